@@ -1,0 +1,84 @@
+# Build settings shared by every module of the project: qel_apply_defaults() and the C++ runtime DLLs.
+#
+# The library throws C++ exceptions across DLL boundaries into its host, so every module links one shared
+# copy of libgcc and libstdc++ (the MinGW default; never -static or -static-libgcc). Those DLLs are copied
+# into the common output folder at build time and installed beside the binaries.
+
+set(QEL_SOURCE_ROOT ${PROJECT_SOURCE_DIR})
+set(QEL_OUTPUT_DIR ${CMAKE_BINARY_DIR}/bin)
+
+# Adds target <name> (built by default) that keeps copies of <source>... in <dir>. A source is a file or the
+# name of a target, whose built file is then copied; each copy is refreshed when its source changes.
+function(qel_add_copy_target name dir)
+    set(copies)
+    foreach(source IN LISTS ARGN)
+        if(TARGET ${source})
+            set(from $<TARGET_FILE:${source}>)
+            set(to ${dir}/$<TARGET_FILE_NAME:${source}>)
+        else()
+            set(from ${source})
+            cmake_path(GET source FILENAME file_name)
+            set(to ${dir}/${file_name})
+        endif()
+        add_custom_command(OUTPUT ${to}
+            COMMAND ${CMAKE_COMMAND} -E copy ${from} ${to}
+            DEPENDS ${from}
+            COMMENT "Copying ${source} to ${dir}"
+            VERBATIM)
+        list(APPEND copies ${to})
+    endforeach()
+    add_custom_target(${name} ALL DEPENDS ${copies})
+endfunction()
+
+# Sets QEL_RUNTIME_DLLS to the full paths of the compiler's runtime DLLs; fails when one cannot be found.
+function(qel_find_runtime_dlls)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        set(names libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
+    else()
+        set(names libgcc_s_dw2-1.dll libstdc++-6.dll libwinpthread-1.dll)
+    endif()
+    set(dlls)
+    foreach(name IN LISTS names)
+        # The driver answers the bare name when it has no such file.
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${name}
+            OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
+            message(FATAL_ERROR "The C++ runtime DLL ${name} was not found by ${CMAKE_CXX_COMPILER} "
+                "(-print-file-name answered '${path}'); every module must share the compiler's runtime DLLs.")
+        endif()
+        file(REAL_PATH "${path}" path)
+        list(APPEND dlls ${path})
+    endforeach()
+    set(QEL_RUNTIME_DLLS ${dlls} PARENT_SCOPE)
+endfunction()
+
+if(MINGW)
+    qel_find_runtime_dlls()
+    message(STATUS "C++ runtime DLLs: ${QEL_RUNTIME_DLLS}")
+    qel_add_copy_target(qel_runtime_dlls ${QEL_OUTPUT_DIR} ${QEL_RUNTIME_DLLS})
+    install(FILES ${QEL_RUNTIME_DLLS} DESTINATION bin)
+endif()
+
+# Applies the project's compiler settings and output layout to <target> (a library or an executable).
+function(qel_apply_defaults target)
+    target_compile_features(${target} PUBLIC cxx_std_17)
+    set_target_properties(${target} PROPERTIES
+        CXX_EXTENSIONS OFF
+        RUNTIME_OUTPUT_DIRECTORY ${QEL_OUTPUT_DIR}
+        LIBRARY_OUTPUT_DIRECTORY ${QEL_OUTPUT_DIR}
+        ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
+    target_compile_options(${target} PRIVATE
+        -Wall -Wextra
+        $<$<BOOL:${QEL_WARNINGS_AS_ERRORS}>:-Werror>
+        # __FILE__ relative to the repository root, the file name that exception texts carry.
+        -fmacro-prefix-map=${QEL_SOURCE_ROOT}/=)
+
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "SHARED_LIBRARY")
+        # qel_core.dll, not MinGW's default libqel_core.dll.
+        set_target_properties(${target} PROPERTIES PREFIX "")
+    endif()
+    if(TARGET qel_runtime_dlls AND type MATCHES "^(SHARED_LIBRARY|EXECUTABLE)$")
+        add_dependencies(${target} qel_runtime_dlls)
+    endif()
+endfunction()

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "qel_ogl/extensionator/OpenGLInterceptor.h"
+
+namespace QEL { namespace OGL {
+
+// The bottom of the GL chain: makes the real call, then asks glGetError once (never between glBegin and
+// glEnd, where GL forbids it) and throws a non-zero code as ExceptionOGL with the caller's file and line.
+class QEL_OGL_API OpenGLErrorChecker : public OpenGLInterceptor
+{
+public:
+    OpenGLErrorChecker();
+    ~OpenGLErrorChecker() override;
+
+#include "qel_ogl/extensionator/generated/OpenGLInterceptorOverrides.inc"
+
+private:
+    void checkError(const char* file, unsigned line) const;
+
+    // The entry-point variable itself, once it is known not to be null.
+    template <class Entry>
+    static Entry loaded(Entry entry, const char* name, const char* file, unsigned line)
+    {
+        if (entry == nullptr)
+            throwNotLoaded(file, line, name);
+        return entry;
+    }
+
+    [[noreturn]] static void throwNotLoaded(const char* file, unsigned line, const char* name);
+
+    bool bInBeginEnd_;
+};
+
+}}

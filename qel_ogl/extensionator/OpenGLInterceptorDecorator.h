@@ -1,0 +1,23 @@
+#pragma once
+
+#include "qel_ogl/extensionator/OpenGLInterceptor.h"
+
+namespace QEL { namespace OGL {
+
+// An element of the GL chain above the error checker. Every operation stays pure: each concrete decorator
+// implements all of them. The inner interceptor is not owned.
+class QEL_OGL_API OpenGLInterceptorDecorator : public OpenGLInterceptor
+{
+public:
+    explicit OpenGLInterceptorDecorator(OpenGLInterceptor* inner = nullptr);
+    ~OpenGLInterceptorDecorator() override;
+
+    OpenGLInterceptor* interceptor();
+    const OpenGLInterceptor* interceptor() const;
+    void setInterceptor(OpenGLInterceptor* inner);
+
+private:
+    OpenGLInterceptor* pInterceptor_;
+};
+
+}}

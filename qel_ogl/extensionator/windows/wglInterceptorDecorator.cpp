@@ -1,0 +1,27 @@
+#include "qel_ogl/extensionator/windows/wglInterceptorDecorator.h"
+
+namespace QEL { namespace OGL {
+
+wglInterceptorDecorator::wglInterceptorDecorator(wglInterceptor* inner)
+    : pInterceptor_(inner)
+{
+}
+
+wglInterceptorDecorator::~wglInterceptorDecorator() = default;
+
+wglInterceptor* wglInterceptorDecorator::interceptor()
+{
+    return pInterceptor_;
+}
+
+const wglInterceptor* wglInterceptorDecorator::interceptor() const
+{
+    return pInterceptor_;
+}
+
+void wglInterceptorDecorator::setInterceptor(wglInterceptor* inner)
+{
+    pInterceptor_ = inner;
+}
+
+}}

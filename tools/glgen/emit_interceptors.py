@@ -1,0 +1,105 @@
+"""Emits the interceptor operations, the error checkers' bodies and the forwarding decorators."""
+
+import cpp
+from emit_table import GENERATED
+
+OPERATIONS_PER_SOURCE = 400
+
+
+def gl_groups(model):
+    """The cgm operations in slot order, grouped as the declarations show them."""
+    groups = [("OpenGL 1.1", model.gl11)]
+    groups += [("%s (%d)" % (e.name, e.value), e.functions) for e in model.entries_of("version", "gl") if e.functions]
+    return groups
+
+
+def _signature(command, qualifier, table, caller_named=True):
+    return (cpp.plain_type(command.result, table), qualifier + cpp.operation(command.name),
+            cpp.cgm_params(command, table, caller_named))
+
+
+def _declaration(command, table, prefix, suffix):
+    result, name, params = _signature(command, "", table)
+    return cpp.wrap(prefix + result + " " + name, params, suffix)
+
+
+def _declarations(model, groups, table, prefix, suffix):
+    lines = [cpp.banner(model.revision).rstrip("\n")]
+    for title, functions in groups:
+        lines.append("    // " + title)
+        lines.extend(_declaration(f, table, prefix, suffix) for f in functions)
+    return "\n".join(lines) + "\n"
+
+
+def _definition(command, cls, table, body, caller_named=True):
+    result, name, params = _signature(command, cls + "::", table, caller_named)
+    return cpp.wrap(result + " " + name, params, "", indent="") + "\n{\n" + body + "}\n"
+
+
+def _checker_body(command, callee, table):
+    call = "%s(%s)" % (callee, cpp.arguments(command.params))
+    if cpp.plain_type(command.result, table) == "void":
+        return "    %s;\n    checkError(file, line);\n" % call
+    return "    const auto result = %s;\n    checkError(file, line);\n    return result;\n" % call
+
+
+def _gl_callee(command, is_table):
+    if is_table:
+        return 'loaded(%s, "%s", file, line)' % (cpp.table_variable(command.name), command.name)
+    return "::" + command.name
+
+
+def _forward_body(command):
+    return "    return interceptor()->%s(file, line%s);\n" % (
+        cpp.operation(command.name), "".join(", " + p.name for p in command.params))
+
+
+def _sources(model, stem, header, includes, definitions):
+    files = {}
+    for index, chunk in enumerate(cpp.chunks(definitions, OPERATIONS_PER_SOURCE), 1):
+        lines = [cpp.banner(model.revision), '#include "%s"' % header, ""] + includes
+        lines += ["namespace QEL { namespace OGL {", ""] + ["\n".join(chunk)] + ["}}"]
+        files["%s%s%d.cpp" % (GENERATED, stem, index)] = "\n".join(lines) + "\n"
+    return files
+
+
+def emit_gl(model, handmade):
+    groups = gl_groups(model)
+    table = cpp.PLAIN_TYPES
+    files = {
+        GENERATED + "OpenGLInterceptorOperations.inc": _declarations(model, groups, table, "virtual ", " = 0;"),
+        GENERATED + "OpenGLInterceptorOverrides.inc": _declarations(model, groups, table, "", " override;"),
+    }
+    table_names = {f.name for f in model.gl_table}
+    checker = [_definition(f, "OpenGLErrorChecker", table,
+                           _checker_body(f, _gl_callee(f, f.name in table_names), table))
+               for f in model.cgm_operations if f.name not in handmade]
+    files.update(_sources(model, "OpenGLErrorCheckerOperations", "qel_ogl/extensionator/OpenGLErrorChecker.h",
+                          ["#include <windows.h>", "#include <GL/gl.h>", "",
+                           '#include "qel_ogl/extensionator/generated/glEntryPoints.h"', ""], checker))
+    forwarder = [_definition(f, "OpenGLForwardingDecorator", table, _forward_body(f)) for f in model.cgm_operations]
+    files.update(_sources(model, "OpenGLForwardingDecoratorOperations",
+                          "qel_ogl/extensionator/OpenGLForwardingDecorator.h", [], forwarder))
+    return files
+
+
+def _wgl_forward_to_system(command):
+    return "    return ::%s(%s);\n" % (command.name, cpp.arguments(command.params))
+
+
+def emit_wgl(model):
+    groups = [("Base WGL functions and GDI's SwapBuffers", model.wgl_base)]
+    table = cpp.WGL_PLAIN_TYPES
+    files = {
+        GENERATED + "wglInterceptorOperations.inc": _declarations(model, groups, table, "virtual ", " = 0;"),
+        GENERATED + "wglInterceptorOverrides.inc": _declarations(model, groups, table, "", " override;"),
+    }
+    # The WGL checker only forwards: the caller's file and line are not needed.
+    checker = [_definition(f, "wglErrorChecker", table, _wgl_forward_to_system(f), caller_named=False)
+               for f in model.wgl_base]
+    files.update(_sources(model, "wglErrorCheckerOperations", "qel_ogl/extensionator/windows/wglErrorChecker.h",
+                          [], checker))
+    forwarder = [_definition(f, "wglForwardingDecorator", table, _forward_body(f)) for f in model.wgl_base]
+    files.update(_sources(model, "wglForwardingDecoratorOperations",
+                          "qel_ogl/extensionator/windows/wglForwardingDecorator.h", [], forwarder))
+    return files
