@@ -55,6 +55,7 @@ void OpenGLInterceptor::destroy()
     if (gInterceptor == nullptr)
         return;
 
+    // The check's line is part of its message; tests pin it.
     QEL_ENFORCE(dynamic_cast<OpenGLErrorChecker *>(gInterceptor) != NULL);
     delete gInterceptor;
     gInterceptor = nullptr;

@@ -639,6 +639,13 @@ void OpenGLErrorChecker::cgmGetDoublev(const char* file, unsigned line, unsigned
     checkError(file, line);
 }
 
+unsigned OpenGLErrorChecker::cgmGetError(const char* file, unsigned line)
+{
+    const auto result = ::glGetError();
+    checkError(file, line);
+    return result;
+}
+
 void OpenGLErrorChecker::cgmGetFloatv(const char* file, unsigned line, unsigned pname, float* data)
 {
     ::glGetFloatv(pname, data);
@@ -2518,12 +2525,6 @@ void OpenGLErrorChecker::cgmSecondaryColor3dv(const char* file, unsigned line, c
 void OpenGLErrorChecker::cgmSecondaryColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
     loaded(_cgmSecondaryColor3f, "glSecondaryColor3f", file, line)(red, green, blue);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmSecondaryColor3fv(const char* file, unsigned line, const float* v)
-{
-    loaded(_cgmSecondaryColor3fv, "glSecondaryColor3fv", file, line)(v);
     checkError(file, line);
 }
 

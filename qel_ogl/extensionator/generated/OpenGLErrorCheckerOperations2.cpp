@@ -10,6 +10,12 @@
 
 namespace QEL { namespace OGL {
 
+void OpenGLErrorChecker::cgmSecondaryColor3fv(const char* file, unsigned line, const float* v)
+{
+    loaded(_cgmSecondaryColor3fv, "glSecondaryColor3fv", file, line)(v);
+    checkError(file, line);
+}
+
 void OpenGLErrorChecker::cgmSecondaryColor3i(const char* file, unsigned line, int red, int green, int blue)
 {
     loaded(_cgmSecondaryColor3i, "glSecondaryColor3i", file, line)(red, green, blue);
@@ -2612,12 +2618,6 @@ void OpenGLErrorChecker::cgmWindowPos2svARB(const char* file, unsigned line, con
 void OpenGLErrorChecker::cgmWindowPos3dARB(const char* file, unsigned line, double x, double y, double z)
 {
     loaded(_cgmWindowPos3dARB, "glWindowPos3dARB", file, line)(x, y, z);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmWindowPos3dvARB(const char* file, unsigned line, const double* v)
-{
-    loaded(_cgmWindowPos3dvARB, "glWindowPos3dvARB", file, line)(v);
     checkError(file, line);
 }
 

@@ -10,6 +10,12 @@
 
 namespace QEL { namespace OGL {
 
+void OpenGLErrorChecker::cgmWindowPos3dvARB(const char* file, unsigned line, const double* v)
+{
+    loaded(_cgmWindowPos3dvARB, "glWindowPos3dvARB", file, line)(v);
+    checkError(file, line);
+}
+
 void OpenGLErrorChecker::cgmWindowPos3fARB(const char* file, unsigned line, float x, float y, float z)
 {
     loaded(_cgmWindowPos3fARB, "glWindowPos3fARB", file, line)(x, y, z);
@@ -2682,13 +2688,6 @@ void OpenGLErrorChecker::cgmGetMapAttribParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, int* params)
 {
     loaded(_cgmGetMapAttribParameterivNV, "glGetMapAttribParameterivNV", file, line)(target, index, pname, params);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmGetMapAttribParameterfvNV(
-    const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
-{
-    loaded(_cgmGetMapAttribParameterfvNV, "glGetMapAttribParameterfvNV", file, line)(target, index, pname, params);
     checkError(file, line);
 }
 

@@ -10,6 +10,13 @@
 
 namespace QEL { namespace OGL {
 
+void OpenGLErrorChecker::cgmGetMapAttribParameterfvNV(
+    const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
+{
+    loaded(_cgmGetMapAttribParameterfvNV, "glGetMapAttribParameterfvNV", file, line)(target, index, pname, params);
+    checkError(file, line);
+}
+
 void OpenGLErrorChecker::cgmEvalMapsNV(const char* file, unsigned line, unsigned target, unsigned mode)
 {
     loaded(_cgmEvalMapsNV, "glEvalMapsNV", file, line)(target, mode);

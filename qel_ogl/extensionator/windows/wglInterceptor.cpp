@@ -43,6 +43,7 @@ void wglInterceptor::destroy()
     if (gInterceptor == nullptr)
         return;
 
+    // The check's line is part of its message; tests pin it.
     QEL_ENFORCE(dynamic_cast<wglErrorChecker *>(gInterceptor) != NULL);
     delete gInterceptor;
     gInterceptor = nullptr;
