@@ -19,4 +19,8 @@ fi
 
 "$wineserver" -p
 trap '"$wineserver" -k || true' EXIT
+# The first program of a session starts Wine's own services (explorer, services, winedevice), which inherit
+# its standard handles and outlive it. Started here with none, they cannot hold ctest's output pipes open,
+# which would make ctest wait for every test until its timeout.
+/usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1
 "$@"
