@@ -52,10 +52,16 @@ def generate(arguments):
     return files
 
 
+def _on_disk(path):
+    target = os.path.join(ROOT, path)
+    if not os.path.exists(target):
+        return None
+    with open(target, encoding="utf-8") as stream:
+        return stream.read()
+
+
 def differing(files):
-    return [path for path, text in sorted(files.items())
-            if not os.path.exists(os.path.join(ROOT, path))
-            or open(os.path.join(ROOT, path), encoding="utf-8").read() != text]
+    return [path for path, text in sorted(files.items()) if _on_disk(path) != text]
 
 
 def write(files):

@@ -21,10 +21,11 @@ class EntrySpec:
 
 def _logical_lines(path):
     """Lines without comments and blank lines, each with a flag telling whether it is indented."""
-    for raw in open(path, encoding="utf-8"):
-        line = raw.split("#", 1)[0].rstrip()
-        if line.strip():
-            yield raw[0].isspace(), line.strip()
+    with open(path, encoding="utf-8") as stream:
+        for raw in stream:
+            line = raw.split("#", 1)[0].rstrip()
+            if line.strip():
+                yield raw[0].isspace(), line.strip()
 
 
 def _read_entries(path, header):

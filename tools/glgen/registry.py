@@ -99,7 +99,8 @@ def parse_prototype_params(text):
 
 def read_glew_header(path):
     """GLEW's grouping of functions per extension and the prototypes of its function-pointer types."""
-    text = open(path, encoding="latin-1").read()
+    with open(path, encoding="latin-1") as stream:
+        text = stream.read()
     registry = Registry()
     for section in _GLEW_SECTION.finditer(text):
         registry.extensions[section.group(1)] = _GLEW_FUNCTION.findall(section.group(2))

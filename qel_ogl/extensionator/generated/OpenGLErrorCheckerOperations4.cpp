@@ -1731,6 +1731,34 @@ void OpenGLErrorChecker::cgmReplacementCodePointerSUN(
     checkError(file, line);
 }
 
+void OpenGLErrorChecker::cgmColor3fVertex3fSUN(
+    const char* file, unsigned line, float r, float g, float b, float x, float y, float z)
+{
+    loaded(_cgmColor3fVertex3fSUN, "glColor3fVertex3fSUN", file, line)(r, g, b, x, y, z);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmColor3fVertex3fvSUN(const char* file, unsigned line, const float* c, const float* v)
+{
+    loaded(_cgmColor3fVertex3fvSUN, "glColor3fVertex3fvSUN", file, line)(c, v);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmColor4fNormal3fVertex3fSUN(
+    const char* file, unsigned line, float r, float g, float b, float a, float nx, float ny, float nz, float x,
+    float y, float z)
+{
+    loaded(_cgmColor4fNormal3fVertex3fSUN, "glColor4fNormal3fVertex3fSUN", file, line)(r, g, b, a, nx, ny, nz, x, y, z);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmColor4fNormal3fVertex3fvSUN(
+    const char* file, unsigned line, const float* c, const float* n, const float* v)
+{
+    loaded(_cgmColor4fNormal3fVertex3fvSUN, "glColor4fNormal3fVertex3fvSUN", file, line)(c, n, v);
+    checkError(file, line);
+}
+
 void OpenGLErrorChecker::cgmColor4ubVertex2fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y)
@@ -1761,19 +1789,6 @@ void OpenGLErrorChecker::cgmColor4ubVertex3fvSUN(
     checkError(file, line);
 }
 
-void OpenGLErrorChecker::cgmColor3fVertex3fSUN(
-    const char* file, unsigned line, float r, float g, float b, float x, float y, float z)
-{
-    loaded(_cgmColor3fVertex3fSUN, "glColor3fVertex3fSUN", file, line)(r, g, b, x, y, z);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmColor3fVertex3fvSUN(const char* file, unsigned line, const float* c, const float* v)
-{
-    loaded(_cgmColor3fVertex3fvSUN, "glColor3fVertex3fvSUN", file, line)(c, v);
-    checkError(file, line);
-}
-
 void OpenGLErrorChecker::cgmNormal3fVertex3fSUN(
     const char* file, unsigned line, float nx, float ny, float nz, float x, float y, float z)
 {
@@ -1784,149 +1799,6 @@ void OpenGLErrorChecker::cgmNormal3fVertex3fSUN(
 void OpenGLErrorChecker::cgmNormal3fVertex3fvSUN(const char* file, unsigned line, const float* n, const float* v)
 {
     loaded(_cgmNormal3fVertex3fvSUN, "glNormal3fVertex3fvSUN", file, line)(n, v);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmColor4fNormal3fVertex3fSUN(
-    const char* file, unsigned line, float r, float g, float b, float a, float nx, float ny, float nz, float x,
-    float y, float z)
-{
-    loaded(_cgmColor4fNormal3fVertex3fSUN, "glColor4fNormal3fVertex3fSUN", file, line)(r, g, b, a, nx, ny, nz, x, y, z);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmColor4fNormal3fVertex3fvSUN(
-    const char* file, unsigned line, const float* c, const float* n, const float* v)
-{
-    loaded(_cgmColor4fNormal3fVertex3fvSUN, "glColor4fNormal3fVertex3fvSUN", file, line)(c, n, v);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord2fVertex3fSUN(
-    const char* file, unsigned line, float s, float t, float x, float y, float z)
-{
-    loaded(_cgmTexCoord2fVertex3fSUN, "glTexCoord2fVertex3fSUN", file, line)(s, t, x, y, z);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord2fVertex3fvSUN(const char* file, unsigned line, const float* tc, const float* v)
-{
-    loaded(_cgmTexCoord2fVertex3fvSUN, "glTexCoord2fVertex3fvSUN", file, line)(tc, v);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord4fVertex4fSUN(
-    const char* file, unsigned line, float s, float t, float p, float q, float x, float y, float z, float w)
-{
-    loaded(_cgmTexCoord4fVertex4fSUN, "glTexCoord4fVertex4fSUN", file, line)(s, t, p, q, x, y, z, w);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord4fVertex4fvSUN(const char* file, unsigned line, const float* tc, const float* v)
-{
-    loaded(_cgmTexCoord4fVertex4fvSUN, "glTexCoord4fVertex4fvSUN", file, line)(tc, v);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord2fColor4ubVertex3fSUN(
-    const char* file, unsigned line, float s, float t, unsigned char r, unsigned char g, unsigned char b,
-    unsigned char a, float x, float y, float z)
-{
-    loaded(_cgmTexCoord2fColor4ubVertex3fSUN, "glTexCoord2fColor4ubVertex3fSUN", file, line)(s, t, r, g, b, a, x, y, z);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord2fColor4ubVertex3fvSUN(
-    const char* file, unsigned line, const float* tc, const unsigned char* c, const float* v)
-{
-    loaded(_cgmTexCoord2fColor4ubVertex3fvSUN, "glTexCoord2fColor4ubVertex3fvSUN", file, line)(tc, c, v);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord2fColor3fVertex3fSUN(
-    const char* file, unsigned line, float s, float t, float r, float g, float b, float x, float y, float z)
-{
-    loaded(_cgmTexCoord2fColor3fVertex3fSUN, "glTexCoord2fColor3fVertex3fSUN", file, line)(s, t, r, g, b, x, y, z);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord2fColor3fVertex3fvSUN(
-    const char* file, unsigned line, const float* tc, const float* c, const float* v)
-{
-    loaded(_cgmTexCoord2fColor3fVertex3fvSUN, "glTexCoord2fColor3fVertex3fvSUN", file, line)(tc, c, v);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord2fNormal3fVertex3fSUN(
-    const char* file, unsigned line, float s, float t, float nx, float ny, float nz, float x, float y, float z)
-{
-    loaded(_cgmTexCoord2fNormal3fVertex3fSUN, "glTexCoord2fNormal3fVertex3fSUN", file, line)(s, t, nx, ny, nz, x, y, z);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord2fNormal3fVertex3fvSUN(
-    const char* file, unsigned line, const float* tc, const float* n, const float* v)
-{
-    loaded(_cgmTexCoord2fNormal3fVertex3fvSUN, "glTexCoord2fNormal3fVertex3fvSUN", file, line)(tc, n, v);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
-    const char* file, unsigned line, float s, float t, float r, float g, float b, float a, float nx, float ny,
-    float nz, float x, float y, float z)
-{
-    loaded(_cgmTexCoord2fColor4fNormal3fVertex3fSUN, "glTexCoord2fColor4fNormal3fVertex3fSUN", file, line)(s, t, r, g, b, a, nx, ny, nz, x, y, z);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord2fColor4fNormal3fVertex3fvSUN(
-    const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
-{
-    loaded(_cgmTexCoord2fColor4fNormal3fVertex3fvSUN, "glTexCoord2fColor4fNormal3fVertex3fvSUN", file, line)(tc, c, n, v);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
-    const char* file, unsigned line, float s, float t, float p, float q, float r, float g, float b, float a, float nx,
-    float ny, float nz, float x, float y, float z, float w)
-{
-    loaded(_cgmTexCoord4fColor4fNormal3fVertex4fSUN, "glTexCoord4fColor4fNormal3fVertex4fSUN", file, line)(s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
-    const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
-{
-    loaded(_cgmTexCoord4fColor4fNormal3fVertex4fvSUN, "glTexCoord4fColor4fNormal3fVertex4fvSUN", file, line)(tc, c, n, v);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmReplacementCodeuiVertex3fSUN(
-    const char* file, unsigned line, unsigned rc, float x, float y, float z)
-{
-    loaded(_cgmReplacementCodeuiVertex3fSUN, "glReplacementCodeuiVertex3fSUN", file, line)(rc, x, y, z);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmReplacementCodeuiVertex3fvSUN(
-    const char* file, unsigned line, const unsigned* rc, const float* v)
-{
-    loaded(_cgmReplacementCodeuiVertex3fvSUN, "glReplacementCodeuiVertex3fvSUN", file, line)(rc, v);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmReplacementCodeuiColor4ubVertex3fSUN(
-    const char* file, unsigned line, unsigned rc, unsigned char r, unsigned char g, unsigned char b, unsigned char a,
-    float x, float y, float z)
-{
-    loaded(_cgmReplacementCodeuiColor4ubVertex3fSUN, "glReplacementCodeuiColor4ubVertex3fSUN", file, line)(rc, r, g, b, a, x, y, z);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmReplacementCodeuiColor4ubVertex3fvSUN(
-    const char* file, unsigned line, const unsigned* rc, const unsigned char* c, const float* v)
-{
-    loaded(_cgmReplacementCodeuiColor4ubVertex3fvSUN, "glReplacementCodeuiColor4ubVertex3fvSUN", file, line)(rc, c, v);
     checkError(file, line);
 }
 
@@ -1941,20 +1813,6 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* v)
 {
     loaded(_cgmReplacementCodeuiColor3fVertex3fvSUN, "glReplacementCodeuiColor3fVertex3fvSUN", file, line)(rc, c, v);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmReplacementCodeuiNormal3fVertex3fSUN(
-    const char* file, unsigned line, unsigned rc, float nx, float ny, float nz, float x, float y, float z)
-{
-    loaded(_cgmReplacementCodeuiNormal3fVertex3fSUN, "glReplacementCodeuiNormal3fVertex3fSUN", file, line)(rc, nx, ny, nz, x, y, z);
-    checkError(file, line);
-}
-
-void OpenGLErrorChecker::cgmReplacementCodeuiNormal3fVertex3fvSUN(
-    const char* file, unsigned line, const unsigned* rc, const float* n, const float* v)
-{
-    loaded(_cgmReplacementCodeuiNormal3fVertex3fvSUN, "glReplacementCodeuiNormal3fVertex3fvSUN", file, line)(rc, n, v);
     checkError(file, line);
 }
 
@@ -1973,17 +1831,48 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(
     checkError(file, line);
 }
 
-void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
-    const char* file, unsigned line, unsigned rc, float s, float t, float x, float y, float z)
+void OpenGLErrorChecker::cgmReplacementCodeuiColor4ubVertex3fSUN(
+    const char* file, unsigned line, unsigned rc, unsigned char r, unsigned char g, unsigned char b, unsigned char a,
+    float x, float y, float z)
 {
-    loaded(_cgmReplacementCodeuiTexCoord2fVertex3fSUN, "glReplacementCodeuiTexCoord2fVertex3fSUN", file, line)(rc, s, t, x, y, z);
+    loaded(_cgmReplacementCodeuiColor4ubVertex3fSUN, "glReplacementCodeuiColor4ubVertex3fSUN", file, line)(rc, r, g, b, a, x, y, z);
     checkError(file, line);
 }
 
-void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
-    const char* file, unsigned line, const unsigned* rc, const float* tc, const float* v)
+void OpenGLErrorChecker::cgmReplacementCodeuiColor4ubVertex3fvSUN(
+    const char* file, unsigned line, const unsigned* rc, const unsigned char* c, const float* v)
 {
-    loaded(_cgmReplacementCodeuiTexCoord2fVertex3fvSUN, "glReplacementCodeuiTexCoord2fVertex3fvSUN", file, line)(rc, tc, v);
+    loaded(_cgmReplacementCodeuiColor4ubVertex3fvSUN, "glReplacementCodeuiColor4ubVertex3fvSUN", file, line)(rc, c, v);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmReplacementCodeuiNormal3fVertex3fSUN(
+    const char* file, unsigned line, unsigned rc, float nx, float ny, float nz, float x, float y, float z)
+{
+    loaded(_cgmReplacementCodeuiNormal3fVertex3fSUN, "glReplacementCodeuiNormal3fVertex3fSUN", file, line)(rc, nx, ny, nz, x, y, z);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmReplacementCodeuiNormal3fVertex3fvSUN(
+    const char* file, unsigned line, const unsigned* rc, const float* n, const float* v)
+{
+    loaded(_cgmReplacementCodeuiNormal3fVertex3fvSUN, "glReplacementCodeuiNormal3fVertex3fvSUN", file, line)(rc, n, v);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
+    const char* file, unsigned line, unsigned rc, float s, float t, float r, float g, float b, float a, float nx,
+    float ny, float nz, float x, float y, float z)
+{
+    loaded(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN", file, line)(rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
+    const char* file, unsigned line, const unsigned* rc, const float* tc, const float* c, const float* n,
+    const float* v)
+{
+    loaded(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN", file, line)(rc, tc, c, n, v);
     checkError(file, line);
 }
 
@@ -2002,19 +1891,130 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
     checkError(file, line);
 }
 
-void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
-    const char* file, unsigned line, unsigned rc, float s, float t, float r, float g, float b, float a, float nx,
-    float ny, float nz, float x, float y, float z)
+void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
+    const char* file, unsigned line, unsigned rc, float s, float t, float x, float y, float z)
 {
-    loaded(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN", file, line)(rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    loaded(_cgmReplacementCodeuiTexCoord2fVertex3fSUN, "glReplacementCodeuiTexCoord2fVertex3fSUN", file, line)(rc, s, t, x, y, z);
     checkError(file, line);
 }
 
-void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
-    const char* file, unsigned line, const unsigned* rc, const float* tc, const float* c, const float* n,
-    const float* v)
+void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
+    const char* file, unsigned line, const unsigned* rc, const float* tc, const float* v)
 {
-    loaded(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN", file, line)(rc, tc, c, n, v);
+    loaded(_cgmReplacementCodeuiTexCoord2fVertex3fvSUN, "glReplacementCodeuiTexCoord2fVertex3fvSUN", file, line)(rc, tc, v);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmReplacementCodeuiVertex3fSUN(
+    const char* file, unsigned line, unsigned rc, float x, float y, float z)
+{
+    loaded(_cgmReplacementCodeuiVertex3fSUN, "glReplacementCodeuiVertex3fSUN", file, line)(rc, x, y, z);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmReplacementCodeuiVertex3fvSUN(
+    const char* file, unsigned line, const unsigned* rc, const float* v)
+{
+    loaded(_cgmReplacementCodeuiVertex3fvSUN, "glReplacementCodeuiVertex3fvSUN", file, line)(rc, v);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord2fColor3fVertex3fSUN(
+    const char* file, unsigned line, float s, float t, float r, float g, float b, float x, float y, float z)
+{
+    loaded(_cgmTexCoord2fColor3fVertex3fSUN, "glTexCoord2fColor3fVertex3fSUN", file, line)(s, t, r, g, b, x, y, z);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord2fColor3fVertex3fvSUN(
+    const char* file, unsigned line, const float* tc, const float* c, const float* v)
+{
+    loaded(_cgmTexCoord2fColor3fVertex3fvSUN, "glTexCoord2fColor3fVertex3fvSUN", file, line)(tc, c, v);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
+    const char* file, unsigned line, float s, float t, float r, float g, float b, float a, float nx, float ny,
+    float nz, float x, float y, float z)
+{
+    loaded(_cgmTexCoord2fColor4fNormal3fVertex3fSUN, "glTexCoord2fColor4fNormal3fVertex3fSUN", file, line)(s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord2fColor4fNormal3fVertex3fvSUN(
+    const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
+{
+    loaded(_cgmTexCoord2fColor4fNormal3fVertex3fvSUN, "glTexCoord2fColor4fNormal3fVertex3fvSUN", file, line)(tc, c, n, v);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord2fColor4ubVertex3fSUN(
+    const char* file, unsigned line, float s, float t, unsigned char r, unsigned char g, unsigned char b,
+    unsigned char a, float x, float y, float z)
+{
+    loaded(_cgmTexCoord2fColor4ubVertex3fSUN, "glTexCoord2fColor4ubVertex3fSUN", file, line)(s, t, r, g, b, a, x, y, z);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord2fColor4ubVertex3fvSUN(
+    const char* file, unsigned line, const float* tc, const unsigned char* c, const float* v)
+{
+    loaded(_cgmTexCoord2fColor4ubVertex3fvSUN, "glTexCoord2fColor4ubVertex3fvSUN", file, line)(tc, c, v);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord2fNormal3fVertex3fSUN(
+    const char* file, unsigned line, float s, float t, float nx, float ny, float nz, float x, float y, float z)
+{
+    loaded(_cgmTexCoord2fNormal3fVertex3fSUN, "glTexCoord2fNormal3fVertex3fSUN", file, line)(s, t, nx, ny, nz, x, y, z);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord2fNormal3fVertex3fvSUN(
+    const char* file, unsigned line, const float* tc, const float* n, const float* v)
+{
+    loaded(_cgmTexCoord2fNormal3fVertex3fvSUN, "glTexCoord2fNormal3fVertex3fvSUN", file, line)(tc, n, v);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord2fVertex3fSUN(
+    const char* file, unsigned line, float s, float t, float x, float y, float z)
+{
+    loaded(_cgmTexCoord2fVertex3fSUN, "glTexCoord2fVertex3fSUN", file, line)(s, t, x, y, z);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord2fVertex3fvSUN(const char* file, unsigned line, const float* tc, const float* v)
+{
+    loaded(_cgmTexCoord2fVertex3fvSUN, "glTexCoord2fVertex3fvSUN", file, line)(tc, v);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
+    const char* file, unsigned line, float s, float t, float p, float q, float r, float g, float b, float a, float nx,
+    float ny, float nz, float x, float y, float z, float w)
+{
+    loaded(_cgmTexCoord4fColor4fNormal3fVertex4fSUN, "glTexCoord4fColor4fNormal3fVertex4fSUN", file, line)(s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
+    const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
+{
+    loaded(_cgmTexCoord4fColor4fNormal3fVertex4fvSUN, "glTexCoord4fColor4fNormal3fVertex4fvSUN", file, line)(tc, c, n, v);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord4fVertex4fSUN(
+    const char* file, unsigned line, float s, float t, float p, float q, float x, float y, float z, float w)
+{
+    loaded(_cgmTexCoord4fVertex4fSUN, "glTexCoord4fVertex4fSUN", file, line)(s, t, p, q, x, y, z, w);
+    checkError(file, line);
+}
+
+void OpenGLErrorChecker::cgmTexCoord4fVertex4fvSUN(const char* file, unsigned line, const float* tc, const float* v)
+{
+    loaded(_cgmTexCoord4fVertex4fvSUN, "glTexCoord4fVertex4fvSUN", file, line)(tc, v);
     checkError(file, line);
 }
 

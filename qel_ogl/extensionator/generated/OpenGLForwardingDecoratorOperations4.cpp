@@ -1486,6 +1486,31 @@ void OpenGLForwardingDecorator::cgmReplacementCodePointerSUN(
     return interceptor()->cgmReplacementCodePointerSUN(file, line, type, stride, pointer);
 }
 
+void OpenGLForwardingDecorator::cgmColor3fVertex3fSUN(
+    const char* file, unsigned line, float r, float g, float b, float x, float y, float z)
+{
+    return interceptor()->cgmColor3fVertex3fSUN(file, line, r, g, b, x, y, z);
+}
+
+void OpenGLForwardingDecorator::cgmColor3fVertex3fvSUN(
+    const char* file, unsigned line, const float* c, const float* v)
+{
+    return interceptor()->cgmColor3fVertex3fvSUN(file, line, c, v);
+}
+
+void OpenGLForwardingDecorator::cgmColor4fNormal3fVertex3fSUN(
+    const char* file, unsigned line, float r, float g, float b, float a, float nx, float ny, float nz, float x,
+    float y, float z)
+{
+    return interceptor()->cgmColor4fNormal3fVertex3fSUN(file, line, r, g, b, a, nx, ny, nz, x, y, z);
+}
+
+void OpenGLForwardingDecorator::cgmColor4fNormal3fVertex3fvSUN(
+    const char* file, unsigned line, const float* c, const float* n, const float* v)
+{
+    return interceptor()->cgmColor4fNormal3fVertex3fvSUN(file, line, c, n, v);
+}
+
 void OpenGLForwardingDecorator::cgmColor4ubVertex2fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y)
@@ -1512,18 +1537,6 @@ void OpenGLForwardingDecorator::cgmColor4ubVertex3fvSUN(
     return interceptor()->cgmColor4ubVertex3fvSUN(file, line, c, v);
 }
 
-void OpenGLForwardingDecorator::cgmColor3fVertex3fSUN(
-    const char* file, unsigned line, float r, float g, float b, float x, float y, float z)
-{
-    return interceptor()->cgmColor3fVertex3fSUN(file, line, r, g, b, x, y, z);
-}
-
-void OpenGLForwardingDecorator::cgmColor3fVertex3fvSUN(
-    const char* file, unsigned line, const float* c, const float* v)
-{
-    return interceptor()->cgmColor3fVertex3fvSUN(file, line, c, v);
-}
-
 void OpenGLForwardingDecorator::cgmNormal3fVertex3fSUN(
     const char* file, unsigned line, float nx, float ny, float nz, float x, float y, float z)
 {
@@ -1536,131 +1549,6 @@ void OpenGLForwardingDecorator::cgmNormal3fVertex3fvSUN(
     return interceptor()->cgmNormal3fVertex3fvSUN(file, line, n, v);
 }
 
-void OpenGLForwardingDecorator::cgmColor4fNormal3fVertex3fSUN(
-    const char* file, unsigned line, float r, float g, float b, float a, float nx, float ny, float nz, float x,
-    float y, float z)
-{
-    return interceptor()->cgmColor4fNormal3fVertex3fSUN(file, line, r, g, b, a, nx, ny, nz, x, y, z);
-}
-
-void OpenGLForwardingDecorator::cgmColor4fNormal3fVertex3fvSUN(
-    const char* file, unsigned line, const float* c, const float* n, const float* v)
-{
-    return interceptor()->cgmColor4fNormal3fVertex3fvSUN(file, line, c, n, v);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord2fVertex3fSUN(
-    const char* file, unsigned line, float s, float t, float x, float y, float z)
-{
-    return interceptor()->cgmTexCoord2fVertex3fSUN(file, line, s, t, x, y, z);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord2fVertex3fvSUN(
-    const char* file, unsigned line, const float* tc, const float* v)
-{
-    return interceptor()->cgmTexCoord2fVertex3fvSUN(file, line, tc, v);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord4fVertex4fSUN(
-    const char* file, unsigned line, float s, float t, float p, float q, float x, float y, float z, float w)
-{
-    return interceptor()->cgmTexCoord4fVertex4fSUN(file, line, s, t, p, q, x, y, z, w);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord4fVertex4fvSUN(
-    const char* file, unsigned line, const float* tc, const float* v)
-{
-    return interceptor()->cgmTexCoord4fVertex4fvSUN(file, line, tc, v);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord2fColor4ubVertex3fSUN(
-    const char* file, unsigned line, float s, float t, unsigned char r, unsigned char g, unsigned char b,
-    unsigned char a, float x, float y, float z)
-{
-    return interceptor()->cgmTexCoord2fColor4ubVertex3fSUN(file, line, s, t, r, g, b, a, x, y, z);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord2fColor4ubVertex3fvSUN(
-    const char* file, unsigned line, const float* tc, const unsigned char* c, const float* v)
-{
-    return interceptor()->cgmTexCoord2fColor4ubVertex3fvSUN(file, line, tc, c, v);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord2fColor3fVertex3fSUN(
-    const char* file, unsigned line, float s, float t, float r, float g, float b, float x, float y, float z)
-{
-    return interceptor()->cgmTexCoord2fColor3fVertex3fSUN(file, line, s, t, r, g, b, x, y, z);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord2fColor3fVertex3fvSUN(
-    const char* file, unsigned line, const float* tc, const float* c, const float* v)
-{
-    return interceptor()->cgmTexCoord2fColor3fVertex3fvSUN(file, line, tc, c, v);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord2fNormal3fVertex3fSUN(
-    const char* file, unsigned line, float s, float t, float nx, float ny, float nz, float x, float y, float z)
-{
-    return interceptor()->cgmTexCoord2fNormal3fVertex3fSUN(file, line, s, t, nx, ny, nz, x, y, z);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord2fNormal3fVertex3fvSUN(
-    const char* file, unsigned line, const float* tc, const float* n, const float* v)
-{
-    return interceptor()->cgmTexCoord2fNormal3fVertex3fvSUN(file, line, tc, n, v);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
-    const char* file, unsigned line, float s, float t, float r, float g, float b, float a, float nx, float ny,
-    float nz, float x, float y, float z)
-{
-    return interceptor()->cgmTexCoord2fColor4fNormal3fVertex3fSUN(file, line, s, t, r, g, b, a, nx, ny, nz, x, y, z);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord2fColor4fNormal3fVertex3fvSUN(
-    const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
-{
-    return interceptor()->cgmTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, tc, c, n, v);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
-    const char* file, unsigned line, float s, float t, float p, float q, float r, float g, float b, float a, float nx,
-    float ny, float nz, float x, float y, float z, float w)
-{
-    return interceptor()->cgmTexCoord4fColor4fNormal3fVertex4fSUN(file, line, s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
-}
-
-void OpenGLForwardingDecorator::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
-    const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
-{
-    return interceptor()->cgmTexCoord4fColor4fNormal3fVertex4fvSUN(file, line, tc, c, n, v);
-}
-
-void OpenGLForwardingDecorator::cgmReplacementCodeuiVertex3fSUN(
-    const char* file, unsigned line, unsigned rc, float x, float y, float z)
-{
-    return interceptor()->cgmReplacementCodeuiVertex3fSUN(file, line, rc, x, y, z);
-}
-
-void OpenGLForwardingDecorator::cgmReplacementCodeuiVertex3fvSUN(
-    const char* file, unsigned line, const unsigned* rc, const float* v)
-{
-    return interceptor()->cgmReplacementCodeuiVertex3fvSUN(file, line, rc, v);
-}
-
-void OpenGLForwardingDecorator::cgmReplacementCodeuiColor4ubVertex3fSUN(
-    const char* file, unsigned line, unsigned rc, unsigned char r, unsigned char g, unsigned char b, unsigned char a,
-    float x, float y, float z)
-{
-    return interceptor()->cgmReplacementCodeuiColor4ubVertex3fSUN(file, line, rc, r, g, b, a, x, y, z);
-}
-
-void OpenGLForwardingDecorator::cgmReplacementCodeuiColor4ubVertex3fvSUN(
-    const char* file, unsigned line, const unsigned* rc, const unsigned char* c, const float* v)
-{
-    return interceptor()->cgmReplacementCodeuiColor4ubVertex3fvSUN(file, line, rc, c, v);
-}
-
 void OpenGLForwardingDecorator::cgmReplacementCodeuiColor3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float x, float y, float z)
 {
@@ -1671,18 +1559,6 @@ void OpenGLForwardingDecorator::cgmReplacementCodeuiColor3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* v)
 {
     return interceptor()->cgmReplacementCodeuiColor3fVertex3fvSUN(file, line, rc, c, v);
-}
-
-void OpenGLForwardingDecorator::cgmReplacementCodeuiNormal3fVertex3fSUN(
-    const char* file, unsigned line, unsigned rc, float nx, float ny, float nz, float x, float y, float z)
-{
-    return interceptor()->cgmReplacementCodeuiNormal3fVertex3fSUN(file, line, rc, nx, ny, nz, x, y, z);
-}
-
-void OpenGLForwardingDecorator::cgmReplacementCodeuiNormal3fVertex3fvSUN(
-    const char* file, unsigned line, const unsigned* rc, const float* n, const float* v)
-{
-    return interceptor()->cgmReplacementCodeuiNormal3fVertex3fvSUN(file, line, rc, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
@@ -1698,16 +1574,43 @@ void OpenGLForwardingDecorator::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(
     return interceptor()->cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(file, line, rc, c, n, v);
 }
 
-void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
-    const char* file, unsigned line, unsigned rc, float s, float t, float x, float y, float z)
+void OpenGLForwardingDecorator::cgmReplacementCodeuiColor4ubVertex3fSUN(
+    const char* file, unsigned line, unsigned rc, unsigned char r, unsigned char g, unsigned char b, unsigned char a,
+    float x, float y, float z)
 {
-    return interceptor()->cgmReplacementCodeuiTexCoord2fVertex3fSUN(file, line, rc, s, t, x, y, z);
+    return interceptor()->cgmReplacementCodeuiColor4ubVertex3fSUN(file, line, rc, r, g, b, a, x, y, z);
 }
 
-void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
-    const char* file, unsigned line, const unsigned* rc, const float* tc, const float* v)
+void OpenGLForwardingDecorator::cgmReplacementCodeuiColor4ubVertex3fvSUN(
+    const char* file, unsigned line, const unsigned* rc, const unsigned char* c, const float* v)
 {
-    return interceptor()->cgmReplacementCodeuiTexCoord2fVertex3fvSUN(file, line, rc, tc, v);
+    return interceptor()->cgmReplacementCodeuiColor4ubVertex3fvSUN(file, line, rc, c, v);
+}
+
+void OpenGLForwardingDecorator::cgmReplacementCodeuiNormal3fVertex3fSUN(
+    const char* file, unsigned line, unsigned rc, float nx, float ny, float nz, float x, float y, float z)
+{
+    return interceptor()->cgmReplacementCodeuiNormal3fVertex3fSUN(file, line, rc, nx, ny, nz, x, y, z);
+}
+
+void OpenGLForwardingDecorator::cgmReplacementCodeuiNormal3fVertex3fvSUN(
+    const char* file, unsigned line, const unsigned* rc, const float* n, const float* v)
+{
+    return interceptor()->cgmReplacementCodeuiNormal3fVertex3fvSUN(file, line, rc, n, v);
+}
+
+void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
+    const char* file, unsigned line, unsigned rc, float s, float t, float r, float g, float b, float a, float nx,
+    float ny, float nz, float x, float y, float z)
+{
+    return interceptor()->cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(file, line, rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+}
+
+void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
+    const char* file, unsigned line, const unsigned* rc, const float* tc, const float* c, const float* n,
+    const float* v)
+{
+    return interceptor()->cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, rc, tc, c, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
@@ -1723,18 +1626,115 @@ void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvS
     return interceptor()->cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(file, line, rc, tc, n, v);
 }
 
-void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
-    const char* file, unsigned line, unsigned rc, float s, float t, float r, float g, float b, float a, float nx,
-    float ny, float nz, float x, float y, float z)
+void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
+    const char* file, unsigned line, unsigned rc, float s, float t, float x, float y, float z)
 {
-    return interceptor()->cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(file, line, rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    return interceptor()->cgmReplacementCodeuiTexCoord2fVertex3fSUN(file, line, rc, s, t, x, y, z);
 }
 
-void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
-    const char* file, unsigned line, const unsigned* rc, const float* tc, const float* c, const float* n,
-    const float* v)
+void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
+    const char* file, unsigned line, const unsigned* rc, const float* tc, const float* v)
 {
-    return interceptor()->cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, rc, tc, c, n, v);
+    return interceptor()->cgmReplacementCodeuiTexCoord2fVertex3fvSUN(file, line, rc, tc, v);
+}
+
+void OpenGLForwardingDecorator::cgmReplacementCodeuiVertex3fSUN(
+    const char* file, unsigned line, unsigned rc, float x, float y, float z)
+{
+    return interceptor()->cgmReplacementCodeuiVertex3fSUN(file, line, rc, x, y, z);
+}
+
+void OpenGLForwardingDecorator::cgmReplacementCodeuiVertex3fvSUN(
+    const char* file, unsigned line, const unsigned* rc, const float* v)
+{
+    return interceptor()->cgmReplacementCodeuiVertex3fvSUN(file, line, rc, v);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord2fColor3fVertex3fSUN(
+    const char* file, unsigned line, float s, float t, float r, float g, float b, float x, float y, float z)
+{
+    return interceptor()->cgmTexCoord2fColor3fVertex3fSUN(file, line, s, t, r, g, b, x, y, z);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord2fColor3fVertex3fvSUN(
+    const char* file, unsigned line, const float* tc, const float* c, const float* v)
+{
+    return interceptor()->cgmTexCoord2fColor3fVertex3fvSUN(file, line, tc, c, v);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
+    const char* file, unsigned line, float s, float t, float r, float g, float b, float a, float nx, float ny,
+    float nz, float x, float y, float z)
+{
+    return interceptor()->cgmTexCoord2fColor4fNormal3fVertex3fSUN(file, line, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord2fColor4fNormal3fVertex3fvSUN(
+    const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
+{
+    return interceptor()->cgmTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, tc, c, n, v);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord2fColor4ubVertex3fSUN(
+    const char* file, unsigned line, float s, float t, unsigned char r, unsigned char g, unsigned char b,
+    unsigned char a, float x, float y, float z)
+{
+    return interceptor()->cgmTexCoord2fColor4ubVertex3fSUN(file, line, s, t, r, g, b, a, x, y, z);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord2fColor4ubVertex3fvSUN(
+    const char* file, unsigned line, const float* tc, const unsigned char* c, const float* v)
+{
+    return interceptor()->cgmTexCoord2fColor4ubVertex3fvSUN(file, line, tc, c, v);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord2fNormal3fVertex3fSUN(
+    const char* file, unsigned line, float s, float t, float nx, float ny, float nz, float x, float y, float z)
+{
+    return interceptor()->cgmTexCoord2fNormal3fVertex3fSUN(file, line, s, t, nx, ny, nz, x, y, z);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord2fNormal3fVertex3fvSUN(
+    const char* file, unsigned line, const float* tc, const float* n, const float* v)
+{
+    return interceptor()->cgmTexCoord2fNormal3fVertex3fvSUN(file, line, tc, n, v);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord2fVertex3fSUN(
+    const char* file, unsigned line, float s, float t, float x, float y, float z)
+{
+    return interceptor()->cgmTexCoord2fVertex3fSUN(file, line, s, t, x, y, z);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord2fVertex3fvSUN(
+    const char* file, unsigned line, const float* tc, const float* v)
+{
+    return interceptor()->cgmTexCoord2fVertex3fvSUN(file, line, tc, v);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
+    const char* file, unsigned line, float s, float t, float p, float q, float r, float g, float b, float a, float nx,
+    float ny, float nz, float x, float y, float z, float w)
+{
+    return interceptor()->cgmTexCoord4fColor4fNormal3fVertex4fSUN(file, line, s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
+    const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
+{
+    return interceptor()->cgmTexCoord4fColor4fNormal3fVertex4fvSUN(file, line, tc, c, n, v);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord4fVertex4fSUN(
+    const char* file, unsigned line, float s, float t, float p, float q, float x, float y, float z, float w)
+{
+    return interceptor()->cgmTexCoord4fVertex4fSUN(file, line, s, t, p, q, x, y, z, w);
+}
+
+void OpenGLForwardingDecorator::cgmTexCoord4fVertex4fvSUN(
+    const char* file, unsigned line, const float* tc, const float* v)
+{
+    return interceptor()->cgmTexCoord4fVertex4fvSUN(file, line, tc, v);
 }
 
 void OpenGLForwardingDecorator::cgmAddSwapHintRectWIN(

@@ -1,0 +1,111 @@
+#!/usr/bin/env python3
+"""Checks the export tables of a build's DLLs: what hosts link against is part of the library's contract.
+
+Usage: check_exports.py BUILD_DIR
+
+qel_ogl.dll must export the entry-point table exactly as the generated headers declare it, undecorated
+(`_cgmActiveTexture`, never `_cgmActiveTexture@4` or a mangled name), the two chain tops, and the classes
+below; qel_core.dll the exception classes that cross into hosts. Reads the tables with the objdump that the
+build's configuration found.
+"""
+
+import os
+import re
+import subprocess
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+GENERATED = os.path.join(ROOT, "qel_ogl", "extensionator", "generated")
+
+# Classes of QEL::OGL whose virtual tables and type information hosts need (derivation, dynamic_cast, catch).
+OGL_CLASSES = [
+    "ExceptionOGL", "OpenGLInterceptor", "OpenGLInterceptorDecorator", "OpenGLErrorChecker",
+    "OpenGLForwardingDecorator", "wglInterceptor", "wglInterceptorDecorator", "wglErrorChecker",
+    "wglForwardingDecorator",
+]
+CHAIN_TOPS = ["OpenGLInterceptor", "wglInterceptor"]
+
+CORE_EXCEPTIONS = ["ExceptionBase", "LogicalException", "InternalException", "ParameterException",
+                   "ResourceException", "CPURuntimeException"]
+CORE_WITHOUT_ASSIGNMENT = {"ResourceException"}
+
+
+def nested_name(*parts):
+    """The Itanium-mangled nested name N...E of QEL::[OGL::]Class."""
+    return "N" + "".join("%d%s" % (len(part), part) for part in parts) + "E"
+
+
+def exports(objdump, dll):
+    listing = subprocess.run([objdump, "-p", dll], check=True, capture_output=True, text=True).stdout
+    table = listing.split("[Ordinal/Name Pointer] Table", 1)[1]
+    return {line.split()[-1] for line in table.splitlines() if line.strip().startswith("[")}
+
+
+def declared_variables(header, prefix):
+    text = open(os.path.join(GENERATED, header), encoding="utf-8").read()
+    return set(re.findall(r"\b(%s\w+);" % prefix, text))
+
+
+def check_table(found, header, prefix, problems):
+    expected = declared_variables(header, prefix)
+    exported = {name for name in found if name.startswith(prefix)}
+    for name in sorted(expected - exported):
+        problems.append("%s is not exported" % name)
+    for name in sorted(exported - expected):
+        problems.append("%s is exported but not declared in %s (decorated or stray)" % (name, header))
+    return len(expected)
+
+
+def check_named(found, names, problems):
+    for name in names:
+        if name not in found:
+            problems.append("%s is not exported" % name)
+
+
+def ogl_symbols():
+    symbols = []
+    for cls in OGL_CLASSES:
+        symbols += ["_ZTV" + nested_name("QEL", "OGL", cls), "_ZTI" + nested_name("QEL", "OGL", cls)]
+    symbols += ["_Z" + nested_name("QEL", "OGL", cls, "gInterceptor") for cls in CHAIN_TOPS]
+    return symbols
+
+
+def core_symbols():
+    symbols = []
+    for cls in CORE_EXCEPTIONS:
+        name = nested_name("QEL", cls)
+        # The member's name closes the nested name: N3QEL16LogicalExceptionC1E, then (const Class&).
+        member = lambda member_name: "_Z" + name[:-1] + member_name + "ERKS0_"
+        symbols += ["_ZTV" + name, "_ZTI" + name, member("C1")]
+        if cls not in CORE_WITHOUT_ASSIGNMENT:
+            symbols.append(member("aS"))
+    return symbols
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__, file=sys.stderr)
+        return 2
+    build_dir = sys.argv[1]
+    cache = open(os.path.join(build_dir, "CMakeCache.txt"), encoding="utf-8").read()
+    objdump = re.search(r"^CMAKE_OBJDUMP:\w+=(.*)$", cache, re.M).group(1)
+
+    problems = []
+    ogl = exports(objdump, os.path.join(build_dir, "bin", "qel_ogl.dll"))
+    gl_count = check_table(ogl, "glEntryPoints.h", "_cgm", problems)
+    wgl_count = check_table(ogl, "wglEntryPoints.h", "_wcgm", problems)
+    check_named(ogl, ogl_symbols(), problems)
+    core = exports(objdump, os.path.join(build_dir, "bin", "qel_core.dll"))
+    check_named(core, core_symbols(), problems)
+
+    for problem in problems:
+        print("check_exports: %s" % problem, file=sys.stderr)
+    if problems:
+        return 1
+    print("check_exports: %s: %d _cgm and %d _wcgm variables, %d classes, both chain tops, %d core exceptions"
+          % (build_dir, gl_count, wgl_count, len(OGL_CLASSES), len(CORE_EXCEPTIONS)))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
