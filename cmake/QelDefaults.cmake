@@ -67,11 +67,16 @@ function(qel_apply_defaults target)
         RUNTIME_OUTPUT_DIRECTORY ${QEL_OUTPUT_DIR}
         LIBRARY_OUTPUT_DIRECTORY ${QEL_OUTPUT_DIR}
         ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
-    target_compile_options(${target} PRIVATE
-        -Wall -Wextra
-        $<$<BOOL:${QEL_WARNINGS_AS_ERRORS}>:-Werror>
-        # __FILE__ relative to the repository root, the file name that exception texts carry.
-        -fmacro-prefix-map=${QEL_SOURCE_ROOT}/=)
+    if(MSVC)
+        # MSVC has no prefix map for __FILE__: exception texts carry the full path of the source there.
+        target_compile_options(${target} PRIVATE /W4 /permissive- $<$<BOOL:${QEL_WARNINGS_AS_ERRORS}>:/WX>)
+    else()
+        target_compile_options(${target} PRIVATE
+            -Wall -Wextra
+            $<$<BOOL:${QEL_WARNINGS_AS_ERRORS}>:-Werror>
+            # __FILE__ relative to the repository root, the file name that exception texts carry.
+            -fmacro-prefix-map=${QEL_SOURCE_ROOT}/=)
+    endif()
 
     get_target_property(type ${target} TYPE)
     if(type STREQUAL "SHARED_LIBRARY")

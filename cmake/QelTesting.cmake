@@ -6,9 +6,11 @@
 set(QEL_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set(QEL_FAKEGL_DIR ${CMAKE_BINARY_DIR}/fakegl)
 
+# GoogleTest is built from source with the project's compiler: Debian's googletest package by default.
+set(QEL_GOOGLETEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest's source folder")
 # gtest's own install rules would drag it into ours.
 set(INSTALL_GTEST OFF)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${QEL_GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # qel_add_test(<name> SOURCES <file>... [LIBS <library>...] [FAKEGL])
 #
