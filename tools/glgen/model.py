@@ -79,11 +79,13 @@ def build(gl, wgl, glew, revision):
     gl11_names = gl.features["GL_VERSION_1_0"] + gl.features["GL_VERSION_1_1"]
     gl11 = sorted((gl_prototype(name) for name in gl11_names), key=lambda c: c.name.encode())
 
-    entries = [Entry(s.value, s.name, "version", [gl_prototype(n) for n in s.names]) for s in overlay.read_versions()]
+    entries = []
+    for spec in overlay.read_versions():
+        _expect_count(spec, spec.names)
+        entries.append(Entry(spec.value, spec.name, "version", [gl_prototype(n) for n in spec.names]))
     for spec in overlay.read_gl_extensions():
         names = _gl_extension_names(spec, gl, glew)
-        if len(names) != spec.count:
-            raise ModelError("%s: %d entry points, the list says %d" % (spec.name, len(names), spec.count))
+        _expect_count(spec, names)
         entries.append(Entry(spec.value, spec.name, "gl", [gl_prototype(n) for n in names], spec.why))
     for spec in overlay.read_wgl_extensions():
         entries.append(Entry(spec.value, spec.name, "wgl", [wgl_prototype(n) for n in spec.names]))
@@ -92,6 +94,11 @@ def build(gl, wgl, glew, revision):
     model = Model(gl11, entries, wgl_base, revision)
     verify(model)
     return model
+
+
+def _expect_count(spec, names):
+    if len(names) != spec.count:
+        raise ModelError("%s: %d entry points, the list says %d" % (spec.name, len(names), spec.count))
 
 
 def _expect(what, actual, expected):

@@ -42,7 +42,7 @@ def _read_entries(path, header):
 
 def read_versions():
     return _read_entries(os.path.join(OVERLAY_DIR, "versions.txt"),
-                         lambda words: EntrySpec(int(words[0]), words[1]))
+                         lambda words: EntrySpec(int(words[0]), words[1], int(words[2])))
 
 
 def read_gl_extensions():
