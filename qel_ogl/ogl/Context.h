@@ -1,0 +1,66 @@
+#pragma once
+
+#include <windows.h>
+
+#include "qel_ogl/qel_ogl_export.h"
+
+namespace QEL { namespace OGL {
+
+class BufferFormat;
+
+// The base of the library's rendering contexts: a device context and an OpenGL rendering context, and the one
+// procedure by which every library-made context comes to be (choose and set a pixel format, create the
+// context, share display lists, make it current). Derived classes decide on which window the context lives,
+// or adopt a context that the host made. Every operation acts on the calling thread's current context.
+class QEL_OGL_API Context
+{
+public:
+    enum teBuffering { SINGLE_BUFFERED = 0, DOUBLE_BUFFERED = 1 };
+
+    // The number of samples per pixel: 1 is no multisampling, a larger count asks for that many samples. Any
+    // count may be given (cast to the type); every value but 1 takes the extension path of pixel-format choice.
+    enum teMultisample { SAMPLES_1 = 1, SAMPLES_2 = 2, SAMPLES_4 = 4, SAMPLES_8 = 8, SAMPLES_16 = 16 };
+
+    // Any non-zero value counts as DRAW_TO_WINDOW.
+    enum teWindowed { DRAW_TO_PBUFFER = 0, DRAW_TO_WINDOW = 1 };
+
+    virtual ~Context();
+
+    Context(const Context&) = delete;
+    Context& operator=(const Context&) = delete;
+
+    void makeCurrent();
+    // Presents the back buffer; the result of GDI's SwapBuffers is ignored.
+    void swapBuffers();
+    // The bits of the pixel format that is set on the device context, which may exceed those asked for.
+    void getBitDepths(int* red, int* green, int* blue, int* alpha, int* stencil, int* depth) const;
+
+    HGLRC renderContext() const;
+    HDC deviceContext() const;
+
+protected:
+    Context();
+
+    // Makes a context on the window: on success it is current, unless another context was current before,
+    // which is then current again. On failure everything made here is released again, and a LogicalException
+    // copy of the failure is thrown.
+    void initialize(HWND window, const BufferFormat& format, teBuffering buffering, teMultisample samples,
+                    Context* shareWith);
+
+    // The descriptor path of pixel-format choice (integer colour, one sample).
+    int choosePixelFormat(HDC dc, const BufferFormat& format, bool doubleBuffered);
+    void setPixelFormat(HDC dc, int pixelFormat);
+    HGLRC createRenderingContext(HDC dc);
+    HGLRC setupRenderingContext(HDC dc, const BufferFormat& format, bool doubleBuffered);
+    void shareLists(HGLRC other);
+    // Deletes this rendering context, putting back another context that was current.
+    void destroyContext();
+    // Always fails: the extensions are set up by Library::initializeExtensionator.
+    void initializeExtensions();
+
+    HDC hDC_;
+    HGLRC hRC_;
+    int nPixelFormat_;
+};
+
+}}
