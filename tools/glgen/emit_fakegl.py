@@ -25,7 +25,8 @@ def _stub_body(command):
         return log + "    fakegl::generateNames(%s);\n" % cpp.arguments(command.params)
     if _creates_name(command):
         return log + "    return fakegl::createName();\n"
-    if command.result != "void":
+    # wgl.xml spells some results VOID, the Windows macro for void.
+    if command.result not in ("void", "VOID"):
         return log + "    return {};\n"
     return log
 
@@ -39,19 +40,16 @@ def _stub(command, name, linkage):
 def emit(model):
     banner = cpp.banner(model.revision)
     exports = [banner, '#include "tests/fakegl/driver/FakeDriver.h"', "", 'extern "C" {', ""]
-    exports += [_stub(f, f.name, "") for f in model.gl11 if f.name not in HANDWRITTEN]
+    exports += [_stub(f, f.name, "FAKEGL_EXPORT ") for f in model.gl11 if f.name not in HANDWRITTEN]
     exports += ["}"]
 
     stubbed = sorted((f for f in model.gl_table + model.wgl_table if f.name not in HANDWRITTEN),
                      key=lambda f: f.name.encode())
     stubs = [banner, '#include "tests/fakegl/driver/FakeDriver.h"', "",
              '#include "qel_ogl/extensionator/generated/glEntryPoints.h"',
-             '#include "qel_ogl/extensionator/generated/wglEntryPoints.h"', "", "namespace {", "",
-             "// Casting through void (*)() is how a function pointer of one type becomes another without a warning.",
-             "template <class Function>", "PROC asProc(Function function)", "{",
-             "    return reinterpret_cast<PROC>(reinterpret_cast<void (*)()>(function));", "}", ""]
+             '#include "qel_ogl/extensionator/generated/wglEntryPoints.h"', "", "namespace {", ""]
     stubs += [_stub(f, "stub_" + f.name, "") for f in stubbed]
     stubs += ["}", "", "const fakegl::ProcStub fakegl::kProcStubs[] = {"]
-    stubs += ['    {"%s", asProc(&stub_%s)},' % (f.name, f.name) for f in stubbed]
+    stubs += ['    {"%s", fakegl::asProc(&stub_%s)},' % (f.name, f.name) for f in stubbed]
     stubs += ["};", "", "const std::size_t fakegl::kProcStubCount = sizeof(fakegl::kProcStubs) / sizeof(fakegl::kProcStubs[0]);"]
     return {FAKEGL + "Gl11Exports.cpp": "\n".join(exports) + "\n", FAKEGL + "ProcStubs.cpp": "\n".join(stubs) + "\n"}

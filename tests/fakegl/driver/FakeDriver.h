@@ -7,10 +7,22 @@
 #include <GL/gl.h>
 
 #include <cstddef>
+#include <string>
 
 #include "qel_ogl/extensionator/GLTypes.h"
 
+// Exports a function under opengl32.dll's own name. The driver is compiled with _GDI32_, which keeps
+// wingdi.h and gl.h from declaring those names dllimport; x86_64 leaves the names undecorated.
+#define FAKEGL_EXPORT __declspec(dllexport)
+
 namespace fakegl {
+
+// Casting through void (*)() is how a function pointer of one type becomes another without a warning.
+template <class Function>
+PROC asProc(Function function)
+{
+    return reinterpret_cast<PROC>(reinterpret_cast<void (*)()>(function));
+}
 
 void logCall(const char* name);
 // Fills names[0..n) with the next n names; nothing for n <= 0.
@@ -29,5 +41,8 @@ extern const ProcStub kProcStubs[];
 extern const std::size_t kProcStubCount;
 extern const ProcStub kHandWrittenStubs[];
 extern const std::size_t kHandWrittenStubCount;
+
+// The stub of that name from either table, null when there is none.
+PROC findStub(const std::string& name);
 
 } // namespace fakegl

@@ -5,1674 +5,1674 @@
 
 extern "C" {
 
-void APIENTRY glAccum(GLenum, GLfloat)
+FAKEGL_EXPORT void APIENTRY glAccum(GLenum, GLfloat)
 {
     fakegl::logCall("glAccum");
 }
 
-void APIENTRY glAlphaFunc(GLenum, GLfloat)
+FAKEGL_EXPORT void APIENTRY glAlphaFunc(GLenum, GLfloat)
 {
     fakegl::logCall("glAlphaFunc");
 }
 
-GLboolean APIENTRY glAreTexturesResident(GLsizei, const GLuint*, GLboolean*)
+FAKEGL_EXPORT GLboolean APIENTRY glAreTexturesResident(GLsizei, const GLuint*, GLboolean*)
 {
     fakegl::logCall("glAreTexturesResident");
     return {};
 }
 
-void APIENTRY glArrayElement(GLint)
+FAKEGL_EXPORT void APIENTRY glArrayElement(GLint)
 {
     fakegl::logCall("glArrayElement");
 }
 
-void APIENTRY glBegin(GLenum)
+FAKEGL_EXPORT void APIENTRY glBegin(GLenum)
 {
     fakegl::logCall("glBegin");
 }
 
-void APIENTRY glBindTexture(GLenum, GLuint)
+FAKEGL_EXPORT void APIENTRY glBindTexture(GLenum, GLuint)
 {
     fakegl::logCall("glBindTexture");
 }
 
-void APIENTRY glBitmap(GLsizei, GLsizei, GLfloat, GLfloat, GLfloat, GLfloat, const GLubyte*)
+FAKEGL_EXPORT void APIENTRY glBitmap(GLsizei, GLsizei, GLfloat, GLfloat, GLfloat, GLfloat, const GLubyte*)
 {
     fakegl::logCall("glBitmap");
 }
 
-void APIENTRY glBlendFunc(GLenum, GLenum)
+FAKEGL_EXPORT void APIENTRY glBlendFunc(GLenum, GLenum)
 {
     fakegl::logCall("glBlendFunc");
 }
 
-void APIENTRY glCallList(GLuint)
+FAKEGL_EXPORT void APIENTRY glCallList(GLuint)
 {
     fakegl::logCall("glCallList");
 }
 
-void APIENTRY glCallLists(GLsizei, GLenum, const void*)
+FAKEGL_EXPORT void APIENTRY glCallLists(GLsizei, GLenum, const void*)
 {
     fakegl::logCall("glCallLists");
 }
 
-void APIENTRY glClear(GLbitfield)
+FAKEGL_EXPORT void APIENTRY glClear(GLbitfield)
 {
     fakegl::logCall("glClear");
 }
 
-void APIENTRY glClearAccum(GLfloat, GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glClearAccum(GLfloat, GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glClearAccum");
 }
 
-void APIENTRY glClearColor(GLfloat, GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glClearColor(GLfloat, GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glClearColor");
 }
 
-void APIENTRY glClearDepth(GLdouble)
+FAKEGL_EXPORT void APIENTRY glClearDepth(GLdouble)
 {
     fakegl::logCall("glClearDepth");
 }
 
-void APIENTRY glClearIndex(GLfloat)
+FAKEGL_EXPORT void APIENTRY glClearIndex(GLfloat)
 {
     fakegl::logCall("glClearIndex");
 }
 
-void APIENTRY glClearStencil(GLint)
+FAKEGL_EXPORT void APIENTRY glClearStencil(GLint)
 {
     fakegl::logCall("glClearStencil");
 }
 
-void APIENTRY glClipPlane(GLenum, const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glClipPlane(GLenum, const GLdouble*)
 {
     fakegl::logCall("glClipPlane");
 }
 
-void APIENTRY glColor3b(GLbyte, GLbyte, GLbyte)
+FAKEGL_EXPORT void APIENTRY glColor3b(GLbyte, GLbyte, GLbyte)
 {
     fakegl::logCall("glColor3b");
 }
 
-void APIENTRY glColor3bv(const GLbyte*)
+FAKEGL_EXPORT void APIENTRY glColor3bv(const GLbyte*)
 {
     fakegl::logCall("glColor3bv");
 }
 
-void APIENTRY glColor3d(GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glColor3d(GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glColor3d");
 }
 
-void APIENTRY glColor3dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glColor3dv(const GLdouble*)
 {
     fakegl::logCall("glColor3dv");
 }
 
-void APIENTRY glColor3f(GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glColor3f(GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glColor3f");
 }
 
-void APIENTRY glColor3fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glColor3fv(const GLfloat*)
 {
     fakegl::logCall("glColor3fv");
 }
 
-void APIENTRY glColor3i(GLint, GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glColor3i(GLint, GLint, GLint)
 {
     fakegl::logCall("glColor3i");
 }
 
-void APIENTRY glColor3iv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glColor3iv(const GLint*)
 {
     fakegl::logCall("glColor3iv");
 }
 
-void APIENTRY glColor3s(GLshort, GLshort, GLshort)
+FAKEGL_EXPORT void APIENTRY glColor3s(GLshort, GLshort, GLshort)
 {
     fakegl::logCall("glColor3s");
 }
 
-void APIENTRY glColor3sv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glColor3sv(const GLshort*)
 {
     fakegl::logCall("glColor3sv");
 }
 
-void APIENTRY glColor3ub(GLubyte, GLubyte, GLubyte)
+FAKEGL_EXPORT void APIENTRY glColor3ub(GLubyte, GLubyte, GLubyte)
 {
     fakegl::logCall("glColor3ub");
 }
 
-void APIENTRY glColor3ubv(const GLubyte*)
+FAKEGL_EXPORT void APIENTRY glColor3ubv(const GLubyte*)
 {
     fakegl::logCall("glColor3ubv");
 }
 
-void APIENTRY glColor3ui(GLuint, GLuint, GLuint)
+FAKEGL_EXPORT void APIENTRY glColor3ui(GLuint, GLuint, GLuint)
 {
     fakegl::logCall("glColor3ui");
 }
 
-void APIENTRY glColor3uiv(const GLuint*)
+FAKEGL_EXPORT void APIENTRY glColor3uiv(const GLuint*)
 {
     fakegl::logCall("glColor3uiv");
 }
 
-void APIENTRY glColor3us(GLushort, GLushort, GLushort)
+FAKEGL_EXPORT void APIENTRY glColor3us(GLushort, GLushort, GLushort)
 {
     fakegl::logCall("glColor3us");
 }
 
-void APIENTRY glColor3usv(const GLushort*)
+FAKEGL_EXPORT void APIENTRY glColor3usv(const GLushort*)
 {
     fakegl::logCall("glColor3usv");
 }
 
-void APIENTRY glColor4b(GLbyte, GLbyte, GLbyte, GLbyte)
+FAKEGL_EXPORT void APIENTRY glColor4b(GLbyte, GLbyte, GLbyte, GLbyte)
 {
     fakegl::logCall("glColor4b");
 }
 
-void APIENTRY glColor4bv(const GLbyte*)
+FAKEGL_EXPORT void APIENTRY glColor4bv(const GLbyte*)
 {
     fakegl::logCall("glColor4bv");
 }
 
-void APIENTRY glColor4d(GLdouble, GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glColor4d(GLdouble, GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glColor4d");
 }
 
-void APIENTRY glColor4dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glColor4dv(const GLdouble*)
 {
     fakegl::logCall("glColor4dv");
 }
 
-void APIENTRY glColor4f(GLfloat, GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glColor4f(GLfloat, GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glColor4f");
 }
 
-void APIENTRY glColor4fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glColor4fv(const GLfloat*)
 {
     fakegl::logCall("glColor4fv");
 }
 
-void APIENTRY glColor4i(GLint, GLint, GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glColor4i(GLint, GLint, GLint, GLint)
 {
     fakegl::logCall("glColor4i");
 }
 
-void APIENTRY glColor4iv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glColor4iv(const GLint*)
 {
     fakegl::logCall("glColor4iv");
 }
 
-void APIENTRY glColor4s(GLshort, GLshort, GLshort, GLshort)
+FAKEGL_EXPORT void APIENTRY glColor4s(GLshort, GLshort, GLshort, GLshort)
 {
     fakegl::logCall("glColor4s");
 }
 
-void APIENTRY glColor4sv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glColor4sv(const GLshort*)
 {
     fakegl::logCall("glColor4sv");
 }
 
-void APIENTRY glColor4ub(GLubyte, GLubyte, GLubyte, GLubyte)
+FAKEGL_EXPORT void APIENTRY glColor4ub(GLubyte, GLubyte, GLubyte, GLubyte)
 {
     fakegl::logCall("glColor4ub");
 }
 
-void APIENTRY glColor4ubv(const GLubyte*)
+FAKEGL_EXPORT void APIENTRY glColor4ubv(const GLubyte*)
 {
     fakegl::logCall("glColor4ubv");
 }
 
-void APIENTRY glColor4ui(GLuint, GLuint, GLuint, GLuint)
+FAKEGL_EXPORT void APIENTRY glColor4ui(GLuint, GLuint, GLuint, GLuint)
 {
     fakegl::logCall("glColor4ui");
 }
 
-void APIENTRY glColor4uiv(const GLuint*)
+FAKEGL_EXPORT void APIENTRY glColor4uiv(const GLuint*)
 {
     fakegl::logCall("glColor4uiv");
 }
 
-void APIENTRY glColor4us(GLushort, GLushort, GLushort, GLushort)
+FAKEGL_EXPORT void APIENTRY glColor4us(GLushort, GLushort, GLushort, GLushort)
 {
     fakegl::logCall("glColor4us");
 }
 
-void APIENTRY glColor4usv(const GLushort*)
+FAKEGL_EXPORT void APIENTRY glColor4usv(const GLushort*)
 {
     fakegl::logCall("glColor4usv");
 }
 
-void APIENTRY glColorMask(GLboolean, GLboolean, GLboolean, GLboolean)
+FAKEGL_EXPORT void APIENTRY glColorMask(GLboolean, GLboolean, GLboolean, GLboolean)
 {
     fakegl::logCall("glColorMask");
 }
 
-void APIENTRY glColorMaterial(GLenum, GLenum)
+FAKEGL_EXPORT void APIENTRY glColorMaterial(GLenum, GLenum)
 {
     fakegl::logCall("glColorMaterial");
 }
 
-void APIENTRY glColorPointer(GLint, GLenum, GLsizei, const void*)
+FAKEGL_EXPORT void APIENTRY glColorPointer(GLint, GLenum, GLsizei, const void*)
 {
     fakegl::logCall("glColorPointer");
 }
 
-void APIENTRY glCopyPixels(GLint, GLint, GLsizei, GLsizei, GLenum)
+FAKEGL_EXPORT void APIENTRY glCopyPixels(GLint, GLint, GLsizei, GLsizei, GLenum)
 {
     fakegl::logCall("glCopyPixels");
 }
 
-void APIENTRY glCopyTexImage1D(GLenum, GLint, GLenum, GLint, GLint, GLsizei, GLint)
+FAKEGL_EXPORT void APIENTRY glCopyTexImage1D(GLenum, GLint, GLenum, GLint, GLint, GLsizei, GLint)
 {
     fakegl::logCall("glCopyTexImage1D");
 }
 
-void APIENTRY glCopyTexImage2D(GLenum, GLint, GLenum, GLint, GLint, GLsizei, GLsizei, GLint)
+FAKEGL_EXPORT void APIENTRY glCopyTexImage2D(GLenum, GLint, GLenum, GLint, GLint, GLsizei, GLsizei, GLint)
 {
     fakegl::logCall("glCopyTexImage2D");
 }
 
-void APIENTRY glCopyTexSubImage1D(GLenum, GLint, GLint, GLint, GLint, GLsizei)
+FAKEGL_EXPORT void APIENTRY glCopyTexSubImage1D(GLenum, GLint, GLint, GLint, GLint, GLsizei)
 {
     fakegl::logCall("glCopyTexSubImage1D");
 }
 
-void APIENTRY glCopyTexSubImage2D(GLenum, GLint, GLint, GLint, GLint, GLint, GLsizei, GLsizei)
+FAKEGL_EXPORT void APIENTRY glCopyTexSubImage2D(GLenum, GLint, GLint, GLint, GLint, GLint, GLsizei, GLsizei)
 {
     fakegl::logCall("glCopyTexSubImage2D");
 }
 
-void APIENTRY glCullFace(GLenum)
+FAKEGL_EXPORT void APIENTRY glCullFace(GLenum)
 {
     fakegl::logCall("glCullFace");
 }
 
-void APIENTRY glDeleteLists(GLuint, GLsizei)
+FAKEGL_EXPORT void APIENTRY glDeleteLists(GLuint, GLsizei)
 {
     fakegl::logCall("glDeleteLists");
 }
 
-void APIENTRY glDeleteTextures(GLsizei, const GLuint*)
+FAKEGL_EXPORT void APIENTRY glDeleteTextures(GLsizei, const GLuint*)
 {
     fakegl::logCall("glDeleteTextures");
 }
 
-void APIENTRY glDepthFunc(GLenum)
+FAKEGL_EXPORT void APIENTRY glDepthFunc(GLenum)
 {
     fakegl::logCall("glDepthFunc");
 }
 
-void APIENTRY glDepthMask(GLboolean)
+FAKEGL_EXPORT void APIENTRY glDepthMask(GLboolean)
 {
     fakegl::logCall("glDepthMask");
 }
 
-void APIENTRY glDepthRange(GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glDepthRange(GLdouble, GLdouble)
 {
     fakegl::logCall("glDepthRange");
 }
 
-void APIENTRY glDisable(GLenum)
+FAKEGL_EXPORT void APIENTRY glDisable(GLenum)
 {
     fakegl::logCall("glDisable");
 }
 
-void APIENTRY glDisableClientState(GLenum)
+FAKEGL_EXPORT void APIENTRY glDisableClientState(GLenum)
 {
     fakegl::logCall("glDisableClientState");
 }
 
-void APIENTRY glDrawArrays(GLenum, GLint, GLsizei)
+FAKEGL_EXPORT void APIENTRY glDrawArrays(GLenum, GLint, GLsizei)
 {
     fakegl::logCall("glDrawArrays");
 }
 
-void APIENTRY glDrawBuffer(GLenum)
+FAKEGL_EXPORT void APIENTRY glDrawBuffer(GLenum)
 {
     fakegl::logCall("glDrawBuffer");
 }
 
-void APIENTRY glDrawElements(GLenum, GLsizei, GLenum, const void*)
+FAKEGL_EXPORT void APIENTRY glDrawElements(GLenum, GLsizei, GLenum, const void*)
 {
     fakegl::logCall("glDrawElements");
 }
 
-void APIENTRY glDrawPixels(GLsizei, GLsizei, GLenum, GLenum, const void*)
+FAKEGL_EXPORT void APIENTRY glDrawPixels(GLsizei, GLsizei, GLenum, GLenum, const void*)
 {
     fakegl::logCall("glDrawPixels");
 }
 
-void APIENTRY glEdgeFlag(GLboolean)
+FAKEGL_EXPORT void APIENTRY glEdgeFlag(GLboolean)
 {
     fakegl::logCall("glEdgeFlag");
 }
 
-void APIENTRY glEdgeFlagPointer(GLsizei, const void*)
+FAKEGL_EXPORT void APIENTRY glEdgeFlagPointer(GLsizei, const void*)
 {
     fakegl::logCall("glEdgeFlagPointer");
 }
 
-void APIENTRY glEdgeFlagv(const GLboolean*)
+FAKEGL_EXPORT void APIENTRY glEdgeFlagv(const GLboolean*)
 {
     fakegl::logCall("glEdgeFlagv");
 }
 
-void APIENTRY glEnable(GLenum)
+FAKEGL_EXPORT void APIENTRY glEnable(GLenum)
 {
     fakegl::logCall("glEnable");
 }
 
-void APIENTRY glEnableClientState(GLenum)
+FAKEGL_EXPORT void APIENTRY glEnableClientState(GLenum)
 {
     fakegl::logCall("glEnableClientState");
 }
 
-void APIENTRY glEnd(void)
+FAKEGL_EXPORT void APIENTRY glEnd(void)
 {
     fakegl::logCall("glEnd");
 }
 
-void APIENTRY glEndList(void)
+FAKEGL_EXPORT void APIENTRY glEndList(void)
 {
     fakegl::logCall("glEndList");
 }
 
-void APIENTRY glEvalCoord1d(GLdouble)
+FAKEGL_EXPORT void APIENTRY glEvalCoord1d(GLdouble)
 {
     fakegl::logCall("glEvalCoord1d");
 }
 
-void APIENTRY glEvalCoord1dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glEvalCoord1dv(const GLdouble*)
 {
     fakegl::logCall("glEvalCoord1dv");
 }
 
-void APIENTRY glEvalCoord1f(GLfloat)
+FAKEGL_EXPORT void APIENTRY glEvalCoord1f(GLfloat)
 {
     fakegl::logCall("glEvalCoord1f");
 }
 
-void APIENTRY glEvalCoord1fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glEvalCoord1fv(const GLfloat*)
 {
     fakegl::logCall("glEvalCoord1fv");
 }
 
-void APIENTRY glEvalCoord2d(GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glEvalCoord2d(GLdouble, GLdouble)
 {
     fakegl::logCall("glEvalCoord2d");
 }
 
-void APIENTRY glEvalCoord2dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glEvalCoord2dv(const GLdouble*)
 {
     fakegl::logCall("glEvalCoord2dv");
 }
 
-void APIENTRY glEvalCoord2f(GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glEvalCoord2f(GLfloat, GLfloat)
 {
     fakegl::logCall("glEvalCoord2f");
 }
 
-void APIENTRY glEvalCoord2fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glEvalCoord2fv(const GLfloat*)
 {
     fakegl::logCall("glEvalCoord2fv");
 }
 
-void APIENTRY glEvalMesh1(GLenum, GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glEvalMesh1(GLenum, GLint, GLint)
 {
     fakegl::logCall("glEvalMesh1");
 }
 
-void APIENTRY glEvalMesh2(GLenum, GLint, GLint, GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glEvalMesh2(GLenum, GLint, GLint, GLint, GLint)
 {
     fakegl::logCall("glEvalMesh2");
 }
 
-void APIENTRY glEvalPoint1(GLint)
+FAKEGL_EXPORT void APIENTRY glEvalPoint1(GLint)
 {
     fakegl::logCall("glEvalPoint1");
 }
 
-void APIENTRY glEvalPoint2(GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glEvalPoint2(GLint, GLint)
 {
     fakegl::logCall("glEvalPoint2");
 }
 
-void APIENTRY glFeedbackBuffer(GLsizei, GLenum, GLfloat*)
+FAKEGL_EXPORT void APIENTRY glFeedbackBuffer(GLsizei, GLenum, GLfloat*)
 {
     fakegl::logCall("glFeedbackBuffer");
 }
 
-void APIENTRY glFinish(void)
+FAKEGL_EXPORT void APIENTRY glFinish(void)
 {
     fakegl::logCall("glFinish");
 }
 
-void APIENTRY glFlush(void)
+FAKEGL_EXPORT void APIENTRY glFlush(void)
 {
     fakegl::logCall("glFlush");
 }
 
-void APIENTRY glFogf(GLenum, GLfloat)
+FAKEGL_EXPORT void APIENTRY glFogf(GLenum, GLfloat)
 {
     fakegl::logCall("glFogf");
 }
 
-void APIENTRY glFogfv(GLenum, const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glFogfv(GLenum, const GLfloat*)
 {
     fakegl::logCall("glFogfv");
 }
 
-void APIENTRY glFogi(GLenum, GLint)
+FAKEGL_EXPORT void APIENTRY glFogi(GLenum, GLint)
 {
     fakegl::logCall("glFogi");
 }
 
-void APIENTRY glFogiv(GLenum, const GLint*)
+FAKEGL_EXPORT void APIENTRY glFogiv(GLenum, const GLint*)
 {
     fakegl::logCall("glFogiv");
 }
 
-void APIENTRY glFrontFace(GLenum)
+FAKEGL_EXPORT void APIENTRY glFrontFace(GLenum)
 {
     fakegl::logCall("glFrontFace");
 }
 
-void APIENTRY glFrustum(GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glFrustum(GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glFrustum");
 }
 
-GLuint APIENTRY glGenLists(GLsizei)
+FAKEGL_EXPORT GLuint APIENTRY glGenLists(GLsizei)
 {
     fakegl::logCall("glGenLists");
     return fakegl::createName();
 }
 
-void APIENTRY glGenTextures(GLsizei n, GLuint* textures)
+FAKEGL_EXPORT void APIENTRY glGenTextures(GLsizei n, GLuint* textures)
 {
     fakegl::logCall("glGenTextures");
     fakegl::generateNames(n, textures);
 }
 
-void APIENTRY glGetBooleanv(GLenum, GLboolean*)
+FAKEGL_EXPORT void APIENTRY glGetBooleanv(GLenum, GLboolean*)
 {
     fakegl::logCall("glGetBooleanv");
 }
 
-void APIENTRY glGetClipPlane(GLenum, GLdouble*)
+FAKEGL_EXPORT void APIENTRY glGetClipPlane(GLenum, GLdouble*)
 {
     fakegl::logCall("glGetClipPlane");
 }
 
-void APIENTRY glGetDoublev(GLenum, GLdouble*)
+FAKEGL_EXPORT void APIENTRY glGetDoublev(GLenum, GLdouble*)
 {
     fakegl::logCall("glGetDoublev");
 }
 
-void APIENTRY glGetFloatv(GLenum, GLfloat*)
+FAKEGL_EXPORT void APIENTRY glGetFloatv(GLenum, GLfloat*)
 {
     fakegl::logCall("glGetFloatv");
 }
 
-void APIENTRY glGetLightfv(GLenum, GLenum, GLfloat*)
+FAKEGL_EXPORT void APIENTRY glGetLightfv(GLenum, GLenum, GLfloat*)
 {
     fakegl::logCall("glGetLightfv");
 }
 
-void APIENTRY glGetLightiv(GLenum, GLenum, GLint*)
+FAKEGL_EXPORT void APIENTRY glGetLightiv(GLenum, GLenum, GLint*)
 {
     fakegl::logCall("glGetLightiv");
 }
 
-void APIENTRY glGetMapdv(GLenum, GLenum, GLdouble*)
+FAKEGL_EXPORT void APIENTRY glGetMapdv(GLenum, GLenum, GLdouble*)
 {
     fakegl::logCall("glGetMapdv");
 }
 
-void APIENTRY glGetMapfv(GLenum, GLenum, GLfloat*)
+FAKEGL_EXPORT void APIENTRY glGetMapfv(GLenum, GLenum, GLfloat*)
 {
     fakegl::logCall("glGetMapfv");
 }
 
-void APIENTRY glGetMapiv(GLenum, GLenum, GLint*)
+FAKEGL_EXPORT void APIENTRY glGetMapiv(GLenum, GLenum, GLint*)
 {
     fakegl::logCall("glGetMapiv");
 }
 
-void APIENTRY glGetMaterialfv(GLenum, GLenum, GLfloat*)
+FAKEGL_EXPORT void APIENTRY glGetMaterialfv(GLenum, GLenum, GLfloat*)
 {
     fakegl::logCall("glGetMaterialfv");
 }
 
-void APIENTRY glGetMaterialiv(GLenum, GLenum, GLint*)
+FAKEGL_EXPORT void APIENTRY glGetMaterialiv(GLenum, GLenum, GLint*)
 {
     fakegl::logCall("glGetMaterialiv");
 }
 
-void APIENTRY glGetPixelMapfv(GLenum, GLfloat*)
+FAKEGL_EXPORT void APIENTRY glGetPixelMapfv(GLenum, GLfloat*)
 {
     fakegl::logCall("glGetPixelMapfv");
 }
 
-void APIENTRY glGetPixelMapuiv(GLenum, GLuint*)
+FAKEGL_EXPORT void APIENTRY glGetPixelMapuiv(GLenum, GLuint*)
 {
     fakegl::logCall("glGetPixelMapuiv");
 }
 
-void APIENTRY glGetPixelMapusv(GLenum, GLushort*)
+FAKEGL_EXPORT void APIENTRY glGetPixelMapusv(GLenum, GLushort*)
 {
     fakegl::logCall("glGetPixelMapusv");
 }
 
-void APIENTRY glGetPointerv(GLenum, void**)
+FAKEGL_EXPORT void APIENTRY glGetPointerv(GLenum, void**)
 {
     fakegl::logCall("glGetPointerv");
 }
 
-void APIENTRY glGetPolygonStipple(GLubyte*)
+FAKEGL_EXPORT void APIENTRY glGetPolygonStipple(GLubyte*)
 {
     fakegl::logCall("glGetPolygonStipple");
 }
 
-void APIENTRY glGetTexEnvfv(GLenum, GLenum, GLfloat*)
+FAKEGL_EXPORT void APIENTRY glGetTexEnvfv(GLenum, GLenum, GLfloat*)
 {
     fakegl::logCall("glGetTexEnvfv");
 }
 
-void APIENTRY glGetTexEnviv(GLenum, GLenum, GLint*)
+FAKEGL_EXPORT void APIENTRY glGetTexEnviv(GLenum, GLenum, GLint*)
 {
     fakegl::logCall("glGetTexEnviv");
 }
 
-void APIENTRY glGetTexGendv(GLenum, GLenum, GLdouble*)
+FAKEGL_EXPORT void APIENTRY glGetTexGendv(GLenum, GLenum, GLdouble*)
 {
     fakegl::logCall("glGetTexGendv");
 }
 
-void APIENTRY glGetTexGenfv(GLenum, GLenum, GLfloat*)
+FAKEGL_EXPORT void APIENTRY glGetTexGenfv(GLenum, GLenum, GLfloat*)
 {
     fakegl::logCall("glGetTexGenfv");
 }
 
-void APIENTRY glGetTexGeniv(GLenum, GLenum, GLint*)
+FAKEGL_EXPORT void APIENTRY glGetTexGeniv(GLenum, GLenum, GLint*)
 {
     fakegl::logCall("glGetTexGeniv");
 }
 
-void APIENTRY glGetTexImage(GLenum, GLint, GLenum, GLenum, void*)
+FAKEGL_EXPORT void APIENTRY glGetTexImage(GLenum, GLint, GLenum, GLenum, void*)
 {
     fakegl::logCall("glGetTexImage");
 }
 
-void APIENTRY glGetTexLevelParameterfv(GLenum, GLint, GLenum, GLfloat*)
+FAKEGL_EXPORT void APIENTRY glGetTexLevelParameterfv(GLenum, GLint, GLenum, GLfloat*)
 {
     fakegl::logCall("glGetTexLevelParameterfv");
 }
 
-void APIENTRY glGetTexLevelParameteriv(GLenum, GLint, GLenum, GLint*)
+FAKEGL_EXPORT void APIENTRY glGetTexLevelParameteriv(GLenum, GLint, GLenum, GLint*)
 {
     fakegl::logCall("glGetTexLevelParameteriv");
 }
 
-void APIENTRY glGetTexParameterfv(GLenum, GLenum, GLfloat*)
+FAKEGL_EXPORT void APIENTRY glGetTexParameterfv(GLenum, GLenum, GLfloat*)
 {
     fakegl::logCall("glGetTexParameterfv");
 }
 
-void APIENTRY glGetTexParameteriv(GLenum, GLenum, GLint*)
+FAKEGL_EXPORT void APIENTRY glGetTexParameteriv(GLenum, GLenum, GLint*)
 {
     fakegl::logCall("glGetTexParameteriv");
 }
 
-void APIENTRY glHint(GLenum, GLenum)
+FAKEGL_EXPORT void APIENTRY glHint(GLenum, GLenum)
 {
     fakegl::logCall("glHint");
 }
 
-void APIENTRY glIndexMask(GLuint)
+FAKEGL_EXPORT void APIENTRY glIndexMask(GLuint)
 {
     fakegl::logCall("glIndexMask");
 }
 
-void APIENTRY glIndexPointer(GLenum, GLsizei, const void*)
+FAKEGL_EXPORT void APIENTRY glIndexPointer(GLenum, GLsizei, const void*)
 {
     fakegl::logCall("glIndexPointer");
 }
 
-void APIENTRY glIndexd(GLdouble)
+FAKEGL_EXPORT void APIENTRY glIndexd(GLdouble)
 {
     fakegl::logCall("glIndexd");
 }
 
-void APIENTRY glIndexdv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glIndexdv(const GLdouble*)
 {
     fakegl::logCall("glIndexdv");
 }
 
-void APIENTRY glIndexf(GLfloat)
+FAKEGL_EXPORT void APIENTRY glIndexf(GLfloat)
 {
     fakegl::logCall("glIndexf");
 }
 
-void APIENTRY glIndexfv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glIndexfv(const GLfloat*)
 {
     fakegl::logCall("glIndexfv");
 }
 
-void APIENTRY glIndexi(GLint)
+FAKEGL_EXPORT void APIENTRY glIndexi(GLint)
 {
     fakegl::logCall("glIndexi");
 }
 
-void APIENTRY glIndexiv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glIndexiv(const GLint*)
 {
     fakegl::logCall("glIndexiv");
 }
 
-void APIENTRY glIndexs(GLshort)
+FAKEGL_EXPORT void APIENTRY glIndexs(GLshort)
 {
     fakegl::logCall("glIndexs");
 }
 
-void APIENTRY glIndexsv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glIndexsv(const GLshort*)
 {
     fakegl::logCall("glIndexsv");
 }
 
-void APIENTRY glIndexub(GLubyte)
+FAKEGL_EXPORT void APIENTRY glIndexub(GLubyte)
 {
     fakegl::logCall("glIndexub");
 }
 
-void APIENTRY glIndexubv(const GLubyte*)
+FAKEGL_EXPORT void APIENTRY glIndexubv(const GLubyte*)
 {
     fakegl::logCall("glIndexubv");
 }
 
-void APIENTRY glInitNames(void)
+FAKEGL_EXPORT void APIENTRY glInitNames(void)
 {
     fakegl::logCall("glInitNames");
 }
 
-void APIENTRY glInterleavedArrays(GLenum, GLsizei, const void*)
+FAKEGL_EXPORT void APIENTRY glInterleavedArrays(GLenum, GLsizei, const void*)
 {
     fakegl::logCall("glInterleavedArrays");
 }
 
-GLboolean APIENTRY glIsEnabled(GLenum)
+FAKEGL_EXPORT GLboolean APIENTRY glIsEnabled(GLenum)
 {
     fakegl::logCall("glIsEnabled");
     return {};
 }
 
-GLboolean APIENTRY glIsList(GLuint)
+FAKEGL_EXPORT GLboolean APIENTRY glIsList(GLuint)
 {
     fakegl::logCall("glIsList");
     return {};
 }
 
-GLboolean APIENTRY glIsTexture(GLuint)
+FAKEGL_EXPORT GLboolean APIENTRY glIsTexture(GLuint)
 {
     fakegl::logCall("glIsTexture");
     return {};
 }
 
-void APIENTRY glLightModelf(GLenum, GLfloat)
+FAKEGL_EXPORT void APIENTRY glLightModelf(GLenum, GLfloat)
 {
     fakegl::logCall("glLightModelf");
 }
 
-void APIENTRY glLightModelfv(GLenum, const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glLightModelfv(GLenum, const GLfloat*)
 {
     fakegl::logCall("glLightModelfv");
 }
 
-void APIENTRY glLightModeli(GLenum, GLint)
+FAKEGL_EXPORT void APIENTRY glLightModeli(GLenum, GLint)
 {
     fakegl::logCall("glLightModeli");
 }
 
-void APIENTRY glLightModeliv(GLenum, const GLint*)
+FAKEGL_EXPORT void APIENTRY glLightModeliv(GLenum, const GLint*)
 {
     fakegl::logCall("glLightModeliv");
 }
 
-void APIENTRY glLightf(GLenum, GLenum, GLfloat)
+FAKEGL_EXPORT void APIENTRY glLightf(GLenum, GLenum, GLfloat)
 {
     fakegl::logCall("glLightf");
 }
 
-void APIENTRY glLightfv(GLenum, GLenum, const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glLightfv(GLenum, GLenum, const GLfloat*)
 {
     fakegl::logCall("glLightfv");
 }
 
-void APIENTRY glLighti(GLenum, GLenum, GLint)
+FAKEGL_EXPORT void APIENTRY glLighti(GLenum, GLenum, GLint)
 {
     fakegl::logCall("glLighti");
 }
 
-void APIENTRY glLightiv(GLenum, GLenum, const GLint*)
+FAKEGL_EXPORT void APIENTRY glLightiv(GLenum, GLenum, const GLint*)
 {
     fakegl::logCall("glLightiv");
 }
 
-void APIENTRY glLineStipple(GLint, GLushort)
+FAKEGL_EXPORT void APIENTRY glLineStipple(GLint, GLushort)
 {
     fakegl::logCall("glLineStipple");
 }
 
-void APIENTRY glLineWidth(GLfloat)
+FAKEGL_EXPORT void APIENTRY glLineWidth(GLfloat)
 {
     fakegl::logCall("glLineWidth");
 }
 
-void APIENTRY glListBase(GLuint)
+FAKEGL_EXPORT void APIENTRY glListBase(GLuint)
 {
     fakegl::logCall("glListBase");
 }
 
-void APIENTRY glLoadIdentity(void)
+FAKEGL_EXPORT void APIENTRY glLoadIdentity(void)
 {
     fakegl::logCall("glLoadIdentity");
 }
 
-void APIENTRY glLoadMatrixd(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glLoadMatrixd(const GLdouble*)
 {
     fakegl::logCall("glLoadMatrixd");
 }
 
-void APIENTRY glLoadMatrixf(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glLoadMatrixf(const GLfloat*)
 {
     fakegl::logCall("glLoadMatrixf");
 }
 
-void APIENTRY glLoadName(GLuint)
+FAKEGL_EXPORT void APIENTRY glLoadName(GLuint)
 {
     fakegl::logCall("glLoadName");
 }
 
-void APIENTRY glLogicOp(GLenum)
+FAKEGL_EXPORT void APIENTRY glLogicOp(GLenum)
 {
     fakegl::logCall("glLogicOp");
 }
 
-void APIENTRY glMap1d(GLenum, GLdouble, GLdouble, GLint, GLint, const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glMap1d(GLenum, GLdouble, GLdouble, GLint, GLint, const GLdouble*)
 {
     fakegl::logCall("glMap1d");
 }
 
-void APIENTRY glMap1f(GLenum, GLfloat, GLfloat, GLint, GLint, const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glMap1f(GLenum, GLfloat, GLfloat, GLint, GLint, const GLfloat*)
 {
     fakegl::logCall("glMap1f");
 }
 
-void APIENTRY glMap2d(GLenum, GLdouble, GLdouble, GLint, GLint, GLdouble, GLdouble, GLint, GLint, const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glMap2d(GLenum, GLdouble, GLdouble, GLint, GLint, GLdouble, GLdouble, GLint, GLint, const GLdouble*)
 {
     fakegl::logCall("glMap2d");
 }
 
-void APIENTRY glMap2f(GLenum, GLfloat, GLfloat, GLint, GLint, GLfloat, GLfloat, GLint, GLint, const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glMap2f(GLenum, GLfloat, GLfloat, GLint, GLint, GLfloat, GLfloat, GLint, GLint, const GLfloat*)
 {
     fakegl::logCall("glMap2f");
 }
 
-void APIENTRY glMapGrid1d(GLint, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glMapGrid1d(GLint, GLdouble, GLdouble)
 {
     fakegl::logCall("glMapGrid1d");
 }
 
-void APIENTRY glMapGrid1f(GLint, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glMapGrid1f(GLint, GLfloat, GLfloat)
 {
     fakegl::logCall("glMapGrid1f");
 }
 
-void APIENTRY glMapGrid2d(GLint, GLdouble, GLdouble, GLint, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glMapGrid2d(GLint, GLdouble, GLdouble, GLint, GLdouble, GLdouble)
 {
     fakegl::logCall("glMapGrid2d");
 }
 
-void APIENTRY glMapGrid2f(GLint, GLfloat, GLfloat, GLint, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glMapGrid2f(GLint, GLfloat, GLfloat, GLint, GLfloat, GLfloat)
 {
     fakegl::logCall("glMapGrid2f");
 }
 
-void APIENTRY glMaterialf(GLenum, GLenum, GLfloat)
+FAKEGL_EXPORT void APIENTRY glMaterialf(GLenum, GLenum, GLfloat)
 {
     fakegl::logCall("glMaterialf");
 }
 
-void APIENTRY glMaterialfv(GLenum, GLenum, const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glMaterialfv(GLenum, GLenum, const GLfloat*)
 {
     fakegl::logCall("glMaterialfv");
 }
 
-void APIENTRY glMateriali(GLenum, GLenum, GLint)
+FAKEGL_EXPORT void APIENTRY glMateriali(GLenum, GLenum, GLint)
 {
     fakegl::logCall("glMateriali");
 }
 
-void APIENTRY glMaterialiv(GLenum, GLenum, const GLint*)
+FAKEGL_EXPORT void APIENTRY glMaterialiv(GLenum, GLenum, const GLint*)
 {
     fakegl::logCall("glMaterialiv");
 }
 
-void APIENTRY glMatrixMode(GLenum)
+FAKEGL_EXPORT void APIENTRY glMatrixMode(GLenum)
 {
     fakegl::logCall("glMatrixMode");
 }
 
-void APIENTRY glMultMatrixd(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glMultMatrixd(const GLdouble*)
 {
     fakegl::logCall("glMultMatrixd");
 }
 
-void APIENTRY glMultMatrixf(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glMultMatrixf(const GLfloat*)
 {
     fakegl::logCall("glMultMatrixf");
 }
 
-void APIENTRY glNewList(GLuint, GLenum)
+FAKEGL_EXPORT void APIENTRY glNewList(GLuint, GLenum)
 {
     fakegl::logCall("glNewList");
 }
 
-void APIENTRY glNormal3b(GLbyte, GLbyte, GLbyte)
+FAKEGL_EXPORT void APIENTRY glNormal3b(GLbyte, GLbyte, GLbyte)
 {
     fakegl::logCall("glNormal3b");
 }
 
-void APIENTRY glNormal3bv(const GLbyte*)
+FAKEGL_EXPORT void APIENTRY glNormal3bv(const GLbyte*)
 {
     fakegl::logCall("glNormal3bv");
 }
 
-void APIENTRY glNormal3d(GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glNormal3d(GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glNormal3d");
 }
 
-void APIENTRY glNormal3dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glNormal3dv(const GLdouble*)
 {
     fakegl::logCall("glNormal3dv");
 }
 
-void APIENTRY glNormal3f(GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glNormal3f(GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glNormal3f");
 }
 
-void APIENTRY glNormal3fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glNormal3fv(const GLfloat*)
 {
     fakegl::logCall("glNormal3fv");
 }
 
-void APIENTRY glNormal3i(GLint, GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glNormal3i(GLint, GLint, GLint)
 {
     fakegl::logCall("glNormal3i");
 }
 
-void APIENTRY glNormal3iv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glNormal3iv(const GLint*)
 {
     fakegl::logCall("glNormal3iv");
 }
 
-void APIENTRY glNormal3s(GLshort, GLshort, GLshort)
+FAKEGL_EXPORT void APIENTRY glNormal3s(GLshort, GLshort, GLshort)
 {
     fakegl::logCall("glNormal3s");
 }
 
-void APIENTRY glNormal3sv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glNormal3sv(const GLshort*)
 {
     fakegl::logCall("glNormal3sv");
 }
 
-void APIENTRY glNormalPointer(GLenum, GLsizei, const void*)
+FAKEGL_EXPORT void APIENTRY glNormalPointer(GLenum, GLsizei, const void*)
 {
     fakegl::logCall("glNormalPointer");
 }
 
-void APIENTRY glOrtho(GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glOrtho(GLdouble, GLdouble, GLdouble, GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glOrtho");
 }
 
-void APIENTRY glPassThrough(GLfloat)
+FAKEGL_EXPORT void APIENTRY glPassThrough(GLfloat)
 {
     fakegl::logCall("glPassThrough");
 }
 
-void APIENTRY glPixelMapfv(GLenum, GLsizei, const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glPixelMapfv(GLenum, GLsizei, const GLfloat*)
 {
     fakegl::logCall("glPixelMapfv");
 }
 
-void APIENTRY glPixelMapuiv(GLenum, GLsizei, const GLuint*)
+FAKEGL_EXPORT void APIENTRY glPixelMapuiv(GLenum, GLsizei, const GLuint*)
 {
     fakegl::logCall("glPixelMapuiv");
 }
 
-void APIENTRY glPixelMapusv(GLenum, GLsizei, const GLushort*)
+FAKEGL_EXPORT void APIENTRY glPixelMapusv(GLenum, GLsizei, const GLushort*)
 {
     fakegl::logCall("glPixelMapusv");
 }
 
-void APIENTRY glPixelStoref(GLenum, GLfloat)
+FAKEGL_EXPORT void APIENTRY glPixelStoref(GLenum, GLfloat)
 {
     fakegl::logCall("glPixelStoref");
 }
 
-void APIENTRY glPixelStorei(GLenum, GLint)
+FAKEGL_EXPORT void APIENTRY glPixelStorei(GLenum, GLint)
 {
     fakegl::logCall("glPixelStorei");
 }
 
-void APIENTRY glPixelTransferf(GLenum, GLfloat)
+FAKEGL_EXPORT void APIENTRY glPixelTransferf(GLenum, GLfloat)
 {
     fakegl::logCall("glPixelTransferf");
 }
 
-void APIENTRY glPixelTransferi(GLenum, GLint)
+FAKEGL_EXPORT void APIENTRY glPixelTransferi(GLenum, GLint)
 {
     fakegl::logCall("glPixelTransferi");
 }
 
-void APIENTRY glPixelZoom(GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glPixelZoom(GLfloat, GLfloat)
 {
     fakegl::logCall("glPixelZoom");
 }
 
-void APIENTRY glPointSize(GLfloat)
+FAKEGL_EXPORT void APIENTRY glPointSize(GLfloat)
 {
     fakegl::logCall("glPointSize");
 }
 
-void APIENTRY glPolygonMode(GLenum, GLenum)
+FAKEGL_EXPORT void APIENTRY glPolygonMode(GLenum, GLenum)
 {
     fakegl::logCall("glPolygonMode");
 }
 
-void APIENTRY glPolygonOffset(GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glPolygonOffset(GLfloat, GLfloat)
 {
     fakegl::logCall("glPolygonOffset");
 }
 
-void APIENTRY glPolygonStipple(const GLubyte*)
+FAKEGL_EXPORT void APIENTRY glPolygonStipple(const GLubyte*)
 {
     fakegl::logCall("glPolygonStipple");
 }
 
-void APIENTRY glPopAttrib(void)
+FAKEGL_EXPORT void APIENTRY glPopAttrib(void)
 {
     fakegl::logCall("glPopAttrib");
 }
 
-void APIENTRY glPopClientAttrib(void)
+FAKEGL_EXPORT void APIENTRY glPopClientAttrib(void)
 {
     fakegl::logCall("glPopClientAttrib");
 }
 
-void APIENTRY glPopMatrix(void)
+FAKEGL_EXPORT void APIENTRY glPopMatrix(void)
 {
     fakegl::logCall("glPopMatrix");
 }
 
-void APIENTRY glPopName(void)
+FAKEGL_EXPORT void APIENTRY glPopName(void)
 {
     fakegl::logCall("glPopName");
 }
 
-void APIENTRY glPrioritizeTextures(GLsizei, const GLuint*, const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glPrioritizeTextures(GLsizei, const GLuint*, const GLfloat*)
 {
     fakegl::logCall("glPrioritizeTextures");
 }
 
-void APIENTRY glPushAttrib(GLbitfield)
+FAKEGL_EXPORT void APIENTRY glPushAttrib(GLbitfield)
 {
     fakegl::logCall("glPushAttrib");
 }
 
-void APIENTRY glPushClientAttrib(GLbitfield)
+FAKEGL_EXPORT void APIENTRY glPushClientAttrib(GLbitfield)
 {
     fakegl::logCall("glPushClientAttrib");
 }
 
-void APIENTRY glPushMatrix(void)
+FAKEGL_EXPORT void APIENTRY glPushMatrix(void)
 {
     fakegl::logCall("glPushMatrix");
 }
 
-void APIENTRY glPushName(GLuint)
+FAKEGL_EXPORT void APIENTRY glPushName(GLuint)
 {
     fakegl::logCall("glPushName");
 }
 
-void APIENTRY glRasterPos2d(GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glRasterPos2d(GLdouble, GLdouble)
 {
     fakegl::logCall("glRasterPos2d");
 }
 
-void APIENTRY glRasterPos2dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glRasterPos2dv(const GLdouble*)
 {
     fakegl::logCall("glRasterPos2dv");
 }
 
-void APIENTRY glRasterPos2f(GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glRasterPos2f(GLfloat, GLfloat)
 {
     fakegl::logCall("glRasterPos2f");
 }
 
-void APIENTRY glRasterPos2fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glRasterPos2fv(const GLfloat*)
 {
     fakegl::logCall("glRasterPos2fv");
 }
 
-void APIENTRY glRasterPos2i(GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glRasterPos2i(GLint, GLint)
 {
     fakegl::logCall("glRasterPos2i");
 }
 
-void APIENTRY glRasterPos2iv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glRasterPos2iv(const GLint*)
 {
     fakegl::logCall("glRasterPos2iv");
 }
 
-void APIENTRY glRasterPos2s(GLshort, GLshort)
+FAKEGL_EXPORT void APIENTRY glRasterPos2s(GLshort, GLshort)
 {
     fakegl::logCall("glRasterPos2s");
 }
 
-void APIENTRY glRasterPos2sv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glRasterPos2sv(const GLshort*)
 {
     fakegl::logCall("glRasterPos2sv");
 }
 
-void APIENTRY glRasterPos3d(GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glRasterPos3d(GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glRasterPos3d");
 }
 
-void APIENTRY glRasterPos3dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glRasterPos3dv(const GLdouble*)
 {
     fakegl::logCall("glRasterPos3dv");
 }
 
-void APIENTRY glRasterPos3f(GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glRasterPos3f(GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glRasterPos3f");
 }
 
-void APIENTRY glRasterPos3fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glRasterPos3fv(const GLfloat*)
 {
     fakegl::logCall("glRasterPos3fv");
 }
 
-void APIENTRY glRasterPos3i(GLint, GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glRasterPos3i(GLint, GLint, GLint)
 {
     fakegl::logCall("glRasterPos3i");
 }
 
-void APIENTRY glRasterPos3iv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glRasterPos3iv(const GLint*)
 {
     fakegl::logCall("glRasterPos3iv");
 }
 
-void APIENTRY glRasterPos3s(GLshort, GLshort, GLshort)
+FAKEGL_EXPORT void APIENTRY glRasterPos3s(GLshort, GLshort, GLshort)
 {
     fakegl::logCall("glRasterPos3s");
 }
 
-void APIENTRY glRasterPos3sv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glRasterPos3sv(const GLshort*)
 {
     fakegl::logCall("glRasterPos3sv");
 }
 
-void APIENTRY glRasterPos4d(GLdouble, GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glRasterPos4d(GLdouble, GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glRasterPos4d");
 }
 
-void APIENTRY glRasterPos4dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glRasterPos4dv(const GLdouble*)
 {
     fakegl::logCall("glRasterPos4dv");
 }
 
-void APIENTRY glRasterPos4f(GLfloat, GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glRasterPos4f(GLfloat, GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glRasterPos4f");
 }
 
-void APIENTRY glRasterPos4fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glRasterPos4fv(const GLfloat*)
 {
     fakegl::logCall("glRasterPos4fv");
 }
 
-void APIENTRY glRasterPos4i(GLint, GLint, GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glRasterPos4i(GLint, GLint, GLint, GLint)
 {
     fakegl::logCall("glRasterPos4i");
 }
 
-void APIENTRY glRasterPos4iv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glRasterPos4iv(const GLint*)
 {
     fakegl::logCall("glRasterPos4iv");
 }
 
-void APIENTRY glRasterPos4s(GLshort, GLshort, GLshort, GLshort)
+FAKEGL_EXPORT void APIENTRY glRasterPos4s(GLshort, GLshort, GLshort, GLshort)
 {
     fakegl::logCall("glRasterPos4s");
 }
 
-void APIENTRY glRasterPos4sv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glRasterPos4sv(const GLshort*)
 {
     fakegl::logCall("glRasterPos4sv");
 }
 
-void APIENTRY glReadBuffer(GLenum)
+FAKEGL_EXPORT void APIENTRY glReadBuffer(GLenum)
 {
     fakegl::logCall("glReadBuffer");
 }
 
-void APIENTRY glReadPixels(GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, void*)
+FAKEGL_EXPORT void APIENTRY glReadPixels(GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, void*)
 {
     fakegl::logCall("glReadPixels");
 }
 
-void APIENTRY glRectd(GLdouble, GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glRectd(GLdouble, GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glRectd");
 }
 
-void APIENTRY glRectdv(const GLdouble*, const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glRectdv(const GLdouble*, const GLdouble*)
 {
     fakegl::logCall("glRectdv");
 }
 
-void APIENTRY glRectf(GLfloat, GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glRectf(GLfloat, GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glRectf");
 }
 
-void APIENTRY glRectfv(const GLfloat*, const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glRectfv(const GLfloat*, const GLfloat*)
 {
     fakegl::logCall("glRectfv");
 }
 
-void APIENTRY glRecti(GLint, GLint, GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glRecti(GLint, GLint, GLint, GLint)
 {
     fakegl::logCall("glRecti");
 }
 
-void APIENTRY glRectiv(const GLint*, const GLint*)
+FAKEGL_EXPORT void APIENTRY glRectiv(const GLint*, const GLint*)
 {
     fakegl::logCall("glRectiv");
 }
 
-void APIENTRY glRects(GLshort, GLshort, GLshort, GLshort)
+FAKEGL_EXPORT void APIENTRY glRects(GLshort, GLshort, GLshort, GLshort)
 {
     fakegl::logCall("glRects");
 }
 
-void APIENTRY glRectsv(const GLshort*, const GLshort*)
+FAKEGL_EXPORT void APIENTRY glRectsv(const GLshort*, const GLshort*)
 {
     fakegl::logCall("glRectsv");
 }
 
-GLint APIENTRY glRenderMode(GLenum)
+FAKEGL_EXPORT GLint APIENTRY glRenderMode(GLenum)
 {
     fakegl::logCall("glRenderMode");
     return {};
 }
 
-void APIENTRY glRotated(GLdouble, GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glRotated(GLdouble, GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glRotated");
 }
 
-void APIENTRY glRotatef(GLfloat, GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glRotatef(GLfloat, GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glRotatef");
 }
 
-void APIENTRY glScaled(GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glScaled(GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glScaled");
 }
 
-void APIENTRY glScalef(GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glScalef(GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glScalef");
 }
 
-void APIENTRY glScissor(GLint, GLint, GLsizei, GLsizei)
+FAKEGL_EXPORT void APIENTRY glScissor(GLint, GLint, GLsizei, GLsizei)
 {
     fakegl::logCall("glScissor");
 }
 
-void APIENTRY glSelectBuffer(GLsizei, GLuint*)
+FAKEGL_EXPORT void APIENTRY glSelectBuffer(GLsizei, GLuint*)
 {
     fakegl::logCall("glSelectBuffer");
 }
 
-void APIENTRY glShadeModel(GLenum)
+FAKEGL_EXPORT void APIENTRY glShadeModel(GLenum)
 {
     fakegl::logCall("glShadeModel");
 }
 
-void APIENTRY glStencilFunc(GLenum, GLint, GLuint)
+FAKEGL_EXPORT void APIENTRY glStencilFunc(GLenum, GLint, GLuint)
 {
     fakegl::logCall("glStencilFunc");
 }
 
-void APIENTRY glStencilMask(GLuint)
+FAKEGL_EXPORT void APIENTRY glStencilMask(GLuint)
 {
     fakegl::logCall("glStencilMask");
 }
 
-void APIENTRY glStencilOp(GLenum, GLenum, GLenum)
+FAKEGL_EXPORT void APIENTRY glStencilOp(GLenum, GLenum, GLenum)
 {
     fakegl::logCall("glStencilOp");
 }
 
-void APIENTRY glTexCoord1d(GLdouble)
+FAKEGL_EXPORT void APIENTRY glTexCoord1d(GLdouble)
 {
     fakegl::logCall("glTexCoord1d");
 }
 
-void APIENTRY glTexCoord1dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glTexCoord1dv(const GLdouble*)
 {
     fakegl::logCall("glTexCoord1dv");
 }
 
-void APIENTRY glTexCoord1f(GLfloat)
+FAKEGL_EXPORT void APIENTRY glTexCoord1f(GLfloat)
 {
     fakegl::logCall("glTexCoord1f");
 }
 
-void APIENTRY glTexCoord1fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glTexCoord1fv(const GLfloat*)
 {
     fakegl::logCall("glTexCoord1fv");
 }
 
-void APIENTRY glTexCoord1i(GLint)
+FAKEGL_EXPORT void APIENTRY glTexCoord1i(GLint)
 {
     fakegl::logCall("glTexCoord1i");
 }
 
-void APIENTRY glTexCoord1iv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glTexCoord1iv(const GLint*)
 {
     fakegl::logCall("glTexCoord1iv");
 }
 
-void APIENTRY glTexCoord1s(GLshort)
+FAKEGL_EXPORT void APIENTRY glTexCoord1s(GLshort)
 {
     fakegl::logCall("glTexCoord1s");
 }
 
-void APIENTRY glTexCoord1sv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glTexCoord1sv(const GLshort*)
 {
     fakegl::logCall("glTexCoord1sv");
 }
 
-void APIENTRY glTexCoord2d(GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glTexCoord2d(GLdouble, GLdouble)
 {
     fakegl::logCall("glTexCoord2d");
 }
 
-void APIENTRY glTexCoord2dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glTexCoord2dv(const GLdouble*)
 {
     fakegl::logCall("glTexCoord2dv");
 }
 
-void APIENTRY glTexCoord2f(GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glTexCoord2f(GLfloat, GLfloat)
 {
     fakegl::logCall("glTexCoord2f");
 }
 
-void APIENTRY glTexCoord2fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glTexCoord2fv(const GLfloat*)
 {
     fakegl::logCall("glTexCoord2fv");
 }
 
-void APIENTRY glTexCoord2i(GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glTexCoord2i(GLint, GLint)
 {
     fakegl::logCall("glTexCoord2i");
 }
 
-void APIENTRY glTexCoord2iv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glTexCoord2iv(const GLint*)
 {
     fakegl::logCall("glTexCoord2iv");
 }
 
-void APIENTRY glTexCoord2s(GLshort, GLshort)
+FAKEGL_EXPORT void APIENTRY glTexCoord2s(GLshort, GLshort)
 {
     fakegl::logCall("glTexCoord2s");
 }
 
-void APIENTRY glTexCoord2sv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glTexCoord2sv(const GLshort*)
 {
     fakegl::logCall("glTexCoord2sv");
 }
 
-void APIENTRY glTexCoord3d(GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glTexCoord3d(GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glTexCoord3d");
 }
 
-void APIENTRY glTexCoord3dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glTexCoord3dv(const GLdouble*)
 {
     fakegl::logCall("glTexCoord3dv");
 }
 
-void APIENTRY glTexCoord3f(GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glTexCoord3f(GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glTexCoord3f");
 }
 
-void APIENTRY glTexCoord3fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glTexCoord3fv(const GLfloat*)
 {
     fakegl::logCall("glTexCoord3fv");
 }
 
-void APIENTRY glTexCoord3i(GLint, GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glTexCoord3i(GLint, GLint, GLint)
 {
     fakegl::logCall("glTexCoord3i");
 }
 
-void APIENTRY glTexCoord3iv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glTexCoord3iv(const GLint*)
 {
     fakegl::logCall("glTexCoord3iv");
 }
 
-void APIENTRY glTexCoord3s(GLshort, GLshort, GLshort)
+FAKEGL_EXPORT void APIENTRY glTexCoord3s(GLshort, GLshort, GLshort)
 {
     fakegl::logCall("glTexCoord3s");
 }
 
-void APIENTRY glTexCoord3sv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glTexCoord3sv(const GLshort*)
 {
     fakegl::logCall("glTexCoord3sv");
 }
 
-void APIENTRY glTexCoord4d(GLdouble, GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glTexCoord4d(GLdouble, GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glTexCoord4d");
 }
 
-void APIENTRY glTexCoord4dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glTexCoord4dv(const GLdouble*)
 {
     fakegl::logCall("glTexCoord4dv");
 }
 
-void APIENTRY glTexCoord4f(GLfloat, GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glTexCoord4f(GLfloat, GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glTexCoord4f");
 }
 
-void APIENTRY glTexCoord4fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glTexCoord4fv(const GLfloat*)
 {
     fakegl::logCall("glTexCoord4fv");
 }
 
-void APIENTRY glTexCoord4i(GLint, GLint, GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glTexCoord4i(GLint, GLint, GLint, GLint)
 {
     fakegl::logCall("glTexCoord4i");
 }
 
-void APIENTRY glTexCoord4iv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glTexCoord4iv(const GLint*)
 {
     fakegl::logCall("glTexCoord4iv");
 }
 
-void APIENTRY glTexCoord4s(GLshort, GLshort, GLshort, GLshort)
+FAKEGL_EXPORT void APIENTRY glTexCoord4s(GLshort, GLshort, GLshort, GLshort)
 {
     fakegl::logCall("glTexCoord4s");
 }
 
-void APIENTRY glTexCoord4sv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glTexCoord4sv(const GLshort*)
 {
     fakegl::logCall("glTexCoord4sv");
 }
 
-void APIENTRY glTexCoordPointer(GLint, GLenum, GLsizei, const void*)
+FAKEGL_EXPORT void APIENTRY glTexCoordPointer(GLint, GLenum, GLsizei, const void*)
 {
     fakegl::logCall("glTexCoordPointer");
 }
 
-void APIENTRY glTexEnvf(GLenum, GLenum, GLfloat)
+FAKEGL_EXPORT void APIENTRY glTexEnvf(GLenum, GLenum, GLfloat)
 {
     fakegl::logCall("glTexEnvf");
 }
 
-void APIENTRY glTexEnvfv(GLenum, GLenum, const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glTexEnvfv(GLenum, GLenum, const GLfloat*)
 {
     fakegl::logCall("glTexEnvfv");
 }
 
-void APIENTRY glTexEnvi(GLenum, GLenum, GLint)
+FAKEGL_EXPORT void APIENTRY glTexEnvi(GLenum, GLenum, GLint)
 {
     fakegl::logCall("glTexEnvi");
 }
 
-void APIENTRY glTexEnviv(GLenum, GLenum, const GLint*)
+FAKEGL_EXPORT void APIENTRY glTexEnviv(GLenum, GLenum, const GLint*)
 {
     fakegl::logCall("glTexEnviv");
 }
 
-void APIENTRY glTexGend(GLenum, GLenum, GLdouble)
+FAKEGL_EXPORT void APIENTRY glTexGend(GLenum, GLenum, GLdouble)
 {
     fakegl::logCall("glTexGend");
 }
 
-void APIENTRY glTexGendv(GLenum, GLenum, const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glTexGendv(GLenum, GLenum, const GLdouble*)
 {
     fakegl::logCall("glTexGendv");
 }
 
-void APIENTRY glTexGenf(GLenum, GLenum, GLfloat)
+FAKEGL_EXPORT void APIENTRY glTexGenf(GLenum, GLenum, GLfloat)
 {
     fakegl::logCall("glTexGenf");
 }
 
-void APIENTRY glTexGenfv(GLenum, GLenum, const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glTexGenfv(GLenum, GLenum, const GLfloat*)
 {
     fakegl::logCall("glTexGenfv");
 }
 
-void APIENTRY glTexGeni(GLenum, GLenum, GLint)
+FAKEGL_EXPORT void APIENTRY glTexGeni(GLenum, GLenum, GLint)
 {
     fakegl::logCall("glTexGeni");
 }
 
-void APIENTRY glTexGeniv(GLenum, GLenum, const GLint*)
+FAKEGL_EXPORT void APIENTRY glTexGeniv(GLenum, GLenum, const GLint*)
 {
     fakegl::logCall("glTexGeniv");
 }
 
-void APIENTRY glTexImage1D(GLenum, GLint, GLint, GLsizei, GLint, GLenum, GLenum, const void*)
+FAKEGL_EXPORT void APIENTRY glTexImage1D(GLenum, GLint, GLint, GLsizei, GLint, GLenum, GLenum, const void*)
 {
     fakegl::logCall("glTexImage1D");
 }
 
-void APIENTRY glTexImage2D(GLenum, GLint, GLint, GLsizei, GLsizei, GLint, GLenum, GLenum, const void*)
+FAKEGL_EXPORT void APIENTRY glTexImage2D(GLenum, GLint, GLint, GLsizei, GLsizei, GLint, GLenum, GLenum, const void*)
 {
     fakegl::logCall("glTexImage2D");
 }
 
-void APIENTRY glTexParameterf(GLenum, GLenum, GLfloat)
+FAKEGL_EXPORT void APIENTRY glTexParameterf(GLenum, GLenum, GLfloat)
 {
     fakegl::logCall("glTexParameterf");
 }
 
-void APIENTRY glTexParameterfv(GLenum, GLenum, const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glTexParameterfv(GLenum, GLenum, const GLfloat*)
 {
     fakegl::logCall("glTexParameterfv");
 }
 
-void APIENTRY glTexParameteri(GLenum, GLenum, GLint)
+FAKEGL_EXPORT void APIENTRY glTexParameteri(GLenum, GLenum, GLint)
 {
     fakegl::logCall("glTexParameteri");
 }
 
-void APIENTRY glTexParameteriv(GLenum, GLenum, const GLint*)
+FAKEGL_EXPORT void APIENTRY glTexParameteriv(GLenum, GLenum, const GLint*)
 {
     fakegl::logCall("glTexParameteriv");
 }
 
-void APIENTRY glTexSubImage1D(GLenum, GLint, GLint, GLsizei, GLenum, GLenum, const void*)
+FAKEGL_EXPORT void APIENTRY glTexSubImage1D(GLenum, GLint, GLint, GLsizei, GLenum, GLenum, const void*)
 {
     fakegl::logCall("glTexSubImage1D");
 }
 
-void APIENTRY glTexSubImage2D(GLenum, GLint, GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, const void*)
+FAKEGL_EXPORT void APIENTRY glTexSubImage2D(GLenum, GLint, GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, const void*)
 {
     fakegl::logCall("glTexSubImage2D");
 }
 
-void APIENTRY glTranslated(GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glTranslated(GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glTranslated");
 }
 
-void APIENTRY glTranslatef(GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glTranslatef(GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glTranslatef");
 }
 
-void APIENTRY glVertex2d(GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glVertex2d(GLdouble, GLdouble)
 {
     fakegl::logCall("glVertex2d");
 }
 
-void APIENTRY glVertex2dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glVertex2dv(const GLdouble*)
 {
     fakegl::logCall("glVertex2dv");
 }
 
-void APIENTRY glVertex2f(GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glVertex2f(GLfloat, GLfloat)
 {
     fakegl::logCall("glVertex2f");
 }
 
-void APIENTRY glVertex2fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glVertex2fv(const GLfloat*)
 {
     fakegl::logCall("glVertex2fv");
 }
 
-void APIENTRY glVertex2i(GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glVertex2i(GLint, GLint)
 {
     fakegl::logCall("glVertex2i");
 }
 
-void APIENTRY glVertex2iv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glVertex2iv(const GLint*)
 {
     fakegl::logCall("glVertex2iv");
 }
 
-void APIENTRY glVertex2s(GLshort, GLshort)
+FAKEGL_EXPORT void APIENTRY glVertex2s(GLshort, GLshort)
 {
     fakegl::logCall("glVertex2s");
 }
 
-void APIENTRY glVertex2sv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glVertex2sv(const GLshort*)
 {
     fakegl::logCall("glVertex2sv");
 }
 
-void APIENTRY glVertex3d(GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glVertex3d(GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glVertex3d");
 }
 
-void APIENTRY glVertex3dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glVertex3dv(const GLdouble*)
 {
     fakegl::logCall("glVertex3dv");
 }
 
-void APIENTRY glVertex3f(GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glVertex3f(GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glVertex3f");
 }
 
-void APIENTRY glVertex3fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glVertex3fv(const GLfloat*)
 {
     fakegl::logCall("glVertex3fv");
 }
 
-void APIENTRY glVertex3i(GLint, GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glVertex3i(GLint, GLint, GLint)
 {
     fakegl::logCall("glVertex3i");
 }
 
-void APIENTRY glVertex3iv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glVertex3iv(const GLint*)
 {
     fakegl::logCall("glVertex3iv");
 }
 
-void APIENTRY glVertex3s(GLshort, GLshort, GLshort)
+FAKEGL_EXPORT void APIENTRY glVertex3s(GLshort, GLshort, GLshort)
 {
     fakegl::logCall("glVertex3s");
 }
 
-void APIENTRY glVertex3sv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glVertex3sv(const GLshort*)
 {
     fakegl::logCall("glVertex3sv");
 }
 
-void APIENTRY glVertex4d(GLdouble, GLdouble, GLdouble, GLdouble)
+FAKEGL_EXPORT void APIENTRY glVertex4d(GLdouble, GLdouble, GLdouble, GLdouble)
 {
     fakegl::logCall("glVertex4d");
 }
 
-void APIENTRY glVertex4dv(const GLdouble*)
+FAKEGL_EXPORT void APIENTRY glVertex4dv(const GLdouble*)
 {
     fakegl::logCall("glVertex4dv");
 }
 
-void APIENTRY glVertex4f(GLfloat, GLfloat, GLfloat, GLfloat)
+FAKEGL_EXPORT void APIENTRY glVertex4f(GLfloat, GLfloat, GLfloat, GLfloat)
 {
     fakegl::logCall("glVertex4f");
 }
 
-void APIENTRY glVertex4fv(const GLfloat*)
+FAKEGL_EXPORT void APIENTRY glVertex4fv(const GLfloat*)
 {
     fakegl::logCall("glVertex4fv");
 }
 
-void APIENTRY glVertex4i(GLint, GLint, GLint, GLint)
+FAKEGL_EXPORT void APIENTRY glVertex4i(GLint, GLint, GLint, GLint)
 {
     fakegl::logCall("glVertex4i");
 }
 
-void APIENTRY glVertex4iv(const GLint*)
+FAKEGL_EXPORT void APIENTRY glVertex4iv(const GLint*)
 {
     fakegl::logCall("glVertex4iv");
 }
 
-void APIENTRY glVertex4s(GLshort, GLshort, GLshort, GLshort)
+FAKEGL_EXPORT void APIENTRY glVertex4s(GLshort, GLshort, GLshort, GLshort)
 {
     fakegl::logCall("glVertex4s");
 }
 
-void APIENTRY glVertex4sv(const GLshort*)
+FAKEGL_EXPORT void APIENTRY glVertex4sv(const GLshort*)
 {
     fakegl::logCall("glVertex4sv");
 }
 
-void APIENTRY glVertexPointer(GLint, GLenum, GLsizei, const void*)
+FAKEGL_EXPORT void APIENTRY glVertexPointer(GLint, GLenum, GLsizei, const void*)
 {
     fakegl::logCall("glVertexPointer");
 }
 
-void APIENTRY glViewport(GLint, GLint, GLsizei, GLsizei)
+FAKEGL_EXPORT void APIENTRY glViewport(GLint, GLint, GLsizei, GLsizei)
 {
     fakegl::logCall("glViewport");
 }

@@ -1,0 +1,40 @@
+#include "tests/fakegl/driver/DriverState.h"
+
+namespace fakegl {
+
+DriverState& DriverState::instance()
+{
+    static DriverState state;
+    return state;
+}
+
+bool DriverState::fails(Call call)
+{
+    const auto failure = failures.find(call);
+    if (failure == failures.end())
+        return false;
+    SetLastError(failure->second);
+    failures.erase(failure);
+    return true;
+}
+
+HGLRC DriverState::createContext()
+{
+    if (fails(Call::CreateContext))
+        return nullptr;
+    // A handle is only ever compared, never followed, so a counter makes distinct ones.
+    const HGLRC context = reinterpret_cast<HGLRC>(nextContext++);
+    contexts.insert(context);
+    return context;
+}
+
+GLuint DriverState::takeName()
+{
+    if (names.empty())
+        return nextName++;
+    const GLuint name = names.front();
+    names.pop_front();
+    return name;
+}
+
+} // namespace fakegl

@@ -1,0 +1,44 @@
+// The GL 1.1 exports that answer what the test scripted; the others are generated.
+
+#include "tests/fakegl/driver/DriverState.h"
+#include "tests/fakegl/driver/FakeDriver.h"
+
+#include <algorithm>
+
+using fakegl::DriverState;
+
+extern "C" {
+
+FAKEGL_EXPORT GLenum APIENTRY glGetError(void)
+{
+    DriverState& state = DriverState::instance();
+    state.log.add("glGetError");
+    if (state.errors.empty())
+        return GL_NO_ERROR;
+    const GLenum code = state.errors.front();
+    state.errors.pop_front();
+    return code;
+}
+
+FAKEGL_EXPORT const GLubyte* APIENTRY glGetString(GLenum name)
+{
+    DriverState& state = DriverState::instance();
+    state.log.add("glGetString");
+    const auto found = state.strings.find(name);
+    if (found == state.strings.end())
+        return nullptr;
+    return reinterpret_cast<const GLubyte*>(found->second.c_str());
+}
+
+FAKEGL_EXPORT void APIENTRY glGetIntegerv(GLenum pname, GLint* data)
+{
+    DriverState& state = DriverState::instance();
+    state.log.add("glGetIntegerv");
+    const auto found = state.integers.find(pname);
+    if (found == state.integers.end())
+        *data = 0;
+    else
+        std::copy(found->second.begin(), found->second.end(), data);
+}
+
+}
