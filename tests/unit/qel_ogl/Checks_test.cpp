@@ -7,34 +7,17 @@
 #include "qel_ogl/Checks.h"
 
 #include "qel_core/InternalException.h"
+#include "tests/unit/ThrownBy.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <typeinfo>
 
 using QEL::InternalException;
 
 namespace {
 
 const char* const kThisFile = "tests/unit/qel_ogl/Checks_test.cpp";
-
-// What the check threw, or nothing (a failure of the test) when it threw nothing.
-template <class Check>
-std::optional<InternalException> thrownBy(Check check)
-{
-    try
-    {
-        check();
-    }
-    catch (const InternalException& e)
-    {
-        EXPECT_EQ(typeid(InternalException), typeid(e)) << "thrown as " << typeid(e).name();
-        return e;
-    }
-    ADD_FAILURE() << "nothing thrown";
-    return std::nullopt;
-}
 
 void expectThrown(const std::optional<InternalException>& e, int line, const char* text)
 {
@@ -49,27 +32,27 @@ void expectThrown(const std::optional<InternalException>& e, int line, const cha
 TEST(Checks, EnforceThrowsEnforceAndTheCondition)
 {
     const void* pContext = nullptr;
-    const auto e = thrownBy([&] { QEL_ENFORCE(pContext != NULL); });
+    const auto e = thrownBy<InternalException>([&] { QEL_ENFORCE(pContext != NULL); });
     expectThrown(e, __LINE__ - 1, "Enforce pContext != NULL");
 }
 
 TEST(Checks, AssertThrowsTheBareCondition)
 {
     const int nLevel = -1;
-    const auto e = thrownBy([&] { QEL_ASSERT(nLevel >= 0); });
+    const auto e = thrownBy<InternalException>([&] { QEL_ASSERT(nLevel >= 0); });
     expectThrown(e, __LINE__ - 1, "nLevel >= 0");
 }
 
 TEST(Checks, UnreachableThrowsAnExclamationMarkAndTheQuotedSentence)
 {
-    const auto e = thrownBy([] { QEL_UNREACHABLE("Unknown texture target."); });
+    const auto e = thrownBy<InternalException>([] { QEL_UNREACHABLE("Unknown texture target."); });
     expectThrown(e, __LINE__ - 1, "!\"Unknown texture target.\"");
 }
 
 TEST(Checks, RangeCheckThrowsRangeErrorAndTheCondition)
 {
     const int nSize = 0;
-    const auto e = thrownBy([&] { QEL_RANGE_CHECK(nSize > 0); });
+    const auto e = thrownBy<InternalException>([&] { QEL_RANGE_CHECK(nSize > 0); });
     expectThrown(e, __LINE__ - 1, "Range error: nSize > 0");
 }
 
@@ -78,7 +61,7 @@ TEST(Checks, DescribedCheckThrowsTheStreamedSentence)
 {
     const int nOffset = 96;
     const int nSize = 64;
-    const auto e = thrownBy([&] {
+    const auto e = thrownBy<InternalException>([&] {
         QEL_DESCRIBED_CHECK(nOffset + nSize <= 128, "Buffer::subData " << nSize << " bytes at " << nOffset);
     });
     expectThrown(e, __LINE__ - 2, "Buffer::subData 64 bytes at 96");

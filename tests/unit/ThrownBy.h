@@ -1,0 +1,24 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <typeinfo>
+
+// What the call threw as Exception, or nothing when it threw nothing (a failure of the test). The exception
+// must be exactly an Exception, not something derived from it: a copy of a derived one would lose its type.
+template <class Exception, class Call>
+std::optional<Exception> thrownBy(Call call)
+{
+    try
+    {
+        call();
+    }
+    catch (const Exception& e)
+    {
+        EXPECT_EQ(typeid(Exception), typeid(e)) << "thrown as " << typeid(e).name();
+        return e;
+    }
+    ADD_FAILURE() << "nothing thrown";
+    return std::nullopt;
+}
