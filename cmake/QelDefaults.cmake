@@ -8,26 +8,27 @@ set(QEL_SOURCE_ROOT ${PROJECT_SOURCE_DIR})
 set(QEL_OUTPUT_DIR ${CMAKE_BINARY_DIR}/bin)
 
 # Adds target <name> (built by default) that keeps copies of <source>... in <dir>. A source is a file or the
-# name of a target, whose built file is then copied; each copy is refreshed when its source changes.
+# name of a target, whose built file is copied. The copy runs at every build and rewrites only the copies that
+# differ; target files cannot name the outputs of a custom command, so the copies are the target's commands.
 function(qel_add_copy_target name dir)
-    set(copies)
+    set(files)
+    set(targets)
     foreach(source IN LISTS ARGN)
         if(TARGET ${source})
-            set(from $<TARGET_FILE:${source}>)
-            set(to ${dir}/$<TARGET_FILE_NAME:${source}>)
+            list(APPEND files $<TARGET_FILE:${source}>)
+            list(APPEND targets ${source})
         else()
-            set(from ${source})
-            cmake_path(GET source FILENAME file_name)
-            set(to ${dir}/${file_name})
+            list(APPEND files ${source})
         endif()
-        add_custom_command(OUTPUT ${to}
-            COMMAND ${CMAKE_COMMAND} -E copy ${from} ${to}
-            DEPENDS ${from}
-            COMMENT "Copying ${source} to ${dir}"
-            VERBATIM)
-        list(APPEND copies ${to})
     endforeach()
-    add_custom_target(${name} ALL DEPENDS ${copies})
+    add_custom_target(${name} ALL
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${files} ${dir}
+        COMMENT "Copying to ${dir}"
+        VERBATIM)
+    if(targets)
+        add_dependencies(${name} ${targets})
+    endif()
 endfunction()
 
 # Sets QEL_RUNTIME_DLLS to the full paths of the compiler's runtime DLLs; fails when one cannot be found.

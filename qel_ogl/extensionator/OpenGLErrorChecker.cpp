@@ -29,8 +29,6 @@ OpenGLErrorChecker::~OpenGLErrorChecker() = default;
 
 void OpenGLErrorChecker::checkError(const char* file, unsigned line) const
 {
-    if (bInBeginEnd_)
-        return;
     const GLenum code = glGetError();
     if (code != GL_NO_ERROR)
         throwGLError(file, line, code);

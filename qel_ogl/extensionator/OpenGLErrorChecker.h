@@ -15,6 +15,7 @@ public:
 #include "qel_ogl/extensionator/generated/OpenGLInterceptorOverrides.inc"
 
 private:
+    // Asks glGetError once and throws a non-zero code; never called between glBegin and glEnd.
     void checkError(const char* file, unsigned line) const;
 
     // The entry-point variable itself, once it is known not to be null.

@@ -12,12 +12,16 @@ namespace QEL { namespace OGL {
 
 void OpenGLErrorChecker::cgmAccum(const char* file, unsigned line, unsigned op, float value)
 {
+    if (bInBeginEnd_)
+        return ::glAccum(op, value);
     ::glAccum(op, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmAlphaFunc(const char* file, unsigned line, unsigned func, float ref)
 {
+    if (bInBeginEnd_)
+        return ::glAlphaFunc(func, ref);
     ::glAlphaFunc(func, ref);
     checkError(file, line);
 }
@@ -25,6 +29,8 @@ void OpenGLErrorChecker::cgmAlphaFunc(const char* file, unsigned line, unsigned 
 unsigned char OpenGLErrorChecker::cgmAreTexturesResident(
     const char* file, unsigned line, int n, const unsigned* textures, unsigned char* residences)
 {
+    if (bInBeginEnd_)
+        return ::glAreTexturesResident(n, textures, residences);
     const auto result = ::glAreTexturesResident(n, textures, residences);
     checkError(file, line);
     return result;
@@ -32,12 +38,16 @@ unsigned char OpenGLErrorChecker::cgmAreTexturesResident(
 
 void OpenGLErrorChecker::cgmArrayElement(const char* file, unsigned line, int i)
 {
+    if (bInBeginEnd_)
+        return ::glArrayElement(i);
     ::glArrayElement(i);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBindTexture(const char* file, unsigned line, unsigned target, unsigned texture)
 {
+    if (bInBeginEnd_)
+        return ::glBindTexture(target, texture);
     ::glBindTexture(target, texture);
     checkError(file, line);
 }
@@ -46,30 +56,40 @@ void OpenGLErrorChecker::cgmBitmap(
     const char* file, unsigned line, int width, int height, float xorig, float yorig, float xmove, float ymove,
     const unsigned char* bitmap)
 {
+    if (bInBeginEnd_)
+        return ::glBitmap(width, height, xorig, yorig, xmove, ymove, bitmap);
     ::glBitmap(width, height, xorig, yorig, xmove, ymove, bitmap);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBlendFunc(const char* file, unsigned line, unsigned sfactor, unsigned dfactor)
 {
+    if (bInBeginEnd_)
+        return ::glBlendFunc(sfactor, dfactor);
     ::glBlendFunc(sfactor, dfactor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCallList(const char* file, unsigned line, unsigned list)
 {
+    if (bInBeginEnd_)
+        return ::glCallList(list);
     ::glCallList(list);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCallLists(const char* file, unsigned line, int n, unsigned type, const void* lists)
 {
+    if (bInBeginEnd_)
+        return ::glCallLists(n, type, lists);
     ::glCallLists(n, type, lists);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClear(const char* file, unsigned line, unsigned mask)
 {
+    if (bInBeginEnd_)
+        return ::glClear(mask);
     ::glClear(mask);
     checkError(file, line);
 }
@@ -77,6 +97,8 @@ void OpenGLErrorChecker::cgmClear(const char* file, unsigned line, unsigned mask
 void OpenGLErrorChecker::cgmClearAccum(
     const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
+    if (bInBeginEnd_)
+        return ::glClearAccum(red, green, blue, alpha);
     ::glClearAccum(red, green, blue, alpha);
     checkError(file, line);
 }
@@ -84,30 +106,40 @@ void OpenGLErrorChecker::cgmClearAccum(
 void OpenGLErrorChecker::cgmClearColor(
     const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
+    if (bInBeginEnd_)
+        return ::glClearColor(red, green, blue, alpha);
     ::glClearColor(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClearDepth(const char* file, unsigned line, double depth)
 {
+    if (bInBeginEnd_)
+        return ::glClearDepth(depth);
     ::glClearDepth(depth);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClearIndex(const char* file, unsigned line, float c)
 {
+    if (bInBeginEnd_)
+        return ::glClearIndex(c);
     ::glClearIndex(c);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClearStencil(const char* file, unsigned line, int s)
 {
+    if (bInBeginEnd_)
+        return ::glClearStencil(s);
     ::glClearStencil(s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClipPlane(const char* file, unsigned line, unsigned plane, const double* equation)
 {
+    if (bInBeginEnd_)
+        return ::glClipPlane(plane, equation);
     ::glClipPlane(plane, equation);
     checkError(file, line);
 }
@@ -115,60 +147,80 @@ void OpenGLErrorChecker::cgmClipPlane(const char* file, unsigned line, unsigned 
 void OpenGLErrorChecker::cgmColor3b(
     const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
+    if (bInBeginEnd_)
+        return ::glColor3b(red, green, blue);
     ::glColor3b(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3bv(const char* file, unsigned line, const signed char* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor3bv(v);
     ::glColor3bv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
+    if (bInBeginEnd_)
+        return ::glColor3d(red, green, blue);
     ::glColor3d(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor3dv(v);
     ::glColor3dv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
+    if (bInBeginEnd_)
+        return ::glColor3f(red, green, blue);
     ::glColor3f(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor3fv(v);
     ::glColor3fv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3i(const char* file, unsigned line, int red, int green, int blue)
 {
+    if (bInBeginEnd_)
+        return ::glColor3i(red, green, blue);
     ::glColor3i(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor3iv(v);
     ::glColor3iv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3s(const char* file, unsigned line, short red, short green, short blue)
 {
+    if (bInBeginEnd_)
+        return ::glColor3s(red, green, blue);
     ::glColor3s(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor3sv(v);
     ::glColor3sv(v);
     checkError(file, line);
 }
@@ -176,24 +228,32 @@ void OpenGLErrorChecker::cgmColor3sv(const char* file, unsigned line, const shor
 void OpenGLErrorChecker::cgmColor3ub(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue)
 {
+    if (bInBeginEnd_)
+        return ::glColor3ub(red, green, blue);
     ::glColor3ub(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3ubv(const char* file, unsigned line, const unsigned char* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor3ubv(v);
     ::glColor3ubv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3ui(const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
+    if (bInBeginEnd_)
+        return ::glColor3ui(red, green, blue);
     ::glColor3ui(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3uiv(const char* file, unsigned line, const unsigned* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor3uiv(v);
     ::glColor3uiv(v);
     checkError(file, line);
 }
@@ -201,12 +261,16 @@ void OpenGLErrorChecker::cgmColor3uiv(const char* file, unsigned line, const uns
 void OpenGLErrorChecker::cgmColor3us(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
+    if (bInBeginEnd_)
+        return ::glColor3us(red, green, blue);
     ::glColor3us(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3usv(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor3usv(v);
     ::glColor3usv(v);
     checkError(file, line);
 }
@@ -214,12 +278,16 @@ void OpenGLErrorChecker::cgmColor3usv(const char* file, unsigned line, const uns
 void OpenGLErrorChecker::cgmColor4b(
     const char* file, unsigned line, signed char red, signed char green, signed char blue, signed char alpha)
 {
+    if (bInBeginEnd_)
+        return ::glColor4b(red, green, blue, alpha);
     ::glColor4b(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor4bv(const char* file, unsigned line, const signed char* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor4bv(v);
     ::glColor4bv(v);
     checkError(file, line);
 }
@@ -227,48 +295,64 @@ void OpenGLErrorChecker::cgmColor4bv(const char* file, unsigned line, const sign
 void OpenGLErrorChecker::cgmColor4d(
     const char* file, unsigned line, double red, double green, double blue, double alpha)
 {
+    if (bInBeginEnd_)
+        return ::glColor4d(red, green, blue, alpha);
     ::glColor4d(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor4dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor4dv(v);
     ::glColor4dv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor4f(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
+    if (bInBeginEnd_)
+        return ::glColor4f(red, green, blue, alpha);
     ::glColor4f(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor4fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor4fv(v);
     ::glColor4fv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor4i(const char* file, unsigned line, int red, int green, int blue, int alpha)
 {
+    if (bInBeginEnd_)
+        return ::glColor4i(red, green, blue, alpha);
     ::glColor4i(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor4iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor4iv(v);
     ::glColor4iv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor4s(const char* file, unsigned line, short red, short green, short blue, short alpha)
 {
+    if (bInBeginEnd_)
+        return ::glColor4s(red, green, blue, alpha);
     ::glColor4s(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor4sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor4sv(v);
     ::glColor4sv(v);
     checkError(file, line);
 }
@@ -276,12 +360,16 @@ void OpenGLErrorChecker::cgmColor4sv(const char* file, unsigned line, const shor
 void OpenGLErrorChecker::cgmColor4ub(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha)
 {
+    if (bInBeginEnd_)
+        return ::glColor4ub(red, green, blue, alpha);
     ::glColor4ub(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor4ubv(const char* file, unsigned line, const unsigned char* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor4ubv(v);
     ::glColor4ubv(v);
     checkError(file, line);
 }
@@ -289,12 +377,16 @@ void OpenGLErrorChecker::cgmColor4ubv(const char* file, unsigned line, const uns
 void OpenGLErrorChecker::cgmColor4ui(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
+    if (bInBeginEnd_)
+        return ::glColor4ui(red, green, blue, alpha);
     ::glColor4ui(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor4uiv(const char* file, unsigned line, const unsigned* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor4uiv(v);
     ::glColor4uiv(v);
     checkError(file, line);
 }
@@ -303,12 +395,16 @@ void OpenGLErrorChecker::cgmColor4us(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue,
     unsigned short alpha)
 {
+    if (bInBeginEnd_)
+        return ::glColor4us(red, green, blue, alpha);
     ::glColor4us(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor4usv(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return ::glColor4usv(v);
     ::glColor4usv(v);
     checkError(file, line);
 }
@@ -316,12 +412,16 @@ void OpenGLErrorChecker::cgmColor4usv(const char* file, unsigned line, const uns
 void OpenGLErrorChecker::cgmColorMask(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha)
 {
+    if (bInBeginEnd_)
+        return ::glColorMask(red, green, blue, alpha);
     ::glColorMask(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColorMaterial(const char* file, unsigned line, unsigned face, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return ::glColorMaterial(face, mode);
     ::glColorMaterial(face, mode);
     checkError(file, line);
 }
@@ -329,6 +429,8 @@ void OpenGLErrorChecker::cgmColorMaterial(const char* file, unsigned line, unsig
 void OpenGLErrorChecker::cgmColorPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return ::glColorPointer(size, type, stride, pointer);
     ::glColorPointer(size, type, stride, pointer);
     checkError(file, line);
 }
@@ -336,6 +438,8 @@ void OpenGLErrorChecker::cgmColorPointer(
 void OpenGLErrorChecker::cgmCopyPixels(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned type)
 {
+    if (bInBeginEnd_)
+        return ::glCopyPixels(x, y, width, height, type);
     ::glCopyPixels(x, y, width, height, type);
     checkError(file, line);
 }
@@ -344,6 +448,8 @@ void OpenGLErrorChecker::cgmCopyTexImage1D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int border)
 {
+    if (bInBeginEnd_)
+        return ::glCopyTexImage1D(target, level, internalformat, x, y, width, border);
     ::glCopyTexImage1D(target, level, internalformat, x, y, width, border);
     checkError(file, line);
 }
@@ -352,6 +458,8 @@ void OpenGLErrorChecker::cgmCopyTexImage2D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int height, int border)
 {
+    if (bInBeginEnd_)
+        return ::glCopyTexImage2D(target, level, internalformat, x, y, width, height, border);
     ::glCopyTexImage2D(target, level, internalformat, x, y, width, height, border);
     checkError(file, line);
 }
@@ -359,6 +467,8 @@ void OpenGLErrorChecker::cgmCopyTexImage2D(
 void OpenGLErrorChecker::cgmCopyTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int x, int y, int width)
 {
+    if (bInBeginEnd_)
+        return ::glCopyTexSubImage1D(target, level, xoffset, x, y, width);
     ::glCopyTexSubImage1D(target, level, xoffset, x, y, width);
     checkError(file, line);
 }
@@ -367,66 +477,88 @@ void OpenGLErrorChecker::cgmCopyTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int x, int y, int width,
     int height)
 {
+    if (bInBeginEnd_)
+        return ::glCopyTexSubImage2D(target, level, xoffset, yoffset, x, y, width, height);
     ::glCopyTexSubImage2D(target, level, xoffset, yoffset, x, y, width, height);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCullFace(const char* file, unsigned line, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return ::glCullFace(mode);
     ::glCullFace(mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteLists(const char* file, unsigned line, unsigned list, int range)
 {
+    if (bInBeginEnd_)
+        return ::glDeleteLists(list, range);
     ::glDeleteLists(list, range);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteTextures(const char* file, unsigned line, int n, const unsigned* textures)
 {
+    if (bInBeginEnd_)
+        return ::glDeleteTextures(n, textures);
     ::glDeleteTextures(n, textures);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDepthFunc(const char* file, unsigned line, unsigned func)
 {
+    if (bInBeginEnd_)
+        return ::glDepthFunc(func);
     ::glDepthFunc(func);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDepthMask(const char* file, unsigned line, unsigned char flag)
 {
+    if (bInBeginEnd_)
+        return ::glDepthMask(flag);
     ::glDepthMask(flag);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDepthRange(const char* file, unsigned line, double n, double f)
 {
+    if (bInBeginEnd_)
+        return ::glDepthRange(n, f);
     ::glDepthRange(n, f);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDisable(const char* file, unsigned line, unsigned cap)
 {
+    if (bInBeginEnd_)
+        return ::glDisable(cap);
     ::glDisable(cap);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDisableClientState(const char* file, unsigned line, unsigned array)
 {
+    if (bInBeginEnd_)
+        return ::glDisableClientState(array);
     ::glDisableClientState(array);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDrawArrays(const char* file, unsigned line, unsigned mode, int first, int count)
 {
+    if (bInBeginEnd_)
+        return ::glDrawArrays(mode, first, count);
     ::glDrawArrays(mode, first, count);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDrawBuffer(const char* file, unsigned line, unsigned buf)
 {
+    if (bInBeginEnd_)
+        return ::glDrawBuffer(buf);
     ::glDrawBuffer(buf);
     checkError(file, line);
 }
@@ -434,6 +566,8 @@ void OpenGLErrorChecker::cgmDrawBuffer(const char* file, unsigned line, unsigned
 void OpenGLErrorChecker::cgmDrawElements(
     const char* file, unsigned line, unsigned mode, int count, unsigned type, const void* indices)
 {
+    if (bInBeginEnd_)
+        return ::glDrawElements(mode, count, type, indices);
     ::glDrawElements(mode, count, type, indices);
     checkError(file, line);
 }
@@ -441,162 +575,216 @@ void OpenGLErrorChecker::cgmDrawElements(
 void OpenGLErrorChecker::cgmDrawPixels(
     const char* file, unsigned line, int width, int height, unsigned format, unsigned type, const void* pixels)
 {
+    if (bInBeginEnd_)
+        return ::glDrawPixels(width, height, format, type, pixels);
     ::glDrawPixels(width, height, format, type, pixels);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEdgeFlag(const char* file, unsigned line, unsigned char flag)
 {
+    if (bInBeginEnd_)
+        return ::glEdgeFlag(flag);
     ::glEdgeFlag(flag);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEdgeFlagPointer(const char* file, unsigned line, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return ::glEdgeFlagPointer(stride, pointer);
     ::glEdgeFlagPointer(stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEdgeFlagv(const char* file, unsigned line, const unsigned char* flag)
 {
+    if (bInBeginEnd_)
+        return ::glEdgeFlagv(flag);
     ::glEdgeFlagv(flag);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEnable(const char* file, unsigned line, unsigned cap)
 {
+    if (bInBeginEnd_)
+        return ::glEnable(cap);
     ::glEnable(cap);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEnableClientState(const char* file, unsigned line, unsigned array)
 {
+    if (bInBeginEnd_)
+        return ::glEnableClientState(array);
     ::glEnableClientState(array);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndList(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return ::glEndList();
     ::glEndList();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalCoord1d(const char* file, unsigned line, double u)
 {
+    if (bInBeginEnd_)
+        return ::glEvalCoord1d(u);
     ::glEvalCoord1d(u);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalCoord1dv(const char* file, unsigned line, const double* u)
 {
+    if (bInBeginEnd_)
+        return ::glEvalCoord1dv(u);
     ::glEvalCoord1dv(u);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalCoord1f(const char* file, unsigned line, float u)
 {
+    if (bInBeginEnd_)
+        return ::glEvalCoord1f(u);
     ::glEvalCoord1f(u);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalCoord1fv(const char* file, unsigned line, const float* u)
 {
+    if (bInBeginEnd_)
+        return ::glEvalCoord1fv(u);
     ::glEvalCoord1fv(u);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalCoord2d(const char* file, unsigned line, double u, double v)
 {
+    if (bInBeginEnd_)
+        return ::glEvalCoord2d(u, v);
     ::glEvalCoord2d(u, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalCoord2dv(const char* file, unsigned line, const double* u)
 {
+    if (bInBeginEnd_)
+        return ::glEvalCoord2dv(u);
     ::glEvalCoord2dv(u);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalCoord2f(const char* file, unsigned line, float u, float v)
 {
+    if (bInBeginEnd_)
+        return ::glEvalCoord2f(u, v);
     ::glEvalCoord2f(u, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalCoord2fv(const char* file, unsigned line, const float* u)
 {
+    if (bInBeginEnd_)
+        return ::glEvalCoord2fv(u);
     ::glEvalCoord2fv(u);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalMesh1(const char* file, unsigned line, unsigned mode, int i1, int i2)
 {
+    if (bInBeginEnd_)
+        return ::glEvalMesh1(mode, i1, i2);
     ::glEvalMesh1(mode, i1, i2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalMesh2(const char* file, unsigned line, unsigned mode, int i1, int i2, int j1, int j2)
 {
+    if (bInBeginEnd_)
+        return ::glEvalMesh2(mode, i1, i2, j1, j2);
     ::glEvalMesh2(mode, i1, i2, j1, j2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalPoint1(const char* file, unsigned line, int i)
 {
+    if (bInBeginEnd_)
+        return ::glEvalPoint1(i);
     ::glEvalPoint1(i);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalPoint2(const char* file, unsigned line, int i, int j)
 {
+    if (bInBeginEnd_)
+        return ::glEvalPoint2(i, j);
     ::glEvalPoint2(i, j);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFeedbackBuffer(const char* file, unsigned line, int size, unsigned type, float* buffer)
 {
+    if (bInBeginEnd_)
+        return ::glFeedbackBuffer(size, type, buffer);
     ::glFeedbackBuffer(size, type, buffer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFinish(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return ::glFinish();
     ::glFinish();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFlush(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return ::glFlush();
     ::glFlush();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogf(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return ::glFogf(pname, param);
     ::glFogf(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return ::glFogfv(pname, params);
     ::glFogfv(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogi(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return ::glFogi(pname, param);
     ::glFogi(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogiv(const char* file, unsigned line, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return ::glFogiv(pname, params);
     ::glFogiv(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFrontFace(const char* file, unsigned line, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return ::glFrontFace(mode);
     ::glFrontFace(mode);
     checkError(file, line);
 }
@@ -604,12 +792,16 @@ void OpenGLErrorChecker::cgmFrontFace(const char* file, unsigned line, unsigned 
 void OpenGLErrorChecker::cgmFrustum(
     const char* file, unsigned line, double left, double right, double bottom, double top, double zNear, double zFar)
 {
+    if (bInBeginEnd_)
+        return ::glFrustum(left, right, bottom, top, zNear, zFar);
     ::glFrustum(left, right, bottom, top, zNear, zFar);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmGenLists(const char* file, unsigned line, int range)
 {
+    if (bInBeginEnd_)
+        return ::glGenLists(range);
     const auto result = ::glGenLists(range);
     checkError(file, line);
     return result;
@@ -617,30 +809,40 @@ unsigned OpenGLErrorChecker::cgmGenLists(const char* file, unsigned line, int ra
 
 void OpenGLErrorChecker::cgmGenTextures(const char* file, unsigned line, int n, unsigned* textures)
 {
+    if (bInBeginEnd_)
+        return ::glGenTextures(n, textures);
     ::glGenTextures(n, textures);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetBooleanv(const char* file, unsigned line, unsigned pname, unsigned char* data)
 {
+    if (bInBeginEnd_)
+        return ::glGetBooleanv(pname, data);
     ::glGetBooleanv(pname, data);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetClipPlane(const char* file, unsigned line, unsigned plane, double* equation)
 {
+    if (bInBeginEnd_)
+        return ::glGetClipPlane(plane, equation);
     ::glGetClipPlane(plane, equation);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetDoublev(const char* file, unsigned line, unsigned pname, double* data)
 {
+    if (bInBeginEnd_)
+        return ::glGetDoublev(pname, data);
     ::glGetDoublev(pname, data);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmGetError(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return ::glGetError();
     const auto result = ::glGetError();
     checkError(file, line);
     return result;
@@ -648,42 +850,56 @@ unsigned OpenGLErrorChecker::cgmGetError(const char* file, unsigned line)
 
 void OpenGLErrorChecker::cgmGetFloatv(const char* file, unsigned line, unsigned pname, float* data)
 {
+    if (bInBeginEnd_)
+        return ::glGetFloatv(pname, data);
     ::glGetFloatv(pname, data);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetIntegerv(const char* file, unsigned line, unsigned pname, int* data)
 {
+    if (bInBeginEnd_)
+        return ::glGetIntegerv(pname, data);
     ::glGetIntegerv(pname, data);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetLightfv(const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return ::glGetLightfv(light, pname, params);
     ::glGetLightfv(light, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetLightiv(const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return ::glGetLightiv(light, pname, params);
     ::glGetLightiv(light, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetMapdv(const char* file, unsigned line, unsigned target, unsigned query, double* v)
 {
+    if (bInBeginEnd_)
+        return ::glGetMapdv(target, query, v);
     ::glGetMapdv(target, query, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetMapfv(const char* file, unsigned line, unsigned target, unsigned query, float* v)
 {
+    if (bInBeginEnd_)
+        return ::glGetMapfv(target, query, v);
     ::glGetMapfv(target, query, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetMapiv(const char* file, unsigned line, unsigned target, unsigned query, int* v)
 {
+    if (bInBeginEnd_)
+        return ::glGetMapiv(target, query, v);
     ::glGetMapiv(target, query, v);
     checkError(file, line);
 }
@@ -691,48 +907,64 @@ void OpenGLErrorChecker::cgmGetMapiv(const char* file, unsigned line, unsigned t
 void OpenGLErrorChecker::cgmGetMaterialfv(
     const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return ::glGetMaterialfv(face, pname, params);
     ::glGetMaterialfv(face, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetMaterialiv(const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return ::glGetMaterialiv(face, pname, params);
     ::glGetMaterialiv(face, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetPixelMapfv(const char* file, unsigned line, unsigned map, float* values)
 {
+    if (bInBeginEnd_)
+        return ::glGetPixelMapfv(map, values);
     ::glGetPixelMapfv(map, values);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetPixelMapuiv(const char* file, unsigned line, unsigned map, unsigned* values)
 {
+    if (bInBeginEnd_)
+        return ::glGetPixelMapuiv(map, values);
     ::glGetPixelMapuiv(map, values);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetPixelMapusv(const char* file, unsigned line, unsigned map, unsigned short* values)
 {
+    if (bInBeginEnd_)
+        return ::glGetPixelMapusv(map, values);
     ::glGetPixelMapusv(map, values);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetPointerv(const char* file, unsigned line, unsigned pname, void** params)
 {
+    if (bInBeginEnd_)
+        return ::glGetPointerv(pname, params);
     ::glGetPointerv(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetPolygonStipple(const char* file, unsigned line, unsigned char* mask)
 {
+    if (bInBeginEnd_)
+        return ::glGetPolygonStipple(mask);
     ::glGetPolygonStipple(mask);
     checkError(file, line);
 }
 
 const unsigned char* OpenGLErrorChecker::cgmGetString(const char* file, unsigned line, unsigned name)
 {
+    if (bInBeginEnd_)
+        return ::glGetString(name);
     const auto result = ::glGetString(name);
     checkError(file, line);
     return result;
@@ -741,12 +973,16 @@ const unsigned char* OpenGLErrorChecker::cgmGetString(const char* file, unsigned
 void OpenGLErrorChecker::cgmGetTexEnvfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return ::glGetTexEnvfv(target, pname, params);
     ::glGetTexEnvfv(target, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetTexEnviv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return ::glGetTexEnviv(target, pname, params);
     ::glGetTexEnviv(target, pname, params);
     checkError(file, line);
 }
@@ -754,6 +990,8 @@ void OpenGLErrorChecker::cgmGetTexEnviv(const char* file, unsigned line, unsigne
 void OpenGLErrorChecker::cgmGetTexGendv(
     const char* file, unsigned line, unsigned coord, unsigned pname, double* params)
 {
+    if (bInBeginEnd_)
+        return ::glGetTexGendv(coord, pname, params);
     ::glGetTexGendv(coord, pname, params);
     checkError(file, line);
 }
@@ -761,12 +999,16 @@ void OpenGLErrorChecker::cgmGetTexGendv(
 void OpenGLErrorChecker::cgmGetTexGenfv(
     const char* file, unsigned line, unsigned coord, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return ::glGetTexGenfv(coord, pname, params);
     ::glGetTexGenfv(coord, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetTexGeniv(const char* file, unsigned line, unsigned coord, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return ::glGetTexGeniv(coord, pname, params);
     ::glGetTexGeniv(coord, pname, params);
     checkError(file, line);
 }
@@ -774,6 +1016,8 @@ void OpenGLErrorChecker::cgmGetTexGeniv(const char* file, unsigned line, unsigne
 void OpenGLErrorChecker::cgmGetTexImage(
     const char* file, unsigned line, unsigned target, int level, unsigned format, unsigned type, void* pixels)
 {
+    if (bInBeginEnd_)
+        return ::glGetTexImage(target, level, format, type, pixels);
     ::glGetTexImage(target, level, format, type, pixels);
     checkError(file, line);
 }
@@ -781,6 +1025,8 @@ void OpenGLErrorChecker::cgmGetTexImage(
 void OpenGLErrorChecker::cgmGetTexLevelParameterfv(
     const char* file, unsigned line, unsigned target, int level, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return ::glGetTexLevelParameterfv(target, level, pname, params);
     ::glGetTexLevelParameterfv(target, level, pname, params);
     checkError(file, line);
 }
@@ -788,6 +1034,8 @@ void OpenGLErrorChecker::cgmGetTexLevelParameterfv(
 void OpenGLErrorChecker::cgmGetTexLevelParameteriv(
     const char* file, unsigned line, unsigned target, int level, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return ::glGetTexLevelParameteriv(target, level, pname, params);
     ::glGetTexLevelParameteriv(target, level, pname, params);
     checkError(file, line);
 }
@@ -795,6 +1043,8 @@ void OpenGLErrorChecker::cgmGetTexLevelParameteriv(
 void OpenGLErrorChecker::cgmGetTexParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return ::glGetTexParameterfv(target, pname, params);
     ::glGetTexParameterfv(target, pname, params);
     checkError(file, line);
 }
@@ -802,18 +1052,24 @@ void OpenGLErrorChecker::cgmGetTexParameterfv(
 void OpenGLErrorChecker::cgmGetTexParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return ::glGetTexParameteriv(target, pname, params);
     ::glGetTexParameteriv(target, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmHint(const char* file, unsigned line, unsigned target, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return ::glHint(target, mode);
     ::glHint(target, mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexMask(const char* file, unsigned line, unsigned mask)
 {
+    if (bInBeginEnd_)
+        return ::glIndexMask(mask);
     ::glIndexMask(mask);
     checkError(file, line);
 }
@@ -821,72 +1077,96 @@ void OpenGLErrorChecker::cgmIndexMask(const char* file, unsigned line, unsigned 
 void OpenGLErrorChecker::cgmIndexPointer(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return ::glIndexPointer(type, stride, pointer);
     ::glIndexPointer(type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexd(const char* file, unsigned line, double c)
 {
+    if (bInBeginEnd_)
+        return ::glIndexd(c);
     ::glIndexd(c);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexdv(const char* file, unsigned line, const double* c)
 {
+    if (bInBeginEnd_)
+        return ::glIndexdv(c);
     ::glIndexdv(c);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexf(const char* file, unsigned line, float c)
 {
+    if (bInBeginEnd_)
+        return ::glIndexf(c);
     ::glIndexf(c);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexfv(const char* file, unsigned line, const float* c)
 {
+    if (bInBeginEnd_)
+        return ::glIndexfv(c);
     ::glIndexfv(c);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexi(const char* file, unsigned line, int c)
 {
+    if (bInBeginEnd_)
+        return ::glIndexi(c);
     ::glIndexi(c);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexiv(const char* file, unsigned line, const int* c)
 {
+    if (bInBeginEnd_)
+        return ::glIndexiv(c);
     ::glIndexiv(c);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexs(const char* file, unsigned line, short c)
 {
+    if (bInBeginEnd_)
+        return ::glIndexs(c);
     ::glIndexs(c);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexsv(const char* file, unsigned line, const short* c)
 {
+    if (bInBeginEnd_)
+        return ::glIndexsv(c);
     ::glIndexsv(c);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexub(const char* file, unsigned line, unsigned char c)
 {
+    if (bInBeginEnd_)
+        return ::glIndexub(c);
     ::glIndexub(c);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexubv(const char* file, unsigned line, const unsigned char* c)
 {
+    if (bInBeginEnd_)
+        return ::glIndexubv(c);
     ::glIndexubv(c);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmInitNames(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return ::glInitNames();
     ::glInitNames();
     checkError(file, line);
 }
@@ -894,12 +1174,16 @@ void OpenGLErrorChecker::cgmInitNames(const char* file, unsigned line)
 void OpenGLErrorChecker::cgmInterleavedArrays(
     const char* file, unsigned line, unsigned format, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return ::glInterleavedArrays(format, stride, pointer);
     ::glInterleavedArrays(format, stride, pointer);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsEnabled(const char* file, unsigned line, unsigned cap)
 {
+    if (bInBeginEnd_)
+        return ::glIsEnabled(cap);
     const auto result = ::glIsEnabled(cap);
     checkError(file, line);
     return result;
@@ -907,6 +1191,8 @@ unsigned char OpenGLErrorChecker::cgmIsEnabled(const char* file, unsigned line, 
 
 unsigned char OpenGLErrorChecker::cgmIsList(const char* file, unsigned line, unsigned list)
 {
+    if (bInBeginEnd_)
+        return ::glIsList(list);
     const auto result = ::glIsList(list);
     checkError(file, line);
     return result;
@@ -914,6 +1200,8 @@ unsigned char OpenGLErrorChecker::cgmIsList(const char* file, unsigned line, uns
 
 unsigned char OpenGLErrorChecker::cgmIsTexture(const char* file, unsigned line, unsigned texture)
 {
+    if (bInBeginEnd_)
+        return ::glIsTexture(texture);
     const auto result = ::glIsTexture(texture);
     checkError(file, line);
     return result;
@@ -921,30 +1209,40 @@ unsigned char OpenGLErrorChecker::cgmIsTexture(const char* file, unsigned line, 
 
 void OpenGLErrorChecker::cgmLightModelf(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return ::glLightModelf(pname, param);
     ::glLightModelf(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLightModelfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return ::glLightModelfv(pname, params);
     ::glLightModelfv(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLightModeli(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return ::glLightModeli(pname, param);
     ::glLightModeli(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLightModeliv(const char* file, unsigned line, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return ::glLightModeliv(pname, params);
     ::glLightModeliv(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLightf(const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return ::glLightf(light, pname, param);
     ::glLightf(light, pname, param);
     checkError(file, line);
 }
@@ -952,12 +1250,16 @@ void OpenGLErrorChecker::cgmLightf(const char* file, unsigned line, unsigned lig
 void OpenGLErrorChecker::cgmLightfv(
     const char* file, unsigned line, unsigned light, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return ::glLightfv(light, pname, params);
     ::glLightfv(light, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLighti(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return ::glLighti(light, pname, param);
     ::glLighti(light, pname, param);
     checkError(file, line);
 }
@@ -965,54 +1267,72 @@ void OpenGLErrorChecker::cgmLighti(const char* file, unsigned line, unsigned lig
 void OpenGLErrorChecker::cgmLightiv(
     const char* file, unsigned line, unsigned light, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return ::glLightiv(light, pname, params);
     ::glLightiv(light, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLineStipple(const char* file, unsigned line, int factor, unsigned short pattern)
 {
+    if (bInBeginEnd_)
+        return ::glLineStipple(factor, pattern);
     ::glLineStipple(factor, pattern);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLineWidth(const char* file, unsigned line, float width)
 {
+    if (bInBeginEnd_)
+        return ::glLineWidth(width);
     ::glLineWidth(width);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmListBase(const char* file, unsigned line, unsigned base)
 {
+    if (bInBeginEnd_)
+        return ::glListBase(base);
     ::glListBase(base);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLoadIdentity(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return ::glLoadIdentity();
     ::glLoadIdentity();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLoadMatrixd(const char* file, unsigned line, const double* m)
 {
+    if (bInBeginEnd_)
+        return ::glLoadMatrixd(m);
     ::glLoadMatrixd(m);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLoadMatrixf(const char* file, unsigned line, const float* m)
 {
+    if (bInBeginEnd_)
+        return ::glLoadMatrixf(m);
     ::glLoadMatrixf(m);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLoadName(const char* file, unsigned line, unsigned name)
 {
+    if (bInBeginEnd_)
+        return ::glLoadName(name);
     ::glLoadName(name);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLogicOp(const char* file, unsigned line, unsigned opcode)
 {
+    if (bInBeginEnd_)
+        return ::glLogicOp(opcode);
     ::glLogicOp(opcode);
     checkError(file, line);
 }
@@ -1021,6 +1341,8 @@ void OpenGLErrorChecker::cgmMap1d(
     const char* file, unsigned line, unsigned target, double u1, double u2, int stride, int order,
     const double* points)
 {
+    if (bInBeginEnd_)
+        return ::glMap1d(target, u1, u2, stride, order, points);
     ::glMap1d(target, u1, u2, stride, order, points);
     checkError(file, line);
 }
@@ -1028,6 +1350,8 @@ void OpenGLErrorChecker::cgmMap1d(
 void OpenGLErrorChecker::cgmMap1f(
     const char* file, unsigned line, unsigned target, float u1, float u2, int stride, int order, const float* points)
 {
+    if (bInBeginEnd_)
+        return ::glMap1f(target, u1, u2, stride, order, points);
     ::glMap1f(target, u1, u2, stride, order, points);
     checkError(file, line);
 }
@@ -1036,6 +1360,8 @@ void OpenGLErrorChecker::cgmMap2d(
     const char* file, unsigned line, unsigned target, double u1, double u2, int ustride, int uorder, double v1,
     double v2, int vstride, int vorder, const double* points)
 {
+    if (bInBeginEnd_)
+        return ::glMap2d(target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
     ::glMap2d(target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
     checkError(file, line);
 }
@@ -1044,18 +1370,24 @@ void OpenGLErrorChecker::cgmMap2f(
     const char* file, unsigned line, unsigned target, float u1, float u2, int ustride, int uorder, float v1, float v2,
     int vstride, int vorder, const float* points)
 {
+    if (bInBeginEnd_)
+        return ::glMap2f(target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
     ::glMap2f(target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMapGrid1d(const char* file, unsigned line, int un, double u1, double u2)
 {
+    if (bInBeginEnd_)
+        return ::glMapGrid1d(un, u1, u2);
     ::glMapGrid1d(un, u1, u2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMapGrid1f(const char* file, unsigned line, int un, float u1, float u2)
 {
+    if (bInBeginEnd_)
+        return ::glMapGrid1f(un, u1, u2);
     ::glMapGrid1f(un, u1, u2);
     checkError(file, line);
 }
@@ -1063,6 +1395,8 @@ void OpenGLErrorChecker::cgmMapGrid1f(const char* file, unsigned line, int un, f
 void OpenGLErrorChecker::cgmMapGrid2d(
     const char* file, unsigned line, int un, double u1, double u2, int vn, double v1, double v2)
 {
+    if (bInBeginEnd_)
+        return ::glMapGrid2d(un, u1, u2, vn, v1, v2);
     ::glMapGrid2d(un, u1, u2, vn, v1, v2);
     checkError(file, line);
 }
@@ -1070,12 +1404,16 @@ void OpenGLErrorChecker::cgmMapGrid2d(
 void OpenGLErrorChecker::cgmMapGrid2f(
     const char* file, unsigned line, int un, float u1, float u2, int vn, float v1, float v2)
 {
+    if (bInBeginEnd_)
+        return ::glMapGrid2f(un, u1, u2, vn, v1, v2);
     ::glMapGrid2f(un, u1, u2, vn, v1, v2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMaterialf(const char* file, unsigned line, unsigned face, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return ::glMaterialf(face, pname, param);
     ::glMaterialf(face, pname, param);
     checkError(file, line);
 }
@@ -1083,12 +1421,16 @@ void OpenGLErrorChecker::cgmMaterialf(const char* file, unsigned line, unsigned 
 void OpenGLErrorChecker::cgmMaterialfv(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return ::glMaterialfv(face, pname, params);
     ::glMaterialfv(face, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMateriali(const char* file, unsigned line, unsigned face, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return ::glMateriali(face, pname, param);
     ::glMateriali(face, pname, param);
     checkError(file, line);
 }
@@ -1096,90 +1438,120 @@ void OpenGLErrorChecker::cgmMateriali(const char* file, unsigned line, unsigned 
 void OpenGLErrorChecker::cgmMaterialiv(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return ::glMaterialiv(face, pname, params);
     ::glMaterialiv(face, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMatrixMode(const char* file, unsigned line, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return ::glMatrixMode(mode);
     ::glMatrixMode(mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultMatrixd(const char* file, unsigned line, const double* m)
 {
+    if (bInBeginEnd_)
+        return ::glMultMatrixd(m);
     ::glMultMatrixd(m);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultMatrixf(const char* file, unsigned line, const float* m)
 {
+    if (bInBeginEnd_)
+        return ::glMultMatrixf(m);
     ::glMultMatrixf(m);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNewList(const char* file, unsigned line, unsigned list, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return ::glNewList(list, mode);
     ::glNewList(list, mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3b(const char* file, unsigned line, signed char nx, signed char ny, signed char nz)
 {
+    if (bInBeginEnd_)
+        return ::glNormal3b(nx, ny, nz);
     ::glNormal3b(nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3bv(const char* file, unsigned line, const signed char* v)
 {
+    if (bInBeginEnd_)
+        return ::glNormal3bv(v);
     ::glNormal3bv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3d(const char* file, unsigned line, double nx, double ny, double nz)
 {
+    if (bInBeginEnd_)
+        return ::glNormal3d(nx, ny, nz);
     ::glNormal3d(nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return ::glNormal3dv(v);
     ::glNormal3dv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3f(const char* file, unsigned line, float nx, float ny, float nz)
 {
+    if (bInBeginEnd_)
+        return ::glNormal3f(nx, ny, nz);
     ::glNormal3f(nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return ::glNormal3fv(v);
     ::glNormal3fv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3i(const char* file, unsigned line, int nx, int ny, int nz)
 {
+    if (bInBeginEnd_)
+        return ::glNormal3i(nx, ny, nz);
     ::glNormal3i(nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return ::glNormal3iv(v);
     ::glNormal3iv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3s(const char* file, unsigned line, short nx, short ny, short nz)
 {
+    if (bInBeginEnd_)
+        return ::glNormal3s(nx, ny, nz);
     ::glNormal3s(nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return ::glNormal3sv(v);
     ::glNormal3sv(v);
     checkError(file, line);
 }
@@ -1187,6 +1559,8 @@ void OpenGLErrorChecker::cgmNormal3sv(const char* file, unsigned line, const sho
 void OpenGLErrorChecker::cgmNormalPointer(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return ::glNormalPointer(type, stride, pointer);
     ::glNormalPointer(type, stride, pointer);
     checkError(file, line);
 }
@@ -1194,12 +1568,16 @@ void OpenGLErrorChecker::cgmNormalPointer(
 void OpenGLErrorChecker::cgmOrtho(
     const char* file, unsigned line, double left, double right, double bottom, double top, double zNear, double zFar)
 {
+    if (bInBeginEnd_)
+        return ::glOrtho(left, right, bottom, top, zNear, zFar);
     ::glOrtho(left, right, bottom, top, zNear, zFar);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPassThrough(const char* file, unsigned line, float token)
 {
+    if (bInBeginEnd_)
+        return ::glPassThrough(token);
     ::glPassThrough(token);
     checkError(file, line);
 }
@@ -1207,6 +1585,8 @@ void OpenGLErrorChecker::cgmPassThrough(const char* file, unsigned line, float t
 void OpenGLErrorChecker::cgmPixelMapfv(
     const char* file, unsigned line, unsigned map, int mapsize, const float* values)
 {
+    if (bInBeginEnd_)
+        return ::glPixelMapfv(map, mapsize, values);
     ::glPixelMapfv(map, mapsize, values);
     checkError(file, line);
 }
@@ -1214,6 +1594,8 @@ void OpenGLErrorChecker::cgmPixelMapfv(
 void OpenGLErrorChecker::cgmPixelMapuiv(
     const char* file, unsigned line, unsigned map, int mapsize, const unsigned* values)
 {
+    if (bInBeginEnd_)
+        return ::glPixelMapuiv(map, mapsize, values);
     ::glPixelMapuiv(map, mapsize, values);
     checkError(file, line);
 }
@@ -1221,84 +1603,112 @@ void OpenGLErrorChecker::cgmPixelMapuiv(
 void OpenGLErrorChecker::cgmPixelMapusv(
     const char* file, unsigned line, unsigned map, int mapsize, const unsigned short* values)
 {
+    if (bInBeginEnd_)
+        return ::glPixelMapusv(map, mapsize, values);
     ::glPixelMapusv(map, mapsize, values);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPixelStoref(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return ::glPixelStoref(pname, param);
     ::glPixelStoref(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPixelStorei(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return ::glPixelStorei(pname, param);
     ::glPixelStorei(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPixelTransferf(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return ::glPixelTransferf(pname, param);
     ::glPixelTransferf(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPixelTransferi(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return ::glPixelTransferi(pname, param);
     ::glPixelTransferi(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPixelZoom(const char* file, unsigned line, float xfactor, float yfactor)
 {
+    if (bInBeginEnd_)
+        return ::glPixelZoom(xfactor, yfactor);
     ::glPixelZoom(xfactor, yfactor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointSize(const char* file, unsigned line, float size)
 {
+    if (bInBeginEnd_)
+        return ::glPointSize(size);
     ::glPointSize(size);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPolygonMode(const char* file, unsigned line, unsigned face, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return ::glPolygonMode(face, mode);
     ::glPolygonMode(face, mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPolygonOffset(const char* file, unsigned line, float factor, float units)
 {
+    if (bInBeginEnd_)
+        return ::glPolygonOffset(factor, units);
     ::glPolygonOffset(factor, units);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPolygonStipple(const char* file, unsigned line, const unsigned char* mask)
 {
+    if (bInBeginEnd_)
+        return ::glPolygonStipple(mask);
     ::glPolygonStipple(mask);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPopAttrib(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return ::glPopAttrib();
     ::glPopAttrib();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPopClientAttrib(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return ::glPopClientAttrib();
     ::glPopClientAttrib();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPopMatrix(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return ::glPopMatrix();
     ::glPopMatrix();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPopName(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return ::glPopName();
     ::glPopName();
     checkError(file, line);
 }
@@ -1306,180 +1716,240 @@ void OpenGLErrorChecker::cgmPopName(const char* file, unsigned line)
 void OpenGLErrorChecker::cgmPrioritizeTextures(
     const char* file, unsigned line, int n, const unsigned* textures, const float* priorities)
 {
+    if (bInBeginEnd_)
+        return ::glPrioritizeTextures(n, textures, priorities);
     ::glPrioritizeTextures(n, textures, priorities);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPushAttrib(const char* file, unsigned line, unsigned mask)
 {
+    if (bInBeginEnd_)
+        return ::glPushAttrib(mask);
     ::glPushAttrib(mask);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPushClientAttrib(const char* file, unsigned line, unsigned mask)
 {
+    if (bInBeginEnd_)
+        return ::glPushClientAttrib(mask);
     ::glPushClientAttrib(mask);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPushMatrix(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return ::glPushMatrix();
     ::glPushMatrix();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPushName(const char* file, unsigned line, unsigned name)
 {
+    if (bInBeginEnd_)
+        return ::glPushName(name);
     ::glPushName(name);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos2d(const char* file, unsigned line, double x, double y)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos2d(x, y);
     ::glRasterPos2d(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos2dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos2dv(v);
     ::glRasterPos2dv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos2f(const char* file, unsigned line, float x, float y)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos2f(x, y);
     ::glRasterPos2f(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos2fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos2fv(v);
     ::glRasterPos2fv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos2i(const char* file, unsigned line, int x, int y)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos2i(x, y);
     ::glRasterPos2i(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos2iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos2iv(v);
     ::glRasterPos2iv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos2s(const char* file, unsigned line, short x, short y)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos2s(x, y);
     ::glRasterPos2s(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos2sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos2sv(v);
     ::glRasterPos2sv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos3d(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos3d(x, y, z);
     ::glRasterPos3d(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos3dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos3dv(v);
     ::glRasterPos3dv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos3f(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos3f(x, y, z);
     ::glRasterPos3f(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos3fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos3fv(v);
     ::glRasterPos3fv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos3i(const char* file, unsigned line, int x, int y, int z)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos3i(x, y, z);
     ::glRasterPos3i(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos3iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos3iv(v);
     ::glRasterPos3iv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos3s(const char* file, unsigned line, short x, short y, short z)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos3s(x, y, z);
     ::glRasterPos3s(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos3sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos3sv(v);
     ::glRasterPos3sv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos4d(const char* file, unsigned line, double x, double y, double z, double w)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos4d(x, y, z, w);
     ::glRasterPos4d(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos4dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos4dv(v);
     ::glRasterPos4dv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos4f(const char* file, unsigned line, float x, float y, float z, float w)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos4f(x, y, z, w);
     ::glRasterPos4f(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos4fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos4fv(v);
     ::glRasterPos4fv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos4i(const char* file, unsigned line, int x, int y, int z, int w)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos4i(x, y, z, w);
     ::glRasterPos4i(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos4iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos4iv(v);
     ::glRasterPos4iv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos4s(const char* file, unsigned line, short x, short y, short z, short w)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos4s(x, y, z, w);
     ::glRasterPos4s(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRasterPos4sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return ::glRasterPos4sv(v);
     ::glRasterPos4sv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReadBuffer(const char* file, unsigned line, unsigned src)
 {
+    if (bInBeginEnd_)
+        return ::glReadBuffer(src);
     ::glReadBuffer(src);
     checkError(file, line);
 }
@@ -1487,60 +1957,80 @@ void OpenGLErrorChecker::cgmReadBuffer(const char* file, unsigned line, unsigned
 void OpenGLErrorChecker::cgmReadPixels(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
+    if (bInBeginEnd_)
+        return ::glReadPixels(x, y, width, height, format, type, pixels);
     ::glReadPixels(x, y, width, height, format, type, pixels);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRectd(const char* file, unsigned line, double x1, double y1, double x2, double y2)
 {
+    if (bInBeginEnd_)
+        return ::glRectd(x1, y1, x2, y2);
     ::glRectd(x1, y1, x2, y2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRectdv(const char* file, unsigned line, const double* v1, const double* v2)
 {
+    if (bInBeginEnd_)
+        return ::glRectdv(v1, v2);
     ::glRectdv(v1, v2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRectf(const char* file, unsigned line, float x1, float y1, float x2, float y2)
 {
+    if (bInBeginEnd_)
+        return ::glRectf(x1, y1, x2, y2);
     ::glRectf(x1, y1, x2, y2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRectfv(const char* file, unsigned line, const float* v1, const float* v2)
 {
+    if (bInBeginEnd_)
+        return ::glRectfv(v1, v2);
     ::glRectfv(v1, v2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRecti(const char* file, unsigned line, int x1, int y1, int x2, int y2)
 {
+    if (bInBeginEnd_)
+        return ::glRecti(x1, y1, x2, y2);
     ::glRecti(x1, y1, x2, y2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRectiv(const char* file, unsigned line, const int* v1, const int* v2)
 {
+    if (bInBeginEnd_)
+        return ::glRectiv(v1, v2);
     ::glRectiv(v1, v2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRects(const char* file, unsigned line, short x1, short y1, short x2, short y2)
 {
+    if (bInBeginEnd_)
+        return ::glRects(x1, y1, x2, y2);
     ::glRects(x1, y1, x2, y2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRectsv(const char* file, unsigned line, const short* v1, const short* v2)
 {
+    if (bInBeginEnd_)
+        return ::glRectsv(v1, v2);
     ::glRectsv(v1, v2);
     checkError(file, line);
 }
 
 int OpenGLErrorChecker::cgmRenderMode(const char* file, unsigned line, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return ::glRenderMode(mode);
     const auto result = ::glRenderMode(mode);
     checkError(file, line);
     return result;
@@ -1548,252 +2038,336 @@ int OpenGLErrorChecker::cgmRenderMode(const char* file, unsigned line, unsigned 
 
 void OpenGLErrorChecker::cgmRotated(const char* file, unsigned line, double angle, double x, double y, double z)
 {
+    if (bInBeginEnd_)
+        return ::glRotated(angle, x, y, z);
     ::glRotated(angle, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmRotatef(const char* file, unsigned line, float angle, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return ::glRotatef(angle, x, y, z);
     ::glRotatef(angle, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmScaled(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bInBeginEnd_)
+        return ::glScaled(x, y, z);
     ::glScaled(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmScalef(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return ::glScalef(x, y, z);
     ::glScalef(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmScissor(const char* file, unsigned line, int x, int y, int width, int height)
 {
+    if (bInBeginEnd_)
+        return ::glScissor(x, y, width, height);
     ::glScissor(x, y, width, height);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSelectBuffer(const char* file, unsigned line, int size, unsigned* buffer)
 {
+    if (bInBeginEnd_)
+        return ::glSelectBuffer(size, buffer);
     ::glSelectBuffer(size, buffer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmShadeModel(const char* file, unsigned line, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return ::glShadeModel(mode);
     ::glShadeModel(mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmStencilFunc(const char* file, unsigned line, unsigned func, int ref, unsigned mask)
 {
+    if (bInBeginEnd_)
+        return ::glStencilFunc(func, ref, mask);
     ::glStencilFunc(func, ref, mask);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmStencilMask(const char* file, unsigned line, unsigned mask)
 {
+    if (bInBeginEnd_)
+        return ::glStencilMask(mask);
     ::glStencilMask(mask);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmStencilOp(const char* file, unsigned line, unsigned fail, unsigned zfail, unsigned zpass)
 {
+    if (bInBeginEnd_)
+        return ::glStencilOp(fail, zfail, zpass);
     ::glStencilOp(fail, zfail, zpass);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord1d(const char* file, unsigned line, double s)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord1d(s);
     ::glTexCoord1d(s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord1dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord1dv(v);
     ::glTexCoord1dv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord1f(const char* file, unsigned line, float s)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord1f(s);
     ::glTexCoord1f(s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord1fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord1fv(v);
     ::glTexCoord1fv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord1i(const char* file, unsigned line, int s)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord1i(s);
     ::glTexCoord1i(s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord1iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord1iv(v);
     ::glTexCoord1iv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord1s(const char* file, unsigned line, short s)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord1s(s);
     ::glTexCoord1s(s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord1sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord1sv(v);
     ::glTexCoord1sv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2d(const char* file, unsigned line, double s, double t)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord2d(s, t);
     ::glTexCoord2d(s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord2dv(v);
     ::glTexCoord2dv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2f(const char* file, unsigned line, float s, float t)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord2f(s, t);
     ::glTexCoord2f(s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord2fv(v);
     ::glTexCoord2fv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2i(const char* file, unsigned line, int s, int t)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord2i(s, t);
     ::glTexCoord2i(s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord2iv(v);
     ::glTexCoord2iv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2s(const char* file, unsigned line, short s, short t)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord2s(s, t);
     ::glTexCoord2s(s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord2sv(v);
     ::glTexCoord2sv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord3d(const char* file, unsigned line, double s, double t, double r)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord3d(s, t, r);
     ::glTexCoord3d(s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord3dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord3dv(v);
     ::glTexCoord3dv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord3f(const char* file, unsigned line, float s, float t, float r)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord3f(s, t, r);
     ::glTexCoord3f(s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord3fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord3fv(v);
     ::glTexCoord3fv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord3i(const char* file, unsigned line, int s, int t, int r)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord3i(s, t, r);
     ::glTexCoord3i(s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord3iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord3iv(v);
     ::glTexCoord3iv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord3s(const char* file, unsigned line, short s, short t, short r)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord3s(s, t, r);
     ::glTexCoord3s(s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord3sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord3sv(v);
     ::glTexCoord3sv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord4d(const char* file, unsigned line, double s, double t, double r, double q)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord4d(s, t, r, q);
     ::glTexCoord4d(s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord4dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord4dv(v);
     ::glTexCoord4dv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord4f(const char* file, unsigned line, float s, float t, float r, float q)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord4f(s, t, r, q);
     ::glTexCoord4f(s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord4fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord4fv(v);
     ::glTexCoord4fv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord4i(const char* file, unsigned line, int s, int t, int r, int q)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord4i(s, t, r, q);
     ::glTexCoord4i(s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord4iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord4iv(v);
     ::glTexCoord4iv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord4s(const char* file, unsigned line, short s, short t, short r, short q)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord4s(s, t, r, q);
     ::glTexCoord4s(s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord4sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoord4sv(v);
     ::glTexCoord4sv(v);
     checkError(file, line);
 }
@@ -1801,12 +2375,16 @@ void OpenGLErrorChecker::cgmTexCoord4sv(const char* file, unsigned line, const s
 void OpenGLErrorChecker::cgmTexCoordPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return ::glTexCoordPointer(size, type, stride, pointer);
     ::glTexCoordPointer(size, type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexEnvf(const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return ::glTexEnvf(target, pname, param);
     ::glTexEnvf(target, pname, param);
     checkError(file, line);
 }
@@ -1814,12 +2392,16 @@ void OpenGLErrorChecker::cgmTexEnvf(const char* file, unsigned line, unsigned ta
 void OpenGLErrorChecker::cgmTexEnvfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return ::glTexEnvfv(target, pname, params);
     ::glTexEnvfv(target, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexEnvi(const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return ::glTexEnvi(target, pname, param);
     ::glTexEnvi(target, pname, param);
     checkError(file, line);
 }
@@ -1827,12 +2409,16 @@ void OpenGLErrorChecker::cgmTexEnvi(const char* file, unsigned line, unsigned ta
 void OpenGLErrorChecker::cgmTexEnviv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return ::glTexEnviv(target, pname, params);
     ::glTexEnviv(target, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexGend(const char* file, unsigned line, unsigned coord, unsigned pname, double param)
 {
+    if (bInBeginEnd_)
+        return ::glTexGend(coord, pname, param);
     ::glTexGend(coord, pname, param);
     checkError(file, line);
 }
@@ -1840,12 +2426,16 @@ void OpenGLErrorChecker::cgmTexGend(const char* file, unsigned line, unsigned co
 void OpenGLErrorChecker::cgmTexGendv(
     const char* file, unsigned line, unsigned coord, unsigned pname, const double* params)
 {
+    if (bInBeginEnd_)
+        return ::glTexGendv(coord, pname, params);
     ::glTexGendv(coord, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexGenf(const char* file, unsigned line, unsigned coord, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return ::glTexGenf(coord, pname, param);
     ::glTexGenf(coord, pname, param);
     checkError(file, line);
 }
@@ -1853,12 +2443,16 @@ void OpenGLErrorChecker::cgmTexGenf(const char* file, unsigned line, unsigned co
 void OpenGLErrorChecker::cgmTexGenfv(
     const char* file, unsigned line, unsigned coord, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return ::glTexGenfv(coord, pname, params);
     ::glTexGenfv(coord, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexGeni(const char* file, unsigned line, unsigned coord, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return ::glTexGeni(coord, pname, param);
     ::glTexGeni(coord, pname, param);
     checkError(file, line);
 }
@@ -1866,6 +2460,8 @@ void OpenGLErrorChecker::cgmTexGeni(const char* file, unsigned line, unsigned co
 void OpenGLErrorChecker::cgmTexGeniv(
     const char* file, unsigned line, unsigned coord, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return ::glTexGeniv(coord, pname, params);
     ::glTexGeniv(coord, pname, params);
     checkError(file, line);
 }
@@ -1874,6 +2470,8 @@ void OpenGLErrorChecker::cgmTexImage1D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int border,
     unsigned format, unsigned type, const void* pixels)
 {
+    if (bInBeginEnd_)
+        return ::glTexImage1D(target, level, internalformat, width, border, format, type, pixels);
     ::glTexImage1D(target, level, internalformat, width, border, format, type, pixels);
     checkError(file, line);
 }
@@ -1882,6 +2480,8 @@ void OpenGLErrorChecker::cgmTexImage2D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int height,
     int border, unsigned format, unsigned type, const void* pixels)
 {
+    if (bInBeginEnd_)
+        return ::glTexImage2D(target, level, internalformat, width, height, border, format, type, pixels);
     ::glTexImage2D(target, level, internalformat, width, height, border, format, type, pixels);
     checkError(file, line);
 }
@@ -1889,6 +2489,8 @@ void OpenGLErrorChecker::cgmTexImage2D(
 void OpenGLErrorChecker::cgmTexParameterf(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return ::glTexParameterf(target, pname, param);
     ::glTexParameterf(target, pname, param);
     checkError(file, line);
 }
@@ -1896,12 +2498,16 @@ void OpenGLErrorChecker::cgmTexParameterf(
 void OpenGLErrorChecker::cgmTexParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return ::glTexParameterfv(target, pname, params);
     ::glTexParameterfv(target, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexParameteri(const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return ::glTexParameteri(target, pname, param);
     ::glTexParameteri(target, pname, param);
     checkError(file, line);
 }
@@ -1909,6 +2515,8 @@ void OpenGLErrorChecker::cgmTexParameteri(const char* file, unsigned line, unsig
 void OpenGLErrorChecker::cgmTexParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return ::glTexParameteriv(target, pname, params);
     ::glTexParameteriv(target, pname, params);
     checkError(file, line);
 }
@@ -1917,6 +2525,8 @@ void OpenGLErrorChecker::cgmTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     unsigned type, const void* pixels)
 {
+    if (bInBeginEnd_)
+        return ::glTexSubImage1D(target, level, xoffset, width, format, type, pixels);
     ::glTexSubImage1D(target, level, xoffset, width, format, type, pixels);
     checkError(file, line);
 }
@@ -1925,162 +2535,216 @@ void OpenGLErrorChecker::cgmTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, unsigned type, const void* pixels)
 {
+    if (bInBeginEnd_)
+        return ::glTexSubImage2D(target, level, xoffset, yoffset, width, height, format, type, pixels);
     ::glTexSubImage2D(target, level, xoffset, yoffset, width, height, format, type, pixels);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTranslated(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bInBeginEnd_)
+        return ::glTranslated(x, y, z);
     ::glTranslated(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTranslatef(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return ::glTranslatef(x, y, z);
     ::glTranslatef(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex2d(const char* file, unsigned line, double x, double y)
 {
+    if (bInBeginEnd_)
+        return ::glVertex2d(x, y);
     ::glVertex2d(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex2dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return ::glVertex2dv(v);
     ::glVertex2dv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex2f(const char* file, unsigned line, float x, float y)
 {
+    if (bInBeginEnd_)
+        return ::glVertex2f(x, y);
     ::glVertex2f(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex2fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return ::glVertex2fv(v);
     ::glVertex2fv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex2i(const char* file, unsigned line, int x, int y)
 {
+    if (bInBeginEnd_)
+        return ::glVertex2i(x, y);
     ::glVertex2i(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex2iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return ::glVertex2iv(v);
     ::glVertex2iv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex2s(const char* file, unsigned line, short x, short y)
 {
+    if (bInBeginEnd_)
+        return ::glVertex2s(x, y);
     ::glVertex2s(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex2sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return ::glVertex2sv(v);
     ::glVertex2sv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex3d(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bInBeginEnd_)
+        return ::glVertex3d(x, y, z);
     ::glVertex3d(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex3dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return ::glVertex3dv(v);
     ::glVertex3dv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex3f(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return ::glVertex3f(x, y, z);
     ::glVertex3f(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex3fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return ::glVertex3fv(v);
     ::glVertex3fv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex3i(const char* file, unsigned line, int x, int y, int z)
 {
+    if (bInBeginEnd_)
+        return ::glVertex3i(x, y, z);
     ::glVertex3i(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex3iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return ::glVertex3iv(v);
     ::glVertex3iv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex3s(const char* file, unsigned line, short x, short y, short z)
 {
+    if (bInBeginEnd_)
+        return ::glVertex3s(x, y, z);
     ::glVertex3s(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex3sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return ::glVertex3sv(v);
     ::glVertex3sv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex4d(const char* file, unsigned line, double x, double y, double z, double w)
 {
+    if (bInBeginEnd_)
+        return ::glVertex4d(x, y, z, w);
     ::glVertex4d(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex4dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return ::glVertex4dv(v);
     ::glVertex4dv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex4f(const char* file, unsigned line, float x, float y, float z, float w)
 {
+    if (bInBeginEnd_)
+        return ::glVertex4f(x, y, z, w);
     ::glVertex4f(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex4fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return ::glVertex4fv(v);
     ::glVertex4fv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex4i(const char* file, unsigned line, int x, int y, int z, int w)
 {
+    if (bInBeginEnd_)
+        return ::glVertex4i(x, y, z, w);
     ::glVertex4i(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex4iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return ::glVertex4iv(v);
     ::glVertex4iv(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex4s(const char* file, unsigned line, short x, short y, short z, short w)
 {
+    if (bInBeginEnd_)
+        return ::glVertex4s(x, y, z, w);
     ::glVertex4s(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex4sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return ::glVertex4sv(v);
     ::glVertex4sv(v);
     checkError(file, line);
 }
@@ -2088,12 +2752,16 @@ void OpenGLErrorChecker::cgmVertex4sv(const char* file, unsigned line, const sho
 void OpenGLErrorChecker::cgmVertexPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return ::glVertexPointer(size, type, stride, pointer);
     ::glVertexPointer(size, type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmViewport(const char* file, unsigned line, int x, int y, int width, int height)
 {
+    if (bInBeginEnd_)
+        return ::glViewport(x, y, width, height);
     ::glViewport(x, y, width, height);
     checkError(file, line);
 }
@@ -2102,6 +2770,8 @@ void OpenGLErrorChecker::cgmDrawRangeElements(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count, unsigned type,
     const void* indices)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDrawRangeElements, "glDrawRangeElements", file, line)(mode, start, end, count, type, indices);
     loaded(_cgmDrawRangeElements, "glDrawRangeElements", file, line)(mode, start, end, count, type, indices);
     checkError(file, line);
 }
@@ -2110,6 +2780,8 @@ void OpenGLErrorChecker::cgmTexImage3D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int height, int depth,
     int border, unsigned format, unsigned type, const void* pixels)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexImage3D, "glTexImage3D", file, line)(target, level, internalformat, width, height, depth, border, format, type, pixels);
     loaded(_cgmTexImage3D, "glTexImage3D", file, line)(target, level, internalformat, width, height, depth, border, format, type, pixels);
     checkError(file, line);
 }
@@ -2118,6 +2790,8 @@ void OpenGLErrorChecker::cgmTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexSubImage3D, "glTexSubImage3D", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
     loaded(_cgmTexSubImage3D, "glTexSubImage3D", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
     checkError(file, line);
 }
@@ -2126,18 +2800,24 @@ void OpenGLErrorChecker::cgmCopyTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y,
     int width, int height)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyTexSubImage3D, "glCopyTexSubImage3D", file, line)(target, level, xoffset, yoffset, zoffset, x, y, width, height);
     loaded(_cgmCopyTexSubImage3D, "glCopyTexSubImage3D", file, line)(target, level, xoffset, yoffset, zoffset, x, y, width, height);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmActiveTexture(const char* file, unsigned line, unsigned texture)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmActiveTexture, "glActiveTexture", file, line)(texture);
     loaded(_cgmActiveTexture, "glActiveTexture", file, line)(texture);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClientActiveTexture(const char* file, unsigned line, unsigned texture)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmClientActiveTexture, "glClientActiveTexture", file, line)(texture);
     loaded(_cgmClientActiveTexture, "glClientActiveTexture", file, line)(texture);
     checkError(file, line);
 }
@@ -2146,6 +2826,8 @@ void OpenGLErrorChecker::cgmCompressedTexImage1D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int border,
     int imageSize, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompressedTexImage1D, "glCompressedTexImage1D", file, line)(target, level, internalformat, width, border, imageSize, data);
     loaded(_cgmCompressedTexImage1D, "glCompressedTexImage1D", file, line)(target, level, internalformat, width, border, imageSize, data);
     checkError(file, line);
 }
@@ -2154,6 +2836,8 @@ void OpenGLErrorChecker::cgmCompressedTexImage2D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int border, int imageSize, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompressedTexImage2D, "glCompressedTexImage2D", file, line)(target, level, internalformat, width, height, border, imageSize, data);
     loaded(_cgmCompressedTexImage2D, "glCompressedTexImage2D", file, line)(target, level, internalformat, width, height, border, imageSize, data);
     checkError(file, line);
 }
@@ -2162,6 +2846,8 @@ void OpenGLErrorChecker::cgmCompressedTexImage3D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, int imageSize, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompressedTexImage3D, "glCompressedTexImage3D", file, line)(target, level, internalformat, width, height, depth, border, imageSize, data);
     loaded(_cgmCompressedTexImage3D, "glCompressedTexImage3D", file, line)(target, level, internalformat, width, height, depth, border, imageSize, data);
     checkError(file, line);
 }
@@ -2170,6 +2856,8 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     int imageSize, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompressedTexSubImage1D, "glCompressedTexSubImage1D", file, line)(target, level, xoffset, width, format, imageSize, data);
     loaded(_cgmCompressedTexSubImage1D, "glCompressedTexSubImage1D", file, line)(target, level, xoffset, width, format, imageSize, data);
     checkError(file, line);
 }
@@ -2178,6 +2866,8 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, int imageSize, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompressedTexSubImage2D, "glCompressedTexSubImage2D", file, line)(target, level, xoffset, yoffset, width, height, format, imageSize, data);
     loaded(_cgmCompressedTexSubImage2D, "glCompressedTexSubImage2D", file, line)(target, level, xoffset, yoffset, width, height, format, imageSize, data);
     checkError(file, line);
 }
@@ -2186,6 +2876,8 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompressedTexSubImage3D, "glCompressedTexSubImage3D", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
     loaded(_cgmCompressedTexSubImage3D, "glCompressedTexSubImage3D", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
     checkError(file, line);
 }
@@ -2193,126 +2885,168 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage3D(
 void OpenGLErrorChecker::cgmGetCompressedTexImage(
     const char* file, unsigned line, unsigned target, int level, void* img)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetCompressedTexImage, "glGetCompressedTexImage", file, line)(target, level, img);
     loaded(_cgmGetCompressedTexImage, "glGetCompressedTexImage", file, line)(target, level, img);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLoadTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmLoadTransposeMatrixd, "glLoadTransposeMatrixd", file, line)(m);
     loaded(_cgmLoadTransposeMatrixd, "glLoadTransposeMatrixd", file, line)(m);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLoadTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmLoadTransposeMatrixf, "glLoadTransposeMatrixf", file, line)(m);
     loaded(_cgmLoadTransposeMatrixf, "glLoadTransposeMatrixf", file, line)(m);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultTransposeMatrixd, "glMultTransposeMatrixd", file, line)(m);
     loaded(_cgmMultTransposeMatrixd, "glMultTransposeMatrixd", file, line)(m);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultTransposeMatrixf, "glMultTransposeMatrixf", file, line)(m);
     loaded(_cgmMultTransposeMatrixf, "glMultTransposeMatrixf", file, line)(m);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1d(const char* file, unsigned line, unsigned target, double s)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1d, "glMultiTexCoord1d", file, line)(target, s);
     loaded(_cgmMultiTexCoord1d, "glMultiTexCoord1d", file, line)(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1dv(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1dv, "glMultiTexCoord1dv", file, line)(target, v);
     loaded(_cgmMultiTexCoord1dv, "glMultiTexCoord1dv", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1f(const char* file, unsigned line, unsigned target, float s)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1f, "glMultiTexCoord1f", file, line)(target, s);
     loaded(_cgmMultiTexCoord1f, "glMultiTexCoord1f", file, line)(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1fv(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1fv, "glMultiTexCoord1fv", file, line)(target, v);
     loaded(_cgmMultiTexCoord1fv, "glMultiTexCoord1fv", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1i(const char* file, unsigned line, unsigned target, int s)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1i, "glMultiTexCoord1i", file, line)(target, s);
     loaded(_cgmMultiTexCoord1i, "glMultiTexCoord1i", file, line)(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1iv(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1iv, "glMultiTexCoord1iv", file, line)(target, v);
     loaded(_cgmMultiTexCoord1iv, "glMultiTexCoord1iv", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1s(const char* file, unsigned line, unsigned target, short s)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1s, "glMultiTexCoord1s", file, line)(target, s);
     loaded(_cgmMultiTexCoord1s, "glMultiTexCoord1s", file, line)(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1sv(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1sv, "glMultiTexCoord1sv", file, line)(target, v);
     loaded(_cgmMultiTexCoord1sv, "glMultiTexCoord1sv", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2d(const char* file, unsigned line, unsigned target, double s, double t)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2d, "glMultiTexCoord2d", file, line)(target, s, t);
     loaded(_cgmMultiTexCoord2d, "glMultiTexCoord2d", file, line)(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2dv(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2dv, "glMultiTexCoord2dv", file, line)(target, v);
     loaded(_cgmMultiTexCoord2dv, "glMultiTexCoord2dv", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2f(const char* file, unsigned line, unsigned target, float s, float t)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2f, "glMultiTexCoord2f", file, line)(target, s, t);
     loaded(_cgmMultiTexCoord2f, "glMultiTexCoord2f", file, line)(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2fv(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2fv, "glMultiTexCoord2fv", file, line)(target, v);
     loaded(_cgmMultiTexCoord2fv, "glMultiTexCoord2fv", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2i(const char* file, unsigned line, unsigned target, int s, int t)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2i, "glMultiTexCoord2i", file, line)(target, s, t);
     loaded(_cgmMultiTexCoord2i, "glMultiTexCoord2i", file, line)(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2iv(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2iv, "glMultiTexCoord2iv", file, line)(target, v);
     loaded(_cgmMultiTexCoord2iv, "glMultiTexCoord2iv", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2s(const char* file, unsigned line, unsigned target, short s, short t)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2s, "glMultiTexCoord2s", file, line)(target, s, t);
     loaded(_cgmMultiTexCoord2s, "glMultiTexCoord2s", file, line)(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2sv(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2sv, "glMultiTexCoord2sv", file, line)(target, v);
     loaded(_cgmMultiTexCoord2sv, "glMultiTexCoord2sv", file, line)(target, v);
     checkError(file, line);
 }
@@ -2320,12 +3054,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord2sv(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmMultiTexCoord3d(
     const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3d, "glMultiTexCoord3d", file, line)(target, s, t, r);
     loaded(_cgmMultiTexCoord3d, "glMultiTexCoord3d", file, line)(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3dv(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3dv, "glMultiTexCoord3dv", file, line)(target, v);
     loaded(_cgmMultiTexCoord3dv, "glMultiTexCoord3dv", file, line)(target, v);
     checkError(file, line);
 }
@@ -2333,24 +3071,32 @@ void OpenGLErrorChecker::cgmMultiTexCoord3dv(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmMultiTexCoord3f(
     const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3f, "glMultiTexCoord3f", file, line)(target, s, t, r);
     loaded(_cgmMultiTexCoord3f, "glMultiTexCoord3f", file, line)(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3fv(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3fv, "glMultiTexCoord3fv", file, line)(target, v);
     loaded(_cgmMultiTexCoord3fv, "glMultiTexCoord3fv", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3i(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3i, "glMultiTexCoord3i", file, line)(target, s, t, r);
     loaded(_cgmMultiTexCoord3i, "glMultiTexCoord3i", file, line)(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3iv(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3iv, "glMultiTexCoord3iv", file, line)(target, v);
     loaded(_cgmMultiTexCoord3iv, "glMultiTexCoord3iv", file, line)(target, v);
     checkError(file, line);
 }
@@ -2358,12 +3104,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord3iv(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmMultiTexCoord3s(
     const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3s, "glMultiTexCoord3s", file, line)(target, s, t, r);
     loaded(_cgmMultiTexCoord3s, "glMultiTexCoord3s", file, line)(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3sv(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3sv, "glMultiTexCoord3sv", file, line)(target, v);
     loaded(_cgmMultiTexCoord3sv, "glMultiTexCoord3sv", file, line)(target, v);
     checkError(file, line);
 }
@@ -2371,12 +3121,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord3sv(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmMultiTexCoord4d(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4d, "glMultiTexCoord4d", file, line)(target, s, t, r, q);
     loaded(_cgmMultiTexCoord4d, "glMultiTexCoord4d", file, line)(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4dv(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4dv, "glMultiTexCoord4dv", file, line)(target, v);
     loaded(_cgmMultiTexCoord4dv, "glMultiTexCoord4dv", file, line)(target, v);
     checkError(file, line);
 }
@@ -2384,12 +3138,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord4dv(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmMultiTexCoord4f(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4f, "glMultiTexCoord4f", file, line)(target, s, t, r, q);
     loaded(_cgmMultiTexCoord4f, "glMultiTexCoord4f", file, line)(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4fv(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4fv, "glMultiTexCoord4fv", file, line)(target, v);
     loaded(_cgmMultiTexCoord4fv, "glMultiTexCoord4fv", file, line)(target, v);
     checkError(file, line);
 }
@@ -2397,12 +3155,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord4fv(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmMultiTexCoord4i(
     const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4i, "glMultiTexCoord4i", file, line)(target, s, t, r, q);
     loaded(_cgmMultiTexCoord4i, "glMultiTexCoord4i", file, line)(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4iv(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4iv, "glMultiTexCoord4iv", file, line)(target, v);
     loaded(_cgmMultiTexCoord4iv, "glMultiTexCoord4iv", file, line)(target, v);
     checkError(file, line);
 }
@@ -2410,24 +3172,32 @@ void OpenGLErrorChecker::cgmMultiTexCoord4iv(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmMultiTexCoord4s(
     const char* file, unsigned line, unsigned target, short s, short t, short r, short q)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4s, "glMultiTexCoord4s", file, line)(target, s, t, r, q);
     loaded(_cgmMultiTexCoord4s, "glMultiTexCoord4s", file, line)(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4sv(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4sv, "glMultiTexCoord4sv", file, line)(target, v);
     loaded(_cgmMultiTexCoord4sv, "glMultiTexCoord4sv", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSampleCoverage(const char* file, unsigned line, float value, unsigned char invert)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSampleCoverage, "glSampleCoverage", file, line)(value, invert);
     loaded(_cgmSampleCoverage, "glSampleCoverage", file, line)(value, invert);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBlendEquation(const char* file, unsigned line, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBlendEquation, "glBlendEquation", file, line)(mode);
     loaded(_cgmBlendEquation, "glBlendEquation", file, line)(mode);
     checkError(file, line);
 }
@@ -2435,30 +3205,40 @@ void OpenGLErrorChecker::cgmBlendEquation(const char* file, unsigned line, unsig
 void OpenGLErrorChecker::cgmBlendColor(
     const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBlendColor, "glBlendColor", file, line)(red, green, blue, alpha);
     loaded(_cgmBlendColor, "glBlendColor", file, line)(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordf(const char* file, unsigned line, float coord)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogCoordf, "glFogCoordf", file, line)(coord);
     loaded(_cgmFogCoordf, "glFogCoordf", file, line)(coord);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordfv(const char* file, unsigned line, const float* coord)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogCoordfv, "glFogCoordfv", file, line)(coord);
     loaded(_cgmFogCoordfv, "glFogCoordfv", file, line)(coord);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordd(const char* file, unsigned line, double coord)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogCoordd, "glFogCoordd", file, line)(coord);
     loaded(_cgmFogCoordd, "glFogCoordd", file, line)(coord);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoorddv(const char* file, unsigned line, const double* coord)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogCoorddv, "glFogCoorddv", file, line)(coord);
     loaded(_cgmFogCoorddv, "glFogCoorddv", file, line)(coord);
     checkError(file, line);
 }
@@ -2466,6 +3246,8 @@ void OpenGLErrorChecker::cgmFogCoorddv(const char* file, unsigned line, const do
 void OpenGLErrorChecker::cgmFogCoordPointer(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogCoordPointer, "glFogCoordPointer", file, line)(type, stride, pointer);
     loaded(_cgmFogCoordPointer, "glFogCoordPointer", file, line)(type, stride, pointer);
     checkError(file, line);
 }
@@ -2473,6 +3255,8 @@ void OpenGLErrorChecker::cgmFogCoordPointer(
 void OpenGLErrorChecker::cgmMultiDrawArrays(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int drawcount)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiDrawArrays, "glMultiDrawArrays", file, line)(mode, first, count, drawcount);
     loaded(_cgmMultiDrawArrays, "glMultiDrawArrays", file, line)(mode, first, count, drawcount);
     checkError(file, line);
 }
@@ -2481,18 +3265,24 @@ void OpenGLErrorChecker::cgmMultiDrawElements(
     const char* file, unsigned line, unsigned mode, const int* count, unsigned type, const void* const* indices,
     int drawcount)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiDrawElements, "glMultiDrawElements", file, line)(mode, count, type, indices, drawcount);
     loaded(_cgmMultiDrawElements, "glMultiDrawElements", file, line)(mode, count, type, indices, drawcount);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterf(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPointParameterf, "glPointParameterf", file, line)(pname, param);
     loaded(_cgmPointParameterf, "glPointParameterf", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPointParameterfv, "glPointParameterfv", file, line)(pname, params);
     loaded(_cgmPointParameterfv, "glPointParameterfv", file, line)(pname, params);
     checkError(file, line);
 }
@@ -2500,30 +3290,40 @@ void OpenGLErrorChecker::cgmPointParameterfv(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmSecondaryColor3b(
     const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3b, "glSecondaryColor3b", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3b, "glSecondaryColor3b", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3bv(const char* file, unsigned line, const signed char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3bv, "glSecondaryColor3bv", file, line)(v);
     loaded(_cgmSecondaryColor3bv, "glSecondaryColor3bv", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3d, "glSecondaryColor3d", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3d, "glSecondaryColor3d", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3dv, "glSecondaryColor3dv", file, line)(v);
     loaded(_cgmSecondaryColor3dv, "glSecondaryColor3dv", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3f, "glSecondaryColor3f", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3f, "glSecondaryColor3f", file, line)(red, green, blue);
     checkError(file, line);
 }

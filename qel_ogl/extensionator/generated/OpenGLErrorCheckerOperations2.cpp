@@ -12,30 +12,40 @@ namespace QEL { namespace OGL {
 
 void OpenGLErrorChecker::cgmSecondaryColor3fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3fv, "glSecondaryColor3fv", file, line)(v);
     loaded(_cgmSecondaryColor3fv, "glSecondaryColor3fv", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3i(const char* file, unsigned line, int red, int green, int blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3i, "glSecondaryColor3i", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3i, "glSecondaryColor3i", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3iv, "glSecondaryColor3iv", file, line)(v);
     loaded(_cgmSecondaryColor3iv, "glSecondaryColor3iv", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3s(const char* file, unsigned line, short red, short green, short blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3s, "glSecondaryColor3s", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3s, "glSecondaryColor3s", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3sv, "glSecondaryColor3sv", file, line)(v);
     loaded(_cgmSecondaryColor3sv, "glSecondaryColor3sv", file, line)(v);
     checkError(file, line);
 }
@@ -43,12 +53,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3sv(const char* file, unsigned line, c
 void OpenGLErrorChecker::cgmSecondaryColor3ub(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3ub, "glSecondaryColor3ub", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3ub, "glSecondaryColor3ub", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3ubv(const char* file, unsigned line, const unsigned char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3ubv, "glSecondaryColor3ubv", file, line)(v);
     loaded(_cgmSecondaryColor3ubv, "glSecondaryColor3ubv", file, line)(v);
     checkError(file, line);
 }
@@ -56,12 +70,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3ubv(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmSecondaryColor3ui(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3ui, "glSecondaryColor3ui", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3ui, "glSecondaryColor3ui", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3uiv(const char* file, unsigned line, const unsigned* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3uiv, "glSecondaryColor3uiv", file, line)(v);
     loaded(_cgmSecondaryColor3uiv, "glSecondaryColor3uiv", file, line)(v);
     checkError(file, line);
 }
@@ -69,12 +87,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3uiv(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmSecondaryColor3us(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3us, "glSecondaryColor3us", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3us, "glSecondaryColor3us", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3usv(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3usv, "glSecondaryColor3usv", file, line)(v);
     loaded(_cgmSecondaryColor3usv, "glSecondaryColor3usv", file, line)(v);
     checkError(file, line);
 }
@@ -82,6 +104,8 @@ void OpenGLErrorChecker::cgmSecondaryColor3usv(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmSecondaryColorPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColorPointer, "glSecondaryColorPointer", file, line)(size, type, stride, pointer);
     loaded(_cgmSecondaryColorPointer, "glSecondaryColorPointer", file, line)(size, type, stride, pointer);
     checkError(file, line);
 }
@@ -90,120 +114,160 @@ void OpenGLErrorChecker::cgmBlendFuncSeparate(
     const char* file, unsigned line, unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha,
     unsigned dfactorAlpha)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBlendFuncSeparate, "glBlendFuncSeparate", file, line)(sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
     loaded(_cgmBlendFuncSeparate, "glBlendFuncSeparate", file, line)(sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2d(const char* file, unsigned line, double x, double y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2d, "glWindowPos2d", file, line)(x, y);
     loaded(_cgmWindowPos2d, "glWindowPos2d", file, line)(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2f(const char* file, unsigned line, float x, float y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2f, "glWindowPos2f", file, line)(x, y);
     loaded(_cgmWindowPos2f, "glWindowPos2f", file, line)(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2i(const char* file, unsigned line, int x, int y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2i, "glWindowPos2i", file, line)(x, y);
     loaded(_cgmWindowPos2i, "glWindowPos2i", file, line)(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2s(const char* file, unsigned line, short x, short y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2s, "glWindowPos2s", file, line)(x, y);
     loaded(_cgmWindowPos2s, "glWindowPos2s", file, line)(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2dv, "glWindowPos2dv", file, line)(v);
     loaded(_cgmWindowPos2dv, "glWindowPos2dv", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2fv, "glWindowPos2fv", file, line)(v);
     loaded(_cgmWindowPos2fv, "glWindowPos2fv", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2iv, "glWindowPos2iv", file, line)(v);
     loaded(_cgmWindowPos2iv, "glWindowPos2iv", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2sv, "glWindowPos2sv", file, line)(v);
     loaded(_cgmWindowPos2sv, "glWindowPos2sv", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3d(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3d, "glWindowPos3d", file, line)(x, y, z);
     loaded(_cgmWindowPos3d, "glWindowPos3d", file, line)(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3f(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3f, "glWindowPos3f", file, line)(x, y, z);
     loaded(_cgmWindowPos3f, "glWindowPos3f", file, line)(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3i(const char* file, unsigned line, int x, int y, int z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3i, "glWindowPos3i", file, line)(x, y, z);
     loaded(_cgmWindowPos3i, "glWindowPos3i", file, line)(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3s(const char* file, unsigned line, short x, short y, short z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3s, "glWindowPos3s", file, line)(x, y, z);
     loaded(_cgmWindowPos3s, "glWindowPos3s", file, line)(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3dv(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3dv, "glWindowPos3dv", file, line)(v);
     loaded(_cgmWindowPos3dv, "glWindowPos3dv", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3fv(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3fv, "glWindowPos3fv", file, line)(v);
     loaded(_cgmWindowPos3fv, "glWindowPos3fv", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3iv(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3iv, "glWindowPos3iv", file, line)(v);
     loaded(_cgmWindowPos3iv, "glWindowPos3iv", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3sv(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3sv, "glWindowPos3sv", file, line)(v);
     loaded(_cgmWindowPos3sv, "glWindowPos3sv", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenQueries(const char* file, unsigned line, int n, unsigned* ids)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenQueries, "glGenQueries", file, line)(n, ids);
     loaded(_cgmGenQueries, "glGenQueries", file, line)(n, ids);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteQueries(const char* file, unsigned line, int n, const unsigned* ids)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteQueries, "glDeleteQueries", file, line)(n, ids);
     loaded(_cgmDeleteQueries, "glDeleteQueries", file, line)(n, ids);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsQuery(const char* file, unsigned line, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsQuery, "glIsQuery", file, line)(id);
     const auto result = loaded(_cgmIsQuery, "glIsQuery", file, line)(id);
     checkError(file, line);
     return result;
@@ -211,18 +275,24 @@ unsigned char OpenGLErrorChecker::cgmIsQuery(const char* file, unsigned line, un
 
 void OpenGLErrorChecker::cgmBeginQuery(const char* file, unsigned line, unsigned target, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBeginQuery, "glBeginQuery", file, line)(target, id);
     loaded(_cgmBeginQuery, "glBeginQuery", file, line)(target, id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndQuery(const char* file, unsigned line, unsigned target)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEndQuery, "glEndQuery", file, line)(target);
     loaded(_cgmEndQuery, "glEndQuery", file, line)(target);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetQueryiv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetQueryiv, "glGetQueryiv", file, line)(target, pname, params);
     loaded(_cgmGetQueryiv, "glGetQueryiv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -230,6 +300,8 @@ void OpenGLErrorChecker::cgmGetQueryiv(const char* file, unsigned line, unsigned
 void OpenGLErrorChecker::cgmGetQueryObjectiv(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetQueryObjectiv, "glGetQueryObjectiv", file, line)(id, pname, params);
     loaded(_cgmGetQueryObjectiv, "glGetQueryObjectiv", file, line)(id, pname, params);
     checkError(file, line);
 }
@@ -237,30 +309,40 @@ void OpenGLErrorChecker::cgmGetQueryObjectiv(
 void OpenGLErrorChecker::cgmGetQueryObjectuiv(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetQueryObjectuiv, "glGetQueryObjectuiv", file, line)(id, pname, params);
     loaded(_cgmGetQueryObjectuiv, "glGetQueryObjectuiv", file, line)(id, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBindBuffer(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindBuffer, "glBindBuffer", file, line)(target, buffer);
     loaded(_cgmBindBuffer, "glBindBuffer", file, line)(target, buffer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteBuffers(const char* file, unsigned line, int n, const unsigned* buffers)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteBuffers, "glDeleteBuffers", file, line)(n, buffers);
     loaded(_cgmDeleteBuffers, "glDeleteBuffers", file, line)(n, buffers);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenBuffers(const char* file, unsigned line, int n, unsigned* buffers)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenBuffers, "glGenBuffers", file, line)(n, buffers);
     loaded(_cgmGenBuffers, "glGenBuffers", file, line)(n, buffers);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsBuffer(const char* file, unsigned line, unsigned buffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsBuffer, "glIsBuffer", file, line)(buffer);
     const auto result = loaded(_cgmIsBuffer, "glIsBuffer", file, line)(buffer);
     checkError(file, line);
     return result;
@@ -269,6 +351,8 @@ unsigned char OpenGLErrorChecker::cgmIsBuffer(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmBufferData(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBufferData, "glBufferData", file, line)(target, size, data, usage);
     loaded(_cgmBufferData, "glBufferData", file, line)(target, size, data, usage);
     checkError(file, line);
 }
@@ -276,6 +360,8 @@ void OpenGLErrorChecker::cgmBufferData(
 void OpenGLErrorChecker::cgmBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBufferSubData, "glBufferSubData", file, line)(target, offset, size, data);
     loaded(_cgmBufferSubData, "glBufferSubData", file, line)(target, offset, size, data);
     checkError(file, line);
 }
@@ -283,12 +369,16 @@ void OpenGLErrorChecker::cgmBufferSubData(
 void OpenGLErrorChecker::cgmGetBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetBufferSubData, "glGetBufferSubData", file, line)(target, offset, size, data);
     loaded(_cgmGetBufferSubData, "glGetBufferSubData", file, line)(target, offset, size, data);
     checkError(file, line);
 }
 
 void* OpenGLErrorChecker::cgmMapBuffer(const char* file, unsigned line, unsigned target, unsigned access)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMapBuffer, "glMapBuffer", file, line)(target, access);
     const auto result = loaded(_cgmMapBuffer, "glMapBuffer", file, line)(target, access);
     checkError(file, line);
     return result;
@@ -296,6 +386,8 @@ void* OpenGLErrorChecker::cgmMapBuffer(const char* file, unsigned line, unsigned
 
 unsigned char OpenGLErrorChecker::cgmUnmapBuffer(const char* file, unsigned line, unsigned target)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUnmapBuffer, "glUnmapBuffer", file, line)(target);
     const auto result = loaded(_cgmUnmapBuffer, "glUnmapBuffer", file, line)(target);
     checkError(file, line);
     return result;
@@ -304,6 +396,8 @@ unsigned char OpenGLErrorChecker::cgmUnmapBuffer(const char* file, unsigned line
 void OpenGLErrorChecker::cgmGetBufferParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetBufferParameteriv, "glGetBufferParameteriv", file, line)(target, pname, params);
     loaded(_cgmGetBufferParameteriv, "glGetBufferParameteriv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -311,6 +405,8 @@ void OpenGLErrorChecker::cgmGetBufferParameteriv(
 void OpenGLErrorChecker::cgmGetBufferPointerv(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetBufferPointerv, "glGetBufferPointerv", file, line)(target, pname, params);
     loaded(_cgmGetBufferPointerv, "glGetBufferPointerv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -318,12 +414,16 @@ void OpenGLErrorChecker::cgmGetBufferPointerv(
 void OpenGLErrorChecker::cgmBlendEquationSeparate(
     const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBlendEquationSeparate, "glBlendEquationSeparate", file, line)(modeRGB, modeAlpha);
     loaded(_cgmBlendEquationSeparate, "glBlendEquationSeparate", file, line)(modeRGB, modeAlpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDrawBuffers(const char* file, unsigned line, int n, const unsigned* bufs)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDrawBuffers, "glDrawBuffers", file, line)(n, bufs);
     loaded(_cgmDrawBuffers, "glDrawBuffers", file, line)(n, bufs);
     checkError(file, line);
 }
@@ -331,6 +431,8 @@ void OpenGLErrorChecker::cgmDrawBuffers(const char* file, unsigned line, int n, 
 void OpenGLErrorChecker::cgmStencilOpSeparate(
     const char* file, unsigned line, unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmStencilOpSeparate, "glStencilOpSeparate", file, line)(face, sfail, dpfail, dppass);
     loaded(_cgmStencilOpSeparate, "glStencilOpSeparate", file, line)(face, sfail, dpfail, dppass);
     checkError(file, line);
 }
@@ -338,18 +440,24 @@ void OpenGLErrorChecker::cgmStencilOpSeparate(
 void OpenGLErrorChecker::cgmStencilFuncSeparate(
     const char* file, unsigned line, unsigned face, unsigned func, int ref, unsigned mask)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmStencilFuncSeparate, "glStencilFuncSeparate", file, line)(face, func, ref, mask);
     loaded(_cgmStencilFuncSeparate, "glStencilFuncSeparate", file, line)(face, func, ref, mask);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmStencilMaskSeparate(const char* file, unsigned line, unsigned face, unsigned mask)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmStencilMaskSeparate, "glStencilMaskSeparate", file, line)(face, mask);
     loaded(_cgmStencilMaskSeparate, "glStencilMaskSeparate", file, line)(face, mask);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmAttachShader(const char* file, unsigned line, unsigned program, unsigned shader)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmAttachShader, "glAttachShader", file, line)(program, shader);
     loaded(_cgmAttachShader, "glAttachShader", file, line)(program, shader);
     checkError(file, line);
 }
@@ -357,18 +465,24 @@ void OpenGLErrorChecker::cgmAttachShader(const char* file, unsigned line, unsign
 void OpenGLErrorChecker::cgmBindAttribLocation(
     const char* file, unsigned line, unsigned program, unsigned index, const char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindAttribLocation, "glBindAttribLocation", file, line)(program, index, name);
     loaded(_cgmBindAttribLocation, "glBindAttribLocation", file, line)(program, index, name);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCompileShader(const char* file, unsigned line, unsigned shader)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompileShader, "glCompileShader", file, line)(shader);
     loaded(_cgmCompileShader, "glCompileShader", file, line)(shader);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmCreateProgram(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCreateProgram, "glCreateProgram", file, line)();
     const auto result = loaded(_cgmCreateProgram, "glCreateProgram", file, line)();
     checkError(file, line);
     return result;
@@ -376,6 +490,8 @@ unsigned OpenGLErrorChecker::cgmCreateProgram(const char* file, unsigned line)
 
 unsigned OpenGLErrorChecker::cgmCreateShader(const char* file, unsigned line, unsigned type)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCreateShader, "glCreateShader", file, line)(type);
     const auto result = loaded(_cgmCreateShader, "glCreateShader", file, line)(type);
     checkError(file, line);
     return result;
@@ -383,30 +499,40 @@ unsigned OpenGLErrorChecker::cgmCreateShader(const char* file, unsigned line, un
 
 void OpenGLErrorChecker::cgmDeleteProgram(const char* file, unsigned line, unsigned program)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteProgram, "glDeleteProgram", file, line)(program);
     loaded(_cgmDeleteProgram, "glDeleteProgram", file, line)(program);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteShader(const char* file, unsigned line, unsigned shader)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteShader, "glDeleteShader", file, line)(shader);
     loaded(_cgmDeleteShader, "glDeleteShader", file, line)(shader);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDetachShader(const char* file, unsigned line, unsigned program, unsigned shader)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDetachShader, "glDetachShader", file, line)(program, shader);
     loaded(_cgmDetachShader, "glDetachShader", file, line)(program, shader);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDisableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDisableVertexAttribArray, "glDisableVertexAttribArray", file, line)(index);
     loaded(_cgmDisableVertexAttribArray, "glDisableVertexAttribArray", file, line)(index);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEnableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEnableVertexAttribArray, "glEnableVertexAttribArray", file, line)(index);
     loaded(_cgmEnableVertexAttribArray, "glEnableVertexAttribArray", file, line)(index);
     checkError(file, line);
 }
@@ -415,6 +541,8 @@ void OpenGLErrorChecker::cgmGetActiveAttrib(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetActiveAttrib, "glGetActiveAttrib", file, line)(program, index, bufSize, length, size, type, name);
     loaded(_cgmGetActiveAttrib, "glGetActiveAttrib", file, line)(program, index, bufSize, length, size, type, name);
     checkError(file, line);
 }
@@ -423,6 +551,8 @@ void OpenGLErrorChecker::cgmGetActiveUniform(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetActiveUniform, "glGetActiveUniform", file, line)(program, index, bufSize, length, size, type, name);
     loaded(_cgmGetActiveUniform, "glGetActiveUniform", file, line)(program, index, bufSize, length, size, type, name);
     checkError(file, line);
 }
@@ -430,12 +560,16 @@ void OpenGLErrorChecker::cgmGetActiveUniform(
 void OpenGLErrorChecker::cgmGetAttachedShaders(
     const char* file, unsigned line, unsigned program, int maxCount, int* count, unsigned* shaders)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetAttachedShaders, "glGetAttachedShaders", file, line)(program, maxCount, count, shaders);
     loaded(_cgmGetAttachedShaders, "glGetAttachedShaders", file, line)(program, maxCount, count, shaders);
     checkError(file, line);
 }
 
 int OpenGLErrorChecker::cgmGetAttribLocation(const char* file, unsigned line, unsigned program, const char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetAttribLocation, "glGetAttribLocation", file, line)(program, name);
     const auto result = loaded(_cgmGetAttribLocation, "glGetAttribLocation", file, line)(program, name);
     checkError(file, line);
     return result;
@@ -444,6 +578,8 @@ int OpenGLErrorChecker::cgmGetAttribLocation(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmGetProgramiv(
     const char* file, unsigned line, unsigned program, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramiv, "glGetProgramiv", file, line)(program, pname, params);
     loaded(_cgmGetProgramiv, "glGetProgramiv", file, line)(program, pname, params);
     checkError(file, line);
 }
@@ -451,12 +587,16 @@ void OpenGLErrorChecker::cgmGetProgramiv(
 void OpenGLErrorChecker::cgmGetProgramInfoLog(
     const char* file, unsigned line, unsigned program, int bufSize, int* length, char* infoLog)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramInfoLog, "glGetProgramInfoLog", file, line)(program, bufSize, length, infoLog);
     loaded(_cgmGetProgramInfoLog, "glGetProgramInfoLog", file, line)(program, bufSize, length, infoLog);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetShaderiv(const char* file, unsigned line, unsigned shader, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetShaderiv, "glGetShaderiv", file, line)(shader, pname, params);
     loaded(_cgmGetShaderiv, "glGetShaderiv", file, line)(shader, pname, params);
     checkError(file, line);
 }
@@ -464,6 +604,8 @@ void OpenGLErrorChecker::cgmGetShaderiv(const char* file, unsigned line, unsigne
 void OpenGLErrorChecker::cgmGetShaderInfoLog(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* infoLog)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetShaderInfoLog, "glGetShaderInfoLog", file, line)(shader, bufSize, length, infoLog);
     loaded(_cgmGetShaderInfoLog, "glGetShaderInfoLog", file, line)(shader, bufSize, length, infoLog);
     checkError(file, line);
 }
@@ -471,12 +613,16 @@ void OpenGLErrorChecker::cgmGetShaderInfoLog(
 void OpenGLErrorChecker::cgmShaderSource(
     const char* file, unsigned line, unsigned shader, int count, const char* const* string, const int* length)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmShaderSource, "glShaderSource", file, line)(shader, count, string, length);
     loaded(_cgmShaderSource, "glShaderSource", file, line)(shader, count, string, length);
     checkError(file, line);
 }
 
 int OpenGLErrorChecker::cgmGetUniformLocation(const char* file, unsigned line, unsigned program, const char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetUniformLocation, "glGetUniformLocation", file, line)(program, name);
     const auto result = loaded(_cgmGetUniformLocation, "glGetUniformLocation", file, line)(program, name);
     checkError(file, line);
     return result;
@@ -485,12 +631,16 @@ int OpenGLErrorChecker::cgmGetUniformLocation(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmGetUniformfv(
     const char* file, unsigned line, unsigned program, int location, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetUniformfv, "glGetUniformfv", file, line)(program, location, params);
     loaded(_cgmGetUniformfv, "glGetUniformfv", file, line)(program, location, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetUniformiv(const char* file, unsigned line, unsigned program, int location, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetUniformiv, "glGetUniformiv", file, line)(program, location, params);
     loaded(_cgmGetUniformiv, "glGetUniformiv", file, line)(program, location, params);
     checkError(file, line);
 }
@@ -498,6 +648,8 @@ void OpenGLErrorChecker::cgmGetUniformiv(const char* file, unsigned line, unsign
 void OpenGLErrorChecker::cgmGetVertexAttribdv(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribdv, "glGetVertexAttribdv", file, line)(index, pname, params);
     loaded(_cgmGetVertexAttribdv, "glGetVertexAttribdv", file, line)(index, pname, params);
     checkError(file, line);
 }
@@ -505,6 +657,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribdv(
 void OpenGLErrorChecker::cgmGetVertexAttribfv(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribfv, "glGetVertexAttribfv", file, line)(index, pname, params);
     loaded(_cgmGetVertexAttribfv, "glGetVertexAttribfv", file, line)(index, pname, params);
     checkError(file, line);
 }
@@ -512,6 +666,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribfv(
 void OpenGLErrorChecker::cgmGetVertexAttribiv(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribiv, "glGetVertexAttribiv", file, line)(index, pname, params);
     loaded(_cgmGetVertexAttribiv, "glGetVertexAttribiv", file, line)(index, pname, params);
     checkError(file, line);
 }
@@ -519,12 +675,16 @@ void OpenGLErrorChecker::cgmGetVertexAttribiv(
 void OpenGLErrorChecker::cgmGetVertexAttribPointerv(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribPointerv, "glGetVertexAttribPointerv", file, line)(index, pname, pointer);
     loaded(_cgmGetVertexAttribPointerv, "glGetVertexAttribPointerv", file, line)(index, pname, pointer);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsProgram(const char* file, unsigned line, unsigned program)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsProgram, "glIsProgram", file, line)(program);
     const auto result = loaded(_cgmIsProgram, "glIsProgram", file, line)(program);
     checkError(file, line);
     return result;
@@ -532,6 +692,8 @@ unsigned char OpenGLErrorChecker::cgmIsProgram(const char* file, unsigned line, 
 
 unsigned char OpenGLErrorChecker::cgmIsShader(const char* file, unsigned line, unsigned shader)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsShader, "glIsShader", file, line)(shader);
     const auto result = loaded(_cgmIsShader, "glIsShader", file, line)(shader);
     checkError(file, line);
     return result;
@@ -539,6 +701,8 @@ unsigned char OpenGLErrorChecker::cgmIsShader(const char* file, unsigned line, u
 
 void OpenGLErrorChecker::cgmLinkProgram(const char* file, unsigned line, unsigned program)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmLinkProgram, "glLinkProgram", file, line)(program);
     loaded(_cgmLinkProgram, "glLinkProgram", file, line)(program);
     checkError(file, line);
 }
@@ -546,84 +710,112 @@ void OpenGLErrorChecker::cgmLinkProgram(const char* file, unsigned line, unsigne
 void OpenGLErrorChecker::cgmGetShaderSource(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* source)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetShaderSource, "glGetShaderSource", file, line)(shader, bufSize, length, source);
     loaded(_cgmGetShaderSource, "glGetShaderSource", file, line)(shader, bufSize, length, source);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUseProgram(const char* file, unsigned line, unsigned program)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUseProgram, "glUseProgram", file, line)(program);
     loaded(_cgmUseProgram, "glUseProgram", file, line)(program);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1f(const char* file, unsigned line, int location, float v0)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform1f, "glUniform1f", file, line)(location, v0);
     loaded(_cgmUniform1f, "glUniform1f", file, line)(location, v0);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1fv(const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform1fv, "glUniform1fv", file, line)(location, count, value);
     loaded(_cgmUniform1fv, "glUniform1fv", file, line)(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1i(const char* file, unsigned line, int location, int v0)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform1i, "glUniform1i", file, line)(location, v0);
     loaded(_cgmUniform1i, "glUniform1i", file, line)(location, v0);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1iv(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform1iv, "glUniform1iv", file, line)(location, count, value);
     loaded(_cgmUniform1iv, "glUniform1iv", file, line)(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2f(const char* file, unsigned line, int location, float v0, float v1)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform2f, "glUniform2f", file, line)(location, v0, v1);
     loaded(_cgmUniform2f, "glUniform2f", file, line)(location, v0, v1);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2fv(const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform2fv, "glUniform2fv", file, line)(location, count, value);
     loaded(_cgmUniform2fv, "glUniform2fv", file, line)(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2i(const char* file, unsigned line, int location, int v0, int v1)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform2i, "glUniform2i", file, line)(location, v0, v1);
     loaded(_cgmUniform2i, "glUniform2i", file, line)(location, v0, v1);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2iv(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform2iv, "glUniform2iv", file, line)(location, count, value);
     loaded(_cgmUniform2iv, "glUniform2iv", file, line)(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3f(const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform3f, "glUniform3f", file, line)(location, v0, v1, v2);
     loaded(_cgmUniform3f, "glUniform3f", file, line)(location, v0, v1, v2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3fv(const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform3fv, "glUniform3fv", file, line)(location, count, value);
     loaded(_cgmUniform3fv, "glUniform3fv", file, line)(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3i(const char* file, unsigned line, int location, int v0, int v1, int v2)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform3i, "glUniform3i", file, line)(location, v0, v1, v2);
     loaded(_cgmUniform3i, "glUniform3i", file, line)(location, v0, v1, v2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3iv(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform3iv, "glUniform3iv", file, line)(location, count, value);
     loaded(_cgmUniform3iv, "glUniform3iv", file, line)(location, count, value);
     checkError(file, line);
 }
@@ -631,24 +823,32 @@ void OpenGLErrorChecker::cgmUniform3iv(const char* file, unsigned line, int loca
 void OpenGLErrorChecker::cgmUniform4f(
     const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform4f, "glUniform4f", file, line)(location, v0, v1, v2, v3);
     loaded(_cgmUniform4f, "glUniform4f", file, line)(location, v0, v1, v2, v3);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform4fv(const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform4fv, "glUniform4fv", file, line)(location, count, value);
     loaded(_cgmUniform4fv, "glUniform4fv", file, line)(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform4i(const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform4i, "glUniform4i", file, line)(location, v0, v1, v2, v3);
     loaded(_cgmUniform4i, "glUniform4i", file, line)(location, v0, v1, v2, v3);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform4iv(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform4iv, "glUniform4iv", file, line)(location, count, value);
     loaded(_cgmUniform4iv, "glUniform4iv", file, line)(location, count, value);
     checkError(file, line);
 }
@@ -656,6 +856,8 @@ void OpenGLErrorChecker::cgmUniform4iv(const char* file, unsigned line, int loca
 void OpenGLErrorChecker::cgmUniformMatrix2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniformMatrix2fv, "glUniformMatrix2fv", file, line)(location, count, transpose, value);
     loaded(_cgmUniformMatrix2fv, "glUniformMatrix2fv", file, line)(location, count, transpose, value);
     checkError(file, line);
 }
@@ -663,6 +865,8 @@ void OpenGLErrorChecker::cgmUniformMatrix2fv(
 void OpenGLErrorChecker::cgmUniformMatrix3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniformMatrix3fv, "glUniformMatrix3fv", file, line)(location, count, transpose, value);
     loaded(_cgmUniformMatrix3fv, "glUniformMatrix3fv", file, line)(location, count, transpose, value);
     checkError(file, line);
 }
@@ -670,84 +874,112 @@ void OpenGLErrorChecker::cgmUniformMatrix3fv(
 void OpenGLErrorChecker::cgmUniformMatrix4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniformMatrix4fv, "glUniformMatrix4fv", file, line)(location, count, transpose, value);
     loaded(_cgmUniformMatrix4fv, "glUniformMatrix4fv", file, line)(location, count, transpose, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmValidateProgram(const char* file, unsigned line, unsigned program)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmValidateProgram, "glValidateProgram", file, line)(program);
     loaded(_cgmValidateProgram, "glValidateProgram", file, line)(program);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1d(const char* file, unsigned line, unsigned index, double x)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1d, "glVertexAttrib1d", file, line)(index, x);
     loaded(_cgmVertexAttrib1d, "glVertexAttrib1d", file, line)(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1dv(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1dv, "glVertexAttrib1dv", file, line)(index, v);
     loaded(_cgmVertexAttrib1dv, "glVertexAttrib1dv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1f(const char* file, unsigned line, unsigned index, float x)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1f, "glVertexAttrib1f", file, line)(index, x);
     loaded(_cgmVertexAttrib1f, "glVertexAttrib1f", file, line)(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1fv(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1fv, "glVertexAttrib1fv", file, line)(index, v);
     loaded(_cgmVertexAttrib1fv, "glVertexAttrib1fv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1s(const char* file, unsigned line, unsigned index, short x)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1s, "glVertexAttrib1s", file, line)(index, x);
     loaded(_cgmVertexAttrib1s, "glVertexAttrib1s", file, line)(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1sv(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1sv, "glVertexAttrib1sv", file, line)(index, v);
     loaded(_cgmVertexAttrib1sv, "glVertexAttrib1sv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2d(const char* file, unsigned line, unsigned index, double x, double y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2d, "glVertexAttrib2d", file, line)(index, x, y);
     loaded(_cgmVertexAttrib2d, "glVertexAttrib2d", file, line)(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2dv(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2dv, "glVertexAttrib2dv", file, line)(index, v);
     loaded(_cgmVertexAttrib2dv, "glVertexAttrib2dv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2f(const char* file, unsigned line, unsigned index, float x, float y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2f, "glVertexAttrib2f", file, line)(index, x, y);
     loaded(_cgmVertexAttrib2f, "glVertexAttrib2f", file, line)(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2fv(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2fv, "glVertexAttrib2fv", file, line)(index, v);
     loaded(_cgmVertexAttrib2fv, "glVertexAttrib2fv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2s(const char* file, unsigned line, unsigned index, short x, short y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2s, "glVertexAttrib2s", file, line)(index, x, y);
     loaded(_cgmVertexAttrib2s, "glVertexAttrib2s", file, line)(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2sv(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2sv, "glVertexAttrib2sv", file, line)(index, v);
     loaded(_cgmVertexAttrib2sv, "glVertexAttrib2sv", file, line)(index, v);
     checkError(file, line);
 }
@@ -755,54 +987,72 @@ void OpenGLErrorChecker::cgmVertexAttrib2sv(const char* file, unsigned line, uns
 void OpenGLErrorChecker::cgmVertexAttrib3d(
     const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3d, "glVertexAttrib3d", file, line)(index, x, y, z);
     loaded(_cgmVertexAttrib3d, "glVertexAttrib3d", file, line)(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3dv(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3dv, "glVertexAttrib3dv", file, line)(index, v);
     loaded(_cgmVertexAttrib3dv, "glVertexAttrib3dv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3f(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3f, "glVertexAttrib3f", file, line)(index, x, y, z);
     loaded(_cgmVertexAttrib3f, "glVertexAttrib3f", file, line)(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3fv(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3fv, "glVertexAttrib3fv", file, line)(index, v);
     loaded(_cgmVertexAttrib3fv, "glVertexAttrib3fv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3s(const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3s, "glVertexAttrib3s", file, line)(index, x, y, z);
     loaded(_cgmVertexAttrib3s, "glVertexAttrib3s", file, line)(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3sv(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3sv, "glVertexAttrib3sv", file, line)(index, v);
     loaded(_cgmVertexAttrib3sv, "glVertexAttrib3sv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4Nbv(const char* file, unsigned line, unsigned index, const signed char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4Nbv, "glVertexAttrib4Nbv", file, line)(index, v);
     loaded(_cgmVertexAttrib4Nbv, "glVertexAttrib4Nbv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4Niv(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4Niv, "glVertexAttrib4Niv", file, line)(index, v);
     loaded(_cgmVertexAttrib4Niv, "glVertexAttrib4Niv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4Nsv(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4Nsv, "glVertexAttrib4Nsv", file, line)(index, v);
     loaded(_cgmVertexAttrib4Nsv, "glVertexAttrib4Nsv", file, line)(index, v);
     checkError(file, line);
 }
@@ -811,18 +1061,24 @@ void OpenGLErrorChecker::cgmVertexAttrib4Nub(
     const char* file, unsigned line, unsigned index, unsigned char x, unsigned char y, unsigned char z,
     unsigned char w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4Nub, "glVertexAttrib4Nub", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttrib4Nub, "glVertexAttrib4Nub", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4Nubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4Nubv, "glVertexAttrib4Nubv", file, line)(index, v);
     loaded(_cgmVertexAttrib4Nubv, "glVertexAttrib4Nubv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4Nuiv(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4Nuiv, "glVertexAttrib4Nuiv", file, line)(index, v);
     loaded(_cgmVertexAttrib4Nuiv, "glVertexAttrib4Nuiv", file, line)(index, v);
     checkError(file, line);
 }
@@ -830,12 +1086,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4Nuiv(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmVertexAttrib4Nusv(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4Nusv, "glVertexAttrib4Nusv", file, line)(index, v);
     loaded(_cgmVertexAttrib4Nusv, "glVertexAttrib4Nusv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4bv(const char* file, unsigned line, unsigned index, const signed char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4bv, "glVertexAttrib4bv", file, line)(index, v);
     loaded(_cgmVertexAttrib4bv, "glVertexAttrib4bv", file, line)(index, v);
     checkError(file, line);
 }
@@ -843,12 +1103,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4bv(const char* file, unsigned line, uns
 void OpenGLErrorChecker::cgmVertexAttrib4d(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4d, "glVertexAttrib4d", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttrib4d, "glVertexAttrib4d", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4dv(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4dv, "glVertexAttrib4dv", file, line)(index, v);
     loaded(_cgmVertexAttrib4dv, "glVertexAttrib4dv", file, line)(index, v);
     checkError(file, line);
 }
@@ -856,18 +1120,24 @@ void OpenGLErrorChecker::cgmVertexAttrib4dv(const char* file, unsigned line, uns
 void OpenGLErrorChecker::cgmVertexAttrib4f(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4f, "glVertexAttrib4f", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttrib4f, "glVertexAttrib4f", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4fv(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4fv, "glVertexAttrib4fv", file, line)(index, v);
     loaded(_cgmVertexAttrib4fv, "glVertexAttrib4fv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4iv(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4iv, "glVertexAttrib4iv", file, line)(index, v);
     loaded(_cgmVertexAttrib4iv, "glVertexAttrib4iv", file, line)(index, v);
     checkError(file, line);
 }
@@ -875,30 +1145,40 @@ void OpenGLErrorChecker::cgmVertexAttrib4iv(const char* file, unsigned line, uns
 void OpenGLErrorChecker::cgmVertexAttrib4s(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4s, "glVertexAttrib4s", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttrib4s, "glVertexAttrib4s", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4sv(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4sv, "glVertexAttrib4sv", file, line)(index, v);
     loaded(_cgmVertexAttrib4sv, "glVertexAttrib4sv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4ubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4ubv, "glVertexAttrib4ubv", file, line)(index, v);
     loaded(_cgmVertexAttrib4ubv, "glVertexAttrib4ubv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4uiv(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4uiv, "glVertexAttrib4uiv", file, line)(index, v);
     loaded(_cgmVertexAttrib4uiv, "glVertexAttrib4uiv", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4usv(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4usv, "glVertexAttrib4usv", file, line)(index, v);
     loaded(_cgmVertexAttrib4usv, "glVertexAttrib4usv", file, line)(index, v);
     checkError(file, line);
 }
@@ -907,6 +1187,8 @@ void OpenGLErrorChecker::cgmVertexAttribPointer(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribPointer, "glVertexAttribPointer", file, line)(index, size, type, normalized, stride, pointer);
     loaded(_cgmVertexAttribPointer, "glVertexAttribPointer", file, line)(index, size, type, normalized, stride, pointer);
     checkError(file, line);
 }
@@ -914,6 +1196,8 @@ void OpenGLErrorChecker::cgmVertexAttribPointer(
 void OpenGLErrorChecker::cgmUniformMatrix2x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniformMatrix2x3fv, "glUniformMatrix2x3fv", file, line)(location, count, transpose, value);
     loaded(_cgmUniformMatrix2x3fv, "glUniformMatrix2x3fv", file, line)(location, count, transpose, value);
     checkError(file, line);
 }
@@ -921,6 +1205,8 @@ void OpenGLErrorChecker::cgmUniformMatrix2x3fv(
 void OpenGLErrorChecker::cgmUniformMatrix3x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniformMatrix3x2fv, "glUniformMatrix3x2fv", file, line)(location, count, transpose, value);
     loaded(_cgmUniformMatrix3x2fv, "glUniformMatrix3x2fv", file, line)(location, count, transpose, value);
     checkError(file, line);
 }
@@ -928,6 +1214,8 @@ void OpenGLErrorChecker::cgmUniformMatrix3x2fv(
 void OpenGLErrorChecker::cgmUniformMatrix2x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniformMatrix2x4fv, "glUniformMatrix2x4fv", file, line)(location, count, transpose, value);
     loaded(_cgmUniformMatrix2x4fv, "glUniformMatrix2x4fv", file, line)(location, count, transpose, value);
     checkError(file, line);
 }
@@ -935,6 +1223,8 @@ void OpenGLErrorChecker::cgmUniformMatrix2x4fv(
 void OpenGLErrorChecker::cgmUniformMatrix4x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniformMatrix4x2fv, "glUniformMatrix4x2fv", file, line)(location, count, transpose, value);
     loaded(_cgmUniformMatrix4x2fv, "glUniformMatrix4x2fv", file, line)(location, count, transpose, value);
     checkError(file, line);
 }
@@ -942,6 +1232,8 @@ void OpenGLErrorChecker::cgmUniformMatrix4x2fv(
 void OpenGLErrorChecker::cgmUniformMatrix3x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniformMatrix3x4fv, "glUniformMatrix3x4fv", file, line)(location, count, transpose, value);
     loaded(_cgmUniformMatrix3x4fv, "glUniformMatrix3x4fv", file, line)(location, count, transpose, value);
     checkError(file, line);
 }
@@ -949,18 +1241,24 @@ void OpenGLErrorChecker::cgmUniformMatrix3x4fv(
 void OpenGLErrorChecker::cgmUniformMatrix4x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniformMatrix4x3fv, "glUniformMatrix4x3fv", file, line)(location, count, transpose, value);
     loaded(_cgmUniformMatrix4x3fv, "glUniformMatrix4x3fv", file, line)(location, count, transpose, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTbufferMask3DFX(const char* file, unsigned line, unsigned mask)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTbufferMask3DFX, "glTbufferMask3DFX", file, line)(mask);
     loaded(_cgmTbufferMask3DFX, "glTbufferMask3DFX", file, line)(mask);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmElementPointerAPPLE(const char* file, unsigned line, unsigned type, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmElementPointerAPPLE, "glElementPointerAPPLE", file, line)(type, pointer);
     loaded(_cgmElementPointerAPPLE, "glElementPointerAPPLE", file, line)(type, pointer);
     checkError(file, line);
 }
@@ -968,6 +1266,8 @@ void OpenGLErrorChecker::cgmElementPointerAPPLE(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmDrawElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, int first, int count)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDrawElementArrayAPPLE, "glDrawElementArrayAPPLE", file, line)(mode, first, count);
     loaded(_cgmDrawElementArrayAPPLE, "glDrawElementArrayAPPLE", file, line)(mode, first, count);
     checkError(file, line);
 }
@@ -975,6 +1275,8 @@ void OpenGLErrorChecker::cgmDrawElementArrayAPPLE(
 void OpenGLErrorChecker::cgmDrawRangeElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int first, int count)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDrawRangeElementArrayAPPLE, "glDrawRangeElementArrayAPPLE", file, line)(mode, start, end, first, count);
     loaded(_cgmDrawRangeElementArrayAPPLE, "glDrawRangeElementArrayAPPLE", file, line)(mode, start, end, first, count);
     checkError(file, line);
 }
@@ -982,6 +1284,8 @@ void OpenGLErrorChecker::cgmDrawRangeElementArrayAPPLE(
 void OpenGLErrorChecker::cgmMultiDrawElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiDrawElementArrayAPPLE, "glMultiDrawElementArrayAPPLE", file, line)(mode, first, count, primcount);
     loaded(_cgmMultiDrawElementArrayAPPLE, "glMultiDrawElementArrayAPPLE", file, line)(mode, first, count, primcount);
     checkError(file, line);
 }
@@ -990,30 +1294,40 @@ void OpenGLErrorChecker::cgmMultiDrawRangeElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, const int* first, const int* count,
     int primcount)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiDrawRangeElementArrayAPPLE, "glMultiDrawRangeElementArrayAPPLE", file, line)(mode, start, end, first, count, primcount);
     loaded(_cgmMultiDrawRangeElementArrayAPPLE, "glMultiDrawRangeElementArrayAPPLE", file, line)(mode, start, end, first, count, primcount);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenFencesAPPLE(const char* file, unsigned line, int n, unsigned* fences)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenFencesAPPLE, "glGenFencesAPPLE", file, line)(n, fences);
     loaded(_cgmGenFencesAPPLE, "glGenFencesAPPLE", file, line)(n, fences);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteFencesAPPLE(const char* file, unsigned line, int n, const unsigned* fences)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteFencesAPPLE, "glDeleteFencesAPPLE", file, line)(n, fences);
     loaded(_cgmDeleteFencesAPPLE, "glDeleteFencesAPPLE", file, line)(n, fences);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSetFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSetFenceAPPLE, "glSetFenceAPPLE", file, line)(fence);
     loaded(_cgmSetFenceAPPLE, "glSetFenceAPPLE", file, line)(fence);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsFenceAPPLE, "glIsFenceAPPLE", file, line)(fence);
     const auto result = loaded(_cgmIsFenceAPPLE, "glIsFenceAPPLE", file, line)(fence);
     checkError(file, line);
     return result;
@@ -1021,6 +1335,8 @@ unsigned char OpenGLErrorChecker::cgmIsFenceAPPLE(const char* file, unsigned lin
 
 unsigned char OpenGLErrorChecker::cgmTestFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTestFenceAPPLE, "glTestFenceAPPLE", file, line)(fence);
     const auto result = loaded(_cgmTestFenceAPPLE, "glTestFenceAPPLE", file, line)(fence);
     checkError(file, line);
     return result;
@@ -1028,12 +1344,16 @@ unsigned char OpenGLErrorChecker::cgmTestFenceAPPLE(const char* file, unsigned l
 
 void OpenGLErrorChecker::cgmFinishFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFinishFenceAPPLE, "glFinishFenceAPPLE", file, line)(fence);
     loaded(_cgmFinishFenceAPPLE, "glFinishFenceAPPLE", file, line)(fence);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmTestObjectAPPLE(const char* file, unsigned line, unsigned object, unsigned name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTestObjectAPPLE, "glTestObjectAPPLE", file, line)(object, name);
     const auto result = loaded(_cgmTestObjectAPPLE, "glTestObjectAPPLE", file, line)(object, name);
     checkError(file, line);
     return result;
@@ -1041,6 +1361,8 @@ unsigned char OpenGLErrorChecker::cgmTestObjectAPPLE(const char* file, unsigned 
 
 void OpenGLErrorChecker::cgmFinishObjectAPPLE(const char* file, unsigned line, unsigned object, int name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFinishObjectAPPLE, "glFinishObjectAPPLE", file, line)(object, name);
     loaded(_cgmFinishObjectAPPLE, "glFinishObjectAPPLE", file, line)(object, name);
     checkError(file, line);
 }
@@ -1048,6 +1370,8 @@ void OpenGLErrorChecker::cgmFinishObjectAPPLE(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmBufferParameteriAPPLE(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBufferParameteriAPPLE, "glBufferParameteriAPPLE", file, line)(target, pname, param);
     loaded(_cgmBufferParameteriAPPLE, "glBufferParameteriAPPLE", file, line)(target, pname, param);
     checkError(file, line);
 }
@@ -1055,24 +1379,32 @@ void OpenGLErrorChecker::cgmBufferParameteriAPPLE(
 void OpenGLErrorChecker::cgmFlushMappedBufferRangeAPPLE(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFlushMappedBufferRangeAPPLE, "glFlushMappedBufferRangeAPPLE", file, line)(target, offset, size);
     loaded(_cgmFlushMappedBufferRangeAPPLE, "glFlushMappedBufferRangeAPPLE", file, line)(target, offset, size);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFlushRenderAPPLE(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFlushRenderAPPLE, "glFlushRenderAPPLE", file, line)();
     loaded(_cgmFlushRenderAPPLE, "glFlushRenderAPPLE", file, line)();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFinishRenderAPPLE(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFinishRenderAPPLE, "glFinishRenderAPPLE", file, line)();
     loaded(_cgmFinishRenderAPPLE, "glFinishRenderAPPLE", file, line)();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSwapAPPLE(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSwapAPPLE, "glSwapAPPLE", file, line)();
     loaded(_cgmSwapAPPLE, "glSwapAPPLE", file, line)();
     checkError(file, line);
 }
@@ -1080,6 +1412,8 @@ void OpenGLErrorChecker::cgmSwapAPPLE(const char* file, unsigned line)
 void OpenGLErrorChecker::cgmTextureRangeAPPLE(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTextureRangeAPPLE, "glTextureRangeAPPLE", file, line)(target, length, pointer);
     loaded(_cgmTextureRangeAPPLE, "glTextureRangeAPPLE", file, line)(target, length, pointer);
     checkError(file, line);
 }
@@ -1087,30 +1421,40 @@ void OpenGLErrorChecker::cgmTextureRangeAPPLE(
 void OpenGLErrorChecker::cgmGetTexParameterPointervAPPLE(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetTexParameterPointervAPPLE, "glGetTexParameterPointervAPPLE", file, line)(target, pname, params);
     loaded(_cgmGetTexParameterPointervAPPLE, "glGetTexParameterPointervAPPLE", file, line)(target, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBindVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindVertexArrayAPPLE, "glBindVertexArrayAPPLE", file, line)(array);
     loaded(_cgmBindVertexArrayAPPLE, "glBindVertexArrayAPPLE", file, line)(array);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteVertexArraysAPPLE(const char* file, unsigned line, int n, const unsigned* arrays)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteVertexArraysAPPLE, "glDeleteVertexArraysAPPLE", file, line)(n, arrays);
     loaded(_cgmDeleteVertexArraysAPPLE, "glDeleteVertexArraysAPPLE", file, line)(n, arrays);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenVertexArraysAPPLE(const char* file, unsigned line, int n, unsigned* arrays)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenVertexArraysAPPLE, "glGenVertexArraysAPPLE", file, line)(n, arrays);
     loaded(_cgmGenVertexArraysAPPLE, "glGenVertexArraysAPPLE", file, line)(n, arrays);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsVertexArrayAPPLE, "glIsVertexArrayAPPLE", file, line)(array);
     const auto result = loaded(_cgmIsVertexArrayAPPLE, "glIsVertexArrayAPPLE", file, line)(array);
     checkError(file, line);
     return result;
@@ -1118,30 +1462,40 @@ unsigned char OpenGLErrorChecker::cgmIsVertexArrayAPPLE(const char* file, unsign
 
 void OpenGLErrorChecker::cgmVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexArrayRangeAPPLE, "glVertexArrayRangeAPPLE", file, line)(length, pointer);
     loaded(_cgmVertexArrayRangeAPPLE, "glVertexArrayRangeAPPLE", file, line)(length, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFlushVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFlushVertexArrayRangeAPPLE, "glFlushVertexArrayRangeAPPLE", file, line)(length, pointer);
     loaded(_cgmFlushVertexArrayRangeAPPLE, "glFlushVertexArrayRangeAPPLE", file, line)(length, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexArrayParameteriAPPLE(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexArrayParameteriAPPLE, "glVertexArrayParameteriAPPLE", file, line)(pname, param);
     loaded(_cgmVertexArrayParameteriAPPLE, "glVertexArrayParameteriAPPLE", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClampColorARB(const char* file, unsigned line, unsigned target, unsigned clamp)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmClampColorARB, "glClampColorARB", file, line)(target, clamp);
     loaded(_cgmClampColorARB, "glClampColorARB", file, line)(target, clamp);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDrawBuffersARB(const char* file, unsigned line, int n, const unsigned* bufs)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDrawBuffersARB, "glDrawBuffersARB", file, line)(n, bufs);
     loaded(_cgmDrawBuffersARB, "glDrawBuffersARB", file, line)(n, bufs);
     checkError(file, line);
 }
@@ -1150,6 +1504,8 @@ void OpenGLErrorChecker::cgmColorTable(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* table)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorTable, "glColorTable", file, line)(target, internalformat, width, format, type, table);
     loaded(_cgmColorTable, "glColorTable", file, line)(target, internalformat, width, format, type, table);
     checkError(file, line);
 }
@@ -1158,6 +1514,8 @@ void OpenGLErrorChecker::cgmColorSubTable(
     const char* file, unsigned line, unsigned target, int start, int count, unsigned format, unsigned type,
     const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorSubTable, "glColorSubTable", file, line)(target, start, count, format, type, data);
     loaded(_cgmColorSubTable, "glColorSubTable", file, line)(target, start, count, format, type, data);
     checkError(file, line);
 }
@@ -1165,6 +1523,8 @@ void OpenGLErrorChecker::cgmColorSubTable(
 void OpenGLErrorChecker::cgmColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorTableParameteriv, "glColorTableParameteriv", file, line)(target, pname, params);
     loaded(_cgmColorTableParameteriv, "glColorTableParameteriv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1172,6 +1532,8 @@ void OpenGLErrorChecker::cgmColorTableParameteriv(
 void OpenGLErrorChecker::cgmColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorTableParameterfv, "glColorTableParameterfv", file, line)(target, pname, params);
     loaded(_cgmColorTableParameterfv, "glColorTableParameterfv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1179,6 +1541,8 @@ void OpenGLErrorChecker::cgmColorTableParameterfv(
 void OpenGLErrorChecker::cgmCopyColorSubTable(
     const char* file, unsigned line, unsigned target, int start, int x, int y, int width)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyColorSubTable, "glCopyColorSubTable", file, line)(target, start, x, y, width);
     loaded(_cgmCopyColorSubTable, "glCopyColorSubTable", file, line)(target, start, x, y, width);
     checkError(file, line);
 }
@@ -1186,6 +1550,8 @@ void OpenGLErrorChecker::cgmCopyColorSubTable(
 void OpenGLErrorChecker::cgmCopyColorTable(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyColorTable, "glCopyColorTable", file, line)(target, internalformat, x, y, width);
     loaded(_cgmCopyColorTable, "glCopyColorTable", file, line)(target, internalformat, x, y, width);
     checkError(file, line);
 }
@@ -1193,6 +1559,8 @@ void OpenGLErrorChecker::cgmCopyColorTable(
 void OpenGLErrorChecker::cgmGetColorTable(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetColorTable, "glGetColorTable", file, line)(target, format, type, table);
     loaded(_cgmGetColorTable, "glGetColorTable", file, line)(target, format, type, table);
     checkError(file, line);
 }
@@ -1200,6 +1568,8 @@ void OpenGLErrorChecker::cgmGetColorTable(
 void OpenGLErrorChecker::cgmGetColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetColorTableParameterfv, "glGetColorTableParameterfv", file, line)(target, pname, params);
     loaded(_cgmGetColorTableParameterfv, "glGetColorTableParameterfv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1207,6 +1577,8 @@ void OpenGLErrorChecker::cgmGetColorTableParameterfv(
 void OpenGLErrorChecker::cgmGetColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetColorTableParameteriv, "glGetColorTableParameteriv", file, line)(target, pname, params);
     loaded(_cgmGetColorTableParameteriv, "glGetColorTableParameteriv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1214,12 +1586,16 @@ void OpenGLErrorChecker::cgmGetColorTableParameteriv(
 void OpenGLErrorChecker::cgmHistogram(
     const char* file, unsigned line, unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmHistogram, "glHistogram", file, line)(target, width, internalformat, sink);
     loaded(_cgmHistogram, "glHistogram", file, line)(target, width, internalformat, sink);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmResetHistogram(const char* file, unsigned line, unsigned target)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmResetHistogram, "glResetHistogram", file, line)(target);
     loaded(_cgmResetHistogram, "glResetHistogram", file, line)(target);
     checkError(file, line);
 }
@@ -1228,6 +1604,8 @@ void OpenGLErrorChecker::cgmGetHistogram(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetHistogram, "glGetHistogram", file, line)(target, reset, format, type, values);
     loaded(_cgmGetHistogram, "glGetHistogram", file, line)(target, reset, format, type, values);
     checkError(file, line);
 }
@@ -1235,6 +1613,8 @@ void OpenGLErrorChecker::cgmGetHistogram(
 void OpenGLErrorChecker::cgmGetHistogramParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetHistogramParameterfv, "glGetHistogramParameterfv", file, line)(target, pname, params);
     loaded(_cgmGetHistogramParameterfv, "glGetHistogramParameterfv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1242,6 +1622,8 @@ void OpenGLErrorChecker::cgmGetHistogramParameterfv(
 void OpenGLErrorChecker::cgmGetHistogramParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetHistogramParameteriv, "glGetHistogramParameteriv", file, line)(target, pname, params);
     loaded(_cgmGetHistogramParameteriv, "glGetHistogramParameteriv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1249,12 +1631,16 @@ void OpenGLErrorChecker::cgmGetHistogramParameteriv(
 void OpenGLErrorChecker::cgmMinmax(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned char sink)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMinmax, "glMinmax", file, line)(target, internalformat, sink);
     loaded(_cgmMinmax, "glMinmax", file, line)(target, internalformat, sink);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmResetMinmax(const char* file, unsigned line, unsigned target)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmResetMinmax, "glResetMinmax", file, line)(target);
     loaded(_cgmResetMinmax, "glResetMinmax", file, line)(target);
     checkError(file, line);
 }
@@ -1262,6 +1648,8 @@ void OpenGLErrorChecker::cgmResetMinmax(const char* file, unsigned line, unsigne
 void OpenGLErrorChecker::cgmGetMinmaxParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetMinmaxParameterfv, "glGetMinmaxParameterfv", file, line)(target, pname, params);
     loaded(_cgmGetMinmaxParameterfv, "glGetMinmaxParameterfv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1269,6 +1657,8 @@ void OpenGLErrorChecker::cgmGetMinmaxParameterfv(
 void OpenGLErrorChecker::cgmGetMinmaxParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetMinmaxParameteriv, "glGetMinmaxParameteriv", file, line)(target, pname, params);
     loaded(_cgmGetMinmaxParameteriv, "glGetMinmaxParameteriv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1277,6 +1667,8 @@ void OpenGLErrorChecker::cgmConvolutionFilter1D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* image)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmConvolutionFilter1D, "glConvolutionFilter1D", file, line)(target, internalformat, width, format, type, image);
     loaded(_cgmConvolutionFilter1D, "glConvolutionFilter1D", file, line)(target, internalformat, width, format, type, image);
     checkError(file, line);
 }
@@ -1285,6 +1677,8 @@ void OpenGLErrorChecker::cgmConvolutionFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* image)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmConvolutionFilter2D, "glConvolutionFilter2D", file, line)(target, internalformat, width, height, format, type, image);
     loaded(_cgmConvolutionFilter2D, "glConvolutionFilter2D", file, line)(target, internalformat, width, height, format, type, image);
     checkError(file, line);
 }
@@ -1292,6 +1686,8 @@ void OpenGLErrorChecker::cgmConvolutionFilter2D(
 void OpenGLErrorChecker::cgmConvolutionParameterf(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmConvolutionParameterf, "glConvolutionParameterf", file, line)(target, pname, params);
     loaded(_cgmConvolutionParameterf, "glConvolutionParameterf", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1299,6 +1695,8 @@ void OpenGLErrorChecker::cgmConvolutionParameterf(
 void OpenGLErrorChecker::cgmConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmConvolutionParameterfv, "glConvolutionParameterfv", file, line)(target, pname, params);
     loaded(_cgmConvolutionParameterfv, "glConvolutionParameterfv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1306,6 +1704,8 @@ void OpenGLErrorChecker::cgmConvolutionParameterfv(
 void OpenGLErrorChecker::cgmConvolutionParameteri(
     const char* file, unsigned line, unsigned target, unsigned pname, int params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmConvolutionParameteri, "glConvolutionParameteri", file, line)(target, pname, params);
     loaded(_cgmConvolutionParameteri, "glConvolutionParameteri", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1313,6 +1713,8 @@ void OpenGLErrorChecker::cgmConvolutionParameteri(
 void OpenGLErrorChecker::cgmConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmConvolutionParameteriv, "glConvolutionParameteriv", file, line)(target, pname, params);
     loaded(_cgmConvolutionParameteriv, "glConvolutionParameteriv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1320,6 +1722,8 @@ void OpenGLErrorChecker::cgmConvolutionParameteriv(
 void OpenGLErrorChecker::cgmCopyConvolutionFilter1D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyConvolutionFilter1D, "glCopyConvolutionFilter1D", file, line)(target, internalformat, x, y, width);
     loaded(_cgmCopyConvolutionFilter1D, "glCopyConvolutionFilter1D", file, line)(target, internalformat, x, y, width);
     checkError(file, line);
 }
@@ -1327,6 +1731,8 @@ void OpenGLErrorChecker::cgmCopyConvolutionFilter1D(
 void OpenGLErrorChecker::cgmCopyConvolutionFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyConvolutionFilter2D, "glCopyConvolutionFilter2D", file, line)(target, internalformat, x, y, width, height);
     loaded(_cgmCopyConvolutionFilter2D, "glCopyConvolutionFilter2D", file, line)(target, internalformat, x, y, width, height);
     checkError(file, line);
 }
@@ -1334,6 +1740,8 @@ void OpenGLErrorChecker::cgmCopyConvolutionFilter2D(
 void OpenGLErrorChecker::cgmGetConvolutionFilter(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetConvolutionFilter, "glGetConvolutionFilter", file, line)(target, format, type, image);
     loaded(_cgmGetConvolutionFilter, "glGetConvolutionFilter", file, line)(target, format, type, image);
     checkError(file, line);
 }
@@ -1341,6 +1749,8 @@ void OpenGLErrorChecker::cgmGetConvolutionFilter(
 void OpenGLErrorChecker::cgmGetConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetConvolutionParameterfv, "glGetConvolutionParameterfv", file, line)(target, pname, params);
     loaded(_cgmGetConvolutionParameterfv, "glGetConvolutionParameterfv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1348,6 +1758,8 @@ void OpenGLErrorChecker::cgmGetConvolutionParameterfv(
 void OpenGLErrorChecker::cgmGetConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetConvolutionParameteriv, "glGetConvolutionParameteriv", file, line)(target, pname, params);
     loaded(_cgmGetConvolutionParameteriv, "glGetConvolutionParameteriv", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1356,6 +1768,8 @@ void OpenGLErrorChecker::cgmSeparableFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* row, const void* column)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSeparableFilter2D, "glSeparableFilter2D", file, line)(target, internalformat, width, height, format, type, row, column);
     loaded(_cgmSeparableFilter2D, "glSeparableFilter2D", file, line)(target, internalformat, width, height, format, type, row, column);
     checkError(file, line);
 }
@@ -1364,6 +1778,8 @@ void OpenGLErrorChecker::cgmGetSeparableFilter(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* row, void* column,
     void* span)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetSeparableFilter, "glGetSeparableFilter", file, line)(target, format, type, row, column, span);
     loaded(_cgmGetSeparableFilter, "glGetSeparableFilter", file, line)(target, format, type, row, column, span);
     checkError(file, line);
 }
@@ -1372,18 +1788,24 @@ void OpenGLErrorChecker::cgmGetMinmax(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetMinmax, "glGetMinmax", file, line)(target, reset, format, type, values);
     loaded(_cgmGetMinmax, "glGetMinmax", file, line)(target, reset, format, type, values);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCurrentPaletteMatrixARB(const char* file, unsigned line, int index)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCurrentPaletteMatrixARB, "glCurrentPaletteMatrixARB", file, line)(index);
     loaded(_cgmCurrentPaletteMatrixARB, "glCurrentPaletteMatrixARB", file, line)(index);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMatrixIndexubvARB(const char* file, unsigned line, int size, const unsigned char* indices)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMatrixIndexubvARB, "glMatrixIndexubvARB", file, line)(size, indices);
     loaded(_cgmMatrixIndexubvARB, "glMatrixIndexubvARB", file, line)(size, indices);
     checkError(file, line);
 }
@@ -1391,12 +1813,16 @@ void OpenGLErrorChecker::cgmMatrixIndexubvARB(const char* file, unsigned line, i
 void OpenGLErrorChecker::cgmMatrixIndexusvARB(
     const char* file, unsigned line, int size, const unsigned short* indices)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMatrixIndexusvARB, "glMatrixIndexusvARB", file, line)(size, indices);
     loaded(_cgmMatrixIndexusvARB, "glMatrixIndexusvARB", file, line)(size, indices);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMatrixIndexuivARB(const char* file, unsigned line, int size, const unsigned* indices)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMatrixIndexuivARB, "glMatrixIndexuivARB", file, line)(size, indices);
     loaded(_cgmMatrixIndexuivARB, "glMatrixIndexuivARB", file, line)(size, indices);
     checkError(file, line);
 }
@@ -1404,120 +1830,160 @@ void OpenGLErrorChecker::cgmMatrixIndexuivARB(const char* file, unsigned line, i
 void OpenGLErrorChecker::cgmMatrixIndexPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMatrixIndexPointerARB, "glMatrixIndexPointerARB", file, line)(size, type, stride, pointer);
     loaded(_cgmMatrixIndexPointerARB, "glMatrixIndexPointerARB", file, line)(size, type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSampleCoverageARB(const char* file, unsigned line, float value, unsigned char invert)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSampleCoverageARB, "glSampleCoverageARB", file, line)(value, invert);
     loaded(_cgmSampleCoverageARB, "glSampleCoverageARB", file, line)(value, invert);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmActiveTextureARB, "glActiveTextureARB", file, line)(texture);
     loaded(_cgmActiveTextureARB, "glActiveTextureARB", file, line)(texture);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClientActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmClientActiveTextureARB, "glClientActiveTextureARB", file, line)(texture);
     loaded(_cgmClientActiveTextureARB, "glClientActiveTextureARB", file, line)(texture);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1dARB(const char* file, unsigned line, unsigned target, double s)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1dARB, "glMultiTexCoord1dARB", file, line)(target, s);
     loaded(_cgmMultiTexCoord1dARB, "glMultiTexCoord1dARB", file, line)(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1dvARB, "glMultiTexCoord1dvARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord1dvARB, "glMultiTexCoord1dvARB", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1fARB(const char* file, unsigned line, unsigned target, float s)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1fARB, "glMultiTexCoord1fARB", file, line)(target, s);
     loaded(_cgmMultiTexCoord1fARB, "glMultiTexCoord1fARB", file, line)(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1fvARB, "glMultiTexCoord1fvARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord1fvARB, "glMultiTexCoord1fvARB", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1iARB(const char* file, unsigned line, unsigned target, int s)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1iARB, "glMultiTexCoord1iARB", file, line)(target, s);
     loaded(_cgmMultiTexCoord1iARB, "glMultiTexCoord1iARB", file, line)(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1ivARB, "glMultiTexCoord1ivARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord1ivARB, "glMultiTexCoord1ivARB", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1sARB(const char* file, unsigned line, unsigned target, short s)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1sARB, "glMultiTexCoord1sARB", file, line)(target, s);
     loaded(_cgmMultiTexCoord1sARB, "glMultiTexCoord1sARB", file, line)(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1svARB, "glMultiTexCoord1svARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord1svARB, "glMultiTexCoord1svARB", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2dARB(const char* file, unsigned line, unsigned target, double s, double t)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2dARB, "glMultiTexCoord2dARB", file, line)(target, s, t);
     loaded(_cgmMultiTexCoord2dARB, "glMultiTexCoord2dARB", file, line)(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2dvARB, "glMultiTexCoord2dvARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord2dvARB, "glMultiTexCoord2dvARB", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2fARB(const char* file, unsigned line, unsigned target, float s, float t)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2fARB, "glMultiTexCoord2fARB", file, line)(target, s, t);
     loaded(_cgmMultiTexCoord2fARB, "glMultiTexCoord2fARB", file, line)(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2fvARB, "glMultiTexCoord2fvARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord2fvARB, "glMultiTexCoord2fvARB", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2iARB(const char* file, unsigned line, unsigned target, int s, int t)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2iARB, "glMultiTexCoord2iARB", file, line)(target, s, t);
     loaded(_cgmMultiTexCoord2iARB, "glMultiTexCoord2iARB", file, line)(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2ivARB, "glMultiTexCoord2ivARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord2ivARB, "glMultiTexCoord2ivARB", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2sARB(const char* file, unsigned line, unsigned target, short s, short t)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2sARB, "glMultiTexCoord2sARB", file, line)(target, s, t);
     loaded(_cgmMultiTexCoord2sARB, "glMultiTexCoord2sARB", file, line)(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2svARB, "glMultiTexCoord2svARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord2svARB, "glMultiTexCoord2svARB", file, line)(target, v);
     checkError(file, line);
 }
@@ -1525,12 +1991,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord2svARB(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmMultiTexCoord3dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3dARB, "glMultiTexCoord3dARB", file, line)(target, s, t, r);
     loaded(_cgmMultiTexCoord3dARB, "glMultiTexCoord3dARB", file, line)(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3dvARB, "glMultiTexCoord3dvARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord3dvARB, "glMultiTexCoord3dvARB", file, line)(target, v);
     checkError(file, line);
 }
@@ -1538,24 +2008,32 @@ void OpenGLErrorChecker::cgmMultiTexCoord3dvARB(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmMultiTexCoord3fARB(
     const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3fARB, "glMultiTexCoord3fARB", file, line)(target, s, t, r);
     loaded(_cgmMultiTexCoord3fARB, "glMultiTexCoord3fARB", file, line)(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3fvARB, "glMultiTexCoord3fvARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord3fvARB, "glMultiTexCoord3fvARB", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3iARB(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3iARB, "glMultiTexCoord3iARB", file, line)(target, s, t, r);
     loaded(_cgmMultiTexCoord3iARB, "glMultiTexCoord3iARB", file, line)(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3ivARB, "glMultiTexCoord3ivARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord3ivARB, "glMultiTexCoord3ivARB", file, line)(target, v);
     checkError(file, line);
 }
@@ -1563,12 +2041,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord3ivARB(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmMultiTexCoord3sARB(
     const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3sARB, "glMultiTexCoord3sARB", file, line)(target, s, t, r);
     loaded(_cgmMultiTexCoord3sARB, "glMultiTexCoord3sARB", file, line)(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3svARB, "glMultiTexCoord3svARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord3svARB, "glMultiTexCoord3svARB", file, line)(target, v);
     checkError(file, line);
 }
@@ -1576,12 +2058,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord3svARB(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmMultiTexCoord4dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4dARB, "glMultiTexCoord4dARB", file, line)(target, s, t, r, q);
     loaded(_cgmMultiTexCoord4dARB, "glMultiTexCoord4dARB", file, line)(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4dvARB, "glMultiTexCoord4dvARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord4dvARB, "glMultiTexCoord4dvARB", file, line)(target, v);
     checkError(file, line);
 }
@@ -1589,12 +2075,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord4dvARB(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmMultiTexCoord4fARB(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4fARB, "glMultiTexCoord4fARB", file, line)(target, s, t, r, q);
     loaded(_cgmMultiTexCoord4fARB, "glMultiTexCoord4fARB", file, line)(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4fvARB, "glMultiTexCoord4fvARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord4fvARB, "glMultiTexCoord4fvARB", file, line)(target, v);
     checkError(file, line);
 }
@@ -1602,12 +2092,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord4fvARB(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmMultiTexCoord4iARB(
     const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4iARB, "glMultiTexCoord4iARB", file, line)(target, s, t, r, q);
     loaded(_cgmMultiTexCoord4iARB, "glMultiTexCoord4iARB", file, line)(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4ivARB, "glMultiTexCoord4ivARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord4ivARB, "glMultiTexCoord4ivARB", file, line)(target, v);
     checkError(file, line);
 }
@@ -1615,30 +2109,40 @@ void OpenGLErrorChecker::cgmMultiTexCoord4ivARB(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmMultiTexCoord4sARB(
     const char* file, unsigned line, unsigned target, short s, short t, short r, short q)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4sARB, "glMultiTexCoord4sARB", file, line)(target, s, t, r, q);
     loaded(_cgmMultiTexCoord4sARB, "glMultiTexCoord4sARB", file, line)(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4svARB, "glMultiTexCoord4svARB", file, line)(target, v);
     loaded(_cgmMultiTexCoord4svARB, "glMultiTexCoord4svARB", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenQueriesARB(const char* file, unsigned line, int n, unsigned* ids)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenQueriesARB, "glGenQueriesARB", file, line)(n, ids);
     loaded(_cgmGenQueriesARB, "glGenQueriesARB", file, line)(n, ids);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteQueriesARB(const char* file, unsigned line, int n, const unsigned* ids)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteQueriesARB, "glDeleteQueriesARB", file, line)(n, ids);
     loaded(_cgmDeleteQueriesARB, "glDeleteQueriesARB", file, line)(n, ids);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsQueryARB(const char* file, unsigned line, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsQueryARB, "glIsQueryARB", file, line)(id);
     const auto result = loaded(_cgmIsQueryARB, "glIsQueryARB", file, line)(id);
     checkError(file, line);
     return result;
@@ -1646,12 +2150,16 @@ unsigned char OpenGLErrorChecker::cgmIsQueryARB(const char* file, unsigned line,
 
 void OpenGLErrorChecker::cgmBeginQueryARB(const char* file, unsigned line, unsigned target, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBeginQueryARB, "glBeginQueryARB", file, line)(target, id);
     loaded(_cgmBeginQueryARB, "glBeginQueryARB", file, line)(target, id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndQueryARB(const char* file, unsigned line, unsigned target)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEndQueryARB, "glEndQueryARB", file, line)(target);
     loaded(_cgmEndQueryARB, "glEndQueryARB", file, line)(target);
     checkError(file, line);
 }
@@ -1659,6 +2167,8 @@ void OpenGLErrorChecker::cgmEndQueryARB(const char* file, unsigned line, unsigne
 void OpenGLErrorChecker::cgmGetQueryivARB(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetQueryivARB, "glGetQueryivARB", file, line)(target, pname, params);
     loaded(_cgmGetQueryivARB, "glGetQueryivARB", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1666,6 +2176,8 @@ void OpenGLErrorChecker::cgmGetQueryivARB(
 void OpenGLErrorChecker::cgmGetQueryObjectivARB(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetQueryObjectivARB, "glGetQueryObjectivARB", file, line)(id, pname, params);
     loaded(_cgmGetQueryObjectivARB, "glGetQueryObjectivARB", file, line)(id, pname, params);
     checkError(file, line);
 }
@@ -1673,36 +2185,48 @@ void OpenGLErrorChecker::cgmGetQueryObjectivARB(
 void OpenGLErrorChecker::cgmGetQueryObjectuivARB(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetQueryObjectuivARB, "glGetQueryObjectuivARB", file, line)(id, pname, params);
     loaded(_cgmGetQueryObjectuivARB, "glGetQueryObjectuivARB", file, line)(id, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterfARB(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPointParameterfARB, "glPointParameterfARB", file, line)(pname, param);
     loaded(_cgmPointParameterfARB, "glPointParameterfARB", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterfvARB(const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPointParameterfvARB, "glPointParameterfvARB", file, line)(pname, params);
     loaded(_cgmPointParameterfvARB, "glPointParameterfvARB", file, line)(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmAttachObjectARB(const char* file, unsigned line, unsigned containerObj, unsigned obj)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmAttachObjectARB, "glAttachObjectARB", file, line)(containerObj, obj);
     loaded(_cgmAttachObjectARB, "glAttachObjectARB", file, line)(containerObj, obj);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCompileShaderARB(const char* file, unsigned line, unsigned shaderObj)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompileShaderARB, "glCompileShaderARB", file, line)(shaderObj);
     loaded(_cgmCompileShaderARB, "glCompileShaderARB", file, line)(shaderObj);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmCreateProgramObjectARB(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCreateProgramObjectARB, "glCreateProgramObjectARB", file, line)();
     const auto result = loaded(_cgmCreateProgramObjectARB, "glCreateProgramObjectARB", file, line)();
     checkError(file, line);
     return result;
@@ -1710,6 +2234,8 @@ unsigned OpenGLErrorChecker::cgmCreateProgramObjectARB(const char* file, unsigne
 
 unsigned OpenGLErrorChecker::cgmCreateShaderObjectARB(const char* file, unsigned line, unsigned shaderType)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCreateShaderObjectARB, "glCreateShaderObjectARB", file, line)(shaderType);
     const auto result = loaded(_cgmCreateShaderObjectARB, "glCreateShaderObjectARB", file, line)(shaderType);
     checkError(file, line);
     return result;
@@ -1717,6 +2243,8 @@ unsigned OpenGLErrorChecker::cgmCreateShaderObjectARB(const char* file, unsigned
 
 void OpenGLErrorChecker::cgmDeleteObjectARB(const char* file, unsigned line, unsigned obj)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteObjectARB, "glDeleteObjectARB", file, line)(obj);
     loaded(_cgmDeleteObjectARB, "glDeleteObjectARB", file, line)(obj);
     checkError(file, line);
 }
@@ -1724,6 +2252,8 @@ void OpenGLErrorChecker::cgmDeleteObjectARB(const char* file, unsigned line, uns
 void OpenGLErrorChecker::cgmDetachObjectARB(
     const char* file, unsigned line, unsigned containerObj, unsigned attachedObj)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDetachObjectARB, "glDetachObjectARB", file, line)(containerObj, attachedObj);
     loaded(_cgmDetachObjectARB, "glDetachObjectARB", file, line)(containerObj, attachedObj);
     checkError(file, line);
 }
@@ -1732,6 +2262,8 @@ void OpenGLErrorChecker::cgmGetActiveUniformARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, int maxLength, int* length, int* size,
     unsigned* type, char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetActiveUniformARB, "glGetActiveUniformARB", file, line)(programObj, index, maxLength, length, size, type, name);
     loaded(_cgmGetActiveUniformARB, "glGetActiveUniformARB", file, line)(programObj, index, maxLength, length, size, type, name);
     checkError(file, line);
 }
@@ -1739,12 +2271,16 @@ void OpenGLErrorChecker::cgmGetActiveUniformARB(
 void OpenGLErrorChecker::cgmGetAttachedObjectsARB(
     const char* file, unsigned line, unsigned containerObj, int maxCount, int* count, unsigned* obj)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetAttachedObjectsARB, "glGetAttachedObjectsARB", file, line)(containerObj, maxCount, count, obj);
     loaded(_cgmGetAttachedObjectsARB, "glGetAttachedObjectsARB", file, line)(containerObj, maxCount, count, obj);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmGetHandleARB(const char* file, unsigned line, unsigned pname)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetHandleARB, "glGetHandleARB", file, line)(pname);
     const auto result = loaded(_cgmGetHandleARB, "glGetHandleARB", file, line)(pname);
     checkError(file, line);
     return result;
@@ -1753,6 +2289,8 @@ unsigned OpenGLErrorChecker::cgmGetHandleARB(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmGetInfoLogARB(
     const char* file, unsigned line, unsigned obj, int maxLength, int* length, char* infoLog)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetInfoLogARB, "glGetInfoLogARB", file, line)(obj, maxLength, length, infoLog);
     loaded(_cgmGetInfoLogARB, "glGetInfoLogARB", file, line)(obj, maxLength, length, infoLog);
     checkError(file, line);
 }
@@ -1760,6 +2298,8 @@ void OpenGLErrorChecker::cgmGetInfoLogARB(
 void OpenGLErrorChecker::cgmGetObjectParameterfvARB(
     const char* file, unsigned line, unsigned obj, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetObjectParameterfvARB, "glGetObjectParameterfvARB", file, line)(obj, pname, params);
     loaded(_cgmGetObjectParameterfvARB, "glGetObjectParameterfvARB", file, line)(obj, pname, params);
     checkError(file, line);
 }
@@ -1767,6 +2307,8 @@ void OpenGLErrorChecker::cgmGetObjectParameterfvARB(
 void OpenGLErrorChecker::cgmGetObjectParameterivARB(
     const char* file, unsigned line, unsigned obj, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetObjectParameterivARB, "glGetObjectParameterivARB", file, line)(obj, pname, params);
     loaded(_cgmGetObjectParameterivARB, "glGetObjectParameterivARB", file, line)(obj, pname, params);
     checkError(file, line);
 }
@@ -1774,6 +2316,8 @@ void OpenGLErrorChecker::cgmGetObjectParameterivARB(
 void OpenGLErrorChecker::cgmGetShaderSourceARB(
     const char* file, unsigned line, unsigned obj, int maxLength, int* length, char* source)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetShaderSourceARB, "glGetShaderSourceARB", file, line)(obj, maxLength, length, source);
     loaded(_cgmGetShaderSourceARB, "glGetShaderSourceARB", file, line)(obj, maxLength, length, source);
     checkError(file, line);
 }
@@ -1781,6 +2325,8 @@ void OpenGLErrorChecker::cgmGetShaderSourceARB(
 int OpenGLErrorChecker::cgmGetUniformLocationARB(
     const char* file, unsigned line, unsigned programObj, const char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetUniformLocationARB, "glGetUniformLocationARB", file, line)(programObj, name);
     const auto result = loaded(_cgmGetUniformLocationARB, "glGetUniformLocationARB", file, line)(programObj, name);
     checkError(file, line);
     return result;
@@ -1789,6 +2335,8 @@ int OpenGLErrorChecker::cgmGetUniformLocationARB(
 void OpenGLErrorChecker::cgmGetUniformfvARB(
     const char* file, unsigned line, unsigned programObj, int location, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetUniformfvARB, "glGetUniformfvARB", file, line)(programObj, location, params);
     loaded(_cgmGetUniformfvARB, "glGetUniformfvARB", file, line)(programObj, location, params);
     checkError(file, line);
 }
@@ -1796,12 +2344,16 @@ void OpenGLErrorChecker::cgmGetUniformfvARB(
 void OpenGLErrorChecker::cgmGetUniformivARB(
     const char* file, unsigned line, unsigned programObj, int location, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetUniformivARB, "glGetUniformivARB", file, line)(programObj, location, params);
     loaded(_cgmGetUniformivARB, "glGetUniformivARB", file, line)(programObj, location, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLinkProgramARB(const char* file, unsigned line, unsigned programObj)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmLinkProgramARB, "glLinkProgramARB", file, line)(programObj);
     loaded(_cgmLinkProgramARB, "glLinkProgramARB", file, line)(programObj);
     checkError(file, line);
 }
@@ -1809,12 +2361,16 @@ void OpenGLErrorChecker::cgmLinkProgramARB(const char* file, unsigned line, unsi
 void OpenGLErrorChecker::cgmShaderSourceARB(
     const char* file, unsigned line, unsigned shaderObj, int count, const char** string, const int* length)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmShaderSourceARB, "glShaderSourceARB", file, line)(shaderObj, count, string, length);
     loaded(_cgmShaderSourceARB, "glShaderSourceARB", file, line)(shaderObj, count, string, length);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1fARB(const char* file, unsigned line, int location, float v0)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform1fARB, "glUniform1fARB", file, line)(location, v0);
     loaded(_cgmUniform1fARB, "glUniform1fARB", file, line)(location, v0);
     checkError(file, line);
 }
@@ -1822,24 +2378,32 @@ void OpenGLErrorChecker::cgmUniform1fARB(const char* file, unsigned line, int lo
 void OpenGLErrorChecker::cgmUniform1fvARB(
     const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform1fvARB, "glUniform1fvARB", file, line)(location, count, value);
     loaded(_cgmUniform1fvARB, "glUniform1fvARB", file, line)(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1iARB(const char* file, unsigned line, int location, int v0)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform1iARB, "glUniform1iARB", file, line)(location, v0);
     loaded(_cgmUniform1iARB, "glUniform1iARB", file, line)(location, v0);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform1ivARB, "glUniform1ivARB", file, line)(location, count, value);
     loaded(_cgmUniform1ivARB, "glUniform1ivARB", file, line)(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2fARB(const char* file, unsigned line, int location, float v0, float v1)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform2fARB, "glUniform2fARB", file, line)(location, v0, v1);
     loaded(_cgmUniform2fARB, "glUniform2fARB", file, line)(location, v0, v1);
     checkError(file, line);
 }
@@ -1847,24 +2411,32 @@ void OpenGLErrorChecker::cgmUniform2fARB(const char* file, unsigned line, int lo
 void OpenGLErrorChecker::cgmUniform2fvARB(
     const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform2fvARB, "glUniform2fvARB", file, line)(location, count, value);
     loaded(_cgmUniform2fvARB, "glUniform2fvARB", file, line)(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2iARB(const char* file, unsigned line, int location, int v0, int v1)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform2iARB, "glUniform2iARB", file, line)(location, v0, v1);
     loaded(_cgmUniform2iARB, "glUniform2iARB", file, line)(location, v0, v1);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform2ivARB, "glUniform2ivARB", file, line)(location, count, value);
     loaded(_cgmUniform2ivARB, "glUniform2ivARB", file, line)(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3fARB(const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform3fARB, "glUniform3fARB", file, line)(location, v0, v1, v2);
     loaded(_cgmUniform3fARB, "glUniform3fARB", file, line)(location, v0, v1, v2);
     checkError(file, line);
 }
@@ -1872,18 +2444,24 @@ void OpenGLErrorChecker::cgmUniform3fARB(const char* file, unsigned line, int lo
 void OpenGLErrorChecker::cgmUniform3fvARB(
     const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform3fvARB, "glUniform3fvARB", file, line)(location, count, value);
     loaded(_cgmUniform3fvARB, "glUniform3fvARB", file, line)(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3iARB(const char* file, unsigned line, int location, int v0, int v1, int v2)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform3iARB, "glUniform3iARB", file, line)(location, v0, v1, v2);
     loaded(_cgmUniform3iARB, "glUniform3iARB", file, line)(location, v0, v1, v2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform3ivARB, "glUniform3ivARB", file, line)(location, count, value);
     loaded(_cgmUniform3ivARB, "glUniform3ivARB", file, line)(location, count, value);
     checkError(file, line);
 }
@@ -1891,6 +2469,8 @@ void OpenGLErrorChecker::cgmUniform3ivARB(const char* file, unsigned line, int l
 void OpenGLErrorChecker::cgmUniform4fARB(
     const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform4fARB, "glUniform4fARB", file, line)(location, v0, v1, v2, v3);
     loaded(_cgmUniform4fARB, "glUniform4fARB", file, line)(location, v0, v1, v2, v3);
     checkError(file, line);
 }
@@ -1898,6 +2478,8 @@ void OpenGLErrorChecker::cgmUniform4fARB(
 void OpenGLErrorChecker::cgmUniform4fvARB(
     const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform4fvARB, "glUniform4fvARB", file, line)(location, count, value);
     loaded(_cgmUniform4fvARB, "glUniform4fvARB", file, line)(location, count, value);
     checkError(file, line);
 }
@@ -1905,12 +2487,16 @@ void OpenGLErrorChecker::cgmUniform4fvARB(
 void OpenGLErrorChecker::cgmUniform4iARB(
     const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform4iARB, "glUniform4iARB", file, line)(location, v0, v1, v2, v3);
     loaded(_cgmUniform4iARB, "glUniform4iARB", file, line)(location, v0, v1, v2, v3);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform4ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform4ivARB, "glUniform4ivARB", file, line)(location, count, value);
     loaded(_cgmUniform4ivARB, "glUniform4ivARB", file, line)(location, count, value);
     checkError(file, line);
 }
@@ -1918,6 +2504,8 @@ void OpenGLErrorChecker::cgmUniform4ivARB(const char* file, unsigned line, int l
 void OpenGLErrorChecker::cgmUniformMatrix2fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniformMatrix2fvARB, "glUniformMatrix2fvARB", file, line)(location, count, transpose, value);
     loaded(_cgmUniformMatrix2fvARB, "glUniformMatrix2fvARB", file, line)(location, count, transpose, value);
     checkError(file, line);
 }
@@ -1925,6 +2513,8 @@ void OpenGLErrorChecker::cgmUniformMatrix2fvARB(
 void OpenGLErrorChecker::cgmUniformMatrix3fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniformMatrix3fvARB, "glUniformMatrix3fvARB", file, line)(location, count, transpose, value);
     loaded(_cgmUniformMatrix3fvARB, "glUniformMatrix3fvARB", file, line)(location, count, transpose, value);
     checkError(file, line);
 }
@@ -1932,18 +2522,24 @@ void OpenGLErrorChecker::cgmUniformMatrix3fvARB(
 void OpenGLErrorChecker::cgmUniformMatrix4fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniformMatrix4fvARB, "glUniformMatrix4fvARB", file, line)(location, count, transpose, value);
     loaded(_cgmUniformMatrix4fvARB, "glUniformMatrix4fvARB", file, line)(location, count, transpose, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUseProgramObjectARB(const char* file, unsigned line, unsigned programObj)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUseProgramObjectARB, "glUseProgramObjectARB", file, line)(programObj);
     loaded(_cgmUseProgramObjectARB, "glUseProgramObjectARB", file, line)(programObj);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmValidateProgramARB(const char* file, unsigned line, unsigned programObj)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmValidateProgramARB, "glValidateProgramARB", file, line)(programObj);
     loaded(_cgmValidateProgramARB, "glValidateProgramARB", file, line)(programObj);
     checkError(file, line);
 }
@@ -1952,6 +2548,8 @@ void OpenGLErrorChecker::cgmCompressedTexImage3DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, int imageSize, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompressedTexImage3DARB, "glCompressedTexImage3DARB", file, line)(target, level, internalformat, width, height, depth, border, imageSize, data);
     loaded(_cgmCompressedTexImage3DARB, "glCompressedTexImage3DARB", file, line)(target, level, internalformat, width, height, depth, border, imageSize, data);
     checkError(file, line);
 }
@@ -1960,6 +2558,8 @@ void OpenGLErrorChecker::cgmCompressedTexImage2DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int border, int imageSize, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompressedTexImage2DARB, "glCompressedTexImage2DARB", file, line)(target, level, internalformat, width, height, border, imageSize, data);
     loaded(_cgmCompressedTexImage2DARB, "glCompressedTexImage2DARB", file, line)(target, level, internalformat, width, height, border, imageSize, data);
     checkError(file, line);
 }
@@ -1968,6 +2568,8 @@ void OpenGLErrorChecker::cgmCompressedTexImage1DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int border,
     int imageSize, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompressedTexImage1DARB, "glCompressedTexImage1DARB", file, line)(target, level, internalformat, width, border, imageSize, data);
     loaded(_cgmCompressedTexImage1DARB, "glCompressedTexImage1DARB", file, line)(target, level, internalformat, width, border, imageSize, data);
     checkError(file, line);
 }
@@ -1976,6 +2578,8 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage3DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompressedTexSubImage3DARB, "glCompressedTexSubImage3DARB", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
     loaded(_cgmCompressedTexSubImage3DARB, "glCompressedTexSubImage3DARB", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
     checkError(file, line);
 }
@@ -1984,6 +2588,8 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage2DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, int imageSize, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompressedTexSubImage2DARB, "glCompressedTexSubImage2DARB", file, line)(target, level, xoffset, yoffset, width, height, format, imageSize, data);
     loaded(_cgmCompressedTexSubImage2DARB, "glCompressedTexSubImage2DARB", file, line)(target, level, xoffset, yoffset, width, height, format, imageSize, data);
     checkError(file, line);
 }
@@ -1992,6 +2598,8 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage1DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     int imageSize, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCompressedTexSubImage1DARB, "glCompressedTexSubImage1DARB", file, line)(target, level, xoffset, width, format, imageSize, data);
     loaded(_cgmCompressedTexSubImage1DARB, "glCompressedTexSubImage1DARB", file, line)(target, level, xoffset, width, format, imageSize, data);
     checkError(file, line);
 }
@@ -1999,54 +2607,72 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage1DARB(
 void OpenGLErrorChecker::cgmGetCompressedTexImageARB(
     const char* file, unsigned line, unsigned target, int level, void* img)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetCompressedTexImageARB, "glGetCompressedTexImageARB", file, line)(target, level, img);
     loaded(_cgmGetCompressedTexImageARB, "glGetCompressedTexImageARB", file, line)(target, level, img);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightbvARB(const char* file, unsigned line, int size, const signed char* weights)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWeightbvARB, "glWeightbvARB", file, line)(size, weights);
     loaded(_cgmWeightbvARB, "glWeightbvARB", file, line)(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightsvARB(const char* file, unsigned line, int size, const short* weights)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWeightsvARB, "glWeightsvARB", file, line)(size, weights);
     loaded(_cgmWeightsvARB, "glWeightsvARB", file, line)(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightivARB(const char* file, unsigned line, int size, const int* weights)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWeightivARB, "glWeightivARB", file, line)(size, weights);
     loaded(_cgmWeightivARB, "glWeightivARB", file, line)(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightfvARB(const char* file, unsigned line, int size, const float* weights)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWeightfvARB, "glWeightfvARB", file, line)(size, weights);
     loaded(_cgmWeightfvARB, "glWeightfvARB", file, line)(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightdvARB(const char* file, unsigned line, int size, const double* weights)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWeightdvARB, "glWeightdvARB", file, line)(size, weights);
     loaded(_cgmWeightdvARB, "glWeightdvARB", file, line)(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightubvARB(const char* file, unsigned line, int size, const unsigned char* weights)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWeightubvARB, "glWeightubvARB", file, line)(size, weights);
     loaded(_cgmWeightubvARB, "glWeightubvARB", file, line)(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightusvARB(const char* file, unsigned line, int size, const unsigned short* weights)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWeightusvARB, "glWeightusvARB", file, line)(size, weights);
     loaded(_cgmWeightusvARB, "glWeightusvARB", file, line)(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightuivARB(const char* file, unsigned line, int size, const unsigned* weights)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWeightuivARB, "glWeightuivARB", file, line)(size, weights);
     loaded(_cgmWeightuivARB, "glWeightuivARB", file, line)(size, weights);
     checkError(file, line);
 }
@@ -2054,18 +2680,24 @@ void OpenGLErrorChecker::cgmWeightuivARB(const char* file, unsigned line, int si
 void OpenGLErrorChecker::cgmWeightPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWeightPointerARB, "glWeightPointerARB", file, line)(size, type, stride, pointer);
     loaded(_cgmWeightPointerARB, "glWeightPointerARB", file, line)(size, type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexBlendARB(const char* file, unsigned line, int count)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexBlendARB, "glVertexBlendARB", file, line)(count);
     loaded(_cgmVertexBlendARB, "glVertexBlendARB", file, line)(count);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBindBufferARB(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindBufferARB, "glBindBufferARB", file, line)(target, buffer);
     loaded(_cgmBindBufferARB, "glBindBufferARB", file, line)(target, buffer);
     checkError(file, line);
 }
@@ -2073,6 +2705,8 @@ void OpenGLErrorChecker::cgmBindBufferARB(const char* file, unsigned line, unsig
 void OpenGLErrorChecker::cgmBufferDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBufferDataARB, "glBufferDataARB", file, line)(target, size, data, usage);
     loaded(_cgmBufferDataARB, "glBufferDataARB", file, line)(target, size, data, usage);
     checkError(file, line);
 }
@@ -2080,18 +2714,24 @@ void OpenGLErrorChecker::cgmBufferDataARB(
 void OpenGLErrorChecker::cgmBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBufferSubDataARB, "glBufferSubDataARB", file, line)(target, offset, size, data);
     loaded(_cgmBufferSubDataARB, "glBufferSubDataARB", file, line)(target, offset, size, data);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteBuffersARB(const char* file, unsigned line, int n, const unsigned* buffers)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteBuffersARB, "glDeleteBuffersARB", file, line)(n, buffers);
     loaded(_cgmDeleteBuffersARB, "glDeleteBuffersARB", file, line)(n, buffers);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenBuffersARB(const char* file, unsigned line, int n, unsigned* buffers)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenBuffersARB, "glGenBuffersARB", file, line)(n, buffers);
     loaded(_cgmGenBuffersARB, "glGenBuffersARB", file, line)(n, buffers);
     checkError(file, line);
 }
@@ -2099,6 +2739,8 @@ void OpenGLErrorChecker::cgmGenBuffersARB(const char* file, unsigned line, int n
 void OpenGLErrorChecker::cgmGetBufferParameterivARB(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetBufferParameterivARB, "glGetBufferParameterivARB", file, line)(target, pname, params);
     loaded(_cgmGetBufferParameterivARB, "glGetBufferParameterivARB", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -2106,6 +2748,8 @@ void OpenGLErrorChecker::cgmGetBufferParameterivARB(
 void OpenGLErrorChecker::cgmGetBufferPointervARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetBufferPointervARB, "glGetBufferPointervARB", file, line)(target, pname, params);
     loaded(_cgmGetBufferPointervARB, "glGetBufferPointervARB", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -2113,12 +2757,16 @@ void OpenGLErrorChecker::cgmGetBufferPointervARB(
 void OpenGLErrorChecker::cgmGetBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetBufferSubDataARB, "glGetBufferSubDataARB", file, line)(target, offset, size, data);
     loaded(_cgmGetBufferSubDataARB, "glGetBufferSubDataARB", file, line)(target, offset, size, data);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsBufferARB(const char* file, unsigned line, unsigned buffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsBufferARB, "glIsBufferARB", file, line)(buffer);
     const auto result = loaded(_cgmIsBufferARB, "glIsBufferARB", file, line)(buffer);
     checkError(file, line);
     return result;
@@ -2126,6 +2774,8 @@ unsigned char OpenGLErrorChecker::cgmIsBufferARB(const char* file, unsigned line
 
 void* OpenGLErrorChecker::cgmMapBufferARB(const char* file, unsigned line, unsigned target, unsigned access)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMapBufferARB, "glMapBufferARB", file, line)(target, access);
     const auto result = loaded(_cgmMapBufferARB, "glMapBufferARB", file, line)(target, access);
     checkError(file, line);
     return result;
@@ -2133,6 +2783,8 @@ void* OpenGLErrorChecker::cgmMapBufferARB(const char* file, unsigned line, unsig
 
 unsigned char OpenGLErrorChecker::cgmUnmapBufferARB(const char* file, unsigned line, unsigned target)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUnmapBufferARB, "glUnmapBufferARB", file, line)(target);
     const auto result = loaded(_cgmUnmapBufferARB, "glUnmapBufferARB", file, line)(target);
     checkError(file, line);
     return result;
@@ -2140,72 +2792,96 @@ unsigned char OpenGLErrorChecker::cgmUnmapBufferARB(const char* file, unsigned l
 
 void OpenGLErrorChecker::cgmVertexAttrib1dARB(const char* file, unsigned line, unsigned index, double x)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1dARB, "glVertexAttrib1dARB", file, line)(index, x);
     loaded(_cgmVertexAttrib1dARB, "glVertexAttrib1dARB", file, line)(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1dvARB, "glVertexAttrib1dvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib1dvARB, "glVertexAttrib1dvARB", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1fARB(const char* file, unsigned line, unsigned index, float x)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1fARB, "glVertexAttrib1fARB", file, line)(index, x);
     loaded(_cgmVertexAttrib1fARB, "glVertexAttrib1fARB", file, line)(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1fvARB, "glVertexAttrib1fvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib1fvARB, "glVertexAttrib1fvARB", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1sARB(const char* file, unsigned line, unsigned index, short x)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1sARB, "glVertexAttrib1sARB", file, line)(index, x);
     loaded(_cgmVertexAttrib1sARB, "glVertexAttrib1sARB", file, line)(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1svARB, "glVertexAttrib1svARB", file, line)(index, v);
     loaded(_cgmVertexAttrib1svARB, "glVertexAttrib1svARB", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2dARB(const char* file, unsigned line, unsigned index, double x, double y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2dARB, "glVertexAttrib2dARB", file, line)(index, x, y);
     loaded(_cgmVertexAttrib2dARB, "glVertexAttrib2dARB", file, line)(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2dvARB, "glVertexAttrib2dvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib2dvARB, "glVertexAttrib2dvARB", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2fARB(const char* file, unsigned line, unsigned index, float x, float y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2fARB, "glVertexAttrib2fARB", file, line)(index, x, y);
     loaded(_cgmVertexAttrib2fARB, "glVertexAttrib2fARB", file, line)(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2fvARB, "glVertexAttrib2fvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib2fvARB, "glVertexAttrib2fvARB", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2sARB(const char* file, unsigned line, unsigned index, short x, short y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2sARB, "glVertexAttrib2sARB", file, line)(index, x, y);
     loaded(_cgmVertexAttrib2sARB, "glVertexAttrib2sARB", file, line)(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2svARB, "glVertexAttrib2svARB", file, line)(index, v);
     loaded(_cgmVertexAttrib2svARB, "glVertexAttrib2svARB", file, line)(index, v);
     checkError(file, line);
 }
@@ -2213,12 +2889,16 @@ void OpenGLErrorChecker::cgmVertexAttrib2svARB(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexAttrib3dARB(
     const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3dARB, "glVertexAttrib3dARB", file, line)(index, x, y, z);
     loaded(_cgmVertexAttrib3dARB, "glVertexAttrib3dARB", file, line)(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3dvARB, "glVertexAttrib3dvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib3dvARB, "glVertexAttrib3dvARB", file, line)(index, v);
     checkError(file, line);
 }
@@ -2226,12 +2906,16 @@ void OpenGLErrorChecker::cgmVertexAttrib3dvARB(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexAttrib3fARB(
     const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3fARB, "glVertexAttrib3fARB", file, line)(index, x, y, z);
     loaded(_cgmVertexAttrib3fARB, "glVertexAttrib3fARB", file, line)(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3fvARB, "glVertexAttrib3fvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib3fvARB, "glVertexAttrib3fvARB", file, line)(index, v);
     checkError(file, line);
 }
@@ -2239,30 +2923,40 @@ void OpenGLErrorChecker::cgmVertexAttrib3fvARB(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexAttrib3sARB(
     const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3sARB, "glVertexAttrib3sARB", file, line)(index, x, y, z);
     loaded(_cgmVertexAttrib3sARB, "glVertexAttrib3sARB", file, line)(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3svARB, "glVertexAttrib3svARB", file, line)(index, v);
     loaded(_cgmVertexAttrib3svARB, "glVertexAttrib3svARB", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4NbvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4NbvARB, "glVertexAttrib4NbvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4NbvARB, "glVertexAttrib4NbvARB", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4NivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4NivARB, "glVertexAttrib4NivARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4NivARB, "glVertexAttrib4NivARB", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4NsvARB(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4NsvARB, "glVertexAttrib4NsvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4NsvARB, "glVertexAttrib4NsvARB", file, line)(index, v);
     checkError(file, line);
 }
@@ -2271,6 +2965,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4NubARB(
     const char* file, unsigned line, unsigned index, unsigned char x, unsigned char y, unsigned char z,
     unsigned char w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4NubARB, "glVertexAttrib4NubARB", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttrib4NubARB, "glVertexAttrib4NubARB", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
@@ -2278,12 +2974,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4NubARB(
 void OpenGLErrorChecker::cgmVertexAttrib4NubvARB(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4NubvARB, "glVertexAttrib4NubvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4NubvARB, "glVertexAttrib4NubvARB", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4NuivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4NuivARB, "glVertexAttrib4NuivARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4NuivARB, "glVertexAttrib4NuivARB", file, line)(index, v);
     checkError(file, line);
 }
@@ -2291,12 +2991,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4NuivARB(const char* file, unsigned line
 void OpenGLErrorChecker::cgmVertexAttrib4NusvARB(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4NusvARB, "glVertexAttrib4NusvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4NusvARB, "glVertexAttrib4NusvARB", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4bvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4bvARB, "glVertexAttrib4bvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4bvARB, "glVertexAttrib4bvARB", file, line)(index, v);
     checkError(file, line);
 }
@@ -2304,12 +3008,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4bvARB(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexAttrib4dARB(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4dARB, "glVertexAttrib4dARB", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttrib4dARB, "glVertexAttrib4dARB", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4dvARB, "glVertexAttrib4dvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4dvARB, "glVertexAttrib4dvARB", file, line)(index, v);
     checkError(file, line);
 }
@@ -2317,18 +3025,24 @@ void OpenGLErrorChecker::cgmVertexAttrib4dvARB(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexAttrib4fARB(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4fARB, "glVertexAttrib4fARB", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttrib4fARB, "glVertexAttrib4fARB", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4fvARB, "glVertexAttrib4fvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4fvARB, "glVertexAttrib4fvARB", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4ivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4ivARB, "glVertexAttrib4ivARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4ivARB, "glVertexAttrib4ivARB", file, line)(index, v);
     checkError(file, line);
 }
@@ -2336,12 +3050,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4ivARB(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexAttrib4sARB(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4sARB, "glVertexAttrib4sARB", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttrib4sARB, "glVertexAttrib4sARB", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4svARB, "glVertexAttrib4svARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4svARB, "glVertexAttrib4svARB", file, line)(index, v);
     checkError(file, line);
 }
@@ -2349,12 +3067,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4svARB(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexAttrib4ubvARB(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4ubvARB, "glVertexAttrib4ubvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4ubvARB, "glVertexAttrib4ubvARB", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4uivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4uivARB, "glVertexAttrib4uivARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4uivARB, "glVertexAttrib4uivARB", file, line)(index, v);
     checkError(file, line);
 }
@@ -2362,6 +3084,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4uivARB(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmVertexAttrib4usvARB(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4usvARB, "glVertexAttrib4usvARB", file, line)(index, v);
     loaded(_cgmVertexAttrib4usvARB, "glVertexAttrib4usvARB", file, line)(index, v);
     checkError(file, line);
 }
@@ -2370,18 +3094,24 @@ void OpenGLErrorChecker::cgmVertexAttribPointerARB(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribPointerARB, "glVertexAttribPointerARB", file, line)(index, size, type, normalized, stride, pointer);
     loaded(_cgmVertexAttribPointerARB, "glVertexAttribPointerARB", file, line)(index, size, type, normalized, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEnableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEnableVertexAttribArrayARB, "glEnableVertexAttribArrayARB", file, line)(index);
     loaded(_cgmEnableVertexAttribArrayARB, "glEnableVertexAttribArrayARB", file, line)(index);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDisableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDisableVertexAttribArrayARB, "glDisableVertexAttribArrayARB", file, line)(index);
     loaded(_cgmDisableVertexAttribArrayARB, "glDisableVertexAttribArrayARB", file, line)(index);
     checkError(file, line);
 }
@@ -2389,24 +3119,32 @@ void OpenGLErrorChecker::cgmDisableVertexAttribArrayARB(const char* file, unsign
 void OpenGLErrorChecker::cgmProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned format, int len, const void* string)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramStringARB, "glProgramStringARB", file, line)(target, format, len, string);
     loaded(_cgmProgramStringARB, "glProgramStringARB", file, line)(target, format, len, string);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBindProgramARB(const char* file, unsigned line, unsigned target, unsigned program)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindProgramARB, "glBindProgramARB", file, line)(target, program);
     loaded(_cgmBindProgramARB, "glBindProgramARB", file, line)(target, program);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteProgramsARB(const char* file, unsigned line, int n, const unsigned* programs)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteProgramsARB, "glDeleteProgramsARB", file, line)(n, programs);
     loaded(_cgmDeleteProgramsARB, "glDeleteProgramsARB", file, line)(n, programs);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenProgramsARB(const char* file, unsigned line, int n, unsigned* programs)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenProgramsARB, "glGenProgramsARB", file, line)(n, programs);
     loaded(_cgmGenProgramsARB, "glGenProgramsARB", file, line)(n, programs);
     checkError(file, line);
 }
@@ -2414,6 +3152,8 @@ void OpenGLErrorChecker::cgmGenProgramsARB(const char* file, unsigned line, int 
 void OpenGLErrorChecker::cgmProgramEnvParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramEnvParameter4dARB, "glProgramEnvParameter4dARB", file, line)(target, index, x, y, z, w);
     loaded(_cgmProgramEnvParameter4dARB, "glProgramEnvParameter4dARB", file, line)(target, index, x, y, z, w);
     checkError(file, line);
 }
@@ -2421,6 +3161,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameter4dARB(
 void OpenGLErrorChecker::cgmProgramEnvParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramEnvParameter4dvARB, "glProgramEnvParameter4dvARB", file, line)(target, index, params);
     loaded(_cgmProgramEnvParameter4dvARB, "glProgramEnvParameter4dvARB", file, line)(target, index, params);
     checkError(file, line);
 }
@@ -2428,6 +3170,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameter4dvARB(
 void OpenGLErrorChecker::cgmProgramEnvParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramEnvParameter4fARB, "glProgramEnvParameter4fARB", file, line)(target, index, x, y, z, w);
     loaded(_cgmProgramEnvParameter4fARB, "glProgramEnvParameter4fARB", file, line)(target, index, x, y, z, w);
     checkError(file, line);
 }
@@ -2435,6 +3179,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameter4fARB(
 void OpenGLErrorChecker::cgmProgramEnvParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramEnvParameter4fvARB, "glProgramEnvParameter4fvARB", file, line)(target, index, params);
     loaded(_cgmProgramEnvParameter4fvARB, "glProgramEnvParameter4fvARB", file, line)(target, index, params);
     checkError(file, line);
 }
@@ -2442,6 +3188,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameter4fvARB(
 void OpenGLErrorChecker::cgmProgramLocalParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramLocalParameter4dARB, "glProgramLocalParameter4dARB", file, line)(target, index, x, y, z, w);
     loaded(_cgmProgramLocalParameter4dARB, "glProgramLocalParameter4dARB", file, line)(target, index, x, y, z, w);
     checkError(file, line);
 }
@@ -2449,6 +3197,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameter4dARB(
 void OpenGLErrorChecker::cgmProgramLocalParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramLocalParameter4dvARB, "glProgramLocalParameter4dvARB", file, line)(target, index, params);
     loaded(_cgmProgramLocalParameter4dvARB, "glProgramLocalParameter4dvARB", file, line)(target, index, params);
     checkError(file, line);
 }
@@ -2456,6 +3206,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameter4dvARB(
 void OpenGLErrorChecker::cgmProgramLocalParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramLocalParameter4fARB, "glProgramLocalParameter4fARB", file, line)(target, index, x, y, z, w);
     loaded(_cgmProgramLocalParameter4fARB, "glProgramLocalParameter4fARB", file, line)(target, index, x, y, z, w);
     checkError(file, line);
 }
@@ -2463,6 +3215,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameter4fARB(
 void OpenGLErrorChecker::cgmProgramLocalParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramLocalParameter4fvARB, "glProgramLocalParameter4fvARB", file, line)(target, index, params);
     loaded(_cgmProgramLocalParameter4fvARB, "glProgramLocalParameter4fvARB", file, line)(target, index, params);
     checkError(file, line);
 }
@@ -2470,6 +3224,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameter4fvARB(
 void OpenGLErrorChecker::cgmGetProgramEnvParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramEnvParameterdvARB, "glGetProgramEnvParameterdvARB", file, line)(target, index, params);
     loaded(_cgmGetProgramEnvParameterdvARB, "glGetProgramEnvParameterdvARB", file, line)(target, index, params);
     checkError(file, line);
 }
@@ -2477,6 +3233,8 @@ void OpenGLErrorChecker::cgmGetProgramEnvParameterdvARB(
 void OpenGLErrorChecker::cgmGetProgramEnvParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramEnvParameterfvARB, "glGetProgramEnvParameterfvARB", file, line)(target, index, params);
     loaded(_cgmGetProgramEnvParameterfvARB, "glGetProgramEnvParameterfvARB", file, line)(target, index, params);
     checkError(file, line);
 }
@@ -2484,6 +3242,8 @@ void OpenGLErrorChecker::cgmGetProgramEnvParameterfvARB(
 void OpenGLErrorChecker::cgmGetProgramLocalParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramLocalParameterdvARB, "glGetProgramLocalParameterdvARB", file, line)(target, index, params);
     loaded(_cgmGetProgramLocalParameterdvARB, "glGetProgramLocalParameterdvARB", file, line)(target, index, params);
     checkError(file, line);
 }
@@ -2491,6 +3251,8 @@ void OpenGLErrorChecker::cgmGetProgramLocalParameterdvARB(
 void OpenGLErrorChecker::cgmGetProgramLocalParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramLocalParameterfvARB, "glGetProgramLocalParameterfvARB", file, line)(target, index, params);
     loaded(_cgmGetProgramLocalParameterfvARB, "glGetProgramLocalParameterfvARB", file, line)(target, index, params);
     checkError(file, line);
 }
@@ -2498,6 +3260,8 @@ void OpenGLErrorChecker::cgmGetProgramLocalParameterfvARB(
 void OpenGLErrorChecker::cgmGetProgramivARB(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramivARB, "glGetProgramivARB", file, line)(target, pname, params);
     loaded(_cgmGetProgramivARB, "glGetProgramivARB", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -2505,6 +3269,8 @@ void OpenGLErrorChecker::cgmGetProgramivARB(
 void OpenGLErrorChecker::cgmGetProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void* string)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramStringARB, "glGetProgramStringARB", file, line)(target, pname, string);
     loaded(_cgmGetProgramStringARB, "glGetProgramStringARB", file, line)(target, pname, string);
     checkError(file, line);
 }
@@ -2512,6 +3278,8 @@ void OpenGLErrorChecker::cgmGetProgramStringARB(
 void OpenGLErrorChecker::cgmGetVertexAttribdvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribdvARB, "glGetVertexAttribdvARB", file, line)(index, pname, params);
     loaded(_cgmGetVertexAttribdvARB, "glGetVertexAttribdvARB", file, line)(index, pname, params);
     checkError(file, line);
 }
@@ -2519,6 +3287,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribdvARB(
 void OpenGLErrorChecker::cgmGetVertexAttribfvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribfvARB, "glGetVertexAttribfvARB", file, line)(index, pname, params);
     loaded(_cgmGetVertexAttribfvARB, "glGetVertexAttribfvARB", file, line)(index, pname, params);
     checkError(file, line);
 }
@@ -2526,6 +3296,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribfvARB(
 void OpenGLErrorChecker::cgmGetVertexAttribivARB(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribivARB, "glGetVertexAttribivARB", file, line)(index, pname, params);
     loaded(_cgmGetVertexAttribivARB, "glGetVertexAttribivARB", file, line)(index, pname, params);
     checkError(file, line);
 }
@@ -2533,12 +3305,16 @@ void OpenGLErrorChecker::cgmGetVertexAttribivARB(
 void OpenGLErrorChecker::cgmGetVertexAttribPointervARB(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribPointervARB, "glGetVertexAttribPointervARB", file, line)(index, pname, pointer);
     loaded(_cgmGetVertexAttribPointervARB, "glGetVertexAttribPointervARB", file, line)(index, pname, pointer);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsProgramARB(const char* file, unsigned line, unsigned program)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsProgramARB, "glIsProgramARB", file, line)(program);
     const auto result = loaded(_cgmIsProgramARB, "glIsProgramARB", file, line)(program);
     checkError(file, line);
     return result;
@@ -2547,6 +3323,8 @@ unsigned char OpenGLErrorChecker::cgmIsProgramARB(const char* file, unsigned lin
 void OpenGLErrorChecker::cgmBindAttribLocationARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, const char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindAttribLocationARB, "glBindAttribLocationARB", file, line)(programObj, index, name);
     loaded(_cgmBindAttribLocationARB, "glBindAttribLocationARB", file, line)(programObj, index, name);
     checkError(file, line);
 }
@@ -2555,6 +3333,8 @@ void OpenGLErrorChecker::cgmGetActiveAttribARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, int maxLength, int* length, int* size,
     unsigned* type, char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetActiveAttribARB, "glGetActiveAttribARB", file, line)(programObj, index, maxLength, length, size, type, name);
     loaded(_cgmGetActiveAttribARB, "glGetActiveAttribARB", file, line)(programObj, index, maxLength, length, size, type, name);
     checkError(file, line);
 }
@@ -2562,6 +3342,8 @@ void OpenGLErrorChecker::cgmGetActiveAttribARB(
 int OpenGLErrorChecker::cgmGetAttribLocationARB(
     const char* file, unsigned line, unsigned programObj, const char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetAttribLocationARB, "glGetAttribLocationARB", file, line)(programObj, name);
     const auto result = loaded(_cgmGetAttribLocationARB, "glGetAttribLocationARB", file, line)(programObj, name);
     checkError(file, line);
     return result;
@@ -2569,54 +3351,72 @@ int OpenGLErrorChecker::cgmGetAttribLocationARB(
 
 void OpenGLErrorChecker::cgmWindowPos2dARB(const char* file, unsigned line, double x, double y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2dARB, "glWindowPos2dARB", file, line)(x, y);
     loaded(_cgmWindowPos2dARB, "glWindowPos2dARB", file, line)(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2dvARB(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2dvARB, "glWindowPos2dvARB", file, line)(v);
     loaded(_cgmWindowPos2dvARB, "glWindowPos2dvARB", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2fARB(const char* file, unsigned line, float x, float y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2fARB, "glWindowPos2fARB", file, line)(x, y);
     loaded(_cgmWindowPos2fARB, "glWindowPos2fARB", file, line)(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2fvARB(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2fvARB, "glWindowPos2fvARB", file, line)(v);
     loaded(_cgmWindowPos2fvARB, "glWindowPos2fvARB", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2iARB(const char* file, unsigned line, int x, int y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2iARB, "glWindowPos2iARB", file, line)(x, y);
     loaded(_cgmWindowPos2iARB, "glWindowPos2iARB", file, line)(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2ivARB(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2ivARB, "glWindowPos2ivARB", file, line)(v);
     loaded(_cgmWindowPos2ivARB, "glWindowPos2ivARB", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2sARB(const char* file, unsigned line, short x, short y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2sARB, "glWindowPos2sARB", file, line)(x, y);
     loaded(_cgmWindowPos2sARB, "glWindowPos2sARB", file, line)(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2svARB(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2svARB, "glWindowPos2svARB", file, line)(v);
     loaded(_cgmWindowPos2svARB, "glWindowPos2svARB", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3dARB(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3dARB, "glWindowPos3dARB", file, line)(x, y, z);
     loaded(_cgmWindowPos3dARB, "glWindowPos3dARB", file, line)(x, y, z);
     checkError(file, line);
 }

@@ -12,60 +12,80 @@ namespace QEL { namespace OGL {
 
 void OpenGLErrorChecker::cgmWindowPos3dvARB(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3dvARB, "glWindowPos3dvARB", file, line)(v);
     loaded(_cgmWindowPos3dvARB, "glWindowPos3dvARB", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3fARB(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3fARB, "glWindowPos3fARB", file, line)(x, y, z);
     loaded(_cgmWindowPos3fARB, "glWindowPos3fARB", file, line)(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3fvARB(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3fvARB, "glWindowPos3fvARB", file, line)(v);
     loaded(_cgmWindowPos3fvARB, "glWindowPos3fvARB", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3iARB(const char* file, unsigned line, int x, int y, int z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3iARB, "glWindowPos3iARB", file, line)(x, y, z);
     loaded(_cgmWindowPos3iARB, "glWindowPos3iARB", file, line)(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3ivARB(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3ivARB, "glWindowPos3ivARB", file, line)(v);
     loaded(_cgmWindowPos3ivARB, "glWindowPos3ivARB", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3sARB(const char* file, unsigned line, short x, short y, short z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3sARB, "glWindowPos3sARB", file, line)(x, y, z);
     loaded(_cgmWindowPos3sARB, "glWindowPos3sARB", file, line)(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3svARB(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3svARB, "glWindowPos3svARB", file, line)(v);
     loaded(_cgmWindowPos3svARB, "glWindowPos3svARB", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDrawBuffersATI(const char* file, unsigned line, int n, const unsigned* bufs)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDrawBuffersATI, "glDrawBuffersATI", file, line)(n, bufs);
     loaded(_cgmDrawBuffersATI, "glDrawBuffersATI", file, line)(n, bufs);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmElementPointerATI(const char* file, unsigned line, unsigned type, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmElementPointerATI, "glElementPointerATI", file, line)(type, pointer);
     loaded(_cgmElementPointerATI, "glElementPointerATI", file, line)(type, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDrawElementArrayATI(const char* file, unsigned line, unsigned mode, int count)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDrawElementArrayATI, "glDrawElementArrayATI", file, line)(mode, count);
     loaded(_cgmDrawElementArrayATI, "glDrawElementArrayATI", file, line)(mode, count);
     checkError(file, line);
 }
@@ -73,36 +93,48 @@ void OpenGLErrorChecker::cgmDrawElementArrayATI(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmDrawRangeElementArrayATI(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDrawRangeElementArrayATI, "glDrawRangeElementArrayATI", file, line)(mode, start, end, count);
     loaded(_cgmDrawRangeElementArrayATI, "glDrawRangeElementArrayATI", file, line)(mode, start, end, count);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, const int* param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexBumpParameterivATI, "glTexBumpParameterivATI", file, line)(pname, param);
     loaded(_cgmTexBumpParameterivATI, "glTexBumpParameterivATI", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, const float* param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexBumpParameterfvATI, "glTexBumpParameterfvATI", file, line)(pname, param);
     loaded(_cgmTexBumpParameterfvATI, "glTexBumpParameterfvATI", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, int* param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetTexBumpParameterivATI, "glGetTexBumpParameterivATI", file, line)(pname, param);
     loaded(_cgmGetTexBumpParameterivATI, "glGetTexBumpParameterivATI", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, float* param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetTexBumpParameterfvATI, "glGetTexBumpParameterfvATI", file, line)(pname, param);
     loaded(_cgmGetTexBumpParameterfvATI, "glGetTexBumpParameterfvATI", file, line)(pname, param);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmGenFragmentShadersATI(const char* file, unsigned line, unsigned range)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenFragmentShadersATI, "glGenFragmentShadersATI", file, line)(range);
     const auto result = loaded(_cgmGenFragmentShadersATI, "glGenFragmentShadersATI", file, line)(range);
     checkError(file, line);
     return result;
@@ -110,24 +142,32 @@ unsigned OpenGLErrorChecker::cgmGenFragmentShadersATI(const char* file, unsigned
 
 void OpenGLErrorChecker::cgmBindFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindFragmentShaderATI, "glBindFragmentShaderATI", file, line)(id);
     loaded(_cgmBindFragmentShaderATI, "glBindFragmentShaderATI", file, line)(id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteFragmentShaderATI, "glDeleteFragmentShaderATI", file, line)(id);
     loaded(_cgmDeleteFragmentShaderATI, "glDeleteFragmentShaderATI", file, line)(id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBeginFragmentShaderATI(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBeginFragmentShaderATI, "glBeginFragmentShaderATI", file, line)();
     loaded(_cgmBeginFragmentShaderATI, "glBeginFragmentShaderATI", file, line)();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndFragmentShaderATI(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEndFragmentShaderATI, "glEndFragmentShaderATI", file, line)();
     loaded(_cgmEndFragmentShaderATI, "glEndFragmentShaderATI", file, line)();
     checkError(file, line);
 }
@@ -135,6 +175,8 @@ void OpenGLErrorChecker::cgmEndFragmentShaderATI(const char* file, unsigned line
 void OpenGLErrorChecker::cgmPassTexCoordATI(
     const char* file, unsigned line, unsigned dst, unsigned coord, unsigned swizzle)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPassTexCoordATI, "glPassTexCoordATI", file, line)(dst, coord, swizzle);
     loaded(_cgmPassTexCoordATI, "glPassTexCoordATI", file, line)(dst, coord, swizzle);
     checkError(file, line);
 }
@@ -142,6 +184,8 @@ void OpenGLErrorChecker::cgmPassTexCoordATI(
 void OpenGLErrorChecker::cgmSampleMapATI(
     const char* file, unsigned line, unsigned dst, unsigned interp, unsigned swizzle)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSampleMapATI, "glSampleMapATI", file, line)(dst, interp, swizzle);
     loaded(_cgmSampleMapATI, "glSampleMapATI", file, line)(dst, interp, swizzle);
     checkError(file, line);
 }
@@ -150,6 +194,8 @@ void OpenGLErrorChecker::cgmColorFragmentOp1ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1,
     unsigned arg1Rep, unsigned arg1Mod)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorFragmentOp1ATI, "glColorFragmentOp1ATI", file, line)(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
     loaded(_cgmColorFragmentOp1ATI, "glColorFragmentOp1ATI", file, line)(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
     checkError(file, line);
 }
@@ -158,6 +204,8 @@ void OpenGLErrorChecker::cgmColorFragmentOp2ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1,
     unsigned arg1Rep, unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorFragmentOp2ATI, "glColorFragmentOp2ATI", file, line)(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
     loaded(_cgmColorFragmentOp2ATI, "glColorFragmentOp2ATI", file, line)(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
     checkError(file, line);
 }
@@ -167,6 +215,8 @@ void OpenGLErrorChecker::cgmColorFragmentOp3ATI(
     unsigned arg1Rep, unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod, unsigned arg3,
     unsigned arg3Rep, unsigned arg3Mod)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorFragmentOp3ATI, "glColorFragmentOp3ATI", file, line)(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
     loaded(_cgmColorFragmentOp3ATI, "glColorFragmentOp3ATI", file, line)(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
     checkError(file, line);
 }
@@ -175,6 +225,8 @@ void OpenGLErrorChecker::cgmAlphaFragmentOp1ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep,
     unsigned arg1Mod)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmAlphaFragmentOp1ATI, "glAlphaFragmentOp1ATI", file, line)(op, dst, dstMod, arg1, arg1Rep, arg1Mod);
     loaded(_cgmAlphaFragmentOp1ATI, "glAlphaFragmentOp1ATI", file, line)(op, dst, dstMod, arg1, arg1Rep, arg1Mod);
     checkError(file, line);
 }
@@ -183,6 +235,8 @@ void OpenGLErrorChecker::cgmAlphaFragmentOp2ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep,
     unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmAlphaFragmentOp2ATI, "glAlphaFragmentOp2ATI", file, line)(op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
     loaded(_cgmAlphaFragmentOp2ATI, "glAlphaFragmentOp2ATI", file, line)(op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
     checkError(file, line);
 }
@@ -192,6 +246,8 @@ void OpenGLErrorChecker::cgmAlphaFragmentOp3ATI(
     unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod, unsigned arg3, unsigned arg3Rep,
     unsigned arg3Mod)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmAlphaFragmentOp3ATI, "glAlphaFragmentOp3ATI", file, line)(op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
     loaded(_cgmAlphaFragmentOp3ATI, "glAlphaFragmentOp3ATI", file, line)(op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
     checkError(file, line);
 }
@@ -199,12 +255,16 @@ void OpenGLErrorChecker::cgmAlphaFragmentOp3ATI(
 void OpenGLErrorChecker::cgmSetFragmentShaderConstantATI(
     const char* file, unsigned line, unsigned dst, const float* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSetFragmentShaderConstantATI, "glSetFragmentShaderConstantATI", file, line)(dst, value);
     loaded(_cgmSetFragmentShaderConstantATI, "glSetFragmentShaderConstantATI", file, line)(dst, value);
     checkError(file, line);
 }
 
 void* OpenGLErrorChecker::cgmMapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMapObjectBufferATI, "glMapObjectBufferATI", file, line)(buffer);
     const auto result = loaded(_cgmMapObjectBufferATI, "glMapObjectBufferATI", file, line)(buffer);
     checkError(file, line);
     return result;
@@ -212,18 +272,24 @@ void* OpenGLErrorChecker::cgmMapObjectBufferATI(const char* file, unsigned line,
 
 void OpenGLErrorChecker::cgmUnmapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUnmapObjectBufferATI, "glUnmapObjectBufferATI", file, line)(buffer);
     loaded(_cgmUnmapObjectBufferATI, "glUnmapObjectBufferATI", file, line)(buffer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPNTrianglesiATI(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPNTrianglesiATI, "glPNTrianglesiATI", file, line)(pname, param);
     loaded(_cgmPNTrianglesiATI, "glPNTrianglesiATI", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPNTrianglesfATI(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPNTrianglesfATI, "glPNTrianglesfATI", file, line)(pname, param);
     loaded(_cgmPNTrianglesfATI, "glPNTrianglesfATI", file, line)(pname, param);
     checkError(file, line);
 }
@@ -231,6 +297,8 @@ void OpenGLErrorChecker::cgmPNTrianglesfATI(const char* file, unsigned line, uns
 void OpenGLErrorChecker::cgmStencilOpSeparateATI(
     const char* file, unsigned line, unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmStencilOpSeparateATI, "glStencilOpSeparateATI", file, line)(face, sfail, dpfail, dppass);
     loaded(_cgmStencilOpSeparateATI, "glStencilOpSeparateATI", file, line)(face, sfail, dpfail, dppass);
     checkError(file, line);
 }
@@ -238,6 +306,8 @@ void OpenGLErrorChecker::cgmStencilOpSeparateATI(
 void OpenGLErrorChecker::cgmStencilFuncSeparateATI(
     const char* file, unsigned line, unsigned frontfunc, unsigned backfunc, int ref, unsigned mask)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmStencilFuncSeparateATI, "glStencilFuncSeparateATI", file, line)(frontfunc, backfunc, ref, mask);
     loaded(_cgmStencilFuncSeparateATI, "glStencilFuncSeparateATI", file, line)(frontfunc, backfunc, ref, mask);
     checkError(file, line);
 }
@@ -245,6 +315,8 @@ void OpenGLErrorChecker::cgmStencilFuncSeparateATI(
 unsigned OpenGLErrorChecker::cgmNewObjectBufferATI(
     const char* file, unsigned line, int size, const void* pointer, unsigned usage)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNewObjectBufferATI, "glNewObjectBufferATI", file, line)(size, pointer, usage);
     const auto result = loaded(_cgmNewObjectBufferATI, "glNewObjectBufferATI", file, line)(size, pointer, usage);
     checkError(file, line);
     return result;
@@ -252,6 +324,8 @@ unsigned OpenGLErrorChecker::cgmNewObjectBufferATI(
 
 unsigned char OpenGLErrorChecker::cgmIsObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsObjectBufferATI, "glIsObjectBufferATI", file, line)(buffer);
     const auto result = loaded(_cgmIsObjectBufferATI, "glIsObjectBufferATI", file, line)(buffer);
     checkError(file, line);
     return result;
@@ -261,6 +335,8 @@ void OpenGLErrorChecker::cgmUpdateObjectBufferATI(
     const char* file, unsigned line, unsigned buffer, unsigned offset, int size, const void* pointer,
     unsigned preserve)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUpdateObjectBufferATI, "glUpdateObjectBufferATI", file, line)(buffer, offset, size, pointer, preserve);
     loaded(_cgmUpdateObjectBufferATI, "glUpdateObjectBufferATI", file, line)(buffer, offset, size, pointer, preserve);
     checkError(file, line);
 }
@@ -268,6 +344,8 @@ void OpenGLErrorChecker::cgmUpdateObjectBufferATI(
 void OpenGLErrorChecker::cgmGetObjectBufferfvATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetObjectBufferfvATI, "glGetObjectBufferfvATI", file, line)(buffer, pname, params);
     loaded(_cgmGetObjectBufferfvATI, "glGetObjectBufferfvATI", file, line)(buffer, pname, params);
     checkError(file, line);
 }
@@ -275,12 +353,16 @@ void OpenGLErrorChecker::cgmGetObjectBufferfvATI(
 void OpenGLErrorChecker::cgmGetObjectBufferivATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetObjectBufferivATI, "glGetObjectBufferivATI", file, line)(buffer, pname, params);
     loaded(_cgmGetObjectBufferivATI, "glGetObjectBufferivATI", file, line)(buffer, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFreeObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFreeObjectBufferATI, "glFreeObjectBufferATI", file, line)(buffer);
     loaded(_cgmFreeObjectBufferATI, "glFreeObjectBufferATI", file, line)(buffer);
     checkError(file, line);
 }
@@ -289,6 +371,8 @@ void OpenGLErrorChecker::cgmArrayObjectATI(
     const char* file, unsigned line, unsigned array, int size, unsigned type, int stride, unsigned buffer,
     unsigned offset)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmArrayObjectATI, "glArrayObjectATI", file, line)(array, size, type, stride, buffer, offset);
     loaded(_cgmArrayObjectATI, "glArrayObjectATI", file, line)(array, size, type, stride, buffer, offset);
     checkError(file, line);
 }
@@ -296,6 +380,8 @@ void OpenGLErrorChecker::cgmArrayObjectATI(
 void OpenGLErrorChecker::cgmGetArrayObjectfvATI(
     const char* file, unsigned line, unsigned array, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetArrayObjectfvATI, "glGetArrayObjectfvATI", file, line)(array, pname, params);
     loaded(_cgmGetArrayObjectfvATI, "glGetArrayObjectfvATI", file, line)(array, pname, params);
     checkError(file, line);
 }
@@ -303,6 +389,8 @@ void OpenGLErrorChecker::cgmGetArrayObjectfvATI(
 void OpenGLErrorChecker::cgmGetArrayObjectivATI(
     const char* file, unsigned line, unsigned array, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetArrayObjectivATI, "glGetArrayObjectivATI", file, line)(array, pname, params);
     loaded(_cgmGetArrayObjectivATI, "glGetArrayObjectivATI", file, line)(array, pname, params);
     checkError(file, line);
 }
@@ -310,6 +398,8 @@ void OpenGLErrorChecker::cgmGetArrayObjectivATI(
 void OpenGLErrorChecker::cgmVariantArrayObjectATI(
     const char* file, unsigned line, unsigned id, unsigned type, int stride, unsigned buffer, unsigned offset)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVariantArrayObjectATI, "glVariantArrayObjectATI", file, line)(id, type, stride, buffer, offset);
     loaded(_cgmVariantArrayObjectATI, "glVariantArrayObjectATI", file, line)(id, type, stride, buffer, offset);
     checkError(file, line);
 }
@@ -317,6 +407,8 @@ void OpenGLErrorChecker::cgmVariantArrayObjectATI(
 void OpenGLErrorChecker::cgmGetVariantArrayObjectfvATI(
     const char* file, unsigned line, unsigned id, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVariantArrayObjectfvATI, "glGetVariantArrayObjectfvATI", file, line)(id, pname, params);
     loaded(_cgmGetVariantArrayObjectfvATI, "glGetVariantArrayObjectfvATI", file, line)(id, pname, params);
     checkError(file, line);
 }
@@ -324,6 +416,8 @@ void OpenGLErrorChecker::cgmGetVariantArrayObjectfvATI(
 void OpenGLErrorChecker::cgmGetVariantArrayObjectivATI(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVariantArrayObjectivATI, "glGetVariantArrayObjectivATI", file, line)(id, pname, params);
     loaded(_cgmGetVariantArrayObjectivATI, "glGetVariantArrayObjectivATI", file, line)(id, pname, params);
     checkError(file, line);
 }
@@ -332,6 +426,8 @@ void OpenGLErrorChecker::cgmVertexAttribArrayObjectATI(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     unsigned buffer, unsigned offset)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribArrayObjectATI, "glVertexAttribArrayObjectATI", file, line)(index, size, type, normalized, stride, buffer, offset);
     loaded(_cgmVertexAttribArrayObjectATI, "glVertexAttribArrayObjectATI", file, line)(index, size, type, normalized, stride, buffer, offset);
     checkError(file, line);
 }
@@ -339,6 +435,8 @@ void OpenGLErrorChecker::cgmVertexAttribArrayObjectATI(
 void OpenGLErrorChecker::cgmGetVertexAttribArrayObjectfvATI(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribArrayObjectfvATI, "glGetVertexAttribArrayObjectfvATI", file, line)(index, pname, params);
     loaded(_cgmGetVertexAttribArrayObjectfvATI, "glGetVertexAttribArrayObjectfvATI", file, line)(index, pname, params);
     checkError(file, line);
 }
@@ -346,54 +444,72 @@ void OpenGLErrorChecker::cgmGetVertexAttribArrayObjectfvATI(
 void OpenGLErrorChecker::cgmGetVertexAttribArrayObjectivATI(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribArrayObjectivATI, "glGetVertexAttribArrayObjectivATI", file, line)(index, pname, params);
     loaded(_cgmGetVertexAttribArrayObjectivATI, "glGetVertexAttribArrayObjectivATI", file, line)(index, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2sATI(const char* file, unsigned line, unsigned stream, short x, short y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream2sATI, "glVertexStream2sATI", file, line)(stream, x, y);
     loaded(_cgmVertexStream2sATI, "glVertexStream2sATI", file, line)(stream, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream2svATI, "glVertexStream2svATI", file, line)(stream, coords);
     loaded(_cgmVertexStream2svATI, "glVertexStream2svATI", file, line)(stream, coords);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2iATI(const char* file, unsigned line, unsigned stream, int x, int y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream2iATI, "glVertexStream2iATI", file, line)(stream, x, y);
     loaded(_cgmVertexStream2iATI, "glVertexStream2iATI", file, line)(stream, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream2ivATI, "glVertexStream2ivATI", file, line)(stream, coords);
     loaded(_cgmVertexStream2ivATI, "glVertexStream2ivATI", file, line)(stream, coords);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2fATI(const char* file, unsigned line, unsigned stream, float x, float y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream2fATI, "glVertexStream2fATI", file, line)(stream, x, y);
     loaded(_cgmVertexStream2fATI, "glVertexStream2fATI", file, line)(stream, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream2fvATI, "glVertexStream2fvATI", file, line)(stream, coords);
     loaded(_cgmVertexStream2fvATI, "glVertexStream2fvATI", file, line)(stream, coords);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2dATI(const char* file, unsigned line, unsigned stream, double x, double y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream2dATI, "glVertexStream2dATI", file, line)(stream, x, y);
     loaded(_cgmVertexStream2dATI, "glVertexStream2dATI", file, line)(stream, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream2dvATI, "glVertexStream2dvATI", file, line)(stream, coords);
     loaded(_cgmVertexStream2dvATI, "glVertexStream2dvATI", file, line)(stream, coords);
     checkError(file, line);
 }
@@ -401,24 +517,32 @@ void OpenGLErrorChecker::cgmVertexStream2dvATI(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexStream3sATI(
     const char* file, unsigned line, unsigned stream, short x, short y, short z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream3sATI, "glVertexStream3sATI", file, line)(stream, x, y, z);
     loaded(_cgmVertexStream3sATI, "glVertexStream3sATI", file, line)(stream, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream3svATI, "glVertexStream3svATI", file, line)(stream, coords);
     loaded(_cgmVertexStream3svATI, "glVertexStream3svATI", file, line)(stream, coords);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream3iATI(const char* file, unsigned line, unsigned stream, int x, int y, int z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream3iATI, "glVertexStream3iATI", file, line)(stream, x, y, z);
     loaded(_cgmVertexStream3iATI, "glVertexStream3iATI", file, line)(stream, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream3ivATI, "glVertexStream3ivATI", file, line)(stream, coords);
     loaded(_cgmVertexStream3ivATI, "glVertexStream3ivATI", file, line)(stream, coords);
     checkError(file, line);
 }
@@ -426,12 +550,16 @@ void OpenGLErrorChecker::cgmVertexStream3ivATI(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexStream3fATI(
     const char* file, unsigned line, unsigned stream, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream3fATI, "glVertexStream3fATI", file, line)(stream, x, y, z);
     loaded(_cgmVertexStream3fATI, "glVertexStream3fATI", file, line)(stream, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream3fvATI, "glVertexStream3fvATI", file, line)(stream, coords);
     loaded(_cgmVertexStream3fvATI, "glVertexStream3fvATI", file, line)(stream, coords);
     checkError(file, line);
 }
@@ -439,12 +567,16 @@ void OpenGLErrorChecker::cgmVertexStream3fvATI(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexStream3dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream3dATI, "glVertexStream3dATI", file, line)(stream, x, y, z);
     loaded(_cgmVertexStream3dATI, "glVertexStream3dATI", file, line)(stream, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream3dvATI, "glVertexStream3dvATI", file, line)(stream, coords);
     loaded(_cgmVertexStream3dvATI, "glVertexStream3dvATI", file, line)(stream, coords);
     checkError(file, line);
 }
@@ -452,12 +584,16 @@ void OpenGLErrorChecker::cgmVertexStream3dvATI(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexStream4sATI(
     const char* file, unsigned line, unsigned stream, short x, short y, short z, short w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream4sATI, "glVertexStream4sATI", file, line)(stream, x, y, z, w);
     loaded(_cgmVertexStream4sATI, "glVertexStream4sATI", file, line)(stream, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream4svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream4svATI, "glVertexStream4svATI", file, line)(stream, coords);
     loaded(_cgmVertexStream4svATI, "glVertexStream4svATI", file, line)(stream, coords);
     checkError(file, line);
 }
@@ -465,12 +601,16 @@ void OpenGLErrorChecker::cgmVertexStream4svATI(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexStream4iATI(
     const char* file, unsigned line, unsigned stream, int x, int y, int z, int w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream4iATI, "glVertexStream4iATI", file, line)(stream, x, y, z, w);
     loaded(_cgmVertexStream4iATI, "glVertexStream4iATI", file, line)(stream, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream4ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream4ivATI, "glVertexStream4ivATI", file, line)(stream, coords);
     loaded(_cgmVertexStream4ivATI, "glVertexStream4ivATI", file, line)(stream, coords);
     checkError(file, line);
 }
@@ -478,12 +618,16 @@ void OpenGLErrorChecker::cgmVertexStream4ivATI(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexStream4fATI(
     const char* file, unsigned line, unsigned stream, float x, float y, float z, float w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream4fATI, "glVertexStream4fATI", file, line)(stream, x, y, z, w);
     loaded(_cgmVertexStream4fATI, "glVertexStream4fATI", file, line)(stream, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream4fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream4fvATI, "glVertexStream4fvATI", file, line)(stream, coords);
     loaded(_cgmVertexStream4fvATI, "glVertexStream4fvATI", file, line)(stream, coords);
     checkError(file, line);
 }
@@ -491,12 +635,16 @@ void OpenGLErrorChecker::cgmVertexStream4fvATI(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexStream4dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z, double w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream4dATI, "glVertexStream4dATI", file, line)(stream, x, y, z, w);
     loaded(_cgmVertexStream4dATI, "glVertexStream4dATI", file, line)(stream, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream4dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexStream4dvATI, "glVertexStream4dvATI", file, line)(stream, coords);
     loaded(_cgmVertexStream4dvATI, "glVertexStream4dvATI", file, line)(stream, coords);
     checkError(file, line);
 }
@@ -504,6 +652,8 @@ void OpenGLErrorChecker::cgmVertexStream4dvATI(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmNormalStream3bATI(
     const char* file, unsigned line, unsigned stream, signed char nx, signed char ny, signed char nz)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormalStream3bATI, "glNormalStream3bATI", file, line)(stream, nx, ny, nz);
     loaded(_cgmNormalStream3bATI, "glNormalStream3bATI", file, line)(stream, nx, ny, nz);
     checkError(file, line);
 }
@@ -511,6 +661,8 @@ void OpenGLErrorChecker::cgmNormalStream3bATI(
 void OpenGLErrorChecker::cgmNormalStream3bvATI(
     const char* file, unsigned line, unsigned stream, const signed char* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormalStream3bvATI, "glNormalStream3bvATI", file, line)(stream, coords);
     loaded(_cgmNormalStream3bvATI, "glNormalStream3bvATI", file, line)(stream, coords);
     checkError(file, line);
 }
@@ -518,12 +670,16 @@ void OpenGLErrorChecker::cgmNormalStream3bvATI(
 void OpenGLErrorChecker::cgmNormalStream3sATI(
     const char* file, unsigned line, unsigned stream, short nx, short ny, short nz)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormalStream3sATI, "glNormalStream3sATI", file, line)(stream, nx, ny, nz);
     loaded(_cgmNormalStream3sATI, "glNormalStream3sATI", file, line)(stream, nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormalStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormalStream3svATI, "glNormalStream3svATI", file, line)(stream, coords);
     loaded(_cgmNormalStream3svATI, "glNormalStream3svATI", file, line)(stream, coords);
     checkError(file, line);
 }
@@ -531,12 +687,16 @@ void OpenGLErrorChecker::cgmNormalStream3svATI(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmNormalStream3iATI(
     const char* file, unsigned line, unsigned stream, int nx, int ny, int nz)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormalStream3iATI, "glNormalStream3iATI", file, line)(stream, nx, ny, nz);
     loaded(_cgmNormalStream3iATI, "glNormalStream3iATI", file, line)(stream, nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormalStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormalStream3ivATI, "glNormalStream3ivATI", file, line)(stream, coords);
     loaded(_cgmNormalStream3ivATI, "glNormalStream3ivATI", file, line)(stream, coords);
     checkError(file, line);
 }
@@ -544,12 +704,16 @@ void OpenGLErrorChecker::cgmNormalStream3ivATI(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmNormalStream3fATI(
     const char* file, unsigned line, unsigned stream, float nx, float ny, float nz)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormalStream3fATI, "glNormalStream3fATI", file, line)(stream, nx, ny, nz);
     loaded(_cgmNormalStream3fATI, "glNormalStream3fATI", file, line)(stream, nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormalStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormalStream3fvATI, "glNormalStream3fvATI", file, line)(stream, coords);
     loaded(_cgmNormalStream3fvATI, "glNormalStream3fvATI", file, line)(stream, coords);
     checkError(file, line);
 }
@@ -557,30 +721,40 @@ void OpenGLErrorChecker::cgmNormalStream3fvATI(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmNormalStream3dATI(
     const char* file, unsigned line, unsigned stream, double nx, double ny, double nz)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormalStream3dATI, "glNormalStream3dATI", file, line)(stream, nx, ny, nz);
     loaded(_cgmNormalStream3dATI, "glNormalStream3dATI", file, line)(stream, nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormalStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormalStream3dvATI, "glNormalStream3dvATI", file, line)(stream, coords);
     loaded(_cgmNormalStream3dvATI, "glNormalStream3dvATI", file, line)(stream, coords);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClientActiveVertexStreamATI(const char* file, unsigned line, unsigned stream)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmClientActiveVertexStreamATI, "glClientActiveVertexStreamATI", file, line)(stream);
     loaded(_cgmClientActiveVertexStreamATI, "glClientActiveVertexStreamATI", file, line)(stream);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexBlendEnviATI(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexBlendEnviATI, "glVertexBlendEnviATI", file, line)(pname, param);
     loaded(_cgmVertexBlendEnviATI, "glVertexBlendEnviATI", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexBlendEnvfATI(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexBlendEnvfATI, "glVertexBlendEnvfATI", file, line)(pname, param);
     loaded(_cgmVertexBlendEnvfATI, "glVertexBlendEnvfATI", file, line)(pname, param);
     checkError(file, line);
 }
@@ -588,12 +762,16 @@ void OpenGLErrorChecker::cgmVertexBlendEnvfATI(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmUniformBufferEXT(
     const char* file, unsigned line, unsigned program, int location, unsigned buffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniformBufferEXT, "glUniformBufferEXT", file, line)(program, location, buffer);
     loaded(_cgmUniformBufferEXT, "glUniformBufferEXT", file, line)(program, location, buffer);
     checkError(file, line);
 }
 
 int OpenGLErrorChecker::cgmGetUniformBufferSizeEXT(const char* file, unsigned line, unsigned program, int location)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetUniformBufferSizeEXT, "glGetUniformBufferSizeEXT", file, line)(program, location);
     const auto result = loaded(_cgmGetUniformBufferSizeEXT, "glGetUniformBufferSizeEXT", file, line)(program, location);
     checkError(file, line);
     return result;
@@ -601,6 +779,8 @@ int OpenGLErrorChecker::cgmGetUniformBufferSizeEXT(const char* file, unsigned li
 
 ptrdiff_t OpenGLErrorChecker::cgmGetUniformOffsetEXT(const char* file, unsigned line, unsigned program, int location)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetUniformOffsetEXT, "glGetUniformOffsetEXT", file, line)(program, location);
     const auto result = loaded(_cgmGetUniformOffsetEXT, "glGetUniformOffsetEXT", file, line)(program, location);
     checkError(file, line);
     return result;
@@ -609,6 +789,8 @@ ptrdiff_t OpenGLErrorChecker::cgmGetUniformOffsetEXT(const char* file, unsigned 
 void OpenGLErrorChecker::cgmBlendColorEXT(
     const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBlendColorEXT, "glBlendColorEXT", file, line)(red, green, blue, alpha);
     loaded(_cgmBlendColorEXT, "glBlendColorEXT", file, line)(red, green, blue, alpha);
     checkError(file, line);
 }
@@ -616,6 +798,8 @@ void OpenGLErrorChecker::cgmBlendColorEXT(
 void OpenGLErrorChecker::cgmBlendEquationSeparateEXT(
     const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBlendEquationSeparateEXT, "glBlendEquationSeparateEXT", file, line)(modeRGB, modeAlpha);
     loaded(_cgmBlendEquationSeparateEXT, "glBlendEquationSeparateEXT", file, line)(modeRGB, modeAlpha);
     checkError(file, line);
 }
@@ -624,12 +808,16 @@ void OpenGLErrorChecker::cgmBlendFuncSeparateEXT(
     const char* file, unsigned line, unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha,
     unsigned dfactorAlpha)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBlendFuncSeparateEXT, "glBlendFuncSeparateEXT", file, line)(sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
     loaded(_cgmBlendFuncSeparateEXT, "glBlendFuncSeparateEXT", file, line)(sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBlendEquationEXT(const char* file, unsigned line, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBlendEquationEXT, "glBlendEquationEXT", file, line)(mode);
     loaded(_cgmBlendEquationEXT, "glBlendEquationEXT", file, line)(mode);
     checkError(file, line);
 }
@@ -638,6 +826,8 @@ void OpenGLErrorChecker::cgmColorSubTableEXT(
     const char* file, unsigned line, unsigned target, int start, int count, unsigned format, unsigned type,
     const void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorSubTableEXT, "glColorSubTableEXT", file, line)(target, start, count, format, type, data);
     loaded(_cgmColorSubTableEXT, "glColorSubTableEXT", file, line)(target, start, count, format, type, data);
     checkError(file, line);
 }
@@ -645,18 +835,24 @@ void OpenGLErrorChecker::cgmColorSubTableEXT(
 void OpenGLErrorChecker::cgmCopyColorSubTableEXT(
     const char* file, unsigned line, unsigned target, int start, int x, int y, int width)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyColorSubTableEXT, "glCopyColorSubTableEXT", file, line)(target, start, x, y, width);
     loaded(_cgmCopyColorSubTableEXT, "glCopyColorSubTableEXT", file, line)(target, start, x, y, width);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLockArraysEXT(const char* file, unsigned line, int first, int count)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmLockArraysEXT, "glLockArraysEXT", file, line)(first, count);
     loaded(_cgmLockArraysEXT, "glLockArraysEXT", file, line)(first, count);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUnlockArraysEXT(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUnlockArraysEXT, "glUnlockArraysEXT", file, line)();
     loaded(_cgmUnlockArraysEXT, "glUnlockArraysEXT", file, line)();
     checkError(file, line);
 }
@@ -665,6 +861,8 @@ void OpenGLErrorChecker::cgmConvolutionFilter1DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* image)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmConvolutionFilter1DEXT, "glConvolutionFilter1DEXT", file, line)(target, internalformat, width, format, type, image);
     loaded(_cgmConvolutionFilter1DEXT, "glConvolutionFilter1DEXT", file, line)(target, internalformat, width, format, type, image);
     checkError(file, line);
 }
@@ -673,6 +871,8 @@ void OpenGLErrorChecker::cgmConvolutionFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* image)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmConvolutionFilter2DEXT, "glConvolutionFilter2DEXT", file, line)(target, internalformat, width, height, format, type, image);
     loaded(_cgmConvolutionFilter2DEXT, "glConvolutionFilter2DEXT", file, line)(target, internalformat, width, height, format, type, image);
     checkError(file, line);
 }
@@ -680,6 +880,8 @@ void OpenGLErrorChecker::cgmConvolutionFilter2DEXT(
 void OpenGLErrorChecker::cgmConvolutionParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmConvolutionParameterfEXT, "glConvolutionParameterfEXT", file, line)(target, pname, params);
     loaded(_cgmConvolutionParameterfEXT, "glConvolutionParameterfEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -687,6 +889,8 @@ void OpenGLErrorChecker::cgmConvolutionParameterfEXT(
 void OpenGLErrorChecker::cgmConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmConvolutionParameterfvEXT, "glConvolutionParameterfvEXT", file, line)(target, pname, params);
     loaded(_cgmConvolutionParameterfvEXT, "glConvolutionParameterfvEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -694,6 +898,8 @@ void OpenGLErrorChecker::cgmConvolutionParameterfvEXT(
 void OpenGLErrorChecker::cgmConvolutionParameteriEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmConvolutionParameteriEXT, "glConvolutionParameteriEXT", file, line)(target, pname, params);
     loaded(_cgmConvolutionParameteriEXT, "glConvolutionParameteriEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -701,6 +907,8 @@ void OpenGLErrorChecker::cgmConvolutionParameteriEXT(
 void OpenGLErrorChecker::cgmConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmConvolutionParameterivEXT, "glConvolutionParameterivEXT", file, line)(target, pname, params);
     loaded(_cgmConvolutionParameterivEXT, "glConvolutionParameterivEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -708,6 +916,8 @@ void OpenGLErrorChecker::cgmConvolutionParameterivEXT(
 void OpenGLErrorChecker::cgmCopyConvolutionFilter1DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyConvolutionFilter1DEXT, "glCopyConvolutionFilter1DEXT", file, line)(target, internalformat, x, y, width);
     loaded(_cgmCopyConvolutionFilter1DEXT, "glCopyConvolutionFilter1DEXT", file, line)(target, internalformat, x, y, width);
     checkError(file, line);
 }
@@ -715,6 +925,8 @@ void OpenGLErrorChecker::cgmCopyConvolutionFilter1DEXT(
 void OpenGLErrorChecker::cgmCopyConvolutionFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyConvolutionFilter2DEXT, "glCopyConvolutionFilter2DEXT", file, line)(target, internalformat, x, y, width, height);
     loaded(_cgmCopyConvolutionFilter2DEXT, "glCopyConvolutionFilter2DEXT", file, line)(target, internalformat, x, y, width, height);
     checkError(file, line);
 }
@@ -722,6 +934,8 @@ void OpenGLErrorChecker::cgmCopyConvolutionFilter2DEXT(
 void OpenGLErrorChecker::cgmGetConvolutionFilterEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetConvolutionFilterEXT, "glGetConvolutionFilterEXT", file, line)(target, format, type, image);
     loaded(_cgmGetConvolutionFilterEXT, "glGetConvolutionFilterEXT", file, line)(target, format, type, image);
     checkError(file, line);
 }
@@ -729,6 +943,8 @@ void OpenGLErrorChecker::cgmGetConvolutionFilterEXT(
 void OpenGLErrorChecker::cgmGetConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetConvolutionParameterfvEXT, "glGetConvolutionParameterfvEXT", file, line)(target, pname, params);
     loaded(_cgmGetConvolutionParameterfvEXT, "glGetConvolutionParameterfvEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -736,6 +952,8 @@ void OpenGLErrorChecker::cgmGetConvolutionParameterfvEXT(
 void OpenGLErrorChecker::cgmGetConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetConvolutionParameterivEXT, "glGetConvolutionParameterivEXT", file, line)(target, pname, params);
     loaded(_cgmGetConvolutionParameterivEXT, "glGetConvolutionParameterivEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -744,6 +962,8 @@ void OpenGLErrorChecker::cgmGetSeparableFilterEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* row, void* column,
     void* span)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetSeparableFilterEXT, "glGetSeparableFilterEXT", file, line)(target, format, type, row, column, span);
     loaded(_cgmGetSeparableFilterEXT, "glGetSeparableFilterEXT", file, line)(target, format, type, row, column, span);
     checkError(file, line);
 }
@@ -752,6 +972,8 @@ void OpenGLErrorChecker::cgmSeparableFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* row, const void* column)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSeparableFilter2DEXT, "glSeparableFilter2DEXT", file, line)(target, internalformat, width, height, format, type, row, column);
     loaded(_cgmSeparableFilter2DEXT, "glSeparableFilter2DEXT", file, line)(target, internalformat, width, height, format, type, row, column);
     checkError(file, line);
 }
@@ -759,6 +981,8 @@ void OpenGLErrorChecker::cgmSeparableFilter2DEXT(
 void OpenGLErrorChecker::cgmBinormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBinormalPointerEXT, "glBinormalPointerEXT", file, line)(type, stride, pointer);
     loaded(_cgmBinormalPointerEXT, "glBinormalPointerEXT", file, line)(type, stride, pointer);
     checkError(file, line);
 }
@@ -766,6 +990,8 @@ void OpenGLErrorChecker::cgmBinormalPointerEXT(
 void OpenGLErrorChecker::cgmTangentPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTangentPointerEXT, "glTangentPointerEXT", file, line)(type, stride, pointer);
     loaded(_cgmTangentPointerEXT, "glTangentPointerEXT", file, line)(type, stride, pointer);
     checkError(file, line);
 }
@@ -774,6 +1000,8 @@ void OpenGLErrorChecker::cgmCopyTexImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int border)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyTexImage1DEXT, "glCopyTexImage1DEXT", file, line)(target, level, internalformat, x, y, width, border);
     loaded(_cgmCopyTexImage1DEXT, "glCopyTexImage1DEXT", file, line)(target, level, internalformat, x, y, width, border);
     checkError(file, line);
 }
@@ -782,6 +1010,8 @@ void OpenGLErrorChecker::cgmCopyTexImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int height, int border)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyTexImage2DEXT, "glCopyTexImage2DEXT", file, line)(target, level, internalformat, x, y, width, height, border);
     loaded(_cgmCopyTexImage2DEXT, "glCopyTexImage2DEXT", file, line)(target, level, internalformat, x, y, width, height, border);
     checkError(file, line);
 }
@@ -789,6 +1019,8 @@ void OpenGLErrorChecker::cgmCopyTexImage2DEXT(
 void OpenGLErrorChecker::cgmCopyTexSubImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int x, int y, int width)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyTexSubImage1DEXT, "glCopyTexSubImage1DEXT", file, line)(target, level, xoffset, x, y, width);
     loaded(_cgmCopyTexSubImage1DEXT, "glCopyTexSubImage1DEXT", file, line)(target, level, xoffset, x, y, width);
     checkError(file, line);
 }
@@ -797,6 +1029,8 @@ void OpenGLErrorChecker::cgmCopyTexSubImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int x, int y, int width,
     int height)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyTexSubImage2DEXT, "glCopyTexSubImage2DEXT", file, line)(target, level, xoffset, yoffset, x, y, width, height);
     loaded(_cgmCopyTexSubImage2DEXT, "glCopyTexSubImage2DEXT", file, line)(target, level, xoffset, yoffset, x, y, width, height);
     checkError(file, line);
 }
@@ -805,24 +1039,32 @@ void OpenGLErrorChecker::cgmCopyTexSubImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y,
     int width, int height)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyTexSubImage3DEXT, "glCopyTexSubImage3DEXT", file, line)(target, level, xoffset, yoffset, zoffset, x, y, width, height);
     loaded(_cgmCopyTexSubImage3DEXT, "glCopyTexSubImage3DEXT", file, line)(target, level, xoffset, yoffset, zoffset, x, y, width, height);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCullParameterdvEXT(const char* file, unsigned line, unsigned pname, double* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCullParameterdvEXT, "glCullParameterdvEXT", file, line)(pname, params);
     loaded(_cgmCullParameterdvEXT, "glCullParameterdvEXT", file, line)(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCullParameterfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCullParameterfvEXT, "glCullParameterfvEXT", file, line)(pname, params);
     loaded(_cgmCullParameterfvEXT, "glCullParameterfvEXT", file, line)(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDepthBoundsEXT(const char* file, unsigned line, double zmin, double zmax)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDepthBoundsEXT, "glDepthBoundsEXT", file, line)(zmin, zmax);
     loaded(_cgmDepthBoundsEXT, "glDepthBoundsEXT", file, line)(zmin, zmax);
     checkError(file, line);
 }
@@ -831,6 +1073,8 @@ void OpenGLErrorChecker::cgmColorMaskIndexedEXT(
     const char* file, unsigned line, unsigned index, unsigned char r, unsigned char g, unsigned char b,
     unsigned char a)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorMaskIndexedEXT, "glColorMaskIndexedEXT", file, line)(index, r, g, b, a);
     loaded(_cgmColorMaskIndexedEXT, "glColorMaskIndexedEXT", file, line)(index, r, g, b, a);
     checkError(file, line);
 }
@@ -838,6 +1082,8 @@ void OpenGLErrorChecker::cgmColorMaskIndexedEXT(
 void OpenGLErrorChecker::cgmGetBooleanIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned char* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetBooleanIndexedvEXT, "glGetBooleanIndexedvEXT", file, line)(target, index, data);
     loaded(_cgmGetBooleanIndexedvEXT, "glGetBooleanIndexedvEXT", file, line)(target, index, data);
     checkError(file, line);
 }
@@ -845,18 +1091,24 @@ void OpenGLErrorChecker::cgmGetBooleanIndexedvEXT(
 void OpenGLErrorChecker::cgmGetIntegerIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetIntegerIndexedvEXT, "glGetIntegerIndexedvEXT", file, line)(target, index, data);
     loaded(_cgmGetIntegerIndexedvEXT, "glGetIntegerIndexedvEXT", file, line)(target, index, data);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEnableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEnableIndexedEXT, "glEnableIndexedEXT", file, line)(target, index);
     loaded(_cgmEnableIndexedEXT, "glEnableIndexedEXT", file, line)(target, index);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDisableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDisableIndexedEXT, "glDisableIndexedEXT", file, line)(target, index);
     loaded(_cgmDisableIndexedEXT, "glDisableIndexedEXT", file, line)(target, index);
     checkError(file, line);
 }
@@ -864,6 +1116,8 @@ void OpenGLErrorChecker::cgmDisableIndexedEXT(const char* file, unsigned line, u
 unsigned char OpenGLErrorChecker::cgmIsEnabledIndexedEXT(
     const char* file, unsigned line, unsigned target, unsigned index)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsEnabledIndexedEXT, "glIsEnabledIndexedEXT", file, line)(target, index);
     const auto result = loaded(_cgmIsEnabledIndexedEXT, "glIsEnabledIndexedEXT", file, line)(target, index);
     checkError(file, line);
     return result;
@@ -872,6 +1126,8 @@ unsigned char OpenGLErrorChecker::cgmIsEnabledIndexedEXT(
 void OpenGLErrorChecker::cgmDrawArraysInstancedEXT(
     const char* file, unsigned line, unsigned mode, int start, int count, int primcount)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDrawArraysInstancedEXT, "glDrawArraysInstancedEXT", file, line)(mode, start, count, primcount);
     loaded(_cgmDrawArraysInstancedEXT, "glDrawArraysInstancedEXT", file, line)(mode, start, count, primcount);
     checkError(file, line);
 }
@@ -879,6 +1135,8 @@ void OpenGLErrorChecker::cgmDrawArraysInstancedEXT(
 void OpenGLErrorChecker::cgmDrawElementsInstancedEXT(
     const char* file, unsigned line, unsigned mode, int count, unsigned type, const void* indices, int primcount)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDrawElementsInstancedEXT, "glDrawElementsInstancedEXT", file, line)(mode, count, type, indices, primcount);
     loaded(_cgmDrawElementsInstancedEXT, "glDrawElementsInstancedEXT", file, line)(mode, count, type, indices, primcount);
     checkError(file, line);
 }
@@ -887,30 +1145,40 @@ void OpenGLErrorChecker::cgmDrawRangeElementsEXT(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count, unsigned type,
     const void* indices)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDrawRangeElementsEXT, "glDrawRangeElementsEXT", file, line)(mode, start, end, count, type, indices);
     loaded(_cgmDrawRangeElementsEXT, "glDrawRangeElementsEXT", file, line)(mode, start, end, count, type, indices);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordfEXT(const char* file, unsigned line, float coord)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogCoordfEXT, "glFogCoordfEXT", file, line)(coord);
     loaded(_cgmFogCoordfEXT, "glFogCoordfEXT", file, line)(coord);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordfvEXT(const char* file, unsigned line, const float* coord)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogCoordfvEXT, "glFogCoordfvEXT", file, line)(coord);
     loaded(_cgmFogCoordfvEXT, "glFogCoordfvEXT", file, line)(coord);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoorddEXT(const char* file, unsigned line, double coord)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogCoorddEXT, "glFogCoorddEXT", file, line)(coord);
     loaded(_cgmFogCoorddEXT, "glFogCoorddEXT", file, line)(coord);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoorddvEXT(const char* file, unsigned line, const double* coord)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogCoorddvEXT, "glFogCoorddvEXT", file, line)(coord);
     loaded(_cgmFogCoorddvEXT, "glFogCoorddvEXT", file, line)(coord);
     checkError(file, line);
 }
@@ -918,36 +1186,48 @@ void OpenGLErrorChecker::cgmFogCoorddvEXT(const char* file, unsigned line, const
 void OpenGLErrorChecker::cgmFogCoordPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogCoordPointerEXT, "glFogCoordPointerEXT", file, line)(type, stride, pointer);
     loaded(_cgmFogCoordPointerEXT, "glFogCoordPointerEXT", file, line)(type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentColorMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentColorMaterialEXT, "glFragmentColorMaterialEXT", file, line)(face, mode);
     loaded(_cgmFragmentColorMaterialEXT, "glFragmentColorMaterialEXT", file, line)(face, mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentLightModelfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightModelfEXT, "glFragmentLightModelfEXT", file, line)(pname, param);
     loaded(_cgmFragmentLightModelfEXT, "glFragmentLightModelfEXT", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentLightModelfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightModelfvEXT, "glFragmentLightModelfvEXT", file, line)(pname, params);
     loaded(_cgmFragmentLightModelfvEXT, "glFragmentLightModelfvEXT", file, line)(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentLightModeliEXT(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightModeliEXT, "glFragmentLightModeliEXT", file, line)(pname, param);
     loaded(_cgmFragmentLightModeliEXT, "glFragmentLightModeliEXT", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentLightModelivEXT(const char* file, unsigned line, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightModelivEXT, "glFragmentLightModelivEXT", file, line)(pname, params);
     loaded(_cgmFragmentLightModelivEXT, "glFragmentLightModelivEXT", file, line)(pname, params);
     checkError(file, line);
 }
@@ -955,6 +1235,8 @@ void OpenGLErrorChecker::cgmFragmentLightModelivEXT(const char* file, unsigned l
 void OpenGLErrorChecker::cgmFragmentLightfEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightfEXT, "glFragmentLightfEXT", file, line)(light, pname, param);
     loaded(_cgmFragmentLightfEXT, "glFragmentLightfEXT", file, line)(light, pname, param);
     checkError(file, line);
 }
@@ -962,6 +1244,8 @@ void OpenGLErrorChecker::cgmFragmentLightfEXT(
 void OpenGLErrorChecker::cgmFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightfvEXT, "glFragmentLightfvEXT", file, line)(light, pname, params);
     loaded(_cgmFragmentLightfvEXT, "glFragmentLightfvEXT", file, line)(light, pname, params);
     checkError(file, line);
 }
@@ -969,6 +1253,8 @@ void OpenGLErrorChecker::cgmFragmentLightfvEXT(
 void OpenGLErrorChecker::cgmFragmentLightiEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightiEXT, "glFragmentLightiEXT", file, line)(light, pname, param);
     loaded(_cgmFragmentLightiEXT, "glFragmentLightiEXT", file, line)(light, pname, param);
     checkError(file, line);
 }
@@ -976,6 +1262,8 @@ void OpenGLErrorChecker::cgmFragmentLightiEXT(
 void OpenGLErrorChecker::cgmFragmentLightivEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightivEXT, "glFragmentLightivEXT", file, line)(light, pname, params);
     loaded(_cgmFragmentLightivEXT, "glFragmentLightivEXT", file, line)(light, pname, params);
     checkError(file, line);
 }
@@ -983,6 +1271,8 @@ void OpenGLErrorChecker::cgmFragmentLightivEXT(
 void OpenGLErrorChecker::cgmFragmentMaterialfEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentMaterialfEXT, "glFragmentMaterialfEXT", file, line)(face, pname, param);
     loaded(_cgmFragmentMaterialfEXT, "glFragmentMaterialfEXT", file, line)(face, pname, param);
     checkError(file, line);
 }
@@ -990,6 +1280,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialfEXT(
 void OpenGLErrorChecker::cgmFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentMaterialfvEXT, "glFragmentMaterialfvEXT", file, line)(face, pname, params);
     loaded(_cgmFragmentMaterialfvEXT, "glFragmentMaterialfvEXT", file, line)(face, pname, params);
     checkError(file, line);
 }
@@ -997,6 +1289,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialfvEXT(
 void OpenGLErrorChecker::cgmFragmentMaterialiEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentMaterialiEXT, "glFragmentMaterialiEXT", file, line)(face, pname, param);
     loaded(_cgmFragmentMaterialiEXT, "glFragmentMaterialiEXT", file, line)(face, pname, param);
     checkError(file, line);
 }
@@ -1004,6 +1298,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialiEXT(
 void OpenGLErrorChecker::cgmFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentMaterialivEXT, "glFragmentMaterialivEXT", file, line)(face, pname, params);
     loaded(_cgmFragmentMaterialivEXT, "glFragmentMaterialivEXT", file, line)(face, pname, params);
     checkError(file, line);
 }
@@ -1011,6 +1307,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialivEXT(
 void OpenGLErrorChecker::cgmGetFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFragmentLightfvEXT, "glGetFragmentLightfvEXT", file, line)(light, pname, params);
     loaded(_cgmGetFragmentLightfvEXT, "glGetFragmentLightfvEXT", file, line)(light, pname, params);
     checkError(file, line);
 }
@@ -1018,6 +1316,8 @@ void OpenGLErrorChecker::cgmGetFragmentLightfvEXT(
 void OpenGLErrorChecker::cgmGetFragmentLightivEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFragmentLightivEXT, "glGetFragmentLightivEXT", file, line)(light, pname, params);
     loaded(_cgmGetFragmentLightivEXT, "glGetFragmentLightivEXT", file, line)(light, pname, params);
     checkError(file, line);
 }
@@ -1025,6 +1325,8 @@ void OpenGLErrorChecker::cgmGetFragmentLightivEXT(
 void OpenGLErrorChecker::cgmGetFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFragmentMaterialfvEXT, "glGetFragmentMaterialfvEXT", file, line)(face, pname, params);
     loaded(_cgmGetFragmentMaterialfvEXT, "glGetFragmentMaterialfvEXT", file, line)(face, pname, params);
     checkError(file, line);
 }
@@ -1032,12 +1334,16 @@ void OpenGLErrorChecker::cgmGetFragmentMaterialfvEXT(
 void OpenGLErrorChecker::cgmGetFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFragmentMaterialivEXT, "glGetFragmentMaterialivEXT", file, line)(face, pname, params);
     loaded(_cgmGetFragmentMaterialivEXT, "glGetFragmentMaterialivEXT", file, line)(face, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLightEnviEXT(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmLightEnviEXT, "glLightEnviEXT", file, line)(pname, param);
     loaded(_cgmLightEnviEXT, "glLightEnviEXT", file, line)(pname, param);
     checkError(file, line);
 }
@@ -1046,6 +1352,8 @@ void OpenGLErrorChecker::cgmBlitFramebufferEXT(
     const char* file, unsigned line, int srcX0, int srcY0, int srcX1, int srcY1, int dstX0, int dstY0, int dstX1,
     int dstY1, unsigned mask, unsigned filter)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBlitFramebufferEXT, "glBlitFramebufferEXT", file, line)(srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
     loaded(_cgmBlitFramebufferEXT, "glBlitFramebufferEXT", file, line)(srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
     checkError(file, line);
 }
@@ -1053,12 +1361,16 @@ void OpenGLErrorChecker::cgmBlitFramebufferEXT(
 void OpenGLErrorChecker::cgmRenderbufferStorageMultisampleEXT(
     const char* file, unsigned line, unsigned target, int samples, unsigned internalformat, int width, int height)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmRenderbufferStorageMultisampleEXT, "glRenderbufferStorageMultisampleEXT", file, line)(target, samples, internalformat, width, height);
     loaded(_cgmRenderbufferStorageMultisampleEXT, "glRenderbufferStorageMultisampleEXT", file, line)(target, samples, internalformat, width, height);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsRenderbufferEXT(const char* file, unsigned line, unsigned renderbuffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsRenderbufferEXT, "glIsRenderbufferEXT", file, line)(renderbuffer);
     const auto result = loaded(_cgmIsRenderbufferEXT, "glIsRenderbufferEXT", file, line)(renderbuffer);
     checkError(file, line);
     return result;
@@ -1067,6 +1379,8 @@ unsigned char OpenGLErrorChecker::cgmIsRenderbufferEXT(const char* file, unsigne
 void OpenGLErrorChecker::cgmBindRenderbufferEXT(
     const char* file, unsigned line, unsigned target, unsigned renderbuffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindRenderbufferEXT, "glBindRenderbufferEXT", file, line)(target, renderbuffer);
     loaded(_cgmBindRenderbufferEXT, "glBindRenderbufferEXT", file, line)(target, renderbuffer);
     checkError(file, line);
 }
@@ -1074,12 +1388,16 @@ void OpenGLErrorChecker::cgmBindRenderbufferEXT(
 void OpenGLErrorChecker::cgmDeleteRenderbuffersEXT(
     const char* file, unsigned line, int n, const unsigned* renderbuffers)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteRenderbuffersEXT, "glDeleteRenderbuffersEXT", file, line)(n, renderbuffers);
     loaded(_cgmDeleteRenderbuffersEXT, "glDeleteRenderbuffersEXT", file, line)(n, renderbuffers);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenRenderbuffersEXT(const char* file, unsigned line, int n, unsigned* renderbuffers)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenRenderbuffersEXT, "glGenRenderbuffersEXT", file, line)(n, renderbuffers);
     loaded(_cgmGenRenderbuffersEXT, "glGenRenderbuffersEXT", file, line)(n, renderbuffers);
     checkError(file, line);
 }
@@ -1087,6 +1405,8 @@ void OpenGLErrorChecker::cgmGenRenderbuffersEXT(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmRenderbufferStorageEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmRenderbufferStorageEXT, "glRenderbufferStorageEXT", file, line)(target, internalformat, width, height);
     loaded(_cgmRenderbufferStorageEXT, "glRenderbufferStorageEXT", file, line)(target, internalformat, width, height);
     checkError(file, line);
 }
@@ -1094,12 +1414,16 @@ void OpenGLErrorChecker::cgmRenderbufferStorageEXT(
 void OpenGLErrorChecker::cgmGetRenderbufferParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetRenderbufferParameterivEXT, "glGetRenderbufferParameterivEXT", file, line)(target, pname, params);
     loaded(_cgmGetRenderbufferParameterivEXT, "glGetRenderbufferParameterivEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsFramebufferEXT(const char* file, unsigned line, unsigned framebuffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsFramebufferEXT, "glIsFramebufferEXT", file, line)(framebuffer);
     const auto result = loaded(_cgmIsFramebufferEXT, "glIsFramebufferEXT", file, line)(framebuffer);
     checkError(file, line);
     return result;
@@ -1107,6 +1431,8 @@ unsigned char OpenGLErrorChecker::cgmIsFramebufferEXT(const char* file, unsigned
 
 void OpenGLErrorChecker::cgmBindFramebufferEXT(const char* file, unsigned line, unsigned target, unsigned framebuffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindFramebufferEXT, "glBindFramebufferEXT", file, line)(target, framebuffer);
     loaded(_cgmBindFramebufferEXT, "glBindFramebufferEXT", file, line)(target, framebuffer);
     checkError(file, line);
 }
@@ -1114,18 +1440,24 @@ void OpenGLErrorChecker::cgmBindFramebufferEXT(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmDeleteFramebuffersEXT(
     const char* file, unsigned line, int n, const unsigned* framebuffers)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteFramebuffersEXT, "glDeleteFramebuffersEXT", file, line)(n, framebuffers);
     loaded(_cgmDeleteFramebuffersEXT, "glDeleteFramebuffersEXT", file, line)(n, framebuffers);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenFramebuffersEXT(const char* file, unsigned line, int n, unsigned* framebuffers)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenFramebuffersEXT, "glGenFramebuffersEXT", file, line)(n, framebuffers);
     loaded(_cgmGenFramebuffersEXT, "glGenFramebuffersEXT", file, line)(n, framebuffers);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmCheckFramebufferStatusEXT(const char* file, unsigned line, unsigned target)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCheckFramebufferStatusEXT, "glCheckFramebufferStatusEXT", file, line)(target);
     const auto result = loaded(_cgmCheckFramebufferStatusEXT, "glCheckFramebufferStatusEXT", file, line)(target);
     checkError(file, line);
     return result;
@@ -1135,6 +1467,8 @@ void OpenGLErrorChecker::cgmFramebufferTexture1DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFramebufferTexture1DEXT, "glFramebufferTexture1DEXT", file, line)(target, attachment, textarget, texture, level);
     loaded(_cgmFramebufferTexture1DEXT, "glFramebufferTexture1DEXT", file, line)(target, attachment, textarget, texture, level);
     checkError(file, line);
 }
@@ -1143,6 +1477,8 @@ void OpenGLErrorChecker::cgmFramebufferTexture2DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFramebufferTexture2DEXT, "glFramebufferTexture2DEXT", file, line)(target, attachment, textarget, texture, level);
     loaded(_cgmFramebufferTexture2DEXT, "glFramebufferTexture2DEXT", file, line)(target, attachment, textarget, texture, level);
     checkError(file, line);
 }
@@ -1151,6 +1487,8 @@ void OpenGLErrorChecker::cgmFramebufferTexture3DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level, int zoffset)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFramebufferTexture3DEXT, "glFramebufferTexture3DEXT", file, line)(target, attachment, textarget, texture, level, zoffset);
     loaded(_cgmFramebufferTexture3DEXT, "glFramebufferTexture3DEXT", file, line)(target, attachment, textarget, texture, level, zoffset);
     checkError(file, line);
 }
@@ -1159,6 +1497,8 @@ void OpenGLErrorChecker::cgmFramebufferRenderbufferEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned renderbuffertarget,
     unsigned renderbuffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFramebufferRenderbufferEXT, "glFramebufferRenderbufferEXT", file, line)(target, attachment, renderbuffertarget, renderbuffer);
     loaded(_cgmFramebufferRenderbufferEXT, "glFramebufferRenderbufferEXT", file, line)(target, attachment, renderbuffertarget, renderbuffer);
     checkError(file, line);
 }
@@ -1166,12 +1506,16 @@ void OpenGLErrorChecker::cgmFramebufferRenderbufferEXT(
 void OpenGLErrorChecker::cgmGetFramebufferAttachmentParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFramebufferAttachmentParameterivEXT, "glGetFramebufferAttachmentParameterivEXT", file, line)(target, attachment, pname, params);
     loaded(_cgmGetFramebufferAttachmentParameterivEXT, "glGetFramebufferAttachmentParameterivEXT", file, line)(target, attachment, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenerateMipmapEXT(const char* file, unsigned line, unsigned target)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenerateMipmapEXT, "glGenerateMipmapEXT", file, line)(target);
     loaded(_cgmGenerateMipmapEXT, "glGenerateMipmapEXT", file, line)(target);
     checkError(file, line);
 }
@@ -1179,6 +1523,8 @@ void OpenGLErrorChecker::cgmGenerateMipmapEXT(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmProgramParameteriEXT(
     const char* file, unsigned line, unsigned program, unsigned pname, int value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramParameteriEXT, "glProgramParameteriEXT", file, line)(program, pname, value);
     loaded(_cgmProgramParameteriEXT, "glProgramParameteriEXT", file, line)(program, pname, value);
     checkError(file, line);
 }
@@ -1186,6 +1532,8 @@ void OpenGLErrorChecker::cgmProgramParameteriEXT(
 void OpenGLErrorChecker::cgmFramebufferTextureEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFramebufferTextureEXT, "glFramebufferTextureEXT", file, line)(target, attachment, texture, level);
     loaded(_cgmFramebufferTextureEXT, "glFramebufferTextureEXT", file, line)(target, attachment, texture, level);
     checkError(file, line);
 }
@@ -1193,6 +1541,8 @@ void OpenGLErrorChecker::cgmFramebufferTextureEXT(
 void OpenGLErrorChecker::cgmFramebufferTextureLayerEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level, int layer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFramebufferTextureLayerEXT, "glFramebufferTextureLayerEXT", file, line)(target, attachment, texture, level, layer);
     loaded(_cgmFramebufferTextureLayerEXT, "glFramebufferTextureLayerEXT", file, line)(target, attachment, texture, level, layer);
     checkError(file, line);
 }
@@ -1200,6 +1550,8 @@ void OpenGLErrorChecker::cgmFramebufferTextureLayerEXT(
 void OpenGLErrorChecker::cgmFramebufferTextureFaceEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level, unsigned face)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFramebufferTextureFaceEXT, "glFramebufferTextureFaceEXT", file, line)(target, attachment, texture, level, face);
     loaded(_cgmFramebufferTextureFaceEXT, "glFramebufferTextureFaceEXT", file, line)(target, attachment, texture, level, face);
     checkError(file, line);
 }
@@ -1207,6 +1559,8 @@ void OpenGLErrorChecker::cgmFramebufferTextureFaceEXT(
 void OpenGLErrorChecker::cgmProgramEnvParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramEnvParameters4fvEXT, "glProgramEnvParameters4fvEXT", file, line)(target, index, count, params);
     loaded(_cgmProgramEnvParameters4fvEXT, "glProgramEnvParameters4fvEXT", file, line)(target, index, count, params);
     checkError(file, line);
 }
@@ -1214,6 +1568,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameters4fvEXT(
 void OpenGLErrorChecker::cgmProgramLocalParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramLocalParameters4fvEXT, "glProgramLocalParameters4fvEXT", file, line)(target, index, count, params);
     loaded(_cgmProgramLocalParameters4fvEXT, "glProgramLocalParameters4fvEXT", file, line)(target, index, count, params);
     checkError(file, line);
 }
@@ -1221,6 +1577,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameters4fvEXT(
 void OpenGLErrorChecker::cgmGetUniformuivEXT(
     const char* file, unsigned line, unsigned program, int location, unsigned* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetUniformuivEXT, "glGetUniformuivEXT", file, line)(program, location, params);
     loaded(_cgmGetUniformuivEXT, "glGetUniformuivEXT", file, line)(program, location, params);
     checkError(file, line);
 }
@@ -1228,12 +1586,16 @@ void OpenGLErrorChecker::cgmGetUniformuivEXT(
 void OpenGLErrorChecker::cgmBindFragDataLocationEXT(
     const char* file, unsigned line, unsigned program, unsigned color, const char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindFragDataLocationEXT, "glBindFragDataLocationEXT", file, line)(program, color, name);
     loaded(_cgmBindFragDataLocationEXT, "glBindFragDataLocationEXT", file, line)(program, color, name);
     checkError(file, line);
 }
 
 int OpenGLErrorChecker::cgmGetFragDataLocationEXT(const char* file, unsigned line, unsigned program, const char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFragDataLocationEXT, "glGetFragDataLocationEXT", file, line)(program, name);
     const auto result = loaded(_cgmGetFragDataLocationEXT, "glGetFragDataLocationEXT", file, line)(program, name);
     checkError(file, line);
     return result;
@@ -1241,12 +1603,16 @@ int OpenGLErrorChecker::cgmGetFragDataLocationEXT(const char* file, unsigned lin
 
 void OpenGLErrorChecker::cgmUniform1uiEXT(const char* file, unsigned line, int location, unsigned v0)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform1uiEXT, "glUniform1uiEXT", file, line)(location, v0);
     loaded(_cgmUniform1uiEXT, "glUniform1uiEXT", file, line)(location, v0);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2uiEXT(const char* file, unsigned line, int location, unsigned v0, unsigned v1)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform2uiEXT, "glUniform2uiEXT", file, line)(location, v0, v1);
     loaded(_cgmUniform2uiEXT, "glUniform2uiEXT", file, line)(location, v0, v1);
     checkError(file, line);
 }
@@ -1254,6 +1620,8 @@ void OpenGLErrorChecker::cgmUniform2uiEXT(const char* file, unsigned line, int l
 void OpenGLErrorChecker::cgmUniform3uiEXT(
     const char* file, unsigned line, int location, unsigned v0, unsigned v1, unsigned v2)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform3uiEXT, "glUniform3uiEXT", file, line)(location, v0, v1, v2);
     loaded(_cgmUniform3uiEXT, "glUniform3uiEXT", file, line)(location, v0, v1, v2);
     checkError(file, line);
 }
@@ -1261,6 +1629,8 @@ void OpenGLErrorChecker::cgmUniform3uiEXT(
 void OpenGLErrorChecker::cgmUniform4uiEXT(
     const char* file, unsigned line, int location, unsigned v0, unsigned v1, unsigned v2, unsigned v3)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform4uiEXT, "glUniform4uiEXT", file, line)(location, v0, v1, v2, v3);
     loaded(_cgmUniform4uiEXT, "glUniform4uiEXT", file, line)(location, v0, v1, v2, v3);
     checkError(file, line);
 }
@@ -1268,6 +1638,8 @@ void OpenGLErrorChecker::cgmUniform4uiEXT(
 void OpenGLErrorChecker::cgmUniform1uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform1uivEXT, "glUniform1uivEXT", file, line)(location, count, value);
     loaded(_cgmUniform1uivEXT, "glUniform1uivEXT", file, line)(location, count, value);
     checkError(file, line);
 }
@@ -1275,6 +1647,8 @@ void OpenGLErrorChecker::cgmUniform1uivEXT(
 void OpenGLErrorChecker::cgmUniform2uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform2uivEXT, "glUniform2uivEXT", file, line)(location, count, value);
     loaded(_cgmUniform2uivEXT, "glUniform2uivEXT", file, line)(location, count, value);
     checkError(file, line);
 }
@@ -1282,6 +1656,8 @@ void OpenGLErrorChecker::cgmUniform2uivEXT(
 void OpenGLErrorChecker::cgmUniform3uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform3uivEXT, "glUniform3uivEXT", file, line)(location, count, value);
     loaded(_cgmUniform3uivEXT, "glUniform3uivEXT", file, line)(location, count, value);
     checkError(file, line);
 }
@@ -1289,24 +1665,32 @@ void OpenGLErrorChecker::cgmUniform3uivEXT(
 void OpenGLErrorChecker::cgmUniform4uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmUniform4uivEXT, "glUniform4uivEXT", file, line)(location, count, value);
     loaded(_cgmUniform4uivEXT, "glUniform4uivEXT", file, line)(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI1iEXT(const char* file, unsigned line, unsigned index, int x)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI1iEXT, "glVertexAttribI1iEXT", file, line)(index, x);
     loaded(_cgmVertexAttribI1iEXT, "glVertexAttribI1iEXT", file, line)(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI2iEXT(const char* file, unsigned line, unsigned index, int x, int y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI2iEXT, "glVertexAttribI2iEXT", file, line)(index, x, y);
     loaded(_cgmVertexAttribI2iEXT, "glVertexAttribI2iEXT", file, line)(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI3iEXT(const char* file, unsigned line, unsigned index, int x, int y, int z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI3iEXT, "glVertexAttribI3iEXT", file, line)(index, x, y, z);
     loaded(_cgmVertexAttribI3iEXT, "glVertexAttribI3iEXT", file, line)(index, x, y, z);
     checkError(file, line);
 }
@@ -1314,12 +1698,16 @@ void OpenGLErrorChecker::cgmVertexAttribI3iEXT(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmVertexAttribI4iEXT(
     const char* file, unsigned line, unsigned index, int x, int y, int z, int w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI4iEXT, "glVertexAttribI4iEXT", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttribI4iEXT, "glVertexAttribI4iEXT", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI1uiEXT(const char* file, unsigned line, unsigned index, unsigned x)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI1uiEXT, "glVertexAttribI1uiEXT", file, line)(index, x);
     loaded(_cgmVertexAttribI1uiEXT, "glVertexAttribI1uiEXT", file, line)(index, x);
     checkError(file, line);
 }
@@ -1327,6 +1715,8 @@ void OpenGLErrorChecker::cgmVertexAttribI1uiEXT(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmVertexAttribI2uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI2uiEXT, "glVertexAttribI2uiEXT", file, line)(index, x, y);
     loaded(_cgmVertexAttribI2uiEXT, "glVertexAttribI2uiEXT", file, line)(index, x, y);
     checkError(file, line);
 }
@@ -1334,6 +1724,8 @@ void OpenGLErrorChecker::cgmVertexAttribI2uiEXT(
 void OpenGLErrorChecker::cgmVertexAttribI3uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y, unsigned z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI3uiEXT, "glVertexAttribI3uiEXT", file, line)(index, x, y, z);
     loaded(_cgmVertexAttribI3uiEXT, "glVertexAttribI3uiEXT", file, line)(index, x, y, z);
     checkError(file, line);
 }
@@ -1341,66 +1733,88 @@ void OpenGLErrorChecker::cgmVertexAttribI3uiEXT(
 void OpenGLErrorChecker::cgmVertexAttribI4uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI4uiEXT, "glVertexAttribI4uiEXT", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttribI4uiEXT, "glVertexAttribI4uiEXT", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI1ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI1ivEXT, "glVertexAttribI1ivEXT", file, line)(index, v);
     loaded(_cgmVertexAttribI1ivEXT, "glVertexAttribI1ivEXT", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI2ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI2ivEXT, "glVertexAttribI2ivEXT", file, line)(index, v);
     loaded(_cgmVertexAttribI2ivEXT, "glVertexAttribI2ivEXT", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI3ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI3ivEXT, "glVertexAttribI3ivEXT", file, line)(index, v);
     loaded(_cgmVertexAttribI3ivEXT, "glVertexAttribI3ivEXT", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI4ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI4ivEXT, "glVertexAttribI4ivEXT", file, line)(index, v);
     loaded(_cgmVertexAttribI4ivEXT, "glVertexAttribI4ivEXT", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI1uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI1uivEXT, "glVertexAttribI1uivEXT", file, line)(index, v);
     loaded(_cgmVertexAttribI1uivEXT, "glVertexAttribI1uivEXT", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI2uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI2uivEXT, "glVertexAttribI2uivEXT", file, line)(index, v);
     loaded(_cgmVertexAttribI2uivEXT, "glVertexAttribI2uivEXT", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI3uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI3uivEXT, "glVertexAttribI3uivEXT", file, line)(index, v);
     loaded(_cgmVertexAttribI3uivEXT, "glVertexAttribI3uivEXT", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI4uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI4uivEXT, "glVertexAttribI4uivEXT", file, line)(index, v);
     loaded(_cgmVertexAttribI4uivEXT, "glVertexAttribI4uivEXT", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI4bvEXT(const char* file, unsigned line, unsigned index, const signed char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI4bvEXT, "glVertexAttribI4bvEXT", file, line)(index, v);
     loaded(_cgmVertexAttribI4bvEXT, "glVertexAttribI4bvEXT", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI4svEXT(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI4svEXT, "glVertexAttribI4svEXT", file, line)(index, v);
     loaded(_cgmVertexAttribI4svEXT, "glVertexAttribI4svEXT", file, line)(index, v);
     checkError(file, line);
 }
@@ -1408,6 +1822,8 @@ void OpenGLErrorChecker::cgmVertexAttribI4svEXT(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmVertexAttribI4ubvEXT(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI4ubvEXT, "glVertexAttribI4ubvEXT", file, line)(index, v);
     loaded(_cgmVertexAttribI4ubvEXT, "glVertexAttribI4ubvEXT", file, line)(index, v);
     checkError(file, line);
 }
@@ -1415,6 +1831,8 @@ void OpenGLErrorChecker::cgmVertexAttribI4ubvEXT(
 void OpenGLErrorChecker::cgmVertexAttribI4usvEXT(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribI4usvEXT, "glVertexAttribI4usvEXT", file, line)(index, v);
     loaded(_cgmVertexAttribI4usvEXT, "glVertexAttribI4usvEXT", file, line)(index, v);
     checkError(file, line);
 }
@@ -1422,6 +1840,8 @@ void OpenGLErrorChecker::cgmVertexAttribI4usvEXT(
 void OpenGLErrorChecker::cgmVertexAttribIPointerEXT(
     const char* file, unsigned line, unsigned index, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribIPointerEXT, "glVertexAttribIPointerEXT", file, line)(index, size, type, stride, pointer);
     loaded(_cgmVertexAttribIPointerEXT, "glVertexAttribIPointerEXT", file, line)(index, size, type, stride, pointer);
     checkError(file, line);
 }
@@ -1429,6 +1849,8 @@ void OpenGLErrorChecker::cgmVertexAttribIPointerEXT(
 void OpenGLErrorChecker::cgmGetVertexAttribIivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribIivEXT, "glGetVertexAttribIivEXT", file, line)(index, pname, params);
     loaded(_cgmGetVertexAttribIivEXT, "glGetVertexAttribIivEXT", file, line)(index, pname, params);
     checkError(file, line);
 }
@@ -1436,6 +1858,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribIivEXT(
 void OpenGLErrorChecker::cgmGetVertexAttribIuivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, unsigned* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribIuivEXT, "glGetVertexAttribIuivEXT", file, line)(index, pname, params);
     loaded(_cgmGetVertexAttribIuivEXT, "glGetVertexAttribIuivEXT", file, line)(index, pname, params);
     checkError(file, line);
 }
@@ -1444,6 +1868,8 @@ void OpenGLErrorChecker::cgmGetHistogramEXT(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetHistogramEXT, "glGetHistogramEXT", file, line)(target, reset, format, type, values);
     loaded(_cgmGetHistogramEXT, "glGetHistogramEXT", file, line)(target, reset, format, type, values);
     checkError(file, line);
 }
@@ -1451,6 +1877,8 @@ void OpenGLErrorChecker::cgmGetHistogramEXT(
 void OpenGLErrorChecker::cgmGetHistogramParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetHistogramParameterfvEXT, "glGetHistogramParameterfvEXT", file, line)(target, pname, params);
     loaded(_cgmGetHistogramParameterfvEXT, "glGetHistogramParameterfvEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1458,6 +1886,8 @@ void OpenGLErrorChecker::cgmGetHistogramParameterfvEXT(
 void OpenGLErrorChecker::cgmGetHistogramParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetHistogramParameterivEXT, "glGetHistogramParameterivEXT", file, line)(target, pname, params);
     loaded(_cgmGetHistogramParameterivEXT, "glGetHistogramParameterivEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1466,6 +1896,8 @@ void OpenGLErrorChecker::cgmGetMinmaxEXT(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetMinmaxEXT, "glGetMinmaxEXT", file, line)(target, reset, format, type, values);
     loaded(_cgmGetMinmaxEXT, "glGetMinmaxEXT", file, line)(target, reset, format, type, values);
     checkError(file, line);
 }
@@ -1473,6 +1905,8 @@ void OpenGLErrorChecker::cgmGetMinmaxEXT(
 void OpenGLErrorChecker::cgmGetMinmaxParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetMinmaxParameterfvEXT, "glGetMinmaxParameterfvEXT", file, line)(target, pname, params);
     loaded(_cgmGetMinmaxParameterfvEXT, "glGetMinmaxParameterfvEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1480,6 +1914,8 @@ void OpenGLErrorChecker::cgmGetMinmaxParameterfvEXT(
 void OpenGLErrorChecker::cgmGetMinmaxParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetMinmaxParameterivEXT, "glGetMinmaxParameterivEXT", file, line)(target, pname, params);
     loaded(_cgmGetMinmaxParameterivEXT, "glGetMinmaxParameterivEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1487,6 +1923,8 @@ void OpenGLErrorChecker::cgmGetMinmaxParameterivEXT(
 void OpenGLErrorChecker::cgmHistogramEXT(
     const char* file, unsigned line, unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmHistogramEXT, "glHistogramEXT", file, line)(target, width, internalformat, sink);
     loaded(_cgmHistogramEXT, "glHistogramEXT", file, line)(target, width, internalformat, sink);
     checkError(file, line);
 }
@@ -1494,60 +1932,80 @@ void OpenGLErrorChecker::cgmHistogramEXT(
 void OpenGLErrorChecker::cgmMinmaxEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned char sink)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMinmaxEXT, "glMinmaxEXT", file, line)(target, internalformat, sink);
     loaded(_cgmMinmaxEXT, "glMinmaxEXT", file, line)(target, internalformat, sink);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmResetHistogramEXT(const char* file, unsigned line, unsigned target)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmResetHistogramEXT, "glResetHistogramEXT", file, line)(target);
     loaded(_cgmResetHistogramEXT, "glResetHistogramEXT", file, line)(target);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmResetMinmaxEXT(const char* file, unsigned line, unsigned target)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmResetMinmaxEXT, "glResetMinmaxEXT", file, line)(target);
     loaded(_cgmResetMinmaxEXT, "glResetMinmaxEXT", file, line)(target);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexFuncEXT(const char* file, unsigned line, unsigned func, float ref)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIndexFuncEXT, "glIndexFuncEXT", file, line)(func, ref);
     loaded(_cgmIndexFuncEXT, "glIndexFuncEXT", file, line)(func, ref);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIndexMaterialEXT, "glIndexMaterialEXT", file, line)(face, mode);
     loaded(_cgmIndexMaterialEXT, "glIndexMaterialEXT", file, line)(face, mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmApplyTextureEXT(const char* file, unsigned line, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmApplyTextureEXT, "glApplyTextureEXT", file, line)(mode);
     loaded(_cgmApplyTextureEXT, "glApplyTextureEXT", file, line)(mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTextureLightEXT(const char* file, unsigned line, unsigned pname)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTextureLightEXT, "glTextureLightEXT", file, line)(pname);
     loaded(_cgmTextureLightEXT, "glTextureLightEXT", file, line)(pname);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTextureMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTextureMaterialEXT, "glTextureMaterialEXT", file, line)(face, mode);
     loaded(_cgmTextureMaterialEXT, "glTextureMaterialEXT", file, line)(face, mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSampleMaskEXT(const char* file, unsigned line, float value, unsigned char invert)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSampleMaskEXT, "glSampleMaskEXT", file, line)(value, invert);
     loaded(_cgmSampleMaskEXT, "glSampleMaskEXT", file, line)(value, invert);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSamplePatternEXT(const char* file, unsigned line, unsigned pattern)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSamplePatternEXT, "glSamplePatternEXT", file, line)(pattern);
     loaded(_cgmSamplePatternEXT, "glSamplePatternEXT", file, line)(pattern);
     checkError(file, line);
 }
@@ -1555,6 +2013,8 @@ void OpenGLErrorChecker::cgmSamplePatternEXT(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmMultiDrawArraysEXT(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiDrawArraysEXT, "glMultiDrawArraysEXT", file, line)(mode, first, count, primcount);
     loaded(_cgmMultiDrawArraysEXT, "glMultiDrawArraysEXT", file, line)(mode, first, count, primcount);
     checkError(file, line);
 }
@@ -1563,6 +2023,8 @@ void OpenGLErrorChecker::cgmMultiDrawElementsEXT(
     const char* file, unsigned line, unsigned mode, const int* count, unsigned type, const void* const* indices,
     int primcount)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiDrawElementsEXT, "glMultiDrawElementsEXT", file, line)(mode, count, type, indices, primcount);
     loaded(_cgmMultiDrawElementsEXT, "glMultiDrawElementsEXT", file, line)(mode, count, type, indices, primcount);
     checkError(file, line);
 }
@@ -1571,6 +2033,8 @@ void OpenGLErrorChecker::cgmColorTableEXT(
     const char* file, unsigned line, unsigned target, unsigned internalFormat, int width, unsigned format,
     unsigned type, const void* table)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorTableEXT, "glColorTableEXT", file, line)(target, internalFormat, width, format, type, table);
     loaded(_cgmColorTableEXT, "glColorTableEXT", file, line)(target, internalFormat, width, format, type, table);
     checkError(file, line);
 }
@@ -1578,6 +2042,8 @@ void OpenGLErrorChecker::cgmColorTableEXT(
 void OpenGLErrorChecker::cgmGetColorTableEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetColorTableEXT, "glGetColorTableEXT", file, line)(target, format, type, data);
     loaded(_cgmGetColorTableEXT, "glGetColorTableEXT", file, line)(target, format, type, data);
     checkError(file, line);
 }
@@ -1585,6 +2051,8 @@ void OpenGLErrorChecker::cgmGetColorTableEXT(
 void OpenGLErrorChecker::cgmGetColorTableParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetColorTableParameterivEXT, "glGetColorTableParameterivEXT", file, line)(target, pname, params);
     loaded(_cgmGetColorTableParameterivEXT, "glGetColorTableParameterivEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1592,6 +2060,8 @@ void OpenGLErrorChecker::cgmGetColorTableParameterivEXT(
 void OpenGLErrorChecker::cgmGetColorTableParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetColorTableParameterfvEXT, "glGetColorTableParameterfvEXT", file, line)(target, pname, params);
     loaded(_cgmGetColorTableParameterfvEXT, "glGetColorTableParameterfvEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1599,6 +2069,8 @@ void OpenGLErrorChecker::cgmGetColorTableParameterfvEXT(
 void OpenGLErrorChecker::cgmPixelTransformParameteriEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPixelTransformParameteriEXT, "glPixelTransformParameteriEXT", file, line)(target, pname, param);
     loaded(_cgmPixelTransformParameteriEXT, "glPixelTransformParameteriEXT", file, line)(target, pname, param);
     checkError(file, line);
 }
@@ -1606,6 +2078,8 @@ void OpenGLErrorChecker::cgmPixelTransformParameteriEXT(
 void OpenGLErrorChecker::cgmPixelTransformParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPixelTransformParameterfEXT, "glPixelTransformParameterfEXT", file, line)(target, pname, param);
     loaded(_cgmPixelTransformParameterfEXT, "glPixelTransformParameterfEXT", file, line)(target, pname, param);
     checkError(file, line);
 }
@@ -1613,6 +2087,8 @@ void OpenGLErrorChecker::cgmPixelTransformParameterfEXT(
 void OpenGLErrorChecker::cgmPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPixelTransformParameterivEXT, "glPixelTransformParameterivEXT", file, line)(target, pname, params);
     loaded(_cgmPixelTransformParameterivEXT, "glPixelTransformParameterivEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1620,6 +2096,8 @@ void OpenGLErrorChecker::cgmPixelTransformParameterivEXT(
 void OpenGLErrorChecker::cgmPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPixelTransformParameterfvEXT, "glPixelTransformParameterfvEXT", file, line)(target, pname, params);
     loaded(_cgmPixelTransformParameterfvEXT, "glPixelTransformParameterfvEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1627,6 +2105,8 @@ void OpenGLErrorChecker::cgmPixelTransformParameterfvEXT(
 void OpenGLErrorChecker::cgmGetPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetPixelTransformParameterivEXT, "glGetPixelTransformParameterivEXT", file, line)(target, pname, params);
     loaded(_cgmGetPixelTransformParameterivEXT, "glGetPixelTransformParameterivEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1634,36 +2114,48 @@ void OpenGLErrorChecker::cgmGetPixelTransformParameterivEXT(
 void OpenGLErrorChecker::cgmGetPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetPixelTransformParameterfvEXT, "glGetPixelTransformParameterfvEXT", file, line)(target, pname, params);
     loaded(_cgmGetPixelTransformParameterfvEXT, "glGetPixelTransformParameterfvEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPointParameterfEXT, "glPointParameterfEXT", file, line)(pname, param);
     loaded(_cgmPointParameterfEXT, "glPointParameterfEXT", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterfvEXT(const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPointParameterfvEXT, "glPointParameterfvEXT", file, line)(pname, params);
     loaded(_cgmPointParameterfvEXT, "glPointParameterfvEXT", file, line)(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPolygonOffsetEXT(const char* file, unsigned line, float factor, float bias)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPolygonOffsetEXT, "glPolygonOffsetEXT", file, line)(factor, bias);
     loaded(_cgmPolygonOffsetEXT, "glPolygonOffsetEXT", file, line)(factor, bias);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBeginSceneEXT(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBeginSceneEXT, "glBeginSceneEXT", file, line)();
     loaded(_cgmBeginSceneEXT, "glBeginSceneEXT", file, line)();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndSceneEXT(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEndSceneEXT, "glEndSceneEXT", file, line)();
     loaded(_cgmEndSceneEXT, "glEndSceneEXT", file, line)();
     checkError(file, line);
 }
@@ -1671,12 +2163,16 @@ void OpenGLErrorChecker::cgmEndSceneEXT(const char* file, unsigned line)
 void OpenGLErrorChecker::cgmSecondaryColor3bEXT(
     const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3bEXT, "glSecondaryColor3bEXT", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3bEXT, "glSecondaryColor3bEXT", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3bvEXT(const char* file, unsigned line, const signed char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3bvEXT, "glSecondaryColor3bvEXT", file, line)(v);
     loaded(_cgmSecondaryColor3bvEXT, "glSecondaryColor3bvEXT", file, line)(v);
     checkError(file, line);
 }
@@ -1684,48 +2180,64 @@ void OpenGLErrorChecker::cgmSecondaryColor3bvEXT(const char* file, unsigned line
 void OpenGLErrorChecker::cgmSecondaryColor3dEXT(
     const char* file, unsigned line, double red, double green, double blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3dEXT, "glSecondaryColor3dEXT", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3dEXT, "glSecondaryColor3dEXT", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3dvEXT(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3dvEXT, "glSecondaryColor3dvEXT", file, line)(v);
     loaded(_cgmSecondaryColor3dvEXT, "glSecondaryColor3dvEXT", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3fEXT(const char* file, unsigned line, float red, float green, float blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3fEXT, "glSecondaryColor3fEXT", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3fEXT, "glSecondaryColor3fEXT", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3fvEXT(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3fvEXT, "glSecondaryColor3fvEXT", file, line)(v);
     loaded(_cgmSecondaryColor3fvEXT, "glSecondaryColor3fvEXT", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3iEXT(const char* file, unsigned line, int red, int green, int blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3iEXT, "glSecondaryColor3iEXT", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3iEXT, "glSecondaryColor3iEXT", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3ivEXT(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3ivEXT, "glSecondaryColor3ivEXT", file, line)(v);
     loaded(_cgmSecondaryColor3ivEXT, "glSecondaryColor3ivEXT", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3sEXT(const char* file, unsigned line, short red, short green, short blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3sEXT, "glSecondaryColor3sEXT", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3sEXT, "glSecondaryColor3sEXT", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3svEXT(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3svEXT, "glSecondaryColor3svEXT", file, line)(v);
     loaded(_cgmSecondaryColor3svEXT, "glSecondaryColor3svEXT", file, line)(v);
     checkError(file, line);
 }
@@ -1733,12 +2245,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3svEXT(const char* file, unsigned line
 void OpenGLErrorChecker::cgmSecondaryColor3ubEXT(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3ubEXT, "glSecondaryColor3ubEXT", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3ubEXT, "glSecondaryColor3ubEXT", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3ubvEXT(const char* file, unsigned line, const unsigned char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3ubvEXT, "glSecondaryColor3ubvEXT", file, line)(v);
     loaded(_cgmSecondaryColor3ubvEXT, "glSecondaryColor3ubvEXT", file, line)(v);
     checkError(file, line);
 }
@@ -1746,12 +2262,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3ubvEXT(const char* file, unsigned lin
 void OpenGLErrorChecker::cgmSecondaryColor3uiEXT(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3uiEXT, "glSecondaryColor3uiEXT", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3uiEXT, "glSecondaryColor3uiEXT", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3uivEXT(const char* file, unsigned line, const unsigned* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3uivEXT, "glSecondaryColor3uivEXT", file, line)(v);
     loaded(_cgmSecondaryColor3uivEXT, "glSecondaryColor3uivEXT", file, line)(v);
     checkError(file, line);
 }
@@ -1759,12 +2279,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3uivEXT(const char* file, unsigned lin
 void OpenGLErrorChecker::cgmSecondaryColor3usEXT(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3usEXT, "glSecondaryColor3usEXT", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3usEXT, "glSecondaryColor3usEXT", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3usvEXT(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3usvEXT, "glSecondaryColor3usvEXT", file, line)(v);
     loaded(_cgmSecondaryColor3usvEXT, "glSecondaryColor3usvEXT", file, line)(v);
     checkError(file, line);
 }
@@ -1772,12 +2296,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3usvEXT(const char* file, unsigned lin
 void OpenGLErrorChecker::cgmSecondaryColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColorPointerEXT, "glSecondaryColorPointerEXT", file, line)(size, type, stride, pointer);
     loaded(_cgmSecondaryColorPointerEXT, "glSecondaryColorPointerEXT", file, line)(size, type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmActiveStencilFaceEXT(const char* file, unsigned line, unsigned face)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmActiveStencilFaceEXT, "glActiveStencilFaceEXT", file, line)(face);
     loaded(_cgmActiveStencilFaceEXT, "glActiveStencilFaceEXT", file, line)(face);
     checkError(file, line);
 }
@@ -1786,6 +2314,8 @@ void OpenGLErrorChecker::cgmTexSubImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     unsigned type, const void* pixels)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexSubImage1DEXT, "glTexSubImage1DEXT", file, line)(target, level, xoffset, width, format, type, pixels);
     loaded(_cgmTexSubImage1DEXT, "glTexSubImage1DEXT", file, line)(target, level, xoffset, width, format, type, pixels);
     checkError(file, line);
 }
@@ -1794,6 +2324,8 @@ void OpenGLErrorChecker::cgmTexSubImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, unsigned type, const void* pixels)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexSubImage2DEXT, "glTexSubImage2DEXT", file, line)(target, level, xoffset, yoffset, width, height, format, type, pixels);
     loaded(_cgmTexSubImage2DEXT, "glTexSubImage2DEXT", file, line)(target, level, xoffset, yoffset, width, height, format, type, pixels);
     checkError(file, line);
 }
@@ -1802,6 +2334,8 @@ void OpenGLErrorChecker::cgmTexSubImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexSubImage3DEXT, "glTexSubImage3DEXT", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
     loaded(_cgmTexSubImage3DEXT, "glTexSubImage3DEXT", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
     checkError(file, line);
 }
@@ -1810,6 +2344,8 @@ void OpenGLErrorChecker::cgmTexImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, unsigned format, unsigned type, const void* pixels)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexImage3DEXT, "glTexImage3DEXT", file, line)(target, level, internalformat, width, height, depth, border, format, type, pixels);
     loaded(_cgmTexImage3DEXT, "glTexImage3DEXT", file, line)(target, level, internalformat, width, height, depth, border, format, type, pixels);
     checkError(file, line);
 }
@@ -1817,6 +2353,8 @@ void OpenGLErrorChecker::cgmTexImage3DEXT(
 void OpenGLErrorChecker::cgmTexBufferEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned buffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexBufferEXT, "glTexBufferEXT", file, line)(target, internalformat, buffer);
     loaded(_cgmTexBufferEXT, "glTexBufferEXT", file, line)(target, internalformat, buffer);
     checkError(file, line);
 }
@@ -1824,6 +2362,8 @@ void OpenGLErrorChecker::cgmTexBufferEXT(
 void OpenGLErrorChecker::cgmTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexParameterIivEXT, "glTexParameterIivEXT", file, line)(target, pname, params);
     loaded(_cgmTexParameterIivEXT, "glTexParameterIivEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1831,6 +2371,8 @@ void OpenGLErrorChecker::cgmTexParameterIivEXT(
 void OpenGLErrorChecker::cgmTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const unsigned* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexParameterIuivEXT, "glTexParameterIuivEXT", file, line)(target, pname, params);
     loaded(_cgmTexParameterIuivEXT, "glTexParameterIuivEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1838,6 +2380,8 @@ void OpenGLErrorChecker::cgmTexParameterIuivEXT(
 void OpenGLErrorChecker::cgmGetTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetTexParameterIivEXT, "glGetTexParameterIivEXT", file, line)(target, pname, params);
     loaded(_cgmGetTexParameterIivEXT, "glGetTexParameterIivEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1845,12 +2389,16 @@ void OpenGLErrorChecker::cgmGetTexParameterIivEXT(
 void OpenGLErrorChecker::cgmGetTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, unsigned* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetTexParameterIuivEXT, "glGetTexParameterIuivEXT", file, line)(target, pname, params);
     loaded(_cgmGetTexParameterIuivEXT, "glGetTexParameterIuivEXT", file, line)(target, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClearColorIiEXT(const char* file, unsigned line, int red, int green, int blue, int alpha)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmClearColorIiEXT, "glClearColorIiEXT", file, line)(red, green, blue, alpha);
     loaded(_cgmClearColorIiEXT, "glClearColorIiEXT", file, line)(red, green, blue, alpha);
     checkError(file, line);
 }
@@ -1858,6 +2406,8 @@ void OpenGLErrorChecker::cgmClearColorIiEXT(const char* file, unsigned line, int
 void OpenGLErrorChecker::cgmClearColorIuiEXT(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmClearColorIuiEXT, "glClearColorIuiEXT", file, line)(red, green, blue, alpha);
     loaded(_cgmClearColorIuiEXT, "glClearColorIuiEXT", file, line)(red, green, blue, alpha);
     checkError(file, line);
 }
@@ -1865,6 +2415,8 @@ void OpenGLErrorChecker::cgmClearColorIuiEXT(
 unsigned char OpenGLErrorChecker::cgmAreTexturesResidentEXT(
     const char* file, unsigned line, int n, const unsigned* textures, unsigned char* residences)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmAreTexturesResidentEXT, "glAreTexturesResidentEXT", file, line)(n, textures, residences);
     const auto result = loaded(_cgmAreTexturesResidentEXT, "glAreTexturesResidentEXT", file, line)(n, textures, residences);
     checkError(file, line);
     return result;
@@ -1872,24 +2424,32 @@ unsigned char OpenGLErrorChecker::cgmAreTexturesResidentEXT(
 
 void OpenGLErrorChecker::cgmBindTextureEXT(const char* file, unsigned line, unsigned target, unsigned texture)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindTextureEXT, "glBindTextureEXT", file, line)(target, texture);
     loaded(_cgmBindTextureEXT, "glBindTextureEXT", file, line)(target, texture);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteTexturesEXT(const char* file, unsigned line, int n, const unsigned* textures)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteTexturesEXT, "glDeleteTexturesEXT", file, line)(n, textures);
     loaded(_cgmDeleteTexturesEXT, "glDeleteTexturesEXT", file, line)(n, textures);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenTexturesEXT(const char* file, unsigned line, int n, unsigned* textures)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenTexturesEXT, "glGenTexturesEXT", file, line)(n, textures);
     loaded(_cgmGenTexturesEXT, "glGenTexturesEXT", file, line)(n, textures);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsTextureEXT(const char* file, unsigned line, unsigned texture)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsTextureEXT, "glIsTextureEXT", file, line)(texture);
     const auto result = loaded(_cgmIsTextureEXT, "glIsTextureEXT", file, line)(texture);
     checkError(file, line);
     return result;
@@ -1898,18 +2458,24 @@ unsigned char OpenGLErrorChecker::cgmIsTextureEXT(const char* file, unsigned lin
 void OpenGLErrorChecker::cgmPrioritizeTexturesEXT(
     const char* file, unsigned line, int n, const unsigned* textures, const float* priorities)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPrioritizeTexturesEXT, "glPrioritizeTexturesEXT", file, line)(n, textures, priorities);
     loaded(_cgmPrioritizeTexturesEXT, "glPrioritizeTexturesEXT", file, line)(n, textures, priorities);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTextureNormalEXT(const char* file, unsigned line, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTextureNormalEXT, "glTextureNormalEXT", file, line)(mode);
     loaded(_cgmTextureNormalEXT, "glTextureNormalEXT", file, line)(mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmArrayElementEXT(const char* file, unsigned line, int i)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmArrayElementEXT, "glArrayElementEXT", file, line)(i);
     loaded(_cgmArrayElementEXT, "glArrayElementEXT", file, line)(i);
     checkError(file, line);
 }
@@ -1917,12 +2483,16 @@ void OpenGLErrorChecker::cgmArrayElementEXT(const char* file, unsigned line, int
 void OpenGLErrorChecker::cgmColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorPointerEXT, "glColorPointerEXT", file, line)(size, type, stride, count, pointer);
     loaded(_cgmColorPointerEXT, "glColorPointerEXT", file, line)(size, type, stride, count, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDrawArraysEXT(const char* file, unsigned line, unsigned mode, int first, int count)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDrawArraysEXT, "glDrawArraysEXT", file, line)(mode, first, count);
     loaded(_cgmDrawArraysEXT, "glDrawArraysEXT", file, line)(mode, first, count);
     checkError(file, line);
 }
@@ -1930,12 +2500,16 @@ void OpenGLErrorChecker::cgmDrawArraysEXT(const char* file, unsigned line, unsig
 void OpenGLErrorChecker::cgmEdgeFlagPointerEXT(
     const char* file, unsigned line, int stride, int count, const unsigned char* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEdgeFlagPointerEXT, "glEdgeFlagPointerEXT", file, line)(stride, count, pointer);
     loaded(_cgmEdgeFlagPointerEXT, "glEdgeFlagPointerEXT", file, line)(stride, count, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetPointervEXT(const char* file, unsigned line, unsigned pname, void** params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetPointervEXT, "glGetPointervEXT", file, line)(pname, params);
     loaded(_cgmGetPointervEXT, "glGetPointervEXT", file, line)(pname, params);
     checkError(file, line);
 }
@@ -1943,6 +2517,8 @@ void OpenGLErrorChecker::cgmGetPointervEXT(const char* file, unsigned line, unsi
 void OpenGLErrorChecker::cgmIndexPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIndexPointerEXT, "glIndexPointerEXT", file, line)(type, stride, count, pointer);
     loaded(_cgmIndexPointerEXT, "glIndexPointerEXT", file, line)(type, stride, count, pointer);
     checkError(file, line);
 }
@@ -1950,6 +2526,8 @@ void OpenGLErrorChecker::cgmIndexPointerEXT(
 void OpenGLErrorChecker::cgmNormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormalPointerEXT, "glNormalPointerEXT", file, line)(type, stride, count, pointer);
     loaded(_cgmNormalPointerEXT, "glNormalPointerEXT", file, line)(type, stride, count, pointer);
     checkError(file, line);
 }
@@ -1957,6 +2535,8 @@ void OpenGLErrorChecker::cgmNormalPointerEXT(
 void OpenGLErrorChecker::cgmTexCoordPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoordPointerEXT, "glTexCoordPointerEXT", file, line)(size, type, stride, count, pointer);
     loaded(_cgmTexCoordPointerEXT, "glTexCoordPointerEXT", file, line)(size, type, stride, count, pointer);
     checkError(file, line);
 }
@@ -1964,30 +2544,40 @@ void OpenGLErrorChecker::cgmTexCoordPointerEXT(
 void OpenGLErrorChecker::cgmVertexPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexPointerEXT, "glVertexPointerEXT", file, line)(size, type, stride, count, pointer);
     loaded(_cgmVertexPointerEXT, "glVertexPointerEXT", file, line)(size, type, stride, count, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBeginVertexShaderEXT(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBeginVertexShaderEXT, "glBeginVertexShaderEXT", file, line)();
     loaded(_cgmBeginVertexShaderEXT, "glBeginVertexShaderEXT", file, line)();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndVertexShaderEXT(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEndVertexShaderEXT, "glEndVertexShaderEXT", file, line)();
     loaded(_cgmEndVertexShaderEXT, "glEndVertexShaderEXT", file, line)();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBindVertexShaderEXT(const char* file, unsigned line, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindVertexShaderEXT, "glBindVertexShaderEXT", file, line)(id);
     loaded(_cgmBindVertexShaderEXT, "glBindVertexShaderEXT", file, line)(id);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmGenVertexShadersEXT(const char* file, unsigned line, unsigned range)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenVertexShadersEXT, "glGenVertexShadersEXT", file, line)(range);
     const auto result = loaded(_cgmGenVertexShadersEXT, "glGenVertexShadersEXT", file, line)(range);
     checkError(file, line);
     return result;
@@ -1995,12 +2585,16 @@ unsigned OpenGLErrorChecker::cgmGenVertexShadersEXT(const char* file, unsigned l
 
 void OpenGLErrorChecker::cgmDeleteVertexShaderEXT(const char* file, unsigned line, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteVertexShaderEXT, "glDeleteVertexShaderEXT", file, line)(id);
     loaded(_cgmDeleteVertexShaderEXT, "glDeleteVertexShaderEXT", file, line)(id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmShaderOp1EXT(const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmShaderOp1EXT, "glShaderOp1EXT", file, line)(op, res, arg1);
     loaded(_cgmShaderOp1EXT, "glShaderOp1EXT", file, line)(op, res, arg1);
     checkError(file, line);
 }
@@ -2008,6 +2602,8 @@ void OpenGLErrorChecker::cgmShaderOp1EXT(const char* file, unsigned line, unsign
 void OpenGLErrorChecker::cgmShaderOp2EXT(
     const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1, unsigned arg2)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmShaderOp2EXT, "glShaderOp2EXT", file, line)(op, res, arg1, arg2);
     loaded(_cgmShaderOp2EXT, "glShaderOp2EXT", file, line)(op, res, arg1, arg2);
     checkError(file, line);
 }
@@ -2015,6 +2611,8 @@ void OpenGLErrorChecker::cgmShaderOp2EXT(
 void OpenGLErrorChecker::cgmShaderOp3EXT(
     const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1, unsigned arg2, unsigned arg3)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmShaderOp3EXT, "glShaderOp3EXT", file, line)(op, res, arg1, arg2, arg3);
     loaded(_cgmShaderOp3EXT, "glShaderOp3EXT", file, line)(op, res, arg1, arg2, arg3);
     checkError(file, line);
 }
@@ -2023,6 +2621,8 @@ void OpenGLErrorChecker::cgmSwizzleEXT(
     const char* file, unsigned line, unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ,
     unsigned outW)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSwizzleEXT, "glSwizzleEXT", file, line)(res, in, outX, outY, outZ, outW);
     loaded(_cgmSwizzleEXT, "glSwizzleEXT", file, line)(res, in, outX, outY, outZ, outW);
     checkError(file, line);
 }
@@ -2031,6 +2631,8 @@ void OpenGLErrorChecker::cgmWriteMaskEXT(
     const char* file, unsigned line, unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ,
     unsigned outW)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWriteMaskEXT, "glWriteMaskEXT", file, line)(res, in, outX, outY, outZ, outW);
     loaded(_cgmWriteMaskEXT, "glWriteMaskEXT", file, line)(res, in, outX, outY, outZ, outW);
     checkError(file, line);
 }
@@ -2038,6 +2640,8 @@ void OpenGLErrorChecker::cgmWriteMaskEXT(
 void OpenGLErrorChecker::cgmInsertComponentEXT(
     const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmInsertComponentEXT, "glInsertComponentEXT", file, line)(res, src, num);
     loaded(_cgmInsertComponentEXT, "glInsertComponentEXT", file, line)(res, src, num);
     checkError(file, line);
 }
@@ -2045,6 +2649,8 @@ void OpenGLErrorChecker::cgmInsertComponentEXT(
 void OpenGLErrorChecker::cgmExtractComponentEXT(
     const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmExtractComponentEXT, "glExtractComponentEXT", file, line)(res, src, num);
     loaded(_cgmExtractComponentEXT, "glExtractComponentEXT", file, line)(res, src, num);
     checkError(file, line);
 }
@@ -2052,6 +2658,8 @@ void OpenGLErrorChecker::cgmExtractComponentEXT(
 unsigned OpenGLErrorChecker::cgmGenSymbolsEXT(
     const char* file, unsigned line, unsigned datatype, unsigned storagetype, unsigned range, unsigned components)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenSymbolsEXT, "glGenSymbolsEXT", file, line)(datatype, storagetype, range, components);
     const auto result = loaded(_cgmGenSymbolsEXT, "glGenSymbolsEXT", file, line)(datatype, storagetype, range, components);
     checkError(file, line);
     return result;
@@ -2060,6 +2668,8 @@ unsigned OpenGLErrorChecker::cgmGenSymbolsEXT(
 void OpenGLErrorChecker::cgmSetInvariantEXT(
     const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSetInvariantEXT, "glSetInvariantEXT", file, line)(id, type, addr);
     loaded(_cgmSetInvariantEXT, "glSetInvariantEXT", file, line)(id, type, addr);
     checkError(file, line);
 }
@@ -2067,54 +2677,72 @@ void OpenGLErrorChecker::cgmSetInvariantEXT(
 void OpenGLErrorChecker::cgmSetLocalConstantEXT(
     const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSetLocalConstantEXT, "glSetLocalConstantEXT", file, line)(id, type, addr);
     loaded(_cgmSetLocalConstantEXT, "glSetLocalConstantEXT", file, line)(id, type, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantbvEXT(const char* file, unsigned line, unsigned id, const signed char* addr)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVariantbvEXT, "glVariantbvEXT", file, line)(id, addr);
     loaded(_cgmVariantbvEXT, "glVariantbvEXT", file, line)(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantsvEXT(const char* file, unsigned line, unsigned id, const short* addr)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVariantsvEXT, "glVariantsvEXT", file, line)(id, addr);
     loaded(_cgmVariantsvEXT, "glVariantsvEXT", file, line)(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantivEXT(const char* file, unsigned line, unsigned id, const int* addr)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVariantivEXT, "glVariantivEXT", file, line)(id, addr);
     loaded(_cgmVariantivEXT, "glVariantivEXT", file, line)(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantfvEXT(const char* file, unsigned line, unsigned id, const float* addr)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVariantfvEXT, "glVariantfvEXT", file, line)(id, addr);
     loaded(_cgmVariantfvEXT, "glVariantfvEXT", file, line)(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantdvEXT(const char* file, unsigned line, unsigned id, const double* addr)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVariantdvEXT, "glVariantdvEXT", file, line)(id, addr);
     loaded(_cgmVariantdvEXT, "glVariantdvEXT", file, line)(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantubvEXT(const char* file, unsigned line, unsigned id, const unsigned char* addr)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVariantubvEXT, "glVariantubvEXT", file, line)(id, addr);
     loaded(_cgmVariantubvEXT, "glVariantubvEXT", file, line)(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantusvEXT(const char* file, unsigned line, unsigned id, const unsigned short* addr)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVariantusvEXT, "glVariantusvEXT", file, line)(id, addr);
     loaded(_cgmVariantusvEXT, "glVariantusvEXT", file, line)(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantuivEXT(const char* file, unsigned line, unsigned id, const unsigned* addr)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVariantuivEXT, "glVariantuivEXT", file, line)(id, addr);
     loaded(_cgmVariantuivEXT, "glVariantuivEXT", file, line)(id, addr);
     checkError(file, line);
 }
@@ -2122,24 +2750,32 @@ void OpenGLErrorChecker::cgmVariantuivEXT(const char* file, unsigned line, unsig
 void OpenGLErrorChecker::cgmVariantPointerEXT(
     const char* file, unsigned line, unsigned id, unsigned type, unsigned stride, const void* addr)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVariantPointerEXT, "glVariantPointerEXT", file, line)(id, type, stride, addr);
     loaded(_cgmVariantPointerEXT, "glVariantPointerEXT", file, line)(id, type, stride, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEnableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEnableVariantClientStateEXT, "glEnableVariantClientStateEXT", file, line)(id);
     loaded(_cgmEnableVariantClientStateEXT, "glEnableVariantClientStateEXT", file, line)(id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDisableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDisableVariantClientStateEXT, "glDisableVariantClientStateEXT", file, line)(id);
     loaded(_cgmDisableVariantClientStateEXT, "glDisableVariantClientStateEXT", file, line)(id);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmBindLightParameterEXT(const char* file, unsigned line, unsigned light, unsigned value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindLightParameterEXT, "glBindLightParameterEXT", file, line)(light, value);
     const auto result = loaded(_cgmBindLightParameterEXT, "glBindLightParameterEXT", file, line)(light, value);
     checkError(file, line);
     return result;
@@ -2148,6 +2784,8 @@ unsigned OpenGLErrorChecker::cgmBindLightParameterEXT(const char* file, unsigned
 unsigned OpenGLErrorChecker::cgmBindMaterialParameterEXT(
     const char* file, unsigned line, unsigned face, unsigned value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindMaterialParameterEXT, "glBindMaterialParameterEXT", file, line)(face, value);
     const auto result = loaded(_cgmBindMaterialParameterEXT, "glBindMaterialParameterEXT", file, line)(face, value);
     checkError(file, line);
     return result;
@@ -2156,6 +2794,8 @@ unsigned OpenGLErrorChecker::cgmBindMaterialParameterEXT(
 unsigned OpenGLErrorChecker::cgmBindTexGenParameterEXT(
     const char* file, unsigned line, unsigned unit, unsigned coord, unsigned value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindTexGenParameterEXT, "glBindTexGenParameterEXT", file, line)(unit, coord, value);
     const auto result = loaded(_cgmBindTexGenParameterEXT, "glBindTexGenParameterEXT", file, line)(unit, coord, value);
     checkError(file, line);
     return result;
@@ -2164,6 +2804,8 @@ unsigned OpenGLErrorChecker::cgmBindTexGenParameterEXT(
 unsigned OpenGLErrorChecker::cgmBindTextureUnitParameterEXT(
     const char* file, unsigned line, unsigned unit, unsigned value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindTextureUnitParameterEXT, "glBindTextureUnitParameterEXT", file, line)(unit, value);
     const auto result = loaded(_cgmBindTextureUnitParameterEXT, "glBindTextureUnitParameterEXT", file, line)(unit, value);
     checkError(file, line);
     return result;
@@ -2171,6 +2813,8 @@ unsigned OpenGLErrorChecker::cgmBindTextureUnitParameterEXT(
 
 unsigned OpenGLErrorChecker::cgmBindParameterEXT(const char* file, unsigned line, unsigned value)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindParameterEXT, "glBindParameterEXT", file, line)(value);
     const auto result = loaded(_cgmBindParameterEXT, "glBindParameterEXT", file, line)(value);
     checkError(file, line);
     return result;
@@ -2178,6 +2822,8 @@ unsigned OpenGLErrorChecker::cgmBindParameterEXT(const char* file, unsigned line
 
 unsigned char OpenGLErrorChecker::cgmIsVariantEnabledEXT(const char* file, unsigned line, unsigned id, unsigned cap)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsVariantEnabledEXT, "glIsVariantEnabledEXT", file, line)(id, cap);
     const auto result = loaded(_cgmIsVariantEnabledEXT, "glIsVariantEnabledEXT", file, line)(id, cap);
     checkError(file, line);
     return result;
@@ -2186,6 +2832,8 @@ unsigned char OpenGLErrorChecker::cgmIsVariantEnabledEXT(const char* file, unsig
 void OpenGLErrorChecker::cgmGetVariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVariantBooleanvEXT, "glGetVariantBooleanvEXT", file, line)(id, value, data);
     loaded(_cgmGetVariantBooleanvEXT, "glGetVariantBooleanvEXT", file, line)(id, value, data);
     checkError(file, line);
 }
@@ -2193,6 +2841,8 @@ void OpenGLErrorChecker::cgmGetVariantBooleanvEXT(
 void OpenGLErrorChecker::cgmGetVariantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVariantIntegervEXT, "glGetVariantIntegervEXT", file, line)(id, value, data);
     loaded(_cgmGetVariantIntegervEXT, "glGetVariantIntegervEXT", file, line)(id, value, data);
     checkError(file, line);
 }
@@ -2200,6 +2850,8 @@ void OpenGLErrorChecker::cgmGetVariantIntegervEXT(
 void OpenGLErrorChecker::cgmGetVariantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVariantFloatvEXT, "glGetVariantFloatvEXT", file, line)(id, value, data);
     loaded(_cgmGetVariantFloatvEXT, "glGetVariantFloatvEXT", file, line)(id, value, data);
     checkError(file, line);
 }
@@ -2207,6 +2859,8 @@ void OpenGLErrorChecker::cgmGetVariantFloatvEXT(
 void OpenGLErrorChecker::cgmGetVariantPointervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, void** data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVariantPointervEXT, "glGetVariantPointervEXT", file, line)(id, value, data);
     loaded(_cgmGetVariantPointervEXT, "glGetVariantPointervEXT", file, line)(id, value, data);
     checkError(file, line);
 }
@@ -2214,6 +2868,8 @@ void OpenGLErrorChecker::cgmGetVariantPointervEXT(
 void OpenGLErrorChecker::cgmGetInvariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetInvariantBooleanvEXT, "glGetInvariantBooleanvEXT", file, line)(id, value, data);
     loaded(_cgmGetInvariantBooleanvEXT, "glGetInvariantBooleanvEXT", file, line)(id, value, data);
     checkError(file, line);
 }
@@ -2221,6 +2877,8 @@ void OpenGLErrorChecker::cgmGetInvariantBooleanvEXT(
 void OpenGLErrorChecker::cgmGetInvariantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetInvariantIntegervEXT, "glGetInvariantIntegervEXT", file, line)(id, value, data);
     loaded(_cgmGetInvariantIntegervEXT, "glGetInvariantIntegervEXT", file, line)(id, value, data);
     checkError(file, line);
 }
@@ -2228,6 +2886,8 @@ void OpenGLErrorChecker::cgmGetInvariantIntegervEXT(
 void OpenGLErrorChecker::cgmGetInvariantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetInvariantFloatvEXT, "glGetInvariantFloatvEXT", file, line)(id, value, data);
     loaded(_cgmGetInvariantFloatvEXT, "glGetInvariantFloatvEXT", file, line)(id, value, data);
     checkError(file, line);
 }
@@ -2235,6 +2895,8 @@ void OpenGLErrorChecker::cgmGetInvariantFloatvEXT(
 void OpenGLErrorChecker::cgmGetLocalConstantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetLocalConstantBooleanvEXT, "glGetLocalConstantBooleanvEXT", file, line)(id, value, data);
     loaded(_cgmGetLocalConstantBooleanvEXT, "glGetLocalConstantBooleanvEXT", file, line)(id, value, data);
     checkError(file, line);
 }
@@ -2242,6 +2904,8 @@ void OpenGLErrorChecker::cgmGetLocalConstantBooleanvEXT(
 void OpenGLErrorChecker::cgmGetLocalConstantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetLocalConstantIntegervEXT, "glGetLocalConstantIntegervEXT", file, line)(id, value, data);
     loaded(_cgmGetLocalConstantIntegervEXT, "glGetLocalConstantIntegervEXT", file, line)(id, value, data);
     checkError(file, line);
 }
@@ -2249,18 +2913,24 @@ void OpenGLErrorChecker::cgmGetLocalConstantIntegervEXT(
 void OpenGLErrorChecker::cgmGetLocalConstantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetLocalConstantFloatvEXT, "glGetLocalConstantFloatvEXT", file, line)(id, value, data);
     loaded(_cgmGetLocalConstantFloatvEXT, "glGetLocalConstantFloatvEXT", file, line)(id, value, data);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexWeightfEXT(const char* file, unsigned line, float weight)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexWeightfEXT, "glVertexWeightfEXT", file, line)(weight);
     loaded(_cgmVertexWeightfEXT, "glVertexWeightfEXT", file, line)(weight);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexWeightfvEXT(const char* file, unsigned line, const float* weight)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexWeightfvEXT, "glVertexWeightfvEXT", file, line)(weight);
     loaded(_cgmVertexWeightfvEXT, "glVertexWeightfvEXT", file, line)(weight);
     checkError(file, line);
 }
@@ -2268,18 +2938,24 @@ void OpenGLErrorChecker::cgmVertexWeightfvEXT(const char* file, unsigned line, c
 void OpenGLErrorChecker::cgmVertexWeightPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexWeightPointerEXT, "glVertexWeightPointerEXT", file, line)(size, type, stride, pointer);
     loaded(_cgmVertexWeightPointerEXT, "glVertexWeightPointerEXT", file, line)(size, type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFrameTerminatorGREMEDY(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFrameTerminatorGREMEDY, "glFrameTerminatorGREMEDY", file, line)();
     loaded(_cgmFrameTerminatorGREMEDY, "glFrameTerminatorGREMEDY", file, line)();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmStringMarkerGREMEDY(const char* file, unsigned line, int len, const void* string)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmStringMarkerGREMEDY, "glStringMarkerGREMEDY", file, line)(len, string);
     loaded(_cgmStringMarkerGREMEDY, "glStringMarkerGREMEDY", file, line)(len, string);
     checkError(file, line);
 }
@@ -2287,6 +2963,8 @@ void OpenGLErrorChecker::cgmStringMarkerGREMEDY(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmImageTransformParameteriHP(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmImageTransformParameteriHP, "glImageTransformParameteriHP", file, line)(target, pname, param);
     loaded(_cgmImageTransformParameteriHP, "glImageTransformParameteriHP", file, line)(target, pname, param);
     checkError(file, line);
 }
@@ -2294,6 +2972,8 @@ void OpenGLErrorChecker::cgmImageTransformParameteriHP(
 void OpenGLErrorChecker::cgmImageTransformParameterfHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmImageTransformParameterfHP, "glImageTransformParameterfHP", file, line)(target, pname, param);
     loaded(_cgmImageTransformParameterfHP, "glImageTransformParameterfHP", file, line)(target, pname, param);
     checkError(file, line);
 }
@@ -2301,6 +2981,8 @@ void OpenGLErrorChecker::cgmImageTransformParameterfHP(
 void OpenGLErrorChecker::cgmImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmImageTransformParameterivHP, "glImageTransformParameterivHP", file, line)(target, pname, params);
     loaded(_cgmImageTransformParameterivHP, "glImageTransformParameterivHP", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -2308,6 +2990,8 @@ void OpenGLErrorChecker::cgmImageTransformParameterivHP(
 void OpenGLErrorChecker::cgmImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmImageTransformParameterfvHP, "glImageTransformParameterfvHP", file, line)(target, pname, params);
     loaded(_cgmImageTransformParameterfvHP, "glImageTransformParameterfvHP", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -2315,6 +2999,8 @@ void OpenGLErrorChecker::cgmImageTransformParameterfvHP(
 void OpenGLErrorChecker::cgmGetImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetImageTransformParameterivHP, "glGetImageTransformParameterivHP", file, line)(target, pname, params);
     loaded(_cgmGetImageTransformParameterivHP, "glGetImageTransformParameterivHP", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -2322,6 +3008,8 @@ void OpenGLErrorChecker::cgmGetImageTransformParameterivHP(
 void OpenGLErrorChecker::cgmGetImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetImageTransformParameterfvHP, "glGetImageTransformParameterfvHP", file, line)(target, pname, params);
     loaded(_cgmGetImageTransformParameterfvHP, "glGetImageTransformParameterfvHP", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -2330,6 +3018,8 @@ void OpenGLErrorChecker::cgmMultiModeDrawArraysIBM(
     const char* file, unsigned line, const unsigned* mode, const int* first, const int* count, int primcount,
     int modestride)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiModeDrawArraysIBM, "glMultiModeDrawArraysIBM", file, line)(mode, first, count, primcount, modestride);
     loaded(_cgmMultiModeDrawArraysIBM, "glMultiModeDrawArraysIBM", file, line)(mode, first, count, primcount, modestride);
     checkError(file, line);
 }
@@ -2338,6 +3028,8 @@ void OpenGLErrorChecker::cgmMultiModeDrawElementsIBM(
     const char* file, unsigned line, const unsigned* mode, const int* count, unsigned type,
     const void* const* indices, int primcount, int modestride)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiModeDrawElementsIBM, "glMultiModeDrawElementsIBM", file, line)(mode, count, type, indices, primcount, modestride);
     loaded(_cgmMultiModeDrawElementsIBM, "glMultiModeDrawElementsIBM", file, line)(mode, count, type, indices, primcount, modestride);
     checkError(file, line);
 }
@@ -2345,6 +3037,8 @@ void OpenGLErrorChecker::cgmMultiModeDrawElementsIBM(
 void OpenGLErrorChecker::cgmColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorPointerListIBM, "glColorPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
     loaded(_cgmColorPointerListIBM, "glColorPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
     checkError(file, line);
 }
@@ -2352,6 +3046,8 @@ void OpenGLErrorChecker::cgmColorPointerListIBM(
 void OpenGLErrorChecker::cgmSecondaryColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColorPointerListIBM, "glSecondaryColorPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
     loaded(_cgmSecondaryColorPointerListIBM, "glSecondaryColorPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
     checkError(file, line);
 }
@@ -2359,6 +3055,8 @@ void OpenGLErrorChecker::cgmSecondaryColorPointerListIBM(
 void OpenGLErrorChecker::cgmEdgeFlagPointerListIBM(
     const char* file, unsigned line, int stride, const unsigned char** pointer, int ptrstride)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEdgeFlagPointerListIBM, "glEdgeFlagPointerListIBM", file, line)(stride, pointer, ptrstride);
     loaded(_cgmEdgeFlagPointerListIBM, "glEdgeFlagPointerListIBM", file, line)(stride, pointer, ptrstride);
     checkError(file, line);
 }
@@ -2366,6 +3064,8 @@ void OpenGLErrorChecker::cgmEdgeFlagPointerListIBM(
 void OpenGLErrorChecker::cgmFogCoordPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogCoordPointerListIBM, "glFogCoordPointerListIBM", file, line)(type, stride, pointer, ptrstride);
     loaded(_cgmFogCoordPointerListIBM, "glFogCoordPointerListIBM", file, line)(type, stride, pointer, ptrstride);
     checkError(file, line);
 }
@@ -2373,6 +3073,8 @@ void OpenGLErrorChecker::cgmFogCoordPointerListIBM(
 void OpenGLErrorChecker::cgmIndexPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIndexPointerListIBM, "glIndexPointerListIBM", file, line)(type, stride, pointer, ptrstride);
     loaded(_cgmIndexPointerListIBM, "glIndexPointerListIBM", file, line)(type, stride, pointer, ptrstride);
     checkError(file, line);
 }
@@ -2380,6 +3082,8 @@ void OpenGLErrorChecker::cgmIndexPointerListIBM(
 void OpenGLErrorChecker::cgmNormalPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormalPointerListIBM, "glNormalPointerListIBM", file, line)(type, stride, pointer, ptrstride);
     loaded(_cgmNormalPointerListIBM, "glNormalPointerListIBM", file, line)(type, stride, pointer, ptrstride);
     checkError(file, line);
 }
@@ -2387,6 +3091,8 @@ void OpenGLErrorChecker::cgmNormalPointerListIBM(
 void OpenGLErrorChecker::cgmTexCoordPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoordPointerListIBM, "glTexCoordPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
     loaded(_cgmTexCoordPointerListIBM, "glTexCoordPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
     checkError(file, line);
 }
@@ -2394,6 +3100,8 @@ void OpenGLErrorChecker::cgmTexCoordPointerListIBM(
 void OpenGLErrorChecker::cgmVertexPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexPointerListIBM, "glVertexPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
     loaded(_cgmVertexPointerListIBM, "glVertexPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
     checkError(file, line);
 }
@@ -2401,12 +3109,16 @@ void OpenGLErrorChecker::cgmVertexPointerListIBM(
 void OpenGLErrorChecker::cgmVertexPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexPointervINTEL, "glVertexPointervINTEL", file, line)(size, type, pointer);
     loaded(_cgmVertexPointervINTEL, "glVertexPointervINTEL", file, line)(size, type, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormalPointervINTEL(const char* file, unsigned line, unsigned type, const void** pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormalPointervINTEL, "glNormalPointervINTEL", file, line)(type, pointer);
     loaded(_cgmNormalPointervINTEL, "glNormalPointervINTEL", file, line)(type, pointer);
     checkError(file, line);
 }
@@ -2414,6 +3126,8 @@ void OpenGLErrorChecker::cgmNormalPointervINTEL(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmColorPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorPointervINTEL, "glColorPointervINTEL", file, line)(size, type, pointer);
     loaded(_cgmColorPointervINTEL, "glColorPointervINTEL", file, line)(size, type, pointer);
     checkError(file, line);
 }
@@ -2421,6 +3135,8 @@ void OpenGLErrorChecker::cgmColorPointervINTEL(
 void OpenGLErrorChecker::cgmTexCoordPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoordPointervINTEL, "glTexCoordPointervINTEL", file, line)(size, type, pointer);
     loaded(_cgmTexCoordPointervINTEL, "glTexCoordPointervINTEL", file, line)(size, type, pointer);
     checkError(file, line);
 }
@@ -2428,18 +3144,24 @@ void OpenGLErrorChecker::cgmTexCoordPointervINTEL(
 void OpenGLErrorChecker::cgmTexScissorFuncINTEL(
     const char* file, unsigned line, unsigned target, unsigned lfunc, unsigned hfunc)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexScissorFuncINTEL, "glTexScissorFuncINTEL", file, line)(target, lfunc, hfunc);
     loaded(_cgmTexScissorFuncINTEL, "glTexScissorFuncINTEL", file, line)(target, lfunc, hfunc);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexScissorINTEL(const char* file, unsigned line, unsigned target, float tlow, float thigh)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexScissorINTEL, "glTexScissorINTEL", file, line)(target, tlow, thigh);
     loaded(_cgmTexScissorINTEL, "glTexScissorINTEL", file, line)(target, tlow, thigh);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmBufferRegionEnabled(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBufferRegionEnabled, "glBufferRegionEnabled", file, line)();
     const auto result = loaded(_cgmBufferRegionEnabled, "glBufferRegionEnabled", file, line)();
     checkError(file, line);
     return result;
@@ -2447,6 +3169,8 @@ unsigned OpenGLErrorChecker::cgmBufferRegionEnabled(const char* file, unsigned l
 
 void OpenGLErrorChecker::cgmDeleteBufferRegion(const char* file, unsigned line, unsigned region)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteBufferRegion, "glDeleteBufferRegion", file, line)(region);
     loaded(_cgmDeleteBufferRegion, "glDeleteBufferRegion", file, line)(region);
     checkError(file, line);
 }
@@ -2454,12 +3178,16 @@ void OpenGLErrorChecker::cgmDeleteBufferRegion(const char* file, unsigned line, 
 void OpenGLErrorChecker::cgmDrawBufferRegion(
     const char* file, unsigned line, unsigned region, int x, int y, int width, int height, int xDest, int yDest)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDrawBufferRegion, "glDrawBufferRegion", file, line)(region, x, y, width, height, xDest, yDest);
     loaded(_cgmDrawBufferRegion, "glDrawBufferRegion", file, line)(region, x, y, width, height, xDest, yDest);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmNewBufferRegion(const char* file, unsigned line, unsigned region)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNewBufferRegion, "glNewBufferRegion", file, line)(region);
     const auto result = loaded(_cgmNewBufferRegion, "glNewBufferRegion", file, line)(region);
     checkError(file, line);
     return result;
@@ -2468,174 +3196,232 @@ unsigned OpenGLErrorChecker::cgmNewBufferRegion(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmReadBufferRegion(
     const char* file, unsigned line, unsigned region, int x, int y, int width, int height)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReadBufferRegion, "glReadBufferRegion", file, line)(region, x, y, width, height);
     loaded(_cgmReadBufferRegion, "glReadBufferRegion", file, line)(region, x, y, width, height);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmResizeBuffersMESA(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmResizeBuffersMESA, "glResizeBuffersMESA", file, line)();
     loaded(_cgmResizeBuffersMESA, "glResizeBuffersMESA", file, line)();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2dMESA(const char* file, unsigned line, double x, double y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2dMESA, "glWindowPos2dMESA", file, line)(x, y);
     loaded(_cgmWindowPos2dMESA, "glWindowPos2dMESA", file, line)(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2dvMESA(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2dvMESA, "glWindowPos2dvMESA", file, line)(v);
     loaded(_cgmWindowPos2dvMESA, "glWindowPos2dvMESA", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2fMESA(const char* file, unsigned line, float x, float y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2fMESA, "glWindowPos2fMESA", file, line)(x, y);
     loaded(_cgmWindowPos2fMESA, "glWindowPos2fMESA", file, line)(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2fvMESA(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2fvMESA, "glWindowPos2fvMESA", file, line)(v);
     loaded(_cgmWindowPos2fvMESA, "glWindowPos2fvMESA", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2iMESA(const char* file, unsigned line, int x, int y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2iMESA, "glWindowPos2iMESA", file, line)(x, y);
     loaded(_cgmWindowPos2iMESA, "glWindowPos2iMESA", file, line)(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2ivMESA(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2ivMESA, "glWindowPos2ivMESA", file, line)(v);
     loaded(_cgmWindowPos2ivMESA, "glWindowPos2ivMESA", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2sMESA(const char* file, unsigned line, short x, short y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2sMESA, "glWindowPos2sMESA", file, line)(x, y);
     loaded(_cgmWindowPos2sMESA, "glWindowPos2sMESA", file, line)(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2svMESA(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos2svMESA, "glWindowPos2svMESA", file, line)(v);
     loaded(_cgmWindowPos2svMESA, "glWindowPos2svMESA", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3dMESA(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3dMESA, "glWindowPos3dMESA", file, line)(x, y, z);
     loaded(_cgmWindowPos3dMESA, "glWindowPos3dMESA", file, line)(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3dvMESA(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3dvMESA, "glWindowPos3dvMESA", file, line)(v);
     loaded(_cgmWindowPos3dvMESA, "glWindowPos3dvMESA", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3fMESA(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3fMESA, "glWindowPos3fMESA", file, line)(x, y, z);
     loaded(_cgmWindowPos3fMESA, "glWindowPos3fMESA", file, line)(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3fvMESA(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3fvMESA, "glWindowPos3fvMESA", file, line)(v);
     loaded(_cgmWindowPos3fvMESA, "glWindowPos3fvMESA", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3iMESA(const char* file, unsigned line, int x, int y, int z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3iMESA, "glWindowPos3iMESA", file, line)(x, y, z);
     loaded(_cgmWindowPos3iMESA, "glWindowPos3iMESA", file, line)(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3ivMESA(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3ivMESA, "glWindowPos3ivMESA", file, line)(v);
     loaded(_cgmWindowPos3ivMESA, "glWindowPos3ivMESA", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3sMESA(const char* file, unsigned line, short x, short y, short z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3sMESA, "glWindowPos3sMESA", file, line)(x, y, z);
     loaded(_cgmWindowPos3sMESA, "glWindowPos3sMESA", file, line)(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3svMESA(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos3svMESA, "glWindowPos3svMESA", file, line)(v);
     loaded(_cgmWindowPos3svMESA, "glWindowPos3svMESA", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4dMESA(const char* file, unsigned line, double x, double y, double z, double w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos4dMESA, "glWindowPos4dMESA", file, line)(x, y, z, w);
     loaded(_cgmWindowPos4dMESA, "glWindowPos4dMESA", file, line)(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4dvMESA(const char* file, unsigned line, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos4dvMESA, "glWindowPos4dvMESA", file, line)(v);
     loaded(_cgmWindowPos4dvMESA, "glWindowPos4dvMESA", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4fMESA(const char* file, unsigned line, float x, float y, float z, float w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos4fMESA, "glWindowPos4fMESA", file, line)(x, y, z, w);
     loaded(_cgmWindowPos4fMESA, "glWindowPos4fMESA", file, line)(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4fvMESA(const char* file, unsigned line, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos4fvMESA, "glWindowPos4fvMESA", file, line)(v);
     loaded(_cgmWindowPos4fvMESA, "glWindowPos4fvMESA", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4iMESA(const char* file, unsigned line, int x, int y, int z, int w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos4iMESA, "glWindowPos4iMESA", file, line)(x, y, z, w);
     loaded(_cgmWindowPos4iMESA, "glWindowPos4iMESA", file, line)(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4ivMESA(const char* file, unsigned line, const int* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos4ivMESA, "glWindowPos4ivMESA", file, line)(v);
     loaded(_cgmWindowPos4ivMESA, "glWindowPos4ivMESA", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4sMESA(const char* file, unsigned line, short x, short y, short z, short w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos4sMESA, "glWindowPos4sMESA", file, line)(x, y, z, w);
     loaded(_cgmWindowPos4sMESA, "glWindowPos4sMESA", file, line)(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4svMESA(const char* file, unsigned line, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmWindowPos4svMESA, "glWindowPos4svMESA", file, line)(v);
     loaded(_cgmWindowPos4svMESA, "glWindowPos4svMESA", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDepthRangedNV(const char* file, unsigned line, double zNear, double zFar)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDepthRangedNV, "glDepthRangedNV", file, line)(zNear, zFar);
     loaded(_cgmDepthRangedNV, "glDepthRangedNV", file, line)(zNear, zFar);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClearDepthdNV(const char* file, unsigned line, double depth)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmClearDepthdNV, "glClearDepthdNV", file, line)(depth);
     loaded(_cgmClearDepthdNV, "glClearDepthdNV", file, line)(depth);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDepthBoundsdNV(const char* file, unsigned line, double zmin, double zmax)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDepthBoundsdNV, "glDepthBoundsdNV", file, line)(zmin, zmax);
     loaded(_cgmDepthBoundsdNV, "glDepthBoundsdNV", file, line)(zmin, zmax);
     checkError(file, line);
 }
@@ -2644,6 +3430,8 @@ void OpenGLErrorChecker::cgmMapControlPointsNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned type, int ustride, int vstride,
     int uorder, int vorder, unsigned char packed, const void* points)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMapControlPointsNV, "glMapControlPointsNV", file, line)(target, index, type, ustride, vstride, uorder, vorder, packed, points);
     loaded(_cgmMapControlPointsNV, "glMapControlPointsNV", file, line)(target, index, type, ustride, vstride, uorder, vorder, packed, points);
     checkError(file, line);
 }
@@ -2651,6 +3439,8 @@ void OpenGLErrorChecker::cgmMapControlPointsNV(
 void OpenGLErrorChecker::cgmMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMapParameterivNV, "glMapParameterivNV", file, line)(target, pname, params);
     loaded(_cgmMapParameterivNV, "glMapParameterivNV", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -2658,6 +3448,8 @@ void OpenGLErrorChecker::cgmMapParameterivNV(
 void OpenGLErrorChecker::cgmMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMapParameterfvNV, "glMapParameterfvNV", file, line)(target, pname, params);
     loaded(_cgmMapParameterfvNV, "glMapParameterfvNV", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -2666,6 +3458,8 @@ void OpenGLErrorChecker::cgmGetMapControlPointsNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned type, int ustride, int vstride,
     unsigned char packed, void* points)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetMapControlPointsNV, "glGetMapControlPointsNV", file, line)(target, index, type, ustride, vstride, packed, points);
     loaded(_cgmGetMapControlPointsNV, "glGetMapControlPointsNV", file, line)(target, index, type, ustride, vstride, packed, points);
     checkError(file, line);
 }
@@ -2673,6 +3467,8 @@ void OpenGLErrorChecker::cgmGetMapControlPointsNV(
 void OpenGLErrorChecker::cgmGetMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetMapParameterivNV, "glGetMapParameterivNV", file, line)(target, pname, params);
     loaded(_cgmGetMapParameterivNV, "glGetMapParameterivNV", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -2680,6 +3476,8 @@ void OpenGLErrorChecker::cgmGetMapParameterivNV(
 void OpenGLErrorChecker::cgmGetMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetMapParameterfvNV, "glGetMapParameterfvNV", file, line)(target, pname, params);
     loaded(_cgmGetMapParameterfvNV, "glGetMapParameterfvNV", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -2687,6 +3485,8 @@ void OpenGLErrorChecker::cgmGetMapParameterfvNV(
 void OpenGLErrorChecker::cgmGetMapAttribParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetMapAttribParameterivNV, "glGetMapAttribParameterivNV", file, line)(target, index, pname, params);
     loaded(_cgmGetMapAttribParameterivNV, "glGetMapAttribParameterivNV", file, line)(target, index, pname, params);
     checkError(file, line);
 }

@@ -13,30 +13,40 @@ namespace QEL { namespace OGL {
 void OpenGLErrorChecker::cgmGetMapAttribParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetMapAttribParameterfvNV, "glGetMapAttribParameterfvNV", file, line)(target, index, pname, params);
     loaded(_cgmGetMapAttribParameterfvNV, "glGetMapAttribParameterfvNV", file, line)(target, index, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalMapsNV(const char* file, unsigned line, unsigned target, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEvalMapsNV, "glEvalMapsNV", file, line)(target, mode);
     loaded(_cgmEvalMapsNV, "glEvalMapsNV", file, line)(target, mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteFencesNV(const char* file, unsigned line, int n, const unsigned* fences)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteFencesNV, "glDeleteFencesNV", file, line)(n, fences);
     loaded(_cgmDeleteFencesNV, "glDeleteFencesNV", file, line)(n, fences);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenFencesNV(const char* file, unsigned line, int n, unsigned* fences)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenFencesNV, "glGenFencesNV", file, line)(n, fences);
     loaded(_cgmGenFencesNV, "glGenFencesNV", file, line)(n, fences);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsFenceNV(const char* file, unsigned line, unsigned fence)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsFenceNV, "glIsFenceNV", file, line)(fence);
     const auto result = loaded(_cgmIsFenceNV, "glIsFenceNV", file, line)(fence);
     checkError(file, line);
     return result;
@@ -44,6 +54,8 @@ unsigned char OpenGLErrorChecker::cgmIsFenceNV(const char* file, unsigned line, 
 
 unsigned char OpenGLErrorChecker::cgmTestFenceNV(const char* file, unsigned line, unsigned fence)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTestFenceNV, "glTestFenceNV", file, line)(fence);
     const auto result = loaded(_cgmTestFenceNV, "glTestFenceNV", file, line)(fence);
     checkError(file, line);
     return result;
@@ -51,18 +63,24 @@ unsigned char OpenGLErrorChecker::cgmTestFenceNV(const char* file, unsigned line
 
 void OpenGLErrorChecker::cgmGetFenceivNV(const char* file, unsigned line, unsigned fence, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFenceivNV, "glGetFenceivNV", file, line)(fence, pname, params);
     loaded(_cgmGetFenceivNV, "glGetFenceivNV", file, line)(fence, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFinishFenceNV(const char* file, unsigned line, unsigned fence)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFinishFenceNV, "glFinishFenceNV", file, line)(fence);
     loaded(_cgmFinishFenceNV, "glFinishFenceNV", file, line)(fence);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSetFenceNV(const char* file, unsigned line, unsigned fence, unsigned condition)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSetFenceNV, "glSetFenceNV", file, line)(fence, condition);
     loaded(_cgmSetFenceNV, "glSetFenceNV", file, line)(fence, condition);
     checkError(file, line);
 }
@@ -71,6 +89,8 @@ void OpenGLErrorChecker::cgmProgramNamedParameter4fNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, float x, float y, float z,
     float w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramNamedParameter4fNV, "glProgramNamedParameter4fNV", file, line)(id, len, name, x, y, z, w);
     loaded(_cgmProgramNamedParameter4fNV, "glProgramNamedParameter4fNV", file, line)(id, len, name, x, y, z, w);
     checkError(file, line);
 }
@@ -78,6 +98,8 @@ void OpenGLErrorChecker::cgmProgramNamedParameter4fNV(
 void OpenGLErrorChecker::cgmProgramNamedParameter4fvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramNamedParameter4fvNV, "glProgramNamedParameter4fvNV", file, line)(id, len, name, v);
     loaded(_cgmProgramNamedParameter4fvNV, "glProgramNamedParameter4fvNV", file, line)(id, len, name, v);
     checkError(file, line);
 }
@@ -86,6 +108,8 @@ void OpenGLErrorChecker::cgmProgramNamedParameter4dNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, double x, double y, double z,
     double w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramNamedParameter4dNV, "glProgramNamedParameter4dNV", file, line)(id, len, name, x, y, z, w);
     loaded(_cgmProgramNamedParameter4dNV, "glProgramNamedParameter4dNV", file, line)(id, len, name, x, y, z, w);
     checkError(file, line);
 }
@@ -93,6 +117,8 @@ void OpenGLErrorChecker::cgmProgramNamedParameter4dNV(
 void OpenGLErrorChecker::cgmProgramNamedParameter4dvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramNamedParameter4dvNV, "glProgramNamedParameter4dvNV", file, line)(id, len, name, v);
     loaded(_cgmProgramNamedParameter4dvNV, "glProgramNamedParameter4dvNV", file, line)(id, len, name, v);
     checkError(file, line);
 }
@@ -100,6 +126,8 @@ void OpenGLErrorChecker::cgmProgramNamedParameter4dvNV(
 void OpenGLErrorChecker::cgmGetProgramNamedParameterfvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramNamedParameterfvNV, "glGetProgramNamedParameterfvNV", file, line)(id, len, name, params);
     loaded(_cgmGetProgramNamedParameterfvNV, "glGetProgramNamedParameterfvNV", file, line)(id, len, name, params);
     checkError(file, line);
 }
@@ -107,6 +135,8 @@ void OpenGLErrorChecker::cgmGetProgramNamedParameterfvNV(
 void OpenGLErrorChecker::cgmGetProgramNamedParameterdvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, double* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramNamedParameterdvNV, "glGetProgramNamedParameterdvNV", file, line)(id, len, name, params);
     loaded(_cgmGetProgramNamedParameterdvNV, "glGetProgramNamedParameterdvNV", file, line)(id, len, name, params);
     checkError(file, line);
 }
@@ -115,12 +145,16 @@ void OpenGLErrorChecker::cgmRenderbufferStorageMultisampleCoverageNV(
     const char* file, unsigned line, unsigned target, int coverageSamples, int colorSamples, unsigned internalformat,
     int width, int height)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmRenderbufferStorageMultisampleCoverageNV, "glRenderbufferStorageMultisampleCoverageNV", file, line)(target, coverageSamples, colorSamples, internalformat, width, height);
     loaded(_cgmRenderbufferStorageMultisampleCoverageNV, "glRenderbufferStorageMultisampleCoverageNV", file, line)(target, coverageSamples, colorSamples, internalformat, width, height);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmProgramVertexLimitNV(const char* file, unsigned line, unsigned target, int limit)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramVertexLimitNV, "glProgramVertexLimitNV", file, line)(target, limit);
     loaded(_cgmProgramVertexLimitNV, "glProgramVertexLimitNV", file, line)(target, limit);
     checkError(file, line);
 }
@@ -128,6 +162,8 @@ void OpenGLErrorChecker::cgmProgramVertexLimitNV(const char* file, unsigned line
 void OpenGLErrorChecker::cgmProgramEnvParameterI4iNV(
     const char* file, unsigned line, unsigned target, unsigned index, int x, int y, int z, int w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramEnvParameterI4iNV, "glProgramEnvParameterI4iNV", file, line)(target, index, x, y, z, w);
     loaded(_cgmProgramEnvParameterI4iNV, "glProgramEnvParameterI4iNV", file, line)(target, index, x, y, z, w);
     checkError(file, line);
 }
@@ -135,6 +171,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameterI4iNV(
 void OpenGLErrorChecker::cgmProgramEnvParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramEnvParameterI4ivNV, "glProgramEnvParameterI4ivNV", file, line)(target, index, params);
     loaded(_cgmProgramEnvParameterI4ivNV, "glProgramEnvParameterI4ivNV", file, line)(target, index, params);
     checkError(file, line);
 }
@@ -142,6 +180,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameterI4ivNV(
 void OpenGLErrorChecker::cgmProgramEnvParameterI4uiNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramEnvParameterI4uiNV, "glProgramEnvParameterI4uiNV", file, line)(target, index, x, y, z, w);
     loaded(_cgmProgramEnvParameterI4uiNV, "glProgramEnvParameterI4uiNV", file, line)(target, index, x, y, z, w);
     checkError(file, line);
 }
@@ -149,6 +189,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameterI4uiNV(
 void OpenGLErrorChecker::cgmProgramEnvParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramEnvParameterI4uivNV, "glProgramEnvParameterI4uivNV", file, line)(target, index, params);
     loaded(_cgmProgramEnvParameterI4uivNV, "glProgramEnvParameterI4uivNV", file, line)(target, index, params);
     checkError(file, line);
 }
@@ -156,6 +198,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameterI4uivNV(
 void OpenGLErrorChecker::cgmProgramEnvParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramEnvParametersI4ivNV, "glProgramEnvParametersI4ivNV", file, line)(target, index, count, params);
     loaded(_cgmProgramEnvParametersI4ivNV, "glProgramEnvParametersI4ivNV", file, line)(target, index, count, params);
     checkError(file, line);
 }
@@ -163,6 +207,8 @@ void OpenGLErrorChecker::cgmProgramEnvParametersI4ivNV(
 void OpenGLErrorChecker::cgmProgramEnvParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramEnvParametersI4uivNV, "glProgramEnvParametersI4uivNV", file, line)(target, index, count, params);
     loaded(_cgmProgramEnvParametersI4uivNV, "glProgramEnvParametersI4uivNV", file, line)(target, index, count, params);
     checkError(file, line);
 }
@@ -170,6 +216,8 @@ void OpenGLErrorChecker::cgmProgramEnvParametersI4uivNV(
 void OpenGLErrorChecker::cgmProgramLocalParameterI4iNV(
     const char* file, unsigned line, unsigned target, unsigned index, int x, int y, int z, int w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramLocalParameterI4iNV, "glProgramLocalParameterI4iNV", file, line)(target, index, x, y, z, w);
     loaded(_cgmProgramLocalParameterI4iNV, "glProgramLocalParameterI4iNV", file, line)(target, index, x, y, z, w);
     checkError(file, line);
 }
@@ -177,6 +225,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameterI4iNV(
 void OpenGLErrorChecker::cgmProgramLocalParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramLocalParameterI4ivNV, "glProgramLocalParameterI4ivNV", file, line)(target, index, params);
     loaded(_cgmProgramLocalParameterI4ivNV, "glProgramLocalParameterI4ivNV", file, line)(target, index, params);
     checkError(file, line);
 }
@@ -184,6 +234,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameterI4ivNV(
 void OpenGLErrorChecker::cgmProgramLocalParameterI4uiNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramLocalParameterI4uiNV, "glProgramLocalParameterI4uiNV", file, line)(target, index, x, y, z, w);
     loaded(_cgmProgramLocalParameterI4uiNV, "glProgramLocalParameterI4uiNV", file, line)(target, index, x, y, z, w);
     checkError(file, line);
 }
@@ -191,6 +243,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameterI4uiNV(
 void OpenGLErrorChecker::cgmProgramLocalParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramLocalParameterI4uivNV, "glProgramLocalParameterI4uivNV", file, line)(target, index, params);
     loaded(_cgmProgramLocalParameterI4uivNV, "glProgramLocalParameterI4uivNV", file, line)(target, index, params);
     checkError(file, line);
 }
@@ -198,6 +252,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameterI4uivNV(
 void OpenGLErrorChecker::cgmProgramLocalParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramLocalParametersI4ivNV, "glProgramLocalParametersI4ivNV", file, line)(target, index, count, params);
     loaded(_cgmProgramLocalParametersI4ivNV, "glProgramLocalParametersI4ivNV", file, line)(target, index, count, params);
     checkError(file, line);
 }
@@ -205,18 +261,24 @@ void OpenGLErrorChecker::cgmProgramLocalParametersI4ivNV(
 void OpenGLErrorChecker::cgmProgramLocalParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramLocalParametersI4uivNV, "glProgramLocalParametersI4uivNV", file, line)(target, index, count, params);
     loaded(_cgmProgramLocalParametersI4uivNV, "glProgramLocalParametersI4uivNV", file, line)(target, index, count, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex2hNV(const char* file, unsigned line, unsigned short x, unsigned short y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertex2hNV, "glVertex2hNV", file, line)(x, y);
     loaded(_cgmVertex2hNV, "glVertex2hNV", file, line)(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertex2hvNV, "glVertex2hvNV", file, line)(v);
     loaded(_cgmVertex2hvNV, "glVertex2hvNV", file, line)(v);
     checkError(file, line);
 }
@@ -224,12 +286,16 @@ void OpenGLErrorChecker::cgmVertex2hvNV(const char* file, unsigned line, const u
 void OpenGLErrorChecker::cgmVertex3hNV(
     const char* file, unsigned line, unsigned short x, unsigned short y, unsigned short z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertex3hNV, "glVertex3hNV", file, line)(x, y, z);
     loaded(_cgmVertex3hNV, "glVertex3hNV", file, line)(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertex3hvNV, "glVertex3hvNV", file, line)(v);
     loaded(_cgmVertex3hvNV, "glVertex3hvNV", file, line)(v);
     checkError(file, line);
 }
@@ -237,12 +303,16 @@ void OpenGLErrorChecker::cgmVertex3hvNV(const char* file, unsigned line, const u
 void OpenGLErrorChecker::cgmVertex4hNV(
     const char* file, unsigned line, unsigned short x, unsigned short y, unsigned short z, unsigned short w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertex4hNV, "glVertex4hNV", file, line)(x, y, z, w);
     loaded(_cgmVertex4hNV, "glVertex4hNV", file, line)(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertex4hvNV, "glVertex4hvNV", file, line)(v);
     loaded(_cgmVertex4hvNV, "glVertex4hvNV", file, line)(v);
     checkError(file, line);
 }
@@ -250,12 +320,16 @@ void OpenGLErrorChecker::cgmVertex4hvNV(const char* file, unsigned line, const u
 void OpenGLErrorChecker::cgmNormal3hNV(
     const char* file, unsigned line, unsigned short nx, unsigned short ny, unsigned short nz)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormal3hNV, "glNormal3hNV", file, line)(nx, ny, nz);
     loaded(_cgmNormal3hNV, "glNormal3hNV", file, line)(nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormal3hvNV, "glNormal3hvNV", file, line)(v);
     loaded(_cgmNormal3hvNV, "glNormal3hvNV", file, line)(v);
     checkError(file, line);
 }
@@ -263,12 +337,16 @@ void OpenGLErrorChecker::cgmNormal3hvNV(const char* file, unsigned line, const u
 void OpenGLErrorChecker::cgmColor3hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColor3hNV, "glColor3hNV", file, line)(red, green, blue);
     loaded(_cgmColor3hNV, "glColor3hNV", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColor3hvNV, "glColor3hvNV", file, line)(v);
     loaded(_cgmColor3hvNV, "glColor3hvNV", file, line)(v);
     checkError(file, line);
 }
@@ -277,36 +355,48 @@ void OpenGLErrorChecker::cgmColor4hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue,
     unsigned short alpha)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColor4hNV, "glColor4hNV", file, line)(red, green, blue, alpha);
     loaded(_cgmColor4hNV, "glColor4hNV", file, line)(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColor4hvNV, "glColor4hvNV", file, line)(v);
     loaded(_cgmColor4hvNV, "glColor4hvNV", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord1hNV(const char* file, unsigned line, unsigned short s)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord1hNV, "glTexCoord1hNV", file, line)(s);
     loaded(_cgmTexCoord1hNV, "glTexCoord1hNV", file, line)(s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord1hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord1hvNV, "glTexCoord1hvNV", file, line)(v);
     loaded(_cgmTexCoord1hvNV, "glTexCoord1hvNV", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2hNV(const char* file, unsigned line, unsigned short s, unsigned short t)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord2hNV, "glTexCoord2hNV", file, line)(s, t);
     loaded(_cgmTexCoord2hNV, "glTexCoord2hNV", file, line)(s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord2hvNV, "glTexCoord2hvNV", file, line)(v);
     loaded(_cgmTexCoord2hvNV, "glTexCoord2hvNV", file, line)(v);
     checkError(file, line);
 }
@@ -314,12 +404,16 @@ void OpenGLErrorChecker::cgmTexCoord2hvNV(const char* file, unsigned line, const
 void OpenGLErrorChecker::cgmTexCoord3hNV(
     const char* file, unsigned line, unsigned short s, unsigned short t, unsigned short r)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord3hNV, "glTexCoord3hNV", file, line)(s, t, r);
     loaded(_cgmTexCoord3hNV, "glTexCoord3hNV", file, line)(s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord3hvNV, "glTexCoord3hvNV", file, line)(v);
     loaded(_cgmTexCoord3hvNV, "glTexCoord3hvNV", file, line)(v);
     checkError(file, line);
 }
@@ -327,18 +421,24 @@ void OpenGLErrorChecker::cgmTexCoord3hvNV(const char* file, unsigned line, const
 void OpenGLErrorChecker::cgmTexCoord4hNV(
     const char* file, unsigned line, unsigned short s, unsigned short t, unsigned short r, unsigned short q)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord4hNV, "glTexCoord4hNV", file, line)(s, t, r, q);
     loaded(_cgmTexCoord4hNV, "glTexCoord4hNV", file, line)(s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord4hvNV, "glTexCoord4hvNV", file, line)(v);
     loaded(_cgmTexCoord4hvNV, "glTexCoord4hvNV", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1hNV(const char* file, unsigned line, unsigned target, unsigned short s)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1hNV, "glMultiTexCoord1hNV", file, line)(target, s);
     loaded(_cgmMultiTexCoord1hNV, "glMultiTexCoord1hNV", file, line)(target, s);
     checkError(file, line);
 }
@@ -346,6 +446,8 @@ void OpenGLErrorChecker::cgmMultiTexCoord1hNV(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmMultiTexCoord1hvNV(
     const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord1hvNV, "glMultiTexCoord1hvNV", file, line)(target, v);
     loaded(_cgmMultiTexCoord1hvNV, "glMultiTexCoord1hvNV", file, line)(target, v);
     checkError(file, line);
 }
@@ -353,6 +455,8 @@ void OpenGLErrorChecker::cgmMultiTexCoord1hvNV(
 void OpenGLErrorChecker::cgmMultiTexCoord2hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2hNV, "glMultiTexCoord2hNV", file, line)(target, s, t);
     loaded(_cgmMultiTexCoord2hNV, "glMultiTexCoord2hNV", file, line)(target, s, t);
     checkError(file, line);
 }
@@ -360,6 +464,8 @@ void OpenGLErrorChecker::cgmMultiTexCoord2hNV(
 void OpenGLErrorChecker::cgmMultiTexCoord2hvNV(
     const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord2hvNV, "glMultiTexCoord2hvNV", file, line)(target, v);
     loaded(_cgmMultiTexCoord2hvNV, "glMultiTexCoord2hvNV", file, line)(target, v);
     checkError(file, line);
 }
@@ -367,6 +473,8 @@ void OpenGLErrorChecker::cgmMultiTexCoord2hvNV(
 void OpenGLErrorChecker::cgmMultiTexCoord3hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t, unsigned short r)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3hNV, "glMultiTexCoord3hNV", file, line)(target, s, t, r);
     loaded(_cgmMultiTexCoord3hNV, "glMultiTexCoord3hNV", file, line)(target, s, t, r);
     checkError(file, line);
 }
@@ -374,6 +482,8 @@ void OpenGLErrorChecker::cgmMultiTexCoord3hNV(
 void OpenGLErrorChecker::cgmMultiTexCoord3hvNV(
     const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord3hvNV, "glMultiTexCoord3hvNV", file, line)(target, v);
     loaded(_cgmMultiTexCoord3hvNV, "glMultiTexCoord3hvNV", file, line)(target, v);
     checkError(file, line);
 }
@@ -382,6 +492,8 @@ void OpenGLErrorChecker::cgmMultiTexCoord4hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t, unsigned short r,
     unsigned short q)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4hNV, "glMultiTexCoord4hNV", file, line)(target, s, t, r, q);
     loaded(_cgmMultiTexCoord4hNV, "glMultiTexCoord4hNV", file, line)(target, s, t, r, q);
     checkError(file, line);
 }
@@ -389,18 +501,24 @@ void OpenGLErrorChecker::cgmMultiTexCoord4hNV(
 void OpenGLErrorChecker::cgmMultiTexCoord4hvNV(
     const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmMultiTexCoord4hvNV, "glMultiTexCoord4hvNV", file, line)(target, v);
     loaded(_cgmMultiTexCoord4hvNV, "glMultiTexCoord4hvNV", file, line)(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordhNV(const char* file, unsigned line, unsigned short fog)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogCoordhNV, "glFogCoordhNV", file, line)(fog);
     loaded(_cgmFogCoordhNV, "glFogCoordhNV", file, line)(fog);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordhvNV(const char* file, unsigned line, const unsigned short* fog)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogCoordhvNV, "glFogCoordhvNV", file, line)(fog);
     loaded(_cgmFogCoordhvNV, "glFogCoordhvNV", file, line)(fog);
     checkError(file, line);
 }
@@ -408,30 +526,40 @@ void OpenGLErrorChecker::cgmFogCoordhvNV(const char* file, unsigned line, const 
 void OpenGLErrorChecker::cgmSecondaryColor3hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3hNV, "glSecondaryColor3hNV", file, line)(red, green, blue);
     loaded(_cgmSecondaryColor3hNV, "glSecondaryColor3hNV", file, line)(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSecondaryColor3hvNV, "glSecondaryColor3hvNV", file, line)(v);
     loaded(_cgmSecondaryColor3hvNV, "glSecondaryColor3hvNV", file, line)(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexWeighthNV(const char* file, unsigned line, unsigned short weight)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexWeighthNV, "glVertexWeighthNV", file, line)(weight);
     loaded(_cgmVertexWeighthNV, "glVertexWeighthNV", file, line)(weight);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexWeighthvNV(const char* file, unsigned line, const unsigned short* weight)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexWeighthvNV, "glVertexWeighthvNV", file, line)(weight);
     loaded(_cgmVertexWeighthvNV, "glVertexWeighthvNV", file, line)(weight);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1hNV(const char* file, unsigned line, unsigned index, unsigned short x)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1hNV, "glVertexAttrib1hNV", file, line)(index, x);
     loaded(_cgmVertexAttrib1hNV, "glVertexAttrib1hNV", file, line)(index, x);
     checkError(file, line);
 }
@@ -439,6 +567,8 @@ void OpenGLErrorChecker::cgmVertexAttrib1hNV(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmVertexAttrib1hvNV(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1hvNV, "glVertexAttrib1hvNV", file, line)(index, v);
     loaded(_cgmVertexAttrib1hvNV, "glVertexAttrib1hvNV", file, line)(index, v);
     checkError(file, line);
 }
@@ -446,6 +576,8 @@ void OpenGLErrorChecker::cgmVertexAttrib1hvNV(
 void OpenGLErrorChecker::cgmVertexAttrib2hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2hNV, "glVertexAttrib2hNV", file, line)(index, x, y);
     loaded(_cgmVertexAttrib2hNV, "glVertexAttrib2hNV", file, line)(index, x, y);
     checkError(file, line);
 }
@@ -453,6 +585,8 @@ void OpenGLErrorChecker::cgmVertexAttrib2hNV(
 void OpenGLErrorChecker::cgmVertexAttrib2hvNV(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2hvNV, "glVertexAttrib2hvNV", file, line)(index, v);
     loaded(_cgmVertexAttrib2hvNV, "glVertexAttrib2hvNV", file, line)(index, v);
     checkError(file, line);
 }
@@ -460,6 +594,8 @@ void OpenGLErrorChecker::cgmVertexAttrib2hvNV(
 void OpenGLErrorChecker::cgmVertexAttrib3hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y, unsigned short z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3hNV, "glVertexAttrib3hNV", file, line)(index, x, y, z);
     loaded(_cgmVertexAttrib3hNV, "glVertexAttrib3hNV", file, line)(index, x, y, z);
     checkError(file, line);
 }
@@ -467,6 +603,8 @@ void OpenGLErrorChecker::cgmVertexAttrib3hNV(
 void OpenGLErrorChecker::cgmVertexAttrib3hvNV(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3hvNV, "glVertexAttrib3hvNV", file, line)(index, v);
     loaded(_cgmVertexAttrib3hvNV, "glVertexAttrib3hvNV", file, line)(index, v);
     checkError(file, line);
 }
@@ -475,6 +613,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y, unsigned short z,
     unsigned short w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4hNV, "glVertexAttrib4hNV", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttrib4hNV, "glVertexAttrib4hNV", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
@@ -482,6 +622,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4hNV(
 void OpenGLErrorChecker::cgmVertexAttrib4hvNV(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4hvNV, "glVertexAttrib4hvNV", file, line)(index, v);
     loaded(_cgmVertexAttrib4hvNV, "glVertexAttrib4hvNV", file, line)(index, v);
     checkError(file, line);
 }
@@ -489,6 +631,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4hvNV(
 void OpenGLErrorChecker::cgmVertexAttribs1hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs1hvNV, "glVertexAttribs1hvNV", file, line)(index, n, v);
     loaded(_cgmVertexAttribs1hvNV, "glVertexAttribs1hvNV", file, line)(index, n, v);
     checkError(file, line);
 }
@@ -496,6 +640,8 @@ void OpenGLErrorChecker::cgmVertexAttribs1hvNV(
 void OpenGLErrorChecker::cgmVertexAttribs2hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs2hvNV, "glVertexAttribs2hvNV", file, line)(index, n, v);
     loaded(_cgmVertexAttribs2hvNV, "glVertexAttribs2hvNV", file, line)(index, n, v);
     checkError(file, line);
 }
@@ -503,6 +649,8 @@ void OpenGLErrorChecker::cgmVertexAttribs2hvNV(
 void OpenGLErrorChecker::cgmVertexAttribs3hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs3hvNV, "glVertexAttribs3hvNV", file, line)(index, n, v);
     loaded(_cgmVertexAttribs3hvNV, "glVertexAttribs3hvNV", file, line)(index, n, v);
     checkError(file, line);
 }
@@ -510,24 +658,32 @@ void OpenGLErrorChecker::cgmVertexAttribs3hvNV(
 void OpenGLErrorChecker::cgmVertexAttribs4hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs4hvNV, "glVertexAttribs4hvNV", file, line)(index, n, v);
     loaded(_cgmVertexAttribs4hvNV, "glVertexAttribs4hvNV", file, line)(index, n, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenOcclusionQueriesNV(const char* file, unsigned line, int n, unsigned* ids)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenOcclusionQueriesNV, "glGenOcclusionQueriesNV", file, line)(n, ids);
     loaded(_cgmGenOcclusionQueriesNV, "glGenOcclusionQueriesNV", file, line)(n, ids);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteOcclusionQueriesNV(const char* file, unsigned line, int n, const unsigned* ids)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteOcclusionQueriesNV, "glDeleteOcclusionQueriesNV", file, line)(n, ids);
     loaded(_cgmDeleteOcclusionQueriesNV, "glDeleteOcclusionQueriesNV", file, line)(n, ids);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsOcclusionQueryNV(const char* file, unsigned line, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsOcclusionQueryNV, "glIsOcclusionQueryNV", file, line)(id);
     const auto result = loaded(_cgmIsOcclusionQueryNV, "glIsOcclusionQueryNV", file, line)(id);
     checkError(file, line);
     return result;
@@ -535,12 +691,16 @@ unsigned char OpenGLErrorChecker::cgmIsOcclusionQueryNV(const char* file, unsign
 
 void OpenGLErrorChecker::cgmBeginOcclusionQueryNV(const char* file, unsigned line, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBeginOcclusionQueryNV, "glBeginOcclusionQueryNV", file, line)(id);
     loaded(_cgmBeginOcclusionQueryNV, "glBeginOcclusionQueryNV", file, line)(id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndOcclusionQueryNV(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEndOcclusionQueryNV, "glEndOcclusionQueryNV", file, line)();
     loaded(_cgmEndOcclusionQueryNV, "glEndOcclusionQueryNV", file, line)();
     checkError(file, line);
 }
@@ -548,6 +708,8 @@ void OpenGLErrorChecker::cgmEndOcclusionQueryNV(const char* file, unsigned line)
 void OpenGLErrorChecker::cgmGetOcclusionQueryivNV(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetOcclusionQueryivNV, "glGetOcclusionQueryivNV", file, line)(id, pname, params);
     loaded(_cgmGetOcclusionQueryivNV, "glGetOcclusionQueryivNV", file, line)(id, pname, params);
     checkError(file, line);
 }
@@ -555,6 +717,8 @@ void OpenGLErrorChecker::cgmGetOcclusionQueryivNV(
 void OpenGLErrorChecker::cgmGetOcclusionQueryuivNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetOcclusionQueryuivNV, "glGetOcclusionQueryuivNV", file, line)(id, pname, params);
     loaded(_cgmGetOcclusionQueryuivNV, "glGetOcclusionQueryuivNV", file, line)(id, pname, params);
     checkError(file, line);
 }
@@ -563,6 +727,8 @@ void OpenGLErrorChecker::cgmProgramBufferParametersfvNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramBufferParametersfvNV, "glProgramBufferParametersfvNV", file, line)(target, bindingIndex, wordIndex, count, params);
     loaded(_cgmProgramBufferParametersfvNV, "glProgramBufferParametersfvNV", file, line)(target, bindingIndex, wordIndex, count, params);
     checkError(file, line);
 }
@@ -571,6 +737,8 @@ void OpenGLErrorChecker::cgmProgramBufferParametersIivNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramBufferParametersIivNV, "glProgramBufferParametersIivNV", file, line)(target, bindingIndex, wordIndex, count, params);
     loaded(_cgmProgramBufferParametersIivNV, "glProgramBufferParametersIivNV", file, line)(target, bindingIndex, wordIndex, count, params);
     checkError(file, line);
 }
@@ -579,6 +747,8 @@ void OpenGLErrorChecker::cgmProgramBufferParametersIuivNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const unsigned* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramBufferParametersIuivNV, "glProgramBufferParametersIuivNV", file, line)(target, bindingIndex, wordIndex, count, params);
     loaded(_cgmProgramBufferParametersIuivNV, "glProgramBufferParametersIuivNV", file, line)(target, bindingIndex, wordIndex, count, params);
     checkError(file, line);
 }
@@ -586,36 +756,48 @@ void OpenGLErrorChecker::cgmProgramBufferParametersIuivNV(
 void OpenGLErrorChecker::cgmPixelDataRangeNV(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPixelDataRangeNV, "glPixelDataRangeNV", file, line)(target, length, pointer);
     loaded(_cgmPixelDataRangeNV, "glPixelDataRangeNV", file, line)(target, length, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFlushPixelDataRangeNV(const char* file, unsigned line, unsigned target)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFlushPixelDataRangeNV, "glFlushPixelDataRangeNV", file, line)(target);
     loaded(_cgmFlushPixelDataRangeNV, "glFlushPixelDataRangeNV", file, line)(target);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPointParameteriNV, "glPointParameteriNV", file, line)(pname, param);
     loaded(_cgmPointParameteriNV, "glPointParameteriNV", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPointParameterivNV, "glPointParameterivNV", file, line)(pname, params);
     loaded(_cgmPointParameterivNV, "glPointParameterivNV", file, line)(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPrimitiveRestartNV(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPrimitiveRestartNV, "glPrimitiveRestartNV", file, line)();
     loaded(_cgmPrimitiveRestartNV, "glPrimitiveRestartNV", file, line)();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPrimitiveRestartIndexNV(const char* file, unsigned line, unsigned index)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPrimitiveRestartIndexNV, "glPrimitiveRestartIndexNV", file, line)(index);
     loaded(_cgmPrimitiveRestartIndexNV, "glPrimitiveRestartIndexNV", file, line)(index);
     checkError(file, line);
 }
@@ -623,24 +805,32 @@ void OpenGLErrorChecker::cgmPrimitiveRestartIndexNV(const char* file, unsigned l
 void OpenGLErrorChecker::cgmCombinerParameterfvNV(
     const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCombinerParameterfvNV, "glCombinerParameterfvNV", file, line)(pname, params);
     loaded(_cgmCombinerParameterfvNV, "glCombinerParameterfvNV", file, line)(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCombinerParameterfNV(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCombinerParameterfNV, "glCombinerParameterfNV", file, line)(pname, param);
     loaded(_cgmCombinerParameterfNV, "glCombinerParameterfNV", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCombinerParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCombinerParameterivNV, "glCombinerParameterivNV", file, line)(pname, params);
     loaded(_cgmCombinerParameterivNV, "glCombinerParameterivNV", file, line)(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCombinerParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCombinerParameteriNV, "glCombinerParameteriNV", file, line)(pname, param);
     loaded(_cgmCombinerParameteriNV, "glCombinerParameteriNV", file, line)(pname, param);
     checkError(file, line);
 }
@@ -649,6 +839,8 @@ void OpenGLErrorChecker::cgmCombinerInputNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned input,
     unsigned mapping, unsigned componentUsage)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCombinerInputNV, "glCombinerInputNV", file, line)(stage, portion, variable, input, mapping, componentUsage);
     loaded(_cgmCombinerInputNV, "glCombinerInputNV", file, line)(stage, portion, variable, input, mapping, componentUsage);
     checkError(file, line);
 }
@@ -658,6 +850,8 @@ void OpenGLErrorChecker::cgmCombinerOutputNV(
     unsigned sumOutput, unsigned scale, unsigned bias, unsigned char abDotProduct, unsigned char cdDotProduct,
     unsigned char muxSum)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCombinerOutputNV, "glCombinerOutputNV", file, line)(stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
     loaded(_cgmCombinerOutputNV, "glCombinerOutputNV", file, line)(stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
     checkError(file, line);
 }
@@ -665,6 +859,8 @@ void OpenGLErrorChecker::cgmCombinerOutputNV(
 void OpenGLErrorChecker::cgmFinalCombinerInputNV(
     const char* file, unsigned line, unsigned variable, unsigned input, unsigned mapping, unsigned componentUsage)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFinalCombinerInputNV, "glFinalCombinerInputNV", file, line)(variable, input, mapping, componentUsage);
     loaded(_cgmFinalCombinerInputNV, "glFinalCombinerInputNV", file, line)(variable, input, mapping, componentUsage);
     checkError(file, line);
 }
@@ -673,6 +869,8 @@ void OpenGLErrorChecker::cgmGetCombinerInputParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned pname,
     float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetCombinerInputParameterfvNV, "glGetCombinerInputParameterfvNV", file, line)(stage, portion, variable, pname, params);
     loaded(_cgmGetCombinerInputParameterfvNV, "glGetCombinerInputParameterfvNV", file, line)(stage, portion, variable, pname, params);
     checkError(file, line);
 }
@@ -680,6 +878,8 @@ void OpenGLErrorChecker::cgmGetCombinerInputParameterfvNV(
 void OpenGLErrorChecker::cgmGetCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetCombinerInputParameterivNV, "glGetCombinerInputParameterivNV", file, line)(stage, portion, variable, pname, params);
     loaded(_cgmGetCombinerInputParameterivNV, "glGetCombinerInputParameterivNV", file, line)(stage, portion, variable, pname, params);
     checkError(file, line);
 }
@@ -687,6 +887,8 @@ void OpenGLErrorChecker::cgmGetCombinerInputParameterivNV(
 void OpenGLErrorChecker::cgmGetCombinerOutputParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetCombinerOutputParameterfvNV, "glGetCombinerOutputParameterfvNV", file, line)(stage, portion, pname, params);
     loaded(_cgmGetCombinerOutputParameterfvNV, "glGetCombinerOutputParameterfvNV", file, line)(stage, portion, pname, params);
     checkError(file, line);
 }
@@ -694,6 +896,8 @@ void OpenGLErrorChecker::cgmGetCombinerOutputParameterfvNV(
 void OpenGLErrorChecker::cgmGetCombinerOutputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetCombinerOutputParameterivNV, "glGetCombinerOutputParameterivNV", file, line)(stage, portion, pname, params);
     loaded(_cgmGetCombinerOutputParameterivNV, "glGetCombinerOutputParameterivNV", file, line)(stage, portion, pname, params);
     checkError(file, line);
 }
@@ -701,6 +905,8 @@ void OpenGLErrorChecker::cgmGetCombinerOutputParameterivNV(
 void OpenGLErrorChecker::cgmGetFinalCombinerInputParameterfvNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFinalCombinerInputParameterfvNV, "glGetFinalCombinerInputParameterfvNV", file, line)(variable, pname, params);
     loaded(_cgmGetFinalCombinerInputParameterfvNV, "glGetFinalCombinerInputParameterfvNV", file, line)(variable, pname, params);
     checkError(file, line);
 }
@@ -708,6 +914,8 @@ void OpenGLErrorChecker::cgmGetFinalCombinerInputParameterfvNV(
 void OpenGLErrorChecker::cgmGetFinalCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFinalCombinerInputParameterivNV, "glGetFinalCombinerInputParameterivNV", file, line)(variable, pname, params);
     loaded(_cgmGetFinalCombinerInputParameterivNV, "glGetFinalCombinerInputParameterivNV", file, line)(variable, pname, params);
     checkError(file, line);
 }
@@ -715,6 +923,8 @@ void OpenGLErrorChecker::cgmGetFinalCombinerInputParameterivNV(
 void OpenGLErrorChecker::cgmCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCombinerStageParameterfvNV, "glCombinerStageParameterfvNV", file, line)(stage, pname, params);
     loaded(_cgmCombinerStageParameterfvNV, "glCombinerStageParameterfvNV", file, line)(stage, pname, params);
     checkError(file, line);
 }
@@ -722,18 +932,24 @@ void OpenGLErrorChecker::cgmCombinerStageParameterfvNV(
 void OpenGLErrorChecker::cgmGetCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetCombinerStageParameterfvNV, "glGetCombinerStageParameterfvNV", file, line)(stage, pname, params);
     loaded(_cgmGetCombinerStageParameterfvNV, "glGetCombinerStageParameterfvNV", file, line)(stage, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmActiveVaryingNV(const char* file, unsigned line, unsigned program, const char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmActiveVaryingNV, "glActiveVaryingNV", file, line)(program, name);
     loaded(_cgmActiveVaryingNV, "glActiveVaryingNV", file, line)(program, name);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBeginTransformFeedbackNV(const char* file, unsigned line, unsigned primitiveMode)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBeginTransformFeedbackNV, "glBeginTransformFeedbackNV", file, line)(primitiveMode);
     loaded(_cgmBeginTransformFeedbackNV, "glBeginTransformFeedbackNV", file, line)(primitiveMode);
     checkError(file, line);
 }
@@ -741,6 +957,8 @@ void OpenGLErrorChecker::cgmBeginTransformFeedbackNV(const char* file, unsigned 
 void OpenGLErrorChecker::cgmBindBufferBaseNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindBufferBaseNV, "glBindBufferBaseNV", file, line)(target, index, buffer);
     loaded(_cgmBindBufferBaseNV, "glBindBufferBaseNV", file, line)(target, index, buffer);
     checkError(file, line);
 }
@@ -748,6 +966,8 @@ void OpenGLErrorChecker::cgmBindBufferBaseNV(
 void OpenGLErrorChecker::cgmBindBufferOffsetNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindBufferOffsetNV, "glBindBufferOffsetNV", file, line)(target, index, buffer, offset);
     loaded(_cgmBindBufferOffsetNV, "glBindBufferOffsetNV", file, line)(target, index, buffer, offset);
     checkError(file, line);
 }
@@ -756,12 +976,16 @@ void OpenGLErrorChecker::cgmBindBufferRangeNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset,
     ptrdiff_t size)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindBufferRangeNV, "glBindBufferRangeNV", file, line)(target, index, buffer, offset, size);
     loaded(_cgmBindBufferRangeNV, "glBindBufferRangeNV", file, line)(target, index, buffer, offset, size);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndTransformFeedbackNV(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmEndTransformFeedbackNV, "glEndTransformFeedbackNV", file, line)();
     loaded(_cgmEndTransformFeedbackNV, "glEndTransformFeedbackNV", file, line)();
     checkError(file, line);
 }
@@ -770,6 +994,8 @@ void OpenGLErrorChecker::cgmGetActiveVaryingNV(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetActiveVaryingNV, "glGetActiveVaryingNV", file, line)(program, index, bufSize, length, size, type, name);
     loaded(_cgmGetActiveVaryingNV, "glGetActiveVaryingNV", file, line)(program, index, bufSize, length, size, type, name);
     checkError(file, line);
 }
@@ -777,12 +1003,16 @@ void OpenGLErrorChecker::cgmGetActiveVaryingNV(
 void OpenGLErrorChecker::cgmGetTransformFeedbackVaryingNV(
     const char* file, unsigned line, unsigned program, unsigned index, int* location)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetTransformFeedbackVaryingNV, "glGetTransformFeedbackVaryingNV", file, line)(program, index, location);
     loaded(_cgmGetTransformFeedbackVaryingNV, "glGetTransformFeedbackVaryingNV", file, line)(program, index, location);
     checkError(file, line);
 }
 
 int OpenGLErrorChecker::cgmGetVaryingLocationNV(const char* file, unsigned line, unsigned program, const char* name)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVaryingLocationNV, "glGetVaryingLocationNV", file, line)(program, name);
     const auto result = loaded(_cgmGetVaryingLocationNV, "glGetVaryingLocationNV", file, line)(program, name);
     checkError(file, line);
     return result;
@@ -791,6 +1021,8 @@ int OpenGLErrorChecker::cgmGetVaryingLocationNV(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmTransformFeedbackAttribsNV(
     const char* file, unsigned line, int count, const int* attribs, unsigned bufferMode)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTransformFeedbackAttribsNV, "glTransformFeedbackAttribsNV", file, line)(count, attribs, bufferMode);
     loaded(_cgmTransformFeedbackAttribsNV, "glTransformFeedbackAttribsNV", file, line)(count, attribs, bufferMode);
     checkError(file, line);
 }
@@ -798,18 +1030,24 @@ void OpenGLErrorChecker::cgmTransformFeedbackAttribsNV(
 void OpenGLErrorChecker::cgmTransformFeedbackVaryingsNV(
     const char* file, unsigned line, unsigned program, int count, const int* locations, unsigned bufferMode)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTransformFeedbackVaryingsNV, "glTransformFeedbackVaryingsNV", file, line)(program, count, locations, bufferMode);
     loaded(_cgmTransformFeedbackVaryingsNV, "glTransformFeedbackVaryingsNV", file, line)(program, count, locations, bufferMode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFlushVertexArrayRangeNV(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFlushVertexArrayRangeNV, "glFlushVertexArrayRangeNV", file, line)();
     loaded(_cgmFlushVertexArrayRangeNV, "glFlushVertexArrayRangeNV", file, line)();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexArrayRangeNV(const char* file, unsigned line, int length, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexArrayRangeNV, "glVertexArrayRangeNV", file, line)(length, pointer);
     loaded(_cgmVertexArrayRangeNV, "glVertexArrayRangeNV", file, line)(length, pointer);
     checkError(file, line);
 }
@@ -817,6 +1055,8 @@ void OpenGLErrorChecker::cgmVertexArrayRangeNV(const char* file, unsigned line, 
 unsigned char OpenGLErrorChecker::cgmAreProgramsResidentNV(
     const char* file, unsigned line, int n, const unsigned* programs, unsigned char* residences)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmAreProgramsResidentNV, "glAreProgramsResidentNV", file, line)(n, programs, residences);
     const auto result = loaded(_cgmAreProgramsResidentNV, "glAreProgramsResidentNV", file, line)(n, programs, residences);
     checkError(file, line);
     return result;
@@ -824,12 +1064,16 @@ unsigned char OpenGLErrorChecker::cgmAreProgramsResidentNV(
 
 void OpenGLErrorChecker::cgmBindProgramNV(const char* file, unsigned line, unsigned target, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmBindProgramNV, "glBindProgramNV", file, line)(target, id);
     loaded(_cgmBindProgramNV, "glBindProgramNV", file, line)(target, id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteProgramsNV(const char* file, unsigned line, int n, const unsigned* programs)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteProgramsNV, "glDeleteProgramsNV", file, line)(n, programs);
     loaded(_cgmDeleteProgramsNV, "glDeleteProgramsNV", file, line)(n, programs);
     checkError(file, line);
 }
@@ -837,12 +1081,16 @@ void OpenGLErrorChecker::cgmDeleteProgramsNV(const char* file, unsigned line, in
 void OpenGLErrorChecker::cgmExecuteProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmExecuteProgramNV, "glExecuteProgramNV", file, line)(target, id, params);
     loaded(_cgmExecuteProgramNV, "glExecuteProgramNV", file, line)(target, id, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenProgramsNV(const char* file, unsigned line, int n, unsigned* programs)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenProgramsNV, "glGenProgramsNV", file, line)(n, programs);
     loaded(_cgmGenProgramsNV, "glGenProgramsNV", file, line)(n, programs);
     checkError(file, line);
 }
@@ -850,6 +1098,8 @@ void OpenGLErrorChecker::cgmGenProgramsNV(const char* file, unsigned line, int n
 void OpenGLErrorChecker::cgmGetProgramParameterdvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, double* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramParameterdvNV, "glGetProgramParameterdvNV", file, line)(target, index, pname, params);
     loaded(_cgmGetProgramParameterdvNV, "glGetProgramParameterdvNV", file, line)(target, index, pname, params);
     checkError(file, line);
 }
@@ -857,12 +1107,16 @@ void OpenGLErrorChecker::cgmGetProgramParameterdvNV(
 void OpenGLErrorChecker::cgmGetProgramParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramParameterfvNV, "glGetProgramParameterfvNV", file, line)(target, index, pname, params);
     loaded(_cgmGetProgramParameterfvNV, "glGetProgramParameterfvNV", file, line)(target, index, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetProgramivNV(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramivNV, "glGetProgramivNV", file, line)(id, pname, params);
     loaded(_cgmGetProgramivNV, "glGetProgramivNV", file, line)(id, pname, params);
     checkError(file, line);
 }
@@ -870,6 +1124,8 @@ void OpenGLErrorChecker::cgmGetProgramivNV(const char* file, unsigned line, unsi
 void OpenGLErrorChecker::cgmGetProgramStringNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned char* program)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetProgramStringNV, "glGetProgramStringNV", file, line)(id, pname, program);
     loaded(_cgmGetProgramStringNV, "glGetProgramStringNV", file, line)(id, pname, program);
     checkError(file, line);
 }
@@ -877,6 +1133,8 @@ void OpenGLErrorChecker::cgmGetProgramStringNV(
 void OpenGLErrorChecker::cgmGetTrackMatrixivNV(
     const char* file, unsigned line, unsigned target, unsigned address, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetTrackMatrixivNV, "glGetTrackMatrixivNV", file, line)(target, address, pname, params);
     loaded(_cgmGetTrackMatrixivNV, "glGetTrackMatrixivNV", file, line)(target, address, pname, params);
     checkError(file, line);
 }
@@ -884,6 +1142,8 @@ void OpenGLErrorChecker::cgmGetTrackMatrixivNV(
 void OpenGLErrorChecker::cgmGetVertexAttribdvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribdvNV, "glGetVertexAttribdvNV", file, line)(index, pname, params);
     loaded(_cgmGetVertexAttribdvNV, "glGetVertexAttribdvNV", file, line)(index, pname, params);
     checkError(file, line);
 }
@@ -891,6 +1151,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribdvNV(
 void OpenGLErrorChecker::cgmGetVertexAttribfvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribfvNV, "glGetVertexAttribfvNV", file, line)(index, pname, params);
     loaded(_cgmGetVertexAttribfvNV, "glGetVertexAttribfvNV", file, line)(index, pname, params);
     checkError(file, line);
 }
@@ -898,6 +1160,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribfvNV(
 void OpenGLErrorChecker::cgmGetVertexAttribivNV(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribivNV, "glGetVertexAttribivNV", file, line)(index, pname, params);
     loaded(_cgmGetVertexAttribivNV, "glGetVertexAttribivNV", file, line)(index, pname, params);
     checkError(file, line);
 }
@@ -905,12 +1169,16 @@ void OpenGLErrorChecker::cgmGetVertexAttribivNV(
 void OpenGLErrorChecker::cgmGetVertexAttribPointervNV(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetVertexAttribPointervNV, "glGetVertexAttribPointervNV", file, line)(index, pname, pointer);
     loaded(_cgmGetVertexAttribPointervNV, "glGetVertexAttribPointervNV", file, line)(index, pname, pointer);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsProgramNV(const char* file, unsigned line, unsigned id)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsProgramNV, "glIsProgramNV", file, line)(id);
     const auto result = loaded(_cgmIsProgramNV, "glIsProgramNV", file, line)(id);
     checkError(file, line);
     return result;
@@ -919,6 +1187,8 @@ unsigned char OpenGLErrorChecker::cgmIsProgramNV(const char* file, unsigned line
 void OpenGLErrorChecker::cgmLoadProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, int len, const unsigned char* program)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmLoadProgramNV, "glLoadProgramNV", file, line)(target, id, len, program);
     loaded(_cgmLoadProgramNV, "glLoadProgramNV", file, line)(target, id, len, program);
     checkError(file, line);
 }
@@ -926,6 +1196,8 @@ void OpenGLErrorChecker::cgmLoadProgramNV(
 void OpenGLErrorChecker::cgmProgramParameter4dNV(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramParameter4dNV, "glProgramParameter4dNV", file, line)(target, index, x, y, z, w);
     loaded(_cgmProgramParameter4dNV, "glProgramParameter4dNV", file, line)(target, index, x, y, z, w);
     checkError(file, line);
 }
@@ -933,6 +1205,8 @@ void OpenGLErrorChecker::cgmProgramParameter4dNV(
 void OpenGLErrorChecker::cgmProgramParameter4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramParameter4dvNV, "glProgramParameter4dvNV", file, line)(target, index, v);
     loaded(_cgmProgramParameter4dvNV, "glProgramParameter4dvNV", file, line)(target, index, v);
     checkError(file, line);
 }
@@ -940,6 +1214,8 @@ void OpenGLErrorChecker::cgmProgramParameter4dvNV(
 void OpenGLErrorChecker::cgmProgramParameter4fNV(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramParameter4fNV, "glProgramParameter4fNV", file, line)(target, index, x, y, z, w);
     loaded(_cgmProgramParameter4fNV, "glProgramParameter4fNV", file, line)(target, index, x, y, z, w);
     checkError(file, line);
 }
@@ -947,6 +1223,8 @@ void OpenGLErrorChecker::cgmProgramParameter4fNV(
 void OpenGLErrorChecker::cgmProgramParameter4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramParameter4fvNV, "glProgramParameter4fvNV", file, line)(target, index, v);
     loaded(_cgmProgramParameter4fvNV, "glProgramParameter4fvNV", file, line)(target, index, v);
     checkError(file, line);
 }
@@ -954,6 +1232,8 @@ void OpenGLErrorChecker::cgmProgramParameter4fvNV(
 void OpenGLErrorChecker::cgmProgramParameters4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramParameters4dvNV, "glProgramParameters4dvNV", file, line)(target, index, count, v);
     loaded(_cgmProgramParameters4dvNV, "glProgramParameters4dvNV", file, line)(target, index, count, v);
     checkError(file, line);
 }
@@ -961,6 +1241,8 @@ void OpenGLErrorChecker::cgmProgramParameters4dvNV(
 void OpenGLErrorChecker::cgmProgramParameters4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmProgramParameters4fvNV, "glProgramParameters4fvNV", file, line)(target, index, count, v);
     loaded(_cgmProgramParameters4fvNV, "glProgramParameters4fvNV", file, line)(target, index, count, v);
     checkError(file, line);
 }
@@ -968,6 +1250,8 @@ void OpenGLErrorChecker::cgmProgramParameters4fvNV(
 void OpenGLErrorChecker::cgmRequestResidentProgramsNV(
     const char* file, unsigned line, int n, const unsigned* programs)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmRequestResidentProgramsNV, "glRequestResidentProgramsNV", file, line)(n, programs);
     loaded(_cgmRequestResidentProgramsNV, "glRequestResidentProgramsNV", file, line)(n, programs);
     checkError(file, line);
 }
@@ -975,6 +1259,8 @@ void OpenGLErrorChecker::cgmRequestResidentProgramsNV(
 void OpenGLErrorChecker::cgmTrackMatrixNV(
     const char* file, unsigned line, unsigned target, unsigned address, unsigned matrix, unsigned transform)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTrackMatrixNV, "glTrackMatrixNV", file, line)(target, address, matrix, transform);
     loaded(_cgmTrackMatrixNV, "glTrackMatrixNV", file, line)(target, address, matrix, transform);
     checkError(file, line);
 }
@@ -982,78 +1268,104 @@ void OpenGLErrorChecker::cgmTrackMatrixNV(
 void OpenGLErrorChecker::cgmVertexAttribPointerNV(
     const char* file, unsigned line, unsigned index, int fsize, unsigned type, int stride, const void* pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribPointerNV, "glVertexAttribPointerNV", file, line)(index, fsize, type, stride, pointer);
     loaded(_cgmVertexAttribPointerNV, "glVertexAttribPointerNV", file, line)(index, fsize, type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1dNV(const char* file, unsigned line, unsigned index, double x)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1dNV, "glVertexAttrib1dNV", file, line)(index, x);
     loaded(_cgmVertexAttrib1dNV, "glVertexAttrib1dNV", file, line)(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1dvNV, "glVertexAttrib1dvNV", file, line)(index, v);
     loaded(_cgmVertexAttrib1dvNV, "glVertexAttrib1dvNV", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1fNV(const char* file, unsigned line, unsigned index, float x)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1fNV, "glVertexAttrib1fNV", file, line)(index, x);
     loaded(_cgmVertexAttrib1fNV, "glVertexAttrib1fNV", file, line)(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1fvNV, "glVertexAttrib1fvNV", file, line)(index, v);
     loaded(_cgmVertexAttrib1fvNV, "glVertexAttrib1fvNV", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1sNV(const char* file, unsigned line, unsigned index, short x)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1sNV, "glVertexAttrib1sNV", file, line)(index, x);
     loaded(_cgmVertexAttrib1sNV, "glVertexAttrib1sNV", file, line)(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib1svNV, "glVertexAttrib1svNV", file, line)(index, v);
     loaded(_cgmVertexAttrib1svNV, "glVertexAttrib1svNV", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2dNV(const char* file, unsigned line, unsigned index, double x, double y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2dNV, "glVertexAttrib2dNV", file, line)(index, x, y);
     loaded(_cgmVertexAttrib2dNV, "glVertexAttrib2dNV", file, line)(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2dvNV, "glVertexAttrib2dvNV", file, line)(index, v);
     loaded(_cgmVertexAttrib2dvNV, "glVertexAttrib2dvNV", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2fNV(const char* file, unsigned line, unsigned index, float x, float y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2fNV, "glVertexAttrib2fNV", file, line)(index, x, y);
     loaded(_cgmVertexAttrib2fNV, "glVertexAttrib2fNV", file, line)(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2fvNV, "glVertexAttrib2fvNV", file, line)(index, v);
     loaded(_cgmVertexAttrib2fvNV, "glVertexAttrib2fvNV", file, line)(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2sNV(const char* file, unsigned line, unsigned index, short x, short y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2sNV, "glVertexAttrib2sNV", file, line)(index, x, y);
     loaded(_cgmVertexAttrib2sNV, "glVertexAttrib2sNV", file, line)(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib2svNV, "glVertexAttrib2svNV", file, line)(index, v);
     loaded(_cgmVertexAttrib2svNV, "glVertexAttrib2svNV", file, line)(index, v);
     checkError(file, line);
 }
@@ -1061,12 +1373,16 @@ void OpenGLErrorChecker::cgmVertexAttrib2svNV(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmVertexAttrib3dNV(
     const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3dNV, "glVertexAttrib3dNV", file, line)(index, x, y, z);
     loaded(_cgmVertexAttrib3dNV, "glVertexAttrib3dNV", file, line)(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3dvNV, "glVertexAttrib3dvNV", file, line)(index, v);
     loaded(_cgmVertexAttrib3dvNV, "glVertexAttrib3dvNV", file, line)(index, v);
     checkError(file, line);
 }
@@ -1074,12 +1390,16 @@ void OpenGLErrorChecker::cgmVertexAttrib3dvNV(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmVertexAttrib3fNV(
     const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3fNV, "glVertexAttrib3fNV", file, line)(index, x, y, z);
     loaded(_cgmVertexAttrib3fNV, "glVertexAttrib3fNV", file, line)(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3fvNV, "glVertexAttrib3fvNV", file, line)(index, v);
     loaded(_cgmVertexAttrib3fvNV, "glVertexAttrib3fvNV", file, line)(index, v);
     checkError(file, line);
 }
@@ -1087,12 +1407,16 @@ void OpenGLErrorChecker::cgmVertexAttrib3fvNV(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmVertexAttrib3sNV(
     const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3sNV, "glVertexAttrib3sNV", file, line)(index, x, y, z);
     loaded(_cgmVertexAttrib3sNV, "glVertexAttrib3sNV", file, line)(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib3svNV, "glVertexAttrib3svNV", file, line)(index, v);
     loaded(_cgmVertexAttrib3svNV, "glVertexAttrib3svNV", file, line)(index, v);
     checkError(file, line);
 }
@@ -1100,12 +1424,16 @@ void OpenGLErrorChecker::cgmVertexAttrib3svNV(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmVertexAttrib4dNV(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4dNV, "glVertexAttrib4dNV", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttrib4dNV, "glVertexAttrib4dNV", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4dvNV, "glVertexAttrib4dvNV", file, line)(index, v);
     loaded(_cgmVertexAttrib4dvNV, "glVertexAttrib4dvNV", file, line)(index, v);
     checkError(file, line);
 }
@@ -1113,12 +1441,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4dvNV(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmVertexAttrib4fNV(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4fNV, "glVertexAttrib4fNV", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttrib4fNV, "glVertexAttrib4fNV", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4fvNV, "glVertexAttrib4fvNV", file, line)(index, v);
     loaded(_cgmVertexAttrib4fvNV, "glVertexAttrib4fvNV", file, line)(index, v);
     checkError(file, line);
 }
@@ -1126,12 +1458,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4fvNV(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmVertexAttrib4sNV(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4sNV, "glVertexAttrib4sNV", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttrib4sNV, "glVertexAttrib4sNV", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4svNV, "glVertexAttrib4svNV", file, line)(index, v);
     loaded(_cgmVertexAttrib4svNV, "glVertexAttrib4svNV", file, line)(index, v);
     checkError(file, line);
 }
@@ -1140,6 +1476,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4ubNV(
     const char* file, unsigned line, unsigned index, unsigned char x, unsigned char y, unsigned char z,
     unsigned char w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4ubNV, "glVertexAttrib4ubNV", file, line)(index, x, y, z, w);
     loaded(_cgmVertexAttrib4ubNV, "glVertexAttrib4ubNV", file, line)(index, x, y, z, w);
     checkError(file, line);
 }
@@ -1147,6 +1485,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4ubNV(
 void OpenGLErrorChecker::cgmVertexAttrib4ubvNV(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttrib4ubvNV, "glVertexAttrib4ubvNV", file, line)(index, v);
     loaded(_cgmVertexAttrib4ubvNV, "glVertexAttrib4ubvNV", file, line)(index, v);
     checkError(file, line);
 }
@@ -1154,6 +1494,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4ubvNV(
 void OpenGLErrorChecker::cgmVertexAttribs1dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs1dvNV, "glVertexAttribs1dvNV", file, line)(index, count, v);
     loaded(_cgmVertexAttribs1dvNV, "glVertexAttribs1dvNV", file, line)(index, count, v);
     checkError(file, line);
 }
@@ -1161,6 +1503,8 @@ void OpenGLErrorChecker::cgmVertexAttribs1dvNV(
 void OpenGLErrorChecker::cgmVertexAttribs1fvNV(
     const char* file, unsigned line, unsigned index, int count, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs1fvNV, "glVertexAttribs1fvNV", file, line)(index, count, v);
     loaded(_cgmVertexAttribs1fvNV, "glVertexAttribs1fvNV", file, line)(index, count, v);
     checkError(file, line);
 }
@@ -1168,6 +1512,8 @@ void OpenGLErrorChecker::cgmVertexAttribs1fvNV(
 void OpenGLErrorChecker::cgmVertexAttribs1svNV(
     const char* file, unsigned line, unsigned index, int count, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs1svNV, "glVertexAttribs1svNV", file, line)(index, count, v);
     loaded(_cgmVertexAttribs1svNV, "glVertexAttribs1svNV", file, line)(index, count, v);
     checkError(file, line);
 }
@@ -1175,6 +1521,8 @@ void OpenGLErrorChecker::cgmVertexAttribs1svNV(
 void OpenGLErrorChecker::cgmVertexAttribs2dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs2dvNV, "glVertexAttribs2dvNV", file, line)(index, count, v);
     loaded(_cgmVertexAttribs2dvNV, "glVertexAttribs2dvNV", file, line)(index, count, v);
     checkError(file, line);
 }
@@ -1182,6 +1530,8 @@ void OpenGLErrorChecker::cgmVertexAttribs2dvNV(
 void OpenGLErrorChecker::cgmVertexAttribs2fvNV(
     const char* file, unsigned line, unsigned index, int count, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs2fvNV, "glVertexAttribs2fvNV", file, line)(index, count, v);
     loaded(_cgmVertexAttribs2fvNV, "glVertexAttribs2fvNV", file, line)(index, count, v);
     checkError(file, line);
 }
@@ -1189,6 +1539,8 @@ void OpenGLErrorChecker::cgmVertexAttribs2fvNV(
 void OpenGLErrorChecker::cgmVertexAttribs2svNV(
     const char* file, unsigned line, unsigned index, int count, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs2svNV, "glVertexAttribs2svNV", file, line)(index, count, v);
     loaded(_cgmVertexAttribs2svNV, "glVertexAttribs2svNV", file, line)(index, count, v);
     checkError(file, line);
 }
@@ -1196,6 +1548,8 @@ void OpenGLErrorChecker::cgmVertexAttribs2svNV(
 void OpenGLErrorChecker::cgmVertexAttribs3dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs3dvNV, "glVertexAttribs3dvNV", file, line)(index, count, v);
     loaded(_cgmVertexAttribs3dvNV, "glVertexAttribs3dvNV", file, line)(index, count, v);
     checkError(file, line);
 }
@@ -1203,6 +1557,8 @@ void OpenGLErrorChecker::cgmVertexAttribs3dvNV(
 void OpenGLErrorChecker::cgmVertexAttribs3fvNV(
     const char* file, unsigned line, unsigned index, int count, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs3fvNV, "glVertexAttribs3fvNV", file, line)(index, count, v);
     loaded(_cgmVertexAttribs3fvNV, "glVertexAttribs3fvNV", file, line)(index, count, v);
     checkError(file, line);
 }
@@ -1210,6 +1566,8 @@ void OpenGLErrorChecker::cgmVertexAttribs3fvNV(
 void OpenGLErrorChecker::cgmVertexAttribs3svNV(
     const char* file, unsigned line, unsigned index, int count, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs3svNV, "glVertexAttribs3svNV", file, line)(index, count, v);
     loaded(_cgmVertexAttribs3svNV, "glVertexAttribs3svNV", file, line)(index, count, v);
     checkError(file, line);
 }
@@ -1217,6 +1575,8 @@ void OpenGLErrorChecker::cgmVertexAttribs3svNV(
 void OpenGLErrorChecker::cgmVertexAttribs4dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs4dvNV, "glVertexAttribs4dvNV", file, line)(index, count, v);
     loaded(_cgmVertexAttribs4dvNV, "glVertexAttribs4dvNV", file, line)(index, count, v);
     checkError(file, line);
 }
@@ -1224,6 +1584,8 @@ void OpenGLErrorChecker::cgmVertexAttribs4dvNV(
 void OpenGLErrorChecker::cgmVertexAttribs4fvNV(
     const char* file, unsigned line, unsigned index, int count, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs4fvNV, "glVertexAttribs4fvNV", file, line)(index, count, v);
     loaded(_cgmVertexAttribs4fvNV, "glVertexAttribs4fvNV", file, line)(index, count, v);
     checkError(file, line);
 }
@@ -1231,6 +1593,8 @@ void OpenGLErrorChecker::cgmVertexAttribs4fvNV(
 void OpenGLErrorChecker::cgmVertexAttribs4svNV(
     const char* file, unsigned line, unsigned index, int count, const short* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs4svNV, "glVertexAttribs4svNV", file, line)(index, count, v);
     loaded(_cgmVertexAttribs4svNV, "glVertexAttribs4svNV", file, line)(index, count, v);
     checkError(file, line);
 }
@@ -1238,24 +1602,32 @@ void OpenGLErrorChecker::cgmVertexAttribs4svNV(
 void OpenGLErrorChecker::cgmVertexAttribs4ubvNV(
     const char* file, unsigned line, unsigned index, int count, const unsigned char* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmVertexAttribs4ubvNV, "glVertexAttribs4ubvNV", file, line)(index, count, v);
     loaded(_cgmVertexAttribs4ubvNV, "glVertexAttribs4ubvNV", file, line)(index, count, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClearDepthfOES(const char* file, unsigned line, float depth)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmClearDepthfOES, "glClearDepthfOES", file, line)(depth);
     loaded(_cgmClearDepthfOES, "glClearDepthfOES", file, line)(depth);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClipPlanefOES(const char* file, unsigned line, unsigned plane, const float* equation)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmClipPlanefOES, "glClipPlanefOES", file, line)(plane, equation);
     loaded(_cgmClipPlanefOES, "glClipPlanefOES", file, line)(plane, equation);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDepthRangefOES(const char* file, unsigned line, float n, float f)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDepthRangefOES, "glDepthRangefOES", file, line)(n, f);
     loaded(_cgmDepthRangefOES, "glDepthRangefOES", file, line)(n, f);
     checkError(file, line);
 }
@@ -1263,12 +1635,16 @@ void OpenGLErrorChecker::cgmDepthRangefOES(const char* file, unsigned line, floa
 void OpenGLErrorChecker::cgmFrustumfOES(
     const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFrustumfOES, "glFrustumfOES", file, line)(l, r, b, t, n, f);
     loaded(_cgmFrustumfOES, "glFrustumfOES", file, line)(l, r, b, t, n, f);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetClipPlanefOES(const char* file, unsigned line, unsigned plane, float* equation)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetClipPlanefOES, "glGetClipPlanefOES", file, line)(plane, equation);
     loaded(_cgmGetClipPlanefOES, "glGetClipPlanefOES", file, line)(plane, equation);
     checkError(file, line);
 }
@@ -1276,6 +1652,8 @@ void OpenGLErrorChecker::cgmGetClipPlanefOES(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmOrthofOES(
     const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmOrthofOES, "glOrthofOES", file, line)(l, r, b, t, n, f);
     loaded(_cgmOrthofOES, "glOrthofOES", file, line)(l, r, b, t, n, f);
     checkError(file, line);
 }
@@ -1283,36 +1661,48 @@ void OpenGLErrorChecker::cgmOrthofOES(
 void OpenGLErrorChecker::cgmDetailTexFuncSGIS(
     const char* file, unsigned line, unsigned target, int n, const float* points)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDetailTexFuncSGIS, "glDetailTexFuncSGIS", file, line)(target, n, points);
     loaded(_cgmDetailTexFuncSGIS, "glDetailTexFuncSGIS", file, line)(target, n, points);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetDetailTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetDetailTexFuncSGIS, "glGetDetailTexFuncSGIS", file, line)(target, points);
     loaded(_cgmGetDetailTexFuncSGIS, "glGetDetailTexFuncSGIS", file, line)(target, points);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogFuncSGIS(const char* file, unsigned line, int n, const float* points)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFogFuncSGIS, "glFogFuncSGIS", file, line)(n, points);
     loaded(_cgmFogFuncSGIS, "glFogFuncSGIS", file, line)(n, points);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetFogFuncSGIS(const char* file, unsigned line, float* points)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFogFuncSGIS, "glGetFogFuncSGIS", file, line)(points);
     loaded(_cgmGetFogFuncSGIS, "glGetFogFuncSGIS", file, line)(points);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSampleMaskSGIS(const char* file, unsigned line, float value, unsigned char invert)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSampleMaskSGIS, "glSampleMaskSGIS", file, line)(value, invert);
     loaded(_cgmSampleMaskSGIS, "glSampleMaskSGIS", file, line)(value, invert);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSamplePatternSGIS(const char* file, unsigned line, unsigned pattern)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSamplePatternSGIS, "glSamplePatternSGIS", file, line)(pattern);
     loaded(_cgmSamplePatternSGIS, "glSamplePatternSGIS", file, line)(pattern);
     checkError(file, line);
 }
@@ -1320,12 +1710,16 @@ void OpenGLErrorChecker::cgmSamplePatternSGIS(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmSharpenTexFuncSGIS(
     const char* file, unsigned line, unsigned target, int n, const float* points)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSharpenTexFuncSGIS, "glSharpenTexFuncSGIS", file, line)(target, n, points);
     loaded(_cgmSharpenTexFuncSGIS, "glSharpenTexFuncSGIS", file, line)(target, n, points);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetSharpenTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetSharpenTexFuncSGIS, "glGetSharpenTexFuncSGIS", file, line)(target, points);
     loaded(_cgmGetSharpenTexFuncSGIS, "glGetSharpenTexFuncSGIS", file, line)(target, points);
     checkError(file, line);
 }
@@ -1334,6 +1728,8 @@ void OpenGLErrorChecker::cgmTexImage4DSGIS(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int size4d, int border, unsigned format, unsigned type, const void* pixels)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexImage4DSGIS, "glTexImage4DSGIS", file, line)(target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
     loaded(_cgmTexImage4DSGIS, "glTexImage4DSGIS", file, line)(target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
     checkError(file, line);
 }
@@ -1342,6 +1738,8 @@ void OpenGLErrorChecker::cgmTexSubImage4DSGIS(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int woffset,
     int width, int height, int depth, int size4d, unsigned format, unsigned type, const void* pixels)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexSubImage4DSGIS, "glTexSubImage4DSGIS", file, line)(target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
     loaded(_cgmTexSubImage4DSGIS, "glTexSubImage4DSGIS", file, line)(target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
     checkError(file, line);
 }
@@ -1349,6 +1747,8 @@ void OpenGLErrorChecker::cgmTexSubImage4DSGIS(
 void OpenGLErrorChecker::cgmGetTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, float* weights)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetTexFilterFuncSGIS, "glGetTexFilterFuncSGIS", file, line)(target, filter, weights);
     loaded(_cgmGetTexFilterFuncSGIS, "glGetTexFilterFuncSGIS", file, line)(target, filter, weights);
     checkError(file, line);
 }
@@ -1356,18 +1756,24 @@ void OpenGLErrorChecker::cgmGetTexFilterFuncSGIS(
 void OpenGLErrorChecker::cgmTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, int n, const float* weights)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexFilterFuncSGIS, "glTexFilterFuncSGIS", file, line)(target, filter, n, weights);
     loaded(_cgmTexFilterFuncSGIS, "glTexFilterFuncSGIS", file, line)(target, filter, n, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmAsyncMarkerSGIX, "glAsyncMarkerSGIX", file, line)(marker);
     loaded(_cgmAsyncMarkerSGIX, "glAsyncMarkerSGIX", file, line)(marker);
     checkError(file, line);
 }
 
 int OpenGLErrorChecker::cgmFinishAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFinishAsyncSGIX, "glFinishAsyncSGIX", file, line)(markerp);
     const auto result = loaded(_cgmFinishAsyncSGIX, "glFinishAsyncSGIX", file, line)(markerp);
     checkError(file, line);
     return result;
@@ -1375,6 +1781,8 @@ int OpenGLErrorChecker::cgmFinishAsyncSGIX(const char* file, unsigned line, unsi
 
 int OpenGLErrorChecker::cgmPollAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPollAsyncSGIX, "glPollAsyncSGIX", file, line)(markerp);
     const auto result = loaded(_cgmPollAsyncSGIX, "glPollAsyncSGIX", file, line)(markerp);
     checkError(file, line);
     return result;
@@ -1382,6 +1790,8 @@ int OpenGLErrorChecker::cgmPollAsyncSGIX(const char* file, unsigned line, unsign
 
 unsigned OpenGLErrorChecker::cgmGenAsyncMarkersSGIX(const char* file, unsigned line, int range)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGenAsyncMarkersSGIX, "glGenAsyncMarkersSGIX", file, line)(range);
     const auto result = loaded(_cgmGenAsyncMarkersSGIX, "glGenAsyncMarkersSGIX", file, line)(range);
     checkError(file, line);
     return result;
@@ -1389,12 +1799,16 @@ unsigned OpenGLErrorChecker::cgmGenAsyncMarkersSGIX(const char* file, unsigned l
 
 void OpenGLErrorChecker::cgmDeleteAsyncMarkersSGIX(const char* file, unsigned line, unsigned marker, int range)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmDeleteAsyncMarkersSGIX, "glDeleteAsyncMarkersSGIX", file, line)(marker, range);
     loaded(_cgmDeleteAsyncMarkersSGIX, "glDeleteAsyncMarkersSGIX", file, line)(marker, range);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmIsAsyncMarkerSGIX, "glIsAsyncMarkerSGIX", file, line)(marker);
     const auto result = loaded(_cgmIsAsyncMarkerSGIX, "glIsAsyncMarkerSGIX", file, line)(marker);
     checkError(file, line);
     return result;
@@ -1402,18 +1816,24 @@ unsigned char OpenGLErrorChecker::cgmIsAsyncMarkerSGIX(const char* file, unsigne
 
 void OpenGLErrorChecker::cgmFlushRasterSGIX(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFlushRasterSGIX, "glFlushRasterSGIX", file, line)();
     loaded(_cgmFlushRasterSGIX, "glFlushRasterSGIX", file, line)();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTextureFogSGIX(const char* file, unsigned line, unsigned pname)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTextureFogSGIX, "glTextureFogSGIX", file, line)(pname);
     loaded(_cgmTextureFogSGIX, "glTextureFogSGIX", file, line)(pname);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentColorMaterialSGIX(const char* file, unsigned line, unsigned face, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentColorMaterialSGIX, "glFragmentColorMaterialSGIX", file, line)(face, mode);
     loaded(_cgmFragmentColorMaterialSGIX, "glFragmentColorMaterialSGIX", file, line)(face, mode);
     checkError(file, line);
 }
@@ -1421,6 +1841,8 @@ void OpenGLErrorChecker::cgmFragmentColorMaterialSGIX(const char* file, unsigned
 void OpenGLErrorChecker::cgmFragmentLightfSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightfSGIX, "glFragmentLightfSGIX", file, line)(light, pname, param);
     loaded(_cgmFragmentLightfSGIX, "glFragmentLightfSGIX", file, line)(light, pname, param);
     checkError(file, line);
 }
@@ -1428,6 +1850,8 @@ void OpenGLErrorChecker::cgmFragmentLightfSGIX(
 void OpenGLErrorChecker::cgmFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightfvSGIX, "glFragmentLightfvSGIX", file, line)(light, pname, params);
     loaded(_cgmFragmentLightfvSGIX, "glFragmentLightfvSGIX", file, line)(light, pname, params);
     checkError(file, line);
 }
@@ -1435,6 +1859,8 @@ void OpenGLErrorChecker::cgmFragmentLightfvSGIX(
 void OpenGLErrorChecker::cgmFragmentLightiSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightiSGIX, "glFragmentLightiSGIX", file, line)(light, pname, param);
     loaded(_cgmFragmentLightiSGIX, "glFragmentLightiSGIX", file, line)(light, pname, param);
     checkError(file, line);
 }
@@ -1442,12 +1868,16 @@ void OpenGLErrorChecker::cgmFragmentLightiSGIX(
 void OpenGLErrorChecker::cgmFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightivSGIX, "glFragmentLightivSGIX", file, line)(light, pname, params);
     loaded(_cgmFragmentLightivSGIX, "glFragmentLightivSGIX", file, line)(light, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentLightModelfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightModelfSGIX, "glFragmentLightModelfSGIX", file, line)(pname, param);
     loaded(_cgmFragmentLightModelfSGIX, "glFragmentLightModelfSGIX", file, line)(pname, param);
     checkError(file, line);
 }
@@ -1455,12 +1885,16 @@ void OpenGLErrorChecker::cgmFragmentLightModelfSGIX(const char* file, unsigned l
 void OpenGLErrorChecker::cgmFragmentLightModelfvSGIX(
     const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightModelfvSGIX, "glFragmentLightModelfvSGIX", file, line)(pname, params);
     loaded(_cgmFragmentLightModelfvSGIX, "glFragmentLightModelfvSGIX", file, line)(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentLightModeliSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightModeliSGIX, "glFragmentLightModeliSGIX", file, line)(pname, param);
     loaded(_cgmFragmentLightModeliSGIX, "glFragmentLightModeliSGIX", file, line)(pname, param);
     checkError(file, line);
 }
@@ -1468,6 +1902,8 @@ void OpenGLErrorChecker::cgmFragmentLightModeliSGIX(const char* file, unsigned l
 void OpenGLErrorChecker::cgmFragmentLightModelivSGIX(
     const char* file, unsigned line, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentLightModelivSGIX, "glFragmentLightModelivSGIX", file, line)(pname, params);
     loaded(_cgmFragmentLightModelivSGIX, "glFragmentLightModelivSGIX", file, line)(pname, params);
     checkError(file, line);
 }
@@ -1475,6 +1911,8 @@ void OpenGLErrorChecker::cgmFragmentLightModelivSGIX(
 void OpenGLErrorChecker::cgmFragmentMaterialfSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentMaterialfSGIX, "glFragmentMaterialfSGIX", file, line)(face, pname, param);
     loaded(_cgmFragmentMaterialfSGIX, "glFragmentMaterialfSGIX", file, line)(face, pname, param);
     checkError(file, line);
 }
@@ -1482,6 +1920,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialfSGIX(
 void OpenGLErrorChecker::cgmFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentMaterialfvSGIX, "glFragmentMaterialfvSGIX", file, line)(face, pname, params);
     loaded(_cgmFragmentMaterialfvSGIX, "glFragmentMaterialfvSGIX", file, line)(face, pname, params);
     checkError(file, line);
 }
@@ -1489,6 +1929,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialfvSGIX(
 void OpenGLErrorChecker::cgmFragmentMaterialiSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentMaterialiSGIX, "glFragmentMaterialiSGIX", file, line)(face, pname, param);
     loaded(_cgmFragmentMaterialiSGIX, "glFragmentMaterialiSGIX", file, line)(face, pname, param);
     checkError(file, line);
 }
@@ -1496,6 +1938,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialiSGIX(
 void OpenGLErrorChecker::cgmFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFragmentMaterialivSGIX, "glFragmentMaterialivSGIX", file, line)(face, pname, params);
     loaded(_cgmFragmentMaterialivSGIX, "glFragmentMaterialivSGIX", file, line)(face, pname, params);
     checkError(file, line);
 }
@@ -1503,6 +1947,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialivSGIX(
 void OpenGLErrorChecker::cgmGetFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFragmentLightfvSGIX, "glGetFragmentLightfvSGIX", file, line)(light, pname, params);
     loaded(_cgmGetFragmentLightfvSGIX, "glGetFragmentLightfvSGIX", file, line)(light, pname, params);
     checkError(file, line);
 }
@@ -1510,6 +1956,8 @@ void OpenGLErrorChecker::cgmGetFragmentLightfvSGIX(
 void OpenGLErrorChecker::cgmGetFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFragmentLightivSGIX, "glGetFragmentLightivSGIX", file, line)(light, pname, params);
     loaded(_cgmGetFragmentLightivSGIX, "glGetFragmentLightivSGIX", file, line)(light, pname, params);
     checkError(file, line);
 }
@@ -1517,6 +1965,8 @@ void OpenGLErrorChecker::cgmGetFragmentLightivSGIX(
 void OpenGLErrorChecker::cgmGetFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFragmentMaterialfvSGIX, "glGetFragmentMaterialfvSGIX", file, line)(face, pname, params);
     loaded(_cgmGetFragmentMaterialfvSGIX, "glGetFragmentMaterialfvSGIX", file, line)(face, pname, params);
     checkError(file, line);
 }
@@ -1524,30 +1974,40 @@ void OpenGLErrorChecker::cgmGetFragmentMaterialfvSGIX(
 void OpenGLErrorChecker::cgmGetFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetFragmentMaterialivSGIX, "glGetFragmentMaterialivSGIX", file, line)(face, pname, params);
     loaded(_cgmGetFragmentMaterialivSGIX, "glGetFragmentMaterialivSGIX", file, line)(face, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFrameZoomSGIX(const char* file, unsigned line, int factor)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFrameZoomSGIX, "glFrameZoomSGIX", file, line)(factor);
     loaded(_cgmFrameZoomSGIX, "glFrameZoomSGIX", file, line)(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPixelTexGenSGIX(const char* file, unsigned line, unsigned mode)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmPixelTexGenSGIX, "glPixelTexGenSGIX", file, line)(mode);
     loaded(_cgmPixelTexGenSGIX, "glPixelTexGenSGIX", file, line)(mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReferencePlaneSGIX(const char* file, unsigned line, const double* equation)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReferencePlaneSGIX, "glReferencePlaneSGIX", file, line)(equation);
     loaded(_cgmReferencePlaneSGIX, "glReferencePlaneSGIX", file, line)(equation);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSpriteParameterfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSpriteParameterfSGIX, "glSpriteParameterfSGIX", file, line)(pname, param);
     loaded(_cgmSpriteParameterfSGIX, "glSpriteParameterfSGIX", file, line)(pname, param);
     checkError(file, line);
 }
@@ -1555,24 +2015,32 @@ void OpenGLErrorChecker::cgmSpriteParameterfSGIX(const char* file, unsigned line
 void OpenGLErrorChecker::cgmSpriteParameterfvSGIX(
     const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSpriteParameterfvSGIX, "glSpriteParameterfvSGIX", file, line)(pname, params);
     loaded(_cgmSpriteParameterfvSGIX, "glSpriteParameterfvSGIX", file, line)(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSpriteParameteriSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSpriteParameteriSGIX, "glSpriteParameteriSGIX", file, line)(pname, param);
     loaded(_cgmSpriteParameteriSGIX, "glSpriteParameteriSGIX", file, line)(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSpriteParameterivSGIX(const char* file, unsigned line, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmSpriteParameterivSGIX, "glSpriteParameterivSGIX", file, line)(pname, params);
     loaded(_cgmSpriteParameterivSGIX, "glSpriteParameterivSGIX", file, line)(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTagSampleBufferSGIX(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTagSampleBufferSGIX, "glTagSampleBufferSGIX", file, line)();
     loaded(_cgmTagSampleBufferSGIX, "glTagSampleBufferSGIX", file, line)();
     checkError(file, line);
 }
@@ -1581,6 +2049,8 @@ void OpenGLErrorChecker::cgmColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* table)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorTableSGI, "glColorTableSGI", file, line)(target, internalformat, width, format, type, table);
     loaded(_cgmColorTableSGI, "glColorTableSGI", file, line)(target, internalformat, width, format, type, table);
     checkError(file, line);
 }
@@ -1588,6 +2058,8 @@ void OpenGLErrorChecker::cgmColorTableSGI(
 void OpenGLErrorChecker::cgmColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorTableParameterfvSGI, "glColorTableParameterfvSGI", file, line)(target, pname, params);
     loaded(_cgmColorTableParameterfvSGI, "glColorTableParameterfvSGI", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1595,6 +2067,8 @@ void OpenGLErrorChecker::cgmColorTableParameterfvSGI(
 void OpenGLErrorChecker::cgmColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColorTableParameterivSGI, "glColorTableParameterivSGI", file, line)(target, pname, params);
     loaded(_cgmColorTableParameterivSGI, "glColorTableParameterivSGI", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1602,6 +2076,8 @@ void OpenGLErrorChecker::cgmColorTableParameterivSGI(
 void OpenGLErrorChecker::cgmCopyColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmCopyColorTableSGI, "glCopyColorTableSGI", file, line)(target, internalformat, x, y, width);
     loaded(_cgmCopyColorTableSGI, "glCopyColorTableSGI", file, line)(target, internalformat, x, y, width);
     checkError(file, line);
 }
@@ -1609,6 +2085,8 @@ void OpenGLErrorChecker::cgmCopyColorTableSGI(
 void OpenGLErrorChecker::cgmGetColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetColorTableSGI, "glGetColorTableSGI", file, line)(target, format, type, table);
     loaded(_cgmGetColorTableSGI, "glGetColorTableSGI", file, line)(target, format, type, table);
     checkError(file, line);
 }
@@ -1616,6 +2094,8 @@ void OpenGLErrorChecker::cgmGetColorTableSGI(
 void OpenGLErrorChecker::cgmGetColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetColorTableParameterfvSGI, "glGetColorTableParameterfvSGI", file, line)(target, pname, params);
     loaded(_cgmGetColorTableParameterfvSGI, "glGetColorTableParameterfvSGI", file, line)(target, pname, params);
     checkError(file, line);
 }
@@ -1623,60 +2103,80 @@ void OpenGLErrorChecker::cgmGetColorTableParameterfvSGI(
 void OpenGLErrorChecker::cgmGetColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGetColorTableParameterivSGI, "glGetColorTableParameterivSGI", file, line)(target, pname, params);
     loaded(_cgmGetColorTableParameterivSGI, "glGetColorTableParameterivSGI", file, line)(target, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFinishTextureSUNX(const char* file, unsigned line)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmFinishTextureSUNX, "glFinishTextureSUNX", file, line)();
     loaded(_cgmFinishTextureSUNX, "glFinishTextureSUNX", file, line)();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactorbSUN(const char* file, unsigned line, signed char factor)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGlobalAlphaFactorbSUN, "glGlobalAlphaFactorbSUN", file, line)(factor);
     loaded(_cgmGlobalAlphaFactorbSUN, "glGlobalAlphaFactorbSUN", file, line)(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactorsSUN(const char* file, unsigned line, short factor)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGlobalAlphaFactorsSUN, "glGlobalAlphaFactorsSUN", file, line)(factor);
     loaded(_cgmGlobalAlphaFactorsSUN, "glGlobalAlphaFactorsSUN", file, line)(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactoriSUN(const char* file, unsigned line, int factor)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGlobalAlphaFactoriSUN, "glGlobalAlphaFactoriSUN", file, line)(factor);
     loaded(_cgmGlobalAlphaFactoriSUN, "glGlobalAlphaFactoriSUN", file, line)(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactorfSUN(const char* file, unsigned line, float factor)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGlobalAlphaFactorfSUN, "glGlobalAlphaFactorfSUN", file, line)(factor);
     loaded(_cgmGlobalAlphaFactorfSUN, "glGlobalAlphaFactorfSUN", file, line)(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactordSUN(const char* file, unsigned line, double factor)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGlobalAlphaFactordSUN, "glGlobalAlphaFactordSUN", file, line)(factor);
     loaded(_cgmGlobalAlphaFactordSUN, "glGlobalAlphaFactordSUN", file, line)(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactorubSUN(const char* file, unsigned line, unsigned char factor)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGlobalAlphaFactorubSUN, "glGlobalAlphaFactorubSUN", file, line)(factor);
     loaded(_cgmGlobalAlphaFactorubSUN, "glGlobalAlphaFactorubSUN", file, line)(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactorusSUN(const char* file, unsigned line, unsigned short factor)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGlobalAlphaFactorusSUN, "glGlobalAlphaFactorusSUN", file, line)(factor);
     loaded(_cgmGlobalAlphaFactorusSUN, "glGlobalAlphaFactorusSUN", file, line)(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactoruiSUN(const char* file, unsigned line, unsigned factor)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmGlobalAlphaFactoruiSUN, "glGlobalAlphaFactoruiSUN", file, line)(factor);
     loaded(_cgmGlobalAlphaFactoruiSUN, "glGlobalAlphaFactoruiSUN", file, line)(factor);
     checkError(file, line);
 }
@@ -1684,42 +2184,56 @@ void OpenGLErrorChecker::cgmGlobalAlphaFactoruiSUN(const char* file, unsigned li
 void OpenGLErrorChecker::cgmReadVideoPixelsSUN(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReadVideoPixelsSUN, "glReadVideoPixelsSUN", file, line)(x, y, width, height, format, type, pixels);
     loaded(_cgmReadVideoPixelsSUN, "glReadVideoPixelsSUN", file, line)(x, y, width, height, format, type, pixels);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReplacementCodeuiSUN(const char* file, unsigned line, unsigned code)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiSUN, "glReplacementCodeuiSUN", file, line)(code);
     loaded(_cgmReplacementCodeuiSUN, "glReplacementCodeuiSUN", file, line)(code);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReplacementCodeusSUN(const char* file, unsigned line, unsigned short code)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeusSUN, "glReplacementCodeusSUN", file, line)(code);
     loaded(_cgmReplacementCodeusSUN, "glReplacementCodeusSUN", file, line)(code);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReplacementCodeubSUN(const char* file, unsigned line, unsigned char code)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeubSUN, "glReplacementCodeubSUN", file, line)(code);
     loaded(_cgmReplacementCodeubSUN, "glReplacementCodeubSUN", file, line)(code);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReplacementCodeuivSUN(const char* file, unsigned line, const unsigned* code)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuivSUN, "glReplacementCodeuivSUN", file, line)(code);
     loaded(_cgmReplacementCodeuivSUN, "glReplacementCodeuivSUN", file, line)(code);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReplacementCodeusvSUN(const char* file, unsigned line, const unsigned short* code)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeusvSUN, "glReplacementCodeusvSUN", file, line)(code);
     loaded(_cgmReplacementCodeusvSUN, "glReplacementCodeusvSUN", file, line)(code);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReplacementCodeubvSUN(const char* file, unsigned line, const unsigned char* code)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeubvSUN, "glReplacementCodeubvSUN", file, line)(code);
     loaded(_cgmReplacementCodeubvSUN, "glReplacementCodeubvSUN", file, line)(code);
     checkError(file, line);
 }
@@ -1727,6 +2241,8 @@ void OpenGLErrorChecker::cgmReplacementCodeubvSUN(const char* file, unsigned lin
 void OpenGLErrorChecker::cgmReplacementCodePointerSUN(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodePointerSUN, "glReplacementCodePointerSUN", file, line)(type, stride, pointer);
     loaded(_cgmReplacementCodePointerSUN, "glReplacementCodePointerSUN", file, line)(type, stride, pointer);
     checkError(file, line);
 }
@@ -1734,12 +2250,16 @@ void OpenGLErrorChecker::cgmReplacementCodePointerSUN(
 void OpenGLErrorChecker::cgmColor3fVertex3fSUN(
     const char* file, unsigned line, float r, float g, float b, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColor3fVertex3fSUN, "glColor3fVertex3fSUN", file, line)(r, g, b, x, y, z);
     loaded(_cgmColor3fVertex3fSUN, "glColor3fVertex3fSUN", file, line)(r, g, b, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3fVertex3fvSUN(const char* file, unsigned line, const float* c, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColor3fVertex3fvSUN, "glColor3fVertex3fvSUN", file, line)(c, v);
     loaded(_cgmColor3fVertex3fvSUN, "glColor3fVertex3fvSUN", file, line)(c, v);
     checkError(file, line);
 }
@@ -1748,6 +2268,8 @@ void OpenGLErrorChecker::cgmColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, float r, float g, float b, float a, float nx, float ny, float nz, float x,
     float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColor4fNormal3fVertex3fSUN, "glColor4fNormal3fVertex3fSUN", file, line)(r, g, b, a, nx, ny, nz, x, y, z);
     loaded(_cgmColor4fNormal3fVertex3fSUN, "glColor4fNormal3fVertex3fSUN", file, line)(r, g, b, a, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
@@ -1755,6 +2277,8 @@ void OpenGLErrorChecker::cgmColor4fNormal3fVertex3fSUN(
 void OpenGLErrorChecker::cgmColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* c, const float* n, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColor4fNormal3fVertex3fvSUN, "glColor4fNormal3fVertex3fvSUN", file, line)(c, n, v);
     loaded(_cgmColor4fNormal3fVertex3fvSUN, "glColor4fNormal3fVertex3fvSUN", file, line)(c, n, v);
     checkError(file, line);
 }
@@ -1763,6 +2287,8 @@ void OpenGLErrorChecker::cgmColor4ubVertex2fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColor4ubVertex2fSUN, "glColor4ubVertex2fSUN", file, line)(r, g, b, a, x, y);
     loaded(_cgmColor4ubVertex2fSUN, "glColor4ubVertex2fSUN", file, line)(r, g, b, a, x, y);
     checkError(file, line);
 }
@@ -1770,6 +2296,8 @@ void OpenGLErrorChecker::cgmColor4ubVertex2fSUN(
 void OpenGLErrorChecker::cgmColor4ubVertex2fvSUN(
     const char* file, unsigned line, const unsigned char* c, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColor4ubVertex2fvSUN, "glColor4ubVertex2fvSUN", file, line)(c, v);
     loaded(_cgmColor4ubVertex2fvSUN, "glColor4ubVertex2fvSUN", file, line)(c, v);
     checkError(file, line);
 }
@@ -1778,6 +2306,8 @@ void OpenGLErrorChecker::cgmColor4ubVertex3fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColor4ubVertex3fSUN, "glColor4ubVertex3fSUN", file, line)(r, g, b, a, x, y, z);
     loaded(_cgmColor4ubVertex3fSUN, "glColor4ubVertex3fSUN", file, line)(r, g, b, a, x, y, z);
     checkError(file, line);
 }
@@ -1785,6 +2315,8 @@ void OpenGLErrorChecker::cgmColor4ubVertex3fSUN(
 void OpenGLErrorChecker::cgmColor4ubVertex3fvSUN(
     const char* file, unsigned line, const unsigned char* c, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmColor4ubVertex3fvSUN, "glColor4ubVertex3fvSUN", file, line)(c, v);
     loaded(_cgmColor4ubVertex3fvSUN, "glColor4ubVertex3fvSUN", file, line)(c, v);
     checkError(file, line);
 }
@@ -1792,12 +2324,16 @@ void OpenGLErrorChecker::cgmColor4ubVertex3fvSUN(
 void OpenGLErrorChecker::cgmNormal3fVertex3fSUN(
     const char* file, unsigned line, float nx, float ny, float nz, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormal3fVertex3fSUN, "glNormal3fVertex3fSUN", file, line)(nx, ny, nz, x, y, z);
     loaded(_cgmNormal3fVertex3fSUN, "glNormal3fVertex3fSUN", file, line)(nx, ny, nz, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3fVertex3fvSUN(const char* file, unsigned line, const float* n, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmNormal3fVertex3fvSUN, "glNormal3fVertex3fvSUN", file, line)(n, v);
     loaded(_cgmNormal3fVertex3fvSUN, "glNormal3fVertex3fvSUN", file, line)(n, v);
     checkError(file, line);
 }
@@ -1805,6 +2341,8 @@ void OpenGLErrorChecker::cgmNormal3fVertex3fvSUN(const char* file, unsigned line
 void OpenGLErrorChecker::cgmReplacementCodeuiColor3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiColor3fVertex3fSUN, "glReplacementCodeuiColor3fVertex3fSUN", file, line)(rc, r, g, b, x, y, z);
     loaded(_cgmReplacementCodeuiColor3fVertex3fSUN, "glReplacementCodeuiColor3fVertex3fSUN", file, line)(rc, r, g, b, x, y, z);
     checkError(file, line);
 }
@@ -1812,6 +2350,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor3fVertex3fSUN(
 void OpenGLErrorChecker::cgmReplacementCodeuiColor3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiColor3fVertex3fvSUN, "glReplacementCodeuiColor3fVertex3fvSUN", file, line)(rc, c, v);
     loaded(_cgmReplacementCodeuiColor3fVertex3fvSUN, "glReplacementCodeuiColor3fVertex3fvSUN", file, line)(rc, c, v);
     checkError(file, line);
 }
@@ -1820,6 +2360,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float a, float nx, float ny, float nz,
     float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiColor4fNormal3fVertex3fSUN, "glReplacementCodeuiColor4fNormal3fVertex3fSUN", file, line)(rc, r, g, b, a, nx, ny, nz, x, y, z);
     loaded(_cgmReplacementCodeuiColor4fNormal3fVertex3fSUN, "glReplacementCodeuiColor4fNormal3fVertex3fSUN", file, line)(rc, r, g, b, a, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
@@ -1827,6 +2369,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
 void OpenGLErrorChecker::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* n, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN, "glReplacementCodeuiColor4fNormal3fVertex3fvSUN", file, line)(rc, c, n, v);
     loaded(_cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN, "glReplacementCodeuiColor4fNormal3fVertex3fvSUN", file, line)(rc, c, n, v);
     checkError(file, line);
 }
@@ -1835,6 +2379,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor4ubVertex3fSUN(
     const char* file, unsigned line, unsigned rc, unsigned char r, unsigned char g, unsigned char b, unsigned char a,
     float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiColor4ubVertex3fSUN, "glReplacementCodeuiColor4ubVertex3fSUN", file, line)(rc, r, g, b, a, x, y, z);
     loaded(_cgmReplacementCodeuiColor4ubVertex3fSUN, "glReplacementCodeuiColor4ubVertex3fSUN", file, line)(rc, r, g, b, a, x, y, z);
     checkError(file, line);
 }
@@ -1842,6 +2388,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor4ubVertex3fSUN(
 void OpenGLErrorChecker::cgmReplacementCodeuiColor4ubVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const unsigned char* c, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiColor4ubVertex3fvSUN, "glReplacementCodeuiColor4ubVertex3fvSUN", file, line)(rc, c, v);
     loaded(_cgmReplacementCodeuiColor4ubVertex3fvSUN, "glReplacementCodeuiColor4ubVertex3fvSUN", file, line)(rc, c, v);
     checkError(file, line);
 }
@@ -1849,6 +2397,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor4ubVertex3fvSUN(
 void OpenGLErrorChecker::cgmReplacementCodeuiNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float nx, float ny, float nz, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiNormal3fVertex3fSUN, "glReplacementCodeuiNormal3fVertex3fSUN", file, line)(rc, nx, ny, nz, x, y, z);
     loaded(_cgmReplacementCodeuiNormal3fVertex3fSUN, "glReplacementCodeuiNormal3fVertex3fSUN", file, line)(rc, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
@@ -1856,6 +2406,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiNormal3fVertex3fSUN(
 void OpenGLErrorChecker::cgmReplacementCodeuiNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* n, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiNormal3fVertex3fvSUN, "glReplacementCodeuiNormal3fVertex3fvSUN", file, line)(rc, n, v);
     loaded(_cgmReplacementCodeuiNormal3fVertex3fvSUN, "glReplacementCodeuiNormal3fVertex3fvSUN", file, line)(rc, n, v);
     checkError(file, line);
 }
@@ -1864,6 +2416,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSU
     const char* file, unsigned line, unsigned rc, float s, float t, float r, float g, float b, float a, float nx,
     float ny, float nz, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN", file, line)(rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
     loaded(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN", file, line)(rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
@@ -1872,6 +2426,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvS
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* c, const float* n,
     const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN", file, line)(rc, tc, c, n, v);
     loaded(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN", file, line)(rc, tc, c, n, v);
     checkError(file, line);
 }
@@ -1880,6 +2436,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float nx, float ny, float nz, float x, float y,
     float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, "glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN", file, line)(rc, s, t, nx, ny, nz, x, y, z);
     loaded(_cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, "glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN", file, line)(rc, s, t, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
@@ -1887,6 +2445,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
 void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* n, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, "glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN", file, line)(rc, tc, n, v);
     loaded(_cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, "glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN", file, line)(rc, tc, n, v);
     checkError(file, line);
 }
@@ -1894,6 +2454,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
 void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiTexCoord2fVertex3fSUN, "glReplacementCodeuiTexCoord2fVertex3fSUN", file, line)(rc, s, t, x, y, z);
     loaded(_cgmReplacementCodeuiTexCoord2fVertex3fSUN, "glReplacementCodeuiTexCoord2fVertex3fSUN", file, line)(rc, s, t, x, y, z);
     checkError(file, line);
 }
@@ -1901,6 +2463,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
 void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiTexCoord2fVertex3fvSUN, "glReplacementCodeuiTexCoord2fVertex3fvSUN", file, line)(rc, tc, v);
     loaded(_cgmReplacementCodeuiTexCoord2fVertex3fvSUN, "glReplacementCodeuiTexCoord2fVertex3fvSUN", file, line)(rc, tc, v);
     checkError(file, line);
 }
@@ -1908,6 +2472,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
 void OpenGLErrorChecker::cgmReplacementCodeuiVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiVertex3fSUN, "glReplacementCodeuiVertex3fSUN", file, line)(rc, x, y, z);
     loaded(_cgmReplacementCodeuiVertex3fSUN, "glReplacementCodeuiVertex3fSUN", file, line)(rc, x, y, z);
     checkError(file, line);
 }
@@ -1915,6 +2481,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiVertex3fSUN(
 void OpenGLErrorChecker::cgmReplacementCodeuiVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmReplacementCodeuiVertex3fvSUN, "glReplacementCodeuiVertex3fvSUN", file, line)(rc, v);
     loaded(_cgmReplacementCodeuiVertex3fvSUN, "glReplacementCodeuiVertex3fvSUN", file, line)(rc, v);
     checkError(file, line);
 }
@@ -1922,6 +2490,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiVertex3fvSUN(
 void OpenGLErrorChecker::cgmTexCoord2fColor3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float r, float g, float b, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord2fColor3fVertex3fSUN, "glTexCoord2fColor3fVertex3fSUN", file, line)(s, t, r, g, b, x, y, z);
     loaded(_cgmTexCoord2fColor3fVertex3fSUN, "glTexCoord2fColor3fVertex3fSUN", file, line)(s, t, r, g, b, x, y, z);
     checkError(file, line);
 }
@@ -1929,6 +2499,8 @@ void OpenGLErrorChecker::cgmTexCoord2fColor3fVertex3fSUN(
 void OpenGLErrorChecker::cgmTexCoord2fColor3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord2fColor3fVertex3fvSUN, "glTexCoord2fColor3fVertex3fvSUN", file, line)(tc, c, v);
     loaded(_cgmTexCoord2fColor3fVertex3fvSUN, "glTexCoord2fColor3fVertex3fvSUN", file, line)(tc, c, v);
     checkError(file, line);
 }
@@ -1937,6 +2509,8 @@ void OpenGLErrorChecker::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float r, float g, float b, float a, float nx, float ny,
     float nz, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord2fColor4fNormal3fVertex3fSUN, "glTexCoord2fColor4fNormal3fVertex3fSUN", file, line)(s, t, r, g, b, a, nx, ny, nz, x, y, z);
     loaded(_cgmTexCoord2fColor4fNormal3fVertex3fSUN, "glTexCoord2fColor4fNormal3fVertex3fSUN", file, line)(s, t, r, g, b, a, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
@@ -1944,6 +2518,8 @@ void OpenGLErrorChecker::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
 void OpenGLErrorChecker::cgmTexCoord2fColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord2fColor4fNormal3fVertex3fvSUN, "glTexCoord2fColor4fNormal3fVertex3fvSUN", file, line)(tc, c, n, v);
     loaded(_cgmTexCoord2fColor4fNormal3fVertex3fvSUN, "glTexCoord2fColor4fNormal3fVertex3fvSUN", file, line)(tc, c, n, v);
     checkError(file, line);
 }
@@ -1952,6 +2528,8 @@ void OpenGLErrorChecker::cgmTexCoord2fColor4ubVertex3fSUN(
     const char* file, unsigned line, float s, float t, unsigned char r, unsigned char g, unsigned char b,
     unsigned char a, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord2fColor4ubVertex3fSUN, "glTexCoord2fColor4ubVertex3fSUN", file, line)(s, t, r, g, b, a, x, y, z);
     loaded(_cgmTexCoord2fColor4ubVertex3fSUN, "glTexCoord2fColor4ubVertex3fSUN", file, line)(s, t, r, g, b, a, x, y, z);
     checkError(file, line);
 }
@@ -1959,6 +2537,8 @@ void OpenGLErrorChecker::cgmTexCoord2fColor4ubVertex3fSUN(
 void OpenGLErrorChecker::cgmTexCoord2fColor4ubVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const unsigned char* c, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord2fColor4ubVertex3fvSUN, "glTexCoord2fColor4ubVertex3fvSUN", file, line)(tc, c, v);
     loaded(_cgmTexCoord2fColor4ubVertex3fvSUN, "glTexCoord2fColor4ubVertex3fvSUN", file, line)(tc, c, v);
     checkError(file, line);
 }
@@ -1966,6 +2546,8 @@ void OpenGLErrorChecker::cgmTexCoord2fColor4ubVertex3fvSUN(
 void OpenGLErrorChecker::cgmTexCoord2fNormal3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float nx, float ny, float nz, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord2fNormal3fVertex3fSUN, "glTexCoord2fNormal3fVertex3fSUN", file, line)(s, t, nx, ny, nz, x, y, z);
     loaded(_cgmTexCoord2fNormal3fVertex3fSUN, "glTexCoord2fNormal3fVertex3fSUN", file, line)(s, t, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
@@ -1973,6 +2555,8 @@ void OpenGLErrorChecker::cgmTexCoord2fNormal3fVertex3fSUN(
 void OpenGLErrorChecker::cgmTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* n, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord2fNormal3fVertex3fvSUN, "glTexCoord2fNormal3fVertex3fvSUN", file, line)(tc, n, v);
     loaded(_cgmTexCoord2fNormal3fVertex3fvSUN, "glTexCoord2fNormal3fVertex3fvSUN", file, line)(tc, n, v);
     checkError(file, line);
 }
@@ -1980,12 +2564,16 @@ void OpenGLErrorChecker::cgmTexCoord2fNormal3fVertex3fvSUN(
 void OpenGLErrorChecker::cgmTexCoord2fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float x, float y, float z)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord2fVertex3fSUN, "glTexCoord2fVertex3fSUN", file, line)(s, t, x, y, z);
     loaded(_cgmTexCoord2fVertex3fSUN, "glTexCoord2fVertex3fSUN", file, line)(s, t, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2fVertex3fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord2fVertex3fvSUN, "glTexCoord2fVertex3fvSUN", file, line)(tc, v);
     loaded(_cgmTexCoord2fVertex3fvSUN, "glTexCoord2fVertex3fvSUN", file, line)(tc, v);
     checkError(file, line);
 }
@@ -1994,6 +2582,8 @@ void OpenGLErrorChecker::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
     const char* file, unsigned line, float s, float t, float p, float q, float r, float g, float b, float a, float nx,
     float ny, float nz, float x, float y, float z, float w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord4fColor4fNormal3fVertex4fSUN, "glTexCoord4fColor4fNormal3fVertex4fSUN", file, line)(s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
     loaded(_cgmTexCoord4fColor4fNormal3fVertex4fSUN, "glTexCoord4fColor4fNormal3fVertex4fSUN", file, line)(s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
     checkError(file, line);
 }
@@ -2001,6 +2591,8 @@ void OpenGLErrorChecker::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
 void OpenGLErrorChecker::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord4fColor4fNormal3fVertex4fvSUN, "glTexCoord4fColor4fNormal3fVertex4fvSUN", file, line)(tc, c, n, v);
     loaded(_cgmTexCoord4fColor4fNormal3fVertex4fvSUN, "glTexCoord4fColor4fNormal3fVertex4fvSUN", file, line)(tc, c, n, v);
     checkError(file, line);
 }
@@ -2008,18 +2600,24 @@ void OpenGLErrorChecker::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
 void OpenGLErrorChecker::cgmTexCoord4fVertex4fSUN(
     const char* file, unsigned line, float s, float t, float p, float q, float x, float y, float z, float w)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord4fVertex4fSUN, "glTexCoord4fVertex4fSUN", file, line)(s, t, p, q, x, y, z, w);
     loaded(_cgmTexCoord4fVertex4fSUN, "glTexCoord4fVertex4fSUN", file, line)(s, t, p, q, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord4fVertex4fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmTexCoord4fVertex4fvSUN, "glTexCoord4fVertex4fvSUN", file, line)(tc, v);
     loaded(_cgmTexCoord4fVertex4fvSUN, "glTexCoord4fVertex4fvSUN", file, line)(tc, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmAddSwapHintRectWIN(const char* file, unsigned line, int x, int y, int width, int height)
 {
+    if (bInBeginEnd_)
+        return loaded(_cgmAddSwapHintRectWIN, "glAddSwapHintRectWIN", file, line)(x, y, width, height);
     loaded(_cgmAddSwapHintRectWIN, "glAddSwapHintRectWIN", file, line)(x, y, width, height);
     checkError(file, line);
 }
