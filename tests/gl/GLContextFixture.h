@@ -4,12 +4,19 @@
 
 #include <gtest/gtest.h>
 
-// Gives each test a current OpenGL context made with nothing but Win32 and raw WGL: a hidden window (never
-// shown) with a plain RGBA, 32-bit colour, double-buffered pixel format and a 24-bit depth buffer. Tests of the
-// library's own context classes start from this, so it must not depend on them.
+#include <memory>
+
+class HiddenContext;
+
+// Gives each test a current OpenGL context made with nothing but Win32 and raw WGL (HiddenContext): a hidden
+// window, never shown, with a plain RGBA, 32-bit colour, double-buffered pixel format and a 24-bit depth
+// buffer. Tests of the library's own context classes start from this, so it must not depend on them.
 class GLContextFixture : public testing::Test
 {
 protected:
+    GLContextFixture();
+    ~GLContextFixture() override;
+
     void SetUp() override;
     void TearDown() override;
 
@@ -18,11 +25,5 @@ protected:
     HGLRC context() const;
 
 private:
-    void createWindow();
-    void createContext();
-
-    ATOM windowClass_ = 0;
-    HWND hWnd_ = nullptr;
-    HDC hDC_ = nullptr;
-    HGLRC hGLRC_ = nullptr;
+    std::unique_ptr<HiddenContext> context_;
 };

@@ -15,6 +15,10 @@ public:
     HiddenContext(const HiddenContext&) = delete;
     HiddenContext& operator=(const HiddenContext&) = delete;
 
+    HWND window() const;
+    HDC deviceContext() const;
+    HGLRC context() const;
+
 private:
     void createWindow();
     void createContext();

@@ -33,6 +33,21 @@ HiddenContext::~HiddenContext()
     release();
 }
 
+HWND HiddenContext::window() const
+{
+    return hWnd_;
+}
+
+HDC HiddenContext::deviceContext() const
+{
+    return hDC_;
+}
+
+HGLRC HiddenContext::context() const
+{
+    return hGLRC_;
+}
+
 void HiddenContext::createWindow()
 {
     WNDCLASSEXA wc = {};
