@@ -13,6 +13,7 @@ import sys
 import emit_checks
 import emit_fakegl
 import emit_interceptors
+import emit_replay
 import emit_table
 import model
 import overlay
@@ -49,6 +50,7 @@ def generate(arguments):
     files.update(emit_interceptors.emit_wgl(resolved))
     files.update(emit_fakegl.emit(resolved))
     files.update(emit_checks.emit(resolved, gl, wgl))
+    files.update(emit_replay.emit(resolved))
     return files
 
 
