@@ -24,7 +24,9 @@ public:
     // Any non-zero value counts as DRAW_TO_WINDOW.
     enum teWindowed { DRAW_TO_PBUFFER = 0, DRAW_TO_WINDOW = 1 };
 
-    virtual ~Context();
+    // Derived destructors may fail (they throw only when no other exception is propagating), which the base
+    // must allow for them.
+    virtual ~Context() noexcept(false);
 
     Context(const Context&) = delete;
     Context& operator=(const Context&) = delete;
@@ -53,7 +55,8 @@ protected:
     HGLRC createRenderingContext(HDC dc);
     HGLRC setupRenderingContext(HDC dc, const BufferFormat& format, bool doubleBuffered);
     void shareLists(HGLRC other);
-    // Deletes this rendering context, putting back another context that was current.
+    // Deletes this rendering context and releases the device context that initialize took, putting back
+    // another context that was current.
     void destroyContext();
     // Always fails: the extensions are set up by Library::initializeExtensionator.
     void initializeExtensions();
@@ -61,6 +64,14 @@ protected:
     HDC hDC_;
     HGLRC hRC_;
     int nPixelFormat_;
+
+private:
+    void releaseDeviceContext();
+    void discardFailedContext(HGLRC hThrowAwayRC);
+
+    // The window whose device context initialize took with GetDC; that device context is released with the
+    // rendering context. Null while the device context is borrowed (ContextWrapped, ScopedContextWrapper).
+    HWND hWnd_;
 };
 
 }}
