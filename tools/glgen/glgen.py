@@ -15,9 +15,11 @@ import emit_fakegl
 import emit_interceptors
 import emit_replay
 import emit_table
+import emit_tokens
 import model
 import overlay
 import registry
+import tokens
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -50,6 +52,10 @@ def generate(arguments):
     files.update(emit_interceptors.emit_wgl(resolved))
     files.update(emit_fakegl.emit(resolved))
     files.update(emit_checks.emit(resolved, gl, wgl))
+    token_table = tokens.build(gl, glew, resolved)
+    for note in token_table.notes:
+        print("glgen: %s" % note)
+    files.update(emit_tokens.emit(token_table))
     files.update(emit_replay.emit(resolved))
     return files
 
