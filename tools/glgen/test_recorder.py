@@ -1,0 +1,121 @@
+#!/usr/bin/env python3
+"""Tests of the argument text shared by the tracer and the recorder, of the tracer's lines and of the
+recorder's families and forms, as the generator emits them. Needs the same sources as the generator; run
+through tools/glgen/test.sh.
+"""
+
+import unittest
+
+import argtext
+import overlay
+import registry
+from argtext import Literal
+from test_glgen import build_model
+
+COUNTS = overlay.read_counts("call_text_counts.txt")
+
+
+def command(prototype):
+    return registry.parse_prototype(prototype)
+
+
+class ArgumentTextForms(unittest.TestCase):
+    def setUp(self):
+        self.text = argtext.ArgumentText(["glFragmentMaterialfEXT"], [("glGetUniformLocation", "name")])
+
+    def scalars(self, prototype):
+        c = command(prototype)
+        return [self.text.scalar(c, p) for p in c.params]
+
+    def test_declared_type_decides_not_the_storage_type(self):
+        self.assertEqual(["CallText::Enum{target}", "texture"],
+                         self.scalars("void glBindTexture(GLenum target, GLuint texture)"))
+        self.assertEqual(["mask"], self.scalars("void glClear(GLbitfield mask)"))
+        self.assertEqual(["CallText::Bool{red}"], self.scalars("void glF(GLboolean red)"))
+        self.assertEqual(["CallText::Handle{obj}"], self.scalars("void glF(GLhandleARB obj)"))
+
+    def test_bytes_are_widened_to_numbers(self):
+        self.assertEqual(["static_cast<int>(x)", "static_cast<unsigned>(y)"],
+                         self.scalars("void glF(GLbyte x, GLubyte y)"))
+
+    def test_floats_use_make_float_except_in_the_listed_entry_points(self):
+        self.assertEqual(["CallText::Float{x}", "CallText::Float{y}", "z"],
+                         self.scalars("void glF(GLfloat x, GLclampf y, GLdouble z)"))
+        self.assertEqual(["CallText::Enum{face}", "CallText::Enum{pname}", "param"],
+                         self.scalars("void glFragmentMaterialfEXT(GLenum face, GLenum pname, const GLfloat param)"))
+
+    def test_pointer_sized_integers_are_inserted_as_they_are(self):
+        self.assertEqual(["offset", "size"], self.scalars("void glF(GLintptr offset, GLsizeiptrARB size)"))
+
+    def test_pointers_have_no_scalar_form(self):
+        c = command("void glLightfv(GLenum light, GLenum pname, const GLfloat *params)")
+        with self.assertRaisesRegex(argtext.ArgTextError, "params is a pointer"):
+            self.text.scalar(c, c.params[2])
+
+    def test_unknown_type_is_refused(self):
+        c = command("void glF(GLint64EXT x)")
+        with self.assertRaisesRegex(argtext.ArgTextError, "no text form"):
+            self.text.scalar(c, c.params[0])
+
+    def test_tracer_writes_listed_names_as_text_and_other_pointers_as_addresses(self):
+        c = command("GLint glGetUniformLocation(GLuint program, const GLchar *name)")
+        self.assertEqual(["program", "CallText::Text{name}"], [self.text.traced(c, p) for p in c.params])
+        c = command("GLint glGetAttribLocation(GLuint program, const GLchar *name)")
+        self.assertEqual("CallText::Pointer{name}", self.text.traced(c, c.params[1]))
+
+
+class StatementHelpers(unittest.TestCase):
+    def test_insertion_merges_literals_and_escapes_them(self):
+        pieces = [Literal("glF("), Literal(""), "x", Literal(", "), Literal("\"a\"\t"), Literal(")\n")]
+        self.assertEqual('    out << "glF(" << x << ", \\"a\\"\\t)\\n";', argtext.insertion("out", pieces))
+
+    def test_insertion_breaks_long_statements_before_an_insertion(self):
+        pieces = [Literal("glF(")] + ["argument%d" % i for i in range(20)]
+        lines = argtext.insertion("out", pieces, width=60).split("\n")
+        self.assertTrue(all(len(line) <= 60 for line in lines))
+        self.assertTrue(all(line.startswith("        << ") for line in lines[1:]))
+        self.assertTrue(lines[-1].endswith("argument19;"))
+
+    def test_argument_pieces_separate_the_arguments(self):
+        c = command("void glF(GLint a, GLint b)")
+        self.assertEqual(["a", ", ", "b"], argtext.argument_pieces(c, lambda c, p: p.name))
+
+    def test_template_renders_parameters_and_modifiers(self):
+        c = command("void glF(GLenum target, GLint n)")
+        pieces = argtext.template_pieces("g({target}, {n:twice});", c, lambda c, p: "<%s>" % p.name,
+                                         {"twice": lambda name: "2 * " + name})
+        self.assertEqual(["g(", "<target>", ", ", "2 * n", ");"], pieces)
+        self.assertIsInstance(pieces[0], Literal)
+        self.assertNotIsInstance(pieces[1], Literal)
+
+    def test_template_refuses_unknown_parameters_and_modifiers(self):
+        c = command("void glF(GLint n)")
+        with self.assertRaisesRegex(argtext.ArgTextError, "no parameter 'm'"):
+            argtext.template_pieces("{m}", c, lambda c, p: p.name, {})
+        with self.assertRaisesRegex(argtext.ArgTextError, "unknown modifier 'x'"):
+            argtext.template_pieces("{n:x}", c, lambda c, p: p.name, {})
+
+
+class ArgumentTextOfTheModel(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.model = build_model()
+        cls.text = argtext.for_model(cls.model, COUNTS)
+
+    def test_overlay_lists_have_their_counts(self):
+        self.assertEqual(4, len(self.text.plain_float_commands))
+        self.assertEqual(10, len(self.text.text_params))
+
+    def test_every_scalar_of_every_operation_has_a_form(self):
+        for c in self.model.cgm_operations:
+            for p in c.params:
+                self.text.traced(c, p)
+
+    def test_a_count_that_differs_is_refused(self):
+        counts = dict(COUNTS, handle_entry_points=19)
+        with self.assertRaisesRegex(argtext.model.ModelError, "handle parameters: 20, expected 19"):
+            argtext.for_model(self.model, counts)
+
+
+if __name__ == "__main__":
+    unittest.main()
