@@ -4,9 +4,9 @@
 Usage: check_exports.py BUILD_DIR
 
 qel_ogl.dll must export the entry-point table exactly as the generated headers declare it, undecorated
-(`_cgmActiveTexture`, never `_cgmActiveTexture@4` or a mangled name), the two chain tops, and the classes
-below; qel_core.dll the exception classes that cross into hosts. Reads the tables with the objdump that the
-build's configuration found.
+(`_cgmActiveTexture`, never `_cgmActiveTexture@4` or a mangled name), the two chain tops, the plain-named
+functions and the classes below; qel_core.dll the exception classes that cross into hosts. Reads the tables with
+the objdump that the build's configuration found.
 """
 
 import os
@@ -24,6 +24,8 @@ OGL_CLASSES = [
     "wglForwardingDecorator",
 ]
 CHAIN_TOPS = ["OpenGLInterceptor", "wglInterceptor"]
+# Free functions exported with plain C names.
+PLAIN_FUNCTIONS = ["TokenName", "boolToString"]
 
 CORE_EXCEPTIONS = ["ExceptionBase", "LogicalException", "InternalException", "ParameterException",
                    "ResourceException", "CPURuntimeException"]
@@ -67,7 +69,7 @@ def ogl_symbols():
     for cls in OGL_CLASSES:
         symbols += ["_ZTV" + nested_name("QEL", "OGL", cls), "_ZTI" + nested_name("QEL", "OGL", cls)]
     symbols += ["_Z" + nested_name("QEL", "OGL", cls, "gInterceptor") for cls in CHAIN_TOPS]
-    return symbols
+    return symbols + PLAIN_FUNCTIONS
 
 
 def core_symbols():
@@ -102,8 +104,8 @@ def main():
         print("check_exports: %s" % problem, file=sys.stderr)
     if problems:
         return 1
-    print("check_exports: %s: %d _cgm and %d _wcgm variables, %d classes, both chain tops, %d core exceptions"
-          % (build_dir, gl_count, wgl_count, len(OGL_CLASSES), len(CORE_EXCEPTIONS)))
+    print("check_exports: %s: %d _cgm and %d _wcgm variables, %d classes, both chain tops, %s, %d core exceptions"
+          % (build_dir, gl_count, wgl_count, len(OGL_CLASSES), " and ".join(PLAIN_FUNCTIONS), len(CORE_EXCEPTIONS)))
     return 0
 
 
