@@ -10,12 +10,14 @@ import argparse
 import os
 import sys
 
+import argtext
 import emit_checks
 import emit_fakegl
 import emit_interceptors
 import emit_replay
 import emit_table
 import emit_tokens
+import emit_tracer
 import model
 import overlay
 import registry
@@ -56,6 +58,9 @@ def generate(arguments):
     for note in token_table.notes:
         print("glgen: %s" % note)
     files.update(emit_tokens.emit(token_table))
+    call_text_counts = overlay.read_counts("call_text_counts.txt")
+    text = argtext.for_model(resolved, call_text_counts)
+    files.update(emit_tracer.emit(resolved, text))
     files.update(emit_replay.emit(resolved))
     return files
 

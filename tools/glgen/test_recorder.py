@@ -7,6 +7,7 @@ through tools/glgen/test.sh.
 import unittest
 
 import argtext
+import emit_tracer
 import overlay
 import registry
 from argtext import Literal
@@ -115,6 +116,30 @@ class ArgumentTextOfTheModel(unittest.TestCase):
         counts = dict(COUNTS, handle_entry_points=19)
         with self.assertRaisesRegex(argtext.model.ModelError, "handle parameters: 20, expected 19"):
             argtext.for_model(self.model, counts)
+
+
+class TracerLines(unittest.TestCase):
+    def setUp(self):
+        self.text = argtext.ArgumentText([], [])
+
+    def test_line_shows_every_argument_then_forwards(self):
+        c = command("void glBindTexture(GLenum target, GLuint texture)")
+        self.assertEqual('    beginLine(file, line) << "glBindTexture(" << CallText::Enum{target} << ", " << texture'
+                         ' << ")\\n";\n'
+                         "    return interceptor()->cgmBindTexture(file, line, target, texture);\n",
+                         emit_tracer.tracer_body(c, self.text))
+
+    def test_call_without_arguments_has_empty_parentheses(self):
+        self.assertEqual('    beginLine(file, line) << "glEnd()\\n";',
+                         emit_tracer.trace_statement(command("void glEnd(void)"), self.text))
+
+    def test_every_operation_is_emitted_once_over_several_units(self):
+        resolved = build_model()
+        files = emit_tracer.emit(resolved, argtext.for_model(resolved, COUNTS))
+        self.assertEqual(4, len(files))
+        text = "".join(files.values())
+        self.assertEqual(1501, text.count(" OpenGLTracer::cgm"))
+        self.assertEqual(1501, text.count("beginLine(file, line)"))
 
 
 if __name__ == "__main__":
