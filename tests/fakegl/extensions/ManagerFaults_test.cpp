@@ -23,7 +23,6 @@ using QEL::LogicalException;
 using QEL::OGL::ExtensionManager;
 using QEL::OGL::Library;
 using QEL::OGL::TextureUnit;
-using testing::ElementsAre;
 using testing::IsEmpty;
 
 namespace {
@@ -130,46 +129,40 @@ protected:
     }
 };
 
-struct VersionCase
-{
-    const char* text;
-    unsigned major;
-    unsigned minor;
-    int release;  // -1: none
-    const char* additional;
-    Extensions loaded;
-};
-
 TEST_F(ManagerFaults, LoadsTheCoreVersionsThatTheVersionStringReaches)
 {
     using E = ExtensionManager;
-    const Extensions upTo21{E::OPEN_GL_1_2, E::OPEN_GL_1_3, E::OPEN_GL_1_4, E::OPEN_GL_1_5, E::OPEN_GL_2_0,
-                            E::OPEN_GL_2_1};
-    const VersionCase cases[] = {
-        {"2.1.2 NVIDIA 169.21", 2, 1, 2, "NVIDIA 169.21", upTo21},
-        {"2.0.6479 WinXP Release", 2, 0, 6479, "WinXP Release",
-         {E::OPEN_GL_1_2, E::OPEN_GL_1_3, E::OPEN_GL_1_4, E::OPEN_GL_1_5, E::OPEN_GL_2_0}},
-        {"1.4 Mesa 7.0", 1, 4, -1, "Mesa 7.0", {E::OPEN_GL_1_2, E::OPEN_GL_1_3, E::OPEN_GL_1_4}},
-        {"1.5.0", 1, 5, 0, "", {E::OPEN_GL_1_2, E::OPEN_GL_1_3, E::OPEN_GL_1_4, E::OPEN_GL_1_5}},
-        {"1.2", 1, 2, -1, "", {E::OPEN_GL_1_2}},
-        {"1.1.0", 1, 1, 0, "", {}},
+    const Extensions upTo20{E::OPEN_GL_1_2, E::OPEN_GL_1_3, E::OPEN_GL_1_4, E::OPEN_GL_1_5, E::OPEN_GL_2_0};
+    Extensions upTo21 = upTo20;
+    upTo21.insert(E::OPEN_GL_2_1);
+    const std::pair<const char*, Extensions> cases[] = {
+        {"2.1.2 NVIDIA 169.21", upTo21},
+        {"2.0.6479 WinXP Release", upTo20},
+        {"1.5.0", {E::OPEN_GL_1_2, E::OPEN_GL_1_3, E::OPEN_GL_1_4, E::OPEN_GL_1_5}},
+        {"1.4 Mesa 7.0", {E::OPEN_GL_1_2, E::OPEN_GL_1_3, E::OPEN_GL_1_4}},
+        {"1.2", {E::OPEN_GL_1_2}},
+        {"1.1.0", {}},
         // A modern driver has all of 2.1 in its compatibility profile.
-        {"3.0 NVIDIA", 3, 0, -1, "NVIDIA", upTo21},
-        {"4.6.0 NVIDIA 535.54.03", 4, 6, 0, "NVIDIA 535.54.03", upTo21},
+        {"3.0 NVIDIA", upTo21},
+        {"4.6.0 NVIDIA 535.54.03", upTo21},
     };
-    for (const VersionCase& expected : cases) {
-        SCOPED_TRACE(expected.text);
-        turnOnWithVersion(expected.text);
-        EXPECT_EQ(expected.major, manager()->majorVersion());
-        EXPECT_EQ(expected.minor, manager()->minorVersion());
-        EXPECT_EQ(expected.release != -1, manager()->hasReleaseVersion());
-        if (expected.release != -1) {
-            EXPECT_EQ(static_cast<unsigned>(expected.release), manager()->releaseVersion());
-        }
-        EXPECT_EQ(expected.additional, manager()->additionalVersionInfo());
-        EXPECT_EQ(expected.loaded, supportedCoreVersions());
+    for (const auto& [version, loaded] : cases) {
+        SCOPED_TRACE(version);
+        turnOnWithVersion(version);
+        EXPECT_EQ(loaded, supportedCoreVersions());
         Library::terminateExtensionator();
     }
+}
+
+TEST_F(ManagerFaults, ReportsTheNumbersAndTextOfTheVersionString)
+{
+    fakegl::setString(GL_VERSION, "2.1.2 NVIDIA 169.21");
+    turnOn();
+    EXPECT_EQ(2u, manager()->majorVersion());
+    EXPECT_EQ(1u, manager()->minorVersion());
+    ASSERT_TRUE(manager()->hasReleaseVersion());
+    EXPECT_EQ(2u, manager()->releaseVersion());
+    EXPECT_EQ("NVIDIA 169.21", manager()->additionalVersionInfo());
 }
 
 // Newest version first, then the GL extensions and the WGL ones in the driver's order, the WGL list being
@@ -296,36 +289,34 @@ TEST_F(ManagerFaults, NoWGLExtensionsWithoutTheARBListFunction)
     EXPECT_EQ(0u, fakegl::callCount("wglGetExtensionsStringEXT"));
 }
 
-// NVIDIA's 2.0 drivers did not sample non-power-of-two textures in hardware unless they said so.
+// NVIDIA's 2.0 drivers did not sample non-power-of-two textures in hardware unless they said so; before 2.0
+// only the extension counts for every vendor.
 TEST_F(ManagerFaults, NonPowerOfTwoTexturesOfNVIDIANeedTheExtension)
 {
     offer("GL_ARB_texture_non_power_of_two");
     struct Case
     {
         const char* vendor;
+        const char* version;
         const char* extensions;
         bool expected;
     };
     const Case cases[] = {
-        {"NVIDIA Corporation", "", false},
-        {"NVIDIA Corporation", "GL_ARB_texture_non_power_of_two", true},
-        {"ATI Technologies Inc.", "", true},
-        {"fakegl", "", true},
+        {"NVIDIA Corporation", "2.0", "", false},
+        {"NVIDIA Corporation", "2.0", "GL_ARB_texture_non_power_of_two", true},
+        {"ATI Technologies Inc.", "2.0", "", true},
+        {"fakegl", "2.0", "", true},
+        {"fakegl", "1.5", "", false},
+        {"fakegl", "1.5", "GL_ARB_texture_non_power_of_two", true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.vendor) + " / " + c.extensions);
+        SCOPED_TRACE(std::string(c.vendor) + " " + c.version + " " + c.extensions);
         fakegl::setString(GL_VENDOR, c.vendor);
         fakegl::setString(GL_EXTENSIONS, c.extensions);
-        turnOnWithVersion("2.0");
+        turnOnWithVersion(c.version);
         EXPECT_EQ(c.expected, manager()->supportsNonPowerOfTwoTextures());
         Library::terminateExtensionator();
     }
-}
-
-TEST_F(ManagerFaults, NonPowerOfTwoTexturesBefore20NeedTheExtension)
-{
-    turnOnWithVersion("1.5");
-    EXPECT_FALSE(manager()->supportsNonPowerOfTwoTextures());
 }
 
 TEST_F(ManagerFaults, VersionTestsOfTheFeatureQuestions)
