@@ -55,8 +55,8 @@ void Library::initializeExtensionator(Context* pContext, const ExtensionManager:
 {
     QEL_ENFORCE(pContext != NULL);
     // A second initialisation would run the loaders again, for another context, while the host still relies
-    // on the first one's answers and texture units: the host turns the library off first.
-    //
+    // on the first one's answers and texture units: the host turns the library off with
+    // terminateExtensionator() before it turns it on for another context.
     QEL_ASSERT(!bExtensionatorInitialized_);
     ExtensionManager::Create(pContext, options);
     try {
@@ -131,7 +131,7 @@ void Library::terminateExtensionator()
 
 
 
-// The flag is set first, as the destructor reads it; a constructor that throws never reaches the destructor.
+// Owns the switch from here on: the destructor turns the library off again unless release() is called.
 AutoInitializer::AutoInitializer(Context* pContext)
     : bInitialized_(true)
 {
