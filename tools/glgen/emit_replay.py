@@ -1,4 +1,5 @@
-"""Emits the header that gives recorded replay text the GL names it uses beyond the system's gl.h."""
+"""Emits the header that gives recorded replay text the GL names it uses beyond the system's gl.h: the entry
+points after OpenGL 1.1 and every enumerant name that TokenName answers."""
 
 import cpp
 
@@ -15,9 +16,17 @@ def _entry_point_lines(model):
     return lines
 
 
-def emit(model):
+def _token_lines(token_table):
+    lines = ["", "// Every name that TokenName answers, for the headers that lack it (gl.h has OpenGL 1.1 only)."]
+    for value in sorted(token_table.rows):
+        name = token_table.rows[value].name
+        lines += ["#ifndef %s" % name, "#define %s 0x%04X" % (name, value), "#endif"]
+    return lines
+
+
+def emit(model, token_table):
     lines = [cpp.banner(model.revision).rstrip("\n"), "", "#pragma once", "",
              "// Include after <GL/gl.h>: a function that header declares must not be renamed by these macros.",
              "", '#include "qel_ogl/extensionator/generated/glEntryPoints.h"', ""]
-    lines += _entry_point_lines(model)
+    lines += _entry_point_lines(model) + _token_lines(token_table)
     return {HEADER: "\n".join(lines) + "\n"}

@@ -61,7 +61,7 @@ def generate(arguments):
     call_text_counts = overlay.read_counts("call_text_counts.txt")
     text = argtext.for_model(resolved, call_text_counts)
     files.update(emit_tracer.emit(resolved, text))
-    files.update(emit_replay.emit(resolved))
+    files.update(emit_replay.emit(resolved, token_table))
     return files
 
 
