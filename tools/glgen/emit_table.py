@@ -66,7 +66,16 @@ def emit_entry_points(model, wgl_types):
         GENERATED + "wglEntryPoints.h": _table_header(
             model, wgl_entries, wgl_prologue, "WINAPI*", "QEL_OGL_API extern", [], []),
         GENERATED + "wglEntryPoints.cpp": _table_source(model, wgl_entries, "wglEntryPoints.h", [], []),
+        GENERATED + "EntryPointNames.inc": _entry_point_names(model),
     }
+
+
+def _entry_point_names(model):
+    """The full names of every table entry point, GL then WGL, in loader order: string literals for an array."""
+    lines = [cpp.banner(model.revision).rstrip("\n"),
+             "// Every entry point of the table, as wglGetProcAddress is asked for it; included inside an array."]
+    lines += ['"%s",' % f.name for f in model.gl_table + model.wgl_table]
+    return "\n".join(lines) + "\n"
 
 
 def emit_extension_values(model):

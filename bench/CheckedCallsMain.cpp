@@ -8,10 +8,9 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <exception>
 #include <stdexcept>
-#include <string>
 
+#include "BenchReport.h"
 #include "CallLoops.h"
 #include "HiddenContext.h"
 #include "InterleavedSamples.h"
@@ -28,26 +27,6 @@ const int kWarmUpRounds = 3;
 const int kRounds = 101;
 // The checked call may cost at most this much more than its baseline.
 const double kTarget = 1.15;
-
-void printTimes(const InterleavedSamples& samples, const char* heading)
-{
-    std::printf("%s\n", heading);
-    for (std::size_t variant = 0; variant < samples.size(); ++variant)
-        std::printf("  %-52s %6.2f\n", samples.name(variant).c_str(), samples.median(variant));
-}
-
-// The median ratio with its quartiles, then against a target the verdict, or "-" for a figure without one.
-void printRatio(const InterleavedSamples& samples, std::size_t variant, std::size_t baseline, bool targeted)
-{
-    const std::string name = samples.name(variant) + " / " + samples.name(baseline);
-    const double median = samples.ratio(variant, baseline, 0.5);
-    std::printf("  %-52s %6.3f  %5.3f..%-5.3f", name.c_str(), median, samples.ratio(variant, baseline, 0.25),
-        samples.ratio(variant, baseline, 0.75));
-    if (targeted)
-        std::printf("  <= %.2f  %s\n", kTarget, median <= kTarget ? "met" : "NOT MET");
-    else
-        std::printf("  -\n");
-}
 
 void run()
 {
@@ -78,26 +57,15 @@ void run()
     std::printf("median time per call, ns\n");
     printTimes(inside, "inside glBegin/glEnd");
     printTimes(outside, "outside glBegin/glEnd");
-    std::printf("\n%-54s %6s  %-12s  %-7s  %s\n", "ratio of the samples of one round", "median", "quartiles",
-        "target", "verdict");
-    printRatio(inside, checkedVertex, directVertex, true);
-    printRatio(outside, checkedColor, directColor, false);
-    printRatio(outside, checkedColor, directColorAndError, true);
+    printRatioHeading();
+    printRatio(inside, checkedVertex, directVertex, kTarget);
+    printRatio(outside, checkedColor, directColor, 0);
+    printRatio(outside, checkedColor, directColorAndError, kTarget);
 }
 
 }
 
 int main()
 {
-    try
-    {
-        run();
-    }
-    catch (const std::exception& e)
-    {
-        std::fflush(stdout);
-        std::fprintf(stderr, "qel_bench_checked_calls: %s\n", e.what());
-        return 1;
-    }
-    return 0;
+    return runBenchmark("qel_bench_checked_calls", run);
 }
