@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Saves what a frame shows before its buffers are swapped: the current context's read buffer (the back buffer
+// of a double-buffered context) as RGBA bytes, bottom row first as GL reads them, without a header. The n-th
+// capture goes to <prefix><n>.rgba, n counting from 0, so that a recording and its replay can be compared
+// byte for byte.
+class FrameCapture
+{
+public:
+    FrameCapture(std::string prefix, int width, int height);
+
+    // Captures the next frame; throws std::runtime_error when its file cannot be written.
+    void operator()();
+
+    static std::vector<unsigned char> ReadPixels(int width, int height);
+
+private:
+    std::string prefix_;
+    int nWidth_;
+    int nHeight_;
+    int nFrame_ = 0;
+};

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "tools/replay/ReplayWindow.h"
+
+// Translates the device and rendering contexts of a recording into the replay's own. The replay's window and
+// the context it makes there stand for the application's context that was current when recording started.
+// Every other recorded device context gets a window of the same size, and every recorded rendering context
+// the oldest context that the recorded text created and no recorded context has taken yet (the replay's own
+// context when there is none). Contexts made here are deleted with the session.
+class ReplaySession
+{
+public:
+    using FrameHook = std::function<void()>;
+
+    // Makes a context on the window and makes it current. deviceContexts is the map that the recorded text
+    // reads (hdc_map_). Throws std::runtime_error when the context cannot be made.
+    ReplaySession(std::map<HDC, HDC>& deviceContexts, const ReplayWindow& window);
+    ~ReplaySession();
+
+    ReplaySession(const ReplaySession&) = delete;
+    ReplaySession& operator=(const ReplaySession&) = delete;
+
+    HGLRC ownContext() const;
+
+    // Runs in each buffer swap before the buffers change, while the swapped window's context is current.
+    void setFrameHook(FrameHook hook);
+
+    void addApplicationDC(HDC recorded);
+    void createWindow(HDC recorded);
+    HGLRC createContext(HDC ours);
+    BOOL makeCurrent(HDC recordedDC, HGLRC recordedRC);
+    BOOL deleteContext(HGLRC recorded);
+    BOOL shareLists(HGLRC recordedFirst, HGLRC recordedSecond);
+    BOOL copyContext(HGLRC recordedSource, HGLRC recordedDestination, UINT mask);
+    BOOL swapBuffers(HDC recorded);
+
+private:
+    // A device context that no statement introduced gets a window of its own.
+    HDC ourDC(HDC recorded);
+    HGLRC ourRC(HGLRC recorded);
+
+    std::map<HDC, HDC>& hdcMap_;
+    HDC hOwnDC_;
+    HGLRC hOwnRC_;
+    int nWidth_;
+    int nHeight_;
+    std::vector<std::unique_ptr<ReplayWindow>> windows_;
+    // Made by the recorded text and not deleted yet; the unclaimed ones oldest first.
+    std::vector<HGLRC> created_;
+    std::deque<HGLRC> unclaimed_;
+    std::map<HGLRC, HGLRC> rcMap_;
+    FrameHook frameHook_;
+};
