@@ -3,18 +3,17 @@
 
 #include "qel_ogl/extensionator/windows/wglRekorder.h"
 
-#include <cstdint>
 #include <ostream>
 
 #include "qel_ogl/Checks.h"
+#include "qel_ogl/extensionator/CallText.h"
 
 namespace QEL { namespace OGL {
 
 namespace {
 
-// A handle as the replay reads it: "(HDC)0x" and the value in zero-padded upper-case hexadecimal of the
-// platform's pointer width. Written digit by digit so that neither the stream's flags nor the runtime's
-// pointer insertion shape it.
+// A handle as the replay reads it: "(HDC)0x" and the value in the recorders' pointer form (zero-padded
+// upper-case hexadecimal of the platform's pointer width).
 struct HandleText
 {
     const char* type;
@@ -23,13 +22,7 @@ struct HandleText
 
 std::ostream& operator<<(std::ostream& out, const HandleText& handle)
 {
-    const int nDigits = 2 * sizeof(void*);
-    const char* const digits = "0123456789ABCDEF";
-    const std::uintptr_t bits = reinterpret_cast<std::uintptr_t>(handle.value);
-    char text[2 * sizeof(void*) + 1] = {};
-    for (int i = 0; i < nDigits; ++i)
-        text[i] = digits[(bits >> (4 * (nDigits - 1 - i))) & 0xF];
-    return out << '(' << handle.type << ")0x" << text;
+    return out << '(' << handle.type << ")0x" << CallText::Pointer{handle.value};
 }
 
 HandleText dc(HDC hDC)
