@@ -13,14 +13,12 @@
 #include "qel_core/InternalException.h"
 #include "qel_core/LogicalException.h"
 #include "qel_ogl/ogl/BufferFormat.h"
-#include "qel_ogl/ogl/ContextWrapped.h"
 #include "tests/unit/ThrownBy.h"
 
 using QEL::InternalException;
 using QEL::LogicalException;
 using QEL::OGL::BufferFormat;
 using QEL::OGL::Context;
-using QEL::OGL::ContextWrapped;
 using testing::HasSubstr;
 
 // Each test starts with the fixture's context, the host's own, current.
@@ -96,25 +94,19 @@ TEST_F(ContextTest, MakingAContextWhileNoneIsCurrentLeavesItCurrent)
     EXPECT_EQ(made.deviceContext(), wglGetCurrentDC());
 }
 
-TEST_F(ContextTest, DestroyingTheCurrentContextLeavesNoneCurrent)
+TEST_F(ContextTest, DestroyingAContextPutsBackOnlyAnotherCurrentOne)
 {
-    TestWindow window;
-    TestContext made(window.handle(), BufferFormat::RGBA8);
-    made.makeCurrent();
-
-    made.destroyContext();
-    EXPECT_EQ(nullptr, wglGetCurrentContext());
-    EXPECT_EQ(nullptr, wglGetCurrentDC());
-}
-
-TEST_F(ContextTest, DestroyingAContextPutsBackAnotherCurrentOne)
-{
-    TestWindow window;
-    TestContext made(window.handle(), BufferFormat::RGBA8);
-
-    made.destroyContext();
+    TestWindow first, second;
+    TestContext other(first.handle(), BufferFormat::RGBA8);
+    other.destroyContext();
     EXPECT_EQ(context(), wglGetCurrentContext());
     EXPECT_EQ(deviceContext(), wglGetCurrentDC());
+
+    TestContext current(second.handle(), BufferFormat::RGBA8);
+    current.makeCurrent();
+    current.destroyContext();
+    EXPECT_EQ(nullptr, wglGetCurrentContext());
+    EXPECT_EQ(nullptr, wglGetCurrentDC());
 }
 
 // A window without a device context of its own hands out a device context per GetDC; the context gives back
@@ -228,28 +220,6 @@ TEST_F(ContextTest, InitializeFailsWhenThePreviousContextCannotBePutBack)
     expectFailureWithErrorCode(e, kContextFile, 46, "Context::can't make this context current");
     const HGLRC current = wglGetCurrentContext();
     EXPECT_TRUE(current == nullptr || current == host.renderContext());
-}
-
-// A failure after the rendering context was made: the copy keeps file, line and text, the new context goes,
-// and the host's context is current again.
-TEST_F(ContextTest, FailedInitializeThrowsALogicalExceptionCopyAndLeavesTheHostsContextCurrent)
-{
-    TestWindow goneWindow, window;
-    HGLRC gone = nullptr;
-    {
-        TestContext deleted(goneWindow.handle(), BufferFormat::RGBA8);
-        gone = deleted.renderContext();
-    }
-    ContextWrapped stale(deviceContext(), gone);
-    const int windows = TestWindow::countOnThisThread();
-
-    const auto e = thrownBy<LogicalException>([&] {
-        TestContext made(window.handle(), BufferFormat::RGBA8, Context::DOUBLE_BUFFERED, Context::SAMPLES_1, &stale);
-    });
-    expectFailure(e, kContextFile, 61, "Context::shareLists cannot share lists.");
-    EXPECT_EQ(context(), wglGetCurrentContext());
-    EXPECT_EQ(deviceContext(), wglGetCurrentDC());
-    EXPECT_EQ(windows, TestWindow::countOnThisThread());
 }
 
 // Floating-point colour, a sample count other than one, and 10 red bits need the extended pixel-format choice.

@@ -71,18 +71,3 @@ TEST(ContextWrappedChecks, NullHandlesAreRefusedDeviceContextFirst)
     expectFailure(thrownBy<InternalException>([] { ContextWrapped wrapped(kSomeDC, nullptr); }),
                   kContextWrappedFile, 28, "ContextWrapped::ctor invalid rendering context");
 }
-
-TEST(ContextWrappedChecks, PixelFormatStaysZero)
-{
-    // Nothing of the handles is looked at, so any non-null values do.
-    class Probe : public ContextWrapped
-    {
-    public:
-        using ContextWrapped::ContextWrapped;
-        int pixelFormat() const { return nPixelFormat_; }
-    };
-    const Probe wrapped(kSomeDC, kSomeRC);
-    EXPECT_EQ(kSomeDC, wrapped.deviceContext());
-    EXPECT_EQ(kSomeRC, wrapped.renderContext());
-    EXPECT_EQ(0, wrapped.pixelFormat());
-}
