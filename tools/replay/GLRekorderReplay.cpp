@@ -63,9 +63,19 @@ BOOL GLRekorderSwapBuffers(HDC recorded)
     return session().swapBuffers(recorded);
 }
 
+BOOL GLRekorderSwapLayerBuffers(HDC recorded, UINT planes)
+{
+    return session().swapLayerBuffers(recorded, planes);
+}
+
 HGLRC GLRekorderCreateContext(HDC ours)
 {
     return session().createContext(ours);
+}
+
+HGLRC GLRekorderCreateLayerContext(HDC recorded, int layerPlane)
+{
+    return session().createLayerContext(recorded, layerPlane);
 }
 
 BOOL GLRekorderDeleteContext(HGLRC recorded)

@@ -2,8 +2,8 @@
 
 // The names that recorded text uses besides GL itself, for the replay program that compiles the text as the
 // body of one function. The window-system functions translate the recording's handles through the session
-// that the replay program sets; recorded rendering contexts reach the GLRekorder*Context functions through
-// the macros of RecordedText.h.
+// that the replay program sets; the recorded WGL calls that take handles of the recording reach the
+// GLRekorder functions of the same name through the macros of RecordedText.h.
 
 #include <windows.h>
 
@@ -37,8 +37,10 @@ void GLRekorderCreateWindow(HDC recorded);
 BOOL GLRekorderMakeCurrent(HDC recordedDC, HGLRC recordedRC);
 // Runs the session's frame hook, then swaps the buffers of the replay's window.
 BOOL GLRekorderSwapBuffers(HDC recorded);
+BOOL GLRekorderSwapLayerBuffers(HDC recorded, UINT planes);
 
 HGLRC GLRekorderCreateContext(HDC ours);
+HGLRC GLRekorderCreateLayerContext(HDC recorded, int layerPlane);
 BOOL GLRekorderDeleteContext(HGLRC recorded);
 BOOL GLRekorderShareLists(HGLRC recordedFirst, HGLRC recordedSecond);
 BOOL GLRekorderCopyContext(HGLRC recordedSource, HGLRC recordedDestination, UINT mask);

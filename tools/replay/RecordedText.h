@@ -2,12 +2,14 @@
 
 // Everything that recorded text expects, for the one source file that compiles the text as a function body.
 // The macros below apply to that file only: its GL names reach the library's table, and the recording's
-// rendering contexts are translated into the replay's own.
+// device and rendering contexts are translated into the replay's own.
 
 #include "tools/replay/GLRekorderReplay.h"
 #include "tools/replay/generated/ReplayGLNames.h"
 
 #define wglCreateContext(hdc) GLRekorderCreateContext(hdc)
+#define wglCreateLayerContext(hdc, layerPlane) GLRekorderCreateLayerContext(hdc, layerPlane)
 #define wglDeleteContext(hglrc) GLRekorderDeleteContext(hglrc)
 #define wglShareLists(first, second) GLRekorderShareLists(first, second)
 #define wglCopyContext(source, destination, mask) GLRekorderCopyContext(source, destination, mask)
+#define wglSwapLayerBuffers(hdc, planes) GLRekorderSwapLayerBuffers(hdc, planes)

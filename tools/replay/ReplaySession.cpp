@@ -56,13 +56,12 @@ void ReplaySession::createWindow(HDC recorded)
 
 HGLRC ReplaySession::createContext(HDC ours)
 {
-    const HGLRC context = wglCreateContext(ours);
-    if (context != nullptr)
-    {
-        created_.push_back(context);
-        unclaimed_.push_back(context);
-    }
-    return context;
+    return adopt(wglCreateContext(ours));
+}
+
+HGLRC ReplaySession::createLayerContext(HDC recorded, int layerPlane)
+{
+    return adopt(wglCreateLayerContext(ourDC(recorded), layerPlane));
 }
 
 BOOL ReplaySession::makeCurrent(HDC recordedDC, HGLRC recordedRC)
@@ -97,9 +96,15 @@ BOOL ReplaySession::copyContext(HGLRC recordedSource, HGLRC recordedDestination,
 BOOL ReplaySession::swapBuffers(HDC recorded)
 {
     const HDC ours = ourDC(recorded);
-    if (frameHook_)
-        frameHook_();
+    runFrameHook();
     return SwapBuffers(ours);
+}
+
+BOOL ReplaySession::swapLayerBuffers(HDC recorded, UINT planes)
+{
+    const HDC ours = ourDC(recorded);
+    runFrameHook();
+    return wglSwapLayerBuffers(ours, planes);
 }
 
 HDC ReplaySession::ourDC(HDC recorded)
@@ -125,4 +130,20 @@ HGLRC ReplaySession::ourRC(HGLRC recorded)
     }
     rcMap_[recorded] = ours;
     return ours;
+}
+
+HGLRC ReplaySession::adopt(HGLRC created)
+{
+    if (created != nullptr)
+    {
+        created_.push_back(created);
+        unclaimed_.push_back(created);
+    }
+    return created;
+}
+
+void ReplaySession::runFrameHook()
+{
+    if (frameHook_)
+        frameHook_();
 }

@@ -37,16 +37,21 @@ public:
     void addApplicationDC(HDC recorded);
     void createWindow(HDC recorded);
     HGLRC createContext(HDC ours);
+    HGLRC createLayerContext(HDC recorded, int layerPlane);
     BOOL makeCurrent(HDC recordedDC, HGLRC recordedRC);
     BOOL deleteContext(HGLRC recorded);
     BOOL shareLists(HGLRC recordedFirst, HGLRC recordedSecond);
     BOOL copyContext(HGLRC recordedSource, HGLRC recordedDestination, UINT mask);
     BOOL swapBuffers(HDC recorded);
+    BOOL swapLayerBuffers(HDC recorded, UINT planes);
 
 private:
     // A device context that no statement introduced gets a window of its own.
     HDC ourDC(HDC recorded);
     HGLRC ourRC(HGLRC recorded);
+    // Keeps a context that the recorded text made, for a recorded context to take; answers it.
+    HGLRC adopt(HGLRC created);
+    void runFrameHook();
 
     std::map<HDC, HDC>& hdcMap_;
     HDC hOwnDC_;

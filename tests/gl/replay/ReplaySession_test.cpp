@@ -88,6 +88,14 @@ TEST_F(ReplaySessionTest, RecordedContextsTakeTheCreatedOnesInCreationOrder)
     EXPECT_EQ(first, wglGetCurrentContext());
 }
 
+TEST_F(ReplaySessionTest, MainPlaneLayerContextIsTakenLikeACreatedOne)
+{
+    const HGLRC created = session.createLayerContext(kAppDC, 0);
+    ASSERT_NE(nullptr, created);
+    EXPECT_TRUE(session.makeCurrent(kAppDC, kFirstRC));
+    EXPECT_EQ(created, wglGetCurrentContext());
+}
+
 TEST_F(ReplaySessionTest, NullHandlesReleaseTheCurrentContext)
 {
     EXPECT_TRUE(session.makeCurrent(nullptr, nullptr));
@@ -122,6 +130,14 @@ TEST_F(ReplaySessionTest, FrameHookSeesTheFrameBeforeTheSwap)
     EXPECT_TRUE(session.swapBuffers(kAppDC));
     ASSERT_EQ(1u, frames.size());
     EXPECT_EQ((std::vector<unsigned char>{0, 0, 255, 255}), frames[0]);
+}
+
+TEST_F(ReplaySessionTest, FrameHookRunsInALayerSwapToo)
+{
+    int nFrames = 0;
+    session.setFrameHook([&] { ++nFrames; });
+    EXPECT_TRUE(session.swapLayerBuffers(kAppDC, WGL_SWAP_MAIN_PLANE));
+    EXPECT_EQ(1, nFrames);
 }
 
 TEST_F(ReplaySessionTest, FrameCaptureLeavesThePackStateAsItWas)
