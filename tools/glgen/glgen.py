@@ -14,6 +14,7 @@ import argtext
 import emit_checks
 import emit_fakegl
 import emit_interceptors
+import emit_recorder
 import emit_replay
 import emit_table
 import emit_tokens
@@ -61,6 +62,7 @@ def generate(arguments):
     call_text_counts = overlay.read_counts("call_text_counts.txt")
     text = argtext.for_model(resolved, call_text_counts)
     files.update(emit_tracer.emit(resolved, text))
+    files.update(emit_recorder.emit(resolved, text, call_text_counts))
     files.update(emit_replay.emit(resolved, token_table))
     return files
 

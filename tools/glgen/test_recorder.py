@@ -7,7 +7,9 @@ through tools/glgen/test.sh.
 import unittest
 
 import argtext
+import emit_recorder
 import emit_tracer
+import model
 import overlay
 import registry
 from argtext import Literal
@@ -140,6 +142,133 @@ class TracerLines(unittest.TestCase):
         text = "".join(files.values())
         self.assertEqual(1501, text.count(" OpenGLTracer::cgm"))
         self.assertEqual(1501, text.count("beginLine(file, line)"))
+
+
+def forms():
+    return (emit_recorder.read_forms("recorder_data_stream.txt", emit_recorder.DATA_STREAM_FIELDS),
+            emit_recorder.read_forms("recorder_handmade.txt", emit_recorder.HANDMADE_FIELDS))
+
+
+class RecorderFamilies(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.model = build_model()
+        cls.data_stream, cls.handmade = forms()
+
+    def families(self, data_stream=None, handmade=None, counts=COUNTS):
+        return emit_recorder.resolve_families(self.model.cgm_operations, data_stream or self.data_stream,
+                                              handmade or self.handmade, counts)
+
+    def test_every_operation_has_one_family_with_the_stated_counts(self):
+        families = self.families()
+        self.assertEqual(1501, len(families))
+        counted = {f: list(families.values()).count(f) for f in emit_recorder.FAMILIES}
+        self.assertEqual({"ordinary": 694, "data_stream": 29, "handmade": 35, "unsupported": 743}, counted)
+
+    def test_members_of_each_family(self):
+        families = self.families()
+        for name in ("glGetString", "glMapBuffer", "glMapObjectBufferATI", "glBindTexture", "glAddSwapHintRectWIN"):
+            self.assertEqual("ordinary", families[name], name)
+        for name in ("glLoadMatrixf", "glUniformMatrix2fv", "glShaderSourceARB", "glTexSubImage2D"):
+            self.assertEqual("data_stream", families[name], name)
+        for name in ("glGetIntegerv", "glGenTextures", "glMultiTexCoord4ivARB", "glReadPixels"):
+            self.assertEqual("handmade", families[name], name)
+        for name in ("glColor3fv", "glLoadTransposeMatrixf", "glUniformMatrix2fvARB", "glBindAttribLocation",
+                     "glGetAttribLocation", "glGenBuffers", "glTexImage3D", "glDrawBuffers"):
+            self.assertEqual("unsupported", families[name], name)
+
+    def test_a_family_count_that_differs_is_refused(self):
+        handmade = dict(self.handmade)
+        del handmade["glReadPixels"]
+        with self.assertRaisesRegex(model.ModelError, "recorder handmade entry points: 34, expected 35"):
+            self.families(handmade=handmade)
+
+    def test_tables_must_name_operations_with_pointers_in_one_family(self):
+        for name, message in (("glNoSuchCall", "no cgm operation"), ("glBindTexture", "without a pointer"),
+                              ("glLoadMatrixf", "in two recorder families")):
+            handmade = dict(self.handmade, **{name: emit_recorder.parse_form(name + " form=comment", {"form"})})
+            with self.assertRaisesRegex(model.ModelError, message):
+                self.families(handmade=handmade)
+
+    def test_unknown_fields_and_forms_are_refused(self):
+        with self.assertRaisesRegex(model.ModelError, "unknown field 'colour'"):
+            emit_recorder.parse_form("glF colour=red", emit_recorder.HANDMADE_FIELDS)
+        emitter = emit_recorder.RecorderEmitter(argtext.ArgumentText([], []), {},
+                                                {"glF": emit_recorder.parse_form("glF form=poem", {"form"})})
+        with self.assertRaisesRegex(model.ModelError, "unknown form 'poem'"):
+            emitter.body(command("void glF(const GLint *v)"), "handmade")
+
+
+class RecorderForms(unittest.TestCase):
+    """Bodies of one entry point per form, as the generator writes them."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.model = build_model()
+        data_stream, handmade = forms()
+        cls.emitter = emit_recorder.RecorderEmitter(argtext.for_model(cls.model, COUNTS), data_stream, handmade)
+        families = emit_recorder.resolve_families(cls.model.cgm_operations, data_stream, handmade, COUNTS)
+        cls.bodies = {c.name: cls.emitter.body(c, families[c.name]) for c in cls.model.cgm_operations}
+
+    def body(self, name):
+        """The body without its last line, the forwarding that every operation shares."""
+        return self.bodies[name].rsplit("    return interceptor()", 1)[0]
+
+    def test_ordinary_statement(self):
+        self.assertEqual('    out() << "glBindTexture(" << CallText::Enum{target} << ", " << texture << ");";\n'
+                         "    endStatement(file, line);\n", self.body("glBindTexture"))
+
+    def test_every_operation_forwards_its_call(self):
+        self.assertTrue(self.bodies["glBitmap"].endswith(
+            "    return interceptor()->cgmBitmap(file, line, width, height, xorig, yorig, xmove, ymove, bitmap);\n"))
+
+    def test_unsupported_line(self):
+        self.assertEqual('    writeUnsupported("glBitmap");\n', self.body("glBitmap"))
+
+    def test_array_record_with_its_guard(self):
+        self.assertEqual("    const std::int64_t recordBytes = arrayBytes(count, 12);\n"
+                         "    if (isCapturable(value, recordBytes))\n"
+                         "    {\n"
+                         "        beginDataBlock(writeRecord(value, recordBytes));\n"
+                         '        out() << "    glUniform3fv(" << location << ", " << count\n'
+                         '            << ", reinterpret_cast<const GLfloat *>(&data[0]));";\n'
+                         "        endStatement(file, line);\n"
+                         "        endBlock();\n"
+                         "    }\n"
+                         "    else\n"
+                         '        writeUnsupported("glUniform3fv");\n', self.body("glUniform3fv"))
+
+    def test_block_without_sizes_is_unguarded(self):
+        self.assertEqual('    out() << "{\\n    GLint data[4 * 4];\\n    glGetIntegerv(" << CallText::Enum{pname}'
+                         ' << ", &data[0]);";\n'
+                         "    endStatement(file, line);\n"
+                         "    endBlock();\n", self.body("glGetIntegerv"))
+
+    def test_block_sizes_guard_the_declared_arrays(self):
+        body = self.body("glGetInfoLogARB")
+        self.assertTrue(body.startswith("    if (maxLength >= 0)\n"))
+        self.assertIn("(std::int64_t{maxLength} + 1)", body)
+        self.assertIn('(length != nullptr ? "&length" : "NULL")', body)
+
+    def test_vector_is_written_into_the_text(self):
+        body = self.body("glTexParameterfv")
+        self.assertTrue(body.startswith("    if (params != nullptr)\n"))
+        self.assertIn("        writeVector(params, texParameterComponents(pname));\n", body)
+
+    def test_image_has_its_null_form_and_its_warning(self):
+        image = self.body("glTexImage2D")
+        self.assertIn("capturePixels(pixels, width, height, format, type)", image)
+        self.assertIn("PixelCapture::NULL_POINTER", image)
+        self.assertIn("writePixelWarning(type, format);", image)
+        self.assertNotIn("PixelCapture::NULL_POINTER", self.body("glTexSubImage2D"))
+
+    def test_read_pixels_is_commented_out(self):
+        self.assertTrue(self.body("glReadPixels").startswith('    out() << "//glReadPixels(" << x'))
+
+    def test_emit_writes_every_operation_once(self):
+        files = emit_recorder.emit(self.model, self.emitter.text, COUNTS)
+        self.assertEqual(4, len(files))
+        self.assertEqual(1501, "".join(files.values()).count(" OpenGLRekorder::cgm"))
 
 
 if __name__ == "__main__":

@@ -59,6 +59,7 @@ public:
     MOCK_METHOD(void*, cgmMapBuffer, (File, unsigned, unsigned, unsigned), (override));
     MOCK_METHOD(void, cgmMultiTexCoord2iv, (File, unsigned, unsigned, const int*), (override));
     MOCK_METHOD(void, cgmMultMatrixd, (File, unsigned, const double*), (override));
+    MOCK_METHOD(void, cgmMultMatrixf, (File, unsigned, const float*), (override));
     MOCK_METHOD(void, cgmPixelTransformParameterfEXT, (File, unsigned, unsigned, unsigned, float), (override));
     MOCK_METHOD(void, cgmReadPixels, (File, unsigned, int, int, int, int, unsigned, unsigned, void*), (override));
     MOCK_METHOD(void, cgmShaderSource, (File, unsigned, unsigned, int, const char* const*, const int*), (override));

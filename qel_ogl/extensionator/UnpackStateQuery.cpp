@@ -1,0 +1,7 @@
+#include "qel_ogl/extensionator/UnpackStateQuery.h"
+
+namespace QEL { namespace OGL {
+
+UnpackStateQuery::~UnpackStateQuery() = default;
+
+}}
