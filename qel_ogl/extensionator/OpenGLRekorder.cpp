@@ -169,10 +169,9 @@ std::int64_t OpenGLRekorder::textBytes(const char* text)
     return text == nullptr ? -1 : static_cast<std::int64_t>(std::strlen(text)) + 1;
 }
 
-// An empty record reads nothing, so its pointer may be null.
 bool OpenGLRekorder::isCapturable(const void* data, std::int64_t bytes)
 {
-    return bytes >= 0 && bytes <= kMaxRecordBytes && (data != nullptr || bytes == 0);
+    return data != nullptr && bytes >= 0 && bytes <= kMaxRecordBytes;
 }
 
 std::uint64_t OpenGLRekorder::writeRecord(const void* data, std::int64_t bytes)
@@ -235,7 +234,7 @@ void OpenGLRekorder::writePixelWarning(GLenum type, GLenum format)
 
 bool OpenGLRekorder::areSourcesCapturable(int count, const char* const* strings, const int* lengths)
 {
-    if (count < 0 || (count > 0 && strings == nullptr))
+    if (count < 0 || strings == nullptr)
         return false;
     for (int i = 0; i < count; ++i) {
         if (!isCapturable(strings[i], sourceBytes(strings, lengths, i)))

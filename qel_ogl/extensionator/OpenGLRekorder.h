@@ -58,7 +58,7 @@ private:
     // Record sizes in bytes; negative when nothing may be read.
     static std::int64_t arrayBytes(int count, int elementBytes);
     static std::int64_t textBytes(const char* text);
-    // True when the bytes can be read from data and held by one record.
+    // True when data is not null and the bytes can be read from it and held by one record.
     static bool isCapturable(const void* data, std::int64_t bytes);
     // Writes one record and answers its offset.
     std::uint64_t writeRecord(const void* data, std::int64_t bytes);

@@ -82,11 +82,18 @@ TEST_F(RecorderDataStream, EmptyArrayWritesAnEmptyRecordAndItsBlock)
 {
     const unsigned names[1] = {7};
     recorder_.cgmDeleteTextures("a.cpp", 1, 0, names);
-    recorder_.cgmDeleteTextures("a.cpp", 2, 0, nullptr);
+    recorder_.cgmDeleteTextures("a.cpp", 2, 0, names);
     EXPECT_EQ(std::string(8, '\0'), data());
     EXPECT_EQ(dataBlock(0, "    glDeleteTextures(0, reinterpret_cast<const GLuint *>(&data[0]));\n") +
                   dataBlock(4, "    glDeleteTextures(0, reinterpret_cast<const GLuint *>(&data[0]));\n"),
               text());
+}
+
+TEST_F(RecorderDataStream, NullArrayIsNotCapturedEvenWhenEmpty)
+{
+    recorder_.cgmDeleteTextures("a.cpp", 1, 0, nullptr);
+    EXPECT_EQ(unsupported("glDeleteTextures"), text());
+    EXPECT_EQ("", data());
 }
 
 TEST_F(RecorderDataStream, NegativeCountOrNullArrayIsNotCapturedAndAddsNoOffset)
@@ -277,7 +284,8 @@ TEST_F(RecorderDataStream, ShaderStringsWithLengthsTakeThemAndANegativeOneMeansU
 
 TEST_F(RecorderDataStream, NoShaderStringsWritesNoRecordButTheBlock)
 {
-    recorder_.cgmShaderSource("a.cpp", 1, 4, 0, nullptr, nullptr);
+    const char* const strings[1] = {"unused"};
+    recorder_.cgmShaderSource("a.cpp", 1, 4, 0, strings, nullptr);
     EXPECT_EQ("", data());
     EXPECT_NE(std::string::npos, text().find("    char *data[0];\n"));
 }
@@ -288,7 +296,10 @@ TEST_F(RecorderDataStream, ShaderStringsThatCannotBeReadAreNotCapturedAtAll)
     recorder_.cgmShaderSource("a.cpp", 1, 4, -1, strings, nullptr);
     recorder_.cgmShaderSource("a.cpp", 2, 4, 2, strings, nullptr);
     recorder_.cgmShaderSource("a.cpp", 3, 4, 1, nullptr, nullptr);
-    EXPECT_EQ(unsupported("glShaderSource") + unsupported("glShaderSource") + unsupported("glShaderSource"), text());
+    recorder_.cgmShaderSource("a.cpp", 4, 4, 0, nullptr, nullptr);
+    EXPECT_EQ(unsupported("glShaderSource") + unsupported("glShaderSource") + unsupported("glShaderSource") +
+                  unsupported("glShaderSource"),
+              text());
     EXPECT_EQ("", data());
 }
 
