@@ -4,6 +4,7 @@
 #include "FakeGLFixture.h"
 #include "LibraryFixture.h"
 #include "LoaderSource.h"
+#include "SupportedSet.h"
 
 #include "qel_ogl/extensionator/ExtensionLoaders.h"
 #include "qel_ogl/ogl/TextureUnit.h"
@@ -15,7 +16,6 @@
 
 #include <gmock/gmock.h>
 
-#include <set>
 #include <sstream>
 
 using QEL::InternalException;
@@ -26,8 +26,6 @@ using QEL::OGL::TextureUnit;
 using testing::IsEmpty;
 
 namespace {
-
-using Extensions = std::set<ExtensionManager::teExtension>;
 
 const char* const kCoreVersions[] = {"GL_VERSION_1_2", "GL_VERSION_1_3", "GL_VERSION_1_4",
                                      "GL_VERSION_1_5", "GL_VERSION_2_0", "GL_VERSION_2_1"};
@@ -41,17 +39,6 @@ const std::map<std::string, std::vector<EntryPoint>>& loaders()
 ExtensionManager* manager()
 {
     return ExtensionManager::Instance();
-}
-
-Extensions supportedSet()
-{
-    Extensions supported;
-    for (int value = 0; value <= ExtensionManager::UNKNOWN_EXTENSION; ++value) {
-        const auto extension = static_cast<ExtensionManager::teExtension>(value);
-        if (manager()->isSupported(extension))
-            supported.insert(extension);
-    }
-    return supported;
 }
 
 Extensions supportedCoreVersions()

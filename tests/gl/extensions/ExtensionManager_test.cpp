@@ -3,6 +3,7 @@
 #include "GLContextFixture.h"
 #include "LibraryFixture.h"
 #include "LoaderSource.h"
+#include "SupportedSet.h"
 
 #include "qel_ogl/extensionator/ExtensionLoaders.h"
 #include "qel_ogl/extensionator/generated/wglEntryPoints.h"
@@ -15,7 +16,6 @@
 #include <gmock/gmock.h>
 
 #include <map>
-#include <set>
 #include <sstream>
 
 using QEL::InternalException;
@@ -29,22 +29,9 @@ using testing::StartsWith;
 
 namespace {
 
-using Extensions = std::set<ExtensionManager::teExtension>;
-
 ExtensionManager* manager()
 {
     return ExtensionManager::Instance();
-}
-
-Extensions supportedSet()
-{
-    Extensions supported;
-    for (int value = 0; value <= ExtensionManager::UNKNOWN_EXTENSION; ++value) {
-        const auto extension = static_cast<ExtensionManager::teExtension>(value);
-        if (manager()->isSupported(extension))
-            supported.insert(extension);
-    }
-    return supported;
 }
 
 // The known values among the names of a driver list, read with a stream (at any white space), not with the
