@@ -1,0 +1,26 @@
+#pragma once
+
+// Calls from the library's own classes into the entry-point table. A variable that is still null (its version
+// or extension was not loaded) is never called: QEL_GL throws InternalException naming the GL function, with
+// the file and line of the call.
+//
+//     QEL_GL(BindBuffer)(target(), objectID());
+
+#include "qel_ogl/extensionator/generated/glEntryPoints.h"
+
+namespace QEL { namespace OGL {
+
+[[noreturn]] void throwEntryPointNotLoaded(const char* file, int line, const char* name);
+
+template <class Entry>
+Entry loadedEntryPoint(Entry entry, const char* file, int line, const char* name)
+{
+    if (entry == nullptr)
+        throwEntryPointNotLoaded(file, line, name);
+    return entry;
+}
+
+}}
+
+// The entry-point variable _cgm<Name>, known not to be null.
+#define QEL_GL(Name) ::QEL::OGL::loadedEntryPoint(_cgm##Name, __FILE__, __LINE__, "gl" #Name)
