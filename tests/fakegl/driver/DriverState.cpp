@@ -18,6 +18,12 @@ bool DriverState::fails(Call call)
     return true;
 }
 
+std::uintptr_t DriverState::answer(const std::string& function) const
+{
+    const auto found = answers.find(function);
+    return found == answers.end() ? 0 : found->second;
+}
+
 HGLRC DriverState::createContext()
 {
     if (fails(Call::CreateContext))

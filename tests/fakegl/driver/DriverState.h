@@ -28,6 +28,8 @@ struct DriverState
     HGLRC createContext();
     // The next name that glGen* and glCreate* hand out.
     GLuint takeName();
+    // What the test scripted for the answering stub of that function, 0 when nothing.
+    std::uintptr_t answer(const std::string& function) const;
 
     std::map<GLenum, std::string> strings = {
         {GL_VENDOR, "fakegl"}, {GL_RENDERER, "fakegl stand-in"}, {GL_VERSION, "1.1.0"}, {GL_EXTENSIONS, ""}};
@@ -38,6 +40,7 @@ struct DriverState
     std::deque<GLuint> names;
     GLuint nextName = 1;
     std::map<Call, DWORD> failures;
+    std::map<std::string, std::uintptr_t> answers;
 
     std::set<HGLRC> contexts;
     std::uintptr_t nextContext = 1;

@@ -37,8 +37,8 @@ GLuint createName()
 
 PROC findStub(const std::string& name)
 {
-    const PROC generated = findIn(kProcStubs, kProcStubCount, name);
-    return generated != nullptr ? generated : findIn(kHandWrittenStubs, kHandWrittenStubCount, name);
+    const PROC handWritten = findIn(kHandWrittenStubs, kHandWrittenStubCount, name);
+    return handWritten != nullptr ? handWritten : findIn(kProcStubs, kProcStubCount, name);
 }
 
 } // namespace fakegl

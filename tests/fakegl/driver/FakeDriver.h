@@ -42,7 +42,12 @@ extern const std::size_t kProcStubCount;
 extern const ProcStub kHandWrittenStubs[];
 extern const std::size_t kHandWrittenStubCount;
 
-// The stub of that name from either table, null when there is none.
+// The stubs whose answer the test scripts (setAnswer), written by hand for that.
+GLenum APIENTRY answeringCheckFramebufferStatusEXT(GLenum target);
+void* APIENTRY answeringMapBuffer(GLenum target, GLenum access);
+GLboolean APIENTRY answeringUnmapBuffer(GLenum target);
+
+// The stub of that name, a hand-written one before a generated one; null when there is none.
 PROC findStub(const std::string& name);
 
 } // namespace fakegl

@@ -39,6 +39,11 @@ void setIntegers(GLenum pname, const std::vector<GLint>& values)
     DriverState::instance().integers[pname] = values;
 }
 
+void setAnswer(const std::string& function, std::uintptr_t value)
+{
+    DriverState::instance().answers[function] = value;
+}
+
 void queueNames(const std::vector<GLuint>& names)
 {
     std::deque<GLuint>& queued = DriverState::instance().names;

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <GL/gl.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,9 @@ FAKEGL_API void queueErrors(const std::vector<GLenum>& codes);
 FAKEGL_API void setIntegers(GLenum pname, const std::vector<GLint>& values);
 // The names that glGen* and glCreate* hand out next, 0 included; after them they count on from 1.
 FAKEGL_API void queueNames(const std::vector<GLuint>& names);
+
+// What the stubs of glCheckFramebufferStatusEXT, glMapBuffer (a pointer) and glUnmapBuffer answer; 0 until set.
+FAKEGL_API void setAnswer(const std::string& function, std::uintptr_t value);
 
 // The next call of that kind fails (only the next one), and GetLastError then answers error.
 FAKEGL_API void failNext(Call call, DWORD error);

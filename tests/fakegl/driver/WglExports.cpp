@@ -1,5 +1,6 @@
-// wglGetProcAddress with the extension-string functions it hands out, and the font and layer-plane exports,
-// which only log: the driver draws nothing and has no layer planes.
+// wglGetProcAddress with the table of hand-written stubs it hands out (the extension-string functions here, the
+// answering GL stubs beside), and the font and layer-plane exports, which only log: the driver draws nothing
+// and has no layer planes.
 
 #include "tests/fakegl/driver/DriverState.h"
 #include "tests/fakegl/driver/FakeDriver.h"
@@ -25,6 +26,9 @@ const char* WINAPI wglGetExtensionsStringEXT(void)
 }
 
 const fakegl::ProcStub fakegl::kHandWrittenStubs[] = {
+    {"glCheckFramebufferStatusEXT", fakegl::asProc(&fakegl::answeringCheckFramebufferStatusEXT)},
+    {"glMapBuffer", fakegl::asProc(&fakegl::answeringMapBuffer)},
+    {"glUnmapBuffer", fakegl::asProc(&fakegl::answeringUnmapBuffer)},
     {"wglGetExtensionsStringARB", fakegl::asProc(&wglGetExtensionsStringARB)},
     {"wglGetExtensionsStringEXT", fakegl::asProc(&wglGetExtensionsStringEXT)},
 };

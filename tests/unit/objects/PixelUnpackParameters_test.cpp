@@ -1,4 +1,4 @@
-// PixelUnpackParameters as a value: its defaults, its setters and the alignment given in bytes.
+// PixelUnpackParameters without GL: the alignment given in bytes.
 
 #include "qel_core/InternalException.h"
 #include "qel_ogl/ogl/PixelUnpackParameters.h"
@@ -8,47 +8,6 @@
 
 using QEL::InternalException;
 using QEL::OGL::PixelUnpackParameters;
-
-TEST(PixelUnpackParameters, DefaultDescribesTightlyPackedRows)
-{
-    const PixelUnpackParameters parameters;
-    EXPECT_FALSE(parameters.swapBytes());
-    EXPECT_FALSE(parameters.isFirstLSB());
-    EXPECT_EQ(0u, parameters.rowLength());
-    EXPECT_EQ(0u, parameters.imageHeight());
-    EXPECT_EQ(0u, parameters.skipPixels());
-    EXPECT_EQ(0u, parameters.skipRows());
-    EXPECT_EQ(0u, parameters.skipImages());
-    EXPECT_EQ(PixelUnpackParameters::ALIGNMENT_1, parameters.alignment());
-}
-
-TEST(PixelUnpackParameters, EachSetterKeepsItsOwnField)
-{
-    PixelUnpackParameters parameters;
-    parameters.enableSwapBytes();
-    parameters.makeFirstLSB();
-    parameters.setRowLength(1);
-    parameters.setImageHeight(2);
-    parameters.setSkipPixels(3);
-    parameters.setSkipRows(4);
-    parameters.setSkipImages(5);
-    parameters.setAlignment(PixelUnpackParameters::ALIGNMENT_8);
-
-    const PixelUnpackParameters copy = parameters;
-    EXPECT_TRUE(copy.swapBytes());
-    EXPECT_TRUE(copy.isFirstLSB());
-    EXPECT_EQ(1u, copy.rowLength());
-    EXPECT_EQ(2u, copy.imageHeight());
-    EXPECT_EQ(3u, copy.skipPixels());
-    EXPECT_EQ(4u, copy.skipRows());
-    EXPECT_EQ(5u, copy.skipImages());
-    EXPECT_EQ(PixelUnpackParameters::ALIGNMENT_8, copy.alignment());
-
-    parameters.disableSwapBytes();
-    parameters.makeFirstMSB();
-    EXPECT_FALSE(parameters.swapBytes());
-    EXPECT_FALSE(parameters.isFirstLSB());
-}
 
 TEST(PixelUnpackParameters, AlignmentInBytesPicksItsEnumerator)
 {
