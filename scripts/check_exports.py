@@ -21,7 +21,7 @@ GENERATED = os.path.join(ROOT, "qel_ogl", "extensionator", "generated")
 OGL_CLASSES = [
     "ExceptionOGL", "OpenGLInterceptor", "OpenGLInterceptorDecorator", "OpenGLErrorChecker",
     "OpenGLForwardingDecorator", "wglInterceptor", "wglInterceptorDecorator", "wglErrorChecker",
-    "wglForwardingDecorator", "Object", "Buffer",
+    "wglForwardingDecorator", "Object", "Buffer", "Renderbuffer",
 ]
 CHAIN_TOPS = ["OpenGLInterceptor", "wglInterceptor"]
 # Free functions exported with plain C names.

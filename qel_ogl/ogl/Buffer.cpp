@@ -44,7 +44,7 @@ Buffer::Buffer(int nSize, Type type, Usage usage, const void* data)
     try {
         allocate(type, data);
     } catch (...) {
-        deleteName();
+        deleteObjectName(_cgmDeleteBuffers, objectID());
         throw;
     }
 }
@@ -52,7 +52,7 @@ Buffer::Buffer(int nSize, Type type, Usage usage, const void* data)
 // Neither unmaps nor unbinds: deleting the name does both in GL.
 Buffer::~Buffer()
 {
-    deleteName();
+    deleteObjectName(_cgmDeleteBuffers, objectID());
 }
 
 // The storage is made while the buffer is bound at its target; whatever was bound there before is bound
@@ -64,15 +64,6 @@ void Buffer::allocate(Type type, const void* data)
     bind();
     ScopeGuard restoreBinding([this, previous] { _cgmBindBuffer(target(), previous); });
     QEL_GL(BufferData)(target(), nSize_, data, Usage2GL(eUsagePolicy_));
-}
-
-// Never throws: a name exists only once glGenBuffers was loaded, and its loader fetches glDeleteBuffers
-// before it.
-void Buffer::deleteName()
-{
-    const GLuint name = objectID();
-    if (_cgmDeleteBuffers != nullptr)
-        _cgmDeleteBuffers(1, &name);
 }
 
 bool Buffer::isSupported()

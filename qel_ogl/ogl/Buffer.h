@@ -79,7 +79,6 @@ public:
 
 private:
     void allocate(Type type, const void* data);
-    void deleteName();
     void setType(Type type);
     void convertTo(Type type, const char* operation);
     void verifyTransfer(const char* operation, const void* data, int offset) const;

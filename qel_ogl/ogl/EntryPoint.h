@@ -20,6 +20,16 @@ Entry loadedEntryPoint(Entry entry, const char* file, int line, const char* name
     return entry;
 }
 
+// Deletes one object name through a glDelete* entry point, for destructors and failed constructors: it never
+// throws. A name exists only once its glGen* entry was loaded, and every loader fetches glDelete* before glGen*,
+// so the null test only guards against a table changed behind the object's back.
+template <class Delete>
+void deleteObjectName(Delete entry, unsigned name) noexcept
+{
+    if (entry != nullptr && name != 0)
+        entry(1, &name);
+}
+
 }}
 
 // The entry-point variable _cgm<Name>, known not to be null.
