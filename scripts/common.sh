@@ -7,9 +7,15 @@ QEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QEL_PACKAGES=(cmake ninja-build python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb xauth
     libgl1-mesa-dri libglx-mesa0 khronos-api googletest)
 
+# What the native build of the platform-free core needs: the host's own compilers (g++ for the sanitizer tests,
+# clang with its sanitizer and libFuzzer runtimes for the fuzz targets).
+QEL_HOST_PACKAGES=(cmake ninja-build g++ clang libclang-rt-dev googletest)
+
+# Installs whichever of the packages given (QEL_PACKAGES when none is given) are missing.
 qel_install_packages() {
     local missing=() package
-    for package in "${QEL_PACKAGES[@]}"; do
+    [ $# -gt 0 ] || set -- "${QEL_PACKAGES[@]}"
+    for package in "$@"; do
         dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
     done
     if [ ${#missing[@]} -gt 0 ]; then
