@@ -4,6 +4,7 @@
 #include <exception>
 #include <string>
 
+#include "Aim.h"
 #include "InterleavedSamples.h"
 
 void printTimes(const InterleavedSamples& samples, const char* heading)
@@ -15,20 +16,19 @@ void printTimes(const InterleavedSamples& samples, const char* heading)
 
 void printRatioHeading()
 {
-    std::printf("\n%-54s %6s  %-12s  %-7s  %s\n", "ratio of the samples of one round", "median", "quartiles",
-        "target", "verdict");
+    std::printf("\n%-54s %6s  %-13s  %-13s  %s\n", "time ratio of the samples of one round", "median",
+        "quartiles", "aim", "verdict");
 }
 
-void printRatio(const InterleavedSamples& samples, std::size_t variant, std::size_t baseline, double target)
+void printRatio(const InterleavedSamples& samples, std::size_t numerator, std::size_t denominator, const Aim& aim)
 {
-    const std::string name = samples.name(variant) + " / " + samples.name(baseline);
-    const double median = samples.ratio(variant, baseline, 0.5);
-    std::printf("  %-52s %6.3f  %5.3f..%-5.3f", name.c_str(), median, samples.ratio(variant, baseline, 0.25),
-        samples.ratio(variant, baseline, 0.75));
-    if (target > 0)
-        std::printf("  <= %.2f  %s\n", target, median <= target ? "met" : "NOT MET");
-    else
-        std::printf("  -\n");
+    const std::string name = samples.name(numerator) + " / " + samples.name(denominator);
+    const double median = samples.ratio(numerator, denominator, 0.5);
+    std::printf("  %-52s %6.3f  %6.3f..%-6.3f %-13s", name.c_str(), median,
+        samples.ratio(numerator, denominator, 0.25), samples.ratio(numerator, denominator, 0.75), aim.text().c_str());
+    if (aim.isSet())
+        std::printf("  %s", aim.isMet(median) ? "met" : "NOT MET");
+    std::printf("\n");
 }
 
 int runBenchmark(const char* name, void (*run)())

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "Aim.h"
 #include "BenchReport.h"
 #include "HiddenContext.h"
 #include "InterleavedSamples.h"
@@ -31,7 +32,7 @@ const char* const kEntryPoints[] = {
 const int kWarmUpRounds = 3;
 const int kRounds = 31;
 // Start-up may cost at most this much more than fetching every entry point once.
-const double kTarget = 1.3;
+const Aim kAim = Aim::atMost(1.3);
 
 using Clock = std::chrono::steady_clock;
 
@@ -75,7 +76,7 @@ void run()
 
     printTimes(samples, "median time, microseconds");
     printRatioHeading();
-    printRatio(samples, startup, baseline, kTarget);
+    printRatio(samples, startup, baseline, kAim);
     std::printf("\n(sum of the fetched addresses: %llx)\n", static_cast<unsigned long long>(gFetched));
 }
 

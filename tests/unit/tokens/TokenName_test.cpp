@@ -16,6 +16,11 @@ struct Row
 
 const char* const kUnknown = "Unknown Token";
 
+// Every row of the generated table, as the library compiles it.
+const Row kGeneratedRows[] = {
+#include "qel_ogl/extensionator/generated/TokenTable.inc"
+};
+
 template <std::size_t N>
 void expectRows(const Row (&rows)[N])
 {
@@ -200,6 +205,11 @@ TEST(TokenName, ValuesBelow0x8000AreSpreadAsInGL11AndItsExtensions)
 {
     EXPECT_EQ(18u, namedValues(0x0000, 0x00FF));
     EXPECT_EQ(423u, namedValues(0x0100, 0x7FFF));
+}
+
+TEST(TokenName, EveryGeneratedRowAnswersItsName)
+{
+    expectRows(kGeneratedRows);
 }
 
 TEST(TokenName, EveryNameAnswersOneValueOnly)
