@@ -38,7 +38,7 @@ const GLenum kUnnamedValues[] = {0x4100, 0x000E, 0x8E13, 0x10001, 0x8000000F, 0x
 // Each sample looks every value up this many times.
 const int kRepeatsPerSample = 10;
 const int kWarmUpRounds = 3;
-const int kRounds = 201;
+const int kRounds = 1001;
 // TokenName should be at least five times as fast as the map.
 const Aim kAim = Aim::atLeast(5);
 

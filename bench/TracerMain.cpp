@@ -29,9 +29,9 @@ using QEL::OGL::OpenGLTracer;
 namespace {
 
 const int kCallsPerFrame = 8;
-const int kFramesPerSample = 2000;
+const int kFramesPerSample = 250;
 const int kWarmUpRounds = 3;
-const int kRounds = 101;
+const int kRounds = 1001;
 // Traced calls per second should be at least 0.8 of the hand-written lines per second.
 const Aim kAim = Aim::atLeast(0.8);
 

@@ -1,11 +1,35 @@
 #!/usr/bin/env bash
-# The benchmarks: builds the x86_64 preset if needed and runs each benchmark under Wine on a virtual display.
-# Each prints its figures and verdicts and exits 0 whenever its measurement completed.
+# The benchmark report: builds the benchmarks of the x86_64 preset, runs each under Wine on a virtual display,
+# then sums up every ratio that has an aim, with the machine the figures come from. Each ratio divides two times
+# measured in the same run, round by round. A report, not a test: it fails only when a benchmark could not
+# measure.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
+benchmarks=(checked_calls manager_startup token_name tracer recorder)
+
 qel_install_packages
-qel_build x86_64
 build_dir=$(qel_build_dir x86_64)
-qel_wine_session "$build_dir" bash -c 'for benchmark in "$@"; do /usr/lib/wine/wine64 "$benchmark"; echo; done' \
-    benchmarks "$build_dir/bin/qel_bench_checked_calls.exe" "$build_dir/bin/qel_bench_manager_startup.exe"
+targets=()
+programs=()
+for benchmark in "${benchmarks[@]}"; do
+    targets+=("qel_bench_$benchmark")
+    programs+=("$build_dir/bin/qel_bench_$benchmark.exe")
+done
+(cd "$QEL_ROOT" && cmake --preset x86_64 >/dev/null && cmake --build --preset x86_64 --target "${targets[@]}")
+
+report=$(mktemp)
+trap 'rm -f "$report"' EXIT
+load=$(cut -d' ' -f1 /proc/loadavg)
+# Every benchmark runs, also after one that could not measure; the status says whether all of them did. The
+# programs end their lines the Windows way.
+qel_wine_session "$build_dir" bash -c 'status=0
+    for program in "$@"; do /usr/lib/wine/wine64 "$program" || status=1; echo; done
+    exit $status' benchmarks "${programs[@]}" | tr -d '\r' | tee "$report"
+
+echo "Summary: median time ratios against the baselines of the same run, with their aims"
+echo "  machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores," \
+    "load average $load at the start; $(/usr/lib/wine/wine64 --version);" \
+    "$(sed -n 's/^Call cost of the checked chain on //p' "$report")"
+grep -m1 '^time ratio of the samples' "$report"
+grep -E '  (met|NOT MET)$' "$report"
