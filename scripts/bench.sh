@@ -16,7 +16,9 @@ for benchmark in "${benchmarks[@]}"; do
     targets+=("qel_bench_$benchmark")
     programs+=("$build_dir/bin/qel_bench_$benchmark.exe")
 done
-(cd "$QEL_ROOT" && cmake --preset x86_64 >/dev/null && cmake --build --preset x86_64 --target "${targets[@]}")
+# A build folder that is already configured keeps its settings (a preset of its own would rebuild everything).
+[ -f "$build_dir/CMakeCache.txt" ] || (cd "$QEL_ROOT" && cmake --preset x86_64)
+cmake --build "$build_dir" --target "${targets[@]}"
 
 report=$(mktemp)
 trap 'rm -f "$report"' EXIT
