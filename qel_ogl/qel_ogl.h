@@ -1,0 +1,42 @@
+#pragma once
+
+// Everything qel_ogl offers a host, in one include, with its sibling library qel_core.
+#include "qel_core/qel_core.h"
+
+#include "qel_ogl/CheckedCall.h"
+#include "qel_ogl/ExceptionOGL.h"
+#include "qel_ogl/LibraryOGL.h"
+#include "qel_ogl/qel_ogl_export.h"
+
+#include "qel_ogl/extensionator/CallText.h"
+#include "qel_ogl/extensionator/ExtensionManager.h"
+#include "qel_ogl/extensionator/GLTypes.h"
+#include "qel_ogl/extensionator/GLUnpackStateQuery.h"
+#include "qel_ogl/extensionator/OpenGLErrorChecker.h"
+#include "qel_ogl/extensionator/OpenGLForwardingDecorator.h"
+#include "qel_ogl/extensionator/OpenGLInterceptor.h"
+#include "qel_ogl/extensionator/OpenGLInterceptorDecorator.h"
+#include "qel_ogl/extensionator/OpenGLRekorder.h"
+#include "qel_ogl/extensionator/OpenGLTracer.h"
+#include "qel_ogl/extensionator/TokenName.h"
+#include "qel_ogl/extensionator/UnpackState.h"
+#include "qel_ogl/extensionator/UnpackStateQuery.h"
+#include "qel_ogl/extensionator/generated/glEntryPoints.h"
+#include "qel_ogl/extensionator/generated/wglEntryPoints.h"
+
+#include "qel_ogl/extensionator/windows/wglErrorChecker.h"
+#include "qel_ogl/extensionator/windows/wglForwardingDecorator.h"
+#include "qel_ogl/extensionator/windows/wglInterceptor.h"
+#include "qel_ogl/extensionator/windows/wglInterceptorDecorator.h"
+#include "qel_ogl/extensionator/windows/wglRekorder.h"
+
+#include "qel_ogl/ogl/AutoVector.h"
+#include "qel_ogl/ogl/Buffer.h"
+#include "qel_ogl/ogl/BufferFormat.h"
+#include "qel_ogl/ogl/Context.h"
+#include "qel_ogl/ogl/ContextWrapped.h"
+#include "qel_ogl/ogl/Object.h"
+#include "qel_ogl/ogl/PixelUnpackParameters.h"
+#include "qel_ogl/ogl/Renderbuffer.h"
+#include "qel_ogl/ogl/ScopedContextWrapper.h"
+#include "qel_ogl/ogl/TextureUnit.h"
