@@ -31,7 +31,8 @@ def _declarations(model, groups, table, prefix, suffix):
     return "\n".join(lines) + "\n"
 
 
-def _definition(command, cls, table, body, caller_named=True):
+def definition(command, cls, table, body, caller_named=True):
+    """The out-of-class definition of the command's operation in class cls, with the given body."""
     result, name, params = _signature(command, cls + "::", table, caller_named)
     return cpp.wrap(result + " " + name, params, "", indent="") + "\n{\n" + body + "}\n"
 
@@ -52,12 +53,15 @@ def _gl_callee(command, is_table):
     return "::" + command.name
 
 
-def _forward_body(command):
+def forward_body(command):
+    """The statement that hands the call on to the inner interceptor and answers its result."""
     return "    return interceptor()->%s(file, line%s);\n" % (
         cpp.operation(command.name), "".join(", " + p.name for p in command.params))
 
 
-def _sources(model, stem, header, includes, definitions):
+def source_files(model, stem, header, includes, definitions):
+    """The generated sources <stem>1.cpp, <stem>2.cpp, ... that hold the definitions of one class, split so
+    that no translation unit grows too large; a map from path to text."""
     files = {}
     for index, chunk in enumerate(cpp.chunks(definitions, OPERATIONS_PER_SOURCE), 1):
         lines = [cpp.banner(model.revision), '#include "%s"' % header, ""] + includes
@@ -74,15 +78,15 @@ def emit_gl(model, handmade):
         GENERATED + "OpenGLInterceptorOverrides.inc": _declarations(model, groups, table, "", " override;"),
     }
     table_names = {f.name for f in model.gl_table}
-    checker = [_definition(f, "OpenGLErrorChecker", table,
-                           _checker_body(f, _gl_callee(f, f.name in table_names), table))
+    checker = [definition(f, "OpenGLErrorChecker", table,
+                          _checker_body(f, _gl_callee(f, f.name in table_names), table))
                for f in model.cgm_operations if f.name not in handmade]
-    files.update(_sources(model, "OpenGLErrorCheckerOperations", "qel_ogl/extensionator/OpenGLErrorChecker.h",
-                          ["#include <windows.h>", "#include <GL/gl.h>", "",
-                           '#include "qel_ogl/extensionator/generated/glEntryPoints.h"', ""], checker))
-    forwarder = [_definition(f, "OpenGLForwardingDecorator", table, _forward_body(f)) for f in model.cgm_operations]
-    files.update(_sources(model, "OpenGLForwardingDecoratorOperations",
-                          "qel_ogl/extensionator/OpenGLForwardingDecorator.h", [], forwarder))
+    files.update(source_files(model, "OpenGLErrorCheckerOperations", "qel_ogl/extensionator/OpenGLErrorChecker.h",
+                              ["#include <windows.h>", "#include <GL/gl.h>", "",
+                               '#include "qel_ogl/extensionator/generated/glEntryPoints.h"', ""], checker))
+    forwarder = [definition(f, "OpenGLForwardingDecorator", table, forward_body(f)) for f in model.cgm_operations]
+    files.update(source_files(model, "OpenGLForwardingDecoratorOperations",
+                              "qel_ogl/extensionator/OpenGLForwardingDecorator.h", [], forwarder))
     return files
 
 
@@ -98,11 +102,11 @@ def emit_wgl(model):
         GENERATED + "wglInterceptorOverrides.inc": _declarations(model, groups, table, "", " override;"),
     }
     # The WGL checker only forwards: the caller's file and line are not needed.
-    checker = [_definition(f, "wglErrorChecker", table, _wgl_forward_to_system(f), caller_named=False)
+    checker = [definition(f, "wglErrorChecker", table, _wgl_forward_to_system(f), caller_named=False)
                for f in model.wgl_base]
-    files.update(_sources(model, "wglErrorCheckerOperations", "qel_ogl/extensionator/windows/wglErrorChecker.h",
-                          [], checker))
-    forwarder = [_definition(f, "wglForwardingDecorator", table, _forward_body(f)) for f in model.wgl_base]
-    files.update(_sources(model, "wglForwardingDecoratorOperations",
-                          "qel_ogl/extensionator/windows/wglForwardingDecorator.h", [], forwarder))
+    files.update(source_files(model, "wglErrorCheckerOperations",
+                              "qel_ogl/extensionator/windows/wglErrorChecker.h", [], checker))
+    forwarder = [definition(f, "wglForwardingDecorator", table, forward_body(f)) for f in model.wgl_base]
+    files.update(source_files(model, "wglForwardingDecoratorOperations",
+                              "qel_ogl/extensionator/windows/wglForwardingDecorator.h", [], forwarder))
     return files

@@ -115,7 +115,7 @@ class RecorderEmitter:
             statements = self.special(command, self.handmade[command.name], "form", "form_")
         else:
             statements = getattr(self, family)(command)
-        return "".join(indent(s) + "\n" for s in statements) + emit_interceptors._forward_body(command)
+        return "".join(indent(s) + "\n" for s in statements) + emit_interceptors.forward_body(command)
 
     def special(self, command, form, kind_field, prefix):
         kind = form.get(kind_field)
@@ -236,10 +236,10 @@ def emit(resolved, text, counts):
     handmade = read_forms("recorder_handmade.txt", HANDMADE_FIELDS)
     families = resolve_families(resolved.cgm_operations, data_stream, handmade, counts)
     emitter = RecorderEmitter(text, data_stream, handmade)
-    definitions = [emit_interceptors._definition(f, "OpenGLRekorder", cpp.PLAIN_TYPES,
-                                                 emitter.body(f, families[f.name]))
+    definitions = [emit_interceptors.definition(f, "OpenGLRekorder", cpp.PLAIN_TYPES,
+                                                emitter.body(f, families[f.name]))
                    for f in resolved.cgm_operations]
-    return emit_interceptors._sources(
+    return emit_interceptors.source_files(
         resolved, "OpenGLRekorderOperations", "qel_ogl/extensionator/OpenGLRekorder.h",
         ["#include <cstdint>", "#include <ostream>", "", '#include "qel_ogl/extensionator/CallText.h"', ""],
         definitions)

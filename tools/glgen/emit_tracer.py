@@ -14,12 +14,12 @@ def trace_statement(command, text):
 
 
 def tracer_body(command, text):
-    return trace_statement(command, text) + "\n" + emit_interceptors._forward_body(command)
+    return trace_statement(command, text) + "\n" + emit_interceptors.forward_body(command)
 
 
 def emit(resolved, text):
-    definitions = [emit_interceptors._definition(f, "OpenGLTracer", cpp.PLAIN_TYPES, tracer_body(f, text))
+    definitions = [emit_interceptors.definition(f, "OpenGLTracer", cpp.PLAIN_TYPES, tracer_body(f, text))
                    for f in resolved.cgm_operations]
-    return emit_interceptors._sources(resolved, "OpenGLTracerOperations", "qel_ogl/extensionator/OpenGLTracer.h",
-                                      ["#include <ostream>", "", '#include "qel_ogl/extensionator/CallText.h"', ""],
-                                      definitions)
+    return emit_interceptors.source_files(
+        resolved, "OpenGLTracerOperations", "qel_ogl/extensionator/OpenGLTracer.h",
+        ["#include <ostream>", "", '#include "qel_ogl/extensionator/CallText.h"', ""], definitions)
