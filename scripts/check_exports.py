@@ -22,6 +22,7 @@ OGL_CLASSES = [
     "ExceptionOGL", "OpenGLInterceptor", "OpenGLInterceptorDecorator", "OpenGLErrorChecker",
     "OpenGLForwardingDecorator", "wglInterceptor", "wglInterceptorDecorator", "wglErrorChecker",
     "wglForwardingDecorator", "Object", "Buffer", "Renderbuffer",
+    "GLSLObject", "Shader", "VertexShader", "FragmentShader", "Program", "StateObject_2_0",
 ]
 CHAIN_TOPS = ["OpenGLInterceptor", "wglInterceptor"]
 # Free functions exported with plain C names.

@@ -37,6 +37,8 @@ struct DriverState
     std::set<std::string> enabledProcs;
     std::deque<GLenum> errors;
     std::map<GLenum, std::vector<GLint>> integers;
+    std::map<GLenum, std::vector<GLint>> objectIntegers;
+    std::string infoLog;
     std::deque<GLuint> names;
     GLuint nextName = 1;
     std::map<Call, DWORD> failures;

@@ -35,6 +35,15 @@ GLuint createName()
     return DriverState::instance().takeName();
 }
 
+void writeScriptedIntegers(const std::map<GLenum, std::vector<GLint>>& scripted, GLenum pname, GLint* data)
+{
+    const auto found = scripted.find(pname);
+    if (found == scripted.end())
+        *data = 0;
+    else
+        std::copy(found->second.begin(), found->second.end(), data);
+}
+
 PROC findStub(const std::string& name)
 {
     const PROC handWritten = findIn(kHandWrittenStubs, kHandWrittenStubCount, name);

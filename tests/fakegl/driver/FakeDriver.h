@@ -7,7 +7,9 @@
 #include <GL/gl.h>
 
 #include <cstddef>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "qel_ogl/extensionator/GLTypes.h"
 
@@ -28,6 +30,8 @@ void logCall(const char* name);
 // Fills names[0..n) with the next n names; nothing for n <= 0.
 void generateNames(GLsizei n, GLuint* names);
 GLuint createName();
+// Writes the values scripted for pname, or a single 0 when none were.
+void writeScriptedIntegers(const std::map<GLenum, std::vector<GLint>>& scripted, GLenum pname, GLint* data);
 
 struct ProcStub
 {
@@ -46,6 +50,12 @@ extern const std::size_t kHandWrittenStubCount;
 GLenum APIENTRY answeringCheckFramebufferStatusEXT(GLenum target);
 void* APIENTRY answeringMapBuffer(GLenum target, GLenum access);
 GLboolean APIENTRY answeringUnmapBuffer(GLenum target);
+
+// The shader and program queries, whose integers and info log the test scripts (ObjectQueryStubs.cpp).
+void APIENTRY getShaderiv(GLuint shader, GLenum pname, GLint* params);
+void APIENTRY getProgramiv(GLuint program, GLenum pname, GLint* params);
+void APIENTRY getShaderInfoLog(GLuint shader, GLsizei bufSize, GLsizei* length, GLchar* infoLog);
+void APIENTRY getProgramInfoLog(GLuint program, GLsizei bufSize, GLsizei* length, GLchar* infoLog);
 
 // The stub of that name, a hand-written one before a generated one; null when there is none.
 PROC findStub(const std::string& name);

@@ -44,6 +44,16 @@ void setAnswer(const std::string& function, std::uintptr_t value)
     DriverState::instance().answers[function] = value;
 }
 
+void setObjectIntegers(GLenum pname, const std::vector<GLint>& values)
+{
+    DriverState::instance().objectIntegers[pname] = values;
+}
+
+void setInfoLog(const std::string& log)
+{
+    DriverState::instance().infoLog = log;
+}
+
 void queueNames(const std::vector<GLuint>& names)
 {
     std::deque<GLuint>& queued = DriverState::instance().names;

@@ -49,6 +49,11 @@ FAKEGL_API bool enableProc(const std::string& name);
 FAKEGL_API void queueErrors(const std::vector<GLenum>& codes);
 // What glGetIntegerv writes for pname; a pname never set writes a single 0.
 FAKEGL_API void setIntegers(GLenum pname, const std::vector<GLint>& values);
+// What glGetShaderiv and glGetProgramiv write for pname, whatever the object; a pname never set writes a single 0.
+FAKEGL_API void setObjectIntegers(GLenum pname, const std::vector<GLint>& values);
+// The log that glGetShaderInfoLog and glGetProgramInfoLog copy out, whatever the object, as GL does: at most
+// bufSize - 1 characters and a terminator. Empty by default.
+FAKEGL_API void setInfoLog(const std::string& log);
 // The names that glGen* and glCreate* hand out next, 0 included; after them they count on from 1.
 FAKEGL_API void queueNames(const std::vector<GLuint>& names);
 

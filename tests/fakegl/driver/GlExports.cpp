@@ -3,8 +3,6 @@
 #include "tests/fakegl/driver/DriverState.h"
 #include "tests/fakegl/driver/FakeDriver.h"
 
-#include <algorithm>
-
 using fakegl::DriverState;
 
 extern "C" {
@@ -34,11 +32,7 @@ FAKEGL_EXPORT void APIENTRY glGetIntegerv(GLenum pname, GLint* data)
 {
     DriverState& state = DriverState::instance();
     state.log.add("glGetIntegerv");
-    const auto found = state.integers.find(pname);
-    if (found == state.integers.end())
-        *data = 0;
-    else
-        std::copy(found->second.begin(), found->second.end(), data);
+    fakegl::writeScriptedIntegers(state.integers, pname, data);
 }
 
 }

@@ -1,6 +1,6 @@
 // wglGetProcAddress with the table of hand-written stubs it hands out (the extension-string functions here, the
-// answering GL stubs beside), and the font and layer-plane exports, which only log: the driver draws nothing
-// and has no layer planes.
+// answering GL stubs and the shader and program queries beside), and the font and layer-plane exports, which
+// only log: the driver draws nothing and has no layer planes.
 
 #include "tests/fakegl/driver/DriverState.h"
 #include "tests/fakegl/driver/FakeDriver.h"
@@ -27,6 +27,10 @@ const char* WINAPI wglGetExtensionsStringEXT(void)
 
 const fakegl::ProcStub fakegl::kHandWrittenStubs[] = {
     {"glCheckFramebufferStatusEXT", fakegl::asProc(&fakegl::answeringCheckFramebufferStatusEXT)},
+    {"glGetProgramInfoLog", fakegl::asProc(&fakegl::getProgramInfoLog)},
+    {"glGetProgramiv", fakegl::asProc(&fakegl::getProgramiv)},
+    {"glGetShaderInfoLog", fakegl::asProc(&fakegl::getShaderInfoLog)},
+    {"glGetShaderiv", fakegl::asProc(&fakegl::getShaderiv)},
     {"glMapBuffer", fakegl::asProc(&fakegl::answeringMapBuffer)},
     {"glUnmapBuffer", fakegl::asProc(&fakegl::answeringUnmapBuffer)},
     {"wglGetExtensionsStringARB", fakegl::asProc(&wglGetExtensionsStringARB)},
