@@ -13,7 +13,11 @@ bool DriverState::fails(Call call)
     const auto failure = failures.find(call);
     if (failure == failures.end())
         return false;
-    SetLastError(failure->second);
+    if (failure->second.successes > 0) {
+        --failure->second.successes;
+        return false;
+    }
+    SetLastError(failure->second.error);
     failures.erase(failure);
     return true;
 }

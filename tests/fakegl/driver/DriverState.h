@@ -41,7 +41,13 @@ struct DriverState
     std::string infoLog;
     std::deque<GLuint> names;
     GLuint nextName = 1;
-    std::map<Call, DWORD> failures;
+    // A scripted failure: the call fails once the successes before it are used up.
+    struct Failure
+    {
+        unsigned successes;
+        DWORD error;
+    };
+    std::map<Call, Failure> failures;
     std::map<std::string, std::uintptr_t> answers;
 
     std::set<HGLRC> contexts;

@@ -15,6 +15,11 @@ void setString(GLenum name, const std::string& value)
     DriverState::instance().strings[name] = value;
 }
 
+void unsetString(GLenum name)
+{
+    DriverState::instance().strings.erase(name);
+}
+
 void setWglExtensions(const std::string& extensions)
 {
     DriverState::instance().wglExtensions = extensions;
@@ -26,6 +31,11 @@ bool enableProc(const std::string& name)
         return false;
     DriverState::instance().enabledProcs.insert(name);
     return true;
+}
+
+void disableProc(const std::string& name)
+{
+    DriverState::instance().enabledProcs.erase(name);
 }
 
 void queueErrors(const std::vector<GLenum>& codes)
@@ -62,7 +72,12 @@ void queueNames(const std::vector<GLuint>& names)
 
 void failNext(Call call, DWORD error)
 {
-    DriverState::instance().failures[call] = error;
+    failAfter(call, 0, error);
+}
+
+void failAfter(Call call, unsigned successes, DWORD error)
+{
+    DriverState::instance().failures[call] = {successes, error};
 }
 
 std::string callLog()

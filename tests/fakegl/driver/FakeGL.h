@@ -38,12 +38,16 @@ FAKEGL_API void reset();
 // What glGetString answers for name. GL_VERSION answers "1.1.0" and GL_EXTENSIONS "" by default, GL_VENDOR
 // and GL_RENDERER the driver's own names; a name without a value answers null.
 FAKEGL_API void setString(GLenum name, const std::string& value);
+// Lets glGetString answer null for name, as a driver without a usable context does.
+FAKEGL_API void unsetString(GLenum name);
 // What wglGetExtensionsStringARB and wglGetExtensionsStringEXT answer (empty by default).
 FAKEGL_API void setWglExtensions(const std::string& extensions);
 
 // Lets wglGetProcAddress answer the logging stub of name while a context is current; unknown or not enabled
 // names answer null. False when the driver has no stub of that name.
 FAKEGL_API bool enableProc(const std::string& name);
+// Lets wglGetProcAddress answer null for name again.
+FAKEGL_API void disableProc(const std::string& name);
 
 // The codes that glGetError answers, one per call and in this order, before it answers 0 again.
 FAKEGL_API void queueErrors(const std::vector<GLenum>& codes);
@@ -62,6 +66,8 @@ FAKEGL_API void setAnswer(const std::string& function, std::uintptr_t value);
 
 // The next call of that kind fails (only the next one), and GetLastError then answers error.
 FAKEGL_API void failNext(Call call, DWORD error);
+// The same for the call of that kind that follows the next successes ones, which succeed as usual.
+FAKEGL_API void failAfter(Call call, unsigned successes, DWORD error);
 
 // Every call made since the last reset or clearCallLog, one per line ("wglGetProcAddress(glActiveTexture)").
 FAKEGL_API std::string callLog();

@@ -1,0 +1,137 @@
+// Making each GPU object against a driver that fails one step of the construction at a time: a generated name
+// of 0, and every entry point that the construction calls missing in turn. Each failure throws, leaves no GL
+// name behind, and the same object can be made once the fault is gone.
+
+#include "FakeGLFixture.h"
+#include "FaultTally.h"
+#include "LibraryFixture.h"
+#include "LoaderSource.h"
+
+#include "qel_ogl/extensionator/generated/glEntryPoints.h"
+#include "qel_ogl/ogl/Buffer.h"
+#include "qel_ogl/ogl/Renderbuffer.h"
+#include "tests/fakegl/driver/FakeGL.h"
+#include "tests/unit/ThrownBy.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using QEL::InternalException;
+using QEL::OGL::Buffer;
+using QEL::OGL::Renderbuffer;
+
+namespace {
+
+// A table variable, set aside while the test needs it null.
+struct Entry
+{
+    const char* name;
+    void** variable;
+};
+
+template <class Pointer>
+Entry entry(const char* name, Pointer& variable)
+{
+    return {name, reinterpret_cast<void**>(&variable)};
+}
+
+// One kind of object: how it is made, the functions that hand out and take back its name, and the table
+// variables its construction calls.
+struct Construction
+{
+    const char* object;
+    std::function<void()> make;
+    const char* generate;
+    const char* release;
+    std::vector<Entry> entries;
+};
+
+std::vector<Construction> constructions()
+{
+    return {
+        {"Buffer", [] { Buffer buffer(16, Buffer::ARRAY_BUFFER, Buffer::STATIC_DRAW, nullptr); }, "glGenBuffers",
+         "glDeleteBuffers",
+         {entry("glGenBuffers", _cgmGenBuffers), entry("glBindBuffer", _cgmBindBuffer),
+          entry("glBufferData", _cgmBufferData)}},
+        {"Renderbuffer", [] { Renderbuffer renderbuffer(GL_RGBA8, 16, 16); }, "glGenRenderbuffersEXT",
+         "glDeleteRenderbuffersEXT",
+         {entry("glGenRenderbuffersEXT", _cgmGenRenderbuffersEXT),
+          entry("glBindRenderbufferEXT", _cgmBindRenderbufferEXT),
+          entry("glRenderbufferStorageEXT", _cgmRenderbufferStorageEXT)}},
+    };
+}
+
+const char* const kLoaders[] = {"GL_VERSION_1_2", "GL_VERSION_1_3", "GL_VERSION_1_4", "GL_VERSION_1_5",
+                                "GL_VERSION_2_0", "GL_VERSION_2_1", "GL_ARB_pixel_buffer_object",
+                                "GL_ARB_vertex_buffer_object", "GL_EXT_framebuffer_object"};
+
+}
+
+// A 2.1 driver with the extensions every object needs, and room for renderbuffers.
+class ConstructionFaults : public LibraryFixture<FakeGLFixture>
+{
+protected:
+    void SetUp() override
+    {
+        LibraryFixture::SetUp();
+        const auto loaders = loaderEntryPoints();
+        std::string list;
+        for (const std::string loader : kLoaders) {
+            for (const EntryPoint& entryPoint : loaders.at(loader))
+                ASSERT_TRUE(fakegl::enableProc(entryPoint.function)) << entryPoint.function;
+            list += loader + " ";
+        }
+        fakegl::setString(GL_VERSION, "2.1");
+        fakegl::setString(GL_EXTENSIONS, list);
+        fakegl::setIntegers(GL_MAX_RENDERBUFFER_SIZE_EXT, {4096});
+        turnOn();
+    }
+
+    // The construction throws InternalException, and every name it was handed that is not 0 went back.
+    static void expectRefusedWithoutLeftovers(const Construction& c, unsigned zeroNames)
+    {
+        fakegl::clearCallLog();
+        EXPECT_TRUE(thrownBy<InternalException>(c.make).has_value());
+        EXPECT_EQ(fakegl::callCount(c.generate) - zeroNames, fakegl::callCount(c.release));
+    }
+
+    // With the fault gone the object is made and its name goes with it.
+    static void expectMadeAgain(const Construction& c)
+    {
+        fakegl::clearCallLog();
+        c.make();
+        EXPECT_EQ(1u, fakegl::callCount(c.generate));
+        EXPECT_EQ(1u, fakegl::callCount(c.release));
+    }
+};
+
+TEST_F(ConstructionFaults, NameZeroIsRefusedAndTheObjectCanBeMadeAgain)
+{
+    for (const Construction& c : constructions()) {
+        SCOPED_TRACE(c.object);
+        countInjectedFault();
+        fakegl::queueNames({0});
+        expectRefusedWithoutLeftovers(c, 1);
+        expectMadeAgain(c);
+    }
+}
+
+// The entry points are nulled in the table itself, as a driver whose loader left them out would leave them.
+TEST_F(ConstructionFaults, EachMissingEntryPointIsRefusedWithoutLeftovers)
+{
+    for (const Construction& c : constructions()) {
+        for (const Entry& missing : c.entries) {
+            SCOPED_TRACE(std::string(c.object) + " without " + missing.name);
+            countInjectedFault();
+            void* const loaded = *missing.variable;
+            *missing.variable = nullptr;
+            expectRefusedWithoutLeftovers(c, 0);
+            *missing.variable = loaded;
+            expectMadeAgain(c);
+        }
+    }
+}

@@ -1,0 +1,105 @@
+// Bad inputs to the buffer format and the contexts on the real driver: the format's predefined values, the
+// wrapped context's handles, and the steps by which every library context is made.
+
+#include "SweepFixture.h"
+#include "TestContext.h"
+#include "TestWindow.h"
+
+#include "qel_ogl/ogl/BufferFormat.h"
+#include "qel_ogl/ogl/ContextWrapped.h"
+
+using QEL::OGL::BufferFormat;
+using QEL::OGL::Context;
+using QEL::OGL::ContextWrapped;
+
+namespace {
+
+BufferFormat::tePredefined predefined(int value)
+{
+    return static_cast<BufferFormat::tePredefined>(value);
+}
+
+HGLRC noContext()
+{
+    return reinterpret_cast<HGLRC>(static_cast<std::uintptr_t>(0x7FFF0));
+}
+
+// An empty context and a window of its own, not yet given a pixel format.
+struct ContextOnWindow
+{
+    TestWindow window;
+    TestContext context;
+};
+
+// The pixel format is left out: a failed initialize keeps the index it tried, on purpose.
+std::string contextState(const ContextOnWindow& c)
+{
+    return describe("rc=", c.context.renderContext(), " dc=", c.context.deviceContext());
+}
+
+void initialize(ContextOnWindow& c, const BufferFormat& format, Context::teBuffering buffering,
+                int samples, Context* shareWith = nullptr)
+{
+    c.context.initialize(c.window.handle(), format, buffering, static_cast<Context::teMultisample>(samples),
+                         shareWith);
+}
+
+}
+
+using ContextSweep = GLContextFixture;
+
+TEST_F(ContextSweep, BufferFormatAndWrappedContext)
+{
+    sweep(Table<NoSubject>{"BufferFormat and ContextWrapped construction", noSubject, nullptr, {
+        {"BufferFormat::BufferFormat", "predefined 24", kInternal, [](auto&) { BufferFormat format(predefined(24)); }},
+        {"BufferFormat::BufferFormat", "predefined -1", kInternal, [](auto&) { BufferFormat format(predefined(-1)); }},
+        {"BufferFormat::BufferFormat", "predefined INT_MAX", kInternal,
+         [](auto&) { BufferFormat format(predefined(INT_MAX)); }},
+        {"ContextWrapped::ContextWrapped", "null device context", kInternal,
+         [this](auto&) { ContextWrapped wrapped(nullptr, context()); }},
+        {"ContextWrapped::ContextWrapped", "null rendering context", kInternal,
+         [this](auto&) { ContextWrapped wrapped(deviceContext(), nullptr); }},
+        {"ContextWrapped::ContextWrapped", "both null", kInternal, [](auto&) { ContextWrapped wrapped(nullptr, nullptr); }},
+    }});
+}
+
+TEST_F(ContextSweep, ContextSteps)
+{
+    const auto fresh = [] { return std::make_unique<ContextOnWindow>(); };
+    sweep(Table<ContextOnWindow>{"Context, empty, on a window of its own", fresh, contextState, {
+        {"Context::setPixelFormat", "pixel format 0", kInternal,
+         [](auto& c) { c.context.setPixelFormat(GetDC(c.window.handle()), 0); }},
+        {"Context::setPixelFormat", "pixel format INT_MIN", kInternal,
+         [](auto& c) { c.context.setPixelFormat(GetDC(c.window.handle()), INT_MIN); }},
+        {"Context::choosePixelFormat", "null device context", kInternal,
+         [](auto& c) { c.context.choosePixelFormat(nullptr, BufferFormat::RGBA8, true); }},
+        {"Context::createRenderingContext", "null device context", kInternal,
+         [](auto& c) { c.context.createRenderingContext(nullptr); }},
+        {"Context::initializeExtensions", "any call", kInternal, [](auto& c) { c.context.initializeExtensions(); }},
+        {"Context::initialize", "null window", kInternal,
+         [](auto& c) { c.context.initialize(nullptr, BufferFormat::RGBA8, Context::DOUBLE_BUFFERED, Context::SAMPLES_1,
+                                            nullptr); }},
+        {"Context::initialize", "4 samples, single buffered", kLogical,
+         [](auto& c) { initialize(c, BufferFormat::RGBA8, Context::SINGLE_BUFFERED, 4); }},
+        {"Context::initialize", "0 samples", kLogical,
+         [](auto& c) { initialize(c, BufferFormat::RGBA8, Context::DOUBLE_BUFFERED, 0); }},
+        {"Context::initialize", "floating-point colour, library off", kLogical,
+         [](auto& c) { initialize(c, BufferFormat::RGBA16F, Context::DOUBLE_BUFFERED, 1); }},
+        {"Context::initialize", "sharing with a handle that names no context", kLogical,
+         [this](auto& c) {
+             ContextWrapped stale(deviceContext(), noContext());
+             initialize(c, BufferFormat::RGBA8, Context::DOUBLE_BUFFERED, 1, &stale);
+         }},
+    }});
+}
+
+TEST_F(ContextSweep, WrappedContextOfNoContext)
+{
+    const auto stale = [this] { return std::make_unique<ContextWrapped>(deviceContext(), noContext()); };
+    const auto wrappedState = [](const ContextWrapped& c) {
+        return describe("rc=", c.renderContext(), " dc=", c.deviceContext());
+    };
+    sweep(Table<ContextWrapped>{"ContextWrapped of a handle that names no context", stale, wrappedState, {
+        {"Context::makeCurrent", "a handle that names no context", kInternal, [](auto& c) { c.makeCurrent(); }},
+    }});
+}
