@@ -9,7 +9,9 @@
 
 #include "qel_ogl/extensionator/generated/glEntryPoints.h"
 #include "qel_ogl/ogl/Buffer.h"
+#include "qel_ogl/ogl/Program.h"
 #include "qel_ogl/ogl/Renderbuffer.h"
+#include "qel_ogl/ogl/Shader.h"
 #include "tests/fakegl/driver/FakeGL.h"
 #include "tests/unit/ThrownBy.h"
 
@@ -22,7 +24,9 @@
 
 using QEL::InternalException;
 using QEL::OGL::Buffer;
+using QEL::OGL::Program;
 using QEL::OGL::Renderbuffer;
+using QEL::OGL::VertexShader;
 
 namespace {
 
@@ -62,7 +66,26 @@ std::vector<Construction> constructions()
          {entry("glGenRenderbuffersEXT", _cgmGenRenderbuffersEXT),
           entry("glBindRenderbufferEXT", _cgmBindRenderbufferEXT),
           entry("glRenderbufferStorageEXT", _cgmRenderbufferStorageEXT)}},
+        {"Shader", [] { VertexShader shader; }, "glCreateShader", "glDeleteShader",
+         {entry("glCreateShader", _cgmCreateShader)}},
+        {"Program", [] { Program program; }, "glCreateProgram", "glDeleteProgram",
+         {entry("glCreateProgram", _cgmCreateProgram)}},
     };
+}
+
+// The shader that a program makes for its source: every step of making it, the program's attaching included.
+Construction programShader()
+{
+    static const char* const source = "void main() {}";
+    return {"Program's vertex shader",
+            [] {
+                Program program;
+                program.loadVertexShader(1, const_cast<const char**>(&source), nullptr);
+            },
+            "glCreateShader", "glDeleteShader",
+            {entry("glCreateShader", _cgmCreateShader), entry("glShaderSource", _cgmShaderSource),
+             entry("glCompileShader", _cgmCompileShader), entry("glGetShaderiv", _cgmGetShaderiv),
+             entry("glAttachShader", _cgmAttachShader)}};
 }
 
 const char* const kLoaders[] = {"GL_VERSION_1_2", "GL_VERSION_1_3", "GL_VERSION_1_4", "GL_VERSION_1_5",
@@ -88,6 +111,8 @@ protected:
         fakegl::setString(GL_VERSION, "2.1");
         fakegl::setString(GL_EXTENSIONS, list);
         fakegl::setIntegers(GL_MAX_RENDERBUFFER_SIZE_EXT, {4096});
+        // Every shader has source.
+        fakegl::setObjectIntegers(GL_SHADER_SOURCE_LENGTH, {16});
         turnOn();
     }
 
@@ -123,7 +148,9 @@ TEST_F(ConstructionFaults, NameZeroIsRefusedAndTheObjectCanBeMadeAgain)
 // The entry points are nulled in the table itself, as a driver whose loader left them out would leave them.
 TEST_F(ConstructionFaults, EachMissingEntryPointIsRefusedWithoutLeftovers)
 {
-    for (const Construction& c : constructions()) {
+    std::vector<Construction> all = constructions();
+    all.push_back(programShader());
+    for (const Construction& c : all) {
         for (const Entry& missing : c.entries) {
             SCOPED_TRACE(std::string(c.object) + " without " + missing.name);
             countInjectedFault();

@@ -25,11 +25,12 @@
 class Expected
 {
 public:
-    // Throws exactly an Exception, leaving no GL error.
+    // Throws exactly an Exception, leaving no GL error, or the error of a call that the library made before
+    // its failing check (the library's own calls are not checked: their errors wait for the host's next check).
     template <class Exception>
-    static Expected thrown()
+    static Expected thrown(GLenum error = GL_NO_ERROR)
     {
-        return Expected(&typeid(Exception), GL_NO_ERROR);
+        return Expected(&typeid(Exception), error);
     }
     // Returns normally; the input went to GL, which refused it with error.
     static Expected refusedByGL(GLenum error);
