@@ -14,6 +14,8 @@
 #include "qel_ogl/Checks.h"
 #include "qel_ogl/extensionator/ExtensionManager.h"
 #include "qel_ogl/extensionator/TokenName.h"
+#include "qel_ogl/extensionator/generated/glEntryPoints.h"
+#include "qel_ogl/ogl/Buffer.h"
 #include "qel_ogl/ogl/EnumTranslation.h"
 #include "qel_ogl/ogl/PixelUnpackParameters.h"
 #include "qel_ogl/ogl/ScopeGuard.h"
@@ -153,6 +155,22 @@ void restoreUnit(int previous)
 unsigned halved(unsigned size)
 {
     return size > 1 ? size >> 1 : size;
+}
+
+// Runs transfer with buffer bound at its target, then binds again the name that was bound there before.
+void whileBound(Buffer& buffer, const std::function<void()>& transfer)
+{
+    const GLuint previous = buffer.getBoundID();
+    buffer.bind();
+    // bind() went through glBindBuffer's entry point, so it is loaded for the way back too.
+    ScopeGuard rebind([&buffer, previous] { _cgmBindBuffer(buffer.target(), previous); });
+    transfer();
+}
+
+// The pointer argument of a transfer from or into a bound buffer: the offset in bytes.
+void* offsetInBuffer(unsigned offset)
+{
+    return reinterpret_cast<void*>(static_cast<std::uintptr_t>(offset));
 }
 
 // The product of the factors as an int; a product above INT_MAX throws rather than wrapping around. Every partial
@@ -367,9 +385,28 @@ void Texture::unpackFromMemory(const void* data, const PixelUnpackParameters& pa
     upload(data);
 }
 
+void Texture::unpackFromBuffer(Buffer& buffer, unsigned offset, const PixelUnpackParameters& parameters,
+                               const Transfer& upload)
+{
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    ScopeGuard pop(&popPixelTransferModes);
+    parameters.apply();
+    if (!buffer.isUnpackBuffer())
+        buffer.convertToUnpackBuffer();
+    whileBound(buffer, [&] { upload(offsetInBuffer(offset)); });
+}
+
 void Texture::readBack(int level, unsigned glFormat, unsigned glType, void* data) const
 {
     glGetTexImage(target(), level, glFormat, glType, data);
+}
+
+void Texture::readBackIntoBuffer(Buffer& buffer, unsigned offset, int level, unsigned glFormat,
+                                 unsigned glType) const
+{
+    if (!buffer.isPackBuffer())
+        buffer.convertToPackBuffer();
+    whileBound(buffer, [&] { glGetTexImage(target(), level, glFormat, glType, offsetInBuffer(offset)); });
 }
 
 void Texture::withReadbackAlignment(unsigned rowAlignment, const std::function<void()>& readBack)

@@ -8,6 +8,7 @@
 
 namespace QEL { namespace OGL {
 
+class Buffer;
 class PixelUnpackParameters;
 
 // The common base of the texture wrappers: owns one GL texture name and knows its target, internal format and
@@ -243,10 +244,16 @@ protected:
 
     // A pixel transfer given where its pixels are: client memory or an offset into a bound buffer.
     using Transfer = std::function<void(const void* pixels)>;
-    // Runs upload with the parameters in GL's unpack state; the client pixel-store state is popped afterwards.
+    // Run upload with the parameters in GL's unpack state; the client pixel-store state is popped afterwards.
+    // From a buffer, the buffer (made a pixel unpack buffer first if it is another kind) is bound at the unpack
+    // target for the upload, which reads from offset, and the name bound there before is bound again.
     static void unpackFromMemory(const void* data, const PixelUnpackParameters& parameters, const Transfer& upload);
-    // glGetTexImage of a level into memory.
+    static void unpackFromBuffer(Buffer& buffer, unsigned offset, const PixelUnpackParameters& parameters,
+                                 const Transfer& upload);
+    // glGetTexImage of a level into memory, or into a buffer bound at the pack target (made a pixel pack buffer
+    // first if it is another kind) for the read, with the name bound there before bound again afterwards.
     void readBack(int level, unsigned glFormat, unsigned glType, void* data) const;
+    void readBackIntoBuffer(Buffer& buffer, unsigned offset, int level, unsigned glFormat, unsigned glType) const;
     // Runs readBack with the pack row alignment (1, 2, 4 or 8) set, and the client pixel-store state popped
     // afterwards.
     static void withReadbackAlignment(unsigned rowAlignment, const std::function<void()>& readBack);

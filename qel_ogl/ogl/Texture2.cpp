@@ -5,6 +5,7 @@
 #include <GL/glext.h>
 
 #include "qel_core/isPowerOfTwo.h"
+#include "qel_ogl/ogl/Buffer.h"
 #include "qel_ogl/ogl/TextureChecks.h"
 #include "qel_ogl/ogl/TextureState.h"
 
@@ -50,16 +51,35 @@ void Texture2::getPixelData(void* data, int level, Format format, Type type, uns
     withReadbackAlignment(rowAlignment, [&] { readBack(level, Format2GL(format), Type2GL(type), data); });
 }
 
+void Texture2::getPixelData(Buffer* buffer, unsigned offset, int level, Format format, Type type,
+                            unsigned rowAlignment) const
+{
+    QEL_DESCRIBED_CHECK(isBound(), "Texture must be bound");
+    QEL_CHECK_PIXEL_BUFFER(buffer);
+    QEL_CHECK_BUFFER_NOT_MAPPED(buffer);
+    QEL_DESCRIBED_CHECK(format != Format::COLOR_INDEX, "COLOR_INDEX not allowed here!");
+    withReadbackAlignment(rowAlignment, [&] {
+        readBackIntoBuffer(*buffer, offset, level, Format2GL(format), Type2GL(type));
+    });
+}
+
 void Texture2::subImage(int level, int x, int y, unsigned w, unsigned h, Format format, Type type,
                         const void* data, const PixelUnpackParameters& parameters)
 {
-    QEL_CHECK_SUBIMAGE_WIDTH(w);
-    QEL_CHECK_SUBIMAGE_HEIGHT(h);
-    checkLevelAndSize(level, w, h);
-    unpackFromMemory(data, parameters, [&](const void* pixels) {
-        glTexSubImage2D(target(), level, x, y, static_cast<GLsizei>(w), static_cast<GLsizei>(h), Format2GL(format),
-                        Type2GL(type), pixels);
-    });
+    checkSubImage(level, w, h);
+    unpackFromMemory(data, parameters,
+                     [&](const void* pixels) { texSubImage(level, x, y, w, h, format, type, pixels); });
+}
+
+void Texture2::subImage(int level, int x, int y, unsigned w, unsigned h, Format format, Type type, Buffer* buffer,
+                        unsigned offset, const PixelUnpackParameters& parameters)
+{
+    checkSubImage(level, w, h);
+    QEL_CHECK_PIXEL_BUFFER(buffer);
+    QEL_CHECK_BUFFER_OFFSET(buffer, offset);
+    QEL_CHECK_BUFFER_NOT_MAPPED(buffer);
+    unpackFromBuffer(*buffer, offset, parameters,
+                     [&](const void* pixels) { texSubImage(level, x, y, w, h, format, type, pixels); });
 }
 
 void Texture2::copyTexSubImage(int level, int xoffset, int yoffset, int x, int y, unsigned w, unsigned h)
@@ -70,11 +90,25 @@ void Texture2::copyTexSubImage(int level, int xoffset, int yoffset, int x, int y
     glCopyTexSubImage2D(target(), level, xoffset, yoffset, x, y, static_cast<GLsizei>(w), static_cast<GLsizei>(h));
 }
 
+void Texture2::checkSubImage(int level, unsigned w, unsigned h) const
+{
+    QEL_CHECK_SUBIMAGE_WIDTH(w);
+    QEL_CHECK_SUBIMAGE_HEIGHT(h);
+    checkLevelAndSize(level, w, h);
+}
+
 void Texture2::checkLevelAndSize(int level, unsigned w, unsigned h) const
 {
     QEL_CHECK_LEVEL(level);
     QEL_CHECK_WIDTH_BOUND(w, width(0));
     QEL_CHECK_HEIGHT_BOUND(h, height(0));
+}
+
+void Texture2::texSubImage(int level, int x, int y, unsigned w, unsigned h, Format format, Type type,
+                           const void* pixels)
+{
+    glTexSubImage2D(target(), level, x, y, static_cast<GLsizei>(w), static_cast<GLsizei>(h), Format2GL(format),
+                    Type2GL(type), pixels);
 }
 
 Texture2D::Texture2D(InternalFormat format, unsigned width, unsigned height, bool mipmapped)

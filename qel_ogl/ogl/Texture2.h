@@ -5,6 +5,7 @@
 
 namespace QEL { namespace OGL {
 
+class Buffer;
 class PixelUnpackParameters;
 
 // The two-dimensional textures: storage for every mipmap level at construction, sub-image uploads, read-backs
@@ -21,10 +22,16 @@ public:
 
     // Reads a level into data, rows aligned to rowAlignment bytes (1, 2, 4 or 8).
     void getPixelData(void* data, int level, Format format, Type type, unsigned rowAlignment) const;
+    // Reads a level into buffer at offset.
+    void getPixelData(Buffer* buffer, unsigned offset, int level, Format format, Type type,
+                      unsigned rowAlignment) const;
 
     // Uploads a w x h region at (x, y) of a level, read from data as parameters describe it.
     void subImage(int level, int x, int y, unsigned w, unsigned h, Format format, Type type, const void* data,
                   const PixelUnpackParameters& parameters);
+    // The same, read from buffer at offset.
+    void subImage(int level, int x, int y, unsigned w, unsigned h, Format format, Type type, Buffer* buffer,
+                  unsigned offset, const PixelUnpackParameters& parameters);
 
     // Copies w x h pixels at (x, y) of the read frame buffer into a level at (xoffset, yoffset).
     void copyTexSubImage(int level, int xoffset, int yoffset, int x, int y, unsigned w, unsigned h);
@@ -37,8 +44,11 @@ protected:
 
 private:
     void allocateLevels(bool mipmapped);
+    void checkSubImage(int level, unsigned w, unsigned h) const;
     // The checks that subImage and copyTexSubImage share after their own zero-size checks.
     void checkLevelAndSize(int level, unsigned w, unsigned h) const;
+    void texSubImage(int level, int x, int y, unsigned w, unsigned h, Format format, Type type,
+                     const void* pixels);
 };
 
 class QEL_OGL_API Texture2D : public Texture2

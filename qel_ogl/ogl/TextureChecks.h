@@ -23,3 +23,14 @@
 #define QEL_CHECK_PIXEL_TYPE(type)                                  \
     QEL_DESCRIBED_CHECK(::QEL::OGL::Texture::BytesPerComponent(type) != 0, \
                         "pixelDataSize: Unknown type " << TokenName(::QEL::OGL::Texture::Type2GL(type)))
+
+// A pixel buffer as the source or destination of a transfer.
+#define QEL_CHECK_PIXEL_BUFFER(buffer) QEL_DESCRIBED_CHECK((buffer) != NULL, "Pixel Buffer Object must not be NULL")
+#define QEL_CHECK_BUFFER_OFFSET(buffer, offset)                                                              \
+    QEL_DESCRIBED_CHECK((offset) < (buffer)->size(), "offset(" << (offset)                                  \
+                                                               << ") is greater than pixel buffer object size" \
+                                                               << (buffer)->size())
+#define QEL_CHECK_BUFFER_OFFSET_SIGN(offset) \
+    QEL_DESCRIBED_CHECK((offset) >= 0, "offset(" << (offset) << ") must not be negative")
+#define QEL_CHECK_BUFFER_NOT_MAPPED(buffer) \
+    QEL_DESCRIBED_CHECK(!(buffer)->isMapped(), "Pixel Buffer Object cannot be memory mapped during data transfer")

@@ -8,6 +8,9 @@
 
 #include "qel_ogl/Checks.h"
 #include "qel_ogl/extensionator/ExtensionManager.h"
+#include "qel_ogl/ogl/Texture1.h"
+#include "qel_ogl/ogl/Texture2.h"
+#include "qel_ogl/ogl/Texture3.h"
 
 namespace QEL { namespace OGL {
 
@@ -70,6 +73,26 @@ TextureUnit::Environment TextureUnit::GL2Environment(unsigned mode)
             return static_cast<Environment>(index);
     }
     QEL_UNREACHABLE("Environment enums are not all properly translated.");
+}
+
+void TextureUnit::bind(Texture1D* texture) const
+{
+    bind(GL_TEXTURE_1D, texture);
+}
+
+void TextureUnit::bind(Texture2D* texture) const
+{
+    bind(GL_TEXTURE_2D, texture);
+}
+
+void TextureUnit::bind(Texture3D* texture) const
+{
+    bind(GL_TEXTURE_3D, texture);
+}
+
+void TextureUnit::bind(TextureRECT* texture) const
+{
+    bind(GL_TEXTURE_RECTANGLE_ARB, texture);
 }
 
 void TextureUnit::enable1D() const
@@ -162,6 +185,13 @@ void TextureUnit::setEnv(Environment environment) const
 void TextureUnit::verifyActiveTexture() const
 {
     QEL_DESCRIBED_CHECK(nMaxTextureUnit_ != 0, "TextureUnit::Create() was not called (Singleton not created.)");
+}
+
+void TextureUnit::bind(unsigned target, const Texture* texture) const
+{
+    verifyActiveTexture();
+    QEL_DESCRIBED_CHECK(texture != NULL, "TextureUnit::bind texture must not be NULL");
+    glBindTexture(target, texture->objectID());
 }
 
 void TextureUnit::enable(unsigned target) const

@@ -7,6 +7,11 @@ namespace QEL { namespace OGL {
 
 class Context;
 class Library;
+class Texture;
+class Texture1D;
+class Texture2D;
+class Texture3D;
+class TextureRECT;
 
 // One object per texture unit of the driver, made when the library is turned on and reached through Unit(i).
 // A unit object acts on the unit that is active in GL: it never switches units itself, so the caller activates
@@ -22,6 +27,12 @@ public:
 
     static unsigned Environment2GL(Environment environment);
     static Environment GL2Environment(unsigned mode);
+
+    // Binds the texture at its target; a null texture is refused (bind1DDefault() and kin bind name 0).
+    void bind(Texture1D* texture) const;
+    void bind(Texture2D* texture) const;
+    void bind(Texture3D* texture) const;
+    void bind(TextureRECT* texture) const;
 
     void enable1D() const;
     void enable2D() const;
@@ -55,6 +66,7 @@ private:
     static void Destroy();
 
     void verifyActiveTexture() const;
+    void bind(unsigned target, const Texture* texture) const;
     void enable(unsigned target) const;
     void disable(unsigned target) const;
     bool isEnabled(unsigned target) const;
