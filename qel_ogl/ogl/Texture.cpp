@@ -135,13 +135,21 @@ void pushClientPixelStore(GLenum alignmentName, unsigned bytes)
     glPixelStorei(alignmentName, static_cast<GLint>(bytes));
 }
 
-// The active unit before unit was made active, or CURRENT_UNIT when unit is CURRENT_UNIT and nothing changed.
+// Makes unit active; CURRENT_UNIT leaves the active unit as it is.
+void selectUnit(int unit)
+{
+    if (unit != Texture::CURRENT_UNIT)
+        TextureState::setActiveTexture(unit);
+}
+
+// Makes unit active as selectUnit does and answers the unit that was active before, or CURRENT_UNIT when
+// nothing changed, for restoreUnit.
 int switchUnit(int unit)
 {
     if (unit == Texture::CURRENT_UNIT)
         return Texture::CURRENT_UNIT;
     const int previous = TextureState::activeTexture();
-    TextureState::setActiveTexture(unit);
+    selectUnit(unit);
     return previous;
 }
 
@@ -286,13 +294,13 @@ void Texture::enableAutoMIPGeneration(bool enable)
 
 void Texture::bind_DEPRECATED_1_0(int unit)
 {
-    switchUnit(unit);
+    selectUnit(unit);
     glBindTexture(target(), objectID());
 }
 
 void Texture::enable_DEPRECATED_1_0(int unit)
 {
-    switchUnit(unit);
+    selectUnit(unit);
     glEnable(target());
     glBindTexture(target(), objectID());
 }

@@ -47,11 +47,13 @@ const Kind kKinds[] = {
 
 using Size = std::array<GLint, 3>;
 
-// The width, height and depth of every level that has storage, from level 0 on.
+// The width, height and depth of every level that has storage, from level 0 on. A rectangle texture has only
+// level 0, and GL refuses a question about any other.
 std::vector<Size> levels(GLenum target)
 {
     std::vector<Size> sizes;
-    for (GLint level = 0; levelParameter(target, level, GL_TEXTURE_WIDTH) > 0; ++level) {
+    const GLint levelCount = target == GL_TEXTURE_RECTANGLE_ARB ? 1 : 1000;
+    for (GLint level = 0; level < levelCount && levelParameter(target, level, GL_TEXTURE_WIDTH) > 0; ++level) {
         sizes.push_back({levelParameter(target, level, GL_TEXTURE_WIDTH),
                          levelParameter(target, level, GL_TEXTURE_HEIGHT),
                          levelParameter(target, level, GL_TEXTURE_DEPTH)});

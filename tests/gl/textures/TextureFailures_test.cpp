@@ -237,7 +237,7 @@ TEST_F(TextureFailures, AcceptsAnOffsetAtTheLastByte)
     buffer_->subData(63, 1, &last);
     Buffer::bindDefaultUnpackBuffer();
     plane_->subImage(0, 0, 0, 1, 1, Texture::Format::ALPHA, kByte, &*buffer_, 63, parameters_);
-    GLubyte texel[4] = {};
-    plane_->getPixelData(texel, 0, kRGBA, kByte, 1);
-    EXPECT_EQ(last, texel[3]);
+    std::vector<GLubyte> texels(16 * 16 * 4);
+    plane_->getPixelData(texels.data(), 0, kRGBA, kByte, 1);
+    EXPECT_EQ(last, texels[3]);
 }
