@@ -159,6 +159,12 @@ void restoreUnit(int previous)
         TextureState::setActiveTexture(previous);
 }
 
+// The base size shifted right by level; a shift by 32 or more is undefined in C++, and its answer is 0.
+unsigned sizeAtLevel(unsigned size, unsigned level)
+{
+    return level < 32 ? size >> level : 0;
+}
+
 // The size of the next mipmap level in one dimension.
 unsigned halved(unsigned size)
 {
@@ -218,17 +224,17 @@ Texture::~Texture()
 
 unsigned Texture::width(unsigned level) const
 {
-    return nWidth_ >> level;
+    return sizeAtLevel(nWidth_, level);
 }
 
 unsigned Texture::height(unsigned level) const
 {
-    return nHeight_ >> level;
+    return sizeAtLevel(nHeight_, level);
 }
 
 unsigned Texture::depth(unsigned level) const
 {
-    return nDepth_ >> level;
+    return sizeAtLevel(nDepth_, level);
 }
 
 Texture::InternalFormat Texture::format() const

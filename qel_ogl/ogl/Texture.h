@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <functional>
 
 #include "qel_ogl/ogl/Object.h"
@@ -43,11 +42,9 @@ public:
 
     enum WrapMode { CLAMP = 0, CLAMP_TO_BORDER = 1, CLAMP_TO_EDGE = 2, MIRRORED_REPEAT = 3, REPEAT = 4 };
 
-    // ALPHA, RGB, RGBA, LUMINANCE and LUMINANCE_ALPHA name both a client format and an internal format, with
-    // different values; the two enumerations are scoped so that each name says which one it is
-    // (Format::RGBA, InternalFormat::RGBA8).
-
-    // Client pixel formats.
+    // Client pixel formats. ALPHA, RGB, RGBA, LUMINANCE and LUMINANCE_ALPHA name both a client format and an
+    // internal format, with different values; Format and InternalFormat are scoped so that each name says which
+    // one it is (Format::RGBA, InternalFormat::RGBA8).
     enum class Format {
         COLOR_INDEX = 0,
         RED = 1,

@@ -179,6 +179,7 @@ TEST_F(TextureConstruction, AnswersSizesPerLevel)
     const Texture2D texture(IF::RGBA16F, 256, 4, false);
     EXPECT_EQ(128u, texture.width(1));
     EXPECT_EQ(0u, texture.width(9));
+    EXPECT_EQ(0u, texture.width(32));
     EXPECT_EQ(1u, texture.height(2));
     EXPECT_EQ(1u, texture.depth(0));
     EXPECT_EQ(4u, texture.channels());
