@@ -12,7 +12,10 @@ namespace QEL { namespace OGL {
 
 namespace {
 
-const float4 kInitialTextureCoords(0.0f, 0.0f, 0.0f, 1.0f);
+float4 initialTextureCoords()
+{
+    return float4(0.0f, 0.0f, 0.0f, 1.0f);
+}
 
 // A driver that does not know the query reports no sets.
 unsigned queryMaxTextureCoords()
@@ -57,14 +60,14 @@ StateObject_2_0::StateObject_2_0()
     , f4CurrentSecondaryColor_(0.0f, 0.0f, 0.0f, 1.0f)
     , fCurrentIndex_(1.0f)
     , nMaxTextureCoords_(queryMaxTextureCoords())
-    , vf4CurrentTextureCoords_(nMaxTextureCoords_, kInitialTextureCoords)
+    , vf4CurrentTextureCoords_(nMaxTextureCoords_, initialTextureCoords())
     , f3CurrentNormal_(0.0f, 0.0f, 1.0f)
     , fCurrentFogCoord_(0.0f)
     , f4CurrentRasterPosition_(0.0f, 0.0f, 0.0f, 1.0f)
     , fCurrentRasterDistance_(0.0f)
     , f4CurrentRasterColor_(1.0f, 1.0f, 1.0f, 1.0f)
     , fCurrentRasterIndex_(1.0f)
-    , vf4CurrentRasterTextureCoords_(nMaxTextureCoords_, kInitialTextureCoords)
+    , vf4CurrentRasterTextureCoords_(nMaxTextureCoords_, initialTextureCoords())
     , bCurrentRasterPositionValid_(true)
     , bEdgeFlag_(true)
     , nActiveTexture_(0)
