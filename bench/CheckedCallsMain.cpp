@@ -23,9 +23,9 @@ namespace {
 
 // Enough calls per sample that reading the clock (100 ns resolution under Wine) does not matter; a multiple
 // of the vertex loops' glBegin/glEnd pair (CallLoops).
-const int kCallsPerSample = 100000;
+const int kCallsPerSample = 10000;
 const int kWarmUpRounds = 3;
-const int kRounds = 101;
+const int kRounds = 1001;
 // The checked call may cost at most this much more than its baseline.
 const Aim kAim = Aim::atMost(1.15);
 
