@@ -7,10 +7,12 @@
 
 #include "qel_ogl/ogl/BufferFormat.h"
 #include "qel_ogl/ogl/ContextWrapped.h"
+#include "qel_ogl/ogl/ScopedContextWrapper.h"
 
 using QEL::OGL::BufferFormat;
 using QEL::OGL::Context;
 using QEL::OGL::ContextWrapped;
+using QEL::OGL::ScopedContextWrapper;
 
 namespace {
 
@@ -101,5 +103,25 @@ TEST_F(ContextSweep, WrappedContextOfNoContext)
     };
     sweep(Table<ContextWrapped>{"ContextWrapped of a handle that names no context", stale, wrappedState, {
         {"Context::makeCurrent", "a handle that names no context", kInternal, [](auto& c) { c.makeCurrent(); }},
+    }});
+}
+
+// The host deletes the context that a wrapper captured before the wrapper puts it back; the host then makes its
+// own context current again itself.
+TEST_F(ContextSweep, ScopedContextWrapperOfADeletedContext)
+{
+    sweep(Table<NoSubject>{"ScopedContextWrapper around a deleted context", noSubject, nullptr, {
+        {"ScopedContextWrapper::~ScopedContextWrapper", "the captured context deleted", kInternal, [this](auto&) {
+             TestWindow window;
+             TestContext made(window.handle(), BufferFormat::RGBA8);
+             made.makeCurrent();
+             try {
+                 ScopedContextWrapper scope;
+                 made.destroyContext();
+             } catch (...) {
+                 wglMakeCurrent(deviceContext(), context());
+                 throw;
+             }
+         }},
     }});
 }
