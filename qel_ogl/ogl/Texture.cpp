@@ -135,11 +135,16 @@ void pushClientPixelStore(GLenum alignmentName, unsigned bytes)
     glPixelStorei(alignmentName, static_cast<GLint>(bytes));
 }
 
-// Makes unit active; CURRENT_UNIT leaves the active unit as it is.
+// Makes unit active; CURRENT_UNIT leaves the active unit as it is. A unit that the driver does not have is
+// refused before anything changes: GL would refuse the switch and the operation would act on the active unit.
 void selectUnit(int unit)
 {
-    if (unit != Texture::CURRENT_UNIT)
-        TextureState::setActiveTexture(unit);
+    if (unit == Texture::CURRENT_UNIT)
+        return;
+    const unsigned units = ExtensionManager::Instance()->numberOfTextureUnits();
+    QEL_DESCRIBED_CHECK(unit >= 0 && static_cast<unsigned>(unit) < units,
+                        "Texture unit " << unit << " does not exist, the driver has " << units << " units");
+    TextureState::setActiveTexture(unit);
 }
 
 // Makes unit active as selectUnit does and answers the unit that was active before, or CURRENT_UNIT when
@@ -282,10 +287,13 @@ void Texture::verifyCurrentTextureObject() const
 {
 }
 
+// Both filters are translated before either is set, so that a bad one changes nothing.
 void Texture::setFilter(Filter min, Filter mag)
 {
-    glTexParameteri(target(), GL_TEXTURE_MIN_FILTER, static_cast<GLint>(Filter2GL(min)));
-    glTexParameteri(target(), GL_TEXTURE_MAG_FILTER, static_cast<GLint>(Filter2GL(mag)));
+    const GLint minFilter = static_cast<GLint>(Filter2GL(min));
+    const GLint magFilter = static_cast<GLint>(Filter2GL(mag));
+    glTexParameteri(target(), GL_TEXTURE_MIN_FILTER, minFilter);
+    glTexParameteri(target(), GL_TEXTURE_MAG_FILTER, magFilter);
 }
 
 void Texture::setBorderColor(const float* rgba)

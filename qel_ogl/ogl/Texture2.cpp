@@ -31,11 +31,14 @@ void Texture2::allocateLevels(bool mipmapped)
     });
 }
 
+// Both modes are translated before either is set, so that a bad one changes nothing.
 void Texture2::setWrap(WrapMode s, WrapMode t)
 {
     QEL_DESCRIBED_CHECK(isBound(), "Texture must be enabled (bound & active)");
-    glTexParameteri(target(), GL_TEXTURE_WRAP_S, static_cast<GLint>(WrapMode2GL(s)));
-    glTexParameteri(target(), GL_TEXTURE_WRAP_T, static_cast<GLint>(WrapMode2GL(t)));
+    const GLint wrapS = static_cast<GLint>(WrapMode2GL(s));
+    const GLint wrapT = static_cast<GLint>(WrapMode2GL(t));
+    glTexParameteri(target(), GL_TEXTURE_WRAP_S, wrapS);
+    glTexParameteri(target(), GL_TEXTURE_WRAP_T, wrapT);
 }
 
 int Texture2::pixelDataSize(int, Format format, Type type) const

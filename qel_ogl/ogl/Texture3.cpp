@@ -58,11 +58,15 @@ void Texture3::upload(int level, Format format, Type type, const void* data,
     });
 }
 
+// Every mode is translated before any is set, so that a bad one changes nothing.
 void Texture3::setWrap(WrapMode s, WrapMode t, WrapMode r)
 {
-    glTexParameteri(target(), GL_TEXTURE_WRAP_S, static_cast<GLint>(WrapMode2GL(s)));
-    glTexParameteri(target(), GL_TEXTURE_WRAP_T, static_cast<GLint>(WrapMode2GL(t)));
-    glTexParameteri(target(), GL_TEXTURE_WRAP_R, static_cast<GLint>(WrapMode2GL(r)));
+    const GLint wrapS = static_cast<GLint>(WrapMode2GL(s));
+    const GLint wrapT = static_cast<GLint>(WrapMode2GL(t));
+    const GLint wrapR = static_cast<GLint>(WrapMode2GL(r));
+    glTexParameteri(target(), GL_TEXTURE_WRAP_S, wrapS);
+    glTexParameteri(target(), GL_TEXTURE_WRAP_T, wrapT);
+    glTexParameteri(target(), GL_TEXTURE_WRAP_R, wrapR);
 }
 
 int Texture3::pixelDataSize(int, Format format, Type type) const

@@ -12,6 +12,9 @@
 #include "qel_ogl/ogl/Program.h"
 #include "qel_ogl/ogl/Renderbuffer.h"
 #include "qel_ogl/ogl/Shader.h"
+#include "qel_ogl/ogl/Texture1.h"
+#include "qel_ogl/ogl/Texture2.h"
+#include "qel_ogl/ogl/Texture3.h"
 #include "tests/fakegl/driver/FakeGL.h"
 #include "tests/unit/ThrownBy.h"
 
@@ -26,7 +29,12 @@ using QEL::InternalException;
 using QEL::OGL::Buffer;
 using QEL::OGL::Program;
 using QEL::OGL::Renderbuffer;
+using QEL::OGL::Texture1D;
+using QEL::OGL::Texture2D;
+using QEL::OGL::Texture3D;
+using QEL::OGL::TextureRECT;
 using QEL::OGL::VertexShader;
+using IF = QEL::OGL::Texture::InternalFormat;
 
 namespace {
 
@@ -43,8 +51,8 @@ Entry entry(const char* name, Pointer& variable)
     return {name, reinterpret_cast<void**>(&variable)};
 }
 
-// One kind of object: how it is made, the functions that hand out and take back its name, and the table
-// variables its construction calls.
+// One kind of object: how it is made, the functions that hand out and take back its name, the table variables
+// its construction calls, and what the driver must answer for a construction to succeed (none when null).
 struct Construction
 {
     const char* object;
@@ -52,7 +60,16 @@ struct Construction
     const char* generate;
     const char* release;
     std::vector<Entry> entries;
+    std::function<void()> prepare;
 };
+
+// A two-dimensional texture checks that it is bound while it sets its wrap modes: the driver answers that the
+// next name is bound.
+void nextNameBoundAt(GLenum binding)
+{
+    fakegl::queueNames({7});
+    fakegl::setIntegers(binding, {7});
+}
 
 std::vector<Construction> constructions()
 {
@@ -60,16 +77,24 @@ std::vector<Construction> constructions()
         {"Buffer", [] { Buffer buffer(16, Buffer::ARRAY_BUFFER, Buffer::STATIC_DRAW, nullptr); }, "glGenBuffers",
          "glDeleteBuffers",
          {entry("glGenBuffers", _cgmGenBuffers), entry("glBindBuffer", _cgmBindBuffer),
-          entry("glBufferData", _cgmBufferData)}},
+          entry("glBufferData", _cgmBufferData)}, nullptr},
         {"Renderbuffer", [] { Renderbuffer renderbuffer(GL_RGBA8, 16, 16); }, "glGenRenderbuffersEXT",
          "glDeleteRenderbuffersEXT",
          {entry("glGenRenderbuffersEXT", _cgmGenRenderbuffersEXT),
           entry("glBindRenderbufferEXT", _cgmBindRenderbufferEXT),
-          entry("glRenderbufferStorageEXT", _cgmRenderbufferStorageEXT)}},
+          entry("glRenderbufferStorageEXT", _cgmRenderbufferStorageEXT)}, nullptr},
         {"Shader", [] { VertexShader shader; }, "glCreateShader", "glDeleteShader",
-         {entry("glCreateShader", _cgmCreateShader)}},
+         {entry("glCreateShader", _cgmCreateShader)}, nullptr},
         {"Program", [] { Program program; }, "glCreateProgram", "glDeleteProgram",
-         {entry("glCreateProgram", _cgmCreateProgram)}},
+         {entry("glCreateProgram", _cgmCreateProgram)}, nullptr},
+        {"Texture1D", [] { Texture1D texture(IF::RGBA8, 16, true); }, "glGenTextures", "glDeleteTextures", {},
+         nullptr},
+        {"Texture2D", [] { Texture2D texture(IF::RGBA8, 16, 16, true); }, "glGenTextures", "glDeleteTextures", {},
+         [] { nextNameBoundAt(GL_TEXTURE_BINDING_2D); }},
+        {"TextureRECT", [] { TextureRECT texture(IF::RGBA8, 16, 16); }, "glGenTextures", "glDeleteTextures", {},
+         [] { nextNameBoundAt(GL_TEXTURE_BINDING_RECTANGLE_ARB); }},
+        {"Texture3D", [] { Texture3D texture(IF::RGBA8, 4, 4, 4, true); }, "glGenTextures", "glDeleteTextures",
+         {entry("glTexImage3D", _cgmTexImage3D)}, nullptr},
     };
 }
 
@@ -85,12 +110,13 @@ Construction programShader()
             "glCreateShader", "glDeleteShader",
             {entry("glCreateShader", _cgmCreateShader), entry("glShaderSource", _cgmShaderSource),
              entry("glCompileShader", _cgmCompileShader), entry("glGetShaderiv", _cgmGetShaderiv),
-             entry("glAttachShader", _cgmAttachShader)}};
+             entry("glAttachShader", _cgmAttachShader)},
+            nullptr};
 }
 
 const char* const kLoaders[] = {"GL_VERSION_1_2", "GL_VERSION_1_3", "GL_VERSION_1_4", "GL_VERSION_1_5",
                                 "GL_VERSION_2_0", "GL_VERSION_2_1", "GL_ARB_pixel_buffer_object",
-                                "GL_ARB_vertex_buffer_object", "GL_EXT_framebuffer_object"};
+                                "GL_ARB_vertex_buffer_object", "GL_EXT_framebuffer_object", "GL_ARB_texture_rectangle"};
 
 }
 
@@ -127,6 +153,8 @@ protected:
     // With the fault gone the object is made and its name goes with it.
     static void expectMadeAgain(const Construction& c)
     {
+        if (c.prepare)
+            c.prepare();
         fakegl::clearCallLog();
         c.make();
         EXPECT_EQ(1u, fakegl::callCount(c.generate));
