@@ -24,6 +24,7 @@ OGL_CLASSES = [
     "wglForwardingDecorator", "Object", "Buffer", "Renderbuffer",
     "GLSLObject", "Shader", "VertexShader", "FragmentShader", "Program", "StateObject_2_0",
     "Texture", "Texture1", "Texture2", "Texture3", "Texture1D", "Texture2D", "TextureRECT", "Texture3D",
+    "ContextWindowed", "ContextOffscreen",
 ]
 CHAIN_TOPS = ["OpenGLInterceptor", "wglInterceptor"]
 # Free functions exported with plain C names.

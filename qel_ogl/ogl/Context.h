@@ -7,6 +7,7 @@
 namespace QEL { namespace OGL {
 
 class BufferFormat;
+class InternalWindow;
 
 // The base of the library's rendering contexts: a device context and an OpenGL rendering context, and the one
 // procedure by which every library-made context comes to be (choose and set a pixel format, create the
@@ -40,6 +41,12 @@ public:
     HGLRC renderContext() const;
     HDC deviceContext() const;
 
+    // Whether the driver offers swap-interval control (WGL_EXT_swap_control). Needs an initialised library.
+    static bool supportsVerticalRetraceControl();
+    // Presents the current context's frames in step with the display's vertical retrace, or as soon as they
+    // are swapped; fails when the driver offers no swap-interval control.
+    void enableSyncToVerticalRetrace(bool enable);
+
 protected:
     Context();
 
@@ -51,6 +58,10 @@ protected:
 
     // The descriptor path of pixel-format choice (integer colour, one sample).
     int choosePixelFormat(HDC dc, const BufferFormat& format, bool doubleBuffered);
+    // The extension path (wglChoosePixelFormatARB of the current context's driver), through the device
+    // context of a current context: floating-point colour, multisampling and 10-bit colour.
+    int choosePixelFormat(HDC dc, const BufferFormat& format, teBuffering buffering, teMultisample samples,
+                          teWindowed windowed);
     void setPixelFormat(HDC dc, int pixelFormat);
     HGLRC createRenderingContext(HDC dc);
     HGLRC setupRenderingContext(HDC dc, const BufferFormat& format, bool doubleBuffered);
@@ -66,8 +77,20 @@ protected:
     int nPixelFormat_;
 
 private:
+    // What the extension path makes to reach the driver when no context is current: a hidden window with a
+    // plain context on it, removed again once the format is chosen.
+    struct ThrowAwayContext
+    {
+        InternalWindow* pWindow = NULL;
+        HGLRC hRC = NULL;
+    };
+
+    HGLRC setupExtendedRenderingContext(HDC dc, const BufferFormat& format, teBuffering buffering,
+                                        teMultisample samples, ThrowAwayContext& throwAway);
+    HDC makeThrowAwayContext(ThrowAwayContext& throwAway);
+    static void DiscardThrowAwayContext(ThrowAwayContext& throwAway);
     void releaseDeviceContext();
-    void discardFailedContext(HGLRC hThrowAwayRC);
+    void discardFailedContext(ThrowAwayContext& throwAway);
 
     // The window whose device context initialize took with GetDC; that device context is released with the
     // rendering context. Null while the device context is borrowed (ContextWrapped, ScopedContextWrapper).

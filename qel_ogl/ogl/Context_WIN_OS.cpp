@@ -1,25 +1,24 @@
 // Context on Windows: the handles of every library-made context and the one procedure that makes it
 // (initialize): choose a pixel format for a BufferFormat, set it on the window's device context, create the
 // rendering context, share display lists, make it current, and put back the context that was current before.
-// Floating-point colour, multisampling and 10-bit colour cannot be asked for with a GDI descriptor: they need
-// wglChoosePixelFormatARB, an extension entry point that only a current context reaches.
-//
 // initialize takes the window's device context with GetDC and gives it back when the rendering context goes
 // (destroyContext) or when initialize fails; classes that borrow a host's handles pass through neither.
 //
-// Failures throw InternalException with this file and the line of the check, which hosts and tests pin: the
-// operations keep their order and each check its line. A Windows error code is read straight after the failing
-// call (composing the message may reset it) and follows the text in unsigned decimal. The messages name
-// ContextWindowed and ContextOffscreen, whose constructors and destructors these steps serve.
+// Failures throw InternalException with this file and the line of the check, which hosts and tests pin. A
+// Windows error code is read straight after the failing call (composing the message may reset it) and follows
+// the text in unsigned decimal. The messages name ContextWindowed and ContextOffscreen, whose steps these are.
 
 #include "qel_ogl/ogl/Context.h"
 
 #include <optional>
 #include <sstream>
-#include <string>
+#include <vector>
 
 #include "qel_core/LogicalException.h"
 #include "qel_ogl/Checks.h"
+#include "qel_ogl/InternalWindow.h"
+#include "qel_ogl/extensionator/LoaderSupport.h"
+#include "qel_ogl/extensionator/generated/wglEntryPoints.h"
 #include "qel_ogl/ogl/BufferFormat.h"
 #include "qel_ogl/ogl/ScopedContextWrapper.h"
 
@@ -28,11 +27,12 @@ namespace QEL { namespace OGL {
 // GDI takes the descriptor's size as its version: 40 bytes, the same on 32-bit and 64-bit Windows.
 static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40, "GDI's pixel-format descriptor is 40 bytes");
 
-// initialize's helpers, defined beside it.
+// The extended choice's helpers, defined beside it.
 namespace {
 
-bool needsExtendedPixelFormat(const BufferFormat& format, Context::teMultisample samples);
-std::string extendedRequestRefusal(const BufferFormat& format, Context::teMultisample samples);
+std::vector<int> pixelFormatAttributes(const BufferFormat& format, Context::teBuffering buffering,
+                                       Context::teMultisample samples, Context::teWindowed windowed);
+int firstMatchingFormat(PFNWGLCHOOSEPIXELFORMATARBPROC choose, HDC dc, const std::vector<int>& attributes);
 
 }
 
@@ -109,183 +109,183 @@ int Context::choosePixelFormat(HDC dc, const BufferFormat& format, bool doubleBu
     return nPixelFormat;
 }
 
-// The extended pixel-format chooser goes here, with what it needs: wglChoosePixelFormatARB for floating-point
-// colour, multisampling and 10-bit colour, asked on the device context of a current context (a throw-away one
-// on a hidden window when none is current). It answers an index that initialize sets on the window's device
-// context like any other. The lines up to setPixelFormat are kept for it; until it is here, initialize
-// refuses such requests.
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
-
+// The extended pixel-format choice: wglChoosePixelFormatARB, for what a GDI descriptor cannot ask for
+// (floating-point colour, multisampling, 10-bit colour). The entry point is the driver's, and only a current
+// context reaches it: with none current, initialize makes a throw-away context on a hidden window for the
+// choice. The chosen index is set on the window's device context like any other.
+
+// The driver behind the current context is asked. Its entry point is looked up for each choice rather than
+// taken from the table, which holds those of the context that the library was initialised with.
+int Context::choosePixelFormat(HDC dc, const BufferFormat& format, teBuffering buffering, teMultisample samples,
+                               teWindowed windowed)
+{
+    PFNWGLCHOOSEPIXELFORMATARBPROC choose = NULL;
+    fetch(choose, "wglChoosePixelFormatARB");
+    // Null also when no context is current.
+    QEL_DESCRIBED_CHECK(choose != NULL, "wglChoosePixelFormatARB extension not supported");
+
+    // The device context tells the driver whose formats to choose from: the current context's, whose driver
+    // answers. A pixel-format index means the same on every device context of a display, so the index chosen
+    // there is then set on the window's own device context (a window of the same display: a context can
+    // only be current on a device context of its own driver).
+    //
+    // The request itself is checked before the driver is asked: a multisampled format must be
+    // double-buffered.
+    QEL_DESCRIBED_CHECK(dc != NULL, "Context:choosePixelFormat invalid device context");
+    return firstMatchingFormat(choose, dc, pixelFormatAttributes(format, buffering, samples, windowed));
+}
+
+// The extension branch of initialize: chooses the format through the driver of a current context (a
+// throw-away one when none is current, removed again once the choice is made), then sets it on the window's
+// device context and creates the context there. Everything here needs an initialised library; the
+// descriptor path never does.
+HGLRC Context::setupExtendedRenderingContext(HDC dc, const BufferFormat& format, teBuffering buffering,
+                                             teMultisample samples, ThrowAwayContext& throwAway)
+{
+    const HDC hChoiceDC = wglGetCurrentContext() != NULL ? wglGetCurrentDC() : makeThrowAwayContext(throwAway);
+    // Fails with the manager's own exception when the library is off.
+    ExtensionManager::Instance();
+    const int nPixelFormat = choosePixelFormat(hChoiceDC, format, buffering, samples, DRAW_TO_WINDOW);
+    DiscardThrowAwayContext(throwAway);
+    setPixelFormat(dc, nPixelFormat);
+    return createRenderingContext(dc);
+}
+
+namespace {
+
+// The attribute names and values of WGL_ARB_pixel_format, WGL_ARB_pbuffer and WGL_ARB_multisample, and the
+// floating-point pixel type of WGL_ARB_pixel_format_float (WGL_ATI_pixel_format_float has the same number),
+// as the registry numbers them.
+enum
+{
+    WGL_DRAW_TO_WINDOW_ARB = 0x2001,
+    WGL_ACCELERATION_ARB = 0x2003,
+    WGL_SUPPORT_OPENGL_ARB = 0x2010,
+    WGL_DOUBLE_BUFFER_ARB = 0x2011,
+    WGL_PIXEL_TYPE_ARB = 0x2013,
+    WGL_COLOR_BITS_ARB = 0x2014,
+    WGL_RED_BITS_ARB = 0x2015,
+    WGL_GREEN_BITS_ARB = 0x2017,
+    WGL_BLUE_BITS_ARB = 0x2019,
+    WGL_ALPHA_BITS_ARB = 0x201B,
+    WGL_DEPTH_BITS_ARB = 0x2022,
+    WGL_STENCIL_BITS_ARB = 0x2023,
+    WGL_FULL_ACCELERATION_ARB = 0x2027,
+    WGL_TYPE_RGBA_ARB = 0x202B,
+    WGL_DRAW_TO_PBUFFER_ARB = 0x202D,
+    WGL_SAMPLE_BUFFERS_ARB = 0x2041,
+    WGL_SAMPLES_ARB = 0x2042,
+    WGL_TYPE_RGBA_FLOAT_ARB = 0x21A0
+};
+
+// A pbuffer format is asked not to draw to a window, so that the driver does not answer a window format
+// that also offers pbuffers. No operation of the library asks for a pbuffer format yet; the branch keeps the
+// request complete.
+void appendDrawable(std::vector<int>& attributes, Context::teWindowed windowed)
+{
+    if (windowed != Context::DRAW_TO_PBUFFER)
+        attributes.insert(attributes.end(), {WGL_DRAW_TO_WINDOW_ARB, 1});
+    else
+        attributes.insert(attributes.end(), {WGL_DRAW_TO_PBUFFER_ARB, 1, WGL_DRAW_TO_WINDOW_ARB, 0});
+}
+
+// One sample asks for no sample buffer; 0 asks for none either, but still takes this path. The samples are
+// resolved into the back buffer when it is presented, so a multisampled format must be double-buffered; the
+// request is refused before the driver is asked, since a driver may well offer a single-buffered one.
+void appendSamples(std::vector<int>& attributes, Context::teBuffering buffering, Context::teMultisample samples)
+{
+    if (static_cast<int>(samples) <= 1)
+        return;
+    QEL_DESCRIBED_CHECK(buffering == Context::DOUBLE_BUFFERED, "Double buffering required with multisampling.");
+    attributes.insert(attributes.end(), {WGL_SAMPLE_BUFFERS_ARB, 1, WGL_SAMPLES_ARB, static_cast<int>(samples)});
+}
+
+// Pairs of name and value, closed by a 0; the driver matches depths and samples as minimums, the rest exactly.
+// Floating-point colour is a pixel type of its own, a value of WGL_PIXEL_TYPE_ARB.
+std::vector<int> pixelFormatAttributes(const BufferFormat& format, Context::teBuffering buffering,
+                                       Context::teMultisample samples, Context::teWindowed windowed)
+{
+    std::vector<int> attributes = {
+        WGL_SUPPORT_OPENGL_ARB, 1,
+        WGL_ACCELERATION_ARB, WGL_FULL_ACCELERATION_ARB,
+        WGL_PIXEL_TYPE_ARB, format.floatingPointColor() ? WGL_TYPE_RGBA_FLOAT_ARB : WGL_TYPE_RGBA_ARB,
+        WGL_COLOR_BITS_ARB, static_cast<int>(format.redBits() + format.greenBits() + format.blueBits() + format.alphaBits()),
+        WGL_RED_BITS_ARB, static_cast<int>(format.redBits()),
+        WGL_GREEN_BITS_ARB, static_cast<int>(format.greenBits()),
+        WGL_BLUE_BITS_ARB, static_cast<int>(format.blueBits()),
+        WGL_ALPHA_BITS_ARB, static_cast<int>(format.alphaBits()),
+        WGL_DEPTH_BITS_ARB, static_cast<int>(format.depthBits()),
+        WGL_STENCIL_BITS_ARB, static_cast<int>(format.stencilBits()),
+        WGL_DOUBLE_BUFFER_ARB, buffering == Context::DOUBLE_BUFFERED ? 1 : 0,
+    };
+    appendDrawable(attributes, windowed);
+    appendSamples(attributes, buffering, samples);
+    attributes.push_back(0);
+    return attributes;
+}
+
+}
+
+// A plain context on a hidden window of its own, made current for the choice; its device context is the
+// window class's own and is not given back. Whatever is made is noted in throwAway at once, for the clean-up.
+HDC Context::makeThrowAwayContext(ThrowAwayContext& throwAway)
+{
+    throwAway.pWindow = new InternalWindow();
+    const HDC hDC = GetDC(throwAway.pWindow->handle());
+    throwAway.hRC = setupRenderingContext(hDC, BufferFormat(BufferFormat::RGB8), false);
+    const BOOL bCurrent = wglMakeCurrent(hDC, throwAway.hRC);
+    const DWORD nError = GetLastError();
+    QEL_DESCRIBED_CHECK(bCurrent, "Context::choosePixelFormat can't make the throw-away context current" << nError);
+    return hDC;
+}
+
+// The choice is made, and nothing here can change it: the results are not looked at. Nothing was current before
+// the throw-away context, so nothing is afterwards.
+void Context::DiscardThrowAwayContext(ThrowAwayContext& throwAway)
+{
+    if (throwAway.pWindow == NULL)
+        return;
+    wglMakeCurrent(NULL, NULL);
+    wglDeleteContext(throwAway.hRC);
+    InternalWindow::DeleteIgnoringFailure(throwAway.pWindow);
+    throwAway = ThrowAwayContext();
+}
+
+namespace {
+
+// The driver orders the matching formats best first; only the first is asked for. No attribute is given as a
+// floating-point value (that list holds only zeros). A driver may answer success with no format when none matches.
+int firstMatchingFormat(PFNWGLCHOOSEPIXELFORMATARBPROC choose, HDC dc, const std::vector<int>& attributes)
+{
+    const FLOAT floatAttributes[] = {0.0f, 0.0f};
+    int nPixelFormat = 0;
+    UINT nFormats = 0;
+    const BOOL bChosen = choose(dc, attributes.data(), floatAttributes, 1, &nPixelFormat, &nFormats);
+    QEL_DESCRIBED_CHECK(bChosen && nFormats > 0, "Can't find suitable pixel format.");
+    return nPixelFormat;
+}
+
+// Floating-point colour, any sample count but one (none included) and 10-bit colour need the extended
+// pixel-format choice; everything else is a plain descriptor request.
+bool needsExtendedPixelFormat(const BufferFormat& format, Context::teMultisample samples)
+{
+    return format.floatingPointColor() || samples != Context::SAMPLES_1 || format.redBits() == 10;
+}
+
+}
+
+// An empty context: no device context, no rendering context, no pixel format. The derived classes' constructors
+// fill it, by initialize or by adopting a host's handles.
+Context::Context()
+    : hDC_(NULL), hRC_(NULL), nPixelFormat_(0), hWnd_(NULL)
+{
+}
+
+// The derived classes release what they own: a windowed or off-screen context unmakes its rendering context
+// (destroyContext), a wrapped one leaves the host's handles alone.
+Context::~Context() noexcept(false)
+{
+}
 
 // The index is stored before it is set, so that after a failure the context still tells which it tried. A
 // window takes a pixel format only once: setting another one on it later fails.
@@ -333,25 +333,25 @@ HGLRC Context::createRenderingContext(HDC dc)
     return hRC;
 }
 
-// The swap-interval control (WGL_EXT_swap_control) goes here: whether the driver offers it, and presenting
-// in step with the display's vertical retrace or not. Both need the extension manager, which the rest of this
-// file does without.
-
-// An empty context: no device context, no rendering context, no pixel format. The derived classes' constructors
-// fill it, by initialize or by adopting a host's handles.
-Context::Context()
-    : hDC_(NULL), hRC_(NULL), nPixelFormat_(0), hWnd_(NULL)
+// Whether the driver offers swap-interval control (WGL_EXT_swap_control), as the extension manager found it;
+// fails with the manager's own exception when the library is off.
+bool Context::supportsVerticalRetraceControl()
 {
+    return ExtensionManager::Instance()->isSupported(ExtensionManager::WGL_EXT_SWAP_CONTROL);
 }
 
-// The derived classes release what they own: a windowed or off-screen context unmakes its rendering context
-// (destroyContext), a wrapped one leaves the host's handles alone.
-Context::~Context() noexcept(false)
+// Presents in step with the display's vertical retrace (swap interval 1) or at once (0), for the current
+// context. Called straight through the table, not through an interceptor; the driver's answer is ignored.
+void Context::enableSyncToVerticalRetrace(bool enable)
 {
+    QEL_DESCRIBED_CHECK(supportsVerticalRetraceControl(), "ContextWindowed::enableSyncToVerticalRetrace unsupported feature");
+    QEL_DESCRIBED_CHECK(_wcgmSwapIntervalEXT != NULL, "wglSwapIntervalEXT is not loaded: its version or extension was not initialised");
+    _wcgmSwapIntervalEXT(enable ? 1 : 0);
 }
 
 // The handles, for the host's own WGL and GDI calls; null while the context has none, and after
-// destroyContext.
+// destroyContext. The device context stays the window's: a host that draws into it with GDI does so on a
+// window with a pixel format of its own.
 HGLRC Context::renderContext() const
 {
     return hRC_;
@@ -389,11 +389,12 @@ void Context::initialize(HWND window, const BufferFormat& format, teBuffering bu
     QEL_DESCRIBED_CHECK(hDC_ != NULL, "ContextWindowed::ctor invalid DC on window");
     hWnd_ = window;
     // Made by the extended pixel-format choice when no context is current, and removed by it again.
-    HGLRC hThrowAwayRC = NULL;
+    ThrowAwayContext throwAway;
     try
     {
-        QEL_DESCRIBED_CHECK(!needsExtendedPixelFormat(format, samples), extendedRequestRefusal(format, samples));
-        hRC_ = setupRenderingContext(hDC_, format, buffering == DOUBLE_BUFFERED);
+        hRC_ = needsExtendedPixelFormat(format, samples)
+                   ? setupExtendedRenderingContext(hDC_, format, buffering, samples, throwAway)
+                   : setupRenderingContext(hDC_, format, buffering == DOUBLE_BUFFERED);
 
         // Shared while the new context is still empty, before it is current.
         if (shareWith != NULL)
@@ -409,36 +410,15 @@ void Context::initialize(HWND window, const BufferFormat& format, teBuffering bu
     // the failure happened, not which kind of check it was.
     catch (const LogicalException& e)
     {
-        discardFailedContext(hThrowAwayRC);
+        discardFailedContext(throwAway);
         throw LogicalException(e.file(), e.line(), e.text());
     }
     // Anything else passes on as it is, but leaves nothing behind either.
     catch (...)
     {
-        discardFailedContext(hThrowAwayRC);
+        discardFailedContext(throwAway);
         throw;
     }
-}
-
-namespace {
-
-// Floating-point colour, any sample count but one (none included) and 10-bit colour need the extended
-// pixel-format choice; everything else is a plain descriptor request.
-bool needsExtendedPixelFormat(const BufferFormat& format, Context::teMultisample samples)
-{
-    return format.floatingPointColor() || samples != Context::SAMPLES_1 || format.redBits() == 10;
-}
-
-// The message that refuses a request for the extended path, naming what sent it there.
-std::string extendedRequestRefusal(const BufferFormat& format, Context::teMultisample samples)
-{
-    std::ostringstream text;
-    text << "Context::initialize the extended pixel-format path is not available, asked for "
-         << (format.floatingPointColor() ? "floating-point" : "integer") << " colour, " << static_cast<int>(samples)
-         << " samples, " << format.redBits() << " red bits";
-    return text.str();
-}
-
 }
 
 // The device context from GetDC goes back to the window: for a window with its own or its class's device
@@ -453,10 +433,30 @@ void Context::releaseDeviceContext()
     hDC_ = NULL;
 }
 
+// The clean-up's checks keep the lines that their exceptions carry (466, 473 and 484); the free lines before
+// them are left for later additions, so that nothing added moves them.
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
 // Undoes a failed initialize, so that nothing made there stays behind: no context current that was not current
 // before, no rendering context, no device context taken from the window. A failure here is fatal: the handles
 // are left in a state that nothing can repair, and its exception replaces the one being cleaned up.
-void Context::discardFailedContext(HGLRC hThrowAwayRC)
+void Context::discardFailedContext(ThrowAwayContext& throwAway)
 {
     // Whatever is current goes, the new context or the throw-away one; initialize's ScopedContextWrapper puts
     // back what was current before it began.
@@ -467,14 +467,14 @@ void Context::discardFailedContext(HGLRC hThrowAwayRC)
     }
 
     // The throw-away context, when the extended choice failed before it removed it.
-    if (hThrowAwayRC != NULL)
+    if (throwAway.hRC != NULL)
     {
-        const BOOL bDeleted = wglDeleteContext(hThrowAwayRC);
+        const BOOL bDeleted = wglDeleteContext(throwAway.hRC);
         QEL_DESCRIBED_CHECK(bDeleted, "ContextWindowed::ContextWindowed failed to destroy context: fatal exception!");
     }
 
-    // The hidden window that carried the throw-away context goes with it, once no context lives on it; the
-    // extended choice makes and removes both together.
+    // The hidden window that carried it goes once no context lives on it; its own failure is not the one to report.
+    InternalWindow::DeleteIgnoringFailure(throwAway.pWindow);
 
     // Then this context's own, if it was made before the failure, and the device context that initialize
     // took for it.

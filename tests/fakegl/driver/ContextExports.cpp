@@ -41,6 +41,9 @@ FAKEGL_EXPORT BOOL WINAPI wglDeleteContext(HGLRC context)
 {
     DriverState& state = DriverState::instance();
     state.log.add("wglDeleteContext");
+    // A failed deletion leaves the context as it was.
+    if (state.fails(Call::DeleteContext))
+        return FALSE;
     if (!isContext(context))
         return invalidHandle();
     state.contexts.erase(context);

@@ -55,6 +55,7 @@ struct DriverState
     HGLRC currentContext = nullptr;
     HDC currentDC = nullptr;
     std::map<HDC, int> pixelFormats;
+    std::vector<int> pixelFormatAttributes;
 
     CallLog log;
 };

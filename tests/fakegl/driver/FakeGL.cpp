@@ -100,4 +100,9 @@ unsigned contextCount()
     return static_cast<unsigned>(DriverState::instance().contexts.size());
 }
 
+std::vector<int> pixelFormatAttributes()
+{
+    return DriverState::instance().pixelFormatAttributes;
+}
+
 } // namespace fakegl

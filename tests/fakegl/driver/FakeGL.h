@@ -30,6 +30,8 @@ enum class Call
     GetPixelFormat,
     SetPixelFormat,
     SwapBuffers,
+    DeleteContext,
+    ChoosePixelFormatARB,
 };
 
 // Back to the defaults: nothing scripted, no contexts, none current, no pixel formats set, an empty log.
@@ -77,5 +79,9 @@ FAKEGL_API void clearCallLog();
 
 // The contexts created and not yet deleted.
 FAKEGL_API unsigned contextCount();
+
+// The integer attributes that wglChoosePixelFormatARB (enabled like any entry point) was given last, through
+// their terminating 0; it answers the driver's one format unless scripted to fail, then FALSE.
+FAKEGL_API std::vector<int> pixelFormatAttributes();
 
 } // namespace fakegl

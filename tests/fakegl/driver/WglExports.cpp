@@ -1,4 +1,4 @@
-// wglGetProcAddress with the table of hand-written stubs it hands out (the extension-string functions here, the
+// wglGetProcAddress with the table of hand-written stubs it hands out (the WGL extension functions here, the
 // answering GL stubs and the shader and program queries beside), and the font and layer-plane exports, which
 // only log: the driver draws nothing and has no layer planes.
 
@@ -10,6 +10,24 @@
 using fakegl::DriverState;
 
 namespace {
+
+// Remembers the integer attributes through their terminating 0, and answers the driver's one format.
+BOOL WINAPI wglChoosePixelFormatARB(HDC, const int* attributes, const FLOAT*, UINT maxFormats, int* formats,
+                                    UINT* count)
+{
+    DriverState& state = DriverState::instance();
+    state.log.add("wglChoosePixelFormatARB");
+    state.pixelFormatAttributes.clear();
+    do
+        state.pixelFormatAttributes.push_back(*attributes);
+    while (*attributes++ != 0);
+    if (state.fails(fakegl::Call::ChoosePixelFormatARB))
+        return FALSE;
+    *count = maxFormats > 0 ? 1 : 0;
+    if (*count > 0)
+        formats[0] = 1;
+    return TRUE;
+}
 
 const char* WINAPI wglGetExtensionsStringARB(HDC)
 {
@@ -33,6 +51,7 @@ const fakegl::ProcStub fakegl::kHandWrittenStubs[] = {
     {"glGetShaderiv", fakegl::asProc(&fakegl::getShaderiv)},
     {"glMapBuffer", fakegl::asProc(&fakegl::answeringMapBuffer)},
     {"glUnmapBuffer", fakegl::asProc(&fakegl::answeringUnmapBuffer)},
+    {"wglChoosePixelFormatARB", fakegl::asProc(&wglChoosePixelFormatARB)},
     {"wglGetExtensionsStringARB", fakegl::asProc(&wglGetExtensionsStringARB)},
     {"wglGetExtensionsStringEXT", fakegl::asProc(&wglGetExtensionsStringEXT)},
 };

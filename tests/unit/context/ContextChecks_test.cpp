@@ -5,12 +5,14 @@
 
 #include "qel_core/InternalException.h"
 #include "qel_ogl/ogl/BufferFormat.h"
+#include "qel_ogl/ogl/ContextWindowed.h"
 #include "qel_ogl/ogl/ContextWrapped.h"
 #include "tests/unit/ThrownBy.h"
 
 using QEL::InternalException;
 using QEL::OGL::BufferFormat;
 using QEL::OGL::Context;
+using QEL::OGL::ContextWindowed;
 using QEL::OGL::ContextWrapped;
 
 namespace {
@@ -32,6 +34,10 @@ TEST(ContextChecks, NullWindowIsRefusedBeforeAnyDeviceContextIsTaken)
     EXPECT_EQ(nullptr, context.deviceContext());
     EXPECT_EQ(nullptr, context.renderContext());
     EXPECT_EQ(nullptr, wglGetCurrentContext());
+
+    expectFailure(thrownBy<InternalException>([] {
+        ContextWindowed windowed(nullptr, BufferFormat::RGBA8, Context::DOUBLE_BUFFERED, Context::SAMPLES_1, nullptr);
+    }), kContextFile, 389, "ContextWindowed::ctor invalid DC on window");
 }
 
 TEST(ContextChecks, NullDeviceContextsAreRefused)
