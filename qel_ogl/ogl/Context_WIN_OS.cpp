@@ -3,10 +3,9 @@
 // rendering context, share display lists, make it current, and put back the context that was current before.
 // initialize takes the window's device context with GetDC and gives it back when the rendering context goes
 // (destroyContext) or when initialize fails; classes that borrow a host's handles pass through neither.
-//
-// Failures throw InternalException with this file and the line of the check, which hosts and tests pin. A
-// Windows error code is read straight after the failing call (composing the message may reset it) and follows
-// the text in unsigned decimal. The messages name ContextWindowed and ContextOffscreen, whose steps these are.
+// Failures throw InternalException with this file and the line of the check, which hosts and tests pin. A Windows
+// error code is read straight after the failing call (composing the message may reset it) and follows the text
+// in unsigned decimal. The messages name ContextWindowed and ContextOffscreen, whose steps these are.
 
 #include "qel_ogl/ogl/Context.h"
 
@@ -17,6 +16,7 @@
 #include "qel_core/LogicalException.h"
 #include "qel_ogl/Checks.h"
 #include "qel_ogl/InternalWindow.h"
+#include "qel_ogl/Teardown.h"
 #include "qel_ogl/extensionator/LoaderSupport.h"
 #include "qel_ogl/extensionator/generated/wglEntryPoints.h"
 #include "qel_ogl/ogl/BufferFormat.h"
@@ -450,48 +450,48 @@ void Context::releaseDeviceContext()
 
 
 
-
-
-
 // Undoes a failed initialize, so that nothing made there stays behind: no context current that was not current
-// before, no rendering context, no device context taken from the window. A failure here is fatal: the handles
-// are left in a state that nothing can repair, and its exception replaces the one being cleaned up.
+// before, no rendering context, no hidden window, no device context taken from the window. Every step is taken
+// even after one failed. A failure here is fatal (the handles are in a state that nothing can repair): the
+// first one is thrown at the end, in place of the exception being cleaned up.
 void Context::discardFailedContext(ThrowAwayContext& throwAway)
 {
+    Teardown teardown;
     // Whatever is current goes, the new context or the throw-away one; initialize's ScopedContextWrapper puts
     // back what was current before it began.
-    if (wglGetCurrentContext() != NULL || wglGetCurrentDC() != NULL)
-    {
+    teardown.step([] {
+        if (wglGetCurrentContext() == NULL && wglGetCurrentDC() == NULL)
+            return;
         const BOOL bReleased = wglMakeCurrent(NULL, NULL);
         QEL_DESCRIBED_CHECK(bReleased, "ContextWindowed::ContextWindowed failed to release context: fatal exception!");
-    }
-
+    });
     // The throw-away context, when the extended choice failed before it removed it.
-    if (throwAway.hRC != NULL)
-    {
+    teardown.step([&throwAway] {
+        if (throwAway.hRC == NULL)
+            return;
         const BOOL bDeleted = wglDeleteContext(throwAway.hRC);
         QEL_DESCRIBED_CHECK(bDeleted, "ContextWindowed::ContextWindowed failed to destroy context: fatal exception!");
-    }
-
-    // The hidden window that carried it goes once no context lives on it; its own failure is not the one to report.
+    });
+    // The hidden window that carried it goes once no context lives on it. Its own failure is not the one to
+    // report: nothing is left on it that a caller could use.
     InternalWindow::DeleteIgnoringFailure(throwAway.pWindow);
-
-    // Then this context's own, if it was made before the failure, and the device context that initialize
-    // took for it.
-    if (hRC_ != NULL)
-    {
+    // Then this context's own, if it was made before the failure, and the device context that initialize took
+    // for it.
+    teardown.step([this] {
+        if (hRC_ == NULL)
+            return;
         const BOOL bDeleted = wglDeleteContext(hRC_);
         QEL_DESCRIBED_CHECK(bDeleted, "ContextWindowed::ContextWindowed failed to destroy context: fatal exception!");
         hRC_ = NULL;
-    }
+    });
     releaseDeviceContext();
+    teardown.finish();
 }
 
 // Unmakes a context that initialize made, for the destructors of the derived classes, which decide whether a
 // failure may leave them (not while another exception propagates). Whatever is current is released, this
-// rendering context deleted and its device context given back; a context that was current and is not this
-// one is current again afterwards, with the device context it had. A failure of any step is fatal: the
-// context is left half unmade.
+// rendering context deleted and its device context given back; a context that was current and is not this one
+// is current again afterwards, with the device context it had. A failure of any step is fatal.
 void Context::destroyContext()
 {
     // What is current now, to be put back at the end unless it is this context. A rendering context is current

@@ -3,15 +3,18 @@
 // what the context asks the driver.
 
 #include "ContextFailure.h"
+#include "CreatedWindows.h"
 #include "FakeGLFixture.h"
 #include "TestContext.h"
 #include "TestWindow.h"
 
+#include <memory>
 #include <string>
 
 #include "qel_core/InternalException.h"
 #include "qel_core/LogicalException.h"
 #include "qel_ogl/ogl/BufferFormat.h"
+#include "qel_ogl/ogl/ContextOffscreen.h"
 #include "qel_ogl/ogl/ContextWrapped.h"
 #include "qel_ogl/ogl/ScopedContextWrapper.h"
 #include "tests/fakegl/driver/FakeGL.h"
@@ -21,6 +24,7 @@ using QEL::InternalException;
 using QEL::LogicalException;
 using QEL::OGL::BufferFormat;
 using QEL::OGL::Context;
+using QEL::OGL::ContextOffscreen;
 using QEL::OGL::ContextWrapped;
 using QEL::OGL::ScopedContextWrapper;
 
@@ -68,19 +72,8 @@ TEST_F(ContextFaults, EachFailingStepOfInitializeIsCleanedUp)
     expectFailedInitialize(46, "Context::can't make this context current170");
 }
 
-TEST_F(ContextFaults, ExtendedRequestLeavesNoContextBehind)
-{
-    TestWindow window;
-    const auto e = thrownBy<LogicalException>([&] {
-        TestContext made(window.handle(), BufferFormat::RGBA16F, Context::DOUBLE_BUFFERED, Context::SAMPLES_4);
-    });
-    ASSERT_TRUE(e.has_value());
-    EXPECT_EQ(1u, fakegl::contextCount());
-    EXPECT_EQ(context(), wglGetCurrentContext());
-}
-
 // Nothing can be trusted any more: the clean-up's own failure is thrown as it is, not as a copy of the failure
-// that it was cleaning up.
+// that it was cleaning up. The rest of the clean-up is still done.
 TEST_F(ContextFaults, FailingToReleaseDuringTheCleanUpIsFatal)
 {
     ContextWrapped host(deviceContext(), context());
@@ -94,7 +87,26 @@ TEST_F(ContextFaults, FailingToReleaseDuringTheCleanUpIsFatal)
     });
     expectFailure(e, kContextFile, 466,
         "ContextWindowed::ContextWindowed failed to release context: fatal exception!");
-    EXPECT_EQ(2u, fakegl::contextCount());
+    EXPECT_EQ(1u, fakegl::contextCount());
+}
+
+TEST_F(ContextFaults, FailingToDeleteTheNewContextDuringTheCleanUpIsFatal)
+{
+    ContextWrapped host(deviceContext(), context());
+    TestWindow window;
+    TestContext made;
+    fakegl::failNext(fakegl::Call::ShareLists, ERROR_INVALID_HANDLE);
+    fakegl::failNext(fakegl::Call::DeleteContext, ERROR_BUSY);
+
+    const auto e = thrownBy<InternalException>([&] {
+        made.initialize(window.handle(), BufferFormat::RGBA8, Context::DOUBLE_BUFFERED, Context::SAMPLES_1, &host);
+    });
+    expectFailure(e, kContextFile, 484,
+        "ContextWindowed::ContextWindowed failed to destroy context: fatal exception!");
+    EXPECT_EQ(context(), wglGetCurrentContext());
+    ASSERT_EQ(2u, fakegl::contextCount());
+    EXPECT_TRUE(wglDeleteContext(made.renderContext()));
+    made.abandon();
 }
 
 TEST_F(ContextFaults, FailingToReleaseBeforeDeletingIsFatal)
@@ -118,6 +130,30 @@ TEST_F(ContextFaults, DescriptorPathAsksForNoExtensionEntryPoint)
     EXPECT_EQ(0u, fakegl::callCount("wglGetProcAddress"));
     EXPECT_EQ(1u, fakegl::callCount("wglChoosePixelFormat"));
     EXPECT_EQ(1u, fakegl::callCount("wglCreateContext"));
+}
+
+// The off-screen context's window goes with a context that could not be made, and after one that could not be
+// deleted.
+TEST_F(ContextFaults, OffscreenContextLeavesNoWindowBehind)
+{
+    const int windows = TestWindow::countOnThisThread();
+    CreatedWindows created;
+    fakegl::failNext(fakegl::Call::CreateContext, ERROR_NO_SYSTEM_RESOURCES);
+    expectFailure(thrownBy<LogicalException>([] { ContextOffscreen made; }), kContextFile, 332,
+                  "Context::createRenderingContext Can't create rendering context");
+    EXPECT_EQ(1u, fakegl::contextCount());
+
+    auto made = std::make_unique<ContextOffscreen>();
+    const HGLRC rc = made->renderContext();
+    fakegl::failNext(fakegl::Call::DeleteContext, ERROR_BUSY);
+    expectFailure(thrownBy<InternalException>([&] { delete made.release(); }), kContextFile, 514,
+                  "ContextOffscreen::~ContextWindowed failed to delete rendering context: fatal exception");
+    EXPECT_TRUE(wglDeleteContext(rc));
+
+    ASSERT_EQ(2u, created.classNames().size());
+    for (const std::string& name : created.classNames())
+        EXPECT_FALSE(CreatedWindows::ClassExists(name)) << name;
+    EXPECT_EQ(windows, TestWindow::countOnThisThread());
 }
 
 TEST_F(ContextFaults, ScopedContextWrapperLeavesAnUnchangedContextAlone)

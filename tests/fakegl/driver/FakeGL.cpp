@@ -100,6 +100,12 @@ unsigned contextCount()
     return static_cast<unsigned>(DriverState::instance().contexts.size());
 }
 
+std::vector<HGLRC> contexts()
+{
+    const std::set<HGLRC>& alive = DriverState::instance().contexts;
+    return std::vector<HGLRC>(alive.begin(), alive.end());
+}
+
 std::vector<int> pixelFormatAttributes()
 {
     return DriverState::instance().pixelFormatAttributes;

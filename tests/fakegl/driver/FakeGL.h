@@ -79,6 +79,8 @@ FAKEGL_API void clearCallLog();
 
 // The contexts created and not yet deleted.
 FAKEGL_API unsigned contextCount();
+// The same contexts, in the order of their creation.
+FAKEGL_API std::vector<HGLRC> contexts();
 
 // The integer attributes that wglChoosePixelFormatARB (enabled like any entry point) was given last, through
 // their terminating 0; it answers the driver's one format unless scripted to fail, then FALSE.

@@ -11,16 +11,17 @@ using fakegl::DriverState;
 
 namespace {
 
-// Remembers the integer attributes through their terminating 0, and answers the driver's one format.
+// Remembers the integer attributes, pairs of name and value, through the 0 that takes the place of a name; answers
+// the driver's one format.
 BOOL WINAPI wglChoosePixelFormatARB(HDC, const int* attributes, const FLOAT*, UINT maxFormats, int* formats,
                                     UINT* count)
 {
     DriverState& state = DriverState::instance();
     state.log.add("wglChoosePixelFormatARB");
     state.pixelFormatAttributes.clear();
-    do
-        state.pixelFormatAttributes.push_back(*attributes);
-    while (*attributes++ != 0);
+    for (; *attributes != 0; attributes += 2)
+        state.pixelFormatAttributes.insert(state.pixelFormatAttributes.end(), attributes, attributes + 2);
+    state.pixelFormatAttributes.push_back(0);
     if (state.fails(fakegl::Call::ChoosePixelFormatARB))
         return FALSE;
     *count = maxFormats > 0 ? 1 : 0;
