@@ -1,8 +1,7 @@
-// Context on Windows: the handles of every library-made context and the one procedure that makes it
-// (initialize): choose a pixel format for a BufferFormat, set it on the window's device context, create the
-// rendering context, share display lists, make it current, and put back the context that was current before.
-// initialize takes the window's device context with GetDC and gives it back when the rendering context goes
-// (destroyContext) or when initialize fails; classes that borrow a host's handles pass through neither.
+// Context on Windows: the handles of every library-made context and the one procedure that makes it (initialize):
+// choose a pixel format, set it on the window's device context, create the rendering context, share display
+// lists, make it current, and put back the context that was current before. The window's device context from
+// GetDC goes back with the rendering context (destroyContext) or when initialize fails.
 // Failures throw InternalException with this file and the line of the check, which hosts and tests pin. A Windows
 // error code is read straight after the failing call (composing the message may reset it) and follows the text
 // in unsigned decimal. The messages name ContextWindowed and ContextOffscreen, whose steps these are.
@@ -20,6 +19,7 @@
 #include "qel_ogl/extensionator/LoaderSupport.h"
 #include "qel_ogl/extensionator/generated/wglEntryPoints.h"
 #include "qel_ogl/ogl/BufferFormat.h"
+#include "qel_ogl/ogl/EntryPoint.h"
 #include "qel_ogl/ogl/ScopedContextWrapper.h"
 
 namespace QEL { namespace OGL {
@@ -345,8 +345,8 @@ bool Context::supportsVerticalRetraceControl()
 void Context::enableSyncToVerticalRetrace(bool enable)
 {
     QEL_DESCRIBED_CHECK(supportsVerticalRetraceControl(), "ContextWindowed::enableSyncToVerticalRetrace unsupported feature");
-    QEL_DESCRIBED_CHECK(_wcgmSwapIntervalEXT != NULL, "wglSwapIntervalEXT is not loaded: its version or extension was not initialised");
-    _wcgmSwapIntervalEXT(enable ? 1 : 0);
+    // Never through a null entry, which only a table changed behind the manager's back can hold.
+    loadedEntryPoint(_wcgmSwapIntervalEXT, __FILE__, __LINE__, "wglSwapIntervalEXT")(enable ? 1 : 0);
 }
 
 // The handles, for the host's own WGL and GDI calls; null while the context has none, and after
