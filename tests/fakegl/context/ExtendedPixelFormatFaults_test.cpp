@@ -3,6 +3,7 @@
 // brought to.
 
 #include "ContextFailure.h"
+#include "ContextStress.h"
 #include "CreatedWindows.h"
 #include "FakeGLFixture.h"
 #include "LibraryFixture.h"
@@ -245,4 +246,33 @@ TEST_F(ExtendedPixelFormatFaults, SwapIntervalIsSetThroughTheTable)
     wrapped()->enableSyncToVerticalRetrace(true);
     wrapped()->enableSyncToVerticalRetrace(false);
     EXPECT_EQ(2u, fakegl::callCount("wglSwapIntervalEXT"));
+}
+
+// The real driver's stress test, where the driver's contexts can be counted: as many deleted as created. Wine
+// keeps some memory for every top-level window made, even one made and destroyed bare; the contexts' windows
+// may cost no more than as many bare ones.
+TEST_F(ExtendedPixelFormatFaults, ManyContextsLeaveNothingBehind)
+{
+    const ContextCounts counts = {200, 200, 50};
+    // A window of the test's for each windowed or extended context, one hidden window for each off-screen one
+    // and for every other extended one (made while no context is current, with a throw-away context).
+    const int windows = counts.windowed + counts.offscreen + counts.extended + counts.extended / 2;
+    turnOnWithPixelFormats();
+    makeAndDestroyContexts({20, 20, 6});
+    const ProcessFootprint start = ProcessFootprint::Now();
+    makeAndDestroyWindows(windows);
+    const ProcessFootprint before = ProcessFootprint::Now();
+
+    CreatedWindows created;
+    fakegl::clearCallLog();
+    makeAndDestroyContexts(counts);
+    const ProcessFootprint after = ProcessFootprint::Now();
+
+    EXPECT_EQ(1u, fakegl::contextCount());
+    EXPECT_EQ(fakegl::callCount("wglCreateContext"), fakegl::callCount("wglDeleteContext"));
+    EXPECT_EQ(before.windows, after.windows);
+    expectHiddenWindowsRemoved(created, counts.offscreen + counts.extended / 2);
+    const SIZE_T bareWindows = before.committedBytes - start.committedBytes;
+    EXPECT_LT(after.committedBytes - before.committedBytes, bareWindows + bareWindows / 4 + (256u << 10))
+        << "bare windows " << bareWindows;
 }
