@@ -34,6 +34,8 @@
 #include "qel_ogl/ogl/Buffer.h"
 #include "qel_ogl/ogl/BufferFormat.h"
 #include "qel_ogl/ogl/Context.h"
+#include "qel_ogl/ogl/ContextOffscreen.h"
+#include "qel_ogl/ogl/ContextWindowed.h"
 #include "qel_ogl/ogl/ContextWrapped.h"
 #include "qel_ogl/ogl/GLSLObject.h"
 #include "qel_ogl/ogl/Object.h"
