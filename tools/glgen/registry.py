@@ -11,6 +11,7 @@ class Param:
     ctype: str          # the C type as the source writes it, e.g. "const GLfloat *"
     ptype: str          # the named type inside it ("GLfloat"), or "" for plain C types such as void *
     group: str = ""     # the registry's enumerant group, where it names one
+    length: str = ""    # the registry's length of a pointed-to array ("n", "count*4", "16", "COMPSIZE(pname)")
 
 
 @dataclass(frozen=True)
@@ -41,7 +42,8 @@ def _param_from_xml(element):
     ptype = element.find("ptype")
     text = "".join(element.itertext())
     ctype = text[: text.rindex(name)]
-    return Param(name, _normalise_type(ctype), ptype.text if ptype is not None else "", element.get("group", ""))
+    return Param(name, _normalise_type(ctype), ptype.text if ptype is not None else "", element.get("group", ""),
+                 element.get("len", ""))
 
 
 def _command_from_xml(element):

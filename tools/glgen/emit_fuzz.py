@@ -1,0 +1,225 @@
+"""Emits the recorder's fuzz calls: for every cgm operation, a function that takes its arguments from the fuzzer
+and calls the operation, and a stand-in bottom of the chain that answers every call with nothing.
+
+Each array that a call passes is made exactly as large as GL reads from it, so that the sanitizers report any
+read past its end: the registry's length of the parameter ("n", "count*4", "16"), or the overlay's rule where
+the registry has none that can be computed (COMPSIZE). Arrays that GL only writes to, and arrays whose length
+nothing gives, get no bytes at all: nothing may read them. The generator checks that every array that the
+recorder reads has a size.
+"""
+
+import re
+import shlex
+from dataclasses import dataclass
+
+import argtext
+import cpp
+import emit_interceptors
+import emit_recorder
+import model
+import overlay
+from emit_table import GENERATED
+
+CALLS_HEADER = GENERATED + "FuzzCalls.h"
+SPECIAL_NAMES = ("gl", "arguments")
+
+
+@dataclass(frozen=True)
+class ReadSize:
+    """An overlay rule: the element count of an array, or the parameter with the lengths of its strings."""
+    count: str = ""
+    lengths: str = ""
+
+
+def read_sizes(filename="fuzz_read_sizes.txt"):
+    rules = {}
+    for line in overlay.read_prototype_lines(filename):
+        words = shlex.split(line)
+        fields = dict(word.partition("=")[::2] for word in words[2:])
+        unknown = set(fields) - {"count", "lengths"}
+        if unknown:
+            raise model.ModelError("%s %s: unknown fields %s in the fuzz sizes" % (words[0], words[1], sorted(unknown)))
+        rules[(words[0], words[1])] = ReadSize(**fields)
+    return rules
+
+
+def pointee(param):
+    """The type that a pointer parameter points to, as the cgm operation writes it: 'const float', 'void*'."""
+    plain = cpp.plain_type(param.ctype)
+    return plain[:-1].rstrip()
+
+
+def element_type(param):
+    """The element of an array that GL reads: its pointee without the const, bytes for untyped data."""
+    element = re.sub(r"^const ", "", pointee(param))
+    return "unsigned char" if element == "void" else element
+
+
+def is_string_array(param):
+    """An array of pointers to characters, whatever its constness ('const char* const*', 'const char**')."""
+    return re.sub(r"\bconst\b|\s", "", pointee(param)) == "char*"
+
+
+def registry_count(command, param):
+    """The registry's length as a C++ count ('std::int64_t{count} * 4'), or None where it gives none that can
+    be computed."""
+    length = param.length
+    if not length or length.startswith("COMPSIZE"):
+        return None
+    scalars = {p.name for p in command.params if not argtext.is_pointer(p)}
+    factors = []
+    for factor in length.split("*"):
+        if factor.isdigit():
+            factors.append(factor)
+        elif factor in scalars:
+            factors.append("std::int64_t{%s}" % factor)
+        else:
+            raise model.ModelError("%s: the length '%s' of %s is not a product of numbers and scalar parameters"
+                                   % (command.name, length, param.name))
+    return " * ".join(factors)
+
+
+class CallEmitter:
+    """The argument sources of the fuzz calls."""
+
+    def __init__(self, rules, text_params):
+        self.rules = rules
+        self.text_params = frozenset(text_params)
+
+    def scalar(self, param):
+        if param.ptype == "GLenum":
+            return 'arguments.enumerant("%s")' % param.group
+        return "arguments.scalar<%s>()" % re.sub(r"^const ", "", cpp.plain_type(param.ctype))
+
+    def array(self, command, param):
+        """The call on the fuzz arguments that makes the caller's array for a pointer parameter."""
+        if (command.name, param.name) in self.text_params:
+            return "arguments.text()"
+        unread = "arguments.unread<%s>()" % pointee(param)
+        if not param.ctype.startswith("const "):
+            return unread
+        rule = self.rules.get((command.name, param.name), ReadSize())
+        count = rule.count or registry_count(command, param)
+        if count is None:
+            return unread
+        if param.ctype.count("*") == 2:
+            if is_string_array(param):
+                return "arguments.texts(%s, %s)" % (count, rule.lengths or "nullptr")
+            return "arguments.pointers(%s)" % count
+        return "arguments.input<%s>(%s)" % (element_type(param), count)
+
+    def is_sized(self, command, param):
+        source = self.array(command, param)
+        return not source.startswith("arguments.unread")
+
+    def definition(self, command):
+        """Scalars first, since array sizes depend on them; string arrays last, since their lengths are arrays."""
+        for param in command.params:
+            if param.name in SPECIAL_NAMES:
+                raise model.ModelError("%s: a parameter named %s" % (command.name, param.name))
+        declarations = []
+        for param in command.params:
+            if not argtext.is_pointer(param):
+                declarations.append("    const auto %s = %s;" % (param.name, self.scalar(param)))
+        arrays = [(param, self.array(command, param)) for param in command.params if argtext.is_pointer(param)]
+        arrays.sort(key=lambda item: item[1].startswith("arguments.texts"))
+        for param, source in arrays:
+            declarations.append("    %s %s = %s;" % (cpp.plain_type(param.ctype), param.name, source))
+        call = cpp.wrap("gl." + cpp.operation(command.name),
+                        ["arguments.file()", "arguments.line()"] + [p.name for p in command.params], ";")
+        head = "void %s(OpenGLInterceptor& gl, CallArguments& arguments)" % call_function(command)
+        return head + "\n{\n" + "".join(line + "\n" for line in declarations) + call + "\n}\n"
+
+
+def call_function(command):
+    return "call" + cpp.operation(command.name)[3:]
+
+
+def recorder_reads(resolved):
+    """(entry point, parameter) of every array that the recorder reads."""
+    data_stream = emit_recorder.read_forms("recorder_data_stream.txt", emit_recorder.DATA_STREAM_FIELDS)
+    handmade = emit_recorder.read_forms("recorder_handmade.txt", emit_recorder.HANDMADE_FIELDS)
+    reads = [(form.name, form.get("data")) for form in data_stream.values()]
+    reads += [(form.name, form.fields["lengths"]) for form in data_stream.values() if "lengths" in form.fields]
+    reads += [(form.name, form.get("data")) for form in handmade.values() if form.get("form") == "vector"]
+    return reads
+
+
+def check_sizes(resolved, emitter):
+    operations = {c.name: c for c in resolved.cgm_operations}
+    for name, param_name in emitter.rules:
+        if name not in operations or param_name not in (p.name for p in operations[name].params):
+            raise model.ModelError("%s %s: a fuzz size for no parameter" % (name, param_name))
+    for name, param_name in recorder_reads(resolved):
+        param = next(p for p in operations[name].params if p.name == param_name)
+        if not emitter.is_sized(operations[name], param):
+            raise model.ModelError("%s: the recorder reads %s, whose size the fuzz calls do not know"
+                                   % (name, param_name))
+
+
+def _calls_header(resolved):
+    lines = [cpp.banner(resolved.revision), "#pragma once", "", "#include <cstddef>", "",
+             "namespace QEL { namespace OGL {", "", "class OpenGLInterceptor;", "", "namespace Fuzz {", "",
+             "class CallArguments;", "",
+             "// One cgm operation, called with arguments that the fuzzer chooses.",
+             "struct OperationCall", "{", "    const char* name;",
+             "    void (*call)(OpenGLInterceptor& gl, CallArguments& arguments);",
+             "    // The tracer or the recorder reads one of the caller's arrays.",
+             "    bool readsArrays;", "};", "",
+             "// Every cgm operation, in slot order.",
+             "const std::size_t kOperationCount = %d;" % len(resolved.cgm_operations),
+             "extern const OperationCall kOperationCalls[kOperationCount];", ""]
+    lines += ["void %s(OpenGLInterceptor& gl, CallArguments& arguments);" % call_function(c)
+              for c in resolved.cgm_operations]
+    return "\n".join(lines + ["", "}}}"]) + "\n"
+
+
+def _call_table(resolved, reads):
+    lines = [cpp.banner(resolved.revision), '#include "%s"' % CALLS_HEADER, "",
+             "namespace QEL { namespace OGL { namespace Fuzz {", "",
+             "const OperationCall kOperationCalls[kOperationCount] = {"]
+    lines += ['    {"%s", %s, %s},' % (c.name, call_function(c), "true" if c.name in reads else "false")
+              for c in resolved.cgm_operations]
+    return "\n".join(lines + ["};", "", "}}}"]) + "\n"
+
+
+def _calls_sources(resolved, emitter):
+    files = {}
+    definitions = [emitter.definition(c) for c in resolved.cgm_operations]
+    for index, chunk in enumerate(cpp.chunks(definitions, emit_interceptors.OPERATIONS_PER_SOURCE), 1):
+        lines = [cpp.banner(resolved.revision), '#include "%s"' % CALLS_HEADER, "", "#include <cstdint>", "",
+                 '#include "fuzz/CallArguments.h"', '#include "qel_ogl/extensionator/OpenGLInterceptor.h"', "",
+                 "namespace QEL { namespace OGL { namespace Fuzz {", "", "\n".join(chunk), "}}}"]
+        files["%sFuzzCalls%d.cpp" % (GENERATED, index)] = "\n".join(lines) + "\n"
+    return files
+
+
+def _null_definition(command):
+    """An operation that does nothing and answers a zero result; its parameters are unnamed."""
+    result = cpp.plain_type(command.result)
+    params = ["const char*", "unsigned"] + [cpp.plain_type(p.ctype) for p in command.params]
+    body = "" if result == "void" else "    return {};\n"
+    return cpp.wrap(result + " NullGL::" + cpp.operation(command.name), params, "", indent="") + "\n{\n" + body + "}\n"
+
+
+def _null_sources(resolved):
+    files = {}
+    definitions = [_null_definition(c) for c in resolved.cgm_operations]
+    for index, chunk in enumerate(cpp.chunks(definitions, emit_interceptors.OPERATIONS_PER_SOURCE), 1):
+        lines = [cpp.banner(resolved.revision), '#include "fuzz/NullGL.h"', "",
+                 "namespace QEL { namespace OGL { namespace Fuzz {", "", "\n".join(chunk), "}}}"]
+        files["%sNullGLOperations%d.cpp" % (GENERATED, index)] = "\n".join(lines) + "\n"
+    return files
+
+
+def emit(resolved, text):
+    data_stream = emit_recorder.read_forms("recorder_data_stream.txt", emit_recorder.DATA_STREAM_FIELDS)
+    recorded_text = [(form.name, form.get("data")) for form in data_stream.values()
+                     if form.get("capture") == "text"]
+    emitter = CallEmitter(read_sizes(), list(text.text_params) + recorded_text)
+    check_sizes(resolved, emitter)
+    reads = {name for name, _ in list(text.text_params) + recorder_reads(resolved)}
+    files = {CALLS_HEADER: _calls_header(resolved), GENERATED + "FuzzCallTable.cpp": _call_table(resolved, reads)}
+    files.update(_calls_sources(resolved, emitter))
+    files.update(_null_sources(resolved))
+    return files
