@@ -38,7 +38,8 @@ def read_sizes(filename="fuzz_read_sizes.txt"):
         fields = dict(word.partition("=")[::2] for word in words[2:])
         unknown = set(fields) - {"count", "lengths"}
         if unknown:
-            raise model.ModelError("%s %s: unknown fields %s in the fuzz sizes" % (words[0], words[1], sorted(unknown)))
+            raise model.ModelError("%s %s: unknown fields %s in the fuzz sizes"
+                                   % (words[0], words[1], sorted(unknown)))
         rules[(words[0], words[1])] = ReadSize(**fields)
     return rules
 
@@ -127,7 +128,7 @@ class CallEmitter:
             declarations.append("    %s %s = %s;" % (cpp.plain_type(param.ctype), param.name, source))
         call = cpp.wrap("gl." + cpp.operation(command.name),
                         ["arguments.file()", "arguments.line()"] + [p.name for p in command.params], ";")
-        head = "void %s(OpenGLInterceptor& gl, CallArguments& arguments)" % call_function(command)
+        head = "void Fuzz::%s(OpenGLInterceptor& gl, CallArguments& arguments)" % call_function(command)
         return head + "\n{\n" + "".join(line + "\n" for line in declarations) + call + "\n}\n"
 
 
@@ -135,10 +136,15 @@ def call_function(command):
     return "call" + cpp.operation(command.name)[3:]
 
 
-def recorder_reads(resolved):
+def recorder_forms():
+    """The recorder's data-stream and hand-made tables."""
+    return (emit_recorder.read_forms("recorder_data_stream.txt", emit_recorder.DATA_STREAM_FIELDS),
+            emit_recorder.read_forms("recorder_handmade.txt", emit_recorder.HANDMADE_FIELDS))
+
+
+def recorder_reads():
     """(entry point, parameter) of every array that the recorder reads."""
-    data_stream = emit_recorder.read_forms("recorder_data_stream.txt", emit_recorder.DATA_STREAM_FIELDS)
-    handmade = emit_recorder.read_forms("recorder_handmade.txt", emit_recorder.HANDMADE_FIELDS)
+    data_stream, handmade = recorder_forms()
     reads = [(form.name, form.get("data")) for form in data_stream.values()]
     reads += [(form.name, form.fields["lengths"]) for form in data_stream.values() if "lengths" in form.fields]
     reads += [(form.name, form.get("data")) for form in handmade.values() if form.get("form") == "vector"]
@@ -150,7 +156,7 @@ def check_sizes(resolved, emitter):
     for name, param_name in emitter.rules:
         if name not in operations or param_name not in (p.name for p in operations[name].params):
             raise model.ModelError("%s %s: a fuzz size for no parameter" % (name, param_name))
-    for name, param_name in recorder_reads(resolved):
+    for name, param_name in recorder_reads():
         param = next(p for p in operations[name].params if p.name == param_name)
         if not emitter.is_sized(operations[name], param):
             raise model.ModelError("%s: the recorder reads %s, whose size the fuzz calls do not know"
@@ -184,14 +190,10 @@ def _call_table(resolved, reads):
 
 
 def _calls_sources(resolved, emitter):
-    files = {}
-    definitions = [emitter.definition(c) for c in resolved.cgm_operations]
-    for index, chunk in enumerate(cpp.chunks(definitions, emit_interceptors.OPERATIONS_PER_SOURCE), 1):
-        lines = [cpp.banner(resolved.revision), '#include "%s"' % CALLS_HEADER, "", "#include <cstdint>", "",
-                 '#include "fuzz/CallArguments.h"', '#include "qel_ogl/extensionator/OpenGLInterceptor.h"', "",
-                 "namespace QEL { namespace OGL { namespace Fuzz {", "", "\n".join(chunk), "}}}"]
-        files["%sFuzzCalls%d.cpp" % (GENERATED, index)] = "\n".join(lines) + "\n"
-    return files
+    includes = ["#include <cstdint>", "", '#include "fuzz/CallArguments.h"',
+                '#include "qel_ogl/extensionator/OpenGLInterceptor.h"', ""]
+    return emit_interceptors.source_files(resolved, "FuzzCalls", CALLS_HEADER, includes,
+                                          [emitter.definition(c) for c in resolved.cgm_operations])
 
 
 def _null_definition(command):
@@ -199,26 +201,22 @@ def _null_definition(command):
     result = cpp.plain_type(command.result)
     params = ["const char*", "unsigned"] + [cpp.plain_type(p.ctype) for p in command.params]
     body = "" if result == "void" else "    return {};\n"
-    return cpp.wrap(result + " NullGL::" + cpp.operation(command.name), params, "", indent="") + "\n{\n" + body + "}\n"
+    head = cpp.wrap(result + " Fuzz::NullGL::" + cpp.operation(command.name), params, "", indent="")
+    return head + "\n{\n" + body + "}\n"
 
 
 def _null_sources(resolved):
-    files = {}
-    definitions = [_null_definition(c) for c in resolved.cgm_operations]
-    for index, chunk in enumerate(cpp.chunks(definitions, emit_interceptors.OPERATIONS_PER_SOURCE), 1):
-        lines = [cpp.banner(resolved.revision), '#include "fuzz/NullGL.h"', "",
-                 "namespace QEL { namespace OGL { namespace Fuzz {", "", "\n".join(chunk), "}}}"]
-        files["%sNullGLOperations%d.cpp" % (GENERATED, index)] = "\n".join(lines) + "\n"
-    return files
+    return emit_interceptors.source_files(resolved, "NullGLOperations", "fuzz/NullGL.h", [],
+                                          [_null_definition(c) for c in resolved.cgm_operations])
 
 
 def emit(resolved, text):
-    data_stream = emit_recorder.read_forms("recorder_data_stream.txt", emit_recorder.DATA_STREAM_FIELDS)
+    data_stream, _ = recorder_forms()
     recorded_text = [(form.name, form.get("data")) for form in data_stream.values()
                      if form.get("capture") == "text"]
     emitter = CallEmitter(read_sizes(), list(text.text_params) + recorded_text)
     check_sizes(resolved, emitter)
-    reads = {name for name, _ in list(text.text_params) + recorder_reads(resolved)}
+    reads = {name for name, _ in list(text.text_params) + recorder_reads()}
     files = {CALLS_HEADER: _calls_header(resolved), GENERATED + "FuzzCallTable.cpp": _call_table(resolved, reads)}
     files.update(_calls_sources(resolved, emitter))
     files.update(_null_sources(resolved))

@@ -64,8 +64,8 @@ class ArraySizes(unittest.TestCase):
         self.assertEqual(["arguments.text()"], self.arrays(c))
         c = command("void glShaderSource(GLuint shader, GLsizei count, const GLchar *const*string, "
                     "const GLint *length)", {"string": "count", "length": "count"})
-        self.assertEqual(["arguments.texts(std::int64_t{count}, length)", "arguments.input<int>(std::int64_t{count})"],
-                         self.arrays(c))
+        self.assertEqual(["arguments.texts(std::int64_t{count}, length)",
+                          "arguments.input<int>(std::int64_t{count})"], self.arrays(c))
         c = command("void glMultiDrawElements(GLenum mode, const GLsizei *count, GLenum type, "
                     "const void *const*indices, GLsizei drawcount)", {"count": "drawcount", "indices": "drawcount"})
         self.assertEqual("arguments.pointers(std::int64_t{drawcount})", self.arrays(c)[1])
@@ -78,13 +78,14 @@ class ArraySizes(unittest.TestCase):
     def test_scalars_come_first_and_strings_after_their_lengths(self):
         c = command("void glShaderSource(GLuint shader, GLsizei count, const GLchar *const*string, "
                     "const GLint *length)", {"string": "count", "length": "count"})
-        self.assertEqual("void callShaderSource(OpenGLInterceptor& gl, CallArguments& arguments)\n"
+        self.assertEqual("void Fuzz::callShaderSource(OpenGLInterceptor& gl, CallArguments& arguments)\n"
                          "{\n"
                          "    const auto shader = arguments.scalar<unsigned>();\n"
                          "    const auto count = arguments.scalar<int>();\n"
                          "    const int* length = arguments.input<int>(std::int64_t{count});\n"
                          "    const char* const* string = arguments.texts(std::int64_t{count}, length);\n"
-                         "    gl.cgmShaderSource(arguments.file(), arguments.line(), shader, count, string, length);\n"
+                         "    gl.cgmShaderSource(arguments.file(), arguments.line(), shader, count, string, length);"
+                         "\n"
                          "}\n", self.emitter.definition(c))
 
     def test_enumerants_are_taken_by_their_registry_group(self):
@@ -103,7 +104,7 @@ class FuzzCallsOfTheModel(unittest.TestCase):
 
     def test_every_array_that_the_recorder_reads_has_a_size(self):
         # 29 data-stream arrays, the length arrays of the two shader sources, 18 small vectors.
-        reads = emit_fuzz.recorder_reads(self.model)
+        reads = emit_fuzz.recorder_reads()
         self.assertEqual(49, len(reads))
         emitter = emit_fuzz.CallEmitter(emit_fuzz.read_sizes(), self.text.text_params)
         operations = {c.name: c for c in self.model.cgm_operations}
@@ -126,9 +127,10 @@ class FuzzCallsOfTheModel(unittest.TestCase):
 
     def test_null_gl_answers_zero_with_unnamed_parameters(self):
         null_gl = "".join(text for path, text in self.files.items() if "NullGLOperations" in path)
-        self.assertEqual(1501, null_gl.count(" NullGL::cgm"))
-        self.assertIn("void NullGL::cgmBindTexture(const char*, unsigned, unsigned, unsigned)\n{\n}\n", null_gl)
-        self.assertIn("unsigned NullGL::cgmGenLists(const char*, unsigned, int)\n{\n    return {};\n}\n", null_gl)
+        self.assertEqual(1501, null_gl.count(" Fuzz::NullGL::cgm"))
+        self.assertIn("void Fuzz::NullGL::cgmBindTexture(const char*, unsigned, unsigned, unsigned)\n{\n}\n", null_gl)
+        self.assertIn("unsigned Fuzz::NullGL::cgmGenLists(const char*, unsigned, int)\n{\n    return {};\n}\n",
+                      null_gl)
 
 
 if __name__ == "__main__":

@@ -8,23 +8,23 @@
 #include "fuzz/CallArguments.h"
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
 
-namespace QEL { namespace OGL { namespace Fuzz {
+namespace QEL { namespace OGL {
 
-void callAccum(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callAccum(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto op = arguments.enumerant("AccumOp");
     const auto value = arguments.scalar<float>();
     gl.cgmAccum(arguments.file(), arguments.line(), op, value);
 }
 
-void callAlphaFunc(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callAlphaFunc(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto func = arguments.enumerant("AlphaFunction");
     const auto ref = arguments.scalar<float>();
     gl.cgmAlphaFunc(arguments.file(), arguments.line(), func, ref);
 }
 
-void callAreTexturesResident(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callAreTexturesResident(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
@@ -32,26 +32,26 @@ void callAreTexturesResident(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmAreTexturesResident(arguments.file(), arguments.line(), n, textures, residences);
 }
 
-void callArrayElement(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callArrayElement(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto i = arguments.scalar<int>();
     gl.cgmArrayElement(arguments.file(), arguments.line(), i);
 }
 
-void callBegin(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBegin(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     gl.cgmBegin(arguments.file(), arguments.line(), mode);
 }
 
-void callBindTexture(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindTexture(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto texture = arguments.scalar<unsigned>();
     gl.cgmBindTexture(arguments.file(), arguments.line(), target, texture);
 }
 
-void callBitmap(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBitmap(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto width = arguments.scalar<int>();
     const auto height = arguments.scalar<int>();
@@ -63,20 +63,20 @@ void callBitmap(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBitmap(arguments.file(), arguments.line(), width, height, xorig, yorig, xmove, ymove, bitmap);
 }
 
-void callBlendFunc(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBlendFunc(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto sfactor = arguments.enumerant("BlendingFactor");
     const auto dfactor = arguments.enumerant("BlendingFactor");
     gl.cgmBlendFunc(arguments.file(), arguments.line(), sfactor, dfactor);
 }
 
-void callCallList(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCallList(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto list = arguments.scalar<unsigned>();
     gl.cgmCallList(arguments.file(), arguments.line(), list);
 }
 
-void callCallLists(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCallLists(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const auto type = arguments.enumerant("ListNameType");
@@ -84,13 +84,13 @@ void callCallLists(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmCallLists(arguments.file(), arguments.line(), n, type, lists);
 }
 
-void callClear(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClear(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mask = arguments.scalar<unsigned>();
     gl.cgmClear(arguments.file(), arguments.line(), mask);
 }
 
-void callClearAccum(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClearAccum(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<float>();
     const auto green = arguments.scalar<float>();
@@ -99,7 +99,7 @@ void callClearAccum(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmClearAccum(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callClearColor(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClearColor(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<float>();
     const auto green = arguments.scalar<float>();
@@ -108,32 +108,32 @@ void callClearColor(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmClearColor(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callClearDepth(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClearDepth(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto depth = arguments.scalar<double>();
     gl.cgmClearDepth(arguments.file(), arguments.line(), depth);
 }
 
-void callClearIndex(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClearIndex(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto c = arguments.scalar<float>();
     gl.cgmClearIndex(arguments.file(), arguments.line(), c);
 }
 
-void callClearStencil(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClearStencil(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<int>();
     gl.cgmClearStencil(arguments.file(), arguments.line(), s);
 }
 
-void callClipPlane(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClipPlane(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto plane = arguments.enumerant("ClipPlaneName");
     const double* equation = arguments.input<double>(4);
     gl.cgmClipPlane(arguments.file(), arguments.line(), plane, equation);
 }
 
-void callColor3b(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3b(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<signed char>();
     const auto green = arguments.scalar<signed char>();
@@ -141,13 +141,13 @@ void callColor3b(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor3b(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callColor3bv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const signed char* v = arguments.input<signed char>(3);
     gl.cgmColor3bv(arguments.file(), arguments.line(), v);
 }
 
-void callColor3d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<double>();
     const auto green = arguments.scalar<double>();
@@ -155,13 +155,13 @@ void callColor3d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor3d(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callColor3dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
     gl.cgmColor3dv(arguments.file(), arguments.line(), v);
 }
 
-void callColor3f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<float>();
     const auto green = arguments.scalar<float>();
@@ -169,13 +169,13 @@ void callColor3f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor3f(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callColor3fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
     gl.cgmColor3fv(arguments.file(), arguments.line(), v);
 }
 
-void callColor3i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<int>();
     const auto green = arguments.scalar<int>();
@@ -183,13 +183,13 @@ void callColor3i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor3i(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callColor3iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
     gl.cgmColor3iv(arguments.file(), arguments.line(), v);
 }
 
-void callColor3s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<short>();
     const auto green = arguments.scalar<short>();
@@ -197,13 +197,13 @@ void callColor3s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor3s(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callColor3sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
     gl.cgmColor3sv(arguments.file(), arguments.line(), v);
 }
 
-void callColor3ub(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3ub(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned char>();
     const auto green = arguments.scalar<unsigned char>();
@@ -211,13 +211,13 @@ void callColor3ub(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor3ub(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callColor3ubv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3ubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* v = arguments.input<unsigned char>(3);
     gl.cgmColor3ubv(arguments.file(), arguments.line(), v);
 }
 
-void callColor3ui(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3ui(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned>();
     const auto green = arguments.scalar<unsigned>();
@@ -225,13 +225,13 @@ void callColor3ui(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor3ui(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callColor3uiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3uiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* v = arguments.input<unsigned>(3);
     gl.cgmColor3uiv(arguments.file(), arguments.line(), v);
 }
 
-void callColor3us(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3us(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned short>();
     const auto green = arguments.scalar<unsigned short>();
@@ -239,13 +239,13 @@ void callColor3us(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor3us(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callColor3usv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3usv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
     gl.cgmColor3usv(arguments.file(), arguments.line(), v);
 }
 
-void callColor4b(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4b(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<signed char>();
     const auto green = arguments.scalar<signed char>();
@@ -254,13 +254,13 @@ void callColor4b(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor4b(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callColor4bv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const signed char* v = arguments.input<signed char>(4);
     gl.cgmColor4bv(arguments.file(), arguments.line(), v);
 }
 
-void callColor4d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<double>();
     const auto green = arguments.scalar<double>();
@@ -269,13 +269,13 @@ void callColor4d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor4d(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callColor4dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(4);
     gl.cgmColor4dv(arguments.file(), arguments.line(), v);
 }
 
-void callColor4f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<float>();
     const auto green = arguments.scalar<float>();
@@ -284,13 +284,13 @@ void callColor4f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor4f(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callColor4fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(4);
     gl.cgmColor4fv(arguments.file(), arguments.line(), v);
 }
 
-void callColor4i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<int>();
     const auto green = arguments.scalar<int>();
@@ -299,13 +299,13 @@ void callColor4i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor4i(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callColor4iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(4);
     gl.cgmColor4iv(arguments.file(), arguments.line(), v);
 }
 
-void callColor4s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<short>();
     const auto green = arguments.scalar<short>();
@@ -314,13 +314,13 @@ void callColor4s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor4s(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callColor4sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(4);
     gl.cgmColor4sv(arguments.file(), arguments.line(), v);
 }
 
-void callColor4ub(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4ub(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned char>();
     const auto green = arguments.scalar<unsigned char>();
@@ -329,13 +329,13 @@ void callColor4ub(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor4ub(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callColor4ubv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4ubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* v = arguments.input<unsigned char>(4);
     gl.cgmColor4ubv(arguments.file(), arguments.line(), v);
 }
 
-void callColor4ui(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4ui(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned>();
     const auto green = arguments.scalar<unsigned>();
@@ -344,13 +344,13 @@ void callColor4ui(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor4ui(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callColor4uiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4uiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* v = arguments.input<unsigned>(4);
     gl.cgmColor4uiv(arguments.file(), arguments.line(), v);
 }
 
-void callColor4us(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4us(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned short>();
     const auto green = arguments.scalar<unsigned short>();
@@ -359,13 +359,13 @@ void callColor4us(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor4us(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callColor4usv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4usv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(4);
     gl.cgmColor4usv(arguments.file(), arguments.line(), v);
 }
 
-void callColorMask(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorMask(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned char>();
     const auto green = arguments.scalar<unsigned char>();
@@ -374,14 +374,14 @@ void callColorMask(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorMask(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callColorMaterial(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorMaterial(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto mode = arguments.enumerant("ColorMaterialParameter");
     gl.cgmColorMaterial(arguments.file(), arguments.line(), face, mode);
 }
 
-void callColorPointer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorPointer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("ColorPointerType");
@@ -390,7 +390,7 @@ void callColorPointer(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorPointer(arguments.file(), arguments.line(), size, type, stride, pointer);
 }
 
-void callCopyPixels(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyPixels(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -400,7 +400,7 @@ void callCopyPixels(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmCopyPixels(arguments.file(), arguments.line(), x, y, width, height, type);
 }
 
-void callCopyTexImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyTexImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -412,7 +412,7 @@ void callCopyTexImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmCopyTexImage1D(arguments.file(), arguments.line(), target, level, internalformat, x, y, width, border);
 }
 
-void callCopyTexImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyTexImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -426,7 +426,7 @@ void callCopyTexImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, level, internalformat, x, y, width, height, border);
 }
 
-void callCopyTexSubImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyTexSubImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -437,7 +437,7 @@ void callCopyTexSubImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmCopyTexSubImage1D(arguments.file(), arguments.line(), target, level, xoffset, x, y, width);
 }
 
-void callCopyTexSubImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyTexSubImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -450,58 +450,58 @@ void callCopyTexSubImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmCopyTexSubImage2D(arguments.file(), arguments.line(), target, level, xoffset, yoffset, x, y, width, height);
 }
 
-void callCullFace(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCullFace(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("CullFaceMode");
     gl.cgmCullFace(arguments.file(), arguments.line(), mode);
 }
 
-void callDeleteLists(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteLists(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto list = arguments.scalar<unsigned>();
     const auto range = arguments.scalar<int>();
     gl.cgmDeleteLists(arguments.file(), arguments.line(), list, range);
 }
 
-void callDeleteTextures(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteTextures(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteTextures(arguments.file(), arguments.line(), n, textures);
 }
 
-void callDepthFunc(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDepthFunc(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto func = arguments.enumerant("DepthFunction");
     gl.cgmDepthFunc(arguments.file(), arguments.line(), func);
 }
 
-void callDepthMask(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDepthMask(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto flag = arguments.scalar<unsigned char>();
     gl.cgmDepthMask(arguments.file(), arguments.line(), flag);
 }
 
-void callDepthRange(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDepthRange(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<double>();
     const auto f = arguments.scalar<double>();
     gl.cgmDepthRange(arguments.file(), arguments.line(), n, f);
 }
 
-void callDisable(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDisable(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto cap = arguments.enumerant("EnableCap");
     gl.cgmDisable(arguments.file(), arguments.line(), cap);
 }
 
-void callDisableClientState(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDisableClientState(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto array = arguments.enumerant("EnableCap");
     gl.cgmDisableClientState(arguments.file(), arguments.line(), array);
 }
 
-void callDrawArrays(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawArrays(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto first = arguments.scalar<int>();
@@ -509,13 +509,13 @@ void callDrawArrays(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmDrawArrays(arguments.file(), arguments.line(), mode, first, count);
 }
 
-void callDrawBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto buf = arguments.enumerant("DrawBufferMode");
     gl.cgmDrawBuffer(arguments.file(), arguments.line(), buf);
 }
 
-void callDrawElements(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawElements(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto count = arguments.scalar<int>();
@@ -524,7 +524,7 @@ void callDrawElements(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmDrawElements(arguments.file(), arguments.line(), mode, count, type, indices);
 }
 
-void callDrawPixels(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawPixels(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto width = arguments.scalar<int>();
     const auto height = arguments.scalar<int>();
@@ -534,98 +534,98 @@ void callDrawPixels(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmDrawPixels(arguments.file(), arguments.line(), width, height, format, type, pixels);
 }
 
-void callEdgeFlag(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEdgeFlag(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto flag = arguments.scalar<unsigned char>();
     gl.cgmEdgeFlag(arguments.file(), arguments.line(), flag);
 }
 
-void callEdgeFlagPointer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEdgeFlagPointer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stride = arguments.scalar<int>();
     const void* pointer = arguments.unread<const void>();
     gl.cgmEdgeFlagPointer(arguments.file(), arguments.line(), stride, pointer);
 }
 
-void callEdgeFlagv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEdgeFlagv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* flag = arguments.input<unsigned char>(1);
     gl.cgmEdgeFlagv(arguments.file(), arguments.line(), flag);
 }
 
-void callEnable(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEnable(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto cap = arguments.enumerant("EnableCap");
     gl.cgmEnable(arguments.file(), arguments.line(), cap);
 }
 
-void callEnableClientState(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEnableClientState(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto array = arguments.enumerant("EnableCap");
     gl.cgmEnableClientState(arguments.file(), arguments.line(), array);
 }
 
-void callEnd(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEnd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmEnd(arguments.file(), arguments.line());
 }
 
-void callEndList(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEndList(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmEndList(arguments.file(), arguments.line());
 }
 
-void callEvalCoord1d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEvalCoord1d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto u = arguments.scalar<double>();
     gl.cgmEvalCoord1d(arguments.file(), arguments.line(), u);
 }
 
-void callEvalCoord1dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEvalCoord1dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* u = arguments.input<double>(1);
     gl.cgmEvalCoord1dv(arguments.file(), arguments.line(), u);
 }
 
-void callEvalCoord1f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEvalCoord1f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto u = arguments.scalar<float>();
     gl.cgmEvalCoord1f(arguments.file(), arguments.line(), u);
 }
 
-void callEvalCoord1fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEvalCoord1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* u = arguments.input<float>(1);
     gl.cgmEvalCoord1fv(arguments.file(), arguments.line(), u);
 }
 
-void callEvalCoord2d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEvalCoord2d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto u = arguments.scalar<double>();
     const auto v = arguments.scalar<double>();
     gl.cgmEvalCoord2d(arguments.file(), arguments.line(), u, v);
 }
 
-void callEvalCoord2dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEvalCoord2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* u = arguments.input<double>(2);
     gl.cgmEvalCoord2dv(arguments.file(), arguments.line(), u);
 }
 
-void callEvalCoord2f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEvalCoord2f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto u = arguments.scalar<float>();
     const auto v = arguments.scalar<float>();
     gl.cgmEvalCoord2f(arguments.file(), arguments.line(), u, v);
 }
 
-void callEvalCoord2fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEvalCoord2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* u = arguments.input<float>(2);
     gl.cgmEvalCoord2fv(arguments.file(), arguments.line(), u);
 }
 
-void callEvalMesh1(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEvalMesh1(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("MeshMode1");
     const auto i1 = arguments.scalar<int>();
@@ -633,7 +633,7 @@ void callEvalMesh1(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmEvalMesh1(arguments.file(), arguments.line(), mode, i1, i2);
 }
 
-void callEvalMesh2(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEvalMesh2(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("MeshMode2");
     const auto i1 = arguments.scalar<int>();
@@ -643,20 +643,20 @@ void callEvalMesh2(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmEvalMesh2(arguments.file(), arguments.line(), mode, i1, i2, j1, j2);
 }
 
-void callEvalPoint1(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEvalPoint1(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto i = arguments.scalar<int>();
     gl.cgmEvalPoint1(arguments.file(), arguments.line(), i);
 }
 
-void callEvalPoint2(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEvalPoint2(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto i = arguments.scalar<int>();
     const auto j = arguments.scalar<int>();
     gl.cgmEvalPoint2(arguments.file(), arguments.line(), i, j);
 }
 
-void callFeedbackBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFeedbackBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("FeedbackType");
@@ -664,51 +664,51 @@ void callFeedbackBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFeedbackBuffer(arguments.file(), arguments.line(), size, type, buffer);
 }
 
-void callFinish(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFinish(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmFinish(arguments.file(), arguments.line());
 }
 
-void callFlush(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFlush(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmFlush(arguments.file(), arguments.line());
 }
 
-void callFogf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FogParameter");
     const auto param = arguments.scalar<float>();
     gl.cgmFogf(arguments.file(), arguments.line(), pname, param);
 }
 
-void callFogfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FogParameter");
     const float* params = arguments.unread<const float>();
     gl.cgmFogfv(arguments.file(), arguments.line(), pname, params);
 }
 
-void callFogi(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogi(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FogParameter");
     const auto param = arguments.scalar<int>();
     gl.cgmFogi(arguments.file(), arguments.line(), pname, param);
 }
 
-void callFogiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FogParameter");
     const int* params = arguments.unread<const int>();
     gl.cgmFogiv(arguments.file(), arguments.line(), pname, params);
 }
 
-void callFrontFace(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFrontFace(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("FrontFaceDirection");
     gl.cgmFrontFace(arguments.file(), arguments.line(), mode);
 }
 
-void callFrustum(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFrustum(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto left = arguments.scalar<double>();
     const auto right = arguments.scalar<double>();
@@ -719,60 +719,60 @@ void callFrustum(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFrustum(arguments.file(), arguments.line(), left, right, bottom, top, zNear, zFar);
 }
 
-void callGenLists(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenLists(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto range = arguments.scalar<int>();
     gl.cgmGenLists(arguments.file(), arguments.line(), range);
 }
 
-void callGenTextures(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenTextures(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* textures = arguments.unread<unsigned>();
     gl.cgmGenTextures(arguments.file(), arguments.line(), n, textures);
 }
 
-void callGetBooleanv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetBooleanv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("GetPName");
     unsigned char* data = arguments.unread<unsigned char>();
     gl.cgmGetBooleanv(arguments.file(), arguments.line(), pname, data);
 }
 
-void callGetClipPlane(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetClipPlane(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto plane = arguments.enumerant("ClipPlaneName");
     double* equation = arguments.unread<double>();
     gl.cgmGetClipPlane(arguments.file(), arguments.line(), plane, equation);
 }
 
-void callGetDoublev(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetDoublev(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("GetPName");
     double* data = arguments.unread<double>();
     gl.cgmGetDoublev(arguments.file(), arguments.line(), pname, data);
 }
 
-void callGetError(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetError(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmGetError(arguments.file(), arguments.line());
 }
 
-void callGetFloatv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFloatv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("GetPName");
     float* data = arguments.unread<float>();
     gl.cgmGetFloatv(arguments.file(), arguments.line(), pname, data);
 }
 
-void callGetIntegerv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetIntegerv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("GetPName");
     int* data = arguments.unread<int>();
     gl.cgmGetIntegerv(arguments.file(), arguments.line(), pname, data);
 }
 
-void callGetLightfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetLightfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("LightName");
     const auto pname = arguments.enumerant("LightParameter");
@@ -780,7 +780,7 @@ void callGetLightfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetLightfv(arguments.file(), arguments.line(), light, pname, params);
 }
 
-void callGetLightiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetLightiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("LightName");
     const auto pname = arguments.enumerant("LightParameter");
@@ -788,7 +788,7 @@ void callGetLightiv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetLightiv(arguments.file(), arguments.line(), light, pname, params);
 }
 
-void callGetMapdv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMapdv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MapTarget");
     const auto query = arguments.enumerant("GetMapQuery");
@@ -796,7 +796,7 @@ void callGetMapdv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetMapdv(arguments.file(), arguments.line(), target, query, v);
 }
 
-void callGetMapfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMapfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MapTarget");
     const auto query = arguments.enumerant("GetMapQuery");
@@ -804,7 +804,7 @@ void callGetMapfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetMapfv(arguments.file(), arguments.line(), target, query, v);
 }
 
-void callGetMapiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMapiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MapTarget");
     const auto query = arguments.enumerant("GetMapQuery");
@@ -812,7 +812,7 @@ void callGetMapiv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetMapiv(arguments.file(), arguments.line(), target, query, v);
 }
 
-void callGetMaterialfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMaterialfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
@@ -820,7 +820,7 @@ void callGetMaterialfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetMaterialfv(arguments.file(), arguments.line(), face, pname, params);
 }
 
-void callGetMaterialiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMaterialiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
@@ -828,47 +828,47 @@ void callGetMaterialiv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetMaterialiv(arguments.file(), arguments.line(), face, pname, params);
 }
 
-void callGetPixelMapfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetPixelMapfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto map = arguments.enumerant("PixelMap");
     float* values = arguments.unread<float>();
     gl.cgmGetPixelMapfv(arguments.file(), arguments.line(), map, values);
 }
 
-void callGetPixelMapuiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetPixelMapuiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto map = arguments.enumerant("PixelMap");
     unsigned* values = arguments.unread<unsigned>();
     gl.cgmGetPixelMapuiv(arguments.file(), arguments.line(), map, values);
 }
 
-void callGetPixelMapusv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetPixelMapusv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto map = arguments.enumerant("PixelMap");
     unsigned short* values = arguments.unread<unsigned short>();
     gl.cgmGetPixelMapusv(arguments.file(), arguments.line(), map, values);
 }
 
-void callGetPointerv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetPointerv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("GetPointervPName");
     void** params = arguments.unread<void*>();
     gl.cgmGetPointerv(arguments.file(), arguments.line(), pname, params);
 }
 
-void callGetPolygonStipple(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetPolygonStipple(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     unsigned char* mask = arguments.unread<unsigned char>();
     gl.cgmGetPolygonStipple(arguments.file(), arguments.line(), mask);
 }
 
-void callGetString(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetString(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto name = arguments.enumerant("StringName");
     gl.cgmGetString(arguments.file(), arguments.line(), name);
 }
 
-void callGetTexEnvfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexEnvfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureEnvTarget");
     const auto pname = arguments.enumerant("TextureEnvParameter");
@@ -876,7 +876,7 @@ void callGetTexEnvfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTexEnvfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetTexEnviv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexEnviv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureEnvTarget");
     const auto pname = arguments.enumerant("TextureEnvParameter");
@@ -884,7 +884,7 @@ void callGetTexEnviv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTexEnviv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetTexGendv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexGendv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
@@ -892,7 +892,7 @@ void callGetTexGendv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTexGendv(arguments.file(), arguments.line(), coord, pname, params);
 }
 
-void callGetTexGenfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexGenfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
@@ -900,7 +900,7 @@ void callGetTexGenfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTexGenfv(arguments.file(), arguments.line(), coord, pname, params);
 }
 
-void callGetTexGeniv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexGeniv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
@@ -908,7 +908,7 @@ void callGetTexGeniv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTexGeniv(arguments.file(), arguments.line(), coord, pname, params);
 }
 
-void callGetTexImage(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexImage(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -918,7 +918,7 @@ void callGetTexImage(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTexImage(arguments.file(), arguments.line(), target, level, format, type, pixels);
 }
 
-void callGetTexLevelParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexLevelParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -927,7 +927,7 @@ void callGetTexLevelParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTexLevelParameterfv(arguments.file(), arguments.line(), target, level, pname, params);
 }
 
-void callGetTexLevelParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexLevelParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -936,7 +936,7 @@ void callGetTexLevelParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTexLevelParameteriv(arguments.file(), arguments.line(), target, level, pname, params);
 }
 
-void callGetTexParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("GetTextureParameter");
@@ -944,7 +944,7 @@ void callGetTexParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTexParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetTexParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("GetTextureParameter");
@@ -952,20 +952,20 @@ void callGetTexParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTexParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callHint(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callHint(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("HintTarget");
     const auto mode = arguments.enumerant("HintMode");
     gl.cgmHint(arguments.file(), arguments.line(), target, mode);
 }
 
-void callIndexMask(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexMask(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mask = arguments.scalar<unsigned>();
     gl.cgmIndexMask(arguments.file(), arguments.line(), mask);
 }
 
-void callIndexPointer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexPointer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("IndexPointerType");
     const auto stride = arguments.scalar<int>();
@@ -973,72 +973,72 @@ void callIndexPointer(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmIndexPointer(arguments.file(), arguments.line(), type, stride, pointer);
 }
 
-void callIndexd(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto c = arguments.scalar<double>();
     gl.cgmIndexd(arguments.file(), arguments.line(), c);
 }
 
-void callIndexdv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexdv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* c = arguments.input<double>(1);
     gl.cgmIndexdv(arguments.file(), arguments.line(), c);
 }
 
-void callIndexf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto c = arguments.scalar<float>();
     gl.cgmIndexf(arguments.file(), arguments.line(), c);
 }
 
-void callIndexfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* c = arguments.input<float>(1);
     gl.cgmIndexfv(arguments.file(), arguments.line(), c);
 }
 
-void callIndexi(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexi(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto c = arguments.scalar<int>();
     gl.cgmIndexi(arguments.file(), arguments.line(), c);
 }
 
-void callIndexiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* c = arguments.input<int>(1);
     gl.cgmIndexiv(arguments.file(), arguments.line(), c);
 }
 
-void callIndexs(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexs(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto c = arguments.scalar<short>();
     gl.cgmIndexs(arguments.file(), arguments.line(), c);
 }
 
-void callIndexsv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexsv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* c = arguments.input<short>(1);
     gl.cgmIndexsv(arguments.file(), arguments.line(), c);
 }
 
-void callIndexub(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexub(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto c = arguments.scalar<unsigned char>();
     gl.cgmIndexub(arguments.file(), arguments.line(), c);
 }
 
-void callIndexubv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* c = arguments.input<unsigned char>(1);
     gl.cgmIndexubv(arguments.file(), arguments.line(), c);
 }
 
-void callInitNames(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callInitNames(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmInitNames(arguments.file(), arguments.line());
 }
 
-void callInterleavedArrays(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callInterleavedArrays(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto format = arguments.enumerant("InterleavedArrayFormat");
     const auto stride = arguments.scalar<int>();
@@ -1046,53 +1046,53 @@ void callInterleavedArrays(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmInterleavedArrays(arguments.file(), arguments.line(), format, stride, pointer);
 }
 
-void callIsEnabled(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsEnabled(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto cap = arguments.enumerant("EnableCap");
     gl.cgmIsEnabled(arguments.file(), arguments.line(), cap);
 }
 
-void callIsList(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsList(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto list = arguments.scalar<unsigned>();
     gl.cgmIsList(arguments.file(), arguments.line(), list);
 }
 
-void callIsTexture(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsTexture(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto texture = arguments.scalar<unsigned>();
     gl.cgmIsTexture(arguments.file(), arguments.line(), texture);
 }
 
-void callLightModelf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLightModelf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("LightModelParameter");
     const auto param = arguments.scalar<float>();
     gl.cgmLightModelf(arguments.file(), arguments.line(), pname, param);
 }
 
-void callLightModelfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLightModelfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("LightModelParameter");
     const float* params = arguments.unread<const float>();
     gl.cgmLightModelfv(arguments.file(), arguments.line(), pname, params);
 }
 
-void callLightModeli(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLightModeli(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("LightModelParameter");
     const auto param = arguments.scalar<int>();
     gl.cgmLightModeli(arguments.file(), arguments.line(), pname, param);
 }
 
-void callLightModeliv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLightModeliv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("LightModelParameter");
     const int* params = arguments.unread<const int>();
     gl.cgmLightModeliv(arguments.file(), arguments.line(), pname, params);
 }
 
-void callLightf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLightf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("LightName");
     const auto pname = arguments.enumerant("LightParameter");
@@ -1100,7 +1100,7 @@ void callLightf(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmLightf(arguments.file(), arguments.line(), light, pname, param);
 }
 
-void callLightfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLightfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("LightName");
     const auto pname = arguments.enumerant("LightParameter");
@@ -1108,7 +1108,7 @@ void callLightfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmLightfv(arguments.file(), arguments.line(), light, pname, params);
 }
 
-void callLighti(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLighti(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("LightName");
     const auto pname = arguments.enumerant("LightParameter");
@@ -1116,7 +1116,7 @@ void callLighti(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmLighti(arguments.file(), arguments.line(), light, pname, param);
 }
 
-void callLightiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLightiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("LightName");
     const auto pname = arguments.enumerant("LightParameter");
@@ -1124,55 +1124,55 @@ void callLightiv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmLightiv(arguments.file(), arguments.line(), light, pname, params);
 }
 
-void callLineStipple(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLineStipple(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto factor = arguments.scalar<int>();
     const auto pattern = arguments.scalar<unsigned short>();
     gl.cgmLineStipple(arguments.file(), arguments.line(), factor, pattern);
 }
 
-void callLineWidth(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLineWidth(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto width = arguments.scalar<float>();
     gl.cgmLineWidth(arguments.file(), arguments.line(), width);
 }
 
-void callListBase(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callListBase(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto base = arguments.scalar<unsigned>();
     gl.cgmListBase(arguments.file(), arguments.line(), base);
 }
 
-void callLoadIdentity(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLoadIdentity(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmLoadIdentity(arguments.file(), arguments.line());
 }
 
-void callLoadMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLoadMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* m = arguments.input<double>(16);
     gl.cgmLoadMatrixd(arguments.file(), arguments.line(), m);
 }
 
-void callLoadMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLoadMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* m = arguments.input<float>(16);
     gl.cgmLoadMatrixf(arguments.file(), arguments.line(), m);
 }
 
-void callLoadName(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLoadName(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto name = arguments.scalar<unsigned>();
     gl.cgmLoadName(arguments.file(), arguments.line(), name);
 }
 
-void callLogicOp(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLogicOp(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto opcode = arguments.enumerant("LogicOp");
     gl.cgmLogicOp(arguments.file(), arguments.line(), opcode);
 }
 
-void callMap1d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMap1d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MapTarget");
     const auto u1 = arguments.scalar<double>();
@@ -1183,7 +1183,7 @@ void callMap1d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMap1d(arguments.file(), arguments.line(), target, u1, u2, stride, order, points);
 }
 
-void callMap1f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMap1f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MapTarget");
     const auto u1 = arguments.scalar<float>();
@@ -1194,7 +1194,7 @@ void callMap1f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMap1f(arguments.file(), arguments.line(), target, u1, u2, stride, order, points);
 }
 
-void callMap2d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMap2d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MapTarget");
     const auto u1 = arguments.scalar<double>();
@@ -1209,7 +1209,7 @@ void callMap2d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMap2d(arguments.file(), arguments.line(), target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
 
-void callMap2f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMap2f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MapTarget");
     const auto u1 = arguments.scalar<float>();
@@ -1224,7 +1224,7 @@ void callMap2f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMap2f(arguments.file(), arguments.line(), target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
 
-void callMapGrid1d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMapGrid1d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto un = arguments.scalar<int>();
     const auto u1 = arguments.scalar<double>();
@@ -1232,7 +1232,7 @@ void callMapGrid1d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMapGrid1d(arguments.file(), arguments.line(), un, u1, u2);
 }
 
-void callMapGrid1f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMapGrid1f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto un = arguments.scalar<int>();
     const auto u1 = arguments.scalar<float>();
@@ -1240,7 +1240,7 @@ void callMapGrid1f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMapGrid1f(arguments.file(), arguments.line(), un, u1, u2);
 }
 
-void callMapGrid2d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMapGrid2d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto un = arguments.scalar<int>();
     const auto u1 = arguments.scalar<double>();
@@ -1251,7 +1251,7 @@ void callMapGrid2d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMapGrid2d(arguments.file(), arguments.line(), un, u1, u2, vn, v1, v2);
 }
 
-void callMapGrid2f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMapGrid2f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto un = arguments.scalar<int>();
     const auto u1 = arguments.scalar<float>();
@@ -1262,7 +1262,7 @@ void callMapGrid2f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMapGrid2f(arguments.file(), arguments.line(), un, u1, u2, vn, v1, v2);
 }
 
-void callMaterialf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMaterialf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
@@ -1270,7 +1270,7 @@ void callMaterialf(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMaterialf(arguments.file(), arguments.line(), face, pname, param);
 }
 
-void callMaterialfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMaterialfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
@@ -1278,7 +1278,7 @@ void callMaterialfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMaterialfv(arguments.file(), arguments.line(), face, pname, params);
 }
 
-void callMateriali(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMateriali(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
@@ -1286,7 +1286,7 @@ void callMateriali(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMateriali(arguments.file(), arguments.line(), face, pname, param);
 }
 
-void callMaterialiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMaterialiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
@@ -1294,32 +1294,32 @@ void callMaterialiv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMaterialiv(arguments.file(), arguments.line(), face, pname, params);
 }
 
-void callMatrixMode(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMatrixMode(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("MatrixMode");
     gl.cgmMatrixMode(arguments.file(), arguments.line(), mode);
 }
 
-void callMultMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* m = arguments.input<double>(16);
     gl.cgmMultMatrixd(arguments.file(), arguments.line(), m);
 }
 
-void callMultMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* m = arguments.input<float>(16);
     gl.cgmMultMatrixf(arguments.file(), arguments.line(), m);
 }
 
-void callNewList(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNewList(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto list = arguments.scalar<unsigned>();
     const auto mode = arguments.enumerant("ListMode");
     gl.cgmNewList(arguments.file(), arguments.line(), list, mode);
 }
 
-void callNormal3b(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3b(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto nx = arguments.scalar<signed char>();
     const auto ny = arguments.scalar<signed char>();
@@ -1327,13 +1327,13 @@ void callNormal3b(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormal3b(arguments.file(), arguments.line(), nx, ny, nz);
 }
 
-void callNormal3bv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const signed char* v = arguments.input<signed char>(3);
     gl.cgmNormal3bv(arguments.file(), arguments.line(), v);
 }
 
-void callNormal3d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto nx = arguments.scalar<double>();
     const auto ny = arguments.scalar<double>();
@@ -1341,13 +1341,13 @@ void callNormal3d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormal3d(arguments.file(), arguments.line(), nx, ny, nz);
 }
 
-void callNormal3dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
     gl.cgmNormal3dv(arguments.file(), arguments.line(), v);
 }
 
-void callNormal3f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto nx = arguments.scalar<float>();
     const auto ny = arguments.scalar<float>();
@@ -1355,13 +1355,13 @@ void callNormal3f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormal3f(arguments.file(), arguments.line(), nx, ny, nz);
 }
 
-void callNormal3fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
     gl.cgmNormal3fv(arguments.file(), arguments.line(), v);
 }
 
-void callNormal3i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto nx = arguments.scalar<int>();
     const auto ny = arguments.scalar<int>();
@@ -1369,13 +1369,13 @@ void callNormal3i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormal3i(arguments.file(), arguments.line(), nx, ny, nz);
 }
 
-void callNormal3iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
     gl.cgmNormal3iv(arguments.file(), arguments.line(), v);
 }
 
-void callNormal3s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto nx = arguments.scalar<short>();
     const auto ny = arguments.scalar<short>();
@@ -1383,13 +1383,13 @@ void callNormal3s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormal3s(arguments.file(), arguments.line(), nx, ny, nz);
 }
 
-void callNormal3sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
     gl.cgmNormal3sv(arguments.file(), arguments.line(), v);
 }
 
-void callNormalPointer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalPointer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("NormalPointerType");
     const auto stride = arguments.scalar<int>();
@@ -1397,7 +1397,7 @@ void callNormalPointer(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormalPointer(arguments.file(), arguments.line(), type, stride, pointer);
 }
 
-void callOrtho(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callOrtho(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto left = arguments.scalar<double>();
     const auto right = arguments.scalar<double>();
@@ -1408,13 +1408,13 @@ void callOrtho(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmOrtho(arguments.file(), arguments.line(), left, right, bottom, top, zNear, zFar);
 }
 
-void callPassThrough(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPassThrough(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto token = arguments.scalar<float>();
     gl.cgmPassThrough(arguments.file(), arguments.line(), token);
 }
 
-void callPixelMapfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelMapfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto map = arguments.enumerant("PixelMap");
     const auto mapsize = arguments.scalar<int>();
@@ -1422,7 +1422,7 @@ void callPixelMapfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmPixelMapfv(arguments.file(), arguments.line(), map, mapsize, values);
 }
 
-void callPixelMapuiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelMapuiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto map = arguments.enumerant("PixelMap");
     const auto mapsize = arguments.scalar<int>();
@@ -1430,7 +1430,7 @@ void callPixelMapuiv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmPixelMapuiv(arguments.file(), arguments.line(), map, mapsize, values);
 }
 
-void callPixelMapusv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelMapusv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto map = arguments.enumerant("PixelMap");
     const auto mapsize = arguments.scalar<int>();
@@ -1438,88 +1438,88 @@ void callPixelMapusv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmPixelMapusv(arguments.file(), arguments.line(), map, mapsize, values);
 }
 
-void callPixelStoref(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelStoref(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PixelStoreParameter");
     const auto param = arguments.scalar<float>();
     gl.cgmPixelStoref(arguments.file(), arguments.line(), pname, param);
 }
 
-void callPixelStorei(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelStorei(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PixelStoreParameter");
     const auto param = arguments.scalar<int>();
     gl.cgmPixelStorei(arguments.file(), arguments.line(), pname, param);
 }
 
-void callPixelTransferf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelTransferf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PixelTransferParameter");
     const auto param = arguments.scalar<float>();
     gl.cgmPixelTransferf(arguments.file(), arguments.line(), pname, param);
 }
 
-void callPixelTransferi(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelTransferi(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PixelTransferParameter");
     const auto param = arguments.scalar<int>();
     gl.cgmPixelTransferi(arguments.file(), arguments.line(), pname, param);
 }
 
-void callPixelZoom(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelZoom(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto xfactor = arguments.scalar<float>();
     const auto yfactor = arguments.scalar<float>();
     gl.cgmPixelZoom(arguments.file(), arguments.line(), xfactor, yfactor);
 }
 
-void callPointSize(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPointSize(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<float>();
     gl.cgmPointSize(arguments.file(), arguments.line(), size);
 }
 
-void callPolygonMode(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPolygonMode(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto mode = arguments.enumerant("PolygonMode");
     gl.cgmPolygonMode(arguments.file(), arguments.line(), face, mode);
 }
 
-void callPolygonOffset(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPolygonOffset(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto factor = arguments.scalar<float>();
     const auto units = arguments.scalar<float>();
     gl.cgmPolygonOffset(arguments.file(), arguments.line(), factor, units);
 }
 
-void callPolygonStipple(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPolygonStipple(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* mask = arguments.unread<const unsigned char>();
     gl.cgmPolygonStipple(arguments.file(), arguments.line(), mask);
 }
 
-void callPopAttrib(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPopAttrib(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmPopAttrib(arguments.file(), arguments.line());
 }
 
-void callPopClientAttrib(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPopClientAttrib(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmPopClientAttrib(arguments.file(), arguments.line());
 }
 
-void callPopMatrix(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPopMatrix(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmPopMatrix(arguments.file(), arguments.line());
 }
 
-void callPopName(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPopName(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmPopName(arguments.file(), arguments.line());
 }
 
-void callPrioritizeTextures(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPrioritizeTextures(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
@@ -1527,82 +1527,82 @@ void callPrioritizeTextures(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmPrioritizeTextures(arguments.file(), arguments.line(), n, textures, priorities);
 }
 
-void callPushAttrib(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPushAttrib(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mask = arguments.scalar<unsigned>();
     gl.cgmPushAttrib(arguments.file(), arguments.line(), mask);
 }
 
-void callPushClientAttrib(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPushClientAttrib(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mask = arguments.scalar<unsigned>();
     gl.cgmPushClientAttrib(arguments.file(), arguments.line(), mask);
 }
 
-void callPushMatrix(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPushMatrix(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmPushMatrix(arguments.file(), arguments.line());
 }
 
-void callPushName(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPushName(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto name = arguments.scalar<unsigned>();
     gl.cgmPushName(arguments.file(), arguments.line(), name);
 }
 
-void callRasterPos2d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos2d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
     gl.cgmRasterPos2d(arguments.file(), arguments.line(), x, y);
 }
 
-void callRasterPos2dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(2);
     gl.cgmRasterPos2dv(arguments.file(), arguments.line(), v);
 }
 
-void callRasterPos2f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos2f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
     gl.cgmRasterPos2f(arguments.file(), arguments.line(), x, y);
 }
 
-void callRasterPos2fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(2);
     gl.cgmRasterPos2fv(arguments.file(), arguments.line(), v);
 }
 
-void callRasterPos2i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos2i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
     gl.cgmRasterPos2i(arguments.file(), arguments.line(), x, y);
 }
 
-void callRasterPos2iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(2);
     gl.cgmRasterPos2iv(arguments.file(), arguments.line(), v);
 }
 
-void callRasterPos2s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos2s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<short>();
     const auto y = arguments.scalar<short>();
     gl.cgmRasterPos2s(arguments.file(), arguments.line(), x, y);
 }
 
-void callRasterPos2sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(2);
     gl.cgmRasterPos2sv(arguments.file(), arguments.line(), v);
 }
 
-void callRasterPos3d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos3d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
@@ -1610,13 +1610,13 @@ void callRasterPos3d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRasterPos3d(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callRasterPos3dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
     gl.cgmRasterPos3dv(arguments.file(), arguments.line(), v);
 }
 
-void callRasterPos3f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos3f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
@@ -1624,13 +1624,13 @@ void callRasterPos3f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRasterPos3f(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callRasterPos3fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
     gl.cgmRasterPos3fv(arguments.file(), arguments.line(), v);
 }
 
-void callRasterPos3i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos3i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -1638,13 +1638,13 @@ void callRasterPos3i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRasterPos3i(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callRasterPos3iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
     gl.cgmRasterPos3iv(arguments.file(), arguments.line(), v);
 }
 
-void callRasterPos3s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos3s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<short>();
     const auto y = arguments.scalar<short>();
@@ -1652,13 +1652,13 @@ void callRasterPos3s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRasterPos3s(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callRasterPos3sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
     gl.cgmRasterPos3sv(arguments.file(), arguments.line(), v);
 }
 
-void callRasterPos4d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos4d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
@@ -1667,13 +1667,13 @@ void callRasterPos4d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRasterPos4d(arguments.file(), arguments.line(), x, y, z, w);
 }
 
-void callRasterPos4dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(4);
     gl.cgmRasterPos4dv(arguments.file(), arguments.line(), v);
 }
 
-void callRasterPos4f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos4f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
@@ -1682,13 +1682,13 @@ void callRasterPos4f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRasterPos4f(arguments.file(), arguments.line(), x, y, z, w);
 }
 
-void callRasterPos4fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(4);
     gl.cgmRasterPos4fv(arguments.file(), arguments.line(), v);
 }
 
-void callRasterPos4i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos4i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -1697,13 +1697,13 @@ void callRasterPos4i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRasterPos4i(arguments.file(), arguments.line(), x, y, z, w);
 }
 
-void callRasterPos4iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(4);
     gl.cgmRasterPos4iv(arguments.file(), arguments.line(), v);
 }
 
-void callRasterPos4s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos4s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<short>();
     const auto y = arguments.scalar<short>();
@@ -1712,19 +1712,19 @@ void callRasterPos4s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRasterPos4s(arguments.file(), arguments.line(), x, y, z, w);
 }
 
-void callRasterPos4sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRasterPos4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(4);
     gl.cgmRasterPos4sv(arguments.file(), arguments.line(), v);
 }
 
-void callReadBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReadBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto src = arguments.enumerant("ReadBufferMode");
     gl.cgmReadBuffer(arguments.file(), arguments.line(), src);
 }
 
-void callReadPixels(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReadPixels(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -1736,7 +1736,7 @@ void callReadPixels(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmReadPixels(arguments.file(), arguments.line(), x, y, width, height, format, type, pixels);
 }
 
-void callRectd(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRectd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x1 = arguments.scalar<double>();
     const auto y1 = arguments.scalar<double>();
@@ -1745,14 +1745,14 @@ void callRectd(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRectd(arguments.file(), arguments.line(), x1, y1, x2, y2);
 }
 
-void callRectdv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRectdv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v1 = arguments.input<double>(2);
     const double* v2 = arguments.input<double>(2);
     gl.cgmRectdv(arguments.file(), arguments.line(), v1, v2);
 }
 
-void callRectf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRectf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x1 = arguments.scalar<float>();
     const auto y1 = arguments.scalar<float>();
@@ -1761,14 +1761,14 @@ void callRectf(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRectf(arguments.file(), arguments.line(), x1, y1, x2, y2);
 }
 
-void callRectfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRectfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v1 = arguments.input<float>(2);
     const float* v2 = arguments.input<float>(2);
     gl.cgmRectfv(arguments.file(), arguments.line(), v1, v2);
 }
 
-void callRecti(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRecti(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x1 = arguments.scalar<int>();
     const auto y1 = arguments.scalar<int>();
@@ -1777,14 +1777,14 @@ void callRecti(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRecti(arguments.file(), arguments.line(), x1, y1, x2, y2);
 }
 
-void callRectiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRectiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v1 = arguments.input<int>(2);
     const int* v2 = arguments.input<int>(2);
     gl.cgmRectiv(arguments.file(), arguments.line(), v1, v2);
 }
 
-void callRects(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRects(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x1 = arguments.scalar<short>();
     const auto y1 = arguments.scalar<short>();
@@ -1793,20 +1793,20 @@ void callRects(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRects(arguments.file(), arguments.line(), x1, y1, x2, y2);
 }
 
-void callRectsv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRectsv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v1 = arguments.input<short>(2);
     const short* v2 = arguments.input<short>(2);
     gl.cgmRectsv(arguments.file(), arguments.line(), v1, v2);
 }
 
-void callRenderMode(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRenderMode(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("RenderingMode");
     gl.cgmRenderMode(arguments.file(), arguments.line(), mode);
 }
 
-void callRotated(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRotated(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto angle = arguments.scalar<double>();
     const auto x = arguments.scalar<double>();
@@ -1815,7 +1815,7 @@ void callRotated(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRotated(arguments.file(), arguments.line(), angle, x, y, z);
 }
 
-void callRotatef(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRotatef(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto angle = arguments.scalar<float>();
     const auto x = arguments.scalar<float>();
@@ -1824,7 +1824,7 @@ void callRotatef(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRotatef(arguments.file(), arguments.line(), angle, x, y, z);
 }
 
-void callScaled(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callScaled(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
@@ -1832,7 +1832,7 @@ void callScaled(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmScaled(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callScalef(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callScalef(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
@@ -1840,7 +1840,7 @@ void callScalef(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmScalef(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callScissor(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callScissor(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -1849,20 +1849,20 @@ void callScissor(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmScissor(arguments.file(), arguments.line(), x, y, width, height);
 }
 
-void callSelectBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSelectBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     unsigned* buffer = arguments.unread<unsigned>();
     gl.cgmSelectBuffer(arguments.file(), arguments.line(), size, buffer);
 }
 
-void callShadeModel(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callShadeModel(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("ShadingModel");
     gl.cgmShadeModel(arguments.file(), arguments.line(), mode);
 }
 
-void callStencilFunc(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callStencilFunc(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto func = arguments.enumerant("StencilFunction");
     const auto ref = arguments.scalar<int>();
@@ -1870,13 +1870,13 @@ void callStencilFunc(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmStencilFunc(arguments.file(), arguments.line(), func, ref, mask);
 }
 
-void callStencilMask(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callStencilMask(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mask = arguments.scalar<unsigned>();
     gl.cgmStencilMask(arguments.file(), arguments.line(), mask);
 }
 
-void callStencilOp(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callStencilOp(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto fail = arguments.enumerant("StencilOp");
     const auto zfail = arguments.enumerant("StencilOp");
@@ -1884,107 +1884,107 @@ void callStencilOp(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmStencilOp(arguments.file(), arguments.line(), fail, zfail, zpass);
 }
 
-void callTexCoord1d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord1d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<double>();
     gl.cgmTexCoord1d(arguments.file(), arguments.line(), s);
 }
 
-void callTexCoord1dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord1dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(1);
     gl.cgmTexCoord1dv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord1f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord1f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<float>();
     gl.cgmTexCoord1f(arguments.file(), arguments.line(), s);
 }
 
-void callTexCoord1fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(1);
     gl.cgmTexCoord1fv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord1i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord1i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<int>();
     gl.cgmTexCoord1i(arguments.file(), arguments.line(), s);
 }
 
-void callTexCoord1iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord1iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(1);
     gl.cgmTexCoord1iv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord1s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord1s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<short>();
     gl.cgmTexCoord1s(arguments.file(), arguments.line(), s);
 }
 
-void callTexCoord1sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord1sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(1);
     gl.cgmTexCoord1sv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord2d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<double>();
     const auto t = arguments.scalar<double>();
     gl.cgmTexCoord2d(arguments.file(), arguments.line(), s, t);
 }
 
-void callTexCoord2dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(2);
     gl.cgmTexCoord2dv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord2f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<float>();
     const auto t = arguments.scalar<float>();
     gl.cgmTexCoord2f(arguments.file(), arguments.line(), s, t);
 }
 
-void callTexCoord2fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(2);
     gl.cgmTexCoord2fv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord2i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<int>();
     const auto t = arguments.scalar<int>();
     gl.cgmTexCoord2i(arguments.file(), arguments.line(), s, t);
 }
 
-void callTexCoord2iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(2);
     gl.cgmTexCoord2iv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord2s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<short>();
     const auto t = arguments.scalar<short>();
     gl.cgmTexCoord2s(arguments.file(), arguments.line(), s, t);
 }
 
-void callTexCoord2sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(2);
     gl.cgmTexCoord2sv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord3d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord3d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<double>();
     const auto t = arguments.scalar<double>();
@@ -1992,13 +1992,13 @@ void callTexCoord3d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoord3d(arguments.file(), arguments.line(), s, t, r);
 }
 
-void callTexCoord3dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
     gl.cgmTexCoord3dv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord3f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord3f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<float>();
     const auto t = arguments.scalar<float>();
@@ -2006,13 +2006,13 @@ void callTexCoord3f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoord3f(arguments.file(), arguments.line(), s, t, r);
 }
 
-void callTexCoord3fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
     gl.cgmTexCoord3fv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord3i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord3i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<int>();
     const auto t = arguments.scalar<int>();
@@ -2020,13 +2020,13 @@ void callTexCoord3i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoord3i(arguments.file(), arguments.line(), s, t, r);
 }
 
-void callTexCoord3iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
     gl.cgmTexCoord3iv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord3s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord3s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<short>();
     const auto t = arguments.scalar<short>();
@@ -2034,13 +2034,13 @@ void callTexCoord3s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoord3s(arguments.file(), arguments.line(), s, t, r);
 }
 
-void callTexCoord3sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
     gl.cgmTexCoord3sv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord4d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<double>();
     const auto t = arguments.scalar<double>();
@@ -2049,13 +2049,13 @@ void callTexCoord4d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoord4d(arguments.file(), arguments.line(), s, t, r, q);
 }
 
-void callTexCoord4dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(4);
     gl.cgmTexCoord4dv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord4f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<float>();
     const auto t = arguments.scalar<float>();
@@ -2064,13 +2064,13 @@ void callTexCoord4f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoord4f(arguments.file(), arguments.line(), s, t, r, q);
 }
 
-void callTexCoord4fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(4);
     gl.cgmTexCoord4fv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord4i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<int>();
     const auto t = arguments.scalar<int>();
@@ -2079,13 +2079,13 @@ void callTexCoord4i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoord4i(arguments.file(), arguments.line(), s, t, r, q);
 }
 
-void callTexCoord4iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(4);
     gl.cgmTexCoord4iv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord4s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<short>();
     const auto t = arguments.scalar<short>();
@@ -2094,13 +2094,13 @@ void callTexCoord4s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoord4s(arguments.file(), arguments.line(), s, t, r, q);
 }
 
-void callTexCoord4sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(4);
     gl.cgmTexCoord4sv(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoordPointer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoordPointer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("TexCoordPointerType");
@@ -2109,7 +2109,7 @@ void callTexCoordPointer(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoordPointer(arguments.file(), arguments.line(), size, type, stride, pointer);
 }
 
-void callTexEnvf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexEnvf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureEnvTarget");
     const auto pname = arguments.enumerant("TextureEnvParameter");
@@ -2117,7 +2117,7 @@ void callTexEnvf(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexEnvf(arguments.file(), arguments.line(), target, pname, param);
 }
 
-void callTexEnvfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexEnvfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureEnvTarget");
     const auto pname = arguments.enumerant("TextureEnvParameter");
@@ -2125,7 +2125,7 @@ void callTexEnvfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexEnvfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callTexEnvi(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexEnvi(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureEnvTarget");
     const auto pname = arguments.enumerant("TextureEnvParameter");
@@ -2133,7 +2133,7 @@ void callTexEnvi(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexEnvi(arguments.file(), arguments.line(), target, pname, param);
 }
 
-void callTexEnviv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexEnviv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureEnvTarget");
     const auto pname = arguments.enumerant("TextureEnvParameter");
@@ -2141,7 +2141,7 @@ void callTexEnviv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexEnviv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callTexGend(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexGend(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
@@ -2149,7 +2149,7 @@ void callTexGend(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexGend(arguments.file(), arguments.line(), coord, pname, param);
 }
 
-void callTexGendv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexGendv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
@@ -2157,7 +2157,7 @@ void callTexGendv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexGendv(arguments.file(), arguments.line(), coord, pname, params);
 }
 
-void callTexGenf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexGenf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
@@ -2165,7 +2165,7 @@ void callTexGenf(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexGenf(arguments.file(), arguments.line(), coord, pname, param);
 }
 
-void callTexGenfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexGenfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
@@ -2173,7 +2173,7 @@ void callTexGenfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexGenfv(arguments.file(), arguments.line(), coord, pname, params);
 }
 
-void callTexGeni(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexGeni(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
@@ -2181,7 +2181,7 @@ void callTexGeni(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexGeni(arguments.file(), arguments.line(), coord, pname, param);
 }
 
-void callTexGeniv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexGeniv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
@@ -2189,7 +2189,7 @@ void callTexGeniv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexGeniv(arguments.file(), arguments.line(), coord, pname, params);
 }
 
-void callTexImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2203,7 +2203,7 @@ void callTexImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, level, internalformat, width, border, format, type, pixels);
 }
 
-void callTexImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2218,7 +2218,7 @@ void callTexImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, level, internalformat, width, height, border, format, type, pixels);
 }
 
-void callTexParameterf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexParameterf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
@@ -2226,7 +2226,7 @@ void callTexParameterf(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexParameterf(arguments.file(), arguments.line(), target, pname, param);
 }
 
-void callTexParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
@@ -2234,7 +2234,7 @@ void callTexParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callTexParameteri(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexParameteri(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
@@ -2242,7 +2242,7 @@ void callTexParameteri(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexParameteri(arguments.file(), arguments.line(), target, pname, param);
 }
 
-void callTexParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
@@ -2250,7 +2250,7 @@ void callTexParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callTexSubImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexSubImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2262,7 +2262,7 @@ void callTexSubImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexSubImage1D(arguments.file(), arguments.line(), target, level, xoffset, width, format, type, pixels);
 }
 
-void callTexSubImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexSubImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2277,7 +2277,7 @@ void callTexSubImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, width, height, format, type, pixels);
 }
 
-void callTranslated(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTranslated(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
@@ -2285,7 +2285,7 @@ void callTranslated(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTranslated(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callTranslatef(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTranslatef(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
@@ -2293,59 +2293,59 @@ void callTranslatef(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTranslatef(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callVertex2d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex2d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
     gl.cgmVertex2d(arguments.file(), arguments.line(), x, y);
 }
 
-void callVertex2dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(2);
     gl.cgmVertex2dv(arguments.file(), arguments.line(), v);
 }
 
-void callVertex2f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex2f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
     gl.cgmVertex2f(arguments.file(), arguments.line(), x, y);
 }
 
-void callVertex2fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(2);
     gl.cgmVertex2fv(arguments.file(), arguments.line(), v);
 }
 
-void callVertex2i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex2i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
     gl.cgmVertex2i(arguments.file(), arguments.line(), x, y);
 }
 
-void callVertex2iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(2);
     gl.cgmVertex2iv(arguments.file(), arguments.line(), v);
 }
 
-void callVertex2s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex2s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<short>();
     const auto y = arguments.scalar<short>();
     gl.cgmVertex2s(arguments.file(), arguments.line(), x, y);
 }
 
-void callVertex2sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(2);
     gl.cgmVertex2sv(arguments.file(), arguments.line(), v);
 }
 
-void callVertex3d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex3d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
@@ -2353,13 +2353,13 @@ void callVertex3d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertex3d(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callVertex3dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
     gl.cgmVertex3dv(arguments.file(), arguments.line(), v);
 }
 
-void callVertex3f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex3f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
@@ -2367,13 +2367,13 @@ void callVertex3f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertex3f(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callVertex3fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
     gl.cgmVertex3fv(arguments.file(), arguments.line(), v);
 }
 
-void callVertex3i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex3i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -2381,13 +2381,13 @@ void callVertex3i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertex3i(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callVertex3iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
     gl.cgmVertex3iv(arguments.file(), arguments.line(), v);
 }
 
-void callVertex3s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex3s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<short>();
     const auto y = arguments.scalar<short>();
@@ -2395,13 +2395,13 @@ void callVertex3s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertex3s(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callVertex3sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
     gl.cgmVertex3sv(arguments.file(), arguments.line(), v);
 }
 
-void callVertex4d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex4d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
@@ -2410,13 +2410,13 @@ void callVertex4d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertex4d(arguments.file(), arguments.line(), x, y, z, w);
 }
 
-void callVertex4dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(4);
     gl.cgmVertex4dv(arguments.file(), arguments.line(), v);
 }
 
-void callVertex4f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex4f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
@@ -2425,13 +2425,13 @@ void callVertex4f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertex4f(arguments.file(), arguments.line(), x, y, z, w);
 }
 
-void callVertex4fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(4);
     gl.cgmVertex4fv(arguments.file(), arguments.line(), v);
 }
 
-void callVertex4i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex4i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -2440,13 +2440,13 @@ void callVertex4i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertex4i(arguments.file(), arguments.line(), x, y, z, w);
 }
 
-void callVertex4iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(4);
     gl.cgmVertex4iv(arguments.file(), arguments.line(), v);
 }
 
-void callVertex4s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex4s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<short>();
     const auto y = arguments.scalar<short>();
@@ -2455,13 +2455,13 @@ void callVertex4s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertex4s(arguments.file(), arguments.line(), x, y, z, w);
 }
 
-void callVertex4sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(4);
     gl.cgmVertex4sv(arguments.file(), arguments.line(), v);
 }
 
-void callVertexPointer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexPointer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("VertexPointerType");
@@ -2470,7 +2470,7 @@ void callVertexPointer(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexPointer(arguments.file(), arguments.line(), size, type, stride, pointer);
 }
 
-void callViewport(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callViewport(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -2479,7 +2479,7 @@ void callViewport(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmViewport(arguments.file(), arguments.line(), x, y, width, height);
 }
 
-void callDrawRangeElements(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawRangeElements(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto start = arguments.scalar<unsigned>();
@@ -2490,7 +2490,7 @@ void callDrawRangeElements(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmDrawRangeElements(arguments.file(), arguments.line(), mode, start, end, count, type, indices);
 }
 
-void callTexImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2507,7 +2507,7 @@ void callTexImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
         pixels);
 }
 
-void callTexSubImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexSubImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2525,7 +2525,7 @@ void callTexSubImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
         type, pixels);
 }
 
-void callCopyTexSubImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyTexSubImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2540,19 +2540,19 @@ void callCopyTexSubImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, zoffset, x, y, width, height);
 }
 
-void callActiveTexture(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callActiveTexture(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto texture = arguments.enumerant("TextureUnit");
     gl.cgmActiveTexture(arguments.file(), arguments.line(), texture);
 }
 
-void callClientActiveTexture(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClientActiveTexture(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto texture = arguments.enumerant("TextureUnit");
     gl.cgmClientActiveTexture(arguments.file(), arguments.line(), texture);
 }
 
-void callCompressedTexImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompressedTexImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2565,7 +2565,7 @@ void callCompressedTexImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, level, internalformat, width, border, imageSize, data);
 }
 
-void callCompressedTexImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompressedTexImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2579,7 +2579,7 @@ void callCompressedTexImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, level, internalformat, width, height, border, imageSize, data);
 }
 
-void callCompressedTexImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompressedTexImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2595,7 +2595,7 @@ void callCompressedTexImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
         data);
 }
 
-void callCompressedTexSubImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompressedTexSubImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2608,7 +2608,7 @@ void callCompressedTexSubImage1D(OpenGLInterceptor& gl, CallArguments& arguments
         arguments.file(), arguments.line(), target, level, xoffset, width, format, imageSize, data);
 }
 
-void callCompressedTexSubImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompressedTexSubImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2623,7 +2623,7 @@ void callCompressedTexSubImage2D(OpenGLInterceptor& gl, CallArguments& arguments
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
 
-void callCompressedTexSubImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompressedTexSubImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2641,7 +2641,7 @@ void callCompressedTexSubImage3D(OpenGLInterceptor& gl, CallArguments& arguments
         imageSize, data);
 }
 
-void callGetCompressedTexImage(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetCompressedTexImage(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2649,87 +2649,87 @@ void callGetCompressedTexImage(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetCompressedTexImage(arguments.file(), arguments.line(), target, level, img);
 }
 
-void callLoadTransposeMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLoadTransposeMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* m = arguments.input<double>(16);
     gl.cgmLoadTransposeMatrixd(arguments.file(), arguments.line(), m);
 }
 
-void callLoadTransposeMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLoadTransposeMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* m = arguments.input<float>(16);
     gl.cgmLoadTransposeMatrixf(arguments.file(), arguments.line(), m);
 }
 
-void callMultTransposeMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultTransposeMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* m = arguments.input<double>(16);
     gl.cgmMultTransposeMatrixd(arguments.file(), arguments.line(), m);
 }
 
-void callMultTransposeMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultTransposeMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* m = arguments.input<float>(16);
     gl.cgmMultTransposeMatrixf(arguments.file(), arguments.line(), m);
 }
 
-void callMultiTexCoord1d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<double>();
     gl.cgmMultiTexCoord1d(arguments.file(), arguments.line(), target, s);
 }
 
-void callMultiTexCoord1dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(1);
     gl.cgmMultiTexCoord1dv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord1f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<float>();
     gl.cgmMultiTexCoord1f(arguments.file(), arguments.line(), target, s);
 }
 
-void callMultiTexCoord1fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(1);
     gl.cgmMultiTexCoord1fv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord1i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<int>();
     gl.cgmMultiTexCoord1i(arguments.file(), arguments.line(), target, s);
 }
 
-void callMultiTexCoord1iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(1);
     gl.cgmMultiTexCoord1iv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord1s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<short>();
     gl.cgmMultiTexCoord1s(arguments.file(), arguments.line(), target, s);
 }
 
-void callMultiTexCoord1sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(1);
     gl.cgmMultiTexCoord1sv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord2d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<double>();
@@ -2737,14 +2737,14 @@ void callMultiTexCoord2d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord2d(arguments.file(), arguments.line(), target, s, t);
 }
 
-void callMultiTexCoord2dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(2);
     gl.cgmMultiTexCoord2dv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord2f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<float>();
@@ -2752,14 +2752,14 @@ void callMultiTexCoord2f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord2f(arguments.file(), arguments.line(), target, s, t);
 }
 
-void callMultiTexCoord2fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(2);
     gl.cgmMultiTexCoord2fv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord2i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<int>();
@@ -2767,14 +2767,14 @@ void callMultiTexCoord2i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord2i(arguments.file(), arguments.line(), target, s, t);
 }
 
-void callMultiTexCoord2iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(2);
     gl.cgmMultiTexCoord2iv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord2s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<short>();
@@ -2782,14 +2782,14 @@ void callMultiTexCoord2s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord2s(arguments.file(), arguments.line(), target, s, t);
 }
 
-void callMultiTexCoord2sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(2);
     gl.cgmMultiTexCoord2sv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord3d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<double>();
@@ -2798,14 +2798,14 @@ void callMultiTexCoord3d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord3d(arguments.file(), arguments.line(), target, s, t, r);
 }
 
-void callMultiTexCoord3dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(3);
     gl.cgmMultiTexCoord3dv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord3f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<float>();
@@ -2814,14 +2814,14 @@ void callMultiTexCoord3f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord3f(arguments.file(), arguments.line(), target, s, t, r);
 }
 
-void callMultiTexCoord3fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(3);
     gl.cgmMultiTexCoord3fv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord3i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<int>();
@@ -2830,14 +2830,14 @@ void callMultiTexCoord3i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord3i(arguments.file(), arguments.line(), target, s, t, r);
 }
 
-void callMultiTexCoord3iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(3);
     gl.cgmMultiTexCoord3iv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord3s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<short>();
@@ -2846,14 +2846,14 @@ void callMultiTexCoord3s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord3s(arguments.file(), arguments.line(), target, s, t, r);
 }
 
-void callMultiTexCoord3sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(3);
     gl.cgmMultiTexCoord3sv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord4d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<double>();
@@ -2863,14 +2863,14 @@ void callMultiTexCoord4d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord4d(arguments.file(), arguments.line(), target, s, t, r, q);
 }
 
-void callMultiTexCoord4dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(4);
     gl.cgmMultiTexCoord4dv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord4f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<float>();
@@ -2880,14 +2880,14 @@ void callMultiTexCoord4f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord4f(arguments.file(), arguments.line(), target, s, t, r, q);
 }
 
-void callMultiTexCoord4fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(4);
     gl.cgmMultiTexCoord4fv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord4i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<int>();
@@ -2897,14 +2897,14 @@ void callMultiTexCoord4i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord4i(arguments.file(), arguments.line(), target, s, t, r, q);
 }
 
-void callMultiTexCoord4iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(4);
     gl.cgmMultiTexCoord4iv(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord4s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<short>();
@@ -2914,27 +2914,27 @@ void callMultiTexCoord4s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord4s(arguments.file(), arguments.line(), target, s, t, r, q);
 }
 
-void callMultiTexCoord4sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(4);
     gl.cgmMultiTexCoord4sv(arguments.file(), arguments.line(), target, v);
 }
 
-void callSampleCoverage(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSampleCoverage(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto value = arguments.scalar<float>();
     const auto invert = arguments.scalar<unsigned char>();
     gl.cgmSampleCoverage(arguments.file(), arguments.line(), value, invert);
 }
 
-void callBlendEquation(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBlendEquation(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("BlendEquationModeEXT");
     gl.cgmBlendEquation(arguments.file(), arguments.line(), mode);
 }
 
-void callBlendColor(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBlendColor(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<float>();
     const auto green = arguments.scalar<float>();
@@ -2943,31 +2943,31 @@ void callBlendColor(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBlendColor(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callFogCoordf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogCoordf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.scalar<float>();
     gl.cgmFogCoordf(arguments.file(), arguments.line(), coord);
 }
 
-void callFogCoordfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogCoordfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* coord = arguments.input<float>(1);
     gl.cgmFogCoordfv(arguments.file(), arguments.line(), coord);
 }
 
-void callFogCoordd(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogCoordd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.scalar<double>();
     gl.cgmFogCoordd(arguments.file(), arguments.line(), coord);
 }
 
-void callFogCoorddv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogCoorddv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* coord = arguments.input<double>(1);
     gl.cgmFogCoorddv(arguments.file(), arguments.line(), coord);
 }
 
-void callFogCoordPointer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogCoordPointer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("FogPointerTypeEXT");
     const auto stride = arguments.scalar<int>();
@@ -2975,7 +2975,7 @@ void callFogCoordPointer(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFogCoordPointer(arguments.file(), arguments.line(), type, stride, pointer);
 }
 
-void callMultiDrawArrays(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiDrawArrays(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto drawcount = arguments.scalar<int>();
@@ -2984,7 +2984,7 @@ void callMultiDrawArrays(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiDrawArrays(arguments.file(), arguments.line(), mode, first, count, drawcount);
 }
 
-void callMultiDrawElements(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiDrawElements(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto type = arguments.enumerant("DrawElementsType");
@@ -2994,21 +2994,21 @@ void callMultiDrawElements(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiDrawElements(arguments.file(), arguments.line(), mode, count, type, indices, drawcount);
 }
 
-void callPointParameterf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPointParameterf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
     const auto param = arguments.scalar<float>();
     gl.cgmPointParameterf(arguments.file(), arguments.line(), pname, param);
 }
 
-void callPointParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPointParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
     const float* params = arguments.unread<const float>();
     gl.cgmPointParameterfv(arguments.file(), arguments.line(), pname, params);
 }
 
-void callSecondaryColor3b(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3b(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<signed char>();
     const auto green = arguments.scalar<signed char>();
@@ -3016,13 +3016,13 @@ void callSecondaryColor3b(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3b(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3bv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const signed char* v = arguments.input<signed char>(3);
     gl.cgmSecondaryColor3bv(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<double>();
     const auto green = arguments.scalar<double>();
@@ -3030,4 +3030,4 @@ void callSecondaryColor3d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3d(arguments.file(), arguments.line(), red, green, blue);
 }
 
-}}}
+}}

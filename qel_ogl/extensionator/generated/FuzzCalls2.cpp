@@ -8,15 +8,15 @@
 #include "fuzz/CallArguments.h"
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
 
-namespace QEL { namespace OGL { namespace Fuzz {
+namespace QEL { namespace OGL {
 
-void callSecondaryColor3dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
     gl.cgmSecondaryColor3dv(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<float>();
     const auto green = arguments.scalar<float>();
@@ -24,13 +24,13 @@ void callSecondaryColor3f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3f(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
     gl.cgmSecondaryColor3fv(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<int>();
     const auto green = arguments.scalar<int>();
@@ -38,13 +38,13 @@ void callSecondaryColor3i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3i(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
     gl.cgmSecondaryColor3iv(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<short>();
     const auto green = arguments.scalar<short>();
@@ -52,13 +52,13 @@ void callSecondaryColor3s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3s(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
     gl.cgmSecondaryColor3sv(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3ub(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3ub(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned char>();
     const auto green = arguments.scalar<unsigned char>();
@@ -66,13 +66,13 @@ void callSecondaryColor3ub(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3ub(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3ubv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3ubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* v = arguments.input<unsigned char>(3);
     gl.cgmSecondaryColor3ubv(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3ui(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3ui(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned>();
     const auto green = arguments.scalar<unsigned>();
@@ -80,13 +80,13 @@ void callSecondaryColor3ui(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3ui(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3uiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3uiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* v = arguments.input<unsigned>(3);
     gl.cgmSecondaryColor3uiv(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3us(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3us(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned short>();
     const auto green = arguments.scalar<unsigned short>();
@@ -94,13 +94,13 @@ void callSecondaryColor3us(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3us(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3usv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3usv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
     gl.cgmSecondaryColor3usv(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColorPointer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColorPointer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("ColorPointerType");
@@ -109,7 +109,7 @@ void callSecondaryColorPointer(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColorPointer(arguments.file(), arguments.line(), size, type, stride, pointer);
 }
 
-void callBlendFuncSeparate(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBlendFuncSeparate(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto sfactorRGB = arguments.enumerant("BlendingFactor");
     const auto dfactorRGB = arguments.enumerant("BlendingFactor");
@@ -118,59 +118,59 @@ void callBlendFuncSeparate(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBlendFuncSeparate(arguments.file(), arguments.line(), sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
-void callWindowPos2d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
     gl.cgmWindowPos2d(arguments.file(), arguments.line(), x, y);
 }
 
-void callWindowPos2f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
     gl.cgmWindowPos2f(arguments.file(), arguments.line(), x, y);
 }
 
-void callWindowPos2i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
     gl.cgmWindowPos2i(arguments.file(), arguments.line(), x, y);
 }
 
-void callWindowPos2s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<short>();
     const auto y = arguments.scalar<short>();
     gl.cgmWindowPos2s(arguments.file(), arguments.line(), x, y);
 }
 
-void callWindowPos2dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(2);
     gl.cgmWindowPos2dv(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos2fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(2);
     gl.cgmWindowPos2fv(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos2iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(2);
     gl.cgmWindowPos2iv(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos2sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(2);
     gl.cgmWindowPos2sv(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos3d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
@@ -178,7 +178,7 @@ void callWindowPos3d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos3d(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callWindowPos3f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
@@ -186,7 +186,7 @@ void callWindowPos3f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos3f(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callWindowPos3i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -194,7 +194,7 @@ void callWindowPos3i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos3i(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callWindowPos3s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<short>();
     const auto y = arguments.scalar<short>();
@@ -202,64 +202,64 @@ void callWindowPos3s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos3s(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callWindowPos3dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
     gl.cgmWindowPos3dv(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos3fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
     gl.cgmWindowPos3fv(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos3iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
     gl.cgmWindowPos3iv(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos3sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
     gl.cgmWindowPos3sv(arguments.file(), arguments.line(), v);
 }
 
-void callGenQueries(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenQueries(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* ids = arguments.unread<unsigned>();
     gl.cgmGenQueries(arguments.file(), arguments.line(), n, ids);
 }
 
-void callDeleteQueries(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteQueries(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* ids = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteQueries(arguments.file(), arguments.line(), n, ids);
 }
 
-void callIsQuery(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsQuery(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     gl.cgmIsQuery(arguments.file(), arguments.line(), id);
 }
 
-void callBeginQuery(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBeginQuery(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("QueryTarget");
     const auto id = arguments.scalar<unsigned>();
     gl.cgmBeginQuery(arguments.file(), arguments.line(), target, id);
 }
 
-void callEndQuery(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEndQuery(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("QueryTarget");
     gl.cgmEndQuery(arguments.file(), arguments.line(), target);
 }
 
-void callGetQueryiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetQueryiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("QueryTarget");
     const auto pname = arguments.enumerant("QueryParameterName");
@@ -267,7 +267,7 @@ void callGetQueryiv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetQueryiv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetQueryObjectiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetQueryObjectiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("QueryObjectParameterName");
@@ -275,7 +275,7 @@ void callGetQueryObjectiv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetQueryObjectiv(arguments.file(), arguments.line(), id, pname, params);
 }
 
-void callGetQueryObjectuiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetQueryObjectuiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("QueryObjectParameterName");
@@ -283,34 +283,34 @@ void callGetQueryObjectuiv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetQueryObjectuiv(arguments.file(), arguments.line(), id, pname, params);
 }
 
-void callBindBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto buffer = arguments.scalar<unsigned>();
     gl.cgmBindBuffer(arguments.file(), arguments.line(), target, buffer);
 }
 
-void callDeleteBuffers(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteBuffers(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* buffers = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteBuffers(arguments.file(), arguments.line(), n, buffers);
 }
 
-void callGenBuffers(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenBuffers(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* buffers = arguments.unread<unsigned>();
     gl.cgmGenBuffers(arguments.file(), arguments.line(), n, buffers);
 }
 
-void callIsBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto buffer = arguments.scalar<unsigned>();
     gl.cgmIsBuffer(arguments.file(), arguments.line(), buffer);
 }
 
-void callBufferData(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBufferData(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto size = arguments.scalar<ptrdiff_t>();
@@ -319,7 +319,7 @@ void callBufferData(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBufferData(arguments.file(), arguments.line(), target, size, data, usage);
 }
 
-void callBufferSubData(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBufferSubData(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto offset = arguments.scalar<ptrdiff_t>();
@@ -328,7 +328,7 @@ void callBufferSubData(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBufferSubData(arguments.file(), arguments.line(), target, offset, size, data);
 }
 
-void callGetBufferSubData(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetBufferSubData(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto offset = arguments.scalar<ptrdiff_t>();
@@ -337,20 +337,20 @@ void callGetBufferSubData(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetBufferSubData(arguments.file(), arguments.line(), target, offset, size, data);
 }
 
-void callMapBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMapBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto access = arguments.enumerant("BufferAccessARB");
     gl.cgmMapBuffer(arguments.file(), arguments.line(), target, access);
 }
 
-void callUnmapBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUnmapBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     gl.cgmUnmapBuffer(arguments.file(), arguments.line(), target);
 }
 
-void callGetBufferParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetBufferParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto pname = arguments.enumerant("BufferPNameARB");
@@ -358,7 +358,7 @@ void callGetBufferParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetBufferParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetBufferPointerv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetBufferPointerv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto pname = arguments.enumerant("BufferPointerNameARB");
@@ -366,21 +366,21 @@ void callGetBufferPointerv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetBufferPointerv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callBlendEquationSeparate(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBlendEquationSeparate(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto modeRGB = arguments.enumerant("BlendEquationModeEXT");
     const auto modeAlpha = arguments.enumerant("BlendEquationModeEXT");
     gl.cgmBlendEquationSeparate(arguments.file(), arguments.line(), modeRGB, modeAlpha);
 }
 
-void callDrawBuffers(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawBuffers(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* bufs = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDrawBuffers(arguments.file(), arguments.line(), n, bufs);
 }
 
-void callStencilOpSeparate(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callStencilOpSeparate(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("StencilFaceDirection");
     const auto sfail = arguments.enumerant("StencilOp");
@@ -389,7 +389,7 @@ void callStencilOpSeparate(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmStencilOpSeparate(arguments.file(), arguments.line(), face, sfail, dpfail, dppass);
 }
 
-void callStencilFuncSeparate(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callStencilFuncSeparate(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("StencilFaceDirection");
     const auto func = arguments.enumerant("StencilFunction");
@@ -398,21 +398,21 @@ void callStencilFuncSeparate(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmStencilFuncSeparate(arguments.file(), arguments.line(), face, func, ref, mask);
 }
 
-void callStencilMaskSeparate(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callStencilMaskSeparate(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("StencilFaceDirection");
     const auto mask = arguments.scalar<unsigned>();
     gl.cgmStencilMaskSeparate(arguments.file(), arguments.line(), face, mask);
 }
 
-void callAttachShader(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callAttachShader(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto shader = arguments.scalar<unsigned>();
     gl.cgmAttachShader(arguments.file(), arguments.line(), program, shader);
 }
 
-void callBindAttribLocation(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindAttribLocation(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto index = arguments.scalar<unsigned>();
@@ -420,55 +420,55 @@ void callBindAttribLocation(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBindAttribLocation(arguments.file(), arguments.line(), program, index, name);
 }
 
-void callCompileShader(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompileShader(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto shader = arguments.scalar<unsigned>();
     gl.cgmCompileShader(arguments.file(), arguments.line(), shader);
 }
 
-void callCreateProgram(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCreateProgram(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmCreateProgram(arguments.file(), arguments.line());
 }
 
-void callCreateShader(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCreateShader(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("ShaderType");
     gl.cgmCreateShader(arguments.file(), arguments.line(), type);
 }
 
-void callDeleteProgram(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteProgram(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     gl.cgmDeleteProgram(arguments.file(), arguments.line(), program);
 }
 
-void callDeleteShader(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteShader(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto shader = arguments.scalar<unsigned>();
     gl.cgmDeleteShader(arguments.file(), arguments.line(), shader);
 }
 
-void callDetachShader(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDetachShader(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto shader = arguments.scalar<unsigned>();
     gl.cgmDetachShader(arguments.file(), arguments.line(), program, shader);
 }
 
-void callDisableVertexAttribArray(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDisableVertexAttribArray(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     gl.cgmDisableVertexAttribArray(arguments.file(), arguments.line(), index);
 }
 
-void callEnableVertexAttribArray(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEnableVertexAttribArray(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     gl.cgmEnableVertexAttribArray(arguments.file(), arguments.line(), index);
 }
 
-void callGetActiveAttrib(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetActiveAttrib(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto index = arguments.scalar<unsigned>();
@@ -480,7 +480,7 @@ void callGetActiveAttrib(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetActiveAttrib(arguments.file(), arguments.line(), program, index, bufSize, length, size, type, name);
 }
 
-void callGetActiveUniform(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetActiveUniform(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto index = arguments.scalar<unsigned>();
@@ -492,7 +492,7 @@ void callGetActiveUniform(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetActiveUniform(arguments.file(), arguments.line(), program, index, bufSize, length, size, type, name);
 }
 
-void callGetAttachedShaders(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetAttachedShaders(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto maxCount = arguments.scalar<int>();
@@ -501,14 +501,14 @@ void callGetAttachedShaders(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetAttachedShaders(arguments.file(), arguments.line(), program, maxCount, count, shaders);
 }
 
-void callGetAttribLocation(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetAttribLocation(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const char* name = arguments.text();
     gl.cgmGetAttribLocation(arguments.file(), arguments.line(), program, name);
 }
 
-void callGetProgramiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("ProgramPropertyARB");
@@ -516,7 +516,7 @@ void callGetProgramiv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetProgramiv(arguments.file(), arguments.line(), program, pname, params);
 }
 
-void callGetProgramInfoLog(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramInfoLog(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto bufSize = arguments.scalar<int>();
@@ -525,7 +525,7 @@ void callGetProgramInfoLog(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetProgramInfoLog(arguments.file(), arguments.line(), program, bufSize, length, infoLog);
 }
 
-void callGetShaderiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetShaderiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto shader = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("ShaderParameterName");
@@ -533,7 +533,7 @@ void callGetShaderiv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetShaderiv(arguments.file(), arguments.line(), shader, pname, params);
 }
 
-void callGetShaderInfoLog(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetShaderInfoLog(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto shader = arguments.scalar<unsigned>();
     const auto bufSize = arguments.scalar<int>();
@@ -542,7 +542,7 @@ void callGetShaderInfoLog(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetShaderInfoLog(arguments.file(), arguments.line(), shader, bufSize, length, infoLog);
 }
 
-void callShaderSource(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callShaderSource(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto shader = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -551,14 +551,14 @@ void callShaderSource(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmShaderSource(arguments.file(), arguments.line(), shader, count, string, length);
 }
 
-void callGetUniformLocation(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetUniformLocation(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const char* name = arguments.text();
     gl.cgmGetUniformLocation(arguments.file(), arguments.line(), program, name);
 }
 
-void callGetUniformfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetUniformfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto location = arguments.scalar<int>();
@@ -566,7 +566,7 @@ void callGetUniformfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetUniformfv(arguments.file(), arguments.line(), program, location, params);
 }
 
-void callGetUniformiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetUniformiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto location = arguments.scalar<int>();
@@ -574,7 +574,7 @@ void callGetUniformiv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetUniformiv(arguments.file(), arguments.line(), program, location, params);
 }
 
-void callGetVertexAttribdv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribdv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribPropertyARB");
@@ -582,7 +582,7 @@ void callGetVertexAttribdv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVertexAttribdv(arguments.file(), arguments.line(), index, pname, params);
 }
 
-void callGetVertexAttribfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribPropertyARB");
@@ -590,7 +590,7 @@ void callGetVertexAttribfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVertexAttribfv(arguments.file(), arguments.line(), index, pname, params);
 }
 
-void callGetVertexAttribiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribPropertyARB");
@@ -598,7 +598,7 @@ void callGetVertexAttribiv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVertexAttribiv(arguments.file(), arguments.line(), index, pname, params);
 }
 
-void callGetVertexAttribPointerv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribPointerv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribPointerPropertyARB");
@@ -606,25 +606,25 @@ void callGetVertexAttribPointerv(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmGetVertexAttribPointerv(arguments.file(), arguments.line(), index, pname, pointer);
 }
 
-void callIsProgram(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsProgram(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     gl.cgmIsProgram(arguments.file(), arguments.line(), program);
 }
 
-void callIsShader(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsShader(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto shader = arguments.scalar<unsigned>();
     gl.cgmIsShader(arguments.file(), arguments.line(), shader);
 }
 
-void callLinkProgram(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLinkProgram(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     gl.cgmLinkProgram(arguments.file(), arguments.line(), program);
 }
 
-void callGetShaderSource(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetShaderSource(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto shader = arguments.scalar<unsigned>();
     const auto bufSize = arguments.scalar<int>();
@@ -633,20 +633,20 @@ void callGetShaderSource(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetShaderSource(arguments.file(), arguments.line(), shader, bufSize, length, source);
 }
 
-void callUseProgram(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUseProgram(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     gl.cgmUseProgram(arguments.file(), arguments.line(), program);
 }
 
-void callUniform1f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform1f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<float>();
     gl.cgmUniform1f(arguments.file(), arguments.line(), location, v0);
 }
 
-void callUniform1fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -654,14 +654,14 @@ void callUniform1fv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform1fv(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform1i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform1i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<int>();
     gl.cgmUniform1i(arguments.file(), arguments.line(), location, v0);
 }
 
-void callUniform1iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform1iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -669,7 +669,7 @@ void callUniform1iv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform1iv(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform2f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform2f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<float>();
@@ -677,7 +677,7 @@ void callUniform2f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform2f(arguments.file(), arguments.line(), location, v0, v1);
 }
 
-void callUniform2fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -685,7 +685,7 @@ void callUniform2fv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform2fv(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform2i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform2i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<int>();
@@ -693,7 +693,7 @@ void callUniform2i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform2i(arguments.file(), arguments.line(), location, v0, v1);
 }
 
-void callUniform2iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -701,7 +701,7 @@ void callUniform2iv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform2iv(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform3f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform3f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<float>();
@@ -710,7 +710,7 @@ void callUniform3f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform3f(arguments.file(), arguments.line(), location, v0, v1, v2);
 }
 
-void callUniform3fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -718,7 +718,7 @@ void callUniform3fv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform3fv(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform3i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform3i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<int>();
@@ -727,7 +727,7 @@ void callUniform3i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform3i(arguments.file(), arguments.line(), location, v0, v1, v2);
 }
 
-void callUniform3iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -735,7 +735,7 @@ void callUniform3iv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform3iv(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform4f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform4f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<float>();
@@ -745,7 +745,7 @@ void callUniform4f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform4f(arguments.file(), arguments.line(), location, v0, v1, v2, v3);
 }
 
-void callUniform4fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -753,7 +753,7 @@ void callUniform4fv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform4fv(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform4i(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform4i(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<int>();
@@ -763,7 +763,7 @@ void callUniform4i(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform4i(arguments.file(), arguments.line(), location, v0, v1, v2, v3);
 }
 
-void callUniform4iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -771,7 +771,7 @@ void callUniform4iv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform4iv(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniformMatrix2fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniformMatrix2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -780,7 +780,7 @@ void callUniformMatrix2fv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniformMatrix2fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
-void callUniformMatrix3fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniformMatrix3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -789,7 +789,7 @@ void callUniformMatrix3fv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniformMatrix3fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
-void callUniformMatrix4fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniformMatrix4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -798,55 +798,55 @@ void callUniformMatrix4fv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniformMatrix4fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
-void callValidateProgram(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callValidateProgram(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     gl.cgmValidateProgram(arguments.file(), arguments.line(), program);
 }
 
-void callVertexAttrib1d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<double>();
     gl.cgmVertexAttrib1d(arguments.file(), arguments.line(), index, x);
 }
 
-void callVertexAttrib1dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(1);
     gl.cgmVertexAttrib1dv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib1f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<float>();
     gl.cgmVertexAttrib1f(arguments.file(), arguments.line(), index, x);
 }
 
-void callVertexAttrib1fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(1);
     gl.cgmVertexAttrib1fv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib1s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<short>();
     gl.cgmVertexAttrib1s(arguments.file(), arguments.line(), index, x);
 }
 
-void callVertexAttrib1sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(1);
     gl.cgmVertexAttrib1sv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib2d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<double>();
@@ -854,14 +854,14 @@ void callVertexAttrib2d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib2d(arguments.file(), arguments.line(), index, x, y);
 }
 
-void callVertexAttrib2dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(2);
     gl.cgmVertexAttrib2dv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib2f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<float>();
@@ -869,14 +869,14 @@ void callVertexAttrib2f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib2f(arguments.file(), arguments.line(), index, x, y);
 }
 
-void callVertexAttrib2fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(2);
     gl.cgmVertexAttrib2fv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib2s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<short>();
@@ -884,14 +884,14 @@ void callVertexAttrib2s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib2s(arguments.file(), arguments.line(), index, x, y);
 }
 
-void callVertexAttrib2sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(2);
     gl.cgmVertexAttrib2sv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib3d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<double>();
@@ -900,14 +900,14 @@ void callVertexAttrib3d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib3d(arguments.file(), arguments.line(), index, x, y, z);
 }
 
-void callVertexAttrib3dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(3);
     gl.cgmVertexAttrib3dv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib3f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<float>();
@@ -916,14 +916,14 @@ void callVertexAttrib3f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib3f(arguments.file(), arguments.line(), index, x, y, z);
 }
 
-void callVertexAttrib3fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(3);
     gl.cgmVertexAttrib3fv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib3s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<short>();
@@ -932,35 +932,35 @@ void callVertexAttrib3s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib3s(arguments.file(), arguments.line(), index, x, y, z);
 }
 
-void callVertexAttrib3sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(3);
     gl.cgmVertexAttrib3sv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4Nbv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4Nbv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const signed char* v = arguments.input<signed char>(4);
     gl.cgmVertexAttrib4Nbv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4Niv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4Niv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(4);
     gl.cgmVertexAttrib4Niv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4Nsv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4Nsv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(4);
     gl.cgmVertexAttrib4Nsv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4Nub(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4Nub(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<unsigned char>();
@@ -970,35 +970,35 @@ void callVertexAttrib4Nub(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib4Nub(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttrib4Nubv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4Nubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned char* v = arguments.input<unsigned char>(4);
     gl.cgmVertexAttrib4Nubv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4Nuiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4Nuiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(4);
     gl.cgmVertexAttrib4Nuiv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4Nusv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4Nusv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(4);
     gl.cgmVertexAttrib4Nusv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4bv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const signed char* v = arguments.input<signed char>(4);
     gl.cgmVertexAttrib4bv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4d(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4d(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<double>();
@@ -1008,14 +1008,14 @@ void callVertexAttrib4d(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib4d(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttrib4dv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(4);
     gl.cgmVertexAttrib4dv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4f(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4f(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<float>();
@@ -1025,21 +1025,21 @@ void callVertexAttrib4f(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib4f(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttrib4fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(4);
     gl.cgmVertexAttrib4fv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4iv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(4);
     gl.cgmVertexAttrib4iv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4s(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4s(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<short>();
@@ -1049,35 +1049,35 @@ void callVertexAttrib4s(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib4s(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttrib4sv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(4);
     gl.cgmVertexAttrib4sv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4ubv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4ubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned char* v = arguments.input<unsigned char>(4);
     gl.cgmVertexAttrib4ubv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4uiv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4uiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(4);
     gl.cgmVertexAttrib4uiv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4usv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4usv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(4);
     gl.cgmVertexAttrib4usv(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribPointer(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribPointer(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto size = arguments.scalar<int>();
@@ -1088,7 +1088,7 @@ void callVertexAttribPointer(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribPointer(arguments.file(), arguments.line(), index, size, type, normalized, stride, pointer);
 }
 
-void callUniformMatrix2x3fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniformMatrix2x3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -1097,7 +1097,7 @@ void callUniformMatrix2x3fv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniformMatrix2x3fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
-void callUniformMatrix3x2fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniformMatrix3x2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -1106,7 +1106,7 @@ void callUniformMatrix3x2fv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniformMatrix3x2fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
-void callUniformMatrix2x4fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniformMatrix2x4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -1115,7 +1115,7 @@ void callUniformMatrix2x4fv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniformMatrix2x4fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
-void callUniformMatrix4x2fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniformMatrix4x2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -1124,7 +1124,7 @@ void callUniformMatrix4x2fv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniformMatrix4x2fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
-void callUniformMatrix3x4fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniformMatrix3x4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -1133,7 +1133,7 @@ void callUniformMatrix3x4fv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniformMatrix3x4fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
-void callUniformMatrix4x3fv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniformMatrix4x3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -1142,20 +1142,20 @@ void callUniformMatrix4x3fv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniformMatrix4x3fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
-void callTbufferMask3DFX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTbufferMask3DFX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mask = arguments.scalar<unsigned>();
     gl.cgmTbufferMask3DFX(arguments.file(), arguments.line(), mask);
 }
 
-void callElementPointerAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callElementPointerAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("ElementPointerTypeATI");
     const void* pointer = arguments.unread<const void>();
     gl.cgmElementPointerAPPLE(arguments.file(), arguments.line(), type, pointer);
 }
 
-void callDrawElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto first = arguments.scalar<int>();
@@ -1163,7 +1163,7 @@ void callDrawElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmDrawElementArrayAPPLE(arguments.file(), arguments.line(), mode, first, count);
 }
 
-void callDrawRangeElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawRangeElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto start = arguments.scalar<unsigned>();
@@ -1173,7 +1173,7 @@ void callDrawRangeElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmDrawRangeElementArrayAPPLE(arguments.file(), arguments.line(), mode, start, end, first, count);
 }
 
-void callMultiDrawElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiDrawElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto primcount = arguments.scalar<int>();
@@ -1182,7 +1182,7 @@ void callMultiDrawElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmMultiDrawElementArrayAPPLE(arguments.file(), arguments.line(), mode, first, count, primcount);
 }
 
-void callMultiDrawRangeElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiDrawRangeElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto start = arguments.scalar<unsigned>();
@@ -1194,59 +1194,59 @@ void callMultiDrawRangeElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& a
         arguments.file(), arguments.line(), mode, start, end, first, count, primcount);
 }
 
-void callGenFencesAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenFencesAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* fences = arguments.unread<unsigned>();
     gl.cgmGenFencesAPPLE(arguments.file(), arguments.line(), n, fences);
 }
 
-void callDeleteFencesAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteFencesAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* fences = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteFencesAPPLE(arguments.file(), arguments.line(), n, fences);
 }
 
-void callSetFenceAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSetFenceAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto fence = arguments.scalar<unsigned>();
     gl.cgmSetFenceAPPLE(arguments.file(), arguments.line(), fence);
 }
 
-void callIsFenceAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsFenceAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto fence = arguments.scalar<unsigned>();
     gl.cgmIsFenceAPPLE(arguments.file(), arguments.line(), fence);
 }
 
-void callTestFenceAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTestFenceAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto fence = arguments.scalar<unsigned>();
     gl.cgmTestFenceAPPLE(arguments.file(), arguments.line(), fence);
 }
 
-void callFinishFenceAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFinishFenceAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto fence = arguments.scalar<unsigned>();
     gl.cgmFinishFenceAPPLE(arguments.file(), arguments.line(), fence);
 }
 
-void callTestObjectAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTestObjectAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto object = arguments.enumerant("ObjectTypeAPPLE");
     const auto name = arguments.scalar<unsigned>();
     gl.cgmTestObjectAPPLE(arguments.file(), arguments.line(), object, name);
 }
 
-void callFinishObjectAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFinishObjectAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto object = arguments.enumerant("ObjectTypeAPPLE");
     const auto name = arguments.scalar<int>();
     gl.cgmFinishObjectAPPLE(arguments.file(), arguments.line(), object, name);
 }
 
-void callBufferParameteriAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBufferParameteriAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1254,7 +1254,7 @@ void callBufferParameteriAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBufferParameteriAPPLE(arguments.file(), arguments.line(), target, pname, param);
 }
 
-void callFlushMappedBufferRangeAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFlushMappedBufferRangeAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto offset = arguments.scalar<ptrdiff_t>();
@@ -1262,22 +1262,22 @@ void callFlushMappedBufferRangeAPPLE(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmFlushMappedBufferRangeAPPLE(arguments.file(), arguments.line(), target, offset, size);
 }
 
-void callFlushRenderAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFlushRenderAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmFlushRenderAPPLE(arguments.file(), arguments.line());
 }
 
-void callFinishRenderAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFinishRenderAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmFinishRenderAPPLE(arguments.file(), arguments.line());
 }
 
-void callSwapAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSwapAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmSwapAPPLE(arguments.file(), arguments.line());
 }
 
-void callTextureRangeAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTextureRangeAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("");
     const auto length = arguments.scalar<int>();
@@ -1285,7 +1285,7 @@ void callTextureRangeAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTextureRangeAPPLE(arguments.file(), arguments.line(), target, length, pointer);
 }
 
-void callGetTexParameterPointervAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexParameterPointervAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1293,68 +1293,68 @@ void callGetTexParameterPointervAPPLE(OpenGLInterceptor& gl, CallArguments& argu
     gl.cgmGetTexParameterPointervAPPLE(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callBindVertexArrayAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindVertexArrayAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto array = arguments.scalar<unsigned>();
     gl.cgmBindVertexArrayAPPLE(arguments.file(), arguments.line(), array);
 }
 
-void callDeleteVertexArraysAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteVertexArraysAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* arrays = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteVertexArraysAPPLE(arguments.file(), arguments.line(), n, arrays);
 }
 
-void callGenVertexArraysAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenVertexArraysAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* arrays = arguments.unread<unsigned>();
     gl.cgmGenVertexArraysAPPLE(arguments.file(), arguments.line(), n, arrays);
 }
 
-void callIsVertexArrayAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsVertexArrayAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto array = arguments.scalar<unsigned>();
     gl.cgmIsVertexArrayAPPLE(arguments.file(), arguments.line(), array);
 }
 
-void callVertexArrayRangeAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexArrayRangeAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto length = arguments.scalar<int>();
     void* pointer = arguments.unread<void>();
     gl.cgmVertexArrayRangeAPPLE(arguments.file(), arguments.line(), length, pointer);
 }
 
-void callFlushVertexArrayRangeAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFlushVertexArrayRangeAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto length = arguments.scalar<int>();
     void* pointer = arguments.unread<void>();
     gl.cgmFlushVertexArrayRangeAPPLE(arguments.file(), arguments.line(), length, pointer);
 }
 
-void callVertexArrayParameteriAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexArrayParameteriAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("VertexArrayPNameAPPLE");
     const auto param = arguments.scalar<int>();
     gl.cgmVertexArrayParameteriAPPLE(arguments.file(), arguments.line(), pname, param);
 }
 
-void callClampColorARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClampColorARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ClampColorTargetARB");
     const auto clamp = arguments.enumerant("ClampColorModeARB");
     gl.cgmClampColorARB(arguments.file(), arguments.line(), target, clamp);
 }
 
-void callDrawBuffersARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawBuffersARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* bufs = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDrawBuffersARB(arguments.file(), arguments.line(), n, bufs);
 }
 
-void callColorTable(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorTable(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -1365,7 +1365,7 @@ void callColorTable(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorTable(arguments.file(), arguments.line(), target, internalformat, width, format, type, table);
 }
 
-void callColorSubTable(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorSubTable(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto start = arguments.scalar<int>();
@@ -1376,7 +1376,7 @@ void callColorSubTable(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorSubTable(arguments.file(), arguments.line(), target, start, count, format, type, data);
 }
 
-void callColorTableParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorTableParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto pname = arguments.enumerant("ColorTableParameterPNameSGI");
@@ -1384,7 +1384,7 @@ void callColorTableParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorTableParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callColorTableParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorTableParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto pname = arguments.enumerant("ColorTableParameterPNameSGI");
@@ -1392,7 +1392,7 @@ void callColorTableParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorTableParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callCopyColorSubTable(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyColorSubTable(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto start = arguments.scalar<int>();
@@ -1402,7 +1402,7 @@ void callCopyColorSubTable(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmCopyColorSubTable(arguments.file(), arguments.line(), target, start, x, y, width);
 }
 
-void callCopyColorTable(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyColorTable(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -1412,7 +1412,7 @@ void callCopyColorTable(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmCopyColorTable(arguments.file(), arguments.line(), target, internalformat, x, y, width);
 }
 
-void callGetColorTable(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetColorTable(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto format = arguments.enumerant("PixelFormat");
@@ -1421,7 +1421,7 @@ void callGetColorTable(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetColorTable(arguments.file(), arguments.line(), target, format, type, table);
 }
 
-void callGetColorTableParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetColorTableParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto pname = arguments.enumerant("GetColorTableParameterPNameSGI");
@@ -1429,7 +1429,7 @@ void callGetColorTableParameterfv(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmGetColorTableParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetColorTableParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetColorTableParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto pname = arguments.enumerant("GetColorTableParameterPNameSGI");
@@ -1437,7 +1437,7 @@ void callGetColorTableParameteriv(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmGetColorTableParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callHistogram(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callHistogram(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("HistogramTargetEXT");
     const auto width = arguments.scalar<int>();
@@ -1446,13 +1446,13 @@ void callHistogram(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmHistogram(arguments.file(), arguments.line(), target, width, internalformat, sink);
 }
 
-void callResetHistogram(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callResetHistogram(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("HistogramTargetEXT");
     gl.cgmResetHistogram(arguments.file(), arguments.line(), target);
 }
 
-void callGetHistogram(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetHistogram(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("HistogramTargetEXT");
     const auto reset = arguments.scalar<unsigned char>();
@@ -1462,7 +1462,7 @@ void callGetHistogram(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetHistogram(arguments.file(), arguments.line(), target, reset, format, type, values);
 }
 
-void callGetHistogramParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetHistogramParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("HistogramTargetEXT");
     const auto pname = arguments.enumerant("GetHistogramParameterPNameEXT");
@@ -1470,7 +1470,7 @@ void callGetHistogramParameterfv(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmGetHistogramParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetHistogramParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetHistogramParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("HistogramTargetEXT");
     const auto pname = arguments.enumerant("GetHistogramParameterPNameEXT");
@@ -1478,7 +1478,7 @@ void callGetHistogramParameteriv(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmGetHistogramParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callMinmax(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMinmax(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MinmaxTargetEXT");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -1486,13 +1486,13 @@ void callMinmax(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMinmax(arguments.file(), arguments.line(), target, internalformat, sink);
 }
 
-void callResetMinmax(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callResetMinmax(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MinmaxTargetEXT");
     gl.cgmResetMinmax(arguments.file(), arguments.line(), target);
 }
 
-void callGetMinmaxParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMinmaxParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MinmaxTargetEXT");
     const auto pname = arguments.enumerant("GetMinmaxParameterPNameEXT");
@@ -1500,7 +1500,7 @@ void callGetMinmaxParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetMinmaxParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetMinmaxParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMinmaxParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MinmaxTargetEXT");
     const auto pname = arguments.enumerant("GetMinmaxParameterPNameEXT");
@@ -1508,7 +1508,7 @@ void callGetMinmaxParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetMinmaxParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callConvolutionFilter1D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callConvolutionFilter1D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -1519,7 +1519,7 @@ void callConvolutionFilter1D(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmConvolutionFilter1D(arguments.file(), arguments.line(), target, internalformat, width, format, type, image);
 }
 
-void callConvolutionFilter2D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callConvolutionFilter2D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -1532,7 +1532,7 @@ void callConvolutionFilter2D(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, internalformat, width, height, format, type, image);
 }
 
-void callConvolutionParameterf(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callConvolutionParameterf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
@@ -1540,7 +1540,7 @@ void callConvolutionParameterf(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmConvolutionParameterf(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callConvolutionParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callConvolutionParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
@@ -1548,7 +1548,7 @@ void callConvolutionParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmConvolutionParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callConvolutionParameteri(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callConvolutionParameteri(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
@@ -1556,7 +1556,7 @@ void callConvolutionParameteri(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmConvolutionParameteri(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callConvolutionParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callConvolutionParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
@@ -1564,7 +1564,7 @@ void callConvolutionParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmConvolutionParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callCopyConvolutionFilter1D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyConvolutionFilter1D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -1574,7 +1574,7 @@ void callCopyConvolutionFilter1D(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmCopyConvolutionFilter1D(arguments.file(), arguments.line(), target, internalformat, x, y, width);
 }
 
-void callCopyConvolutionFilter2D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyConvolutionFilter2D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -1585,7 +1585,7 @@ void callCopyConvolutionFilter2D(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmCopyConvolutionFilter2D(arguments.file(), arguments.line(), target, internalformat, x, y, width, height);
 }
 
-void callGetConvolutionFilter(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetConvolutionFilter(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto format = arguments.enumerant("PixelFormat");
@@ -1594,7 +1594,7 @@ void callGetConvolutionFilter(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetConvolutionFilter(arguments.file(), arguments.line(), target, format, type, image);
 }
 
-void callGetConvolutionParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetConvolutionParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
@@ -1602,7 +1602,7 @@ void callGetConvolutionParameterfv(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmGetConvolutionParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetConvolutionParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetConvolutionParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
@@ -1610,7 +1610,7 @@ void callGetConvolutionParameteriv(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmGetConvolutionParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callSeparableFilter2D(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSeparableFilter2D(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("SeparableTargetEXT");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -1624,7 +1624,7 @@ void callSeparableFilter2D(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, internalformat, width, height, format, type, row, column);
 }
 
-void callGetSeparableFilter(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetSeparableFilter(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("SeparableTargetEXT");
     const auto format = arguments.enumerant("PixelFormat");
@@ -1635,7 +1635,7 @@ void callGetSeparableFilter(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetSeparableFilter(arguments.file(), arguments.line(), target, format, type, row, column, span);
 }
 
-void callGetMinmax(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMinmax(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MinmaxTargetEXT");
     const auto reset = arguments.scalar<unsigned char>();
@@ -1645,34 +1645,34 @@ void callGetMinmax(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetMinmax(arguments.file(), arguments.line(), target, reset, format, type, values);
 }
 
-void callCurrentPaletteMatrixARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCurrentPaletteMatrixARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<int>();
     gl.cgmCurrentPaletteMatrixARB(arguments.file(), arguments.line(), index);
 }
 
-void callMatrixIndexubvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMatrixIndexubvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const unsigned char* indices = arguments.input<unsigned char>(std::int64_t{size});
     gl.cgmMatrixIndexubvARB(arguments.file(), arguments.line(), size, indices);
 }
 
-void callMatrixIndexusvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMatrixIndexusvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const unsigned short* indices = arguments.input<unsigned short>(std::int64_t{size});
     gl.cgmMatrixIndexusvARB(arguments.file(), arguments.line(), size, indices);
 }
 
-void callMatrixIndexuivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMatrixIndexuivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const unsigned* indices = arguments.input<unsigned>(std::int64_t{size});
     gl.cgmMatrixIndexuivARB(arguments.file(), arguments.line(), size, indices);
 }
 
-void callMatrixIndexPointerARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMatrixIndexPointerARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("MatrixIndexPointerTypeARB");
@@ -1681,82 +1681,82 @@ void callMatrixIndexPointerARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMatrixIndexPointerARB(arguments.file(), arguments.line(), size, type, stride, pointer);
 }
 
-void callSampleCoverageARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSampleCoverageARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto value = arguments.scalar<float>();
     const auto invert = arguments.scalar<unsigned char>();
     gl.cgmSampleCoverageARB(arguments.file(), arguments.line(), value, invert);
 }
 
-void callActiveTextureARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callActiveTextureARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto texture = arguments.enumerant("TextureUnit");
     gl.cgmActiveTextureARB(arguments.file(), arguments.line(), texture);
 }
 
-void callClientActiveTextureARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClientActiveTextureARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto texture = arguments.enumerant("TextureUnit");
     gl.cgmClientActiveTextureARB(arguments.file(), arguments.line(), texture);
 }
 
-void callMultiTexCoord1dARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<double>();
     gl.cgmMultiTexCoord1dARB(arguments.file(), arguments.line(), target, s);
 }
 
-void callMultiTexCoord1dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(1);
     gl.cgmMultiTexCoord1dvARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord1fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<float>();
     gl.cgmMultiTexCoord1fARB(arguments.file(), arguments.line(), target, s);
 }
 
-void callMultiTexCoord1fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(1);
     gl.cgmMultiTexCoord1fvARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord1iARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<int>();
     gl.cgmMultiTexCoord1iARB(arguments.file(), arguments.line(), target, s);
 }
 
-void callMultiTexCoord1ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(1);
     gl.cgmMultiTexCoord1ivARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord1sARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1sARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<short>();
     gl.cgmMultiTexCoord1sARB(arguments.file(), arguments.line(), target, s);
 }
 
-void callMultiTexCoord1svARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(1);
     gl.cgmMultiTexCoord1svARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord2dARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<double>();
@@ -1764,14 +1764,14 @@ void callMultiTexCoord2dARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord2dARB(arguments.file(), arguments.line(), target, s, t);
 }
 
-void callMultiTexCoord2dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(2);
     gl.cgmMultiTexCoord2dvARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord2fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<float>();
@@ -1779,14 +1779,14 @@ void callMultiTexCoord2fARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord2fARB(arguments.file(), arguments.line(), target, s, t);
 }
 
-void callMultiTexCoord2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(2);
     gl.cgmMultiTexCoord2fvARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord2iARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<int>();
@@ -1794,14 +1794,14 @@ void callMultiTexCoord2iARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord2iARB(arguments.file(), arguments.line(), target, s, t);
 }
 
-void callMultiTexCoord2ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(2);
     gl.cgmMultiTexCoord2ivARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord2sARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2sARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<short>();
@@ -1809,14 +1809,14 @@ void callMultiTexCoord2sARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord2sARB(arguments.file(), arguments.line(), target, s, t);
 }
 
-void callMultiTexCoord2svARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(2);
     gl.cgmMultiTexCoord2svARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord3dARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<double>();
@@ -1825,14 +1825,14 @@ void callMultiTexCoord3dARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord3dARB(arguments.file(), arguments.line(), target, s, t, r);
 }
 
-void callMultiTexCoord3dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(3);
     gl.cgmMultiTexCoord3dvARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<float>();
@@ -1841,14 +1841,14 @@ void callMultiTexCoord3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord3fARB(arguments.file(), arguments.line(), target, s, t, r);
 }
 
-void callMultiTexCoord3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(3);
     gl.cgmMultiTexCoord3fvARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord3iARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<int>();
@@ -1857,14 +1857,14 @@ void callMultiTexCoord3iARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord3iARB(arguments.file(), arguments.line(), target, s, t, r);
 }
 
-void callMultiTexCoord3ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(3);
     gl.cgmMultiTexCoord3ivARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord3sARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3sARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<short>();
@@ -1873,14 +1873,14 @@ void callMultiTexCoord3sARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord3sARB(arguments.file(), arguments.line(), target, s, t, r);
 }
 
-void callMultiTexCoord3svARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(3);
     gl.cgmMultiTexCoord3svARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord4dARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<double>();
@@ -1890,14 +1890,14 @@ void callMultiTexCoord4dARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord4dARB(arguments.file(), arguments.line(), target, s, t, r, q);
 }
 
-void callMultiTexCoord4dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(4);
     gl.cgmMultiTexCoord4dvARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord4fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<float>();
@@ -1907,14 +1907,14 @@ void callMultiTexCoord4fARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord4fARB(arguments.file(), arguments.line(), target, s, t, r, q);
 }
 
-void callMultiTexCoord4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(4);
     gl.cgmMultiTexCoord4fvARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord4iARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<int>();
@@ -1924,14 +1924,14 @@ void callMultiTexCoord4iARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord4iARB(arguments.file(), arguments.line(), target, s, t, r, q);
 }
 
-void callMultiTexCoord4ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(4);
     gl.cgmMultiTexCoord4ivARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord4sARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4sARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<short>();
@@ -1941,47 +1941,47 @@ void callMultiTexCoord4sARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord4sARB(arguments.file(), arguments.line(), target, s, t, r, q);
 }
 
-void callMultiTexCoord4svARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(4);
     gl.cgmMultiTexCoord4svARB(arguments.file(), arguments.line(), target, v);
 }
 
-void callGenQueriesARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenQueriesARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* ids = arguments.unread<unsigned>();
     gl.cgmGenQueriesARB(arguments.file(), arguments.line(), n, ids);
 }
 
-void callDeleteQueriesARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteQueriesARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* ids = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteQueriesARB(arguments.file(), arguments.line(), n, ids);
 }
 
-void callIsQueryARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsQueryARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     gl.cgmIsQueryARB(arguments.file(), arguments.line(), id);
 }
 
-void callBeginQueryARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBeginQueryARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("QueryTarget");
     const auto id = arguments.scalar<unsigned>();
     gl.cgmBeginQueryARB(arguments.file(), arguments.line(), target, id);
 }
 
-void callEndQueryARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEndQueryARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("QueryTarget");
     gl.cgmEndQueryARB(arguments.file(), arguments.line(), target);
 }
 
-void callGetQueryivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetQueryivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("QueryTarget");
     const auto pname = arguments.enumerant("QueryParameterName");
@@ -1989,7 +1989,7 @@ void callGetQueryivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetQueryivARB(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetQueryObjectivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetQueryObjectivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("QueryObjectParameterName");
@@ -1997,7 +1997,7 @@ void callGetQueryObjectivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetQueryObjectivARB(arguments.file(), arguments.line(), id, pname, params);
 }
 
-void callGetQueryObjectuivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetQueryObjectuivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("QueryObjectParameterName");
@@ -2005,58 +2005,58 @@ void callGetQueryObjectuivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetQueryObjectuivARB(arguments.file(), arguments.line(), id, pname, params);
 }
 
-void callPointParameterfARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPointParameterfARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
     const auto param = arguments.scalar<float>();
     gl.cgmPointParameterfARB(arguments.file(), arguments.line(), pname, param);
 }
 
-void callPointParameterfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPointParameterfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
     const float* params = arguments.unread<const float>();
     gl.cgmPointParameterfvARB(arguments.file(), arguments.line(), pname, params);
 }
 
-void callAttachObjectARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callAttachObjectARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto containerObj = arguments.scalar<unsigned>();
     const auto obj = arguments.scalar<unsigned>();
     gl.cgmAttachObjectARB(arguments.file(), arguments.line(), containerObj, obj);
 }
 
-void callCompileShaderARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompileShaderARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto shaderObj = arguments.scalar<unsigned>();
     gl.cgmCompileShaderARB(arguments.file(), arguments.line(), shaderObj);
 }
 
-void callCreateProgramObjectARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCreateProgramObjectARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmCreateProgramObjectARB(arguments.file(), arguments.line());
 }
 
-void callCreateShaderObjectARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCreateShaderObjectARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto shaderType = arguments.enumerant("ShaderType");
     gl.cgmCreateShaderObjectARB(arguments.file(), arguments.line(), shaderType);
 }
 
-void callDeleteObjectARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteObjectARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto obj = arguments.scalar<unsigned>();
     gl.cgmDeleteObjectARB(arguments.file(), arguments.line(), obj);
 }
 
-void callDetachObjectARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDetachObjectARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto containerObj = arguments.scalar<unsigned>();
     const auto attachedObj = arguments.scalar<unsigned>();
     gl.cgmDetachObjectARB(arguments.file(), arguments.line(), containerObj, attachedObj);
 }
 
-void callGetActiveUniformARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetActiveUniformARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto programObj = arguments.scalar<unsigned>();
     const auto index = arguments.scalar<unsigned>();
@@ -2069,7 +2069,7 @@ void callGetActiveUniformARB(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), programObj, index, maxLength, length, size, type, name);
 }
 
-void callGetAttachedObjectsARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetAttachedObjectsARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto containerObj = arguments.scalar<unsigned>();
     const auto maxCount = arguments.scalar<int>();
@@ -2078,13 +2078,13 @@ void callGetAttachedObjectsARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetAttachedObjectsARB(arguments.file(), arguments.line(), containerObj, maxCount, count, obj);
 }
 
-void callGetHandleARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetHandleARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("");
     gl.cgmGetHandleARB(arguments.file(), arguments.line(), pname);
 }
 
-void callGetInfoLogARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetInfoLogARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto obj = arguments.scalar<unsigned>();
     const auto maxLength = arguments.scalar<int>();
@@ -2093,7 +2093,7 @@ void callGetInfoLogARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetInfoLogARB(arguments.file(), arguments.line(), obj, maxLength, length, infoLog);
 }
 
-void callGetObjectParameterfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetObjectParameterfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto obj = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("");
@@ -2101,7 +2101,7 @@ void callGetObjectParameterfvARB(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmGetObjectParameterfvARB(arguments.file(), arguments.line(), obj, pname, params);
 }
 
-void callGetObjectParameterivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetObjectParameterivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto obj = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("");
@@ -2109,7 +2109,7 @@ void callGetObjectParameterivARB(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmGetObjectParameterivARB(arguments.file(), arguments.line(), obj, pname, params);
 }
 
-void callGetShaderSourceARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetShaderSourceARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto obj = arguments.scalar<unsigned>();
     const auto maxLength = arguments.scalar<int>();
@@ -2118,14 +2118,14 @@ void callGetShaderSourceARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetShaderSourceARB(arguments.file(), arguments.line(), obj, maxLength, length, source);
 }
 
-void callGetUniformLocationARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetUniformLocationARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto programObj = arguments.scalar<unsigned>();
     const char* name = arguments.text();
     gl.cgmGetUniformLocationARB(arguments.file(), arguments.line(), programObj, name);
 }
 
-void callGetUniformfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetUniformfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto programObj = arguments.scalar<unsigned>();
     const auto location = arguments.scalar<int>();
@@ -2133,7 +2133,7 @@ void callGetUniformfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetUniformfvARB(arguments.file(), arguments.line(), programObj, location, params);
 }
 
-void callGetUniformivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetUniformivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto programObj = arguments.scalar<unsigned>();
     const auto location = arguments.scalar<int>();
@@ -2141,13 +2141,13 @@ void callGetUniformivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetUniformivARB(arguments.file(), arguments.line(), programObj, location, params);
 }
 
-void callLinkProgramARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLinkProgramARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto programObj = arguments.scalar<unsigned>();
     gl.cgmLinkProgramARB(arguments.file(), arguments.line(), programObj);
 }
 
-void callShaderSourceARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callShaderSourceARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto shaderObj = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -2156,14 +2156,14 @@ void callShaderSourceARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmShaderSourceARB(arguments.file(), arguments.line(), shaderObj, count, string, length);
 }
 
-void callUniform1fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform1fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<float>();
     gl.cgmUniform1fARB(arguments.file(), arguments.line(), location, v0);
 }
 
-void callUniform1fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform1fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -2171,14 +2171,14 @@ void callUniform1fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform1fvARB(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform1iARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform1iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<int>();
     gl.cgmUniform1iARB(arguments.file(), arguments.line(), location, v0);
 }
 
-void callUniform1ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform1ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -2186,7 +2186,7 @@ void callUniform1ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform1ivARB(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform2fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform2fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<float>();
@@ -2194,7 +2194,7 @@ void callUniform2fARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform2fARB(arguments.file(), arguments.line(), location, v0, v1);
 }
 
-void callUniform2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -2202,7 +2202,7 @@ void callUniform2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform2fvARB(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform2iARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform2iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<int>();
@@ -2210,7 +2210,7 @@ void callUniform2iARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform2iARB(arguments.file(), arguments.line(), location, v0, v1);
 }
 
-void callUniform2ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform2ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -2218,7 +2218,7 @@ void callUniform2ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform2ivARB(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<float>();
@@ -2227,7 +2227,7 @@ void callUniform3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform3fARB(arguments.file(), arguments.line(), location, v0, v1, v2);
 }
 
-void callUniform3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -2235,7 +2235,7 @@ void callUniform3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform3fvARB(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform3iARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform3iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<int>();
@@ -2244,7 +2244,7 @@ void callUniform3iARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform3iARB(arguments.file(), arguments.line(), location, v0, v1, v2);
 }
 
-void callUniform3ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform3ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -2252,7 +2252,7 @@ void callUniform3ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform3ivARB(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform4fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform4fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<float>();
@@ -2262,7 +2262,7 @@ void callUniform4fARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform4fARB(arguments.file(), arguments.line(), location, v0, v1, v2, v3);
 }
 
-void callUniform4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -2270,7 +2270,7 @@ void callUniform4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform4fvARB(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform4iARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform4iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<int>();
@@ -2280,7 +2280,7 @@ void callUniform4iARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform4iARB(arguments.file(), arguments.line(), location, v0, v1, v2, v3);
 }
 
-void callUniform4ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform4ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -2288,7 +2288,7 @@ void callUniform4ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform4ivARB(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniformMatrix2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniformMatrix2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -2297,7 +2297,7 @@ void callUniformMatrix2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniformMatrix2fvARB(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
-void callUniformMatrix3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniformMatrix3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -2306,7 +2306,7 @@ void callUniformMatrix3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniformMatrix3fvARB(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
-void callUniformMatrix4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniformMatrix4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -2315,19 +2315,19 @@ void callUniformMatrix4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniformMatrix4fvARB(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
-void callUseProgramObjectARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUseProgramObjectARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto programObj = arguments.scalar<unsigned>();
     gl.cgmUseProgramObjectARB(arguments.file(), arguments.line(), programObj);
 }
 
-void callValidateProgramARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callValidateProgramARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto programObj = arguments.scalar<unsigned>();
     gl.cgmValidateProgramARB(arguments.file(), arguments.line(), programObj);
 }
 
-void callCompressedTexImage3DARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompressedTexImage3DARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2343,7 +2343,7 @@ void callCompressedTexImage3DARB(OpenGLInterceptor& gl, CallArguments& arguments
         data);
 }
 
-void callCompressedTexImage2DARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompressedTexImage2DARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2357,7 +2357,7 @@ void callCompressedTexImage2DARB(OpenGLInterceptor& gl, CallArguments& arguments
         arguments.file(), arguments.line(), target, level, internalformat, width, height, border, imageSize, data);
 }
 
-void callCompressedTexImage1DARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompressedTexImage1DARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2370,7 +2370,7 @@ void callCompressedTexImage1DARB(OpenGLInterceptor& gl, CallArguments& arguments
         arguments.file(), arguments.line(), target, level, internalformat, width, border, imageSize, data);
 }
 
-void callCompressedTexSubImage3DARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompressedTexSubImage3DARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2388,7 +2388,7 @@ void callCompressedTexSubImage3DARB(OpenGLInterceptor& gl, CallArguments& argume
         imageSize, data);
 }
 
-void callCompressedTexSubImage2DARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompressedTexSubImage2DARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2403,7 +2403,7 @@ void callCompressedTexSubImage2DARB(OpenGLInterceptor& gl, CallArguments& argume
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
 
-void callCompressedTexSubImage1DARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCompressedTexSubImage1DARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2416,7 +2416,7 @@ void callCompressedTexSubImage1DARB(OpenGLInterceptor& gl, CallArguments& argume
         arguments.file(), arguments.line(), target, level, xoffset, width, format, imageSize, data);
 }
 
-void callGetCompressedTexImageARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetCompressedTexImageARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2424,63 +2424,63 @@ void callGetCompressedTexImageARB(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmGetCompressedTexImageARB(arguments.file(), arguments.line(), target, level, img);
 }
 
-void callWeightbvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWeightbvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const signed char* weights = arguments.input<signed char>(std::int64_t{size});
     gl.cgmWeightbvARB(arguments.file(), arguments.line(), size, weights);
 }
 
-void callWeightsvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWeightsvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const short* weights = arguments.input<short>(std::int64_t{size});
     gl.cgmWeightsvARB(arguments.file(), arguments.line(), size, weights);
 }
 
-void callWeightivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWeightivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const int* weights = arguments.input<int>(std::int64_t{size});
     gl.cgmWeightivARB(arguments.file(), arguments.line(), size, weights);
 }
 
-void callWeightfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWeightfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const float* weights = arguments.input<float>(std::int64_t{size});
     gl.cgmWeightfvARB(arguments.file(), arguments.line(), size, weights);
 }
 
-void callWeightdvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWeightdvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const double* weights = arguments.input<double>(std::int64_t{size});
     gl.cgmWeightdvARB(arguments.file(), arguments.line(), size, weights);
 }
 
-void callWeightubvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWeightubvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const unsigned char* weights = arguments.input<unsigned char>(std::int64_t{size});
     gl.cgmWeightubvARB(arguments.file(), arguments.line(), size, weights);
 }
 
-void callWeightusvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWeightusvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const unsigned short* weights = arguments.input<unsigned short>(std::int64_t{size});
     gl.cgmWeightusvARB(arguments.file(), arguments.line(), size, weights);
 }
 
-void callWeightuivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWeightuivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const unsigned* weights = arguments.input<unsigned>(std::int64_t{size});
     gl.cgmWeightuivARB(arguments.file(), arguments.line(), size, weights);
 }
 
-void callWeightPointerARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWeightPointerARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("WeightPointerTypeARB");
@@ -2489,20 +2489,20 @@ void callWeightPointerARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWeightPointerARB(arguments.file(), arguments.line(), size, type, stride, pointer);
 }
 
-void callVertexBlendARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexBlendARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto count = arguments.scalar<int>();
     gl.cgmVertexBlendARB(arguments.file(), arguments.line(), count);
 }
 
-void callBindBufferARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindBufferARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto buffer = arguments.scalar<unsigned>();
     gl.cgmBindBufferARB(arguments.file(), arguments.line(), target, buffer);
 }
 
-void callBufferDataARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBufferDataARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto size = arguments.scalar<ptrdiff_t>();
@@ -2511,7 +2511,7 @@ void callBufferDataARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBufferDataARB(arguments.file(), arguments.line(), target, size, data, usage);
 }
 
-void callBufferSubDataARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBufferSubDataARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto offset = arguments.scalar<ptrdiff_t>();
@@ -2520,21 +2520,21 @@ void callBufferSubDataARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBufferSubDataARB(arguments.file(), arguments.line(), target, offset, size, data);
 }
 
-void callDeleteBuffersARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteBuffersARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* buffers = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteBuffersARB(arguments.file(), arguments.line(), n, buffers);
 }
 
-void callGenBuffersARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenBuffersARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* buffers = arguments.unread<unsigned>();
     gl.cgmGenBuffersARB(arguments.file(), arguments.line(), n, buffers);
 }
 
-void callGetBufferParameterivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetBufferParameterivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto pname = arguments.enumerant("BufferPNameARB");
@@ -2542,7 +2542,7 @@ void callGetBufferParameterivARB(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmGetBufferParameterivARB(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetBufferPointervARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetBufferPointervARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto pname = arguments.enumerant("BufferPointerNameARB");
@@ -2550,7 +2550,7 @@ void callGetBufferPointervARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetBufferPointervARB(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetBufferSubDataARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetBufferSubDataARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto offset = arguments.scalar<ptrdiff_t>();
@@ -2559,68 +2559,68 @@ void callGetBufferSubDataARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetBufferSubDataARB(arguments.file(), arguments.line(), target, offset, size, data);
 }
 
-void callIsBufferARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsBufferARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto buffer = arguments.scalar<unsigned>();
     gl.cgmIsBufferARB(arguments.file(), arguments.line(), buffer);
 }
 
-void callMapBufferARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMapBufferARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto access = arguments.enumerant("BufferAccessARB");
     gl.cgmMapBufferARB(arguments.file(), arguments.line(), target, access);
 }
 
-void callUnmapBufferARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUnmapBufferARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     gl.cgmUnmapBufferARB(arguments.file(), arguments.line(), target);
 }
 
-void callVertexAttrib1dARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<double>();
     gl.cgmVertexAttrib1dARB(arguments.file(), arguments.line(), index, x);
 }
 
-void callVertexAttrib1dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(1);
     gl.cgmVertexAttrib1dvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib1fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<float>();
     gl.cgmVertexAttrib1fARB(arguments.file(), arguments.line(), index, x);
 }
 
-void callVertexAttrib1fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(1);
     gl.cgmVertexAttrib1fvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib1sARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1sARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<short>();
     gl.cgmVertexAttrib1sARB(arguments.file(), arguments.line(), index, x);
 }
 
-void callVertexAttrib1svARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(1);
     gl.cgmVertexAttrib1svARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib2dARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<double>();
@@ -2628,14 +2628,14 @@ void callVertexAttrib2dARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib2dARB(arguments.file(), arguments.line(), index, x, y);
 }
 
-void callVertexAttrib2dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(2);
     gl.cgmVertexAttrib2dvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib2fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<float>();
@@ -2643,14 +2643,14 @@ void callVertexAttrib2fARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib2fARB(arguments.file(), arguments.line(), index, x, y);
 }
 
-void callVertexAttrib2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(2);
     gl.cgmVertexAttrib2fvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib2sARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2sARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<short>();
@@ -2658,14 +2658,14 @@ void callVertexAttrib2sARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib2sARB(arguments.file(), arguments.line(), index, x, y);
 }
 
-void callVertexAttrib2svARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(2);
     gl.cgmVertexAttrib2svARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib3dARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<double>();
@@ -2674,14 +2674,14 @@ void callVertexAttrib3dARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib3dARB(arguments.file(), arguments.line(), index, x, y, z);
 }
 
-void callVertexAttrib3dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(3);
     gl.cgmVertexAttrib3dvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<float>();
@@ -2690,14 +2690,14 @@ void callVertexAttrib3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib3fARB(arguments.file(), arguments.line(), index, x, y, z);
 }
 
-void callVertexAttrib3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(3);
     gl.cgmVertexAttrib3fvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib3sARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3sARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<short>();
@@ -2706,35 +2706,35 @@ void callVertexAttrib3sARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib3sARB(arguments.file(), arguments.line(), index, x, y, z);
 }
 
-void callVertexAttrib3svARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(3);
     gl.cgmVertexAttrib3svARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4NbvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4NbvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const signed char* v = arguments.input<signed char>(4);
     gl.cgmVertexAttrib4NbvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4NivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4NivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(4);
     gl.cgmVertexAttrib4NivARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4NsvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4NsvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(4);
     gl.cgmVertexAttrib4NsvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4NubARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4NubARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<unsigned char>();
@@ -2744,35 +2744,35 @@ void callVertexAttrib4NubARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib4NubARB(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttrib4NubvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4NubvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned char* v = arguments.input<unsigned char>(4);
     gl.cgmVertexAttrib4NubvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4NuivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4NuivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(4);
     gl.cgmVertexAttrib4NuivARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4NusvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4NusvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(4);
     gl.cgmVertexAttrib4NusvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4bvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4bvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const signed char* v = arguments.input<signed char>(4);
     gl.cgmVertexAttrib4bvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4dARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<double>();
@@ -2782,14 +2782,14 @@ void callVertexAttrib4dARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib4dARB(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttrib4dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(4);
     gl.cgmVertexAttrib4dvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<float>();
@@ -2799,21 +2799,21 @@ void callVertexAttrib4fARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib4fARB(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttrib4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(4);
     gl.cgmVertexAttrib4fvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(4);
     gl.cgmVertexAttrib4ivARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4sARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4sARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<short>();
@@ -2823,35 +2823,35 @@ void callVertexAttrib4sARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib4sARB(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttrib4svARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(4);
     gl.cgmVertexAttrib4svARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4ubvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4ubvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned char* v = arguments.input<unsigned char>(4);
     gl.cgmVertexAttrib4ubvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4uivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4uivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(4);
     gl.cgmVertexAttrib4uivARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4usvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4usvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(4);
     gl.cgmVertexAttrib4usvARB(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribPointerARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribPointerARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto size = arguments.scalar<int>();
@@ -2862,19 +2862,19 @@ void callVertexAttribPointerARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribPointerARB(arguments.file(), arguments.line(), index, size, type, normalized, stride, pointer);
 }
 
-void callEnableVertexAttribArrayARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEnableVertexAttribArrayARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     gl.cgmEnableVertexAttribArrayARB(arguments.file(), arguments.line(), index);
 }
 
-void callDisableVertexAttribArrayARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDisableVertexAttribArrayARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     gl.cgmDisableVertexAttribArrayARB(arguments.file(), arguments.line(), index);
 }
 
-void callProgramStringARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramStringARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto format = arguments.enumerant("ProgramFormat");
@@ -2883,28 +2883,28 @@ void callProgramStringARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmProgramStringARB(arguments.file(), arguments.line(), target, format, len, string);
 }
 
-void callBindProgramARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindProgramARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto program = arguments.scalar<unsigned>();
     gl.cgmBindProgramARB(arguments.file(), arguments.line(), target, program);
 }
 
-void callDeleteProgramsARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteProgramsARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* programs = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteProgramsARB(arguments.file(), arguments.line(), n, programs);
 }
 
-void callGenProgramsARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenProgramsARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* programs = arguments.unread<unsigned>();
     gl.cgmGenProgramsARB(arguments.file(), arguments.line(), n, programs);
 }
 
-void callProgramEnvParameter4dARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramEnvParameter4dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -2915,7 +2915,7 @@ void callProgramEnvParameter4dARB(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmProgramEnvParameter4dARB(arguments.file(), arguments.line(), target, index, x, y, z, w);
 }
 
-void callProgramEnvParameter4dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramEnvParameter4dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -2923,7 +2923,7 @@ void callProgramEnvParameter4dvARB(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmProgramEnvParameter4dvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
-void callProgramEnvParameter4fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramEnvParameter4fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -2934,7 +2934,7 @@ void callProgramEnvParameter4fARB(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmProgramEnvParameter4fARB(arguments.file(), arguments.line(), target, index, x, y, z, w);
 }
 
-void callProgramEnvParameter4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramEnvParameter4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -2942,7 +2942,7 @@ void callProgramEnvParameter4fvARB(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmProgramEnvParameter4fvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
-void callProgramLocalParameter4dARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramLocalParameter4dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -2953,7 +2953,7 @@ void callProgramLocalParameter4dARB(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmProgramLocalParameter4dARB(arguments.file(), arguments.line(), target, index, x, y, z, w);
 }
 
-void callProgramLocalParameter4dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramLocalParameter4dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -2961,7 +2961,7 @@ void callProgramLocalParameter4dvARB(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmProgramLocalParameter4dvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
-void callProgramLocalParameter4fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramLocalParameter4fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -2972,7 +2972,7 @@ void callProgramLocalParameter4fARB(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmProgramLocalParameter4fARB(arguments.file(), arguments.line(), target, index, x, y, z, w);
 }
 
-void callProgramLocalParameter4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramLocalParameter4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -2980,7 +2980,7 @@ void callProgramLocalParameter4fvARB(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmProgramLocalParameter4fvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
-void callGetProgramEnvParameterdvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramEnvParameterdvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -2988,7 +2988,7 @@ void callGetProgramEnvParameterdvARB(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmGetProgramEnvParameterdvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
-void callGetProgramEnvParameterfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramEnvParameterfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -2996,7 +2996,7 @@ void callGetProgramEnvParameterfvARB(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmGetProgramEnvParameterfvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
-void callGetProgramLocalParameterdvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramLocalParameterdvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -3004,7 +3004,7 @@ void callGetProgramLocalParameterdvARB(OpenGLInterceptor& gl, CallArguments& arg
     gl.cgmGetProgramLocalParameterdvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
-void callGetProgramLocalParameterfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramLocalParameterfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -3012,7 +3012,7 @@ void callGetProgramLocalParameterfvARB(OpenGLInterceptor& gl, CallArguments& arg
     gl.cgmGetProgramLocalParameterfvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
-void callGetProgramivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto pname = arguments.enumerant("ProgramPropertyARB");
@@ -3020,7 +3020,7 @@ void callGetProgramivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetProgramivARB(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetProgramStringARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramStringARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto pname = arguments.enumerant("ProgramStringProperty");
@@ -3028,7 +3028,7 @@ void callGetProgramStringARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetProgramStringARB(arguments.file(), arguments.line(), target, pname, string);
 }
 
-void callGetVertexAttribdvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribdvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribPropertyARB");
@@ -3036,7 +3036,7 @@ void callGetVertexAttribdvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVertexAttribdvARB(arguments.file(), arguments.line(), index, pname, params);
 }
 
-void callGetVertexAttribfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribPropertyARB");
@@ -3044,7 +3044,7 @@ void callGetVertexAttribfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVertexAttribfvARB(arguments.file(), arguments.line(), index, pname, params);
 }
 
-void callGetVertexAttribivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribPropertyARB");
@@ -3052,7 +3052,7 @@ void callGetVertexAttribivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVertexAttribivARB(arguments.file(), arguments.line(), index, pname, params);
 }
 
-void callGetVertexAttribPointervARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribPointervARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribPointerPropertyARB");
@@ -3060,13 +3060,13 @@ void callGetVertexAttribPointervARB(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmGetVertexAttribPointervARB(arguments.file(), arguments.line(), index, pname, pointer);
 }
 
-void callIsProgramARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsProgramARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     gl.cgmIsProgramARB(arguments.file(), arguments.line(), program);
 }
 
-void callBindAttribLocationARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindAttribLocationARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto programObj = arguments.scalar<unsigned>();
     const auto index = arguments.scalar<unsigned>();
@@ -3074,7 +3074,7 @@ void callBindAttribLocationARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBindAttribLocationARB(arguments.file(), arguments.line(), programObj, index, name);
 }
 
-void callGetActiveAttribARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetActiveAttribARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto programObj = arguments.scalar<unsigned>();
     const auto index = arguments.scalar<unsigned>();
@@ -3087,57 +3087,57 @@ void callGetActiveAttribARB(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), programObj, index, maxLength, length, size, type, name);
 }
 
-void callGetAttribLocationARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetAttribLocationARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto programObj = arguments.scalar<unsigned>();
     const char* name = arguments.text();
     gl.cgmGetAttribLocationARB(arguments.file(), arguments.line(), programObj, name);
 }
 
-void callWindowPos2dARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
     gl.cgmWindowPos2dARB(arguments.file(), arguments.line(), x, y);
 }
 
-void callWindowPos2dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(2);
     gl.cgmWindowPos2dvARB(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos2fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
     gl.cgmWindowPos2fARB(arguments.file(), arguments.line(), x, y);
 }
 
-void callWindowPos2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(2);
     gl.cgmWindowPos2fvARB(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos2iARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
     gl.cgmWindowPos2iARB(arguments.file(), arguments.line(), x, y);
 }
 
-void callWindowPos2ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(2);
     gl.cgmWindowPos2ivARB(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos2sARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2sARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<short>();
     const auto y = arguments.scalar<short>();
     gl.cgmWindowPos2sARB(arguments.file(), arguments.line(), x, y);
 }
 
-}}}
+}}

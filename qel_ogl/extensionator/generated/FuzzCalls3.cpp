@@ -8,15 +8,15 @@
 #include "fuzz/CallArguments.h"
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
 
-namespace QEL { namespace OGL { namespace Fuzz {
+namespace QEL { namespace OGL {
 
-void callWindowPos2svARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(2);
     gl.cgmWindowPos2svARB(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos3dARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
@@ -24,13 +24,13 @@ void callWindowPos3dARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos3dARB(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callWindowPos3dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
     gl.cgmWindowPos3dvARB(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
@@ -38,13 +38,13 @@ void callWindowPos3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos3fARB(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callWindowPos3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
     gl.cgmWindowPos3fvARB(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos3iARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -52,13 +52,13 @@ void callWindowPos3iARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos3iARB(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callWindowPos3ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
     gl.cgmWindowPos3ivARB(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos3sARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3sARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<short>();
     const auto y = arguments.scalar<short>();
@@ -66,34 +66,34 @@ void callWindowPos3sARB(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos3sARB(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callWindowPos3svARB(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
     gl.cgmWindowPos3svARB(arguments.file(), arguments.line(), v);
 }
 
-void callDrawBuffersATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawBuffersATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* bufs = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDrawBuffersATI(arguments.file(), arguments.line(), n, bufs);
 }
 
-void callElementPointerATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callElementPointerATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("ElementPointerTypeATI");
     const void* pointer = arguments.unread<const void>();
     gl.cgmElementPointerATI(arguments.file(), arguments.line(), type, pointer);
 }
 
-void callDrawElementArrayATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawElementArrayATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto count = arguments.scalar<int>();
     gl.cgmDrawElementArrayATI(arguments.file(), arguments.line(), mode, count);
 }
 
-void callDrawRangeElementArrayATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawRangeElementArrayATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto start = arguments.scalar<unsigned>();
@@ -102,63 +102,63 @@ void callDrawRangeElementArrayATI(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmDrawRangeElementArrayATI(arguments.file(), arguments.line(), mode, start, end, count);
 }
 
-void callTexBumpParameterivATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexBumpParameterivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("TexBumpParameterATI");
     const int* param = arguments.unread<const int>();
     gl.cgmTexBumpParameterivATI(arguments.file(), arguments.line(), pname, param);
 }
 
-void callTexBumpParameterfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexBumpParameterfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("TexBumpParameterATI");
     const float* param = arguments.unread<const float>();
     gl.cgmTexBumpParameterfvATI(arguments.file(), arguments.line(), pname, param);
 }
 
-void callGetTexBumpParameterivATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexBumpParameterivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("GetTexBumpParameterATI");
     int* param = arguments.unread<int>();
     gl.cgmGetTexBumpParameterivATI(arguments.file(), arguments.line(), pname, param);
 }
 
-void callGetTexBumpParameterfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexBumpParameterfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("GetTexBumpParameterATI");
     float* param = arguments.unread<float>();
     gl.cgmGetTexBumpParameterfvATI(arguments.file(), arguments.line(), pname, param);
 }
 
-void callGenFragmentShadersATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenFragmentShadersATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto range = arguments.scalar<unsigned>();
     gl.cgmGenFragmentShadersATI(arguments.file(), arguments.line(), range);
 }
 
-void callBindFragmentShaderATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindFragmentShaderATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     gl.cgmBindFragmentShaderATI(arguments.file(), arguments.line(), id);
 }
 
-void callDeleteFragmentShaderATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteFragmentShaderATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     gl.cgmDeleteFragmentShaderATI(arguments.file(), arguments.line(), id);
 }
 
-void callBeginFragmentShaderATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBeginFragmentShaderATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmBeginFragmentShaderATI(arguments.file(), arguments.line());
 }
 
-void callEndFragmentShaderATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEndFragmentShaderATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmEndFragmentShaderATI(arguments.file(), arguments.line());
 }
 
-void callPassTexCoordATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPassTexCoordATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto dst = arguments.scalar<unsigned>();
     const auto coord = arguments.scalar<unsigned>();
@@ -166,7 +166,7 @@ void callPassTexCoordATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmPassTexCoordATI(arguments.file(), arguments.line(), dst, coord, swizzle);
 }
 
-void callSampleMapATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSampleMapATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto dst = arguments.scalar<unsigned>();
     const auto interp = arguments.scalar<unsigned>();
@@ -174,7 +174,7 @@ void callSampleMapATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSampleMapATI(arguments.file(), arguments.line(), dst, interp, swizzle);
 }
 
-void callColorFragmentOp1ATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorFragmentOp1ATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto op = arguments.enumerant("FragmentOpATI");
     const auto dst = arguments.scalar<unsigned>();
@@ -186,7 +186,7 @@ void callColorFragmentOp1ATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorFragmentOp1ATI(arguments.file(), arguments.line(), op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
 }
 
-void callColorFragmentOp2ATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorFragmentOp2ATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto op = arguments.enumerant("FragmentOpATI");
     const auto dst = arguments.scalar<unsigned>();
@@ -202,7 +202,7 @@ void callColorFragmentOp2ATI(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
 
-void callColorFragmentOp3ATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorFragmentOp3ATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto op = arguments.enumerant("FragmentOpATI");
     const auto dst = arguments.scalar<unsigned>();
@@ -222,7 +222,7 @@ void callColorFragmentOp3ATI(OpenGLInterceptor& gl, CallArguments& arguments)
         arg3, arg3Rep, arg3Mod);
 }
 
-void callAlphaFragmentOp1ATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callAlphaFragmentOp1ATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto op = arguments.enumerant("FragmentOpATI");
     const auto dst = arguments.scalar<unsigned>();
@@ -233,7 +233,7 @@ void callAlphaFragmentOp1ATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmAlphaFragmentOp1ATI(arguments.file(), arguments.line(), op, dst, dstMod, arg1, arg1Rep, arg1Mod);
 }
 
-void callAlphaFragmentOp2ATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callAlphaFragmentOp2ATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto op = arguments.enumerant("FragmentOpATI");
     const auto dst = arguments.scalar<unsigned>();
@@ -248,7 +248,7 @@ void callAlphaFragmentOp2ATI(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
 
-void callAlphaFragmentOp3ATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callAlphaFragmentOp3ATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto op = arguments.enumerant("FragmentOpATI");
     const auto dst = arguments.scalar<unsigned>();
@@ -267,40 +267,40 @@ void callAlphaFragmentOp3ATI(OpenGLInterceptor& gl, CallArguments& arguments)
         arg3Rep, arg3Mod);
 }
 
-void callSetFragmentShaderConstantATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSetFragmentShaderConstantATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto dst = arguments.scalar<unsigned>();
     const float* value = arguments.input<float>(4);
     gl.cgmSetFragmentShaderConstantATI(arguments.file(), arguments.line(), dst, value);
 }
 
-void callMapObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMapObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto buffer = arguments.scalar<unsigned>();
     gl.cgmMapObjectBufferATI(arguments.file(), arguments.line(), buffer);
 }
 
-void callUnmapObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUnmapObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto buffer = arguments.scalar<unsigned>();
     gl.cgmUnmapObjectBufferATI(arguments.file(), arguments.line(), buffer);
 }
 
-void callPNTrianglesiATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPNTrianglesiATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PNTrianglesPNameATI");
     const auto param = arguments.scalar<int>();
     gl.cgmPNTrianglesiATI(arguments.file(), arguments.line(), pname, param);
 }
 
-void callPNTrianglesfATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPNTrianglesfATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PNTrianglesPNameATI");
     const auto param = arguments.scalar<float>();
     gl.cgmPNTrianglesfATI(arguments.file(), arguments.line(), pname, param);
 }
 
-void callStencilOpSeparateATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callStencilOpSeparateATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("StencilFaceDirection");
     const auto sfail = arguments.enumerant("StencilOp");
@@ -309,7 +309,7 @@ void callStencilOpSeparateATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmStencilOpSeparateATI(arguments.file(), arguments.line(), face, sfail, dpfail, dppass);
 }
 
-void callStencilFuncSeparateATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callStencilFuncSeparateATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto frontfunc = arguments.enumerant("StencilFunction");
     const auto backfunc = arguments.enumerant("StencilFunction");
@@ -318,7 +318,7 @@ void callStencilFuncSeparateATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmStencilFuncSeparateATI(arguments.file(), arguments.line(), frontfunc, backfunc, ref, mask);
 }
 
-void callNewObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNewObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto usage = arguments.enumerant("ArrayObjectUsageATI");
@@ -326,13 +326,13 @@ void callNewObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNewObjectBufferATI(arguments.file(), arguments.line(), size, pointer, usage);
 }
 
-void callIsObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto buffer = arguments.scalar<unsigned>();
     gl.cgmIsObjectBufferATI(arguments.file(), arguments.line(), buffer);
 }
 
-void callUpdateObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUpdateObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto buffer = arguments.scalar<unsigned>();
     const auto offset = arguments.scalar<unsigned>();
@@ -342,7 +342,7 @@ void callUpdateObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUpdateObjectBufferATI(arguments.file(), arguments.line(), buffer, offset, size, pointer, preserve);
 }
 
-void callGetObjectBufferfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetObjectBufferfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto buffer = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("ArrayObjectPNameATI");
@@ -350,7 +350,7 @@ void callGetObjectBufferfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetObjectBufferfvATI(arguments.file(), arguments.line(), buffer, pname, params);
 }
 
-void callGetObjectBufferivATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetObjectBufferivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto buffer = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("ArrayObjectPNameATI");
@@ -358,13 +358,13 @@ void callGetObjectBufferivATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetObjectBufferivATI(arguments.file(), arguments.line(), buffer, pname, params);
 }
 
-void callFreeObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFreeObjectBufferATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto buffer = arguments.scalar<unsigned>();
     gl.cgmFreeObjectBufferATI(arguments.file(), arguments.line(), buffer);
 }
 
-void callArrayObjectATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callArrayObjectATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto array = arguments.enumerant("EnableCap");
     const auto size = arguments.scalar<int>();
@@ -375,7 +375,7 @@ void callArrayObjectATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmArrayObjectATI(arguments.file(), arguments.line(), array, size, type, stride, buffer, offset);
 }
 
-void callGetArrayObjectfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetArrayObjectfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto array = arguments.enumerant("EnableCap");
     const auto pname = arguments.enumerant("ArrayObjectPNameATI");
@@ -383,7 +383,7 @@ void callGetArrayObjectfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetArrayObjectfvATI(arguments.file(), arguments.line(), array, pname, params);
 }
 
-void callGetArrayObjectivATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetArrayObjectivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto array = arguments.enumerant("EnableCap");
     const auto pname = arguments.enumerant("ArrayObjectPNameATI");
@@ -391,7 +391,7 @@ void callGetArrayObjectivATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetArrayObjectivATI(arguments.file(), arguments.line(), array, pname, params);
 }
 
-void callVariantArrayObjectATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVariantArrayObjectATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto type = arguments.enumerant("ScalarType");
@@ -401,7 +401,7 @@ void callVariantArrayObjectATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVariantArrayObjectATI(arguments.file(), arguments.line(), id, type, stride, buffer, offset);
 }
 
-void callGetVariantArrayObjectfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVariantArrayObjectfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("ArrayObjectPNameATI");
@@ -409,7 +409,7 @@ void callGetVariantArrayObjectfvATI(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmGetVariantArrayObjectfvATI(arguments.file(), arguments.line(), id, pname, params);
 }
 
-void callGetVariantArrayObjectivATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVariantArrayObjectivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("ArrayObjectPNameATI");
@@ -417,7 +417,7 @@ void callGetVariantArrayObjectivATI(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmGetVariantArrayObjectivATI(arguments.file(), arguments.line(), id, pname, params);
 }
 
-void callVertexAttribArrayObjectATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribArrayObjectATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto size = arguments.scalar<int>();
@@ -430,7 +430,7 @@ void callVertexAttribArrayObjectATI(OpenGLInterceptor& gl, CallArguments& argume
         arguments.file(), arguments.line(), index, size, type, normalized, stride, buffer, offset);
 }
 
-void callGetVertexAttribArrayObjectfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribArrayObjectfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("ArrayObjectPNameATI");
@@ -438,7 +438,7 @@ void callGetVertexAttribArrayObjectfvATI(OpenGLInterceptor& gl, CallArguments& a
     gl.cgmGetVertexAttribArrayObjectfvATI(arguments.file(), arguments.line(), index, pname, params);
 }
 
-void callGetVertexAttribArrayObjectivATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribArrayObjectivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("ArrayObjectPNameATI");
@@ -446,7 +446,7 @@ void callGetVertexAttribArrayObjectivATI(OpenGLInterceptor& gl, CallArguments& a
     gl.cgmGetVertexAttribArrayObjectivATI(arguments.file(), arguments.line(), index, pname, params);
 }
 
-void callVertexStream2sATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream2sATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto x = arguments.scalar<short>();
@@ -454,14 +454,14 @@ void callVertexStream2sATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexStream2sATI(arguments.file(), arguments.line(), stream, x, y);
 }
 
-void callVertexStream2svATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream2svATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const short* coords = arguments.input<short>(2);
     gl.cgmVertexStream2svATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callVertexStream2iATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream2iATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto x = arguments.scalar<int>();
@@ -469,14 +469,14 @@ void callVertexStream2iATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexStream2iATI(arguments.file(), arguments.line(), stream, x, y);
 }
 
-void callVertexStream2ivATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream2ivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const int* coords = arguments.input<int>(2);
     gl.cgmVertexStream2ivATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callVertexStream2fATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream2fATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto x = arguments.scalar<float>();
@@ -484,14 +484,14 @@ void callVertexStream2fATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexStream2fATI(arguments.file(), arguments.line(), stream, x, y);
 }
 
-void callVertexStream2fvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream2fvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const float* coords = arguments.input<float>(2);
     gl.cgmVertexStream2fvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callVertexStream2dATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream2dATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto x = arguments.scalar<double>();
@@ -499,14 +499,14 @@ void callVertexStream2dATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexStream2dATI(arguments.file(), arguments.line(), stream, x, y);
 }
 
-void callVertexStream2dvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream2dvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const double* coords = arguments.input<double>(2);
     gl.cgmVertexStream2dvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callVertexStream3sATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream3sATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto x = arguments.scalar<short>();
@@ -515,14 +515,14 @@ void callVertexStream3sATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexStream3sATI(arguments.file(), arguments.line(), stream, x, y, z);
 }
 
-void callVertexStream3svATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream3svATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const short* coords = arguments.input<short>(3);
     gl.cgmVertexStream3svATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callVertexStream3iATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream3iATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto x = arguments.scalar<int>();
@@ -531,14 +531,14 @@ void callVertexStream3iATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexStream3iATI(arguments.file(), arguments.line(), stream, x, y, z);
 }
 
-void callVertexStream3ivATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream3ivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const int* coords = arguments.input<int>(3);
     gl.cgmVertexStream3ivATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callVertexStream3fATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream3fATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto x = arguments.scalar<float>();
@@ -547,14 +547,14 @@ void callVertexStream3fATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexStream3fATI(arguments.file(), arguments.line(), stream, x, y, z);
 }
 
-void callVertexStream3fvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream3fvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const float* coords = arguments.input<float>(3);
     gl.cgmVertexStream3fvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callVertexStream3dATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream3dATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto x = arguments.scalar<double>();
@@ -563,14 +563,14 @@ void callVertexStream3dATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexStream3dATI(arguments.file(), arguments.line(), stream, x, y, z);
 }
 
-void callVertexStream3dvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream3dvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const double* coords = arguments.input<double>(3);
     gl.cgmVertexStream3dvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callVertexStream4sATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream4sATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto x = arguments.scalar<short>();
@@ -580,14 +580,14 @@ void callVertexStream4sATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexStream4sATI(arguments.file(), arguments.line(), stream, x, y, z, w);
 }
 
-void callVertexStream4svATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream4svATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const short* coords = arguments.input<short>(4);
     gl.cgmVertexStream4svATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callVertexStream4iATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream4iATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto x = arguments.scalar<int>();
@@ -597,14 +597,14 @@ void callVertexStream4iATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexStream4iATI(arguments.file(), arguments.line(), stream, x, y, z, w);
 }
 
-void callVertexStream4ivATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream4ivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const int* coords = arguments.input<int>(4);
     gl.cgmVertexStream4ivATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callVertexStream4fATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream4fATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto x = arguments.scalar<float>();
@@ -614,14 +614,14 @@ void callVertexStream4fATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexStream4fATI(arguments.file(), arguments.line(), stream, x, y, z, w);
 }
 
-void callVertexStream4fvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream4fvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const float* coords = arguments.input<float>(4);
     gl.cgmVertexStream4fvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callVertexStream4dATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream4dATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto x = arguments.scalar<double>();
@@ -631,14 +631,14 @@ void callVertexStream4dATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexStream4dATI(arguments.file(), arguments.line(), stream, x, y, z, w);
 }
 
-void callVertexStream4dvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexStream4dvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const double* coords = arguments.input<double>(4);
     gl.cgmVertexStream4dvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callNormalStream3bATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalStream3bATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto nx = arguments.scalar<signed char>();
@@ -647,14 +647,14 @@ void callNormalStream3bATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormalStream3bATI(arguments.file(), arguments.line(), stream, nx, ny, nz);
 }
 
-void callNormalStream3bvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalStream3bvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const signed char* coords = arguments.input<signed char>(3);
     gl.cgmNormalStream3bvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callNormalStream3sATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalStream3sATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto nx = arguments.scalar<short>();
@@ -663,14 +663,14 @@ void callNormalStream3sATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormalStream3sATI(arguments.file(), arguments.line(), stream, nx, ny, nz);
 }
 
-void callNormalStream3svATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalStream3svATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const short* coords = arguments.input<short>(3);
     gl.cgmNormalStream3svATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callNormalStream3iATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalStream3iATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto nx = arguments.scalar<int>();
@@ -679,14 +679,14 @@ void callNormalStream3iATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormalStream3iATI(arguments.file(), arguments.line(), stream, nx, ny, nz);
 }
 
-void callNormalStream3ivATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalStream3ivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const int* coords = arguments.input<int>(3);
     gl.cgmNormalStream3ivATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callNormalStream3fATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalStream3fATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto nx = arguments.scalar<float>();
@@ -695,14 +695,14 @@ void callNormalStream3fATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormalStream3fATI(arguments.file(), arguments.line(), stream, nx, ny, nz);
 }
 
-void callNormalStream3fvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalStream3fvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const float* coords = arguments.input<float>(3);
     gl.cgmNormalStream3fvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callNormalStream3dATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalStream3dATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const auto nx = arguments.scalar<double>();
@@ -711,34 +711,34 @@ void callNormalStream3dATI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormalStream3dATI(arguments.file(), arguments.line(), stream, nx, ny, nz);
 }
 
-void callNormalStream3dvATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalStream3dvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const double* coords = arguments.input<double>(3);
     gl.cgmNormalStream3dvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
-void callClientActiveVertexStreamATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClientActiveVertexStreamATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     gl.cgmClientActiveVertexStreamATI(arguments.file(), arguments.line(), stream);
 }
 
-void callVertexBlendEnviATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexBlendEnviATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("VertexStreamATI");
     const auto param = arguments.scalar<int>();
     gl.cgmVertexBlendEnviATI(arguments.file(), arguments.line(), pname, param);
 }
 
-void callVertexBlendEnvfATI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexBlendEnvfATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("VertexStreamATI");
     const auto param = arguments.scalar<float>();
     gl.cgmVertexBlendEnvfATI(arguments.file(), arguments.line(), pname, param);
 }
 
-void callUniformBufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniformBufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto location = arguments.scalar<int>();
@@ -746,21 +746,21 @@ void callUniformBufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniformBufferEXT(arguments.file(), arguments.line(), program, location, buffer);
 }
 
-void callGetUniformBufferSizeEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetUniformBufferSizeEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto location = arguments.scalar<int>();
     gl.cgmGetUniformBufferSizeEXT(arguments.file(), arguments.line(), program, location);
 }
 
-void callGetUniformOffsetEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetUniformOffsetEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto location = arguments.scalar<int>();
     gl.cgmGetUniformOffsetEXT(arguments.file(), arguments.line(), program, location);
 }
 
-void callBlendColorEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBlendColorEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<float>();
     const auto green = arguments.scalar<float>();
@@ -769,14 +769,14 @@ void callBlendColorEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBlendColorEXT(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callBlendEquationSeparateEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBlendEquationSeparateEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto modeRGB = arguments.enumerant("BlendEquationModeEXT");
     const auto modeAlpha = arguments.enumerant("BlendEquationModeEXT");
     gl.cgmBlendEquationSeparateEXT(arguments.file(), arguments.line(), modeRGB, modeAlpha);
 }
 
-void callBlendFuncSeparateEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBlendFuncSeparateEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto sfactorRGB = arguments.enumerant("BlendingFactor");
     const auto dfactorRGB = arguments.enumerant("BlendingFactor");
@@ -786,13 +786,13 @@ void callBlendFuncSeparateEXT(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
-void callBlendEquationEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBlendEquationEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("BlendEquationModeEXT");
     gl.cgmBlendEquationEXT(arguments.file(), arguments.line(), mode);
 }
 
-void callColorSubTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorSubTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto start = arguments.scalar<int>();
@@ -803,7 +803,7 @@ void callColorSubTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorSubTableEXT(arguments.file(), arguments.line(), target, start, count, format, type, data);
 }
 
-void callCopyColorSubTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyColorSubTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto start = arguments.scalar<int>();
@@ -813,19 +813,19 @@ void callCopyColorSubTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmCopyColorSubTableEXT(arguments.file(), arguments.line(), target, start, x, y, width);
 }
 
-void callLockArraysEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLockArraysEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto first = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     gl.cgmLockArraysEXT(arguments.file(), arguments.line(), first, count);
 }
 
-void callUnlockArraysEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUnlockArraysEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmUnlockArraysEXT(arguments.file(), arguments.line());
 }
 
-void callConvolutionFilter1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callConvolutionFilter1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -837,7 +837,7 @@ void callConvolutionFilter1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, internalformat, width, format, type, image);
 }
 
-void callConvolutionFilter2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callConvolutionFilter2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -850,7 +850,7 @@ void callConvolutionFilter2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, internalformat, width, height, format, type, image);
 }
 
-void callConvolutionParameterfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callConvolutionParameterfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
@@ -858,7 +858,7 @@ void callConvolutionParameterfEXT(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmConvolutionParameterfEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callConvolutionParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callConvolutionParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
@@ -866,7 +866,7 @@ void callConvolutionParameterfvEXT(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmConvolutionParameterfvEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callConvolutionParameteriEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callConvolutionParameteriEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
@@ -874,7 +874,7 @@ void callConvolutionParameteriEXT(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmConvolutionParameteriEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callConvolutionParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callConvolutionParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
@@ -882,7 +882,7 @@ void callConvolutionParameterivEXT(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmConvolutionParameterivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callCopyConvolutionFilter1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyConvolutionFilter1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -892,7 +892,7 @@ void callCopyConvolutionFilter1DEXT(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmCopyConvolutionFilter1DEXT(arguments.file(), arguments.line(), target, internalformat, x, y, width);
 }
 
-void callCopyConvolutionFilter2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyConvolutionFilter2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -903,7 +903,7 @@ void callCopyConvolutionFilter2DEXT(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmCopyConvolutionFilter2DEXT(arguments.file(), arguments.line(), target, internalformat, x, y, width, height);
 }
 
-void callGetConvolutionFilterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetConvolutionFilterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto format = arguments.enumerant("PixelFormat");
@@ -912,7 +912,7 @@ void callGetConvolutionFilterEXT(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmGetConvolutionFilterEXT(arguments.file(), arguments.line(), target, format, type, image);
 }
 
-void callGetConvolutionParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetConvolutionParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
@@ -920,7 +920,7 @@ void callGetConvolutionParameterfvEXT(OpenGLInterceptor& gl, CallArguments& argu
     gl.cgmGetConvolutionParameterfvEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetConvolutionParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetConvolutionParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
@@ -928,7 +928,7 @@ void callGetConvolutionParameterivEXT(OpenGLInterceptor& gl, CallArguments& argu
     gl.cgmGetConvolutionParameterivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetSeparableFilterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetSeparableFilterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("SeparableTargetEXT");
     const auto format = arguments.enumerant("PixelFormat");
@@ -939,7 +939,7 @@ void callGetSeparableFilterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetSeparableFilterEXT(arguments.file(), arguments.line(), target, format, type, row, column, span);
 }
 
-void callSeparableFilter2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSeparableFilter2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("SeparableTargetEXT");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -953,7 +953,7 @@ void callSeparableFilter2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, internalformat, width, height, format, type, row, column);
 }
 
-void callBinormalPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBinormalPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("BinormalPointerTypeEXT");
     const auto stride = arguments.scalar<int>();
@@ -961,7 +961,7 @@ void callBinormalPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBinormalPointerEXT(arguments.file(), arguments.line(), type, stride, pointer);
 }
 
-void callTangentPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTangentPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("TangentPointerTypeEXT");
     const auto stride = arguments.scalar<int>();
@@ -969,7 +969,7 @@ void callTangentPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTangentPointerEXT(arguments.file(), arguments.line(), type, stride, pointer);
 }
 
-void callCopyTexImage1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyTexImage1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -981,7 +981,7 @@ void callCopyTexImage1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmCopyTexImage1DEXT(arguments.file(), arguments.line(), target, level, internalformat, x, y, width, border);
 }
 
-void callCopyTexImage2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyTexImage2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -995,7 +995,7 @@ void callCopyTexImage2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, level, internalformat, x, y, width, height, border);
 }
 
-void callCopyTexSubImage1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyTexSubImage1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -1006,7 +1006,7 @@ void callCopyTexSubImage1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmCopyTexSubImage1DEXT(arguments.file(), arguments.line(), target, level, xoffset, x, y, width);
 }
 
-void callCopyTexSubImage2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyTexSubImage2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -1020,7 +1020,7 @@ void callCopyTexSubImage2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, x, y, width, height);
 }
 
-void callCopyTexSubImage3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyTexSubImage3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -1035,28 +1035,28 @@ void callCopyTexSubImage3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, zoffset, x, y, width, height);
 }
 
-void callCullParameterdvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCullParameterdvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CullParameterEXT");
     double* params = arguments.unread<double>();
     gl.cgmCullParameterdvEXT(arguments.file(), arguments.line(), pname, params);
 }
 
-void callCullParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCullParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CullParameterEXT");
     float* params = arguments.unread<float>();
     gl.cgmCullParameterfvEXT(arguments.file(), arguments.line(), pname, params);
 }
 
-void callDepthBoundsEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDepthBoundsEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto zmin = arguments.scalar<double>();
     const auto zmax = arguments.scalar<double>();
     gl.cgmDepthBoundsEXT(arguments.file(), arguments.line(), zmin, zmax);
 }
 
-void callColorMaskIndexedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorMaskIndexedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto r = arguments.scalar<unsigned char>();
@@ -1066,7 +1066,7 @@ void callColorMaskIndexedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorMaskIndexedEXT(arguments.file(), arguments.line(), index, r, g, b, a);
 }
 
-void callGetBooleanIndexedvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetBooleanIndexedvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto index = arguments.scalar<unsigned>();
@@ -1074,7 +1074,7 @@ void callGetBooleanIndexedvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetBooleanIndexedvEXT(arguments.file(), arguments.line(), target, index, data);
 }
 
-void callGetIntegerIndexedvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetIntegerIndexedvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("GetPName");
     const auto index = arguments.scalar<unsigned>();
@@ -1082,28 +1082,28 @@ void callGetIntegerIndexedvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetIntegerIndexedvEXT(arguments.file(), arguments.line(), target, index, data);
 }
 
-void callEnableIndexedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEnableIndexedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("EnableCap");
     const auto index = arguments.scalar<unsigned>();
     gl.cgmEnableIndexedEXT(arguments.file(), arguments.line(), target, index);
 }
 
-void callDisableIndexedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDisableIndexedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("EnableCap");
     const auto index = arguments.scalar<unsigned>();
     gl.cgmDisableIndexedEXT(arguments.file(), arguments.line(), target, index);
 }
 
-void callIsEnabledIndexedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsEnabledIndexedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("EnableCap");
     const auto index = arguments.scalar<unsigned>();
     gl.cgmIsEnabledIndexedEXT(arguments.file(), arguments.line(), target, index);
 }
 
-void callDrawArraysInstancedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawArraysInstancedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto start = arguments.scalar<int>();
@@ -1112,7 +1112,7 @@ void callDrawArraysInstancedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmDrawArraysInstancedEXT(arguments.file(), arguments.line(), mode, start, count, primcount);
 }
 
-void callDrawElementsInstancedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawElementsInstancedEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto count = arguments.scalar<int>();
@@ -1122,7 +1122,7 @@ void callDrawElementsInstancedEXT(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmDrawElementsInstancedEXT(arguments.file(), arguments.line(), mode, count, type, indices, primcount);
 }
 
-void callDrawRangeElementsEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawRangeElementsEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto start = arguments.scalar<unsigned>();
@@ -1133,31 +1133,31 @@ void callDrawRangeElementsEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmDrawRangeElementsEXT(arguments.file(), arguments.line(), mode, start, end, count, type, indices);
 }
 
-void callFogCoordfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogCoordfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.scalar<float>();
     gl.cgmFogCoordfEXT(arguments.file(), arguments.line(), coord);
 }
 
-void callFogCoordfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogCoordfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* coord = arguments.input<float>(1);
     gl.cgmFogCoordfvEXT(arguments.file(), arguments.line(), coord);
 }
 
-void callFogCoorddEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogCoorddEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.scalar<double>();
     gl.cgmFogCoorddEXT(arguments.file(), arguments.line(), coord);
 }
 
-void callFogCoorddvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogCoorddvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* coord = arguments.input<double>(1);
     gl.cgmFogCoorddvEXT(arguments.file(), arguments.line(), coord);
 }
 
-void callFogCoordPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogCoordPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("FogPointerTypeEXT");
     const auto stride = arguments.scalar<int>();
@@ -1165,42 +1165,42 @@ void callFogCoordPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFogCoordPointerEXT(arguments.file(), arguments.line(), type, stride, pointer);
 }
 
-void callFragmentColorMaterialEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentColorMaterialEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("");
     const auto mode = arguments.enumerant("");
     gl.cgmFragmentColorMaterialEXT(arguments.file(), arguments.line(), face, mode);
 }
 
-void callFragmentLightModelfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightModelfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("");
     const auto param = arguments.scalar<float>();
     gl.cgmFragmentLightModelfEXT(arguments.file(), arguments.line(), pname, param);
 }
 
-void callFragmentLightModelfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightModelfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("");
     float* params = arguments.unread<float>();
     gl.cgmFragmentLightModelfvEXT(arguments.file(), arguments.line(), pname, params);
 }
 
-void callFragmentLightModeliEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightModeliEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("");
     const auto param = arguments.scalar<int>();
     gl.cgmFragmentLightModeliEXT(arguments.file(), arguments.line(), pname, param);
 }
 
-void callFragmentLightModelivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightModelivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("");
     int* params = arguments.unread<int>();
     gl.cgmFragmentLightModelivEXT(arguments.file(), arguments.line(), pname, params);
 }
 
-void callFragmentLightfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1208,7 +1208,7 @@ void callFragmentLightfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentLightfEXT(arguments.file(), arguments.line(), light, pname, param);
 }
 
-void callFragmentLightfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1216,7 +1216,7 @@ void callFragmentLightfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentLightfvEXT(arguments.file(), arguments.line(), light, pname, params);
 }
 
-void callFragmentLightiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1224,7 +1224,7 @@ void callFragmentLightiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentLightiEXT(arguments.file(), arguments.line(), light, pname, param);
 }
 
-void callFragmentLightivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1232,7 +1232,7 @@ void callFragmentLightivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentLightivEXT(arguments.file(), arguments.line(), light, pname, params);
 }
 
-void callFragmentMaterialfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentMaterialfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1240,7 +1240,7 @@ void callFragmentMaterialfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentMaterialfEXT(arguments.file(), arguments.line(), face, pname, param);
 }
 
-void callFragmentMaterialfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentMaterialfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1248,7 +1248,7 @@ void callFragmentMaterialfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentMaterialfvEXT(arguments.file(), arguments.line(), face, pname, params);
 }
 
-void callFragmentMaterialiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentMaterialiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1256,7 +1256,7 @@ void callFragmentMaterialiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentMaterialiEXT(arguments.file(), arguments.line(), face, pname, param);
 }
 
-void callFragmentMaterialivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentMaterialivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1264,7 +1264,7 @@ void callFragmentMaterialivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentMaterialivEXT(arguments.file(), arguments.line(), face, pname, params);
 }
 
-void callGetFragmentLightfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFragmentLightfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1272,7 +1272,7 @@ void callGetFragmentLightfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetFragmentLightfvEXT(arguments.file(), arguments.line(), light, pname, params);
 }
 
-void callGetFragmentLightivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFragmentLightivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1280,7 +1280,7 @@ void callGetFragmentLightivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetFragmentLightivEXT(arguments.file(), arguments.line(), light, pname, params);
 }
 
-void callGetFragmentMaterialfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFragmentMaterialfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1288,7 +1288,7 @@ void callGetFragmentMaterialfvEXT(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmGetFragmentMaterialfvEXT(arguments.file(), arguments.line(), face, pname, params);
 }
 
-void callGetFragmentMaterialivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFragmentMaterialivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -1296,14 +1296,14 @@ void callGetFragmentMaterialivEXT(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmGetFragmentMaterialivEXT(arguments.file(), arguments.line(), face, pname, params);
 }
 
-void callLightEnviEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLightEnviEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("");
     const auto param = arguments.scalar<int>();
     gl.cgmLightEnviEXT(arguments.file(), arguments.line(), pname, param);
 }
 
-void callBlitFramebufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBlitFramebufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto srcX0 = arguments.scalar<int>();
     const auto srcY0 = arguments.scalar<int>();
@@ -1319,7 +1319,7 @@ void callBlitFramebufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
 }
 
-void callRenderbufferStorageMultisampleEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRenderbufferStorageMultisampleEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("RenderbufferTarget");
     const auto samples = arguments.scalar<int>();
@@ -1330,34 +1330,34 @@ void callRenderbufferStorageMultisampleEXT(OpenGLInterceptor& gl, CallArguments&
         arguments.file(), arguments.line(), target, samples, internalformat, width, height);
 }
 
-void callIsRenderbufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsRenderbufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto renderbuffer = arguments.scalar<unsigned>();
     gl.cgmIsRenderbufferEXT(arguments.file(), arguments.line(), renderbuffer);
 }
 
-void callBindRenderbufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindRenderbufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("RenderbufferTarget");
     const auto renderbuffer = arguments.scalar<unsigned>();
     gl.cgmBindRenderbufferEXT(arguments.file(), arguments.line(), target, renderbuffer);
 }
 
-void callDeleteRenderbuffersEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteRenderbuffersEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* renderbuffers = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteRenderbuffersEXT(arguments.file(), arguments.line(), n, renderbuffers);
 }
 
-void callGenRenderbuffersEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenRenderbuffersEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* renderbuffers = arguments.unread<unsigned>();
     gl.cgmGenRenderbuffersEXT(arguments.file(), arguments.line(), n, renderbuffers);
 }
 
-void callRenderbufferStorageEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRenderbufferStorageEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("RenderbufferTarget");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -1366,7 +1366,7 @@ void callRenderbufferStorageEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmRenderbufferStorageEXT(arguments.file(), arguments.line(), target, internalformat, width, height);
 }
 
-void callGetRenderbufferParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetRenderbufferParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("RenderbufferTarget");
     const auto pname = arguments.enumerant("RenderbufferParameterName");
@@ -1374,40 +1374,40 @@ void callGetRenderbufferParameterivEXT(OpenGLInterceptor& gl, CallArguments& arg
     gl.cgmGetRenderbufferParameterivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callIsFramebufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsFramebufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto framebuffer = arguments.scalar<unsigned>();
     gl.cgmIsFramebufferEXT(arguments.file(), arguments.line(), framebuffer);
 }
 
-void callBindFramebufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindFramebufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("FramebufferTarget");
     const auto framebuffer = arguments.scalar<unsigned>();
     gl.cgmBindFramebufferEXT(arguments.file(), arguments.line(), target, framebuffer);
 }
 
-void callDeleteFramebuffersEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteFramebuffersEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* framebuffers = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteFramebuffersEXT(arguments.file(), arguments.line(), n, framebuffers);
 }
 
-void callGenFramebuffersEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenFramebuffersEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* framebuffers = arguments.unread<unsigned>();
     gl.cgmGenFramebuffersEXT(arguments.file(), arguments.line(), n, framebuffers);
 }
 
-void callCheckFramebufferStatusEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCheckFramebufferStatusEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("FramebufferTarget");
     gl.cgmCheckFramebufferStatusEXT(arguments.file(), arguments.line(), target);
 }
 
-void callFramebufferTexture1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFramebufferTexture1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("FramebufferTarget");
     const auto attachment = arguments.enumerant("FramebufferAttachment");
@@ -1417,7 +1417,7 @@ void callFramebufferTexture1DEXT(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmFramebufferTexture1DEXT(arguments.file(), arguments.line(), target, attachment, textarget, texture, level);
 }
 
-void callFramebufferTexture2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFramebufferTexture2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("FramebufferTarget");
     const auto attachment = arguments.enumerant("FramebufferAttachment");
@@ -1427,7 +1427,7 @@ void callFramebufferTexture2DEXT(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmFramebufferTexture2DEXT(arguments.file(), arguments.line(), target, attachment, textarget, texture, level);
 }
 
-void callFramebufferTexture3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFramebufferTexture3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("FramebufferTarget");
     const auto attachment = arguments.enumerant("FramebufferAttachment");
@@ -1439,7 +1439,7 @@ void callFramebufferTexture3DEXT(OpenGLInterceptor& gl, CallArguments& arguments
         arguments.file(), arguments.line(), target, attachment, textarget, texture, level, zoffset);
 }
 
-void callFramebufferRenderbufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFramebufferRenderbufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("FramebufferTarget");
     const auto attachment = arguments.enumerant("FramebufferAttachment");
@@ -1449,7 +1449,7 @@ void callFramebufferRenderbufferEXT(OpenGLInterceptor& gl, CallArguments& argume
         arguments.file(), arguments.line(), target, attachment, renderbuffertarget, renderbuffer);
 }
 
-void callGetFramebufferAttachmentParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFramebufferAttachmentParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("FramebufferTarget");
     const auto attachment = arguments.enumerant("FramebufferAttachment");
@@ -1459,13 +1459,13 @@ void callGetFramebufferAttachmentParameterivEXT(OpenGLInterceptor& gl, CallArgum
         arguments.file(), arguments.line(), target, attachment, pname, params);
 }
 
-void callGenerateMipmapEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenerateMipmapEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     gl.cgmGenerateMipmapEXT(arguments.file(), arguments.line(), target);
 }
 
-void callProgramParameteriEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramParameteriEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("ProgramParameterPName");
@@ -1473,7 +1473,7 @@ void callProgramParameteriEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmProgramParameteriEXT(arguments.file(), arguments.line(), program, pname, value);
 }
 
-void callFramebufferTextureEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFramebufferTextureEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("FramebufferTarget");
     const auto attachment = arguments.enumerant("FramebufferAttachment");
@@ -1482,7 +1482,7 @@ void callFramebufferTextureEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFramebufferTextureEXT(arguments.file(), arguments.line(), target, attachment, texture, level);
 }
 
-void callFramebufferTextureLayerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFramebufferTextureLayerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("FramebufferTarget");
     const auto attachment = arguments.enumerant("FramebufferAttachment");
@@ -1492,7 +1492,7 @@ void callFramebufferTextureLayerEXT(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmFramebufferTextureLayerEXT(arguments.file(), arguments.line(), target, attachment, texture, level, layer);
 }
 
-void callFramebufferTextureFaceEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFramebufferTextureFaceEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("FramebufferTarget");
     const auto attachment = arguments.enumerant("FramebufferAttachment");
@@ -1502,7 +1502,7 @@ void callFramebufferTextureFaceEXT(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmFramebufferTextureFaceEXT(arguments.file(), arguments.line(), target, attachment, texture, level, face);
 }
 
-void callProgramEnvParameters4fvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramEnvParameters4fvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -1511,7 +1511,7 @@ void callProgramEnvParameters4fvEXT(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmProgramEnvParameters4fvEXT(arguments.file(), arguments.line(), target, index, count, params);
 }
 
-void callProgramLocalParameters4fvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramLocalParameters4fvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -1520,7 +1520,7 @@ void callProgramLocalParameters4fvEXT(OpenGLInterceptor& gl, CallArguments& argu
     gl.cgmProgramLocalParameters4fvEXT(arguments.file(), arguments.line(), target, index, count, params);
 }
 
-void callGetUniformuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetUniformuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto location = arguments.scalar<int>();
@@ -1528,7 +1528,7 @@ void callGetUniformuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetUniformuivEXT(arguments.file(), arguments.line(), program, location, params);
 }
 
-void callBindFragDataLocationEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindFragDataLocationEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto color = arguments.scalar<unsigned>();
@@ -1536,21 +1536,21 @@ void callBindFragDataLocationEXT(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmBindFragDataLocationEXT(arguments.file(), arguments.line(), program, color, name);
 }
 
-void callGetFragDataLocationEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFragDataLocationEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const char* name = arguments.text();
     gl.cgmGetFragDataLocationEXT(arguments.file(), arguments.line(), program, name);
 }
 
-void callUniform1uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform1uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<unsigned>();
     gl.cgmUniform1uiEXT(arguments.file(), arguments.line(), location, v0);
 }
 
-void callUniform2uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform2uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<unsigned>();
@@ -1558,7 +1558,7 @@ void callUniform2uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform2uiEXT(arguments.file(), arguments.line(), location, v0, v1);
 }
 
-void callUniform3uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform3uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<unsigned>();
@@ -1567,7 +1567,7 @@ void callUniform3uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform3uiEXT(arguments.file(), arguments.line(), location, v0, v1, v2);
 }
 
-void callUniform4uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform4uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto v0 = arguments.scalar<unsigned>();
@@ -1577,7 +1577,7 @@ void callUniform4uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform4uiEXT(arguments.file(), arguments.line(), location, v0, v1, v2, v3);
 }
 
-void callUniform1uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform1uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -1585,7 +1585,7 @@ void callUniform1uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform1uivEXT(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform2uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform2uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -1593,7 +1593,7 @@ void callUniform2uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform2uivEXT(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform3uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform3uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -1601,7 +1601,7 @@ void callUniform3uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform3uivEXT(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callUniform4uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callUniform4uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -1609,14 +1609,14 @@ void callUniform4uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmUniform4uivEXT(arguments.file(), arguments.line(), location, count, value);
 }
 
-void callVertexAttribI1iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI1iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<int>();
     gl.cgmVertexAttribI1iEXT(arguments.file(), arguments.line(), index, x);
 }
 
-void callVertexAttribI2iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI2iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<int>();
@@ -1624,7 +1624,7 @@ void callVertexAttribI2iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribI2iEXT(arguments.file(), arguments.line(), index, x, y);
 }
 
-void callVertexAttribI3iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI3iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<int>();
@@ -1633,7 +1633,7 @@ void callVertexAttribI3iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribI3iEXT(arguments.file(), arguments.line(), index, x, y, z);
 }
 
-void callVertexAttribI4iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI4iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<int>();
@@ -1643,14 +1643,14 @@ void callVertexAttribI4iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribI4iEXT(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttribI1uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI1uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<unsigned>();
     gl.cgmVertexAttribI1uiEXT(arguments.file(), arguments.line(), index, x);
 }
 
-void callVertexAttribI2uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI2uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<unsigned>();
@@ -1658,7 +1658,7 @@ void callVertexAttribI2uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribI2uiEXT(arguments.file(), arguments.line(), index, x, y);
 }
 
-void callVertexAttribI3uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI3uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<unsigned>();
@@ -1667,7 +1667,7 @@ void callVertexAttribI3uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribI3uiEXT(arguments.file(), arguments.line(), index, x, y, z);
 }
 
-void callVertexAttribI4uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI4uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<unsigned>();
@@ -1677,91 +1677,91 @@ void callVertexAttribI4uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribI4uiEXT(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttribI1ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI1ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(1);
     gl.cgmVertexAttribI1ivEXT(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribI2ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI2ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(2);
     gl.cgmVertexAttribI2ivEXT(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribI3ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI3ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(3);
     gl.cgmVertexAttribI3ivEXT(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribI4ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI4ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(4);
     gl.cgmVertexAttribI4ivEXT(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribI1uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI1uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(1);
     gl.cgmVertexAttribI1uivEXT(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribI2uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI2uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(2);
     gl.cgmVertexAttribI2uivEXT(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribI3uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI3uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(3);
     gl.cgmVertexAttribI3uivEXT(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribI4uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI4uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(4);
     gl.cgmVertexAttribI4uivEXT(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribI4bvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI4bvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const signed char* v = arguments.input<signed char>(4);
     gl.cgmVertexAttribI4bvEXT(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribI4svEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI4svEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(4);
     gl.cgmVertexAttribI4svEXT(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribI4ubvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI4ubvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned char* v = arguments.input<unsigned char>(4);
     gl.cgmVertexAttribI4ubvEXT(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribI4usvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribI4usvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(4);
     gl.cgmVertexAttribI4usvEXT(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribIPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribIPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto size = arguments.scalar<int>();
@@ -1771,7 +1771,7 @@ void callVertexAttribIPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmVertexAttribIPointerEXT(arguments.file(), arguments.line(), index, size, type, stride, pointer);
 }
 
-void callGetVertexAttribIivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribIivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribEnum");
@@ -1779,7 +1779,7 @@ void callGetVertexAttribIivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVertexAttribIivEXT(arguments.file(), arguments.line(), index, pname, params);
 }
 
-void callGetVertexAttribIuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribIuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribEnum");
@@ -1787,7 +1787,7 @@ void callGetVertexAttribIuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVertexAttribIuivEXT(arguments.file(), arguments.line(), index, pname, params);
 }
 
-void callGetHistogramEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetHistogramEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("HistogramTargetEXT");
     const auto reset = arguments.scalar<unsigned char>();
@@ -1797,7 +1797,7 @@ void callGetHistogramEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetHistogramEXT(arguments.file(), arguments.line(), target, reset, format, type, values);
 }
 
-void callGetHistogramParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetHistogramParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("HistogramTargetEXT");
     const auto pname = arguments.enumerant("GetHistogramParameterPNameEXT");
@@ -1805,7 +1805,7 @@ void callGetHistogramParameterfvEXT(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmGetHistogramParameterfvEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetHistogramParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetHistogramParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("HistogramTargetEXT");
     const auto pname = arguments.enumerant("GetHistogramParameterPNameEXT");
@@ -1813,7 +1813,7 @@ void callGetHistogramParameterivEXT(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmGetHistogramParameterivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetMinmaxEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMinmaxEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MinmaxTargetEXT");
     const auto reset = arguments.scalar<unsigned char>();
@@ -1823,7 +1823,7 @@ void callGetMinmaxEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetMinmaxEXT(arguments.file(), arguments.line(), target, reset, format, type, values);
 }
 
-void callGetMinmaxParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMinmaxParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MinmaxTargetEXT");
     const auto pname = arguments.enumerant("GetMinmaxParameterPNameEXT");
@@ -1831,7 +1831,7 @@ void callGetMinmaxParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmGetMinmaxParameterfvEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetMinmaxParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMinmaxParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MinmaxTargetEXT");
     const auto pname = arguments.enumerant("GetMinmaxParameterPNameEXT");
@@ -1839,7 +1839,7 @@ void callGetMinmaxParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmGetMinmaxParameterivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callHistogramEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callHistogramEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("HistogramTargetEXT");
     const auto width = arguments.scalar<int>();
@@ -1848,7 +1848,7 @@ void callHistogramEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmHistogramEXT(arguments.file(), arguments.line(), target, width, internalformat, sink);
 }
 
-void callMinmaxEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMinmaxEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MinmaxTargetEXT");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -1856,65 +1856,65 @@ void callMinmaxEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMinmaxEXT(arguments.file(), arguments.line(), target, internalformat, sink);
 }
 
-void callResetHistogramEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callResetHistogramEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("HistogramTargetEXT");
     gl.cgmResetHistogramEXT(arguments.file(), arguments.line(), target);
 }
 
-void callResetMinmaxEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callResetMinmaxEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("MinmaxTargetEXT");
     gl.cgmResetMinmaxEXT(arguments.file(), arguments.line(), target);
 }
 
-void callIndexFuncEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexFuncEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto func = arguments.enumerant("IndexFunctionEXT");
     const auto ref = arguments.scalar<float>();
     gl.cgmIndexFuncEXT(arguments.file(), arguments.line(), func, ref);
 }
 
-void callIndexMaterialEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexMaterialEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto mode = arguments.enumerant("IndexMaterialParameterEXT");
     gl.cgmIndexMaterialEXT(arguments.file(), arguments.line(), face, mode);
 }
 
-void callApplyTextureEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callApplyTextureEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("LightTextureModeEXT");
     gl.cgmApplyTextureEXT(arguments.file(), arguments.line(), mode);
 }
 
-void callTextureLightEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTextureLightEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("LightTexturePNameEXT");
     gl.cgmTextureLightEXT(arguments.file(), arguments.line(), pname);
 }
 
-void callTextureMaterialEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTextureMaterialEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto mode = arguments.enumerant("MaterialParameter");
     gl.cgmTextureMaterialEXT(arguments.file(), arguments.line(), face, mode);
 }
 
-void callSampleMaskEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSampleMaskEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto value = arguments.scalar<float>();
     const auto invert = arguments.scalar<unsigned char>();
     gl.cgmSampleMaskEXT(arguments.file(), arguments.line(), value, invert);
 }
 
-void callSamplePatternEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSamplePatternEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pattern = arguments.enumerant("SamplePatternEXT");
     gl.cgmSamplePatternEXT(arguments.file(), arguments.line(), pattern);
 }
 
-void callMultiDrawArraysEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiDrawArraysEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto primcount = arguments.scalar<int>();
@@ -1923,7 +1923,7 @@ void callMultiDrawArraysEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiDrawArraysEXT(arguments.file(), arguments.line(), mode, first, count, primcount);
 }
 
-void callMultiDrawElementsEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiDrawElementsEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto type = arguments.enumerant("DrawElementsType");
@@ -1933,7 +1933,7 @@ void callMultiDrawElementsEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiDrawElementsEXT(arguments.file(), arguments.line(), mode, count, type, indices, primcount);
 }
 
-void callColorTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto internalFormat = arguments.enumerant("InternalFormat");
@@ -1944,7 +1944,7 @@ void callColorTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorTableEXT(arguments.file(), arguments.line(), target, internalFormat, width, format, type, table);
 }
 
-void callGetColorTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetColorTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto format = arguments.enumerant("PixelFormat");
@@ -1953,7 +1953,7 @@ void callGetColorTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetColorTableEXT(arguments.file(), arguments.line(), target, format, type, data);
 }
 
-void callGetColorTableParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetColorTableParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto pname = arguments.enumerant("GetColorTableParameterPNameSGI");
@@ -1961,7 +1961,7 @@ void callGetColorTableParameterivEXT(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmGetColorTableParameterivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetColorTableParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetColorTableParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto pname = arguments.enumerant("GetColorTableParameterPNameSGI");
@@ -1969,7 +1969,7 @@ void callGetColorTableParameterfvEXT(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmGetColorTableParameterfvEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callPixelTransformParameteriEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelTransformParameteriEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("PixelTransformTargetEXT");
     const auto pname = arguments.enumerant("PixelTransformPNameEXT");
@@ -1977,7 +1977,7 @@ void callPixelTransformParameteriEXT(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmPixelTransformParameteriEXT(arguments.file(), arguments.line(), target, pname, param);
 }
 
-void callPixelTransformParameterfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelTransformParameterfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("PixelTransformTargetEXT");
     const auto pname = arguments.enumerant("PixelTransformPNameEXT");
@@ -1985,7 +1985,7 @@ void callPixelTransformParameterfEXT(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmPixelTransformParameterfEXT(arguments.file(), arguments.line(), target, pname, param);
 }
 
-void callPixelTransformParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelTransformParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("PixelTransformTargetEXT");
     const auto pname = arguments.enumerant("PixelTransformPNameEXT");
@@ -1993,7 +1993,7 @@ void callPixelTransformParameterivEXT(OpenGLInterceptor& gl, CallArguments& argu
     gl.cgmPixelTransformParameterivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callPixelTransformParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelTransformParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("PixelTransformTargetEXT");
     const auto pname = arguments.enumerant("PixelTransformPNameEXT");
@@ -2001,7 +2001,7 @@ void callPixelTransformParameterfvEXT(OpenGLInterceptor& gl, CallArguments& argu
     gl.cgmPixelTransformParameterfvEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetPixelTransformParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetPixelTransformParameterivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -2009,7 +2009,7 @@ void callGetPixelTransformParameterivEXT(OpenGLInterceptor& gl, CallArguments& a
     gl.cgmGetPixelTransformParameterivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetPixelTransformParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetPixelTransformParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
@@ -2017,38 +2017,38 @@ void callGetPixelTransformParameterfvEXT(OpenGLInterceptor& gl, CallArguments& a
     gl.cgmGetPixelTransformParameterfvEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callPointParameterfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPointParameterfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
     const auto param = arguments.scalar<float>();
     gl.cgmPointParameterfEXT(arguments.file(), arguments.line(), pname, param);
 }
 
-void callPointParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPointParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
     const float* params = arguments.unread<const float>();
     gl.cgmPointParameterfvEXT(arguments.file(), arguments.line(), pname, params);
 }
 
-void callPolygonOffsetEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPolygonOffsetEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto factor = arguments.scalar<float>();
     const auto bias = arguments.scalar<float>();
     gl.cgmPolygonOffsetEXT(arguments.file(), arguments.line(), factor, bias);
 }
 
-void callBeginSceneEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBeginSceneEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmBeginSceneEXT(arguments.file(), arguments.line());
 }
 
-void callEndSceneEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEndSceneEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmEndSceneEXT(arguments.file(), arguments.line());
 }
 
-void callSecondaryColor3bEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3bEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<signed char>();
     const auto green = arguments.scalar<signed char>();
@@ -2056,13 +2056,13 @@ void callSecondaryColor3bEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3bEXT(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3bvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3bvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const signed char* v = arguments.input<signed char>(3);
     gl.cgmSecondaryColor3bvEXT(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3dEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3dEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<double>();
     const auto green = arguments.scalar<double>();
@@ -2070,13 +2070,13 @@ void callSecondaryColor3dEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3dEXT(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3dvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3dvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
     gl.cgmSecondaryColor3dvEXT(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3fEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3fEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<float>();
     const auto green = arguments.scalar<float>();
@@ -2084,13 +2084,13 @@ void callSecondaryColor3fEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3fEXT(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3fvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3fvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
     gl.cgmSecondaryColor3fvEXT(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<int>();
     const auto green = arguments.scalar<int>();
@@ -2098,13 +2098,13 @@ void callSecondaryColor3iEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3iEXT(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
     gl.cgmSecondaryColor3ivEXT(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3sEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3sEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<short>();
     const auto green = arguments.scalar<short>();
@@ -2112,13 +2112,13 @@ void callSecondaryColor3sEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3sEXT(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3svEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3svEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
     gl.cgmSecondaryColor3svEXT(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3ubEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3ubEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned char>();
     const auto green = arguments.scalar<unsigned char>();
@@ -2126,13 +2126,13 @@ void callSecondaryColor3ubEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3ubEXT(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3ubvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3ubvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* v = arguments.input<unsigned char>(3);
     gl.cgmSecondaryColor3ubvEXT(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned>();
     const auto green = arguments.scalar<unsigned>();
@@ -2140,13 +2140,13 @@ void callSecondaryColor3uiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3uiEXT(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* v = arguments.input<unsigned>(3);
     gl.cgmSecondaryColor3uivEXT(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColor3usEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3usEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned short>();
     const auto green = arguments.scalar<unsigned short>();
@@ -2154,13 +2154,13 @@ void callSecondaryColor3usEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3usEXT(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3usvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3usvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
     gl.cgmSecondaryColor3usvEXT(arguments.file(), arguments.line(), v);
 }
 
-void callSecondaryColorPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColorPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("ColorPointerType");
@@ -2169,13 +2169,13 @@ void callSecondaryColorPointerEXT(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmSecondaryColorPointerEXT(arguments.file(), arguments.line(), size, type, stride, pointer);
 }
 
-void callActiveStencilFaceEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callActiveStencilFaceEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("StencilFaceDirection");
     gl.cgmActiveStencilFaceEXT(arguments.file(), arguments.line(), face);
 }
 
-void callTexSubImage1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexSubImage1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2187,7 +2187,7 @@ void callTexSubImage1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexSubImage1DEXT(arguments.file(), arguments.line(), target, level, xoffset, width, format, type, pixels);
 }
 
-void callTexSubImage2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexSubImage2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2202,7 +2202,7 @@ void callTexSubImage2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, width, height, format, type, pixels);
 }
 
-void callTexSubImage3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexSubImage3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2220,7 +2220,7 @@ void callTexSubImage3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
         type, pixels);
 }
 
-void callTexImage3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexImage3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -2237,7 +2237,7 @@ void callTexImage3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
         pixels);
 }
 
-void callTexBufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexBufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto internalformat = arguments.enumerant("SizedInternalFormat");
@@ -2245,7 +2245,7 @@ void callTexBufferEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexBufferEXT(arguments.file(), arguments.line(), target, internalformat, buffer);
 }
 
-void callTexParameterIivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexParameterIivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
@@ -2253,7 +2253,7 @@ void callTexParameterIivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexParameterIivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callTexParameterIuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexParameterIuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
@@ -2261,7 +2261,7 @@ void callTexParameterIuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexParameterIuivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetTexParameterIivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexParameterIivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("GetTextureParameter");
@@ -2269,7 +2269,7 @@ void callGetTexParameterIivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTexParameterIivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetTexParameterIuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexParameterIuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("GetTextureParameter");
@@ -2277,7 +2277,7 @@ void callGetTexParameterIuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTexParameterIuivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callClearColorIiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClearColorIiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<int>();
     const auto green = arguments.scalar<int>();
@@ -2286,7 +2286,7 @@ void callClearColorIiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmClearColorIiEXT(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callClearColorIuiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClearColorIuiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned>();
     const auto green = arguments.scalar<unsigned>();
@@ -2295,7 +2295,7 @@ void callClearColorIuiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmClearColorIuiEXT(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callAreTexturesResidentEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callAreTexturesResidentEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
@@ -2303,34 +2303,34 @@ void callAreTexturesResidentEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmAreTexturesResidentEXT(arguments.file(), arguments.line(), n, textures, residences);
 }
 
-void callBindTextureEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindTextureEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto texture = arguments.scalar<unsigned>();
     gl.cgmBindTextureEXT(arguments.file(), arguments.line(), target, texture);
 }
 
-void callDeleteTexturesEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteTexturesEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteTexturesEXT(arguments.file(), arguments.line(), n, textures);
 }
 
-void callGenTexturesEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenTexturesEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* textures = arguments.unread<unsigned>();
     gl.cgmGenTexturesEXT(arguments.file(), arguments.line(), n, textures);
 }
 
-void callIsTextureEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsTextureEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto texture = arguments.scalar<unsigned>();
     gl.cgmIsTextureEXT(arguments.file(), arguments.line(), texture);
 }
 
-void callPrioritizeTexturesEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPrioritizeTexturesEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
@@ -2338,19 +2338,19 @@ void callPrioritizeTexturesEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmPrioritizeTexturesEXT(arguments.file(), arguments.line(), n, textures, priorities);
 }
 
-void callTextureNormalEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTextureNormalEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("TextureNormalModeEXT");
     gl.cgmTextureNormalEXT(arguments.file(), arguments.line(), mode);
 }
 
-void callArrayElementEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callArrayElementEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto i = arguments.scalar<int>();
     gl.cgmArrayElementEXT(arguments.file(), arguments.line(), i);
 }
 
-void callColorPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("ColorPointerType");
@@ -2360,7 +2360,7 @@ void callColorPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorPointerEXT(arguments.file(), arguments.line(), size, type, stride, count, pointer);
 }
 
-void callDrawArraysEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawArraysEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto first = arguments.scalar<int>();
@@ -2368,7 +2368,7 @@ void callDrawArraysEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmDrawArraysEXT(arguments.file(), arguments.line(), mode, first, count);
 }
 
-void callEdgeFlagPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEdgeFlagPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stride = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
@@ -2376,14 +2376,14 @@ void callEdgeFlagPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmEdgeFlagPointerEXT(arguments.file(), arguments.line(), stride, count, pointer);
 }
 
-void callGetPointervEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetPointervEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("GetPointervPName");
     void** params = arguments.unread<void*>();
     gl.cgmGetPointervEXT(arguments.file(), arguments.line(), pname, params);
 }
 
-void callIndexPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("IndexPointerType");
     const auto stride = arguments.scalar<int>();
@@ -2392,7 +2392,7 @@ void callIndexPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmIndexPointerEXT(arguments.file(), arguments.line(), type, stride, count, pointer);
 }
 
-void callNormalPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("NormalPointerType");
     const auto stride = arguments.scalar<int>();
@@ -2401,7 +2401,7 @@ void callNormalPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormalPointerEXT(arguments.file(), arguments.line(), type, stride, count, pointer);
 }
 
-void callTexCoordPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoordPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("TexCoordPointerType");
@@ -2411,7 +2411,7 @@ void callTexCoordPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoordPointerEXT(arguments.file(), arguments.line(), size, type, stride, count, pointer);
 }
 
-void callVertexPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("VertexPointerType");
@@ -2421,35 +2421,35 @@ void callVertexPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexPointerEXT(arguments.file(), arguments.line(), size, type, stride, count, pointer);
 }
 
-void callBeginVertexShaderEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBeginVertexShaderEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmBeginVertexShaderEXT(arguments.file(), arguments.line());
 }
 
-void callEndVertexShaderEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEndVertexShaderEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmEndVertexShaderEXT(arguments.file(), arguments.line());
 }
 
-void callBindVertexShaderEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindVertexShaderEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     gl.cgmBindVertexShaderEXT(arguments.file(), arguments.line(), id);
 }
 
-void callGenVertexShadersEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenVertexShadersEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto range = arguments.scalar<unsigned>();
     gl.cgmGenVertexShadersEXT(arguments.file(), arguments.line(), range);
 }
 
-void callDeleteVertexShaderEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteVertexShaderEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     gl.cgmDeleteVertexShaderEXT(arguments.file(), arguments.line(), id);
 }
 
-void callShaderOp1EXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callShaderOp1EXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto op = arguments.enumerant("VertexShaderOpEXT");
     const auto res = arguments.scalar<unsigned>();
@@ -2457,7 +2457,7 @@ void callShaderOp1EXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmShaderOp1EXT(arguments.file(), arguments.line(), op, res, arg1);
 }
 
-void callShaderOp2EXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callShaderOp2EXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto op = arguments.enumerant("VertexShaderOpEXT");
     const auto res = arguments.scalar<unsigned>();
@@ -2466,7 +2466,7 @@ void callShaderOp2EXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmShaderOp2EXT(arguments.file(), arguments.line(), op, res, arg1, arg2);
 }
 
-void callShaderOp3EXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callShaderOp3EXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto op = arguments.enumerant("VertexShaderOpEXT");
     const auto res = arguments.scalar<unsigned>();
@@ -2476,7 +2476,7 @@ void callShaderOp3EXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmShaderOp3EXT(arguments.file(), arguments.line(), op, res, arg1, arg2, arg3);
 }
 
-void callSwizzleEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSwizzleEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto res = arguments.scalar<unsigned>();
     const auto in = arguments.scalar<unsigned>();
@@ -2487,7 +2487,7 @@ void callSwizzleEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSwizzleEXT(arguments.file(), arguments.line(), res, in, outX, outY, outZ, outW);
 }
 
-void callWriteMaskEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWriteMaskEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto res = arguments.scalar<unsigned>();
     const auto in = arguments.scalar<unsigned>();
@@ -2498,7 +2498,7 @@ void callWriteMaskEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWriteMaskEXT(arguments.file(), arguments.line(), res, in, outX, outY, outZ, outW);
 }
 
-void callInsertComponentEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callInsertComponentEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto res = arguments.scalar<unsigned>();
     const auto src = arguments.scalar<unsigned>();
@@ -2506,7 +2506,7 @@ void callInsertComponentEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmInsertComponentEXT(arguments.file(), arguments.line(), res, src, num);
 }
 
-void callExtractComponentEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callExtractComponentEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto res = arguments.scalar<unsigned>();
     const auto src = arguments.scalar<unsigned>();
@@ -2514,7 +2514,7 @@ void callExtractComponentEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmExtractComponentEXT(arguments.file(), arguments.line(), res, src, num);
 }
 
-void callGenSymbolsEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenSymbolsEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto datatype = arguments.enumerant("DataTypeEXT");
     const auto storagetype = arguments.enumerant("VertexShaderStorageTypeEXT");
@@ -2523,7 +2523,7 @@ void callGenSymbolsEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGenSymbolsEXT(arguments.file(), arguments.line(), datatype, storagetype, range, components);
 }
 
-void callSetInvariantEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSetInvariantEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto type = arguments.enumerant("ScalarType");
@@ -2531,7 +2531,7 @@ void callSetInvariantEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSetInvariantEXT(arguments.file(), arguments.line(), id, type, addr);
 }
 
-void callSetLocalConstantEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSetLocalConstantEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto type = arguments.enumerant("ScalarType");
@@ -2539,63 +2539,63 @@ void callSetLocalConstantEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSetLocalConstantEXT(arguments.file(), arguments.line(), id, type, addr);
 }
 
-void callVariantbvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVariantbvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const signed char* addr = arguments.unread<const signed char>();
     gl.cgmVariantbvEXT(arguments.file(), arguments.line(), id, addr);
 }
 
-void callVariantsvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVariantsvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const short* addr = arguments.unread<const short>();
     gl.cgmVariantsvEXT(arguments.file(), arguments.line(), id, addr);
 }
 
-void callVariantivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVariantivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const int* addr = arguments.unread<const int>();
     gl.cgmVariantivEXT(arguments.file(), arguments.line(), id, addr);
 }
 
-void callVariantfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVariantfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const float* addr = arguments.unread<const float>();
     gl.cgmVariantfvEXT(arguments.file(), arguments.line(), id, addr);
 }
 
-void callVariantdvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVariantdvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const double* addr = arguments.unread<const double>();
     gl.cgmVariantdvEXT(arguments.file(), arguments.line(), id, addr);
 }
 
-void callVariantubvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVariantubvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const unsigned char* addr = arguments.unread<const unsigned char>();
     gl.cgmVariantubvEXT(arguments.file(), arguments.line(), id, addr);
 }
 
-void callVariantusvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVariantusvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const unsigned short* addr = arguments.unread<const unsigned short>();
     gl.cgmVariantusvEXT(arguments.file(), arguments.line(), id, addr);
 }
 
-void callVariantuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVariantuivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const unsigned* addr = arguments.unread<const unsigned>();
     gl.cgmVariantuivEXT(arguments.file(), arguments.line(), id, addr);
 }
 
-void callVariantPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVariantPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto type = arguments.enumerant("ScalarType");
@@ -2604,33 +2604,33 @@ void callVariantPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVariantPointerEXT(arguments.file(), arguments.line(), id, type, stride, addr);
 }
 
-void callEnableVariantClientStateEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEnableVariantClientStateEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     gl.cgmEnableVariantClientStateEXT(arguments.file(), arguments.line(), id);
 }
 
-void callDisableVariantClientStateEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDisableVariantClientStateEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     gl.cgmDisableVariantClientStateEXT(arguments.file(), arguments.line(), id);
 }
 
-void callBindLightParameterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindLightParameterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("LightName");
     const auto value = arguments.enumerant("LightParameter");
     gl.cgmBindLightParameterEXT(arguments.file(), arguments.line(), light, value);
 }
 
-void callBindMaterialParameterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindMaterialParameterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto value = arguments.enumerant("MaterialParameter");
     gl.cgmBindMaterialParameterEXT(arguments.file(), arguments.line(), face, value);
 }
 
-void callBindTexGenParameterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindTexGenParameterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto unit = arguments.enumerant("TextureUnit");
     const auto coord = arguments.enumerant("TextureCoordName");
@@ -2638,27 +2638,27 @@ void callBindTexGenParameterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBindTexGenParameterEXT(arguments.file(), arguments.line(), unit, coord, value);
 }
 
-void callBindTextureUnitParameterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindTextureUnitParameterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto unit = arguments.enumerant("TextureUnit");
     const auto value = arguments.enumerant("VertexShaderTextureUnitParameter");
     gl.cgmBindTextureUnitParameterEXT(arguments.file(), arguments.line(), unit, value);
 }
 
-void callBindParameterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindParameterEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto value = arguments.enumerant("VertexShaderParameterEXT");
     gl.cgmBindParameterEXT(arguments.file(), arguments.line(), value);
 }
 
-void callIsVariantEnabledEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsVariantEnabledEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto cap = arguments.enumerant("VariantCapEXT");
     gl.cgmIsVariantEnabledEXT(arguments.file(), arguments.line(), id, cap);
 }
 
-void callGetVariantBooleanvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVariantBooleanvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto value = arguments.enumerant("GetVariantValueEXT");
@@ -2666,7 +2666,7 @@ void callGetVariantBooleanvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVariantBooleanvEXT(arguments.file(), arguments.line(), id, value, data);
 }
 
-void callGetVariantIntegervEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVariantIntegervEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto value = arguments.enumerant("GetVariantValueEXT");
@@ -2674,7 +2674,7 @@ void callGetVariantIntegervEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVariantIntegervEXT(arguments.file(), arguments.line(), id, value, data);
 }
 
-void callGetVariantFloatvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVariantFloatvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto value = arguments.enumerant("GetVariantValueEXT");
@@ -2682,7 +2682,7 @@ void callGetVariantFloatvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVariantFloatvEXT(arguments.file(), arguments.line(), id, value, data);
 }
 
-void callGetVariantPointervEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVariantPointervEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto value = arguments.enumerant("GetVariantValueEXT");
@@ -2690,7 +2690,7 @@ void callGetVariantPointervEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVariantPointervEXT(arguments.file(), arguments.line(), id, value, data);
 }
 
-void callGetInvariantBooleanvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetInvariantBooleanvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto value = arguments.enumerant("GetVariantValueEXT");
@@ -2698,7 +2698,7 @@ void callGetInvariantBooleanvEXT(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmGetInvariantBooleanvEXT(arguments.file(), arguments.line(), id, value, data);
 }
 
-void callGetInvariantIntegervEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetInvariantIntegervEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto value = arguments.enumerant("GetVariantValueEXT");
@@ -2706,7 +2706,7 @@ void callGetInvariantIntegervEXT(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmGetInvariantIntegervEXT(arguments.file(), arguments.line(), id, value, data);
 }
 
-void callGetInvariantFloatvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetInvariantFloatvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto value = arguments.enumerant("GetVariantValueEXT");
@@ -2714,7 +2714,7 @@ void callGetInvariantFloatvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetInvariantFloatvEXT(arguments.file(), arguments.line(), id, value, data);
 }
 
-void callGetLocalConstantBooleanvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetLocalConstantBooleanvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto value = arguments.enumerant("GetVariantValueEXT");
@@ -2722,7 +2722,7 @@ void callGetLocalConstantBooleanvEXT(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmGetLocalConstantBooleanvEXT(arguments.file(), arguments.line(), id, value, data);
 }
 
-void callGetLocalConstantIntegervEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetLocalConstantIntegervEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto value = arguments.enumerant("GetVariantValueEXT");
@@ -2730,7 +2730,7 @@ void callGetLocalConstantIntegervEXT(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmGetLocalConstantIntegervEXT(arguments.file(), arguments.line(), id, value, data);
 }
 
-void callGetLocalConstantFloatvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetLocalConstantFloatvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto value = arguments.enumerant("GetVariantValueEXT");
@@ -2738,19 +2738,19 @@ void callGetLocalConstantFloatvEXT(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmGetLocalConstantFloatvEXT(arguments.file(), arguments.line(), id, value, data);
 }
 
-void callVertexWeightfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexWeightfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto weight = arguments.scalar<float>();
     gl.cgmVertexWeightfEXT(arguments.file(), arguments.line(), weight);
 }
 
-void callVertexWeightfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexWeightfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* weight = arguments.input<float>(1);
     gl.cgmVertexWeightfvEXT(arguments.file(), arguments.line(), weight);
 }
 
-void callVertexWeightPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexWeightPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("VertexWeightPointerTypeEXT");
@@ -2759,19 +2759,19 @@ void callVertexWeightPointerEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexWeightPointerEXT(arguments.file(), arguments.line(), size, type, stride, pointer);
 }
 
-void callFrameTerminatorGREMEDY(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFrameTerminatorGREMEDY(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmFrameTerminatorGREMEDY(arguments.file(), arguments.line());
 }
 
-void callStringMarkerGREMEDY(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callStringMarkerGREMEDY(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto len = arguments.scalar<int>();
     const void* string = arguments.input<unsigned char>(std::int64_t{len});
     gl.cgmStringMarkerGREMEDY(arguments.file(), arguments.line(), len, string);
 }
 
-void callImageTransformParameteriHP(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callImageTransformParameteriHP(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ImageTransformTargetHP");
     const auto pname = arguments.enumerant("ImageTransformPNameHP");
@@ -2779,7 +2779,7 @@ void callImageTransformParameteriHP(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmImageTransformParameteriHP(arguments.file(), arguments.line(), target, pname, param);
 }
 
-void callImageTransformParameterfHP(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callImageTransformParameterfHP(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ImageTransformTargetHP");
     const auto pname = arguments.enumerant("ImageTransformPNameHP");
@@ -2787,7 +2787,7 @@ void callImageTransformParameterfHP(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmImageTransformParameterfHP(arguments.file(), arguments.line(), target, pname, param);
 }
 
-void callImageTransformParameterivHP(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callImageTransformParameterivHP(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ImageTransformTargetHP");
     const auto pname = arguments.enumerant("ImageTransformPNameHP");
@@ -2795,7 +2795,7 @@ void callImageTransformParameterivHP(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmImageTransformParameterivHP(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callImageTransformParameterfvHP(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callImageTransformParameterfvHP(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ImageTransformTargetHP");
     const auto pname = arguments.enumerant("ImageTransformPNameHP");
@@ -2803,7 +2803,7 @@ void callImageTransformParameterfvHP(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmImageTransformParameterfvHP(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetImageTransformParameterivHP(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetImageTransformParameterivHP(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ImageTransformTargetHP");
     const auto pname = arguments.enumerant("ImageTransformPNameHP");
@@ -2811,7 +2811,7 @@ void callGetImageTransformParameterivHP(OpenGLInterceptor& gl, CallArguments& ar
     gl.cgmGetImageTransformParameterivHP(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetImageTransformParameterfvHP(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetImageTransformParameterfvHP(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ImageTransformTargetHP");
     const auto pname = arguments.enumerant("ImageTransformPNameHP");
@@ -2819,7 +2819,7 @@ void callGetImageTransformParameterfvHP(OpenGLInterceptor& gl, CallArguments& ar
     gl.cgmGetImageTransformParameterfvHP(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callMultiModeDrawArraysIBM(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiModeDrawArraysIBM(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto primcount = arguments.scalar<int>();
     const auto modestride = arguments.scalar<int>();
@@ -2829,7 +2829,7 @@ void callMultiModeDrawArraysIBM(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiModeDrawArraysIBM(arguments.file(), arguments.line(), mode, first, count, primcount, modestride);
 }
 
-void callMultiModeDrawElementsIBM(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiModeDrawElementsIBM(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("DrawElementsType");
     const auto primcount = arguments.scalar<int>();
@@ -2841,7 +2841,7 @@ void callMultiModeDrawElementsIBM(OpenGLInterceptor& gl, CallArguments& argument
         arguments.file(), arguments.line(), mode, count, type, indices, primcount, modestride);
 }
 
-void callColorPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("ColorPointerType");
@@ -2851,7 +2851,7 @@ void callColorPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorPointerListIBM(arguments.file(), arguments.line(), size, type, stride, pointer, ptrstride);
 }
 
-void callSecondaryColorPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColorPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("SecondaryColorPointerTypeIBM");
@@ -2861,7 +2861,7 @@ void callSecondaryColorPointerListIBM(OpenGLInterceptor& gl, CallArguments& argu
     gl.cgmSecondaryColorPointerListIBM(arguments.file(), arguments.line(), size, type, stride, pointer, ptrstride);
 }
 
-void callEdgeFlagPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEdgeFlagPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stride = arguments.scalar<int>();
     const auto ptrstride = arguments.scalar<int>();
@@ -2869,7 +2869,7 @@ void callEdgeFlagPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmEdgeFlagPointerListIBM(arguments.file(), arguments.line(), stride, pointer, ptrstride);
 }
 
-void callFogCoordPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogCoordPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("FogPointerTypeIBM");
     const auto stride = arguments.scalar<int>();
@@ -2878,7 +2878,7 @@ void callFogCoordPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFogCoordPointerListIBM(arguments.file(), arguments.line(), type, stride, pointer, ptrstride);
 }
 
-void callIndexPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIndexPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("IndexPointerType");
     const auto stride = arguments.scalar<int>();
@@ -2887,7 +2887,7 @@ void callIndexPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmIndexPointerListIBM(arguments.file(), arguments.line(), type, stride, pointer, ptrstride);
 }
 
-void callNormalPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("NormalPointerType");
     const auto stride = arguments.scalar<int>();
@@ -2896,7 +2896,7 @@ void callNormalPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormalPointerListIBM(arguments.file(), arguments.line(), type, stride, pointer, ptrstride);
 }
 
-void callTexCoordPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoordPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("TexCoordPointerType");
@@ -2906,7 +2906,7 @@ void callTexCoordPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoordPointerListIBM(arguments.file(), arguments.line(), size, type, stride, pointer, ptrstride);
 }
 
-void callVertexPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("VertexPointerType");
@@ -2916,7 +2916,7 @@ void callVertexPointerListIBM(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexPointerListIBM(arguments.file(), arguments.line(), size, type, stride, pointer, ptrstride);
 }
 
-void callVertexPointervINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexPointervINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("VertexPointerType");
@@ -2924,14 +2924,14 @@ void callVertexPointervINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexPointervINTEL(arguments.file(), arguments.line(), size, type, pointer);
 }
 
-void callNormalPointervINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormalPointervINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("NormalPointerType");
     const void** pointer = arguments.pointers(4);
     gl.cgmNormalPointervINTEL(arguments.file(), arguments.line(), type, pointer);
 }
 
-void callColorPointervINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorPointervINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("VertexPointerType");
@@ -2939,7 +2939,7 @@ void callColorPointervINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorPointervINTEL(arguments.file(), arguments.line(), size, type, pointer);
 }
 
-void callTexCoordPointervINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoordPointervINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("VertexPointerType");
@@ -2947,7 +2947,7 @@ void callTexCoordPointervINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoordPointervINTEL(arguments.file(), arguments.line(), size, type, pointer);
 }
 
-void callTexScissorFuncINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexScissorFuncINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("");
     const auto lfunc = arguments.enumerant("");
@@ -2955,7 +2955,7 @@ void callTexScissorFuncINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexScissorFuncINTEL(arguments.file(), arguments.line(), target, lfunc, hfunc);
 }
 
-void callTexScissorINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexScissorINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("");
     const auto tlow = arguments.scalar<float>();
@@ -2963,18 +2963,18 @@ void callTexScissorINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexScissorINTEL(arguments.file(), arguments.line(), target, tlow, thigh);
 }
 
-void callBufferRegionEnabled(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBufferRegionEnabled(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmBufferRegionEnabled(arguments.file(), arguments.line());
 }
 
-void callDeleteBufferRegion(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteBufferRegion(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto region = arguments.enumerant("");
     gl.cgmDeleteBufferRegion(arguments.file(), arguments.line(), region);
 }
 
-void callDrawBufferRegion(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDrawBufferRegion(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto region = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<int>();
@@ -2986,13 +2986,13 @@ void callDrawBufferRegion(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmDrawBufferRegion(arguments.file(), arguments.line(), region, x, y, width, height, xDest, yDest);
 }
 
-void callNewBufferRegion(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNewBufferRegion(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto region = arguments.enumerant("");
     gl.cgmNewBufferRegion(arguments.file(), arguments.line(), region);
 }
 
-void callReadBufferRegion(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReadBufferRegion(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto region = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<int>();
@@ -3002,64 +3002,64 @@ void callReadBufferRegion(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmReadBufferRegion(arguments.file(), arguments.line(), region, x, y, width, height);
 }
 
-void callResizeBuffersMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callResizeBuffersMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmResizeBuffersMESA(arguments.file(), arguments.line());
 }
 
-void callWindowPos2dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
     gl.cgmWindowPos2dMESA(arguments.file(), arguments.line(), x, y);
 }
 
-void callWindowPos2dvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2dvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(2);
     gl.cgmWindowPos2dvMESA(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos2fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
     gl.cgmWindowPos2fMESA(arguments.file(), arguments.line(), x, y);
 }
 
-void callWindowPos2fvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2fvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(2);
     gl.cgmWindowPos2fvMESA(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos2iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
     gl.cgmWindowPos2iMESA(arguments.file(), arguments.line(), x, y);
 }
 
-void callWindowPos2ivMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2ivMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(2);
     gl.cgmWindowPos2ivMESA(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos2sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<short>();
     const auto y = arguments.scalar<short>();
     gl.cgmWindowPos2sMESA(arguments.file(), arguments.line(), x, y);
 }
 
-void callWindowPos2svMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos2svMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(2);
     gl.cgmWindowPos2svMESA(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos3dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
@@ -3067,13 +3067,13 @@ void callWindowPos3dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos3dMESA(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callWindowPos3dvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3dvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
     gl.cgmWindowPos3dvMESA(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos3fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
@@ -3081,13 +3081,13 @@ void callWindowPos3fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos3fMESA(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callWindowPos3fvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3fvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
     gl.cgmWindowPos3fvMESA(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos3iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -3095,13 +3095,13 @@ void callWindowPos3iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos3iMESA(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callWindowPos3ivMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3ivMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
     gl.cgmWindowPos3ivMESA(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos3sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<short>();
     const auto y = arguments.scalar<short>();
@@ -3109,13 +3109,13 @@ void callWindowPos3sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos3sMESA(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callWindowPos3svMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos3svMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
     gl.cgmWindowPos3svMESA(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos4dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos4dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<double>();
     const auto y = arguments.scalar<double>();
@@ -3124,13 +3124,13 @@ void callWindowPos4dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos4dMESA(arguments.file(), arguments.line(), x, y, z, w);
 }
 
-void callWindowPos4dvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos4dvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(4);
     gl.cgmWindowPos4dvMESA(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos4fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos4fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<float>();
     const auto y = arguments.scalar<float>();
@@ -3139,13 +3139,13 @@ void callWindowPos4fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos4fMESA(arguments.file(), arguments.line(), x, y, z, w);
 }
 
-void callWindowPos4fvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos4fvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(4);
     gl.cgmWindowPos4fvMESA(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos4iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos4iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -3154,13 +3154,13 @@ void callWindowPos4iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos4iMESA(arguments.file(), arguments.line(), x, y, z, w);
 }
 
-void callWindowPos4ivMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos4ivMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(4);
     gl.cgmWindowPos4ivMESA(arguments.file(), arguments.line(), v);
 }
 
-void callWindowPos4sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos4sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<short>();
     const auto y = arguments.scalar<short>();
@@ -3169,33 +3169,33 @@ void callWindowPos4sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmWindowPos4sMESA(arguments.file(), arguments.line(), x, y, z, w);
 }
 
-void callWindowPos4svMESA(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callWindowPos4svMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(4);
     gl.cgmWindowPos4svMESA(arguments.file(), arguments.line(), v);
 }
 
-void callDepthRangedNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDepthRangedNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto zNear = arguments.scalar<double>();
     const auto zFar = arguments.scalar<double>();
     gl.cgmDepthRangedNV(arguments.file(), arguments.line(), zNear, zFar);
 }
 
-void callClearDepthdNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClearDepthdNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto depth = arguments.scalar<double>();
     gl.cgmClearDepthdNV(arguments.file(), arguments.line(), depth);
 }
 
-void callDepthBoundsdNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDepthBoundsdNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto zmin = arguments.scalar<double>();
     const auto zmax = arguments.scalar<double>();
     gl.cgmDepthBoundsdNV(arguments.file(), arguments.line(), zmin, zmax);
 }
 
-void callMapControlPointsNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMapControlPointsNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("EvalTargetNV");
     const auto index = arguments.scalar<unsigned>();
@@ -3210,7 +3210,7 @@ void callMapControlPointsNV(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, index, type, ustride, vstride, uorder, vorder, packed, points);
 }
 
-void callMapParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMapParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("EvalTargetNV");
     const auto pname = arguments.enumerant("MapParameterNV");
@@ -3218,7 +3218,7 @@ void callMapParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMapParameterivNV(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callMapParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMapParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("EvalTargetNV");
     const auto pname = arguments.enumerant("MapParameterNV");
@@ -3226,7 +3226,7 @@ void callMapParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMapParameterfvNV(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetMapControlPointsNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMapControlPointsNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("EvalTargetNV");
     const auto index = arguments.scalar<unsigned>();
@@ -3239,7 +3239,7 @@ void callGetMapControlPointsNV(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), target, index, type, ustride, vstride, packed, points);
 }
 
-void callGetMapParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMapParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("EvalTargetNV");
     const auto pname = arguments.enumerant("MapParameterNV");
@@ -3247,4 +3247,4 @@ void callGetMapParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetMapParameterivNV(arguments.file(), arguments.line(), target, pname, params);
 }
 
-}}}
+}}

@@ -8,9 +8,9 @@
 #include "fuzz/CallArguments.h"
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
 
-namespace QEL { namespace OGL { namespace Fuzz {
+namespace QEL { namespace OGL {
 
-void callGetMapParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMapParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("EvalTargetNV");
     const auto pname = arguments.enumerant("MapParameterNV");
@@ -18,7 +18,7 @@ void callGetMapParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetMapParameterfvNV(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetMapAttribParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMapAttribParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("EvalTargetNV");
     const auto index = arguments.scalar<unsigned>();
@@ -27,7 +27,7 @@ void callGetMapAttribParameterivNV(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmGetMapAttribParameterivNV(arguments.file(), arguments.line(), target, index, pname, params);
 }
 
-void callGetMapAttribParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetMapAttribParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("EvalTargetNV");
     const auto index = arguments.scalar<unsigned>();
@@ -36,40 +36,40 @@ void callGetMapAttribParameterfvNV(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmGetMapAttribParameterfvNV(arguments.file(), arguments.line(), target, index, pname, params);
 }
 
-void callEvalMapsNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEvalMapsNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("EvalTargetNV");
     const auto mode = arguments.enumerant("EvalMapsModeNV");
     gl.cgmEvalMapsNV(arguments.file(), arguments.line(), target, mode);
 }
 
-void callDeleteFencesNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteFencesNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* fences = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteFencesNV(arguments.file(), arguments.line(), n, fences);
 }
 
-void callGenFencesNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenFencesNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* fences = arguments.unread<unsigned>();
     gl.cgmGenFencesNV(arguments.file(), arguments.line(), n, fences);
 }
 
-void callIsFenceNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsFenceNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto fence = arguments.scalar<unsigned>();
     gl.cgmIsFenceNV(arguments.file(), arguments.line(), fence);
 }
 
-void callTestFenceNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTestFenceNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto fence = arguments.scalar<unsigned>();
     gl.cgmTestFenceNV(arguments.file(), arguments.line(), fence);
 }
 
-void callGetFenceivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFenceivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto fence = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("FenceParameterNameNV");
@@ -77,20 +77,20 @@ void callGetFenceivNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetFenceivNV(arguments.file(), arguments.line(), fence, pname, params);
 }
 
-void callFinishFenceNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFinishFenceNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto fence = arguments.scalar<unsigned>();
     gl.cgmFinishFenceNV(arguments.file(), arguments.line(), fence);
 }
 
-void callSetFenceNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSetFenceNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto fence = arguments.scalar<unsigned>();
     const auto condition = arguments.enumerant("FenceConditionNV");
     gl.cgmSetFenceNV(arguments.file(), arguments.line(), fence, condition);
 }
 
-void callProgramNamedParameter4fNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramNamedParameter4fNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto len = arguments.scalar<int>();
@@ -102,7 +102,7 @@ void callProgramNamedParameter4fNV(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmProgramNamedParameter4fNV(arguments.file(), arguments.line(), id, len, name, x, y, z, w);
 }
 
-void callProgramNamedParameter4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramNamedParameter4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto len = arguments.scalar<int>();
@@ -111,7 +111,7 @@ void callProgramNamedParameter4fvNV(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmProgramNamedParameter4fvNV(arguments.file(), arguments.line(), id, len, name, v);
 }
 
-void callProgramNamedParameter4dNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramNamedParameter4dNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto len = arguments.scalar<int>();
@@ -123,7 +123,7 @@ void callProgramNamedParameter4dNV(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmProgramNamedParameter4dNV(arguments.file(), arguments.line(), id, len, name, x, y, z, w);
 }
 
-void callProgramNamedParameter4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramNamedParameter4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto len = arguments.scalar<int>();
@@ -132,7 +132,7 @@ void callProgramNamedParameter4dvNV(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmProgramNamedParameter4dvNV(arguments.file(), arguments.line(), id, len, name, v);
 }
 
-void callGetProgramNamedParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramNamedParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto len = arguments.scalar<int>();
@@ -141,7 +141,7 @@ void callGetProgramNamedParameterfvNV(OpenGLInterceptor& gl, CallArguments& argu
     gl.cgmGetProgramNamedParameterfvNV(arguments.file(), arguments.line(), id, len, name, params);
 }
 
-void callGetProgramNamedParameterdvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramNamedParameterdvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto len = arguments.scalar<int>();
@@ -150,7 +150,7 @@ void callGetProgramNamedParameterdvNV(OpenGLInterceptor& gl, CallArguments& argu
     gl.cgmGetProgramNamedParameterdvNV(arguments.file(), arguments.line(), id, len, name, params);
 }
 
-void callRenderbufferStorageMultisampleCoverageNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRenderbufferStorageMultisampleCoverageNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("RenderbufferTarget");
     const auto coverageSamples = arguments.scalar<int>();
@@ -162,14 +162,14 @@ void callRenderbufferStorageMultisampleCoverageNV(OpenGLInterceptor& gl, CallArg
         arguments.file(), arguments.line(), target, coverageSamples, colorSamples, internalformat, width, height);
 }
 
-void callProgramVertexLimitNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramVertexLimitNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto limit = arguments.scalar<int>();
     gl.cgmProgramVertexLimitNV(arguments.file(), arguments.line(), target, limit);
 }
 
-void callProgramEnvParameterI4iNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramEnvParameterI4iNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -180,7 +180,7 @@ void callProgramEnvParameterI4iNV(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmProgramEnvParameterI4iNV(arguments.file(), arguments.line(), target, index, x, y, z, w);
 }
 
-void callProgramEnvParameterI4ivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramEnvParameterI4ivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -188,7 +188,7 @@ void callProgramEnvParameterI4ivNV(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmProgramEnvParameterI4ivNV(arguments.file(), arguments.line(), target, index, params);
 }
 
-void callProgramEnvParameterI4uiNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramEnvParameterI4uiNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -199,7 +199,7 @@ void callProgramEnvParameterI4uiNV(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmProgramEnvParameterI4uiNV(arguments.file(), arguments.line(), target, index, x, y, z, w);
 }
 
-void callProgramEnvParameterI4uivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramEnvParameterI4uivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -207,7 +207,7 @@ void callProgramEnvParameterI4uivNV(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmProgramEnvParameterI4uivNV(arguments.file(), arguments.line(), target, index, params);
 }
 
-void callProgramEnvParametersI4ivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramEnvParametersI4ivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -216,7 +216,7 @@ void callProgramEnvParametersI4ivNV(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmProgramEnvParametersI4ivNV(arguments.file(), arguments.line(), target, index, count, params);
 }
 
-void callProgramEnvParametersI4uivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramEnvParametersI4uivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -225,7 +225,7 @@ void callProgramEnvParametersI4uivNV(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmProgramEnvParametersI4uivNV(arguments.file(), arguments.line(), target, index, count, params);
 }
 
-void callProgramLocalParameterI4iNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramLocalParameterI4iNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -236,7 +236,7 @@ void callProgramLocalParameterI4iNV(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmProgramLocalParameterI4iNV(arguments.file(), arguments.line(), target, index, x, y, z, w);
 }
 
-void callProgramLocalParameterI4ivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramLocalParameterI4ivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -244,7 +244,7 @@ void callProgramLocalParameterI4ivNV(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmProgramLocalParameterI4ivNV(arguments.file(), arguments.line(), target, index, params);
 }
 
-void callProgramLocalParameterI4uiNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramLocalParameterI4uiNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -255,7 +255,7 @@ void callProgramLocalParameterI4uiNV(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmProgramLocalParameterI4uiNV(arguments.file(), arguments.line(), target, index, x, y, z, w);
 }
 
-void callProgramLocalParameterI4uivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramLocalParameterI4uivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -263,7 +263,7 @@ void callProgramLocalParameterI4uivNV(OpenGLInterceptor& gl, CallArguments& argu
     gl.cgmProgramLocalParameterI4uivNV(arguments.file(), arguments.line(), target, index, params);
 }
 
-void callProgramLocalParametersI4ivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramLocalParametersI4ivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -272,7 +272,7 @@ void callProgramLocalParametersI4ivNV(OpenGLInterceptor& gl, CallArguments& argu
     gl.cgmProgramLocalParametersI4ivNV(arguments.file(), arguments.line(), target, index, count, params);
 }
 
-void callProgramLocalParametersI4uivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramLocalParametersI4uivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
@@ -281,20 +281,20 @@ void callProgramLocalParametersI4uivNV(OpenGLInterceptor& gl, CallArguments& arg
     gl.cgmProgramLocalParametersI4uivNV(arguments.file(), arguments.line(), target, index, count, params);
 }
 
-void callVertex2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<unsigned short>();
     const auto y = arguments.scalar<unsigned short>();
     gl.cgmVertex2hNV(arguments.file(), arguments.line(), x, y);
 }
 
-void callVertex2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(2);
     gl.cgmVertex2hvNV(arguments.file(), arguments.line(), v);
 }
 
-void callVertex3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<unsigned short>();
     const auto y = arguments.scalar<unsigned short>();
@@ -302,13 +302,13 @@ void callVertex3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertex3hNV(arguments.file(), arguments.line(), x, y, z);
 }
 
-void callVertex3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
     gl.cgmVertex3hvNV(arguments.file(), arguments.line(), v);
 }
 
-void callVertex4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<unsigned short>();
     const auto y = arguments.scalar<unsigned short>();
@@ -317,13 +317,13 @@ void callVertex4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertex4hNV(arguments.file(), arguments.line(), x, y, z, w);
 }
 
-void callVertex4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertex4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(4);
     gl.cgmVertex4hvNV(arguments.file(), arguments.line(), v);
 }
 
-void callNormal3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto nx = arguments.scalar<unsigned short>();
     const auto ny = arguments.scalar<unsigned short>();
@@ -331,13 +331,13 @@ void callNormal3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormal3hNV(arguments.file(), arguments.line(), nx, ny, nz);
 }
 
-void callNormal3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
     gl.cgmNormal3hvNV(arguments.file(), arguments.line(), v);
 }
 
-void callColor3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned short>();
     const auto green = arguments.scalar<unsigned short>();
@@ -345,13 +345,13 @@ void callColor3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor3hNV(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callColor3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
     gl.cgmColor3hvNV(arguments.file(), arguments.line(), v);
 }
 
-void callColor4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned short>();
     const auto green = arguments.scalar<unsigned short>();
@@ -360,38 +360,38 @@ void callColor4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor4hNV(arguments.file(), arguments.line(), red, green, blue, alpha);
 }
 
-void callColor4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(4);
     gl.cgmColor4hvNV(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord1hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord1hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<unsigned short>();
     gl.cgmTexCoord1hNV(arguments.file(), arguments.line(), s);
 }
 
-void callTexCoord1hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord1hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(1);
     gl.cgmTexCoord1hvNV(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<unsigned short>();
     const auto t = arguments.scalar<unsigned short>();
     gl.cgmTexCoord2hNV(arguments.file(), arguments.line(), s, t);
 }
 
-void callTexCoord2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(2);
     gl.cgmTexCoord2hvNV(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<unsigned short>();
     const auto t = arguments.scalar<unsigned short>();
@@ -399,13 +399,13 @@ void callTexCoord3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoord3hNV(arguments.file(), arguments.line(), s, t, r);
 }
 
-void callTexCoord3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
     gl.cgmTexCoord3hvNV(arguments.file(), arguments.line(), v);
 }
 
-void callTexCoord4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<unsigned short>();
     const auto t = arguments.scalar<unsigned short>();
@@ -414,27 +414,27 @@ void callTexCoord4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoord4hNV(arguments.file(), arguments.line(), s, t, r, q);
 }
 
-void callTexCoord4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(4);
     gl.cgmTexCoord4hvNV(arguments.file(), arguments.line(), v);
 }
 
-void callMultiTexCoord1hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<unsigned short>();
     gl.cgmMultiTexCoord1hNV(arguments.file(), arguments.line(), target, s);
 }
 
-void callMultiTexCoord1hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord1hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const unsigned short* v = arguments.input<unsigned short>(1);
     gl.cgmMultiTexCoord1hvNV(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<unsigned short>();
@@ -442,14 +442,14 @@ void callMultiTexCoord2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord2hNV(arguments.file(), arguments.line(), target, s, t);
 }
 
-void callMultiTexCoord2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const unsigned short* v = arguments.input<unsigned short>(2);
     gl.cgmMultiTexCoord2hvNV(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<unsigned short>();
@@ -458,14 +458,14 @@ void callMultiTexCoord3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord3hNV(arguments.file(), arguments.line(), target, s, t, r);
 }
 
-void callMultiTexCoord3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const unsigned short* v = arguments.input<unsigned short>(3);
     gl.cgmMultiTexCoord3hvNV(arguments.file(), arguments.line(), target, v);
 }
 
-void callMultiTexCoord4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const auto s = arguments.scalar<unsigned short>();
@@ -475,26 +475,26 @@ void callMultiTexCoord4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmMultiTexCoord4hNV(arguments.file(), arguments.line(), target, s, t, r, q);
 }
 
-void callMultiTexCoord4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callMultiTexCoord4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const unsigned short* v = arguments.input<unsigned short>(4);
     gl.cgmMultiTexCoord4hvNV(arguments.file(), arguments.line(), target, v);
 }
 
-void callFogCoordhNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogCoordhNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto fog = arguments.scalar<unsigned short>();
     gl.cgmFogCoordhNV(arguments.file(), arguments.line(), fog);
 }
 
-void callFogCoordhvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogCoordhvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* fog = arguments.input<unsigned short>(1);
     gl.cgmFogCoordhvNV(arguments.file(), arguments.line(), fog);
 }
 
-void callSecondaryColor3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto red = arguments.scalar<unsigned short>();
     const auto green = arguments.scalar<unsigned short>();
@@ -502,39 +502,39 @@ void callSecondaryColor3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSecondaryColor3hNV(arguments.file(), arguments.line(), red, green, blue);
 }
 
-void callSecondaryColor3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSecondaryColor3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
     gl.cgmSecondaryColor3hvNV(arguments.file(), arguments.line(), v);
 }
 
-void callVertexWeighthNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexWeighthNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto weight = arguments.scalar<unsigned short>();
     gl.cgmVertexWeighthNV(arguments.file(), arguments.line(), weight);
 }
 
-void callVertexWeighthvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexWeighthvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* weight = arguments.input<unsigned short>(1);
     gl.cgmVertexWeighthvNV(arguments.file(), arguments.line(), weight);
 }
 
-void callVertexAttrib1hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<unsigned short>();
     gl.cgmVertexAttrib1hNV(arguments.file(), arguments.line(), index, x);
 }
 
-void callVertexAttrib1hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(1);
     gl.cgmVertexAttrib1hvNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<unsigned short>();
@@ -542,14 +542,14 @@ void callVertexAttrib2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib2hNV(arguments.file(), arguments.line(), index, x, y);
 }
 
-void callVertexAttrib2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(2);
     gl.cgmVertexAttrib2hvNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<unsigned short>();
@@ -558,14 +558,14 @@ void callVertexAttrib3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib3hNV(arguments.file(), arguments.line(), index, x, y, z);
 }
 
-void callVertexAttrib3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(3);
     gl.cgmVertexAttrib3hvNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<unsigned short>();
@@ -575,14 +575,14 @@ void callVertexAttrib4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib4hNV(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttrib4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(4);
     gl.cgmVertexAttrib4hvNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribs1hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs1hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto n = arguments.scalar<int>();
@@ -590,7 +590,7 @@ void callVertexAttribs1hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs1hvNV(arguments.file(), arguments.line(), index, n, v);
 }
 
-void callVertexAttribs2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto n = arguments.scalar<int>();
@@ -598,7 +598,7 @@ void callVertexAttribs2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs2hvNV(arguments.file(), arguments.line(), index, n, v);
 }
 
-void callVertexAttribs3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto n = arguments.scalar<int>();
@@ -606,7 +606,7 @@ void callVertexAttribs3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs3hvNV(arguments.file(), arguments.line(), index, n, v);
 }
 
-void callVertexAttribs4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto n = arguments.scalar<int>();
@@ -614,38 +614,38 @@ void callVertexAttribs4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs4hvNV(arguments.file(), arguments.line(), index, n, v);
 }
 
-void callGenOcclusionQueriesNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenOcclusionQueriesNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* ids = arguments.unread<unsigned>();
     gl.cgmGenOcclusionQueriesNV(arguments.file(), arguments.line(), n, ids);
 }
 
-void callDeleteOcclusionQueriesNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteOcclusionQueriesNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* ids = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteOcclusionQueriesNV(arguments.file(), arguments.line(), n, ids);
 }
 
-void callIsOcclusionQueryNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsOcclusionQueryNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     gl.cgmIsOcclusionQueryNV(arguments.file(), arguments.line(), id);
 }
 
-void callBeginOcclusionQueryNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBeginOcclusionQueryNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     gl.cgmBeginOcclusionQueryNV(arguments.file(), arguments.line(), id);
 }
 
-void callEndOcclusionQueryNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEndOcclusionQueryNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmEndOcclusionQueryNV(arguments.file(), arguments.line());
 }
 
-void callGetOcclusionQueryivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetOcclusionQueryivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("OcclusionQueryParameterNameNV");
@@ -653,7 +653,7 @@ void callGetOcclusionQueryivNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetOcclusionQueryivNV(arguments.file(), arguments.line(), id, pname, params);
 }
 
-void callGetOcclusionQueryuivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetOcclusionQueryuivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("OcclusionQueryParameterNameNV");
@@ -661,7 +661,7 @@ void callGetOcclusionQueryuivNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetOcclusionQueryuivNV(arguments.file(), arguments.line(), id, pname, params);
 }
 
-void callProgramBufferParametersfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramBufferParametersfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto bindingIndex = arguments.scalar<unsigned>();
@@ -672,7 +672,7 @@ void callProgramBufferParametersfvNV(OpenGLInterceptor& gl, CallArguments& argum
         arguments.file(), arguments.line(), target, bindingIndex, wordIndex, count, params);
 }
 
-void callProgramBufferParametersIivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramBufferParametersIivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto bindingIndex = arguments.scalar<unsigned>();
@@ -683,7 +683,7 @@ void callProgramBufferParametersIivNV(OpenGLInterceptor& gl, CallArguments& argu
         arguments.file(), arguments.line(), target, bindingIndex, wordIndex, count, params);
 }
 
-void callProgramBufferParametersIuivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramBufferParametersIuivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto bindingIndex = arguments.scalar<unsigned>();
@@ -694,7 +694,7 @@ void callProgramBufferParametersIuivNV(OpenGLInterceptor& gl, CallArguments& arg
         arguments.file(), arguments.line(), target, bindingIndex, wordIndex, count, params);
 }
 
-void callPixelDataRangeNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelDataRangeNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("PixelDataRangeTargetNV");
     const auto length = arguments.scalar<int>();
@@ -702,66 +702,66 @@ void callPixelDataRangeNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmPixelDataRangeNV(arguments.file(), arguments.line(), target, length, pointer);
 }
 
-void callFlushPixelDataRangeNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFlushPixelDataRangeNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("PixelDataRangeTargetNV");
     gl.cgmFlushPixelDataRangeNV(arguments.file(), arguments.line(), target);
 }
 
-void callPointParameteriNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPointParameteriNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
     const auto param = arguments.scalar<int>();
     gl.cgmPointParameteriNV(arguments.file(), arguments.line(), pname, param);
 }
 
-void callPointParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPointParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
     const int* params = arguments.unread<const int>();
     gl.cgmPointParameterivNV(arguments.file(), arguments.line(), pname, params);
 }
 
-void callPrimitiveRestartNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPrimitiveRestartNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmPrimitiveRestartNV(arguments.file(), arguments.line());
 }
 
-void callPrimitiveRestartIndexNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPrimitiveRestartIndexNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     gl.cgmPrimitiveRestartIndexNV(arguments.file(), arguments.line(), index);
 }
 
-void callCombinerParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCombinerParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CombinerParameterNV");
     const float* params = arguments.unread<const float>();
     gl.cgmCombinerParameterfvNV(arguments.file(), arguments.line(), pname, params);
 }
 
-void callCombinerParameterfNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCombinerParameterfNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CombinerParameterNV");
     const auto param = arguments.scalar<float>();
     gl.cgmCombinerParameterfNV(arguments.file(), arguments.line(), pname, param);
 }
 
-void callCombinerParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCombinerParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CombinerParameterNV");
     const int* params = arguments.unread<const int>();
     gl.cgmCombinerParameterivNV(arguments.file(), arguments.line(), pname, params);
 }
 
-void callCombinerParameteriNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCombinerParameteriNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CombinerParameterNV");
     const auto param = arguments.scalar<int>();
     gl.cgmCombinerParameteriNV(arguments.file(), arguments.line(), pname, param);
 }
 
-void callCombinerInputNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCombinerInputNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stage = arguments.enumerant("CombinerStageNV");
     const auto portion = arguments.enumerant("CombinerPortionNV");
@@ -773,7 +773,7 @@ void callCombinerInputNV(OpenGLInterceptor& gl, CallArguments& arguments)
         arguments.file(), arguments.line(), stage, portion, variable, input, mapping, componentUsage);
 }
 
-void callCombinerOutputNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCombinerOutputNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stage = arguments.enumerant("CombinerStageNV");
     const auto portion = arguments.enumerant("CombinerPortionNV");
@@ -790,7 +790,7 @@ void callCombinerOutputNV(OpenGLInterceptor& gl, CallArguments& arguments)
         cdDotProduct, muxSum);
 }
 
-void callFinalCombinerInputNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFinalCombinerInputNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto variable = arguments.enumerant("CombinerVariableNV");
     const auto input = arguments.enumerant("CombinerRegisterNV");
@@ -799,7 +799,7 @@ void callFinalCombinerInputNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFinalCombinerInputNV(arguments.file(), arguments.line(), variable, input, mapping, componentUsage);
 }
 
-void callGetCombinerInputParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetCombinerInputParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stage = arguments.enumerant("CombinerStageNV");
     const auto portion = arguments.enumerant("CombinerPortionNV");
@@ -809,7 +809,7 @@ void callGetCombinerInputParameterfvNV(OpenGLInterceptor& gl, CallArguments& arg
     gl.cgmGetCombinerInputParameterfvNV(arguments.file(), arguments.line(), stage, portion, variable, pname, params);
 }
 
-void callGetCombinerInputParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetCombinerInputParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stage = arguments.enumerant("CombinerStageNV");
     const auto portion = arguments.enumerant("CombinerPortionNV");
@@ -819,7 +819,7 @@ void callGetCombinerInputParameterivNV(OpenGLInterceptor& gl, CallArguments& arg
     gl.cgmGetCombinerInputParameterivNV(arguments.file(), arguments.line(), stage, portion, variable, pname, params);
 }
 
-void callGetCombinerOutputParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetCombinerOutputParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stage = arguments.enumerant("CombinerStageNV");
     const auto portion = arguments.enumerant("CombinerPortionNV");
@@ -828,7 +828,7 @@ void callGetCombinerOutputParameterfvNV(OpenGLInterceptor& gl, CallArguments& ar
     gl.cgmGetCombinerOutputParameterfvNV(arguments.file(), arguments.line(), stage, portion, pname, params);
 }
 
-void callGetCombinerOutputParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetCombinerOutputParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stage = arguments.enumerant("CombinerStageNV");
     const auto portion = arguments.enumerant("CombinerPortionNV");
@@ -837,7 +837,7 @@ void callGetCombinerOutputParameterivNV(OpenGLInterceptor& gl, CallArguments& ar
     gl.cgmGetCombinerOutputParameterivNV(arguments.file(), arguments.line(), stage, portion, pname, params);
 }
 
-void callGetFinalCombinerInputParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFinalCombinerInputParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto variable = arguments.enumerant("CombinerVariableNV");
     const auto pname = arguments.enumerant("CombinerParameterNV");
@@ -845,7 +845,7 @@ void callGetFinalCombinerInputParameterfvNV(OpenGLInterceptor& gl, CallArguments
     gl.cgmGetFinalCombinerInputParameterfvNV(arguments.file(), arguments.line(), variable, pname, params);
 }
 
-void callGetFinalCombinerInputParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFinalCombinerInputParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto variable = arguments.enumerant("CombinerVariableNV");
     const auto pname = arguments.enumerant("CombinerParameterNV");
@@ -853,7 +853,7 @@ void callGetFinalCombinerInputParameterivNV(OpenGLInterceptor& gl, CallArguments
     gl.cgmGetFinalCombinerInputParameterivNV(arguments.file(), arguments.line(), variable, pname, params);
 }
 
-void callCombinerStageParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCombinerStageParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stage = arguments.enumerant("CombinerStageNV");
     const auto pname = arguments.enumerant("CombinerParameterNV");
@@ -861,7 +861,7 @@ void callCombinerStageParameterfvNV(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmCombinerStageParameterfvNV(arguments.file(), arguments.line(), stage, pname, params);
 }
 
-void callGetCombinerStageParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetCombinerStageParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stage = arguments.enumerant("CombinerStageNV");
     const auto pname = arguments.enumerant("CombinerParameterNV");
@@ -869,20 +869,20 @@ void callGetCombinerStageParameterfvNV(OpenGLInterceptor& gl, CallArguments& arg
     gl.cgmGetCombinerStageParameterfvNV(arguments.file(), arguments.line(), stage, pname, params);
 }
 
-void callActiveVaryingNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callActiveVaryingNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const char* name = arguments.text();
     gl.cgmActiveVaryingNV(arguments.file(), arguments.line(), program, name);
 }
 
-void callBeginTransformFeedbackNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBeginTransformFeedbackNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto primitiveMode = arguments.enumerant("PrimitiveType");
     gl.cgmBeginTransformFeedbackNV(arguments.file(), arguments.line(), primitiveMode);
 }
 
-void callBindBufferBaseNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindBufferBaseNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto index = arguments.scalar<unsigned>();
@@ -890,7 +890,7 @@ void callBindBufferBaseNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBindBufferBaseNV(arguments.file(), arguments.line(), target, index, buffer);
 }
 
-void callBindBufferOffsetNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindBufferOffsetNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto index = arguments.scalar<unsigned>();
@@ -899,7 +899,7 @@ void callBindBufferOffsetNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBindBufferOffsetNV(arguments.file(), arguments.line(), target, index, buffer, offset);
 }
 
-void callBindBufferRangeNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindBufferRangeNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto index = arguments.scalar<unsigned>();
@@ -909,12 +909,12 @@ void callBindBufferRangeNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmBindBufferRangeNV(arguments.file(), arguments.line(), target, index, buffer, offset, size);
 }
 
-void callEndTransformFeedbackNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callEndTransformFeedbackNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmEndTransformFeedbackNV(arguments.file(), arguments.line());
 }
 
-void callGetActiveVaryingNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetActiveVaryingNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto index = arguments.scalar<unsigned>();
@@ -926,7 +926,7 @@ void callGetActiveVaryingNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetActiveVaryingNV(arguments.file(), arguments.line(), program, index, bufSize, length, size, type, name);
 }
 
-void callGetTransformFeedbackVaryingNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTransformFeedbackVaryingNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto index = arguments.scalar<unsigned>();
@@ -934,14 +934,14 @@ void callGetTransformFeedbackVaryingNV(OpenGLInterceptor& gl, CallArguments& arg
     gl.cgmGetTransformFeedbackVaryingNV(arguments.file(), arguments.line(), program, index, location);
 }
 
-void callGetVaryingLocationNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVaryingLocationNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const char* name = arguments.text();
     gl.cgmGetVaryingLocationNV(arguments.file(), arguments.line(), program, name);
 }
 
-void callTransformFeedbackAttribsNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTransformFeedbackAttribsNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto count = arguments.scalar<int>();
     const auto bufferMode = arguments.enumerant("");
@@ -949,7 +949,7 @@ void callTransformFeedbackAttribsNV(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmTransformFeedbackAttribsNV(arguments.file(), arguments.line(), count, attribs, bufferMode);
 }
 
-void callTransformFeedbackVaryingsNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTransformFeedbackVaryingsNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto program = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -958,19 +958,19 @@ void callTransformFeedbackVaryingsNV(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmTransformFeedbackVaryingsNV(arguments.file(), arguments.line(), program, count, locations, bufferMode);
 }
 
-void callFlushVertexArrayRangeNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFlushVertexArrayRangeNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmFlushVertexArrayRangeNV(arguments.file(), arguments.line());
 }
 
-void callVertexArrayRangeNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexArrayRangeNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto length = arguments.scalar<int>();
     const void* pointer = arguments.unread<const void>();
     gl.cgmVertexArrayRangeNV(arguments.file(), arguments.line(), length, pointer);
 }
 
-void callAreProgramsResidentNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callAreProgramsResidentNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* programs = arguments.input<unsigned>(std::int64_t{n});
@@ -978,21 +978,21 @@ void callAreProgramsResidentNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmAreProgramsResidentNV(arguments.file(), arguments.line(), n, programs, residences);
 }
 
-void callBindProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callBindProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto id = arguments.scalar<unsigned>();
     gl.cgmBindProgramNV(arguments.file(), arguments.line(), target, id);
 }
 
-void callDeleteProgramsNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteProgramsNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* programs = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmDeleteProgramsNV(arguments.file(), arguments.line(), n, programs);
 }
 
-void callExecuteProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callExecuteProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto id = arguments.scalar<unsigned>();
@@ -1000,14 +1000,14 @@ void callExecuteProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmExecuteProgramNV(arguments.file(), arguments.line(), target, id, params);
 }
 
-void callGenProgramsNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenProgramsNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     unsigned* programs = arguments.unread<unsigned>();
     gl.cgmGenProgramsNV(arguments.file(), arguments.line(), n, programs);
 }
 
-void callGetProgramParameterdvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramParameterdvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
@@ -1016,7 +1016,7 @@ void callGetProgramParameterdvNV(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmGetProgramParameterdvNV(arguments.file(), arguments.line(), target, index, pname, params);
 }
 
-void callGetProgramParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
@@ -1025,7 +1025,7 @@ void callGetProgramParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments
     gl.cgmGetProgramParameterfvNV(arguments.file(), arguments.line(), target, index, pname, params);
 }
 
-void callGetProgramivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribEnumNV");
@@ -1033,7 +1033,7 @@ void callGetProgramivNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetProgramivNV(arguments.file(), arguments.line(), id, pname, params);
 }
 
-void callGetProgramStringNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetProgramStringNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribEnumNV");
@@ -1041,7 +1041,7 @@ void callGetProgramStringNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetProgramStringNV(arguments.file(), arguments.line(), id, pname, program);
 }
 
-void callGetTrackMatrixivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTrackMatrixivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto address = arguments.scalar<unsigned>();
@@ -1050,7 +1050,7 @@ void callGetTrackMatrixivNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTrackMatrixivNV(arguments.file(), arguments.line(), target, address, pname, params);
 }
 
-void callGetVertexAttribdvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribdvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribEnumNV");
@@ -1058,7 +1058,7 @@ void callGetVertexAttribdvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVertexAttribdvNV(arguments.file(), arguments.line(), index, pname, params);
 }
 
-void callGetVertexAttribfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribEnumNV");
@@ -1066,7 +1066,7 @@ void callGetVertexAttribfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVertexAttribfvNV(arguments.file(), arguments.line(), index, pname, params);
 }
 
-void callGetVertexAttribivNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribEnumNV");
@@ -1074,7 +1074,7 @@ void callGetVertexAttribivNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetVertexAttribivNV(arguments.file(), arguments.line(), index, pname, params);
 }
 
-void callGetVertexAttribPointervNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetVertexAttribPointervNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto pname = arguments.enumerant("VertexAttribEnumNV");
@@ -1082,13 +1082,13 @@ void callGetVertexAttribPointervNV(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmGetVertexAttribPointervNV(arguments.file(), arguments.line(), index, pname, pointer);
 }
 
-void callIsProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto id = arguments.scalar<unsigned>();
     gl.cgmIsProgramNV(arguments.file(), arguments.line(), id);
 }
 
-void callLoadProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callLoadProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto id = arguments.scalar<unsigned>();
@@ -1097,7 +1097,7 @@ void callLoadProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmLoadProgramNV(arguments.file(), arguments.line(), target, id, len, program);
 }
 
-void callProgramParameter4dNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramParameter4dNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
@@ -1108,7 +1108,7 @@ void callProgramParameter4dNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmProgramParameter4dNV(arguments.file(), arguments.line(), target, index, x, y, z, w);
 }
 
-void callProgramParameter4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramParameter4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
@@ -1116,7 +1116,7 @@ void callProgramParameter4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmProgramParameter4dvNV(arguments.file(), arguments.line(), target, index, v);
 }
 
-void callProgramParameter4fNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramParameter4fNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
@@ -1127,7 +1127,7 @@ void callProgramParameter4fNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmProgramParameter4fNV(arguments.file(), arguments.line(), target, index, x, y, z, w);
 }
 
-void callProgramParameter4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramParameter4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
@@ -1135,7 +1135,7 @@ void callProgramParameter4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmProgramParameter4fvNV(arguments.file(), arguments.line(), target, index, v);
 }
 
-void callProgramParameters4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramParameters4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
@@ -1144,7 +1144,7 @@ void callProgramParameters4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmProgramParameters4dvNV(arguments.file(), arguments.line(), target, index, count, v);
 }
 
-void callProgramParameters4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callProgramParameters4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
@@ -1153,14 +1153,14 @@ void callProgramParameters4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmProgramParameters4fvNV(arguments.file(), arguments.line(), target, index, count, v);
 }
 
-void callRequestResidentProgramsNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callRequestResidentProgramsNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* programs = arguments.input<unsigned>(std::int64_t{n});
     gl.cgmRequestResidentProgramsNV(arguments.file(), arguments.line(), n, programs);
 }
 
-void callTrackMatrixNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTrackMatrixNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto address = arguments.scalar<unsigned>();
@@ -1169,7 +1169,7 @@ void callTrackMatrixNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTrackMatrixNV(arguments.file(), arguments.line(), target, address, matrix, transform);
 }
 
-void callVertexAttribPointerNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribPointerNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto fsize = arguments.scalar<int>();
@@ -1179,49 +1179,49 @@ void callVertexAttribPointerNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribPointerNV(arguments.file(), arguments.line(), index, fsize, type, stride, pointer);
 }
 
-void callVertexAttrib1dNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1dNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<double>();
     gl.cgmVertexAttrib1dNV(arguments.file(), arguments.line(), index, x);
 }
 
-void callVertexAttrib1dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(1);
     gl.cgmVertexAttrib1dvNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib1fNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1fNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<float>();
     gl.cgmVertexAttrib1fNV(arguments.file(), arguments.line(), index, x);
 }
 
-void callVertexAttrib1fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(1);
     gl.cgmVertexAttrib1fvNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib1sNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1sNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<short>();
     gl.cgmVertexAttrib1sNV(arguments.file(), arguments.line(), index, x);
 }
 
-void callVertexAttrib1svNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib1svNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(1);
     gl.cgmVertexAttrib1svNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib2dNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2dNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<double>();
@@ -1229,14 +1229,14 @@ void callVertexAttrib2dNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib2dNV(arguments.file(), arguments.line(), index, x, y);
 }
 
-void callVertexAttrib2dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(2);
     gl.cgmVertexAttrib2dvNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib2fNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2fNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<float>();
@@ -1244,14 +1244,14 @@ void callVertexAttrib2fNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib2fNV(arguments.file(), arguments.line(), index, x, y);
 }
 
-void callVertexAttrib2fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(2);
     gl.cgmVertexAttrib2fvNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib2sNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2sNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<short>();
@@ -1259,14 +1259,14 @@ void callVertexAttrib2sNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib2sNV(arguments.file(), arguments.line(), index, x, y);
 }
 
-void callVertexAttrib2svNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib2svNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(2);
     gl.cgmVertexAttrib2svNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib3dNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3dNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<double>();
@@ -1275,14 +1275,14 @@ void callVertexAttrib3dNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib3dNV(arguments.file(), arguments.line(), index, x, y, z);
 }
 
-void callVertexAttrib3dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(3);
     gl.cgmVertexAttrib3dvNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib3fNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3fNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<float>();
@@ -1291,14 +1291,14 @@ void callVertexAttrib3fNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib3fNV(arguments.file(), arguments.line(), index, x, y, z);
 }
 
-void callVertexAttrib3fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(3);
     gl.cgmVertexAttrib3fvNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib3sNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3sNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<short>();
@@ -1307,14 +1307,14 @@ void callVertexAttrib3sNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib3sNV(arguments.file(), arguments.line(), index, x, y, z);
 }
 
-void callVertexAttrib3svNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib3svNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(3);
     gl.cgmVertexAttrib3svNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4dNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4dNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<double>();
@@ -1324,14 +1324,14 @@ void callVertexAttrib4dNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib4dNV(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttrib4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(4);
     gl.cgmVertexAttrib4dvNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4fNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4fNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<float>();
@@ -1341,14 +1341,14 @@ void callVertexAttrib4fNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib4fNV(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttrib4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(4);
     gl.cgmVertexAttrib4fvNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4sNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4sNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<short>();
@@ -1358,14 +1358,14 @@ void callVertexAttrib4sNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib4sNV(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttrib4svNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4svNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(4);
     gl.cgmVertexAttrib4svNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttrib4ubNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4ubNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<unsigned char>();
@@ -1375,14 +1375,14 @@ void callVertexAttrib4ubNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttrib4ubNV(arguments.file(), arguments.line(), index, x, y, z, w);
 }
 
-void callVertexAttrib4ubvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttrib4ubvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned char* v = arguments.input<unsigned char>(4);
     gl.cgmVertexAttrib4ubvNV(arguments.file(), arguments.line(), index, v);
 }
 
-void callVertexAttribs1dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs1dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -1390,7 +1390,7 @@ void callVertexAttribs1dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs1dvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
-void callVertexAttribs1fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs1fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -1398,7 +1398,7 @@ void callVertexAttribs1fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs1fvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
-void callVertexAttribs1svNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs1svNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -1406,7 +1406,7 @@ void callVertexAttribs1svNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs1svNV(arguments.file(), arguments.line(), index, count, v);
 }
 
-void callVertexAttribs2dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs2dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -1414,7 +1414,7 @@ void callVertexAttribs2dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs2dvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
-void callVertexAttribs2fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs2fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -1422,7 +1422,7 @@ void callVertexAttribs2fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs2fvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
-void callVertexAttribs2svNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs2svNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -1430,7 +1430,7 @@ void callVertexAttribs2svNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs2svNV(arguments.file(), arguments.line(), index, count, v);
 }
 
-void callVertexAttribs3dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs3dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -1438,7 +1438,7 @@ void callVertexAttribs3dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs3dvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
-void callVertexAttribs3fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs3fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -1446,7 +1446,7 @@ void callVertexAttribs3fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs3fvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
-void callVertexAttribs3svNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs3svNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -1454,7 +1454,7 @@ void callVertexAttribs3svNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs3svNV(arguments.file(), arguments.line(), index, count, v);
 }
 
-void callVertexAttribs4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -1462,7 +1462,7 @@ void callVertexAttribs4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs4dvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
-void callVertexAttribs4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -1470,7 +1470,7 @@ void callVertexAttribs4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs4fvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
-void callVertexAttribs4svNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs4svNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -1478,7 +1478,7 @@ void callVertexAttribs4svNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs4svNV(arguments.file(), arguments.line(), index, count, v);
 }
 
-void callVertexAttribs4ubvNV(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callVertexAttribs4ubvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
@@ -1486,27 +1486,27 @@ void callVertexAttribs4ubvNV(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmVertexAttribs4ubvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
-void callClearDepthfOES(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClearDepthfOES(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto depth = arguments.scalar<float>();
     gl.cgmClearDepthfOES(arguments.file(), arguments.line(), depth);
 }
 
-void callClipPlanefOES(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callClipPlanefOES(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto plane = arguments.enumerant("ClipPlaneName");
     const float* equation = arguments.input<float>(4);
     gl.cgmClipPlanefOES(arguments.file(), arguments.line(), plane, equation);
 }
 
-void callDepthRangefOES(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDepthRangefOES(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<float>();
     const auto f = arguments.scalar<float>();
     gl.cgmDepthRangefOES(arguments.file(), arguments.line(), n, f);
 }
 
-void callFrustumfOES(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFrustumfOES(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto l = arguments.scalar<float>();
     const auto r = arguments.scalar<float>();
@@ -1517,14 +1517,14 @@ void callFrustumfOES(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFrustumfOES(arguments.file(), arguments.line(), l, r, b, t, n, f);
 }
 
-void callGetClipPlanefOES(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetClipPlanefOES(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto plane = arguments.enumerant("ClipPlaneName");
     float* equation = arguments.unread<float>();
     gl.cgmGetClipPlanefOES(arguments.file(), arguments.line(), plane, equation);
 }
 
-void callOrthofOES(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callOrthofOES(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto l = arguments.scalar<float>();
     const auto r = arguments.scalar<float>();
@@ -1535,7 +1535,7 @@ void callOrthofOES(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmOrthofOES(arguments.file(), arguments.line(), l, r, b, t, n, f);
 }
 
-void callDetailTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDetailTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto n = arguments.scalar<int>();
@@ -1543,40 +1543,40 @@ void callDetailTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmDetailTexFuncSGIS(arguments.file(), arguments.line(), target, n, points);
 }
 
-void callGetDetailTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetDetailTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     float* points = arguments.unread<float>();
     gl.cgmGetDetailTexFuncSGIS(arguments.file(), arguments.line(), target, points);
 }
 
-void callFogFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFogFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const float* points = arguments.input<float>(std::int64_t{n} * 2);
     gl.cgmFogFuncSGIS(arguments.file(), arguments.line(), n, points);
 }
 
-void callGetFogFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFogFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     float* points = arguments.unread<float>();
     gl.cgmGetFogFuncSGIS(arguments.file(), arguments.line(), points);
 }
 
-void callSampleMaskSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSampleMaskSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto value = arguments.scalar<float>();
     const auto invert = arguments.scalar<unsigned char>();
     gl.cgmSampleMaskSGIS(arguments.file(), arguments.line(), value, invert);
 }
 
-void callSamplePatternSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSamplePatternSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pattern = arguments.enumerant("SamplePatternSGIS");
     gl.cgmSamplePatternSGIS(arguments.file(), arguments.line(), pattern);
 }
 
-void callSharpenTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSharpenTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto n = arguments.scalar<int>();
@@ -1584,14 +1584,14 @@ void callSharpenTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmSharpenTexFuncSGIS(arguments.file(), arguments.line(), target, n, points);
 }
 
-void callGetSharpenTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetSharpenTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     float* points = arguments.unread<float>();
     gl.cgmGetSharpenTexFuncSGIS(arguments.file(), arguments.line(), target, points);
 }
 
-void callTexImage4DSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexImage4DSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -1609,7 +1609,7 @@ void callTexImage4DSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
         format, type, pixels);
 }
 
-void callTexSubImage4DSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexSubImage4DSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto level = arguments.scalar<int>();
@@ -1629,7 +1629,7 @@ void callTexSubImage4DSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
         size4d, format, type, pixels);
 }
 
-void callGetTexFilterFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetTexFilterFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto filter = arguments.enumerant("TextureFilterSGIS");
@@ -1637,7 +1637,7 @@ void callGetTexFilterFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetTexFilterFuncSGIS(arguments.file(), arguments.line(), target, filter, weights);
 }
 
-void callTexFilterFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexFilterFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto filter = arguments.enumerant("TextureFilterSGIS");
@@ -1646,62 +1646,62 @@ void callTexFilterFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexFilterFuncSGIS(arguments.file(), arguments.line(), target, filter, n, weights);
 }
 
-void callAsyncMarkerSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callAsyncMarkerSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto marker = arguments.scalar<unsigned>();
     gl.cgmAsyncMarkerSGIX(arguments.file(), arguments.line(), marker);
 }
 
-void callFinishAsyncSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFinishAsyncSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     unsigned* markerp = arguments.unread<unsigned>();
     gl.cgmFinishAsyncSGIX(arguments.file(), arguments.line(), markerp);
 }
 
-void callPollAsyncSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPollAsyncSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     unsigned* markerp = arguments.unread<unsigned>();
     gl.cgmPollAsyncSGIX(arguments.file(), arguments.line(), markerp);
 }
 
-void callGenAsyncMarkersSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGenAsyncMarkersSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto range = arguments.scalar<int>();
     gl.cgmGenAsyncMarkersSGIX(arguments.file(), arguments.line(), range);
 }
 
-void callDeleteAsyncMarkersSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callDeleteAsyncMarkersSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto marker = arguments.scalar<unsigned>();
     const auto range = arguments.scalar<int>();
     gl.cgmDeleteAsyncMarkersSGIX(arguments.file(), arguments.line(), marker, range);
 }
 
-void callIsAsyncMarkerSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callIsAsyncMarkerSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto marker = arguments.scalar<unsigned>();
     gl.cgmIsAsyncMarkerSGIX(arguments.file(), arguments.line(), marker);
 }
 
-void callFlushRasterSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFlushRasterSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmFlushRasterSGIX(arguments.file(), arguments.line());
 }
 
-void callTextureFogSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTextureFogSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("");
     gl.cgmTextureFogSGIX(arguments.file(), arguments.line(), pname);
 }
 
-void callFragmentColorMaterialSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentColorMaterialSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto mode = arguments.enumerant("MaterialParameter");
     gl.cgmFragmentColorMaterialSGIX(arguments.file(), arguments.line(), face, mode);
 }
 
-void callFragmentLightfSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightfSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("FragmentLightNameSGIX");
     const auto pname = arguments.enumerant("FragmentLightParameterSGIX");
@@ -1709,7 +1709,7 @@ void callFragmentLightfSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentLightfSGIX(arguments.file(), arguments.line(), light, pname, param);
 }
 
-void callFragmentLightfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("FragmentLightNameSGIX");
     const auto pname = arguments.enumerant("FragmentLightParameterSGIX");
@@ -1717,7 +1717,7 @@ void callFragmentLightfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentLightfvSGIX(arguments.file(), arguments.line(), light, pname, params);
 }
 
-void callFragmentLightiSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightiSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("FragmentLightNameSGIX");
     const auto pname = arguments.enumerant("FragmentLightParameterSGIX");
@@ -1725,7 +1725,7 @@ void callFragmentLightiSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentLightiSGIX(arguments.file(), arguments.line(), light, pname, param);
 }
 
-void callFragmentLightivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("FragmentLightNameSGIX");
     const auto pname = arguments.enumerant("FragmentLightParameterSGIX");
@@ -1733,35 +1733,35 @@ void callFragmentLightivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentLightivSGIX(arguments.file(), arguments.line(), light, pname, params);
 }
 
-void callFragmentLightModelfSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightModelfSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FragmentLightModelParameterSGIX");
     const auto param = arguments.scalar<float>();
     gl.cgmFragmentLightModelfSGIX(arguments.file(), arguments.line(), pname, param);
 }
 
-void callFragmentLightModelfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightModelfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FragmentLightModelParameterSGIX");
     const float* params = arguments.unread<const float>();
     gl.cgmFragmentLightModelfvSGIX(arguments.file(), arguments.line(), pname, params);
 }
 
-void callFragmentLightModeliSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightModeliSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FragmentLightModelParameterSGIX");
     const auto param = arguments.scalar<int>();
     gl.cgmFragmentLightModeliSGIX(arguments.file(), arguments.line(), pname, param);
 }
 
-void callFragmentLightModelivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentLightModelivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FragmentLightModelParameterSGIX");
     const int* params = arguments.unread<const int>();
     gl.cgmFragmentLightModelivSGIX(arguments.file(), arguments.line(), pname, params);
 }
 
-void callFragmentMaterialfSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentMaterialfSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
@@ -1769,7 +1769,7 @@ void callFragmentMaterialfSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentMaterialfSGIX(arguments.file(), arguments.line(), face, pname, param);
 }
 
-void callFragmentMaterialfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentMaterialfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
@@ -1777,7 +1777,7 @@ void callFragmentMaterialfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentMaterialfvSGIX(arguments.file(), arguments.line(), face, pname, params);
 }
 
-void callFragmentMaterialiSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentMaterialiSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
@@ -1785,7 +1785,7 @@ void callFragmentMaterialiSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentMaterialiSGIX(arguments.file(), arguments.line(), face, pname, param);
 }
 
-void callFragmentMaterialivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFragmentMaterialivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
@@ -1793,7 +1793,7 @@ void callFragmentMaterialivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmFragmentMaterialivSGIX(arguments.file(), arguments.line(), face, pname, params);
 }
 
-void callGetFragmentLightfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFragmentLightfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("FragmentLightNameSGIX");
     const auto pname = arguments.enumerant("FragmentLightParameterSGIX");
@@ -1801,7 +1801,7 @@ void callGetFragmentLightfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetFragmentLightfvSGIX(arguments.file(), arguments.line(), light, pname, params);
 }
 
-void callGetFragmentLightivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFragmentLightivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("FragmentLightNameSGIX");
     const auto pname = arguments.enumerant("FragmentLightParameterSGIX");
@@ -1809,7 +1809,7 @@ void callGetFragmentLightivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetFragmentLightivSGIX(arguments.file(), arguments.line(), light, pname, params);
 }
 
-void callGetFragmentMaterialfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFragmentMaterialfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
@@ -1817,7 +1817,7 @@ void callGetFragmentMaterialfvSGIX(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmGetFragmentMaterialfvSGIX(arguments.file(), arguments.line(), face, pname, params);
 }
 
-void callGetFragmentMaterialivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetFragmentMaterialivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
@@ -1825,58 +1825,58 @@ void callGetFragmentMaterialivSGIX(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmGetFragmentMaterialivSGIX(arguments.file(), arguments.line(), face, pname, params);
 }
 
-void callFrameZoomSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFrameZoomSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto factor = arguments.scalar<int>();
     gl.cgmFrameZoomSGIX(arguments.file(), arguments.line(), factor);
 }
 
-void callPixelTexGenSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callPixelTexGenSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PixelTexGenModeSGIX");
     gl.cgmPixelTexGenSGIX(arguments.file(), arguments.line(), mode);
 }
 
-void callReferencePlaneSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReferencePlaneSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* equation = arguments.input<double>(4);
     gl.cgmReferencePlaneSGIX(arguments.file(), arguments.line(), equation);
 }
 
-void callSpriteParameterfSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSpriteParameterfSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("SpriteParameterNameSGIX");
     const auto param = arguments.scalar<float>();
     gl.cgmSpriteParameterfSGIX(arguments.file(), arguments.line(), pname, param);
 }
 
-void callSpriteParameterfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSpriteParameterfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("SpriteParameterNameSGIX");
     const float* params = arguments.unread<const float>();
     gl.cgmSpriteParameterfvSGIX(arguments.file(), arguments.line(), pname, params);
 }
 
-void callSpriteParameteriSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSpriteParameteriSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("SpriteParameterNameSGIX");
     const auto param = arguments.scalar<int>();
     gl.cgmSpriteParameteriSGIX(arguments.file(), arguments.line(), pname, param);
 }
 
-void callSpriteParameterivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callSpriteParameterivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("SpriteParameterNameSGIX");
     const int* params = arguments.unread<const int>();
     gl.cgmSpriteParameterivSGIX(arguments.file(), arguments.line(), pname, params);
 }
 
-void callTagSampleBufferSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTagSampleBufferSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmTagSampleBufferSGIX(arguments.file(), arguments.line());
 }
 
-void callColorTableSGI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorTableSGI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTargetSGI");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -1887,7 +1887,7 @@ void callColorTableSGI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColorTableSGI(arguments.file(), arguments.line(), target, internalformat, width, format, type, table);
 }
 
-void callColorTableParameterfvSGI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorTableParameterfvSGI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTargetSGI");
     const auto pname = arguments.enumerant("ColorTableParameterPNameSGI");
@@ -1895,7 +1895,7 @@ void callColorTableParameterfvSGI(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmColorTableParameterfvSGI(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callColorTableParameterivSGI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColorTableParameterivSGI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTargetSGI");
     const auto pname = arguments.enumerant("ColorTableParameterPNameSGI");
@@ -1903,7 +1903,7 @@ void callColorTableParameterivSGI(OpenGLInterceptor& gl, CallArguments& argument
     gl.cgmColorTableParameterivSGI(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callCopyColorTableSGI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callCopyColorTableSGI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTargetSGI");
     const auto internalformat = arguments.enumerant("InternalFormat");
@@ -1913,7 +1913,7 @@ void callCopyColorTableSGI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmCopyColorTableSGI(arguments.file(), arguments.line(), target, internalformat, x, y, width);
 }
 
-void callGetColorTableSGI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetColorTableSGI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTargetSGI");
     const auto format = arguments.enumerant("PixelFormat");
@@ -1922,7 +1922,7 @@ void callGetColorTableSGI(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmGetColorTableSGI(arguments.file(), arguments.line(), target, format, type, table);
 }
 
-void callGetColorTableParameterfvSGI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetColorTableParameterfvSGI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTargetSGI");
     const auto pname = arguments.enumerant("GetColorTableParameterPNameSGI");
@@ -1930,7 +1930,7 @@ void callGetColorTableParameterfvSGI(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmGetColorTableParameterfvSGI(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callGetColorTableParameterivSGI(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGetColorTableParameterivSGI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("ColorTableTargetSGI");
     const auto pname = arguments.enumerant("GetColorTableParameterPNameSGI");
@@ -1938,60 +1938,60 @@ void callGetColorTableParameterivSGI(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmGetColorTableParameterivSGI(arguments.file(), arguments.line(), target, pname, params);
 }
 
-void callFinishTextureSUNX(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callFinishTextureSUNX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     gl.cgmFinishTextureSUNX(arguments.file(), arguments.line());
 }
 
-void callGlobalAlphaFactorbSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGlobalAlphaFactorbSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto factor = arguments.scalar<signed char>();
     gl.cgmGlobalAlphaFactorbSUN(arguments.file(), arguments.line(), factor);
 }
 
-void callGlobalAlphaFactorsSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGlobalAlphaFactorsSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto factor = arguments.scalar<short>();
     gl.cgmGlobalAlphaFactorsSUN(arguments.file(), arguments.line(), factor);
 }
 
-void callGlobalAlphaFactoriSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGlobalAlphaFactoriSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto factor = arguments.scalar<int>();
     gl.cgmGlobalAlphaFactoriSUN(arguments.file(), arguments.line(), factor);
 }
 
-void callGlobalAlphaFactorfSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGlobalAlphaFactorfSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto factor = arguments.scalar<float>();
     gl.cgmGlobalAlphaFactorfSUN(arguments.file(), arguments.line(), factor);
 }
 
-void callGlobalAlphaFactordSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGlobalAlphaFactordSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto factor = arguments.scalar<double>();
     gl.cgmGlobalAlphaFactordSUN(arguments.file(), arguments.line(), factor);
 }
 
-void callGlobalAlphaFactorubSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGlobalAlphaFactorubSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto factor = arguments.scalar<unsigned char>();
     gl.cgmGlobalAlphaFactorubSUN(arguments.file(), arguments.line(), factor);
 }
 
-void callGlobalAlphaFactorusSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGlobalAlphaFactorusSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto factor = arguments.scalar<unsigned short>();
     gl.cgmGlobalAlphaFactorusSUN(arguments.file(), arguments.line(), factor);
 }
 
-void callGlobalAlphaFactoruiSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callGlobalAlphaFactoruiSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto factor = arguments.scalar<unsigned>();
     gl.cgmGlobalAlphaFactoruiSUN(arguments.file(), arguments.line(), factor);
 }
 
-void callReadVideoPixelsSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReadVideoPixelsSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -2003,43 +2003,43 @@ void callReadVideoPixelsSUN(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmReadVideoPixelsSUN(arguments.file(), arguments.line(), x, y, width, height, format, type, pixels);
 }
 
-void callReplacementCodeuiSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto code = arguments.scalar<unsigned>();
     gl.cgmReplacementCodeuiSUN(arguments.file(), arguments.line(), code);
 }
 
-void callReplacementCodeusSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeusSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto code = arguments.scalar<unsigned short>();
     gl.cgmReplacementCodeusSUN(arguments.file(), arguments.line(), code);
 }
 
-void callReplacementCodeubSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeubSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto code = arguments.scalar<unsigned char>();
     gl.cgmReplacementCodeubSUN(arguments.file(), arguments.line(), code);
 }
 
-void callReplacementCodeuivSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuivSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* code = arguments.unread<const unsigned>();
     gl.cgmReplacementCodeuivSUN(arguments.file(), arguments.line(), code);
 }
 
-void callReplacementCodeusvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeusvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* code = arguments.unread<const unsigned short>();
     gl.cgmReplacementCodeusvSUN(arguments.file(), arguments.line(), code);
 }
 
-void callReplacementCodeubvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeubvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* code = arguments.unread<const unsigned char>();
     gl.cgmReplacementCodeubvSUN(arguments.file(), arguments.line(), code);
 }
 
-void callReplacementCodePointerSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodePointerSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("ReplacementCodeTypeSUN");
     const auto stride = arguments.scalar<int>();
@@ -2047,7 +2047,7 @@ void callReplacementCodePointerSUN(OpenGLInterceptor& gl, CallArguments& argumen
     gl.cgmReplacementCodePointerSUN(arguments.file(), arguments.line(), type, stride, pointer);
 }
 
-void callColor3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto r = arguments.scalar<float>();
     const auto g = arguments.scalar<float>();
@@ -2058,14 +2058,14 @@ void callColor3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor3fVertex3fSUN(arguments.file(), arguments.line(), r, g, b, x, y, z);
 }
 
-void callColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* c = arguments.input<float>(3);
     const float* v = arguments.input<float>(3);
     gl.cgmColor3fVertex3fvSUN(arguments.file(), arguments.line(), c, v);
 }
 
-void callColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto r = arguments.scalar<float>();
     const auto g = arguments.scalar<float>();
@@ -2080,7 +2080,7 @@ void callColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& argume
     gl.cgmColor4fNormal3fVertex3fSUN(arguments.file(), arguments.line(), r, g, b, a, nx, ny, nz, x, y, z);
 }
 
-void callColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* c = arguments.input<float>(4);
     const float* n = arguments.input<float>(3);
@@ -2088,7 +2088,7 @@ void callColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& argum
     gl.cgmColor4fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), c, n, v);
 }
 
-void callColor4ubVertex2fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4ubVertex2fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto r = arguments.scalar<unsigned char>();
     const auto g = arguments.scalar<unsigned char>();
@@ -2099,14 +2099,14 @@ void callColor4ubVertex2fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor4ubVertex2fSUN(arguments.file(), arguments.line(), r, g, b, a, x, y);
 }
 
-void callColor4ubVertex2fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4ubVertex2fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* c = arguments.input<unsigned char>(4);
     const float* v = arguments.input<float>(2);
     gl.cgmColor4ubVertex2fvSUN(arguments.file(), arguments.line(), c, v);
 }
 
-void callColor4ubVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4ubVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto r = arguments.scalar<unsigned char>();
     const auto g = arguments.scalar<unsigned char>();
@@ -2118,14 +2118,14 @@ void callColor4ubVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmColor4ubVertex3fSUN(arguments.file(), arguments.line(), r, g, b, a, x, y, z);
 }
 
-void callColor4ubVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callColor4ubVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* c = arguments.input<unsigned char>(4);
     const float* v = arguments.input<float>(3);
     gl.cgmColor4ubVertex3fvSUN(arguments.file(), arguments.line(), c, v);
 }
 
-void callNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto nx = arguments.scalar<float>();
     const auto ny = arguments.scalar<float>();
@@ -2136,14 +2136,14 @@ void callNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmNormal3fVertex3fSUN(arguments.file(), arguments.line(), nx, ny, nz, x, y, z);
 }
 
-void callNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* n = arguments.input<float>(3);
     const float* v = arguments.input<float>(3);
     gl.cgmNormal3fVertex3fvSUN(arguments.file(), arguments.line(), n, v);
 }
 
-void callReplacementCodeuiColor3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiColor3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto rc = arguments.scalar<unsigned>();
     const auto r = arguments.scalar<float>();
@@ -2155,7 +2155,7 @@ void callReplacementCodeuiColor3fVertex3fSUN(OpenGLInterceptor& gl, CallArgument
     gl.cgmReplacementCodeuiColor3fVertex3fSUN(arguments.file(), arguments.line(), rc, r, g, b, x, y, z);
 }
 
-void callReplacementCodeuiColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* rc = arguments.input<unsigned>(1);
     const float* c = arguments.input<float>(3);
@@ -2163,7 +2163,7 @@ void callReplacementCodeuiColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallArgumen
     gl.cgmReplacementCodeuiColor3fVertex3fvSUN(arguments.file(), arguments.line(), rc, c, v);
 }
 
-void callReplacementCodeuiColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto rc = arguments.scalar<unsigned>();
     const auto r = arguments.scalar<float>();
@@ -2180,7 +2180,7 @@ void callReplacementCodeuiColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl, Call
         arguments.file(), arguments.line(), rc, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
-void callReplacementCodeuiColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* rc = arguments.input<unsigned>(1);
     const float* c = arguments.input<float>(4);
@@ -2189,7 +2189,7 @@ void callReplacementCodeuiColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, Cal
     gl.cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), rc, c, n, v);
 }
 
-void callReplacementCodeuiColor4ubVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiColor4ubVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto rc = arguments.scalar<unsigned>();
     const auto r = arguments.scalar<unsigned char>();
@@ -2202,7 +2202,7 @@ void callReplacementCodeuiColor4ubVertex3fSUN(OpenGLInterceptor& gl, CallArgumen
     gl.cgmReplacementCodeuiColor4ubVertex3fSUN(arguments.file(), arguments.line(), rc, r, g, b, a, x, y, z);
 }
 
-void callReplacementCodeuiColor4ubVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiColor4ubVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* rc = arguments.input<unsigned>(1);
     const unsigned char* c = arguments.input<unsigned char>(4);
@@ -2210,7 +2210,7 @@ void callReplacementCodeuiColor4ubVertex3fvSUN(OpenGLInterceptor& gl, CallArgume
     gl.cgmReplacementCodeuiColor4ubVertex3fvSUN(arguments.file(), arguments.line(), rc, c, v);
 }
 
-void callReplacementCodeuiNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto rc = arguments.scalar<unsigned>();
     const auto nx = arguments.scalar<float>();
@@ -2222,7 +2222,7 @@ void callReplacementCodeuiNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArgumen
     gl.cgmReplacementCodeuiNormal3fVertex3fSUN(arguments.file(), arguments.line(), rc, nx, ny, nz, x, y, z);
 }
 
-void callReplacementCodeuiNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* rc = arguments.input<unsigned>(1);
     const float* n = arguments.input<float>(3);
@@ -2230,7 +2230,7 @@ void callReplacementCodeuiNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArgume
     gl.cgmReplacementCodeuiNormal3fVertex3fvSUN(arguments.file(), arguments.line(), rc, n, v);
 }
 
-void callReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto rc = arguments.scalar<unsigned>();
     const auto s = arguments.scalar<float>();
@@ -2249,7 +2249,7 @@ void callReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(OpenGLInterceptor
         arguments.file(), arguments.line(), rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
-void callReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* rc = arguments.input<unsigned>(1);
     const float* tc = arguments.input<float>(2);
@@ -2259,7 +2259,7 @@ void callReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(OpenGLIntercepto
     gl.cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), rc, tc, c, n, v);
 }
 
-void callReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto rc = arguments.scalar<unsigned>();
     const auto s = arguments.scalar<float>();
@@ -2274,7 +2274,7 @@ void callReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(OpenGLInterceptor& gl, C
         arguments.file(), arguments.line(), rc, s, t, nx, ny, nz, x, y, z);
 }
 
-void callReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* rc = arguments.input<unsigned>(1);
     const float* tc = arguments.input<float>(2);
@@ -2283,7 +2283,7 @@ void callReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, 
     gl.cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), rc, tc, n, v);
 }
 
-void callReplacementCodeuiTexCoord2fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiTexCoord2fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto rc = arguments.scalar<unsigned>();
     const auto s = arguments.scalar<float>();
@@ -2294,7 +2294,7 @@ void callReplacementCodeuiTexCoord2fVertex3fSUN(OpenGLInterceptor& gl, CallArgum
     gl.cgmReplacementCodeuiTexCoord2fVertex3fSUN(arguments.file(), arguments.line(), rc, s, t, x, y, z);
 }
 
-void callReplacementCodeuiTexCoord2fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiTexCoord2fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* rc = arguments.input<unsigned>(1);
     const float* tc = arguments.input<float>(2);
@@ -2302,7 +2302,7 @@ void callReplacementCodeuiTexCoord2fVertex3fvSUN(OpenGLInterceptor& gl, CallArgu
     gl.cgmReplacementCodeuiTexCoord2fVertex3fvSUN(arguments.file(), arguments.line(), rc, tc, v);
 }
 
-void callReplacementCodeuiVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto rc = arguments.scalar<unsigned>();
     const auto x = arguments.scalar<float>();
@@ -2311,14 +2311,14 @@ void callReplacementCodeuiVertex3fSUN(OpenGLInterceptor& gl, CallArguments& argu
     gl.cgmReplacementCodeuiVertex3fSUN(arguments.file(), arguments.line(), rc, x, y, z);
 }
 
-void callReplacementCodeuiVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callReplacementCodeuiVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* rc = arguments.input<unsigned>(1);
     const float* v = arguments.input<float>(3);
     gl.cgmReplacementCodeuiVertex3fvSUN(arguments.file(), arguments.line(), rc, v);
 }
 
-void callTexCoord2fColor3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2fColor3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<float>();
     const auto t = arguments.scalar<float>();
@@ -2331,7 +2331,7 @@ void callTexCoord2fColor3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& argu
     gl.cgmTexCoord2fColor3fVertex3fSUN(arguments.file(), arguments.line(), s, t, r, g, b, x, y, z);
 }
 
-void callTexCoord2fColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2fColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* tc = arguments.input<float>(2);
     const float* c = arguments.input<float>(3);
@@ -2339,7 +2339,7 @@ void callTexCoord2fColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arg
     gl.cgmTexCoord2fColor3fVertex3fvSUN(arguments.file(), arguments.line(), tc, c, v);
 }
 
-void callTexCoord2fColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2fColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<float>();
     const auto t = arguments.scalar<float>();
@@ -2357,7 +2357,7 @@ void callTexCoord2fColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArgumen
         arguments.file(), arguments.line(), s, t, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
-void callTexCoord2fColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2fColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* tc = arguments.input<float>(2);
     const float* c = arguments.input<float>(4);
@@ -2366,7 +2366,7 @@ void callTexCoord2fColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArgume
     gl.cgmTexCoord2fColor4fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), tc, c, n, v);
 }
 
-void callTexCoord2fColor4ubVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2fColor4ubVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<float>();
     const auto t = arguments.scalar<float>();
@@ -2380,7 +2380,7 @@ void callTexCoord2fColor4ubVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arg
     gl.cgmTexCoord2fColor4ubVertex3fSUN(arguments.file(), arguments.line(), s, t, r, g, b, a, x, y, z);
 }
 
-void callTexCoord2fColor4ubVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2fColor4ubVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* tc = arguments.input<float>(2);
     const unsigned char* c = arguments.input<unsigned char>(4);
@@ -2388,7 +2388,7 @@ void callTexCoord2fColor4ubVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& ar
     gl.cgmTexCoord2fColor4ubVertex3fvSUN(arguments.file(), arguments.line(), tc, c, v);
 }
 
-void callTexCoord2fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<float>();
     const auto t = arguments.scalar<float>();
@@ -2401,7 +2401,7 @@ void callTexCoord2fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arg
     gl.cgmTexCoord2fNormal3fVertex3fSUN(arguments.file(), arguments.line(), s, t, nx, ny, nz, x, y, z);
 }
 
-void callTexCoord2fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* tc = arguments.input<float>(2);
     const float* n = arguments.input<float>(3);
@@ -2409,7 +2409,7 @@ void callTexCoord2fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& ar
     gl.cgmTexCoord2fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), tc, n, v);
 }
 
-void callTexCoord2fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<float>();
     const auto t = arguments.scalar<float>();
@@ -2419,14 +2419,14 @@ void callTexCoord2fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoord2fVertex3fSUN(arguments.file(), arguments.line(), s, t, x, y, z);
 }
 
-void callTexCoord2fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord2fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* tc = arguments.input<float>(2);
     const float* v = arguments.input<float>(3);
     gl.cgmTexCoord2fVertex3fvSUN(arguments.file(), arguments.line(), tc, v);
 }
 
-void callTexCoord4fColor4fNormal3fVertex4fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4fColor4fNormal3fVertex4fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<float>();
     const auto t = arguments.scalar<float>();
@@ -2447,7 +2447,7 @@ void callTexCoord4fColor4fNormal3fVertex4fSUN(OpenGLInterceptor& gl, CallArgumen
         arguments.file(), arguments.line(), s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
 }
 
-void callTexCoord4fColor4fNormal3fVertex4fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4fColor4fNormal3fVertex4fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* tc = arguments.input<float>(4);
     const float* c = arguments.input<float>(4);
@@ -2456,7 +2456,7 @@ void callTexCoord4fColor4fNormal3fVertex4fvSUN(OpenGLInterceptor& gl, CallArgume
     gl.cgmTexCoord4fColor4fNormal3fVertex4fvSUN(arguments.file(), arguments.line(), tc, c, n, v);
 }
 
-void callTexCoord4fVertex4fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4fVertex4fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto s = arguments.scalar<float>();
     const auto t = arguments.scalar<float>();
@@ -2469,14 +2469,14 @@ void callTexCoord4fVertex4fSUN(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmTexCoord4fVertex4fSUN(arguments.file(), arguments.line(), s, t, p, q, x, y, z, w);
 }
 
-void callTexCoord4fVertex4fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callTexCoord4fVertex4fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* tc = arguments.input<float>(4);
     const float* v = arguments.input<float>(4);
     gl.cgmTexCoord4fVertex4fvSUN(arguments.file(), arguments.line(), tc, v);
 }
 
-void callAddSwapHintRectWIN(OpenGLInterceptor& gl, CallArguments& arguments)
+void Fuzz::callAddSwapHintRectWIN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto x = arguments.scalar<int>();
     const auto y = arguments.scalar<int>();
@@ -2485,4 +2485,4 @@ void callAddSwapHintRectWIN(OpenGLInterceptor& gl, CallArguments& arguments)
     gl.cgmAddSwapHintRectWIN(arguments.file(), arguments.line(), x, y, width, height);
 }
 
-}}}
+}}

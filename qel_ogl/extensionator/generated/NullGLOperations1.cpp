@@ -3,1621 +3,1627 @@
 
 #include "fuzz/NullGL.h"
 
-namespace QEL { namespace OGL { namespace Fuzz {
+namespace QEL { namespace OGL {
 
-void NullGL::cgmAccum(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmAccum(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmAlphaFunc(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmAlphaFunc(const char*, unsigned, unsigned, float)
 {
 }
 
-unsigned char NullGL::cgmAreTexturesResident(const char*, unsigned, int, const unsigned*, unsigned char*)
+unsigned char Fuzz::NullGL::cgmAreTexturesResident(const char*, unsigned, int, const unsigned*, unsigned char*)
 {
     return {};
 }
 
-void NullGL::cgmArrayElement(const char*, unsigned, int)
+void Fuzz::NullGL::cgmArrayElement(const char*, unsigned, int)
 {
 }
 
-void NullGL::cgmBegin(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmBegin(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmBindTexture(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmBindTexture(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmBitmap(const char*, unsigned, int, int, float, float, float, float, const unsigned char*)
+void Fuzz::NullGL::cgmBitmap(const char*, unsigned, int, int, float, float, float, float, const unsigned char*)
 {
 }
 
-void NullGL::cgmBlendFunc(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmBlendFunc(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmCallList(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmCallList(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmCallLists(const char*, unsigned, int, unsigned, const void*)
+void Fuzz::NullGL::cgmCallLists(const char*, unsigned, int, unsigned, const void*)
 {
 }
 
-void NullGL::cgmClear(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmClear(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmClearAccum(const char*, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmClearAccum(const char*, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmClearColor(const char*, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmClearColor(const char*, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmClearDepth(const char*, unsigned, double)
+void Fuzz::NullGL::cgmClearDepth(const char*, unsigned, double)
 {
 }
 
-void NullGL::cgmClearIndex(const char*, unsigned, float)
+void Fuzz::NullGL::cgmClearIndex(const char*, unsigned, float)
 {
 }
 
-void NullGL::cgmClearStencil(const char*, unsigned, int)
+void Fuzz::NullGL::cgmClearStencil(const char*, unsigned, int)
 {
 }
 
-void NullGL::cgmClipPlane(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmClipPlane(const char*, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmColor3b(const char*, unsigned, signed char, signed char, signed char)
+void Fuzz::NullGL::cgmColor3b(const char*, unsigned, signed char, signed char, signed char)
 {
 }
 
-void NullGL::cgmColor3bv(const char*, unsigned, const signed char*)
+void Fuzz::NullGL::cgmColor3bv(const char*, unsigned, const signed char*)
 {
 }
 
-void NullGL::cgmColor3d(const char*, unsigned, double, double, double)
+void Fuzz::NullGL::cgmColor3d(const char*, unsigned, double, double, double)
 {
 }
 
-void NullGL::cgmColor3dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmColor3dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmColor3f(const char*, unsigned, float, float, float)
+void Fuzz::NullGL::cgmColor3f(const char*, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmColor3fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmColor3fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmColor3i(const char*, unsigned, int, int, int)
+void Fuzz::NullGL::cgmColor3i(const char*, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmColor3iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmColor3iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmColor3s(const char*, unsigned, short, short, short)
+void Fuzz::NullGL::cgmColor3s(const char*, unsigned, short, short, short)
 {
 }
 
-void NullGL::cgmColor3sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmColor3sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmColor3ub(const char*, unsigned, unsigned char, unsigned char, unsigned char)
+void Fuzz::NullGL::cgmColor3ub(const char*, unsigned, unsigned char, unsigned char, unsigned char)
 {
 }
 
-void NullGL::cgmColor3ubv(const char*, unsigned, const unsigned char*)
+void Fuzz::NullGL::cgmColor3ubv(const char*, unsigned, const unsigned char*)
 {
 }
 
-void NullGL::cgmColor3ui(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmColor3ui(const char*, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmColor3uiv(const char*, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmColor3uiv(const char*, unsigned, const unsigned*)
 {
 }
 
-void NullGL::cgmColor3us(const char*, unsigned, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmColor3us(const char*, unsigned, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmColor3usv(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmColor3usv(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmColor4b(const char*, unsigned, signed char, signed char, signed char, signed char)
+void Fuzz::NullGL::cgmColor4b(const char*, unsigned, signed char, signed char, signed char, signed char)
 {
 }
 
-void NullGL::cgmColor4bv(const char*, unsigned, const signed char*)
+void Fuzz::NullGL::cgmColor4bv(const char*, unsigned, const signed char*)
 {
 }
 
-void NullGL::cgmColor4d(const char*, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmColor4d(const char*, unsigned, double, double, double, double)
 {
 }
 
-void NullGL::cgmColor4dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmColor4dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmColor4f(const char*, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmColor4f(const char*, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmColor4fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmColor4fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmColor4i(const char*, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmColor4i(const char*, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmColor4iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmColor4iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmColor4s(const char*, unsigned, short, short, short, short)
+void Fuzz::NullGL::cgmColor4s(const char*, unsigned, short, short, short, short)
 {
 }
 
-void NullGL::cgmColor4sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmColor4sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmColor4ub(const char*, unsigned, unsigned char, unsigned char, unsigned char, unsigned char)
+void Fuzz::NullGL::cgmColor4ub(const char*, unsigned, unsigned char, unsigned char, unsigned char, unsigned char)
 {
 }
 
-void NullGL::cgmColor4ubv(const char*, unsigned, const unsigned char*)
+void Fuzz::NullGL::cgmColor4ubv(const char*, unsigned, const unsigned char*)
 {
 }
 
-void NullGL::cgmColor4ui(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmColor4ui(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmColor4uiv(const char*, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmColor4uiv(const char*, unsigned, const unsigned*)
 {
 }
 
-void NullGL::cgmColor4us(const char*, unsigned, unsigned short, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmColor4us(const char*, unsigned, unsigned short, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmColor4usv(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmColor4usv(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmColorMask(const char*, unsigned, unsigned char, unsigned char, unsigned char, unsigned char)
+void Fuzz::NullGL::cgmColorMask(const char*, unsigned, unsigned char, unsigned char, unsigned char, unsigned char)
 {
 }
 
-void NullGL::cgmColorMaterial(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmColorMaterial(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmColorPointer(const char*, unsigned, int, unsigned, int, const void*)
+void Fuzz::NullGL::cgmColorPointer(const char*, unsigned, int, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmCopyPixels(const char*, unsigned, int, int, int, int, unsigned)
+void Fuzz::NullGL::cgmCopyPixels(const char*, unsigned, int, int, int, int, unsigned)
 {
 }
 
-void NullGL::cgmCopyTexImage1D(const char*, unsigned, unsigned, int, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmCopyTexImage1D(const char*, unsigned, unsigned, int, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmCopyTexImage2D(const char*, unsigned, unsigned, int, unsigned, int, int, int, int, int)
+void Fuzz::NullGL::cgmCopyTexImage2D(const char*, unsigned, unsigned, int, unsigned, int, int, int, int, int)
 {
 }
 
-void NullGL::cgmCopyTexSubImage1D(const char*, unsigned, unsigned, int, int, int, int, int)
+void Fuzz::NullGL::cgmCopyTexSubImage1D(const char*, unsigned, unsigned, int, int, int, int, int)
 {
 }
 
-void NullGL::cgmCopyTexSubImage2D(const char*, unsigned, unsigned, int, int, int, int, int, int, int)
+void Fuzz::NullGL::cgmCopyTexSubImage2D(const char*, unsigned, unsigned, int, int, int, int, int, int, int)
 {
 }
 
-void NullGL::cgmCullFace(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmCullFace(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmDeleteLists(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmDeleteLists(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmDeleteTextures(const char*, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmDeleteTextures(const char*, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmDepthFunc(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmDepthFunc(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmDepthMask(const char*, unsigned, unsigned char)
+void Fuzz::NullGL::cgmDepthMask(const char*, unsigned, unsigned char)
 {
 }
 
-void NullGL::cgmDepthRange(const char*, unsigned, double, double)
+void Fuzz::NullGL::cgmDepthRange(const char*, unsigned, double, double)
 {
 }
 
-void NullGL::cgmDisable(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmDisable(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmDisableClientState(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmDisableClientState(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmDrawArrays(const char*, unsigned, unsigned, int, int)
+void Fuzz::NullGL::cgmDrawArrays(const char*, unsigned, unsigned, int, int)
 {
 }
 
-void NullGL::cgmDrawBuffer(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmDrawBuffer(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmDrawElements(const char*, unsigned, unsigned, int, unsigned, const void*)
+void Fuzz::NullGL::cgmDrawElements(const char*, unsigned, unsigned, int, unsigned, const void*)
 {
 }
 
-void NullGL::cgmDrawPixels(const char*, unsigned, int, int, unsigned, unsigned, const void*)
+void Fuzz::NullGL::cgmDrawPixels(const char*, unsigned, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmEdgeFlag(const char*, unsigned, unsigned char)
+void Fuzz::NullGL::cgmEdgeFlag(const char*, unsigned, unsigned char)
 {
 }
 
-void NullGL::cgmEdgeFlagPointer(const char*, unsigned, int, const void*)
+void Fuzz::NullGL::cgmEdgeFlagPointer(const char*, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmEdgeFlagv(const char*, unsigned, const unsigned char*)
+void Fuzz::NullGL::cgmEdgeFlagv(const char*, unsigned, const unsigned char*)
 {
 }
 
-void NullGL::cgmEnable(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmEnable(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmEnableClientState(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmEnableClientState(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmEnd(const char*, unsigned)
+void Fuzz::NullGL::cgmEnd(const char*, unsigned)
 {
 }
 
-void NullGL::cgmEndList(const char*, unsigned)
+void Fuzz::NullGL::cgmEndList(const char*, unsigned)
 {
 }
 
-void NullGL::cgmEvalCoord1d(const char*, unsigned, double)
+void Fuzz::NullGL::cgmEvalCoord1d(const char*, unsigned, double)
 {
 }
 
-void NullGL::cgmEvalCoord1dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmEvalCoord1dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmEvalCoord1f(const char*, unsigned, float)
+void Fuzz::NullGL::cgmEvalCoord1f(const char*, unsigned, float)
 {
 }
 
-void NullGL::cgmEvalCoord1fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmEvalCoord1fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmEvalCoord2d(const char*, unsigned, double, double)
+void Fuzz::NullGL::cgmEvalCoord2d(const char*, unsigned, double, double)
 {
 }
 
-void NullGL::cgmEvalCoord2dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmEvalCoord2dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmEvalCoord2f(const char*, unsigned, float, float)
+void Fuzz::NullGL::cgmEvalCoord2f(const char*, unsigned, float, float)
 {
 }
 
-void NullGL::cgmEvalCoord2fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmEvalCoord2fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmEvalMesh1(const char*, unsigned, unsigned, int, int)
+void Fuzz::NullGL::cgmEvalMesh1(const char*, unsigned, unsigned, int, int)
 {
 }
 
-void NullGL::cgmEvalMesh2(const char*, unsigned, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmEvalMesh2(const char*, unsigned, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmEvalPoint1(const char*, unsigned, int)
+void Fuzz::NullGL::cgmEvalPoint1(const char*, unsigned, int)
 {
 }
 
-void NullGL::cgmEvalPoint2(const char*, unsigned, int, int)
+void Fuzz::NullGL::cgmEvalPoint2(const char*, unsigned, int, int)
 {
 }
 
-void NullGL::cgmFeedbackBuffer(const char*, unsigned, int, unsigned, float*)
+void Fuzz::NullGL::cgmFeedbackBuffer(const char*, unsigned, int, unsigned, float*)
 {
 }
 
-void NullGL::cgmFinish(const char*, unsigned)
+void Fuzz::NullGL::cgmFinish(const char*, unsigned)
 {
 }
 
-void NullGL::cgmFlush(const char*, unsigned)
+void Fuzz::NullGL::cgmFlush(const char*, unsigned)
 {
 }
 
-void NullGL::cgmFogf(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmFogf(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmFogfv(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmFogfv(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmFogi(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmFogi(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmFogiv(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmFogiv(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmFrontFace(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmFrontFace(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmFrustum(const char*, unsigned, double, double, double, double, double, double)
+void Fuzz::NullGL::cgmFrustum(const char*, unsigned, double, double, double, double, double, double)
 {
 }
 
-unsigned NullGL::cgmGenLists(const char*, unsigned, int)
+unsigned Fuzz::NullGL::cgmGenLists(const char*, unsigned, int)
 {
     return {};
 }
 
-void NullGL::cgmGenTextures(const char*, unsigned, int, unsigned*)
+void Fuzz::NullGL::cgmGenTextures(const char*, unsigned, int, unsigned*)
 {
 }
 
-void NullGL::cgmGetBooleanv(const char*, unsigned, unsigned, unsigned char*)
+void Fuzz::NullGL::cgmGetBooleanv(const char*, unsigned, unsigned, unsigned char*)
 {
 }
 
-void NullGL::cgmGetClipPlane(const char*, unsigned, unsigned, double*)
+void Fuzz::NullGL::cgmGetClipPlane(const char*, unsigned, unsigned, double*)
 {
 }
 
-void NullGL::cgmGetDoublev(const char*, unsigned, unsigned, double*)
+void Fuzz::NullGL::cgmGetDoublev(const char*, unsigned, unsigned, double*)
 {
 }
 
-unsigned NullGL::cgmGetError(const char*, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmGetFloatv(const char*, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetIntegerv(const char*, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetLightfv(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetLightiv(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetMapdv(const char*, unsigned, unsigned, unsigned, double*)
-{
-}
-
-void NullGL::cgmGetMapfv(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetMapiv(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetMaterialfv(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetMaterialiv(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetPixelMapfv(const char*, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetPixelMapuiv(const char*, unsigned, unsigned, unsigned*)
-{
-}
-
-void NullGL::cgmGetPixelMapusv(const char*, unsigned, unsigned, unsigned short*)
-{
-}
-
-void NullGL::cgmGetPointerv(const char*, unsigned, unsigned, void**)
-{
-}
-
-void NullGL::cgmGetPolygonStipple(const char*, unsigned, unsigned char*)
-{
-}
-
-const unsigned char* NullGL::cgmGetString(const char*, unsigned, unsigned)
+unsigned Fuzz::NullGL::cgmGetError(const char*, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmGetTexEnvfv(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetFloatv(const char*, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetTexEnviv(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetIntegerv(const char*, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetTexGendv(const char*, unsigned, unsigned, unsigned, double*)
+void Fuzz::NullGL::cgmGetLightfv(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetTexGenfv(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetLightiv(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetTexGeniv(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetMapdv(const char*, unsigned, unsigned, unsigned, double*)
 {
 }
 
-void NullGL::cgmGetTexImage(const char*, unsigned, unsigned, int, unsigned, unsigned, void*)
+void Fuzz::NullGL::cgmGetMapfv(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetTexLevelParameterfv(const char*, unsigned, unsigned, int, unsigned, float*)
+void Fuzz::NullGL::cgmGetMapiv(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetTexLevelParameteriv(const char*, unsigned, unsigned, int, unsigned, int*)
+void Fuzz::NullGL::cgmGetMaterialfv(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetTexParameterfv(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetMaterialiv(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetTexParameteriv(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetPixelMapfv(const char*, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmHint(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmGetPixelMapuiv(const char*, unsigned, unsigned, unsigned*)
 {
 }
 
-void NullGL::cgmIndexMask(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmGetPixelMapusv(const char*, unsigned, unsigned, unsigned short*)
 {
 }
 
-void NullGL::cgmIndexPointer(const char*, unsigned, unsigned, int, const void*)
+void Fuzz::NullGL::cgmGetPointerv(const char*, unsigned, unsigned, void**)
 {
 }
 
-void NullGL::cgmIndexd(const char*, unsigned, double)
+void Fuzz::NullGL::cgmGetPolygonStipple(const char*, unsigned, unsigned char*)
 {
 }
 
-void NullGL::cgmIndexdv(const char*, unsigned, const double*)
-{
-}
-
-void NullGL::cgmIndexf(const char*, unsigned, float)
-{
-}
-
-void NullGL::cgmIndexfv(const char*, unsigned, const float*)
-{
-}
-
-void NullGL::cgmIndexi(const char*, unsigned, int)
-{
-}
-
-void NullGL::cgmIndexiv(const char*, unsigned, const int*)
-{
-}
-
-void NullGL::cgmIndexs(const char*, unsigned, short)
-{
-}
-
-void NullGL::cgmIndexsv(const char*, unsigned, const short*)
-{
-}
-
-void NullGL::cgmIndexub(const char*, unsigned, unsigned char)
-{
-}
-
-void NullGL::cgmIndexubv(const char*, unsigned, const unsigned char*)
-{
-}
-
-void NullGL::cgmInitNames(const char*, unsigned)
-{
-}
-
-void NullGL::cgmInterleavedArrays(const char*, unsigned, unsigned, int, const void*)
-{
-}
-
-unsigned char NullGL::cgmIsEnabled(const char*, unsigned, unsigned)
+const unsigned char* Fuzz::NullGL::cgmGetString(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-unsigned char NullGL::cgmIsList(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmGetTexEnvfv(const char*, unsigned, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetTexEnviv(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmGetTexGendv(const char*, unsigned, unsigned, unsigned, double*)
+{
+}
+
+void Fuzz::NullGL::cgmGetTexGenfv(const char*, unsigned, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetTexGeniv(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmGetTexImage(const char*, unsigned, unsigned, int, unsigned, unsigned, void*)
+{
+}
+
+void Fuzz::NullGL::cgmGetTexLevelParameterfv(const char*, unsigned, unsigned, int, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetTexLevelParameteriv(const char*, unsigned, unsigned, int, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmGetTexParameterfv(const char*, unsigned, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetTexParameteriv(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmHint(const char*, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmIndexMask(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmIndexPointer(const char*, unsigned, unsigned, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmIndexd(const char*, unsigned, double)
+{
+}
+
+void Fuzz::NullGL::cgmIndexdv(const char*, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmIndexf(const char*, unsigned, float)
+{
+}
+
+void Fuzz::NullGL::cgmIndexfv(const char*, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmIndexi(const char*, unsigned, int)
+{
+}
+
+void Fuzz::NullGL::cgmIndexiv(const char*, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmIndexs(const char*, unsigned, short)
+{
+}
+
+void Fuzz::NullGL::cgmIndexsv(const char*, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmIndexub(const char*, unsigned, unsigned char)
+{
+}
+
+void Fuzz::NullGL::cgmIndexubv(const char*, unsigned, const unsigned char*)
+{
+}
+
+void Fuzz::NullGL::cgmInitNames(const char*, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmInterleavedArrays(const char*, unsigned, unsigned, int, const void*)
+{
+}
+
+unsigned char Fuzz::NullGL::cgmIsEnabled(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-unsigned char NullGL::cgmIsTexture(const char*, unsigned, unsigned)
+unsigned char Fuzz::NullGL::cgmIsList(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmLightModelf(const char*, unsigned, unsigned, float)
+unsigned char Fuzz::NullGL::cgmIsTexture(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmLightModelf(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmLightModelfv(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmLightModelfv(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmLightModeli(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmLightModeli(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmLightModeliv(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmLightModeliv(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmLightf(const char*, unsigned, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmLightf(const char*, unsigned, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmLightfv(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmLightfv(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmLighti(const char*, unsigned, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmLighti(const char*, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmLightiv(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmLightiv(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmLineStipple(const char*, unsigned, int, unsigned short)
+void Fuzz::NullGL::cgmLineStipple(const char*, unsigned, int, unsigned short)
 {
 }
 
-void NullGL::cgmLineWidth(const char*, unsigned, float)
+void Fuzz::NullGL::cgmLineWidth(const char*, unsigned, float)
 {
 }
 
-void NullGL::cgmListBase(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmListBase(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmLoadIdentity(const char*, unsigned)
+void Fuzz::NullGL::cgmLoadIdentity(const char*, unsigned)
 {
 }
 
-void NullGL::cgmLoadMatrixd(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmLoadMatrixd(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmLoadMatrixf(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmLoadMatrixf(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmLoadName(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmLoadName(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmLogicOp(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmLogicOp(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmMap1d(const char*, unsigned, unsigned, double, double, int, int, const double*)
+void Fuzz::NullGL::cgmMap1d(const char*, unsigned, unsigned, double, double, int, int, const double*)
 {
 }
 
-void NullGL::cgmMap1f(const char*, unsigned, unsigned, float, float, int, int, const float*)
+void Fuzz::NullGL::cgmMap1f(const char*, unsigned, unsigned, float, float, int, int, const float*)
 {
 }
 
-void NullGL::cgmMap2d(
+void Fuzz::NullGL::cgmMap2d(
     const char*, unsigned, unsigned, double, double, int, int, double, double, int, int, const double*)
 {
 }
 
-void NullGL::cgmMap2f(const char*, unsigned, unsigned, float, float, int, int, float, float, int, int, const float*)
+void Fuzz::NullGL::cgmMap2f(
+    const char*, unsigned, unsigned, float, float, int, int, float, float, int, int, const float*)
 {
 }
 
-void NullGL::cgmMapGrid1d(const char*, unsigned, int, double, double)
+void Fuzz::NullGL::cgmMapGrid1d(const char*, unsigned, int, double, double)
 {
 }
 
-void NullGL::cgmMapGrid1f(const char*, unsigned, int, float, float)
+void Fuzz::NullGL::cgmMapGrid1f(const char*, unsigned, int, float, float)
 {
 }
 
-void NullGL::cgmMapGrid2d(const char*, unsigned, int, double, double, int, double, double)
+void Fuzz::NullGL::cgmMapGrid2d(const char*, unsigned, int, double, double, int, double, double)
 {
 }
 
-void NullGL::cgmMapGrid2f(const char*, unsigned, int, float, float, int, float, float)
+void Fuzz::NullGL::cgmMapGrid2f(const char*, unsigned, int, float, float, int, float, float)
 {
 }
 
-void NullGL::cgmMaterialf(const char*, unsigned, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmMaterialf(const char*, unsigned, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmMaterialfv(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmMaterialfv(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmMateriali(const char*, unsigned, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmMateriali(const char*, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmMaterialiv(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmMaterialiv(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmMatrixMode(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmMatrixMode(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmMultMatrixd(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmMultMatrixd(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmMultMatrixf(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmMultMatrixf(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmNewList(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmNewList(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmNormal3b(const char*, unsigned, signed char, signed char, signed char)
+void Fuzz::NullGL::cgmNormal3b(const char*, unsigned, signed char, signed char, signed char)
 {
 }
 
-void NullGL::cgmNormal3bv(const char*, unsigned, const signed char*)
+void Fuzz::NullGL::cgmNormal3bv(const char*, unsigned, const signed char*)
 {
 }
 
-void NullGL::cgmNormal3d(const char*, unsigned, double, double, double)
+void Fuzz::NullGL::cgmNormal3d(const char*, unsigned, double, double, double)
 {
 }
 
-void NullGL::cgmNormal3dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmNormal3dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmNormal3f(const char*, unsigned, float, float, float)
+void Fuzz::NullGL::cgmNormal3f(const char*, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmNormal3fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmNormal3fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmNormal3i(const char*, unsigned, int, int, int)
+void Fuzz::NullGL::cgmNormal3i(const char*, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmNormal3iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmNormal3iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmNormal3s(const char*, unsigned, short, short, short)
+void Fuzz::NullGL::cgmNormal3s(const char*, unsigned, short, short, short)
 {
 }
 
-void NullGL::cgmNormal3sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmNormal3sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmNormalPointer(const char*, unsigned, unsigned, int, const void*)
+void Fuzz::NullGL::cgmNormalPointer(const char*, unsigned, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmOrtho(const char*, unsigned, double, double, double, double, double, double)
+void Fuzz::NullGL::cgmOrtho(const char*, unsigned, double, double, double, double, double, double)
 {
 }
 
-void NullGL::cgmPassThrough(const char*, unsigned, float)
+void Fuzz::NullGL::cgmPassThrough(const char*, unsigned, float)
 {
 }
 
-void NullGL::cgmPixelMapfv(const char*, unsigned, unsigned, int, const float*)
+void Fuzz::NullGL::cgmPixelMapfv(const char*, unsigned, unsigned, int, const float*)
 {
 }
 
-void NullGL::cgmPixelMapuiv(const char*, unsigned, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmPixelMapuiv(const char*, unsigned, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmPixelMapusv(const char*, unsigned, unsigned, int, const unsigned short*)
+void Fuzz::NullGL::cgmPixelMapusv(const char*, unsigned, unsigned, int, const unsigned short*)
 {
 }
 
-void NullGL::cgmPixelStoref(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmPixelStoref(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmPixelStorei(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmPixelStorei(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmPixelTransferf(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmPixelTransferf(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmPixelTransferi(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmPixelTransferi(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmPixelZoom(const char*, unsigned, float, float)
+void Fuzz::NullGL::cgmPixelZoom(const char*, unsigned, float, float)
 {
 }
 
-void NullGL::cgmPointSize(const char*, unsigned, float)
+void Fuzz::NullGL::cgmPointSize(const char*, unsigned, float)
 {
 }
 
-void NullGL::cgmPolygonMode(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmPolygonMode(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmPolygonOffset(const char*, unsigned, float, float)
+void Fuzz::NullGL::cgmPolygonOffset(const char*, unsigned, float, float)
 {
 }
 
-void NullGL::cgmPolygonStipple(const char*, unsigned, const unsigned char*)
+void Fuzz::NullGL::cgmPolygonStipple(const char*, unsigned, const unsigned char*)
 {
 }
 
-void NullGL::cgmPopAttrib(const char*, unsigned)
+void Fuzz::NullGL::cgmPopAttrib(const char*, unsigned)
 {
 }
 
-void NullGL::cgmPopClientAttrib(const char*, unsigned)
+void Fuzz::NullGL::cgmPopClientAttrib(const char*, unsigned)
 {
 }
 
-void NullGL::cgmPopMatrix(const char*, unsigned)
+void Fuzz::NullGL::cgmPopMatrix(const char*, unsigned)
 {
 }
 
-void NullGL::cgmPopName(const char*, unsigned)
+void Fuzz::NullGL::cgmPopName(const char*, unsigned)
 {
 }
 
-void NullGL::cgmPrioritizeTextures(const char*, unsigned, int, const unsigned*, const float*)
+void Fuzz::NullGL::cgmPrioritizeTextures(const char*, unsigned, int, const unsigned*, const float*)
 {
 }
 
-void NullGL::cgmPushAttrib(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmPushAttrib(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmPushClientAttrib(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmPushClientAttrib(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmPushMatrix(const char*, unsigned)
+void Fuzz::NullGL::cgmPushMatrix(const char*, unsigned)
 {
 }
 
-void NullGL::cgmPushName(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmPushName(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmRasterPos2d(const char*, unsigned, double, double)
+void Fuzz::NullGL::cgmRasterPos2d(const char*, unsigned, double, double)
 {
 }
 
-void NullGL::cgmRasterPos2dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmRasterPos2dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmRasterPos2f(const char*, unsigned, float, float)
+void Fuzz::NullGL::cgmRasterPos2f(const char*, unsigned, float, float)
 {
 }
 
-void NullGL::cgmRasterPos2fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmRasterPos2fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmRasterPos2i(const char*, unsigned, int, int)
+void Fuzz::NullGL::cgmRasterPos2i(const char*, unsigned, int, int)
 {
 }
 
-void NullGL::cgmRasterPos2iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmRasterPos2iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmRasterPos2s(const char*, unsigned, short, short)
+void Fuzz::NullGL::cgmRasterPos2s(const char*, unsigned, short, short)
 {
 }
 
-void NullGL::cgmRasterPos2sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmRasterPos2sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmRasterPos3d(const char*, unsigned, double, double, double)
+void Fuzz::NullGL::cgmRasterPos3d(const char*, unsigned, double, double, double)
 {
 }
 
-void NullGL::cgmRasterPos3dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmRasterPos3dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmRasterPos3f(const char*, unsigned, float, float, float)
+void Fuzz::NullGL::cgmRasterPos3f(const char*, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmRasterPos3fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmRasterPos3fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmRasterPos3i(const char*, unsigned, int, int, int)
+void Fuzz::NullGL::cgmRasterPos3i(const char*, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmRasterPos3iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmRasterPos3iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmRasterPos3s(const char*, unsigned, short, short, short)
+void Fuzz::NullGL::cgmRasterPos3s(const char*, unsigned, short, short, short)
 {
 }
 
-void NullGL::cgmRasterPos3sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmRasterPos3sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmRasterPos4d(const char*, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmRasterPos4d(const char*, unsigned, double, double, double, double)
 {
 }
 
-void NullGL::cgmRasterPos4dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmRasterPos4dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmRasterPos4f(const char*, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmRasterPos4f(const char*, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmRasterPos4fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmRasterPos4fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmRasterPos4i(const char*, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmRasterPos4i(const char*, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmRasterPos4iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmRasterPos4iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmRasterPos4s(const char*, unsigned, short, short, short, short)
+void Fuzz::NullGL::cgmRasterPos4s(const char*, unsigned, short, short, short, short)
 {
 }
 
-void NullGL::cgmRasterPos4sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmRasterPos4sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmReadBuffer(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmReadBuffer(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmReadPixels(const char*, unsigned, int, int, int, int, unsigned, unsigned, void*)
+void Fuzz::NullGL::cgmReadPixels(const char*, unsigned, int, int, int, int, unsigned, unsigned, void*)
 {
 }
 
-void NullGL::cgmRectd(const char*, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmRectd(const char*, unsigned, double, double, double, double)
 {
 }
 
-void NullGL::cgmRectdv(const char*, unsigned, const double*, const double*)
+void Fuzz::NullGL::cgmRectdv(const char*, unsigned, const double*, const double*)
 {
 }
 
-void NullGL::cgmRectf(const char*, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmRectf(const char*, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmRectfv(const char*, unsigned, const float*, const float*)
+void Fuzz::NullGL::cgmRectfv(const char*, unsigned, const float*, const float*)
 {
 }
 
-void NullGL::cgmRecti(const char*, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmRecti(const char*, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmRectiv(const char*, unsigned, const int*, const int*)
+void Fuzz::NullGL::cgmRectiv(const char*, unsigned, const int*, const int*)
 {
 }
 
-void NullGL::cgmRects(const char*, unsigned, short, short, short, short)
+void Fuzz::NullGL::cgmRects(const char*, unsigned, short, short, short, short)
 {
 }
 
-void NullGL::cgmRectsv(const char*, unsigned, const short*, const short*)
+void Fuzz::NullGL::cgmRectsv(const char*, unsigned, const short*, const short*)
 {
 }
 
-int NullGL::cgmRenderMode(const char*, unsigned, unsigned)
+int Fuzz::NullGL::cgmRenderMode(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmRotated(const char*, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmRotated(const char*, unsigned, double, double, double, double)
 {
 }
 
-void NullGL::cgmRotatef(const char*, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmRotatef(const char*, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmScaled(const char*, unsigned, double, double, double)
+void Fuzz::NullGL::cgmScaled(const char*, unsigned, double, double, double)
 {
 }
 
-void NullGL::cgmScalef(const char*, unsigned, float, float, float)
+void Fuzz::NullGL::cgmScalef(const char*, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmScissor(const char*, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmScissor(const char*, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmSelectBuffer(const char*, unsigned, int, unsigned*)
+void Fuzz::NullGL::cgmSelectBuffer(const char*, unsigned, int, unsigned*)
 {
 }
 
-void NullGL::cgmShadeModel(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmShadeModel(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmStencilFunc(const char*, unsigned, unsigned, int, unsigned)
+void Fuzz::NullGL::cgmStencilFunc(const char*, unsigned, unsigned, int, unsigned)
 {
 }
 
-void NullGL::cgmStencilMask(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmStencilMask(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmStencilOp(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmStencilOp(const char*, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmTexCoord1d(const char*, unsigned, double)
+void Fuzz::NullGL::cgmTexCoord1d(const char*, unsigned, double)
 {
 }
 
-void NullGL::cgmTexCoord1dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmTexCoord1dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmTexCoord1f(const char*, unsigned, float)
+void Fuzz::NullGL::cgmTexCoord1f(const char*, unsigned, float)
 {
 }
 
-void NullGL::cgmTexCoord1fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmTexCoord1fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmTexCoord1i(const char*, unsigned, int)
+void Fuzz::NullGL::cgmTexCoord1i(const char*, unsigned, int)
 {
 }
 
-void NullGL::cgmTexCoord1iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmTexCoord1iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmTexCoord1s(const char*, unsigned, short)
+void Fuzz::NullGL::cgmTexCoord1s(const char*, unsigned, short)
 {
 }
 
-void NullGL::cgmTexCoord1sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmTexCoord1sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmTexCoord2d(const char*, unsigned, double, double)
+void Fuzz::NullGL::cgmTexCoord2d(const char*, unsigned, double, double)
 {
 }
 
-void NullGL::cgmTexCoord2dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmTexCoord2dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmTexCoord2f(const char*, unsigned, float, float)
+void Fuzz::NullGL::cgmTexCoord2f(const char*, unsigned, float, float)
 {
 }
 
-void NullGL::cgmTexCoord2fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmTexCoord2fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmTexCoord2i(const char*, unsigned, int, int)
+void Fuzz::NullGL::cgmTexCoord2i(const char*, unsigned, int, int)
 {
 }
 
-void NullGL::cgmTexCoord2iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmTexCoord2iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmTexCoord2s(const char*, unsigned, short, short)
+void Fuzz::NullGL::cgmTexCoord2s(const char*, unsigned, short, short)
 {
 }
 
-void NullGL::cgmTexCoord2sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmTexCoord2sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmTexCoord3d(const char*, unsigned, double, double, double)
+void Fuzz::NullGL::cgmTexCoord3d(const char*, unsigned, double, double, double)
 {
 }
 
-void NullGL::cgmTexCoord3dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmTexCoord3dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmTexCoord3f(const char*, unsigned, float, float, float)
+void Fuzz::NullGL::cgmTexCoord3f(const char*, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmTexCoord3fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmTexCoord3fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmTexCoord3i(const char*, unsigned, int, int, int)
+void Fuzz::NullGL::cgmTexCoord3i(const char*, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmTexCoord3iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmTexCoord3iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmTexCoord3s(const char*, unsigned, short, short, short)
+void Fuzz::NullGL::cgmTexCoord3s(const char*, unsigned, short, short, short)
 {
 }
 
-void NullGL::cgmTexCoord3sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmTexCoord3sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmTexCoord4d(const char*, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmTexCoord4d(const char*, unsigned, double, double, double, double)
 {
 }
 
-void NullGL::cgmTexCoord4dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmTexCoord4dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmTexCoord4f(const char*, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmTexCoord4f(const char*, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmTexCoord4fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmTexCoord4fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmTexCoord4i(const char*, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmTexCoord4i(const char*, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmTexCoord4iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmTexCoord4iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmTexCoord4s(const char*, unsigned, short, short, short, short)
+void Fuzz::NullGL::cgmTexCoord4s(const char*, unsigned, short, short, short, short)
 {
 }
 
-void NullGL::cgmTexCoord4sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmTexCoord4sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmTexCoordPointer(const char*, unsigned, int, unsigned, int, const void*)
+void Fuzz::NullGL::cgmTexCoordPointer(const char*, unsigned, int, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmTexEnvf(const char*, unsigned, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmTexEnvf(const char*, unsigned, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmTexEnvfv(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmTexEnvfv(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmTexEnvi(const char*, unsigned, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmTexEnvi(const char*, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmTexEnviv(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmTexEnviv(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmTexGend(const char*, unsigned, unsigned, unsigned, double)
+void Fuzz::NullGL::cgmTexGend(const char*, unsigned, unsigned, unsigned, double)
 {
 }
 
-void NullGL::cgmTexGendv(const char*, unsigned, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmTexGendv(const char*, unsigned, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmTexGenf(const char*, unsigned, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmTexGenf(const char*, unsigned, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmTexGenfv(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmTexGenfv(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmTexGeni(const char*, unsigned, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmTexGeni(const char*, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmTexGeniv(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmTexGeniv(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmTexImage1D(const char*, unsigned, unsigned, int, int, int, int, unsigned, unsigned, const void*)
+void Fuzz::NullGL::cgmTexImage1D(const char*, unsigned, unsigned, int, int, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmTexImage2D(const char*, unsigned, unsigned, int, int, int, int, int, unsigned, unsigned, const void*)
-{
-}
-
-void NullGL::cgmTexParameterf(const char*, unsigned, unsigned, unsigned, float)
-{
-}
-
-void NullGL::cgmTexParameterfv(const char*, unsigned, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmTexParameteri(const char*, unsigned, unsigned, unsigned, int)
-{
-}
-
-void NullGL::cgmTexParameteriv(const char*, unsigned, unsigned, unsigned, const int*)
-{
-}
-
-void NullGL::cgmTexSubImage1D(const char*, unsigned, unsigned, int, int, int, unsigned, unsigned, const void*)
-{
-}
-
-void NullGL::cgmTexSubImage2D(
+void Fuzz::NullGL::cgmTexImage2D(
     const char*, unsigned, unsigned, int, int, int, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmTranslated(const char*, unsigned, double, double, double)
+void Fuzz::NullGL::cgmTexParameterf(const char*, unsigned, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmTranslatef(const char*, unsigned, float, float, float)
+void Fuzz::NullGL::cgmTexParameterfv(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmVertex2d(const char*, unsigned, double, double)
+void Fuzz::NullGL::cgmTexParameteri(const char*, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmVertex2dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmTexParameteriv(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmVertex2f(const char*, unsigned, float, float)
+void Fuzz::NullGL::cgmTexSubImage1D(const char*, unsigned, unsigned, int, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmVertex2fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmTexSubImage2D(
+    const char*, unsigned, unsigned, int, int, int, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmVertex2i(const char*, unsigned, int, int)
+void Fuzz::NullGL::cgmTranslated(const char*, unsigned, double, double, double)
 {
 }
 
-void NullGL::cgmVertex2iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmTranslatef(const char*, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmVertex2s(const char*, unsigned, short, short)
+void Fuzz::NullGL::cgmVertex2d(const char*, unsigned, double, double)
 {
 }
 
-void NullGL::cgmVertex2sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmVertex2dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmVertex3d(const char*, unsigned, double, double, double)
+void Fuzz::NullGL::cgmVertex2f(const char*, unsigned, float, float)
 {
 }
 
-void NullGL::cgmVertex3dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmVertex2fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmVertex3f(const char*, unsigned, float, float, float)
+void Fuzz::NullGL::cgmVertex2i(const char*, unsigned, int, int)
 {
 }
 
-void NullGL::cgmVertex3fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmVertex2iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmVertex3i(const char*, unsigned, int, int, int)
+void Fuzz::NullGL::cgmVertex2s(const char*, unsigned, short, short)
 {
 }
 
-void NullGL::cgmVertex3iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmVertex2sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmVertex3s(const char*, unsigned, short, short, short)
+void Fuzz::NullGL::cgmVertex3d(const char*, unsigned, double, double, double)
 {
 }
 
-void NullGL::cgmVertex3sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmVertex3dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmVertex4d(const char*, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmVertex3f(const char*, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmVertex4dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmVertex3fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmVertex4f(const char*, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmVertex3i(const char*, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmVertex4fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmVertex3iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmVertex4i(const char*, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmVertex3s(const char*, unsigned, short, short, short)
 {
 }
 
-void NullGL::cgmVertex4iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmVertex3sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmVertex4s(const char*, unsigned, short, short, short, short)
+void Fuzz::NullGL::cgmVertex4d(const char*, unsigned, double, double, double, double)
 {
 }
 
-void NullGL::cgmVertex4sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmVertex4dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmVertexPointer(const char*, unsigned, int, unsigned, int, const void*)
+void Fuzz::NullGL::cgmVertex4f(const char*, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmViewport(const char*, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmVertex4fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmDrawRangeElements(const char*, unsigned, unsigned, unsigned, unsigned, int, unsigned, const void*)
+void Fuzz::NullGL::cgmVertex4i(const char*, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmTexImage3D(
+void Fuzz::NullGL::cgmVertex4iv(const char*, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmVertex4s(const char*, unsigned, short, short, short, short)
+{
+}
+
+void Fuzz::NullGL::cgmVertex4sv(const char*, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexPointer(const char*, unsigned, int, unsigned, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmViewport(const char*, unsigned, int, int, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmDrawRangeElements(
+    const char*, unsigned, unsigned, unsigned, unsigned, int, unsigned, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmTexImage3D(
     const char*, unsigned, unsigned, int, int, int, int, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmTexSubImage3D(
+void Fuzz::NullGL::cgmTexSubImage3D(
     const char*, unsigned, unsigned, int, int, int, int, int, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmCopyTexSubImage3D(const char*, unsigned, unsigned, int, int, int, int, int, int, int, int)
+void Fuzz::NullGL::cgmCopyTexSubImage3D(const char*, unsigned, unsigned, int, int, int, int, int, int, int, int)
 {
 }
 
-void NullGL::cgmActiveTexture(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmActiveTexture(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmClientActiveTexture(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmClientActiveTexture(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmCompressedTexImage1D(const char*, unsigned, unsigned, int, unsigned, int, int, int, const void*)
+void Fuzz::NullGL::cgmCompressedTexImage1D(const char*, unsigned, unsigned, int, unsigned, int, int, int, const void*)
 {
 }
 
-void NullGL::cgmCompressedTexImage2D(const char*, unsigned, unsigned, int, unsigned, int, int, int, int, const void*)
+void Fuzz::NullGL::cgmCompressedTexImage2D(
+    const char*, unsigned, unsigned, int, unsigned, int, int, int, int, const void*)
 {
 }
 
-void NullGL::cgmCompressedTexImage3D(
+void Fuzz::NullGL::cgmCompressedTexImage3D(
     const char*, unsigned, unsigned, int, unsigned, int, int, int, int, int, const void*)
 {
 }
 
-void NullGL::cgmCompressedTexSubImage1D(const char*, unsigned, unsigned, int, int, int, unsigned, int, const void*)
+void Fuzz::NullGL::cgmCompressedTexSubImage1D(
+    const char*, unsigned, unsigned, int, int, int, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmCompressedTexSubImage2D(
+void Fuzz::NullGL::cgmCompressedTexSubImage2D(
     const char*, unsigned, unsigned, int, int, int, int, int, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmCompressedTexSubImage3D(
+void Fuzz::NullGL::cgmCompressedTexSubImage3D(
     const char*, unsigned, unsigned, int, int, int, int, int, int, int, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmGetCompressedTexImage(const char*, unsigned, unsigned, int, void*)
+void Fuzz::NullGL::cgmGetCompressedTexImage(const char*, unsigned, unsigned, int, void*)
 {
 }
 
-void NullGL::cgmLoadTransposeMatrixd(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmLoadTransposeMatrixd(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmLoadTransposeMatrixf(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmLoadTransposeMatrixf(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmMultTransposeMatrixd(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmMultTransposeMatrixd(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmMultTransposeMatrixf(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmMultTransposeMatrixf(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmMultiTexCoord1d(const char*, unsigned, unsigned, double)
+void Fuzz::NullGL::cgmMultiTexCoord1d(const char*, unsigned, unsigned, double)
 {
 }
 
-void NullGL::cgmMultiTexCoord1dv(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmMultiTexCoord1dv(const char*, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmMultiTexCoord1f(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmMultiTexCoord1f(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmMultiTexCoord1fv(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmMultiTexCoord1fv(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmMultiTexCoord1i(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmMultiTexCoord1i(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmMultiTexCoord1iv(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmMultiTexCoord1iv(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmMultiTexCoord1s(const char*, unsigned, unsigned, short)
+void Fuzz::NullGL::cgmMultiTexCoord1s(const char*, unsigned, unsigned, short)
 {
 }
 
-void NullGL::cgmMultiTexCoord1sv(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmMultiTexCoord1sv(const char*, unsigned, unsigned, const short*)
 {
 }
 
-void NullGL::cgmMultiTexCoord2d(const char*, unsigned, unsigned, double, double)
+void Fuzz::NullGL::cgmMultiTexCoord2d(const char*, unsigned, unsigned, double, double)
 {
 }
 
-void NullGL::cgmMultiTexCoord2dv(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmMultiTexCoord2dv(const char*, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmMultiTexCoord2f(const char*, unsigned, unsigned, float, float)
+void Fuzz::NullGL::cgmMultiTexCoord2f(const char*, unsigned, unsigned, float, float)
 {
 }
 
-void NullGL::cgmMultiTexCoord2fv(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmMultiTexCoord2fv(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmMultiTexCoord2i(const char*, unsigned, unsigned, int, int)
+void Fuzz::NullGL::cgmMultiTexCoord2i(const char*, unsigned, unsigned, int, int)
 {
 }
 
-void NullGL::cgmMultiTexCoord2iv(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmMultiTexCoord2iv(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmMultiTexCoord2s(const char*, unsigned, unsigned, short, short)
+void Fuzz::NullGL::cgmMultiTexCoord2s(const char*, unsigned, unsigned, short, short)
 {
 }
 
-void NullGL::cgmMultiTexCoord2sv(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmMultiTexCoord2sv(const char*, unsigned, unsigned, const short*)
 {
 }
 
-void NullGL::cgmMultiTexCoord3d(const char*, unsigned, unsigned, double, double, double)
+void Fuzz::NullGL::cgmMultiTexCoord3d(const char*, unsigned, unsigned, double, double, double)
 {
 }
 
-void NullGL::cgmMultiTexCoord3dv(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmMultiTexCoord3dv(const char*, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmMultiTexCoord3f(const char*, unsigned, unsigned, float, float, float)
+void Fuzz::NullGL::cgmMultiTexCoord3f(const char*, unsigned, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmMultiTexCoord3fv(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmMultiTexCoord3fv(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmMultiTexCoord3i(const char*, unsigned, unsigned, int, int, int)
+void Fuzz::NullGL::cgmMultiTexCoord3i(const char*, unsigned, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmMultiTexCoord3iv(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmMultiTexCoord3iv(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmMultiTexCoord3s(const char*, unsigned, unsigned, short, short, short)
+void Fuzz::NullGL::cgmMultiTexCoord3s(const char*, unsigned, unsigned, short, short, short)
 {
 }
 
-void NullGL::cgmMultiTexCoord3sv(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmMultiTexCoord3sv(const char*, unsigned, unsigned, const short*)
 {
 }
 
-void NullGL::cgmMultiTexCoord4d(const char*, unsigned, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmMultiTexCoord4d(const char*, unsigned, unsigned, double, double, double, double)
 {
 }
 
-void NullGL::cgmMultiTexCoord4dv(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmMultiTexCoord4dv(const char*, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmMultiTexCoord4f(const char*, unsigned, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmMultiTexCoord4f(const char*, unsigned, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmMultiTexCoord4fv(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmMultiTexCoord4fv(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmMultiTexCoord4i(const char*, unsigned, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmMultiTexCoord4i(const char*, unsigned, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmMultiTexCoord4iv(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmMultiTexCoord4iv(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmMultiTexCoord4s(const char*, unsigned, unsigned, short, short, short, short)
+void Fuzz::NullGL::cgmMultiTexCoord4s(const char*, unsigned, unsigned, short, short, short, short)
 {
 }
 
-void NullGL::cgmMultiTexCoord4sv(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmMultiTexCoord4sv(const char*, unsigned, unsigned, const short*)
 {
 }
 
-void NullGL::cgmSampleCoverage(const char*, unsigned, float, unsigned char)
+void Fuzz::NullGL::cgmSampleCoverage(const char*, unsigned, float, unsigned char)
 {
 }
 
-void NullGL::cgmBlendEquation(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmBlendEquation(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmBlendColor(const char*, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmBlendColor(const char*, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmFogCoordf(const char*, unsigned, float)
+void Fuzz::NullGL::cgmFogCoordf(const char*, unsigned, float)
 {
 }
 
-void NullGL::cgmFogCoordfv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmFogCoordfv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmFogCoordd(const char*, unsigned, double)
+void Fuzz::NullGL::cgmFogCoordd(const char*, unsigned, double)
 {
 }
 
-void NullGL::cgmFogCoorddv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmFogCoorddv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmFogCoordPointer(const char*, unsigned, unsigned, int, const void*)
+void Fuzz::NullGL::cgmFogCoordPointer(const char*, unsigned, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmMultiDrawArrays(const char*, unsigned, unsigned, const int*, const int*, int)
+void Fuzz::NullGL::cgmMultiDrawArrays(const char*, unsigned, unsigned, const int*, const int*, int)
 {
 }
 
-void NullGL::cgmMultiDrawElements(const char*, unsigned, unsigned, const int*, unsigned, const void* const*, int)
+void Fuzz::NullGL::cgmMultiDrawElements(
+    const char*, unsigned, unsigned, const int*, unsigned, const void* const*, int)
 {
 }
 
-void NullGL::cgmPointParameterf(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmPointParameterf(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmPointParameterfv(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmPointParameterfv(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmSecondaryColor3b(const char*, unsigned, signed char, signed char, signed char)
+void Fuzz::NullGL::cgmSecondaryColor3b(const char*, unsigned, signed char, signed char, signed char)
 {
 }
 
-void NullGL::cgmSecondaryColor3bv(const char*, unsigned, const signed char*)
+void Fuzz::NullGL::cgmSecondaryColor3bv(const char*, unsigned, const signed char*)
 {
 }
 
-void NullGL::cgmSecondaryColor3d(const char*, unsigned, double, double, double)
+void Fuzz::NullGL::cgmSecondaryColor3d(const char*, unsigned, double, double, double)
 {
 }
 
-}}}
+}}

@@ -3,1640 +3,1648 @@
 
 #include "fuzz/NullGL.h"
 
-namespace QEL { namespace OGL { namespace Fuzz {
+namespace QEL { namespace OGL {
 
-void NullGL::cgmSecondaryColor3dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmSecondaryColor3dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmSecondaryColor3f(const char*, unsigned, float, float, float)
+void Fuzz::NullGL::cgmSecondaryColor3f(const char*, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmSecondaryColor3fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmSecondaryColor3fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmSecondaryColor3i(const char*, unsigned, int, int, int)
+void Fuzz::NullGL::cgmSecondaryColor3i(const char*, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmSecondaryColor3iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmSecondaryColor3iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmSecondaryColor3s(const char*, unsigned, short, short, short)
+void Fuzz::NullGL::cgmSecondaryColor3s(const char*, unsigned, short, short, short)
 {
 }
 
-void NullGL::cgmSecondaryColor3sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmSecondaryColor3sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmSecondaryColor3ub(const char*, unsigned, unsigned char, unsigned char, unsigned char)
+void Fuzz::NullGL::cgmSecondaryColor3ub(const char*, unsigned, unsigned char, unsigned char, unsigned char)
 {
 }
 
-void NullGL::cgmSecondaryColor3ubv(const char*, unsigned, const unsigned char*)
+void Fuzz::NullGL::cgmSecondaryColor3ubv(const char*, unsigned, const unsigned char*)
 {
 }
 
-void NullGL::cgmSecondaryColor3ui(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmSecondaryColor3ui(const char*, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmSecondaryColor3uiv(const char*, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmSecondaryColor3uiv(const char*, unsigned, const unsigned*)
 {
 }
 
-void NullGL::cgmSecondaryColor3us(const char*, unsigned, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmSecondaryColor3us(const char*, unsigned, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmSecondaryColor3usv(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmSecondaryColor3usv(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmSecondaryColorPointer(const char*, unsigned, int, unsigned, int, const void*)
+void Fuzz::NullGL::cgmSecondaryColorPointer(const char*, unsigned, int, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmBlendFuncSeparate(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmBlendFuncSeparate(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmWindowPos2d(const char*, unsigned, double, double)
+void Fuzz::NullGL::cgmWindowPos2d(const char*, unsigned, double, double)
 {
 }
 
-void NullGL::cgmWindowPos2f(const char*, unsigned, float, float)
+void Fuzz::NullGL::cgmWindowPos2f(const char*, unsigned, float, float)
 {
 }
 
-void NullGL::cgmWindowPos2i(const char*, unsigned, int, int)
+void Fuzz::NullGL::cgmWindowPos2i(const char*, unsigned, int, int)
 {
 }
 
-void NullGL::cgmWindowPos2s(const char*, unsigned, short, short)
+void Fuzz::NullGL::cgmWindowPos2s(const char*, unsigned, short, short)
 {
 }
 
-void NullGL::cgmWindowPos2dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmWindowPos2dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmWindowPos2fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmWindowPos2fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmWindowPos2iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmWindowPos2iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmWindowPos2sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmWindowPos2sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmWindowPos3d(const char*, unsigned, double, double, double)
+void Fuzz::NullGL::cgmWindowPos3d(const char*, unsigned, double, double, double)
 {
 }
 
-void NullGL::cgmWindowPos3f(const char*, unsigned, float, float, float)
+void Fuzz::NullGL::cgmWindowPos3f(const char*, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmWindowPos3i(const char*, unsigned, int, int, int)
+void Fuzz::NullGL::cgmWindowPos3i(const char*, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmWindowPos3s(const char*, unsigned, short, short, short)
+void Fuzz::NullGL::cgmWindowPos3s(const char*, unsigned, short, short, short)
 {
 }
 
-void NullGL::cgmWindowPos3dv(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmWindowPos3dv(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmWindowPos3fv(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmWindowPos3fv(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmWindowPos3iv(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmWindowPos3iv(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmWindowPos3sv(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmWindowPos3sv(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmGenQueries(const char*, unsigned, int, unsigned*)
+void Fuzz::NullGL::cgmGenQueries(const char*, unsigned, int, unsigned*)
 {
 }
 
-void NullGL::cgmDeleteQueries(const char*, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmDeleteQueries(const char*, unsigned, int, const unsigned*)
 {
 }
 
-unsigned char NullGL::cgmIsQuery(const char*, unsigned, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmBeginQuery(const char*, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmEndQuery(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmGetQueryiv(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetQueryObjectiv(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetQueryObjectuiv(const char*, unsigned, unsigned, unsigned, unsigned*)
-{
-}
-
-void NullGL::cgmBindBuffer(const char*, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmDeleteBuffers(const char*, unsigned, int, const unsigned*)
-{
-}
-
-void NullGL::cgmGenBuffers(const char*, unsigned, int, unsigned*)
-{
-}
-
-unsigned char NullGL::cgmIsBuffer(const char*, unsigned, unsigned)
+unsigned char Fuzz::NullGL::cgmIsQuery(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmBufferData(const char*, unsigned, unsigned, ptrdiff_t, const void*, unsigned)
+void Fuzz::NullGL::cgmBeginQuery(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmBufferSubData(const char*, unsigned, unsigned, ptrdiff_t, ptrdiff_t, const void*)
+void Fuzz::NullGL::cgmEndQuery(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetBufferSubData(const char*, unsigned, unsigned, ptrdiff_t, ptrdiff_t, void*)
+void Fuzz::NullGL::cgmGetQueryiv(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void* NullGL::cgmMapBuffer(const char*, unsigned, unsigned, unsigned)
-{
-    return {};
-}
-
-unsigned char NullGL::cgmUnmapBuffer(const char*, unsigned, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmGetBufferParameteriv(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetQueryObjectiv(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetBufferPointerv(const char*, unsigned, unsigned, unsigned, void**)
+void Fuzz::NullGL::cgmGetQueryObjectuiv(const char*, unsigned, unsigned, unsigned, unsigned*)
 {
 }
 
-void NullGL::cgmBlendEquationSeparate(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmBindBuffer(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmDrawBuffers(const char*, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmDeleteBuffers(const char*, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmStencilOpSeparate(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmGenBuffers(const char*, unsigned, int, unsigned*)
 {
 }
 
-void NullGL::cgmStencilFuncSeparate(const char*, unsigned, unsigned, unsigned, int, unsigned)
-{
-}
-
-void NullGL::cgmStencilMaskSeparate(const char*, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmAttachShader(const char*, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmBindAttribLocation(const char*, unsigned, unsigned, unsigned, const char*)
-{
-}
-
-void NullGL::cgmCompileShader(const char*, unsigned, unsigned)
-{
-}
-
-unsigned NullGL::cgmCreateProgram(const char*, unsigned)
+unsigned char Fuzz::NullGL::cgmIsBuffer(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-unsigned NullGL::cgmCreateShader(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmBufferData(const char*, unsigned, unsigned, ptrdiff_t, const void*, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmBufferSubData(const char*, unsigned, unsigned, ptrdiff_t, ptrdiff_t, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmGetBufferSubData(const char*, unsigned, unsigned, ptrdiff_t, ptrdiff_t, void*)
+{
+}
+
+void* Fuzz::NullGL::cgmMapBuffer(const char*, unsigned, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmDeleteProgram(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmDeleteShader(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmDetachShader(const char*, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmDisableVertexAttribArray(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmEnableVertexAttribArray(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmGetActiveAttrib(const char*, unsigned, unsigned, unsigned, int, int*, int*, unsigned*, char*)
-{
-}
-
-void NullGL::cgmGetActiveUniform(const char*, unsigned, unsigned, unsigned, int, int*, int*, unsigned*, char*)
-{
-}
-
-void NullGL::cgmGetAttachedShaders(const char*, unsigned, unsigned, int, int*, unsigned*)
-{
-}
-
-int NullGL::cgmGetAttribLocation(const char*, unsigned, unsigned, const char*)
+unsigned char Fuzz::NullGL::cgmUnmapBuffer(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmGetProgramiv(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetBufferParameteriv(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetProgramInfoLog(const char*, unsigned, unsigned, int, int*, char*)
+void Fuzz::NullGL::cgmGetBufferPointerv(const char*, unsigned, unsigned, unsigned, void**)
 {
 }
 
-void NullGL::cgmGetShaderiv(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmBlendEquationSeparate(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetShaderInfoLog(const char*, unsigned, unsigned, int, int*, char*)
+void Fuzz::NullGL::cgmDrawBuffers(const char*, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmShaderSource(const char*, unsigned, unsigned, int, const char* const*, const int*)
+void Fuzz::NullGL::cgmStencilOpSeparate(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-int NullGL::cgmGetUniformLocation(const char*, unsigned, unsigned, const char*)
-{
-    return {};
-}
-
-void NullGL::cgmGetUniformfv(const char*, unsigned, unsigned, int, float*)
+void Fuzz::NullGL::cgmStencilFuncSeparate(const char*, unsigned, unsigned, unsigned, int, unsigned)
 {
 }
 
-void NullGL::cgmGetUniformiv(const char*, unsigned, unsigned, int, int*)
+void Fuzz::NullGL::cgmStencilMaskSeparate(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetVertexAttribdv(const char*, unsigned, unsigned, unsigned, double*)
+void Fuzz::NullGL::cgmAttachShader(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetVertexAttribfv(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmBindAttribLocation(const char*, unsigned, unsigned, unsigned, const char*)
 {
 }
 
-void NullGL::cgmGetVertexAttribiv(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmCompileShader(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetVertexAttribPointerv(const char*, unsigned, unsigned, unsigned, void**)
-{
-}
-
-unsigned char NullGL::cgmIsProgram(const char*, unsigned, unsigned)
+unsigned Fuzz::NullGL::cgmCreateProgram(const char*, unsigned)
 {
     return {};
 }
 
-unsigned char NullGL::cgmIsShader(const char*, unsigned, unsigned)
+unsigned Fuzz::NullGL::cgmCreateShader(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmLinkProgram(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmDeleteProgram(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetShaderSource(const char*, unsigned, unsigned, int, int*, char*)
+void Fuzz::NullGL::cgmDeleteShader(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmUseProgram(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmDetachShader(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmUniform1f(const char*, unsigned, int, float)
+void Fuzz::NullGL::cgmDisableVertexAttribArray(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmUniform1fv(const char*, unsigned, int, int, const float*)
+void Fuzz::NullGL::cgmEnableVertexAttribArray(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmUniform1i(const char*, unsigned, int, int)
+void Fuzz::NullGL::cgmGetActiveAttrib(const char*, unsigned, unsigned, unsigned, int, int*, int*, unsigned*, char*)
 {
 }
 
-void NullGL::cgmUniform1iv(const char*, unsigned, int, int, const int*)
+void Fuzz::NullGL::cgmGetActiveUniform(const char*, unsigned, unsigned, unsigned, int, int*, int*, unsigned*, char*)
 {
 }
 
-void NullGL::cgmUniform2f(const char*, unsigned, int, float, float)
+void Fuzz::NullGL::cgmGetAttachedShaders(const char*, unsigned, unsigned, int, int*, unsigned*)
 {
 }
 
-void NullGL::cgmUniform2fv(const char*, unsigned, int, int, const float*)
+int Fuzz::NullGL::cgmGetAttribLocation(const char*, unsigned, unsigned, const char*)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmGetProgramiv(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmUniform2i(const char*, unsigned, int, int, int)
+void Fuzz::NullGL::cgmGetProgramInfoLog(const char*, unsigned, unsigned, int, int*, char*)
 {
 }
 
-void NullGL::cgmUniform2iv(const char*, unsigned, int, int, const int*)
+void Fuzz::NullGL::cgmGetShaderiv(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmUniform3f(const char*, unsigned, int, float, float, float)
+void Fuzz::NullGL::cgmGetShaderInfoLog(const char*, unsigned, unsigned, int, int*, char*)
 {
 }
 
-void NullGL::cgmUniform3fv(const char*, unsigned, int, int, const float*)
+void Fuzz::NullGL::cgmShaderSource(const char*, unsigned, unsigned, int, const char* const*, const int*)
 {
 }
 
-void NullGL::cgmUniform3i(const char*, unsigned, int, int, int, int)
+int Fuzz::NullGL::cgmGetUniformLocation(const char*, unsigned, unsigned, const char*)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmGetUniformfv(const char*, unsigned, unsigned, int, float*)
 {
 }
 
-void NullGL::cgmUniform3iv(const char*, unsigned, int, int, const int*)
+void Fuzz::NullGL::cgmGetUniformiv(const char*, unsigned, unsigned, int, int*)
 {
 }
 
-void NullGL::cgmUniform4f(const char*, unsigned, int, float, float, float, float)
+void Fuzz::NullGL::cgmGetVertexAttribdv(const char*, unsigned, unsigned, unsigned, double*)
 {
 }
 
-void NullGL::cgmUniform4fv(const char*, unsigned, int, int, const float*)
+void Fuzz::NullGL::cgmGetVertexAttribfv(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmUniform4i(const char*, unsigned, int, int, int, int, int)
+void Fuzz::NullGL::cgmGetVertexAttribiv(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmUniform4iv(const char*, unsigned, int, int, const int*)
+void Fuzz::NullGL::cgmGetVertexAttribPointerv(const char*, unsigned, unsigned, unsigned, void**)
 {
 }
 
-void NullGL::cgmUniformMatrix2fv(const char*, unsigned, int, int, unsigned char, const float*)
+unsigned char Fuzz::NullGL::cgmIsProgram(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+unsigned char Fuzz::NullGL::cgmIsShader(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmLinkProgram(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmUniformMatrix3fv(const char*, unsigned, int, int, unsigned char, const float*)
+void Fuzz::NullGL::cgmGetShaderSource(const char*, unsigned, unsigned, int, int*, char*)
 {
 }
 
-void NullGL::cgmUniformMatrix4fv(const char*, unsigned, int, int, unsigned char, const float*)
+void Fuzz::NullGL::cgmUseProgram(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmValidateProgram(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmUniform1f(const char*, unsigned, int, float)
 {
 }
 
-void NullGL::cgmVertexAttrib1d(const char*, unsigned, unsigned, double)
+void Fuzz::NullGL::cgmUniform1fv(const char*, unsigned, int, int, const float*)
 {
 }
 
-void NullGL::cgmVertexAttrib1dv(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmUniform1i(const char*, unsigned, int, int)
 {
 }
 
-void NullGL::cgmVertexAttrib1f(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmUniform1iv(const char*, unsigned, int, int, const int*)
 {
 }
 
-void NullGL::cgmVertexAttrib1fv(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmUniform2f(const char*, unsigned, int, float, float)
 {
 }
 
-void NullGL::cgmVertexAttrib1s(const char*, unsigned, unsigned, short)
+void Fuzz::NullGL::cgmUniform2fv(const char*, unsigned, int, int, const float*)
 {
 }
 
-void NullGL::cgmVertexAttrib1sv(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmUniform2i(const char*, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmVertexAttrib2d(const char*, unsigned, unsigned, double, double)
+void Fuzz::NullGL::cgmUniform2iv(const char*, unsigned, int, int, const int*)
 {
 }
 
-void NullGL::cgmVertexAttrib2dv(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmUniform3f(const char*, unsigned, int, float, float, float)
 {
 }
 
-void NullGL::cgmVertexAttrib2f(const char*, unsigned, unsigned, float, float)
+void Fuzz::NullGL::cgmUniform3fv(const char*, unsigned, int, int, const float*)
 {
 }
 
-void NullGL::cgmVertexAttrib2fv(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmUniform3i(const char*, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmVertexAttrib2s(const char*, unsigned, unsigned, short, short)
+void Fuzz::NullGL::cgmUniform3iv(const char*, unsigned, int, int, const int*)
 {
 }
 
-void NullGL::cgmVertexAttrib2sv(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmUniform4f(const char*, unsigned, int, float, float, float, float)
 {
 }
 
-void NullGL::cgmVertexAttrib3d(const char*, unsigned, unsigned, double, double, double)
+void Fuzz::NullGL::cgmUniform4fv(const char*, unsigned, int, int, const float*)
 {
 }
 
-void NullGL::cgmVertexAttrib3dv(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmUniform4i(const char*, unsigned, int, int, int, int, int)
 {
 }
 
-void NullGL::cgmVertexAttrib3f(const char*, unsigned, unsigned, float, float, float)
+void Fuzz::NullGL::cgmUniform4iv(const char*, unsigned, int, int, const int*)
 {
 }
 
-void NullGL::cgmVertexAttrib3fv(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmUniformMatrix2fv(const char*, unsigned, int, int, unsigned char, const float*)
 {
 }
 
-void NullGL::cgmVertexAttrib3s(const char*, unsigned, unsigned, short, short, short)
+void Fuzz::NullGL::cgmUniformMatrix3fv(const char*, unsigned, int, int, unsigned char, const float*)
 {
 }
 
-void NullGL::cgmVertexAttrib3sv(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmUniformMatrix4fv(const char*, unsigned, int, int, unsigned char, const float*)
 {
 }
 
-void NullGL::cgmVertexAttrib4Nbv(const char*, unsigned, unsigned, const signed char*)
+void Fuzz::NullGL::cgmValidateProgram(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmVertexAttrib4Niv(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmVertexAttrib1d(const char*, unsigned, unsigned, double)
 {
 }
 
-void NullGL::cgmVertexAttrib4Nsv(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmVertexAttrib1dv(const char*, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmVertexAttrib4Nub(
+void Fuzz::NullGL::cgmVertexAttrib1f(const char*, unsigned, unsigned, float)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib1fv(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib1s(const char*, unsigned, unsigned, short)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib1sv(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib2d(const char*, unsigned, unsigned, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib2dv(const char*, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib2f(const char*, unsigned, unsigned, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib2fv(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib2s(const char*, unsigned, unsigned, short, short)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib2sv(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3d(const char*, unsigned, unsigned, double, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3dv(const char*, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3f(const char*, unsigned, unsigned, float, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3fv(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3s(const char*, unsigned, unsigned, short, short, short)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3sv(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4Nbv(const char*, unsigned, unsigned, const signed char*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4Niv(const char*, unsigned, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4Nsv(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4Nub(
     const char*, unsigned, unsigned, unsigned char, unsigned char, unsigned char, unsigned char)
 {
 }
 
-void NullGL::cgmVertexAttrib4Nubv(const char*, unsigned, unsigned, const unsigned char*)
+void Fuzz::NullGL::cgmVertexAttrib4Nubv(const char*, unsigned, unsigned, const unsigned char*)
 {
 }
 
-void NullGL::cgmVertexAttrib4Nuiv(const char*, unsigned, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmVertexAttrib4Nuiv(const char*, unsigned, unsigned, const unsigned*)
 {
 }
 
-void NullGL::cgmVertexAttrib4Nusv(const char*, unsigned, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmVertexAttrib4Nusv(const char*, unsigned, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmVertexAttrib4bv(const char*, unsigned, unsigned, const signed char*)
+void Fuzz::NullGL::cgmVertexAttrib4bv(const char*, unsigned, unsigned, const signed char*)
 {
 }
 
-void NullGL::cgmVertexAttrib4d(const char*, unsigned, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmVertexAttrib4d(const char*, unsigned, unsigned, double, double, double, double)
 {
 }
 
-void NullGL::cgmVertexAttrib4dv(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmVertexAttrib4dv(const char*, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmVertexAttrib4f(const char*, unsigned, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmVertexAttrib4f(const char*, unsigned, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmVertexAttrib4fv(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmVertexAttrib4fv(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmVertexAttrib4iv(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmVertexAttrib4iv(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmVertexAttrib4s(const char*, unsigned, unsigned, short, short, short, short)
+void Fuzz::NullGL::cgmVertexAttrib4s(const char*, unsigned, unsigned, short, short, short, short)
 {
 }
 
-void NullGL::cgmVertexAttrib4sv(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmVertexAttrib4sv(const char*, unsigned, unsigned, const short*)
 {
 }
 
-void NullGL::cgmVertexAttrib4ubv(const char*, unsigned, unsigned, const unsigned char*)
+void Fuzz::NullGL::cgmVertexAttrib4ubv(const char*, unsigned, unsigned, const unsigned char*)
 {
 }
 
-void NullGL::cgmVertexAttrib4uiv(const char*, unsigned, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmVertexAttrib4uiv(const char*, unsigned, unsigned, const unsigned*)
 {
 }
 
-void NullGL::cgmVertexAttrib4usv(const char*, unsigned, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmVertexAttrib4usv(const char*, unsigned, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmVertexAttribPointer(const char*, unsigned, unsigned, int, unsigned, unsigned char, int, const void*)
-{
-}
-
-void NullGL::cgmUniformMatrix2x3fv(const char*, unsigned, int, int, unsigned char, const float*)
-{
-}
-
-void NullGL::cgmUniformMatrix3x2fv(const char*, unsigned, int, int, unsigned char, const float*)
-{
-}
-
-void NullGL::cgmUniformMatrix2x4fv(const char*, unsigned, int, int, unsigned char, const float*)
-{
-}
-
-void NullGL::cgmUniformMatrix4x2fv(const char*, unsigned, int, int, unsigned char, const float*)
-{
-}
-
-void NullGL::cgmUniformMatrix3x4fv(const char*, unsigned, int, int, unsigned char, const float*)
-{
-}
-
-void NullGL::cgmUniformMatrix4x3fv(const char*, unsigned, int, int, unsigned char, const float*)
-{
-}
-
-void NullGL::cgmTbufferMask3DFX(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmElementPointerAPPLE(const char*, unsigned, unsigned, const void*)
-{
-}
-
-void NullGL::cgmDrawElementArrayAPPLE(const char*, unsigned, unsigned, int, int)
-{
-}
-
-void NullGL::cgmDrawRangeElementArrayAPPLE(const char*, unsigned, unsigned, unsigned, unsigned, int, int)
-{
-}
-
-void NullGL::cgmMultiDrawElementArrayAPPLE(const char*, unsigned, unsigned, const int*, const int*, int)
-{
-}
-
-void NullGL::cgmMultiDrawRangeElementArrayAPPLE(
-    const char*, unsigned, unsigned, unsigned, unsigned, const int*, const int*, int)
-{
-}
-
-void NullGL::cgmGenFencesAPPLE(const char*, unsigned, int, unsigned*)
-{
-}
-
-void NullGL::cgmDeleteFencesAPPLE(const char*, unsigned, int, const unsigned*)
-{
-}
-
-void NullGL::cgmSetFenceAPPLE(const char*, unsigned, unsigned)
-{
-}
-
-unsigned char NullGL::cgmIsFenceAPPLE(const char*, unsigned, unsigned)
-{
-    return {};
-}
-
-unsigned char NullGL::cgmTestFenceAPPLE(const char*, unsigned, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmFinishFenceAPPLE(const char*, unsigned, unsigned)
-{
-}
-
-unsigned char NullGL::cgmTestObjectAPPLE(const char*, unsigned, unsigned, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmFinishObjectAPPLE(const char*, unsigned, unsigned, int)
-{
-}
-
-void NullGL::cgmBufferParameteriAPPLE(const char*, unsigned, unsigned, unsigned, int)
-{
-}
-
-void NullGL::cgmFlushMappedBufferRangeAPPLE(const char*, unsigned, unsigned, ptrdiff_t, ptrdiff_t)
-{
-}
-
-void NullGL::cgmFlushRenderAPPLE(const char*, unsigned)
-{
-}
-
-void NullGL::cgmFinishRenderAPPLE(const char*, unsigned)
-{
-}
-
-void NullGL::cgmSwapAPPLE(const char*, unsigned)
-{
-}
-
-void NullGL::cgmTextureRangeAPPLE(const char*, unsigned, unsigned, int, const void*)
-{
-}
-
-void NullGL::cgmGetTexParameterPointervAPPLE(const char*, unsigned, unsigned, unsigned, void**)
-{
-}
-
-void NullGL::cgmBindVertexArrayAPPLE(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmDeleteVertexArraysAPPLE(const char*, unsigned, int, const unsigned*)
-{
-}
-
-void NullGL::cgmGenVertexArraysAPPLE(const char*, unsigned, int, unsigned*)
-{
-}
-
-unsigned char NullGL::cgmIsVertexArrayAPPLE(const char*, unsigned, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmVertexArrayRangeAPPLE(const char*, unsigned, int, void*)
-{
-}
-
-void NullGL::cgmFlushVertexArrayRangeAPPLE(const char*, unsigned, int, void*)
-{
-}
-
-void NullGL::cgmVertexArrayParameteriAPPLE(const char*, unsigned, unsigned, int)
-{
-}
-
-void NullGL::cgmClampColorARB(const char*, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmDrawBuffersARB(const char*, unsigned, int, const unsigned*)
-{
-}
-
-void NullGL::cgmColorTable(const char*, unsigned, unsigned, unsigned, int, unsigned, unsigned, const void*)
-{
-}
-
-void NullGL::cgmColorSubTable(const char*, unsigned, unsigned, int, int, unsigned, unsigned, const void*)
-{
-}
-
-void NullGL::cgmColorTableParameteriv(const char*, unsigned, unsigned, unsigned, const int*)
-{
-}
-
-void NullGL::cgmColorTableParameterfv(const char*, unsigned, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmCopyColorSubTable(const char*, unsigned, unsigned, int, int, int, int)
-{
-}
-
-void NullGL::cgmCopyColorTable(const char*, unsigned, unsigned, unsigned, int, int, int)
-{
-}
-
-void NullGL::cgmGetColorTable(const char*, unsigned, unsigned, unsigned, unsigned, void*)
-{
-}
-
-void NullGL::cgmGetColorTableParameterfv(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetColorTableParameteriv(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmHistogram(const char*, unsigned, unsigned, int, unsigned, unsigned char)
-{
-}
-
-void NullGL::cgmResetHistogram(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmGetHistogram(const char*, unsigned, unsigned, unsigned char, unsigned, unsigned, void*)
-{
-}
-
-void NullGL::cgmGetHistogramParameterfv(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetHistogramParameteriv(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmMinmax(const char*, unsigned, unsigned, unsigned, unsigned char)
-{
-}
-
-void NullGL::cgmResetMinmax(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmGetMinmaxParameterfv(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetMinmaxParameteriv(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmConvolutionFilter1D(const char*, unsigned, unsigned, unsigned, int, unsigned, unsigned, const void*)
-{
-}
-
-void NullGL::cgmConvolutionFilter2D(
-    const char*, unsigned, unsigned, unsigned, int, int, unsigned, unsigned, const void*)
-{
-}
-
-void NullGL::cgmConvolutionParameterf(const char*, unsigned, unsigned, unsigned, float)
-{
-}
-
-void NullGL::cgmConvolutionParameterfv(const char*, unsigned, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmConvolutionParameteri(const char*, unsigned, unsigned, unsigned, int)
-{
-}
-
-void NullGL::cgmConvolutionParameteriv(const char*, unsigned, unsigned, unsigned, const int*)
-{
-}
-
-void NullGL::cgmCopyConvolutionFilter1D(const char*, unsigned, unsigned, unsigned, int, int, int)
-{
-}
-
-void NullGL::cgmCopyConvolutionFilter2D(const char*, unsigned, unsigned, unsigned, int, int, int, int)
-{
-}
-
-void NullGL::cgmGetConvolutionFilter(const char*, unsigned, unsigned, unsigned, unsigned, void*)
-{
-}
-
-void NullGL::cgmGetConvolutionParameterfv(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetConvolutionParameteriv(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmSeparableFilter2D(
-    const char*, unsigned, unsigned, unsigned, int, int, unsigned, unsigned, const void*, const void*)
-{
-}
-
-void NullGL::cgmGetSeparableFilter(const char*, unsigned, unsigned, unsigned, unsigned, void*, void*, void*)
-{
-}
-
-void NullGL::cgmGetMinmax(const char*, unsigned, unsigned, unsigned char, unsigned, unsigned, void*)
-{
-}
-
-void NullGL::cgmCurrentPaletteMatrixARB(const char*, unsigned, int)
-{
-}
-
-void NullGL::cgmMatrixIndexubvARB(const char*, unsigned, int, const unsigned char*)
-{
-}
-
-void NullGL::cgmMatrixIndexusvARB(const char*, unsigned, int, const unsigned short*)
-{
-}
-
-void NullGL::cgmMatrixIndexuivARB(const char*, unsigned, int, const unsigned*)
-{
-}
-
-void NullGL::cgmMatrixIndexPointerARB(const char*, unsigned, int, unsigned, int, const void*)
-{
-}
-
-void NullGL::cgmSampleCoverageARB(const char*, unsigned, float, unsigned char)
-{
-}
-
-void NullGL::cgmActiveTextureARB(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmClientActiveTextureARB(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmMultiTexCoord1dARB(const char*, unsigned, unsigned, double)
-{
-}
-
-void NullGL::cgmMultiTexCoord1dvARB(const char*, unsigned, unsigned, const double*)
-{
-}
-
-void NullGL::cgmMultiTexCoord1fARB(const char*, unsigned, unsigned, float)
-{
-}
-
-void NullGL::cgmMultiTexCoord1fvARB(const char*, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmMultiTexCoord1iARB(const char*, unsigned, unsigned, int)
-{
-}
-
-void NullGL::cgmMultiTexCoord1ivARB(const char*, unsigned, unsigned, const int*)
-{
-}
-
-void NullGL::cgmMultiTexCoord1sARB(const char*, unsigned, unsigned, short)
-{
-}
-
-void NullGL::cgmMultiTexCoord1svARB(const char*, unsigned, unsigned, const short*)
-{
-}
-
-void NullGL::cgmMultiTexCoord2dARB(const char*, unsigned, unsigned, double, double)
-{
-}
-
-void NullGL::cgmMultiTexCoord2dvARB(const char*, unsigned, unsigned, const double*)
-{
-}
-
-void NullGL::cgmMultiTexCoord2fARB(const char*, unsigned, unsigned, float, float)
-{
-}
-
-void NullGL::cgmMultiTexCoord2fvARB(const char*, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmMultiTexCoord2iARB(const char*, unsigned, unsigned, int, int)
-{
-}
-
-void NullGL::cgmMultiTexCoord2ivARB(const char*, unsigned, unsigned, const int*)
-{
-}
-
-void NullGL::cgmMultiTexCoord2sARB(const char*, unsigned, unsigned, short, short)
-{
-}
-
-void NullGL::cgmMultiTexCoord2svARB(const char*, unsigned, unsigned, const short*)
-{
-}
-
-void NullGL::cgmMultiTexCoord3dARB(const char*, unsigned, unsigned, double, double, double)
-{
-}
-
-void NullGL::cgmMultiTexCoord3dvARB(const char*, unsigned, unsigned, const double*)
-{
-}
-
-void NullGL::cgmMultiTexCoord3fARB(const char*, unsigned, unsigned, float, float, float)
-{
-}
-
-void NullGL::cgmMultiTexCoord3fvARB(const char*, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmMultiTexCoord3iARB(const char*, unsigned, unsigned, int, int, int)
-{
-}
-
-void NullGL::cgmMultiTexCoord3ivARB(const char*, unsigned, unsigned, const int*)
-{
-}
-
-void NullGL::cgmMultiTexCoord3sARB(const char*, unsigned, unsigned, short, short, short)
-{
-}
-
-void NullGL::cgmMultiTexCoord3svARB(const char*, unsigned, unsigned, const short*)
-{
-}
-
-void NullGL::cgmMultiTexCoord4dARB(const char*, unsigned, unsigned, double, double, double, double)
-{
-}
-
-void NullGL::cgmMultiTexCoord4dvARB(const char*, unsigned, unsigned, const double*)
-{
-}
-
-void NullGL::cgmMultiTexCoord4fARB(const char*, unsigned, unsigned, float, float, float, float)
-{
-}
-
-void NullGL::cgmMultiTexCoord4fvARB(const char*, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmMultiTexCoord4iARB(const char*, unsigned, unsigned, int, int, int, int)
-{
-}
-
-void NullGL::cgmMultiTexCoord4ivARB(const char*, unsigned, unsigned, const int*)
-{
-}
-
-void NullGL::cgmMultiTexCoord4sARB(const char*, unsigned, unsigned, short, short, short, short)
-{
-}
-
-void NullGL::cgmMultiTexCoord4svARB(const char*, unsigned, unsigned, const short*)
-{
-}
-
-void NullGL::cgmGenQueriesARB(const char*, unsigned, int, unsigned*)
-{
-}
-
-void NullGL::cgmDeleteQueriesARB(const char*, unsigned, int, const unsigned*)
-{
-}
-
-unsigned char NullGL::cgmIsQueryARB(const char*, unsigned, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmBeginQueryARB(const char*, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmEndQueryARB(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmGetQueryivARB(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetQueryObjectivARB(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetQueryObjectuivARB(const char*, unsigned, unsigned, unsigned, unsigned*)
-{
-}
-
-void NullGL::cgmPointParameterfARB(const char*, unsigned, unsigned, float)
-{
-}
-
-void NullGL::cgmPointParameterfvARB(const char*, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmAttachObjectARB(const char*, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmCompileShaderARB(const char*, unsigned, unsigned)
-{
-}
-
-unsigned NullGL::cgmCreateProgramObjectARB(const char*, unsigned)
-{
-    return {};
-}
-
-unsigned NullGL::cgmCreateShaderObjectARB(const char*, unsigned, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmDeleteObjectARB(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmDetachObjectARB(const char*, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmGetActiveUniformARB(const char*, unsigned, unsigned, unsigned, int, int*, int*, unsigned*, char*)
-{
-}
-
-void NullGL::cgmGetAttachedObjectsARB(const char*, unsigned, unsigned, int, int*, unsigned*)
-{
-}
-
-unsigned NullGL::cgmGetHandleARB(const char*, unsigned, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmGetInfoLogARB(const char*, unsigned, unsigned, int, int*, char*)
-{
-}
-
-void NullGL::cgmGetObjectParameterfvARB(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetObjectParameterivARB(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetShaderSourceARB(const char*, unsigned, unsigned, int, int*, char*)
-{
-}
-
-int NullGL::cgmGetUniformLocationARB(const char*, unsigned, unsigned, const char*)
-{
-    return {};
-}
-
-void NullGL::cgmGetUniformfvARB(const char*, unsigned, unsigned, int, float*)
-{
-}
-
-void NullGL::cgmGetUniformivARB(const char*, unsigned, unsigned, int, int*)
-{
-}
-
-void NullGL::cgmLinkProgramARB(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmShaderSourceARB(const char*, unsigned, unsigned, int, const char**, const int*)
-{
-}
-
-void NullGL::cgmUniform1fARB(const char*, unsigned, int, float)
-{
-}
-
-void NullGL::cgmUniform1fvARB(const char*, unsigned, int, int, const float*)
-{
-}
-
-void NullGL::cgmUniform1iARB(const char*, unsigned, int, int)
-{
-}
-
-void NullGL::cgmUniform1ivARB(const char*, unsigned, int, int, const int*)
-{
-}
-
-void NullGL::cgmUniform2fARB(const char*, unsigned, int, float, float)
-{
-}
-
-void NullGL::cgmUniform2fvARB(const char*, unsigned, int, int, const float*)
-{
-}
-
-void NullGL::cgmUniform2iARB(const char*, unsigned, int, int, int)
-{
-}
-
-void NullGL::cgmUniform2ivARB(const char*, unsigned, int, int, const int*)
-{
-}
-
-void NullGL::cgmUniform3fARB(const char*, unsigned, int, float, float, float)
-{
-}
-
-void NullGL::cgmUniform3fvARB(const char*, unsigned, int, int, const float*)
-{
-}
-
-void NullGL::cgmUniform3iARB(const char*, unsigned, int, int, int, int)
-{
-}
-
-void NullGL::cgmUniform3ivARB(const char*, unsigned, int, int, const int*)
-{
-}
-
-void NullGL::cgmUniform4fARB(const char*, unsigned, int, float, float, float, float)
-{
-}
-
-void NullGL::cgmUniform4fvARB(const char*, unsigned, int, int, const float*)
-{
-}
-
-void NullGL::cgmUniform4iARB(const char*, unsigned, int, int, int, int, int)
-{
-}
-
-void NullGL::cgmUniform4ivARB(const char*, unsigned, int, int, const int*)
-{
-}
-
-void NullGL::cgmUniformMatrix2fvARB(const char*, unsigned, int, int, unsigned char, const float*)
-{
-}
-
-void NullGL::cgmUniformMatrix3fvARB(const char*, unsigned, int, int, unsigned char, const float*)
-{
-}
-
-void NullGL::cgmUniformMatrix4fvARB(const char*, unsigned, int, int, unsigned char, const float*)
-{
-}
-
-void NullGL::cgmUseProgramObjectARB(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmValidateProgramARB(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmCompressedTexImage3DARB(
-    const char*, unsigned, unsigned, int, unsigned, int, int, int, int, int, const void*)
-{
-}
-
-void NullGL::cgmCompressedTexImage2DARB(
-    const char*, unsigned, unsigned, int, unsigned, int, int, int, int, const void*)
-{
-}
-
-void NullGL::cgmCompressedTexImage1DARB(const char*, unsigned, unsigned, int, unsigned, int, int, int, const void*)
-{
-}
-
-void NullGL::cgmCompressedTexSubImage3DARB(
-    const char*, unsigned, unsigned, int, int, int, int, int, int, int, unsigned, int, const void*)
-{
-}
-
-void NullGL::cgmCompressedTexSubImage2DARB(
-    const char*, unsigned, unsigned, int, int, int, int, int, unsigned, int, const void*)
-{
-}
-
-void NullGL::cgmCompressedTexSubImage1DARB(const char*, unsigned, unsigned, int, int, int, unsigned, int, const void*)
-{
-}
-
-void NullGL::cgmGetCompressedTexImageARB(const char*, unsigned, unsigned, int, void*)
-{
-}
-
-void NullGL::cgmWeightbvARB(const char*, unsigned, int, const signed char*)
-{
-}
-
-void NullGL::cgmWeightsvARB(const char*, unsigned, int, const short*)
-{
-}
-
-void NullGL::cgmWeightivARB(const char*, unsigned, int, const int*)
-{
-}
-
-void NullGL::cgmWeightfvARB(const char*, unsigned, int, const float*)
-{
-}
-
-void NullGL::cgmWeightdvARB(const char*, unsigned, int, const double*)
-{
-}
-
-void NullGL::cgmWeightubvARB(const char*, unsigned, int, const unsigned char*)
-{
-}
-
-void NullGL::cgmWeightusvARB(const char*, unsigned, int, const unsigned short*)
-{
-}
-
-void NullGL::cgmWeightuivARB(const char*, unsigned, int, const unsigned*)
-{
-}
-
-void NullGL::cgmWeightPointerARB(const char*, unsigned, int, unsigned, int, const void*)
-{
-}
-
-void NullGL::cgmVertexBlendARB(const char*, unsigned, int)
-{
-}
-
-void NullGL::cgmBindBufferARB(const char*, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmBufferDataARB(const char*, unsigned, unsigned, ptrdiff_t, const void*, unsigned)
-{
-}
-
-void NullGL::cgmBufferSubDataARB(const char*, unsigned, unsigned, ptrdiff_t, ptrdiff_t, const void*)
-{
-}
-
-void NullGL::cgmDeleteBuffersARB(const char*, unsigned, int, const unsigned*)
-{
-}
-
-void NullGL::cgmGenBuffersARB(const char*, unsigned, int, unsigned*)
-{
-}
-
-void NullGL::cgmGetBufferParameterivARB(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetBufferPointervARB(const char*, unsigned, unsigned, unsigned, void**)
-{
-}
-
-void NullGL::cgmGetBufferSubDataARB(const char*, unsigned, unsigned, ptrdiff_t, ptrdiff_t, void*)
-{
-}
-
-unsigned char NullGL::cgmIsBufferARB(const char*, unsigned, unsigned)
-{
-    return {};
-}
-
-void* NullGL::cgmMapBufferARB(const char*, unsigned, unsigned, unsigned)
-{
-    return {};
-}
-
-unsigned char NullGL::cgmUnmapBufferARB(const char*, unsigned, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmVertexAttrib1dARB(const char*, unsigned, unsigned, double)
-{
-}
-
-void NullGL::cgmVertexAttrib1dvARB(const char*, unsigned, unsigned, const double*)
-{
-}
-
-void NullGL::cgmVertexAttrib1fARB(const char*, unsigned, unsigned, float)
-{
-}
-
-void NullGL::cgmVertexAttrib1fvARB(const char*, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmVertexAttrib1sARB(const char*, unsigned, unsigned, short)
-{
-}
-
-void NullGL::cgmVertexAttrib1svARB(const char*, unsigned, unsigned, const short*)
-{
-}
-
-void NullGL::cgmVertexAttrib2dARB(const char*, unsigned, unsigned, double, double)
-{
-}
-
-void NullGL::cgmVertexAttrib2dvARB(const char*, unsigned, unsigned, const double*)
-{
-}
-
-void NullGL::cgmVertexAttrib2fARB(const char*, unsigned, unsigned, float, float)
-{
-}
-
-void NullGL::cgmVertexAttrib2fvARB(const char*, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmVertexAttrib2sARB(const char*, unsigned, unsigned, short, short)
-{
-}
-
-void NullGL::cgmVertexAttrib2svARB(const char*, unsigned, unsigned, const short*)
-{
-}
-
-void NullGL::cgmVertexAttrib3dARB(const char*, unsigned, unsigned, double, double, double)
-{
-}
-
-void NullGL::cgmVertexAttrib3dvARB(const char*, unsigned, unsigned, const double*)
-{
-}
-
-void NullGL::cgmVertexAttrib3fARB(const char*, unsigned, unsigned, float, float, float)
-{
-}
-
-void NullGL::cgmVertexAttrib3fvARB(const char*, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmVertexAttrib3sARB(const char*, unsigned, unsigned, short, short, short)
-{
-}
-
-void NullGL::cgmVertexAttrib3svARB(const char*, unsigned, unsigned, const short*)
-{
-}
-
-void NullGL::cgmVertexAttrib4NbvARB(const char*, unsigned, unsigned, const signed char*)
-{
-}
-
-void NullGL::cgmVertexAttrib4NivARB(const char*, unsigned, unsigned, const int*)
-{
-}
-
-void NullGL::cgmVertexAttrib4NsvARB(const char*, unsigned, unsigned, const short*)
-{
-}
-
-void NullGL::cgmVertexAttrib4NubARB(
-    const char*, unsigned, unsigned, unsigned char, unsigned char, unsigned char, unsigned char)
-{
-}
-
-void NullGL::cgmVertexAttrib4NubvARB(const char*, unsigned, unsigned, const unsigned char*)
-{
-}
-
-void NullGL::cgmVertexAttrib4NuivARB(const char*, unsigned, unsigned, const unsigned*)
-{
-}
-
-void NullGL::cgmVertexAttrib4NusvARB(const char*, unsigned, unsigned, const unsigned short*)
-{
-}
-
-void NullGL::cgmVertexAttrib4bvARB(const char*, unsigned, unsigned, const signed char*)
-{
-}
-
-void NullGL::cgmVertexAttrib4dARB(const char*, unsigned, unsigned, double, double, double, double)
-{
-}
-
-void NullGL::cgmVertexAttrib4dvARB(const char*, unsigned, unsigned, const double*)
-{
-}
-
-void NullGL::cgmVertexAttrib4fARB(const char*, unsigned, unsigned, float, float, float, float)
-{
-}
-
-void NullGL::cgmVertexAttrib4fvARB(const char*, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmVertexAttrib4ivARB(const char*, unsigned, unsigned, const int*)
-{
-}
-
-void NullGL::cgmVertexAttrib4sARB(const char*, unsigned, unsigned, short, short, short, short)
-{
-}
-
-void NullGL::cgmVertexAttrib4svARB(const char*, unsigned, unsigned, const short*)
-{
-}
-
-void NullGL::cgmVertexAttrib4ubvARB(const char*, unsigned, unsigned, const unsigned char*)
-{
-}
-
-void NullGL::cgmVertexAttrib4uivARB(const char*, unsigned, unsigned, const unsigned*)
-{
-}
-
-void NullGL::cgmVertexAttrib4usvARB(const char*, unsigned, unsigned, const unsigned short*)
-{
-}
-
-void NullGL::cgmVertexAttribPointerARB(
+void Fuzz::NullGL::cgmVertexAttribPointer(
     const char*, unsigned, unsigned, int, unsigned, unsigned char, int, const void*)
 {
 }
 
-void NullGL::cgmEnableVertexAttribArrayARB(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmUniformMatrix2x3fv(const char*, unsigned, int, int, unsigned char, const float*)
 {
 }
 
-void NullGL::cgmDisableVertexAttribArrayARB(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmUniformMatrix3x2fv(const char*, unsigned, int, int, unsigned char, const float*)
 {
 }
 
-void NullGL::cgmProgramStringARB(const char*, unsigned, unsigned, unsigned, int, const void*)
+void Fuzz::NullGL::cgmUniformMatrix2x4fv(const char*, unsigned, int, int, unsigned char, const float*)
 {
 }
 
-void NullGL::cgmBindProgramARB(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmUniformMatrix4x2fv(const char*, unsigned, int, int, unsigned char, const float*)
 {
 }
 
-void NullGL::cgmDeleteProgramsARB(const char*, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmUniformMatrix3x4fv(const char*, unsigned, int, int, unsigned char, const float*)
 {
 }
 
-void NullGL::cgmGenProgramsARB(const char*, unsigned, int, unsigned*)
+void Fuzz::NullGL::cgmUniformMatrix4x3fv(const char*, unsigned, int, int, unsigned char, const float*)
 {
 }
 
-void NullGL::cgmProgramEnvParameter4dARB(const char*, unsigned, unsigned, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmTbufferMask3DFX(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmProgramEnvParameter4dvARB(const char*, unsigned, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmElementPointerAPPLE(const char*, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmProgramEnvParameter4fARB(const char*, unsigned, unsigned, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmDrawElementArrayAPPLE(const char*, unsigned, unsigned, int, int)
 {
 }
 
-void NullGL::cgmProgramEnvParameter4fvARB(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmDrawRangeElementArrayAPPLE(const char*, unsigned, unsigned, unsigned, unsigned, int, int)
 {
 }
 
-void NullGL::cgmProgramLocalParameter4dARB(const char*, unsigned, unsigned, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmMultiDrawElementArrayAPPLE(const char*, unsigned, unsigned, const int*, const int*, int)
 {
 }
 
-void NullGL::cgmProgramLocalParameter4dvARB(const char*, unsigned, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmMultiDrawRangeElementArrayAPPLE(
+    const char*, unsigned, unsigned, unsigned, unsigned, const int*, const int*, int)
 {
 }
 
-void NullGL::cgmProgramLocalParameter4fARB(const char*, unsigned, unsigned, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmGenFencesAPPLE(const char*, unsigned, int, unsigned*)
 {
 }
 
-void NullGL::cgmProgramLocalParameter4fvARB(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmDeleteFencesAPPLE(const char*, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmGetProgramEnvParameterdvARB(const char*, unsigned, unsigned, unsigned, double*)
+void Fuzz::NullGL::cgmSetFenceAPPLE(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetProgramEnvParameterfvARB(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetProgramLocalParameterdvARB(const char*, unsigned, unsigned, unsigned, double*)
-{
-}
-
-void NullGL::cgmGetProgramLocalParameterfvARB(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetProgramivARB(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetProgramStringARB(const char*, unsigned, unsigned, unsigned, void*)
-{
-}
-
-void NullGL::cgmGetVertexAttribdvARB(const char*, unsigned, unsigned, unsigned, double*)
-{
-}
-
-void NullGL::cgmGetVertexAttribfvARB(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetVertexAttribivARB(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetVertexAttribPointervARB(const char*, unsigned, unsigned, unsigned, void**)
-{
-}
-
-unsigned char NullGL::cgmIsProgramARB(const char*, unsigned, unsigned)
+unsigned char Fuzz::NullGL::cgmIsFenceAPPLE(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmBindAttribLocationARB(const char*, unsigned, unsigned, unsigned, const char*)
-{
-}
-
-void NullGL::cgmGetActiveAttribARB(const char*, unsigned, unsigned, unsigned, int, int*, int*, unsigned*, char*)
-{
-}
-
-int NullGL::cgmGetAttribLocationARB(const char*, unsigned, unsigned, const char*)
+unsigned char Fuzz::NullGL::cgmTestFenceAPPLE(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmWindowPos2dARB(const char*, unsigned, double, double)
+void Fuzz::NullGL::cgmFinishFenceAPPLE(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmWindowPos2dvARB(const char*, unsigned, const double*)
+unsigned char Fuzz::NullGL::cgmTestObjectAPPLE(const char*, unsigned, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmFinishObjectAPPLE(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmWindowPos2fARB(const char*, unsigned, float, float)
+void Fuzz::NullGL::cgmBufferParameteriAPPLE(const char*, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmWindowPos2fvARB(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmFlushMappedBufferRangeAPPLE(const char*, unsigned, unsigned, ptrdiff_t, ptrdiff_t)
 {
 }
 
-void NullGL::cgmWindowPos2iARB(const char*, unsigned, int, int)
+void Fuzz::NullGL::cgmFlushRenderAPPLE(const char*, unsigned)
 {
 }
 
-void NullGL::cgmWindowPos2ivARB(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmFinishRenderAPPLE(const char*, unsigned)
 {
 }
 
-void NullGL::cgmWindowPos2sARB(const char*, unsigned, short, short)
+void Fuzz::NullGL::cgmSwapAPPLE(const char*, unsigned)
 {
 }
 
-}}}
+void Fuzz::NullGL::cgmTextureRangeAPPLE(const char*, unsigned, unsigned, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmGetTexParameterPointervAPPLE(const char*, unsigned, unsigned, unsigned, void**)
+{
+}
+
+void Fuzz::NullGL::cgmBindVertexArrayAPPLE(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmDeleteVertexArraysAPPLE(const char*, unsigned, int, const unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmGenVertexArraysAPPLE(const char*, unsigned, int, unsigned*)
+{
+}
+
+unsigned char Fuzz::NullGL::cgmIsVertexArrayAPPLE(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmVertexArrayRangeAPPLE(const char*, unsigned, int, void*)
+{
+}
+
+void Fuzz::NullGL::cgmFlushVertexArrayRangeAPPLE(const char*, unsigned, int, void*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexArrayParameteriAPPLE(const char*, unsigned, unsigned, int)
+{
+}
+
+void Fuzz::NullGL::cgmClampColorARB(const char*, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmDrawBuffersARB(const char*, unsigned, int, const unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmColorTable(const char*, unsigned, unsigned, unsigned, int, unsigned, unsigned, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmColorSubTable(const char*, unsigned, unsigned, int, int, unsigned, unsigned, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmColorTableParameteriv(const char*, unsigned, unsigned, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmColorTableParameterfv(const char*, unsigned, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmCopyColorSubTable(const char*, unsigned, unsigned, int, int, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmCopyColorTable(const char*, unsigned, unsigned, unsigned, int, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmGetColorTable(const char*, unsigned, unsigned, unsigned, unsigned, void*)
+{
+}
+
+void Fuzz::NullGL::cgmGetColorTableParameterfv(const char*, unsigned, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetColorTableParameteriv(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmHistogram(const char*, unsigned, unsigned, int, unsigned, unsigned char)
+{
+}
+
+void Fuzz::NullGL::cgmResetHistogram(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmGetHistogram(const char*, unsigned, unsigned, unsigned char, unsigned, unsigned, void*)
+{
+}
+
+void Fuzz::NullGL::cgmGetHistogramParameterfv(const char*, unsigned, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetHistogramParameteriv(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmMinmax(const char*, unsigned, unsigned, unsigned, unsigned char)
+{
+}
+
+void Fuzz::NullGL::cgmResetMinmax(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmGetMinmaxParameterfv(const char*, unsigned, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetMinmaxParameteriv(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmConvolutionFilter1D(
+    const char*, unsigned, unsigned, unsigned, int, unsigned, unsigned, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmConvolutionFilter2D(
+    const char*, unsigned, unsigned, unsigned, int, int, unsigned, unsigned, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmConvolutionParameterf(const char*, unsigned, unsigned, unsigned, float)
+{
+}
+
+void Fuzz::NullGL::cgmConvolutionParameterfv(const char*, unsigned, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmConvolutionParameteri(const char*, unsigned, unsigned, unsigned, int)
+{
+}
+
+void Fuzz::NullGL::cgmConvolutionParameteriv(const char*, unsigned, unsigned, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmCopyConvolutionFilter1D(const char*, unsigned, unsigned, unsigned, int, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmCopyConvolutionFilter2D(const char*, unsigned, unsigned, unsigned, int, int, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmGetConvolutionFilter(const char*, unsigned, unsigned, unsigned, unsigned, void*)
+{
+}
+
+void Fuzz::NullGL::cgmGetConvolutionParameterfv(const char*, unsigned, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetConvolutionParameteriv(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmSeparableFilter2D(
+    const char*, unsigned, unsigned, unsigned, int, int, unsigned, unsigned, const void*, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmGetSeparableFilter(const char*, unsigned, unsigned, unsigned, unsigned, void*, void*, void*)
+{
+}
+
+void Fuzz::NullGL::cgmGetMinmax(const char*, unsigned, unsigned, unsigned char, unsigned, unsigned, void*)
+{
+}
+
+void Fuzz::NullGL::cgmCurrentPaletteMatrixARB(const char*, unsigned, int)
+{
+}
+
+void Fuzz::NullGL::cgmMatrixIndexubvARB(const char*, unsigned, int, const unsigned char*)
+{
+}
+
+void Fuzz::NullGL::cgmMatrixIndexusvARB(const char*, unsigned, int, const unsigned short*)
+{
+}
+
+void Fuzz::NullGL::cgmMatrixIndexuivARB(const char*, unsigned, int, const unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmMatrixIndexPointerARB(const char*, unsigned, int, unsigned, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmSampleCoverageARB(const char*, unsigned, float, unsigned char)
+{
+}
+
+void Fuzz::NullGL::cgmActiveTextureARB(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmClientActiveTextureARB(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord1dARB(const char*, unsigned, unsigned, double)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord1dvARB(const char*, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord1fARB(const char*, unsigned, unsigned, float)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord1fvARB(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord1iARB(const char*, unsigned, unsigned, int)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord1ivARB(const char*, unsigned, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord1sARB(const char*, unsigned, unsigned, short)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord1svARB(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord2dARB(const char*, unsigned, unsigned, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord2dvARB(const char*, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord2fARB(const char*, unsigned, unsigned, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord2fvARB(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord2iARB(const char*, unsigned, unsigned, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord2ivARB(const char*, unsigned, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord2sARB(const char*, unsigned, unsigned, short, short)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord2svARB(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord3dARB(const char*, unsigned, unsigned, double, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord3dvARB(const char*, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord3fARB(const char*, unsigned, unsigned, float, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord3fvARB(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord3iARB(const char*, unsigned, unsigned, int, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord3ivARB(const char*, unsigned, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord3sARB(const char*, unsigned, unsigned, short, short, short)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord3svARB(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord4dARB(const char*, unsigned, unsigned, double, double, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord4dvARB(const char*, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord4fARB(const char*, unsigned, unsigned, float, float, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord4fvARB(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord4iARB(const char*, unsigned, unsigned, int, int, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord4ivARB(const char*, unsigned, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord4sARB(const char*, unsigned, unsigned, short, short, short, short)
+{
+}
+
+void Fuzz::NullGL::cgmMultiTexCoord4svARB(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmGenQueriesARB(const char*, unsigned, int, unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmDeleteQueriesARB(const char*, unsigned, int, const unsigned*)
+{
+}
+
+unsigned char Fuzz::NullGL::cgmIsQueryARB(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmBeginQueryARB(const char*, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmEndQueryARB(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmGetQueryivARB(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmGetQueryObjectivARB(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmGetQueryObjectuivARB(const char*, unsigned, unsigned, unsigned, unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmPointParameterfARB(const char*, unsigned, unsigned, float)
+{
+}
+
+void Fuzz::NullGL::cgmPointParameterfvARB(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmAttachObjectARB(const char*, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmCompileShaderARB(const char*, unsigned, unsigned)
+{
+}
+
+unsigned Fuzz::NullGL::cgmCreateProgramObjectARB(const char*, unsigned)
+{
+    return {};
+}
+
+unsigned Fuzz::NullGL::cgmCreateShaderObjectARB(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmDeleteObjectARB(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmDetachObjectARB(const char*, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmGetActiveUniformARB(
+    const char*, unsigned, unsigned, unsigned, int, int*, int*, unsigned*, char*)
+{
+}
+
+void Fuzz::NullGL::cgmGetAttachedObjectsARB(const char*, unsigned, unsigned, int, int*, unsigned*)
+{
+}
+
+unsigned Fuzz::NullGL::cgmGetHandleARB(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmGetInfoLogARB(const char*, unsigned, unsigned, int, int*, char*)
+{
+}
+
+void Fuzz::NullGL::cgmGetObjectParameterfvARB(const char*, unsigned, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetObjectParameterivARB(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmGetShaderSourceARB(const char*, unsigned, unsigned, int, int*, char*)
+{
+}
+
+int Fuzz::NullGL::cgmGetUniformLocationARB(const char*, unsigned, unsigned, const char*)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmGetUniformfvARB(const char*, unsigned, unsigned, int, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetUniformivARB(const char*, unsigned, unsigned, int, int*)
+{
+}
+
+void Fuzz::NullGL::cgmLinkProgramARB(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmShaderSourceARB(const char*, unsigned, unsigned, int, const char**, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmUniform1fARB(const char*, unsigned, int, float)
+{
+}
+
+void Fuzz::NullGL::cgmUniform1fvARB(const char*, unsigned, int, int, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmUniform1iARB(const char*, unsigned, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmUniform1ivARB(const char*, unsigned, int, int, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmUniform2fARB(const char*, unsigned, int, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmUniform2fvARB(const char*, unsigned, int, int, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmUniform2iARB(const char*, unsigned, int, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmUniform2ivARB(const char*, unsigned, int, int, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmUniform3fARB(const char*, unsigned, int, float, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmUniform3fvARB(const char*, unsigned, int, int, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmUniform3iARB(const char*, unsigned, int, int, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmUniform3ivARB(const char*, unsigned, int, int, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmUniform4fARB(const char*, unsigned, int, float, float, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmUniform4fvARB(const char*, unsigned, int, int, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmUniform4iARB(const char*, unsigned, int, int, int, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmUniform4ivARB(const char*, unsigned, int, int, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmUniformMatrix2fvARB(const char*, unsigned, int, int, unsigned char, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmUniformMatrix3fvARB(const char*, unsigned, int, int, unsigned char, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmUniformMatrix4fvARB(const char*, unsigned, int, int, unsigned char, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmUseProgramObjectARB(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmValidateProgramARB(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmCompressedTexImage3DARB(
+    const char*, unsigned, unsigned, int, unsigned, int, int, int, int, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmCompressedTexImage2DARB(
+    const char*, unsigned, unsigned, int, unsigned, int, int, int, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmCompressedTexImage1DARB(
+    const char*, unsigned, unsigned, int, unsigned, int, int, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmCompressedTexSubImage3DARB(
+    const char*, unsigned, unsigned, int, int, int, int, int, int, int, unsigned, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmCompressedTexSubImage2DARB(
+    const char*, unsigned, unsigned, int, int, int, int, int, unsigned, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmCompressedTexSubImage1DARB(
+    const char*, unsigned, unsigned, int, int, int, unsigned, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmGetCompressedTexImageARB(const char*, unsigned, unsigned, int, void*)
+{
+}
+
+void Fuzz::NullGL::cgmWeightbvARB(const char*, unsigned, int, const signed char*)
+{
+}
+
+void Fuzz::NullGL::cgmWeightsvARB(const char*, unsigned, int, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmWeightivARB(const char*, unsigned, int, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmWeightfvARB(const char*, unsigned, int, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmWeightdvARB(const char*, unsigned, int, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmWeightubvARB(const char*, unsigned, int, const unsigned char*)
+{
+}
+
+void Fuzz::NullGL::cgmWeightusvARB(const char*, unsigned, int, const unsigned short*)
+{
+}
+
+void Fuzz::NullGL::cgmWeightuivARB(const char*, unsigned, int, const unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmWeightPointerARB(const char*, unsigned, int, unsigned, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexBlendARB(const char*, unsigned, int)
+{
+}
+
+void Fuzz::NullGL::cgmBindBufferARB(const char*, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmBufferDataARB(const char*, unsigned, unsigned, ptrdiff_t, const void*, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmBufferSubDataARB(const char*, unsigned, unsigned, ptrdiff_t, ptrdiff_t, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmDeleteBuffersARB(const char*, unsigned, int, const unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmGenBuffersARB(const char*, unsigned, int, unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmGetBufferParameterivARB(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmGetBufferPointervARB(const char*, unsigned, unsigned, unsigned, void**)
+{
+}
+
+void Fuzz::NullGL::cgmGetBufferSubDataARB(const char*, unsigned, unsigned, ptrdiff_t, ptrdiff_t, void*)
+{
+}
+
+unsigned char Fuzz::NullGL::cgmIsBufferARB(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void* Fuzz::NullGL::cgmMapBufferARB(const char*, unsigned, unsigned, unsigned)
+{
+    return {};
+}
+
+unsigned char Fuzz::NullGL::cgmUnmapBufferARB(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmVertexAttrib1dARB(const char*, unsigned, unsigned, double)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib1dvARB(const char*, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib1fARB(const char*, unsigned, unsigned, float)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib1fvARB(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib1sARB(const char*, unsigned, unsigned, short)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib1svARB(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib2dARB(const char*, unsigned, unsigned, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib2dvARB(const char*, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib2fARB(const char*, unsigned, unsigned, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib2fvARB(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib2sARB(const char*, unsigned, unsigned, short, short)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib2svARB(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3dARB(const char*, unsigned, unsigned, double, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3dvARB(const char*, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3fARB(const char*, unsigned, unsigned, float, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3fvARB(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3sARB(const char*, unsigned, unsigned, short, short, short)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3svARB(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4NbvARB(const char*, unsigned, unsigned, const signed char*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4NivARB(const char*, unsigned, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4NsvARB(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4NubARB(
+    const char*, unsigned, unsigned, unsigned char, unsigned char, unsigned char, unsigned char)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4NubvARB(const char*, unsigned, unsigned, const unsigned char*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4NuivARB(const char*, unsigned, unsigned, const unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4NusvARB(const char*, unsigned, unsigned, const unsigned short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4bvARB(const char*, unsigned, unsigned, const signed char*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4dARB(const char*, unsigned, unsigned, double, double, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4dvARB(const char*, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4fARB(const char*, unsigned, unsigned, float, float, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4fvARB(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4ivARB(const char*, unsigned, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4sARB(const char*, unsigned, unsigned, short, short, short, short)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4svARB(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4ubvARB(const char*, unsigned, unsigned, const unsigned char*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4uivARB(const char*, unsigned, unsigned, const unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4usvARB(const char*, unsigned, unsigned, const unsigned short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttribPointerARB(
+    const char*, unsigned, unsigned, int, unsigned, unsigned char, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmEnableVertexAttribArrayARB(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmDisableVertexAttribArrayARB(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmProgramStringARB(const char*, unsigned, unsigned, unsigned, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmBindProgramARB(const char*, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmDeleteProgramsARB(const char*, unsigned, int, const unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmGenProgramsARB(const char*, unsigned, int, unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmProgramEnvParameter4dARB(
+    const char*, unsigned, unsigned, unsigned, double, double, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmProgramEnvParameter4dvARB(const char*, unsigned, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmProgramEnvParameter4fARB(const char*, unsigned, unsigned, unsigned, float, float, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmProgramEnvParameter4fvARB(const char*, unsigned, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmProgramLocalParameter4dARB(
+    const char*, unsigned, unsigned, unsigned, double, double, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmProgramLocalParameter4dvARB(const char*, unsigned, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmProgramLocalParameter4fARB(
+    const char*, unsigned, unsigned, unsigned, float, float, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmProgramLocalParameter4fvARB(const char*, unsigned, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetProgramEnvParameterdvARB(const char*, unsigned, unsigned, unsigned, double*)
+{
+}
+
+void Fuzz::NullGL::cgmGetProgramEnvParameterfvARB(const char*, unsigned, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetProgramLocalParameterdvARB(const char*, unsigned, unsigned, unsigned, double*)
+{
+}
+
+void Fuzz::NullGL::cgmGetProgramLocalParameterfvARB(const char*, unsigned, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetProgramivARB(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmGetProgramStringARB(const char*, unsigned, unsigned, unsigned, void*)
+{
+}
+
+void Fuzz::NullGL::cgmGetVertexAttribdvARB(const char*, unsigned, unsigned, unsigned, double*)
+{
+}
+
+void Fuzz::NullGL::cgmGetVertexAttribfvARB(const char*, unsigned, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetVertexAttribivARB(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmGetVertexAttribPointervARB(const char*, unsigned, unsigned, unsigned, void**)
+{
+}
+
+unsigned char Fuzz::NullGL::cgmIsProgramARB(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmBindAttribLocationARB(const char*, unsigned, unsigned, unsigned, const char*)
+{
+}
+
+void Fuzz::NullGL::cgmGetActiveAttribARB(const char*, unsigned, unsigned, unsigned, int, int*, int*, unsigned*, char*)
+{
+}
+
+int Fuzz::NullGL::cgmGetAttribLocationARB(const char*, unsigned, unsigned, const char*)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmWindowPos2dARB(const char*, unsigned, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmWindowPos2dvARB(const char*, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmWindowPos2fARB(const char*, unsigned, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmWindowPos2fvARB(const char*, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmWindowPos2iARB(const char*, unsigned, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmWindowPos2ivARB(const char*, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmWindowPos2sARB(const char*, unsigned, short, short)
+{
+}
+
+}}

@@ -3,1648 +3,1654 @@
 
 #include "fuzz/NullGL.h"
 
-namespace QEL { namespace OGL { namespace Fuzz {
+namespace QEL { namespace OGL {
 
-void NullGL::cgmWindowPos2svARB(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmWindowPos2svARB(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmWindowPos3dARB(const char*, unsigned, double, double, double)
+void Fuzz::NullGL::cgmWindowPos3dARB(const char*, unsigned, double, double, double)
 {
 }
 
-void NullGL::cgmWindowPos3dvARB(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmWindowPos3dvARB(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmWindowPos3fARB(const char*, unsigned, float, float, float)
+void Fuzz::NullGL::cgmWindowPos3fARB(const char*, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmWindowPos3fvARB(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmWindowPos3fvARB(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmWindowPos3iARB(const char*, unsigned, int, int, int)
+void Fuzz::NullGL::cgmWindowPos3iARB(const char*, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmWindowPos3ivARB(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmWindowPos3ivARB(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmWindowPos3sARB(const char*, unsigned, short, short, short)
+void Fuzz::NullGL::cgmWindowPos3sARB(const char*, unsigned, short, short, short)
 {
 }
 
-void NullGL::cgmWindowPos3svARB(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmWindowPos3svARB(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmDrawBuffersATI(const char*, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmDrawBuffersATI(const char*, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmElementPointerATI(const char*, unsigned, unsigned, const void*)
+void Fuzz::NullGL::cgmElementPointerATI(const char*, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmDrawElementArrayATI(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmDrawElementArrayATI(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmDrawRangeElementArrayATI(const char*, unsigned, unsigned, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmDrawRangeElementArrayATI(const char*, unsigned, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmTexBumpParameterivATI(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmTexBumpParameterivATI(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmTexBumpParameterfvATI(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmTexBumpParameterfvATI(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmGetTexBumpParameterivATI(const char*, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetTexBumpParameterivATI(const char*, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetTexBumpParameterfvATI(const char*, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetTexBumpParameterfvATI(const char*, unsigned, unsigned, float*)
 {
 }
 
-unsigned NullGL::cgmGenFragmentShadersATI(const char*, unsigned, unsigned)
+unsigned Fuzz::NullGL::cgmGenFragmentShadersATI(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmBindFragmentShaderATI(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmBindFragmentShaderATI(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmDeleteFragmentShaderATI(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmDeleteFragmentShaderATI(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmBeginFragmentShaderATI(const char*, unsigned)
+void Fuzz::NullGL::cgmBeginFragmentShaderATI(const char*, unsigned)
 {
 }
 
-void NullGL::cgmEndFragmentShaderATI(const char*, unsigned)
+void Fuzz::NullGL::cgmEndFragmentShaderATI(const char*, unsigned)
 {
 }
 
-void NullGL::cgmPassTexCoordATI(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmPassTexCoordATI(const char*, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmSampleMapATI(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmSampleMapATI(const char*, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmColorFragmentOp1ATI(
+void Fuzz::NullGL::cgmColorFragmentOp1ATI(
     const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmColorFragmentOp2ATI(
+void Fuzz::NullGL::cgmColorFragmentOp2ATI(
     const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned,
     unsigned)
 {
 }
 
-void NullGL::cgmColorFragmentOp3ATI(
+void Fuzz::NullGL::cgmColorFragmentOp3ATI(
     const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned,
     unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmAlphaFragmentOp1ATI(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmAlphaFragmentOp1ATI(
+    const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmAlphaFragmentOp2ATI(
+void Fuzz::NullGL::cgmAlphaFragmentOp2ATI(
     const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmAlphaFragmentOp3ATI(
+void Fuzz::NullGL::cgmAlphaFragmentOp3ATI(
     const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned,
     unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmSetFragmentShaderConstantATI(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmSetFragmentShaderConstantATI(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void* NullGL::cgmMapObjectBufferATI(const char*, unsigned, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmUnmapObjectBufferATI(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmPNTrianglesiATI(const char*, unsigned, unsigned, int)
-{
-}
-
-void NullGL::cgmPNTrianglesfATI(const char*, unsigned, unsigned, float)
-{
-}
-
-void NullGL::cgmStencilOpSeparateATI(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmStencilFuncSeparateATI(const char*, unsigned, unsigned, unsigned, int, unsigned)
-{
-}
-
-unsigned NullGL::cgmNewObjectBufferATI(const char*, unsigned, int, const void*, unsigned)
+void* Fuzz::NullGL::cgmMapObjectBufferATI(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-unsigned char NullGL::cgmIsObjectBufferATI(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmUnmapObjectBufferATI(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmPNTrianglesiATI(const char*, unsigned, unsigned, int)
+{
+}
+
+void Fuzz::NullGL::cgmPNTrianglesfATI(const char*, unsigned, unsigned, float)
+{
+}
+
+void Fuzz::NullGL::cgmStencilOpSeparateATI(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmStencilFuncSeparateATI(const char*, unsigned, unsigned, unsigned, int, unsigned)
+{
+}
+
+unsigned Fuzz::NullGL::cgmNewObjectBufferATI(const char*, unsigned, int, const void*, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmUpdateObjectBufferATI(const char*, unsigned, unsigned, unsigned, int, const void*, unsigned)
+unsigned char Fuzz::NullGL::cgmIsObjectBufferATI(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmUpdateObjectBufferATI(const char*, unsigned, unsigned, unsigned, int, const void*, unsigned)
 {
 }
 
-void NullGL::cgmGetObjectBufferfvATI(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetObjectBufferfvATI(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetObjectBufferivATI(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetObjectBufferivATI(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmFreeObjectBufferATI(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmFreeObjectBufferATI(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmArrayObjectATI(const char*, unsigned, unsigned, int, unsigned, int, unsigned, unsigned)
+void Fuzz::NullGL::cgmArrayObjectATI(const char*, unsigned, unsigned, int, unsigned, int, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetArrayObjectfvATI(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetArrayObjectfvATI(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetArrayObjectivATI(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetArrayObjectivATI(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmVariantArrayObjectATI(const char*, unsigned, unsigned, unsigned, int, unsigned, unsigned)
+void Fuzz::NullGL::cgmVariantArrayObjectATI(const char*, unsigned, unsigned, unsigned, int, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetVariantArrayObjectfvATI(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetVariantArrayObjectfvATI(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetVariantArrayObjectivATI(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetVariantArrayObjectivATI(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmVertexAttribArrayObjectATI(
+void Fuzz::NullGL::cgmVertexAttribArrayObjectATI(
     const char*, unsigned, unsigned, int, unsigned, unsigned char, int, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetVertexAttribArrayObjectfvATI(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetVertexAttribArrayObjectfvATI(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetVertexAttribArrayObjectivATI(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetVertexAttribArrayObjectivATI(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmVertexStream2sATI(const char*, unsigned, unsigned, short, short)
+void Fuzz::NullGL::cgmVertexStream2sATI(const char*, unsigned, unsigned, short, short)
 {
 }
 
-void NullGL::cgmVertexStream2svATI(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmVertexStream2svATI(const char*, unsigned, unsigned, const short*)
 {
 }
 
-void NullGL::cgmVertexStream2iATI(const char*, unsigned, unsigned, int, int)
+void Fuzz::NullGL::cgmVertexStream2iATI(const char*, unsigned, unsigned, int, int)
 {
 }
 
-void NullGL::cgmVertexStream2ivATI(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmVertexStream2ivATI(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmVertexStream2fATI(const char*, unsigned, unsigned, float, float)
+void Fuzz::NullGL::cgmVertexStream2fATI(const char*, unsigned, unsigned, float, float)
 {
 }
 
-void NullGL::cgmVertexStream2fvATI(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmVertexStream2fvATI(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmVertexStream2dATI(const char*, unsigned, unsigned, double, double)
+void Fuzz::NullGL::cgmVertexStream2dATI(const char*, unsigned, unsigned, double, double)
 {
 }
 
-void NullGL::cgmVertexStream2dvATI(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmVertexStream2dvATI(const char*, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmVertexStream3sATI(const char*, unsigned, unsigned, short, short, short)
+void Fuzz::NullGL::cgmVertexStream3sATI(const char*, unsigned, unsigned, short, short, short)
 {
 }
 
-void NullGL::cgmVertexStream3svATI(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmVertexStream3svATI(const char*, unsigned, unsigned, const short*)
 {
 }
 
-void NullGL::cgmVertexStream3iATI(const char*, unsigned, unsigned, int, int, int)
+void Fuzz::NullGL::cgmVertexStream3iATI(const char*, unsigned, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmVertexStream3ivATI(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmVertexStream3ivATI(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmVertexStream3fATI(const char*, unsigned, unsigned, float, float, float)
+void Fuzz::NullGL::cgmVertexStream3fATI(const char*, unsigned, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmVertexStream3fvATI(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmVertexStream3fvATI(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmVertexStream3dATI(const char*, unsigned, unsigned, double, double, double)
+void Fuzz::NullGL::cgmVertexStream3dATI(const char*, unsigned, unsigned, double, double, double)
 {
 }
 
-void NullGL::cgmVertexStream3dvATI(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmVertexStream3dvATI(const char*, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmVertexStream4sATI(const char*, unsigned, unsigned, short, short, short, short)
+void Fuzz::NullGL::cgmVertexStream4sATI(const char*, unsigned, unsigned, short, short, short, short)
 {
 }
 
-void NullGL::cgmVertexStream4svATI(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmVertexStream4svATI(const char*, unsigned, unsigned, const short*)
 {
 }
 
-void NullGL::cgmVertexStream4iATI(const char*, unsigned, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmVertexStream4iATI(const char*, unsigned, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmVertexStream4ivATI(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmVertexStream4ivATI(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmVertexStream4fATI(const char*, unsigned, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmVertexStream4fATI(const char*, unsigned, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmVertexStream4fvATI(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmVertexStream4fvATI(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmVertexStream4dATI(const char*, unsigned, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmVertexStream4dATI(const char*, unsigned, unsigned, double, double, double, double)
 {
 }
 
-void NullGL::cgmVertexStream4dvATI(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmVertexStream4dvATI(const char*, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmNormalStream3bATI(const char*, unsigned, unsigned, signed char, signed char, signed char)
+void Fuzz::NullGL::cgmNormalStream3bATI(const char*, unsigned, unsigned, signed char, signed char, signed char)
 {
 }
 
-void NullGL::cgmNormalStream3bvATI(const char*, unsigned, unsigned, const signed char*)
+void Fuzz::NullGL::cgmNormalStream3bvATI(const char*, unsigned, unsigned, const signed char*)
 {
 }
 
-void NullGL::cgmNormalStream3sATI(const char*, unsigned, unsigned, short, short, short)
+void Fuzz::NullGL::cgmNormalStream3sATI(const char*, unsigned, unsigned, short, short, short)
 {
 }
 
-void NullGL::cgmNormalStream3svATI(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmNormalStream3svATI(const char*, unsigned, unsigned, const short*)
 {
 }
 
-void NullGL::cgmNormalStream3iATI(const char*, unsigned, unsigned, int, int, int)
+void Fuzz::NullGL::cgmNormalStream3iATI(const char*, unsigned, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmNormalStream3ivATI(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmNormalStream3ivATI(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmNormalStream3fATI(const char*, unsigned, unsigned, float, float, float)
+void Fuzz::NullGL::cgmNormalStream3fATI(const char*, unsigned, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmNormalStream3fvATI(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmNormalStream3fvATI(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmNormalStream3dATI(const char*, unsigned, unsigned, double, double, double)
+void Fuzz::NullGL::cgmNormalStream3dATI(const char*, unsigned, unsigned, double, double, double)
 {
 }
 
-void NullGL::cgmNormalStream3dvATI(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmNormalStream3dvATI(const char*, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmClientActiveVertexStreamATI(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmClientActiveVertexStreamATI(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmVertexBlendEnviATI(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmVertexBlendEnviATI(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmVertexBlendEnvfATI(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmVertexBlendEnvfATI(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmUniformBufferEXT(const char*, unsigned, unsigned, int, unsigned)
+void Fuzz::NullGL::cgmUniformBufferEXT(const char*, unsigned, unsigned, int, unsigned)
 {
 }
 
-int NullGL::cgmGetUniformBufferSizeEXT(const char*, unsigned, unsigned, int)
-{
-    return {};
-}
-
-ptrdiff_t NullGL::cgmGetUniformOffsetEXT(const char*, unsigned, unsigned, int)
+int Fuzz::NullGL::cgmGetUniformBufferSizeEXT(const char*, unsigned, unsigned, int)
 {
     return {};
 }
 
-void NullGL::cgmBlendColorEXT(const char*, unsigned, float, float, float, float)
+ptrdiff_t Fuzz::NullGL::cgmGetUniformOffsetEXT(const char*, unsigned, unsigned, int)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmBlendColorEXT(const char*, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmBlendEquationSeparateEXT(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmBlendEquationSeparateEXT(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmBlendFuncSeparateEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmBlendFuncSeparateEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmBlendEquationEXT(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmBlendEquationEXT(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmColorSubTableEXT(const char*, unsigned, unsigned, int, int, unsigned, unsigned, const void*)
+void Fuzz::NullGL::cgmColorSubTableEXT(const char*, unsigned, unsigned, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmCopyColorSubTableEXT(const char*, unsigned, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmCopyColorSubTableEXT(const char*, unsigned, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmLockArraysEXT(const char*, unsigned, int, int)
+void Fuzz::NullGL::cgmLockArraysEXT(const char*, unsigned, int, int)
 {
 }
 
-void NullGL::cgmUnlockArraysEXT(const char*, unsigned)
+void Fuzz::NullGL::cgmUnlockArraysEXT(const char*, unsigned)
 {
 }
 
-void NullGL::cgmConvolutionFilter1DEXT(
+void Fuzz::NullGL::cgmConvolutionFilter1DEXT(
     const char*, unsigned, unsigned, unsigned, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmConvolutionFilter2DEXT(
+void Fuzz::NullGL::cgmConvolutionFilter2DEXT(
     const char*, unsigned, unsigned, unsigned, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmConvolutionParameterfEXT(const char*, unsigned, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmConvolutionParameterfEXT(const char*, unsigned, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmConvolutionParameterfvEXT(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmConvolutionParameterfvEXT(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmConvolutionParameteriEXT(const char*, unsigned, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmConvolutionParameteriEXT(const char*, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmConvolutionParameterivEXT(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmConvolutionParameterivEXT(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmCopyConvolutionFilter1DEXT(const char*, unsigned, unsigned, unsigned, int, int, int)
+void Fuzz::NullGL::cgmCopyConvolutionFilter1DEXT(const char*, unsigned, unsigned, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmCopyConvolutionFilter2DEXT(const char*, unsigned, unsigned, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmCopyConvolutionFilter2DEXT(const char*, unsigned, unsigned, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmGetConvolutionFilterEXT(const char*, unsigned, unsigned, unsigned, unsigned, void*)
+void Fuzz::NullGL::cgmGetConvolutionFilterEXT(const char*, unsigned, unsigned, unsigned, unsigned, void*)
 {
 }
 
-void NullGL::cgmGetConvolutionParameterfvEXT(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetConvolutionParameterfvEXT(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetConvolutionParameterivEXT(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetConvolutionParameterivEXT(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetSeparableFilterEXT(const char*, unsigned, unsigned, unsigned, unsigned, void*, void*, void*)
+void Fuzz::NullGL::cgmGetSeparableFilterEXT(const char*, unsigned, unsigned, unsigned, unsigned, void*, void*, void*)
 {
 }
 
-void NullGL::cgmSeparableFilter2DEXT(
+void Fuzz::NullGL::cgmSeparableFilter2DEXT(
     const char*, unsigned, unsigned, unsigned, int, int, unsigned, unsigned, const void*, const void*)
 {
 }
 
-void NullGL::cgmBinormalPointerEXT(const char*, unsigned, unsigned, int, const void*)
+void Fuzz::NullGL::cgmBinormalPointerEXT(const char*, unsigned, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmTangentPointerEXT(const char*, unsigned, unsigned, int, const void*)
+void Fuzz::NullGL::cgmTangentPointerEXT(const char*, unsigned, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmCopyTexImage1DEXT(const char*, unsigned, unsigned, int, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmCopyTexImage1DEXT(const char*, unsigned, unsigned, int, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmCopyTexImage2DEXT(const char*, unsigned, unsigned, int, unsigned, int, int, int, int, int)
+void Fuzz::NullGL::cgmCopyTexImage2DEXT(const char*, unsigned, unsigned, int, unsigned, int, int, int, int, int)
 {
 }
 
-void NullGL::cgmCopyTexSubImage1DEXT(const char*, unsigned, unsigned, int, int, int, int, int)
+void Fuzz::NullGL::cgmCopyTexSubImage1DEXT(const char*, unsigned, unsigned, int, int, int, int, int)
 {
 }
 
-void NullGL::cgmCopyTexSubImage2DEXT(const char*, unsigned, unsigned, int, int, int, int, int, int, int)
+void Fuzz::NullGL::cgmCopyTexSubImage2DEXT(const char*, unsigned, unsigned, int, int, int, int, int, int, int)
 {
 }
 
-void NullGL::cgmCopyTexSubImage3DEXT(const char*, unsigned, unsigned, int, int, int, int, int, int, int, int)
+void Fuzz::NullGL::cgmCopyTexSubImage3DEXT(const char*, unsigned, unsigned, int, int, int, int, int, int, int, int)
 {
 }
 
-void NullGL::cgmCullParameterdvEXT(const char*, unsigned, unsigned, double*)
+void Fuzz::NullGL::cgmCullParameterdvEXT(const char*, unsigned, unsigned, double*)
 {
 }
 
-void NullGL::cgmCullParameterfvEXT(const char*, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmCullParameterfvEXT(const char*, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmDepthBoundsEXT(const char*, unsigned, double, double)
+void Fuzz::NullGL::cgmDepthBoundsEXT(const char*, unsigned, double, double)
 {
 }
 
-void NullGL::cgmColorMaskIndexedEXT(
+void Fuzz::NullGL::cgmColorMaskIndexedEXT(
     const char*, unsigned, unsigned, unsigned char, unsigned char, unsigned char, unsigned char)
 {
 }
 
-void NullGL::cgmGetBooleanIndexedvEXT(const char*, unsigned, unsigned, unsigned, unsigned char*)
+void Fuzz::NullGL::cgmGetBooleanIndexedvEXT(const char*, unsigned, unsigned, unsigned, unsigned char*)
 {
 }
 
-void NullGL::cgmGetIntegerIndexedvEXT(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetIntegerIndexedvEXT(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmEnableIndexedEXT(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmEnableIndexedEXT(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmDisableIndexedEXT(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmDisableIndexedEXT(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-unsigned char NullGL::cgmIsEnabledIndexedEXT(const char*, unsigned, unsigned, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmDrawArraysInstancedEXT(const char*, unsigned, unsigned, int, int, int)
-{
-}
-
-void NullGL::cgmDrawElementsInstancedEXT(const char*, unsigned, unsigned, int, unsigned, const void*, int)
-{
-}
-
-void NullGL::cgmDrawRangeElementsEXT(const char*, unsigned, unsigned, unsigned, unsigned, int, unsigned, const void*)
-{
-}
-
-void NullGL::cgmFogCoordfEXT(const char*, unsigned, float)
-{
-}
-
-void NullGL::cgmFogCoordfvEXT(const char*, unsigned, const float*)
-{
-}
-
-void NullGL::cgmFogCoorddEXT(const char*, unsigned, double)
-{
-}
-
-void NullGL::cgmFogCoorddvEXT(const char*, unsigned, const double*)
-{
-}
-
-void NullGL::cgmFogCoordPointerEXT(const char*, unsigned, unsigned, int, const void*)
-{
-}
-
-void NullGL::cgmFragmentColorMaterialEXT(const char*, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmFragmentLightModelfEXT(const char*, unsigned, unsigned, float)
-{
-}
-
-void NullGL::cgmFragmentLightModelfvEXT(const char*, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmFragmentLightModeliEXT(const char*, unsigned, unsigned, int)
-{
-}
-
-void NullGL::cgmFragmentLightModelivEXT(const char*, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmFragmentLightfEXT(const char*, unsigned, unsigned, unsigned, float)
-{
-}
-
-void NullGL::cgmFragmentLightfvEXT(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmFragmentLightiEXT(const char*, unsigned, unsigned, unsigned, int)
-{
-}
-
-void NullGL::cgmFragmentLightivEXT(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmFragmentMaterialfEXT(const char*, unsigned, unsigned, unsigned, const float)
-{
-}
-
-void NullGL::cgmFragmentMaterialfvEXT(const char*, unsigned, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmFragmentMaterialiEXT(const char*, unsigned, unsigned, unsigned, const int)
-{
-}
-
-void NullGL::cgmFragmentMaterialivEXT(const char*, unsigned, unsigned, unsigned, const int*)
-{
-}
-
-void NullGL::cgmGetFragmentLightfvEXT(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetFragmentLightivEXT(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetFragmentMaterialfvEXT(const char*, unsigned, unsigned, unsigned, const float*)
-{
-}
-
-void NullGL::cgmGetFragmentMaterialivEXT(const char*, unsigned, unsigned, unsigned, const int*)
-{
-}
-
-void NullGL::cgmLightEnviEXT(const char*, unsigned, unsigned, int)
-{
-}
-
-void NullGL::cgmBlitFramebufferEXT(const char*, unsigned, int, int, int, int, int, int, int, int, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmRenderbufferStorageMultisampleEXT(const char*, unsigned, unsigned, int, unsigned, int, int)
-{
-}
-
-unsigned char NullGL::cgmIsRenderbufferEXT(const char*, unsigned, unsigned)
+unsigned char Fuzz::NullGL::cgmIsEnabledIndexedEXT(const char*, unsigned, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmBindRenderbufferEXT(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmDrawArraysInstancedEXT(const char*, unsigned, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmDeleteRenderbuffersEXT(const char*, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmDrawElementsInstancedEXT(const char*, unsigned, unsigned, int, unsigned, const void*, int)
 {
 }
 
-void NullGL::cgmGenRenderbuffersEXT(const char*, unsigned, int, unsigned*)
+void Fuzz::NullGL::cgmDrawRangeElementsEXT(
+    const char*, unsigned, unsigned, unsigned, unsigned, int, unsigned, const void*)
 {
 }
 
-void NullGL::cgmRenderbufferStorageEXT(const char*, unsigned, unsigned, unsigned, int, int)
+void Fuzz::NullGL::cgmFogCoordfEXT(const char*, unsigned, float)
 {
 }
 
-void NullGL::cgmGetRenderbufferParameterivEXT(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmFogCoordfvEXT(const char*, unsigned, const float*)
 {
 }
 
-unsigned char NullGL::cgmIsFramebufferEXT(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmFogCoorddEXT(const char*, unsigned, double)
+{
+}
+
+void Fuzz::NullGL::cgmFogCoorddvEXT(const char*, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmFogCoordPointerEXT(const char*, unsigned, unsigned, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmFragmentColorMaterialEXT(const char*, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmFragmentLightModelfEXT(const char*, unsigned, unsigned, float)
+{
+}
+
+void Fuzz::NullGL::cgmFragmentLightModelfvEXT(const char*, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmFragmentLightModeliEXT(const char*, unsigned, unsigned, int)
+{
+}
+
+void Fuzz::NullGL::cgmFragmentLightModelivEXT(const char*, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmFragmentLightfEXT(const char*, unsigned, unsigned, unsigned, float)
+{
+}
+
+void Fuzz::NullGL::cgmFragmentLightfvEXT(const char*, unsigned, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmFragmentLightiEXT(const char*, unsigned, unsigned, unsigned, int)
+{
+}
+
+void Fuzz::NullGL::cgmFragmentLightivEXT(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmFragmentMaterialfEXT(const char*, unsigned, unsigned, unsigned, const float)
+{
+}
+
+void Fuzz::NullGL::cgmFragmentMaterialfvEXT(const char*, unsigned, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmFragmentMaterialiEXT(const char*, unsigned, unsigned, unsigned, const int)
+{
+}
+
+void Fuzz::NullGL::cgmFragmentMaterialivEXT(const char*, unsigned, unsigned, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmGetFragmentLightfvEXT(const char*, unsigned, unsigned, unsigned, float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetFragmentLightivEXT(const char*, unsigned, unsigned, unsigned, int*)
+{
+}
+
+void Fuzz::NullGL::cgmGetFragmentMaterialfvEXT(const char*, unsigned, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmGetFragmentMaterialivEXT(const char*, unsigned, unsigned, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmLightEnviEXT(const char*, unsigned, unsigned, int)
+{
+}
+
+void Fuzz::NullGL::cgmBlitFramebufferEXT(
+    const char*, unsigned, int, int, int, int, int, int, int, int, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmRenderbufferStorageMultisampleEXT(const char*, unsigned, unsigned, int, unsigned, int, int)
+{
+}
+
+unsigned char Fuzz::NullGL::cgmIsRenderbufferEXT(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmBindFramebufferEXT(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmBindRenderbufferEXT(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmDeleteFramebuffersEXT(const char*, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmDeleteRenderbuffersEXT(const char*, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmGenFramebuffersEXT(const char*, unsigned, int, unsigned*)
+void Fuzz::NullGL::cgmGenRenderbuffersEXT(const char*, unsigned, int, unsigned*)
 {
 }
 
-unsigned NullGL::cgmCheckFramebufferStatusEXT(const char*, unsigned, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmFramebufferTexture1DEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmRenderbufferStorageEXT(const char*, unsigned, unsigned, unsigned, int, int)
 {
 }
 
-void NullGL::cgmFramebufferTexture2DEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmGetRenderbufferParameterivEXT(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmFramebufferTexture3DEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, int, int)
-{
-}
-
-void NullGL::cgmFramebufferRenderbufferEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmGetFramebufferAttachmentParameterivEXT(const char*, unsigned, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGenerateMipmapEXT(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmProgramParameteriEXT(const char*, unsigned, unsigned, unsigned, int)
-{
-}
-
-void NullGL::cgmFramebufferTextureEXT(const char*, unsigned, unsigned, unsigned, unsigned, int)
-{
-}
-
-void NullGL::cgmFramebufferTextureLayerEXT(const char*, unsigned, unsigned, unsigned, unsigned, int, int)
-{
-}
-
-void NullGL::cgmFramebufferTextureFaceEXT(const char*, unsigned, unsigned, unsigned, unsigned, int, unsigned)
-{
-}
-
-void NullGL::cgmProgramEnvParameters4fvEXT(const char*, unsigned, unsigned, unsigned, int, const float*)
-{
-}
-
-void NullGL::cgmProgramLocalParameters4fvEXT(const char*, unsigned, unsigned, unsigned, int, const float*)
-{
-}
-
-void NullGL::cgmGetUniformuivEXT(const char*, unsigned, unsigned, int, unsigned*)
-{
-}
-
-void NullGL::cgmBindFragDataLocationEXT(const char*, unsigned, unsigned, unsigned, const char*)
-{
-}
-
-int NullGL::cgmGetFragDataLocationEXT(const char*, unsigned, unsigned, const char*)
+unsigned char Fuzz::NullGL::cgmIsFramebufferEXT(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmUniform1uiEXT(const char*, unsigned, int, unsigned)
+void Fuzz::NullGL::cgmBindFramebufferEXT(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmUniform2uiEXT(const char*, unsigned, int, unsigned, unsigned)
+void Fuzz::NullGL::cgmDeleteFramebuffersEXT(const char*, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmUniform3uiEXT(const char*, unsigned, int, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmGenFramebuffersEXT(const char*, unsigned, int, unsigned*)
 {
 }
 
-void NullGL::cgmUniform4uiEXT(const char*, unsigned, int, unsigned, unsigned, unsigned, unsigned)
+unsigned Fuzz::NullGL::cgmCheckFramebufferStatusEXT(const char*, unsigned, unsigned)
 {
+    return {};
 }
 
-void NullGL::cgmUniform1uivEXT(const char*, unsigned, int, int, const unsigned*)
+void Fuzz::NullGL::cgmFramebufferTexture1DEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmUniform2uivEXT(const char*, unsigned, int, int, const unsigned*)
+void Fuzz::NullGL::cgmFramebufferTexture2DEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmUniform3uivEXT(const char*, unsigned, int, int, const unsigned*)
+void Fuzz::NullGL::cgmFramebufferTexture3DEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, int, int)
 {
 }
 
-void NullGL::cgmUniform4uivEXT(const char*, unsigned, int, int, const unsigned*)
+void Fuzz::NullGL::cgmFramebufferRenderbufferEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmVertexAttribI1iEXT(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmGetFramebufferAttachmentParameterivEXT(
+    const char*, unsigned, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmVertexAttribI2iEXT(const char*, unsigned, unsigned, int, int)
+void Fuzz::NullGL::cgmGenerateMipmapEXT(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmVertexAttribI3iEXT(const char*, unsigned, unsigned, int, int, int)
+void Fuzz::NullGL::cgmProgramParameteriEXT(const char*, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmVertexAttribI4iEXT(const char*, unsigned, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmFramebufferTextureEXT(const char*, unsigned, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmVertexAttribI1uiEXT(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmFramebufferTextureLayerEXT(const char*, unsigned, unsigned, unsigned, unsigned, int, int)
 {
 }
 
-void NullGL::cgmVertexAttribI2uiEXT(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmFramebufferTextureFaceEXT(const char*, unsigned, unsigned, unsigned, unsigned, int, unsigned)
 {
 }
 
-void NullGL::cgmVertexAttribI3uiEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmProgramEnvParameters4fvEXT(const char*, unsigned, unsigned, unsigned, int, const float*)
 {
 }
 
-void NullGL::cgmVertexAttribI4uiEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmProgramLocalParameters4fvEXT(const char*, unsigned, unsigned, unsigned, int, const float*)
 {
 }
 
-void NullGL::cgmVertexAttribI1ivEXT(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmGetUniformuivEXT(const char*, unsigned, unsigned, int, unsigned*)
 {
 }
 
-void NullGL::cgmVertexAttribI2ivEXT(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmBindFragDataLocationEXT(const char*, unsigned, unsigned, unsigned, const char*)
 {
 }
 
-void NullGL::cgmVertexAttribI3ivEXT(const char*, unsigned, unsigned, const int*)
+int Fuzz::NullGL::cgmGetFragDataLocationEXT(const char*, unsigned, unsigned, const char*)
 {
+    return {};
 }
 
-void NullGL::cgmVertexAttribI4ivEXT(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmUniform1uiEXT(const char*, unsigned, int, unsigned)
 {
 }
 
-void NullGL::cgmVertexAttribI1uivEXT(const char*, unsigned, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmUniform2uiEXT(const char*, unsigned, int, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmVertexAttribI2uivEXT(const char*, unsigned, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmUniform3uiEXT(const char*, unsigned, int, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmVertexAttribI3uivEXT(const char*, unsigned, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmUniform4uiEXT(const char*, unsigned, int, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmVertexAttribI4uivEXT(const char*, unsigned, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmUniform1uivEXT(const char*, unsigned, int, int, const unsigned*)
 {
 }
 
-void NullGL::cgmVertexAttribI4bvEXT(const char*, unsigned, unsigned, const signed char*)
+void Fuzz::NullGL::cgmUniform2uivEXT(const char*, unsigned, int, int, const unsigned*)
 {
 }
 
-void NullGL::cgmVertexAttribI4svEXT(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmUniform3uivEXT(const char*, unsigned, int, int, const unsigned*)
 {
 }
 
-void NullGL::cgmVertexAttribI4ubvEXT(const char*, unsigned, unsigned, const unsigned char*)
+void Fuzz::NullGL::cgmUniform4uivEXT(const char*, unsigned, int, int, const unsigned*)
 {
 }
 
-void NullGL::cgmVertexAttribI4usvEXT(const char*, unsigned, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmVertexAttribI1iEXT(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmVertexAttribIPointerEXT(const char*, unsigned, unsigned, int, unsigned, int, const void*)
+void Fuzz::NullGL::cgmVertexAttribI2iEXT(const char*, unsigned, unsigned, int, int)
 {
 }
 
-void NullGL::cgmGetVertexAttribIivEXT(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmVertexAttribI3iEXT(const char*, unsigned, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmGetVertexAttribIuivEXT(const char*, unsigned, unsigned, unsigned, unsigned*)
+void Fuzz::NullGL::cgmVertexAttribI4iEXT(const char*, unsigned, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmGetHistogramEXT(const char*, unsigned, unsigned, unsigned char, unsigned, unsigned, void*)
+void Fuzz::NullGL::cgmVertexAttribI1uiEXT(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetHistogramParameterfvEXT(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmVertexAttribI2uiEXT(const char*, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetHistogramParameterivEXT(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmVertexAttribI3uiEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetMinmaxEXT(const char*, unsigned, unsigned, unsigned char, unsigned, unsigned, void*)
+void Fuzz::NullGL::cgmVertexAttribI4uiEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetMinmaxParameterfvEXT(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmVertexAttribI1ivEXT(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmGetMinmaxParameterivEXT(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmVertexAttribI2ivEXT(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmHistogramEXT(const char*, unsigned, unsigned, int, unsigned, unsigned char)
+void Fuzz::NullGL::cgmVertexAttribI3ivEXT(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmMinmaxEXT(const char*, unsigned, unsigned, unsigned, unsigned char)
+void Fuzz::NullGL::cgmVertexAttribI4ivEXT(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmResetHistogramEXT(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmVertexAttribI1uivEXT(const char*, unsigned, unsigned, const unsigned*)
 {
 }
 
-void NullGL::cgmResetMinmaxEXT(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmVertexAttribI2uivEXT(const char*, unsigned, unsigned, const unsigned*)
 {
 }
 
-void NullGL::cgmIndexFuncEXT(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmVertexAttribI3uivEXT(const char*, unsigned, unsigned, const unsigned*)
 {
 }
 
-void NullGL::cgmIndexMaterialEXT(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmVertexAttribI4uivEXT(const char*, unsigned, unsigned, const unsigned*)
 {
 }
 
-void NullGL::cgmApplyTextureEXT(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmVertexAttribI4bvEXT(const char*, unsigned, unsigned, const signed char*)
 {
 }
 
-void NullGL::cgmTextureLightEXT(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmVertexAttribI4svEXT(const char*, unsigned, unsigned, const short*)
 {
 }
 
-void NullGL::cgmTextureMaterialEXT(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmVertexAttribI4ubvEXT(const char*, unsigned, unsigned, const unsigned char*)
 {
 }
 
-void NullGL::cgmSampleMaskEXT(const char*, unsigned, float, unsigned char)
+void Fuzz::NullGL::cgmVertexAttribI4usvEXT(const char*, unsigned, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmSamplePatternEXT(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmVertexAttribIPointerEXT(const char*, unsigned, unsigned, int, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmMultiDrawArraysEXT(const char*, unsigned, unsigned, const int*, const int*, int)
+void Fuzz::NullGL::cgmGetVertexAttribIivEXT(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmMultiDrawElementsEXT(const char*, unsigned, unsigned, const int*, unsigned, const void* const*, int)
+void Fuzz::NullGL::cgmGetVertexAttribIuivEXT(const char*, unsigned, unsigned, unsigned, unsigned*)
 {
 }
 
-void NullGL::cgmColorTableEXT(const char*, unsigned, unsigned, unsigned, int, unsigned, unsigned, const void*)
+void Fuzz::NullGL::cgmGetHistogramEXT(const char*, unsigned, unsigned, unsigned char, unsigned, unsigned, void*)
 {
 }
 
-void NullGL::cgmGetColorTableEXT(const char*, unsigned, unsigned, unsigned, unsigned, void*)
+void Fuzz::NullGL::cgmGetHistogramParameterfvEXT(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetColorTableParameterivEXT(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetHistogramParameterivEXT(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetColorTableParameterfvEXT(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetMinmaxEXT(const char*, unsigned, unsigned, unsigned char, unsigned, unsigned, void*)
 {
 }
 
-void NullGL::cgmPixelTransformParameteriEXT(const char*, unsigned, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmGetMinmaxParameterfvEXT(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmPixelTransformParameterfEXT(const char*, unsigned, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmGetMinmaxParameterivEXT(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmPixelTransformParameterivEXT(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmHistogramEXT(const char*, unsigned, unsigned, int, unsigned, unsigned char)
 {
 }
 
-void NullGL::cgmPixelTransformParameterfvEXT(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmMinmaxEXT(const char*, unsigned, unsigned, unsigned, unsigned char)
 {
 }
 
-void NullGL::cgmGetPixelTransformParameterivEXT(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmResetHistogramEXT(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetPixelTransformParameterfvEXT(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmResetMinmaxEXT(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmPointParameterfEXT(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmIndexFuncEXT(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmPointParameterfvEXT(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmIndexMaterialEXT(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmPolygonOffsetEXT(const char*, unsigned, float, float)
+void Fuzz::NullGL::cgmApplyTextureEXT(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmBeginSceneEXT(const char*, unsigned)
+void Fuzz::NullGL::cgmTextureLightEXT(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmEndSceneEXT(const char*, unsigned)
+void Fuzz::NullGL::cgmTextureMaterialEXT(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmSecondaryColor3bEXT(const char*, unsigned, signed char, signed char, signed char)
+void Fuzz::NullGL::cgmSampleMaskEXT(const char*, unsigned, float, unsigned char)
 {
 }
 
-void NullGL::cgmSecondaryColor3bvEXT(const char*, unsigned, const signed char*)
+void Fuzz::NullGL::cgmSamplePatternEXT(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmSecondaryColor3dEXT(const char*, unsigned, double, double, double)
+void Fuzz::NullGL::cgmMultiDrawArraysEXT(const char*, unsigned, unsigned, const int*, const int*, int)
 {
 }
 
-void NullGL::cgmSecondaryColor3dvEXT(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmMultiDrawElementsEXT(
+    const char*, unsigned, unsigned, const int*, unsigned, const void* const*, int)
 {
 }
 
-void NullGL::cgmSecondaryColor3fEXT(const char*, unsigned, float, float, float)
+void Fuzz::NullGL::cgmColorTableEXT(const char*, unsigned, unsigned, unsigned, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmSecondaryColor3fvEXT(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmGetColorTableEXT(const char*, unsigned, unsigned, unsigned, unsigned, void*)
 {
 }
 
-void NullGL::cgmSecondaryColor3iEXT(const char*, unsigned, int, int, int)
+void Fuzz::NullGL::cgmGetColorTableParameterivEXT(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmSecondaryColor3ivEXT(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmGetColorTableParameterfvEXT(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmSecondaryColor3sEXT(const char*, unsigned, short, short, short)
+void Fuzz::NullGL::cgmPixelTransformParameteriEXT(const char*, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmSecondaryColor3svEXT(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmPixelTransformParameterfEXT(const char*, unsigned, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmSecondaryColor3ubEXT(const char*, unsigned, unsigned char, unsigned char, unsigned char)
+void Fuzz::NullGL::cgmPixelTransformParameterivEXT(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmSecondaryColor3ubvEXT(const char*, unsigned, const unsigned char*)
+void Fuzz::NullGL::cgmPixelTransformParameterfvEXT(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmSecondaryColor3uiEXT(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmGetPixelTransformParameterivEXT(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmSecondaryColor3uivEXT(const char*, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmGetPixelTransformParameterfvEXT(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmSecondaryColor3usEXT(const char*, unsigned, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmPointParameterfEXT(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmSecondaryColor3usvEXT(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmPointParameterfvEXT(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmSecondaryColorPointerEXT(const char*, unsigned, int, unsigned, int, const void*)
+void Fuzz::NullGL::cgmPolygonOffsetEXT(const char*, unsigned, float, float)
 {
 }
 
-void NullGL::cgmActiveStencilFaceEXT(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmBeginSceneEXT(const char*, unsigned)
 {
 }
 
-void NullGL::cgmTexSubImage1DEXT(const char*, unsigned, unsigned, int, int, int, unsigned, unsigned, const void*)
+void Fuzz::NullGL::cgmEndSceneEXT(const char*, unsigned)
 {
 }
 
-void NullGL::cgmTexSubImage2DEXT(
+void Fuzz::NullGL::cgmSecondaryColor3bEXT(const char*, unsigned, signed char, signed char, signed char)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3bvEXT(const char*, unsigned, const signed char*)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3dEXT(const char*, unsigned, double, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3dvEXT(const char*, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3fEXT(const char*, unsigned, float, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3fvEXT(const char*, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3iEXT(const char*, unsigned, int, int, int)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3ivEXT(const char*, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3sEXT(const char*, unsigned, short, short, short)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3svEXT(const char*, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3ubEXT(const char*, unsigned, unsigned char, unsigned char, unsigned char)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3ubvEXT(const char*, unsigned, const unsigned char*)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3uiEXT(const char*, unsigned, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3uivEXT(const char*, unsigned, const unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3usEXT(const char*, unsigned, unsigned short, unsigned short, unsigned short)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColor3usvEXT(const char*, unsigned, const unsigned short*)
+{
+}
+
+void Fuzz::NullGL::cgmSecondaryColorPointerEXT(const char*, unsigned, int, unsigned, int, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmActiveStencilFaceEXT(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmTexSubImage1DEXT(
+    const char*, unsigned, unsigned, int, int, int, unsigned, unsigned, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmTexSubImage2DEXT(
     const char*, unsigned, unsigned, int, int, int, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmTexSubImage3DEXT(
+void Fuzz::NullGL::cgmTexSubImage3DEXT(
     const char*, unsigned, unsigned, int, int, int, int, int, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmTexImage3DEXT(
+void Fuzz::NullGL::cgmTexImage3DEXT(
     const char*, unsigned, unsigned, int, unsigned, int, int, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmTexBufferEXT(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmTexBufferEXT(const char*, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmTexParameterIivEXT(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmTexParameterIivEXT(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmTexParameterIuivEXT(const char*, unsigned, unsigned, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmTexParameterIuivEXT(const char*, unsigned, unsigned, unsigned, const unsigned*)
 {
 }
 
-void NullGL::cgmGetTexParameterIivEXT(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetTexParameterIivEXT(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetTexParameterIuivEXT(const char*, unsigned, unsigned, unsigned, unsigned*)
+void Fuzz::NullGL::cgmGetTexParameterIuivEXT(const char*, unsigned, unsigned, unsigned, unsigned*)
 {
 }
 
-void NullGL::cgmClearColorIiEXT(const char*, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmClearColorIiEXT(const char*, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmClearColorIuiEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmClearColorIuiEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-unsigned char NullGL::cgmAreTexturesResidentEXT(const char*, unsigned, int, const unsigned*, unsigned char*)
-{
-    return {};
-}
-
-void NullGL::cgmBindTextureEXT(const char*, unsigned, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmDeleteTexturesEXT(const char*, unsigned, int, const unsigned*)
-{
-}
-
-void NullGL::cgmGenTexturesEXT(const char*, unsigned, int, unsigned*)
-{
-}
-
-unsigned char NullGL::cgmIsTextureEXT(const char*, unsigned, unsigned)
+unsigned char Fuzz::NullGL::cgmAreTexturesResidentEXT(const char*, unsigned, int, const unsigned*, unsigned char*)
 {
     return {};
 }
 
-void NullGL::cgmPrioritizeTexturesEXT(const char*, unsigned, int, const unsigned*, const float*)
+void Fuzz::NullGL::cgmBindTextureEXT(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmTextureNormalEXT(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmDeleteTexturesEXT(const char*, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmArrayElementEXT(const char*, unsigned, int)
+void Fuzz::NullGL::cgmGenTexturesEXT(const char*, unsigned, int, unsigned*)
 {
 }
 
-void NullGL::cgmColorPointerEXT(const char*, unsigned, int, unsigned, int, int, const void*)
-{
-}
-
-void NullGL::cgmDrawArraysEXT(const char*, unsigned, unsigned, int, int)
-{
-}
-
-void NullGL::cgmEdgeFlagPointerEXT(const char*, unsigned, int, int, const unsigned char*)
-{
-}
-
-void NullGL::cgmGetPointervEXT(const char*, unsigned, unsigned, void**)
-{
-}
-
-void NullGL::cgmIndexPointerEXT(const char*, unsigned, unsigned, int, int, const void*)
-{
-}
-
-void NullGL::cgmNormalPointerEXT(const char*, unsigned, unsigned, int, int, const void*)
-{
-}
-
-void NullGL::cgmTexCoordPointerEXT(const char*, unsigned, int, unsigned, int, int, const void*)
-{
-}
-
-void NullGL::cgmVertexPointerEXT(const char*, unsigned, int, unsigned, int, int, const void*)
-{
-}
-
-void NullGL::cgmBeginVertexShaderEXT(const char*, unsigned)
-{
-}
-
-void NullGL::cgmEndVertexShaderEXT(const char*, unsigned)
-{
-}
-
-void NullGL::cgmBindVertexShaderEXT(const char*, unsigned, unsigned)
-{
-}
-
-unsigned NullGL::cgmGenVertexShadersEXT(const char*, unsigned, unsigned)
+unsigned char Fuzz::NullGL::cgmIsTextureEXT(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmDeleteVertexShaderEXT(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmPrioritizeTexturesEXT(const char*, unsigned, int, const unsigned*, const float*)
 {
 }
 
-void NullGL::cgmShaderOp1EXT(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmTextureNormalEXT(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmShaderOp2EXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmArrayElementEXT(const char*, unsigned, int)
 {
 }
 
-void NullGL::cgmShaderOp3EXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmColorPointerEXT(const char*, unsigned, int, unsigned, int, int, const void*)
 {
 }
 
-void NullGL::cgmSwizzleEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmDrawArraysEXT(const char*, unsigned, unsigned, int, int)
 {
 }
 
-void NullGL::cgmWriteMaskEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmEdgeFlagPointerEXT(const char*, unsigned, int, int, const unsigned char*)
 {
 }
 
-void NullGL::cgmInsertComponentEXT(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmGetPointervEXT(const char*, unsigned, unsigned, void**)
 {
 }
 
-void NullGL::cgmExtractComponentEXT(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmIndexPointerEXT(const char*, unsigned, unsigned, int, int, const void*)
 {
 }
 
-unsigned NullGL::cgmGenSymbolsEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmSetInvariantEXT(const char*, unsigned, unsigned, unsigned, const void*)
+void Fuzz::NullGL::cgmNormalPointerEXT(const char*, unsigned, unsigned, int, int, const void*)
 {
 }
 
-void NullGL::cgmSetLocalConstantEXT(const char*, unsigned, unsigned, unsigned, const void*)
+void Fuzz::NullGL::cgmTexCoordPointerEXT(const char*, unsigned, int, unsigned, int, int, const void*)
 {
 }
 
-void NullGL::cgmVariantbvEXT(const char*, unsigned, unsigned, const signed char*)
+void Fuzz::NullGL::cgmVertexPointerEXT(const char*, unsigned, int, unsigned, int, int, const void*)
 {
 }
 
-void NullGL::cgmVariantsvEXT(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmBeginVertexShaderEXT(const char*, unsigned)
 {
 }
 
-void NullGL::cgmVariantivEXT(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmEndVertexShaderEXT(const char*, unsigned)
 {
 }
 
-void NullGL::cgmVariantfvEXT(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmBindVertexShaderEXT(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmVariantdvEXT(const char*, unsigned, unsigned, const double*)
-{
-}
-
-void NullGL::cgmVariantubvEXT(const char*, unsigned, unsigned, const unsigned char*)
-{
-}
-
-void NullGL::cgmVariantusvEXT(const char*, unsigned, unsigned, const unsigned short*)
-{
-}
-
-void NullGL::cgmVariantuivEXT(const char*, unsigned, unsigned, const unsigned*)
-{
-}
-
-void NullGL::cgmVariantPointerEXT(const char*, unsigned, unsigned, unsigned, unsigned, const void*)
-{
-}
-
-void NullGL::cgmEnableVariantClientStateEXT(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmDisableVariantClientStateEXT(const char*, unsigned, unsigned)
-{
-}
-
-unsigned NullGL::cgmBindLightParameterEXT(const char*, unsigned, unsigned, unsigned)
+unsigned Fuzz::NullGL::cgmGenVertexShadersEXT(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-unsigned NullGL::cgmBindMaterialParameterEXT(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmDeleteVertexShaderEXT(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmShaderOp1EXT(const char*, unsigned, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmShaderOp2EXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmShaderOp3EXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmSwizzleEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmWriteMaskEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmInsertComponentEXT(const char*, unsigned, unsigned, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmExtractComponentEXT(const char*, unsigned, unsigned, unsigned, unsigned)
+{
+}
+
+unsigned Fuzz::NullGL::cgmGenSymbolsEXT(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
     return {};
 }
 
-unsigned NullGL::cgmBindTexGenParameterEXT(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmSetInvariantEXT(const char*, unsigned, unsigned, unsigned, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmSetLocalConstantEXT(const char*, unsigned, unsigned, unsigned, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmVariantbvEXT(const char*, unsigned, unsigned, const signed char*)
+{
+}
+
+void Fuzz::NullGL::cgmVariantsvEXT(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVariantivEXT(const char*, unsigned, unsigned, const int*)
+{
+}
+
+void Fuzz::NullGL::cgmVariantfvEXT(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmVariantdvEXT(const char*, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmVariantubvEXT(const char*, unsigned, unsigned, const unsigned char*)
+{
+}
+
+void Fuzz::NullGL::cgmVariantusvEXT(const char*, unsigned, unsigned, const unsigned short*)
+{
+}
+
+void Fuzz::NullGL::cgmVariantuivEXT(const char*, unsigned, unsigned, const unsigned*)
+{
+}
+
+void Fuzz::NullGL::cgmVariantPointerEXT(const char*, unsigned, unsigned, unsigned, unsigned, const void*)
+{
+}
+
+void Fuzz::NullGL::cgmEnableVariantClientStateEXT(const char*, unsigned, unsigned)
+{
+}
+
+void Fuzz::NullGL::cgmDisableVariantClientStateEXT(const char*, unsigned, unsigned)
+{
+}
+
+unsigned Fuzz::NullGL::cgmBindLightParameterEXT(const char*, unsigned, unsigned, unsigned)
 {
     return {};
 }
 
-unsigned NullGL::cgmBindTextureUnitParameterEXT(const char*, unsigned, unsigned, unsigned)
+unsigned Fuzz::NullGL::cgmBindMaterialParameterEXT(const char*, unsigned, unsigned, unsigned)
 {
     return {};
 }
 
-unsigned NullGL::cgmBindParameterEXT(const char*, unsigned, unsigned)
+unsigned Fuzz::NullGL::cgmBindTexGenParameterEXT(const char*, unsigned, unsigned, unsigned, unsigned)
 {
     return {};
 }
 
-unsigned char NullGL::cgmIsVariantEnabledEXT(const char*, unsigned, unsigned, unsigned)
+unsigned Fuzz::NullGL::cgmBindTextureUnitParameterEXT(const char*, unsigned, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmGetVariantBooleanvEXT(const char*, unsigned, unsigned, unsigned, unsigned char*)
+unsigned Fuzz::NullGL::cgmBindParameterEXT(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+unsigned char Fuzz::NullGL::cgmIsVariantEnabledEXT(const char*, unsigned, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmGetVariantBooleanvEXT(const char*, unsigned, unsigned, unsigned, unsigned char*)
 {
 }
 
-void NullGL::cgmGetVariantIntegervEXT(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetVariantIntegervEXT(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetVariantFloatvEXT(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetVariantFloatvEXT(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetVariantPointervEXT(const char*, unsigned, unsigned, unsigned, void**)
+void Fuzz::NullGL::cgmGetVariantPointervEXT(const char*, unsigned, unsigned, unsigned, void**)
 {
 }
 
-void NullGL::cgmGetInvariantBooleanvEXT(const char*, unsigned, unsigned, unsigned, unsigned char*)
+void Fuzz::NullGL::cgmGetInvariantBooleanvEXT(const char*, unsigned, unsigned, unsigned, unsigned char*)
 {
 }
 
-void NullGL::cgmGetInvariantIntegervEXT(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetInvariantIntegervEXT(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetInvariantFloatvEXT(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetInvariantFloatvEXT(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetLocalConstantBooleanvEXT(const char*, unsigned, unsigned, unsigned, unsigned char*)
+void Fuzz::NullGL::cgmGetLocalConstantBooleanvEXT(const char*, unsigned, unsigned, unsigned, unsigned char*)
 {
 }
 
-void NullGL::cgmGetLocalConstantIntegervEXT(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetLocalConstantIntegervEXT(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetLocalConstantFloatvEXT(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetLocalConstantFloatvEXT(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmVertexWeightfEXT(const char*, unsigned, float)
+void Fuzz::NullGL::cgmVertexWeightfEXT(const char*, unsigned, float)
 {
 }
 
-void NullGL::cgmVertexWeightfvEXT(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmVertexWeightfvEXT(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmVertexWeightPointerEXT(const char*, unsigned, int, unsigned, int, const void*)
+void Fuzz::NullGL::cgmVertexWeightPointerEXT(const char*, unsigned, int, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmFrameTerminatorGREMEDY(const char*, unsigned)
+void Fuzz::NullGL::cgmFrameTerminatorGREMEDY(const char*, unsigned)
 {
 }
 
-void NullGL::cgmStringMarkerGREMEDY(const char*, unsigned, int, const void*)
+void Fuzz::NullGL::cgmStringMarkerGREMEDY(const char*, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmImageTransformParameteriHP(const char*, unsigned, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmImageTransformParameteriHP(const char*, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmImageTransformParameterfHP(const char*, unsigned, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmImageTransformParameterfHP(const char*, unsigned, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmImageTransformParameterivHP(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmImageTransformParameterivHP(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmImageTransformParameterfvHP(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmImageTransformParameterfvHP(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmGetImageTransformParameterivHP(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetImageTransformParameterivHP(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetImageTransformParameterfvHP(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetImageTransformParameterfvHP(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmMultiModeDrawArraysIBM(const char*, unsigned, const unsigned*, const int*, const int*, int, int)
+void Fuzz::NullGL::cgmMultiModeDrawArraysIBM(const char*, unsigned, const unsigned*, const int*, const int*, int, int)
 {
 }
 
-void NullGL::cgmMultiModeDrawElementsIBM(
+void Fuzz::NullGL::cgmMultiModeDrawElementsIBM(
     const char*, unsigned, const unsigned*, const int*, unsigned, const void* const*, int, int)
 {
 }
 
-void NullGL::cgmColorPointerListIBM(const char*, unsigned, int, unsigned, int, const void**, int)
+void Fuzz::NullGL::cgmColorPointerListIBM(const char*, unsigned, int, unsigned, int, const void**, int)
 {
 }
 
-void NullGL::cgmSecondaryColorPointerListIBM(const char*, unsigned, int, unsigned, int, const void**, int)
+void Fuzz::NullGL::cgmSecondaryColorPointerListIBM(const char*, unsigned, int, unsigned, int, const void**, int)
 {
 }
 
-void NullGL::cgmEdgeFlagPointerListIBM(const char*, unsigned, int, const unsigned char**, int)
+void Fuzz::NullGL::cgmEdgeFlagPointerListIBM(const char*, unsigned, int, const unsigned char**, int)
 {
 }
 
-void NullGL::cgmFogCoordPointerListIBM(const char*, unsigned, unsigned, int, const void**, int)
+void Fuzz::NullGL::cgmFogCoordPointerListIBM(const char*, unsigned, unsigned, int, const void**, int)
 {
 }
 
-void NullGL::cgmIndexPointerListIBM(const char*, unsigned, unsigned, int, const void**, int)
+void Fuzz::NullGL::cgmIndexPointerListIBM(const char*, unsigned, unsigned, int, const void**, int)
 {
 }
 
-void NullGL::cgmNormalPointerListIBM(const char*, unsigned, unsigned, int, const void**, int)
+void Fuzz::NullGL::cgmNormalPointerListIBM(const char*, unsigned, unsigned, int, const void**, int)
 {
 }
 
-void NullGL::cgmTexCoordPointerListIBM(const char*, unsigned, int, unsigned, int, const void**, int)
+void Fuzz::NullGL::cgmTexCoordPointerListIBM(const char*, unsigned, int, unsigned, int, const void**, int)
 {
 }
 
-void NullGL::cgmVertexPointerListIBM(const char*, unsigned, int, unsigned, int, const void**, int)
+void Fuzz::NullGL::cgmVertexPointerListIBM(const char*, unsigned, int, unsigned, int, const void**, int)
 {
 }
 
-void NullGL::cgmVertexPointervINTEL(const char*, unsigned, int, unsigned, const void**)
+void Fuzz::NullGL::cgmVertexPointervINTEL(const char*, unsigned, int, unsigned, const void**)
 {
 }
 
-void NullGL::cgmNormalPointervINTEL(const char*, unsigned, unsigned, const void**)
+void Fuzz::NullGL::cgmNormalPointervINTEL(const char*, unsigned, unsigned, const void**)
 {
 }
 
-void NullGL::cgmColorPointervINTEL(const char*, unsigned, int, unsigned, const void**)
+void Fuzz::NullGL::cgmColorPointervINTEL(const char*, unsigned, int, unsigned, const void**)
 {
 }
 
-void NullGL::cgmTexCoordPointervINTEL(const char*, unsigned, int, unsigned, const void**)
+void Fuzz::NullGL::cgmTexCoordPointervINTEL(const char*, unsigned, int, unsigned, const void**)
 {
 }
 
-void NullGL::cgmTexScissorFuncINTEL(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmTexScissorFuncINTEL(const char*, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmTexScissorINTEL(const char*, unsigned, unsigned, float, float)
+void Fuzz::NullGL::cgmTexScissorINTEL(const char*, unsigned, unsigned, float, float)
 {
 }
 
-unsigned NullGL::cgmBufferRegionEnabled(const char*, unsigned)
-{
-    return {};
-}
-
-void NullGL::cgmDeleteBufferRegion(const char*, unsigned, unsigned)
-{
-}
-
-void NullGL::cgmDrawBufferRegion(const char*, unsigned, unsigned, int, int, int, int, int, int)
-{
-}
-
-unsigned NullGL::cgmNewBufferRegion(const char*, unsigned, unsigned)
+unsigned Fuzz::NullGL::cgmBufferRegionEnabled(const char*, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmReadBufferRegion(const char*, unsigned, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmDeleteBufferRegion(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmResizeBuffersMESA(const char*, unsigned)
+void Fuzz::NullGL::cgmDrawBufferRegion(const char*, unsigned, unsigned, int, int, int, int, int, int)
 {
 }
 
-void NullGL::cgmWindowPos2dMESA(const char*, unsigned, double, double)
+unsigned Fuzz::NullGL::cgmNewBufferRegion(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmReadBufferRegion(const char*, unsigned, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmWindowPos2dvMESA(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmResizeBuffersMESA(const char*, unsigned)
 {
 }
 
-void NullGL::cgmWindowPos2fMESA(const char*, unsigned, float, float)
+void Fuzz::NullGL::cgmWindowPos2dMESA(const char*, unsigned, double, double)
 {
 }
 
-void NullGL::cgmWindowPos2fvMESA(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmWindowPos2dvMESA(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmWindowPos2iMESA(const char*, unsigned, int, int)
+void Fuzz::NullGL::cgmWindowPos2fMESA(const char*, unsigned, float, float)
 {
 }
 
-void NullGL::cgmWindowPos2ivMESA(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmWindowPos2fvMESA(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmWindowPos2sMESA(const char*, unsigned, short, short)
+void Fuzz::NullGL::cgmWindowPos2iMESA(const char*, unsigned, int, int)
 {
 }
 
-void NullGL::cgmWindowPos2svMESA(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmWindowPos2ivMESA(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmWindowPos3dMESA(const char*, unsigned, double, double, double)
+void Fuzz::NullGL::cgmWindowPos2sMESA(const char*, unsigned, short, short)
 {
 }
 
-void NullGL::cgmWindowPos3dvMESA(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmWindowPos2svMESA(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmWindowPos3fMESA(const char*, unsigned, float, float, float)
+void Fuzz::NullGL::cgmWindowPos3dMESA(const char*, unsigned, double, double, double)
 {
 }
 
-void NullGL::cgmWindowPos3fvMESA(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmWindowPos3dvMESA(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmWindowPos3iMESA(const char*, unsigned, int, int, int)
+void Fuzz::NullGL::cgmWindowPos3fMESA(const char*, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmWindowPos3ivMESA(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmWindowPos3fvMESA(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmWindowPos3sMESA(const char*, unsigned, short, short, short)
+void Fuzz::NullGL::cgmWindowPos3iMESA(const char*, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmWindowPos3svMESA(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmWindowPos3ivMESA(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmWindowPos4dMESA(const char*, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmWindowPos3sMESA(const char*, unsigned, short, short, short)
 {
 }
 
-void NullGL::cgmWindowPos4dvMESA(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmWindowPos3svMESA(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmWindowPos4fMESA(const char*, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmWindowPos4dMESA(const char*, unsigned, double, double, double, double)
 {
 }
 
-void NullGL::cgmWindowPos4fvMESA(const char*, unsigned, const float*)
+void Fuzz::NullGL::cgmWindowPos4dvMESA(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmWindowPos4iMESA(const char*, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmWindowPos4fMESA(const char*, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmWindowPos4ivMESA(const char*, unsigned, const int*)
+void Fuzz::NullGL::cgmWindowPos4fvMESA(const char*, unsigned, const float*)
 {
 }
 
-void NullGL::cgmWindowPos4sMESA(const char*, unsigned, short, short, short, short)
+void Fuzz::NullGL::cgmWindowPos4iMESA(const char*, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmWindowPos4svMESA(const char*, unsigned, const short*)
+void Fuzz::NullGL::cgmWindowPos4ivMESA(const char*, unsigned, const int*)
 {
 }
 
-void NullGL::cgmDepthRangedNV(const char*, unsigned, double, double)
+void Fuzz::NullGL::cgmWindowPos4sMESA(const char*, unsigned, short, short, short, short)
 {
 }
 
-void NullGL::cgmClearDepthdNV(const char*, unsigned, double)
+void Fuzz::NullGL::cgmWindowPos4svMESA(const char*, unsigned, const short*)
 {
 }
 
-void NullGL::cgmDepthBoundsdNV(const char*, unsigned, double, double)
+void Fuzz::NullGL::cgmDepthRangedNV(const char*, unsigned, double, double)
 {
 }
 
-void NullGL::cgmMapControlPointsNV(
+void Fuzz::NullGL::cgmClearDepthdNV(const char*, unsigned, double)
+{
+}
+
+void Fuzz::NullGL::cgmDepthBoundsdNV(const char*, unsigned, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmMapControlPointsNV(
     const char*, unsigned, unsigned, unsigned, unsigned, int, int, int, int, unsigned char, const void*)
 {
 }
 
-void NullGL::cgmMapParameterivNV(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmMapParameterivNV(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmMapParameterfvNV(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmMapParameterfvNV(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmGetMapControlPointsNV(
+void Fuzz::NullGL::cgmGetMapControlPointsNV(
     const char*, unsigned, unsigned, unsigned, unsigned, int, int, unsigned char, void*)
 {
 }
 
-void NullGL::cgmGetMapParameterivNV(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetMapParameterivNV(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-}}}
+}}

@@ -3,1261 +3,1274 @@
 
 #include "fuzz/NullGL.h"
 
-namespace QEL { namespace OGL { namespace Fuzz {
+namespace QEL { namespace OGL {
 
-void NullGL::cgmGetMapParameterfvNV(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetMapParameterfvNV(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetMapAttribParameterivNV(const char*, unsigned, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetMapAttribParameterivNV(const char*, unsigned, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetMapAttribParameterfvNV(const char*, unsigned, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetMapAttribParameterfvNV(const char*, unsigned, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmEvalMapsNV(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmEvalMapsNV(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmDeleteFencesNV(const char*, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmDeleteFencesNV(const char*, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmGenFencesNV(const char*, unsigned, int, unsigned*)
+void Fuzz::NullGL::cgmGenFencesNV(const char*, unsigned, int, unsigned*)
 {
 }
 
-unsigned char NullGL::cgmIsFenceNV(const char*, unsigned, unsigned)
-{
-    return {};
-}
-
-unsigned char NullGL::cgmTestFenceNV(const char*, unsigned, unsigned)
+unsigned char Fuzz::NullGL::cgmIsFenceNV(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmGetFenceivNV(const char*, unsigned, unsigned, unsigned, int*)
+unsigned char Fuzz::NullGL::cgmTestFenceNV(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmGetFenceivNV(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmFinishFenceNV(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmFinishFenceNV(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmSetFenceNV(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmSetFenceNV(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmProgramNamedParameter4fNV(
+void Fuzz::NullGL::cgmProgramNamedParameter4fNV(
     const char*, unsigned, unsigned, int, const unsigned char*, float, float, float, float)
 {
 }
 
-void NullGL::cgmProgramNamedParameter4fvNV(const char*, unsigned, unsigned, int, const unsigned char*, const float*)
+void Fuzz::NullGL::cgmProgramNamedParameter4fvNV(
+    const char*, unsigned, unsigned, int, const unsigned char*, const float*)
 {
 }
 
-void NullGL::cgmProgramNamedParameter4dNV(
+void Fuzz::NullGL::cgmProgramNamedParameter4dNV(
     const char*, unsigned, unsigned, int, const unsigned char*, double, double, double, double)
 {
 }
 
-void NullGL::cgmProgramNamedParameter4dvNV(const char*, unsigned, unsigned, int, const unsigned char*, const double*)
+void Fuzz::NullGL::cgmProgramNamedParameter4dvNV(
+    const char*, unsigned, unsigned, int, const unsigned char*, const double*)
 {
 }
 
-void NullGL::cgmGetProgramNamedParameterfvNV(const char*, unsigned, unsigned, int, const unsigned char*, float*)
+void Fuzz::NullGL::cgmGetProgramNamedParameterfvNV(const char*, unsigned, unsigned, int, const unsigned char*, float*)
 {
 }
 
-void NullGL::cgmGetProgramNamedParameterdvNV(const char*, unsigned, unsigned, int, const unsigned char*, double*)
+void Fuzz::NullGL::cgmGetProgramNamedParameterdvNV(
+    const char*, unsigned, unsigned, int, const unsigned char*, double*)
 {
 }
 
-void NullGL::cgmRenderbufferStorageMultisampleCoverageNV(
+void Fuzz::NullGL::cgmRenderbufferStorageMultisampleCoverageNV(
     const char*, unsigned, unsigned, int, int, unsigned, int, int)
 {
 }
 
-void NullGL::cgmProgramVertexLimitNV(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmProgramVertexLimitNV(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmProgramEnvParameterI4iNV(const char*, unsigned, unsigned, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmProgramEnvParameterI4iNV(const char*, unsigned, unsigned, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmProgramEnvParameterI4ivNV(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmProgramEnvParameterI4ivNV(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmProgramEnvParameterI4uiNV(
+void Fuzz::NullGL::cgmProgramEnvParameterI4uiNV(
     const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmProgramEnvParameterI4uivNV(const char*, unsigned, unsigned, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmProgramEnvParameterI4uivNV(const char*, unsigned, unsigned, unsigned, const unsigned*)
 {
 }
 
-void NullGL::cgmProgramEnvParametersI4ivNV(const char*, unsigned, unsigned, unsigned, int, const int*)
+void Fuzz::NullGL::cgmProgramEnvParametersI4ivNV(const char*, unsigned, unsigned, unsigned, int, const int*)
 {
 }
 
-void NullGL::cgmProgramEnvParametersI4uivNV(const char*, unsigned, unsigned, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmProgramEnvParametersI4uivNV(const char*, unsigned, unsigned, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmProgramLocalParameterI4iNV(const char*, unsigned, unsigned, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmProgramLocalParameterI4iNV(const char*, unsigned, unsigned, unsigned, int, int, int, int)
 {
 }
 
-void NullGL::cgmProgramLocalParameterI4ivNV(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmProgramLocalParameterI4ivNV(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmProgramLocalParameterI4uiNV(
+void Fuzz::NullGL::cgmProgramLocalParameterI4uiNV(
     const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmProgramLocalParameterI4uivNV(const char*, unsigned, unsigned, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmProgramLocalParameterI4uivNV(const char*, unsigned, unsigned, unsigned, const unsigned*)
 {
 }
 
-void NullGL::cgmProgramLocalParametersI4ivNV(const char*, unsigned, unsigned, unsigned, int, const int*)
+void Fuzz::NullGL::cgmProgramLocalParametersI4ivNV(const char*, unsigned, unsigned, unsigned, int, const int*)
 {
 }
 
-void NullGL::cgmProgramLocalParametersI4uivNV(const char*, unsigned, unsigned, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmProgramLocalParametersI4uivNV(const char*, unsigned, unsigned, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmVertex2hNV(const char*, unsigned, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmVertex2hNV(const char*, unsigned, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmVertex2hvNV(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmVertex2hvNV(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmVertex3hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmVertex3hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmVertex3hvNV(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmVertex3hvNV(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmVertex4hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmVertex4hNV(
+    const char*, unsigned, unsigned short, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmVertex4hvNV(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmVertex4hvNV(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmNormal3hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmNormal3hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmNormal3hvNV(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmNormal3hvNV(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmColor3hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmColor3hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmColor3hvNV(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmColor3hvNV(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmColor4hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmColor4hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmColor4hvNV(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmColor4hvNV(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmTexCoord1hNV(const char*, unsigned, unsigned short)
+void Fuzz::NullGL::cgmTexCoord1hNV(const char*, unsigned, unsigned short)
 {
 }
 
-void NullGL::cgmTexCoord1hvNV(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmTexCoord1hvNV(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmTexCoord2hNV(const char*, unsigned, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmTexCoord2hNV(const char*, unsigned, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmTexCoord2hvNV(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmTexCoord2hvNV(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmTexCoord3hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmTexCoord3hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmTexCoord3hvNV(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmTexCoord3hvNV(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmTexCoord4hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmTexCoord4hNV(
+    const char*, unsigned, unsigned short, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmTexCoord4hvNV(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmTexCoord4hvNV(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmMultiTexCoord1hNV(const char*, unsigned, unsigned, unsigned short)
+void Fuzz::NullGL::cgmMultiTexCoord1hNV(const char*, unsigned, unsigned, unsigned short)
 {
 }
 
-void NullGL::cgmMultiTexCoord1hvNV(const char*, unsigned, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmMultiTexCoord1hvNV(const char*, unsigned, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmMultiTexCoord2hNV(const char*, unsigned, unsigned, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmMultiTexCoord2hNV(const char*, unsigned, unsigned, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmMultiTexCoord2hvNV(const char*, unsigned, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmMultiTexCoord2hvNV(const char*, unsigned, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmMultiTexCoord3hNV(const char*, unsigned, unsigned, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmMultiTexCoord3hNV(
+    const char*, unsigned, unsigned, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmMultiTexCoord3hvNV(const char*, unsigned, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmMultiTexCoord3hvNV(const char*, unsigned, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmMultiTexCoord4hNV(
+void Fuzz::NullGL::cgmMultiTexCoord4hNV(
     const char*, unsigned, unsigned, unsigned short, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmMultiTexCoord4hvNV(const char*, unsigned, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmMultiTexCoord4hvNV(const char*, unsigned, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmFogCoordhNV(const char*, unsigned, unsigned short)
+void Fuzz::NullGL::cgmFogCoordhNV(const char*, unsigned, unsigned short)
 {
 }
 
-void NullGL::cgmFogCoordhvNV(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmFogCoordhvNV(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmSecondaryColor3hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmSecondaryColor3hNV(const char*, unsigned, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmSecondaryColor3hvNV(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmSecondaryColor3hvNV(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmVertexWeighthNV(const char*, unsigned, unsigned short)
+void Fuzz::NullGL::cgmVertexWeighthNV(const char*, unsigned, unsigned short)
 {
 }
 
-void NullGL::cgmVertexWeighthvNV(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmVertexWeighthvNV(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmVertexAttrib1hNV(const char*, unsigned, unsigned, unsigned short)
+void Fuzz::NullGL::cgmVertexAttrib1hNV(const char*, unsigned, unsigned, unsigned short)
 {
 }
 
-void NullGL::cgmVertexAttrib1hvNV(const char*, unsigned, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmVertexAttrib1hvNV(const char*, unsigned, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmVertexAttrib2hNV(const char*, unsigned, unsigned, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmVertexAttrib2hNV(const char*, unsigned, unsigned, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmVertexAttrib2hvNV(const char*, unsigned, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmVertexAttrib2hvNV(const char*, unsigned, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmVertexAttrib3hNV(const char*, unsigned, unsigned, unsigned short, unsigned short, unsigned short)
+void Fuzz::NullGL::cgmVertexAttrib3hNV(
+    const char*, unsigned, unsigned, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmVertexAttrib3hvNV(const char*, unsigned, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmVertexAttrib3hvNV(const char*, unsigned, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmVertexAttrib4hNV(
+void Fuzz::NullGL::cgmVertexAttrib4hNV(
     const char*, unsigned, unsigned, unsigned short, unsigned short, unsigned short, unsigned short)
 {
 }
 
-void NullGL::cgmVertexAttrib4hvNV(const char*, unsigned, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmVertexAttrib4hvNV(const char*, unsigned, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmVertexAttribs1hvNV(const char*, unsigned, unsigned, int, const unsigned short*)
+void Fuzz::NullGL::cgmVertexAttribs1hvNV(const char*, unsigned, unsigned, int, const unsigned short*)
 {
 }
 
-void NullGL::cgmVertexAttribs2hvNV(const char*, unsigned, unsigned, int, const unsigned short*)
+void Fuzz::NullGL::cgmVertexAttribs2hvNV(const char*, unsigned, unsigned, int, const unsigned short*)
 {
 }
 
-void NullGL::cgmVertexAttribs3hvNV(const char*, unsigned, unsigned, int, const unsigned short*)
+void Fuzz::NullGL::cgmVertexAttribs3hvNV(const char*, unsigned, unsigned, int, const unsigned short*)
 {
 }
 
-void NullGL::cgmVertexAttribs4hvNV(const char*, unsigned, unsigned, int, const unsigned short*)
+void Fuzz::NullGL::cgmVertexAttribs4hvNV(const char*, unsigned, unsigned, int, const unsigned short*)
 {
 }
 
-void NullGL::cgmGenOcclusionQueriesNV(const char*, unsigned, int, unsigned*)
+void Fuzz::NullGL::cgmGenOcclusionQueriesNV(const char*, unsigned, int, unsigned*)
 {
 }
 
-void NullGL::cgmDeleteOcclusionQueriesNV(const char*, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmDeleteOcclusionQueriesNV(const char*, unsigned, int, const unsigned*)
 {
 }
 
-unsigned char NullGL::cgmIsOcclusionQueryNV(const char*, unsigned, unsigned)
+unsigned char Fuzz::NullGL::cgmIsOcclusionQueryNV(const char*, unsigned, unsigned)
 {
     return {};
 }
 
-void NullGL::cgmBeginOcclusionQueryNV(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmBeginOcclusionQueryNV(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmEndOcclusionQueryNV(const char*, unsigned)
+void Fuzz::NullGL::cgmEndOcclusionQueryNV(const char*, unsigned)
 {
 }
 
-void NullGL::cgmGetOcclusionQueryivNV(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetOcclusionQueryivNV(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetOcclusionQueryuivNV(const char*, unsigned, unsigned, unsigned, unsigned*)
+void Fuzz::NullGL::cgmGetOcclusionQueryuivNV(const char*, unsigned, unsigned, unsigned, unsigned*)
 {
 }
 
-void NullGL::cgmProgramBufferParametersfvNV(const char*, unsigned, unsigned, unsigned, unsigned, int, const float*)
+void Fuzz::NullGL::cgmProgramBufferParametersfvNV(
+    const char*, unsigned, unsigned, unsigned, unsigned, int, const float*)
 {
 }
 
-void NullGL::cgmProgramBufferParametersIivNV(const char*, unsigned, unsigned, unsigned, unsigned, int, const int*)
+void Fuzz::NullGL::cgmProgramBufferParametersIivNV(
+    const char*, unsigned, unsigned, unsigned, unsigned, int, const int*)
 {
 }
 
-void NullGL::cgmProgramBufferParametersIuivNV(
+void Fuzz::NullGL::cgmProgramBufferParametersIuivNV(
     const char*, unsigned, unsigned, unsigned, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmPixelDataRangeNV(const char*, unsigned, unsigned, int, const void*)
+void Fuzz::NullGL::cgmPixelDataRangeNV(const char*, unsigned, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmFlushPixelDataRangeNV(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmFlushPixelDataRangeNV(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmPointParameteriNV(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmPointParameteriNV(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmPointParameterivNV(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmPointParameterivNV(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmPrimitiveRestartNV(const char*, unsigned)
+void Fuzz::NullGL::cgmPrimitiveRestartNV(const char*, unsigned)
 {
 }
 
-void NullGL::cgmPrimitiveRestartIndexNV(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmPrimitiveRestartIndexNV(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmCombinerParameterfvNV(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmCombinerParameterfvNV(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmCombinerParameterfNV(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmCombinerParameterfNV(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmCombinerParameterivNV(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmCombinerParameterivNV(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmCombinerParameteriNV(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmCombinerParameteriNV(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmCombinerInputNV(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmCombinerInputNV(
+    const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmCombinerOutputNV(
+void Fuzz::NullGL::cgmCombinerOutputNV(
     const char*, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned, unsigned char,
     unsigned char, unsigned char)
 {
 }
 
-void NullGL::cgmFinalCombinerInputNV(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmFinalCombinerInputNV(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmGetCombinerInputParameterfvNV(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetCombinerInputParameterfvNV(
+    const char*, unsigned, unsigned, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetCombinerInputParameterivNV(const char*, unsigned, unsigned, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetCombinerInputParameterivNV(
+    const char*, unsigned, unsigned, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetCombinerOutputParameterfvNV(const char*, unsigned, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetCombinerOutputParameterfvNV(const char*, unsigned, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetCombinerOutputParameterivNV(const char*, unsigned, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetCombinerOutputParameterivNV(const char*, unsigned, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetFinalCombinerInputParameterfvNV(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetFinalCombinerInputParameterfvNV(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetFinalCombinerInputParameterivNV(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetFinalCombinerInputParameterivNV(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmCombinerStageParameterfvNV(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmCombinerStageParameterfvNV(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmGetCombinerStageParameterfvNV(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetCombinerStageParameterfvNV(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmActiveVaryingNV(const char*, unsigned, unsigned, const char*)
+void Fuzz::NullGL::cgmActiveVaryingNV(const char*, unsigned, unsigned, const char*)
 {
 }
 
-void NullGL::cgmBeginTransformFeedbackNV(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmBeginTransformFeedbackNV(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmBindBufferBaseNV(const char*, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmBindBufferBaseNV(const char*, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmBindBufferOffsetNV(const char*, unsigned, unsigned, unsigned, unsigned, ptrdiff_t)
+void Fuzz::NullGL::cgmBindBufferOffsetNV(const char*, unsigned, unsigned, unsigned, unsigned, ptrdiff_t)
 {
 }
 
-void NullGL::cgmBindBufferRangeNV(const char*, unsigned, unsigned, unsigned, unsigned, ptrdiff_t, ptrdiff_t)
+void Fuzz::NullGL::cgmBindBufferRangeNV(const char*, unsigned, unsigned, unsigned, unsigned, ptrdiff_t, ptrdiff_t)
 {
 }
 
-void NullGL::cgmEndTransformFeedbackNV(const char*, unsigned)
+void Fuzz::NullGL::cgmEndTransformFeedbackNV(const char*, unsigned)
 {
 }
 
-void NullGL::cgmGetActiveVaryingNV(const char*, unsigned, unsigned, unsigned, int, int*, int*, unsigned*, char*)
+void Fuzz::NullGL::cgmGetActiveVaryingNV(const char*, unsigned, unsigned, unsigned, int, int*, int*, unsigned*, char*)
 {
 }
 
-void NullGL::cgmGetTransformFeedbackVaryingNV(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetTransformFeedbackVaryingNV(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-int NullGL::cgmGetVaryingLocationNV(const char*, unsigned, unsigned, const char*)
-{
-    return {};
-}
-
-void NullGL::cgmTransformFeedbackAttribsNV(const char*, unsigned, int, const int*, unsigned)
-{
-}
-
-void NullGL::cgmTransformFeedbackVaryingsNV(const char*, unsigned, unsigned, int, const int*, unsigned)
-{
-}
-
-void NullGL::cgmFlushVertexArrayRangeNV(const char*, unsigned)
-{
-}
-
-void NullGL::cgmVertexArrayRangeNV(const char*, unsigned, int, const void*)
-{
-}
-
-unsigned char NullGL::cgmAreProgramsResidentNV(const char*, unsigned, int, const unsigned*, unsigned char*)
+int Fuzz::NullGL::cgmGetVaryingLocationNV(const char*, unsigned, unsigned, const char*)
 {
     return {};
 }
 
-void NullGL::cgmBindProgramNV(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmTransformFeedbackAttribsNV(const char*, unsigned, int, const int*, unsigned)
 {
 }
 
-void NullGL::cgmDeleteProgramsNV(const char*, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmTransformFeedbackVaryingsNV(const char*, unsigned, unsigned, int, const int*, unsigned)
 {
 }
 
-void NullGL::cgmExecuteProgramNV(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmFlushVertexArrayRangeNV(const char*, unsigned)
 {
 }
 
-void NullGL::cgmGenProgramsNV(const char*, unsigned, int, unsigned*)
+void Fuzz::NullGL::cgmVertexArrayRangeNV(const char*, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmGetProgramParameterdvNV(const char*, unsigned, unsigned, unsigned, unsigned, double*)
-{
-}
-
-void NullGL::cgmGetProgramParameterfvNV(const char*, unsigned, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetProgramivNV(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetProgramStringNV(const char*, unsigned, unsigned, unsigned, unsigned char*)
-{
-}
-
-void NullGL::cgmGetTrackMatrixivNV(const char*, unsigned, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetVertexAttribdvNV(const char*, unsigned, unsigned, unsigned, double*)
-{
-}
-
-void NullGL::cgmGetVertexAttribfvNV(const char*, unsigned, unsigned, unsigned, float*)
-{
-}
-
-void NullGL::cgmGetVertexAttribivNV(const char*, unsigned, unsigned, unsigned, int*)
-{
-}
-
-void NullGL::cgmGetVertexAttribPointervNV(const char*, unsigned, unsigned, unsigned, void**)
-{
-}
-
-unsigned char NullGL::cgmIsProgramNV(const char*, unsigned, unsigned)
+unsigned char Fuzz::NullGL::cgmAreProgramsResidentNV(const char*, unsigned, int, const unsigned*, unsigned char*)
 {
     return {};
 }
 
-void NullGL::cgmLoadProgramNV(const char*, unsigned, unsigned, unsigned, int, const unsigned char*)
+void Fuzz::NullGL::cgmBindProgramNV(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmProgramParameter4dNV(const char*, unsigned, unsigned, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmDeleteProgramsNV(const char*, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmProgramParameter4dvNV(const char*, unsigned, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmExecuteProgramNV(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmProgramParameter4fNV(const char*, unsigned, unsigned, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmGenProgramsNV(const char*, unsigned, int, unsigned*)
 {
 }
 
-void NullGL::cgmProgramParameter4fvNV(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmGetProgramParameterdvNV(const char*, unsigned, unsigned, unsigned, unsigned, double*)
 {
 }
 
-void NullGL::cgmProgramParameters4dvNV(const char*, unsigned, unsigned, unsigned, int, const double*)
+void Fuzz::NullGL::cgmGetProgramParameterfvNV(const char*, unsigned, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmProgramParameters4fvNV(const char*, unsigned, unsigned, unsigned, int, const float*)
+void Fuzz::NullGL::cgmGetProgramivNV(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmRequestResidentProgramsNV(const char*, unsigned, int, const unsigned*)
+void Fuzz::NullGL::cgmGetProgramStringNV(const char*, unsigned, unsigned, unsigned, unsigned char*)
 {
 }
 
-void NullGL::cgmTrackMatrixNV(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmGetTrackMatrixivNV(const char*, unsigned, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmVertexAttribPointerNV(const char*, unsigned, unsigned, int, unsigned, int, const void*)
+void Fuzz::NullGL::cgmGetVertexAttribdvNV(const char*, unsigned, unsigned, unsigned, double*)
 {
 }
 
-void NullGL::cgmVertexAttrib1dNV(const char*, unsigned, unsigned, double)
+void Fuzz::NullGL::cgmGetVertexAttribfvNV(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmVertexAttrib1dvNV(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmGetVertexAttribivNV(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmVertexAttrib1fNV(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmGetVertexAttribPointervNV(const char*, unsigned, unsigned, unsigned, void**)
 {
 }
 
-void NullGL::cgmVertexAttrib1fvNV(const char*, unsigned, unsigned, const float*)
+unsigned char Fuzz::NullGL::cgmIsProgramNV(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmLoadProgramNV(const char*, unsigned, unsigned, unsigned, int, const unsigned char*)
 {
 }
 
-void NullGL::cgmVertexAttrib1sNV(const char*, unsigned, unsigned, short)
+void Fuzz::NullGL::cgmProgramParameter4dNV(const char*, unsigned, unsigned, unsigned, double, double, double, double)
 {
 }
 
-void NullGL::cgmVertexAttrib1svNV(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmProgramParameter4dvNV(const char*, unsigned, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmVertexAttrib2dNV(const char*, unsigned, unsigned, double, double)
+void Fuzz::NullGL::cgmProgramParameter4fNV(const char*, unsigned, unsigned, unsigned, float, float, float, float)
 {
 }
 
-void NullGL::cgmVertexAttrib2dvNV(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmProgramParameter4fvNV(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmVertexAttrib2fNV(const char*, unsigned, unsigned, float, float)
+void Fuzz::NullGL::cgmProgramParameters4dvNV(const char*, unsigned, unsigned, unsigned, int, const double*)
 {
 }
 
-void NullGL::cgmVertexAttrib2fvNV(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmProgramParameters4fvNV(const char*, unsigned, unsigned, unsigned, int, const float*)
 {
 }
 
-void NullGL::cgmVertexAttrib2sNV(const char*, unsigned, unsigned, short, short)
+void Fuzz::NullGL::cgmRequestResidentProgramsNV(const char*, unsigned, int, const unsigned*)
 {
 }
 
-void NullGL::cgmVertexAttrib2svNV(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmTrackMatrixNV(const char*, unsigned, unsigned, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmVertexAttrib3dNV(const char*, unsigned, unsigned, double, double, double)
+void Fuzz::NullGL::cgmVertexAttribPointerNV(const char*, unsigned, unsigned, int, unsigned, int, const void*)
 {
 }
 
-void NullGL::cgmVertexAttrib3dvNV(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmVertexAttrib1dNV(const char*, unsigned, unsigned, double)
 {
 }
 
-void NullGL::cgmVertexAttrib3fNV(const char*, unsigned, unsigned, float, float, float)
+void Fuzz::NullGL::cgmVertexAttrib1dvNV(const char*, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmVertexAttrib3fvNV(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmVertexAttrib1fNV(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmVertexAttrib3sNV(const char*, unsigned, unsigned, short, short, short)
+void Fuzz::NullGL::cgmVertexAttrib1fvNV(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmVertexAttrib3svNV(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmVertexAttrib1sNV(const char*, unsigned, unsigned, short)
 {
 }
 
-void NullGL::cgmVertexAttrib4dNV(const char*, unsigned, unsigned, double, double, double, double)
+void Fuzz::NullGL::cgmVertexAttrib1svNV(const char*, unsigned, unsigned, const short*)
 {
 }
 
-void NullGL::cgmVertexAttrib4dvNV(const char*, unsigned, unsigned, const double*)
+void Fuzz::NullGL::cgmVertexAttrib2dNV(const char*, unsigned, unsigned, double, double)
 {
 }
 
-void NullGL::cgmVertexAttrib4fNV(const char*, unsigned, unsigned, float, float, float, float)
+void Fuzz::NullGL::cgmVertexAttrib2dvNV(const char*, unsigned, unsigned, const double*)
 {
 }
 
-void NullGL::cgmVertexAttrib4fvNV(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmVertexAttrib2fNV(const char*, unsigned, unsigned, float, float)
 {
 }
 
-void NullGL::cgmVertexAttrib4sNV(const char*, unsigned, unsigned, short, short, short, short)
+void Fuzz::NullGL::cgmVertexAttrib2fvNV(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmVertexAttrib4svNV(const char*, unsigned, unsigned, const short*)
+void Fuzz::NullGL::cgmVertexAttrib2sNV(const char*, unsigned, unsigned, short, short)
 {
 }
 
-void NullGL::cgmVertexAttrib4ubNV(
+void Fuzz::NullGL::cgmVertexAttrib2svNV(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3dNV(const char*, unsigned, unsigned, double, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3dvNV(const char*, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3fNV(const char*, unsigned, unsigned, float, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3fvNV(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3sNV(const char*, unsigned, unsigned, short, short, short)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib3svNV(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4dNV(const char*, unsigned, unsigned, double, double, double, double)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4dvNV(const char*, unsigned, unsigned, const double*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4fNV(const char*, unsigned, unsigned, float, float, float, float)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4fvNV(const char*, unsigned, unsigned, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4sNV(const char*, unsigned, unsigned, short, short, short, short)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4svNV(const char*, unsigned, unsigned, const short*)
+{
+}
+
+void Fuzz::NullGL::cgmVertexAttrib4ubNV(
     const char*, unsigned, unsigned, unsigned char, unsigned char, unsigned char, unsigned char)
 {
 }
 
-void NullGL::cgmVertexAttrib4ubvNV(const char*, unsigned, unsigned, const unsigned char*)
+void Fuzz::NullGL::cgmVertexAttrib4ubvNV(const char*, unsigned, unsigned, const unsigned char*)
 {
 }
 
-void NullGL::cgmVertexAttribs1dvNV(const char*, unsigned, unsigned, int, const double*)
+void Fuzz::NullGL::cgmVertexAttribs1dvNV(const char*, unsigned, unsigned, int, const double*)
 {
 }
 
-void NullGL::cgmVertexAttribs1fvNV(const char*, unsigned, unsigned, int, const float*)
+void Fuzz::NullGL::cgmVertexAttribs1fvNV(const char*, unsigned, unsigned, int, const float*)
 {
 }
 
-void NullGL::cgmVertexAttribs1svNV(const char*, unsigned, unsigned, int, const short*)
+void Fuzz::NullGL::cgmVertexAttribs1svNV(const char*, unsigned, unsigned, int, const short*)
 {
 }
 
-void NullGL::cgmVertexAttribs2dvNV(const char*, unsigned, unsigned, int, const double*)
+void Fuzz::NullGL::cgmVertexAttribs2dvNV(const char*, unsigned, unsigned, int, const double*)
 {
 }
 
-void NullGL::cgmVertexAttribs2fvNV(const char*, unsigned, unsigned, int, const float*)
+void Fuzz::NullGL::cgmVertexAttribs2fvNV(const char*, unsigned, unsigned, int, const float*)
 {
 }
 
-void NullGL::cgmVertexAttribs2svNV(const char*, unsigned, unsigned, int, const short*)
+void Fuzz::NullGL::cgmVertexAttribs2svNV(const char*, unsigned, unsigned, int, const short*)
 {
 }
 
-void NullGL::cgmVertexAttribs3dvNV(const char*, unsigned, unsigned, int, const double*)
+void Fuzz::NullGL::cgmVertexAttribs3dvNV(const char*, unsigned, unsigned, int, const double*)
 {
 }
 
-void NullGL::cgmVertexAttribs3fvNV(const char*, unsigned, unsigned, int, const float*)
+void Fuzz::NullGL::cgmVertexAttribs3fvNV(const char*, unsigned, unsigned, int, const float*)
 {
 }
 
-void NullGL::cgmVertexAttribs3svNV(const char*, unsigned, unsigned, int, const short*)
+void Fuzz::NullGL::cgmVertexAttribs3svNV(const char*, unsigned, unsigned, int, const short*)
 {
 }
 
-void NullGL::cgmVertexAttribs4dvNV(const char*, unsigned, unsigned, int, const double*)
+void Fuzz::NullGL::cgmVertexAttribs4dvNV(const char*, unsigned, unsigned, int, const double*)
 {
 }
 
-void NullGL::cgmVertexAttribs4fvNV(const char*, unsigned, unsigned, int, const float*)
+void Fuzz::NullGL::cgmVertexAttribs4fvNV(const char*, unsigned, unsigned, int, const float*)
 {
 }
 
-void NullGL::cgmVertexAttribs4svNV(const char*, unsigned, unsigned, int, const short*)
+void Fuzz::NullGL::cgmVertexAttribs4svNV(const char*, unsigned, unsigned, int, const short*)
 {
 }
 
-void NullGL::cgmVertexAttribs4ubvNV(const char*, unsigned, unsigned, int, const unsigned char*)
+void Fuzz::NullGL::cgmVertexAttribs4ubvNV(const char*, unsigned, unsigned, int, const unsigned char*)
 {
 }
 
-void NullGL::cgmClearDepthfOES(const char*, unsigned, float)
+void Fuzz::NullGL::cgmClearDepthfOES(const char*, unsigned, float)
 {
 }
 
-void NullGL::cgmClipPlanefOES(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmClipPlanefOES(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmDepthRangefOES(const char*, unsigned, float, float)
+void Fuzz::NullGL::cgmDepthRangefOES(const char*, unsigned, float, float)
 {
 }
 
-void NullGL::cgmFrustumfOES(const char*, unsigned, float, float, float, float, float, float)
+void Fuzz::NullGL::cgmFrustumfOES(const char*, unsigned, float, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmGetClipPlanefOES(const char*, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetClipPlanefOES(const char*, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmOrthofOES(const char*, unsigned, float, float, float, float, float, float)
+void Fuzz::NullGL::cgmOrthofOES(const char*, unsigned, float, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmDetailTexFuncSGIS(const char*, unsigned, unsigned, int, const float*)
+void Fuzz::NullGL::cgmDetailTexFuncSGIS(const char*, unsigned, unsigned, int, const float*)
 {
 }
 
-void NullGL::cgmGetDetailTexFuncSGIS(const char*, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetDetailTexFuncSGIS(const char*, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmFogFuncSGIS(const char*, unsigned, int, const float*)
+void Fuzz::NullGL::cgmFogFuncSGIS(const char*, unsigned, int, const float*)
 {
 }
 
-void NullGL::cgmGetFogFuncSGIS(const char*, unsigned, float*)
+void Fuzz::NullGL::cgmGetFogFuncSGIS(const char*, unsigned, float*)
 {
 }
 
-void NullGL::cgmSampleMaskSGIS(const char*, unsigned, float, unsigned char)
+void Fuzz::NullGL::cgmSampleMaskSGIS(const char*, unsigned, float, unsigned char)
 {
 }
 
-void NullGL::cgmSamplePatternSGIS(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmSamplePatternSGIS(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmSharpenTexFuncSGIS(const char*, unsigned, unsigned, int, const float*)
+void Fuzz::NullGL::cgmSharpenTexFuncSGIS(const char*, unsigned, unsigned, int, const float*)
 {
 }
 
-void NullGL::cgmGetSharpenTexFuncSGIS(const char*, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetSharpenTexFuncSGIS(const char*, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmTexImage4DSGIS(
+void Fuzz::NullGL::cgmTexImage4DSGIS(
     const char*, unsigned, unsigned, int, unsigned, int, int, int, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmTexSubImage4DSGIS(
+void Fuzz::NullGL::cgmTexSubImage4DSGIS(
     const char*, unsigned, unsigned, int, int, int, int, int, int, int, int, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmGetTexFilterFuncSGIS(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetTexFilterFuncSGIS(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmTexFilterFuncSGIS(const char*, unsigned, unsigned, unsigned, int, const float*)
+void Fuzz::NullGL::cgmTexFilterFuncSGIS(const char*, unsigned, unsigned, unsigned, int, const float*)
 {
 }
 
-void NullGL::cgmAsyncMarkerSGIX(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmAsyncMarkerSGIX(const char*, unsigned, unsigned)
 {
 }
 
-int NullGL::cgmFinishAsyncSGIX(const char*, unsigned, unsigned*)
-{
-    return {};
-}
-
-int NullGL::cgmPollAsyncSGIX(const char*, unsigned, unsigned*)
+int Fuzz::NullGL::cgmFinishAsyncSGIX(const char*, unsigned, unsigned*)
 {
     return {};
 }
 
-unsigned NullGL::cgmGenAsyncMarkersSGIX(const char*, unsigned, int)
+int Fuzz::NullGL::cgmPollAsyncSGIX(const char*, unsigned, unsigned*)
 {
     return {};
 }
 
-void NullGL::cgmDeleteAsyncMarkersSGIX(const char*, unsigned, unsigned, int)
-{
-}
-
-unsigned char NullGL::cgmIsAsyncMarkerSGIX(const char*, unsigned, unsigned)
+unsigned Fuzz::NullGL::cgmGenAsyncMarkersSGIX(const char*, unsigned, int)
 {
     return {};
 }
 
-void NullGL::cgmFlushRasterSGIX(const char*, unsigned)
+void Fuzz::NullGL::cgmDeleteAsyncMarkersSGIX(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmTextureFogSGIX(const char*, unsigned, unsigned)
+unsigned char Fuzz::NullGL::cgmIsAsyncMarkerSGIX(const char*, unsigned, unsigned)
+{
+    return {};
+}
+
+void Fuzz::NullGL::cgmFlushRasterSGIX(const char*, unsigned)
 {
 }
 
-void NullGL::cgmFragmentColorMaterialSGIX(const char*, unsigned, unsigned, unsigned)
+void Fuzz::NullGL::cgmTextureFogSGIX(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmFragmentLightfSGIX(const char*, unsigned, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmFragmentColorMaterialSGIX(const char*, unsigned, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmFragmentLightfvSGIX(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmFragmentLightfSGIX(const char*, unsigned, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmFragmentLightiSGIX(const char*, unsigned, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmFragmentLightfvSGIX(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmFragmentLightivSGIX(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmFragmentLightiSGIX(const char*, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmFragmentLightModelfSGIX(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmFragmentLightivSGIX(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmFragmentLightModelfvSGIX(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmFragmentLightModelfSGIX(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmFragmentLightModeliSGIX(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmFragmentLightModelfvSGIX(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmFragmentLightModelivSGIX(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmFragmentLightModeliSGIX(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmFragmentMaterialfSGIX(const char*, unsigned, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmFragmentLightModelivSGIX(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmFragmentMaterialfvSGIX(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmFragmentMaterialfSGIX(const char*, unsigned, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmFragmentMaterialiSGIX(const char*, unsigned, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmFragmentMaterialfvSGIX(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmFragmentMaterialivSGIX(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmFragmentMaterialiSGIX(const char*, unsigned, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmGetFragmentLightfvSGIX(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmFragmentMaterialivSGIX(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmGetFragmentLightivSGIX(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetFragmentLightfvSGIX(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmGetFragmentMaterialfvSGIX(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetFragmentLightivSGIX(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGetFragmentMaterialivSGIX(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetFragmentMaterialfvSGIX(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmFrameZoomSGIX(const char*, unsigned, int)
+void Fuzz::NullGL::cgmGetFragmentMaterialivSGIX(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmPixelTexGenSGIX(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmFrameZoomSGIX(const char*, unsigned, int)
 {
 }
 
-void NullGL::cgmReferencePlaneSGIX(const char*, unsigned, const double*)
+void Fuzz::NullGL::cgmPixelTexGenSGIX(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmSpriteParameterfSGIX(const char*, unsigned, unsigned, float)
+void Fuzz::NullGL::cgmReferencePlaneSGIX(const char*, unsigned, const double*)
 {
 }
 
-void NullGL::cgmSpriteParameterfvSGIX(const char*, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmSpriteParameterfSGIX(const char*, unsigned, unsigned, float)
 {
 }
 
-void NullGL::cgmSpriteParameteriSGIX(const char*, unsigned, unsigned, int)
+void Fuzz::NullGL::cgmSpriteParameterfvSGIX(const char*, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmSpriteParameterivSGIX(const char*, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmSpriteParameteriSGIX(const char*, unsigned, unsigned, int)
 {
 }
 
-void NullGL::cgmTagSampleBufferSGIX(const char*, unsigned)
+void Fuzz::NullGL::cgmSpriteParameterivSGIX(const char*, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmColorTableSGI(const char*, unsigned, unsigned, unsigned, int, unsigned, unsigned, const void*)
+void Fuzz::NullGL::cgmTagSampleBufferSGIX(const char*, unsigned)
 {
 }
 
-void NullGL::cgmColorTableParameterfvSGI(const char*, unsigned, unsigned, unsigned, const float*)
+void Fuzz::NullGL::cgmColorTableSGI(const char*, unsigned, unsigned, unsigned, int, unsigned, unsigned, const void*)
 {
 }
 
-void NullGL::cgmColorTableParameterivSGI(const char*, unsigned, unsigned, unsigned, const int*)
+void Fuzz::NullGL::cgmColorTableParameterfvSGI(const char*, unsigned, unsigned, unsigned, const float*)
 {
 }
 
-void NullGL::cgmCopyColorTableSGI(const char*, unsigned, unsigned, unsigned, int, int, int)
+void Fuzz::NullGL::cgmColorTableParameterivSGI(const char*, unsigned, unsigned, unsigned, const int*)
 {
 }
 
-void NullGL::cgmGetColorTableSGI(const char*, unsigned, unsigned, unsigned, unsigned, void*)
+void Fuzz::NullGL::cgmCopyColorTableSGI(const char*, unsigned, unsigned, unsigned, int, int, int)
 {
 }
 
-void NullGL::cgmGetColorTableParameterfvSGI(const char*, unsigned, unsigned, unsigned, float*)
+void Fuzz::NullGL::cgmGetColorTableSGI(const char*, unsigned, unsigned, unsigned, unsigned, void*)
 {
 }
 
-void NullGL::cgmGetColorTableParameterivSGI(const char*, unsigned, unsigned, unsigned, int*)
+void Fuzz::NullGL::cgmGetColorTableParameterfvSGI(const char*, unsigned, unsigned, unsigned, float*)
 {
 }
 
-void NullGL::cgmFinishTextureSUNX(const char*, unsigned)
+void Fuzz::NullGL::cgmGetColorTableParameterivSGI(const char*, unsigned, unsigned, unsigned, int*)
 {
 }
 
-void NullGL::cgmGlobalAlphaFactorbSUN(const char*, unsigned, signed char)
+void Fuzz::NullGL::cgmFinishTextureSUNX(const char*, unsigned)
 {
 }
 
-void NullGL::cgmGlobalAlphaFactorsSUN(const char*, unsigned, short)
+void Fuzz::NullGL::cgmGlobalAlphaFactorbSUN(const char*, unsigned, signed char)
 {
 }
 
-void NullGL::cgmGlobalAlphaFactoriSUN(const char*, unsigned, int)
+void Fuzz::NullGL::cgmGlobalAlphaFactorsSUN(const char*, unsigned, short)
 {
 }
 
-void NullGL::cgmGlobalAlphaFactorfSUN(const char*, unsigned, float)
+void Fuzz::NullGL::cgmGlobalAlphaFactoriSUN(const char*, unsigned, int)
 {
 }
 
-void NullGL::cgmGlobalAlphaFactordSUN(const char*, unsigned, double)
+void Fuzz::NullGL::cgmGlobalAlphaFactorfSUN(const char*, unsigned, float)
 {
 }
 
-void NullGL::cgmGlobalAlphaFactorubSUN(const char*, unsigned, unsigned char)
+void Fuzz::NullGL::cgmGlobalAlphaFactordSUN(const char*, unsigned, double)
 {
 }
 
-void NullGL::cgmGlobalAlphaFactorusSUN(const char*, unsigned, unsigned short)
+void Fuzz::NullGL::cgmGlobalAlphaFactorubSUN(const char*, unsigned, unsigned char)
 {
 }
 
-void NullGL::cgmGlobalAlphaFactoruiSUN(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmGlobalAlphaFactorusSUN(const char*, unsigned, unsigned short)
 {
 }
 
-void NullGL::cgmReadVideoPixelsSUN(const char*, unsigned, int, int, int, int, unsigned, unsigned, void*)
+void Fuzz::NullGL::cgmGlobalAlphaFactoruiSUN(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmReplacementCodeuiSUN(const char*, unsigned, unsigned)
+void Fuzz::NullGL::cgmReadVideoPixelsSUN(const char*, unsigned, int, int, int, int, unsigned, unsigned, void*)
 {
 }
 
-void NullGL::cgmReplacementCodeusSUN(const char*, unsigned, unsigned short)
+void Fuzz::NullGL::cgmReplacementCodeuiSUN(const char*, unsigned, unsigned)
 {
 }
 
-void NullGL::cgmReplacementCodeubSUN(const char*, unsigned, unsigned char)
+void Fuzz::NullGL::cgmReplacementCodeusSUN(const char*, unsigned, unsigned short)
 {
 }
 
-void NullGL::cgmReplacementCodeuivSUN(const char*, unsigned, const unsigned*)
+void Fuzz::NullGL::cgmReplacementCodeubSUN(const char*, unsigned, unsigned char)
 {
 }
 
-void NullGL::cgmReplacementCodeusvSUN(const char*, unsigned, const unsigned short*)
+void Fuzz::NullGL::cgmReplacementCodeuivSUN(const char*, unsigned, const unsigned*)
 {
 }
 
-void NullGL::cgmReplacementCodeubvSUN(const char*, unsigned, const unsigned char*)
+void Fuzz::NullGL::cgmReplacementCodeusvSUN(const char*, unsigned, const unsigned short*)
 {
 }
 
-void NullGL::cgmReplacementCodePointerSUN(const char*, unsigned, unsigned, int, const void**)
+void Fuzz::NullGL::cgmReplacementCodeubvSUN(const char*, unsigned, const unsigned char*)
 {
 }
 
-void NullGL::cgmColor3fVertex3fSUN(const char*, unsigned, float, float, float, float, float, float)
+void Fuzz::NullGL::cgmReplacementCodePointerSUN(const char*, unsigned, unsigned, int, const void**)
 {
 }
 
-void NullGL::cgmColor3fVertex3fvSUN(const char*, unsigned, const float*, const float*)
+void Fuzz::NullGL::cgmColor3fVertex3fSUN(const char*, unsigned, float, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmColor4fNormal3fVertex3fSUN(
+void Fuzz::NullGL::cgmColor3fVertex3fvSUN(const char*, unsigned, const float*, const float*)
+{
+}
+
+void Fuzz::NullGL::cgmColor4fNormal3fVertex3fSUN(
     const char*, unsigned, float, float, float, float, float, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmColor4fNormal3fVertex3fvSUN(const char*, unsigned, const float*, const float*, const float*)
+void Fuzz::NullGL::cgmColor4fNormal3fVertex3fvSUN(const char*, unsigned, const float*, const float*, const float*)
 {
 }
 
-void NullGL::cgmColor4ubVertex2fSUN(
+void Fuzz::NullGL::cgmColor4ubVertex2fSUN(
     const char*, unsigned, unsigned char, unsigned char, unsigned char, unsigned char, float, float)
 {
 }
 
-void NullGL::cgmColor4ubVertex2fvSUN(const char*, unsigned, const unsigned char*, const float*)
+void Fuzz::NullGL::cgmColor4ubVertex2fvSUN(const char*, unsigned, const unsigned char*, const float*)
 {
 }
 
-void NullGL::cgmColor4ubVertex3fSUN(
+void Fuzz::NullGL::cgmColor4ubVertex3fSUN(
     const char*, unsigned, unsigned char, unsigned char, unsigned char, unsigned char, float, float, float)
 {
 }
 
-void NullGL::cgmColor4ubVertex3fvSUN(const char*, unsigned, const unsigned char*, const float*)
+void Fuzz::NullGL::cgmColor4ubVertex3fvSUN(const char*, unsigned, const unsigned char*, const float*)
 {
 }
 
-void NullGL::cgmNormal3fVertex3fSUN(const char*, unsigned, float, float, float, float, float, float)
+void Fuzz::NullGL::cgmNormal3fVertex3fSUN(const char*, unsigned, float, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmNormal3fVertex3fvSUN(const char*, unsigned, const float*, const float*)
+void Fuzz::NullGL::cgmNormal3fVertex3fvSUN(const char*, unsigned, const float*, const float*)
 {
 }
 
-void NullGL::cgmReplacementCodeuiColor3fVertex3fSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiColor3fVertex3fSUN(
     const char*, unsigned, unsigned, float, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmReplacementCodeuiColor3fVertex3fvSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiColor3fVertex3fvSUN(
     const char*, unsigned, const unsigned*, const float*, const float*)
 {
 }
 
-void NullGL::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
     const char*, unsigned, unsigned, float, float, float, float, float, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(
     const char*, unsigned, const unsigned*, const float*, const float*, const float*)
 {
 }
 
-void NullGL::cgmReplacementCodeuiColor4ubVertex3fSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiColor4ubVertex3fSUN(
     const char*, unsigned, unsigned, unsigned char, unsigned char, unsigned char, unsigned char, float, float, float)
 {
 }
 
-void NullGL::cgmReplacementCodeuiColor4ubVertex3fvSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiColor4ubVertex3fvSUN(
     const char*, unsigned, const unsigned*, const unsigned char*, const float*)
 {
 }
 
-void NullGL::cgmReplacementCodeuiNormal3fVertex3fSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiNormal3fVertex3fSUN(
     const char*, unsigned, unsigned, float, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmReplacementCodeuiNormal3fVertex3fvSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiNormal3fVertex3fvSUN(
     const char*, unsigned, const unsigned*, const float*, const float*)
 {
 }
 
-void NullGL::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
     const char*, unsigned, unsigned, float, float, float, float, float, float, float, float, float, float, float,
     float)
 {
 }
 
-void NullGL::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
     const char*, unsigned, const unsigned*, const float*, const float*, const float*, const float*)
 {
 }
 
-void NullGL::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
     const char*, unsigned, unsigned, float, float, float, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
     const char*, unsigned, const unsigned*, const float*, const float*, const float*)
 {
 }
 
-void NullGL::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
     const char*, unsigned, unsigned, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
+void Fuzz::NullGL::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
     const char*, unsigned, const unsigned*, const float*, const float*)
 {
 }
 
-void NullGL::cgmReplacementCodeuiVertex3fSUN(const char*, unsigned, unsigned, float, float, float)
+void Fuzz::NullGL::cgmReplacementCodeuiVertex3fSUN(const char*, unsigned, unsigned, float, float, float)
 {
 }
 
-void NullGL::cgmReplacementCodeuiVertex3fvSUN(const char*, unsigned, const unsigned*, const float*)
+void Fuzz::NullGL::cgmReplacementCodeuiVertex3fvSUN(const char*, unsigned, const unsigned*, const float*)
 {
 }
 
-void NullGL::cgmTexCoord2fColor3fVertex3fSUN(
+void Fuzz::NullGL::cgmTexCoord2fColor3fVertex3fSUN(
     const char*, unsigned, float, float, float, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmTexCoord2fColor3fVertex3fvSUN(const char*, unsigned, const float*, const float*, const float*)
+void Fuzz::NullGL::cgmTexCoord2fColor3fVertex3fvSUN(const char*, unsigned, const float*, const float*, const float*)
 {
 }
 
-void NullGL::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
+void Fuzz::NullGL::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
     const char*, unsigned, float, float, float, float, float, float, float, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmTexCoord2fColor4fNormal3fVertex3fvSUN(
+void Fuzz::NullGL::cgmTexCoord2fColor4fNormal3fVertex3fvSUN(
     const char*, unsigned, const float*, const float*, const float*, const float*)
 {
 }
 
-void NullGL::cgmTexCoord2fColor4ubVertex3fSUN(
+void Fuzz::NullGL::cgmTexCoord2fColor4ubVertex3fSUN(
     const char*, unsigned, float, float, unsigned char, unsigned char, unsigned char, unsigned char, float, float,
     float)
 {
 }
 
-void NullGL::cgmTexCoord2fColor4ubVertex3fvSUN(
+void Fuzz::NullGL::cgmTexCoord2fColor4ubVertex3fvSUN(
     const char*, unsigned, const float*, const unsigned char*, const float*)
 {
 }
 
-void NullGL::cgmTexCoord2fNormal3fVertex3fSUN(
+void Fuzz::NullGL::cgmTexCoord2fNormal3fVertex3fSUN(
     const char*, unsigned, float, float, float, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmTexCoord2fNormal3fVertex3fvSUN(const char*, unsigned, const float*, const float*, const float*)
+void Fuzz::NullGL::cgmTexCoord2fNormal3fVertex3fvSUN(const char*, unsigned, const float*, const float*, const float*)
 {
 }
 
-void NullGL::cgmTexCoord2fVertex3fSUN(const char*, unsigned, float, float, float, float, float)
+void Fuzz::NullGL::cgmTexCoord2fVertex3fSUN(const char*, unsigned, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmTexCoord2fVertex3fvSUN(const char*, unsigned, const float*, const float*)
+void Fuzz::NullGL::cgmTexCoord2fVertex3fvSUN(const char*, unsigned, const float*, const float*)
 {
 }
 
-void NullGL::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
+void Fuzz::NullGL::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
     const char*, unsigned, float, float, float, float, float, float, float, float, float, float, float, float, float,
     float, float)
 {
 }
 
-void NullGL::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
+void Fuzz::NullGL::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
     const char*, unsigned, const float*, const float*, const float*, const float*)
 {
 }
 
-void NullGL::cgmTexCoord4fVertex4fSUN(const char*, unsigned, float, float, float, float, float, float, float, float)
+void Fuzz::NullGL::cgmTexCoord4fVertex4fSUN(
+    const char*, unsigned, float, float, float, float, float, float, float, float)
 {
 }
 
-void NullGL::cgmTexCoord4fVertex4fvSUN(const char*, unsigned, const float*, const float*)
+void Fuzz::NullGL::cgmTexCoord4fVertex4fvSUN(const char*, unsigned, const float*, const float*)
 {
 }
 
-void NullGL::cgmAddSwapHintRectWIN(const char*, unsigned, int, int, int, int)
+void Fuzz::NullGL::cgmAddSwapHintRectWIN(const char*, unsigned, int, int, int, int)
 {
 }
 
-}}}
+}}
