@@ -2,9 +2,11 @@
 # The libFuzzer targets of the platform-free core: the version and extension string parsers, and the tracer
 # above the GL recorder fed calls of every cgm operation. Built with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then run:
-#   bash scripts/fuzz.sh          each target from a fixed seed for a fixed number of inputs (CI; seconds)
-#   bash scripts/fuzz.sh --long   each target for QEL_FUZZ_SECONDS seconds (default 600), growing the corpus
-#                                 that it keeps in build/fuzz/corpus/<target> from one long run to the next
+#   bash scripts/fuzz.sh                     each target from a fixed seed for a fixed number of inputs (CI;
+#                                            seconds)
+#   bash scripts/fuzz.sh --long [TARGET...]  each target (or those named, e.g. qel_fuzz_recorder) for
+#                                            QEL_FUZZ_SECONDS seconds (default 600), growing the corpus that
+#                                            it keeps in build/fuzz/corpus/<target> from one long run to the next
 # Both start from the seeds in fuzz/seeds/<target>. A finding fails the run; its input is kept in
 # build/fuzz/findings/ (replay it with build/fuzz/fuzz/<target> <file>). On CI (CI=true) warnings are errors.
 set -euo pipefail
@@ -12,8 +14,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 case "${1:-}" in
     "") long=false ;;
-    --long) long=true ;;
-    *) echo "usage: $0 [--long]" >&2; exit 2 ;;
+    --long) long=true; shift ;;
+    *) echo "usage: $0 [--long [TARGET...]]" >&2; exit 2 ;;
 esac
 
 qel_install_packages "${QEL_HOST_PACKAGES[@]}"
@@ -36,6 +38,9 @@ mkdir -p "$findings"
 failed=0
 for entry in "${targets[@]}"; do
     read -r target runs options <<<"$entry"
+    if [ $# -gt 0 ] && [[ " $* " != *" $target "* ]]; then
+        continue
+    fi
     if $long; then
         corpus=$build_dir/corpus/$target
         mkdir -p "$corpus"
