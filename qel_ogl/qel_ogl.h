@@ -35,6 +35,7 @@
 #include "qel_ogl/ogl/BufferFormat.h"
 #include "qel_ogl/ogl/Context.h"
 #include "qel_ogl/ogl/ContextWrapped.h"
+#include "qel_ogl/ogl/Framebuffer.h"
 #include "qel_ogl/ogl/GLSLObject.h"
 #include "qel_ogl/ogl/Object.h"
 #include "qel_ogl/ogl/PixelUnpackParameters.h"
