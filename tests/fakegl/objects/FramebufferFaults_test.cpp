@@ -136,17 +136,18 @@ TEST_F(FramebufferFaults, EachIncompleteStatusHasItsText)
     fakegl::setIntegers(GL_TEXTURE_BINDING_2D, {900});
     Texture2D texture(Texture::InternalFormat::RGBA8, 4, 4, false);
     fakegl::setIntegers(GL_TEXTURE_BINDING_2D, {0});
+    const auto error = [](const char* status) { return std::string("Framebuffer attachment error: ") + status; };
     const struct { GLenum status; std::string renderbufferText; std::string textureText; } cases[] = {
         {GL_FRAMEBUFFER_UNSUPPORTED_EXT,
          "Unsupported renderbuffer format (GL_RENDERBUFFER_EXT,GL_RGBA8) for framebuffer object rendering.",
          "Unsupported texture format (GL_TEXTURE_2D,GL_RGBA8) for framebuffer object rendering."},
-        {GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT_EXT, "Framebuffer attachment error: GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT_EXT", ""},
+        {GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT_EXT, error("GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT_EXT"), ""},
         {GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT_EXT,
-         "Framebuffer attachment error: GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT_EXT", ""},
-        {GL_FRAMEBUFFER_INCOMPLETE_DIMENSIONS_EXT, "Framebuffer attachment error: GL_FRAMEBUFFER_INCOMPLETE_DIMENSIONS_EXT", ""},
-        {GL_FRAMEBUFFER_INCOMPLETE_FORMATS_EXT, "Framebuffer attachment error: GL_FRAMEBUFFER_INCOMPLETE_FORMATS_EXT", ""},
-        {GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER_EXT, "Framebuffer attachment error: GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER_EXT", ""},
-        {GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER_EXT, "Framebuffer attachment error: GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER_EXT", ""},
+         error("GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT_EXT"), ""},
+        {GL_FRAMEBUFFER_INCOMPLETE_DIMENSIONS_EXT, error("GL_FRAMEBUFFER_INCOMPLETE_DIMENSIONS_EXT"), ""},
+        {GL_FRAMEBUFFER_INCOMPLETE_FORMATS_EXT, error("GL_FRAMEBUFFER_INCOMPLETE_FORMATS_EXT"), ""},
+        {GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER_EXT, error("GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER_EXT"), ""},
+        {GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER_EXT, error("GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER_EXT"), ""},
     };
     for (const auto& c : cases) {
         fakegl::setAnswer("glCheckFramebufferStatusEXT", c.status);
