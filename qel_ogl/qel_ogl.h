@@ -37,6 +37,7 @@
 #include "qel_ogl/ogl/ContextOffscreen.h"
 #include "qel_ogl/ogl/ContextWindowed.h"
 #include "qel_ogl/ogl/ContextWrapped.h"
+#include "qel_ogl/ogl/Framebuffer.h"
 #include "qel_ogl/ogl/GLSLObject.h"
 #include "qel_ogl/ogl/Object.h"
 #include "qel_ogl/ogl/PixelUnpackParameters.h"

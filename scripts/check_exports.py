@@ -21,7 +21,7 @@ GENERATED = os.path.join(ROOT, "qel_ogl", "extensionator", "generated")
 OGL_CLASSES = [
     "ExceptionOGL", "OpenGLInterceptor", "OpenGLInterceptorDecorator", "OpenGLErrorChecker",
     "OpenGLForwardingDecorator", "wglInterceptor", "wglInterceptorDecorator", "wglErrorChecker",
-    "wglForwardingDecorator", "Object", "Buffer", "Renderbuffer",
+    "wglForwardingDecorator", "Object", "Buffer", "Renderbuffer", "Framebuffer",
     "GLSLObject", "Shader", "VertexShader", "FragmentShader", "Program", "StateObject_2_0",
     "Texture", "Texture1", "Texture2", "Texture3", "Texture1D", "Texture2D", "TextureRECT", "Texture3D",
     "ContextWindowed", "ContextOffscreen",

@@ -62,6 +62,7 @@ void Buffer::allocate(Type type, const void* data)
     setType(type);
     const unsigned previous = getBoundID();
     bind();
+    // bind() got through, so the entry point is loaded and the guard cannot throw.
     ScopeGuard restoreBinding([this, previous] { _cgmBindBuffer(target(), previous); });
     QEL_GL(BufferData)(target(), nSize_, data, Usage2GL(eUsagePolicy_));
 }

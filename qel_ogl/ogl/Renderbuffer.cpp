@@ -77,6 +77,7 @@ void Renderbuffer::allocate()
 {
     const unsigned previous = getBoundID();
     bind();
+    // bind() got through, so the entry point is loaded and the guard cannot throw.
     ScopeGuard restoreBinding([previous] { _cgmBindRenderbufferEXT(GL_RENDERBUFFER_EXT, previous); });
     QEL_GL(RenderbufferStorageEXT)(GL_RENDERBUFFER_EXT, nFormat_, nWidth_, nHeight_);
 }

@@ -84,19 +84,6 @@ TEST_F(PixelUnpackOnMesa, WritesEveryFieldWhere3DTexturesAreSupported)
     EXPECT_EQ(expected, unpackState());
 }
 
-TEST_F(PixelUnpackOnMesa, EachAlignmentWritesItsByteCount)
-{
-    const struct { PixelUnpackParameters::teAlignment alignment; GLint bytes; } cases[] = {
-        {PixelUnpackParameters::ALIGNMENT_1, 1}, {PixelUnpackParameters::ALIGNMENT_2, 2},
-        {PixelUnpackParameters::ALIGNMENT_4, 4}, {PixelUnpackParameters::ALIGNMENT_8, 8}};
-    for (const auto& c : cases) {
-        PixelUnpackParameters parameters;
-        parameters.setAlignment(c.alignment);
-        parameters.apply();
-        EXPECT_EQ(c.bytes, unpackState()[GL_UNPACK_ALIGNMENT]) << c.alignment;
-    }
-}
-
 // The other fields are written before the alignment is found to be unknown; the alignment stays as it was.
 TEST_F(PixelUnpackOnMesa, UnknownAlignmentThrowsAfterTheOtherFields)
 {
