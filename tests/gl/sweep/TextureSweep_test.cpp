@@ -209,6 +209,8 @@ TEST_F(LibraryOnSweep, Texture2D)
          [](B& b) { b.texture.setFilter(outside<Texture::Filter>(6), Texture::LINEAR); }},
         {"Texture::setFilter", "filter -1 for mag", kInternal,
          [](B& b) { b.texture.setFilter(Texture::LINEAR, outside<Texture::Filter>(-1)); }},
+        // Pointers go to GL unjudged; the driver tells what it does with a null one.
+        {"Texture::setBorderColor", "null colour", kAnswered, [](B& b) { b.texture.setBorderColor(nullptr); }},
         {"Texture2::pixelDataSize", "type GL_UNSIGNED_INT", kInternal,
          [](B& b) { b.texture.pixelDataSize(0, Format::RGBA, Texture::UNSIGNED_INT); }},
         {"Texture2::pixelDataSize", "format 11", kInternal,
