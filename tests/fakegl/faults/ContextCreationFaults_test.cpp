@@ -13,6 +13,7 @@
 #include "tests/fakegl/driver/FakeGL.h"
 
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -60,8 +61,25 @@ struct Leftovers
     }
 };
 
-// One way of making a context, on the window given.
-using Making = std::function<void(TestWindow&, TestContext&)>;
+// A context and the window it lives on, if the test made one; the context goes first.
+struct Made
+{
+    std::unique_ptr<TestWindow> window;
+    std::unique_ptr<Context> context;
+};
+
+using Making = std::function<Made()>;
+
+// A context made by Context::initialize on a window of its own.
+Making onTestWindow(const BufferFormat& format, Context::teBuffering buffering, Context* shareWith = nullptr)
+{
+    return [format, buffering, shareWith] {
+        Made made{std::make_unique<TestWindow>(), nullptr};
+        made.context = std::make_unique<TestContext>(made.window->handle(), format, buffering, Context::SAMPLES_1,
+                                                     shareWith);
+        return made;
+    };
+}
 
 }
 
@@ -82,12 +100,7 @@ protected:
                 SCOPED_TRACE(std::string(c.logged) + " failing after " + std::to_string(successes));
                 countInjectedFault();
                 fakegl::failAfter(c.call, successes, ERROR_INVALID_OPERATION);
-                {
-                    TestWindow window;
-                    TestContext context;
-                    EXPECT_THROW(make(window, context), LogicalException);
-                    EXPECT_EQ(nullptr, context.renderContext());
-                }
+                EXPECT_THROW(make(), LogicalException);
                 before.expectSameAs(Leftovers::now());
                 makeAndDestroy(make);
                 before.expectSameAs(Leftovers::now());
@@ -102,15 +115,11 @@ private:
     {
         const HGLRC current = wglGetCurrentContext();
         const HDC currentDC = wglGetCurrentDC();
-        std::string log;
-        {
-            TestWindow window;
-            TestContext context;
-            fakegl::clearCallLog();
-            make(window, context);
-            log = fakegl::callLog();
-            context.destroyContext();
-        }
+        fakegl::clearCallLog();
+        Made made = make();
+        const std::string log = fakegl::callLog();
+        made.context.reset();
+        made.window.reset();
         if (current != nullptr)
             wglMakeCurrent(currentDC, current);
         return log;
@@ -128,27 +137,18 @@ private:
 
 TEST_F(ContextCreationFaults, PlainContextWhileTheHostsIsCurrent)
 {
-    sweepFaults("plain", [](TestWindow& window, TestContext& context) {
-        context.initialize(window.handle(), BufferFormat::RGBA8, Context::DOUBLE_BUFFERED, Context::SAMPLES_1,
-                           nullptr);
-    });
+    sweepFaults("plain", onTestWindow(BufferFormat::RGBA8, Context::DOUBLE_BUFFERED));
 }
 
 TEST_F(ContextCreationFaults, SharingContextWhileTheHostsIsCurrent)
 {
     ContextWrapped host(deviceContext(), context());
-    sweepFaults("sharing", [&host](TestWindow& window, TestContext& context) {
-        context.initialize(window.handle(), BufferFormat::RGB8_D24_S8, Context::SINGLE_BUFFERED, Context::SAMPLES_1,
-                           &host);
-    });
+    sweepFaults("sharing", onTestWindow(BufferFormat::RGB8_D24_S8, Context::SINGLE_BUFFERED, &host));
 }
 
 TEST_F(ContextCreationFaults, PlainContextWithNoneCurrent)
 {
     wglMakeCurrent(nullptr, nullptr);
-    sweepFaults("none current", [](TestWindow& window, TestContext& context) {
-        context.initialize(window.handle(), BufferFormat::RGBA8, Context::DOUBLE_BUFFERED, Context::SAMPLES_1,
-                           nullptr);
-    });
+    sweepFaults("none current", onTestWindow(BufferFormat::RGBA8, Context::DOUBLE_BUFFERED));
     wglMakeCurrent(deviceContext(), context());
 }
