@@ -35,7 +35,8 @@ public:
     void makeCurrent();
     // Presents the back buffer; the result of GDI's SwapBuffers is ignored.
     void swapBuffers();
-    // The bits of the pixel format that is set on the device context, which may exceed those asked for.
+    // The bits of the pixel format that is set on the device context, which may exceed those asked for. A null
+    // pointer skips its depth.
     void getBitDepths(int* red, int* green, int* blue, int* alpha, int* stencil, int* depth) const;
 
     HGLRC renderContext() const;

@@ -302,9 +302,9 @@ void Context::setPixelFormat(HDC dc, int pixelFormat)
     QEL_DESCRIBED_CHECK(bSet, "Context::setPixelFormat Unable to set pixel format %i on device context. Window Error: " << nError);
 }
 
-// Reads back what the driver chose, which may be more than was asked for. The format is read from the device
-// context itself, so that a wrapped context of the host's reports the format the host set. A device context
-// without a pixel format, or one whose format cannot be described, reports zeros.
+// Reads back what the driver chose, which may be more than was asked for, from the device context itself, so
+// that a wrapped context of the host's reports the format the host set; a format that cannot be described
+// reports zeros. A null pointer skips its depth: a host asks only for the depths it wants.
 void Context::getBitDepths(int* red, int* green, int* blue, int* alpha, int* stencil, int* depth) const
 {
     // Not nPixelFormat_: it stays 0 for a wrapped context, whose pixel format the host set itself, and it is
@@ -312,12 +312,12 @@ void Context::getBitDepths(int* red, int* green, int* blue, int* alpha, int* ste
     const int nPixelFormat = GetPixelFormat(hDC_);
     PIXELFORMATDESCRIPTOR pfd = {};
     DescribePixelFormat(hDC_, nPixelFormat, sizeof pfd, &pfd);
-    *red = pfd.cRedBits;
-    *green = pfd.cGreenBits;
-    *blue = pfd.cBlueBits;
-    *alpha = pfd.cAlphaBits;
-    *stencil = pfd.cStencilBits;
-    *depth = pfd.cDepthBits;
+    if (red != NULL) *red = pfd.cRedBits;
+    if (green != NULL) *green = pfd.cGreenBits;
+    if (blue != NULL) *blue = pfd.cBlueBits;
+    if (alpha != NULL) *alpha = pfd.cAlphaBits;
+    if (stencil != NULL) *stencil = pfd.cStencilBits;
+    if (depth != NULL) *depth = pfd.cDepthBits;
 }
 
 // Creates a rendering context for the device context; it takes the pixel format of the device context's

@@ -1,16 +1,21 @@
 // Bad inputs to the buffer format and the contexts on the real driver: the format's predefined values, the
 // wrapped context's handles, and the steps by which every library context is made.
 
+#include "CreatedWindows.h"
 #include "SweepFixture.h"
 #include "TestContext.h"
 #include "TestWindow.h"
 
 #include "qel_ogl/ogl/BufferFormat.h"
+#include "qel_ogl/ogl/ContextOffscreen.h"
+#include "qel_ogl/ogl/ContextWindowed.h"
 #include "qel_ogl/ogl/ContextWrapped.h"
 #include "qel_ogl/ogl/ScopedContextWrapper.h"
 
 using QEL::OGL::BufferFormat;
 using QEL::OGL::Context;
+using QEL::OGL::ContextOffscreen;
+using QEL::OGL::ContextWindowed;
 using QEL::OGL::ContextWrapped;
 using QEL::OGL::ScopedContextWrapper;
 
@@ -122,6 +127,92 @@ TEST_F(ContextSweep, ScopedContextWrapperOfADeletedContext)
                  wglMakeCurrent(deviceContext(), context());
                  throw;
              }
+         }},
+    }});
+}
+
+namespace {
+
+// Runs make, which must throw; every class that the library registered for its hidden windows while it ran
+// ("OpenGL" and the window object's address) must be gone again.
+void refusedLeavingNoClass(const std::function<void()>& make)
+{
+    CreatedWindows created;
+    try {
+        make();
+    } catch (...) {
+        for (const std::string& name : created.classNames()) {
+            if (name.rfind("OpenGL", 0) == 0) {
+                EXPECT_FALSE(CreatedWindows::ClassExists(name)) << name;
+            }
+        }
+        throw;
+    }
+}
+
+void makeWindowed(const BufferFormat& format, Context::teBuffering buffering, int samples,
+                  Context* shareWith = nullptr)
+{
+    TestWindow window;
+    ContextWindowed made(window.handle(), format, buffering, static_cast<Context::teMultisample>(samples), shareWith);
+}
+
+}
+
+TEST_F(ContextSweep, WindowedAndOffscreenContexts)
+{
+    sweep(Table<NoSubject>{"windowed and off-screen contexts, library off", noSubject, nullptr, {
+        {"ContextWindowed::ContextWindowed", "null window", kInternal,
+         [](auto&) { ContextWindowed made(nullptr, BufferFormat::RGBA8, Context::DOUBLE_BUFFERED, Context::SAMPLES_1,
+                                          nullptr); }},
+        {"ContextWindowed::ContextWindowed", "floating-point colour, library off", kLogical,
+         [](auto&) { refusedLeavingNoClass([] { makeWindowed(BufferFormat::RGBA16F, Context::DOUBLE_BUFFERED, 1); }); }},
+        {"ContextWindowed::ContextWindowed", "4 samples, library off", kLogical,
+         [](auto&) { refusedLeavingNoClass([] { makeWindowed(BufferFormat::RGBA8, Context::DOUBLE_BUFFERED, 4); }); }},
+        {"ContextWindowed::ContextWindowed", "10 red bits, library off", kLogical,
+         [](auto&) {
+             refusedLeavingNoClass([] { makeWindowed(BufferFormat(10, 10, 10, 2, 0, 24, false), Context::DOUBLE_BUFFERED, 1); });
+         }},
+        {"ContextWindowed::ContextWindowed", "sharing with a handle that names no context", kLogical,
+         [this](auto&) {
+             ContextWrapped stale(deviceContext(), noContext());
+             makeWindowed(BufferFormat::RGBA8, Context::DOUBLE_BUFFERED, 1, &stale);
+         }},
+        {"ContextOffscreen::ContextOffscreen", "sharing with a handle that names no context", kLogical,
+         [this](auto&) {
+             ContextWrapped stale(deviceContext(), noContext());
+             refusedLeavingNoClass([&stale] { ContextOffscreen made(&stale); });
+         }},
+        {"Context::supportsVerticalRetraceControl", "library off", kInternal,
+         [](auto&) { Context::supportsVerticalRetraceControl(); }},
+        {"Context::enableSyncToVerticalRetrace", "library off", kInternal,
+         [this](auto&) { ContextWrapped(deviceContext(), context()).enableSyncToVerticalRetrace(true); }},
+    }});
+}
+
+TEST_F(ContextSweep, BitDepthsIntoNullPointers)
+{
+    const auto wrapped = [this] { return std::make_unique<ContextWrapped>(deviceContext(), context()); };
+    sweep(Table<ContextWrapped>{"ContextWrapped of the host's context", wrapped, nullptr, {
+        {"Context::getBitDepths", "every pointer null", kAnswered,
+         [](auto& c) { c.getBitDepths(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr); }},
+        {"Context::getBitDepths", "all but the depth null", kAnswered,
+         [](auto& c) {
+             int depth = -1;
+             c.getBitDepths(nullptr, nullptr, nullptr, nullptr, nullptr, &depth);
+             EXPECT_EQ(24, depth);
+         }},
+    }});
+}
+
+TEST_F(LibraryOnSweep, ContextsWithTheLibraryOn)
+{
+    sweep(Table<NoSubject>{"windowed contexts, library on", noSubject, nullptr, {
+        {"ContextWindowed::ContextWindowed", "4 samples, single buffered", kLogical,
+         [](auto&) { refusedLeavingNoClass([] { makeWindowed(BufferFormat::RGBA8, Context::SINGLE_BUFFERED, 4); }); }},
+        {"ContextWindowed::ContextWindowed", "a format no driver has", kLogical,
+         [](auto&) {
+             refusedLeavingNoClass([] { makeWindowed(BufferFormat(200, 200, 200, 200, 200, 200, true), Context::DOUBLE_BUFFERED, 1); });
          }},
     }});
 }
