@@ -9,6 +9,7 @@
 
 #include "qel_ogl/extensionator/generated/glEntryPoints.h"
 #include "qel_ogl/ogl/Buffer.h"
+#include "qel_ogl/ogl/Framebuffer.h"
 #include "qel_ogl/ogl/Program.h"
 #include "qel_ogl/ogl/Renderbuffer.h"
 #include "qel_ogl/ogl/Shader.h"
@@ -27,6 +28,7 @@
 
 using QEL::InternalException;
 using QEL::OGL::Buffer;
+using QEL::OGL::Framebuffer;
 using QEL::OGL::Program;
 using QEL::OGL::Renderbuffer;
 using QEL::OGL::Texture1D;
@@ -83,6 +85,8 @@ std::vector<Construction> constructions()
          {entry("glGenRenderbuffersEXT", _cgmGenRenderbuffersEXT),
           entry("glBindRenderbufferEXT", _cgmBindRenderbufferEXT),
           entry("glRenderbufferStorageEXT", _cgmRenderbufferStorageEXT)}, nullptr},
+        {"Framebuffer", [] { Framebuffer framebuffer; }, "glGenFramebuffersEXT", "glDeleteFramebuffersEXT",
+         {entry("glGenFramebuffersEXT", _cgmGenFramebuffersEXT)}, nullptr},
         {"Shader", [] { VertexShader shader; }, "glCreateShader", "glDeleteShader",
          {entry("glCreateShader", _cgmCreateShader)}, nullptr},
         {"Program", [] { Program program; }, "glCreateProgram", "glDeleteProgram",
