@@ -144,6 +144,17 @@ TEST_F(ExtendedPixelFormatFaults, AsksForTheRequestInTheListsOrder)
     }
 }
 
+// No operation of the library asks for a pbuffer format; the branch asks not to draw to a window.
+TEST_F(ExtendedPixelFormatFaults, PbufferFormatIsAskedNotToDrawToAWindow)
+{
+    turnOnWithPixelFormats();
+    TestContext chooser;
+    EXPECT_EQ(1, chooser.choosePixelFormat(deviceContext(), BufferFormat::RGBA8, Context::DOUBLE_BUFFERED,
+                                           Context::SAMPLES_1, Context::DRAW_TO_PBUFFER));
+    const std::vector<int> toPbufferOnly = {0x202D, 1, 0x2001, 0};
+    EXPECT_EQ(commonAttributes(kRGBA, 8, 8, 8, 8, 0, 0, 1) + toPbufferOnly + kEnd, fakegl::pixelFormatAttributes());
+}
+
 TEST_F(ExtendedPixelFormatFaults, MakesAndRemovesAThrowAwayContextWhenNoneIsCurrent)
 {
     turnOnWithPixelFormats();

@@ -6,6 +6,7 @@
 #include "CreatedWindows.h"
 #include "GLContextFixture.h"
 #include "LibraryFixture.h"
+#include "TestContext.h"
 #include "TestWindow.h"
 
 #include <GL/gl.h>
@@ -171,6 +172,16 @@ TEST_F(ExtendedPixelFormatTest, SingleBufferedMultisamplingIsRefused)
                              nullptr);
     }), kContextFile, 199, "Double buffering required with multisampling.");
     EXPECT_EQ(context(), wglGetCurrentContext());
+}
+
+// Checked once the driver's entry point is found, which needs a current context.
+TEST_F(ExtendedPixelFormatTest, ChoiceOnANullDeviceContextIsRefused)
+{
+    TestContext chooser;
+    expectFailure(thrownBy<InternalException>([&] {
+        chooser.choosePixelFormat(nullptr, BufferFormat::RGBA8, Context::DOUBLE_BUFFERED, Context::SAMPLES_4,
+                                  Context::DRAW_TO_WINDOW);
+    }), kContextFile, 134, "Context:choosePixelFormat invalid device context");
 }
 
 TEST_F(ExtendedPixelFormatTest, SwapIntervalIsReadBack)
