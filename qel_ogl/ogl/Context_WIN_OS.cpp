@@ -126,11 +126,11 @@ int Context::choosePixelFormat(HDC dc, const BufferFormat& format, teBuffering b
 
     // The device context tells the driver whose formats to choose from: the current context's, whose driver
     // answers. A pixel-format index means the same on every device context of a display, so the index chosen
-    // there is then set on the window's own device context (a window of the same display: a context can
-    // only be current on a device context of its own driver).
+    // there is then set on the window's own device context.
     //
-    // The request itself is checked before the driver is asked: a multisampled format must be
-    // double-buffered.
+    // The request is checked while the attribute list is built, before the driver is asked: a multisampled
+    // format must be double-buffered. Of the formats that match, only the driver's best one is asked for, and
+    // no attribute is given as a floating-point value.
     QEL_DESCRIBED_CHECK(dc != NULL, "Context:choosePixelFormat invalid device context");
     return firstMatchingFormat(choose, dc, pixelFormatAttributes(format, buffering, samples, windowed));
 }
@@ -189,9 +189,9 @@ void appendDrawable(std::vector<int>& attributes, Context::teWindowed windowed)
         attributes.insert(attributes.end(), {WGL_DRAW_TO_PBUFFER_ARB, 1, WGL_DRAW_TO_WINDOW_ARB, 0});
 }
 
-// One sample asks for no sample buffer; 0 asks for none either, but still takes this path. The samples are
-// resolved into the back buffer when it is presented, so a multisampled format must be double-buffered; the
-// request is refused before the driver is asked, since a driver may well offer a single-buffered one.
+// One sample asks for no sample buffer; 0 asks for none either, but still takes this path. The library makes
+// multisampled contexts only with a back buffer, whose samples are resolved when a frame is presented; the
+// request is refused before the driver is asked, since a driver may well offer a single-buffered format.
 void appendSamples(std::vector<int>& attributes, Context::teBuffering buffering, Context::teMultisample samples)
 {
     if (static_cast<int>(samples) <= 1)
