@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "CreatedWindows.h"
 #include "TestWindow.h"
@@ -54,14 +55,10 @@ void makeAndDestroyWindows(int count)
 
 void expectHiddenWindowsRemoved(const CreatedWindows& created, int count)
 {
-    int hidden = 0;
-    for (const std::string& name : created.classNames()) {
-        if (name.rfind("OpenGL", 0) == 0) {
-            ++hidden;
-            EXPECT_FALSE(CreatedWindows::ClassExists(name)) << name;
-        }
-    }
-    EXPECT_EQ(count, hidden);
+    const std::vector<std::string> hidden = created.hiddenWindowClasses();
+    EXPECT_EQ(count, static_cast<int>(hidden.size()));
+    for (const std::string& name : hidden)
+        EXPECT_FALSE(CreatedWindows::ClassExists(name)) << name;
 }
 
 ProcessFootprint ProcessFootprint::Now()

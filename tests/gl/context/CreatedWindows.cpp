@@ -34,6 +34,16 @@ const std::vector<std::string>& CreatedWindows::classNames() const
     return classNames_;
 }
 
+std::vector<std::string> CreatedWindows::hiddenWindowClasses() const
+{
+    std::vector<std::string> hidden;
+    for (const std::string& name : classNames_) {
+        if (name.rfind("OpenGL", 0) == 0)
+            hidden.push_back(name);
+    }
+    return hidden;
+}
+
 bool CreatedWindows::ClassExists(const std::string& name)
 {
     WNDCLASSEXA windowClass = {};

@@ -18,6 +18,8 @@ public:
 
     // In order of creation, repeats included.
     const std::vector<std::string>& classNames() const;
+    // Those of the library's hidden windows: "OpenGL" and an address.
+    std::vector<std::string> hiddenWindowClasses() const;
 
     // Whether a class of that name is registered for the process's executable.
     static bool ClassExists(const std::string& name);
