@@ -2,14 +2,17 @@
 
 #include <windows.h>
 
-// A current OpenGL context on a hidden window, made with nothing but Win32 and raw WGL: a plain RGBA, 32-bit
-// colour, double-buffered pixel format with a 24-bit depth buffer. The window is never shown. Construction
-// throws std::runtime_error naming the call that failed; the destructor releases the context, the device
-// context, the window and its class, in that order.
+#include "GLWindow.h"
+
+// A current OpenGL context made behind the library's back, with nothing but Win32 and raw WGL, on a window
+// of its own (GLWindow): by default a hidden 64 x 64 window, or a window of the given size and visibility
+// for a program whose frames are read back. Construction throws std::runtime_error naming the call that
+// failed; the destructor releases the context, then the window.
 class HiddenContext
 {
 public:
     HiddenContext();
+    HiddenContext(int width, int height, GLWindow::Visibility visibility);
     ~HiddenContext();
 
     HiddenContext(const HiddenContext&) = delete;
@@ -20,13 +23,6 @@ public:
     HGLRC context() const;
 
 private:
-    void createWindow();
-    void createContext();
-    // Undoes whatever has been made so far; the constructor calls it too when it fails half-way.
-    void release();
-
-    ATOM windowClass_ = 0;
-    HWND hWnd_ = nullptr;
-    HDC hDC_ = nullptr;
-    HGLRC hGLRC_ = nullptr;
+    GLWindow window_;
+    HGLRC hGLRC_;
 };

@@ -18,7 +18,6 @@
 #include "tools/replay/FrameCapture.h"
 #include "tools/replay/GLRekorderReplay.h"
 #include "tools/replay/ReplaySession.h"
-#include "tools/replay/ReplayWindow.h"
 #include "tools/replay/UnsupportedCalls.h"
 
 namespace {
@@ -45,12 +44,11 @@ int replay(int argc, char** argv)
         pBinaryInputStream = &data;
     }
 
-    ReplayWindow window(QEL_REPLAY_WIDTH, QEL_REPLAY_HEIGHT);
-    ReplaySession session(hdc_map_, window);
-    QEL::OGL::ContextWrapped context(window.deviceContext(), session.ownContext());
+    ReplaySession session(hdc_map_, QEL_REPLAY_WIDTH, QEL_REPLAY_HEIGHT);
+    QEL::OGL::ContextWrapped context(session.ownDeviceContext(), session.ownContext());
     QEL::OGL::AutoInitializer library(&context);
     if (argc > 2)
-        session.setFrameHook(FrameCapture(argv[2], window.width(), window.height()));
+        session.setFrameHook(FrameCapture(argv[2], QEL_REPLAY_WIDTH, QEL_REPLAY_HEIGHT));
 
     setReplaySession(&session);
     replayRecording();

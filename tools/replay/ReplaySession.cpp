@@ -1,39 +1,29 @@
 #include "tools/replay/ReplaySession.h"
 
 #include <algorithm>
-#include <stdexcept>
-#include <string>
 #include <utility>
 
-ReplaySession::ReplaySession(std::map<HDC, HDC>& deviceContexts, const ReplayWindow& window)
-    : hdcMap_(deviceContexts),
-      hOwnDC_(window.deviceContext()),
-      hOwnRC_(wglCreateContext(window.deviceContext())),
-      nWidth_(window.width()),
-      nHeight_(window.height())
+ReplaySession::ReplaySession(std::map<HDC, HDC>& deviceContexts, int width, int height)
+    : hdcMap_(deviceContexts), nWidth_(width), nHeight_(height), own_(width, height, GLWindow::SHOWN)
 {
-    if (hOwnRC_ == nullptr)
-        throw std::runtime_error("wglCreateContext failed, error " + std::to_string(GetLastError()));
-    if (!wglMakeCurrent(hOwnDC_, hOwnRC_))
-    {
-        const DWORD error = GetLastError();
-        wglDeleteContext(hOwnRC_);
-        throw std::runtime_error("wglMakeCurrent failed, error " + std::to_string(error));
-    }
 }
 
-// Nothing is left current: the contexts and windows of the session go with it.
+// Nothing is left current: the contexts and windows of the session go with it, its own context last.
 ReplaySession::~ReplaySession()
 {
     wglMakeCurrent(nullptr, nullptr);
     for (HGLRC context : created_)
         wglDeleteContext(context);
-    wglDeleteContext(hOwnRC_);
+}
+
+HDC ReplaySession::ownDeviceContext() const
+{
+    return own_.deviceContext();
 }
 
 HGLRC ReplaySession::ownContext() const
 {
-    return hOwnRC_;
+    return own_.context();
 }
 
 void ReplaySession::setFrameHook(FrameHook hook)
@@ -43,14 +33,14 @@ void ReplaySession::setFrameHook(FrameHook hook)
 
 void ReplaySession::addApplicationDC(HDC recorded)
 {
-    hdcMap_[recorded] = hOwnDC_;
+    hdcMap_[recorded] = own_.deviceContext();
 }
 
 void ReplaySession::createWindow(HDC recorded)
 {
     if (hdcMap_.count(recorded) != 0)
         return;
-    windows_.push_back(std::make_unique<ReplayWindow>(nWidth_, nHeight_));
+    windows_.push_back(std::make_unique<GLWindow>(nWidth_, nHeight_, GLWindow::SHOWN));
     hdcMap_[recorded] = windows_.back()->deviceContext();
 }
 
@@ -77,7 +67,7 @@ BOOL ReplaySession::deleteContext(HGLRC recorded)
         return FALSE;
     const HGLRC ours = found->second;
     rcMap_.erase(found);
-    if (ours == hOwnRC_)
+    if (ours == own_.context())
         return TRUE;
     created_.erase(std::find(created_.begin(), created_.end(), ours));
     return wglDeleteContext(ours);
@@ -122,7 +112,7 @@ HGLRC ReplaySession::ourRC(HGLRC recorded)
     const auto found = rcMap_.find(recorded);
     if (found != rcMap_.end())
         return found->second;
-    HGLRC ours = hOwnRC_;
+    HGLRC ours = own_.context();
     if (!unclaimed_.empty())
     {
         ours = unclaimed_.front();

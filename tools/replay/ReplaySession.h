@@ -8,10 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "tools/replay/ReplayWindow.h"
+#include "HiddenContext.h"
 
 // Translates the device and rendering contexts of a recording into the replay's own. The replay's window and
-// the context it makes there stand for the application's context that was current when recording started.
+// its own context there stand for the application's context that was current when recording started.
 // Every other recorded device context gets a window of the same size, and every recorded rendering context
 // the oldest context that the recorded text created and no recorded context has taken yet (the replay's own
 // context when there is none). Contexts made here are deleted with the session.
@@ -20,14 +20,15 @@ class ReplaySession
 public:
     using FrameHook = std::function<void()>;
 
-    // Makes a context on the window and makes it current. deviceContexts is the map that the recorded text
-    // reads (hdc_map_). Throws std::runtime_error when the context cannot be made.
-    ReplaySession(std::map<HDC, HDC>& deviceContexts, const ReplayWindow& window);
+    // Makes the replay's window of the given size and its own context there, current. deviceContexts is the
+    // map that the recorded text reads (hdc_map_). Throws std::runtime_error when either cannot be made.
+    ReplaySession(std::map<HDC, HDC>& deviceContexts, int width, int height);
     ~ReplaySession();
 
     ReplaySession(const ReplaySession&) = delete;
     ReplaySession& operator=(const ReplaySession&) = delete;
 
+    HDC ownDeviceContext() const;
     HGLRC ownContext() const;
 
     // Runs in each buffer swap before the buffers change, while the swapped window's context is current.
@@ -53,11 +54,10 @@ private:
     void runFrameHook();
 
     std::map<HDC, HDC>& hdcMap_;
-    HDC hOwnDC_;
-    HGLRC hOwnRC_;
     int nWidth_;
     int nHeight_;
-    std::vector<std::unique_ptr<ReplayWindow>> windows_;
+    HiddenContext own_;
+    std::vector<std::unique_ptr<GLWindow>> windows_;
     // Made by the recorded text and not deleted yet; the unclaimed ones oldest first.
     std::vector<HGLRC> created_;
     std::deque<HGLRC> unclaimed_;

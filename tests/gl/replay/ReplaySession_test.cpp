@@ -33,9 +33,9 @@ protected:
         session.addApplicationDC(kAppDC);
     }
 
-    ReplayWindow window{16, 16};
     std::map<HDC, HDC> hdcMap;
-    ReplaySession session{hdcMap, window};
+    ReplaySession session{hdcMap, 16, 16};
+    const HDC ownDC = session.ownDeviceContext();
 };
 
 }
@@ -43,12 +43,12 @@ protected:
 TEST_F(ReplaySessionTest, MakesItsOwnContextCurrentOnItsWindow)
 {
     EXPECT_EQ(session.ownContext(), wglGetCurrentContext());
-    EXPECT_EQ(window.deviceContext(), wglGetCurrentDC());
+    EXPECT_EQ(ownDC, wglGetCurrentDC());
 }
 
-TEST_F(ReplaySessionTest, ApplicationDeviceContextIsTheReplayWindows)
+TEST_F(ReplaySessionTest, ApplicationDeviceContextIsTheSessionsOwn)
 {
-    EXPECT_EQ(window.deviceContext(), hdcMap.at(kAppDC));
+    EXPECT_EQ(ownDC, hdcMap.at(kAppDC));
 }
 
 TEST_F(ReplaySessionTest, UnknownDeviceContextGetsAWindowOfItsOwnOnce)
@@ -56,7 +56,7 @@ TEST_F(ReplaySessionTest, UnknownDeviceContextGetsAWindowOfItsOwnOnce)
     session.createWindow(kOtherDC);
     const HDC ours = hdcMap.at(kOtherDC);
     EXPECT_NE(nullptr, ours);
-    EXPECT_NE(window.deviceContext(), ours);
+    EXPECT_NE(ownDC, ours);
     session.createWindow(kOtherDC);
     EXPECT_EQ(ours, hdcMap.at(kOtherDC));
 }
@@ -64,7 +64,7 @@ TEST_F(ReplaySessionTest, UnknownDeviceContextGetsAWindowOfItsOwnOnce)
 TEST_F(ReplaySessionTest, KnownDeviceContextKeepsItsWindow)
 {
     session.createWindow(kAppDC);
-    EXPECT_EQ(window.deviceContext(), hdcMap.at(kAppDC));
+    EXPECT_EQ(ownDC, hdcMap.at(kAppDC));
 }
 
 TEST_F(ReplaySessionTest, RenderingContextIsTheOwnWhenTheTextCreatedNone)
@@ -75,8 +75,8 @@ TEST_F(ReplaySessionTest, RenderingContextIsTheOwnWhenTheTextCreatedNone)
 
 TEST_F(ReplaySessionTest, RecordedContextsTakeTheCreatedOnesInCreationOrder)
 {
-    const HGLRC first = session.createContext(window.deviceContext());
-    const HGLRC second = session.createContext(window.deviceContext());
+    const HGLRC first = session.createContext(ownDC);
+    const HGLRC second = session.createContext(ownDC);
     ASSERT_NE(nullptr, first);
     ASSERT_NE(nullptr, second);
 
@@ -105,14 +105,14 @@ TEST_F(ReplaySessionTest, NullHandlesReleaseTheCurrentContext)
 TEST_F(ReplaySessionTest, DeletingACreatedContextDeletesItAndKeepsTheOwn)
 {
     session.makeCurrent(kAppDC, kAppRC);
-    const HGLRC created = session.createContext(window.deviceContext());
+    const HGLRC created = session.createContext(ownDC);
     session.makeCurrent(kAppDC, kFirstRC);
     session.makeCurrent(kAppDC, kAppRC);
 
     EXPECT_TRUE(session.deleteContext(kFirstRC));
-    EXPECT_FALSE(wglMakeCurrent(window.deviceContext(), created));
+    EXPECT_FALSE(wglMakeCurrent(ownDC, created));
     EXPECT_TRUE(session.deleteContext(kAppRC));
-    EXPECT_TRUE(wglMakeCurrent(window.deviceContext(), session.ownContext()));
+    EXPECT_TRUE(wglMakeCurrent(ownDC, session.ownContext()));
 }
 
 TEST_F(ReplaySessionTest, DeletingAnUnknownContextFails)

@@ -1,18 +1,13 @@
-#include "tools/replay/ReplayWindow.h"
+#include "GLWindow.h"
 
 #include <stdexcept>
 #include <string>
 
 namespace {
 
-const char* const kWindowClass = "QelReplayWindow";
+const char* const kWindowClass = "QelGLWindow";
 
-[[noreturn]] void throwLastError(const char* call)
-{
-    throw std::runtime_error(std::string(call) + " failed, error " + std::to_string(GetLastError()));
-}
-
-// Registered once for the process and left registered: windows of it come and go during a replay.
+// Registered once for the process and left registered: windows of it come and go, several at a time.
 void registerWindowClass()
 {
     static const ATOM windowClass = [] {
@@ -25,17 +20,17 @@ void registerWindowClass()
         return RegisterClassExA(&wc);
     }();
     if (windowClass == 0)
-        throwLastError("RegisterClassExA");
+        GLWindow::ThrowLastError("RegisterClassExA");
 }
 
 }
 
-ReplayWindow::ReplayWindow(int width, int height)
+GLWindow::GLWindow(int width, int height, Visibility visibility)
     : nWidth_(width), nHeight_(height)
 {
     try
     {
-        createWindow();
+        createWindow(visibility);
         setPixelFormat();
     }
     catch (...)
@@ -45,46 +40,52 @@ ReplayWindow::ReplayWindow(int width, int height)
     }
 }
 
-ReplayWindow::~ReplayWindow()
+GLWindow::~GLWindow()
 {
     release();
 }
 
-HWND ReplayWindow::window() const
+HWND GLWindow::window() const
 {
     return hWnd_;
 }
 
-HDC ReplayWindow::deviceContext() const
+HDC GLWindow::deviceContext() const
 {
     return hDC_;
 }
 
-int ReplayWindow::width() const
+int GLWindow::width() const
 {
     return nWidth_;
 }
 
-int ReplayWindow::height() const
+int GLWindow::height() const
 {
     return nHeight_;
 }
 
-// A popup has no frame, so its client area is the whole window.
-void ReplayWindow::createWindow()
+void GLWindow::ThrowLastError(const char* call)
 {
-    registerWindowClass();
-    hWnd_ = CreateWindowExA(0, kWindowClass, "Replay", WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0,
-                            nWidth_, nHeight_, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (hWnd_ == nullptr)
-        throwLastError("CreateWindowExA");
-    ShowWindow(hWnd_, SW_SHOWNOACTIVATE);
-    hDC_ = GetDC(hWnd_);
-    if (hDC_ == nullptr)
-        throwLastError("GetDC");
+    throw std::runtime_error(std::string(call) + " failed, error " + std::to_string(GetLastError()));
 }
 
-void ReplayWindow::setPixelFormat()
+// A popup has no frame, so its client area is the whole window.
+void GLWindow::createWindow(Visibility visibility)
+{
+    registerWindowClass();
+    hWnd_ = CreateWindowExA(0, kWindowClass, "OpenGL", WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0,
+                            nWidth_, nHeight_, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (hWnd_ == nullptr)
+        ThrowLastError("CreateWindowExA");
+    if (visibility == SHOWN)
+        ShowWindow(hWnd_, SW_SHOWNOACTIVATE);
+    hDC_ = GetDC(hWnd_);
+    if (hDC_ == nullptr)
+        ThrowLastError("GetDC");
+}
+
+void GLWindow::setPixelFormat()
 {
     PIXELFORMATDESCRIPTOR pfd = {};
     pfd.nSize = sizeof pfd;
@@ -97,13 +98,13 @@ void ReplayWindow::setPixelFormat()
     pfd.iLayerType = PFD_MAIN_PLANE;
     const int format = ChoosePixelFormat(hDC_, &pfd);
     if (format == 0)
-        throwLastError("ChoosePixelFormat");
+        ThrowLastError("ChoosePixelFormat");
     if (!SetPixelFormat(hDC_, format, &pfd))
-        throwLastError("SetPixelFormat");
+        ThrowLastError("SetPixelFormat");
 }
 
 // Release cannot be reported from a destructor; each step is best effort.
-void ReplayWindow::release()
+void GLWindow::release()
 {
     if (hDC_ != nullptr)
     {

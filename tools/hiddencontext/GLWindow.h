@@ -1,0 +1,38 @@
+#pragma once
+
+#include <windows.h>
+
+// A window ready for an OpenGL context, made with nothing but Win32: a popup whose client area has the given
+// size, with a pixel format set on its own device context (RGBA, 32-bit colour, 24-bit depth, 8-bit stencil,
+// double-buffered). A shown window is shown without activation, so that the window system keeps its pixels;
+// a hidden one is never shown. Construction throws std::runtime_error naming the call that failed; the
+// destructor releases the device context and destroys the window.
+class GLWindow
+{
+public:
+    enum Visibility { HIDDEN, SHOWN };
+
+    GLWindow(int width, int height, Visibility visibility);
+    ~GLWindow();
+
+    GLWindow(const GLWindow&) = delete;
+    GLWindow& operator=(const GLWindow&) = delete;
+
+    HWND window() const;
+    HDC deviceContext() const;
+    int width() const;
+    int height() const;
+
+    // Throws std::runtime_error: "<call> failed, error <GetLastError()>".
+    [[noreturn]] static void ThrowLastError(const char* call);
+
+private:
+    void createWindow(Visibility visibility);
+    void setPixelFormat();
+    void release();
+
+    int nWidth_;
+    int nHeight_;
+    HWND hWnd_ = nullptr;
+    HDC hDC_ = nullptr;
+};
