@@ -1,83 +1,102 @@
-// The report program of the main job: makes a GL context on a hidden window and prints a short report of the
-// driver, every GL call made through the checked chain, as a host would call it. Exits 0 when the whole
-// report was made, 1 with a message on stderr otherwise.
+// The info tool: turns the library on for an off-screen context and reports what the OpenGL driver behind it
+// offers; with --demo, also shows the debugging seam end to end (see Demo.h).
+//
+// Usage: qelinfo [--json] [--demo FOLDER]
+//   --json         the report as one JSON object, for machines; plain text otherwise
+//   --demo FOLDER  trace and record a frame, replay it, and compare the frames; the files go to FOLDER
+//
+// Exits 0 when the report (and the demo, whose frames must be identical) was made, 1 otherwise, 2 for a
+// wrong command line.
 
-#include <windows.h>
-#include <GL/gl.h>
-
-#include <cstdio>
+#include <cstring>
 #include <exception>
-#include <stdexcept>
+#include <iostream>
 #include <string>
 
+#include "Demo.h"
+#include "DriverReport.h"
 #include "HiddenContext.h"
-#include "qel_ogl/ExceptionOGL.h"
+#include "PixelFormatRequests.h"
+#include "Report.h"
+#include "qel_ogl/LibraryOGL.h"
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
-
-using QEL::OGL::ExceptionOGL;
-using QEL::OGL::OpenGLInterceptor;
+#include "qel_ogl/ogl/ContextWrapped.h"
 
 namespace {
 
-// An invalid texture target: the driver must answer GL_INVALID_ENUM.
-const unsigned kInvalidTarget = 0x1234;
+const char* const kUsage = "Usage: qelinfo [--json] [--demo FOLDER]\n";
 
-void printString(OpenGLInterceptor* gl, const char* label, unsigned name)
+struct Options
 {
-    const unsigned char* value = gl->cgmGetString(__FILE__, __LINE__, name);
-    if (value == nullptr)
-        throw std::runtime_error(std::string("glGetString answered null for the ") + label);
-    std::printf("%-9s %s\n", (std::string(label) + ":").c_str(), reinterpret_cast<const char*>(value));
-}
+    bool json = false;
+    std::string demoDirectory;
+};
 
-void printDriverStrings(OpenGLInterceptor* gl)
+bool parse(int argc, char** argv, Options& options)
 {
-    printString(gl, "vendor", GL_VENDOR);
-    printString(gl, "renderer", GL_RENDERER);
-    printString(gl, "version", GL_VERSION);
-}
-
-// The chain reports a GL error as an exception carrying the file and line of the call in this source.
-void printFailingCall(OpenGLInterceptor* gl)
-{
-    std::printf("\nchecked call: glBindTexture(0x%04X, 1), an invalid target\n", kInvalidTarget);
-    try
+    for (int i = 1; i < argc; ++i)
     {
-        gl->cgmBindTexture(__FILE__, __LINE__, kInvalidTarget, 1);
+        if (std::strcmp(argv[i], "--json") == 0)
+            options.json = true;
+        else if (std::strcmp(argv[i], "--demo") == 0 && i + 1 < argc && argv[i + 1][0] != '\0')
+            options.demoDirectory = argv[++i];
+        else
+            return false;
     }
-    catch (const ExceptionOGL& e)
-    {
-        std::printf("caught:       %s\n", e.what());
-        std::printf("error number: 0x%04X\n", e.errorNumber());
-        return;
-    }
-    throw std::runtime_error("glBindTexture with an invalid target was not reported as an error");
+    return true;
 }
 
-void report()
+void reportDriver(Report& report)
 {
-    HiddenContext context;
-    OpenGLInterceptor* gl = OpenGLInterceptor::Instance();
-    std::printf("OpenGL driver report\n\n");
-    printDriverStrings(gl);
-    printFailingCall(gl);
+    HiddenContext offscreen;
+    QEL::OGL::ContextWrapped context(offscreen.deviceContext(), offscreen.context());
+    QEL::OGL::AutoInitializer library(&context);
+    DriverReport::Add(report);
+    PixelFormatRequests::Add(report);
     // The chain goes before the context it was used with.
-    OpenGLInterceptor::destroy();
+    QEL::OGL::OpenGLInterceptor::destroy();
 }
 
-}
-
-int main()
+// The driver's section, then the demo's.
+bool run(const Options& options, Report& report)
 {
+    reportDriver(report.addSection("driver", "OpenGL driver"));
+    if (options.demoDirectory.empty())
+        return true;
+    return Demo(options.demoDirectory).run(report.addSection("demo", "Demo"));
+}
+
+void write(const Options& options, const Report& report)
+{
+    if (options.json)
+        report.writeJson(std::cout);
+    else
+        report.writeText(std::cout);
+    std::cout.flush();
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (!parse(argc, argv, options))
+    {
+        std::cerr << kUsage;
+        return 2;
+    }
+    // What was found before a failure is reported too.
+    Report report;
     try
     {
-        report();
+        const bool succeeded = run(options, report);
+        write(options, report);
+        return succeeded ? 0 : 1;
     }
     catch (const std::exception& e)
     {
-        std::fflush(stdout);
-        std::fprintf(stderr, "qelinfo: %s\n", e.what());
+        write(options, report);
+        std::cerr << "qelinfo: " << e.what() << "\n";
         return 1;
     }
-    return 0;
 }
