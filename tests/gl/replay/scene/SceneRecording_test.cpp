@@ -38,6 +38,7 @@ std::string fileText(const char* path)
 
 TEST(SceneRecording, RecordsTheSceneAndTheFrameBeforeItsSwap)
 {
+    // example: recording a frame
     HiddenContext application(kWidth, kHeight, GLWindow::SHOWN);
     ContextWrapped context(application.deviceContext(), application.context());
     AutoInitializer library(&context);
@@ -48,6 +49,7 @@ TEST(SceneRecording, RecordsTheSceneAndTheFrameBeforeItsSwap)
         FrameCapture("recorded", kWidth, kHeight)();
         wglInterceptor::Instance()->wcgmSwapBuffers(__FILE__, __LINE__, application.deviceContext());
     }
+    // end of example
     OpenGLInterceptor::destroy();
     wglInterceptor::destroy();
 
