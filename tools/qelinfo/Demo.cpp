@@ -17,6 +17,7 @@
 #include "Report.h"
 #include "Tracing.h"
 #include "qel_ogl/ExceptionOGL.h"
+#include "qel_ogl/CheckedCall.h"
 #include "qel_ogl/LibraryOGL.h"
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
 #include "qel_ogl/extensionator/windows/wglInterceptor.h"
@@ -72,7 +73,7 @@ std::string failCheckedCall()
 {
     try
     {
-        OpenGLInterceptor::Instance()->cgmBindTexture(__FILE__, __LINE__, kInvalidTarget, 1);
+        QEL_CHECKED(BindTexture)(kInvalidTarget, 1);
     }
     catch (const QEL::OGL::ExceptionOGL& e)
     {
@@ -145,10 +146,9 @@ void Demo::record(Report& report) const
         Tracing tracing(path("trace.txt"));
         {
             Recording recording(path("scene.inc"), path("scene.dat"), application.deviceContext());
-            SampleScene(kWidth, kHeight).draw(*OpenGLInterceptor::Instance(), *wglInterceptor::Instance(),
-                                              application.deviceContext(), application.context());
+            SampleScene(kWidth, kHeight).draw(application.deviceContext(), application.context());
             FrameCapture(path("recorded"), kWidth, kHeight)();
-            wglInterceptor::Instance()->wcgmSwapBuffers(__FILE__, __LINE__, application.deviceContext());
+            QEL_CHECKED_WGL(SwapBuffers)(application.deviceContext());
         }
         failure = failCheckedCall();
     }

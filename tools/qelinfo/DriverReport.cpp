@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "Report.h"
+#include "qel_ogl/CheckedCall.h"
 #include "qel_ogl/extensionator/ExtensionLoaders.h"
 #include "qel_ogl/extensionator/ExtensionManager.h"
-#include "qel_ogl/extensionator/OpenGLInterceptor.h"
 #include "qel_ogl/extensionator/Tokenizers.h"
 #include "qel_ogl/extensionator/generated/wglEntryPoints.h"
 
@@ -25,7 +25,7 @@ using Lookup = ExtensionManager::teExtension (*)(const char*);
 
 std::string driverString(GLenum name, const char* what)
 {
-    const GLubyte* value = QEL::OGL::OpenGLInterceptor::Instance()->cgmGetString(__FILE__, __LINE__, name);
+    const GLubyte* value = QEL_CHECKED(GetString)(name);
     if (value == nullptr)
         throw std::runtime_error(std::string("glGetString answered null for the ") + what);
     return reinterpret_cast<const char*>(value);

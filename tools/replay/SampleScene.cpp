@@ -6,13 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "qel_ogl/extensionator/OpenGLInterceptor.h"
-#include "qel_ogl/extensionator/windows/wglInterceptor.h"
-
-using QEL::OGL::OpenGLInterceptor;
-
-// The caller's place, which the tracer and the recorders write with each call.
-#define AT __FILE__, __LINE__
+#include "qel_ogl/CheckedCall.h"
 
 namespace {
 
@@ -57,71 +51,71 @@ std::vector<unsigned char> paddedRGBImage()
             255, 255, 0, 0, 255, 255, 255, 0, 255};
 }
 
-void uploadTexture(OpenGLInterceptor& gl, unsigned name, int width, int height, unsigned format,
+void uploadTexture(unsigned name, int width, int height, unsigned format,
                    const std::vector<unsigned char>& pixels)
 {
-    gl.cgmBindTexture(AT, GL_TEXTURE_2D, name);
-    gl.cgmTexParameteri(AT, GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    gl.cgmTexParameteri(AT, GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    gl.cgmTexImage2D(AT, GL_TEXTURE_2D, 0, format, width, height, 0, format, GL_UNSIGNED_BYTE, pixels.data());
+    QEL_CHECKED(BindTexture)(GL_TEXTURE_2D, name);
+    QEL_CHECKED(TexParameteri)(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    QEL_CHECKED(TexParameteri)(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    QEL_CHECKED(TexImage2D)(GL_TEXTURE_2D, 0, format, width, height, 0, format, GL_UNSIGNED_BYTE, pixels.data());
 }
 
-unsigned buildProgram(OpenGLInterceptor& gl)
+unsigned buildProgram()
 {
-    const unsigned vertexShader = gl.cgmCreateShader(AT, GL_VERTEX_SHADER);
-    gl.cgmShaderSource(AT, vertexShader, 1, &kVertexShader, nullptr);
-    gl.cgmCompileShader(AT, vertexShader);
+    const unsigned vertexShader = QEL_CHECKED(CreateShader)(GL_VERTEX_SHADER);
+    QEL_CHECKED(ShaderSource)(vertexShader, 1, &kVertexShader, nullptr);
+    QEL_CHECKED(CompileShader)(vertexShader);
 
-    const unsigned fragmentShader = gl.cgmCreateShader(AT, GL_FRAGMENT_SHADER);
+    const unsigned fragmentShader = QEL_CHECKED(CreateShader)(GL_FRAGMENT_SHADER);
     const char* const fragmentSources[] = {kFragmentShaderHeadAndMore.c_str(), kFragmentShaderBody};
     const int fragmentLengths[] = {static_cast<int>(kFragmentShaderHead.size()), -1};
-    gl.cgmShaderSource(AT, fragmentShader, 2, fragmentSources, fragmentLengths);
-    gl.cgmCompileShader(AT, fragmentShader);
+    QEL_CHECKED(ShaderSource)(fragmentShader, 2, fragmentSources, fragmentLengths);
+    QEL_CHECKED(CompileShader)(fragmentShader);
 
-    const unsigned program = gl.cgmCreateProgram(AT);
-    gl.cgmAttachShader(AT, program, vertexShader);
-    gl.cgmAttachShader(AT, program, fragmentShader);
-    gl.cgmLinkProgram(AT, program);
+    const unsigned program = QEL_CHECKED(CreateProgram)();
+    QEL_CHECKED(AttachShader)(program, vertexShader);
+    QEL_CHECKED(AttachShader)(program, fragmentShader);
+    QEL_CHECKED(LinkProgram)(program);
     // Flagged now, freed with the program.
-    gl.cgmDeleteShader(AT, vertexShader);
-    gl.cgmDeleteShader(AT, fragmentShader);
+    QEL_CHECKED(DeleteShader)(vertexShader);
+    QEL_CHECKED(DeleteShader)(fragmentShader);
     return program;
 }
 
 // Orthographic projection of [0, 1] x [0, 1] onto the viewport, column by column.
-void loadProjection(OpenGLInterceptor& gl)
+void loadProjection()
 {
     const float projection[16] = {2, 0, 0, 0, 0, 2, 0, 0, 0, 0, -1, 0, -1, -1, 0, 1};
-    gl.cgmMatrixMode(AT, GL_PROJECTION);
-    gl.cgmLoadMatrixf(AT, projection);
-    gl.cgmMatrixMode(AT, GL_MODELVIEW);
-    gl.cgmLoadIdentity(AT);
+    QEL_CHECKED(MatrixMode)(GL_PROJECTION);
+    QEL_CHECKED(LoadMatrixf)(projection);
+    QEL_CHECKED(MatrixMode)(GL_MODELVIEW);
+    QEL_CHECKED(LoadIdentity)();
 }
 
-void drawTexturedQuad(OpenGLInterceptor& gl, float x0, float y0, float x1, float y1)
+void drawTexturedQuad(float x0, float y0, float x1, float y1)
 {
-    gl.cgmBegin(AT, GL_QUADS);
-    gl.cgmTexCoord2f(AT, 0.0f, 0.0f);
-    gl.cgmVertex2f(AT, x0, y0);
-    gl.cgmTexCoord2f(AT, 1.0f, 0.0f);
-    gl.cgmVertex2f(AT, x1, y0);
-    gl.cgmTexCoord2f(AT, 1.0f, 1.0f);
-    gl.cgmVertex2f(AT, x1, y1);
-    gl.cgmTexCoord2f(AT, 0.0f, 1.0f);
-    gl.cgmVertex2f(AT, x0, y1);
-    gl.cgmEnd(AT);
+    QEL_CHECKED(Begin)(GL_QUADS);
+    QEL_CHECKED(TexCoord2f)(0.0f, 0.0f);
+    QEL_CHECKED(Vertex2f)(x0, y0);
+    QEL_CHECKED(TexCoord2f)(1.0f, 0.0f);
+    QEL_CHECKED(Vertex2f)(x1, y0);
+    QEL_CHECKED(TexCoord2f)(1.0f, 1.0f);
+    QEL_CHECKED(Vertex2f)(x1, y1);
+    QEL_CHECKED(TexCoord2f)(0.0f, 1.0f);
+    QEL_CHECKED(Vertex2f)(x0, y1);
+    QEL_CHECKED(End)();
 }
 
-void drawShadedTriangle(OpenGLInterceptor& gl)
+void drawShadedTriangle()
 {
-    gl.cgmBegin(AT, GL_TRIANGLES);
-    gl.cgmColor3f(AT, 1.0f, 0.0f, 0.0f);
-    gl.cgmVertex2f(AT, 0.5f, 0.05f);
-    gl.cgmColor3f(AT, 0.0f, 1.0f, 0.0f);
-    gl.cgmVertex2f(AT, 0.95f, 0.05f);
-    gl.cgmColor3f(AT, 0.0f, 0.0f, 1.0f);
-    gl.cgmVertex2f(AT, 0.75f, 0.5f);
-    gl.cgmEnd(AT);
+    QEL_CHECKED(Begin)(GL_TRIANGLES);
+    QEL_CHECKED(Color3f)(1.0f, 0.0f, 0.0f);
+    QEL_CHECKED(Vertex2f)(0.5f, 0.05f);
+    QEL_CHECKED(Color3f)(0.0f, 1.0f, 0.0f);
+    QEL_CHECKED(Vertex2f)(0.95f, 0.05f);
+    QEL_CHECKED(Color3f)(0.0f, 0.0f, 1.0f);
+    QEL_CHECKED(Vertex2f)(0.75f, 0.5f);
+    QEL_CHECKED(End)();
 }
 
 }
@@ -133,37 +127,36 @@ SampleScene::SampleScene(int width, int height)
 
 // The checkerboard through the GLSL program on the left, the padded RGB image through the fixed pipeline on
 // the right over a smoothly shaded triangle, on a cleared background. The frame keeps none of its objects.
-void SampleScene::draw(OpenGLInterceptor& gl, QEL::OGL::wglInterceptor& wgl, HDC deviceContext,
-                       HGLRC context) const
+void SampleScene::draw(HDC deviceContext, HGLRC context) const
 {
-    wgl.wcgmMakeCurrent(AT, deviceContext, context);
-    gl.cgmViewport(AT, 0, 0, nWidth_, nHeight_);
-    gl.cgmClearColor(AT, 0.1f, 0.2f, 0.3f, 1.0f);
-    gl.cgmClear(AT, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    loadProjection(gl);
+    QEL_CHECKED_WGL(MakeCurrent)(deviceContext, context);
+    QEL_CHECKED(Viewport)(0, 0, nWidth_, nHeight_);
+    QEL_CHECKED(ClearColor)(0.1f, 0.2f, 0.3f, 1.0f);
+    QEL_CHECKED(Clear)(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    loadProjection();
 
     unsigned textures[2] = {};
-    gl.cgmGenTextures(AT, 2, textures);
-    uploadTexture(gl, textures[0], 4, 4, GL_RGBA, checkerboard());
-    uploadTexture(gl, textures[1], 3, 2, GL_RGB, paddedRGBImage());
+    QEL_CHECKED(GenTextures)(2, textures);
+    uploadTexture(textures[0], 4, 4, GL_RGBA, checkerboard());
+    uploadTexture(textures[1], 3, 2, GL_RGB, paddedRGBImage());
 
-    const unsigned program = buildProgram(gl);
-    gl.cgmUseProgram(AT, program);
-    gl.cgmUniform1i(AT, gl.cgmGetUniformLocation(AT, program, "image"), 0);
+    const unsigned program = buildProgram();
+    QEL_CHECKED(UseProgram)(program);
+    QEL_CHECKED(Uniform1i)(QEL_CHECKED(GetUniformLocation)(program, "image"), 0);
     const float tint[4] = {1.0f, 0.75f, 0.5f, 1.0f};
-    gl.cgmUniform4fv(AT, gl.cgmGetUniformLocation(AT, program, "tint"), 1, tint);
-    gl.cgmBindTexture(AT, GL_TEXTURE_2D, textures[0]);
-    drawTexturedQuad(gl, 0.05f, 0.1f, 0.45f, 0.9f);
-    gl.cgmUseProgram(AT, 0);
+    QEL_CHECKED(Uniform4fv)(QEL_CHECKED(GetUniformLocation)(program, "tint"), 1, tint);
+    QEL_CHECKED(BindTexture)(GL_TEXTURE_2D, textures[0]);
+    drawTexturedQuad(0.05f, 0.1f, 0.45f, 0.9f);
+    QEL_CHECKED(UseProgram)(0);
 
-    drawShadedTriangle(gl);
+    drawShadedTriangle();
 
-    gl.cgmColor3f(AT, 1.0f, 1.0f, 1.0f);
-    gl.cgmEnable(AT, GL_TEXTURE_2D);
-    gl.cgmBindTexture(AT, GL_TEXTURE_2D, textures[1]);
-    drawTexturedQuad(gl, 0.55f, 0.55f, 0.95f, 0.95f);
-    gl.cgmDisable(AT, GL_TEXTURE_2D);
+    QEL_CHECKED(Color3f)(1.0f, 1.0f, 1.0f);
+    QEL_CHECKED(Enable)(GL_TEXTURE_2D);
+    QEL_CHECKED(BindTexture)(GL_TEXTURE_2D, textures[1]);
+    drawTexturedQuad(0.55f, 0.55f, 0.95f, 0.95f);
+    QEL_CHECKED(Disable)(GL_TEXTURE_2D);
 
-    gl.cgmDeleteProgram(AT, program);
-    gl.cgmDeleteTextures(AT, 2, textures);
+    QEL_CHECKED(DeleteProgram)(program);
+    QEL_CHECKED(DeleteTextures)(2, textures);
 }

@@ -2,11 +2,6 @@
 
 #include <windows.h>
 
-namespace QEL { namespace OGL {
-class OpenGLInterceptor;
-class wglInterceptor;
-}}
-
 // A small scene drawn entirely through the interceptor chains, as a host draws a frame: a clear, a
 // projection loaded from a matrix, two textures (an RGBA checkerboard, and an RGB image whose rows GL pads),
 // a GLSL program with a sampler and a vector uniform, and fixed-function drawing with smooth colours and a
@@ -19,9 +14,9 @@ class SampleScene
 public:
     SampleScene(int width, int height);
 
-    // Makes the context current through the WGL chain, then draws through the GL chain.
-    void draw(QEL::OGL::OpenGLInterceptor& gl, QEL::OGL::wglInterceptor& wgl, HDC deviceContext,
-              HGLRC context) const;
+    // Makes the context current through the WGL chain, then draws through the GL chain, whichever
+    // decorators are on them.
+    void draw(HDC deviceContext, HGLRC context) const;
 
 private:
     int nWidth_;

@@ -29,6 +29,8 @@ function(read_example variable source name)
     if(end EQUAL -1)
         message(FATAL_ERROR "The example ${name} of ${source} has no end")
     endif()
+    # With a newline before the first line, so that every line loses the indentation alike.
+    math(EXPR end "${end} + 1")
     string(SUBSTRING "\n${code}" 0 ${end} code)
     string(REPLACE "\n${indent}" "\n" code "${code}")
     string(SUBSTRING "${code}" 1 -1 code)

@@ -10,11 +10,10 @@
 #include <string>
 
 #include "GLContextFixture.h"
+#include "qel_ogl/CheckedCall.h"
 #include "qel_ogl/ExceptionOGL.h"
-#include "qel_ogl/LibraryOGL.h"
 #include "qel_ogl/extensionator/OpenGLForwardingDecorator.h"
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
-#include "qel_ogl/ogl/ContextWrapped.h"
 
 namespace {
 
@@ -54,12 +53,10 @@ TEST_F(CheckingExample, ReportsTheErrorWithTheCallersFileAndLine)
     std::string message;
     unsigned error = 0;
     // example: a checked call
-    using QEL::OGL::OpenGLInterceptor;
     try
     {
-        OpenGLInterceptor::Instance()->cgmBindTexture(__FILE__, __LINE__, GL_TEXTURE_2D, texture);
-        // Not a texture target: GL_INVALID_ENUM.
-        OpenGLInterceptor::Instance()->cgmBindTexture(__FILE__, __LINE__, 0x1234, texture);
+        QEL_CHECKED(BindTexture)(GL_TEXTURE_2D, texture);
+        QEL_CHECKED(BindTexture)(0x1234, texture);  // not a texture target: GL_INVALID_ENUM
     }
     catch (const QEL::OGL::ExceptionOGL& e)
     {
@@ -79,8 +76,8 @@ TEST_F(CheckingExample, DecoratorSeesTheCallsItOverrides)
     using QEL::OGL::OpenGLInterceptor;
     BindCounter counter;
     OpenGLInterceptor::Instance()->addInterceptor(&counter);  // on top of the chain
-    OpenGLInterceptor::Instance()->cgmBindTexture(__FILE__, __LINE__, GL_TEXTURE_2D, 0);
-    OpenGLInterceptor::Instance()->cgmClear(__FILE__, __LINE__, GL_COLOR_BUFFER_BIT);
+    QEL_CHECKED(BindTexture)(GL_TEXTURE_2D, 0);
+    QEL_CHECKED(Clear)(GL_COLOR_BUFFER_BIT);
     OpenGLInterceptor::Instance()->popInterceptor();          // off again before it goes
     // counter.binds() is 1
     // end of example

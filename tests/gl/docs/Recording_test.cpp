@@ -13,6 +13,7 @@
 #include <string>
 
 #include "GLContextFixture.h"
+#include "qel_ogl/CheckedCall.h"
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
 #include "qel_ogl/extensionator/OpenGLRekorder.h"
 #include "qel_ogl/extensionator/windows/wglInterceptor.h"
@@ -33,9 +34,9 @@ TEST_F(RecordingExample, RecordsStatementsAndTheirData)
     wglInterceptor::Instance()->addInterceptor(&wglRecorder);
 
     const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    OpenGLInterceptor::Instance()->cgmClear(__FILE__, __LINE__, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    OpenGLInterceptor::Instance()->cgmLoadMatrixf(__FILE__, __LINE__, identity);  // 64 bytes of data
-    wglInterceptor::Instance()->wcgmSwapBuffers(__FILE__, __LINE__, wglGetCurrentDC());
+    QEL_CHECKED(Clear)(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    QEL_CHECKED(LoadMatrixf)(identity);  // 64 bytes of data
+    QEL_CHECKED_WGL(SwapBuffers)(wglGetCurrentDC());
 
     wglInterceptor::Instance()->popInterceptor();
     OpenGLInterceptor::Instance()->popInterceptor();

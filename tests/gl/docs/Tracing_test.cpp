@@ -11,6 +11,7 @@
 #include <string>
 
 #include "GLContextFixture.h"
+#include "qel_ogl/CheckedCall.h"
 #include "qel_ogl/ExceptionOGL.h"
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
 #include "qel_ogl/extensionator/OpenGLTracer.h"
@@ -25,17 +26,16 @@ TEST_F(TracingExample, TracesAFrameUpToTheCallThatFails)
     QEL::OGL::OpenGLTracer tracer(trace);
     OpenGLInterceptor::Instance()->addInterceptor(&tracer);
 
-    OpenGLInterceptor* gl = OpenGLInterceptor::Instance();
-    gl->cgmClearColor(__FILE__, __LINE__, 0.0f, 0.0f, 0.5f, 1.0f);
-    gl->cgmClear(__FILE__, __LINE__, GL_COLOR_BUFFER_BIT);
-    gl->cgmBegin(__FILE__, __LINE__, GL_TRIANGLES);
-    gl->cgmVertex2f(__FILE__, __LINE__, -1.0f, -1.0f);
-    gl->cgmVertex2f(__FILE__, __LINE__, 1.0f, -1.0f);
-    gl->cgmVertex2f(__FILE__, __LINE__, 0.0f, 1.0f);
-    gl->cgmEnd(__FILE__, __LINE__);
+    QEL_CHECKED(ClearColor)(0.0f, 0.0f, 0.5f, 1.0f);
+    QEL_CHECKED(Clear)(GL_COLOR_BUFFER_BIT);
+    QEL_CHECKED(Begin)(GL_TRIANGLES);
+    QEL_CHECKED(Vertex2f)(-1.0f, -1.0f);
+    QEL_CHECKED(Vertex2f)(1.0f, -1.0f);
+    QEL_CHECKED(Vertex2f)(0.0f, 1.0f);
+    QEL_CHECKED(End)();
     try
     {
-        gl->cgmEnable(__FILE__, __LINE__, 0x1234);  // fails: the last line of the trace
+        QEL_CHECKED(Enable)(0x1234);  // fails: the last line of the trace
     }
     catch (const QEL::OGL::ExceptionOGL&)
     {

@@ -6,6 +6,7 @@
 // Writes, in the working folder: scene.inc (the recorded text), scene.dat (its data) and recorded0.rgba.
 
 #include "HiddenContext.h"
+#include "qel_ogl/CheckedCall.h"
 #include "qel_ogl/LibraryOGL.h"
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
 #include "qel_ogl/extensionator/windows/wglInterceptor.h"
@@ -44,10 +45,9 @@ TEST(SceneRecording, RecordsTheSceneAndTheFrameBeforeItsSwap)
     AutoInitializer library(&context);
     {
         Recording recording("scene.inc", "scene.dat", application.deviceContext());
-        SampleScene(kWidth, kHeight).draw(*OpenGLInterceptor::Instance(), *wglInterceptor::Instance(),
-                                          application.deviceContext(), application.context());
+        SampleScene(kWidth, kHeight).draw(application.deviceContext(), application.context());
         FrameCapture("recorded", kWidth, kHeight)();
-        wglInterceptor::Instance()->wcgmSwapBuffers(__FILE__, __LINE__, application.deviceContext());
+        QEL_CHECKED_WGL(SwapBuffers)(application.deviceContext());
     }
     // end of example
     OpenGLInterceptor::destroy();
