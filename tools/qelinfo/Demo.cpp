@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -120,8 +121,10 @@ Demo::Demo(std::string directory)
 
 bool Demo::run(Report& report) const
 {
-    if (!CreateDirectoryA(directory_.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-        throw std::runtime_error("Cannot make the folder " + directory_);
+    std::error_code error;
+    std::filesystem::create_directories(directory_, error);
+    if (error)
+        throw std::runtime_error("Cannot make the folder " + directory_ + ": " + error.message());
     report.addText("directory", "folder", directory_);
     record(report);
     if (!buildReplay(report))

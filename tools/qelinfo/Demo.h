@@ -7,8 +7,9 @@ class Report;
 // The demo of the debugging seam: draws the sample scene through the checked chain with the tracer and both
 // recorders installed, saves its frame, makes a checked call fail, then builds the replay program of the
 // recording on the build machine, runs it and compares its frame with the recorded one byte for byte. Writes
-// into its folder (made if missing): trace.txt, scene.inc and scene.dat (the recording), frame.bmp and
-// replayed.bmp (the two frames as images) and recorded0.rgba and replayed0.rgba (the compared bytes).
+// into its folder (made, with its parents, if missing): trace.txt, scene.inc and scene.dat (the recording),
+// frame.bmp and replayed.bmp (the two frames as images), recorded0.rgba and replayed0.rgba (the compared
+// bytes).
 class Demo
 {
 public:
