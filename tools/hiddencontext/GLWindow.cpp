@@ -25,13 +25,14 @@ void registerWindowClass()
 
 }
 
-GLWindow::GLWindow(int width, int height, Visibility visibility)
+GLWindow::GLWindow(int width, int height, Visibility visibility, PixelFormat pixelFormat)
     : nWidth_(width), nHeight_(height)
 {
     try
     {
         createWindow(visibility);
-        setPixelFormat();
+        if (pixelFormat == STANDARD_PIXEL_FORMAT)
+            setPixelFormat();
     }
     catch (...)
     {

@@ -2,17 +2,19 @@
 
 #include <windows.h>
 
-// A window ready for an OpenGL context, made with nothing but Win32: a popup whose client area has the given
-// size, with a pixel format set on its own device context (RGBA, 32-bit colour, 24-bit depth, 8-bit stencil,
-// double-buffered). A shown window is shown without activation, so that the window system keeps its pixels;
-// a hidden one is never shown. Construction throws std::runtime_error naming the call that failed; the
-// destructor releases the device context and destroys the window.
+// A window for an OpenGL context, made with nothing but Win32: a popup whose client area has the given size,
+// with its own device context. By default a pixel format is set on it (RGBA, 32-bit colour, 24-bit depth,
+// 8-bit stencil, double-buffered); without one, a context class chooses its own. A shown window is shown
+// without activation, so that the window system keeps its pixels; a hidden one is never shown. Construction
+// throws std::runtime_error naming the call that failed; the destructor releases the device context and
+// destroys the window.
 class GLWindow
 {
 public:
     enum Visibility { HIDDEN, SHOWN };
+    enum PixelFormat { STANDARD_PIXEL_FORMAT, NO_PIXEL_FORMAT };
 
-    GLWindow(int width, int height, Visibility visibility);
+    GLWindow(int width, int height, Visibility visibility, PixelFormat pixelFormat = STANDARD_PIXEL_FORMAT);
     ~GLWindow();
 
     GLWindow(const GLWindow&) = delete;

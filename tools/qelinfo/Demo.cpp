@@ -13,7 +13,7 @@
 
 #include "BitmapFile.h"
 #include "ChildProcess.h"
-#include "HiddenContext.h"
+#include "GLWindow.h"
 #include "ReplayBuildSettings.h"
 #include "Report.h"
 #include "Tracing.h"
@@ -22,11 +22,15 @@
 #include "qel_ogl/LibraryOGL.h"
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
 #include "qel_ogl/extensionator/windows/wglInterceptor.h"
-#include "qel_ogl/ogl/ContextWrapped.h"
+#include "qel_ogl/ogl/BufferFormat.h"
+#include "qel_ogl/ogl/ContextWindowed.h"
 #include "tools/replay/FrameCapture.h"
 #include "tools/replay/Recording.h"
 #include "tools/replay/SampleScene.h"
 
+using QEL::OGL::BufferFormat;
+using QEL::OGL::Context;
+using QEL::OGL::ContextWindowed;
 using QEL::OGL::OpenGLInterceptor;
 using QEL::OGL::wglInterceptor;
 
@@ -141,17 +145,19 @@ std::string Demo::path(const std::string& name) const
 // recorded: the replay draws the frame alone.
 void Demo::record(Report& report) const
 {
-    HiddenContext application(kWidth, kHeight, GLWindow::SHOWN);
-    QEL::OGL::ContextWrapped context(application.deviceContext(), application.context());
+    // The application's window and its context, made by the library as a host makes them.
+    const GLWindow window(kWidth, kHeight, GLWindow::SHOWN, GLWindow::NO_PIXEL_FORMAT);
+    ContextWindowed context(window.window(), BufferFormat(BufferFormat::RGBA8_D24_S8), Context::DOUBLE_BUFFERED,
+                            Context::SAMPLES_1, nullptr);
     QEL::OGL::AutoInitializer library(&context);
     std::string failure;
     {
         Tracing tracing(path("trace.txt"));
         {
-            Recording recording(path("scene.inc"), path("scene.dat"), application.deviceContext());
-            SampleScene(kWidth, kHeight).draw(application.deviceContext(), application.context());
+            Recording recording(path("scene.inc"), path("scene.dat"), context.deviceContext());
+            SampleScene(kWidth, kHeight).draw(context.deviceContext(), context.renderContext());
             FrameCapture(path("recorded"), kWidth, kHeight)();
-            QEL_CHECKED_WGL(SwapBuffers)(application.deviceContext());
+            QEL_CHECKED_WGL(SwapBuffers)(context.deviceContext());
         }
         failure = failCheckedCall();
     }

@@ -16,6 +16,7 @@
 #include "qel_ogl/extensionator/ExtensionManager.h"
 #include "qel_ogl/extensionator/Tokenizers.h"
 #include "qel_ogl/extensionator/generated/wglEntryPoints.h"
+#include "qel_ogl/ogl/Context.h"
 
 using QEL::OGL::ExtensionManager;
 
@@ -135,5 +136,5 @@ void DriverReport::AddFeatures(Report& report)
     report.addNumber("texture_units", "texture units", manager.numberOfTextureUnits());
     report.addFlag("non_power_of_two_textures", "non-power-of-two textures",
                    manager.supportsNonPowerOfTwoTextures());
-    report.addFlag("swap_control", "swap control", manager.isSupported(ExtensionManager::WGL_EXT_SWAP_CONTROL));
+    report.addFlag("swap_control", "swap control", QEL::OGL::Context::supportsVerticalRetraceControl());
 }

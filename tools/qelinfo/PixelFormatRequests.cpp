@@ -4,16 +4,22 @@
 #include <GL/gl.h>
 #include <GL/wglext.h>
 
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "GLWindow.h"
 #include "Report.h"
+#include "qel_core/LogicalException.h"
 #include "qel_ogl/extensionator/ExtensionManager.h"
 #include "qel_ogl/extensionator/generated/wglEntryPoints.h"
 #include "qel_ogl/ogl/BufferFormat.h"
+#include "qel_ogl/ogl/ContextWindowed.h"
 
 using QEL::OGL::BufferFormat;
+using QEL::OGL::Context;
+using QEL::OGL::ContextWindowed;
 using QEL::OGL::ExtensionManager;
 
 namespace {
@@ -22,14 +28,14 @@ struct Request
 {
     const char* key;
     BufferFormat format;
-    int samples;
+    Context::teMultisample samples;
 };
 
-// Double-buffered window formats, as a host's window context asks for them.
+// Double-buffered window formats, as a host's window context asks for them: each takes the extension path.
 const Request kRequests[] = {
-    {"float", BufferFormat(BufferFormat::RGBA16F_D24), 1},
-    {"multisample", BufferFormat(BufferFormat::RGBA8_D24_S8), 4},
-    {"10-bit", BufferFormat(10, 10, 10, 2, 0, 24, false), 1},
+    {"float", BufferFormat(BufferFormat::RGBA16F_D24), Context::SAMPLES_1},
+    {"multisample", BufferFormat(BufferFormat::RGBA8_D24_S8), Context::SAMPLES_4},
+    {"10-bit", BufferFormat(10, 10, 10, 2, 0, 24, false), Context::SAMPLES_1},
 };
 
 std::string describe(const Request& request)
@@ -39,31 +45,8 @@ std::string describe(const Request& request)
     text << "RGBA " << format.redBits() << '/' << format.greenBits() << '/' << format.blueBits() << '/'
          << format.alphaBits() << (format.floatingPointColor() ? " float" : "") << ", depth "
          << format.depthBits() << ", stencil " << format.stencilBits() << ", " << request.samples
-         << (request.samples == 1 ? " sample" : " samples") << ", double-buffered";
+         << (request.samples == Context::SAMPLES_1 ? " sample" : " samples") << ", double-buffered";
     return text.str();
-}
-
-std::vector<int> attributeList(const Request& request)
-{
-    const BufferFormat& format = request.format;
-    std::vector<int> attributes = {
-        WGL_SUPPORT_OPENGL_ARB, 1,
-        WGL_ACCELERATION_ARB, WGL_FULL_ACCELERATION_ARB,
-        WGL_PIXEL_TYPE_ARB, format.floatingPointColor() ? WGL_TYPE_RGBA_FLOAT_ARB : WGL_TYPE_RGBA_ARB,
-        WGL_COLOR_BITS_ARB, static_cast<int>(format.redBits() + format.greenBits() + format.blueBits() +
-                                             format.alphaBits()),
-        WGL_RED_BITS_ARB, static_cast<int>(format.redBits()),
-        WGL_GREEN_BITS_ARB, static_cast<int>(format.greenBits()),
-        WGL_BLUE_BITS_ARB, static_cast<int>(format.blueBits()),
-        WGL_ALPHA_BITS_ARB, static_cast<int>(format.alphaBits()),
-        WGL_DEPTH_BITS_ARB, static_cast<int>(format.depthBits()),
-        WGL_STENCIL_BITS_ARB, static_cast<int>(format.stencilBits()),
-        WGL_DOUBLE_BUFFER_ARB, 1,
-        WGL_DRAW_TO_WINDOW_ARB, 1};
-    if (request.samples > 1)
-        attributes.insert(attributes.end(), {WGL_SAMPLE_BUFFERS_ARB, 1, WGL_SAMPLES_ARB, request.samples});
-    attributes.push_back(0);
-    return attributes;
 }
 
 const char* pixelTypeName(int type)
@@ -107,22 +90,26 @@ void addGranted(Report& report, HDC dc, int format)
         report.addAbsent("samples", "samples");
 }
 
-void addRequest(Report& report, HDC dc, const Request& request)
+// A context of the format on a window of its own, made as a host makes one; the driver's refusal is a fact too.
+void addRequest(Report& report, const Request& request)
 {
     report.addText("request", "request", describe(request));
-    const std::vector<int> attributes = attributeList(request);
-    const float noFloatAttributes[] = {0.0f, 0.0f};
-    int format = 0;
-    UINT count = 0;
-    if (!_wcgmChoosePixelFormatARB(dc, attributes.data(), noFloatAttributes, 1, &format, &count) || count == 0)
+    const GLWindow window(16, 16, GLWindow::HIDDEN, GLWindow::NO_PIXEL_FORMAT);
+    std::unique_ptr<ContextWindowed> context;
+    try
+    {
+        context = std::make_unique<ContextWindowed>(window.window(), request.format, Context::DOUBLE_BUFFERED,
+                                                    request.samples, nullptr);
+    }
+    catch (const QEL::LogicalException& e)
     {
         report.addAbsent("format", "granted format");
+        report.addText("refusal", "refused with", e.what());
         return;
     }
+    const int format = GetPixelFormat(context->deviceContext());
     report.addNumber("format", "granted format", format);
-    addGranted(report, dc, format);
-}
-
+    addGranted(report, context->deviceContext(), format);
 }
 
 void PixelFormatRequests::Add(Report& report)
@@ -133,7 +120,6 @@ void PixelFormatRequests::Add(Report& report)
         requests.addText("unavailable", "unavailable", "the driver has no WGL_ARB_pixel_format");
         return;
     }
-    const HDC dc = wglGetCurrentDC();
     for (const Request& request : kRequests)
-        addRequest(requests.addSection(request.key, request.key), dc, request);
+        addRequest(requests.addSection(request.key, request.key), request);
 }

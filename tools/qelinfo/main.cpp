@@ -15,12 +15,11 @@
 
 #include "Demo.h"
 #include "DriverReport.h"
-#include "HiddenContext.h"
 #include "PixelFormatRequests.h"
 #include "Report.h"
 #include "qel_ogl/LibraryOGL.h"
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
-#include "qel_ogl/ogl/ContextWrapped.h"
+#include "qel_ogl/ogl/ContextOffscreen.h"
 
 namespace {
 
@@ -48,9 +47,8 @@ bool parse(int argc, char** argv, Options& options)
 
 void reportDriver(Report& report)
 {
-    HiddenContext offscreen;
-    QEL::OGL::ContextWrapped context(offscreen.deviceContext(), offscreen.context());
-    QEL::OGL::AutoInitializer library(&context);
+    QEL::OGL::ContextOffscreen context;
+    QEL::OGL::AutoInitializer library(&context);  // makes the context current
     DriverReport::Add(report);
     PixelFormatRequests::Add(report);
     // The chain goes before the context it was used with.

@@ -17,6 +17,8 @@ function(read_example variable source name)
         message(FATAL_ERROR "${source} does not exist")
     endif()
     file(READ ${ROOT}/${source} code)
+    # A newline before the first line, so that a marker there is found as on any other.
+    string(PREPEND code "\n")
     string(REGEX MATCH "\n( *)// example: ${name}\n" marker "${code}")
     if(NOT marker)
         message(FATAL_ERROR "${source} has no example called ${name}")
