@@ -9,16 +9,16 @@ if(NOT status EQUAL 0)
 endif()
 set(file "tests/gl/docs/HostProgram.cpp")
 set(expected_trace
-    "${file}:13: glClearColor(makeFloat(0) /* 0 */, makeFloat(0) /* 0 */, makeFloat(1056964608) /* 0.5 */, "
+    "${file}:14: glClearColor(makeFloat(0) /* 0 */, makeFloat(0) /* 0 */, makeFloat(1056964608) /* 0.5 */, "
     "makeFloat(1065353216) /* 1 */)\n"
-    "${file}:14: glClear(16384)\n"
-    "${file}:15: glRectf(makeFloat(-1090519040) /* -0.5 */, makeFloat(-1090519040) /* -0.5 */, "
+    "${file}:15: glClear(16384)\n"
+    "${file}:16: glRectf(makeFloat(-1090519040) /* -0.5 */, makeFloat(-1090519040) /* -0.5 */, "
     "makeFloat(1056964608) /* 0.5 */, makeFloat(1056964608) /* 0.5 */)\n"
-    "${file}:16: glEnable(Unknown Token)\n")
+    "${file}:17: glEnable(Unknown Token)\n")
 string(CONCAT expected_trace ${expected_trace})
 if(NOT trace STREQUAL expected_trace)
     message(FATAL_ERROR "The host program traced\n${trace}\ninstead of\n${expected_trace}")
 endif()
-if(NOT errors STREQUAL "${file}(16): invalid enumerant\n")
+if(NOT errors STREQUAL "${file}(17): invalid enumerant\n")
     message(FATAL_ERROR "The host program reported '${errors}'")
 endif()

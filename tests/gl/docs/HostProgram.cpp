@@ -1,6 +1,7 @@
 // example: a host program
 #include <iostream>
 #include "qel_ogl/qel_ogl.h"
+#include <GL/gl.h>
 
 int main()
 {
