@@ -67,8 +67,8 @@ unsigned long ChildProcess::RunUnderWine(const std::vector<std::string>& argumen
 {
     const WineSpawn spawn = wineSpawn();
     if (spawn == nullptr)
-        throw std::runtime_error("Cannot start " + arguments.front() +
-                                 ": it is a program of the build machine, which runs Windows programs under Wine");
+        throw std::runtime_error("Cannot start " + arguments.front() + ": it is a program of the build machine, " +
+                                 "which only this tool run under Wine on that machine can start");
     std::vector<std::string> shell = {"/bin/sh", "-c", "exec \"$@\" 1>&2", "sh"};
     shell.insert(shell.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
