@@ -4,9 +4,6 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <string>
-
-#include "qel_core/InternalException.h"
 #include "qel_ogl/ExceptionOGL.h"
 
 namespace QEL { namespace OGL {
@@ -32,12 +29,6 @@ void OpenGLErrorChecker::checkError(const char* file, unsigned line) const
     const GLenum code = glGetError();
     if (code != GL_NO_ERROR)
         throwGLError(file, line, code);
-}
-
-void OpenGLErrorChecker::throwNotLoaded(const char* file, unsigned line, const char* name)
-{
-    const std::string text = std::string(name) + " is not loaded: its version or extension was not initialised";
-    throw InternalException(file, static_cast<int>(line), text.c_str());
 }
 
 void OpenGLErrorChecker::cgmBegin(const char* file, unsigned line, unsigned mode)

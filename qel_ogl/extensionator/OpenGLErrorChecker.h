@@ -18,17 +18,6 @@ private:
     // Asks glGetError once and throws a non-zero code; never called between glBegin and glEnd.
     void checkError(const char* file, unsigned line) const;
 
-    // The entry-point variable itself, once it is known not to be null.
-    template <class Entry>
-    static Entry loaded(Entry entry, const char* name, const char* file, unsigned line)
-    {
-        if (entry == nullptr)
-            throwNotLoaded(file, line, name);
-        return entry;
-    }
-
-    [[noreturn]] static void throwNotLoaded(const char* file, unsigned line, const char* name);
-
     bool bInBeginEnd_;
 };
 

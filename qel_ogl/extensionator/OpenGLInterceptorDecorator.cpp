@@ -1,5 +1,7 @@
 #include "qel_ogl/extensionator/OpenGLInterceptorDecorator.h"
 
+#include "qel_ogl/Checks.h"
+
 namespace QEL { namespace OGL {
 
 OpenGLInterceptorDecorator::OpenGLInterceptorDecorator(OpenGLInterceptor* inner)
@@ -22,6 +24,12 @@ const OpenGLInterceptor* OpenGLInterceptorDecorator::interceptor() const
 void OpenGLInterceptorDecorator::setInterceptor(OpenGLInterceptor* inner)
 {
     pInterceptor_ = inner;
+}
+
+OpenGLInterceptor& OpenGLInterceptorDecorator::next()
+{
+    QEL_ENFORCE(pInterceptor_ != NULL);
+    return *pInterceptor_;
 }
 
 }}

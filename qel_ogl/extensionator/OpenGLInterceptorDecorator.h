@@ -16,6 +16,11 @@ public:
     const OpenGLInterceptor* interceptor() const;
     void setInterceptor(OpenGLInterceptor* inner);
 
+protected:
+    // The inner interceptor that a call is handed on to. A decorator without one (never added to a chain)
+    // throws InternalException instead of calling through a null pointer.
+    OpenGLInterceptor& next();
+
 private:
     OpenGLInterceptor* pInterceptor_;
 };

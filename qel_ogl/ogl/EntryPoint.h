@@ -1,8 +1,8 @@
 #pragma once
 
-// Calls from the library's own classes into the entry-point table. A variable that is still null (its version
-// or extension was not loaded) is never called: QEL_GL throws InternalException naming the GL function, with
-// the file and line of the call.
+// Calls into the entry-point table, from the library's own classes and from the error checker. A variable that
+// is still null (its version or extension was not loaded) is never called: QEL_GL throws InternalException
+// naming the GL function, with the file and line of the call.
 //
 //     QEL_GL(BindBuffer)(target(), objectID());
 

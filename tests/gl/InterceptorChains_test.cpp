@@ -3,14 +3,19 @@
 #include "qel_core/InternalException.h"
 #include "qel_ogl/extensionator/OpenGLErrorChecker.h"
 #include "qel_ogl/extensionator/OpenGLForwardingDecorator.h"
+#include "qel_ogl/extensionator/OpenGLRekorder.h"
+#include "qel_ogl/extensionator/OpenGLTracer.h"
 #include "qel_ogl/extensionator/windows/wglErrorChecker.h"
 #include "qel_ogl/extensionator/windows/wglForwardingDecorator.h"
+#include "qel_ogl/extensionator/windows/wglRekorder.h"
 #include "tests/unit/ThrownBy.h"
 
 #include <GL/gl.h>
 
 #include <gmock/gmock.h>
 
+#include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -226,4 +231,31 @@ TYPED_TEST(InterceptorChains, AddRefusesADecoratorAlreadyInTheChain)
     }
     this->probe();
     EXPECT_THAT(this->log_, ElementsAre("B", "A"));
+}
+
+// A decorator that was never added to a chain has no inner interceptor: a call that reaches it is refused
+// instead of going through a null pointer.
+TEST(DecoratorWithoutInner, RefusesTheCall)
+{
+    std::ostringstream text, data;
+    OpenGLForwardingDecorator forwarding;
+    OpenGLTracer tracer(text);
+    OpenGLRekorder recorder(text, data, nullptr, false);
+    wglForwardingDecorator wglForwarding;
+    wglRekorder wglRecorder(text, data, nullptr, nullptr, false);
+    const char* const gl = "qel_ogl/extensionator/OpenGLInterceptorDecorator.cpp";
+    const char* const wgl = "qel_ogl/extensionator/windows/wglInterceptorDecorator.cpp";
+    const struct
+    {
+        const char* file;
+        std::function<void()> call;
+    } calls[] = {
+        {gl, [&] { forwarding.cgmFlush(__FILE__, __LINE__); }},
+        {gl, [&] { tracer.cgmGetString(__FILE__, __LINE__, GL_VENDOR); }},
+        {gl, [&] { recorder.cgmBindTexture(__FILE__, __LINE__, GL_TEXTURE_2D, 1); }},
+        {wgl, [&] { wglForwarding.wcgmGetCurrentContext(__FILE__, __LINE__); }},
+        {wgl, [&] { wglRecorder.wcgmGetCurrentDC(__FILE__, __LINE__); }},
+    };
+    for (const auto& row : calls)
+        expectRefusal(thrownBy<InternalException>(row.call), row.file, "Enforce pInterceptor_ != NULL");
 }

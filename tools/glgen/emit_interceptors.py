@@ -49,13 +49,13 @@ def _checker_body(command, callee, table):
 
 def _gl_callee(command, is_table):
     if is_table:
-        return 'loaded(%s, "%s", file, line)' % (cpp.table_variable(command.name), command.name)
+        return 'loadedEntryPoint(%s, file, line, "%s")' % (cpp.table_variable(command.name), command.name)
     return "::" + command.name
 
 
 def forward_body(command):
     """The statement that hands the call on to the inner interceptor and answers its result."""
-    return "    return interceptor()->%s(file, line%s);\n" % (
+    return "    return next().%s(file, line%s);\n" % (
         cpp.operation(command.name), "".join(", " + p.name for p in command.params))
 
 
@@ -83,7 +83,7 @@ def emit_gl(model, handmade):
                for f in model.cgm_operations if f.name not in handmade]
     files.update(source_files(model, "OpenGLErrorCheckerOperations", "qel_ogl/extensionator/OpenGLErrorChecker.h",
                               ["#include <windows.h>", "#include <GL/gl.h>", "",
-                               '#include "qel_ogl/extensionator/generated/glEntryPoints.h"', ""], checker))
+                               '#include "qel_ogl/ogl/EntryPoint.h"', ""], checker))
     forwarder = [definition(f, "OpenGLForwardingDecorator", table, forward_body(f)) for f in model.cgm_operations]
     files.update(source_files(model, "OpenGLForwardingDecoratorOperations",
                               "qel_ogl/extensionator/OpenGLForwardingDecorator.h", [], forwarder))

@@ -128,7 +128,7 @@ class TracerLines(unittest.TestCase):
         c = command("void glBindTexture(GLenum target, GLuint texture)")
         self.assertEqual('    beginLine(file, line) << "glBindTexture(" << CallText::Enum{target} << ", " << texture'
                          ' << ")\\n";\n'
-                         "    return interceptor()->cgmBindTexture(file, line, target, texture);\n",
+                         "    return next().cgmBindTexture(file, line, target, texture);\n",
                          emit_tracer.tracer_body(c, self.text))
 
     def test_call_without_arguments_has_empty_parentheses(self):
@@ -212,7 +212,7 @@ class RecorderForms(unittest.TestCase):
 
     def body(self, name):
         """The body without its last line, the forwarding that every operation shares."""
-        return self.bodies[name].rsplit("    return interceptor()", 1)[0]
+        return self.bodies[name].rsplit("    return next()", 1)[0]
 
     def test_ordinary_statement(self):
         self.assertEqual('    out() << "glBindTexture(" << CallText::Enum{target} << ", " << texture << ");";\n'
@@ -220,7 +220,7 @@ class RecorderForms(unittest.TestCase):
 
     def test_every_operation_forwards_its_call(self):
         self.assertTrue(self.bodies["glBitmap"].endswith(
-            "    return interceptor()->cgmBitmap(file, line, width, height, xorig, yorig, xmove, ymove, bitmap);\n"))
+            "    return next().cgmBitmap(file, line, width, height, xorig, yorig, xmove, ymove, bitmap);\n"))
 
     def test_unsupported_line(self):
         self.assertEqual('    writeUnsupported("glBitmap");\n', self.body("glBitmap"))

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <GL/gl.h>
 
-#include "qel_ogl/extensionator/generated/glEntryPoints.h"
+#include "qel_ogl/ogl/EntryPoint.h"
 
 namespace QEL { namespace OGL {
 
@@ -2771,8 +2771,8 @@ void OpenGLErrorChecker::cgmDrawRangeElements(
     const void* indices)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDrawRangeElements, "glDrawRangeElements", file, line)(mode, start, end, count, type, indices);
-    loaded(_cgmDrawRangeElements, "glDrawRangeElements", file, line)(mode, start, end, count, type, indices);
+        return loadedEntryPoint(_cgmDrawRangeElements, file, line, "glDrawRangeElements")(mode, start, end, count, type, indices);
+    loadedEntryPoint(_cgmDrawRangeElements, file, line, "glDrawRangeElements")(mode, start, end, count, type, indices);
     checkError(file, line);
 }
 
@@ -2781,8 +2781,8 @@ void OpenGLErrorChecker::cgmTexImage3D(
     int border, unsigned format, unsigned type, const void* pixels)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexImage3D, "glTexImage3D", file, line)(target, level, internalformat, width, height, depth, border, format, type, pixels);
-    loaded(_cgmTexImage3D, "glTexImage3D", file, line)(target, level, internalformat, width, height, depth, border, format, type, pixels);
+        return loadedEntryPoint(_cgmTexImage3D, file, line, "glTexImage3D")(target, level, internalformat, width, height, depth, border, format, type, pixels);
+    loadedEntryPoint(_cgmTexImage3D, file, line, "glTexImage3D")(target, level, internalformat, width, height, depth, border, format, type, pixels);
     checkError(file, line);
 }
 
@@ -2791,8 +2791,8 @@ void OpenGLErrorChecker::cgmTexSubImage3D(
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexSubImage3D, "glTexSubImage3D", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
-    loaded(_cgmTexSubImage3D, "glTexSubImage3D", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+        return loadedEntryPoint(_cgmTexSubImage3D, file, line, "glTexSubImage3D")(target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    loadedEntryPoint(_cgmTexSubImage3D, file, line, "glTexSubImage3D")(target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
     checkError(file, line);
 }
 
@@ -2801,24 +2801,24 @@ void OpenGLErrorChecker::cgmCopyTexSubImage3D(
     int width, int height)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyTexSubImage3D, "glCopyTexSubImage3D", file, line)(target, level, xoffset, yoffset, zoffset, x, y, width, height);
-    loaded(_cgmCopyTexSubImage3D, "glCopyTexSubImage3D", file, line)(target, level, xoffset, yoffset, zoffset, x, y, width, height);
+        return loadedEntryPoint(_cgmCopyTexSubImage3D, file, line, "glCopyTexSubImage3D")(target, level, xoffset, yoffset, zoffset, x, y, width, height);
+    loadedEntryPoint(_cgmCopyTexSubImage3D, file, line, "glCopyTexSubImage3D")(target, level, xoffset, yoffset, zoffset, x, y, width, height);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmActiveTexture(const char* file, unsigned line, unsigned texture)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmActiveTexture, "glActiveTexture", file, line)(texture);
-    loaded(_cgmActiveTexture, "glActiveTexture", file, line)(texture);
+        return loadedEntryPoint(_cgmActiveTexture, file, line, "glActiveTexture")(texture);
+    loadedEntryPoint(_cgmActiveTexture, file, line, "glActiveTexture")(texture);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClientActiveTexture(const char* file, unsigned line, unsigned texture)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmClientActiveTexture, "glClientActiveTexture", file, line)(texture);
-    loaded(_cgmClientActiveTexture, "glClientActiveTexture", file, line)(texture);
+        return loadedEntryPoint(_cgmClientActiveTexture, file, line, "glClientActiveTexture")(texture);
+    loadedEntryPoint(_cgmClientActiveTexture, file, line, "glClientActiveTexture")(texture);
     checkError(file, line);
 }
 
@@ -2827,8 +2827,8 @@ void OpenGLErrorChecker::cgmCompressedTexImage1D(
     int imageSize, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompressedTexImage1D, "glCompressedTexImage1D", file, line)(target, level, internalformat, width, border, imageSize, data);
-    loaded(_cgmCompressedTexImage1D, "glCompressedTexImage1D", file, line)(target, level, internalformat, width, border, imageSize, data);
+        return loadedEntryPoint(_cgmCompressedTexImage1D, file, line, "glCompressedTexImage1D")(target, level, internalformat, width, border, imageSize, data);
+    loadedEntryPoint(_cgmCompressedTexImage1D, file, line, "glCompressedTexImage1D")(target, level, internalformat, width, border, imageSize, data);
     checkError(file, line);
 }
 
@@ -2837,8 +2837,8 @@ void OpenGLErrorChecker::cgmCompressedTexImage2D(
     int border, int imageSize, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompressedTexImage2D, "glCompressedTexImage2D", file, line)(target, level, internalformat, width, height, border, imageSize, data);
-    loaded(_cgmCompressedTexImage2D, "glCompressedTexImage2D", file, line)(target, level, internalformat, width, height, border, imageSize, data);
+        return loadedEntryPoint(_cgmCompressedTexImage2D, file, line, "glCompressedTexImage2D")(target, level, internalformat, width, height, border, imageSize, data);
+    loadedEntryPoint(_cgmCompressedTexImage2D, file, line, "glCompressedTexImage2D")(target, level, internalformat, width, height, border, imageSize, data);
     checkError(file, line);
 }
 
@@ -2847,8 +2847,8 @@ void OpenGLErrorChecker::cgmCompressedTexImage3D(
     int depth, int border, int imageSize, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompressedTexImage3D, "glCompressedTexImage3D", file, line)(target, level, internalformat, width, height, depth, border, imageSize, data);
-    loaded(_cgmCompressedTexImage3D, "glCompressedTexImage3D", file, line)(target, level, internalformat, width, height, depth, border, imageSize, data);
+        return loadedEntryPoint(_cgmCompressedTexImage3D, file, line, "glCompressedTexImage3D")(target, level, internalformat, width, height, depth, border, imageSize, data);
+    loadedEntryPoint(_cgmCompressedTexImage3D, file, line, "glCompressedTexImage3D")(target, level, internalformat, width, height, depth, border, imageSize, data);
     checkError(file, line);
 }
 
@@ -2857,8 +2857,8 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage1D(
     int imageSize, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompressedTexSubImage1D, "glCompressedTexSubImage1D", file, line)(target, level, xoffset, width, format, imageSize, data);
-    loaded(_cgmCompressedTexSubImage1D, "glCompressedTexSubImage1D", file, line)(target, level, xoffset, width, format, imageSize, data);
+        return loadedEntryPoint(_cgmCompressedTexSubImage1D, file, line, "glCompressedTexSubImage1D")(target, level, xoffset, width, format, imageSize, data);
+    loadedEntryPoint(_cgmCompressedTexSubImage1D, file, line, "glCompressedTexSubImage1D")(target, level, xoffset, width, format, imageSize, data);
     checkError(file, line);
 }
 
@@ -2867,8 +2867,8 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage2D(
     unsigned format, int imageSize, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompressedTexSubImage2D, "glCompressedTexSubImage2D", file, line)(target, level, xoffset, yoffset, width, height, format, imageSize, data);
-    loaded(_cgmCompressedTexSubImage2D, "glCompressedTexSubImage2D", file, line)(target, level, xoffset, yoffset, width, height, format, imageSize, data);
+        return loadedEntryPoint(_cgmCompressedTexSubImage2D, file, line, "glCompressedTexSubImage2D")(target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    loadedEntryPoint(_cgmCompressedTexSubImage2D, file, line, "glCompressedTexSubImage2D")(target, level, xoffset, yoffset, width, height, format, imageSize, data);
     checkError(file, line);
 }
 
@@ -2877,8 +2877,8 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage3D(
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompressedTexSubImage3D, "glCompressedTexSubImage3D", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
-    loaded(_cgmCompressedTexSubImage3D, "glCompressedTexSubImage3D", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+        return loadedEntryPoint(_cgmCompressedTexSubImage3D, file, line, "glCompressedTexSubImage3D")(target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    loadedEntryPoint(_cgmCompressedTexSubImage3D, file, line, "glCompressedTexSubImage3D")(target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
     checkError(file, line);
 }
 
@@ -2886,168 +2886,168 @@ void OpenGLErrorChecker::cgmGetCompressedTexImage(
     const char* file, unsigned line, unsigned target, int level, void* img)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetCompressedTexImage, "glGetCompressedTexImage", file, line)(target, level, img);
-    loaded(_cgmGetCompressedTexImage, "glGetCompressedTexImage", file, line)(target, level, img);
+        return loadedEntryPoint(_cgmGetCompressedTexImage, file, line, "glGetCompressedTexImage")(target, level, img);
+    loadedEntryPoint(_cgmGetCompressedTexImage, file, line, "glGetCompressedTexImage")(target, level, img);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLoadTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmLoadTransposeMatrixd, "glLoadTransposeMatrixd", file, line)(m);
-    loaded(_cgmLoadTransposeMatrixd, "glLoadTransposeMatrixd", file, line)(m);
+        return loadedEntryPoint(_cgmLoadTransposeMatrixd, file, line, "glLoadTransposeMatrixd")(m);
+    loadedEntryPoint(_cgmLoadTransposeMatrixd, file, line, "glLoadTransposeMatrixd")(m);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLoadTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmLoadTransposeMatrixf, "glLoadTransposeMatrixf", file, line)(m);
-    loaded(_cgmLoadTransposeMatrixf, "glLoadTransposeMatrixf", file, line)(m);
+        return loadedEntryPoint(_cgmLoadTransposeMatrixf, file, line, "glLoadTransposeMatrixf")(m);
+    loadedEntryPoint(_cgmLoadTransposeMatrixf, file, line, "glLoadTransposeMatrixf")(m);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultTransposeMatrixd, "glMultTransposeMatrixd", file, line)(m);
-    loaded(_cgmMultTransposeMatrixd, "glMultTransposeMatrixd", file, line)(m);
+        return loadedEntryPoint(_cgmMultTransposeMatrixd, file, line, "glMultTransposeMatrixd")(m);
+    loadedEntryPoint(_cgmMultTransposeMatrixd, file, line, "glMultTransposeMatrixd")(m);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultTransposeMatrixf, "glMultTransposeMatrixf", file, line)(m);
-    loaded(_cgmMultTransposeMatrixf, "glMultTransposeMatrixf", file, line)(m);
+        return loadedEntryPoint(_cgmMultTransposeMatrixf, file, line, "glMultTransposeMatrixf")(m);
+    loadedEntryPoint(_cgmMultTransposeMatrixf, file, line, "glMultTransposeMatrixf")(m);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1d(const char* file, unsigned line, unsigned target, double s)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1d, "glMultiTexCoord1d", file, line)(target, s);
-    loaded(_cgmMultiTexCoord1d, "glMultiTexCoord1d", file, line)(target, s);
+        return loadedEntryPoint(_cgmMultiTexCoord1d, file, line, "glMultiTexCoord1d")(target, s);
+    loadedEntryPoint(_cgmMultiTexCoord1d, file, line, "glMultiTexCoord1d")(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1dv(const char* file, unsigned line, unsigned target, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1dv, "glMultiTexCoord1dv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord1dv, "glMultiTexCoord1dv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord1dv, file, line, "glMultiTexCoord1dv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord1dv, file, line, "glMultiTexCoord1dv")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1f(const char* file, unsigned line, unsigned target, float s)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1f, "glMultiTexCoord1f", file, line)(target, s);
-    loaded(_cgmMultiTexCoord1f, "glMultiTexCoord1f", file, line)(target, s);
+        return loadedEntryPoint(_cgmMultiTexCoord1f, file, line, "glMultiTexCoord1f")(target, s);
+    loadedEntryPoint(_cgmMultiTexCoord1f, file, line, "glMultiTexCoord1f")(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1fv(const char* file, unsigned line, unsigned target, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1fv, "glMultiTexCoord1fv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord1fv, "glMultiTexCoord1fv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord1fv, file, line, "glMultiTexCoord1fv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord1fv, file, line, "glMultiTexCoord1fv")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1i(const char* file, unsigned line, unsigned target, int s)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1i, "glMultiTexCoord1i", file, line)(target, s);
-    loaded(_cgmMultiTexCoord1i, "glMultiTexCoord1i", file, line)(target, s);
+        return loadedEntryPoint(_cgmMultiTexCoord1i, file, line, "glMultiTexCoord1i")(target, s);
+    loadedEntryPoint(_cgmMultiTexCoord1i, file, line, "glMultiTexCoord1i")(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1iv(const char* file, unsigned line, unsigned target, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1iv, "glMultiTexCoord1iv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord1iv, "glMultiTexCoord1iv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord1iv, file, line, "glMultiTexCoord1iv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord1iv, file, line, "glMultiTexCoord1iv")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1s(const char* file, unsigned line, unsigned target, short s)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1s, "glMultiTexCoord1s", file, line)(target, s);
-    loaded(_cgmMultiTexCoord1s, "glMultiTexCoord1s", file, line)(target, s);
+        return loadedEntryPoint(_cgmMultiTexCoord1s, file, line, "glMultiTexCoord1s")(target, s);
+    loadedEntryPoint(_cgmMultiTexCoord1s, file, line, "glMultiTexCoord1s")(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1sv(const char* file, unsigned line, unsigned target, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1sv, "glMultiTexCoord1sv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord1sv, "glMultiTexCoord1sv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord1sv, file, line, "glMultiTexCoord1sv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord1sv, file, line, "glMultiTexCoord1sv")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2d(const char* file, unsigned line, unsigned target, double s, double t)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2d, "glMultiTexCoord2d", file, line)(target, s, t);
-    loaded(_cgmMultiTexCoord2d, "glMultiTexCoord2d", file, line)(target, s, t);
+        return loadedEntryPoint(_cgmMultiTexCoord2d, file, line, "glMultiTexCoord2d")(target, s, t);
+    loadedEntryPoint(_cgmMultiTexCoord2d, file, line, "glMultiTexCoord2d")(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2dv(const char* file, unsigned line, unsigned target, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2dv, "glMultiTexCoord2dv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord2dv, "glMultiTexCoord2dv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord2dv, file, line, "glMultiTexCoord2dv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord2dv, file, line, "glMultiTexCoord2dv")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2f(const char* file, unsigned line, unsigned target, float s, float t)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2f, "glMultiTexCoord2f", file, line)(target, s, t);
-    loaded(_cgmMultiTexCoord2f, "glMultiTexCoord2f", file, line)(target, s, t);
+        return loadedEntryPoint(_cgmMultiTexCoord2f, file, line, "glMultiTexCoord2f")(target, s, t);
+    loadedEntryPoint(_cgmMultiTexCoord2f, file, line, "glMultiTexCoord2f")(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2fv(const char* file, unsigned line, unsigned target, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2fv, "glMultiTexCoord2fv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord2fv, "glMultiTexCoord2fv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord2fv, file, line, "glMultiTexCoord2fv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord2fv, file, line, "glMultiTexCoord2fv")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2i(const char* file, unsigned line, unsigned target, int s, int t)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2i, "glMultiTexCoord2i", file, line)(target, s, t);
-    loaded(_cgmMultiTexCoord2i, "glMultiTexCoord2i", file, line)(target, s, t);
+        return loadedEntryPoint(_cgmMultiTexCoord2i, file, line, "glMultiTexCoord2i")(target, s, t);
+    loadedEntryPoint(_cgmMultiTexCoord2i, file, line, "glMultiTexCoord2i")(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2iv(const char* file, unsigned line, unsigned target, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2iv, "glMultiTexCoord2iv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord2iv, "glMultiTexCoord2iv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord2iv, file, line, "glMultiTexCoord2iv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord2iv, file, line, "glMultiTexCoord2iv")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2s(const char* file, unsigned line, unsigned target, short s, short t)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2s, "glMultiTexCoord2s", file, line)(target, s, t);
-    loaded(_cgmMultiTexCoord2s, "glMultiTexCoord2s", file, line)(target, s, t);
+        return loadedEntryPoint(_cgmMultiTexCoord2s, file, line, "glMultiTexCoord2s")(target, s, t);
+    loadedEntryPoint(_cgmMultiTexCoord2s, file, line, "glMultiTexCoord2s")(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2sv(const char* file, unsigned line, unsigned target, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2sv, "glMultiTexCoord2sv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord2sv, "glMultiTexCoord2sv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord2sv, file, line, "glMultiTexCoord2sv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord2sv, file, line, "glMultiTexCoord2sv")(target, v);
     checkError(file, line);
 }
 
@@ -3055,16 +3055,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord3d(
     const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3d, "glMultiTexCoord3d", file, line)(target, s, t, r);
-    loaded(_cgmMultiTexCoord3d, "glMultiTexCoord3d", file, line)(target, s, t, r);
+        return loadedEntryPoint(_cgmMultiTexCoord3d, file, line, "glMultiTexCoord3d")(target, s, t, r);
+    loadedEntryPoint(_cgmMultiTexCoord3d, file, line, "glMultiTexCoord3d")(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3dv(const char* file, unsigned line, unsigned target, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3dv, "glMultiTexCoord3dv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord3dv, "glMultiTexCoord3dv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord3dv, file, line, "glMultiTexCoord3dv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord3dv, file, line, "glMultiTexCoord3dv")(target, v);
     checkError(file, line);
 }
 
@@ -3072,32 +3072,32 @@ void OpenGLErrorChecker::cgmMultiTexCoord3f(
     const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3f, "glMultiTexCoord3f", file, line)(target, s, t, r);
-    loaded(_cgmMultiTexCoord3f, "glMultiTexCoord3f", file, line)(target, s, t, r);
+        return loadedEntryPoint(_cgmMultiTexCoord3f, file, line, "glMultiTexCoord3f")(target, s, t, r);
+    loadedEntryPoint(_cgmMultiTexCoord3f, file, line, "glMultiTexCoord3f")(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3fv(const char* file, unsigned line, unsigned target, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3fv, "glMultiTexCoord3fv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord3fv, "glMultiTexCoord3fv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord3fv, file, line, "glMultiTexCoord3fv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord3fv, file, line, "glMultiTexCoord3fv")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3i(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3i, "glMultiTexCoord3i", file, line)(target, s, t, r);
-    loaded(_cgmMultiTexCoord3i, "glMultiTexCoord3i", file, line)(target, s, t, r);
+        return loadedEntryPoint(_cgmMultiTexCoord3i, file, line, "glMultiTexCoord3i")(target, s, t, r);
+    loadedEntryPoint(_cgmMultiTexCoord3i, file, line, "glMultiTexCoord3i")(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3iv(const char* file, unsigned line, unsigned target, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3iv, "glMultiTexCoord3iv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord3iv, "glMultiTexCoord3iv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord3iv, file, line, "glMultiTexCoord3iv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord3iv, file, line, "glMultiTexCoord3iv")(target, v);
     checkError(file, line);
 }
 
@@ -3105,16 +3105,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord3s(
     const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3s, "glMultiTexCoord3s", file, line)(target, s, t, r);
-    loaded(_cgmMultiTexCoord3s, "glMultiTexCoord3s", file, line)(target, s, t, r);
+        return loadedEntryPoint(_cgmMultiTexCoord3s, file, line, "glMultiTexCoord3s")(target, s, t, r);
+    loadedEntryPoint(_cgmMultiTexCoord3s, file, line, "glMultiTexCoord3s")(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3sv(const char* file, unsigned line, unsigned target, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3sv, "glMultiTexCoord3sv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord3sv, "glMultiTexCoord3sv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord3sv, file, line, "glMultiTexCoord3sv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord3sv, file, line, "glMultiTexCoord3sv")(target, v);
     checkError(file, line);
 }
 
@@ -3122,16 +3122,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord4d(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4d, "glMultiTexCoord4d", file, line)(target, s, t, r, q);
-    loaded(_cgmMultiTexCoord4d, "glMultiTexCoord4d", file, line)(target, s, t, r, q);
+        return loadedEntryPoint(_cgmMultiTexCoord4d, file, line, "glMultiTexCoord4d")(target, s, t, r, q);
+    loadedEntryPoint(_cgmMultiTexCoord4d, file, line, "glMultiTexCoord4d")(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4dv(const char* file, unsigned line, unsigned target, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4dv, "glMultiTexCoord4dv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord4dv, "glMultiTexCoord4dv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord4dv, file, line, "glMultiTexCoord4dv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord4dv, file, line, "glMultiTexCoord4dv")(target, v);
     checkError(file, line);
 }
 
@@ -3139,16 +3139,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord4f(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4f, "glMultiTexCoord4f", file, line)(target, s, t, r, q);
-    loaded(_cgmMultiTexCoord4f, "glMultiTexCoord4f", file, line)(target, s, t, r, q);
+        return loadedEntryPoint(_cgmMultiTexCoord4f, file, line, "glMultiTexCoord4f")(target, s, t, r, q);
+    loadedEntryPoint(_cgmMultiTexCoord4f, file, line, "glMultiTexCoord4f")(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4fv(const char* file, unsigned line, unsigned target, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4fv, "glMultiTexCoord4fv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord4fv, "glMultiTexCoord4fv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord4fv, file, line, "glMultiTexCoord4fv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord4fv, file, line, "glMultiTexCoord4fv")(target, v);
     checkError(file, line);
 }
 
@@ -3156,16 +3156,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord4i(
     const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4i, "glMultiTexCoord4i", file, line)(target, s, t, r, q);
-    loaded(_cgmMultiTexCoord4i, "glMultiTexCoord4i", file, line)(target, s, t, r, q);
+        return loadedEntryPoint(_cgmMultiTexCoord4i, file, line, "glMultiTexCoord4i")(target, s, t, r, q);
+    loadedEntryPoint(_cgmMultiTexCoord4i, file, line, "glMultiTexCoord4i")(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4iv(const char* file, unsigned line, unsigned target, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4iv, "glMultiTexCoord4iv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord4iv, "glMultiTexCoord4iv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord4iv, file, line, "glMultiTexCoord4iv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord4iv, file, line, "glMultiTexCoord4iv")(target, v);
     checkError(file, line);
 }
 
@@ -3173,32 +3173,32 @@ void OpenGLErrorChecker::cgmMultiTexCoord4s(
     const char* file, unsigned line, unsigned target, short s, short t, short r, short q)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4s, "glMultiTexCoord4s", file, line)(target, s, t, r, q);
-    loaded(_cgmMultiTexCoord4s, "glMultiTexCoord4s", file, line)(target, s, t, r, q);
+        return loadedEntryPoint(_cgmMultiTexCoord4s, file, line, "glMultiTexCoord4s")(target, s, t, r, q);
+    loadedEntryPoint(_cgmMultiTexCoord4s, file, line, "glMultiTexCoord4s")(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4sv(const char* file, unsigned line, unsigned target, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4sv, "glMultiTexCoord4sv", file, line)(target, v);
-    loaded(_cgmMultiTexCoord4sv, "glMultiTexCoord4sv", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord4sv, file, line, "glMultiTexCoord4sv")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord4sv, file, line, "glMultiTexCoord4sv")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSampleCoverage(const char* file, unsigned line, float value, unsigned char invert)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSampleCoverage, "glSampleCoverage", file, line)(value, invert);
-    loaded(_cgmSampleCoverage, "glSampleCoverage", file, line)(value, invert);
+        return loadedEntryPoint(_cgmSampleCoverage, file, line, "glSampleCoverage")(value, invert);
+    loadedEntryPoint(_cgmSampleCoverage, file, line, "glSampleCoverage")(value, invert);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBlendEquation(const char* file, unsigned line, unsigned mode)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBlendEquation, "glBlendEquation", file, line)(mode);
-    loaded(_cgmBlendEquation, "glBlendEquation", file, line)(mode);
+        return loadedEntryPoint(_cgmBlendEquation, file, line, "glBlendEquation")(mode);
+    loadedEntryPoint(_cgmBlendEquation, file, line, "glBlendEquation")(mode);
     checkError(file, line);
 }
 
@@ -3206,40 +3206,40 @@ void OpenGLErrorChecker::cgmBlendColor(
     const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBlendColor, "glBlendColor", file, line)(red, green, blue, alpha);
-    loaded(_cgmBlendColor, "glBlendColor", file, line)(red, green, blue, alpha);
+        return loadedEntryPoint(_cgmBlendColor, file, line, "glBlendColor")(red, green, blue, alpha);
+    loadedEntryPoint(_cgmBlendColor, file, line, "glBlendColor")(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordf(const char* file, unsigned line, float coord)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogCoordf, "glFogCoordf", file, line)(coord);
-    loaded(_cgmFogCoordf, "glFogCoordf", file, line)(coord);
+        return loadedEntryPoint(_cgmFogCoordf, file, line, "glFogCoordf")(coord);
+    loadedEntryPoint(_cgmFogCoordf, file, line, "glFogCoordf")(coord);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordfv(const char* file, unsigned line, const float* coord)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogCoordfv, "glFogCoordfv", file, line)(coord);
-    loaded(_cgmFogCoordfv, "glFogCoordfv", file, line)(coord);
+        return loadedEntryPoint(_cgmFogCoordfv, file, line, "glFogCoordfv")(coord);
+    loadedEntryPoint(_cgmFogCoordfv, file, line, "glFogCoordfv")(coord);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordd(const char* file, unsigned line, double coord)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogCoordd, "glFogCoordd", file, line)(coord);
-    loaded(_cgmFogCoordd, "glFogCoordd", file, line)(coord);
+        return loadedEntryPoint(_cgmFogCoordd, file, line, "glFogCoordd")(coord);
+    loadedEntryPoint(_cgmFogCoordd, file, line, "glFogCoordd")(coord);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoorddv(const char* file, unsigned line, const double* coord)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogCoorddv, "glFogCoorddv", file, line)(coord);
-    loaded(_cgmFogCoorddv, "glFogCoorddv", file, line)(coord);
+        return loadedEntryPoint(_cgmFogCoorddv, file, line, "glFogCoorddv")(coord);
+    loadedEntryPoint(_cgmFogCoorddv, file, line, "glFogCoorddv")(coord);
     checkError(file, line);
 }
 
@@ -3247,8 +3247,8 @@ void OpenGLErrorChecker::cgmFogCoordPointer(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogCoordPointer, "glFogCoordPointer", file, line)(type, stride, pointer);
-    loaded(_cgmFogCoordPointer, "glFogCoordPointer", file, line)(type, stride, pointer);
+        return loadedEntryPoint(_cgmFogCoordPointer, file, line, "glFogCoordPointer")(type, stride, pointer);
+    loadedEntryPoint(_cgmFogCoordPointer, file, line, "glFogCoordPointer")(type, stride, pointer);
     checkError(file, line);
 }
 
@@ -3256,8 +3256,8 @@ void OpenGLErrorChecker::cgmMultiDrawArrays(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int drawcount)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiDrawArrays, "glMultiDrawArrays", file, line)(mode, first, count, drawcount);
-    loaded(_cgmMultiDrawArrays, "glMultiDrawArrays", file, line)(mode, first, count, drawcount);
+        return loadedEntryPoint(_cgmMultiDrawArrays, file, line, "glMultiDrawArrays")(mode, first, count, drawcount);
+    loadedEntryPoint(_cgmMultiDrawArrays, file, line, "glMultiDrawArrays")(mode, first, count, drawcount);
     checkError(file, line);
 }
 
@@ -3266,24 +3266,24 @@ void OpenGLErrorChecker::cgmMultiDrawElements(
     int drawcount)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiDrawElements, "glMultiDrawElements", file, line)(mode, count, type, indices, drawcount);
-    loaded(_cgmMultiDrawElements, "glMultiDrawElements", file, line)(mode, count, type, indices, drawcount);
+        return loadedEntryPoint(_cgmMultiDrawElements, file, line, "glMultiDrawElements")(mode, count, type, indices, drawcount);
+    loadedEntryPoint(_cgmMultiDrawElements, file, line, "glMultiDrawElements")(mode, count, type, indices, drawcount);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterf(const char* file, unsigned line, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPointParameterf, "glPointParameterf", file, line)(pname, param);
-    loaded(_cgmPointParameterf, "glPointParameterf", file, line)(pname, param);
+        return loadedEntryPoint(_cgmPointParameterf, file, line, "glPointParameterf")(pname, param);
+    loadedEntryPoint(_cgmPointParameterf, file, line, "glPointParameterf")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPointParameterfv, "glPointParameterfv", file, line)(pname, params);
-    loaded(_cgmPointParameterfv, "glPointParameterfv", file, line)(pname, params);
+        return loadedEntryPoint(_cgmPointParameterfv, file, line, "glPointParameterfv")(pname, params);
+    loadedEntryPoint(_cgmPointParameterfv, file, line, "glPointParameterfv")(pname, params);
     checkError(file, line);
 }
 
@@ -3291,40 +3291,40 @@ void OpenGLErrorChecker::cgmSecondaryColor3b(
     const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3b, "glSecondaryColor3b", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3b, "glSecondaryColor3b", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3b, file, line, "glSecondaryColor3b")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3b, file, line, "glSecondaryColor3b")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3bv(const char* file, unsigned line, const signed char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3bv, "glSecondaryColor3bv", file, line)(v);
-    loaded(_cgmSecondaryColor3bv, "glSecondaryColor3bv", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3bv, file, line, "glSecondaryColor3bv")(v);
+    loadedEntryPoint(_cgmSecondaryColor3bv, file, line, "glSecondaryColor3bv")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3d, "glSecondaryColor3d", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3d, "glSecondaryColor3d", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3d, file, line, "glSecondaryColor3d")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3d, file, line, "glSecondaryColor3d")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3dv(const char* file, unsigned line, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3dv, "glSecondaryColor3dv", file, line)(v);
-    loaded(_cgmSecondaryColor3dv, "glSecondaryColor3dv", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3dv, file, line, "glSecondaryColor3dv")(v);
+    loadedEntryPoint(_cgmSecondaryColor3dv, file, line, "glSecondaryColor3dv")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3f, "glSecondaryColor3f", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3f, "glSecondaryColor3f", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3f, file, line, "glSecondaryColor3f")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3f, file, line, "glSecondaryColor3f")(red, green, blue);
     checkError(file, line);
 }
 

@@ -6,47 +6,47 @@
 #include <windows.h>
 #include <GL/gl.h>
 
-#include "qel_ogl/extensionator/generated/glEntryPoints.h"
+#include "qel_ogl/ogl/EntryPoint.h"
 
 namespace QEL { namespace OGL {
 
 void OpenGLErrorChecker::cgmSecondaryColor3fv(const char* file, unsigned line, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3fv, "glSecondaryColor3fv", file, line)(v);
-    loaded(_cgmSecondaryColor3fv, "glSecondaryColor3fv", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3fv, file, line, "glSecondaryColor3fv")(v);
+    loadedEntryPoint(_cgmSecondaryColor3fv, file, line, "glSecondaryColor3fv")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3i(const char* file, unsigned line, int red, int green, int blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3i, "glSecondaryColor3i", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3i, "glSecondaryColor3i", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3i, file, line, "glSecondaryColor3i")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3i, file, line, "glSecondaryColor3i")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3iv(const char* file, unsigned line, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3iv, "glSecondaryColor3iv", file, line)(v);
-    loaded(_cgmSecondaryColor3iv, "glSecondaryColor3iv", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3iv, file, line, "glSecondaryColor3iv")(v);
+    loadedEntryPoint(_cgmSecondaryColor3iv, file, line, "glSecondaryColor3iv")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3s(const char* file, unsigned line, short red, short green, short blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3s, "glSecondaryColor3s", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3s, "glSecondaryColor3s", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3s, file, line, "glSecondaryColor3s")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3s, file, line, "glSecondaryColor3s")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3sv(const char* file, unsigned line, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3sv, "glSecondaryColor3sv", file, line)(v);
-    loaded(_cgmSecondaryColor3sv, "glSecondaryColor3sv", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3sv, file, line, "glSecondaryColor3sv")(v);
+    loadedEntryPoint(_cgmSecondaryColor3sv, file, line, "glSecondaryColor3sv")(v);
     checkError(file, line);
 }
 
@@ -54,16 +54,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3ub(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3ub, "glSecondaryColor3ub", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3ub, "glSecondaryColor3ub", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3ub, file, line, "glSecondaryColor3ub")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3ub, file, line, "glSecondaryColor3ub")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3ubv(const char* file, unsigned line, const unsigned char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3ubv, "glSecondaryColor3ubv", file, line)(v);
-    loaded(_cgmSecondaryColor3ubv, "glSecondaryColor3ubv", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3ubv, file, line, "glSecondaryColor3ubv")(v);
+    loadedEntryPoint(_cgmSecondaryColor3ubv, file, line, "glSecondaryColor3ubv")(v);
     checkError(file, line);
 }
 
@@ -71,16 +71,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3ui(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3ui, "glSecondaryColor3ui", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3ui, "glSecondaryColor3ui", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3ui, file, line, "glSecondaryColor3ui")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3ui, file, line, "glSecondaryColor3ui")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3uiv(const char* file, unsigned line, const unsigned* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3uiv, "glSecondaryColor3uiv", file, line)(v);
-    loaded(_cgmSecondaryColor3uiv, "glSecondaryColor3uiv", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3uiv, file, line, "glSecondaryColor3uiv")(v);
+    loadedEntryPoint(_cgmSecondaryColor3uiv, file, line, "glSecondaryColor3uiv")(v);
     checkError(file, line);
 }
 
@@ -88,16 +88,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3us(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3us, "glSecondaryColor3us", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3us, "glSecondaryColor3us", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3us, file, line, "glSecondaryColor3us")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3us, file, line, "glSecondaryColor3us")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3usv(const char* file, unsigned line, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3usv, "glSecondaryColor3usv", file, line)(v);
-    loaded(_cgmSecondaryColor3usv, "glSecondaryColor3usv", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3usv, file, line, "glSecondaryColor3usv")(v);
+    loadedEntryPoint(_cgmSecondaryColor3usv, file, line, "glSecondaryColor3usv")(v);
     checkError(file, line);
 }
 
@@ -105,8 +105,8 @@ void OpenGLErrorChecker::cgmSecondaryColorPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColorPointer, "glSecondaryColorPointer", file, line)(size, type, stride, pointer);
-    loaded(_cgmSecondaryColorPointer, "glSecondaryColorPointer", file, line)(size, type, stride, pointer);
+        return loadedEntryPoint(_cgmSecondaryColorPointer, file, line, "glSecondaryColorPointer")(size, type, stride, pointer);
+    loadedEntryPoint(_cgmSecondaryColorPointer, file, line, "glSecondaryColorPointer")(size, type, stride, pointer);
     checkError(file, line);
 }
 
@@ -115,160 +115,160 @@ void OpenGLErrorChecker::cgmBlendFuncSeparate(
     unsigned dfactorAlpha)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBlendFuncSeparate, "glBlendFuncSeparate", file, line)(sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
-    loaded(_cgmBlendFuncSeparate, "glBlendFuncSeparate", file, line)(sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+        return loadedEntryPoint(_cgmBlendFuncSeparate, file, line, "glBlendFuncSeparate")(sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+    loadedEntryPoint(_cgmBlendFuncSeparate, file, line, "glBlendFuncSeparate")(sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2d(const char* file, unsigned line, double x, double y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2d, "glWindowPos2d", file, line)(x, y);
-    loaded(_cgmWindowPos2d, "glWindowPos2d", file, line)(x, y);
+        return loadedEntryPoint(_cgmWindowPos2d, file, line, "glWindowPos2d")(x, y);
+    loadedEntryPoint(_cgmWindowPos2d, file, line, "glWindowPos2d")(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2f(const char* file, unsigned line, float x, float y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2f, "glWindowPos2f", file, line)(x, y);
-    loaded(_cgmWindowPos2f, "glWindowPos2f", file, line)(x, y);
+        return loadedEntryPoint(_cgmWindowPos2f, file, line, "glWindowPos2f")(x, y);
+    loadedEntryPoint(_cgmWindowPos2f, file, line, "glWindowPos2f")(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2i(const char* file, unsigned line, int x, int y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2i, "glWindowPos2i", file, line)(x, y);
-    loaded(_cgmWindowPos2i, "glWindowPos2i", file, line)(x, y);
+        return loadedEntryPoint(_cgmWindowPos2i, file, line, "glWindowPos2i")(x, y);
+    loadedEntryPoint(_cgmWindowPos2i, file, line, "glWindowPos2i")(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2s(const char* file, unsigned line, short x, short y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2s, "glWindowPos2s", file, line)(x, y);
-    loaded(_cgmWindowPos2s, "glWindowPos2s", file, line)(x, y);
+        return loadedEntryPoint(_cgmWindowPos2s, file, line, "glWindowPos2s")(x, y);
+    loadedEntryPoint(_cgmWindowPos2s, file, line, "glWindowPos2s")(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2dv(const char* file, unsigned line, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2dv, "glWindowPos2dv", file, line)(v);
-    loaded(_cgmWindowPos2dv, "glWindowPos2dv", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos2dv, file, line, "glWindowPos2dv")(v);
+    loadedEntryPoint(_cgmWindowPos2dv, file, line, "glWindowPos2dv")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2fv(const char* file, unsigned line, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2fv, "glWindowPos2fv", file, line)(v);
-    loaded(_cgmWindowPos2fv, "glWindowPos2fv", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos2fv, file, line, "glWindowPos2fv")(v);
+    loadedEntryPoint(_cgmWindowPos2fv, file, line, "glWindowPos2fv")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2iv(const char* file, unsigned line, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2iv, "glWindowPos2iv", file, line)(v);
-    loaded(_cgmWindowPos2iv, "glWindowPos2iv", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos2iv, file, line, "glWindowPos2iv")(v);
+    loadedEntryPoint(_cgmWindowPos2iv, file, line, "glWindowPos2iv")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2sv(const char* file, unsigned line, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2sv, "glWindowPos2sv", file, line)(v);
-    loaded(_cgmWindowPos2sv, "glWindowPos2sv", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos2sv, file, line, "glWindowPos2sv")(v);
+    loadedEntryPoint(_cgmWindowPos2sv, file, line, "glWindowPos2sv")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3d(const char* file, unsigned line, double x, double y, double z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3d, "glWindowPos3d", file, line)(x, y, z);
-    loaded(_cgmWindowPos3d, "glWindowPos3d", file, line)(x, y, z);
+        return loadedEntryPoint(_cgmWindowPos3d, file, line, "glWindowPos3d")(x, y, z);
+    loadedEntryPoint(_cgmWindowPos3d, file, line, "glWindowPos3d")(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3f(const char* file, unsigned line, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3f, "glWindowPos3f", file, line)(x, y, z);
-    loaded(_cgmWindowPos3f, "glWindowPos3f", file, line)(x, y, z);
+        return loadedEntryPoint(_cgmWindowPos3f, file, line, "glWindowPos3f")(x, y, z);
+    loadedEntryPoint(_cgmWindowPos3f, file, line, "glWindowPos3f")(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3i(const char* file, unsigned line, int x, int y, int z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3i, "glWindowPos3i", file, line)(x, y, z);
-    loaded(_cgmWindowPos3i, "glWindowPos3i", file, line)(x, y, z);
+        return loadedEntryPoint(_cgmWindowPos3i, file, line, "glWindowPos3i")(x, y, z);
+    loadedEntryPoint(_cgmWindowPos3i, file, line, "glWindowPos3i")(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3s(const char* file, unsigned line, short x, short y, short z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3s, "glWindowPos3s", file, line)(x, y, z);
-    loaded(_cgmWindowPos3s, "glWindowPos3s", file, line)(x, y, z);
+        return loadedEntryPoint(_cgmWindowPos3s, file, line, "glWindowPos3s")(x, y, z);
+    loadedEntryPoint(_cgmWindowPos3s, file, line, "glWindowPos3s")(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3dv(const char* file, unsigned line, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3dv, "glWindowPos3dv", file, line)(v);
-    loaded(_cgmWindowPos3dv, "glWindowPos3dv", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos3dv, file, line, "glWindowPos3dv")(v);
+    loadedEntryPoint(_cgmWindowPos3dv, file, line, "glWindowPos3dv")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3fv(const char* file, unsigned line, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3fv, "glWindowPos3fv", file, line)(v);
-    loaded(_cgmWindowPos3fv, "glWindowPos3fv", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos3fv, file, line, "glWindowPos3fv")(v);
+    loadedEntryPoint(_cgmWindowPos3fv, file, line, "glWindowPos3fv")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3iv(const char* file, unsigned line, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3iv, "glWindowPos3iv", file, line)(v);
-    loaded(_cgmWindowPos3iv, "glWindowPos3iv", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos3iv, file, line, "glWindowPos3iv")(v);
+    loadedEntryPoint(_cgmWindowPos3iv, file, line, "glWindowPos3iv")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3sv(const char* file, unsigned line, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3sv, "glWindowPos3sv", file, line)(v);
-    loaded(_cgmWindowPos3sv, "glWindowPos3sv", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos3sv, file, line, "glWindowPos3sv")(v);
+    loadedEntryPoint(_cgmWindowPos3sv, file, line, "glWindowPos3sv")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenQueries(const char* file, unsigned line, int n, unsigned* ids)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenQueries, "glGenQueries", file, line)(n, ids);
-    loaded(_cgmGenQueries, "glGenQueries", file, line)(n, ids);
+        return loadedEntryPoint(_cgmGenQueries, file, line, "glGenQueries")(n, ids);
+    loadedEntryPoint(_cgmGenQueries, file, line, "glGenQueries")(n, ids);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteQueries(const char* file, unsigned line, int n, const unsigned* ids)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteQueries, "glDeleteQueries", file, line)(n, ids);
-    loaded(_cgmDeleteQueries, "glDeleteQueries", file, line)(n, ids);
+        return loadedEntryPoint(_cgmDeleteQueries, file, line, "glDeleteQueries")(n, ids);
+    loadedEntryPoint(_cgmDeleteQueries, file, line, "glDeleteQueries")(n, ids);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsQuery(const char* file, unsigned line, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsQuery, "glIsQuery", file, line)(id);
-    const auto result = loaded(_cgmIsQuery, "glIsQuery", file, line)(id);
+        return loadedEntryPoint(_cgmIsQuery, file, line, "glIsQuery")(id);
+    const auto result = loadedEntryPoint(_cgmIsQuery, file, line, "glIsQuery")(id);
     checkError(file, line);
     return result;
 }
@@ -276,24 +276,24 @@ unsigned char OpenGLErrorChecker::cgmIsQuery(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmBeginQuery(const char* file, unsigned line, unsigned target, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBeginQuery, "glBeginQuery", file, line)(target, id);
-    loaded(_cgmBeginQuery, "glBeginQuery", file, line)(target, id);
+        return loadedEntryPoint(_cgmBeginQuery, file, line, "glBeginQuery")(target, id);
+    loadedEntryPoint(_cgmBeginQuery, file, line, "glBeginQuery")(target, id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndQuery(const char* file, unsigned line, unsigned target)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEndQuery, "glEndQuery", file, line)(target);
-    loaded(_cgmEndQuery, "glEndQuery", file, line)(target);
+        return loadedEntryPoint(_cgmEndQuery, file, line, "glEndQuery")(target);
+    loadedEntryPoint(_cgmEndQuery, file, line, "glEndQuery")(target);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetQueryiv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetQueryiv, "glGetQueryiv", file, line)(target, pname, params);
-    loaded(_cgmGetQueryiv, "glGetQueryiv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetQueryiv, file, line, "glGetQueryiv")(target, pname, params);
+    loadedEntryPoint(_cgmGetQueryiv, file, line, "glGetQueryiv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -301,8 +301,8 @@ void OpenGLErrorChecker::cgmGetQueryObjectiv(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetQueryObjectiv, "glGetQueryObjectiv", file, line)(id, pname, params);
-    loaded(_cgmGetQueryObjectiv, "glGetQueryObjectiv", file, line)(id, pname, params);
+        return loadedEntryPoint(_cgmGetQueryObjectiv, file, line, "glGetQueryObjectiv")(id, pname, params);
+    loadedEntryPoint(_cgmGetQueryObjectiv, file, line, "glGetQueryObjectiv")(id, pname, params);
     checkError(file, line);
 }
 
@@ -310,40 +310,40 @@ void OpenGLErrorChecker::cgmGetQueryObjectuiv(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetQueryObjectuiv, "glGetQueryObjectuiv", file, line)(id, pname, params);
-    loaded(_cgmGetQueryObjectuiv, "glGetQueryObjectuiv", file, line)(id, pname, params);
+        return loadedEntryPoint(_cgmGetQueryObjectuiv, file, line, "glGetQueryObjectuiv")(id, pname, params);
+    loadedEntryPoint(_cgmGetQueryObjectuiv, file, line, "glGetQueryObjectuiv")(id, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBindBuffer(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindBuffer, "glBindBuffer", file, line)(target, buffer);
-    loaded(_cgmBindBuffer, "glBindBuffer", file, line)(target, buffer);
+        return loadedEntryPoint(_cgmBindBuffer, file, line, "glBindBuffer")(target, buffer);
+    loadedEntryPoint(_cgmBindBuffer, file, line, "glBindBuffer")(target, buffer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteBuffers(const char* file, unsigned line, int n, const unsigned* buffers)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteBuffers, "glDeleteBuffers", file, line)(n, buffers);
-    loaded(_cgmDeleteBuffers, "glDeleteBuffers", file, line)(n, buffers);
+        return loadedEntryPoint(_cgmDeleteBuffers, file, line, "glDeleteBuffers")(n, buffers);
+    loadedEntryPoint(_cgmDeleteBuffers, file, line, "glDeleteBuffers")(n, buffers);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenBuffers(const char* file, unsigned line, int n, unsigned* buffers)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenBuffers, "glGenBuffers", file, line)(n, buffers);
-    loaded(_cgmGenBuffers, "glGenBuffers", file, line)(n, buffers);
+        return loadedEntryPoint(_cgmGenBuffers, file, line, "glGenBuffers")(n, buffers);
+    loadedEntryPoint(_cgmGenBuffers, file, line, "glGenBuffers")(n, buffers);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsBuffer(const char* file, unsigned line, unsigned buffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsBuffer, "glIsBuffer", file, line)(buffer);
-    const auto result = loaded(_cgmIsBuffer, "glIsBuffer", file, line)(buffer);
+        return loadedEntryPoint(_cgmIsBuffer, file, line, "glIsBuffer")(buffer);
+    const auto result = loadedEntryPoint(_cgmIsBuffer, file, line, "glIsBuffer")(buffer);
     checkError(file, line);
     return result;
 }
@@ -352,8 +352,8 @@ void OpenGLErrorChecker::cgmBufferData(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBufferData, "glBufferData", file, line)(target, size, data, usage);
-    loaded(_cgmBufferData, "glBufferData", file, line)(target, size, data, usage);
+        return loadedEntryPoint(_cgmBufferData, file, line, "glBufferData")(target, size, data, usage);
+    loadedEntryPoint(_cgmBufferData, file, line, "glBufferData")(target, size, data, usage);
     checkError(file, line);
 }
 
@@ -361,8 +361,8 @@ void OpenGLErrorChecker::cgmBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBufferSubData, "glBufferSubData", file, line)(target, offset, size, data);
-    loaded(_cgmBufferSubData, "glBufferSubData", file, line)(target, offset, size, data);
+        return loadedEntryPoint(_cgmBufferSubData, file, line, "glBufferSubData")(target, offset, size, data);
+    loadedEntryPoint(_cgmBufferSubData, file, line, "glBufferSubData")(target, offset, size, data);
     checkError(file, line);
 }
 
@@ -370,16 +370,16 @@ void OpenGLErrorChecker::cgmGetBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetBufferSubData, "glGetBufferSubData", file, line)(target, offset, size, data);
-    loaded(_cgmGetBufferSubData, "glGetBufferSubData", file, line)(target, offset, size, data);
+        return loadedEntryPoint(_cgmGetBufferSubData, file, line, "glGetBufferSubData")(target, offset, size, data);
+    loadedEntryPoint(_cgmGetBufferSubData, file, line, "glGetBufferSubData")(target, offset, size, data);
     checkError(file, line);
 }
 
 void* OpenGLErrorChecker::cgmMapBuffer(const char* file, unsigned line, unsigned target, unsigned access)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMapBuffer, "glMapBuffer", file, line)(target, access);
-    const auto result = loaded(_cgmMapBuffer, "glMapBuffer", file, line)(target, access);
+        return loadedEntryPoint(_cgmMapBuffer, file, line, "glMapBuffer")(target, access);
+    const auto result = loadedEntryPoint(_cgmMapBuffer, file, line, "glMapBuffer")(target, access);
     checkError(file, line);
     return result;
 }
@@ -387,8 +387,8 @@ void* OpenGLErrorChecker::cgmMapBuffer(const char* file, unsigned line, unsigned
 unsigned char OpenGLErrorChecker::cgmUnmapBuffer(const char* file, unsigned line, unsigned target)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUnmapBuffer, "glUnmapBuffer", file, line)(target);
-    const auto result = loaded(_cgmUnmapBuffer, "glUnmapBuffer", file, line)(target);
+        return loadedEntryPoint(_cgmUnmapBuffer, file, line, "glUnmapBuffer")(target);
+    const auto result = loadedEntryPoint(_cgmUnmapBuffer, file, line, "glUnmapBuffer")(target);
     checkError(file, line);
     return result;
 }
@@ -397,8 +397,8 @@ void OpenGLErrorChecker::cgmGetBufferParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetBufferParameteriv, "glGetBufferParameteriv", file, line)(target, pname, params);
-    loaded(_cgmGetBufferParameteriv, "glGetBufferParameteriv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetBufferParameteriv, file, line, "glGetBufferParameteriv")(target, pname, params);
+    loadedEntryPoint(_cgmGetBufferParameteriv, file, line, "glGetBufferParameteriv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -406,8 +406,8 @@ void OpenGLErrorChecker::cgmGetBufferPointerv(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetBufferPointerv, "glGetBufferPointerv", file, line)(target, pname, params);
-    loaded(_cgmGetBufferPointerv, "glGetBufferPointerv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetBufferPointerv, file, line, "glGetBufferPointerv")(target, pname, params);
+    loadedEntryPoint(_cgmGetBufferPointerv, file, line, "glGetBufferPointerv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -415,16 +415,16 @@ void OpenGLErrorChecker::cgmBlendEquationSeparate(
     const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBlendEquationSeparate, "glBlendEquationSeparate", file, line)(modeRGB, modeAlpha);
-    loaded(_cgmBlendEquationSeparate, "glBlendEquationSeparate", file, line)(modeRGB, modeAlpha);
+        return loadedEntryPoint(_cgmBlendEquationSeparate, file, line, "glBlendEquationSeparate")(modeRGB, modeAlpha);
+    loadedEntryPoint(_cgmBlendEquationSeparate, file, line, "glBlendEquationSeparate")(modeRGB, modeAlpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDrawBuffers(const char* file, unsigned line, int n, const unsigned* bufs)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDrawBuffers, "glDrawBuffers", file, line)(n, bufs);
-    loaded(_cgmDrawBuffers, "glDrawBuffers", file, line)(n, bufs);
+        return loadedEntryPoint(_cgmDrawBuffers, file, line, "glDrawBuffers")(n, bufs);
+    loadedEntryPoint(_cgmDrawBuffers, file, line, "glDrawBuffers")(n, bufs);
     checkError(file, line);
 }
 
@@ -432,8 +432,8 @@ void OpenGLErrorChecker::cgmStencilOpSeparate(
     const char* file, unsigned line, unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmStencilOpSeparate, "glStencilOpSeparate", file, line)(face, sfail, dpfail, dppass);
-    loaded(_cgmStencilOpSeparate, "glStencilOpSeparate", file, line)(face, sfail, dpfail, dppass);
+        return loadedEntryPoint(_cgmStencilOpSeparate, file, line, "glStencilOpSeparate")(face, sfail, dpfail, dppass);
+    loadedEntryPoint(_cgmStencilOpSeparate, file, line, "glStencilOpSeparate")(face, sfail, dpfail, dppass);
     checkError(file, line);
 }
 
@@ -441,24 +441,24 @@ void OpenGLErrorChecker::cgmStencilFuncSeparate(
     const char* file, unsigned line, unsigned face, unsigned func, int ref, unsigned mask)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmStencilFuncSeparate, "glStencilFuncSeparate", file, line)(face, func, ref, mask);
-    loaded(_cgmStencilFuncSeparate, "glStencilFuncSeparate", file, line)(face, func, ref, mask);
+        return loadedEntryPoint(_cgmStencilFuncSeparate, file, line, "glStencilFuncSeparate")(face, func, ref, mask);
+    loadedEntryPoint(_cgmStencilFuncSeparate, file, line, "glStencilFuncSeparate")(face, func, ref, mask);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmStencilMaskSeparate(const char* file, unsigned line, unsigned face, unsigned mask)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmStencilMaskSeparate, "glStencilMaskSeparate", file, line)(face, mask);
-    loaded(_cgmStencilMaskSeparate, "glStencilMaskSeparate", file, line)(face, mask);
+        return loadedEntryPoint(_cgmStencilMaskSeparate, file, line, "glStencilMaskSeparate")(face, mask);
+    loadedEntryPoint(_cgmStencilMaskSeparate, file, line, "glStencilMaskSeparate")(face, mask);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmAttachShader(const char* file, unsigned line, unsigned program, unsigned shader)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmAttachShader, "glAttachShader", file, line)(program, shader);
-    loaded(_cgmAttachShader, "glAttachShader", file, line)(program, shader);
+        return loadedEntryPoint(_cgmAttachShader, file, line, "glAttachShader")(program, shader);
+    loadedEntryPoint(_cgmAttachShader, file, line, "glAttachShader")(program, shader);
     checkError(file, line);
 }
 
@@ -466,24 +466,24 @@ void OpenGLErrorChecker::cgmBindAttribLocation(
     const char* file, unsigned line, unsigned program, unsigned index, const char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindAttribLocation, "glBindAttribLocation", file, line)(program, index, name);
-    loaded(_cgmBindAttribLocation, "glBindAttribLocation", file, line)(program, index, name);
+        return loadedEntryPoint(_cgmBindAttribLocation, file, line, "glBindAttribLocation")(program, index, name);
+    loadedEntryPoint(_cgmBindAttribLocation, file, line, "glBindAttribLocation")(program, index, name);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCompileShader(const char* file, unsigned line, unsigned shader)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompileShader, "glCompileShader", file, line)(shader);
-    loaded(_cgmCompileShader, "glCompileShader", file, line)(shader);
+        return loadedEntryPoint(_cgmCompileShader, file, line, "glCompileShader")(shader);
+    loadedEntryPoint(_cgmCompileShader, file, line, "glCompileShader")(shader);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmCreateProgram(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCreateProgram, "glCreateProgram", file, line)();
-    const auto result = loaded(_cgmCreateProgram, "glCreateProgram", file, line)();
+        return loadedEntryPoint(_cgmCreateProgram, file, line, "glCreateProgram")();
+    const auto result = loadedEntryPoint(_cgmCreateProgram, file, line, "glCreateProgram")();
     checkError(file, line);
     return result;
 }
@@ -491,8 +491,8 @@ unsigned OpenGLErrorChecker::cgmCreateProgram(const char* file, unsigned line)
 unsigned OpenGLErrorChecker::cgmCreateShader(const char* file, unsigned line, unsigned type)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCreateShader, "glCreateShader", file, line)(type);
-    const auto result = loaded(_cgmCreateShader, "glCreateShader", file, line)(type);
+        return loadedEntryPoint(_cgmCreateShader, file, line, "glCreateShader")(type);
+    const auto result = loadedEntryPoint(_cgmCreateShader, file, line, "glCreateShader")(type);
     checkError(file, line);
     return result;
 }
@@ -500,40 +500,40 @@ unsigned OpenGLErrorChecker::cgmCreateShader(const char* file, unsigned line, un
 void OpenGLErrorChecker::cgmDeleteProgram(const char* file, unsigned line, unsigned program)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteProgram, "glDeleteProgram", file, line)(program);
-    loaded(_cgmDeleteProgram, "glDeleteProgram", file, line)(program);
+        return loadedEntryPoint(_cgmDeleteProgram, file, line, "glDeleteProgram")(program);
+    loadedEntryPoint(_cgmDeleteProgram, file, line, "glDeleteProgram")(program);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteShader(const char* file, unsigned line, unsigned shader)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteShader, "glDeleteShader", file, line)(shader);
-    loaded(_cgmDeleteShader, "glDeleteShader", file, line)(shader);
+        return loadedEntryPoint(_cgmDeleteShader, file, line, "glDeleteShader")(shader);
+    loadedEntryPoint(_cgmDeleteShader, file, line, "glDeleteShader")(shader);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDetachShader(const char* file, unsigned line, unsigned program, unsigned shader)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDetachShader, "glDetachShader", file, line)(program, shader);
-    loaded(_cgmDetachShader, "glDetachShader", file, line)(program, shader);
+        return loadedEntryPoint(_cgmDetachShader, file, line, "glDetachShader")(program, shader);
+    loadedEntryPoint(_cgmDetachShader, file, line, "glDetachShader")(program, shader);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDisableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDisableVertexAttribArray, "glDisableVertexAttribArray", file, line)(index);
-    loaded(_cgmDisableVertexAttribArray, "glDisableVertexAttribArray", file, line)(index);
+        return loadedEntryPoint(_cgmDisableVertexAttribArray, file, line, "glDisableVertexAttribArray")(index);
+    loadedEntryPoint(_cgmDisableVertexAttribArray, file, line, "glDisableVertexAttribArray")(index);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEnableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEnableVertexAttribArray, "glEnableVertexAttribArray", file, line)(index);
-    loaded(_cgmEnableVertexAttribArray, "glEnableVertexAttribArray", file, line)(index);
+        return loadedEntryPoint(_cgmEnableVertexAttribArray, file, line, "glEnableVertexAttribArray")(index);
+    loadedEntryPoint(_cgmEnableVertexAttribArray, file, line, "glEnableVertexAttribArray")(index);
     checkError(file, line);
 }
 
@@ -542,8 +542,8 @@ void OpenGLErrorChecker::cgmGetActiveAttrib(
     unsigned* type, char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetActiveAttrib, "glGetActiveAttrib", file, line)(program, index, bufSize, length, size, type, name);
-    loaded(_cgmGetActiveAttrib, "glGetActiveAttrib", file, line)(program, index, bufSize, length, size, type, name);
+        return loadedEntryPoint(_cgmGetActiveAttrib, file, line, "glGetActiveAttrib")(program, index, bufSize, length, size, type, name);
+    loadedEntryPoint(_cgmGetActiveAttrib, file, line, "glGetActiveAttrib")(program, index, bufSize, length, size, type, name);
     checkError(file, line);
 }
 
@@ -552,8 +552,8 @@ void OpenGLErrorChecker::cgmGetActiveUniform(
     unsigned* type, char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetActiveUniform, "glGetActiveUniform", file, line)(program, index, bufSize, length, size, type, name);
-    loaded(_cgmGetActiveUniform, "glGetActiveUniform", file, line)(program, index, bufSize, length, size, type, name);
+        return loadedEntryPoint(_cgmGetActiveUniform, file, line, "glGetActiveUniform")(program, index, bufSize, length, size, type, name);
+    loadedEntryPoint(_cgmGetActiveUniform, file, line, "glGetActiveUniform")(program, index, bufSize, length, size, type, name);
     checkError(file, line);
 }
 
@@ -561,16 +561,16 @@ void OpenGLErrorChecker::cgmGetAttachedShaders(
     const char* file, unsigned line, unsigned program, int maxCount, int* count, unsigned* shaders)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetAttachedShaders, "glGetAttachedShaders", file, line)(program, maxCount, count, shaders);
-    loaded(_cgmGetAttachedShaders, "glGetAttachedShaders", file, line)(program, maxCount, count, shaders);
+        return loadedEntryPoint(_cgmGetAttachedShaders, file, line, "glGetAttachedShaders")(program, maxCount, count, shaders);
+    loadedEntryPoint(_cgmGetAttachedShaders, file, line, "glGetAttachedShaders")(program, maxCount, count, shaders);
     checkError(file, line);
 }
 
 int OpenGLErrorChecker::cgmGetAttribLocation(const char* file, unsigned line, unsigned program, const char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetAttribLocation, "glGetAttribLocation", file, line)(program, name);
-    const auto result = loaded(_cgmGetAttribLocation, "glGetAttribLocation", file, line)(program, name);
+        return loadedEntryPoint(_cgmGetAttribLocation, file, line, "glGetAttribLocation")(program, name);
+    const auto result = loadedEntryPoint(_cgmGetAttribLocation, file, line, "glGetAttribLocation")(program, name);
     checkError(file, line);
     return result;
 }
@@ -579,8 +579,8 @@ void OpenGLErrorChecker::cgmGetProgramiv(
     const char* file, unsigned line, unsigned program, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramiv, "glGetProgramiv", file, line)(program, pname, params);
-    loaded(_cgmGetProgramiv, "glGetProgramiv", file, line)(program, pname, params);
+        return loadedEntryPoint(_cgmGetProgramiv, file, line, "glGetProgramiv")(program, pname, params);
+    loadedEntryPoint(_cgmGetProgramiv, file, line, "glGetProgramiv")(program, pname, params);
     checkError(file, line);
 }
 
@@ -588,16 +588,16 @@ void OpenGLErrorChecker::cgmGetProgramInfoLog(
     const char* file, unsigned line, unsigned program, int bufSize, int* length, char* infoLog)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramInfoLog, "glGetProgramInfoLog", file, line)(program, bufSize, length, infoLog);
-    loaded(_cgmGetProgramInfoLog, "glGetProgramInfoLog", file, line)(program, bufSize, length, infoLog);
+        return loadedEntryPoint(_cgmGetProgramInfoLog, file, line, "glGetProgramInfoLog")(program, bufSize, length, infoLog);
+    loadedEntryPoint(_cgmGetProgramInfoLog, file, line, "glGetProgramInfoLog")(program, bufSize, length, infoLog);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetShaderiv(const char* file, unsigned line, unsigned shader, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetShaderiv, "glGetShaderiv", file, line)(shader, pname, params);
-    loaded(_cgmGetShaderiv, "glGetShaderiv", file, line)(shader, pname, params);
+        return loadedEntryPoint(_cgmGetShaderiv, file, line, "glGetShaderiv")(shader, pname, params);
+    loadedEntryPoint(_cgmGetShaderiv, file, line, "glGetShaderiv")(shader, pname, params);
     checkError(file, line);
 }
 
@@ -605,8 +605,8 @@ void OpenGLErrorChecker::cgmGetShaderInfoLog(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* infoLog)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetShaderInfoLog, "glGetShaderInfoLog", file, line)(shader, bufSize, length, infoLog);
-    loaded(_cgmGetShaderInfoLog, "glGetShaderInfoLog", file, line)(shader, bufSize, length, infoLog);
+        return loadedEntryPoint(_cgmGetShaderInfoLog, file, line, "glGetShaderInfoLog")(shader, bufSize, length, infoLog);
+    loadedEntryPoint(_cgmGetShaderInfoLog, file, line, "glGetShaderInfoLog")(shader, bufSize, length, infoLog);
     checkError(file, line);
 }
 
@@ -614,16 +614,16 @@ void OpenGLErrorChecker::cgmShaderSource(
     const char* file, unsigned line, unsigned shader, int count, const char* const* string, const int* length)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmShaderSource, "glShaderSource", file, line)(shader, count, string, length);
-    loaded(_cgmShaderSource, "glShaderSource", file, line)(shader, count, string, length);
+        return loadedEntryPoint(_cgmShaderSource, file, line, "glShaderSource")(shader, count, string, length);
+    loadedEntryPoint(_cgmShaderSource, file, line, "glShaderSource")(shader, count, string, length);
     checkError(file, line);
 }
 
 int OpenGLErrorChecker::cgmGetUniformLocation(const char* file, unsigned line, unsigned program, const char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetUniformLocation, "glGetUniformLocation", file, line)(program, name);
-    const auto result = loaded(_cgmGetUniformLocation, "glGetUniformLocation", file, line)(program, name);
+        return loadedEntryPoint(_cgmGetUniformLocation, file, line, "glGetUniformLocation")(program, name);
+    const auto result = loadedEntryPoint(_cgmGetUniformLocation, file, line, "glGetUniformLocation")(program, name);
     checkError(file, line);
     return result;
 }
@@ -632,16 +632,16 @@ void OpenGLErrorChecker::cgmGetUniformfv(
     const char* file, unsigned line, unsigned program, int location, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetUniformfv, "glGetUniformfv", file, line)(program, location, params);
-    loaded(_cgmGetUniformfv, "glGetUniformfv", file, line)(program, location, params);
+        return loadedEntryPoint(_cgmGetUniformfv, file, line, "glGetUniformfv")(program, location, params);
+    loadedEntryPoint(_cgmGetUniformfv, file, line, "glGetUniformfv")(program, location, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetUniformiv(const char* file, unsigned line, unsigned program, int location, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetUniformiv, "glGetUniformiv", file, line)(program, location, params);
-    loaded(_cgmGetUniformiv, "glGetUniformiv", file, line)(program, location, params);
+        return loadedEntryPoint(_cgmGetUniformiv, file, line, "glGetUniformiv")(program, location, params);
+    loadedEntryPoint(_cgmGetUniformiv, file, line, "glGetUniformiv")(program, location, params);
     checkError(file, line);
 }
 
@@ -649,8 +649,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribdv(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribdv, "glGetVertexAttribdv", file, line)(index, pname, params);
-    loaded(_cgmGetVertexAttribdv, "glGetVertexAttribdv", file, line)(index, pname, params);
+        return loadedEntryPoint(_cgmGetVertexAttribdv, file, line, "glGetVertexAttribdv")(index, pname, params);
+    loadedEntryPoint(_cgmGetVertexAttribdv, file, line, "glGetVertexAttribdv")(index, pname, params);
     checkError(file, line);
 }
 
@@ -658,8 +658,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribfv(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribfv, "glGetVertexAttribfv", file, line)(index, pname, params);
-    loaded(_cgmGetVertexAttribfv, "glGetVertexAttribfv", file, line)(index, pname, params);
+        return loadedEntryPoint(_cgmGetVertexAttribfv, file, line, "glGetVertexAttribfv")(index, pname, params);
+    loadedEntryPoint(_cgmGetVertexAttribfv, file, line, "glGetVertexAttribfv")(index, pname, params);
     checkError(file, line);
 }
 
@@ -667,8 +667,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribiv(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribiv, "glGetVertexAttribiv", file, line)(index, pname, params);
-    loaded(_cgmGetVertexAttribiv, "glGetVertexAttribiv", file, line)(index, pname, params);
+        return loadedEntryPoint(_cgmGetVertexAttribiv, file, line, "glGetVertexAttribiv")(index, pname, params);
+    loadedEntryPoint(_cgmGetVertexAttribiv, file, line, "glGetVertexAttribiv")(index, pname, params);
     checkError(file, line);
 }
 
@@ -676,16 +676,16 @@ void OpenGLErrorChecker::cgmGetVertexAttribPointerv(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribPointerv, "glGetVertexAttribPointerv", file, line)(index, pname, pointer);
-    loaded(_cgmGetVertexAttribPointerv, "glGetVertexAttribPointerv", file, line)(index, pname, pointer);
+        return loadedEntryPoint(_cgmGetVertexAttribPointerv, file, line, "glGetVertexAttribPointerv")(index, pname, pointer);
+    loadedEntryPoint(_cgmGetVertexAttribPointerv, file, line, "glGetVertexAttribPointerv")(index, pname, pointer);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsProgram(const char* file, unsigned line, unsigned program)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsProgram, "glIsProgram", file, line)(program);
-    const auto result = loaded(_cgmIsProgram, "glIsProgram", file, line)(program);
+        return loadedEntryPoint(_cgmIsProgram, file, line, "glIsProgram")(program);
+    const auto result = loadedEntryPoint(_cgmIsProgram, file, line, "glIsProgram")(program);
     checkError(file, line);
     return result;
 }
@@ -693,8 +693,8 @@ unsigned char OpenGLErrorChecker::cgmIsProgram(const char* file, unsigned line, 
 unsigned char OpenGLErrorChecker::cgmIsShader(const char* file, unsigned line, unsigned shader)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsShader, "glIsShader", file, line)(shader);
-    const auto result = loaded(_cgmIsShader, "glIsShader", file, line)(shader);
+        return loadedEntryPoint(_cgmIsShader, file, line, "glIsShader")(shader);
+    const auto result = loadedEntryPoint(_cgmIsShader, file, line, "glIsShader")(shader);
     checkError(file, line);
     return result;
 }
@@ -702,8 +702,8 @@ unsigned char OpenGLErrorChecker::cgmIsShader(const char* file, unsigned line, u
 void OpenGLErrorChecker::cgmLinkProgram(const char* file, unsigned line, unsigned program)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmLinkProgram, "glLinkProgram", file, line)(program);
-    loaded(_cgmLinkProgram, "glLinkProgram", file, line)(program);
+        return loadedEntryPoint(_cgmLinkProgram, file, line, "glLinkProgram")(program);
+    loadedEntryPoint(_cgmLinkProgram, file, line, "glLinkProgram")(program);
     checkError(file, line);
 }
 
@@ -711,112 +711,112 @@ void OpenGLErrorChecker::cgmGetShaderSource(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* source)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetShaderSource, "glGetShaderSource", file, line)(shader, bufSize, length, source);
-    loaded(_cgmGetShaderSource, "glGetShaderSource", file, line)(shader, bufSize, length, source);
+        return loadedEntryPoint(_cgmGetShaderSource, file, line, "glGetShaderSource")(shader, bufSize, length, source);
+    loadedEntryPoint(_cgmGetShaderSource, file, line, "glGetShaderSource")(shader, bufSize, length, source);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUseProgram(const char* file, unsigned line, unsigned program)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUseProgram, "glUseProgram", file, line)(program);
-    loaded(_cgmUseProgram, "glUseProgram", file, line)(program);
+        return loadedEntryPoint(_cgmUseProgram, file, line, "glUseProgram")(program);
+    loadedEntryPoint(_cgmUseProgram, file, line, "glUseProgram")(program);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1f(const char* file, unsigned line, int location, float v0)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform1f, "glUniform1f", file, line)(location, v0);
-    loaded(_cgmUniform1f, "glUniform1f", file, line)(location, v0);
+        return loadedEntryPoint(_cgmUniform1f, file, line, "glUniform1f")(location, v0);
+    loadedEntryPoint(_cgmUniform1f, file, line, "glUniform1f")(location, v0);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1fv(const char* file, unsigned line, int location, int count, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform1fv, "glUniform1fv", file, line)(location, count, value);
-    loaded(_cgmUniform1fv, "glUniform1fv", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform1fv, file, line, "glUniform1fv")(location, count, value);
+    loadedEntryPoint(_cgmUniform1fv, file, line, "glUniform1fv")(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1i(const char* file, unsigned line, int location, int v0)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform1i, "glUniform1i", file, line)(location, v0);
-    loaded(_cgmUniform1i, "glUniform1i", file, line)(location, v0);
+        return loadedEntryPoint(_cgmUniform1i, file, line, "glUniform1i")(location, v0);
+    loadedEntryPoint(_cgmUniform1i, file, line, "glUniform1i")(location, v0);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1iv(const char* file, unsigned line, int location, int count, const int* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform1iv, "glUniform1iv", file, line)(location, count, value);
-    loaded(_cgmUniform1iv, "glUniform1iv", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform1iv, file, line, "glUniform1iv")(location, count, value);
+    loadedEntryPoint(_cgmUniform1iv, file, line, "glUniform1iv")(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2f(const char* file, unsigned line, int location, float v0, float v1)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform2f, "glUniform2f", file, line)(location, v0, v1);
-    loaded(_cgmUniform2f, "glUniform2f", file, line)(location, v0, v1);
+        return loadedEntryPoint(_cgmUniform2f, file, line, "glUniform2f")(location, v0, v1);
+    loadedEntryPoint(_cgmUniform2f, file, line, "glUniform2f")(location, v0, v1);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2fv(const char* file, unsigned line, int location, int count, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform2fv, "glUniform2fv", file, line)(location, count, value);
-    loaded(_cgmUniform2fv, "glUniform2fv", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform2fv, file, line, "glUniform2fv")(location, count, value);
+    loadedEntryPoint(_cgmUniform2fv, file, line, "glUniform2fv")(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2i(const char* file, unsigned line, int location, int v0, int v1)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform2i, "glUniform2i", file, line)(location, v0, v1);
-    loaded(_cgmUniform2i, "glUniform2i", file, line)(location, v0, v1);
+        return loadedEntryPoint(_cgmUniform2i, file, line, "glUniform2i")(location, v0, v1);
+    loadedEntryPoint(_cgmUniform2i, file, line, "glUniform2i")(location, v0, v1);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2iv(const char* file, unsigned line, int location, int count, const int* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform2iv, "glUniform2iv", file, line)(location, count, value);
-    loaded(_cgmUniform2iv, "glUniform2iv", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform2iv, file, line, "glUniform2iv")(location, count, value);
+    loadedEntryPoint(_cgmUniform2iv, file, line, "glUniform2iv")(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3f(const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform3f, "glUniform3f", file, line)(location, v0, v1, v2);
-    loaded(_cgmUniform3f, "glUniform3f", file, line)(location, v0, v1, v2);
+        return loadedEntryPoint(_cgmUniform3f, file, line, "glUniform3f")(location, v0, v1, v2);
+    loadedEntryPoint(_cgmUniform3f, file, line, "glUniform3f")(location, v0, v1, v2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3fv(const char* file, unsigned line, int location, int count, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform3fv, "glUniform3fv", file, line)(location, count, value);
-    loaded(_cgmUniform3fv, "glUniform3fv", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform3fv, file, line, "glUniform3fv")(location, count, value);
+    loadedEntryPoint(_cgmUniform3fv, file, line, "glUniform3fv")(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3i(const char* file, unsigned line, int location, int v0, int v1, int v2)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform3i, "glUniform3i", file, line)(location, v0, v1, v2);
-    loaded(_cgmUniform3i, "glUniform3i", file, line)(location, v0, v1, v2);
+        return loadedEntryPoint(_cgmUniform3i, file, line, "glUniform3i")(location, v0, v1, v2);
+    loadedEntryPoint(_cgmUniform3i, file, line, "glUniform3i")(location, v0, v1, v2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3iv(const char* file, unsigned line, int location, int count, const int* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform3iv, "glUniform3iv", file, line)(location, count, value);
-    loaded(_cgmUniform3iv, "glUniform3iv", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform3iv, file, line, "glUniform3iv")(location, count, value);
+    loadedEntryPoint(_cgmUniform3iv, file, line, "glUniform3iv")(location, count, value);
     checkError(file, line);
 }
 
@@ -824,32 +824,32 @@ void OpenGLErrorChecker::cgmUniform4f(
     const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform4f, "glUniform4f", file, line)(location, v0, v1, v2, v3);
-    loaded(_cgmUniform4f, "glUniform4f", file, line)(location, v0, v1, v2, v3);
+        return loadedEntryPoint(_cgmUniform4f, file, line, "glUniform4f")(location, v0, v1, v2, v3);
+    loadedEntryPoint(_cgmUniform4f, file, line, "glUniform4f")(location, v0, v1, v2, v3);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform4fv(const char* file, unsigned line, int location, int count, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform4fv, "glUniform4fv", file, line)(location, count, value);
-    loaded(_cgmUniform4fv, "glUniform4fv", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform4fv, file, line, "glUniform4fv")(location, count, value);
+    loadedEntryPoint(_cgmUniform4fv, file, line, "glUniform4fv")(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform4i(const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform4i, "glUniform4i", file, line)(location, v0, v1, v2, v3);
-    loaded(_cgmUniform4i, "glUniform4i", file, line)(location, v0, v1, v2, v3);
+        return loadedEntryPoint(_cgmUniform4i, file, line, "glUniform4i")(location, v0, v1, v2, v3);
+    loadedEntryPoint(_cgmUniform4i, file, line, "glUniform4i")(location, v0, v1, v2, v3);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform4iv(const char* file, unsigned line, int location, int count, const int* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform4iv, "glUniform4iv", file, line)(location, count, value);
-    loaded(_cgmUniform4iv, "glUniform4iv", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform4iv, file, line, "glUniform4iv")(location, count, value);
+    loadedEntryPoint(_cgmUniform4iv, file, line, "glUniform4iv")(location, count, value);
     checkError(file, line);
 }
 
@@ -857,8 +857,8 @@ void OpenGLErrorChecker::cgmUniformMatrix2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniformMatrix2fv, "glUniformMatrix2fv", file, line)(location, count, transpose, value);
-    loaded(_cgmUniformMatrix2fv, "glUniformMatrix2fv", file, line)(location, count, transpose, value);
+        return loadedEntryPoint(_cgmUniformMatrix2fv, file, line, "glUniformMatrix2fv")(location, count, transpose, value);
+    loadedEntryPoint(_cgmUniformMatrix2fv, file, line, "glUniformMatrix2fv")(location, count, transpose, value);
     checkError(file, line);
 }
 
@@ -866,8 +866,8 @@ void OpenGLErrorChecker::cgmUniformMatrix3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniformMatrix3fv, "glUniformMatrix3fv", file, line)(location, count, transpose, value);
-    loaded(_cgmUniformMatrix3fv, "glUniformMatrix3fv", file, line)(location, count, transpose, value);
+        return loadedEntryPoint(_cgmUniformMatrix3fv, file, line, "glUniformMatrix3fv")(location, count, transpose, value);
+    loadedEntryPoint(_cgmUniformMatrix3fv, file, line, "glUniformMatrix3fv")(location, count, transpose, value);
     checkError(file, line);
 }
 
@@ -875,112 +875,112 @@ void OpenGLErrorChecker::cgmUniformMatrix4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniformMatrix4fv, "glUniformMatrix4fv", file, line)(location, count, transpose, value);
-    loaded(_cgmUniformMatrix4fv, "glUniformMatrix4fv", file, line)(location, count, transpose, value);
+        return loadedEntryPoint(_cgmUniformMatrix4fv, file, line, "glUniformMatrix4fv")(location, count, transpose, value);
+    loadedEntryPoint(_cgmUniformMatrix4fv, file, line, "glUniformMatrix4fv")(location, count, transpose, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmValidateProgram(const char* file, unsigned line, unsigned program)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmValidateProgram, "glValidateProgram", file, line)(program);
-    loaded(_cgmValidateProgram, "glValidateProgram", file, line)(program);
+        return loadedEntryPoint(_cgmValidateProgram, file, line, "glValidateProgram")(program);
+    loadedEntryPoint(_cgmValidateProgram, file, line, "glValidateProgram")(program);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1d(const char* file, unsigned line, unsigned index, double x)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1d, "glVertexAttrib1d", file, line)(index, x);
-    loaded(_cgmVertexAttrib1d, "glVertexAttrib1d", file, line)(index, x);
+        return loadedEntryPoint(_cgmVertexAttrib1d, file, line, "glVertexAttrib1d")(index, x);
+    loadedEntryPoint(_cgmVertexAttrib1d, file, line, "glVertexAttrib1d")(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1dv(const char* file, unsigned line, unsigned index, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1dv, "glVertexAttrib1dv", file, line)(index, v);
-    loaded(_cgmVertexAttrib1dv, "glVertexAttrib1dv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib1dv, file, line, "glVertexAttrib1dv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib1dv, file, line, "glVertexAttrib1dv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1f(const char* file, unsigned line, unsigned index, float x)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1f, "glVertexAttrib1f", file, line)(index, x);
-    loaded(_cgmVertexAttrib1f, "glVertexAttrib1f", file, line)(index, x);
+        return loadedEntryPoint(_cgmVertexAttrib1f, file, line, "glVertexAttrib1f")(index, x);
+    loadedEntryPoint(_cgmVertexAttrib1f, file, line, "glVertexAttrib1f")(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1fv(const char* file, unsigned line, unsigned index, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1fv, "glVertexAttrib1fv", file, line)(index, v);
-    loaded(_cgmVertexAttrib1fv, "glVertexAttrib1fv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib1fv, file, line, "glVertexAttrib1fv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib1fv, file, line, "glVertexAttrib1fv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1s(const char* file, unsigned line, unsigned index, short x)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1s, "glVertexAttrib1s", file, line)(index, x);
-    loaded(_cgmVertexAttrib1s, "glVertexAttrib1s", file, line)(index, x);
+        return loadedEntryPoint(_cgmVertexAttrib1s, file, line, "glVertexAttrib1s")(index, x);
+    loadedEntryPoint(_cgmVertexAttrib1s, file, line, "glVertexAttrib1s")(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1sv(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1sv, "glVertexAttrib1sv", file, line)(index, v);
-    loaded(_cgmVertexAttrib1sv, "glVertexAttrib1sv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib1sv, file, line, "glVertexAttrib1sv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib1sv, file, line, "glVertexAttrib1sv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2d(const char* file, unsigned line, unsigned index, double x, double y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2d, "glVertexAttrib2d", file, line)(index, x, y);
-    loaded(_cgmVertexAttrib2d, "glVertexAttrib2d", file, line)(index, x, y);
+        return loadedEntryPoint(_cgmVertexAttrib2d, file, line, "glVertexAttrib2d")(index, x, y);
+    loadedEntryPoint(_cgmVertexAttrib2d, file, line, "glVertexAttrib2d")(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2dv(const char* file, unsigned line, unsigned index, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2dv, "glVertexAttrib2dv", file, line)(index, v);
-    loaded(_cgmVertexAttrib2dv, "glVertexAttrib2dv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib2dv, file, line, "glVertexAttrib2dv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib2dv, file, line, "glVertexAttrib2dv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2f(const char* file, unsigned line, unsigned index, float x, float y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2f, "glVertexAttrib2f", file, line)(index, x, y);
-    loaded(_cgmVertexAttrib2f, "glVertexAttrib2f", file, line)(index, x, y);
+        return loadedEntryPoint(_cgmVertexAttrib2f, file, line, "glVertexAttrib2f")(index, x, y);
+    loadedEntryPoint(_cgmVertexAttrib2f, file, line, "glVertexAttrib2f")(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2fv(const char* file, unsigned line, unsigned index, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2fv, "glVertexAttrib2fv", file, line)(index, v);
-    loaded(_cgmVertexAttrib2fv, "glVertexAttrib2fv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib2fv, file, line, "glVertexAttrib2fv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib2fv, file, line, "glVertexAttrib2fv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2s(const char* file, unsigned line, unsigned index, short x, short y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2s, "glVertexAttrib2s", file, line)(index, x, y);
-    loaded(_cgmVertexAttrib2s, "glVertexAttrib2s", file, line)(index, x, y);
+        return loadedEntryPoint(_cgmVertexAttrib2s, file, line, "glVertexAttrib2s")(index, x, y);
+    loadedEntryPoint(_cgmVertexAttrib2s, file, line, "glVertexAttrib2s")(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2sv(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2sv, "glVertexAttrib2sv", file, line)(index, v);
-    loaded(_cgmVertexAttrib2sv, "glVertexAttrib2sv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib2sv, file, line, "glVertexAttrib2sv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib2sv, file, line, "glVertexAttrib2sv")(index, v);
     checkError(file, line);
 }
 
@@ -988,72 +988,72 @@ void OpenGLErrorChecker::cgmVertexAttrib3d(
     const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3d, "glVertexAttrib3d", file, line)(index, x, y, z);
-    loaded(_cgmVertexAttrib3d, "glVertexAttrib3d", file, line)(index, x, y, z);
+        return loadedEntryPoint(_cgmVertexAttrib3d, file, line, "glVertexAttrib3d")(index, x, y, z);
+    loadedEntryPoint(_cgmVertexAttrib3d, file, line, "glVertexAttrib3d")(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3dv(const char* file, unsigned line, unsigned index, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3dv, "glVertexAttrib3dv", file, line)(index, v);
-    loaded(_cgmVertexAttrib3dv, "glVertexAttrib3dv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib3dv, file, line, "glVertexAttrib3dv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib3dv, file, line, "glVertexAttrib3dv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3f(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3f, "glVertexAttrib3f", file, line)(index, x, y, z);
-    loaded(_cgmVertexAttrib3f, "glVertexAttrib3f", file, line)(index, x, y, z);
+        return loadedEntryPoint(_cgmVertexAttrib3f, file, line, "glVertexAttrib3f")(index, x, y, z);
+    loadedEntryPoint(_cgmVertexAttrib3f, file, line, "glVertexAttrib3f")(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3fv(const char* file, unsigned line, unsigned index, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3fv, "glVertexAttrib3fv", file, line)(index, v);
-    loaded(_cgmVertexAttrib3fv, "glVertexAttrib3fv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib3fv, file, line, "glVertexAttrib3fv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib3fv, file, line, "glVertexAttrib3fv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3s(const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3s, "glVertexAttrib3s", file, line)(index, x, y, z);
-    loaded(_cgmVertexAttrib3s, "glVertexAttrib3s", file, line)(index, x, y, z);
+        return loadedEntryPoint(_cgmVertexAttrib3s, file, line, "glVertexAttrib3s")(index, x, y, z);
+    loadedEntryPoint(_cgmVertexAttrib3s, file, line, "glVertexAttrib3s")(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3sv(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3sv, "glVertexAttrib3sv", file, line)(index, v);
-    loaded(_cgmVertexAttrib3sv, "glVertexAttrib3sv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib3sv, file, line, "glVertexAttrib3sv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib3sv, file, line, "glVertexAttrib3sv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4Nbv(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4Nbv, "glVertexAttrib4Nbv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4Nbv, "glVertexAttrib4Nbv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4Nbv, file, line, "glVertexAttrib4Nbv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4Nbv, file, line, "glVertexAttrib4Nbv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4Niv(const char* file, unsigned line, unsigned index, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4Niv, "glVertexAttrib4Niv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4Niv, "glVertexAttrib4Niv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4Niv, file, line, "glVertexAttrib4Niv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4Niv, file, line, "glVertexAttrib4Niv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4Nsv(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4Nsv, "glVertexAttrib4Nsv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4Nsv, "glVertexAttrib4Nsv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4Nsv, file, line, "glVertexAttrib4Nsv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4Nsv, file, line, "glVertexAttrib4Nsv")(index, v);
     checkError(file, line);
 }
 
@@ -1062,24 +1062,24 @@ void OpenGLErrorChecker::cgmVertexAttrib4Nub(
     unsigned char w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4Nub, "glVertexAttrib4Nub", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttrib4Nub, "glVertexAttrib4Nub", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttrib4Nub, file, line, "glVertexAttrib4Nub")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttrib4Nub, file, line, "glVertexAttrib4Nub")(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4Nubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4Nubv, "glVertexAttrib4Nubv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4Nubv, "glVertexAttrib4Nubv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4Nubv, file, line, "glVertexAttrib4Nubv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4Nubv, file, line, "glVertexAttrib4Nubv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4Nuiv(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4Nuiv, "glVertexAttrib4Nuiv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4Nuiv, "glVertexAttrib4Nuiv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4Nuiv, file, line, "glVertexAttrib4Nuiv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4Nuiv, file, line, "glVertexAttrib4Nuiv")(index, v);
     checkError(file, line);
 }
 
@@ -1087,16 +1087,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4Nusv(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4Nusv, "glVertexAttrib4Nusv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4Nusv, "glVertexAttrib4Nusv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4Nusv, file, line, "glVertexAttrib4Nusv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4Nusv, file, line, "glVertexAttrib4Nusv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4bv(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4bv, "glVertexAttrib4bv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4bv, "glVertexAttrib4bv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4bv, file, line, "glVertexAttrib4bv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4bv, file, line, "glVertexAttrib4bv")(index, v);
     checkError(file, line);
 }
 
@@ -1104,16 +1104,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4d(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4d, "glVertexAttrib4d", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttrib4d, "glVertexAttrib4d", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttrib4d, file, line, "glVertexAttrib4d")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttrib4d, file, line, "glVertexAttrib4d")(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4dv(const char* file, unsigned line, unsigned index, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4dv, "glVertexAttrib4dv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4dv, "glVertexAttrib4dv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4dv, file, line, "glVertexAttrib4dv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4dv, file, line, "glVertexAttrib4dv")(index, v);
     checkError(file, line);
 }
 
@@ -1121,24 +1121,24 @@ void OpenGLErrorChecker::cgmVertexAttrib4f(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4f, "glVertexAttrib4f", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttrib4f, "glVertexAttrib4f", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttrib4f, file, line, "glVertexAttrib4f")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttrib4f, file, line, "glVertexAttrib4f")(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4fv(const char* file, unsigned line, unsigned index, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4fv, "glVertexAttrib4fv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4fv, "glVertexAttrib4fv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4fv, file, line, "glVertexAttrib4fv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4fv, file, line, "glVertexAttrib4fv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4iv(const char* file, unsigned line, unsigned index, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4iv, "glVertexAttrib4iv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4iv, "glVertexAttrib4iv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4iv, file, line, "glVertexAttrib4iv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4iv, file, line, "glVertexAttrib4iv")(index, v);
     checkError(file, line);
 }
 
@@ -1146,40 +1146,40 @@ void OpenGLErrorChecker::cgmVertexAttrib4s(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4s, "glVertexAttrib4s", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttrib4s, "glVertexAttrib4s", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttrib4s, file, line, "glVertexAttrib4s")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttrib4s, file, line, "glVertexAttrib4s")(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4sv(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4sv, "glVertexAttrib4sv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4sv, "glVertexAttrib4sv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4sv, file, line, "glVertexAttrib4sv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4sv, file, line, "glVertexAttrib4sv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4ubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4ubv, "glVertexAttrib4ubv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4ubv, "glVertexAttrib4ubv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4ubv, file, line, "glVertexAttrib4ubv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4ubv, file, line, "glVertexAttrib4ubv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4uiv(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4uiv, "glVertexAttrib4uiv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4uiv, "glVertexAttrib4uiv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4uiv, file, line, "glVertexAttrib4uiv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4uiv, file, line, "glVertexAttrib4uiv")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4usv(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4usv, "glVertexAttrib4usv", file, line)(index, v);
-    loaded(_cgmVertexAttrib4usv, "glVertexAttrib4usv", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4usv, file, line, "glVertexAttrib4usv")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4usv, file, line, "glVertexAttrib4usv")(index, v);
     checkError(file, line);
 }
 
@@ -1188,8 +1188,8 @@ void OpenGLErrorChecker::cgmVertexAttribPointer(
     const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribPointer, "glVertexAttribPointer", file, line)(index, size, type, normalized, stride, pointer);
-    loaded(_cgmVertexAttribPointer, "glVertexAttribPointer", file, line)(index, size, type, normalized, stride, pointer);
+        return loadedEntryPoint(_cgmVertexAttribPointer, file, line, "glVertexAttribPointer")(index, size, type, normalized, stride, pointer);
+    loadedEntryPoint(_cgmVertexAttribPointer, file, line, "glVertexAttribPointer")(index, size, type, normalized, stride, pointer);
     checkError(file, line);
 }
 
@@ -1197,8 +1197,8 @@ void OpenGLErrorChecker::cgmUniformMatrix2x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniformMatrix2x3fv, "glUniformMatrix2x3fv", file, line)(location, count, transpose, value);
-    loaded(_cgmUniformMatrix2x3fv, "glUniformMatrix2x3fv", file, line)(location, count, transpose, value);
+        return loadedEntryPoint(_cgmUniformMatrix2x3fv, file, line, "glUniformMatrix2x3fv")(location, count, transpose, value);
+    loadedEntryPoint(_cgmUniformMatrix2x3fv, file, line, "glUniformMatrix2x3fv")(location, count, transpose, value);
     checkError(file, line);
 }
 
@@ -1206,8 +1206,8 @@ void OpenGLErrorChecker::cgmUniformMatrix3x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniformMatrix3x2fv, "glUniformMatrix3x2fv", file, line)(location, count, transpose, value);
-    loaded(_cgmUniformMatrix3x2fv, "glUniformMatrix3x2fv", file, line)(location, count, transpose, value);
+        return loadedEntryPoint(_cgmUniformMatrix3x2fv, file, line, "glUniformMatrix3x2fv")(location, count, transpose, value);
+    loadedEntryPoint(_cgmUniformMatrix3x2fv, file, line, "glUniformMatrix3x2fv")(location, count, transpose, value);
     checkError(file, line);
 }
 
@@ -1215,8 +1215,8 @@ void OpenGLErrorChecker::cgmUniformMatrix2x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniformMatrix2x4fv, "glUniformMatrix2x4fv", file, line)(location, count, transpose, value);
-    loaded(_cgmUniformMatrix2x4fv, "glUniformMatrix2x4fv", file, line)(location, count, transpose, value);
+        return loadedEntryPoint(_cgmUniformMatrix2x4fv, file, line, "glUniformMatrix2x4fv")(location, count, transpose, value);
+    loadedEntryPoint(_cgmUniformMatrix2x4fv, file, line, "glUniformMatrix2x4fv")(location, count, transpose, value);
     checkError(file, line);
 }
 
@@ -1224,8 +1224,8 @@ void OpenGLErrorChecker::cgmUniformMatrix4x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniformMatrix4x2fv, "glUniformMatrix4x2fv", file, line)(location, count, transpose, value);
-    loaded(_cgmUniformMatrix4x2fv, "glUniformMatrix4x2fv", file, line)(location, count, transpose, value);
+        return loadedEntryPoint(_cgmUniformMatrix4x2fv, file, line, "glUniformMatrix4x2fv")(location, count, transpose, value);
+    loadedEntryPoint(_cgmUniformMatrix4x2fv, file, line, "glUniformMatrix4x2fv")(location, count, transpose, value);
     checkError(file, line);
 }
 
@@ -1233,8 +1233,8 @@ void OpenGLErrorChecker::cgmUniformMatrix3x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniformMatrix3x4fv, "glUniformMatrix3x4fv", file, line)(location, count, transpose, value);
-    loaded(_cgmUniformMatrix3x4fv, "glUniformMatrix3x4fv", file, line)(location, count, transpose, value);
+        return loadedEntryPoint(_cgmUniformMatrix3x4fv, file, line, "glUniformMatrix3x4fv")(location, count, transpose, value);
+    loadedEntryPoint(_cgmUniformMatrix3x4fv, file, line, "glUniformMatrix3x4fv")(location, count, transpose, value);
     checkError(file, line);
 }
 
@@ -1242,24 +1242,24 @@ void OpenGLErrorChecker::cgmUniformMatrix4x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniformMatrix4x3fv, "glUniformMatrix4x3fv", file, line)(location, count, transpose, value);
-    loaded(_cgmUniformMatrix4x3fv, "glUniformMatrix4x3fv", file, line)(location, count, transpose, value);
+        return loadedEntryPoint(_cgmUniformMatrix4x3fv, file, line, "glUniformMatrix4x3fv")(location, count, transpose, value);
+    loadedEntryPoint(_cgmUniformMatrix4x3fv, file, line, "glUniformMatrix4x3fv")(location, count, transpose, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTbufferMask3DFX(const char* file, unsigned line, unsigned mask)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTbufferMask3DFX, "glTbufferMask3DFX", file, line)(mask);
-    loaded(_cgmTbufferMask3DFX, "glTbufferMask3DFX", file, line)(mask);
+        return loadedEntryPoint(_cgmTbufferMask3DFX, file, line, "glTbufferMask3DFX")(mask);
+    loadedEntryPoint(_cgmTbufferMask3DFX, file, line, "glTbufferMask3DFX")(mask);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmElementPointerAPPLE(const char* file, unsigned line, unsigned type, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmElementPointerAPPLE, "glElementPointerAPPLE", file, line)(type, pointer);
-    loaded(_cgmElementPointerAPPLE, "glElementPointerAPPLE", file, line)(type, pointer);
+        return loadedEntryPoint(_cgmElementPointerAPPLE, file, line, "glElementPointerAPPLE")(type, pointer);
+    loadedEntryPoint(_cgmElementPointerAPPLE, file, line, "glElementPointerAPPLE")(type, pointer);
     checkError(file, line);
 }
 
@@ -1267,8 +1267,8 @@ void OpenGLErrorChecker::cgmDrawElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, int first, int count)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDrawElementArrayAPPLE, "glDrawElementArrayAPPLE", file, line)(mode, first, count);
-    loaded(_cgmDrawElementArrayAPPLE, "glDrawElementArrayAPPLE", file, line)(mode, first, count);
+        return loadedEntryPoint(_cgmDrawElementArrayAPPLE, file, line, "glDrawElementArrayAPPLE")(mode, first, count);
+    loadedEntryPoint(_cgmDrawElementArrayAPPLE, file, line, "glDrawElementArrayAPPLE")(mode, first, count);
     checkError(file, line);
 }
 
@@ -1276,8 +1276,8 @@ void OpenGLErrorChecker::cgmDrawRangeElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int first, int count)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDrawRangeElementArrayAPPLE, "glDrawRangeElementArrayAPPLE", file, line)(mode, start, end, first, count);
-    loaded(_cgmDrawRangeElementArrayAPPLE, "glDrawRangeElementArrayAPPLE", file, line)(mode, start, end, first, count);
+        return loadedEntryPoint(_cgmDrawRangeElementArrayAPPLE, file, line, "glDrawRangeElementArrayAPPLE")(mode, start, end, first, count);
+    loadedEntryPoint(_cgmDrawRangeElementArrayAPPLE, file, line, "glDrawRangeElementArrayAPPLE")(mode, start, end, first, count);
     checkError(file, line);
 }
 
@@ -1285,8 +1285,8 @@ void OpenGLErrorChecker::cgmMultiDrawElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiDrawElementArrayAPPLE, "glMultiDrawElementArrayAPPLE", file, line)(mode, first, count, primcount);
-    loaded(_cgmMultiDrawElementArrayAPPLE, "glMultiDrawElementArrayAPPLE", file, line)(mode, first, count, primcount);
+        return loadedEntryPoint(_cgmMultiDrawElementArrayAPPLE, file, line, "glMultiDrawElementArrayAPPLE")(mode, first, count, primcount);
+    loadedEntryPoint(_cgmMultiDrawElementArrayAPPLE, file, line, "glMultiDrawElementArrayAPPLE")(mode, first, count, primcount);
     checkError(file, line);
 }
 
@@ -1295,40 +1295,40 @@ void OpenGLErrorChecker::cgmMultiDrawRangeElementArrayAPPLE(
     int primcount)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiDrawRangeElementArrayAPPLE, "glMultiDrawRangeElementArrayAPPLE", file, line)(mode, start, end, first, count, primcount);
-    loaded(_cgmMultiDrawRangeElementArrayAPPLE, "glMultiDrawRangeElementArrayAPPLE", file, line)(mode, start, end, first, count, primcount);
+        return loadedEntryPoint(_cgmMultiDrawRangeElementArrayAPPLE, file, line, "glMultiDrawRangeElementArrayAPPLE")(mode, start, end, first, count, primcount);
+    loadedEntryPoint(_cgmMultiDrawRangeElementArrayAPPLE, file, line, "glMultiDrawRangeElementArrayAPPLE")(mode, start, end, first, count, primcount);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenFencesAPPLE(const char* file, unsigned line, int n, unsigned* fences)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenFencesAPPLE, "glGenFencesAPPLE", file, line)(n, fences);
-    loaded(_cgmGenFencesAPPLE, "glGenFencesAPPLE", file, line)(n, fences);
+        return loadedEntryPoint(_cgmGenFencesAPPLE, file, line, "glGenFencesAPPLE")(n, fences);
+    loadedEntryPoint(_cgmGenFencesAPPLE, file, line, "glGenFencesAPPLE")(n, fences);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteFencesAPPLE(const char* file, unsigned line, int n, const unsigned* fences)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteFencesAPPLE, "glDeleteFencesAPPLE", file, line)(n, fences);
-    loaded(_cgmDeleteFencesAPPLE, "glDeleteFencesAPPLE", file, line)(n, fences);
+        return loadedEntryPoint(_cgmDeleteFencesAPPLE, file, line, "glDeleteFencesAPPLE")(n, fences);
+    loadedEntryPoint(_cgmDeleteFencesAPPLE, file, line, "glDeleteFencesAPPLE")(n, fences);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSetFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSetFenceAPPLE, "glSetFenceAPPLE", file, line)(fence);
-    loaded(_cgmSetFenceAPPLE, "glSetFenceAPPLE", file, line)(fence);
+        return loadedEntryPoint(_cgmSetFenceAPPLE, file, line, "glSetFenceAPPLE")(fence);
+    loadedEntryPoint(_cgmSetFenceAPPLE, file, line, "glSetFenceAPPLE")(fence);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsFenceAPPLE, "glIsFenceAPPLE", file, line)(fence);
-    const auto result = loaded(_cgmIsFenceAPPLE, "glIsFenceAPPLE", file, line)(fence);
+        return loadedEntryPoint(_cgmIsFenceAPPLE, file, line, "glIsFenceAPPLE")(fence);
+    const auto result = loadedEntryPoint(_cgmIsFenceAPPLE, file, line, "glIsFenceAPPLE")(fence);
     checkError(file, line);
     return result;
 }
@@ -1336,8 +1336,8 @@ unsigned char OpenGLErrorChecker::cgmIsFenceAPPLE(const char* file, unsigned lin
 unsigned char OpenGLErrorChecker::cgmTestFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTestFenceAPPLE, "glTestFenceAPPLE", file, line)(fence);
-    const auto result = loaded(_cgmTestFenceAPPLE, "glTestFenceAPPLE", file, line)(fence);
+        return loadedEntryPoint(_cgmTestFenceAPPLE, file, line, "glTestFenceAPPLE")(fence);
+    const auto result = loadedEntryPoint(_cgmTestFenceAPPLE, file, line, "glTestFenceAPPLE")(fence);
     checkError(file, line);
     return result;
 }
@@ -1345,16 +1345,16 @@ unsigned char OpenGLErrorChecker::cgmTestFenceAPPLE(const char* file, unsigned l
 void OpenGLErrorChecker::cgmFinishFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFinishFenceAPPLE, "glFinishFenceAPPLE", file, line)(fence);
-    loaded(_cgmFinishFenceAPPLE, "glFinishFenceAPPLE", file, line)(fence);
+        return loadedEntryPoint(_cgmFinishFenceAPPLE, file, line, "glFinishFenceAPPLE")(fence);
+    loadedEntryPoint(_cgmFinishFenceAPPLE, file, line, "glFinishFenceAPPLE")(fence);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmTestObjectAPPLE(const char* file, unsigned line, unsigned object, unsigned name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTestObjectAPPLE, "glTestObjectAPPLE", file, line)(object, name);
-    const auto result = loaded(_cgmTestObjectAPPLE, "glTestObjectAPPLE", file, line)(object, name);
+        return loadedEntryPoint(_cgmTestObjectAPPLE, file, line, "glTestObjectAPPLE")(object, name);
+    const auto result = loadedEntryPoint(_cgmTestObjectAPPLE, file, line, "glTestObjectAPPLE")(object, name);
     checkError(file, line);
     return result;
 }
@@ -1362,8 +1362,8 @@ unsigned char OpenGLErrorChecker::cgmTestObjectAPPLE(const char* file, unsigned 
 void OpenGLErrorChecker::cgmFinishObjectAPPLE(const char* file, unsigned line, unsigned object, int name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFinishObjectAPPLE, "glFinishObjectAPPLE", file, line)(object, name);
-    loaded(_cgmFinishObjectAPPLE, "glFinishObjectAPPLE", file, line)(object, name);
+        return loadedEntryPoint(_cgmFinishObjectAPPLE, file, line, "glFinishObjectAPPLE")(object, name);
+    loadedEntryPoint(_cgmFinishObjectAPPLE, file, line, "glFinishObjectAPPLE")(object, name);
     checkError(file, line);
 }
 
@@ -1371,8 +1371,8 @@ void OpenGLErrorChecker::cgmBufferParameteriAPPLE(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBufferParameteriAPPLE, "glBufferParameteriAPPLE", file, line)(target, pname, param);
-    loaded(_cgmBufferParameteriAPPLE, "glBufferParameteriAPPLE", file, line)(target, pname, param);
+        return loadedEntryPoint(_cgmBufferParameteriAPPLE, file, line, "glBufferParameteriAPPLE")(target, pname, param);
+    loadedEntryPoint(_cgmBufferParameteriAPPLE, file, line, "glBufferParameteriAPPLE")(target, pname, param);
     checkError(file, line);
 }
 
@@ -1380,32 +1380,32 @@ void OpenGLErrorChecker::cgmFlushMappedBufferRangeAPPLE(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFlushMappedBufferRangeAPPLE, "glFlushMappedBufferRangeAPPLE", file, line)(target, offset, size);
-    loaded(_cgmFlushMappedBufferRangeAPPLE, "glFlushMappedBufferRangeAPPLE", file, line)(target, offset, size);
+        return loadedEntryPoint(_cgmFlushMappedBufferRangeAPPLE, file, line, "glFlushMappedBufferRangeAPPLE")(target, offset, size);
+    loadedEntryPoint(_cgmFlushMappedBufferRangeAPPLE, file, line, "glFlushMappedBufferRangeAPPLE")(target, offset, size);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFlushRenderAPPLE(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFlushRenderAPPLE, "glFlushRenderAPPLE", file, line)();
-    loaded(_cgmFlushRenderAPPLE, "glFlushRenderAPPLE", file, line)();
+        return loadedEntryPoint(_cgmFlushRenderAPPLE, file, line, "glFlushRenderAPPLE")();
+    loadedEntryPoint(_cgmFlushRenderAPPLE, file, line, "glFlushRenderAPPLE")();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFinishRenderAPPLE(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFinishRenderAPPLE, "glFinishRenderAPPLE", file, line)();
-    loaded(_cgmFinishRenderAPPLE, "glFinishRenderAPPLE", file, line)();
+        return loadedEntryPoint(_cgmFinishRenderAPPLE, file, line, "glFinishRenderAPPLE")();
+    loadedEntryPoint(_cgmFinishRenderAPPLE, file, line, "glFinishRenderAPPLE")();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSwapAPPLE(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSwapAPPLE, "glSwapAPPLE", file, line)();
-    loaded(_cgmSwapAPPLE, "glSwapAPPLE", file, line)();
+        return loadedEntryPoint(_cgmSwapAPPLE, file, line, "glSwapAPPLE")();
+    loadedEntryPoint(_cgmSwapAPPLE, file, line, "glSwapAPPLE")();
     checkError(file, line);
 }
 
@@ -1413,8 +1413,8 @@ void OpenGLErrorChecker::cgmTextureRangeAPPLE(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTextureRangeAPPLE, "glTextureRangeAPPLE", file, line)(target, length, pointer);
-    loaded(_cgmTextureRangeAPPLE, "glTextureRangeAPPLE", file, line)(target, length, pointer);
+        return loadedEntryPoint(_cgmTextureRangeAPPLE, file, line, "glTextureRangeAPPLE")(target, length, pointer);
+    loadedEntryPoint(_cgmTextureRangeAPPLE, file, line, "glTextureRangeAPPLE")(target, length, pointer);
     checkError(file, line);
 }
 
@@ -1422,40 +1422,40 @@ void OpenGLErrorChecker::cgmGetTexParameterPointervAPPLE(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetTexParameterPointervAPPLE, "glGetTexParameterPointervAPPLE", file, line)(target, pname, params);
-    loaded(_cgmGetTexParameterPointervAPPLE, "glGetTexParameterPointervAPPLE", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetTexParameterPointervAPPLE, file, line, "glGetTexParameterPointervAPPLE")(target, pname, params);
+    loadedEntryPoint(_cgmGetTexParameterPointervAPPLE, file, line, "glGetTexParameterPointervAPPLE")(target, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBindVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindVertexArrayAPPLE, "glBindVertexArrayAPPLE", file, line)(array);
-    loaded(_cgmBindVertexArrayAPPLE, "glBindVertexArrayAPPLE", file, line)(array);
+        return loadedEntryPoint(_cgmBindVertexArrayAPPLE, file, line, "glBindVertexArrayAPPLE")(array);
+    loadedEntryPoint(_cgmBindVertexArrayAPPLE, file, line, "glBindVertexArrayAPPLE")(array);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteVertexArraysAPPLE(const char* file, unsigned line, int n, const unsigned* arrays)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteVertexArraysAPPLE, "glDeleteVertexArraysAPPLE", file, line)(n, arrays);
-    loaded(_cgmDeleteVertexArraysAPPLE, "glDeleteVertexArraysAPPLE", file, line)(n, arrays);
+        return loadedEntryPoint(_cgmDeleteVertexArraysAPPLE, file, line, "glDeleteVertexArraysAPPLE")(n, arrays);
+    loadedEntryPoint(_cgmDeleteVertexArraysAPPLE, file, line, "glDeleteVertexArraysAPPLE")(n, arrays);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenVertexArraysAPPLE(const char* file, unsigned line, int n, unsigned* arrays)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenVertexArraysAPPLE, "glGenVertexArraysAPPLE", file, line)(n, arrays);
-    loaded(_cgmGenVertexArraysAPPLE, "glGenVertexArraysAPPLE", file, line)(n, arrays);
+        return loadedEntryPoint(_cgmGenVertexArraysAPPLE, file, line, "glGenVertexArraysAPPLE")(n, arrays);
+    loadedEntryPoint(_cgmGenVertexArraysAPPLE, file, line, "glGenVertexArraysAPPLE")(n, arrays);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsVertexArrayAPPLE, "glIsVertexArrayAPPLE", file, line)(array);
-    const auto result = loaded(_cgmIsVertexArrayAPPLE, "glIsVertexArrayAPPLE", file, line)(array);
+        return loadedEntryPoint(_cgmIsVertexArrayAPPLE, file, line, "glIsVertexArrayAPPLE")(array);
+    const auto result = loadedEntryPoint(_cgmIsVertexArrayAPPLE, file, line, "glIsVertexArrayAPPLE")(array);
     checkError(file, line);
     return result;
 }
@@ -1463,40 +1463,40 @@ unsigned char OpenGLErrorChecker::cgmIsVertexArrayAPPLE(const char* file, unsign
 void OpenGLErrorChecker::cgmVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexArrayRangeAPPLE, "glVertexArrayRangeAPPLE", file, line)(length, pointer);
-    loaded(_cgmVertexArrayRangeAPPLE, "glVertexArrayRangeAPPLE", file, line)(length, pointer);
+        return loadedEntryPoint(_cgmVertexArrayRangeAPPLE, file, line, "glVertexArrayRangeAPPLE")(length, pointer);
+    loadedEntryPoint(_cgmVertexArrayRangeAPPLE, file, line, "glVertexArrayRangeAPPLE")(length, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFlushVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFlushVertexArrayRangeAPPLE, "glFlushVertexArrayRangeAPPLE", file, line)(length, pointer);
-    loaded(_cgmFlushVertexArrayRangeAPPLE, "glFlushVertexArrayRangeAPPLE", file, line)(length, pointer);
+        return loadedEntryPoint(_cgmFlushVertexArrayRangeAPPLE, file, line, "glFlushVertexArrayRangeAPPLE")(length, pointer);
+    loadedEntryPoint(_cgmFlushVertexArrayRangeAPPLE, file, line, "glFlushVertexArrayRangeAPPLE")(length, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexArrayParameteriAPPLE(const char* file, unsigned line, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexArrayParameteriAPPLE, "glVertexArrayParameteriAPPLE", file, line)(pname, param);
-    loaded(_cgmVertexArrayParameteriAPPLE, "glVertexArrayParameteriAPPLE", file, line)(pname, param);
+        return loadedEntryPoint(_cgmVertexArrayParameteriAPPLE, file, line, "glVertexArrayParameteriAPPLE")(pname, param);
+    loadedEntryPoint(_cgmVertexArrayParameteriAPPLE, file, line, "glVertexArrayParameteriAPPLE")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClampColorARB(const char* file, unsigned line, unsigned target, unsigned clamp)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmClampColorARB, "glClampColorARB", file, line)(target, clamp);
-    loaded(_cgmClampColorARB, "glClampColorARB", file, line)(target, clamp);
+        return loadedEntryPoint(_cgmClampColorARB, file, line, "glClampColorARB")(target, clamp);
+    loadedEntryPoint(_cgmClampColorARB, file, line, "glClampColorARB")(target, clamp);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDrawBuffersARB(const char* file, unsigned line, int n, const unsigned* bufs)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDrawBuffersARB, "glDrawBuffersARB", file, line)(n, bufs);
-    loaded(_cgmDrawBuffersARB, "glDrawBuffersARB", file, line)(n, bufs);
+        return loadedEntryPoint(_cgmDrawBuffersARB, file, line, "glDrawBuffersARB")(n, bufs);
+    loadedEntryPoint(_cgmDrawBuffersARB, file, line, "glDrawBuffersARB")(n, bufs);
     checkError(file, line);
 }
 
@@ -1505,8 +1505,8 @@ void OpenGLErrorChecker::cgmColorTable(
     unsigned type, const void* table)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorTable, "glColorTable", file, line)(target, internalformat, width, format, type, table);
-    loaded(_cgmColorTable, "glColorTable", file, line)(target, internalformat, width, format, type, table);
+        return loadedEntryPoint(_cgmColorTable, file, line, "glColorTable")(target, internalformat, width, format, type, table);
+    loadedEntryPoint(_cgmColorTable, file, line, "glColorTable")(target, internalformat, width, format, type, table);
     checkError(file, line);
 }
 
@@ -1515,8 +1515,8 @@ void OpenGLErrorChecker::cgmColorSubTable(
     const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorSubTable, "glColorSubTable", file, line)(target, start, count, format, type, data);
-    loaded(_cgmColorSubTable, "glColorSubTable", file, line)(target, start, count, format, type, data);
+        return loadedEntryPoint(_cgmColorSubTable, file, line, "glColorSubTable")(target, start, count, format, type, data);
+    loadedEntryPoint(_cgmColorSubTable, file, line, "glColorSubTable")(target, start, count, format, type, data);
     checkError(file, line);
 }
 
@@ -1524,8 +1524,8 @@ void OpenGLErrorChecker::cgmColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorTableParameteriv, "glColorTableParameteriv", file, line)(target, pname, params);
-    loaded(_cgmColorTableParameteriv, "glColorTableParameteriv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmColorTableParameteriv, file, line, "glColorTableParameteriv")(target, pname, params);
+    loadedEntryPoint(_cgmColorTableParameteriv, file, line, "glColorTableParameteriv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1533,8 +1533,8 @@ void OpenGLErrorChecker::cgmColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorTableParameterfv, "glColorTableParameterfv", file, line)(target, pname, params);
-    loaded(_cgmColorTableParameterfv, "glColorTableParameterfv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmColorTableParameterfv, file, line, "glColorTableParameterfv")(target, pname, params);
+    loadedEntryPoint(_cgmColorTableParameterfv, file, line, "glColorTableParameterfv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1542,8 +1542,8 @@ void OpenGLErrorChecker::cgmCopyColorSubTable(
     const char* file, unsigned line, unsigned target, int start, int x, int y, int width)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyColorSubTable, "glCopyColorSubTable", file, line)(target, start, x, y, width);
-    loaded(_cgmCopyColorSubTable, "glCopyColorSubTable", file, line)(target, start, x, y, width);
+        return loadedEntryPoint(_cgmCopyColorSubTable, file, line, "glCopyColorSubTable")(target, start, x, y, width);
+    loadedEntryPoint(_cgmCopyColorSubTable, file, line, "glCopyColorSubTable")(target, start, x, y, width);
     checkError(file, line);
 }
 
@@ -1551,8 +1551,8 @@ void OpenGLErrorChecker::cgmCopyColorTable(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyColorTable, "glCopyColorTable", file, line)(target, internalformat, x, y, width);
-    loaded(_cgmCopyColorTable, "glCopyColorTable", file, line)(target, internalformat, x, y, width);
+        return loadedEntryPoint(_cgmCopyColorTable, file, line, "glCopyColorTable")(target, internalformat, x, y, width);
+    loadedEntryPoint(_cgmCopyColorTable, file, line, "glCopyColorTable")(target, internalformat, x, y, width);
     checkError(file, line);
 }
 
@@ -1560,8 +1560,8 @@ void OpenGLErrorChecker::cgmGetColorTable(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetColorTable, "glGetColorTable", file, line)(target, format, type, table);
-    loaded(_cgmGetColorTable, "glGetColorTable", file, line)(target, format, type, table);
+        return loadedEntryPoint(_cgmGetColorTable, file, line, "glGetColorTable")(target, format, type, table);
+    loadedEntryPoint(_cgmGetColorTable, file, line, "glGetColorTable")(target, format, type, table);
     checkError(file, line);
 }
 
@@ -1569,8 +1569,8 @@ void OpenGLErrorChecker::cgmGetColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetColorTableParameterfv, "glGetColorTableParameterfv", file, line)(target, pname, params);
-    loaded(_cgmGetColorTableParameterfv, "glGetColorTableParameterfv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetColorTableParameterfv, file, line, "glGetColorTableParameterfv")(target, pname, params);
+    loadedEntryPoint(_cgmGetColorTableParameterfv, file, line, "glGetColorTableParameterfv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1578,8 +1578,8 @@ void OpenGLErrorChecker::cgmGetColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetColorTableParameteriv, "glGetColorTableParameteriv", file, line)(target, pname, params);
-    loaded(_cgmGetColorTableParameteriv, "glGetColorTableParameteriv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetColorTableParameteriv, file, line, "glGetColorTableParameteriv")(target, pname, params);
+    loadedEntryPoint(_cgmGetColorTableParameteriv, file, line, "glGetColorTableParameteriv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1587,16 +1587,16 @@ void OpenGLErrorChecker::cgmHistogram(
     const char* file, unsigned line, unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmHistogram, "glHistogram", file, line)(target, width, internalformat, sink);
-    loaded(_cgmHistogram, "glHistogram", file, line)(target, width, internalformat, sink);
+        return loadedEntryPoint(_cgmHistogram, file, line, "glHistogram")(target, width, internalformat, sink);
+    loadedEntryPoint(_cgmHistogram, file, line, "glHistogram")(target, width, internalformat, sink);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmResetHistogram(const char* file, unsigned line, unsigned target)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmResetHistogram, "glResetHistogram", file, line)(target);
-    loaded(_cgmResetHistogram, "glResetHistogram", file, line)(target);
+        return loadedEntryPoint(_cgmResetHistogram, file, line, "glResetHistogram")(target);
+    loadedEntryPoint(_cgmResetHistogram, file, line, "glResetHistogram")(target);
     checkError(file, line);
 }
 
@@ -1605,8 +1605,8 @@ void OpenGLErrorChecker::cgmGetHistogram(
     void* values)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetHistogram, "glGetHistogram", file, line)(target, reset, format, type, values);
-    loaded(_cgmGetHistogram, "glGetHistogram", file, line)(target, reset, format, type, values);
+        return loadedEntryPoint(_cgmGetHistogram, file, line, "glGetHistogram")(target, reset, format, type, values);
+    loadedEntryPoint(_cgmGetHistogram, file, line, "glGetHistogram")(target, reset, format, type, values);
     checkError(file, line);
 }
 
@@ -1614,8 +1614,8 @@ void OpenGLErrorChecker::cgmGetHistogramParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetHistogramParameterfv, "glGetHistogramParameterfv", file, line)(target, pname, params);
-    loaded(_cgmGetHistogramParameterfv, "glGetHistogramParameterfv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetHistogramParameterfv, file, line, "glGetHistogramParameterfv")(target, pname, params);
+    loadedEntryPoint(_cgmGetHistogramParameterfv, file, line, "glGetHistogramParameterfv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1623,8 +1623,8 @@ void OpenGLErrorChecker::cgmGetHistogramParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetHistogramParameteriv, "glGetHistogramParameteriv", file, line)(target, pname, params);
-    loaded(_cgmGetHistogramParameteriv, "glGetHistogramParameteriv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetHistogramParameteriv, file, line, "glGetHistogramParameteriv")(target, pname, params);
+    loadedEntryPoint(_cgmGetHistogramParameteriv, file, line, "glGetHistogramParameteriv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1632,16 +1632,16 @@ void OpenGLErrorChecker::cgmMinmax(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned char sink)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMinmax, "glMinmax", file, line)(target, internalformat, sink);
-    loaded(_cgmMinmax, "glMinmax", file, line)(target, internalformat, sink);
+        return loadedEntryPoint(_cgmMinmax, file, line, "glMinmax")(target, internalformat, sink);
+    loadedEntryPoint(_cgmMinmax, file, line, "glMinmax")(target, internalformat, sink);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmResetMinmax(const char* file, unsigned line, unsigned target)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmResetMinmax, "glResetMinmax", file, line)(target);
-    loaded(_cgmResetMinmax, "glResetMinmax", file, line)(target);
+        return loadedEntryPoint(_cgmResetMinmax, file, line, "glResetMinmax")(target);
+    loadedEntryPoint(_cgmResetMinmax, file, line, "glResetMinmax")(target);
     checkError(file, line);
 }
 
@@ -1649,8 +1649,8 @@ void OpenGLErrorChecker::cgmGetMinmaxParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetMinmaxParameterfv, "glGetMinmaxParameterfv", file, line)(target, pname, params);
-    loaded(_cgmGetMinmaxParameterfv, "glGetMinmaxParameterfv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetMinmaxParameterfv, file, line, "glGetMinmaxParameterfv")(target, pname, params);
+    loadedEntryPoint(_cgmGetMinmaxParameterfv, file, line, "glGetMinmaxParameterfv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1658,8 +1658,8 @@ void OpenGLErrorChecker::cgmGetMinmaxParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetMinmaxParameteriv, "glGetMinmaxParameteriv", file, line)(target, pname, params);
-    loaded(_cgmGetMinmaxParameteriv, "glGetMinmaxParameteriv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetMinmaxParameteriv, file, line, "glGetMinmaxParameteriv")(target, pname, params);
+    loadedEntryPoint(_cgmGetMinmaxParameteriv, file, line, "glGetMinmaxParameteriv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1668,8 +1668,8 @@ void OpenGLErrorChecker::cgmConvolutionFilter1D(
     unsigned type, const void* image)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmConvolutionFilter1D, "glConvolutionFilter1D", file, line)(target, internalformat, width, format, type, image);
-    loaded(_cgmConvolutionFilter1D, "glConvolutionFilter1D", file, line)(target, internalformat, width, format, type, image);
+        return loadedEntryPoint(_cgmConvolutionFilter1D, file, line, "glConvolutionFilter1D")(target, internalformat, width, format, type, image);
+    loadedEntryPoint(_cgmConvolutionFilter1D, file, line, "glConvolutionFilter1D")(target, internalformat, width, format, type, image);
     checkError(file, line);
 }
 
@@ -1678,8 +1678,8 @@ void OpenGLErrorChecker::cgmConvolutionFilter2D(
     unsigned type, const void* image)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmConvolutionFilter2D, "glConvolutionFilter2D", file, line)(target, internalformat, width, height, format, type, image);
-    loaded(_cgmConvolutionFilter2D, "glConvolutionFilter2D", file, line)(target, internalformat, width, height, format, type, image);
+        return loadedEntryPoint(_cgmConvolutionFilter2D, file, line, "glConvolutionFilter2D")(target, internalformat, width, height, format, type, image);
+    loadedEntryPoint(_cgmConvolutionFilter2D, file, line, "glConvolutionFilter2D")(target, internalformat, width, height, format, type, image);
     checkError(file, line);
 }
 
@@ -1687,8 +1687,8 @@ void OpenGLErrorChecker::cgmConvolutionParameterf(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmConvolutionParameterf, "glConvolutionParameterf", file, line)(target, pname, params);
-    loaded(_cgmConvolutionParameterf, "glConvolutionParameterf", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmConvolutionParameterf, file, line, "glConvolutionParameterf")(target, pname, params);
+    loadedEntryPoint(_cgmConvolutionParameterf, file, line, "glConvolutionParameterf")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1696,8 +1696,8 @@ void OpenGLErrorChecker::cgmConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmConvolutionParameterfv, "glConvolutionParameterfv", file, line)(target, pname, params);
-    loaded(_cgmConvolutionParameterfv, "glConvolutionParameterfv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmConvolutionParameterfv, file, line, "glConvolutionParameterfv")(target, pname, params);
+    loadedEntryPoint(_cgmConvolutionParameterfv, file, line, "glConvolutionParameterfv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1705,8 +1705,8 @@ void OpenGLErrorChecker::cgmConvolutionParameteri(
     const char* file, unsigned line, unsigned target, unsigned pname, int params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmConvolutionParameteri, "glConvolutionParameteri", file, line)(target, pname, params);
-    loaded(_cgmConvolutionParameteri, "glConvolutionParameteri", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmConvolutionParameteri, file, line, "glConvolutionParameteri")(target, pname, params);
+    loadedEntryPoint(_cgmConvolutionParameteri, file, line, "glConvolutionParameteri")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1714,8 +1714,8 @@ void OpenGLErrorChecker::cgmConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmConvolutionParameteriv, "glConvolutionParameteriv", file, line)(target, pname, params);
-    loaded(_cgmConvolutionParameteriv, "glConvolutionParameteriv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmConvolutionParameteriv, file, line, "glConvolutionParameteriv")(target, pname, params);
+    loadedEntryPoint(_cgmConvolutionParameteriv, file, line, "glConvolutionParameteriv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1723,8 +1723,8 @@ void OpenGLErrorChecker::cgmCopyConvolutionFilter1D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyConvolutionFilter1D, "glCopyConvolutionFilter1D", file, line)(target, internalformat, x, y, width);
-    loaded(_cgmCopyConvolutionFilter1D, "glCopyConvolutionFilter1D", file, line)(target, internalformat, x, y, width);
+        return loadedEntryPoint(_cgmCopyConvolutionFilter1D, file, line, "glCopyConvolutionFilter1D")(target, internalformat, x, y, width);
+    loadedEntryPoint(_cgmCopyConvolutionFilter1D, file, line, "glCopyConvolutionFilter1D")(target, internalformat, x, y, width);
     checkError(file, line);
 }
 
@@ -1732,8 +1732,8 @@ void OpenGLErrorChecker::cgmCopyConvolutionFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyConvolutionFilter2D, "glCopyConvolutionFilter2D", file, line)(target, internalformat, x, y, width, height);
-    loaded(_cgmCopyConvolutionFilter2D, "glCopyConvolutionFilter2D", file, line)(target, internalformat, x, y, width, height);
+        return loadedEntryPoint(_cgmCopyConvolutionFilter2D, file, line, "glCopyConvolutionFilter2D")(target, internalformat, x, y, width, height);
+    loadedEntryPoint(_cgmCopyConvolutionFilter2D, file, line, "glCopyConvolutionFilter2D")(target, internalformat, x, y, width, height);
     checkError(file, line);
 }
 
@@ -1741,8 +1741,8 @@ void OpenGLErrorChecker::cgmGetConvolutionFilter(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetConvolutionFilter, "glGetConvolutionFilter", file, line)(target, format, type, image);
-    loaded(_cgmGetConvolutionFilter, "glGetConvolutionFilter", file, line)(target, format, type, image);
+        return loadedEntryPoint(_cgmGetConvolutionFilter, file, line, "glGetConvolutionFilter")(target, format, type, image);
+    loadedEntryPoint(_cgmGetConvolutionFilter, file, line, "glGetConvolutionFilter")(target, format, type, image);
     checkError(file, line);
 }
 
@@ -1750,8 +1750,8 @@ void OpenGLErrorChecker::cgmGetConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetConvolutionParameterfv, "glGetConvolutionParameterfv", file, line)(target, pname, params);
-    loaded(_cgmGetConvolutionParameterfv, "glGetConvolutionParameterfv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetConvolutionParameterfv, file, line, "glGetConvolutionParameterfv")(target, pname, params);
+    loadedEntryPoint(_cgmGetConvolutionParameterfv, file, line, "glGetConvolutionParameterfv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1759,8 +1759,8 @@ void OpenGLErrorChecker::cgmGetConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetConvolutionParameteriv, "glGetConvolutionParameteriv", file, line)(target, pname, params);
-    loaded(_cgmGetConvolutionParameteriv, "glGetConvolutionParameteriv", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetConvolutionParameteriv, file, line, "glGetConvolutionParameteriv")(target, pname, params);
+    loadedEntryPoint(_cgmGetConvolutionParameteriv, file, line, "glGetConvolutionParameteriv")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1769,8 +1769,8 @@ void OpenGLErrorChecker::cgmSeparableFilter2D(
     unsigned type, const void* row, const void* column)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSeparableFilter2D, "glSeparableFilter2D", file, line)(target, internalformat, width, height, format, type, row, column);
-    loaded(_cgmSeparableFilter2D, "glSeparableFilter2D", file, line)(target, internalformat, width, height, format, type, row, column);
+        return loadedEntryPoint(_cgmSeparableFilter2D, file, line, "glSeparableFilter2D")(target, internalformat, width, height, format, type, row, column);
+    loadedEntryPoint(_cgmSeparableFilter2D, file, line, "glSeparableFilter2D")(target, internalformat, width, height, format, type, row, column);
     checkError(file, line);
 }
 
@@ -1779,8 +1779,8 @@ void OpenGLErrorChecker::cgmGetSeparableFilter(
     void* span)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetSeparableFilter, "glGetSeparableFilter", file, line)(target, format, type, row, column, span);
-    loaded(_cgmGetSeparableFilter, "glGetSeparableFilter", file, line)(target, format, type, row, column, span);
+        return loadedEntryPoint(_cgmGetSeparableFilter, file, line, "glGetSeparableFilter")(target, format, type, row, column, span);
+    loadedEntryPoint(_cgmGetSeparableFilter, file, line, "glGetSeparableFilter")(target, format, type, row, column, span);
     checkError(file, line);
 }
 
@@ -1789,24 +1789,24 @@ void OpenGLErrorChecker::cgmGetMinmax(
     void* values)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetMinmax, "glGetMinmax", file, line)(target, reset, format, type, values);
-    loaded(_cgmGetMinmax, "glGetMinmax", file, line)(target, reset, format, type, values);
+        return loadedEntryPoint(_cgmGetMinmax, file, line, "glGetMinmax")(target, reset, format, type, values);
+    loadedEntryPoint(_cgmGetMinmax, file, line, "glGetMinmax")(target, reset, format, type, values);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCurrentPaletteMatrixARB(const char* file, unsigned line, int index)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCurrentPaletteMatrixARB, "glCurrentPaletteMatrixARB", file, line)(index);
-    loaded(_cgmCurrentPaletteMatrixARB, "glCurrentPaletteMatrixARB", file, line)(index);
+        return loadedEntryPoint(_cgmCurrentPaletteMatrixARB, file, line, "glCurrentPaletteMatrixARB")(index);
+    loadedEntryPoint(_cgmCurrentPaletteMatrixARB, file, line, "glCurrentPaletteMatrixARB")(index);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMatrixIndexubvARB(const char* file, unsigned line, int size, const unsigned char* indices)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMatrixIndexubvARB, "glMatrixIndexubvARB", file, line)(size, indices);
-    loaded(_cgmMatrixIndexubvARB, "glMatrixIndexubvARB", file, line)(size, indices);
+        return loadedEntryPoint(_cgmMatrixIndexubvARB, file, line, "glMatrixIndexubvARB")(size, indices);
+    loadedEntryPoint(_cgmMatrixIndexubvARB, file, line, "glMatrixIndexubvARB")(size, indices);
     checkError(file, line);
 }
 
@@ -1814,16 +1814,16 @@ void OpenGLErrorChecker::cgmMatrixIndexusvARB(
     const char* file, unsigned line, int size, const unsigned short* indices)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMatrixIndexusvARB, "glMatrixIndexusvARB", file, line)(size, indices);
-    loaded(_cgmMatrixIndexusvARB, "glMatrixIndexusvARB", file, line)(size, indices);
+        return loadedEntryPoint(_cgmMatrixIndexusvARB, file, line, "glMatrixIndexusvARB")(size, indices);
+    loadedEntryPoint(_cgmMatrixIndexusvARB, file, line, "glMatrixIndexusvARB")(size, indices);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMatrixIndexuivARB(const char* file, unsigned line, int size, const unsigned* indices)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMatrixIndexuivARB, "glMatrixIndexuivARB", file, line)(size, indices);
-    loaded(_cgmMatrixIndexuivARB, "glMatrixIndexuivARB", file, line)(size, indices);
+        return loadedEntryPoint(_cgmMatrixIndexuivARB, file, line, "glMatrixIndexuivARB")(size, indices);
+    loadedEntryPoint(_cgmMatrixIndexuivARB, file, line, "glMatrixIndexuivARB")(size, indices);
     checkError(file, line);
 }
 
@@ -1831,160 +1831,160 @@ void OpenGLErrorChecker::cgmMatrixIndexPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMatrixIndexPointerARB, "glMatrixIndexPointerARB", file, line)(size, type, stride, pointer);
-    loaded(_cgmMatrixIndexPointerARB, "glMatrixIndexPointerARB", file, line)(size, type, stride, pointer);
+        return loadedEntryPoint(_cgmMatrixIndexPointerARB, file, line, "glMatrixIndexPointerARB")(size, type, stride, pointer);
+    loadedEntryPoint(_cgmMatrixIndexPointerARB, file, line, "glMatrixIndexPointerARB")(size, type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSampleCoverageARB(const char* file, unsigned line, float value, unsigned char invert)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSampleCoverageARB, "glSampleCoverageARB", file, line)(value, invert);
-    loaded(_cgmSampleCoverageARB, "glSampleCoverageARB", file, line)(value, invert);
+        return loadedEntryPoint(_cgmSampleCoverageARB, file, line, "glSampleCoverageARB")(value, invert);
+    loadedEntryPoint(_cgmSampleCoverageARB, file, line, "glSampleCoverageARB")(value, invert);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmActiveTextureARB, "glActiveTextureARB", file, line)(texture);
-    loaded(_cgmActiveTextureARB, "glActiveTextureARB", file, line)(texture);
+        return loadedEntryPoint(_cgmActiveTextureARB, file, line, "glActiveTextureARB")(texture);
+    loadedEntryPoint(_cgmActiveTextureARB, file, line, "glActiveTextureARB")(texture);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClientActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmClientActiveTextureARB, "glClientActiveTextureARB", file, line)(texture);
-    loaded(_cgmClientActiveTextureARB, "glClientActiveTextureARB", file, line)(texture);
+        return loadedEntryPoint(_cgmClientActiveTextureARB, file, line, "glClientActiveTextureARB")(texture);
+    loadedEntryPoint(_cgmClientActiveTextureARB, file, line, "glClientActiveTextureARB")(texture);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1dARB(const char* file, unsigned line, unsigned target, double s)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1dARB, "glMultiTexCoord1dARB", file, line)(target, s);
-    loaded(_cgmMultiTexCoord1dARB, "glMultiTexCoord1dARB", file, line)(target, s);
+        return loadedEntryPoint(_cgmMultiTexCoord1dARB, file, line, "glMultiTexCoord1dARB")(target, s);
+    loadedEntryPoint(_cgmMultiTexCoord1dARB, file, line, "glMultiTexCoord1dARB")(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1dvARB, "glMultiTexCoord1dvARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord1dvARB, "glMultiTexCoord1dvARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord1dvARB, file, line, "glMultiTexCoord1dvARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord1dvARB, file, line, "glMultiTexCoord1dvARB")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1fARB(const char* file, unsigned line, unsigned target, float s)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1fARB, "glMultiTexCoord1fARB", file, line)(target, s);
-    loaded(_cgmMultiTexCoord1fARB, "glMultiTexCoord1fARB", file, line)(target, s);
+        return loadedEntryPoint(_cgmMultiTexCoord1fARB, file, line, "glMultiTexCoord1fARB")(target, s);
+    loadedEntryPoint(_cgmMultiTexCoord1fARB, file, line, "glMultiTexCoord1fARB")(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1fvARB, "glMultiTexCoord1fvARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord1fvARB, "glMultiTexCoord1fvARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord1fvARB, file, line, "glMultiTexCoord1fvARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord1fvARB, file, line, "glMultiTexCoord1fvARB")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1iARB(const char* file, unsigned line, unsigned target, int s)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1iARB, "glMultiTexCoord1iARB", file, line)(target, s);
-    loaded(_cgmMultiTexCoord1iARB, "glMultiTexCoord1iARB", file, line)(target, s);
+        return loadedEntryPoint(_cgmMultiTexCoord1iARB, file, line, "glMultiTexCoord1iARB")(target, s);
+    loadedEntryPoint(_cgmMultiTexCoord1iARB, file, line, "glMultiTexCoord1iARB")(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1ivARB, "glMultiTexCoord1ivARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord1ivARB, "glMultiTexCoord1ivARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord1ivARB, file, line, "glMultiTexCoord1ivARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord1ivARB, file, line, "glMultiTexCoord1ivARB")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1sARB(const char* file, unsigned line, unsigned target, short s)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1sARB, "glMultiTexCoord1sARB", file, line)(target, s);
-    loaded(_cgmMultiTexCoord1sARB, "glMultiTexCoord1sARB", file, line)(target, s);
+        return loadedEntryPoint(_cgmMultiTexCoord1sARB, file, line, "glMultiTexCoord1sARB")(target, s);
+    loadedEntryPoint(_cgmMultiTexCoord1sARB, file, line, "glMultiTexCoord1sARB")(target, s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1svARB, "glMultiTexCoord1svARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord1svARB, "glMultiTexCoord1svARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord1svARB, file, line, "glMultiTexCoord1svARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord1svARB, file, line, "glMultiTexCoord1svARB")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2dARB(const char* file, unsigned line, unsigned target, double s, double t)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2dARB, "glMultiTexCoord2dARB", file, line)(target, s, t);
-    loaded(_cgmMultiTexCoord2dARB, "glMultiTexCoord2dARB", file, line)(target, s, t);
+        return loadedEntryPoint(_cgmMultiTexCoord2dARB, file, line, "glMultiTexCoord2dARB")(target, s, t);
+    loadedEntryPoint(_cgmMultiTexCoord2dARB, file, line, "glMultiTexCoord2dARB")(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2dvARB, "glMultiTexCoord2dvARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord2dvARB, "glMultiTexCoord2dvARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord2dvARB, file, line, "glMultiTexCoord2dvARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord2dvARB, file, line, "glMultiTexCoord2dvARB")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2fARB(const char* file, unsigned line, unsigned target, float s, float t)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2fARB, "glMultiTexCoord2fARB", file, line)(target, s, t);
-    loaded(_cgmMultiTexCoord2fARB, "glMultiTexCoord2fARB", file, line)(target, s, t);
+        return loadedEntryPoint(_cgmMultiTexCoord2fARB, file, line, "glMultiTexCoord2fARB")(target, s, t);
+    loadedEntryPoint(_cgmMultiTexCoord2fARB, file, line, "glMultiTexCoord2fARB")(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2fvARB, "glMultiTexCoord2fvARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord2fvARB, "glMultiTexCoord2fvARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord2fvARB, file, line, "glMultiTexCoord2fvARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord2fvARB, file, line, "glMultiTexCoord2fvARB")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2iARB(const char* file, unsigned line, unsigned target, int s, int t)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2iARB, "glMultiTexCoord2iARB", file, line)(target, s, t);
-    loaded(_cgmMultiTexCoord2iARB, "glMultiTexCoord2iARB", file, line)(target, s, t);
+        return loadedEntryPoint(_cgmMultiTexCoord2iARB, file, line, "glMultiTexCoord2iARB")(target, s, t);
+    loadedEntryPoint(_cgmMultiTexCoord2iARB, file, line, "glMultiTexCoord2iARB")(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2ivARB, "glMultiTexCoord2ivARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord2ivARB, "glMultiTexCoord2ivARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord2ivARB, file, line, "glMultiTexCoord2ivARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord2ivARB, file, line, "glMultiTexCoord2ivARB")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2sARB(const char* file, unsigned line, unsigned target, short s, short t)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2sARB, "glMultiTexCoord2sARB", file, line)(target, s, t);
-    loaded(_cgmMultiTexCoord2sARB, "glMultiTexCoord2sARB", file, line)(target, s, t);
+        return loadedEntryPoint(_cgmMultiTexCoord2sARB, file, line, "glMultiTexCoord2sARB")(target, s, t);
+    loadedEntryPoint(_cgmMultiTexCoord2sARB, file, line, "glMultiTexCoord2sARB")(target, s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord2svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2svARB, "glMultiTexCoord2svARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord2svARB, "glMultiTexCoord2svARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord2svARB, file, line, "glMultiTexCoord2svARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord2svARB, file, line, "glMultiTexCoord2svARB")(target, v);
     checkError(file, line);
 }
 
@@ -1992,16 +1992,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord3dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3dARB, "glMultiTexCoord3dARB", file, line)(target, s, t, r);
-    loaded(_cgmMultiTexCoord3dARB, "glMultiTexCoord3dARB", file, line)(target, s, t, r);
+        return loadedEntryPoint(_cgmMultiTexCoord3dARB, file, line, "glMultiTexCoord3dARB")(target, s, t, r);
+    loadedEntryPoint(_cgmMultiTexCoord3dARB, file, line, "glMultiTexCoord3dARB")(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3dvARB, "glMultiTexCoord3dvARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord3dvARB, "glMultiTexCoord3dvARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord3dvARB, file, line, "glMultiTexCoord3dvARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord3dvARB, file, line, "glMultiTexCoord3dvARB")(target, v);
     checkError(file, line);
 }
 
@@ -2009,32 +2009,32 @@ void OpenGLErrorChecker::cgmMultiTexCoord3fARB(
     const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3fARB, "glMultiTexCoord3fARB", file, line)(target, s, t, r);
-    loaded(_cgmMultiTexCoord3fARB, "glMultiTexCoord3fARB", file, line)(target, s, t, r);
+        return loadedEntryPoint(_cgmMultiTexCoord3fARB, file, line, "glMultiTexCoord3fARB")(target, s, t, r);
+    loadedEntryPoint(_cgmMultiTexCoord3fARB, file, line, "glMultiTexCoord3fARB")(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3fvARB, "glMultiTexCoord3fvARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord3fvARB, "glMultiTexCoord3fvARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord3fvARB, file, line, "glMultiTexCoord3fvARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord3fvARB, file, line, "glMultiTexCoord3fvARB")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3iARB(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3iARB, "glMultiTexCoord3iARB", file, line)(target, s, t, r);
-    loaded(_cgmMultiTexCoord3iARB, "glMultiTexCoord3iARB", file, line)(target, s, t, r);
+        return loadedEntryPoint(_cgmMultiTexCoord3iARB, file, line, "glMultiTexCoord3iARB")(target, s, t, r);
+    loadedEntryPoint(_cgmMultiTexCoord3iARB, file, line, "glMultiTexCoord3iARB")(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3ivARB, "glMultiTexCoord3ivARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord3ivARB, "glMultiTexCoord3ivARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord3ivARB, file, line, "glMultiTexCoord3ivARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord3ivARB, file, line, "glMultiTexCoord3ivARB")(target, v);
     checkError(file, line);
 }
 
@@ -2042,16 +2042,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord3sARB(
     const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3sARB, "glMultiTexCoord3sARB", file, line)(target, s, t, r);
-    loaded(_cgmMultiTexCoord3sARB, "glMultiTexCoord3sARB", file, line)(target, s, t, r);
+        return loadedEntryPoint(_cgmMultiTexCoord3sARB, file, line, "glMultiTexCoord3sARB")(target, s, t, r);
+    loadedEntryPoint(_cgmMultiTexCoord3sARB, file, line, "glMultiTexCoord3sARB")(target, s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord3svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3svARB, "glMultiTexCoord3svARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord3svARB, "glMultiTexCoord3svARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord3svARB, file, line, "glMultiTexCoord3svARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord3svARB, file, line, "glMultiTexCoord3svARB")(target, v);
     checkError(file, line);
 }
 
@@ -2059,16 +2059,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord4dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4dARB, "glMultiTexCoord4dARB", file, line)(target, s, t, r, q);
-    loaded(_cgmMultiTexCoord4dARB, "glMultiTexCoord4dARB", file, line)(target, s, t, r, q);
+        return loadedEntryPoint(_cgmMultiTexCoord4dARB, file, line, "glMultiTexCoord4dARB")(target, s, t, r, q);
+    loadedEntryPoint(_cgmMultiTexCoord4dARB, file, line, "glMultiTexCoord4dARB")(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4dvARB, "glMultiTexCoord4dvARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord4dvARB, "glMultiTexCoord4dvARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord4dvARB, file, line, "glMultiTexCoord4dvARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord4dvARB, file, line, "glMultiTexCoord4dvARB")(target, v);
     checkError(file, line);
 }
 
@@ -2076,16 +2076,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord4fARB(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4fARB, "glMultiTexCoord4fARB", file, line)(target, s, t, r, q);
-    loaded(_cgmMultiTexCoord4fARB, "glMultiTexCoord4fARB", file, line)(target, s, t, r, q);
+        return loadedEntryPoint(_cgmMultiTexCoord4fARB, file, line, "glMultiTexCoord4fARB")(target, s, t, r, q);
+    loadedEntryPoint(_cgmMultiTexCoord4fARB, file, line, "glMultiTexCoord4fARB")(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4fvARB, "glMultiTexCoord4fvARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord4fvARB, "glMultiTexCoord4fvARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord4fvARB, file, line, "glMultiTexCoord4fvARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord4fvARB, file, line, "glMultiTexCoord4fvARB")(target, v);
     checkError(file, line);
 }
 
@@ -2093,16 +2093,16 @@ void OpenGLErrorChecker::cgmMultiTexCoord4iARB(
     const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4iARB, "glMultiTexCoord4iARB", file, line)(target, s, t, r, q);
-    loaded(_cgmMultiTexCoord4iARB, "glMultiTexCoord4iARB", file, line)(target, s, t, r, q);
+        return loadedEntryPoint(_cgmMultiTexCoord4iARB, file, line, "glMultiTexCoord4iARB")(target, s, t, r, q);
+    loadedEntryPoint(_cgmMultiTexCoord4iARB, file, line, "glMultiTexCoord4iARB")(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4ivARB, "glMultiTexCoord4ivARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord4ivARB, "glMultiTexCoord4ivARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord4ivARB, file, line, "glMultiTexCoord4ivARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord4ivARB, file, line, "glMultiTexCoord4ivARB")(target, v);
     checkError(file, line);
 }
 
@@ -2110,40 +2110,40 @@ void OpenGLErrorChecker::cgmMultiTexCoord4sARB(
     const char* file, unsigned line, unsigned target, short s, short t, short r, short q)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4sARB, "glMultiTexCoord4sARB", file, line)(target, s, t, r, q);
-    loaded(_cgmMultiTexCoord4sARB, "glMultiTexCoord4sARB", file, line)(target, s, t, r, q);
+        return loadedEntryPoint(_cgmMultiTexCoord4sARB, file, line, "glMultiTexCoord4sARB")(target, s, t, r, q);
+    loadedEntryPoint(_cgmMultiTexCoord4sARB, file, line, "glMultiTexCoord4sARB")(target, s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord4svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4svARB, "glMultiTexCoord4svARB", file, line)(target, v);
-    loaded(_cgmMultiTexCoord4svARB, "glMultiTexCoord4svARB", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord4svARB, file, line, "glMultiTexCoord4svARB")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord4svARB, file, line, "glMultiTexCoord4svARB")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenQueriesARB(const char* file, unsigned line, int n, unsigned* ids)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenQueriesARB, "glGenQueriesARB", file, line)(n, ids);
-    loaded(_cgmGenQueriesARB, "glGenQueriesARB", file, line)(n, ids);
+        return loadedEntryPoint(_cgmGenQueriesARB, file, line, "glGenQueriesARB")(n, ids);
+    loadedEntryPoint(_cgmGenQueriesARB, file, line, "glGenQueriesARB")(n, ids);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteQueriesARB(const char* file, unsigned line, int n, const unsigned* ids)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteQueriesARB, "glDeleteQueriesARB", file, line)(n, ids);
-    loaded(_cgmDeleteQueriesARB, "glDeleteQueriesARB", file, line)(n, ids);
+        return loadedEntryPoint(_cgmDeleteQueriesARB, file, line, "glDeleteQueriesARB")(n, ids);
+    loadedEntryPoint(_cgmDeleteQueriesARB, file, line, "glDeleteQueriesARB")(n, ids);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsQueryARB(const char* file, unsigned line, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsQueryARB, "glIsQueryARB", file, line)(id);
-    const auto result = loaded(_cgmIsQueryARB, "glIsQueryARB", file, line)(id);
+        return loadedEntryPoint(_cgmIsQueryARB, file, line, "glIsQueryARB")(id);
+    const auto result = loadedEntryPoint(_cgmIsQueryARB, file, line, "glIsQueryARB")(id);
     checkError(file, line);
     return result;
 }
@@ -2151,16 +2151,16 @@ unsigned char OpenGLErrorChecker::cgmIsQueryARB(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmBeginQueryARB(const char* file, unsigned line, unsigned target, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBeginQueryARB, "glBeginQueryARB", file, line)(target, id);
-    loaded(_cgmBeginQueryARB, "glBeginQueryARB", file, line)(target, id);
+        return loadedEntryPoint(_cgmBeginQueryARB, file, line, "glBeginQueryARB")(target, id);
+    loadedEntryPoint(_cgmBeginQueryARB, file, line, "glBeginQueryARB")(target, id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndQueryARB(const char* file, unsigned line, unsigned target)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEndQueryARB, "glEndQueryARB", file, line)(target);
-    loaded(_cgmEndQueryARB, "glEndQueryARB", file, line)(target);
+        return loadedEntryPoint(_cgmEndQueryARB, file, line, "glEndQueryARB")(target);
+    loadedEntryPoint(_cgmEndQueryARB, file, line, "glEndQueryARB")(target);
     checkError(file, line);
 }
 
@@ -2168,8 +2168,8 @@ void OpenGLErrorChecker::cgmGetQueryivARB(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetQueryivARB, "glGetQueryivARB", file, line)(target, pname, params);
-    loaded(_cgmGetQueryivARB, "glGetQueryivARB", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetQueryivARB, file, line, "glGetQueryivARB")(target, pname, params);
+    loadedEntryPoint(_cgmGetQueryivARB, file, line, "glGetQueryivARB")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2177,8 +2177,8 @@ void OpenGLErrorChecker::cgmGetQueryObjectivARB(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetQueryObjectivARB, "glGetQueryObjectivARB", file, line)(id, pname, params);
-    loaded(_cgmGetQueryObjectivARB, "glGetQueryObjectivARB", file, line)(id, pname, params);
+        return loadedEntryPoint(_cgmGetQueryObjectivARB, file, line, "glGetQueryObjectivARB")(id, pname, params);
+    loadedEntryPoint(_cgmGetQueryObjectivARB, file, line, "glGetQueryObjectivARB")(id, pname, params);
     checkError(file, line);
 }
 
@@ -2186,48 +2186,48 @@ void OpenGLErrorChecker::cgmGetQueryObjectuivARB(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetQueryObjectuivARB, "glGetQueryObjectuivARB", file, line)(id, pname, params);
-    loaded(_cgmGetQueryObjectuivARB, "glGetQueryObjectuivARB", file, line)(id, pname, params);
+        return loadedEntryPoint(_cgmGetQueryObjectuivARB, file, line, "glGetQueryObjectuivARB")(id, pname, params);
+    loadedEntryPoint(_cgmGetQueryObjectuivARB, file, line, "glGetQueryObjectuivARB")(id, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterfARB(const char* file, unsigned line, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPointParameterfARB, "glPointParameterfARB", file, line)(pname, param);
-    loaded(_cgmPointParameterfARB, "glPointParameterfARB", file, line)(pname, param);
+        return loadedEntryPoint(_cgmPointParameterfARB, file, line, "glPointParameterfARB")(pname, param);
+    loadedEntryPoint(_cgmPointParameterfARB, file, line, "glPointParameterfARB")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterfvARB(const char* file, unsigned line, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPointParameterfvARB, "glPointParameterfvARB", file, line)(pname, params);
-    loaded(_cgmPointParameterfvARB, "glPointParameterfvARB", file, line)(pname, params);
+        return loadedEntryPoint(_cgmPointParameterfvARB, file, line, "glPointParameterfvARB")(pname, params);
+    loadedEntryPoint(_cgmPointParameterfvARB, file, line, "glPointParameterfvARB")(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmAttachObjectARB(const char* file, unsigned line, unsigned containerObj, unsigned obj)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmAttachObjectARB, "glAttachObjectARB", file, line)(containerObj, obj);
-    loaded(_cgmAttachObjectARB, "glAttachObjectARB", file, line)(containerObj, obj);
+        return loadedEntryPoint(_cgmAttachObjectARB, file, line, "glAttachObjectARB")(containerObj, obj);
+    loadedEntryPoint(_cgmAttachObjectARB, file, line, "glAttachObjectARB")(containerObj, obj);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCompileShaderARB(const char* file, unsigned line, unsigned shaderObj)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompileShaderARB, "glCompileShaderARB", file, line)(shaderObj);
-    loaded(_cgmCompileShaderARB, "glCompileShaderARB", file, line)(shaderObj);
+        return loadedEntryPoint(_cgmCompileShaderARB, file, line, "glCompileShaderARB")(shaderObj);
+    loadedEntryPoint(_cgmCompileShaderARB, file, line, "glCompileShaderARB")(shaderObj);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmCreateProgramObjectARB(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCreateProgramObjectARB, "glCreateProgramObjectARB", file, line)();
-    const auto result = loaded(_cgmCreateProgramObjectARB, "glCreateProgramObjectARB", file, line)();
+        return loadedEntryPoint(_cgmCreateProgramObjectARB, file, line, "glCreateProgramObjectARB")();
+    const auto result = loadedEntryPoint(_cgmCreateProgramObjectARB, file, line, "glCreateProgramObjectARB")();
     checkError(file, line);
     return result;
 }
@@ -2235,8 +2235,8 @@ unsigned OpenGLErrorChecker::cgmCreateProgramObjectARB(const char* file, unsigne
 unsigned OpenGLErrorChecker::cgmCreateShaderObjectARB(const char* file, unsigned line, unsigned shaderType)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCreateShaderObjectARB, "glCreateShaderObjectARB", file, line)(shaderType);
-    const auto result = loaded(_cgmCreateShaderObjectARB, "glCreateShaderObjectARB", file, line)(shaderType);
+        return loadedEntryPoint(_cgmCreateShaderObjectARB, file, line, "glCreateShaderObjectARB")(shaderType);
+    const auto result = loadedEntryPoint(_cgmCreateShaderObjectARB, file, line, "glCreateShaderObjectARB")(shaderType);
     checkError(file, line);
     return result;
 }
@@ -2244,8 +2244,8 @@ unsigned OpenGLErrorChecker::cgmCreateShaderObjectARB(const char* file, unsigned
 void OpenGLErrorChecker::cgmDeleteObjectARB(const char* file, unsigned line, unsigned obj)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteObjectARB, "glDeleteObjectARB", file, line)(obj);
-    loaded(_cgmDeleteObjectARB, "glDeleteObjectARB", file, line)(obj);
+        return loadedEntryPoint(_cgmDeleteObjectARB, file, line, "glDeleteObjectARB")(obj);
+    loadedEntryPoint(_cgmDeleteObjectARB, file, line, "glDeleteObjectARB")(obj);
     checkError(file, line);
 }
 
@@ -2253,8 +2253,8 @@ void OpenGLErrorChecker::cgmDetachObjectARB(
     const char* file, unsigned line, unsigned containerObj, unsigned attachedObj)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDetachObjectARB, "glDetachObjectARB", file, line)(containerObj, attachedObj);
-    loaded(_cgmDetachObjectARB, "glDetachObjectARB", file, line)(containerObj, attachedObj);
+        return loadedEntryPoint(_cgmDetachObjectARB, file, line, "glDetachObjectARB")(containerObj, attachedObj);
+    loadedEntryPoint(_cgmDetachObjectARB, file, line, "glDetachObjectARB")(containerObj, attachedObj);
     checkError(file, line);
 }
 
@@ -2263,8 +2263,8 @@ void OpenGLErrorChecker::cgmGetActiveUniformARB(
     unsigned* type, char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetActiveUniformARB, "glGetActiveUniformARB", file, line)(programObj, index, maxLength, length, size, type, name);
-    loaded(_cgmGetActiveUniformARB, "glGetActiveUniformARB", file, line)(programObj, index, maxLength, length, size, type, name);
+        return loadedEntryPoint(_cgmGetActiveUniformARB, file, line, "glGetActiveUniformARB")(programObj, index, maxLength, length, size, type, name);
+    loadedEntryPoint(_cgmGetActiveUniformARB, file, line, "glGetActiveUniformARB")(programObj, index, maxLength, length, size, type, name);
     checkError(file, line);
 }
 
@@ -2272,16 +2272,16 @@ void OpenGLErrorChecker::cgmGetAttachedObjectsARB(
     const char* file, unsigned line, unsigned containerObj, int maxCount, int* count, unsigned* obj)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetAttachedObjectsARB, "glGetAttachedObjectsARB", file, line)(containerObj, maxCount, count, obj);
-    loaded(_cgmGetAttachedObjectsARB, "glGetAttachedObjectsARB", file, line)(containerObj, maxCount, count, obj);
+        return loadedEntryPoint(_cgmGetAttachedObjectsARB, file, line, "glGetAttachedObjectsARB")(containerObj, maxCount, count, obj);
+    loadedEntryPoint(_cgmGetAttachedObjectsARB, file, line, "glGetAttachedObjectsARB")(containerObj, maxCount, count, obj);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmGetHandleARB(const char* file, unsigned line, unsigned pname)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetHandleARB, "glGetHandleARB", file, line)(pname);
-    const auto result = loaded(_cgmGetHandleARB, "glGetHandleARB", file, line)(pname);
+        return loadedEntryPoint(_cgmGetHandleARB, file, line, "glGetHandleARB")(pname);
+    const auto result = loadedEntryPoint(_cgmGetHandleARB, file, line, "glGetHandleARB")(pname);
     checkError(file, line);
     return result;
 }
@@ -2290,8 +2290,8 @@ void OpenGLErrorChecker::cgmGetInfoLogARB(
     const char* file, unsigned line, unsigned obj, int maxLength, int* length, char* infoLog)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetInfoLogARB, "glGetInfoLogARB", file, line)(obj, maxLength, length, infoLog);
-    loaded(_cgmGetInfoLogARB, "glGetInfoLogARB", file, line)(obj, maxLength, length, infoLog);
+        return loadedEntryPoint(_cgmGetInfoLogARB, file, line, "glGetInfoLogARB")(obj, maxLength, length, infoLog);
+    loadedEntryPoint(_cgmGetInfoLogARB, file, line, "glGetInfoLogARB")(obj, maxLength, length, infoLog);
     checkError(file, line);
 }
 
@@ -2299,8 +2299,8 @@ void OpenGLErrorChecker::cgmGetObjectParameterfvARB(
     const char* file, unsigned line, unsigned obj, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetObjectParameterfvARB, "glGetObjectParameterfvARB", file, line)(obj, pname, params);
-    loaded(_cgmGetObjectParameterfvARB, "glGetObjectParameterfvARB", file, line)(obj, pname, params);
+        return loadedEntryPoint(_cgmGetObjectParameterfvARB, file, line, "glGetObjectParameterfvARB")(obj, pname, params);
+    loadedEntryPoint(_cgmGetObjectParameterfvARB, file, line, "glGetObjectParameterfvARB")(obj, pname, params);
     checkError(file, line);
 }
 
@@ -2308,8 +2308,8 @@ void OpenGLErrorChecker::cgmGetObjectParameterivARB(
     const char* file, unsigned line, unsigned obj, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetObjectParameterivARB, "glGetObjectParameterivARB", file, line)(obj, pname, params);
-    loaded(_cgmGetObjectParameterivARB, "glGetObjectParameterivARB", file, line)(obj, pname, params);
+        return loadedEntryPoint(_cgmGetObjectParameterivARB, file, line, "glGetObjectParameterivARB")(obj, pname, params);
+    loadedEntryPoint(_cgmGetObjectParameterivARB, file, line, "glGetObjectParameterivARB")(obj, pname, params);
     checkError(file, line);
 }
 
@@ -2317,8 +2317,8 @@ void OpenGLErrorChecker::cgmGetShaderSourceARB(
     const char* file, unsigned line, unsigned obj, int maxLength, int* length, char* source)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetShaderSourceARB, "glGetShaderSourceARB", file, line)(obj, maxLength, length, source);
-    loaded(_cgmGetShaderSourceARB, "glGetShaderSourceARB", file, line)(obj, maxLength, length, source);
+        return loadedEntryPoint(_cgmGetShaderSourceARB, file, line, "glGetShaderSourceARB")(obj, maxLength, length, source);
+    loadedEntryPoint(_cgmGetShaderSourceARB, file, line, "glGetShaderSourceARB")(obj, maxLength, length, source);
     checkError(file, line);
 }
 
@@ -2326,8 +2326,8 @@ int OpenGLErrorChecker::cgmGetUniformLocationARB(
     const char* file, unsigned line, unsigned programObj, const char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetUniformLocationARB, "glGetUniformLocationARB", file, line)(programObj, name);
-    const auto result = loaded(_cgmGetUniformLocationARB, "glGetUniformLocationARB", file, line)(programObj, name);
+        return loadedEntryPoint(_cgmGetUniformLocationARB, file, line, "glGetUniformLocationARB")(programObj, name);
+    const auto result = loadedEntryPoint(_cgmGetUniformLocationARB, file, line, "glGetUniformLocationARB")(programObj, name);
     checkError(file, line);
     return result;
 }
@@ -2336,8 +2336,8 @@ void OpenGLErrorChecker::cgmGetUniformfvARB(
     const char* file, unsigned line, unsigned programObj, int location, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetUniformfvARB, "glGetUniformfvARB", file, line)(programObj, location, params);
-    loaded(_cgmGetUniformfvARB, "glGetUniformfvARB", file, line)(programObj, location, params);
+        return loadedEntryPoint(_cgmGetUniformfvARB, file, line, "glGetUniformfvARB")(programObj, location, params);
+    loadedEntryPoint(_cgmGetUniformfvARB, file, line, "glGetUniformfvARB")(programObj, location, params);
     checkError(file, line);
 }
 
@@ -2345,16 +2345,16 @@ void OpenGLErrorChecker::cgmGetUniformivARB(
     const char* file, unsigned line, unsigned programObj, int location, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetUniformivARB, "glGetUniformivARB", file, line)(programObj, location, params);
-    loaded(_cgmGetUniformivARB, "glGetUniformivARB", file, line)(programObj, location, params);
+        return loadedEntryPoint(_cgmGetUniformivARB, file, line, "glGetUniformivARB")(programObj, location, params);
+    loadedEntryPoint(_cgmGetUniformivARB, file, line, "glGetUniformivARB")(programObj, location, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLinkProgramARB(const char* file, unsigned line, unsigned programObj)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmLinkProgramARB, "glLinkProgramARB", file, line)(programObj);
-    loaded(_cgmLinkProgramARB, "glLinkProgramARB", file, line)(programObj);
+        return loadedEntryPoint(_cgmLinkProgramARB, file, line, "glLinkProgramARB")(programObj);
+    loadedEntryPoint(_cgmLinkProgramARB, file, line, "glLinkProgramARB")(programObj);
     checkError(file, line);
 }
 
@@ -2362,16 +2362,16 @@ void OpenGLErrorChecker::cgmShaderSourceARB(
     const char* file, unsigned line, unsigned shaderObj, int count, const char** string, const int* length)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmShaderSourceARB, "glShaderSourceARB", file, line)(shaderObj, count, string, length);
-    loaded(_cgmShaderSourceARB, "glShaderSourceARB", file, line)(shaderObj, count, string, length);
+        return loadedEntryPoint(_cgmShaderSourceARB, file, line, "glShaderSourceARB")(shaderObj, count, string, length);
+    loadedEntryPoint(_cgmShaderSourceARB, file, line, "glShaderSourceARB")(shaderObj, count, string, length);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1fARB(const char* file, unsigned line, int location, float v0)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform1fARB, "glUniform1fARB", file, line)(location, v0);
-    loaded(_cgmUniform1fARB, "glUniform1fARB", file, line)(location, v0);
+        return loadedEntryPoint(_cgmUniform1fARB, file, line, "glUniform1fARB")(location, v0);
+    loadedEntryPoint(_cgmUniform1fARB, file, line, "glUniform1fARB")(location, v0);
     checkError(file, line);
 }
 
@@ -2379,32 +2379,32 @@ void OpenGLErrorChecker::cgmUniform1fvARB(
     const char* file, unsigned line, int location, int count, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform1fvARB, "glUniform1fvARB", file, line)(location, count, value);
-    loaded(_cgmUniform1fvARB, "glUniform1fvARB", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform1fvARB, file, line, "glUniform1fvARB")(location, count, value);
+    loadedEntryPoint(_cgmUniform1fvARB, file, line, "glUniform1fvARB")(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1iARB(const char* file, unsigned line, int location, int v0)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform1iARB, "glUniform1iARB", file, line)(location, v0);
-    loaded(_cgmUniform1iARB, "glUniform1iARB", file, line)(location, v0);
+        return loadedEntryPoint(_cgmUniform1iARB, file, line, "glUniform1iARB")(location, v0);
+    loadedEntryPoint(_cgmUniform1iARB, file, line, "glUniform1iARB")(location, v0);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform1ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform1ivARB, "glUniform1ivARB", file, line)(location, count, value);
-    loaded(_cgmUniform1ivARB, "glUniform1ivARB", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform1ivARB, file, line, "glUniform1ivARB")(location, count, value);
+    loadedEntryPoint(_cgmUniform1ivARB, file, line, "glUniform1ivARB")(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2fARB(const char* file, unsigned line, int location, float v0, float v1)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform2fARB, "glUniform2fARB", file, line)(location, v0, v1);
-    loaded(_cgmUniform2fARB, "glUniform2fARB", file, line)(location, v0, v1);
+        return loadedEntryPoint(_cgmUniform2fARB, file, line, "glUniform2fARB")(location, v0, v1);
+    loadedEntryPoint(_cgmUniform2fARB, file, line, "glUniform2fARB")(location, v0, v1);
     checkError(file, line);
 }
 
@@ -2412,32 +2412,32 @@ void OpenGLErrorChecker::cgmUniform2fvARB(
     const char* file, unsigned line, int location, int count, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform2fvARB, "glUniform2fvARB", file, line)(location, count, value);
-    loaded(_cgmUniform2fvARB, "glUniform2fvARB", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform2fvARB, file, line, "glUniform2fvARB")(location, count, value);
+    loadedEntryPoint(_cgmUniform2fvARB, file, line, "glUniform2fvARB")(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2iARB(const char* file, unsigned line, int location, int v0, int v1)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform2iARB, "glUniform2iARB", file, line)(location, v0, v1);
-    loaded(_cgmUniform2iARB, "glUniform2iARB", file, line)(location, v0, v1);
+        return loadedEntryPoint(_cgmUniform2iARB, file, line, "glUniform2iARB")(location, v0, v1);
+    loadedEntryPoint(_cgmUniform2iARB, file, line, "glUniform2iARB")(location, v0, v1);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform2ivARB, "glUniform2ivARB", file, line)(location, count, value);
-    loaded(_cgmUniform2ivARB, "glUniform2ivARB", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform2ivARB, file, line, "glUniform2ivARB")(location, count, value);
+    loadedEntryPoint(_cgmUniform2ivARB, file, line, "glUniform2ivARB")(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3fARB(const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform3fARB, "glUniform3fARB", file, line)(location, v0, v1, v2);
-    loaded(_cgmUniform3fARB, "glUniform3fARB", file, line)(location, v0, v1, v2);
+        return loadedEntryPoint(_cgmUniform3fARB, file, line, "glUniform3fARB")(location, v0, v1, v2);
+    loadedEntryPoint(_cgmUniform3fARB, file, line, "glUniform3fARB")(location, v0, v1, v2);
     checkError(file, line);
 }
 
@@ -2445,24 +2445,24 @@ void OpenGLErrorChecker::cgmUniform3fvARB(
     const char* file, unsigned line, int location, int count, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform3fvARB, "glUniform3fvARB", file, line)(location, count, value);
-    loaded(_cgmUniform3fvARB, "glUniform3fvARB", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform3fvARB, file, line, "glUniform3fvARB")(location, count, value);
+    loadedEntryPoint(_cgmUniform3fvARB, file, line, "glUniform3fvARB")(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3iARB(const char* file, unsigned line, int location, int v0, int v1, int v2)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform3iARB, "glUniform3iARB", file, line)(location, v0, v1, v2);
-    loaded(_cgmUniform3iARB, "glUniform3iARB", file, line)(location, v0, v1, v2);
+        return loadedEntryPoint(_cgmUniform3iARB, file, line, "glUniform3iARB")(location, v0, v1, v2);
+    loadedEntryPoint(_cgmUniform3iARB, file, line, "glUniform3iARB")(location, v0, v1, v2);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform3ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform3ivARB, "glUniform3ivARB", file, line)(location, count, value);
-    loaded(_cgmUniform3ivARB, "glUniform3ivARB", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform3ivARB, file, line, "glUniform3ivARB")(location, count, value);
+    loadedEntryPoint(_cgmUniform3ivARB, file, line, "glUniform3ivARB")(location, count, value);
     checkError(file, line);
 }
 
@@ -2470,8 +2470,8 @@ void OpenGLErrorChecker::cgmUniform4fARB(
     const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform4fARB, "glUniform4fARB", file, line)(location, v0, v1, v2, v3);
-    loaded(_cgmUniform4fARB, "glUniform4fARB", file, line)(location, v0, v1, v2, v3);
+        return loadedEntryPoint(_cgmUniform4fARB, file, line, "glUniform4fARB")(location, v0, v1, v2, v3);
+    loadedEntryPoint(_cgmUniform4fARB, file, line, "glUniform4fARB")(location, v0, v1, v2, v3);
     checkError(file, line);
 }
 
@@ -2479,8 +2479,8 @@ void OpenGLErrorChecker::cgmUniform4fvARB(
     const char* file, unsigned line, int location, int count, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform4fvARB, "glUniform4fvARB", file, line)(location, count, value);
-    loaded(_cgmUniform4fvARB, "glUniform4fvARB", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform4fvARB, file, line, "glUniform4fvARB")(location, count, value);
+    loadedEntryPoint(_cgmUniform4fvARB, file, line, "glUniform4fvARB")(location, count, value);
     checkError(file, line);
 }
 
@@ -2488,16 +2488,16 @@ void OpenGLErrorChecker::cgmUniform4iARB(
     const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform4iARB, "glUniform4iARB", file, line)(location, v0, v1, v2, v3);
-    loaded(_cgmUniform4iARB, "glUniform4iARB", file, line)(location, v0, v1, v2, v3);
+        return loadedEntryPoint(_cgmUniform4iARB, file, line, "glUniform4iARB")(location, v0, v1, v2, v3);
+    loadedEntryPoint(_cgmUniform4iARB, file, line, "glUniform4iARB")(location, v0, v1, v2, v3);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform4ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform4ivARB, "glUniform4ivARB", file, line)(location, count, value);
-    loaded(_cgmUniform4ivARB, "glUniform4ivARB", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform4ivARB, file, line, "glUniform4ivARB")(location, count, value);
+    loadedEntryPoint(_cgmUniform4ivARB, file, line, "glUniform4ivARB")(location, count, value);
     checkError(file, line);
 }
 
@@ -2505,8 +2505,8 @@ void OpenGLErrorChecker::cgmUniformMatrix2fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniformMatrix2fvARB, "glUniformMatrix2fvARB", file, line)(location, count, transpose, value);
-    loaded(_cgmUniformMatrix2fvARB, "glUniformMatrix2fvARB", file, line)(location, count, transpose, value);
+        return loadedEntryPoint(_cgmUniformMatrix2fvARB, file, line, "glUniformMatrix2fvARB")(location, count, transpose, value);
+    loadedEntryPoint(_cgmUniformMatrix2fvARB, file, line, "glUniformMatrix2fvARB")(location, count, transpose, value);
     checkError(file, line);
 }
 
@@ -2514,8 +2514,8 @@ void OpenGLErrorChecker::cgmUniformMatrix3fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniformMatrix3fvARB, "glUniformMatrix3fvARB", file, line)(location, count, transpose, value);
-    loaded(_cgmUniformMatrix3fvARB, "glUniformMatrix3fvARB", file, line)(location, count, transpose, value);
+        return loadedEntryPoint(_cgmUniformMatrix3fvARB, file, line, "glUniformMatrix3fvARB")(location, count, transpose, value);
+    loadedEntryPoint(_cgmUniformMatrix3fvARB, file, line, "glUniformMatrix3fvARB")(location, count, transpose, value);
     checkError(file, line);
 }
 
@@ -2523,24 +2523,24 @@ void OpenGLErrorChecker::cgmUniformMatrix4fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniformMatrix4fvARB, "glUniformMatrix4fvARB", file, line)(location, count, transpose, value);
-    loaded(_cgmUniformMatrix4fvARB, "glUniformMatrix4fvARB", file, line)(location, count, transpose, value);
+        return loadedEntryPoint(_cgmUniformMatrix4fvARB, file, line, "glUniformMatrix4fvARB")(location, count, transpose, value);
+    loadedEntryPoint(_cgmUniformMatrix4fvARB, file, line, "glUniformMatrix4fvARB")(location, count, transpose, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUseProgramObjectARB(const char* file, unsigned line, unsigned programObj)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUseProgramObjectARB, "glUseProgramObjectARB", file, line)(programObj);
-    loaded(_cgmUseProgramObjectARB, "glUseProgramObjectARB", file, line)(programObj);
+        return loadedEntryPoint(_cgmUseProgramObjectARB, file, line, "glUseProgramObjectARB")(programObj);
+    loadedEntryPoint(_cgmUseProgramObjectARB, file, line, "glUseProgramObjectARB")(programObj);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmValidateProgramARB(const char* file, unsigned line, unsigned programObj)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmValidateProgramARB, "glValidateProgramARB", file, line)(programObj);
-    loaded(_cgmValidateProgramARB, "glValidateProgramARB", file, line)(programObj);
+        return loadedEntryPoint(_cgmValidateProgramARB, file, line, "glValidateProgramARB")(programObj);
+    loadedEntryPoint(_cgmValidateProgramARB, file, line, "glValidateProgramARB")(programObj);
     checkError(file, line);
 }
 
@@ -2549,8 +2549,8 @@ void OpenGLErrorChecker::cgmCompressedTexImage3DARB(
     int depth, int border, int imageSize, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompressedTexImage3DARB, "glCompressedTexImage3DARB", file, line)(target, level, internalformat, width, height, depth, border, imageSize, data);
-    loaded(_cgmCompressedTexImage3DARB, "glCompressedTexImage3DARB", file, line)(target, level, internalformat, width, height, depth, border, imageSize, data);
+        return loadedEntryPoint(_cgmCompressedTexImage3DARB, file, line, "glCompressedTexImage3DARB")(target, level, internalformat, width, height, depth, border, imageSize, data);
+    loadedEntryPoint(_cgmCompressedTexImage3DARB, file, line, "glCompressedTexImage3DARB")(target, level, internalformat, width, height, depth, border, imageSize, data);
     checkError(file, line);
 }
 
@@ -2559,8 +2559,8 @@ void OpenGLErrorChecker::cgmCompressedTexImage2DARB(
     int border, int imageSize, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompressedTexImage2DARB, "glCompressedTexImage2DARB", file, line)(target, level, internalformat, width, height, border, imageSize, data);
-    loaded(_cgmCompressedTexImage2DARB, "glCompressedTexImage2DARB", file, line)(target, level, internalformat, width, height, border, imageSize, data);
+        return loadedEntryPoint(_cgmCompressedTexImage2DARB, file, line, "glCompressedTexImage2DARB")(target, level, internalformat, width, height, border, imageSize, data);
+    loadedEntryPoint(_cgmCompressedTexImage2DARB, file, line, "glCompressedTexImage2DARB")(target, level, internalformat, width, height, border, imageSize, data);
     checkError(file, line);
 }
 
@@ -2569,8 +2569,8 @@ void OpenGLErrorChecker::cgmCompressedTexImage1DARB(
     int imageSize, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompressedTexImage1DARB, "glCompressedTexImage1DARB", file, line)(target, level, internalformat, width, border, imageSize, data);
-    loaded(_cgmCompressedTexImage1DARB, "glCompressedTexImage1DARB", file, line)(target, level, internalformat, width, border, imageSize, data);
+        return loadedEntryPoint(_cgmCompressedTexImage1DARB, file, line, "glCompressedTexImage1DARB")(target, level, internalformat, width, border, imageSize, data);
+    loadedEntryPoint(_cgmCompressedTexImage1DARB, file, line, "glCompressedTexImage1DARB")(target, level, internalformat, width, border, imageSize, data);
     checkError(file, line);
 }
 
@@ -2579,8 +2579,8 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage3DARB(
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompressedTexSubImage3DARB, "glCompressedTexSubImage3DARB", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
-    loaded(_cgmCompressedTexSubImage3DARB, "glCompressedTexSubImage3DARB", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+        return loadedEntryPoint(_cgmCompressedTexSubImage3DARB, file, line, "glCompressedTexSubImage3DARB")(target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    loadedEntryPoint(_cgmCompressedTexSubImage3DARB, file, line, "glCompressedTexSubImage3DARB")(target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
     checkError(file, line);
 }
 
@@ -2589,8 +2589,8 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage2DARB(
     unsigned format, int imageSize, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompressedTexSubImage2DARB, "glCompressedTexSubImage2DARB", file, line)(target, level, xoffset, yoffset, width, height, format, imageSize, data);
-    loaded(_cgmCompressedTexSubImage2DARB, "glCompressedTexSubImage2DARB", file, line)(target, level, xoffset, yoffset, width, height, format, imageSize, data);
+        return loadedEntryPoint(_cgmCompressedTexSubImage2DARB, file, line, "glCompressedTexSubImage2DARB")(target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    loadedEntryPoint(_cgmCompressedTexSubImage2DARB, file, line, "glCompressedTexSubImage2DARB")(target, level, xoffset, yoffset, width, height, format, imageSize, data);
     checkError(file, line);
 }
 
@@ -2599,8 +2599,8 @@ void OpenGLErrorChecker::cgmCompressedTexSubImage1DARB(
     int imageSize, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCompressedTexSubImage1DARB, "glCompressedTexSubImage1DARB", file, line)(target, level, xoffset, width, format, imageSize, data);
-    loaded(_cgmCompressedTexSubImage1DARB, "glCompressedTexSubImage1DARB", file, line)(target, level, xoffset, width, format, imageSize, data);
+        return loadedEntryPoint(_cgmCompressedTexSubImage1DARB, file, line, "glCompressedTexSubImage1DARB")(target, level, xoffset, width, format, imageSize, data);
+    loadedEntryPoint(_cgmCompressedTexSubImage1DARB, file, line, "glCompressedTexSubImage1DARB")(target, level, xoffset, width, format, imageSize, data);
     checkError(file, line);
 }
 
@@ -2608,72 +2608,72 @@ void OpenGLErrorChecker::cgmGetCompressedTexImageARB(
     const char* file, unsigned line, unsigned target, int level, void* img)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetCompressedTexImageARB, "glGetCompressedTexImageARB", file, line)(target, level, img);
-    loaded(_cgmGetCompressedTexImageARB, "glGetCompressedTexImageARB", file, line)(target, level, img);
+        return loadedEntryPoint(_cgmGetCompressedTexImageARB, file, line, "glGetCompressedTexImageARB")(target, level, img);
+    loadedEntryPoint(_cgmGetCompressedTexImageARB, file, line, "glGetCompressedTexImageARB")(target, level, img);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightbvARB(const char* file, unsigned line, int size, const signed char* weights)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWeightbvARB, "glWeightbvARB", file, line)(size, weights);
-    loaded(_cgmWeightbvARB, "glWeightbvARB", file, line)(size, weights);
+        return loadedEntryPoint(_cgmWeightbvARB, file, line, "glWeightbvARB")(size, weights);
+    loadedEntryPoint(_cgmWeightbvARB, file, line, "glWeightbvARB")(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightsvARB(const char* file, unsigned line, int size, const short* weights)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWeightsvARB, "glWeightsvARB", file, line)(size, weights);
-    loaded(_cgmWeightsvARB, "glWeightsvARB", file, line)(size, weights);
+        return loadedEntryPoint(_cgmWeightsvARB, file, line, "glWeightsvARB")(size, weights);
+    loadedEntryPoint(_cgmWeightsvARB, file, line, "glWeightsvARB")(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightivARB(const char* file, unsigned line, int size, const int* weights)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWeightivARB, "glWeightivARB", file, line)(size, weights);
-    loaded(_cgmWeightivARB, "glWeightivARB", file, line)(size, weights);
+        return loadedEntryPoint(_cgmWeightivARB, file, line, "glWeightivARB")(size, weights);
+    loadedEntryPoint(_cgmWeightivARB, file, line, "glWeightivARB")(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightfvARB(const char* file, unsigned line, int size, const float* weights)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWeightfvARB, "glWeightfvARB", file, line)(size, weights);
-    loaded(_cgmWeightfvARB, "glWeightfvARB", file, line)(size, weights);
+        return loadedEntryPoint(_cgmWeightfvARB, file, line, "glWeightfvARB")(size, weights);
+    loadedEntryPoint(_cgmWeightfvARB, file, line, "glWeightfvARB")(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightdvARB(const char* file, unsigned line, int size, const double* weights)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWeightdvARB, "glWeightdvARB", file, line)(size, weights);
-    loaded(_cgmWeightdvARB, "glWeightdvARB", file, line)(size, weights);
+        return loadedEntryPoint(_cgmWeightdvARB, file, line, "glWeightdvARB")(size, weights);
+    loadedEntryPoint(_cgmWeightdvARB, file, line, "glWeightdvARB")(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightubvARB(const char* file, unsigned line, int size, const unsigned char* weights)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWeightubvARB, "glWeightubvARB", file, line)(size, weights);
-    loaded(_cgmWeightubvARB, "glWeightubvARB", file, line)(size, weights);
+        return loadedEntryPoint(_cgmWeightubvARB, file, line, "glWeightubvARB")(size, weights);
+    loadedEntryPoint(_cgmWeightubvARB, file, line, "glWeightubvARB")(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightusvARB(const char* file, unsigned line, int size, const unsigned short* weights)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWeightusvARB, "glWeightusvARB", file, line)(size, weights);
-    loaded(_cgmWeightusvARB, "glWeightusvARB", file, line)(size, weights);
+        return loadedEntryPoint(_cgmWeightusvARB, file, line, "glWeightusvARB")(size, weights);
+    loadedEntryPoint(_cgmWeightusvARB, file, line, "glWeightusvARB")(size, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWeightuivARB(const char* file, unsigned line, int size, const unsigned* weights)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWeightuivARB, "glWeightuivARB", file, line)(size, weights);
-    loaded(_cgmWeightuivARB, "glWeightuivARB", file, line)(size, weights);
+        return loadedEntryPoint(_cgmWeightuivARB, file, line, "glWeightuivARB")(size, weights);
+    loadedEntryPoint(_cgmWeightuivARB, file, line, "glWeightuivARB")(size, weights);
     checkError(file, line);
 }
 
@@ -2681,24 +2681,24 @@ void OpenGLErrorChecker::cgmWeightPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWeightPointerARB, "glWeightPointerARB", file, line)(size, type, stride, pointer);
-    loaded(_cgmWeightPointerARB, "glWeightPointerARB", file, line)(size, type, stride, pointer);
+        return loadedEntryPoint(_cgmWeightPointerARB, file, line, "glWeightPointerARB")(size, type, stride, pointer);
+    loadedEntryPoint(_cgmWeightPointerARB, file, line, "glWeightPointerARB")(size, type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexBlendARB(const char* file, unsigned line, int count)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexBlendARB, "glVertexBlendARB", file, line)(count);
-    loaded(_cgmVertexBlendARB, "glVertexBlendARB", file, line)(count);
+        return loadedEntryPoint(_cgmVertexBlendARB, file, line, "glVertexBlendARB")(count);
+    loadedEntryPoint(_cgmVertexBlendARB, file, line, "glVertexBlendARB")(count);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBindBufferARB(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindBufferARB, "glBindBufferARB", file, line)(target, buffer);
-    loaded(_cgmBindBufferARB, "glBindBufferARB", file, line)(target, buffer);
+        return loadedEntryPoint(_cgmBindBufferARB, file, line, "glBindBufferARB")(target, buffer);
+    loadedEntryPoint(_cgmBindBufferARB, file, line, "glBindBufferARB")(target, buffer);
     checkError(file, line);
 }
 
@@ -2706,8 +2706,8 @@ void OpenGLErrorChecker::cgmBufferDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBufferDataARB, "glBufferDataARB", file, line)(target, size, data, usage);
-    loaded(_cgmBufferDataARB, "glBufferDataARB", file, line)(target, size, data, usage);
+        return loadedEntryPoint(_cgmBufferDataARB, file, line, "glBufferDataARB")(target, size, data, usage);
+    loadedEntryPoint(_cgmBufferDataARB, file, line, "glBufferDataARB")(target, size, data, usage);
     checkError(file, line);
 }
 
@@ -2715,24 +2715,24 @@ void OpenGLErrorChecker::cgmBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBufferSubDataARB, "glBufferSubDataARB", file, line)(target, offset, size, data);
-    loaded(_cgmBufferSubDataARB, "glBufferSubDataARB", file, line)(target, offset, size, data);
+        return loadedEntryPoint(_cgmBufferSubDataARB, file, line, "glBufferSubDataARB")(target, offset, size, data);
+    loadedEntryPoint(_cgmBufferSubDataARB, file, line, "glBufferSubDataARB")(target, offset, size, data);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteBuffersARB(const char* file, unsigned line, int n, const unsigned* buffers)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteBuffersARB, "glDeleteBuffersARB", file, line)(n, buffers);
-    loaded(_cgmDeleteBuffersARB, "glDeleteBuffersARB", file, line)(n, buffers);
+        return loadedEntryPoint(_cgmDeleteBuffersARB, file, line, "glDeleteBuffersARB")(n, buffers);
+    loadedEntryPoint(_cgmDeleteBuffersARB, file, line, "glDeleteBuffersARB")(n, buffers);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenBuffersARB(const char* file, unsigned line, int n, unsigned* buffers)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenBuffersARB, "glGenBuffersARB", file, line)(n, buffers);
-    loaded(_cgmGenBuffersARB, "glGenBuffersARB", file, line)(n, buffers);
+        return loadedEntryPoint(_cgmGenBuffersARB, file, line, "glGenBuffersARB")(n, buffers);
+    loadedEntryPoint(_cgmGenBuffersARB, file, line, "glGenBuffersARB")(n, buffers);
     checkError(file, line);
 }
 
@@ -2740,8 +2740,8 @@ void OpenGLErrorChecker::cgmGetBufferParameterivARB(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetBufferParameterivARB, "glGetBufferParameterivARB", file, line)(target, pname, params);
-    loaded(_cgmGetBufferParameterivARB, "glGetBufferParameterivARB", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetBufferParameterivARB, file, line, "glGetBufferParameterivARB")(target, pname, params);
+    loadedEntryPoint(_cgmGetBufferParameterivARB, file, line, "glGetBufferParameterivARB")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2749,8 +2749,8 @@ void OpenGLErrorChecker::cgmGetBufferPointervARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetBufferPointervARB, "glGetBufferPointervARB", file, line)(target, pname, params);
-    loaded(_cgmGetBufferPointervARB, "glGetBufferPointervARB", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetBufferPointervARB, file, line, "glGetBufferPointervARB")(target, pname, params);
+    loadedEntryPoint(_cgmGetBufferPointervARB, file, line, "glGetBufferPointervARB")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2758,16 +2758,16 @@ void OpenGLErrorChecker::cgmGetBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetBufferSubDataARB, "glGetBufferSubDataARB", file, line)(target, offset, size, data);
-    loaded(_cgmGetBufferSubDataARB, "glGetBufferSubDataARB", file, line)(target, offset, size, data);
+        return loadedEntryPoint(_cgmGetBufferSubDataARB, file, line, "glGetBufferSubDataARB")(target, offset, size, data);
+    loadedEntryPoint(_cgmGetBufferSubDataARB, file, line, "glGetBufferSubDataARB")(target, offset, size, data);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsBufferARB(const char* file, unsigned line, unsigned buffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsBufferARB, "glIsBufferARB", file, line)(buffer);
-    const auto result = loaded(_cgmIsBufferARB, "glIsBufferARB", file, line)(buffer);
+        return loadedEntryPoint(_cgmIsBufferARB, file, line, "glIsBufferARB")(buffer);
+    const auto result = loadedEntryPoint(_cgmIsBufferARB, file, line, "glIsBufferARB")(buffer);
     checkError(file, line);
     return result;
 }
@@ -2775,8 +2775,8 @@ unsigned char OpenGLErrorChecker::cgmIsBufferARB(const char* file, unsigned line
 void* OpenGLErrorChecker::cgmMapBufferARB(const char* file, unsigned line, unsigned target, unsigned access)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMapBufferARB, "glMapBufferARB", file, line)(target, access);
-    const auto result = loaded(_cgmMapBufferARB, "glMapBufferARB", file, line)(target, access);
+        return loadedEntryPoint(_cgmMapBufferARB, file, line, "glMapBufferARB")(target, access);
+    const auto result = loadedEntryPoint(_cgmMapBufferARB, file, line, "glMapBufferARB")(target, access);
     checkError(file, line);
     return result;
 }
@@ -2784,8 +2784,8 @@ void* OpenGLErrorChecker::cgmMapBufferARB(const char* file, unsigned line, unsig
 unsigned char OpenGLErrorChecker::cgmUnmapBufferARB(const char* file, unsigned line, unsigned target)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUnmapBufferARB, "glUnmapBufferARB", file, line)(target);
-    const auto result = loaded(_cgmUnmapBufferARB, "glUnmapBufferARB", file, line)(target);
+        return loadedEntryPoint(_cgmUnmapBufferARB, file, line, "glUnmapBufferARB")(target);
+    const auto result = loadedEntryPoint(_cgmUnmapBufferARB, file, line, "glUnmapBufferARB")(target);
     checkError(file, line);
     return result;
 }
@@ -2793,96 +2793,96 @@ unsigned char OpenGLErrorChecker::cgmUnmapBufferARB(const char* file, unsigned l
 void OpenGLErrorChecker::cgmVertexAttrib1dARB(const char* file, unsigned line, unsigned index, double x)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1dARB, "glVertexAttrib1dARB", file, line)(index, x);
-    loaded(_cgmVertexAttrib1dARB, "glVertexAttrib1dARB", file, line)(index, x);
+        return loadedEntryPoint(_cgmVertexAttrib1dARB, file, line, "glVertexAttrib1dARB")(index, x);
+    loadedEntryPoint(_cgmVertexAttrib1dARB, file, line, "glVertexAttrib1dARB")(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1dvARB, "glVertexAttrib1dvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib1dvARB, "glVertexAttrib1dvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib1dvARB, file, line, "glVertexAttrib1dvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib1dvARB, file, line, "glVertexAttrib1dvARB")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1fARB(const char* file, unsigned line, unsigned index, float x)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1fARB, "glVertexAttrib1fARB", file, line)(index, x);
-    loaded(_cgmVertexAttrib1fARB, "glVertexAttrib1fARB", file, line)(index, x);
+        return loadedEntryPoint(_cgmVertexAttrib1fARB, file, line, "glVertexAttrib1fARB")(index, x);
+    loadedEntryPoint(_cgmVertexAttrib1fARB, file, line, "glVertexAttrib1fARB")(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1fvARB, "glVertexAttrib1fvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib1fvARB, "glVertexAttrib1fvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib1fvARB, file, line, "glVertexAttrib1fvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib1fvARB, file, line, "glVertexAttrib1fvARB")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1sARB(const char* file, unsigned line, unsigned index, short x)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1sARB, "glVertexAttrib1sARB", file, line)(index, x);
-    loaded(_cgmVertexAttrib1sARB, "glVertexAttrib1sARB", file, line)(index, x);
+        return loadedEntryPoint(_cgmVertexAttrib1sARB, file, line, "glVertexAttrib1sARB")(index, x);
+    loadedEntryPoint(_cgmVertexAttrib1sARB, file, line, "glVertexAttrib1sARB")(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1svARB, "glVertexAttrib1svARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib1svARB, "glVertexAttrib1svARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib1svARB, file, line, "glVertexAttrib1svARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib1svARB, file, line, "glVertexAttrib1svARB")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2dARB(const char* file, unsigned line, unsigned index, double x, double y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2dARB, "glVertexAttrib2dARB", file, line)(index, x, y);
-    loaded(_cgmVertexAttrib2dARB, "glVertexAttrib2dARB", file, line)(index, x, y);
+        return loadedEntryPoint(_cgmVertexAttrib2dARB, file, line, "glVertexAttrib2dARB")(index, x, y);
+    loadedEntryPoint(_cgmVertexAttrib2dARB, file, line, "glVertexAttrib2dARB")(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2dvARB, "glVertexAttrib2dvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib2dvARB, "glVertexAttrib2dvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib2dvARB, file, line, "glVertexAttrib2dvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib2dvARB, file, line, "glVertexAttrib2dvARB")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2fARB(const char* file, unsigned line, unsigned index, float x, float y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2fARB, "glVertexAttrib2fARB", file, line)(index, x, y);
-    loaded(_cgmVertexAttrib2fARB, "glVertexAttrib2fARB", file, line)(index, x, y);
+        return loadedEntryPoint(_cgmVertexAttrib2fARB, file, line, "glVertexAttrib2fARB")(index, x, y);
+    loadedEntryPoint(_cgmVertexAttrib2fARB, file, line, "glVertexAttrib2fARB")(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2fvARB, "glVertexAttrib2fvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib2fvARB, "glVertexAttrib2fvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib2fvARB, file, line, "glVertexAttrib2fvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib2fvARB, file, line, "glVertexAttrib2fvARB")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2sARB(const char* file, unsigned line, unsigned index, short x, short y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2sARB, "glVertexAttrib2sARB", file, line)(index, x, y);
-    loaded(_cgmVertexAttrib2sARB, "glVertexAttrib2sARB", file, line)(index, x, y);
+        return loadedEntryPoint(_cgmVertexAttrib2sARB, file, line, "glVertexAttrib2sARB")(index, x, y);
+    loadedEntryPoint(_cgmVertexAttrib2sARB, file, line, "glVertexAttrib2sARB")(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2svARB, "glVertexAttrib2svARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib2svARB, "glVertexAttrib2svARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib2svARB, file, line, "glVertexAttrib2svARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib2svARB, file, line, "glVertexAttrib2svARB")(index, v);
     checkError(file, line);
 }
 
@@ -2890,16 +2890,16 @@ void OpenGLErrorChecker::cgmVertexAttrib3dARB(
     const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3dARB, "glVertexAttrib3dARB", file, line)(index, x, y, z);
-    loaded(_cgmVertexAttrib3dARB, "glVertexAttrib3dARB", file, line)(index, x, y, z);
+        return loadedEntryPoint(_cgmVertexAttrib3dARB, file, line, "glVertexAttrib3dARB")(index, x, y, z);
+    loadedEntryPoint(_cgmVertexAttrib3dARB, file, line, "glVertexAttrib3dARB")(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3dvARB, "glVertexAttrib3dvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib3dvARB, "glVertexAttrib3dvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib3dvARB, file, line, "glVertexAttrib3dvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib3dvARB, file, line, "glVertexAttrib3dvARB")(index, v);
     checkError(file, line);
 }
 
@@ -2907,16 +2907,16 @@ void OpenGLErrorChecker::cgmVertexAttrib3fARB(
     const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3fARB, "glVertexAttrib3fARB", file, line)(index, x, y, z);
-    loaded(_cgmVertexAttrib3fARB, "glVertexAttrib3fARB", file, line)(index, x, y, z);
+        return loadedEntryPoint(_cgmVertexAttrib3fARB, file, line, "glVertexAttrib3fARB")(index, x, y, z);
+    loadedEntryPoint(_cgmVertexAttrib3fARB, file, line, "glVertexAttrib3fARB")(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3fvARB, "glVertexAttrib3fvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib3fvARB, "glVertexAttrib3fvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib3fvARB, file, line, "glVertexAttrib3fvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib3fvARB, file, line, "glVertexAttrib3fvARB")(index, v);
     checkError(file, line);
 }
 
@@ -2924,40 +2924,40 @@ void OpenGLErrorChecker::cgmVertexAttrib3sARB(
     const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3sARB, "glVertexAttrib3sARB", file, line)(index, x, y, z);
-    loaded(_cgmVertexAttrib3sARB, "glVertexAttrib3sARB", file, line)(index, x, y, z);
+        return loadedEntryPoint(_cgmVertexAttrib3sARB, file, line, "glVertexAttrib3sARB")(index, x, y, z);
+    loadedEntryPoint(_cgmVertexAttrib3sARB, file, line, "glVertexAttrib3sARB")(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3svARB, "glVertexAttrib3svARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib3svARB, "glVertexAttrib3svARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib3svARB, file, line, "glVertexAttrib3svARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib3svARB, file, line, "glVertexAttrib3svARB")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4NbvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4NbvARB, "glVertexAttrib4NbvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4NbvARB, "glVertexAttrib4NbvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4NbvARB, file, line, "glVertexAttrib4NbvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4NbvARB, file, line, "glVertexAttrib4NbvARB")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4NivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4NivARB, "glVertexAttrib4NivARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4NivARB, "glVertexAttrib4NivARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4NivARB, file, line, "glVertexAttrib4NivARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4NivARB, file, line, "glVertexAttrib4NivARB")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4NsvARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4NsvARB, "glVertexAttrib4NsvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4NsvARB, "glVertexAttrib4NsvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4NsvARB, file, line, "glVertexAttrib4NsvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4NsvARB, file, line, "glVertexAttrib4NsvARB")(index, v);
     checkError(file, line);
 }
 
@@ -2966,8 +2966,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4NubARB(
     unsigned char w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4NubARB, "glVertexAttrib4NubARB", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttrib4NubARB, "glVertexAttrib4NubARB", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttrib4NubARB, file, line, "glVertexAttrib4NubARB")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttrib4NubARB, file, line, "glVertexAttrib4NubARB")(index, x, y, z, w);
     checkError(file, line);
 }
 
@@ -2975,16 +2975,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4NubvARB(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4NubvARB, "glVertexAttrib4NubvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4NubvARB, "glVertexAttrib4NubvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4NubvARB, file, line, "glVertexAttrib4NubvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4NubvARB, file, line, "glVertexAttrib4NubvARB")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4NuivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4NuivARB, "glVertexAttrib4NuivARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4NuivARB, "glVertexAttrib4NuivARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4NuivARB, file, line, "glVertexAttrib4NuivARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4NuivARB, file, line, "glVertexAttrib4NuivARB")(index, v);
     checkError(file, line);
 }
 
@@ -2992,16 +2992,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4NusvARB(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4NusvARB, "glVertexAttrib4NusvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4NusvARB, "glVertexAttrib4NusvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4NusvARB, file, line, "glVertexAttrib4NusvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4NusvARB, file, line, "glVertexAttrib4NusvARB")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4bvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4bvARB, "glVertexAttrib4bvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4bvARB, "glVertexAttrib4bvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4bvARB, file, line, "glVertexAttrib4bvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4bvARB, file, line, "glVertexAttrib4bvARB")(index, v);
     checkError(file, line);
 }
 
@@ -3009,16 +3009,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4dARB(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4dARB, "glVertexAttrib4dARB", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttrib4dARB, "glVertexAttrib4dARB", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttrib4dARB, file, line, "glVertexAttrib4dARB")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttrib4dARB, file, line, "glVertexAttrib4dARB")(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4dvARB, "glVertexAttrib4dvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4dvARB, "glVertexAttrib4dvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4dvARB, file, line, "glVertexAttrib4dvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4dvARB, file, line, "glVertexAttrib4dvARB")(index, v);
     checkError(file, line);
 }
 
@@ -3026,24 +3026,24 @@ void OpenGLErrorChecker::cgmVertexAttrib4fARB(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4fARB, "glVertexAttrib4fARB", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttrib4fARB, "glVertexAttrib4fARB", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttrib4fARB, file, line, "glVertexAttrib4fARB")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttrib4fARB, file, line, "glVertexAttrib4fARB")(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4fvARB, "glVertexAttrib4fvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4fvARB, "glVertexAttrib4fvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4fvARB, file, line, "glVertexAttrib4fvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4fvARB, file, line, "glVertexAttrib4fvARB")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4ivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4ivARB, "glVertexAttrib4ivARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4ivARB, "glVertexAttrib4ivARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4ivARB, file, line, "glVertexAttrib4ivARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4ivARB, file, line, "glVertexAttrib4ivARB")(index, v);
     checkError(file, line);
 }
 
@@ -3051,16 +3051,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4sARB(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4sARB, "glVertexAttrib4sARB", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttrib4sARB, "glVertexAttrib4sARB", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttrib4sARB, file, line, "glVertexAttrib4sARB")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttrib4sARB, file, line, "glVertexAttrib4sARB")(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4svARB, "glVertexAttrib4svARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4svARB, "glVertexAttrib4svARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4svARB, file, line, "glVertexAttrib4svARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4svARB, file, line, "glVertexAttrib4svARB")(index, v);
     checkError(file, line);
 }
 
@@ -3068,16 +3068,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4ubvARB(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4ubvARB, "glVertexAttrib4ubvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4ubvARB, "glVertexAttrib4ubvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4ubvARB, file, line, "glVertexAttrib4ubvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4ubvARB, file, line, "glVertexAttrib4ubvARB")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4uivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4uivARB, "glVertexAttrib4uivARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4uivARB, "glVertexAttrib4uivARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4uivARB, file, line, "glVertexAttrib4uivARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4uivARB, file, line, "glVertexAttrib4uivARB")(index, v);
     checkError(file, line);
 }
 
@@ -3085,8 +3085,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4usvARB(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4usvARB, "glVertexAttrib4usvARB", file, line)(index, v);
-    loaded(_cgmVertexAttrib4usvARB, "glVertexAttrib4usvARB", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4usvARB, file, line, "glVertexAttrib4usvARB")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4usvARB, file, line, "glVertexAttrib4usvARB")(index, v);
     checkError(file, line);
 }
 
@@ -3095,24 +3095,24 @@ void OpenGLErrorChecker::cgmVertexAttribPointerARB(
     const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribPointerARB, "glVertexAttribPointerARB", file, line)(index, size, type, normalized, stride, pointer);
-    loaded(_cgmVertexAttribPointerARB, "glVertexAttribPointerARB", file, line)(index, size, type, normalized, stride, pointer);
+        return loadedEntryPoint(_cgmVertexAttribPointerARB, file, line, "glVertexAttribPointerARB")(index, size, type, normalized, stride, pointer);
+    loadedEntryPoint(_cgmVertexAttribPointerARB, file, line, "glVertexAttribPointerARB")(index, size, type, normalized, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEnableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEnableVertexAttribArrayARB, "glEnableVertexAttribArrayARB", file, line)(index);
-    loaded(_cgmEnableVertexAttribArrayARB, "glEnableVertexAttribArrayARB", file, line)(index);
+        return loadedEntryPoint(_cgmEnableVertexAttribArrayARB, file, line, "glEnableVertexAttribArrayARB")(index);
+    loadedEntryPoint(_cgmEnableVertexAttribArrayARB, file, line, "glEnableVertexAttribArrayARB")(index);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDisableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDisableVertexAttribArrayARB, "glDisableVertexAttribArrayARB", file, line)(index);
-    loaded(_cgmDisableVertexAttribArrayARB, "glDisableVertexAttribArrayARB", file, line)(index);
+        return loadedEntryPoint(_cgmDisableVertexAttribArrayARB, file, line, "glDisableVertexAttribArrayARB")(index);
+    loadedEntryPoint(_cgmDisableVertexAttribArrayARB, file, line, "glDisableVertexAttribArrayARB")(index);
     checkError(file, line);
 }
 
@@ -3120,32 +3120,32 @@ void OpenGLErrorChecker::cgmProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned format, int len, const void* string)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramStringARB, "glProgramStringARB", file, line)(target, format, len, string);
-    loaded(_cgmProgramStringARB, "glProgramStringARB", file, line)(target, format, len, string);
+        return loadedEntryPoint(_cgmProgramStringARB, file, line, "glProgramStringARB")(target, format, len, string);
+    loadedEntryPoint(_cgmProgramStringARB, file, line, "glProgramStringARB")(target, format, len, string);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBindProgramARB(const char* file, unsigned line, unsigned target, unsigned program)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindProgramARB, "glBindProgramARB", file, line)(target, program);
-    loaded(_cgmBindProgramARB, "glBindProgramARB", file, line)(target, program);
+        return loadedEntryPoint(_cgmBindProgramARB, file, line, "glBindProgramARB")(target, program);
+    loadedEntryPoint(_cgmBindProgramARB, file, line, "glBindProgramARB")(target, program);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteProgramsARB(const char* file, unsigned line, int n, const unsigned* programs)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteProgramsARB, "glDeleteProgramsARB", file, line)(n, programs);
-    loaded(_cgmDeleteProgramsARB, "glDeleteProgramsARB", file, line)(n, programs);
+        return loadedEntryPoint(_cgmDeleteProgramsARB, file, line, "glDeleteProgramsARB")(n, programs);
+    loadedEntryPoint(_cgmDeleteProgramsARB, file, line, "glDeleteProgramsARB")(n, programs);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenProgramsARB(const char* file, unsigned line, int n, unsigned* programs)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenProgramsARB, "glGenProgramsARB", file, line)(n, programs);
-    loaded(_cgmGenProgramsARB, "glGenProgramsARB", file, line)(n, programs);
+        return loadedEntryPoint(_cgmGenProgramsARB, file, line, "glGenProgramsARB")(n, programs);
+    loadedEntryPoint(_cgmGenProgramsARB, file, line, "glGenProgramsARB")(n, programs);
     checkError(file, line);
 }
 
@@ -3153,8 +3153,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramEnvParameter4dARB, "glProgramEnvParameter4dARB", file, line)(target, index, x, y, z, w);
-    loaded(_cgmProgramEnvParameter4dARB, "glProgramEnvParameter4dARB", file, line)(target, index, x, y, z, w);
+        return loadedEntryPoint(_cgmProgramEnvParameter4dARB, file, line, "glProgramEnvParameter4dARB")(target, index, x, y, z, w);
+    loadedEntryPoint(_cgmProgramEnvParameter4dARB, file, line, "glProgramEnvParameter4dARB")(target, index, x, y, z, w);
     checkError(file, line);
 }
 
@@ -3162,8 +3162,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramEnvParameter4dvARB, "glProgramEnvParameter4dvARB", file, line)(target, index, params);
-    loaded(_cgmProgramEnvParameter4dvARB, "glProgramEnvParameter4dvARB", file, line)(target, index, params);
+        return loadedEntryPoint(_cgmProgramEnvParameter4dvARB, file, line, "glProgramEnvParameter4dvARB")(target, index, params);
+    loadedEntryPoint(_cgmProgramEnvParameter4dvARB, file, line, "glProgramEnvParameter4dvARB")(target, index, params);
     checkError(file, line);
 }
 
@@ -3171,8 +3171,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramEnvParameter4fARB, "glProgramEnvParameter4fARB", file, line)(target, index, x, y, z, w);
-    loaded(_cgmProgramEnvParameter4fARB, "glProgramEnvParameter4fARB", file, line)(target, index, x, y, z, w);
+        return loadedEntryPoint(_cgmProgramEnvParameter4fARB, file, line, "glProgramEnvParameter4fARB")(target, index, x, y, z, w);
+    loadedEntryPoint(_cgmProgramEnvParameter4fARB, file, line, "glProgramEnvParameter4fARB")(target, index, x, y, z, w);
     checkError(file, line);
 }
 
@@ -3180,8 +3180,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramEnvParameter4fvARB, "glProgramEnvParameter4fvARB", file, line)(target, index, params);
-    loaded(_cgmProgramEnvParameter4fvARB, "glProgramEnvParameter4fvARB", file, line)(target, index, params);
+        return loadedEntryPoint(_cgmProgramEnvParameter4fvARB, file, line, "glProgramEnvParameter4fvARB")(target, index, params);
+    loadedEntryPoint(_cgmProgramEnvParameter4fvARB, file, line, "glProgramEnvParameter4fvARB")(target, index, params);
     checkError(file, line);
 }
 
@@ -3189,8 +3189,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramLocalParameter4dARB, "glProgramLocalParameter4dARB", file, line)(target, index, x, y, z, w);
-    loaded(_cgmProgramLocalParameter4dARB, "glProgramLocalParameter4dARB", file, line)(target, index, x, y, z, w);
+        return loadedEntryPoint(_cgmProgramLocalParameter4dARB, file, line, "glProgramLocalParameter4dARB")(target, index, x, y, z, w);
+    loadedEntryPoint(_cgmProgramLocalParameter4dARB, file, line, "glProgramLocalParameter4dARB")(target, index, x, y, z, w);
     checkError(file, line);
 }
 
@@ -3198,8 +3198,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramLocalParameter4dvARB, "glProgramLocalParameter4dvARB", file, line)(target, index, params);
-    loaded(_cgmProgramLocalParameter4dvARB, "glProgramLocalParameter4dvARB", file, line)(target, index, params);
+        return loadedEntryPoint(_cgmProgramLocalParameter4dvARB, file, line, "glProgramLocalParameter4dvARB")(target, index, params);
+    loadedEntryPoint(_cgmProgramLocalParameter4dvARB, file, line, "glProgramLocalParameter4dvARB")(target, index, params);
     checkError(file, line);
 }
 
@@ -3207,8 +3207,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramLocalParameter4fARB, "glProgramLocalParameter4fARB", file, line)(target, index, x, y, z, w);
-    loaded(_cgmProgramLocalParameter4fARB, "glProgramLocalParameter4fARB", file, line)(target, index, x, y, z, w);
+        return loadedEntryPoint(_cgmProgramLocalParameter4fARB, file, line, "glProgramLocalParameter4fARB")(target, index, x, y, z, w);
+    loadedEntryPoint(_cgmProgramLocalParameter4fARB, file, line, "glProgramLocalParameter4fARB")(target, index, x, y, z, w);
     checkError(file, line);
 }
 
@@ -3216,8 +3216,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramLocalParameter4fvARB, "glProgramLocalParameter4fvARB", file, line)(target, index, params);
-    loaded(_cgmProgramLocalParameter4fvARB, "glProgramLocalParameter4fvARB", file, line)(target, index, params);
+        return loadedEntryPoint(_cgmProgramLocalParameter4fvARB, file, line, "glProgramLocalParameter4fvARB")(target, index, params);
+    loadedEntryPoint(_cgmProgramLocalParameter4fvARB, file, line, "glProgramLocalParameter4fvARB")(target, index, params);
     checkError(file, line);
 }
 
@@ -3225,8 +3225,8 @@ void OpenGLErrorChecker::cgmGetProgramEnvParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramEnvParameterdvARB, "glGetProgramEnvParameterdvARB", file, line)(target, index, params);
-    loaded(_cgmGetProgramEnvParameterdvARB, "glGetProgramEnvParameterdvARB", file, line)(target, index, params);
+        return loadedEntryPoint(_cgmGetProgramEnvParameterdvARB, file, line, "glGetProgramEnvParameterdvARB")(target, index, params);
+    loadedEntryPoint(_cgmGetProgramEnvParameterdvARB, file, line, "glGetProgramEnvParameterdvARB")(target, index, params);
     checkError(file, line);
 }
 
@@ -3234,8 +3234,8 @@ void OpenGLErrorChecker::cgmGetProgramEnvParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramEnvParameterfvARB, "glGetProgramEnvParameterfvARB", file, line)(target, index, params);
-    loaded(_cgmGetProgramEnvParameterfvARB, "glGetProgramEnvParameterfvARB", file, line)(target, index, params);
+        return loadedEntryPoint(_cgmGetProgramEnvParameterfvARB, file, line, "glGetProgramEnvParameterfvARB")(target, index, params);
+    loadedEntryPoint(_cgmGetProgramEnvParameterfvARB, file, line, "glGetProgramEnvParameterfvARB")(target, index, params);
     checkError(file, line);
 }
 
@@ -3243,8 +3243,8 @@ void OpenGLErrorChecker::cgmGetProgramLocalParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramLocalParameterdvARB, "glGetProgramLocalParameterdvARB", file, line)(target, index, params);
-    loaded(_cgmGetProgramLocalParameterdvARB, "glGetProgramLocalParameterdvARB", file, line)(target, index, params);
+        return loadedEntryPoint(_cgmGetProgramLocalParameterdvARB, file, line, "glGetProgramLocalParameterdvARB")(target, index, params);
+    loadedEntryPoint(_cgmGetProgramLocalParameterdvARB, file, line, "glGetProgramLocalParameterdvARB")(target, index, params);
     checkError(file, line);
 }
 
@@ -3252,8 +3252,8 @@ void OpenGLErrorChecker::cgmGetProgramLocalParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramLocalParameterfvARB, "glGetProgramLocalParameterfvARB", file, line)(target, index, params);
-    loaded(_cgmGetProgramLocalParameterfvARB, "glGetProgramLocalParameterfvARB", file, line)(target, index, params);
+        return loadedEntryPoint(_cgmGetProgramLocalParameterfvARB, file, line, "glGetProgramLocalParameterfvARB")(target, index, params);
+    loadedEntryPoint(_cgmGetProgramLocalParameterfvARB, file, line, "glGetProgramLocalParameterfvARB")(target, index, params);
     checkError(file, line);
 }
 
@@ -3261,8 +3261,8 @@ void OpenGLErrorChecker::cgmGetProgramivARB(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramivARB, "glGetProgramivARB", file, line)(target, pname, params);
-    loaded(_cgmGetProgramivARB, "glGetProgramivARB", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetProgramivARB, file, line, "glGetProgramivARB")(target, pname, params);
+    loadedEntryPoint(_cgmGetProgramivARB, file, line, "glGetProgramivARB")(target, pname, params);
     checkError(file, line);
 }
 
@@ -3270,8 +3270,8 @@ void OpenGLErrorChecker::cgmGetProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void* string)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramStringARB, "glGetProgramStringARB", file, line)(target, pname, string);
-    loaded(_cgmGetProgramStringARB, "glGetProgramStringARB", file, line)(target, pname, string);
+        return loadedEntryPoint(_cgmGetProgramStringARB, file, line, "glGetProgramStringARB")(target, pname, string);
+    loadedEntryPoint(_cgmGetProgramStringARB, file, line, "glGetProgramStringARB")(target, pname, string);
     checkError(file, line);
 }
 
@@ -3279,8 +3279,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribdvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribdvARB, "glGetVertexAttribdvARB", file, line)(index, pname, params);
-    loaded(_cgmGetVertexAttribdvARB, "glGetVertexAttribdvARB", file, line)(index, pname, params);
+        return loadedEntryPoint(_cgmGetVertexAttribdvARB, file, line, "glGetVertexAttribdvARB")(index, pname, params);
+    loadedEntryPoint(_cgmGetVertexAttribdvARB, file, line, "glGetVertexAttribdvARB")(index, pname, params);
     checkError(file, line);
 }
 
@@ -3288,8 +3288,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribfvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribfvARB, "glGetVertexAttribfvARB", file, line)(index, pname, params);
-    loaded(_cgmGetVertexAttribfvARB, "glGetVertexAttribfvARB", file, line)(index, pname, params);
+        return loadedEntryPoint(_cgmGetVertexAttribfvARB, file, line, "glGetVertexAttribfvARB")(index, pname, params);
+    loadedEntryPoint(_cgmGetVertexAttribfvARB, file, line, "glGetVertexAttribfvARB")(index, pname, params);
     checkError(file, line);
 }
 
@@ -3297,8 +3297,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribivARB(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribivARB, "glGetVertexAttribivARB", file, line)(index, pname, params);
-    loaded(_cgmGetVertexAttribivARB, "glGetVertexAttribivARB", file, line)(index, pname, params);
+        return loadedEntryPoint(_cgmGetVertexAttribivARB, file, line, "glGetVertexAttribivARB")(index, pname, params);
+    loadedEntryPoint(_cgmGetVertexAttribivARB, file, line, "glGetVertexAttribivARB")(index, pname, params);
     checkError(file, line);
 }
 
@@ -3306,16 +3306,16 @@ void OpenGLErrorChecker::cgmGetVertexAttribPointervARB(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribPointervARB, "glGetVertexAttribPointervARB", file, line)(index, pname, pointer);
-    loaded(_cgmGetVertexAttribPointervARB, "glGetVertexAttribPointervARB", file, line)(index, pname, pointer);
+        return loadedEntryPoint(_cgmGetVertexAttribPointervARB, file, line, "glGetVertexAttribPointervARB")(index, pname, pointer);
+    loadedEntryPoint(_cgmGetVertexAttribPointervARB, file, line, "glGetVertexAttribPointervARB")(index, pname, pointer);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsProgramARB(const char* file, unsigned line, unsigned program)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsProgramARB, "glIsProgramARB", file, line)(program);
-    const auto result = loaded(_cgmIsProgramARB, "glIsProgramARB", file, line)(program);
+        return loadedEntryPoint(_cgmIsProgramARB, file, line, "glIsProgramARB")(program);
+    const auto result = loadedEntryPoint(_cgmIsProgramARB, file, line, "glIsProgramARB")(program);
     checkError(file, line);
     return result;
 }
@@ -3324,8 +3324,8 @@ void OpenGLErrorChecker::cgmBindAttribLocationARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, const char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindAttribLocationARB, "glBindAttribLocationARB", file, line)(programObj, index, name);
-    loaded(_cgmBindAttribLocationARB, "glBindAttribLocationARB", file, line)(programObj, index, name);
+        return loadedEntryPoint(_cgmBindAttribLocationARB, file, line, "glBindAttribLocationARB")(programObj, index, name);
+    loadedEntryPoint(_cgmBindAttribLocationARB, file, line, "glBindAttribLocationARB")(programObj, index, name);
     checkError(file, line);
 }
 
@@ -3334,8 +3334,8 @@ void OpenGLErrorChecker::cgmGetActiveAttribARB(
     unsigned* type, char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetActiveAttribARB, "glGetActiveAttribARB", file, line)(programObj, index, maxLength, length, size, type, name);
-    loaded(_cgmGetActiveAttribARB, "glGetActiveAttribARB", file, line)(programObj, index, maxLength, length, size, type, name);
+        return loadedEntryPoint(_cgmGetActiveAttribARB, file, line, "glGetActiveAttribARB")(programObj, index, maxLength, length, size, type, name);
+    loadedEntryPoint(_cgmGetActiveAttribARB, file, line, "glGetActiveAttribARB")(programObj, index, maxLength, length, size, type, name);
     checkError(file, line);
 }
 
@@ -3343,8 +3343,8 @@ int OpenGLErrorChecker::cgmGetAttribLocationARB(
     const char* file, unsigned line, unsigned programObj, const char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetAttribLocationARB, "glGetAttribLocationARB", file, line)(programObj, name);
-    const auto result = loaded(_cgmGetAttribLocationARB, "glGetAttribLocationARB", file, line)(programObj, name);
+        return loadedEntryPoint(_cgmGetAttribLocationARB, file, line, "glGetAttribLocationARB")(programObj, name);
+    const auto result = loadedEntryPoint(_cgmGetAttribLocationARB, file, line, "glGetAttribLocationARB")(programObj, name);
     checkError(file, line);
     return result;
 }
@@ -3352,72 +3352,72 @@ int OpenGLErrorChecker::cgmGetAttribLocationARB(
 void OpenGLErrorChecker::cgmWindowPos2dARB(const char* file, unsigned line, double x, double y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2dARB, "glWindowPos2dARB", file, line)(x, y);
-    loaded(_cgmWindowPos2dARB, "glWindowPos2dARB", file, line)(x, y);
+        return loadedEntryPoint(_cgmWindowPos2dARB, file, line, "glWindowPos2dARB")(x, y);
+    loadedEntryPoint(_cgmWindowPos2dARB, file, line, "glWindowPos2dARB")(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2dvARB(const char* file, unsigned line, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2dvARB, "glWindowPos2dvARB", file, line)(v);
-    loaded(_cgmWindowPos2dvARB, "glWindowPos2dvARB", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos2dvARB, file, line, "glWindowPos2dvARB")(v);
+    loadedEntryPoint(_cgmWindowPos2dvARB, file, line, "glWindowPos2dvARB")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2fARB(const char* file, unsigned line, float x, float y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2fARB, "glWindowPos2fARB", file, line)(x, y);
-    loaded(_cgmWindowPos2fARB, "glWindowPos2fARB", file, line)(x, y);
+        return loadedEntryPoint(_cgmWindowPos2fARB, file, line, "glWindowPos2fARB")(x, y);
+    loadedEntryPoint(_cgmWindowPos2fARB, file, line, "glWindowPos2fARB")(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2fvARB(const char* file, unsigned line, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2fvARB, "glWindowPos2fvARB", file, line)(v);
-    loaded(_cgmWindowPos2fvARB, "glWindowPos2fvARB", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos2fvARB, file, line, "glWindowPos2fvARB")(v);
+    loadedEntryPoint(_cgmWindowPos2fvARB, file, line, "glWindowPos2fvARB")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2iARB(const char* file, unsigned line, int x, int y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2iARB, "glWindowPos2iARB", file, line)(x, y);
-    loaded(_cgmWindowPos2iARB, "glWindowPos2iARB", file, line)(x, y);
+        return loadedEntryPoint(_cgmWindowPos2iARB, file, line, "glWindowPos2iARB")(x, y);
+    loadedEntryPoint(_cgmWindowPos2iARB, file, line, "glWindowPos2iARB")(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2ivARB(const char* file, unsigned line, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2ivARB, "glWindowPos2ivARB", file, line)(v);
-    loaded(_cgmWindowPos2ivARB, "glWindowPos2ivARB", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos2ivARB, file, line, "glWindowPos2ivARB")(v);
+    loadedEntryPoint(_cgmWindowPos2ivARB, file, line, "glWindowPos2ivARB")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2sARB(const char* file, unsigned line, short x, short y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2sARB, "glWindowPos2sARB", file, line)(x, y);
-    loaded(_cgmWindowPos2sARB, "glWindowPos2sARB", file, line)(x, y);
+        return loadedEntryPoint(_cgmWindowPos2sARB, file, line, "glWindowPos2sARB")(x, y);
+    loadedEntryPoint(_cgmWindowPos2sARB, file, line, "glWindowPos2sARB")(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2svARB(const char* file, unsigned line, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2svARB, "glWindowPos2svARB", file, line)(v);
-    loaded(_cgmWindowPos2svARB, "glWindowPos2svARB", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos2svARB, file, line, "glWindowPos2svARB")(v);
+    loadedEntryPoint(_cgmWindowPos2svARB, file, line, "glWindowPos2svARB")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3dARB(const char* file, unsigned line, double x, double y, double z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3dARB, "glWindowPos3dARB", file, line)(x, y, z);
-    loaded(_cgmWindowPos3dARB, "glWindowPos3dARB", file, line)(x, y, z);
+        return loadedEntryPoint(_cgmWindowPos3dARB, file, line, "glWindowPos3dARB")(x, y, z);
+    loadedEntryPoint(_cgmWindowPos3dARB, file, line, "glWindowPos3dARB")(x, y, z);
     checkError(file, line);
 }
 

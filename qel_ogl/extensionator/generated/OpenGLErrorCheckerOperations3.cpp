@@ -6,87 +6,87 @@
 #include <windows.h>
 #include <GL/gl.h>
 
-#include "qel_ogl/extensionator/generated/glEntryPoints.h"
+#include "qel_ogl/ogl/EntryPoint.h"
 
 namespace QEL { namespace OGL {
 
 void OpenGLErrorChecker::cgmWindowPos3dvARB(const char* file, unsigned line, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3dvARB, "glWindowPos3dvARB", file, line)(v);
-    loaded(_cgmWindowPos3dvARB, "glWindowPos3dvARB", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos3dvARB, file, line, "glWindowPos3dvARB")(v);
+    loadedEntryPoint(_cgmWindowPos3dvARB, file, line, "glWindowPos3dvARB")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3fARB(const char* file, unsigned line, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3fARB, "glWindowPos3fARB", file, line)(x, y, z);
-    loaded(_cgmWindowPos3fARB, "glWindowPos3fARB", file, line)(x, y, z);
+        return loadedEntryPoint(_cgmWindowPos3fARB, file, line, "glWindowPos3fARB")(x, y, z);
+    loadedEntryPoint(_cgmWindowPos3fARB, file, line, "glWindowPos3fARB")(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3fvARB(const char* file, unsigned line, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3fvARB, "glWindowPos3fvARB", file, line)(v);
-    loaded(_cgmWindowPos3fvARB, "glWindowPos3fvARB", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos3fvARB, file, line, "glWindowPos3fvARB")(v);
+    loadedEntryPoint(_cgmWindowPos3fvARB, file, line, "glWindowPos3fvARB")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3iARB(const char* file, unsigned line, int x, int y, int z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3iARB, "glWindowPos3iARB", file, line)(x, y, z);
-    loaded(_cgmWindowPos3iARB, "glWindowPos3iARB", file, line)(x, y, z);
+        return loadedEntryPoint(_cgmWindowPos3iARB, file, line, "glWindowPos3iARB")(x, y, z);
+    loadedEntryPoint(_cgmWindowPos3iARB, file, line, "glWindowPos3iARB")(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3ivARB(const char* file, unsigned line, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3ivARB, "glWindowPos3ivARB", file, line)(v);
-    loaded(_cgmWindowPos3ivARB, "glWindowPos3ivARB", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos3ivARB, file, line, "glWindowPos3ivARB")(v);
+    loadedEntryPoint(_cgmWindowPos3ivARB, file, line, "glWindowPos3ivARB")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3sARB(const char* file, unsigned line, short x, short y, short z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3sARB, "glWindowPos3sARB", file, line)(x, y, z);
-    loaded(_cgmWindowPos3sARB, "glWindowPos3sARB", file, line)(x, y, z);
+        return loadedEntryPoint(_cgmWindowPos3sARB, file, line, "glWindowPos3sARB")(x, y, z);
+    loadedEntryPoint(_cgmWindowPos3sARB, file, line, "glWindowPos3sARB")(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3svARB(const char* file, unsigned line, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3svARB, "glWindowPos3svARB", file, line)(v);
-    loaded(_cgmWindowPos3svARB, "glWindowPos3svARB", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos3svARB, file, line, "glWindowPos3svARB")(v);
+    loadedEntryPoint(_cgmWindowPos3svARB, file, line, "glWindowPos3svARB")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDrawBuffersATI(const char* file, unsigned line, int n, const unsigned* bufs)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDrawBuffersATI, "glDrawBuffersATI", file, line)(n, bufs);
-    loaded(_cgmDrawBuffersATI, "glDrawBuffersATI", file, line)(n, bufs);
+        return loadedEntryPoint(_cgmDrawBuffersATI, file, line, "glDrawBuffersATI")(n, bufs);
+    loadedEntryPoint(_cgmDrawBuffersATI, file, line, "glDrawBuffersATI")(n, bufs);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmElementPointerATI(const char* file, unsigned line, unsigned type, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmElementPointerATI, "glElementPointerATI", file, line)(type, pointer);
-    loaded(_cgmElementPointerATI, "glElementPointerATI", file, line)(type, pointer);
+        return loadedEntryPoint(_cgmElementPointerATI, file, line, "glElementPointerATI")(type, pointer);
+    loadedEntryPoint(_cgmElementPointerATI, file, line, "glElementPointerATI")(type, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDrawElementArrayATI(const char* file, unsigned line, unsigned mode, int count)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDrawElementArrayATI, "glDrawElementArrayATI", file, line)(mode, count);
-    loaded(_cgmDrawElementArrayATI, "glDrawElementArrayATI", file, line)(mode, count);
+        return loadedEntryPoint(_cgmDrawElementArrayATI, file, line, "glDrawElementArrayATI")(mode, count);
+    loadedEntryPoint(_cgmDrawElementArrayATI, file, line, "glDrawElementArrayATI")(mode, count);
     checkError(file, line);
 }
 
@@ -94,48 +94,48 @@ void OpenGLErrorChecker::cgmDrawRangeElementArrayATI(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDrawRangeElementArrayATI, "glDrawRangeElementArrayATI", file, line)(mode, start, end, count);
-    loaded(_cgmDrawRangeElementArrayATI, "glDrawRangeElementArrayATI", file, line)(mode, start, end, count);
+        return loadedEntryPoint(_cgmDrawRangeElementArrayATI, file, line, "glDrawRangeElementArrayATI")(mode, start, end, count);
+    loadedEntryPoint(_cgmDrawRangeElementArrayATI, file, line, "glDrawRangeElementArrayATI")(mode, start, end, count);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, const int* param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexBumpParameterivATI, "glTexBumpParameterivATI", file, line)(pname, param);
-    loaded(_cgmTexBumpParameterivATI, "glTexBumpParameterivATI", file, line)(pname, param);
+        return loadedEntryPoint(_cgmTexBumpParameterivATI, file, line, "glTexBumpParameterivATI")(pname, param);
+    loadedEntryPoint(_cgmTexBumpParameterivATI, file, line, "glTexBumpParameterivATI")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, const float* param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexBumpParameterfvATI, "glTexBumpParameterfvATI", file, line)(pname, param);
-    loaded(_cgmTexBumpParameterfvATI, "glTexBumpParameterfvATI", file, line)(pname, param);
+        return loadedEntryPoint(_cgmTexBumpParameterfvATI, file, line, "glTexBumpParameterfvATI")(pname, param);
+    loadedEntryPoint(_cgmTexBumpParameterfvATI, file, line, "glTexBumpParameterfvATI")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, int* param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetTexBumpParameterivATI, "glGetTexBumpParameterivATI", file, line)(pname, param);
-    loaded(_cgmGetTexBumpParameterivATI, "glGetTexBumpParameterivATI", file, line)(pname, param);
+        return loadedEntryPoint(_cgmGetTexBumpParameterivATI, file, line, "glGetTexBumpParameterivATI")(pname, param);
+    loadedEntryPoint(_cgmGetTexBumpParameterivATI, file, line, "glGetTexBumpParameterivATI")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, float* param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetTexBumpParameterfvATI, "glGetTexBumpParameterfvATI", file, line)(pname, param);
-    loaded(_cgmGetTexBumpParameterfvATI, "glGetTexBumpParameterfvATI", file, line)(pname, param);
+        return loadedEntryPoint(_cgmGetTexBumpParameterfvATI, file, line, "glGetTexBumpParameterfvATI")(pname, param);
+    loadedEntryPoint(_cgmGetTexBumpParameterfvATI, file, line, "glGetTexBumpParameterfvATI")(pname, param);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmGenFragmentShadersATI(const char* file, unsigned line, unsigned range)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenFragmentShadersATI, "glGenFragmentShadersATI", file, line)(range);
-    const auto result = loaded(_cgmGenFragmentShadersATI, "glGenFragmentShadersATI", file, line)(range);
+        return loadedEntryPoint(_cgmGenFragmentShadersATI, file, line, "glGenFragmentShadersATI")(range);
+    const auto result = loadedEntryPoint(_cgmGenFragmentShadersATI, file, line, "glGenFragmentShadersATI")(range);
     checkError(file, line);
     return result;
 }
@@ -143,32 +143,32 @@ unsigned OpenGLErrorChecker::cgmGenFragmentShadersATI(const char* file, unsigned
 void OpenGLErrorChecker::cgmBindFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindFragmentShaderATI, "glBindFragmentShaderATI", file, line)(id);
-    loaded(_cgmBindFragmentShaderATI, "glBindFragmentShaderATI", file, line)(id);
+        return loadedEntryPoint(_cgmBindFragmentShaderATI, file, line, "glBindFragmentShaderATI")(id);
+    loadedEntryPoint(_cgmBindFragmentShaderATI, file, line, "glBindFragmentShaderATI")(id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteFragmentShaderATI, "glDeleteFragmentShaderATI", file, line)(id);
-    loaded(_cgmDeleteFragmentShaderATI, "glDeleteFragmentShaderATI", file, line)(id);
+        return loadedEntryPoint(_cgmDeleteFragmentShaderATI, file, line, "glDeleteFragmentShaderATI")(id);
+    loadedEntryPoint(_cgmDeleteFragmentShaderATI, file, line, "glDeleteFragmentShaderATI")(id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBeginFragmentShaderATI(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBeginFragmentShaderATI, "glBeginFragmentShaderATI", file, line)();
-    loaded(_cgmBeginFragmentShaderATI, "glBeginFragmentShaderATI", file, line)();
+        return loadedEntryPoint(_cgmBeginFragmentShaderATI, file, line, "glBeginFragmentShaderATI")();
+    loadedEntryPoint(_cgmBeginFragmentShaderATI, file, line, "glBeginFragmentShaderATI")();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndFragmentShaderATI(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEndFragmentShaderATI, "glEndFragmentShaderATI", file, line)();
-    loaded(_cgmEndFragmentShaderATI, "glEndFragmentShaderATI", file, line)();
+        return loadedEntryPoint(_cgmEndFragmentShaderATI, file, line, "glEndFragmentShaderATI")();
+    loadedEntryPoint(_cgmEndFragmentShaderATI, file, line, "glEndFragmentShaderATI")();
     checkError(file, line);
 }
 
@@ -176,8 +176,8 @@ void OpenGLErrorChecker::cgmPassTexCoordATI(
     const char* file, unsigned line, unsigned dst, unsigned coord, unsigned swizzle)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPassTexCoordATI, "glPassTexCoordATI", file, line)(dst, coord, swizzle);
-    loaded(_cgmPassTexCoordATI, "glPassTexCoordATI", file, line)(dst, coord, swizzle);
+        return loadedEntryPoint(_cgmPassTexCoordATI, file, line, "glPassTexCoordATI")(dst, coord, swizzle);
+    loadedEntryPoint(_cgmPassTexCoordATI, file, line, "glPassTexCoordATI")(dst, coord, swizzle);
     checkError(file, line);
 }
 
@@ -185,8 +185,8 @@ void OpenGLErrorChecker::cgmSampleMapATI(
     const char* file, unsigned line, unsigned dst, unsigned interp, unsigned swizzle)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSampleMapATI, "glSampleMapATI", file, line)(dst, interp, swizzle);
-    loaded(_cgmSampleMapATI, "glSampleMapATI", file, line)(dst, interp, swizzle);
+        return loadedEntryPoint(_cgmSampleMapATI, file, line, "glSampleMapATI")(dst, interp, swizzle);
+    loadedEntryPoint(_cgmSampleMapATI, file, line, "glSampleMapATI")(dst, interp, swizzle);
     checkError(file, line);
 }
 
@@ -195,8 +195,8 @@ void OpenGLErrorChecker::cgmColorFragmentOp1ATI(
     unsigned arg1Rep, unsigned arg1Mod)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorFragmentOp1ATI, "glColorFragmentOp1ATI", file, line)(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
-    loaded(_cgmColorFragmentOp1ATI, "glColorFragmentOp1ATI", file, line)(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
+        return loadedEntryPoint(_cgmColorFragmentOp1ATI, file, line, "glColorFragmentOp1ATI")(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
+    loadedEntryPoint(_cgmColorFragmentOp1ATI, file, line, "glColorFragmentOp1ATI")(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
     checkError(file, line);
 }
 
@@ -205,8 +205,8 @@ void OpenGLErrorChecker::cgmColorFragmentOp2ATI(
     unsigned arg1Rep, unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorFragmentOp2ATI, "glColorFragmentOp2ATI", file, line)(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
-    loaded(_cgmColorFragmentOp2ATI, "glColorFragmentOp2ATI", file, line)(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+        return loadedEntryPoint(_cgmColorFragmentOp2ATI, file, line, "glColorFragmentOp2ATI")(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+    loadedEntryPoint(_cgmColorFragmentOp2ATI, file, line, "glColorFragmentOp2ATI")(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
     checkError(file, line);
 }
 
@@ -216,8 +216,8 @@ void OpenGLErrorChecker::cgmColorFragmentOp3ATI(
     unsigned arg3Rep, unsigned arg3Mod)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorFragmentOp3ATI, "glColorFragmentOp3ATI", file, line)(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
-    loaded(_cgmColorFragmentOp3ATI, "glColorFragmentOp3ATI", file, line)(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+        return loadedEntryPoint(_cgmColorFragmentOp3ATI, file, line, "glColorFragmentOp3ATI")(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+    loadedEntryPoint(_cgmColorFragmentOp3ATI, file, line, "glColorFragmentOp3ATI")(op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
     checkError(file, line);
 }
 
@@ -226,8 +226,8 @@ void OpenGLErrorChecker::cgmAlphaFragmentOp1ATI(
     unsigned arg1Mod)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmAlphaFragmentOp1ATI, "glAlphaFragmentOp1ATI", file, line)(op, dst, dstMod, arg1, arg1Rep, arg1Mod);
-    loaded(_cgmAlphaFragmentOp1ATI, "glAlphaFragmentOp1ATI", file, line)(op, dst, dstMod, arg1, arg1Rep, arg1Mod);
+        return loadedEntryPoint(_cgmAlphaFragmentOp1ATI, file, line, "glAlphaFragmentOp1ATI")(op, dst, dstMod, arg1, arg1Rep, arg1Mod);
+    loadedEntryPoint(_cgmAlphaFragmentOp1ATI, file, line, "glAlphaFragmentOp1ATI")(op, dst, dstMod, arg1, arg1Rep, arg1Mod);
     checkError(file, line);
 }
 
@@ -236,8 +236,8 @@ void OpenGLErrorChecker::cgmAlphaFragmentOp2ATI(
     unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmAlphaFragmentOp2ATI, "glAlphaFragmentOp2ATI", file, line)(op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
-    loaded(_cgmAlphaFragmentOp2ATI, "glAlphaFragmentOp2ATI", file, line)(op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+        return loadedEntryPoint(_cgmAlphaFragmentOp2ATI, file, line, "glAlphaFragmentOp2ATI")(op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+    loadedEntryPoint(_cgmAlphaFragmentOp2ATI, file, line, "glAlphaFragmentOp2ATI")(op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
     checkError(file, line);
 }
 
@@ -247,8 +247,8 @@ void OpenGLErrorChecker::cgmAlphaFragmentOp3ATI(
     unsigned arg3Mod)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmAlphaFragmentOp3ATI, "glAlphaFragmentOp3ATI", file, line)(op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
-    loaded(_cgmAlphaFragmentOp3ATI, "glAlphaFragmentOp3ATI", file, line)(op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+        return loadedEntryPoint(_cgmAlphaFragmentOp3ATI, file, line, "glAlphaFragmentOp3ATI")(op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+    loadedEntryPoint(_cgmAlphaFragmentOp3ATI, file, line, "glAlphaFragmentOp3ATI")(op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
     checkError(file, line);
 }
 
@@ -256,16 +256,16 @@ void OpenGLErrorChecker::cgmSetFragmentShaderConstantATI(
     const char* file, unsigned line, unsigned dst, const float* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSetFragmentShaderConstantATI, "glSetFragmentShaderConstantATI", file, line)(dst, value);
-    loaded(_cgmSetFragmentShaderConstantATI, "glSetFragmentShaderConstantATI", file, line)(dst, value);
+        return loadedEntryPoint(_cgmSetFragmentShaderConstantATI, file, line, "glSetFragmentShaderConstantATI")(dst, value);
+    loadedEntryPoint(_cgmSetFragmentShaderConstantATI, file, line, "glSetFragmentShaderConstantATI")(dst, value);
     checkError(file, line);
 }
 
 void* OpenGLErrorChecker::cgmMapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMapObjectBufferATI, "glMapObjectBufferATI", file, line)(buffer);
-    const auto result = loaded(_cgmMapObjectBufferATI, "glMapObjectBufferATI", file, line)(buffer);
+        return loadedEntryPoint(_cgmMapObjectBufferATI, file, line, "glMapObjectBufferATI")(buffer);
+    const auto result = loadedEntryPoint(_cgmMapObjectBufferATI, file, line, "glMapObjectBufferATI")(buffer);
     checkError(file, line);
     return result;
 }
@@ -273,24 +273,24 @@ void* OpenGLErrorChecker::cgmMapObjectBufferATI(const char* file, unsigned line,
 void OpenGLErrorChecker::cgmUnmapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUnmapObjectBufferATI, "glUnmapObjectBufferATI", file, line)(buffer);
-    loaded(_cgmUnmapObjectBufferATI, "glUnmapObjectBufferATI", file, line)(buffer);
+        return loadedEntryPoint(_cgmUnmapObjectBufferATI, file, line, "glUnmapObjectBufferATI")(buffer);
+    loadedEntryPoint(_cgmUnmapObjectBufferATI, file, line, "glUnmapObjectBufferATI")(buffer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPNTrianglesiATI(const char* file, unsigned line, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPNTrianglesiATI, "glPNTrianglesiATI", file, line)(pname, param);
-    loaded(_cgmPNTrianglesiATI, "glPNTrianglesiATI", file, line)(pname, param);
+        return loadedEntryPoint(_cgmPNTrianglesiATI, file, line, "glPNTrianglesiATI")(pname, param);
+    loadedEntryPoint(_cgmPNTrianglesiATI, file, line, "glPNTrianglesiATI")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPNTrianglesfATI(const char* file, unsigned line, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPNTrianglesfATI, "glPNTrianglesfATI", file, line)(pname, param);
-    loaded(_cgmPNTrianglesfATI, "glPNTrianglesfATI", file, line)(pname, param);
+        return loadedEntryPoint(_cgmPNTrianglesfATI, file, line, "glPNTrianglesfATI")(pname, param);
+    loadedEntryPoint(_cgmPNTrianglesfATI, file, line, "glPNTrianglesfATI")(pname, param);
     checkError(file, line);
 }
 
@@ -298,8 +298,8 @@ void OpenGLErrorChecker::cgmStencilOpSeparateATI(
     const char* file, unsigned line, unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmStencilOpSeparateATI, "glStencilOpSeparateATI", file, line)(face, sfail, dpfail, dppass);
-    loaded(_cgmStencilOpSeparateATI, "glStencilOpSeparateATI", file, line)(face, sfail, dpfail, dppass);
+        return loadedEntryPoint(_cgmStencilOpSeparateATI, file, line, "glStencilOpSeparateATI")(face, sfail, dpfail, dppass);
+    loadedEntryPoint(_cgmStencilOpSeparateATI, file, line, "glStencilOpSeparateATI")(face, sfail, dpfail, dppass);
     checkError(file, line);
 }
 
@@ -307,8 +307,8 @@ void OpenGLErrorChecker::cgmStencilFuncSeparateATI(
     const char* file, unsigned line, unsigned frontfunc, unsigned backfunc, int ref, unsigned mask)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmStencilFuncSeparateATI, "glStencilFuncSeparateATI", file, line)(frontfunc, backfunc, ref, mask);
-    loaded(_cgmStencilFuncSeparateATI, "glStencilFuncSeparateATI", file, line)(frontfunc, backfunc, ref, mask);
+        return loadedEntryPoint(_cgmStencilFuncSeparateATI, file, line, "glStencilFuncSeparateATI")(frontfunc, backfunc, ref, mask);
+    loadedEntryPoint(_cgmStencilFuncSeparateATI, file, line, "glStencilFuncSeparateATI")(frontfunc, backfunc, ref, mask);
     checkError(file, line);
 }
 
@@ -316,8 +316,8 @@ unsigned OpenGLErrorChecker::cgmNewObjectBufferATI(
     const char* file, unsigned line, int size, const void* pointer, unsigned usage)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNewObjectBufferATI, "glNewObjectBufferATI", file, line)(size, pointer, usage);
-    const auto result = loaded(_cgmNewObjectBufferATI, "glNewObjectBufferATI", file, line)(size, pointer, usage);
+        return loadedEntryPoint(_cgmNewObjectBufferATI, file, line, "glNewObjectBufferATI")(size, pointer, usage);
+    const auto result = loadedEntryPoint(_cgmNewObjectBufferATI, file, line, "glNewObjectBufferATI")(size, pointer, usage);
     checkError(file, line);
     return result;
 }
@@ -325,8 +325,8 @@ unsigned OpenGLErrorChecker::cgmNewObjectBufferATI(
 unsigned char OpenGLErrorChecker::cgmIsObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsObjectBufferATI, "glIsObjectBufferATI", file, line)(buffer);
-    const auto result = loaded(_cgmIsObjectBufferATI, "glIsObjectBufferATI", file, line)(buffer);
+        return loadedEntryPoint(_cgmIsObjectBufferATI, file, line, "glIsObjectBufferATI")(buffer);
+    const auto result = loadedEntryPoint(_cgmIsObjectBufferATI, file, line, "glIsObjectBufferATI")(buffer);
     checkError(file, line);
     return result;
 }
@@ -336,8 +336,8 @@ void OpenGLErrorChecker::cgmUpdateObjectBufferATI(
     unsigned preserve)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUpdateObjectBufferATI, "glUpdateObjectBufferATI", file, line)(buffer, offset, size, pointer, preserve);
-    loaded(_cgmUpdateObjectBufferATI, "glUpdateObjectBufferATI", file, line)(buffer, offset, size, pointer, preserve);
+        return loadedEntryPoint(_cgmUpdateObjectBufferATI, file, line, "glUpdateObjectBufferATI")(buffer, offset, size, pointer, preserve);
+    loadedEntryPoint(_cgmUpdateObjectBufferATI, file, line, "glUpdateObjectBufferATI")(buffer, offset, size, pointer, preserve);
     checkError(file, line);
 }
 
@@ -345,8 +345,8 @@ void OpenGLErrorChecker::cgmGetObjectBufferfvATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetObjectBufferfvATI, "glGetObjectBufferfvATI", file, line)(buffer, pname, params);
-    loaded(_cgmGetObjectBufferfvATI, "glGetObjectBufferfvATI", file, line)(buffer, pname, params);
+        return loadedEntryPoint(_cgmGetObjectBufferfvATI, file, line, "glGetObjectBufferfvATI")(buffer, pname, params);
+    loadedEntryPoint(_cgmGetObjectBufferfvATI, file, line, "glGetObjectBufferfvATI")(buffer, pname, params);
     checkError(file, line);
 }
 
@@ -354,16 +354,16 @@ void OpenGLErrorChecker::cgmGetObjectBufferivATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetObjectBufferivATI, "glGetObjectBufferivATI", file, line)(buffer, pname, params);
-    loaded(_cgmGetObjectBufferivATI, "glGetObjectBufferivATI", file, line)(buffer, pname, params);
+        return loadedEntryPoint(_cgmGetObjectBufferivATI, file, line, "glGetObjectBufferivATI")(buffer, pname, params);
+    loadedEntryPoint(_cgmGetObjectBufferivATI, file, line, "glGetObjectBufferivATI")(buffer, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFreeObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFreeObjectBufferATI, "glFreeObjectBufferATI", file, line)(buffer);
-    loaded(_cgmFreeObjectBufferATI, "glFreeObjectBufferATI", file, line)(buffer);
+        return loadedEntryPoint(_cgmFreeObjectBufferATI, file, line, "glFreeObjectBufferATI")(buffer);
+    loadedEntryPoint(_cgmFreeObjectBufferATI, file, line, "glFreeObjectBufferATI")(buffer);
     checkError(file, line);
 }
 
@@ -372,8 +372,8 @@ void OpenGLErrorChecker::cgmArrayObjectATI(
     unsigned offset)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmArrayObjectATI, "glArrayObjectATI", file, line)(array, size, type, stride, buffer, offset);
-    loaded(_cgmArrayObjectATI, "glArrayObjectATI", file, line)(array, size, type, stride, buffer, offset);
+        return loadedEntryPoint(_cgmArrayObjectATI, file, line, "glArrayObjectATI")(array, size, type, stride, buffer, offset);
+    loadedEntryPoint(_cgmArrayObjectATI, file, line, "glArrayObjectATI")(array, size, type, stride, buffer, offset);
     checkError(file, line);
 }
 
@@ -381,8 +381,8 @@ void OpenGLErrorChecker::cgmGetArrayObjectfvATI(
     const char* file, unsigned line, unsigned array, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetArrayObjectfvATI, "glGetArrayObjectfvATI", file, line)(array, pname, params);
-    loaded(_cgmGetArrayObjectfvATI, "glGetArrayObjectfvATI", file, line)(array, pname, params);
+        return loadedEntryPoint(_cgmGetArrayObjectfvATI, file, line, "glGetArrayObjectfvATI")(array, pname, params);
+    loadedEntryPoint(_cgmGetArrayObjectfvATI, file, line, "glGetArrayObjectfvATI")(array, pname, params);
     checkError(file, line);
 }
 
@@ -390,8 +390,8 @@ void OpenGLErrorChecker::cgmGetArrayObjectivATI(
     const char* file, unsigned line, unsigned array, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetArrayObjectivATI, "glGetArrayObjectivATI", file, line)(array, pname, params);
-    loaded(_cgmGetArrayObjectivATI, "glGetArrayObjectivATI", file, line)(array, pname, params);
+        return loadedEntryPoint(_cgmGetArrayObjectivATI, file, line, "glGetArrayObjectivATI")(array, pname, params);
+    loadedEntryPoint(_cgmGetArrayObjectivATI, file, line, "glGetArrayObjectivATI")(array, pname, params);
     checkError(file, line);
 }
 
@@ -399,8 +399,8 @@ void OpenGLErrorChecker::cgmVariantArrayObjectATI(
     const char* file, unsigned line, unsigned id, unsigned type, int stride, unsigned buffer, unsigned offset)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVariantArrayObjectATI, "glVariantArrayObjectATI", file, line)(id, type, stride, buffer, offset);
-    loaded(_cgmVariantArrayObjectATI, "glVariantArrayObjectATI", file, line)(id, type, stride, buffer, offset);
+        return loadedEntryPoint(_cgmVariantArrayObjectATI, file, line, "glVariantArrayObjectATI")(id, type, stride, buffer, offset);
+    loadedEntryPoint(_cgmVariantArrayObjectATI, file, line, "glVariantArrayObjectATI")(id, type, stride, buffer, offset);
     checkError(file, line);
 }
 
@@ -408,8 +408,8 @@ void OpenGLErrorChecker::cgmGetVariantArrayObjectfvATI(
     const char* file, unsigned line, unsigned id, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVariantArrayObjectfvATI, "glGetVariantArrayObjectfvATI", file, line)(id, pname, params);
-    loaded(_cgmGetVariantArrayObjectfvATI, "glGetVariantArrayObjectfvATI", file, line)(id, pname, params);
+        return loadedEntryPoint(_cgmGetVariantArrayObjectfvATI, file, line, "glGetVariantArrayObjectfvATI")(id, pname, params);
+    loadedEntryPoint(_cgmGetVariantArrayObjectfvATI, file, line, "glGetVariantArrayObjectfvATI")(id, pname, params);
     checkError(file, line);
 }
 
@@ -417,8 +417,8 @@ void OpenGLErrorChecker::cgmGetVariantArrayObjectivATI(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVariantArrayObjectivATI, "glGetVariantArrayObjectivATI", file, line)(id, pname, params);
-    loaded(_cgmGetVariantArrayObjectivATI, "glGetVariantArrayObjectivATI", file, line)(id, pname, params);
+        return loadedEntryPoint(_cgmGetVariantArrayObjectivATI, file, line, "glGetVariantArrayObjectivATI")(id, pname, params);
+    loadedEntryPoint(_cgmGetVariantArrayObjectivATI, file, line, "glGetVariantArrayObjectivATI")(id, pname, params);
     checkError(file, line);
 }
 
@@ -427,8 +427,8 @@ void OpenGLErrorChecker::cgmVertexAttribArrayObjectATI(
     unsigned buffer, unsigned offset)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribArrayObjectATI, "glVertexAttribArrayObjectATI", file, line)(index, size, type, normalized, stride, buffer, offset);
-    loaded(_cgmVertexAttribArrayObjectATI, "glVertexAttribArrayObjectATI", file, line)(index, size, type, normalized, stride, buffer, offset);
+        return loadedEntryPoint(_cgmVertexAttribArrayObjectATI, file, line, "glVertexAttribArrayObjectATI")(index, size, type, normalized, stride, buffer, offset);
+    loadedEntryPoint(_cgmVertexAttribArrayObjectATI, file, line, "glVertexAttribArrayObjectATI")(index, size, type, normalized, stride, buffer, offset);
     checkError(file, line);
 }
 
@@ -436,8 +436,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribArrayObjectfvATI(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribArrayObjectfvATI, "glGetVertexAttribArrayObjectfvATI", file, line)(index, pname, params);
-    loaded(_cgmGetVertexAttribArrayObjectfvATI, "glGetVertexAttribArrayObjectfvATI", file, line)(index, pname, params);
+        return loadedEntryPoint(_cgmGetVertexAttribArrayObjectfvATI, file, line, "glGetVertexAttribArrayObjectfvATI")(index, pname, params);
+    loadedEntryPoint(_cgmGetVertexAttribArrayObjectfvATI, file, line, "glGetVertexAttribArrayObjectfvATI")(index, pname, params);
     checkError(file, line);
 }
 
@@ -445,72 +445,72 @@ void OpenGLErrorChecker::cgmGetVertexAttribArrayObjectivATI(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribArrayObjectivATI, "glGetVertexAttribArrayObjectivATI", file, line)(index, pname, params);
-    loaded(_cgmGetVertexAttribArrayObjectivATI, "glGetVertexAttribArrayObjectivATI", file, line)(index, pname, params);
+        return loadedEntryPoint(_cgmGetVertexAttribArrayObjectivATI, file, line, "glGetVertexAttribArrayObjectivATI")(index, pname, params);
+    loadedEntryPoint(_cgmGetVertexAttribArrayObjectivATI, file, line, "glGetVertexAttribArrayObjectivATI")(index, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2sATI(const char* file, unsigned line, unsigned stream, short x, short y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream2sATI, "glVertexStream2sATI", file, line)(stream, x, y);
-    loaded(_cgmVertexStream2sATI, "glVertexStream2sATI", file, line)(stream, x, y);
+        return loadedEntryPoint(_cgmVertexStream2sATI, file, line, "glVertexStream2sATI")(stream, x, y);
+    loadedEntryPoint(_cgmVertexStream2sATI, file, line, "glVertexStream2sATI")(stream, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream2svATI, "glVertexStream2svATI", file, line)(stream, coords);
-    loaded(_cgmVertexStream2svATI, "glVertexStream2svATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmVertexStream2svATI, file, line, "glVertexStream2svATI")(stream, coords);
+    loadedEntryPoint(_cgmVertexStream2svATI, file, line, "glVertexStream2svATI")(stream, coords);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2iATI(const char* file, unsigned line, unsigned stream, int x, int y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream2iATI, "glVertexStream2iATI", file, line)(stream, x, y);
-    loaded(_cgmVertexStream2iATI, "glVertexStream2iATI", file, line)(stream, x, y);
+        return loadedEntryPoint(_cgmVertexStream2iATI, file, line, "glVertexStream2iATI")(stream, x, y);
+    loadedEntryPoint(_cgmVertexStream2iATI, file, line, "glVertexStream2iATI")(stream, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream2ivATI, "glVertexStream2ivATI", file, line)(stream, coords);
-    loaded(_cgmVertexStream2ivATI, "glVertexStream2ivATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmVertexStream2ivATI, file, line, "glVertexStream2ivATI")(stream, coords);
+    loadedEntryPoint(_cgmVertexStream2ivATI, file, line, "glVertexStream2ivATI")(stream, coords);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2fATI(const char* file, unsigned line, unsigned stream, float x, float y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream2fATI, "glVertexStream2fATI", file, line)(stream, x, y);
-    loaded(_cgmVertexStream2fATI, "glVertexStream2fATI", file, line)(stream, x, y);
+        return loadedEntryPoint(_cgmVertexStream2fATI, file, line, "glVertexStream2fATI")(stream, x, y);
+    loadedEntryPoint(_cgmVertexStream2fATI, file, line, "glVertexStream2fATI")(stream, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream2fvATI, "glVertexStream2fvATI", file, line)(stream, coords);
-    loaded(_cgmVertexStream2fvATI, "glVertexStream2fvATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmVertexStream2fvATI, file, line, "glVertexStream2fvATI")(stream, coords);
+    loadedEntryPoint(_cgmVertexStream2fvATI, file, line, "glVertexStream2fvATI")(stream, coords);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2dATI(const char* file, unsigned line, unsigned stream, double x, double y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream2dATI, "glVertexStream2dATI", file, line)(stream, x, y);
-    loaded(_cgmVertexStream2dATI, "glVertexStream2dATI", file, line)(stream, x, y);
+        return loadedEntryPoint(_cgmVertexStream2dATI, file, line, "glVertexStream2dATI")(stream, x, y);
+    loadedEntryPoint(_cgmVertexStream2dATI, file, line, "glVertexStream2dATI")(stream, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream2dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream2dvATI, "glVertexStream2dvATI", file, line)(stream, coords);
-    loaded(_cgmVertexStream2dvATI, "glVertexStream2dvATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmVertexStream2dvATI, file, line, "glVertexStream2dvATI")(stream, coords);
+    loadedEntryPoint(_cgmVertexStream2dvATI, file, line, "glVertexStream2dvATI")(stream, coords);
     checkError(file, line);
 }
 
@@ -518,32 +518,32 @@ void OpenGLErrorChecker::cgmVertexStream3sATI(
     const char* file, unsigned line, unsigned stream, short x, short y, short z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream3sATI, "glVertexStream3sATI", file, line)(stream, x, y, z);
-    loaded(_cgmVertexStream3sATI, "glVertexStream3sATI", file, line)(stream, x, y, z);
+        return loadedEntryPoint(_cgmVertexStream3sATI, file, line, "glVertexStream3sATI")(stream, x, y, z);
+    loadedEntryPoint(_cgmVertexStream3sATI, file, line, "glVertexStream3sATI")(stream, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream3svATI, "glVertexStream3svATI", file, line)(stream, coords);
-    loaded(_cgmVertexStream3svATI, "glVertexStream3svATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmVertexStream3svATI, file, line, "glVertexStream3svATI")(stream, coords);
+    loadedEntryPoint(_cgmVertexStream3svATI, file, line, "glVertexStream3svATI")(stream, coords);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream3iATI(const char* file, unsigned line, unsigned stream, int x, int y, int z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream3iATI, "glVertexStream3iATI", file, line)(stream, x, y, z);
-    loaded(_cgmVertexStream3iATI, "glVertexStream3iATI", file, line)(stream, x, y, z);
+        return loadedEntryPoint(_cgmVertexStream3iATI, file, line, "glVertexStream3iATI")(stream, x, y, z);
+    loadedEntryPoint(_cgmVertexStream3iATI, file, line, "glVertexStream3iATI")(stream, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream3ivATI, "glVertexStream3ivATI", file, line)(stream, coords);
-    loaded(_cgmVertexStream3ivATI, "glVertexStream3ivATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmVertexStream3ivATI, file, line, "glVertexStream3ivATI")(stream, coords);
+    loadedEntryPoint(_cgmVertexStream3ivATI, file, line, "glVertexStream3ivATI")(stream, coords);
     checkError(file, line);
 }
 
@@ -551,16 +551,16 @@ void OpenGLErrorChecker::cgmVertexStream3fATI(
     const char* file, unsigned line, unsigned stream, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream3fATI, "glVertexStream3fATI", file, line)(stream, x, y, z);
-    loaded(_cgmVertexStream3fATI, "glVertexStream3fATI", file, line)(stream, x, y, z);
+        return loadedEntryPoint(_cgmVertexStream3fATI, file, line, "glVertexStream3fATI")(stream, x, y, z);
+    loadedEntryPoint(_cgmVertexStream3fATI, file, line, "glVertexStream3fATI")(stream, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream3fvATI, "glVertexStream3fvATI", file, line)(stream, coords);
-    loaded(_cgmVertexStream3fvATI, "glVertexStream3fvATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmVertexStream3fvATI, file, line, "glVertexStream3fvATI")(stream, coords);
+    loadedEntryPoint(_cgmVertexStream3fvATI, file, line, "glVertexStream3fvATI")(stream, coords);
     checkError(file, line);
 }
 
@@ -568,16 +568,16 @@ void OpenGLErrorChecker::cgmVertexStream3dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream3dATI, "glVertexStream3dATI", file, line)(stream, x, y, z);
-    loaded(_cgmVertexStream3dATI, "glVertexStream3dATI", file, line)(stream, x, y, z);
+        return loadedEntryPoint(_cgmVertexStream3dATI, file, line, "glVertexStream3dATI")(stream, x, y, z);
+    loadedEntryPoint(_cgmVertexStream3dATI, file, line, "glVertexStream3dATI")(stream, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream3dvATI, "glVertexStream3dvATI", file, line)(stream, coords);
-    loaded(_cgmVertexStream3dvATI, "glVertexStream3dvATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmVertexStream3dvATI, file, line, "glVertexStream3dvATI")(stream, coords);
+    loadedEntryPoint(_cgmVertexStream3dvATI, file, line, "glVertexStream3dvATI")(stream, coords);
     checkError(file, line);
 }
 
@@ -585,16 +585,16 @@ void OpenGLErrorChecker::cgmVertexStream4sATI(
     const char* file, unsigned line, unsigned stream, short x, short y, short z, short w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream4sATI, "glVertexStream4sATI", file, line)(stream, x, y, z, w);
-    loaded(_cgmVertexStream4sATI, "glVertexStream4sATI", file, line)(stream, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexStream4sATI, file, line, "glVertexStream4sATI")(stream, x, y, z, w);
+    loadedEntryPoint(_cgmVertexStream4sATI, file, line, "glVertexStream4sATI")(stream, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream4svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream4svATI, "glVertexStream4svATI", file, line)(stream, coords);
-    loaded(_cgmVertexStream4svATI, "glVertexStream4svATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmVertexStream4svATI, file, line, "glVertexStream4svATI")(stream, coords);
+    loadedEntryPoint(_cgmVertexStream4svATI, file, line, "glVertexStream4svATI")(stream, coords);
     checkError(file, line);
 }
 
@@ -602,16 +602,16 @@ void OpenGLErrorChecker::cgmVertexStream4iATI(
     const char* file, unsigned line, unsigned stream, int x, int y, int z, int w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream4iATI, "glVertexStream4iATI", file, line)(stream, x, y, z, w);
-    loaded(_cgmVertexStream4iATI, "glVertexStream4iATI", file, line)(stream, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexStream4iATI, file, line, "glVertexStream4iATI")(stream, x, y, z, w);
+    loadedEntryPoint(_cgmVertexStream4iATI, file, line, "glVertexStream4iATI")(stream, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream4ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream4ivATI, "glVertexStream4ivATI", file, line)(stream, coords);
-    loaded(_cgmVertexStream4ivATI, "glVertexStream4ivATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmVertexStream4ivATI, file, line, "glVertexStream4ivATI")(stream, coords);
+    loadedEntryPoint(_cgmVertexStream4ivATI, file, line, "glVertexStream4ivATI")(stream, coords);
     checkError(file, line);
 }
 
@@ -619,16 +619,16 @@ void OpenGLErrorChecker::cgmVertexStream4fATI(
     const char* file, unsigned line, unsigned stream, float x, float y, float z, float w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream4fATI, "glVertexStream4fATI", file, line)(stream, x, y, z, w);
-    loaded(_cgmVertexStream4fATI, "glVertexStream4fATI", file, line)(stream, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexStream4fATI, file, line, "glVertexStream4fATI")(stream, x, y, z, w);
+    loadedEntryPoint(_cgmVertexStream4fATI, file, line, "glVertexStream4fATI")(stream, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream4fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream4fvATI, "glVertexStream4fvATI", file, line)(stream, coords);
-    loaded(_cgmVertexStream4fvATI, "glVertexStream4fvATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmVertexStream4fvATI, file, line, "glVertexStream4fvATI")(stream, coords);
+    loadedEntryPoint(_cgmVertexStream4fvATI, file, line, "glVertexStream4fvATI")(stream, coords);
     checkError(file, line);
 }
 
@@ -636,16 +636,16 @@ void OpenGLErrorChecker::cgmVertexStream4dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z, double w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream4dATI, "glVertexStream4dATI", file, line)(stream, x, y, z, w);
-    loaded(_cgmVertexStream4dATI, "glVertexStream4dATI", file, line)(stream, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexStream4dATI, file, line, "glVertexStream4dATI")(stream, x, y, z, w);
+    loadedEntryPoint(_cgmVertexStream4dATI, file, line, "glVertexStream4dATI")(stream, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexStream4dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexStream4dvATI, "glVertexStream4dvATI", file, line)(stream, coords);
-    loaded(_cgmVertexStream4dvATI, "glVertexStream4dvATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmVertexStream4dvATI, file, line, "glVertexStream4dvATI")(stream, coords);
+    loadedEntryPoint(_cgmVertexStream4dvATI, file, line, "glVertexStream4dvATI")(stream, coords);
     checkError(file, line);
 }
 
@@ -653,8 +653,8 @@ void OpenGLErrorChecker::cgmNormalStream3bATI(
     const char* file, unsigned line, unsigned stream, signed char nx, signed char ny, signed char nz)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormalStream3bATI, "glNormalStream3bATI", file, line)(stream, nx, ny, nz);
-    loaded(_cgmNormalStream3bATI, "glNormalStream3bATI", file, line)(stream, nx, ny, nz);
+        return loadedEntryPoint(_cgmNormalStream3bATI, file, line, "glNormalStream3bATI")(stream, nx, ny, nz);
+    loadedEntryPoint(_cgmNormalStream3bATI, file, line, "glNormalStream3bATI")(stream, nx, ny, nz);
     checkError(file, line);
 }
 
@@ -662,8 +662,8 @@ void OpenGLErrorChecker::cgmNormalStream3bvATI(
     const char* file, unsigned line, unsigned stream, const signed char* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormalStream3bvATI, "glNormalStream3bvATI", file, line)(stream, coords);
-    loaded(_cgmNormalStream3bvATI, "glNormalStream3bvATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmNormalStream3bvATI, file, line, "glNormalStream3bvATI")(stream, coords);
+    loadedEntryPoint(_cgmNormalStream3bvATI, file, line, "glNormalStream3bvATI")(stream, coords);
     checkError(file, line);
 }
 
@@ -671,16 +671,16 @@ void OpenGLErrorChecker::cgmNormalStream3sATI(
     const char* file, unsigned line, unsigned stream, short nx, short ny, short nz)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormalStream3sATI, "glNormalStream3sATI", file, line)(stream, nx, ny, nz);
-    loaded(_cgmNormalStream3sATI, "glNormalStream3sATI", file, line)(stream, nx, ny, nz);
+        return loadedEntryPoint(_cgmNormalStream3sATI, file, line, "glNormalStream3sATI")(stream, nx, ny, nz);
+    loadedEntryPoint(_cgmNormalStream3sATI, file, line, "glNormalStream3sATI")(stream, nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormalStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormalStream3svATI, "glNormalStream3svATI", file, line)(stream, coords);
-    loaded(_cgmNormalStream3svATI, "glNormalStream3svATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmNormalStream3svATI, file, line, "glNormalStream3svATI")(stream, coords);
+    loadedEntryPoint(_cgmNormalStream3svATI, file, line, "glNormalStream3svATI")(stream, coords);
     checkError(file, line);
 }
 
@@ -688,16 +688,16 @@ void OpenGLErrorChecker::cgmNormalStream3iATI(
     const char* file, unsigned line, unsigned stream, int nx, int ny, int nz)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormalStream3iATI, "glNormalStream3iATI", file, line)(stream, nx, ny, nz);
-    loaded(_cgmNormalStream3iATI, "glNormalStream3iATI", file, line)(stream, nx, ny, nz);
+        return loadedEntryPoint(_cgmNormalStream3iATI, file, line, "glNormalStream3iATI")(stream, nx, ny, nz);
+    loadedEntryPoint(_cgmNormalStream3iATI, file, line, "glNormalStream3iATI")(stream, nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormalStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormalStream3ivATI, "glNormalStream3ivATI", file, line)(stream, coords);
-    loaded(_cgmNormalStream3ivATI, "glNormalStream3ivATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmNormalStream3ivATI, file, line, "glNormalStream3ivATI")(stream, coords);
+    loadedEntryPoint(_cgmNormalStream3ivATI, file, line, "glNormalStream3ivATI")(stream, coords);
     checkError(file, line);
 }
 
@@ -705,16 +705,16 @@ void OpenGLErrorChecker::cgmNormalStream3fATI(
     const char* file, unsigned line, unsigned stream, float nx, float ny, float nz)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormalStream3fATI, "glNormalStream3fATI", file, line)(stream, nx, ny, nz);
-    loaded(_cgmNormalStream3fATI, "glNormalStream3fATI", file, line)(stream, nx, ny, nz);
+        return loadedEntryPoint(_cgmNormalStream3fATI, file, line, "glNormalStream3fATI")(stream, nx, ny, nz);
+    loadedEntryPoint(_cgmNormalStream3fATI, file, line, "glNormalStream3fATI")(stream, nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormalStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormalStream3fvATI, "glNormalStream3fvATI", file, line)(stream, coords);
-    loaded(_cgmNormalStream3fvATI, "glNormalStream3fvATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmNormalStream3fvATI, file, line, "glNormalStream3fvATI")(stream, coords);
+    loadedEntryPoint(_cgmNormalStream3fvATI, file, line, "glNormalStream3fvATI")(stream, coords);
     checkError(file, line);
 }
 
@@ -722,40 +722,40 @@ void OpenGLErrorChecker::cgmNormalStream3dATI(
     const char* file, unsigned line, unsigned stream, double nx, double ny, double nz)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormalStream3dATI, "glNormalStream3dATI", file, line)(stream, nx, ny, nz);
-    loaded(_cgmNormalStream3dATI, "glNormalStream3dATI", file, line)(stream, nx, ny, nz);
+        return loadedEntryPoint(_cgmNormalStream3dATI, file, line, "glNormalStream3dATI")(stream, nx, ny, nz);
+    loadedEntryPoint(_cgmNormalStream3dATI, file, line, "glNormalStream3dATI")(stream, nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormalStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormalStream3dvATI, "glNormalStream3dvATI", file, line)(stream, coords);
-    loaded(_cgmNormalStream3dvATI, "glNormalStream3dvATI", file, line)(stream, coords);
+        return loadedEntryPoint(_cgmNormalStream3dvATI, file, line, "glNormalStream3dvATI")(stream, coords);
+    loadedEntryPoint(_cgmNormalStream3dvATI, file, line, "glNormalStream3dvATI")(stream, coords);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClientActiveVertexStreamATI(const char* file, unsigned line, unsigned stream)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmClientActiveVertexStreamATI, "glClientActiveVertexStreamATI", file, line)(stream);
-    loaded(_cgmClientActiveVertexStreamATI, "glClientActiveVertexStreamATI", file, line)(stream);
+        return loadedEntryPoint(_cgmClientActiveVertexStreamATI, file, line, "glClientActiveVertexStreamATI")(stream);
+    loadedEntryPoint(_cgmClientActiveVertexStreamATI, file, line, "glClientActiveVertexStreamATI")(stream);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexBlendEnviATI(const char* file, unsigned line, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexBlendEnviATI, "glVertexBlendEnviATI", file, line)(pname, param);
-    loaded(_cgmVertexBlendEnviATI, "glVertexBlendEnviATI", file, line)(pname, param);
+        return loadedEntryPoint(_cgmVertexBlendEnviATI, file, line, "glVertexBlendEnviATI")(pname, param);
+    loadedEntryPoint(_cgmVertexBlendEnviATI, file, line, "glVertexBlendEnviATI")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexBlendEnvfATI(const char* file, unsigned line, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexBlendEnvfATI, "glVertexBlendEnvfATI", file, line)(pname, param);
-    loaded(_cgmVertexBlendEnvfATI, "glVertexBlendEnvfATI", file, line)(pname, param);
+        return loadedEntryPoint(_cgmVertexBlendEnvfATI, file, line, "glVertexBlendEnvfATI")(pname, param);
+    loadedEntryPoint(_cgmVertexBlendEnvfATI, file, line, "glVertexBlendEnvfATI")(pname, param);
     checkError(file, line);
 }
 
@@ -763,16 +763,16 @@ void OpenGLErrorChecker::cgmUniformBufferEXT(
     const char* file, unsigned line, unsigned program, int location, unsigned buffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniformBufferEXT, "glUniformBufferEXT", file, line)(program, location, buffer);
-    loaded(_cgmUniformBufferEXT, "glUniformBufferEXT", file, line)(program, location, buffer);
+        return loadedEntryPoint(_cgmUniformBufferEXT, file, line, "glUniformBufferEXT")(program, location, buffer);
+    loadedEntryPoint(_cgmUniformBufferEXT, file, line, "glUniformBufferEXT")(program, location, buffer);
     checkError(file, line);
 }
 
 int OpenGLErrorChecker::cgmGetUniformBufferSizeEXT(const char* file, unsigned line, unsigned program, int location)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetUniformBufferSizeEXT, "glGetUniformBufferSizeEXT", file, line)(program, location);
-    const auto result = loaded(_cgmGetUniformBufferSizeEXT, "glGetUniformBufferSizeEXT", file, line)(program, location);
+        return loadedEntryPoint(_cgmGetUniformBufferSizeEXT, file, line, "glGetUniformBufferSizeEXT")(program, location);
+    const auto result = loadedEntryPoint(_cgmGetUniformBufferSizeEXT, file, line, "glGetUniformBufferSizeEXT")(program, location);
     checkError(file, line);
     return result;
 }
@@ -780,8 +780,8 @@ int OpenGLErrorChecker::cgmGetUniformBufferSizeEXT(const char* file, unsigned li
 ptrdiff_t OpenGLErrorChecker::cgmGetUniformOffsetEXT(const char* file, unsigned line, unsigned program, int location)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetUniformOffsetEXT, "glGetUniformOffsetEXT", file, line)(program, location);
-    const auto result = loaded(_cgmGetUniformOffsetEXT, "glGetUniformOffsetEXT", file, line)(program, location);
+        return loadedEntryPoint(_cgmGetUniformOffsetEXT, file, line, "glGetUniformOffsetEXT")(program, location);
+    const auto result = loadedEntryPoint(_cgmGetUniformOffsetEXT, file, line, "glGetUniformOffsetEXT")(program, location);
     checkError(file, line);
     return result;
 }
@@ -790,8 +790,8 @@ void OpenGLErrorChecker::cgmBlendColorEXT(
     const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBlendColorEXT, "glBlendColorEXT", file, line)(red, green, blue, alpha);
-    loaded(_cgmBlendColorEXT, "glBlendColorEXT", file, line)(red, green, blue, alpha);
+        return loadedEntryPoint(_cgmBlendColorEXT, file, line, "glBlendColorEXT")(red, green, blue, alpha);
+    loadedEntryPoint(_cgmBlendColorEXT, file, line, "glBlendColorEXT")(red, green, blue, alpha);
     checkError(file, line);
 }
 
@@ -799,8 +799,8 @@ void OpenGLErrorChecker::cgmBlendEquationSeparateEXT(
     const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBlendEquationSeparateEXT, "glBlendEquationSeparateEXT", file, line)(modeRGB, modeAlpha);
-    loaded(_cgmBlendEquationSeparateEXT, "glBlendEquationSeparateEXT", file, line)(modeRGB, modeAlpha);
+        return loadedEntryPoint(_cgmBlendEquationSeparateEXT, file, line, "glBlendEquationSeparateEXT")(modeRGB, modeAlpha);
+    loadedEntryPoint(_cgmBlendEquationSeparateEXT, file, line, "glBlendEquationSeparateEXT")(modeRGB, modeAlpha);
     checkError(file, line);
 }
 
@@ -809,16 +809,16 @@ void OpenGLErrorChecker::cgmBlendFuncSeparateEXT(
     unsigned dfactorAlpha)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBlendFuncSeparateEXT, "glBlendFuncSeparateEXT", file, line)(sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
-    loaded(_cgmBlendFuncSeparateEXT, "glBlendFuncSeparateEXT", file, line)(sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+        return loadedEntryPoint(_cgmBlendFuncSeparateEXT, file, line, "glBlendFuncSeparateEXT")(sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+    loadedEntryPoint(_cgmBlendFuncSeparateEXT, file, line, "glBlendFuncSeparateEXT")(sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBlendEquationEXT(const char* file, unsigned line, unsigned mode)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBlendEquationEXT, "glBlendEquationEXT", file, line)(mode);
-    loaded(_cgmBlendEquationEXT, "glBlendEquationEXT", file, line)(mode);
+        return loadedEntryPoint(_cgmBlendEquationEXT, file, line, "glBlendEquationEXT")(mode);
+    loadedEntryPoint(_cgmBlendEquationEXT, file, line, "glBlendEquationEXT")(mode);
     checkError(file, line);
 }
 
@@ -827,8 +827,8 @@ void OpenGLErrorChecker::cgmColorSubTableEXT(
     const void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorSubTableEXT, "glColorSubTableEXT", file, line)(target, start, count, format, type, data);
-    loaded(_cgmColorSubTableEXT, "glColorSubTableEXT", file, line)(target, start, count, format, type, data);
+        return loadedEntryPoint(_cgmColorSubTableEXT, file, line, "glColorSubTableEXT")(target, start, count, format, type, data);
+    loadedEntryPoint(_cgmColorSubTableEXT, file, line, "glColorSubTableEXT")(target, start, count, format, type, data);
     checkError(file, line);
 }
 
@@ -836,24 +836,24 @@ void OpenGLErrorChecker::cgmCopyColorSubTableEXT(
     const char* file, unsigned line, unsigned target, int start, int x, int y, int width)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyColorSubTableEXT, "glCopyColorSubTableEXT", file, line)(target, start, x, y, width);
-    loaded(_cgmCopyColorSubTableEXT, "glCopyColorSubTableEXT", file, line)(target, start, x, y, width);
+        return loadedEntryPoint(_cgmCopyColorSubTableEXT, file, line, "glCopyColorSubTableEXT")(target, start, x, y, width);
+    loadedEntryPoint(_cgmCopyColorSubTableEXT, file, line, "glCopyColorSubTableEXT")(target, start, x, y, width);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLockArraysEXT(const char* file, unsigned line, int first, int count)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmLockArraysEXT, "glLockArraysEXT", file, line)(first, count);
-    loaded(_cgmLockArraysEXT, "glLockArraysEXT", file, line)(first, count);
+        return loadedEntryPoint(_cgmLockArraysEXT, file, line, "glLockArraysEXT")(first, count);
+    loadedEntryPoint(_cgmLockArraysEXT, file, line, "glLockArraysEXT")(first, count);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUnlockArraysEXT(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUnlockArraysEXT, "glUnlockArraysEXT", file, line)();
-    loaded(_cgmUnlockArraysEXT, "glUnlockArraysEXT", file, line)();
+        return loadedEntryPoint(_cgmUnlockArraysEXT, file, line, "glUnlockArraysEXT")();
+    loadedEntryPoint(_cgmUnlockArraysEXT, file, line, "glUnlockArraysEXT")();
     checkError(file, line);
 }
 
@@ -862,8 +862,8 @@ void OpenGLErrorChecker::cgmConvolutionFilter1DEXT(
     unsigned type, const void* image)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmConvolutionFilter1DEXT, "glConvolutionFilter1DEXT", file, line)(target, internalformat, width, format, type, image);
-    loaded(_cgmConvolutionFilter1DEXT, "glConvolutionFilter1DEXT", file, line)(target, internalformat, width, format, type, image);
+        return loadedEntryPoint(_cgmConvolutionFilter1DEXT, file, line, "glConvolutionFilter1DEXT")(target, internalformat, width, format, type, image);
+    loadedEntryPoint(_cgmConvolutionFilter1DEXT, file, line, "glConvolutionFilter1DEXT")(target, internalformat, width, format, type, image);
     checkError(file, line);
 }
 
@@ -872,8 +872,8 @@ void OpenGLErrorChecker::cgmConvolutionFilter2DEXT(
     unsigned type, const void* image)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmConvolutionFilter2DEXT, "glConvolutionFilter2DEXT", file, line)(target, internalformat, width, height, format, type, image);
-    loaded(_cgmConvolutionFilter2DEXT, "glConvolutionFilter2DEXT", file, line)(target, internalformat, width, height, format, type, image);
+        return loadedEntryPoint(_cgmConvolutionFilter2DEXT, file, line, "glConvolutionFilter2DEXT")(target, internalformat, width, height, format, type, image);
+    loadedEntryPoint(_cgmConvolutionFilter2DEXT, file, line, "glConvolutionFilter2DEXT")(target, internalformat, width, height, format, type, image);
     checkError(file, line);
 }
 
@@ -881,8 +881,8 @@ void OpenGLErrorChecker::cgmConvolutionParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmConvolutionParameterfEXT, "glConvolutionParameterfEXT", file, line)(target, pname, params);
-    loaded(_cgmConvolutionParameterfEXT, "glConvolutionParameterfEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmConvolutionParameterfEXT, file, line, "glConvolutionParameterfEXT")(target, pname, params);
+    loadedEntryPoint(_cgmConvolutionParameterfEXT, file, line, "glConvolutionParameterfEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -890,8 +890,8 @@ void OpenGLErrorChecker::cgmConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmConvolutionParameterfvEXT, "glConvolutionParameterfvEXT", file, line)(target, pname, params);
-    loaded(_cgmConvolutionParameterfvEXT, "glConvolutionParameterfvEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmConvolutionParameterfvEXT, file, line, "glConvolutionParameterfvEXT")(target, pname, params);
+    loadedEntryPoint(_cgmConvolutionParameterfvEXT, file, line, "glConvolutionParameterfvEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -899,8 +899,8 @@ void OpenGLErrorChecker::cgmConvolutionParameteriEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmConvolutionParameteriEXT, "glConvolutionParameteriEXT", file, line)(target, pname, params);
-    loaded(_cgmConvolutionParameteriEXT, "glConvolutionParameteriEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmConvolutionParameteriEXT, file, line, "glConvolutionParameteriEXT")(target, pname, params);
+    loadedEntryPoint(_cgmConvolutionParameteriEXT, file, line, "glConvolutionParameteriEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -908,8 +908,8 @@ void OpenGLErrorChecker::cgmConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmConvolutionParameterivEXT, "glConvolutionParameterivEXT", file, line)(target, pname, params);
-    loaded(_cgmConvolutionParameterivEXT, "glConvolutionParameterivEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmConvolutionParameterivEXT, file, line, "glConvolutionParameterivEXT")(target, pname, params);
+    loadedEntryPoint(_cgmConvolutionParameterivEXT, file, line, "glConvolutionParameterivEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -917,8 +917,8 @@ void OpenGLErrorChecker::cgmCopyConvolutionFilter1DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyConvolutionFilter1DEXT, "glCopyConvolutionFilter1DEXT", file, line)(target, internalformat, x, y, width);
-    loaded(_cgmCopyConvolutionFilter1DEXT, "glCopyConvolutionFilter1DEXT", file, line)(target, internalformat, x, y, width);
+        return loadedEntryPoint(_cgmCopyConvolutionFilter1DEXT, file, line, "glCopyConvolutionFilter1DEXT")(target, internalformat, x, y, width);
+    loadedEntryPoint(_cgmCopyConvolutionFilter1DEXT, file, line, "glCopyConvolutionFilter1DEXT")(target, internalformat, x, y, width);
     checkError(file, line);
 }
 
@@ -926,8 +926,8 @@ void OpenGLErrorChecker::cgmCopyConvolutionFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyConvolutionFilter2DEXT, "glCopyConvolutionFilter2DEXT", file, line)(target, internalformat, x, y, width, height);
-    loaded(_cgmCopyConvolutionFilter2DEXT, "glCopyConvolutionFilter2DEXT", file, line)(target, internalformat, x, y, width, height);
+        return loadedEntryPoint(_cgmCopyConvolutionFilter2DEXT, file, line, "glCopyConvolutionFilter2DEXT")(target, internalformat, x, y, width, height);
+    loadedEntryPoint(_cgmCopyConvolutionFilter2DEXT, file, line, "glCopyConvolutionFilter2DEXT")(target, internalformat, x, y, width, height);
     checkError(file, line);
 }
 
@@ -935,8 +935,8 @@ void OpenGLErrorChecker::cgmGetConvolutionFilterEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetConvolutionFilterEXT, "glGetConvolutionFilterEXT", file, line)(target, format, type, image);
-    loaded(_cgmGetConvolutionFilterEXT, "glGetConvolutionFilterEXT", file, line)(target, format, type, image);
+        return loadedEntryPoint(_cgmGetConvolutionFilterEXT, file, line, "glGetConvolutionFilterEXT")(target, format, type, image);
+    loadedEntryPoint(_cgmGetConvolutionFilterEXT, file, line, "glGetConvolutionFilterEXT")(target, format, type, image);
     checkError(file, line);
 }
 
@@ -944,8 +944,8 @@ void OpenGLErrorChecker::cgmGetConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetConvolutionParameterfvEXT, "glGetConvolutionParameterfvEXT", file, line)(target, pname, params);
-    loaded(_cgmGetConvolutionParameterfvEXT, "glGetConvolutionParameterfvEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetConvolutionParameterfvEXT, file, line, "glGetConvolutionParameterfvEXT")(target, pname, params);
+    loadedEntryPoint(_cgmGetConvolutionParameterfvEXT, file, line, "glGetConvolutionParameterfvEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -953,8 +953,8 @@ void OpenGLErrorChecker::cgmGetConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetConvolutionParameterivEXT, "glGetConvolutionParameterivEXT", file, line)(target, pname, params);
-    loaded(_cgmGetConvolutionParameterivEXT, "glGetConvolutionParameterivEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetConvolutionParameterivEXT, file, line, "glGetConvolutionParameterivEXT")(target, pname, params);
+    loadedEntryPoint(_cgmGetConvolutionParameterivEXT, file, line, "glGetConvolutionParameterivEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -963,8 +963,8 @@ void OpenGLErrorChecker::cgmGetSeparableFilterEXT(
     void* span)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetSeparableFilterEXT, "glGetSeparableFilterEXT", file, line)(target, format, type, row, column, span);
-    loaded(_cgmGetSeparableFilterEXT, "glGetSeparableFilterEXT", file, line)(target, format, type, row, column, span);
+        return loadedEntryPoint(_cgmGetSeparableFilterEXT, file, line, "glGetSeparableFilterEXT")(target, format, type, row, column, span);
+    loadedEntryPoint(_cgmGetSeparableFilterEXT, file, line, "glGetSeparableFilterEXT")(target, format, type, row, column, span);
     checkError(file, line);
 }
 
@@ -973,8 +973,8 @@ void OpenGLErrorChecker::cgmSeparableFilter2DEXT(
     unsigned type, const void* row, const void* column)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSeparableFilter2DEXT, "glSeparableFilter2DEXT", file, line)(target, internalformat, width, height, format, type, row, column);
-    loaded(_cgmSeparableFilter2DEXT, "glSeparableFilter2DEXT", file, line)(target, internalformat, width, height, format, type, row, column);
+        return loadedEntryPoint(_cgmSeparableFilter2DEXT, file, line, "glSeparableFilter2DEXT")(target, internalformat, width, height, format, type, row, column);
+    loadedEntryPoint(_cgmSeparableFilter2DEXT, file, line, "glSeparableFilter2DEXT")(target, internalformat, width, height, format, type, row, column);
     checkError(file, line);
 }
 
@@ -982,8 +982,8 @@ void OpenGLErrorChecker::cgmBinormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBinormalPointerEXT, "glBinormalPointerEXT", file, line)(type, stride, pointer);
-    loaded(_cgmBinormalPointerEXT, "glBinormalPointerEXT", file, line)(type, stride, pointer);
+        return loadedEntryPoint(_cgmBinormalPointerEXT, file, line, "glBinormalPointerEXT")(type, stride, pointer);
+    loadedEntryPoint(_cgmBinormalPointerEXT, file, line, "glBinormalPointerEXT")(type, stride, pointer);
     checkError(file, line);
 }
 
@@ -991,8 +991,8 @@ void OpenGLErrorChecker::cgmTangentPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTangentPointerEXT, "glTangentPointerEXT", file, line)(type, stride, pointer);
-    loaded(_cgmTangentPointerEXT, "glTangentPointerEXT", file, line)(type, stride, pointer);
+        return loadedEntryPoint(_cgmTangentPointerEXT, file, line, "glTangentPointerEXT")(type, stride, pointer);
+    loadedEntryPoint(_cgmTangentPointerEXT, file, line, "glTangentPointerEXT")(type, stride, pointer);
     checkError(file, line);
 }
 
@@ -1001,8 +1001,8 @@ void OpenGLErrorChecker::cgmCopyTexImage1DEXT(
     int border)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyTexImage1DEXT, "glCopyTexImage1DEXT", file, line)(target, level, internalformat, x, y, width, border);
-    loaded(_cgmCopyTexImage1DEXT, "glCopyTexImage1DEXT", file, line)(target, level, internalformat, x, y, width, border);
+        return loadedEntryPoint(_cgmCopyTexImage1DEXT, file, line, "glCopyTexImage1DEXT")(target, level, internalformat, x, y, width, border);
+    loadedEntryPoint(_cgmCopyTexImage1DEXT, file, line, "glCopyTexImage1DEXT")(target, level, internalformat, x, y, width, border);
     checkError(file, line);
 }
 
@@ -1011,8 +1011,8 @@ void OpenGLErrorChecker::cgmCopyTexImage2DEXT(
     int height, int border)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyTexImage2DEXT, "glCopyTexImage2DEXT", file, line)(target, level, internalformat, x, y, width, height, border);
-    loaded(_cgmCopyTexImage2DEXT, "glCopyTexImage2DEXT", file, line)(target, level, internalformat, x, y, width, height, border);
+        return loadedEntryPoint(_cgmCopyTexImage2DEXT, file, line, "glCopyTexImage2DEXT")(target, level, internalformat, x, y, width, height, border);
+    loadedEntryPoint(_cgmCopyTexImage2DEXT, file, line, "glCopyTexImage2DEXT")(target, level, internalformat, x, y, width, height, border);
     checkError(file, line);
 }
 
@@ -1020,8 +1020,8 @@ void OpenGLErrorChecker::cgmCopyTexSubImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int x, int y, int width)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyTexSubImage1DEXT, "glCopyTexSubImage1DEXT", file, line)(target, level, xoffset, x, y, width);
-    loaded(_cgmCopyTexSubImage1DEXT, "glCopyTexSubImage1DEXT", file, line)(target, level, xoffset, x, y, width);
+        return loadedEntryPoint(_cgmCopyTexSubImage1DEXT, file, line, "glCopyTexSubImage1DEXT")(target, level, xoffset, x, y, width);
+    loadedEntryPoint(_cgmCopyTexSubImage1DEXT, file, line, "glCopyTexSubImage1DEXT")(target, level, xoffset, x, y, width);
     checkError(file, line);
 }
 
@@ -1030,8 +1030,8 @@ void OpenGLErrorChecker::cgmCopyTexSubImage2DEXT(
     int height)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyTexSubImage2DEXT, "glCopyTexSubImage2DEXT", file, line)(target, level, xoffset, yoffset, x, y, width, height);
-    loaded(_cgmCopyTexSubImage2DEXT, "glCopyTexSubImage2DEXT", file, line)(target, level, xoffset, yoffset, x, y, width, height);
+        return loadedEntryPoint(_cgmCopyTexSubImage2DEXT, file, line, "glCopyTexSubImage2DEXT")(target, level, xoffset, yoffset, x, y, width, height);
+    loadedEntryPoint(_cgmCopyTexSubImage2DEXT, file, line, "glCopyTexSubImage2DEXT")(target, level, xoffset, yoffset, x, y, width, height);
     checkError(file, line);
 }
 
@@ -1040,32 +1040,32 @@ void OpenGLErrorChecker::cgmCopyTexSubImage3DEXT(
     int width, int height)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyTexSubImage3DEXT, "glCopyTexSubImage3DEXT", file, line)(target, level, xoffset, yoffset, zoffset, x, y, width, height);
-    loaded(_cgmCopyTexSubImage3DEXT, "glCopyTexSubImage3DEXT", file, line)(target, level, xoffset, yoffset, zoffset, x, y, width, height);
+        return loadedEntryPoint(_cgmCopyTexSubImage3DEXT, file, line, "glCopyTexSubImage3DEXT")(target, level, xoffset, yoffset, zoffset, x, y, width, height);
+    loadedEntryPoint(_cgmCopyTexSubImage3DEXT, file, line, "glCopyTexSubImage3DEXT")(target, level, xoffset, yoffset, zoffset, x, y, width, height);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCullParameterdvEXT(const char* file, unsigned line, unsigned pname, double* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCullParameterdvEXT, "glCullParameterdvEXT", file, line)(pname, params);
-    loaded(_cgmCullParameterdvEXT, "glCullParameterdvEXT", file, line)(pname, params);
+        return loadedEntryPoint(_cgmCullParameterdvEXT, file, line, "glCullParameterdvEXT")(pname, params);
+    loadedEntryPoint(_cgmCullParameterdvEXT, file, line, "glCullParameterdvEXT")(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCullParameterfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCullParameterfvEXT, "glCullParameterfvEXT", file, line)(pname, params);
-    loaded(_cgmCullParameterfvEXT, "glCullParameterfvEXT", file, line)(pname, params);
+        return loadedEntryPoint(_cgmCullParameterfvEXT, file, line, "glCullParameterfvEXT")(pname, params);
+    loadedEntryPoint(_cgmCullParameterfvEXT, file, line, "glCullParameterfvEXT")(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDepthBoundsEXT(const char* file, unsigned line, double zmin, double zmax)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDepthBoundsEXT, "glDepthBoundsEXT", file, line)(zmin, zmax);
-    loaded(_cgmDepthBoundsEXT, "glDepthBoundsEXT", file, line)(zmin, zmax);
+        return loadedEntryPoint(_cgmDepthBoundsEXT, file, line, "glDepthBoundsEXT")(zmin, zmax);
+    loadedEntryPoint(_cgmDepthBoundsEXT, file, line, "glDepthBoundsEXT")(zmin, zmax);
     checkError(file, line);
 }
 
@@ -1074,8 +1074,8 @@ void OpenGLErrorChecker::cgmColorMaskIndexedEXT(
     unsigned char a)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorMaskIndexedEXT, "glColorMaskIndexedEXT", file, line)(index, r, g, b, a);
-    loaded(_cgmColorMaskIndexedEXT, "glColorMaskIndexedEXT", file, line)(index, r, g, b, a);
+        return loadedEntryPoint(_cgmColorMaskIndexedEXT, file, line, "glColorMaskIndexedEXT")(index, r, g, b, a);
+    loadedEntryPoint(_cgmColorMaskIndexedEXT, file, line, "glColorMaskIndexedEXT")(index, r, g, b, a);
     checkError(file, line);
 }
 
@@ -1083,8 +1083,8 @@ void OpenGLErrorChecker::cgmGetBooleanIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned char* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetBooleanIndexedvEXT, "glGetBooleanIndexedvEXT", file, line)(target, index, data);
-    loaded(_cgmGetBooleanIndexedvEXT, "glGetBooleanIndexedvEXT", file, line)(target, index, data);
+        return loadedEntryPoint(_cgmGetBooleanIndexedvEXT, file, line, "glGetBooleanIndexedvEXT")(target, index, data);
+    loadedEntryPoint(_cgmGetBooleanIndexedvEXT, file, line, "glGetBooleanIndexedvEXT")(target, index, data);
     checkError(file, line);
 }
 
@@ -1092,24 +1092,24 @@ void OpenGLErrorChecker::cgmGetIntegerIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetIntegerIndexedvEXT, "glGetIntegerIndexedvEXT", file, line)(target, index, data);
-    loaded(_cgmGetIntegerIndexedvEXT, "glGetIntegerIndexedvEXT", file, line)(target, index, data);
+        return loadedEntryPoint(_cgmGetIntegerIndexedvEXT, file, line, "glGetIntegerIndexedvEXT")(target, index, data);
+    loadedEntryPoint(_cgmGetIntegerIndexedvEXT, file, line, "glGetIntegerIndexedvEXT")(target, index, data);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEnableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEnableIndexedEXT, "glEnableIndexedEXT", file, line)(target, index);
-    loaded(_cgmEnableIndexedEXT, "glEnableIndexedEXT", file, line)(target, index);
+        return loadedEntryPoint(_cgmEnableIndexedEXT, file, line, "glEnableIndexedEXT")(target, index);
+    loadedEntryPoint(_cgmEnableIndexedEXT, file, line, "glEnableIndexedEXT")(target, index);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDisableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDisableIndexedEXT, "glDisableIndexedEXT", file, line)(target, index);
-    loaded(_cgmDisableIndexedEXT, "glDisableIndexedEXT", file, line)(target, index);
+        return loadedEntryPoint(_cgmDisableIndexedEXT, file, line, "glDisableIndexedEXT")(target, index);
+    loadedEntryPoint(_cgmDisableIndexedEXT, file, line, "glDisableIndexedEXT")(target, index);
     checkError(file, line);
 }
 
@@ -1117,8 +1117,8 @@ unsigned char OpenGLErrorChecker::cgmIsEnabledIndexedEXT(
     const char* file, unsigned line, unsigned target, unsigned index)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsEnabledIndexedEXT, "glIsEnabledIndexedEXT", file, line)(target, index);
-    const auto result = loaded(_cgmIsEnabledIndexedEXT, "glIsEnabledIndexedEXT", file, line)(target, index);
+        return loadedEntryPoint(_cgmIsEnabledIndexedEXT, file, line, "glIsEnabledIndexedEXT")(target, index);
+    const auto result = loadedEntryPoint(_cgmIsEnabledIndexedEXT, file, line, "glIsEnabledIndexedEXT")(target, index);
     checkError(file, line);
     return result;
 }
@@ -1127,8 +1127,8 @@ void OpenGLErrorChecker::cgmDrawArraysInstancedEXT(
     const char* file, unsigned line, unsigned mode, int start, int count, int primcount)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDrawArraysInstancedEXT, "glDrawArraysInstancedEXT", file, line)(mode, start, count, primcount);
-    loaded(_cgmDrawArraysInstancedEXT, "glDrawArraysInstancedEXT", file, line)(mode, start, count, primcount);
+        return loadedEntryPoint(_cgmDrawArraysInstancedEXT, file, line, "glDrawArraysInstancedEXT")(mode, start, count, primcount);
+    loadedEntryPoint(_cgmDrawArraysInstancedEXT, file, line, "glDrawArraysInstancedEXT")(mode, start, count, primcount);
     checkError(file, line);
 }
 
@@ -1136,8 +1136,8 @@ void OpenGLErrorChecker::cgmDrawElementsInstancedEXT(
     const char* file, unsigned line, unsigned mode, int count, unsigned type, const void* indices, int primcount)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDrawElementsInstancedEXT, "glDrawElementsInstancedEXT", file, line)(mode, count, type, indices, primcount);
-    loaded(_cgmDrawElementsInstancedEXT, "glDrawElementsInstancedEXT", file, line)(mode, count, type, indices, primcount);
+        return loadedEntryPoint(_cgmDrawElementsInstancedEXT, file, line, "glDrawElementsInstancedEXT")(mode, count, type, indices, primcount);
+    loadedEntryPoint(_cgmDrawElementsInstancedEXT, file, line, "glDrawElementsInstancedEXT")(mode, count, type, indices, primcount);
     checkError(file, line);
 }
 
@@ -1146,40 +1146,40 @@ void OpenGLErrorChecker::cgmDrawRangeElementsEXT(
     const void* indices)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDrawRangeElementsEXT, "glDrawRangeElementsEXT", file, line)(mode, start, end, count, type, indices);
-    loaded(_cgmDrawRangeElementsEXT, "glDrawRangeElementsEXT", file, line)(mode, start, end, count, type, indices);
+        return loadedEntryPoint(_cgmDrawRangeElementsEXT, file, line, "glDrawRangeElementsEXT")(mode, start, end, count, type, indices);
+    loadedEntryPoint(_cgmDrawRangeElementsEXT, file, line, "glDrawRangeElementsEXT")(mode, start, end, count, type, indices);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordfEXT(const char* file, unsigned line, float coord)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogCoordfEXT, "glFogCoordfEXT", file, line)(coord);
-    loaded(_cgmFogCoordfEXT, "glFogCoordfEXT", file, line)(coord);
+        return loadedEntryPoint(_cgmFogCoordfEXT, file, line, "glFogCoordfEXT")(coord);
+    loadedEntryPoint(_cgmFogCoordfEXT, file, line, "glFogCoordfEXT")(coord);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordfvEXT(const char* file, unsigned line, const float* coord)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogCoordfvEXT, "glFogCoordfvEXT", file, line)(coord);
-    loaded(_cgmFogCoordfvEXT, "glFogCoordfvEXT", file, line)(coord);
+        return loadedEntryPoint(_cgmFogCoordfvEXT, file, line, "glFogCoordfvEXT")(coord);
+    loadedEntryPoint(_cgmFogCoordfvEXT, file, line, "glFogCoordfvEXT")(coord);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoorddEXT(const char* file, unsigned line, double coord)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogCoorddEXT, "glFogCoorddEXT", file, line)(coord);
-    loaded(_cgmFogCoorddEXT, "glFogCoorddEXT", file, line)(coord);
+        return loadedEntryPoint(_cgmFogCoorddEXT, file, line, "glFogCoorddEXT")(coord);
+    loadedEntryPoint(_cgmFogCoorddEXT, file, line, "glFogCoorddEXT")(coord);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoorddvEXT(const char* file, unsigned line, const double* coord)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogCoorddvEXT, "glFogCoorddvEXT", file, line)(coord);
-    loaded(_cgmFogCoorddvEXT, "glFogCoorddvEXT", file, line)(coord);
+        return loadedEntryPoint(_cgmFogCoorddvEXT, file, line, "glFogCoorddvEXT")(coord);
+    loadedEntryPoint(_cgmFogCoorddvEXT, file, line, "glFogCoorddvEXT")(coord);
     checkError(file, line);
 }
 
@@ -1187,48 +1187,48 @@ void OpenGLErrorChecker::cgmFogCoordPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogCoordPointerEXT, "glFogCoordPointerEXT", file, line)(type, stride, pointer);
-    loaded(_cgmFogCoordPointerEXT, "glFogCoordPointerEXT", file, line)(type, stride, pointer);
+        return loadedEntryPoint(_cgmFogCoordPointerEXT, file, line, "glFogCoordPointerEXT")(type, stride, pointer);
+    loadedEntryPoint(_cgmFogCoordPointerEXT, file, line, "glFogCoordPointerEXT")(type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentColorMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentColorMaterialEXT, "glFragmentColorMaterialEXT", file, line)(face, mode);
-    loaded(_cgmFragmentColorMaterialEXT, "glFragmentColorMaterialEXT", file, line)(face, mode);
+        return loadedEntryPoint(_cgmFragmentColorMaterialEXT, file, line, "glFragmentColorMaterialEXT")(face, mode);
+    loadedEntryPoint(_cgmFragmentColorMaterialEXT, file, line, "glFragmentColorMaterialEXT")(face, mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentLightModelfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightModelfEXT, "glFragmentLightModelfEXT", file, line)(pname, param);
-    loaded(_cgmFragmentLightModelfEXT, "glFragmentLightModelfEXT", file, line)(pname, param);
+        return loadedEntryPoint(_cgmFragmentLightModelfEXT, file, line, "glFragmentLightModelfEXT")(pname, param);
+    loadedEntryPoint(_cgmFragmentLightModelfEXT, file, line, "glFragmentLightModelfEXT")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentLightModelfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightModelfvEXT, "glFragmentLightModelfvEXT", file, line)(pname, params);
-    loaded(_cgmFragmentLightModelfvEXT, "glFragmentLightModelfvEXT", file, line)(pname, params);
+        return loadedEntryPoint(_cgmFragmentLightModelfvEXT, file, line, "glFragmentLightModelfvEXT")(pname, params);
+    loadedEntryPoint(_cgmFragmentLightModelfvEXT, file, line, "glFragmentLightModelfvEXT")(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentLightModeliEXT(const char* file, unsigned line, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightModeliEXT, "glFragmentLightModeliEXT", file, line)(pname, param);
-    loaded(_cgmFragmentLightModeliEXT, "glFragmentLightModeliEXT", file, line)(pname, param);
+        return loadedEntryPoint(_cgmFragmentLightModeliEXT, file, line, "glFragmentLightModeliEXT")(pname, param);
+    loadedEntryPoint(_cgmFragmentLightModeliEXT, file, line, "glFragmentLightModeliEXT")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentLightModelivEXT(const char* file, unsigned line, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightModelivEXT, "glFragmentLightModelivEXT", file, line)(pname, params);
-    loaded(_cgmFragmentLightModelivEXT, "glFragmentLightModelivEXT", file, line)(pname, params);
+        return loadedEntryPoint(_cgmFragmentLightModelivEXT, file, line, "glFragmentLightModelivEXT")(pname, params);
+    loadedEntryPoint(_cgmFragmentLightModelivEXT, file, line, "glFragmentLightModelivEXT")(pname, params);
     checkError(file, line);
 }
 
@@ -1236,8 +1236,8 @@ void OpenGLErrorChecker::cgmFragmentLightfEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightfEXT, "glFragmentLightfEXT", file, line)(light, pname, param);
-    loaded(_cgmFragmentLightfEXT, "glFragmentLightfEXT", file, line)(light, pname, param);
+        return loadedEntryPoint(_cgmFragmentLightfEXT, file, line, "glFragmentLightfEXT")(light, pname, param);
+    loadedEntryPoint(_cgmFragmentLightfEXT, file, line, "glFragmentLightfEXT")(light, pname, param);
     checkError(file, line);
 }
 
@@ -1245,8 +1245,8 @@ void OpenGLErrorChecker::cgmFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightfvEXT, "glFragmentLightfvEXT", file, line)(light, pname, params);
-    loaded(_cgmFragmentLightfvEXT, "glFragmentLightfvEXT", file, line)(light, pname, params);
+        return loadedEntryPoint(_cgmFragmentLightfvEXT, file, line, "glFragmentLightfvEXT")(light, pname, params);
+    loadedEntryPoint(_cgmFragmentLightfvEXT, file, line, "glFragmentLightfvEXT")(light, pname, params);
     checkError(file, line);
 }
 
@@ -1254,8 +1254,8 @@ void OpenGLErrorChecker::cgmFragmentLightiEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightiEXT, "glFragmentLightiEXT", file, line)(light, pname, param);
-    loaded(_cgmFragmentLightiEXT, "glFragmentLightiEXT", file, line)(light, pname, param);
+        return loadedEntryPoint(_cgmFragmentLightiEXT, file, line, "glFragmentLightiEXT")(light, pname, param);
+    loadedEntryPoint(_cgmFragmentLightiEXT, file, line, "glFragmentLightiEXT")(light, pname, param);
     checkError(file, line);
 }
 
@@ -1263,8 +1263,8 @@ void OpenGLErrorChecker::cgmFragmentLightivEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightivEXT, "glFragmentLightivEXT", file, line)(light, pname, params);
-    loaded(_cgmFragmentLightivEXT, "glFragmentLightivEXT", file, line)(light, pname, params);
+        return loadedEntryPoint(_cgmFragmentLightivEXT, file, line, "glFragmentLightivEXT")(light, pname, params);
+    loadedEntryPoint(_cgmFragmentLightivEXT, file, line, "glFragmentLightivEXT")(light, pname, params);
     checkError(file, line);
 }
 
@@ -1272,8 +1272,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialfEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentMaterialfEXT, "glFragmentMaterialfEXT", file, line)(face, pname, param);
-    loaded(_cgmFragmentMaterialfEXT, "glFragmentMaterialfEXT", file, line)(face, pname, param);
+        return loadedEntryPoint(_cgmFragmentMaterialfEXT, file, line, "glFragmentMaterialfEXT")(face, pname, param);
+    loadedEntryPoint(_cgmFragmentMaterialfEXT, file, line, "glFragmentMaterialfEXT")(face, pname, param);
     checkError(file, line);
 }
 
@@ -1281,8 +1281,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentMaterialfvEXT, "glFragmentMaterialfvEXT", file, line)(face, pname, params);
-    loaded(_cgmFragmentMaterialfvEXT, "glFragmentMaterialfvEXT", file, line)(face, pname, params);
+        return loadedEntryPoint(_cgmFragmentMaterialfvEXT, file, line, "glFragmentMaterialfvEXT")(face, pname, params);
+    loadedEntryPoint(_cgmFragmentMaterialfvEXT, file, line, "glFragmentMaterialfvEXT")(face, pname, params);
     checkError(file, line);
 }
 
@@ -1290,8 +1290,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialiEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentMaterialiEXT, "glFragmentMaterialiEXT", file, line)(face, pname, param);
-    loaded(_cgmFragmentMaterialiEXT, "glFragmentMaterialiEXT", file, line)(face, pname, param);
+        return loadedEntryPoint(_cgmFragmentMaterialiEXT, file, line, "glFragmentMaterialiEXT")(face, pname, param);
+    loadedEntryPoint(_cgmFragmentMaterialiEXT, file, line, "glFragmentMaterialiEXT")(face, pname, param);
     checkError(file, line);
 }
 
@@ -1299,8 +1299,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentMaterialivEXT, "glFragmentMaterialivEXT", file, line)(face, pname, params);
-    loaded(_cgmFragmentMaterialivEXT, "glFragmentMaterialivEXT", file, line)(face, pname, params);
+        return loadedEntryPoint(_cgmFragmentMaterialivEXT, file, line, "glFragmentMaterialivEXT")(face, pname, params);
+    loadedEntryPoint(_cgmFragmentMaterialivEXT, file, line, "glFragmentMaterialivEXT")(face, pname, params);
     checkError(file, line);
 }
 
@@ -1308,8 +1308,8 @@ void OpenGLErrorChecker::cgmGetFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFragmentLightfvEXT, "glGetFragmentLightfvEXT", file, line)(light, pname, params);
-    loaded(_cgmGetFragmentLightfvEXT, "glGetFragmentLightfvEXT", file, line)(light, pname, params);
+        return loadedEntryPoint(_cgmGetFragmentLightfvEXT, file, line, "glGetFragmentLightfvEXT")(light, pname, params);
+    loadedEntryPoint(_cgmGetFragmentLightfvEXT, file, line, "glGetFragmentLightfvEXT")(light, pname, params);
     checkError(file, line);
 }
 
@@ -1317,8 +1317,8 @@ void OpenGLErrorChecker::cgmGetFragmentLightivEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFragmentLightivEXT, "glGetFragmentLightivEXT", file, line)(light, pname, params);
-    loaded(_cgmGetFragmentLightivEXT, "glGetFragmentLightivEXT", file, line)(light, pname, params);
+        return loadedEntryPoint(_cgmGetFragmentLightivEXT, file, line, "glGetFragmentLightivEXT")(light, pname, params);
+    loadedEntryPoint(_cgmGetFragmentLightivEXT, file, line, "glGetFragmentLightivEXT")(light, pname, params);
     checkError(file, line);
 }
 
@@ -1326,8 +1326,8 @@ void OpenGLErrorChecker::cgmGetFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFragmentMaterialfvEXT, "glGetFragmentMaterialfvEXT", file, line)(face, pname, params);
-    loaded(_cgmGetFragmentMaterialfvEXT, "glGetFragmentMaterialfvEXT", file, line)(face, pname, params);
+        return loadedEntryPoint(_cgmGetFragmentMaterialfvEXT, file, line, "glGetFragmentMaterialfvEXT")(face, pname, params);
+    loadedEntryPoint(_cgmGetFragmentMaterialfvEXT, file, line, "glGetFragmentMaterialfvEXT")(face, pname, params);
     checkError(file, line);
 }
 
@@ -1335,16 +1335,16 @@ void OpenGLErrorChecker::cgmGetFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFragmentMaterialivEXT, "glGetFragmentMaterialivEXT", file, line)(face, pname, params);
-    loaded(_cgmGetFragmentMaterialivEXT, "glGetFragmentMaterialivEXT", file, line)(face, pname, params);
+        return loadedEntryPoint(_cgmGetFragmentMaterialivEXT, file, line, "glGetFragmentMaterialivEXT")(face, pname, params);
+    loadedEntryPoint(_cgmGetFragmentMaterialivEXT, file, line, "glGetFragmentMaterialivEXT")(face, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmLightEnviEXT(const char* file, unsigned line, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmLightEnviEXT, "glLightEnviEXT", file, line)(pname, param);
-    loaded(_cgmLightEnviEXT, "glLightEnviEXT", file, line)(pname, param);
+        return loadedEntryPoint(_cgmLightEnviEXT, file, line, "glLightEnviEXT")(pname, param);
+    loadedEntryPoint(_cgmLightEnviEXT, file, line, "glLightEnviEXT")(pname, param);
     checkError(file, line);
 }
 
@@ -1353,8 +1353,8 @@ void OpenGLErrorChecker::cgmBlitFramebufferEXT(
     int dstY1, unsigned mask, unsigned filter)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBlitFramebufferEXT, "glBlitFramebufferEXT", file, line)(srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
-    loaded(_cgmBlitFramebufferEXT, "glBlitFramebufferEXT", file, line)(srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
+        return loadedEntryPoint(_cgmBlitFramebufferEXT, file, line, "glBlitFramebufferEXT")(srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
+    loadedEntryPoint(_cgmBlitFramebufferEXT, file, line, "glBlitFramebufferEXT")(srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
     checkError(file, line);
 }
 
@@ -1362,16 +1362,16 @@ void OpenGLErrorChecker::cgmRenderbufferStorageMultisampleEXT(
     const char* file, unsigned line, unsigned target, int samples, unsigned internalformat, int width, int height)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmRenderbufferStorageMultisampleEXT, "glRenderbufferStorageMultisampleEXT", file, line)(target, samples, internalformat, width, height);
-    loaded(_cgmRenderbufferStorageMultisampleEXT, "glRenderbufferStorageMultisampleEXT", file, line)(target, samples, internalformat, width, height);
+        return loadedEntryPoint(_cgmRenderbufferStorageMultisampleEXT, file, line, "glRenderbufferStorageMultisampleEXT")(target, samples, internalformat, width, height);
+    loadedEntryPoint(_cgmRenderbufferStorageMultisampleEXT, file, line, "glRenderbufferStorageMultisampleEXT")(target, samples, internalformat, width, height);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsRenderbufferEXT(const char* file, unsigned line, unsigned renderbuffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsRenderbufferEXT, "glIsRenderbufferEXT", file, line)(renderbuffer);
-    const auto result = loaded(_cgmIsRenderbufferEXT, "glIsRenderbufferEXT", file, line)(renderbuffer);
+        return loadedEntryPoint(_cgmIsRenderbufferEXT, file, line, "glIsRenderbufferEXT")(renderbuffer);
+    const auto result = loadedEntryPoint(_cgmIsRenderbufferEXT, file, line, "glIsRenderbufferEXT")(renderbuffer);
     checkError(file, line);
     return result;
 }
@@ -1380,8 +1380,8 @@ void OpenGLErrorChecker::cgmBindRenderbufferEXT(
     const char* file, unsigned line, unsigned target, unsigned renderbuffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindRenderbufferEXT, "glBindRenderbufferEXT", file, line)(target, renderbuffer);
-    loaded(_cgmBindRenderbufferEXT, "glBindRenderbufferEXT", file, line)(target, renderbuffer);
+        return loadedEntryPoint(_cgmBindRenderbufferEXT, file, line, "glBindRenderbufferEXT")(target, renderbuffer);
+    loadedEntryPoint(_cgmBindRenderbufferEXT, file, line, "glBindRenderbufferEXT")(target, renderbuffer);
     checkError(file, line);
 }
 
@@ -1389,16 +1389,16 @@ void OpenGLErrorChecker::cgmDeleteRenderbuffersEXT(
     const char* file, unsigned line, int n, const unsigned* renderbuffers)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteRenderbuffersEXT, "glDeleteRenderbuffersEXT", file, line)(n, renderbuffers);
-    loaded(_cgmDeleteRenderbuffersEXT, "glDeleteRenderbuffersEXT", file, line)(n, renderbuffers);
+        return loadedEntryPoint(_cgmDeleteRenderbuffersEXT, file, line, "glDeleteRenderbuffersEXT")(n, renderbuffers);
+    loadedEntryPoint(_cgmDeleteRenderbuffersEXT, file, line, "glDeleteRenderbuffersEXT")(n, renderbuffers);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenRenderbuffersEXT(const char* file, unsigned line, int n, unsigned* renderbuffers)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenRenderbuffersEXT, "glGenRenderbuffersEXT", file, line)(n, renderbuffers);
-    loaded(_cgmGenRenderbuffersEXT, "glGenRenderbuffersEXT", file, line)(n, renderbuffers);
+        return loadedEntryPoint(_cgmGenRenderbuffersEXT, file, line, "glGenRenderbuffersEXT")(n, renderbuffers);
+    loadedEntryPoint(_cgmGenRenderbuffersEXT, file, line, "glGenRenderbuffersEXT")(n, renderbuffers);
     checkError(file, line);
 }
 
@@ -1406,8 +1406,8 @@ void OpenGLErrorChecker::cgmRenderbufferStorageEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmRenderbufferStorageEXT, "glRenderbufferStorageEXT", file, line)(target, internalformat, width, height);
-    loaded(_cgmRenderbufferStorageEXT, "glRenderbufferStorageEXT", file, line)(target, internalformat, width, height);
+        return loadedEntryPoint(_cgmRenderbufferStorageEXT, file, line, "glRenderbufferStorageEXT")(target, internalformat, width, height);
+    loadedEntryPoint(_cgmRenderbufferStorageEXT, file, line, "glRenderbufferStorageEXT")(target, internalformat, width, height);
     checkError(file, line);
 }
 
@@ -1415,16 +1415,16 @@ void OpenGLErrorChecker::cgmGetRenderbufferParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetRenderbufferParameterivEXT, "glGetRenderbufferParameterivEXT", file, line)(target, pname, params);
-    loaded(_cgmGetRenderbufferParameterivEXT, "glGetRenderbufferParameterivEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetRenderbufferParameterivEXT, file, line, "glGetRenderbufferParameterivEXT")(target, pname, params);
+    loadedEntryPoint(_cgmGetRenderbufferParameterivEXT, file, line, "glGetRenderbufferParameterivEXT")(target, pname, params);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsFramebufferEXT(const char* file, unsigned line, unsigned framebuffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsFramebufferEXT, "glIsFramebufferEXT", file, line)(framebuffer);
-    const auto result = loaded(_cgmIsFramebufferEXT, "glIsFramebufferEXT", file, line)(framebuffer);
+        return loadedEntryPoint(_cgmIsFramebufferEXT, file, line, "glIsFramebufferEXT")(framebuffer);
+    const auto result = loadedEntryPoint(_cgmIsFramebufferEXT, file, line, "glIsFramebufferEXT")(framebuffer);
     checkError(file, line);
     return result;
 }
@@ -1432,8 +1432,8 @@ unsigned char OpenGLErrorChecker::cgmIsFramebufferEXT(const char* file, unsigned
 void OpenGLErrorChecker::cgmBindFramebufferEXT(const char* file, unsigned line, unsigned target, unsigned framebuffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindFramebufferEXT, "glBindFramebufferEXT", file, line)(target, framebuffer);
-    loaded(_cgmBindFramebufferEXT, "glBindFramebufferEXT", file, line)(target, framebuffer);
+        return loadedEntryPoint(_cgmBindFramebufferEXT, file, line, "glBindFramebufferEXT")(target, framebuffer);
+    loadedEntryPoint(_cgmBindFramebufferEXT, file, line, "glBindFramebufferEXT")(target, framebuffer);
     checkError(file, line);
 }
 
@@ -1441,24 +1441,24 @@ void OpenGLErrorChecker::cgmDeleteFramebuffersEXT(
     const char* file, unsigned line, int n, const unsigned* framebuffers)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteFramebuffersEXT, "glDeleteFramebuffersEXT", file, line)(n, framebuffers);
-    loaded(_cgmDeleteFramebuffersEXT, "glDeleteFramebuffersEXT", file, line)(n, framebuffers);
+        return loadedEntryPoint(_cgmDeleteFramebuffersEXT, file, line, "glDeleteFramebuffersEXT")(n, framebuffers);
+    loadedEntryPoint(_cgmDeleteFramebuffersEXT, file, line, "glDeleteFramebuffersEXT")(n, framebuffers);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenFramebuffersEXT(const char* file, unsigned line, int n, unsigned* framebuffers)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenFramebuffersEXT, "glGenFramebuffersEXT", file, line)(n, framebuffers);
-    loaded(_cgmGenFramebuffersEXT, "glGenFramebuffersEXT", file, line)(n, framebuffers);
+        return loadedEntryPoint(_cgmGenFramebuffersEXT, file, line, "glGenFramebuffersEXT")(n, framebuffers);
+    loadedEntryPoint(_cgmGenFramebuffersEXT, file, line, "glGenFramebuffersEXT")(n, framebuffers);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmCheckFramebufferStatusEXT(const char* file, unsigned line, unsigned target)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCheckFramebufferStatusEXT, "glCheckFramebufferStatusEXT", file, line)(target);
-    const auto result = loaded(_cgmCheckFramebufferStatusEXT, "glCheckFramebufferStatusEXT", file, line)(target);
+        return loadedEntryPoint(_cgmCheckFramebufferStatusEXT, file, line, "glCheckFramebufferStatusEXT")(target);
+    const auto result = loadedEntryPoint(_cgmCheckFramebufferStatusEXT, file, line, "glCheckFramebufferStatusEXT")(target);
     checkError(file, line);
     return result;
 }
@@ -1468,8 +1468,8 @@ void OpenGLErrorChecker::cgmFramebufferTexture1DEXT(
     int level)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFramebufferTexture1DEXT, "glFramebufferTexture1DEXT", file, line)(target, attachment, textarget, texture, level);
-    loaded(_cgmFramebufferTexture1DEXT, "glFramebufferTexture1DEXT", file, line)(target, attachment, textarget, texture, level);
+        return loadedEntryPoint(_cgmFramebufferTexture1DEXT, file, line, "glFramebufferTexture1DEXT")(target, attachment, textarget, texture, level);
+    loadedEntryPoint(_cgmFramebufferTexture1DEXT, file, line, "glFramebufferTexture1DEXT")(target, attachment, textarget, texture, level);
     checkError(file, line);
 }
 
@@ -1478,8 +1478,8 @@ void OpenGLErrorChecker::cgmFramebufferTexture2DEXT(
     int level)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFramebufferTexture2DEXT, "glFramebufferTexture2DEXT", file, line)(target, attachment, textarget, texture, level);
-    loaded(_cgmFramebufferTexture2DEXT, "glFramebufferTexture2DEXT", file, line)(target, attachment, textarget, texture, level);
+        return loadedEntryPoint(_cgmFramebufferTexture2DEXT, file, line, "glFramebufferTexture2DEXT")(target, attachment, textarget, texture, level);
+    loadedEntryPoint(_cgmFramebufferTexture2DEXT, file, line, "glFramebufferTexture2DEXT")(target, attachment, textarget, texture, level);
     checkError(file, line);
 }
 
@@ -1488,8 +1488,8 @@ void OpenGLErrorChecker::cgmFramebufferTexture3DEXT(
     int level, int zoffset)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFramebufferTexture3DEXT, "glFramebufferTexture3DEXT", file, line)(target, attachment, textarget, texture, level, zoffset);
-    loaded(_cgmFramebufferTexture3DEXT, "glFramebufferTexture3DEXT", file, line)(target, attachment, textarget, texture, level, zoffset);
+        return loadedEntryPoint(_cgmFramebufferTexture3DEXT, file, line, "glFramebufferTexture3DEXT")(target, attachment, textarget, texture, level, zoffset);
+    loadedEntryPoint(_cgmFramebufferTexture3DEXT, file, line, "glFramebufferTexture3DEXT")(target, attachment, textarget, texture, level, zoffset);
     checkError(file, line);
 }
 
@@ -1498,8 +1498,8 @@ void OpenGLErrorChecker::cgmFramebufferRenderbufferEXT(
     unsigned renderbuffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFramebufferRenderbufferEXT, "glFramebufferRenderbufferEXT", file, line)(target, attachment, renderbuffertarget, renderbuffer);
-    loaded(_cgmFramebufferRenderbufferEXT, "glFramebufferRenderbufferEXT", file, line)(target, attachment, renderbuffertarget, renderbuffer);
+        return loadedEntryPoint(_cgmFramebufferRenderbufferEXT, file, line, "glFramebufferRenderbufferEXT")(target, attachment, renderbuffertarget, renderbuffer);
+    loadedEntryPoint(_cgmFramebufferRenderbufferEXT, file, line, "glFramebufferRenderbufferEXT")(target, attachment, renderbuffertarget, renderbuffer);
     checkError(file, line);
 }
 
@@ -1507,16 +1507,16 @@ void OpenGLErrorChecker::cgmGetFramebufferAttachmentParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFramebufferAttachmentParameterivEXT, "glGetFramebufferAttachmentParameterivEXT", file, line)(target, attachment, pname, params);
-    loaded(_cgmGetFramebufferAttachmentParameterivEXT, "glGetFramebufferAttachmentParameterivEXT", file, line)(target, attachment, pname, params);
+        return loadedEntryPoint(_cgmGetFramebufferAttachmentParameterivEXT, file, line, "glGetFramebufferAttachmentParameterivEXT")(target, attachment, pname, params);
+    loadedEntryPoint(_cgmGetFramebufferAttachmentParameterivEXT, file, line, "glGetFramebufferAttachmentParameterivEXT")(target, attachment, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenerateMipmapEXT(const char* file, unsigned line, unsigned target)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenerateMipmapEXT, "glGenerateMipmapEXT", file, line)(target);
-    loaded(_cgmGenerateMipmapEXT, "glGenerateMipmapEXT", file, line)(target);
+        return loadedEntryPoint(_cgmGenerateMipmapEXT, file, line, "glGenerateMipmapEXT")(target);
+    loadedEntryPoint(_cgmGenerateMipmapEXT, file, line, "glGenerateMipmapEXT")(target);
     checkError(file, line);
 }
 
@@ -1524,8 +1524,8 @@ void OpenGLErrorChecker::cgmProgramParameteriEXT(
     const char* file, unsigned line, unsigned program, unsigned pname, int value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramParameteriEXT, "glProgramParameteriEXT", file, line)(program, pname, value);
-    loaded(_cgmProgramParameteriEXT, "glProgramParameteriEXT", file, line)(program, pname, value);
+        return loadedEntryPoint(_cgmProgramParameteriEXT, file, line, "glProgramParameteriEXT")(program, pname, value);
+    loadedEntryPoint(_cgmProgramParameteriEXT, file, line, "glProgramParameteriEXT")(program, pname, value);
     checkError(file, line);
 }
 
@@ -1533,8 +1533,8 @@ void OpenGLErrorChecker::cgmFramebufferTextureEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFramebufferTextureEXT, "glFramebufferTextureEXT", file, line)(target, attachment, texture, level);
-    loaded(_cgmFramebufferTextureEXT, "glFramebufferTextureEXT", file, line)(target, attachment, texture, level);
+        return loadedEntryPoint(_cgmFramebufferTextureEXT, file, line, "glFramebufferTextureEXT")(target, attachment, texture, level);
+    loadedEntryPoint(_cgmFramebufferTextureEXT, file, line, "glFramebufferTextureEXT")(target, attachment, texture, level);
     checkError(file, line);
 }
 
@@ -1542,8 +1542,8 @@ void OpenGLErrorChecker::cgmFramebufferTextureLayerEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level, int layer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFramebufferTextureLayerEXT, "glFramebufferTextureLayerEXT", file, line)(target, attachment, texture, level, layer);
-    loaded(_cgmFramebufferTextureLayerEXT, "glFramebufferTextureLayerEXT", file, line)(target, attachment, texture, level, layer);
+        return loadedEntryPoint(_cgmFramebufferTextureLayerEXT, file, line, "glFramebufferTextureLayerEXT")(target, attachment, texture, level, layer);
+    loadedEntryPoint(_cgmFramebufferTextureLayerEXT, file, line, "glFramebufferTextureLayerEXT")(target, attachment, texture, level, layer);
     checkError(file, line);
 }
 
@@ -1551,8 +1551,8 @@ void OpenGLErrorChecker::cgmFramebufferTextureFaceEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level, unsigned face)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFramebufferTextureFaceEXT, "glFramebufferTextureFaceEXT", file, line)(target, attachment, texture, level, face);
-    loaded(_cgmFramebufferTextureFaceEXT, "glFramebufferTextureFaceEXT", file, line)(target, attachment, texture, level, face);
+        return loadedEntryPoint(_cgmFramebufferTextureFaceEXT, file, line, "glFramebufferTextureFaceEXT")(target, attachment, texture, level, face);
+    loadedEntryPoint(_cgmFramebufferTextureFaceEXT, file, line, "glFramebufferTextureFaceEXT")(target, attachment, texture, level, face);
     checkError(file, line);
 }
 
@@ -1560,8 +1560,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramEnvParameters4fvEXT, "glProgramEnvParameters4fvEXT", file, line)(target, index, count, params);
-    loaded(_cgmProgramEnvParameters4fvEXT, "glProgramEnvParameters4fvEXT", file, line)(target, index, count, params);
+        return loadedEntryPoint(_cgmProgramEnvParameters4fvEXT, file, line, "glProgramEnvParameters4fvEXT")(target, index, count, params);
+    loadedEntryPoint(_cgmProgramEnvParameters4fvEXT, file, line, "glProgramEnvParameters4fvEXT")(target, index, count, params);
     checkError(file, line);
 }
 
@@ -1569,8 +1569,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramLocalParameters4fvEXT, "glProgramLocalParameters4fvEXT", file, line)(target, index, count, params);
-    loaded(_cgmProgramLocalParameters4fvEXT, "glProgramLocalParameters4fvEXT", file, line)(target, index, count, params);
+        return loadedEntryPoint(_cgmProgramLocalParameters4fvEXT, file, line, "glProgramLocalParameters4fvEXT")(target, index, count, params);
+    loadedEntryPoint(_cgmProgramLocalParameters4fvEXT, file, line, "glProgramLocalParameters4fvEXT")(target, index, count, params);
     checkError(file, line);
 }
 
@@ -1578,8 +1578,8 @@ void OpenGLErrorChecker::cgmGetUniformuivEXT(
     const char* file, unsigned line, unsigned program, int location, unsigned* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetUniformuivEXT, "glGetUniformuivEXT", file, line)(program, location, params);
-    loaded(_cgmGetUniformuivEXT, "glGetUniformuivEXT", file, line)(program, location, params);
+        return loadedEntryPoint(_cgmGetUniformuivEXT, file, line, "glGetUniformuivEXT")(program, location, params);
+    loadedEntryPoint(_cgmGetUniformuivEXT, file, line, "glGetUniformuivEXT")(program, location, params);
     checkError(file, line);
 }
 
@@ -1587,16 +1587,16 @@ void OpenGLErrorChecker::cgmBindFragDataLocationEXT(
     const char* file, unsigned line, unsigned program, unsigned color, const char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindFragDataLocationEXT, "glBindFragDataLocationEXT", file, line)(program, color, name);
-    loaded(_cgmBindFragDataLocationEXT, "glBindFragDataLocationEXT", file, line)(program, color, name);
+        return loadedEntryPoint(_cgmBindFragDataLocationEXT, file, line, "glBindFragDataLocationEXT")(program, color, name);
+    loadedEntryPoint(_cgmBindFragDataLocationEXT, file, line, "glBindFragDataLocationEXT")(program, color, name);
     checkError(file, line);
 }
 
 int OpenGLErrorChecker::cgmGetFragDataLocationEXT(const char* file, unsigned line, unsigned program, const char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFragDataLocationEXT, "glGetFragDataLocationEXT", file, line)(program, name);
-    const auto result = loaded(_cgmGetFragDataLocationEXT, "glGetFragDataLocationEXT", file, line)(program, name);
+        return loadedEntryPoint(_cgmGetFragDataLocationEXT, file, line, "glGetFragDataLocationEXT")(program, name);
+    const auto result = loadedEntryPoint(_cgmGetFragDataLocationEXT, file, line, "glGetFragDataLocationEXT")(program, name);
     checkError(file, line);
     return result;
 }
@@ -1604,16 +1604,16 @@ int OpenGLErrorChecker::cgmGetFragDataLocationEXT(const char* file, unsigned lin
 void OpenGLErrorChecker::cgmUniform1uiEXT(const char* file, unsigned line, int location, unsigned v0)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform1uiEXT, "glUniform1uiEXT", file, line)(location, v0);
-    loaded(_cgmUniform1uiEXT, "glUniform1uiEXT", file, line)(location, v0);
+        return loadedEntryPoint(_cgmUniform1uiEXT, file, line, "glUniform1uiEXT")(location, v0);
+    loadedEntryPoint(_cgmUniform1uiEXT, file, line, "glUniform1uiEXT")(location, v0);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmUniform2uiEXT(const char* file, unsigned line, int location, unsigned v0, unsigned v1)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform2uiEXT, "glUniform2uiEXT", file, line)(location, v0, v1);
-    loaded(_cgmUniform2uiEXT, "glUniform2uiEXT", file, line)(location, v0, v1);
+        return loadedEntryPoint(_cgmUniform2uiEXT, file, line, "glUniform2uiEXT")(location, v0, v1);
+    loadedEntryPoint(_cgmUniform2uiEXT, file, line, "glUniform2uiEXT")(location, v0, v1);
     checkError(file, line);
 }
 
@@ -1621,8 +1621,8 @@ void OpenGLErrorChecker::cgmUniform3uiEXT(
     const char* file, unsigned line, int location, unsigned v0, unsigned v1, unsigned v2)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform3uiEXT, "glUniform3uiEXT", file, line)(location, v0, v1, v2);
-    loaded(_cgmUniform3uiEXT, "glUniform3uiEXT", file, line)(location, v0, v1, v2);
+        return loadedEntryPoint(_cgmUniform3uiEXT, file, line, "glUniform3uiEXT")(location, v0, v1, v2);
+    loadedEntryPoint(_cgmUniform3uiEXT, file, line, "glUniform3uiEXT")(location, v0, v1, v2);
     checkError(file, line);
 }
 
@@ -1630,8 +1630,8 @@ void OpenGLErrorChecker::cgmUniform4uiEXT(
     const char* file, unsigned line, int location, unsigned v0, unsigned v1, unsigned v2, unsigned v3)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform4uiEXT, "glUniform4uiEXT", file, line)(location, v0, v1, v2, v3);
-    loaded(_cgmUniform4uiEXT, "glUniform4uiEXT", file, line)(location, v0, v1, v2, v3);
+        return loadedEntryPoint(_cgmUniform4uiEXT, file, line, "glUniform4uiEXT")(location, v0, v1, v2, v3);
+    loadedEntryPoint(_cgmUniform4uiEXT, file, line, "glUniform4uiEXT")(location, v0, v1, v2, v3);
     checkError(file, line);
 }
 
@@ -1639,8 +1639,8 @@ void OpenGLErrorChecker::cgmUniform1uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform1uivEXT, "glUniform1uivEXT", file, line)(location, count, value);
-    loaded(_cgmUniform1uivEXT, "glUniform1uivEXT", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform1uivEXT, file, line, "glUniform1uivEXT")(location, count, value);
+    loadedEntryPoint(_cgmUniform1uivEXT, file, line, "glUniform1uivEXT")(location, count, value);
     checkError(file, line);
 }
 
@@ -1648,8 +1648,8 @@ void OpenGLErrorChecker::cgmUniform2uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform2uivEXT, "glUniform2uivEXT", file, line)(location, count, value);
-    loaded(_cgmUniform2uivEXT, "glUniform2uivEXT", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform2uivEXT, file, line, "glUniform2uivEXT")(location, count, value);
+    loadedEntryPoint(_cgmUniform2uivEXT, file, line, "glUniform2uivEXT")(location, count, value);
     checkError(file, line);
 }
 
@@ -1657,8 +1657,8 @@ void OpenGLErrorChecker::cgmUniform3uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform3uivEXT, "glUniform3uivEXT", file, line)(location, count, value);
-    loaded(_cgmUniform3uivEXT, "glUniform3uivEXT", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform3uivEXT, file, line, "glUniform3uivEXT")(location, count, value);
+    loadedEntryPoint(_cgmUniform3uivEXT, file, line, "glUniform3uivEXT")(location, count, value);
     checkError(file, line);
 }
 
@@ -1666,32 +1666,32 @@ void OpenGLErrorChecker::cgmUniform4uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmUniform4uivEXT, "glUniform4uivEXT", file, line)(location, count, value);
-    loaded(_cgmUniform4uivEXT, "glUniform4uivEXT", file, line)(location, count, value);
+        return loadedEntryPoint(_cgmUniform4uivEXT, file, line, "glUniform4uivEXT")(location, count, value);
+    loadedEntryPoint(_cgmUniform4uivEXT, file, line, "glUniform4uivEXT")(location, count, value);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI1iEXT(const char* file, unsigned line, unsigned index, int x)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI1iEXT, "glVertexAttribI1iEXT", file, line)(index, x);
-    loaded(_cgmVertexAttribI1iEXT, "glVertexAttribI1iEXT", file, line)(index, x);
+        return loadedEntryPoint(_cgmVertexAttribI1iEXT, file, line, "glVertexAttribI1iEXT")(index, x);
+    loadedEntryPoint(_cgmVertexAttribI1iEXT, file, line, "glVertexAttribI1iEXT")(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI2iEXT(const char* file, unsigned line, unsigned index, int x, int y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI2iEXT, "glVertexAttribI2iEXT", file, line)(index, x, y);
-    loaded(_cgmVertexAttribI2iEXT, "glVertexAttribI2iEXT", file, line)(index, x, y);
+        return loadedEntryPoint(_cgmVertexAttribI2iEXT, file, line, "glVertexAttribI2iEXT")(index, x, y);
+    loadedEntryPoint(_cgmVertexAttribI2iEXT, file, line, "glVertexAttribI2iEXT")(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI3iEXT(const char* file, unsigned line, unsigned index, int x, int y, int z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI3iEXT, "glVertexAttribI3iEXT", file, line)(index, x, y, z);
-    loaded(_cgmVertexAttribI3iEXT, "glVertexAttribI3iEXT", file, line)(index, x, y, z);
+        return loadedEntryPoint(_cgmVertexAttribI3iEXT, file, line, "glVertexAttribI3iEXT")(index, x, y, z);
+    loadedEntryPoint(_cgmVertexAttribI3iEXT, file, line, "glVertexAttribI3iEXT")(index, x, y, z);
     checkError(file, line);
 }
 
@@ -1699,16 +1699,16 @@ void OpenGLErrorChecker::cgmVertexAttribI4iEXT(
     const char* file, unsigned line, unsigned index, int x, int y, int z, int w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI4iEXT, "glVertexAttribI4iEXT", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttribI4iEXT, "glVertexAttribI4iEXT", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttribI4iEXT, file, line, "glVertexAttribI4iEXT")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttribI4iEXT, file, line, "glVertexAttribI4iEXT")(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI1uiEXT(const char* file, unsigned line, unsigned index, unsigned x)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI1uiEXT, "glVertexAttribI1uiEXT", file, line)(index, x);
-    loaded(_cgmVertexAttribI1uiEXT, "glVertexAttribI1uiEXT", file, line)(index, x);
+        return loadedEntryPoint(_cgmVertexAttribI1uiEXT, file, line, "glVertexAttribI1uiEXT")(index, x);
+    loadedEntryPoint(_cgmVertexAttribI1uiEXT, file, line, "glVertexAttribI1uiEXT")(index, x);
     checkError(file, line);
 }
 
@@ -1716,8 +1716,8 @@ void OpenGLErrorChecker::cgmVertexAttribI2uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI2uiEXT, "glVertexAttribI2uiEXT", file, line)(index, x, y);
-    loaded(_cgmVertexAttribI2uiEXT, "glVertexAttribI2uiEXT", file, line)(index, x, y);
+        return loadedEntryPoint(_cgmVertexAttribI2uiEXT, file, line, "glVertexAttribI2uiEXT")(index, x, y);
+    loadedEntryPoint(_cgmVertexAttribI2uiEXT, file, line, "glVertexAttribI2uiEXT")(index, x, y);
     checkError(file, line);
 }
 
@@ -1725,8 +1725,8 @@ void OpenGLErrorChecker::cgmVertexAttribI3uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y, unsigned z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI3uiEXT, "glVertexAttribI3uiEXT", file, line)(index, x, y, z);
-    loaded(_cgmVertexAttribI3uiEXT, "glVertexAttribI3uiEXT", file, line)(index, x, y, z);
+        return loadedEntryPoint(_cgmVertexAttribI3uiEXT, file, line, "glVertexAttribI3uiEXT")(index, x, y, z);
+    loadedEntryPoint(_cgmVertexAttribI3uiEXT, file, line, "glVertexAttribI3uiEXT")(index, x, y, z);
     checkError(file, line);
 }
 
@@ -1734,88 +1734,88 @@ void OpenGLErrorChecker::cgmVertexAttribI4uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI4uiEXT, "glVertexAttribI4uiEXT", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttribI4uiEXT, "glVertexAttribI4uiEXT", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttribI4uiEXT, file, line, "glVertexAttribI4uiEXT")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttribI4uiEXT, file, line, "glVertexAttribI4uiEXT")(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI1ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI1ivEXT, "glVertexAttribI1ivEXT", file, line)(index, v);
-    loaded(_cgmVertexAttribI1ivEXT, "glVertexAttribI1ivEXT", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttribI1ivEXT, file, line, "glVertexAttribI1ivEXT")(index, v);
+    loadedEntryPoint(_cgmVertexAttribI1ivEXT, file, line, "glVertexAttribI1ivEXT")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI2ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI2ivEXT, "glVertexAttribI2ivEXT", file, line)(index, v);
-    loaded(_cgmVertexAttribI2ivEXT, "glVertexAttribI2ivEXT", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttribI2ivEXT, file, line, "glVertexAttribI2ivEXT")(index, v);
+    loadedEntryPoint(_cgmVertexAttribI2ivEXT, file, line, "glVertexAttribI2ivEXT")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI3ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI3ivEXT, "glVertexAttribI3ivEXT", file, line)(index, v);
-    loaded(_cgmVertexAttribI3ivEXT, "glVertexAttribI3ivEXT", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttribI3ivEXT, file, line, "glVertexAttribI3ivEXT")(index, v);
+    loadedEntryPoint(_cgmVertexAttribI3ivEXT, file, line, "glVertexAttribI3ivEXT")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI4ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI4ivEXT, "glVertexAttribI4ivEXT", file, line)(index, v);
-    loaded(_cgmVertexAttribI4ivEXT, "glVertexAttribI4ivEXT", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttribI4ivEXT, file, line, "glVertexAttribI4ivEXT")(index, v);
+    loadedEntryPoint(_cgmVertexAttribI4ivEXT, file, line, "glVertexAttribI4ivEXT")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI1uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI1uivEXT, "glVertexAttribI1uivEXT", file, line)(index, v);
-    loaded(_cgmVertexAttribI1uivEXT, "glVertexAttribI1uivEXT", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttribI1uivEXT, file, line, "glVertexAttribI1uivEXT")(index, v);
+    loadedEntryPoint(_cgmVertexAttribI1uivEXT, file, line, "glVertexAttribI1uivEXT")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI2uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI2uivEXT, "glVertexAttribI2uivEXT", file, line)(index, v);
-    loaded(_cgmVertexAttribI2uivEXT, "glVertexAttribI2uivEXT", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttribI2uivEXT, file, line, "glVertexAttribI2uivEXT")(index, v);
+    loadedEntryPoint(_cgmVertexAttribI2uivEXT, file, line, "glVertexAttribI2uivEXT")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI3uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI3uivEXT, "glVertexAttribI3uivEXT", file, line)(index, v);
-    loaded(_cgmVertexAttribI3uivEXT, "glVertexAttribI3uivEXT", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttribI3uivEXT, file, line, "glVertexAttribI3uivEXT")(index, v);
+    loadedEntryPoint(_cgmVertexAttribI3uivEXT, file, line, "glVertexAttribI3uivEXT")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI4uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI4uivEXT, "glVertexAttribI4uivEXT", file, line)(index, v);
-    loaded(_cgmVertexAttribI4uivEXT, "glVertexAttribI4uivEXT", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttribI4uivEXT, file, line, "glVertexAttribI4uivEXT")(index, v);
+    loadedEntryPoint(_cgmVertexAttribI4uivEXT, file, line, "glVertexAttribI4uivEXT")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI4bvEXT(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI4bvEXT, "glVertexAttribI4bvEXT", file, line)(index, v);
-    loaded(_cgmVertexAttribI4bvEXT, "glVertexAttribI4bvEXT", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttribI4bvEXT, file, line, "glVertexAttribI4bvEXT")(index, v);
+    loadedEntryPoint(_cgmVertexAttribI4bvEXT, file, line, "glVertexAttribI4bvEXT")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttribI4svEXT(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI4svEXT, "glVertexAttribI4svEXT", file, line)(index, v);
-    loaded(_cgmVertexAttribI4svEXT, "glVertexAttribI4svEXT", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttribI4svEXT, file, line, "glVertexAttribI4svEXT")(index, v);
+    loadedEntryPoint(_cgmVertexAttribI4svEXT, file, line, "glVertexAttribI4svEXT")(index, v);
     checkError(file, line);
 }
 
@@ -1823,8 +1823,8 @@ void OpenGLErrorChecker::cgmVertexAttribI4ubvEXT(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI4ubvEXT, "glVertexAttribI4ubvEXT", file, line)(index, v);
-    loaded(_cgmVertexAttribI4ubvEXT, "glVertexAttribI4ubvEXT", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttribI4ubvEXT, file, line, "glVertexAttribI4ubvEXT")(index, v);
+    loadedEntryPoint(_cgmVertexAttribI4ubvEXT, file, line, "glVertexAttribI4ubvEXT")(index, v);
     checkError(file, line);
 }
 
@@ -1832,8 +1832,8 @@ void OpenGLErrorChecker::cgmVertexAttribI4usvEXT(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribI4usvEXT, "glVertexAttribI4usvEXT", file, line)(index, v);
-    loaded(_cgmVertexAttribI4usvEXT, "glVertexAttribI4usvEXT", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttribI4usvEXT, file, line, "glVertexAttribI4usvEXT")(index, v);
+    loadedEntryPoint(_cgmVertexAttribI4usvEXT, file, line, "glVertexAttribI4usvEXT")(index, v);
     checkError(file, line);
 }
 
@@ -1841,8 +1841,8 @@ void OpenGLErrorChecker::cgmVertexAttribIPointerEXT(
     const char* file, unsigned line, unsigned index, int size, unsigned type, int stride, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribIPointerEXT, "glVertexAttribIPointerEXT", file, line)(index, size, type, stride, pointer);
-    loaded(_cgmVertexAttribIPointerEXT, "glVertexAttribIPointerEXT", file, line)(index, size, type, stride, pointer);
+        return loadedEntryPoint(_cgmVertexAttribIPointerEXT, file, line, "glVertexAttribIPointerEXT")(index, size, type, stride, pointer);
+    loadedEntryPoint(_cgmVertexAttribIPointerEXT, file, line, "glVertexAttribIPointerEXT")(index, size, type, stride, pointer);
     checkError(file, line);
 }
 
@@ -1850,8 +1850,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribIivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribIivEXT, "glGetVertexAttribIivEXT", file, line)(index, pname, params);
-    loaded(_cgmGetVertexAttribIivEXT, "glGetVertexAttribIivEXT", file, line)(index, pname, params);
+        return loadedEntryPoint(_cgmGetVertexAttribIivEXT, file, line, "glGetVertexAttribIivEXT")(index, pname, params);
+    loadedEntryPoint(_cgmGetVertexAttribIivEXT, file, line, "glGetVertexAttribIivEXT")(index, pname, params);
     checkError(file, line);
 }
 
@@ -1859,8 +1859,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribIuivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, unsigned* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribIuivEXT, "glGetVertexAttribIuivEXT", file, line)(index, pname, params);
-    loaded(_cgmGetVertexAttribIuivEXT, "glGetVertexAttribIuivEXT", file, line)(index, pname, params);
+        return loadedEntryPoint(_cgmGetVertexAttribIuivEXT, file, line, "glGetVertexAttribIuivEXT")(index, pname, params);
+    loadedEntryPoint(_cgmGetVertexAttribIuivEXT, file, line, "glGetVertexAttribIuivEXT")(index, pname, params);
     checkError(file, line);
 }
 
@@ -1869,8 +1869,8 @@ void OpenGLErrorChecker::cgmGetHistogramEXT(
     void* values)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetHistogramEXT, "glGetHistogramEXT", file, line)(target, reset, format, type, values);
-    loaded(_cgmGetHistogramEXT, "glGetHistogramEXT", file, line)(target, reset, format, type, values);
+        return loadedEntryPoint(_cgmGetHistogramEXT, file, line, "glGetHistogramEXT")(target, reset, format, type, values);
+    loadedEntryPoint(_cgmGetHistogramEXT, file, line, "glGetHistogramEXT")(target, reset, format, type, values);
     checkError(file, line);
 }
 
@@ -1878,8 +1878,8 @@ void OpenGLErrorChecker::cgmGetHistogramParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetHistogramParameterfvEXT, "glGetHistogramParameterfvEXT", file, line)(target, pname, params);
-    loaded(_cgmGetHistogramParameterfvEXT, "glGetHistogramParameterfvEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetHistogramParameterfvEXT, file, line, "glGetHistogramParameterfvEXT")(target, pname, params);
+    loadedEntryPoint(_cgmGetHistogramParameterfvEXT, file, line, "glGetHistogramParameterfvEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1887,8 +1887,8 @@ void OpenGLErrorChecker::cgmGetHistogramParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetHistogramParameterivEXT, "glGetHistogramParameterivEXT", file, line)(target, pname, params);
-    loaded(_cgmGetHistogramParameterivEXT, "glGetHistogramParameterivEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetHistogramParameterivEXT, file, line, "glGetHistogramParameterivEXT")(target, pname, params);
+    loadedEntryPoint(_cgmGetHistogramParameterivEXT, file, line, "glGetHistogramParameterivEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1897,8 +1897,8 @@ void OpenGLErrorChecker::cgmGetMinmaxEXT(
     void* values)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetMinmaxEXT, "glGetMinmaxEXT", file, line)(target, reset, format, type, values);
-    loaded(_cgmGetMinmaxEXT, "glGetMinmaxEXT", file, line)(target, reset, format, type, values);
+        return loadedEntryPoint(_cgmGetMinmaxEXT, file, line, "glGetMinmaxEXT")(target, reset, format, type, values);
+    loadedEntryPoint(_cgmGetMinmaxEXT, file, line, "glGetMinmaxEXT")(target, reset, format, type, values);
     checkError(file, line);
 }
 
@@ -1906,8 +1906,8 @@ void OpenGLErrorChecker::cgmGetMinmaxParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetMinmaxParameterfvEXT, "glGetMinmaxParameterfvEXT", file, line)(target, pname, params);
-    loaded(_cgmGetMinmaxParameterfvEXT, "glGetMinmaxParameterfvEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetMinmaxParameterfvEXT, file, line, "glGetMinmaxParameterfvEXT")(target, pname, params);
+    loadedEntryPoint(_cgmGetMinmaxParameterfvEXT, file, line, "glGetMinmaxParameterfvEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1915,8 +1915,8 @@ void OpenGLErrorChecker::cgmGetMinmaxParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetMinmaxParameterivEXT, "glGetMinmaxParameterivEXT", file, line)(target, pname, params);
-    loaded(_cgmGetMinmaxParameterivEXT, "glGetMinmaxParameterivEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetMinmaxParameterivEXT, file, line, "glGetMinmaxParameterivEXT")(target, pname, params);
+    loadedEntryPoint(_cgmGetMinmaxParameterivEXT, file, line, "glGetMinmaxParameterivEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -1924,8 +1924,8 @@ void OpenGLErrorChecker::cgmHistogramEXT(
     const char* file, unsigned line, unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmHistogramEXT, "glHistogramEXT", file, line)(target, width, internalformat, sink);
-    loaded(_cgmHistogramEXT, "glHistogramEXT", file, line)(target, width, internalformat, sink);
+        return loadedEntryPoint(_cgmHistogramEXT, file, line, "glHistogramEXT")(target, width, internalformat, sink);
+    loadedEntryPoint(_cgmHistogramEXT, file, line, "glHistogramEXT")(target, width, internalformat, sink);
     checkError(file, line);
 }
 
@@ -1933,80 +1933,80 @@ void OpenGLErrorChecker::cgmMinmaxEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned char sink)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMinmaxEXT, "glMinmaxEXT", file, line)(target, internalformat, sink);
-    loaded(_cgmMinmaxEXT, "glMinmaxEXT", file, line)(target, internalformat, sink);
+        return loadedEntryPoint(_cgmMinmaxEXT, file, line, "glMinmaxEXT")(target, internalformat, sink);
+    loadedEntryPoint(_cgmMinmaxEXT, file, line, "glMinmaxEXT")(target, internalformat, sink);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmResetHistogramEXT(const char* file, unsigned line, unsigned target)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmResetHistogramEXT, "glResetHistogramEXT", file, line)(target);
-    loaded(_cgmResetHistogramEXT, "glResetHistogramEXT", file, line)(target);
+        return loadedEntryPoint(_cgmResetHistogramEXT, file, line, "glResetHistogramEXT")(target);
+    loadedEntryPoint(_cgmResetHistogramEXT, file, line, "glResetHistogramEXT")(target);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmResetMinmaxEXT(const char* file, unsigned line, unsigned target)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmResetMinmaxEXT, "glResetMinmaxEXT", file, line)(target);
-    loaded(_cgmResetMinmaxEXT, "glResetMinmaxEXT", file, line)(target);
+        return loadedEntryPoint(_cgmResetMinmaxEXT, file, line, "glResetMinmaxEXT")(target);
+    loadedEntryPoint(_cgmResetMinmaxEXT, file, line, "glResetMinmaxEXT")(target);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexFuncEXT(const char* file, unsigned line, unsigned func, float ref)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIndexFuncEXT, "glIndexFuncEXT", file, line)(func, ref);
-    loaded(_cgmIndexFuncEXT, "glIndexFuncEXT", file, line)(func, ref);
+        return loadedEntryPoint(_cgmIndexFuncEXT, file, line, "glIndexFuncEXT")(func, ref);
+    loadedEntryPoint(_cgmIndexFuncEXT, file, line, "glIndexFuncEXT")(func, ref);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmIndexMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIndexMaterialEXT, "glIndexMaterialEXT", file, line)(face, mode);
-    loaded(_cgmIndexMaterialEXT, "glIndexMaterialEXT", file, line)(face, mode);
+        return loadedEntryPoint(_cgmIndexMaterialEXT, file, line, "glIndexMaterialEXT")(face, mode);
+    loadedEntryPoint(_cgmIndexMaterialEXT, file, line, "glIndexMaterialEXT")(face, mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmApplyTextureEXT(const char* file, unsigned line, unsigned mode)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmApplyTextureEXT, "glApplyTextureEXT", file, line)(mode);
-    loaded(_cgmApplyTextureEXT, "glApplyTextureEXT", file, line)(mode);
+        return loadedEntryPoint(_cgmApplyTextureEXT, file, line, "glApplyTextureEXT")(mode);
+    loadedEntryPoint(_cgmApplyTextureEXT, file, line, "glApplyTextureEXT")(mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTextureLightEXT(const char* file, unsigned line, unsigned pname)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTextureLightEXT, "glTextureLightEXT", file, line)(pname);
-    loaded(_cgmTextureLightEXT, "glTextureLightEXT", file, line)(pname);
+        return loadedEntryPoint(_cgmTextureLightEXT, file, line, "glTextureLightEXT")(pname);
+    loadedEntryPoint(_cgmTextureLightEXT, file, line, "glTextureLightEXT")(pname);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTextureMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTextureMaterialEXT, "glTextureMaterialEXT", file, line)(face, mode);
-    loaded(_cgmTextureMaterialEXT, "glTextureMaterialEXT", file, line)(face, mode);
+        return loadedEntryPoint(_cgmTextureMaterialEXT, file, line, "glTextureMaterialEXT")(face, mode);
+    loadedEntryPoint(_cgmTextureMaterialEXT, file, line, "glTextureMaterialEXT")(face, mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSampleMaskEXT(const char* file, unsigned line, float value, unsigned char invert)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSampleMaskEXT, "glSampleMaskEXT", file, line)(value, invert);
-    loaded(_cgmSampleMaskEXT, "glSampleMaskEXT", file, line)(value, invert);
+        return loadedEntryPoint(_cgmSampleMaskEXT, file, line, "glSampleMaskEXT")(value, invert);
+    loadedEntryPoint(_cgmSampleMaskEXT, file, line, "glSampleMaskEXT")(value, invert);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSamplePatternEXT(const char* file, unsigned line, unsigned pattern)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSamplePatternEXT, "glSamplePatternEXT", file, line)(pattern);
-    loaded(_cgmSamplePatternEXT, "glSamplePatternEXT", file, line)(pattern);
+        return loadedEntryPoint(_cgmSamplePatternEXT, file, line, "glSamplePatternEXT")(pattern);
+    loadedEntryPoint(_cgmSamplePatternEXT, file, line, "glSamplePatternEXT")(pattern);
     checkError(file, line);
 }
 
@@ -2014,8 +2014,8 @@ void OpenGLErrorChecker::cgmMultiDrawArraysEXT(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiDrawArraysEXT, "glMultiDrawArraysEXT", file, line)(mode, first, count, primcount);
-    loaded(_cgmMultiDrawArraysEXT, "glMultiDrawArraysEXT", file, line)(mode, first, count, primcount);
+        return loadedEntryPoint(_cgmMultiDrawArraysEXT, file, line, "glMultiDrawArraysEXT")(mode, first, count, primcount);
+    loadedEntryPoint(_cgmMultiDrawArraysEXT, file, line, "glMultiDrawArraysEXT")(mode, first, count, primcount);
     checkError(file, line);
 }
 
@@ -2024,8 +2024,8 @@ void OpenGLErrorChecker::cgmMultiDrawElementsEXT(
     int primcount)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiDrawElementsEXT, "glMultiDrawElementsEXT", file, line)(mode, count, type, indices, primcount);
-    loaded(_cgmMultiDrawElementsEXT, "glMultiDrawElementsEXT", file, line)(mode, count, type, indices, primcount);
+        return loadedEntryPoint(_cgmMultiDrawElementsEXT, file, line, "glMultiDrawElementsEXT")(mode, count, type, indices, primcount);
+    loadedEntryPoint(_cgmMultiDrawElementsEXT, file, line, "glMultiDrawElementsEXT")(mode, count, type, indices, primcount);
     checkError(file, line);
 }
 
@@ -2034,8 +2034,8 @@ void OpenGLErrorChecker::cgmColorTableEXT(
     unsigned type, const void* table)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorTableEXT, "glColorTableEXT", file, line)(target, internalFormat, width, format, type, table);
-    loaded(_cgmColorTableEXT, "glColorTableEXT", file, line)(target, internalFormat, width, format, type, table);
+        return loadedEntryPoint(_cgmColorTableEXT, file, line, "glColorTableEXT")(target, internalFormat, width, format, type, table);
+    loadedEntryPoint(_cgmColorTableEXT, file, line, "glColorTableEXT")(target, internalFormat, width, format, type, table);
     checkError(file, line);
 }
 
@@ -2043,8 +2043,8 @@ void OpenGLErrorChecker::cgmGetColorTableEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetColorTableEXT, "glGetColorTableEXT", file, line)(target, format, type, data);
-    loaded(_cgmGetColorTableEXT, "glGetColorTableEXT", file, line)(target, format, type, data);
+        return loadedEntryPoint(_cgmGetColorTableEXT, file, line, "glGetColorTableEXT")(target, format, type, data);
+    loadedEntryPoint(_cgmGetColorTableEXT, file, line, "glGetColorTableEXT")(target, format, type, data);
     checkError(file, line);
 }
 
@@ -2052,8 +2052,8 @@ void OpenGLErrorChecker::cgmGetColorTableParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetColorTableParameterivEXT, "glGetColorTableParameterivEXT", file, line)(target, pname, params);
-    loaded(_cgmGetColorTableParameterivEXT, "glGetColorTableParameterivEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetColorTableParameterivEXT, file, line, "glGetColorTableParameterivEXT")(target, pname, params);
+    loadedEntryPoint(_cgmGetColorTableParameterivEXT, file, line, "glGetColorTableParameterivEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2061,8 +2061,8 @@ void OpenGLErrorChecker::cgmGetColorTableParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetColorTableParameterfvEXT, "glGetColorTableParameterfvEXT", file, line)(target, pname, params);
-    loaded(_cgmGetColorTableParameterfvEXT, "glGetColorTableParameterfvEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetColorTableParameterfvEXT, file, line, "glGetColorTableParameterfvEXT")(target, pname, params);
+    loadedEntryPoint(_cgmGetColorTableParameterfvEXT, file, line, "glGetColorTableParameterfvEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2070,8 +2070,8 @@ void OpenGLErrorChecker::cgmPixelTransformParameteriEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPixelTransformParameteriEXT, "glPixelTransformParameteriEXT", file, line)(target, pname, param);
-    loaded(_cgmPixelTransformParameteriEXT, "glPixelTransformParameteriEXT", file, line)(target, pname, param);
+        return loadedEntryPoint(_cgmPixelTransformParameteriEXT, file, line, "glPixelTransformParameteriEXT")(target, pname, param);
+    loadedEntryPoint(_cgmPixelTransformParameteriEXT, file, line, "glPixelTransformParameteriEXT")(target, pname, param);
     checkError(file, line);
 }
 
@@ -2079,8 +2079,8 @@ void OpenGLErrorChecker::cgmPixelTransformParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPixelTransformParameterfEXT, "glPixelTransformParameterfEXT", file, line)(target, pname, param);
-    loaded(_cgmPixelTransformParameterfEXT, "glPixelTransformParameterfEXT", file, line)(target, pname, param);
+        return loadedEntryPoint(_cgmPixelTransformParameterfEXT, file, line, "glPixelTransformParameterfEXT")(target, pname, param);
+    loadedEntryPoint(_cgmPixelTransformParameterfEXT, file, line, "glPixelTransformParameterfEXT")(target, pname, param);
     checkError(file, line);
 }
 
@@ -2088,8 +2088,8 @@ void OpenGLErrorChecker::cgmPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPixelTransformParameterivEXT, "glPixelTransformParameterivEXT", file, line)(target, pname, params);
-    loaded(_cgmPixelTransformParameterivEXT, "glPixelTransformParameterivEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmPixelTransformParameterivEXT, file, line, "glPixelTransformParameterivEXT")(target, pname, params);
+    loadedEntryPoint(_cgmPixelTransformParameterivEXT, file, line, "glPixelTransformParameterivEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2097,8 +2097,8 @@ void OpenGLErrorChecker::cgmPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPixelTransformParameterfvEXT, "glPixelTransformParameterfvEXT", file, line)(target, pname, params);
-    loaded(_cgmPixelTransformParameterfvEXT, "glPixelTransformParameterfvEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmPixelTransformParameterfvEXT, file, line, "glPixelTransformParameterfvEXT")(target, pname, params);
+    loadedEntryPoint(_cgmPixelTransformParameterfvEXT, file, line, "glPixelTransformParameterfvEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2106,8 +2106,8 @@ void OpenGLErrorChecker::cgmGetPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetPixelTransformParameterivEXT, "glGetPixelTransformParameterivEXT", file, line)(target, pname, params);
-    loaded(_cgmGetPixelTransformParameterivEXT, "glGetPixelTransformParameterivEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetPixelTransformParameterivEXT, file, line, "glGetPixelTransformParameterivEXT")(target, pname, params);
+    loadedEntryPoint(_cgmGetPixelTransformParameterivEXT, file, line, "glGetPixelTransformParameterivEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2115,48 +2115,48 @@ void OpenGLErrorChecker::cgmGetPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetPixelTransformParameterfvEXT, "glGetPixelTransformParameterfvEXT", file, line)(target, pname, params);
-    loaded(_cgmGetPixelTransformParameterfvEXT, "glGetPixelTransformParameterfvEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetPixelTransformParameterfvEXT, file, line, "glGetPixelTransformParameterfvEXT")(target, pname, params);
+    loadedEntryPoint(_cgmGetPixelTransformParameterfvEXT, file, line, "glGetPixelTransformParameterfvEXT")(target, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPointParameterfEXT, "glPointParameterfEXT", file, line)(pname, param);
-    loaded(_cgmPointParameterfEXT, "glPointParameterfEXT", file, line)(pname, param);
+        return loadedEntryPoint(_cgmPointParameterfEXT, file, line, "glPointParameterfEXT")(pname, param);
+    loadedEntryPoint(_cgmPointParameterfEXT, file, line, "glPointParameterfEXT")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterfvEXT(const char* file, unsigned line, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPointParameterfvEXT, "glPointParameterfvEXT", file, line)(pname, params);
-    loaded(_cgmPointParameterfvEXT, "glPointParameterfvEXT", file, line)(pname, params);
+        return loadedEntryPoint(_cgmPointParameterfvEXT, file, line, "glPointParameterfvEXT")(pname, params);
+    loadedEntryPoint(_cgmPointParameterfvEXT, file, line, "glPointParameterfvEXT")(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPolygonOffsetEXT(const char* file, unsigned line, float factor, float bias)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPolygonOffsetEXT, "glPolygonOffsetEXT", file, line)(factor, bias);
-    loaded(_cgmPolygonOffsetEXT, "glPolygonOffsetEXT", file, line)(factor, bias);
+        return loadedEntryPoint(_cgmPolygonOffsetEXT, file, line, "glPolygonOffsetEXT")(factor, bias);
+    loadedEntryPoint(_cgmPolygonOffsetEXT, file, line, "glPolygonOffsetEXT")(factor, bias);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBeginSceneEXT(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBeginSceneEXT, "glBeginSceneEXT", file, line)();
-    loaded(_cgmBeginSceneEXT, "glBeginSceneEXT", file, line)();
+        return loadedEntryPoint(_cgmBeginSceneEXT, file, line, "glBeginSceneEXT")();
+    loadedEntryPoint(_cgmBeginSceneEXT, file, line, "glBeginSceneEXT")();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndSceneEXT(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEndSceneEXT, "glEndSceneEXT", file, line)();
-    loaded(_cgmEndSceneEXT, "glEndSceneEXT", file, line)();
+        return loadedEntryPoint(_cgmEndSceneEXT, file, line, "glEndSceneEXT")();
+    loadedEntryPoint(_cgmEndSceneEXT, file, line, "glEndSceneEXT")();
     checkError(file, line);
 }
 
@@ -2164,16 +2164,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3bEXT(
     const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3bEXT, "glSecondaryColor3bEXT", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3bEXT, "glSecondaryColor3bEXT", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3bEXT, file, line, "glSecondaryColor3bEXT")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3bEXT, file, line, "glSecondaryColor3bEXT")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3bvEXT(const char* file, unsigned line, const signed char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3bvEXT, "glSecondaryColor3bvEXT", file, line)(v);
-    loaded(_cgmSecondaryColor3bvEXT, "glSecondaryColor3bvEXT", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3bvEXT, file, line, "glSecondaryColor3bvEXT")(v);
+    loadedEntryPoint(_cgmSecondaryColor3bvEXT, file, line, "glSecondaryColor3bvEXT")(v);
     checkError(file, line);
 }
 
@@ -2181,64 +2181,64 @@ void OpenGLErrorChecker::cgmSecondaryColor3dEXT(
     const char* file, unsigned line, double red, double green, double blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3dEXT, "glSecondaryColor3dEXT", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3dEXT, "glSecondaryColor3dEXT", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3dEXT, file, line, "glSecondaryColor3dEXT")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3dEXT, file, line, "glSecondaryColor3dEXT")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3dvEXT(const char* file, unsigned line, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3dvEXT, "glSecondaryColor3dvEXT", file, line)(v);
-    loaded(_cgmSecondaryColor3dvEXT, "glSecondaryColor3dvEXT", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3dvEXT, file, line, "glSecondaryColor3dvEXT")(v);
+    loadedEntryPoint(_cgmSecondaryColor3dvEXT, file, line, "glSecondaryColor3dvEXT")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3fEXT(const char* file, unsigned line, float red, float green, float blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3fEXT, "glSecondaryColor3fEXT", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3fEXT, "glSecondaryColor3fEXT", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3fEXT, file, line, "glSecondaryColor3fEXT")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3fEXT, file, line, "glSecondaryColor3fEXT")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3fvEXT(const char* file, unsigned line, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3fvEXT, "glSecondaryColor3fvEXT", file, line)(v);
-    loaded(_cgmSecondaryColor3fvEXT, "glSecondaryColor3fvEXT", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3fvEXT, file, line, "glSecondaryColor3fvEXT")(v);
+    loadedEntryPoint(_cgmSecondaryColor3fvEXT, file, line, "glSecondaryColor3fvEXT")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3iEXT(const char* file, unsigned line, int red, int green, int blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3iEXT, "glSecondaryColor3iEXT", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3iEXT, "glSecondaryColor3iEXT", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3iEXT, file, line, "glSecondaryColor3iEXT")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3iEXT, file, line, "glSecondaryColor3iEXT")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3ivEXT(const char* file, unsigned line, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3ivEXT, "glSecondaryColor3ivEXT", file, line)(v);
-    loaded(_cgmSecondaryColor3ivEXT, "glSecondaryColor3ivEXT", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3ivEXT, file, line, "glSecondaryColor3ivEXT")(v);
+    loadedEntryPoint(_cgmSecondaryColor3ivEXT, file, line, "glSecondaryColor3ivEXT")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3sEXT(const char* file, unsigned line, short red, short green, short blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3sEXT, "glSecondaryColor3sEXT", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3sEXT, "glSecondaryColor3sEXT", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3sEXT, file, line, "glSecondaryColor3sEXT")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3sEXT, file, line, "glSecondaryColor3sEXT")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3svEXT(const char* file, unsigned line, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3svEXT, "glSecondaryColor3svEXT", file, line)(v);
-    loaded(_cgmSecondaryColor3svEXT, "glSecondaryColor3svEXT", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3svEXT, file, line, "glSecondaryColor3svEXT")(v);
+    loadedEntryPoint(_cgmSecondaryColor3svEXT, file, line, "glSecondaryColor3svEXT")(v);
     checkError(file, line);
 }
 
@@ -2246,16 +2246,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3ubEXT(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3ubEXT, "glSecondaryColor3ubEXT", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3ubEXT, "glSecondaryColor3ubEXT", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3ubEXT, file, line, "glSecondaryColor3ubEXT")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3ubEXT, file, line, "glSecondaryColor3ubEXT")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3ubvEXT(const char* file, unsigned line, const unsigned char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3ubvEXT, "glSecondaryColor3ubvEXT", file, line)(v);
-    loaded(_cgmSecondaryColor3ubvEXT, "glSecondaryColor3ubvEXT", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3ubvEXT, file, line, "glSecondaryColor3ubvEXT")(v);
+    loadedEntryPoint(_cgmSecondaryColor3ubvEXT, file, line, "glSecondaryColor3ubvEXT")(v);
     checkError(file, line);
 }
 
@@ -2263,16 +2263,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3uiEXT(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3uiEXT, "glSecondaryColor3uiEXT", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3uiEXT, "glSecondaryColor3uiEXT", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3uiEXT, file, line, "glSecondaryColor3uiEXT")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3uiEXT, file, line, "glSecondaryColor3uiEXT")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3uivEXT(const char* file, unsigned line, const unsigned* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3uivEXT, "glSecondaryColor3uivEXT", file, line)(v);
-    loaded(_cgmSecondaryColor3uivEXT, "glSecondaryColor3uivEXT", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3uivEXT, file, line, "glSecondaryColor3uivEXT")(v);
+    loadedEntryPoint(_cgmSecondaryColor3uivEXT, file, line, "glSecondaryColor3uivEXT")(v);
     checkError(file, line);
 }
 
@@ -2280,16 +2280,16 @@ void OpenGLErrorChecker::cgmSecondaryColor3usEXT(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3usEXT, "glSecondaryColor3usEXT", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3usEXT, "glSecondaryColor3usEXT", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3usEXT, file, line, "glSecondaryColor3usEXT")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3usEXT, file, line, "glSecondaryColor3usEXT")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3usvEXT(const char* file, unsigned line, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3usvEXT, "glSecondaryColor3usvEXT", file, line)(v);
-    loaded(_cgmSecondaryColor3usvEXT, "glSecondaryColor3usvEXT", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3usvEXT, file, line, "glSecondaryColor3usvEXT")(v);
+    loadedEntryPoint(_cgmSecondaryColor3usvEXT, file, line, "glSecondaryColor3usvEXT")(v);
     checkError(file, line);
 }
 
@@ -2297,16 +2297,16 @@ void OpenGLErrorChecker::cgmSecondaryColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColorPointerEXT, "glSecondaryColorPointerEXT", file, line)(size, type, stride, pointer);
-    loaded(_cgmSecondaryColorPointerEXT, "glSecondaryColorPointerEXT", file, line)(size, type, stride, pointer);
+        return loadedEntryPoint(_cgmSecondaryColorPointerEXT, file, line, "glSecondaryColorPointerEXT")(size, type, stride, pointer);
+    loadedEntryPoint(_cgmSecondaryColorPointerEXT, file, line, "glSecondaryColorPointerEXT")(size, type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmActiveStencilFaceEXT(const char* file, unsigned line, unsigned face)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmActiveStencilFaceEXT, "glActiveStencilFaceEXT", file, line)(face);
-    loaded(_cgmActiveStencilFaceEXT, "glActiveStencilFaceEXT", file, line)(face);
+        return loadedEntryPoint(_cgmActiveStencilFaceEXT, file, line, "glActiveStencilFaceEXT")(face);
+    loadedEntryPoint(_cgmActiveStencilFaceEXT, file, line, "glActiveStencilFaceEXT")(face);
     checkError(file, line);
 }
 
@@ -2315,8 +2315,8 @@ void OpenGLErrorChecker::cgmTexSubImage1DEXT(
     unsigned type, const void* pixels)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexSubImage1DEXT, "glTexSubImage1DEXT", file, line)(target, level, xoffset, width, format, type, pixels);
-    loaded(_cgmTexSubImage1DEXT, "glTexSubImage1DEXT", file, line)(target, level, xoffset, width, format, type, pixels);
+        return loadedEntryPoint(_cgmTexSubImage1DEXT, file, line, "glTexSubImage1DEXT")(target, level, xoffset, width, format, type, pixels);
+    loadedEntryPoint(_cgmTexSubImage1DEXT, file, line, "glTexSubImage1DEXT")(target, level, xoffset, width, format, type, pixels);
     checkError(file, line);
 }
 
@@ -2325,8 +2325,8 @@ void OpenGLErrorChecker::cgmTexSubImage2DEXT(
     unsigned format, unsigned type, const void* pixels)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexSubImage2DEXT, "glTexSubImage2DEXT", file, line)(target, level, xoffset, yoffset, width, height, format, type, pixels);
-    loaded(_cgmTexSubImage2DEXT, "glTexSubImage2DEXT", file, line)(target, level, xoffset, yoffset, width, height, format, type, pixels);
+        return loadedEntryPoint(_cgmTexSubImage2DEXT, file, line, "glTexSubImage2DEXT")(target, level, xoffset, yoffset, width, height, format, type, pixels);
+    loadedEntryPoint(_cgmTexSubImage2DEXT, file, line, "glTexSubImage2DEXT")(target, level, xoffset, yoffset, width, height, format, type, pixels);
     checkError(file, line);
 }
 
@@ -2335,8 +2335,8 @@ void OpenGLErrorChecker::cgmTexSubImage3DEXT(
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexSubImage3DEXT, "glTexSubImage3DEXT", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
-    loaded(_cgmTexSubImage3DEXT, "glTexSubImage3DEXT", file, line)(target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+        return loadedEntryPoint(_cgmTexSubImage3DEXT, file, line, "glTexSubImage3DEXT")(target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    loadedEntryPoint(_cgmTexSubImage3DEXT, file, line, "glTexSubImage3DEXT")(target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
     checkError(file, line);
 }
 
@@ -2345,8 +2345,8 @@ void OpenGLErrorChecker::cgmTexImage3DEXT(
     int depth, int border, unsigned format, unsigned type, const void* pixels)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexImage3DEXT, "glTexImage3DEXT", file, line)(target, level, internalformat, width, height, depth, border, format, type, pixels);
-    loaded(_cgmTexImage3DEXT, "glTexImage3DEXT", file, line)(target, level, internalformat, width, height, depth, border, format, type, pixels);
+        return loadedEntryPoint(_cgmTexImage3DEXT, file, line, "glTexImage3DEXT")(target, level, internalformat, width, height, depth, border, format, type, pixels);
+    loadedEntryPoint(_cgmTexImage3DEXT, file, line, "glTexImage3DEXT")(target, level, internalformat, width, height, depth, border, format, type, pixels);
     checkError(file, line);
 }
 
@@ -2354,8 +2354,8 @@ void OpenGLErrorChecker::cgmTexBufferEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned buffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexBufferEXT, "glTexBufferEXT", file, line)(target, internalformat, buffer);
-    loaded(_cgmTexBufferEXT, "glTexBufferEXT", file, line)(target, internalformat, buffer);
+        return loadedEntryPoint(_cgmTexBufferEXT, file, line, "glTexBufferEXT")(target, internalformat, buffer);
+    loadedEntryPoint(_cgmTexBufferEXT, file, line, "glTexBufferEXT")(target, internalformat, buffer);
     checkError(file, line);
 }
 
@@ -2363,8 +2363,8 @@ void OpenGLErrorChecker::cgmTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexParameterIivEXT, "glTexParameterIivEXT", file, line)(target, pname, params);
-    loaded(_cgmTexParameterIivEXT, "glTexParameterIivEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmTexParameterIivEXT, file, line, "glTexParameterIivEXT")(target, pname, params);
+    loadedEntryPoint(_cgmTexParameterIivEXT, file, line, "glTexParameterIivEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2372,8 +2372,8 @@ void OpenGLErrorChecker::cgmTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const unsigned* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexParameterIuivEXT, "glTexParameterIuivEXT", file, line)(target, pname, params);
-    loaded(_cgmTexParameterIuivEXT, "glTexParameterIuivEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmTexParameterIuivEXT, file, line, "glTexParameterIuivEXT")(target, pname, params);
+    loadedEntryPoint(_cgmTexParameterIuivEXT, file, line, "glTexParameterIuivEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2381,8 +2381,8 @@ void OpenGLErrorChecker::cgmGetTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetTexParameterIivEXT, "glGetTexParameterIivEXT", file, line)(target, pname, params);
-    loaded(_cgmGetTexParameterIivEXT, "glGetTexParameterIivEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetTexParameterIivEXT, file, line, "glGetTexParameterIivEXT")(target, pname, params);
+    loadedEntryPoint(_cgmGetTexParameterIivEXT, file, line, "glGetTexParameterIivEXT")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2390,16 +2390,16 @@ void OpenGLErrorChecker::cgmGetTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, unsigned* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetTexParameterIuivEXT, "glGetTexParameterIuivEXT", file, line)(target, pname, params);
-    loaded(_cgmGetTexParameterIuivEXT, "glGetTexParameterIuivEXT", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetTexParameterIuivEXT, file, line, "glGetTexParameterIuivEXT")(target, pname, params);
+    loadedEntryPoint(_cgmGetTexParameterIuivEXT, file, line, "glGetTexParameterIuivEXT")(target, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClearColorIiEXT(const char* file, unsigned line, int red, int green, int blue, int alpha)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmClearColorIiEXT, "glClearColorIiEXT", file, line)(red, green, blue, alpha);
-    loaded(_cgmClearColorIiEXT, "glClearColorIiEXT", file, line)(red, green, blue, alpha);
+        return loadedEntryPoint(_cgmClearColorIiEXT, file, line, "glClearColorIiEXT")(red, green, blue, alpha);
+    loadedEntryPoint(_cgmClearColorIiEXT, file, line, "glClearColorIiEXT")(red, green, blue, alpha);
     checkError(file, line);
 }
 
@@ -2407,8 +2407,8 @@ void OpenGLErrorChecker::cgmClearColorIuiEXT(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmClearColorIuiEXT, "glClearColorIuiEXT", file, line)(red, green, blue, alpha);
-    loaded(_cgmClearColorIuiEXT, "glClearColorIuiEXT", file, line)(red, green, blue, alpha);
+        return loadedEntryPoint(_cgmClearColorIuiEXT, file, line, "glClearColorIuiEXT")(red, green, blue, alpha);
+    loadedEntryPoint(_cgmClearColorIuiEXT, file, line, "glClearColorIuiEXT")(red, green, blue, alpha);
     checkError(file, line);
 }
 
@@ -2416,8 +2416,8 @@ unsigned char OpenGLErrorChecker::cgmAreTexturesResidentEXT(
     const char* file, unsigned line, int n, const unsigned* textures, unsigned char* residences)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmAreTexturesResidentEXT, "glAreTexturesResidentEXT", file, line)(n, textures, residences);
-    const auto result = loaded(_cgmAreTexturesResidentEXT, "glAreTexturesResidentEXT", file, line)(n, textures, residences);
+        return loadedEntryPoint(_cgmAreTexturesResidentEXT, file, line, "glAreTexturesResidentEXT")(n, textures, residences);
+    const auto result = loadedEntryPoint(_cgmAreTexturesResidentEXT, file, line, "glAreTexturesResidentEXT")(n, textures, residences);
     checkError(file, line);
     return result;
 }
@@ -2425,32 +2425,32 @@ unsigned char OpenGLErrorChecker::cgmAreTexturesResidentEXT(
 void OpenGLErrorChecker::cgmBindTextureEXT(const char* file, unsigned line, unsigned target, unsigned texture)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindTextureEXT, "glBindTextureEXT", file, line)(target, texture);
-    loaded(_cgmBindTextureEXT, "glBindTextureEXT", file, line)(target, texture);
+        return loadedEntryPoint(_cgmBindTextureEXT, file, line, "glBindTextureEXT")(target, texture);
+    loadedEntryPoint(_cgmBindTextureEXT, file, line, "glBindTextureEXT")(target, texture);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteTexturesEXT(const char* file, unsigned line, int n, const unsigned* textures)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteTexturesEXT, "glDeleteTexturesEXT", file, line)(n, textures);
-    loaded(_cgmDeleteTexturesEXT, "glDeleteTexturesEXT", file, line)(n, textures);
+        return loadedEntryPoint(_cgmDeleteTexturesEXT, file, line, "glDeleteTexturesEXT")(n, textures);
+    loadedEntryPoint(_cgmDeleteTexturesEXT, file, line, "glDeleteTexturesEXT")(n, textures);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenTexturesEXT(const char* file, unsigned line, int n, unsigned* textures)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenTexturesEXT, "glGenTexturesEXT", file, line)(n, textures);
-    loaded(_cgmGenTexturesEXT, "glGenTexturesEXT", file, line)(n, textures);
+        return loadedEntryPoint(_cgmGenTexturesEXT, file, line, "glGenTexturesEXT")(n, textures);
+    loadedEntryPoint(_cgmGenTexturesEXT, file, line, "glGenTexturesEXT")(n, textures);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsTextureEXT(const char* file, unsigned line, unsigned texture)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsTextureEXT, "glIsTextureEXT", file, line)(texture);
-    const auto result = loaded(_cgmIsTextureEXT, "glIsTextureEXT", file, line)(texture);
+        return loadedEntryPoint(_cgmIsTextureEXT, file, line, "glIsTextureEXT")(texture);
+    const auto result = loadedEntryPoint(_cgmIsTextureEXT, file, line, "glIsTextureEXT")(texture);
     checkError(file, line);
     return result;
 }
@@ -2459,24 +2459,24 @@ void OpenGLErrorChecker::cgmPrioritizeTexturesEXT(
     const char* file, unsigned line, int n, const unsigned* textures, const float* priorities)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPrioritizeTexturesEXT, "glPrioritizeTexturesEXT", file, line)(n, textures, priorities);
-    loaded(_cgmPrioritizeTexturesEXT, "glPrioritizeTexturesEXT", file, line)(n, textures, priorities);
+        return loadedEntryPoint(_cgmPrioritizeTexturesEXT, file, line, "glPrioritizeTexturesEXT")(n, textures, priorities);
+    loadedEntryPoint(_cgmPrioritizeTexturesEXT, file, line, "glPrioritizeTexturesEXT")(n, textures, priorities);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTextureNormalEXT(const char* file, unsigned line, unsigned mode)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTextureNormalEXT, "glTextureNormalEXT", file, line)(mode);
-    loaded(_cgmTextureNormalEXT, "glTextureNormalEXT", file, line)(mode);
+        return loadedEntryPoint(_cgmTextureNormalEXT, file, line, "glTextureNormalEXT")(mode);
+    loadedEntryPoint(_cgmTextureNormalEXT, file, line, "glTextureNormalEXT")(mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmArrayElementEXT(const char* file, unsigned line, int i)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmArrayElementEXT, "glArrayElementEXT", file, line)(i);
-    loaded(_cgmArrayElementEXT, "glArrayElementEXT", file, line)(i);
+        return loadedEntryPoint(_cgmArrayElementEXT, file, line, "glArrayElementEXT")(i);
+    loadedEntryPoint(_cgmArrayElementEXT, file, line, "glArrayElementEXT")(i);
     checkError(file, line);
 }
 
@@ -2484,16 +2484,16 @@ void OpenGLErrorChecker::cgmColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorPointerEXT, "glColorPointerEXT", file, line)(size, type, stride, count, pointer);
-    loaded(_cgmColorPointerEXT, "glColorPointerEXT", file, line)(size, type, stride, count, pointer);
+        return loadedEntryPoint(_cgmColorPointerEXT, file, line, "glColorPointerEXT")(size, type, stride, count, pointer);
+    loadedEntryPoint(_cgmColorPointerEXT, file, line, "glColorPointerEXT")(size, type, stride, count, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDrawArraysEXT(const char* file, unsigned line, unsigned mode, int first, int count)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDrawArraysEXT, "glDrawArraysEXT", file, line)(mode, first, count);
-    loaded(_cgmDrawArraysEXT, "glDrawArraysEXT", file, line)(mode, first, count);
+        return loadedEntryPoint(_cgmDrawArraysEXT, file, line, "glDrawArraysEXT")(mode, first, count);
+    loadedEntryPoint(_cgmDrawArraysEXT, file, line, "glDrawArraysEXT")(mode, first, count);
     checkError(file, line);
 }
 
@@ -2501,16 +2501,16 @@ void OpenGLErrorChecker::cgmEdgeFlagPointerEXT(
     const char* file, unsigned line, int stride, int count, const unsigned char* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEdgeFlagPointerEXT, "glEdgeFlagPointerEXT", file, line)(stride, count, pointer);
-    loaded(_cgmEdgeFlagPointerEXT, "glEdgeFlagPointerEXT", file, line)(stride, count, pointer);
+        return loadedEntryPoint(_cgmEdgeFlagPointerEXT, file, line, "glEdgeFlagPointerEXT")(stride, count, pointer);
+    loadedEntryPoint(_cgmEdgeFlagPointerEXT, file, line, "glEdgeFlagPointerEXT")(stride, count, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetPointervEXT(const char* file, unsigned line, unsigned pname, void** params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetPointervEXT, "glGetPointervEXT", file, line)(pname, params);
-    loaded(_cgmGetPointervEXT, "glGetPointervEXT", file, line)(pname, params);
+        return loadedEntryPoint(_cgmGetPointervEXT, file, line, "glGetPointervEXT")(pname, params);
+    loadedEntryPoint(_cgmGetPointervEXT, file, line, "glGetPointervEXT")(pname, params);
     checkError(file, line);
 }
 
@@ -2518,8 +2518,8 @@ void OpenGLErrorChecker::cgmIndexPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIndexPointerEXT, "glIndexPointerEXT", file, line)(type, stride, count, pointer);
-    loaded(_cgmIndexPointerEXT, "glIndexPointerEXT", file, line)(type, stride, count, pointer);
+        return loadedEntryPoint(_cgmIndexPointerEXT, file, line, "glIndexPointerEXT")(type, stride, count, pointer);
+    loadedEntryPoint(_cgmIndexPointerEXT, file, line, "glIndexPointerEXT")(type, stride, count, pointer);
     checkError(file, line);
 }
 
@@ -2527,8 +2527,8 @@ void OpenGLErrorChecker::cgmNormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormalPointerEXT, "glNormalPointerEXT", file, line)(type, stride, count, pointer);
-    loaded(_cgmNormalPointerEXT, "glNormalPointerEXT", file, line)(type, stride, count, pointer);
+        return loadedEntryPoint(_cgmNormalPointerEXT, file, line, "glNormalPointerEXT")(type, stride, count, pointer);
+    loadedEntryPoint(_cgmNormalPointerEXT, file, line, "glNormalPointerEXT")(type, stride, count, pointer);
     checkError(file, line);
 }
 
@@ -2536,8 +2536,8 @@ void OpenGLErrorChecker::cgmTexCoordPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoordPointerEXT, "glTexCoordPointerEXT", file, line)(size, type, stride, count, pointer);
-    loaded(_cgmTexCoordPointerEXT, "glTexCoordPointerEXT", file, line)(size, type, stride, count, pointer);
+        return loadedEntryPoint(_cgmTexCoordPointerEXT, file, line, "glTexCoordPointerEXT")(size, type, stride, count, pointer);
+    loadedEntryPoint(_cgmTexCoordPointerEXT, file, line, "glTexCoordPointerEXT")(size, type, stride, count, pointer);
     checkError(file, line);
 }
 
@@ -2545,40 +2545,40 @@ void OpenGLErrorChecker::cgmVertexPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexPointerEXT, "glVertexPointerEXT", file, line)(size, type, stride, count, pointer);
-    loaded(_cgmVertexPointerEXT, "glVertexPointerEXT", file, line)(size, type, stride, count, pointer);
+        return loadedEntryPoint(_cgmVertexPointerEXT, file, line, "glVertexPointerEXT")(size, type, stride, count, pointer);
+    loadedEntryPoint(_cgmVertexPointerEXT, file, line, "glVertexPointerEXT")(size, type, stride, count, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBeginVertexShaderEXT(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBeginVertexShaderEXT, "glBeginVertexShaderEXT", file, line)();
-    loaded(_cgmBeginVertexShaderEXT, "glBeginVertexShaderEXT", file, line)();
+        return loadedEntryPoint(_cgmBeginVertexShaderEXT, file, line, "glBeginVertexShaderEXT")();
+    loadedEntryPoint(_cgmBeginVertexShaderEXT, file, line, "glBeginVertexShaderEXT")();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndVertexShaderEXT(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEndVertexShaderEXT, "glEndVertexShaderEXT", file, line)();
-    loaded(_cgmEndVertexShaderEXT, "glEndVertexShaderEXT", file, line)();
+        return loadedEntryPoint(_cgmEndVertexShaderEXT, file, line, "glEndVertexShaderEXT")();
+    loadedEntryPoint(_cgmEndVertexShaderEXT, file, line, "glEndVertexShaderEXT")();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBindVertexShaderEXT(const char* file, unsigned line, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindVertexShaderEXT, "glBindVertexShaderEXT", file, line)(id);
-    loaded(_cgmBindVertexShaderEXT, "glBindVertexShaderEXT", file, line)(id);
+        return loadedEntryPoint(_cgmBindVertexShaderEXT, file, line, "glBindVertexShaderEXT")(id);
+    loadedEntryPoint(_cgmBindVertexShaderEXT, file, line, "glBindVertexShaderEXT")(id);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmGenVertexShadersEXT(const char* file, unsigned line, unsigned range)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenVertexShadersEXT, "glGenVertexShadersEXT", file, line)(range);
-    const auto result = loaded(_cgmGenVertexShadersEXT, "glGenVertexShadersEXT", file, line)(range);
+        return loadedEntryPoint(_cgmGenVertexShadersEXT, file, line, "glGenVertexShadersEXT")(range);
+    const auto result = loadedEntryPoint(_cgmGenVertexShadersEXT, file, line, "glGenVertexShadersEXT")(range);
     checkError(file, line);
     return result;
 }
@@ -2586,16 +2586,16 @@ unsigned OpenGLErrorChecker::cgmGenVertexShadersEXT(const char* file, unsigned l
 void OpenGLErrorChecker::cgmDeleteVertexShaderEXT(const char* file, unsigned line, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteVertexShaderEXT, "glDeleteVertexShaderEXT", file, line)(id);
-    loaded(_cgmDeleteVertexShaderEXT, "glDeleteVertexShaderEXT", file, line)(id);
+        return loadedEntryPoint(_cgmDeleteVertexShaderEXT, file, line, "glDeleteVertexShaderEXT")(id);
+    loadedEntryPoint(_cgmDeleteVertexShaderEXT, file, line, "glDeleteVertexShaderEXT")(id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmShaderOp1EXT(const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmShaderOp1EXT, "glShaderOp1EXT", file, line)(op, res, arg1);
-    loaded(_cgmShaderOp1EXT, "glShaderOp1EXT", file, line)(op, res, arg1);
+        return loadedEntryPoint(_cgmShaderOp1EXT, file, line, "glShaderOp1EXT")(op, res, arg1);
+    loadedEntryPoint(_cgmShaderOp1EXT, file, line, "glShaderOp1EXT")(op, res, arg1);
     checkError(file, line);
 }
 
@@ -2603,8 +2603,8 @@ void OpenGLErrorChecker::cgmShaderOp2EXT(
     const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1, unsigned arg2)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmShaderOp2EXT, "glShaderOp2EXT", file, line)(op, res, arg1, arg2);
-    loaded(_cgmShaderOp2EXT, "glShaderOp2EXT", file, line)(op, res, arg1, arg2);
+        return loadedEntryPoint(_cgmShaderOp2EXT, file, line, "glShaderOp2EXT")(op, res, arg1, arg2);
+    loadedEntryPoint(_cgmShaderOp2EXT, file, line, "glShaderOp2EXT")(op, res, arg1, arg2);
     checkError(file, line);
 }
 
@@ -2612,8 +2612,8 @@ void OpenGLErrorChecker::cgmShaderOp3EXT(
     const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1, unsigned arg2, unsigned arg3)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmShaderOp3EXT, "glShaderOp3EXT", file, line)(op, res, arg1, arg2, arg3);
-    loaded(_cgmShaderOp3EXT, "glShaderOp3EXT", file, line)(op, res, arg1, arg2, arg3);
+        return loadedEntryPoint(_cgmShaderOp3EXT, file, line, "glShaderOp3EXT")(op, res, arg1, arg2, arg3);
+    loadedEntryPoint(_cgmShaderOp3EXT, file, line, "glShaderOp3EXT")(op, res, arg1, arg2, arg3);
     checkError(file, line);
 }
 
@@ -2622,8 +2622,8 @@ void OpenGLErrorChecker::cgmSwizzleEXT(
     unsigned outW)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSwizzleEXT, "glSwizzleEXT", file, line)(res, in, outX, outY, outZ, outW);
-    loaded(_cgmSwizzleEXT, "glSwizzleEXT", file, line)(res, in, outX, outY, outZ, outW);
+        return loadedEntryPoint(_cgmSwizzleEXT, file, line, "glSwizzleEXT")(res, in, outX, outY, outZ, outW);
+    loadedEntryPoint(_cgmSwizzleEXT, file, line, "glSwizzleEXT")(res, in, outX, outY, outZ, outW);
     checkError(file, line);
 }
 
@@ -2632,8 +2632,8 @@ void OpenGLErrorChecker::cgmWriteMaskEXT(
     unsigned outW)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWriteMaskEXT, "glWriteMaskEXT", file, line)(res, in, outX, outY, outZ, outW);
-    loaded(_cgmWriteMaskEXT, "glWriteMaskEXT", file, line)(res, in, outX, outY, outZ, outW);
+        return loadedEntryPoint(_cgmWriteMaskEXT, file, line, "glWriteMaskEXT")(res, in, outX, outY, outZ, outW);
+    loadedEntryPoint(_cgmWriteMaskEXT, file, line, "glWriteMaskEXT")(res, in, outX, outY, outZ, outW);
     checkError(file, line);
 }
 
@@ -2641,8 +2641,8 @@ void OpenGLErrorChecker::cgmInsertComponentEXT(
     const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmInsertComponentEXT, "glInsertComponentEXT", file, line)(res, src, num);
-    loaded(_cgmInsertComponentEXT, "glInsertComponentEXT", file, line)(res, src, num);
+        return loadedEntryPoint(_cgmInsertComponentEXT, file, line, "glInsertComponentEXT")(res, src, num);
+    loadedEntryPoint(_cgmInsertComponentEXT, file, line, "glInsertComponentEXT")(res, src, num);
     checkError(file, line);
 }
 
@@ -2650,8 +2650,8 @@ void OpenGLErrorChecker::cgmExtractComponentEXT(
     const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmExtractComponentEXT, "glExtractComponentEXT", file, line)(res, src, num);
-    loaded(_cgmExtractComponentEXT, "glExtractComponentEXT", file, line)(res, src, num);
+        return loadedEntryPoint(_cgmExtractComponentEXT, file, line, "glExtractComponentEXT")(res, src, num);
+    loadedEntryPoint(_cgmExtractComponentEXT, file, line, "glExtractComponentEXT")(res, src, num);
     checkError(file, line);
 }
 
@@ -2659,8 +2659,8 @@ unsigned OpenGLErrorChecker::cgmGenSymbolsEXT(
     const char* file, unsigned line, unsigned datatype, unsigned storagetype, unsigned range, unsigned components)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenSymbolsEXT, "glGenSymbolsEXT", file, line)(datatype, storagetype, range, components);
-    const auto result = loaded(_cgmGenSymbolsEXT, "glGenSymbolsEXT", file, line)(datatype, storagetype, range, components);
+        return loadedEntryPoint(_cgmGenSymbolsEXT, file, line, "glGenSymbolsEXT")(datatype, storagetype, range, components);
+    const auto result = loadedEntryPoint(_cgmGenSymbolsEXT, file, line, "glGenSymbolsEXT")(datatype, storagetype, range, components);
     checkError(file, line);
     return result;
 }
@@ -2669,8 +2669,8 @@ void OpenGLErrorChecker::cgmSetInvariantEXT(
     const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSetInvariantEXT, "glSetInvariantEXT", file, line)(id, type, addr);
-    loaded(_cgmSetInvariantEXT, "glSetInvariantEXT", file, line)(id, type, addr);
+        return loadedEntryPoint(_cgmSetInvariantEXT, file, line, "glSetInvariantEXT")(id, type, addr);
+    loadedEntryPoint(_cgmSetInvariantEXT, file, line, "glSetInvariantEXT")(id, type, addr);
     checkError(file, line);
 }
 
@@ -2678,72 +2678,72 @@ void OpenGLErrorChecker::cgmSetLocalConstantEXT(
     const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSetLocalConstantEXT, "glSetLocalConstantEXT", file, line)(id, type, addr);
-    loaded(_cgmSetLocalConstantEXT, "glSetLocalConstantEXT", file, line)(id, type, addr);
+        return loadedEntryPoint(_cgmSetLocalConstantEXT, file, line, "glSetLocalConstantEXT")(id, type, addr);
+    loadedEntryPoint(_cgmSetLocalConstantEXT, file, line, "glSetLocalConstantEXT")(id, type, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantbvEXT(const char* file, unsigned line, unsigned id, const signed char* addr)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVariantbvEXT, "glVariantbvEXT", file, line)(id, addr);
-    loaded(_cgmVariantbvEXT, "glVariantbvEXT", file, line)(id, addr);
+        return loadedEntryPoint(_cgmVariantbvEXT, file, line, "glVariantbvEXT")(id, addr);
+    loadedEntryPoint(_cgmVariantbvEXT, file, line, "glVariantbvEXT")(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantsvEXT(const char* file, unsigned line, unsigned id, const short* addr)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVariantsvEXT, "glVariantsvEXT", file, line)(id, addr);
-    loaded(_cgmVariantsvEXT, "glVariantsvEXT", file, line)(id, addr);
+        return loadedEntryPoint(_cgmVariantsvEXT, file, line, "glVariantsvEXT")(id, addr);
+    loadedEntryPoint(_cgmVariantsvEXT, file, line, "glVariantsvEXT")(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantivEXT(const char* file, unsigned line, unsigned id, const int* addr)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVariantivEXT, "glVariantivEXT", file, line)(id, addr);
-    loaded(_cgmVariantivEXT, "glVariantivEXT", file, line)(id, addr);
+        return loadedEntryPoint(_cgmVariantivEXT, file, line, "glVariantivEXT")(id, addr);
+    loadedEntryPoint(_cgmVariantivEXT, file, line, "glVariantivEXT")(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantfvEXT(const char* file, unsigned line, unsigned id, const float* addr)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVariantfvEXT, "glVariantfvEXT", file, line)(id, addr);
-    loaded(_cgmVariantfvEXT, "glVariantfvEXT", file, line)(id, addr);
+        return loadedEntryPoint(_cgmVariantfvEXT, file, line, "glVariantfvEXT")(id, addr);
+    loadedEntryPoint(_cgmVariantfvEXT, file, line, "glVariantfvEXT")(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantdvEXT(const char* file, unsigned line, unsigned id, const double* addr)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVariantdvEXT, "glVariantdvEXT", file, line)(id, addr);
-    loaded(_cgmVariantdvEXT, "glVariantdvEXT", file, line)(id, addr);
+        return loadedEntryPoint(_cgmVariantdvEXT, file, line, "glVariantdvEXT")(id, addr);
+    loadedEntryPoint(_cgmVariantdvEXT, file, line, "glVariantdvEXT")(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantubvEXT(const char* file, unsigned line, unsigned id, const unsigned char* addr)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVariantubvEXT, "glVariantubvEXT", file, line)(id, addr);
-    loaded(_cgmVariantubvEXT, "glVariantubvEXT", file, line)(id, addr);
+        return loadedEntryPoint(_cgmVariantubvEXT, file, line, "glVariantubvEXT")(id, addr);
+    loadedEntryPoint(_cgmVariantubvEXT, file, line, "glVariantubvEXT")(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantusvEXT(const char* file, unsigned line, unsigned id, const unsigned short* addr)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVariantusvEXT, "glVariantusvEXT", file, line)(id, addr);
-    loaded(_cgmVariantusvEXT, "glVariantusvEXT", file, line)(id, addr);
+        return loadedEntryPoint(_cgmVariantusvEXT, file, line, "glVariantusvEXT")(id, addr);
+    loadedEntryPoint(_cgmVariantusvEXT, file, line, "glVariantusvEXT")(id, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVariantuivEXT(const char* file, unsigned line, unsigned id, const unsigned* addr)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVariantuivEXT, "glVariantuivEXT", file, line)(id, addr);
-    loaded(_cgmVariantuivEXT, "glVariantuivEXT", file, line)(id, addr);
+        return loadedEntryPoint(_cgmVariantuivEXT, file, line, "glVariantuivEXT")(id, addr);
+    loadedEntryPoint(_cgmVariantuivEXT, file, line, "glVariantuivEXT")(id, addr);
     checkError(file, line);
 }
 
@@ -2751,32 +2751,32 @@ void OpenGLErrorChecker::cgmVariantPointerEXT(
     const char* file, unsigned line, unsigned id, unsigned type, unsigned stride, const void* addr)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVariantPointerEXT, "glVariantPointerEXT", file, line)(id, type, stride, addr);
-    loaded(_cgmVariantPointerEXT, "glVariantPointerEXT", file, line)(id, type, stride, addr);
+        return loadedEntryPoint(_cgmVariantPointerEXT, file, line, "glVariantPointerEXT")(id, type, stride, addr);
+    loadedEntryPoint(_cgmVariantPointerEXT, file, line, "glVariantPointerEXT")(id, type, stride, addr);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEnableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEnableVariantClientStateEXT, "glEnableVariantClientStateEXT", file, line)(id);
-    loaded(_cgmEnableVariantClientStateEXT, "glEnableVariantClientStateEXT", file, line)(id);
+        return loadedEntryPoint(_cgmEnableVariantClientStateEXT, file, line, "glEnableVariantClientStateEXT")(id);
+    loadedEntryPoint(_cgmEnableVariantClientStateEXT, file, line, "glEnableVariantClientStateEXT")(id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDisableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDisableVariantClientStateEXT, "glDisableVariantClientStateEXT", file, line)(id);
-    loaded(_cgmDisableVariantClientStateEXT, "glDisableVariantClientStateEXT", file, line)(id);
+        return loadedEntryPoint(_cgmDisableVariantClientStateEXT, file, line, "glDisableVariantClientStateEXT")(id);
+    loadedEntryPoint(_cgmDisableVariantClientStateEXT, file, line, "glDisableVariantClientStateEXT")(id);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmBindLightParameterEXT(const char* file, unsigned line, unsigned light, unsigned value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindLightParameterEXT, "glBindLightParameterEXT", file, line)(light, value);
-    const auto result = loaded(_cgmBindLightParameterEXT, "glBindLightParameterEXT", file, line)(light, value);
+        return loadedEntryPoint(_cgmBindLightParameterEXT, file, line, "glBindLightParameterEXT")(light, value);
+    const auto result = loadedEntryPoint(_cgmBindLightParameterEXT, file, line, "glBindLightParameterEXT")(light, value);
     checkError(file, line);
     return result;
 }
@@ -2785,8 +2785,8 @@ unsigned OpenGLErrorChecker::cgmBindMaterialParameterEXT(
     const char* file, unsigned line, unsigned face, unsigned value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindMaterialParameterEXT, "glBindMaterialParameterEXT", file, line)(face, value);
-    const auto result = loaded(_cgmBindMaterialParameterEXT, "glBindMaterialParameterEXT", file, line)(face, value);
+        return loadedEntryPoint(_cgmBindMaterialParameterEXT, file, line, "glBindMaterialParameterEXT")(face, value);
+    const auto result = loadedEntryPoint(_cgmBindMaterialParameterEXT, file, line, "glBindMaterialParameterEXT")(face, value);
     checkError(file, line);
     return result;
 }
@@ -2795,8 +2795,8 @@ unsigned OpenGLErrorChecker::cgmBindTexGenParameterEXT(
     const char* file, unsigned line, unsigned unit, unsigned coord, unsigned value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindTexGenParameterEXT, "glBindTexGenParameterEXT", file, line)(unit, coord, value);
-    const auto result = loaded(_cgmBindTexGenParameterEXT, "glBindTexGenParameterEXT", file, line)(unit, coord, value);
+        return loadedEntryPoint(_cgmBindTexGenParameterEXT, file, line, "glBindTexGenParameterEXT")(unit, coord, value);
+    const auto result = loadedEntryPoint(_cgmBindTexGenParameterEXT, file, line, "glBindTexGenParameterEXT")(unit, coord, value);
     checkError(file, line);
     return result;
 }
@@ -2805,8 +2805,8 @@ unsigned OpenGLErrorChecker::cgmBindTextureUnitParameterEXT(
     const char* file, unsigned line, unsigned unit, unsigned value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindTextureUnitParameterEXT, "glBindTextureUnitParameterEXT", file, line)(unit, value);
-    const auto result = loaded(_cgmBindTextureUnitParameterEXT, "glBindTextureUnitParameterEXT", file, line)(unit, value);
+        return loadedEntryPoint(_cgmBindTextureUnitParameterEXT, file, line, "glBindTextureUnitParameterEXT")(unit, value);
+    const auto result = loadedEntryPoint(_cgmBindTextureUnitParameterEXT, file, line, "glBindTextureUnitParameterEXT")(unit, value);
     checkError(file, line);
     return result;
 }
@@ -2814,8 +2814,8 @@ unsigned OpenGLErrorChecker::cgmBindTextureUnitParameterEXT(
 unsigned OpenGLErrorChecker::cgmBindParameterEXT(const char* file, unsigned line, unsigned value)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindParameterEXT, "glBindParameterEXT", file, line)(value);
-    const auto result = loaded(_cgmBindParameterEXT, "glBindParameterEXT", file, line)(value);
+        return loadedEntryPoint(_cgmBindParameterEXT, file, line, "glBindParameterEXT")(value);
+    const auto result = loadedEntryPoint(_cgmBindParameterEXT, file, line, "glBindParameterEXT")(value);
     checkError(file, line);
     return result;
 }
@@ -2823,8 +2823,8 @@ unsigned OpenGLErrorChecker::cgmBindParameterEXT(const char* file, unsigned line
 unsigned char OpenGLErrorChecker::cgmIsVariantEnabledEXT(const char* file, unsigned line, unsigned id, unsigned cap)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsVariantEnabledEXT, "glIsVariantEnabledEXT", file, line)(id, cap);
-    const auto result = loaded(_cgmIsVariantEnabledEXT, "glIsVariantEnabledEXT", file, line)(id, cap);
+        return loadedEntryPoint(_cgmIsVariantEnabledEXT, file, line, "glIsVariantEnabledEXT")(id, cap);
+    const auto result = loadedEntryPoint(_cgmIsVariantEnabledEXT, file, line, "glIsVariantEnabledEXT")(id, cap);
     checkError(file, line);
     return result;
 }
@@ -2833,8 +2833,8 @@ void OpenGLErrorChecker::cgmGetVariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVariantBooleanvEXT, "glGetVariantBooleanvEXT", file, line)(id, value, data);
-    loaded(_cgmGetVariantBooleanvEXT, "glGetVariantBooleanvEXT", file, line)(id, value, data);
+        return loadedEntryPoint(_cgmGetVariantBooleanvEXT, file, line, "glGetVariantBooleanvEXT")(id, value, data);
+    loadedEntryPoint(_cgmGetVariantBooleanvEXT, file, line, "glGetVariantBooleanvEXT")(id, value, data);
     checkError(file, line);
 }
 
@@ -2842,8 +2842,8 @@ void OpenGLErrorChecker::cgmGetVariantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVariantIntegervEXT, "glGetVariantIntegervEXT", file, line)(id, value, data);
-    loaded(_cgmGetVariantIntegervEXT, "glGetVariantIntegervEXT", file, line)(id, value, data);
+        return loadedEntryPoint(_cgmGetVariantIntegervEXT, file, line, "glGetVariantIntegervEXT")(id, value, data);
+    loadedEntryPoint(_cgmGetVariantIntegervEXT, file, line, "glGetVariantIntegervEXT")(id, value, data);
     checkError(file, line);
 }
 
@@ -2851,8 +2851,8 @@ void OpenGLErrorChecker::cgmGetVariantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVariantFloatvEXT, "glGetVariantFloatvEXT", file, line)(id, value, data);
-    loaded(_cgmGetVariantFloatvEXT, "glGetVariantFloatvEXT", file, line)(id, value, data);
+        return loadedEntryPoint(_cgmGetVariantFloatvEXT, file, line, "glGetVariantFloatvEXT")(id, value, data);
+    loadedEntryPoint(_cgmGetVariantFloatvEXT, file, line, "glGetVariantFloatvEXT")(id, value, data);
     checkError(file, line);
 }
 
@@ -2860,8 +2860,8 @@ void OpenGLErrorChecker::cgmGetVariantPointervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, void** data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVariantPointervEXT, "glGetVariantPointervEXT", file, line)(id, value, data);
-    loaded(_cgmGetVariantPointervEXT, "glGetVariantPointervEXT", file, line)(id, value, data);
+        return loadedEntryPoint(_cgmGetVariantPointervEXT, file, line, "glGetVariantPointervEXT")(id, value, data);
+    loadedEntryPoint(_cgmGetVariantPointervEXT, file, line, "glGetVariantPointervEXT")(id, value, data);
     checkError(file, line);
 }
 
@@ -2869,8 +2869,8 @@ void OpenGLErrorChecker::cgmGetInvariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetInvariantBooleanvEXT, "glGetInvariantBooleanvEXT", file, line)(id, value, data);
-    loaded(_cgmGetInvariantBooleanvEXT, "glGetInvariantBooleanvEXT", file, line)(id, value, data);
+        return loadedEntryPoint(_cgmGetInvariantBooleanvEXT, file, line, "glGetInvariantBooleanvEXT")(id, value, data);
+    loadedEntryPoint(_cgmGetInvariantBooleanvEXT, file, line, "glGetInvariantBooleanvEXT")(id, value, data);
     checkError(file, line);
 }
 
@@ -2878,8 +2878,8 @@ void OpenGLErrorChecker::cgmGetInvariantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetInvariantIntegervEXT, "glGetInvariantIntegervEXT", file, line)(id, value, data);
-    loaded(_cgmGetInvariantIntegervEXT, "glGetInvariantIntegervEXT", file, line)(id, value, data);
+        return loadedEntryPoint(_cgmGetInvariantIntegervEXT, file, line, "glGetInvariantIntegervEXT")(id, value, data);
+    loadedEntryPoint(_cgmGetInvariantIntegervEXT, file, line, "glGetInvariantIntegervEXT")(id, value, data);
     checkError(file, line);
 }
 
@@ -2887,8 +2887,8 @@ void OpenGLErrorChecker::cgmGetInvariantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetInvariantFloatvEXT, "glGetInvariantFloatvEXT", file, line)(id, value, data);
-    loaded(_cgmGetInvariantFloatvEXT, "glGetInvariantFloatvEXT", file, line)(id, value, data);
+        return loadedEntryPoint(_cgmGetInvariantFloatvEXT, file, line, "glGetInvariantFloatvEXT")(id, value, data);
+    loadedEntryPoint(_cgmGetInvariantFloatvEXT, file, line, "glGetInvariantFloatvEXT")(id, value, data);
     checkError(file, line);
 }
 
@@ -2896,8 +2896,8 @@ void OpenGLErrorChecker::cgmGetLocalConstantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetLocalConstantBooleanvEXT, "glGetLocalConstantBooleanvEXT", file, line)(id, value, data);
-    loaded(_cgmGetLocalConstantBooleanvEXT, "glGetLocalConstantBooleanvEXT", file, line)(id, value, data);
+        return loadedEntryPoint(_cgmGetLocalConstantBooleanvEXT, file, line, "glGetLocalConstantBooleanvEXT")(id, value, data);
+    loadedEntryPoint(_cgmGetLocalConstantBooleanvEXT, file, line, "glGetLocalConstantBooleanvEXT")(id, value, data);
     checkError(file, line);
 }
 
@@ -2905,8 +2905,8 @@ void OpenGLErrorChecker::cgmGetLocalConstantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetLocalConstantIntegervEXT, "glGetLocalConstantIntegervEXT", file, line)(id, value, data);
-    loaded(_cgmGetLocalConstantIntegervEXT, "glGetLocalConstantIntegervEXT", file, line)(id, value, data);
+        return loadedEntryPoint(_cgmGetLocalConstantIntegervEXT, file, line, "glGetLocalConstantIntegervEXT")(id, value, data);
+    loadedEntryPoint(_cgmGetLocalConstantIntegervEXT, file, line, "glGetLocalConstantIntegervEXT")(id, value, data);
     checkError(file, line);
 }
 
@@ -2914,24 +2914,24 @@ void OpenGLErrorChecker::cgmGetLocalConstantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetLocalConstantFloatvEXT, "glGetLocalConstantFloatvEXT", file, line)(id, value, data);
-    loaded(_cgmGetLocalConstantFloatvEXT, "glGetLocalConstantFloatvEXT", file, line)(id, value, data);
+        return loadedEntryPoint(_cgmGetLocalConstantFloatvEXT, file, line, "glGetLocalConstantFloatvEXT")(id, value, data);
+    loadedEntryPoint(_cgmGetLocalConstantFloatvEXT, file, line, "glGetLocalConstantFloatvEXT")(id, value, data);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexWeightfEXT(const char* file, unsigned line, float weight)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexWeightfEXT, "glVertexWeightfEXT", file, line)(weight);
-    loaded(_cgmVertexWeightfEXT, "glVertexWeightfEXT", file, line)(weight);
+        return loadedEntryPoint(_cgmVertexWeightfEXT, file, line, "glVertexWeightfEXT")(weight);
+    loadedEntryPoint(_cgmVertexWeightfEXT, file, line, "glVertexWeightfEXT")(weight);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexWeightfvEXT(const char* file, unsigned line, const float* weight)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexWeightfvEXT, "glVertexWeightfvEXT", file, line)(weight);
-    loaded(_cgmVertexWeightfvEXT, "glVertexWeightfvEXT", file, line)(weight);
+        return loadedEntryPoint(_cgmVertexWeightfvEXT, file, line, "glVertexWeightfvEXT")(weight);
+    loadedEntryPoint(_cgmVertexWeightfvEXT, file, line, "glVertexWeightfvEXT")(weight);
     checkError(file, line);
 }
 
@@ -2939,24 +2939,24 @@ void OpenGLErrorChecker::cgmVertexWeightPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexWeightPointerEXT, "glVertexWeightPointerEXT", file, line)(size, type, stride, pointer);
-    loaded(_cgmVertexWeightPointerEXT, "glVertexWeightPointerEXT", file, line)(size, type, stride, pointer);
+        return loadedEntryPoint(_cgmVertexWeightPointerEXT, file, line, "glVertexWeightPointerEXT")(size, type, stride, pointer);
+    loadedEntryPoint(_cgmVertexWeightPointerEXT, file, line, "glVertexWeightPointerEXT")(size, type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFrameTerminatorGREMEDY(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFrameTerminatorGREMEDY, "glFrameTerminatorGREMEDY", file, line)();
-    loaded(_cgmFrameTerminatorGREMEDY, "glFrameTerminatorGREMEDY", file, line)();
+        return loadedEntryPoint(_cgmFrameTerminatorGREMEDY, file, line, "glFrameTerminatorGREMEDY")();
+    loadedEntryPoint(_cgmFrameTerminatorGREMEDY, file, line, "glFrameTerminatorGREMEDY")();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmStringMarkerGREMEDY(const char* file, unsigned line, int len, const void* string)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmStringMarkerGREMEDY, "glStringMarkerGREMEDY", file, line)(len, string);
-    loaded(_cgmStringMarkerGREMEDY, "glStringMarkerGREMEDY", file, line)(len, string);
+        return loadedEntryPoint(_cgmStringMarkerGREMEDY, file, line, "glStringMarkerGREMEDY")(len, string);
+    loadedEntryPoint(_cgmStringMarkerGREMEDY, file, line, "glStringMarkerGREMEDY")(len, string);
     checkError(file, line);
 }
 
@@ -2964,8 +2964,8 @@ void OpenGLErrorChecker::cgmImageTransformParameteriHP(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmImageTransformParameteriHP, "glImageTransformParameteriHP", file, line)(target, pname, param);
-    loaded(_cgmImageTransformParameteriHP, "glImageTransformParameteriHP", file, line)(target, pname, param);
+        return loadedEntryPoint(_cgmImageTransformParameteriHP, file, line, "glImageTransformParameteriHP")(target, pname, param);
+    loadedEntryPoint(_cgmImageTransformParameteriHP, file, line, "glImageTransformParameteriHP")(target, pname, param);
     checkError(file, line);
 }
 
@@ -2973,8 +2973,8 @@ void OpenGLErrorChecker::cgmImageTransformParameterfHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmImageTransformParameterfHP, "glImageTransformParameterfHP", file, line)(target, pname, param);
-    loaded(_cgmImageTransformParameterfHP, "glImageTransformParameterfHP", file, line)(target, pname, param);
+        return loadedEntryPoint(_cgmImageTransformParameterfHP, file, line, "glImageTransformParameterfHP")(target, pname, param);
+    loadedEntryPoint(_cgmImageTransformParameterfHP, file, line, "glImageTransformParameterfHP")(target, pname, param);
     checkError(file, line);
 }
 
@@ -2982,8 +2982,8 @@ void OpenGLErrorChecker::cgmImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmImageTransformParameterivHP, "glImageTransformParameterivHP", file, line)(target, pname, params);
-    loaded(_cgmImageTransformParameterivHP, "glImageTransformParameterivHP", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmImageTransformParameterivHP, file, line, "glImageTransformParameterivHP")(target, pname, params);
+    loadedEntryPoint(_cgmImageTransformParameterivHP, file, line, "glImageTransformParameterivHP")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2991,8 +2991,8 @@ void OpenGLErrorChecker::cgmImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmImageTransformParameterfvHP, "glImageTransformParameterfvHP", file, line)(target, pname, params);
-    loaded(_cgmImageTransformParameterfvHP, "glImageTransformParameterfvHP", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmImageTransformParameterfvHP, file, line, "glImageTransformParameterfvHP")(target, pname, params);
+    loadedEntryPoint(_cgmImageTransformParameterfvHP, file, line, "glImageTransformParameterfvHP")(target, pname, params);
     checkError(file, line);
 }
 
@@ -3000,8 +3000,8 @@ void OpenGLErrorChecker::cgmGetImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetImageTransformParameterivHP, "glGetImageTransformParameterivHP", file, line)(target, pname, params);
-    loaded(_cgmGetImageTransformParameterivHP, "glGetImageTransformParameterivHP", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetImageTransformParameterivHP, file, line, "glGetImageTransformParameterivHP")(target, pname, params);
+    loadedEntryPoint(_cgmGetImageTransformParameterivHP, file, line, "glGetImageTransformParameterivHP")(target, pname, params);
     checkError(file, line);
 }
 
@@ -3009,8 +3009,8 @@ void OpenGLErrorChecker::cgmGetImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetImageTransformParameterfvHP, "glGetImageTransformParameterfvHP", file, line)(target, pname, params);
-    loaded(_cgmGetImageTransformParameterfvHP, "glGetImageTransformParameterfvHP", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetImageTransformParameterfvHP, file, line, "glGetImageTransformParameterfvHP")(target, pname, params);
+    loadedEntryPoint(_cgmGetImageTransformParameterfvHP, file, line, "glGetImageTransformParameterfvHP")(target, pname, params);
     checkError(file, line);
 }
 
@@ -3019,8 +3019,8 @@ void OpenGLErrorChecker::cgmMultiModeDrawArraysIBM(
     int modestride)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiModeDrawArraysIBM, "glMultiModeDrawArraysIBM", file, line)(mode, first, count, primcount, modestride);
-    loaded(_cgmMultiModeDrawArraysIBM, "glMultiModeDrawArraysIBM", file, line)(mode, first, count, primcount, modestride);
+        return loadedEntryPoint(_cgmMultiModeDrawArraysIBM, file, line, "glMultiModeDrawArraysIBM")(mode, first, count, primcount, modestride);
+    loadedEntryPoint(_cgmMultiModeDrawArraysIBM, file, line, "glMultiModeDrawArraysIBM")(mode, first, count, primcount, modestride);
     checkError(file, line);
 }
 
@@ -3029,8 +3029,8 @@ void OpenGLErrorChecker::cgmMultiModeDrawElementsIBM(
     const void* const* indices, int primcount, int modestride)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiModeDrawElementsIBM, "glMultiModeDrawElementsIBM", file, line)(mode, count, type, indices, primcount, modestride);
-    loaded(_cgmMultiModeDrawElementsIBM, "glMultiModeDrawElementsIBM", file, line)(mode, count, type, indices, primcount, modestride);
+        return loadedEntryPoint(_cgmMultiModeDrawElementsIBM, file, line, "glMultiModeDrawElementsIBM")(mode, count, type, indices, primcount, modestride);
+    loadedEntryPoint(_cgmMultiModeDrawElementsIBM, file, line, "glMultiModeDrawElementsIBM")(mode, count, type, indices, primcount, modestride);
     checkError(file, line);
 }
 
@@ -3038,8 +3038,8 @@ void OpenGLErrorChecker::cgmColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorPointerListIBM, "glColorPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
-    loaded(_cgmColorPointerListIBM, "glColorPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
+        return loadedEntryPoint(_cgmColorPointerListIBM, file, line, "glColorPointerListIBM")(size, type, stride, pointer, ptrstride);
+    loadedEntryPoint(_cgmColorPointerListIBM, file, line, "glColorPointerListIBM")(size, type, stride, pointer, ptrstride);
     checkError(file, line);
 }
 
@@ -3047,8 +3047,8 @@ void OpenGLErrorChecker::cgmSecondaryColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColorPointerListIBM, "glSecondaryColorPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
-    loaded(_cgmSecondaryColorPointerListIBM, "glSecondaryColorPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
+        return loadedEntryPoint(_cgmSecondaryColorPointerListIBM, file, line, "glSecondaryColorPointerListIBM")(size, type, stride, pointer, ptrstride);
+    loadedEntryPoint(_cgmSecondaryColorPointerListIBM, file, line, "glSecondaryColorPointerListIBM")(size, type, stride, pointer, ptrstride);
     checkError(file, line);
 }
 
@@ -3056,8 +3056,8 @@ void OpenGLErrorChecker::cgmEdgeFlagPointerListIBM(
     const char* file, unsigned line, int stride, const unsigned char** pointer, int ptrstride)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEdgeFlagPointerListIBM, "glEdgeFlagPointerListIBM", file, line)(stride, pointer, ptrstride);
-    loaded(_cgmEdgeFlagPointerListIBM, "glEdgeFlagPointerListIBM", file, line)(stride, pointer, ptrstride);
+        return loadedEntryPoint(_cgmEdgeFlagPointerListIBM, file, line, "glEdgeFlagPointerListIBM")(stride, pointer, ptrstride);
+    loadedEntryPoint(_cgmEdgeFlagPointerListIBM, file, line, "glEdgeFlagPointerListIBM")(stride, pointer, ptrstride);
     checkError(file, line);
 }
 
@@ -3065,8 +3065,8 @@ void OpenGLErrorChecker::cgmFogCoordPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogCoordPointerListIBM, "glFogCoordPointerListIBM", file, line)(type, stride, pointer, ptrstride);
-    loaded(_cgmFogCoordPointerListIBM, "glFogCoordPointerListIBM", file, line)(type, stride, pointer, ptrstride);
+        return loadedEntryPoint(_cgmFogCoordPointerListIBM, file, line, "glFogCoordPointerListIBM")(type, stride, pointer, ptrstride);
+    loadedEntryPoint(_cgmFogCoordPointerListIBM, file, line, "glFogCoordPointerListIBM")(type, stride, pointer, ptrstride);
     checkError(file, line);
 }
 
@@ -3074,8 +3074,8 @@ void OpenGLErrorChecker::cgmIndexPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIndexPointerListIBM, "glIndexPointerListIBM", file, line)(type, stride, pointer, ptrstride);
-    loaded(_cgmIndexPointerListIBM, "glIndexPointerListIBM", file, line)(type, stride, pointer, ptrstride);
+        return loadedEntryPoint(_cgmIndexPointerListIBM, file, line, "glIndexPointerListIBM")(type, stride, pointer, ptrstride);
+    loadedEntryPoint(_cgmIndexPointerListIBM, file, line, "glIndexPointerListIBM")(type, stride, pointer, ptrstride);
     checkError(file, line);
 }
 
@@ -3083,8 +3083,8 @@ void OpenGLErrorChecker::cgmNormalPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormalPointerListIBM, "glNormalPointerListIBM", file, line)(type, stride, pointer, ptrstride);
-    loaded(_cgmNormalPointerListIBM, "glNormalPointerListIBM", file, line)(type, stride, pointer, ptrstride);
+        return loadedEntryPoint(_cgmNormalPointerListIBM, file, line, "glNormalPointerListIBM")(type, stride, pointer, ptrstride);
+    loadedEntryPoint(_cgmNormalPointerListIBM, file, line, "glNormalPointerListIBM")(type, stride, pointer, ptrstride);
     checkError(file, line);
 }
 
@@ -3092,8 +3092,8 @@ void OpenGLErrorChecker::cgmTexCoordPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoordPointerListIBM, "glTexCoordPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
-    loaded(_cgmTexCoordPointerListIBM, "glTexCoordPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
+        return loadedEntryPoint(_cgmTexCoordPointerListIBM, file, line, "glTexCoordPointerListIBM")(size, type, stride, pointer, ptrstride);
+    loadedEntryPoint(_cgmTexCoordPointerListIBM, file, line, "glTexCoordPointerListIBM")(size, type, stride, pointer, ptrstride);
     checkError(file, line);
 }
 
@@ -3101,8 +3101,8 @@ void OpenGLErrorChecker::cgmVertexPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexPointerListIBM, "glVertexPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
-    loaded(_cgmVertexPointerListIBM, "glVertexPointerListIBM", file, line)(size, type, stride, pointer, ptrstride);
+        return loadedEntryPoint(_cgmVertexPointerListIBM, file, line, "glVertexPointerListIBM")(size, type, stride, pointer, ptrstride);
+    loadedEntryPoint(_cgmVertexPointerListIBM, file, line, "glVertexPointerListIBM")(size, type, stride, pointer, ptrstride);
     checkError(file, line);
 }
 
@@ -3110,16 +3110,16 @@ void OpenGLErrorChecker::cgmVertexPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexPointervINTEL, "glVertexPointervINTEL", file, line)(size, type, pointer);
-    loaded(_cgmVertexPointervINTEL, "glVertexPointervINTEL", file, line)(size, type, pointer);
+        return loadedEntryPoint(_cgmVertexPointervINTEL, file, line, "glVertexPointervINTEL")(size, type, pointer);
+    loadedEntryPoint(_cgmVertexPointervINTEL, file, line, "glVertexPointervINTEL")(size, type, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormalPointervINTEL(const char* file, unsigned line, unsigned type, const void** pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormalPointervINTEL, "glNormalPointervINTEL", file, line)(type, pointer);
-    loaded(_cgmNormalPointervINTEL, "glNormalPointervINTEL", file, line)(type, pointer);
+        return loadedEntryPoint(_cgmNormalPointervINTEL, file, line, "glNormalPointervINTEL")(type, pointer);
+    loadedEntryPoint(_cgmNormalPointervINTEL, file, line, "glNormalPointervINTEL")(type, pointer);
     checkError(file, line);
 }
 
@@ -3127,8 +3127,8 @@ void OpenGLErrorChecker::cgmColorPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorPointervINTEL, "glColorPointervINTEL", file, line)(size, type, pointer);
-    loaded(_cgmColorPointervINTEL, "glColorPointervINTEL", file, line)(size, type, pointer);
+        return loadedEntryPoint(_cgmColorPointervINTEL, file, line, "glColorPointervINTEL")(size, type, pointer);
+    loadedEntryPoint(_cgmColorPointervINTEL, file, line, "glColorPointervINTEL")(size, type, pointer);
     checkError(file, line);
 }
 
@@ -3136,8 +3136,8 @@ void OpenGLErrorChecker::cgmTexCoordPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoordPointervINTEL, "glTexCoordPointervINTEL", file, line)(size, type, pointer);
-    loaded(_cgmTexCoordPointervINTEL, "glTexCoordPointervINTEL", file, line)(size, type, pointer);
+        return loadedEntryPoint(_cgmTexCoordPointervINTEL, file, line, "glTexCoordPointervINTEL")(size, type, pointer);
+    loadedEntryPoint(_cgmTexCoordPointervINTEL, file, line, "glTexCoordPointervINTEL")(size, type, pointer);
     checkError(file, line);
 }
 
@@ -3145,24 +3145,24 @@ void OpenGLErrorChecker::cgmTexScissorFuncINTEL(
     const char* file, unsigned line, unsigned target, unsigned lfunc, unsigned hfunc)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexScissorFuncINTEL, "glTexScissorFuncINTEL", file, line)(target, lfunc, hfunc);
-    loaded(_cgmTexScissorFuncINTEL, "glTexScissorFuncINTEL", file, line)(target, lfunc, hfunc);
+        return loadedEntryPoint(_cgmTexScissorFuncINTEL, file, line, "glTexScissorFuncINTEL")(target, lfunc, hfunc);
+    loadedEntryPoint(_cgmTexScissorFuncINTEL, file, line, "glTexScissorFuncINTEL")(target, lfunc, hfunc);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexScissorINTEL(const char* file, unsigned line, unsigned target, float tlow, float thigh)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexScissorINTEL, "glTexScissorINTEL", file, line)(target, tlow, thigh);
-    loaded(_cgmTexScissorINTEL, "glTexScissorINTEL", file, line)(target, tlow, thigh);
+        return loadedEntryPoint(_cgmTexScissorINTEL, file, line, "glTexScissorINTEL")(target, tlow, thigh);
+    loadedEntryPoint(_cgmTexScissorINTEL, file, line, "glTexScissorINTEL")(target, tlow, thigh);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmBufferRegionEnabled(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBufferRegionEnabled, "glBufferRegionEnabled", file, line)();
-    const auto result = loaded(_cgmBufferRegionEnabled, "glBufferRegionEnabled", file, line)();
+        return loadedEntryPoint(_cgmBufferRegionEnabled, file, line, "glBufferRegionEnabled")();
+    const auto result = loadedEntryPoint(_cgmBufferRegionEnabled, file, line, "glBufferRegionEnabled")();
     checkError(file, line);
     return result;
 }
@@ -3170,8 +3170,8 @@ unsigned OpenGLErrorChecker::cgmBufferRegionEnabled(const char* file, unsigned l
 void OpenGLErrorChecker::cgmDeleteBufferRegion(const char* file, unsigned line, unsigned region)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteBufferRegion, "glDeleteBufferRegion", file, line)(region);
-    loaded(_cgmDeleteBufferRegion, "glDeleteBufferRegion", file, line)(region);
+        return loadedEntryPoint(_cgmDeleteBufferRegion, file, line, "glDeleteBufferRegion")(region);
+    loadedEntryPoint(_cgmDeleteBufferRegion, file, line, "glDeleteBufferRegion")(region);
     checkError(file, line);
 }
 
@@ -3179,16 +3179,16 @@ void OpenGLErrorChecker::cgmDrawBufferRegion(
     const char* file, unsigned line, unsigned region, int x, int y, int width, int height, int xDest, int yDest)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDrawBufferRegion, "glDrawBufferRegion", file, line)(region, x, y, width, height, xDest, yDest);
-    loaded(_cgmDrawBufferRegion, "glDrawBufferRegion", file, line)(region, x, y, width, height, xDest, yDest);
+        return loadedEntryPoint(_cgmDrawBufferRegion, file, line, "glDrawBufferRegion")(region, x, y, width, height, xDest, yDest);
+    loadedEntryPoint(_cgmDrawBufferRegion, file, line, "glDrawBufferRegion")(region, x, y, width, height, xDest, yDest);
     checkError(file, line);
 }
 
 unsigned OpenGLErrorChecker::cgmNewBufferRegion(const char* file, unsigned line, unsigned region)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNewBufferRegion, "glNewBufferRegion", file, line)(region);
-    const auto result = loaded(_cgmNewBufferRegion, "glNewBufferRegion", file, line)(region);
+        return loadedEntryPoint(_cgmNewBufferRegion, file, line, "glNewBufferRegion")(region);
+    const auto result = loadedEntryPoint(_cgmNewBufferRegion, file, line, "glNewBufferRegion")(region);
     checkError(file, line);
     return result;
 }
@@ -3197,232 +3197,232 @@ void OpenGLErrorChecker::cgmReadBufferRegion(
     const char* file, unsigned line, unsigned region, int x, int y, int width, int height)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReadBufferRegion, "glReadBufferRegion", file, line)(region, x, y, width, height);
-    loaded(_cgmReadBufferRegion, "glReadBufferRegion", file, line)(region, x, y, width, height);
+        return loadedEntryPoint(_cgmReadBufferRegion, file, line, "glReadBufferRegion")(region, x, y, width, height);
+    loadedEntryPoint(_cgmReadBufferRegion, file, line, "glReadBufferRegion")(region, x, y, width, height);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmResizeBuffersMESA(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmResizeBuffersMESA, "glResizeBuffersMESA", file, line)();
-    loaded(_cgmResizeBuffersMESA, "glResizeBuffersMESA", file, line)();
+        return loadedEntryPoint(_cgmResizeBuffersMESA, file, line, "glResizeBuffersMESA")();
+    loadedEntryPoint(_cgmResizeBuffersMESA, file, line, "glResizeBuffersMESA")();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2dMESA(const char* file, unsigned line, double x, double y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2dMESA, "glWindowPos2dMESA", file, line)(x, y);
-    loaded(_cgmWindowPos2dMESA, "glWindowPos2dMESA", file, line)(x, y);
+        return loadedEntryPoint(_cgmWindowPos2dMESA, file, line, "glWindowPos2dMESA")(x, y);
+    loadedEntryPoint(_cgmWindowPos2dMESA, file, line, "glWindowPos2dMESA")(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2dvMESA(const char* file, unsigned line, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2dvMESA, "glWindowPos2dvMESA", file, line)(v);
-    loaded(_cgmWindowPos2dvMESA, "glWindowPos2dvMESA", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos2dvMESA, file, line, "glWindowPos2dvMESA")(v);
+    loadedEntryPoint(_cgmWindowPos2dvMESA, file, line, "glWindowPos2dvMESA")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2fMESA(const char* file, unsigned line, float x, float y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2fMESA, "glWindowPos2fMESA", file, line)(x, y);
-    loaded(_cgmWindowPos2fMESA, "glWindowPos2fMESA", file, line)(x, y);
+        return loadedEntryPoint(_cgmWindowPos2fMESA, file, line, "glWindowPos2fMESA")(x, y);
+    loadedEntryPoint(_cgmWindowPos2fMESA, file, line, "glWindowPos2fMESA")(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2fvMESA(const char* file, unsigned line, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2fvMESA, "glWindowPos2fvMESA", file, line)(v);
-    loaded(_cgmWindowPos2fvMESA, "glWindowPos2fvMESA", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos2fvMESA, file, line, "glWindowPos2fvMESA")(v);
+    loadedEntryPoint(_cgmWindowPos2fvMESA, file, line, "glWindowPos2fvMESA")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2iMESA(const char* file, unsigned line, int x, int y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2iMESA, "glWindowPos2iMESA", file, line)(x, y);
-    loaded(_cgmWindowPos2iMESA, "glWindowPos2iMESA", file, line)(x, y);
+        return loadedEntryPoint(_cgmWindowPos2iMESA, file, line, "glWindowPos2iMESA")(x, y);
+    loadedEntryPoint(_cgmWindowPos2iMESA, file, line, "glWindowPos2iMESA")(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2ivMESA(const char* file, unsigned line, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2ivMESA, "glWindowPos2ivMESA", file, line)(v);
-    loaded(_cgmWindowPos2ivMESA, "glWindowPos2ivMESA", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos2ivMESA, file, line, "glWindowPos2ivMESA")(v);
+    loadedEntryPoint(_cgmWindowPos2ivMESA, file, line, "glWindowPos2ivMESA")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2sMESA(const char* file, unsigned line, short x, short y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2sMESA, "glWindowPos2sMESA", file, line)(x, y);
-    loaded(_cgmWindowPos2sMESA, "glWindowPos2sMESA", file, line)(x, y);
+        return loadedEntryPoint(_cgmWindowPos2sMESA, file, line, "glWindowPos2sMESA")(x, y);
+    loadedEntryPoint(_cgmWindowPos2sMESA, file, line, "glWindowPos2sMESA")(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos2svMESA(const char* file, unsigned line, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos2svMESA, "glWindowPos2svMESA", file, line)(v);
-    loaded(_cgmWindowPos2svMESA, "glWindowPos2svMESA", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos2svMESA, file, line, "glWindowPos2svMESA")(v);
+    loadedEntryPoint(_cgmWindowPos2svMESA, file, line, "glWindowPos2svMESA")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3dMESA(const char* file, unsigned line, double x, double y, double z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3dMESA, "glWindowPos3dMESA", file, line)(x, y, z);
-    loaded(_cgmWindowPos3dMESA, "glWindowPos3dMESA", file, line)(x, y, z);
+        return loadedEntryPoint(_cgmWindowPos3dMESA, file, line, "glWindowPos3dMESA")(x, y, z);
+    loadedEntryPoint(_cgmWindowPos3dMESA, file, line, "glWindowPos3dMESA")(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3dvMESA(const char* file, unsigned line, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3dvMESA, "glWindowPos3dvMESA", file, line)(v);
-    loaded(_cgmWindowPos3dvMESA, "glWindowPos3dvMESA", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos3dvMESA, file, line, "glWindowPos3dvMESA")(v);
+    loadedEntryPoint(_cgmWindowPos3dvMESA, file, line, "glWindowPos3dvMESA")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3fMESA(const char* file, unsigned line, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3fMESA, "glWindowPos3fMESA", file, line)(x, y, z);
-    loaded(_cgmWindowPos3fMESA, "glWindowPos3fMESA", file, line)(x, y, z);
+        return loadedEntryPoint(_cgmWindowPos3fMESA, file, line, "glWindowPos3fMESA")(x, y, z);
+    loadedEntryPoint(_cgmWindowPos3fMESA, file, line, "glWindowPos3fMESA")(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3fvMESA(const char* file, unsigned line, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3fvMESA, "glWindowPos3fvMESA", file, line)(v);
-    loaded(_cgmWindowPos3fvMESA, "glWindowPos3fvMESA", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos3fvMESA, file, line, "glWindowPos3fvMESA")(v);
+    loadedEntryPoint(_cgmWindowPos3fvMESA, file, line, "glWindowPos3fvMESA")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3iMESA(const char* file, unsigned line, int x, int y, int z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3iMESA, "glWindowPos3iMESA", file, line)(x, y, z);
-    loaded(_cgmWindowPos3iMESA, "glWindowPos3iMESA", file, line)(x, y, z);
+        return loadedEntryPoint(_cgmWindowPos3iMESA, file, line, "glWindowPos3iMESA")(x, y, z);
+    loadedEntryPoint(_cgmWindowPos3iMESA, file, line, "glWindowPos3iMESA")(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3ivMESA(const char* file, unsigned line, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3ivMESA, "glWindowPos3ivMESA", file, line)(v);
-    loaded(_cgmWindowPos3ivMESA, "glWindowPos3ivMESA", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos3ivMESA, file, line, "glWindowPos3ivMESA")(v);
+    loadedEntryPoint(_cgmWindowPos3ivMESA, file, line, "glWindowPos3ivMESA")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3sMESA(const char* file, unsigned line, short x, short y, short z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3sMESA, "glWindowPos3sMESA", file, line)(x, y, z);
-    loaded(_cgmWindowPos3sMESA, "glWindowPos3sMESA", file, line)(x, y, z);
+        return loadedEntryPoint(_cgmWindowPos3sMESA, file, line, "glWindowPos3sMESA")(x, y, z);
+    loadedEntryPoint(_cgmWindowPos3sMESA, file, line, "glWindowPos3sMESA")(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos3svMESA(const char* file, unsigned line, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos3svMESA, "glWindowPos3svMESA", file, line)(v);
-    loaded(_cgmWindowPos3svMESA, "glWindowPos3svMESA", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos3svMESA, file, line, "glWindowPos3svMESA")(v);
+    loadedEntryPoint(_cgmWindowPos3svMESA, file, line, "glWindowPos3svMESA")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4dMESA(const char* file, unsigned line, double x, double y, double z, double w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos4dMESA, "glWindowPos4dMESA", file, line)(x, y, z, w);
-    loaded(_cgmWindowPos4dMESA, "glWindowPos4dMESA", file, line)(x, y, z, w);
+        return loadedEntryPoint(_cgmWindowPos4dMESA, file, line, "glWindowPos4dMESA")(x, y, z, w);
+    loadedEntryPoint(_cgmWindowPos4dMESA, file, line, "glWindowPos4dMESA")(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4dvMESA(const char* file, unsigned line, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos4dvMESA, "glWindowPos4dvMESA", file, line)(v);
-    loaded(_cgmWindowPos4dvMESA, "glWindowPos4dvMESA", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos4dvMESA, file, line, "glWindowPos4dvMESA")(v);
+    loadedEntryPoint(_cgmWindowPos4dvMESA, file, line, "glWindowPos4dvMESA")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4fMESA(const char* file, unsigned line, float x, float y, float z, float w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos4fMESA, "glWindowPos4fMESA", file, line)(x, y, z, w);
-    loaded(_cgmWindowPos4fMESA, "glWindowPos4fMESA", file, line)(x, y, z, w);
+        return loadedEntryPoint(_cgmWindowPos4fMESA, file, line, "glWindowPos4fMESA")(x, y, z, w);
+    loadedEntryPoint(_cgmWindowPos4fMESA, file, line, "glWindowPos4fMESA")(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4fvMESA(const char* file, unsigned line, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos4fvMESA, "glWindowPos4fvMESA", file, line)(v);
-    loaded(_cgmWindowPos4fvMESA, "glWindowPos4fvMESA", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos4fvMESA, file, line, "glWindowPos4fvMESA")(v);
+    loadedEntryPoint(_cgmWindowPos4fvMESA, file, line, "glWindowPos4fvMESA")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4iMESA(const char* file, unsigned line, int x, int y, int z, int w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos4iMESA, "glWindowPos4iMESA", file, line)(x, y, z, w);
-    loaded(_cgmWindowPos4iMESA, "glWindowPos4iMESA", file, line)(x, y, z, w);
+        return loadedEntryPoint(_cgmWindowPos4iMESA, file, line, "glWindowPos4iMESA")(x, y, z, w);
+    loadedEntryPoint(_cgmWindowPos4iMESA, file, line, "glWindowPos4iMESA")(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4ivMESA(const char* file, unsigned line, const int* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos4ivMESA, "glWindowPos4ivMESA", file, line)(v);
-    loaded(_cgmWindowPos4ivMESA, "glWindowPos4ivMESA", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos4ivMESA, file, line, "glWindowPos4ivMESA")(v);
+    loadedEntryPoint(_cgmWindowPos4ivMESA, file, line, "glWindowPos4ivMESA")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4sMESA(const char* file, unsigned line, short x, short y, short z, short w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos4sMESA, "glWindowPos4sMESA", file, line)(x, y, z, w);
-    loaded(_cgmWindowPos4sMESA, "glWindowPos4sMESA", file, line)(x, y, z, w);
+        return loadedEntryPoint(_cgmWindowPos4sMESA, file, line, "glWindowPos4sMESA")(x, y, z, w);
+    loadedEntryPoint(_cgmWindowPos4sMESA, file, line, "glWindowPos4sMESA")(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmWindowPos4svMESA(const char* file, unsigned line, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmWindowPos4svMESA, "glWindowPos4svMESA", file, line)(v);
-    loaded(_cgmWindowPos4svMESA, "glWindowPos4svMESA", file, line)(v);
+        return loadedEntryPoint(_cgmWindowPos4svMESA, file, line, "glWindowPos4svMESA")(v);
+    loadedEntryPoint(_cgmWindowPos4svMESA, file, line, "glWindowPos4svMESA")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDepthRangedNV(const char* file, unsigned line, double zNear, double zFar)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDepthRangedNV, "glDepthRangedNV", file, line)(zNear, zFar);
-    loaded(_cgmDepthRangedNV, "glDepthRangedNV", file, line)(zNear, zFar);
+        return loadedEntryPoint(_cgmDepthRangedNV, file, line, "glDepthRangedNV")(zNear, zFar);
+    loadedEntryPoint(_cgmDepthRangedNV, file, line, "glDepthRangedNV")(zNear, zFar);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClearDepthdNV(const char* file, unsigned line, double depth)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmClearDepthdNV, "glClearDepthdNV", file, line)(depth);
-    loaded(_cgmClearDepthdNV, "glClearDepthdNV", file, line)(depth);
+        return loadedEntryPoint(_cgmClearDepthdNV, file, line, "glClearDepthdNV")(depth);
+    loadedEntryPoint(_cgmClearDepthdNV, file, line, "glClearDepthdNV")(depth);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDepthBoundsdNV(const char* file, unsigned line, double zmin, double zmax)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDepthBoundsdNV, "glDepthBoundsdNV", file, line)(zmin, zmax);
-    loaded(_cgmDepthBoundsdNV, "glDepthBoundsdNV", file, line)(zmin, zmax);
+        return loadedEntryPoint(_cgmDepthBoundsdNV, file, line, "glDepthBoundsdNV")(zmin, zmax);
+    loadedEntryPoint(_cgmDepthBoundsdNV, file, line, "glDepthBoundsdNV")(zmin, zmax);
     checkError(file, line);
 }
 
@@ -3431,8 +3431,8 @@ void OpenGLErrorChecker::cgmMapControlPointsNV(
     int uorder, int vorder, unsigned char packed, const void* points)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMapControlPointsNV, "glMapControlPointsNV", file, line)(target, index, type, ustride, vstride, uorder, vorder, packed, points);
-    loaded(_cgmMapControlPointsNV, "glMapControlPointsNV", file, line)(target, index, type, ustride, vstride, uorder, vorder, packed, points);
+        return loadedEntryPoint(_cgmMapControlPointsNV, file, line, "glMapControlPointsNV")(target, index, type, ustride, vstride, uorder, vorder, packed, points);
+    loadedEntryPoint(_cgmMapControlPointsNV, file, line, "glMapControlPointsNV")(target, index, type, ustride, vstride, uorder, vorder, packed, points);
     checkError(file, line);
 }
 
@@ -3440,8 +3440,8 @@ void OpenGLErrorChecker::cgmMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMapParameterivNV, "glMapParameterivNV", file, line)(target, pname, params);
-    loaded(_cgmMapParameterivNV, "glMapParameterivNV", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmMapParameterivNV, file, line, "glMapParameterivNV")(target, pname, params);
+    loadedEntryPoint(_cgmMapParameterivNV, file, line, "glMapParameterivNV")(target, pname, params);
     checkError(file, line);
 }
 
@@ -3449,8 +3449,8 @@ void OpenGLErrorChecker::cgmMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMapParameterfvNV, "glMapParameterfvNV", file, line)(target, pname, params);
-    loaded(_cgmMapParameterfvNV, "glMapParameterfvNV", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmMapParameterfvNV, file, line, "glMapParameterfvNV")(target, pname, params);
+    loadedEntryPoint(_cgmMapParameterfvNV, file, line, "glMapParameterfvNV")(target, pname, params);
     checkError(file, line);
 }
 
@@ -3459,8 +3459,8 @@ void OpenGLErrorChecker::cgmGetMapControlPointsNV(
     unsigned char packed, void* points)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetMapControlPointsNV, "glGetMapControlPointsNV", file, line)(target, index, type, ustride, vstride, packed, points);
-    loaded(_cgmGetMapControlPointsNV, "glGetMapControlPointsNV", file, line)(target, index, type, ustride, vstride, packed, points);
+        return loadedEntryPoint(_cgmGetMapControlPointsNV, file, line, "glGetMapControlPointsNV")(target, index, type, ustride, vstride, packed, points);
+    loadedEntryPoint(_cgmGetMapControlPointsNV, file, line, "glGetMapControlPointsNV")(target, index, type, ustride, vstride, packed, points);
     checkError(file, line);
 }
 
@@ -3468,8 +3468,8 @@ void OpenGLErrorChecker::cgmGetMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetMapParameterivNV, "glGetMapParameterivNV", file, line)(target, pname, params);
-    loaded(_cgmGetMapParameterivNV, "glGetMapParameterivNV", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetMapParameterivNV, file, line, "glGetMapParameterivNV")(target, pname, params);
+    loadedEntryPoint(_cgmGetMapParameterivNV, file, line, "glGetMapParameterivNV")(target, pname, params);
     checkError(file, line);
 }
 
@@ -3477,8 +3477,8 @@ void OpenGLErrorChecker::cgmGetMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetMapParameterfvNV, "glGetMapParameterfvNV", file, line)(target, pname, params);
-    loaded(_cgmGetMapParameterfvNV, "glGetMapParameterfvNV", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetMapParameterfvNV, file, line, "glGetMapParameterfvNV")(target, pname, params);
+    loadedEntryPoint(_cgmGetMapParameterfvNV, file, line, "glGetMapParameterfvNV")(target, pname, params);
     checkError(file, line);
 }
 
@@ -3486,8 +3486,8 @@ void OpenGLErrorChecker::cgmGetMapAttribParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetMapAttribParameterivNV, "glGetMapAttribParameterivNV", file, line)(target, index, pname, params);
-    loaded(_cgmGetMapAttribParameterivNV, "glGetMapAttribParameterivNV", file, line)(target, index, pname, params);
+        return loadedEntryPoint(_cgmGetMapAttribParameterivNV, file, line, "glGetMapAttribParameterivNV")(target, index, pname, params);
+    loadedEntryPoint(_cgmGetMapAttribParameterivNV, file, line, "glGetMapAttribParameterivNV")(target, index, pname, params);
     checkError(file, line);
 }
 

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <GL/gl.h>
 
-#include "qel_ogl/extensionator/generated/glEntryPoints.h"
+#include "qel_ogl/ogl/EntryPoint.h"
 
 namespace QEL { namespace OGL {
 
@@ -14,40 +14,40 @@ void OpenGLErrorChecker::cgmGetMapAttribParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetMapAttribParameterfvNV, "glGetMapAttribParameterfvNV", file, line)(target, index, pname, params);
-    loaded(_cgmGetMapAttribParameterfvNV, "glGetMapAttribParameterfvNV", file, line)(target, index, pname, params);
+        return loadedEntryPoint(_cgmGetMapAttribParameterfvNV, file, line, "glGetMapAttribParameterfvNV")(target, index, pname, params);
+    loadedEntryPoint(_cgmGetMapAttribParameterfvNV, file, line, "glGetMapAttribParameterfvNV")(target, index, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEvalMapsNV(const char* file, unsigned line, unsigned target, unsigned mode)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEvalMapsNV, "glEvalMapsNV", file, line)(target, mode);
-    loaded(_cgmEvalMapsNV, "glEvalMapsNV", file, line)(target, mode);
+        return loadedEntryPoint(_cgmEvalMapsNV, file, line, "glEvalMapsNV")(target, mode);
+    loadedEntryPoint(_cgmEvalMapsNV, file, line, "glEvalMapsNV")(target, mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteFencesNV(const char* file, unsigned line, int n, const unsigned* fences)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteFencesNV, "glDeleteFencesNV", file, line)(n, fences);
-    loaded(_cgmDeleteFencesNV, "glDeleteFencesNV", file, line)(n, fences);
+        return loadedEntryPoint(_cgmDeleteFencesNV, file, line, "glDeleteFencesNV")(n, fences);
+    loadedEntryPoint(_cgmDeleteFencesNV, file, line, "glDeleteFencesNV")(n, fences);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenFencesNV(const char* file, unsigned line, int n, unsigned* fences)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenFencesNV, "glGenFencesNV", file, line)(n, fences);
-    loaded(_cgmGenFencesNV, "glGenFencesNV", file, line)(n, fences);
+        return loadedEntryPoint(_cgmGenFencesNV, file, line, "glGenFencesNV")(n, fences);
+    loadedEntryPoint(_cgmGenFencesNV, file, line, "glGenFencesNV")(n, fences);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsFenceNV(const char* file, unsigned line, unsigned fence)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsFenceNV, "glIsFenceNV", file, line)(fence);
-    const auto result = loaded(_cgmIsFenceNV, "glIsFenceNV", file, line)(fence);
+        return loadedEntryPoint(_cgmIsFenceNV, file, line, "glIsFenceNV")(fence);
+    const auto result = loadedEntryPoint(_cgmIsFenceNV, file, line, "glIsFenceNV")(fence);
     checkError(file, line);
     return result;
 }
@@ -55,8 +55,8 @@ unsigned char OpenGLErrorChecker::cgmIsFenceNV(const char* file, unsigned line, 
 unsigned char OpenGLErrorChecker::cgmTestFenceNV(const char* file, unsigned line, unsigned fence)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTestFenceNV, "glTestFenceNV", file, line)(fence);
-    const auto result = loaded(_cgmTestFenceNV, "glTestFenceNV", file, line)(fence);
+        return loadedEntryPoint(_cgmTestFenceNV, file, line, "glTestFenceNV")(fence);
+    const auto result = loadedEntryPoint(_cgmTestFenceNV, file, line, "glTestFenceNV")(fence);
     checkError(file, line);
     return result;
 }
@@ -64,24 +64,24 @@ unsigned char OpenGLErrorChecker::cgmTestFenceNV(const char* file, unsigned line
 void OpenGLErrorChecker::cgmGetFenceivNV(const char* file, unsigned line, unsigned fence, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFenceivNV, "glGetFenceivNV", file, line)(fence, pname, params);
-    loaded(_cgmGetFenceivNV, "glGetFenceivNV", file, line)(fence, pname, params);
+        return loadedEntryPoint(_cgmGetFenceivNV, file, line, "glGetFenceivNV")(fence, pname, params);
+    loadedEntryPoint(_cgmGetFenceivNV, file, line, "glGetFenceivNV")(fence, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFinishFenceNV(const char* file, unsigned line, unsigned fence)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFinishFenceNV, "glFinishFenceNV", file, line)(fence);
-    loaded(_cgmFinishFenceNV, "glFinishFenceNV", file, line)(fence);
+        return loadedEntryPoint(_cgmFinishFenceNV, file, line, "glFinishFenceNV")(fence);
+    loadedEntryPoint(_cgmFinishFenceNV, file, line, "glFinishFenceNV")(fence);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSetFenceNV(const char* file, unsigned line, unsigned fence, unsigned condition)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSetFenceNV, "glSetFenceNV", file, line)(fence, condition);
-    loaded(_cgmSetFenceNV, "glSetFenceNV", file, line)(fence, condition);
+        return loadedEntryPoint(_cgmSetFenceNV, file, line, "glSetFenceNV")(fence, condition);
+    loadedEntryPoint(_cgmSetFenceNV, file, line, "glSetFenceNV")(fence, condition);
     checkError(file, line);
 }
 
@@ -90,8 +90,8 @@ void OpenGLErrorChecker::cgmProgramNamedParameter4fNV(
     float w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramNamedParameter4fNV, "glProgramNamedParameter4fNV", file, line)(id, len, name, x, y, z, w);
-    loaded(_cgmProgramNamedParameter4fNV, "glProgramNamedParameter4fNV", file, line)(id, len, name, x, y, z, w);
+        return loadedEntryPoint(_cgmProgramNamedParameter4fNV, file, line, "glProgramNamedParameter4fNV")(id, len, name, x, y, z, w);
+    loadedEntryPoint(_cgmProgramNamedParameter4fNV, file, line, "glProgramNamedParameter4fNV")(id, len, name, x, y, z, w);
     checkError(file, line);
 }
 
@@ -99,8 +99,8 @@ void OpenGLErrorChecker::cgmProgramNamedParameter4fvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramNamedParameter4fvNV, "glProgramNamedParameter4fvNV", file, line)(id, len, name, v);
-    loaded(_cgmProgramNamedParameter4fvNV, "glProgramNamedParameter4fvNV", file, line)(id, len, name, v);
+        return loadedEntryPoint(_cgmProgramNamedParameter4fvNV, file, line, "glProgramNamedParameter4fvNV")(id, len, name, v);
+    loadedEntryPoint(_cgmProgramNamedParameter4fvNV, file, line, "glProgramNamedParameter4fvNV")(id, len, name, v);
     checkError(file, line);
 }
 
@@ -109,8 +109,8 @@ void OpenGLErrorChecker::cgmProgramNamedParameter4dNV(
     double w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramNamedParameter4dNV, "glProgramNamedParameter4dNV", file, line)(id, len, name, x, y, z, w);
-    loaded(_cgmProgramNamedParameter4dNV, "glProgramNamedParameter4dNV", file, line)(id, len, name, x, y, z, w);
+        return loadedEntryPoint(_cgmProgramNamedParameter4dNV, file, line, "glProgramNamedParameter4dNV")(id, len, name, x, y, z, w);
+    loadedEntryPoint(_cgmProgramNamedParameter4dNV, file, line, "glProgramNamedParameter4dNV")(id, len, name, x, y, z, w);
     checkError(file, line);
 }
 
@@ -118,8 +118,8 @@ void OpenGLErrorChecker::cgmProgramNamedParameter4dvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramNamedParameter4dvNV, "glProgramNamedParameter4dvNV", file, line)(id, len, name, v);
-    loaded(_cgmProgramNamedParameter4dvNV, "glProgramNamedParameter4dvNV", file, line)(id, len, name, v);
+        return loadedEntryPoint(_cgmProgramNamedParameter4dvNV, file, line, "glProgramNamedParameter4dvNV")(id, len, name, v);
+    loadedEntryPoint(_cgmProgramNamedParameter4dvNV, file, line, "glProgramNamedParameter4dvNV")(id, len, name, v);
     checkError(file, line);
 }
 
@@ -127,8 +127,8 @@ void OpenGLErrorChecker::cgmGetProgramNamedParameterfvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramNamedParameterfvNV, "glGetProgramNamedParameterfvNV", file, line)(id, len, name, params);
-    loaded(_cgmGetProgramNamedParameterfvNV, "glGetProgramNamedParameterfvNV", file, line)(id, len, name, params);
+        return loadedEntryPoint(_cgmGetProgramNamedParameterfvNV, file, line, "glGetProgramNamedParameterfvNV")(id, len, name, params);
+    loadedEntryPoint(_cgmGetProgramNamedParameterfvNV, file, line, "glGetProgramNamedParameterfvNV")(id, len, name, params);
     checkError(file, line);
 }
 
@@ -136,8 +136,8 @@ void OpenGLErrorChecker::cgmGetProgramNamedParameterdvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, double* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramNamedParameterdvNV, "glGetProgramNamedParameterdvNV", file, line)(id, len, name, params);
-    loaded(_cgmGetProgramNamedParameterdvNV, "glGetProgramNamedParameterdvNV", file, line)(id, len, name, params);
+        return loadedEntryPoint(_cgmGetProgramNamedParameterdvNV, file, line, "glGetProgramNamedParameterdvNV")(id, len, name, params);
+    loadedEntryPoint(_cgmGetProgramNamedParameterdvNV, file, line, "glGetProgramNamedParameterdvNV")(id, len, name, params);
     checkError(file, line);
 }
 
@@ -146,16 +146,16 @@ void OpenGLErrorChecker::cgmRenderbufferStorageMultisampleCoverageNV(
     int width, int height)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmRenderbufferStorageMultisampleCoverageNV, "glRenderbufferStorageMultisampleCoverageNV", file, line)(target, coverageSamples, colorSamples, internalformat, width, height);
-    loaded(_cgmRenderbufferStorageMultisampleCoverageNV, "glRenderbufferStorageMultisampleCoverageNV", file, line)(target, coverageSamples, colorSamples, internalformat, width, height);
+        return loadedEntryPoint(_cgmRenderbufferStorageMultisampleCoverageNV, file, line, "glRenderbufferStorageMultisampleCoverageNV")(target, coverageSamples, colorSamples, internalformat, width, height);
+    loadedEntryPoint(_cgmRenderbufferStorageMultisampleCoverageNV, file, line, "glRenderbufferStorageMultisampleCoverageNV")(target, coverageSamples, colorSamples, internalformat, width, height);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmProgramVertexLimitNV(const char* file, unsigned line, unsigned target, int limit)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramVertexLimitNV, "glProgramVertexLimitNV", file, line)(target, limit);
-    loaded(_cgmProgramVertexLimitNV, "glProgramVertexLimitNV", file, line)(target, limit);
+        return loadedEntryPoint(_cgmProgramVertexLimitNV, file, line, "glProgramVertexLimitNV")(target, limit);
+    loadedEntryPoint(_cgmProgramVertexLimitNV, file, line, "glProgramVertexLimitNV")(target, limit);
     checkError(file, line);
 }
 
@@ -163,8 +163,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameterI4iNV(
     const char* file, unsigned line, unsigned target, unsigned index, int x, int y, int z, int w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramEnvParameterI4iNV, "glProgramEnvParameterI4iNV", file, line)(target, index, x, y, z, w);
-    loaded(_cgmProgramEnvParameterI4iNV, "glProgramEnvParameterI4iNV", file, line)(target, index, x, y, z, w);
+        return loadedEntryPoint(_cgmProgramEnvParameterI4iNV, file, line, "glProgramEnvParameterI4iNV")(target, index, x, y, z, w);
+    loadedEntryPoint(_cgmProgramEnvParameterI4iNV, file, line, "glProgramEnvParameterI4iNV")(target, index, x, y, z, w);
     checkError(file, line);
 }
 
@@ -172,8 +172,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramEnvParameterI4ivNV, "glProgramEnvParameterI4ivNV", file, line)(target, index, params);
-    loaded(_cgmProgramEnvParameterI4ivNV, "glProgramEnvParameterI4ivNV", file, line)(target, index, params);
+        return loadedEntryPoint(_cgmProgramEnvParameterI4ivNV, file, line, "glProgramEnvParameterI4ivNV")(target, index, params);
+    loadedEntryPoint(_cgmProgramEnvParameterI4ivNV, file, line, "glProgramEnvParameterI4ivNV")(target, index, params);
     checkError(file, line);
 }
 
@@ -181,8 +181,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameterI4uiNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramEnvParameterI4uiNV, "glProgramEnvParameterI4uiNV", file, line)(target, index, x, y, z, w);
-    loaded(_cgmProgramEnvParameterI4uiNV, "glProgramEnvParameterI4uiNV", file, line)(target, index, x, y, z, w);
+        return loadedEntryPoint(_cgmProgramEnvParameterI4uiNV, file, line, "glProgramEnvParameterI4uiNV")(target, index, x, y, z, w);
+    loadedEntryPoint(_cgmProgramEnvParameterI4uiNV, file, line, "glProgramEnvParameterI4uiNV")(target, index, x, y, z, w);
     checkError(file, line);
 }
 
@@ -190,8 +190,8 @@ void OpenGLErrorChecker::cgmProgramEnvParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramEnvParameterI4uivNV, "glProgramEnvParameterI4uivNV", file, line)(target, index, params);
-    loaded(_cgmProgramEnvParameterI4uivNV, "glProgramEnvParameterI4uivNV", file, line)(target, index, params);
+        return loadedEntryPoint(_cgmProgramEnvParameterI4uivNV, file, line, "glProgramEnvParameterI4uivNV")(target, index, params);
+    loadedEntryPoint(_cgmProgramEnvParameterI4uivNV, file, line, "glProgramEnvParameterI4uivNV")(target, index, params);
     checkError(file, line);
 }
 
@@ -199,8 +199,8 @@ void OpenGLErrorChecker::cgmProgramEnvParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramEnvParametersI4ivNV, "glProgramEnvParametersI4ivNV", file, line)(target, index, count, params);
-    loaded(_cgmProgramEnvParametersI4ivNV, "glProgramEnvParametersI4ivNV", file, line)(target, index, count, params);
+        return loadedEntryPoint(_cgmProgramEnvParametersI4ivNV, file, line, "glProgramEnvParametersI4ivNV")(target, index, count, params);
+    loadedEntryPoint(_cgmProgramEnvParametersI4ivNV, file, line, "glProgramEnvParametersI4ivNV")(target, index, count, params);
     checkError(file, line);
 }
 
@@ -208,8 +208,8 @@ void OpenGLErrorChecker::cgmProgramEnvParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramEnvParametersI4uivNV, "glProgramEnvParametersI4uivNV", file, line)(target, index, count, params);
-    loaded(_cgmProgramEnvParametersI4uivNV, "glProgramEnvParametersI4uivNV", file, line)(target, index, count, params);
+        return loadedEntryPoint(_cgmProgramEnvParametersI4uivNV, file, line, "glProgramEnvParametersI4uivNV")(target, index, count, params);
+    loadedEntryPoint(_cgmProgramEnvParametersI4uivNV, file, line, "glProgramEnvParametersI4uivNV")(target, index, count, params);
     checkError(file, line);
 }
 
@@ -217,8 +217,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameterI4iNV(
     const char* file, unsigned line, unsigned target, unsigned index, int x, int y, int z, int w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramLocalParameterI4iNV, "glProgramLocalParameterI4iNV", file, line)(target, index, x, y, z, w);
-    loaded(_cgmProgramLocalParameterI4iNV, "glProgramLocalParameterI4iNV", file, line)(target, index, x, y, z, w);
+        return loadedEntryPoint(_cgmProgramLocalParameterI4iNV, file, line, "glProgramLocalParameterI4iNV")(target, index, x, y, z, w);
+    loadedEntryPoint(_cgmProgramLocalParameterI4iNV, file, line, "glProgramLocalParameterI4iNV")(target, index, x, y, z, w);
     checkError(file, line);
 }
 
@@ -226,8 +226,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramLocalParameterI4ivNV, "glProgramLocalParameterI4ivNV", file, line)(target, index, params);
-    loaded(_cgmProgramLocalParameterI4ivNV, "glProgramLocalParameterI4ivNV", file, line)(target, index, params);
+        return loadedEntryPoint(_cgmProgramLocalParameterI4ivNV, file, line, "glProgramLocalParameterI4ivNV")(target, index, params);
+    loadedEntryPoint(_cgmProgramLocalParameterI4ivNV, file, line, "glProgramLocalParameterI4ivNV")(target, index, params);
     checkError(file, line);
 }
 
@@ -235,8 +235,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameterI4uiNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramLocalParameterI4uiNV, "glProgramLocalParameterI4uiNV", file, line)(target, index, x, y, z, w);
-    loaded(_cgmProgramLocalParameterI4uiNV, "glProgramLocalParameterI4uiNV", file, line)(target, index, x, y, z, w);
+        return loadedEntryPoint(_cgmProgramLocalParameterI4uiNV, file, line, "glProgramLocalParameterI4uiNV")(target, index, x, y, z, w);
+    loadedEntryPoint(_cgmProgramLocalParameterI4uiNV, file, line, "glProgramLocalParameterI4uiNV")(target, index, x, y, z, w);
     checkError(file, line);
 }
 
@@ -244,8 +244,8 @@ void OpenGLErrorChecker::cgmProgramLocalParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramLocalParameterI4uivNV, "glProgramLocalParameterI4uivNV", file, line)(target, index, params);
-    loaded(_cgmProgramLocalParameterI4uivNV, "glProgramLocalParameterI4uivNV", file, line)(target, index, params);
+        return loadedEntryPoint(_cgmProgramLocalParameterI4uivNV, file, line, "glProgramLocalParameterI4uivNV")(target, index, params);
+    loadedEntryPoint(_cgmProgramLocalParameterI4uivNV, file, line, "glProgramLocalParameterI4uivNV")(target, index, params);
     checkError(file, line);
 }
 
@@ -253,8 +253,8 @@ void OpenGLErrorChecker::cgmProgramLocalParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramLocalParametersI4ivNV, "glProgramLocalParametersI4ivNV", file, line)(target, index, count, params);
-    loaded(_cgmProgramLocalParametersI4ivNV, "glProgramLocalParametersI4ivNV", file, line)(target, index, count, params);
+        return loadedEntryPoint(_cgmProgramLocalParametersI4ivNV, file, line, "glProgramLocalParametersI4ivNV")(target, index, count, params);
+    loadedEntryPoint(_cgmProgramLocalParametersI4ivNV, file, line, "glProgramLocalParametersI4ivNV")(target, index, count, params);
     checkError(file, line);
 }
 
@@ -262,24 +262,24 @@ void OpenGLErrorChecker::cgmProgramLocalParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramLocalParametersI4uivNV, "glProgramLocalParametersI4uivNV", file, line)(target, index, count, params);
-    loaded(_cgmProgramLocalParametersI4uivNV, "glProgramLocalParametersI4uivNV", file, line)(target, index, count, params);
+        return loadedEntryPoint(_cgmProgramLocalParametersI4uivNV, file, line, "glProgramLocalParametersI4uivNV")(target, index, count, params);
+    loadedEntryPoint(_cgmProgramLocalParametersI4uivNV, file, line, "glProgramLocalParametersI4uivNV")(target, index, count, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex2hNV(const char* file, unsigned line, unsigned short x, unsigned short y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertex2hNV, "glVertex2hNV", file, line)(x, y);
-    loaded(_cgmVertex2hNV, "glVertex2hNV", file, line)(x, y);
+        return loadedEntryPoint(_cgmVertex2hNV, file, line, "glVertex2hNV")(x, y);
+    loadedEntryPoint(_cgmVertex2hNV, file, line, "glVertex2hNV")(x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertex2hvNV, "glVertex2hvNV", file, line)(v);
-    loaded(_cgmVertex2hvNV, "glVertex2hvNV", file, line)(v);
+        return loadedEntryPoint(_cgmVertex2hvNV, file, line, "glVertex2hvNV")(v);
+    loadedEntryPoint(_cgmVertex2hvNV, file, line, "glVertex2hvNV")(v);
     checkError(file, line);
 }
 
@@ -287,16 +287,16 @@ void OpenGLErrorChecker::cgmVertex3hNV(
     const char* file, unsigned line, unsigned short x, unsigned short y, unsigned short z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertex3hNV, "glVertex3hNV", file, line)(x, y, z);
-    loaded(_cgmVertex3hNV, "glVertex3hNV", file, line)(x, y, z);
+        return loadedEntryPoint(_cgmVertex3hNV, file, line, "glVertex3hNV")(x, y, z);
+    loadedEntryPoint(_cgmVertex3hNV, file, line, "glVertex3hNV")(x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertex3hvNV, "glVertex3hvNV", file, line)(v);
-    loaded(_cgmVertex3hvNV, "glVertex3hvNV", file, line)(v);
+        return loadedEntryPoint(_cgmVertex3hvNV, file, line, "glVertex3hvNV")(v);
+    loadedEntryPoint(_cgmVertex3hvNV, file, line, "glVertex3hvNV")(v);
     checkError(file, line);
 }
 
@@ -304,16 +304,16 @@ void OpenGLErrorChecker::cgmVertex4hNV(
     const char* file, unsigned line, unsigned short x, unsigned short y, unsigned short z, unsigned short w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertex4hNV, "glVertex4hNV", file, line)(x, y, z, w);
-    loaded(_cgmVertex4hNV, "glVertex4hNV", file, line)(x, y, z, w);
+        return loadedEntryPoint(_cgmVertex4hNV, file, line, "glVertex4hNV")(x, y, z, w);
+    loadedEntryPoint(_cgmVertex4hNV, file, line, "glVertex4hNV")(x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertex4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertex4hvNV, "glVertex4hvNV", file, line)(v);
-    loaded(_cgmVertex4hvNV, "glVertex4hvNV", file, line)(v);
+        return loadedEntryPoint(_cgmVertex4hvNV, file, line, "glVertex4hvNV")(v);
+    loadedEntryPoint(_cgmVertex4hvNV, file, line, "glVertex4hvNV")(v);
     checkError(file, line);
 }
 
@@ -321,16 +321,16 @@ void OpenGLErrorChecker::cgmNormal3hNV(
     const char* file, unsigned line, unsigned short nx, unsigned short ny, unsigned short nz)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormal3hNV, "glNormal3hNV", file, line)(nx, ny, nz);
-    loaded(_cgmNormal3hNV, "glNormal3hNV", file, line)(nx, ny, nz);
+        return loadedEntryPoint(_cgmNormal3hNV, file, line, "glNormal3hNV")(nx, ny, nz);
+    loadedEntryPoint(_cgmNormal3hNV, file, line, "glNormal3hNV")(nx, ny, nz);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormal3hvNV, "glNormal3hvNV", file, line)(v);
-    loaded(_cgmNormal3hvNV, "glNormal3hvNV", file, line)(v);
+        return loadedEntryPoint(_cgmNormal3hvNV, file, line, "glNormal3hvNV")(v);
+    loadedEntryPoint(_cgmNormal3hvNV, file, line, "glNormal3hvNV")(v);
     checkError(file, line);
 }
 
@@ -338,16 +338,16 @@ void OpenGLErrorChecker::cgmColor3hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColor3hNV, "glColor3hNV", file, line)(red, green, blue);
-    loaded(_cgmColor3hNV, "glColor3hNV", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmColor3hNV, file, line, "glColor3hNV")(red, green, blue);
+    loadedEntryPoint(_cgmColor3hNV, file, line, "glColor3hNV")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColor3hvNV, "glColor3hvNV", file, line)(v);
-    loaded(_cgmColor3hvNV, "glColor3hvNV", file, line)(v);
+        return loadedEntryPoint(_cgmColor3hvNV, file, line, "glColor3hvNV")(v);
+    loadedEntryPoint(_cgmColor3hvNV, file, line, "glColor3hvNV")(v);
     checkError(file, line);
 }
 
@@ -356,48 +356,48 @@ void OpenGLErrorChecker::cgmColor4hNV(
     unsigned short alpha)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColor4hNV, "glColor4hNV", file, line)(red, green, blue, alpha);
-    loaded(_cgmColor4hNV, "glColor4hNV", file, line)(red, green, blue, alpha);
+        return loadedEntryPoint(_cgmColor4hNV, file, line, "glColor4hNV")(red, green, blue, alpha);
+    loadedEntryPoint(_cgmColor4hNV, file, line, "glColor4hNV")(red, green, blue, alpha);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColor4hvNV, "glColor4hvNV", file, line)(v);
-    loaded(_cgmColor4hvNV, "glColor4hvNV", file, line)(v);
+        return loadedEntryPoint(_cgmColor4hvNV, file, line, "glColor4hvNV")(v);
+    loadedEntryPoint(_cgmColor4hvNV, file, line, "glColor4hvNV")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord1hNV(const char* file, unsigned line, unsigned short s)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord1hNV, "glTexCoord1hNV", file, line)(s);
-    loaded(_cgmTexCoord1hNV, "glTexCoord1hNV", file, line)(s);
+        return loadedEntryPoint(_cgmTexCoord1hNV, file, line, "glTexCoord1hNV")(s);
+    loadedEntryPoint(_cgmTexCoord1hNV, file, line, "glTexCoord1hNV")(s);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord1hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord1hvNV, "glTexCoord1hvNV", file, line)(v);
-    loaded(_cgmTexCoord1hvNV, "glTexCoord1hvNV", file, line)(v);
+        return loadedEntryPoint(_cgmTexCoord1hvNV, file, line, "glTexCoord1hvNV")(v);
+    loadedEntryPoint(_cgmTexCoord1hvNV, file, line, "glTexCoord1hvNV")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2hNV(const char* file, unsigned line, unsigned short s, unsigned short t)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord2hNV, "glTexCoord2hNV", file, line)(s, t);
-    loaded(_cgmTexCoord2hNV, "glTexCoord2hNV", file, line)(s, t);
+        return loadedEntryPoint(_cgmTexCoord2hNV, file, line, "glTexCoord2hNV")(s, t);
+    loadedEntryPoint(_cgmTexCoord2hNV, file, line, "glTexCoord2hNV")(s, t);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord2hvNV, "glTexCoord2hvNV", file, line)(v);
-    loaded(_cgmTexCoord2hvNV, "glTexCoord2hvNV", file, line)(v);
+        return loadedEntryPoint(_cgmTexCoord2hvNV, file, line, "glTexCoord2hvNV")(v);
+    loadedEntryPoint(_cgmTexCoord2hvNV, file, line, "glTexCoord2hvNV")(v);
     checkError(file, line);
 }
 
@@ -405,16 +405,16 @@ void OpenGLErrorChecker::cgmTexCoord3hNV(
     const char* file, unsigned line, unsigned short s, unsigned short t, unsigned short r)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord3hNV, "glTexCoord3hNV", file, line)(s, t, r);
-    loaded(_cgmTexCoord3hNV, "glTexCoord3hNV", file, line)(s, t, r);
+        return loadedEntryPoint(_cgmTexCoord3hNV, file, line, "glTexCoord3hNV")(s, t, r);
+    loadedEntryPoint(_cgmTexCoord3hNV, file, line, "glTexCoord3hNV")(s, t, r);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord3hvNV, "glTexCoord3hvNV", file, line)(v);
-    loaded(_cgmTexCoord3hvNV, "glTexCoord3hvNV", file, line)(v);
+        return loadedEntryPoint(_cgmTexCoord3hvNV, file, line, "glTexCoord3hvNV")(v);
+    loadedEntryPoint(_cgmTexCoord3hvNV, file, line, "glTexCoord3hvNV")(v);
     checkError(file, line);
 }
 
@@ -422,24 +422,24 @@ void OpenGLErrorChecker::cgmTexCoord4hNV(
     const char* file, unsigned line, unsigned short s, unsigned short t, unsigned short r, unsigned short q)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord4hNV, "glTexCoord4hNV", file, line)(s, t, r, q);
-    loaded(_cgmTexCoord4hNV, "glTexCoord4hNV", file, line)(s, t, r, q);
+        return loadedEntryPoint(_cgmTexCoord4hNV, file, line, "glTexCoord4hNV")(s, t, r, q);
+    loadedEntryPoint(_cgmTexCoord4hNV, file, line, "glTexCoord4hNV")(s, t, r, q);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord4hvNV, "glTexCoord4hvNV", file, line)(v);
-    loaded(_cgmTexCoord4hvNV, "glTexCoord4hvNV", file, line)(v);
+        return loadedEntryPoint(_cgmTexCoord4hvNV, file, line, "glTexCoord4hvNV")(v);
+    loadedEntryPoint(_cgmTexCoord4hvNV, file, line, "glTexCoord4hvNV")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmMultiTexCoord1hNV(const char* file, unsigned line, unsigned target, unsigned short s)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1hNV, "glMultiTexCoord1hNV", file, line)(target, s);
-    loaded(_cgmMultiTexCoord1hNV, "glMultiTexCoord1hNV", file, line)(target, s);
+        return loadedEntryPoint(_cgmMultiTexCoord1hNV, file, line, "glMultiTexCoord1hNV")(target, s);
+    loadedEntryPoint(_cgmMultiTexCoord1hNV, file, line, "glMultiTexCoord1hNV")(target, s);
     checkError(file, line);
 }
 
@@ -447,8 +447,8 @@ void OpenGLErrorChecker::cgmMultiTexCoord1hvNV(
     const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord1hvNV, "glMultiTexCoord1hvNV", file, line)(target, v);
-    loaded(_cgmMultiTexCoord1hvNV, "glMultiTexCoord1hvNV", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord1hvNV, file, line, "glMultiTexCoord1hvNV")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord1hvNV, file, line, "glMultiTexCoord1hvNV")(target, v);
     checkError(file, line);
 }
 
@@ -456,8 +456,8 @@ void OpenGLErrorChecker::cgmMultiTexCoord2hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2hNV, "glMultiTexCoord2hNV", file, line)(target, s, t);
-    loaded(_cgmMultiTexCoord2hNV, "glMultiTexCoord2hNV", file, line)(target, s, t);
+        return loadedEntryPoint(_cgmMultiTexCoord2hNV, file, line, "glMultiTexCoord2hNV")(target, s, t);
+    loadedEntryPoint(_cgmMultiTexCoord2hNV, file, line, "glMultiTexCoord2hNV")(target, s, t);
     checkError(file, line);
 }
 
@@ -465,8 +465,8 @@ void OpenGLErrorChecker::cgmMultiTexCoord2hvNV(
     const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord2hvNV, "glMultiTexCoord2hvNV", file, line)(target, v);
-    loaded(_cgmMultiTexCoord2hvNV, "glMultiTexCoord2hvNV", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord2hvNV, file, line, "glMultiTexCoord2hvNV")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord2hvNV, file, line, "glMultiTexCoord2hvNV")(target, v);
     checkError(file, line);
 }
 
@@ -474,8 +474,8 @@ void OpenGLErrorChecker::cgmMultiTexCoord3hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t, unsigned short r)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3hNV, "glMultiTexCoord3hNV", file, line)(target, s, t, r);
-    loaded(_cgmMultiTexCoord3hNV, "glMultiTexCoord3hNV", file, line)(target, s, t, r);
+        return loadedEntryPoint(_cgmMultiTexCoord3hNV, file, line, "glMultiTexCoord3hNV")(target, s, t, r);
+    loadedEntryPoint(_cgmMultiTexCoord3hNV, file, line, "glMultiTexCoord3hNV")(target, s, t, r);
     checkError(file, line);
 }
 
@@ -483,8 +483,8 @@ void OpenGLErrorChecker::cgmMultiTexCoord3hvNV(
     const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord3hvNV, "glMultiTexCoord3hvNV", file, line)(target, v);
-    loaded(_cgmMultiTexCoord3hvNV, "glMultiTexCoord3hvNV", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord3hvNV, file, line, "glMultiTexCoord3hvNV")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord3hvNV, file, line, "glMultiTexCoord3hvNV")(target, v);
     checkError(file, line);
 }
 
@@ -493,8 +493,8 @@ void OpenGLErrorChecker::cgmMultiTexCoord4hNV(
     unsigned short q)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4hNV, "glMultiTexCoord4hNV", file, line)(target, s, t, r, q);
-    loaded(_cgmMultiTexCoord4hNV, "glMultiTexCoord4hNV", file, line)(target, s, t, r, q);
+        return loadedEntryPoint(_cgmMultiTexCoord4hNV, file, line, "glMultiTexCoord4hNV")(target, s, t, r, q);
+    loadedEntryPoint(_cgmMultiTexCoord4hNV, file, line, "glMultiTexCoord4hNV")(target, s, t, r, q);
     checkError(file, line);
 }
 
@@ -502,24 +502,24 @@ void OpenGLErrorChecker::cgmMultiTexCoord4hvNV(
     const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmMultiTexCoord4hvNV, "glMultiTexCoord4hvNV", file, line)(target, v);
-    loaded(_cgmMultiTexCoord4hvNV, "glMultiTexCoord4hvNV", file, line)(target, v);
+        return loadedEntryPoint(_cgmMultiTexCoord4hvNV, file, line, "glMultiTexCoord4hvNV")(target, v);
+    loadedEntryPoint(_cgmMultiTexCoord4hvNV, file, line, "glMultiTexCoord4hvNV")(target, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordhNV(const char* file, unsigned line, unsigned short fog)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogCoordhNV, "glFogCoordhNV", file, line)(fog);
-    loaded(_cgmFogCoordhNV, "glFogCoordhNV", file, line)(fog);
+        return loadedEntryPoint(_cgmFogCoordhNV, file, line, "glFogCoordhNV")(fog);
+    loadedEntryPoint(_cgmFogCoordhNV, file, line, "glFogCoordhNV")(fog);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogCoordhvNV(const char* file, unsigned line, const unsigned short* fog)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogCoordhvNV, "glFogCoordhvNV", file, line)(fog);
-    loaded(_cgmFogCoordhvNV, "glFogCoordhvNV", file, line)(fog);
+        return loadedEntryPoint(_cgmFogCoordhvNV, file, line, "glFogCoordhvNV")(fog);
+    loadedEntryPoint(_cgmFogCoordhvNV, file, line, "glFogCoordhvNV")(fog);
     checkError(file, line);
 }
 
@@ -527,40 +527,40 @@ void OpenGLErrorChecker::cgmSecondaryColor3hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3hNV, "glSecondaryColor3hNV", file, line)(red, green, blue);
-    loaded(_cgmSecondaryColor3hNV, "glSecondaryColor3hNV", file, line)(red, green, blue);
+        return loadedEntryPoint(_cgmSecondaryColor3hNV, file, line, "glSecondaryColor3hNV")(red, green, blue);
+    loadedEntryPoint(_cgmSecondaryColor3hNV, file, line, "glSecondaryColor3hNV")(red, green, blue);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSecondaryColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSecondaryColor3hvNV, "glSecondaryColor3hvNV", file, line)(v);
-    loaded(_cgmSecondaryColor3hvNV, "glSecondaryColor3hvNV", file, line)(v);
+        return loadedEntryPoint(_cgmSecondaryColor3hvNV, file, line, "glSecondaryColor3hvNV")(v);
+    loadedEntryPoint(_cgmSecondaryColor3hvNV, file, line, "glSecondaryColor3hvNV")(v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexWeighthNV(const char* file, unsigned line, unsigned short weight)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexWeighthNV, "glVertexWeighthNV", file, line)(weight);
-    loaded(_cgmVertexWeighthNV, "glVertexWeighthNV", file, line)(weight);
+        return loadedEntryPoint(_cgmVertexWeighthNV, file, line, "glVertexWeighthNV")(weight);
+    loadedEntryPoint(_cgmVertexWeighthNV, file, line, "glVertexWeighthNV")(weight);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexWeighthvNV(const char* file, unsigned line, const unsigned short* weight)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexWeighthvNV, "glVertexWeighthvNV", file, line)(weight);
-    loaded(_cgmVertexWeighthvNV, "glVertexWeighthvNV", file, line)(weight);
+        return loadedEntryPoint(_cgmVertexWeighthvNV, file, line, "glVertexWeighthvNV")(weight);
+    loadedEntryPoint(_cgmVertexWeighthvNV, file, line, "glVertexWeighthvNV")(weight);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1hNV(const char* file, unsigned line, unsigned index, unsigned short x)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1hNV, "glVertexAttrib1hNV", file, line)(index, x);
-    loaded(_cgmVertexAttrib1hNV, "glVertexAttrib1hNV", file, line)(index, x);
+        return loadedEntryPoint(_cgmVertexAttrib1hNV, file, line, "glVertexAttrib1hNV")(index, x);
+    loadedEntryPoint(_cgmVertexAttrib1hNV, file, line, "glVertexAttrib1hNV")(index, x);
     checkError(file, line);
 }
 
@@ -568,8 +568,8 @@ void OpenGLErrorChecker::cgmVertexAttrib1hvNV(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1hvNV, "glVertexAttrib1hvNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib1hvNV, "glVertexAttrib1hvNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib1hvNV, file, line, "glVertexAttrib1hvNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib1hvNV, file, line, "glVertexAttrib1hvNV")(index, v);
     checkError(file, line);
 }
 
@@ -577,8 +577,8 @@ void OpenGLErrorChecker::cgmVertexAttrib2hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2hNV, "glVertexAttrib2hNV", file, line)(index, x, y);
-    loaded(_cgmVertexAttrib2hNV, "glVertexAttrib2hNV", file, line)(index, x, y);
+        return loadedEntryPoint(_cgmVertexAttrib2hNV, file, line, "glVertexAttrib2hNV")(index, x, y);
+    loadedEntryPoint(_cgmVertexAttrib2hNV, file, line, "glVertexAttrib2hNV")(index, x, y);
     checkError(file, line);
 }
 
@@ -586,8 +586,8 @@ void OpenGLErrorChecker::cgmVertexAttrib2hvNV(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2hvNV, "glVertexAttrib2hvNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib2hvNV, "glVertexAttrib2hvNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib2hvNV, file, line, "glVertexAttrib2hvNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib2hvNV, file, line, "glVertexAttrib2hvNV")(index, v);
     checkError(file, line);
 }
 
@@ -595,8 +595,8 @@ void OpenGLErrorChecker::cgmVertexAttrib3hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y, unsigned short z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3hNV, "glVertexAttrib3hNV", file, line)(index, x, y, z);
-    loaded(_cgmVertexAttrib3hNV, "glVertexAttrib3hNV", file, line)(index, x, y, z);
+        return loadedEntryPoint(_cgmVertexAttrib3hNV, file, line, "glVertexAttrib3hNV")(index, x, y, z);
+    loadedEntryPoint(_cgmVertexAttrib3hNV, file, line, "glVertexAttrib3hNV")(index, x, y, z);
     checkError(file, line);
 }
 
@@ -604,8 +604,8 @@ void OpenGLErrorChecker::cgmVertexAttrib3hvNV(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3hvNV, "glVertexAttrib3hvNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib3hvNV, "glVertexAttrib3hvNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib3hvNV, file, line, "glVertexAttrib3hvNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib3hvNV, file, line, "glVertexAttrib3hvNV")(index, v);
     checkError(file, line);
 }
 
@@ -614,8 +614,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4hNV(
     unsigned short w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4hNV, "glVertexAttrib4hNV", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttrib4hNV, "glVertexAttrib4hNV", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttrib4hNV, file, line, "glVertexAttrib4hNV")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttrib4hNV, file, line, "glVertexAttrib4hNV")(index, x, y, z, w);
     checkError(file, line);
 }
 
@@ -623,8 +623,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4hvNV(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4hvNV, "glVertexAttrib4hvNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib4hvNV, "glVertexAttrib4hvNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4hvNV, file, line, "glVertexAttrib4hvNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4hvNV, file, line, "glVertexAttrib4hvNV")(index, v);
     checkError(file, line);
 }
 
@@ -632,8 +632,8 @@ void OpenGLErrorChecker::cgmVertexAttribs1hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs1hvNV, "glVertexAttribs1hvNV", file, line)(index, n, v);
-    loaded(_cgmVertexAttribs1hvNV, "glVertexAttribs1hvNV", file, line)(index, n, v);
+        return loadedEntryPoint(_cgmVertexAttribs1hvNV, file, line, "glVertexAttribs1hvNV")(index, n, v);
+    loadedEntryPoint(_cgmVertexAttribs1hvNV, file, line, "glVertexAttribs1hvNV")(index, n, v);
     checkError(file, line);
 }
 
@@ -641,8 +641,8 @@ void OpenGLErrorChecker::cgmVertexAttribs2hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs2hvNV, "glVertexAttribs2hvNV", file, line)(index, n, v);
-    loaded(_cgmVertexAttribs2hvNV, "glVertexAttribs2hvNV", file, line)(index, n, v);
+        return loadedEntryPoint(_cgmVertexAttribs2hvNV, file, line, "glVertexAttribs2hvNV")(index, n, v);
+    loadedEntryPoint(_cgmVertexAttribs2hvNV, file, line, "glVertexAttribs2hvNV")(index, n, v);
     checkError(file, line);
 }
 
@@ -650,8 +650,8 @@ void OpenGLErrorChecker::cgmVertexAttribs3hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs3hvNV, "glVertexAttribs3hvNV", file, line)(index, n, v);
-    loaded(_cgmVertexAttribs3hvNV, "glVertexAttribs3hvNV", file, line)(index, n, v);
+        return loadedEntryPoint(_cgmVertexAttribs3hvNV, file, line, "glVertexAttribs3hvNV")(index, n, v);
+    loadedEntryPoint(_cgmVertexAttribs3hvNV, file, line, "glVertexAttribs3hvNV")(index, n, v);
     checkError(file, line);
 }
 
@@ -659,32 +659,32 @@ void OpenGLErrorChecker::cgmVertexAttribs4hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs4hvNV, "glVertexAttribs4hvNV", file, line)(index, n, v);
-    loaded(_cgmVertexAttribs4hvNV, "glVertexAttribs4hvNV", file, line)(index, n, v);
+        return loadedEntryPoint(_cgmVertexAttribs4hvNV, file, line, "glVertexAttribs4hvNV")(index, n, v);
+    loadedEntryPoint(_cgmVertexAttribs4hvNV, file, line, "glVertexAttribs4hvNV")(index, n, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenOcclusionQueriesNV(const char* file, unsigned line, int n, unsigned* ids)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenOcclusionQueriesNV, "glGenOcclusionQueriesNV", file, line)(n, ids);
-    loaded(_cgmGenOcclusionQueriesNV, "glGenOcclusionQueriesNV", file, line)(n, ids);
+        return loadedEntryPoint(_cgmGenOcclusionQueriesNV, file, line, "glGenOcclusionQueriesNV")(n, ids);
+    loadedEntryPoint(_cgmGenOcclusionQueriesNV, file, line, "glGenOcclusionQueriesNV")(n, ids);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteOcclusionQueriesNV(const char* file, unsigned line, int n, const unsigned* ids)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteOcclusionQueriesNV, "glDeleteOcclusionQueriesNV", file, line)(n, ids);
-    loaded(_cgmDeleteOcclusionQueriesNV, "glDeleteOcclusionQueriesNV", file, line)(n, ids);
+        return loadedEntryPoint(_cgmDeleteOcclusionQueriesNV, file, line, "glDeleteOcclusionQueriesNV")(n, ids);
+    loadedEntryPoint(_cgmDeleteOcclusionQueriesNV, file, line, "glDeleteOcclusionQueriesNV")(n, ids);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsOcclusionQueryNV(const char* file, unsigned line, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsOcclusionQueryNV, "glIsOcclusionQueryNV", file, line)(id);
-    const auto result = loaded(_cgmIsOcclusionQueryNV, "glIsOcclusionQueryNV", file, line)(id);
+        return loadedEntryPoint(_cgmIsOcclusionQueryNV, file, line, "glIsOcclusionQueryNV")(id);
+    const auto result = loadedEntryPoint(_cgmIsOcclusionQueryNV, file, line, "glIsOcclusionQueryNV")(id);
     checkError(file, line);
     return result;
 }
@@ -692,16 +692,16 @@ unsigned char OpenGLErrorChecker::cgmIsOcclusionQueryNV(const char* file, unsign
 void OpenGLErrorChecker::cgmBeginOcclusionQueryNV(const char* file, unsigned line, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBeginOcclusionQueryNV, "glBeginOcclusionQueryNV", file, line)(id);
-    loaded(_cgmBeginOcclusionQueryNV, "glBeginOcclusionQueryNV", file, line)(id);
+        return loadedEntryPoint(_cgmBeginOcclusionQueryNV, file, line, "glBeginOcclusionQueryNV")(id);
+    loadedEntryPoint(_cgmBeginOcclusionQueryNV, file, line, "glBeginOcclusionQueryNV")(id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndOcclusionQueryNV(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEndOcclusionQueryNV, "glEndOcclusionQueryNV", file, line)();
-    loaded(_cgmEndOcclusionQueryNV, "glEndOcclusionQueryNV", file, line)();
+        return loadedEntryPoint(_cgmEndOcclusionQueryNV, file, line, "glEndOcclusionQueryNV")();
+    loadedEntryPoint(_cgmEndOcclusionQueryNV, file, line, "glEndOcclusionQueryNV")();
     checkError(file, line);
 }
 
@@ -709,8 +709,8 @@ void OpenGLErrorChecker::cgmGetOcclusionQueryivNV(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetOcclusionQueryivNV, "glGetOcclusionQueryivNV", file, line)(id, pname, params);
-    loaded(_cgmGetOcclusionQueryivNV, "glGetOcclusionQueryivNV", file, line)(id, pname, params);
+        return loadedEntryPoint(_cgmGetOcclusionQueryivNV, file, line, "glGetOcclusionQueryivNV")(id, pname, params);
+    loadedEntryPoint(_cgmGetOcclusionQueryivNV, file, line, "glGetOcclusionQueryivNV")(id, pname, params);
     checkError(file, line);
 }
 
@@ -718,8 +718,8 @@ void OpenGLErrorChecker::cgmGetOcclusionQueryuivNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetOcclusionQueryuivNV, "glGetOcclusionQueryuivNV", file, line)(id, pname, params);
-    loaded(_cgmGetOcclusionQueryuivNV, "glGetOcclusionQueryuivNV", file, line)(id, pname, params);
+        return loadedEntryPoint(_cgmGetOcclusionQueryuivNV, file, line, "glGetOcclusionQueryuivNV")(id, pname, params);
+    loadedEntryPoint(_cgmGetOcclusionQueryuivNV, file, line, "glGetOcclusionQueryuivNV")(id, pname, params);
     checkError(file, line);
 }
 
@@ -728,8 +728,8 @@ void OpenGLErrorChecker::cgmProgramBufferParametersfvNV(
     const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramBufferParametersfvNV, "glProgramBufferParametersfvNV", file, line)(target, bindingIndex, wordIndex, count, params);
-    loaded(_cgmProgramBufferParametersfvNV, "glProgramBufferParametersfvNV", file, line)(target, bindingIndex, wordIndex, count, params);
+        return loadedEntryPoint(_cgmProgramBufferParametersfvNV, file, line, "glProgramBufferParametersfvNV")(target, bindingIndex, wordIndex, count, params);
+    loadedEntryPoint(_cgmProgramBufferParametersfvNV, file, line, "glProgramBufferParametersfvNV")(target, bindingIndex, wordIndex, count, params);
     checkError(file, line);
 }
 
@@ -738,8 +738,8 @@ void OpenGLErrorChecker::cgmProgramBufferParametersIivNV(
     const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramBufferParametersIivNV, "glProgramBufferParametersIivNV", file, line)(target, bindingIndex, wordIndex, count, params);
-    loaded(_cgmProgramBufferParametersIivNV, "glProgramBufferParametersIivNV", file, line)(target, bindingIndex, wordIndex, count, params);
+        return loadedEntryPoint(_cgmProgramBufferParametersIivNV, file, line, "glProgramBufferParametersIivNV")(target, bindingIndex, wordIndex, count, params);
+    loadedEntryPoint(_cgmProgramBufferParametersIivNV, file, line, "glProgramBufferParametersIivNV")(target, bindingIndex, wordIndex, count, params);
     checkError(file, line);
 }
 
@@ -748,8 +748,8 @@ void OpenGLErrorChecker::cgmProgramBufferParametersIuivNV(
     const unsigned* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramBufferParametersIuivNV, "glProgramBufferParametersIuivNV", file, line)(target, bindingIndex, wordIndex, count, params);
-    loaded(_cgmProgramBufferParametersIuivNV, "glProgramBufferParametersIuivNV", file, line)(target, bindingIndex, wordIndex, count, params);
+        return loadedEntryPoint(_cgmProgramBufferParametersIuivNV, file, line, "glProgramBufferParametersIuivNV")(target, bindingIndex, wordIndex, count, params);
+    loadedEntryPoint(_cgmProgramBufferParametersIuivNV, file, line, "glProgramBufferParametersIuivNV")(target, bindingIndex, wordIndex, count, params);
     checkError(file, line);
 }
 
@@ -757,48 +757,48 @@ void OpenGLErrorChecker::cgmPixelDataRangeNV(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPixelDataRangeNV, "glPixelDataRangeNV", file, line)(target, length, pointer);
-    loaded(_cgmPixelDataRangeNV, "glPixelDataRangeNV", file, line)(target, length, pointer);
+        return loadedEntryPoint(_cgmPixelDataRangeNV, file, line, "glPixelDataRangeNV")(target, length, pointer);
+    loadedEntryPoint(_cgmPixelDataRangeNV, file, line, "glPixelDataRangeNV")(target, length, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFlushPixelDataRangeNV(const char* file, unsigned line, unsigned target)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFlushPixelDataRangeNV, "glFlushPixelDataRangeNV", file, line)(target);
-    loaded(_cgmFlushPixelDataRangeNV, "glFlushPixelDataRangeNV", file, line)(target);
+        return loadedEntryPoint(_cgmFlushPixelDataRangeNV, file, line, "glFlushPixelDataRangeNV")(target);
+    loadedEntryPoint(_cgmFlushPixelDataRangeNV, file, line, "glFlushPixelDataRangeNV")(target);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPointParameteriNV, "glPointParameteriNV", file, line)(pname, param);
-    loaded(_cgmPointParameteriNV, "glPointParameteriNV", file, line)(pname, param);
+        return loadedEntryPoint(_cgmPointParameteriNV, file, line, "glPointParameteriNV")(pname, param);
+    loadedEntryPoint(_cgmPointParameteriNV, file, line, "glPointParameteriNV")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPointParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPointParameterivNV, "glPointParameterivNV", file, line)(pname, params);
-    loaded(_cgmPointParameterivNV, "glPointParameterivNV", file, line)(pname, params);
+        return loadedEntryPoint(_cgmPointParameterivNV, file, line, "glPointParameterivNV")(pname, params);
+    loadedEntryPoint(_cgmPointParameterivNV, file, line, "glPointParameterivNV")(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPrimitiveRestartNV(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPrimitiveRestartNV, "glPrimitiveRestartNV", file, line)();
-    loaded(_cgmPrimitiveRestartNV, "glPrimitiveRestartNV", file, line)();
+        return loadedEntryPoint(_cgmPrimitiveRestartNV, file, line, "glPrimitiveRestartNV")();
+    loadedEntryPoint(_cgmPrimitiveRestartNV, file, line, "glPrimitiveRestartNV")();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPrimitiveRestartIndexNV(const char* file, unsigned line, unsigned index)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPrimitiveRestartIndexNV, "glPrimitiveRestartIndexNV", file, line)(index);
-    loaded(_cgmPrimitiveRestartIndexNV, "glPrimitiveRestartIndexNV", file, line)(index);
+        return loadedEntryPoint(_cgmPrimitiveRestartIndexNV, file, line, "glPrimitiveRestartIndexNV")(index);
+    loadedEntryPoint(_cgmPrimitiveRestartIndexNV, file, line, "glPrimitiveRestartIndexNV")(index);
     checkError(file, line);
 }
 
@@ -806,32 +806,32 @@ void OpenGLErrorChecker::cgmCombinerParameterfvNV(
     const char* file, unsigned line, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCombinerParameterfvNV, "glCombinerParameterfvNV", file, line)(pname, params);
-    loaded(_cgmCombinerParameterfvNV, "glCombinerParameterfvNV", file, line)(pname, params);
+        return loadedEntryPoint(_cgmCombinerParameterfvNV, file, line, "glCombinerParameterfvNV")(pname, params);
+    loadedEntryPoint(_cgmCombinerParameterfvNV, file, line, "glCombinerParameterfvNV")(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCombinerParameterfNV(const char* file, unsigned line, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCombinerParameterfNV, "glCombinerParameterfNV", file, line)(pname, param);
-    loaded(_cgmCombinerParameterfNV, "glCombinerParameterfNV", file, line)(pname, param);
+        return loadedEntryPoint(_cgmCombinerParameterfNV, file, line, "glCombinerParameterfNV")(pname, param);
+    loadedEntryPoint(_cgmCombinerParameterfNV, file, line, "glCombinerParameterfNV")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCombinerParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCombinerParameterivNV, "glCombinerParameterivNV", file, line)(pname, params);
-    loaded(_cgmCombinerParameterivNV, "glCombinerParameterivNV", file, line)(pname, params);
+        return loadedEntryPoint(_cgmCombinerParameterivNV, file, line, "glCombinerParameterivNV")(pname, params);
+    loadedEntryPoint(_cgmCombinerParameterivNV, file, line, "glCombinerParameterivNV")(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmCombinerParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCombinerParameteriNV, "glCombinerParameteriNV", file, line)(pname, param);
-    loaded(_cgmCombinerParameteriNV, "glCombinerParameteriNV", file, line)(pname, param);
+        return loadedEntryPoint(_cgmCombinerParameteriNV, file, line, "glCombinerParameteriNV")(pname, param);
+    loadedEntryPoint(_cgmCombinerParameteriNV, file, line, "glCombinerParameteriNV")(pname, param);
     checkError(file, line);
 }
 
@@ -840,8 +840,8 @@ void OpenGLErrorChecker::cgmCombinerInputNV(
     unsigned mapping, unsigned componentUsage)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCombinerInputNV, "glCombinerInputNV", file, line)(stage, portion, variable, input, mapping, componentUsage);
-    loaded(_cgmCombinerInputNV, "glCombinerInputNV", file, line)(stage, portion, variable, input, mapping, componentUsage);
+        return loadedEntryPoint(_cgmCombinerInputNV, file, line, "glCombinerInputNV")(stage, portion, variable, input, mapping, componentUsage);
+    loadedEntryPoint(_cgmCombinerInputNV, file, line, "glCombinerInputNV")(stage, portion, variable, input, mapping, componentUsage);
     checkError(file, line);
 }
 
@@ -851,8 +851,8 @@ void OpenGLErrorChecker::cgmCombinerOutputNV(
     unsigned char muxSum)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCombinerOutputNV, "glCombinerOutputNV", file, line)(stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
-    loaded(_cgmCombinerOutputNV, "glCombinerOutputNV", file, line)(stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
+        return loadedEntryPoint(_cgmCombinerOutputNV, file, line, "glCombinerOutputNV")(stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
+    loadedEntryPoint(_cgmCombinerOutputNV, file, line, "glCombinerOutputNV")(stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
     checkError(file, line);
 }
 
@@ -860,8 +860,8 @@ void OpenGLErrorChecker::cgmFinalCombinerInputNV(
     const char* file, unsigned line, unsigned variable, unsigned input, unsigned mapping, unsigned componentUsage)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFinalCombinerInputNV, "glFinalCombinerInputNV", file, line)(variable, input, mapping, componentUsage);
-    loaded(_cgmFinalCombinerInputNV, "glFinalCombinerInputNV", file, line)(variable, input, mapping, componentUsage);
+        return loadedEntryPoint(_cgmFinalCombinerInputNV, file, line, "glFinalCombinerInputNV")(variable, input, mapping, componentUsage);
+    loadedEntryPoint(_cgmFinalCombinerInputNV, file, line, "glFinalCombinerInputNV")(variable, input, mapping, componentUsage);
     checkError(file, line);
 }
 
@@ -870,8 +870,8 @@ void OpenGLErrorChecker::cgmGetCombinerInputParameterfvNV(
     float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetCombinerInputParameterfvNV, "glGetCombinerInputParameterfvNV", file, line)(stage, portion, variable, pname, params);
-    loaded(_cgmGetCombinerInputParameterfvNV, "glGetCombinerInputParameterfvNV", file, line)(stage, portion, variable, pname, params);
+        return loadedEntryPoint(_cgmGetCombinerInputParameterfvNV, file, line, "glGetCombinerInputParameterfvNV")(stage, portion, variable, pname, params);
+    loadedEntryPoint(_cgmGetCombinerInputParameterfvNV, file, line, "glGetCombinerInputParameterfvNV")(stage, portion, variable, pname, params);
     checkError(file, line);
 }
 
@@ -879,8 +879,8 @@ void OpenGLErrorChecker::cgmGetCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetCombinerInputParameterivNV, "glGetCombinerInputParameterivNV", file, line)(stage, portion, variable, pname, params);
-    loaded(_cgmGetCombinerInputParameterivNV, "glGetCombinerInputParameterivNV", file, line)(stage, portion, variable, pname, params);
+        return loadedEntryPoint(_cgmGetCombinerInputParameterivNV, file, line, "glGetCombinerInputParameterivNV")(stage, portion, variable, pname, params);
+    loadedEntryPoint(_cgmGetCombinerInputParameterivNV, file, line, "glGetCombinerInputParameterivNV")(stage, portion, variable, pname, params);
     checkError(file, line);
 }
 
@@ -888,8 +888,8 @@ void OpenGLErrorChecker::cgmGetCombinerOutputParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetCombinerOutputParameterfvNV, "glGetCombinerOutputParameterfvNV", file, line)(stage, portion, pname, params);
-    loaded(_cgmGetCombinerOutputParameterfvNV, "glGetCombinerOutputParameterfvNV", file, line)(stage, portion, pname, params);
+        return loadedEntryPoint(_cgmGetCombinerOutputParameterfvNV, file, line, "glGetCombinerOutputParameterfvNV")(stage, portion, pname, params);
+    loadedEntryPoint(_cgmGetCombinerOutputParameterfvNV, file, line, "glGetCombinerOutputParameterfvNV")(stage, portion, pname, params);
     checkError(file, line);
 }
 
@@ -897,8 +897,8 @@ void OpenGLErrorChecker::cgmGetCombinerOutputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetCombinerOutputParameterivNV, "glGetCombinerOutputParameterivNV", file, line)(stage, portion, pname, params);
-    loaded(_cgmGetCombinerOutputParameterivNV, "glGetCombinerOutputParameterivNV", file, line)(stage, portion, pname, params);
+        return loadedEntryPoint(_cgmGetCombinerOutputParameterivNV, file, line, "glGetCombinerOutputParameterivNV")(stage, portion, pname, params);
+    loadedEntryPoint(_cgmGetCombinerOutputParameterivNV, file, line, "glGetCombinerOutputParameterivNV")(stage, portion, pname, params);
     checkError(file, line);
 }
 
@@ -906,8 +906,8 @@ void OpenGLErrorChecker::cgmGetFinalCombinerInputParameterfvNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFinalCombinerInputParameterfvNV, "glGetFinalCombinerInputParameterfvNV", file, line)(variable, pname, params);
-    loaded(_cgmGetFinalCombinerInputParameterfvNV, "glGetFinalCombinerInputParameterfvNV", file, line)(variable, pname, params);
+        return loadedEntryPoint(_cgmGetFinalCombinerInputParameterfvNV, file, line, "glGetFinalCombinerInputParameterfvNV")(variable, pname, params);
+    loadedEntryPoint(_cgmGetFinalCombinerInputParameterfvNV, file, line, "glGetFinalCombinerInputParameterfvNV")(variable, pname, params);
     checkError(file, line);
 }
 
@@ -915,8 +915,8 @@ void OpenGLErrorChecker::cgmGetFinalCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFinalCombinerInputParameterivNV, "glGetFinalCombinerInputParameterivNV", file, line)(variable, pname, params);
-    loaded(_cgmGetFinalCombinerInputParameterivNV, "glGetFinalCombinerInputParameterivNV", file, line)(variable, pname, params);
+        return loadedEntryPoint(_cgmGetFinalCombinerInputParameterivNV, file, line, "glGetFinalCombinerInputParameterivNV")(variable, pname, params);
+    loadedEntryPoint(_cgmGetFinalCombinerInputParameterivNV, file, line, "glGetFinalCombinerInputParameterivNV")(variable, pname, params);
     checkError(file, line);
 }
 
@@ -924,8 +924,8 @@ void OpenGLErrorChecker::cgmCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCombinerStageParameterfvNV, "glCombinerStageParameterfvNV", file, line)(stage, pname, params);
-    loaded(_cgmCombinerStageParameterfvNV, "glCombinerStageParameterfvNV", file, line)(stage, pname, params);
+        return loadedEntryPoint(_cgmCombinerStageParameterfvNV, file, line, "glCombinerStageParameterfvNV")(stage, pname, params);
+    loadedEntryPoint(_cgmCombinerStageParameterfvNV, file, line, "glCombinerStageParameterfvNV")(stage, pname, params);
     checkError(file, line);
 }
 
@@ -933,24 +933,24 @@ void OpenGLErrorChecker::cgmGetCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetCombinerStageParameterfvNV, "glGetCombinerStageParameterfvNV", file, line)(stage, pname, params);
-    loaded(_cgmGetCombinerStageParameterfvNV, "glGetCombinerStageParameterfvNV", file, line)(stage, pname, params);
+        return loadedEntryPoint(_cgmGetCombinerStageParameterfvNV, file, line, "glGetCombinerStageParameterfvNV")(stage, pname, params);
+    loadedEntryPoint(_cgmGetCombinerStageParameterfvNV, file, line, "glGetCombinerStageParameterfvNV")(stage, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmActiveVaryingNV(const char* file, unsigned line, unsigned program, const char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmActiveVaryingNV, "glActiveVaryingNV", file, line)(program, name);
-    loaded(_cgmActiveVaryingNV, "glActiveVaryingNV", file, line)(program, name);
+        return loadedEntryPoint(_cgmActiveVaryingNV, file, line, "glActiveVaryingNV")(program, name);
+    loadedEntryPoint(_cgmActiveVaryingNV, file, line, "glActiveVaryingNV")(program, name);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmBeginTransformFeedbackNV(const char* file, unsigned line, unsigned primitiveMode)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBeginTransformFeedbackNV, "glBeginTransformFeedbackNV", file, line)(primitiveMode);
-    loaded(_cgmBeginTransformFeedbackNV, "glBeginTransformFeedbackNV", file, line)(primitiveMode);
+        return loadedEntryPoint(_cgmBeginTransformFeedbackNV, file, line, "glBeginTransformFeedbackNV")(primitiveMode);
+    loadedEntryPoint(_cgmBeginTransformFeedbackNV, file, line, "glBeginTransformFeedbackNV")(primitiveMode);
     checkError(file, line);
 }
 
@@ -958,8 +958,8 @@ void OpenGLErrorChecker::cgmBindBufferBaseNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindBufferBaseNV, "glBindBufferBaseNV", file, line)(target, index, buffer);
-    loaded(_cgmBindBufferBaseNV, "glBindBufferBaseNV", file, line)(target, index, buffer);
+        return loadedEntryPoint(_cgmBindBufferBaseNV, file, line, "glBindBufferBaseNV")(target, index, buffer);
+    loadedEntryPoint(_cgmBindBufferBaseNV, file, line, "glBindBufferBaseNV")(target, index, buffer);
     checkError(file, line);
 }
 
@@ -967,8 +967,8 @@ void OpenGLErrorChecker::cgmBindBufferOffsetNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindBufferOffsetNV, "glBindBufferOffsetNV", file, line)(target, index, buffer, offset);
-    loaded(_cgmBindBufferOffsetNV, "glBindBufferOffsetNV", file, line)(target, index, buffer, offset);
+        return loadedEntryPoint(_cgmBindBufferOffsetNV, file, line, "glBindBufferOffsetNV")(target, index, buffer, offset);
+    loadedEntryPoint(_cgmBindBufferOffsetNV, file, line, "glBindBufferOffsetNV")(target, index, buffer, offset);
     checkError(file, line);
 }
 
@@ -977,16 +977,16 @@ void OpenGLErrorChecker::cgmBindBufferRangeNV(
     ptrdiff_t size)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindBufferRangeNV, "glBindBufferRangeNV", file, line)(target, index, buffer, offset, size);
-    loaded(_cgmBindBufferRangeNV, "glBindBufferRangeNV", file, line)(target, index, buffer, offset, size);
+        return loadedEntryPoint(_cgmBindBufferRangeNV, file, line, "glBindBufferRangeNV")(target, index, buffer, offset, size);
+    loadedEntryPoint(_cgmBindBufferRangeNV, file, line, "glBindBufferRangeNV")(target, index, buffer, offset, size);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmEndTransformFeedbackNV(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmEndTransformFeedbackNV, "glEndTransformFeedbackNV", file, line)();
-    loaded(_cgmEndTransformFeedbackNV, "glEndTransformFeedbackNV", file, line)();
+        return loadedEntryPoint(_cgmEndTransformFeedbackNV, file, line, "glEndTransformFeedbackNV")();
+    loadedEntryPoint(_cgmEndTransformFeedbackNV, file, line, "glEndTransformFeedbackNV")();
     checkError(file, line);
 }
 
@@ -995,8 +995,8 @@ void OpenGLErrorChecker::cgmGetActiveVaryingNV(
     unsigned* type, char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetActiveVaryingNV, "glGetActiveVaryingNV", file, line)(program, index, bufSize, length, size, type, name);
-    loaded(_cgmGetActiveVaryingNV, "glGetActiveVaryingNV", file, line)(program, index, bufSize, length, size, type, name);
+        return loadedEntryPoint(_cgmGetActiveVaryingNV, file, line, "glGetActiveVaryingNV")(program, index, bufSize, length, size, type, name);
+    loadedEntryPoint(_cgmGetActiveVaryingNV, file, line, "glGetActiveVaryingNV")(program, index, bufSize, length, size, type, name);
     checkError(file, line);
 }
 
@@ -1004,16 +1004,16 @@ void OpenGLErrorChecker::cgmGetTransformFeedbackVaryingNV(
     const char* file, unsigned line, unsigned program, unsigned index, int* location)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetTransformFeedbackVaryingNV, "glGetTransformFeedbackVaryingNV", file, line)(program, index, location);
-    loaded(_cgmGetTransformFeedbackVaryingNV, "glGetTransformFeedbackVaryingNV", file, line)(program, index, location);
+        return loadedEntryPoint(_cgmGetTransformFeedbackVaryingNV, file, line, "glGetTransformFeedbackVaryingNV")(program, index, location);
+    loadedEntryPoint(_cgmGetTransformFeedbackVaryingNV, file, line, "glGetTransformFeedbackVaryingNV")(program, index, location);
     checkError(file, line);
 }
 
 int OpenGLErrorChecker::cgmGetVaryingLocationNV(const char* file, unsigned line, unsigned program, const char* name)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVaryingLocationNV, "glGetVaryingLocationNV", file, line)(program, name);
-    const auto result = loaded(_cgmGetVaryingLocationNV, "glGetVaryingLocationNV", file, line)(program, name);
+        return loadedEntryPoint(_cgmGetVaryingLocationNV, file, line, "glGetVaryingLocationNV")(program, name);
+    const auto result = loadedEntryPoint(_cgmGetVaryingLocationNV, file, line, "glGetVaryingLocationNV")(program, name);
     checkError(file, line);
     return result;
 }
@@ -1022,8 +1022,8 @@ void OpenGLErrorChecker::cgmTransformFeedbackAttribsNV(
     const char* file, unsigned line, int count, const int* attribs, unsigned bufferMode)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTransformFeedbackAttribsNV, "glTransformFeedbackAttribsNV", file, line)(count, attribs, bufferMode);
-    loaded(_cgmTransformFeedbackAttribsNV, "glTransformFeedbackAttribsNV", file, line)(count, attribs, bufferMode);
+        return loadedEntryPoint(_cgmTransformFeedbackAttribsNV, file, line, "glTransformFeedbackAttribsNV")(count, attribs, bufferMode);
+    loadedEntryPoint(_cgmTransformFeedbackAttribsNV, file, line, "glTransformFeedbackAttribsNV")(count, attribs, bufferMode);
     checkError(file, line);
 }
 
@@ -1031,24 +1031,24 @@ void OpenGLErrorChecker::cgmTransformFeedbackVaryingsNV(
     const char* file, unsigned line, unsigned program, int count, const int* locations, unsigned bufferMode)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTransformFeedbackVaryingsNV, "glTransformFeedbackVaryingsNV", file, line)(program, count, locations, bufferMode);
-    loaded(_cgmTransformFeedbackVaryingsNV, "glTransformFeedbackVaryingsNV", file, line)(program, count, locations, bufferMode);
+        return loadedEntryPoint(_cgmTransformFeedbackVaryingsNV, file, line, "glTransformFeedbackVaryingsNV")(program, count, locations, bufferMode);
+    loadedEntryPoint(_cgmTransformFeedbackVaryingsNV, file, line, "glTransformFeedbackVaryingsNV")(program, count, locations, bufferMode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFlushVertexArrayRangeNV(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFlushVertexArrayRangeNV, "glFlushVertexArrayRangeNV", file, line)();
-    loaded(_cgmFlushVertexArrayRangeNV, "glFlushVertexArrayRangeNV", file, line)();
+        return loadedEntryPoint(_cgmFlushVertexArrayRangeNV, file, line, "glFlushVertexArrayRangeNV")();
+    loadedEntryPoint(_cgmFlushVertexArrayRangeNV, file, line, "glFlushVertexArrayRangeNV")();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexArrayRangeNV(const char* file, unsigned line, int length, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexArrayRangeNV, "glVertexArrayRangeNV", file, line)(length, pointer);
-    loaded(_cgmVertexArrayRangeNV, "glVertexArrayRangeNV", file, line)(length, pointer);
+        return loadedEntryPoint(_cgmVertexArrayRangeNV, file, line, "glVertexArrayRangeNV")(length, pointer);
+    loadedEntryPoint(_cgmVertexArrayRangeNV, file, line, "glVertexArrayRangeNV")(length, pointer);
     checkError(file, line);
 }
 
@@ -1056,8 +1056,8 @@ unsigned char OpenGLErrorChecker::cgmAreProgramsResidentNV(
     const char* file, unsigned line, int n, const unsigned* programs, unsigned char* residences)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmAreProgramsResidentNV, "glAreProgramsResidentNV", file, line)(n, programs, residences);
-    const auto result = loaded(_cgmAreProgramsResidentNV, "glAreProgramsResidentNV", file, line)(n, programs, residences);
+        return loadedEntryPoint(_cgmAreProgramsResidentNV, file, line, "glAreProgramsResidentNV")(n, programs, residences);
+    const auto result = loadedEntryPoint(_cgmAreProgramsResidentNV, file, line, "glAreProgramsResidentNV")(n, programs, residences);
     checkError(file, line);
     return result;
 }
@@ -1065,16 +1065,16 @@ unsigned char OpenGLErrorChecker::cgmAreProgramsResidentNV(
 void OpenGLErrorChecker::cgmBindProgramNV(const char* file, unsigned line, unsigned target, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmBindProgramNV, "glBindProgramNV", file, line)(target, id);
-    loaded(_cgmBindProgramNV, "glBindProgramNV", file, line)(target, id);
+        return loadedEntryPoint(_cgmBindProgramNV, file, line, "glBindProgramNV")(target, id);
+    loadedEntryPoint(_cgmBindProgramNV, file, line, "glBindProgramNV")(target, id);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDeleteProgramsNV(const char* file, unsigned line, int n, const unsigned* programs)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteProgramsNV, "glDeleteProgramsNV", file, line)(n, programs);
-    loaded(_cgmDeleteProgramsNV, "glDeleteProgramsNV", file, line)(n, programs);
+        return loadedEntryPoint(_cgmDeleteProgramsNV, file, line, "glDeleteProgramsNV")(n, programs);
+    loadedEntryPoint(_cgmDeleteProgramsNV, file, line, "glDeleteProgramsNV")(n, programs);
     checkError(file, line);
 }
 
@@ -1082,16 +1082,16 @@ void OpenGLErrorChecker::cgmExecuteProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmExecuteProgramNV, "glExecuteProgramNV", file, line)(target, id, params);
-    loaded(_cgmExecuteProgramNV, "glExecuteProgramNV", file, line)(target, id, params);
+        return loadedEntryPoint(_cgmExecuteProgramNV, file, line, "glExecuteProgramNV")(target, id, params);
+    loadedEntryPoint(_cgmExecuteProgramNV, file, line, "glExecuteProgramNV")(target, id, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGenProgramsNV(const char* file, unsigned line, int n, unsigned* programs)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenProgramsNV, "glGenProgramsNV", file, line)(n, programs);
-    loaded(_cgmGenProgramsNV, "glGenProgramsNV", file, line)(n, programs);
+        return loadedEntryPoint(_cgmGenProgramsNV, file, line, "glGenProgramsNV")(n, programs);
+    loadedEntryPoint(_cgmGenProgramsNV, file, line, "glGenProgramsNV")(n, programs);
     checkError(file, line);
 }
 
@@ -1099,8 +1099,8 @@ void OpenGLErrorChecker::cgmGetProgramParameterdvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, double* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramParameterdvNV, "glGetProgramParameterdvNV", file, line)(target, index, pname, params);
-    loaded(_cgmGetProgramParameterdvNV, "glGetProgramParameterdvNV", file, line)(target, index, pname, params);
+        return loadedEntryPoint(_cgmGetProgramParameterdvNV, file, line, "glGetProgramParameterdvNV")(target, index, pname, params);
+    loadedEntryPoint(_cgmGetProgramParameterdvNV, file, line, "glGetProgramParameterdvNV")(target, index, pname, params);
     checkError(file, line);
 }
 
@@ -1108,16 +1108,16 @@ void OpenGLErrorChecker::cgmGetProgramParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramParameterfvNV, "glGetProgramParameterfvNV", file, line)(target, index, pname, params);
-    loaded(_cgmGetProgramParameterfvNV, "glGetProgramParameterfvNV", file, line)(target, index, pname, params);
+        return loadedEntryPoint(_cgmGetProgramParameterfvNV, file, line, "glGetProgramParameterfvNV")(target, index, pname, params);
+    loadedEntryPoint(_cgmGetProgramParameterfvNV, file, line, "glGetProgramParameterfvNV")(target, index, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetProgramivNV(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramivNV, "glGetProgramivNV", file, line)(id, pname, params);
-    loaded(_cgmGetProgramivNV, "glGetProgramivNV", file, line)(id, pname, params);
+        return loadedEntryPoint(_cgmGetProgramivNV, file, line, "glGetProgramivNV")(id, pname, params);
+    loadedEntryPoint(_cgmGetProgramivNV, file, line, "glGetProgramivNV")(id, pname, params);
     checkError(file, line);
 }
 
@@ -1125,8 +1125,8 @@ void OpenGLErrorChecker::cgmGetProgramStringNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned char* program)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetProgramStringNV, "glGetProgramStringNV", file, line)(id, pname, program);
-    loaded(_cgmGetProgramStringNV, "glGetProgramStringNV", file, line)(id, pname, program);
+        return loadedEntryPoint(_cgmGetProgramStringNV, file, line, "glGetProgramStringNV")(id, pname, program);
+    loadedEntryPoint(_cgmGetProgramStringNV, file, line, "glGetProgramStringNV")(id, pname, program);
     checkError(file, line);
 }
 
@@ -1134,8 +1134,8 @@ void OpenGLErrorChecker::cgmGetTrackMatrixivNV(
     const char* file, unsigned line, unsigned target, unsigned address, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetTrackMatrixivNV, "glGetTrackMatrixivNV", file, line)(target, address, pname, params);
-    loaded(_cgmGetTrackMatrixivNV, "glGetTrackMatrixivNV", file, line)(target, address, pname, params);
+        return loadedEntryPoint(_cgmGetTrackMatrixivNV, file, line, "glGetTrackMatrixivNV")(target, address, pname, params);
+    loadedEntryPoint(_cgmGetTrackMatrixivNV, file, line, "glGetTrackMatrixivNV")(target, address, pname, params);
     checkError(file, line);
 }
 
@@ -1143,8 +1143,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribdvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribdvNV, "glGetVertexAttribdvNV", file, line)(index, pname, params);
-    loaded(_cgmGetVertexAttribdvNV, "glGetVertexAttribdvNV", file, line)(index, pname, params);
+        return loadedEntryPoint(_cgmGetVertexAttribdvNV, file, line, "glGetVertexAttribdvNV")(index, pname, params);
+    loadedEntryPoint(_cgmGetVertexAttribdvNV, file, line, "glGetVertexAttribdvNV")(index, pname, params);
     checkError(file, line);
 }
 
@@ -1152,8 +1152,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribfvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribfvNV, "glGetVertexAttribfvNV", file, line)(index, pname, params);
-    loaded(_cgmGetVertexAttribfvNV, "glGetVertexAttribfvNV", file, line)(index, pname, params);
+        return loadedEntryPoint(_cgmGetVertexAttribfvNV, file, line, "glGetVertexAttribfvNV")(index, pname, params);
+    loadedEntryPoint(_cgmGetVertexAttribfvNV, file, line, "glGetVertexAttribfvNV")(index, pname, params);
     checkError(file, line);
 }
 
@@ -1161,8 +1161,8 @@ void OpenGLErrorChecker::cgmGetVertexAttribivNV(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribivNV, "glGetVertexAttribivNV", file, line)(index, pname, params);
-    loaded(_cgmGetVertexAttribivNV, "glGetVertexAttribivNV", file, line)(index, pname, params);
+        return loadedEntryPoint(_cgmGetVertexAttribivNV, file, line, "glGetVertexAttribivNV")(index, pname, params);
+    loadedEntryPoint(_cgmGetVertexAttribivNV, file, line, "glGetVertexAttribivNV")(index, pname, params);
     checkError(file, line);
 }
 
@@ -1170,16 +1170,16 @@ void OpenGLErrorChecker::cgmGetVertexAttribPointervNV(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetVertexAttribPointervNV, "glGetVertexAttribPointervNV", file, line)(index, pname, pointer);
-    loaded(_cgmGetVertexAttribPointervNV, "glGetVertexAttribPointervNV", file, line)(index, pname, pointer);
+        return loadedEntryPoint(_cgmGetVertexAttribPointervNV, file, line, "glGetVertexAttribPointervNV")(index, pname, pointer);
+    loadedEntryPoint(_cgmGetVertexAttribPointervNV, file, line, "glGetVertexAttribPointervNV")(index, pname, pointer);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsProgramNV(const char* file, unsigned line, unsigned id)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsProgramNV, "glIsProgramNV", file, line)(id);
-    const auto result = loaded(_cgmIsProgramNV, "glIsProgramNV", file, line)(id);
+        return loadedEntryPoint(_cgmIsProgramNV, file, line, "glIsProgramNV")(id);
+    const auto result = loadedEntryPoint(_cgmIsProgramNV, file, line, "glIsProgramNV")(id);
     checkError(file, line);
     return result;
 }
@@ -1188,8 +1188,8 @@ void OpenGLErrorChecker::cgmLoadProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, int len, const unsigned char* program)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmLoadProgramNV, "glLoadProgramNV", file, line)(target, id, len, program);
-    loaded(_cgmLoadProgramNV, "glLoadProgramNV", file, line)(target, id, len, program);
+        return loadedEntryPoint(_cgmLoadProgramNV, file, line, "glLoadProgramNV")(target, id, len, program);
+    loadedEntryPoint(_cgmLoadProgramNV, file, line, "glLoadProgramNV")(target, id, len, program);
     checkError(file, line);
 }
 
@@ -1197,8 +1197,8 @@ void OpenGLErrorChecker::cgmProgramParameter4dNV(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramParameter4dNV, "glProgramParameter4dNV", file, line)(target, index, x, y, z, w);
-    loaded(_cgmProgramParameter4dNV, "glProgramParameter4dNV", file, line)(target, index, x, y, z, w);
+        return loadedEntryPoint(_cgmProgramParameter4dNV, file, line, "glProgramParameter4dNV")(target, index, x, y, z, w);
+    loadedEntryPoint(_cgmProgramParameter4dNV, file, line, "glProgramParameter4dNV")(target, index, x, y, z, w);
     checkError(file, line);
 }
 
@@ -1206,8 +1206,8 @@ void OpenGLErrorChecker::cgmProgramParameter4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramParameter4dvNV, "glProgramParameter4dvNV", file, line)(target, index, v);
-    loaded(_cgmProgramParameter4dvNV, "glProgramParameter4dvNV", file, line)(target, index, v);
+        return loadedEntryPoint(_cgmProgramParameter4dvNV, file, line, "glProgramParameter4dvNV")(target, index, v);
+    loadedEntryPoint(_cgmProgramParameter4dvNV, file, line, "glProgramParameter4dvNV")(target, index, v);
     checkError(file, line);
 }
 
@@ -1215,8 +1215,8 @@ void OpenGLErrorChecker::cgmProgramParameter4fNV(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramParameter4fNV, "glProgramParameter4fNV", file, line)(target, index, x, y, z, w);
-    loaded(_cgmProgramParameter4fNV, "glProgramParameter4fNV", file, line)(target, index, x, y, z, w);
+        return loadedEntryPoint(_cgmProgramParameter4fNV, file, line, "glProgramParameter4fNV")(target, index, x, y, z, w);
+    loadedEntryPoint(_cgmProgramParameter4fNV, file, line, "glProgramParameter4fNV")(target, index, x, y, z, w);
     checkError(file, line);
 }
 
@@ -1224,8 +1224,8 @@ void OpenGLErrorChecker::cgmProgramParameter4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramParameter4fvNV, "glProgramParameter4fvNV", file, line)(target, index, v);
-    loaded(_cgmProgramParameter4fvNV, "glProgramParameter4fvNV", file, line)(target, index, v);
+        return loadedEntryPoint(_cgmProgramParameter4fvNV, file, line, "glProgramParameter4fvNV")(target, index, v);
+    loadedEntryPoint(_cgmProgramParameter4fvNV, file, line, "glProgramParameter4fvNV")(target, index, v);
     checkError(file, line);
 }
 
@@ -1233,8 +1233,8 @@ void OpenGLErrorChecker::cgmProgramParameters4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramParameters4dvNV, "glProgramParameters4dvNV", file, line)(target, index, count, v);
-    loaded(_cgmProgramParameters4dvNV, "glProgramParameters4dvNV", file, line)(target, index, count, v);
+        return loadedEntryPoint(_cgmProgramParameters4dvNV, file, line, "glProgramParameters4dvNV")(target, index, count, v);
+    loadedEntryPoint(_cgmProgramParameters4dvNV, file, line, "glProgramParameters4dvNV")(target, index, count, v);
     checkError(file, line);
 }
 
@@ -1242,8 +1242,8 @@ void OpenGLErrorChecker::cgmProgramParameters4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmProgramParameters4fvNV, "glProgramParameters4fvNV", file, line)(target, index, count, v);
-    loaded(_cgmProgramParameters4fvNV, "glProgramParameters4fvNV", file, line)(target, index, count, v);
+        return loadedEntryPoint(_cgmProgramParameters4fvNV, file, line, "glProgramParameters4fvNV")(target, index, count, v);
+    loadedEntryPoint(_cgmProgramParameters4fvNV, file, line, "glProgramParameters4fvNV")(target, index, count, v);
     checkError(file, line);
 }
 
@@ -1251,8 +1251,8 @@ void OpenGLErrorChecker::cgmRequestResidentProgramsNV(
     const char* file, unsigned line, int n, const unsigned* programs)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmRequestResidentProgramsNV, "glRequestResidentProgramsNV", file, line)(n, programs);
-    loaded(_cgmRequestResidentProgramsNV, "glRequestResidentProgramsNV", file, line)(n, programs);
+        return loadedEntryPoint(_cgmRequestResidentProgramsNV, file, line, "glRequestResidentProgramsNV")(n, programs);
+    loadedEntryPoint(_cgmRequestResidentProgramsNV, file, line, "glRequestResidentProgramsNV")(n, programs);
     checkError(file, line);
 }
 
@@ -1260,8 +1260,8 @@ void OpenGLErrorChecker::cgmTrackMatrixNV(
     const char* file, unsigned line, unsigned target, unsigned address, unsigned matrix, unsigned transform)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTrackMatrixNV, "glTrackMatrixNV", file, line)(target, address, matrix, transform);
-    loaded(_cgmTrackMatrixNV, "glTrackMatrixNV", file, line)(target, address, matrix, transform);
+        return loadedEntryPoint(_cgmTrackMatrixNV, file, line, "glTrackMatrixNV")(target, address, matrix, transform);
+    loadedEntryPoint(_cgmTrackMatrixNV, file, line, "glTrackMatrixNV")(target, address, matrix, transform);
     checkError(file, line);
 }
 
@@ -1269,104 +1269,104 @@ void OpenGLErrorChecker::cgmVertexAttribPointerNV(
     const char* file, unsigned line, unsigned index, int fsize, unsigned type, int stride, const void* pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribPointerNV, "glVertexAttribPointerNV", file, line)(index, fsize, type, stride, pointer);
-    loaded(_cgmVertexAttribPointerNV, "glVertexAttribPointerNV", file, line)(index, fsize, type, stride, pointer);
+        return loadedEntryPoint(_cgmVertexAttribPointerNV, file, line, "glVertexAttribPointerNV")(index, fsize, type, stride, pointer);
+    loadedEntryPoint(_cgmVertexAttribPointerNV, file, line, "glVertexAttribPointerNV")(index, fsize, type, stride, pointer);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1dNV(const char* file, unsigned line, unsigned index, double x)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1dNV, "glVertexAttrib1dNV", file, line)(index, x);
-    loaded(_cgmVertexAttrib1dNV, "glVertexAttrib1dNV", file, line)(index, x);
+        return loadedEntryPoint(_cgmVertexAttrib1dNV, file, line, "glVertexAttrib1dNV")(index, x);
+    loadedEntryPoint(_cgmVertexAttrib1dNV, file, line, "glVertexAttrib1dNV")(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1dvNV, "glVertexAttrib1dvNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib1dvNV, "glVertexAttrib1dvNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib1dvNV, file, line, "glVertexAttrib1dvNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib1dvNV, file, line, "glVertexAttrib1dvNV")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1fNV(const char* file, unsigned line, unsigned index, float x)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1fNV, "glVertexAttrib1fNV", file, line)(index, x);
-    loaded(_cgmVertexAttrib1fNV, "glVertexAttrib1fNV", file, line)(index, x);
+        return loadedEntryPoint(_cgmVertexAttrib1fNV, file, line, "glVertexAttrib1fNV")(index, x);
+    loadedEntryPoint(_cgmVertexAttrib1fNV, file, line, "glVertexAttrib1fNV")(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1fvNV, "glVertexAttrib1fvNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib1fvNV, "glVertexAttrib1fvNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib1fvNV, file, line, "glVertexAttrib1fvNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib1fvNV, file, line, "glVertexAttrib1fvNV")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1sNV(const char* file, unsigned line, unsigned index, short x)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1sNV, "glVertexAttrib1sNV", file, line)(index, x);
-    loaded(_cgmVertexAttrib1sNV, "glVertexAttrib1sNV", file, line)(index, x);
+        return loadedEntryPoint(_cgmVertexAttrib1sNV, file, line, "glVertexAttrib1sNV")(index, x);
+    loadedEntryPoint(_cgmVertexAttrib1sNV, file, line, "glVertexAttrib1sNV")(index, x);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib1svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib1svNV, "glVertexAttrib1svNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib1svNV, "glVertexAttrib1svNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib1svNV, file, line, "glVertexAttrib1svNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib1svNV, file, line, "glVertexAttrib1svNV")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2dNV(const char* file, unsigned line, unsigned index, double x, double y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2dNV, "glVertexAttrib2dNV", file, line)(index, x, y);
-    loaded(_cgmVertexAttrib2dNV, "glVertexAttrib2dNV", file, line)(index, x, y);
+        return loadedEntryPoint(_cgmVertexAttrib2dNV, file, line, "glVertexAttrib2dNV")(index, x, y);
+    loadedEntryPoint(_cgmVertexAttrib2dNV, file, line, "glVertexAttrib2dNV")(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2dvNV, "glVertexAttrib2dvNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib2dvNV, "glVertexAttrib2dvNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib2dvNV, file, line, "glVertexAttrib2dvNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib2dvNV, file, line, "glVertexAttrib2dvNV")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2fNV(const char* file, unsigned line, unsigned index, float x, float y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2fNV, "glVertexAttrib2fNV", file, line)(index, x, y);
-    loaded(_cgmVertexAttrib2fNV, "glVertexAttrib2fNV", file, line)(index, x, y);
+        return loadedEntryPoint(_cgmVertexAttrib2fNV, file, line, "glVertexAttrib2fNV")(index, x, y);
+    loadedEntryPoint(_cgmVertexAttrib2fNV, file, line, "glVertexAttrib2fNV")(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2fvNV, "glVertexAttrib2fvNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib2fvNV, "glVertexAttrib2fvNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib2fvNV, file, line, "glVertexAttrib2fvNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib2fvNV, file, line, "glVertexAttrib2fvNV")(index, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2sNV(const char* file, unsigned line, unsigned index, short x, short y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2sNV, "glVertexAttrib2sNV", file, line)(index, x, y);
-    loaded(_cgmVertexAttrib2sNV, "glVertexAttrib2sNV", file, line)(index, x, y);
+        return loadedEntryPoint(_cgmVertexAttrib2sNV, file, line, "glVertexAttrib2sNV")(index, x, y);
+    loadedEntryPoint(_cgmVertexAttrib2sNV, file, line, "glVertexAttrib2sNV")(index, x, y);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib2svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib2svNV, "glVertexAttrib2svNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib2svNV, "glVertexAttrib2svNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib2svNV, file, line, "glVertexAttrib2svNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib2svNV, file, line, "glVertexAttrib2svNV")(index, v);
     checkError(file, line);
 }
 
@@ -1374,16 +1374,16 @@ void OpenGLErrorChecker::cgmVertexAttrib3dNV(
     const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3dNV, "glVertexAttrib3dNV", file, line)(index, x, y, z);
-    loaded(_cgmVertexAttrib3dNV, "glVertexAttrib3dNV", file, line)(index, x, y, z);
+        return loadedEntryPoint(_cgmVertexAttrib3dNV, file, line, "glVertexAttrib3dNV")(index, x, y, z);
+    loadedEntryPoint(_cgmVertexAttrib3dNV, file, line, "glVertexAttrib3dNV")(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3dvNV, "glVertexAttrib3dvNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib3dvNV, "glVertexAttrib3dvNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib3dvNV, file, line, "glVertexAttrib3dvNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib3dvNV, file, line, "glVertexAttrib3dvNV")(index, v);
     checkError(file, line);
 }
 
@@ -1391,16 +1391,16 @@ void OpenGLErrorChecker::cgmVertexAttrib3fNV(
     const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3fNV, "glVertexAttrib3fNV", file, line)(index, x, y, z);
-    loaded(_cgmVertexAttrib3fNV, "glVertexAttrib3fNV", file, line)(index, x, y, z);
+        return loadedEntryPoint(_cgmVertexAttrib3fNV, file, line, "glVertexAttrib3fNV")(index, x, y, z);
+    loadedEntryPoint(_cgmVertexAttrib3fNV, file, line, "glVertexAttrib3fNV")(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3fvNV, "glVertexAttrib3fvNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib3fvNV, "glVertexAttrib3fvNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib3fvNV, file, line, "glVertexAttrib3fvNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib3fvNV, file, line, "glVertexAttrib3fvNV")(index, v);
     checkError(file, line);
 }
 
@@ -1408,16 +1408,16 @@ void OpenGLErrorChecker::cgmVertexAttrib3sNV(
     const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3sNV, "glVertexAttrib3sNV", file, line)(index, x, y, z);
-    loaded(_cgmVertexAttrib3sNV, "glVertexAttrib3sNV", file, line)(index, x, y, z);
+        return loadedEntryPoint(_cgmVertexAttrib3sNV, file, line, "glVertexAttrib3sNV")(index, x, y, z);
+    loadedEntryPoint(_cgmVertexAttrib3sNV, file, line, "glVertexAttrib3sNV")(index, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib3svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib3svNV, "glVertexAttrib3svNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib3svNV, "glVertexAttrib3svNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib3svNV, file, line, "glVertexAttrib3svNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib3svNV, file, line, "glVertexAttrib3svNV")(index, v);
     checkError(file, line);
 }
 
@@ -1425,16 +1425,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4dNV(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4dNV, "glVertexAttrib4dNV", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttrib4dNV, "glVertexAttrib4dNV", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttrib4dNV, file, line, "glVertexAttrib4dNV")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttrib4dNV, file, line, "glVertexAttrib4dNV")(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4dvNV, "glVertexAttrib4dvNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib4dvNV, "glVertexAttrib4dvNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4dvNV, file, line, "glVertexAttrib4dvNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4dvNV, file, line, "glVertexAttrib4dvNV")(index, v);
     checkError(file, line);
 }
 
@@ -1442,16 +1442,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4fNV(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4fNV, "glVertexAttrib4fNV", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttrib4fNV, "glVertexAttrib4fNV", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttrib4fNV, file, line, "glVertexAttrib4fNV")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttrib4fNV, file, line, "glVertexAttrib4fNV")(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4fvNV, "glVertexAttrib4fvNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib4fvNV, "glVertexAttrib4fvNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4fvNV, file, line, "glVertexAttrib4fvNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4fvNV, file, line, "glVertexAttrib4fvNV")(index, v);
     checkError(file, line);
 }
 
@@ -1459,16 +1459,16 @@ void OpenGLErrorChecker::cgmVertexAttrib4sNV(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4sNV, "glVertexAttrib4sNV", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttrib4sNV, "glVertexAttrib4sNV", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttrib4sNV, file, line, "glVertexAttrib4sNV")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttrib4sNV, file, line, "glVertexAttrib4sNV")(index, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmVertexAttrib4svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4svNV, "glVertexAttrib4svNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib4svNV, "glVertexAttrib4svNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4svNV, file, line, "glVertexAttrib4svNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4svNV, file, line, "glVertexAttrib4svNV")(index, v);
     checkError(file, line);
 }
 
@@ -1477,8 +1477,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4ubNV(
     unsigned char w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4ubNV, "glVertexAttrib4ubNV", file, line)(index, x, y, z, w);
-    loaded(_cgmVertexAttrib4ubNV, "glVertexAttrib4ubNV", file, line)(index, x, y, z, w);
+        return loadedEntryPoint(_cgmVertexAttrib4ubNV, file, line, "glVertexAttrib4ubNV")(index, x, y, z, w);
+    loadedEntryPoint(_cgmVertexAttrib4ubNV, file, line, "glVertexAttrib4ubNV")(index, x, y, z, w);
     checkError(file, line);
 }
 
@@ -1486,8 +1486,8 @@ void OpenGLErrorChecker::cgmVertexAttrib4ubvNV(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttrib4ubvNV, "glVertexAttrib4ubvNV", file, line)(index, v);
-    loaded(_cgmVertexAttrib4ubvNV, "glVertexAttrib4ubvNV", file, line)(index, v);
+        return loadedEntryPoint(_cgmVertexAttrib4ubvNV, file, line, "glVertexAttrib4ubvNV")(index, v);
+    loadedEntryPoint(_cgmVertexAttrib4ubvNV, file, line, "glVertexAttrib4ubvNV")(index, v);
     checkError(file, line);
 }
 
@@ -1495,8 +1495,8 @@ void OpenGLErrorChecker::cgmVertexAttribs1dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs1dvNV, "glVertexAttribs1dvNV", file, line)(index, count, v);
-    loaded(_cgmVertexAttribs1dvNV, "glVertexAttribs1dvNV", file, line)(index, count, v);
+        return loadedEntryPoint(_cgmVertexAttribs1dvNV, file, line, "glVertexAttribs1dvNV")(index, count, v);
+    loadedEntryPoint(_cgmVertexAttribs1dvNV, file, line, "glVertexAttribs1dvNV")(index, count, v);
     checkError(file, line);
 }
 
@@ -1504,8 +1504,8 @@ void OpenGLErrorChecker::cgmVertexAttribs1fvNV(
     const char* file, unsigned line, unsigned index, int count, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs1fvNV, "glVertexAttribs1fvNV", file, line)(index, count, v);
-    loaded(_cgmVertexAttribs1fvNV, "glVertexAttribs1fvNV", file, line)(index, count, v);
+        return loadedEntryPoint(_cgmVertexAttribs1fvNV, file, line, "glVertexAttribs1fvNV")(index, count, v);
+    loadedEntryPoint(_cgmVertexAttribs1fvNV, file, line, "glVertexAttribs1fvNV")(index, count, v);
     checkError(file, line);
 }
 
@@ -1513,8 +1513,8 @@ void OpenGLErrorChecker::cgmVertexAttribs1svNV(
     const char* file, unsigned line, unsigned index, int count, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs1svNV, "glVertexAttribs1svNV", file, line)(index, count, v);
-    loaded(_cgmVertexAttribs1svNV, "glVertexAttribs1svNV", file, line)(index, count, v);
+        return loadedEntryPoint(_cgmVertexAttribs1svNV, file, line, "glVertexAttribs1svNV")(index, count, v);
+    loadedEntryPoint(_cgmVertexAttribs1svNV, file, line, "glVertexAttribs1svNV")(index, count, v);
     checkError(file, line);
 }
 
@@ -1522,8 +1522,8 @@ void OpenGLErrorChecker::cgmVertexAttribs2dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs2dvNV, "glVertexAttribs2dvNV", file, line)(index, count, v);
-    loaded(_cgmVertexAttribs2dvNV, "glVertexAttribs2dvNV", file, line)(index, count, v);
+        return loadedEntryPoint(_cgmVertexAttribs2dvNV, file, line, "glVertexAttribs2dvNV")(index, count, v);
+    loadedEntryPoint(_cgmVertexAttribs2dvNV, file, line, "glVertexAttribs2dvNV")(index, count, v);
     checkError(file, line);
 }
 
@@ -1531,8 +1531,8 @@ void OpenGLErrorChecker::cgmVertexAttribs2fvNV(
     const char* file, unsigned line, unsigned index, int count, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs2fvNV, "glVertexAttribs2fvNV", file, line)(index, count, v);
-    loaded(_cgmVertexAttribs2fvNV, "glVertexAttribs2fvNV", file, line)(index, count, v);
+        return loadedEntryPoint(_cgmVertexAttribs2fvNV, file, line, "glVertexAttribs2fvNV")(index, count, v);
+    loadedEntryPoint(_cgmVertexAttribs2fvNV, file, line, "glVertexAttribs2fvNV")(index, count, v);
     checkError(file, line);
 }
 
@@ -1540,8 +1540,8 @@ void OpenGLErrorChecker::cgmVertexAttribs2svNV(
     const char* file, unsigned line, unsigned index, int count, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs2svNV, "glVertexAttribs2svNV", file, line)(index, count, v);
-    loaded(_cgmVertexAttribs2svNV, "glVertexAttribs2svNV", file, line)(index, count, v);
+        return loadedEntryPoint(_cgmVertexAttribs2svNV, file, line, "glVertexAttribs2svNV")(index, count, v);
+    loadedEntryPoint(_cgmVertexAttribs2svNV, file, line, "glVertexAttribs2svNV")(index, count, v);
     checkError(file, line);
 }
 
@@ -1549,8 +1549,8 @@ void OpenGLErrorChecker::cgmVertexAttribs3dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs3dvNV, "glVertexAttribs3dvNV", file, line)(index, count, v);
-    loaded(_cgmVertexAttribs3dvNV, "glVertexAttribs3dvNV", file, line)(index, count, v);
+        return loadedEntryPoint(_cgmVertexAttribs3dvNV, file, line, "glVertexAttribs3dvNV")(index, count, v);
+    loadedEntryPoint(_cgmVertexAttribs3dvNV, file, line, "glVertexAttribs3dvNV")(index, count, v);
     checkError(file, line);
 }
 
@@ -1558,8 +1558,8 @@ void OpenGLErrorChecker::cgmVertexAttribs3fvNV(
     const char* file, unsigned line, unsigned index, int count, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs3fvNV, "glVertexAttribs3fvNV", file, line)(index, count, v);
-    loaded(_cgmVertexAttribs3fvNV, "glVertexAttribs3fvNV", file, line)(index, count, v);
+        return loadedEntryPoint(_cgmVertexAttribs3fvNV, file, line, "glVertexAttribs3fvNV")(index, count, v);
+    loadedEntryPoint(_cgmVertexAttribs3fvNV, file, line, "glVertexAttribs3fvNV")(index, count, v);
     checkError(file, line);
 }
 
@@ -1567,8 +1567,8 @@ void OpenGLErrorChecker::cgmVertexAttribs3svNV(
     const char* file, unsigned line, unsigned index, int count, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs3svNV, "glVertexAttribs3svNV", file, line)(index, count, v);
-    loaded(_cgmVertexAttribs3svNV, "glVertexAttribs3svNV", file, line)(index, count, v);
+        return loadedEntryPoint(_cgmVertexAttribs3svNV, file, line, "glVertexAttribs3svNV")(index, count, v);
+    loadedEntryPoint(_cgmVertexAttribs3svNV, file, line, "glVertexAttribs3svNV")(index, count, v);
     checkError(file, line);
 }
 
@@ -1576,8 +1576,8 @@ void OpenGLErrorChecker::cgmVertexAttribs4dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs4dvNV, "glVertexAttribs4dvNV", file, line)(index, count, v);
-    loaded(_cgmVertexAttribs4dvNV, "glVertexAttribs4dvNV", file, line)(index, count, v);
+        return loadedEntryPoint(_cgmVertexAttribs4dvNV, file, line, "glVertexAttribs4dvNV")(index, count, v);
+    loadedEntryPoint(_cgmVertexAttribs4dvNV, file, line, "glVertexAttribs4dvNV")(index, count, v);
     checkError(file, line);
 }
 
@@ -1585,8 +1585,8 @@ void OpenGLErrorChecker::cgmVertexAttribs4fvNV(
     const char* file, unsigned line, unsigned index, int count, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs4fvNV, "glVertexAttribs4fvNV", file, line)(index, count, v);
-    loaded(_cgmVertexAttribs4fvNV, "glVertexAttribs4fvNV", file, line)(index, count, v);
+        return loadedEntryPoint(_cgmVertexAttribs4fvNV, file, line, "glVertexAttribs4fvNV")(index, count, v);
+    loadedEntryPoint(_cgmVertexAttribs4fvNV, file, line, "glVertexAttribs4fvNV")(index, count, v);
     checkError(file, line);
 }
 
@@ -1594,8 +1594,8 @@ void OpenGLErrorChecker::cgmVertexAttribs4svNV(
     const char* file, unsigned line, unsigned index, int count, const short* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs4svNV, "glVertexAttribs4svNV", file, line)(index, count, v);
-    loaded(_cgmVertexAttribs4svNV, "glVertexAttribs4svNV", file, line)(index, count, v);
+        return loadedEntryPoint(_cgmVertexAttribs4svNV, file, line, "glVertexAttribs4svNV")(index, count, v);
+    loadedEntryPoint(_cgmVertexAttribs4svNV, file, line, "glVertexAttribs4svNV")(index, count, v);
     checkError(file, line);
 }
 
@@ -1603,32 +1603,32 @@ void OpenGLErrorChecker::cgmVertexAttribs4ubvNV(
     const char* file, unsigned line, unsigned index, int count, const unsigned char* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmVertexAttribs4ubvNV, "glVertexAttribs4ubvNV", file, line)(index, count, v);
-    loaded(_cgmVertexAttribs4ubvNV, "glVertexAttribs4ubvNV", file, line)(index, count, v);
+        return loadedEntryPoint(_cgmVertexAttribs4ubvNV, file, line, "glVertexAttribs4ubvNV")(index, count, v);
+    loadedEntryPoint(_cgmVertexAttribs4ubvNV, file, line, "glVertexAttribs4ubvNV")(index, count, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClearDepthfOES(const char* file, unsigned line, float depth)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmClearDepthfOES, "glClearDepthfOES", file, line)(depth);
-    loaded(_cgmClearDepthfOES, "glClearDepthfOES", file, line)(depth);
+        return loadedEntryPoint(_cgmClearDepthfOES, file, line, "glClearDepthfOES")(depth);
+    loadedEntryPoint(_cgmClearDepthfOES, file, line, "glClearDepthfOES")(depth);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmClipPlanefOES(const char* file, unsigned line, unsigned plane, const float* equation)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmClipPlanefOES, "glClipPlanefOES", file, line)(plane, equation);
-    loaded(_cgmClipPlanefOES, "glClipPlanefOES", file, line)(plane, equation);
+        return loadedEntryPoint(_cgmClipPlanefOES, file, line, "glClipPlanefOES")(plane, equation);
+    loadedEntryPoint(_cgmClipPlanefOES, file, line, "glClipPlanefOES")(plane, equation);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmDepthRangefOES(const char* file, unsigned line, float n, float f)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDepthRangefOES, "glDepthRangefOES", file, line)(n, f);
-    loaded(_cgmDepthRangefOES, "glDepthRangefOES", file, line)(n, f);
+        return loadedEntryPoint(_cgmDepthRangefOES, file, line, "glDepthRangefOES")(n, f);
+    loadedEntryPoint(_cgmDepthRangefOES, file, line, "glDepthRangefOES")(n, f);
     checkError(file, line);
 }
 
@@ -1636,16 +1636,16 @@ void OpenGLErrorChecker::cgmFrustumfOES(
     const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFrustumfOES, "glFrustumfOES", file, line)(l, r, b, t, n, f);
-    loaded(_cgmFrustumfOES, "glFrustumfOES", file, line)(l, r, b, t, n, f);
+        return loadedEntryPoint(_cgmFrustumfOES, file, line, "glFrustumfOES")(l, r, b, t, n, f);
+    loadedEntryPoint(_cgmFrustumfOES, file, line, "glFrustumfOES")(l, r, b, t, n, f);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetClipPlanefOES(const char* file, unsigned line, unsigned plane, float* equation)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetClipPlanefOES, "glGetClipPlanefOES", file, line)(plane, equation);
-    loaded(_cgmGetClipPlanefOES, "glGetClipPlanefOES", file, line)(plane, equation);
+        return loadedEntryPoint(_cgmGetClipPlanefOES, file, line, "glGetClipPlanefOES")(plane, equation);
+    loadedEntryPoint(_cgmGetClipPlanefOES, file, line, "glGetClipPlanefOES")(plane, equation);
     checkError(file, line);
 }
 
@@ -1653,8 +1653,8 @@ void OpenGLErrorChecker::cgmOrthofOES(
     const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmOrthofOES, "glOrthofOES", file, line)(l, r, b, t, n, f);
-    loaded(_cgmOrthofOES, "glOrthofOES", file, line)(l, r, b, t, n, f);
+        return loadedEntryPoint(_cgmOrthofOES, file, line, "glOrthofOES")(l, r, b, t, n, f);
+    loadedEntryPoint(_cgmOrthofOES, file, line, "glOrthofOES")(l, r, b, t, n, f);
     checkError(file, line);
 }
 
@@ -1662,48 +1662,48 @@ void OpenGLErrorChecker::cgmDetailTexFuncSGIS(
     const char* file, unsigned line, unsigned target, int n, const float* points)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDetailTexFuncSGIS, "glDetailTexFuncSGIS", file, line)(target, n, points);
-    loaded(_cgmDetailTexFuncSGIS, "glDetailTexFuncSGIS", file, line)(target, n, points);
+        return loadedEntryPoint(_cgmDetailTexFuncSGIS, file, line, "glDetailTexFuncSGIS")(target, n, points);
+    loadedEntryPoint(_cgmDetailTexFuncSGIS, file, line, "glDetailTexFuncSGIS")(target, n, points);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetDetailTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetDetailTexFuncSGIS, "glGetDetailTexFuncSGIS", file, line)(target, points);
-    loaded(_cgmGetDetailTexFuncSGIS, "glGetDetailTexFuncSGIS", file, line)(target, points);
+        return loadedEntryPoint(_cgmGetDetailTexFuncSGIS, file, line, "glGetDetailTexFuncSGIS")(target, points);
+    loadedEntryPoint(_cgmGetDetailTexFuncSGIS, file, line, "glGetDetailTexFuncSGIS")(target, points);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFogFuncSGIS(const char* file, unsigned line, int n, const float* points)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFogFuncSGIS, "glFogFuncSGIS", file, line)(n, points);
-    loaded(_cgmFogFuncSGIS, "glFogFuncSGIS", file, line)(n, points);
+        return loadedEntryPoint(_cgmFogFuncSGIS, file, line, "glFogFuncSGIS")(n, points);
+    loadedEntryPoint(_cgmFogFuncSGIS, file, line, "glFogFuncSGIS")(n, points);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetFogFuncSGIS(const char* file, unsigned line, float* points)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFogFuncSGIS, "glGetFogFuncSGIS", file, line)(points);
-    loaded(_cgmGetFogFuncSGIS, "glGetFogFuncSGIS", file, line)(points);
+        return loadedEntryPoint(_cgmGetFogFuncSGIS, file, line, "glGetFogFuncSGIS")(points);
+    loadedEntryPoint(_cgmGetFogFuncSGIS, file, line, "glGetFogFuncSGIS")(points);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSampleMaskSGIS(const char* file, unsigned line, float value, unsigned char invert)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSampleMaskSGIS, "glSampleMaskSGIS", file, line)(value, invert);
-    loaded(_cgmSampleMaskSGIS, "glSampleMaskSGIS", file, line)(value, invert);
+        return loadedEntryPoint(_cgmSampleMaskSGIS, file, line, "glSampleMaskSGIS")(value, invert);
+    loadedEntryPoint(_cgmSampleMaskSGIS, file, line, "glSampleMaskSGIS")(value, invert);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSamplePatternSGIS(const char* file, unsigned line, unsigned pattern)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSamplePatternSGIS, "glSamplePatternSGIS", file, line)(pattern);
-    loaded(_cgmSamplePatternSGIS, "glSamplePatternSGIS", file, line)(pattern);
+        return loadedEntryPoint(_cgmSamplePatternSGIS, file, line, "glSamplePatternSGIS")(pattern);
+    loadedEntryPoint(_cgmSamplePatternSGIS, file, line, "glSamplePatternSGIS")(pattern);
     checkError(file, line);
 }
 
@@ -1711,16 +1711,16 @@ void OpenGLErrorChecker::cgmSharpenTexFuncSGIS(
     const char* file, unsigned line, unsigned target, int n, const float* points)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSharpenTexFuncSGIS, "glSharpenTexFuncSGIS", file, line)(target, n, points);
-    loaded(_cgmSharpenTexFuncSGIS, "glSharpenTexFuncSGIS", file, line)(target, n, points);
+        return loadedEntryPoint(_cgmSharpenTexFuncSGIS, file, line, "glSharpenTexFuncSGIS")(target, n, points);
+    loadedEntryPoint(_cgmSharpenTexFuncSGIS, file, line, "glSharpenTexFuncSGIS")(target, n, points);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGetSharpenTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetSharpenTexFuncSGIS, "glGetSharpenTexFuncSGIS", file, line)(target, points);
-    loaded(_cgmGetSharpenTexFuncSGIS, "glGetSharpenTexFuncSGIS", file, line)(target, points);
+        return loadedEntryPoint(_cgmGetSharpenTexFuncSGIS, file, line, "glGetSharpenTexFuncSGIS")(target, points);
+    loadedEntryPoint(_cgmGetSharpenTexFuncSGIS, file, line, "glGetSharpenTexFuncSGIS")(target, points);
     checkError(file, line);
 }
 
@@ -1729,8 +1729,8 @@ void OpenGLErrorChecker::cgmTexImage4DSGIS(
     int depth, int size4d, int border, unsigned format, unsigned type, const void* pixels)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexImage4DSGIS, "glTexImage4DSGIS", file, line)(target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
-    loaded(_cgmTexImage4DSGIS, "glTexImage4DSGIS", file, line)(target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
+        return loadedEntryPoint(_cgmTexImage4DSGIS, file, line, "glTexImage4DSGIS")(target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
+    loadedEntryPoint(_cgmTexImage4DSGIS, file, line, "glTexImage4DSGIS")(target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
     checkError(file, line);
 }
 
@@ -1739,8 +1739,8 @@ void OpenGLErrorChecker::cgmTexSubImage4DSGIS(
     int width, int height, int depth, int size4d, unsigned format, unsigned type, const void* pixels)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexSubImage4DSGIS, "glTexSubImage4DSGIS", file, line)(target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
-    loaded(_cgmTexSubImage4DSGIS, "glTexSubImage4DSGIS", file, line)(target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
+        return loadedEntryPoint(_cgmTexSubImage4DSGIS, file, line, "glTexSubImage4DSGIS")(target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
+    loadedEntryPoint(_cgmTexSubImage4DSGIS, file, line, "glTexSubImage4DSGIS")(target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
     checkError(file, line);
 }
 
@@ -1748,8 +1748,8 @@ void OpenGLErrorChecker::cgmGetTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, float* weights)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetTexFilterFuncSGIS, "glGetTexFilterFuncSGIS", file, line)(target, filter, weights);
-    loaded(_cgmGetTexFilterFuncSGIS, "glGetTexFilterFuncSGIS", file, line)(target, filter, weights);
+        return loadedEntryPoint(_cgmGetTexFilterFuncSGIS, file, line, "glGetTexFilterFuncSGIS")(target, filter, weights);
+    loadedEntryPoint(_cgmGetTexFilterFuncSGIS, file, line, "glGetTexFilterFuncSGIS")(target, filter, weights);
     checkError(file, line);
 }
 
@@ -1757,24 +1757,24 @@ void OpenGLErrorChecker::cgmTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, int n, const float* weights)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexFilterFuncSGIS, "glTexFilterFuncSGIS", file, line)(target, filter, n, weights);
-    loaded(_cgmTexFilterFuncSGIS, "glTexFilterFuncSGIS", file, line)(target, filter, n, weights);
+        return loadedEntryPoint(_cgmTexFilterFuncSGIS, file, line, "glTexFilterFuncSGIS")(target, filter, n, weights);
+    loadedEntryPoint(_cgmTexFilterFuncSGIS, file, line, "glTexFilterFuncSGIS")(target, filter, n, weights);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmAsyncMarkerSGIX, "glAsyncMarkerSGIX", file, line)(marker);
-    loaded(_cgmAsyncMarkerSGIX, "glAsyncMarkerSGIX", file, line)(marker);
+        return loadedEntryPoint(_cgmAsyncMarkerSGIX, file, line, "glAsyncMarkerSGIX")(marker);
+    loadedEntryPoint(_cgmAsyncMarkerSGIX, file, line, "glAsyncMarkerSGIX")(marker);
     checkError(file, line);
 }
 
 int OpenGLErrorChecker::cgmFinishAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFinishAsyncSGIX, "glFinishAsyncSGIX", file, line)(markerp);
-    const auto result = loaded(_cgmFinishAsyncSGIX, "glFinishAsyncSGIX", file, line)(markerp);
+        return loadedEntryPoint(_cgmFinishAsyncSGIX, file, line, "glFinishAsyncSGIX")(markerp);
+    const auto result = loadedEntryPoint(_cgmFinishAsyncSGIX, file, line, "glFinishAsyncSGIX")(markerp);
     checkError(file, line);
     return result;
 }
@@ -1782,8 +1782,8 @@ int OpenGLErrorChecker::cgmFinishAsyncSGIX(const char* file, unsigned line, unsi
 int OpenGLErrorChecker::cgmPollAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPollAsyncSGIX, "glPollAsyncSGIX", file, line)(markerp);
-    const auto result = loaded(_cgmPollAsyncSGIX, "glPollAsyncSGIX", file, line)(markerp);
+        return loadedEntryPoint(_cgmPollAsyncSGIX, file, line, "glPollAsyncSGIX")(markerp);
+    const auto result = loadedEntryPoint(_cgmPollAsyncSGIX, file, line, "glPollAsyncSGIX")(markerp);
     checkError(file, line);
     return result;
 }
@@ -1791,8 +1791,8 @@ int OpenGLErrorChecker::cgmPollAsyncSGIX(const char* file, unsigned line, unsign
 unsigned OpenGLErrorChecker::cgmGenAsyncMarkersSGIX(const char* file, unsigned line, int range)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGenAsyncMarkersSGIX, "glGenAsyncMarkersSGIX", file, line)(range);
-    const auto result = loaded(_cgmGenAsyncMarkersSGIX, "glGenAsyncMarkersSGIX", file, line)(range);
+        return loadedEntryPoint(_cgmGenAsyncMarkersSGIX, file, line, "glGenAsyncMarkersSGIX")(range);
+    const auto result = loadedEntryPoint(_cgmGenAsyncMarkersSGIX, file, line, "glGenAsyncMarkersSGIX")(range);
     checkError(file, line);
     return result;
 }
@@ -1800,16 +1800,16 @@ unsigned OpenGLErrorChecker::cgmGenAsyncMarkersSGIX(const char* file, unsigned l
 void OpenGLErrorChecker::cgmDeleteAsyncMarkersSGIX(const char* file, unsigned line, unsigned marker, int range)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmDeleteAsyncMarkersSGIX, "glDeleteAsyncMarkersSGIX", file, line)(marker, range);
-    loaded(_cgmDeleteAsyncMarkersSGIX, "glDeleteAsyncMarkersSGIX", file, line)(marker, range);
+        return loadedEntryPoint(_cgmDeleteAsyncMarkersSGIX, file, line, "glDeleteAsyncMarkersSGIX")(marker, range);
+    loadedEntryPoint(_cgmDeleteAsyncMarkersSGIX, file, line, "glDeleteAsyncMarkersSGIX")(marker, range);
     checkError(file, line);
 }
 
 unsigned char OpenGLErrorChecker::cgmIsAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmIsAsyncMarkerSGIX, "glIsAsyncMarkerSGIX", file, line)(marker);
-    const auto result = loaded(_cgmIsAsyncMarkerSGIX, "glIsAsyncMarkerSGIX", file, line)(marker);
+        return loadedEntryPoint(_cgmIsAsyncMarkerSGIX, file, line, "glIsAsyncMarkerSGIX")(marker);
+    const auto result = loadedEntryPoint(_cgmIsAsyncMarkerSGIX, file, line, "glIsAsyncMarkerSGIX")(marker);
     checkError(file, line);
     return result;
 }
@@ -1817,24 +1817,24 @@ unsigned char OpenGLErrorChecker::cgmIsAsyncMarkerSGIX(const char* file, unsigne
 void OpenGLErrorChecker::cgmFlushRasterSGIX(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFlushRasterSGIX, "glFlushRasterSGIX", file, line)();
-    loaded(_cgmFlushRasterSGIX, "glFlushRasterSGIX", file, line)();
+        return loadedEntryPoint(_cgmFlushRasterSGIX, file, line, "glFlushRasterSGIX")();
+    loadedEntryPoint(_cgmFlushRasterSGIX, file, line, "glFlushRasterSGIX")();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTextureFogSGIX(const char* file, unsigned line, unsigned pname)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTextureFogSGIX, "glTextureFogSGIX", file, line)(pname);
-    loaded(_cgmTextureFogSGIX, "glTextureFogSGIX", file, line)(pname);
+        return loadedEntryPoint(_cgmTextureFogSGIX, file, line, "glTextureFogSGIX")(pname);
+    loadedEntryPoint(_cgmTextureFogSGIX, file, line, "glTextureFogSGIX")(pname);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentColorMaterialSGIX(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentColorMaterialSGIX, "glFragmentColorMaterialSGIX", file, line)(face, mode);
-    loaded(_cgmFragmentColorMaterialSGIX, "glFragmentColorMaterialSGIX", file, line)(face, mode);
+        return loadedEntryPoint(_cgmFragmentColorMaterialSGIX, file, line, "glFragmentColorMaterialSGIX")(face, mode);
+    loadedEntryPoint(_cgmFragmentColorMaterialSGIX, file, line, "glFragmentColorMaterialSGIX")(face, mode);
     checkError(file, line);
 }
 
@@ -1842,8 +1842,8 @@ void OpenGLErrorChecker::cgmFragmentLightfSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightfSGIX, "glFragmentLightfSGIX", file, line)(light, pname, param);
-    loaded(_cgmFragmentLightfSGIX, "glFragmentLightfSGIX", file, line)(light, pname, param);
+        return loadedEntryPoint(_cgmFragmentLightfSGIX, file, line, "glFragmentLightfSGIX")(light, pname, param);
+    loadedEntryPoint(_cgmFragmentLightfSGIX, file, line, "glFragmentLightfSGIX")(light, pname, param);
     checkError(file, line);
 }
 
@@ -1851,8 +1851,8 @@ void OpenGLErrorChecker::cgmFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightfvSGIX, "glFragmentLightfvSGIX", file, line)(light, pname, params);
-    loaded(_cgmFragmentLightfvSGIX, "glFragmentLightfvSGIX", file, line)(light, pname, params);
+        return loadedEntryPoint(_cgmFragmentLightfvSGIX, file, line, "glFragmentLightfvSGIX")(light, pname, params);
+    loadedEntryPoint(_cgmFragmentLightfvSGIX, file, line, "glFragmentLightfvSGIX")(light, pname, params);
     checkError(file, line);
 }
 
@@ -1860,8 +1860,8 @@ void OpenGLErrorChecker::cgmFragmentLightiSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightiSGIX, "glFragmentLightiSGIX", file, line)(light, pname, param);
-    loaded(_cgmFragmentLightiSGIX, "glFragmentLightiSGIX", file, line)(light, pname, param);
+        return loadedEntryPoint(_cgmFragmentLightiSGIX, file, line, "glFragmentLightiSGIX")(light, pname, param);
+    loadedEntryPoint(_cgmFragmentLightiSGIX, file, line, "glFragmentLightiSGIX")(light, pname, param);
     checkError(file, line);
 }
 
@@ -1869,16 +1869,16 @@ void OpenGLErrorChecker::cgmFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightivSGIX, "glFragmentLightivSGIX", file, line)(light, pname, params);
-    loaded(_cgmFragmentLightivSGIX, "glFragmentLightivSGIX", file, line)(light, pname, params);
+        return loadedEntryPoint(_cgmFragmentLightivSGIX, file, line, "glFragmentLightivSGIX")(light, pname, params);
+    loadedEntryPoint(_cgmFragmentLightivSGIX, file, line, "glFragmentLightivSGIX")(light, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentLightModelfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightModelfSGIX, "glFragmentLightModelfSGIX", file, line)(pname, param);
-    loaded(_cgmFragmentLightModelfSGIX, "glFragmentLightModelfSGIX", file, line)(pname, param);
+        return loadedEntryPoint(_cgmFragmentLightModelfSGIX, file, line, "glFragmentLightModelfSGIX")(pname, param);
+    loadedEntryPoint(_cgmFragmentLightModelfSGIX, file, line, "glFragmentLightModelfSGIX")(pname, param);
     checkError(file, line);
 }
 
@@ -1886,16 +1886,16 @@ void OpenGLErrorChecker::cgmFragmentLightModelfvSGIX(
     const char* file, unsigned line, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightModelfvSGIX, "glFragmentLightModelfvSGIX", file, line)(pname, params);
-    loaded(_cgmFragmentLightModelfvSGIX, "glFragmentLightModelfvSGIX", file, line)(pname, params);
+        return loadedEntryPoint(_cgmFragmentLightModelfvSGIX, file, line, "glFragmentLightModelfvSGIX")(pname, params);
+    loadedEntryPoint(_cgmFragmentLightModelfvSGIX, file, line, "glFragmentLightModelfvSGIX")(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFragmentLightModeliSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightModeliSGIX, "glFragmentLightModeliSGIX", file, line)(pname, param);
-    loaded(_cgmFragmentLightModeliSGIX, "glFragmentLightModeliSGIX", file, line)(pname, param);
+        return loadedEntryPoint(_cgmFragmentLightModeliSGIX, file, line, "glFragmentLightModeliSGIX")(pname, param);
+    loadedEntryPoint(_cgmFragmentLightModeliSGIX, file, line, "glFragmentLightModeliSGIX")(pname, param);
     checkError(file, line);
 }
 
@@ -1903,8 +1903,8 @@ void OpenGLErrorChecker::cgmFragmentLightModelivSGIX(
     const char* file, unsigned line, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentLightModelivSGIX, "glFragmentLightModelivSGIX", file, line)(pname, params);
-    loaded(_cgmFragmentLightModelivSGIX, "glFragmentLightModelivSGIX", file, line)(pname, params);
+        return loadedEntryPoint(_cgmFragmentLightModelivSGIX, file, line, "glFragmentLightModelivSGIX")(pname, params);
+    loadedEntryPoint(_cgmFragmentLightModelivSGIX, file, line, "glFragmentLightModelivSGIX")(pname, params);
     checkError(file, line);
 }
 
@@ -1912,8 +1912,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialfSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentMaterialfSGIX, "glFragmentMaterialfSGIX", file, line)(face, pname, param);
-    loaded(_cgmFragmentMaterialfSGIX, "glFragmentMaterialfSGIX", file, line)(face, pname, param);
+        return loadedEntryPoint(_cgmFragmentMaterialfSGIX, file, line, "glFragmentMaterialfSGIX")(face, pname, param);
+    loadedEntryPoint(_cgmFragmentMaterialfSGIX, file, line, "glFragmentMaterialfSGIX")(face, pname, param);
     checkError(file, line);
 }
 
@@ -1921,8 +1921,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentMaterialfvSGIX, "glFragmentMaterialfvSGIX", file, line)(face, pname, params);
-    loaded(_cgmFragmentMaterialfvSGIX, "glFragmentMaterialfvSGIX", file, line)(face, pname, params);
+        return loadedEntryPoint(_cgmFragmentMaterialfvSGIX, file, line, "glFragmentMaterialfvSGIX")(face, pname, params);
+    loadedEntryPoint(_cgmFragmentMaterialfvSGIX, file, line, "glFragmentMaterialfvSGIX")(face, pname, params);
     checkError(file, line);
 }
 
@@ -1930,8 +1930,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialiSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentMaterialiSGIX, "glFragmentMaterialiSGIX", file, line)(face, pname, param);
-    loaded(_cgmFragmentMaterialiSGIX, "glFragmentMaterialiSGIX", file, line)(face, pname, param);
+        return loadedEntryPoint(_cgmFragmentMaterialiSGIX, file, line, "glFragmentMaterialiSGIX")(face, pname, param);
+    loadedEntryPoint(_cgmFragmentMaterialiSGIX, file, line, "glFragmentMaterialiSGIX")(face, pname, param);
     checkError(file, line);
 }
 
@@ -1939,8 +1939,8 @@ void OpenGLErrorChecker::cgmFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFragmentMaterialivSGIX, "glFragmentMaterialivSGIX", file, line)(face, pname, params);
-    loaded(_cgmFragmentMaterialivSGIX, "glFragmentMaterialivSGIX", file, line)(face, pname, params);
+        return loadedEntryPoint(_cgmFragmentMaterialivSGIX, file, line, "glFragmentMaterialivSGIX")(face, pname, params);
+    loadedEntryPoint(_cgmFragmentMaterialivSGIX, file, line, "glFragmentMaterialivSGIX")(face, pname, params);
     checkError(file, line);
 }
 
@@ -1948,8 +1948,8 @@ void OpenGLErrorChecker::cgmGetFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFragmentLightfvSGIX, "glGetFragmentLightfvSGIX", file, line)(light, pname, params);
-    loaded(_cgmGetFragmentLightfvSGIX, "glGetFragmentLightfvSGIX", file, line)(light, pname, params);
+        return loadedEntryPoint(_cgmGetFragmentLightfvSGIX, file, line, "glGetFragmentLightfvSGIX")(light, pname, params);
+    loadedEntryPoint(_cgmGetFragmentLightfvSGIX, file, line, "glGetFragmentLightfvSGIX")(light, pname, params);
     checkError(file, line);
 }
 
@@ -1957,8 +1957,8 @@ void OpenGLErrorChecker::cgmGetFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFragmentLightivSGIX, "glGetFragmentLightivSGIX", file, line)(light, pname, params);
-    loaded(_cgmGetFragmentLightivSGIX, "glGetFragmentLightivSGIX", file, line)(light, pname, params);
+        return loadedEntryPoint(_cgmGetFragmentLightivSGIX, file, line, "glGetFragmentLightivSGIX")(light, pname, params);
+    loadedEntryPoint(_cgmGetFragmentLightivSGIX, file, line, "glGetFragmentLightivSGIX")(light, pname, params);
     checkError(file, line);
 }
 
@@ -1966,8 +1966,8 @@ void OpenGLErrorChecker::cgmGetFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFragmentMaterialfvSGIX, "glGetFragmentMaterialfvSGIX", file, line)(face, pname, params);
-    loaded(_cgmGetFragmentMaterialfvSGIX, "glGetFragmentMaterialfvSGIX", file, line)(face, pname, params);
+        return loadedEntryPoint(_cgmGetFragmentMaterialfvSGIX, file, line, "glGetFragmentMaterialfvSGIX")(face, pname, params);
+    loadedEntryPoint(_cgmGetFragmentMaterialfvSGIX, file, line, "glGetFragmentMaterialfvSGIX")(face, pname, params);
     checkError(file, line);
 }
 
@@ -1975,40 +1975,40 @@ void OpenGLErrorChecker::cgmGetFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetFragmentMaterialivSGIX, "glGetFragmentMaterialivSGIX", file, line)(face, pname, params);
-    loaded(_cgmGetFragmentMaterialivSGIX, "glGetFragmentMaterialivSGIX", file, line)(face, pname, params);
+        return loadedEntryPoint(_cgmGetFragmentMaterialivSGIX, file, line, "glGetFragmentMaterialivSGIX")(face, pname, params);
+    loadedEntryPoint(_cgmGetFragmentMaterialivSGIX, file, line, "glGetFragmentMaterialivSGIX")(face, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFrameZoomSGIX(const char* file, unsigned line, int factor)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFrameZoomSGIX, "glFrameZoomSGIX", file, line)(factor);
-    loaded(_cgmFrameZoomSGIX, "glFrameZoomSGIX", file, line)(factor);
+        return loadedEntryPoint(_cgmFrameZoomSGIX, file, line, "glFrameZoomSGIX")(factor);
+    loadedEntryPoint(_cgmFrameZoomSGIX, file, line, "glFrameZoomSGIX")(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmPixelTexGenSGIX(const char* file, unsigned line, unsigned mode)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmPixelTexGenSGIX, "glPixelTexGenSGIX", file, line)(mode);
-    loaded(_cgmPixelTexGenSGIX, "glPixelTexGenSGIX", file, line)(mode);
+        return loadedEntryPoint(_cgmPixelTexGenSGIX, file, line, "glPixelTexGenSGIX")(mode);
+    loadedEntryPoint(_cgmPixelTexGenSGIX, file, line, "glPixelTexGenSGIX")(mode);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReferencePlaneSGIX(const char* file, unsigned line, const double* equation)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReferencePlaneSGIX, "glReferencePlaneSGIX", file, line)(equation);
-    loaded(_cgmReferencePlaneSGIX, "glReferencePlaneSGIX", file, line)(equation);
+        return loadedEntryPoint(_cgmReferencePlaneSGIX, file, line, "glReferencePlaneSGIX")(equation);
+    loadedEntryPoint(_cgmReferencePlaneSGIX, file, line, "glReferencePlaneSGIX")(equation);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSpriteParameterfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSpriteParameterfSGIX, "glSpriteParameterfSGIX", file, line)(pname, param);
-    loaded(_cgmSpriteParameterfSGIX, "glSpriteParameterfSGIX", file, line)(pname, param);
+        return loadedEntryPoint(_cgmSpriteParameterfSGIX, file, line, "glSpriteParameterfSGIX")(pname, param);
+    loadedEntryPoint(_cgmSpriteParameterfSGIX, file, line, "glSpriteParameterfSGIX")(pname, param);
     checkError(file, line);
 }
 
@@ -2016,32 +2016,32 @@ void OpenGLErrorChecker::cgmSpriteParameterfvSGIX(
     const char* file, unsigned line, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSpriteParameterfvSGIX, "glSpriteParameterfvSGIX", file, line)(pname, params);
-    loaded(_cgmSpriteParameterfvSGIX, "glSpriteParameterfvSGIX", file, line)(pname, params);
+        return loadedEntryPoint(_cgmSpriteParameterfvSGIX, file, line, "glSpriteParameterfvSGIX")(pname, params);
+    loadedEntryPoint(_cgmSpriteParameterfvSGIX, file, line, "glSpriteParameterfvSGIX")(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSpriteParameteriSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSpriteParameteriSGIX, "glSpriteParameteriSGIX", file, line)(pname, param);
-    loaded(_cgmSpriteParameteriSGIX, "glSpriteParameteriSGIX", file, line)(pname, param);
+        return loadedEntryPoint(_cgmSpriteParameteriSGIX, file, line, "glSpriteParameteriSGIX")(pname, param);
+    loadedEntryPoint(_cgmSpriteParameteriSGIX, file, line, "glSpriteParameteriSGIX")(pname, param);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmSpriteParameterivSGIX(const char* file, unsigned line, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmSpriteParameterivSGIX, "glSpriteParameterivSGIX", file, line)(pname, params);
-    loaded(_cgmSpriteParameterivSGIX, "glSpriteParameterivSGIX", file, line)(pname, params);
+        return loadedEntryPoint(_cgmSpriteParameterivSGIX, file, line, "glSpriteParameterivSGIX")(pname, params);
+    loadedEntryPoint(_cgmSpriteParameterivSGIX, file, line, "glSpriteParameterivSGIX")(pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTagSampleBufferSGIX(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTagSampleBufferSGIX, "glTagSampleBufferSGIX", file, line)();
-    loaded(_cgmTagSampleBufferSGIX, "glTagSampleBufferSGIX", file, line)();
+        return loadedEntryPoint(_cgmTagSampleBufferSGIX, file, line, "glTagSampleBufferSGIX")();
+    loadedEntryPoint(_cgmTagSampleBufferSGIX, file, line, "glTagSampleBufferSGIX")();
     checkError(file, line);
 }
 
@@ -2050,8 +2050,8 @@ void OpenGLErrorChecker::cgmColorTableSGI(
     unsigned type, const void* table)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorTableSGI, "glColorTableSGI", file, line)(target, internalformat, width, format, type, table);
-    loaded(_cgmColorTableSGI, "glColorTableSGI", file, line)(target, internalformat, width, format, type, table);
+        return loadedEntryPoint(_cgmColorTableSGI, file, line, "glColorTableSGI")(target, internalformat, width, format, type, table);
+    loadedEntryPoint(_cgmColorTableSGI, file, line, "glColorTableSGI")(target, internalformat, width, format, type, table);
     checkError(file, line);
 }
 
@@ -2059,8 +2059,8 @@ void OpenGLErrorChecker::cgmColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorTableParameterfvSGI, "glColorTableParameterfvSGI", file, line)(target, pname, params);
-    loaded(_cgmColorTableParameterfvSGI, "glColorTableParameterfvSGI", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmColorTableParameterfvSGI, file, line, "glColorTableParameterfvSGI")(target, pname, params);
+    loadedEntryPoint(_cgmColorTableParameterfvSGI, file, line, "glColorTableParameterfvSGI")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2068,8 +2068,8 @@ void OpenGLErrorChecker::cgmColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColorTableParameterivSGI, "glColorTableParameterivSGI", file, line)(target, pname, params);
-    loaded(_cgmColorTableParameterivSGI, "glColorTableParameterivSGI", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmColorTableParameterivSGI, file, line, "glColorTableParameterivSGI")(target, pname, params);
+    loadedEntryPoint(_cgmColorTableParameterivSGI, file, line, "glColorTableParameterivSGI")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2077,8 +2077,8 @@ void OpenGLErrorChecker::cgmCopyColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmCopyColorTableSGI, "glCopyColorTableSGI", file, line)(target, internalformat, x, y, width);
-    loaded(_cgmCopyColorTableSGI, "glCopyColorTableSGI", file, line)(target, internalformat, x, y, width);
+        return loadedEntryPoint(_cgmCopyColorTableSGI, file, line, "glCopyColorTableSGI")(target, internalformat, x, y, width);
+    loadedEntryPoint(_cgmCopyColorTableSGI, file, line, "glCopyColorTableSGI")(target, internalformat, x, y, width);
     checkError(file, line);
 }
 
@@ -2086,8 +2086,8 @@ void OpenGLErrorChecker::cgmGetColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetColorTableSGI, "glGetColorTableSGI", file, line)(target, format, type, table);
-    loaded(_cgmGetColorTableSGI, "glGetColorTableSGI", file, line)(target, format, type, table);
+        return loadedEntryPoint(_cgmGetColorTableSGI, file, line, "glGetColorTableSGI")(target, format, type, table);
+    loadedEntryPoint(_cgmGetColorTableSGI, file, line, "glGetColorTableSGI")(target, format, type, table);
     checkError(file, line);
 }
 
@@ -2095,8 +2095,8 @@ void OpenGLErrorChecker::cgmGetColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetColorTableParameterfvSGI, "glGetColorTableParameterfvSGI", file, line)(target, pname, params);
-    loaded(_cgmGetColorTableParameterfvSGI, "glGetColorTableParameterfvSGI", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetColorTableParameterfvSGI, file, line, "glGetColorTableParameterfvSGI")(target, pname, params);
+    loadedEntryPoint(_cgmGetColorTableParameterfvSGI, file, line, "glGetColorTableParameterfvSGI")(target, pname, params);
     checkError(file, line);
 }
 
@@ -2104,80 +2104,80 @@ void OpenGLErrorChecker::cgmGetColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGetColorTableParameterivSGI, "glGetColorTableParameterivSGI", file, line)(target, pname, params);
-    loaded(_cgmGetColorTableParameterivSGI, "glGetColorTableParameterivSGI", file, line)(target, pname, params);
+        return loadedEntryPoint(_cgmGetColorTableParameterivSGI, file, line, "glGetColorTableParameterivSGI")(target, pname, params);
+    loadedEntryPoint(_cgmGetColorTableParameterivSGI, file, line, "glGetColorTableParameterivSGI")(target, pname, params);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmFinishTextureSUNX(const char* file, unsigned line)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmFinishTextureSUNX, "glFinishTextureSUNX", file, line)();
-    loaded(_cgmFinishTextureSUNX, "glFinishTextureSUNX", file, line)();
+        return loadedEntryPoint(_cgmFinishTextureSUNX, file, line, "glFinishTextureSUNX")();
+    loadedEntryPoint(_cgmFinishTextureSUNX, file, line, "glFinishTextureSUNX")();
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactorbSUN(const char* file, unsigned line, signed char factor)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGlobalAlphaFactorbSUN, "glGlobalAlphaFactorbSUN", file, line)(factor);
-    loaded(_cgmGlobalAlphaFactorbSUN, "glGlobalAlphaFactorbSUN", file, line)(factor);
+        return loadedEntryPoint(_cgmGlobalAlphaFactorbSUN, file, line, "glGlobalAlphaFactorbSUN")(factor);
+    loadedEntryPoint(_cgmGlobalAlphaFactorbSUN, file, line, "glGlobalAlphaFactorbSUN")(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactorsSUN(const char* file, unsigned line, short factor)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGlobalAlphaFactorsSUN, "glGlobalAlphaFactorsSUN", file, line)(factor);
-    loaded(_cgmGlobalAlphaFactorsSUN, "glGlobalAlphaFactorsSUN", file, line)(factor);
+        return loadedEntryPoint(_cgmGlobalAlphaFactorsSUN, file, line, "glGlobalAlphaFactorsSUN")(factor);
+    loadedEntryPoint(_cgmGlobalAlphaFactorsSUN, file, line, "glGlobalAlphaFactorsSUN")(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactoriSUN(const char* file, unsigned line, int factor)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGlobalAlphaFactoriSUN, "glGlobalAlphaFactoriSUN", file, line)(factor);
-    loaded(_cgmGlobalAlphaFactoriSUN, "glGlobalAlphaFactoriSUN", file, line)(factor);
+        return loadedEntryPoint(_cgmGlobalAlphaFactoriSUN, file, line, "glGlobalAlphaFactoriSUN")(factor);
+    loadedEntryPoint(_cgmGlobalAlphaFactoriSUN, file, line, "glGlobalAlphaFactoriSUN")(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactorfSUN(const char* file, unsigned line, float factor)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGlobalAlphaFactorfSUN, "glGlobalAlphaFactorfSUN", file, line)(factor);
-    loaded(_cgmGlobalAlphaFactorfSUN, "glGlobalAlphaFactorfSUN", file, line)(factor);
+        return loadedEntryPoint(_cgmGlobalAlphaFactorfSUN, file, line, "glGlobalAlphaFactorfSUN")(factor);
+    loadedEntryPoint(_cgmGlobalAlphaFactorfSUN, file, line, "glGlobalAlphaFactorfSUN")(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactordSUN(const char* file, unsigned line, double factor)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGlobalAlphaFactordSUN, "glGlobalAlphaFactordSUN", file, line)(factor);
-    loaded(_cgmGlobalAlphaFactordSUN, "glGlobalAlphaFactordSUN", file, line)(factor);
+        return loadedEntryPoint(_cgmGlobalAlphaFactordSUN, file, line, "glGlobalAlphaFactordSUN")(factor);
+    loadedEntryPoint(_cgmGlobalAlphaFactordSUN, file, line, "glGlobalAlphaFactordSUN")(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactorubSUN(const char* file, unsigned line, unsigned char factor)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGlobalAlphaFactorubSUN, "glGlobalAlphaFactorubSUN", file, line)(factor);
-    loaded(_cgmGlobalAlphaFactorubSUN, "glGlobalAlphaFactorubSUN", file, line)(factor);
+        return loadedEntryPoint(_cgmGlobalAlphaFactorubSUN, file, line, "glGlobalAlphaFactorubSUN")(factor);
+    loadedEntryPoint(_cgmGlobalAlphaFactorubSUN, file, line, "glGlobalAlphaFactorubSUN")(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactorusSUN(const char* file, unsigned line, unsigned short factor)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGlobalAlphaFactorusSUN, "glGlobalAlphaFactorusSUN", file, line)(factor);
-    loaded(_cgmGlobalAlphaFactorusSUN, "glGlobalAlphaFactorusSUN", file, line)(factor);
+        return loadedEntryPoint(_cgmGlobalAlphaFactorusSUN, file, line, "glGlobalAlphaFactorusSUN")(factor);
+    loadedEntryPoint(_cgmGlobalAlphaFactorusSUN, file, line, "glGlobalAlphaFactorusSUN")(factor);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmGlobalAlphaFactoruiSUN(const char* file, unsigned line, unsigned factor)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmGlobalAlphaFactoruiSUN, "glGlobalAlphaFactoruiSUN", file, line)(factor);
-    loaded(_cgmGlobalAlphaFactoruiSUN, "glGlobalAlphaFactoruiSUN", file, line)(factor);
+        return loadedEntryPoint(_cgmGlobalAlphaFactoruiSUN, file, line, "glGlobalAlphaFactoruiSUN")(factor);
+    loadedEntryPoint(_cgmGlobalAlphaFactoruiSUN, file, line, "glGlobalAlphaFactoruiSUN")(factor);
     checkError(file, line);
 }
 
@@ -2185,56 +2185,56 @@ void OpenGLErrorChecker::cgmReadVideoPixelsSUN(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReadVideoPixelsSUN, "glReadVideoPixelsSUN", file, line)(x, y, width, height, format, type, pixels);
-    loaded(_cgmReadVideoPixelsSUN, "glReadVideoPixelsSUN", file, line)(x, y, width, height, format, type, pixels);
+        return loadedEntryPoint(_cgmReadVideoPixelsSUN, file, line, "glReadVideoPixelsSUN")(x, y, width, height, format, type, pixels);
+    loadedEntryPoint(_cgmReadVideoPixelsSUN, file, line, "glReadVideoPixelsSUN")(x, y, width, height, format, type, pixels);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReplacementCodeuiSUN(const char* file, unsigned line, unsigned code)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiSUN, "glReplacementCodeuiSUN", file, line)(code);
-    loaded(_cgmReplacementCodeuiSUN, "glReplacementCodeuiSUN", file, line)(code);
+        return loadedEntryPoint(_cgmReplacementCodeuiSUN, file, line, "glReplacementCodeuiSUN")(code);
+    loadedEntryPoint(_cgmReplacementCodeuiSUN, file, line, "glReplacementCodeuiSUN")(code);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReplacementCodeusSUN(const char* file, unsigned line, unsigned short code)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeusSUN, "glReplacementCodeusSUN", file, line)(code);
-    loaded(_cgmReplacementCodeusSUN, "glReplacementCodeusSUN", file, line)(code);
+        return loadedEntryPoint(_cgmReplacementCodeusSUN, file, line, "glReplacementCodeusSUN")(code);
+    loadedEntryPoint(_cgmReplacementCodeusSUN, file, line, "glReplacementCodeusSUN")(code);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReplacementCodeubSUN(const char* file, unsigned line, unsigned char code)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeubSUN, "glReplacementCodeubSUN", file, line)(code);
-    loaded(_cgmReplacementCodeubSUN, "glReplacementCodeubSUN", file, line)(code);
+        return loadedEntryPoint(_cgmReplacementCodeubSUN, file, line, "glReplacementCodeubSUN")(code);
+    loadedEntryPoint(_cgmReplacementCodeubSUN, file, line, "glReplacementCodeubSUN")(code);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReplacementCodeuivSUN(const char* file, unsigned line, const unsigned* code)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuivSUN, "glReplacementCodeuivSUN", file, line)(code);
-    loaded(_cgmReplacementCodeuivSUN, "glReplacementCodeuivSUN", file, line)(code);
+        return loadedEntryPoint(_cgmReplacementCodeuivSUN, file, line, "glReplacementCodeuivSUN")(code);
+    loadedEntryPoint(_cgmReplacementCodeuivSUN, file, line, "glReplacementCodeuivSUN")(code);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReplacementCodeusvSUN(const char* file, unsigned line, const unsigned short* code)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeusvSUN, "glReplacementCodeusvSUN", file, line)(code);
-    loaded(_cgmReplacementCodeusvSUN, "glReplacementCodeusvSUN", file, line)(code);
+        return loadedEntryPoint(_cgmReplacementCodeusvSUN, file, line, "glReplacementCodeusvSUN")(code);
+    loadedEntryPoint(_cgmReplacementCodeusvSUN, file, line, "glReplacementCodeusvSUN")(code);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmReplacementCodeubvSUN(const char* file, unsigned line, const unsigned char* code)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeubvSUN, "glReplacementCodeubvSUN", file, line)(code);
-    loaded(_cgmReplacementCodeubvSUN, "glReplacementCodeubvSUN", file, line)(code);
+        return loadedEntryPoint(_cgmReplacementCodeubvSUN, file, line, "glReplacementCodeubvSUN")(code);
+    loadedEntryPoint(_cgmReplacementCodeubvSUN, file, line, "glReplacementCodeubvSUN")(code);
     checkError(file, line);
 }
 
@@ -2242,8 +2242,8 @@ void OpenGLErrorChecker::cgmReplacementCodePointerSUN(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodePointerSUN, "glReplacementCodePointerSUN", file, line)(type, stride, pointer);
-    loaded(_cgmReplacementCodePointerSUN, "glReplacementCodePointerSUN", file, line)(type, stride, pointer);
+        return loadedEntryPoint(_cgmReplacementCodePointerSUN, file, line, "glReplacementCodePointerSUN")(type, stride, pointer);
+    loadedEntryPoint(_cgmReplacementCodePointerSUN, file, line, "glReplacementCodePointerSUN")(type, stride, pointer);
     checkError(file, line);
 }
 
@@ -2251,16 +2251,16 @@ void OpenGLErrorChecker::cgmColor3fVertex3fSUN(
     const char* file, unsigned line, float r, float g, float b, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColor3fVertex3fSUN, "glColor3fVertex3fSUN", file, line)(r, g, b, x, y, z);
-    loaded(_cgmColor3fVertex3fSUN, "glColor3fVertex3fSUN", file, line)(r, g, b, x, y, z);
+        return loadedEntryPoint(_cgmColor3fVertex3fSUN, file, line, "glColor3fVertex3fSUN")(r, g, b, x, y, z);
+    loadedEntryPoint(_cgmColor3fVertex3fSUN, file, line, "glColor3fVertex3fSUN")(r, g, b, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmColor3fVertex3fvSUN(const char* file, unsigned line, const float* c, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColor3fVertex3fvSUN, "glColor3fVertex3fvSUN", file, line)(c, v);
-    loaded(_cgmColor3fVertex3fvSUN, "glColor3fVertex3fvSUN", file, line)(c, v);
+        return loadedEntryPoint(_cgmColor3fVertex3fvSUN, file, line, "glColor3fVertex3fvSUN")(c, v);
+    loadedEntryPoint(_cgmColor3fVertex3fvSUN, file, line, "glColor3fVertex3fvSUN")(c, v);
     checkError(file, line);
 }
 
@@ -2269,8 +2269,8 @@ void OpenGLErrorChecker::cgmColor4fNormal3fVertex3fSUN(
     float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColor4fNormal3fVertex3fSUN, "glColor4fNormal3fVertex3fSUN", file, line)(r, g, b, a, nx, ny, nz, x, y, z);
-    loaded(_cgmColor4fNormal3fVertex3fSUN, "glColor4fNormal3fVertex3fSUN", file, line)(r, g, b, a, nx, ny, nz, x, y, z);
+        return loadedEntryPoint(_cgmColor4fNormal3fVertex3fSUN, file, line, "glColor4fNormal3fVertex3fSUN")(r, g, b, a, nx, ny, nz, x, y, z);
+    loadedEntryPoint(_cgmColor4fNormal3fVertex3fSUN, file, line, "glColor4fNormal3fVertex3fSUN")(r, g, b, a, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
 
@@ -2278,8 +2278,8 @@ void OpenGLErrorChecker::cgmColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* c, const float* n, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColor4fNormal3fVertex3fvSUN, "glColor4fNormal3fVertex3fvSUN", file, line)(c, n, v);
-    loaded(_cgmColor4fNormal3fVertex3fvSUN, "glColor4fNormal3fVertex3fvSUN", file, line)(c, n, v);
+        return loadedEntryPoint(_cgmColor4fNormal3fVertex3fvSUN, file, line, "glColor4fNormal3fVertex3fvSUN")(c, n, v);
+    loadedEntryPoint(_cgmColor4fNormal3fVertex3fvSUN, file, line, "glColor4fNormal3fVertex3fvSUN")(c, n, v);
     checkError(file, line);
 }
 
@@ -2288,8 +2288,8 @@ void OpenGLErrorChecker::cgmColor4ubVertex2fSUN(
     float y)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColor4ubVertex2fSUN, "glColor4ubVertex2fSUN", file, line)(r, g, b, a, x, y);
-    loaded(_cgmColor4ubVertex2fSUN, "glColor4ubVertex2fSUN", file, line)(r, g, b, a, x, y);
+        return loadedEntryPoint(_cgmColor4ubVertex2fSUN, file, line, "glColor4ubVertex2fSUN")(r, g, b, a, x, y);
+    loadedEntryPoint(_cgmColor4ubVertex2fSUN, file, line, "glColor4ubVertex2fSUN")(r, g, b, a, x, y);
     checkError(file, line);
 }
 
@@ -2297,8 +2297,8 @@ void OpenGLErrorChecker::cgmColor4ubVertex2fvSUN(
     const char* file, unsigned line, const unsigned char* c, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColor4ubVertex2fvSUN, "glColor4ubVertex2fvSUN", file, line)(c, v);
-    loaded(_cgmColor4ubVertex2fvSUN, "glColor4ubVertex2fvSUN", file, line)(c, v);
+        return loadedEntryPoint(_cgmColor4ubVertex2fvSUN, file, line, "glColor4ubVertex2fvSUN")(c, v);
+    loadedEntryPoint(_cgmColor4ubVertex2fvSUN, file, line, "glColor4ubVertex2fvSUN")(c, v);
     checkError(file, line);
 }
 
@@ -2307,8 +2307,8 @@ void OpenGLErrorChecker::cgmColor4ubVertex3fSUN(
     float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColor4ubVertex3fSUN, "glColor4ubVertex3fSUN", file, line)(r, g, b, a, x, y, z);
-    loaded(_cgmColor4ubVertex3fSUN, "glColor4ubVertex3fSUN", file, line)(r, g, b, a, x, y, z);
+        return loadedEntryPoint(_cgmColor4ubVertex3fSUN, file, line, "glColor4ubVertex3fSUN")(r, g, b, a, x, y, z);
+    loadedEntryPoint(_cgmColor4ubVertex3fSUN, file, line, "glColor4ubVertex3fSUN")(r, g, b, a, x, y, z);
     checkError(file, line);
 }
 
@@ -2316,8 +2316,8 @@ void OpenGLErrorChecker::cgmColor4ubVertex3fvSUN(
     const char* file, unsigned line, const unsigned char* c, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmColor4ubVertex3fvSUN, "glColor4ubVertex3fvSUN", file, line)(c, v);
-    loaded(_cgmColor4ubVertex3fvSUN, "glColor4ubVertex3fvSUN", file, line)(c, v);
+        return loadedEntryPoint(_cgmColor4ubVertex3fvSUN, file, line, "glColor4ubVertex3fvSUN")(c, v);
+    loadedEntryPoint(_cgmColor4ubVertex3fvSUN, file, line, "glColor4ubVertex3fvSUN")(c, v);
     checkError(file, line);
 }
 
@@ -2325,16 +2325,16 @@ void OpenGLErrorChecker::cgmNormal3fVertex3fSUN(
     const char* file, unsigned line, float nx, float ny, float nz, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormal3fVertex3fSUN, "glNormal3fVertex3fSUN", file, line)(nx, ny, nz, x, y, z);
-    loaded(_cgmNormal3fVertex3fSUN, "glNormal3fVertex3fSUN", file, line)(nx, ny, nz, x, y, z);
+        return loadedEntryPoint(_cgmNormal3fVertex3fSUN, file, line, "glNormal3fVertex3fSUN")(nx, ny, nz, x, y, z);
+    loadedEntryPoint(_cgmNormal3fVertex3fSUN, file, line, "glNormal3fVertex3fSUN")(nx, ny, nz, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmNormal3fVertex3fvSUN(const char* file, unsigned line, const float* n, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmNormal3fVertex3fvSUN, "glNormal3fVertex3fvSUN", file, line)(n, v);
-    loaded(_cgmNormal3fVertex3fvSUN, "glNormal3fVertex3fvSUN", file, line)(n, v);
+        return loadedEntryPoint(_cgmNormal3fVertex3fvSUN, file, line, "glNormal3fVertex3fvSUN")(n, v);
+    loadedEntryPoint(_cgmNormal3fVertex3fvSUN, file, line, "glNormal3fVertex3fvSUN")(n, v);
     checkError(file, line);
 }
 
@@ -2342,8 +2342,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiColor3fVertex3fSUN, "glReplacementCodeuiColor3fVertex3fSUN", file, line)(rc, r, g, b, x, y, z);
-    loaded(_cgmReplacementCodeuiColor3fVertex3fSUN, "glReplacementCodeuiColor3fVertex3fSUN", file, line)(rc, r, g, b, x, y, z);
+        return loadedEntryPoint(_cgmReplacementCodeuiColor3fVertex3fSUN, file, line, "glReplacementCodeuiColor3fVertex3fSUN")(rc, r, g, b, x, y, z);
+    loadedEntryPoint(_cgmReplacementCodeuiColor3fVertex3fSUN, file, line, "glReplacementCodeuiColor3fVertex3fSUN")(rc, r, g, b, x, y, z);
     checkError(file, line);
 }
 
@@ -2351,8 +2351,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiColor3fVertex3fvSUN, "glReplacementCodeuiColor3fVertex3fvSUN", file, line)(rc, c, v);
-    loaded(_cgmReplacementCodeuiColor3fVertex3fvSUN, "glReplacementCodeuiColor3fVertex3fvSUN", file, line)(rc, c, v);
+        return loadedEntryPoint(_cgmReplacementCodeuiColor3fVertex3fvSUN, file, line, "glReplacementCodeuiColor3fVertex3fvSUN")(rc, c, v);
+    loadedEntryPoint(_cgmReplacementCodeuiColor3fVertex3fvSUN, file, line, "glReplacementCodeuiColor3fVertex3fvSUN")(rc, c, v);
     checkError(file, line);
 }
 
@@ -2361,8 +2361,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
     float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiColor4fNormal3fVertex3fSUN, "glReplacementCodeuiColor4fNormal3fVertex3fSUN", file, line)(rc, r, g, b, a, nx, ny, nz, x, y, z);
-    loaded(_cgmReplacementCodeuiColor4fNormal3fVertex3fSUN, "glReplacementCodeuiColor4fNormal3fVertex3fSUN", file, line)(rc, r, g, b, a, nx, ny, nz, x, y, z);
+        return loadedEntryPoint(_cgmReplacementCodeuiColor4fNormal3fVertex3fSUN, file, line, "glReplacementCodeuiColor4fNormal3fVertex3fSUN")(rc, r, g, b, a, nx, ny, nz, x, y, z);
+    loadedEntryPoint(_cgmReplacementCodeuiColor4fNormal3fVertex3fSUN, file, line, "glReplacementCodeuiColor4fNormal3fVertex3fSUN")(rc, r, g, b, a, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
 
@@ -2370,8 +2370,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* n, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN, "glReplacementCodeuiColor4fNormal3fVertex3fvSUN", file, line)(rc, c, n, v);
-    loaded(_cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN, "glReplacementCodeuiColor4fNormal3fVertex3fvSUN", file, line)(rc, c, n, v);
+        return loadedEntryPoint(_cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN, file, line, "glReplacementCodeuiColor4fNormal3fVertex3fvSUN")(rc, c, n, v);
+    loadedEntryPoint(_cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN, file, line, "glReplacementCodeuiColor4fNormal3fVertex3fvSUN")(rc, c, n, v);
     checkError(file, line);
 }
 
@@ -2380,8 +2380,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor4ubVertex3fSUN(
     float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiColor4ubVertex3fSUN, "glReplacementCodeuiColor4ubVertex3fSUN", file, line)(rc, r, g, b, a, x, y, z);
-    loaded(_cgmReplacementCodeuiColor4ubVertex3fSUN, "glReplacementCodeuiColor4ubVertex3fSUN", file, line)(rc, r, g, b, a, x, y, z);
+        return loadedEntryPoint(_cgmReplacementCodeuiColor4ubVertex3fSUN, file, line, "glReplacementCodeuiColor4ubVertex3fSUN")(rc, r, g, b, a, x, y, z);
+    loadedEntryPoint(_cgmReplacementCodeuiColor4ubVertex3fSUN, file, line, "glReplacementCodeuiColor4ubVertex3fSUN")(rc, r, g, b, a, x, y, z);
     checkError(file, line);
 }
 
@@ -2389,8 +2389,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiColor4ubVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const unsigned char* c, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiColor4ubVertex3fvSUN, "glReplacementCodeuiColor4ubVertex3fvSUN", file, line)(rc, c, v);
-    loaded(_cgmReplacementCodeuiColor4ubVertex3fvSUN, "glReplacementCodeuiColor4ubVertex3fvSUN", file, line)(rc, c, v);
+        return loadedEntryPoint(_cgmReplacementCodeuiColor4ubVertex3fvSUN, file, line, "glReplacementCodeuiColor4ubVertex3fvSUN")(rc, c, v);
+    loadedEntryPoint(_cgmReplacementCodeuiColor4ubVertex3fvSUN, file, line, "glReplacementCodeuiColor4ubVertex3fvSUN")(rc, c, v);
     checkError(file, line);
 }
 
@@ -2398,8 +2398,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float nx, float ny, float nz, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiNormal3fVertex3fSUN, "glReplacementCodeuiNormal3fVertex3fSUN", file, line)(rc, nx, ny, nz, x, y, z);
-    loaded(_cgmReplacementCodeuiNormal3fVertex3fSUN, "glReplacementCodeuiNormal3fVertex3fSUN", file, line)(rc, nx, ny, nz, x, y, z);
+        return loadedEntryPoint(_cgmReplacementCodeuiNormal3fVertex3fSUN, file, line, "glReplacementCodeuiNormal3fVertex3fSUN")(rc, nx, ny, nz, x, y, z);
+    loadedEntryPoint(_cgmReplacementCodeuiNormal3fVertex3fSUN, file, line, "glReplacementCodeuiNormal3fVertex3fSUN")(rc, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
 
@@ -2407,8 +2407,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* n, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiNormal3fVertex3fvSUN, "glReplacementCodeuiNormal3fVertex3fvSUN", file, line)(rc, n, v);
-    loaded(_cgmReplacementCodeuiNormal3fVertex3fvSUN, "glReplacementCodeuiNormal3fVertex3fvSUN", file, line)(rc, n, v);
+        return loadedEntryPoint(_cgmReplacementCodeuiNormal3fVertex3fvSUN, file, line, "glReplacementCodeuiNormal3fVertex3fvSUN")(rc, n, v);
+    loadedEntryPoint(_cgmReplacementCodeuiNormal3fVertex3fvSUN, file, line, "glReplacementCodeuiNormal3fVertex3fvSUN")(rc, n, v);
     checkError(file, line);
 }
 
@@ -2417,8 +2417,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSU
     float ny, float nz, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN", file, line)(rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
-    loaded(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN", file, line)(rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+        return loadedEntryPoint(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, file, line, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN")(rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    loadedEntryPoint(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, file, line, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN")(rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
 
@@ -2427,8 +2427,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvS
     const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN", file, line)(rc, tc, c, n, v);
-    loaded(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN", file, line)(rc, tc, c, n, v);
+        return loadedEntryPoint(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, file, line, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN")(rc, tc, c, n, v);
+    loadedEntryPoint(_cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, file, line, "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN")(rc, tc, c, n, v);
     checkError(file, line);
 }
 
@@ -2437,8 +2437,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
     float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, "glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN", file, line)(rc, s, t, nx, ny, nz, x, y, z);
-    loaded(_cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, "glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN", file, line)(rc, s, t, nx, ny, nz, x, y, z);
+        return loadedEntryPoint(_cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, file, line, "glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN")(rc, s, t, nx, ny, nz, x, y, z);
+    loadedEntryPoint(_cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, file, line, "glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN")(rc, s, t, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
 
@@ -2446,8 +2446,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* n, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, "glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN", file, line)(rc, tc, n, v);
-    loaded(_cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, "glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN", file, line)(rc, tc, n, v);
+        return loadedEntryPoint(_cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, file, line, "glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN")(rc, tc, n, v);
+    loadedEntryPoint(_cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, file, line, "glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN")(rc, tc, n, v);
     checkError(file, line);
 }
 
@@ -2455,8 +2455,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiTexCoord2fVertex3fSUN, "glReplacementCodeuiTexCoord2fVertex3fSUN", file, line)(rc, s, t, x, y, z);
-    loaded(_cgmReplacementCodeuiTexCoord2fVertex3fSUN, "glReplacementCodeuiTexCoord2fVertex3fSUN", file, line)(rc, s, t, x, y, z);
+        return loadedEntryPoint(_cgmReplacementCodeuiTexCoord2fVertex3fSUN, file, line, "glReplacementCodeuiTexCoord2fVertex3fSUN")(rc, s, t, x, y, z);
+    loadedEntryPoint(_cgmReplacementCodeuiTexCoord2fVertex3fSUN, file, line, "glReplacementCodeuiTexCoord2fVertex3fSUN")(rc, s, t, x, y, z);
     checkError(file, line);
 }
 
@@ -2464,8 +2464,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiTexCoord2fVertex3fvSUN, "glReplacementCodeuiTexCoord2fVertex3fvSUN", file, line)(rc, tc, v);
-    loaded(_cgmReplacementCodeuiTexCoord2fVertex3fvSUN, "glReplacementCodeuiTexCoord2fVertex3fvSUN", file, line)(rc, tc, v);
+        return loadedEntryPoint(_cgmReplacementCodeuiTexCoord2fVertex3fvSUN, file, line, "glReplacementCodeuiTexCoord2fVertex3fvSUN")(rc, tc, v);
+    loadedEntryPoint(_cgmReplacementCodeuiTexCoord2fVertex3fvSUN, file, line, "glReplacementCodeuiTexCoord2fVertex3fvSUN")(rc, tc, v);
     checkError(file, line);
 }
 
@@ -2473,8 +2473,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiVertex3fSUN, "glReplacementCodeuiVertex3fSUN", file, line)(rc, x, y, z);
-    loaded(_cgmReplacementCodeuiVertex3fSUN, "glReplacementCodeuiVertex3fSUN", file, line)(rc, x, y, z);
+        return loadedEntryPoint(_cgmReplacementCodeuiVertex3fSUN, file, line, "glReplacementCodeuiVertex3fSUN")(rc, x, y, z);
+    loadedEntryPoint(_cgmReplacementCodeuiVertex3fSUN, file, line, "glReplacementCodeuiVertex3fSUN")(rc, x, y, z);
     checkError(file, line);
 }
 
@@ -2482,8 +2482,8 @@ void OpenGLErrorChecker::cgmReplacementCodeuiVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmReplacementCodeuiVertex3fvSUN, "glReplacementCodeuiVertex3fvSUN", file, line)(rc, v);
-    loaded(_cgmReplacementCodeuiVertex3fvSUN, "glReplacementCodeuiVertex3fvSUN", file, line)(rc, v);
+        return loadedEntryPoint(_cgmReplacementCodeuiVertex3fvSUN, file, line, "glReplacementCodeuiVertex3fvSUN")(rc, v);
+    loadedEntryPoint(_cgmReplacementCodeuiVertex3fvSUN, file, line, "glReplacementCodeuiVertex3fvSUN")(rc, v);
     checkError(file, line);
 }
 
@@ -2491,8 +2491,8 @@ void OpenGLErrorChecker::cgmTexCoord2fColor3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float r, float g, float b, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord2fColor3fVertex3fSUN, "glTexCoord2fColor3fVertex3fSUN", file, line)(s, t, r, g, b, x, y, z);
-    loaded(_cgmTexCoord2fColor3fVertex3fSUN, "glTexCoord2fColor3fVertex3fSUN", file, line)(s, t, r, g, b, x, y, z);
+        return loadedEntryPoint(_cgmTexCoord2fColor3fVertex3fSUN, file, line, "glTexCoord2fColor3fVertex3fSUN")(s, t, r, g, b, x, y, z);
+    loadedEntryPoint(_cgmTexCoord2fColor3fVertex3fSUN, file, line, "glTexCoord2fColor3fVertex3fSUN")(s, t, r, g, b, x, y, z);
     checkError(file, line);
 }
 
@@ -2500,8 +2500,8 @@ void OpenGLErrorChecker::cgmTexCoord2fColor3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord2fColor3fVertex3fvSUN, "glTexCoord2fColor3fVertex3fvSUN", file, line)(tc, c, v);
-    loaded(_cgmTexCoord2fColor3fVertex3fvSUN, "glTexCoord2fColor3fVertex3fvSUN", file, line)(tc, c, v);
+        return loadedEntryPoint(_cgmTexCoord2fColor3fVertex3fvSUN, file, line, "glTexCoord2fColor3fVertex3fvSUN")(tc, c, v);
+    loadedEntryPoint(_cgmTexCoord2fColor3fVertex3fvSUN, file, line, "glTexCoord2fColor3fVertex3fvSUN")(tc, c, v);
     checkError(file, line);
 }
 
@@ -2510,8 +2510,8 @@ void OpenGLErrorChecker::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
     float nz, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord2fColor4fNormal3fVertex3fSUN, "glTexCoord2fColor4fNormal3fVertex3fSUN", file, line)(s, t, r, g, b, a, nx, ny, nz, x, y, z);
-    loaded(_cgmTexCoord2fColor4fNormal3fVertex3fSUN, "glTexCoord2fColor4fNormal3fVertex3fSUN", file, line)(s, t, r, g, b, a, nx, ny, nz, x, y, z);
+        return loadedEntryPoint(_cgmTexCoord2fColor4fNormal3fVertex3fSUN, file, line, "glTexCoord2fColor4fNormal3fVertex3fSUN")(s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    loadedEntryPoint(_cgmTexCoord2fColor4fNormal3fVertex3fSUN, file, line, "glTexCoord2fColor4fNormal3fVertex3fSUN")(s, t, r, g, b, a, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
 
@@ -2519,8 +2519,8 @@ void OpenGLErrorChecker::cgmTexCoord2fColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord2fColor4fNormal3fVertex3fvSUN, "glTexCoord2fColor4fNormal3fVertex3fvSUN", file, line)(tc, c, n, v);
-    loaded(_cgmTexCoord2fColor4fNormal3fVertex3fvSUN, "glTexCoord2fColor4fNormal3fVertex3fvSUN", file, line)(tc, c, n, v);
+        return loadedEntryPoint(_cgmTexCoord2fColor4fNormal3fVertex3fvSUN, file, line, "glTexCoord2fColor4fNormal3fVertex3fvSUN")(tc, c, n, v);
+    loadedEntryPoint(_cgmTexCoord2fColor4fNormal3fVertex3fvSUN, file, line, "glTexCoord2fColor4fNormal3fVertex3fvSUN")(tc, c, n, v);
     checkError(file, line);
 }
 
@@ -2529,8 +2529,8 @@ void OpenGLErrorChecker::cgmTexCoord2fColor4ubVertex3fSUN(
     unsigned char a, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord2fColor4ubVertex3fSUN, "glTexCoord2fColor4ubVertex3fSUN", file, line)(s, t, r, g, b, a, x, y, z);
-    loaded(_cgmTexCoord2fColor4ubVertex3fSUN, "glTexCoord2fColor4ubVertex3fSUN", file, line)(s, t, r, g, b, a, x, y, z);
+        return loadedEntryPoint(_cgmTexCoord2fColor4ubVertex3fSUN, file, line, "glTexCoord2fColor4ubVertex3fSUN")(s, t, r, g, b, a, x, y, z);
+    loadedEntryPoint(_cgmTexCoord2fColor4ubVertex3fSUN, file, line, "glTexCoord2fColor4ubVertex3fSUN")(s, t, r, g, b, a, x, y, z);
     checkError(file, line);
 }
 
@@ -2538,8 +2538,8 @@ void OpenGLErrorChecker::cgmTexCoord2fColor4ubVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const unsigned char* c, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord2fColor4ubVertex3fvSUN, "glTexCoord2fColor4ubVertex3fvSUN", file, line)(tc, c, v);
-    loaded(_cgmTexCoord2fColor4ubVertex3fvSUN, "glTexCoord2fColor4ubVertex3fvSUN", file, line)(tc, c, v);
+        return loadedEntryPoint(_cgmTexCoord2fColor4ubVertex3fvSUN, file, line, "glTexCoord2fColor4ubVertex3fvSUN")(tc, c, v);
+    loadedEntryPoint(_cgmTexCoord2fColor4ubVertex3fvSUN, file, line, "glTexCoord2fColor4ubVertex3fvSUN")(tc, c, v);
     checkError(file, line);
 }
 
@@ -2547,8 +2547,8 @@ void OpenGLErrorChecker::cgmTexCoord2fNormal3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float nx, float ny, float nz, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord2fNormal3fVertex3fSUN, "glTexCoord2fNormal3fVertex3fSUN", file, line)(s, t, nx, ny, nz, x, y, z);
-    loaded(_cgmTexCoord2fNormal3fVertex3fSUN, "glTexCoord2fNormal3fVertex3fSUN", file, line)(s, t, nx, ny, nz, x, y, z);
+        return loadedEntryPoint(_cgmTexCoord2fNormal3fVertex3fSUN, file, line, "glTexCoord2fNormal3fVertex3fSUN")(s, t, nx, ny, nz, x, y, z);
+    loadedEntryPoint(_cgmTexCoord2fNormal3fVertex3fSUN, file, line, "glTexCoord2fNormal3fVertex3fSUN")(s, t, nx, ny, nz, x, y, z);
     checkError(file, line);
 }
 
@@ -2556,8 +2556,8 @@ void OpenGLErrorChecker::cgmTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* n, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord2fNormal3fVertex3fvSUN, "glTexCoord2fNormal3fVertex3fvSUN", file, line)(tc, n, v);
-    loaded(_cgmTexCoord2fNormal3fVertex3fvSUN, "glTexCoord2fNormal3fVertex3fvSUN", file, line)(tc, n, v);
+        return loadedEntryPoint(_cgmTexCoord2fNormal3fVertex3fvSUN, file, line, "glTexCoord2fNormal3fVertex3fvSUN")(tc, n, v);
+    loadedEntryPoint(_cgmTexCoord2fNormal3fVertex3fvSUN, file, line, "glTexCoord2fNormal3fVertex3fvSUN")(tc, n, v);
     checkError(file, line);
 }
 
@@ -2565,16 +2565,16 @@ void OpenGLErrorChecker::cgmTexCoord2fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float x, float y, float z)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord2fVertex3fSUN, "glTexCoord2fVertex3fSUN", file, line)(s, t, x, y, z);
-    loaded(_cgmTexCoord2fVertex3fSUN, "glTexCoord2fVertex3fSUN", file, line)(s, t, x, y, z);
+        return loadedEntryPoint(_cgmTexCoord2fVertex3fSUN, file, line, "glTexCoord2fVertex3fSUN")(s, t, x, y, z);
+    loadedEntryPoint(_cgmTexCoord2fVertex3fSUN, file, line, "glTexCoord2fVertex3fSUN")(s, t, x, y, z);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord2fVertex3fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord2fVertex3fvSUN, "glTexCoord2fVertex3fvSUN", file, line)(tc, v);
-    loaded(_cgmTexCoord2fVertex3fvSUN, "glTexCoord2fVertex3fvSUN", file, line)(tc, v);
+        return loadedEntryPoint(_cgmTexCoord2fVertex3fvSUN, file, line, "glTexCoord2fVertex3fvSUN")(tc, v);
+    loadedEntryPoint(_cgmTexCoord2fVertex3fvSUN, file, line, "glTexCoord2fVertex3fvSUN")(tc, v);
     checkError(file, line);
 }
 
@@ -2583,8 +2583,8 @@ void OpenGLErrorChecker::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
     float ny, float nz, float x, float y, float z, float w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord4fColor4fNormal3fVertex4fSUN, "glTexCoord4fColor4fNormal3fVertex4fSUN", file, line)(s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
-    loaded(_cgmTexCoord4fColor4fNormal3fVertex4fSUN, "glTexCoord4fColor4fNormal3fVertex4fSUN", file, line)(s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
+        return loadedEntryPoint(_cgmTexCoord4fColor4fNormal3fVertex4fSUN, file, line, "glTexCoord4fColor4fNormal3fVertex4fSUN")(s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
+    loadedEntryPoint(_cgmTexCoord4fColor4fNormal3fVertex4fSUN, file, line, "glTexCoord4fColor4fNormal3fVertex4fSUN")(s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
     checkError(file, line);
 }
 
@@ -2592,8 +2592,8 @@ void OpenGLErrorChecker::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord4fColor4fNormal3fVertex4fvSUN, "glTexCoord4fColor4fNormal3fVertex4fvSUN", file, line)(tc, c, n, v);
-    loaded(_cgmTexCoord4fColor4fNormal3fVertex4fvSUN, "glTexCoord4fColor4fNormal3fVertex4fvSUN", file, line)(tc, c, n, v);
+        return loadedEntryPoint(_cgmTexCoord4fColor4fNormal3fVertex4fvSUN, file, line, "glTexCoord4fColor4fNormal3fVertex4fvSUN")(tc, c, n, v);
+    loadedEntryPoint(_cgmTexCoord4fColor4fNormal3fVertex4fvSUN, file, line, "glTexCoord4fColor4fNormal3fVertex4fvSUN")(tc, c, n, v);
     checkError(file, line);
 }
 
@@ -2601,24 +2601,24 @@ void OpenGLErrorChecker::cgmTexCoord4fVertex4fSUN(
     const char* file, unsigned line, float s, float t, float p, float q, float x, float y, float z, float w)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord4fVertex4fSUN, "glTexCoord4fVertex4fSUN", file, line)(s, t, p, q, x, y, z, w);
-    loaded(_cgmTexCoord4fVertex4fSUN, "glTexCoord4fVertex4fSUN", file, line)(s, t, p, q, x, y, z, w);
+        return loadedEntryPoint(_cgmTexCoord4fVertex4fSUN, file, line, "glTexCoord4fVertex4fSUN")(s, t, p, q, x, y, z, w);
+    loadedEntryPoint(_cgmTexCoord4fVertex4fSUN, file, line, "glTexCoord4fVertex4fSUN")(s, t, p, q, x, y, z, w);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmTexCoord4fVertex4fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmTexCoord4fVertex4fvSUN, "glTexCoord4fVertex4fvSUN", file, line)(tc, v);
-    loaded(_cgmTexCoord4fVertex4fvSUN, "glTexCoord4fVertex4fvSUN", file, line)(tc, v);
+        return loadedEntryPoint(_cgmTexCoord4fVertex4fvSUN, file, line, "glTexCoord4fVertex4fvSUN")(tc, v);
+    loadedEntryPoint(_cgmTexCoord4fVertex4fvSUN, file, line, "glTexCoord4fVertex4fvSUN")(tc, v);
     checkError(file, line);
 }
 
 void OpenGLErrorChecker::cgmAddSwapHintRectWIN(const char* file, unsigned line, int x, int y, int width, int height)
 {
     if (bInBeginEnd_)
-        return loaded(_cgmAddSwapHintRectWIN, "glAddSwapHintRectWIN", file, line)(x, y, width, height);
-    loaded(_cgmAddSwapHintRectWIN, "glAddSwapHintRectWIN", file, line)(x, y, width, height);
+        return loadedEntryPoint(_cgmAddSwapHintRectWIN, file, line, "glAddSwapHintRectWIN")(x, y, width, height);
+    loadedEntryPoint(_cgmAddSwapHintRectWIN, file, line, "glAddSwapHintRectWIN")(x, y, width, height);
     checkError(file, line);
 }
 

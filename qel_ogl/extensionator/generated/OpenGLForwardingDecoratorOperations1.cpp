@@ -7,2141 +7,2141 @@ namespace QEL { namespace OGL {
 
 void OpenGLForwardingDecorator::cgmAccum(const char* file, unsigned line, unsigned op, float value)
 {
-    return interceptor()->cgmAccum(file, line, op, value);
+    return next().cgmAccum(file, line, op, value);
 }
 
 void OpenGLForwardingDecorator::cgmAlphaFunc(const char* file, unsigned line, unsigned func, float ref)
 {
-    return interceptor()->cgmAlphaFunc(file, line, func, ref);
+    return next().cgmAlphaFunc(file, line, func, ref);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmAreTexturesResident(
     const char* file, unsigned line, int n, const unsigned* textures, unsigned char* residences)
 {
-    return interceptor()->cgmAreTexturesResident(file, line, n, textures, residences);
+    return next().cgmAreTexturesResident(file, line, n, textures, residences);
 }
 
 void OpenGLForwardingDecorator::cgmArrayElement(const char* file, unsigned line, int i)
 {
-    return interceptor()->cgmArrayElement(file, line, i);
+    return next().cgmArrayElement(file, line, i);
 }
 
 void OpenGLForwardingDecorator::cgmBegin(const char* file, unsigned line, unsigned mode)
 {
-    return interceptor()->cgmBegin(file, line, mode);
+    return next().cgmBegin(file, line, mode);
 }
 
 void OpenGLForwardingDecorator::cgmBindTexture(const char* file, unsigned line, unsigned target, unsigned texture)
 {
-    return interceptor()->cgmBindTexture(file, line, target, texture);
+    return next().cgmBindTexture(file, line, target, texture);
 }
 
 void OpenGLForwardingDecorator::cgmBitmap(
     const char* file, unsigned line, int width, int height, float xorig, float yorig, float xmove, float ymove,
     const unsigned char* bitmap)
 {
-    return interceptor()->cgmBitmap(file, line, width, height, xorig, yorig, xmove, ymove, bitmap);
+    return next().cgmBitmap(file, line, width, height, xorig, yorig, xmove, ymove, bitmap);
 }
 
 void OpenGLForwardingDecorator::cgmBlendFunc(const char* file, unsigned line, unsigned sfactor, unsigned dfactor)
 {
-    return interceptor()->cgmBlendFunc(file, line, sfactor, dfactor);
+    return next().cgmBlendFunc(file, line, sfactor, dfactor);
 }
 
 void OpenGLForwardingDecorator::cgmCallList(const char* file, unsigned line, unsigned list)
 {
-    return interceptor()->cgmCallList(file, line, list);
+    return next().cgmCallList(file, line, list);
 }
 
 void OpenGLForwardingDecorator::cgmCallLists(const char* file, unsigned line, int n, unsigned type, const void* lists)
 {
-    return interceptor()->cgmCallLists(file, line, n, type, lists);
+    return next().cgmCallLists(file, line, n, type, lists);
 }
 
 void OpenGLForwardingDecorator::cgmClear(const char* file, unsigned line, unsigned mask)
 {
-    return interceptor()->cgmClear(file, line, mask);
+    return next().cgmClear(file, line, mask);
 }
 
 void OpenGLForwardingDecorator::cgmClearAccum(
     const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    return interceptor()->cgmClearAccum(file, line, red, green, blue, alpha);
+    return next().cgmClearAccum(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmClearColor(
     const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    return interceptor()->cgmClearColor(file, line, red, green, blue, alpha);
+    return next().cgmClearColor(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmClearDepth(const char* file, unsigned line, double depth)
 {
-    return interceptor()->cgmClearDepth(file, line, depth);
+    return next().cgmClearDepth(file, line, depth);
 }
 
 void OpenGLForwardingDecorator::cgmClearIndex(const char* file, unsigned line, float c)
 {
-    return interceptor()->cgmClearIndex(file, line, c);
+    return next().cgmClearIndex(file, line, c);
 }
 
 void OpenGLForwardingDecorator::cgmClearStencil(const char* file, unsigned line, int s)
 {
-    return interceptor()->cgmClearStencil(file, line, s);
+    return next().cgmClearStencil(file, line, s);
 }
 
 void OpenGLForwardingDecorator::cgmClipPlane(const char* file, unsigned line, unsigned plane, const double* equation)
 {
-    return interceptor()->cgmClipPlane(file, line, plane, equation);
+    return next().cgmClipPlane(file, line, plane, equation);
 }
 
 void OpenGLForwardingDecorator::cgmColor3b(
     const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
-    return interceptor()->cgmColor3b(file, line, red, green, blue);
+    return next().cgmColor3b(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmColor3bv(const char* file, unsigned line, const signed char* v)
 {
-    return interceptor()->cgmColor3bv(file, line, v);
+    return next().cgmColor3bv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
-    return interceptor()->cgmColor3d(file, line, red, green, blue);
+    return next().cgmColor3d(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmColor3dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmColor3dv(file, line, v);
+    return next().cgmColor3dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
-    return interceptor()->cgmColor3f(file, line, red, green, blue);
+    return next().cgmColor3f(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmColor3fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmColor3fv(file, line, v);
+    return next().cgmColor3fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor3i(const char* file, unsigned line, int red, int green, int blue)
 {
-    return interceptor()->cgmColor3i(file, line, red, green, blue);
+    return next().cgmColor3i(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmColor3iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmColor3iv(file, line, v);
+    return next().cgmColor3iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor3s(const char* file, unsigned line, short red, short green, short blue)
 {
-    return interceptor()->cgmColor3s(file, line, red, green, blue);
+    return next().cgmColor3s(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmColor3sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmColor3sv(file, line, v);
+    return next().cgmColor3sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor3ub(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue)
 {
-    return interceptor()->cgmColor3ub(file, line, red, green, blue);
+    return next().cgmColor3ub(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmColor3ubv(const char* file, unsigned line, const unsigned char* v)
 {
-    return interceptor()->cgmColor3ubv(file, line, v);
+    return next().cgmColor3ubv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor3ui(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
-    return interceptor()->cgmColor3ui(file, line, red, green, blue);
+    return next().cgmColor3ui(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmColor3uiv(const char* file, unsigned line, const unsigned* v)
 {
-    return interceptor()->cgmColor3uiv(file, line, v);
+    return next().cgmColor3uiv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor3us(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
-    return interceptor()->cgmColor3us(file, line, red, green, blue);
+    return next().cgmColor3us(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmColor3usv(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmColor3usv(file, line, v);
+    return next().cgmColor3usv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor4b(
     const char* file, unsigned line, signed char red, signed char green, signed char blue, signed char alpha)
 {
-    return interceptor()->cgmColor4b(file, line, red, green, blue, alpha);
+    return next().cgmColor4b(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmColor4bv(const char* file, unsigned line, const signed char* v)
 {
-    return interceptor()->cgmColor4bv(file, line, v);
+    return next().cgmColor4bv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor4d(
     const char* file, unsigned line, double red, double green, double blue, double alpha)
 {
-    return interceptor()->cgmColor4d(file, line, red, green, blue, alpha);
+    return next().cgmColor4d(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmColor4dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmColor4dv(file, line, v);
+    return next().cgmColor4dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor4f(
     const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    return interceptor()->cgmColor4f(file, line, red, green, blue, alpha);
+    return next().cgmColor4f(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmColor4fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmColor4fv(file, line, v);
+    return next().cgmColor4fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor4i(const char* file, unsigned line, int red, int green, int blue, int alpha)
 {
-    return interceptor()->cgmColor4i(file, line, red, green, blue, alpha);
+    return next().cgmColor4i(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmColor4iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmColor4iv(file, line, v);
+    return next().cgmColor4iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor4s(
     const char* file, unsigned line, short red, short green, short blue, short alpha)
 {
-    return interceptor()->cgmColor4s(file, line, red, green, blue, alpha);
+    return next().cgmColor4s(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmColor4sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmColor4sv(file, line, v);
+    return next().cgmColor4sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor4ub(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha)
 {
-    return interceptor()->cgmColor4ub(file, line, red, green, blue, alpha);
+    return next().cgmColor4ub(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmColor4ubv(const char* file, unsigned line, const unsigned char* v)
 {
-    return interceptor()->cgmColor4ubv(file, line, v);
+    return next().cgmColor4ubv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor4ui(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
-    return interceptor()->cgmColor4ui(file, line, red, green, blue, alpha);
+    return next().cgmColor4ui(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmColor4uiv(const char* file, unsigned line, const unsigned* v)
 {
-    return interceptor()->cgmColor4uiv(file, line, v);
+    return next().cgmColor4uiv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor4us(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue,
     unsigned short alpha)
 {
-    return interceptor()->cgmColor4us(file, line, red, green, blue, alpha);
+    return next().cgmColor4us(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmColor4usv(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmColor4usv(file, line, v);
+    return next().cgmColor4usv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColorMask(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha)
 {
-    return interceptor()->cgmColorMask(file, line, red, green, blue, alpha);
+    return next().cgmColorMask(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmColorMaterial(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return interceptor()->cgmColorMaterial(file, line, face, mode);
+    return next().cgmColorMaterial(file, line, face, mode);
 }
 
 void OpenGLForwardingDecorator::cgmColorPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmColorPointer(file, line, size, type, stride, pointer);
+    return next().cgmColorPointer(file, line, size, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmCopyPixels(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned type)
 {
-    return interceptor()->cgmCopyPixels(file, line, x, y, width, height, type);
+    return next().cgmCopyPixels(file, line, x, y, width, height, type);
 }
 
 void OpenGLForwardingDecorator::cgmCopyTexImage1D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int border)
 {
-    return interceptor()->cgmCopyTexImage1D(file, line, target, level, internalformat, x, y, width, border);
+    return next().cgmCopyTexImage1D(file, line, target, level, internalformat, x, y, width, border);
 }
 
 void OpenGLForwardingDecorator::cgmCopyTexImage2D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int height, int border)
 {
-    return interceptor()->cgmCopyTexImage2D(file, line, target, level, internalformat, x, y, width, height, border);
+    return next().cgmCopyTexImage2D(file, line, target, level, internalformat, x, y, width, height, border);
 }
 
 void OpenGLForwardingDecorator::cgmCopyTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int x, int y, int width)
 {
-    return interceptor()->cgmCopyTexSubImage1D(file, line, target, level, xoffset, x, y, width);
+    return next().cgmCopyTexSubImage1D(file, line, target, level, xoffset, x, y, width);
 }
 
 void OpenGLForwardingDecorator::cgmCopyTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int x, int y, int width,
     int height)
 {
-    return interceptor()->cgmCopyTexSubImage2D(file, line, target, level, xoffset, yoffset, x, y, width, height);
+    return next().cgmCopyTexSubImage2D(file, line, target, level, xoffset, yoffset, x, y, width, height);
 }
 
 void OpenGLForwardingDecorator::cgmCullFace(const char* file, unsigned line, unsigned mode)
 {
-    return interceptor()->cgmCullFace(file, line, mode);
+    return next().cgmCullFace(file, line, mode);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteLists(const char* file, unsigned line, unsigned list, int range)
 {
-    return interceptor()->cgmDeleteLists(file, line, list, range);
+    return next().cgmDeleteLists(file, line, list, range);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteTextures(const char* file, unsigned line, int n, const unsigned* textures)
 {
-    return interceptor()->cgmDeleteTextures(file, line, n, textures);
+    return next().cgmDeleteTextures(file, line, n, textures);
 }
 
 void OpenGLForwardingDecorator::cgmDepthFunc(const char* file, unsigned line, unsigned func)
 {
-    return interceptor()->cgmDepthFunc(file, line, func);
+    return next().cgmDepthFunc(file, line, func);
 }
 
 void OpenGLForwardingDecorator::cgmDepthMask(const char* file, unsigned line, unsigned char flag)
 {
-    return interceptor()->cgmDepthMask(file, line, flag);
+    return next().cgmDepthMask(file, line, flag);
 }
 
 void OpenGLForwardingDecorator::cgmDepthRange(const char* file, unsigned line, double n, double f)
 {
-    return interceptor()->cgmDepthRange(file, line, n, f);
+    return next().cgmDepthRange(file, line, n, f);
 }
 
 void OpenGLForwardingDecorator::cgmDisable(const char* file, unsigned line, unsigned cap)
 {
-    return interceptor()->cgmDisable(file, line, cap);
+    return next().cgmDisable(file, line, cap);
 }
 
 void OpenGLForwardingDecorator::cgmDisableClientState(const char* file, unsigned line, unsigned array)
 {
-    return interceptor()->cgmDisableClientState(file, line, array);
+    return next().cgmDisableClientState(file, line, array);
 }
 
 void OpenGLForwardingDecorator::cgmDrawArrays(const char* file, unsigned line, unsigned mode, int first, int count)
 {
-    return interceptor()->cgmDrawArrays(file, line, mode, first, count);
+    return next().cgmDrawArrays(file, line, mode, first, count);
 }
 
 void OpenGLForwardingDecorator::cgmDrawBuffer(const char* file, unsigned line, unsigned buf)
 {
-    return interceptor()->cgmDrawBuffer(file, line, buf);
+    return next().cgmDrawBuffer(file, line, buf);
 }
 
 void OpenGLForwardingDecorator::cgmDrawElements(
     const char* file, unsigned line, unsigned mode, int count, unsigned type, const void* indices)
 {
-    return interceptor()->cgmDrawElements(file, line, mode, count, type, indices);
+    return next().cgmDrawElements(file, line, mode, count, type, indices);
 }
 
 void OpenGLForwardingDecorator::cgmDrawPixels(
     const char* file, unsigned line, int width, int height, unsigned format, unsigned type, const void* pixels)
 {
-    return interceptor()->cgmDrawPixels(file, line, width, height, format, type, pixels);
+    return next().cgmDrawPixels(file, line, width, height, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmEdgeFlag(const char* file, unsigned line, unsigned char flag)
 {
-    return interceptor()->cgmEdgeFlag(file, line, flag);
+    return next().cgmEdgeFlag(file, line, flag);
 }
 
 void OpenGLForwardingDecorator::cgmEdgeFlagPointer(const char* file, unsigned line, int stride, const void* pointer)
 {
-    return interceptor()->cgmEdgeFlagPointer(file, line, stride, pointer);
+    return next().cgmEdgeFlagPointer(file, line, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmEdgeFlagv(const char* file, unsigned line, const unsigned char* flag)
 {
-    return interceptor()->cgmEdgeFlagv(file, line, flag);
+    return next().cgmEdgeFlagv(file, line, flag);
 }
 
 void OpenGLForwardingDecorator::cgmEnable(const char* file, unsigned line, unsigned cap)
 {
-    return interceptor()->cgmEnable(file, line, cap);
+    return next().cgmEnable(file, line, cap);
 }
 
 void OpenGLForwardingDecorator::cgmEnableClientState(const char* file, unsigned line, unsigned array)
 {
-    return interceptor()->cgmEnableClientState(file, line, array);
+    return next().cgmEnableClientState(file, line, array);
 }
 
 void OpenGLForwardingDecorator::cgmEnd(const char* file, unsigned line)
 {
-    return interceptor()->cgmEnd(file, line);
+    return next().cgmEnd(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmEndList(const char* file, unsigned line)
 {
-    return interceptor()->cgmEndList(file, line);
+    return next().cgmEndList(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmEvalCoord1d(const char* file, unsigned line, double u)
 {
-    return interceptor()->cgmEvalCoord1d(file, line, u);
+    return next().cgmEvalCoord1d(file, line, u);
 }
 
 void OpenGLForwardingDecorator::cgmEvalCoord1dv(const char* file, unsigned line, const double* u)
 {
-    return interceptor()->cgmEvalCoord1dv(file, line, u);
+    return next().cgmEvalCoord1dv(file, line, u);
 }
 
 void OpenGLForwardingDecorator::cgmEvalCoord1f(const char* file, unsigned line, float u)
 {
-    return interceptor()->cgmEvalCoord1f(file, line, u);
+    return next().cgmEvalCoord1f(file, line, u);
 }
 
 void OpenGLForwardingDecorator::cgmEvalCoord1fv(const char* file, unsigned line, const float* u)
 {
-    return interceptor()->cgmEvalCoord1fv(file, line, u);
+    return next().cgmEvalCoord1fv(file, line, u);
 }
 
 void OpenGLForwardingDecorator::cgmEvalCoord2d(const char* file, unsigned line, double u, double v)
 {
-    return interceptor()->cgmEvalCoord2d(file, line, u, v);
+    return next().cgmEvalCoord2d(file, line, u, v);
 }
 
 void OpenGLForwardingDecorator::cgmEvalCoord2dv(const char* file, unsigned line, const double* u)
 {
-    return interceptor()->cgmEvalCoord2dv(file, line, u);
+    return next().cgmEvalCoord2dv(file, line, u);
 }
 
 void OpenGLForwardingDecorator::cgmEvalCoord2f(const char* file, unsigned line, float u, float v)
 {
-    return interceptor()->cgmEvalCoord2f(file, line, u, v);
+    return next().cgmEvalCoord2f(file, line, u, v);
 }
 
 void OpenGLForwardingDecorator::cgmEvalCoord2fv(const char* file, unsigned line, const float* u)
 {
-    return interceptor()->cgmEvalCoord2fv(file, line, u);
+    return next().cgmEvalCoord2fv(file, line, u);
 }
 
 void OpenGLForwardingDecorator::cgmEvalMesh1(const char* file, unsigned line, unsigned mode, int i1, int i2)
 {
-    return interceptor()->cgmEvalMesh1(file, line, mode, i1, i2);
+    return next().cgmEvalMesh1(file, line, mode, i1, i2);
 }
 
 void OpenGLForwardingDecorator::cgmEvalMesh2(
     const char* file, unsigned line, unsigned mode, int i1, int i2, int j1, int j2)
 {
-    return interceptor()->cgmEvalMesh2(file, line, mode, i1, i2, j1, j2);
+    return next().cgmEvalMesh2(file, line, mode, i1, i2, j1, j2);
 }
 
 void OpenGLForwardingDecorator::cgmEvalPoint1(const char* file, unsigned line, int i)
 {
-    return interceptor()->cgmEvalPoint1(file, line, i);
+    return next().cgmEvalPoint1(file, line, i);
 }
 
 void OpenGLForwardingDecorator::cgmEvalPoint2(const char* file, unsigned line, int i, int j)
 {
-    return interceptor()->cgmEvalPoint2(file, line, i, j);
+    return next().cgmEvalPoint2(file, line, i, j);
 }
 
 void OpenGLForwardingDecorator::cgmFeedbackBuffer(
     const char* file, unsigned line, int size, unsigned type, float* buffer)
 {
-    return interceptor()->cgmFeedbackBuffer(file, line, size, type, buffer);
+    return next().cgmFeedbackBuffer(file, line, size, type, buffer);
 }
 
 void OpenGLForwardingDecorator::cgmFinish(const char* file, unsigned line)
 {
-    return interceptor()->cgmFinish(file, line);
+    return next().cgmFinish(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmFlush(const char* file, unsigned line)
 {
-    return interceptor()->cgmFlush(file, line);
+    return next().cgmFlush(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmFogf(const char* file, unsigned line, unsigned pname, float param)
 {
-    return interceptor()->cgmFogf(file, line, pname, param);
+    return next().cgmFogf(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFogfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return interceptor()->cgmFogfv(file, line, pname, params);
+    return next().cgmFogfv(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFogi(const char* file, unsigned line, unsigned pname, int param)
 {
-    return interceptor()->cgmFogi(file, line, pname, param);
+    return next().cgmFogi(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFogiv(const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return interceptor()->cgmFogiv(file, line, pname, params);
+    return next().cgmFogiv(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFrontFace(const char* file, unsigned line, unsigned mode)
 {
-    return interceptor()->cgmFrontFace(file, line, mode);
+    return next().cgmFrontFace(file, line, mode);
 }
 
 void OpenGLForwardingDecorator::cgmFrustum(
     const char* file, unsigned line, double left, double right, double bottom, double top, double zNear, double zFar)
 {
-    return interceptor()->cgmFrustum(file, line, left, right, bottom, top, zNear, zFar);
+    return next().cgmFrustum(file, line, left, right, bottom, top, zNear, zFar);
 }
 
 unsigned OpenGLForwardingDecorator::cgmGenLists(const char* file, unsigned line, int range)
 {
-    return interceptor()->cgmGenLists(file, line, range);
+    return next().cgmGenLists(file, line, range);
 }
 
 void OpenGLForwardingDecorator::cgmGenTextures(const char* file, unsigned line, int n, unsigned* textures)
 {
-    return interceptor()->cgmGenTextures(file, line, n, textures);
+    return next().cgmGenTextures(file, line, n, textures);
 }
 
 void OpenGLForwardingDecorator::cgmGetBooleanv(const char* file, unsigned line, unsigned pname, unsigned char* data)
 {
-    return interceptor()->cgmGetBooleanv(file, line, pname, data);
+    return next().cgmGetBooleanv(file, line, pname, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetClipPlane(const char* file, unsigned line, unsigned plane, double* equation)
 {
-    return interceptor()->cgmGetClipPlane(file, line, plane, equation);
+    return next().cgmGetClipPlane(file, line, plane, equation);
 }
 
 void OpenGLForwardingDecorator::cgmGetDoublev(const char* file, unsigned line, unsigned pname, double* data)
 {
-    return interceptor()->cgmGetDoublev(file, line, pname, data);
+    return next().cgmGetDoublev(file, line, pname, data);
 }
 
 unsigned OpenGLForwardingDecorator::cgmGetError(const char* file, unsigned line)
 {
-    return interceptor()->cgmGetError(file, line);
+    return next().cgmGetError(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmGetFloatv(const char* file, unsigned line, unsigned pname, float* data)
 {
-    return interceptor()->cgmGetFloatv(file, line, pname, data);
+    return next().cgmGetFloatv(file, line, pname, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetIntegerv(const char* file, unsigned line, unsigned pname, int* data)
 {
-    return interceptor()->cgmGetIntegerv(file, line, pname, data);
+    return next().cgmGetIntegerv(file, line, pname, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetLightfv(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetLightfv(file, line, light, pname, params);
+    return next().cgmGetLightfv(file, line, light, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetLightiv(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetLightiv(file, line, light, pname, params);
+    return next().cgmGetLightiv(file, line, light, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetMapdv(
     const char* file, unsigned line, unsigned target, unsigned query, double* v)
 {
-    return interceptor()->cgmGetMapdv(file, line, target, query, v);
+    return next().cgmGetMapdv(file, line, target, query, v);
 }
 
 void OpenGLForwardingDecorator::cgmGetMapfv(
     const char* file, unsigned line, unsigned target, unsigned query, float* v)
 {
-    return interceptor()->cgmGetMapfv(file, line, target, query, v);
+    return next().cgmGetMapfv(file, line, target, query, v);
 }
 
 void OpenGLForwardingDecorator::cgmGetMapiv(const char* file, unsigned line, unsigned target, unsigned query, int* v)
 {
-    return interceptor()->cgmGetMapiv(file, line, target, query, v);
+    return next().cgmGetMapiv(file, line, target, query, v);
 }
 
 void OpenGLForwardingDecorator::cgmGetMaterialfv(
     const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetMaterialfv(file, line, face, pname, params);
+    return next().cgmGetMaterialfv(file, line, face, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetMaterialiv(
     const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetMaterialiv(file, line, face, pname, params);
+    return next().cgmGetMaterialiv(file, line, face, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetPixelMapfv(const char* file, unsigned line, unsigned map, float* values)
 {
-    return interceptor()->cgmGetPixelMapfv(file, line, map, values);
+    return next().cgmGetPixelMapfv(file, line, map, values);
 }
 
 void OpenGLForwardingDecorator::cgmGetPixelMapuiv(const char* file, unsigned line, unsigned map, unsigned* values)
 {
-    return interceptor()->cgmGetPixelMapuiv(file, line, map, values);
+    return next().cgmGetPixelMapuiv(file, line, map, values);
 }
 
 void OpenGLForwardingDecorator::cgmGetPixelMapusv(
     const char* file, unsigned line, unsigned map, unsigned short* values)
 {
-    return interceptor()->cgmGetPixelMapusv(file, line, map, values);
+    return next().cgmGetPixelMapusv(file, line, map, values);
 }
 
 void OpenGLForwardingDecorator::cgmGetPointerv(const char* file, unsigned line, unsigned pname, void** params)
 {
-    return interceptor()->cgmGetPointerv(file, line, pname, params);
+    return next().cgmGetPointerv(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetPolygonStipple(const char* file, unsigned line, unsigned char* mask)
 {
-    return interceptor()->cgmGetPolygonStipple(file, line, mask);
+    return next().cgmGetPolygonStipple(file, line, mask);
 }
 
 const unsigned char* OpenGLForwardingDecorator::cgmGetString(const char* file, unsigned line, unsigned name)
 {
-    return interceptor()->cgmGetString(file, line, name);
+    return next().cgmGetString(file, line, name);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexEnvfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetTexEnvfv(file, line, target, pname, params);
+    return next().cgmGetTexEnvfv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexEnviv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetTexEnviv(file, line, target, pname, params);
+    return next().cgmGetTexEnviv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexGendv(
     const char* file, unsigned line, unsigned coord, unsigned pname, double* params)
 {
-    return interceptor()->cgmGetTexGendv(file, line, coord, pname, params);
+    return next().cgmGetTexGendv(file, line, coord, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexGenfv(
     const char* file, unsigned line, unsigned coord, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetTexGenfv(file, line, coord, pname, params);
+    return next().cgmGetTexGenfv(file, line, coord, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexGeniv(
     const char* file, unsigned line, unsigned coord, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetTexGeniv(file, line, coord, pname, params);
+    return next().cgmGetTexGeniv(file, line, coord, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexImage(
     const char* file, unsigned line, unsigned target, int level, unsigned format, unsigned type, void* pixels)
 {
-    return interceptor()->cgmGetTexImage(file, line, target, level, format, type, pixels);
+    return next().cgmGetTexImage(file, line, target, level, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexLevelParameterfv(
     const char* file, unsigned line, unsigned target, int level, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetTexLevelParameterfv(file, line, target, level, pname, params);
+    return next().cgmGetTexLevelParameterfv(file, line, target, level, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexLevelParameteriv(
     const char* file, unsigned line, unsigned target, int level, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetTexLevelParameteriv(file, line, target, level, pname, params);
+    return next().cgmGetTexLevelParameteriv(file, line, target, level, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetTexParameterfv(file, line, target, pname, params);
+    return next().cgmGetTexParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetTexParameteriv(file, line, target, pname, params);
+    return next().cgmGetTexParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmHint(const char* file, unsigned line, unsigned target, unsigned mode)
 {
-    return interceptor()->cgmHint(file, line, target, mode);
+    return next().cgmHint(file, line, target, mode);
 }
 
 void OpenGLForwardingDecorator::cgmIndexMask(const char* file, unsigned line, unsigned mask)
 {
-    return interceptor()->cgmIndexMask(file, line, mask);
+    return next().cgmIndexMask(file, line, mask);
 }
 
 void OpenGLForwardingDecorator::cgmIndexPointer(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmIndexPointer(file, line, type, stride, pointer);
+    return next().cgmIndexPointer(file, line, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmIndexd(const char* file, unsigned line, double c)
 {
-    return interceptor()->cgmIndexd(file, line, c);
+    return next().cgmIndexd(file, line, c);
 }
 
 void OpenGLForwardingDecorator::cgmIndexdv(const char* file, unsigned line, const double* c)
 {
-    return interceptor()->cgmIndexdv(file, line, c);
+    return next().cgmIndexdv(file, line, c);
 }
 
 void OpenGLForwardingDecorator::cgmIndexf(const char* file, unsigned line, float c)
 {
-    return interceptor()->cgmIndexf(file, line, c);
+    return next().cgmIndexf(file, line, c);
 }
 
 void OpenGLForwardingDecorator::cgmIndexfv(const char* file, unsigned line, const float* c)
 {
-    return interceptor()->cgmIndexfv(file, line, c);
+    return next().cgmIndexfv(file, line, c);
 }
 
 void OpenGLForwardingDecorator::cgmIndexi(const char* file, unsigned line, int c)
 {
-    return interceptor()->cgmIndexi(file, line, c);
+    return next().cgmIndexi(file, line, c);
 }
 
 void OpenGLForwardingDecorator::cgmIndexiv(const char* file, unsigned line, const int* c)
 {
-    return interceptor()->cgmIndexiv(file, line, c);
+    return next().cgmIndexiv(file, line, c);
 }
 
 void OpenGLForwardingDecorator::cgmIndexs(const char* file, unsigned line, short c)
 {
-    return interceptor()->cgmIndexs(file, line, c);
+    return next().cgmIndexs(file, line, c);
 }
 
 void OpenGLForwardingDecorator::cgmIndexsv(const char* file, unsigned line, const short* c)
 {
-    return interceptor()->cgmIndexsv(file, line, c);
+    return next().cgmIndexsv(file, line, c);
 }
 
 void OpenGLForwardingDecorator::cgmIndexub(const char* file, unsigned line, unsigned char c)
 {
-    return interceptor()->cgmIndexub(file, line, c);
+    return next().cgmIndexub(file, line, c);
 }
 
 void OpenGLForwardingDecorator::cgmIndexubv(const char* file, unsigned line, const unsigned char* c)
 {
-    return interceptor()->cgmIndexubv(file, line, c);
+    return next().cgmIndexubv(file, line, c);
 }
 
 void OpenGLForwardingDecorator::cgmInitNames(const char* file, unsigned line)
 {
-    return interceptor()->cgmInitNames(file, line);
+    return next().cgmInitNames(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmInterleavedArrays(
     const char* file, unsigned line, unsigned format, int stride, const void* pointer)
 {
-    return interceptor()->cgmInterleavedArrays(file, line, format, stride, pointer);
+    return next().cgmInterleavedArrays(file, line, format, stride, pointer);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsEnabled(const char* file, unsigned line, unsigned cap)
 {
-    return interceptor()->cgmIsEnabled(file, line, cap);
+    return next().cgmIsEnabled(file, line, cap);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsList(const char* file, unsigned line, unsigned list)
 {
-    return interceptor()->cgmIsList(file, line, list);
+    return next().cgmIsList(file, line, list);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsTexture(const char* file, unsigned line, unsigned texture)
 {
-    return interceptor()->cgmIsTexture(file, line, texture);
+    return next().cgmIsTexture(file, line, texture);
 }
 
 void OpenGLForwardingDecorator::cgmLightModelf(const char* file, unsigned line, unsigned pname, float param)
 {
-    return interceptor()->cgmLightModelf(file, line, pname, param);
+    return next().cgmLightModelf(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmLightModelfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return interceptor()->cgmLightModelfv(file, line, pname, params);
+    return next().cgmLightModelfv(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmLightModeli(const char* file, unsigned line, unsigned pname, int param)
 {
-    return interceptor()->cgmLightModeli(file, line, pname, param);
+    return next().cgmLightModeli(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmLightModeliv(const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return interceptor()->cgmLightModeliv(file, line, pname, params);
+    return next().cgmLightModeliv(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmLightf(
     const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
-    return interceptor()->cgmLightf(file, line, light, pname, param);
+    return next().cgmLightf(file, line, light, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmLightfv(
     const char* file, unsigned line, unsigned light, unsigned pname, const float* params)
 {
-    return interceptor()->cgmLightfv(file, line, light, pname, params);
+    return next().cgmLightfv(file, line, light, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmLighti(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
-    return interceptor()->cgmLighti(file, line, light, pname, param);
+    return next().cgmLighti(file, line, light, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmLightiv(
     const char* file, unsigned line, unsigned light, unsigned pname, const int* params)
 {
-    return interceptor()->cgmLightiv(file, line, light, pname, params);
+    return next().cgmLightiv(file, line, light, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmLineStipple(const char* file, unsigned line, int factor, unsigned short pattern)
 {
-    return interceptor()->cgmLineStipple(file, line, factor, pattern);
+    return next().cgmLineStipple(file, line, factor, pattern);
 }
 
 void OpenGLForwardingDecorator::cgmLineWidth(const char* file, unsigned line, float width)
 {
-    return interceptor()->cgmLineWidth(file, line, width);
+    return next().cgmLineWidth(file, line, width);
 }
 
 void OpenGLForwardingDecorator::cgmListBase(const char* file, unsigned line, unsigned base)
 {
-    return interceptor()->cgmListBase(file, line, base);
+    return next().cgmListBase(file, line, base);
 }
 
 void OpenGLForwardingDecorator::cgmLoadIdentity(const char* file, unsigned line)
 {
-    return interceptor()->cgmLoadIdentity(file, line);
+    return next().cgmLoadIdentity(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmLoadMatrixd(const char* file, unsigned line, const double* m)
 {
-    return interceptor()->cgmLoadMatrixd(file, line, m);
+    return next().cgmLoadMatrixd(file, line, m);
 }
 
 void OpenGLForwardingDecorator::cgmLoadMatrixf(const char* file, unsigned line, const float* m)
 {
-    return interceptor()->cgmLoadMatrixf(file, line, m);
+    return next().cgmLoadMatrixf(file, line, m);
 }
 
 void OpenGLForwardingDecorator::cgmLoadName(const char* file, unsigned line, unsigned name)
 {
-    return interceptor()->cgmLoadName(file, line, name);
+    return next().cgmLoadName(file, line, name);
 }
 
 void OpenGLForwardingDecorator::cgmLogicOp(const char* file, unsigned line, unsigned opcode)
 {
-    return interceptor()->cgmLogicOp(file, line, opcode);
+    return next().cgmLogicOp(file, line, opcode);
 }
 
 void OpenGLForwardingDecorator::cgmMap1d(
     const char* file, unsigned line, unsigned target, double u1, double u2, int stride, int order,
     const double* points)
 {
-    return interceptor()->cgmMap1d(file, line, target, u1, u2, stride, order, points);
+    return next().cgmMap1d(file, line, target, u1, u2, stride, order, points);
 }
 
 void OpenGLForwardingDecorator::cgmMap1f(
     const char* file, unsigned line, unsigned target, float u1, float u2, int stride, int order, const float* points)
 {
-    return interceptor()->cgmMap1f(file, line, target, u1, u2, stride, order, points);
+    return next().cgmMap1f(file, line, target, u1, u2, stride, order, points);
 }
 
 void OpenGLForwardingDecorator::cgmMap2d(
     const char* file, unsigned line, unsigned target, double u1, double u2, int ustride, int uorder, double v1,
     double v2, int vstride, int vorder, const double* points)
 {
-    return interceptor()->cgmMap2d(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
+    return next().cgmMap2d(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
 
 void OpenGLForwardingDecorator::cgmMap2f(
     const char* file, unsigned line, unsigned target, float u1, float u2, int ustride, int uorder, float v1, float v2,
     int vstride, int vorder, const float* points)
 {
-    return interceptor()->cgmMap2f(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
+    return next().cgmMap2f(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
 
 void OpenGLForwardingDecorator::cgmMapGrid1d(const char* file, unsigned line, int un, double u1, double u2)
 {
-    return interceptor()->cgmMapGrid1d(file, line, un, u1, u2);
+    return next().cgmMapGrid1d(file, line, un, u1, u2);
 }
 
 void OpenGLForwardingDecorator::cgmMapGrid1f(const char* file, unsigned line, int un, float u1, float u2)
 {
-    return interceptor()->cgmMapGrid1f(file, line, un, u1, u2);
+    return next().cgmMapGrid1f(file, line, un, u1, u2);
 }
 
 void OpenGLForwardingDecorator::cgmMapGrid2d(
     const char* file, unsigned line, int un, double u1, double u2, int vn, double v1, double v2)
 {
-    return interceptor()->cgmMapGrid2d(file, line, un, u1, u2, vn, v1, v2);
+    return next().cgmMapGrid2d(file, line, un, u1, u2, vn, v1, v2);
 }
 
 void OpenGLForwardingDecorator::cgmMapGrid2f(
     const char* file, unsigned line, int un, float u1, float u2, int vn, float v1, float v2)
 {
-    return interceptor()->cgmMapGrid2f(file, line, un, u1, u2, vn, v1, v2);
+    return next().cgmMapGrid2f(file, line, un, u1, u2, vn, v1, v2);
 }
 
 void OpenGLForwardingDecorator::cgmMaterialf(
     const char* file, unsigned line, unsigned face, unsigned pname, float param)
 {
-    return interceptor()->cgmMaterialf(file, line, face, pname, param);
+    return next().cgmMaterialf(file, line, face, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmMaterialfv(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
-    return interceptor()->cgmMaterialfv(file, line, face, pname, params);
+    return next().cgmMaterialfv(file, line, face, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmMateriali(
     const char* file, unsigned line, unsigned face, unsigned pname, int param)
 {
-    return interceptor()->cgmMateriali(file, line, face, pname, param);
+    return next().cgmMateriali(file, line, face, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmMaterialiv(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
-    return interceptor()->cgmMaterialiv(file, line, face, pname, params);
+    return next().cgmMaterialiv(file, line, face, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmMatrixMode(const char* file, unsigned line, unsigned mode)
 {
-    return interceptor()->cgmMatrixMode(file, line, mode);
+    return next().cgmMatrixMode(file, line, mode);
 }
 
 void OpenGLForwardingDecorator::cgmMultMatrixd(const char* file, unsigned line, const double* m)
 {
-    return interceptor()->cgmMultMatrixd(file, line, m);
+    return next().cgmMultMatrixd(file, line, m);
 }
 
 void OpenGLForwardingDecorator::cgmMultMatrixf(const char* file, unsigned line, const float* m)
 {
-    return interceptor()->cgmMultMatrixf(file, line, m);
+    return next().cgmMultMatrixf(file, line, m);
 }
 
 void OpenGLForwardingDecorator::cgmNewList(const char* file, unsigned line, unsigned list, unsigned mode)
 {
-    return interceptor()->cgmNewList(file, line, list, mode);
+    return next().cgmNewList(file, line, list, mode);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3b(
     const char* file, unsigned line, signed char nx, signed char ny, signed char nz)
 {
-    return interceptor()->cgmNormal3b(file, line, nx, ny, nz);
+    return next().cgmNormal3b(file, line, nx, ny, nz);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3bv(const char* file, unsigned line, const signed char* v)
 {
-    return interceptor()->cgmNormal3bv(file, line, v);
+    return next().cgmNormal3bv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3d(const char* file, unsigned line, double nx, double ny, double nz)
 {
-    return interceptor()->cgmNormal3d(file, line, nx, ny, nz);
+    return next().cgmNormal3d(file, line, nx, ny, nz);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmNormal3dv(file, line, v);
+    return next().cgmNormal3dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3f(const char* file, unsigned line, float nx, float ny, float nz)
 {
-    return interceptor()->cgmNormal3f(file, line, nx, ny, nz);
+    return next().cgmNormal3f(file, line, nx, ny, nz);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmNormal3fv(file, line, v);
+    return next().cgmNormal3fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3i(const char* file, unsigned line, int nx, int ny, int nz)
 {
-    return interceptor()->cgmNormal3i(file, line, nx, ny, nz);
+    return next().cgmNormal3i(file, line, nx, ny, nz);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmNormal3iv(file, line, v);
+    return next().cgmNormal3iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3s(const char* file, unsigned line, short nx, short ny, short nz)
 {
-    return interceptor()->cgmNormal3s(file, line, nx, ny, nz);
+    return next().cgmNormal3s(file, line, nx, ny, nz);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmNormal3sv(file, line, v);
+    return next().cgmNormal3sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmNormalPointer(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmNormalPointer(file, line, type, stride, pointer);
+    return next().cgmNormalPointer(file, line, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmOrtho(
     const char* file, unsigned line, double left, double right, double bottom, double top, double zNear, double zFar)
 {
-    return interceptor()->cgmOrtho(file, line, left, right, bottom, top, zNear, zFar);
+    return next().cgmOrtho(file, line, left, right, bottom, top, zNear, zFar);
 }
 
 void OpenGLForwardingDecorator::cgmPassThrough(const char* file, unsigned line, float token)
 {
-    return interceptor()->cgmPassThrough(file, line, token);
+    return next().cgmPassThrough(file, line, token);
 }
 
 void OpenGLForwardingDecorator::cgmPixelMapfv(
     const char* file, unsigned line, unsigned map, int mapsize, const float* values)
 {
-    return interceptor()->cgmPixelMapfv(file, line, map, mapsize, values);
+    return next().cgmPixelMapfv(file, line, map, mapsize, values);
 }
 
 void OpenGLForwardingDecorator::cgmPixelMapuiv(
     const char* file, unsigned line, unsigned map, int mapsize, const unsigned* values)
 {
-    return interceptor()->cgmPixelMapuiv(file, line, map, mapsize, values);
+    return next().cgmPixelMapuiv(file, line, map, mapsize, values);
 }
 
 void OpenGLForwardingDecorator::cgmPixelMapusv(
     const char* file, unsigned line, unsigned map, int mapsize, const unsigned short* values)
 {
-    return interceptor()->cgmPixelMapusv(file, line, map, mapsize, values);
+    return next().cgmPixelMapusv(file, line, map, mapsize, values);
 }
 
 void OpenGLForwardingDecorator::cgmPixelStoref(const char* file, unsigned line, unsigned pname, float param)
 {
-    return interceptor()->cgmPixelStoref(file, line, pname, param);
+    return next().cgmPixelStoref(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmPixelStorei(const char* file, unsigned line, unsigned pname, int param)
 {
-    return interceptor()->cgmPixelStorei(file, line, pname, param);
+    return next().cgmPixelStorei(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmPixelTransferf(const char* file, unsigned line, unsigned pname, float param)
 {
-    return interceptor()->cgmPixelTransferf(file, line, pname, param);
+    return next().cgmPixelTransferf(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmPixelTransferi(const char* file, unsigned line, unsigned pname, int param)
 {
-    return interceptor()->cgmPixelTransferi(file, line, pname, param);
+    return next().cgmPixelTransferi(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmPixelZoom(const char* file, unsigned line, float xfactor, float yfactor)
 {
-    return interceptor()->cgmPixelZoom(file, line, xfactor, yfactor);
+    return next().cgmPixelZoom(file, line, xfactor, yfactor);
 }
 
 void OpenGLForwardingDecorator::cgmPointSize(const char* file, unsigned line, float size)
 {
-    return interceptor()->cgmPointSize(file, line, size);
+    return next().cgmPointSize(file, line, size);
 }
 
 void OpenGLForwardingDecorator::cgmPolygonMode(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return interceptor()->cgmPolygonMode(file, line, face, mode);
+    return next().cgmPolygonMode(file, line, face, mode);
 }
 
 void OpenGLForwardingDecorator::cgmPolygonOffset(const char* file, unsigned line, float factor, float units)
 {
-    return interceptor()->cgmPolygonOffset(file, line, factor, units);
+    return next().cgmPolygonOffset(file, line, factor, units);
 }
 
 void OpenGLForwardingDecorator::cgmPolygonStipple(const char* file, unsigned line, const unsigned char* mask)
 {
-    return interceptor()->cgmPolygonStipple(file, line, mask);
+    return next().cgmPolygonStipple(file, line, mask);
 }
 
 void OpenGLForwardingDecorator::cgmPopAttrib(const char* file, unsigned line)
 {
-    return interceptor()->cgmPopAttrib(file, line);
+    return next().cgmPopAttrib(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmPopClientAttrib(const char* file, unsigned line)
 {
-    return interceptor()->cgmPopClientAttrib(file, line);
+    return next().cgmPopClientAttrib(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmPopMatrix(const char* file, unsigned line)
 {
-    return interceptor()->cgmPopMatrix(file, line);
+    return next().cgmPopMatrix(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmPopName(const char* file, unsigned line)
 {
-    return interceptor()->cgmPopName(file, line);
+    return next().cgmPopName(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmPrioritizeTextures(
     const char* file, unsigned line, int n, const unsigned* textures, const float* priorities)
 {
-    return interceptor()->cgmPrioritizeTextures(file, line, n, textures, priorities);
+    return next().cgmPrioritizeTextures(file, line, n, textures, priorities);
 }
 
 void OpenGLForwardingDecorator::cgmPushAttrib(const char* file, unsigned line, unsigned mask)
 {
-    return interceptor()->cgmPushAttrib(file, line, mask);
+    return next().cgmPushAttrib(file, line, mask);
 }
 
 void OpenGLForwardingDecorator::cgmPushClientAttrib(const char* file, unsigned line, unsigned mask)
 {
-    return interceptor()->cgmPushClientAttrib(file, line, mask);
+    return next().cgmPushClientAttrib(file, line, mask);
 }
 
 void OpenGLForwardingDecorator::cgmPushMatrix(const char* file, unsigned line)
 {
-    return interceptor()->cgmPushMatrix(file, line);
+    return next().cgmPushMatrix(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmPushName(const char* file, unsigned line, unsigned name)
 {
-    return interceptor()->cgmPushName(file, line, name);
+    return next().cgmPushName(file, line, name);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos2d(const char* file, unsigned line, double x, double y)
 {
-    return interceptor()->cgmRasterPos2d(file, line, x, y);
+    return next().cgmRasterPos2d(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos2dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmRasterPos2dv(file, line, v);
+    return next().cgmRasterPos2dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos2f(const char* file, unsigned line, float x, float y)
 {
-    return interceptor()->cgmRasterPos2f(file, line, x, y);
+    return next().cgmRasterPos2f(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos2fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmRasterPos2fv(file, line, v);
+    return next().cgmRasterPos2fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos2i(const char* file, unsigned line, int x, int y)
 {
-    return interceptor()->cgmRasterPos2i(file, line, x, y);
+    return next().cgmRasterPos2i(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos2iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmRasterPos2iv(file, line, v);
+    return next().cgmRasterPos2iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos2s(const char* file, unsigned line, short x, short y)
 {
-    return interceptor()->cgmRasterPos2s(file, line, x, y);
+    return next().cgmRasterPos2s(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos2sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmRasterPos2sv(file, line, v);
+    return next().cgmRasterPos2sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos3d(const char* file, unsigned line, double x, double y, double z)
 {
-    return interceptor()->cgmRasterPos3d(file, line, x, y, z);
+    return next().cgmRasterPos3d(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos3dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmRasterPos3dv(file, line, v);
+    return next().cgmRasterPos3dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos3f(const char* file, unsigned line, float x, float y, float z)
 {
-    return interceptor()->cgmRasterPos3f(file, line, x, y, z);
+    return next().cgmRasterPos3f(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos3fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmRasterPos3fv(file, line, v);
+    return next().cgmRasterPos3fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos3i(const char* file, unsigned line, int x, int y, int z)
 {
-    return interceptor()->cgmRasterPos3i(file, line, x, y, z);
+    return next().cgmRasterPos3i(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos3iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmRasterPos3iv(file, line, v);
+    return next().cgmRasterPos3iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos3s(const char* file, unsigned line, short x, short y, short z)
 {
-    return interceptor()->cgmRasterPos3s(file, line, x, y, z);
+    return next().cgmRasterPos3s(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos3sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmRasterPos3sv(file, line, v);
+    return next().cgmRasterPos3sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos4d(
     const char* file, unsigned line, double x, double y, double z, double w)
 {
-    return interceptor()->cgmRasterPos4d(file, line, x, y, z, w);
+    return next().cgmRasterPos4d(file, line, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos4dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmRasterPos4dv(file, line, v);
+    return next().cgmRasterPos4dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos4f(const char* file, unsigned line, float x, float y, float z, float w)
 {
-    return interceptor()->cgmRasterPos4f(file, line, x, y, z, w);
+    return next().cgmRasterPos4f(file, line, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos4fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmRasterPos4fv(file, line, v);
+    return next().cgmRasterPos4fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos4i(const char* file, unsigned line, int x, int y, int z, int w)
 {
-    return interceptor()->cgmRasterPos4i(file, line, x, y, z, w);
+    return next().cgmRasterPos4i(file, line, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos4iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmRasterPos4iv(file, line, v);
+    return next().cgmRasterPos4iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos4s(const char* file, unsigned line, short x, short y, short z, short w)
 {
-    return interceptor()->cgmRasterPos4s(file, line, x, y, z, w);
+    return next().cgmRasterPos4s(file, line, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmRasterPos4sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmRasterPos4sv(file, line, v);
+    return next().cgmRasterPos4sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmReadBuffer(const char* file, unsigned line, unsigned src)
 {
-    return interceptor()->cgmReadBuffer(file, line, src);
+    return next().cgmReadBuffer(file, line, src);
 }
 
 void OpenGLForwardingDecorator::cgmReadPixels(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
-    return interceptor()->cgmReadPixels(file, line, x, y, width, height, format, type, pixels);
+    return next().cgmReadPixels(file, line, x, y, width, height, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmRectd(const char* file, unsigned line, double x1, double y1, double x2, double y2)
 {
-    return interceptor()->cgmRectd(file, line, x1, y1, x2, y2);
+    return next().cgmRectd(file, line, x1, y1, x2, y2);
 }
 
 void OpenGLForwardingDecorator::cgmRectdv(const char* file, unsigned line, const double* v1, const double* v2)
 {
-    return interceptor()->cgmRectdv(file, line, v1, v2);
+    return next().cgmRectdv(file, line, v1, v2);
 }
 
 void OpenGLForwardingDecorator::cgmRectf(const char* file, unsigned line, float x1, float y1, float x2, float y2)
 {
-    return interceptor()->cgmRectf(file, line, x1, y1, x2, y2);
+    return next().cgmRectf(file, line, x1, y1, x2, y2);
 }
 
 void OpenGLForwardingDecorator::cgmRectfv(const char* file, unsigned line, const float* v1, const float* v2)
 {
-    return interceptor()->cgmRectfv(file, line, v1, v2);
+    return next().cgmRectfv(file, line, v1, v2);
 }
 
 void OpenGLForwardingDecorator::cgmRecti(const char* file, unsigned line, int x1, int y1, int x2, int y2)
 {
-    return interceptor()->cgmRecti(file, line, x1, y1, x2, y2);
+    return next().cgmRecti(file, line, x1, y1, x2, y2);
 }
 
 void OpenGLForwardingDecorator::cgmRectiv(const char* file, unsigned line, const int* v1, const int* v2)
 {
-    return interceptor()->cgmRectiv(file, line, v1, v2);
+    return next().cgmRectiv(file, line, v1, v2);
 }
 
 void OpenGLForwardingDecorator::cgmRects(const char* file, unsigned line, short x1, short y1, short x2, short y2)
 {
-    return interceptor()->cgmRects(file, line, x1, y1, x2, y2);
+    return next().cgmRects(file, line, x1, y1, x2, y2);
 }
 
 void OpenGLForwardingDecorator::cgmRectsv(const char* file, unsigned line, const short* v1, const short* v2)
 {
-    return interceptor()->cgmRectsv(file, line, v1, v2);
+    return next().cgmRectsv(file, line, v1, v2);
 }
 
 int OpenGLForwardingDecorator::cgmRenderMode(const char* file, unsigned line, unsigned mode)
 {
-    return interceptor()->cgmRenderMode(file, line, mode);
+    return next().cgmRenderMode(file, line, mode);
 }
 
 void OpenGLForwardingDecorator::cgmRotated(
     const char* file, unsigned line, double angle, double x, double y, double z)
 {
-    return interceptor()->cgmRotated(file, line, angle, x, y, z);
+    return next().cgmRotated(file, line, angle, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmRotatef(const char* file, unsigned line, float angle, float x, float y, float z)
 {
-    return interceptor()->cgmRotatef(file, line, angle, x, y, z);
+    return next().cgmRotatef(file, line, angle, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmScaled(const char* file, unsigned line, double x, double y, double z)
 {
-    return interceptor()->cgmScaled(file, line, x, y, z);
+    return next().cgmScaled(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmScalef(const char* file, unsigned line, float x, float y, float z)
 {
-    return interceptor()->cgmScalef(file, line, x, y, z);
+    return next().cgmScalef(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmScissor(const char* file, unsigned line, int x, int y, int width, int height)
 {
-    return interceptor()->cgmScissor(file, line, x, y, width, height);
+    return next().cgmScissor(file, line, x, y, width, height);
 }
 
 void OpenGLForwardingDecorator::cgmSelectBuffer(const char* file, unsigned line, int size, unsigned* buffer)
 {
-    return interceptor()->cgmSelectBuffer(file, line, size, buffer);
+    return next().cgmSelectBuffer(file, line, size, buffer);
 }
 
 void OpenGLForwardingDecorator::cgmShadeModel(const char* file, unsigned line, unsigned mode)
 {
-    return interceptor()->cgmShadeModel(file, line, mode);
+    return next().cgmShadeModel(file, line, mode);
 }
 
 void OpenGLForwardingDecorator::cgmStencilFunc(const char* file, unsigned line, unsigned func, int ref, unsigned mask)
 {
-    return interceptor()->cgmStencilFunc(file, line, func, ref, mask);
+    return next().cgmStencilFunc(file, line, func, ref, mask);
 }
 
 void OpenGLForwardingDecorator::cgmStencilMask(const char* file, unsigned line, unsigned mask)
 {
-    return interceptor()->cgmStencilMask(file, line, mask);
+    return next().cgmStencilMask(file, line, mask);
 }
 
 void OpenGLForwardingDecorator::cgmStencilOp(
     const char* file, unsigned line, unsigned fail, unsigned zfail, unsigned zpass)
 {
-    return interceptor()->cgmStencilOp(file, line, fail, zfail, zpass);
+    return next().cgmStencilOp(file, line, fail, zfail, zpass);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord1d(const char* file, unsigned line, double s)
 {
-    return interceptor()->cgmTexCoord1d(file, line, s);
+    return next().cgmTexCoord1d(file, line, s);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord1dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmTexCoord1dv(file, line, v);
+    return next().cgmTexCoord1dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord1f(const char* file, unsigned line, float s)
 {
-    return interceptor()->cgmTexCoord1f(file, line, s);
+    return next().cgmTexCoord1f(file, line, s);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord1fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmTexCoord1fv(file, line, v);
+    return next().cgmTexCoord1fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord1i(const char* file, unsigned line, int s)
 {
-    return interceptor()->cgmTexCoord1i(file, line, s);
+    return next().cgmTexCoord1i(file, line, s);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord1iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmTexCoord1iv(file, line, v);
+    return next().cgmTexCoord1iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord1s(const char* file, unsigned line, short s)
 {
-    return interceptor()->cgmTexCoord1s(file, line, s);
+    return next().cgmTexCoord1s(file, line, s);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord1sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmTexCoord1sv(file, line, v);
+    return next().cgmTexCoord1sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2d(const char* file, unsigned line, double s, double t)
 {
-    return interceptor()->cgmTexCoord2d(file, line, s, t);
+    return next().cgmTexCoord2d(file, line, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmTexCoord2dv(file, line, v);
+    return next().cgmTexCoord2dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2f(const char* file, unsigned line, float s, float t)
 {
-    return interceptor()->cgmTexCoord2f(file, line, s, t);
+    return next().cgmTexCoord2f(file, line, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmTexCoord2fv(file, line, v);
+    return next().cgmTexCoord2fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2i(const char* file, unsigned line, int s, int t)
 {
-    return interceptor()->cgmTexCoord2i(file, line, s, t);
+    return next().cgmTexCoord2i(file, line, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmTexCoord2iv(file, line, v);
+    return next().cgmTexCoord2iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2s(const char* file, unsigned line, short s, short t)
 {
-    return interceptor()->cgmTexCoord2s(file, line, s, t);
+    return next().cgmTexCoord2s(file, line, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmTexCoord2sv(file, line, v);
+    return next().cgmTexCoord2sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord3d(const char* file, unsigned line, double s, double t, double r)
 {
-    return interceptor()->cgmTexCoord3d(file, line, s, t, r);
+    return next().cgmTexCoord3d(file, line, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord3dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmTexCoord3dv(file, line, v);
+    return next().cgmTexCoord3dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord3f(const char* file, unsigned line, float s, float t, float r)
 {
-    return interceptor()->cgmTexCoord3f(file, line, s, t, r);
+    return next().cgmTexCoord3f(file, line, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord3fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmTexCoord3fv(file, line, v);
+    return next().cgmTexCoord3fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord3i(const char* file, unsigned line, int s, int t, int r)
 {
-    return interceptor()->cgmTexCoord3i(file, line, s, t, r);
+    return next().cgmTexCoord3i(file, line, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord3iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmTexCoord3iv(file, line, v);
+    return next().cgmTexCoord3iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord3s(const char* file, unsigned line, short s, short t, short r)
 {
-    return interceptor()->cgmTexCoord3s(file, line, s, t, r);
+    return next().cgmTexCoord3s(file, line, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord3sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmTexCoord3sv(file, line, v);
+    return next().cgmTexCoord3sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4d(const char* file, unsigned line, double s, double t, double r, double q)
 {
-    return interceptor()->cgmTexCoord4d(file, line, s, t, r, q);
+    return next().cgmTexCoord4d(file, line, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmTexCoord4dv(file, line, v);
+    return next().cgmTexCoord4dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4f(const char* file, unsigned line, float s, float t, float r, float q)
 {
-    return interceptor()->cgmTexCoord4f(file, line, s, t, r, q);
+    return next().cgmTexCoord4f(file, line, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmTexCoord4fv(file, line, v);
+    return next().cgmTexCoord4fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4i(const char* file, unsigned line, int s, int t, int r, int q)
 {
-    return interceptor()->cgmTexCoord4i(file, line, s, t, r, q);
+    return next().cgmTexCoord4i(file, line, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmTexCoord4iv(file, line, v);
+    return next().cgmTexCoord4iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4s(const char* file, unsigned line, short s, short t, short r, short q)
 {
-    return interceptor()->cgmTexCoord4s(file, line, s, t, r, q);
+    return next().cgmTexCoord4s(file, line, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmTexCoord4sv(file, line, v);
+    return next().cgmTexCoord4sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoordPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmTexCoordPointer(file, line, size, type, stride, pointer);
+    return next().cgmTexCoordPointer(file, line, size, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmTexEnvf(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    return interceptor()->cgmTexEnvf(file, line, target, pname, param);
+    return next().cgmTexEnvf(file, line, target, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmTexEnvfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return interceptor()->cgmTexEnvfv(file, line, target, pname, params);
+    return next().cgmTexEnvfv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmTexEnvi(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return interceptor()->cgmTexEnvi(file, line, target, pname, param);
+    return next().cgmTexEnvi(file, line, target, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmTexEnviv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return interceptor()->cgmTexEnviv(file, line, target, pname, params);
+    return next().cgmTexEnviv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmTexGend(
     const char* file, unsigned line, unsigned coord, unsigned pname, double param)
 {
-    return interceptor()->cgmTexGend(file, line, coord, pname, param);
+    return next().cgmTexGend(file, line, coord, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmTexGendv(
     const char* file, unsigned line, unsigned coord, unsigned pname, const double* params)
 {
-    return interceptor()->cgmTexGendv(file, line, coord, pname, params);
+    return next().cgmTexGendv(file, line, coord, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmTexGenf(
     const char* file, unsigned line, unsigned coord, unsigned pname, float param)
 {
-    return interceptor()->cgmTexGenf(file, line, coord, pname, param);
+    return next().cgmTexGenf(file, line, coord, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmTexGenfv(
     const char* file, unsigned line, unsigned coord, unsigned pname, const float* params)
 {
-    return interceptor()->cgmTexGenfv(file, line, coord, pname, params);
+    return next().cgmTexGenfv(file, line, coord, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmTexGeni(const char* file, unsigned line, unsigned coord, unsigned pname, int param)
 {
-    return interceptor()->cgmTexGeni(file, line, coord, pname, param);
+    return next().cgmTexGeni(file, line, coord, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmTexGeniv(
     const char* file, unsigned line, unsigned coord, unsigned pname, const int* params)
 {
-    return interceptor()->cgmTexGeniv(file, line, coord, pname, params);
+    return next().cgmTexGeniv(file, line, coord, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmTexImage1D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int border,
     unsigned format, unsigned type, const void* pixels)
 {
-    return interceptor()->cgmTexImage1D(file, line, target, level, internalformat, width, border, format, type, pixels);
+    return next().cgmTexImage1D(file, line, target, level, internalformat, width, border, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmTexImage2D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int height,
     int border, unsigned format, unsigned type, const void* pixels)
 {
-    return interceptor()->cgmTexImage2D(file, line, target, level, internalformat, width, height, border, format, type, pixels);
+    return next().cgmTexImage2D(file, line, target, level, internalformat, width, height, border, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmTexParameterf(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    return interceptor()->cgmTexParameterf(file, line, target, pname, param);
+    return next().cgmTexParameterf(file, line, target, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmTexParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return interceptor()->cgmTexParameterfv(file, line, target, pname, params);
+    return next().cgmTexParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmTexParameteri(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return interceptor()->cgmTexParameteri(file, line, target, pname, param);
+    return next().cgmTexParameteri(file, line, target, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmTexParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return interceptor()->cgmTexParameteriv(file, line, target, pname, params);
+    return next().cgmTexParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     unsigned type, const void* pixels)
 {
-    return interceptor()->cgmTexSubImage1D(file, line, target, level, xoffset, width, format, type, pixels);
+    return next().cgmTexSubImage1D(file, line, target, level, xoffset, width, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, unsigned type, const void* pixels)
 {
-    return interceptor()->cgmTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
+    return next().cgmTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmTranslated(const char* file, unsigned line, double x, double y, double z)
 {
-    return interceptor()->cgmTranslated(file, line, x, y, z);
+    return next().cgmTranslated(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmTranslatef(const char* file, unsigned line, float x, float y, float z)
 {
-    return interceptor()->cgmTranslatef(file, line, x, y, z);
+    return next().cgmTranslatef(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertex2d(const char* file, unsigned line, double x, double y)
 {
-    return interceptor()->cgmVertex2d(file, line, x, y);
+    return next().cgmVertex2d(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertex2dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmVertex2dv(file, line, v);
+    return next().cgmVertex2dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertex2f(const char* file, unsigned line, float x, float y)
 {
-    return interceptor()->cgmVertex2f(file, line, x, y);
+    return next().cgmVertex2f(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertex2fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmVertex2fv(file, line, v);
+    return next().cgmVertex2fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertex2i(const char* file, unsigned line, int x, int y)
 {
-    return interceptor()->cgmVertex2i(file, line, x, y);
+    return next().cgmVertex2i(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertex2iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmVertex2iv(file, line, v);
+    return next().cgmVertex2iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertex2s(const char* file, unsigned line, short x, short y)
 {
-    return interceptor()->cgmVertex2s(file, line, x, y);
+    return next().cgmVertex2s(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertex2sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmVertex2sv(file, line, v);
+    return next().cgmVertex2sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertex3d(const char* file, unsigned line, double x, double y, double z)
 {
-    return interceptor()->cgmVertex3d(file, line, x, y, z);
+    return next().cgmVertex3d(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertex3dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmVertex3dv(file, line, v);
+    return next().cgmVertex3dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertex3f(const char* file, unsigned line, float x, float y, float z)
 {
-    return interceptor()->cgmVertex3f(file, line, x, y, z);
+    return next().cgmVertex3f(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertex3fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmVertex3fv(file, line, v);
+    return next().cgmVertex3fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertex3i(const char* file, unsigned line, int x, int y, int z)
 {
-    return interceptor()->cgmVertex3i(file, line, x, y, z);
+    return next().cgmVertex3i(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertex3iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmVertex3iv(file, line, v);
+    return next().cgmVertex3iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertex3s(const char* file, unsigned line, short x, short y, short z)
 {
-    return interceptor()->cgmVertex3s(file, line, x, y, z);
+    return next().cgmVertex3s(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertex3sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmVertex3sv(file, line, v);
+    return next().cgmVertex3sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertex4d(const char* file, unsigned line, double x, double y, double z, double w)
 {
-    return interceptor()->cgmVertex4d(file, line, x, y, z, w);
+    return next().cgmVertex4d(file, line, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertex4dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmVertex4dv(file, line, v);
+    return next().cgmVertex4dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertex4f(const char* file, unsigned line, float x, float y, float z, float w)
 {
-    return interceptor()->cgmVertex4f(file, line, x, y, z, w);
+    return next().cgmVertex4f(file, line, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertex4fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmVertex4fv(file, line, v);
+    return next().cgmVertex4fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertex4i(const char* file, unsigned line, int x, int y, int z, int w)
 {
-    return interceptor()->cgmVertex4i(file, line, x, y, z, w);
+    return next().cgmVertex4i(file, line, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertex4iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmVertex4iv(file, line, v);
+    return next().cgmVertex4iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertex4s(const char* file, unsigned line, short x, short y, short z, short w)
 {
-    return interceptor()->cgmVertex4s(file, line, x, y, z, w);
+    return next().cgmVertex4s(file, line, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertex4sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmVertex4sv(file, line, v);
+    return next().cgmVertex4sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmVertexPointer(file, line, size, type, stride, pointer);
+    return next().cgmVertexPointer(file, line, size, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmViewport(const char* file, unsigned line, int x, int y, int width, int height)
 {
-    return interceptor()->cgmViewport(file, line, x, y, width, height);
+    return next().cgmViewport(file, line, x, y, width, height);
 }
 
 void OpenGLForwardingDecorator::cgmDrawRangeElements(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count, unsigned type,
     const void* indices)
 {
-    return interceptor()->cgmDrawRangeElements(file, line, mode, start, end, count, type, indices);
+    return next().cgmDrawRangeElements(file, line, mode, start, end, count, type, indices);
 }
 
 void OpenGLForwardingDecorator::cgmTexImage3D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int height, int depth,
     int border, unsigned format, unsigned type, const void* pixels)
 {
-    return interceptor()->cgmTexImage3D(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
+    return next().cgmTexImage3D(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
-    return interceptor()->cgmTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    return next().cgmTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmCopyTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y,
     int width, int height)
 {
-    return interceptor()->cgmCopyTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
+    return next().cgmCopyTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
 }
 
 void OpenGLForwardingDecorator::cgmActiveTexture(const char* file, unsigned line, unsigned texture)
 {
-    return interceptor()->cgmActiveTexture(file, line, texture);
+    return next().cgmActiveTexture(file, line, texture);
 }
 
 void OpenGLForwardingDecorator::cgmClientActiveTexture(const char* file, unsigned line, unsigned texture)
 {
-    return interceptor()->cgmClientActiveTexture(file, line, texture);
+    return next().cgmClientActiveTexture(file, line, texture);
 }
 
 void OpenGLForwardingDecorator::cgmCompressedTexImage1D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int border,
     int imageSize, const void* data)
 {
-    return interceptor()->cgmCompressedTexImage1D(file, line, target, level, internalformat, width, border, imageSize, data);
+    return next().cgmCompressedTexImage1D(file, line, target, level, internalformat, width, border, imageSize, data);
 }
 
 void OpenGLForwardingDecorator::cgmCompressedTexImage2D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int border, int imageSize, const void* data)
 {
-    return interceptor()->cgmCompressedTexImage2D(file, line, target, level, internalformat, width, height, border, imageSize, data);
+    return next().cgmCompressedTexImage2D(file, line, target, level, internalformat, width, height, border, imageSize, data);
 }
 
 void OpenGLForwardingDecorator::cgmCompressedTexImage3D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, int imageSize, const void* data)
 {
-    return interceptor()->cgmCompressedTexImage3D(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
+    return next().cgmCompressedTexImage3D(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
 }
 
 void OpenGLForwardingDecorator::cgmCompressedTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     int imageSize, const void* data)
 {
-    return interceptor()->cgmCompressedTexSubImage1D(file, line, target, level, xoffset, width, format, imageSize, data);
+    return next().cgmCompressedTexSubImage1D(file, line, target, level, xoffset, width, format, imageSize, data);
 }
 
 void OpenGLForwardingDecorator::cgmCompressedTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, int imageSize, const void* data)
 {
-    return interceptor()->cgmCompressedTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    return next().cgmCompressedTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
 
 void OpenGLForwardingDecorator::cgmCompressedTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
-    return interceptor()->cgmCompressedTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    return next().cgmCompressedTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetCompressedTexImage(
     const char* file, unsigned line, unsigned target, int level, void* img)
 {
-    return interceptor()->cgmGetCompressedTexImage(file, line, target, level, img);
+    return next().cgmGetCompressedTexImage(file, line, target, level, img);
 }
 
 void OpenGLForwardingDecorator::cgmLoadTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
-    return interceptor()->cgmLoadTransposeMatrixd(file, line, m);
+    return next().cgmLoadTransposeMatrixd(file, line, m);
 }
 
 void OpenGLForwardingDecorator::cgmLoadTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
-    return interceptor()->cgmLoadTransposeMatrixf(file, line, m);
+    return next().cgmLoadTransposeMatrixf(file, line, m);
 }
 
 void OpenGLForwardingDecorator::cgmMultTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
-    return interceptor()->cgmMultTransposeMatrixd(file, line, m);
+    return next().cgmMultTransposeMatrixd(file, line, m);
 }
 
 void OpenGLForwardingDecorator::cgmMultTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
-    return interceptor()->cgmMultTransposeMatrixf(file, line, m);
+    return next().cgmMultTransposeMatrixf(file, line, m);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1d(const char* file, unsigned line, unsigned target, double s)
 {
-    return interceptor()->cgmMultiTexCoord1d(file, line, target, s);
+    return next().cgmMultiTexCoord1d(file, line, target, s);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1dv(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return interceptor()->cgmMultiTexCoord1dv(file, line, target, v);
+    return next().cgmMultiTexCoord1dv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1f(const char* file, unsigned line, unsigned target, float s)
 {
-    return interceptor()->cgmMultiTexCoord1f(file, line, target, s);
+    return next().cgmMultiTexCoord1f(file, line, target, s);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1fv(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return interceptor()->cgmMultiTexCoord1fv(file, line, target, v);
+    return next().cgmMultiTexCoord1fv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1i(const char* file, unsigned line, unsigned target, int s)
 {
-    return interceptor()->cgmMultiTexCoord1i(file, line, target, s);
+    return next().cgmMultiTexCoord1i(file, line, target, s);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1iv(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return interceptor()->cgmMultiTexCoord1iv(file, line, target, v);
+    return next().cgmMultiTexCoord1iv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1s(const char* file, unsigned line, unsigned target, short s)
 {
-    return interceptor()->cgmMultiTexCoord1s(file, line, target, s);
+    return next().cgmMultiTexCoord1s(file, line, target, s);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1sv(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return interceptor()->cgmMultiTexCoord1sv(file, line, target, v);
+    return next().cgmMultiTexCoord1sv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2d(
     const char* file, unsigned line, unsigned target, double s, double t)
 {
-    return interceptor()->cgmMultiTexCoord2d(file, line, target, s, t);
+    return next().cgmMultiTexCoord2d(file, line, target, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2dv(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return interceptor()->cgmMultiTexCoord2dv(file, line, target, v);
+    return next().cgmMultiTexCoord2dv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2f(const char* file, unsigned line, unsigned target, float s, float t)
 {
-    return interceptor()->cgmMultiTexCoord2f(file, line, target, s, t);
+    return next().cgmMultiTexCoord2f(file, line, target, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2fv(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return interceptor()->cgmMultiTexCoord2fv(file, line, target, v);
+    return next().cgmMultiTexCoord2fv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2i(const char* file, unsigned line, unsigned target, int s, int t)
 {
-    return interceptor()->cgmMultiTexCoord2i(file, line, target, s, t);
+    return next().cgmMultiTexCoord2i(file, line, target, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2iv(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return interceptor()->cgmMultiTexCoord2iv(file, line, target, v);
+    return next().cgmMultiTexCoord2iv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2s(const char* file, unsigned line, unsigned target, short s, short t)
 {
-    return interceptor()->cgmMultiTexCoord2s(file, line, target, s, t);
+    return next().cgmMultiTexCoord2s(file, line, target, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2sv(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return interceptor()->cgmMultiTexCoord2sv(file, line, target, v);
+    return next().cgmMultiTexCoord2sv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3d(
     const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
-    return interceptor()->cgmMultiTexCoord3d(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3d(file, line, target, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3dv(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return interceptor()->cgmMultiTexCoord3dv(file, line, target, v);
+    return next().cgmMultiTexCoord3dv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3f(
     const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
-    return interceptor()->cgmMultiTexCoord3f(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3f(file, line, target, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3fv(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return interceptor()->cgmMultiTexCoord3fv(file, line, target, v);
+    return next().cgmMultiTexCoord3fv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3i(
     const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
-    return interceptor()->cgmMultiTexCoord3i(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3i(file, line, target, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3iv(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return interceptor()->cgmMultiTexCoord3iv(file, line, target, v);
+    return next().cgmMultiTexCoord3iv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3s(
     const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
-    return interceptor()->cgmMultiTexCoord3s(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3s(file, line, target, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3sv(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return interceptor()->cgmMultiTexCoord3sv(file, line, target, v);
+    return next().cgmMultiTexCoord3sv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4d(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
-    return interceptor()->cgmMultiTexCoord4d(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4d(file, line, target, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4dv(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return interceptor()->cgmMultiTexCoord4dv(file, line, target, v);
+    return next().cgmMultiTexCoord4dv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4f(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
-    return interceptor()->cgmMultiTexCoord4f(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4f(file, line, target, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4fv(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return interceptor()->cgmMultiTexCoord4fv(file, line, target, v);
+    return next().cgmMultiTexCoord4fv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4i(
     const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
-    return interceptor()->cgmMultiTexCoord4i(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4i(file, line, target, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4iv(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return interceptor()->cgmMultiTexCoord4iv(file, line, target, v);
+    return next().cgmMultiTexCoord4iv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4s(
     const char* file, unsigned line, unsigned target, short s, short t, short r, short q)
 {
-    return interceptor()->cgmMultiTexCoord4s(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4s(file, line, target, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4sv(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return interceptor()->cgmMultiTexCoord4sv(file, line, target, v);
+    return next().cgmMultiTexCoord4sv(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmSampleCoverage(const char* file, unsigned line, float value, unsigned char invert)
 {
-    return interceptor()->cgmSampleCoverage(file, line, value, invert);
+    return next().cgmSampleCoverage(file, line, value, invert);
 }
 
 void OpenGLForwardingDecorator::cgmBlendEquation(const char* file, unsigned line, unsigned mode)
 {
-    return interceptor()->cgmBlendEquation(file, line, mode);
+    return next().cgmBlendEquation(file, line, mode);
 }
 
 void OpenGLForwardingDecorator::cgmBlendColor(
     const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    return interceptor()->cgmBlendColor(file, line, red, green, blue, alpha);
+    return next().cgmBlendColor(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmFogCoordf(const char* file, unsigned line, float coord)
 {
-    return interceptor()->cgmFogCoordf(file, line, coord);
+    return next().cgmFogCoordf(file, line, coord);
 }
 
 void OpenGLForwardingDecorator::cgmFogCoordfv(const char* file, unsigned line, const float* coord)
 {
-    return interceptor()->cgmFogCoordfv(file, line, coord);
+    return next().cgmFogCoordfv(file, line, coord);
 }
 
 void OpenGLForwardingDecorator::cgmFogCoordd(const char* file, unsigned line, double coord)
 {
-    return interceptor()->cgmFogCoordd(file, line, coord);
+    return next().cgmFogCoordd(file, line, coord);
 }
 
 void OpenGLForwardingDecorator::cgmFogCoorddv(const char* file, unsigned line, const double* coord)
 {
-    return interceptor()->cgmFogCoorddv(file, line, coord);
+    return next().cgmFogCoorddv(file, line, coord);
 }
 
 void OpenGLForwardingDecorator::cgmFogCoordPointer(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmFogCoordPointer(file, line, type, stride, pointer);
+    return next().cgmFogCoordPointer(file, line, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmMultiDrawArrays(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int drawcount)
 {
-    return interceptor()->cgmMultiDrawArrays(file, line, mode, first, count, drawcount);
+    return next().cgmMultiDrawArrays(file, line, mode, first, count, drawcount);
 }
 
 void OpenGLForwardingDecorator::cgmMultiDrawElements(
     const char* file, unsigned line, unsigned mode, const int* count, unsigned type, const void* const* indices,
     int drawcount)
 {
-    return interceptor()->cgmMultiDrawElements(file, line, mode, count, type, indices, drawcount);
+    return next().cgmMultiDrawElements(file, line, mode, count, type, indices, drawcount);
 }
 
 void OpenGLForwardingDecorator::cgmPointParameterf(const char* file, unsigned line, unsigned pname, float param)
 {
-    return interceptor()->cgmPointParameterf(file, line, pname, param);
+    return next().cgmPointParameterf(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmPointParameterfv(
     const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return interceptor()->cgmPointParameterfv(file, line, pname, params);
+    return next().cgmPointParameterfv(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3b(
     const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
-    return interceptor()->cgmSecondaryColor3b(file, line, red, green, blue);
+    return next().cgmSecondaryColor3b(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3bv(const char* file, unsigned line, const signed char* v)
 {
-    return interceptor()->cgmSecondaryColor3bv(file, line, v);
+    return next().cgmSecondaryColor3bv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3d(
     const char* file, unsigned line, double red, double green, double blue)
 {
-    return interceptor()->cgmSecondaryColor3d(file, line, red, green, blue);
+    return next().cgmSecondaryColor3d(file, line, red, green, blue);
 }
 
 }}

@@ -7,2260 +7,2260 @@ namespace QEL { namespace OGL {
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmSecondaryColor3dv(file, line, v);
+    return next().cgmSecondaryColor3dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3f(
     const char* file, unsigned line, float red, float green, float blue)
 {
-    return interceptor()->cgmSecondaryColor3f(file, line, red, green, blue);
+    return next().cgmSecondaryColor3f(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmSecondaryColor3fv(file, line, v);
+    return next().cgmSecondaryColor3fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3i(const char* file, unsigned line, int red, int green, int blue)
 {
-    return interceptor()->cgmSecondaryColor3i(file, line, red, green, blue);
+    return next().cgmSecondaryColor3i(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmSecondaryColor3iv(file, line, v);
+    return next().cgmSecondaryColor3iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3s(
     const char* file, unsigned line, short red, short green, short blue)
 {
-    return interceptor()->cgmSecondaryColor3s(file, line, red, green, blue);
+    return next().cgmSecondaryColor3s(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmSecondaryColor3sv(file, line, v);
+    return next().cgmSecondaryColor3sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3ub(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue)
 {
-    return interceptor()->cgmSecondaryColor3ub(file, line, red, green, blue);
+    return next().cgmSecondaryColor3ub(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3ubv(const char* file, unsigned line, const unsigned char* v)
 {
-    return interceptor()->cgmSecondaryColor3ubv(file, line, v);
+    return next().cgmSecondaryColor3ubv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3ui(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
-    return interceptor()->cgmSecondaryColor3ui(file, line, red, green, blue);
+    return next().cgmSecondaryColor3ui(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3uiv(const char* file, unsigned line, const unsigned* v)
 {
-    return interceptor()->cgmSecondaryColor3uiv(file, line, v);
+    return next().cgmSecondaryColor3uiv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3us(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
-    return interceptor()->cgmSecondaryColor3us(file, line, red, green, blue);
+    return next().cgmSecondaryColor3us(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3usv(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmSecondaryColor3usv(file, line, v);
+    return next().cgmSecondaryColor3usv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColorPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmSecondaryColorPointer(file, line, size, type, stride, pointer);
+    return next().cgmSecondaryColorPointer(file, line, size, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmBlendFuncSeparate(
     const char* file, unsigned line, unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha,
     unsigned dfactorAlpha)
 {
-    return interceptor()->cgmBlendFuncSeparate(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+    return next().cgmBlendFuncSeparate(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2d(const char* file, unsigned line, double x, double y)
 {
-    return interceptor()->cgmWindowPos2d(file, line, x, y);
+    return next().cgmWindowPos2d(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2f(const char* file, unsigned line, float x, float y)
 {
-    return interceptor()->cgmWindowPos2f(file, line, x, y);
+    return next().cgmWindowPos2f(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2i(const char* file, unsigned line, int x, int y)
 {
-    return interceptor()->cgmWindowPos2i(file, line, x, y);
+    return next().cgmWindowPos2i(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2s(const char* file, unsigned line, short x, short y)
 {
-    return interceptor()->cgmWindowPos2s(file, line, x, y);
+    return next().cgmWindowPos2s(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmWindowPos2dv(file, line, v);
+    return next().cgmWindowPos2dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmWindowPos2fv(file, line, v);
+    return next().cgmWindowPos2fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmWindowPos2iv(file, line, v);
+    return next().cgmWindowPos2iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmWindowPos2sv(file, line, v);
+    return next().cgmWindowPos2sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3d(const char* file, unsigned line, double x, double y, double z)
 {
-    return interceptor()->cgmWindowPos3d(file, line, x, y, z);
+    return next().cgmWindowPos3d(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3f(const char* file, unsigned line, float x, float y, float z)
 {
-    return interceptor()->cgmWindowPos3f(file, line, x, y, z);
+    return next().cgmWindowPos3f(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3i(const char* file, unsigned line, int x, int y, int z)
 {
-    return interceptor()->cgmWindowPos3i(file, line, x, y, z);
+    return next().cgmWindowPos3i(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3s(const char* file, unsigned line, short x, short y, short z)
 {
-    return interceptor()->cgmWindowPos3s(file, line, x, y, z);
+    return next().cgmWindowPos3s(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3dv(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmWindowPos3dv(file, line, v);
+    return next().cgmWindowPos3dv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3fv(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmWindowPos3fv(file, line, v);
+    return next().cgmWindowPos3fv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3iv(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmWindowPos3iv(file, line, v);
+    return next().cgmWindowPos3iv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3sv(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmWindowPos3sv(file, line, v);
+    return next().cgmWindowPos3sv(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmGenQueries(const char* file, unsigned line, int n, unsigned* ids)
 {
-    return interceptor()->cgmGenQueries(file, line, n, ids);
+    return next().cgmGenQueries(file, line, n, ids);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteQueries(const char* file, unsigned line, int n, const unsigned* ids)
 {
-    return interceptor()->cgmDeleteQueries(file, line, n, ids);
+    return next().cgmDeleteQueries(file, line, n, ids);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsQuery(const char* file, unsigned line, unsigned id)
 {
-    return interceptor()->cgmIsQuery(file, line, id);
+    return next().cgmIsQuery(file, line, id);
 }
 
 void OpenGLForwardingDecorator::cgmBeginQuery(const char* file, unsigned line, unsigned target, unsigned id)
 {
-    return interceptor()->cgmBeginQuery(file, line, target, id);
+    return next().cgmBeginQuery(file, line, target, id);
 }
 
 void OpenGLForwardingDecorator::cgmEndQuery(const char* file, unsigned line, unsigned target)
 {
-    return interceptor()->cgmEndQuery(file, line, target);
+    return next().cgmEndQuery(file, line, target);
 }
 
 void OpenGLForwardingDecorator::cgmGetQueryiv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetQueryiv(file, line, target, pname, params);
+    return next().cgmGetQueryiv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetQueryObjectiv(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetQueryObjectiv(file, line, id, pname, params);
+    return next().cgmGetQueryObjectiv(file, line, id, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetQueryObjectuiv(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
-    return interceptor()->cgmGetQueryObjectuiv(file, line, id, pname, params);
+    return next().cgmGetQueryObjectuiv(file, line, id, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmBindBuffer(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
-    return interceptor()->cgmBindBuffer(file, line, target, buffer);
+    return next().cgmBindBuffer(file, line, target, buffer);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteBuffers(const char* file, unsigned line, int n, const unsigned* buffers)
 {
-    return interceptor()->cgmDeleteBuffers(file, line, n, buffers);
+    return next().cgmDeleteBuffers(file, line, n, buffers);
 }
 
 void OpenGLForwardingDecorator::cgmGenBuffers(const char* file, unsigned line, int n, unsigned* buffers)
 {
-    return interceptor()->cgmGenBuffers(file, line, n, buffers);
+    return next().cgmGenBuffers(file, line, n, buffers);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsBuffer(const char* file, unsigned line, unsigned buffer)
 {
-    return interceptor()->cgmIsBuffer(file, line, buffer);
+    return next().cgmIsBuffer(file, line, buffer);
 }
 
 void OpenGLForwardingDecorator::cgmBufferData(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
-    return interceptor()->cgmBufferData(file, line, target, size, data, usage);
+    return next().cgmBufferData(file, line, target, size, data, usage);
 }
 
 void OpenGLForwardingDecorator::cgmBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
-    return interceptor()->cgmBufferSubData(file, line, target, offset, size, data);
+    return next().cgmBufferSubData(file, line, target, offset, size, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
-    return interceptor()->cgmGetBufferSubData(file, line, target, offset, size, data);
+    return next().cgmGetBufferSubData(file, line, target, offset, size, data);
 }
 
 void* OpenGLForwardingDecorator::cgmMapBuffer(const char* file, unsigned line, unsigned target, unsigned access)
 {
-    return interceptor()->cgmMapBuffer(file, line, target, access);
+    return next().cgmMapBuffer(file, line, target, access);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmUnmapBuffer(const char* file, unsigned line, unsigned target)
 {
-    return interceptor()->cgmUnmapBuffer(file, line, target);
+    return next().cgmUnmapBuffer(file, line, target);
 }
 
 void OpenGLForwardingDecorator::cgmGetBufferParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetBufferParameteriv(file, line, target, pname, params);
+    return next().cgmGetBufferParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetBufferPointerv(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
-    return interceptor()->cgmGetBufferPointerv(file, line, target, pname, params);
+    return next().cgmGetBufferPointerv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmBlendEquationSeparate(
     const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
-    return interceptor()->cgmBlendEquationSeparate(file, line, modeRGB, modeAlpha);
+    return next().cgmBlendEquationSeparate(file, line, modeRGB, modeAlpha);
 }
 
 void OpenGLForwardingDecorator::cgmDrawBuffers(const char* file, unsigned line, int n, const unsigned* bufs)
 {
-    return interceptor()->cgmDrawBuffers(file, line, n, bufs);
+    return next().cgmDrawBuffers(file, line, n, bufs);
 }
 
 void OpenGLForwardingDecorator::cgmStencilOpSeparate(
     const char* file, unsigned line, unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
-    return interceptor()->cgmStencilOpSeparate(file, line, face, sfail, dpfail, dppass);
+    return next().cgmStencilOpSeparate(file, line, face, sfail, dpfail, dppass);
 }
 
 void OpenGLForwardingDecorator::cgmStencilFuncSeparate(
     const char* file, unsigned line, unsigned face, unsigned func, int ref, unsigned mask)
 {
-    return interceptor()->cgmStencilFuncSeparate(file, line, face, func, ref, mask);
+    return next().cgmStencilFuncSeparate(file, line, face, func, ref, mask);
 }
 
 void OpenGLForwardingDecorator::cgmStencilMaskSeparate(const char* file, unsigned line, unsigned face, unsigned mask)
 {
-    return interceptor()->cgmStencilMaskSeparate(file, line, face, mask);
+    return next().cgmStencilMaskSeparate(file, line, face, mask);
 }
 
 void OpenGLForwardingDecorator::cgmAttachShader(const char* file, unsigned line, unsigned program, unsigned shader)
 {
-    return interceptor()->cgmAttachShader(file, line, program, shader);
+    return next().cgmAttachShader(file, line, program, shader);
 }
 
 void OpenGLForwardingDecorator::cgmBindAttribLocation(
     const char* file, unsigned line, unsigned program, unsigned index, const char* name)
 {
-    return interceptor()->cgmBindAttribLocation(file, line, program, index, name);
+    return next().cgmBindAttribLocation(file, line, program, index, name);
 }
 
 void OpenGLForwardingDecorator::cgmCompileShader(const char* file, unsigned line, unsigned shader)
 {
-    return interceptor()->cgmCompileShader(file, line, shader);
+    return next().cgmCompileShader(file, line, shader);
 }
 
 unsigned OpenGLForwardingDecorator::cgmCreateProgram(const char* file, unsigned line)
 {
-    return interceptor()->cgmCreateProgram(file, line);
+    return next().cgmCreateProgram(file, line);
 }
 
 unsigned OpenGLForwardingDecorator::cgmCreateShader(const char* file, unsigned line, unsigned type)
 {
-    return interceptor()->cgmCreateShader(file, line, type);
+    return next().cgmCreateShader(file, line, type);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteProgram(const char* file, unsigned line, unsigned program)
 {
-    return interceptor()->cgmDeleteProgram(file, line, program);
+    return next().cgmDeleteProgram(file, line, program);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteShader(const char* file, unsigned line, unsigned shader)
 {
-    return interceptor()->cgmDeleteShader(file, line, shader);
+    return next().cgmDeleteShader(file, line, shader);
 }
 
 void OpenGLForwardingDecorator::cgmDetachShader(const char* file, unsigned line, unsigned program, unsigned shader)
 {
-    return interceptor()->cgmDetachShader(file, line, program, shader);
+    return next().cgmDetachShader(file, line, program, shader);
 }
 
 void OpenGLForwardingDecorator::cgmDisableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
-    return interceptor()->cgmDisableVertexAttribArray(file, line, index);
+    return next().cgmDisableVertexAttribArray(file, line, index);
 }
 
 void OpenGLForwardingDecorator::cgmEnableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
-    return interceptor()->cgmEnableVertexAttribArray(file, line, index);
+    return next().cgmEnableVertexAttribArray(file, line, index);
 }
 
 void OpenGLForwardingDecorator::cgmGetActiveAttrib(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
-    return interceptor()->cgmGetActiveAttrib(file, line, program, index, bufSize, length, size, type, name);
+    return next().cgmGetActiveAttrib(file, line, program, index, bufSize, length, size, type, name);
 }
 
 void OpenGLForwardingDecorator::cgmGetActiveUniform(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
-    return interceptor()->cgmGetActiveUniform(file, line, program, index, bufSize, length, size, type, name);
+    return next().cgmGetActiveUniform(file, line, program, index, bufSize, length, size, type, name);
 }
 
 void OpenGLForwardingDecorator::cgmGetAttachedShaders(
     const char* file, unsigned line, unsigned program, int maxCount, int* count, unsigned* shaders)
 {
-    return interceptor()->cgmGetAttachedShaders(file, line, program, maxCount, count, shaders);
+    return next().cgmGetAttachedShaders(file, line, program, maxCount, count, shaders);
 }
 
 int OpenGLForwardingDecorator::cgmGetAttribLocation(
     const char* file, unsigned line, unsigned program, const char* name)
 {
-    return interceptor()->cgmGetAttribLocation(file, line, program, name);
+    return next().cgmGetAttribLocation(file, line, program, name);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramiv(
     const char* file, unsigned line, unsigned program, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetProgramiv(file, line, program, pname, params);
+    return next().cgmGetProgramiv(file, line, program, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramInfoLog(
     const char* file, unsigned line, unsigned program, int bufSize, int* length, char* infoLog)
 {
-    return interceptor()->cgmGetProgramInfoLog(file, line, program, bufSize, length, infoLog);
+    return next().cgmGetProgramInfoLog(file, line, program, bufSize, length, infoLog);
 }
 
 void OpenGLForwardingDecorator::cgmGetShaderiv(
     const char* file, unsigned line, unsigned shader, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetShaderiv(file, line, shader, pname, params);
+    return next().cgmGetShaderiv(file, line, shader, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetShaderInfoLog(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* infoLog)
 {
-    return interceptor()->cgmGetShaderInfoLog(file, line, shader, bufSize, length, infoLog);
+    return next().cgmGetShaderInfoLog(file, line, shader, bufSize, length, infoLog);
 }
 
 void OpenGLForwardingDecorator::cgmShaderSource(
     const char* file, unsigned line, unsigned shader, int count, const char* const* string, const int* length)
 {
-    return interceptor()->cgmShaderSource(file, line, shader, count, string, length);
+    return next().cgmShaderSource(file, line, shader, count, string, length);
 }
 
 int OpenGLForwardingDecorator::cgmGetUniformLocation(
     const char* file, unsigned line, unsigned program, const char* name)
 {
-    return interceptor()->cgmGetUniformLocation(file, line, program, name);
+    return next().cgmGetUniformLocation(file, line, program, name);
 }
 
 void OpenGLForwardingDecorator::cgmGetUniformfv(
     const char* file, unsigned line, unsigned program, int location, float* params)
 {
-    return interceptor()->cgmGetUniformfv(file, line, program, location, params);
+    return next().cgmGetUniformfv(file, line, program, location, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetUniformiv(
     const char* file, unsigned line, unsigned program, int location, int* params)
 {
-    return interceptor()->cgmGetUniformiv(file, line, program, location, params);
+    return next().cgmGetUniformiv(file, line, program, location, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribdv(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
-    return interceptor()->cgmGetVertexAttribdv(file, line, index, pname, params);
+    return next().cgmGetVertexAttribdv(file, line, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribfv(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetVertexAttribfv(file, line, index, pname, params);
+    return next().cgmGetVertexAttribfv(file, line, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribiv(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetVertexAttribiv(file, line, index, pname, params);
+    return next().cgmGetVertexAttribiv(file, line, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribPointerv(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
-    return interceptor()->cgmGetVertexAttribPointerv(file, line, index, pname, pointer);
+    return next().cgmGetVertexAttribPointerv(file, line, index, pname, pointer);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsProgram(const char* file, unsigned line, unsigned program)
 {
-    return interceptor()->cgmIsProgram(file, line, program);
+    return next().cgmIsProgram(file, line, program);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsShader(const char* file, unsigned line, unsigned shader)
 {
-    return interceptor()->cgmIsShader(file, line, shader);
+    return next().cgmIsShader(file, line, shader);
 }
 
 void OpenGLForwardingDecorator::cgmLinkProgram(const char* file, unsigned line, unsigned program)
 {
-    return interceptor()->cgmLinkProgram(file, line, program);
+    return next().cgmLinkProgram(file, line, program);
 }
 
 void OpenGLForwardingDecorator::cgmGetShaderSource(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* source)
 {
-    return interceptor()->cgmGetShaderSource(file, line, shader, bufSize, length, source);
+    return next().cgmGetShaderSource(file, line, shader, bufSize, length, source);
 }
 
 void OpenGLForwardingDecorator::cgmUseProgram(const char* file, unsigned line, unsigned program)
 {
-    return interceptor()->cgmUseProgram(file, line, program);
+    return next().cgmUseProgram(file, line, program);
 }
 
 void OpenGLForwardingDecorator::cgmUniform1f(const char* file, unsigned line, int location, float v0)
 {
-    return interceptor()->cgmUniform1f(file, line, location, v0);
+    return next().cgmUniform1f(file, line, location, v0);
 }
 
 void OpenGLForwardingDecorator::cgmUniform1fv(
     const char* file, unsigned line, int location, int count, const float* value)
 {
-    return interceptor()->cgmUniform1fv(file, line, location, count, value);
+    return next().cgmUniform1fv(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform1i(const char* file, unsigned line, int location, int v0)
 {
-    return interceptor()->cgmUniform1i(file, line, location, v0);
+    return next().cgmUniform1i(file, line, location, v0);
 }
 
 void OpenGLForwardingDecorator::cgmUniform1iv(
     const char* file, unsigned line, int location, int count, const int* value)
 {
-    return interceptor()->cgmUniform1iv(file, line, location, count, value);
+    return next().cgmUniform1iv(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform2f(const char* file, unsigned line, int location, float v0, float v1)
 {
-    return interceptor()->cgmUniform2f(file, line, location, v0, v1);
+    return next().cgmUniform2f(file, line, location, v0, v1);
 }
 
 void OpenGLForwardingDecorator::cgmUniform2fv(
     const char* file, unsigned line, int location, int count, const float* value)
 {
-    return interceptor()->cgmUniform2fv(file, line, location, count, value);
+    return next().cgmUniform2fv(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform2i(const char* file, unsigned line, int location, int v0, int v1)
 {
-    return interceptor()->cgmUniform2i(file, line, location, v0, v1);
+    return next().cgmUniform2i(file, line, location, v0, v1);
 }
 
 void OpenGLForwardingDecorator::cgmUniform2iv(
     const char* file, unsigned line, int location, int count, const int* value)
 {
-    return interceptor()->cgmUniform2iv(file, line, location, count, value);
+    return next().cgmUniform2iv(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform3f(
     const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
-    return interceptor()->cgmUniform3f(file, line, location, v0, v1, v2);
+    return next().cgmUniform3f(file, line, location, v0, v1, v2);
 }
 
 void OpenGLForwardingDecorator::cgmUniform3fv(
     const char* file, unsigned line, int location, int count, const float* value)
 {
-    return interceptor()->cgmUniform3fv(file, line, location, count, value);
+    return next().cgmUniform3fv(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform3i(const char* file, unsigned line, int location, int v0, int v1, int v2)
 {
-    return interceptor()->cgmUniform3i(file, line, location, v0, v1, v2);
+    return next().cgmUniform3i(file, line, location, v0, v1, v2);
 }
 
 void OpenGLForwardingDecorator::cgmUniform3iv(
     const char* file, unsigned line, int location, int count, const int* value)
 {
-    return interceptor()->cgmUniform3iv(file, line, location, count, value);
+    return next().cgmUniform3iv(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform4f(
     const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
-    return interceptor()->cgmUniform4f(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4f(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLForwardingDecorator::cgmUniform4fv(
     const char* file, unsigned line, int location, int count, const float* value)
 {
-    return interceptor()->cgmUniform4fv(file, line, location, count, value);
+    return next().cgmUniform4fv(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform4i(
     const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
 {
-    return interceptor()->cgmUniform4i(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4i(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLForwardingDecorator::cgmUniform4iv(
     const char* file, unsigned line, int location, int count, const int* value)
 {
-    return interceptor()->cgmUniform4iv(file, line, location, count, value);
+    return next().cgmUniform4iv(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniformMatrix2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return interceptor()->cgmUniformMatrix2fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix2fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniformMatrix3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return interceptor()->cgmUniformMatrix3fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix3fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniformMatrix4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return interceptor()->cgmUniformMatrix4fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix4fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLForwardingDecorator::cgmValidateProgram(const char* file, unsigned line, unsigned program)
 {
-    return interceptor()->cgmValidateProgram(file, line, program);
+    return next().cgmValidateProgram(file, line, program);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1d(const char* file, unsigned line, unsigned index, double x)
 {
-    return interceptor()->cgmVertexAttrib1d(file, line, index, x);
+    return next().cgmVertexAttrib1d(file, line, index, x);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1dv(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return interceptor()->cgmVertexAttrib1dv(file, line, index, v);
+    return next().cgmVertexAttrib1dv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1f(const char* file, unsigned line, unsigned index, float x)
 {
-    return interceptor()->cgmVertexAttrib1f(file, line, index, x);
+    return next().cgmVertexAttrib1f(file, line, index, x);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1fv(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return interceptor()->cgmVertexAttrib1fv(file, line, index, v);
+    return next().cgmVertexAttrib1fv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1s(const char* file, unsigned line, unsigned index, short x)
 {
-    return interceptor()->cgmVertexAttrib1s(file, line, index, x);
+    return next().cgmVertexAttrib1s(file, line, index, x);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1sv(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib1sv(file, line, index, v);
+    return next().cgmVertexAttrib1sv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2d(const char* file, unsigned line, unsigned index, double x, double y)
 {
-    return interceptor()->cgmVertexAttrib2d(file, line, index, x, y);
+    return next().cgmVertexAttrib2d(file, line, index, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2dv(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return interceptor()->cgmVertexAttrib2dv(file, line, index, v);
+    return next().cgmVertexAttrib2dv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2f(const char* file, unsigned line, unsigned index, float x, float y)
 {
-    return interceptor()->cgmVertexAttrib2f(file, line, index, x, y);
+    return next().cgmVertexAttrib2f(file, line, index, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2fv(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return interceptor()->cgmVertexAttrib2fv(file, line, index, v);
+    return next().cgmVertexAttrib2fv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2s(const char* file, unsigned line, unsigned index, short x, short y)
 {
-    return interceptor()->cgmVertexAttrib2s(file, line, index, x, y);
+    return next().cgmVertexAttrib2s(file, line, index, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2sv(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib2sv(file, line, index, v);
+    return next().cgmVertexAttrib2sv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3d(
     const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
-    return interceptor()->cgmVertexAttrib3d(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3d(file, line, index, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3dv(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return interceptor()->cgmVertexAttrib3dv(file, line, index, v);
+    return next().cgmVertexAttrib3dv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3f(
     const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
-    return interceptor()->cgmVertexAttrib3f(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3f(file, line, index, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3fv(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return interceptor()->cgmVertexAttrib3fv(file, line, index, v);
+    return next().cgmVertexAttrib3fv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3s(
     const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
-    return interceptor()->cgmVertexAttrib3s(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3s(file, line, index, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3sv(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib3sv(file, line, index, v);
+    return next().cgmVertexAttrib3sv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4Nbv(
     const char* file, unsigned line, unsigned index, const signed char* v)
 {
-    return interceptor()->cgmVertexAttrib4Nbv(file, line, index, v);
+    return next().cgmVertexAttrib4Nbv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4Niv(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return interceptor()->cgmVertexAttrib4Niv(file, line, index, v);
+    return next().cgmVertexAttrib4Niv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4Nsv(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib4Nsv(file, line, index, v);
+    return next().cgmVertexAttrib4Nsv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4Nub(
     const char* file, unsigned line, unsigned index, unsigned char x, unsigned char y, unsigned char z,
     unsigned char w)
 {
-    return interceptor()->cgmVertexAttrib4Nub(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4Nub(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4Nubv(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return interceptor()->cgmVertexAttrib4Nubv(file, line, index, v);
+    return next().cgmVertexAttrib4Nubv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4Nuiv(
     const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return interceptor()->cgmVertexAttrib4Nuiv(file, line, index, v);
+    return next().cgmVertexAttrib4Nuiv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4Nusv(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return interceptor()->cgmVertexAttrib4Nusv(file, line, index, v);
+    return next().cgmVertexAttrib4Nusv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4bv(
     const char* file, unsigned line, unsigned index, const signed char* v)
 {
-    return interceptor()->cgmVertexAttrib4bv(file, line, index, v);
+    return next().cgmVertexAttrib4bv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4d(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
-    return interceptor()->cgmVertexAttrib4d(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4d(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4dv(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return interceptor()->cgmVertexAttrib4dv(file, line, index, v);
+    return next().cgmVertexAttrib4dv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4f(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
-    return interceptor()->cgmVertexAttrib4f(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4f(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4fv(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return interceptor()->cgmVertexAttrib4fv(file, line, index, v);
+    return next().cgmVertexAttrib4fv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4iv(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return interceptor()->cgmVertexAttrib4iv(file, line, index, v);
+    return next().cgmVertexAttrib4iv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4s(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
-    return interceptor()->cgmVertexAttrib4s(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4s(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4sv(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib4sv(file, line, index, v);
+    return next().cgmVertexAttrib4sv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4ubv(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return interceptor()->cgmVertexAttrib4ubv(file, line, index, v);
+    return next().cgmVertexAttrib4ubv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4uiv(
     const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return interceptor()->cgmVertexAttrib4uiv(file, line, index, v);
+    return next().cgmVertexAttrib4uiv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4usv(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return interceptor()->cgmVertexAttrib4usv(file, line, index, v);
+    return next().cgmVertexAttrib4usv(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribPointer(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     const void* pointer)
 {
-    return interceptor()->cgmVertexAttribPointer(file, line, index, size, type, normalized, stride, pointer);
+    return next().cgmVertexAttribPointer(file, line, index, size, type, normalized, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmUniformMatrix2x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return interceptor()->cgmUniformMatrix2x3fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix2x3fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniformMatrix3x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return interceptor()->cgmUniformMatrix3x2fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix3x2fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniformMatrix2x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return interceptor()->cgmUniformMatrix2x4fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix2x4fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniformMatrix4x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return interceptor()->cgmUniformMatrix4x2fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix4x2fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniformMatrix3x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return interceptor()->cgmUniformMatrix3x4fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix3x4fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniformMatrix4x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return interceptor()->cgmUniformMatrix4x3fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix4x3fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLForwardingDecorator::cgmTbufferMask3DFX(const char* file, unsigned line, unsigned mask)
 {
-    return interceptor()->cgmTbufferMask3DFX(file, line, mask);
+    return next().cgmTbufferMask3DFX(file, line, mask);
 }
 
 void OpenGLForwardingDecorator::cgmElementPointerAPPLE(
     const char* file, unsigned line, unsigned type, const void* pointer)
 {
-    return interceptor()->cgmElementPointerAPPLE(file, line, type, pointer);
+    return next().cgmElementPointerAPPLE(file, line, type, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmDrawElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, int first, int count)
 {
-    return interceptor()->cgmDrawElementArrayAPPLE(file, line, mode, first, count);
+    return next().cgmDrawElementArrayAPPLE(file, line, mode, first, count);
 }
 
 void OpenGLForwardingDecorator::cgmDrawRangeElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int first, int count)
 {
-    return interceptor()->cgmDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count);
+    return next().cgmDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count);
 }
 
 void OpenGLForwardingDecorator::cgmMultiDrawElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
-    return interceptor()->cgmMultiDrawElementArrayAPPLE(file, line, mode, first, count, primcount);
+    return next().cgmMultiDrawElementArrayAPPLE(file, line, mode, first, count, primcount);
 }
 
 void OpenGLForwardingDecorator::cgmMultiDrawRangeElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, const int* first, const int* count,
     int primcount)
 {
-    return interceptor()->cgmMultiDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count, primcount);
+    return next().cgmMultiDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count, primcount);
 }
 
 void OpenGLForwardingDecorator::cgmGenFencesAPPLE(const char* file, unsigned line, int n, unsigned* fences)
 {
-    return interceptor()->cgmGenFencesAPPLE(file, line, n, fences);
+    return next().cgmGenFencesAPPLE(file, line, n, fences);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteFencesAPPLE(const char* file, unsigned line, int n, const unsigned* fences)
 {
-    return interceptor()->cgmDeleteFencesAPPLE(file, line, n, fences);
+    return next().cgmDeleteFencesAPPLE(file, line, n, fences);
 }
 
 void OpenGLForwardingDecorator::cgmSetFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
-    return interceptor()->cgmSetFenceAPPLE(file, line, fence);
+    return next().cgmSetFenceAPPLE(file, line, fence);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
-    return interceptor()->cgmIsFenceAPPLE(file, line, fence);
+    return next().cgmIsFenceAPPLE(file, line, fence);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmTestFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
-    return interceptor()->cgmTestFenceAPPLE(file, line, fence);
+    return next().cgmTestFenceAPPLE(file, line, fence);
 }
 
 void OpenGLForwardingDecorator::cgmFinishFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
-    return interceptor()->cgmFinishFenceAPPLE(file, line, fence);
+    return next().cgmFinishFenceAPPLE(file, line, fence);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmTestObjectAPPLE(
     const char* file, unsigned line, unsigned object, unsigned name)
 {
-    return interceptor()->cgmTestObjectAPPLE(file, line, object, name);
+    return next().cgmTestObjectAPPLE(file, line, object, name);
 }
 
 void OpenGLForwardingDecorator::cgmFinishObjectAPPLE(const char* file, unsigned line, unsigned object, int name)
 {
-    return interceptor()->cgmFinishObjectAPPLE(file, line, object, name);
+    return next().cgmFinishObjectAPPLE(file, line, object, name);
 }
 
 void OpenGLForwardingDecorator::cgmBufferParameteriAPPLE(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return interceptor()->cgmBufferParameteriAPPLE(file, line, target, pname, param);
+    return next().cgmBufferParameteriAPPLE(file, line, target, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFlushMappedBufferRangeAPPLE(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size)
 {
-    return interceptor()->cgmFlushMappedBufferRangeAPPLE(file, line, target, offset, size);
+    return next().cgmFlushMappedBufferRangeAPPLE(file, line, target, offset, size);
 }
 
 void OpenGLForwardingDecorator::cgmFlushRenderAPPLE(const char* file, unsigned line)
 {
-    return interceptor()->cgmFlushRenderAPPLE(file, line);
+    return next().cgmFlushRenderAPPLE(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmFinishRenderAPPLE(const char* file, unsigned line)
 {
-    return interceptor()->cgmFinishRenderAPPLE(file, line);
+    return next().cgmFinishRenderAPPLE(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmSwapAPPLE(const char* file, unsigned line)
 {
-    return interceptor()->cgmSwapAPPLE(file, line);
+    return next().cgmSwapAPPLE(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmTextureRangeAPPLE(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
-    return interceptor()->cgmTextureRangeAPPLE(file, line, target, length, pointer);
+    return next().cgmTextureRangeAPPLE(file, line, target, length, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexParameterPointervAPPLE(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
-    return interceptor()->cgmGetTexParameterPointervAPPLE(file, line, target, pname, params);
+    return next().cgmGetTexParameterPointervAPPLE(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmBindVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
-    return interceptor()->cgmBindVertexArrayAPPLE(file, line, array);
+    return next().cgmBindVertexArrayAPPLE(file, line, array);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteVertexArraysAPPLE(
     const char* file, unsigned line, int n, const unsigned* arrays)
 {
-    return interceptor()->cgmDeleteVertexArraysAPPLE(file, line, n, arrays);
+    return next().cgmDeleteVertexArraysAPPLE(file, line, n, arrays);
 }
 
 void OpenGLForwardingDecorator::cgmGenVertexArraysAPPLE(const char* file, unsigned line, int n, unsigned* arrays)
 {
-    return interceptor()->cgmGenVertexArraysAPPLE(file, line, n, arrays);
+    return next().cgmGenVertexArraysAPPLE(file, line, n, arrays);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
-    return interceptor()->cgmIsVertexArrayAPPLE(file, line, array);
+    return next().cgmIsVertexArrayAPPLE(file, line, array);
 }
 
 void OpenGLForwardingDecorator::cgmVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
-    return interceptor()->cgmVertexArrayRangeAPPLE(file, line, length, pointer);
+    return next().cgmVertexArrayRangeAPPLE(file, line, length, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmFlushVertexArrayRangeAPPLE(
     const char* file, unsigned line, int length, void* pointer)
 {
-    return interceptor()->cgmFlushVertexArrayRangeAPPLE(file, line, length, pointer);
+    return next().cgmFlushVertexArrayRangeAPPLE(file, line, length, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmVertexArrayParameteriAPPLE(
     const char* file, unsigned line, unsigned pname, int param)
 {
-    return interceptor()->cgmVertexArrayParameteriAPPLE(file, line, pname, param);
+    return next().cgmVertexArrayParameteriAPPLE(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmClampColorARB(const char* file, unsigned line, unsigned target, unsigned clamp)
 {
-    return interceptor()->cgmClampColorARB(file, line, target, clamp);
+    return next().cgmClampColorARB(file, line, target, clamp);
 }
 
 void OpenGLForwardingDecorator::cgmDrawBuffersARB(const char* file, unsigned line, int n, const unsigned* bufs)
 {
-    return interceptor()->cgmDrawBuffersARB(file, line, n, bufs);
+    return next().cgmDrawBuffersARB(file, line, n, bufs);
 }
 
 void OpenGLForwardingDecorator::cgmColorTable(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* table)
 {
-    return interceptor()->cgmColorTable(file, line, target, internalformat, width, format, type, table);
+    return next().cgmColorTable(file, line, target, internalformat, width, format, type, table);
 }
 
 void OpenGLForwardingDecorator::cgmColorSubTable(
     const char* file, unsigned line, unsigned target, int start, int count, unsigned format, unsigned type,
     const void* data)
 {
-    return interceptor()->cgmColorSubTable(file, line, target, start, count, format, type, data);
+    return next().cgmColorSubTable(file, line, target, start, count, format, type, data);
 }
 
 void OpenGLForwardingDecorator::cgmColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return interceptor()->cgmColorTableParameteriv(file, line, target, pname, params);
+    return next().cgmColorTableParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return interceptor()->cgmColorTableParameterfv(file, line, target, pname, params);
+    return next().cgmColorTableParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmCopyColorSubTable(
     const char* file, unsigned line, unsigned target, int start, int x, int y, int width)
 {
-    return interceptor()->cgmCopyColorSubTable(file, line, target, start, x, y, width);
+    return next().cgmCopyColorSubTable(file, line, target, start, x, y, width);
 }
 
 void OpenGLForwardingDecorator::cgmCopyColorTable(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return interceptor()->cgmCopyColorTable(file, line, target, internalformat, x, y, width);
+    return next().cgmCopyColorTable(file, line, target, internalformat, x, y, width);
 }
 
 void OpenGLForwardingDecorator::cgmGetColorTable(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
-    return interceptor()->cgmGetColorTable(file, line, target, format, type, table);
+    return next().cgmGetColorTable(file, line, target, format, type, table);
 }
 
 void OpenGLForwardingDecorator::cgmGetColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetColorTableParameterfv(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetColorTableParameteriv(file, line, target, pname, params);
+    return next().cgmGetColorTableParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmHistogram(
     const char* file, unsigned line, unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
-    return interceptor()->cgmHistogram(file, line, target, width, internalformat, sink);
+    return next().cgmHistogram(file, line, target, width, internalformat, sink);
 }
 
 void OpenGLForwardingDecorator::cgmResetHistogram(const char* file, unsigned line, unsigned target)
 {
-    return interceptor()->cgmResetHistogram(file, line, target);
+    return next().cgmResetHistogram(file, line, target);
 }
 
 void OpenGLForwardingDecorator::cgmGetHistogram(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
-    return interceptor()->cgmGetHistogram(file, line, target, reset, format, type, values);
+    return next().cgmGetHistogram(file, line, target, reset, format, type, values);
 }
 
 void OpenGLForwardingDecorator::cgmGetHistogramParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetHistogramParameterfv(file, line, target, pname, params);
+    return next().cgmGetHistogramParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetHistogramParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetHistogramParameteriv(file, line, target, pname, params);
+    return next().cgmGetHistogramParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmMinmax(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned char sink)
 {
-    return interceptor()->cgmMinmax(file, line, target, internalformat, sink);
+    return next().cgmMinmax(file, line, target, internalformat, sink);
 }
 
 void OpenGLForwardingDecorator::cgmResetMinmax(const char* file, unsigned line, unsigned target)
 {
-    return interceptor()->cgmResetMinmax(file, line, target);
+    return next().cgmResetMinmax(file, line, target);
 }
 
 void OpenGLForwardingDecorator::cgmGetMinmaxParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetMinmaxParameterfv(file, line, target, pname, params);
+    return next().cgmGetMinmaxParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetMinmaxParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetMinmaxParameteriv(file, line, target, pname, params);
+    return next().cgmGetMinmaxParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmConvolutionFilter1D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* image)
 {
-    return interceptor()->cgmConvolutionFilter1D(file, line, target, internalformat, width, format, type, image);
+    return next().cgmConvolutionFilter1D(file, line, target, internalformat, width, format, type, image);
 }
 
 void OpenGLForwardingDecorator::cgmConvolutionFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* image)
 {
-    return interceptor()->cgmConvolutionFilter2D(file, line, target, internalformat, width, height, format, type, image);
+    return next().cgmConvolutionFilter2D(file, line, target, internalformat, width, height, format, type, image);
 }
 
 void OpenGLForwardingDecorator::cgmConvolutionParameterf(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
-    return interceptor()->cgmConvolutionParameterf(file, line, target, pname, params);
+    return next().cgmConvolutionParameterf(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return interceptor()->cgmConvolutionParameterfv(file, line, target, pname, params);
+    return next().cgmConvolutionParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmConvolutionParameteri(
     const char* file, unsigned line, unsigned target, unsigned pname, int params)
 {
-    return interceptor()->cgmConvolutionParameteri(file, line, target, pname, params);
+    return next().cgmConvolutionParameteri(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return interceptor()->cgmConvolutionParameteriv(file, line, target, pname, params);
+    return next().cgmConvolutionParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmCopyConvolutionFilter1D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return interceptor()->cgmCopyConvolutionFilter1D(file, line, target, internalformat, x, y, width);
+    return next().cgmCopyConvolutionFilter1D(file, line, target, internalformat, x, y, width);
 }
 
 void OpenGLForwardingDecorator::cgmCopyConvolutionFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
-    return interceptor()->cgmCopyConvolutionFilter2D(file, line, target, internalformat, x, y, width, height);
+    return next().cgmCopyConvolutionFilter2D(file, line, target, internalformat, x, y, width, height);
 }
 
 void OpenGLForwardingDecorator::cgmGetConvolutionFilter(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
-    return interceptor()->cgmGetConvolutionFilter(file, line, target, format, type, image);
+    return next().cgmGetConvolutionFilter(file, line, target, format, type, image);
 }
 
 void OpenGLForwardingDecorator::cgmGetConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetConvolutionParameterfv(file, line, target, pname, params);
+    return next().cgmGetConvolutionParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetConvolutionParameteriv(file, line, target, pname, params);
+    return next().cgmGetConvolutionParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmSeparableFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* row, const void* column)
 {
-    return interceptor()->cgmSeparableFilter2D(file, line, target, internalformat, width, height, format, type, row, column);
+    return next().cgmSeparableFilter2D(file, line, target, internalformat, width, height, format, type, row, column);
 }
 
 void OpenGLForwardingDecorator::cgmGetSeparableFilter(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* row, void* column,
     void* span)
 {
-    return interceptor()->cgmGetSeparableFilter(file, line, target, format, type, row, column, span);
+    return next().cgmGetSeparableFilter(file, line, target, format, type, row, column, span);
 }
 
 void OpenGLForwardingDecorator::cgmGetMinmax(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
-    return interceptor()->cgmGetMinmax(file, line, target, reset, format, type, values);
+    return next().cgmGetMinmax(file, line, target, reset, format, type, values);
 }
 
 void OpenGLForwardingDecorator::cgmCurrentPaletteMatrixARB(const char* file, unsigned line, int index)
 {
-    return interceptor()->cgmCurrentPaletteMatrixARB(file, line, index);
+    return next().cgmCurrentPaletteMatrixARB(file, line, index);
 }
 
 void OpenGLForwardingDecorator::cgmMatrixIndexubvARB(
     const char* file, unsigned line, int size, const unsigned char* indices)
 {
-    return interceptor()->cgmMatrixIndexubvARB(file, line, size, indices);
+    return next().cgmMatrixIndexubvARB(file, line, size, indices);
 }
 
 void OpenGLForwardingDecorator::cgmMatrixIndexusvARB(
     const char* file, unsigned line, int size, const unsigned short* indices)
 {
-    return interceptor()->cgmMatrixIndexusvARB(file, line, size, indices);
+    return next().cgmMatrixIndexusvARB(file, line, size, indices);
 }
 
 void OpenGLForwardingDecorator::cgmMatrixIndexuivARB(
     const char* file, unsigned line, int size, const unsigned* indices)
 {
-    return interceptor()->cgmMatrixIndexuivARB(file, line, size, indices);
+    return next().cgmMatrixIndexuivARB(file, line, size, indices);
 }
 
 void OpenGLForwardingDecorator::cgmMatrixIndexPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmMatrixIndexPointerARB(file, line, size, type, stride, pointer);
+    return next().cgmMatrixIndexPointerARB(file, line, size, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmSampleCoverageARB(
     const char* file, unsigned line, float value, unsigned char invert)
 {
-    return interceptor()->cgmSampleCoverageARB(file, line, value, invert);
+    return next().cgmSampleCoverageARB(file, line, value, invert);
 }
 
 void OpenGLForwardingDecorator::cgmActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
-    return interceptor()->cgmActiveTextureARB(file, line, texture);
+    return next().cgmActiveTextureARB(file, line, texture);
 }
 
 void OpenGLForwardingDecorator::cgmClientActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
-    return interceptor()->cgmClientActiveTextureARB(file, line, texture);
+    return next().cgmClientActiveTextureARB(file, line, texture);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1dARB(const char* file, unsigned line, unsigned target, double s)
 {
-    return interceptor()->cgmMultiTexCoord1dARB(file, line, target, s);
+    return next().cgmMultiTexCoord1dARB(file, line, target, s);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1dvARB(
     const char* file, unsigned line, unsigned target, const double* v)
 {
-    return interceptor()->cgmMultiTexCoord1dvARB(file, line, target, v);
+    return next().cgmMultiTexCoord1dvARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1fARB(const char* file, unsigned line, unsigned target, float s)
 {
-    return interceptor()->cgmMultiTexCoord1fARB(file, line, target, s);
+    return next().cgmMultiTexCoord1fARB(file, line, target, s);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1fvARB(
     const char* file, unsigned line, unsigned target, const float* v)
 {
-    return interceptor()->cgmMultiTexCoord1fvARB(file, line, target, v);
+    return next().cgmMultiTexCoord1fvARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1iARB(const char* file, unsigned line, unsigned target, int s)
 {
-    return interceptor()->cgmMultiTexCoord1iARB(file, line, target, s);
+    return next().cgmMultiTexCoord1iARB(file, line, target, s);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return interceptor()->cgmMultiTexCoord1ivARB(file, line, target, v);
+    return next().cgmMultiTexCoord1ivARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1sARB(const char* file, unsigned line, unsigned target, short s)
 {
-    return interceptor()->cgmMultiTexCoord1sARB(file, line, target, s);
+    return next().cgmMultiTexCoord1sARB(file, line, target, s);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1svARB(
     const char* file, unsigned line, unsigned target, const short* v)
 {
-    return interceptor()->cgmMultiTexCoord1svARB(file, line, target, v);
+    return next().cgmMultiTexCoord1svARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2dARB(
     const char* file, unsigned line, unsigned target, double s, double t)
 {
-    return interceptor()->cgmMultiTexCoord2dARB(file, line, target, s, t);
+    return next().cgmMultiTexCoord2dARB(file, line, target, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2dvARB(
     const char* file, unsigned line, unsigned target, const double* v)
 {
-    return interceptor()->cgmMultiTexCoord2dvARB(file, line, target, v);
+    return next().cgmMultiTexCoord2dvARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2fARB(
     const char* file, unsigned line, unsigned target, float s, float t)
 {
-    return interceptor()->cgmMultiTexCoord2fARB(file, line, target, s, t);
+    return next().cgmMultiTexCoord2fARB(file, line, target, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2fvARB(
     const char* file, unsigned line, unsigned target, const float* v)
 {
-    return interceptor()->cgmMultiTexCoord2fvARB(file, line, target, v);
+    return next().cgmMultiTexCoord2fvARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2iARB(const char* file, unsigned line, unsigned target, int s, int t)
 {
-    return interceptor()->cgmMultiTexCoord2iARB(file, line, target, s, t);
+    return next().cgmMultiTexCoord2iARB(file, line, target, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return interceptor()->cgmMultiTexCoord2ivARB(file, line, target, v);
+    return next().cgmMultiTexCoord2ivARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2sARB(
     const char* file, unsigned line, unsigned target, short s, short t)
 {
-    return interceptor()->cgmMultiTexCoord2sARB(file, line, target, s, t);
+    return next().cgmMultiTexCoord2sARB(file, line, target, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2svARB(
     const char* file, unsigned line, unsigned target, const short* v)
 {
-    return interceptor()->cgmMultiTexCoord2svARB(file, line, target, v);
+    return next().cgmMultiTexCoord2svARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
-    return interceptor()->cgmMultiTexCoord3dARB(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3dARB(file, line, target, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3dvARB(
     const char* file, unsigned line, unsigned target, const double* v)
 {
-    return interceptor()->cgmMultiTexCoord3dvARB(file, line, target, v);
+    return next().cgmMultiTexCoord3dvARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3fARB(
     const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
-    return interceptor()->cgmMultiTexCoord3fARB(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3fARB(file, line, target, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3fvARB(
     const char* file, unsigned line, unsigned target, const float* v)
 {
-    return interceptor()->cgmMultiTexCoord3fvARB(file, line, target, v);
+    return next().cgmMultiTexCoord3fvARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3iARB(
     const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
-    return interceptor()->cgmMultiTexCoord3iARB(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3iARB(file, line, target, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return interceptor()->cgmMultiTexCoord3ivARB(file, line, target, v);
+    return next().cgmMultiTexCoord3ivARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3sARB(
     const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
-    return interceptor()->cgmMultiTexCoord3sARB(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3sARB(file, line, target, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3svARB(
     const char* file, unsigned line, unsigned target, const short* v)
 {
-    return interceptor()->cgmMultiTexCoord3svARB(file, line, target, v);
+    return next().cgmMultiTexCoord3svARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
-    return interceptor()->cgmMultiTexCoord4dARB(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4dARB(file, line, target, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4dvARB(
     const char* file, unsigned line, unsigned target, const double* v)
 {
-    return interceptor()->cgmMultiTexCoord4dvARB(file, line, target, v);
+    return next().cgmMultiTexCoord4dvARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4fARB(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
-    return interceptor()->cgmMultiTexCoord4fARB(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4fARB(file, line, target, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4fvARB(
     const char* file, unsigned line, unsigned target, const float* v)
 {
-    return interceptor()->cgmMultiTexCoord4fvARB(file, line, target, v);
+    return next().cgmMultiTexCoord4fvARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4iARB(
     const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
-    return interceptor()->cgmMultiTexCoord4iARB(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4iARB(file, line, target, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return interceptor()->cgmMultiTexCoord4ivARB(file, line, target, v);
+    return next().cgmMultiTexCoord4ivARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4sARB(
     const char* file, unsigned line, unsigned target, short s, short t, short r, short q)
 {
-    return interceptor()->cgmMultiTexCoord4sARB(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4sARB(file, line, target, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4svARB(
     const char* file, unsigned line, unsigned target, const short* v)
 {
-    return interceptor()->cgmMultiTexCoord4svARB(file, line, target, v);
+    return next().cgmMultiTexCoord4svARB(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmGenQueriesARB(const char* file, unsigned line, int n, unsigned* ids)
 {
-    return interceptor()->cgmGenQueriesARB(file, line, n, ids);
+    return next().cgmGenQueriesARB(file, line, n, ids);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteQueriesARB(const char* file, unsigned line, int n, const unsigned* ids)
 {
-    return interceptor()->cgmDeleteQueriesARB(file, line, n, ids);
+    return next().cgmDeleteQueriesARB(file, line, n, ids);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsQueryARB(const char* file, unsigned line, unsigned id)
 {
-    return interceptor()->cgmIsQueryARB(file, line, id);
+    return next().cgmIsQueryARB(file, line, id);
 }
 
 void OpenGLForwardingDecorator::cgmBeginQueryARB(const char* file, unsigned line, unsigned target, unsigned id)
 {
-    return interceptor()->cgmBeginQueryARB(file, line, target, id);
+    return next().cgmBeginQueryARB(file, line, target, id);
 }
 
 void OpenGLForwardingDecorator::cgmEndQueryARB(const char* file, unsigned line, unsigned target)
 {
-    return interceptor()->cgmEndQueryARB(file, line, target);
+    return next().cgmEndQueryARB(file, line, target);
 }
 
 void OpenGLForwardingDecorator::cgmGetQueryivARB(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetQueryivARB(file, line, target, pname, params);
+    return next().cgmGetQueryivARB(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetQueryObjectivARB(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetQueryObjectivARB(file, line, id, pname, params);
+    return next().cgmGetQueryObjectivARB(file, line, id, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetQueryObjectuivARB(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
-    return interceptor()->cgmGetQueryObjectuivARB(file, line, id, pname, params);
+    return next().cgmGetQueryObjectuivARB(file, line, id, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmPointParameterfARB(const char* file, unsigned line, unsigned pname, float param)
 {
-    return interceptor()->cgmPointParameterfARB(file, line, pname, param);
+    return next().cgmPointParameterfARB(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmPointParameterfvARB(
     const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return interceptor()->cgmPointParameterfvARB(file, line, pname, params);
+    return next().cgmPointParameterfvARB(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmAttachObjectARB(
     const char* file, unsigned line, unsigned containerObj, unsigned obj)
 {
-    return interceptor()->cgmAttachObjectARB(file, line, containerObj, obj);
+    return next().cgmAttachObjectARB(file, line, containerObj, obj);
 }
 
 void OpenGLForwardingDecorator::cgmCompileShaderARB(const char* file, unsigned line, unsigned shaderObj)
 {
-    return interceptor()->cgmCompileShaderARB(file, line, shaderObj);
+    return next().cgmCompileShaderARB(file, line, shaderObj);
 }
 
 unsigned OpenGLForwardingDecorator::cgmCreateProgramObjectARB(const char* file, unsigned line)
 {
-    return interceptor()->cgmCreateProgramObjectARB(file, line);
+    return next().cgmCreateProgramObjectARB(file, line);
 }
 
 unsigned OpenGLForwardingDecorator::cgmCreateShaderObjectARB(const char* file, unsigned line, unsigned shaderType)
 {
-    return interceptor()->cgmCreateShaderObjectARB(file, line, shaderType);
+    return next().cgmCreateShaderObjectARB(file, line, shaderType);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteObjectARB(const char* file, unsigned line, unsigned obj)
 {
-    return interceptor()->cgmDeleteObjectARB(file, line, obj);
+    return next().cgmDeleteObjectARB(file, line, obj);
 }
 
 void OpenGLForwardingDecorator::cgmDetachObjectARB(
     const char* file, unsigned line, unsigned containerObj, unsigned attachedObj)
 {
-    return interceptor()->cgmDetachObjectARB(file, line, containerObj, attachedObj);
+    return next().cgmDetachObjectARB(file, line, containerObj, attachedObj);
 }
 
 void OpenGLForwardingDecorator::cgmGetActiveUniformARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, int maxLength, int* length, int* size,
     unsigned* type, char* name)
 {
-    return interceptor()->cgmGetActiveUniformARB(file, line, programObj, index, maxLength, length, size, type, name);
+    return next().cgmGetActiveUniformARB(file, line, programObj, index, maxLength, length, size, type, name);
 }
 
 void OpenGLForwardingDecorator::cgmGetAttachedObjectsARB(
     const char* file, unsigned line, unsigned containerObj, int maxCount, int* count, unsigned* obj)
 {
-    return interceptor()->cgmGetAttachedObjectsARB(file, line, containerObj, maxCount, count, obj);
+    return next().cgmGetAttachedObjectsARB(file, line, containerObj, maxCount, count, obj);
 }
 
 unsigned OpenGLForwardingDecorator::cgmGetHandleARB(const char* file, unsigned line, unsigned pname)
 {
-    return interceptor()->cgmGetHandleARB(file, line, pname);
+    return next().cgmGetHandleARB(file, line, pname);
 }
 
 void OpenGLForwardingDecorator::cgmGetInfoLogARB(
     const char* file, unsigned line, unsigned obj, int maxLength, int* length, char* infoLog)
 {
-    return interceptor()->cgmGetInfoLogARB(file, line, obj, maxLength, length, infoLog);
+    return next().cgmGetInfoLogARB(file, line, obj, maxLength, length, infoLog);
 }
 
 void OpenGLForwardingDecorator::cgmGetObjectParameterfvARB(
     const char* file, unsigned line, unsigned obj, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetObjectParameterfvARB(file, line, obj, pname, params);
+    return next().cgmGetObjectParameterfvARB(file, line, obj, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetObjectParameterivARB(
     const char* file, unsigned line, unsigned obj, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetObjectParameterivARB(file, line, obj, pname, params);
+    return next().cgmGetObjectParameterivARB(file, line, obj, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetShaderSourceARB(
     const char* file, unsigned line, unsigned obj, int maxLength, int* length, char* source)
 {
-    return interceptor()->cgmGetShaderSourceARB(file, line, obj, maxLength, length, source);
+    return next().cgmGetShaderSourceARB(file, line, obj, maxLength, length, source);
 }
 
 int OpenGLForwardingDecorator::cgmGetUniformLocationARB(
     const char* file, unsigned line, unsigned programObj, const char* name)
 {
-    return interceptor()->cgmGetUniformLocationARB(file, line, programObj, name);
+    return next().cgmGetUniformLocationARB(file, line, programObj, name);
 }
 
 void OpenGLForwardingDecorator::cgmGetUniformfvARB(
     const char* file, unsigned line, unsigned programObj, int location, float* params)
 {
-    return interceptor()->cgmGetUniformfvARB(file, line, programObj, location, params);
+    return next().cgmGetUniformfvARB(file, line, programObj, location, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetUniformivARB(
     const char* file, unsigned line, unsigned programObj, int location, int* params)
 {
-    return interceptor()->cgmGetUniformivARB(file, line, programObj, location, params);
+    return next().cgmGetUniformivARB(file, line, programObj, location, params);
 }
 
 void OpenGLForwardingDecorator::cgmLinkProgramARB(const char* file, unsigned line, unsigned programObj)
 {
-    return interceptor()->cgmLinkProgramARB(file, line, programObj);
+    return next().cgmLinkProgramARB(file, line, programObj);
 }
 
 void OpenGLForwardingDecorator::cgmShaderSourceARB(
     const char* file, unsigned line, unsigned shaderObj, int count, const char** string, const int* length)
 {
-    return interceptor()->cgmShaderSourceARB(file, line, shaderObj, count, string, length);
+    return next().cgmShaderSourceARB(file, line, shaderObj, count, string, length);
 }
 
 void OpenGLForwardingDecorator::cgmUniform1fARB(const char* file, unsigned line, int location, float v0)
 {
-    return interceptor()->cgmUniform1fARB(file, line, location, v0);
+    return next().cgmUniform1fARB(file, line, location, v0);
 }
 
 void OpenGLForwardingDecorator::cgmUniform1fvARB(
     const char* file, unsigned line, int location, int count, const float* value)
 {
-    return interceptor()->cgmUniform1fvARB(file, line, location, count, value);
+    return next().cgmUniform1fvARB(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform1iARB(const char* file, unsigned line, int location, int v0)
 {
-    return interceptor()->cgmUniform1iARB(file, line, location, v0);
+    return next().cgmUniform1iARB(file, line, location, v0);
 }
 
 void OpenGLForwardingDecorator::cgmUniform1ivARB(
     const char* file, unsigned line, int location, int count, const int* value)
 {
-    return interceptor()->cgmUniform1ivARB(file, line, location, count, value);
+    return next().cgmUniform1ivARB(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform2fARB(const char* file, unsigned line, int location, float v0, float v1)
 {
-    return interceptor()->cgmUniform2fARB(file, line, location, v0, v1);
+    return next().cgmUniform2fARB(file, line, location, v0, v1);
 }
 
 void OpenGLForwardingDecorator::cgmUniform2fvARB(
     const char* file, unsigned line, int location, int count, const float* value)
 {
-    return interceptor()->cgmUniform2fvARB(file, line, location, count, value);
+    return next().cgmUniform2fvARB(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform2iARB(const char* file, unsigned line, int location, int v0, int v1)
 {
-    return interceptor()->cgmUniform2iARB(file, line, location, v0, v1);
+    return next().cgmUniform2iARB(file, line, location, v0, v1);
 }
 
 void OpenGLForwardingDecorator::cgmUniform2ivARB(
     const char* file, unsigned line, int location, int count, const int* value)
 {
-    return interceptor()->cgmUniform2ivARB(file, line, location, count, value);
+    return next().cgmUniform2ivARB(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform3fARB(
     const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
-    return interceptor()->cgmUniform3fARB(file, line, location, v0, v1, v2);
+    return next().cgmUniform3fARB(file, line, location, v0, v1, v2);
 }
 
 void OpenGLForwardingDecorator::cgmUniform3fvARB(
     const char* file, unsigned line, int location, int count, const float* value)
 {
-    return interceptor()->cgmUniform3fvARB(file, line, location, count, value);
+    return next().cgmUniform3fvARB(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform3iARB(const char* file, unsigned line, int location, int v0, int v1, int v2)
 {
-    return interceptor()->cgmUniform3iARB(file, line, location, v0, v1, v2);
+    return next().cgmUniform3iARB(file, line, location, v0, v1, v2);
 }
 
 void OpenGLForwardingDecorator::cgmUniform3ivARB(
     const char* file, unsigned line, int location, int count, const int* value)
 {
-    return interceptor()->cgmUniform3ivARB(file, line, location, count, value);
+    return next().cgmUniform3ivARB(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform4fARB(
     const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
-    return interceptor()->cgmUniform4fARB(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4fARB(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLForwardingDecorator::cgmUniform4fvARB(
     const char* file, unsigned line, int location, int count, const float* value)
 {
-    return interceptor()->cgmUniform4fvARB(file, line, location, count, value);
+    return next().cgmUniform4fvARB(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform4iARB(
     const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
 {
-    return interceptor()->cgmUniform4iARB(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4iARB(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLForwardingDecorator::cgmUniform4ivARB(
     const char* file, unsigned line, int location, int count, const int* value)
 {
-    return interceptor()->cgmUniform4ivARB(file, line, location, count, value);
+    return next().cgmUniform4ivARB(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniformMatrix2fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return interceptor()->cgmUniformMatrix2fvARB(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix2fvARB(file, line, location, count, transpose, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniformMatrix3fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return interceptor()->cgmUniformMatrix3fvARB(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix3fvARB(file, line, location, count, transpose, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniformMatrix4fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return interceptor()->cgmUniformMatrix4fvARB(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix4fvARB(file, line, location, count, transpose, value);
 }
 
 void OpenGLForwardingDecorator::cgmUseProgramObjectARB(const char* file, unsigned line, unsigned programObj)
 {
-    return interceptor()->cgmUseProgramObjectARB(file, line, programObj);
+    return next().cgmUseProgramObjectARB(file, line, programObj);
 }
 
 void OpenGLForwardingDecorator::cgmValidateProgramARB(const char* file, unsigned line, unsigned programObj)
 {
-    return interceptor()->cgmValidateProgramARB(file, line, programObj);
+    return next().cgmValidateProgramARB(file, line, programObj);
 }
 
 void OpenGLForwardingDecorator::cgmCompressedTexImage3DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, int imageSize, const void* data)
 {
-    return interceptor()->cgmCompressedTexImage3DARB(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
+    return next().cgmCompressedTexImage3DARB(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
 }
 
 void OpenGLForwardingDecorator::cgmCompressedTexImage2DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int border, int imageSize, const void* data)
 {
-    return interceptor()->cgmCompressedTexImage2DARB(file, line, target, level, internalformat, width, height, border, imageSize, data);
+    return next().cgmCompressedTexImage2DARB(file, line, target, level, internalformat, width, height, border, imageSize, data);
 }
 
 void OpenGLForwardingDecorator::cgmCompressedTexImage1DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int border,
     int imageSize, const void* data)
 {
-    return interceptor()->cgmCompressedTexImage1DARB(file, line, target, level, internalformat, width, border, imageSize, data);
+    return next().cgmCompressedTexImage1DARB(file, line, target, level, internalformat, width, border, imageSize, data);
 }
 
 void OpenGLForwardingDecorator::cgmCompressedTexSubImage3DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
-    return interceptor()->cgmCompressedTexSubImage3DARB(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    return next().cgmCompressedTexSubImage3DARB(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
 
 void OpenGLForwardingDecorator::cgmCompressedTexSubImage2DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, int imageSize, const void* data)
 {
-    return interceptor()->cgmCompressedTexSubImage2DARB(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    return next().cgmCompressedTexSubImage2DARB(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
 
 void OpenGLForwardingDecorator::cgmCompressedTexSubImage1DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     int imageSize, const void* data)
 {
-    return interceptor()->cgmCompressedTexSubImage1DARB(file, line, target, level, xoffset, width, format, imageSize, data);
+    return next().cgmCompressedTexSubImage1DARB(file, line, target, level, xoffset, width, format, imageSize, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetCompressedTexImageARB(
     const char* file, unsigned line, unsigned target, int level, void* img)
 {
-    return interceptor()->cgmGetCompressedTexImageARB(file, line, target, level, img);
+    return next().cgmGetCompressedTexImageARB(file, line, target, level, img);
 }
 
 void OpenGLForwardingDecorator::cgmWeightbvARB(const char* file, unsigned line, int size, const signed char* weights)
 {
-    return interceptor()->cgmWeightbvARB(file, line, size, weights);
+    return next().cgmWeightbvARB(file, line, size, weights);
 }
 
 void OpenGLForwardingDecorator::cgmWeightsvARB(const char* file, unsigned line, int size, const short* weights)
 {
-    return interceptor()->cgmWeightsvARB(file, line, size, weights);
+    return next().cgmWeightsvARB(file, line, size, weights);
 }
 
 void OpenGLForwardingDecorator::cgmWeightivARB(const char* file, unsigned line, int size, const int* weights)
 {
-    return interceptor()->cgmWeightivARB(file, line, size, weights);
+    return next().cgmWeightivARB(file, line, size, weights);
 }
 
 void OpenGLForwardingDecorator::cgmWeightfvARB(const char* file, unsigned line, int size, const float* weights)
 {
-    return interceptor()->cgmWeightfvARB(file, line, size, weights);
+    return next().cgmWeightfvARB(file, line, size, weights);
 }
 
 void OpenGLForwardingDecorator::cgmWeightdvARB(const char* file, unsigned line, int size, const double* weights)
 {
-    return interceptor()->cgmWeightdvARB(file, line, size, weights);
+    return next().cgmWeightdvARB(file, line, size, weights);
 }
 
 void OpenGLForwardingDecorator::cgmWeightubvARB(
     const char* file, unsigned line, int size, const unsigned char* weights)
 {
-    return interceptor()->cgmWeightubvARB(file, line, size, weights);
+    return next().cgmWeightubvARB(file, line, size, weights);
 }
 
 void OpenGLForwardingDecorator::cgmWeightusvARB(
     const char* file, unsigned line, int size, const unsigned short* weights)
 {
-    return interceptor()->cgmWeightusvARB(file, line, size, weights);
+    return next().cgmWeightusvARB(file, line, size, weights);
 }
 
 void OpenGLForwardingDecorator::cgmWeightuivARB(const char* file, unsigned line, int size, const unsigned* weights)
 {
-    return interceptor()->cgmWeightuivARB(file, line, size, weights);
+    return next().cgmWeightuivARB(file, line, size, weights);
 }
 
 void OpenGLForwardingDecorator::cgmWeightPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmWeightPointerARB(file, line, size, type, stride, pointer);
+    return next().cgmWeightPointerARB(file, line, size, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmVertexBlendARB(const char* file, unsigned line, int count)
 {
-    return interceptor()->cgmVertexBlendARB(file, line, count);
+    return next().cgmVertexBlendARB(file, line, count);
 }
 
 void OpenGLForwardingDecorator::cgmBindBufferARB(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
-    return interceptor()->cgmBindBufferARB(file, line, target, buffer);
+    return next().cgmBindBufferARB(file, line, target, buffer);
 }
 
 void OpenGLForwardingDecorator::cgmBufferDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
-    return interceptor()->cgmBufferDataARB(file, line, target, size, data, usage);
+    return next().cgmBufferDataARB(file, line, target, size, data, usage);
 }
 
 void OpenGLForwardingDecorator::cgmBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
-    return interceptor()->cgmBufferSubDataARB(file, line, target, offset, size, data);
+    return next().cgmBufferSubDataARB(file, line, target, offset, size, data);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteBuffersARB(const char* file, unsigned line, int n, const unsigned* buffers)
 {
-    return interceptor()->cgmDeleteBuffersARB(file, line, n, buffers);
+    return next().cgmDeleteBuffersARB(file, line, n, buffers);
 }
 
 void OpenGLForwardingDecorator::cgmGenBuffersARB(const char* file, unsigned line, int n, unsigned* buffers)
 {
-    return interceptor()->cgmGenBuffersARB(file, line, n, buffers);
+    return next().cgmGenBuffersARB(file, line, n, buffers);
 }
 
 void OpenGLForwardingDecorator::cgmGetBufferParameterivARB(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetBufferParameterivARB(file, line, target, pname, params);
+    return next().cgmGetBufferParameterivARB(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetBufferPointervARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
-    return interceptor()->cgmGetBufferPointervARB(file, line, target, pname, params);
+    return next().cgmGetBufferPointervARB(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
-    return interceptor()->cgmGetBufferSubDataARB(file, line, target, offset, size, data);
+    return next().cgmGetBufferSubDataARB(file, line, target, offset, size, data);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsBufferARB(const char* file, unsigned line, unsigned buffer)
 {
-    return interceptor()->cgmIsBufferARB(file, line, buffer);
+    return next().cgmIsBufferARB(file, line, buffer);
 }
 
 void* OpenGLForwardingDecorator::cgmMapBufferARB(const char* file, unsigned line, unsigned target, unsigned access)
 {
-    return interceptor()->cgmMapBufferARB(file, line, target, access);
+    return next().cgmMapBufferARB(file, line, target, access);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmUnmapBufferARB(const char* file, unsigned line, unsigned target)
 {
-    return interceptor()->cgmUnmapBufferARB(file, line, target);
+    return next().cgmUnmapBufferARB(file, line, target);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1dARB(const char* file, unsigned line, unsigned index, double x)
 {
-    return interceptor()->cgmVertexAttrib1dARB(file, line, index, x);
+    return next().cgmVertexAttrib1dARB(file, line, index, x);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1dvARB(
     const char* file, unsigned line, unsigned index, const double* v)
 {
-    return interceptor()->cgmVertexAttrib1dvARB(file, line, index, v);
+    return next().cgmVertexAttrib1dvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1fARB(const char* file, unsigned line, unsigned index, float x)
 {
-    return interceptor()->cgmVertexAttrib1fARB(file, line, index, x);
+    return next().cgmVertexAttrib1fARB(file, line, index, x);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return interceptor()->cgmVertexAttrib1fvARB(file, line, index, v);
+    return next().cgmVertexAttrib1fvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1sARB(const char* file, unsigned line, unsigned index, short x)
 {
-    return interceptor()->cgmVertexAttrib1sARB(file, line, index, x);
+    return next().cgmVertexAttrib1sARB(file, line, index, x);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib1svARB(file, line, index, v);
+    return next().cgmVertexAttrib1svARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2dARB(
     const char* file, unsigned line, unsigned index, double x, double y)
 {
-    return interceptor()->cgmVertexAttrib2dARB(file, line, index, x, y);
+    return next().cgmVertexAttrib2dARB(file, line, index, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2dvARB(
     const char* file, unsigned line, unsigned index, const double* v)
 {
-    return interceptor()->cgmVertexAttrib2dvARB(file, line, index, v);
+    return next().cgmVertexAttrib2dvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2fARB(
     const char* file, unsigned line, unsigned index, float x, float y)
 {
-    return interceptor()->cgmVertexAttrib2fARB(file, line, index, x, y);
+    return next().cgmVertexAttrib2fARB(file, line, index, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return interceptor()->cgmVertexAttrib2fvARB(file, line, index, v);
+    return next().cgmVertexAttrib2fvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2sARB(
     const char* file, unsigned line, unsigned index, short x, short y)
 {
-    return interceptor()->cgmVertexAttrib2sARB(file, line, index, x, y);
+    return next().cgmVertexAttrib2sARB(file, line, index, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib2svARB(file, line, index, v);
+    return next().cgmVertexAttrib2svARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3dARB(
     const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
-    return interceptor()->cgmVertexAttrib3dARB(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3dARB(file, line, index, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3dvARB(
     const char* file, unsigned line, unsigned index, const double* v)
 {
-    return interceptor()->cgmVertexAttrib3dvARB(file, line, index, v);
+    return next().cgmVertexAttrib3dvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3fARB(
     const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
-    return interceptor()->cgmVertexAttrib3fARB(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3fARB(file, line, index, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return interceptor()->cgmVertexAttrib3fvARB(file, line, index, v);
+    return next().cgmVertexAttrib3fvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3sARB(
     const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
-    return interceptor()->cgmVertexAttrib3sARB(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3sARB(file, line, index, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib3svARB(file, line, index, v);
+    return next().cgmVertexAttrib3svARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4NbvARB(
     const char* file, unsigned line, unsigned index, const signed char* v)
 {
-    return interceptor()->cgmVertexAttrib4NbvARB(file, line, index, v);
+    return next().cgmVertexAttrib4NbvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4NivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return interceptor()->cgmVertexAttrib4NivARB(file, line, index, v);
+    return next().cgmVertexAttrib4NivARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4NsvARB(
     const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib4NsvARB(file, line, index, v);
+    return next().cgmVertexAttrib4NsvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4NubARB(
     const char* file, unsigned line, unsigned index, unsigned char x, unsigned char y, unsigned char z,
     unsigned char w)
 {
-    return interceptor()->cgmVertexAttrib4NubARB(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4NubARB(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4NubvARB(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return interceptor()->cgmVertexAttrib4NubvARB(file, line, index, v);
+    return next().cgmVertexAttrib4NubvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4NuivARB(
     const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return interceptor()->cgmVertexAttrib4NuivARB(file, line, index, v);
+    return next().cgmVertexAttrib4NuivARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4NusvARB(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return interceptor()->cgmVertexAttrib4NusvARB(file, line, index, v);
+    return next().cgmVertexAttrib4NusvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4bvARB(
     const char* file, unsigned line, unsigned index, const signed char* v)
 {
-    return interceptor()->cgmVertexAttrib4bvARB(file, line, index, v);
+    return next().cgmVertexAttrib4bvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4dARB(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
-    return interceptor()->cgmVertexAttrib4dARB(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4dARB(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4dvARB(
     const char* file, unsigned line, unsigned index, const double* v)
 {
-    return interceptor()->cgmVertexAttrib4dvARB(file, line, index, v);
+    return next().cgmVertexAttrib4dvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4fARB(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
-    return interceptor()->cgmVertexAttrib4fARB(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4fARB(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return interceptor()->cgmVertexAttrib4fvARB(file, line, index, v);
+    return next().cgmVertexAttrib4fvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4ivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return interceptor()->cgmVertexAttrib4ivARB(file, line, index, v);
+    return next().cgmVertexAttrib4ivARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4sARB(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
-    return interceptor()->cgmVertexAttrib4sARB(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4sARB(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib4svARB(file, line, index, v);
+    return next().cgmVertexAttrib4svARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4ubvARB(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return interceptor()->cgmVertexAttrib4ubvARB(file, line, index, v);
+    return next().cgmVertexAttrib4ubvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4uivARB(
     const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return interceptor()->cgmVertexAttrib4uivARB(file, line, index, v);
+    return next().cgmVertexAttrib4uivARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4usvARB(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return interceptor()->cgmVertexAttrib4usvARB(file, line, index, v);
+    return next().cgmVertexAttrib4usvARB(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribPointerARB(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     const void* pointer)
 {
-    return interceptor()->cgmVertexAttribPointerARB(file, line, index, size, type, normalized, stride, pointer);
+    return next().cgmVertexAttribPointerARB(file, line, index, size, type, normalized, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmEnableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
-    return interceptor()->cgmEnableVertexAttribArrayARB(file, line, index);
+    return next().cgmEnableVertexAttribArrayARB(file, line, index);
 }
 
 void OpenGLForwardingDecorator::cgmDisableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
-    return interceptor()->cgmDisableVertexAttribArrayARB(file, line, index);
+    return next().cgmDisableVertexAttribArrayARB(file, line, index);
 }
 
 void OpenGLForwardingDecorator::cgmProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned format, int len, const void* string)
 {
-    return interceptor()->cgmProgramStringARB(file, line, target, format, len, string);
+    return next().cgmProgramStringARB(file, line, target, format, len, string);
 }
 
 void OpenGLForwardingDecorator::cgmBindProgramARB(const char* file, unsigned line, unsigned target, unsigned program)
 {
-    return interceptor()->cgmBindProgramARB(file, line, target, program);
+    return next().cgmBindProgramARB(file, line, target, program);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteProgramsARB(const char* file, unsigned line, int n, const unsigned* programs)
 {
-    return interceptor()->cgmDeleteProgramsARB(file, line, n, programs);
+    return next().cgmDeleteProgramsARB(file, line, n, programs);
 }
 
 void OpenGLForwardingDecorator::cgmGenProgramsARB(const char* file, unsigned line, int n, unsigned* programs)
 {
-    return interceptor()->cgmGenProgramsARB(file, line, n, programs);
+    return next().cgmGenProgramsARB(file, line, n, programs);
 }
 
 void OpenGLForwardingDecorator::cgmProgramEnvParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return interceptor()->cgmProgramEnvParameter4dARB(file, line, target, index, x, y, z, w);
+    return next().cgmProgramEnvParameter4dARB(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmProgramEnvParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
-    return interceptor()->cgmProgramEnvParameter4dvARB(file, line, target, index, params);
+    return next().cgmProgramEnvParameter4dvARB(file, line, target, index, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramEnvParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return interceptor()->cgmProgramEnvParameter4fARB(file, line, target, index, x, y, z, w);
+    return next().cgmProgramEnvParameter4fARB(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmProgramEnvParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
-    return interceptor()->cgmProgramEnvParameter4fvARB(file, line, target, index, params);
+    return next().cgmProgramEnvParameter4fvARB(file, line, target, index, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramLocalParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return interceptor()->cgmProgramLocalParameter4dARB(file, line, target, index, x, y, z, w);
+    return next().cgmProgramLocalParameter4dARB(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmProgramLocalParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
-    return interceptor()->cgmProgramLocalParameter4dvARB(file, line, target, index, params);
+    return next().cgmProgramLocalParameter4dvARB(file, line, target, index, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramLocalParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return interceptor()->cgmProgramLocalParameter4fARB(file, line, target, index, x, y, z, w);
+    return next().cgmProgramLocalParameter4fARB(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmProgramLocalParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
-    return interceptor()->cgmProgramLocalParameter4fvARB(file, line, target, index, params);
+    return next().cgmProgramLocalParameter4fvARB(file, line, target, index, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramEnvParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
-    return interceptor()->cgmGetProgramEnvParameterdvARB(file, line, target, index, params);
+    return next().cgmGetProgramEnvParameterdvARB(file, line, target, index, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramEnvParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
-    return interceptor()->cgmGetProgramEnvParameterfvARB(file, line, target, index, params);
+    return next().cgmGetProgramEnvParameterfvARB(file, line, target, index, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramLocalParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
-    return interceptor()->cgmGetProgramLocalParameterdvARB(file, line, target, index, params);
+    return next().cgmGetProgramLocalParameterdvARB(file, line, target, index, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramLocalParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
-    return interceptor()->cgmGetProgramLocalParameterfvARB(file, line, target, index, params);
+    return next().cgmGetProgramLocalParameterfvARB(file, line, target, index, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramivARB(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetProgramivARB(file, line, target, pname, params);
+    return next().cgmGetProgramivARB(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void* string)
 {
-    return interceptor()->cgmGetProgramStringARB(file, line, target, pname, string);
+    return next().cgmGetProgramStringARB(file, line, target, pname, string);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribdvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
-    return interceptor()->cgmGetVertexAttribdvARB(file, line, index, pname, params);
+    return next().cgmGetVertexAttribdvARB(file, line, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribfvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetVertexAttribfvARB(file, line, index, pname, params);
+    return next().cgmGetVertexAttribfvARB(file, line, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribivARB(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetVertexAttribivARB(file, line, index, pname, params);
+    return next().cgmGetVertexAttribivARB(file, line, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribPointervARB(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
-    return interceptor()->cgmGetVertexAttribPointervARB(file, line, index, pname, pointer);
+    return next().cgmGetVertexAttribPointervARB(file, line, index, pname, pointer);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsProgramARB(const char* file, unsigned line, unsigned program)
 {
-    return interceptor()->cgmIsProgramARB(file, line, program);
+    return next().cgmIsProgramARB(file, line, program);
 }
 
 void OpenGLForwardingDecorator::cgmBindAttribLocationARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, const char* name)
 {
-    return interceptor()->cgmBindAttribLocationARB(file, line, programObj, index, name);
+    return next().cgmBindAttribLocationARB(file, line, programObj, index, name);
 }
 
 void OpenGLForwardingDecorator::cgmGetActiveAttribARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, int maxLength, int* length, int* size,
     unsigned* type, char* name)
 {
-    return interceptor()->cgmGetActiveAttribARB(file, line, programObj, index, maxLength, length, size, type, name);
+    return next().cgmGetActiveAttribARB(file, line, programObj, index, maxLength, length, size, type, name);
 }
 
 int OpenGLForwardingDecorator::cgmGetAttribLocationARB(
     const char* file, unsigned line, unsigned programObj, const char* name)
 {
-    return interceptor()->cgmGetAttribLocationARB(file, line, programObj, name);
+    return next().cgmGetAttribLocationARB(file, line, programObj, name);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2dARB(const char* file, unsigned line, double x, double y)
 {
-    return interceptor()->cgmWindowPos2dARB(file, line, x, y);
+    return next().cgmWindowPos2dARB(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2dvARB(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmWindowPos2dvARB(file, line, v);
+    return next().cgmWindowPos2dvARB(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2fARB(const char* file, unsigned line, float x, float y)
 {
-    return interceptor()->cgmWindowPos2fARB(file, line, x, y);
+    return next().cgmWindowPos2fARB(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2fvARB(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmWindowPos2fvARB(file, line, v);
+    return next().cgmWindowPos2fvARB(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2iARB(const char* file, unsigned line, int x, int y)
 {
-    return interceptor()->cgmWindowPos2iARB(file, line, x, y);
+    return next().cgmWindowPos2iARB(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2ivARB(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmWindowPos2ivARB(file, line, v);
+    return next().cgmWindowPos2ivARB(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2sARB(const char* file, unsigned line, short x, short y)
 {
-    return interceptor()->cgmWindowPos2sARB(file, line, x, y);
+    return next().cgmWindowPos2sARB(file, line, x, y);
 }
 
 }}

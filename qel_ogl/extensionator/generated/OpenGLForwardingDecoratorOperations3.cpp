@@ -7,144 +7,144 @@ namespace QEL { namespace OGL {
 
 void OpenGLForwardingDecorator::cgmWindowPos2svARB(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmWindowPos2svARB(file, line, v);
+    return next().cgmWindowPos2svARB(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3dARB(const char* file, unsigned line, double x, double y, double z)
 {
-    return interceptor()->cgmWindowPos3dARB(file, line, x, y, z);
+    return next().cgmWindowPos3dARB(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3dvARB(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmWindowPos3dvARB(file, line, v);
+    return next().cgmWindowPos3dvARB(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3fARB(const char* file, unsigned line, float x, float y, float z)
 {
-    return interceptor()->cgmWindowPos3fARB(file, line, x, y, z);
+    return next().cgmWindowPos3fARB(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3fvARB(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmWindowPos3fvARB(file, line, v);
+    return next().cgmWindowPos3fvARB(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3iARB(const char* file, unsigned line, int x, int y, int z)
 {
-    return interceptor()->cgmWindowPos3iARB(file, line, x, y, z);
+    return next().cgmWindowPos3iARB(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3ivARB(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmWindowPos3ivARB(file, line, v);
+    return next().cgmWindowPos3ivARB(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3sARB(const char* file, unsigned line, short x, short y, short z)
 {
-    return interceptor()->cgmWindowPos3sARB(file, line, x, y, z);
+    return next().cgmWindowPos3sARB(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3svARB(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmWindowPos3svARB(file, line, v);
+    return next().cgmWindowPos3svARB(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmDrawBuffersATI(const char* file, unsigned line, int n, const unsigned* bufs)
 {
-    return interceptor()->cgmDrawBuffersATI(file, line, n, bufs);
+    return next().cgmDrawBuffersATI(file, line, n, bufs);
 }
 
 void OpenGLForwardingDecorator::cgmElementPointerATI(
     const char* file, unsigned line, unsigned type, const void* pointer)
 {
-    return interceptor()->cgmElementPointerATI(file, line, type, pointer);
+    return next().cgmElementPointerATI(file, line, type, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmDrawElementArrayATI(const char* file, unsigned line, unsigned mode, int count)
 {
-    return interceptor()->cgmDrawElementArrayATI(file, line, mode, count);
+    return next().cgmDrawElementArrayATI(file, line, mode, count);
 }
 
 void OpenGLForwardingDecorator::cgmDrawRangeElementArrayATI(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count)
 {
-    return interceptor()->cgmDrawRangeElementArrayATI(file, line, mode, start, end, count);
+    return next().cgmDrawRangeElementArrayATI(file, line, mode, start, end, count);
 }
 
 void OpenGLForwardingDecorator::cgmTexBumpParameterivATI(
     const char* file, unsigned line, unsigned pname, const int* param)
 {
-    return interceptor()->cgmTexBumpParameterivATI(file, line, pname, param);
+    return next().cgmTexBumpParameterivATI(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmTexBumpParameterfvATI(
     const char* file, unsigned line, unsigned pname, const float* param)
 {
-    return interceptor()->cgmTexBumpParameterfvATI(file, line, pname, param);
+    return next().cgmTexBumpParameterfvATI(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexBumpParameterivATI(
     const char* file, unsigned line, unsigned pname, int* param)
 {
-    return interceptor()->cgmGetTexBumpParameterivATI(file, line, pname, param);
+    return next().cgmGetTexBumpParameterivATI(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexBumpParameterfvATI(
     const char* file, unsigned line, unsigned pname, float* param)
 {
-    return interceptor()->cgmGetTexBumpParameterfvATI(file, line, pname, param);
+    return next().cgmGetTexBumpParameterfvATI(file, line, pname, param);
 }
 
 unsigned OpenGLForwardingDecorator::cgmGenFragmentShadersATI(const char* file, unsigned line, unsigned range)
 {
-    return interceptor()->cgmGenFragmentShadersATI(file, line, range);
+    return next().cgmGenFragmentShadersATI(file, line, range);
 }
 
 void OpenGLForwardingDecorator::cgmBindFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
-    return interceptor()->cgmBindFragmentShaderATI(file, line, id);
+    return next().cgmBindFragmentShaderATI(file, line, id);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
-    return interceptor()->cgmDeleteFragmentShaderATI(file, line, id);
+    return next().cgmDeleteFragmentShaderATI(file, line, id);
 }
 
 void OpenGLForwardingDecorator::cgmBeginFragmentShaderATI(const char* file, unsigned line)
 {
-    return interceptor()->cgmBeginFragmentShaderATI(file, line);
+    return next().cgmBeginFragmentShaderATI(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmEndFragmentShaderATI(const char* file, unsigned line)
 {
-    return interceptor()->cgmEndFragmentShaderATI(file, line);
+    return next().cgmEndFragmentShaderATI(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmPassTexCoordATI(
     const char* file, unsigned line, unsigned dst, unsigned coord, unsigned swizzle)
 {
-    return interceptor()->cgmPassTexCoordATI(file, line, dst, coord, swizzle);
+    return next().cgmPassTexCoordATI(file, line, dst, coord, swizzle);
 }
 
 void OpenGLForwardingDecorator::cgmSampleMapATI(
     const char* file, unsigned line, unsigned dst, unsigned interp, unsigned swizzle)
 {
-    return interceptor()->cgmSampleMapATI(file, line, dst, interp, swizzle);
+    return next().cgmSampleMapATI(file, line, dst, interp, swizzle);
 }
 
 void OpenGLForwardingDecorator::cgmColorFragmentOp1ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1,
     unsigned arg1Rep, unsigned arg1Mod)
 {
-    return interceptor()->cgmColorFragmentOp1ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
+    return next().cgmColorFragmentOp1ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
 }
 
 void OpenGLForwardingDecorator::cgmColorFragmentOp2ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1,
     unsigned arg1Rep, unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
-    return interceptor()->cgmColorFragmentOp2ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+    return next().cgmColorFragmentOp2ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
 
 void OpenGLForwardingDecorator::cgmColorFragmentOp3ATI(
@@ -152,21 +152,21 @@ void OpenGLForwardingDecorator::cgmColorFragmentOp3ATI(
     unsigned arg1Rep, unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod, unsigned arg3,
     unsigned arg3Rep, unsigned arg3Mod)
 {
-    return interceptor()->cgmColorFragmentOp3ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+    return next().cgmColorFragmentOp3ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
 
 void OpenGLForwardingDecorator::cgmAlphaFragmentOp1ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep,
     unsigned arg1Mod)
 {
-    return interceptor()->cgmAlphaFragmentOp1ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod);
+    return next().cgmAlphaFragmentOp1ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod);
 }
 
 void OpenGLForwardingDecorator::cgmAlphaFragmentOp2ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep,
     unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
-    return interceptor()->cgmAlphaFragmentOp2ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+    return next().cgmAlphaFragmentOp2ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
 
 void OpenGLForwardingDecorator::cgmAlphaFragmentOp3ATI(
@@ -174,2147 +174,2147 @@ void OpenGLForwardingDecorator::cgmAlphaFragmentOp3ATI(
     unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod, unsigned arg3, unsigned arg3Rep,
     unsigned arg3Mod)
 {
-    return interceptor()->cgmAlphaFragmentOp3ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+    return next().cgmAlphaFragmentOp3ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
 
 void OpenGLForwardingDecorator::cgmSetFragmentShaderConstantATI(
     const char* file, unsigned line, unsigned dst, const float* value)
 {
-    return interceptor()->cgmSetFragmentShaderConstantATI(file, line, dst, value);
+    return next().cgmSetFragmentShaderConstantATI(file, line, dst, value);
 }
 
 void* OpenGLForwardingDecorator::cgmMapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
-    return interceptor()->cgmMapObjectBufferATI(file, line, buffer);
+    return next().cgmMapObjectBufferATI(file, line, buffer);
 }
 
 void OpenGLForwardingDecorator::cgmUnmapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
-    return interceptor()->cgmUnmapObjectBufferATI(file, line, buffer);
+    return next().cgmUnmapObjectBufferATI(file, line, buffer);
 }
 
 void OpenGLForwardingDecorator::cgmPNTrianglesiATI(const char* file, unsigned line, unsigned pname, int param)
 {
-    return interceptor()->cgmPNTrianglesiATI(file, line, pname, param);
+    return next().cgmPNTrianglesiATI(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmPNTrianglesfATI(const char* file, unsigned line, unsigned pname, float param)
 {
-    return interceptor()->cgmPNTrianglesfATI(file, line, pname, param);
+    return next().cgmPNTrianglesfATI(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmStencilOpSeparateATI(
     const char* file, unsigned line, unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
-    return interceptor()->cgmStencilOpSeparateATI(file, line, face, sfail, dpfail, dppass);
+    return next().cgmStencilOpSeparateATI(file, line, face, sfail, dpfail, dppass);
 }
 
 void OpenGLForwardingDecorator::cgmStencilFuncSeparateATI(
     const char* file, unsigned line, unsigned frontfunc, unsigned backfunc, int ref, unsigned mask)
 {
-    return interceptor()->cgmStencilFuncSeparateATI(file, line, frontfunc, backfunc, ref, mask);
+    return next().cgmStencilFuncSeparateATI(file, line, frontfunc, backfunc, ref, mask);
 }
 
 unsigned OpenGLForwardingDecorator::cgmNewObjectBufferATI(
     const char* file, unsigned line, int size, const void* pointer, unsigned usage)
 {
-    return interceptor()->cgmNewObjectBufferATI(file, line, size, pointer, usage);
+    return next().cgmNewObjectBufferATI(file, line, size, pointer, usage);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
-    return interceptor()->cgmIsObjectBufferATI(file, line, buffer);
+    return next().cgmIsObjectBufferATI(file, line, buffer);
 }
 
 void OpenGLForwardingDecorator::cgmUpdateObjectBufferATI(
     const char* file, unsigned line, unsigned buffer, unsigned offset, int size, const void* pointer,
     unsigned preserve)
 {
-    return interceptor()->cgmUpdateObjectBufferATI(file, line, buffer, offset, size, pointer, preserve);
+    return next().cgmUpdateObjectBufferATI(file, line, buffer, offset, size, pointer, preserve);
 }
 
 void OpenGLForwardingDecorator::cgmGetObjectBufferfvATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetObjectBufferfvATI(file, line, buffer, pname, params);
+    return next().cgmGetObjectBufferfvATI(file, line, buffer, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetObjectBufferivATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetObjectBufferivATI(file, line, buffer, pname, params);
+    return next().cgmGetObjectBufferivATI(file, line, buffer, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFreeObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
-    return interceptor()->cgmFreeObjectBufferATI(file, line, buffer);
+    return next().cgmFreeObjectBufferATI(file, line, buffer);
 }
 
 void OpenGLForwardingDecorator::cgmArrayObjectATI(
     const char* file, unsigned line, unsigned array, int size, unsigned type, int stride, unsigned buffer,
     unsigned offset)
 {
-    return interceptor()->cgmArrayObjectATI(file, line, array, size, type, stride, buffer, offset);
+    return next().cgmArrayObjectATI(file, line, array, size, type, stride, buffer, offset);
 }
 
 void OpenGLForwardingDecorator::cgmGetArrayObjectfvATI(
     const char* file, unsigned line, unsigned array, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetArrayObjectfvATI(file, line, array, pname, params);
+    return next().cgmGetArrayObjectfvATI(file, line, array, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetArrayObjectivATI(
     const char* file, unsigned line, unsigned array, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetArrayObjectivATI(file, line, array, pname, params);
+    return next().cgmGetArrayObjectivATI(file, line, array, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmVariantArrayObjectATI(
     const char* file, unsigned line, unsigned id, unsigned type, int stride, unsigned buffer, unsigned offset)
 {
-    return interceptor()->cgmVariantArrayObjectATI(file, line, id, type, stride, buffer, offset);
+    return next().cgmVariantArrayObjectATI(file, line, id, type, stride, buffer, offset);
 }
 
 void OpenGLForwardingDecorator::cgmGetVariantArrayObjectfvATI(
     const char* file, unsigned line, unsigned id, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetVariantArrayObjectfvATI(file, line, id, pname, params);
+    return next().cgmGetVariantArrayObjectfvATI(file, line, id, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVariantArrayObjectivATI(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetVariantArrayObjectivATI(file, line, id, pname, params);
+    return next().cgmGetVariantArrayObjectivATI(file, line, id, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribArrayObjectATI(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     unsigned buffer, unsigned offset)
 {
-    return interceptor()->cgmVertexAttribArrayObjectATI(file, line, index, size, type, normalized, stride, buffer, offset);
+    return next().cgmVertexAttribArrayObjectATI(file, line, index, size, type, normalized, stride, buffer, offset);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribArrayObjectfvATI(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetVertexAttribArrayObjectfvATI(file, line, index, pname, params);
+    return next().cgmGetVertexAttribArrayObjectfvATI(file, line, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribArrayObjectivATI(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetVertexAttribArrayObjectivATI(file, line, index, pname, params);
+    return next().cgmGetVertexAttribArrayObjectivATI(file, line, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream2sATI(
     const char* file, unsigned line, unsigned stream, short x, short y)
 {
-    return interceptor()->cgmVertexStream2sATI(file, line, stream, x, y);
+    return next().cgmVertexStream2sATI(file, line, stream, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream2svATI(
     const char* file, unsigned line, unsigned stream, const short* coords)
 {
-    return interceptor()->cgmVertexStream2svATI(file, line, stream, coords);
+    return next().cgmVertexStream2svATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream2iATI(const char* file, unsigned line, unsigned stream, int x, int y)
 {
-    return interceptor()->cgmVertexStream2iATI(file, line, stream, x, y);
+    return next().cgmVertexStream2iATI(file, line, stream, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream2ivATI(
     const char* file, unsigned line, unsigned stream, const int* coords)
 {
-    return interceptor()->cgmVertexStream2ivATI(file, line, stream, coords);
+    return next().cgmVertexStream2ivATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream2fATI(
     const char* file, unsigned line, unsigned stream, float x, float y)
 {
-    return interceptor()->cgmVertexStream2fATI(file, line, stream, x, y);
+    return next().cgmVertexStream2fATI(file, line, stream, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream2fvATI(
     const char* file, unsigned line, unsigned stream, const float* coords)
 {
-    return interceptor()->cgmVertexStream2fvATI(file, line, stream, coords);
+    return next().cgmVertexStream2fvATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream2dATI(
     const char* file, unsigned line, unsigned stream, double x, double y)
 {
-    return interceptor()->cgmVertexStream2dATI(file, line, stream, x, y);
+    return next().cgmVertexStream2dATI(file, line, stream, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream2dvATI(
     const char* file, unsigned line, unsigned stream, const double* coords)
 {
-    return interceptor()->cgmVertexStream2dvATI(file, line, stream, coords);
+    return next().cgmVertexStream2dvATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream3sATI(
     const char* file, unsigned line, unsigned stream, short x, short y, short z)
 {
-    return interceptor()->cgmVertexStream3sATI(file, line, stream, x, y, z);
+    return next().cgmVertexStream3sATI(file, line, stream, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream3svATI(
     const char* file, unsigned line, unsigned stream, const short* coords)
 {
-    return interceptor()->cgmVertexStream3svATI(file, line, stream, coords);
+    return next().cgmVertexStream3svATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream3iATI(
     const char* file, unsigned line, unsigned stream, int x, int y, int z)
 {
-    return interceptor()->cgmVertexStream3iATI(file, line, stream, x, y, z);
+    return next().cgmVertexStream3iATI(file, line, stream, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream3ivATI(
     const char* file, unsigned line, unsigned stream, const int* coords)
 {
-    return interceptor()->cgmVertexStream3ivATI(file, line, stream, coords);
+    return next().cgmVertexStream3ivATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream3fATI(
     const char* file, unsigned line, unsigned stream, float x, float y, float z)
 {
-    return interceptor()->cgmVertexStream3fATI(file, line, stream, x, y, z);
+    return next().cgmVertexStream3fATI(file, line, stream, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream3fvATI(
     const char* file, unsigned line, unsigned stream, const float* coords)
 {
-    return interceptor()->cgmVertexStream3fvATI(file, line, stream, coords);
+    return next().cgmVertexStream3fvATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream3dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z)
 {
-    return interceptor()->cgmVertexStream3dATI(file, line, stream, x, y, z);
+    return next().cgmVertexStream3dATI(file, line, stream, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream3dvATI(
     const char* file, unsigned line, unsigned stream, const double* coords)
 {
-    return interceptor()->cgmVertexStream3dvATI(file, line, stream, coords);
+    return next().cgmVertexStream3dvATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream4sATI(
     const char* file, unsigned line, unsigned stream, short x, short y, short z, short w)
 {
-    return interceptor()->cgmVertexStream4sATI(file, line, stream, x, y, z, w);
+    return next().cgmVertexStream4sATI(file, line, stream, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream4svATI(
     const char* file, unsigned line, unsigned stream, const short* coords)
 {
-    return interceptor()->cgmVertexStream4svATI(file, line, stream, coords);
+    return next().cgmVertexStream4svATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream4iATI(
     const char* file, unsigned line, unsigned stream, int x, int y, int z, int w)
 {
-    return interceptor()->cgmVertexStream4iATI(file, line, stream, x, y, z, w);
+    return next().cgmVertexStream4iATI(file, line, stream, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream4ivATI(
     const char* file, unsigned line, unsigned stream, const int* coords)
 {
-    return interceptor()->cgmVertexStream4ivATI(file, line, stream, coords);
+    return next().cgmVertexStream4ivATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream4fATI(
     const char* file, unsigned line, unsigned stream, float x, float y, float z, float w)
 {
-    return interceptor()->cgmVertexStream4fATI(file, line, stream, x, y, z, w);
+    return next().cgmVertexStream4fATI(file, line, stream, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream4fvATI(
     const char* file, unsigned line, unsigned stream, const float* coords)
 {
-    return interceptor()->cgmVertexStream4fvATI(file, line, stream, coords);
+    return next().cgmVertexStream4fvATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream4dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z, double w)
 {
-    return interceptor()->cgmVertexStream4dATI(file, line, stream, x, y, z, w);
+    return next().cgmVertexStream4dATI(file, line, stream, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexStream4dvATI(
     const char* file, unsigned line, unsigned stream, const double* coords)
 {
-    return interceptor()->cgmVertexStream4dvATI(file, line, stream, coords);
+    return next().cgmVertexStream4dvATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmNormalStream3bATI(
     const char* file, unsigned line, unsigned stream, signed char nx, signed char ny, signed char nz)
 {
-    return interceptor()->cgmNormalStream3bATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3bATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLForwardingDecorator::cgmNormalStream3bvATI(
     const char* file, unsigned line, unsigned stream, const signed char* coords)
 {
-    return interceptor()->cgmNormalStream3bvATI(file, line, stream, coords);
+    return next().cgmNormalStream3bvATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmNormalStream3sATI(
     const char* file, unsigned line, unsigned stream, short nx, short ny, short nz)
 {
-    return interceptor()->cgmNormalStream3sATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3sATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLForwardingDecorator::cgmNormalStream3svATI(
     const char* file, unsigned line, unsigned stream, const short* coords)
 {
-    return interceptor()->cgmNormalStream3svATI(file, line, stream, coords);
+    return next().cgmNormalStream3svATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmNormalStream3iATI(
     const char* file, unsigned line, unsigned stream, int nx, int ny, int nz)
 {
-    return interceptor()->cgmNormalStream3iATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3iATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLForwardingDecorator::cgmNormalStream3ivATI(
     const char* file, unsigned line, unsigned stream, const int* coords)
 {
-    return interceptor()->cgmNormalStream3ivATI(file, line, stream, coords);
+    return next().cgmNormalStream3ivATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmNormalStream3fATI(
     const char* file, unsigned line, unsigned stream, float nx, float ny, float nz)
 {
-    return interceptor()->cgmNormalStream3fATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3fATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLForwardingDecorator::cgmNormalStream3fvATI(
     const char* file, unsigned line, unsigned stream, const float* coords)
 {
-    return interceptor()->cgmNormalStream3fvATI(file, line, stream, coords);
+    return next().cgmNormalStream3fvATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmNormalStream3dATI(
     const char* file, unsigned line, unsigned stream, double nx, double ny, double nz)
 {
-    return interceptor()->cgmNormalStream3dATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3dATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLForwardingDecorator::cgmNormalStream3dvATI(
     const char* file, unsigned line, unsigned stream, const double* coords)
 {
-    return interceptor()->cgmNormalStream3dvATI(file, line, stream, coords);
+    return next().cgmNormalStream3dvATI(file, line, stream, coords);
 }
 
 void OpenGLForwardingDecorator::cgmClientActiveVertexStreamATI(const char* file, unsigned line, unsigned stream)
 {
-    return interceptor()->cgmClientActiveVertexStreamATI(file, line, stream);
+    return next().cgmClientActiveVertexStreamATI(file, line, stream);
 }
 
 void OpenGLForwardingDecorator::cgmVertexBlendEnviATI(const char* file, unsigned line, unsigned pname, int param)
 {
-    return interceptor()->cgmVertexBlendEnviATI(file, line, pname, param);
+    return next().cgmVertexBlendEnviATI(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmVertexBlendEnvfATI(const char* file, unsigned line, unsigned pname, float param)
 {
-    return interceptor()->cgmVertexBlendEnvfATI(file, line, pname, param);
+    return next().cgmVertexBlendEnvfATI(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmUniformBufferEXT(
     const char* file, unsigned line, unsigned program, int location, unsigned buffer)
 {
-    return interceptor()->cgmUniformBufferEXT(file, line, program, location, buffer);
+    return next().cgmUniformBufferEXT(file, line, program, location, buffer);
 }
 
 int OpenGLForwardingDecorator::cgmGetUniformBufferSizeEXT(
     const char* file, unsigned line, unsigned program, int location)
 {
-    return interceptor()->cgmGetUniformBufferSizeEXT(file, line, program, location);
+    return next().cgmGetUniformBufferSizeEXT(file, line, program, location);
 }
 
 ptrdiff_t OpenGLForwardingDecorator::cgmGetUniformOffsetEXT(
     const char* file, unsigned line, unsigned program, int location)
 {
-    return interceptor()->cgmGetUniformOffsetEXT(file, line, program, location);
+    return next().cgmGetUniformOffsetEXT(file, line, program, location);
 }
 
 void OpenGLForwardingDecorator::cgmBlendColorEXT(
     const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    return interceptor()->cgmBlendColorEXT(file, line, red, green, blue, alpha);
+    return next().cgmBlendColorEXT(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmBlendEquationSeparateEXT(
     const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
-    return interceptor()->cgmBlendEquationSeparateEXT(file, line, modeRGB, modeAlpha);
+    return next().cgmBlendEquationSeparateEXT(file, line, modeRGB, modeAlpha);
 }
 
 void OpenGLForwardingDecorator::cgmBlendFuncSeparateEXT(
     const char* file, unsigned line, unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha,
     unsigned dfactorAlpha)
 {
-    return interceptor()->cgmBlendFuncSeparateEXT(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+    return next().cgmBlendFuncSeparateEXT(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
 void OpenGLForwardingDecorator::cgmBlendEquationEXT(const char* file, unsigned line, unsigned mode)
 {
-    return interceptor()->cgmBlendEquationEXT(file, line, mode);
+    return next().cgmBlendEquationEXT(file, line, mode);
 }
 
 void OpenGLForwardingDecorator::cgmColorSubTableEXT(
     const char* file, unsigned line, unsigned target, int start, int count, unsigned format, unsigned type,
     const void* data)
 {
-    return interceptor()->cgmColorSubTableEXT(file, line, target, start, count, format, type, data);
+    return next().cgmColorSubTableEXT(file, line, target, start, count, format, type, data);
 }
 
 void OpenGLForwardingDecorator::cgmCopyColorSubTableEXT(
     const char* file, unsigned line, unsigned target, int start, int x, int y, int width)
 {
-    return interceptor()->cgmCopyColorSubTableEXT(file, line, target, start, x, y, width);
+    return next().cgmCopyColorSubTableEXT(file, line, target, start, x, y, width);
 }
 
 void OpenGLForwardingDecorator::cgmLockArraysEXT(const char* file, unsigned line, int first, int count)
 {
-    return interceptor()->cgmLockArraysEXT(file, line, first, count);
+    return next().cgmLockArraysEXT(file, line, first, count);
 }
 
 void OpenGLForwardingDecorator::cgmUnlockArraysEXT(const char* file, unsigned line)
 {
-    return interceptor()->cgmUnlockArraysEXT(file, line);
+    return next().cgmUnlockArraysEXT(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmConvolutionFilter1DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* image)
 {
-    return interceptor()->cgmConvolutionFilter1DEXT(file, line, target, internalformat, width, format, type, image);
+    return next().cgmConvolutionFilter1DEXT(file, line, target, internalformat, width, format, type, image);
 }
 
 void OpenGLForwardingDecorator::cgmConvolutionFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* image)
 {
-    return interceptor()->cgmConvolutionFilter2DEXT(file, line, target, internalformat, width, height, format, type, image);
+    return next().cgmConvolutionFilter2DEXT(file, line, target, internalformat, width, height, format, type, image);
 }
 
 void OpenGLForwardingDecorator::cgmConvolutionParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
-    return interceptor()->cgmConvolutionParameterfEXT(file, line, target, pname, params);
+    return next().cgmConvolutionParameterfEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return interceptor()->cgmConvolutionParameterfvEXT(file, line, target, pname, params);
+    return next().cgmConvolutionParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmConvolutionParameteriEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int params)
 {
-    return interceptor()->cgmConvolutionParameteriEXT(file, line, target, pname, params);
+    return next().cgmConvolutionParameteriEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return interceptor()->cgmConvolutionParameterivEXT(file, line, target, pname, params);
+    return next().cgmConvolutionParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmCopyConvolutionFilter1DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return interceptor()->cgmCopyConvolutionFilter1DEXT(file, line, target, internalformat, x, y, width);
+    return next().cgmCopyConvolutionFilter1DEXT(file, line, target, internalformat, x, y, width);
 }
 
 void OpenGLForwardingDecorator::cgmCopyConvolutionFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
-    return interceptor()->cgmCopyConvolutionFilter2DEXT(file, line, target, internalformat, x, y, width, height);
+    return next().cgmCopyConvolutionFilter2DEXT(file, line, target, internalformat, x, y, width, height);
 }
 
 void OpenGLForwardingDecorator::cgmGetConvolutionFilterEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
-    return interceptor()->cgmGetConvolutionFilterEXT(file, line, target, format, type, image);
+    return next().cgmGetConvolutionFilterEXT(file, line, target, format, type, image);
 }
 
 void OpenGLForwardingDecorator::cgmGetConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetConvolutionParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetConvolutionParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetConvolutionParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetConvolutionParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetSeparableFilterEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* row, void* column,
     void* span)
 {
-    return interceptor()->cgmGetSeparableFilterEXT(file, line, target, format, type, row, column, span);
+    return next().cgmGetSeparableFilterEXT(file, line, target, format, type, row, column, span);
 }
 
 void OpenGLForwardingDecorator::cgmSeparableFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* row, const void* column)
 {
-    return interceptor()->cgmSeparableFilter2DEXT(file, line, target, internalformat, width, height, format, type, row, column);
+    return next().cgmSeparableFilter2DEXT(file, line, target, internalformat, width, height, format, type, row, column);
 }
 
 void OpenGLForwardingDecorator::cgmBinormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmBinormalPointerEXT(file, line, type, stride, pointer);
+    return next().cgmBinormalPointerEXT(file, line, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmTangentPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmTangentPointerEXT(file, line, type, stride, pointer);
+    return next().cgmTangentPointerEXT(file, line, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmCopyTexImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int border)
 {
-    return interceptor()->cgmCopyTexImage1DEXT(file, line, target, level, internalformat, x, y, width, border);
+    return next().cgmCopyTexImage1DEXT(file, line, target, level, internalformat, x, y, width, border);
 }
 
 void OpenGLForwardingDecorator::cgmCopyTexImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int height, int border)
 {
-    return interceptor()->cgmCopyTexImage2DEXT(file, line, target, level, internalformat, x, y, width, height, border);
+    return next().cgmCopyTexImage2DEXT(file, line, target, level, internalformat, x, y, width, height, border);
 }
 
 void OpenGLForwardingDecorator::cgmCopyTexSubImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int x, int y, int width)
 {
-    return interceptor()->cgmCopyTexSubImage1DEXT(file, line, target, level, xoffset, x, y, width);
+    return next().cgmCopyTexSubImage1DEXT(file, line, target, level, xoffset, x, y, width);
 }
 
 void OpenGLForwardingDecorator::cgmCopyTexSubImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int x, int y, int width,
     int height)
 {
-    return interceptor()->cgmCopyTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, x, y, width, height);
+    return next().cgmCopyTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, x, y, width, height);
 }
 
 void OpenGLForwardingDecorator::cgmCopyTexSubImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y,
     int width, int height)
 {
-    return interceptor()->cgmCopyTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
+    return next().cgmCopyTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
 }
 
 void OpenGLForwardingDecorator::cgmCullParameterdvEXT(const char* file, unsigned line, unsigned pname, double* params)
 {
-    return interceptor()->cgmCullParameterdvEXT(file, line, pname, params);
+    return next().cgmCullParameterdvEXT(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmCullParameterfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
-    return interceptor()->cgmCullParameterfvEXT(file, line, pname, params);
+    return next().cgmCullParameterfvEXT(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmDepthBoundsEXT(const char* file, unsigned line, double zmin, double zmax)
 {
-    return interceptor()->cgmDepthBoundsEXT(file, line, zmin, zmax);
+    return next().cgmDepthBoundsEXT(file, line, zmin, zmax);
 }
 
 void OpenGLForwardingDecorator::cgmColorMaskIndexedEXT(
     const char* file, unsigned line, unsigned index, unsigned char r, unsigned char g, unsigned char b,
     unsigned char a)
 {
-    return interceptor()->cgmColorMaskIndexedEXT(file, line, index, r, g, b, a);
+    return next().cgmColorMaskIndexedEXT(file, line, index, r, g, b, a);
 }
 
 void OpenGLForwardingDecorator::cgmGetBooleanIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned char* data)
 {
-    return interceptor()->cgmGetBooleanIndexedvEXT(file, line, target, index, data);
+    return next().cgmGetBooleanIndexedvEXT(file, line, target, index, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetIntegerIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int* data)
 {
-    return interceptor()->cgmGetIntegerIndexedvEXT(file, line, target, index, data);
+    return next().cgmGetIntegerIndexedvEXT(file, line, target, index, data);
 }
 
 void OpenGLForwardingDecorator::cgmEnableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
-    return interceptor()->cgmEnableIndexedEXT(file, line, target, index);
+    return next().cgmEnableIndexedEXT(file, line, target, index);
 }
 
 void OpenGLForwardingDecorator::cgmDisableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
-    return interceptor()->cgmDisableIndexedEXT(file, line, target, index);
+    return next().cgmDisableIndexedEXT(file, line, target, index);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsEnabledIndexedEXT(
     const char* file, unsigned line, unsigned target, unsigned index)
 {
-    return interceptor()->cgmIsEnabledIndexedEXT(file, line, target, index);
+    return next().cgmIsEnabledIndexedEXT(file, line, target, index);
 }
 
 void OpenGLForwardingDecorator::cgmDrawArraysInstancedEXT(
     const char* file, unsigned line, unsigned mode, int start, int count, int primcount)
 {
-    return interceptor()->cgmDrawArraysInstancedEXT(file, line, mode, start, count, primcount);
+    return next().cgmDrawArraysInstancedEXT(file, line, mode, start, count, primcount);
 }
 
 void OpenGLForwardingDecorator::cgmDrawElementsInstancedEXT(
     const char* file, unsigned line, unsigned mode, int count, unsigned type, const void* indices, int primcount)
 {
-    return interceptor()->cgmDrawElementsInstancedEXT(file, line, mode, count, type, indices, primcount);
+    return next().cgmDrawElementsInstancedEXT(file, line, mode, count, type, indices, primcount);
 }
 
 void OpenGLForwardingDecorator::cgmDrawRangeElementsEXT(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count, unsigned type,
     const void* indices)
 {
-    return interceptor()->cgmDrawRangeElementsEXT(file, line, mode, start, end, count, type, indices);
+    return next().cgmDrawRangeElementsEXT(file, line, mode, start, end, count, type, indices);
 }
 
 void OpenGLForwardingDecorator::cgmFogCoordfEXT(const char* file, unsigned line, float coord)
 {
-    return interceptor()->cgmFogCoordfEXT(file, line, coord);
+    return next().cgmFogCoordfEXT(file, line, coord);
 }
 
 void OpenGLForwardingDecorator::cgmFogCoordfvEXT(const char* file, unsigned line, const float* coord)
 {
-    return interceptor()->cgmFogCoordfvEXT(file, line, coord);
+    return next().cgmFogCoordfvEXT(file, line, coord);
 }
 
 void OpenGLForwardingDecorator::cgmFogCoorddEXT(const char* file, unsigned line, double coord)
 {
-    return interceptor()->cgmFogCoorddEXT(file, line, coord);
+    return next().cgmFogCoorddEXT(file, line, coord);
 }
 
 void OpenGLForwardingDecorator::cgmFogCoorddvEXT(const char* file, unsigned line, const double* coord)
 {
-    return interceptor()->cgmFogCoorddvEXT(file, line, coord);
+    return next().cgmFogCoorddvEXT(file, line, coord);
 }
 
 void OpenGLForwardingDecorator::cgmFogCoordPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmFogCoordPointerEXT(file, line, type, stride, pointer);
+    return next().cgmFogCoordPointerEXT(file, line, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentColorMaterialEXT(
     const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return interceptor()->cgmFragmentColorMaterialEXT(file, line, face, mode);
+    return next().cgmFragmentColorMaterialEXT(file, line, face, mode);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightModelfEXT(
     const char* file, unsigned line, unsigned pname, float param)
 {
-    return interceptor()->cgmFragmentLightModelfEXT(file, line, pname, param);
+    return next().cgmFragmentLightModelfEXT(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightModelfvEXT(
     const char* file, unsigned line, unsigned pname, float* params)
 {
-    return interceptor()->cgmFragmentLightModelfvEXT(file, line, pname, params);
+    return next().cgmFragmentLightModelfvEXT(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightModeliEXT(const char* file, unsigned line, unsigned pname, int param)
 {
-    return interceptor()->cgmFragmentLightModeliEXT(file, line, pname, param);
+    return next().cgmFragmentLightModeliEXT(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightModelivEXT(
     const char* file, unsigned line, unsigned pname, int* params)
 {
-    return interceptor()->cgmFragmentLightModelivEXT(file, line, pname, params);
+    return next().cgmFragmentLightModelivEXT(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightfEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
-    return interceptor()->cgmFragmentLightfEXT(file, line, light, pname, param);
+    return next().cgmFragmentLightfEXT(file, line, light, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
-    return interceptor()->cgmFragmentLightfvEXT(file, line, light, pname, params);
+    return next().cgmFragmentLightfvEXT(file, line, light, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightiEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
-    return interceptor()->cgmFragmentLightiEXT(file, line, light, pname, param);
+    return next().cgmFragmentLightiEXT(file, line, light, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightivEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
-    return interceptor()->cgmFragmentLightivEXT(file, line, light, pname, params);
+    return next().cgmFragmentLightivEXT(file, line, light, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentMaterialfEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float param)
 {
-    return interceptor()->cgmFragmentMaterialfEXT(file, line, face, pname, param);
+    return next().cgmFragmentMaterialfEXT(file, line, face, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
-    return interceptor()->cgmFragmentMaterialfvEXT(file, line, face, pname, params);
+    return next().cgmFragmentMaterialfvEXT(file, line, face, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentMaterialiEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int param)
 {
-    return interceptor()->cgmFragmentMaterialiEXT(file, line, face, pname, param);
+    return next().cgmFragmentMaterialiEXT(file, line, face, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
-    return interceptor()->cgmFragmentMaterialivEXT(file, line, face, pname, params);
+    return next().cgmFragmentMaterialivEXT(file, line, face, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetFragmentLightfvEXT(file, line, light, pname, params);
+    return next().cgmGetFragmentLightfvEXT(file, line, light, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetFragmentLightivEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetFragmentLightivEXT(file, line, light, pname, params);
+    return next().cgmGetFragmentLightivEXT(file, line, light, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
-    return interceptor()->cgmGetFragmentMaterialfvEXT(file, line, face, pname, params);
+    return next().cgmGetFragmentMaterialfvEXT(file, line, face, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
-    return interceptor()->cgmGetFragmentMaterialivEXT(file, line, face, pname, params);
+    return next().cgmGetFragmentMaterialivEXT(file, line, face, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmLightEnviEXT(const char* file, unsigned line, unsigned pname, int param)
 {
-    return interceptor()->cgmLightEnviEXT(file, line, pname, param);
+    return next().cgmLightEnviEXT(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmBlitFramebufferEXT(
     const char* file, unsigned line, int srcX0, int srcY0, int srcX1, int srcY1, int dstX0, int dstY0, int dstX1,
     int dstY1, unsigned mask, unsigned filter)
 {
-    return interceptor()->cgmBlitFramebufferEXT(file, line, srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
+    return next().cgmBlitFramebufferEXT(file, line, srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
 }
 
 void OpenGLForwardingDecorator::cgmRenderbufferStorageMultisampleEXT(
     const char* file, unsigned line, unsigned target, int samples, unsigned internalformat, int width, int height)
 {
-    return interceptor()->cgmRenderbufferStorageMultisampleEXT(file, line, target, samples, internalformat, width, height);
+    return next().cgmRenderbufferStorageMultisampleEXT(file, line, target, samples, internalformat, width, height);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsRenderbufferEXT(const char* file, unsigned line, unsigned renderbuffer)
 {
-    return interceptor()->cgmIsRenderbufferEXT(file, line, renderbuffer);
+    return next().cgmIsRenderbufferEXT(file, line, renderbuffer);
 }
 
 void OpenGLForwardingDecorator::cgmBindRenderbufferEXT(
     const char* file, unsigned line, unsigned target, unsigned renderbuffer)
 {
-    return interceptor()->cgmBindRenderbufferEXT(file, line, target, renderbuffer);
+    return next().cgmBindRenderbufferEXT(file, line, target, renderbuffer);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteRenderbuffersEXT(
     const char* file, unsigned line, int n, const unsigned* renderbuffers)
 {
-    return interceptor()->cgmDeleteRenderbuffersEXT(file, line, n, renderbuffers);
+    return next().cgmDeleteRenderbuffersEXT(file, line, n, renderbuffers);
 }
 
 void OpenGLForwardingDecorator::cgmGenRenderbuffersEXT(
     const char* file, unsigned line, int n, unsigned* renderbuffers)
 {
-    return interceptor()->cgmGenRenderbuffersEXT(file, line, n, renderbuffers);
+    return next().cgmGenRenderbuffersEXT(file, line, n, renderbuffers);
 }
 
 void OpenGLForwardingDecorator::cgmRenderbufferStorageEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height)
 {
-    return interceptor()->cgmRenderbufferStorageEXT(file, line, target, internalformat, width, height);
+    return next().cgmRenderbufferStorageEXT(file, line, target, internalformat, width, height);
 }
 
 void OpenGLForwardingDecorator::cgmGetRenderbufferParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetRenderbufferParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetRenderbufferParameterivEXT(file, line, target, pname, params);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsFramebufferEXT(const char* file, unsigned line, unsigned framebuffer)
 {
-    return interceptor()->cgmIsFramebufferEXT(file, line, framebuffer);
+    return next().cgmIsFramebufferEXT(file, line, framebuffer);
 }
 
 void OpenGLForwardingDecorator::cgmBindFramebufferEXT(
     const char* file, unsigned line, unsigned target, unsigned framebuffer)
 {
-    return interceptor()->cgmBindFramebufferEXT(file, line, target, framebuffer);
+    return next().cgmBindFramebufferEXT(file, line, target, framebuffer);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteFramebuffersEXT(
     const char* file, unsigned line, int n, const unsigned* framebuffers)
 {
-    return interceptor()->cgmDeleteFramebuffersEXT(file, line, n, framebuffers);
+    return next().cgmDeleteFramebuffersEXT(file, line, n, framebuffers);
 }
 
 void OpenGLForwardingDecorator::cgmGenFramebuffersEXT(const char* file, unsigned line, int n, unsigned* framebuffers)
 {
-    return interceptor()->cgmGenFramebuffersEXT(file, line, n, framebuffers);
+    return next().cgmGenFramebuffersEXT(file, line, n, framebuffers);
 }
 
 unsigned OpenGLForwardingDecorator::cgmCheckFramebufferStatusEXT(const char* file, unsigned line, unsigned target)
 {
-    return interceptor()->cgmCheckFramebufferStatusEXT(file, line, target);
+    return next().cgmCheckFramebufferStatusEXT(file, line, target);
 }
 
 void OpenGLForwardingDecorator::cgmFramebufferTexture1DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level)
 {
-    return interceptor()->cgmFramebufferTexture1DEXT(file, line, target, attachment, textarget, texture, level);
+    return next().cgmFramebufferTexture1DEXT(file, line, target, attachment, textarget, texture, level);
 }
 
 void OpenGLForwardingDecorator::cgmFramebufferTexture2DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level)
 {
-    return interceptor()->cgmFramebufferTexture2DEXT(file, line, target, attachment, textarget, texture, level);
+    return next().cgmFramebufferTexture2DEXT(file, line, target, attachment, textarget, texture, level);
 }
 
 void OpenGLForwardingDecorator::cgmFramebufferTexture3DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level, int zoffset)
 {
-    return interceptor()->cgmFramebufferTexture3DEXT(file, line, target, attachment, textarget, texture, level, zoffset);
+    return next().cgmFramebufferTexture3DEXT(file, line, target, attachment, textarget, texture, level, zoffset);
 }
 
 void OpenGLForwardingDecorator::cgmFramebufferRenderbufferEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned renderbuffertarget,
     unsigned renderbuffer)
 {
-    return interceptor()->cgmFramebufferRenderbufferEXT(file, line, target, attachment, renderbuffertarget, renderbuffer);
+    return next().cgmFramebufferRenderbufferEXT(file, line, target, attachment, renderbuffertarget, renderbuffer);
 }
 
 void OpenGLForwardingDecorator::cgmGetFramebufferAttachmentParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetFramebufferAttachmentParameterivEXT(file, line, target, attachment, pname, params);
+    return next().cgmGetFramebufferAttachmentParameterivEXT(file, line, target, attachment, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGenerateMipmapEXT(const char* file, unsigned line, unsigned target)
 {
-    return interceptor()->cgmGenerateMipmapEXT(file, line, target);
+    return next().cgmGenerateMipmapEXT(file, line, target);
 }
 
 void OpenGLForwardingDecorator::cgmProgramParameteriEXT(
     const char* file, unsigned line, unsigned program, unsigned pname, int value)
 {
-    return interceptor()->cgmProgramParameteriEXT(file, line, program, pname, value);
+    return next().cgmProgramParameteriEXT(file, line, program, pname, value);
 }
 
 void OpenGLForwardingDecorator::cgmFramebufferTextureEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level)
 {
-    return interceptor()->cgmFramebufferTextureEXT(file, line, target, attachment, texture, level);
+    return next().cgmFramebufferTextureEXT(file, line, target, attachment, texture, level);
 }
 
 void OpenGLForwardingDecorator::cgmFramebufferTextureLayerEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level, int layer)
 {
-    return interceptor()->cgmFramebufferTextureLayerEXT(file, line, target, attachment, texture, level, layer);
+    return next().cgmFramebufferTextureLayerEXT(file, line, target, attachment, texture, level, layer);
 }
 
 void OpenGLForwardingDecorator::cgmFramebufferTextureFaceEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level, unsigned face)
 {
-    return interceptor()->cgmFramebufferTextureFaceEXT(file, line, target, attachment, texture, level, face);
+    return next().cgmFramebufferTextureFaceEXT(file, line, target, attachment, texture, level, face);
 }
 
 void OpenGLForwardingDecorator::cgmProgramEnvParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
-    return interceptor()->cgmProgramEnvParameters4fvEXT(file, line, target, index, count, params);
+    return next().cgmProgramEnvParameters4fvEXT(file, line, target, index, count, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramLocalParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
-    return interceptor()->cgmProgramLocalParameters4fvEXT(file, line, target, index, count, params);
+    return next().cgmProgramLocalParameters4fvEXT(file, line, target, index, count, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetUniformuivEXT(
     const char* file, unsigned line, unsigned program, int location, unsigned* params)
 {
-    return interceptor()->cgmGetUniformuivEXT(file, line, program, location, params);
+    return next().cgmGetUniformuivEXT(file, line, program, location, params);
 }
 
 void OpenGLForwardingDecorator::cgmBindFragDataLocationEXT(
     const char* file, unsigned line, unsigned program, unsigned color, const char* name)
 {
-    return interceptor()->cgmBindFragDataLocationEXT(file, line, program, color, name);
+    return next().cgmBindFragDataLocationEXT(file, line, program, color, name);
 }
 
 int OpenGLForwardingDecorator::cgmGetFragDataLocationEXT(
     const char* file, unsigned line, unsigned program, const char* name)
 {
-    return interceptor()->cgmGetFragDataLocationEXT(file, line, program, name);
+    return next().cgmGetFragDataLocationEXT(file, line, program, name);
 }
 
 void OpenGLForwardingDecorator::cgmUniform1uiEXT(const char* file, unsigned line, int location, unsigned v0)
 {
-    return interceptor()->cgmUniform1uiEXT(file, line, location, v0);
+    return next().cgmUniform1uiEXT(file, line, location, v0);
 }
 
 void OpenGLForwardingDecorator::cgmUniform2uiEXT(
     const char* file, unsigned line, int location, unsigned v0, unsigned v1)
 {
-    return interceptor()->cgmUniform2uiEXT(file, line, location, v0, v1);
+    return next().cgmUniform2uiEXT(file, line, location, v0, v1);
 }
 
 void OpenGLForwardingDecorator::cgmUniform3uiEXT(
     const char* file, unsigned line, int location, unsigned v0, unsigned v1, unsigned v2)
 {
-    return interceptor()->cgmUniform3uiEXT(file, line, location, v0, v1, v2);
+    return next().cgmUniform3uiEXT(file, line, location, v0, v1, v2);
 }
 
 void OpenGLForwardingDecorator::cgmUniform4uiEXT(
     const char* file, unsigned line, int location, unsigned v0, unsigned v1, unsigned v2, unsigned v3)
 {
-    return interceptor()->cgmUniform4uiEXT(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4uiEXT(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLForwardingDecorator::cgmUniform1uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
-    return interceptor()->cgmUniform1uivEXT(file, line, location, count, value);
+    return next().cgmUniform1uivEXT(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform2uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
-    return interceptor()->cgmUniform2uivEXT(file, line, location, count, value);
+    return next().cgmUniform2uivEXT(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform3uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
-    return interceptor()->cgmUniform3uivEXT(file, line, location, count, value);
+    return next().cgmUniform3uivEXT(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmUniform4uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
-    return interceptor()->cgmUniform4uivEXT(file, line, location, count, value);
+    return next().cgmUniform4uivEXT(file, line, location, count, value);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI1iEXT(const char* file, unsigned line, unsigned index, int x)
 {
-    return interceptor()->cgmVertexAttribI1iEXT(file, line, index, x);
+    return next().cgmVertexAttribI1iEXT(file, line, index, x);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI2iEXT(const char* file, unsigned line, unsigned index, int x, int y)
 {
-    return interceptor()->cgmVertexAttribI2iEXT(file, line, index, x, y);
+    return next().cgmVertexAttribI2iEXT(file, line, index, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI3iEXT(
     const char* file, unsigned line, unsigned index, int x, int y, int z)
 {
-    return interceptor()->cgmVertexAttribI3iEXT(file, line, index, x, y, z);
+    return next().cgmVertexAttribI3iEXT(file, line, index, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI4iEXT(
     const char* file, unsigned line, unsigned index, int x, int y, int z, int w)
 {
-    return interceptor()->cgmVertexAttribI4iEXT(file, line, index, x, y, z, w);
+    return next().cgmVertexAttribI4iEXT(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI1uiEXT(const char* file, unsigned line, unsigned index, unsigned x)
 {
-    return interceptor()->cgmVertexAttribI1uiEXT(file, line, index, x);
+    return next().cgmVertexAttribI1uiEXT(file, line, index, x);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI2uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y)
 {
-    return interceptor()->cgmVertexAttribI2uiEXT(file, line, index, x, y);
+    return next().cgmVertexAttribI2uiEXT(file, line, index, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI3uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y, unsigned z)
 {
-    return interceptor()->cgmVertexAttribI3uiEXT(file, line, index, x, y, z);
+    return next().cgmVertexAttribI3uiEXT(file, line, index, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI4uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return interceptor()->cgmVertexAttribI4uiEXT(file, line, index, x, y, z, w);
+    return next().cgmVertexAttribI4uiEXT(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI1ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return interceptor()->cgmVertexAttribI1ivEXT(file, line, index, v);
+    return next().cgmVertexAttribI1ivEXT(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI2ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return interceptor()->cgmVertexAttribI2ivEXT(file, line, index, v);
+    return next().cgmVertexAttribI2ivEXT(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI3ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return interceptor()->cgmVertexAttribI3ivEXT(file, line, index, v);
+    return next().cgmVertexAttribI3ivEXT(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI4ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return interceptor()->cgmVertexAttribI4ivEXT(file, line, index, v);
+    return next().cgmVertexAttribI4ivEXT(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI1uivEXT(
     const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return interceptor()->cgmVertexAttribI1uivEXT(file, line, index, v);
+    return next().cgmVertexAttribI1uivEXT(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI2uivEXT(
     const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return interceptor()->cgmVertexAttribI2uivEXT(file, line, index, v);
+    return next().cgmVertexAttribI2uivEXT(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI3uivEXT(
     const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return interceptor()->cgmVertexAttribI3uivEXT(file, line, index, v);
+    return next().cgmVertexAttribI3uivEXT(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI4uivEXT(
     const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return interceptor()->cgmVertexAttribI4uivEXT(file, line, index, v);
+    return next().cgmVertexAttribI4uivEXT(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI4bvEXT(
     const char* file, unsigned line, unsigned index, const signed char* v)
 {
-    return interceptor()->cgmVertexAttribI4bvEXT(file, line, index, v);
+    return next().cgmVertexAttribI4bvEXT(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI4svEXT(
     const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttribI4svEXT(file, line, index, v);
+    return next().cgmVertexAttribI4svEXT(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI4ubvEXT(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return interceptor()->cgmVertexAttribI4ubvEXT(file, line, index, v);
+    return next().cgmVertexAttribI4ubvEXT(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribI4usvEXT(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return interceptor()->cgmVertexAttribI4usvEXT(file, line, index, v);
+    return next().cgmVertexAttribI4usvEXT(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribIPointerEXT(
     const char* file, unsigned line, unsigned index, int size, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmVertexAttribIPointerEXT(file, line, index, size, type, stride, pointer);
+    return next().cgmVertexAttribIPointerEXT(file, line, index, size, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribIivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetVertexAttribIivEXT(file, line, index, pname, params);
+    return next().cgmGetVertexAttribIivEXT(file, line, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribIuivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, unsigned* params)
 {
-    return interceptor()->cgmGetVertexAttribIuivEXT(file, line, index, pname, params);
+    return next().cgmGetVertexAttribIuivEXT(file, line, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetHistogramEXT(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
-    return interceptor()->cgmGetHistogramEXT(file, line, target, reset, format, type, values);
+    return next().cgmGetHistogramEXT(file, line, target, reset, format, type, values);
 }
 
 void OpenGLForwardingDecorator::cgmGetHistogramParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetHistogramParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetHistogramParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetHistogramParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetHistogramParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetHistogramParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetMinmaxEXT(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
-    return interceptor()->cgmGetMinmaxEXT(file, line, target, reset, format, type, values);
+    return next().cgmGetMinmaxEXT(file, line, target, reset, format, type, values);
 }
 
 void OpenGLForwardingDecorator::cgmGetMinmaxParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetMinmaxParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetMinmaxParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetMinmaxParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetMinmaxParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetMinmaxParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmHistogramEXT(
     const char* file, unsigned line, unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
-    return interceptor()->cgmHistogramEXT(file, line, target, width, internalformat, sink);
+    return next().cgmHistogramEXT(file, line, target, width, internalformat, sink);
 }
 
 void OpenGLForwardingDecorator::cgmMinmaxEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned char sink)
 {
-    return interceptor()->cgmMinmaxEXT(file, line, target, internalformat, sink);
+    return next().cgmMinmaxEXT(file, line, target, internalformat, sink);
 }
 
 void OpenGLForwardingDecorator::cgmResetHistogramEXT(const char* file, unsigned line, unsigned target)
 {
-    return interceptor()->cgmResetHistogramEXT(file, line, target);
+    return next().cgmResetHistogramEXT(file, line, target);
 }
 
 void OpenGLForwardingDecorator::cgmResetMinmaxEXT(const char* file, unsigned line, unsigned target)
 {
-    return interceptor()->cgmResetMinmaxEXT(file, line, target);
+    return next().cgmResetMinmaxEXT(file, line, target);
 }
 
 void OpenGLForwardingDecorator::cgmIndexFuncEXT(const char* file, unsigned line, unsigned func, float ref)
 {
-    return interceptor()->cgmIndexFuncEXT(file, line, func, ref);
+    return next().cgmIndexFuncEXT(file, line, func, ref);
 }
 
 void OpenGLForwardingDecorator::cgmIndexMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return interceptor()->cgmIndexMaterialEXT(file, line, face, mode);
+    return next().cgmIndexMaterialEXT(file, line, face, mode);
 }
 
 void OpenGLForwardingDecorator::cgmApplyTextureEXT(const char* file, unsigned line, unsigned mode)
 {
-    return interceptor()->cgmApplyTextureEXT(file, line, mode);
+    return next().cgmApplyTextureEXT(file, line, mode);
 }
 
 void OpenGLForwardingDecorator::cgmTextureLightEXT(const char* file, unsigned line, unsigned pname)
 {
-    return interceptor()->cgmTextureLightEXT(file, line, pname);
+    return next().cgmTextureLightEXT(file, line, pname);
 }
 
 void OpenGLForwardingDecorator::cgmTextureMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return interceptor()->cgmTextureMaterialEXT(file, line, face, mode);
+    return next().cgmTextureMaterialEXT(file, line, face, mode);
 }
 
 void OpenGLForwardingDecorator::cgmSampleMaskEXT(const char* file, unsigned line, float value, unsigned char invert)
 {
-    return interceptor()->cgmSampleMaskEXT(file, line, value, invert);
+    return next().cgmSampleMaskEXT(file, line, value, invert);
 }
 
 void OpenGLForwardingDecorator::cgmSamplePatternEXT(const char* file, unsigned line, unsigned pattern)
 {
-    return interceptor()->cgmSamplePatternEXT(file, line, pattern);
+    return next().cgmSamplePatternEXT(file, line, pattern);
 }
 
 void OpenGLForwardingDecorator::cgmMultiDrawArraysEXT(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
-    return interceptor()->cgmMultiDrawArraysEXT(file, line, mode, first, count, primcount);
+    return next().cgmMultiDrawArraysEXT(file, line, mode, first, count, primcount);
 }
 
 void OpenGLForwardingDecorator::cgmMultiDrawElementsEXT(
     const char* file, unsigned line, unsigned mode, const int* count, unsigned type, const void* const* indices,
     int primcount)
 {
-    return interceptor()->cgmMultiDrawElementsEXT(file, line, mode, count, type, indices, primcount);
+    return next().cgmMultiDrawElementsEXT(file, line, mode, count, type, indices, primcount);
 }
 
 void OpenGLForwardingDecorator::cgmColorTableEXT(
     const char* file, unsigned line, unsigned target, unsigned internalFormat, int width, unsigned format,
     unsigned type, const void* table)
 {
-    return interceptor()->cgmColorTableEXT(file, line, target, internalFormat, width, format, type, table);
+    return next().cgmColorTableEXT(file, line, target, internalFormat, width, format, type, table);
 }
 
 void OpenGLForwardingDecorator::cgmGetColorTableEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* data)
 {
-    return interceptor()->cgmGetColorTableEXT(file, line, target, format, type, data);
+    return next().cgmGetColorTableEXT(file, line, target, format, type, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetColorTableParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetColorTableParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetColorTableParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetColorTableParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmPixelTransformParameteriEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return interceptor()->cgmPixelTransformParameteriEXT(file, line, target, pname, param);
+    return next().cgmPixelTransformParameteriEXT(file, line, target, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmPixelTransformParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    return interceptor()->cgmPixelTransformParameterfEXT(file, line, target, pname, param);
+    return next().cgmPixelTransformParameterfEXT(file, line, target, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return interceptor()->cgmPixelTransformParameterivEXT(file, line, target, pname, params);
+    return next().cgmPixelTransformParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return interceptor()->cgmPixelTransformParameterfvEXT(file, line, target, pname, params);
+    return next().cgmPixelTransformParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetPixelTransformParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetPixelTransformParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetPixelTransformParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetPixelTransformParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmPointParameterfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
-    return interceptor()->cgmPointParameterfEXT(file, line, pname, param);
+    return next().cgmPointParameterfEXT(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmPointParameterfvEXT(
     const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return interceptor()->cgmPointParameterfvEXT(file, line, pname, params);
+    return next().cgmPointParameterfvEXT(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmPolygonOffsetEXT(const char* file, unsigned line, float factor, float bias)
 {
-    return interceptor()->cgmPolygonOffsetEXT(file, line, factor, bias);
+    return next().cgmPolygonOffsetEXT(file, line, factor, bias);
 }
 
 void OpenGLForwardingDecorator::cgmBeginSceneEXT(const char* file, unsigned line)
 {
-    return interceptor()->cgmBeginSceneEXT(file, line);
+    return next().cgmBeginSceneEXT(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmEndSceneEXT(const char* file, unsigned line)
 {
-    return interceptor()->cgmEndSceneEXT(file, line);
+    return next().cgmEndSceneEXT(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3bEXT(
     const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
-    return interceptor()->cgmSecondaryColor3bEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3bEXT(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3bvEXT(const char* file, unsigned line, const signed char* v)
 {
-    return interceptor()->cgmSecondaryColor3bvEXT(file, line, v);
+    return next().cgmSecondaryColor3bvEXT(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3dEXT(
     const char* file, unsigned line, double red, double green, double blue)
 {
-    return interceptor()->cgmSecondaryColor3dEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3dEXT(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3dvEXT(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmSecondaryColor3dvEXT(file, line, v);
+    return next().cgmSecondaryColor3dvEXT(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3fEXT(
     const char* file, unsigned line, float red, float green, float blue)
 {
-    return interceptor()->cgmSecondaryColor3fEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3fEXT(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3fvEXT(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmSecondaryColor3fvEXT(file, line, v);
+    return next().cgmSecondaryColor3fvEXT(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3iEXT(const char* file, unsigned line, int red, int green, int blue)
 {
-    return interceptor()->cgmSecondaryColor3iEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3iEXT(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3ivEXT(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmSecondaryColor3ivEXT(file, line, v);
+    return next().cgmSecondaryColor3ivEXT(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3sEXT(
     const char* file, unsigned line, short red, short green, short blue)
 {
-    return interceptor()->cgmSecondaryColor3sEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3sEXT(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3svEXT(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmSecondaryColor3svEXT(file, line, v);
+    return next().cgmSecondaryColor3svEXT(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3ubEXT(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue)
 {
-    return interceptor()->cgmSecondaryColor3ubEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3ubEXT(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3ubvEXT(const char* file, unsigned line, const unsigned char* v)
 {
-    return interceptor()->cgmSecondaryColor3ubvEXT(file, line, v);
+    return next().cgmSecondaryColor3ubvEXT(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3uiEXT(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
-    return interceptor()->cgmSecondaryColor3uiEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3uiEXT(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3uivEXT(const char* file, unsigned line, const unsigned* v)
 {
-    return interceptor()->cgmSecondaryColor3uivEXT(file, line, v);
+    return next().cgmSecondaryColor3uivEXT(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3usEXT(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
-    return interceptor()->cgmSecondaryColor3usEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3usEXT(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3usvEXT(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmSecondaryColor3usvEXT(file, line, v);
+    return next().cgmSecondaryColor3usvEXT(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmSecondaryColorPointerEXT(file, line, size, type, stride, pointer);
+    return next().cgmSecondaryColorPointerEXT(file, line, size, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmActiveStencilFaceEXT(const char* file, unsigned line, unsigned face)
 {
-    return interceptor()->cgmActiveStencilFaceEXT(file, line, face);
+    return next().cgmActiveStencilFaceEXT(file, line, face);
 }
 
 void OpenGLForwardingDecorator::cgmTexSubImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     unsigned type, const void* pixels)
 {
-    return interceptor()->cgmTexSubImage1DEXT(file, line, target, level, xoffset, width, format, type, pixels);
+    return next().cgmTexSubImage1DEXT(file, line, target, level, xoffset, width, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmTexSubImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, unsigned type, const void* pixels)
 {
-    return interceptor()->cgmTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
+    return next().cgmTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmTexSubImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
-    return interceptor()->cgmTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    return next().cgmTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmTexImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, unsigned format, unsigned type, const void* pixels)
 {
-    return interceptor()->cgmTexImage3DEXT(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
+    return next().cgmTexImage3DEXT(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmTexBufferEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned buffer)
 {
-    return interceptor()->cgmTexBufferEXT(file, line, target, internalformat, buffer);
+    return next().cgmTexBufferEXT(file, line, target, internalformat, buffer);
 }
 
 void OpenGLForwardingDecorator::cgmTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return interceptor()->cgmTexParameterIivEXT(file, line, target, pname, params);
+    return next().cgmTexParameterIivEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const unsigned* params)
 {
-    return interceptor()->cgmTexParameterIuivEXT(file, line, target, pname, params);
+    return next().cgmTexParameterIuivEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetTexParameterIivEXT(file, line, target, pname, params);
+    return next().cgmGetTexParameterIivEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, unsigned* params)
 {
-    return interceptor()->cgmGetTexParameterIuivEXT(file, line, target, pname, params);
+    return next().cgmGetTexParameterIuivEXT(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmClearColorIiEXT(
     const char* file, unsigned line, int red, int green, int blue, int alpha)
 {
-    return interceptor()->cgmClearColorIiEXT(file, line, red, green, blue, alpha);
+    return next().cgmClearColorIiEXT(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmClearColorIuiEXT(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
-    return interceptor()->cgmClearColorIuiEXT(file, line, red, green, blue, alpha);
+    return next().cgmClearColorIuiEXT(file, line, red, green, blue, alpha);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmAreTexturesResidentEXT(
     const char* file, unsigned line, int n, const unsigned* textures, unsigned char* residences)
 {
-    return interceptor()->cgmAreTexturesResidentEXT(file, line, n, textures, residences);
+    return next().cgmAreTexturesResidentEXT(file, line, n, textures, residences);
 }
 
 void OpenGLForwardingDecorator::cgmBindTextureEXT(const char* file, unsigned line, unsigned target, unsigned texture)
 {
-    return interceptor()->cgmBindTextureEXT(file, line, target, texture);
+    return next().cgmBindTextureEXT(file, line, target, texture);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteTexturesEXT(const char* file, unsigned line, int n, const unsigned* textures)
 {
-    return interceptor()->cgmDeleteTexturesEXT(file, line, n, textures);
+    return next().cgmDeleteTexturesEXT(file, line, n, textures);
 }
 
 void OpenGLForwardingDecorator::cgmGenTexturesEXT(const char* file, unsigned line, int n, unsigned* textures)
 {
-    return interceptor()->cgmGenTexturesEXT(file, line, n, textures);
+    return next().cgmGenTexturesEXT(file, line, n, textures);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsTextureEXT(const char* file, unsigned line, unsigned texture)
 {
-    return interceptor()->cgmIsTextureEXT(file, line, texture);
+    return next().cgmIsTextureEXT(file, line, texture);
 }
 
 void OpenGLForwardingDecorator::cgmPrioritizeTexturesEXT(
     const char* file, unsigned line, int n, const unsigned* textures, const float* priorities)
 {
-    return interceptor()->cgmPrioritizeTexturesEXT(file, line, n, textures, priorities);
+    return next().cgmPrioritizeTexturesEXT(file, line, n, textures, priorities);
 }
 
 void OpenGLForwardingDecorator::cgmTextureNormalEXT(const char* file, unsigned line, unsigned mode)
 {
-    return interceptor()->cgmTextureNormalEXT(file, line, mode);
+    return next().cgmTextureNormalEXT(file, line, mode);
 }
 
 void OpenGLForwardingDecorator::cgmArrayElementEXT(const char* file, unsigned line, int i)
 {
-    return interceptor()->cgmArrayElementEXT(file, line, i);
+    return next().cgmArrayElementEXT(file, line, i);
 }
 
 void OpenGLForwardingDecorator::cgmColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return interceptor()->cgmColorPointerEXT(file, line, size, type, stride, count, pointer);
+    return next().cgmColorPointerEXT(file, line, size, type, stride, count, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmDrawArraysEXT(const char* file, unsigned line, unsigned mode, int first, int count)
 {
-    return interceptor()->cgmDrawArraysEXT(file, line, mode, first, count);
+    return next().cgmDrawArraysEXT(file, line, mode, first, count);
 }
 
 void OpenGLForwardingDecorator::cgmEdgeFlagPointerEXT(
     const char* file, unsigned line, int stride, int count, const unsigned char* pointer)
 {
-    return interceptor()->cgmEdgeFlagPointerEXT(file, line, stride, count, pointer);
+    return next().cgmEdgeFlagPointerEXT(file, line, stride, count, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmGetPointervEXT(const char* file, unsigned line, unsigned pname, void** params)
 {
-    return interceptor()->cgmGetPointervEXT(file, line, pname, params);
+    return next().cgmGetPointervEXT(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmIndexPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
-    return interceptor()->cgmIndexPointerEXT(file, line, type, stride, count, pointer);
+    return next().cgmIndexPointerEXT(file, line, type, stride, count, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmNormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
-    return interceptor()->cgmNormalPointerEXT(file, line, type, stride, count, pointer);
+    return next().cgmNormalPointerEXT(file, line, type, stride, count, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoordPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return interceptor()->cgmTexCoordPointerEXT(file, line, size, type, stride, count, pointer);
+    return next().cgmTexCoordPointerEXT(file, line, size, type, stride, count, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmVertexPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return interceptor()->cgmVertexPointerEXT(file, line, size, type, stride, count, pointer);
+    return next().cgmVertexPointerEXT(file, line, size, type, stride, count, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmBeginVertexShaderEXT(const char* file, unsigned line)
 {
-    return interceptor()->cgmBeginVertexShaderEXT(file, line);
+    return next().cgmBeginVertexShaderEXT(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmEndVertexShaderEXT(const char* file, unsigned line)
 {
-    return interceptor()->cgmEndVertexShaderEXT(file, line);
+    return next().cgmEndVertexShaderEXT(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmBindVertexShaderEXT(const char* file, unsigned line, unsigned id)
 {
-    return interceptor()->cgmBindVertexShaderEXT(file, line, id);
+    return next().cgmBindVertexShaderEXT(file, line, id);
 }
 
 unsigned OpenGLForwardingDecorator::cgmGenVertexShadersEXT(const char* file, unsigned line, unsigned range)
 {
-    return interceptor()->cgmGenVertexShadersEXT(file, line, range);
+    return next().cgmGenVertexShadersEXT(file, line, range);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteVertexShaderEXT(const char* file, unsigned line, unsigned id)
 {
-    return interceptor()->cgmDeleteVertexShaderEXT(file, line, id);
+    return next().cgmDeleteVertexShaderEXT(file, line, id);
 }
 
 void OpenGLForwardingDecorator::cgmShaderOp1EXT(
     const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1)
 {
-    return interceptor()->cgmShaderOp1EXT(file, line, op, res, arg1);
+    return next().cgmShaderOp1EXT(file, line, op, res, arg1);
 }
 
 void OpenGLForwardingDecorator::cgmShaderOp2EXT(
     const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1, unsigned arg2)
 {
-    return interceptor()->cgmShaderOp2EXT(file, line, op, res, arg1, arg2);
+    return next().cgmShaderOp2EXT(file, line, op, res, arg1, arg2);
 }
 
 void OpenGLForwardingDecorator::cgmShaderOp3EXT(
     const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1, unsigned arg2, unsigned arg3)
 {
-    return interceptor()->cgmShaderOp3EXT(file, line, op, res, arg1, arg2, arg3);
+    return next().cgmShaderOp3EXT(file, line, op, res, arg1, arg2, arg3);
 }
 
 void OpenGLForwardingDecorator::cgmSwizzleEXT(
     const char* file, unsigned line, unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ,
     unsigned outW)
 {
-    return interceptor()->cgmSwizzleEXT(file, line, res, in, outX, outY, outZ, outW);
+    return next().cgmSwizzleEXT(file, line, res, in, outX, outY, outZ, outW);
 }
 
 void OpenGLForwardingDecorator::cgmWriteMaskEXT(
     const char* file, unsigned line, unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ,
     unsigned outW)
 {
-    return interceptor()->cgmWriteMaskEXT(file, line, res, in, outX, outY, outZ, outW);
+    return next().cgmWriteMaskEXT(file, line, res, in, outX, outY, outZ, outW);
 }
 
 void OpenGLForwardingDecorator::cgmInsertComponentEXT(
     const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
-    return interceptor()->cgmInsertComponentEXT(file, line, res, src, num);
+    return next().cgmInsertComponentEXT(file, line, res, src, num);
 }
 
 void OpenGLForwardingDecorator::cgmExtractComponentEXT(
     const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
-    return interceptor()->cgmExtractComponentEXT(file, line, res, src, num);
+    return next().cgmExtractComponentEXT(file, line, res, src, num);
 }
 
 unsigned OpenGLForwardingDecorator::cgmGenSymbolsEXT(
     const char* file, unsigned line, unsigned datatype, unsigned storagetype, unsigned range, unsigned components)
 {
-    return interceptor()->cgmGenSymbolsEXT(file, line, datatype, storagetype, range, components);
+    return next().cgmGenSymbolsEXT(file, line, datatype, storagetype, range, components);
 }
 
 void OpenGLForwardingDecorator::cgmSetInvariantEXT(
     const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
-    return interceptor()->cgmSetInvariantEXT(file, line, id, type, addr);
+    return next().cgmSetInvariantEXT(file, line, id, type, addr);
 }
 
 void OpenGLForwardingDecorator::cgmSetLocalConstantEXT(
     const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
-    return interceptor()->cgmSetLocalConstantEXT(file, line, id, type, addr);
+    return next().cgmSetLocalConstantEXT(file, line, id, type, addr);
 }
 
 void OpenGLForwardingDecorator::cgmVariantbvEXT(const char* file, unsigned line, unsigned id, const signed char* addr)
 {
-    return interceptor()->cgmVariantbvEXT(file, line, id, addr);
+    return next().cgmVariantbvEXT(file, line, id, addr);
 }
 
 void OpenGLForwardingDecorator::cgmVariantsvEXT(const char* file, unsigned line, unsigned id, const short* addr)
 {
-    return interceptor()->cgmVariantsvEXT(file, line, id, addr);
+    return next().cgmVariantsvEXT(file, line, id, addr);
 }
 
 void OpenGLForwardingDecorator::cgmVariantivEXT(const char* file, unsigned line, unsigned id, const int* addr)
 {
-    return interceptor()->cgmVariantivEXT(file, line, id, addr);
+    return next().cgmVariantivEXT(file, line, id, addr);
 }
 
 void OpenGLForwardingDecorator::cgmVariantfvEXT(const char* file, unsigned line, unsigned id, const float* addr)
 {
-    return interceptor()->cgmVariantfvEXT(file, line, id, addr);
+    return next().cgmVariantfvEXT(file, line, id, addr);
 }
 
 void OpenGLForwardingDecorator::cgmVariantdvEXT(const char* file, unsigned line, unsigned id, const double* addr)
 {
-    return interceptor()->cgmVariantdvEXT(file, line, id, addr);
+    return next().cgmVariantdvEXT(file, line, id, addr);
 }
 
 void OpenGLForwardingDecorator::cgmVariantubvEXT(
     const char* file, unsigned line, unsigned id, const unsigned char* addr)
 {
-    return interceptor()->cgmVariantubvEXT(file, line, id, addr);
+    return next().cgmVariantubvEXT(file, line, id, addr);
 }
 
 void OpenGLForwardingDecorator::cgmVariantusvEXT(
     const char* file, unsigned line, unsigned id, const unsigned short* addr)
 {
-    return interceptor()->cgmVariantusvEXT(file, line, id, addr);
+    return next().cgmVariantusvEXT(file, line, id, addr);
 }
 
 void OpenGLForwardingDecorator::cgmVariantuivEXT(const char* file, unsigned line, unsigned id, const unsigned* addr)
 {
-    return interceptor()->cgmVariantuivEXT(file, line, id, addr);
+    return next().cgmVariantuivEXT(file, line, id, addr);
 }
 
 void OpenGLForwardingDecorator::cgmVariantPointerEXT(
     const char* file, unsigned line, unsigned id, unsigned type, unsigned stride, const void* addr)
 {
-    return interceptor()->cgmVariantPointerEXT(file, line, id, type, stride, addr);
+    return next().cgmVariantPointerEXT(file, line, id, type, stride, addr);
 }
 
 void OpenGLForwardingDecorator::cgmEnableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
-    return interceptor()->cgmEnableVariantClientStateEXT(file, line, id);
+    return next().cgmEnableVariantClientStateEXT(file, line, id);
 }
 
 void OpenGLForwardingDecorator::cgmDisableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
-    return interceptor()->cgmDisableVariantClientStateEXT(file, line, id);
+    return next().cgmDisableVariantClientStateEXT(file, line, id);
 }
 
 unsigned OpenGLForwardingDecorator::cgmBindLightParameterEXT(
     const char* file, unsigned line, unsigned light, unsigned value)
 {
-    return interceptor()->cgmBindLightParameterEXT(file, line, light, value);
+    return next().cgmBindLightParameterEXT(file, line, light, value);
 }
 
 unsigned OpenGLForwardingDecorator::cgmBindMaterialParameterEXT(
     const char* file, unsigned line, unsigned face, unsigned value)
 {
-    return interceptor()->cgmBindMaterialParameterEXT(file, line, face, value);
+    return next().cgmBindMaterialParameterEXT(file, line, face, value);
 }
 
 unsigned OpenGLForwardingDecorator::cgmBindTexGenParameterEXT(
     const char* file, unsigned line, unsigned unit, unsigned coord, unsigned value)
 {
-    return interceptor()->cgmBindTexGenParameterEXT(file, line, unit, coord, value);
+    return next().cgmBindTexGenParameterEXT(file, line, unit, coord, value);
 }
 
 unsigned OpenGLForwardingDecorator::cgmBindTextureUnitParameterEXT(
     const char* file, unsigned line, unsigned unit, unsigned value)
 {
-    return interceptor()->cgmBindTextureUnitParameterEXT(file, line, unit, value);
+    return next().cgmBindTextureUnitParameterEXT(file, line, unit, value);
 }
 
 unsigned OpenGLForwardingDecorator::cgmBindParameterEXT(const char* file, unsigned line, unsigned value)
 {
-    return interceptor()->cgmBindParameterEXT(file, line, value);
+    return next().cgmBindParameterEXT(file, line, value);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsVariantEnabledEXT(
     const char* file, unsigned line, unsigned id, unsigned cap)
 {
-    return interceptor()->cgmIsVariantEnabledEXT(file, line, id, cap);
+    return next().cgmIsVariantEnabledEXT(file, line, id, cap);
 }
 
 void OpenGLForwardingDecorator::cgmGetVariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
-    return interceptor()->cgmGetVariantBooleanvEXT(file, line, id, value, data);
+    return next().cgmGetVariantBooleanvEXT(file, line, id, value, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetVariantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
-    return interceptor()->cgmGetVariantIntegervEXT(file, line, id, value, data);
+    return next().cgmGetVariantIntegervEXT(file, line, id, value, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetVariantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
-    return interceptor()->cgmGetVariantFloatvEXT(file, line, id, value, data);
+    return next().cgmGetVariantFloatvEXT(file, line, id, value, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetVariantPointervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, void** data)
 {
-    return interceptor()->cgmGetVariantPointervEXT(file, line, id, value, data);
+    return next().cgmGetVariantPointervEXT(file, line, id, value, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetInvariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
-    return interceptor()->cgmGetInvariantBooleanvEXT(file, line, id, value, data);
+    return next().cgmGetInvariantBooleanvEXT(file, line, id, value, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetInvariantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
-    return interceptor()->cgmGetInvariantIntegervEXT(file, line, id, value, data);
+    return next().cgmGetInvariantIntegervEXT(file, line, id, value, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetInvariantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
-    return interceptor()->cgmGetInvariantFloatvEXT(file, line, id, value, data);
+    return next().cgmGetInvariantFloatvEXT(file, line, id, value, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetLocalConstantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
-    return interceptor()->cgmGetLocalConstantBooleanvEXT(file, line, id, value, data);
+    return next().cgmGetLocalConstantBooleanvEXT(file, line, id, value, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetLocalConstantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
-    return interceptor()->cgmGetLocalConstantIntegervEXT(file, line, id, value, data);
+    return next().cgmGetLocalConstantIntegervEXT(file, line, id, value, data);
 }
 
 void OpenGLForwardingDecorator::cgmGetLocalConstantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
-    return interceptor()->cgmGetLocalConstantFloatvEXT(file, line, id, value, data);
+    return next().cgmGetLocalConstantFloatvEXT(file, line, id, value, data);
 }
 
 void OpenGLForwardingDecorator::cgmVertexWeightfEXT(const char* file, unsigned line, float weight)
 {
-    return interceptor()->cgmVertexWeightfEXT(file, line, weight);
+    return next().cgmVertexWeightfEXT(file, line, weight);
 }
 
 void OpenGLForwardingDecorator::cgmVertexWeightfvEXT(const char* file, unsigned line, const float* weight)
 {
-    return interceptor()->cgmVertexWeightfvEXT(file, line, weight);
+    return next().cgmVertexWeightfvEXT(file, line, weight);
 }
 
 void OpenGLForwardingDecorator::cgmVertexWeightPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmVertexWeightPointerEXT(file, line, size, type, stride, pointer);
+    return next().cgmVertexWeightPointerEXT(file, line, size, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmFrameTerminatorGREMEDY(const char* file, unsigned line)
 {
-    return interceptor()->cgmFrameTerminatorGREMEDY(file, line);
+    return next().cgmFrameTerminatorGREMEDY(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmStringMarkerGREMEDY(const char* file, unsigned line, int len, const void* string)
 {
-    return interceptor()->cgmStringMarkerGREMEDY(file, line, len, string);
+    return next().cgmStringMarkerGREMEDY(file, line, len, string);
 }
 
 void OpenGLForwardingDecorator::cgmImageTransformParameteriHP(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return interceptor()->cgmImageTransformParameteriHP(file, line, target, pname, param);
+    return next().cgmImageTransformParameteriHP(file, line, target, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmImageTransformParameterfHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    return interceptor()->cgmImageTransformParameterfHP(file, line, target, pname, param);
+    return next().cgmImageTransformParameterfHP(file, line, target, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return interceptor()->cgmImageTransformParameterivHP(file, line, target, pname, params);
+    return next().cgmImageTransformParameterivHP(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return interceptor()->cgmImageTransformParameterfvHP(file, line, target, pname, params);
+    return next().cgmImageTransformParameterfvHP(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetImageTransformParameterivHP(file, line, target, pname, params);
+    return next().cgmGetImageTransformParameterivHP(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetImageTransformParameterfvHP(file, line, target, pname, params);
+    return next().cgmGetImageTransformParameterfvHP(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmMultiModeDrawArraysIBM(
     const char* file, unsigned line, const unsigned* mode, const int* first, const int* count, int primcount,
     int modestride)
 {
-    return interceptor()->cgmMultiModeDrawArraysIBM(file, line, mode, first, count, primcount, modestride);
+    return next().cgmMultiModeDrawArraysIBM(file, line, mode, first, count, primcount, modestride);
 }
 
 void OpenGLForwardingDecorator::cgmMultiModeDrawElementsIBM(
     const char* file, unsigned line, const unsigned* mode, const int* count, unsigned type,
     const void* const* indices, int primcount, int modestride)
 {
-    return interceptor()->cgmMultiModeDrawElementsIBM(file, line, mode, count, type, indices, primcount, modestride);
+    return next().cgmMultiModeDrawElementsIBM(file, line, mode, count, type, indices, primcount, modestride);
 }
 
 void OpenGLForwardingDecorator::cgmColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return interceptor()->cgmColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    return next().cgmColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return interceptor()->cgmSecondaryColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    return next().cgmSecondaryColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
 
 void OpenGLForwardingDecorator::cgmEdgeFlagPointerListIBM(
     const char* file, unsigned line, int stride, const unsigned char** pointer, int ptrstride)
 {
-    return interceptor()->cgmEdgeFlagPointerListIBM(file, line, stride, pointer, ptrstride);
+    return next().cgmEdgeFlagPointerListIBM(file, line, stride, pointer, ptrstride);
 }
 
 void OpenGLForwardingDecorator::cgmFogCoordPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return interceptor()->cgmFogCoordPointerListIBM(file, line, type, stride, pointer, ptrstride);
+    return next().cgmFogCoordPointerListIBM(file, line, type, stride, pointer, ptrstride);
 }
 
 void OpenGLForwardingDecorator::cgmIndexPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return interceptor()->cgmIndexPointerListIBM(file, line, type, stride, pointer, ptrstride);
+    return next().cgmIndexPointerListIBM(file, line, type, stride, pointer, ptrstride);
 }
 
 void OpenGLForwardingDecorator::cgmNormalPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return interceptor()->cgmNormalPointerListIBM(file, line, type, stride, pointer, ptrstride);
+    return next().cgmNormalPointerListIBM(file, line, type, stride, pointer, ptrstride);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoordPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return interceptor()->cgmTexCoordPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    return next().cgmTexCoordPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
 
 void OpenGLForwardingDecorator::cgmVertexPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return interceptor()->cgmVertexPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    return next().cgmVertexPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
 
 void OpenGLForwardingDecorator::cgmVertexPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
-    return interceptor()->cgmVertexPointervINTEL(file, line, size, type, pointer);
+    return next().cgmVertexPointervINTEL(file, line, size, type, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmNormalPointervINTEL(
     const char* file, unsigned line, unsigned type, const void** pointer)
 {
-    return interceptor()->cgmNormalPointervINTEL(file, line, type, pointer);
+    return next().cgmNormalPointervINTEL(file, line, type, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmColorPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
-    return interceptor()->cgmColorPointervINTEL(file, line, size, type, pointer);
+    return next().cgmColorPointervINTEL(file, line, size, type, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoordPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
-    return interceptor()->cgmTexCoordPointervINTEL(file, line, size, type, pointer);
+    return next().cgmTexCoordPointervINTEL(file, line, size, type, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmTexScissorFuncINTEL(
     const char* file, unsigned line, unsigned target, unsigned lfunc, unsigned hfunc)
 {
-    return interceptor()->cgmTexScissorFuncINTEL(file, line, target, lfunc, hfunc);
+    return next().cgmTexScissorFuncINTEL(file, line, target, lfunc, hfunc);
 }
 
 void OpenGLForwardingDecorator::cgmTexScissorINTEL(
     const char* file, unsigned line, unsigned target, float tlow, float thigh)
 {
-    return interceptor()->cgmTexScissorINTEL(file, line, target, tlow, thigh);
+    return next().cgmTexScissorINTEL(file, line, target, tlow, thigh);
 }
 
 unsigned OpenGLForwardingDecorator::cgmBufferRegionEnabled(const char* file, unsigned line)
 {
-    return interceptor()->cgmBufferRegionEnabled(file, line);
+    return next().cgmBufferRegionEnabled(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteBufferRegion(const char* file, unsigned line, unsigned region)
 {
-    return interceptor()->cgmDeleteBufferRegion(file, line, region);
+    return next().cgmDeleteBufferRegion(file, line, region);
 }
 
 void OpenGLForwardingDecorator::cgmDrawBufferRegion(
     const char* file, unsigned line, unsigned region, int x, int y, int width, int height, int xDest, int yDest)
 {
-    return interceptor()->cgmDrawBufferRegion(file, line, region, x, y, width, height, xDest, yDest);
+    return next().cgmDrawBufferRegion(file, line, region, x, y, width, height, xDest, yDest);
 }
 
 unsigned OpenGLForwardingDecorator::cgmNewBufferRegion(const char* file, unsigned line, unsigned region)
 {
-    return interceptor()->cgmNewBufferRegion(file, line, region);
+    return next().cgmNewBufferRegion(file, line, region);
 }
 
 void OpenGLForwardingDecorator::cgmReadBufferRegion(
     const char* file, unsigned line, unsigned region, int x, int y, int width, int height)
 {
-    return interceptor()->cgmReadBufferRegion(file, line, region, x, y, width, height);
+    return next().cgmReadBufferRegion(file, line, region, x, y, width, height);
 }
 
 void OpenGLForwardingDecorator::cgmResizeBuffersMESA(const char* file, unsigned line)
 {
-    return interceptor()->cgmResizeBuffersMESA(file, line);
+    return next().cgmResizeBuffersMESA(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2dMESA(const char* file, unsigned line, double x, double y)
 {
-    return interceptor()->cgmWindowPos2dMESA(file, line, x, y);
+    return next().cgmWindowPos2dMESA(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2dvMESA(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmWindowPos2dvMESA(file, line, v);
+    return next().cgmWindowPos2dvMESA(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2fMESA(const char* file, unsigned line, float x, float y)
 {
-    return interceptor()->cgmWindowPos2fMESA(file, line, x, y);
+    return next().cgmWindowPos2fMESA(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2fvMESA(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmWindowPos2fvMESA(file, line, v);
+    return next().cgmWindowPos2fvMESA(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2iMESA(const char* file, unsigned line, int x, int y)
 {
-    return interceptor()->cgmWindowPos2iMESA(file, line, x, y);
+    return next().cgmWindowPos2iMESA(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2ivMESA(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmWindowPos2ivMESA(file, line, v);
+    return next().cgmWindowPos2ivMESA(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2sMESA(const char* file, unsigned line, short x, short y)
 {
-    return interceptor()->cgmWindowPos2sMESA(file, line, x, y);
+    return next().cgmWindowPos2sMESA(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos2svMESA(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmWindowPos2svMESA(file, line, v);
+    return next().cgmWindowPos2svMESA(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3dMESA(const char* file, unsigned line, double x, double y, double z)
 {
-    return interceptor()->cgmWindowPos3dMESA(file, line, x, y, z);
+    return next().cgmWindowPos3dMESA(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3dvMESA(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmWindowPos3dvMESA(file, line, v);
+    return next().cgmWindowPos3dvMESA(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3fMESA(const char* file, unsigned line, float x, float y, float z)
 {
-    return interceptor()->cgmWindowPos3fMESA(file, line, x, y, z);
+    return next().cgmWindowPos3fMESA(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3fvMESA(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmWindowPos3fvMESA(file, line, v);
+    return next().cgmWindowPos3fvMESA(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3iMESA(const char* file, unsigned line, int x, int y, int z)
 {
-    return interceptor()->cgmWindowPos3iMESA(file, line, x, y, z);
+    return next().cgmWindowPos3iMESA(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3ivMESA(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmWindowPos3ivMESA(file, line, v);
+    return next().cgmWindowPos3ivMESA(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3sMESA(const char* file, unsigned line, short x, short y, short z)
 {
-    return interceptor()->cgmWindowPos3sMESA(file, line, x, y, z);
+    return next().cgmWindowPos3sMESA(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos3svMESA(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmWindowPos3svMESA(file, line, v);
+    return next().cgmWindowPos3svMESA(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos4dMESA(
     const char* file, unsigned line, double x, double y, double z, double w)
 {
-    return interceptor()->cgmWindowPos4dMESA(file, line, x, y, z, w);
+    return next().cgmWindowPos4dMESA(file, line, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos4dvMESA(const char* file, unsigned line, const double* v)
 {
-    return interceptor()->cgmWindowPos4dvMESA(file, line, v);
+    return next().cgmWindowPos4dvMESA(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos4fMESA(
     const char* file, unsigned line, float x, float y, float z, float w)
 {
-    return interceptor()->cgmWindowPos4fMESA(file, line, x, y, z, w);
+    return next().cgmWindowPos4fMESA(file, line, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos4fvMESA(const char* file, unsigned line, const float* v)
 {
-    return interceptor()->cgmWindowPos4fvMESA(file, line, v);
+    return next().cgmWindowPos4fvMESA(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos4iMESA(const char* file, unsigned line, int x, int y, int z, int w)
 {
-    return interceptor()->cgmWindowPos4iMESA(file, line, x, y, z, w);
+    return next().cgmWindowPos4iMESA(file, line, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos4ivMESA(const char* file, unsigned line, const int* v)
 {
-    return interceptor()->cgmWindowPos4ivMESA(file, line, v);
+    return next().cgmWindowPos4ivMESA(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos4sMESA(
     const char* file, unsigned line, short x, short y, short z, short w)
 {
-    return interceptor()->cgmWindowPos4sMESA(file, line, x, y, z, w);
+    return next().cgmWindowPos4sMESA(file, line, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmWindowPos4svMESA(const char* file, unsigned line, const short* v)
 {
-    return interceptor()->cgmWindowPos4svMESA(file, line, v);
+    return next().cgmWindowPos4svMESA(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmDepthRangedNV(const char* file, unsigned line, double zNear, double zFar)
 {
-    return interceptor()->cgmDepthRangedNV(file, line, zNear, zFar);
+    return next().cgmDepthRangedNV(file, line, zNear, zFar);
 }
 
 void OpenGLForwardingDecorator::cgmClearDepthdNV(const char* file, unsigned line, double depth)
 {
-    return interceptor()->cgmClearDepthdNV(file, line, depth);
+    return next().cgmClearDepthdNV(file, line, depth);
 }
 
 void OpenGLForwardingDecorator::cgmDepthBoundsdNV(const char* file, unsigned line, double zmin, double zmax)
 {
-    return interceptor()->cgmDepthBoundsdNV(file, line, zmin, zmax);
+    return next().cgmDepthBoundsdNV(file, line, zmin, zmax);
 }
 
 void OpenGLForwardingDecorator::cgmMapControlPointsNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned type, int ustride, int vstride,
     int uorder, int vorder, unsigned char packed, const void* points)
 {
-    return interceptor()->cgmMapControlPointsNV(file, line, target, index, type, ustride, vstride, uorder, vorder, packed, points);
+    return next().cgmMapControlPointsNV(file, line, target, index, type, ustride, vstride, uorder, vorder, packed, points);
 }
 
 void OpenGLForwardingDecorator::cgmMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return interceptor()->cgmMapParameterivNV(file, line, target, pname, params);
+    return next().cgmMapParameterivNV(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return interceptor()->cgmMapParameterfvNV(file, line, target, pname, params);
+    return next().cgmMapParameterfvNV(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetMapControlPointsNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned type, int ustride, int vstride,
     unsigned char packed, void* points)
 {
-    return interceptor()->cgmGetMapControlPointsNV(file, line, target, index, type, ustride, vstride, packed, points);
+    return next().cgmGetMapControlPointsNV(file, line, target, index, type, ustride, vstride, packed, points);
 }
 
 void OpenGLForwardingDecorator::cgmGetMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetMapParameterivNV(file, line, target, pname, params);
+    return next().cgmGetMapParameterivNV(file, line, target, pname, params);
 }
 
 }}

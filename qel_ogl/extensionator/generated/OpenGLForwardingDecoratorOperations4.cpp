@@ -8,562 +8,562 @@ namespace QEL { namespace OGL {
 void OpenGLForwardingDecorator::cgmGetMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetMapParameterfvNV(file, line, target, pname, params);
+    return next().cgmGetMapParameterfvNV(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetMapAttribParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetMapAttribParameterivNV(file, line, target, index, pname, params);
+    return next().cgmGetMapAttribParameterivNV(file, line, target, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetMapAttribParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetMapAttribParameterfvNV(file, line, target, index, pname, params);
+    return next().cgmGetMapAttribParameterfvNV(file, line, target, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmEvalMapsNV(const char* file, unsigned line, unsigned target, unsigned mode)
 {
-    return interceptor()->cgmEvalMapsNV(file, line, target, mode);
+    return next().cgmEvalMapsNV(file, line, target, mode);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteFencesNV(const char* file, unsigned line, int n, const unsigned* fences)
 {
-    return interceptor()->cgmDeleteFencesNV(file, line, n, fences);
+    return next().cgmDeleteFencesNV(file, line, n, fences);
 }
 
 void OpenGLForwardingDecorator::cgmGenFencesNV(const char* file, unsigned line, int n, unsigned* fences)
 {
-    return interceptor()->cgmGenFencesNV(file, line, n, fences);
+    return next().cgmGenFencesNV(file, line, n, fences);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsFenceNV(const char* file, unsigned line, unsigned fence)
 {
-    return interceptor()->cgmIsFenceNV(file, line, fence);
+    return next().cgmIsFenceNV(file, line, fence);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmTestFenceNV(const char* file, unsigned line, unsigned fence)
 {
-    return interceptor()->cgmTestFenceNV(file, line, fence);
+    return next().cgmTestFenceNV(file, line, fence);
 }
 
 void OpenGLForwardingDecorator::cgmGetFenceivNV(
     const char* file, unsigned line, unsigned fence, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetFenceivNV(file, line, fence, pname, params);
+    return next().cgmGetFenceivNV(file, line, fence, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFinishFenceNV(const char* file, unsigned line, unsigned fence)
 {
-    return interceptor()->cgmFinishFenceNV(file, line, fence);
+    return next().cgmFinishFenceNV(file, line, fence);
 }
 
 void OpenGLForwardingDecorator::cgmSetFenceNV(const char* file, unsigned line, unsigned fence, unsigned condition)
 {
-    return interceptor()->cgmSetFenceNV(file, line, fence, condition);
+    return next().cgmSetFenceNV(file, line, fence, condition);
 }
 
 void OpenGLForwardingDecorator::cgmProgramNamedParameter4fNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, float x, float y, float z,
     float w)
 {
-    return interceptor()->cgmProgramNamedParameter4fNV(file, line, id, len, name, x, y, z, w);
+    return next().cgmProgramNamedParameter4fNV(file, line, id, len, name, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmProgramNamedParameter4fvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const float* v)
 {
-    return interceptor()->cgmProgramNamedParameter4fvNV(file, line, id, len, name, v);
+    return next().cgmProgramNamedParameter4fvNV(file, line, id, len, name, v);
 }
 
 void OpenGLForwardingDecorator::cgmProgramNamedParameter4dNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, double x, double y, double z,
     double w)
 {
-    return interceptor()->cgmProgramNamedParameter4dNV(file, line, id, len, name, x, y, z, w);
+    return next().cgmProgramNamedParameter4dNV(file, line, id, len, name, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmProgramNamedParameter4dvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const double* v)
 {
-    return interceptor()->cgmProgramNamedParameter4dvNV(file, line, id, len, name, v);
+    return next().cgmProgramNamedParameter4dvNV(file, line, id, len, name, v);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramNamedParameterfvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, float* params)
 {
-    return interceptor()->cgmGetProgramNamedParameterfvNV(file, line, id, len, name, params);
+    return next().cgmGetProgramNamedParameterfvNV(file, line, id, len, name, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramNamedParameterdvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, double* params)
 {
-    return interceptor()->cgmGetProgramNamedParameterdvNV(file, line, id, len, name, params);
+    return next().cgmGetProgramNamedParameterdvNV(file, line, id, len, name, params);
 }
 
 void OpenGLForwardingDecorator::cgmRenderbufferStorageMultisampleCoverageNV(
     const char* file, unsigned line, unsigned target, int coverageSamples, int colorSamples, unsigned internalformat,
     int width, int height)
 {
-    return interceptor()->cgmRenderbufferStorageMultisampleCoverageNV(file, line, target, coverageSamples, colorSamples, internalformat, width, height);
+    return next().cgmRenderbufferStorageMultisampleCoverageNV(file, line, target, coverageSamples, colorSamples, internalformat, width, height);
 }
 
 void OpenGLForwardingDecorator::cgmProgramVertexLimitNV(const char* file, unsigned line, unsigned target, int limit)
 {
-    return interceptor()->cgmProgramVertexLimitNV(file, line, target, limit);
+    return next().cgmProgramVertexLimitNV(file, line, target, limit);
 }
 
 void OpenGLForwardingDecorator::cgmProgramEnvParameterI4iNV(
     const char* file, unsigned line, unsigned target, unsigned index, int x, int y, int z, int w)
 {
-    return interceptor()->cgmProgramEnvParameterI4iNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramEnvParameterI4iNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmProgramEnvParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
-    return interceptor()->cgmProgramEnvParameterI4ivNV(file, line, target, index, params);
+    return next().cgmProgramEnvParameterI4ivNV(file, line, target, index, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramEnvParameterI4uiNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return interceptor()->cgmProgramEnvParameterI4uiNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramEnvParameterI4uiNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmProgramEnvParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
-    return interceptor()->cgmProgramEnvParameterI4uivNV(file, line, target, index, params);
+    return next().cgmProgramEnvParameterI4uivNV(file, line, target, index, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramEnvParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
-    return interceptor()->cgmProgramEnvParametersI4ivNV(file, line, target, index, count, params);
+    return next().cgmProgramEnvParametersI4ivNV(file, line, target, index, count, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramEnvParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
-    return interceptor()->cgmProgramEnvParametersI4uivNV(file, line, target, index, count, params);
+    return next().cgmProgramEnvParametersI4uivNV(file, line, target, index, count, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramLocalParameterI4iNV(
     const char* file, unsigned line, unsigned target, unsigned index, int x, int y, int z, int w)
 {
-    return interceptor()->cgmProgramLocalParameterI4iNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramLocalParameterI4iNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmProgramLocalParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
-    return interceptor()->cgmProgramLocalParameterI4ivNV(file, line, target, index, params);
+    return next().cgmProgramLocalParameterI4ivNV(file, line, target, index, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramLocalParameterI4uiNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return interceptor()->cgmProgramLocalParameterI4uiNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramLocalParameterI4uiNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmProgramLocalParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
-    return interceptor()->cgmProgramLocalParameterI4uivNV(file, line, target, index, params);
+    return next().cgmProgramLocalParameterI4uivNV(file, line, target, index, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramLocalParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
-    return interceptor()->cgmProgramLocalParametersI4ivNV(file, line, target, index, count, params);
+    return next().cgmProgramLocalParametersI4ivNV(file, line, target, index, count, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramLocalParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
-    return interceptor()->cgmProgramLocalParametersI4uivNV(file, line, target, index, count, params);
+    return next().cgmProgramLocalParametersI4uivNV(file, line, target, index, count, params);
 }
 
 void OpenGLForwardingDecorator::cgmVertex2hNV(const char* file, unsigned line, unsigned short x, unsigned short y)
 {
-    return interceptor()->cgmVertex2hNV(file, line, x, y);
+    return next().cgmVertex2hNV(file, line, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertex2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmVertex2hvNV(file, line, v);
+    return next().cgmVertex2hvNV(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertex3hNV(
     const char* file, unsigned line, unsigned short x, unsigned short y, unsigned short z)
 {
-    return interceptor()->cgmVertex3hNV(file, line, x, y, z);
+    return next().cgmVertex3hNV(file, line, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertex3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmVertex3hvNV(file, line, v);
+    return next().cgmVertex3hvNV(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertex4hNV(
     const char* file, unsigned line, unsigned short x, unsigned short y, unsigned short z, unsigned short w)
 {
-    return interceptor()->cgmVertex4hNV(file, line, x, y, z, w);
+    return next().cgmVertex4hNV(file, line, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertex4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmVertex4hvNV(file, line, v);
+    return next().cgmVertex4hvNV(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3hNV(
     const char* file, unsigned line, unsigned short nx, unsigned short ny, unsigned short nz)
 {
-    return interceptor()->cgmNormal3hNV(file, line, nx, ny, nz);
+    return next().cgmNormal3hNV(file, line, nx, ny, nz);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmNormal3hvNV(file, line, v);
+    return next().cgmNormal3hvNV(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor3hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
-    return interceptor()->cgmColor3hNV(file, line, red, green, blue);
+    return next().cgmColor3hNV(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmColor3hvNV(file, line, v);
+    return next().cgmColor3hvNV(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor4hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue,
     unsigned short alpha)
 {
-    return interceptor()->cgmColor4hNV(file, line, red, green, blue, alpha);
+    return next().cgmColor4hNV(file, line, red, green, blue, alpha);
 }
 
 void OpenGLForwardingDecorator::cgmColor4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmColor4hvNV(file, line, v);
+    return next().cgmColor4hvNV(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord1hNV(const char* file, unsigned line, unsigned short s)
 {
-    return interceptor()->cgmTexCoord1hNV(file, line, s);
+    return next().cgmTexCoord1hNV(file, line, s);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord1hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmTexCoord1hvNV(file, line, v);
+    return next().cgmTexCoord1hvNV(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2hNV(const char* file, unsigned line, unsigned short s, unsigned short t)
 {
-    return interceptor()->cgmTexCoord2hNV(file, line, s, t);
+    return next().cgmTexCoord2hNV(file, line, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmTexCoord2hvNV(file, line, v);
+    return next().cgmTexCoord2hvNV(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord3hNV(
     const char* file, unsigned line, unsigned short s, unsigned short t, unsigned short r)
 {
-    return interceptor()->cgmTexCoord3hNV(file, line, s, t, r);
+    return next().cgmTexCoord3hNV(file, line, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmTexCoord3hvNV(file, line, v);
+    return next().cgmTexCoord3hvNV(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4hNV(
     const char* file, unsigned line, unsigned short s, unsigned short t, unsigned short r, unsigned short q)
 {
-    return interceptor()->cgmTexCoord4hNV(file, line, s, t, r, q);
+    return next().cgmTexCoord4hNV(file, line, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmTexCoord4hvNV(file, line, v);
+    return next().cgmTexCoord4hvNV(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1hNV(
     const char* file, unsigned line, unsigned target, unsigned short s)
 {
-    return interceptor()->cgmMultiTexCoord1hNV(file, line, target, s);
+    return next().cgmMultiTexCoord1hNV(file, line, target, s);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord1hvNV(
     const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
-    return interceptor()->cgmMultiTexCoord1hvNV(file, line, target, v);
+    return next().cgmMultiTexCoord1hvNV(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t)
 {
-    return interceptor()->cgmMultiTexCoord2hNV(file, line, target, s, t);
+    return next().cgmMultiTexCoord2hNV(file, line, target, s, t);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord2hvNV(
     const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
-    return interceptor()->cgmMultiTexCoord2hvNV(file, line, target, v);
+    return next().cgmMultiTexCoord2hvNV(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t, unsigned short r)
 {
-    return interceptor()->cgmMultiTexCoord3hNV(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3hNV(file, line, target, s, t, r);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord3hvNV(
     const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
-    return interceptor()->cgmMultiTexCoord3hvNV(file, line, target, v);
+    return next().cgmMultiTexCoord3hvNV(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t, unsigned short r,
     unsigned short q)
 {
-    return interceptor()->cgmMultiTexCoord4hNV(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4hNV(file, line, target, s, t, r, q);
 }
 
 void OpenGLForwardingDecorator::cgmMultiTexCoord4hvNV(
     const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
-    return interceptor()->cgmMultiTexCoord4hvNV(file, line, target, v);
+    return next().cgmMultiTexCoord4hvNV(file, line, target, v);
 }
 
 void OpenGLForwardingDecorator::cgmFogCoordhNV(const char* file, unsigned line, unsigned short fog)
 {
-    return interceptor()->cgmFogCoordhNV(file, line, fog);
+    return next().cgmFogCoordhNV(file, line, fog);
 }
 
 void OpenGLForwardingDecorator::cgmFogCoordhvNV(const char* file, unsigned line, const unsigned short* fog)
 {
-    return interceptor()->cgmFogCoordhvNV(file, line, fog);
+    return next().cgmFogCoordhvNV(file, line, fog);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
-    return interceptor()->cgmSecondaryColor3hNV(file, line, red, green, blue);
+    return next().cgmSecondaryColor3hNV(file, line, red, green, blue);
 }
 
 void OpenGLForwardingDecorator::cgmSecondaryColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return interceptor()->cgmSecondaryColor3hvNV(file, line, v);
+    return next().cgmSecondaryColor3hvNV(file, line, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexWeighthNV(const char* file, unsigned line, unsigned short weight)
 {
-    return interceptor()->cgmVertexWeighthNV(file, line, weight);
+    return next().cgmVertexWeighthNV(file, line, weight);
 }
 
 void OpenGLForwardingDecorator::cgmVertexWeighthvNV(const char* file, unsigned line, const unsigned short* weight)
 {
-    return interceptor()->cgmVertexWeighthvNV(file, line, weight);
+    return next().cgmVertexWeighthvNV(file, line, weight);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1hNV(const char* file, unsigned line, unsigned index, unsigned short x)
 {
-    return interceptor()->cgmVertexAttrib1hNV(file, line, index, x);
+    return next().cgmVertexAttrib1hNV(file, line, index, x);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1hvNV(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return interceptor()->cgmVertexAttrib1hvNV(file, line, index, v);
+    return next().cgmVertexAttrib1hvNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y)
 {
-    return interceptor()->cgmVertexAttrib2hNV(file, line, index, x, y);
+    return next().cgmVertexAttrib2hNV(file, line, index, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2hvNV(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return interceptor()->cgmVertexAttrib2hvNV(file, line, index, v);
+    return next().cgmVertexAttrib2hvNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y, unsigned short z)
 {
-    return interceptor()->cgmVertexAttrib3hNV(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3hNV(file, line, index, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3hvNV(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return interceptor()->cgmVertexAttrib3hvNV(file, line, index, v);
+    return next().cgmVertexAttrib3hvNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y, unsigned short z,
     unsigned short w)
 {
-    return interceptor()->cgmVertexAttrib4hNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4hNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4hvNV(
     const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return interceptor()->cgmVertexAttrib4hvNV(file, line, index, v);
+    return next().cgmVertexAttrib4hvNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs1hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
-    return interceptor()->cgmVertexAttribs1hvNV(file, line, index, n, v);
+    return next().cgmVertexAttribs1hvNV(file, line, index, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs2hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
-    return interceptor()->cgmVertexAttribs2hvNV(file, line, index, n, v);
+    return next().cgmVertexAttribs2hvNV(file, line, index, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs3hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
-    return interceptor()->cgmVertexAttribs3hvNV(file, line, index, n, v);
+    return next().cgmVertexAttribs3hvNV(file, line, index, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs4hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
-    return interceptor()->cgmVertexAttribs4hvNV(file, line, index, n, v);
+    return next().cgmVertexAttribs4hvNV(file, line, index, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmGenOcclusionQueriesNV(const char* file, unsigned line, int n, unsigned* ids)
 {
-    return interceptor()->cgmGenOcclusionQueriesNV(file, line, n, ids);
+    return next().cgmGenOcclusionQueriesNV(file, line, n, ids);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteOcclusionQueriesNV(
     const char* file, unsigned line, int n, const unsigned* ids)
 {
-    return interceptor()->cgmDeleteOcclusionQueriesNV(file, line, n, ids);
+    return next().cgmDeleteOcclusionQueriesNV(file, line, n, ids);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsOcclusionQueryNV(const char* file, unsigned line, unsigned id)
 {
-    return interceptor()->cgmIsOcclusionQueryNV(file, line, id);
+    return next().cgmIsOcclusionQueryNV(file, line, id);
 }
 
 void OpenGLForwardingDecorator::cgmBeginOcclusionQueryNV(const char* file, unsigned line, unsigned id)
 {
-    return interceptor()->cgmBeginOcclusionQueryNV(file, line, id);
+    return next().cgmBeginOcclusionQueryNV(file, line, id);
 }
 
 void OpenGLForwardingDecorator::cgmEndOcclusionQueryNV(const char* file, unsigned line)
 {
-    return interceptor()->cgmEndOcclusionQueryNV(file, line);
+    return next().cgmEndOcclusionQueryNV(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmGetOcclusionQueryivNV(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetOcclusionQueryivNV(file, line, id, pname, params);
+    return next().cgmGetOcclusionQueryivNV(file, line, id, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetOcclusionQueryuivNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
-    return interceptor()->cgmGetOcclusionQueryuivNV(file, line, id, pname, params);
+    return next().cgmGetOcclusionQueryuivNV(file, line, id, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramBufferParametersfvNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const float* params)
 {
-    return interceptor()->cgmProgramBufferParametersfvNV(file, line, target, bindingIndex, wordIndex, count, params);
+    return next().cgmProgramBufferParametersfvNV(file, line, target, bindingIndex, wordIndex, count, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramBufferParametersIivNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const int* params)
 {
-    return interceptor()->cgmProgramBufferParametersIivNV(file, line, target, bindingIndex, wordIndex, count, params);
+    return next().cgmProgramBufferParametersIivNV(file, line, target, bindingIndex, wordIndex, count, params);
 }
 
 void OpenGLForwardingDecorator::cgmProgramBufferParametersIuivNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const unsigned* params)
 {
-    return interceptor()->cgmProgramBufferParametersIuivNV(file, line, target, bindingIndex, wordIndex, count, params);
+    return next().cgmProgramBufferParametersIuivNV(file, line, target, bindingIndex, wordIndex, count, params);
 }
 
 void OpenGLForwardingDecorator::cgmPixelDataRangeNV(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
-    return interceptor()->cgmPixelDataRangeNV(file, line, target, length, pointer);
+    return next().cgmPixelDataRangeNV(file, line, target, length, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmFlushPixelDataRangeNV(const char* file, unsigned line, unsigned target)
 {
-    return interceptor()->cgmFlushPixelDataRangeNV(file, line, target);
+    return next().cgmFlushPixelDataRangeNV(file, line, target);
 }
 
 void OpenGLForwardingDecorator::cgmPointParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
-    return interceptor()->cgmPointParameteriNV(file, line, pname, param);
+    return next().cgmPointParameteriNV(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmPointParameterivNV(
     const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return interceptor()->cgmPointParameterivNV(file, line, pname, params);
+    return next().cgmPointParameterivNV(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmPrimitiveRestartNV(const char* file, unsigned line)
 {
-    return interceptor()->cgmPrimitiveRestartNV(file, line);
+    return next().cgmPrimitiveRestartNV(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmPrimitiveRestartIndexNV(const char* file, unsigned line, unsigned index)
 {
-    return interceptor()->cgmPrimitiveRestartIndexNV(file, line, index);
+    return next().cgmPrimitiveRestartIndexNV(file, line, index);
 }
 
 void OpenGLForwardingDecorator::cgmCombinerParameterfvNV(
     const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return interceptor()->cgmCombinerParameterfvNV(file, line, pname, params);
+    return next().cgmCombinerParameterfvNV(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmCombinerParameterfNV(const char* file, unsigned line, unsigned pname, float param)
 {
-    return interceptor()->cgmCombinerParameterfNV(file, line, pname, param);
+    return next().cgmCombinerParameterfNV(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmCombinerParameterivNV(
     const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return interceptor()->cgmCombinerParameterivNV(file, line, pname, params);
+    return next().cgmCombinerParameterivNV(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmCombinerParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
-    return interceptor()->cgmCombinerParameteriNV(file, line, pname, param);
+    return next().cgmCombinerParameteriNV(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmCombinerInputNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned input,
     unsigned mapping, unsigned componentUsage)
 {
-    return interceptor()->cgmCombinerInputNV(file, line, stage, portion, variable, input, mapping, componentUsage);
+    return next().cgmCombinerInputNV(file, line, stage, portion, variable, input, mapping, componentUsage);
 }
 
 void OpenGLForwardingDecorator::cgmCombinerOutputNV(
@@ -571,1176 +571,1176 @@ void OpenGLForwardingDecorator::cgmCombinerOutputNV(
     unsigned sumOutput, unsigned scale, unsigned bias, unsigned char abDotProduct, unsigned char cdDotProduct,
     unsigned char muxSum)
 {
-    return interceptor()->cgmCombinerOutputNV(file, line, stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
+    return next().cgmCombinerOutputNV(file, line, stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
 }
 
 void OpenGLForwardingDecorator::cgmFinalCombinerInputNV(
     const char* file, unsigned line, unsigned variable, unsigned input, unsigned mapping, unsigned componentUsage)
 {
-    return interceptor()->cgmFinalCombinerInputNV(file, line, variable, input, mapping, componentUsage);
+    return next().cgmFinalCombinerInputNV(file, line, variable, input, mapping, componentUsage);
 }
 
 void OpenGLForwardingDecorator::cgmGetCombinerInputParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned pname,
     float* params)
 {
-    return interceptor()->cgmGetCombinerInputParameterfvNV(file, line, stage, portion, variable, pname, params);
+    return next().cgmGetCombinerInputParameterfvNV(file, line, stage, portion, variable, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetCombinerInputParameterivNV(file, line, stage, portion, variable, pname, params);
+    return next().cgmGetCombinerInputParameterivNV(file, line, stage, portion, variable, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetCombinerOutputParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetCombinerOutputParameterfvNV(file, line, stage, portion, pname, params);
+    return next().cgmGetCombinerOutputParameterfvNV(file, line, stage, portion, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetCombinerOutputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetCombinerOutputParameterivNV(file, line, stage, portion, pname, params);
+    return next().cgmGetCombinerOutputParameterivNV(file, line, stage, portion, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetFinalCombinerInputParameterfvNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetFinalCombinerInputParameterfvNV(file, line, variable, pname, params);
+    return next().cgmGetFinalCombinerInputParameterfvNV(file, line, variable, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetFinalCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetFinalCombinerInputParameterivNV(file, line, variable, pname, params);
+    return next().cgmGetFinalCombinerInputParameterivNV(file, line, variable, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, const float* params)
 {
-    return interceptor()->cgmCombinerStageParameterfvNV(file, line, stage, pname, params);
+    return next().cgmCombinerStageParameterfvNV(file, line, stage, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetCombinerStageParameterfvNV(file, line, stage, pname, params);
+    return next().cgmGetCombinerStageParameterfvNV(file, line, stage, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmActiveVaryingNV(
     const char* file, unsigned line, unsigned program, const char* name)
 {
-    return interceptor()->cgmActiveVaryingNV(file, line, program, name);
+    return next().cgmActiveVaryingNV(file, line, program, name);
 }
 
 void OpenGLForwardingDecorator::cgmBeginTransformFeedbackNV(const char* file, unsigned line, unsigned primitiveMode)
 {
-    return interceptor()->cgmBeginTransformFeedbackNV(file, line, primitiveMode);
+    return next().cgmBeginTransformFeedbackNV(file, line, primitiveMode);
 }
 
 void OpenGLForwardingDecorator::cgmBindBufferBaseNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer)
 {
-    return interceptor()->cgmBindBufferBaseNV(file, line, target, index, buffer);
+    return next().cgmBindBufferBaseNV(file, line, target, index, buffer);
 }
 
 void OpenGLForwardingDecorator::cgmBindBufferOffsetNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset)
 {
-    return interceptor()->cgmBindBufferOffsetNV(file, line, target, index, buffer, offset);
+    return next().cgmBindBufferOffsetNV(file, line, target, index, buffer, offset);
 }
 
 void OpenGLForwardingDecorator::cgmBindBufferRangeNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset,
     ptrdiff_t size)
 {
-    return interceptor()->cgmBindBufferRangeNV(file, line, target, index, buffer, offset, size);
+    return next().cgmBindBufferRangeNV(file, line, target, index, buffer, offset, size);
 }
 
 void OpenGLForwardingDecorator::cgmEndTransformFeedbackNV(const char* file, unsigned line)
 {
-    return interceptor()->cgmEndTransformFeedbackNV(file, line);
+    return next().cgmEndTransformFeedbackNV(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmGetActiveVaryingNV(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
-    return interceptor()->cgmGetActiveVaryingNV(file, line, program, index, bufSize, length, size, type, name);
+    return next().cgmGetActiveVaryingNV(file, line, program, index, bufSize, length, size, type, name);
 }
 
 void OpenGLForwardingDecorator::cgmGetTransformFeedbackVaryingNV(
     const char* file, unsigned line, unsigned program, unsigned index, int* location)
 {
-    return interceptor()->cgmGetTransformFeedbackVaryingNV(file, line, program, index, location);
+    return next().cgmGetTransformFeedbackVaryingNV(file, line, program, index, location);
 }
 
 int OpenGLForwardingDecorator::cgmGetVaryingLocationNV(
     const char* file, unsigned line, unsigned program, const char* name)
 {
-    return interceptor()->cgmGetVaryingLocationNV(file, line, program, name);
+    return next().cgmGetVaryingLocationNV(file, line, program, name);
 }
 
 void OpenGLForwardingDecorator::cgmTransformFeedbackAttribsNV(
     const char* file, unsigned line, int count, const int* attribs, unsigned bufferMode)
 {
-    return interceptor()->cgmTransformFeedbackAttribsNV(file, line, count, attribs, bufferMode);
+    return next().cgmTransformFeedbackAttribsNV(file, line, count, attribs, bufferMode);
 }
 
 void OpenGLForwardingDecorator::cgmTransformFeedbackVaryingsNV(
     const char* file, unsigned line, unsigned program, int count, const int* locations, unsigned bufferMode)
 {
-    return interceptor()->cgmTransformFeedbackVaryingsNV(file, line, program, count, locations, bufferMode);
+    return next().cgmTransformFeedbackVaryingsNV(file, line, program, count, locations, bufferMode);
 }
 
 void OpenGLForwardingDecorator::cgmFlushVertexArrayRangeNV(const char* file, unsigned line)
 {
-    return interceptor()->cgmFlushVertexArrayRangeNV(file, line);
+    return next().cgmFlushVertexArrayRangeNV(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmVertexArrayRangeNV(
     const char* file, unsigned line, int length, const void* pointer)
 {
-    return interceptor()->cgmVertexArrayRangeNV(file, line, length, pointer);
+    return next().cgmVertexArrayRangeNV(file, line, length, pointer);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmAreProgramsResidentNV(
     const char* file, unsigned line, int n, const unsigned* programs, unsigned char* residences)
 {
-    return interceptor()->cgmAreProgramsResidentNV(file, line, n, programs, residences);
+    return next().cgmAreProgramsResidentNV(file, line, n, programs, residences);
 }
 
 void OpenGLForwardingDecorator::cgmBindProgramNV(const char* file, unsigned line, unsigned target, unsigned id)
 {
-    return interceptor()->cgmBindProgramNV(file, line, target, id);
+    return next().cgmBindProgramNV(file, line, target, id);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteProgramsNV(const char* file, unsigned line, int n, const unsigned* programs)
 {
-    return interceptor()->cgmDeleteProgramsNV(file, line, n, programs);
+    return next().cgmDeleteProgramsNV(file, line, n, programs);
 }
 
 void OpenGLForwardingDecorator::cgmExecuteProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, const float* params)
 {
-    return interceptor()->cgmExecuteProgramNV(file, line, target, id, params);
+    return next().cgmExecuteProgramNV(file, line, target, id, params);
 }
 
 void OpenGLForwardingDecorator::cgmGenProgramsNV(const char* file, unsigned line, int n, unsigned* programs)
 {
-    return interceptor()->cgmGenProgramsNV(file, line, n, programs);
+    return next().cgmGenProgramsNV(file, line, n, programs);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramParameterdvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, double* params)
 {
-    return interceptor()->cgmGetProgramParameterdvNV(file, line, target, index, pname, params);
+    return next().cgmGetProgramParameterdvNV(file, line, target, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetProgramParameterfvNV(file, line, target, index, pname, params);
+    return next().cgmGetProgramParameterfvNV(file, line, target, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramivNV(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetProgramivNV(file, line, id, pname, params);
+    return next().cgmGetProgramivNV(file, line, id, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetProgramStringNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned char* program)
 {
-    return interceptor()->cgmGetProgramStringNV(file, line, id, pname, program);
+    return next().cgmGetProgramStringNV(file, line, id, pname, program);
 }
 
 void OpenGLForwardingDecorator::cgmGetTrackMatrixivNV(
     const char* file, unsigned line, unsigned target, unsigned address, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetTrackMatrixivNV(file, line, target, address, pname, params);
+    return next().cgmGetTrackMatrixivNV(file, line, target, address, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribdvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
-    return interceptor()->cgmGetVertexAttribdvNV(file, line, index, pname, params);
+    return next().cgmGetVertexAttribdvNV(file, line, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribfvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetVertexAttribfvNV(file, line, index, pname, params);
+    return next().cgmGetVertexAttribfvNV(file, line, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribivNV(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetVertexAttribivNV(file, line, index, pname, params);
+    return next().cgmGetVertexAttribivNV(file, line, index, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetVertexAttribPointervNV(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
-    return interceptor()->cgmGetVertexAttribPointervNV(file, line, index, pname, pointer);
+    return next().cgmGetVertexAttribPointervNV(file, line, index, pname, pointer);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsProgramNV(const char* file, unsigned line, unsigned id)
 {
-    return interceptor()->cgmIsProgramNV(file, line, id);
+    return next().cgmIsProgramNV(file, line, id);
 }
 
 void OpenGLForwardingDecorator::cgmLoadProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, int len, const unsigned char* program)
 {
-    return interceptor()->cgmLoadProgramNV(file, line, target, id, len, program);
+    return next().cgmLoadProgramNV(file, line, target, id, len, program);
 }
 
 void OpenGLForwardingDecorator::cgmProgramParameter4dNV(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return interceptor()->cgmProgramParameter4dNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramParameter4dNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmProgramParameter4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const double* v)
 {
-    return interceptor()->cgmProgramParameter4dvNV(file, line, target, index, v);
+    return next().cgmProgramParameter4dvNV(file, line, target, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmProgramParameter4fNV(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return interceptor()->cgmProgramParameter4fNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramParameter4fNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmProgramParameter4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const float* v)
 {
-    return interceptor()->cgmProgramParameter4fvNV(file, line, target, index, v);
+    return next().cgmProgramParameter4fvNV(file, line, target, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmProgramParameters4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const double* v)
 {
-    return interceptor()->cgmProgramParameters4dvNV(file, line, target, index, count, v);
+    return next().cgmProgramParameters4dvNV(file, line, target, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmProgramParameters4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* v)
 {
-    return interceptor()->cgmProgramParameters4fvNV(file, line, target, index, count, v);
+    return next().cgmProgramParameters4fvNV(file, line, target, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmRequestResidentProgramsNV(
     const char* file, unsigned line, int n, const unsigned* programs)
 {
-    return interceptor()->cgmRequestResidentProgramsNV(file, line, n, programs);
+    return next().cgmRequestResidentProgramsNV(file, line, n, programs);
 }
 
 void OpenGLForwardingDecorator::cgmTrackMatrixNV(
     const char* file, unsigned line, unsigned target, unsigned address, unsigned matrix, unsigned transform)
 {
-    return interceptor()->cgmTrackMatrixNV(file, line, target, address, matrix, transform);
+    return next().cgmTrackMatrixNV(file, line, target, address, matrix, transform);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribPointerNV(
     const char* file, unsigned line, unsigned index, int fsize, unsigned type, int stride, const void* pointer)
 {
-    return interceptor()->cgmVertexAttribPointerNV(file, line, index, fsize, type, stride, pointer);
+    return next().cgmVertexAttribPointerNV(file, line, index, fsize, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1dNV(const char* file, unsigned line, unsigned index, double x)
 {
-    return interceptor()->cgmVertexAttrib1dNV(file, line, index, x);
+    return next().cgmVertexAttrib1dNV(file, line, index, x);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return interceptor()->cgmVertexAttrib1dvNV(file, line, index, v);
+    return next().cgmVertexAttrib1dvNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1fNV(const char* file, unsigned line, unsigned index, float x)
 {
-    return interceptor()->cgmVertexAttrib1fNV(file, line, index, x);
+    return next().cgmVertexAttrib1fNV(file, line, index, x);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return interceptor()->cgmVertexAttrib1fvNV(file, line, index, v);
+    return next().cgmVertexAttrib1fvNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1sNV(const char* file, unsigned line, unsigned index, short x)
 {
-    return interceptor()->cgmVertexAttrib1sNV(file, line, index, x);
+    return next().cgmVertexAttrib1sNV(file, line, index, x);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib1svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib1svNV(file, line, index, v);
+    return next().cgmVertexAttrib1svNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2dNV(
     const char* file, unsigned line, unsigned index, double x, double y)
 {
-    return interceptor()->cgmVertexAttrib2dNV(file, line, index, x, y);
+    return next().cgmVertexAttrib2dNV(file, line, index, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return interceptor()->cgmVertexAttrib2dvNV(file, line, index, v);
+    return next().cgmVertexAttrib2dvNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2fNV(const char* file, unsigned line, unsigned index, float x, float y)
 {
-    return interceptor()->cgmVertexAttrib2fNV(file, line, index, x, y);
+    return next().cgmVertexAttrib2fNV(file, line, index, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return interceptor()->cgmVertexAttrib2fvNV(file, line, index, v);
+    return next().cgmVertexAttrib2fvNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2sNV(const char* file, unsigned line, unsigned index, short x, short y)
 {
-    return interceptor()->cgmVertexAttrib2sNV(file, line, index, x, y);
+    return next().cgmVertexAttrib2sNV(file, line, index, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib2svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib2svNV(file, line, index, v);
+    return next().cgmVertexAttrib2svNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3dNV(
     const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
-    return interceptor()->cgmVertexAttrib3dNV(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3dNV(file, line, index, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return interceptor()->cgmVertexAttrib3dvNV(file, line, index, v);
+    return next().cgmVertexAttrib3dvNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3fNV(
     const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
-    return interceptor()->cgmVertexAttrib3fNV(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3fNV(file, line, index, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return interceptor()->cgmVertexAttrib3fvNV(file, line, index, v);
+    return next().cgmVertexAttrib3fvNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3sNV(
     const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
-    return interceptor()->cgmVertexAttrib3sNV(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3sNV(file, line, index, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib3svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib3svNV(file, line, index, v);
+    return next().cgmVertexAttrib3svNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4dNV(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
-    return interceptor()->cgmVertexAttrib4dNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4dNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return interceptor()->cgmVertexAttrib4dvNV(file, line, index, v);
+    return next().cgmVertexAttrib4dvNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4fNV(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
-    return interceptor()->cgmVertexAttrib4fNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4fNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return interceptor()->cgmVertexAttrib4fvNV(file, line, index, v);
+    return next().cgmVertexAttrib4fvNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4sNV(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
-    return interceptor()->cgmVertexAttrib4sNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4sNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return interceptor()->cgmVertexAttrib4svNV(file, line, index, v);
+    return next().cgmVertexAttrib4svNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4ubNV(
     const char* file, unsigned line, unsigned index, unsigned char x, unsigned char y, unsigned char z,
     unsigned char w)
 {
-    return interceptor()->cgmVertexAttrib4ubNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4ubNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttrib4ubvNV(
     const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return interceptor()->cgmVertexAttrib4ubvNV(file, line, index, v);
+    return next().cgmVertexAttrib4ubvNV(file, line, index, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs1dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
-    return interceptor()->cgmVertexAttribs1dvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs1dvNV(file, line, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs1fvNV(
     const char* file, unsigned line, unsigned index, int count, const float* v)
 {
-    return interceptor()->cgmVertexAttribs1fvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs1fvNV(file, line, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs1svNV(
     const char* file, unsigned line, unsigned index, int count, const short* v)
 {
-    return interceptor()->cgmVertexAttribs1svNV(file, line, index, count, v);
+    return next().cgmVertexAttribs1svNV(file, line, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs2dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
-    return interceptor()->cgmVertexAttribs2dvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs2dvNV(file, line, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs2fvNV(
     const char* file, unsigned line, unsigned index, int count, const float* v)
 {
-    return interceptor()->cgmVertexAttribs2fvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs2fvNV(file, line, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs2svNV(
     const char* file, unsigned line, unsigned index, int count, const short* v)
 {
-    return interceptor()->cgmVertexAttribs2svNV(file, line, index, count, v);
+    return next().cgmVertexAttribs2svNV(file, line, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs3dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
-    return interceptor()->cgmVertexAttribs3dvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs3dvNV(file, line, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs3fvNV(
     const char* file, unsigned line, unsigned index, int count, const float* v)
 {
-    return interceptor()->cgmVertexAttribs3fvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs3fvNV(file, line, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs3svNV(
     const char* file, unsigned line, unsigned index, int count, const short* v)
 {
-    return interceptor()->cgmVertexAttribs3svNV(file, line, index, count, v);
+    return next().cgmVertexAttribs3svNV(file, line, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs4dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
-    return interceptor()->cgmVertexAttribs4dvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs4dvNV(file, line, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs4fvNV(
     const char* file, unsigned line, unsigned index, int count, const float* v)
 {
-    return interceptor()->cgmVertexAttribs4fvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs4fvNV(file, line, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs4svNV(
     const char* file, unsigned line, unsigned index, int count, const short* v)
 {
-    return interceptor()->cgmVertexAttribs4svNV(file, line, index, count, v);
+    return next().cgmVertexAttribs4svNV(file, line, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmVertexAttribs4ubvNV(
     const char* file, unsigned line, unsigned index, int count, const unsigned char* v)
 {
-    return interceptor()->cgmVertexAttribs4ubvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs4ubvNV(file, line, index, count, v);
 }
 
 void OpenGLForwardingDecorator::cgmClearDepthfOES(const char* file, unsigned line, float depth)
 {
-    return interceptor()->cgmClearDepthfOES(file, line, depth);
+    return next().cgmClearDepthfOES(file, line, depth);
 }
 
 void OpenGLForwardingDecorator::cgmClipPlanefOES(
     const char* file, unsigned line, unsigned plane, const float* equation)
 {
-    return interceptor()->cgmClipPlanefOES(file, line, plane, equation);
+    return next().cgmClipPlanefOES(file, line, plane, equation);
 }
 
 void OpenGLForwardingDecorator::cgmDepthRangefOES(const char* file, unsigned line, float n, float f)
 {
-    return interceptor()->cgmDepthRangefOES(file, line, n, f);
+    return next().cgmDepthRangefOES(file, line, n, f);
 }
 
 void OpenGLForwardingDecorator::cgmFrustumfOES(
     const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
 {
-    return interceptor()->cgmFrustumfOES(file, line, l, r, b, t, n, f);
+    return next().cgmFrustumfOES(file, line, l, r, b, t, n, f);
 }
 
 void OpenGLForwardingDecorator::cgmGetClipPlanefOES(const char* file, unsigned line, unsigned plane, float* equation)
 {
-    return interceptor()->cgmGetClipPlanefOES(file, line, plane, equation);
+    return next().cgmGetClipPlanefOES(file, line, plane, equation);
 }
 
 void OpenGLForwardingDecorator::cgmOrthofOES(
     const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
 {
-    return interceptor()->cgmOrthofOES(file, line, l, r, b, t, n, f);
+    return next().cgmOrthofOES(file, line, l, r, b, t, n, f);
 }
 
 void OpenGLForwardingDecorator::cgmDetailTexFuncSGIS(
     const char* file, unsigned line, unsigned target, int n, const float* points)
 {
-    return interceptor()->cgmDetailTexFuncSGIS(file, line, target, n, points);
+    return next().cgmDetailTexFuncSGIS(file, line, target, n, points);
 }
 
 void OpenGLForwardingDecorator::cgmGetDetailTexFuncSGIS(
     const char* file, unsigned line, unsigned target, float* points)
 {
-    return interceptor()->cgmGetDetailTexFuncSGIS(file, line, target, points);
+    return next().cgmGetDetailTexFuncSGIS(file, line, target, points);
 }
 
 void OpenGLForwardingDecorator::cgmFogFuncSGIS(const char* file, unsigned line, int n, const float* points)
 {
-    return interceptor()->cgmFogFuncSGIS(file, line, n, points);
+    return next().cgmFogFuncSGIS(file, line, n, points);
 }
 
 void OpenGLForwardingDecorator::cgmGetFogFuncSGIS(const char* file, unsigned line, float* points)
 {
-    return interceptor()->cgmGetFogFuncSGIS(file, line, points);
+    return next().cgmGetFogFuncSGIS(file, line, points);
 }
 
 void OpenGLForwardingDecorator::cgmSampleMaskSGIS(const char* file, unsigned line, float value, unsigned char invert)
 {
-    return interceptor()->cgmSampleMaskSGIS(file, line, value, invert);
+    return next().cgmSampleMaskSGIS(file, line, value, invert);
 }
 
 void OpenGLForwardingDecorator::cgmSamplePatternSGIS(const char* file, unsigned line, unsigned pattern)
 {
-    return interceptor()->cgmSamplePatternSGIS(file, line, pattern);
+    return next().cgmSamplePatternSGIS(file, line, pattern);
 }
 
 void OpenGLForwardingDecorator::cgmSharpenTexFuncSGIS(
     const char* file, unsigned line, unsigned target, int n, const float* points)
 {
-    return interceptor()->cgmSharpenTexFuncSGIS(file, line, target, n, points);
+    return next().cgmSharpenTexFuncSGIS(file, line, target, n, points);
 }
 
 void OpenGLForwardingDecorator::cgmGetSharpenTexFuncSGIS(
     const char* file, unsigned line, unsigned target, float* points)
 {
-    return interceptor()->cgmGetSharpenTexFuncSGIS(file, line, target, points);
+    return next().cgmGetSharpenTexFuncSGIS(file, line, target, points);
 }
 
 void OpenGLForwardingDecorator::cgmTexImage4DSGIS(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int size4d, int border, unsigned format, unsigned type, const void* pixels)
 {
-    return interceptor()->cgmTexImage4DSGIS(file, line, target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
+    return next().cgmTexImage4DSGIS(file, line, target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmTexSubImage4DSGIS(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int woffset,
     int width, int height, int depth, int size4d, unsigned format, unsigned type, const void* pixels)
 {
-    return interceptor()->cgmTexSubImage4DSGIS(file, line, target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
+    return next().cgmTexSubImage4DSGIS(file, line, target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmGetTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, float* weights)
 {
-    return interceptor()->cgmGetTexFilterFuncSGIS(file, line, target, filter, weights);
+    return next().cgmGetTexFilterFuncSGIS(file, line, target, filter, weights);
 }
 
 void OpenGLForwardingDecorator::cgmTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, int n, const float* weights)
 {
-    return interceptor()->cgmTexFilterFuncSGIS(file, line, target, filter, n, weights);
+    return next().cgmTexFilterFuncSGIS(file, line, target, filter, n, weights);
 }
 
 void OpenGLForwardingDecorator::cgmAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
 {
-    return interceptor()->cgmAsyncMarkerSGIX(file, line, marker);
+    return next().cgmAsyncMarkerSGIX(file, line, marker);
 }
 
 int OpenGLForwardingDecorator::cgmFinishAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
-    return interceptor()->cgmFinishAsyncSGIX(file, line, markerp);
+    return next().cgmFinishAsyncSGIX(file, line, markerp);
 }
 
 int OpenGLForwardingDecorator::cgmPollAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
-    return interceptor()->cgmPollAsyncSGIX(file, line, markerp);
+    return next().cgmPollAsyncSGIX(file, line, markerp);
 }
 
 unsigned OpenGLForwardingDecorator::cgmGenAsyncMarkersSGIX(const char* file, unsigned line, int range)
 {
-    return interceptor()->cgmGenAsyncMarkersSGIX(file, line, range);
+    return next().cgmGenAsyncMarkersSGIX(file, line, range);
 }
 
 void OpenGLForwardingDecorator::cgmDeleteAsyncMarkersSGIX(const char* file, unsigned line, unsigned marker, int range)
 {
-    return interceptor()->cgmDeleteAsyncMarkersSGIX(file, line, marker, range);
+    return next().cgmDeleteAsyncMarkersSGIX(file, line, marker, range);
 }
 
 unsigned char OpenGLForwardingDecorator::cgmIsAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
 {
-    return interceptor()->cgmIsAsyncMarkerSGIX(file, line, marker);
+    return next().cgmIsAsyncMarkerSGIX(file, line, marker);
 }
 
 void OpenGLForwardingDecorator::cgmFlushRasterSGIX(const char* file, unsigned line)
 {
-    return interceptor()->cgmFlushRasterSGIX(file, line);
+    return next().cgmFlushRasterSGIX(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmTextureFogSGIX(const char* file, unsigned line, unsigned pname)
 {
-    return interceptor()->cgmTextureFogSGIX(file, line, pname);
+    return next().cgmTextureFogSGIX(file, line, pname);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentColorMaterialSGIX(
     const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return interceptor()->cgmFragmentColorMaterialSGIX(file, line, face, mode);
+    return next().cgmFragmentColorMaterialSGIX(file, line, face, mode);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightfSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
-    return interceptor()->cgmFragmentLightfSGIX(file, line, light, pname, param);
+    return next().cgmFragmentLightfSGIX(file, line, light, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const float* params)
 {
-    return interceptor()->cgmFragmentLightfvSGIX(file, line, light, pname, params);
+    return next().cgmFragmentLightfvSGIX(file, line, light, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightiSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
-    return interceptor()->cgmFragmentLightiSGIX(file, line, light, pname, param);
+    return next().cgmFragmentLightiSGIX(file, line, light, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const int* params)
 {
-    return interceptor()->cgmFragmentLightivSGIX(file, line, light, pname, params);
+    return next().cgmFragmentLightivSGIX(file, line, light, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightModelfSGIX(
     const char* file, unsigned line, unsigned pname, float param)
 {
-    return interceptor()->cgmFragmentLightModelfSGIX(file, line, pname, param);
+    return next().cgmFragmentLightModelfSGIX(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightModelfvSGIX(
     const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return interceptor()->cgmFragmentLightModelfvSGIX(file, line, pname, params);
+    return next().cgmFragmentLightModelfvSGIX(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightModeliSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
-    return interceptor()->cgmFragmentLightModeliSGIX(file, line, pname, param);
+    return next().cgmFragmentLightModeliSGIX(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentLightModelivSGIX(
     const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return interceptor()->cgmFragmentLightModelivSGIX(file, line, pname, params);
+    return next().cgmFragmentLightModelivSGIX(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentMaterialfSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float param)
 {
-    return interceptor()->cgmFragmentMaterialfSGIX(file, line, face, pname, param);
+    return next().cgmFragmentMaterialfSGIX(file, line, face, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
-    return interceptor()->cgmFragmentMaterialfvSGIX(file, line, face, pname, params);
+    return next().cgmFragmentMaterialfvSGIX(file, line, face, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentMaterialiSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, int param)
 {
-    return interceptor()->cgmFragmentMaterialiSGIX(file, line, face, pname, param);
+    return next().cgmFragmentMaterialiSGIX(file, line, face, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
-    return interceptor()->cgmFragmentMaterialivSGIX(file, line, face, pname, params);
+    return next().cgmFragmentMaterialivSGIX(file, line, face, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetFragmentLightfvSGIX(file, line, light, pname, params);
+    return next().cgmGetFragmentLightfvSGIX(file, line, light, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetFragmentLightivSGIX(file, line, light, pname, params);
+    return next().cgmGetFragmentLightivSGIX(file, line, light, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetFragmentMaterialfvSGIX(file, line, face, pname, params);
+    return next().cgmGetFragmentMaterialfvSGIX(file, line, face, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetFragmentMaterialivSGIX(file, line, face, pname, params);
+    return next().cgmGetFragmentMaterialivSGIX(file, line, face, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFrameZoomSGIX(const char* file, unsigned line, int factor)
 {
-    return interceptor()->cgmFrameZoomSGIX(file, line, factor);
+    return next().cgmFrameZoomSGIX(file, line, factor);
 }
 
 void OpenGLForwardingDecorator::cgmPixelTexGenSGIX(const char* file, unsigned line, unsigned mode)
 {
-    return interceptor()->cgmPixelTexGenSGIX(file, line, mode);
+    return next().cgmPixelTexGenSGIX(file, line, mode);
 }
 
 void OpenGLForwardingDecorator::cgmReferencePlaneSGIX(const char* file, unsigned line, const double* equation)
 {
-    return interceptor()->cgmReferencePlaneSGIX(file, line, equation);
+    return next().cgmReferencePlaneSGIX(file, line, equation);
 }
 
 void OpenGLForwardingDecorator::cgmSpriteParameterfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
-    return interceptor()->cgmSpriteParameterfSGIX(file, line, pname, param);
+    return next().cgmSpriteParameterfSGIX(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmSpriteParameterfvSGIX(
     const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return interceptor()->cgmSpriteParameterfvSGIX(file, line, pname, params);
+    return next().cgmSpriteParameterfvSGIX(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmSpriteParameteriSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
-    return interceptor()->cgmSpriteParameteriSGIX(file, line, pname, param);
+    return next().cgmSpriteParameteriSGIX(file, line, pname, param);
 }
 
 void OpenGLForwardingDecorator::cgmSpriteParameterivSGIX(
     const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return interceptor()->cgmSpriteParameterivSGIX(file, line, pname, params);
+    return next().cgmSpriteParameterivSGIX(file, line, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmTagSampleBufferSGIX(const char* file, unsigned line)
 {
-    return interceptor()->cgmTagSampleBufferSGIX(file, line);
+    return next().cgmTagSampleBufferSGIX(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* table)
 {
-    return interceptor()->cgmColorTableSGI(file, line, target, internalformat, width, format, type, table);
+    return next().cgmColorTableSGI(file, line, target, internalformat, width, format, type, table);
 }
 
 void OpenGLForwardingDecorator::cgmColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return interceptor()->cgmColorTableParameterfvSGI(file, line, target, pname, params);
+    return next().cgmColorTableParameterfvSGI(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return interceptor()->cgmColorTableParameterivSGI(file, line, target, pname, params);
+    return next().cgmColorTableParameterivSGI(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmCopyColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return interceptor()->cgmCopyColorTableSGI(file, line, target, internalformat, x, y, width);
+    return next().cgmCopyColorTableSGI(file, line, target, internalformat, x, y, width);
 }
 
 void OpenGLForwardingDecorator::cgmGetColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
-    return interceptor()->cgmGetColorTableSGI(file, line, target, format, type, table);
+    return next().cgmGetColorTableSGI(file, line, target, format, type, table);
 }
 
 void OpenGLForwardingDecorator::cgmGetColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return interceptor()->cgmGetColorTableParameterfvSGI(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterfvSGI(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmGetColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return interceptor()->cgmGetColorTableParameterivSGI(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterivSGI(file, line, target, pname, params);
 }
 
 void OpenGLForwardingDecorator::cgmFinishTextureSUNX(const char* file, unsigned line)
 {
-    return interceptor()->cgmFinishTextureSUNX(file, line);
+    return next().cgmFinishTextureSUNX(file, line);
 }
 
 void OpenGLForwardingDecorator::cgmGlobalAlphaFactorbSUN(const char* file, unsigned line, signed char factor)
 {
-    return interceptor()->cgmGlobalAlphaFactorbSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorbSUN(file, line, factor);
 }
 
 void OpenGLForwardingDecorator::cgmGlobalAlphaFactorsSUN(const char* file, unsigned line, short factor)
 {
-    return interceptor()->cgmGlobalAlphaFactorsSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorsSUN(file, line, factor);
 }
 
 void OpenGLForwardingDecorator::cgmGlobalAlphaFactoriSUN(const char* file, unsigned line, int factor)
 {
-    return interceptor()->cgmGlobalAlphaFactoriSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactoriSUN(file, line, factor);
 }
 
 void OpenGLForwardingDecorator::cgmGlobalAlphaFactorfSUN(const char* file, unsigned line, float factor)
 {
-    return interceptor()->cgmGlobalAlphaFactorfSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorfSUN(file, line, factor);
 }
 
 void OpenGLForwardingDecorator::cgmGlobalAlphaFactordSUN(const char* file, unsigned line, double factor)
 {
-    return interceptor()->cgmGlobalAlphaFactordSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactordSUN(file, line, factor);
 }
 
 void OpenGLForwardingDecorator::cgmGlobalAlphaFactorubSUN(const char* file, unsigned line, unsigned char factor)
 {
-    return interceptor()->cgmGlobalAlphaFactorubSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorubSUN(file, line, factor);
 }
 
 void OpenGLForwardingDecorator::cgmGlobalAlphaFactorusSUN(const char* file, unsigned line, unsigned short factor)
 {
-    return interceptor()->cgmGlobalAlphaFactorusSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorusSUN(file, line, factor);
 }
 
 void OpenGLForwardingDecorator::cgmGlobalAlphaFactoruiSUN(const char* file, unsigned line, unsigned factor)
 {
-    return interceptor()->cgmGlobalAlphaFactoruiSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactoruiSUN(file, line, factor);
 }
 
 void OpenGLForwardingDecorator::cgmReadVideoPixelsSUN(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
-    return interceptor()->cgmReadVideoPixelsSUN(file, line, x, y, width, height, format, type, pixels);
+    return next().cgmReadVideoPixelsSUN(file, line, x, y, width, height, format, type, pixels);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiSUN(const char* file, unsigned line, unsigned code)
 {
-    return interceptor()->cgmReplacementCodeuiSUN(file, line, code);
+    return next().cgmReplacementCodeuiSUN(file, line, code);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeusSUN(const char* file, unsigned line, unsigned short code)
 {
-    return interceptor()->cgmReplacementCodeusSUN(file, line, code);
+    return next().cgmReplacementCodeusSUN(file, line, code);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeubSUN(const char* file, unsigned line, unsigned char code)
 {
-    return interceptor()->cgmReplacementCodeubSUN(file, line, code);
+    return next().cgmReplacementCodeubSUN(file, line, code);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuivSUN(const char* file, unsigned line, const unsigned* code)
 {
-    return interceptor()->cgmReplacementCodeuivSUN(file, line, code);
+    return next().cgmReplacementCodeuivSUN(file, line, code);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeusvSUN(const char* file, unsigned line, const unsigned short* code)
 {
-    return interceptor()->cgmReplacementCodeusvSUN(file, line, code);
+    return next().cgmReplacementCodeusvSUN(file, line, code);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeubvSUN(const char* file, unsigned line, const unsigned char* code)
 {
-    return interceptor()->cgmReplacementCodeubvSUN(file, line, code);
+    return next().cgmReplacementCodeubvSUN(file, line, code);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodePointerSUN(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer)
 {
-    return interceptor()->cgmReplacementCodePointerSUN(file, line, type, stride, pointer);
+    return next().cgmReplacementCodePointerSUN(file, line, type, stride, pointer);
 }
 
 void OpenGLForwardingDecorator::cgmColor3fVertex3fSUN(
     const char* file, unsigned line, float r, float g, float b, float x, float y, float z)
 {
-    return interceptor()->cgmColor3fVertex3fSUN(file, line, r, g, b, x, y, z);
+    return next().cgmColor3fVertex3fSUN(file, line, r, g, b, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmColor3fVertex3fvSUN(
     const char* file, unsigned line, const float* c, const float* v)
 {
-    return interceptor()->cgmColor3fVertex3fvSUN(file, line, c, v);
+    return next().cgmColor3fVertex3fvSUN(file, line, c, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, float r, float g, float b, float a, float nx, float ny, float nz, float x,
     float y, float z)
 {
-    return interceptor()->cgmColor4fNormal3fVertex3fSUN(file, line, r, g, b, a, nx, ny, nz, x, y, z);
+    return next().cgmColor4fNormal3fVertex3fSUN(file, line, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* c, const float* n, const float* v)
 {
-    return interceptor()->cgmColor4fNormal3fVertex3fvSUN(file, line, c, n, v);
+    return next().cgmColor4fNormal3fVertex3fvSUN(file, line, c, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor4ubVertex2fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y)
 {
-    return interceptor()->cgmColor4ubVertex2fSUN(file, line, r, g, b, a, x, y);
+    return next().cgmColor4ubVertex2fSUN(file, line, r, g, b, a, x, y);
 }
 
 void OpenGLForwardingDecorator::cgmColor4ubVertex2fvSUN(
     const char* file, unsigned line, const unsigned char* c, const float* v)
 {
-    return interceptor()->cgmColor4ubVertex2fvSUN(file, line, c, v);
+    return next().cgmColor4ubVertex2fvSUN(file, line, c, v);
 }
 
 void OpenGLForwardingDecorator::cgmColor4ubVertex3fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y, float z)
 {
-    return interceptor()->cgmColor4ubVertex3fSUN(file, line, r, g, b, a, x, y, z);
+    return next().cgmColor4ubVertex3fSUN(file, line, r, g, b, a, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmColor4ubVertex3fvSUN(
     const char* file, unsigned line, const unsigned char* c, const float* v)
 {
-    return interceptor()->cgmColor4ubVertex3fvSUN(file, line, c, v);
+    return next().cgmColor4ubVertex3fvSUN(file, line, c, v);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3fVertex3fSUN(
     const char* file, unsigned line, float nx, float ny, float nz, float x, float y, float z)
 {
-    return interceptor()->cgmNormal3fVertex3fSUN(file, line, nx, ny, nz, x, y, z);
+    return next().cgmNormal3fVertex3fSUN(file, line, nx, ny, nz, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* n, const float* v)
 {
-    return interceptor()->cgmNormal3fVertex3fvSUN(file, line, n, v);
+    return next().cgmNormal3fVertex3fvSUN(file, line, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiColor3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float x, float y, float z)
 {
-    return interceptor()->cgmReplacementCodeuiColor3fVertex3fSUN(file, line, rc, r, g, b, x, y, z);
+    return next().cgmReplacementCodeuiColor3fVertex3fSUN(file, line, rc, r, g, b, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiColor3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* v)
 {
-    return interceptor()->cgmReplacementCodeuiColor3fVertex3fvSUN(file, line, rc, c, v);
+    return next().cgmReplacementCodeuiColor3fVertex3fvSUN(file, line, rc, c, v);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float a, float nx, float ny, float nz,
     float x, float y, float z)
 {
-    return interceptor()->cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(file, line, rc, r, g, b, a, nx, ny, nz, x, y, z);
+    return next().cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(file, line, rc, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* n, const float* v)
 {
-    return interceptor()->cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(file, line, rc, c, n, v);
+    return next().cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(file, line, rc, c, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiColor4ubVertex3fSUN(
     const char* file, unsigned line, unsigned rc, unsigned char r, unsigned char g, unsigned char b, unsigned char a,
     float x, float y, float z)
 {
-    return interceptor()->cgmReplacementCodeuiColor4ubVertex3fSUN(file, line, rc, r, g, b, a, x, y, z);
+    return next().cgmReplacementCodeuiColor4ubVertex3fSUN(file, line, rc, r, g, b, a, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiColor4ubVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const unsigned char* c, const float* v)
 {
-    return interceptor()->cgmReplacementCodeuiColor4ubVertex3fvSUN(file, line, rc, c, v);
+    return next().cgmReplacementCodeuiColor4ubVertex3fvSUN(file, line, rc, c, v);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float nx, float ny, float nz, float x, float y, float z)
 {
-    return interceptor()->cgmReplacementCodeuiNormal3fVertex3fSUN(file, line, rc, nx, ny, nz, x, y, z);
+    return next().cgmReplacementCodeuiNormal3fVertex3fSUN(file, line, rc, nx, ny, nz, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* n, const float* v)
 {
-    return interceptor()->cgmReplacementCodeuiNormal3fVertex3fvSUN(file, line, rc, n, v);
+    return next().cgmReplacementCodeuiNormal3fVertex3fvSUN(file, line, rc, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float r, float g, float b, float a, float nx,
     float ny, float nz, float x, float y, float z)
 {
-    return interceptor()->cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(file, line, rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    return next().cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(file, line, rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* c, const float* n,
     const float* v)
 {
-    return interceptor()->cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, rc, tc, c, n, v);
+    return next().cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, rc, tc, c, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float nx, float ny, float nz, float x, float y,
     float z)
 {
-    return interceptor()->cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(file, line, rc, s, t, nx, ny, nz, x, y, z);
+    return next().cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(file, line, rc, s, t, nx, ny, nz, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* n, const float* v)
 {
-    return interceptor()->cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(file, line, rc, tc, n, v);
+    return next().cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(file, line, rc, tc, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float x, float y, float z)
 {
-    return interceptor()->cgmReplacementCodeuiTexCoord2fVertex3fSUN(file, line, rc, s, t, x, y, z);
+    return next().cgmReplacementCodeuiTexCoord2fVertex3fSUN(file, line, rc, s, t, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* v)
 {
-    return interceptor()->cgmReplacementCodeuiTexCoord2fVertex3fvSUN(file, line, rc, tc, v);
+    return next().cgmReplacementCodeuiTexCoord2fVertex3fvSUN(file, line, rc, tc, v);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float x, float y, float z)
 {
-    return interceptor()->cgmReplacementCodeuiVertex3fSUN(file, line, rc, x, y, z);
+    return next().cgmReplacementCodeuiVertex3fSUN(file, line, rc, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmReplacementCodeuiVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* v)
 {
-    return interceptor()->cgmReplacementCodeuiVertex3fvSUN(file, line, rc, v);
+    return next().cgmReplacementCodeuiVertex3fvSUN(file, line, rc, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2fColor3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float r, float g, float b, float x, float y, float z)
 {
-    return interceptor()->cgmTexCoord2fColor3fVertex3fSUN(file, line, s, t, r, g, b, x, y, z);
+    return next().cgmTexCoord2fColor3fVertex3fSUN(file, line, s, t, r, g, b, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2fColor3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* v)
 {
-    return interceptor()->cgmTexCoord2fColor3fVertex3fvSUN(file, line, tc, c, v);
+    return next().cgmTexCoord2fColor3fVertex3fvSUN(file, line, tc, c, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float r, float g, float b, float a, float nx, float ny,
     float nz, float x, float y, float z)
 {
-    return interceptor()->cgmTexCoord2fColor4fNormal3fVertex3fSUN(file, line, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    return next().cgmTexCoord2fColor4fNormal3fVertex3fSUN(file, line, s, t, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2fColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
-    return interceptor()->cgmTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, tc, c, n, v);
+    return next().cgmTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, tc, c, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2fColor4ubVertex3fSUN(
     const char* file, unsigned line, float s, float t, unsigned char r, unsigned char g, unsigned char b,
     unsigned char a, float x, float y, float z)
 {
-    return interceptor()->cgmTexCoord2fColor4ubVertex3fSUN(file, line, s, t, r, g, b, a, x, y, z);
+    return next().cgmTexCoord2fColor4ubVertex3fSUN(file, line, s, t, r, g, b, a, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2fColor4ubVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const unsigned char* c, const float* v)
 {
-    return interceptor()->cgmTexCoord2fColor4ubVertex3fvSUN(file, line, tc, c, v);
+    return next().cgmTexCoord2fColor4ubVertex3fvSUN(file, line, tc, c, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2fNormal3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float nx, float ny, float nz, float x, float y, float z)
 {
-    return interceptor()->cgmTexCoord2fNormal3fVertex3fSUN(file, line, s, t, nx, ny, nz, x, y, z);
+    return next().cgmTexCoord2fNormal3fVertex3fSUN(file, line, s, t, nx, ny, nz, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* n, const float* v)
 {
-    return interceptor()->cgmTexCoord2fNormal3fVertex3fvSUN(file, line, tc, n, v);
+    return next().cgmTexCoord2fNormal3fVertex3fvSUN(file, line, tc, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float x, float y, float z)
 {
-    return interceptor()->cgmTexCoord2fVertex3fSUN(file, line, s, t, x, y, z);
+    return next().cgmTexCoord2fVertex3fSUN(file, line, s, t, x, y, z);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord2fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* v)
 {
-    return interceptor()->cgmTexCoord2fVertex3fvSUN(file, line, tc, v);
+    return next().cgmTexCoord2fVertex3fvSUN(file, line, tc, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
     const char* file, unsigned line, float s, float t, float p, float q, float r, float g, float b, float a, float nx,
     float ny, float nz, float x, float y, float z, float w)
 {
-    return interceptor()->cgmTexCoord4fColor4fNormal3fVertex4fSUN(file, line, s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
+    return next().cgmTexCoord4fColor4fNormal3fVertex4fSUN(file, line, s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
-    return interceptor()->cgmTexCoord4fColor4fNormal3fVertex4fvSUN(file, line, tc, c, n, v);
+    return next().cgmTexCoord4fColor4fNormal3fVertex4fvSUN(file, line, tc, c, n, v);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4fVertex4fSUN(
     const char* file, unsigned line, float s, float t, float p, float q, float x, float y, float z, float w)
 {
-    return interceptor()->cgmTexCoord4fVertex4fSUN(file, line, s, t, p, q, x, y, z, w);
+    return next().cgmTexCoord4fVertex4fSUN(file, line, s, t, p, q, x, y, z, w);
 }
 
 void OpenGLForwardingDecorator::cgmTexCoord4fVertex4fvSUN(
     const char* file, unsigned line, const float* tc, const float* v)
 {
-    return interceptor()->cgmTexCoord4fVertex4fvSUN(file, line, tc, v);
+    return next().cgmTexCoord4fVertex4fvSUN(file, line, tc, v);
 }
 
 void OpenGLForwardingDecorator::cgmAddSwapHintRectWIN(
     const char* file, unsigned line, int x, int y, int width, int height)
 {
-    return interceptor()->cgmAddSwapHintRectWIN(file, line, x, y, width, height);
+    return next().cgmAddSwapHintRectWIN(file, line, x, y, width, height);
 }
 
 }}

@@ -14,42 +14,42 @@ void OpenGLRekorder::cgmAccum(const char* file, unsigned line, unsigned op, floa
 {
     out() << "glAccum(" << CallText::Enum{op} << ", " << CallText::Float{value} << ");";
     endStatement(file, line);
-    return interceptor()->cgmAccum(file, line, op, value);
+    return next().cgmAccum(file, line, op, value);
 }
 
 void OpenGLRekorder::cgmAlphaFunc(const char* file, unsigned line, unsigned func, float ref)
 {
     out() << "glAlphaFunc(" << CallText::Enum{func} << ", " << CallText::Float{ref} << ");";
     endStatement(file, line);
-    return interceptor()->cgmAlphaFunc(file, line, func, ref);
+    return next().cgmAlphaFunc(file, line, func, ref);
 }
 
 unsigned char OpenGLRekorder::cgmAreTexturesResident(
     const char* file, unsigned line, int n, const unsigned* textures, unsigned char* residences)
 {
     writeUnsupported("glAreTexturesResident");
-    return interceptor()->cgmAreTexturesResident(file, line, n, textures, residences);
+    return next().cgmAreTexturesResident(file, line, n, textures, residences);
 }
 
 void OpenGLRekorder::cgmArrayElement(const char* file, unsigned line, int i)
 {
     out() << "glArrayElement(" << i << ");";
     endStatement(file, line);
-    return interceptor()->cgmArrayElement(file, line, i);
+    return next().cgmArrayElement(file, line, i);
 }
 
 void OpenGLRekorder::cgmBegin(const char* file, unsigned line, unsigned mode)
 {
     out() << "glBegin(" << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBegin(file, line, mode);
+    return next().cgmBegin(file, line, mode);
 }
 
 void OpenGLRekorder::cgmBindTexture(const char* file, unsigned line, unsigned target, unsigned texture)
 {
     out() << "glBindTexture(" << CallText::Enum{target} << ", " << texture << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindTexture(file, line, target, texture);
+    return next().cgmBindTexture(file, line, target, texture);
 }
 
 void OpenGLRekorder::cgmBitmap(
@@ -57,34 +57,34 @@ void OpenGLRekorder::cgmBitmap(
     const unsigned char* bitmap)
 {
     writeUnsupported("glBitmap");
-    return interceptor()->cgmBitmap(file, line, width, height, xorig, yorig, xmove, ymove, bitmap);
+    return next().cgmBitmap(file, line, width, height, xorig, yorig, xmove, ymove, bitmap);
 }
 
 void OpenGLRekorder::cgmBlendFunc(const char* file, unsigned line, unsigned sfactor, unsigned dfactor)
 {
     out() << "glBlendFunc(" << CallText::Enum{sfactor} << ", " << CallText::Enum{dfactor} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBlendFunc(file, line, sfactor, dfactor);
+    return next().cgmBlendFunc(file, line, sfactor, dfactor);
 }
 
 void OpenGLRekorder::cgmCallList(const char* file, unsigned line, unsigned list)
 {
     out() << "glCallList(" << list << ");";
     endStatement(file, line);
-    return interceptor()->cgmCallList(file, line, list);
+    return next().cgmCallList(file, line, list);
 }
 
 void OpenGLRekorder::cgmCallLists(const char* file, unsigned line, int n, unsigned type, const void* lists)
 {
     writeUnsupported("glCallLists");
-    return interceptor()->cgmCallLists(file, line, n, type, lists);
+    return next().cgmCallLists(file, line, n, type, lists);
 }
 
 void OpenGLRekorder::cgmClear(const char* file, unsigned line, unsigned mask)
 {
     out() << "glClear(" << mask << ");";
     endStatement(file, line);
-    return interceptor()->cgmClear(file, line, mask);
+    return next().cgmClear(file, line, mask);
 }
 
 void OpenGLRekorder::cgmClearAccum(const char* file, unsigned line, float red, float green, float blue, float alpha)
@@ -92,7 +92,7 @@ void OpenGLRekorder::cgmClearAccum(const char* file, unsigned line, float red, f
     out() << "glClearAccum(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
-    return interceptor()->cgmClearAccum(file, line, red, green, blue, alpha);
+    return next().cgmClearAccum(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmClearColor(const char* file, unsigned line, float red, float green, float blue, float alpha)
@@ -100,34 +100,34 @@ void OpenGLRekorder::cgmClearColor(const char* file, unsigned line, float red, f
     out() << "glClearColor(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
-    return interceptor()->cgmClearColor(file, line, red, green, blue, alpha);
+    return next().cgmClearColor(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmClearDepth(const char* file, unsigned line, double depth)
 {
     out() << "glClearDepth(" << depth << ");";
     endStatement(file, line);
-    return interceptor()->cgmClearDepth(file, line, depth);
+    return next().cgmClearDepth(file, line, depth);
 }
 
 void OpenGLRekorder::cgmClearIndex(const char* file, unsigned line, float c)
 {
     out() << "glClearIndex(" << CallText::Float{c} << ");";
     endStatement(file, line);
-    return interceptor()->cgmClearIndex(file, line, c);
+    return next().cgmClearIndex(file, line, c);
 }
 
 void OpenGLRekorder::cgmClearStencil(const char* file, unsigned line, int s)
 {
     out() << "glClearStencil(" << s << ");";
     endStatement(file, line);
-    return interceptor()->cgmClearStencil(file, line, s);
+    return next().cgmClearStencil(file, line, s);
 }
 
 void OpenGLRekorder::cgmClipPlane(const char* file, unsigned line, unsigned plane, const double* equation)
 {
     writeUnsupported("glClipPlane");
-    return interceptor()->cgmClipPlane(file, line, plane, equation);
+    return next().cgmClipPlane(file, line, plane, equation);
 }
 
 void OpenGLRekorder::cgmColor3b(const char* file, unsigned line, signed char red, signed char green, signed char blue)
@@ -135,26 +135,26 @@ void OpenGLRekorder::cgmColor3b(const char* file, unsigned line, signed char red
     out() << "glColor3b(" << static_cast<int>(red) << ", " << static_cast<int>(green) << ", "
         << static_cast<int>(blue) << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor3b(file, line, red, green, blue);
+    return next().cgmColor3b(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmColor3bv(const char* file, unsigned line, const signed char* v)
 {
     writeUnsupported("glColor3bv");
-    return interceptor()->cgmColor3bv(file, line, v);
+    return next().cgmColor3bv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
     out() << "glColor3d(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor3d(file, line, red, green, blue);
+    return next().cgmColor3d(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmColor3dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glColor3dv");
-    return interceptor()->cgmColor3dv(file, line, v);
+    return next().cgmColor3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor3f(const char* file, unsigned line, float red, float green, float blue)
@@ -162,39 +162,39 @@ void OpenGLRekorder::cgmColor3f(const char* file, unsigned line, float red, floa
     out() << "glColor3f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor3f(file, line, red, green, blue);
+    return next().cgmColor3f(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmColor3fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glColor3fv");
-    return interceptor()->cgmColor3fv(file, line, v);
+    return next().cgmColor3fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor3i(const char* file, unsigned line, int red, int green, int blue)
 {
     out() << "glColor3i(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor3i(file, line, red, green, blue);
+    return next().cgmColor3i(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmColor3iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glColor3iv");
-    return interceptor()->cgmColor3iv(file, line, v);
+    return next().cgmColor3iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor3s(const char* file, unsigned line, short red, short green, short blue)
 {
     out() << "glColor3s(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor3s(file, line, red, green, blue);
+    return next().cgmColor3s(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmColor3sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glColor3sv");
-    return interceptor()->cgmColor3sv(file, line, v);
+    return next().cgmColor3sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor3ub(
@@ -203,26 +203,26 @@ void OpenGLRekorder::cgmColor3ub(
     out() << "glColor3ub(" << static_cast<unsigned>(red) << ", " << static_cast<unsigned>(green) << ", "
         << static_cast<unsigned>(blue) << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor3ub(file, line, red, green, blue);
+    return next().cgmColor3ub(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmColor3ubv(const char* file, unsigned line, const unsigned char* v)
 {
     writeUnsupported("glColor3ubv");
-    return interceptor()->cgmColor3ubv(file, line, v);
+    return next().cgmColor3ubv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor3ui(const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
     out() << "glColor3ui(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor3ui(file, line, red, green, blue);
+    return next().cgmColor3ui(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmColor3uiv(const char* file, unsigned line, const unsigned* v)
 {
     writeUnsupported("glColor3uiv");
-    return interceptor()->cgmColor3uiv(file, line, v);
+    return next().cgmColor3uiv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor3us(
@@ -230,13 +230,13 @@ void OpenGLRekorder::cgmColor3us(
 {
     out() << "glColor3us(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor3us(file, line, red, green, blue);
+    return next().cgmColor3us(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmColor3usv(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glColor3usv");
-    return interceptor()->cgmColor3usv(file, line, v);
+    return next().cgmColor3usv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor4b(
@@ -245,26 +245,26 @@ void OpenGLRekorder::cgmColor4b(
     out() << "glColor4b(" << static_cast<int>(red) << ", " << static_cast<int>(green) << ", "
         << static_cast<int>(blue) << ", " << static_cast<int>(alpha) << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor4b(file, line, red, green, blue, alpha);
+    return next().cgmColor4b(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmColor4bv(const char* file, unsigned line, const signed char* v)
 {
     writeUnsupported("glColor4bv");
-    return interceptor()->cgmColor4bv(file, line, v);
+    return next().cgmColor4bv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor4d(const char* file, unsigned line, double red, double green, double blue, double alpha)
 {
     out() << "glColor4d(" << red << ", " << green << ", " << blue << ", " << alpha << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor4d(file, line, red, green, blue, alpha);
+    return next().cgmColor4d(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmColor4dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glColor4dv");
-    return interceptor()->cgmColor4dv(file, line, v);
+    return next().cgmColor4dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor4f(const char* file, unsigned line, float red, float green, float blue, float alpha)
@@ -272,39 +272,39 @@ void OpenGLRekorder::cgmColor4f(const char* file, unsigned line, float red, floa
     out() << "glColor4f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor4f(file, line, red, green, blue, alpha);
+    return next().cgmColor4f(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmColor4fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glColor4fv");
-    return interceptor()->cgmColor4fv(file, line, v);
+    return next().cgmColor4fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor4i(const char* file, unsigned line, int red, int green, int blue, int alpha)
 {
     out() << "glColor4i(" << red << ", " << green << ", " << blue << ", " << alpha << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor4i(file, line, red, green, blue, alpha);
+    return next().cgmColor4i(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmColor4iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glColor4iv");
-    return interceptor()->cgmColor4iv(file, line, v);
+    return next().cgmColor4iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor4s(const char* file, unsigned line, short red, short green, short blue, short alpha)
 {
     out() << "glColor4s(" << red << ", " << green << ", " << blue << ", " << alpha << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor4s(file, line, red, green, blue, alpha);
+    return next().cgmColor4s(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmColor4sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glColor4sv");
-    return interceptor()->cgmColor4sv(file, line, v);
+    return next().cgmColor4sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor4ub(
@@ -313,13 +313,13 @@ void OpenGLRekorder::cgmColor4ub(
     out() << "glColor4ub(" << static_cast<unsigned>(red) << ", " << static_cast<unsigned>(green) << ", "
         << static_cast<unsigned>(blue) << ", " << static_cast<unsigned>(alpha) << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor4ub(file, line, red, green, blue, alpha);
+    return next().cgmColor4ub(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmColor4ubv(const char* file, unsigned line, const unsigned char* v)
 {
     writeUnsupported("glColor4ubv");
-    return interceptor()->cgmColor4ubv(file, line, v);
+    return next().cgmColor4ubv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor4ui(
@@ -327,13 +327,13 @@ void OpenGLRekorder::cgmColor4ui(
 {
     out() << "glColor4ui(" << red << ", " << green << ", " << blue << ", " << alpha << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor4ui(file, line, red, green, blue, alpha);
+    return next().cgmColor4ui(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmColor4uiv(const char* file, unsigned line, const unsigned* v)
 {
     writeUnsupported("glColor4uiv");
-    return interceptor()->cgmColor4uiv(file, line, v);
+    return next().cgmColor4uiv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor4us(
@@ -342,13 +342,13 @@ void OpenGLRekorder::cgmColor4us(
 {
     out() << "glColor4us(" << red << ", " << green << ", " << blue << ", " << alpha << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor4us(file, line, red, green, blue, alpha);
+    return next().cgmColor4us(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmColor4usv(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glColor4usv");
-    return interceptor()->cgmColor4usv(file, line, v);
+    return next().cgmColor4usv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColorMask(
@@ -357,21 +357,21 @@ void OpenGLRekorder::cgmColorMask(
     out() << "glColorMask(" << CallText::Bool{red} << ", " << CallText::Bool{green} << ", "
         << CallText::Bool{blue} << ", " << CallText::Bool{alpha} << ");";
     endStatement(file, line);
-    return interceptor()->cgmColorMask(file, line, red, green, blue, alpha);
+    return next().cgmColorMask(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmColorMaterial(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     out() << "glColorMaterial(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmColorMaterial(file, line, face, mode);
+    return next().cgmColorMaterial(file, line, face, mode);
 }
 
 void OpenGLRekorder::cgmColorPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glColorPointer");
-    return interceptor()->cgmColorPointer(file, line, size, type, stride, pointer);
+    return next().cgmColorPointer(file, line, size, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmCopyPixels(
@@ -380,7 +380,7 @@ void OpenGLRekorder::cgmCopyPixels(
     out() << "glCopyPixels(" << x << ", " << y << ", " << width << ", " << height << ", " << CallText::Enum{type}
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyPixels(file, line, x, y, width, height, type);
+    return next().cgmCopyPixels(file, line, x, y, width, height, type);
 }
 
 void OpenGLRekorder::cgmCopyTexImage1D(
@@ -390,7 +390,7 @@ void OpenGLRekorder::cgmCopyTexImage1D(
     out() << "glCopyTexImage1D(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << border << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyTexImage1D(file, line, target, level, internalformat, x, y, width, border);
+    return next().cgmCopyTexImage1D(file, line, target, level, internalformat, x, y, width, border);
 }
 
 void OpenGLRekorder::cgmCopyTexImage2D(
@@ -401,7 +401,7 @@ void OpenGLRekorder::cgmCopyTexImage2D(
         << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << height << ", "
         << border << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyTexImage2D(file, line, target, level, internalformat, x, y, width, height, border);
+    return next().cgmCopyTexImage2D(file, line, target, level, internalformat, x, y, width, height, border);
 }
 
 void OpenGLRekorder::cgmCopyTexSubImage1D(
@@ -410,7 +410,7 @@ void OpenGLRekorder::cgmCopyTexSubImage1D(
     out() << "glCopyTexSubImage1D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", " << x
         << ", " << y << ", " << width << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyTexSubImage1D(file, line, target, level, xoffset, x, y, width);
+    return next().cgmCopyTexSubImage1D(file, line, target, level, xoffset, x, y, width);
 }
 
 void OpenGLRekorder::cgmCopyTexSubImage2D(
@@ -420,21 +420,21 @@ void OpenGLRekorder::cgmCopyTexSubImage2D(
     out() << "glCopyTexSubImage2D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
         << yoffset << ", " << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyTexSubImage2D(file, line, target, level, xoffset, yoffset, x, y, width, height);
+    return next().cgmCopyTexSubImage2D(file, line, target, level, xoffset, yoffset, x, y, width, height);
 }
 
 void OpenGLRekorder::cgmCullFace(const char* file, unsigned line, unsigned mode)
 {
     out() << "glCullFace(" << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmCullFace(file, line, mode);
+    return next().cgmCullFace(file, line, mode);
 }
 
 void OpenGLRekorder::cgmDeleteLists(const char* file, unsigned line, unsigned list, int range)
 {
     out() << "glDeleteLists(" << list << ", " << range << ");";
     endStatement(file, line);
-    return interceptor()->cgmDeleteLists(file, line, list, range);
+    return next().cgmDeleteLists(file, line, list, range);
 }
 
 void OpenGLRekorder::cgmDeleteTextures(const char* file, unsigned line, int n, const unsigned* textures)
@@ -449,176 +449,176 @@ void OpenGLRekorder::cgmDeleteTextures(const char* file, unsigned line, int n, c
     }
     else
         writeUnsupported("glDeleteTextures");
-    return interceptor()->cgmDeleteTextures(file, line, n, textures);
+    return next().cgmDeleteTextures(file, line, n, textures);
 }
 
 void OpenGLRekorder::cgmDepthFunc(const char* file, unsigned line, unsigned func)
 {
     out() << "glDepthFunc(" << CallText::Enum{func} << ");";
     endStatement(file, line);
-    return interceptor()->cgmDepthFunc(file, line, func);
+    return next().cgmDepthFunc(file, line, func);
 }
 
 void OpenGLRekorder::cgmDepthMask(const char* file, unsigned line, unsigned char flag)
 {
     out() << "glDepthMask(" << CallText::Bool{flag} << ");";
     endStatement(file, line);
-    return interceptor()->cgmDepthMask(file, line, flag);
+    return next().cgmDepthMask(file, line, flag);
 }
 
 void OpenGLRekorder::cgmDepthRange(const char* file, unsigned line, double n, double f)
 {
     out() << "glDepthRange(" << n << ", " << f << ");";
     endStatement(file, line);
-    return interceptor()->cgmDepthRange(file, line, n, f);
+    return next().cgmDepthRange(file, line, n, f);
 }
 
 void OpenGLRekorder::cgmDisable(const char* file, unsigned line, unsigned cap)
 {
     out() << "glDisable(" << CallText::Enum{cap} << ");";
     endStatement(file, line);
-    return interceptor()->cgmDisable(file, line, cap);
+    return next().cgmDisable(file, line, cap);
 }
 
 void OpenGLRekorder::cgmDisableClientState(const char* file, unsigned line, unsigned array)
 {
     out() << "glDisableClientState(" << CallText::Enum{array} << ");";
     endStatement(file, line);
-    return interceptor()->cgmDisableClientState(file, line, array);
+    return next().cgmDisableClientState(file, line, array);
 }
 
 void OpenGLRekorder::cgmDrawArrays(const char* file, unsigned line, unsigned mode, int first, int count)
 {
     out() << "glDrawArrays(" << CallText::Enum{mode} << ", " << first << ", " << count << ");";
     endStatement(file, line);
-    return interceptor()->cgmDrawArrays(file, line, mode, first, count);
+    return next().cgmDrawArrays(file, line, mode, first, count);
 }
 
 void OpenGLRekorder::cgmDrawBuffer(const char* file, unsigned line, unsigned buf)
 {
     out() << "glDrawBuffer(" << CallText::Enum{buf} << ");";
     endStatement(file, line);
-    return interceptor()->cgmDrawBuffer(file, line, buf);
+    return next().cgmDrawBuffer(file, line, buf);
 }
 
 void OpenGLRekorder::cgmDrawElements(
     const char* file, unsigned line, unsigned mode, int count, unsigned type, const void* indices)
 {
     writeUnsupported("glDrawElements");
-    return interceptor()->cgmDrawElements(file, line, mode, count, type, indices);
+    return next().cgmDrawElements(file, line, mode, count, type, indices);
 }
 
 void OpenGLRekorder::cgmDrawPixels(
     const char* file, unsigned line, int width, int height, unsigned format, unsigned type, const void* pixels)
 {
     writeUnsupported("glDrawPixels");
-    return interceptor()->cgmDrawPixels(file, line, width, height, format, type, pixels);
+    return next().cgmDrawPixels(file, line, width, height, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmEdgeFlag(const char* file, unsigned line, unsigned char flag)
 {
     out() << "glEdgeFlag(" << CallText::Bool{flag} << ");";
     endStatement(file, line);
-    return interceptor()->cgmEdgeFlag(file, line, flag);
+    return next().cgmEdgeFlag(file, line, flag);
 }
 
 void OpenGLRekorder::cgmEdgeFlagPointer(const char* file, unsigned line, int stride, const void* pointer)
 {
     writeUnsupported("glEdgeFlagPointer");
-    return interceptor()->cgmEdgeFlagPointer(file, line, stride, pointer);
+    return next().cgmEdgeFlagPointer(file, line, stride, pointer);
 }
 
 void OpenGLRekorder::cgmEdgeFlagv(const char* file, unsigned line, const unsigned char* flag)
 {
     writeUnsupported("glEdgeFlagv");
-    return interceptor()->cgmEdgeFlagv(file, line, flag);
+    return next().cgmEdgeFlagv(file, line, flag);
 }
 
 void OpenGLRekorder::cgmEnable(const char* file, unsigned line, unsigned cap)
 {
     out() << "glEnable(" << CallText::Enum{cap} << ");";
     endStatement(file, line);
-    return interceptor()->cgmEnable(file, line, cap);
+    return next().cgmEnable(file, line, cap);
 }
 
 void OpenGLRekorder::cgmEnableClientState(const char* file, unsigned line, unsigned array)
 {
     out() << "glEnableClientState(" << CallText::Enum{array} << ");";
     endStatement(file, line);
-    return interceptor()->cgmEnableClientState(file, line, array);
+    return next().cgmEnableClientState(file, line, array);
 }
 
 void OpenGLRekorder::cgmEnd(const char* file, unsigned line)
 {
     out() << "glEnd();";
     endStatement(file, line);
-    return interceptor()->cgmEnd(file, line);
+    return next().cgmEnd(file, line);
 }
 
 void OpenGLRekorder::cgmEndList(const char* file, unsigned line)
 {
     out() << "glEndList();";
     endStatement(file, line);
-    return interceptor()->cgmEndList(file, line);
+    return next().cgmEndList(file, line);
 }
 
 void OpenGLRekorder::cgmEvalCoord1d(const char* file, unsigned line, double u)
 {
     out() << "glEvalCoord1d(" << u << ");";
     endStatement(file, line);
-    return interceptor()->cgmEvalCoord1d(file, line, u);
+    return next().cgmEvalCoord1d(file, line, u);
 }
 
 void OpenGLRekorder::cgmEvalCoord1dv(const char* file, unsigned line, const double* u)
 {
     writeUnsupported("glEvalCoord1dv");
-    return interceptor()->cgmEvalCoord1dv(file, line, u);
+    return next().cgmEvalCoord1dv(file, line, u);
 }
 
 void OpenGLRekorder::cgmEvalCoord1f(const char* file, unsigned line, float u)
 {
     out() << "glEvalCoord1f(" << CallText::Float{u} << ");";
     endStatement(file, line);
-    return interceptor()->cgmEvalCoord1f(file, line, u);
+    return next().cgmEvalCoord1f(file, line, u);
 }
 
 void OpenGLRekorder::cgmEvalCoord1fv(const char* file, unsigned line, const float* u)
 {
     writeUnsupported("glEvalCoord1fv");
-    return interceptor()->cgmEvalCoord1fv(file, line, u);
+    return next().cgmEvalCoord1fv(file, line, u);
 }
 
 void OpenGLRekorder::cgmEvalCoord2d(const char* file, unsigned line, double u, double v)
 {
     out() << "glEvalCoord2d(" << u << ", " << v << ");";
     endStatement(file, line);
-    return interceptor()->cgmEvalCoord2d(file, line, u, v);
+    return next().cgmEvalCoord2d(file, line, u, v);
 }
 
 void OpenGLRekorder::cgmEvalCoord2dv(const char* file, unsigned line, const double* u)
 {
     writeUnsupported("glEvalCoord2dv");
-    return interceptor()->cgmEvalCoord2dv(file, line, u);
+    return next().cgmEvalCoord2dv(file, line, u);
 }
 
 void OpenGLRekorder::cgmEvalCoord2f(const char* file, unsigned line, float u, float v)
 {
     out() << "glEvalCoord2f(" << CallText::Float{u} << ", " << CallText::Float{v} << ");";
     endStatement(file, line);
-    return interceptor()->cgmEvalCoord2f(file, line, u, v);
+    return next().cgmEvalCoord2f(file, line, u, v);
 }
 
 void OpenGLRekorder::cgmEvalCoord2fv(const char* file, unsigned line, const float* u)
 {
     writeUnsupported("glEvalCoord2fv");
-    return interceptor()->cgmEvalCoord2fv(file, line, u);
+    return next().cgmEvalCoord2fv(file, line, u);
 }
 
 void OpenGLRekorder::cgmEvalMesh1(const char* file, unsigned line, unsigned mode, int i1, int i2)
 {
     out() << "glEvalMesh1(" << CallText::Enum{mode} << ", " << i1 << ", " << i2 << ");";
     endStatement(file, line);
-    return interceptor()->cgmEvalMesh1(file, line, mode, i1, i2);
+    return next().cgmEvalMesh1(file, line, mode, i1, i2);
 }
 
 void OpenGLRekorder::cgmEvalMesh2(const char* file, unsigned line, unsigned mode, int i1, int i2, int j1, int j2)
@@ -626,74 +626,74 @@ void OpenGLRekorder::cgmEvalMesh2(const char* file, unsigned line, unsigned mode
     out() << "glEvalMesh2(" << CallText::Enum{mode} << ", " << i1 << ", " << i2 << ", " << j1 << ", " << j2
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmEvalMesh2(file, line, mode, i1, i2, j1, j2);
+    return next().cgmEvalMesh2(file, line, mode, i1, i2, j1, j2);
 }
 
 void OpenGLRekorder::cgmEvalPoint1(const char* file, unsigned line, int i)
 {
     out() << "glEvalPoint1(" << i << ");";
     endStatement(file, line);
-    return interceptor()->cgmEvalPoint1(file, line, i);
+    return next().cgmEvalPoint1(file, line, i);
 }
 
 void OpenGLRekorder::cgmEvalPoint2(const char* file, unsigned line, int i, int j)
 {
     out() << "glEvalPoint2(" << i << ", " << j << ");";
     endStatement(file, line);
-    return interceptor()->cgmEvalPoint2(file, line, i, j);
+    return next().cgmEvalPoint2(file, line, i, j);
 }
 
 void OpenGLRekorder::cgmFeedbackBuffer(const char* file, unsigned line, int size, unsigned type, float* buffer)
 {
     writeUnsupported("glFeedbackBuffer");
-    return interceptor()->cgmFeedbackBuffer(file, line, size, type, buffer);
+    return next().cgmFeedbackBuffer(file, line, size, type, buffer);
 }
 
 void OpenGLRekorder::cgmFinish(const char* file, unsigned line)
 {
     out() << "glFinish();";
     endStatement(file, line);
-    return interceptor()->cgmFinish(file, line);
+    return next().cgmFinish(file, line);
 }
 
 void OpenGLRekorder::cgmFlush(const char* file, unsigned line)
 {
     out() << "glFlush();";
     endStatement(file, line);
-    return interceptor()->cgmFlush(file, line);
+    return next().cgmFlush(file, line);
 }
 
 void OpenGLRekorder::cgmFogf(const char* file, unsigned line, unsigned pname, float param)
 {
     out() << "glFogf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFogf(file, line, pname, param);
+    return next().cgmFogf(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmFogfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
     writeUnsupported("glFogfv");
-    return interceptor()->cgmFogfv(file, line, pname, params);
+    return next().cgmFogfv(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmFogi(const char* file, unsigned line, unsigned pname, int param)
 {
     out() << "glFogi(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmFogi(file, line, pname, param);
+    return next().cgmFogi(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmFogiv(const char* file, unsigned line, unsigned pname, const int* params)
 {
     writeUnsupported("glFogiv");
-    return interceptor()->cgmFogiv(file, line, pname, params);
+    return next().cgmFogiv(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmFrontFace(const char* file, unsigned line, unsigned mode)
 {
     out() << "glFrontFace(" << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFrontFace(file, line, mode);
+    return next().cgmFrontFace(file, line, mode);
 }
 
 void OpenGLRekorder::cgmFrustum(
@@ -702,14 +702,14 @@ void OpenGLRekorder::cgmFrustum(
     out() << "glFrustum(" << left << ", " << right << ", " << bottom << ", " << top << ", " << zNear << ", "
         << zFar << ");";
     endStatement(file, line);
-    return interceptor()->cgmFrustum(file, line, left, right, bottom, top, zNear, zFar);
+    return next().cgmFrustum(file, line, left, right, bottom, top, zNear, zFar);
 }
 
 unsigned OpenGLRekorder::cgmGenLists(const char* file, unsigned line, int range)
 {
     out() << "glGenLists(" << range << ");";
     endStatement(file, line);
-    return interceptor()->cgmGenLists(file, line, range);
+    return next().cgmGenLists(file, line, range);
 }
 
 void OpenGLRekorder::cgmGenTextures(const char* file, unsigned line, int n, unsigned* textures)
@@ -722,7 +722,7 @@ void OpenGLRekorder::cgmGenTextures(const char* file, unsigned line, int n, unsi
     }
     else
         writeUnsupported("glGenTextures");
-    return interceptor()->cgmGenTextures(file, line, n, textures);
+    return next().cgmGenTextures(file, line, n, textures);
 }
 
 void OpenGLRekorder::cgmGetBooleanv(const char* file, unsigned line, unsigned pname, unsigned char* data)
@@ -730,26 +730,26 @@ void OpenGLRekorder::cgmGetBooleanv(const char* file, unsigned line, unsigned pn
     out() << "{\n    GLboolean data[4 * 4];\n    glGetBooleanv(" << CallText::Enum{pname} << ", &data[0]);";
     endStatement(file, line);
     endBlock();
-    return interceptor()->cgmGetBooleanv(file, line, pname, data);
+    return next().cgmGetBooleanv(file, line, pname, data);
 }
 
 void OpenGLRekorder::cgmGetClipPlane(const char* file, unsigned line, unsigned plane, double* equation)
 {
     writeUnsupported("glGetClipPlane");
-    return interceptor()->cgmGetClipPlane(file, line, plane, equation);
+    return next().cgmGetClipPlane(file, line, plane, equation);
 }
 
 void OpenGLRekorder::cgmGetDoublev(const char* file, unsigned line, unsigned pname, double* data)
 {
     writeUnsupported("glGetDoublev");
-    return interceptor()->cgmGetDoublev(file, line, pname, data);
+    return next().cgmGetDoublev(file, line, pname, data);
 }
 
 unsigned OpenGLRekorder::cgmGetError(const char* file, unsigned line)
 {
     out() << "glGetError();";
     endStatement(file, line);
-    return interceptor()->cgmGetError(file, line);
+    return next().cgmGetError(file, line);
 }
 
 void OpenGLRekorder::cgmGetFloatv(const char* file, unsigned line, unsigned pname, float* data)
@@ -757,7 +757,7 @@ void OpenGLRekorder::cgmGetFloatv(const char* file, unsigned line, unsigned pnam
     out() << "{\n    GLfloat data[4 * 4];\n    glGetFloatv(" << CallText::Enum{pname} << ", &data[0]);";
     endStatement(file, line);
     endBlock();
-    return interceptor()->cgmGetFloatv(file, line, pname, data);
+    return next().cgmGetFloatv(file, line, pname, data);
 }
 
 void OpenGLRekorder::cgmGetIntegerv(const char* file, unsigned line, unsigned pname, int* data)
@@ -765,123 +765,123 @@ void OpenGLRekorder::cgmGetIntegerv(const char* file, unsigned line, unsigned pn
     out() << "{\n    GLint data[4 * 4];\n    glGetIntegerv(" << CallText::Enum{pname} << ", &data[0]);";
     endStatement(file, line);
     endBlock();
-    return interceptor()->cgmGetIntegerv(file, line, pname, data);
+    return next().cgmGetIntegerv(file, line, pname, data);
 }
 
 void OpenGLRekorder::cgmGetLightfv(const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
     writeUnsupported("glGetLightfv");
-    return interceptor()->cgmGetLightfv(file, line, light, pname, params);
+    return next().cgmGetLightfv(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmGetLightiv(const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
     writeUnsupported("glGetLightiv");
-    return interceptor()->cgmGetLightiv(file, line, light, pname, params);
+    return next().cgmGetLightiv(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmGetMapdv(const char* file, unsigned line, unsigned target, unsigned query, double* v)
 {
     writeUnsupported("glGetMapdv");
-    return interceptor()->cgmGetMapdv(file, line, target, query, v);
+    return next().cgmGetMapdv(file, line, target, query, v);
 }
 
 void OpenGLRekorder::cgmGetMapfv(const char* file, unsigned line, unsigned target, unsigned query, float* v)
 {
     writeUnsupported("glGetMapfv");
-    return interceptor()->cgmGetMapfv(file, line, target, query, v);
+    return next().cgmGetMapfv(file, line, target, query, v);
 }
 
 void OpenGLRekorder::cgmGetMapiv(const char* file, unsigned line, unsigned target, unsigned query, int* v)
 {
     writeUnsupported("glGetMapiv");
-    return interceptor()->cgmGetMapiv(file, line, target, query, v);
+    return next().cgmGetMapiv(file, line, target, query, v);
 }
 
 void OpenGLRekorder::cgmGetMaterialfv(const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
     writeUnsupported("glGetMaterialfv");
-    return interceptor()->cgmGetMaterialfv(file, line, face, pname, params);
+    return next().cgmGetMaterialfv(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmGetMaterialiv(const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
     writeUnsupported("glGetMaterialiv");
-    return interceptor()->cgmGetMaterialiv(file, line, face, pname, params);
+    return next().cgmGetMaterialiv(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmGetPixelMapfv(const char* file, unsigned line, unsigned map, float* values)
 {
     writeUnsupported("glGetPixelMapfv");
-    return interceptor()->cgmGetPixelMapfv(file, line, map, values);
+    return next().cgmGetPixelMapfv(file, line, map, values);
 }
 
 void OpenGLRekorder::cgmGetPixelMapuiv(const char* file, unsigned line, unsigned map, unsigned* values)
 {
     writeUnsupported("glGetPixelMapuiv");
-    return interceptor()->cgmGetPixelMapuiv(file, line, map, values);
+    return next().cgmGetPixelMapuiv(file, line, map, values);
 }
 
 void OpenGLRekorder::cgmGetPixelMapusv(const char* file, unsigned line, unsigned map, unsigned short* values)
 {
     writeUnsupported("glGetPixelMapusv");
-    return interceptor()->cgmGetPixelMapusv(file, line, map, values);
+    return next().cgmGetPixelMapusv(file, line, map, values);
 }
 
 void OpenGLRekorder::cgmGetPointerv(const char* file, unsigned line, unsigned pname, void** params)
 {
     writeUnsupported("glGetPointerv");
-    return interceptor()->cgmGetPointerv(file, line, pname, params);
+    return next().cgmGetPointerv(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmGetPolygonStipple(const char* file, unsigned line, unsigned char* mask)
 {
     writeUnsupported("glGetPolygonStipple");
-    return interceptor()->cgmGetPolygonStipple(file, line, mask);
+    return next().cgmGetPolygonStipple(file, line, mask);
 }
 
 const unsigned char* OpenGLRekorder::cgmGetString(const char* file, unsigned line, unsigned name)
 {
     out() << "glGetString(" << CallText::Enum{name} << ");";
     endStatement(file, line);
-    return interceptor()->cgmGetString(file, line, name);
+    return next().cgmGetString(file, line, name);
 }
 
 void OpenGLRekorder::cgmGetTexEnvfv(const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetTexEnvfv");
-    return interceptor()->cgmGetTexEnvfv(file, line, target, pname, params);
+    return next().cgmGetTexEnvfv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexEnviv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetTexEnviv");
-    return interceptor()->cgmGetTexEnviv(file, line, target, pname, params);
+    return next().cgmGetTexEnviv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexGendv(const char* file, unsigned line, unsigned coord, unsigned pname, double* params)
 {
     writeUnsupported("glGetTexGendv");
-    return interceptor()->cgmGetTexGendv(file, line, coord, pname, params);
+    return next().cgmGetTexGendv(file, line, coord, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexGenfv(const char* file, unsigned line, unsigned coord, unsigned pname, float* params)
 {
     writeUnsupported("glGetTexGenfv");
-    return interceptor()->cgmGetTexGenfv(file, line, coord, pname, params);
+    return next().cgmGetTexGenfv(file, line, coord, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexGeniv(const char* file, unsigned line, unsigned coord, unsigned pname, int* params)
 {
     writeUnsupported("glGetTexGeniv");
-    return interceptor()->cgmGetTexGeniv(file, line, coord, pname, params);
+    return next().cgmGetTexGeniv(file, line, coord, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexImage(
     const char* file, unsigned line, unsigned target, int level, unsigned format, unsigned type, void* pixels)
 {
     writeUnsupported("glGetTexImage");
-    return interceptor()->cgmGetTexImage(file, line, target, level, format, type, pixels);
+    return next().cgmGetTexImage(file, line, target, level, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmGetTexLevelParameterfv(
@@ -891,7 +891,7 @@ void OpenGLRekorder::cgmGetTexLevelParameterfv(
         << ", " << CallText::Enum{pname} << ", &data);";
     endStatement(file, line);
     endBlock();
-    return interceptor()->cgmGetTexLevelParameterfv(file, line, target, level, pname, params);
+    return next().cgmGetTexLevelParameterfv(file, line, target, level, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexLevelParameteriv(
@@ -901,167 +901,167 @@ void OpenGLRekorder::cgmGetTexLevelParameteriv(
         << ", " << CallText::Enum{pname} << ", &data);";
     endStatement(file, line);
     endBlock();
-    return interceptor()->cgmGetTexLevelParameteriv(file, line, target, level, pname, params);
+    return next().cgmGetTexLevelParameteriv(file, line, target, level, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetTexParameterfv");
-    return interceptor()->cgmGetTexParameterfv(file, line, target, pname, params);
+    return next().cgmGetTexParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetTexParameteriv");
-    return interceptor()->cgmGetTexParameteriv(file, line, target, pname, params);
+    return next().cgmGetTexParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmHint(const char* file, unsigned line, unsigned target, unsigned mode)
 {
     out() << "glHint(" << CallText::Enum{target} << ", " << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmHint(file, line, target, mode);
+    return next().cgmHint(file, line, target, mode);
 }
 
 void OpenGLRekorder::cgmIndexMask(const char* file, unsigned line, unsigned mask)
 {
     out() << "glIndexMask(" << mask << ");";
     endStatement(file, line);
-    return interceptor()->cgmIndexMask(file, line, mask);
+    return next().cgmIndexMask(file, line, mask);
 }
 
 void OpenGLRekorder::cgmIndexPointer(const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glIndexPointer");
-    return interceptor()->cgmIndexPointer(file, line, type, stride, pointer);
+    return next().cgmIndexPointer(file, line, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmIndexd(const char* file, unsigned line, double c)
 {
     out() << "glIndexd(" << c << ");";
     endStatement(file, line);
-    return interceptor()->cgmIndexd(file, line, c);
+    return next().cgmIndexd(file, line, c);
 }
 
 void OpenGLRekorder::cgmIndexdv(const char* file, unsigned line, const double* c)
 {
     writeUnsupported("glIndexdv");
-    return interceptor()->cgmIndexdv(file, line, c);
+    return next().cgmIndexdv(file, line, c);
 }
 
 void OpenGLRekorder::cgmIndexf(const char* file, unsigned line, float c)
 {
     out() << "glIndexf(" << CallText::Float{c} << ");";
     endStatement(file, line);
-    return interceptor()->cgmIndexf(file, line, c);
+    return next().cgmIndexf(file, line, c);
 }
 
 void OpenGLRekorder::cgmIndexfv(const char* file, unsigned line, const float* c)
 {
     writeUnsupported("glIndexfv");
-    return interceptor()->cgmIndexfv(file, line, c);
+    return next().cgmIndexfv(file, line, c);
 }
 
 void OpenGLRekorder::cgmIndexi(const char* file, unsigned line, int c)
 {
     out() << "glIndexi(" << c << ");";
     endStatement(file, line);
-    return interceptor()->cgmIndexi(file, line, c);
+    return next().cgmIndexi(file, line, c);
 }
 
 void OpenGLRekorder::cgmIndexiv(const char* file, unsigned line, const int* c)
 {
     writeUnsupported("glIndexiv");
-    return interceptor()->cgmIndexiv(file, line, c);
+    return next().cgmIndexiv(file, line, c);
 }
 
 void OpenGLRekorder::cgmIndexs(const char* file, unsigned line, short c)
 {
     out() << "glIndexs(" << c << ");";
     endStatement(file, line);
-    return interceptor()->cgmIndexs(file, line, c);
+    return next().cgmIndexs(file, line, c);
 }
 
 void OpenGLRekorder::cgmIndexsv(const char* file, unsigned line, const short* c)
 {
     writeUnsupported("glIndexsv");
-    return interceptor()->cgmIndexsv(file, line, c);
+    return next().cgmIndexsv(file, line, c);
 }
 
 void OpenGLRekorder::cgmIndexub(const char* file, unsigned line, unsigned char c)
 {
     out() << "glIndexub(" << static_cast<unsigned>(c) << ");";
     endStatement(file, line);
-    return interceptor()->cgmIndexub(file, line, c);
+    return next().cgmIndexub(file, line, c);
 }
 
 void OpenGLRekorder::cgmIndexubv(const char* file, unsigned line, const unsigned char* c)
 {
     writeUnsupported("glIndexubv");
-    return interceptor()->cgmIndexubv(file, line, c);
+    return next().cgmIndexubv(file, line, c);
 }
 
 void OpenGLRekorder::cgmInitNames(const char* file, unsigned line)
 {
     out() << "glInitNames();";
     endStatement(file, line);
-    return interceptor()->cgmInitNames(file, line);
+    return next().cgmInitNames(file, line);
 }
 
 void OpenGLRekorder::cgmInterleavedArrays(
     const char* file, unsigned line, unsigned format, int stride, const void* pointer)
 {
     writeUnsupported("glInterleavedArrays");
-    return interceptor()->cgmInterleavedArrays(file, line, format, stride, pointer);
+    return next().cgmInterleavedArrays(file, line, format, stride, pointer);
 }
 
 unsigned char OpenGLRekorder::cgmIsEnabled(const char* file, unsigned line, unsigned cap)
 {
     out() << "glIsEnabled(" << CallText::Enum{cap} << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsEnabled(file, line, cap);
+    return next().cgmIsEnabled(file, line, cap);
 }
 
 unsigned char OpenGLRekorder::cgmIsList(const char* file, unsigned line, unsigned list)
 {
     out() << "glIsList(" << list << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsList(file, line, list);
+    return next().cgmIsList(file, line, list);
 }
 
 unsigned char OpenGLRekorder::cgmIsTexture(const char* file, unsigned line, unsigned texture)
 {
     out() << "glIsTexture(" << texture << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsTexture(file, line, texture);
+    return next().cgmIsTexture(file, line, texture);
 }
 
 void OpenGLRekorder::cgmLightModelf(const char* file, unsigned line, unsigned pname, float param)
 {
     out() << "glLightModelf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmLightModelf(file, line, pname, param);
+    return next().cgmLightModelf(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmLightModelfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
     writeUnsupported("glLightModelfv");
-    return interceptor()->cgmLightModelfv(file, line, pname, params);
+    return next().cgmLightModelfv(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmLightModeli(const char* file, unsigned line, unsigned pname, int param)
 {
     out() << "glLightModeli(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmLightModeli(file, line, pname, param);
+    return next().cgmLightModeli(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmLightModeliv(const char* file, unsigned line, unsigned pname, const int* params)
 {
     writeUnsupported("glLightModeliv");
-    return interceptor()->cgmLightModeliv(file, line, pname, params);
+    return next().cgmLightModeliv(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmLightf(const char* file, unsigned line, unsigned light, unsigned pname, float param)
@@ -1069,60 +1069,60 @@ void OpenGLRekorder::cgmLightf(const char* file, unsigned line, unsigned light, 
     out() << "glLightf(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmLightf(file, line, light, pname, param);
+    return next().cgmLightf(file, line, light, pname, param);
 }
 
 void OpenGLRekorder::cgmLightfv(const char* file, unsigned line, unsigned light, unsigned pname, const float* params)
 {
     writeUnsupported("glLightfv");
-    return interceptor()->cgmLightfv(file, line, light, pname, params);
+    return next().cgmLightfv(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmLighti(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
     out() << "glLighti(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmLighti(file, line, light, pname, param);
+    return next().cgmLighti(file, line, light, pname, param);
 }
 
 void OpenGLRekorder::cgmLightiv(const char* file, unsigned line, unsigned light, unsigned pname, const int* params)
 {
     writeUnsupported("glLightiv");
-    return interceptor()->cgmLightiv(file, line, light, pname, params);
+    return next().cgmLightiv(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmLineStipple(const char* file, unsigned line, int factor, unsigned short pattern)
 {
     out() << "glLineStipple(" << factor << ", " << pattern << ");";
     endStatement(file, line);
-    return interceptor()->cgmLineStipple(file, line, factor, pattern);
+    return next().cgmLineStipple(file, line, factor, pattern);
 }
 
 void OpenGLRekorder::cgmLineWidth(const char* file, unsigned line, float width)
 {
     out() << "glLineWidth(" << CallText::Float{width} << ");";
     endStatement(file, line);
-    return interceptor()->cgmLineWidth(file, line, width);
+    return next().cgmLineWidth(file, line, width);
 }
 
 void OpenGLRekorder::cgmListBase(const char* file, unsigned line, unsigned base)
 {
     out() << "glListBase(" << base << ");";
     endStatement(file, line);
-    return interceptor()->cgmListBase(file, line, base);
+    return next().cgmListBase(file, line, base);
 }
 
 void OpenGLRekorder::cgmLoadIdentity(const char* file, unsigned line)
 {
     out() << "glLoadIdentity();";
     endStatement(file, line);
-    return interceptor()->cgmLoadIdentity(file, line);
+    return next().cgmLoadIdentity(file, line);
 }
 
 void OpenGLRekorder::cgmLoadMatrixd(const char* file, unsigned line, const double* m)
 {
     writeUnsupported("glLoadMatrixd");
-    return interceptor()->cgmLoadMatrixd(file, line, m);
+    return next().cgmLoadMatrixd(file, line, m);
 }
 
 void OpenGLRekorder::cgmLoadMatrixf(const char* file, unsigned line, const float* m)
@@ -1137,21 +1137,21 @@ void OpenGLRekorder::cgmLoadMatrixf(const char* file, unsigned line, const float
     }
     else
         writeUnsupported("glLoadMatrixf");
-    return interceptor()->cgmLoadMatrixf(file, line, m);
+    return next().cgmLoadMatrixf(file, line, m);
 }
 
 void OpenGLRekorder::cgmLoadName(const char* file, unsigned line, unsigned name)
 {
     out() << "glLoadName(" << name << ");";
     endStatement(file, line);
-    return interceptor()->cgmLoadName(file, line, name);
+    return next().cgmLoadName(file, line, name);
 }
 
 void OpenGLRekorder::cgmLogicOp(const char* file, unsigned line, unsigned opcode)
 {
     out() << "glLogicOp(" << CallText::Enum{opcode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmLogicOp(file, line, opcode);
+    return next().cgmLogicOp(file, line, opcode);
 }
 
 void OpenGLRekorder::cgmMap1d(
@@ -1159,14 +1159,14 @@ void OpenGLRekorder::cgmMap1d(
     const double* points)
 {
     writeUnsupported("glMap1d");
-    return interceptor()->cgmMap1d(file, line, target, u1, u2, stride, order, points);
+    return next().cgmMap1d(file, line, target, u1, u2, stride, order, points);
 }
 
 void OpenGLRekorder::cgmMap1f(
     const char* file, unsigned line, unsigned target, float u1, float u2, int stride, int order, const float* points)
 {
     writeUnsupported("glMap1f");
-    return interceptor()->cgmMap1f(file, line, target, u1, u2, stride, order, points);
+    return next().cgmMap1f(file, line, target, u1, u2, stride, order, points);
 }
 
 void OpenGLRekorder::cgmMap2d(
@@ -1174,7 +1174,7 @@ void OpenGLRekorder::cgmMap2d(
     double v2, int vstride, int vorder, const double* points)
 {
     writeUnsupported("glMap2d");
-    return interceptor()->cgmMap2d(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
+    return next().cgmMap2d(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
 
 void OpenGLRekorder::cgmMap2f(
@@ -1182,21 +1182,21 @@ void OpenGLRekorder::cgmMap2f(
     int vstride, int vorder, const float* points)
 {
     writeUnsupported("glMap2f");
-    return interceptor()->cgmMap2f(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
+    return next().cgmMap2f(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
 
 void OpenGLRekorder::cgmMapGrid1d(const char* file, unsigned line, int un, double u1, double u2)
 {
     out() << "glMapGrid1d(" << un << ", " << u1 << ", " << u2 << ");";
     endStatement(file, line);
-    return interceptor()->cgmMapGrid1d(file, line, un, u1, u2);
+    return next().cgmMapGrid1d(file, line, un, u1, u2);
 }
 
 void OpenGLRekorder::cgmMapGrid1f(const char* file, unsigned line, int un, float u1, float u2)
 {
     out() << "glMapGrid1f(" << un << ", " << CallText::Float{u1} << ", " << CallText::Float{u2} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMapGrid1f(file, line, un, u1, u2);
+    return next().cgmMapGrid1f(file, line, un, u1, u2);
 }
 
 void OpenGLRekorder::cgmMapGrid2d(
@@ -1204,7 +1204,7 @@ void OpenGLRekorder::cgmMapGrid2d(
 {
     out() << "glMapGrid2d(" << un << ", " << u1 << ", " << u2 << ", " << vn << ", " << v1 << ", " << v2 << ");";
     endStatement(file, line);
-    return interceptor()->cgmMapGrid2d(file, line, un, u1, u2, vn, v1, v2);
+    return next().cgmMapGrid2d(file, line, un, u1, u2, vn, v1, v2);
 }
 
 void OpenGLRekorder::cgmMapGrid2f(
@@ -1213,7 +1213,7 @@ void OpenGLRekorder::cgmMapGrid2f(
     out() << "glMapGrid2f(" << un << ", " << CallText::Float{u1} << ", " << CallText::Float{u2} << ", " << vn
         << ", " << CallText::Float{v1} << ", " << CallText::Float{v2} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMapGrid2f(file, line, un, u1, u2, vn, v1, v2);
+    return next().cgmMapGrid2f(file, line, un, u1, u2, vn, v1, v2);
 }
 
 void OpenGLRekorder::cgmMaterialf(const char* file, unsigned line, unsigned face, unsigned pname, float param)
@@ -1221,34 +1221,34 @@ void OpenGLRekorder::cgmMaterialf(const char* file, unsigned line, unsigned face
     out() << "glMaterialf(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMaterialf(file, line, face, pname, param);
+    return next().cgmMaterialf(file, line, face, pname, param);
 }
 
 void OpenGLRekorder::cgmMaterialfv(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
     writeUnsupported("glMaterialfv");
-    return interceptor()->cgmMaterialfv(file, line, face, pname, params);
+    return next().cgmMaterialfv(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmMateriali(const char* file, unsigned line, unsigned face, unsigned pname, int param)
 {
     out() << "glMateriali(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmMateriali(file, line, face, pname, param);
+    return next().cgmMateriali(file, line, face, pname, param);
 }
 
 void OpenGLRekorder::cgmMaterialiv(const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
     writeUnsupported("glMaterialiv");
-    return interceptor()->cgmMaterialiv(file, line, face, pname, params);
+    return next().cgmMaterialiv(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmMatrixMode(const char* file, unsigned line, unsigned mode)
 {
     out() << "glMatrixMode(" << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMatrixMode(file, line, mode);
+    return next().cgmMatrixMode(file, line, mode);
 }
 
 void OpenGLRekorder::cgmMultMatrixd(const char* file, unsigned line, const double* m)
@@ -1263,7 +1263,7 @@ void OpenGLRekorder::cgmMultMatrixd(const char* file, unsigned line, const doubl
     }
     else
         writeUnsupported("glMultMatrixd");
-    return interceptor()->cgmMultMatrixd(file, line, m);
+    return next().cgmMultMatrixd(file, line, m);
 }
 
 void OpenGLRekorder::cgmMultMatrixf(const char* file, unsigned line, const float* m)
@@ -1278,14 +1278,14 @@ void OpenGLRekorder::cgmMultMatrixf(const char* file, unsigned line, const float
     }
     else
         writeUnsupported("glMultMatrixf");
-    return interceptor()->cgmMultMatrixf(file, line, m);
+    return next().cgmMultMatrixf(file, line, m);
 }
 
 void OpenGLRekorder::cgmNewList(const char* file, unsigned line, unsigned list, unsigned mode)
 {
     out() << "glNewList(" << list << ", " << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmNewList(file, line, list, mode);
+    return next().cgmNewList(file, line, list, mode);
 }
 
 void OpenGLRekorder::cgmNormal3b(const char* file, unsigned line, signed char nx, signed char ny, signed char nz)
@@ -1293,26 +1293,26 @@ void OpenGLRekorder::cgmNormal3b(const char* file, unsigned line, signed char nx
     out() << "glNormal3b(" << static_cast<int>(nx) << ", " << static_cast<int>(ny) << ", "
         << static_cast<int>(nz) << ");";
     endStatement(file, line);
-    return interceptor()->cgmNormal3b(file, line, nx, ny, nz);
+    return next().cgmNormal3b(file, line, nx, ny, nz);
 }
 
 void OpenGLRekorder::cgmNormal3bv(const char* file, unsigned line, const signed char* v)
 {
     writeUnsupported("glNormal3bv");
-    return interceptor()->cgmNormal3bv(file, line, v);
+    return next().cgmNormal3bv(file, line, v);
 }
 
 void OpenGLRekorder::cgmNormal3d(const char* file, unsigned line, double nx, double ny, double nz)
 {
     out() << "glNormal3d(" << nx << ", " << ny << ", " << nz << ");";
     endStatement(file, line);
-    return interceptor()->cgmNormal3d(file, line, nx, ny, nz);
+    return next().cgmNormal3d(file, line, nx, ny, nz);
 }
 
 void OpenGLRekorder::cgmNormal3dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glNormal3dv");
-    return interceptor()->cgmNormal3dv(file, line, v);
+    return next().cgmNormal3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmNormal3f(const char* file, unsigned line, float nx, float ny, float nz)
@@ -1320,45 +1320,45 @@ void OpenGLRekorder::cgmNormal3f(const char* file, unsigned line, float nx, floa
     out() << "glNormal3f(" << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz}
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmNormal3f(file, line, nx, ny, nz);
+    return next().cgmNormal3f(file, line, nx, ny, nz);
 }
 
 void OpenGLRekorder::cgmNormal3fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glNormal3fv");
-    return interceptor()->cgmNormal3fv(file, line, v);
+    return next().cgmNormal3fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmNormal3i(const char* file, unsigned line, int nx, int ny, int nz)
 {
     out() << "glNormal3i(" << nx << ", " << ny << ", " << nz << ");";
     endStatement(file, line);
-    return interceptor()->cgmNormal3i(file, line, nx, ny, nz);
+    return next().cgmNormal3i(file, line, nx, ny, nz);
 }
 
 void OpenGLRekorder::cgmNormal3iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glNormal3iv");
-    return interceptor()->cgmNormal3iv(file, line, v);
+    return next().cgmNormal3iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmNormal3s(const char* file, unsigned line, short nx, short ny, short nz)
 {
     out() << "glNormal3s(" << nx << ", " << ny << ", " << nz << ");";
     endStatement(file, line);
-    return interceptor()->cgmNormal3s(file, line, nx, ny, nz);
+    return next().cgmNormal3s(file, line, nx, ny, nz);
 }
 
 void OpenGLRekorder::cgmNormal3sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glNormal3sv");
-    return interceptor()->cgmNormal3sv(file, line, v);
+    return next().cgmNormal3sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmNormalPointer(const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glNormalPointer");
-    return interceptor()->cgmNormalPointer(file, line, type, stride, pointer);
+    return next().cgmNormalPointer(file, line, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmOrtho(
@@ -1367,224 +1367,224 @@ void OpenGLRekorder::cgmOrtho(
     out() << "glOrtho(" << left << ", " << right << ", " << bottom << ", " << top << ", " << zNear << ", "
         << zFar << ");";
     endStatement(file, line);
-    return interceptor()->cgmOrtho(file, line, left, right, bottom, top, zNear, zFar);
+    return next().cgmOrtho(file, line, left, right, bottom, top, zNear, zFar);
 }
 
 void OpenGLRekorder::cgmPassThrough(const char* file, unsigned line, float token)
 {
     out() << "glPassThrough(" << CallText::Float{token} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPassThrough(file, line, token);
+    return next().cgmPassThrough(file, line, token);
 }
 
 void OpenGLRekorder::cgmPixelMapfv(const char* file, unsigned line, unsigned map, int mapsize, const float* values)
 {
     writeUnsupported("glPixelMapfv");
-    return interceptor()->cgmPixelMapfv(file, line, map, mapsize, values);
+    return next().cgmPixelMapfv(file, line, map, mapsize, values);
 }
 
 void OpenGLRekorder::cgmPixelMapuiv(
     const char* file, unsigned line, unsigned map, int mapsize, const unsigned* values)
 {
     writeUnsupported("glPixelMapuiv");
-    return interceptor()->cgmPixelMapuiv(file, line, map, mapsize, values);
+    return next().cgmPixelMapuiv(file, line, map, mapsize, values);
 }
 
 void OpenGLRekorder::cgmPixelMapusv(
     const char* file, unsigned line, unsigned map, int mapsize, const unsigned short* values)
 {
     writeUnsupported("glPixelMapusv");
-    return interceptor()->cgmPixelMapusv(file, line, map, mapsize, values);
+    return next().cgmPixelMapusv(file, line, map, mapsize, values);
 }
 
 void OpenGLRekorder::cgmPixelStoref(const char* file, unsigned line, unsigned pname, float param)
 {
     out() << "glPixelStoref(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPixelStoref(file, line, pname, param);
+    return next().cgmPixelStoref(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmPixelStorei(const char* file, unsigned line, unsigned pname, int param)
 {
     out() << "glPixelStorei(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmPixelStorei(file, line, pname, param);
+    return next().cgmPixelStorei(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmPixelTransferf(const char* file, unsigned line, unsigned pname, float param)
 {
     out() << "glPixelTransferf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPixelTransferf(file, line, pname, param);
+    return next().cgmPixelTransferf(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmPixelTransferi(const char* file, unsigned line, unsigned pname, int param)
 {
     out() << "glPixelTransferi(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmPixelTransferi(file, line, pname, param);
+    return next().cgmPixelTransferi(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmPixelZoom(const char* file, unsigned line, float xfactor, float yfactor)
 {
     out() << "glPixelZoom(" << CallText::Float{xfactor} << ", " << CallText::Float{yfactor} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPixelZoom(file, line, xfactor, yfactor);
+    return next().cgmPixelZoom(file, line, xfactor, yfactor);
 }
 
 void OpenGLRekorder::cgmPointSize(const char* file, unsigned line, float size)
 {
     out() << "glPointSize(" << CallText::Float{size} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPointSize(file, line, size);
+    return next().cgmPointSize(file, line, size);
 }
 
 void OpenGLRekorder::cgmPolygonMode(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     out() << "glPolygonMode(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPolygonMode(file, line, face, mode);
+    return next().cgmPolygonMode(file, line, face, mode);
 }
 
 void OpenGLRekorder::cgmPolygonOffset(const char* file, unsigned line, float factor, float units)
 {
     out() << "glPolygonOffset(" << CallText::Float{factor} << ", " << CallText::Float{units} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPolygonOffset(file, line, factor, units);
+    return next().cgmPolygonOffset(file, line, factor, units);
 }
 
 void OpenGLRekorder::cgmPolygonStipple(const char* file, unsigned line, const unsigned char* mask)
 {
     writeUnsupported("glPolygonStipple");
-    return interceptor()->cgmPolygonStipple(file, line, mask);
+    return next().cgmPolygonStipple(file, line, mask);
 }
 
 void OpenGLRekorder::cgmPopAttrib(const char* file, unsigned line)
 {
     out() << "glPopAttrib();";
     endStatement(file, line);
-    return interceptor()->cgmPopAttrib(file, line);
+    return next().cgmPopAttrib(file, line);
 }
 
 void OpenGLRekorder::cgmPopClientAttrib(const char* file, unsigned line)
 {
     out() << "glPopClientAttrib();";
     endStatement(file, line);
-    return interceptor()->cgmPopClientAttrib(file, line);
+    return next().cgmPopClientAttrib(file, line);
 }
 
 void OpenGLRekorder::cgmPopMatrix(const char* file, unsigned line)
 {
     out() << "glPopMatrix();";
     endStatement(file, line);
-    return interceptor()->cgmPopMatrix(file, line);
+    return next().cgmPopMatrix(file, line);
 }
 
 void OpenGLRekorder::cgmPopName(const char* file, unsigned line)
 {
     out() << "glPopName();";
     endStatement(file, line);
-    return interceptor()->cgmPopName(file, line);
+    return next().cgmPopName(file, line);
 }
 
 void OpenGLRekorder::cgmPrioritizeTextures(
     const char* file, unsigned line, int n, const unsigned* textures, const float* priorities)
 {
     writeUnsupported("glPrioritizeTextures");
-    return interceptor()->cgmPrioritizeTextures(file, line, n, textures, priorities);
+    return next().cgmPrioritizeTextures(file, line, n, textures, priorities);
 }
 
 void OpenGLRekorder::cgmPushAttrib(const char* file, unsigned line, unsigned mask)
 {
     out() << "glPushAttrib(" << mask << ");";
     endStatement(file, line);
-    return interceptor()->cgmPushAttrib(file, line, mask);
+    return next().cgmPushAttrib(file, line, mask);
 }
 
 void OpenGLRekorder::cgmPushClientAttrib(const char* file, unsigned line, unsigned mask)
 {
     out() << "glPushClientAttrib(" << mask << ");";
     endStatement(file, line);
-    return interceptor()->cgmPushClientAttrib(file, line, mask);
+    return next().cgmPushClientAttrib(file, line, mask);
 }
 
 void OpenGLRekorder::cgmPushMatrix(const char* file, unsigned line)
 {
     out() << "glPushMatrix();";
     endStatement(file, line);
-    return interceptor()->cgmPushMatrix(file, line);
+    return next().cgmPushMatrix(file, line);
 }
 
 void OpenGLRekorder::cgmPushName(const char* file, unsigned line, unsigned name)
 {
     out() << "glPushName(" << name << ");";
     endStatement(file, line);
-    return interceptor()->cgmPushName(file, line, name);
+    return next().cgmPushName(file, line, name);
 }
 
 void OpenGLRekorder::cgmRasterPos2d(const char* file, unsigned line, double x, double y)
 {
     out() << "glRasterPos2d(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmRasterPos2d(file, line, x, y);
+    return next().cgmRasterPos2d(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmRasterPos2dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glRasterPos2dv");
-    return interceptor()->cgmRasterPos2dv(file, line, v);
+    return next().cgmRasterPos2dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos2f(const char* file, unsigned line, float x, float y)
 {
     out() << "glRasterPos2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
-    return interceptor()->cgmRasterPos2f(file, line, x, y);
+    return next().cgmRasterPos2f(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmRasterPos2fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glRasterPos2fv");
-    return interceptor()->cgmRasterPos2fv(file, line, v);
+    return next().cgmRasterPos2fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos2i(const char* file, unsigned line, int x, int y)
 {
     out() << "glRasterPos2i(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmRasterPos2i(file, line, x, y);
+    return next().cgmRasterPos2i(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmRasterPos2iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glRasterPos2iv");
-    return interceptor()->cgmRasterPos2iv(file, line, v);
+    return next().cgmRasterPos2iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos2s(const char* file, unsigned line, short x, short y)
 {
     out() << "glRasterPos2s(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmRasterPos2s(file, line, x, y);
+    return next().cgmRasterPos2s(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmRasterPos2sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glRasterPos2sv");
-    return interceptor()->cgmRasterPos2sv(file, line, v);
+    return next().cgmRasterPos2sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos3d(const char* file, unsigned line, double x, double y, double z)
 {
     out() << "glRasterPos3d(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmRasterPos3d(file, line, x, y, z);
+    return next().cgmRasterPos3d(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmRasterPos3dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glRasterPos3dv");
-    return interceptor()->cgmRasterPos3dv(file, line, v);
+    return next().cgmRasterPos3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos3f(const char* file, unsigned line, float x, float y, float z)
@@ -1592,52 +1592,52 @@ void OpenGLRekorder::cgmRasterPos3f(const char* file, unsigned line, float x, fl
     out() << "glRasterPos3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmRasterPos3f(file, line, x, y, z);
+    return next().cgmRasterPos3f(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmRasterPos3fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glRasterPos3fv");
-    return interceptor()->cgmRasterPos3fv(file, line, v);
+    return next().cgmRasterPos3fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos3i(const char* file, unsigned line, int x, int y, int z)
 {
     out() << "glRasterPos3i(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmRasterPos3i(file, line, x, y, z);
+    return next().cgmRasterPos3i(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmRasterPos3iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glRasterPos3iv");
-    return interceptor()->cgmRasterPos3iv(file, line, v);
+    return next().cgmRasterPos3iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos3s(const char* file, unsigned line, short x, short y, short z)
 {
     out() << "glRasterPos3s(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmRasterPos3s(file, line, x, y, z);
+    return next().cgmRasterPos3s(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmRasterPos3sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glRasterPos3sv");
-    return interceptor()->cgmRasterPos3sv(file, line, v);
+    return next().cgmRasterPos3sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos4d(const char* file, unsigned line, double x, double y, double z, double w)
 {
     out() << "glRasterPos4d(" << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmRasterPos4d(file, line, x, y, z, w);
+    return next().cgmRasterPos4d(file, line, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmRasterPos4dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glRasterPos4dv");
-    return interceptor()->cgmRasterPos4dv(file, line, v);
+    return next().cgmRasterPos4dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos4f(const char* file, unsigned line, float x, float y, float z, float w)
@@ -1645,46 +1645,46 @@ void OpenGLRekorder::cgmRasterPos4f(const char* file, unsigned line, float x, fl
     out() << "glRasterPos4f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
-    return interceptor()->cgmRasterPos4f(file, line, x, y, z, w);
+    return next().cgmRasterPos4f(file, line, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmRasterPos4fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glRasterPos4fv");
-    return interceptor()->cgmRasterPos4fv(file, line, v);
+    return next().cgmRasterPos4fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos4i(const char* file, unsigned line, int x, int y, int z, int w)
 {
     out() << "glRasterPos4i(" << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmRasterPos4i(file, line, x, y, z, w);
+    return next().cgmRasterPos4i(file, line, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmRasterPos4iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glRasterPos4iv");
-    return interceptor()->cgmRasterPos4iv(file, line, v);
+    return next().cgmRasterPos4iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos4s(const char* file, unsigned line, short x, short y, short z, short w)
 {
     out() << "glRasterPos4s(" << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmRasterPos4s(file, line, x, y, z, w);
+    return next().cgmRasterPos4s(file, line, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmRasterPos4sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glRasterPos4sv");
-    return interceptor()->cgmRasterPos4sv(file, line, v);
+    return next().cgmRasterPos4sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmReadBuffer(const char* file, unsigned line, unsigned src)
 {
     out() << "glReadBuffer(" << CallText::Enum{src} << ");";
     endStatement(file, line);
-    return interceptor()->cgmReadBuffer(file, line, src);
+    return next().cgmReadBuffer(file, line, src);
 }
 
 void OpenGLRekorder::cgmReadPixels(
@@ -1693,20 +1693,20 @@ void OpenGLRekorder::cgmReadPixels(
     out() << "//glReadPixels(" << x << ", " << y << ", " << width << ", " << height << ", "
         << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ");";
     endStatement(file, line);
-    return interceptor()->cgmReadPixels(file, line, x, y, width, height, format, type, pixels);
+    return next().cgmReadPixels(file, line, x, y, width, height, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmRectd(const char* file, unsigned line, double x1, double y1, double x2, double y2)
 {
     out() << "glRectd(" << x1 << ", " << y1 << ", " << x2 << ", " << y2 << ");";
     endStatement(file, line);
-    return interceptor()->cgmRectd(file, line, x1, y1, x2, y2);
+    return next().cgmRectd(file, line, x1, y1, x2, y2);
 }
 
 void OpenGLRekorder::cgmRectdv(const char* file, unsigned line, const double* v1, const double* v2)
 {
     writeUnsupported("glRectdv");
-    return interceptor()->cgmRectdv(file, line, v1, v2);
+    return next().cgmRectdv(file, line, v1, v2);
 }
 
 void OpenGLRekorder::cgmRectf(const char* file, unsigned line, float x1, float y1, float x2, float y2)
@@ -1714,53 +1714,53 @@ void OpenGLRekorder::cgmRectf(const char* file, unsigned line, float x1, float y
     out() << "glRectf(" << CallText::Float{x1} << ", " << CallText::Float{y1} << ", " << CallText::Float{x2}
         << ", " << CallText::Float{y2} << ");";
     endStatement(file, line);
-    return interceptor()->cgmRectf(file, line, x1, y1, x2, y2);
+    return next().cgmRectf(file, line, x1, y1, x2, y2);
 }
 
 void OpenGLRekorder::cgmRectfv(const char* file, unsigned line, const float* v1, const float* v2)
 {
     writeUnsupported("glRectfv");
-    return interceptor()->cgmRectfv(file, line, v1, v2);
+    return next().cgmRectfv(file, line, v1, v2);
 }
 
 void OpenGLRekorder::cgmRecti(const char* file, unsigned line, int x1, int y1, int x2, int y2)
 {
     out() << "glRecti(" << x1 << ", " << y1 << ", " << x2 << ", " << y2 << ");";
     endStatement(file, line);
-    return interceptor()->cgmRecti(file, line, x1, y1, x2, y2);
+    return next().cgmRecti(file, line, x1, y1, x2, y2);
 }
 
 void OpenGLRekorder::cgmRectiv(const char* file, unsigned line, const int* v1, const int* v2)
 {
     writeUnsupported("glRectiv");
-    return interceptor()->cgmRectiv(file, line, v1, v2);
+    return next().cgmRectiv(file, line, v1, v2);
 }
 
 void OpenGLRekorder::cgmRects(const char* file, unsigned line, short x1, short y1, short x2, short y2)
 {
     out() << "glRects(" << x1 << ", " << y1 << ", " << x2 << ", " << y2 << ");";
     endStatement(file, line);
-    return interceptor()->cgmRects(file, line, x1, y1, x2, y2);
+    return next().cgmRects(file, line, x1, y1, x2, y2);
 }
 
 void OpenGLRekorder::cgmRectsv(const char* file, unsigned line, const short* v1, const short* v2)
 {
     writeUnsupported("glRectsv");
-    return interceptor()->cgmRectsv(file, line, v1, v2);
+    return next().cgmRectsv(file, line, v1, v2);
 }
 
 int OpenGLRekorder::cgmRenderMode(const char* file, unsigned line, unsigned mode)
 {
     out() << "glRenderMode(" << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmRenderMode(file, line, mode);
+    return next().cgmRenderMode(file, line, mode);
 }
 
 void OpenGLRekorder::cgmRotated(const char* file, unsigned line, double angle, double x, double y, double z)
 {
     out() << "glRotated(" << angle << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmRotated(file, line, angle, x, y, z);
+    return next().cgmRotated(file, line, angle, x, y, z);
 }
 
 void OpenGLRekorder::cgmRotatef(const char* file, unsigned line, float angle, float x, float y, float z)
@@ -1768,14 +1768,14 @@ void OpenGLRekorder::cgmRotatef(const char* file, unsigned line, float angle, fl
     out() << "glRotatef(" << CallText::Float{angle} << ", " << CallText::Float{x} << ", " << CallText::Float{y}
         << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmRotatef(file, line, angle, x, y, z);
+    return next().cgmRotatef(file, line, angle, x, y, z);
 }
 
 void OpenGLRekorder::cgmScaled(const char* file, unsigned line, double x, double y, double z)
 {
     out() << "glScaled(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmScaled(file, line, x, y, z);
+    return next().cgmScaled(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmScalef(const char* file, unsigned line, float x, float y, float z)
@@ -1783,41 +1783,41 @@ void OpenGLRekorder::cgmScalef(const char* file, unsigned line, float x, float y
     out() << "glScalef(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmScalef(file, line, x, y, z);
+    return next().cgmScalef(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmScissor(const char* file, unsigned line, int x, int y, int width, int height)
 {
     out() << "glScissor(" << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
-    return interceptor()->cgmScissor(file, line, x, y, width, height);
+    return next().cgmScissor(file, line, x, y, width, height);
 }
 
 void OpenGLRekorder::cgmSelectBuffer(const char* file, unsigned line, int size, unsigned* buffer)
 {
     writeUnsupported("glSelectBuffer");
-    return interceptor()->cgmSelectBuffer(file, line, size, buffer);
+    return next().cgmSelectBuffer(file, line, size, buffer);
 }
 
 void OpenGLRekorder::cgmShadeModel(const char* file, unsigned line, unsigned mode)
 {
     out() << "glShadeModel(" << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmShadeModel(file, line, mode);
+    return next().cgmShadeModel(file, line, mode);
 }
 
 void OpenGLRekorder::cgmStencilFunc(const char* file, unsigned line, unsigned func, int ref, unsigned mask)
 {
     out() << "glStencilFunc(" << CallText::Enum{func} << ", " << ref << ", " << mask << ");";
     endStatement(file, line);
-    return interceptor()->cgmStencilFunc(file, line, func, ref, mask);
+    return next().cgmStencilFunc(file, line, func, ref, mask);
 }
 
 void OpenGLRekorder::cgmStencilMask(const char* file, unsigned line, unsigned mask)
 {
     out() << "glStencilMask(" << mask << ");";
     endStatement(file, line);
-    return interceptor()->cgmStencilMask(file, line, mask);
+    return next().cgmStencilMask(file, line, mask);
 }
 
 void OpenGLRekorder::cgmStencilOp(const char* file, unsigned line, unsigned fail, unsigned zfail, unsigned zpass)
@@ -1825,124 +1825,124 @@ void OpenGLRekorder::cgmStencilOp(const char* file, unsigned line, unsigned fail
     out() << "glStencilOp(" << CallText::Enum{fail} << ", " << CallText::Enum{zfail} << ", "
         << CallText::Enum{zpass} << ");";
     endStatement(file, line);
-    return interceptor()->cgmStencilOp(file, line, fail, zfail, zpass);
+    return next().cgmStencilOp(file, line, fail, zfail, zpass);
 }
 
 void OpenGLRekorder::cgmTexCoord1d(const char* file, unsigned line, double s)
 {
     out() << "glTexCoord1d(" << s << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord1d(file, line, s);
+    return next().cgmTexCoord1d(file, line, s);
 }
 
 void OpenGLRekorder::cgmTexCoord1dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glTexCoord1dv");
-    return interceptor()->cgmTexCoord1dv(file, line, v);
+    return next().cgmTexCoord1dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord1f(const char* file, unsigned line, float s)
 {
     out() << "glTexCoord1f(" << CallText::Float{s} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord1f(file, line, s);
+    return next().cgmTexCoord1f(file, line, s);
 }
 
 void OpenGLRekorder::cgmTexCoord1fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glTexCoord1fv");
-    return interceptor()->cgmTexCoord1fv(file, line, v);
+    return next().cgmTexCoord1fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord1i(const char* file, unsigned line, int s)
 {
     out() << "glTexCoord1i(" << s << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord1i(file, line, s);
+    return next().cgmTexCoord1i(file, line, s);
 }
 
 void OpenGLRekorder::cgmTexCoord1iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glTexCoord1iv");
-    return interceptor()->cgmTexCoord1iv(file, line, v);
+    return next().cgmTexCoord1iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord1s(const char* file, unsigned line, short s)
 {
     out() << "glTexCoord1s(" << s << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord1s(file, line, s);
+    return next().cgmTexCoord1s(file, line, s);
 }
 
 void OpenGLRekorder::cgmTexCoord1sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glTexCoord1sv");
-    return interceptor()->cgmTexCoord1sv(file, line, v);
+    return next().cgmTexCoord1sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord2d(const char* file, unsigned line, double s, double t)
 {
     out() << "glTexCoord2d(" << s << ", " << t << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord2d(file, line, s, t);
+    return next().cgmTexCoord2d(file, line, s, t);
 }
 
 void OpenGLRekorder::cgmTexCoord2dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glTexCoord2dv");
-    return interceptor()->cgmTexCoord2dv(file, line, v);
+    return next().cgmTexCoord2dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord2f(const char* file, unsigned line, float s, float t)
 {
     out() << "glTexCoord2f(" << CallText::Float{s} << ", " << CallText::Float{t} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord2f(file, line, s, t);
+    return next().cgmTexCoord2f(file, line, s, t);
 }
 
 void OpenGLRekorder::cgmTexCoord2fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glTexCoord2fv");
-    return interceptor()->cgmTexCoord2fv(file, line, v);
+    return next().cgmTexCoord2fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord2i(const char* file, unsigned line, int s, int t)
 {
     out() << "glTexCoord2i(" << s << ", " << t << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord2i(file, line, s, t);
+    return next().cgmTexCoord2i(file, line, s, t);
 }
 
 void OpenGLRekorder::cgmTexCoord2iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glTexCoord2iv");
-    return interceptor()->cgmTexCoord2iv(file, line, v);
+    return next().cgmTexCoord2iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord2s(const char* file, unsigned line, short s, short t)
 {
     out() << "glTexCoord2s(" << s << ", " << t << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord2s(file, line, s, t);
+    return next().cgmTexCoord2s(file, line, s, t);
 }
 
 void OpenGLRekorder::cgmTexCoord2sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glTexCoord2sv");
-    return interceptor()->cgmTexCoord2sv(file, line, v);
+    return next().cgmTexCoord2sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord3d(const char* file, unsigned line, double s, double t, double r)
 {
     out() << "glTexCoord3d(" << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord3d(file, line, s, t, r);
+    return next().cgmTexCoord3d(file, line, s, t, r);
 }
 
 void OpenGLRekorder::cgmTexCoord3dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glTexCoord3dv");
-    return interceptor()->cgmTexCoord3dv(file, line, v);
+    return next().cgmTexCoord3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord3f(const char* file, unsigned line, float s, float t, float r)
@@ -1950,52 +1950,52 @@ void OpenGLRekorder::cgmTexCoord3f(const char* file, unsigned line, float s, flo
     out() << "glTexCoord3f(" << CallText::Float{s} << ", " << CallText::Float{t} << ", " << CallText::Float{r}
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord3f(file, line, s, t, r);
+    return next().cgmTexCoord3f(file, line, s, t, r);
 }
 
 void OpenGLRekorder::cgmTexCoord3fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glTexCoord3fv");
-    return interceptor()->cgmTexCoord3fv(file, line, v);
+    return next().cgmTexCoord3fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord3i(const char* file, unsigned line, int s, int t, int r)
 {
     out() << "glTexCoord3i(" << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord3i(file, line, s, t, r);
+    return next().cgmTexCoord3i(file, line, s, t, r);
 }
 
 void OpenGLRekorder::cgmTexCoord3iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glTexCoord3iv");
-    return interceptor()->cgmTexCoord3iv(file, line, v);
+    return next().cgmTexCoord3iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord3s(const char* file, unsigned line, short s, short t, short r)
 {
     out() << "glTexCoord3s(" << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord3s(file, line, s, t, r);
+    return next().cgmTexCoord3s(file, line, s, t, r);
 }
 
 void OpenGLRekorder::cgmTexCoord3sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glTexCoord3sv");
-    return interceptor()->cgmTexCoord3sv(file, line, v);
+    return next().cgmTexCoord3sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord4d(const char* file, unsigned line, double s, double t, double r, double q)
 {
     out() << "glTexCoord4d(" << s << ", " << t << ", " << r << ", " << q << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord4d(file, line, s, t, r, q);
+    return next().cgmTexCoord4d(file, line, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmTexCoord4dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glTexCoord4dv");
-    return interceptor()->cgmTexCoord4dv(file, line, v);
+    return next().cgmTexCoord4dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord4f(const char* file, unsigned line, float s, float t, float r, float q)
@@ -2003,46 +2003,46 @@ void OpenGLRekorder::cgmTexCoord4f(const char* file, unsigned line, float s, flo
     out() << "glTexCoord4f(" << CallText::Float{s} << ", " << CallText::Float{t} << ", " << CallText::Float{r}
         << ", " << CallText::Float{q} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord4f(file, line, s, t, r, q);
+    return next().cgmTexCoord4f(file, line, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmTexCoord4fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glTexCoord4fv");
-    return interceptor()->cgmTexCoord4fv(file, line, v);
+    return next().cgmTexCoord4fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord4i(const char* file, unsigned line, int s, int t, int r, int q)
 {
     out() << "glTexCoord4i(" << s << ", " << t << ", " << r << ", " << q << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord4i(file, line, s, t, r, q);
+    return next().cgmTexCoord4i(file, line, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmTexCoord4iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glTexCoord4iv");
-    return interceptor()->cgmTexCoord4iv(file, line, v);
+    return next().cgmTexCoord4iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord4s(const char* file, unsigned line, short s, short t, short r, short q)
 {
     out() << "glTexCoord4s(" << s << ", " << t << ", " << r << ", " << q << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord4s(file, line, s, t, r, q);
+    return next().cgmTexCoord4s(file, line, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmTexCoord4sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glTexCoord4sv");
-    return interceptor()->cgmTexCoord4sv(file, line, v);
+    return next().cgmTexCoord4sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoordPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glTexCoordPointer");
-    return interceptor()->cgmTexCoordPointer(file, line, size, type, stride, pointer);
+    return next().cgmTexCoordPointer(file, line, size, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmTexEnvf(const char* file, unsigned line, unsigned target, unsigned pname, float param)
@@ -2050,41 +2050,41 @@ void OpenGLRekorder::cgmTexEnvf(const char* file, unsigned line, unsigned target
     out() << "glTexEnvf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexEnvf(file, line, target, pname, param);
+    return next().cgmTexEnvf(file, line, target, pname, param);
 }
 
 void OpenGLRekorder::cgmTexEnvfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     writeUnsupported("glTexEnvfv");
-    return interceptor()->cgmTexEnvfv(file, line, target, pname, params);
+    return next().cgmTexEnvfv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmTexEnvi(const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
     out() << "glTexEnvi(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexEnvi(file, line, target, pname, param);
+    return next().cgmTexEnvi(file, line, target, pname, param);
 }
 
 void OpenGLRekorder::cgmTexEnviv(const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     writeUnsupported("glTexEnviv");
-    return interceptor()->cgmTexEnviv(file, line, target, pname, params);
+    return next().cgmTexEnviv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmTexGend(const char* file, unsigned line, unsigned coord, unsigned pname, double param)
 {
     out() << "glTexGend(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexGend(file, line, coord, pname, param);
+    return next().cgmTexGend(file, line, coord, pname, param);
 }
 
 void OpenGLRekorder::cgmTexGendv(
     const char* file, unsigned line, unsigned coord, unsigned pname, const double* params)
 {
     writeUnsupported("glTexGendv");
-    return interceptor()->cgmTexGendv(file, line, coord, pname, params);
+    return next().cgmTexGendv(file, line, coord, pname, params);
 }
 
 void OpenGLRekorder::cgmTexGenf(const char* file, unsigned line, unsigned coord, unsigned pname, float param)
@@ -2092,26 +2092,26 @@ void OpenGLRekorder::cgmTexGenf(const char* file, unsigned line, unsigned coord,
     out() << "glTexGenf(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexGenf(file, line, coord, pname, param);
+    return next().cgmTexGenf(file, line, coord, pname, param);
 }
 
 void OpenGLRekorder::cgmTexGenfv(const char* file, unsigned line, unsigned coord, unsigned pname, const float* params)
 {
     writeUnsupported("glTexGenfv");
-    return interceptor()->cgmTexGenfv(file, line, coord, pname, params);
+    return next().cgmTexGenfv(file, line, coord, pname, params);
 }
 
 void OpenGLRekorder::cgmTexGeni(const char* file, unsigned line, unsigned coord, unsigned pname, int param)
 {
     out() << "glTexGeni(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexGeni(file, line, coord, pname, param);
+    return next().cgmTexGeni(file, line, coord, pname, param);
 }
 
 void OpenGLRekorder::cgmTexGeniv(const char* file, unsigned line, unsigned coord, unsigned pname, const int* params)
 {
     writeUnsupported("glTexGeniv");
-    return interceptor()->cgmTexGeniv(file, line, coord, pname, params);
+    return next().cgmTexGeniv(file, line, coord, pname, params);
 }
 
 void OpenGLRekorder::cgmTexImage1D(
@@ -2119,7 +2119,7 @@ void OpenGLRekorder::cgmTexImage1D(
     unsigned format, unsigned type, const void* pixels)
 {
     writeUnsupported("glTexImage1D");
-    return interceptor()->cgmTexImage1D(file, line, target, level, internalformat, width, border, format, type, pixels);
+    return next().cgmTexImage1D(file, line, target, level, internalformat, width, border, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmTexImage2D(
@@ -2144,7 +2144,7 @@ void OpenGLRekorder::cgmTexImage2D(
         writePixelWarning(type, format);
     else
         writeUnsupported("glTexImage2D");
-    return interceptor()->cgmTexImage2D(file, line, target, level, internalformat, width, height, border, format, type, pixels);
+    return next().cgmTexImage2D(file, line, target, level, internalformat, width, height, border, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmTexParameterf(const char* file, unsigned line, unsigned target, unsigned pname, float param)
@@ -2152,7 +2152,7 @@ void OpenGLRekorder::cgmTexParameterf(const char* file, unsigned line, unsigned 
     out() << "glTexParameterf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexParameterf(file, line, target, pname, param);
+    return next().cgmTexParameterf(file, line, target, pname, param);
 }
 
 void OpenGLRekorder::cgmTexParameterfv(
@@ -2169,7 +2169,7 @@ void OpenGLRekorder::cgmTexParameterfv(
     }
     else
         writeUnsupported("glTexParameterfv");
-    return interceptor()->cgmTexParameterfv(file, line, target, pname, params);
+    return next().cgmTexParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmTexParameteri(const char* file, unsigned line, unsigned target, unsigned pname, int param)
@@ -2177,14 +2177,14 @@ void OpenGLRekorder::cgmTexParameteri(const char* file, unsigned line, unsigned 
     out() << "glTexParameteri(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", " << param
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexParameteri(file, line, target, pname, param);
+    return next().cgmTexParameteri(file, line, target, pname, param);
 }
 
 void OpenGLRekorder::cgmTexParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     writeUnsupported("glTexParameteriv");
-    return interceptor()->cgmTexParameteriv(file, line, target, pname, params);
+    return next().cgmTexParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmTexSubImage1D(
@@ -2192,7 +2192,7 @@ void OpenGLRekorder::cgmTexSubImage1D(
     unsigned type, const void* pixels)
 {
     writeUnsupported("glTexSubImage1D");
-    return interceptor()->cgmTexSubImage1D(file, line, target, level, xoffset, width, format, type, pixels);
+    return next().cgmTexSubImage1D(file, line, target, level, xoffset, width, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmTexSubImage2D(
@@ -2213,14 +2213,14 @@ void OpenGLRekorder::cgmTexSubImage2D(
         writePixelWarning(type, format);
     else
         writeUnsupported("glTexSubImage2D");
-    return interceptor()->cgmTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
+    return next().cgmTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmTranslated(const char* file, unsigned line, double x, double y, double z)
 {
     out() << "glTranslated(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmTranslated(file, line, x, y, z);
+    return next().cgmTranslated(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmTranslatef(const char* file, unsigned line, float x, float y, float z)
@@ -2228,27 +2228,27 @@ void OpenGLRekorder::cgmTranslatef(const char* file, unsigned line, float x, flo
     out() << "glTranslatef(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmTranslatef(file, line, x, y, z);
+    return next().cgmTranslatef(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertex2d(const char* file, unsigned line, double x, double y)
 {
     out() << "glVertex2d(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex2d(file, line, x, y);
+    return next().cgmVertex2d(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmVertex2dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glVertex2dv");
-    return interceptor()->cgmVertex2dv(file, line, v);
+    return next().cgmVertex2dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex2f(const char* file, unsigned line, float x, float y)
 {
     out() << "glVertex2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex2f(file, line, x, y);
+    return next().cgmVertex2f(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmVertex2fv(const char* file, unsigned line, const float* v)
@@ -2263,46 +2263,46 @@ void OpenGLRekorder::cgmVertex2fv(const char* file, unsigned line, const float* 
     }
     else
         writeUnsupported("glVertex2fv");
-    return interceptor()->cgmVertex2fv(file, line, v);
+    return next().cgmVertex2fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex2i(const char* file, unsigned line, int x, int y)
 {
     out() << "glVertex2i(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex2i(file, line, x, y);
+    return next().cgmVertex2i(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmVertex2iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glVertex2iv");
-    return interceptor()->cgmVertex2iv(file, line, v);
+    return next().cgmVertex2iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex2s(const char* file, unsigned line, short x, short y)
 {
     out() << "glVertex2s(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex2s(file, line, x, y);
+    return next().cgmVertex2s(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmVertex2sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glVertex2sv");
-    return interceptor()->cgmVertex2sv(file, line, v);
+    return next().cgmVertex2sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex3d(const char* file, unsigned line, double x, double y, double z)
 {
     out() << "glVertex3d(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex3d(file, line, x, y, z);
+    return next().cgmVertex3d(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertex3dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glVertex3dv");
-    return interceptor()->cgmVertex3dv(file, line, v);
+    return next().cgmVertex3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex3f(const char* file, unsigned line, float x, float y, float z)
@@ -2310,52 +2310,52 @@ void OpenGLRekorder::cgmVertex3f(const char* file, unsigned line, float x, float
     out() << "glVertex3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex3f(file, line, x, y, z);
+    return next().cgmVertex3f(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertex3fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glVertex3fv");
-    return interceptor()->cgmVertex3fv(file, line, v);
+    return next().cgmVertex3fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex3i(const char* file, unsigned line, int x, int y, int z)
 {
     out() << "glVertex3i(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex3i(file, line, x, y, z);
+    return next().cgmVertex3i(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertex3iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glVertex3iv");
-    return interceptor()->cgmVertex3iv(file, line, v);
+    return next().cgmVertex3iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex3s(const char* file, unsigned line, short x, short y, short z)
 {
     out() << "glVertex3s(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex3s(file, line, x, y, z);
+    return next().cgmVertex3s(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertex3sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glVertex3sv");
-    return interceptor()->cgmVertex3sv(file, line, v);
+    return next().cgmVertex3sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex4d(const char* file, unsigned line, double x, double y, double z, double w)
 {
     out() << "glVertex4d(" << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex4d(file, line, x, y, z, w);
+    return next().cgmVertex4d(file, line, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertex4dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glVertex4dv");
-    return interceptor()->cgmVertex4dv(file, line, v);
+    return next().cgmVertex4dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex4f(const char* file, unsigned line, float x, float y, float z, float w)
@@ -2363,53 +2363,53 @@ void OpenGLRekorder::cgmVertex4f(const char* file, unsigned line, float x, float
     out() << "glVertex4f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex4f(file, line, x, y, z, w);
+    return next().cgmVertex4f(file, line, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertex4fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glVertex4fv");
-    return interceptor()->cgmVertex4fv(file, line, v);
+    return next().cgmVertex4fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex4i(const char* file, unsigned line, int x, int y, int z, int w)
 {
     out() << "glVertex4i(" << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex4i(file, line, x, y, z, w);
+    return next().cgmVertex4i(file, line, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertex4iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glVertex4iv");
-    return interceptor()->cgmVertex4iv(file, line, v);
+    return next().cgmVertex4iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex4s(const char* file, unsigned line, short x, short y, short z, short w)
 {
     out() << "glVertex4s(" << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex4s(file, line, x, y, z, w);
+    return next().cgmVertex4s(file, line, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertex4sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glVertex4sv");
-    return interceptor()->cgmVertex4sv(file, line, v);
+    return next().cgmVertex4sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertexPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glVertexPointer");
-    return interceptor()->cgmVertexPointer(file, line, size, type, stride, pointer);
+    return next().cgmVertexPointer(file, line, size, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmViewport(const char* file, unsigned line, int x, int y, int width, int height)
 {
     out() << "glViewport(" << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
-    return interceptor()->cgmViewport(file, line, x, y, width, height);
+    return next().cgmViewport(file, line, x, y, width, height);
 }
 
 void OpenGLRekorder::cgmDrawRangeElements(
@@ -2417,7 +2417,7 @@ void OpenGLRekorder::cgmDrawRangeElements(
     const void* indices)
 {
     writeUnsupported("glDrawRangeElements");
-    return interceptor()->cgmDrawRangeElements(file, line, mode, start, end, count, type, indices);
+    return next().cgmDrawRangeElements(file, line, mode, start, end, count, type, indices);
 }
 
 void OpenGLRekorder::cgmTexImage3D(
@@ -2425,7 +2425,7 @@ void OpenGLRekorder::cgmTexImage3D(
     int border, unsigned format, unsigned type, const void* pixels)
 {
     writeUnsupported("glTexImage3D");
-    return interceptor()->cgmTexImage3D(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
+    return next().cgmTexImage3D(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmTexSubImage3D(
@@ -2433,7 +2433,7 @@ void OpenGLRekorder::cgmTexSubImage3D(
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
     writeUnsupported("glTexSubImage3D");
-    return interceptor()->cgmTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    return next().cgmTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmCopyTexSubImage3D(
@@ -2443,21 +2443,21 @@ void OpenGLRekorder::cgmCopyTexSubImage3D(
     out() << "glCopyTexSubImage3D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
         << yoffset << ", " << zoffset << ", " << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
+    return next().cgmCopyTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
 }
 
 void OpenGLRekorder::cgmActiveTexture(const char* file, unsigned line, unsigned texture)
 {
     out() << "glActiveTexture(" << CallText::Enum{texture} << ");";
     endStatement(file, line);
-    return interceptor()->cgmActiveTexture(file, line, texture);
+    return next().cgmActiveTexture(file, line, texture);
 }
 
 void OpenGLRekorder::cgmClientActiveTexture(const char* file, unsigned line, unsigned texture)
 {
     out() << "glClientActiveTexture(" << CallText::Enum{texture} << ");";
     endStatement(file, line);
-    return interceptor()->cgmClientActiveTexture(file, line, texture);
+    return next().cgmClientActiveTexture(file, line, texture);
 }
 
 void OpenGLRekorder::cgmCompressedTexImage1D(
@@ -2465,7 +2465,7 @@ void OpenGLRekorder::cgmCompressedTexImage1D(
     int imageSize, const void* data)
 {
     writeUnsupported("glCompressedTexImage1D");
-    return interceptor()->cgmCompressedTexImage1D(file, line, target, level, internalformat, width, border, imageSize, data);
+    return next().cgmCompressedTexImage1D(file, line, target, level, internalformat, width, border, imageSize, data);
 }
 
 void OpenGLRekorder::cgmCompressedTexImage2D(
@@ -2473,7 +2473,7 @@ void OpenGLRekorder::cgmCompressedTexImage2D(
     int border, int imageSize, const void* data)
 {
     writeUnsupported("glCompressedTexImage2D");
-    return interceptor()->cgmCompressedTexImage2D(file, line, target, level, internalformat, width, height, border, imageSize, data);
+    return next().cgmCompressedTexImage2D(file, line, target, level, internalformat, width, height, border, imageSize, data);
 }
 
 void OpenGLRekorder::cgmCompressedTexImage3D(
@@ -2481,7 +2481,7 @@ void OpenGLRekorder::cgmCompressedTexImage3D(
     int depth, int border, int imageSize, const void* data)
 {
     writeUnsupported("glCompressedTexImage3D");
-    return interceptor()->cgmCompressedTexImage3D(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
+    return next().cgmCompressedTexImage3D(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
 }
 
 void OpenGLRekorder::cgmCompressedTexSubImage1D(
@@ -2489,7 +2489,7 @@ void OpenGLRekorder::cgmCompressedTexSubImage1D(
     int imageSize, const void* data)
 {
     writeUnsupported("glCompressedTexSubImage1D");
-    return interceptor()->cgmCompressedTexSubImage1D(file, line, target, level, xoffset, width, format, imageSize, data);
+    return next().cgmCompressedTexSubImage1D(file, line, target, level, xoffset, width, format, imageSize, data);
 }
 
 void OpenGLRekorder::cgmCompressedTexSubImage2D(
@@ -2497,7 +2497,7 @@ void OpenGLRekorder::cgmCompressedTexSubImage2D(
     unsigned format, int imageSize, const void* data)
 {
     writeUnsupported("glCompressedTexSubImage2D");
-    return interceptor()->cgmCompressedTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    return next().cgmCompressedTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
 
 void OpenGLRekorder::cgmCompressedTexSubImage3D(
@@ -2505,57 +2505,57 @@ void OpenGLRekorder::cgmCompressedTexSubImage3D(
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
     writeUnsupported("glCompressedTexSubImage3D");
-    return interceptor()->cgmCompressedTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    return next().cgmCompressedTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
 
 void OpenGLRekorder::cgmGetCompressedTexImage(const char* file, unsigned line, unsigned target, int level, void* img)
 {
     writeUnsupported("glGetCompressedTexImage");
-    return interceptor()->cgmGetCompressedTexImage(file, line, target, level, img);
+    return next().cgmGetCompressedTexImage(file, line, target, level, img);
 }
 
 void OpenGLRekorder::cgmLoadTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
     writeUnsupported("glLoadTransposeMatrixd");
-    return interceptor()->cgmLoadTransposeMatrixd(file, line, m);
+    return next().cgmLoadTransposeMatrixd(file, line, m);
 }
 
 void OpenGLRekorder::cgmLoadTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
     writeUnsupported("glLoadTransposeMatrixf");
-    return interceptor()->cgmLoadTransposeMatrixf(file, line, m);
+    return next().cgmLoadTransposeMatrixf(file, line, m);
 }
 
 void OpenGLRekorder::cgmMultTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
     writeUnsupported("glMultTransposeMatrixd");
-    return interceptor()->cgmMultTransposeMatrixd(file, line, m);
+    return next().cgmMultTransposeMatrixd(file, line, m);
 }
 
 void OpenGLRekorder::cgmMultTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
     writeUnsupported("glMultTransposeMatrixf");
-    return interceptor()->cgmMultTransposeMatrixf(file, line, m);
+    return next().cgmMultTransposeMatrixf(file, line, m);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1d(const char* file, unsigned line, unsigned target, double s)
 {
     out() << "glMultiTexCoord1d(" << CallText::Enum{target} << ", " << s << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord1d(file, line, target, s);
+    return next().cgmMultiTexCoord1d(file, line, target, s);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1dv(const char* file, unsigned line, unsigned target, const double* v)
 {
     writeUnsupported("glMultiTexCoord1dv");
-    return interceptor()->cgmMultiTexCoord1dv(file, line, target, v);
+    return next().cgmMultiTexCoord1dv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1f(const char* file, unsigned line, unsigned target, float s)
 {
     out() << "glMultiTexCoord1f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord1f(file, line, target, s);
+    return next().cgmMultiTexCoord1f(file, line, target, s);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1fv(const char* file, unsigned line, unsigned target, const float* v)
@@ -2570,14 +2570,14 @@ void OpenGLRekorder::cgmMultiTexCoord1fv(const char* file, unsigned line, unsign
     }
     else
         writeUnsupported("glMultiTexCoord1fv");
-    return interceptor()->cgmMultiTexCoord1fv(file, line, target, v);
+    return next().cgmMultiTexCoord1fv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1i(const char* file, unsigned line, unsigned target, int s)
 {
     out() << "glMultiTexCoord1i(" << CallText::Enum{target} << ", " << s << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord1i(file, line, target, s);
+    return next().cgmMultiTexCoord1i(file, line, target, s);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1iv(const char* file, unsigned line, unsigned target, const int* v)
@@ -2592,33 +2592,33 @@ void OpenGLRekorder::cgmMultiTexCoord1iv(const char* file, unsigned line, unsign
     }
     else
         writeUnsupported("glMultiTexCoord1iv");
-    return interceptor()->cgmMultiTexCoord1iv(file, line, target, v);
+    return next().cgmMultiTexCoord1iv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1s(const char* file, unsigned line, unsigned target, short s)
 {
     out() << "glMultiTexCoord1s(" << CallText::Enum{target} << ", " << s << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord1s(file, line, target, s);
+    return next().cgmMultiTexCoord1s(file, line, target, s);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1sv(const char* file, unsigned line, unsigned target, const short* v)
 {
     writeUnsupported("glMultiTexCoord1sv");
-    return interceptor()->cgmMultiTexCoord1sv(file, line, target, v);
+    return next().cgmMultiTexCoord1sv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2d(const char* file, unsigned line, unsigned target, double s, double t)
 {
     out() << "glMultiTexCoord2d(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord2d(file, line, target, s, t);
+    return next().cgmMultiTexCoord2d(file, line, target, s, t);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2dv(const char* file, unsigned line, unsigned target, const double* v)
 {
     writeUnsupported("glMultiTexCoord2dv");
-    return interceptor()->cgmMultiTexCoord2dv(file, line, target, v);
+    return next().cgmMultiTexCoord2dv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2f(const char* file, unsigned line, unsigned target, float s, float t)
@@ -2626,7 +2626,7 @@ void OpenGLRekorder::cgmMultiTexCoord2f(const char* file, unsigned line, unsigne
     out() << "glMultiTexCoord2f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord2f(file, line, target, s, t);
+    return next().cgmMultiTexCoord2f(file, line, target, s, t);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2fv(const char* file, unsigned line, unsigned target, const float* v)
@@ -2641,14 +2641,14 @@ void OpenGLRekorder::cgmMultiTexCoord2fv(const char* file, unsigned line, unsign
     }
     else
         writeUnsupported("glMultiTexCoord2fv");
-    return interceptor()->cgmMultiTexCoord2fv(file, line, target, v);
+    return next().cgmMultiTexCoord2fv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2i(const char* file, unsigned line, unsigned target, int s, int t)
 {
     out() << "glMultiTexCoord2i(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord2i(file, line, target, s, t);
+    return next().cgmMultiTexCoord2i(file, line, target, s, t);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2iv(const char* file, unsigned line, unsigned target, const int* v)
@@ -2663,20 +2663,20 @@ void OpenGLRekorder::cgmMultiTexCoord2iv(const char* file, unsigned line, unsign
     }
     else
         writeUnsupported("glMultiTexCoord2iv");
-    return interceptor()->cgmMultiTexCoord2iv(file, line, target, v);
+    return next().cgmMultiTexCoord2iv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2s(const char* file, unsigned line, unsigned target, short s, short t)
 {
     out() << "glMultiTexCoord2s(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord2s(file, line, target, s, t);
+    return next().cgmMultiTexCoord2s(file, line, target, s, t);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2sv(const char* file, unsigned line, unsigned target, const short* v)
 {
     writeUnsupported("glMultiTexCoord2sv");
-    return interceptor()->cgmMultiTexCoord2sv(file, line, target, v);
+    return next().cgmMultiTexCoord2sv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3d(
@@ -2684,13 +2684,13 @@ void OpenGLRekorder::cgmMultiTexCoord3d(
 {
     out() << "glMultiTexCoord3d(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord3d(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3d(file, line, target, s, t, r);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3dv(const char* file, unsigned line, unsigned target, const double* v)
 {
     writeUnsupported("glMultiTexCoord3dv");
-    return interceptor()->cgmMultiTexCoord3dv(file, line, target, v);
+    return next().cgmMultiTexCoord3dv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3f(const char* file, unsigned line, unsigned target, float s, float t, float r)
@@ -2698,7 +2698,7 @@ void OpenGLRekorder::cgmMultiTexCoord3f(const char* file, unsigned line, unsigne
     out() << "glMultiTexCoord3f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord3f(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3f(file, line, target, s, t, r);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3fv(const char* file, unsigned line, unsigned target, const float* v)
@@ -2713,14 +2713,14 @@ void OpenGLRekorder::cgmMultiTexCoord3fv(const char* file, unsigned line, unsign
     }
     else
         writeUnsupported("glMultiTexCoord3fv");
-    return interceptor()->cgmMultiTexCoord3fv(file, line, target, v);
+    return next().cgmMultiTexCoord3fv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3i(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
     out() << "glMultiTexCoord3i(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord3i(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3i(file, line, target, s, t, r);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3iv(const char* file, unsigned line, unsigned target, const int* v)
@@ -2735,20 +2735,20 @@ void OpenGLRekorder::cgmMultiTexCoord3iv(const char* file, unsigned line, unsign
     }
     else
         writeUnsupported("glMultiTexCoord3iv");
-    return interceptor()->cgmMultiTexCoord3iv(file, line, target, v);
+    return next().cgmMultiTexCoord3iv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3s(const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
     out() << "glMultiTexCoord3s(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord3s(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3s(file, line, target, s, t, r);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3sv(const char* file, unsigned line, unsigned target, const short* v)
 {
     writeUnsupported("glMultiTexCoord3sv");
-    return interceptor()->cgmMultiTexCoord3sv(file, line, target, v);
+    return next().cgmMultiTexCoord3sv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4d(
@@ -2757,13 +2757,13 @@ void OpenGLRekorder::cgmMultiTexCoord4d(
     out() << "glMultiTexCoord4d(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", " << q
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord4d(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4d(file, line, target, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4dv(const char* file, unsigned line, unsigned target, const double* v)
 {
     writeUnsupported("glMultiTexCoord4dv");
-    return interceptor()->cgmMultiTexCoord4dv(file, line, target, v);
+    return next().cgmMultiTexCoord4dv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4f(
@@ -2772,7 +2772,7 @@ void OpenGLRekorder::cgmMultiTexCoord4f(
     out() << "glMultiTexCoord4f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{q} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord4f(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4f(file, line, target, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4fv(const char* file, unsigned line, unsigned target, const float* v)
@@ -2787,7 +2787,7 @@ void OpenGLRekorder::cgmMultiTexCoord4fv(const char* file, unsigned line, unsign
     }
     else
         writeUnsupported("glMultiTexCoord4fv");
-    return interceptor()->cgmMultiTexCoord4fv(file, line, target, v);
+    return next().cgmMultiTexCoord4fv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4i(const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
@@ -2795,7 +2795,7 @@ void OpenGLRekorder::cgmMultiTexCoord4i(const char* file, unsigned line, unsigne
     out() << "glMultiTexCoord4i(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", " << q
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord4i(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4i(file, line, target, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4iv(const char* file, unsigned line, unsigned target, const int* v)
@@ -2810,7 +2810,7 @@ void OpenGLRekorder::cgmMultiTexCoord4iv(const char* file, unsigned line, unsign
     }
     else
         writeUnsupported("glMultiTexCoord4iv");
-    return interceptor()->cgmMultiTexCoord4iv(file, line, target, v);
+    return next().cgmMultiTexCoord4iv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4s(
@@ -2819,27 +2819,27 @@ void OpenGLRekorder::cgmMultiTexCoord4s(
     out() << "glMultiTexCoord4s(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", " << q
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord4s(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4s(file, line, target, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4sv(const char* file, unsigned line, unsigned target, const short* v)
 {
     writeUnsupported("glMultiTexCoord4sv");
-    return interceptor()->cgmMultiTexCoord4sv(file, line, target, v);
+    return next().cgmMultiTexCoord4sv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmSampleCoverage(const char* file, unsigned line, float value, unsigned char invert)
 {
     out() << "glSampleCoverage(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
     endStatement(file, line);
-    return interceptor()->cgmSampleCoverage(file, line, value, invert);
+    return next().cgmSampleCoverage(file, line, value, invert);
 }
 
 void OpenGLRekorder::cgmBlendEquation(const char* file, unsigned line, unsigned mode)
 {
     out() << "glBlendEquation(" << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBlendEquation(file, line, mode);
+    return next().cgmBlendEquation(file, line, mode);
 }
 
 void OpenGLRekorder::cgmBlendColor(const char* file, unsigned line, float red, float green, float blue, float alpha)
@@ -2847,47 +2847,47 @@ void OpenGLRekorder::cgmBlendColor(const char* file, unsigned line, float red, f
     out() << "glBlendColor(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBlendColor(file, line, red, green, blue, alpha);
+    return next().cgmBlendColor(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmFogCoordf(const char* file, unsigned line, float coord)
 {
     out() << "glFogCoordf(" << CallText::Float{coord} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFogCoordf(file, line, coord);
+    return next().cgmFogCoordf(file, line, coord);
 }
 
 void OpenGLRekorder::cgmFogCoordfv(const char* file, unsigned line, const float* coord)
 {
     writeUnsupported("glFogCoordfv");
-    return interceptor()->cgmFogCoordfv(file, line, coord);
+    return next().cgmFogCoordfv(file, line, coord);
 }
 
 void OpenGLRekorder::cgmFogCoordd(const char* file, unsigned line, double coord)
 {
     out() << "glFogCoordd(" << coord << ");";
     endStatement(file, line);
-    return interceptor()->cgmFogCoordd(file, line, coord);
+    return next().cgmFogCoordd(file, line, coord);
 }
 
 void OpenGLRekorder::cgmFogCoorddv(const char* file, unsigned line, const double* coord)
 {
     writeUnsupported("glFogCoorddv");
-    return interceptor()->cgmFogCoorddv(file, line, coord);
+    return next().cgmFogCoorddv(file, line, coord);
 }
 
 void OpenGLRekorder::cgmFogCoordPointer(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glFogCoordPointer");
-    return interceptor()->cgmFogCoordPointer(file, line, type, stride, pointer);
+    return next().cgmFogCoordPointer(file, line, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmMultiDrawArrays(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int drawcount)
 {
     writeUnsupported("glMultiDrawArrays");
-    return interceptor()->cgmMultiDrawArrays(file, line, mode, first, count, drawcount);
+    return next().cgmMultiDrawArrays(file, line, mode, first, count, drawcount);
 }
 
 void OpenGLRekorder::cgmMultiDrawElements(
@@ -2895,20 +2895,20 @@ void OpenGLRekorder::cgmMultiDrawElements(
     int drawcount)
 {
     writeUnsupported("glMultiDrawElements");
-    return interceptor()->cgmMultiDrawElements(file, line, mode, count, type, indices, drawcount);
+    return next().cgmMultiDrawElements(file, line, mode, count, type, indices, drawcount);
 }
 
 void OpenGLRekorder::cgmPointParameterf(const char* file, unsigned line, unsigned pname, float param)
 {
     out() << "glPointParameterf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPointParameterf(file, line, pname, param);
+    return next().cgmPointParameterf(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmPointParameterfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
     writeUnsupported("glPointParameterfv");
-    return interceptor()->cgmPointParameterfv(file, line, pname, params);
+    return next().cgmPointParameterfv(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3b(
@@ -2917,20 +2917,20 @@ void OpenGLRekorder::cgmSecondaryColor3b(
     out() << "glSecondaryColor3b(" << static_cast<int>(red) << ", " << static_cast<int>(green) << ", "
         << static_cast<int>(blue) << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3b(file, line, red, green, blue);
+    return next().cgmSecondaryColor3b(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3bv(const char* file, unsigned line, const signed char* v)
 {
     writeUnsupported("glSecondaryColor3bv");
-    return interceptor()->cgmSecondaryColor3bv(file, line, v);
+    return next().cgmSecondaryColor3bv(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
     out() << "glSecondaryColor3d(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3d(file, line, red, green, blue);
+    return next().cgmSecondaryColor3d(file, line, red, green, blue);
 }
 
 }}

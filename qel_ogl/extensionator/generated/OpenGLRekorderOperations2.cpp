@@ -13,7 +13,7 @@ namespace QEL { namespace OGL {
 void OpenGLRekorder::cgmSecondaryColor3dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glSecondaryColor3dv");
-    return interceptor()->cgmSecondaryColor3dv(file, line, v);
+    return next().cgmSecondaryColor3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3f(const char* file, unsigned line, float red, float green, float blue)
@@ -21,39 +21,39 @@ void OpenGLRekorder::cgmSecondaryColor3f(const char* file, unsigned line, float 
     out() << "glSecondaryColor3f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3f(file, line, red, green, blue);
+    return next().cgmSecondaryColor3f(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glSecondaryColor3fv");
-    return interceptor()->cgmSecondaryColor3fv(file, line, v);
+    return next().cgmSecondaryColor3fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3i(const char* file, unsigned line, int red, int green, int blue)
 {
     out() << "glSecondaryColor3i(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3i(file, line, red, green, blue);
+    return next().cgmSecondaryColor3i(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glSecondaryColor3iv");
-    return interceptor()->cgmSecondaryColor3iv(file, line, v);
+    return next().cgmSecondaryColor3iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3s(const char* file, unsigned line, short red, short green, short blue)
 {
     out() << "glSecondaryColor3s(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3s(file, line, red, green, blue);
+    return next().cgmSecondaryColor3s(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glSecondaryColor3sv");
-    return interceptor()->cgmSecondaryColor3sv(file, line, v);
+    return next().cgmSecondaryColor3sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3ub(
@@ -62,13 +62,13 @@ void OpenGLRekorder::cgmSecondaryColor3ub(
     out() << "glSecondaryColor3ub(" << static_cast<unsigned>(red) << ", " << static_cast<unsigned>(green) << ", "
         << static_cast<unsigned>(blue) << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3ub(file, line, red, green, blue);
+    return next().cgmSecondaryColor3ub(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3ubv(const char* file, unsigned line, const unsigned char* v)
 {
     writeUnsupported("glSecondaryColor3ubv");
-    return interceptor()->cgmSecondaryColor3ubv(file, line, v);
+    return next().cgmSecondaryColor3ubv(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3ui(
@@ -76,13 +76,13 @@ void OpenGLRekorder::cgmSecondaryColor3ui(
 {
     out() << "glSecondaryColor3ui(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3ui(file, line, red, green, blue);
+    return next().cgmSecondaryColor3ui(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3uiv(const char* file, unsigned line, const unsigned* v)
 {
     writeUnsupported("glSecondaryColor3uiv");
-    return interceptor()->cgmSecondaryColor3uiv(file, line, v);
+    return next().cgmSecondaryColor3uiv(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3us(
@@ -90,20 +90,20 @@ void OpenGLRekorder::cgmSecondaryColor3us(
 {
     out() << "glSecondaryColor3us(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3us(file, line, red, green, blue);
+    return next().cgmSecondaryColor3us(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3usv(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glSecondaryColor3usv");
-    return interceptor()->cgmSecondaryColor3usv(file, line, v);
+    return next().cgmSecondaryColor3usv(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColorPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glSecondaryColorPointer");
-    return interceptor()->cgmSecondaryColorPointer(file, line, size, type, stride, pointer);
+    return next().cgmSecondaryColorPointer(file, line, size, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmBlendFuncSeparate(
@@ -113,66 +113,66 @@ void OpenGLRekorder::cgmBlendFuncSeparate(
     out() << "glBlendFuncSeparate(" << CallText::Enum{sfactorRGB} << ", " << CallText::Enum{dfactorRGB} << ", "
         << CallText::Enum{sfactorAlpha} << ", " << CallText::Enum{dfactorAlpha} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBlendFuncSeparate(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+    return next().cgmBlendFuncSeparate(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
 void OpenGLRekorder::cgmWindowPos2d(const char* file, unsigned line, double x, double y)
 {
     out() << "glWindowPos2d(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos2d(file, line, x, y);
+    return next().cgmWindowPos2d(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmWindowPos2f(const char* file, unsigned line, float x, float y)
 {
     out() << "glWindowPos2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos2f(file, line, x, y);
+    return next().cgmWindowPos2f(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmWindowPos2i(const char* file, unsigned line, int x, int y)
 {
     out() << "glWindowPos2i(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos2i(file, line, x, y);
+    return next().cgmWindowPos2i(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmWindowPos2s(const char* file, unsigned line, short x, short y)
 {
     out() << "glWindowPos2s(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos2s(file, line, x, y);
+    return next().cgmWindowPos2s(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmWindowPos2dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glWindowPos2dv");
-    return interceptor()->cgmWindowPos2dv(file, line, v);
+    return next().cgmWindowPos2dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glWindowPos2fv");
-    return interceptor()->cgmWindowPos2fv(file, line, v);
+    return next().cgmWindowPos2fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glWindowPos2iv");
-    return interceptor()->cgmWindowPos2iv(file, line, v);
+    return next().cgmWindowPos2iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glWindowPos2sv");
-    return interceptor()->cgmWindowPos2sv(file, line, v);
+    return next().cgmWindowPos2sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3d(const char* file, unsigned line, double x, double y, double z)
 {
     out() << "glWindowPos3d(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos3d(file, line, x, y, z);
+    return next().cgmWindowPos3d(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmWindowPos3f(const char* file, unsigned line, float x, float y, float z)
@@ -180,185 +180,185 @@ void OpenGLRekorder::cgmWindowPos3f(const char* file, unsigned line, float x, fl
     out() << "glWindowPos3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos3f(file, line, x, y, z);
+    return next().cgmWindowPos3f(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmWindowPos3i(const char* file, unsigned line, int x, int y, int z)
 {
     out() << "glWindowPos3i(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos3i(file, line, x, y, z);
+    return next().cgmWindowPos3i(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmWindowPos3s(const char* file, unsigned line, short x, short y, short z)
 {
     out() << "glWindowPos3s(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos3s(file, line, x, y, z);
+    return next().cgmWindowPos3s(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmWindowPos3dv(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glWindowPos3dv");
-    return interceptor()->cgmWindowPos3dv(file, line, v);
+    return next().cgmWindowPos3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3fv(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glWindowPos3fv");
-    return interceptor()->cgmWindowPos3fv(file, line, v);
+    return next().cgmWindowPos3fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3iv(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glWindowPos3iv");
-    return interceptor()->cgmWindowPos3iv(file, line, v);
+    return next().cgmWindowPos3iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3sv(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glWindowPos3sv");
-    return interceptor()->cgmWindowPos3sv(file, line, v);
+    return next().cgmWindowPos3sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmGenQueries(const char* file, unsigned line, int n, unsigned* ids)
 {
     writeUnsupported("glGenQueries");
-    return interceptor()->cgmGenQueries(file, line, n, ids);
+    return next().cgmGenQueries(file, line, n, ids);
 }
 
 void OpenGLRekorder::cgmDeleteQueries(const char* file, unsigned line, int n, const unsigned* ids)
 {
     writeUnsupported("glDeleteQueries");
-    return interceptor()->cgmDeleteQueries(file, line, n, ids);
+    return next().cgmDeleteQueries(file, line, n, ids);
 }
 
 unsigned char OpenGLRekorder::cgmIsQuery(const char* file, unsigned line, unsigned id)
 {
     out() << "glIsQuery(" << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsQuery(file, line, id);
+    return next().cgmIsQuery(file, line, id);
 }
 
 void OpenGLRekorder::cgmBeginQuery(const char* file, unsigned line, unsigned target, unsigned id)
 {
     out() << "glBeginQuery(" << CallText::Enum{target} << ", " << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmBeginQuery(file, line, target, id);
+    return next().cgmBeginQuery(file, line, target, id);
 }
 
 void OpenGLRekorder::cgmEndQuery(const char* file, unsigned line, unsigned target)
 {
     out() << "glEndQuery(" << CallText::Enum{target} << ");";
     endStatement(file, line);
-    return interceptor()->cgmEndQuery(file, line, target);
+    return next().cgmEndQuery(file, line, target);
 }
 
 void OpenGLRekorder::cgmGetQueryiv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetQueryiv");
-    return interceptor()->cgmGetQueryiv(file, line, target, pname, params);
+    return next().cgmGetQueryiv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetQueryObjectiv(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     writeUnsupported("glGetQueryObjectiv");
-    return interceptor()->cgmGetQueryObjectiv(file, line, id, pname, params);
+    return next().cgmGetQueryObjectiv(file, line, id, pname, params);
 }
 
 void OpenGLRekorder::cgmGetQueryObjectuiv(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
     writeUnsupported("glGetQueryObjectuiv");
-    return interceptor()->cgmGetQueryObjectuiv(file, line, id, pname, params);
+    return next().cgmGetQueryObjectuiv(file, line, id, pname, params);
 }
 
 void OpenGLRekorder::cgmBindBuffer(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
     out() << "glBindBuffer(" << CallText::Enum{target} << ", " << buffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindBuffer(file, line, target, buffer);
+    return next().cgmBindBuffer(file, line, target, buffer);
 }
 
 void OpenGLRekorder::cgmDeleteBuffers(const char* file, unsigned line, int n, const unsigned* buffers)
 {
     writeUnsupported("glDeleteBuffers");
-    return interceptor()->cgmDeleteBuffers(file, line, n, buffers);
+    return next().cgmDeleteBuffers(file, line, n, buffers);
 }
 
 void OpenGLRekorder::cgmGenBuffers(const char* file, unsigned line, int n, unsigned* buffers)
 {
     writeUnsupported("glGenBuffers");
-    return interceptor()->cgmGenBuffers(file, line, n, buffers);
+    return next().cgmGenBuffers(file, line, n, buffers);
 }
 
 unsigned char OpenGLRekorder::cgmIsBuffer(const char* file, unsigned line, unsigned buffer)
 {
     out() << "glIsBuffer(" << buffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsBuffer(file, line, buffer);
+    return next().cgmIsBuffer(file, line, buffer);
 }
 
 void OpenGLRekorder::cgmBufferData(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
     writeUnsupported("glBufferData");
-    return interceptor()->cgmBufferData(file, line, target, size, data, usage);
+    return next().cgmBufferData(file, line, target, size, data, usage);
 }
 
 void OpenGLRekorder::cgmBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
     writeUnsupported("glBufferSubData");
-    return interceptor()->cgmBufferSubData(file, line, target, offset, size, data);
+    return next().cgmBufferSubData(file, line, target, offset, size, data);
 }
 
 void OpenGLRekorder::cgmGetBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
     writeUnsupported("glGetBufferSubData");
-    return interceptor()->cgmGetBufferSubData(file, line, target, offset, size, data);
+    return next().cgmGetBufferSubData(file, line, target, offset, size, data);
 }
 
 void* OpenGLRekorder::cgmMapBuffer(const char* file, unsigned line, unsigned target, unsigned access)
 {
     out() << "glMapBuffer(" << CallText::Enum{target} << ", " << CallText::Enum{access} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMapBuffer(file, line, target, access);
+    return next().cgmMapBuffer(file, line, target, access);
 }
 
 unsigned char OpenGLRekorder::cgmUnmapBuffer(const char* file, unsigned line, unsigned target)
 {
     out() << "glUnmapBuffer(" << CallText::Enum{target} << ");";
     endStatement(file, line);
-    return interceptor()->cgmUnmapBuffer(file, line, target);
+    return next().cgmUnmapBuffer(file, line, target);
 }
 
 void OpenGLRekorder::cgmGetBufferParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetBufferParameteriv");
-    return interceptor()->cgmGetBufferParameteriv(file, line, target, pname, params);
+    return next().cgmGetBufferParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetBufferPointerv(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
     writeUnsupported("glGetBufferPointerv");
-    return interceptor()->cgmGetBufferPointerv(file, line, target, pname, params);
+    return next().cgmGetBufferPointerv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmBlendEquationSeparate(const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
     out() << "glBlendEquationSeparate(" << CallText::Enum{modeRGB} << ", " << CallText::Enum{modeAlpha} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBlendEquationSeparate(file, line, modeRGB, modeAlpha);
+    return next().cgmBlendEquationSeparate(file, line, modeRGB, modeAlpha);
 }
 
 void OpenGLRekorder::cgmDrawBuffers(const char* file, unsigned line, int n, const unsigned* bufs)
 {
     writeUnsupported("glDrawBuffers");
-    return interceptor()->cgmDrawBuffers(file, line, n, bufs);
+    return next().cgmDrawBuffers(file, line, n, bufs);
 }
 
 void OpenGLRekorder::cgmStencilOpSeparate(
@@ -367,7 +367,7 @@ void OpenGLRekorder::cgmStencilOpSeparate(
     out() << "glStencilOpSeparate(" << CallText::Enum{face} << ", " << CallText::Enum{sfail} << ", "
         << CallText::Enum{dpfail} << ", " << CallText::Enum{dppass} << ");";
     endStatement(file, line);
-    return interceptor()->cgmStencilOpSeparate(file, line, face, sfail, dpfail, dppass);
+    return next().cgmStencilOpSeparate(file, line, face, sfail, dpfail, dppass);
 }
 
 void OpenGLRekorder::cgmStencilFuncSeparate(
@@ -376,84 +376,84 @@ void OpenGLRekorder::cgmStencilFuncSeparate(
     out() << "glStencilFuncSeparate(" << CallText::Enum{face} << ", " << CallText::Enum{func} << ", " << ref
         << ", " << mask << ");";
     endStatement(file, line);
-    return interceptor()->cgmStencilFuncSeparate(file, line, face, func, ref, mask);
+    return next().cgmStencilFuncSeparate(file, line, face, func, ref, mask);
 }
 
 void OpenGLRekorder::cgmStencilMaskSeparate(const char* file, unsigned line, unsigned face, unsigned mask)
 {
     out() << "glStencilMaskSeparate(" << CallText::Enum{face} << ", " << mask << ");";
     endStatement(file, line);
-    return interceptor()->cgmStencilMaskSeparate(file, line, face, mask);
+    return next().cgmStencilMaskSeparate(file, line, face, mask);
 }
 
 void OpenGLRekorder::cgmAttachShader(const char* file, unsigned line, unsigned program, unsigned shader)
 {
     out() << "glAttachShader(" << program << ", " << shader << ");";
     endStatement(file, line);
-    return interceptor()->cgmAttachShader(file, line, program, shader);
+    return next().cgmAttachShader(file, line, program, shader);
 }
 
 void OpenGLRekorder::cgmBindAttribLocation(
     const char* file, unsigned line, unsigned program, unsigned index, const char* name)
 {
     writeUnsupported("glBindAttribLocation");
-    return interceptor()->cgmBindAttribLocation(file, line, program, index, name);
+    return next().cgmBindAttribLocation(file, line, program, index, name);
 }
 
 void OpenGLRekorder::cgmCompileShader(const char* file, unsigned line, unsigned shader)
 {
     out() << "glCompileShader(" << shader << ");";
     endStatement(file, line);
-    return interceptor()->cgmCompileShader(file, line, shader);
+    return next().cgmCompileShader(file, line, shader);
 }
 
 unsigned OpenGLRekorder::cgmCreateProgram(const char* file, unsigned line)
 {
     out() << "glCreateProgram();";
     endStatement(file, line);
-    return interceptor()->cgmCreateProgram(file, line);
+    return next().cgmCreateProgram(file, line);
 }
 
 unsigned OpenGLRekorder::cgmCreateShader(const char* file, unsigned line, unsigned type)
 {
     out() << "glCreateShader(" << CallText::Enum{type} << ");";
     endStatement(file, line);
-    return interceptor()->cgmCreateShader(file, line, type);
+    return next().cgmCreateShader(file, line, type);
 }
 
 void OpenGLRekorder::cgmDeleteProgram(const char* file, unsigned line, unsigned program)
 {
     out() << "glDeleteProgram(" << program << ");";
     endStatement(file, line);
-    return interceptor()->cgmDeleteProgram(file, line, program);
+    return next().cgmDeleteProgram(file, line, program);
 }
 
 void OpenGLRekorder::cgmDeleteShader(const char* file, unsigned line, unsigned shader)
 {
     out() << "glDeleteShader(" << shader << ");";
     endStatement(file, line);
-    return interceptor()->cgmDeleteShader(file, line, shader);
+    return next().cgmDeleteShader(file, line, shader);
 }
 
 void OpenGLRekorder::cgmDetachShader(const char* file, unsigned line, unsigned program, unsigned shader)
 {
     out() << "glDetachShader(" << program << ", " << shader << ");";
     endStatement(file, line);
-    return interceptor()->cgmDetachShader(file, line, program, shader);
+    return next().cgmDetachShader(file, line, program, shader);
 }
 
 void OpenGLRekorder::cgmDisableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
     out() << "glDisableVertexAttribArray(" << index << ");";
     endStatement(file, line);
-    return interceptor()->cgmDisableVertexAttribArray(file, line, index);
+    return next().cgmDisableVertexAttribArray(file, line, index);
 }
 
 void OpenGLRekorder::cgmEnableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
     out() << "glEnableVertexAttribArray(" << index << ");";
     endStatement(file, line);
-    return interceptor()->cgmEnableVertexAttribArray(file, line, index);
+    return next().cgmEnableVertexAttribArray(file, line, index);
 }
 
 void OpenGLRekorder::cgmGetActiveAttrib(
@@ -461,7 +461,7 @@ void OpenGLRekorder::cgmGetActiveAttrib(
     unsigned* type, char* name)
 {
     writeUnsupported("glGetActiveAttrib");
-    return interceptor()->cgmGetActiveAttrib(file, line, program, index, bufSize, length, size, type, name);
+    return next().cgmGetActiveAttrib(file, line, program, index, bufSize, length, size, type, name);
 }
 
 void OpenGLRekorder::cgmGetActiveUniform(
@@ -469,7 +469,7 @@ void OpenGLRekorder::cgmGetActiveUniform(
     unsigned* type, char* name)
 {
     writeUnsupported("glGetActiveUniform");
-    return interceptor()->cgmGetActiveUniform(file, line, program, index, bufSize, length, size, type, name);
+    return next().cgmGetActiveUniform(file, line, program, index, bufSize, length, size, type, name);
 }
 
 void OpenGLRekorder::cgmGetAttachedShaders(
@@ -484,13 +484,13 @@ void OpenGLRekorder::cgmGetAttachedShaders(
     }
     else
         writeUnsupported("glGetAttachedShaders");
-    return interceptor()->cgmGetAttachedShaders(file, line, program, maxCount, count, shaders);
+    return next().cgmGetAttachedShaders(file, line, program, maxCount, count, shaders);
 }
 
 int OpenGLRekorder::cgmGetAttribLocation(const char* file, unsigned line, unsigned program, const char* name)
 {
     writeUnsupported("glGetAttribLocation");
-    return interceptor()->cgmGetAttribLocation(file, line, program, name);
+    return next().cgmGetAttribLocation(file, line, program, name);
 }
 
 void OpenGLRekorder::cgmGetProgramiv(const char* file, unsigned line, unsigned program, unsigned pname, int* params)
@@ -498,7 +498,7 @@ void OpenGLRekorder::cgmGetProgramiv(const char* file, unsigned line, unsigned p
     out() << "{\n    int data;\n    glGetProgramiv(" << program << ", " << CallText::Enum{pname} << ", &data);";
     endStatement(file, line);
     endBlock();
-    return interceptor()->cgmGetProgramiv(file, line, program, pname, params);
+    return next().cgmGetProgramiv(file, line, program, pname, params);
 }
 
 void OpenGLRekorder::cgmGetProgramInfoLog(
@@ -513,7 +513,7 @@ void OpenGLRekorder::cgmGetProgramInfoLog(
     }
     else
         writeUnsupported("glGetProgramInfoLog");
-    return interceptor()->cgmGetProgramInfoLog(file, line, program, bufSize, length, infoLog);
+    return next().cgmGetProgramInfoLog(file, line, program, bufSize, length, infoLog);
 }
 
 void OpenGLRekorder::cgmGetShaderiv(const char* file, unsigned line, unsigned shader, unsigned pname, int* params)
@@ -521,14 +521,14 @@ void OpenGLRekorder::cgmGetShaderiv(const char* file, unsigned line, unsigned sh
     out() << "{\n    GLint data;\n    glGetShaderiv(" << shader << ", " << CallText::Enum{pname} << ", &data);";
     endStatement(file, line);
     endBlock();
-    return interceptor()->cgmGetShaderiv(file, line, shader, pname, params);
+    return next().cgmGetShaderiv(file, line, shader, pname, params);
 }
 
 void OpenGLRekorder::cgmGetShaderInfoLog(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* infoLog)
 {
     writeUnsupported("glGetShaderInfoLog");
-    return interceptor()->cgmGetShaderInfoLog(file, line, shader, bufSize, length, infoLog);
+    return next().cgmGetShaderInfoLog(file, line, shader, bufSize, length, infoLog);
 }
 
 void OpenGLRekorder::cgmShaderSource(
@@ -546,7 +546,7 @@ void OpenGLRekorder::cgmShaderSource(
     }
     else
         writeUnsupported("glShaderSource");
-    return interceptor()->cgmShaderSource(file, line, shader, count, string, length);
+    return next().cgmShaderSource(file, line, shader, count, string, length);
 }
 
 int OpenGLRekorder::cgmGetUniformLocation(const char* file, unsigned line, unsigned program, const char* name)
@@ -561,89 +561,89 @@ int OpenGLRekorder::cgmGetUniformLocation(const char* file, unsigned line, unsig
     }
     else
         writeUnsupported("glGetUniformLocation");
-    return interceptor()->cgmGetUniformLocation(file, line, program, name);
+    return next().cgmGetUniformLocation(file, line, program, name);
 }
 
 void OpenGLRekorder::cgmGetUniformfv(const char* file, unsigned line, unsigned program, int location, float* params)
 {
     writeUnsupported("glGetUniformfv");
-    return interceptor()->cgmGetUniformfv(file, line, program, location, params);
+    return next().cgmGetUniformfv(file, line, program, location, params);
 }
 
 void OpenGLRekorder::cgmGetUniformiv(const char* file, unsigned line, unsigned program, int location, int* params)
 {
     writeUnsupported("glGetUniformiv");
-    return interceptor()->cgmGetUniformiv(file, line, program, location, params);
+    return next().cgmGetUniformiv(file, line, program, location, params);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribdv(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
     writeUnsupported("glGetVertexAttribdv");
-    return interceptor()->cgmGetVertexAttribdv(file, line, index, pname, params);
+    return next().cgmGetVertexAttribdv(file, line, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribfv(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
     writeUnsupported("glGetVertexAttribfv");
-    return interceptor()->cgmGetVertexAttribfv(file, line, index, pname, params);
+    return next().cgmGetVertexAttribfv(file, line, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribiv(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
     writeUnsupported("glGetVertexAttribiv");
-    return interceptor()->cgmGetVertexAttribiv(file, line, index, pname, params);
+    return next().cgmGetVertexAttribiv(file, line, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribPointerv(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
     writeUnsupported("glGetVertexAttribPointerv");
-    return interceptor()->cgmGetVertexAttribPointerv(file, line, index, pname, pointer);
+    return next().cgmGetVertexAttribPointerv(file, line, index, pname, pointer);
 }
 
 unsigned char OpenGLRekorder::cgmIsProgram(const char* file, unsigned line, unsigned program)
 {
     out() << "glIsProgram(" << program << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsProgram(file, line, program);
+    return next().cgmIsProgram(file, line, program);
 }
 
 unsigned char OpenGLRekorder::cgmIsShader(const char* file, unsigned line, unsigned shader)
 {
     out() << "glIsShader(" << shader << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsShader(file, line, shader);
+    return next().cgmIsShader(file, line, shader);
 }
 
 void OpenGLRekorder::cgmLinkProgram(const char* file, unsigned line, unsigned program)
 {
     out() << "glLinkProgram(" << program << ");";
     endStatement(file, line);
-    return interceptor()->cgmLinkProgram(file, line, program);
+    return next().cgmLinkProgram(file, line, program);
 }
 
 void OpenGLRekorder::cgmGetShaderSource(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* source)
 {
     writeUnsupported("glGetShaderSource");
-    return interceptor()->cgmGetShaderSource(file, line, shader, bufSize, length, source);
+    return next().cgmGetShaderSource(file, line, shader, bufSize, length, source);
 }
 
 void OpenGLRekorder::cgmUseProgram(const char* file, unsigned line, unsigned program)
 {
     out() << "glUseProgram(" << program << ");";
     endStatement(file, line);
-    return interceptor()->cgmUseProgram(file, line, program);
+    return next().cgmUseProgram(file, line, program);
 }
 
 void OpenGLRekorder::cgmUniform1f(const char* file, unsigned line, int location, float v0)
 {
     out() << "glUniform1f(" << location << ", " << CallText::Float{v0} << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform1f(file, line, location, v0);
+    return next().cgmUniform1f(file, line, location, v0);
 }
 
 void OpenGLRekorder::cgmUniform1fv(const char* file, unsigned line, int location, int count, const float* value)
@@ -659,14 +659,14 @@ void OpenGLRekorder::cgmUniform1fv(const char* file, unsigned line, int location
     }
     else
         writeUnsupported("glUniform1fv");
-    return interceptor()->cgmUniform1fv(file, line, location, count, value);
+    return next().cgmUniform1fv(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform1i(const char* file, unsigned line, int location, int v0)
 {
     out() << "glUniform1i(" << location << ", " << v0 << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform1i(file, line, location, v0);
+    return next().cgmUniform1i(file, line, location, v0);
 }
 
 void OpenGLRekorder::cgmUniform1iv(const char* file, unsigned line, int location, int count, const int* value)
@@ -681,14 +681,14 @@ void OpenGLRekorder::cgmUniform1iv(const char* file, unsigned line, int location
     }
     else
         writeUnsupported("glUniform1iv");
-    return interceptor()->cgmUniform1iv(file, line, location, count, value);
+    return next().cgmUniform1iv(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform2f(const char* file, unsigned line, int location, float v0, float v1)
 {
     out() << "glUniform2f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform2f(file, line, location, v0, v1);
+    return next().cgmUniform2f(file, line, location, v0, v1);
 }
 
 void OpenGLRekorder::cgmUniform2fv(const char* file, unsigned line, int location, int count, const float* value)
@@ -704,14 +704,14 @@ void OpenGLRekorder::cgmUniform2fv(const char* file, unsigned line, int location
     }
     else
         writeUnsupported("glUniform2fv");
-    return interceptor()->cgmUniform2fv(file, line, location, count, value);
+    return next().cgmUniform2fv(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform2i(const char* file, unsigned line, int location, int v0, int v1)
 {
     out() << "glUniform2i(" << location << ", " << v0 << ", " << v1 << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform2i(file, line, location, v0, v1);
+    return next().cgmUniform2i(file, line, location, v0, v1);
 }
 
 void OpenGLRekorder::cgmUniform2iv(const char* file, unsigned line, int location, int count, const int* value)
@@ -726,7 +726,7 @@ void OpenGLRekorder::cgmUniform2iv(const char* file, unsigned line, int location
     }
     else
         writeUnsupported("glUniform2iv");
-    return interceptor()->cgmUniform2iv(file, line, location, count, value);
+    return next().cgmUniform2iv(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform3f(const char* file, unsigned line, int location, float v0, float v1, float v2)
@@ -734,7 +734,7 @@ void OpenGLRekorder::cgmUniform3f(const char* file, unsigned line, int location,
     out() << "glUniform3f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
         << CallText::Float{v2} << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform3f(file, line, location, v0, v1, v2);
+    return next().cgmUniform3f(file, line, location, v0, v1, v2);
 }
 
 void OpenGLRekorder::cgmUniform3fv(const char* file, unsigned line, int location, int count, const float* value)
@@ -750,14 +750,14 @@ void OpenGLRekorder::cgmUniform3fv(const char* file, unsigned line, int location
     }
     else
         writeUnsupported("glUniform3fv");
-    return interceptor()->cgmUniform3fv(file, line, location, count, value);
+    return next().cgmUniform3fv(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform3i(const char* file, unsigned line, int location, int v0, int v1, int v2)
 {
     out() << "glUniform3i(" << location << ", " << v0 << ", " << v1 << ", " << v2 << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform3i(file, line, location, v0, v1, v2);
+    return next().cgmUniform3i(file, line, location, v0, v1, v2);
 }
 
 void OpenGLRekorder::cgmUniform3iv(const char* file, unsigned line, int location, int count, const int* value)
@@ -772,7 +772,7 @@ void OpenGLRekorder::cgmUniform3iv(const char* file, unsigned line, int location
     }
     else
         writeUnsupported("glUniform3iv");
-    return interceptor()->cgmUniform3iv(file, line, location, count, value);
+    return next().cgmUniform3iv(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform4f(
@@ -781,7 +781,7 @@ void OpenGLRekorder::cgmUniform4f(
     out() << "glUniform4f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
         << CallText::Float{v2} << ", " << CallText::Float{v3} << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform4f(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4f(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLRekorder::cgmUniform4fv(const char* file, unsigned line, int location, int count, const float* value)
@@ -797,14 +797,14 @@ void OpenGLRekorder::cgmUniform4fv(const char* file, unsigned line, int location
     }
     else
         writeUnsupported("glUniform4fv");
-    return interceptor()->cgmUniform4fv(file, line, location, count, value);
+    return next().cgmUniform4fv(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform4i(const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
 {
     out() << "glUniform4i(" << location << ", " << v0 << ", " << v1 << ", " << v2 << ", " << v3 << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform4i(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4i(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLRekorder::cgmUniform4iv(const char* file, unsigned line, int location, int count, const int* value)
@@ -819,7 +819,7 @@ void OpenGLRekorder::cgmUniform4iv(const char* file, unsigned line, int location
     }
     else
         writeUnsupported("glUniform4iv");
-    return interceptor()->cgmUniform4iv(file, line, location, count, value);
+    return next().cgmUniform4iv(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniformMatrix2fv(
@@ -834,119 +834,119 @@ void OpenGLRekorder::cgmUniformMatrix2fv(
     }
     else
         writeUnsupported("glUniformMatrix2fv");
-    return interceptor()->cgmUniformMatrix2fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix2fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLRekorder::cgmUniformMatrix3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     writeUnsupported("glUniformMatrix3fv");
-    return interceptor()->cgmUniformMatrix3fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix3fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLRekorder::cgmUniformMatrix4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     writeUnsupported("glUniformMatrix4fv");
-    return interceptor()->cgmUniformMatrix4fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix4fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLRekorder::cgmValidateProgram(const char* file, unsigned line, unsigned program)
 {
     out() << "glValidateProgram(" << program << ");";
     endStatement(file, line);
-    return interceptor()->cgmValidateProgram(file, line, program);
+    return next().cgmValidateProgram(file, line, program);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1d(const char* file, unsigned line, unsigned index, double x)
 {
     out() << "glVertexAttrib1d(" << index << ", " << x << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib1d(file, line, index, x);
+    return next().cgmVertexAttrib1d(file, line, index, x);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1dv(const char* file, unsigned line, unsigned index, const double* v)
 {
     writeUnsupported("glVertexAttrib1dv");
-    return interceptor()->cgmVertexAttrib1dv(file, line, index, v);
+    return next().cgmVertexAttrib1dv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1f(const char* file, unsigned line, unsigned index, float x)
 {
     out() << "glVertexAttrib1f(" << index << ", " << CallText::Float{x} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib1f(file, line, index, x);
+    return next().cgmVertexAttrib1f(file, line, index, x);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1fv(const char* file, unsigned line, unsigned index, const float* v)
 {
     writeUnsupported("glVertexAttrib1fv");
-    return interceptor()->cgmVertexAttrib1fv(file, line, index, v);
+    return next().cgmVertexAttrib1fv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1s(const char* file, unsigned line, unsigned index, short x)
 {
     out() << "glVertexAttrib1s(" << index << ", " << x << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib1s(file, line, index, x);
+    return next().cgmVertexAttrib1s(file, line, index, x);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1sv(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib1sv");
-    return interceptor()->cgmVertexAttrib1sv(file, line, index, v);
+    return next().cgmVertexAttrib1sv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2d(const char* file, unsigned line, unsigned index, double x, double y)
 {
     out() << "glVertexAttrib2d(" << index << ", " << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib2d(file, line, index, x, y);
+    return next().cgmVertexAttrib2d(file, line, index, x, y);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2dv(const char* file, unsigned line, unsigned index, const double* v)
 {
     writeUnsupported("glVertexAttrib2dv");
-    return interceptor()->cgmVertexAttrib2dv(file, line, index, v);
+    return next().cgmVertexAttrib2dv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2f(const char* file, unsigned line, unsigned index, float x, float y)
 {
     out() << "glVertexAttrib2f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib2f(file, line, index, x, y);
+    return next().cgmVertexAttrib2f(file, line, index, x, y);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2fv(const char* file, unsigned line, unsigned index, const float* v)
 {
     writeUnsupported("glVertexAttrib2fv");
-    return interceptor()->cgmVertexAttrib2fv(file, line, index, v);
+    return next().cgmVertexAttrib2fv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2s(const char* file, unsigned line, unsigned index, short x, short y)
 {
     out() << "glVertexAttrib2s(" << index << ", " << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib2s(file, line, index, x, y);
+    return next().cgmVertexAttrib2s(file, line, index, x, y);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2sv(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib2sv");
-    return interceptor()->cgmVertexAttrib2sv(file, line, index, v);
+    return next().cgmVertexAttrib2sv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3d(const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
     out() << "glVertexAttrib3d(" << index << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib3d(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3d(file, line, index, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3dv(const char* file, unsigned line, unsigned index, const double* v)
 {
     writeUnsupported("glVertexAttrib3dv");
-    return interceptor()->cgmVertexAttrib3dv(file, line, index, v);
+    return next().cgmVertexAttrib3dv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3f(const char* file, unsigned line, unsigned index, float x, float y, float z)
@@ -954,44 +954,44 @@ void OpenGLRekorder::cgmVertexAttrib3f(const char* file, unsigned line, unsigned
     out() << "glVertexAttrib3f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib3f(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3f(file, line, index, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3fv(const char* file, unsigned line, unsigned index, const float* v)
 {
     writeUnsupported("glVertexAttrib3fv");
-    return interceptor()->cgmVertexAttrib3fv(file, line, index, v);
+    return next().cgmVertexAttrib3fv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3s(const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
     out() << "glVertexAttrib3s(" << index << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib3s(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3s(file, line, index, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3sv(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib3sv");
-    return interceptor()->cgmVertexAttrib3sv(file, line, index, v);
+    return next().cgmVertexAttrib3sv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4Nbv(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     writeUnsupported("glVertexAttrib4Nbv");
-    return interceptor()->cgmVertexAttrib4Nbv(file, line, index, v);
+    return next().cgmVertexAttrib4Nbv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4Niv(const char* file, unsigned line, unsigned index, const int* v)
 {
     writeUnsupported("glVertexAttrib4Niv");
-    return interceptor()->cgmVertexAttrib4Niv(file, line, index, v);
+    return next().cgmVertexAttrib4Niv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4Nsv(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib4Nsv");
-    return interceptor()->cgmVertexAttrib4Nsv(file, line, index, v);
+    return next().cgmVertexAttrib4Nsv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4Nub(
@@ -1002,31 +1002,31 @@ void OpenGLRekorder::cgmVertexAttrib4Nub(
         << static_cast<unsigned>(y) << ", " << static_cast<unsigned>(z) << ", " << static_cast<unsigned>(w)
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib4Nub(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4Nub(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4Nubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     writeUnsupported("glVertexAttrib4Nubv");
-    return interceptor()->cgmVertexAttrib4Nubv(file, line, index, v);
+    return next().cgmVertexAttrib4Nubv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4Nuiv(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     writeUnsupported("glVertexAttrib4Nuiv");
-    return interceptor()->cgmVertexAttrib4Nuiv(file, line, index, v);
+    return next().cgmVertexAttrib4Nuiv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4Nusv(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     writeUnsupported("glVertexAttrib4Nusv");
-    return interceptor()->cgmVertexAttrib4Nusv(file, line, index, v);
+    return next().cgmVertexAttrib4Nusv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4bv(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     writeUnsupported("glVertexAttrib4bv");
-    return interceptor()->cgmVertexAttrib4bv(file, line, index, v);
+    return next().cgmVertexAttrib4bv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4d(
@@ -1034,13 +1034,13 @@ void OpenGLRekorder::cgmVertexAttrib4d(
 {
     out() << "glVertexAttrib4d(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib4d(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4d(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4dv(const char* file, unsigned line, unsigned index, const double* v)
 {
     writeUnsupported("glVertexAttrib4dv");
-    return interceptor()->cgmVertexAttrib4dv(file, line, index, v);
+    return next().cgmVertexAttrib4dv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4f(
@@ -1049,19 +1049,19 @@ void OpenGLRekorder::cgmVertexAttrib4f(
     out() << "glVertexAttrib4f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib4f(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4f(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4fv(const char* file, unsigned line, unsigned index, const float* v)
 {
     writeUnsupported("glVertexAttrib4fv");
-    return interceptor()->cgmVertexAttrib4fv(file, line, index, v);
+    return next().cgmVertexAttrib4fv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4iv(const char* file, unsigned line, unsigned index, const int* v)
 {
     writeUnsupported("glVertexAttrib4iv");
-    return interceptor()->cgmVertexAttrib4iv(file, line, index, v);
+    return next().cgmVertexAttrib4iv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4s(
@@ -1069,31 +1069,31 @@ void OpenGLRekorder::cgmVertexAttrib4s(
 {
     out() << "glVertexAttrib4s(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib4s(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4s(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4sv(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib4sv");
-    return interceptor()->cgmVertexAttrib4sv(file, line, index, v);
+    return next().cgmVertexAttrib4sv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4ubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     writeUnsupported("glVertexAttrib4ubv");
-    return interceptor()->cgmVertexAttrib4ubv(file, line, index, v);
+    return next().cgmVertexAttrib4ubv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4uiv(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     writeUnsupported("glVertexAttrib4uiv");
-    return interceptor()->cgmVertexAttrib4uiv(file, line, index, v);
+    return next().cgmVertexAttrib4uiv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4usv(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     writeUnsupported("glVertexAttrib4usv");
-    return interceptor()->cgmVertexAttrib4usv(file, line, index, v);
+    return next().cgmVertexAttrib4usv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribPointer(
@@ -1101,69 +1101,69 @@ void OpenGLRekorder::cgmVertexAttribPointer(
     const void* pointer)
 {
     writeUnsupported("glVertexAttribPointer");
-    return interceptor()->cgmVertexAttribPointer(file, line, index, size, type, normalized, stride, pointer);
+    return next().cgmVertexAttribPointer(file, line, index, size, type, normalized, stride, pointer);
 }
 
 void OpenGLRekorder::cgmUniformMatrix2x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     writeUnsupported("glUniformMatrix2x3fv");
-    return interceptor()->cgmUniformMatrix2x3fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix2x3fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLRekorder::cgmUniformMatrix3x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     writeUnsupported("glUniformMatrix3x2fv");
-    return interceptor()->cgmUniformMatrix3x2fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix3x2fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLRekorder::cgmUniformMatrix2x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     writeUnsupported("glUniformMatrix2x4fv");
-    return interceptor()->cgmUniformMatrix2x4fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix2x4fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLRekorder::cgmUniformMatrix4x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     writeUnsupported("glUniformMatrix4x2fv");
-    return interceptor()->cgmUniformMatrix4x2fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix4x2fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLRekorder::cgmUniformMatrix3x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     writeUnsupported("glUniformMatrix3x4fv");
-    return interceptor()->cgmUniformMatrix3x4fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix3x4fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLRekorder::cgmUniformMatrix4x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     writeUnsupported("glUniformMatrix4x3fv");
-    return interceptor()->cgmUniformMatrix4x3fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix4x3fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLRekorder::cgmTbufferMask3DFX(const char* file, unsigned line, unsigned mask)
 {
     out() << "glTbufferMask3DFX(" << mask << ");";
     endStatement(file, line);
-    return interceptor()->cgmTbufferMask3DFX(file, line, mask);
+    return next().cgmTbufferMask3DFX(file, line, mask);
 }
 
 void OpenGLRekorder::cgmElementPointerAPPLE(const char* file, unsigned line, unsigned type, const void* pointer)
 {
     writeUnsupported("glElementPointerAPPLE");
-    return interceptor()->cgmElementPointerAPPLE(file, line, type, pointer);
+    return next().cgmElementPointerAPPLE(file, line, type, pointer);
 }
 
 void OpenGLRekorder::cgmDrawElementArrayAPPLE(const char* file, unsigned line, unsigned mode, int first, int count)
 {
     out() << "glDrawElementArrayAPPLE(" << CallText::Enum{mode} << ", " << first << ", " << count << ");";
     endStatement(file, line);
-    return interceptor()->cgmDrawElementArrayAPPLE(file, line, mode, first, count);
+    return next().cgmDrawElementArrayAPPLE(file, line, mode, first, count);
 }
 
 void OpenGLRekorder::cgmDrawRangeElementArrayAPPLE(
@@ -1172,14 +1172,14 @@ void OpenGLRekorder::cgmDrawRangeElementArrayAPPLE(
     out() << "glDrawRangeElementArrayAPPLE(" << CallText::Enum{mode} << ", " << start << ", " << end << ", "
         << first << ", " << count << ");";
     endStatement(file, line);
-    return interceptor()->cgmDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count);
+    return next().cgmDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count);
 }
 
 void OpenGLRekorder::cgmMultiDrawElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
     writeUnsupported("glMultiDrawElementArrayAPPLE");
-    return interceptor()->cgmMultiDrawElementArrayAPPLE(file, line, mode, first, count, primcount);
+    return next().cgmMultiDrawElementArrayAPPLE(file, line, mode, first, count, primcount);
 }
 
 void OpenGLRekorder::cgmMultiDrawRangeElementArrayAPPLE(
@@ -1187,61 +1187,61 @@ void OpenGLRekorder::cgmMultiDrawRangeElementArrayAPPLE(
     int primcount)
 {
     writeUnsupported("glMultiDrawRangeElementArrayAPPLE");
-    return interceptor()->cgmMultiDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count, primcount);
+    return next().cgmMultiDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count, primcount);
 }
 
 void OpenGLRekorder::cgmGenFencesAPPLE(const char* file, unsigned line, int n, unsigned* fences)
 {
     writeUnsupported("glGenFencesAPPLE");
-    return interceptor()->cgmGenFencesAPPLE(file, line, n, fences);
+    return next().cgmGenFencesAPPLE(file, line, n, fences);
 }
 
 void OpenGLRekorder::cgmDeleteFencesAPPLE(const char* file, unsigned line, int n, const unsigned* fences)
 {
     writeUnsupported("glDeleteFencesAPPLE");
-    return interceptor()->cgmDeleteFencesAPPLE(file, line, n, fences);
+    return next().cgmDeleteFencesAPPLE(file, line, n, fences);
 }
 
 void OpenGLRekorder::cgmSetFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
     out() << "glSetFenceAPPLE(" << fence << ");";
     endStatement(file, line);
-    return interceptor()->cgmSetFenceAPPLE(file, line, fence);
+    return next().cgmSetFenceAPPLE(file, line, fence);
 }
 
 unsigned char OpenGLRekorder::cgmIsFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
     out() << "glIsFenceAPPLE(" << fence << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsFenceAPPLE(file, line, fence);
+    return next().cgmIsFenceAPPLE(file, line, fence);
 }
 
 unsigned char OpenGLRekorder::cgmTestFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
     out() << "glTestFenceAPPLE(" << fence << ");";
     endStatement(file, line);
-    return interceptor()->cgmTestFenceAPPLE(file, line, fence);
+    return next().cgmTestFenceAPPLE(file, line, fence);
 }
 
 void OpenGLRekorder::cgmFinishFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
     out() << "glFinishFenceAPPLE(" << fence << ");";
     endStatement(file, line);
-    return interceptor()->cgmFinishFenceAPPLE(file, line, fence);
+    return next().cgmFinishFenceAPPLE(file, line, fence);
 }
 
 unsigned char OpenGLRekorder::cgmTestObjectAPPLE(const char* file, unsigned line, unsigned object, unsigned name)
 {
     out() << "glTestObjectAPPLE(" << CallText::Enum{object} << ", " << name << ");";
     endStatement(file, line);
-    return interceptor()->cgmTestObjectAPPLE(file, line, object, name);
+    return next().cgmTestObjectAPPLE(file, line, object, name);
 }
 
 void OpenGLRekorder::cgmFinishObjectAPPLE(const char* file, unsigned line, unsigned object, int name)
 {
     out() << "glFinishObjectAPPLE(" << CallText::Enum{object} << ", " << name << ");";
     endStatement(file, line);
-    return interceptor()->cgmFinishObjectAPPLE(file, line, object, name);
+    return next().cgmFinishObjectAPPLE(file, line, object, name);
 }
 
 void OpenGLRekorder::cgmBufferParameteriAPPLE(
@@ -1250,7 +1250,7 @@ void OpenGLRekorder::cgmBufferParameteriAPPLE(
     out() << "glBufferParameteriAPPLE(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmBufferParameteriAPPLE(file, line, target, pname, param);
+    return next().cgmBufferParameteriAPPLE(file, line, target, pname, param);
 }
 
 void OpenGLRekorder::cgmFlushMappedBufferRangeAPPLE(
@@ -1258,94 +1258,94 @@ void OpenGLRekorder::cgmFlushMappedBufferRangeAPPLE(
 {
     out() << "glFlushMappedBufferRangeAPPLE(" << CallText::Enum{target} << ", " << offset << ", " << size << ");";
     endStatement(file, line);
-    return interceptor()->cgmFlushMappedBufferRangeAPPLE(file, line, target, offset, size);
+    return next().cgmFlushMappedBufferRangeAPPLE(file, line, target, offset, size);
 }
 
 void OpenGLRekorder::cgmFlushRenderAPPLE(const char* file, unsigned line)
 {
     out() << "glFlushRenderAPPLE();";
     endStatement(file, line);
-    return interceptor()->cgmFlushRenderAPPLE(file, line);
+    return next().cgmFlushRenderAPPLE(file, line);
 }
 
 void OpenGLRekorder::cgmFinishRenderAPPLE(const char* file, unsigned line)
 {
     out() << "glFinishRenderAPPLE();";
     endStatement(file, line);
-    return interceptor()->cgmFinishRenderAPPLE(file, line);
+    return next().cgmFinishRenderAPPLE(file, line);
 }
 
 void OpenGLRekorder::cgmSwapAPPLE(const char* file, unsigned line)
 {
     out() << "glSwapAPPLE();";
     endStatement(file, line);
-    return interceptor()->cgmSwapAPPLE(file, line);
+    return next().cgmSwapAPPLE(file, line);
 }
 
 void OpenGLRekorder::cgmTextureRangeAPPLE(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
     writeUnsupported("glTextureRangeAPPLE");
-    return interceptor()->cgmTextureRangeAPPLE(file, line, target, length, pointer);
+    return next().cgmTextureRangeAPPLE(file, line, target, length, pointer);
 }
 
 void OpenGLRekorder::cgmGetTexParameterPointervAPPLE(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
     writeUnsupported("glGetTexParameterPointervAPPLE");
-    return interceptor()->cgmGetTexParameterPointervAPPLE(file, line, target, pname, params);
+    return next().cgmGetTexParameterPointervAPPLE(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmBindVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
     out() << "glBindVertexArrayAPPLE(" << array << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindVertexArrayAPPLE(file, line, array);
+    return next().cgmBindVertexArrayAPPLE(file, line, array);
 }
 
 void OpenGLRekorder::cgmDeleteVertexArraysAPPLE(const char* file, unsigned line, int n, const unsigned* arrays)
 {
     writeUnsupported("glDeleteVertexArraysAPPLE");
-    return interceptor()->cgmDeleteVertexArraysAPPLE(file, line, n, arrays);
+    return next().cgmDeleteVertexArraysAPPLE(file, line, n, arrays);
 }
 
 void OpenGLRekorder::cgmGenVertexArraysAPPLE(const char* file, unsigned line, int n, unsigned* arrays)
 {
     writeUnsupported("glGenVertexArraysAPPLE");
-    return interceptor()->cgmGenVertexArraysAPPLE(file, line, n, arrays);
+    return next().cgmGenVertexArraysAPPLE(file, line, n, arrays);
 }
 
 unsigned char OpenGLRekorder::cgmIsVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
     out() << "glIsVertexArrayAPPLE(" << array << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsVertexArrayAPPLE(file, line, array);
+    return next().cgmIsVertexArrayAPPLE(file, line, array);
 }
 
 void OpenGLRekorder::cgmVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
     writeUnsupported("glVertexArrayRangeAPPLE");
-    return interceptor()->cgmVertexArrayRangeAPPLE(file, line, length, pointer);
+    return next().cgmVertexArrayRangeAPPLE(file, line, length, pointer);
 }
 
 void OpenGLRekorder::cgmFlushVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
     writeUnsupported("glFlushVertexArrayRangeAPPLE");
-    return interceptor()->cgmFlushVertexArrayRangeAPPLE(file, line, length, pointer);
+    return next().cgmFlushVertexArrayRangeAPPLE(file, line, length, pointer);
 }
 
 void OpenGLRekorder::cgmVertexArrayParameteriAPPLE(const char* file, unsigned line, unsigned pname, int param)
 {
     out() << "glVertexArrayParameteriAPPLE(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexArrayParameteriAPPLE(file, line, pname, param);
+    return next().cgmVertexArrayParameteriAPPLE(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmClampColorARB(const char* file, unsigned line, unsigned target, unsigned clamp)
 {
     out() << "glClampColorARB(" << CallText::Enum{target} << ", " << CallText::Enum{clamp} << ");";
     endStatement(file, line);
-    return interceptor()->cgmClampColorARB(file, line, target, clamp);
+    return next().cgmClampColorARB(file, line, target, clamp);
 }
 
 void OpenGLRekorder::cgmDrawBuffersARB(const char* file, unsigned line, int n, const unsigned* bufs)
@@ -1360,7 +1360,7 @@ void OpenGLRekorder::cgmDrawBuffersARB(const char* file, unsigned line, int n, c
     }
     else
         writeUnsupported("glDrawBuffersARB");
-    return interceptor()->cgmDrawBuffersARB(file, line, n, bufs);
+    return next().cgmDrawBuffersARB(file, line, n, bufs);
 }
 
 void OpenGLRekorder::cgmColorTable(
@@ -1368,7 +1368,7 @@ void OpenGLRekorder::cgmColorTable(
     unsigned type, const void* table)
 {
     writeUnsupported("glColorTable");
-    return interceptor()->cgmColorTable(file, line, target, internalformat, width, format, type, table);
+    return next().cgmColorTable(file, line, target, internalformat, width, format, type, table);
 }
 
 void OpenGLRekorder::cgmColorSubTable(
@@ -1376,21 +1376,21 @@ void OpenGLRekorder::cgmColorSubTable(
     const void* data)
 {
     writeUnsupported("glColorSubTable");
-    return interceptor()->cgmColorSubTable(file, line, target, start, count, format, type, data);
+    return next().cgmColorSubTable(file, line, target, start, count, format, type, data);
 }
 
 void OpenGLRekorder::cgmColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     writeUnsupported("glColorTableParameteriv");
-    return interceptor()->cgmColorTableParameteriv(file, line, target, pname, params);
+    return next().cgmColorTableParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     writeUnsupported("glColorTableParameterfv");
-    return interceptor()->cgmColorTableParameterfv(file, line, target, pname, params);
+    return next().cgmColorTableParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmCopyColorSubTable(
@@ -1399,7 +1399,7 @@ void OpenGLRekorder::cgmCopyColorSubTable(
     out() << "glCopyColorSubTable(" << CallText::Enum{target} << ", " << start << ", " << x << ", " << y << ", "
         << width << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyColorSubTable(file, line, target, start, x, y, width);
+    return next().cgmCopyColorSubTable(file, line, target, start, x, y, width);
 }
 
 void OpenGLRekorder::cgmCopyColorTable(
@@ -1408,28 +1408,28 @@ void OpenGLRekorder::cgmCopyColorTable(
     out() << "glCopyColorTable(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", " << x
         << ", " << y << ", " << width << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyColorTable(file, line, target, internalformat, x, y, width);
+    return next().cgmCopyColorTable(file, line, target, internalformat, x, y, width);
 }
 
 void OpenGLRekorder::cgmGetColorTable(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
     writeUnsupported("glGetColorTable");
-    return interceptor()->cgmGetColorTable(file, line, target, format, type, table);
+    return next().cgmGetColorTable(file, line, target, format, type, table);
 }
 
 void OpenGLRekorder::cgmGetColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetColorTableParameterfv");
-    return interceptor()->cgmGetColorTableParameterfv(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetColorTableParameteriv");
-    return interceptor()->cgmGetColorTableParameteriv(file, line, target, pname, params);
+    return next().cgmGetColorTableParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmHistogram(
@@ -1438,14 +1438,14 @@ void OpenGLRekorder::cgmHistogram(
     out() << "glHistogram(" << CallText::Enum{target} << ", " << width << ", " << CallText::Enum{internalformat}
         << ", " << CallText::Bool{sink} << ");";
     endStatement(file, line);
-    return interceptor()->cgmHistogram(file, line, target, width, internalformat, sink);
+    return next().cgmHistogram(file, line, target, width, internalformat, sink);
 }
 
 void OpenGLRekorder::cgmResetHistogram(const char* file, unsigned line, unsigned target)
 {
     out() << "glResetHistogram(" << CallText::Enum{target} << ");";
     endStatement(file, line);
-    return interceptor()->cgmResetHistogram(file, line, target);
+    return next().cgmResetHistogram(file, line, target);
 }
 
 void OpenGLRekorder::cgmGetHistogram(
@@ -1453,21 +1453,21 @@ void OpenGLRekorder::cgmGetHistogram(
     void* values)
 {
     writeUnsupported("glGetHistogram");
-    return interceptor()->cgmGetHistogram(file, line, target, reset, format, type, values);
+    return next().cgmGetHistogram(file, line, target, reset, format, type, values);
 }
 
 void OpenGLRekorder::cgmGetHistogramParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetHistogramParameterfv");
-    return interceptor()->cgmGetHistogramParameterfv(file, line, target, pname, params);
+    return next().cgmGetHistogramParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetHistogramParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetHistogramParameteriv");
-    return interceptor()->cgmGetHistogramParameteriv(file, line, target, pname, params);
+    return next().cgmGetHistogramParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmMinmax(
@@ -1476,28 +1476,28 @@ void OpenGLRekorder::cgmMinmax(
     out() << "glMinmax(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
         << CallText::Bool{sink} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMinmax(file, line, target, internalformat, sink);
+    return next().cgmMinmax(file, line, target, internalformat, sink);
 }
 
 void OpenGLRekorder::cgmResetMinmax(const char* file, unsigned line, unsigned target)
 {
     out() << "glResetMinmax(" << CallText::Enum{target} << ");";
     endStatement(file, line);
-    return interceptor()->cgmResetMinmax(file, line, target);
+    return next().cgmResetMinmax(file, line, target);
 }
 
 void OpenGLRekorder::cgmGetMinmaxParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetMinmaxParameterfv");
-    return interceptor()->cgmGetMinmaxParameterfv(file, line, target, pname, params);
+    return next().cgmGetMinmaxParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetMinmaxParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetMinmaxParameteriv");
-    return interceptor()->cgmGetMinmaxParameteriv(file, line, target, pname, params);
+    return next().cgmGetMinmaxParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmConvolutionFilter1D(
@@ -1505,7 +1505,7 @@ void OpenGLRekorder::cgmConvolutionFilter1D(
     unsigned type, const void* image)
 {
     writeUnsupported("glConvolutionFilter1D");
-    return interceptor()->cgmConvolutionFilter1D(file, line, target, internalformat, width, format, type, image);
+    return next().cgmConvolutionFilter1D(file, line, target, internalformat, width, format, type, image);
 }
 
 void OpenGLRekorder::cgmConvolutionFilter2D(
@@ -1513,7 +1513,7 @@ void OpenGLRekorder::cgmConvolutionFilter2D(
     unsigned type, const void* image)
 {
     writeUnsupported("glConvolutionFilter2D");
-    return interceptor()->cgmConvolutionFilter2D(file, line, target, internalformat, width, height, format, type, image);
+    return next().cgmConvolutionFilter2D(file, line, target, internalformat, width, height, format, type, image);
 }
 
 void OpenGLRekorder::cgmConvolutionParameterf(
@@ -1522,14 +1522,14 @@ void OpenGLRekorder::cgmConvolutionParameterf(
     out() << "glConvolutionParameterf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{params} << ");";
     endStatement(file, line);
-    return interceptor()->cgmConvolutionParameterf(file, line, target, pname, params);
+    return next().cgmConvolutionParameterf(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     writeUnsupported("glConvolutionParameterfv");
-    return interceptor()->cgmConvolutionParameterfv(file, line, target, pname, params);
+    return next().cgmConvolutionParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmConvolutionParameteri(
@@ -1538,14 +1538,14 @@ void OpenGLRekorder::cgmConvolutionParameteri(
     out() << "glConvolutionParameteri(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << params << ");";
     endStatement(file, line);
-    return interceptor()->cgmConvolutionParameteri(file, line, target, pname, params);
+    return next().cgmConvolutionParameteri(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     writeUnsupported("glConvolutionParameteriv");
-    return interceptor()->cgmConvolutionParameteriv(file, line, target, pname, params);
+    return next().cgmConvolutionParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmCopyConvolutionFilter1D(
@@ -1554,7 +1554,7 @@ void OpenGLRekorder::cgmCopyConvolutionFilter1D(
     out() << "glCopyConvolutionFilter1D(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
         << ", " << x << ", " << y << ", " << width << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyConvolutionFilter1D(file, line, target, internalformat, x, y, width);
+    return next().cgmCopyConvolutionFilter1D(file, line, target, internalformat, x, y, width);
 }
 
 void OpenGLRekorder::cgmCopyConvolutionFilter2D(
@@ -1563,28 +1563,28 @@ void OpenGLRekorder::cgmCopyConvolutionFilter2D(
     out() << "glCopyConvolutionFilter2D(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
         << ", " << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyConvolutionFilter2D(file, line, target, internalformat, x, y, width, height);
+    return next().cgmCopyConvolutionFilter2D(file, line, target, internalformat, x, y, width, height);
 }
 
 void OpenGLRekorder::cgmGetConvolutionFilter(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
     writeUnsupported("glGetConvolutionFilter");
-    return interceptor()->cgmGetConvolutionFilter(file, line, target, format, type, image);
+    return next().cgmGetConvolutionFilter(file, line, target, format, type, image);
 }
 
 void OpenGLRekorder::cgmGetConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetConvolutionParameterfv");
-    return interceptor()->cgmGetConvolutionParameterfv(file, line, target, pname, params);
+    return next().cgmGetConvolutionParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetConvolutionParameteriv");
-    return interceptor()->cgmGetConvolutionParameteriv(file, line, target, pname, params);
+    return next().cgmGetConvolutionParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmSeparableFilter2D(
@@ -1592,7 +1592,7 @@ void OpenGLRekorder::cgmSeparableFilter2D(
     unsigned type, const void* row, const void* column)
 {
     writeUnsupported("glSeparableFilter2D");
-    return interceptor()->cgmSeparableFilter2D(file, line, target, internalformat, width, height, format, type, row, column);
+    return next().cgmSeparableFilter2D(file, line, target, internalformat, width, height, format, type, row, column);
 }
 
 void OpenGLRekorder::cgmGetSeparableFilter(
@@ -1600,7 +1600,7 @@ void OpenGLRekorder::cgmGetSeparableFilter(
     void* span)
 {
     writeUnsupported("glGetSeparableFilter");
-    return interceptor()->cgmGetSeparableFilter(file, line, target, format, type, row, column, span);
+    return next().cgmGetSeparableFilter(file, line, target, format, type, row, column, span);
 }
 
 void OpenGLRekorder::cgmGetMinmax(
@@ -1608,80 +1608,80 @@ void OpenGLRekorder::cgmGetMinmax(
     void* values)
 {
     writeUnsupported("glGetMinmax");
-    return interceptor()->cgmGetMinmax(file, line, target, reset, format, type, values);
+    return next().cgmGetMinmax(file, line, target, reset, format, type, values);
 }
 
 void OpenGLRekorder::cgmCurrentPaletteMatrixARB(const char* file, unsigned line, int index)
 {
     out() << "glCurrentPaletteMatrixARB(" << index << ");";
     endStatement(file, line);
-    return interceptor()->cgmCurrentPaletteMatrixARB(file, line, index);
+    return next().cgmCurrentPaletteMatrixARB(file, line, index);
 }
 
 void OpenGLRekorder::cgmMatrixIndexubvARB(const char* file, unsigned line, int size, const unsigned char* indices)
 {
     writeUnsupported("glMatrixIndexubvARB");
-    return interceptor()->cgmMatrixIndexubvARB(file, line, size, indices);
+    return next().cgmMatrixIndexubvARB(file, line, size, indices);
 }
 
 void OpenGLRekorder::cgmMatrixIndexusvARB(const char* file, unsigned line, int size, const unsigned short* indices)
 {
     writeUnsupported("glMatrixIndexusvARB");
-    return interceptor()->cgmMatrixIndexusvARB(file, line, size, indices);
+    return next().cgmMatrixIndexusvARB(file, line, size, indices);
 }
 
 void OpenGLRekorder::cgmMatrixIndexuivARB(const char* file, unsigned line, int size, const unsigned* indices)
 {
     writeUnsupported("glMatrixIndexuivARB");
-    return interceptor()->cgmMatrixIndexuivARB(file, line, size, indices);
+    return next().cgmMatrixIndexuivARB(file, line, size, indices);
 }
 
 void OpenGLRekorder::cgmMatrixIndexPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glMatrixIndexPointerARB");
-    return interceptor()->cgmMatrixIndexPointerARB(file, line, size, type, stride, pointer);
+    return next().cgmMatrixIndexPointerARB(file, line, size, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmSampleCoverageARB(const char* file, unsigned line, float value, unsigned char invert)
 {
     out() << "glSampleCoverageARB(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
     endStatement(file, line);
-    return interceptor()->cgmSampleCoverageARB(file, line, value, invert);
+    return next().cgmSampleCoverageARB(file, line, value, invert);
 }
 
 void OpenGLRekorder::cgmActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
     out() << "glActiveTextureARB(" << CallText::Enum{texture} << ");";
     endStatement(file, line);
-    return interceptor()->cgmActiveTextureARB(file, line, texture);
+    return next().cgmActiveTextureARB(file, line, texture);
 }
 
 void OpenGLRekorder::cgmClientActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
     out() << "glClientActiveTextureARB(" << CallText::Enum{texture} << ");";
     endStatement(file, line);
-    return interceptor()->cgmClientActiveTextureARB(file, line, texture);
+    return next().cgmClientActiveTextureARB(file, line, texture);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1dARB(const char* file, unsigned line, unsigned target, double s)
 {
     out() << "glMultiTexCoord1dARB(" << CallText::Enum{target} << ", " << s << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord1dARB(file, line, target, s);
+    return next().cgmMultiTexCoord1dARB(file, line, target, s);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
     writeUnsupported("glMultiTexCoord1dvARB");
-    return interceptor()->cgmMultiTexCoord1dvARB(file, line, target, v);
+    return next().cgmMultiTexCoord1dvARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1fARB(const char* file, unsigned line, unsigned target, float s)
 {
     out() << "glMultiTexCoord1fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord1fARB(file, line, target, s);
+    return next().cgmMultiTexCoord1fARB(file, line, target, s);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1fvARB(const char* file, unsigned line, unsigned target, const float* v)
@@ -1697,14 +1697,14 @@ void OpenGLRekorder::cgmMultiTexCoord1fvARB(const char* file, unsigned line, uns
     }
     else
         writeUnsupported("glMultiTexCoord1fvARB");
-    return interceptor()->cgmMultiTexCoord1fvARB(file, line, target, v);
+    return next().cgmMultiTexCoord1fvARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1iARB(const char* file, unsigned line, unsigned target, int s)
 {
     out() << "glMultiTexCoord1iARB(" << CallText::Enum{target} << ", " << s << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord1iARB(file, line, target, s);
+    return next().cgmMultiTexCoord1iARB(file, line, target, s);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1ivARB(const char* file, unsigned line, unsigned target, const int* v)
@@ -1719,33 +1719,33 @@ void OpenGLRekorder::cgmMultiTexCoord1ivARB(const char* file, unsigned line, uns
     }
     else
         writeUnsupported("glMultiTexCoord1ivARB");
-    return interceptor()->cgmMultiTexCoord1ivARB(file, line, target, v);
+    return next().cgmMultiTexCoord1ivARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1sARB(const char* file, unsigned line, unsigned target, short s)
 {
     out() << "glMultiTexCoord1sARB(" << CallText::Enum{target} << ", " << s << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord1sARB(file, line, target, s);
+    return next().cgmMultiTexCoord1sARB(file, line, target, s);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
     writeUnsupported("glMultiTexCoord1svARB");
-    return interceptor()->cgmMultiTexCoord1svARB(file, line, target, v);
+    return next().cgmMultiTexCoord1svARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2dARB(const char* file, unsigned line, unsigned target, double s, double t)
 {
     out() << "glMultiTexCoord2dARB(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord2dARB(file, line, target, s, t);
+    return next().cgmMultiTexCoord2dARB(file, line, target, s, t);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
     writeUnsupported("glMultiTexCoord2dvARB");
-    return interceptor()->cgmMultiTexCoord2dvARB(file, line, target, v);
+    return next().cgmMultiTexCoord2dvARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2fARB(const char* file, unsigned line, unsigned target, float s, float t)
@@ -1753,7 +1753,7 @@ void OpenGLRekorder::cgmMultiTexCoord2fARB(const char* file, unsigned line, unsi
     out() << "glMultiTexCoord2fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord2fARB(file, line, target, s, t);
+    return next().cgmMultiTexCoord2fARB(file, line, target, s, t);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2fvARB(const char* file, unsigned line, unsigned target, const float* v)
@@ -1769,14 +1769,14 @@ void OpenGLRekorder::cgmMultiTexCoord2fvARB(const char* file, unsigned line, uns
     }
     else
         writeUnsupported("glMultiTexCoord2fvARB");
-    return interceptor()->cgmMultiTexCoord2fvARB(file, line, target, v);
+    return next().cgmMultiTexCoord2fvARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2iARB(const char* file, unsigned line, unsigned target, int s, int t)
 {
     out() << "glMultiTexCoord2iARB(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord2iARB(file, line, target, s, t);
+    return next().cgmMultiTexCoord2iARB(file, line, target, s, t);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2ivARB(const char* file, unsigned line, unsigned target, const int* v)
@@ -1791,20 +1791,20 @@ void OpenGLRekorder::cgmMultiTexCoord2ivARB(const char* file, unsigned line, uns
     }
     else
         writeUnsupported("glMultiTexCoord2ivARB");
-    return interceptor()->cgmMultiTexCoord2ivARB(file, line, target, v);
+    return next().cgmMultiTexCoord2ivARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2sARB(const char* file, unsigned line, unsigned target, short s, short t)
 {
     out() << "glMultiTexCoord2sARB(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord2sARB(file, line, target, s, t);
+    return next().cgmMultiTexCoord2sARB(file, line, target, s, t);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
     writeUnsupported("glMultiTexCoord2svARB");
-    return interceptor()->cgmMultiTexCoord2svARB(file, line, target, v);
+    return next().cgmMultiTexCoord2svARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3dARB(
@@ -1812,13 +1812,13 @@ void OpenGLRekorder::cgmMultiTexCoord3dARB(
 {
     out() << "glMultiTexCoord3dARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord3dARB(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3dARB(file, line, target, s, t, r);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
     writeUnsupported("glMultiTexCoord3dvARB");
-    return interceptor()->cgmMultiTexCoord3dvARB(file, line, target, v);
+    return next().cgmMultiTexCoord3dvARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3fARB(
@@ -1827,7 +1827,7 @@ void OpenGLRekorder::cgmMultiTexCoord3fARB(
     out() << "glMultiTexCoord3fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord3fARB(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3fARB(file, line, target, s, t, r);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3fvARB(const char* file, unsigned line, unsigned target, const float* v)
@@ -1843,14 +1843,14 @@ void OpenGLRekorder::cgmMultiTexCoord3fvARB(const char* file, unsigned line, uns
     }
     else
         writeUnsupported("glMultiTexCoord3fvARB");
-    return interceptor()->cgmMultiTexCoord3fvARB(file, line, target, v);
+    return next().cgmMultiTexCoord3fvARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3iARB(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
     out() << "glMultiTexCoord3iARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord3iARB(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3iARB(file, line, target, s, t, r);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3ivARB(const char* file, unsigned line, unsigned target, const int* v)
@@ -1865,7 +1865,7 @@ void OpenGLRekorder::cgmMultiTexCoord3ivARB(const char* file, unsigned line, uns
     }
     else
         writeUnsupported("glMultiTexCoord3ivARB");
-    return interceptor()->cgmMultiTexCoord3ivARB(file, line, target, v);
+    return next().cgmMultiTexCoord3ivARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3sARB(
@@ -1873,13 +1873,13 @@ void OpenGLRekorder::cgmMultiTexCoord3sARB(
 {
     out() << "glMultiTexCoord3sARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord3sARB(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3sARB(file, line, target, s, t, r);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
     writeUnsupported("glMultiTexCoord3svARB");
-    return interceptor()->cgmMultiTexCoord3svARB(file, line, target, v);
+    return next().cgmMultiTexCoord3svARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4dARB(
@@ -1888,13 +1888,13 @@ void OpenGLRekorder::cgmMultiTexCoord4dARB(
     out() << "glMultiTexCoord4dARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", "
         << q << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord4dARB(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4dARB(file, line, target, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
     writeUnsupported("glMultiTexCoord4dvARB");
-    return interceptor()->cgmMultiTexCoord4dvARB(file, line, target, v);
+    return next().cgmMultiTexCoord4dvARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4fARB(
@@ -1903,7 +1903,7 @@ void OpenGLRekorder::cgmMultiTexCoord4fARB(
     out() << "glMultiTexCoord4fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{q} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord4fARB(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4fARB(file, line, target, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4fvARB(const char* file, unsigned line, unsigned target, const float* v)
@@ -1919,7 +1919,7 @@ void OpenGLRekorder::cgmMultiTexCoord4fvARB(const char* file, unsigned line, uns
     }
     else
         writeUnsupported("glMultiTexCoord4fvARB");
-    return interceptor()->cgmMultiTexCoord4fvARB(file, line, target, v);
+    return next().cgmMultiTexCoord4fvARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4iARB(
@@ -1928,7 +1928,7 @@ void OpenGLRekorder::cgmMultiTexCoord4iARB(
     out() << "glMultiTexCoord4iARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", "
         << q << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord4iARB(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4iARB(file, line, target, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4ivARB(const char* file, unsigned line, unsigned target, const int* v)
@@ -1943,7 +1943,7 @@ void OpenGLRekorder::cgmMultiTexCoord4ivARB(const char* file, unsigned line, uns
     }
     else
         writeUnsupported("glMultiTexCoord4ivARB");
-    return interceptor()->cgmMultiTexCoord4ivARB(file, line, target, v);
+    return next().cgmMultiTexCoord4ivARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4sARB(
@@ -1952,113 +1952,113 @@ void OpenGLRekorder::cgmMultiTexCoord4sARB(
     out() << "glMultiTexCoord4sARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", "
         << q << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord4sARB(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4sARB(file, line, target, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
     writeUnsupported("glMultiTexCoord4svARB");
-    return interceptor()->cgmMultiTexCoord4svARB(file, line, target, v);
+    return next().cgmMultiTexCoord4svARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmGenQueriesARB(const char* file, unsigned line, int n, unsigned* ids)
 {
     writeUnsupported("glGenQueriesARB");
-    return interceptor()->cgmGenQueriesARB(file, line, n, ids);
+    return next().cgmGenQueriesARB(file, line, n, ids);
 }
 
 void OpenGLRekorder::cgmDeleteQueriesARB(const char* file, unsigned line, int n, const unsigned* ids)
 {
     writeUnsupported("glDeleteQueriesARB");
-    return interceptor()->cgmDeleteQueriesARB(file, line, n, ids);
+    return next().cgmDeleteQueriesARB(file, line, n, ids);
 }
 
 unsigned char OpenGLRekorder::cgmIsQueryARB(const char* file, unsigned line, unsigned id)
 {
     out() << "glIsQueryARB(" << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsQueryARB(file, line, id);
+    return next().cgmIsQueryARB(file, line, id);
 }
 
 void OpenGLRekorder::cgmBeginQueryARB(const char* file, unsigned line, unsigned target, unsigned id)
 {
     out() << "glBeginQueryARB(" << CallText::Enum{target} << ", " << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmBeginQueryARB(file, line, target, id);
+    return next().cgmBeginQueryARB(file, line, target, id);
 }
 
 void OpenGLRekorder::cgmEndQueryARB(const char* file, unsigned line, unsigned target)
 {
     out() << "glEndQueryARB(" << CallText::Enum{target} << ");";
     endStatement(file, line);
-    return interceptor()->cgmEndQueryARB(file, line, target);
+    return next().cgmEndQueryARB(file, line, target);
 }
 
 void OpenGLRekorder::cgmGetQueryivARB(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetQueryivARB");
-    return interceptor()->cgmGetQueryivARB(file, line, target, pname, params);
+    return next().cgmGetQueryivARB(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetQueryObjectivARB(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     writeUnsupported("glGetQueryObjectivARB");
-    return interceptor()->cgmGetQueryObjectivARB(file, line, id, pname, params);
+    return next().cgmGetQueryObjectivARB(file, line, id, pname, params);
 }
 
 void OpenGLRekorder::cgmGetQueryObjectuivARB(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
     writeUnsupported("glGetQueryObjectuivARB");
-    return interceptor()->cgmGetQueryObjectuivARB(file, line, id, pname, params);
+    return next().cgmGetQueryObjectuivARB(file, line, id, pname, params);
 }
 
 void OpenGLRekorder::cgmPointParameterfARB(const char* file, unsigned line, unsigned pname, float param)
 {
     out() << "glPointParameterfARB(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPointParameterfARB(file, line, pname, param);
+    return next().cgmPointParameterfARB(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmPointParameterfvARB(const char* file, unsigned line, unsigned pname, const float* params)
 {
     writeUnsupported("glPointParameterfvARB");
-    return interceptor()->cgmPointParameterfvARB(file, line, pname, params);
+    return next().cgmPointParameterfvARB(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmAttachObjectARB(const char* file, unsigned line, unsigned containerObj, unsigned obj)
 {
     out() << "glAttachObjectARB(" << CallText::Handle{containerObj} << ", " << CallText::Handle{obj} << ");";
     endStatement(file, line);
-    return interceptor()->cgmAttachObjectARB(file, line, containerObj, obj);
+    return next().cgmAttachObjectARB(file, line, containerObj, obj);
 }
 
 void OpenGLRekorder::cgmCompileShaderARB(const char* file, unsigned line, unsigned shaderObj)
 {
     out() << "glCompileShaderARB(" << CallText::Handle{shaderObj} << ");";
     endStatement(file, line);
-    return interceptor()->cgmCompileShaderARB(file, line, shaderObj);
+    return next().cgmCompileShaderARB(file, line, shaderObj);
 }
 
 unsigned OpenGLRekorder::cgmCreateProgramObjectARB(const char* file, unsigned line)
 {
     out() << "glCreateProgramObjectARB();";
     endStatement(file, line);
-    return interceptor()->cgmCreateProgramObjectARB(file, line);
+    return next().cgmCreateProgramObjectARB(file, line);
 }
 
 unsigned OpenGLRekorder::cgmCreateShaderObjectARB(const char* file, unsigned line, unsigned shaderType)
 {
     out() << "glCreateShaderObjectARB(" << CallText::Enum{shaderType} << ");";
     endStatement(file, line);
-    return interceptor()->cgmCreateShaderObjectARB(file, line, shaderType);
+    return next().cgmCreateShaderObjectARB(file, line, shaderType);
 }
 
 void OpenGLRekorder::cgmDeleteObjectARB(const char* file, unsigned line, unsigned obj)
 {
     out() << "glDeleteObjectARB(" << CallText::Handle{obj} << ");";
     endStatement(file, line);
-    return interceptor()->cgmDeleteObjectARB(file, line, obj);
+    return next().cgmDeleteObjectARB(file, line, obj);
 }
 
 void OpenGLRekorder::cgmDetachObjectARB(const char* file, unsigned line, unsigned containerObj, unsigned attachedObj)
@@ -2066,7 +2066,7 @@ void OpenGLRekorder::cgmDetachObjectARB(const char* file, unsigned line, unsigne
     out() << "glDetachObjectARB(" << CallText::Handle{containerObj} << ", " << CallText::Handle{attachedObj}
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmDetachObjectARB(file, line, containerObj, attachedObj);
+    return next().cgmDetachObjectARB(file, line, containerObj, attachedObj);
 }
 
 void OpenGLRekorder::cgmGetActiveUniformARB(
@@ -2084,7 +2084,7 @@ void OpenGLRekorder::cgmGetActiveUniformARB(
     }
     else
         writeUnsupported("glGetActiveUniformARB");
-    return interceptor()->cgmGetActiveUniformARB(file, line, programObj, index, maxLength, length, size, type, name);
+    return next().cgmGetActiveUniformARB(file, line, programObj, index, maxLength, length, size, type, name);
 }
 
 void OpenGLRekorder::cgmGetAttachedObjectsARB(
@@ -2100,14 +2100,14 @@ void OpenGLRekorder::cgmGetAttachedObjectsARB(
     }
     else
         writeUnsupported("glGetAttachedObjectsARB");
-    return interceptor()->cgmGetAttachedObjectsARB(file, line, containerObj, maxCount, count, obj);
+    return next().cgmGetAttachedObjectsARB(file, line, containerObj, maxCount, count, obj);
 }
 
 unsigned OpenGLRekorder::cgmGetHandleARB(const char* file, unsigned line, unsigned pname)
 {
     out() << "glGetHandleARB(" << CallText::Enum{pname} << ");";
     endStatement(file, line);
-    return interceptor()->cgmGetHandleARB(file, line, pname);
+    return next().cgmGetHandleARB(file, line, pname);
 }
 
 void OpenGLRekorder::cgmGetInfoLogARB(
@@ -2123,7 +2123,7 @@ void OpenGLRekorder::cgmGetInfoLogARB(
     }
     else
         writeUnsupported("glGetInfoLogARB");
-    return interceptor()->cgmGetInfoLogARB(file, line, obj, maxLength, length, infoLog);
+    return next().cgmGetInfoLogARB(file, line, obj, maxLength, length, infoLog);
 }
 
 void OpenGLRekorder::cgmGetObjectParameterfvARB(
@@ -2133,7 +2133,7 @@ void OpenGLRekorder::cgmGetObjectParameterfvARB(
         << CallText::Enum{pname} << ", &data[0]);";
     endStatement(file, line);
     endBlock();
-    return interceptor()->cgmGetObjectParameterfvARB(file, line, obj, pname, params);
+    return next().cgmGetObjectParameterfvARB(file, line, obj, pname, params);
 }
 
 void OpenGLRekorder::cgmGetObjectParameterivARB(
@@ -2143,14 +2143,14 @@ void OpenGLRekorder::cgmGetObjectParameterivARB(
         << CallText::Enum{pname} << ", &data[0]);";
     endStatement(file, line);
     endBlock();
-    return interceptor()->cgmGetObjectParameterivARB(file, line, obj, pname, params);
+    return next().cgmGetObjectParameterivARB(file, line, obj, pname, params);
 }
 
 void OpenGLRekorder::cgmGetShaderSourceARB(
     const char* file, unsigned line, unsigned obj, int maxLength, int* length, char* source)
 {
     writeUnsupported("glGetShaderSourceARB");
-    return interceptor()->cgmGetShaderSourceARB(file, line, obj, maxLength, length, source);
+    return next().cgmGetShaderSourceARB(file, line, obj, maxLength, length, source);
 }
 
 int OpenGLRekorder::cgmGetUniformLocationARB(const char* file, unsigned line, unsigned programObj, const char* name)
@@ -2165,28 +2165,28 @@ int OpenGLRekorder::cgmGetUniformLocationARB(const char* file, unsigned line, un
     }
     else
         writeUnsupported("glGetUniformLocationARB");
-    return interceptor()->cgmGetUniformLocationARB(file, line, programObj, name);
+    return next().cgmGetUniformLocationARB(file, line, programObj, name);
 }
 
 void OpenGLRekorder::cgmGetUniformfvARB(
     const char* file, unsigned line, unsigned programObj, int location, float* params)
 {
     writeUnsupported("glGetUniformfvARB");
-    return interceptor()->cgmGetUniformfvARB(file, line, programObj, location, params);
+    return next().cgmGetUniformfvARB(file, line, programObj, location, params);
 }
 
 void OpenGLRekorder::cgmGetUniformivARB(
     const char* file, unsigned line, unsigned programObj, int location, int* params)
 {
     writeUnsupported("glGetUniformivARB");
-    return interceptor()->cgmGetUniformivARB(file, line, programObj, location, params);
+    return next().cgmGetUniformivARB(file, line, programObj, location, params);
 }
 
 void OpenGLRekorder::cgmLinkProgramARB(const char* file, unsigned line, unsigned programObj)
 {
     out() << "glLinkProgramARB(" << CallText::Handle{programObj} << ");";
     endStatement(file, line);
-    return interceptor()->cgmLinkProgramARB(file, line, programObj);
+    return next().cgmLinkProgramARB(file, line, programObj);
 }
 
 void OpenGLRekorder::cgmShaderSourceARB(
@@ -2205,14 +2205,14 @@ void OpenGLRekorder::cgmShaderSourceARB(
     }
     else
         writeUnsupported("glShaderSourceARB");
-    return interceptor()->cgmShaderSourceARB(file, line, shaderObj, count, string, length);
+    return next().cgmShaderSourceARB(file, line, shaderObj, count, string, length);
 }
 
 void OpenGLRekorder::cgmUniform1fARB(const char* file, unsigned line, int location, float v0)
 {
     out() << "glUniform1fARB(" << location << ", " << CallText::Float{v0} << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform1fARB(file, line, location, v0);
+    return next().cgmUniform1fARB(file, line, location, v0);
 }
 
 void OpenGLRekorder::cgmUniform1fvARB(const char* file, unsigned line, int location, int count, const float* value)
@@ -2228,14 +2228,14 @@ void OpenGLRekorder::cgmUniform1fvARB(const char* file, unsigned line, int locat
     }
     else
         writeUnsupported("glUniform1fvARB");
-    return interceptor()->cgmUniform1fvARB(file, line, location, count, value);
+    return next().cgmUniform1fvARB(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform1iARB(const char* file, unsigned line, int location, int v0)
 {
     out() << "glUniform1iARB(" << location << ", " << v0 << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform1iARB(file, line, location, v0);
+    return next().cgmUniform1iARB(file, line, location, v0);
 }
 
 void OpenGLRekorder::cgmUniform1ivARB(const char* file, unsigned line, int location, int count, const int* value)
@@ -2251,14 +2251,14 @@ void OpenGLRekorder::cgmUniform1ivARB(const char* file, unsigned line, int locat
     }
     else
         writeUnsupported("glUniform1ivARB");
-    return interceptor()->cgmUniform1ivARB(file, line, location, count, value);
+    return next().cgmUniform1ivARB(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform2fARB(const char* file, unsigned line, int location, float v0, float v1)
 {
     out() << "glUniform2fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform2fARB(file, line, location, v0, v1);
+    return next().cgmUniform2fARB(file, line, location, v0, v1);
 }
 
 void OpenGLRekorder::cgmUniform2fvARB(const char* file, unsigned line, int location, int count, const float* value)
@@ -2274,14 +2274,14 @@ void OpenGLRekorder::cgmUniform2fvARB(const char* file, unsigned line, int locat
     }
     else
         writeUnsupported("glUniform2fvARB");
-    return interceptor()->cgmUniform2fvARB(file, line, location, count, value);
+    return next().cgmUniform2fvARB(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform2iARB(const char* file, unsigned line, int location, int v0, int v1)
 {
     out() << "glUniform2iARB(" << location << ", " << v0 << ", " << v1 << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform2iARB(file, line, location, v0, v1);
+    return next().cgmUniform2iARB(file, line, location, v0, v1);
 }
 
 void OpenGLRekorder::cgmUniform2ivARB(const char* file, unsigned line, int location, int count, const int* value)
@@ -2297,7 +2297,7 @@ void OpenGLRekorder::cgmUniform2ivARB(const char* file, unsigned line, int locat
     }
     else
         writeUnsupported("glUniform2ivARB");
-    return interceptor()->cgmUniform2ivARB(file, line, location, count, value);
+    return next().cgmUniform2ivARB(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform3fARB(const char* file, unsigned line, int location, float v0, float v1, float v2)
@@ -2305,7 +2305,7 @@ void OpenGLRekorder::cgmUniform3fARB(const char* file, unsigned line, int locati
     out() << "glUniform3fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
         << CallText::Float{v2} << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform3fARB(file, line, location, v0, v1, v2);
+    return next().cgmUniform3fARB(file, line, location, v0, v1, v2);
 }
 
 void OpenGLRekorder::cgmUniform3fvARB(const char* file, unsigned line, int location, int count, const float* value)
@@ -2321,14 +2321,14 @@ void OpenGLRekorder::cgmUniform3fvARB(const char* file, unsigned line, int locat
     }
     else
         writeUnsupported("glUniform3fvARB");
-    return interceptor()->cgmUniform3fvARB(file, line, location, count, value);
+    return next().cgmUniform3fvARB(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform3iARB(const char* file, unsigned line, int location, int v0, int v1, int v2)
 {
     out() << "glUniform3iARB(" << location << ", " << v0 << ", " << v1 << ", " << v2 << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform3iARB(file, line, location, v0, v1, v2);
+    return next().cgmUniform3iARB(file, line, location, v0, v1, v2);
 }
 
 void OpenGLRekorder::cgmUniform3ivARB(const char* file, unsigned line, int location, int count, const int* value)
@@ -2344,7 +2344,7 @@ void OpenGLRekorder::cgmUniform3ivARB(const char* file, unsigned line, int locat
     }
     else
         writeUnsupported("glUniform3ivARB");
-    return interceptor()->cgmUniform3ivARB(file, line, location, count, value);
+    return next().cgmUniform3ivARB(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform4fARB(
@@ -2353,7 +2353,7 @@ void OpenGLRekorder::cgmUniform4fARB(
     out() << "glUniform4fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
         << CallText::Float{v2} << ", " << CallText::Float{v3} << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform4fARB(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4fARB(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLRekorder::cgmUniform4fvARB(const char* file, unsigned line, int location, int count, const float* value)
@@ -2369,14 +2369,14 @@ void OpenGLRekorder::cgmUniform4fvARB(const char* file, unsigned line, int locat
     }
     else
         writeUnsupported("glUniform4fvARB");
-    return interceptor()->cgmUniform4fvARB(file, line, location, count, value);
+    return next().cgmUniform4fvARB(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform4iARB(const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
 {
     out() << "glUniform4iARB(" << location << ", " << v0 << ", " << v1 << ", " << v2 << ", " << v3 << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform4iARB(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4iARB(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLRekorder::cgmUniform4ivARB(const char* file, unsigned line, int location, int count, const int* value)
@@ -2392,42 +2392,42 @@ void OpenGLRekorder::cgmUniform4ivARB(const char* file, unsigned line, int locat
     }
     else
         writeUnsupported("glUniform4ivARB");
-    return interceptor()->cgmUniform4ivARB(file, line, location, count, value);
+    return next().cgmUniform4ivARB(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniformMatrix2fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     writeUnsupported("glUniformMatrix2fvARB");
-    return interceptor()->cgmUniformMatrix2fvARB(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix2fvARB(file, line, location, count, transpose, value);
 }
 
 void OpenGLRekorder::cgmUniformMatrix3fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     writeUnsupported("glUniformMatrix3fvARB");
-    return interceptor()->cgmUniformMatrix3fvARB(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix3fvARB(file, line, location, count, transpose, value);
 }
 
 void OpenGLRekorder::cgmUniformMatrix4fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
     writeUnsupported("glUniformMatrix4fvARB");
-    return interceptor()->cgmUniformMatrix4fvARB(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix4fvARB(file, line, location, count, transpose, value);
 }
 
 void OpenGLRekorder::cgmUseProgramObjectARB(const char* file, unsigned line, unsigned programObj)
 {
     out() << "glUseProgramObjectARB(" << CallText::Handle{programObj} << ");";
     endStatement(file, line);
-    return interceptor()->cgmUseProgramObjectARB(file, line, programObj);
+    return next().cgmUseProgramObjectARB(file, line, programObj);
 }
 
 void OpenGLRekorder::cgmValidateProgramARB(const char* file, unsigned line, unsigned programObj)
 {
     out() << "glValidateProgramARB(" << CallText::Handle{programObj} << ");";
     endStatement(file, line);
-    return interceptor()->cgmValidateProgramARB(file, line, programObj);
+    return next().cgmValidateProgramARB(file, line, programObj);
 }
 
 void OpenGLRekorder::cgmCompressedTexImage3DARB(
@@ -2435,7 +2435,7 @@ void OpenGLRekorder::cgmCompressedTexImage3DARB(
     int depth, int border, int imageSize, const void* data)
 {
     writeUnsupported("glCompressedTexImage3DARB");
-    return interceptor()->cgmCompressedTexImage3DARB(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
+    return next().cgmCompressedTexImage3DARB(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
 }
 
 void OpenGLRekorder::cgmCompressedTexImage2DARB(
@@ -2443,7 +2443,7 @@ void OpenGLRekorder::cgmCompressedTexImage2DARB(
     int border, int imageSize, const void* data)
 {
     writeUnsupported("glCompressedTexImage2DARB");
-    return interceptor()->cgmCompressedTexImage2DARB(file, line, target, level, internalformat, width, height, border, imageSize, data);
+    return next().cgmCompressedTexImage2DARB(file, line, target, level, internalformat, width, height, border, imageSize, data);
 }
 
 void OpenGLRekorder::cgmCompressedTexImage1DARB(
@@ -2451,7 +2451,7 @@ void OpenGLRekorder::cgmCompressedTexImage1DARB(
     int imageSize, const void* data)
 {
     writeUnsupported("glCompressedTexImage1DARB");
-    return interceptor()->cgmCompressedTexImage1DARB(file, line, target, level, internalformat, width, border, imageSize, data);
+    return next().cgmCompressedTexImage1DARB(file, line, target, level, internalformat, width, border, imageSize, data);
 }
 
 void OpenGLRekorder::cgmCompressedTexSubImage3DARB(
@@ -2459,7 +2459,7 @@ void OpenGLRekorder::cgmCompressedTexSubImage3DARB(
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
     writeUnsupported("glCompressedTexSubImage3DARB");
-    return interceptor()->cgmCompressedTexSubImage3DARB(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    return next().cgmCompressedTexSubImage3DARB(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
 
 void OpenGLRekorder::cgmCompressedTexSubImage2DARB(
@@ -2467,7 +2467,7 @@ void OpenGLRekorder::cgmCompressedTexSubImage2DARB(
     unsigned format, int imageSize, const void* data)
 {
     writeUnsupported("glCompressedTexSubImage2DARB");
-    return interceptor()->cgmCompressedTexSubImage2DARB(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    return next().cgmCompressedTexSubImage2DARB(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
 
 void OpenGLRekorder::cgmCompressedTexSubImage1DARB(
@@ -2475,229 +2475,229 @@ void OpenGLRekorder::cgmCompressedTexSubImage1DARB(
     int imageSize, const void* data)
 {
     writeUnsupported("glCompressedTexSubImage1DARB");
-    return interceptor()->cgmCompressedTexSubImage1DARB(file, line, target, level, xoffset, width, format, imageSize, data);
+    return next().cgmCompressedTexSubImage1DARB(file, line, target, level, xoffset, width, format, imageSize, data);
 }
 
 void OpenGLRekorder::cgmGetCompressedTexImageARB(
     const char* file, unsigned line, unsigned target, int level, void* img)
 {
     writeUnsupported("glGetCompressedTexImageARB");
-    return interceptor()->cgmGetCompressedTexImageARB(file, line, target, level, img);
+    return next().cgmGetCompressedTexImageARB(file, line, target, level, img);
 }
 
 void OpenGLRekorder::cgmWeightbvARB(const char* file, unsigned line, int size, const signed char* weights)
 {
     writeUnsupported("glWeightbvARB");
-    return interceptor()->cgmWeightbvARB(file, line, size, weights);
+    return next().cgmWeightbvARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightsvARB(const char* file, unsigned line, int size, const short* weights)
 {
     writeUnsupported("glWeightsvARB");
-    return interceptor()->cgmWeightsvARB(file, line, size, weights);
+    return next().cgmWeightsvARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightivARB(const char* file, unsigned line, int size, const int* weights)
 {
     writeUnsupported("glWeightivARB");
-    return interceptor()->cgmWeightivARB(file, line, size, weights);
+    return next().cgmWeightivARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightfvARB(const char* file, unsigned line, int size, const float* weights)
 {
     writeUnsupported("glWeightfvARB");
-    return interceptor()->cgmWeightfvARB(file, line, size, weights);
+    return next().cgmWeightfvARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightdvARB(const char* file, unsigned line, int size, const double* weights)
 {
     writeUnsupported("glWeightdvARB");
-    return interceptor()->cgmWeightdvARB(file, line, size, weights);
+    return next().cgmWeightdvARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightubvARB(const char* file, unsigned line, int size, const unsigned char* weights)
 {
     writeUnsupported("glWeightubvARB");
-    return interceptor()->cgmWeightubvARB(file, line, size, weights);
+    return next().cgmWeightubvARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightusvARB(const char* file, unsigned line, int size, const unsigned short* weights)
 {
     writeUnsupported("glWeightusvARB");
-    return interceptor()->cgmWeightusvARB(file, line, size, weights);
+    return next().cgmWeightusvARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightuivARB(const char* file, unsigned line, int size, const unsigned* weights)
 {
     writeUnsupported("glWeightuivARB");
-    return interceptor()->cgmWeightuivARB(file, line, size, weights);
+    return next().cgmWeightuivARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glWeightPointerARB");
-    return interceptor()->cgmWeightPointerARB(file, line, size, type, stride, pointer);
+    return next().cgmWeightPointerARB(file, line, size, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmVertexBlendARB(const char* file, unsigned line, int count)
 {
     out() << "glVertexBlendARB(" << count << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexBlendARB(file, line, count);
+    return next().cgmVertexBlendARB(file, line, count);
 }
 
 void OpenGLRekorder::cgmBindBufferARB(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
     out() << "glBindBufferARB(" << CallText::Enum{target} << ", " << buffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindBufferARB(file, line, target, buffer);
+    return next().cgmBindBufferARB(file, line, target, buffer);
 }
 
 void OpenGLRekorder::cgmBufferDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
     writeUnsupported("glBufferDataARB");
-    return interceptor()->cgmBufferDataARB(file, line, target, size, data, usage);
+    return next().cgmBufferDataARB(file, line, target, size, data, usage);
 }
 
 void OpenGLRekorder::cgmBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
     writeUnsupported("glBufferSubDataARB");
-    return interceptor()->cgmBufferSubDataARB(file, line, target, offset, size, data);
+    return next().cgmBufferSubDataARB(file, line, target, offset, size, data);
 }
 
 void OpenGLRekorder::cgmDeleteBuffersARB(const char* file, unsigned line, int n, const unsigned* buffers)
 {
     writeUnsupported("glDeleteBuffersARB");
-    return interceptor()->cgmDeleteBuffersARB(file, line, n, buffers);
+    return next().cgmDeleteBuffersARB(file, line, n, buffers);
 }
 
 void OpenGLRekorder::cgmGenBuffersARB(const char* file, unsigned line, int n, unsigned* buffers)
 {
     writeUnsupported("glGenBuffersARB");
-    return interceptor()->cgmGenBuffersARB(file, line, n, buffers);
+    return next().cgmGenBuffersARB(file, line, n, buffers);
 }
 
 void OpenGLRekorder::cgmGetBufferParameterivARB(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetBufferParameterivARB");
-    return interceptor()->cgmGetBufferParameterivARB(file, line, target, pname, params);
+    return next().cgmGetBufferParameterivARB(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetBufferPointervARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
     writeUnsupported("glGetBufferPointervARB");
-    return interceptor()->cgmGetBufferPointervARB(file, line, target, pname, params);
+    return next().cgmGetBufferPointervARB(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
     writeUnsupported("glGetBufferSubDataARB");
-    return interceptor()->cgmGetBufferSubDataARB(file, line, target, offset, size, data);
+    return next().cgmGetBufferSubDataARB(file, line, target, offset, size, data);
 }
 
 unsigned char OpenGLRekorder::cgmIsBufferARB(const char* file, unsigned line, unsigned buffer)
 {
     out() << "glIsBufferARB(" << buffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsBufferARB(file, line, buffer);
+    return next().cgmIsBufferARB(file, line, buffer);
 }
 
 void* OpenGLRekorder::cgmMapBufferARB(const char* file, unsigned line, unsigned target, unsigned access)
 {
     out() << "glMapBufferARB(" << CallText::Enum{target} << ", " << CallText::Enum{access} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMapBufferARB(file, line, target, access);
+    return next().cgmMapBufferARB(file, line, target, access);
 }
 
 unsigned char OpenGLRekorder::cgmUnmapBufferARB(const char* file, unsigned line, unsigned target)
 {
     out() << "glUnmapBufferARB(" << CallText::Enum{target} << ");";
     endStatement(file, line);
-    return interceptor()->cgmUnmapBufferARB(file, line, target);
+    return next().cgmUnmapBufferARB(file, line, target);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1dARB(const char* file, unsigned line, unsigned index, double x)
 {
     out() << "glVertexAttrib1dARB(" << index << ", " << x << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib1dARB(file, line, index, x);
+    return next().cgmVertexAttrib1dARB(file, line, index, x);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
     writeUnsupported("glVertexAttrib1dvARB");
-    return interceptor()->cgmVertexAttrib1dvARB(file, line, index, v);
+    return next().cgmVertexAttrib1dvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1fARB(const char* file, unsigned line, unsigned index, float x)
 {
     out() << "glVertexAttrib1fARB(" << index << ", " << CallText::Float{x} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib1fARB(file, line, index, x);
+    return next().cgmVertexAttrib1fARB(file, line, index, x);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
     writeUnsupported("glVertexAttrib1fvARB");
-    return interceptor()->cgmVertexAttrib1fvARB(file, line, index, v);
+    return next().cgmVertexAttrib1fvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1sARB(const char* file, unsigned line, unsigned index, short x)
 {
     out() << "glVertexAttrib1sARB(" << index << ", " << x << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib1sARB(file, line, index, x);
+    return next().cgmVertexAttrib1sARB(file, line, index, x);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib1svARB");
-    return interceptor()->cgmVertexAttrib1svARB(file, line, index, v);
+    return next().cgmVertexAttrib1svARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2dARB(const char* file, unsigned line, unsigned index, double x, double y)
 {
     out() << "glVertexAttrib2dARB(" << index << ", " << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib2dARB(file, line, index, x, y);
+    return next().cgmVertexAttrib2dARB(file, line, index, x, y);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
     writeUnsupported("glVertexAttrib2dvARB");
-    return interceptor()->cgmVertexAttrib2dvARB(file, line, index, v);
+    return next().cgmVertexAttrib2dvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2fARB(const char* file, unsigned line, unsigned index, float x, float y)
 {
     out() << "glVertexAttrib2fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib2fARB(file, line, index, x, y);
+    return next().cgmVertexAttrib2fARB(file, line, index, x, y);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
     writeUnsupported("glVertexAttrib2fvARB");
-    return interceptor()->cgmVertexAttrib2fvARB(file, line, index, v);
+    return next().cgmVertexAttrib2fvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2sARB(const char* file, unsigned line, unsigned index, short x, short y)
 {
     out() << "glVertexAttrib2sARB(" << index << ", " << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib2sARB(file, line, index, x, y);
+    return next().cgmVertexAttrib2sARB(file, line, index, x, y);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib2svARB");
-    return interceptor()->cgmVertexAttrib2svARB(file, line, index, v);
+    return next().cgmVertexAttrib2svARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3dARB(
@@ -2705,13 +2705,13 @@ void OpenGLRekorder::cgmVertexAttrib3dARB(
 {
     out() << "glVertexAttrib3dARB(" << index << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib3dARB(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3dARB(file, line, index, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
     writeUnsupported("glVertexAttrib3dvARB");
-    return interceptor()->cgmVertexAttrib3dvARB(file, line, index, v);
+    return next().cgmVertexAttrib3dvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3fARB(const char* file, unsigned line, unsigned index, float x, float y, float z)
@@ -2719,44 +2719,44 @@ void OpenGLRekorder::cgmVertexAttrib3fARB(const char* file, unsigned line, unsig
     out() << "glVertexAttrib3fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib3fARB(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3fARB(file, line, index, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
     writeUnsupported("glVertexAttrib3fvARB");
-    return interceptor()->cgmVertexAttrib3fvARB(file, line, index, v);
+    return next().cgmVertexAttrib3fvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3sARB(const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
     out() << "glVertexAttrib3sARB(" << index << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib3sARB(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3sARB(file, line, index, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib3svARB");
-    return interceptor()->cgmVertexAttrib3svARB(file, line, index, v);
+    return next().cgmVertexAttrib3svARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4NbvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     writeUnsupported("glVertexAttrib4NbvARB");
-    return interceptor()->cgmVertexAttrib4NbvARB(file, line, index, v);
+    return next().cgmVertexAttrib4NbvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4NivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
     writeUnsupported("glVertexAttrib4NivARB");
-    return interceptor()->cgmVertexAttrib4NivARB(file, line, index, v);
+    return next().cgmVertexAttrib4NivARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4NsvARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib4NsvARB");
-    return interceptor()->cgmVertexAttrib4NsvARB(file, line, index, v);
+    return next().cgmVertexAttrib4NsvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4NubARB(
@@ -2767,31 +2767,31 @@ void OpenGLRekorder::cgmVertexAttrib4NubARB(
         << static_cast<unsigned>(y) << ", " << static_cast<unsigned>(z) << ", " << static_cast<unsigned>(w)
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib4NubARB(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4NubARB(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4NubvARB(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     writeUnsupported("glVertexAttrib4NubvARB");
-    return interceptor()->cgmVertexAttrib4NubvARB(file, line, index, v);
+    return next().cgmVertexAttrib4NubvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4NuivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     writeUnsupported("glVertexAttrib4NuivARB");
-    return interceptor()->cgmVertexAttrib4NuivARB(file, line, index, v);
+    return next().cgmVertexAttrib4NuivARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4NusvARB(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     writeUnsupported("glVertexAttrib4NusvARB");
-    return interceptor()->cgmVertexAttrib4NusvARB(file, line, index, v);
+    return next().cgmVertexAttrib4NusvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4bvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     writeUnsupported("glVertexAttrib4bvARB");
-    return interceptor()->cgmVertexAttrib4bvARB(file, line, index, v);
+    return next().cgmVertexAttrib4bvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4dARB(
@@ -2799,13 +2799,13 @@ void OpenGLRekorder::cgmVertexAttrib4dARB(
 {
     out() << "glVertexAttrib4dARB(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib4dARB(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4dARB(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
     writeUnsupported("glVertexAttrib4dvARB");
-    return interceptor()->cgmVertexAttrib4dvARB(file, line, index, v);
+    return next().cgmVertexAttrib4dvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4fARB(
@@ -2814,19 +2814,19 @@ void OpenGLRekorder::cgmVertexAttrib4fARB(
     out() << "glVertexAttrib4fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib4fARB(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4fARB(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
     writeUnsupported("glVertexAttrib4fvARB");
-    return interceptor()->cgmVertexAttrib4fvARB(file, line, index, v);
+    return next().cgmVertexAttrib4fvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4ivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
     writeUnsupported("glVertexAttrib4ivARB");
-    return interceptor()->cgmVertexAttrib4ivARB(file, line, index, v);
+    return next().cgmVertexAttrib4ivARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4sARB(
@@ -2834,31 +2834,31 @@ void OpenGLRekorder::cgmVertexAttrib4sARB(
 {
     out() << "glVertexAttrib4sARB(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib4sARB(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4sARB(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib4svARB");
-    return interceptor()->cgmVertexAttrib4svARB(file, line, index, v);
+    return next().cgmVertexAttrib4svARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4ubvARB(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     writeUnsupported("glVertexAttrib4ubvARB");
-    return interceptor()->cgmVertexAttrib4ubvARB(file, line, index, v);
+    return next().cgmVertexAttrib4ubvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4uivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     writeUnsupported("glVertexAttrib4uivARB");
-    return interceptor()->cgmVertexAttrib4uivARB(file, line, index, v);
+    return next().cgmVertexAttrib4uivARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4usvARB(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     writeUnsupported("glVertexAttrib4usvARB");
-    return interceptor()->cgmVertexAttrib4usvARB(file, line, index, v);
+    return next().cgmVertexAttrib4usvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribPointerARB(
@@ -2866,47 +2866,47 @@ void OpenGLRekorder::cgmVertexAttribPointerARB(
     const void* pointer)
 {
     writeUnsupported("glVertexAttribPointerARB");
-    return interceptor()->cgmVertexAttribPointerARB(file, line, index, size, type, normalized, stride, pointer);
+    return next().cgmVertexAttribPointerARB(file, line, index, size, type, normalized, stride, pointer);
 }
 
 void OpenGLRekorder::cgmEnableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
     out() << "glEnableVertexAttribArrayARB(" << index << ");";
     endStatement(file, line);
-    return interceptor()->cgmEnableVertexAttribArrayARB(file, line, index);
+    return next().cgmEnableVertexAttribArrayARB(file, line, index);
 }
 
 void OpenGLRekorder::cgmDisableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
     out() << "glDisableVertexAttribArrayARB(" << index << ");";
     endStatement(file, line);
-    return interceptor()->cgmDisableVertexAttribArrayARB(file, line, index);
+    return next().cgmDisableVertexAttribArrayARB(file, line, index);
 }
 
 void OpenGLRekorder::cgmProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned format, int len, const void* string)
 {
     writeUnsupported("glProgramStringARB");
-    return interceptor()->cgmProgramStringARB(file, line, target, format, len, string);
+    return next().cgmProgramStringARB(file, line, target, format, len, string);
 }
 
 void OpenGLRekorder::cgmBindProgramARB(const char* file, unsigned line, unsigned target, unsigned program)
 {
     out() << "glBindProgramARB(" << CallText::Enum{target} << ", " << program << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindProgramARB(file, line, target, program);
+    return next().cgmBindProgramARB(file, line, target, program);
 }
 
 void OpenGLRekorder::cgmDeleteProgramsARB(const char* file, unsigned line, int n, const unsigned* programs)
 {
     writeUnsupported("glDeleteProgramsARB");
-    return interceptor()->cgmDeleteProgramsARB(file, line, n, programs);
+    return next().cgmDeleteProgramsARB(file, line, n, programs);
 }
 
 void OpenGLRekorder::cgmGenProgramsARB(const char* file, unsigned line, int n, unsigned* programs)
 {
     writeUnsupported("glGenProgramsARB");
-    return interceptor()->cgmGenProgramsARB(file, line, n, programs);
+    return next().cgmGenProgramsARB(file, line, n, programs);
 }
 
 void OpenGLRekorder::cgmProgramEnvParameter4dARB(
@@ -2915,14 +2915,14 @@ void OpenGLRekorder::cgmProgramEnvParameter4dARB(
     out() << "glProgramEnvParameter4dARB(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
         << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmProgramEnvParameter4dARB(file, line, target, index, x, y, z, w);
+    return next().cgmProgramEnvParameter4dARB(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmProgramEnvParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
     writeUnsupported("glProgramEnvParameter4dvARB");
-    return interceptor()->cgmProgramEnvParameter4dvARB(file, line, target, index, params);
+    return next().cgmProgramEnvParameter4dvARB(file, line, target, index, params);
 }
 
 void OpenGLRekorder::cgmProgramEnvParameter4fARB(
@@ -2932,14 +2932,14 @@ void OpenGLRekorder::cgmProgramEnvParameter4fARB(
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
         << CallText::Float{w} << ");";
     endStatement(file, line);
-    return interceptor()->cgmProgramEnvParameter4fARB(file, line, target, index, x, y, z, w);
+    return next().cgmProgramEnvParameter4fARB(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmProgramEnvParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
     writeUnsupported("glProgramEnvParameter4fvARB");
-    return interceptor()->cgmProgramEnvParameter4fvARB(file, line, target, index, params);
+    return next().cgmProgramEnvParameter4fvARB(file, line, target, index, params);
 }
 
 void OpenGLRekorder::cgmProgramLocalParameter4dARB(
@@ -2948,14 +2948,14 @@ void OpenGLRekorder::cgmProgramLocalParameter4dARB(
     out() << "glProgramLocalParameter4dARB(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
         << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmProgramLocalParameter4dARB(file, line, target, index, x, y, z, w);
+    return next().cgmProgramLocalParameter4dARB(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmProgramLocalParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
     writeUnsupported("glProgramLocalParameter4dvARB");
-    return interceptor()->cgmProgramLocalParameter4dvARB(file, line, target, index, params);
+    return next().cgmProgramLocalParameter4dvARB(file, line, target, index, params);
 }
 
 void OpenGLRekorder::cgmProgramLocalParameter4fARB(
@@ -2965,97 +2965,97 @@ void OpenGLRekorder::cgmProgramLocalParameter4fARB(
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
         << CallText::Float{w} << ");";
     endStatement(file, line);
-    return interceptor()->cgmProgramLocalParameter4fARB(file, line, target, index, x, y, z, w);
+    return next().cgmProgramLocalParameter4fARB(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmProgramLocalParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
     writeUnsupported("glProgramLocalParameter4fvARB");
-    return interceptor()->cgmProgramLocalParameter4fvARB(file, line, target, index, params);
+    return next().cgmProgramLocalParameter4fvARB(file, line, target, index, params);
 }
 
 void OpenGLRekorder::cgmGetProgramEnvParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
     writeUnsupported("glGetProgramEnvParameterdvARB");
-    return interceptor()->cgmGetProgramEnvParameterdvARB(file, line, target, index, params);
+    return next().cgmGetProgramEnvParameterdvARB(file, line, target, index, params);
 }
 
 void OpenGLRekorder::cgmGetProgramEnvParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
     writeUnsupported("glGetProgramEnvParameterfvARB");
-    return interceptor()->cgmGetProgramEnvParameterfvARB(file, line, target, index, params);
+    return next().cgmGetProgramEnvParameterfvARB(file, line, target, index, params);
 }
 
 void OpenGLRekorder::cgmGetProgramLocalParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
     writeUnsupported("glGetProgramLocalParameterdvARB");
-    return interceptor()->cgmGetProgramLocalParameterdvARB(file, line, target, index, params);
+    return next().cgmGetProgramLocalParameterdvARB(file, line, target, index, params);
 }
 
 void OpenGLRekorder::cgmGetProgramLocalParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
     writeUnsupported("glGetProgramLocalParameterfvARB");
-    return interceptor()->cgmGetProgramLocalParameterfvARB(file, line, target, index, params);
+    return next().cgmGetProgramLocalParameterfvARB(file, line, target, index, params);
 }
 
 void OpenGLRekorder::cgmGetProgramivARB(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetProgramivARB");
-    return interceptor()->cgmGetProgramivARB(file, line, target, pname, params);
+    return next().cgmGetProgramivARB(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void* string)
 {
     writeUnsupported("glGetProgramStringARB");
-    return interceptor()->cgmGetProgramStringARB(file, line, target, pname, string);
+    return next().cgmGetProgramStringARB(file, line, target, pname, string);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribdvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
     writeUnsupported("glGetVertexAttribdvARB");
-    return interceptor()->cgmGetVertexAttribdvARB(file, line, index, pname, params);
+    return next().cgmGetVertexAttribdvARB(file, line, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribfvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
     writeUnsupported("glGetVertexAttribfvARB");
-    return interceptor()->cgmGetVertexAttribfvARB(file, line, index, pname, params);
+    return next().cgmGetVertexAttribfvARB(file, line, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribivARB(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
     writeUnsupported("glGetVertexAttribivARB");
-    return interceptor()->cgmGetVertexAttribivARB(file, line, index, pname, params);
+    return next().cgmGetVertexAttribivARB(file, line, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribPointervARB(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
     writeUnsupported("glGetVertexAttribPointervARB");
-    return interceptor()->cgmGetVertexAttribPointervARB(file, line, index, pname, pointer);
+    return next().cgmGetVertexAttribPointervARB(file, line, index, pname, pointer);
 }
 
 unsigned char OpenGLRekorder::cgmIsProgramARB(const char* file, unsigned line, unsigned program)
 {
     out() << "glIsProgramARB(" << program << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsProgramARB(file, line, program);
+    return next().cgmIsProgramARB(file, line, program);
 }
 
 void OpenGLRekorder::cgmBindAttribLocationARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, const char* name)
 {
     writeUnsupported("glBindAttribLocationARB");
-    return interceptor()->cgmBindAttribLocationARB(file, line, programObj, index, name);
+    return next().cgmBindAttribLocationARB(file, line, programObj, index, name);
 }
 
 void OpenGLRekorder::cgmGetActiveAttribARB(
@@ -3063,59 +3063,59 @@ void OpenGLRekorder::cgmGetActiveAttribARB(
     unsigned* type, char* name)
 {
     writeUnsupported("glGetActiveAttribARB");
-    return interceptor()->cgmGetActiveAttribARB(file, line, programObj, index, maxLength, length, size, type, name);
+    return next().cgmGetActiveAttribARB(file, line, programObj, index, maxLength, length, size, type, name);
 }
 
 int OpenGLRekorder::cgmGetAttribLocationARB(const char* file, unsigned line, unsigned programObj, const char* name)
 {
     writeUnsupported("glGetAttribLocationARB");
-    return interceptor()->cgmGetAttribLocationARB(file, line, programObj, name);
+    return next().cgmGetAttribLocationARB(file, line, programObj, name);
 }
 
 void OpenGLRekorder::cgmWindowPos2dARB(const char* file, unsigned line, double x, double y)
 {
     out() << "glWindowPos2dARB(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos2dARB(file, line, x, y);
+    return next().cgmWindowPos2dARB(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmWindowPos2dvARB(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glWindowPos2dvARB");
-    return interceptor()->cgmWindowPos2dvARB(file, line, v);
+    return next().cgmWindowPos2dvARB(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2fARB(const char* file, unsigned line, float x, float y)
 {
     out() << "glWindowPos2fARB(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos2fARB(file, line, x, y);
+    return next().cgmWindowPos2fARB(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmWindowPos2fvARB(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glWindowPos2fvARB");
-    return interceptor()->cgmWindowPos2fvARB(file, line, v);
+    return next().cgmWindowPos2fvARB(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2iARB(const char* file, unsigned line, int x, int y)
 {
     out() << "glWindowPos2iARB(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos2iARB(file, line, x, y);
+    return next().cgmWindowPos2iARB(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmWindowPos2ivARB(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glWindowPos2ivARB");
-    return interceptor()->cgmWindowPos2ivARB(file, line, v);
+    return next().cgmWindowPos2ivARB(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2sARB(const char* file, unsigned line, short x, short y)
 {
     out() << "glWindowPos2sARB(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos2sARB(file, line, x, y);
+    return next().cgmWindowPos2sARB(file, line, x, y);
 }
 
 }}

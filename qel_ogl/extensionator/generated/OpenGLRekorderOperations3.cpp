@@ -13,20 +13,20 @@ namespace QEL { namespace OGL {
 void OpenGLRekorder::cgmWindowPos2svARB(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glWindowPos2svARB");
-    return interceptor()->cgmWindowPos2svARB(file, line, v);
+    return next().cgmWindowPos2svARB(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3dARB(const char* file, unsigned line, double x, double y, double z)
 {
     out() << "glWindowPos3dARB(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos3dARB(file, line, x, y, z);
+    return next().cgmWindowPos3dARB(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmWindowPos3dvARB(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glWindowPos3dvARB");
-    return interceptor()->cgmWindowPos3dvARB(file, line, v);
+    return next().cgmWindowPos3dvARB(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3fARB(const char* file, unsigned line, float x, float y, float z)
@@ -34,58 +34,58 @@ void OpenGLRekorder::cgmWindowPos3fARB(const char* file, unsigned line, float x,
     out() << "glWindowPos3fARB(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos3fARB(file, line, x, y, z);
+    return next().cgmWindowPos3fARB(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmWindowPos3fvARB(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glWindowPos3fvARB");
-    return interceptor()->cgmWindowPos3fvARB(file, line, v);
+    return next().cgmWindowPos3fvARB(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3iARB(const char* file, unsigned line, int x, int y, int z)
 {
     out() << "glWindowPos3iARB(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos3iARB(file, line, x, y, z);
+    return next().cgmWindowPos3iARB(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmWindowPos3ivARB(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glWindowPos3ivARB");
-    return interceptor()->cgmWindowPos3ivARB(file, line, v);
+    return next().cgmWindowPos3ivARB(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3sARB(const char* file, unsigned line, short x, short y, short z)
 {
     out() << "glWindowPos3sARB(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos3sARB(file, line, x, y, z);
+    return next().cgmWindowPos3sARB(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmWindowPos3svARB(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glWindowPos3svARB");
-    return interceptor()->cgmWindowPos3svARB(file, line, v);
+    return next().cgmWindowPos3svARB(file, line, v);
 }
 
 void OpenGLRekorder::cgmDrawBuffersATI(const char* file, unsigned line, int n, const unsigned* bufs)
 {
     writeUnsupported("glDrawBuffersATI");
-    return interceptor()->cgmDrawBuffersATI(file, line, n, bufs);
+    return next().cgmDrawBuffersATI(file, line, n, bufs);
 }
 
 void OpenGLRekorder::cgmElementPointerATI(const char* file, unsigned line, unsigned type, const void* pointer)
 {
     writeUnsupported("glElementPointerATI");
-    return interceptor()->cgmElementPointerATI(file, line, type, pointer);
+    return next().cgmElementPointerATI(file, line, type, pointer);
 }
 
 void OpenGLRekorder::cgmDrawElementArrayATI(const char* file, unsigned line, unsigned mode, int count)
 {
     out() << "glDrawElementArrayATI(" << CallText::Enum{mode} << ", " << count << ");";
     endStatement(file, line);
-    return interceptor()->cgmDrawElementArrayATI(file, line, mode, count);
+    return next().cgmDrawElementArrayATI(file, line, mode, count);
 }
 
 void OpenGLRekorder::cgmDrawRangeElementArrayATI(
@@ -94,66 +94,66 @@ void OpenGLRekorder::cgmDrawRangeElementArrayATI(
     out() << "glDrawRangeElementArrayATI(" << CallText::Enum{mode} << ", " << start << ", " << end << ", "
         << count << ");";
     endStatement(file, line);
-    return interceptor()->cgmDrawRangeElementArrayATI(file, line, mode, start, end, count);
+    return next().cgmDrawRangeElementArrayATI(file, line, mode, start, end, count);
 }
 
 void OpenGLRekorder::cgmTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, const int* param)
 {
     writeUnsupported("glTexBumpParameterivATI");
-    return interceptor()->cgmTexBumpParameterivATI(file, line, pname, param);
+    return next().cgmTexBumpParameterivATI(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, const float* param)
 {
     writeUnsupported("glTexBumpParameterfvATI");
-    return interceptor()->cgmTexBumpParameterfvATI(file, line, pname, param);
+    return next().cgmTexBumpParameterfvATI(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmGetTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, int* param)
 {
     writeUnsupported("glGetTexBumpParameterivATI");
-    return interceptor()->cgmGetTexBumpParameterivATI(file, line, pname, param);
+    return next().cgmGetTexBumpParameterivATI(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmGetTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, float* param)
 {
     writeUnsupported("glGetTexBumpParameterfvATI");
-    return interceptor()->cgmGetTexBumpParameterfvATI(file, line, pname, param);
+    return next().cgmGetTexBumpParameterfvATI(file, line, pname, param);
 }
 
 unsigned OpenGLRekorder::cgmGenFragmentShadersATI(const char* file, unsigned line, unsigned range)
 {
     out() << "glGenFragmentShadersATI(" << range << ");";
     endStatement(file, line);
-    return interceptor()->cgmGenFragmentShadersATI(file, line, range);
+    return next().cgmGenFragmentShadersATI(file, line, range);
 }
 
 void OpenGLRekorder::cgmBindFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
     out() << "glBindFragmentShaderATI(" << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindFragmentShaderATI(file, line, id);
+    return next().cgmBindFragmentShaderATI(file, line, id);
 }
 
 void OpenGLRekorder::cgmDeleteFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
     out() << "glDeleteFragmentShaderATI(" << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmDeleteFragmentShaderATI(file, line, id);
+    return next().cgmDeleteFragmentShaderATI(file, line, id);
 }
 
 void OpenGLRekorder::cgmBeginFragmentShaderATI(const char* file, unsigned line)
 {
     out() << "glBeginFragmentShaderATI();";
     endStatement(file, line);
-    return interceptor()->cgmBeginFragmentShaderATI(file, line);
+    return next().cgmBeginFragmentShaderATI(file, line);
 }
 
 void OpenGLRekorder::cgmEndFragmentShaderATI(const char* file, unsigned line)
 {
     out() << "glEndFragmentShaderATI();";
     endStatement(file, line);
-    return interceptor()->cgmEndFragmentShaderATI(file, line);
+    return next().cgmEndFragmentShaderATI(file, line);
 }
 
 void OpenGLRekorder::cgmPassTexCoordATI(
@@ -161,14 +161,14 @@ void OpenGLRekorder::cgmPassTexCoordATI(
 {
     out() << "glPassTexCoordATI(" << dst << ", " << coord << ", " << CallText::Enum{swizzle} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPassTexCoordATI(file, line, dst, coord, swizzle);
+    return next().cgmPassTexCoordATI(file, line, dst, coord, swizzle);
 }
 
 void OpenGLRekorder::cgmSampleMapATI(const char* file, unsigned line, unsigned dst, unsigned interp, unsigned swizzle)
 {
     out() << "glSampleMapATI(" << dst << ", " << interp << ", " << CallText::Enum{swizzle} << ");";
     endStatement(file, line);
-    return interceptor()->cgmSampleMapATI(file, line, dst, interp, swizzle);
+    return next().cgmSampleMapATI(file, line, dst, interp, swizzle);
 }
 
 void OpenGLRekorder::cgmColorFragmentOp1ATI(
@@ -178,7 +178,7 @@ void OpenGLRekorder::cgmColorFragmentOp1ATI(
     out() << "glColorFragmentOp1ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMask << ", " << dstMod
         << ", " << arg1 << ", " << arg1Rep << ", " << arg1Mod << ");";
     endStatement(file, line);
-    return interceptor()->cgmColorFragmentOp1ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
+    return next().cgmColorFragmentOp1ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
 }
 
 void OpenGLRekorder::cgmColorFragmentOp2ATI(
@@ -189,7 +189,7 @@ void OpenGLRekorder::cgmColorFragmentOp2ATI(
         << ", " << arg1 << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", "
         << arg2Mod << ");";
     endStatement(file, line);
-    return interceptor()->cgmColorFragmentOp2ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+    return next().cgmColorFragmentOp2ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
 
 void OpenGLRekorder::cgmColorFragmentOp3ATI(
@@ -201,7 +201,7 @@ void OpenGLRekorder::cgmColorFragmentOp3ATI(
         << ", " << arg1 << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", "
         << arg2Mod << ", " << arg3 << ", " << arg3Rep << ", " << arg3Mod << ");";
     endStatement(file, line);
-    return interceptor()->cgmColorFragmentOp3ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+    return next().cgmColorFragmentOp3ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
 
 void OpenGLRekorder::cgmAlphaFragmentOp1ATI(
@@ -211,7 +211,7 @@ void OpenGLRekorder::cgmAlphaFragmentOp1ATI(
     out() << "glAlphaFragmentOp1ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMod << ", " << arg1
         << ", " << arg1Rep << ", " << arg1Mod << ");";
     endStatement(file, line);
-    return interceptor()->cgmAlphaFragmentOp1ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod);
+    return next().cgmAlphaFragmentOp1ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod);
 }
 
 void OpenGLRekorder::cgmAlphaFragmentOp2ATI(
@@ -221,7 +221,7 @@ void OpenGLRekorder::cgmAlphaFragmentOp2ATI(
     out() << "glAlphaFragmentOp2ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMod << ", " << arg1
         << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", " << arg2Mod << ");";
     endStatement(file, line);
-    return interceptor()->cgmAlphaFragmentOp2ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+    return next().cgmAlphaFragmentOp2ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
 
 void OpenGLRekorder::cgmAlphaFragmentOp3ATI(
@@ -233,42 +233,42 @@ void OpenGLRekorder::cgmAlphaFragmentOp3ATI(
         << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", " << arg2Mod << ", "
         << arg3 << ", " << arg3Rep << ", " << arg3Mod << ");";
     endStatement(file, line);
-    return interceptor()->cgmAlphaFragmentOp3ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+    return next().cgmAlphaFragmentOp3ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
 
 void OpenGLRekorder::cgmSetFragmentShaderConstantATI(
     const char* file, unsigned line, unsigned dst, const float* value)
 {
     writeUnsupported("glSetFragmentShaderConstantATI");
-    return interceptor()->cgmSetFragmentShaderConstantATI(file, line, dst, value);
+    return next().cgmSetFragmentShaderConstantATI(file, line, dst, value);
 }
 
 void* OpenGLRekorder::cgmMapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
     out() << "glMapObjectBufferATI(" << buffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmMapObjectBufferATI(file, line, buffer);
+    return next().cgmMapObjectBufferATI(file, line, buffer);
 }
 
 void OpenGLRekorder::cgmUnmapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
     out() << "glUnmapObjectBufferATI(" << buffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmUnmapObjectBufferATI(file, line, buffer);
+    return next().cgmUnmapObjectBufferATI(file, line, buffer);
 }
 
 void OpenGLRekorder::cgmPNTrianglesiATI(const char* file, unsigned line, unsigned pname, int param)
 {
     out() << "glPNTrianglesiATI(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmPNTrianglesiATI(file, line, pname, param);
+    return next().cgmPNTrianglesiATI(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmPNTrianglesfATI(const char* file, unsigned line, unsigned pname, float param)
 {
     out() << "glPNTrianglesfATI(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPNTrianglesfATI(file, line, pname, param);
+    return next().cgmPNTrianglesfATI(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmStencilOpSeparateATI(
@@ -277,7 +277,7 @@ void OpenGLRekorder::cgmStencilOpSeparateATI(
     out() << "glStencilOpSeparateATI(" << CallText::Enum{face} << ", " << CallText::Enum{sfail} << ", "
         << CallText::Enum{dpfail} << ", " << CallText::Enum{dppass} << ");";
     endStatement(file, line);
-    return interceptor()->cgmStencilOpSeparateATI(file, line, face, sfail, dpfail, dppass);
+    return next().cgmStencilOpSeparateATI(file, line, face, sfail, dpfail, dppass);
 }
 
 void OpenGLRekorder::cgmStencilFuncSeparateATI(
@@ -286,21 +286,21 @@ void OpenGLRekorder::cgmStencilFuncSeparateATI(
     out() << "glStencilFuncSeparateATI(" << CallText::Enum{frontfunc} << ", " << CallText::Enum{backfunc} << ", "
         << ref << ", " << mask << ");";
     endStatement(file, line);
-    return interceptor()->cgmStencilFuncSeparateATI(file, line, frontfunc, backfunc, ref, mask);
+    return next().cgmStencilFuncSeparateATI(file, line, frontfunc, backfunc, ref, mask);
 }
 
 unsigned OpenGLRekorder::cgmNewObjectBufferATI(
     const char* file, unsigned line, int size, const void* pointer, unsigned usage)
 {
     writeUnsupported("glNewObjectBufferATI");
-    return interceptor()->cgmNewObjectBufferATI(file, line, size, pointer, usage);
+    return next().cgmNewObjectBufferATI(file, line, size, pointer, usage);
 }
 
 unsigned char OpenGLRekorder::cgmIsObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
     out() << "glIsObjectBufferATI(" << buffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsObjectBufferATI(file, line, buffer);
+    return next().cgmIsObjectBufferATI(file, line, buffer);
 }
 
 void OpenGLRekorder::cgmUpdateObjectBufferATI(
@@ -308,28 +308,28 @@ void OpenGLRekorder::cgmUpdateObjectBufferATI(
     unsigned preserve)
 {
     writeUnsupported("glUpdateObjectBufferATI");
-    return interceptor()->cgmUpdateObjectBufferATI(file, line, buffer, offset, size, pointer, preserve);
+    return next().cgmUpdateObjectBufferATI(file, line, buffer, offset, size, pointer, preserve);
 }
 
 void OpenGLRekorder::cgmGetObjectBufferfvATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, float* params)
 {
     writeUnsupported("glGetObjectBufferfvATI");
-    return interceptor()->cgmGetObjectBufferfvATI(file, line, buffer, pname, params);
+    return next().cgmGetObjectBufferfvATI(file, line, buffer, pname, params);
 }
 
 void OpenGLRekorder::cgmGetObjectBufferivATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, int* params)
 {
     writeUnsupported("glGetObjectBufferivATI");
-    return interceptor()->cgmGetObjectBufferivATI(file, line, buffer, pname, params);
+    return next().cgmGetObjectBufferivATI(file, line, buffer, pname, params);
 }
 
 void OpenGLRekorder::cgmFreeObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
     out() << "glFreeObjectBufferATI(" << buffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmFreeObjectBufferATI(file, line, buffer);
+    return next().cgmFreeObjectBufferATI(file, line, buffer);
 }
 
 void OpenGLRekorder::cgmArrayObjectATI(
@@ -339,21 +339,21 @@ void OpenGLRekorder::cgmArrayObjectATI(
     out() << "glArrayObjectATI(" << CallText::Enum{array} << ", " << size << ", " << CallText::Enum{type} << ", "
         << stride << ", " << buffer << ", " << offset << ");";
     endStatement(file, line);
-    return interceptor()->cgmArrayObjectATI(file, line, array, size, type, stride, buffer, offset);
+    return next().cgmArrayObjectATI(file, line, array, size, type, stride, buffer, offset);
 }
 
 void OpenGLRekorder::cgmGetArrayObjectfvATI(
     const char* file, unsigned line, unsigned array, unsigned pname, float* params)
 {
     writeUnsupported("glGetArrayObjectfvATI");
-    return interceptor()->cgmGetArrayObjectfvATI(file, line, array, pname, params);
+    return next().cgmGetArrayObjectfvATI(file, line, array, pname, params);
 }
 
 void OpenGLRekorder::cgmGetArrayObjectivATI(
     const char* file, unsigned line, unsigned array, unsigned pname, int* params)
 {
     writeUnsupported("glGetArrayObjectivATI");
-    return interceptor()->cgmGetArrayObjectivATI(file, line, array, pname, params);
+    return next().cgmGetArrayObjectivATI(file, line, array, pname, params);
 }
 
 void OpenGLRekorder::cgmVariantArrayObjectATI(
@@ -362,21 +362,21 @@ void OpenGLRekorder::cgmVariantArrayObjectATI(
     out() << "glVariantArrayObjectATI(" << id << ", " << CallText::Enum{type} << ", " << stride << ", " << buffer
         << ", " << offset << ");";
     endStatement(file, line);
-    return interceptor()->cgmVariantArrayObjectATI(file, line, id, type, stride, buffer, offset);
+    return next().cgmVariantArrayObjectATI(file, line, id, type, stride, buffer, offset);
 }
 
 void OpenGLRekorder::cgmGetVariantArrayObjectfvATI(
     const char* file, unsigned line, unsigned id, unsigned pname, float* params)
 {
     writeUnsupported("glGetVariantArrayObjectfvATI");
-    return interceptor()->cgmGetVariantArrayObjectfvATI(file, line, id, pname, params);
+    return next().cgmGetVariantArrayObjectfvATI(file, line, id, pname, params);
 }
 
 void OpenGLRekorder::cgmGetVariantArrayObjectivATI(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     writeUnsupported("glGetVariantArrayObjectivATI");
-    return interceptor()->cgmGetVariantArrayObjectivATI(file, line, id, pname, params);
+    return next().cgmGetVariantArrayObjectivATI(file, line, id, pname, params);
 }
 
 void OpenGLRekorder::cgmVertexAttribArrayObjectATI(
@@ -386,47 +386,47 @@ void OpenGLRekorder::cgmVertexAttribArrayObjectATI(
     out() << "glVertexAttribArrayObjectATI(" << index << ", " << size << ", " << CallText::Enum{type} << ", "
         << CallText::Bool{normalized} << ", " << stride << ", " << buffer << ", " << offset << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttribArrayObjectATI(file, line, index, size, type, normalized, stride, buffer, offset);
+    return next().cgmVertexAttribArrayObjectATI(file, line, index, size, type, normalized, stride, buffer, offset);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribArrayObjectfvATI(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
     writeUnsupported("glGetVertexAttribArrayObjectfvATI");
-    return interceptor()->cgmGetVertexAttribArrayObjectfvATI(file, line, index, pname, params);
+    return next().cgmGetVertexAttribArrayObjectfvATI(file, line, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribArrayObjectivATI(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
     writeUnsupported("glGetVertexAttribArrayObjectivATI");
-    return interceptor()->cgmGetVertexAttribArrayObjectivATI(file, line, index, pname, params);
+    return next().cgmGetVertexAttribArrayObjectivATI(file, line, index, pname, params);
 }
 
 void OpenGLRekorder::cgmVertexStream2sATI(const char* file, unsigned line, unsigned stream, short x, short y)
 {
     out() << "glVertexStream2sATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexStream2sATI(file, line, stream, x, y);
+    return next().cgmVertexStream2sATI(file, line, stream, x, y);
 }
 
 void OpenGLRekorder::cgmVertexStream2svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
     writeUnsupported("glVertexStream2svATI");
-    return interceptor()->cgmVertexStream2svATI(file, line, stream, coords);
+    return next().cgmVertexStream2svATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream2iATI(const char* file, unsigned line, unsigned stream, int x, int y)
 {
     out() << "glVertexStream2iATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexStream2iATI(file, line, stream, x, y);
+    return next().cgmVertexStream2iATI(file, line, stream, x, y);
 }
 
 void OpenGLRekorder::cgmVertexStream2ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
     writeUnsupported("glVertexStream2ivATI");
-    return interceptor()->cgmVertexStream2ivATI(file, line, stream, coords);
+    return next().cgmVertexStream2ivATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream2fATI(const char* file, unsigned line, unsigned stream, float x, float y)
@@ -434,52 +434,52 @@ void OpenGLRekorder::cgmVertexStream2fATI(const char* file, unsigned line, unsig
     out() << "glVertexStream2fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexStream2fATI(file, line, stream, x, y);
+    return next().cgmVertexStream2fATI(file, line, stream, x, y);
 }
 
 void OpenGLRekorder::cgmVertexStream2fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
     writeUnsupported("glVertexStream2fvATI");
-    return interceptor()->cgmVertexStream2fvATI(file, line, stream, coords);
+    return next().cgmVertexStream2fvATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream2dATI(const char* file, unsigned line, unsigned stream, double x, double y)
 {
     out() << "glVertexStream2dATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexStream2dATI(file, line, stream, x, y);
+    return next().cgmVertexStream2dATI(file, line, stream, x, y);
 }
 
 void OpenGLRekorder::cgmVertexStream2dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
     writeUnsupported("glVertexStream2dvATI");
-    return interceptor()->cgmVertexStream2dvATI(file, line, stream, coords);
+    return next().cgmVertexStream2dvATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream3sATI(const char* file, unsigned line, unsigned stream, short x, short y, short z)
 {
     out() << "glVertexStream3sATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexStream3sATI(file, line, stream, x, y, z);
+    return next().cgmVertexStream3sATI(file, line, stream, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
     writeUnsupported("glVertexStream3svATI");
-    return interceptor()->cgmVertexStream3svATI(file, line, stream, coords);
+    return next().cgmVertexStream3svATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream3iATI(const char* file, unsigned line, unsigned stream, int x, int y, int z)
 {
     out() << "glVertexStream3iATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexStream3iATI(file, line, stream, x, y, z);
+    return next().cgmVertexStream3iATI(file, line, stream, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
     writeUnsupported("glVertexStream3ivATI");
-    return interceptor()->cgmVertexStream3ivATI(file, line, stream, coords);
+    return next().cgmVertexStream3ivATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream3fATI(const char* file, unsigned line, unsigned stream, float x, float y, float z)
@@ -487,13 +487,13 @@ void OpenGLRekorder::cgmVertexStream3fATI(const char* file, unsigned line, unsig
     out() << "glVertexStream3fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexStream3fATI(file, line, stream, x, y, z);
+    return next().cgmVertexStream3fATI(file, line, stream, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
     writeUnsupported("glVertexStream3fvATI");
-    return interceptor()->cgmVertexStream3fvATI(file, line, stream, coords);
+    return next().cgmVertexStream3fvATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream3dATI(
@@ -501,13 +501,13 @@ void OpenGLRekorder::cgmVertexStream3dATI(
 {
     out() << "glVertexStream3dATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexStream3dATI(file, line, stream, x, y, z);
+    return next().cgmVertexStream3dATI(file, line, stream, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
     writeUnsupported("glVertexStream3dvATI");
-    return interceptor()->cgmVertexStream3dvATI(file, line, stream, coords);
+    return next().cgmVertexStream3dvATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream4sATI(
@@ -516,13 +516,13 @@ void OpenGLRekorder::cgmVertexStream4sATI(
     out() << "glVertexStream4sATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ", " << w
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexStream4sATI(file, line, stream, x, y, z, w);
+    return next().cgmVertexStream4sATI(file, line, stream, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexStream4svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
     writeUnsupported("glVertexStream4svATI");
-    return interceptor()->cgmVertexStream4svATI(file, line, stream, coords);
+    return next().cgmVertexStream4svATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream4iATI(
@@ -531,13 +531,13 @@ void OpenGLRekorder::cgmVertexStream4iATI(
     out() << "glVertexStream4iATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ", " << w
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexStream4iATI(file, line, stream, x, y, z, w);
+    return next().cgmVertexStream4iATI(file, line, stream, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexStream4ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
     writeUnsupported("glVertexStream4ivATI");
-    return interceptor()->cgmVertexStream4ivATI(file, line, stream, coords);
+    return next().cgmVertexStream4ivATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream4fATI(
@@ -546,13 +546,13 @@ void OpenGLRekorder::cgmVertexStream4fATI(
     out() << "glVertexStream4fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexStream4fATI(file, line, stream, x, y, z, w);
+    return next().cgmVertexStream4fATI(file, line, stream, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexStream4fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
     writeUnsupported("glVertexStream4fvATI");
-    return interceptor()->cgmVertexStream4fvATI(file, line, stream, coords);
+    return next().cgmVertexStream4fvATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream4dATI(
@@ -561,13 +561,13 @@ void OpenGLRekorder::cgmVertexStream4dATI(
     out() << "glVertexStream4dATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ", " << w
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexStream4dATI(file, line, stream, x, y, z, w);
+    return next().cgmVertexStream4dATI(file, line, stream, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexStream4dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
     writeUnsupported("glVertexStream4dvATI");
-    return interceptor()->cgmVertexStream4dvATI(file, line, stream, coords);
+    return next().cgmVertexStream4dvATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmNormalStream3bATI(
@@ -576,14 +576,14 @@ void OpenGLRekorder::cgmNormalStream3bATI(
     out() << "glNormalStream3bATI(" << CallText::Enum{stream} << ", " << static_cast<int>(nx) << ", "
         << static_cast<int>(ny) << ", " << static_cast<int>(nz) << ");";
     endStatement(file, line);
-    return interceptor()->cgmNormalStream3bATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3bATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLRekorder::cgmNormalStream3bvATI(
     const char* file, unsigned line, unsigned stream, const signed char* coords)
 {
     writeUnsupported("glNormalStream3bvATI");
-    return interceptor()->cgmNormalStream3bvATI(file, line, stream, coords);
+    return next().cgmNormalStream3bvATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmNormalStream3sATI(
@@ -591,26 +591,26 @@ void OpenGLRekorder::cgmNormalStream3sATI(
 {
     out() << "glNormalStream3sATI(" << CallText::Enum{stream} << ", " << nx << ", " << ny << ", " << nz << ");";
     endStatement(file, line);
-    return interceptor()->cgmNormalStream3sATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3sATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLRekorder::cgmNormalStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
     writeUnsupported("glNormalStream3svATI");
-    return interceptor()->cgmNormalStream3svATI(file, line, stream, coords);
+    return next().cgmNormalStream3svATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmNormalStream3iATI(const char* file, unsigned line, unsigned stream, int nx, int ny, int nz)
 {
     out() << "glNormalStream3iATI(" << CallText::Enum{stream} << ", " << nx << ", " << ny << ", " << nz << ");";
     endStatement(file, line);
-    return interceptor()->cgmNormalStream3iATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3iATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLRekorder::cgmNormalStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
     writeUnsupported("glNormalStream3ivATI");
-    return interceptor()->cgmNormalStream3ivATI(file, line, stream, coords);
+    return next().cgmNormalStream3ivATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmNormalStream3fATI(
@@ -619,13 +619,13 @@ void OpenGLRekorder::cgmNormalStream3fATI(
     out() << "glNormalStream3fATI(" << CallText::Enum{stream} << ", " << CallText::Float{nx} << ", "
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ");";
     endStatement(file, line);
-    return interceptor()->cgmNormalStream3fATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3fATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLRekorder::cgmNormalStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
     writeUnsupported("glNormalStream3fvATI");
-    return interceptor()->cgmNormalStream3fvATI(file, line, stream, coords);
+    return next().cgmNormalStream3fvATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmNormalStream3dATI(
@@ -633,34 +633,34 @@ void OpenGLRekorder::cgmNormalStream3dATI(
 {
     out() << "glNormalStream3dATI(" << CallText::Enum{stream} << ", " << nx << ", " << ny << ", " << nz << ");";
     endStatement(file, line);
-    return interceptor()->cgmNormalStream3dATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3dATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLRekorder::cgmNormalStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
     writeUnsupported("glNormalStream3dvATI");
-    return interceptor()->cgmNormalStream3dvATI(file, line, stream, coords);
+    return next().cgmNormalStream3dvATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmClientActiveVertexStreamATI(const char* file, unsigned line, unsigned stream)
 {
     out() << "glClientActiveVertexStreamATI(" << CallText::Enum{stream} << ");";
     endStatement(file, line);
-    return interceptor()->cgmClientActiveVertexStreamATI(file, line, stream);
+    return next().cgmClientActiveVertexStreamATI(file, line, stream);
 }
 
 void OpenGLRekorder::cgmVertexBlendEnviATI(const char* file, unsigned line, unsigned pname, int param)
 {
     out() << "glVertexBlendEnviATI(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexBlendEnviATI(file, line, pname, param);
+    return next().cgmVertexBlendEnviATI(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmVertexBlendEnvfATI(const char* file, unsigned line, unsigned pname, float param)
 {
     out() << "glVertexBlendEnvfATI(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexBlendEnvfATI(file, line, pname, param);
+    return next().cgmVertexBlendEnvfATI(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmUniformBufferEXT(
@@ -668,21 +668,21 @@ void OpenGLRekorder::cgmUniformBufferEXT(
 {
     out() << "glUniformBufferEXT(" << program << ", " << location << ", " << buffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniformBufferEXT(file, line, program, location, buffer);
+    return next().cgmUniformBufferEXT(file, line, program, location, buffer);
 }
 
 int OpenGLRekorder::cgmGetUniformBufferSizeEXT(const char* file, unsigned line, unsigned program, int location)
 {
     out() << "glGetUniformBufferSizeEXT(" << program << ", " << location << ");";
     endStatement(file, line);
-    return interceptor()->cgmGetUniformBufferSizeEXT(file, line, program, location);
+    return next().cgmGetUniformBufferSizeEXT(file, line, program, location);
 }
 
 ptrdiff_t OpenGLRekorder::cgmGetUniformOffsetEXT(const char* file, unsigned line, unsigned program, int location)
 {
     out() << "glGetUniformOffsetEXT(" << program << ", " << location << ");";
     endStatement(file, line);
-    return interceptor()->cgmGetUniformOffsetEXT(file, line, program, location);
+    return next().cgmGetUniformOffsetEXT(file, line, program, location);
 }
 
 void OpenGLRekorder::cgmBlendColorEXT(
@@ -691,7 +691,7 @@ void OpenGLRekorder::cgmBlendColorEXT(
     out() << "glBlendColorEXT(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBlendColorEXT(file, line, red, green, blue, alpha);
+    return next().cgmBlendColorEXT(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmBlendEquationSeparateEXT(
@@ -700,7 +700,7 @@ void OpenGLRekorder::cgmBlendEquationSeparateEXT(
     out() << "glBlendEquationSeparateEXT(" << CallText::Enum{modeRGB} << ", " << CallText::Enum{modeAlpha}
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmBlendEquationSeparateEXT(file, line, modeRGB, modeAlpha);
+    return next().cgmBlendEquationSeparateEXT(file, line, modeRGB, modeAlpha);
 }
 
 void OpenGLRekorder::cgmBlendFuncSeparateEXT(
@@ -710,14 +710,14 @@ void OpenGLRekorder::cgmBlendFuncSeparateEXT(
     out() << "glBlendFuncSeparateEXT(" << CallText::Enum{sfactorRGB} << ", " << CallText::Enum{dfactorRGB}
         << ", " << CallText::Enum{sfactorAlpha} << ", " << CallText::Enum{dfactorAlpha} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBlendFuncSeparateEXT(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+    return next().cgmBlendFuncSeparateEXT(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
 void OpenGLRekorder::cgmBlendEquationEXT(const char* file, unsigned line, unsigned mode)
 {
     out() << "glBlendEquationEXT(" << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBlendEquationEXT(file, line, mode);
+    return next().cgmBlendEquationEXT(file, line, mode);
 }
 
 void OpenGLRekorder::cgmColorSubTableEXT(
@@ -725,7 +725,7 @@ void OpenGLRekorder::cgmColorSubTableEXT(
     const void* data)
 {
     writeUnsupported("glColorSubTableEXT");
-    return interceptor()->cgmColorSubTableEXT(file, line, target, start, count, format, type, data);
+    return next().cgmColorSubTableEXT(file, line, target, start, count, format, type, data);
 }
 
 void OpenGLRekorder::cgmCopyColorSubTableEXT(
@@ -734,21 +734,21 @@ void OpenGLRekorder::cgmCopyColorSubTableEXT(
     out() << "glCopyColorSubTableEXT(" << CallText::Enum{target} << ", " << start << ", " << x << ", " << y
         << ", " << width << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyColorSubTableEXT(file, line, target, start, x, y, width);
+    return next().cgmCopyColorSubTableEXT(file, line, target, start, x, y, width);
 }
 
 void OpenGLRekorder::cgmLockArraysEXT(const char* file, unsigned line, int first, int count)
 {
     out() << "glLockArraysEXT(" << first << ", " << count << ");";
     endStatement(file, line);
-    return interceptor()->cgmLockArraysEXT(file, line, first, count);
+    return next().cgmLockArraysEXT(file, line, first, count);
 }
 
 void OpenGLRekorder::cgmUnlockArraysEXT(const char* file, unsigned line)
 {
     out() << "glUnlockArraysEXT();";
     endStatement(file, line);
-    return interceptor()->cgmUnlockArraysEXT(file, line);
+    return next().cgmUnlockArraysEXT(file, line);
 }
 
 void OpenGLRekorder::cgmConvolutionFilter1DEXT(
@@ -756,7 +756,7 @@ void OpenGLRekorder::cgmConvolutionFilter1DEXT(
     unsigned type, const void* image)
 {
     writeUnsupported("glConvolutionFilter1DEXT");
-    return interceptor()->cgmConvolutionFilter1DEXT(file, line, target, internalformat, width, format, type, image);
+    return next().cgmConvolutionFilter1DEXT(file, line, target, internalformat, width, format, type, image);
 }
 
 void OpenGLRekorder::cgmConvolutionFilter2DEXT(
@@ -764,7 +764,7 @@ void OpenGLRekorder::cgmConvolutionFilter2DEXT(
     unsigned type, const void* image)
 {
     writeUnsupported("glConvolutionFilter2DEXT");
-    return interceptor()->cgmConvolutionFilter2DEXT(file, line, target, internalformat, width, height, format, type, image);
+    return next().cgmConvolutionFilter2DEXT(file, line, target, internalformat, width, height, format, type, image);
 }
 
 void OpenGLRekorder::cgmConvolutionParameterfEXT(
@@ -773,14 +773,14 @@ void OpenGLRekorder::cgmConvolutionParameterfEXT(
     out() << "glConvolutionParameterfEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{params} << ");";
     endStatement(file, line);
-    return interceptor()->cgmConvolutionParameterfEXT(file, line, target, pname, params);
+    return next().cgmConvolutionParameterfEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     writeUnsupported("glConvolutionParameterfvEXT");
-    return interceptor()->cgmConvolutionParameterfvEXT(file, line, target, pname, params);
+    return next().cgmConvolutionParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmConvolutionParameteriEXT(
@@ -789,14 +789,14 @@ void OpenGLRekorder::cgmConvolutionParameteriEXT(
     out() << "glConvolutionParameteriEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << params << ");";
     endStatement(file, line);
-    return interceptor()->cgmConvolutionParameteriEXT(file, line, target, pname, params);
+    return next().cgmConvolutionParameteriEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     writeUnsupported("glConvolutionParameterivEXT");
-    return interceptor()->cgmConvolutionParameterivEXT(file, line, target, pname, params);
+    return next().cgmConvolutionParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmCopyConvolutionFilter1DEXT(
@@ -805,7 +805,7 @@ void OpenGLRekorder::cgmCopyConvolutionFilter1DEXT(
     out() << "glCopyConvolutionFilter1DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
         << ", " << x << ", " << y << ", " << width << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyConvolutionFilter1DEXT(file, line, target, internalformat, x, y, width);
+    return next().cgmCopyConvolutionFilter1DEXT(file, line, target, internalformat, x, y, width);
 }
 
 void OpenGLRekorder::cgmCopyConvolutionFilter2DEXT(
@@ -814,28 +814,28 @@ void OpenGLRekorder::cgmCopyConvolutionFilter2DEXT(
     out() << "glCopyConvolutionFilter2DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
         << ", " << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyConvolutionFilter2DEXT(file, line, target, internalformat, x, y, width, height);
+    return next().cgmCopyConvolutionFilter2DEXT(file, line, target, internalformat, x, y, width, height);
 }
 
 void OpenGLRekorder::cgmGetConvolutionFilterEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
     writeUnsupported("glGetConvolutionFilterEXT");
-    return interceptor()->cgmGetConvolutionFilterEXT(file, line, target, format, type, image);
+    return next().cgmGetConvolutionFilterEXT(file, line, target, format, type, image);
 }
 
 void OpenGLRekorder::cgmGetConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetConvolutionParameterfvEXT");
-    return interceptor()->cgmGetConvolutionParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetConvolutionParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetConvolutionParameterivEXT");
-    return interceptor()->cgmGetConvolutionParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetConvolutionParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetSeparableFilterEXT(
@@ -843,7 +843,7 @@ void OpenGLRekorder::cgmGetSeparableFilterEXT(
     void* span)
 {
     writeUnsupported("glGetSeparableFilterEXT");
-    return interceptor()->cgmGetSeparableFilterEXT(file, line, target, format, type, row, column, span);
+    return next().cgmGetSeparableFilterEXT(file, line, target, format, type, row, column, span);
 }
 
 void OpenGLRekorder::cgmSeparableFilter2DEXT(
@@ -851,21 +851,21 @@ void OpenGLRekorder::cgmSeparableFilter2DEXT(
     unsigned type, const void* row, const void* column)
 {
     writeUnsupported("glSeparableFilter2DEXT");
-    return interceptor()->cgmSeparableFilter2DEXT(file, line, target, internalformat, width, height, format, type, row, column);
+    return next().cgmSeparableFilter2DEXT(file, line, target, internalformat, width, height, format, type, row, column);
 }
 
 void OpenGLRekorder::cgmBinormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glBinormalPointerEXT");
-    return interceptor()->cgmBinormalPointerEXT(file, line, type, stride, pointer);
+    return next().cgmBinormalPointerEXT(file, line, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmTangentPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glTangentPointerEXT");
-    return interceptor()->cgmTangentPointerEXT(file, line, type, stride, pointer);
+    return next().cgmTangentPointerEXT(file, line, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmCopyTexImage1DEXT(
@@ -875,7 +875,7 @@ void OpenGLRekorder::cgmCopyTexImage1DEXT(
     out() << "glCopyTexImage1DEXT(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << border << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyTexImage1DEXT(file, line, target, level, internalformat, x, y, width, border);
+    return next().cgmCopyTexImage1DEXT(file, line, target, level, internalformat, x, y, width, border);
 }
 
 void OpenGLRekorder::cgmCopyTexImage2DEXT(
@@ -886,7 +886,7 @@ void OpenGLRekorder::cgmCopyTexImage2DEXT(
         << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << height << ", "
         << border << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyTexImage2DEXT(file, line, target, level, internalformat, x, y, width, height, border);
+    return next().cgmCopyTexImage2DEXT(file, line, target, level, internalformat, x, y, width, height, border);
 }
 
 void OpenGLRekorder::cgmCopyTexSubImage1DEXT(
@@ -895,7 +895,7 @@ void OpenGLRekorder::cgmCopyTexSubImage1DEXT(
     out() << "glCopyTexSubImage1DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", " << x
         << ", " << y << ", " << width << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyTexSubImage1DEXT(file, line, target, level, xoffset, x, y, width);
+    return next().cgmCopyTexSubImage1DEXT(file, line, target, level, xoffset, x, y, width);
 }
 
 void OpenGLRekorder::cgmCopyTexSubImage2DEXT(
@@ -905,7 +905,7 @@ void OpenGLRekorder::cgmCopyTexSubImage2DEXT(
     out() << "glCopyTexSubImage2DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
         << yoffset << ", " << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, x, y, width, height);
+    return next().cgmCopyTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, x, y, width, height);
 }
 
 void OpenGLRekorder::cgmCopyTexSubImage3DEXT(
@@ -915,26 +915,26 @@ void OpenGLRekorder::cgmCopyTexSubImage3DEXT(
     out() << "glCopyTexSubImage3DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
         << yoffset << ", " << zoffset << ", " << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
+    return next().cgmCopyTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
 }
 
 void OpenGLRekorder::cgmCullParameterdvEXT(const char* file, unsigned line, unsigned pname, double* params)
 {
     writeUnsupported("glCullParameterdvEXT");
-    return interceptor()->cgmCullParameterdvEXT(file, line, pname, params);
+    return next().cgmCullParameterdvEXT(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmCullParameterfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
     writeUnsupported("glCullParameterfvEXT");
-    return interceptor()->cgmCullParameterfvEXT(file, line, pname, params);
+    return next().cgmCullParameterfvEXT(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmDepthBoundsEXT(const char* file, unsigned line, double zmin, double zmax)
 {
     out() << "glDepthBoundsEXT(" << zmin << ", " << zmax << ");";
     endStatement(file, line);
-    return interceptor()->cgmDepthBoundsEXT(file, line, zmin, zmax);
+    return next().cgmDepthBoundsEXT(file, line, zmin, zmax);
 }
 
 void OpenGLRekorder::cgmColorMaskIndexedEXT(
@@ -944,42 +944,42 @@ void OpenGLRekorder::cgmColorMaskIndexedEXT(
     out() << "glColorMaskIndexedEXT(" << index << ", " << CallText::Bool{r} << ", " << CallText::Bool{g} << ", "
         << CallText::Bool{b} << ", " << CallText::Bool{a} << ");";
     endStatement(file, line);
-    return interceptor()->cgmColorMaskIndexedEXT(file, line, index, r, g, b, a);
+    return next().cgmColorMaskIndexedEXT(file, line, index, r, g, b, a);
 }
 
 void OpenGLRekorder::cgmGetBooleanIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned char* data)
 {
     writeUnsupported("glGetBooleanIndexedvEXT");
-    return interceptor()->cgmGetBooleanIndexedvEXT(file, line, target, index, data);
+    return next().cgmGetBooleanIndexedvEXT(file, line, target, index, data);
 }
 
 void OpenGLRekorder::cgmGetIntegerIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int* data)
 {
     writeUnsupported("glGetIntegerIndexedvEXT");
-    return interceptor()->cgmGetIntegerIndexedvEXT(file, line, target, index, data);
+    return next().cgmGetIntegerIndexedvEXT(file, line, target, index, data);
 }
 
 void OpenGLRekorder::cgmEnableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
     out() << "glEnableIndexedEXT(" << CallText::Enum{target} << ", " << index << ");";
     endStatement(file, line);
-    return interceptor()->cgmEnableIndexedEXT(file, line, target, index);
+    return next().cgmEnableIndexedEXT(file, line, target, index);
 }
 
 void OpenGLRekorder::cgmDisableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
     out() << "glDisableIndexedEXT(" << CallText::Enum{target} << ", " << index << ");";
     endStatement(file, line);
-    return interceptor()->cgmDisableIndexedEXT(file, line, target, index);
+    return next().cgmDisableIndexedEXT(file, line, target, index);
 }
 
 unsigned char OpenGLRekorder::cgmIsEnabledIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
     out() << "glIsEnabledIndexedEXT(" << CallText::Enum{target} << ", " << index << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsEnabledIndexedEXT(file, line, target, index);
+    return next().cgmIsEnabledIndexedEXT(file, line, target, index);
 }
 
 void OpenGLRekorder::cgmDrawArraysInstancedEXT(
@@ -988,14 +988,14 @@ void OpenGLRekorder::cgmDrawArraysInstancedEXT(
     out() << "glDrawArraysInstancedEXT(" << CallText::Enum{mode} << ", " << start << ", " << count << ", "
         << primcount << ");";
     endStatement(file, line);
-    return interceptor()->cgmDrawArraysInstancedEXT(file, line, mode, start, count, primcount);
+    return next().cgmDrawArraysInstancedEXT(file, line, mode, start, count, primcount);
 }
 
 void OpenGLRekorder::cgmDrawElementsInstancedEXT(
     const char* file, unsigned line, unsigned mode, int count, unsigned type, const void* indices, int primcount)
 {
     writeUnsupported("glDrawElementsInstancedEXT");
-    return interceptor()->cgmDrawElementsInstancedEXT(file, line, mode, count, type, indices, primcount);
+    return next().cgmDrawElementsInstancedEXT(file, line, mode, count, type, indices, primcount);
 }
 
 void OpenGLRekorder::cgmDrawRangeElementsEXT(
@@ -1003,73 +1003,73 @@ void OpenGLRekorder::cgmDrawRangeElementsEXT(
     const void* indices)
 {
     writeUnsupported("glDrawRangeElementsEXT");
-    return interceptor()->cgmDrawRangeElementsEXT(file, line, mode, start, end, count, type, indices);
+    return next().cgmDrawRangeElementsEXT(file, line, mode, start, end, count, type, indices);
 }
 
 void OpenGLRekorder::cgmFogCoordfEXT(const char* file, unsigned line, float coord)
 {
     out() << "glFogCoordfEXT(" << CallText::Float{coord} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFogCoordfEXT(file, line, coord);
+    return next().cgmFogCoordfEXT(file, line, coord);
 }
 
 void OpenGLRekorder::cgmFogCoordfvEXT(const char* file, unsigned line, const float* coord)
 {
     writeUnsupported("glFogCoordfvEXT");
-    return interceptor()->cgmFogCoordfvEXT(file, line, coord);
+    return next().cgmFogCoordfvEXT(file, line, coord);
 }
 
 void OpenGLRekorder::cgmFogCoorddEXT(const char* file, unsigned line, double coord)
 {
     out() << "glFogCoorddEXT(" << coord << ");";
     endStatement(file, line);
-    return interceptor()->cgmFogCoorddEXT(file, line, coord);
+    return next().cgmFogCoorddEXT(file, line, coord);
 }
 
 void OpenGLRekorder::cgmFogCoorddvEXT(const char* file, unsigned line, const double* coord)
 {
     writeUnsupported("glFogCoorddvEXT");
-    return interceptor()->cgmFogCoorddvEXT(file, line, coord);
+    return next().cgmFogCoorddvEXT(file, line, coord);
 }
 
 void OpenGLRekorder::cgmFogCoordPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glFogCoordPointerEXT");
-    return interceptor()->cgmFogCoordPointerEXT(file, line, type, stride, pointer);
+    return next().cgmFogCoordPointerEXT(file, line, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmFragmentColorMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     out() << "glFragmentColorMaterialEXT(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentColorMaterialEXT(file, line, face, mode);
+    return next().cgmFragmentColorMaterialEXT(file, line, face, mode);
 }
 
 void OpenGLRekorder::cgmFragmentLightModelfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
     out() << "glFragmentLightModelfEXT(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentLightModelfEXT(file, line, pname, param);
+    return next().cgmFragmentLightModelfEXT(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmFragmentLightModelfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
     writeUnsupported("glFragmentLightModelfvEXT");
-    return interceptor()->cgmFragmentLightModelfvEXT(file, line, pname, params);
+    return next().cgmFragmentLightModelfvEXT(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmFragmentLightModeliEXT(const char* file, unsigned line, unsigned pname, int param)
 {
     out() << "glFragmentLightModeliEXT(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentLightModeliEXT(file, line, pname, param);
+    return next().cgmFragmentLightModeliEXT(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmFragmentLightModelivEXT(const char* file, unsigned line, unsigned pname, int* params)
 {
     writeUnsupported("glFragmentLightModelivEXT");
-    return interceptor()->cgmFragmentLightModelivEXT(file, line, pname, params);
+    return next().cgmFragmentLightModelivEXT(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmFragmentLightfEXT(
@@ -1078,14 +1078,14 @@ void OpenGLRekorder::cgmFragmentLightfEXT(
     out() << "glFragmentLightfEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentLightfEXT(file, line, light, pname, param);
+    return next().cgmFragmentLightfEXT(file, line, light, pname, param);
 }
 
 void OpenGLRekorder::cgmFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
     writeUnsupported("glFragmentLightfvEXT");
-    return interceptor()->cgmFragmentLightfvEXT(file, line, light, pname, params);
+    return next().cgmFragmentLightfvEXT(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmFragmentLightiEXT(const char* file, unsigned line, unsigned light, unsigned pname, int param)
@@ -1093,14 +1093,14 @@ void OpenGLRekorder::cgmFragmentLightiEXT(const char* file, unsigned line, unsig
     out() << "glFragmentLightiEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", " << param
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentLightiEXT(file, line, light, pname, param);
+    return next().cgmFragmentLightiEXT(file, line, light, pname, param);
 }
 
 void OpenGLRekorder::cgmFragmentLightivEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
     writeUnsupported("glFragmentLightivEXT");
-    return interceptor()->cgmFragmentLightivEXT(file, line, light, pname, params);
+    return next().cgmFragmentLightivEXT(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmFragmentMaterialfEXT(
@@ -1109,14 +1109,14 @@ void OpenGLRekorder::cgmFragmentMaterialfEXT(
     out() << "glFragmentMaterialfEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", " << param
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentMaterialfEXT(file, line, face, pname, param);
+    return next().cgmFragmentMaterialfEXT(file, line, face, pname, param);
 }
 
 void OpenGLRekorder::cgmFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
     writeUnsupported("glFragmentMaterialfvEXT");
-    return interceptor()->cgmFragmentMaterialfvEXT(file, line, face, pname, params);
+    return next().cgmFragmentMaterialfvEXT(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmFragmentMaterialiEXT(
@@ -1125,49 +1125,49 @@ void OpenGLRekorder::cgmFragmentMaterialiEXT(
     out() << "glFragmentMaterialiEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", " << param
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentMaterialiEXT(file, line, face, pname, param);
+    return next().cgmFragmentMaterialiEXT(file, line, face, pname, param);
 }
 
 void OpenGLRekorder::cgmFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
     writeUnsupported("glFragmentMaterialivEXT");
-    return interceptor()->cgmFragmentMaterialivEXT(file, line, face, pname, params);
+    return next().cgmFragmentMaterialivEXT(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmGetFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
     writeUnsupported("glGetFragmentLightfvEXT");
-    return interceptor()->cgmGetFragmentLightfvEXT(file, line, light, pname, params);
+    return next().cgmGetFragmentLightfvEXT(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmGetFragmentLightivEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
     writeUnsupported("glGetFragmentLightivEXT");
-    return interceptor()->cgmGetFragmentLightivEXT(file, line, light, pname, params);
+    return next().cgmGetFragmentLightivEXT(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmGetFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
     writeUnsupported("glGetFragmentMaterialfvEXT");
-    return interceptor()->cgmGetFragmentMaterialfvEXT(file, line, face, pname, params);
+    return next().cgmGetFragmentMaterialfvEXT(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmGetFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
     writeUnsupported("glGetFragmentMaterialivEXT");
-    return interceptor()->cgmGetFragmentMaterialivEXT(file, line, face, pname, params);
+    return next().cgmGetFragmentMaterialivEXT(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmLightEnviEXT(const char* file, unsigned line, unsigned pname, int param)
 {
     out() << "glLightEnviEXT(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmLightEnviEXT(file, line, pname, param);
+    return next().cgmLightEnviEXT(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmBlitFramebufferEXT(
@@ -1178,7 +1178,7 @@ void OpenGLRekorder::cgmBlitFramebufferEXT(
         << ", " << dstY0 << ", " << dstX1 << ", " << dstY1 << ", " << mask << ", " << CallText::Enum{filter}
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmBlitFramebufferEXT(file, line, srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
+    return next().cgmBlitFramebufferEXT(file, line, srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
 }
 
 void OpenGLRekorder::cgmRenderbufferStorageMultisampleEXT(
@@ -1187,33 +1187,33 @@ void OpenGLRekorder::cgmRenderbufferStorageMultisampleEXT(
     out() << "glRenderbufferStorageMultisampleEXT(" << CallText::Enum{target} << ", " << samples << ", "
         << CallText::Enum{internalformat} << ", " << width << ", " << height << ");";
     endStatement(file, line);
-    return interceptor()->cgmRenderbufferStorageMultisampleEXT(file, line, target, samples, internalformat, width, height);
+    return next().cgmRenderbufferStorageMultisampleEXT(file, line, target, samples, internalformat, width, height);
 }
 
 unsigned char OpenGLRekorder::cgmIsRenderbufferEXT(const char* file, unsigned line, unsigned renderbuffer)
 {
     out() << "glIsRenderbufferEXT(" << renderbuffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsRenderbufferEXT(file, line, renderbuffer);
+    return next().cgmIsRenderbufferEXT(file, line, renderbuffer);
 }
 
 void OpenGLRekorder::cgmBindRenderbufferEXT(const char* file, unsigned line, unsigned target, unsigned renderbuffer)
 {
     out() << "glBindRenderbufferEXT(" << CallText::Enum{target} << ", " << renderbuffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindRenderbufferEXT(file, line, target, renderbuffer);
+    return next().cgmBindRenderbufferEXT(file, line, target, renderbuffer);
 }
 
 void OpenGLRekorder::cgmDeleteRenderbuffersEXT(const char* file, unsigned line, int n, const unsigned* renderbuffers)
 {
     writeUnsupported("glDeleteRenderbuffersEXT");
-    return interceptor()->cgmDeleteRenderbuffersEXT(file, line, n, renderbuffers);
+    return next().cgmDeleteRenderbuffersEXT(file, line, n, renderbuffers);
 }
 
 void OpenGLRekorder::cgmGenRenderbuffersEXT(const char* file, unsigned line, int n, unsigned* renderbuffers)
 {
     writeUnsupported("glGenRenderbuffersEXT");
-    return interceptor()->cgmGenRenderbuffersEXT(file, line, n, renderbuffers);
+    return next().cgmGenRenderbuffersEXT(file, line, n, renderbuffers);
 }
 
 void OpenGLRekorder::cgmRenderbufferStorageEXT(
@@ -1222,28 +1222,28 @@ void OpenGLRekorder::cgmRenderbufferStorageEXT(
     out() << "glRenderbufferStorageEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
         << ", " << width << ", " << height << ");";
     endStatement(file, line);
-    return interceptor()->cgmRenderbufferStorageEXT(file, line, target, internalformat, width, height);
+    return next().cgmRenderbufferStorageEXT(file, line, target, internalformat, width, height);
 }
 
 void OpenGLRekorder::cgmGetRenderbufferParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetRenderbufferParameterivEXT");
-    return interceptor()->cgmGetRenderbufferParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetRenderbufferParameterivEXT(file, line, target, pname, params);
 }
 
 unsigned char OpenGLRekorder::cgmIsFramebufferEXT(const char* file, unsigned line, unsigned framebuffer)
 {
     out() << "glIsFramebufferEXT(" << framebuffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsFramebufferEXT(file, line, framebuffer);
+    return next().cgmIsFramebufferEXT(file, line, framebuffer);
 }
 
 void OpenGLRekorder::cgmBindFramebufferEXT(const char* file, unsigned line, unsigned target, unsigned framebuffer)
 {
     out() << "glBindFramebufferEXT(" << CallText::Enum{target} << ", " << framebuffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindFramebufferEXT(file, line, target, framebuffer);
+    return next().cgmBindFramebufferEXT(file, line, target, framebuffer);
 }
 
 void OpenGLRekorder::cgmDeleteFramebuffersEXT(const char* file, unsigned line, int n, const unsigned* framebuffers)
@@ -1258,7 +1258,7 @@ void OpenGLRekorder::cgmDeleteFramebuffersEXT(const char* file, unsigned line, i
     }
     else
         writeUnsupported("glDeleteFramebuffersEXT");
-    return interceptor()->cgmDeleteFramebuffersEXT(file, line, n, framebuffers);
+    return next().cgmDeleteFramebuffersEXT(file, line, n, framebuffers);
 }
 
 void OpenGLRekorder::cgmGenFramebuffersEXT(const char* file, unsigned line, int n, unsigned* framebuffers)
@@ -1271,14 +1271,14 @@ void OpenGLRekorder::cgmGenFramebuffersEXT(const char* file, unsigned line, int 
     }
     else
         writeUnsupported("glGenFramebuffersEXT");
-    return interceptor()->cgmGenFramebuffersEXT(file, line, n, framebuffers);
+    return next().cgmGenFramebuffersEXT(file, line, n, framebuffers);
 }
 
 unsigned OpenGLRekorder::cgmCheckFramebufferStatusEXT(const char* file, unsigned line, unsigned target)
 {
     out() << "glCheckFramebufferStatusEXT(" << CallText::Enum{target} << ");";
     endStatement(file, line);
-    return interceptor()->cgmCheckFramebufferStatusEXT(file, line, target);
+    return next().cgmCheckFramebufferStatusEXT(file, line, target);
 }
 
 void OpenGLRekorder::cgmFramebufferTexture1DEXT(
@@ -1288,7 +1288,7 @@ void OpenGLRekorder::cgmFramebufferTexture1DEXT(
     out() << "glFramebufferTexture1DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment} << ", "
         << CallText::Enum{textarget} << ", " << texture << ", " << level << ");";
     endStatement(file, line);
-    return interceptor()->cgmFramebufferTexture1DEXT(file, line, target, attachment, textarget, texture, level);
+    return next().cgmFramebufferTexture1DEXT(file, line, target, attachment, textarget, texture, level);
 }
 
 void OpenGLRekorder::cgmFramebufferTexture2DEXT(
@@ -1298,7 +1298,7 @@ void OpenGLRekorder::cgmFramebufferTexture2DEXT(
     out() << "glFramebufferTexture2DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment} << ", "
         << CallText::Enum{textarget} << ", " << texture << ", " << level << ");";
     endStatement(file, line);
-    return interceptor()->cgmFramebufferTexture2DEXT(file, line, target, attachment, textarget, texture, level);
+    return next().cgmFramebufferTexture2DEXT(file, line, target, attachment, textarget, texture, level);
 }
 
 void OpenGLRekorder::cgmFramebufferTexture3DEXT(
@@ -1308,7 +1308,7 @@ void OpenGLRekorder::cgmFramebufferTexture3DEXT(
     out() << "glFramebufferTexture3DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment} << ", "
         << CallText::Enum{textarget} << ", " << texture << ", " << level << ", " << zoffset << ");";
     endStatement(file, line);
-    return interceptor()->cgmFramebufferTexture3DEXT(file, line, target, attachment, textarget, texture, level, zoffset);
+    return next().cgmFramebufferTexture3DEXT(file, line, target, attachment, textarget, texture, level, zoffset);
 }
 
 void OpenGLRekorder::cgmFramebufferRenderbufferEXT(
@@ -1318,21 +1318,21 @@ void OpenGLRekorder::cgmFramebufferRenderbufferEXT(
     out() << "glFramebufferRenderbufferEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment}
         << ", " << CallText::Enum{renderbuffertarget} << ", " << renderbuffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmFramebufferRenderbufferEXT(file, line, target, attachment, renderbuffertarget, renderbuffer);
+    return next().cgmFramebufferRenderbufferEXT(file, line, target, attachment, renderbuffertarget, renderbuffer);
 }
 
 void OpenGLRekorder::cgmGetFramebufferAttachmentParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned pname, int* params)
 {
     writeUnsupported("glGetFramebufferAttachmentParameterivEXT");
-    return interceptor()->cgmGetFramebufferAttachmentParameterivEXT(file, line, target, attachment, pname, params);
+    return next().cgmGetFramebufferAttachmentParameterivEXT(file, line, target, attachment, pname, params);
 }
 
 void OpenGLRekorder::cgmGenerateMipmapEXT(const char* file, unsigned line, unsigned target)
 {
     out() << "glGenerateMipmapEXT(" << CallText::Enum{target} << ");";
     endStatement(file, line);
-    return interceptor()->cgmGenerateMipmapEXT(file, line, target);
+    return next().cgmGenerateMipmapEXT(file, line, target);
 }
 
 void OpenGLRekorder::cgmProgramParameteriEXT(
@@ -1340,7 +1340,7 @@ void OpenGLRekorder::cgmProgramParameteriEXT(
 {
     out() << "glProgramParameteriEXT(" << program << ", " << CallText::Enum{pname} << ", " << value << ");";
     endStatement(file, line);
-    return interceptor()->cgmProgramParameteriEXT(file, line, program, pname, value);
+    return next().cgmProgramParameteriEXT(file, line, program, pname, value);
 }
 
 void OpenGLRekorder::cgmFramebufferTextureEXT(
@@ -1349,7 +1349,7 @@ void OpenGLRekorder::cgmFramebufferTextureEXT(
     out() << "glFramebufferTextureEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment} << ", "
         << texture << ", " << level << ");";
     endStatement(file, line);
-    return interceptor()->cgmFramebufferTextureEXT(file, line, target, attachment, texture, level);
+    return next().cgmFramebufferTextureEXT(file, line, target, attachment, texture, level);
 }
 
 void OpenGLRekorder::cgmFramebufferTextureLayerEXT(
@@ -1358,7 +1358,7 @@ void OpenGLRekorder::cgmFramebufferTextureLayerEXT(
     out() << "glFramebufferTextureLayerEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment}
         << ", " << texture << ", " << level << ", " << layer << ");";
     endStatement(file, line);
-    return interceptor()->cgmFramebufferTextureLayerEXT(file, line, target, attachment, texture, level, layer);
+    return next().cgmFramebufferTextureLayerEXT(file, line, target, attachment, texture, level, layer);
 }
 
 void OpenGLRekorder::cgmFramebufferTextureFaceEXT(
@@ -1367,55 +1367,55 @@ void OpenGLRekorder::cgmFramebufferTextureFaceEXT(
     out() << "glFramebufferTextureFaceEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment}
         << ", " << texture << ", " << level << ", " << CallText::Enum{face} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFramebufferTextureFaceEXT(file, line, target, attachment, texture, level, face);
+    return next().cgmFramebufferTextureFaceEXT(file, line, target, attachment, texture, level, face);
 }
 
 void OpenGLRekorder::cgmProgramEnvParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
     writeUnsupported("glProgramEnvParameters4fvEXT");
-    return interceptor()->cgmProgramEnvParameters4fvEXT(file, line, target, index, count, params);
+    return next().cgmProgramEnvParameters4fvEXT(file, line, target, index, count, params);
 }
 
 void OpenGLRekorder::cgmProgramLocalParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
     writeUnsupported("glProgramLocalParameters4fvEXT");
-    return interceptor()->cgmProgramLocalParameters4fvEXT(file, line, target, index, count, params);
+    return next().cgmProgramLocalParameters4fvEXT(file, line, target, index, count, params);
 }
 
 void OpenGLRekorder::cgmGetUniformuivEXT(
     const char* file, unsigned line, unsigned program, int location, unsigned* params)
 {
     writeUnsupported("glGetUniformuivEXT");
-    return interceptor()->cgmGetUniformuivEXT(file, line, program, location, params);
+    return next().cgmGetUniformuivEXT(file, line, program, location, params);
 }
 
 void OpenGLRekorder::cgmBindFragDataLocationEXT(
     const char* file, unsigned line, unsigned program, unsigned color, const char* name)
 {
     writeUnsupported("glBindFragDataLocationEXT");
-    return interceptor()->cgmBindFragDataLocationEXT(file, line, program, color, name);
+    return next().cgmBindFragDataLocationEXT(file, line, program, color, name);
 }
 
 int OpenGLRekorder::cgmGetFragDataLocationEXT(const char* file, unsigned line, unsigned program, const char* name)
 {
     writeUnsupported("glGetFragDataLocationEXT");
-    return interceptor()->cgmGetFragDataLocationEXT(file, line, program, name);
+    return next().cgmGetFragDataLocationEXT(file, line, program, name);
 }
 
 void OpenGLRekorder::cgmUniform1uiEXT(const char* file, unsigned line, int location, unsigned v0)
 {
     out() << "glUniform1uiEXT(" << location << ", " << v0 << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform1uiEXT(file, line, location, v0);
+    return next().cgmUniform1uiEXT(file, line, location, v0);
 }
 
 void OpenGLRekorder::cgmUniform2uiEXT(const char* file, unsigned line, int location, unsigned v0, unsigned v1)
 {
     out() << "glUniform2uiEXT(" << location << ", " << v0 << ", " << v1 << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform2uiEXT(file, line, location, v0, v1);
+    return next().cgmUniform2uiEXT(file, line, location, v0, v1);
 }
 
 void OpenGLRekorder::cgmUniform3uiEXT(
@@ -1423,7 +1423,7 @@ void OpenGLRekorder::cgmUniform3uiEXT(
 {
     out() << "glUniform3uiEXT(" << location << ", " << v0 << ", " << v1 << ", " << v2 << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform3uiEXT(file, line, location, v0, v1, v2);
+    return next().cgmUniform3uiEXT(file, line, location, v0, v1, v2);
 }
 
 void OpenGLRekorder::cgmUniform4uiEXT(
@@ -1431,56 +1431,56 @@ void OpenGLRekorder::cgmUniform4uiEXT(
 {
     out() << "glUniform4uiEXT(" << location << ", " << v0 << ", " << v1 << ", " << v2 << ", " << v3 << ");";
     endStatement(file, line);
-    return interceptor()->cgmUniform4uiEXT(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4uiEXT(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLRekorder::cgmUniform1uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
     writeUnsupported("glUniform1uivEXT");
-    return interceptor()->cgmUniform1uivEXT(file, line, location, count, value);
+    return next().cgmUniform1uivEXT(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform2uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
     writeUnsupported("glUniform2uivEXT");
-    return interceptor()->cgmUniform2uivEXT(file, line, location, count, value);
+    return next().cgmUniform2uivEXT(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform3uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
     writeUnsupported("glUniform3uivEXT");
-    return interceptor()->cgmUniform3uivEXT(file, line, location, count, value);
+    return next().cgmUniform3uivEXT(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmUniform4uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
     writeUnsupported("glUniform4uivEXT");
-    return interceptor()->cgmUniform4uivEXT(file, line, location, count, value);
+    return next().cgmUniform4uivEXT(file, line, location, count, value);
 }
 
 void OpenGLRekorder::cgmVertexAttribI1iEXT(const char* file, unsigned line, unsigned index, int x)
 {
     out() << "glVertexAttribI1iEXT(" << index << ", " << x << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttribI1iEXT(file, line, index, x);
+    return next().cgmVertexAttribI1iEXT(file, line, index, x);
 }
 
 void OpenGLRekorder::cgmVertexAttribI2iEXT(const char* file, unsigned line, unsigned index, int x, int y)
 {
     out() << "glVertexAttribI2iEXT(" << index << ", " << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttribI2iEXT(file, line, index, x, y);
+    return next().cgmVertexAttribI2iEXT(file, line, index, x, y);
 }
 
 void OpenGLRekorder::cgmVertexAttribI3iEXT(const char* file, unsigned line, unsigned index, int x, int y, int z)
 {
     out() << "glVertexAttribI3iEXT(" << index << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttribI3iEXT(file, line, index, x, y, z);
+    return next().cgmVertexAttribI3iEXT(file, line, index, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4iEXT(
@@ -1488,21 +1488,21 @@ void OpenGLRekorder::cgmVertexAttribI4iEXT(
 {
     out() << "glVertexAttribI4iEXT(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttribI4iEXT(file, line, index, x, y, z, w);
+    return next().cgmVertexAttribI4iEXT(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttribI1uiEXT(const char* file, unsigned line, unsigned index, unsigned x)
 {
     out() << "glVertexAttribI1uiEXT(" << index << ", " << x << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttribI1uiEXT(file, line, index, x);
+    return next().cgmVertexAttribI1uiEXT(file, line, index, x);
 }
 
 void OpenGLRekorder::cgmVertexAttribI2uiEXT(const char* file, unsigned line, unsigned index, unsigned x, unsigned y)
 {
     out() << "glVertexAttribI2uiEXT(" << index << ", " << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttribI2uiEXT(file, line, index, x, y);
+    return next().cgmVertexAttribI2uiEXT(file, line, index, x, y);
 }
 
 void OpenGLRekorder::cgmVertexAttribI3uiEXT(
@@ -1510,7 +1510,7 @@ void OpenGLRekorder::cgmVertexAttribI3uiEXT(
 {
     out() << "glVertexAttribI3uiEXT(" << index << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttribI3uiEXT(file, line, index, x, y, z);
+    return next().cgmVertexAttribI3uiEXT(file, line, index, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4uiEXT(
@@ -1518,100 +1518,100 @@ void OpenGLRekorder::cgmVertexAttribI4uiEXT(
 {
     out() << "glVertexAttribI4uiEXT(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttribI4uiEXT(file, line, index, x, y, z, w);
+    return next().cgmVertexAttribI4uiEXT(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttribI1ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
     writeUnsupported("glVertexAttribI1ivEXT");
-    return interceptor()->cgmVertexAttribI1ivEXT(file, line, index, v);
+    return next().cgmVertexAttribI1ivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI2ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
     writeUnsupported("glVertexAttribI2ivEXT");
-    return interceptor()->cgmVertexAttribI2ivEXT(file, line, index, v);
+    return next().cgmVertexAttribI2ivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI3ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
     writeUnsupported("glVertexAttribI3ivEXT");
-    return interceptor()->cgmVertexAttribI3ivEXT(file, line, index, v);
+    return next().cgmVertexAttribI3ivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
     writeUnsupported("glVertexAttribI4ivEXT");
-    return interceptor()->cgmVertexAttribI4ivEXT(file, line, index, v);
+    return next().cgmVertexAttribI4ivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI1uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     writeUnsupported("glVertexAttribI1uivEXT");
-    return interceptor()->cgmVertexAttribI1uivEXT(file, line, index, v);
+    return next().cgmVertexAttribI1uivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI2uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     writeUnsupported("glVertexAttribI2uivEXT");
-    return interceptor()->cgmVertexAttribI2uivEXT(file, line, index, v);
+    return next().cgmVertexAttribI2uivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI3uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     writeUnsupported("glVertexAttribI3uivEXT");
-    return interceptor()->cgmVertexAttribI3uivEXT(file, line, index, v);
+    return next().cgmVertexAttribI3uivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     writeUnsupported("glVertexAttribI4uivEXT");
-    return interceptor()->cgmVertexAttribI4uivEXT(file, line, index, v);
+    return next().cgmVertexAttribI4uivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4bvEXT(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     writeUnsupported("glVertexAttribI4bvEXT");
-    return interceptor()->cgmVertexAttribI4bvEXT(file, line, index, v);
+    return next().cgmVertexAttribI4bvEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4svEXT(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttribI4svEXT");
-    return interceptor()->cgmVertexAttribI4svEXT(file, line, index, v);
+    return next().cgmVertexAttribI4svEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4ubvEXT(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     writeUnsupported("glVertexAttribI4ubvEXT");
-    return interceptor()->cgmVertexAttribI4ubvEXT(file, line, index, v);
+    return next().cgmVertexAttribI4ubvEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4usvEXT(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     writeUnsupported("glVertexAttribI4usvEXT");
-    return interceptor()->cgmVertexAttribI4usvEXT(file, line, index, v);
+    return next().cgmVertexAttribI4usvEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribIPointerEXT(
     const char* file, unsigned line, unsigned index, int size, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glVertexAttribIPointerEXT");
-    return interceptor()->cgmVertexAttribIPointerEXT(file, line, index, size, type, stride, pointer);
+    return next().cgmVertexAttribIPointerEXT(file, line, index, size, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribIivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
     writeUnsupported("glGetVertexAttribIivEXT");
-    return interceptor()->cgmGetVertexAttribIivEXT(file, line, index, pname, params);
+    return next().cgmGetVertexAttribIivEXT(file, line, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribIuivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, unsigned* params)
 {
     writeUnsupported("glGetVertexAttribIuivEXT");
-    return interceptor()->cgmGetVertexAttribIuivEXT(file, line, index, pname, params);
+    return next().cgmGetVertexAttribIuivEXT(file, line, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetHistogramEXT(
@@ -1619,21 +1619,21 @@ void OpenGLRekorder::cgmGetHistogramEXT(
     void* values)
 {
     writeUnsupported("glGetHistogramEXT");
-    return interceptor()->cgmGetHistogramEXT(file, line, target, reset, format, type, values);
+    return next().cgmGetHistogramEXT(file, line, target, reset, format, type, values);
 }
 
 void OpenGLRekorder::cgmGetHistogramParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetHistogramParameterfvEXT");
-    return interceptor()->cgmGetHistogramParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetHistogramParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetHistogramParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetHistogramParameterivEXT");
-    return interceptor()->cgmGetHistogramParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetHistogramParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetMinmaxEXT(
@@ -1641,21 +1641,21 @@ void OpenGLRekorder::cgmGetMinmaxEXT(
     void* values)
 {
     writeUnsupported("glGetMinmaxEXT");
-    return interceptor()->cgmGetMinmaxEXT(file, line, target, reset, format, type, values);
+    return next().cgmGetMinmaxEXT(file, line, target, reset, format, type, values);
 }
 
 void OpenGLRekorder::cgmGetMinmaxParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetMinmaxParameterfvEXT");
-    return interceptor()->cgmGetMinmaxParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetMinmaxParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetMinmaxParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetMinmaxParameterivEXT");
-    return interceptor()->cgmGetMinmaxParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetMinmaxParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmHistogramEXT(
@@ -1664,7 +1664,7 @@ void OpenGLRekorder::cgmHistogramEXT(
     out() << "glHistogramEXT(" << CallText::Enum{target} << ", " << width << ", "
         << CallText::Enum{internalformat} << ", " << CallText::Bool{sink} << ");";
     endStatement(file, line);
-    return interceptor()->cgmHistogramEXT(file, line, target, width, internalformat, sink);
+    return next().cgmHistogramEXT(file, line, target, width, internalformat, sink);
 }
 
 void OpenGLRekorder::cgmMinmaxEXT(
@@ -1673,77 +1673,77 @@ void OpenGLRekorder::cgmMinmaxEXT(
     out() << "glMinmaxEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
         << CallText::Bool{sink} << ");";
     endStatement(file, line);
-    return interceptor()->cgmMinmaxEXT(file, line, target, internalformat, sink);
+    return next().cgmMinmaxEXT(file, line, target, internalformat, sink);
 }
 
 void OpenGLRekorder::cgmResetHistogramEXT(const char* file, unsigned line, unsigned target)
 {
     out() << "glResetHistogramEXT(" << CallText::Enum{target} << ");";
     endStatement(file, line);
-    return interceptor()->cgmResetHistogramEXT(file, line, target);
+    return next().cgmResetHistogramEXT(file, line, target);
 }
 
 void OpenGLRekorder::cgmResetMinmaxEXT(const char* file, unsigned line, unsigned target)
 {
     out() << "glResetMinmaxEXT(" << CallText::Enum{target} << ");";
     endStatement(file, line);
-    return interceptor()->cgmResetMinmaxEXT(file, line, target);
+    return next().cgmResetMinmaxEXT(file, line, target);
 }
 
 void OpenGLRekorder::cgmIndexFuncEXT(const char* file, unsigned line, unsigned func, float ref)
 {
     out() << "glIndexFuncEXT(" << CallText::Enum{func} << ", " << CallText::Float{ref} << ");";
     endStatement(file, line);
-    return interceptor()->cgmIndexFuncEXT(file, line, func, ref);
+    return next().cgmIndexFuncEXT(file, line, func, ref);
 }
 
 void OpenGLRekorder::cgmIndexMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     out() << "glIndexMaterialEXT(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmIndexMaterialEXT(file, line, face, mode);
+    return next().cgmIndexMaterialEXT(file, line, face, mode);
 }
 
 void OpenGLRekorder::cgmApplyTextureEXT(const char* file, unsigned line, unsigned mode)
 {
     out() << "glApplyTextureEXT(" << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmApplyTextureEXT(file, line, mode);
+    return next().cgmApplyTextureEXT(file, line, mode);
 }
 
 void OpenGLRekorder::cgmTextureLightEXT(const char* file, unsigned line, unsigned pname)
 {
     out() << "glTextureLightEXT(" << CallText::Enum{pname} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTextureLightEXT(file, line, pname);
+    return next().cgmTextureLightEXT(file, line, pname);
 }
 
 void OpenGLRekorder::cgmTextureMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     out() << "glTextureMaterialEXT(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTextureMaterialEXT(file, line, face, mode);
+    return next().cgmTextureMaterialEXT(file, line, face, mode);
 }
 
 void OpenGLRekorder::cgmSampleMaskEXT(const char* file, unsigned line, float value, unsigned char invert)
 {
     out() << "glSampleMaskEXT(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
     endStatement(file, line);
-    return interceptor()->cgmSampleMaskEXT(file, line, value, invert);
+    return next().cgmSampleMaskEXT(file, line, value, invert);
 }
 
 void OpenGLRekorder::cgmSamplePatternEXT(const char* file, unsigned line, unsigned pattern)
 {
     out() << "glSamplePatternEXT(" << CallText::Enum{pattern} << ");";
     endStatement(file, line);
-    return interceptor()->cgmSamplePatternEXT(file, line, pattern);
+    return next().cgmSamplePatternEXT(file, line, pattern);
 }
 
 void OpenGLRekorder::cgmMultiDrawArraysEXT(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
     writeUnsupported("glMultiDrawArraysEXT");
-    return interceptor()->cgmMultiDrawArraysEXT(file, line, mode, first, count, primcount);
+    return next().cgmMultiDrawArraysEXT(file, line, mode, first, count, primcount);
 }
 
 void OpenGLRekorder::cgmMultiDrawElementsEXT(
@@ -1751,7 +1751,7 @@ void OpenGLRekorder::cgmMultiDrawElementsEXT(
     int primcount)
 {
     writeUnsupported("glMultiDrawElementsEXT");
-    return interceptor()->cgmMultiDrawElementsEXT(file, line, mode, count, type, indices, primcount);
+    return next().cgmMultiDrawElementsEXT(file, line, mode, count, type, indices, primcount);
 }
 
 void OpenGLRekorder::cgmColorTableEXT(
@@ -1759,28 +1759,28 @@ void OpenGLRekorder::cgmColorTableEXT(
     unsigned type, const void* table)
 {
     writeUnsupported("glColorTableEXT");
-    return interceptor()->cgmColorTableEXT(file, line, target, internalFormat, width, format, type, table);
+    return next().cgmColorTableEXT(file, line, target, internalFormat, width, format, type, table);
 }
 
 void OpenGLRekorder::cgmGetColorTableEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* data)
 {
     writeUnsupported("glGetColorTableEXT");
-    return interceptor()->cgmGetColorTableEXT(file, line, target, format, type, data);
+    return next().cgmGetColorTableEXT(file, line, target, format, type, data);
 }
 
 void OpenGLRekorder::cgmGetColorTableParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetColorTableParameterivEXT");
-    return interceptor()->cgmGetColorTableParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetColorTableParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetColorTableParameterfvEXT");
-    return interceptor()->cgmGetColorTableParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmPixelTransformParameteriEXT(
@@ -1789,7 +1789,7 @@ void OpenGLRekorder::cgmPixelTransformParameteriEXT(
     out() << "glPixelTransformParameteriEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmPixelTransformParameteriEXT(file, line, target, pname, param);
+    return next().cgmPixelTransformParameteriEXT(file, line, target, pname, param);
 }
 
 void OpenGLRekorder::cgmPixelTransformParameterfEXT(
@@ -1798,69 +1798,69 @@ void OpenGLRekorder::cgmPixelTransformParameterfEXT(
     out() << "glPixelTransformParameterfEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmPixelTransformParameterfEXT(file, line, target, pname, param);
+    return next().cgmPixelTransformParameterfEXT(file, line, target, pname, param);
 }
 
 void OpenGLRekorder::cgmPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     writeUnsupported("glPixelTransformParameterivEXT");
-    return interceptor()->cgmPixelTransformParameterivEXT(file, line, target, pname, params);
+    return next().cgmPixelTransformParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     writeUnsupported("glPixelTransformParameterfvEXT");
-    return interceptor()->cgmPixelTransformParameterfvEXT(file, line, target, pname, params);
+    return next().cgmPixelTransformParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetPixelTransformParameterivEXT");
-    return interceptor()->cgmGetPixelTransformParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetPixelTransformParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetPixelTransformParameterfvEXT");
-    return interceptor()->cgmGetPixelTransformParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetPixelTransformParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmPointParameterfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
     out() << "glPointParameterfEXT(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPointParameterfEXT(file, line, pname, param);
+    return next().cgmPointParameterfEXT(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmPointParameterfvEXT(const char* file, unsigned line, unsigned pname, const float* params)
 {
     writeUnsupported("glPointParameterfvEXT");
-    return interceptor()->cgmPointParameterfvEXT(file, line, pname, params);
+    return next().cgmPointParameterfvEXT(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmPolygonOffsetEXT(const char* file, unsigned line, float factor, float bias)
 {
     out() << "glPolygonOffsetEXT(" << CallText::Float{factor} << ", " << CallText::Float{bias} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPolygonOffsetEXT(file, line, factor, bias);
+    return next().cgmPolygonOffsetEXT(file, line, factor, bias);
 }
 
 void OpenGLRekorder::cgmBeginSceneEXT(const char* file, unsigned line)
 {
     out() << "glBeginSceneEXT();";
     endStatement(file, line);
-    return interceptor()->cgmBeginSceneEXT(file, line);
+    return next().cgmBeginSceneEXT(file, line);
 }
 
 void OpenGLRekorder::cgmEndSceneEXT(const char* file, unsigned line)
 {
     out() << "glEndSceneEXT();";
     endStatement(file, line);
-    return interceptor()->cgmEndSceneEXT(file, line);
+    return next().cgmEndSceneEXT(file, line);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3bEXT(
@@ -1869,26 +1869,26 @@ void OpenGLRekorder::cgmSecondaryColor3bEXT(
     out() << "glSecondaryColor3bEXT(" << static_cast<int>(red) << ", " << static_cast<int>(green) << ", "
         << static_cast<int>(blue) << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3bEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3bEXT(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3bvEXT(const char* file, unsigned line, const signed char* v)
 {
     writeUnsupported("glSecondaryColor3bvEXT");
-    return interceptor()->cgmSecondaryColor3bvEXT(file, line, v);
+    return next().cgmSecondaryColor3bvEXT(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3dEXT(const char* file, unsigned line, double red, double green, double blue)
 {
     out() << "glSecondaryColor3dEXT(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3dEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3dEXT(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3dvEXT(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glSecondaryColor3dvEXT");
-    return interceptor()->cgmSecondaryColor3dvEXT(file, line, v);
+    return next().cgmSecondaryColor3dvEXT(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3fEXT(const char* file, unsigned line, float red, float green, float blue)
@@ -1896,39 +1896,39 @@ void OpenGLRekorder::cgmSecondaryColor3fEXT(const char* file, unsigned line, flo
     out() << "glSecondaryColor3fEXT(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3fEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3fEXT(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3fvEXT(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glSecondaryColor3fvEXT");
-    return interceptor()->cgmSecondaryColor3fvEXT(file, line, v);
+    return next().cgmSecondaryColor3fvEXT(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3iEXT(const char* file, unsigned line, int red, int green, int blue)
 {
     out() << "glSecondaryColor3iEXT(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3iEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3iEXT(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3ivEXT(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glSecondaryColor3ivEXT");
-    return interceptor()->cgmSecondaryColor3ivEXT(file, line, v);
+    return next().cgmSecondaryColor3ivEXT(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3sEXT(const char* file, unsigned line, short red, short green, short blue)
 {
     out() << "glSecondaryColor3sEXT(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3sEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3sEXT(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3svEXT(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glSecondaryColor3svEXT");
-    return interceptor()->cgmSecondaryColor3svEXT(file, line, v);
+    return next().cgmSecondaryColor3svEXT(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3ubEXT(
@@ -1937,13 +1937,13 @@ void OpenGLRekorder::cgmSecondaryColor3ubEXT(
     out() << "glSecondaryColor3ubEXT(" << static_cast<unsigned>(red) << ", " << static_cast<unsigned>(green)
         << ", " << static_cast<unsigned>(blue) << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3ubEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3ubEXT(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3ubvEXT(const char* file, unsigned line, const unsigned char* v)
 {
     writeUnsupported("glSecondaryColor3ubvEXT");
-    return interceptor()->cgmSecondaryColor3ubvEXT(file, line, v);
+    return next().cgmSecondaryColor3ubvEXT(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3uiEXT(
@@ -1951,13 +1951,13 @@ void OpenGLRekorder::cgmSecondaryColor3uiEXT(
 {
     out() << "glSecondaryColor3uiEXT(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3uiEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3uiEXT(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3uivEXT(const char* file, unsigned line, const unsigned* v)
 {
     writeUnsupported("glSecondaryColor3uivEXT");
-    return interceptor()->cgmSecondaryColor3uivEXT(file, line, v);
+    return next().cgmSecondaryColor3uivEXT(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3usEXT(
@@ -1965,27 +1965,27 @@ void OpenGLRekorder::cgmSecondaryColor3usEXT(
 {
     out() << "glSecondaryColor3usEXT(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3usEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3usEXT(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3usvEXT(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glSecondaryColor3usvEXT");
-    return interceptor()->cgmSecondaryColor3usvEXT(file, line, v);
+    return next().cgmSecondaryColor3usvEXT(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glSecondaryColorPointerEXT");
-    return interceptor()->cgmSecondaryColorPointerEXT(file, line, size, type, stride, pointer);
+    return next().cgmSecondaryColorPointerEXT(file, line, size, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmActiveStencilFaceEXT(const char* file, unsigned line, unsigned face)
 {
     out() << "glActiveStencilFaceEXT(" << CallText::Enum{face} << ");";
     endStatement(file, line);
-    return interceptor()->cgmActiveStencilFaceEXT(file, line, face);
+    return next().cgmActiveStencilFaceEXT(file, line, face);
 }
 
 void OpenGLRekorder::cgmTexSubImage1DEXT(
@@ -1993,7 +1993,7 @@ void OpenGLRekorder::cgmTexSubImage1DEXT(
     unsigned type, const void* pixels)
 {
     writeUnsupported("glTexSubImage1DEXT");
-    return interceptor()->cgmTexSubImage1DEXT(file, line, target, level, xoffset, width, format, type, pixels);
+    return next().cgmTexSubImage1DEXT(file, line, target, level, xoffset, width, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmTexSubImage2DEXT(
@@ -2001,7 +2001,7 @@ void OpenGLRekorder::cgmTexSubImage2DEXT(
     unsigned format, unsigned type, const void* pixels)
 {
     writeUnsupported("glTexSubImage2DEXT");
-    return interceptor()->cgmTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
+    return next().cgmTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmTexSubImage3DEXT(
@@ -2009,7 +2009,7 @@ void OpenGLRekorder::cgmTexSubImage3DEXT(
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
     writeUnsupported("glTexSubImage3DEXT");
-    return interceptor()->cgmTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    return next().cgmTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmTexImage3DEXT(
@@ -2017,7 +2017,7 @@ void OpenGLRekorder::cgmTexImage3DEXT(
     int depth, int border, unsigned format, unsigned type, const void* pixels)
 {
     writeUnsupported("glTexImage3DEXT");
-    return interceptor()->cgmTexImage3DEXT(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
+    return next().cgmTexImage3DEXT(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmTexBufferEXT(
@@ -2026,42 +2026,42 @@ void OpenGLRekorder::cgmTexBufferEXT(
     out() << "glTexBufferEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
         << buffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexBufferEXT(file, line, target, internalformat, buffer);
+    return next().cgmTexBufferEXT(file, line, target, internalformat, buffer);
 }
 
 void OpenGLRekorder::cgmTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     writeUnsupported("glTexParameterIivEXT");
-    return interceptor()->cgmTexParameterIivEXT(file, line, target, pname, params);
+    return next().cgmTexParameterIivEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const unsigned* params)
 {
     writeUnsupported("glTexParameterIuivEXT");
-    return interceptor()->cgmTexParameterIuivEXT(file, line, target, pname, params);
+    return next().cgmTexParameterIuivEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetTexParameterIivEXT");
-    return interceptor()->cgmGetTexParameterIivEXT(file, line, target, pname, params);
+    return next().cgmGetTexParameterIivEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, unsigned* params)
 {
     writeUnsupported("glGetTexParameterIuivEXT");
-    return interceptor()->cgmGetTexParameterIuivEXT(file, line, target, pname, params);
+    return next().cgmGetTexParameterIuivEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmClearColorIiEXT(const char* file, unsigned line, int red, int green, int blue, int alpha)
 {
     out() << "glClearColorIiEXT(" << red << ", " << green << ", " << blue << ", " << alpha << ");";
     endStatement(file, line);
-    return interceptor()->cgmClearColorIiEXT(file, line, red, green, blue, alpha);
+    return next().cgmClearColorIiEXT(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmClearColorIuiEXT(
@@ -2069,158 +2069,158 @@ void OpenGLRekorder::cgmClearColorIuiEXT(
 {
     out() << "glClearColorIuiEXT(" << red << ", " << green << ", " << blue << ", " << alpha << ");";
     endStatement(file, line);
-    return interceptor()->cgmClearColorIuiEXT(file, line, red, green, blue, alpha);
+    return next().cgmClearColorIuiEXT(file, line, red, green, blue, alpha);
 }
 
 unsigned char OpenGLRekorder::cgmAreTexturesResidentEXT(
     const char* file, unsigned line, int n, const unsigned* textures, unsigned char* residences)
 {
     writeUnsupported("glAreTexturesResidentEXT");
-    return interceptor()->cgmAreTexturesResidentEXT(file, line, n, textures, residences);
+    return next().cgmAreTexturesResidentEXT(file, line, n, textures, residences);
 }
 
 void OpenGLRekorder::cgmBindTextureEXT(const char* file, unsigned line, unsigned target, unsigned texture)
 {
     out() << "glBindTextureEXT(" << CallText::Enum{target} << ", " << texture << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindTextureEXT(file, line, target, texture);
+    return next().cgmBindTextureEXT(file, line, target, texture);
 }
 
 void OpenGLRekorder::cgmDeleteTexturesEXT(const char* file, unsigned line, int n, const unsigned* textures)
 {
     writeUnsupported("glDeleteTexturesEXT");
-    return interceptor()->cgmDeleteTexturesEXT(file, line, n, textures);
+    return next().cgmDeleteTexturesEXT(file, line, n, textures);
 }
 
 void OpenGLRekorder::cgmGenTexturesEXT(const char* file, unsigned line, int n, unsigned* textures)
 {
     writeUnsupported("glGenTexturesEXT");
-    return interceptor()->cgmGenTexturesEXT(file, line, n, textures);
+    return next().cgmGenTexturesEXT(file, line, n, textures);
 }
 
 unsigned char OpenGLRekorder::cgmIsTextureEXT(const char* file, unsigned line, unsigned texture)
 {
     out() << "glIsTextureEXT(" << texture << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsTextureEXT(file, line, texture);
+    return next().cgmIsTextureEXT(file, line, texture);
 }
 
 void OpenGLRekorder::cgmPrioritizeTexturesEXT(
     const char* file, unsigned line, int n, const unsigned* textures, const float* priorities)
 {
     writeUnsupported("glPrioritizeTexturesEXT");
-    return interceptor()->cgmPrioritizeTexturesEXT(file, line, n, textures, priorities);
+    return next().cgmPrioritizeTexturesEXT(file, line, n, textures, priorities);
 }
 
 void OpenGLRekorder::cgmTextureNormalEXT(const char* file, unsigned line, unsigned mode)
 {
     out() << "glTextureNormalEXT(" << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTextureNormalEXT(file, line, mode);
+    return next().cgmTextureNormalEXT(file, line, mode);
 }
 
 void OpenGLRekorder::cgmArrayElementEXT(const char* file, unsigned line, int i)
 {
     out() << "glArrayElementEXT(" << i << ");";
     endStatement(file, line);
-    return interceptor()->cgmArrayElementEXT(file, line, i);
+    return next().cgmArrayElementEXT(file, line, i);
 }
 
 void OpenGLRekorder::cgmColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
     writeUnsupported("glColorPointerEXT");
-    return interceptor()->cgmColorPointerEXT(file, line, size, type, stride, count, pointer);
+    return next().cgmColorPointerEXT(file, line, size, type, stride, count, pointer);
 }
 
 void OpenGLRekorder::cgmDrawArraysEXT(const char* file, unsigned line, unsigned mode, int first, int count)
 {
     out() << "glDrawArraysEXT(" << CallText::Enum{mode} << ", " << first << ", " << count << ");";
     endStatement(file, line);
-    return interceptor()->cgmDrawArraysEXT(file, line, mode, first, count);
+    return next().cgmDrawArraysEXT(file, line, mode, first, count);
 }
 
 void OpenGLRekorder::cgmEdgeFlagPointerEXT(
     const char* file, unsigned line, int stride, int count, const unsigned char* pointer)
 {
     writeUnsupported("glEdgeFlagPointerEXT");
-    return interceptor()->cgmEdgeFlagPointerEXT(file, line, stride, count, pointer);
+    return next().cgmEdgeFlagPointerEXT(file, line, stride, count, pointer);
 }
 
 void OpenGLRekorder::cgmGetPointervEXT(const char* file, unsigned line, unsigned pname, void** params)
 {
     writeUnsupported("glGetPointervEXT");
-    return interceptor()->cgmGetPointervEXT(file, line, pname, params);
+    return next().cgmGetPointervEXT(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmIndexPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
     writeUnsupported("glIndexPointerEXT");
-    return interceptor()->cgmIndexPointerEXT(file, line, type, stride, count, pointer);
+    return next().cgmIndexPointerEXT(file, line, type, stride, count, pointer);
 }
 
 void OpenGLRekorder::cgmNormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
     writeUnsupported("glNormalPointerEXT");
-    return interceptor()->cgmNormalPointerEXT(file, line, type, stride, count, pointer);
+    return next().cgmNormalPointerEXT(file, line, type, stride, count, pointer);
 }
 
 void OpenGLRekorder::cgmTexCoordPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
     writeUnsupported("glTexCoordPointerEXT");
-    return interceptor()->cgmTexCoordPointerEXT(file, line, size, type, stride, count, pointer);
+    return next().cgmTexCoordPointerEXT(file, line, size, type, stride, count, pointer);
 }
 
 void OpenGLRekorder::cgmVertexPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
     writeUnsupported("glVertexPointerEXT");
-    return interceptor()->cgmVertexPointerEXT(file, line, size, type, stride, count, pointer);
+    return next().cgmVertexPointerEXT(file, line, size, type, stride, count, pointer);
 }
 
 void OpenGLRekorder::cgmBeginVertexShaderEXT(const char* file, unsigned line)
 {
     out() << "glBeginVertexShaderEXT();";
     endStatement(file, line);
-    return interceptor()->cgmBeginVertexShaderEXT(file, line);
+    return next().cgmBeginVertexShaderEXT(file, line);
 }
 
 void OpenGLRekorder::cgmEndVertexShaderEXT(const char* file, unsigned line)
 {
     out() << "glEndVertexShaderEXT();";
     endStatement(file, line);
-    return interceptor()->cgmEndVertexShaderEXT(file, line);
+    return next().cgmEndVertexShaderEXT(file, line);
 }
 
 void OpenGLRekorder::cgmBindVertexShaderEXT(const char* file, unsigned line, unsigned id)
 {
     out() << "glBindVertexShaderEXT(" << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindVertexShaderEXT(file, line, id);
+    return next().cgmBindVertexShaderEXT(file, line, id);
 }
 
 unsigned OpenGLRekorder::cgmGenVertexShadersEXT(const char* file, unsigned line, unsigned range)
 {
     out() << "glGenVertexShadersEXT(" << range << ");";
     endStatement(file, line);
-    return interceptor()->cgmGenVertexShadersEXT(file, line, range);
+    return next().cgmGenVertexShadersEXT(file, line, range);
 }
 
 void OpenGLRekorder::cgmDeleteVertexShaderEXT(const char* file, unsigned line, unsigned id)
 {
     out() << "glDeleteVertexShaderEXT(" << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmDeleteVertexShaderEXT(file, line, id);
+    return next().cgmDeleteVertexShaderEXT(file, line, id);
 }
 
 void OpenGLRekorder::cgmShaderOp1EXT(const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1)
 {
     out() << "glShaderOp1EXT(" << CallText::Enum{op} << ", " << res << ", " << arg1 << ");";
     endStatement(file, line);
-    return interceptor()->cgmShaderOp1EXT(file, line, op, res, arg1);
+    return next().cgmShaderOp1EXT(file, line, op, res, arg1);
 }
 
 void OpenGLRekorder::cgmShaderOp2EXT(
@@ -2228,7 +2228,7 @@ void OpenGLRekorder::cgmShaderOp2EXT(
 {
     out() << "glShaderOp2EXT(" << CallText::Enum{op} << ", " << res << ", " << arg1 << ", " << arg2 << ");";
     endStatement(file, line);
-    return interceptor()->cgmShaderOp2EXT(file, line, op, res, arg1, arg2);
+    return next().cgmShaderOp2EXT(file, line, op, res, arg1, arg2);
 }
 
 void OpenGLRekorder::cgmShaderOp3EXT(
@@ -2237,7 +2237,7 @@ void OpenGLRekorder::cgmShaderOp3EXT(
     out() << "glShaderOp3EXT(" << CallText::Enum{op} << ", " << res << ", " << arg1 << ", " << arg2 << ", "
         << arg3 << ");";
     endStatement(file, line);
-    return interceptor()->cgmShaderOp3EXT(file, line, op, res, arg1, arg2, arg3);
+    return next().cgmShaderOp3EXT(file, line, op, res, arg1, arg2, arg3);
 }
 
 void OpenGLRekorder::cgmSwizzleEXT(
@@ -2247,7 +2247,7 @@ void OpenGLRekorder::cgmSwizzleEXT(
     out() << "glSwizzleEXT(" << res << ", " << in << ", " << CallText::Enum{outX} << ", " << CallText::Enum{outY}
         << ", " << CallText::Enum{outZ} << ", " << CallText::Enum{outW} << ");";
     endStatement(file, line);
-    return interceptor()->cgmSwizzleEXT(file, line, res, in, outX, outY, outZ, outW);
+    return next().cgmSwizzleEXT(file, line, res, in, outX, outY, outZ, outW);
 }
 
 void OpenGLRekorder::cgmWriteMaskEXT(
@@ -2257,21 +2257,21 @@ void OpenGLRekorder::cgmWriteMaskEXT(
     out() << "glWriteMaskEXT(" << res << ", " << in << ", " << CallText::Enum{outX} << ", "
         << CallText::Enum{outY} << ", " << CallText::Enum{outZ} << ", " << CallText::Enum{outW} << ");";
     endStatement(file, line);
-    return interceptor()->cgmWriteMaskEXT(file, line, res, in, outX, outY, outZ, outW);
+    return next().cgmWriteMaskEXT(file, line, res, in, outX, outY, outZ, outW);
 }
 
 void OpenGLRekorder::cgmInsertComponentEXT(const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
     out() << "glInsertComponentEXT(" << res << ", " << src << ", " << num << ");";
     endStatement(file, line);
-    return interceptor()->cgmInsertComponentEXT(file, line, res, src, num);
+    return next().cgmInsertComponentEXT(file, line, res, src, num);
 }
 
 void OpenGLRekorder::cgmExtractComponentEXT(const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
     out() << "glExtractComponentEXT(" << res << ", " << src << ", " << num << ");";
     endStatement(file, line);
-    return interceptor()->cgmExtractComponentEXT(file, line, res, src, num);
+    return next().cgmExtractComponentEXT(file, line, res, src, num);
 }
 
 unsigned OpenGLRekorder::cgmGenSymbolsEXT(
@@ -2280,103 +2280,103 @@ unsigned OpenGLRekorder::cgmGenSymbolsEXT(
     out() << "glGenSymbolsEXT(" << CallText::Enum{datatype} << ", " << CallText::Enum{storagetype} << ", "
         << CallText::Enum{range} << ", " << components << ");";
     endStatement(file, line);
-    return interceptor()->cgmGenSymbolsEXT(file, line, datatype, storagetype, range, components);
+    return next().cgmGenSymbolsEXT(file, line, datatype, storagetype, range, components);
 }
 
 void OpenGLRekorder::cgmSetInvariantEXT(const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
     writeUnsupported("glSetInvariantEXT");
-    return interceptor()->cgmSetInvariantEXT(file, line, id, type, addr);
+    return next().cgmSetInvariantEXT(file, line, id, type, addr);
 }
 
 void OpenGLRekorder::cgmSetLocalConstantEXT(
     const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
     writeUnsupported("glSetLocalConstantEXT");
-    return interceptor()->cgmSetLocalConstantEXT(file, line, id, type, addr);
+    return next().cgmSetLocalConstantEXT(file, line, id, type, addr);
 }
 
 void OpenGLRekorder::cgmVariantbvEXT(const char* file, unsigned line, unsigned id, const signed char* addr)
 {
     writeUnsupported("glVariantbvEXT");
-    return interceptor()->cgmVariantbvEXT(file, line, id, addr);
+    return next().cgmVariantbvEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantsvEXT(const char* file, unsigned line, unsigned id, const short* addr)
 {
     writeUnsupported("glVariantsvEXT");
-    return interceptor()->cgmVariantsvEXT(file, line, id, addr);
+    return next().cgmVariantsvEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantivEXT(const char* file, unsigned line, unsigned id, const int* addr)
 {
     writeUnsupported("glVariantivEXT");
-    return interceptor()->cgmVariantivEXT(file, line, id, addr);
+    return next().cgmVariantivEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantfvEXT(const char* file, unsigned line, unsigned id, const float* addr)
 {
     writeUnsupported("glVariantfvEXT");
-    return interceptor()->cgmVariantfvEXT(file, line, id, addr);
+    return next().cgmVariantfvEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantdvEXT(const char* file, unsigned line, unsigned id, const double* addr)
 {
     writeUnsupported("glVariantdvEXT");
-    return interceptor()->cgmVariantdvEXT(file, line, id, addr);
+    return next().cgmVariantdvEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantubvEXT(const char* file, unsigned line, unsigned id, const unsigned char* addr)
 {
     writeUnsupported("glVariantubvEXT");
-    return interceptor()->cgmVariantubvEXT(file, line, id, addr);
+    return next().cgmVariantubvEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantusvEXT(const char* file, unsigned line, unsigned id, const unsigned short* addr)
 {
     writeUnsupported("glVariantusvEXT");
-    return interceptor()->cgmVariantusvEXT(file, line, id, addr);
+    return next().cgmVariantusvEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantuivEXT(const char* file, unsigned line, unsigned id, const unsigned* addr)
 {
     writeUnsupported("glVariantuivEXT");
-    return interceptor()->cgmVariantuivEXT(file, line, id, addr);
+    return next().cgmVariantuivEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantPointerEXT(
     const char* file, unsigned line, unsigned id, unsigned type, unsigned stride, const void* addr)
 {
     writeUnsupported("glVariantPointerEXT");
-    return interceptor()->cgmVariantPointerEXT(file, line, id, type, stride, addr);
+    return next().cgmVariantPointerEXT(file, line, id, type, stride, addr);
 }
 
 void OpenGLRekorder::cgmEnableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
     out() << "glEnableVariantClientStateEXT(" << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmEnableVariantClientStateEXT(file, line, id);
+    return next().cgmEnableVariantClientStateEXT(file, line, id);
 }
 
 void OpenGLRekorder::cgmDisableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
     out() << "glDisableVariantClientStateEXT(" << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmDisableVariantClientStateEXT(file, line, id);
+    return next().cgmDisableVariantClientStateEXT(file, line, id);
 }
 
 unsigned OpenGLRekorder::cgmBindLightParameterEXT(const char* file, unsigned line, unsigned light, unsigned value)
 {
     out() << "glBindLightParameterEXT(" << CallText::Enum{light} << ", " << CallText::Enum{value} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindLightParameterEXT(file, line, light, value);
+    return next().cgmBindLightParameterEXT(file, line, light, value);
 }
 
 unsigned OpenGLRekorder::cgmBindMaterialParameterEXT(const char* file, unsigned line, unsigned face, unsigned value)
 {
     out() << "glBindMaterialParameterEXT(" << CallText::Enum{face} << ", " << CallText::Enum{value} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindMaterialParameterEXT(file, line, face, value);
+    return next().cgmBindMaterialParameterEXT(file, line, face, value);
 }
 
 unsigned OpenGLRekorder::cgmBindTexGenParameterEXT(
@@ -2385,7 +2385,7 @@ unsigned OpenGLRekorder::cgmBindTexGenParameterEXT(
     out() << "glBindTexGenParameterEXT(" << CallText::Enum{unit} << ", " << CallText::Enum{coord} << ", "
         << CallText::Enum{value} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindTexGenParameterEXT(file, line, unit, coord, value);
+    return next().cgmBindTexGenParameterEXT(file, line, unit, coord, value);
 }
 
 unsigned OpenGLRekorder::cgmBindTextureUnitParameterEXT(
@@ -2393,122 +2393,122 @@ unsigned OpenGLRekorder::cgmBindTextureUnitParameterEXT(
 {
     out() << "glBindTextureUnitParameterEXT(" << CallText::Enum{unit} << ", " << CallText::Enum{value} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindTextureUnitParameterEXT(file, line, unit, value);
+    return next().cgmBindTextureUnitParameterEXT(file, line, unit, value);
 }
 
 unsigned OpenGLRekorder::cgmBindParameterEXT(const char* file, unsigned line, unsigned value)
 {
     out() << "glBindParameterEXT(" << CallText::Enum{value} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindParameterEXT(file, line, value);
+    return next().cgmBindParameterEXT(file, line, value);
 }
 
 unsigned char OpenGLRekorder::cgmIsVariantEnabledEXT(const char* file, unsigned line, unsigned id, unsigned cap)
 {
     out() << "glIsVariantEnabledEXT(" << id << ", " << CallText::Enum{cap} << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsVariantEnabledEXT(file, line, id, cap);
+    return next().cgmIsVariantEnabledEXT(file, line, id, cap);
 }
 
 void OpenGLRekorder::cgmGetVariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
     writeUnsupported("glGetVariantBooleanvEXT");
-    return interceptor()->cgmGetVariantBooleanvEXT(file, line, id, value, data);
+    return next().cgmGetVariantBooleanvEXT(file, line, id, value, data);
 }
 
 void OpenGLRekorder::cgmGetVariantIntegervEXT(const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
     writeUnsupported("glGetVariantIntegervEXT");
-    return interceptor()->cgmGetVariantIntegervEXT(file, line, id, value, data);
+    return next().cgmGetVariantIntegervEXT(file, line, id, value, data);
 }
 
 void OpenGLRekorder::cgmGetVariantFloatvEXT(const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
     writeUnsupported("glGetVariantFloatvEXT");
-    return interceptor()->cgmGetVariantFloatvEXT(file, line, id, value, data);
+    return next().cgmGetVariantFloatvEXT(file, line, id, value, data);
 }
 
 void OpenGLRekorder::cgmGetVariantPointervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, void** data)
 {
     writeUnsupported("glGetVariantPointervEXT");
-    return interceptor()->cgmGetVariantPointervEXT(file, line, id, value, data);
+    return next().cgmGetVariantPointervEXT(file, line, id, value, data);
 }
 
 void OpenGLRekorder::cgmGetInvariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
     writeUnsupported("glGetInvariantBooleanvEXT");
-    return interceptor()->cgmGetInvariantBooleanvEXT(file, line, id, value, data);
+    return next().cgmGetInvariantBooleanvEXT(file, line, id, value, data);
 }
 
 void OpenGLRekorder::cgmGetInvariantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
     writeUnsupported("glGetInvariantIntegervEXT");
-    return interceptor()->cgmGetInvariantIntegervEXT(file, line, id, value, data);
+    return next().cgmGetInvariantIntegervEXT(file, line, id, value, data);
 }
 
 void OpenGLRekorder::cgmGetInvariantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
     writeUnsupported("glGetInvariantFloatvEXT");
-    return interceptor()->cgmGetInvariantFloatvEXT(file, line, id, value, data);
+    return next().cgmGetInvariantFloatvEXT(file, line, id, value, data);
 }
 
 void OpenGLRekorder::cgmGetLocalConstantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
     writeUnsupported("glGetLocalConstantBooleanvEXT");
-    return interceptor()->cgmGetLocalConstantBooleanvEXT(file, line, id, value, data);
+    return next().cgmGetLocalConstantBooleanvEXT(file, line, id, value, data);
 }
 
 void OpenGLRekorder::cgmGetLocalConstantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
     writeUnsupported("glGetLocalConstantIntegervEXT");
-    return interceptor()->cgmGetLocalConstantIntegervEXT(file, line, id, value, data);
+    return next().cgmGetLocalConstantIntegervEXT(file, line, id, value, data);
 }
 
 void OpenGLRekorder::cgmGetLocalConstantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
     writeUnsupported("glGetLocalConstantFloatvEXT");
-    return interceptor()->cgmGetLocalConstantFloatvEXT(file, line, id, value, data);
+    return next().cgmGetLocalConstantFloatvEXT(file, line, id, value, data);
 }
 
 void OpenGLRekorder::cgmVertexWeightfEXT(const char* file, unsigned line, float weight)
 {
     out() << "glVertexWeightfEXT(" << CallText::Float{weight} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexWeightfEXT(file, line, weight);
+    return next().cgmVertexWeightfEXT(file, line, weight);
 }
 
 void OpenGLRekorder::cgmVertexWeightfvEXT(const char* file, unsigned line, const float* weight)
 {
     writeUnsupported("glVertexWeightfvEXT");
-    return interceptor()->cgmVertexWeightfvEXT(file, line, weight);
+    return next().cgmVertexWeightfvEXT(file, line, weight);
 }
 
 void OpenGLRekorder::cgmVertexWeightPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glVertexWeightPointerEXT");
-    return interceptor()->cgmVertexWeightPointerEXT(file, line, size, type, stride, pointer);
+    return next().cgmVertexWeightPointerEXT(file, line, size, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmFrameTerminatorGREMEDY(const char* file, unsigned line)
 {
     out() << "glFrameTerminatorGREMEDY();";
     endStatement(file, line);
-    return interceptor()->cgmFrameTerminatorGREMEDY(file, line);
+    return next().cgmFrameTerminatorGREMEDY(file, line);
 }
 
 void OpenGLRekorder::cgmStringMarkerGREMEDY(const char* file, unsigned line, int len, const void* string)
 {
     writeUnsupported("glStringMarkerGREMEDY");
-    return interceptor()->cgmStringMarkerGREMEDY(file, line, len, string);
+    return next().cgmStringMarkerGREMEDY(file, line, len, string);
 }
 
 void OpenGLRekorder::cgmImageTransformParameteriHP(
@@ -2517,7 +2517,7 @@ void OpenGLRekorder::cgmImageTransformParameteriHP(
     out() << "glImageTransformParameteriHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmImageTransformParameteriHP(file, line, target, pname, param);
+    return next().cgmImageTransformParameteriHP(file, line, target, pname, param);
 }
 
 void OpenGLRekorder::cgmImageTransformParameterfHP(
@@ -2526,35 +2526,35 @@ void OpenGLRekorder::cgmImageTransformParameterfHP(
     out() << "glImageTransformParameterfHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmImageTransformParameterfHP(file, line, target, pname, param);
+    return next().cgmImageTransformParameterfHP(file, line, target, pname, param);
 }
 
 void OpenGLRekorder::cgmImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     writeUnsupported("glImageTransformParameterivHP");
-    return interceptor()->cgmImageTransformParameterivHP(file, line, target, pname, params);
+    return next().cgmImageTransformParameterivHP(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     writeUnsupported("glImageTransformParameterfvHP");
-    return interceptor()->cgmImageTransformParameterfvHP(file, line, target, pname, params);
+    return next().cgmImageTransformParameterfvHP(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetImageTransformParameterivHP");
-    return interceptor()->cgmGetImageTransformParameterivHP(file, line, target, pname, params);
+    return next().cgmGetImageTransformParameterivHP(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetImageTransformParameterfvHP");
-    return interceptor()->cgmGetImageTransformParameterfvHP(file, line, target, pname, params);
+    return next().cgmGetImageTransformParameterfvHP(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmMultiModeDrawArraysIBM(
@@ -2562,7 +2562,7 @@ void OpenGLRekorder::cgmMultiModeDrawArraysIBM(
     int modestride)
 {
     writeUnsupported("glMultiModeDrawArraysIBM");
-    return interceptor()->cgmMultiModeDrawArraysIBM(file, line, mode, first, count, primcount, modestride);
+    return next().cgmMultiModeDrawArraysIBM(file, line, mode, first, count, primcount, modestride);
 }
 
 void OpenGLRekorder::cgmMultiModeDrawElementsIBM(
@@ -2570,90 +2570,90 @@ void OpenGLRekorder::cgmMultiModeDrawElementsIBM(
     const void* const* indices, int primcount, int modestride)
 {
     writeUnsupported("glMultiModeDrawElementsIBM");
-    return interceptor()->cgmMultiModeDrawElementsIBM(file, line, mode, count, type, indices, primcount, modestride);
+    return next().cgmMultiModeDrawElementsIBM(file, line, mode, count, type, indices, primcount, modestride);
 }
 
 void OpenGLRekorder::cgmColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     writeUnsupported("glColorPointerListIBM");
-    return interceptor()->cgmColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    return next().cgmColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
 
 void OpenGLRekorder::cgmSecondaryColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     writeUnsupported("glSecondaryColorPointerListIBM");
-    return interceptor()->cgmSecondaryColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    return next().cgmSecondaryColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
 
 void OpenGLRekorder::cgmEdgeFlagPointerListIBM(
     const char* file, unsigned line, int stride, const unsigned char** pointer, int ptrstride)
 {
     writeUnsupported("glEdgeFlagPointerListIBM");
-    return interceptor()->cgmEdgeFlagPointerListIBM(file, line, stride, pointer, ptrstride);
+    return next().cgmEdgeFlagPointerListIBM(file, line, stride, pointer, ptrstride);
 }
 
 void OpenGLRekorder::cgmFogCoordPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     writeUnsupported("glFogCoordPointerListIBM");
-    return interceptor()->cgmFogCoordPointerListIBM(file, line, type, stride, pointer, ptrstride);
+    return next().cgmFogCoordPointerListIBM(file, line, type, stride, pointer, ptrstride);
 }
 
 void OpenGLRekorder::cgmIndexPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     writeUnsupported("glIndexPointerListIBM");
-    return interceptor()->cgmIndexPointerListIBM(file, line, type, stride, pointer, ptrstride);
+    return next().cgmIndexPointerListIBM(file, line, type, stride, pointer, ptrstride);
 }
 
 void OpenGLRekorder::cgmNormalPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     writeUnsupported("glNormalPointerListIBM");
-    return interceptor()->cgmNormalPointerListIBM(file, line, type, stride, pointer, ptrstride);
+    return next().cgmNormalPointerListIBM(file, line, type, stride, pointer, ptrstride);
 }
 
 void OpenGLRekorder::cgmTexCoordPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     writeUnsupported("glTexCoordPointerListIBM");
-    return interceptor()->cgmTexCoordPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    return next().cgmTexCoordPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
 
 void OpenGLRekorder::cgmVertexPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
     writeUnsupported("glVertexPointerListIBM");
-    return interceptor()->cgmVertexPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    return next().cgmVertexPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
 
 void OpenGLRekorder::cgmVertexPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
     writeUnsupported("glVertexPointervINTEL");
-    return interceptor()->cgmVertexPointervINTEL(file, line, size, type, pointer);
+    return next().cgmVertexPointervINTEL(file, line, size, type, pointer);
 }
 
 void OpenGLRekorder::cgmNormalPointervINTEL(const char* file, unsigned line, unsigned type, const void** pointer)
 {
     writeUnsupported("glNormalPointervINTEL");
-    return interceptor()->cgmNormalPointervINTEL(file, line, type, pointer);
+    return next().cgmNormalPointervINTEL(file, line, type, pointer);
 }
 
 void OpenGLRekorder::cgmColorPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
     writeUnsupported("glColorPointervINTEL");
-    return interceptor()->cgmColorPointervINTEL(file, line, size, type, pointer);
+    return next().cgmColorPointervINTEL(file, line, size, type, pointer);
 }
 
 void OpenGLRekorder::cgmTexCoordPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
     writeUnsupported("glTexCoordPointervINTEL");
-    return interceptor()->cgmTexCoordPointervINTEL(file, line, size, type, pointer);
+    return next().cgmTexCoordPointervINTEL(file, line, size, type, pointer);
 }
 
 void OpenGLRekorder::cgmTexScissorFuncINTEL(
@@ -2662,7 +2662,7 @@ void OpenGLRekorder::cgmTexScissorFuncINTEL(
     out() << "glTexScissorFuncINTEL(" << CallText::Enum{target} << ", " << CallText::Enum{lfunc} << ", "
         << CallText::Enum{hfunc} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexScissorFuncINTEL(file, line, target, lfunc, hfunc);
+    return next().cgmTexScissorFuncINTEL(file, line, target, lfunc, hfunc);
 }
 
 void OpenGLRekorder::cgmTexScissorINTEL(const char* file, unsigned line, unsigned target, float tlow, float thigh)
@@ -2670,21 +2670,21 @@ void OpenGLRekorder::cgmTexScissorINTEL(const char* file, unsigned line, unsigne
     out() << "glTexScissorINTEL(" << CallText::Enum{target} << ", " << CallText::Float{tlow} << ", "
         << CallText::Float{thigh} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexScissorINTEL(file, line, target, tlow, thigh);
+    return next().cgmTexScissorINTEL(file, line, target, tlow, thigh);
 }
 
 unsigned OpenGLRekorder::cgmBufferRegionEnabled(const char* file, unsigned line)
 {
     out() << "glBufferRegionEnabled();";
     endStatement(file, line);
-    return interceptor()->cgmBufferRegionEnabled(file, line);
+    return next().cgmBufferRegionEnabled(file, line);
 }
 
 void OpenGLRekorder::cgmDeleteBufferRegion(const char* file, unsigned line, unsigned region)
 {
     out() << "glDeleteBufferRegion(" << CallText::Enum{region} << ");";
     endStatement(file, line);
-    return interceptor()->cgmDeleteBufferRegion(file, line, region);
+    return next().cgmDeleteBufferRegion(file, line, region);
 }
 
 void OpenGLRekorder::cgmDrawBufferRegion(
@@ -2693,14 +2693,14 @@ void OpenGLRekorder::cgmDrawBufferRegion(
     out() << "glDrawBufferRegion(" << region << ", " << x << ", " << y << ", " << width << ", " << height << ", "
         << xDest << ", " << yDest << ");";
     endStatement(file, line);
-    return interceptor()->cgmDrawBufferRegion(file, line, region, x, y, width, height, xDest, yDest);
+    return next().cgmDrawBufferRegion(file, line, region, x, y, width, height, xDest, yDest);
 }
 
 unsigned OpenGLRekorder::cgmNewBufferRegion(const char* file, unsigned line, unsigned region)
 {
     out() << "glNewBufferRegion(" << CallText::Enum{region} << ");";
     endStatement(file, line);
-    return interceptor()->cgmNewBufferRegion(file, line, region);
+    return next().cgmNewBufferRegion(file, line, region);
 }
 
 void OpenGLRekorder::cgmReadBufferRegion(
@@ -2708,79 +2708,79 @@ void OpenGLRekorder::cgmReadBufferRegion(
 {
     out() << "glReadBufferRegion(" << region << ", " << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
-    return interceptor()->cgmReadBufferRegion(file, line, region, x, y, width, height);
+    return next().cgmReadBufferRegion(file, line, region, x, y, width, height);
 }
 
 void OpenGLRekorder::cgmResizeBuffersMESA(const char* file, unsigned line)
 {
     out() << "glResizeBuffersMESA();";
     endStatement(file, line);
-    return interceptor()->cgmResizeBuffersMESA(file, line);
+    return next().cgmResizeBuffersMESA(file, line);
 }
 
 void OpenGLRekorder::cgmWindowPos2dMESA(const char* file, unsigned line, double x, double y)
 {
     out() << "glWindowPos2dMESA(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos2dMESA(file, line, x, y);
+    return next().cgmWindowPos2dMESA(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmWindowPos2dvMESA(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glWindowPos2dvMESA");
-    return interceptor()->cgmWindowPos2dvMESA(file, line, v);
+    return next().cgmWindowPos2dvMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2fMESA(const char* file, unsigned line, float x, float y)
 {
     out() << "glWindowPos2fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos2fMESA(file, line, x, y);
+    return next().cgmWindowPos2fMESA(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmWindowPos2fvMESA(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glWindowPos2fvMESA");
-    return interceptor()->cgmWindowPos2fvMESA(file, line, v);
+    return next().cgmWindowPos2fvMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2iMESA(const char* file, unsigned line, int x, int y)
 {
     out() << "glWindowPos2iMESA(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos2iMESA(file, line, x, y);
+    return next().cgmWindowPos2iMESA(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmWindowPos2ivMESA(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glWindowPos2ivMESA");
-    return interceptor()->cgmWindowPos2ivMESA(file, line, v);
+    return next().cgmWindowPos2ivMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2sMESA(const char* file, unsigned line, short x, short y)
 {
     out() << "glWindowPos2sMESA(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos2sMESA(file, line, x, y);
+    return next().cgmWindowPos2sMESA(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmWindowPos2svMESA(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glWindowPos2svMESA");
-    return interceptor()->cgmWindowPos2svMESA(file, line, v);
+    return next().cgmWindowPos2svMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3dMESA(const char* file, unsigned line, double x, double y, double z)
 {
     out() << "glWindowPos3dMESA(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos3dMESA(file, line, x, y, z);
+    return next().cgmWindowPos3dMESA(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmWindowPos3dvMESA(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glWindowPos3dvMESA");
-    return interceptor()->cgmWindowPos3dvMESA(file, line, v);
+    return next().cgmWindowPos3dvMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3fMESA(const char* file, unsigned line, float x, float y, float z)
@@ -2788,52 +2788,52 @@ void OpenGLRekorder::cgmWindowPos3fMESA(const char* file, unsigned line, float x
     out() << "glWindowPos3fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos3fMESA(file, line, x, y, z);
+    return next().cgmWindowPos3fMESA(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmWindowPos3fvMESA(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glWindowPos3fvMESA");
-    return interceptor()->cgmWindowPos3fvMESA(file, line, v);
+    return next().cgmWindowPos3fvMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3iMESA(const char* file, unsigned line, int x, int y, int z)
 {
     out() << "glWindowPos3iMESA(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos3iMESA(file, line, x, y, z);
+    return next().cgmWindowPos3iMESA(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmWindowPos3ivMESA(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glWindowPos3ivMESA");
-    return interceptor()->cgmWindowPos3ivMESA(file, line, v);
+    return next().cgmWindowPos3ivMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3sMESA(const char* file, unsigned line, short x, short y, short z)
 {
     out() << "glWindowPos3sMESA(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos3sMESA(file, line, x, y, z);
+    return next().cgmWindowPos3sMESA(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmWindowPos3svMESA(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glWindowPos3svMESA");
-    return interceptor()->cgmWindowPos3svMESA(file, line, v);
+    return next().cgmWindowPos3svMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos4dMESA(const char* file, unsigned line, double x, double y, double z, double w)
 {
     out() << "glWindowPos4dMESA(" << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos4dMESA(file, line, x, y, z, w);
+    return next().cgmWindowPos4dMESA(file, line, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmWindowPos4dvMESA(const char* file, unsigned line, const double* v)
 {
     writeUnsupported("glWindowPos4dvMESA");
-    return interceptor()->cgmWindowPos4dvMESA(file, line, v);
+    return next().cgmWindowPos4dvMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos4fMESA(const char* file, unsigned line, float x, float y, float z, float w)
@@ -2841,60 +2841,60 @@ void OpenGLRekorder::cgmWindowPos4fMESA(const char* file, unsigned line, float x
     out() << "glWindowPos4fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos4fMESA(file, line, x, y, z, w);
+    return next().cgmWindowPos4fMESA(file, line, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmWindowPos4fvMESA(const char* file, unsigned line, const float* v)
 {
     writeUnsupported("glWindowPos4fvMESA");
-    return interceptor()->cgmWindowPos4fvMESA(file, line, v);
+    return next().cgmWindowPos4fvMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos4iMESA(const char* file, unsigned line, int x, int y, int z, int w)
 {
     out() << "glWindowPos4iMESA(" << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos4iMESA(file, line, x, y, z, w);
+    return next().cgmWindowPos4iMESA(file, line, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmWindowPos4ivMESA(const char* file, unsigned line, const int* v)
 {
     writeUnsupported("glWindowPos4ivMESA");
-    return interceptor()->cgmWindowPos4ivMESA(file, line, v);
+    return next().cgmWindowPos4ivMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos4sMESA(const char* file, unsigned line, short x, short y, short z, short w)
 {
     out() << "glWindowPos4sMESA(" << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmWindowPos4sMESA(file, line, x, y, z, w);
+    return next().cgmWindowPos4sMESA(file, line, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmWindowPos4svMESA(const char* file, unsigned line, const short* v)
 {
     writeUnsupported("glWindowPos4svMESA");
-    return interceptor()->cgmWindowPos4svMESA(file, line, v);
+    return next().cgmWindowPos4svMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmDepthRangedNV(const char* file, unsigned line, double zNear, double zFar)
 {
     out() << "glDepthRangedNV(" << zNear << ", " << zFar << ");";
     endStatement(file, line);
-    return interceptor()->cgmDepthRangedNV(file, line, zNear, zFar);
+    return next().cgmDepthRangedNV(file, line, zNear, zFar);
 }
 
 void OpenGLRekorder::cgmClearDepthdNV(const char* file, unsigned line, double depth)
 {
     out() << "glClearDepthdNV(" << depth << ");";
     endStatement(file, line);
-    return interceptor()->cgmClearDepthdNV(file, line, depth);
+    return next().cgmClearDepthdNV(file, line, depth);
 }
 
 void OpenGLRekorder::cgmDepthBoundsdNV(const char* file, unsigned line, double zmin, double zmax)
 {
     out() << "glDepthBoundsdNV(" << zmin << ", " << zmax << ");";
     endStatement(file, line);
-    return interceptor()->cgmDepthBoundsdNV(file, line, zmin, zmax);
+    return next().cgmDepthBoundsdNV(file, line, zmin, zmax);
 }
 
 void OpenGLRekorder::cgmMapControlPointsNV(
@@ -2902,21 +2902,21 @@ void OpenGLRekorder::cgmMapControlPointsNV(
     int uorder, int vorder, unsigned char packed, const void* points)
 {
     writeUnsupported("glMapControlPointsNV");
-    return interceptor()->cgmMapControlPointsNV(file, line, target, index, type, ustride, vstride, uorder, vorder, packed, points);
+    return next().cgmMapControlPointsNV(file, line, target, index, type, ustride, vstride, uorder, vorder, packed, points);
 }
 
 void OpenGLRekorder::cgmMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     writeUnsupported("glMapParameterivNV");
-    return interceptor()->cgmMapParameterivNV(file, line, target, pname, params);
+    return next().cgmMapParameterivNV(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     writeUnsupported("glMapParameterfvNV");
-    return interceptor()->cgmMapParameterfvNV(file, line, target, pname, params);
+    return next().cgmMapParameterfvNV(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetMapControlPointsNV(
@@ -2924,14 +2924,14 @@ void OpenGLRekorder::cgmGetMapControlPointsNV(
     unsigned char packed, void* points)
 {
     writeUnsupported("glGetMapControlPointsNV");
-    return interceptor()->cgmGetMapControlPointsNV(file, line, target, index, type, ustride, vstride, packed, points);
+    return next().cgmGetMapControlPointsNV(file, line, target, index, type, ustride, vstride, packed, points);
 }
 
 void OpenGLRekorder::cgmGetMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetMapParameterivNV");
-    return interceptor()->cgmGetMapParameterivNV(file, line, target, pname, params);
+    return next().cgmGetMapParameterivNV(file, line, target, pname, params);
 }
 
 }}

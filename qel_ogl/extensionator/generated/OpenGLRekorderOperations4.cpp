@@ -14,74 +14,74 @@ void OpenGLRekorder::cgmGetMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetMapParameterfvNV");
-    return interceptor()->cgmGetMapParameterfvNV(file, line, target, pname, params);
+    return next().cgmGetMapParameterfvNV(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetMapAttribParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, int* params)
 {
     writeUnsupported("glGetMapAttribParameterivNV");
-    return interceptor()->cgmGetMapAttribParameterivNV(file, line, target, index, pname, params);
+    return next().cgmGetMapAttribParameterivNV(file, line, target, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetMapAttribParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
     writeUnsupported("glGetMapAttribParameterfvNV");
-    return interceptor()->cgmGetMapAttribParameterfvNV(file, line, target, index, pname, params);
+    return next().cgmGetMapAttribParameterfvNV(file, line, target, index, pname, params);
 }
 
 void OpenGLRekorder::cgmEvalMapsNV(const char* file, unsigned line, unsigned target, unsigned mode)
 {
     out() << "glEvalMapsNV(" << CallText::Enum{target} << ", " << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmEvalMapsNV(file, line, target, mode);
+    return next().cgmEvalMapsNV(file, line, target, mode);
 }
 
 void OpenGLRekorder::cgmDeleteFencesNV(const char* file, unsigned line, int n, const unsigned* fences)
 {
     writeUnsupported("glDeleteFencesNV");
-    return interceptor()->cgmDeleteFencesNV(file, line, n, fences);
+    return next().cgmDeleteFencesNV(file, line, n, fences);
 }
 
 void OpenGLRekorder::cgmGenFencesNV(const char* file, unsigned line, int n, unsigned* fences)
 {
     writeUnsupported("glGenFencesNV");
-    return interceptor()->cgmGenFencesNV(file, line, n, fences);
+    return next().cgmGenFencesNV(file, line, n, fences);
 }
 
 unsigned char OpenGLRekorder::cgmIsFenceNV(const char* file, unsigned line, unsigned fence)
 {
     out() << "glIsFenceNV(" << fence << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsFenceNV(file, line, fence);
+    return next().cgmIsFenceNV(file, line, fence);
 }
 
 unsigned char OpenGLRekorder::cgmTestFenceNV(const char* file, unsigned line, unsigned fence)
 {
     out() << "glTestFenceNV(" << fence << ");";
     endStatement(file, line);
-    return interceptor()->cgmTestFenceNV(file, line, fence);
+    return next().cgmTestFenceNV(file, line, fence);
 }
 
 void OpenGLRekorder::cgmGetFenceivNV(const char* file, unsigned line, unsigned fence, unsigned pname, int* params)
 {
     writeUnsupported("glGetFenceivNV");
-    return interceptor()->cgmGetFenceivNV(file, line, fence, pname, params);
+    return next().cgmGetFenceivNV(file, line, fence, pname, params);
 }
 
 void OpenGLRekorder::cgmFinishFenceNV(const char* file, unsigned line, unsigned fence)
 {
     out() << "glFinishFenceNV(" << fence << ");";
     endStatement(file, line);
-    return interceptor()->cgmFinishFenceNV(file, line, fence);
+    return next().cgmFinishFenceNV(file, line, fence);
 }
 
 void OpenGLRekorder::cgmSetFenceNV(const char* file, unsigned line, unsigned fence, unsigned condition)
 {
     out() << "glSetFenceNV(" << fence << ", " << CallText::Enum{condition} << ");";
     endStatement(file, line);
-    return interceptor()->cgmSetFenceNV(file, line, fence, condition);
+    return next().cgmSetFenceNV(file, line, fence, condition);
 }
 
 void OpenGLRekorder::cgmProgramNamedParameter4fNV(
@@ -89,14 +89,14 @@ void OpenGLRekorder::cgmProgramNamedParameter4fNV(
     float w)
 {
     writeUnsupported("glProgramNamedParameter4fNV");
-    return interceptor()->cgmProgramNamedParameter4fNV(file, line, id, len, name, x, y, z, w);
+    return next().cgmProgramNamedParameter4fNV(file, line, id, len, name, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmProgramNamedParameter4fvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const float* v)
 {
     writeUnsupported("glProgramNamedParameter4fvNV");
-    return interceptor()->cgmProgramNamedParameter4fvNV(file, line, id, len, name, v);
+    return next().cgmProgramNamedParameter4fvNV(file, line, id, len, name, v);
 }
 
 void OpenGLRekorder::cgmProgramNamedParameter4dNV(
@@ -104,28 +104,28 @@ void OpenGLRekorder::cgmProgramNamedParameter4dNV(
     double w)
 {
     writeUnsupported("glProgramNamedParameter4dNV");
-    return interceptor()->cgmProgramNamedParameter4dNV(file, line, id, len, name, x, y, z, w);
+    return next().cgmProgramNamedParameter4dNV(file, line, id, len, name, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmProgramNamedParameter4dvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const double* v)
 {
     writeUnsupported("glProgramNamedParameter4dvNV");
-    return interceptor()->cgmProgramNamedParameter4dvNV(file, line, id, len, name, v);
+    return next().cgmProgramNamedParameter4dvNV(file, line, id, len, name, v);
 }
 
 void OpenGLRekorder::cgmGetProgramNamedParameterfvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, float* params)
 {
     writeUnsupported("glGetProgramNamedParameterfvNV");
-    return interceptor()->cgmGetProgramNamedParameterfvNV(file, line, id, len, name, params);
+    return next().cgmGetProgramNamedParameterfvNV(file, line, id, len, name, params);
 }
 
 void OpenGLRekorder::cgmGetProgramNamedParameterdvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, double* params)
 {
     writeUnsupported("glGetProgramNamedParameterdvNV");
-    return interceptor()->cgmGetProgramNamedParameterdvNV(file, line, id, len, name, params);
+    return next().cgmGetProgramNamedParameterdvNV(file, line, id, len, name, params);
 }
 
 void OpenGLRekorder::cgmRenderbufferStorageMultisampleCoverageNV(
@@ -136,14 +136,14 @@ void OpenGLRekorder::cgmRenderbufferStorageMultisampleCoverageNV(
         << ", " << colorSamples << ", " << CallText::Enum{internalformat} << ", " << width << ", " << height
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmRenderbufferStorageMultisampleCoverageNV(file, line, target, coverageSamples, colorSamples, internalformat, width, height);
+    return next().cgmRenderbufferStorageMultisampleCoverageNV(file, line, target, coverageSamples, colorSamples, internalformat, width, height);
 }
 
 void OpenGLRekorder::cgmProgramVertexLimitNV(const char* file, unsigned line, unsigned target, int limit)
 {
     out() << "glProgramVertexLimitNV(" << CallText::Enum{target} << ", " << limit << ");";
     endStatement(file, line);
-    return interceptor()->cgmProgramVertexLimitNV(file, line, target, limit);
+    return next().cgmProgramVertexLimitNV(file, line, target, limit);
 }
 
 void OpenGLRekorder::cgmProgramEnvParameterI4iNV(
@@ -152,14 +152,14 @@ void OpenGLRekorder::cgmProgramEnvParameterI4iNV(
     out() << "glProgramEnvParameterI4iNV(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
         << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmProgramEnvParameterI4iNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramEnvParameterI4iNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmProgramEnvParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
     writeUnsupported("glProgramEnvParameterI4ivNV");
-    return interceptor()->cgmProgramEnvParameterI4ivNV(file, line, target, index, params);
+    return next().cgmProgramEnvParameterI4ivNV(file, line, target, index, params);
 }
 
 void OpenGLRekorder::cgmProgramEnvParameterI4uiNV(
@@ -168,28 +168,28 @@ void OpenGLRekorder::cgmProgramEnvParameterI4uiNV(
     out() << "glProgramEnvParameterI4uiNV(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
         << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmProgramEnvParameterI4uiNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramEnvParameterI4uiNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmProgramEnvParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
     writeUnsupported("glProgramEnvParameterI4uivNV");
-    return interceptor()->cgmProgramEnvParameterI4uivNV(file, line, target, index, params);
+    return next().cgmProgramEnvParameterI4uivNV(file, line, target, index, params);
 }
 
 void OpenGLRekorder::cgmProgramEnvParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
     writeUnsupported("glProgramEnvParametersI4ivNV");
-    return interceptor()->cgmProgramEnvParametersI4ivNV(file, line, target, index, count, params);
+    return next().cgmProgramEnvParametersI4ivNV(file, line, target, index, count, params);
 }
 
 void OpenGLRekorder::cgmProgramEnvParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
     writeUnsupported("glProgramEnvParametersI4uivNV");
-    return interceptor()->cgmProgramEnvParametersI4uivNV(file, line, target, index, count, params);
+    return next().cgmProgramEnvParametersI4uivNV(file, line, target, index, count, params);
 }
 
 void OpenGLRekorder::cgmProgramLocalParameterI4iNV(
@@ -198,14 +198,14 @@ void OpenGLRekorder::cgmProgramLocalParameterI4iNV(
     out() << "glProgramLocalParameterI4iNV(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
         << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmProgramLocalParameterI4iNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramLocalParameterI4iNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmProgramLocalParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
     writeUnsupported("glProgramLocalParameterI4ivNV");
-    return interceptor()->cgmProgramLocalParameterI4ivNV(file, line, target, index, params);
+    return next().cgmProgramLocalParameterI4ivNV(file, line, target, index, params);
 }
 
 void OpenGLRekorder::cgmProgramLocalParameterI4uiNV(
@@ -214,41 +214,41 @@ void OpenGLRekorder::cgmProgramLocalParameterI4uiNV(
     out() << "glProgramLocalParameterI4uiNV(" << CallText::Enum{target} << ", " << index << ", " << x << ", "
         << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmProgramLocalParameterI4uiNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramLocalParameterI4uiNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmProgramLocalParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
     writeUnsupported("glProgramLocalParameterI4uivNV");
-    return interceptor()->cgmProgramLocalParameterI4uivNV(file, line, target, index, params);
+    return next().cgmProgramLocalParameterI4uivNV(file, line, target, index, params);
 }
 
 void OpenGLRekorder::cgmProgramLocalParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
     writeUnsupported("glProgramLocalParametersI4ivNV");
-    return interceptor()->cgmProgramLocalParametersI4ivNV(file, line, target, index, count, params);
+    return next().cgmProgramLocalParametersI4ivNV(file, line, target, index, count, params);
 }
 
 void OpenGLRekorder::cgmProgramLocalParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
     writeUnsupported("glProgramLocalParametersI4uivNV");
-    return interceptor()->cgmProgramLocalParametersI4uivNV(file, line, target, index, count, params);
+    return next().cgmProgramLocalParametersI4uivNV(file, line, target, index, count, params);
 }
 
 void OpenGLRekorder::cgmVertex2hNV(const char* file, unsigned line, unsigned short x, unsigned short y)
 {
     out() << "glVertex2hNV(" << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex2hNV(file, line, x, y);
+    return next().cgmVertex2hNV(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmVertex2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glVertex2hvNV");
-    return interceptor()->cgmVertex2hvNV(file, line, v);
+    return next().cgmVertex2hvNV(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex3hNV(
@@ -256,13 +256,13 @@ void OpenGLRekorder::cgmVertex3hNV(
 {
     out() << "glVertex3hNV(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex3hNV(file, line, x, y, z);
+    return next().cgmVertex3hNV(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertex3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glVertex3hvNV");
-    return interceptor()->cgmVertex3hvNV(file, line, v);
+    return next().cgmVertex3hvNV(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex4hNV(
@@ -270,13 +270,13 @@ void OpenGLRekorder::cgmVertex4hNV(
 {
     out() << "glVertex4hNV(" << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertex4hNV(file, line, x, y, z, w);
+    return next().cgmVertex4hNV(file, line, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertex4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glVertex4hvNV");
-    return interceptor()->cgmVertex4hvNV(file, line, v);
+    return next().cgmVertex4hvNV(file, line, v);
 }
 
 void OpenGLRekorder::cgmNormal3hNV(
@@ -284,13 +284,13 @@ void OpenGLRekorder::cgmNormal3hNV(
 {
     out() << "glNormal3hNV(" << nx << ", " << ny << ", " << nz << ");";
     endStatement(file, line);
-    return interceptor()->cgmNormal3hNV(file, line, nx, ny, nz);
+    return next().cgmNormal3hNV(file, line, nx, ny, nz);
 }
 
 void OpenGLRekorder::cgmNormal3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glNormal3hvNV");
-    return interceptor()->cgmNormal3hvNV(file, line, v);
+    return next().cgmNormal3hvNV(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor3hNV(
@@ -298,13 +298,13 @@ void OpenGLRekorder::cgmColor3hNV(
 {
     out() << "glColor3hNV(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor3hNV(file, line, red, green, blue);
+    return next().cgmColor3hNV(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glColor3hvNV");
-    return interceptor()->cgmColor3hvNV(file, line, v);
+    return next().cgmColor3hvNV(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor4hNV(
@@ -313,39 +313,39 @@ void OpenGLRekorder::cgmColor4hNV(
 {
     out() << "glColor4hNV(" << red << ", " << green << ", " << blue << ", " << alpha << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor4hNV(file, line, red, green, blue, alpha);
+    return next().cgmColor4hNV(file, line, red, green, blue, alpha);
 }
 
 void OpenGLRekorder::cgmColor4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glColor4hvNV");
-    return interceptor()->cgmColor4hvNV(file, line, v);
+    return next().cgmColor4hvNV(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord1hNV(const char* file, unsigned line, unsigned short s)
 {
     out() << "glTexCoord1hNV(" << s << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord1hNV(file, line, s);
+    return next().cgmTexCoord1hNV(file, line, s);
 }
 
 void OpenGLRekorder::cgmTexCoord1hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glTexCoord1hvNV");
-    return interceptor()->cgmTexCoord1hvNV(file, line, v);
+    return next().cgmTexCoord1hvNV(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord2hNV(const char* file, unsigned line, unsigned short s, unsigned short t)
 {
     out() << "glTexCoord2hNV(" << s << ", " << t << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord2hNV(file, line, s, t);
+    return next().cgmTexCoord2hNV(file, line, s, t);
 }
 
 void OpenGLRekorder::cgmTexCoord2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glTexCoord2hvNV");
-    return interceptor()->cgmTexCoord2hvNV(file, line, v);
+    return next().cgmTexCoord2hvNV(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord3hNV(
@@ -353,13 +353,13 @@ void OpenGLRekorder::cgmTexCoord3hNV(
 {
     out() << "glTexCoord3hNV(" << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord3hNV(file, line, s, t, r);
+    return next().cgmTexCoord3hNV(file, line, s, t, r);
 }
 
 void OpenGLRekorder::cgmTexCoord3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glTexCoord3hvNV");
-    return interceptor()->cgmTexCoord3hvNV(file, line, v);
+    return next().cgmTexCoord3hvNV(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord4hNV(
@@ -367,26 +367,26 @@ void OpenGLRekorder::cgmTexCoord4hNV(
 {
     out() << "glTexCoord4hNV(" << s << ", " << t << ", " << r << ", " << q << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord4hNV(file, line, s, t, r, q);
+    return next().cgmTexCoord4hNV(file, line, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmTexCoord4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glTexCoord4hvNV");
-    return interceptor()->cgmTexCoord4hvNV(file, line, v);
+    return next().cgmTexCoord4hvNV(file, line, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1hNV(const char* file, unsigned line, unsigned target, unsigned short s)
 {
     out() << "glMultiTexCoord1hNV(" << CallText::Enum{target} << ", " << s << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord1hNV(file, line, target, s);
+    return next().cgmMultiTexCoord1hNV(file, line, target, s);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
     writeUnsupported("glMultiTexCoord1hvNV");
-    return interceptor()->cgmMultiTexCoord1hvNV(file, line, target, v);
+    return next().cgmMultiTexCoord1hvNV(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2hNV(
@@ -394,13 +394,13 @@ void OpenGLRekorder::cgmMultiTexCoord2hNV(
 {
     out() << "glMultiTexCoord2hNV(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord2hNV(file, line, target, s, t);
+    return next().cgmMultiTexCoord2hNV(file, line, target, s, t);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
     writeUnsupported("glMultiTexCoord2hvNV");
-    return interceptor()->cgmMultiTexCoord2hvNV(file, line, target, v);
+    return next().cgmMultiTexCoord2hvNV(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3hNV(
@@ -408,13 +408,13 @@ void OpenGLRekorder::cgmMultiTexCoord3hNV(
 {
     out() << "glMultiTexCoord3hNV(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord3hNV(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3hNV(file, line, target, s, t, r);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
     writeUnsupported("glMultiTexCoord3hvNV");
-    return interceptor()->cgmMultiTexCoord3hvNV(file, line, target, v);
+    return next().cgmMultiTexCoord3hvNV(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4hNV(
@@ -424,26 +424,26 @@ void OpenGLRekorder::cgmMultiTexCoord4hNV(
     out() << "glMultiTexCoord4hNV(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", " << q
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmMultiTexCoord4hNV(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4hNV(file, line, target, s, t, r, q);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord4hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
     writeUnsupported("glMultiTexCoord4hvNV");
-    return interceptor()->cgmMultiTexCoord4hvNV(file, line, target, v);
+    return next().cgmMultiTexCoord4hvNV(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmFogCoordhNV(const char* file, unsigned line, unsigned short fog)
 {
     out() << "glFogCoordhNV(" << fog << ");";
     endStatement(file, line);
-    return interceptor()->cgmFogCoordhNV(file, line, fog);
+    return next().cgmFogCoordhNV(file, line, fog);
 }
 
 void OpenGLRekorder::cgmFogCoordhvNV(const char* file, unsigned line, const unsigned short* fog)
 {
     writeUnsupported("glFogCoordhvNV");
-    return interceptor()->cgmFogCoordhvNV(file, line, fog);
+    return next().cgmFogCoordhvNV(file, line, fog);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3hNV(
@@ -451,39 +451,39 @@ void OpenGLRekorder::cgmSecondaryColor3hNV(
 {
     out() << "glSecondaryColor3hNV(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
-    return interceptor()->cgmSecondaryColor3hNV(file, line, red, green, blue);
+    return next().cgmSecondaryColor3hNV(file, line, red, green, blue);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     writeUnsupported("glSecondaryColor3hvNV");
-    return interceptor()->cgmSecondaryColor3hvNV(file, line, v);
+    return next().cgmSecondaryColor3hvNV(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertexWeighthNV(const char* file, unsigned line, unsigned short weight)
 {
     out() << "glVertexWeighthNV(" << weight << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexWeighthNV(file, line, weight);
+    return next().cgmVertexWeighthNV(file, line, weight);
 }
 
 void OpenGLRekorder::cgmVertexWeighthvNV(const char* file, unsigned line, const unsigned short* weight)
 {
     writeUnsupported("glVertexWeighthvNV");
-    return interceptor()->cgmVertexWeighthvNV(file, line, weight);
+    return next().cgmVertexWeighthvNV(file, line, weight);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1hNV(const char* file, unsigned line, unsigned index, unsigned short x)
 {
     out() << "glVertexAttrib1hNV(" << index << ", " << x << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib1hNV(file, line, index, x);
+    return next().cgmVertexAttrib1hNV(file, line, index, x);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     writeUnsupported("glVertexAttrib1hvNV");
-    return interceptor()->cgmVertexAttrib1hvNV(file, line, index, v);
+    return next().cgmVertexAttrib1hvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2hNV(
@@ -491,13 +491,13 @@ void OpenGLRekorder::cgmVertexAttrib2hNV(
 {
     out() << "glVertexAttrib2hNV(" << index << ", " << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib2hNV(file, line, index, x, y);
+    return next().cgmVertexAttrib2hNV(file, line, index, x, y);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     writeUnsupported("glVertexAttrib2hvNV");
-    return interceptor()->cgmVertexAttrib2hvNV(file, line, index, v);
+    return next().cgmVertexAttrib2hvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3hNV(
@@ -505,13 +505,13 @@ void OpenGLRekorder::cgmVertexAttrib3hNV(
 {
     out() << "glVertexAttrib3hNV(" << index << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib3hNV(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3hNV(file, line, index, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     writeUnsupported("glVertexAttrib3hvNV");
-    return interceptor()->cgmVertexAttrib3hvNV(file, line, index, v);
+    return next().cgmVertexAttrib3hvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4hNV(
@@ -520,88 +520,88 @@ void OpenGLRekorder::cgmVertexAttrib4hNV(
 {
     out() << "glVertexAttrib4hNV(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib4hNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4hNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     writeUnsupported("glVertexAttrib4hvNV");
-    return interceptor()->cgmVertexAttrib4hvNV(file, line, index, v);
+    return next().cgmVertexAttrib4hvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs1hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
     writeUnsupported("glVertexAttribs1hvNV");
-    return interceptor()->cgmVertexAttribs1hvNV(file, line, index, n, v);
+    return next().cgmVertexAttribs1hvNV(file, line, index, n, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs2hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
     writeUnsupported("glVertexAttribs2hvNV");
-    return interceptor()->cgmVertexAttribs2hvNV(file, line, index, n, v);
+    return next().cgmVertexAttribs2hvNV(file, line, index, n, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs3hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
     writeUnsupported("glVertexAttribs3hvNV");
-    return interceptor()->cgmVertexAttribs3hvNV(file, line, index, n, v);
+    return next().cgmVertexAttribs3hvNV(file, line, index, n, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs4hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
     writeUnsupported("glVertexAttribs4hvNV");
-    return interceptor()->cgmVertexAttribs4hvNV(file, line, index, n, v);
+    return next().cgmVertexAttribs4hvNV(file, line, index, n, v);
 }
 
 void OpenGLRekorder::cgmGenOcclusionQueriesNV(const char* file, unsigned line, int n, unsigned* ids)
 {
     writeUnsupported("glGenOcclusionQueriesNV");
-    return interceptor()->cgmGenOcclusionQueriesNV(file, line, n, ids);
+    return next().cgmGenOcclusionQueriesNV(file, line, n, ids);
 }
 
 void OpenGLRekorder::cgmDeleteOcclusionQueriesNV(const char* file, unsigned line, int n, const unsigned* ids)
 {
     writeUnsupported("glDeleteOcclusionQueriesNV");
-    return interceptor()->cgmDeleteOcclusionQueriesNV(file, line, n, ids);
+    return next().cgmDeleteOcclusionQueriesNV(file, line, n, ids);
 }
 
 unsigned char OpenGLRekorder::cgmIsOcclusionQueryNV(const char* file, unsigned line, unsigned id)
 {
     out() << "glIsOcclusionQueryNV(" << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsOcclusionQueryNV(file, line, id);
+    return next().cgmIsOcclusionQueryNV(file, line, id);
 }
 
 void OpenGLRekorder::cgmBeginOcclusionQueryNV(const char* file, unsigned line, unsigned id)
 {
     out() << "glBeginOcclusionQueryNV(" << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmBeginOcclusionQueryNV(file, line, id);
+    return next().cgmBeginOcclusionQueryNV(file, line, id);
 }
 
 void OpenGLRekorder::cgmEndOcclusionQueryNV(const char* file, unsigned line)
 {
     out() << "glEndOcclusionQueryNV();";
     endStatement(file, line);
-    return interceptor()->cgmEndOcclusionQueryNV(file, line);
+    return next().cgmEndOcclusionQueryNV(file, line);
 }
 
 void OpenGLRekorder::cgmGetOcclusionQueryivNV(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     writeUnsupported("glGetOcclusionQueryivNV");
-    return interceptor()->cgmGetOcclusionQueryivNV(file, line, id, pname, params);
+    return next().cgmGetOcclusionQueryivNV(file, line, id, pname, params);
 }
 
 void OpenGLRekorder::cgmGetOcclusionQueryuivNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
     writeUnsupported("glGetOcclusionQueryuivNV");
-    return interceptor()->cgmGetOcclusionQueryuivNV(file, line, id, pname, params);
+    return next().cgmGetOcclusionQueryuivNV(file, line, id, pname, params);
 }
 
 void OpenGLRekorder::cgmProgramBufferParametersfvNV(
@@ -609,7 +609,7 @@ void OpenGLRekorder::cgmProgramBufferParametersfvNV(
     const float* params)
 {
     writeUnsupported("glProgramBufferParametersfvNV");
-    return interceptor()->cgmProgramBufferParametersfvNV(file, line, target, bindingIndex, wordIndex, count, params);
+    return next().cgmProgramBufferParametersfvNV(file, line, target, bindingIndex, wordIndex, count, params);
 }
 
 void OpenGLRekorder::cgmProgramBufferParametersIivNV(
@@ -617,7 +617,7 @@ void OpenGLRekorder::cgmProgramBufferParametersIivNV(
     const int* params)
 {
     writeUnsupported("glProgramBufferParametersIivNV");
-    return interceptor()->cgmProgramBufferParametersIivNV(file, line, target, bindingIndex, wordIndex, count, params);
+    return next().cgmProgramBufferParametersIivNV(file, line, target, bindingIndex, wordIndex, count, params);
 }
 
 void OpenGLRekorder::cgmProgramBufferParametersIuivNV(
@@ -625,74 +625,74 @@ void OpenGLRekorder::cgmProgramBufferParametersIuivNV(
     const unsigned* params)
 {
     writeUnsupported("glProgramBufferParametersIuivNV");
-    return interceptor()->cgmProgramBufferParametersIuivNV(file, line, target, bindingIndex, wordIndex, count, params);
+    return next().cgmProgramBufferParametersIuivNV(file, line, target, bindingIndex, wordIndex, count, params);
 }
 
 void OpenGLRekorder::cgmPixelDataRangeNV(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
     writeUnsupported("glPixelDataRangeNV");
-    return interceptor()->cgmPixelDataRangeNV(file, line, target, length, pointer);
+    return next().cgmPixelDataRangeNV(file, line, target, length, pointer);
 }
 
 void OpenGLRekorder::cgmFlushPixelDataRangeNV(const char* file, unsigned line, unsigned target)
 {
     out() << "glFlushPixelDataRangeNV(" << CallText::Enum{target} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFlushPixelDataRangeNV(file, line, target);
+    return next().cgmFlushPixelDataRangeNV(file, line, target);
 }
 
 void OpenGLRekorder::cgmPointParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
     out() << "glPointParameteriNV(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmPointParameteriNV(file, line, pname, param);
+    return next().cgmPointParameteriNV(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmPointParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
     writeUnsupported("glPointParameterivNV");
-    return interceptor()->cgmPointParameterivNV(file, line, pname, params);
+    return next().cgmPointParameterivNV(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmPrimitiveRestartNV(const char* file, unsigned line)
 {
     out() << "glPrimitiveRestartNV();";
     endStatement(file, line);
-    return interceptor()->cgmPrimitiveRestartNV(file, line);
+    return next().cgmPrimitiveRestartNV(file, line);
 }
 
 void OpenGLRekorder::cgmPrimitiveRestartIndexNV(const char* file, unsigned line, unsigned index)
 {
     out() << "glPrimitiveRestartIndexNV(" << index << ");";
     endStatement(file, line);
-    return interceptor()->cgmPrimitiveRestartIndexNV(file, line, index);
+    return next().cgmPrimitiveRestartIndexNV(file, line, index);
 }
 
 void OpenGLRekorder::cgmCombinerParameterfvNV(const char* file, unsigned line, unsigned pname, const float* params)
 {
     writeUnsupported("glCombinerParameterfvNV");
-    return interceptor()->cgmCombinerParameterfvNV(file, line, pname, params);
+    return next().cgmCombinerParameterfvNV(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmCombinerParameterfNV(const char* file, unsigned line, unsigned pname, float param)
 {
     out() << "glCombinerParameterfNV(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmCombinerParameterfNV(file, line, pname, param);
+    return next().cgmCombinerParameterfNV(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmCombinerParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
     writeUnsupported("glCombinerParameterivNV");
-    return interceptor()->cgmCombinerParameterivNV(file, line, pname, params);
+    return next().cgmCombinerParameterivNV(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmCombinerParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
     out() << "glCombinerParameteriNV(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmCombinerParameteriNV(file, line, pname, param);
+    return next().cgmCombinerParameteriNV(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmCombinerInputNV(
@@ -703,7 +703,7 @@ void OpenGLRekorder::cgmCombinerInputNV(
         << CallText::Enum{variable} << ", " << CallText::Enum{input} << ", " << CallText::Enum{mapping} << ", "
         << CallText::Enum{componentUsage} << ");";
     endStatement(file, line);
-    return interceptor()->cgmCombinerInputNV(file, line, stage, portion, variable, input, mapping, componentUsage);
+    return next().cgmCombinerInputNV(file, line, stage, portion, variable, input, mapping, componentUsage);
 }
 
 void OpenGLRekorder::cgmCombinerOutputNV(
@@ -716,7 +716,7 @@ void OpenGLRekorder::cgmCombinerOutputNV(
         << ", " << CallText::Enum{scale} << ", " << CallText::Enum{bias} << ", " << CallText::Bool{abDotProduct}
         << ", " << CallText::Bool{cdDotProduct} << ", " << CallText::Bool{muxSum} << ");";
     endStatement(file, line);
-    return interceptor()->cgmCombinerOutputNV(file, line, stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
+    return next().cgmCombinerOutputNV(file, line, stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
 }
 
 void OpenGLRekorder::cgmFinalCombinerInputNV(
@@ -725,7 +725,7 @@ void OpenGLRekorder::cgmFinalCombinerInputNV(
     out() << "glFinalCombinerInputNV(" << CallText::Enum{variable} << ", " << CallText::Enum{input} << ", "
         << CallText::Enum{mapping} << ", " << CallText::Enum{componentUsage} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFinalCombinerInputNV(file, line, variable, input, mapping, componentUsage);
+    return next().cgmFinalCombinerInputNV(file, line, variable, input, mapping, componentUsage);
 }
 
 void OpenGLRekorder::cgmGetCombinerInputParameterfvNV(
@@ -733,69 +733,69 @@ void OpenGLRekorder::cgmGetCombinerInputParameterfvNV(
     float* params)
 {
     writeUnsupported("glGetCombinerInputParameterfvNV");
-    return interceptor()->cgmGetCombinerInputParameterfvNV(file, line, stage, portion, variable, pname, params);
+    return next().cgmGetCombinerInputParameterfvNV(file, line, stage, portion, variable, pname, params);
 }
 
 void OpenGLRekorder::cgmGetCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned pname, int* params)
 {
     writeUnsupported("glGetCombinerInputParameterivNV");
-    return interceptor()->cgmGetCombinerInputParameterivNV(file, line, stage, portion, variable, pname, params);
+    return next().cgmGetCombinerInputParameterivNV(file, line, stage, portion, variable, pname, params);
 }
 
 void OpenGLRekorder::cgmGetCombinerOutputParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, float* params)
 {
     writeUnsupported("glGetCombinerOutputParameterfvNV");
-    return interceptor()->cgmGetCombinerOutputParameterfvNV(file, line, stage, portion, pname, params);
+    return next().cgmGetCombinerOutputParameterfvNV(file, line, stage, portion, pname, params);
 }
 
 void OpenGLRekorder::cgmGetCombinerOutputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, int* params)
 {
     writeUnsupported("glGetCombinerOutputParameterivNV");
-    return interceptor()->cgmGetCombinerOutputParameterivNV(file, line, stage, portion, pname, params);
+    return next().cgmGetCombinerOutputParameterivNV(file, line, stage, portion, pname, params);
 }
 
 void OpenGLRekorder::cgmGetFinalCombinerInputParameterfvNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, float* params)
 {
     writeUnsupported("glGetFinalCombinerInputParameterfvNV");
-    return interceptor()->cgmGetFinalCombinerInputParameterfvNV(file, line, variable, pname, params);
+    return next().cgmGetFinalCombinerInputParameterfvNV(file, line, variable, pname, params);
 }
 
 void OpenGLRekorder::cgmGetFinalCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, int* params)
 {
     writeUnsupported("glGetFinalCombinerInputParameterivNV");
-    return interceptor()->cgmGetFinalCombinerInputParameterivNV(file, line, variable, pname, params);
+    return next().cgmGetFinalCombinerInputParameterivNV(file, line, variable, pname, params);
 }
 
 void OpenGLRekorder::cgmCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, const float* params)
 {
     writeUnsupported("glCombinerStageParameterfvNV");
-    return interceptor()->cgmCombinerStageParameterfvNV(file, line, stage, pname, params);
+    return next().cgmCombinerStageParameterfvNV(file, line, stage, pname, params);
 }
 
 void OpenGLRekorder::cgmGetCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, float* params)
 {
     writeUnsupported("glGetCombinerStageParameterfvNV");
-    return interceptor()->cgmGetCombinerStageParameterfvNV(file, line, stage, pname, params);
+    return next().cgmGetCombinerStageParameterfvNV(file, line, stage, pname, params);
 }
 
 void OpenGLRekorder::cgmActiveVaryingNV(const char* file, unsigned line, unsigned program, const char* name)
 {
     writeUnsupported("glActiveVaryingNV");
-    return interceptor()->cgmActiveVaryingNV(file, line, program, name);
+    return next().cgmActiveVaryingNV(file, line, program, name);
 }
 
 void OpenGLRekorder::cgmBeginTransformFeedbackNV(const char* file, unsigned line, unsigned primitiveMode)
 {
     out() << "glBeginTransformFeedbackNV(" << CallText::Enum{primitiveMode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmBeginTransformFeedbackNV(file, line, primitiveMode);
+    return next().cgmBeginTransformFeedbackNV(file, line, primitiveMode);
 }
 
 void OpenGLRekorder::cgmBindBufferBaseNV(
@@ -803,7 +803,7 @@ void OpenGLRekorder::cgmBindBufferBaseNV(
 {
     out() << "glBindBufferBaseNV(" << CallText::Enum{target} << ", " << index << ", " << buffer << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindBufferBaseNV(file, line, target, index, buffer);
+    return next().cgmBindBufferBaseNV(file, line, target, index, buffer);
 }
 
 void OpenGLRekorder::cgmBindBufferOffsetNV(
@@ -812,7 +812,7 @@ void OpenGLRekorder::cgmBindBufferOffsetNV(
     out() << "glBindBufferOffsetNV(" << CallText::Enum{target} << ", " << index << ", " << buffer << ", "
         << offset << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindBufferOffsetNV(file, line, target, index, buffer, offset);
+    return next().cgmBindBufferOffsetNV(file, line, target, index, buffer, offset);
 }
 
 void OpenGLRekorder::cgmBindBufferRangeNV(
@@ -822,14 +822,14 @@ void OpenGLRekorder::cgmBindBufferRangeNV(
     out() << "glBindBufferRangeNV(" << CallText::Enum{target} << ", " << index << ", " << buffer << ", "
         << offset << ", " << size << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindBufferRangeNV(file, line, target, index, buffer, offset, size);
+    return next().cgmBindBufferRangeNV(file, line, target, index, buffer, offset, size);
 }
 
 void OpenGLRekorder::cgmEndTransformFeedbackNV(const char* file, unsigned line)
 {
     out() << "glEndTransformFeedbackNV();";
     endStatement(file, line);
-    return interceptor()->cgmEndTransformFeedbackNV(file, line);
+    return next().cgmEndTransformFeedbackNV(file, line);
 }
 
 void OpenGLRekorder::cgmGetActiveVaryingNV(
@@ -837,156 +837,156 @@ void OpenGLRekorder::cgmGetActiveVaryingNV(
     unsigned* type, char* name)
 {
     writeUnsupported("glGetActiveVaryingNV");
-    return interceptor()->cgmGetActiveVaryingNV(file, line, program, index, bufSize, length, size, type, name);
+    return next().cgmGetActiveVaryingNV(file, line, program, index, bufSize, length, size, type, name);
 }
 
 void OpenGLRekorder::cgmGetTransformFeedbackVaryingNV(
     const char* file, unsigned line, unsigned program, unsigned index, int* location)
 {
     writeUnsupported("glGetTransformFeedbackVaryingNV");
-    return interceptor()->cgmGetTransformFeedbackVaryingNV(file, line, program, index, location);
+    return next().cgmGetTransformFeedbackVaryingNV(file, line, program, index, location);
 }
 
 int OpenGLRekorder::cgmGetVaryingLocationNV(const char* file, unsigned line, unsigned program, const char* name)
 {
     writeUnsupported("glGetVaryingLocationNV");
-    return interceptor()->cgmGetVaryingLocationNV(file, line, program, name);
+    return next().cgmGetVaryingLocationNV(file, line, program, name);
 }
 
 void OpenGLRekorder::cgmTransformFeedbackAttribsNV(
     const char* file, unsigned line, int count, const int* attribs, unsigned bufferMode)
 {
     writeUnsupported("glTransformFeedbackAttribsNV");
-    return interceptor()->cgmTransformFeedbackAttribsNV(file, line, count, attribs, bufferMode);
+    return next().cgmTransformFeedbackAttribsNV(file, line, count, attribs, bufferMode);
 }
 
 void OpenGLRekorder::cgmTransformFeedbackVaryingsNV(
     const char* file, unsigned line, unsigned program, int count, const int* locations, unsigned bufferMode)
 {
     writeUnsupported("glTransformFeedbackVaryingsNV");
-    return interceptor()->cgmTransformFeedbackVaryingsNV(file, line, program, count, locations, bufferMode);
+    return next().cgmTransformFeedbackVaryingsNV(file, line, program, count, locations, bufferMode);
 }
 
 void OpenGLRekorder::cgmFlushVertexArrayRangeNV(const char* file, unsigned line)
 {
     out() << "glFlushVertexArrayRangeNV();";
     endStatement(file, line);
-    return interceptor()->cgmFlushVertexArrayRangeNV(file, line);
+    return next().cgmFlushVertexArrayRangeNV(file, line);
 }
 
 void OpenGLRekorder::cgmVertexArrayRangeNV(const char* file, unsigned line, int length, const void* pointer)
 {
     writeUnsupported("glVertexArrayRangeNV");
-    return interceptor()->cgmVertexArrayRangeNV(file, line, length, pointer);
+    return next().cgmVertexArrayRangeNV(file, line, length, pointer);
 }
 
 unsigned char OpenGLRekorder::cgmAreProgramsResidentNV(
     const char* file, unsigned line, int n, const unsigned* programs, unsigned char* residences)
 {
     writeUnsupported("glAreProgramsResidentNV");
-    return interceptor()->cgmAreProgramsResidentNV(file, line, n, programs, residences);
+    return next().cgmAreProgramsResidentNV(file, line, n, programs, residences);
 }
 
 void OpenGLRekorder::cgmBindProgramNV(const char* file, unsigned line, unsigned target, unsigned id)
 {
     out() << "glBindProgramNV(" << CallText::Enum{target} << ", " << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmBindProgramNV(file, line, target, id);
+    return next().cgmBindProgramNV(file, line, target, id);
 }
 
 void OpenGLRekorder::cgmDeleteProgramsNV(const char* file, unsigned line, int n, const unsigned* programs)
 {
     writeUnsupported("glDeleteProgramsNV");
-    return interceptor()->cgmDeleteProgramsNV(file, line, n, programs);
+    return next().cgmDeleteProgramsNV(file, line, n, programs);
 }
 
 void OpenGLRekorder::cgmExecuteProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, const float* params)
 {
     writeUnsupported("glExecuteProgramNV");
-    return interceptor()->cgmExecuteProgramNV(file, line, target, id, params);
+    return next().cgmExecuteProgramNV(file, line, target, id, params);
 }
 
 void OpenGLRekorder::cgmGenProgramsNV(const char* file, unsigned line, int n, unsigned* programs)
 {
     writeUnsupported("glGenProgramsNV");
-    return interceptor()->cgmGenProgramsNV(file, line, n, programs);
+    return next().cgmGenProgramsNV(file, line, n, programs);
 }
 
 void OpenGLRekorder::cgmGetProgramParameterdvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, double* params)
 {
     writeUnsupported("glGetProgramParameterdvNV");
-    return interceptor()->cgmGetProgramParameterdvNV(file, line, target, index, pname, params);
+    return next().cgmGetProgramParameterdvNV(file, line, target, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetProgramParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
     writeUnsupported("glGetProgramParameterfvNV");
-    return interceptor()->cgmGetProgramParameterfvNV(file, line, target, index, pname, params);
+    return next().cgmGetProgramParameterfvNV(file, line, target, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetProgramivNV(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     writeUnsupported("glGetProgramivNV");
-    return interceptor()->cgmGetProgramivNV(file, line, id, pname, params);
+    return next().cgmGetProgramivNV(file, line, id, pname, params);
 }
 
 void OpenGLRekorder::cgmGetProgramStringNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned char* program)
 {
     writeUnsupported("glGetProgramStringNV");
-    return interceptor()->cgmGetProgramStringNV(file, line, id, pname, program);
+    return next().cgmGetProgramStringNV(file, line, id, pname, program);
 }
 
 void OpenGLRekorder::cgmGetTrackMatrixivNV(
     const char* file, unsigned line, unsigned target, unsigned address, unsigned pname, int* params)
 {
     writeUnsupported("glGetTrackMatrixivNV");
-    return interceptor()->cgmGetTrackMatrixivNV(file, line, target, address, pname, params);
+    return next().cgmGetTrackMatrixivNV(file, line, target, address, pname, params);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribdvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
     writeUnsupported("glGetVertexAttribdvNV");
-    return interceptor()->cgmGetVertexAttribdvNV(file, line, index, pname, params);
+    return next().cgmGetVertexAttribdvNV(file, line, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribfvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
     writeUnsupported("glGetVertexAttribfvNV");
-    return interceptor()->cgmGetVertexAttribfvNV(file, line, index, pname, params);
+    return next().cgmGetVertexAttribfvNV(file, line, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribivNV(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
     writeUnsupported("glGetVertexAttribivNV");
-    return interceptor()->cgmGetVertexAttribivNV(file, line, index, pname, params);
+    return next().cgmGetVertexAttribivNV(file, line, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetVertexAttribPointervNV(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
     writeUnsupported("glGetVertexAttribPointervNV");
-    return interceptor()->cgmGetVertexAttribPointervNV(file, line, index, pname, pointer);
+    return next().cgmGetVertexAttribPointervNV(file, line, index, pname, pointer);
 }
 
 unsigned char OpenGLRekorder::cgmIsProgramNV(const char* file, unsigned line, unsigned id)
 {
     out() << "glIsProgramNV(" << id << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsProgramNV(file, line, id);
+    return next().cgmIsProgramNV(file, line, id);
 }
 
 void OpenGLRekorder::cgmLoadProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, int len, const unsigned char* program)
 {
     writeUnsupported("glLoadProgramNV");
-    return interceptor()->cgmLoadProgramNV(file, line, target, id, len, program);
+    return next().cgmLoadProgramNV(file, line, target, id, len, program);
 }
 
 void OpenGLRekorder::cgmProgramParameter4dNV(
@@ -995,14 +995,14 @@ void OpenGLRekorder::cgmProgramParameter4dNV(
     out() << "glProgramParameter4dNV(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
         << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmProgramParameter4dNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramParameter4dNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmProgramParameter4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const double* v)
 {
     writeUnsupported("glProgramParameter4dvNV");
-    return interceptor()->cgmProgramParameter4dvNV(file, line, target, index, v);
+    return next().cgmProgramParameter4dvNV(file, line, target, index, v);
 }
 
 void OpenGLRekorder::cgmProgramParameter4fNV(
@@ -1011,34 +1011,34 @@ void OpenGLRekorder::cgmProgramParameter4fNV(
     out() << "glProgramParameter4fNV(" << CallText::Enum{target} << ", " << index << ", " << CallText::Float{x}
         << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
-    return interceptor()->cgmProgramParameter4fNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramParameter4fNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmProgramParameter4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const float* v)
 {
     writeUnsupported("glProgramParameter4fvNV");
-    return interceptor()->cgmProgramParameter4fvNV(file, line, target, index, v);
+    return next().cgmProgramParameter4fvNV(file, line, target, index, v);
 }
 
 void OpenGLRekorder::cgmProgramParameters4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const double* v)
 {
     writeUnsupported("glProgramParameters4dvNV");
-    return interceptor()->cgmProgramParameters4dvNV(file, line, target, index, count, v);
+    return next().cgmProgramParameters4dvNV(file, line, target, index, count, v);
 }
 
 void OpenGLRekorder::cgmProgramParameters4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* v)
 {
     writeUnsupported("glProgramParameters4fvNV");
-    return interceptor()->cgmProgramParameters4fvNV(file, line, target, index, count, v);
+    return next().cgmProgramParameters4fvNV(file, line, target, index, count, v);
 }
 
 void OpenGLRekorder::cgmRequestResidentProgramsNV(const char* file, unsigned line, int n, const unsigned* programs)
 {
     writeUnsupported("glRequestResidentProgramsNV");
-    return interceptor()->cgmRequestResidentProgramsNV(file, line, n, programs);
+    return next().cgmRequestResidentProgramsNV(file, line, n, programs);
 }
 
 void OpenGLRekorder::cgmTrackMatrixNV(
@@ -1047,92 +1047,92 @@ void OpenGLRekorder::cgmTrackMatrixNV(
     out() << "glTrackMatrixNV(" << CallText::Enum{target} << ", " << address << ", " << CallText::Enum{matrix}
         << ", " << CallText::Enum{transform} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTrackMatrixNV(file, line, target, address, matrix, transform);
+    return next().cgmTrackMatrixNV(file, line, target, address, matrix, transform);
 }
 
 void OpenGLRekorder::cgmVertexAttribPointerNV(
     const char* file, unsigned line, unsigned index, int fsize, unsigned type, int stride, const void* pointer)
 {
     writeUnsupported("glVertexAttribPointerNV");
-    return interceptor()->cgmVertexAttribPointerNV(file, line, index, fsize, type, stride, pointer);
+    return next().cgmVertexAttribPointerNV(file, line, index, fsize, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1dNV(const char* file, unsigned line, unsigned index, double x)
 {
     out() << "glVertexAttrib1dNV(" << index << ", " << x << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib1dNV(file, line, index, x);
+    return next().cgmVertexAttrib1dNV(file, line, index, x);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
     writeUnsupported("glVertexAttrib1dvNV");
-    return interceptor()->cgmVertexAttrib1dvNV(file, line, index, v);
+    return next().cgmVertexAttrib1dvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1fNV(const char* file, unsigned line, unsigned index, float x)
 {
     out() << "glVertexAttrib1fNV(" << index << ", " << CallText::Float{x} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib1fNV(file, line, index, x);
+    return next().cgmVertexAttrib1fNV(file, line, index, x);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
     writeUnsupported("glVertexAttrib1fvNV");
-    return interceptor()->cgmVertexAttrib1fvNV(file, line, index, v);
+    return next().cgmVertexAttrib1fvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1sNV(const char* file, unsigned line, unsigned index, short x)
 {
     out() << "glVertexAttrib1sNV(" << index << ", " << x << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib1sNV(file, line, index, x);
+    return next().cgmVertexAttrib1sNV(file, line, index, x);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib1svNV");
-    return interceptor()->cgmVertexAttrib1svNV(file, line, index, v);
+    return next().cgmVertexAttrib1svNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2dNV(const char* file, unsigned line, unsigned index, double x, double y)
 {
     out() << "glVertexAttrib2dNV(" << index << ", " << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib2dNV(file, line, index, x, y);
+    return next().cgmVertexAttrib2dNV(file, line, index, x, y);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
     writeUnsupported("glVertexAttrib2dvNV");
-    return interceptor()->cgmVertexAttrib2dvNV(file, line, index, v);
+    return next().cgmVertexAttrib2dvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2fNV(const char* file, unsigned line, unsigned index, float x, float y)
 {
     out() << "glVertexAttrib2fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib2fNV(file, line, index, x, y);
+    return next().cgmVertexAttrib2fNV(file, line, index, x, y);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
     writeUnsupported("glVertexAttrib2fvNV");
-    return interceptor()->cgmVertexAttrib2fvNV(file, line, index, v);
+    return next().cgmVertexAttrib2fvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2sNV(const char* file, unsigned line, unsigned index, short x, short y)
 {
     out() << "glVertexAttrib2sNV(" << index << ", " << x << ", " << y << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib2sNV(file, line, index, x, y);
+    return next().cgmVertexAttrib2sNV(file, line, index, x, y);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib2svNV");
-    return interceptor()->cgmVertexAttrib2svNV(file, line, index, v);
+    return next().cgmVertexAttrib2svNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3dNV(
@@ -1140,13 +1140,13 @@ void OpenGLRekorder::cgmVertexAttrib3dNV(
 {
     out() << "glVertexAttrib3dNV(" << index << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib3dNV(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3dNV(file, line, index, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
     writeUnsupported("glVertexAttrib3dvNV");
-    return interceptor()->cgmVertexAttrib3dvNV(file, line, index, v);
+    return next().cgmVertexAttrib3dvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3fNV(const char* file, unsigned line, unsigned index, float x, float y, float z)
@@ -1154,26 +1154,26 @@ void OpenGLRekorder::cgmVertexAttrib3fNV(const char* file, unsigned line, unsign
     out() << "glVertexAttrib3fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib3fNV(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3fNV(file, line, index, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
     writeUnsupported("glVertexAttrib3fvNV");
-    return interceptor()->cgmVertexAttrib3fvNV(file, line, index, v);
+    return next().cgmVertexAttrib3fvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3sNV(const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
     out() << "glVertexAttrib3sNV(" << index << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib3sNV(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3sNV(file, line, index, x, y, z);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib3svNV");
-    return interceptor()->cgmVertexAttrib3svNV(file, line, index, v);
+    return next().cgmVertexAttrib3svNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4dNV(
@@ -1181,13 +1181,13 @@ void OpenGLRekorder::cgmVertexAttrib4dNV(
 {
     out() << "glVertexAttrib4dNV(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib4dNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4dNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
     writeUnsupported("glVertexAttrib4dvNV");
-    return interceptor()->cgmVertexAttrib4dvNV(file, line, index, v);
+    return next().cgmVertexAttrib4dvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4fNV(
@@ -1196,13 +1196,13 @@ void OpenGLRekorder::cgmVertexAttrib4fNV(
     out() << "glVertexAttrib4fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib4fNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4fNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
     writeUnsupported("glVertexAttrib4fvNV");
-    return interceptor()->cgmVertexAttrib4fvNV(file, line, index, v);
+    return next().cgmVertexAttrib4fvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4sNV(
@@ -1210,13 +1210,13 @@ void OpenGLRekorder::cgmVertexAttrib4sNV(
 {
     out() << "glVertexAttrib4sNV(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib4sNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4sNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
     writeUnsupported("glVertexAttrib4svNV");
-    return interceptor()->cgmVertexAttrib4svNV(file, line, index, v);
+    return next().cgmVertexAttrib4svNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4ubNV(
@@ -1227,116 +1227,116 @@ void OpenGLRekorder::cgmVertexAttrib4ubNV(
         << static_cast<unsigned>(y) << ", " << static_cast<unsigned>(z) << ", " << static_cast<unsigned>(w)
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmVertexAttrib4ubNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4ubNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4ubvNV(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     writeUnsupported("glVertexAttrib4ubvNV");
-    return interceptor()->cgmVertexAttrib4ubvNV(file, line, index, v);
+    return next().cgmVertexAttrib4ubvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs1dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
     writeUnsupported("glVertexAttribs1dvNV");
-    return interceptor()->cgmVertexAttribs1dvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs1dvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs1fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
     writeUnsupported("glVertexAttribs1fvNV");
-    return interceptor()->cgmVertexAttribs1fvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs1fvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs1svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
     writeUnsupported("glVertexAttribs1svNV");
-    return interceptor()->cgmVertexAttribs1svNV(file, line, index, count, v);
+    return next().cgmVertexAttribs1svNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs2dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
     writeUnsupported("glVertexAttribs2dvNV");
-    return interceptor()->cgmVertexAttribs2dvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs2dvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs2fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
     writeUnsupported("glVertexAttribs2fvNV");
-    return interceptor()->cgmVertexAttribs2fvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs2fvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs2svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
     writeUnsupported("glVertexAttribs2svNV");
-    return interceptor()->cgmVertexAttribs2svNV(file, line, index, count, v);
+    return next().cgmVertexAttribs2svNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs3dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
     writeUnsupported("glVertexAttribs3dvNV");
-    return interceptor()->cgmVertexAttribs3dvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs3dvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs3fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
     writeUnsupported("glVertexAttribs3fvNV");
-    return interceptor()->cgmVertexAttribs3fvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs3fvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs3svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
     writeUnsupported("glVertexAttribs3svNV");
-    return interceptor()->cgmVertexAttribs3svNV(file, line, index, count, v);
+    return next().cgmVertexAttribs3svNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs4dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
     writeUnsupported("glVertexAttribs4dvNV");
-    return interceptor()->cgmVertexAttribs4dvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs4dvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs4fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
     writeUnsupported("glVertexAttribs4fvNV");
-    return interceptor()->cgmVertexAttribs4fvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs4fvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs4svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
     writeUnsupported("glVertexAttribs4svNV");
-    return interceptor()->cgmVertexAttribs4svNV(file, line, index, count, v);
+    return next().cgmVertexAttribs4svNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs4ubvNV(
     const char* file, unsigned line, unsigned index, int count, const unsigned char* v)
 {
     writeUnsupported("glVertexAttribs4ubvNV");
-    return interceptor()->cgmVertexAttribs4ubvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs4ubvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmClearDepthfOES(const char* file, unsigned line, float depth)
 {
     out() << "glClearDepthfOES(" << CallText::Float{depth} << ");";
     endStatement(file, line);
-    return interceptor()->cgmClearDepthfOES(file, line, depth);
+    return next().cgmClearDepthfOES(file, line, depth);
 }
 
 void OpenGLRekorder::cgmClipPlanefOES(const char* file, unsigned line, unsigned plane, const float* equation)
 {
     writeUnsupported("glClipPlanefOES");
-    return interceptor()->cgmClipPlanefOES(file, line, plane, equation);
+    return next().cgmClipPlanefOES(file, line, plane, equation);
 }
 
 void OpenGLRekorder::cgmDepthRangefOES(const char* file, unsigned line, float n, float f)
 {
     out() << "glDepthRangefOES(" << CallText::Float{n} << ", " << CallText::Float{f} << ");";
     endStatement(file, line);
-    return interceptor()->cgmDepthRangefOES(file, line, n, f);
+    return next().cgmDepthRangefOES(file, line, n, f);
 }
 
 void OpenGLRekorder::cgmFrustumfOES(
@@ -1345,13 +1345,13 @@ void OpenGLRekorder::cgmFrustumfOES(
     out() << "glFrustumfOES(" << CallText::Float{l} << ", " << CallText::Float{r} << ", " << CallText::Float{b}
         << ", " << CallText::Float{t} << ", " << CallText::Float{n} << ", " << CallText::Float{f} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFrustumfOES(file, line, l, r, b, t, n, f);
+    return next().cgmFrustumfOES(file, line, l, r, b, t, n, f);
 }
 
 void OpenGLRekorder::cgmGetClipPlanefOES(const char* file, unsigned line, unsigned plane, float* equation)
 {
     writeUnsupported("glGetClipPlanefOES");
-    return interceptor()->cgmGetClipPlanefOES(file, line, plane, equation);
+    return next().cgmGetClipPlanefOES(file, line, plane, equation);
 }
 
 void OpenGLRekorder::cgmOrthofOES(
@@ -1360,59 +1360,59 @@ void OpenGLRekorder::cgmOrthofOES(
     out() << "glOrthofOES(" << CallText::Float{l} << ", " << CallText::Float{r} << ", " << CallText::Float{b}
         << ", " << CallText::Float{t} << ", " << CallText::Float{n} << ", " << CallText::Float{f} << ");";
     endStatement(file, line);
-    return interceptor()->cgmOrthofOES(file, line, l, r, b, t, n, f);
+    return next().cgmOrthofOES(file, line, l, r, b, t, n, f);
 }
 
 void OpenGLRekorder::cgmDetailTexFuncSGIS(
     const char* file, unsigned line, unsigned target, int n, const float* points)
 {
     writeUnsupported("glDetailTexFuncSGIS");
-    return interceptor()->cgmDetailTexFuncSGIS(file, line, target, n, points);
+    return next().cgmDetailTexFuncSGIS(file, line, target, n, points);
 }
 
 void OpenGLRekorder::cgmGetDetailTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
     writeUnsupported("glGetDetailTexFuncSGIS");
-    return interceptor()->cgmGetDetailTexFuncSGIS(file, line, target, points);
+    return next().cgmGetDetailTexFuncSGIS(file, line, target, points);
 }
 
 void OpenGLRekorder::cgmFogFuncSGIS(const char* file, unsigned line, int n, const float* points)
 {
     writeUnsupported("glFogFuncSGIS");
-    return interceptor()->cgmFogFuncSGIS(file, line, n, points);
+    return next().cgmFogFuncSGIS(file, line, n, points);
 }
 
 void OpenGLRekorder::cgmGetFogFuncSGIS(const char* file, unsigned line, float* points)
 {
     writeUnsupported("glGetFogFuncSGIS");
-    return interceptor()->cgmGetFogFuncSGIS(file, line, points);
+    return next().cgmGetFogFuncSGIS(file, line, points);
 }
 
 void OpenGLRekorder::cgmSampleMaskSGIS(const char* file, unsigned line, float value, unsigned char invert)
 {
     out() << "glSampleMaskSGIS(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
     endStatement(file, line);
-    return interceptor()->cgmSampleMaskSGIS(file, line, value, invert);
+    return next().cgmSampleMaskSGIS(file, line, value, invert);
 }
 
 void OpenGLRekorder::cgmSamplePatternSGIS(const char* file, unsigned line, unsigned pattern)
 {
     out() << "glSamplePatternSGIS(" << CallText::Enum{pattern} << ");";
     endStatement(file, line);
-    return interceptor()->cgmSamplePatternSGIS(file, line, pattern);
+    return next().cgmSamplePatternSGIS(file, line, pattern);
 }
 
 void OpenGLRekorder::cgmSharpenTexFuncSGIS(
     const char* file, unsigned line, unsigned target, int n, const float* points)
 {
     writeUnsupported("glSharpenTexFuncSGIS");
-    return interceptor()->cgmSharpenTexFuncSGIS(file, line, target, n, points);
+    return next().cgmSharpenTexFuncSGIS(file, line, target, n, points);
 }
 
 void OpenGLRekorder::cgmGetSharpenTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
     writeUnsupported("glGetSharpenTexFuncSGIS");
-    return interceptor()->cgmGetSharpenTexFuncSGIS(file, line, target, points);
+    return next().cgmGetSharpenTexFuncSGIS(file, line, target, points);
 }
 
 void OpenGLRekorder::cgmTexImage4DSGIS(
@@ -1420,7 +1420,7 @@ void OpenGLRekorder::cgmTexImage4DSGIS(
     int depth, int size4d, int border, unsigned format, unsigned type, const void* pixels)
 {
     writeUnsupported("glTexImage4DSGIS");
-    return interceptor()->cgmTexImage4DSGIS(file, line, target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
+    return next().cgmTexImage4DSGIS(file, line, target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmTexSubImage4DSGIS(
@@ -1428,82 +1428,82 @@ void OpenGLRekorder::cgmTexSubImage4DSGIS(
     int width, int height, int depth, int size4d, unsigned format, unsigned type, const void* pixels)
 {
     writeUnsupported("glTexSubImage4DSGIS");
-    return interceptor()->cgmTexSubImage4DSGIS(file, line, target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
+    return next().cgmTexSubImage4DSGIS(file, line, target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmGetTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, float* weights)
 {
     writeUnsupported("glGetTexFilterFuncSGIS");
-    return interceptor()->cgmGetTexFilterFuncSGIS(file, line, target, filter, weights);
+    return next().cgmGetTexFilterFuncSGIS(file, line, target, filter, weights);
 }
 
 void OpenGLRekorder::cgmTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, int n, const float* weights)
 {
     writeUnsupported("glTexFilterFuncSGIS");
-    return interceptor()->cgmTexFilterFuncSGIS(file, line, target, filter, n, weights);
+    return next().cgmTexFilterFuncSGIS(file, line, target, filter, n, weights);
 }
 
 void OpenGLRekorder::cgmAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
 {
     out() << "glAsyncMarkerSGIX(" << marker << ");";
     endStatement(file, line);
-    return interceptor()->cgmAsyncMarkerSGIX(file, line, marker);
+    return next().cgmAsyncMarkerSGIX(file, line, marker);
 }
 
 int OpenGLRekorder::cgmFinishAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
     writeUnsupported("glFinishAsyncSGIX");
-    return interceptor()->cgmFinishAsyncSGIX(file, line, markerp);
+    return next().cgmFinishAsyncSGIX(file, line, markerp);
 }
 
 int OpenGLRekorder::cgmPollAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
     writeUnsupported("glPollAsyncSGIX");
-    return interceptor()->cgmPollAsyncSGIX(file, line, markerp);
+    return next().cgmPollAsyncSGIX(file, line, markerp);
 }
 
 unsigned OpenGLRekorder::cgmGenAsyncMarkersSGIX(const char* file, unsigned line, int range)
 {
     out() << "glGenAsyncMarkersSGIX(" << range << ");";
     endStatement(file, line);
-    return interceptor()->cgmGenAsyncMarkersSGIX(file, line, range);
+    return next().cgmGenAsyncMarkersSGIX(file, line, range);
 }
 
 void OpenGLRekorder::cgmDeleteAsyncMarkersSGIX(const char* file, unsigned line, unsigned marker, int range)
 {
     out() << "glDeleteAsyncMarkersSGIX(" << marker << ", " << range << ");";
     endStatement(file, line);
-    return interceptor()->cgmDeleteAsyncMarkersSGIX(file, line, marker, range);
+    return next().cgmDeleteAsyncMarkersSGIX(file, line, marker, range);
 }
 
 unsigned char OpenGLRekorder::cgmIsAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
 {
     out() << "glIsAsyncMarkerSGIX(" << marker << ");";
     endStatement(file, line);
-    return interceptor()->cgmIsAsyncMarkerSGIX(file, line, marker);
+    return next().cgmIsAsyncMarkerSGIX(file, line, marker);
 }
 
 void OpenGLRekorder::cgmFlushRasterSGIX(const char* file, unsigned line)
 {
     out() << "glFlushRasterSGIX();";
     endStatement(file, line);
-    return interceptor()->cgmFlushRasterSGIX(file, line);
+    return next().cgmFlushRasterSGIX(file, line);
 }
 
 void OpenGLRekorder::cgmTextureFogSGIX(const char* file, unsigned line, unsigned pname)
 {
     out() << "glTextureFogSGIX(" << CallText::Enum{pname} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTextureFogSGIX(file, line, pname);
+    return next().cgmTextureFogSGIX(file, line, pname);
 }
 
 void OpenGLRekorder::cgmFragmentColorMaterialSGIX(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     out() << "glFragmentColorMaterialSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentColorMaterialSGIX(file, line, face, mode);
+    return next().cgmFragmentColorMaterialSGIX(file, line, face, mode);
 }
 
 void OpenGLRekorder::cgmFragmentLightfSGIX(
@@ -1512,14 +1512,14 @@ void OpenGLRekorder::cgmFragmentLightfSGIX(
     out() << "glFragmentLightfSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentLightfSGIX(file, line, light, pname, param);
+    return next().cgmFragmentLightfSGIX(file, line, light, pname, param);
 }
 
 void OpenGLRekorder::cgmFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const float* params)
 {
     writeUnsupported("glFragmentLightfvSGIX");
-    return interceptor()->cgmFragmentLightfvSGIX(file, line, light, pname, params);
+    return next().cgmFragmentLightfvSGIX(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmFragmentLightiSGIX(const char* file, unsigned line, unsigned light, unsigned pname, int param)
@@ -1527,40 +1527,40 @@ void OpenGLRekorder::cgmFragmentLightiSGIX(const char* file, unsigned line, unsi
     out() << "glFragmentLightiSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", " << param
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentLightiSGIX(file, line, light, pname, param);
+    return next().cgmFragmentLightiSGIX(file, line, light, pname, param);
 }
 
 void OpenGLRekorder::cgmFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const int* params)
 {
     writeUnsupported("glFragmentLightivSGIX");
-    return interceptor()->cgmFragmentLightivSGIX(file, line, light, pname, params);
+    return next().cgmFragmentLightivSGIX(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmFragmentLightModelfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
     out() << "glFragmentLightModelfSGIX(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentLightModelfSGIX(file, line, pname, param);
+    return next().cgmFragmentLightModelfSGIX(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmFragmentLightModelfvSGIX(const char* file, unsigned line, unsigned pname, const float* params)
 {
     writeUnsupported("glFragmentLightModelfvSGIX");
-    return interceptor()->cgmFragmentLightModelfvSGIX(file, line, pname, params);
+    return next().cgmFragmentLightModelfvSGIX(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmFragmentLightModeliSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
     out() << "glFragmentLightModeliSGIX(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentLightModeliSGIX(file, line, pname, param);
+    return next().cgmFragmentLightModeliSGIX(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmFragmentLightModelivSGIX(const char* file, unsigned line, unsigned pname, const int* params)
 {
     writeUnsupported("glFragmentLightModelivSGIX");
-    return interceptor()->cgmFragmentLightModelivSGIX(file, line, pname, params);
+    return next().cgmFragmentLightModelivSGIX(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmFragmentMaterialfSGIX(
@@ -1569,14 +1569,14 @@ void OpenGLRekorder::cgmFragmentMaterialfSGIX(
     out() << "glFragmentMaterialfSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", " << param
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentMaterialfSGIX(file, line, face, pname, param);
+    return next().cgmFragmentMaterialfSGIX(file, line, face, pname, param);
 }
 
 void OpenGLRekorder::cgmFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
     writeUnsupported("glFragmentMaterialfvSGIX");
-    return interceptor()->cgmFragmentMaterialfvSGIX(file, line, face, pname, params);
+    return next().cgmFragmentMaterialfvSGIX(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmFragmentMaterialiSGIX(
@@ -1585,95 +1585,95 @@ void OpenGLRekorder::cgmFragmentMaterialiSGIX(
     out() << "glFragmentMaterialiSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", " << param
         << ");";
     endStatement(file, line);
-    return interceptor()->cgmFragmentMaterialiSGIX(file, line, face, pname, param);
+    return next().cgmFragmentMaterialiSGIX(file, line, face, pname, param);
 }
 
 void OpenGLRekorder::cgmFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
     writeUnsupported("glFragmentMaterialivSGIX");
-    return interceptor()->cgmFragmentMaterialivSGIX(file, line, face, pname, params);
+    return next().cgmFragmentMaterialivSGIX(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmGetFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
     writeUnsupported("glGetFragmentLightfvSGIX");
-    return interceptor()->cgmGetFragmentLightfvSGIX(file, line, light, pname, params);
+    return next().cgmGetFragmentLightfvSGIX(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmGetFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
     writeUnsupported("glGetFragmentLightivSGIX");
-    return interceptor()->cgmGetFragmentLightivSGIX(file, line, light, pname, params);
+    return next().cgmGetFragmentLightivSGIX(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmGetFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
     writeUnsupported("glGetFragmentMaterialfvSGIX");
-    return interceptor()->cgmGetFragmentMaterialfvSGIX(file, line, face, pname, params);
+    return next().cgmGetFragmentMaterialfvSGIX(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmGetFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
     writeUnsupported("glGetFragmentMaterialivSGIX");
-    return interceptor()->cgmGetFragmentMaterialivSGIX(file, line, face, pname, params);
+    return next().cgmGetFragmentMaterialivSGIX(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmFrameZoomSGIX(const char* file, unsigned line, int factor)
 {
     out() << "glFrameZoomSGIX(" << factor << ");";
     endStatement(file, line);
-    return interceptor()->cgmFrameZoomSGIX(file, line, factor);
+    return next().cgmFrameZoomSGIX(file, line, factor);
 }
 
 void OpenGLRekorder::cgmPixelTexGenSGIX(const char* file, unsigned line, unsigned mode)
 {
     out() << "glPixelTexGenSGIX(" << CallText::Enum{mode} << ");";
     endStatement(file, line);
-    return interceptor()->cgmPixelTexGenSGIX(file, line, mode);
+    return next().cgmPixelTexGenSGIX(file, line, mode);
 }
 
 void OpenGLRekorder::cgmReferencePlaneSGIX(const char* file, unsigned line, const double* equation)
 {
     writeUnsupported("glReferencePlaneSGIX");
-    return interceptor()->cgmReferencePlaneSGIX(file, line, equation);
+    return next().cgmReferencePlaneSGIX(file, line, equation);
 }
 
 void OpenGLRekorder::cgmSpriteParameterfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
     out() << "glSpriteParameterfSGIX(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
-    return interceptor()->cgmSpriteParameterfSGIX(file, line, pname, param);
+    return next().cgmSpriteParameterfSGIX(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmSpriteParameterfvSGIX(const char* file, unsigned line, unsigned pname, const float* params)
 {
     writeUnsupported("glSpriteParameterfvSGIX");
-    return interceptor()->cgmSpriteParameterfvSGIX(file, line, pname, params);
+    return next().cgmSpriteParameterfvSGIX(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmSpriteParameteriSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
     out() << "glSpriteParameteriSGIX(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
-    return interceptor()->cgmSpriteParameteriSGIX(file, line, pname, param);
+    return next().cgmSpriteParameteriSGIX(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmSpriteParameterivSGIX(const char* file, unsigned line, unsigned pname, const int* params)
 {
     writeUnsupported("glSpriteParameterivSGIX");
-    return interceptor()->cgmSpriteParameterivSGIX(file, line, pname, params);
+    return next().cgmSpriteParameterivSGIX(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmTagSampleBufferSGIX(const char* file, unsigned line)
 {
     out() << "glTagSampleBufferSGIX();";
     endStatement(file, line);
-    return interceptor()->cgmTagSampleBufferSGIX(file, line);
+    return next().cgmTagSampleBufferSGIX(file, line);
 }
 
 void OpenGLRekorder::cgmColorTableSGI(
@@ -1681,21 +1681,21 @@ void OpenGLRekorder::cgmColorTableSGI(
     unsigned type, const void* table)
 {
     writeUnsupported("glColorTableSGI");
-    return interceptor()->cgmColorTableSGI(file, line, target, internalformat, width, format, type, table);
+    return next().cgmColorTableSGI(file, line, target, internalformat, width, format, type, table);
 }
 
 void OpenGLRekorder::cgmColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     writeUnsupported("glColorTableParameterfvSGI");
-    return interceptor()->cgmColorTableParameterfvSGI(file, line, target, pname, params);
+    return next().cgmColorTableParameterfvSGI(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     writeUnsupported("glColorTableParameterivSGI");
-    return interceptor()->cgmColorTableParameterivSGI(file, line, target, pname, params);
+    return next().cgmColorTableParameterivSGI(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmCopyColorTableSGI(
@@ -1704,144 +1704,144 @@ void OpenGLRekorder::cgmCopyColorTableSGI(
     out() << "glCopyColorTableSGI(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
         << x << ", " << y << ", " << width << ");";
     endStatement(file, line);
-    return interceptor()->cgmCopyColorTableSGI(file, line, target, internalformat, x, y, width);
+    return next().cgmCopyColorTableSGI(file, line, target, internalformat, x, y, width);
 }
 
 void OpenGLRekorder::cgmGetColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
     writeUnsupported("glGetColorTableSGI");
-    return interceptor()->cgmGetColorTableSGI(file, line, target, format, type, table);
+    return next().cgmGetColorTableSGI(file, line, target, format, type, table);
 }
 
 void OpenGLRekorder::cgmGetColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     writeUnsupported("glGetColorTableParameterfvSGI");
-    return interceptor()->cgmGetColorTableParameterfvSGI(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterfvSGI(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     writeUnsupported("glGetColorTableParameterivSGI");
-    return interceptor()->cgmGetColorTableParameterivSGI(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterivSGI(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmFinishTextureSUNX(const char* file, unsigned line)
 {
     out() << "glFinishTextureSUNX();";
     endStatement(file, line);
-    return interceptor()->cgmFinishTextureSUNX(file, line);
+    return next().cgmFinishTextureSUNX(file, line);
 }
 
 void OpenGLRekorder::cgmGlobalAlphaFactorbSUN(const char* file, unsigned line, signed char factor)
 {
     out() << "glGlobalAlphaFactorbSUN(" << static_cast<int>(factor) << ");";
     endStatement(file, line);
-    return interceptor()->cgmGlobalAlphaFactorbSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorbSUN(file, line, factor);
 }
 
 void OpenGLRekorder::cgmGlobalAlphaFactorsSUN(const char* file, unsigned line, short factor)
 {
     out() << "glGlobalAlphaFactorsSUN(" << factor << ");";
     endStatement(file, line);
-    return interceptor()->cgmGlobalAlphaFactorsSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorsSUN(file, line, factor);
 }
 
 void OpenGLRekorder::cgmGlobalAlphaFactoriSUN(const char* file, unsigned line, int factor)
 {
     out() << "glGlobalAlphaFactoriSUN(" << factor << ");";
     endStatement(file, line);
-    return interceptor()->cgmGlobalAlphaFactoriSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactoriSUN(file, line, factor);
 }
 
 void OpenGLRekorder::cgmGlobalAlphaFactorfSUN(const char* file, unsigned line, float factor)
 {
     out() << "glGlobalAlphaFactorfSUN(" << CallText::Float{factor} << ");";
     endStatement(file, line);
-    return interceptor()->cgmGlobalAlphaFactorfSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorfSUN(file, line, factor);
 }
 
 void OpenGLRekorder::cgmGlobalAlphaFactordSUN(const char* file, unsigned line, double factor)
 {
     out() << "glGlobalAlphaFactordSUN(" << factor << ");";
     endStatement(file, line);
-    return interceptor()->cgmGlobalAlphaFactordSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactordSUN(file, line, factor);
 }
 
 void OpenGLRekorder::cgmGlobalAlphaFactorubSUN(const char* file, unsigned line, unsigned char factor)
 {
     out() << "glGlobalAlphaFactorubSUN(" << static_cast<unsigned>(factor) << ");";
     endStatement(file, line);
-    return interceptor()->cgmGlobalAlphaFactorubSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorubSUN(file, line, factor);
 }
 
 void OpenGLRekorder::cgmGlobalAlphaFactorusSUN(const char* file, unsigned line, unsigned short factor)
 {
     out() << "glGlobalAlphaFactorusSUN(" << factor << ");";
     endStatement(file, line);
-    return interceptor()->cgmGlobalAlphaFactorusSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorusSUN(file, line, factor);
 }
 
 void OpenGLRekorder::cgmGlobalAlphaFactoruiSUN(const char* file, unsigned line, unsigned factor)
 {
     out() << "glGlobalAlphaFactoruiSUN(" << factor << ");";
     endStatement(file, line);
-    return interceptor()->cgmGlobalAlphaFactoruiSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactoruiSUN(file, line, factor);
 }
 
 void OpenGLRekorder::cgmReadVideoPixelsSUN(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
     writeUnsupported("glReadVideoPixelsSUN");
-    return interceptor()->cgmReadVideoPixelsSUN(file, line, x, y, width, height, format, type, pixels);
+    return next().cgmReadVideoPixelsSUN(file, line, x, y, width, height, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiSUN(const char* file, unsigned line, unsigned code)
 {
     out() << "glReplacementCodeuiSUN(" << code << ");";
     endStatement(file, line);
-    return interceptor()->cgmReplacementCodeuiSUN(file, line, code);
+    return next().cgmReplacementCodeuiSUN(file, line, code);
 }
 
 void OpenGLRekorder::cgmReplacementCodeusSUN(const char* file, unsigned line, unsigned short code)
 {
     out() << "glReplacementCodeusSUN(" << code << ");";
     endStatement(file, line);
-    return interceptor()->cgmReplacementCodeusSUN(file, line, code);
+    return next().cgmReplacementCodeusSUN(file, line, code);
 }
 
 void OpenGLRekorder::cgmReplacementCodeubSUN(const char* file, unsigned line, unsigned char code)
 {
     out() << "glReplacementCodeubSUN(" << static_cast<unsigned>(code) << ");";
     endStatement(file, line);
-    return interceptor()->cgmReplacementCodeubSUN(file, line, code);
+    return next().cgmReplacementCodeubSUN(file, line, code);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuivSUN(const char* file, unsigned line, const unsigned* code)
 {
     writeUnsupported("glReplacementCodeuivSUN");
-    return interceptor()->cgmReplacementCodeuivSUN(file, line, code);
+    return next().cgmReplacementCodeuivSUN(file, line, code);
 }
 
 void OpenGLRekorder::cgmReplacementCodeusvSUN(const char* file, unsigned line, const unsigned short* code)
 {
     writeUnsupported("glReplacementCodeusvSUN");
-    return interceptor()->cgmReplacementCodeusvSUN(file, line, code);
+    return next().cgmReplacementCodeusvSUN(file, line, code);
 }
 
 void OpenGLRekorder::cgmReplacementCodeubvSUN(const char* file, unsigned line, const unsigned char* code)
 {
     writeUnsupported("glReplacementCodeubvSUN");
-    return interceptor()->cgmReplacementCodeubvSUN(file, line, code);
+    return next().cgmReplacementCodeubvSUN(file, line, code);
 }
 
 void OpenGLRekorder::cgmReplacementCodePointerSUN(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer)
 {
     writeUnsupported("glReplacementCodePointerSUN");
-    return interceptor()->cgmReplacementCodePointerSUN(file, line, type, stride, pointer);
+    return next().cgmReplacementCodePointerSUN(file, line, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmColor3fVertex3fSUN(
@@ -1851,13 +1851,13 @@ void OpenGLRekorder::cgmColor3fVertex3fSUN(
         << CallText::Float{b} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor3fVertex3fSUN(file, line, r, g, b, x, y, z);
+    return next().cgmColor3fVertex3fSUN(file, line, r, g, b, x, y, z);
 }
 
 void OpenGLRekorder::cgmColor3fVertex3fvSUN(const char* file, unsigned line, const float* c, const float* v)
 {
     writeUnsupported("glColor3fVertex3fvSUN");
-    return interceptor()->cgmColor3fVertex3fvSUN(file, line, c, v);
+    return next().cgmColor3fVertex3fvSUN(file, line, c, v);
 }
 
 void OpenGLRekorder::cgmColor4fNormal3fVertex3fSUN(
@@ -1869,14 +1869,14 @@ void OpenGLRekorder::cgmColor4fNormal3fVertex3fSUN(
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor4fNormal3fVertex3fSUN(file, line, r, g, b, a, nx, ny, nz, x, y, z);
+    return next().cgmColor4fNormal3fVertex3fSUN(file, line, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 void OpenGLRekorder::cgmColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* c, const float* n, const float* v)
 {
     writeUnsupported("glColor4fNormal3fVertex3fvSUN");
-    return interceptor()->cgmColor4fNormal3fVertex3fvSUN(file, line, c, n, v);
+    return next().cgmColor4fNormal3fVertex3fvSUN(file, line, c, n, v);
 }
 
 void OpenGLRekorder::cgmColor4ubVertex2fSUN(
@@ -1887,13 +1887,13 @@ void OpenGLRekorder::cgmColor4ubVertex2fSUN(
         << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor4ubVertex2fSUN(file, line, r, g, b, a, x, y);
+    return next().cgmColor4ubVertex2fSUN(file, line, r, g, b, a, x, y);
 }
 
 void OpenGLRekorder::cgmColor4ubVertex2fvSUN(const char* file, unsigned line, const unsigned char* c, const float* v)
 {
     writeUnsupported("glColor4ubVertex2fvSUN");
-    return interceptor()->cgmColor4ubVertex2fvSUN(file, line, c, v);
+    return next().cgmColor4ubVertex2fvSUN(file, line, c, v);
 }
 
 void OpenGLRekorder::cgmColor4ubVertex3fSUN(
@@ -1904,13 +1904,13 @@ void OpenGLRekorder::cgmColor4ubVertex3fSUN(
         << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmColor4ubVertex3fSUN(file, line, r, g, b, a, x, y, z);
+    return next().cgmColor4ubVertex3fSUN(file, line, r, g, b, a, x, y, z);
 }
 
 void OpenGLRekorder::cgmColor4ubVertex3fvSUN(const char* file, unsigned line, const unsigned char* c, const float* v)
 {
     writeUnsupported("glColor4ubVertex3fvSUN");
-    return interceptor()->cgmColor4ubVertex3fvSUN(file, line, c, v);
+    return next().cgmColor4ubVertex3fvSUN(file, line, c, v);
 }
 
 void OpenGLRekorder::cgmNormal3fVertex3fSUN(
@@ -1920,13 +1920,13 @@ void OpenGLRekorder::cgmNormal3fVertex3fSUN(
         << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmNormal3fVertex3fSUN(file, line, nx, ny, nz, x, y, z);
+    return next().cgmNormal3fVertex3fSUN(file, line, nx, ny, nz, x, y, z);
 }
 
 void OpenGLRekorder::cgmNormal3fVertex3fvSUN(const char* file, unsigned line, const float* n, const float* v)
 {
     writeUnsupported("glNormal3fVertex3fvSUN");
-    return interceptor()->cgmNormal3fVertex3fvSUN(file, line, n, v);
+    return next().cgmNormal3fVertex3fvSUN(file, line, n, v);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiColor3fVertex3fSUN(
@@ -1936,14 +1936,14 @@ void OpenGLRekorder::cgmReplacementCodeuiColor3fVertex3fSUN(
         << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmReplacementCodeuiColor3fVertex3fSUN(file, line, rc, r, g, b, x, y, z);
+    return next().cgmReplacementCodeuiColor3fVertex3fSUN(file, line, rc, r, g, b, x, y, z);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiColor3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* v)
 {
     writeUnsupported("glReplacementCodeuiColor3fVertex3fvSUN");
-    return interceptor()->cgmReplacementCodeuiColor3fVertex3fvSUN(file, line, rc, c, v);
+    return next().cgmReplacementCodeuiColor3fVertex3fvSUN(file, line, rc, c, v);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
@@ -1955,14 +1955,14 @@ void OpenGLRekorder::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
         << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(file, line, rc, r, g, b, a, nx, ny, nz, x, y, z);
+    return next().cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(file, line, rc, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* n, const float* v)
 {
     writeUnsupported("glReplacementCodeuiColor4fNormal3fVertex3fvSUN");
-    return interceptor()->cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(file, line, rc, c, n, v);
+    return next().cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(file, line, rc, c, n, v);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiColor4ubVertex3fSUN(
@@ -1973,14 +1973,14 @@ void OpenGLRekorder::cgmReplacementCodeuiColor4ubVertex3fSUN(
         << static_cast<unsigned>(g) << ", " << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a)
         << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmReplacementCodeuiColor4ubVertex3fSUN(file, line, rc, r, g, b, a, x, y, z);
+    return next().cgmReplacementCodeuiColor4ubVertex3fSUN(file, line, rc, r, g, b, a, x, y, z);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiColor4ubVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const unsigned char* c, const float* v)
 {
     writeUnsupported("glReplacementCodeuiColor4ubVertex3fvSUN");
-    return interceptor()->cgmReplacementCodeuiColor4ubVertex3fvSUN(file, line, rc, c, v);
+    return next().cgmReplacementCodeuiColor4ubVertex3fvSUN(file, line, rc, c, v);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiNormal3fVertex3fSUN(
@@ -1990,14 +1990,14 @@ void OpenGLRekorder::cgmReplacementCodeuiNormal3fVertex3fSUN(
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmReplacementCodeuiNormal3fVertex3fSUN(file, line, rc, nx, ny, nz, x, y, z);
+    return next().cgmReplacementCodeuiNormal3fVertex3fSUN(file, line, rc, nx, ny, nz, x, y, z);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* n, const float* v)
 {
     writeUnsupported("glReplacementCodeuiNormal3fVertex3fvSUN");
-    return interceptor()->cgmReplacementCodeuiNormal3fVertex3fvSUN(file, line, rc, n, v);
+    return next().cgmReplacementCodeuiNormal3fVertex3fvSUN(file, line, rc, n, v);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
@@ -2010,7 +2010,7 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(file, line, rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    return next().cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(file, line, rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
@@ -2018,7 +2018,7 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
     const float* v)
 {
     writeUnsupported("glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN");
-    return interceptor()->cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, rc, tc, c, n, v);
+    return next().cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, rc, tc, c, n, v);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
@@ -2030,14 +2030,14 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
         << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(file, line, rc, s, t, nx, ny, nz, x, y, z);
+    return next().cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(file, line, rc, s, t, nx, ny, nz, x, y, z);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* n, const float* v)
 {
     writeUnsupported("glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN");
-    return interceptor()->cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(file, line, rc, tc, n, v);
+    return next().cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(file, line, rc, tc, n, v);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
@@ -2047,14 +2047,14 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
         << CallText::Float{t} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmReplacementCodeuiTexCoord2fVertex3fSUN(file, line, rc, s, t, x, y, z);
+    return next().cgmReplacementCodeuiTexCoord2fVertex3fSUN(file, line, rc, s, t, x, y, z);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* v)
 {
     writeUnsupported("glReplacementCodeuiTexCoord2fVertex3fvSUN");
-    return interceptor()->cgmReplacementCodeuiTexCoord2fVertex3fvSUN(file, line, rc, tc, v);
+    return next().cgmReplacementCodeuiTexCoord2fVertex3fvSUN(file, line, rc, tc, v);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiVertex3fSUN(
@@ -2063,14 +2063,14 @@ void OpenGLRekorder::cgmReplacementCodeuiVertex3fSUN(
     out() << "glReplacementCodeuiVertex3fSUN(" << rc << ", " << CallText::Float{x} << ", " << CallText::Float{y}
         << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmReplacementCodeuiVertex3fSUN(file, line, rc, x, y, z);
+    return next().cgmReplacementCodeuiVertex3fSUN(file, line, rc, x, y, z);
 }
 
 void OpenGLRekorder::cgmReplacementCodeuiVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* v)
 {
     writeUnsupported("glReplacementCodeuiVertex3fvSUN");
-    return interceptor()->cgmReplacementCodeuiVertex3fvSUN(file, line, rc, v);
+    return next().cgmReplacementCodeuiVertex3fvSUN(file, line, rc, v);
 }
 
 void OpenGLRekorder::cgmTexCoord2fColor3fVertex3fSUN(
@@ -2080,14 +2080,14 @@ void OpenGLRekorder::cgmTexCoord2fColor3fVertex3fSUN(
         << CallText::Float{r} << ", " << CallText::Float{g} << ", " << CallText::Float{b} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord2fColor3fVertex3fSUN(file, line, s, t, r, g, b, x, y, z);
+    return next().cgmTexCoord2fColor3fVertex3fSUN(file, line, s, t, r, g, b, x, y, z);
 }
 
 void OpenGLRekorder::cgmTexCoord2fColor3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* v)
 {
     writeUnsupported("glTexCoord2fColor3fVertex3fvSUN");
-    return interceptor()->cgmTexCoord2fColor3fVertex3fvSUN(file, line, tc, c, v);
+    return next().cgmTexCoord2fColor3fVertex3fvSUN(file, line, tc, c, v);
 }
 
 void OpenGLRekorder::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
@@ -2100,14 +2100,14 @@ void OpenGLRekorder::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
         << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord2fColor4fNormal3fVertex3fSUN(file, line, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    return next().cgmTexCoord2fColor4fNormal3fVertex3fSUN(file, line, s, t, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 void OpenGLRekorder::cgmTexCoord2fColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
     writeUnsupported("glTexCoord2fColor4fNormal3fVertex3fvSUN");
-    return interceptor()->cgmTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, tc, c, n, v);
+    return next().cgmTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, tc, c, n, v);
 }
 
 void OpenGLRekorder::cgmTexCoord2fColor4ubVertex3fSUN(
@@ -2119,14 +2119,14 @@ void OpenGLRekorder::cgmTexCoord2fColor4ubVertex3fSUN(
         << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord2fColor4ubVertex3fSUN(file, line, s, t, r, g, b, a, x, y, z);
+    return next().cgmTexCoord2fColor4ubVertex3fSUN(file, line, s, t, r, g, b, a, x, y, z);
 }
 
 void OpenGLRekorder::cgmTexCoord2fColor4ubVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const unsigned char* c, const float* v)
 {
     writeUnsupported("glTexCoord2fColor4ubVertex3fvSUN");
-    return interceptor()->cgmTexCoord2fColor4ubVertex3fvSUN(file, line, tc, c, v);
+    return next().cgmTexCoord2fColor4ubVertex3fvSUN(file, line, tc, c, v);
 }
 
 void OpenGLRekorder::cgmTexCoord2fNormal3fVertex3fSUN(
@@ -2136,14 +2136,14 @@ void OpenGLRekorder::cgmTexCoord2fNormal3fVertex3fSUN(
         << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord2fNormal3fVertex3fSUN(file, line, s, t, nx, ny, nz, x, y, z);
+    return next().cgmTexCoord2fNormal3fVertex3fSUN(file, line, s, t, nx, ny, nz, x, y, z);
 }
 
 void OpenGLRekorder::cgmTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* n, const float* v)
 {
     writeUnsupported("glTexCoord2fNormal3fVertex3fvSUN");
-    return interceptor()->cgmTexCoord2fNormal3fVertex3fvSUN(file, line, tc, n, v);
+    return next().cgmTexCoord2fNormal3fVertex3fvSUN(file, line, tc, n, v);
 }
 
 void OpenGLRekorder::cgmTexCoord2fVertex3fSUN(
@@ -2152,13 +2152,13 @@ void OpenGLRekorder::cgmTexCoord2fVertex3fSUN(
     out() << "glTexCoord2fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord2fVertex3fSUN(file, line, s, t, x, y, z);
+    return next().cgmTexCoord2fVertex3fSUN(file, line, s, t, x, y, z);
 }
 
 void OpenGLRekorder::cgmTexCoord2fVertex3fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
     writeUnsupported("glTexCoord2fVertex3fvSUN");
-    return interceptor()->cgmTexCoord2fVertex3fvSUN(file, line, tc, v);
+    return next().cgmTexCoord2fVertex3fvSUN(file, line, tc, v);
 }
 
 void OpenGLRekorder::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
@@ -2172,14 +2172,14 @@ void OpenGLRekorder::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
         << CallText::Float{w} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord4fColor4fNormal3fVertex4fSUN(file, line, s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
+    return next().cgmTexCoord4fColor4fNormal3fVertex4fSUN(file, line, s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
     writeUnsupported("glTexCoord4fColor4fNormal3fVertex4fvSUN");
-    return interceptor()->cgmTexCoord4fColor4fNormal3fVertex4fvSUN(file, line, tc, c, n, v);
+    return next().cgmTexCoord4fColor4fNormal3fVertex4fvSUN(file, line, tc, c, n, v);
 }
 
 void OpenGLRekorder::cgmTexCoord4fVertex4fSUN(
@@ -2189,20 +2189,20 @@ void OpenGLRekorder::cgmTexCoord4fVertex4fSUN(
         << CallText::Float{p} << ", " << CallText::Float{q} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
-    return interceptor()->cgmTexCoord4fVertex4fSUN(file, line, s, t, p, q, x, y, z, w);
+    return next().cgmTexCoord4fVertex4fSUN(file, line, s, t, p, q, x, y, z, w);
 }
 
 void OpenGLRekorder::cgmTexCoord4fVertex4fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
     writeUnsupported("glTexCoord4fVertex4fvSUN");
-    return interceptor()->cgmTexCoord4fVertex4fvSUN(file, line, tc, v);
+    return next().cgmTexCoord4fVertex4fvSUN(file, line, tc, v);
 }
 
 void OpenGLRekorder::cgmAddSwapHintRectWIN(const char* file, unsigned line, int x, int y, int width, int height)
 {
     out() << "glAddSwapHintRectWIN(" << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
-    return interceptor()->cgmAddSwapHintRectWIN(file, line, x, y, width, height);
+    return next().cgmAddSwapHintRectWIN(file, line, x, y, width, height);
 }
 
 }}

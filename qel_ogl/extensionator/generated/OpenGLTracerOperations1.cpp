@@ -12,13 +12,13 @@ namespace QEL { namespace OGL {
 void OpenGLTracer::cgmAccum(const char* file, unsigned line, unsigned op, float value)
 {
     beginLine(file, line) << "glAccum(" << CallText::Enum{op} << ", " << CallText::Float{value} << ")\n";
-    return interceptor()->cgmAccum(file, line, op, value);
+    return next().cgmAccum(file, line, op, value);
 }
 
 void OpenGLTracer::cgmAlphaFunc(const char* file, unsigned line, unsigned func, float ref)
 {
     beginLine(file, line) << "glAlphaFunc(" << CallText::Enum{func} << ", " << CallText::Float{ref} << ")\n";
-    return interceptor()->cgmAlphaFunc(file, line, func, ref);
+    return next().cgmAlphaFunc(file, line, func, ref);
 }
 
 unsigned char OpenGLTracer::cgmAreTexturesResident(
@@ -26,25 +26,25 @@ unsigned char OpenGLTracer::cgmAreTexturesResident(
 {
     beginLine(file, line) << "glAreTexturesResident(" << n << ", " << CallText::Pointer{textures} << ", "
         << CallText::Pointer{residences} << ")\n";
-    return interceptor()->cgmAreTexturesResident(file, line, n, textures, residences);
+    return next().cgmAreTexturesResident(file, line, n, textures, residences);
 }
 
 void OpenGLTracer::cgmArrayElement(const char* file, unsigned line, int i)
 {
     beginLine(file, line) << "glArrayElement(" << i << ")\n";
-    return interceptor()->cgmArrayElement(file, line, i);
+    return next().cgmArrayElement(file, line, i);
 }
 
 void OpenGLTracer::cgmBegin(const char* file, unsigned line, unsigned mode)
 {
     beginLine(file, line) << "glBegin(" << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmBegin(file, line, mode);
+    return next().cgmBegin(file, line, mode);
 }
 
 void OpenGLTracer::cgmBindTexture(const char* file, unsigned line, unsigned target, unsigned texture)
 {
     beginLine(file, line) << "glBindTexture(" << CallText::Enum{target} << ", " << texture << ")\n";
-    return interceptor()->cgmBindTexture(file, line, target, texture);
+    return next().cgmBindTexture(file, line, target, texture);
 }
 
 void OpenGLTracer::cgmBitmap(
@@ -54,132 +54,132 @@ void OpenGLTracer::cgmBitmap(
     beginLine(file, line) << "glBitmap(" << width << ", " << height << ", " << CallText::Float{xorig} << ", "
         << CallText::Float{yorig} << ", " << CallText::Float{xmove} << ", " << CallText::Float{ymove} << ", "
         << CallText::Pointer{bitmap} << ")\n";
-    return interceptor()->cgmBitmap(file, line, width, height, xorig, yorig, xmove, ymove, bitmap);
+    return next().cgmBitmap(file, line, width, height, xorig, yorig, xmove, ymove, bitmap);
 }
 
 void OpenGLTracer::cgmBlendFunc(const char* file, unsigned line, unsigned sfactor, unsigned dfactor)
 {
     beginLine(file, line) << "glBlendFunc(" << CallText::Enum{sfactor} << ", " << CallText::Enum{dfactor} << ")\n";
-    return interceptor()->cgmBlendFunc(file, line, sfactor, dfactor);
+    return next().cgmBlendFunc(file, line, sfactor, dfactor);
 }
 
 void OpenGLTracer::cgmCallList(const char* file, unsigned line, unsigned list)
 {
     beginLine(file, line) << "glCallList(" << list << ")\n";
-    return interceptor()->cgmCallList(file, line, list);
+    return next().cgmCallList(file, line, list);
 }
 
 void OpenGLTracer::cgmCallLists(const char* file, unsigned line, int n, unsigned type, const void* lists)
 {
     beginLine(file, line) << "glCallLists(" << n << ", " << CallText::Enum{type} << ", " << CallText::Pointer{lists}
         << ")\n";
-    return interceptor()->cgmCallLists(file, line, n, type, lists);
+    return next().cgmCallLists(file, line, n, type, lists);
 }
 
 void OpenGLTracer::cgmClear(const char* file, unsigned line, unsigned mask)
 {
     beginLine(file, line) << "glClear(" << mask << ")\n";
-    return interceptor()->cgmClear(file, line, mask);
+    return next().cgmClear(file, line, mask);
 }
 
 void OpenGLTracer::cgmClearAccum(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
     beginLine(file, line) << "glClearAccum(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ")\n";
-    return interceptor()->cgmClearAccum(file, line, red, green, blue, alpha);
+    return next().cgmClearAccum(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmClearColor(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
     beginLine(file, line) << "glClearColor(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ")\n";
-    return interceptor()->cgmClearColor(file, line, red, green, blue, alpha);
+    return next().cgmClearColor(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmClearDepth(const char* file, unsigned line, double depth)
 {
     beginLine(file, line) << "glClearDepth(" << depth << ")\n";
-    return interceptor()->cgmClearDepth(file, line, depth);
+    return next().cgmClearDepth(file, line, depth);
 }
 
 void OpenGLTracer::cgmClearIndex(const char* file, unsigned line, float c)
 {
     beginLine(file, line) << "glClearIndex(" << CallText::Float{c} << ")\n";
-    return interceptor()->cgmClearIndex(file, line, c);
+    return next().cgmClearIndex(file, line, c);
 }
 
 void OpenGLTracer::cgmClearStencil(const char* file, unsigned line, int s)
 {
     beginLine(file, line) << "glClearStencil(" << s << ")\n";
-    return interceptor()->cgmClearStencil(file, line, s);
+    return next().cgmClearStencil(file, line, s);
 }
 
 void OpenGLTracer::cgmClipPlane(const char* file, unsigned line, unsigned plane, const double* equation)
 {
     beginLine(file, line) << "glClipPlane(" << CallText::Enum{plane} << ", " << CallText::Pointer{equation} << ")\n";
-    return interceptor()->cgmClipPlane(file, line, plane, equation);
+    return next().cgmClipPlane(file, line, plane, equation);
 }
 
 void OpenGLTracer::cgmColor3b(const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
     beginLine(file, line) << "glColor3b(" << static_cast<int>(red) << ", " << static_cast<int>(green) << ", "
         << static_cast<int>(blue) << ")\n";
-    return interceptor()->cgmColor3b(file, line, red, green, blue);
+    return next().cgmColor3b(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmColor3bv(const char* file, unsigned line, const signed char* v)
 {
     beginLine(file, line) << "glColor3bv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor3bv(file, line, v);
+    return next().cgmColor3bv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
     beginLine(file, line) << "glColor3d(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmColor3d(file, line, red, green, blue);
+    return next().cgmColor3d(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmColor3dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glColor3dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor3dv(file, line, v);
+    return next().cgmColor3dv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
     beginLine(file, line) << "glColor3f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ")\n";
-    return interceptor()->cgmColor3f(file, line, red, green, blue);
+    return next().cgmColor3f(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmColor3fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glColor3fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor3fv(file, line, v);
+    return next().cgmColor3fv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor3i(const char* file, unsigned line, int red, int green, int blue)
 {
     beginLine(file, line) << "glColor3i(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmColor3i(file, line, red, green, blue);
+    return next().cgmColor3i(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmColor3iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glColor3iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor3iv(file, line, v);
+    return next().cgmColor3iv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor3s(const char* file, unsigned line, short red, short green, short blue)
 {
     beginLine(file, line) << "glColor3s(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmColor3s(file, line, red, green, blue);
+    return next().cgmColor3s(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmColor3sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glColor3sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor3sv(file, line, v);
+    return next().cgmColor3sv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor3ub(
@@ -187,38 +187,38 @@ void OpenGLTracer::cgmColor3ub(
 {
     beginLine(file, line) << "glColor3ub(" << static_cast<unsigned>(red) << ", " << static_cast<unsigned>(green)
         << ", " << static_cast<unsigned>(blue) << ")\n";
-    return interceptor()->cgmColor3ub(file, line, red, green, blue);
+    return next().cgmColor3ub(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmColor3ubv(const char* file, unsigned line, const unsigned char* v)
 {
     beginLine(file, line) << "glColor3ubv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor3ubv(file, line, v);
+    return next().cgmColor3ubv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor3ui(const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
     beginLine(file, line) << "glColor3ui(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmColor3ui(file, line, red, green, blue);
+    return next().cgmColor3ui(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmColor3uiv(const char* file, unsigned line, const unsigned* v)
 {
     beginLine(file, line) << "glColor3uiv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor3uiv(file, line, v);
+    return next().cgmColor3uiv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor3us(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
     beginLine(file, line) << "glColor3us(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmColor3us(file, line, red, green, blue);
+    return next().cgmColor3us(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmColor3usv(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glColor3usv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor3usv(file, line, v);
+    return next().cgmColor3usv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor4b(
@@ -226,62 +226,62 @@ void OpenGLTracer::cgmColor4b(
 {
     beginLine(file, line) << "glColor4b(" << static_cast<int>(red) << ", " << static_cast<int>(green) << ", "
         << static_cast<int>(blue) << ", " << static_cast<int>(alpha) << ")\n";
-    return interceptor()->cgmColor4b(file, line, red, green, blue, alpha);
+    return next().cgmColor4b(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmColor4bv(const char* file, unsigned line, const signed char* v)
 {
     beginLine(file, line) << "glColor4bv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor4bv(file, line, v);
+    return next().cgmColor4bv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor4d(const char* file, unsigned line, double red, double green, double blue, double alpha)
 {
     beginLine(file, line) << "glColor4d(" << red << ", " << green << ", " << blue << ", " << alpha << ")\n";
-    return interceptor()->cgmColor4d(file, line, red, green, blue, alpha);
+    return next().cgmColor4d(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmColor4dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glColor4dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor4dv(file, line, v);
+    return next().cgmColor4dv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor4f(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
     beginLine(file, line) << "glColor4f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ")\n";
-    return interceptor()->cgmColor4f(file, line, red, green, blue, alpha);
+    return next().cgmColor4f(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmColor4fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glColor4fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor4fv(file, line, v);
+    return next().cgmColor4fv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor4i(const char* file, unsigned line, int red, int green, int blue, int alpha)
 {
     beginLine(file, line) << "glColor4i(" << red << ", " << green << ", " << blue << ", " << alpha << ")\n";
-    return interceptor()->cgmColor4i(file, line, red, green, blue, alpha);
+    return next().cgmColor4i(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmColor4iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glColor4iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor4iv(file, line, v);
+    return next().cgmColor4iv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor4s(const char* file, unsigned line, short red, short green, short blue, short alpha)
 {
     beginLine(file, line) << "glColor4s(" << red << ", " << green << ", " << blue << ", " << alpha << ")\n";
-    return interceptor()->cgmColor4s(file, line, red, green, blue, alpha);
+    return next().cgmColor4s(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmColor4sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glColor4sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor4sv(file, line, v);
+    return next().cgmColor4sv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor4ub(
@@ -289,26 +289,26 @@ void OpenGLTracer::cgmColor4ub(
 {
     beginLine(file, line) << "glColor4ub(" << static_cast<unsigned>(red) << ", " << static_cast<unsigned>(green)
         << ", " << static_cast<unsigned>(blue) << ", " << static_cast<unsigned>(alpha) << ")\n";
-    return interceptor()->cgmColor4ub(file, line, red, green, blue, alpha);
+    return next().cgmColor4ub(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmColor4ubv(const char* file, unsigned line, const unsigned char* v)
 {
     beginLine(file, line) << "glColor4ubv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor4ubv(file, line, v);
+    return next().cgmColor4ubv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor4ui(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
     beginLine(file, line) << "glColor4ui(" << red << ", " << green << ", " << blue << ", " << alpha << ")\n";
-    return interceptor()->cgmColor4ui(file, line, red, green, blue, alpha);
+    return next().cgmColor4ui(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmColor4uiv(const char* file, unsigned line, const unsigned* v)
 {
     beginLine(file, line) << "glColor4uiv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor4uiv(file, line, v);
+    return next().cgmColor4uiv(file, line, v);
 }
 
 void OpenGLTracer::cgmColor4us(
@@ -316,13 +316,13 @@ void OpenGLTracer::cgmColor4us(
     unsigned short alpha)
 {
     beginLine(file, line) << "glColor4us(" << red << ", " << green << ", " << blue << ", " << alpha << ")\n";
-    return interceptor()->cgmColor4us(file, line, red, green, blue, alpha);
+    return next().cgmColor4us(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmColor4usv(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glColor4usv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor4usv(file, line, v);
+    return next().cgmColor4usv(file, line, v);
 }
 
 void OpenGLTracer::cgmColorMask(
@@ -330,13 +330,13 @@ void OpenGLTracer::cgmColorMask(
 {
     beginLine(file, line) << "glColorMask(" << CallText::Bool{red} << ", " << CallText::Bool{green} << ", "
         << CallText::Bool{blue} << ", " << CallText::Bool{alpha} << ")\n";
-    return interceptor()->cgmColorMask(file, line, red, green, blue, alpha);
+    return next().cgmColorMask(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmColorMaterial(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     beginLine(file, line) << "glColorMaterial(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmColorMaterial(file, line, face, mode);
+    return next().cgmColorMaterial(file, line, face, mode);
 }
 
 void OpenGLTracer::cgmColorPointer(
@@ -344,14 +344,14 @@ void OpenGLTracer::cgmColorPointer(
 {
     beginLine(file, line) << "glColorPointer(" << size << ", " << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmColorPointer(file, line, size, type, stride, pointer);
+    return next().cgmColorPointer(file, line, size, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmCopyPixels(const char* file, unsigned line, int x, int y, int width, int height, unsigned type)
 {
     beginLine(file, line) << "glCopyPixels(" << x << ", " << y << ", " << width << ", " << height << ", "
         << CallText::Enum{type} << ")\n";
-    return interceptor()->cgmCopyPixels(file, line, x, y, width, height, type);
+    return next().cgmCopyPixels(file, line, x, y, width, height, type);
 }
 
 void OpenGLTracer::cgmCopyTexImage1D(
@@ -360,7 +360,7 @@ void OpenGLTracer::cgmCopyTexImage1D(
 {
     beginLine(file, line) << "glCopyTexImage1D(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << border << ")\n";
-    return interceptor()->cgmCopyTexImage1D(file, line, target, level, internalformat, x, y, width, border);
+    return next().cgmCopyTexImage1D(file, line, target, level, internalformat, x, y, width, border);
 }
 
 void OpenGLTracer::cgmCopyTexImage2D(
@@ -370,7 +370,7 @@ void OpenGLTracer::cgmCopyTexImage2D(
     beginLine(file, line) << "glCopyTexImage2D(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << height << ", "
         << border << ")\n";
-    return interceptor()->cgmCopyTexImage2D(file, line, target, level, internalformat, x, y, width, height, border);
+    return next().cgmCopyTexImage2D(file, line, target, level, internalformat, x, y, width, height, border);
 }
 
 void OpenGLTracer::cgmCopyTexSubImage1D(
@@ -378,7 +378,7 @@ void OpenGLTracer::cgmCopyTexSubImage1D(
 {
     beginLine(file, line) << "glCopyTexSubImage1D(" << CallText::Enum{target} << ", " << level << ", " << xoffset
         << ", " << x << ", " << y << ", " << width << ")\n";
-    return interceptor()->cgmCopyTexSubImage1D(file, line, target, level, xoffset, x, y, width);
+    return next().cgmCopyTexSubImage1D(file, line, target, level, xoffset, x, y, width);
 }
 
 void OpenGLTracer::cgmCopyTexSubImage2D(
@@ -387,67 +387,67 @@ void OpenGLTracer::cgmCopyTexSubImage2D(
 {
     beginLine(file, line) << "glCopyTexSubImage2D(" << CallText::Enum{target} << ", " << level << ", " << xoffset
         << ", " << yoffset << ", " << x << ", " << y << ", " << width << ", " << height << ")\n";
-    return interceptor()->cgmCopyTexSubImage2D(file, line, target, level, xoffset, yoffset, x, y, width, height);
+    return next().cgmCopyTexSubImage2D(file, line, target, level, xoffset, yoffset, x, y, width, height);
 }
 
 void OpenGLTracer::cgmCullFace(const char* file, unsigned line, unsigned mode)
 {
     beginLine(file, line) << "glCullFace(" << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmCullFace(file, line, mode);
+    return next().cgmCullFace(file, line, mode);
 }
 
 void OpenGLTracer::cgmDeleteLists(const char* file, unsigned line, unsigned list, int range)
 {
     beginLine(file, line) << "glDeleteLists(" << list << ", " << range << ")\n";
-    return interceptor()->cgmDeleteLists(file, line, list, range);
+    return next().cgmDeleteLists(file, line, list, range);
 }
 
 void OpenGLTracer::cgmDeleteTextures(const char* file, unsigned line, int n, const unsigned* textures)
 {
     beginLine(file, line) << "glDeleteTextures(" << n << ", " << CallText::Pointer{textures} << ")\n";
-    return interceptor()->cgmDeleteTextures(file, line, n, textures);
+    return next().cgmDeleteTextures(file, line, n, textures);
 }
 
 void OpenGLTracer::cgmDepthFunc(const char* file, unsigned line, unsigned func)
 {
     beginLine(file, line) << "glDepthFunc(" << CallText::Enum{func} << ")\n";
-    return interceptor()->cgmDepthFunc(file, line, func);
+    return next().cgmDepthFunc(file, line, func);
 }
 
 void OpenGLTracer::cgmDepthMask(const char* file, unsigned line, unsigned char flag)
 {
     beginLine(file, line) << "glDepthMask(" << CallText::Bool{flag} << ")\n";
-    return interceptor()->cgmDepthMask(file, line, flag);
+    return next().cgmDepthMask(file, line, flag);
 }
 
 void OpenGLTracer::cgmDepthRange(const char* file, unsigned line, double n, double f)
 {
     beginLine(file, line) << "glDepthRange(" << n << ", " << f << ")\n";
-    return interceptor()->cgmDepthRange(file, line, n, f);
+    return next().cgmDepthRange(file, line, n, f);
 }
 
 void OpenGLTracer::cgmDisable(const char* file, unsigned line, unsigned cap)
 {
     beginLine(file, line) << "glDisable(" << CallText::Enum{cap} << ")\n";
-    return interceptor()->cgmDisable(file, line, cap);
+    return next().cgmDisable(file, line, cap);
 }
 
 void OpenGLTracer::cgmDisableClientState(const char* file, unsigned line, unsigned array)
 {
     beginLine(file, line) << "glDisableClientState(" << CallText::Enum{array} << ")\n";
-    return interceptor()->cgmDisableClientState(file, line, array);
+    return next().cgmDisableClientState(file, line, array);
 }
 
 void OpenGLTracer::cgmDrawArrays(const char* file, unsigned line, unsigned mode, int first, int count)
 {
     beginLine(file, line) << "glDrawArrays(" << CallText::Enum{mode} << ", " << first << ", " << count << ")\n";
-    return interceptor()->cgmDrawArrays(file, line, mode, first, count);
+    return next().cgmDrawArrays(file, line, mode, first, count);
 }
 
 void OpenGLTracer::cgmDrawBuffer(const char* file, unsigned line, unsigned buf)
 {
     beginLine(file, line) << "glDrawBuffer(" << CallText::Enum{buf} << ")\n";
-    return interceptor()->cgmDrawBuffer(file, line, buf);
+    return next().cgmDrawBuffer(file, line, buf);
 }
 
 void OpenGLTracer::cgmDrawElements(
@@ -455,7 +455,7 @@ void OpenGLTracer::cgmDrawElements(
 {
     beginLine(file, line) << "glDrawElements(" << CallText::Enum{mode} << ", " << count << ", "
         << CallText::Enum{type} << ", " << CallText::Pointer{indices} << ")\n";
-    return interceptor()->cgmDrawElements(file, line, mode, count, type, indices);
+    return next().cgmDrawElements(file, line, mode, count, type, indices);
 }
 
 void OpenGLTracer::cgmDrawPixels(
@@ -463,171 +463,171 @@ void OpenGLTracer::cgmDrawPixels(
 {
     beginLine(file, line) << "glDrawPixels(" << width << ", " << height << ", " << CallText::Enum{format} << ", "
         << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmDrawPixels(file, line, width, height, format, type, pixels);
+    return next().cgmDrawPixels(file, line, width, height, format, type, pixels);
 }
 
 void OpenGLTracer::cgmEdgeFlag(const char* file, unsigned line, unsigned char flag)
 {
     beginLine(file, line) << "glEdgeFlag(" << CallText::Bool{flag} << ")\n";
-    return interceptor()->cgmEdgeFlag(file, line, flag);
+    return next().cgmEdgeFlag(file, line, flag);
 }
 
 void OpenGLTracer::cgmEdgeFlagPointer(const char* file, unsigned line, int stride, const void* pointer)
 {
     beginLine(file, line) << "glEdgeFlagPointer(" << stride << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmEdgeFlagPointer(file, line, stride, pointer);
+    return next().cgmEdgeFlagPointer(file, line, stride, pointer);
 }
 
 void OpenGLTracer::cgmEdgeFlagv(const char* file, unsigned line, const unsigned char* flag)
 {
     beginLine(file, line) << "glEdgeFlagv(" << CallText::Pointer{flag} << ")\n";
-    return interceptor()->cgmEdgeFlagv(file, line, flag);
+    return next().cgmEdgeFlagv(file, line, flag);
 }
 
 void OpenGLTracer::cgmEnable(const char* file, unsigned line, unsigned cap)
 {
     beginLine(file, line) << "glEnable(" << CallText::Enum{cap} << ")\n";
-    return interceptor()->cgmEnable(file, line, cap);
+    return next().cgmEnable(file, line, cap);
 }
 
 void OpenGLTracer::cgmEnableClientState(const char* file, unsigned line, unsigned array)
 {
     beginLine(file, line) << "glEnableClientState(" << CallText::Enum{array} << ")\n";
-    return interceptor()->cgmEnableClientState(file, line, array);
+    return next().cgmEnableClientState(file, line, array);
 }
 
 void OpenGLTracer::cgmEnd(const char* file, unsigned line)
 {
     beginLine(file, line) << "glEnd()\n";
-    return interceptor()->cgmEnd(file, line);
+    return next().cgmEnd(file, line);
 }
 
 void OpenGLTracer::cgmEndList(const char* file, unsigned line)
 {
     beginLine(file, line) << "glEndList()\n";
-    return interceptor()->cgmEndList(file, line);
+    return next().cgmEndList(file, line);
 }
 
 void OpenGLTracer::cgmEvalCoord1d(const char* file, unsigned line, double u)
 {
     beginLine(file, line) << "glEvalCoord1d(" << u << ")\n";
-    return interceptor()->cgmEvalCoord1d(file, line, u);
+    return next().cgmEvalCoord1d(file, line, u);
 }
 
 void OpenGLTracer::cgmEvalCoord1dv(const char* file, unsigned line, const double* u)
 {
     beginLine(file, line) << "glEvalCoord1dv(" << CallText::Pointer{u} << ")\n";
-    return interceptor()->cgmEvalCoord1dv(file, line, u);
+    return next().cgmEvalCoord1dv(file, line, u);
 }
 
 void OpenGLTracer::cgmEvalCoord1f(const char* file, unsigned line, float u)
 {
     beginLine(file, line) << "glEvalCoord1f(" << CallText::Float{u} << ")\n";
-    return interceptor()->cgmEvalCoord1f(file, line, u);
+    return next().cgmEvalCoord1f(file, line, u);
 }
 
 void OpenGLTracer::cgmEvalCoord1fv(const char* file, unsigned line, const float* u)
 {
     beginLine(file, line) << "glEvalCoord1fv(" << CallText::Pointer{u} << ")\n";
-    return interceptor()->cgmEvalCoord1fv(file, line, u);
+    return next().cgmEvalCoord1fv(file, line, u);
 }
 
 void OpenGLTracer::cgmEvalCoord2d(const char* file, unsigned line, double u, double v)
 {
     beginLine(file, line) << "glEvalCoord2d(" << u << ", " << v << ")\n";
-    return interceptor()->cgmEvalCoord2d(file, line, u, v);
+    return next().cgmEvalCoord2d(file, line, u, v);
 }
 
 void OpenGLTracer::cgmEvalCoord2dv(const char* file, unsigned line, const double* u)
 {
     beginLine(file, line) << "glEvalCoord2dv(" << CallText::Pointer{u} << ")\n";
-    return interceptor()->cgmEvalCoord2dv(file, line, u);
+    return next().cgmEvalCoord2dv(file, line, u);
 }
 
 void OpenGLTracer::cgmEvalCoord2f(const char* file, unsigned line, float u, float v)
 {
     beginLine(file, line) << "glEvalCoord2f(" << CallText::Float{u} << ", " << CallText::Float{v} << ")\n";
-    return interceptor()->cgmEvalCoord2f(file, line, u, v);
+    return next().cgmEvalCoord2f(file, line, u, v);
 }
 
 void OpenGLTracer::cgmEvalCoord2fv(const char* file, unsigned line, const float* u)
 {
     beginLine(file, line) << "glEvalCoord2fv(" << CallText::Pointer{u} << ")\n";
-    return interceptor()->cgmEvalCoord2fv(file, line, u);
+    return next().cgmEvalCoord2fv(file, line, u);
 }
 
 void OpenGLTracer::cgmEvalMesh1(const char* file, unsigned line, unsigned mode, int i1, int i2)
 {
     beginLine(file, line) << "glEvalMesh1(" << CallText::Enum{mode} << ", " << i1 << ", " << i2 << ")\n";
-    return interceptor()->cgmEvalMesh1(file, line, mode, i1, i2);
+    return next().cgmEvalMesh1(file, line, mode, i1, i2);
 }
 
 void OpenGLTracer::cgmEvalMesh2(const char* file, unsigned line, unsigned mode, int i1, int i2, int j1, int j2)
 {
     beginLine(file, line) << "glEvalMesh2(" << CallText::Enum{mode} << ", " << i1 << ", " << i2 << ", " << j1 << ", "
         << j2 << ")\n";
-    return interceptor()->cgmEvalMesh2(file, line, mode, i1, i2, j1, j2);
+    return next().cgmEvalMesh2(file, line, mode, i1, i2, j1, j2);
 }
 
 void OpenGLTracer::cgmEvalPoint1(const char* file, unsigned line, int i)
 {
     beginLine(file, line) << "glEvalPoint1(" << i << ")\n";
-    return interceptor()->cgmEvalPoint1(file, line, i);
+    return next().cgmEvalPoint1(file, line, i);
 }
 
 void OpenGLTracer::cgmEvalPoint2(const char* file, unsigned line, int i, int j)
 {
     beginLine(file, line) << "glEvalPoint2(" << i << ", " << j << ")\n";
-    return interceptor()->cgmEvalPoint2(file, line, i, j);
+    return next().cgmEvalPoint2(file, line, i, j);
 }
 
 void OpenGLTracer::cgmFeedbackBuffer(const char* file, unsigned line, int size, unsigned type, float* buffer)
 {
     beginLine(file, line) << "glFeedbackBuffer(" << size << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{buffer} << ")\n";
-    return interceptor()->cgmFeedbackBuffer(file, line, size, type, buffer);
+    return next().cgmFeedbackBuffer(file, line, size, type, buffer);
 }
 
 void OpenGLTracer::cgmFinish(const char* file, unsigned line)
 {
     beginLine(file, line) << "glFinish()\n";
-    return interceptor()->cgmFinish(file, line);
+    return next().cgmFinish(file, line);
 }
 
 void OpenGLTracer::cgmFlush(const char* file, unsigned line)
 {
     beginLine(file, line) << "glFlush()\n";
-    return interceptor()->cgmFlush(file, line);
+    return next().cgmFlush(file, line);
 }
 
 void OpenGLTracer::cgmFogf(const char* file, unsigned line, unsigned pname, float param)
 {
     beginLine(file, line) << "glFogf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ")\n";
-    return interceptor()->cgmFogf(file, line, pname, param);
+    return next().cgmFogf(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmFogfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
     beginLine(file, line) << "glFogfv(" << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFogfv(file, line, pname, params);
+    return next().cgmFogfv(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmFogi(const char* file, unsigned line, unsigned pname, int param)
 {
     beginLine(file, line) << "glFogi(" << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmFogi(file, line, pname, param);
+    return next().cgmFogi(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmFogiv(const char* file, unsigned line, unsigned pname, const int* params)
 {
     beginLine(file, line) << "glFogiv(" << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFogiv(file, line, pname, params);
+    return next().cgmFogiv(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmFrontFace(const char* file, unsigned line, unsigned mode)
 {
     beginLine(file, line) << "glFrontFace(" << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmFrontFace(file, line, mode);
+    return next().cgmFrontFace(file, line, mode);
 }
 
 void OpenGLTracer::cgmFrustum(
@@ -635,176 +635,176 @@ void OpenGLTracer::cgmFrustum(
 {
     beginLine(file, line) << "glFrustum(" << left << ", " << right << ", " << bottom << ", " << top << ", " << zNear
         << ", " << zFar << ")\n";
-    return interceptor()->cgmFrustum(file, line, left, right, bottom, top, zNear, zFar);
+    return next().cgmFrustum(file, line, left, right, bottom, top, zNear, zFar);
 }
 
 unsigned OpenGLTracer::cgmGenLists(const char* file, unsigned line, int range)
 {
     beginLine(file, line) << "glGenLists(" << range << ")\n";
-    return interceptor()->cgmGenLists(file, line, range);
+    return next().cgmGenLists(file, line, range);
 }
 
 void OpenGLTracer::cgmGenTextures(const char* file, unsigned line, int n, unsigned* textures)
 {
     beginLine(file, line) << "glGenTextures(" << n << ", " << CallText::Pointer{textures} << ")\n";
-    return interceptor()->cgmGenTextures(file, line, n, textures);
+    return next().cgmGenTextures(file, line, n, textures);
 }
 
 void OpenGLTracer::cgmGetBooleanv(const char* file, unsigned line, unsigned pname, unsigned char* data)
 {
     beginLine(file, line) << "glGetBooleanv(" << CallText::Enum{pname} << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetBooleanv(file, line, pname, data);
+    return next().cgmGetBooleanv(file, line, pname, data);
 }
 
 void OpenGLTracer::cgmGetClipPlane(const char* file, unsigned line, unsigned plane, double* equation)
 {
     beginLine(file, line) << "glGetClipPlane(" << CallText::Enum{plane} << ", " << CallText::Pointer{equation}
         << ")\n";
-    return interceptor()->cgmGetClipPlane(file, line, plane, equation);
+    return next().cgmGetClipPlane(file, line, plane, equation);
 }
 
 void OpenGLTracer::cgmGetDoublev(const char* file, unsigned line, unsigned pname, double* data)
 {
     beginLine(file, line) << "glGetDoublev(" << CallText::Enum{pname} << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetDoublev(file, line, pname, data);
+    return next().cgmGetDoublev(file, line, pname, data);
 }
 
 unsigned OpenGLTracer::cgmGetError(const char* file, unsigned line)
 {
     beginLine(file, line) << "glGetError()\n";
-    return interceptor()->cgmGetError(file, line);
+    return next().cgmGetError(file, line);
 }
 
 void OpenGLTracer::cgmGetFloatv(const char* file, unsigned line, unsigned pname, float* data)
 {
     beginLine(file, line) << "glGetFloatv(" << CallText::Enum{pname} << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetFloatv(file, line, pname, data);
+    return next().cgmGetFloatv(file, line, pname, data);
 }
 
 void OpenGLTracer::cgmGetIntegerv(const char* file, unsigned line, unsigned pname, int* data)
 {
     beginLine(file, line) << "glGetIntegerv(" << CallText::Enum{pname} << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetIntegerv(file, line, pname, data);
+    return next().cgmGetIntegerv(file, line, pname, data);
 }
 
 void OpenGLTracer::cgmGetLightfv(const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
     beginLine(file, line) << "glGetLightfv(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetLightfv(file, line, light, pname, params);
+    return next().cgmGetLightfv(file, line, light, pname, params);
 }
 
 void OpenGLTracer::cgmGetLightiv(const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetLightiv(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetLightiv(file, line, light, pname, params);
+    return next().cgmGetLightiv(file, line, light, pname, params);
 }
 
 void OpenGLTracer::cgmGetMapdv(const char* file, unsigned line, unsigned target, unsigned query, double* v)
 {
     beginLine(file, line) << "glGetMapdv(" << CallText::Enum{target} << ", " << CallText::Enum{query} << ", "
         << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmGetMapdv(file, line, target, query, v);
+    return next().cgmGetMapdv(file, line, target, query, v);
 }
 
 void OpenGLTracer::cgmGetMapfv(const char* file, unsigned line, unsigned target, unsigned query, float* v)
 {
     beginLine(file, line) << "glGetMapfv(" << CallText::Enum{target} << ", " << CallText::Enum{query} << ", "
         << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmGetMapfv(file, line, target, query, v);
+    return next().cgmGetMapfv(file, line, target, query, v);
 }
 
 void OpenGLTracer::cgmGetMapiv(const char* file, unsigned line, unsigned target, unsigned query, int* v)
 {
     beginLine(file, line) << "glGetMapiv(" << CallText::Enum{target} << ", " << CallText::Enum{query} << ", "
         << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmGetMapiv(file, line, target, query, v);
+    return next().cgmGetMapiv(file, line, target, query, v);
 }
 
 void OpenGLTracer::cgmGetMaterialfv(const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
     beginLine(file, line) << "glGetMaterialfv(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetMaterialfv(file, line, face, pname, params);
+    return next().cgmGetMaterialfv(file, line, face, pname, params);
 }
 
 void OpenGLTracer::cgmGetMaterialiv(const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetMaterialiv(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetMaterialiv(file, line, face, pname, params);
+    return next().cgmGetMaterialiv(file, line, face, pname, params);
 }
 
 void OpenGLTracer::cgmGetPixelMapfv(const char* file, unsigned line, unsigned map, float* values)
 {
     beginLine(file, line) << "glGetPixelMapfv(" << CallText::Enum{map} << ", " << CallText::Pointer{values} << ")\n";
-    return interceptor()->cgmGetPixelMapfv(file, line, map, values);
+    return next().cgmGetPixelMapfv(file, line, map, values);
 }
 
 void OpenGLTracer::cgmGetPixelMapuiv(const char* file, unsigned line, unsigned map, unsigned* values)
 {
     beginLine(file, line) << "glGetPixelMapuiv(" << CallText::Enum{map} << ", " << CallText::Pointer{values} << ")\n";
-    return interceptor()->cgmGetPixelMapuiv(file, line, map, values);
+    return next().cgmGetPixelMapuiv(file, line, map, values);
 }
 
 void OpenGLTracer::cgmGetPixelMapusv(const char* file, unsigned line, unsigned map, unsigned short* values)
 {
     beginLine(file, line) << "glGetPixelMapusv(" << CallText::Enum{map} << ", " << CallText::Pointer{values} << ")\n";
-    return interceptor()->cgmGetPixelMapusv(file, line, map, values);
+    return next().cgmGetPixelMapusv(file, line, map, values);
 }
 
 void OpenGLTracer::cgmGetPointerv(const char* file, unsigned line, unsigned pname, void** params)
 {
     beginLine(file, line) << "glGetPointerv(" << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetPointerv(file, line, pname, params);
+    return next().cgmGetPointerv(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmGetPolygonStipple(const char* file, unsigned line, unsigned char* mask)
 {
     beginLine(file, line) << "glGetPolygonStipple(" << CallText::Pointer{mask} << ")\n";
-    return interceptor()->cgmGetPolygonStipple(file, line, mask);
+    return next().cgmGetPolygonStipple(file, line, mask);
 }
 
 const unsigned char* OpenGLTracer::cgmGetString(const char* file, unsigned line, unsigned name)
 {
     beginLine(file, line) << "glGetString(" << CallText::Enum{name} << ")\n";
-    return interceptor()->cgmGetString(file, line, name);
+    return next().cgmGetString(file, line, name);
 }
 
 void OpenGLTracer::cgmGetTexEnvfv(const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
     beginLine(file, line) << "glGetTexEnvfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetTexEnvfv(file, line, target, pname, params);
+    return next().cgmGetTexEnvfv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetTexEnviv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetTexEnviv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetTexEnviv(file, line, target, pname, params);
+    return next().cgmGetTexEnviv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetTexGendv(const char* file, unsigned line, unsigned coord, unsigned pname, double* params)
 {
     beginLine(file, line) << "glGetTexGendv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetTexGendv(file, line, coord, pname, params);
+    return next().cgmGetTexGendv(file, line, coord, pname, params);
 }
 
 void OpenGLTracer::cgmGetTexGenfv(const char* file, unsigned line, unsigned coord, unsigned pname, float* params)
 {
     beginLine(file, line) << "glGetTexGenfv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetTexGenfv(file, line, coord, pname, params);
+    return next().cgmGetTexGenfv(file, line, coord, pname, params);
 }
 
 void OpenGLTracer::cgmGetTexGeniv(const char* file, unsigned line, unsigned coord, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetTexGeniv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetTexGeniv(file, line, coord, pname, params);
+    return next().cgmGetTexGeniv(file, line, coord, pname, params);
 }
 
 void OpenGLTracer::cgmGetTexImage(
@@ -812,7 +812,7 @@ void OpenGLTracer::cgmGetTexImage(
 {
     beginLine(file, line) << "glGetTexImage(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmGetTexImage(file, line, target, level, format, type, pixels);
+    return next().cgmGetTexImage(file, line, target, level, format, type, pixels);
 }
 
 void OpenGLTracer::cgmGetTexLevelParameterfv(
@@ -820,7 +820,7 @@ void OpenGLTracer::cgmGetTexLevelParameterfv(
 {
     beginLine(file, line) << "glGetTexLevelParameterfv(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetTexLevelParameterfv(file, line, target, level, pname, params);
+    return next().cgmGetTexLevelParameterfv(file, line, target, level, pname, params);
 }
 
 void OpenGLTracer::cgmGetTexLevelParameteriv(
@@ -828,7 +828,7 @@ void OpenGLTracer::cgmGetTexLevelParameteriv(
 {
     beginLine(file, line) << "glGetTexLevelParameteriv(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetTexLevelParameteriv(file, line, target, level, pname, params);
+    return next().cgmGetTexLevelParameteriv(file, line, target, level, pname, params);
 }
 
 void OpenGLTracer::cgmGetTexParameterfv(
@@ -836,99 +836,99 @@ void OpenGLTracer::cgmGetTexParameterfv(
 {
     beginLine(file, line) << "glGetTexParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetTexParameterfv(file, line, target, pname, params);
+    return next().cgmGetTexParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetTexParameteriv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetTexParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetTexParameteriv(file, line, target, pname, params);
+    return next().cgmGetTexParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmHint(const char* file, unsigned line, unsigned target, unsigned mode)
 {
     beginLine(file, line) << "glHint(" << CallText::Enum{target} << ", " << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmHint(file, line, target, mode);
+    return next().cgmHint(file, line, target, mode);
 }
 
 void OpenGLTracer::cgmIndexMask(const char* file, unsigned line, unsigned mask)
 {
     beginLine(file, line) << "glIndexMask(" << mask << ")\n";
-    return interceptor()->cgmIndexMask(file, line, mask);
+    return next().cgmIndexMask(file, line, mask);
 }
 
 void OpenGLTracer::cgmIndexPointer(const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
     beginLine(file, line) << "glIndexPointer(" << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmIndexPointer(file, line, type, stride, pointer);
+    return next().cgmIndexPointer(file, line, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmIndexd(const char* file, unsigned line, double c)
 {
     beginLine(file, line) << "glIndexd(" << c << ")\n";
-    return interceptor()->cgmIndexd(file, line, c);
+    return next().cgmIndexd(file, line, c);
 }
 
 void OpenGLTracer::cgmIndexdv(const char* file, unsigned line, const double* c)
 {
     beginLine(file, line) << "glIndexdv(" << CallText::Pointer{c} << ")\n";
-    return interceptor()->cgmIndexdv(file, line, c);
+    return next().cgmIndexdv(file, line, c);
 }
 
 void OpenGLTracer::cgmIndexf(const char* file, unsigned line, float c)
 {
     beginLine(file, line) << "glIndexf(" << CallText::Float{c} << ")\n";
-    return interceptor()->cgmIndexf(file, line, c);
+    return next().cgmIndexf(file, line, c);
 }
 
 void OpenGLTracer::cgmIndexfv(const char* file, unsigned line, const float* c)
 {
     beginLine(file, line) << "glIndexfv(" << CallText::Pointer{c} << ")\n";
-    return interceptor()->cgmIndexfv(file, line, c);
+    return next().cgmIndexfv(file, line, c);
 }
 
 void OpenGLTracer::cgmIndexi(const char* file, unsigned line, int c)
 {
     beginLine(file, line) << "glIndexi(" << c << ")\n";
-    return interceptor()->cgmIndexi(file, line, c);
+    return next().cgmIndexi(file, line, c);
 }
 
 void OpenGLTracer::cgmIndexiv(const char* file, unsigned line, const int* c)
 {
     beginLine(file, line) << "glIndexiv(" << CallText::Pointer{c} << ")\n";
-    return interceptor()->cgmIndexiv(file, line, c);
+    return next().cgmIndexiv(file, line, c);
 }
 
 void OpenGLTracer::cgmIndexs(const char* file, unsigned line, short c)
 {
     beginLine(file, line) << "glIndexs(" << c << ")\n";
-    return interceptor()->cgmIndexs(file, line, c);
+    return next().cgmIndexs(file, line, c);
 }
 
 void OpenGLTracer::cgmIndexsv(const char* file, unsigned line, const short* c)
 {
     beginLine(file, line) << "glIndexsv(" << CallText::Pointer{c} << ")\n";
-    return interceptor()->cgmIndexsv(file, line, c);
+    return next().cgmIndexsv(file, line, c);
 }
 
 void OpenGLTracer::cgmIndexub(const char* file, unsigned line, unsigned char c)
 {
     beginLine(file, line) << "glIndexub(" << static_cast<unsigned>(c) << ")\n";
-    return interceptor()->cgmIndexub(file, line, c);
+    return next().cgmIndexub(file, line, c);
 }
 
 void OpenGLTracer::cgmIndexubv(const char* file, unsigned line, const unsigned char* c)
 {
     beginLine(file, line) << "glIndexubv(" << CallText::Pointer{c} << ")\n";
-    return interceptor()->cgmIndexubv(file, line, c);
+    return next().cgmIndexubv(file, line, c);
 }
 
 void OpenGLTracer::cgmInitNames(const char* file, unsigned line)
 {
     beginLine(file, line) << "glInitNames()\n";
-    return interceptor()->cgmInitNames(file, line);
+    return next().cgmInitNames(file, line);
 }
 
 void OpenGLTracer::cgmInterleavedArrays(
@@ -936,125 +936,125 @@ void OpenGLTracer::cgmInterleavedArrays(
 {
     beginLine(file, line) << "glInterleavedArrays(" << CallText::Enum{format} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmInterleavedArrays(file, line, format, stride, pointer);
+    return next().cgmInterleavedArrays(file, line, format, stride, pointer);
 }
 
 unsigned char OpenGLTracer::cgmIsEnabled(const char* file, unsigned line, unsigned cap)
 {
     beginLine(file, line) << "glIsEnabled(" << CallText::Enum{cap} << ")\n";
-    return interceptor()->cgmIsEnabled(file, line, cap);
+    return next().cgmIsEnabled(file, line, cap);
 }
 
 unsigned char OpenGLTracer::cgmIsList(const char* file, unsigned line, unsigned list)
 {
     beginLine(file, line) << "glIsList(" << list << ")\n";
-    return interceptor()->cgmIsList(file, line, list);
+    return next().cgmIsList(file, line, list);
 }
 
 unsigned char OpenGLTracer::cgmIsTexture(const char* file, unsigned line, unsigned texture)
 {
     beginLine(file, line) << "glIsTexture(" << texture << ")\n";
-    return interceptor()->cgmIsTexture(file, line, texture);
+    return next().cgmIsTexture(file, line, texture);
 }
 
 void OpenGLTracer::cgmLightModelf(const char* file, unsigned line, unsigned pname, float param)
 {
     beginLine(file, line) << "glLightModelf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ")\n";
-    return interceptor()->cgmLightModelf(file, line, pname, param);
+    return next().cgmLightModelf(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmLightModelfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
     beginLine(file, line) << "glLightModelfv(" << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmLightModelfv(file, line, pname, params);
+    return next().cgmLightModelfv(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmLightModeli(const char* file, unsigned line, unsigned pname, int param)
 {
     beginLine(file, line) << "glLightModeli(" << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmLightModeli(file, line, pname, param);
+    return next().cgmLightModeli(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmLightModeliv(const char* file, unsigned line, unsigned pname, const int* params)
 {
     beginLine(file, line) << "glLightModeliv(" << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmLightModeliv(file, line, pname, params);
+    return next().cgmLightModeliv(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmLightf(const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
     beginLine(file, line) << "glLightf(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ")\n";
-    return interceptor()->cgmLightf(file, line, light, pname, param);
+    return next().cgmLightf(file, line, light, pname, param);
 }
 
 void OpenGLTracer::cgmLightfv(const char* file, unsigned line, unsigned light, unsigned pname, const float* params)
 {
     beginLine(file, line) << "glLightfv(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmLightfv(file, line, light, pname, params);
+    return next().cgmLightfv(file, line, light, pname, params);
 }
 
 void OpenGLTracer::cgmLighti(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
     beginLine(file, line) << "glLighti(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", " << param
         << ")\n";
-    return interceptor()->cgmLighti(file, line, light, pname, param);
+    return next().cgmLighti(file, line, light, pname, param);
 }
 
 void OpenGLTracer::cgmLightiv(const char* file, unsigned line, unsigned light, unsigned pname, const int* params)
 {
     beginLine(file, line) << "glLightiv(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmLightiv(file, line, light, pname, params);
+    return next().cgmLightiv(file, line, light, pname, params);
 }
 
 void OpenGLTracer::cgmLineStipple(const char* file, unsigned line, int factor, unsigned short pattern)
 {
     beginLine(file, line) << "glLineStipple(" << factor << ", " << pattern << ")\n";
-    return interceptor()->cgmLineStipple(file, line, factor, pattern);
+    return next().cgmLineStipple(file, line, factor, pattern);
 }
 
 void OpenGLTracer::cgmLineWidth(const char* file, unsigned line, float width)
 {
     beginLine(file, line) << "glLineWidth(" << CallText::Float{width} << ")\n";
-    return interceptor()->cgmLineWidth(file, line, width);
+    return next().cgmLineWidth(file, line, width);
 }
 
 void OpenGLTracer::cgmListBase(const char* file, unsigned line, unsigned base)
 {
     beginLine(file, line) << "glListBase(" << base << ")\n";
-    return interceptor()->cgmListBase(file, line, base);
+    return next().cgmListBase(file, line, base);
 }
 
 void OpenGLTracer::cgmLoadIdentity(const char* file, unsigned line)
 {
     beginLine(file, line) << "glLoadIdentity()\n";
-    return interceptor()->cgmLoadIdentity(file, line);
+    return next().cgmLoadIdentity(file, line);
 }
 
 void OpenGLTracer::cgmLoadMatrixd(const char* file, unsigned line, const double* m)
 {
     beginLine(file, line) << "glLoadMatrixd(" << CallText::Pointer{m} << ")\n";
-    return interceptor()->cgmLoadMatrixd(file, line, m);
+    return next().cgmLoadMatrixd(file, line, m);
 }
 
 void OpenGLTracer::cgmLoadMatrixf(const char* file, unsigned line, const float* m)
 {
     beginLine(file, line) << "glLoadMatrixf(" << CallText::Pointer{m} << ")\n";
-    return interceptor()->cgmLoadMatrixf(file, line, m);
+    return next().cgmLoadMatrixf(file, line, m);
 }
 
 void OpenGLTracer::cgmLoadName(const char* file, unsigned line, unsigned name)
 {
     beginLine(file, line) << "glLoadName(" << name << ")\n";
-    return interceptor()->cgmLoadName(file, line, name);
+    return next().cgmLoadName(file, line, name);
 }
 
 void OpenGLTracer::cgmLogicOp(const char* file, unsigned line, unsigned opcode)
 {
     beginLine(file, line) << "glLogicOp(" << CallText::Enum{opcode} << ")\n";
-    return interceptor()->cgmLogicOp(file, line, opcode);
+    return next().cgmLogicOp(file, line, opcode);
 }
 
 void OpenGLTracer::cgmMap1d(
@@ -1063,7 +1063,7 @@ void OpenGLTracer::cgmMap1d(
 {
     beginLine(file, line) << "glMap1d(" << CallText::Enum{target} << ", " << u1 << ", " << u2 << ", " << stride
         << ", " << order << ", " << CallText::Pointer{points} << ")\n";
-    return interceptor()->cgmMap1d(file, line, target, u1, u2, stride, order, points);
+    return next().cgmMap1d(file, line, target, u1, u2, stride, order, points);
 }
 
 void OpenGLTracer::cgmMap1f(
@@ -1071,7 +1071,7 @@ void OpenGLTracer::cgmMap1f(
 {
     beginLine(file, line) << "glMap1f(" << CallText::Enum{target} << ", " << CallText::Float{u1} << ", "
         << CallText::Float{u2} << ", " << stride << ", " << order << ", " << CallText::Pointer{points} << ")\n";
-    return interceptor()->cgmMap1f(file, line, target, u1, u2, stride, order, points);
+    return next().cgmMap1f(file, line, target, u1, u2, stride, order, points);
 }
 
 void OpenGLTracer::cgmMap2d(
@@ -1081,7 +1081,7 @@ void OpenGLTracer::cgmMap2d(
     beginLine(file, line) << "glMap2d(" << CallText::Enum{target} << ", " << u1 << ", " << u2 << ", " << ustride
         << ", " << uorder << ", " << v1 << ", " << v2 << ", " << vstride << ", " << vorder << ", "
         << CallText::Pointer{points} << ")\n";
-    return interceptor()->cgmMap2d(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
+    return next().cgmMap2d(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
 
 void OpenGLTracer::cgmMap2f(
@@ -1091,20 +1091,20 @@ void OpenGLTracer::cgmMap2f(
     beginLine(file, line) << "glMap2f(" << CallText::Enum{target} << ", " << CallText::Float{u1} << ", "
         << CallText::Float{u2} << ", " << ustride << ", " << uorder << ", " << CallText::Float{v1} << ", "
         << CallText::Float{v2} << ", " << vstride << ", " << vorder << ", " << CallText::Pointer{points} << ")\n";
-    return interceptor()->cgmMap2f(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
+    return next().cgmMap2f(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
 
 void OpenGLTracer::cgmMapGrid1d(const char* file, unsigned line, int un, double u1, double u2)
 {
     beginLine(file, line) << "glMapGrid1d(" << un << ", " << u1 << ", " << u2 << ")\n";
-    return interceptor()->cgmMapGrid1d(file, line, un, u1, u2);
+    return next().cgmMapGrid1d(file, line, un, u1, u2);
 }
 
 void OpenGLTracer::cgmMapGrid1f(const char* file, unsigned line, int un, float u1, float u2)
 {
     beginLine(file, line) << "glMapGrid1f(" << un << ", " << CallText::Float{u1} << ", " << CallText::Float{u2}
         << ")\n";
-    return interceptor()->cgmMapGrid1f(file, line, un, u1, u2);
+    return next().cgmMapGrid1f(file, line, un, u1, u2);
 }
 
 void OpenGLTracer::cgmMapGrid2d(
@@ -1112,7 +1112,7 @@ void OpenGLTracer::cgmMapGrid2d(
 {
     beginLine(file, line) << "glMapGrid2d(" << un << ", " << u1 << ", " << u2 << ", " << vn << ", " << v1 << ", "
         << v2 << ")\n";
-    return interceptor()->cgmMapGrid2d(file, line, un, u1, u2, vn, v1, v2);
+    return next().cgmMapGrid2d(file, line, un, u1, u2, vn, v1, v2);
 }
 
 void OpenGLTracer::cgmMapGrid2f(
@@ -1120,128 +1120,128 @@ void OpenGLTracer::cgmMapGrid2f(
 {
     beginLine(file, line) << "glMapGrid2f(" << un << ", " << CallText::Float{u1} << ", " << CallText::Float{u2}
         << ", " << vn << ", " << CallText::Float{v1} << ", " << CallText::Float{v2} << ")\n";
-    return interceptor()->cgmMapGrid2f(file, line, un, u1, u2, vn, v1, v2);
+    return next().cgmMapGrid2f(file, line, un, u1, u2, vn, v1, v2);
 }
 
 void OpenGLTracer::cgmMaterialf(const char* file, unsigned line, unsigned face, unsigned pname, float param)
 {
     beginLine(file, line) << "glMaterialf(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ")\n";
-    return interceptor()->cgmMaterialf(file, line, face, pname, param);
+    return next().cgmMaterialf(file, line, face, pname, param);
 }
 
 void OpenGLTracer::cgmMaterialfv(const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
     beginLine(file, line) << "glMaterialfv(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmMaterialfv(file, line, face, pname, params);
+    return next().cgmMaterialfv(file, line, face, pname, params);
 }
 
 void OpenGLTracer::cgmMateriali(const char* file, unsigned line, unsigned face, unsigned pname, int param)
 {
     beginLine(file, line) << "glMateriali(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", " << param
         << ")\n";
-    return interceptor()->cgmMateriali(file, line, face, pname, param);
+    return next().cgmMateriali(file, line, face, pname, param);
 }
 
 void OpenGLTracer::cgmMaterialiv(const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
     beginLine(file, line) << "glMaterialiv(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmMaterialiv(file, line, face, pname, params);
+    return next().cgmMaterialiv(file, line, face, pname, params);
 }
 
 void OpenGLTracer::cgmMatrixMode(const char* file, unsigned line, unsigned mode)
 {
     beginLine(file, line) << "glMatrixMode(" << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmMatrixMode(file, line, mode);
+    return next().cgmMatrixMode(file, line, mode);
 }
 
 void OpenGLTracer::cgmMultMatrixd(const char* file, unsigned line, const double* m)
 {
     beginLine(file, line) << "glMultMatrixd(" << CallText::Pointer{m} << ")\n";
-    return interceptor()->cgmMultMatrixd(file, line, m);
+    return next().cgmMultMatrixd(file, line, m);
 }
 
 void OpenGLTracer::cgmMultMatrixf(const char* file, unsigned line, const float* m)
 {
     beginLine(file, line) << "glMultMatrixf(" << CallText::Pointer{m} << ")\n";
-    return interceptor()->cgmMultMatrixf(file, line, m);
+    return next().cgmMultMatrixf(file, line, m);
 }
 
 void OpenGLTracer::cgmNewList(const char* file, unsigned line, unsigned list, unsigned mode)
 {
     beginLine(file, line) << "glNewList(" << list << ", " << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmNewList(file, line, list, mode);
+    return next().cgmNewList(file, line, list, mode);
 }
 
 void OpenGLTracer::cgmNormal3b(const char* file, unsigned line, signed char nx, signed char ny, signed char nz)
 {
     beginLine(file, line) << "glNormal3b(" << static_cast<int>(nx) << ", " << static_cast<int>(ny) << ", "
         << static_cast<int>(nz) << ")\n";
-    return interceptor()->cgmNormal3b(file, line, nx, ny, nz);
+    return next().cgmNormal3b(file, line, nx, ny, nz);
 }
 
 void OpenGLTracer::cgmNormal3bv(const char* file, unsigned line, const signed char* v)
 {
     beginLine(file, line) << "glNormal3bv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmNormal3bv(file, line, v);
+    return next().cgmNormal3bv(file, line, v);
 }
 
 void OpenGLTracer::cgmNormal3d(const char* file, unsigned line, double nx, double ny, double nz)
 {
     beginLine(file, line) << "glNormal3d(" << nx << ", " << ny << ", " << nz << ")\n";
-    return interceptor()->cgmNormal3d(file, line, nx, ny, nz);
+    return next().cgmNormal3d(file, line, nx, ny, nz);
 }
 
 void OpenGLTracer::cgmNormal3dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glNormal3dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmNormal3dv(file, line, v);
+    return next().cgmNormal3dv(file, line, v);
 }
 
 void OpenGLTracer::cgmNormal3f(const char* file, unsigned line, float nx, float ny, float nz)
 {
     beginLine(file, line) << "glNormal3f(" << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
         << CallText::Float{nz} << ")\n";
-    return interceptor()->cgmNormal3f(file, line, nx, ny, nz);
+    return next().cgmNormal3f(file, line, nx, ny, nz);
 }
 
 void OpenGLTracer::cgmNormal3fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glNormal3fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmNormal3fv(file, line, v);
+    return next().cgmNormal3fv(file, line, v);
 }
 
 void OpenGLTracer::cgmNormal3i(const char* file, unsigned line, int nx, int ny, int nz)
 {
     beginLine(file, line) << "glNormal3i(" << nx << ", " << ny << ", " << nz << ")\n";
-    return interceptor()->cgmNormal3i(file, line, nx, ny, nz);
+    return next().cgmNormal3i(file, line, nx, ny, nz);
 }
 
 void OpenGLTracer::cgmNormal3iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glNormal3iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmNormal3iv(file, line, v);
+    return next().cgmNormal3iv(file, line, v);
 }
 
 void OpenGLTracer::cgmNormal3s(const char* file, unsigned line, short nx, short ny, short nz)
 {
     beginLine(file, line) << "glNormal3s(" << nx << ", " << ny << ", " << nz << ")\n";
-    return interceptor()->cgmNormal3s(file, line, nx, ny, nz);
+    return next().cgmNormal3s(file, line, nx, ny, nz);
 }
 
 void OpenGLTracer::cgmNormal3sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glNormal3sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmNormal3sv(file, line, v);
+    return next().cgmNormal3sv(file, line, v);
 }
 
 void OpenGLTracer::cgmNormalPointer(const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
     beginLine(file, line) << "glNormalPointer(" << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmNormalPointer(file, line, type, stride, pointer);
+    return next().cgmNormalPointer(file, line, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmOrtho(
@@ -1249,27 +1249,27 @@ void OpenGLTracer::cgmOrtho(
 {
     beginLine(file, line) << "glOrtho(" << left << ", " << right << ", " << bottom << ", " << top << ", " << zNear
         << ", " << zFar << ")\n";
-    return interceptor()->cgmOrtho(file, line, left, right, bottom, top, zNear, zFar);
+    return next().cgmOrtho(file, line, left, right, bottom, top, zNear, zFar);
 }
 
 void OpenGLTracer::cgmPassThrough(const char* file, unsigned line, float token)
 {
     beginLine(file, line) << "glPassThrough(" << CallText::Float{token} << ")\n";
-    return interceptor()->cgmPassThrough(file, line, token);
+    return next().cgmPassThrough(file, line, token);
 }
 
 void OpenGLTracer::cgmPixelMapfv(const char* file, unsigned line, unsigned map, int mapsize, const float* values)
 {
     beginLine(file, line) << "glPixelMapfv(" << CallText::Enum{map} << ", " << mapsize << ", "
         << CallText::Pointer{values} << ")\n";
-    return interceptor()->cgmPixelMapfv(file, line, map, mapsize, values);
+    return next().cgmPixelMapfv(file, line, map, mapsize, values);
 }
 
 void OpenGLTracer::cgmPixelMapuiv(const char* file, unsigned line, unsigned map, int mapsize, const unsigned* values)
 {
     beginLine(file, line) << "glPixelMapuiv(" << CallText::Enum{map} << ", " << mapsize << ", "
         << CallText::Pointer{values} << ")\n";
-    return interceptor()->cgmPixelMapuiv(file, line, map, mapsize, values);
+    return next().cgmPixelMapuiv(file, line, map, mapsize, values);
 }
 
 void OpenGLTracer::cgmPixelMapusv(
@@ -1277,85 +1277,85 @@ void OpenGLTracer::cgmPixelMapusv(
 {
     beginLine(file, line) << "glPixelMapusv(" << CallText::Enum{map} << ", " << mapsize << ", "
         << CallText::Pointer{values} << ")\n";
-    return interceptor()->cgmPixelMapusv(file, line, map, mapsize, values);
+    return next().cgmPixelMapusv(file, line, map, mapsize, values);
 }
 
 void OpenGLTracer::cgmPixelStoref(const char* file, unsigned line, unsigned pname, float param)
 {
     beginLine(file, line) << "glPixelStoref(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ")\n";
-    return interceptor()->cgmPixelStoref(file, line, pname, param);
+    return next().cgmPixelStoref(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmPixelStorei(const char* file, unsigned line, unsigned pname, int param)
 {
     beginLine(file, line) << "glPixelStorei(" << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmPixelStorei(file, line, pname, param);
+    return next().cgmPixelStorei(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmPixelTransferf(const char* file, unsigned line, unsigned pname, float param)
 {
     beginLine(file, line) << "glPixelTransferf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ")\n";
-    return interceptor()->cgmPixelTransferf(file, line, pname, param);
+    return next().cgmPixelTransferf(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmPixelTransferi(const char* file, unsigned line, unsigned pname, int param)
 {
     beginLine(file, line) << "glPixelTransferi(" << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmPixelTransferi(file, line, pname, param);
+    return next().cgmPixelTransferi(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmPixelZoom(const char* file, unsigned line, float xfactor, float yfactor)
 {
     beginLine(file, line) << "glPixelZoom(" << CallText::Float{xfactor} << ", " << CallText::Float{yfactor} << ")\n";
-    return interceptor()->cgmPixelZoom(file, line, xfactor, yfactor);
+    return next().cgmPixelZoom(file, line, xfactor, yfactor);
 }
 
 void OpenGLTracer::cgmPointSize(const char* file, unsigned line, float size)
 {
     beginLine(file, line) << "glPointSize(" << CallText::Float{size} << ")\n";
-    return interceptor()->cgmPointSize(file, line, size);
+    return next().cgmPointSize(file, line, size);
 }
 
 void OpenGLTracer::cgmPolygonMode(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     beginLine(file, line) << "glPolygonMode(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmPolygonMode(file, line, face, mode);
+    return next().cgmPolygonMode(file, line, face, mode);
 }
 
 void OpenGLTracer::cgmPolygonOffset(const char* file, unsigned line, float factor, float units)
 {
     beginLine(file, line) << "glPolygonOffset(" << CallText::Float{factor} << ", " << CallText::Float{units} << ")\n";
-    return interceptor()->cgmPolygonOffset(file, line, factor, units);
+    return next().cgmPolygonOffset(file, line, factor, units);
 }
 
 void OpenGLTracer::cgmPolygonStipple(const char* file, unsigned line, const unsigned char* mask)
 {
     beginLine(file, line) << "glPolygonStipple(" << CallText::Pointer{mask} << ")\n";
-    return interceptor()->cgmPolygonStipple(file, line, mask);
+    return next().cgmPolygonStipple(file, line, mask);
 }
 
 void OpenGLTracer::cgmPopAttrib(const char* file, unsigned line)
 {
     beginLine(file, line) << "glPopAttrib()\n";
-    return interceptor()->cgmPopAttrib(file, line);
+    return next().cgmPopAttrib(file, line);
 }
 
 void OpenGLTracer::cgmPopClientAttrib(const char* file, unsigned line)
 {
     beginLine(file, line) << "glPopClientAttrib()\n";
-    return interceptor()->cgmPopClientAttrib(file, line);
+    return next().cgmPopClientAttrib(file, line);
 }
 
 void OpenGLTracer::cgmPopMatrix(const char* file, unsigned line)
 {
     beginLine(file, line) << "glPopMatrix()\n";
-    return interceptor()->cgmPopMatrix(file, line);
+    return next().cgmPopMatrix(file, line);
 }
 
 void OpenGLTracer::cgmPopName(const char* file, unsigned line)
 {
     beginLine(file, line) << "glPopName()\n";
-    return interceptor()->cgmPopName(file, line);
+    return next().cgmPopName(file, line);
 }
 
 void OpenGLTracer::cgmPrioritizeTextures(
@@ -1363,183 +1363,183 @@ void OpenGLTracer::cgmPrioritizeTextures(
 {
     beginLine(file, line) << "glPrioritizeTextures(" << n << ", " << CallText::Pointer{textures} << ", "
         << CallText::Pointer{priorities} << ")\n";
-    return interceptor()->cgmPrioritizeTextures(file, line, n, textures, priorities);
+    return next().cgmPrioritizeTextures(file, line, n, textures, priorities);
 }
 
 void OpenGLTracer::cgmPushAttrib(const char* file, unsigned line, unsigned mask)
 {
     beginLine(file, line) << "glPushAttrib(" << mask << ")\n";
-    return interceptor()->cgmPushAttrib(file, line, mask);
+    return next().cgmPushAttrib(file, line, mask);
 }
 
 void OpenGLTracer::cgmPushClientAttrib(const char* file, unsigned line, unsigned mask)
 {
     beginLine(file, line) << "glPushClientAttrib(" << mask << ")\n";
-    return interceptor()->cgmPushClientAttrib(file, line, mask);
+    return next().cgmPushClientAttrib(file, line, mask);
 }
 
 void OpenGLTracer::cgmPushMatrix(const char* file, unsigned line)
 {
     beginLine(file, line) << "glPushMatrix()\n";
-    return interceptor()->cgmPushMatrix(file, line);
+    return next().cgmPushMatrix(file, line);
 }
 
 void OpenGLTracer::cgmPushName(const char* file, unsigned line, unsigned name)
 {
     beginLine(file, line) << "glPushName(" << name << ")\n";
-    return interceptor()->cgmPushName(file, line, name);
+    return next().cgmPushName(file, line, name);
 }
 
 void OpenGLTracer::cgmRasterPos2d(const char* file, unsigned line, double x, double y)
 {
     beginLine(file, line) << "glRasterPos2d(" << x << ", " << y << ")\n";
-    return interceptor()->cgmRasterPos2d(file, line, x, y);
+    return next().cgmRasterPos2d(file, line, x, y);
 }
 
 void OpenGLTracer::cgmRasterPos2dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glRasterPos2dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmRasterPos2dv(file, line, v);
+    return next().cgmRasterPos2dv(file, line, v);
 }
 
 void OpenGLTracer::cgmRasterPos2f(const char* file, unsigned line, float x, float y)
 {
     beginLine(file, line) << "glRasterPos2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ")\n";
-    return interceptor()->cgmRasterPos2f(file, line, x, y);
+    return next().cgmRasterPos2f(file, line, x, y);
 }
 
 void OpenGLTracer::cgmRasterPos2fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glRasterPos2fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmRasterPos2fv(file, line, v);
+    return next().cgmRasterPos2fv(file, line, v);
 }
 
 void OpenGLTracer::cgmRasterPos2i(const char* file, unsigned line, int x, int y)
 {
     beginLine(file, line) << "glRasterPos2i(" << x << ", " << y << ")\n";
-    return interceptor()->cgmRasterPos2i(file, line, x, y);
+    return next().cgmRasterPos2i(file, line, x, y);
 }
 
 void OpenGLTracer::cgmRasterPos2iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glRasterPos2iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmRasterPos2iv(file, line, v);
+    return next().cgmRasterPos2iv(file, line, v);
 }
 
 void OpenGLTracer::cgmRasterPos2s(const char* file, unsigned line, short x, short y)
 {
     beginLine(file, line) << "glRasterPos2s(" << x << ", " << y << ")\n";
-    return interceptor()->cgmRasterPos2s(file, line, x, y);
+    return next().cgmRasterPos2s(file, line, x, y);
 }
 
 void OpenGLTracer::cgmRasterPos2sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glRasterPos2sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmRasterPos2sv(file, line, v);
+    return next().cgmRasterPos2sv(file, line, v);
 }
 
 void OpenGLTracer::cgmRasterPos3d(const char* file, unsigned line, double x, double y, double z)
 {
     beginLine(file, line) << "glRasterPos3d(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmRasterPos3d(file, line, x, y, z);
+    return next().cgmRasterPos3d(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmRasterPos3dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glRasterPos3dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmRasterPos3dv(file, line, v);
+    return next().cgmRasterPos3dv(file, line, v);
 }
 
 void OpenGLTracer::cgmRasterPos3f(const char* file, unsigned line, float x, float y, float z)
 {
     beginLine(file, line) << "glRasterPos3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ")\n";
-    return interceptor()->cgmRasterPos3f(file, line, x, y, z);
+    return next().cgmRasterPos3f(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmRasterPos3fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glRasterPos3fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmRasterPos3fv(file, line, v);
+    return next().cgmRasterPos3fv(file, line, v);
 }
 
 void OpenGLTracer::cgmRasterPos3i(const char* file, unsigned line, int x, int y, int z)
 {
     beginLine(file, line) << "glRasterPos3i(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmRasterPos3i(file, line, x, y, z);
+    return next().cgmRasterPos3i(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmRasterPos3iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glRasterPos3iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmRasterPos3iv(file, line, v);
+    return next().cgmRasterPos3iv(file, line, v);
 }
 
 void OpenGLTracer::cgmRasterPos3s(const char* file, unsigned line, short x, short y, short z)
 {
     beginLine(file, line) << "glRasterPos3s(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmRasterPos3s(file, line, x, y, z);
+    return next().cgmRasterPos3s(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmRasterPos3sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glRasterPos3sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmRasterPos3sv(file, line, v);
+    return next().cgmRasterPos3sv(file, line, v);
 }
 
 void OpenGLTracer::cgmRasterPos4d(const char* file, unsigned line, double x, double y, double z, double w)
 {
     beginLine(file, line) << "glRasterPos4d(" << x << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmRasterPos4d(file, line, x, y, z, w);
+    return next().cgmRasterPos4d(file, line, x, y, z, w);
 }
 
 void OpenGLTracer::cgmRasterPos4dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glRasterPos4dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmRasterPos4dv(file, line, v);
+    return next().cgmRasterPos4dv(file, line, v);
 }
 
 void OpenGLTracer::cgmRasterPos4f(const char* file, unsigned line, float x, float y, float z, float w)
 {
     beginLine(file, line) << "glRasterPos4f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ")\n";
-    return interceptor()->cgmRasterPos4f(file, line, x, y, z, w);
+    return next().cgmRasterPos4f(file, line, x, y, z, w);
 }
 
 void OpenGLTracer::cgmRasterPos4fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glRasterPos4fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmRasterPos4fv(file, line, v);
+    return next().cgmRasterPos4fv(file, line, v);
 }
 
 void OpenGLTracer::cgmRasterPos4i(const char* file, unsigned line, int x, int y, int z, int w)
 {
     beginLine(file, line) << "glRasterPos4i(" << x << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmRasterPos4i(file, line, x, y, z, w);
+    return next().cgmRasterPos4i(file, line, x, y, z, w);
 }
 
 void OpenGLTracer::cgmRasterPos4iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glRasterPos4iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmRasterPos4iv(file, line, v);
+    return next().cgmRasterPos4iv(file, line, v);
 }
 
 void OpenGLTracer::cgmRasterPos4s(const char* file, unsigned line, short x, short y, short z, short w)
 {
     beginLine(file, line) << "glRasterPos4s(" << x << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmRasterPos4s(file, line, x, y, z, w);
+    return next().cgmRasterPos4s(file, line, x, y, z, w);
 }
 
 void OpenGLTracer::cgmRasterPos4sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glRasterPos4sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmRasterPos4sv(file, line, v);
+    return next().cgmRasterPos4sv(file, line, v);
 }
 
 void OpenGLTracer::cgmReadBuffer(const char* file, unsigned line, unsigned src)
 {
     beginLine(file, line) << "glReadBuffer(" << CallText::Enum{src} << ")\n";
-    return interceptor()->cgmReadBuffer(file, line, src);
+    return next().cgmReadBuffer(file, line, src);
 }
 
 void OpenGLTracer::cgmReadPixels(
@@ -1547,319 +1547,319 @@ void OpenGLTracer::cgmReadPixels(
 {
     beginLine(file, line) << "glReadPixels(" << x << ", " << y << ", " << width << ", " << height << ", "
         << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmReadPixels(file, line, x, y, width, height, format, type, pixels);
+    return next().cgmReadPixels(file, line, x, y, width, height, format, type, pixels);
 }
 
 void OpenGLTracer::cgmRectd(const char* file, unsigned line, double x1, double y1, double x2, double y2)
 {
     beginLine(file, line) << "glRectd(" << x1 << ", " << y1 << ", " << x2 << ", " << y2 << ")\n";
-    return interceptor()->cgmRectd(file, line, x1, y1, x2, y2);
+    return next().cgmRectd(file, line, x1, y1, x2, y2);
 }
 
 void OpenGLTracer::cgmRectdv(const char* file, unsigned line, const double* v1, const double* v2)
 {
     beginLine(file, line) << "glRectdv(" << CallText::Pointer{v1} << ", " << CallText::Pointer{v2} << ")\n";
-    return interceptor()->cgmRectdv(file, line, v1, v2);
+    return next().cgmRectdv(file, line, v1, v2);
 }
 
 void OpenGLTracer::cgmRectf(const char* file, unsigned line, float x1, float y1, float x2, float y2)
 {
     beginLine(file, line) << "glRectf(" << CallText::Float{x1} << ", " << CallText::Float{y1} << ", "
         << CallText::Float{x2} << ", " << CallText::Float{y2} << ")\n";
-    return interceptor()->cgmRectf(file, line, x1, y1, x2, y2);
+    return next().cgmRectf(file, line, x1, y1, x2, y2);
 }
 
 void OpenGLTracer::cgmRectfv(const char* file, unsigned line, const float* v1, const float* v2)
 {
     beginLine(file, line) << "glRectfv(" << CallText::Pointer{v1} << ", " << CallText::Pointer{v2} << ")\n";
-    return interceptor()->cgmRectfv(file, line, v1, v2);
+    return next().cgmRectfv(file, line, v1, v2);
 }
 
 void OpenGLTracer::cgmRecti(const char* file, unsigned line, int x1, int y1, int x2, int y2)
 {
     beginLine(file, line) << "glRecti(" << x1 << ", " << y1 << ", " << x2 << ", " << y2 << ")\n";
-    return interceptor()->cgmRecti(file, line, x1, y1, x2, y2);
+    return next().cgmRecti(file, line, x1, y1, x2, y2);
 }
 
 void OpenGLTracer::cgmRectiv(const char* file, unsigned line, const int* v1, const int* v2)
 {
     beginLine(file, line) << "glRectiv(" << CallText::Pointer{v1} << ", " << CallText::Pointer{v2} << ")\n";
-    return interceptor()->cgmRectiv(file, line, v1, v2);
+    return next().cgmRectiv(file, line, v1, v2);
 }
 
 void OpenGLTracer::cgmRects(const char* file, unsigned line, short x1, short y1, short x2, short y2)
 {
     beginLine(file, line) << "glRects(" << x1 << ", " << y1 << ", " << x2 << ", " << y2 << ")\n";
-    return interceptor()->cgmRects(file, line, x1, y1, x2, y2);
+    return next().cgmRects(file, line, x1, y1, x2, y2);
 }
 
 void OpenGLTracer::cgmRectsv(const char* file, unsigned line, const short* v1, const short* v2)
 {
     beginLine(file, line) << "glRectsv(" << CallText::Pointer{v1} << ", " << CallText::Pointer{v2} << ")\n";
-    return interceptor()->cgmRectsv(file, line, v1, v2);
+    return next().cgmRectsv(file, line, v1, v2);
 }
 
 int OpenGLTracer::cgmRenderMode(const char* file, unsigned line, unsigned mode)
 {
     beginLine(file, line) << "glRenderMode(" << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmRenderMode(file, line, mode);
+    return next().cgmRenderMode(file, line, mode);
 }
 
 void OpenGLTracer::cgmRotated(const char* file, unsigned line, double angle, double x, double y, double z)
 {
     beginLine(file, line) << "glRotated(" << angle << ", " << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmRotated(file, line, angle, x, y, z);
+    return next().cgmRotated(file, line, angle, x, y, z);
 }
 
 void OpenGLTracer::cgmRotatef(const char* file, unsigned line, float angle, float x, float y, float z)
 {
     beginLine(file, line) << "glRotatef(" << CallText::Float{angle} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmRotatef(file, line, angle, x, y, z);
+    return next().cgmRotatef(file, line, angle, x, y, z);
 }
 
 void OpenGLTracer::cgmScaled(const char* file, unsigned line, double x, double y, double z)
 {
     beginLine(file, line) << "glScaled(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmScaled(file, line, x, y, z);
+    return next().cgmScaled(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmScalef(const char* file, unsigned line, float x, float y, float z)
 {
     beginLine(file, line) << "glScalef(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ")\n";
-    return interceptor()->cgmScalef(file, line, x, y, z);
+    return next().cgmScalef(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmScissor(const char* file, unsigned line, int x, int y, int width, int height)
 {
     beginLine(file, line) << "glScissor(" << x << ", " << y << ", " << width << ", " << height << ")\n";
-    return interceptor()->cgmScissor(file, line, x, y, width, height);
+    return next().cgmScissor(file, line, x, y, width, height);
 }
 
 void OpenGLTracer::cgmSelectBuffer(const char* file, unsigned line, int size, unsigned* buffer)
 {
     beginLine(file, line) << "glSelectBuffer(" << size << ", " << CallText::Pointer{buffer} << ")\n";
-    return interceptor()->cgmSelectBuffer(file, line, size, buffer);
+    return next().cgmSelectBuffer(file, line, size, buffer);
 }
 
 void OpenGLTracer::cgmShadeModel(const char* file, unsigned line, unsigned mode)
 {
     beginLine(file, line) << "glShadeModel(" << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmShadeModel(file, line, mode);
+    return next().cgmShadeModel(file, line, mode);
 }
 
 void OpenGLTracer::cgmStencilFunc(const char* file, unsigned line, unsigned func, int ref, unsigned mask)
 {
     beginLine(file, line) << "glStencilFunc(" << CallText::Enum{func} << ", " << ref << ", " << mask << ")\n";
-    return interceptor()->cgmStencilFunc(file, line, func, ref, mask);
+    return next().cgmStencilFunc(file, line, func, ref, mask);
 }
 
 void OpenGLTracer::cgmStencilMask(const char* file, unsigned line, unsigned mask)
 {
     beginLine(file, line) << "glStencilMask(" << mask << ")\n";
-    return interceptor()->cgmStencilMask(file, line, mask);
+    return next().cgmStencilMask(file, line, mask);
 }
 
 void OpenGLTracer::cgmStencilOp(const char* file, unsigned line, unsigned fail, unsigned zfail, unsigned zpass)
 {
     beginLine(file, line) << "glStencilOp(" << CallText::Enum{fail} << ", " << CallText::Enum{zfail} << ", "
         << CallText::Enum{zpass} << ")\n";
-    return interceptor()->cgmStencilOp(file, line, fail, zfail, zpass);
+    return next().cgmStencilOp(file, line, fail, zfail, zpass);
 }
 
 void OpenGLTracer::cgmTexCoord1d(const char* file, unsigned line, double s)
 {
     beginLine(file, line) << "glTexCoord1d(" << s << ")\n";
-    return interceptor()->cgmTexCoord1d(file, line, s);
+    return next().cgmTexCoord1d(file, line, s);
 }
 
 void OpenGLTracer::cgmTexCoord1dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glTexCoord1dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord1dv(file, line, v);
+    return next().cgmTexCoord1dv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord1f(const char* file, unsigned line, float s)
 {
     beginLine(file, line) << "glTexCoord1f(" << CallText::Float{s} << ")\n";
-    return interceptor()->cgmTexCoord1f(file, line, s);
+    return next().cgmTexCoord1f(file, line, s);
 }
 
 void OpenGLTracer::cgmTexCoord1fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glTexCoord1fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord1fv(file, line, v);
+    return next().cgmTexCoord1fv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord1i(const char* file, unsigned line, int s)
 {
     beginLine(file, line) << "glTexCoord1i(" << s << ")\n";
-    return interceptor()->cgmTexCoord1i(file, line, s);
+    return next().cgmTexCoord1i(file, line, s);
 }
 
 void OpenGLTracer::cgmTexCoord1iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glTexCoord1iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord1iv(file, line, v);
+    return next().cgmTexCoord1iv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord1s(const char* file, unsigned line, short s)
 {
     beginLine(file, line) << "glTexCoord1s(" << s << ")\n";
-    return interceptor()->cgmTexCoord1s(file, line, s);
+    return next().cgmTexCoord1s(file, line, s);
 }
 
 void OpenGLTracer::cgmTexCoord1sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glTexCoord1sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord1sv(file, line, v);
+    return next().cgmTexCoord1sv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord2d(const char* file, unsigned line, double s, double t)
 {
     beginLine(file, line) << "glTexCoord2d(" << s << ", " << t << ")\n";
-    return interceptor()->cgmTexCoord2d(file, line, s, t);
+    return next().cgmTexCoord2d(file, line, s, t);
 }
 
 void OpenGLTracer::cgmTexCoord2dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glTexCoord2dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord2dv(file, line, v);
+    return next().cgmTexCoord2dv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord2f(const char* file, unsigned line, float s, float t)
 {
     beginLine(file, line) << "glTexCoord2f(" << CallText::Float{s} << ", " << CallText::Float{t} << ")\n";
-    return interceptor()->cgmTexCoord2f(file, line, s, t);
+    return next().cgmTexCoord2f(file, line, s, t);
 }
 
 void OpenGLTracer::cgmTexCoord2fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glTexCoord2fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord2fv(file, line, v);
+    return next().cgmTexCoord2fv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord2i(const char* file, unsigned line, int s, int t)
 {
     beginLine(file, line) << "glTexCoord2i(" << s << ", " << t << ")\n";
-    return interceptor()->cgmTexCoord2i(file, line, s, t);
+    return next().cgmTexCoord2i(file, line, s, t);
 }
 
 void OpenGLTracer::cgmTexCoord2iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glTexCoord2iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord2iv(file, line, v);
+    return next().cgmTexCoord2iv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord2s(const char* file, unsigned line, short s, short t)
 {
     beginLine(file, line) << "glTexCoord2s(" << s << ", " << t << ")\n";
-    return interceptor()->cgmTexCoord2s(file, line, s, t);
+    return next().cgmTexCoord2s(file, line, s, t);
 }
 
 void OpenGLTracer::cgmTexCoord2sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glTexCoord2sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord2sv(file, line, v);
+    return next().cgmTexCoord2sv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord3d(const char* file, unsigned line, double s, double t, double r)
 {
     beginLine(file, line) << "glTexCoord3d(" << s << ", " << t << ", " << r << ")\n";
-    return interceptor()->cgmTexCoord3d(file, line, s, t, r);
+    return next().cgmTexCoord3d(file, line, s, t, r);
 }
 
 void OpenGLTracer::cgmTexCoord3dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glTexCoord3dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord3dv(file, line, v);
+    return next().cgmTexCoord3dv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord3f(const char* file, unsigned line, float s, float t, float r)
 {
     beginLine(file, line) << "glTexCoord3f(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << CallText::Float{r} << ")\n";
-    return interceptor()->cgmTexCoord3f(file, line, s, t, r);
+    return next().cgmTexCoord3f(file, line, s, t, r);
 }
 
 void OpenGLTracer::cgmTexCoord3fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glTexCoord3fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord3fv(file, line, v);
+    return next().cgmTexCoord3fv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord3i(const char* file, unsigned line, int s, int t, int r)
 {
     beginLine(file, line) << "glTexCoord3i(" << s << ", " << t << ", " << r << ")\n";
-    return interceptor()->cgmTexCoord3i(file, line, s, t, r);
+    return next().cgmTexCoord3i(file, line, s, t, r);
 }
 
 void OpenGLTracer::cgmTexCoord3iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glTexCoord3iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord3iv(file, line, v);
+    return next().cgmTexCoord3iv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord3s(const char* file, unsigned line, short s, short t, short r)
 {
     beginLine(file, line) << "glTexCoord3s(" << s << ", " << t << ", " << r << ")\n";
-    return interceptor()->cgmTexCoord3s(file, line, s, t, r);
+    return next().cgmTexCoord3s(file, line, s, t, r);
 }
 
 void OpenGLTracer::cgmTexCoord3sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glTexCoord3sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord3sv(file, line, v);
+    return next().cgmTexCoord3sv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord4d(const char* file, unsigned line, double s, double t, double r, double q)
 {
     beginLine(file, line) << "glTexCoord4d(" << s << ", " << t << ", " << r << ", " << q << ")\n";
-    return interceptor()->cgmTexCoord4d(file, line, s, t, r, q);
+    return next().cgmTexCoord4d(file, line, s, t, r, q);
 }
 
 void OpenGLTracer::cgmTexCoord4dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glTexCoord4dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord4dv(file, line, v);
+    return next().cgmTexCoord4dv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord4f(const char* file, unsigned line, float s, float t, float r, float q)
 {
     beginLine(file, line) << "glTexCoord4f(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << CallText::Float{r} << ", " << CallText::Float{q} << ")\n";
-    return interceptor()->cgmTexCoord4f(file, line, s, t, r, q);
+    return next().cgmTexCoord4f(file, line, s, t, r, q);
 }
 
 void OpenGLTracer::cgmTexCoord4fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glTexCoord4fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord4fv(file, line, v);
+    return next().cgmTexCoord4fv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord4i(const char* file, unsigned line, int s, int t, int r, int q)
 {
     beginLine(file, line) << "glTexCoord4i(" << s << ", " << t << ", " << r << ", " << q << ")\n";
-    return interceptor()->cgmTexCoord4i(file, line, s, t, r, q);
+    return next().cgmTexCoord4i(file, line, s, t, r, q);
 }
 
 void OpenGLTracer::cgmTexCoord4iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glTexCoord4iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord4iv(file, line, v);
+    return next().cgmTexCoord4iv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord4s(const char* file, unsigned line, short s, short t, short r, short q)
 {
     beginLine(file, line) << "glTexCoord4s(" << s << ", " << t << ", " << r << ", " << q << ")\n";
-    return interceptor()->cgmTexCoord4s(file, line, s, t, r, q);
+    return next().cgmTexCoord4s(file, line, s, t, r, q);
 }
 
 void OpenGLTracer::cgmTexCoord4sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glTexCoord4sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord4sv(file, line, v);
+    return next().cgmTexCoord4sv(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoordPointer(
@@ -1867,77 +1867,77 @@ void OpenGLTracer::cgmTexCoordPointer(
 {
     beginLine(file, line) << "glTexCoordPointer(" << size << ", " << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmTexCoordPointer(file, line, size, type, stride, pointer);
+    return next().cgmTexCoordPointer(file, line, size, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmTexEnvf(const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
     beginLine(file, line) << "glTexEnvf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ")\n";
-    return interceptor()->cgmTexEnvf(file, line, target, pname, param);
+    return next().cgmTexEnvf(file, line, target, pname, param);
 }
 
 void OpenGLTracer::cgmTexEnvfv(const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
     beginLine(file, line) << "glTexEnvfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmTexEnvfv(file, line, target, pname, params);
+    return next().cgmTexEnvfv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmTexEnvi(const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
     beginLine(file, line) << "glTexEnvi(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", " << param
         << ")\n";
-    return interceptor()->cgmTexEnvi(file, line, target, pname, param);
+    return next().cgmTexEnvi(file, line, target, pname, param);
 }
 
 void OpenGLTracer::cgmTexEnviv(const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
     beginLine(file, line) << "glTexEnviv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmTexEnviv(file, line, target, pname, params);
+    return next().cgmTexEnviv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmTexGend(const char* file, unsigned line, unsigned coord, unsigned pname, double param)
 {
     beginLine(file, line) << "glTexGend(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", " << param
         << ")\n";
-    return interceptor()->cgmTexGend(file, line, coord, pname, param);
+    return next().cgmTexGend(file, line, coord, pname, param);
 }
 
 void OpenGLTracer::cgmTexGendv(const char* file, unsigned line, unsigned coord, unsigned pname, const double* params)
 {
     beginLine(file, line) << "glTexGendv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmTexGendv(file, line, coord, pname, params);
+    return next().cgmTexGendv(file, line, coord, pname, params);
 }
 
 void OpenGLTracer::cgmTexGenf(const char* file, unsigned line, unsigned coord, unsigned pname, float param)
 {
     beginLine(file, line) << "glTexGenf(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ")\n";
-    return interceptor()->cgmTexGenf(file, line, coord, pname, param);
+    return next().cgmTexGenf(file, line, coord, pname, param);
 }
 
 void OpenGLTracer::cgmTexGenfv(const char* file, unsigned line, unsigned coord, unsigned pname, const float* params)
 {
     beginLine(file, line) << "glTexGenfv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmTexGenfv(file, line, coord, pname, params);
+    return next().cgmTexGenfv(file, line, coord, pname, params);
 }
 
 void OpenGLTracer::cgmTexGeni(const char* file, unsigned line, unsigned coord, unsigned pname, int param)
 {
     beginLine(file, line) << "glTexGeni(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", " << param
         << ")\n";
-    return interceptor()->cgmTexGeni(file, line, coord, pname, param);
+    return next().cgmTexGeni(file, line, coord, pname, param);
 }
 
 void OpenGLTracer::cgmTexGeniv(const char* file, unsigned line, unsigned coord, unsigned pname, const int* params)
 {
     beginLine(file, line) << "glTexGeniv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmTexGeniv(file, line, coord, pname, params);
+    return next().cgmTexGeniv(file, line, coord, pname, params);
 }
 
 void OpenGLTracer::cgmTexImage1D(
@@ -1947,7 +1947,7 @@ void OpenGLTracer::cgmTexImage1D(
     beginLine(file, line) << "glTexImage1D(" << CallText::Enum{target} << ", " << level << ", " << internalformat
         << ", " << width << ", " << border << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmTexImage1D(file, line, target, level, internalformat, width, border, format, type, pixels);
+    return next().cgmTexImage1D(file, line, target, level, internalformat, width, border, format, type, pixels);
 }
 
 void OpenGLTracer::cgmTexImage2D(
@@ -1957,14 +1957,14 @@ void OpenGLTracer::cgmTexImage2D(
     beginLine(file, line) << "glTexImage2D(" << CallText::Enum{target} << ", " << level << ", " << internalformat
         << ", " << width << ", " << height << ", " << border << ", " << CallText::Enum{format} << ", "
         << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmTexImage2D(file, line, target, level, internalformat, width, height, border, format, type, pixels);
+    return next().cgmTexImage2D(file, line, target, level, internalformat, width, height, border, format, type, pixels);
 }
 
 void OpenGLTracer::cgmTexParameterf(const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
     beginLine(file, line) << "glTexParameterf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ")\n";
-    return interceptor()->cgmTexParameterf(file, line, target, pname, param);
+    return next().cgmTexParameterf(file, line, target, pname, param);
 }
 
 void OpenGLTracer::cgmTexParameterfv(
@@ -1972,14 +1972,14 @@ void OpenGLTracer::cgmTexParameterfv(
 {
     beginLine(file, line) << "glTexParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmTexParameterfv(file, line, target, pname, params);
+    return next().cgmTexParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmTexParameteri(const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
     beginLine(file, line) << "glTexParameteri(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << param << ")\n";
-    return interceptor()->cgmTexParameteri(file, line, target, pname, param);
+    return next().cgmTexParameteri(file, line, target, pname, param);
 }
 
 void OpenGLTracer::cgmTexParameteriv(
@@ -1987,7 +1987,7 @@ void OpenGLTracer::cgmTexParameteriv(
 {
     beginLine(file, line) << "glTexParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmTexParameteriv(file, line, target, pname, params);
+    return next().cgmTexParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmTexSubImage1D(
@@ -1997,7 +1997,7 @@ void OpenGLTracer::cgmTexSubImage1D(
     beginLine(file, line) << "glTexSubImage1D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
         << width << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmTexSubImage1D(file, line, target, level, xoffset, width, format, type, pixels);
+    return next().cgmTexSubImage1D(file, line, target, level, xoffset, width, format, type, pixels);
 }
 
 void OpenGLTracer::cgmTexSubImage2D(
@@ -2007,166 +2007,166 @@ void OpenGLTracer::cgmTexSubImage2D(
     beginLine(file, line) << "glTexSubImage2D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
         << yoffset << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", "
         << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
+    return next().cgmTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
 }
 
 void OpenGLTracer::cgmTranslated(const char* file, unsigned line, double x, double y, double z)
 {
     beginLine(file, line) << "glTranslated(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmTranslated(file, line, x, y, z);
+    return next().cgmTranslated(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmTranslatef(const char* file, unsigned line, float x, float y, float z)
 {
     beginLine(file, line) << "glTranslatef(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ")\n";
-    return interceptor()->cgmTranslatef(file, line, x, y, z);
+    return next().cgmTranslatef(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmVertex2d(const char* file, unsigned line, double x, double y)
 {
     beginLine(file, line) << "glVertex2d(" << x << ", " << y << ")\n";
-    return interceptor()->cgmVertex2d(file, line, x, y);
+    return next().cgmVertex2d(file, line, x, y);
 }
 
 void OpenGLTracer::cgmVertex2dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glVertex2dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex2dv(file, line, v);
+    return next().cgmVertex2dv(file, line, v);
 }
 
 void OpenGLTracer::cgmVertex2f(const char* file, unsigned line, float x, float y)
 {
     beginLine(file, line) << "glVertex2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ")\n";
-    return interceptor()->cgmVertex2f(file, line, x, y);
+    return next().cgmVertex2f(file, line, x, y);
 }
 
 void OpenGLTracer::cgmVertex2fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glVertex2fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex2fv(file, line, v);
+    return next().cgmVertex2fv(file, line, v);
 }
 
 void OpenGLTracer::cgmVertex2i(const char* file, unsigned line, int x, int y)
 {
     beginLine(file, line) << "glVertex2i(" << x << ", " << y << ")\n";
-    return interceptor()->cgmVertex2i(file, line, x, y);
+    return next().cgmVertex2i(file, line, x, y);
 }
 
 void OpenGLTracer::cgmVertex2iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glVertex2iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex2iv(file, line, v);
+    return next().cgmVertex2iv(file, line, v);
 }
 
 void OpenGLTracer::cgmVertex2s(const char* file, unsigned line, short x, short y)
 {
     beginLine(file, line) << "glVertex2s(" << x << ", " << y << ")\n";
-    return interceptor()->cgmVertex2s(file, line, x, y);
+    return next().cgmVertex2s(file, line, x, y);
 }
 
 void OpenGLTracer::cgmVertex2sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glVertex2sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex2sv(file, line, v);
+    return next().cgmVertex2sv(file, line, v);
 }
 
 void OpenGLTracer::cgmVertex3d(const char* file, unsigned line, double x, double y, double z)
 {
     beginLine(file, line) << "glVertex3d(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmVertex3d(file, line, x, y, z);
+    return next().cgmVertex3d(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmVertex3dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glVertex3dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex3dv(file, line, v);
+    return next().cgmVertex3dv(file, line, v);
 }
 
 void OpenGLTracer::cgmVertex3f(const char* file, unsigned line, float x, float y, float z)
 {
     beginLine(file, line) << "glVertex3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ")\n";
-    return interceptor()->cgmVertex3f(file, line, x, y, z);
+    return next().cgmVertex3f(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmVertex3fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glVertex3fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex3fv(file, line, v);
+    return next().cgmVertex3fv(file, line, v);
 }
 
 void OpenGLTracer::cgmVertex3i(const char* file, unsigned line, int x, int y, int z)
 {
     beginLine(file, line) << "glVertex3i(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmVertex3i(file, line, x, y, z);
+    return next().cgmVertex3i(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmVertex3iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glVertex3iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex3iv(file, line, v);
+    return next().cgmVertex3iv(file, line, v);
 }
 
 void OpenGLTracer::cgmVertex3s(const char* file, unsigned line, short x, short y, short z)
 {
     beginLine(file, line) << "glVertex3s(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmVertex3s(file, line, x, y, z);
+    return next().cgmVertex3s(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmVertex3sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glVertex3sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex3sv(file, line, v);
+    return next().cgmVertex3sv(file, line, v);
 }
 
 void OpenGLTracer::cgmVertex4d(const char* file, unsigned line, double x, double y, double z, double w)
 {
     beginLine(file, line) << "glVertex4d(" << x << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmVertex4d(file, line, x, y, z, w);
+    return next().cgmVertex4d(file, line, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertex4dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glVertex4dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex4dv(file, line, v);
+    return next().cgmVertex4dv(file, line, v);
 }
 
 void OpenGLTracer::cgmVertex4f(const char* file, unsigned line, float x, float y, float z, float w)
 {
     beginLine(file, line) << "glVertex4f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ")\n";
-    return interceptor()->cgmVertex4f(file, line, x, y, z, w);
+    return next().cgmVertex4f(file, line, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertex4fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glVertex4fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex4fv(file, line, v);
+    return next().cgmVertex4fv(file, line, v);
 }
 
 void OpenGLTracer::cgmVertex4i(const char* file, unsigned line, int x, int y, int z, int w)
 {
     beginLine(file, line) << "glVertex4i(" << x << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmVertex4i(file, line, x, y, z, w);
+    return next().cgmVertex4i(file, line, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertex4iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glVertex4iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex4iv(file, line, v);
+    return next().cgmVertex4iv(file, line, v);
 }
 
 void OpenGLTracer::cgmVertex4s(const char* file, unsigned line, short x, short y, short z, short w)
 {
     beginLine(file, line) << "glVertex4s(" << x << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmVertex4s(file, line, x, y, z, w);
+    return next().cgmVertex4s(file, line, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertex4sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glVertex4sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex4sv(file, line, v);
+    return next().cgmVertex4sv(file, line, v);
 }
 
 void OpenGLTracer::cgmVertexPointer(
@@ -2174,13 +2174,13 @@ void OpenGLTracer::cgmVertexPointer(
 {
     beginLine(file, line) << "glVertexPointer(" << size << ", " << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmVertexPointer(file, line, size, type, stride, pointer);
+    return next().cgmVertexPointer(file, line, size, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmViewport(const char* file, unsigned line, int x, int y, int width, int height)
 {
     beginLine(file, line) << "glViewport(" << x << ", " << y << ", " << width << ", " << height << ")\n";
-    return interceptor()->cgmViewport(file, line, x, y, width, height);
+    return next().cgmViewport(file, line, x, y, width, height);
 }
 
 void OpenGLTracer::cgmDrawRangeElements(
@@ -2189,7 +2189,7 @@ void OpenGLTracer::cgmDrawRangeElements(
 {
     beginLine(file, line) << "glDrawRangeElements(" << CallText::Enum{mode} << ", " << start << ", " << end << ", "
         << count << ", " << CallText::Enum{type} << ", " << CallText::Pointer{indices} << ")\n";
-    return interceptor()->cgmDrawRangeElements(file, line, mode, start, end, count, type, indices);
+    return next().cgmDrawRangeElements(file, line, mode, start, end, count, type, indices);
 }
 
 void OpenGLTracer::cgmTexImage3D(
@@ -2199,7 +2199,7 @@ void OpenGLTracer::cgmTexImage3D(
     beginLine(file, line) << "glTexImage3D(" << CallText::Enum{target} << ", " << level << ", " << internalformat
         << ", " << width << ", " << height << ", " << depth << ", " << border << ", " << CallText::Enum{format}
         << ", " << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmTexImage3D(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
+    return next().cgmTexImage3D(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
 }
 
 void OpenGLTracer::cgmTexSubImage3D(
@@ -2209,7 +2209,7 @@ void OpenGLTracer::cgmTexSubImage3D(
     beginLine(file, line) << "glTexSubImage3D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
         << yoffset << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", "
         << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    return next().cgmTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
 }
 
 void OpenGLTracer::cgmCopyTexSubImage3D(
@@ -2218,19 +2218,19 @@ void OpenGLTracer::cgmCopyTexSubImage3D(
 {
     beginLine(file, line) << "glCopyTexSubImage3D(" << CallText::Enum{target} << ", " << level << ", " << xoffset
         << ", " << yoffset << ", " << zoffset << ", " << x << ", " << y << ", " << width << ", " << height << ")\n";
-    return interceptor()->cgmCopyTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
+    return next().cgmCopyTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
 }
 
 void OpenGLTracer::cgmActiveTexture(const char* file, unsigned line, unsigned texture)
 {
     beginLine(file, line) << "glActiveTexture(" << CallText::Enum{texture} << ")\n";
-    return interceptor()->cgmActiveTexture(file, line, texture);
+    return next().cgmActiveTexture(file, line, texture);
 }
 
 void OpenGLTracer::cgmClientActiveTexture(const char* file, unsigned line, unsigned texture)
 {
     beginLine(file, line) << "glClientActiveTexture(" << CallText::Enum{texture} << ")\n";
-    return interceptor()->cgmClientActiveTexture(file, line, texture);
+    return next().cgmClientActiveTexture(file, line, texture);
 }
 
 void OpenGLTracer::cgmCompressedTexImage1D(
@@ -2240,7 +2240,7 @@ void OpenGLTracer::cgmCompressedTexImage1D(
     beginLine(file, line) << "glCompressedTexImage1D(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{internalformat} << ", " << width << ", " << border << ", " << imageSize << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmCompressedTexImage1D(file, line, target, level, internalformat, width, border, imageSize, data);
+    return next().cgmCompressedTexImage1D(file, line, target, level, internalformat, width, border, imageSize, data);
 }
 
 void OpenGLTracer::cgmCompressedTexImage2D(
@@ -2250,7 +2250,7 @@ void OpenGLTracer::cgmCompressedTexImage2D(
     beginLine(file, line) << "glCompressedTexImage2D(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << border << ", " << imageSize
         << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmCompressedTexImage2D(file, line, target, level, internalformat, width, height, border, imageSize, data);
+    return next().cgmCompressedTexImage2D(file, line, target, level, internalformat, width, height, border, imageSize, data);
 }
 
 void OpenGLTracer::cgmCompressedTexImage3D(
@@ -2260,7 +2260,7 @@ void OpenGLTracer::cgmCompressedTexImage3D(
     beginLine(file, line) << "glCompressedTexImage3D(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << depth << ", " << border
         << ", " << imageSize << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmCompressedTexImage3D(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
+    return next().cgmCompressedTexImage3D(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
 }
 
 void OpenGLTracer::cgmCompressedTexSubImage1D(
@@ -2270,7 +2270,7 @@ void OpenGLTracer::cgmCompressedTexSubImage1D(
     beginLine(file, line) << "glCompressedTexSubImage1D(" << CallText::Enum{target} << ", " << level << ", "
         << xoffset << ", " << width << ", " << CallText::Enum{format} << ", " << imageSize << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmCompressedTexSubImage1D(file, line, target, level, xoffset, width, format, imageSize, data);
+    return next().cgmCompressedTexSubImage1D(file, line, target, level, xoffset, width, format, imageSize, data);
 }
 
 void OpenGLTracer::cgmCompressedTexSubImage2D(
@@ -2280,7 +2280,7 @@ void OpenGLTracer::cgmCompressedTexSubImage2D(
     beginLine(file, line) << "glCompressedTexSubImage2D(" << CallText::Enum{target} << ", " << level << ", "
         << xoffset << ", " << yoffset << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", "
         << imageSize << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmCompressedTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    return next().cgmCompressedTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
 
 void OpenGLTracer::cgmCompressedTexSubImage3D(
@@ -2290,187 +2290,187 @@ void OpenGLTracer::cgmCompressedTexSubImage3D(
     beginLine(file, line) << "glCompressedTexSubImage3D(" << CallText::Enum{target} << ", " << level << ", "
         << xoffset << ", " << yoffset << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", "
         << CallText::Enum{format} << ", " << imageSize << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmCompressedTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    return next().cgmCompressedTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
 
 void OpenGLTracer::cgmGetCompressedTexImage(const char* file, unsigned line, unsigned target, int level, void* img)
 {
     beginLine(file, line) << "glGetCompressedTexImage(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Pointer{img} << ")\n";
-    return interceptor()->cgmGetCompressedTexImage(file, line, target, level, img);
+    return next().cgmGetCompressedTexImage(file, line, target, level, img);
 }
 
 void OpenGLTracer::cgmLoadTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
     beginLine(file, line) << "glLoadTransposeMatrixd(" << CallText::Pointer{m} << ")\n";
-    return interceptor()->cgmLoadTransposeMatrixd(file, line, m);
+    return next().cgmLoadTransposeMatrixd(file, line, m);
 }
 
 void OpenGLTracer::cgmLoadTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
     beginLine(file, line) << "glLoadTransposeMatrixf(" << CallText::Pointer{m} << ")\n";
-    return interceptor()->cgmLoadTransposeMatrixf(file, line, m);
+    return next().cgmLoadTransposeMatrixf(file, line, m);
 }
 
 void OpenGLTracer::cgmMultTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
     beginLine(file, line) << "glMultTransposeMatrixd(" << CallText::Pointer{m} << ")\n";
-    return interceptor()->cgmMultTransposeMatrixd(file, line, m);
+    return next().cgmMultTransposeMatrixd(file, line, m);
 }
 
 void OpenGLTracer::cgmMultTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
     beginLine(file, line) << "glMultTransposeMatrixf(" << CallText::Pointer{m} << ")\n";
-    return interceptor()->cgmMultTransposeMatrixf(file, line, m);
+    return next().cgmMultTransposeMatrixf(file, line, m);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1d(const char* file, unsigned line, unsigned target, double s)
 {
     beginLine(file, line) << "glMultiTexCoord1d(" << CallText::Enum{target} << ", " << s << ")\n";
-    return interceptor()->cgmMultiTexCoord1d(file, line, target, s);
+    return next().cgmMultiTexCoord1d(file, line, target, s);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1dv(const char* file, unsigned line, unsigned target, const double* v)
 {
     beginLine(file, line) << "glMultiTexCoord1dv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord1dv(file, line, target, v);
+    return next().cgmMultiTexCoord1dv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1f(const char* file, unsigned line, unsigned target, float s)
 {
     beginLine(file, line) << "glMultiTexCoord1f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ")\n";
-    return interceptor()->cgmMultiTexCoord1f(file, line, target, s);
+    return next().cgmMultiTexCoord1f(file, line, target, s);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1fv(const char* file, unsigned line, unsigned target, const float* v)
 {
     beginLine(file, line) << "glMultiTexCoord1fv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord1fv(file, line, target, v);
+    return next().cgmMultiTexCoord1fv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1i(const char* file, unsigned line, unsigned target, int s)
 {
     beginLine(file, line) << "glMultiTexCoord1i(" << CallText::Enum{target} << ", " << s << ")\n";
-    return interceptor()->cgmMultiTexCoord1i(file, line, target, s);
+    return next().cgmMultiTexCoord1i(file, line, target, s);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1iv(const char* file, unsigned line, unsigned target, const int* v)
 {
     beginLine(file, line) << "glMultiTexCoord1iv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord1iv(file, line, target, v);
+    return next().cgmMultiTexCoord1iv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1s(const char* file, unsigned line, unsigned target, short s)
 {
     beginLine(file, line) << "glMultiTexCoord1s(" << CallText::Enum{target} << ", " << s << ")\n";
-    return interceptor()->cgmMultiTexCoord1s(file, line, target, s);
+    return next().cgmMultiTexCoord1s(file, line, target, s);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1sv(const char* file, unsigned line, unsigned target, const short* v)
 {
     beginLine(file, line) << "glMultiTexCoord1sv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord1sv(file, line, target, v);
+    return next().cgmMultiTexCoord1sv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2d(const char* file, unsigned line, unsigned target, double s, double t)
 {
     beginLine(file, line) << "glMultiTexCoord2d(" << CallText::Enum{target} << ", " << s << ", " << t << ")\n";
-    return interceptor()->cgmMultiTexCoord2d(file, line, target, s, t);
+    return next().cgmMultiTexCoord2d(file, line, target, s, t);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2dv(const char* file, unsigned line, unsigned target, const double* v)
 {
     beginLine(file, line) << "glMultiTexCoord2dv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord2dv(file, line, target, v);
+    return next().cgmMultiTexCoord2dv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2f(const char* file, unsigned line, unsigned target, float s, float t)
 {
     beginLine(file, line) << "glMultiTexCoord2f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ")\n";
-    return interceptor()->cgmMultiTexCoord2f(file, line, target, s, t);
+    return next().cgmMultiTexCoord2f(file, line, target, s, t);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2fv(const char* file, unsigned line, unsigned target, const float* v)
 {
     beginLine(file, line) << "glMultiTexCoord2fv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord2fv(file, line, target, v);
+    return next().cgmMultiTexCoord2fv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2i(const char* file, unsigned line, unsigned target, int s, int t)
 {
     beginLine(file, line) << "glMultiTexCoord2i(" << CallText::Enum{target} << ", " << s << ", " << t << ")\n";
-    return interceptor()->cgmMultiTexCoord2i(file, line, target, s, t);
+    return next().cgmMultiTexCoord2i(file, line, target, s, t);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2iv(const char* file, unsigned line, unsigned target, const int* v)
 {
     beginLine(file, line) << "glMultiTexCoord2iv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord2iv(file, line, target, v);
+    return next().cgmMultiTexCoord2iv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2s(const char* file, unsigned line, unsigned target, short s, short t)
 {
     beginLine(file, line) << "glMultiTexCoord2s(" << CallText::Enum{target} << ", " << s << ", " << t << ")\n";
-    return interceptor()->cgmMultiTexCoord2s(file, line, target, s, t);
+    return next().cgmMultiTexCoord2s(file, line, target, s, t);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2sv(const char* file, unsigned line, unsigned target, const short* v)
 {
     beginLine(file, line) << "glMultiTexCoord2sv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord2sv(file, line, target, v);
+    return next().cgmMultiTexCoord2sv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3d(const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
     beginLine(file, line) << "glMultiTexCoord3d(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ")\n";
-    return interceptor()->cgmMultiTexCoord3d(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3d(file, line, target, s, t, r);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3dv(const char* file, unsigned line, unsigned target, const double* v)
 {
     beginLine(file, line) << "glMultiTexCoord3dv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord3dv(file, line, target, v);
+    return next().cgmMultiTexCoord3dv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3f(const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
     beginLine(file, line) << "glMultiTexCoord3f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ")\n";
-    return interceptor()->cgmMultiTexCoord3f(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3f(file, line, target, s, t, r);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3fv(const char* file, unsigned line, unsigned target, const float* v)
 {
     beginLine(file, line) << "glMultiTexCoord3fv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord3fv(file, line, target, v);
+    return next().cgmMultiTexCoord3fv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3i(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
     beginLine(file, line) << "glMultiTexCoord3i(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ")\n";
-    return interceptor()->cgmMultiTexCoord3i(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3i(file, line, target, s, t, r);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3iv(const char* file, unsigned line, unsigned target, const int* v)
 {
     beginLine(file, line) << "glMultiTexCoord3iv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord3iv(file, line, target, v);
+    return next().cgmMultiTexCoord3iv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3s(const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
     beginLine(file, line) << "glMultiTexCoord3s(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ")\n";
-    return interceptor()->cgmMultiTexCoord3s(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3s(file, line, target, s, t, r);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3sv(const char* file, unsigned line, unsigned target, const short* v)
 {
     beginLine(file, line) << "glMultiTexCoord3sv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord3sv(file, line, target, v);
+    return next().cgmMultiTexCoord3sv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4d(
@@ -2478,13 +2478,13 @@ void OpenGLTracer::cgmMultiTexCoord4d(
 {
     beginLine(file, line) << "glMultiTexCoord4d(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ", " << q << ")\n";
-    return interceptor()->cgmMultiTexCoord4d(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4d(file, line, target, s, t, r, q);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4dv(const char* file, unsigned line, unsigned target, const double* v)
 {
     beginLine(file, line) << "glMultiTexCoord4dv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord4dv(file, line, target, v);
+    return next().cgmMultiTexCoord4dv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4f(
@@ -2492,26 +2492,26 @@ void OpenGLTracer::cgmMultiTexCoord4f(
 {
     beginLine(file, line) << "glMultiTexCoord4f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{q} << ")\n";
-    return interceptor()->cgmMultiTexCoord4f(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4f(file, line, target, s, t, r, q);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4fv(const char* file, unsigned line, unsigned target, const float* v)
 {
     beginLine(file, line) << "glMultiTexCoord4fv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord4fv(file, line, target, v);
+    return next().cgmMultiTexCoord4fv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4i(const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
     beginLine(file, line) << "glMultiTexCoord4i(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ", " << q << ")\n";
-    return interceptor()->cgmMultiTexCoord4i(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4i(file, line, target, s, t, r, q);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4iv(const char* file, unsigned line, unsigned target, const int* v)
 {
     beginLine(file, line) << "glMultiTexCoord4iv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord4iv(file, line, target, v);
+    return next().cgmMultiTexCoord4iv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4s(
@@ -2519,63 +2519,63 @@ void OpenGLTracer::cgmMultiTexCoord4s(
 {
     beginLine(file, line) << "glMultiTexCoord4s(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ", " << q << ")\n";
-    return interceptor()->cgmMultiTexCoord4s(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4s(file, line, target, s, t, r, q);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4sv(const char* file, unsigned line, unsigned target, const short* v)
 {
     beginLine(file, line) << "glMultiTexCoord4sv(" << CallText::Enum{target} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmMultiTexCoord4sv(file, line, target, v);
+    return next().cgmMultiTexCoord4sv(file, line, target, v);
 }
 
 void OpenGLTracer::cgmSampleCoverage(const char* file, unsigned line, float value, unsigned char invert)
 {
     beginLine(file, line) << "glSampleCoverage(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ")\n";
-    return interceptor()->cgmSampleCoverage(file, line, value, invert);
+    return next().cgmSampleCoverage(file, line, value, invert);
 }
 
 void OpenGLTracer::cgmBlendEquation(const char* file, unsigned line, unsigned mode)
 {
     beginLine(file, line) << "glBlendEquation(" << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmBlendEquation(file, line, mode);
+    return next().cgmBlendEquation(file, line, mode);
 }
 
 void OpenGLTracer::cgmBlendColor(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
     beginLine(file, line) << "glBlendColor(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ")\n";
-    return interceptor()->cgmBlendColor(file, line, red, green, blue, alpha);
+    return next().cgmBlendColor(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmFogCoordf(const char* file, unsigned line, float coord)
 {
     beginLine(file, line) << "glFogCoordf(" << CallText::Float{coord} << ")\n";
-    return interceptor()->cgmFogCoordf(file, line, coord);
+    return next().cgmFogCoordf(file, line, coord);
 }
 
 void OpenGLTracer::cgmFogCoordfv(const char* file, unsigned line, const float* coord)
 {
     beginLine(file, line) << "glFogCoordfv(" << CallText::Pointer{coord} << ")\n";
-    return interceptor()->cgmFogCoordfv(file, line, coord);
+    return next().cgmFogCoordfv(file, line, coord);
 }
 
 void OpenGLTracer::cgmFogCoordd(const char* file, unsigned line, double coord)
 {
     beginLine(file, line) << "glFogCoordd(" << coord << ")\n";
-    return interceptor()->cgmFogCoordd(file, line, coord);
+    return next().cgmFogCoordd(file, line, coord);
 }
 
 void OpenGLTracer::cgmFogCoorddv(const char* file, unsigned line, const double* coord)
 {
     beginLine(file, line) << "glFogCoorddv(" << CallText::Pointer{coord} << ")\n";
-    return interceptor()->cgmFogCoorddv(file, line, coord);
+    return next().cgmFogCoorddv(file, line, coord);
 }
 
 void OpenGLTracer::cgmFogCoordPointer(const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
     beginLine(file, line) << "glFogCoordPointer(" << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmFogCoordPointer(file, line, type, stride, pointer);
+    return next().cgmFogCoordPointer(file, line, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmMultiDrawArrays(
@@ -2583,7 +2583,7 @@ void OpenGLTracer::cgmMultiDrawArrays(
 {
     beginLine(file, line) << "glMultiDrawArrays(" << CallText::Enum{mode} << ", " << CallText::Pointer{first} << ", "
         << CallText::Pointer{count} << ", " << drawcount << ")\n";
-    return interceptor()->cgmMultiDrawArrays(file, line, mode, first, count, drawcount);
+    return next().cgmMultiDrawArrays(file, line, mode, first, count, drawcount);
 }
 
 void OpenGLTracer::cgmMultiDrawElements(
@@ -2592,20 +2592,20 @@ void OpenGLTracer::cgmMultiDrawElements(
 {
     beginLine(file, line) << "glMultiDrawElements(" << CallText::Enum{mode} << ", " << CallText::Pointer{count}
         << ", " << CallText::Enum{type} << ", " << CallText::Pointer{indices} << ", " << drawcount << ")\n";
-    return interceptor()->cgmMultiDrawElements(file, line, mode, count, type, indices, drawcount);
+    return next().cgmMultiDrawElements(file, line, mode, count, type, indices, drawcount);
 }
 
 void OpenGLTracer::cgmPointParameterf(const char* file, unsigned line, unsigned pname, float param)
 {
     beginLine(file, line) << "glPointParameterf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ")\n";
-    return interceptor()->cgmPointParameterf(file, line, pname, param);
+    return next().cgmPointParameterf(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmPointParameterfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
     beginLine(file, line) << "glPointParameterfv(" << CallText::Enum{pname} << ", " << CallText::Pointer{params}
         << ")\n";
-    return interceptor()->cgmPointParameterfv(file, line, pname, params);
+    return next().cgmPointParameterfv(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmSecondaryColor3b(
@@ -2613,19 +2613,19 @@ void OpenGLTracer::cgmSecondaryColor3b(
 {
     beginLine(file, line) << "glSecondaryColor3b(" << static_cast<int>(red) << ", " << static_cast<int>(green)
         << ", " << static_cast<int>(blue) << ")\n";
-    return interceptor()->cgmSecondaryColor3b(file, line, red, green, blue);
+    return next().cgmSecondaryColor3b(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3bv(const char* file, unsigned line, const signed char* v)
 {
     beginLine(file, line) << "glSecondaryColor3bv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3bv(file, line, v);
+    return next().cgmSecondaryColor3bv(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
     beginLine(file, line) << "glSecondaryColor3d(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmSecondaryColor3d(file, line, red, green, blue);
+    return next().cgmSecondaryColor3d(file, line, red, green, blue);
 }
 
 }}

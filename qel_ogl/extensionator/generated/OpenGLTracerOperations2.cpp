@@ -12,44 +12,44 @@ namespace QEL { namespace OGL {
 void OpenGLTracer::cgmSecondaryColor3dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glSecondaryColor3dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3dv(file, line, v);
+    return next().cgmSecondaryColor3dv(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
     beginLine(file, line) << "glSecondaryColor3f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ")\n";
-    return interceptor()->cgmSecondaryColor3f(file, line, red, green, blue);
+    return next().cgmSecondaryColor3f(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glSecondaryColor3fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3fv(file, line, v);
+    return next().cgmSecondaryColor3fv(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3i(const char* file, unsigned line, int red, int green, int blue)
 {
     beginLine(file, line) << "glSecondaryColor3i(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmSecondaryColor3i(file, line, red, green, blue);
+    return next().cgmSecondaryColor3i(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glSecondaryColor3iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3iv(file, line, v);
+    return next().cgmSecondaryColor3iv(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3s(const char* file, unsigned line, short red, short green, short blue)
 {
     beginLine(file, line) << "glSecondaryColor3s(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmSecondaryColor3s(file, line, red, green, blue);
+    return next().cgmSecondaryColor3s(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glSecondaryColor3sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3sv(file, line, v);
+    return next().cgmSecondaryColor3sv(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3ub(
@@ -57,38 +57,38 @@ void OpenGLTracer::cgmSecondaryColor3ub(
 {
     beginLine(file, line) << "glSecondaryColor3ub(" << static_cast<unsigned>(red) << ", "
         << static_cast<unsigned>(green) << ", " << static_cast<unsigned>(blue) << ")\n";
-    return interceptor()->cgmSecondaryColor3ub(file, line, red, green, blue);
+    return next().cgmSecondaryColor3ub(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3ubv(const char* file, unsigned line, const unsigned char* v)
 {
     beginLine(file, line) << "glSecondaryColor3ubv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3ubv(file, line, v);
+    return next().cgmSecondaryColor3ubv(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3ui(const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
     beginLine(file, line) << "glSecondaryColor3ui(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmSecondaryColor3ui(file, line, red, green, blue);
+    return next().cgmSecondaryColor3ui(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3uiv(const char* file, unsigned line, const unsigned* v)
 {
     beginLine(file, line) << "glSecondaryColor3uiv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3uiv(file, line, v);
+    return next().cgmSecondaryColor3uiv(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3us(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
     beginLine(file, line) << "glSecondaryColor3us(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmSecondaryColor3us(file, line, red, green, blue);
+    return next().cgmSecondaryColor3us(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3usv(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glSecondaryColor3usv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3usv(file, line, v);
+    return next().cgmSecondaryColor3usv(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColorPointer(
@@ -96,7 +96,7 @@ void OpenGLTracer::cgmSecondaryColorPointer(
 {
     beginLine(file, line) << "glSecondaryColorPointer(" << size << ", " << CallText::Enum{type} << ", " << stride
         << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmSecondaryColorPointer(file, line, size, type, stride, pointer);
+    return next().cgmSecondaryColorPointer(file, line, size, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmBlendFuncSeparate(
@@ -106,148 +106,148 @@ void OpenGLTracer::cgmBlendFuncSeparate(
     beginLine(file, line) << "glBlendFuncSeparate(" << CallText::Enum{sfactorRGB} << ", "
         << CallText::Enum{dfactorRGB} << ", " << CallText::Enum{sfactorAlpha} << ", " << CallText::Enum{dfactorAlpha}
         << ")\n";
-    return interceptor()->cgmBlendFuncSeparate(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+    return next().cgmBlendFuncSeparate(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
 void OpenGLTracer::cgmWindowPos2d(const char* file, unsigned line, double x, double y)
 {
     beginLine(file, line) << "glWindowPos2d(" << x << ", " << y << ")\n";
-    return interceptor()->cgmWindowPos2d(file, line, x, y);
+    return next().cgmWindowPos2d(file, line, x, y);
 }
 
 void OpenGLTracer::cgmWindowPos2f(const char* file, unsigned line, float x, float y)
 {
     beginLine(file, line) << "glWindowPos2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ")\n";
-    return interceptor()->cgmWindowPos2f(file, line, x, y);
+    return next().cgmWindowPos2f(file, line, x, y);
 }
 
 void OpenGLTracer::cgmWindowPos2i(const char* file, unsigned line, int x, int y)
 {
     beginLine(file, line) << "glWindowPos2i(" << x << ", " << y << ")\n";
-    return interceptor()->cgmWindowPos2i(file, line, x, y);
+    return next().cgmWindowPos2i(file, line, x, y);
 }
 
 void OpenGLTracer::cgmWindowPos2s(const char* file, unsigned line, short x, short y)
 {
     beginLine(file, line) << "glWindowPos2s(" << x << ", " << y << ")\n";
-    return interceptor()->cgmWindowPos2s(file, line, x, y);
+    return next().cgmWindowPos2s(file, line, x, y);
 }
 
 void OpenGLTracer::cgmWindowPos2dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glWindowPos2dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos2dv(file, line, v);
+    return next().cgmWindowPos2dv(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos2fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glWindowPos2fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos2fv(file, line, v);
+    return next().cgmWindowPos2fv(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos2iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glWindowPos2iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos2iv(file, line, v);
+    return next().cgmWindowPos2iv(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos2sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glWindowPos2sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos2sv(file, line, v);
+    return next().cgmWindowPos2sv(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos3d(const char* file, unsigned line, double x, double y, double z)
 {
     beginLine(file, line) << "glWindowPos3d(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmWindowPos3d(file, line, x, y, z);
+    return next().cgmWindowPos3d(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmWindowPos3f(const char* file, unsigned line, float x, float y, float z)
 {
     beginLine(file, line) << "glWindowPos3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ")\n";
-    return interceptor()->cgmWindowPos3f(file, line, x, y, z);
+    return next().cgmWindowPos3f(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmWindowPos3i(const char* file, unsigned line, int x, int y, int z)
 {
     beginLine(file, line) << "glWindowPos3i(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmWindowPos3i(file, line, x, y, z);
+    return next().cgmWindowPos3i(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmWindowPos3s(const char* file, unsigned line, short x, short y, short z)
 {
     beginLine(file, line) << "glWindowPos3s(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmWindowPos3s(file, line, x, y, z);
+    return next().cgmWindowPos3s(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmWindowPos3dv(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glWindowPos3dv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos3dv(file, line, v);
+    return next().cgmWindowPos3dv(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos3fv(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glWindowPos3fv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos3fv(file, line, v);
+    return next().cgmWindowPos3fv(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos3iv(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glWindowPos3iv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos3iv(file, line, v);
+    return next().cgmWindowPos3iv(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos3sv(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glWindowPos3sv(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos3sv(file, line, v);
+    return next().cgmWindowPos3sv(file, line, v);
 }
 
 void OpenGLTracer::cgmGenQueries(const char* file, unsigned line, int n, unsigned* ids)
 {
     beginLine(file, line) << "glGenQueries(" << n << ", " << CallText::Pointer{ids} << ")\n";
-    return interceptor()->cgmGenQueries(file, line, n, ids);
+    return next().cgmGenQueries(file, line, n, ids);
 }
 
 void OpenGLTracer::cgmDeleteQueries(const char* file, unsigned line, int n, const unsigned* ids)
 {
     beginLine(file, line) << "glDeleteQueries(" << n << ", " << CallText::Pointer{ids} << ")\n";
-    return interceptor()->cgmDeleteQueries(file, line, n, ids);
+    return next().cgmDeleteQueries(file, line, n, ids);
 }
 
 unsigned char OpenGLTracer::cgmIsQuery(const char* file, unsigned line, unsigned id)
 {
     beginLine(file, line) << "glIsQuery(" << id << ")\n";
-    return interceptor()->cgmIsQuery(file, line, id);
+    return next().cgmIsQuery(file, line, id);
 }
 
 void OpenGLTracer::cgmBeginQuery(const char* file, unsigned line, unsigned target, unsigned id)
 {
     beginLine(file, line) << "glBeginQuery(" << CallText::Enum{target} << ", " << id << ")\n";
-    return interceptor()->cgmBeginQuery(file, line, target, id);
+    return next().cgmBeginQuery(file, line, target, id);
 }
 
 void OpenGLTracer::cgmEndQuery(const char* file, unsigned line, unsigned target)
 {
     beginLine(file, line) << "glEndQuery(" << CallText::Enum{target} << ")\n";
-    return interceptor()->cgmEndQuery(file, line, target);
+    return next().cgmEndQuery(file, line, target);
 }
 
 void OpenGLTracer::cgmGetQueryiv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetQueryiv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetQueryiv(file, line, target, pname, params);
+    return next().cgmGetQueryiv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetQueryObjectiv(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetQueryObjectiv(" << id << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetQueryObjectiv(file, line, id, pname, params);
+    return next().cgmGetQueryObjectiv(file, line, id, pname, params);
 }
 
 void OpenGLTracer::cgmGetQueryObjectuiv(
@@ -255,31 +255,31 @@ void OpenGLTracer::cgmGetQueryObjectuiv(
 {
     beginLine(file, line) << "glGetQueryObjectuiv(" << id << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetQueryObjectuiv(file, line, id, pname, params);
+    return next().cgmGetQueryObjectuiv(file, line, id, pname, params);
 }
 
 void OpenGLTracer::cgmBindBuffer(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
     beginLine(file, line) << "glBindBuffer(" << CallText::Enum{target} << ", " << buffer << ")\n";
-    return interceptor()->cgmBindBuffer(file, line, target, buffer);
+    return next().cgmBindBuffer(file, line, target, buffer);
 }
 
 void OpenGLTracer::cgmDeleteBuffers(const char* file, unsigned line, int n, const unsigned* buffers)
 {
     beginLine(file, line) << "glDeleteBuffers(" << n << ", " << CallText::Pointer{buffers} << ")\n";
-    return interceptor()->cgmDeleteBuffers(file, line, n, buffers);
+    return next().cgmDeleteBuffers(file, line, n, buffers);
 }
 
 void OpenGLTracer::cgmGenBuffers(const char* file, unsigned line, int n, unsigned* buffers)
 {
     beginLine(file, line) << "glGenBuffers(" << n << ", " << CallText::Pointer{buffers} << ")\n";
-    return interceptor()->cgmGenBuffers(file, line, n, buffers);
+    return next().cgmGenBuffers(file, line, n, buffers);
 }
 
 unsigned char OpenGLTracer::cgmIsBuffer(const char* file, unsigned line, unsigned buffer)
 {
     beginLine(file, line) << "glIsBuffer(" << buffer << ")\n";
-    return interceptor()->cgmIsBuffer(file, line, buffer);
+    return next().cgmIsBuffer(file, line, buffer);
 }
 
 void OpenGLTracer::cgmBufferData(
@@ -287,7 +287,7 @@ void OpenGLTracer::cgmBufferData(
 {
     beginLine(file, line) << "glBufferData(" << CallText::Enum{target} << ", " << size << ", "
         << CallText::Pointer{data} << ", " << CallText::Enum{usage} << ")\n";
-    return interceptor()->cgmBufferData(file, line, target, size, data, usage);
+    return next().cgmBufferData(file, line, target, size, data, usage);
 }
 
 void OpenGLTracer::cgmBufferSubData(
@@ -295,7 +295,7 @@ void OpenGLTracer::cgmBufferSubData(
 {
     beginLine(file, line) << "glBufferSubData(" << CallText::Enum{target} << ", " << offset << ", " << size << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmBufferSubData(file, line, target, offset, size, data);
+    return next().cgmBufferSubData(file, line, target, offset, size, data);
 }
 
 void OpenGLTracer::cgmGetBufferSubData(
@@ -303,19 +303,19 @@ void OpenGLTracer::cgmGetBufferSubData(
 {
     beginLine(file, line) << "glGetBufferSubData(" << CallText::Enum{target} << ", " << offset << ", " << size
         << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetBufferSubData(file, line, target, offset, size, data);
+    return next().cgmGetBufferSubData(file, line, target, offset, size, data);
 }
 
 void* OpenGLTracer::cgmMapBuffer(const char* file, unsigned line, unsigned target, unsigned access)
 {
     beginLine(file, line) << "glMapBuffer(" << CallText::Enum{target} << ", " << CallText::Enum{access} << ")\n";
-    return interceptor()->cgmMapBuffer(file, line, target, access);
+    return next().cgmMapBuffer(file, line, target, access);
 }
 
 unsigned char OpenGLTracer::cgmUnmapBuffer(const char* file, unsigned line, unsigned target)
 {
     beginLine(file, line) << "glUnmapBuffer(" << CallText::Enum{target} << ")\n";
-    return interceptor()->cgmUnmapBuffer(file, line, target);
+    return next().cgmUnmapBuffer(file, line, target);
 }
 
 void OpenGLTracer::cgmGetBufferParameteriv(
@@ -323,7 +323,7 @@ void OpenGLTracer::cgmGetBufferParameteriv(
 {
     beginLine(file, line) << "glGetBufferParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetBufferParameteriv(file, line, target, pname, params);
+    return next().cgmGetBufferParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetBufferPointerv(
@@ -331,20 +331,20 @@ void OpenGLTracer::cgmGetBufferPointerv(
 {
     beginLine(file, line) << "glGetBufferPointerv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetBufferPointerv(file, line, target, pname, params);
+    return next().cgmGetBufferPointerv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmBlendEquationSeparate(const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
     beginLine(file, line) << "glBlendEquationSeparate(" << CallText::Enum{modeRGB} << ", "
         << CallText::Enum{modeAlpha} << ")\n";
-    return interceptor()->cgmBlendEquationSeparate(file, line, modeRGB, modeAlpha);
+    return next().cgmBlendEquationSeparate(file, line, modeRGB, modeAlpha);
 }
 
 void OpenGLTracer::cgmDrawBuffers(const char* file, unsigned line, int n, const unsigned* bufs)
 {
     beginLine(file, line) << "glDrawBuffers(" << n << ", " << CallText::Pointer{bufs} << ")\n";
-    return interceptor()->cgmDrawBuffers(file, line, n, bufs);
+    return next().cgmDrawBuffers(file, line, n, bufs);
 }
 
 void OpenGLTracer::cgmStencilOpSeparate(
@@ -352,7 +352,7 @@ void OpenGLTracer::cgmStencilOpSeparate(
 {
     beginLine(file, line) << "glStencilOpSeparate(" << CallText::Enum{face} << ", " << CallText::Enum{sfail} << ", "
         << CallText::Enum{dpfail} << ", " << CallText::Enum{dppass} << ")\n";
-    return interceptor()->cgmStencilOpSeparate(file, line, face, sfail, dpfail, dppass);
+    return next().cgmStencilOpSeparate(file, line, face, sfail, dpfail, dppass);
 }
 
 void OpenGLTracer::cgmStencilFuncSeparate(
@@ -360,19 +360,19 @@ void OpenGLTracer::cgmStencilFuncSeparate(
 {
     beginLine(file, line) << "glStencilFuncSeparate(" << CallText::Enum{face} << ", " << CallText::Enum{func} << ", "
         << ref << ", " << mask << ")\n";
-    return interceptor()->cgmStencilFuncSeparate(file, line, face, func, ref, mask);
+    return next().cgmStencilFuncSeparate(file, line, face, func, ref, mask);
 }
 
 void OpenGLTracer::cgmStencilMaskSeparate(const char* file, unsigned line, unsigned face, unsigned mask)
 {
     beginLine(file, line) << "glStencilMaskSeparate(" << CallText::Enum{face} << ", " << mask << ")\n";
-    return interceptor()->cgmStencilMaskSeparate(file, line, face, mask);
+    return next().cgmStencilMaskSeparate(file, line, face, mask);
 }
 
 void OpenGLTracer::cgmAttachShader(const char* file, unsigned line, unsigned program, unsigned shader)
 {
     beginLine(file, line) << "glAttachShader(" << program << ", " << shader << ")\n";
-    return interceptor()->cgmAttachShader(file, line, program, shader);
+    return next().cgmAttachShader(file, line, program, shader);
 }
 
 void OpenGLTracer::cgmBindAttribLocation(
@@ -380,55 +380,55 @@ void OpenGLTracer::cgmBindAttribLocation(
 {
     beginLine(file, line) << "glBindAttribLocation(" << program << ", " << index << ", " << CallText::Text{name}
         << ")\n";
-    return interceptor()->cgmBindAttribLocation(file, line, program, index, name);
+    return next().cgmBindAttribLocation(file, line, program, index, name);
 }
 
 void OpenGLTracer::cgmCompileShader(const char* file, unsigned line, unsigned shader)
 {
     beginLine(file, line) << "glCompileShader(" << shader << ")\n";
-    return interceptor()->cgmCompileShader(file, line, shader);
+    return next().cgmCompileShader(file, line, shader);
 }
 
 unsigned OpenGLTracer::cgmCreateProgram(const char* file, unsigned line)
 {
     beginLine(file, line) << "glCreateProgram()\n";
-    return interceptor()->cgmCreateProgram(file, line);
+    return next().cgmCreateProgram(file, line);
 }
 
 unsigned OpenGLTracer::cgmCreateShader(const char* file, unsigned line, unsigned type)
 {
     beginLine(file, line) << "glCreateShader(" << CallText::Enum{type} << ")\n";
-    return interceptor()->cgmCreateShader(file, line, type);
+    return next().cgmCreateShader(file, line, type);
 }
 
 void OpenGLTracer::cgmDeleteProgram(const char* file, unsigned line, unsigned program)
 {
     beginLine(file, line) << "glDeleteProgram(" << program << ")\n";
-    return interceptor()->cgmDeleteProgram(file, line, program);
+    return next().cgmDeleteProgram(file, line, program);
 }
 
 void OpenGLTracer::cgmDeleteShader(const char* file, unsigned line, unsigned shader)
 {
     beginLine(file, line) << "glDeleteShader(" << shader << ")\n";
-    return interceptor()->cgmDeleteShader(file, line, shader);
+    return next().cgmDeleteShader(file, line, shader);
 }
 
 void OpenGLTracer::cgmDetachShader(const char* file, unsigned line, unsigned program, unsigned shader)
 {
     beginLine(file, line) << "glDetachShader(" << program << ", " << shader << ")\n";
-    return interceptor()->cgmDetachShader(file, line, program, shader);
+    return next().cgmDetachShader(file, line, program, shader);
 }
 
 void OpenGLTracer::cgmDisableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
     beginLine(file, line) << "glDisableVertexAttribArray(" << index << ")\n";
-    return interceptor()->cgmDisableVertexAttribArray(file, line, index);
+    return next().cgmDisableVertexAttribArray(file, line, index);
 }
 
 void OpenGLTracer::cgmEnableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
     beginLine(file, line) << "glEnableVertexAttribArray(" << index << ")\n";
-    return interceptor()->cgmEnableVertexAttribArray(file, line, index);
+    return next().cgmEnableVertexAttribArray(file, line, index);
 }
 
 void OpenGLTracer::cgmGetActiveAttrib(
@@ -438,7 +438,7 @@ void OpenGLTracer::cgmGetActiveAttrib(
     beginLine(file, line) << "glGetActiveAttrib(" << program << ", " << index << ", " << bufSize << ", "
         << CallText::Pointer{length} << ", " << CallText::Pointer{size} << ", " << CallText::Pointer{type} << ", "
         << CallText::Pointer{name} << ")\n";
-    return interceptor()->cgmGetActiveAttrib(file, line, program, index, bufSize, length, size, type, name);
+    return next().cgmGetActiveAttrib(file, line, program, index, bufSize, length, size, type, name);
 }
 
 void OpenGLTracer::cgmGetActiveUniform(
@@ -448,7 +448,7 @@ void OpenGLTracer::cgmGetActiveUniform(
     beginLine(file, line) << "glGetActiveUniform(" << program << ", " << index << ", " << bufSize << ", "
         << CallText::Pointer{length} << ", " << CallText::Pointer{size} << ", " << CallText::Pointer{type} << ", "
         << CallText::Pointer{name} << ")\n";
-    return interceptor()->cgmGetActiveUniform(file, line, program, index, bufSize, length, size, type, name);
+    return next().cgmGetActiveUniform(file, line, program, index, bufSize, length, size, type, name);
 }
 
 void OpenGLTracer::cgmGetAttachedShaders(
@@ -456,20 +456,20 @@ void OpenGLTracer::cgmGetAttachedShaders(
 {
     beginLine(file, line) << "glGetAttachedShaders(" << program << ", " << maxCount << ", "
         << CallText::Pointer{count} << ", " << CallText::Pointer{shaders} << ")\n";
-    return interceptor()->cgmGetAttachedShaders(file, line, program, maxCount, count, shaders);
+    return next().cgmGetAttachedShaders(file, line, program, maxCount, count, shaders);
 }
 
 int OpenGLTracer::cgmGetAttribLocation(const char* file, unsigned line, unsigned program, const char* name)
 {
     beginLine(file, line) << "glGetAttribLocation(" << program << ", " << CallText::Text{name} << ")\n";
-    return interceptor()->cgmGetAttribLocation(file, line, program, name);
+    return next().cgmGetAttribLocation(file, line, program, name);
 }
 
 void OpenGLTracer::cgmGetProgramiv(const char* file, unsigned line, unsigned program, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetProgramiv(" << program << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetProgramiv(file, line, program, pname, params);
+    return next().cgmGetProgramiv(file, line, program, pname, params);
 }
 
 void OpenGLTracer::cgmGetProgramInfoLog(
@@ -477,14 +477,14 @@ void OpenGLTracer::cgmGetProgramInfoLog(
 {
     beginLine(file, line) << "glGetProgramInfoLog(" << program << ", " << bufSize << ", "
         << CallText::Pointer{length} << ", " << CallText::Pointer{infoLog} << ")\n";
-    return interceptor()->cgmGetProgramInfoLog(file, line, program, bufSize, length, infoLog);
+    return next().cgmGetProgramInfoLog(file, line, program, bufSize, length, infoLog);
 }
 
 void OpenGLTracer::cgmGetShaderiv(const char* file, unsigned line, unsigned shader, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetShaderiv(" << shader << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetShaderiv(file, line, shader, pname, params);
+    return next().cgmGetShaderiv(file, line, shader, pname, params);
 }
 
 void OpenGLTracer::cgmGetShaderInfoLog(
@@ -492,7 +492,7 @@ void OpenGLTracer::cgmGetShaderInfoLog(
 {
     beginLine(file, line) << "glGetShaderInfoLog(" << shader << ", " << bufSize << ", " << CallText::Pointer{length}
         << ", " << CallText::Pointer{infoLog} << ")\n";
-    return interceptor()->cgmGetShaderInfoLog(file, line, shader, bufSize, length, infoLog);
+    return next().cgmGetShaderInfoLog(file, line, shader, bufSize, length, infoLog);
 }
 
 void OpenGLTracer::cgmShaderSource(
@@ -500,27 +500,27 @@ void OpenGLTracer::cgmShaderSource(
 {
     beginLine(file, line) << "glShaderSource(" << shader << ", " << count << ", " << CallText::Pointer{string}
         << ", " << CallText::Pointer{length} << ")\n";
-    return interceptor()->cgmShaderSource(file, line, shader, count, string, length);
+    return next().cgmShaderSource(file, line, shader, count, string, length);
 }
 
 int OpenGLTracer::cgmGetUniformLocation(const char* file, unsigned line, unsigned program, const char* name)
 {
     beginLine(file, line) << "glGetUniformLocation(" << program << ", " << CallText::Text{name} << ")\n";
-    return interceptor()->cgmGetUniformLocation(file, line, program, name);
+    return next().cgmGetUniformLocation(file, line, program, name);
 }
 
 void OpenGLTracer::cgmGetUniformfv(const char* file, unsigned line, unsigned program, int location, float* params)
 {
     beginLine(file, line) << "glGetUniformfv(" << program << ", " << location << ", " << CallText::Pointer{params}
         << ")\n";
-    return interceptor()->cgmGetUniformfv(file, line, program, location, params);
+    return next().cgmGetUniformfv(file, line, program, location, params);
 }
 
 void OpenGLTracer::cgmGetUniformiv(const char* file, unsigned line, unsigned program, int location, int* params)
 {
     beginLine(file, line) << "glGetUniformiv(" << program << ", " << location << ", " << CallText::Pointer{params}
         << ")\n";
-    return interceptor()->cgmGetUniformiv(file, line, program, location, params);
+    return next().cgmGetUniformiv(file, line, program, location, params);
 }
 
 void OpenGLTracer::cgmGetVertexAttribdv(
@@ -528,7 +528,7 @@ void OpenGLTracer::cgmGetVertexAttribdv(
 {
     beginLine(file, line) << "glGetVertexAttribdv(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVertexAttribdv(file, line, index, pname, params);
+    return next().cgmGetVertexAttribdv(file, line, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetVertexAttribfv(
@@ -536,14 +536,14 @@ void OpenGLTracer::cgmGetVertexAttribfv(
 {
     beginLine(file, line) << "glGetVertexAttribfv(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVertexAttribfv(file, line, index, pname, params);
+    return next().cgmGetVertexAttribfv(file, line, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetVertexAttribiv(const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetVertexAttribiv(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVertexAttribiv(file, line, index, pname, params);
+    return next().cgmGetVertexAttribiv(file, line, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetVertexAttribPointerv(
@@ -551,25 +551,25 @@ void OpenGLTracer::cgmGetVertexAttribPointerv(
 {
     beginLine(file, line) << "glGetVertexAttribPointerv(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmGetVertexAttribPointerv(file, line, index, pname, pointer);
+    return next().cgmGetVertexAttribPointerv(file, line, index, pname, pointer);
 }
 
 unsigned char OpenGLTracer::cgmIsProgram(const char* file, unsigned line, unsigned program)
 {
     beginLine(file, line) << "glIsProgram(" << program << ")\n";
-    return interceptor()->cgmIsProgram(file, line, program);
+    return next().cgmIsProgram(file, line, program);
 }
 
 unsigned char OpenGLTracer::cgmIsShader(const char* file, unsigned line, unsigned shader)
 {
     beginLine(file, line) << "glIsShader(" << shader << ")\n";
-    return interceptor()->cgmIsShader(file, line, shader);
+    return next().cgmIsShader(file, line, shader);
 }
 
 void OpenGLTracer::cgmLinkProgram(const char* file, unsigned line, unsigned program)
 {
     beginLine(file, line) << "glLinkProgram(" << program << ")\n";
-    return interceptor()->cgmLinkProgram(file, line, program);
+    return next().cgmLinkProgram(file, line, program);
 }
 
 void OpenGLTracer::cgmGetShaderSource(
@@ -577,121 +577,121 @@ void OpenGLTracer::cgmGetShaderSource(
 {
     beginLine(file, line) << "glGetShaderSource(" << shader << ", " << bufSize << ", " << CallText::Pointer{length}
         << ", " << CallText::Pointer{source} << ")\n";
-    return interceptor()->cgmGetShaderSource(file, line, shader, bufSize, length, source);
+    return next().cgmGetShaderSource(file, line, shader, bufSize, length, source);
 }
 
 void OpenGLTracer::cgmUseProgram(const char* file, unsigned line, unsigned program)
 {
     beginLine(file, line) << "glUseProgram(" << program << ")\n";
-    return interceptor()->cgmUseProgram(file, line, program);
+    return next().cgmUseProgram(file, line, program);
 }
 
 void OpenGLTracer::cgmUniform1f(const char* file, unsigned line, int location, float v0)
 {
     beginLine(file, line) << "glUniform1f(" << location << ", " << CallText::Float{v0} << ")\n";
-    return interceptor()->cgmUniform1f(file, line, location, v0);
+    return next().cgmUniform1f(file, line, location, v0);
 }
 
 void OpenGLTracer::cgmUniform1fv(const char* file, unsigned line, int location, int count, const float* value)
 {
     beginLine(file, line) << "glUniform1fv(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform1fv(file, line, location, count, value);
+    return next().cgmUniform1fv(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform1i(const char* file, unsigned line, int location, int v0)
 {
     beginLine(file, line) << "glUniform1i(" << location << ", " << v0 << ")\n";
-    return interceptor()->cgmUniform1i(file, line, location, v0);
+    return next().cgmUniform1i(file, line, location, v0);
 }
 
 void OpenGLTracer::cgmUniform1iv(const char* file, unsigned line, int location, int count, const int* value)
 {
     beginLine(file, line) << "glUniform1iv(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform1iv(file, line, location, count, value);
+    return next().cgmUniform1iv(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform2f(const char* file, unsigned line, int location, float v0, float v1)
 {
     beginLine(file, line) << "glUniform2f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1}
         << ")\n";
-    return interceptor()->cgmUniform2f(file, line, location, v0, v1);
+    return next().cgmUniform2f(file, line, location, v0, v1);
 }
 
 void OpenGLTracer::cgmUniform2fv(const char* file, unsigned line, int location, int count, const float* value)
 {
     beginLine(file, line) << "glUniform2fv(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform2fv(file, line, location, count, value);
+    return next().cgmUniform2fv(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform2i(const char* file, unsigned line, int location, int v0, int v1)
 {
     beginLine(file, line) << "glUniform2i(" << location << ", " << v0 << ", " << v1 << ")\n";
-    return interceptor()->cgmUniform2i(file, line, location, v0, v1);
+    return next().cgmUniform2i(file, line, location, v0, v1);
 }
 
 void OpenGLTracer::cgmUniform2iv(const char* file, unsigned line, int location, int count, const int* value)
 {
     beginLine(file, line) << "glUniform2iv(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform2iv(file, line, location, count, value);
+    return next().cgmUniform2iv(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform3f(const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
     beginLine(file, line) << "glUniform3f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1}
         << ", " << CallText::Float{v2} << ")\n";
-    return interceptor()->cgmUniform3f(file, line, location, v0, v1, v2);
+    return next().cgmUniform3f(file, line, location, v0, v1, v2);
 }
 
 void OpenGLTracer::cgmUniform3fv(const char* file, unsigned line, int location, int count, const float* value)
 {
     beginLine(file, line) << "glUniform3fv(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform3fv(file, line, location, count, value);
+    return next().cgmUniform3fv(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform3i(const char* file, unsigned line, int location, int v0, int v1, int v2)
 {
     beginLine(file, line) << "glUniform3i(" << location << ", " << v0 << ", " << v1 << ", " << v2 << ")\n";
-    return interceptor()->cgmUniform3i(file, line, location, v0, v1, v2);
+    return next().cgmUniform3i(file, line, location, v0, v1, v2);
 }
 
 void OpenGLTracer::cgmUniform3iv(const char* file, unsigned line, int location, int count, const int* value)
 {
     beginLine(file, line) << "glUniform3iv(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform3iv(file, line, location, count, value);
+    return next().cgmUniform3iv(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform4f(const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
     beginLine(file, line) << "glUniform4f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1}
         << ", " << CallText::Float{v2} << ", " << CallText::Float{v3} << ")\n";
-    return interceptor()->cgmUniform4f(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4f(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLTracer::cgmUniform4fv(const char* file, unsigned line, int location, int count, const float* value)
 {
     beginLine(file, line) << "glUniform4fv(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform4fv(file, line, location, count, value);
+    return next().cgmUniform4fv(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform4i(const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
 {
     beginLine(file, line) << "glUniform4i(" << location << ", " << v0 << ", " << v1 << ", " << v2 << ", " << v3
         << ")\n";
-    return interceptor()->cgmUniform4i(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4i(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLTracer::cgmUniform4iv(const char* file, unsigned line, int location, int count, const int* value)
 {
     beginLine(file, line) << "glUniform4iv(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform4iv(file, line, location, count, value);
+    return next().cgmUniform4iv(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniformMatrix2fv(
@@ -699,7 +699,7 @@ void OpenGLTracer::cgmUniformMatrix2fv(
 {
     beginLine(file, line) << "glUniformMatrix2fv(" << location << ", " << count << ", " << CallText::Bool{transpose}
         << ", " << CallText::Pointer{value} << ")\n";
-    return interceptor()->cgmUniformMatrix2fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix2fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLTracer::cgmUniformMatrix3fv(
@@ -707,7 +707,7 @@ void OpenGLTracer::cgmUniformMatrix3fv(
 {
     beginLine(file, line) << "glUniformMatrix3fv(" << location << ", " << count << ", " << CallText::Bool{transpose}
         << ", " << CallText::Pointer{value} << ")\n";
-    return interceptor()->cgmUniformMatrix3fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix3fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLTracer::cgmUniformMatrix4fv(
@@ -715,141 +715,141 @@ void OpenGLTracer::cgmUniformMatrix4fv(
 {
     beginLine(file, line) << "glUniformMatrix4fv(" << location << ", " << count << ", " << CallText::Bool{transpose}
         << ", " << CallText::Pointer{value} << ")\n";
-    return interceptor()->cgmUniformMatrix4fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix4fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLTracer::cgmValidateProgram(const char* file, unsigned line, unsigned program)
 {
     beginLine(file, line) << "glValidateProgram(" << program << ")\n";
-    return interceptor()->cgmValidateProgram(file, line, program);
+    return next().cgmValidateProgram(file, line, program);
 }
 
 void OpenGLTracer::cgmVertexAttrib1d(const char* file, unsigned line, unsigned index, double x)
 {
     beginLine(file, line) << "glVertexAttrib1d(" << index << ", " << x << ")\n";
-    return interceptor()->cgmVertexAttrib1d(file, line, index, x);
+    return next().cgmVertexAttrib1d(file, line, index, x);
 }
 
 void OpenGLTracer::cgmVertexAttrib1dv(const char* file, unsigned line, unsigned index, const double* v)
 {
     beginLine(file, line) << "glVertexAttrib1dv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib1dv(file, line, index, v);
+    return next().cgmVertexAttrib1dv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib1f(const char* file, unsigned line, unsigned index, float x)
 {
     beginLine(file, line) << "glVertexAttrib1f(" << index << ", " << CallText::Float{x} << ")\n";
-    return interceptor()->cgmVertexAttrib1f(file, line, index, x);
+    return next().cgmVertexAttrib1f(file, line, index, x);
 }
 
 void OpenGLTracer::cgmVertexAttrib1fv(const char* file, unsigned line, unsigned index, const float* v)
 {
     beginLine(file, line) << "glVertexAttrib1fv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib1fv(file, line, index, v);
+    return next().cgmVertexAttrib1fv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib1s(const char* file, unsigned line, unsigned index, short x)
 {
     beginLine(file, line) << "glVertexAttrib1s(" << index << ", " << x << ")\n";
-    return interceptor()->cgmVertexAttrib1s(file, line, index, x);
+    return next().cgmVertexAttrib1s(file, line, index, x);
 }
 
 void OpenGLTracer::cgmVertexAttrib1sv(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib1sv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib1sv(file, line, index, v);
+    return next().cgmVertexAttrib1sv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib2d(const char* file, unsigned line, unsigned index, double x, double y)
 {
     beginLine(file, line) << "glVertexAttrib2d(" << index << ", " << x << ", " << y << ")\n";
-    return interceptor()->cgmVertexAttrib2d(file, line, index, x, y);
+    return next().cgmVertexAttrib2d(file, line, index, x, y);
 }
 
 void OpenGLTracer::cgmVertexAttrib2dv(const char* file, unsigned line, unsigned index, const double* v)
 {
     beginLine(file, line) << "glVertexAttrib2dv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib2dv(file, line, index, v);
+    return next().cgmVertexAttrib2dv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib2f(const char* file, unsigned line, unsigned index, float x, float y)
 {
     beginLine(file, line) << "glVertexAttrib2f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y}
         << ")\n";
-    return interceptor()->cgmVertexAttrib2f(file, line, index, x, y);
+    return next().cgmVertexAttrib2f(file, line, index, x, y);
 }
 
 void OpenGLTracer::cgmVertexAttrib2fv(const char* file, unsigned line, unsigned index, const float* v)
 {
     beginLine(file, line) << "glVertexAttrib2fv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib2fv(file, line, index, v);
+    return next().cgmVertexAttrib2fv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib2s(const char* file, unsigned line, unsigned index, short x, short y)
 {
     beginLine(file, line) << "glVertexAttrib2s(" << index << ", " << x << ", " << y << ")\n";
-    return interceptor()->cgmVertexAttrib2s(file, line, index, x, y);
+    return next().cgmVertexAttrib2s(file, line, index, x, y);
 }
 
 void OpenGLTracer::cgmVertexAttrib2sv(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib2sv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib2sv(file, line, index, v);
+    return next().cgmVertexAttrib2sv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib3d(const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
     beginLine(file, line) << "glVertexAttrib3d(" << index << ", " << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmVertexAttrib3d(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3d(file, line, index, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexAttrib3dv(const char* file, unsigned line, unsigned index, const double* v)
 {
     beginLine(file, line) << "glVertexAttrib3dv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib3dv(file, line, index, v);
+    return next().cgmVertexAttrib3dv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib3f(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
     beginLine(file, line) << "glVertexAttrib3f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y}
         << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmVertexAttrib3f(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3f(file, line, index, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexAttrib3fv(const char* file, unsigned line, unsigned index, const float* v)
 {
     beginLine(file, line) << "glVertexAttrib3fv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib3fv(file, line, index, v);
+    return next().cgmVertexAttrib3fv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib3s(const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
     beginLine(file, line) << "glVertexAttrib3s(" << index << ", " << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmVertexAttrib3s(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3s(file, line, index, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexAttrib3sv(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib3sv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib3sv(file, line, index, v);
+    return next().cgmVertexAttrib3sv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4Nbv(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     beginLine(file, line) << "glVertexAttrib4Nbv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4Nbv(file, line, index, v);
+    return next().cgmVertexAttrib4Nbv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4Niv(const char* file, unsigned line, unsigned index, const int* v)
 {
     beginLine(file, line) << "glVertexAttrib4Niv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4Niv(file, line, index, v);
+    return next().cgmVertexAttrib4Niv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4Nsv(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib4Nsv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4Nsv(file, line, index, v);
+    return next().cgmVertexAttrib4Nsv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4Nub(
@@ -858,31 +858,31 @@ void OpenGLTracer::cgmVertexAttrib4Nub(
 {
     beginLine(file, line) << "glVertexAttrib4Nub(" << index << ", " << static_cast<unsigned>(x) << ", "
         << static_cast<unsigned>(y) << ", " << static_cast<unsigned>(z) << ", " << static_cast<unsigned>(w) << ")\n";
-    return interceptor()->cgmVertexAttrib4Nub(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4Nub(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttrib4Nubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     beginLine(file, line) << "glVertexAttrib4Nubv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4Nubv(file, line, index, v);
+    return next().cgmVertexAttrib4Nubv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4Nuiv(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     beginLine(file, line) << "glVertexAttrib4Nuiv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4Nuiv(file, line, index, v);
+    return next().cgmVertexAttrib4Nuiv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4Nusv(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     beginLine(file, line) << "glVertexAttrib4Nusv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4Nusv(file, line, index, v);
+    return next().cgmVertexAttrib4Nusv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4bv(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     beginLine(file, line) << "glVertexAttrib4bv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4bv(file, line, index, v);
+    return next().cgmVertexAttrib4bv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4d(
@@ -890,13 +890,13 @@ void OpenGLTracer::cgmVertexAttrib4d(
 {
     beginLine(file, line) << "glVertexAttrib4d(" << index << ", " << x << ", " << y << ", " << z << ", " << w
         << ")\n";
-    return interceptor()->cgmVertexAttrib4d(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4d(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttrib4dv(const char* file, unsigned line, unsigned index, const double* v)
 {
     beginLine(file, line) << "glVertexAttrib4dv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4dv(file, line, index, v);
+    return next().cgmVertexAttrib4dv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4f(
@@ -904,19 +904,19 @@ void OpenGLTracer::cgmVertexAttrib4f(
 {
     beginLine(file, line) << "glVertexAttrib4f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y}
         << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ")\n";
-    return interceptor()->cgmVertexAttrib4f(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4f(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttrib4fv(const char* file, unsigned line, unsigned index, const float* v)
 {
     beginLine(file, line) << "glVertexAttrib4fv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4fv(file, line, index, v);
+    return next().cgmVertexAttrib4fv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4iv(const char* file, unsigned line, unsigned index, const int* v)
 {
     beginLine(file, line) << "glVertexAttrib4iv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4iv(file, line, index, v);
+    return next().cgmVertexAttrib4iv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4s(
@@ -924,31 +924,31 @@ void OpenGLTracer::cgmVertexAttrib4s(
 {
     beginLine(file, line) << "glVertexAttrib4s(" << index << ", " << x << ", " << y << ", " << z << ", " << w
         << ")\n";
-    return interceptor()->cgmVertexAttrib4s(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4s(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttrib4sv(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib4sv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4sv(file, line, index, v);
+    return next().cgmVertexAttrib4sv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4ubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     beginLine(file, line) << "glVertexAttrib4ubv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4ubv(file, line, index, v);
+    return next().cgmVertexAttrib4ubv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4uiv(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     beginLine(file, line) << "glVertexAttrib4uiv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4uiv(file, line, index, v);
+    return next().cgmVertexAttrib4uiv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4usv(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     beginLine(file, line) << "glVertexAttrib4usv(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4usv(file, line, index, v);
+    return next().cgmVertexAttrib4usv(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribPointer(
@@ -957,7 +957,7 @@ void OpenGLTracer::cgmVertexAttribPointer(
 {
     beginLine(file, line) << "glVertexAttribPointer(" << index << ", " << size << ", " << CallText::Enum{type}
         << ", " << CallText::Bool{normalized} << ", " << stride << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmVertexAttribPointer(file, line, index, size, type, normalized, stride, pointer);
+    return next().cgmVertexAttribPointer(file, line, index, size, type, normalized, stride, pointer);
 }
 
 void OpenGLTracer::cgmUniformMatrix2x3fv(
@@ -965,7 +965,7 @@ void OpenGLTracer::cgmUniformMatrix2x3fv(
 {
     beginLine(file, line) << "glUniformMatrix2x3fv(" << location << ", " << count << ", "
         << CallText::Bool{transpose} << ", " << CallText::Pointer{value} << ")\n";
-    return interceptor()->cgmUniformMatrix2x3fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix2x3fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLTracer::cgmUniformMatrix3x2fv(
@@ -973,7 +973,7 @@ void OpenGLTracer::cgmUniformMatrix3x2fv(
 {
     beginLine(file, line) << "glUniformMatrix3x2fv(" << location << ", " << count << ", "
         << CallText::Bool{transpose} << ", " << CallText::Pointer{value} << ")\n";
-    return interceptor()->cgmUniformMatrix3x2fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix3x2fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLTracer::cgmUniformMatrix2x4fv(
@@ -981,7 +981,7 @@ void OpenGLTracer::cgmUniformMatrix2x4fv(
 {
     beginLine(file, line) << "glUniformMatrix2x4fv(" << location << ", " << count << ", "
         << CallText::Bool{transpose} << ", " << CallText::Pointer{value} << ")\n";
-    return interceptor()->cgmUniformMatrix2x4fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix2x4fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLTracer::cgmUniformMatrix4x2fv(
@@ -989,7 +989,7 @@ void OpenGLTracer::cgmUniformMatrix4x2fv(
 {
     beginLine(file, line) << "glUniformMatrix4x2fv(" << location << ", " << count << ", "
         << CallText::Bool{transpose} << ", " << CallText::Pointer{value} << ")\n";
-    return interceptor()->cgmUniformMatrix4x2fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix4x2fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLTracer::cgmUniformMatrix3x4fv(
@@ -997,7 +997,7 @@ void OpenGLTracer::cgmUniformMatrix3x4fv(
 {
     beginLine(file, line) << "glUniformMatrix3x4fv(" << location << ", " << count << ", "
         << CallText::Bool{transpose} << ", " << CallText::Pointer{value} << ")\n";
-    return interceptor()->cgmUniformMatrix3x4fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix3x4fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLTracer::cgmUniformMatrix4x3fv(
@@ -1005,27 +1005,27 @@ void OpenGLTracer::cgmUniformMatrix4x3fv(
 {
     beginLine(file, line) << "glUniformMatrix4x3fv(" << location << ", " << count << ", "
         << CallText::Bool{transpose} << ", " << CallText::Pointer{value} << ")\n";
-    return interceptor()->cgmUniformMatrix4x3fv(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix4x3fv(file, line, location, count, transpose, value);
 }
 
 void OpenGLTracer::cgmTbufferMask3DFX(const char* file, unsigned line, unsigned mask)
 {
     beginLine(file, line) << "glTbufferMask3DFX(" << mask << ")\n";
-    return interceptor()->cgmTbufferMask3DFX(file, line, mask);
+    return next().cgmTbufferMask3DFX(file, line, mask);
 }
 
 void OpenGLTracer::cgmElementPointerAPPLE(const char* file, unsigned line, unsigned type, const void* pointer)
 {
     beginLine(file, line) << "glElementPointerAPPLE(" << CallText::Enum{type} << ", " << CallText::Pointer{pointer}
         << ")\n";
-    return interceptor()->cgmElementPointerAPPLE(file, line, type, pointer);
+    return next().cgmElementPointerAPPLE(file, line, type, pointer);
 }
 
 void OpenGLTracer::cgmDrawElementArrayAPPLE(const char* file, unsigned line, unsigned mode, int first, int count)
 {
     beginLine(file, line) << "glDrawElementArrayAPPLE(" << CallText::Enum{mode} << ", " << first << ", " << count
         << ")\n";
-    return interceptor()->cgmDrawElementArrayAPPLE(file, line, mode, first, count);
+    return next().cgmDrawElementArrayAPPLE(file, line, mode, first, count);
 }
 
 void OpenGLTracer::cgmDrawRangeElementArrayAPPLE(
@@ -1033,7 +1033,7 @@ void OpenGLTracer::cgmDrawRangeElementArrayAPPLE(
 {
     beginLine(file, line) << "glDrawRangeElementArrayAPPLE(" << CallText::Enum{mode} << ", " << start << ", " << end
         << ", " << first << ", " << count << ")\n";
-    return interceptor()->cgmDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count);
+    return next().cgmDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count);
 }
 
 void OpenGLTracer::cgmMultiDrawElementArrayAPPLE(
@@ -1041,7 +1041,7 @@ void OpenGLTracer::cgmMultiDrawElementArrayAPPLE(
 {
     beginLine(file, line) << "glMultiDrawElementArrayAPPLE(" << CallText::Enum{mode} << ", "
         << CallText::Pointer{first} << ", " << CallText::Pointer{count} << ", " << primcount << ")\n";
-    return interceptor()->cgmMultiDrawElementArrayAPPLE(file, line, mode, first, count, primcount);
+    return next().cgmMultiDrawElementArrayAPPLE(file, line, mode, first, count, primcount);
 }
 
 void OpenGLTracer::cgmMultiDrawRangeElementArrayAPPLE(
@@ -1050,55 +1050,55 @@ void OpenGLTracer::cgmMultiDrawRangeElementArrayAPPLE(
 {
     beginLine(file, line) << "glMultiDrawRangeElementArrayAPPLE(" << CallText::Enum{mode} << ", " << start << ", "
         << end << ", " << CallText::Pointer{first} << ", " << CallText::Pointer{count} << ", " << primcount << ")\n";
-    return interceptor()->cgmMultiDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count, primcount);
+    return next().cgmMultiDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count, primcount);
 }
 
 void OpenGLTracer::cgmGenFencesAPPLE(const char* file, unsigned line, int n, unsigned* fences)
 {
     beginLine(file, line) << "glGenFencesAPPLE(" << n << ", " << CallText::Pointer{fences} << ")\n";
-    return interceptor()->cgmGenFencesAPPLE(file, line, n, fences);
+    return next().cgmGenFencesAPPLE(file, line, n, fences);
 }
 
 void OpenGLTracer::cgmDeleteFencesAPPLE(const char* file, unsigned line, int n, const unsigned* fences)
 {
     beginLine(file, line) << "glDeleteFencesAPPLE(" << n << ", " << CallText::Pointer{fences} << ")\n";
-    return interceptor()->cgmDeleteFencesAPPLE(file, line, n, fences);
+    return next().cgmDeleteFencesAPPLE(file, line, n, fences);
 }
 
 void OpenGLTracer::cgmSetFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
     beginLine(file, line) << "glSetFenceAPPLE(" << fence << ")\n";
-    return interceptor()->cgmSetFenceAPPLE(file, line, fence);
+    return next().cgmSetFenceAPPLE(file, line, fence);
 }
 
 unsigned char OpenGLTracer::cgmIsFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
     beginLine(file, line) << "glIsFenceAPPLE(" << fence << ")\n";
-    return interceptor()->cgmIsFenceAPPLE(file, line, fence);
+    return next().cgmIsFenceAPPLE(file, line, fence);
 }
 
 unsigned char OpenGLTracer::cgmTestFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
     beginLine(file, line) << "glTestFenceAPPLE(" << fence << ")\n";
-    return interceptor()->cgmTestFenceAPPLE(file, line, fence);
+    return next().cgmTestFenceAPPLE(file, line, fence);
 }
 
 void OpenGLTracer::cgmFinishFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
     beginLine(file, line) << "glFinishFenceAPPLE(" << fence << ")\n";
-    return interceptor()->cgmFinishFenceAPPLE(file, line, fence);
+    return next().cgmFinishFenceAPPLE(file, line, fence);
 }
 
 unsigned char OpenGLTracer::cgmTestObjectAPPLE(const char* file, unsigned line, unsigned object, unsigned name)
 {
     beginLine(file, line) << "glTestObjectAPPLE(" << CallText::Enum{object} << ", " << name << ")\n";
-    return interceptor()->cgmTestObjectAPPLE(file, line, object, name);
+    return next().cgmTestObjectAPPLE(file, line, object, name);
 }
 
 void OpenGLTracer::cgmFinishObjectAPPLE(const char* file, unsigned line, unsigned object, int name)
 {
     beginLine(file, line) << "glFinishObjectAPPLE(" << CallText::Enum{object} << ", " << name << ")\n";
-    return interceptor()->cgmFinishObjectAPPLE(file, line, object, name);
+    return next().cgmFinishObjectAPPLE(file, line, object, name);
 }
 
 void OpenGLTracer::cgmBufferParameteriAPPLE(
@@ -1106,7 +1106,7 @@ void OpenGLTracer::cgmBufferParameteriAPPLE(
 {
     beginLine(file, line) << "glBufferParameteriAPPLE(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << param << ")\n";
-    return interceptor()->cgmBufferParameteriAPPLE(file, line, target, pname, param);
+    return next().cgmBufferParameteriAPPLE(file, line, target, pname, param);
 }
 
 void OpenGLTracer::cgmFlushMappedBufferRangeAPPLE(
@@ -1114,25 +1114,25 @@ void OpenGLTracer::cgmFlushMappedBufferRangeAPPLE(
 {
     beginLine(file, line) << "glFlushMappedBufferRangeAPPLE(" << CallText::Enum{target} << ", " << offset << ", "
         << size << ")\n";
-    return interceptor()->cgmFlushMappedBufferRangeAPPLE(file, line, target, offset, size);
+    return next().cgmFlushMappedBufferRangeAPPLE(file, line, target, offset, size);
 }
 
 void OpenGLTracer::cgmFlushRenderAPPLE(const char* file, unsigned line)
 {
     beginLine(file, line) << "glFlushRenderAPPLE()\n";
-    return interceptor()->cgmFlushRenderAPPLE(file, line);
+    return next().cgmFlushRenderAPPLE(file, line);
 }
 
 void OpenGLTracer::cgmFinishRenderAPPLE(const char* file, unsigned line)
 {
     beginLine(file, line) << "glFinishRenderAPPLE()\n";
-    return interceptor()->cgmFinishRenderAPPLE(file, line);
+    return next().cgmFinishRenderAPPLE(file, line);
 }
 
 void OpenGLTracer::cgmSwapAPPLE(const char* file, unsigned line)
 {
     beginLine(file, line) << "glSwapAPPLE()\n";
-    return interceptor()->cgmSwapAPPLE(file, line);
+    return next().cgmSwapAPPLE(file, line);
 }
 
 void OpenGLTracer::cgmTextureRangeAPPLE(
@@ -1140,7 +1140,7 @@ void OpenGLTracer::cgmTextureRangeAPPLE(
 {
     beginLine(file, line) << "glTextureRangeAPPLE(" << CallText::Enum{target} << ", " << length << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmTextureRangeAPPLE(file, line, target, length, pointer);
+    return next().cgmTextureRangeAPPLE(file, line, target, length, pointer);
 }
 
 void OpenGLTracer::cgmGetTexParameterPointervAPPLE(
@@ -1148,61 +1148,61 @@ void OpenGLTracer::cgmGetTexParameterPointervAPPLE(
 {
     beginLine(file, line) << "glGetTexParameterPointervAPPLE(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetTexParameterPointervAPPLE(file, line, target, pname, params);
+    return next().cgmGetTexParameterPointervAPPLE(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmBindVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
     beginLine(file, line) << "glBindVertexArrayAPPLE(" << array << ")\n";
-    return interceptor()->cgmBindVertexArrayAPPLE(file, line, array);
+    return next().cgmBindVertexArrayAPPLE(file, line, array);
 }
 
 void OpenGLTracer::cgmDeleteVertexArraysAPPLE(const char* file, unsigned line, int n, const unsigned* arrays)
 {
     beginLine(file, line) << "glDeleteVertexArraysAPPLE(" << n << ", " << CallText::Pointer{arrays} << ")\n";
-    return interceptor()->cgmDeleteVertexArraysAPPLE(file, line, n, arrays);
+    return next().cgmDeleteVertexArraysAPPLE(file, line, n, arrays);
 }
 
 void OpenGLTracer::cgmGenVertexArraysAPPLE(const char* file, unsigned line, int n, unsigned* arrays)
 {
     beginLine(file, line) << "glGenVertexArraysAPPLE(" << n << ", " << CallText::Pointer{arrays} << ")\n";
-    return interceptor()->cgmGenVertexArraysAPPLE(file, line, n, arrays);
+    return next().cgmGenVertexArraysAPPLE(file, line, n, arrays);
 }
 
 unsigned char OpenGLTracer::cgmIsVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
     beginLine(file, line) << "glIsVertexArrayAPPLE(" << array << ")\n";
-    return interceptor()->cgmIsVertexArrayAPPLE(file, line, array);
+    return next().cgmIsVertexArrayAPPLE(file, line, array);
 }
 
 void OpenGLTracer::cgmVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
     beginLine(file, line) << "glVertexArrayRangeAPPLE(" << length << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmVertexArrayRangeAPPLE(file, line, length, pointer);
+    return next().cgmVertexArrayRangeAPPLE(file, line, length, pointer);
 }
 
 void OpenGLTracer::cgmFlushVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
     beginLine(file, line) << "glFlushVertexArrayRangeAPPLE(" << length << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmFlushVertexArrayRangeAPPLE(file, line, length, pointer);
+    return next().cgmFlushVertexArrayRangeAPPLE(file, line, length, pointer);
 }
 
 void OpenGLTracer::cgmVertexArrayParameteriAPPLE(const char* file, unsigned line, unsigned pname, int param)
 {
     beginLine(file, line) << "glVertexArrayParameteriAPPLE(" << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmVertexArrayParameteriAPPLE(file, line, pname, param);
+    return next().cgmVertexArrayParameteriAPPLE(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmClampColorARB(const char* file, unsigned line, unsigned target, unsigned clamp)
 {
     beginLine(file, line) << "glClampColorARB(" << CallText::Enum{target} << ", " << CallText::Enum{clamp} << ")\n";
-    return interceptor()->cgmClampColorARB(file, line, target, clamp);
+    return next().cgmClampColorARB(file, line, target, clamp);
 }
 
 void OpenGLTracer::cgmDrawBuffersARB(const char* file, unsigned line, int n, const unsigned* bufs)
 {
     beginLine(file, line) << "glDrawBuffersARB(" << n << ", " << CallText::Pointer{bufs} << ")\n";
-    return interceptor()->cgmDrawBuffersARB(file, line, n, bufs);
+    return next().cgmDrawBuffersARB(file, line, n, bufs);
 }
 
 void OpenGLTracer::cgmColorTable(
@@ -1212,7 +1212,7 @@ void OpenGLTracer::cgmColorTable(
     beginLine(file, line) << "glColorTable(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
         << ", " << width << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{table} << ")\n";
-    return interceptor()->cgmColorTable(file, line, target, internalformat, width, format, type, table);
+    return next().cgmColorTable(file, line, target, internalformat, width, format, type, table);
 }
 
 void OpenGLTracer::cgmColorSubTable(
@@ -1221,7 +1221,7 @@ void OpenGLTracer::cgmColorSubTable(
 {
     beginLine(file, line) << "glColorSubTable(" << CallText::Enum{target} << ", " << start << ", " << count << ", "
         << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmColorSubTable(file, line, target, start, count, format, type, data);
+    return next().cgmColorSubTable(file, line, target, start, count, format, type, data);
 }
 
 void OpenGLTracer::cgmColorTableParameteriv(
@@ -1229,7 +1229,7 @@ void OpenGLTracer::cgmColorTableParameteriv(
 {
     beginLine(file, line) << "glColorTableParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmColorTableParameteriv(file, line, target, pname, params);
+    return next().cgmColorTableParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmColorTableParameterfv(
@@ -1237,7 +1237,7 @@ void OpenGLTracer::cgmColorTableParameterfv(
 {
     beginLine(file, line) << "glColorTableParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmColorTableParameterfv(file, line, target, pname, params);
+    return next().cgmColorTableParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmCopyColorSubTable(
@@ -1245,7 +1245,7 @@ void OpenGLTracer::cgmCopyColorSubTable(
 {
     beginLine(file, line) << "glCopyColorSubTable(" << CallText::Enum{target} << ", " << start << ", " << x << ", "
         << y << ", " << width << ")\n";
-    return interceptor()->cgmCopyColorSubTable(file, line, target, start, x, y, width);
+    return next().cgmCopyColorSubTable(file, line, target, start, x, y, width);
 }
 
 void OpenGLTracer::cgmCopyColorTable(
@@ -1253,7 +1253,7 @@ void OpenGLTracer::cgmCopyColorTable(
 {
     beginLine(file, line) << "glCopyColorTable(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
         << ", " << x << ", " << y << ", " << width << ")\n";
-    return interceptor()->cgmCopyColorTable(file, line, target, internalformat, x, y, width);
+    return next().cgmCopyColorTable(file, line, target, internalformat, x, y, width);
 }
 
 void OpenGLTracer::cgmGetColorTable(
@@ -1261,7 +1261,7 @@ void OpenGLTracer::cgmGetColorTable(
 {
     beginLine(file, line) << "glGetColorTable(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
         << CallText::Enum{type} << ", " << CallText::Pointer{table} << ")\n";
-    return interceptor()->cgmGetColorTable(file, line, target, format, type, table);
+    return next().cgmGetColorTable(file, line, target, format, type, table);
 }
 
 void OpenGLTracer::cgmGetColorTableParameterfv(
@@ -1269,7 +1269,7 @@ void OpenGLTracer::cgmGetColorTableParameterfv(
 {
     beginLine(file, line) << "glGetColorTableParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetColorTableParameterfv(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetColorTableParameteriv(
@@ -1277,7 +1277,7 @@ void OpenGLTracer::cgmGetColorTableParameteriv(
 {
     beginLine(file, line) << "glGetColorTableParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetColorTableParameteriv(file, line, target, pname, params);
+    return next().cgmGetColorTableParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmHistogram(
@@ -1285,13 +1285,13 @@ void OpenGLTracer::cgmHistogram(
 {
     beginLine(file, line) << "glHistogram(" << CallText::Enum{target} << ", " << width << ", "
         << CallText::Enum{internalformat} << ", " << CallText::Bool{sink} << ")\n";
-    return interceptor()->cgmHistogram(file, line, target, width, internalformat, sink);
+    return next().cgmHistogram(file, line, target, width, internalformat, sink);
 }
 
 void OpenGLTracer::cgmResetHistogram(const char* file, unsigned line, unsigned target)
 {
     beginLine(file, line) << "glResetHistogram(" << CallText::Enum{target} << ")\n";
-    return interceptor()->cgmResetHistogram(file, line, target);
+    return next().cgmResetHistogram(file, line, target);
 }
 
 void OpenGLTracer::cgmGetHistogram(
@@ -1300,7 +1300,7 @@ void OpenGLTracer::cgmGetHistogram(
 {
     beginLine(file, line) << "glGetHistogram(" << CallText::Enum{target} << ", " << CallText::Bool{reset} << ", "
         << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{values} << ")\n";
-    return interceptor()->cgmGetHistogram(file, line, target, reset, format, type, values);
+    return next().cgmGetHistogram(file, line, target, reset, format, type, values);
 }
 
 void OpenGLTracer::cgmGetHistogramParameterfv(
@@ -1308,7 +1308,7 @@ void OpenGLTracer::cgmGetHistogramParameterfv(
 {
     beginLine(file, line) << "glGetHistogramParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetHistogramParameterfv(file, line, target, pname, params);
+    return next().cgmGetHistogramParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetHistogramParameteriv(
@@ -1316,7 +1316,7 @@ void OpenGLTracer::cgmGetHistogramParameteriv(
 {
     beginLine(file, line) << "glGetHistogramParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetHistogramParameteriv(file, line, target, pname, params);
+    return next().cgmGetHistogramParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmMinmax(
@@ -1324,13 +1324,13 @@ void OpenGLTracer::cgmMinmax(
 {
     beginLine(file, line) << "glMinmax(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
         << CallText::Bool{sink} << ")\n";
-    return interceptor()->cgmMinmax(file, line, target, internalformat, sink);
+    return next().cgmMinmax(file, line, target, internalformat, sink);
 }
 
 void OpenGLTracer::cgmResetMinmax(const char* file, unsigned line, unsigned target)
 {
     beginLine(file, line) << "glResetMinmax(" << CallText::Enum{target} << ")\n";
-    return interceptor()->cgmResetMinmax(file, line, target);
+    return next().cgmResetMinmax(file, line, target);
 }
 
 void OpenGLTracer::cgmGetMinmaxParameterfv(
@@ -1338,7 +1338,7 @@ void OpenGLTracer::cgmGetMinmaxParameterfv(
 {
     beginLine(file, line) << "glGetMinmaxParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetMinmaxParameterfv(file, line, target, pname, params);
+    return next().cgmGetMinmaxParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetMinmaxParameteriv(
@@ -1346,7 +1346,7 @@ void OpenGLTracer::cgmGetMinmaxParameteriv(
 {
     beginLine(file, line) << "glGetMinmaxParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetMinmaxParameteriv(file, line, target, pname, params);
+    return next().cgmGetMinmaxParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmConvolutionFilter1D(
@@ -1356,7 +1356,7 @@ void OpenGLTracer::cgmConvolutionFilter1D(
     beginLine(file, line) << "glConvolutionFilter1D(" << CallText::Enum{target} << ", "
         << CallText::Enum{internalformat} << ", " << width << ", " << CallText::Enum{format} << ", "
         << CallText::Enum{type} << ", " << CallText::Pointer{image} << ")\n";
-    return interceptor()->cgmConvolutionFilter1D(file, line, target, internalformat, width, format, type, image);
+    return next().cgmConvolutionFilter1D(file, line, target, internalformat, width, format, type, image);
 }
 
 void OpenGLTracer::cgmConvolutionFilter2D(
@@ -1366,7 +1366,7 @@ void OpenGLTracer::cgmConvolutionFilter2D(
     beginLine(file, line) << "glConvolutionFilter2D(" << CallText::Enum{target} << ", "
         << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << CallText::Enum{format}
         << ", " << CallText::Enum{type} << ", " << CallText::Pointer{image} << ")\n";
-    return interceptor()->cgmConvolutionFilter2D(file, line, target, internalformat, width, height, format, type, image);
+    return next().cgmConvolutionFilter2D(file, line, target, internalformat, width, height, format, type, image);
 }
 
 void OpenGLTracer::cgmConvolutionParameterf(
@@ -1374,7 +1374,7 @@ void OpenGLTracer::cgmConvolutionParameterf(
 {
     beginLine(file, line) << "glConvolutionParameterf(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Float{params} << ")\n";
-    return interceptor()->cgmConvolutionParameterf(file, line, target, pname, params);
+    return next().cgmConvolutionParameterf(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmConvolutionParameterfv(
@@ -1382,7 +1382,7 @@ void OpenGLTracer::cgmConvolutionParameterfv(
 {
     beginLine(file, line) << "glConvolutionParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmConvolutionParameterfv(file, line, target, pname, params);
+    return next().cgmConvolutionParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmConvolutionParameteri(
@@ -1390,7 +1390,7 @@ void OpenGLTracer::cgmConvolutionParameteri(
 {
     beginLine(file, line) << "glConvolutionParameteri(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << params << ")\n";
-    return interceptor()->cgmConvolutionParameteri(file, line, target, pname, params);
+    return next().cgmConvolutionParameteri(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmConvolutionParameteriv(
@@ -1398,7 +1398,7 @@ void OpenGLTracer::cgmConvolutionParameteriv(
 {
     beginLine(file, line) << "glConvolutionParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmConvolutionParameteriv(file, line, target, pname, params);
+    return next().cgmConvolutionParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmCopyConvolutionFilter1D(
@@ -1406,7 +1406,7 @@ void OpenGLTracer::cgmCopyConvolutionFilter1D(
 {
     beginLine(file, line) << "glCopyConvolutionFilter1D(" << CallText::Enum{target} << ", "
         << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ")\n";
-    return interceptor()->cgmCopyConvolutionFilter1D(file, line, target, internalformat, x, y, width);
+    return next().cgmCopyConvolutionFilter1D(file, line, target, internalformat, x, y, width);
 }
 
 void OpenGLTracer::cgmCopyConvolutionFilter2D(
@@ -1414,7 +1414,7 @@ void OpenGLTracer::cgmCopyConvolutionFilter2D(
 {
     beginLine(file, line) << "glCopyConvolutionFilter2D(" << CallText::Enum{target} << ", "
         << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << height << ")\n";
-    return interceptor()->cgmCopyConvolutionFilter2D(file, line, target, internalformat, x, y, width, height);
+    return next().cgmCopyConvolutionFilter2D(file, line, target, internalformat, x, y, width, height);
 }
 
 void OpenGLTracer::cgmGetConvolutionFilter(
@@ -1422,7 +1422,7 @@ void OpenGLTracer::cgmGetConvolutionFilter(
 {
     beginLine(file, line) << "glGetConvolutionFilter(" << CallText::Enum{target} << ", " << CallText::Enum{format}
         << ", " << CallText::Enum{type} << ", " << CallText::Pointer{image} << ")\n";
-    return interceptor()->cgmGetConvolutionFilter(file, line, target, format, type, image);
+    return next().cgmGetConvolutionFilter(file, line, target, format, type, image);
 }
 
 void OpenGLTracer::cgmGetConvolutionParameterfv(
@@ -1430,7 +1430,7 @@ void OpenGLTracer::cgmGetConvolutionParameterfv(
 {
     beginLine(file, line) << "glGetConvolutionParameterfv(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetConvolutionParameterfv(file, line, target, pname, params);
+    return next().cgmGetConvolutionParameterfv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetConvolutionParameteriv(
@@ -1438,7 +1438,7 @@ void OpenGLTracer::cgmGetConvolutionParameteriv(
 {
     beginLine(file, line) << "glGetConvolutionParameteriv(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetConvolutionParameteriv(file, line, target, pname, params);
+    return next().cgmGetConvolutionParameteriv(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmSeparableFilter2D(
@@ -1449,7 +1449,7 @@ void OpenGLTracer::cgmSeparableFilter2D(
         << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << CallText::Enum{format}
         << ", " << CallText::Enum{type} << ", " << CallText::Pointer{row} << ", " << CallText::Pointer{column}
         << ")\n";
-    return interceptor()->cgmSeparableFilter2D(file, line, target, internalformat, width, height, format, type, row, column);
+    return next().cgmSeparableFilter2D(file, line, target, internalformat, width, height, format, type, row, column);
 }
 
 void OpenGLTracer::cgmGetSeparableFilter(
@@ -1459,7 +1459,7 @@ void OpenGLTracer::cgmGetSeparableFilter(
     beginLine(file, line) << "glGetSeparableFilter(" << CallText::Enum{target} << ", " << CallText::Enum{format}
         << ", " << CallText::Enum{type} << ", " << CallText::Pointer{row} << ", " << CallText::Pointer{column}
         << ", " << CallText::Pointer{span} << ")\n";
-    return interceptor()->cgmGetSeparableFilter(file, line, target, format, type, row, column, span);
+    return next().cgmGetSeparableFilter(file, line, target, format, type, row, column, span);
 }
 
 void OpenGLTracer::cgmGetMinmax(
@@ -1468,31 +1468,31 @@ void OpenGLTracer::cgmGetMinmax(
 {
     beginLine(file, line) << "glGetMinmax(" << CallText::Enum{target} << ", " << CallText::Bool{reset} << ", "
         << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{values} << ")\n";
-    return interceptor()->cgmGetMinmax(file, line, target, reset, format, type, values);
+    return next().cgmGetMinmax(file, line, target, reset, format, type, values);
 }
 
 void OpenGLTracer::cgmCurrentPaletteMatrixARB(const char* file, unsigned line, int index)
 {
     beginLine(file, line) << "glCurrentPaletteMatrixARB(" << index << ")\n";
-    return interceptor()->cgmCurrentPaletteMatrixARB(file, line, index);
+    return next().cgmCurrentPaletteMatrixARB(file, line, index);
 }
 
 void OpenGLTracer::cgmMatrixIndexubvARB(const char* file, unsigned line, int size, const unsigned char* indices)
 {
     beginLine(file, line) << "glMatrixIndexubvARB(" << size << ", " << CallText::Pointer{indices} << ")\n";
-    return interceptor()->cgmMatrixIndexubvARB(file, line, size, indices);
+    return next().cgmMatrixIndexubvARB(file, line, size, indices);
 }
 
 void OpenGLTracer::cgmMatrixIndexusvARB(const char* file, unsigned line, int size, const unsigned short* indices)
 {
     beginLine(file, line) << "glMatrixIndexusvARB(" << size << ", " << CallText::Pointer{indices} << ")\n";
-    return interceptor()->cgmMatrixIndexusvARB(file, line, size, indices);
+    return next().cgmMatrixIndexusvARB(file, line, size, indices);
 }
 
 void OpenGLTracer::cgmMatrixIndexuivARB(const char* file, unsigned line, int size, const unsigned* indices)
 {
     beginLine(file, line) << "glMatrixIndexuivARB(" << size << ", " << CallText::Pointer{indices} << ")\n";
-    return interceptor()->cgmMatrixIndexuivARB(file, line, size, indices);
+    return next().cgmMatrixIndexuivARB(file, line, size, indices);
 }
 
 void OpenGLTracer::cgmMatrixIndexPointerARB(
@@ -1500,131 +1500,131 @@ void OpenGLTracer::cgmMatrixIndexPointerARB(
 {
     beginLine(file, line) << "glMatrixIndexPointerARB(" << size << ", " << CallText::Enum{type} << ", " << stride
         << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmMatrixIndexPointerARB(file, line, size, type, stride, pointer);
+    return next().cgmMatrixIndexPointerARB(file, line, size, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmSampleCoverageARB(const char* file, unsigned line, float value, unsigned char invert)
 {
     beginLine(file, line) << "glSampleCoverageARB(" << CallText::Float{value} << ", " << CallText::Bool{invert}
         << ")\n";
-    return interceptor()->cgmSampleCoverageARB(file, line, value, invert);
+    return next().cgmSampleCoverageARB(file, line, value, invert);
 }
 
 void OpenGLTracer::cgmActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
     beginLine(file, line) << "glActiveTextureARB(" << CallText::Enum{texture} << ")\n";
-    return interceptor()->cgmActiveTextureARB(file, line, texture);
+    return next().cgmActiveTextureARB(file, line, texture);
 }
 
 void OpenGLTracer::cgmClientActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
     beginLine(file, line) << "glClientActiveTextureARB(" << CallText::Enum{texture} << ")\n";
-    return interceptor()->cgmClientActiveTextureARB(file, line, texture);
+    return next().cgmClientActiveTextureARB(file, line, texture);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1dARB(const char* file, unsigned line, unsigned target, double s)
 {
     beginLine(file, line) << "glMultiTexCoord1dARB(" << CallText::Enum{target} << ", " << s << ")\n";
-    return interceptor()->cgmMultiTexCoord1dARB(file, line, target, s);
+    return next().cgmMultiTexCoord1dARB(file, line, target, s);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
     beginLine(file, line) << "glMultiTexCoord1dvARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord1dvARB(file, line, target, v);
+    return next().cgmMultiTexCoord1dvARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1fARB(const char* file, unsigned line, unsigned target, float s)
 {
     beginLine(file, line) << "glMultiTexCoord1fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ")\n";
-    return interceptor()->cgmMultiTexCoord1fARB(file, line, target, s);
+    return next().cgmMultiTexCoord1fARB(file, line, target, s);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
     beginLine(file, line) << "glMultiTexCoord1fvARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord1fvARB(file, line, target, v);
+    return next().cgmMultiTexCoord1fvARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1iARB(const char* file, unsigned line, unsigned target, int s)
 {
     beginLine(file, line) << "glMultiTexCoord1iARB(" << CallText::Enum{target} << ", " << s << ")\n";
-    return interceptor()->cgmMultiTexCoord1iARB(file, line, target, s);
+    return next().cgmMultiTexCoord1iARB(file, line, target, s);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
     beginLine(file, line) << "glMultiTexCoord1ivARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord1ivARB(file, line, target, v);
+    return next().cgmMultiTexCoord1ivARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1sARB(const char* file, unsigned line, unsigned target, short s)
 {
     beginLine(file, line) << "glMultiTexCoord1sARB(" << CallText::Enum{target} << ", " << s << ")\n";
-    return interceptor()->cgmMultiTexCoord1sARB(file, line, target, s);
+    return next().cgmMultiTexCoord1sARB(file, line, target, s);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
     beginLine(file, line) << "glMultiTexCoord1svARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord1svARB(file, line, target, v);
+    return next().cgmMultiTexCoord1svARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2dARB(const char* file, unsigned line, unsigned target, double s, double t)
 {
     beginLine(file, line) << "glMultiTexCoord2dARB(" << CallText::Enum{target} << ", " << s << ", " << t << ")\n";
-    return interceptor()->cgmMultiTexCoord2dARB(file, line, target, s, t);
+    return next().cgmMultiTexCoord2dARB(file, line, target, s, t);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
     beginLine(file, line) << "glMultiTexCoord2dvARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord2dvARB(file, line, target, v);
+    return next().cgmMultiTexCoord2dvARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2fARB(const char* file, unsigned line, unsigned target, float s, float t)
 {
     beginLine(file, line) << "glMultiTexCoord2fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ")\n";
-    return interceptor()->cgmMultiTexCoord2fARB(file, line, target, s, t);
+    return next().cgmMultiTexCoord2fARB(file, line, target, s, t);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
     beginLine(file, line) << "glMultiTexCoord2fvARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord2fvARB(file, line, target, v);
+    return next().cgmMultiTexCoord2fvARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2iARB(const char* file, unsigned line, unsigned target, int s, int t)
 {
     beginLine(file, line) << "glMultiTexCoord2iARB(" << CallText::Enum{target} << ", " << s << ", " << t << ")\n";
-    return interceptor()->cgmMultiTexCoord2iARB(file, line, target, s, t);
+    return next().cgmMultiTexCoord2iARB(file, line, target, s, t);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
     beginLine(file, line) << "glMultiTexCoord2ivARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord2ivARB(file, line, target, v);
+    return next().cgmMultiTexCoord2ivARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2sARB(const char* file, unsigned line, unsigned target, short s, short t)
 {
     beginLine(file, line) << "glMultiTexCoord2sARB(" << CallText::Enum{target} << ", " << s << ", " << t << ")\n";
-    return interceptor()->cgmMultiTexCoord2sARB(file, line, target, s, t);
+    return next().cgmMultiTexCoord2sARB(file, line, target, s, t);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
     beginLine(file, line) << "glMultiTexCoord2svARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord2svARB(file, line, target, v);
+    return next().cgmMultiTexCoord2svARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3dARB(
@@ -1632,56 +1632,56 @@ void OpenGLTracer::cgmMultiTexCoord3dARB(
 {
     beginLine(file, line) << "glMultiTexCoord3dARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ")\n";
-    return interceptor()->cgmMultiTexCoord3dARB(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3dARB(file, line, target, s, t, r);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
     beginLine(file, line) << "glMultiTexCoord3dvARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord3dvARB(file, line, target, v);
+    return next().cgmMultiTexCoord3dvARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3fARB(const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
     beginLine(file, line) << "glMultiTexCoord3fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ")\n";
-    return interceptor()->cgmMultiTexCoord3fARB(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3fARB(file, line, target, s, t, r);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
     beginLine(file, line) << "glMultiTexCoord3fvARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord3fvARB(file, line, target, v);
+    return next().cgmMultiTexCoord3fvARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3iARB(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
     beginLine(file, line) << "glMultiTexCoord3iARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ")\n";
-    return interceptor()->cgmMultiTexCoord3iARB(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3iARB(file, line, target, s, t, r);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
     beginLine(file, line) << "glMultiTexCoord3ivARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord3ivARB(file, line, target, v);
+    return next().cgmMultiTexCoord3ivARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3sARB(const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
     beginLine(file, line) << "glMultiTexCoord3sARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ")\n";
-    return interceptor()->cgmMultiTexCoord3sARB(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3sARB(file, line, target, s, t, r);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
     beginLine(file, line) << "glMultiTexCoord3svARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord3svARB(file, line, target, v);
+    return next().cgmMultiTexCoord3svARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4dARB(
@@ -1689,14 +1689,14 @@ void OpenGLTracer::cgmMultiTexCoord4dARB(
 {
     beginLine(file, line) << "glMultiTexCoord4dARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ", " << q << ")\n";
-    return interceptor()->cgmMultiTexCoord4dARB(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4dARB(file, line, target, s, t, r, q);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
     beginLine(file, line) << "glMultiTexCoord4dvARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord4dvARB(file, line, target, v);
+    return next().cgmMultiTexCoord4dvARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4fARB(
@@ -1704,28 +1704,28 @@ void OpenGLTracer::cgmMultiTexCoord4fARB(
 {
     beginLine(file, line) << "glMultiTexCoord4fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{q} << ")\n";
-    return interceptor()->cgmMultiTexCoord4fARB(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4fARB(file, line, target, s, t, r, q);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
     beginLine(file, line) << "glMultiTexCoord4fvARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord4fvARB(file, line, target, v);
+    return next().cgmMultiTexCoord4fvARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4iARB(const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
     beginLine(file, line) << "glMultiTexCoord4iARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ", " << q << ")\n";
-    return interceptor()->cgmMultiTexCoord4iARB(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4iARB(file, line, target, s, t, r, q);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
     beginLine(file, line) << "glMultiTexCoord4ivARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord4ivARB(file, line, target, v);
+    return next().cgmMultiTexCoord4ivARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4sARB(
@@ -1733,58 +1733,58 @@ void OpenGLTracer::cgmMultiTexCoord4sARB(
 {
     beginLine(file, line) << "glMultiTexCoord4sARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ", " << q << ")\n";
-    return interceptor()->cgmMultiTexCoord4sARB(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4sARB(file, line, target, s, t, r, q);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
     beginLine(file, line) << "glMultiTexCoord4svARB(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord4svARB(file, line, target, v);
+    return next().cgmMultiTexCoord4svARB(file, line, target, v);
 }
 
 void OpenGLTracer::cgmGenQueriesARB(const char* file, unsigned line, int n, unsigned* ids)
 {
     beginLine(file, line) << "glGenQueriesARB(" << n << ", " << CallText::Pointer{ids} << ")\n";
-    return interceptor()->cgmGenQueriesARB(file, line, n, ids);
+    return next().cgmGenQueriesARB(file, line, n, ids);
 }
 
 void OpenGLTracer::cgmDeleteQueriesARB(const char* file, unsigned line, int n, const unsigned* ids)
 {
     beginLine(file, line) << "glDeleteQueriesARB(" << n << ", " << CallText::Pointer{ids} << ")\n";
-    return interceptor()->cgmDeleteQueriesARB(file, line, n, ids);
+    return next().cgmDeleteQueriesARB(file, line, n, ids);
 }
 
 unsigned char OpenGLTracer::cgmIsQueryARB(const char* file, unsigned line, unsigned id)
 {
     beginLine(file, line) << "glIsQueryARB(" << id << ")\n";
-    return interceptor()->cgmIsQueryARB(file, line, id);
+    return next().cgmIsQueryARB(file, line, id);
 }
 
 void OpenGLTracer::cgmBeginQueryARB(const char* file, unsigned line, unsigned target, unsigned id)
 {
     beginLine(file, line) << "glBeginQueryARB(" << CallText::Enum{target} << ", " << id << ")\n";
-    return interceptor()->cgmBeginQueryARB(file, line, target, id);
+    return next().cgmBeginQueryARB(file, line, target, id);
 }
 
 void OpenGLTracer::cgmEndQueryARB(const char* file, unsigned line, unsigned target)
 {
     beginLine(file, line) << "glEndQueryARB(" << CallText::Enum{target} << ")\n";
-    return interceptor()->cgmEndQueryARB(file, line, target);
+    return next().cgmEndQueryARB(file, line, target);
 }
 
 void OpenGLTracer::cgmGetQueryivARB(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetQueryivARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetQueryivARB(file, line, target, pname, params);
+    return next().cgmGetQueryivARB(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetQueryObjectivARB(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetQueryObjectivARB(" << id << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetQueryObjectivARB(file, line, id, pname, params);
+    return next().cgmGetQueryObjectivARB(file, line, id, pname, params);
 }
 
 void OpenGLTracer::cgmGetQueryObjectuivARB(
@@ -1792,59 +1792,59 @@ void OpenGLTracer::cgmGetQueryObjectuivARB(
 {
     beginLine(file, line) << "glGetQueryObjectuivARB(" << id << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetQueryObjectuivARB(file, line, id, pname, params);
+    return next().cgmGetQueryObjectuivARB(file, line, id, pname, params);
 }
 
 void OpenGLTracer::cgmPointParameterfARB(const char* file, unsigned line, unsigned pname, float param)
 {
     beginLine(file, line) << "glPointParameterfARB(" << CallText::Enum{pname} << ", " << CallText::Float{param}
         << ")\n";
-    return interceptor()->cgmPointParameterfARB(file, line, pname, param);
+    return next().cgmPointParameterfARB(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmPointParameterfvARB(const char* file, unsigned line, unsigned pname, const float* params)
 {
     beginLine(file, line) << "glPointParameterfvARB(" << CallText::Enum{pname} << ", " << CallText::Pointer{params}
         << ")\n";
-    return interceptor()->cgmPointParameterfvARB(file, line, pname, params);
+    return next().cgmPointParameterfvARB(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmAttachObjectARB(const char* file, unsigned line, unsigned containerObj, unsigned obj)
 {
     beginLine(file, line) << "glAttachObjectARB(" << CallText::Handle{containerObj} << ", " << CallText::Handle{obj}
         << ")\n";
-    return interceptor()->cgmAttachObjectARB(file, line, containerObj, obj);
+    return next().cgmAttachObjectARB(file, line, containerObj, obj);
 }
 
 void OpenGLTracer::cgmCompileShaderARB(const char* file, unsigned line, unsigned shaderObj)
 {
     beginLine(file, line) << "glCompileShaderARB(" << CallText::Handle{shaderObj} << ")\n";
-    return interceptor()->cgmCompileShaderARB(file, line, shaderObj);
+    return next().cgmCompileShaderARB(file, line, shaderObj);
 }
 
 unsigned OpenGLTracer::cgmCreateProgramObjectARB(const char* file, unsigned line)
 {
     beginLine(file, line) << "glCreateProgramObjectARB()\n";
-    return interceptor()->cgmCreateProgramObjectARB(file, line);
+    return next().cgmCreateProgramObjectARB(file, line);
 }
 
 unsigned OpenGLTracer::cgmCreateShaderObjectARB(const char* file, unsigned line, unsigned shaderType)
 {
     beginLine(file, line) << "glCreateShaderObjectARB(" << CallText::Enum{shaderType} << ")\n";
-    return interceptor()->cgmCreateShaderObjectARB(file, line, shaderType);
+    return next().cgmCreateShaderObjectARB(file, line, shaderType);
 }
 
 void OpenGLTracer::cgmDeleteObjectARB(const char* file, unsigned line, unsigned obj)
 {
     beginLine(file, line) << "glDeleteObjectARB(" << CallText::Handle{obj} << ")\n";
-    return interceptor()->cgmDeleteObjectARB(file, line, obj);
+    return next().cgmDeleteObjectARB(file, line, obj);
 }
 
 void OpenGLTracer::cgmDetachObjectARB(const char* file, unsigned line, unsigned containerObj, unsigned attachedObj)
 {
     beginLine(file, line) << "glDetachObjectARB(" << CallText::Handle{containerObj} << ", "
         << CallText::Handle{attachedObj} << ")\n";
-    return interceptor()->cgmDetachObjectARB(file, line, containerObj, attachedObj);
+    return next().cgmDetachObjectARB(file, line, containerObj, attachedObj);
 }
 
 void OpenGLTracer::cgmGetActiveUniformARB(
@@ -1854,7 +1854,7 @@ void OpenGLTracer::cgmGetActiveUniformARB(
     beginLine(file, line) << "glGetActiveUniformARB(" << CallText::Handle{programObj} << ", " << index << ", "
         << maxLength << ", " << CallText::Pointer{length} << ", " << CallText::Pointer{size} << ", "
         << CallText::Pointer{type} << ", " << CallText::Pointer{name} << ")\n";
-    return interceptor()->cgmGetActiveUniformARB(file, line, programObj, index, maxLength, length, size, type, name);
+    return next().cgmGetActiveUniformARB(file, line, programObj, index, maxLength, length, size, type, name);
 }
 
 void OpenGLTracer::cgmGetAttachedObjectsARB(
@@ -1862,13 +1862,13 @@ void OpenGLTracer::cgmGetAttachedObjectsARB(
 {
     beginLine(file, line) << "glGetAttachedObjectsARB(" << CallText::Handle{containerObj} << ", " << maxCount << ", "
         << CallText::Pointer{count} << ", " << CallText::Pointer{obj} << ")\n";
-    return interceptor()->cgmGetAttachedObjectsARB(file, line, containerObj, maxCount, count, obj);
+    return next().cgmGetAttachedObjectsARB(file, line, containerObj, maxCount, count, obj);
 }
 
 unsigned OpenGLTracer::cgmGetHandleARB(const char* file, unsigned line, unsigned pname)
 {
     beginLine(file, line) << "glGetHandleARB(" << CallText::Enum{pname} << ")\n";
-    return interceptor()->cgmGetHandleARB(file, line, pname);
+    return next().cgmGetHandleARB(file, line, pname);
 }
 
 void OpenGLTracer::cgmGetInfoLogARB(
@@ -1876,7 +1876,7 @@ void OpenGLTracer::cgmGetInfoLogARB(
 {
     beginLine(file, line) << "glGetInfoLogARB(" << CallText::Handle{obj} << ", " << maxLength << ", "
         << CallText::Pointer{length} << ", " << CallText::Pointer{infoLog} << ")\n";
-    return interceptor()->cgmGetInfoLogARB(file, line, obj, maxLength, length, infoLog);
+    return next().cgmGetInfoLogARB(file, line, obj, maxLength, length, infoLog);
 }
 
 void OpenGLTracer::cgmGetObjectParameterfvARB(
@@ -1884,7 +1884,7 @@ void OpenGLTracer::cgmGetObjectParameterfvARB(
 {
     beginLine(file, line) << "glGetObjectParameterfvARB(" << CallText::Handle{obj} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetObjectParameterfvARB(file, line, obj, pname, params);
+    return next().cgmGetObjectParameterfvARB(file, line, obj, pname, params);
 }
 
 void OpenGLTracer::cgmGetObjectParameterivARB(
@@ -1892,7 +1892,7 @@ void OpenGLTracer::cgmGetObjectParameterivARB(
 {
     beginLine(file, line) << "glGetObjectParameterivARB(" << CallText::Handle{obj} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetObjectParameterivARB(file, line, obj, pname, params);
+    return next().cgmGetObjectParameterivARB(file, line, obj, pname, params);
 }
 
 void OpenGLTracer::cgmGetShaderSourceARB(
@@ -1900,14 +1900,14 @@ void OpenGLTracer::cgmGetShaderSourceARB(
 {
     beginLine(file, line) << "glGetShaderSourceARB(" << CallText::Handle{obj} << ", " << maxLength << ", "
         << CallText::Pointer{length} << ", " << CallText::Pointer{source} << ")\n";
-    return interceptor()->cgmGetShaderSourceARB(file, line, obj, maxLength, length, source);
+    return next().cgmGetShaderSourceARB(file, line, obj, maxLength, length, source);
 }
 
 int OpenGLTracer::cgmGetUniformLocationARB(const char* file, unsigned line, unsigned programObj, const char* name)
 {
     beginLine(file, line) << "glGetUniformLocationARB(" << CallText::Handle{programObj} << ", "
         << CallText::Text{name} << ")\n";
-    return interceptor()->cgmGetUniformLocationARB(file, line, programObj, name);
+    return next().cgmGetUniformLocationARB(file, line, programObj, name);
 }
 
 void OpenGLTracer::cgmGetUniformfvARB(
@@ -1915,20 +1915,20 @@ void OpenGLTracer::cgmGetUniformfvARB(
 {
     beginLine(file, line) << "glGetUniformfvARB(" << CallText::Handle{programObj} << ", " << location << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetUniformfvARB(file, line, programObj, location, params);
+    return next().cgmGetUniformfvARB(file, line, programObj, location, params);
 }
 
 void OpenGLTracer::cgmGetUniformivARB(const char* file, unsigned line, unsigned programObj, int location, int* params)
 {
     beginLine(file, line) << "glGetUniformivARB(" << CallText::Handle{programObj} << ", " << location << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetUniformivARB(file, line, programObj, location, params);
+    return next().cgmGetUniformivARB(file, line, programObj, location, params);
 }
 
 void OpenGLTracer::cgmLinkProgramARB(const char* file, unsigned line, unsigned programObj)
 {
     beginLine(file, line) << "glLinkProgramARB(" << CallText::Handle{programObj} << ")\n";
-    return interceptor()->cgmLinkProgramARB(file, line, programObj);
+    return next().cgmLinkProgramARB(file, line, programObj);
 }
 
 void OpenGLTracer::cgmShaderSourceARB(
@@ -1936,87 +1936,87 @@ void OpenGLTracer::cgmShaderSourceARB(
 {
     beginLine(file, line) << "glShaderSourceARB(" << CallText::Handle{shaderObj} << ", " << count << ", "
         << CallText::Pointer{string} << ", " << CallText::Pointer{length} << ")\n";
-    return interceptor()->cgmShaderSourceARB(file, line, shaderObj, count, string, length);
+    return next().cgmShaderSourceARB(file, line, shaderObj, count, string, length);
 }
 
 void OpenGLTracer::cgmUniform1fARB(const char* file, unsigned line, int location, float v0)
 {
     beginLine(file, line) << "glUniform1fARB(" << location << ", " << CallText::Float{v0} << ")\n";
-    return interceptor()->cgmUniform1fARB(file, line, location, v0);
+    return next().cgmUniform1fARB(file, line, location, v0);
 }
 
 void OpenGLTracer::cgmUniform1fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
     beginLine(file, line) << "glUniform1fvARB(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform1fvARB(file, line, location, count, value);
+    return next().cgmUniform1fvARB(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform1iARB(const char* file, unsigned line, int location, int v0)
 {
     beginLine(file, line) << "glUniform1iARB(" << location << ", " << v0 << ")\n";
-    return interceptor()->cgmUniform1iARB(file, line, location, v0);
+    return next().cgmUniform1iARB(file, line, location, v0);
 }
 
 void OpenGLTracer::cgmUniform1ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
     beginLine(file, line) << "glUniform1ivARB(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform1ivARB(file, line, location, count, value);
+    return next().cgmUniform1ivARB(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform2fARB(const char* file, unsigned line, int location, float v0, float v1)
 {
     beginLine(file, line) << "glUniform2fARB(" << location << ", " << CallText::Float{v0} << ", "
         << CallText::Float{v1} << ")\n";
-    return interceptor()->cgmUniform2fARB(file, line, location, v0, v1);
+    return next().cgmUniform2fARB(file, line, location, v0, v1);
 }
 
 void OpenGLTracer::cgmUniform2fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
     beginLine(file, line) << "glUniform2fvARB(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform2fvARB(file, line, location, count, value);
+    return next().cgmUniform2fvARB(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform2iARB(const char* file, unsigned line, int location, int v0, int v1)
 {
     beginLine(file, line) << "glUniform2iARB(" << location << ", " << v0 << ", " << v1 << ")\n";
-    return interceptor()->cgmUniform2iARB(file, line, location, v0, v1);
+    return next().cgmUniform2iARB(file, line, location, v0, v1);
 }
 
 void OpenGLTracer::cgmUniform2ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
     beginLine(file, line) << "glUniform2ivARB(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform2ivARB(file, line, location, count, value);
+    return next().cgmUniform2ivARB(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform3fARB(const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
     beginLine(file, line) << "glUniform3fARB(" << location << ", " << CallText::Float{v0} << ", "
         << CallText::Float{v1} << ", " << CallText::Float{v2} << ")\n";
-    return interceptor()->cgmUniform3fARB(file, line, location, v0, v1, v2);
+    return next().cgmUniform3fARB(file, line, location, v0, v1, v2);
 }
 
 void OpenGLTracer::cgmUniform3fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
     beginLine(file, line) << "glUniform3fvARB(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform3fvARB(file, line, location, count, value);
+    return next().cgmUniform3fvARB(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform3iARB(const char* file, unsigned line, int location, int v0, int v1, int v2)
 {
     beginLine(file, line) << "glUniform3iARB(" << location << ", " << v0 << ", " << v1 << ", " << v2 << ")\n";
-    return interceptor()->cgmUniform3iARB(file, line, location, v0, v1, v2);
+    return next().cgmUniform3iARB(file, line, location, v0, v1, v2);
 }
 
 void OpenGLTracer::cgmUniform3ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
     beginLine(file, line) << "glUniform3ivARB(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform3ivARB(file, line, location, count, value);
+    return next().cgmUniform3ivARB(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform4fARB(
@@ -2024,28 +2024,28 @@ void OpenGLTracer::cgmUniform4fARB(
 {
     beginLine(file, line) << "glUniform4fARB(" << location << ", " << CallText::Float{v0} << ", "
         << CallText::Float{v1} << ", " << CallText::Float{v2} << ", " << CallText::Float{v3} << ")\n";
-    return interceptor()->cgmUniform4fARB(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4fARB(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLTracer::cgmUniform4fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
     beginLine(file, line) << "glUniform4fvARB(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform4fvARB(file, line, location, count, value);
+    return next().cgmUniform4fvARB(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform4iARB(const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
 {
     beginLine(file, line) << "glUniform4iARB(" << location << ", " << v0 << ", " << v1 << ", " << v2 << ", " << v3
         << ")\n";
-    return interceptor()->cgmUniform4iARB(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4iARB(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLTracer::cgmUniform4ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
     beginLine(file, line) << "glUniform4ivARB(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform4ivARB(file, line, location, count, value);
+    return next().cgmUniform4ivARB(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniformMatrix2fvARB(
@@ -2053,7 +2053,7 @@ void OpenGLTracer::cgmUniformMatrix2fvARB(
 {
     beginLine(file, line) << "glUniformMatrix2fvARB(" << location << ", " << count << ", "
         << CallText::Bool{transpose} << ", " << CallText::Pointer{value} << ")\n";
-    return interceptor()->cgmUniformMatrix2fvARB(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix2fvARB(file, line, location, count, transpose, value);
 }
 
 void OpenGLTracer::cgmUniformMatrix3fvARB(
@@ -2061,7 +2061,7 @@ void OpenGLTracer::cgmUniformMatrix3fvARB(
 {
     beginLine(file, line) << "glUniformMatrix3fvARB(" << location << ", " << count << ", "
         << CallText::Bool{transpose} << ", " << CallText::Pointer{value} << ")\n";
-    return interceptor()->cgmUniformMatrix3fvARB(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix3fvARB(file, line, location, count, transpose, value);
 }
 
 void OpenGLTracer::cgmUniformMatrix4fvARB(
@@ -2069,19 +2069,19 @@ void OpenGLTracer::cgmUniformMatrix4fvARB(
 {
     beginLine(file, line) << "glUniformMatrix4fvARB(" << location << ", " << count << ", "
         << CallText::Bool{transpose} << ", " << CallText::Pointer{value} << ")\n";
-    return interceptor()->cgmUniformMatrix4fvARB(file, line, location, count, transpose, value);
+    return next().cgmUniformMatrix4fvARB(file, line, location, count, transpose, value);
 }
 
 void OpenGLTracer::cgmUseProgramObjectARB(const char* file, unsigned line, unsigned programObj)
 {
     beginLine(file, line) << "glUseProgramObjectARB(" << CallText::Handle{programObj} << ")\n";
-    return interceptor()->cgmUseProgramObjectARB(file, line, programObj);
+    return next().cgmUseProgramObjectARB(file, line, programObj);
 }
 
 void OpenGLTracer::cgmValidateProgramARB(const char* file, unsigned line, unsigned programObj)
 {
     beginLine(file, line) << "glValidateProgramARB(" << CallText::Handle{programObj} << ")\n";
-    return interceptor()->cgmValidateProgramARB(file, line, programObj);
+    return next().cgmValidateProgramARB(file, line, programObj);
 }
 
 void OpenGLTracer::cgmCompressedTexImage3DARB(
@@ -2091,7 +2091,7 @@ void OpenGLTracer::cgmCompressedTexImage3DARB(
     beginLine(file, line) << "glCompressedTexImage3DARB(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << depth << ", " << border
         << ", " << imageSize << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmCompressedTexImage3DARB(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
+    return next().cgmCompressedTexImage3DARB(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
 }
 
 void OpenGLTracer::cgmCompressedTexImage2DARB(
@@ -2101,7 +2101,7 @@ void OpenGLTracer::cgmCompressedTexImage2DARB(
     beginLine(file, line) << "glCompressedTexImage2DARB(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << border << ", " << imageSize
         << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmCompressedTexImage2DARB(file, line, target, level, internalformat, width, height, border, imageSize, data);
+    return next().cgmCompressedTexImage2DARB(file, line, target, level, internalformat, width, height, border, imageSize, data);
 }
 
 void OpenGLTracer::cgmCompressedTexImage1DARB(
@@ -2111,7 +2111,7 @@ void OpenGLTracer::cgmCompressedTexImage1DARB(
     beginLine(file, line) << "glCompressedTexImage1DARB(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{internalformat} << ", " << width << ", " << border << ", " << imageSize << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmCompressedTexImage1DARB(file, line, target, level, internalformat, width, border, imageSize, data);
+    return next().cgmCompressedTexImage1DARB(file, line, target, level, internalformat, width, border, imageSize, data);
 }
 
 void OpenGLTracer::cgmCompressedTexSubImage3DARB(
@@ -2121,7 +2121,7 @@ void OpenGLTracer::cgmCompressedTexSubImage3DARB(
     beginLine(file, line) << "glCompressedTexSubImage3DARB(" << CallText::Enum{target} << ", " << level << ", "
         << xoffset << ", " << yoffset << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", "
         << CallText::Enum{format} << ", " << imageSize << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmCompressedTexSubImage3DARB(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    return next().cgmCompressedTexSubImage3DARB(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
 
 void OpenGLTracer::cgmCompressedTexSubImage2DARB(
@@ -2131,7 +2131,7 @@ void OpenGLTracer::cgmCompressedTexSubImage2DARB(
     beginLine(file, line) << "glCompressedTexSubImage2DARB(" << CallText::Enum{target} << ", " << level << ", "
         << xoffset << ", " << yoffset << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", "
         << imageSize << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmCompressedTexSubImage2DARB(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    return next().cgmCompressedTexSubImage2DARB(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
 
 void OpenGLTracer::cgmCompressedTexSubImage1DARB(
@@ -2141,62 +2141,62 @@ void OpenGLTracer::cgmCompressedTexSubImage1DARB(
     beginLine(file, line) << "glCompressedTexSubImage1DARB(" << CallText::Enum{target} << ", " << level << ", "
         << xoffset << ", " << width << ", " << CallText::Enum{format} << ", " << imageSize << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmCompressedTexSubImage1DARB(file, line, target, level, xoffset, width, format, imageSize, data);
+    return next().cgmCompressedTexSubImage1DARB(file, line, target, level, xoffset, width, format, imageSize, data);
 }
 
 void OpenGLTracer::cgmGetCompressedTexImageARB(const char* file, unsigned line, unsigned target, int level, void* img)
 {
     beginLine(file, line) << "glGetCompressedTexImageARB(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Pointer{img} << ")\n";
-    return interceptor()->cgmGetCompressedTexImageARB(file, line, target, level, img);
+    return next().cgmGetCompressedTexImageARB(file, line, target, level, img);
 }
 
 void OpenGLTracer::cgmWeightbvARB(const char* file, unsigned line, int size, const signed char* weights)
 {
     beginLine(file, line) << "glWeightbvARB(" << size << ", " << CallText::Pointer{weights} << ")\n";
-    return interceptor()->cgmWeightbvARB(file, line, size, weights);
+    return next().cgmWeightbvARB(file, line, size, weights);
 }
 
 void OpenGLTracer::cgmWeightsvARB(const char* file, unsigned line, int size, const short* weights)
 {
     beginLine(file, line) << "glWeightsvARB(" << size << ", " << CallText::Pointer{weights} << ")\n";
-    return interceptor()->cgmWeightsvARB(file, line, size, weights);
+    return next().cgmWeightsvARB(file, line, size, weights);
 }
 
 void OpenGLTracer::cgmWeightivARB(const char* file, unsigned line, int size, const int* weights)
 {
     beginLine(file, line) << "glWeightivARB(" << size << ", " << CallText::Pointer{weights} << ")\n";
-    return interceptor()->cgmWeightivARB(file, line, size, weights);
+    return next().cgmWeightivARB(file, line, size, weights);
 }
 
 void OpenGLTracer::cgmWeightfvARB(const char* file, unsigned line, int size, const float* weights)
 {
     beginLine(file, line) << "glWeightfvARB(" << size << ", " << CallText::Pointer{weights} << ")\n";
-    return interceptor()->cgmWeightfvARB(file, line, size, weights);
+    return next().cgmWeightfvARB(file, line, size, weights);
 }
 
 void OpenGLTracer::cgmWeightdvARB(const char* file, unsigned line, int size, const double* weights)
 {
     beginLine(file, line) << "glWeightdvARB(" << size << ", " << CallText::Pointer{weights} << ")\n";
-    return interceptor()->cgmWeightdvARB(file, line, size, weights);
+    return next().cgmWeightdvARB(file, line, size, weights);
 }
 
 void OpenGLTracer::cgmWeightubvARB(const char* file, unsigned line, int size, const unsigned char* weights)
 {
     beginLine(file, line) << "glWeightubvARB(" << size << ", " << CallText::Pointer{weights} << ")\n";
-    return interceptor()->cgmWeightubvARB(file, line, size, weights);
+    return next().cgmWeightubvARB(file, line, size, weights);
 }
 
 void OpenGLTracer::cgmWeightusvARB(const char* file, unsigned line, int size, const unsigned short* weights)
 {
     beginLine(file, line) << "glWeightusvARB(" << size << ", " << CallText::Pointer{weights} << ")\n";
-    return interceptor()->cgmWeightusvARB(file, line, size, weights);
+    return next().cgmWeightusvARB(file, line, size, weights);
 }
 
 void OpenGLTracer::cgmWeightuivARB(const char* file, unsigned line, int size, const unsigned* weights)
 {
     beginLine(file, line) << "glWeightuivARB(" << size << ", " << CallText::Pointer{weights} << ")\n";
-    return interceptor()->cgmWeightuivARB(file, line, size, weights);
+    return next().cgmWeightuivARB(file, line, size, weights);
 }
 
 void OpenGLTracer::cgmWeightPointerARB(
@@ -2204,19 +2204,19 @@ void OpenGLTracer::cgmWeightPointerARB(
 {
     beginLine(file, line) << "glWeightPointerARB(" << size << ", " << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmWeightPointerARB(file, line, size, type, stride, pointer);
+    return next().cgmWeightPointerARB(file, line, size, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmVertexBlendARB(const char* file, unsigned line, int count)
 {
     beginLine(file, line) << "glVertexBlendARB(" << count << ")\n";
-    return interceptor()->cgmVertexBlendARB(file, line, count);
+    return next().cgmVertexBlendARB(file, line, count);
 }
 
 void OpenGLTracer::cgmBindBufferARB(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
     beginLine(file, line) << "glBindBufferARB(" << CallText::Enum{target} << ", " << buffer << ")\n";
-    return interceptor()->cgmBindBufferARB(file, line, target, buffer);
+    return next().cgmBindBufferARB(file, line, target, buffer);
 }
 
 void OpenGLTracer::cgmBufferDataARB(
@@ -2224,7 +2224,7 @@ void OpenGLTracer::cgmBufferDataARB(
 {
     beginLine(file, line) << "glBufferDataARB(" << CallText::Enum{target} << ", " << size << ", "
         << CallText::Pointer{data} << ", " << CallText::Enum{usage} << ")\n";
-    return interceptor()->cgmBufferDataARB(file, line, target, size, data, usage);
+    return next().cgmBufferDataARB(file, line, target, size, data, usage);
 }
 
 void OpenGLTracer::cgmBufferSubDataARB(
@@ -2232,19 +2232,19 @@ void OpenGLTracer::cgmBufferSubDataARB(
 {
     beginLine(file, line) << "glBufferSubDataARB(" << CallText::Enum{target} << ", " << offset << ", " << size
         << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmBufferSubDataARB(file, line, target, offset, size, data);
+    return next().cgmBufferSubDataARB(file, line, target, offset, size, data);
 }
 
 void OpenGLTracer::cgmDeleteBuffersARB(const char* file, unsigned line, int n, const unsigned* buffers)
 {
     beginLine(file, line) << "glDeleteBuffersARB(" << n << ", " << CallText::Pointer{buffers} << ")\n";
-    return interceptor()->cgmDeleteBuffersARB(file, line, n, buffers);
+    return next().cgmDeleteBuffersARB(file, line, n, buffers);
 }
 
 void OpenGLTracer::cgmGenBuffersARB(const char* file, unsigned line, int n, unsigned* buffers)
 {
     beginLine(file, line) << "glGenBuffersARB(" << n << ", " << CallText::Pointer{buffers} << ")\n";
-    return interceptor()->cgmGenBuffersARB(file, line, n, buffers);
+    return next().cgmGenBuffersARB(file, line, n, buffers);
 }
 
 void OpenGLTracer::cgmGetBufferParameterivARB(
@@ -2252,7 +2252,7 @@ void OpenGLTracer::cgmGetBufferParameterivARB(
 {
     beginLine(file, line) << "glGetBufferParameterivARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetBufferParameterivARB(file, line, target, pname, params);
+    return next().cgmGetBufferParameterivARB(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetBufferPointervARB(
@@ -2260,7 +2260,7 @@ void OpenGLTracer::cgmGetBufferPointervARB(
 {
     beginLine(file, line) << "glGetBufferPointervARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetBufferPointervARB(file, line, target, pname, params);
+    return next().cgmGetBufferPointervARB(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetBufferSubDataARB(
@@ -2268,153 +2268,153 @@ void OpenGLTracer::cgmGetBufferSubDataARB(
 {
     beginLine(file, line) << "glGetBufferSubDataARB(" << CallText::Enum{target} << ", " << offset << ", " << size
         << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetBufferSubDataARB(file, line, target, offset, size, data);
+    return next().cgmGetBufferSubDataARB(file, line, target, offset, size, data);
 }
 
 unsigned char OpenGLTracer::cgmIsBufferARB(const char* file, unsigned line, unsigned buffer)
 {
     beginLine(file, line) << "glIsBufferARB(" << buffer << ")\n";
-    return interceptor()->cgmIsBufferARB(file, line, buffer);
+    return next().cgmIsBufferARB(file, line, buffer);
 }
 
 void* OpenGLTracer::cgmMapBufferARB(const char* file, unsigned line, unsigned target, unsigned access)
 {
     beginLine(file, line) << "glMapBufferARB(" << CallText::Enum{target} << ", " << CallText::Enum{access} << ")\n";
-    return interceptor()->cgmMapBufferARB(file, line, target, access);
+    return next().cgmMapBufferARB(file, line, target, access);
 }
 
 unsigned char OpenGLTracer::cgmUnmapBufferARB(const char* file, unsigned line, unsigned target)
 {
     beginLine(file, line) << "glUnmapBufferARB(" << CallText::Enum{target} << ")\n";
-    return interceptor()->cgmUnmapBufferARB(file, line, target);
+    return next().cgmUnmapBufferARB(file, line, target);
 }
 
 void OpenGLTracer::cgmVertexAttrib1dARB(const char* file, unsigned line, unsigned index, double x)
 {
     beginLine(file, line) << "glVertexAttrib1dARB(" << index << ", " << x << ")\n";
-    return interceptor()->cgmVertexAttrib1dARB(file, line, index, x);
+    return next().cgmVertexAttrib1dARB(file, line, index, x);
 }
 
 void OpenGLTracer::cgmVertexAttrib1dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
     beginLine(file, line) << "glVertexAttrib1dvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib1dvARB(file, line, index, v);
+    return next().cgmVertexAttrib1dvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib1fARB(const char* file, unsigned line, unsigned index, float x)
 {
     beginLine(file, line) << "glVertexAttrib1fARB(" << index << ", " << CallText::Float{x} << ")\n";
-    return interceptor()->cgmVertexAttrib1fARB(file, line, index, x);
+    return next().cgmVertexAttrib1fARB(file, line, index, x);
 }
 
 void OpenGLTracer::cgmVertexAttrib1fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
     beginLine(file, line) << "glVertexAttrib1fvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib1fvARB(file, line, index, v);
+    return next().cgmVertexAttrib1fvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib1sARB(const char* file, unsigned line, unsigned index, short x)
 {
     beginLine(file, line) << "glVertexAttrib1sARB(" << index << ", " << x << ")\n";
-    return interceptor()->cgmVertexAttrib1sARB(file, line, index, x);
+    return next().cgmVertexAttrib1sARB(file, line, index, x);
 }
 
 void OpenGLTracer::cgmVertexAttrib1svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib1svARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib1svARB(file, line, index, v);
+    return next().cgmVertexAttrib1svARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib2dARB(const char* file, unsigned line, unsigned index, double x, double y)
 {
     beginLine(file, line) << "glVertexAttrib2dARB(" << index << ", " << x << ", " << y << ")\n";
-    return interceptor()->cgmVertexAttrib2dARB(file, line, index, x, y);
+    return next().cgmVertexAttrib2dARB(file, line, index, x, y);
 }
 
 void OpenGLTracer::cgmVertexAttrib2dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
     beginLine(file, line) << "glVertexAttrib2dvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib2dvARB(file, line, index, v);
+    return next().cgmVertexAttrib2dvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib2fARB(const char* file, unsigned line, unsigned index, float x, float y)
 {
     beginLine(file, line) << "glVertexAttrib2fARB(" << index << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ")\n";
-    return interceptor()->cgmVertexAttrib2fARB(file, line, index, x, y);
+    return next().cgmVertexAttrib2fARB(file, line, index, x, y);
 }
 
 void OpenGLTracer::cgmVertexAttrib2fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
     beginLine(file, line) << "glVertexAttrib2fvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib2fvARB(file, line, index, v);
+    return next().cgmVertexAttrib2fvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib2sARB(const char* file, unsigned line, unsigned index, short x, short y)
 {
     beginLine(file, line) << "glVertexAttrib2sARB(" << index << ", " << x << ", " << y << ")\n";
-    return interceptor()->cgmVertexAttrib2sARB(file, line, index, x, y);
+    return next().cgmVertexAttrib2sARB(file, line, index, x, y);
 }
 
 void OpenGLTracer::cgmVertexAttrib2svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib2svARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib2svARB(file, line, index, v);
+    return next().cgmVertexAttrib2svARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib3dARB(const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
     beginLine(file, line) << "glVertexAttrib3dARB(" << index << ", " << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmVertexAttrib3dARB(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3dARB(file, line, index, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexAttrib3dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
     beginLine(file, line) << "glVertexAttrib3dvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib3dvARB(file, line, index, v);
+    return next().cgmVertexAttrib3dvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib3fARB(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
     beginLine(file, line) << "glVertexAttrib3fARB(" << index << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmVertexAttrib3fARB(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3fARB(file, line, index, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexAttrib3fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
     beginLine(file, line) << "glVertexAttrib3fvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib3fvARB(file, line, index, v);
+    return next().cgmVertexAttrib3fvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib3sARB(const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
     beginLine(file, line) << "glVertexAttrib3sARB(" << index << ", " << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmVertexAttrib3sARB(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3sARB(file, line, index, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexAttrib3svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib3svARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib3svARB(file, line, index, v);
+    return next().cgmVertexAttrib3svARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4NbvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     beginLine(file, line) << "glVertexAttrib4NbvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4NbvARB(file, line, index, v);
+    return next().cgmVertexAttrib4NbvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4NivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
     beginLine(file, line) << "glVertexAttrib4NivARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4NivARB(file, line, index, v);
+    return next().cgmVertexAttrib4NivARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4NsvARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib4NsvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4NsvARB(file, line, index, v);
+    return next().cgmVertexAttrib4NsvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4NubARB(
@@ -2423,31 +2423,31 @@ void OpenGLTracer::cgmVertexAttrib4NubARB(
 {
     beginLine(file, line) << "glVertexAttrib4NubARB(" << index << ", " << static_cast<unsigned>(x) << ", "
         << static_cast<unsigned>(y) << ", " << static_cast<unsigned>(z) << ", " << static_cast<unsigned>(w) << ")\n";
-    return interceptor()->cgmVertexAttrib4NubARB(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4NubARB(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttrib4NubvARB(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     beginLine(file, line) << "glVertexAttrib4NubvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4NubvARB(file, line, index, v);
+    return next().cgmVertexAttrib4NubvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4NuivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     beginLine(file, line) << "glVertexAttrib4NuivARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4NuivARB(file, line, index, v);
+    return next().cgmVertexAttrib4NuivARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4NusvARB(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     beginLine(file, line) << "glVertexAttrib4NusvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4NusvARB(file, line, index, v);
+    return next().cgmVertexAttrib4NusvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4bvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     beginLine(file, line) << "glVertexAttrib4bvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4bvARB(file, line, index, v);
+    return next().cgmVertexAttrib4bvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4dARB(
@@ -2455,13 +2455,13 @@ void OpenGLTracer::cgmVertexAttrib4dARB(
 {
     beginLine(file, line) << "glVertexAttrib4dARB(" << index << ", " << x << ", " << y << ", " << z << ", " << w
         << ")\n";
-    return interceptor()->cgmVertexAttrib4dARB(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4dARB(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttrib4dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
     beginLine(file, line) << "glVertexAttrib4dvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4dvARB(file, line, index, v);
+    return next().cgmVertexAttrib4dvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4fARB(
@@ -2469,19 +2469,19 @@ void OpenGLTracer::cgmVertexAttrib4fARB(
 {
     beginLine(file, line) << "glVertexAttrib4fARB(" << index << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ")\n";
-    return interceptor()->cgmVertexAttrib4fARB(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4fARB(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttrib4fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
     beginLine(file, line) << "glVertexAttrib4fvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4fvARB(file, line, index, v);
+    return next().cgmVertexAttrib4fvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4ivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
     beginLine(file, line) << "glVertexAttrib4ivARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4ivARB(file, line, index, v);
+    return next().cgmVertexAttrib4ivARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4sARB(
@@ -2489,31 +2489,31 @@ void OpenGLTracer::cgmVertexAttrib4sARB(
 {
     beginLine(file, line) << "glVertexAttrib4sARB(" << index << ", " << x << ", " << y << ", " << z << ", " << w
         << ")\n";
-    return interceptor()->cgmVertexAttrib4sARB(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4sARB(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttrib4svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib4svARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4svARB(file, line, index, v);
+    return next().cgmVertexAttrib4svARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4ubvARB(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     beginLine(file, line) << "glVertexAttrib4ubvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4ubvARB(file, line, index, v);
+    return next().cgmVertexAttrib4ubvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4uivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     beginLine(file, line) << "glVertexAttrib4uivARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4uivARB(file, line, index, v);
+    return next().cgmVertexAttrib4uivARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4usvARB(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     beginLine(file, line) << "glVertexAttrib4usvARB(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4usvARB(file, line, index, v);
+    return next().cgmVertexAttrib4usvARB(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribPointerARB(
@@ -2522,19 +2522,19 @@ void OpenGLTracer::cgmVertexAttribPointerARB(
 {
     beginLine(file, line) << "glVertexAttribPointerARB(" << index << ", " << size << ", " << CallText::Enum{type}
         << ", " << CallText::Bool{normalized} << ", " << stride << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmVertexAttribPointerARB(file, line, index, size, type, normalized, stride, pointer);
+    return next().cgmVertexAttribPointerARB(file, line, index, size, type, normalized, stride, pointer);
 }
 
 void OpenGLTracer::cgmEnableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
     beginLine(file, line) << "glEnableVertexAttribArrayARB(" << index << ")\n";
-    return interceptor()->cgmEnableVertexAttribArrayARB(file, line, index);
+    return next().cgmEnableVertexAttribArrayARB(file, line, index);
 }
 
 void OpenGLTracer::cgmDisableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
     beginLine(file, line) << "glDisableVertexAttribArrayARB(" << index << ")\n";
-    return interceptor()->cgmDisableVertexAttribArrayARB(file, line, index);
+    return next().cgmDisableVertexAttribArrayARB(file, line, index);
 }
 
 void OpenGLTracer::cgmProgramStringARB(
@@ -2542,25 +2542,25 @@ void OpenGLTracer::cgmProgramStringARB(
 {
     beginLine(file, line) << "glProgramStringARB(" << CallText::Enum{target} << ", " << CallText::Enum{format}
         << ", " << len << ", " << CallText::Pointer{string} << ")\n";
-    return interceptor()->cgmProgramStringARB(file, line, target, format, len, string);
+    return next().cgmProgramStringARB(file, line, target, format, len, string);
 }
 
 void OpenGLTracer::cgmBindProgramARB(const char* file, unsigned line, unsigned target, unsigned program)
 {
     beginLine(file, line) << "glBindProgramARB(" << CallText::Enum{target} << ", " << program << ")\n";
-    return interceptor()->cgmBindProgramARB(file, line, target, program);
+    return next().cgmBindProgramARB(file, line, target, program);
 }
 
 void OpenGLTracer::cgmDeleteProgramsARB(const char* file, unsigned line, int n, const unsigned* programs)
 {
     beginLine(file, line) << "glDeleteProgramsARB(" << n << ", " << CallText::Pointer{programs} << ")\n";
-    return interceptor()->cgmDeleteProgramsARB(file, line, n, programs);
+    return next().cgmDeleteProgramsARB(file, line, n, programs);
 }
 
 void OpenGLTracer::cgmGenProgramsARB(const char* file, unsigned line, int n, unsigned* programs)
 {
     beginLine(file, line) << "glGenProgramsARB(" << n << ", " << CallText::Pointer{programs} << ")\n";
-    return interceptor()->cgmGenProgramsARB(file, line, n, programs);
+    return next().cgmGenProgramsARB(file, line, n, programs);
 }
 
 void OpenGLTracer::cgmProgramEnvParameter4dARB(
@@ -2568,7 +2568,7 @@ void OpenGLTracer::cgmProgramEnvParameter4dARB(
 {
     beginLine(file, line) << "glProgramEnvParameter4dARB(" << CallText::Enum{target} << ", " << index << ", " << x
         << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmProgramEnvParameter4dARB(file, line, target, index, x, y, z, w);
+    return next().cgmProgramEnvParameter4dARB(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmProgramEnvParameter4dvARB(
@@ -2576,7 +2576,7 @@ void OpenGLTracer::cgmProgramEnvParameter4dvARB(
 {
     beginLine(file, line) << "glProgramEnvParameter4dvARB(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramEnvParameter4dvARB(file, line, target, index, params);
+    return next().cgmProgramEnvParameter4dvARB(file, line, target, index, params);
 }
 
 void OpenGLTracer::cgmProgramEnvParameter4fARB(
@@ -2585,7 +2585,7 @@ void OpenGLTracer::cgmProgramEnvParameter4fARB(
     beginLine(file, line) << "glProgramEnvParameter4fARB(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
         << CallText::Float{w} << ")\n";
-    return interceptor()->cgmProgramEnvParameter4fARB(file, line, target, index, x, y, z, w);
+    return next().cgmProgramEnvParameter4fARB(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmProgramEnvParameter4fvARB(
@@ -2593,7 +2593,7 @@ void OpenGLTracer::cgmProgramEnvParameter4fvARB(
 {
     beginLine(file, line) << "glProgramEnvParameter4fvARB(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramEnvParameter4fvARB(file, line, target, index, params);
+    return next().cgmProgramEnvParameter4fvARB(file, line, target, index, params);
 }
 
 void OpenGLTracer::cgmProgramLocalParameter4dARB(
@@ -2601,7 +2601,7 @@ void OpenGLTracer::cgmProgramLocalParameter4dARB(
 {
     beginLine(file, line) << "glProgramLocalParameter4dARB(" << CallText::Enum{target} << ", " << index << ", " << x
         << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmProgramLocalParameter4dARB(file, line, target, index, x, y, z, w);
+    return next().cgmProgramLocalParameter4dARB(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmProgramLocalParameter4dvARB(
@@ -2609,7 +2609,7 @@ void OpenGLTracer::cgmProgramLocalParameter4dvARB(
 {
     beginLine(file, line) << "glProgramLocalParameter4dvARB(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramLocalParameter4dvARB(file, line, target, index, params);
+    return next().cgmProgramLocalParameter4dvARB(file, line, target, index, params);
 }
 
 void OpenGLTracer::cgmProgramLocalParameter4fARB(
@@ -2618,7 +2618,7 @@ void OpenGLTracer::cgmProgramLocalParameter4fARB(
     beginLine(file, line) << "glProgramLocalParameter4fARB(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
         << CallText::Float{w} << ")\n";
-    return interceptor()->cgmProgramLocalParameter4fARB(file, line, target, index, x, y, z, w);
+    return next().cgmProgramLocalParameter4fARB(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmProgramLocalParameter4fvARB(
@@ -2626,7 +2626,7 @@ void OpenGLTracer::cgmProgramLocalParameter4fvARB(
 {
     beginLine(file, line) << "glProgramLocalParameter4fvARB(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramLocalParameter4fvARB(file, line, target, index, params);
+    return next().cgmProgramLocalParameter4fvARB(file, line, target, index, params);
 }
 
 void OpenGLTracer::cgmGetProgramEnvParameterdvARB(
@@ -2634,7 +2634,7 @@ void OpenGLTracer::cgmGetProgramEnvParameterdvARB(
 {
     beginLine(file, line) << "glGetProgramEnvParameterdvARB(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetProgramEnvParameterdvARB(file, line, target, index, params);
+    return next().cgmGetProgramEnvParameterdvARB(file, line, target, index, params);
 }
 
 void OpenGLTracer::cgmGetProgramEnvParameterfvARB(
@@ -2642,7 +2642,7 @@ void OpenGLTracer::cgmGetProgramEnvParameterfvARB(
 {
     beginLine(file, line) << "glGetProgramEnvParameterfvARB(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetProgramEnvParameterfvARB(file, line, target, index, params);
+    return next().cgmGetProgramEnvParameterfvARB(file, line, target, index, params);
 }
 
 void OpenGLTracer::cgmGetProgramLocalParameterdvARB(
@@ -2650,7 +2650,7 @@ void OpenGLTracer::cgmGetProgramLocalParameterdvARB(
 {
     beginLine(file, line) << "glGetProgramLocalParameterdvARB(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetProgramLocalParameterdvARB(file, line, target, index, params);
+    return next().cgmGetProgramLocalParameterdvARB(file, line, target, index, params);
 }
 
 void OpenGLTracer::cgmGetProgramLocalParameterfvARB(
@@ -2658,14 +2658,14 @@ void OpenGLTracer::cgmGetProgramLocalParameterfvARB(
 {
     beginLine(file, line) << "glGetProgramLocalParameterfvARB(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetProgramLocalParameterfvARB(file, line, target, index, params);
+    return next().cgmGetProgramLocalParameterfvARB(file, line, target, index, params);
 }
 
 void OpenGLTracer::cgmGetProgramivARB(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetProgramivARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetProgramivARB(file, line, target, pname, params);
+    return next().cgmGetProgramivARB(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetProgramStringARB(
@@ -2673,7 +2673,7 @@ void OpenGLTracer::cgmGetProgramStringARB(
 {
     beginLine(file, line) << "glGetProgramStringARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{string} << ")\n";
-    return interceptor()->cgmGetProgramStringARB(file, line, target, pname, string);
+    return next().cgmGetProgramStringARB(file, line, target, pname, string);
 }
 
 void OpenGLTracer::cgmGetVertexAttribdvARB(
@@ -2681,7 +2681,7 @@ void OpenGLTracer::cgmGetVertexAttribdvARB(
 {
     beginLine(file, line) << "glGetVertexAttribdvARB(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVertexAttribdvARB(file, line, index, pname, params);
+    return next().cgmGetVertexAttribdvARB(file, line, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetVertexAttribfvARB(
@@ -2689,7 +2689,7 @@ void OpenGLTracer::cgmGetVertexAttribfvARB(
 {
     beginLine(file, line) << "glGetVertexAttribfvARB(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVertexAttribfvARB(file, line, index, pname, params);
+    return next().cgmGetVertexAttribfvARB(file, line, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetVertexAttribivARB(
@@ -2697,7 +2697,7 @@ void OpenGLTracer::cgmGetVertexAttribivARB(
 {
     beginLine(file, line) << "glGetVertexAttribivARB(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVertexAttribivARB(file, line, index, pname, params);
+    return next().cgmGetVertexAttribivARB(file, line, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetVertexAttribPointervARB(
@@ -2705,13 +2705,13 @@ void OpenGLTracer::cgmGetVertexAttribPointervARB(
 {
     beginLine(file, line) << "glGetVertexAttribPointervARB(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmGetVertexAttribPointervARB(file, line, index, pname, pointer);
+    return next().cgmGetVertexAttribPointervARB(file, line, index, pname, pointer);
 }
 
 unsigned char OpenGLTracer::cgmIsProgramARB(const char* file, unsigned line, unsigned program)
 {
     beginLine(file, line) << "glIsProgramARB(" << program << ")\n";
-    return interceptor()->cgmIsProgramARB(file, line, program);
+    return next().cgmIsProgramARB(file, line, program);
 }
 
 void OpenGLTracer::cgmBindAttribLocationARB(
@@ -2719,7 +2719,7 @@ void OpenGLTracer::cgmBindAttribLocationARB(
 {
     beginLine(file, line) << "glBindAttribLocationARB(" << CallText::Handle{programObj} << ", " << index << ", "
         << CallText::Text{name} << ")\n";
-    return interceptor()->cgmBindAttribLocationARB(file, line, programObj, index, name);
+    return next().cgmBindAttribLocationARB(file, line, programObj, index, name);
 }
 
 void OpenGLTracer::cgmGetActiveAttribARB(
@@ -2729,56 +2729,56 @@ void OpenGLTracer::cgmGetActiveAttribARB(
     beginLine(file, line) << "glGetActiveAttribARB(" << CallText::Handle{programObj} << ", " << index << ", "
         << maxLength << ", " << CallText::Pointer{length} << ", " << CallText::Pointer{size} << ", "
         << CallText::Pointer{type} << ", " << CallText::Pointer{name} << ")\n";
-    return interceptor()->cgmGetActiveAttribARB(file, line, programObj, index, maxLength, length, size, type, name);
+    return next().cgmGetActiveAttribARB(file, line, programObj, index, maxLength, length, size, type, name);
 }
 
 int OpenGLTracer::cgmGetAttribLocationARB(const char* file, unsigned line, unsigned programObj, const char* name)
 {
     beginLine(file, line) << "glGetAttribLocationARB(" << CallText::Handle{programObj} << ", "
         << CallText::Text{name} << ")\n";
-    return interceptor()->cgmGetAttribLocationARB(file, line, programObj, name);
+    return next().cgmGetAttribLocationARB(file, line, programObj, name);
 }
 
 void OpenGLTracer::cgmWindowPos2dARB(const char* file, unsigned line, double x, double y)
 {
     beginLine(file, line) << "glWindowPos2dARB(" << x << ", " << y << ")\n";
-    return interceptor()->cgmWindowPos2dARB(file, line, x, y);
+    return next().cgmWindowPos2dARB(file, line, x, y);
 }
 
 void OpenGLTracer::cgmWindowPos2dvARB(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glWindowPos2dvARB(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos2dvARB(file, line, v);
+    return next().cgmWindowPos2dvARB(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos2fARB(const char* file, unsigned line, float x, float y)
 {
     beginLine(file, line) << "glWindowPos2fARB(" << CallText::Float{x} << ", " << CallText::Float{y} << ")\n";
-    return interceptor()->cgmWindowPos2fARB(file, line, x, y);
+    return next().cgmWindowPos2fARB(file, line, x, y);
 }
 
 void OpenGLTracer::cgmWindowPos2fvARB(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glWindowPos2fvARB(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos2fvARB(file, line, v);
+    return next().cgmWindowPos2fvARB(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos2iARB(const char* file, unsigned line, int x, int y)
 {
     beginLine(file, line) << "glWindowPos2iARB(" << x << ", " << y << ")\n";
-    return interceptor()->cgmWindowPos2iARB(file, line, x, y);
+    return next().cgmWindowPos2iARB(file, line, x, y);
 }
 
 void OpenGLTracer::cgmWindowPos2ivARB(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glWindowPos2ivARB(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos2ivARB(file, line, v);
+    return next().cgmWindowPos2ivARB(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos2sARB(const char* file, unsigned line, short x, short y)
 {
     beginLine(file, line) << "glWindowPos2sARB(" << x << ", " << y << ")\n";
-    return interceptor()->cgmWindowPos2sARB(file, line, x, y);
+    return next().cgmWindowPos2sARB(file, line, x, y);
 }
 
 }}

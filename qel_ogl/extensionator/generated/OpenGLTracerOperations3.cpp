@@ -12,75 +12,75 @@ namespace QEL { namespace OGL {
 void OpenGLTracer::cgmWindowPos2svARB(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glWindowPos2svARB(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos2svARB(file, line, v);
+    return next().cgmWindowPos2svARB(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos3dARB(const char* file, unsigned line, double x, double y, double z)
 {
     beginLine(file, line) << "glWindowPos3dARB(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmWindowPos3dARB(file, line, x, y, z);
+    return next().cgmWindowPos3dARB(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmWindowPos3dvARB(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glWindowPos3dvARB(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos3dvARB(file, line, v);
+    return next().cgmWindowPos3dvARB(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos3fARB(const char* file, unsigned line, float x, float y, float z)
 {
     beginLine(file, line) << "glWindowPos3fARB(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ")\n";
-    return interceptor()->cgmWindowPos3fARB(file, line, x, y, z);
+    return next().cgmWindowPos3fARB(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmWindowPos3fvARB(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glWindowPos3fvARB(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos3fvARB(file, line, v);
+    return next().cgmWindowPos3fvARB(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos3iARB(const char* file, unsigned line, int x, int y, int z)
 {
     beginLine(file, line) << "glWindowPos3iARB(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmWindowPos3iARB(file, line, x, y, z);
+    return next().cgmWindowPos3iARB(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmWindowPos3ivARB(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glWindowPos3ivARB(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos3ivARB(file, line, v);
+    return next().cgmWindowPos3ivARB(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos3sARB(const char* file, unsigned line, short x, short y, short z)
 {
     beginLine(file, line) << "glWindowPos3sARB(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmWindowPos3sARB(file, line, x, y, z);
+    return next().cgmWindowPos3sARB(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmWindowPos3svARB(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glWindowPos3svARB(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos3svARB(file, line, v);
+    return next().cgmWindowPos3svARB(file, line, v);
 }
 
 void OpenGLTracer::cgmDrawBuffersATI(const char* file, unsigned line, int n, const unsigned* bufs)
 {
     beginLine(file, line) << "glDrawBuffersATI(" << n << ", " << CallText::Pointer{bufs} << ")\n";
-    return interceptor()->cgmDrawBuffersATI(file, line, n, bufs);
+    return next().cgmDrawBuffersATI(file, line, n, bufs);
 }
 
 void OpenGLTracer::cgmElementPointerATI(const char* file, unsigned line, unsigned type, const void* pointer)
 {
     beginLine(file, line) << "glElementPointerATI(" << CallText::Enum{type} << ", " << CallText::Pointer{pointer}
         << ")\n";
-    return interceptor()->cgmElementPointerATI(file, line, type, pointer);
+    return next().cgmElementPointerATI(file, line, type, pointer);
 }
 
 void OpenGLTracer::cgmDrawElementArrayATI(const char* file, unsigned line, unsigned mode, int count)
 {
     beginLine(file, line) << "glDrawElementArrayATI(" << CallText::Enum{mode} << ", " << count << ")\n";
-    return interceptor()->cgmDrawElementArrayATI(file, line, mode, count);
+    return next().cgmDrawElementArrayATI(file, line, mode, count);
 }
 
 void OpenGLTracer::cgmDrawRangeElementArrayATI(
@@ -88,77 +88,77 @@ void OpenGLTracer::cgmDrawRangeElementArrayATI(
 {
     beginLine(file, line) << "glDrawRangeElementArrayATI(" << CallText::Enum{mode} << ", " << start << ", " << end
         << ", " << count << ")\n";
-    return interceptor()->cgmDrawRangeElementArrayATI(file, line, mode, start, end, count);
+    return next().cgmDrawRangeElementArrayATI(file, line, mode, start, end, count);
 }
 
 void OpenGLTracer::cgmTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, const int* param)
 {
     beginLine(file, line) << "glTexBumpParameterivATI(" << CallText::Enum{pname} << ", " << CallText::Pointer{param}
         << ")\n";
-    return interceptor()->cgmTexBumpParameterivATI(file, line, pname, param);
+    return next().cgmTexBumpParameterivATI(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, const float* param)
 {
     beginLine(file, line) << "glTexBumpParameterfvATI(" << CallText::Enum{pname} << ", " << CallText::Pointer{param}
         << ")\n";
-    return interceptor()->cgmTexBumpParameterfvATI(file, line, pname, param);
+    return next().cgmTexBumpParameterfvATI(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmGetTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, int* param)
 {
     beginLine(file, line) << "glGetTexBumpParameterivATI(" << CallText::Enum{pname} << ", "
         << CallText::Pointer{param} << ")\n";
-    return interceptor()->cgmGetTexBumpParameterivATI(file, line, pname, param);
+    return next().cgmGetTexBumpParameterivATI(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmGetTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, float* param)
 {
     beginLine(file, line) << "glGetTexBumpParameterfvATI(" << CallText::Enum{pname} << ", "
         << CallText::Pointer{param} << ")\n";
-    return interceptor()->cgmGetTexBumpParameterfvATI(file, line, pname, param);
+    return next().cgmGetTexBumpParameterfvATI(file, line, pname, param);
 }
 
 unsigned OpenGLTracer::cgmGenFragmentShadersATI(const char* file, unsigned line, unsigned range)
 {
     beginLine(file, line) << "glGenFragmentShadersATI(" << range << ")\n";
-    return interceptor()->cgmGenFragmentShadersATI(file, line, range);
+    return next().cgmGenFragmentShadersATI(file, line, range);
 }
 
 void OpenGLTracer::cgmBindFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
     beginLine(file, line) << "glBindFragmentShaderATI(" << id << ")\n";
-    return interceptor()->cgmBindFragmentShaderATI(file, line, id);
+    return next().cgmBindFragmentShaderATI(file, line, id);
 }
 
 void OpenGLTracer::cgmDeleteFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
     beginLine(file, line) << "glDeleteFragmentShaderATI(" << id << ")\n";
-    return interceptor()->cgmDeleteFragmentShaderATI(file, line, id);
+    return next().cgmDeleteFragmentShaderATI(file, line, id);
 }
 
 void OpenGLTracer::cgmBeginFragmentShaderATI(const char* file, unsigned line)
 {
     beginLine(file, line) << "glBeginFragmentShaderATI()\n";
-    return interceptor()->cgmBeginFragmentShaderATI(file, line);
+    return next().cgmBeginFragmentShaderATI(file, line);
 }
 
 void OpenGLTracer::cgmEndFragmentShaderATI(const char* file, unsigned line)
 {
     beginLine(file, line) << "glEndFragmentShaderATI()\n";
-    return interceptor()->cgmEndFragmentShaderATI(file, line);
+    return next().cgmEndFragmentShaderATI(file, line);
 }
 
 void OpenGLTracer::cgmPassTexCoordATI(const char* file, unsigned line, unsigned dst, unsigned coord, unsigned swizzle)
 {
     beginLine(file, line) << "glPassTexCoordATI(" << dst << ", " << coord << ", " << CallText::Enum{swizzle} << ")\n";
-    return interceptor()->cgmPassTexCoordATI(file, line, dst, coord, swizzle);
+    return next().cgmPassTexCoordATI(file, line, dst, coord, swizzle);
 }
 
 void OpenGLTracer::cgmSampleMapATI(const char* file, unsigned line, unsigned dst, unsigned interp, unsigned swizzle)
 {
     beginLine(file, line) << "glSampleMapATI(" << dst << ", " << interp << ", " << CallText::Enum{swizzle} << ")\n";
-    return interceptor()->cgmSampleMapATI(file, line, dst, interp, swizzle);
+    return next().cgmSampleMapATI(file, line, dst, interp, swizzle);
 }
 
 void OpenGLTracer::cgmColorFragmentOp1ATI(
@@ -167,7 +167,7 @@ void OpenGLTracer::cgmColorFragmentOp1ATI(
 {
     beginLine(file, line) << "glColorFragmentOp1ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMask << ", "
         << dstMod << ", " << arg1 << ", " << arg1Rep << ", " << arg1Mod << ")\n";
-    return interceptor()->cgmColorFragmentOp1ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
+    return next().cgmColorFragmentOp1ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
 }
 
 void OpenGLTracer::cgmColorFragmentOp2ATI(
@@ -177,7 +177,7 @@ void OpenGLTracer::cgmColorFragmentOp2ATI(
     beginLine(file, line) << "glColorFragmentOp2ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMask << ", "
         << dstMod << ", " << arg1 << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", "
         << arg2Mod << ")\n";
-    return interceptor()->cgmColorFragmentOp2ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+    return next().cgmColorFragmentOp2ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
 
 void OpenGLTracer::cgmColorFragmentOp3ATI(
@@ -188,7 +188,7 @@ void OpenGLTracer::cgmColorFragmentOp3ATI(
     beginLine(file, line) << "glColorFragmentOp3ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMask << ", "
         << dstMod << ", " << arg1 << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", "
         << arg2Mod << ", " << arg3 << ", " << arg3Rep << ", " << arg3Mod << ")\n";
-    return interceptor()->cgmColorFragmentOp3ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+    return next().cgmColorFragmentOp3ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
 
 void OpenGLTracer::cgmAlphaFragmentOp1ATI(
@@ -197,7 +197,7 @@ void OpenGLTracer::cgmAlphaFragmentOp1ATI(
 {
     beginLine(file, line) << "glAlphaFragmentOp1ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMod << ", "
         << arg1 << ", " << arg1Rep << ", " << arg1Mod << ")\n";
-    return interceptor()->cgmAlphaFragmentOp1ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod);
+    return next().cgmAlphaFragmentOp1ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod);
 }
 
 void OpenGLTracer::cgmAlphaFragmentOp2ATI(
@@ -206,7 +206,7 @@ void OpenGLTracer::cgmAlphaFragmentOp2ATI(
 {
     beginLine(file, line) << "glAlphaFragmentOp2ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMod << ", "
         << arg1 << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", " << arg2Mod << ")\n";
-    return interceptor()->cgmAlphaFragmentOp2ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+    return next().cgmAlphaFragmentOp2ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
 
 void OpenGLTracer::cgmAlphaFragmentOp3ATI(
@@ -217,37 +217,37 @@ void OpenGLTracer::cgmAlphaFragmentOp3ATI(
     beginLine(file, line) << "glAlphaFragmentOp3ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMod << ", "
         << arg1 << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", " << arg2Mod << ", "
         << arg3 << ", " << arg3Rep << ", " << arg3Mod << ")\n";
-    return interceptor()->cgmAlphaFragmentOp3ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+    return next().cgmAlphaFragmentOp3ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
 
 void OpenGLTracer::cgmSetFragmentShaderConstantATI(const char* file, unsigned line, unsigned dst, const float* value)
 {
     beginLine(file, line) << "glSetFragmentShaderConstantATI(" << dst << ", " << CallText::Pointer{value} << ")\n";
-    return interceptor()->cgmSetFragmentShaderConstantATI(file, line, dst, value);
+    return next().cgmSetFragmentShaderConstantATI(file, line, dst, value);
 }
 
 void* OpenGLTracer::cgmMapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
     beginLine(file, line) << "glMapObjectBufferATI(" << buffer << ")\n";
-    return interceptor()->cgmMapObjectBufferATI(file, line, buffer);
+    return next().cgmMapObjectBufferATI(file, line, buffer);
 }
 
 void OpenGLTracer::cgmUnmapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
     beginLine(file, line) << "glUnmapObjectBufferATI(" << buffer << ")\n";
-    return interceptor()->cgmUnmapObjectBufferATI(file, line, buffer);
+    return next().cgmUnmapObjectBufferATI(file, line, buffer);
 }
 
 void OpenGLTracer::cgmPNTrianglesiATI(const char* file, unsigned line, unsigned pname, int param)
 {
     beginLine(file, line) << "glPNTrianglesiATI(" << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmPNTrianglesiATI(file, line, pname, param);
+    return next().cgmPNTrianglesiATI(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmPNTrianglesfATI(const char* file, unsigned line, unsigned pname, float param)
 {
     beginLine(file, line) << "glPNTrianglesfATI(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ")\n";
-    return interceptor()->cgmPNTrianglesfATI(file, line, pname, param);
+    return next().cgmPNTrianglesfATI(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmStencilOpSeparateATI(
@@ -255,7 +255,7 @@ void OpenGLTracer::cgmStencilOpSeparateATI(
 {
     beginLine(file, line) << "glStencilOpSeparateATI(" << CallText::Enum{face} << ", " << CallText::Enum{sfail}
         << ", " << CallText::Enum{dpfail} << ", " << CallText::Enum{dppass} << ")\n";
-    return interceptor()->cgmStencilOpSeparateATI(file, line, face, sfail, dpfail, dppass);
+    return next().cgmStencilOpSeparateATI(file, line, face, sfail, dpfail, dppass);
 }
 
 void OpenGLTracer::cgmStencilFuncSeparateATI(
@@ -263,7 +263,7 @@ void OpenGLTracer::cgmStencilFuncSeparateATI(
 {
     beginLine(file, line) << "glStencilFuncSeparateATI(" << CallText::Enum{frontfunc} << ", "
         << CallText::Enum{backfunc} << ", " << ref << ", " << mask << ")\n";
-    return interceptor()->cgmStencilFuncSeparateATI(file, line, frontfunc, backfunc, ref, mask);
+    return next().cgmStencilFuncSeparateATI(file, line, frontfunc, backfunc, ref, mask);
 }
 
 unsigned OpenGLTracer::cgmNewObjectBufferATI(
@@ -271,13 +271,13 @@ unsigned OpenGLTracer::cgmNewObjectBufferATI(
 {
     beginLine(file, line) << "glNewObjectBufferATI(" << size << ", " << CallText::Pointer{pointer} << ", "
         << CallText::Enum{usage} << ")\n";
-    return interceptor()->cgmNewObjectBufferATI(file, line, size, pointer, usage);
+    return next().cgmNewObjectBufferATI(file, line, size, pointer, usage);
 }
 
 unsigned char OpenGLTracer::cgmIsObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
     beginLine(file, line) << "glIsObjectBufferATI(" << buffer << ")\n";
-    return interceptor()->cgmIsObjectBufferATI(file, line, buffer);
+    return next().cgmIsObjectBufferATI(file, line, buffer);
 }
 
 void OpenGLTracer::cgmUpdateObjectBufferATI(
@@ -286,7 +286,7 @@ void OpenGLTracer::cgmUpdateObjectBufferATI(
 {
     beginLine(file, line) << "glUpdateObjectBufferATI(" << buffer << ", " << offset << ", " << size << ", "
         << CallText::Pointer{pointer} << ", " << CallText::Enum{preserve} << ")\n";
-    return interceptor()->cgmUpdateObjectBufferATI(file, line, buffer, offset, size, pointer, preserve);
+    return next().cgmUpdateObjectBufferATI(file, line, buffer, offset, size, pointer, preserve);
 }
 
 void OpenGLTracer::cgmGetObjectBufferfvATI(
@@ -294,7 +294,7 @@ void OpenGLTracer::cgmGetObjectBufferfvATI(
 {
     beginLine(file, line) << "glGetObjectBufferfvATI(" << buffer << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetObjectBufferfvATI(file, line, buffer, pname, params);
+    return next().cgmGetObjectBufferfvATI(file, line, buffer, pname, params);
 }
 
 void OpenGLTracer::cgmGetObjectBufferivATI(
@@ -302,13 +302,13 @@ void OpenGLTracer::cgmGetObjectBufferivATI(
 {
     beginLine(file, line) << "glGetObjectBufferivATI(" << buffer << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetObjectBufferivATI(file, line, buffer, pname, params);
+    return next().cgmGetObjectBufferivATI(file, line, buffer, pname, params);
 }
 
 void OpenGLTracer::cgmFreeObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
     beginLine(file, line) << "glFreeObjectBufferATI(" << buffer << ")\n";
-    return interceptor()->cgmFreeObjectBufferATI(file, line, buffer);
+    return next().cgmFreeObjectBufferATI(file, line, buffer);
 }
 
 void OpenGLTracer::cgmArrayObjectATI(
@@ -317,7 +317,7 @@ void OpenGLTracer::cgmArrayObjectATI(
 {
     beginLine(file, line) << "glArrayObjectATI(" << CallText::Enum{array} << ", " << size << ", "
         << CallText::Enum{type} << ", " << stride << ", " << buffer << ", " << offset << ")\n";
-    return interceptor()->cgmArrayObjectATI(file, line, array, size, type, stride, buffer, offset);
+    return next().cgmArrayObjectATI(file, line, array, size, type, stride, buffer, offset);
 }
 
 void OpenGLTracer::cgmGetArrayObjectfvATI(
@@ -325,7 +325,7 @@ void OpenGLTracer::cgmGetArrayObjectfvATI(
 {
     beginLine(file, line) << "glGetArrayObjectfvATI(" << CallText::Enum{array} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetArrayObjectfvATI(file, line, array, pname, params);
+    return next().cgmGetArrayObjectfvATI(file, line, array, pname, params);
 }
 
 void OpenGLTracer::cgmGetArrayObjectivATI(
@@ -333,7 +333,7 @@ void OpenGLTracer::cgmGetArrayObjectivATI(
 {
     beginLine(file, line) << "glGetArrayObjectivATI(" << CallText::Enum{array} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetArrayObjectivATI(file, line, array, pname, params);
+    return next().cgmGetArrayObjectivATI(file, line, array, pname, params);
 }
 
 void OpenGLTracer::cgmVariantArrayObjectATI(
@@ -341,7 +341,7 @@ void OpenGLTracer::cgmVariantArrayObjectATI(
 {
     beginLine(file, line) << "glVariantArrayObjectATI(" << id << ", " << CallText::Enum{type} << ", " << stride
         << ", " << buffer << ", " << offset << ")\n";
-    return interceptor()->cgmVariantArrayObjectATI(file, line, id, type, stride, buffer, offset);
+    return next().cgmVariantArrayObjectATI(file, line, id, type, stride, buffer, offset);
 }
 
 void OpenGLTracer::cgmGetVariantArrayObjectfvATI(
@@ -349,7 +349,7 @@ void OpenGLTracer::cgmGetVariantArrayObjectfvATI(
 {
     beginLine(file, line) << "glGetVariantArrayObjectfvATI(" << id << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVariantArrayObjectfvATI(file, line, id, pname, params);
+    return next().cgmGetVariantArrayObjectfvATI(file, line, id, pname, params);
 }
 
 void OpenGLTracer::cgmGetVariantArrayObjectivATI(
@@ -357,7 +357,7 @@ void OpenGLTracer::cgmGetVariantArrayObjectivATI(
 {
     beginLine(file, line) << "glGetVariantArrayObjectivATI(" << id << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVariantArrayObjectivATI(file, line, id, pname, params);
+    return next().cgmGetVariantArrayObjectivATI(file, line, id, pname, params);
 }
 
 void OpenGLTracer::cgmVertexAttribArrayObjectATI(
@@ -366,7 +366,7 @@ void OpenGLTracer::cgmVertexAttribArrayObjectATI(
 {
     beginLine(file, line) << "glVertexAttribArrayObjectATI(" << index << ", " << size << ", " << CallText::Enum{type}
         << ", " << CallText::Bool{normalized} << ", " << stride << ", " << buffer << ", " << offset << ")\n";
-    return interceptor()->cgmVertexAttribArrayObjectATI(file, line, index, size, type, normalized, stride, buffer, offset);
+    return next().cgmVertexAttribArrayObjectATI(file, line, index, size, type, normalized, stride, buffer, offset);
 }
 
 void OpenGLTracer::cgmGetVertexAttribArrayObjectfvATI(
@@ -374,7 +374,7 @@ void OpenGLTracer::cgmGetVertexAttribArrayObjectfvATI(
 {
     beginLine(file, line) << "glGetVertexAttribArrayObjectfvATI(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVertexAttribArrayObjectfvATI(file, line, index, pname, params);
+    return next().cgmGetVertexAttribArrayObjectfvATI(file, line, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetVertexAttribArrayObjectivATI(
@@ -382,102 +382,102 @@ void OpenGLTracer::cgmGetVertexAttribArrayObjectivATI(
 {
     beginLine(file, line) << "glGetVertexAttribArrayObjectivATI(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVertexAttribArrayObjectivATI(file, line, index, pname, params);
+    return next().cgmGetVertexAttribArrayObjectivATI(file, line, index, pname, params);
 }
 
 void OpenGLTracer::cgmVertexStream2sATI(const char* file, unsigned line, unsigned stream, short x, short y)
 {
     beginLine(file, line) << "glVertexStream2sATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ")\n";
-    return interceptor()->cgmVertexStream2sATI(file, line, stream, x, y);
+    return next().cgmVertexStream2sATI(file, line, stream, x, y);
 }
 
 void OpenGLTracer::cgmVertexStream2svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
     beginLine(file, line) << "glVertexStream2svATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmVertexStream2svATI(file, line, stream, coords);
+    return next().cgmVertexStream2svATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmVertexStream2iATI(const char* file, unsigned line, unsigned stream, int x, int y)
 {
     beginLine(file, line) << "glVertexStream2iATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ")\n";
-    return interceptor()->cgmVertexStream2iATI(file, line, stream, x, y);
+    return next().cgmVertexStream2iATI(file, line, stream, x, y);
 }
 
 void OpenGLTracer::cgmVertexStream2ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
     beginLine(file, line) << "glVertexStream2ivATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmVertexStream2ivATI(file, line, stream, coords);
+    return next().cgmVertexStream2ivATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmVertexStream2fATI(const char* file, unsigned line, unsigned stream, float x, float y)
 {
     beginLine(file, line) << "glVertexStream2fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ")\n";
-    return interceptor()->cgmVertexStream2fATI(file, line, stream, x, y);
+    return next().cgmVertexStream2fATI(file, line, stream, x, y);
 }
 
 void OpenGLTracer::cgmVertexStream2fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
     beginLine(file, line) << "glVertexStream2fvATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmVertexStream2fvATI(file, line, stream, coords);
+    return next().cgmVertexStream2fvATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmVertexStream2dATI(const char* file, unsigned line, unsigned stream, double x, double y)
 {
     beginLine(file, line) << "glVertexStream2dATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ")\n";
-    return interceptor()->cgmVertexStream2dATI(file, line, stream, x, y);
+    return next().cgmVertexStream2dATI(file, line, stream, x, y);
 }
 
 void OpenGLTracer::cgmVertexStream2dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
     beginLine(file, line) << "glVertexStream2dvATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmVertexStream2dvATI(file, line, stream, coords);
+    return next().cgmVertexStream2dvATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmVertexStream3sATI(const char* file, unsigned line, unsigned stream, short x, short y, short z)
 {
     beginLine(file, line) << "glVertexStream3sATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z
         << ")\n";
-    return interceptor()->cgmVertexStream3sATI(file, line, stream, x, y, z);
+    return next().cgmVertexStream3sATI(file, line, stream, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
     beginLine(file, line) << "glVertexStream3svATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmVertexStream3svATI(file, line, stream, coords);
+    return next().cgmVertexStream3svATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmVertexStream3iATI(const char* file, unsigned line, unsigned stream, int x, int y, int z)
 {
     beginLine(file, line) << "glVertexStream3iATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z
         << ")\n";
-    return interceptor()->cgmVertexStream3iATI(file, line, stream, x, y, z);
+    return next().cgmVertexStream3iATI(file, line, stream, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
     beginLine(file, line) << "glVertexStream3ivATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmVertexStream3ivATI(file, line, stream, coords);
+    return next().cgmVertexStream3ivATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmVertexStream3fATI(const char* file, unsigned line, unsigned stream, float x, float y, float z)
 {
     beginLine(file, line) << "glVertexStream3fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmVertexStream3fATI(file, line, stream, x, y, z);
+    return next().cgmVertexStream3fATI(file, line, stream, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
     beginLine(file, line) << "glVertexStream3fvATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmVertexStream3fvATI(file, line, stream, coords);
+    return next().cgmVertexStream3fvATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmVertexStream3dATI(
@@ -485,14 +485,14 @@ void OpenGLTracer::cgmVertexStream3dATI(
 {
     beginLine(file, line) << "glVertexStream3dATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z
         << ")\n";
-    return interceptor()->cgmVertexStream3dATI(file, line, stream, x, y, z);
+    return next().cgmVertexStream3dATI(file, line, stream, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
     beginLine(file, line) << "glVertexStream3dvATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmVertexStream3dvATI(file, line, stream, coords);
+    return next().cgmVertexStream3dvATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmVertexStream4sATI(
@@ -500,28 +500,28 @@ void OpenGLTracer::cgmVertexStream4sATI(
 {
     beginLine(file, line) << "glVertexStream4sATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z
         << ", " << w << ")\n";
-    return interceptor()->cgmVertexStream4sATI(file, line, stream, x, y, z, w);
+    return next().cgmVertexStream4sATI(file, line, stream, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexStream4svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
     beginLine(file, line) << "glVertexStream4svATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmVertexStream4svATI(file, line, stream, coords);
+    return next().cgmVertexStream4svATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmVertexStream4iATI(const char* file, unsigned line, unsigned stream, int x, int y, int z, int w)
 {
     beginLine(file, line) << "glVertexStream4iATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z
         << ", " << w << ")\n";
-    return interceptor()->cgmVertexStream4iATI(file, line, stream, x, y, z, w);
+    return next().cgmVertexStream4iATI(file, line, stream, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexStream4ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
     beginLine(file, line) << "glVertexStream4ivATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmVertexStream4ivATI(file, line, stream, coords);
+    return next().cgmVertexStream4ivATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmVertexStream4fATI(
@@ -529,14 +529,14 @@ void OpenGLTracer::cgmVertexStream4fATI(
 {
     beginLine(file, line) << "glVertexStream4fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ")\n";
-    return interceptor()->cgmVertexStream4fATI(file, line, stream, x, y, z, w);
+    return next().cgmVertexStream4fATI(file, line, stream, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexStream4fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
     beginLine(file, line) << "glVertexStream4fvATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmVertexStream4fvATI(file, line, stream, coords);
+    return next().cgmVertexStream4fvATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmVertexStream4dATI(
@@ -544,14 +544,14 @@ void OpenGLTracer::cgmVertexStream4dATI(
 {
     beginLine(file, line) << "glVertexStream4dATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z
         << ", " << w << ")\n";
-    return interceptor()->cgmVertexStream4dATI(file, line, stream, x, y, z, w);
+    return next().cgmVertexStream4dATI(file, line, stream, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexStream4dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
     beginLine(file, line) << "glVertexStream4dvATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmVertexStream4dvATI(file, line, stream, coords);
+    return next().cgmVertexStream4dvATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmNormalStream3bATI(
@@ -559,14 +559,14 @@ void OpenGLTracer::cgmNormalStream3bATI(
 {
     beginLine(file, line) << "glNormalStream3bATI(" << CallText::Enum{stream} << ", " << static_cast<int>(nx) << ", "
         << static_cast<int>(ny) << ", " << static_cast<int>(nz) << ")\n";
-    return interceptor()->cgmNormalStream3bATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3bATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLTracer::cgmNormalStream3bvATI(const char* file, unsigned line, unsigned stream, const signed char* coords)
 {
     beginLine(file, line) << "glNormalStream3bvATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmNormalStream3bvATI(file, line, stream, coords);
+    return next().cgmNormalStream3bvATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmNormalStream3sATI(
@@ -574,28 +574,28 @@ void OpenGLTracer::cgmNormalStream3sATI(
 {
     beginLine(file, line) << "glNormalStream3sATI(" << CallText::Enum{stream} << ", " << nx << ", " << ny << ", "
         << nz << ")\n";
-    return interceptor()->cgmNormalStream3sATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3sATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLTracer::cgmNormalStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
     beginLine(file, line) << "glNormalStream3svATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmNormalStream3svATI(file, line, stream, coords);
+    return next().cgmNormalStream3svATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmNormalStream3iATI(const char* file, unsigned line, unsigned stream, int nx, int ny, int nz)
 {
     beginLine(file, line) << "glNormalStream3iATI(" << CallText::Enum{stream} << ", " << nx << ", " << ny << ", "
         << nz << ")\n";
-    return interceptor()->cgmNormalStream3iATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3iATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLTracer::cgmNormalStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
     beginLine(file, line) << "glNormalStream3ivATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmNormalStream3ivATI(file, line, stream, coords);
+    return next().cgmNormalStream3ivATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmNormalStream3fATI(
@@ -603,14 +603,14 @@ void OpenGLTracer::cgmNormalStream3fATI(
 {
     beginLine(file, line) << "glNormalStream3fATI(" << CallText::Enum{stream} << ", " << CallText::Float{nx} << ", "
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ")\n";
-    return interceptor()->cgmNormalStream3fATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3fATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLTracer::cgmNormalStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
     beginLine(file, line) << "glNormalStream3fvATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmNormalStream3fvATI(file, line, stream, coords);
+    return next().cgmNormalStream3fvATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmNormalStream3dATI(
@@ -618,66 +618,66 @@ void OpenGLTracer::cgmNormalStream3dATI(
 {
     beginLine(file, line) << "glNormalStream3dATI(" << CallText::Enum{stream} << ", " << nx << ", " << ny << ", "
         << nz << ")\n";
-    return interceptor()->cgmNormalStream3dATI(file, line, stream, nx, ny, nz);
+    return next().cgmNormalStream3dATI(file, line, stream, nx, ny, nz);
 }
 
 void OpenGLTracer::cgmNormalStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
     beginLine(file, line) << "glNormalStream3dvATI(" << CallText::Enum{stream} << ", " << CallText::Pointer{coords}
         << ")\n";
-    return interceptor()->cgmNormalStream3dvATI(file, line, stream, coords);
+    return next().cgmNormalStream3dvATI(file, line, stream, coords);
 }
 
 void OpenGLTracer::cgmClientActiveVertexStreamATI(const char* file, unsigned line, unsigned stream)
 {
     beginLine(file, line) << "glClientActiveVertexStreamATI(" << CallText::Enum{stream} << ")\n";
-    return interceptor()->cgmClientActiveVertexStreamATI(file, line, stream);
+    return next().cgmClientActiveVertexStreamATI(file, line, stream);
 }
 
 void OpenGLTracer::cgmVertexBlendEnviATI(const char* file, unsigned line, unsigned pname, int param)
 {
     beginLine(file, line) << "glVertexBlendEnviATI(" << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmVertexBlendEnviATI(file, line, pname, param);
+    return next().cgmVertexBlendEnviATI(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmVertexBlendEnvfATI(const char* file, unsigned line, unsigned pname, float param)
 {
     beginLine(file, line) << "glVertexBlendEnvfATI(" << CallText::Enum{pname} << ", " << CallText::Float{param}
         << ")\n";
-    return interceptor()->cgmVertexBlendEnvfATI(file, line, pname, param);
+    return next().cgmVertexBlendEnvfATI(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmUniformBufferEXT(
     const char* file, unsigned line, unsigned program, int location, unsigned buffer)
 {
     beginLine(file, line) << "glUniformBufferEXT(" << program << ", " << location << ", " << buffer << ")\n";
-    return interceptor()->cgmUniformBufferEXT(file, line, program, location, buffer);
+    return next().cgmUniformBufferEXT(file, line, program, location, buffer);
 }
 
 int OpenGLTracer::cgmGetUniformBufferSizeEXT(const char* file, unsigned line, unsigned program, int location)
 {
     beginLine(file, line) << "glGetUniformBufferSizeEXT(" << program << ", " << location << ")\n";
-    return interceptor()->cgmGetUniformBufferSizeEXT(file, line, program, location);
+    return next().cgmGetUniformBufferSizeEXT(file, line, program, location);
 }
 
 ptrdiff_t OpenGLTracer::cgmGetUniformOffsetEXT(const char* file, unsigned line, unsigned program, int location)
 {
     beginLine(file, line) << "glGetUniformOffsetEXT(" << program << ", " << location << ")\n";
-    return interceptor()->cgmGetUniformOffsetEXT(file, line, program, location);
+    return next().cgmGetUniformOffsetEXT(file, line, program, location);
 }
 
 void OpenGLTracer::cgmBlendColorEXT(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
     beginLine(file, line) << "glBlendColorEXT(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ")\n";
-    return interceptor()->cgmBlendColorEXT(file, line, red, green, blue, alpha);
+    return next().cgmBlendColorEXT(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmBlendEquationSeparateEXT(const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
     beginLine(file, line) << "glBlendEquationSeparateEXT(" << CallText::Enum{modeRGB} << ", "
         << CallText::Enum{modeAlpha} << ")\n";
-    return interceptor()->cgmBlendEquationSeparateEXT(file, line, modeRGB, modeAlpha);
+    return next().cgmBlendEquationSeparateEXT(file, line, modeRGB, modeAlpha);
 }
 
 void OpenGLTracer::cgmBlendFuncSeparateEXT(
@@ -687,13 +687,13 @@ void OpenGLTracer::cgmBlendFuncSeparateEXT(
     beginLine(file, line) << "glBlendFuncSeparateEXT(" << CallText::Enum{sfactorRGB} << ", "
         << CallText::Enum{dfactorRGB} << ", " << CallText::Enum{sfactorAlpha} << ", " << CallText::Enum{dfactorAlpha}
         << ")\n";
-    return interceptor()->cgmBlendFuncSeparateEXT(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+    return next().cgmBlendFuncSeparateEXT(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
 void OpenGLTracer::cgmBlendEquationEXT(const char* file, unsigned line, unsigned mode)
 {
     beginLine(file, line) << "glBlendEquationEXT(" << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmBlendEquationEXT(file, line, mode);
+    return next().cgmBlendEquationEXT(file, line, mode);
 }
 
 void OpenGLTracer::cgmColorSubTableEXT(
@@ -702,7 +702,7 @@ void OpenGLTracer::cgmColorSubTableEXT(
 {
     beginLine(file, line) << "glColorSubTableEXT(" << CallText::Enum{target} << ", " << start << ", " << count
         << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmColorSubTableEXT(file, line, target, start, count, format, type, data);
+    return next().cgmColorSubTableEXT(file, line, target, start, count, format, type, data);
 }
 
 void OpenGLTracer::cgmCopyColorSubTableEXT(
@@ -710,19 +710,19 @@ void OpenGLTracer::cgmCopyColorSubTableEXT(
 {
     beginLine(file, line) << "glCopyColorSubTableEXT(" << CallText::Enum{target} << ", " << start << ", " << x
         << ", " << y << ", " << width << ")\n";
-    return interceptor()->cgmCopyColorSubTableEXT(file, line, target, start, x, y, width);
+    return next().cgmCopyColorSubTableEXT(file, line, target, start, x, y, width);
 }
 
 void OpenGLTracer::cgmLockArraysEXT(const char* file, unsigned line, int first, int count)
 {
     beginLine(file, line) << "glLockArraysEXT(" << first << ", " << count << ")\n";
-    return interceptor()->cgmLockArraysEXT(file, line, first, count);
+    return next().cgmLockArraysEXT(file, line, first, count);
 }
 
 void OpenGLTracer::cgmUnlockArraysEXT(const char* file, unsigned line)
 {
     beginLine(file, line) << "glUnlockArraysEXT()\n";
-    return interceptor()->cgmUnlockArraysEXT(file, line);
+    return next().cgmUnlockArraysEXT(file, line);
 }
 
 void OpenGLTracer::cgmConvolutionFilter1DEXT(
@@ -732,7 +732,7 @@ void OpenGLTracer::cgmConvolutionFilter1DEXT(
     beginLine(file, line) << "glConvolutionFilter1DEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{internalformat} << ", " << width << ", " << CallText::Enum{format} << ", "
         << CallText::Enum{type} << ", " << CallText::Pointer{image} << ")\n";
-    return interceptor()->cgmConvolutionFilter1DEXT(file, line, target, internalformat, width, format, type, image);
+    return next().cgmConvolutionFilter1DEXT(file, line, target, internalformat, width, format, type, image);
 }
 
 void OpenGLTracer::cgmConvolutionFilter2DEXT(
@@ -742,7 +742,7 @@ void OpenGLTracer::cgmConvolutionFilter2DEXT(
     beginLine(file, line) << "glConvolutionFilter2DEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << CallText::Enum{format}
         << ", " << CallText::Enum{type} << ", " << CallText::Pointer{image} << ")\n";
-    return interceptor()->cgmConvolutionFilter2DEXT(file, line, target, internalformat, width, height, format, type, image);
+    return next().cgmConvolutionFilter2DEXT(file, line, target, internalformat, width, height, format, type, image);
 }
 
 void OpenGLTracer::cgmConvolutionParameterfEXT(
@@ -750,7 +750,7 @@ void OpenGLTracer::cgmConvolutionParameterfEXT(
 {
     beginLine(file, line) << "glConvolutionParameterfEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Float{params} << ")\n";
-    return interceptor()->cgmConvolutionParameterfEXT(file, line, target, pname, params);
+    return next().cgmConvolutionParameterfEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmConvolutionParameterfvEXT(
@@ -758,7 +758,7 @@ void OpenGLTracer::cgmConvolutionParameterfvEXT(
 {
     beginLine(file, line) << "glConvolutionParameterfvEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmConvolutionParameterfvEXT(file, line, target, pname, params);
+    return next().cgmConvolutionParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmConvolutionParameteriEXT(
@@ -766,7 +766,7 @@ void OpenGLTracer::cgmConvolutionParameteriEXT(
 {
     beginLine(file, line) << "glConvolutionParameteriEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << params << ")\n";
-    return interceptor()->cgmConvolutionParameteriEXT(file, line, target, pname, params);
+    return next().cgmConvolutionParameteriEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmConvolutionParameterivEXT(
@@ -774,7 +774,7 @@ void OpenGLTracer::cgmConvolutionParameterivEXT(
 {
     beginLine(file, line) << "glConvolutionParameterivEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmConvolutionParameterivEXT(file, line, target, pname, params);
+    return next().cgmConvolutionParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmCopyConvolutionFilter1DEXT(
@@ -782,7 +782,7 @@ void OpenGLTracer::cgmCopyConvolutionFilter1DEXT(
 {
     beginLine(file, line) << "glCopyConvolutionFilter1DEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ")\n";
-    return interceptor()->cgmCopyConvolutionFilter1DEXT(file, line, target, internalformat, x, y, width);
+    return next().cgmCopyConvolutionFilter1DEXT(file, line, target, internalformat, x, y, width);
 }
 
 void OpenGLTracer::cgmCopyConvolutionFilter2DEXT(
@@ -790,7 +790,7 @@ void OpenGLTracer::cgmCopyConvolutionFilter2DEXT(
 {
     beginLine(file, line) << "glCopyConvolutionFilter2DEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << height << ")\n";
-    return interceptor()->cgmCopyConvolutionFilter2DEXT(file, line, target, internalformat, x, y, width, height);
+    return next().cgmCopyConvolutionFilter2DEXT(file, line, target, internalformat, x, y, width, height);
 }
 
 void OpenGLTracer::cgmGetConvolutionFilterEXT(
@@ -798,7 +798,7 @@ void OpenGLTracer::cgmGetConvolutionFilterEXT(
 {
     beginLine(file, line) << "glGetConvolutionFilterEXT(" << CallText::Enum{target} << ", " << CallText::Enum{format}
         << ", " << CallText::Enum{type} << ", " << CallText::Pointer{image} << ")\n";
-    return interceptor()->cgmGetConvolutionFilterEXT(file, line, target, format, type, image);
+    return next().cgmGetConvolutionFilterEXT(file, line, target, format, type, image);
 }
 
 void OpenGLTracer::cgmGetConvolutionParameterfvEXT(
@@ -806,7 +806,7 @@ void OpenGLTracer::cgmGetConvolutionParameterfvEXT(
 {
     beginLine(file, line) << "glGetConvolutionParameterfvEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetConvolutionParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetConvolutionParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetConvolutionParameterivEXT(
@@ -814,7 +814,7 @@ void OpenGLTracer::cgmGetConvolutionParameterivEXT(
 {
     beginLine(file, line) << "glGetConvolutionParameterivEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetConvolutionParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetConvolutionParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetSeparableFilterEXT(
@@ -824,7 +824,7 @@ void OpenGLTracer::cgmGetSeparableFilterEXT(
     beginLine(file, line) << "glGetSeparableFilterEXT(" << CallText::Enum{target} << ", " << CallText::Enum{format}
         << ", " << CallText::Enum{type} << ", " << CallText::Pointer{row} << ", " << CallText::Pointer{column}
         << ", " << CallText::Pointer{span} << ")\n";
-    return interceptor()->cgmGetSeparableFilterEXT(file, line, target, format, type, row, column, span);
+    return next().cgmGetSeparableFilterEXT(file, line, target, format, type, row, column, span);
 }
 
 void OpenGLTracer::cgmSeparableFilter2DEXT(
@@ -835,7 +835,7 @@ void OpenGLTracer::cgmSeparableFilter2DEXT(
         << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << CallText::Enum{format}
         << ", " << CallText::Enum{type} << ", " << CallText::Pointer{row} << ", " << CallText::Pointer{column}
         << ")\n";
-    return interceptor()->cgmSeparableFilter2DEXT(file, line, target, internalformat, width, height, format, type, row, column);
+    return next().cgmSeparableFilter2DEXT(file, line, target, internalformat, width, height, format, type, row, column);
 }
 
 void OpenGLTracer::cgmBinormalPointerEXT(
@@ -843,7 +843,7 @@ void OpenGLTracer::cgmBinormalPointerEXT(
 {
     beginLine(file, line) << "glBinormalPointerEXT(" << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmBinormalPointerEXT(file, line, type, stride, pointer);
+    return next().cgmBinormalPointerEXT(file, line, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmTangentPointerEXT(
@@ -851,7 +851,7 @@ void OpenGLTracer::cgmTangentPointerEXT(
 {
     beginLine(file, line) << "glTangentPointerEXT(" << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmTangentPointerEXT(file, line, type, stride, pointer);
+    return next().cgmTangentPointerEXT(file, line, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmCopyTexImage1DEXT(
@@ -860,7 +860,7 @@ void OpenGLTracer::cgmCopyTexImage1DEXT(
 {
     beginLine(file, line) << "glCopyTexImage1DEXT(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << border << ")\n";
-    return interceptor()->cgmCopyTexImage1DEXT(file, line, target, level, internalformat, x, y, width, border);
+    return next().cgmCopyTexImage1DEXT(file, line, target, level, internalformat, x, y, width, border);
 }
 
 void OpenGLTracer::cgmCopyTexImage2DEXT(
@@ -870,7 +870,7 @@ void OpenGLTracer::cgmCopyTexImage2DEXT(
     beginLine(file, line) << "glCopyTexImage2DEXT(" << CallText::Enum{target} << ", " << level << ", "
         << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << height << ", "
         << border << ")\n";
-    return interceptor()->cgmCopyTexImage2DEXT(file, line, target, level, internalformat, x, y, width, height, border);
+    return next().cgmCopyTexImage2DEXT(file, line, target, level, internalformat, x, y, width, height, border);
 }
 
 void OpenGLTracer::cgmCopyTexSubImage1DEXT(
@@ -878,7 +878,7 @@ void OpenGLTracer::cgmCopyTexSubImage1DEXT(
 {
     beginLine(file, line) << "glCopyTexSubImage1DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset
         << ", " << x << ", " << y << ", " << width << ")\n";
-    return interceptor()->cgmCopyTexSubImage1DEXT(file, line, target, level, xoffset, x, y, width);
+    return next().cgmCopyTexSubImage1DEXT(file, line, target, level, xoffset, x, y, width);
 }
 
 void OpenGLTracer::cgmCopyTexSubImage2DEXT(
@@ -887,7 +887,7 @@ void OpenGLTracer::cgmCopyTexSubImage2DEXT(
 {
     beginLine(file, line) << "glCopyTexSubImage2DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset
         << ", " << yoffset << ", " << x << ", " << y << ", " << width << ", " << height << ")\n";
-    return interceptor()->cgmCopyTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, x, y, width, height);
+    return next().cgmCopyTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, x, y, width, height);
 }
 
 void OpenGLTracer::cgmCopyTexSubImage3DEXT(
@@ -896,27 +896,27 @@ void OpenGLTracer::cgmCopyTexSubImage3DEXT(
 {
     beginLine(file, line) << "glCopyTexSubImage3DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset
         << ", " << yoffset << ", " << zoffset << ", " << x << ", " << y << ", " << width << ", " << height << ")\n";
-    return interceptor()->cgmCopyTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
+    return next().cgmCopyTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
 }
 
 void OpenGLTracer::cgmCullParameterdvEXT(const char* file, unsigned line, unsigned pname, double* params)
 {
     beginLine(file, line) << "glCullParameterdvEXT(" << CallText::Enum{pname} << ", " << CallText::Pointer{params}
         << ")\n";
-    return interceptor()->cgmCullParameterdvEXT(file, line, pname, params);
+    return next().cgmCullParameterdvEXT(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmCullParameterfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
     beginLine(file, line) << "glCullParameterfvEXT(" << CallText::Enum{pname} << ", " << CallText::Pointer{params}
         << ")\n";
-    return interceptor()->cgmCullParameterfvEXT(file, line, pname, params);
+    return next().cgmCullParameterfvEXT(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmDepthBoundsEXT(const char* file, unsigned line, double zmin, double zmax)
 {
     beginLine(file, line) << "glDepthBoundsEXT(" << zmin << ", " << zmax << ")\n";
-    return interceptor()->cgmDepthBoundsEXT(file, line, zmin, zmax);
+    return next().cgmDepthBoundsEXT(file, line, zmin, zmax);
 }
 
 void OpenGLTracer::cgmColorMaskIndexedEXT(
@@ -925,7 +925,7 @@ void OpenGLTracer::cgmColorMaskIndexedEXT(
 {
     beginLine(file, line) << "glColorMaskIndexedEXT(" << index << ", " << CallText::Bool{r} << ", "
         << CallText::Bool{g} << ", " << CallText::Bool{b} << ", " << CallText::Bool{a} << ")\n";
-    return interceptor()->cgmColorMaskIndexedEXT(file, line, index, r, g, b, a);
+    return next().cgmColorMaskIndexedEXT(file, line, index, r, g, b, a);
 }
 
 void OpenGLTracer::cgmGetBooleanIndexedvEXT(
@@ -933,7 +933,7 @@ void OpenGLTracer::cgmGetBooleanIndexedvEXT(
 {
     beginLine(file, line) << "glGetBooleanIndexedvEXT(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetBooleanIndexedvEXT(file, line, target, index, data);
+    return next().cgmGetBooleanIndexedvEXT(file, line, target, index, data);
 }
 
 void OpenGLTracer::cgmGetIntegerIndexedvEXT(
@@ -941,25 +941,25 @@ void OpenGLTracer::cgmGetIntegerIndexedvEXT(
 {
     beginLine(file, line) << "glGetIntegerIndexedvEXT(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetIntegerIndexedvEXT(file, line, target, index, data);
+    return next().cgmGetIntegerIndexedvEXT(file, line, target, index, data);
 }
 
 void OpenGLTracer::cgmEnableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
     beginLine(file, line) << "glEnableIndexedEXT(" << CallText::Enum{target} << ", " << index << ")\n";
-    return interceptor()->cgmEnableIndexedEXT(file, line, target, index);
+    return next().cgmEnableIndexedEXT(file, line, target, index);
 }
 
 void OpenGLTracer::cgmDisableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
     beginLine(file, line) << "glDisableIndexedEXT(" << CallText::Enum{target} << ", " << index << ")\n";
-    return interceptor()->cgmDisableIndexedEXT(file, line, target, index);
+    return next().cgmDisableIndexedEXT(file, line, target, index);
 }
 
 unsigned char OpenGLTracer::cgmIsEnabledIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
     beginLine(file, line) << "glIsEnabledIndexedEXT(" << CallText::Enum{target} << ", " << index << ")\n";
-    return interceptor()->cgmIsEnabledIndexedEXT(file, line, target, index);
+    return next().cgmIsEnabledIndexedEXT(file, line, target, index);
 }
 
 void OpenGLTracer::cgmDrawArraysInstancedEXT(
@@ -967,7 +967,7 @@ void OpenGLTracer::cgmDrawArraysInstancedEXT(
 {
     beginLine(file, line) << "glDrawArraysInstancedEXT(" << CallText::Enum{mode} << ", " << start << ", " << count
         << ", " << primcount << ")\n";
-    return interceptor()->cgmDrawArraysInstancedEXT(file, line, mode, start, count, primcount);
+    return next().cgmDrawArraysInstancedEXT(file, line, mode, start, count, primcount);
 }
 
 void OpenGLTracer::cgmDrawElementsInstancedEXT(
@@ -975,7 +975,7 @@ void OpenGLTracer::cgmDrawElementsInstancedEXT(
 {
     beginLine(file, line) << "glDrawElementsInstancedEXT(" << CallText::Enum{mode} << ", " << count << ", "
         << CallText::Enum{type} << ", " << CallText::Pointer{indices} << ", " << primcount << ")\n";
-    return interceptor()->cgmDrawElementsInstancedEXT(file, line, mode, count, type, indices, primcount);
+    return next().cgmDrawElementsInstancedEXT(file, line, mode, count, type, indices, primcount);
 }
 
 void OpenGLTracer::cgmDrawRangeElementsEXT(
@@ -984,31 +984,31 @@ void OpenGLTracer::cgmDrawRangeElementsEXT(
 {
     beginLine(file, line) << "glDrawRangeElementsEXT(" << CallText::Enum{mode} << ", " << start << ", " << end
         << ", " << count << ", " << CallText::Enum{type} << ", " << CallText::Pointer{indices} << ")\n";
-    return interceptor()->cgmDrawRangeElementsEXT(file, line, mode, start, end, count, type, indices);
+    return next().cgmDrawRangeElementsEXT(file, line, mode, start, end, count, type, indices);
 }
 
 void OpenGLTracer::cgmFogCoordfEXT(const char* file, unsigned line, float coord)
 {
     beginLine(file, line) << "glFogCoordfEXT(" << CallText::Float{coord} << ")\n";
-    return interceptor()->cgmFogCoordfEXT(file, line, coord);
+    return next().cgmFogCoordfEXT(file, line, coord);
 }
 
 void OpenGLTracer::cgmFogCoordfvEXT(const char* file, unsigned line, const float* coord)
 {
     beginLine(file, line) << "glFogCoordfvEXT(" << CallText::Pointer{coord} << ")\n";
-    return interceptor()->cgmFogCoordfvEXT(file, line, coord);
+    return next().cgmFogCoordfvEXT(file, line, coord);
 }
 
 void OpenGLTracer::cgmFogCoorddEXT(const char* file, unsigned line, double coord)
 {
     beginLine(file, line) << "glFogCoorddEXT(" << coord << ")\n";
-    return interceptor()->cgmFogCoorddEXT(file, line, coord);
+    return next().cgmFogCoorddEXT(file, line, coord);
 }
 
 void OpenGLTracer::cgmFogCoorddvEXT(const char* file, unsigned line, const double* coord)
 {
     beginLine(file, line) << "glFogCoorddvEXT(" << CallText::Pointer{coord} << ")\n";
-    return interceptor()->cgmFogCoorddvEXT(file, line, coord);
+    return next().cgmFogCoorddvEXT(file, line, coord);
 }
 
 void OpenGLTracer::cgmFogCoordPointerEXT(
@@ -1016,48 +1016,48 @@ void OpenGLTracer::cgmFogCoordPointerEXT(
 {
     beginLine(file, line) << "glFogCoordPointerEXT(" << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmFogCoordPointerEXT(file, line, type, stride, pointer);
+    return next().cgmFogCoordPointerEXT(file, line, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmFragmentColorMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     beginLine(file, line) << "glFragmentColorMaterialEXT(" << CallText::Enum{face} << ", " << CallText::Enum{mode}
         << ")\n";
-    return interceptor()->cgmFragmentColorMaterialEXT(file, line, face, mode);
+    return next().cgmFragmentColorMaterialEXT(file, line, face, mode);
 }
 
 void OpenGLTracer::cgmFragmentLightModelfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
     beginLine(file, line) << "glFragmentLightModelfEXT(" << CallText::Enum{pname} << ", " << CallText::Float{param}
         << ")\n";
-    return interceptor()->cgmFragmentLightModelfEXT(file, line, pname, param);
+    return next().cgmFragmentLightModelfEXT(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmFragmentLightModelfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
     beginLine(file, line) << "glFragmentLightModelfvEXT(" << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFragmentLightModelfvEXT(file, line, pname, params);
+    return next().cgmFragmentLightModelfvEXT(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmFragmentLightModeliEXT(const char* file, unsigned line, unsigned pname, int param)
 {
     beginLine(file, line) << "glFragmentLightModeliEXT(" << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmFragmentLightModeliEXT(file, line, pname, param);
+    return next().cgmFragmentLightModeliEXT(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmFragmentLightModelivEXT(const char* file, unsigned line, unsigned pname, int* params)
 {
     beginLine(file, line) << "glFragmentLightModelivEXT(" << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFragmentLightModelivEXT(file, line, pname, params);
+    return next().cgmFragmentLightModelivEXT(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmFragmentLightfEXT(const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
     beginLine(file, line) << "glFragmentLightfEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ")\n";
-    return interceptor()->cgmFragmentLightfEXT(file, line, light, pname, param);
+    return next().cgmFragmentLightfEXT(file, line, light, pname, param);
 }
 
 void OpenGLTracer::cgmFragmentLightfvEXT(
@@ -1065,21 +1065,21 @@ void OpenGLTracer::cgmFragmentLightfvEXT(
 {
     beginLine(file, line) << "glFragmentLightfvEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFragmentLightfvEXT(file, line, light, pname, params);
+    return next().cgmFragmentLightfvEXT(file, line, light, pname, params);
 }
 
 void OpenGLTracer::cgmFragmentLightiEXT(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
     beginLine(file, line) << "glFragmentLightiEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
         << param << ")\n";
-    return interceptor()->cgmFragmentLightiEXT(file, line, light, pname, param);
+    return next().cgmFragmentLightiEXT(file, line, light, pname, param);
 }
 
 void OpenGLTracer::cgmFragmentLightivEXT(const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
     beginLine(file, line) << "glFragmentLightivEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFragmentLightivEXT(file, line, light, pname, params);
+    return next().cgmFragmentLightivEXT(file, line, light, pname, params);
 }
 
 void OpenGLTracer::cgmFragmentMaterialfEXT(
@@ -1087,7 +1087,7 @@ void OpenGLTracer::cgmFragmentMaterialfEXT(
 {
     beginLine(file, line) << "glFragmentMaterialfEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
         << ", " << param << ")\n";
-    return interceptor()->cgmFragmentMaterialfEXT(file, line, face, pname, param);
+    return next().cgmFragmentMaterialfEXT(file, line, face, pname, param);
 }
 
 void OpenGLTracer::cgmFragmentMaterialfvEXT(
@@ -1095,7 +1095,7 @@ void OpenGLTracer::cgmFragmentMaterialfvEXT(
 {
     beginLine(file, line) << "glFragmentMaterialfvEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFragmentMaterialfvEXT(file, line, face, pname, params);
+    return next().cgmFragmentMaterialfvEXT(file, line, face, pname, params);
 }
 
 void OpenGLTracer::cgmFragmentMaterialiEXT(
@@ -1103,7 +1103,7 @@ void OpenGLTracer::cgmFragmentMaterialiEXT(
 {
     beginLine(file, line) << "glFragmentMaterialiEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
         << ", " << param << ")\n";
-    return interceptor()->cgmFragmentMaterialiEXT(file, line, face, pname, param);
+    return next().cgmFragmentMaterialiEXT(file, line, face, pname, param);
 }
 
 void OpenGLTracer::cgmFragmentMaterialivEXT(
@@ -1111,7 +1111,7 @@ void OpenGLTracer::cgmFragmentMaterialivEXT(
 {
     beginLine(file, line) << "glFragmentMaterialivEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFragmentMaterialivEXT(file, line, face, pname, params);
+    return next().cgmFragmentMaterialivEXT(file, line, face, pname, params);
 }
 
 void OpenGLTracer::cgmGetFragmentLightfvEXT(
@@ -1119,7 +1119,7 @@ void OpenGLTracer::cgmGetFragmentLightfvEXT(
 {
     beginLine(file, line) << "glGetFragmentLightfvEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetFragmentLightfvEXT(file, line, light, pname, params);
+    return next().cgmGetFragmentLightfvEXT(file, line, light, pname, params);
 }
 
 void OpenGLTracer::cgmGetFragmentLightivEXT(
@@ -1127,7 +1127,7 @@ void OpenGLTracer::cgmGetFragmentLightivEXT(
 {
     beginLine(file, line) << "glGetFragmentLightivEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetFragmentLightivEXT(file, line, light, pname, params);
+    return next().cgmGetFragmentLightivEXT(file, line, light, pname, params);
 }
 
 void OpenGLTracer::cgmGetFragmentMaterialfvEXT(
@@ -1135,7 +1135,7 @@ void OpenGLTracer::cgmGetFragmentMaterialfvEXT(
 {
     beginLine(file, line) << "glGetFragmentMaterialfvEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetFragmentMaterialfvEXT(file, line, face, pname, params);
+    return next().cgmGetFragmentMaterialfvEXT(file, line, face, pname, params);
 }
 
 void OpenGLTracer::cgmGetFragmentMaterialivEXT(
@@ -1143,13 +1143,13 @@ void OpenGLTracer::cgmGetFragmentMaterialivEXT(
 {
     beginLine(file, line) << "glGetFragmentMaterialivEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetFragmentMaterialivEXT(file, line, face, pname, params);
+    return next().cgmGetFragmentMaterialivEXT(file, line, face, pname, params);
 }
 
 void OpenGLTracer::cgmLightEnviEXT(const char* file, unsigned line, unsigned pname, int param)
 {
     beginLine(file, line) << "glLightEnviEXT(" << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmLightEnviEXT(file, line, pname, param);
+    return next().cgmLightEnviEXT(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmBlitFramebufferEXT(
@@ -1159,7 +1159,7 @@ void OpenGLTracer::cgmBlitFramebufferEXT(
     beginLine(file, line) << "glBlitFramebufferEXT(" << srcX0 << ", " << srcY0 << ", " << srcX1 << ", " << srcY1
         << ", " << dstX0 << ", " << dstY0 << ", " << dstX1 << ", " << dstY1 << ", " << mask << ", "
         << CallText::Enum{filter} << ")\n";
-    return interceptor()->cgmBlitFramebufferEXT(file, line, srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
+    return next().cgmBlitFramebufferEXT(file, line, srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
 }
 
 void OpenGLTracer::cgmRenderbufferStorageMultisampleEXT(
@@ -1167,31 +1167,31 @@ void OpenGLTracer::cgmRenderbufferStorageMultisampleEXT(
 {
     beginLine(file, line) << "glRenderbufferStorageMultisampleEXT(" << CallText::Enum{target} << ", " << samples
         << ", " << CallText::Enum{internalformat} << ", " << width << ", " << height << ")\n";
-    return interceptor()->cgmRenderbufferStorageMultisampleEXT(file, line, target, samples, internalformat, width, height);
+    return next().cgmRenderbufferStorageMultisampleEXT(file, line, target, samples, internalformat, width, height);
 }
 
 unsigned char OpenGLTracer::cgmIsRenderbufferEXT(const char* file, unsigned line, unsigned renderbuffer)
 {
     beginLine(file, line) << "glIsRenderbufferEXT(" << renderbuffer << ")\n";
-    return interceptor()->cgmIsRenderbufferEXT(file, line, renderbuffer);
+    return next().cgmIsRenderbufferEXT(file, line, renderbuffer);
 }
 
 void OpenGLTracer::cgmBindRenderbufferEXT(const char* file, unsigned line, unsigned target, unsigned renderbuffer)
 {
     beginLine(file, line) << "glBindRenderbufferEXT(" << CallText::Enum{target} << ", " << renderbuffer << ")\n";
-    return interceptor()->cgmBindRenderbufferEXT(file, line, target, renderbuffer);
+    return next().cgmBindRenderbufferEXT(file, line, target, renderbuffer);
 }
 
 void OpenGLTracer::cgmDeleteRenderbuffersEXT(const char* file, unsigned line, int n, const unsigned* renderbuffers)
 {
     beginLine(file, line) << "glDeleteRenderbuffersEXT(" << n << ", " << CallText::Pointer{renderbuffers} << ")\n";
-    return interceptor()->cgmDeleteRenderbuffersEXT(file, line, n, renderbuffers);
+    return next().cgmDeleteRenderbuffersEXT(file, line, n, renderbuffers);
 }
 
 void OpenGLTracer::cgmGenRenderbuffersEXT(const char* file, unsigned line, int n, unsigned* renderbuffers)
 {
     beginLine(file, line) << "glGenRenderbuffersEXT(" << n << ", " << CallText::Pointer{renderbuffers} << ")\n";
-    return interceptor()->cgmGenRenderbuffersEXT(file, line, n, renderbuffers);
+    return next().cgmGenRenderbuffersEXT(file, line, n, renderbuffers);
 }
 
 void OpenGLTracer::cgmRenderbufferStorageEXT(
@@ -1199,7 +1199,7 @@ void OpenGLTracer::cgmRenderbufferStorageEXT(
 {
     beginLine(file, line) << "glRenderbufferStorageEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{internalformat} << ", " << width << ", " << height << ")\n";
-    return interceptor()->cgmRenderbufferStorageEXT(file, line, target, internalformat, width, height);
+    return next().cgmRenderbufferStorageEXT(file, line, target, internalformat, width, height);
 }
 
 void OpenGLTracer::cgmGetRenderbufferParameterivEXT(
@@ -1207,37 +1207,37 @@ void OpenGLTracer::cgmGetRenderbufferParameterivEXT(
 {
     beginLine(file, line) << "glGetRenderbufferParameterivEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetRenderbufferParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetRenderbufferParameterivEXT(file, line, target, pname, params);
 }
 
 unsigned char OpenGLTracer::cgmIsFramebufferEXT(const char* file, unsigned line, unsigned framebuffer)
 {
     beginLine(file, line) << "glIsFramebufferEXT(" << framebuffer << ")\n";
-    return interceptor()->cgmIsFramebufferEXT(file, line, framebuffer);
+    return next().cgmIsFramebufferEXT(file, line, framebuffer);
 }
 
 void OpenGLTracer::cgmBindFramebufferEXT(const char* file, unsigned line, unsigned target, unsigned framebuffer)
 {
     beginLine(file, line) << "glBindFramebufferEXT(" << CallText::Enum{target} << ", " << framebuffer << ")\n";
-    return interceptor()->cgmBindFramebufferEXT(file, line, target, framebuffer);
+    return next().cgmBindFramebufferEXT(file, line, target, framebuffer);
 }
 
 void OpenGLTracer::cgmDeleteFramebuffersEXT(const char* file, unsigned line, int n, const unsigned* framebuffers)
 {
     beginLine(file, line) << "glDeleteFramebuffersEXT(" << n << ", " << CallText::Pointer{framebuffers} << ")\n";
-    return interceptor()->cgmDeleteFramebuffersEXT(file, line, n, framebuffers);
+    return next().cgmDeleteFramebuffersEXT(file, line, n, framebuffers);
 }
 
 void OpenGLTracer::cgmGenFramebuffersEXT(const char* file, unsigned line, int n, unsigned* framebuffers)
 {
     beginLine(file, line) << "glGenFramebuffersEXT(" << n << ", " << CallText::Pointer{framebuffers} << ")\n";
-    return interceptor()->cgmGenFramebuffersEXT(file, line, n, framebuffers);
+    return next().cgmGenFramebuffersEXT(file, line, n, framebuffers);
 }
 
 unsigned OpenGLTracer::cgmCheckFramebufferStatusEXT(const char* file, unsigned line, unsigned target)
 {
     beginLine(file, line) << "glCheckFramebufferStatusEXT(" << CallText::Enum{target} << ")\n";
-    return interceptor()->cgmCheckFramebufferStatusEXT(file, line, target);
+    return next().cgmCheckFramebufferStatusEXT(file, line, target);
 }
 
 void OpenGLTracer::cgmFramebufferTexture1DEXT(
@@ -1247,7 +1247,7 @@ void OpenGLTracer::cgmFramebufferTexture1DEXT(
     beginLine(file, line) << "glFramebufferTexture1DEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{attachment} << ", " << CallText::Enum{textarget} << ", " << texture << ", " << level
         << ")\n";
-    return interceptor()->cgmFramebufferTexture1DEXT(file, line, target, attachment, textarget, texture, level);
+    return next().cgmFramebufferTexture1DEXT(file, line, target, attachment, textarget, texture, level);
 }
 
 void OpenGLTracer::cgmFramebufferTexture2DEXT(
@@ -1257,7 +1257,7 @@ void OpenGLTracer::cgmFramebufferTexture2DEXT(
     beginLine(file, line) << "glFramebufferTexture2DEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{attachment} << ", " << CallText::Enum{textarget} << ", " << texture << ", " << level
         << ")\n";
-    return interceptor()->cgmFramebufferTexture2DEXT(file, line, target, attachment, textarget, texture, level);
+    return next().cgmFramebufferTexture2DEXT(file, line, target, attachment, textarget, texture, level);
 }
 
 void OpenGLTracer::cgmFramebufferTexture3DEXT(
@@ -1267,7 +1267,7 @@ void OpenGLTracer::cgmFramebufferTexture3DEXT(
     beginLine(file, line) << "glFramebufferTexture3DEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{attachment} << ", " << CallText::Enum{textarget} << ", " << texture << ", " << level
         << ", " << zoffset << ")\n";
-    return interceptor()->cgmFramebufferTexture3DEXT(file, line, target, attachment, textarget, texture, level, zoffset);
+    return next().cgmFramebufferTexture3DEXT(file, line, target, attachment, textarget, texture, level, zoffset);
 }
 
 void OpenGLTracer::cgmFramebufferRenderbufferEXT(
@@ -1276,7 +1276,7 @@ void OpenGLTracer::cgmFramebufferRenderbufferEXT(
 {
     beginLine(file, line) << "glFramebufferRenderbufferEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{attachment} << ", " << CallText::Enum{renderbuffertarget} << ", " << renderbuffer << ")\n";
-    return interceptor()->cgmFramebufferRenderbufferEXT(file, line, target, attachment, renderbuffertarget, renderbuffer);
+    return next().cgmFramebufferRenderbufferEXT(file, line, target, attachment, renderbuffertarget, renderbuffer);
 }
 
 void OpenGLTracer::cgmGetFramebufferAttachmentParameterivEXT(
@@ -1284,13 +1284,13 @@ void OpenGLTracer::cgmGetFramebufferAttachmentParameterivEXT(
 {
     beginLine(file, line) << "glGetFramebufferAttachmentParameterivEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{attachment} << ", " << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetFramebufferAttachmentParameterivEXT(file, line, target, attachment, pname, params);
+    return next().cgmGetFramebufferAttachmentParameterivEXT(file, line, target, attachment, pname, params);
 }
 
 void OpenGLTracer::cgmGenerateMipmapEXT(const char* file, unsigned line, unsigned target)
 {
     beginLine(file, line) << "glGenerateMipmapEXT(" << CallText::Enum{target} << ")\n";
-    return interceptor()->cgmGenerateMipmapEXT(file, line, target);
+    return next().cgmGenerateMipmapEXT(file, line, target);
 }
 
 void OpenGLTracer::cgmProgramParameteriEXT(
@@ -1298,7 +1298,7 @@ void OpenGLTracer::cgmProgramParameteriEXT(
 {
     beginLine(file, line) << "glProgramParameteriEXT(" << program << ", " << CallText::Enum{pname} << ", " << value
         << ")\n";
-    return interceptor()->cgmProgramParameteriEXT(file, line, program, pname, value);
+    return next().cgmProgramParameteriEXT(file, line, program, pname, value);
 }
 
 void OpenGLTracer::cgmFramebufferTextureEXT(
@@ -1306,7 +1306,7 @@ void OpenGLTracer::cgmFramebufferTextureEXT(
 {
     beginLine(file, line) << "glFramebufferTextureEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{attachment} << ", " << texture << ", " << level << ")\n";
-    return interceptor()->cgmFramebufferTextureEXT(file, line, target, attachment, texture, level);
+    return next().cgmFramebufferTextureEXT(file, line, target, attachment, texture, level);
 }
 
 void OpenGLTracer::cgmFramebufferTextureLayerEXT(
@@ -1314,7 +1314,7 @@ void OpenGLTracer::cgmFramebufferTextureLayerEXT(
 {
     beginLine(file, line) << "glFramebufferTextureLayerEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{attachment} << ", " << texture << ", " << level << ", " << layer << ")\n";
-    return interceptor()->cgmFramebufferTextureLayerEXT(file, line, target, attachment, texture, level, layer);
+    return next().cgmFramebufferTextureLayerEXT(file, line, target, attachment, texture, level, layer);
 }
 
 void OpenGLTracer::cgmFramebufferTextureFaceEXT(
@@ -1322,7 +1322,7 @@ void OpenGLTracer::cgmFramebufferTextureFaceEXT(
 {
     beginLine(file, line) << "glFramebufferTextureFaceEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{attachment} << ", " << texture << ", " << level << ", " << CallText::Enum{face} << ")\n";
-    return interceptor()->cgmFramebufferTextureFaceEXT(file, line, target, attachment, texture, level, face);
+    return next().cgmFramebufferTextureFaceEXT(file, line, target, attachment, texture, level, face);
 }
 
 void OpenGLTracer::cgmProgramEnvParameters4fvEXT(
@@ -1330,7 +1330,7 @@ void OpenGLTracer::cgmProgramEnvParameters4fvEXT(
 {
     beginLine(file, line) << "glProgramEnvParameters4fvEXT(" << CallText::Enum{target} << ", " << index << ", "
         << count << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramEnvParameters4fvEXT(file, line, target, index, count, params);
+    return next().cgmProgramEnvParameters4fvEXT(file, line, target, index, count, params);
 }
 
 void OpenGLTracer::cgmProgramLocalParameters4fvEXT(
@@ -1338,7 +1338,7 @@ void OpenGLTracer::cgmProgramLocalParameters4fvEXT(
 {
     beginLine(file, line) << "glProgramLocalParameters4fvEXT(" << CallText::Enum{target} << ", " << index << ", "
         << count << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramLocalParameters4fvEXT(file, line, target, index, count, params);
+    return next().cgmProgramLocalParameters4fvEXT(file, line, target, index, count, params);
 }
 
 void OpenGLTracer::cgmGetUniformuivEXT(
@@ -1346,7 +1346,7 @@ void OpenGLTracer::cgmGetUniformuivEXT(
 {
     beginLine(file, line) << "glGetUniformuivEXT(" << program << ", " << location << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetUniformuivEXT(file, line, program, location, params);
+    return next().cgmGetUniformuivEXT(file, line, program, location, params);
 }
 
 void OpenGLTracer::cgmBindFragDataLocationEXT(
@@ -1354,32 +1354,32 @@ void OpenGLTracer::cgmBindFragDataLocationEXT(
 {
     beginLine(file, line) << "glBindFragDataLocationEXT(" << program << ", " << color << ", " << CallText::Text{name}
         << ")\n";
-    return interceptor()->cgmBindFragDataLocationEXT(file, line, program, color, name);
+    return next().cgmBindFragDataLocationEXT(file, line, program, color, name);
 }
 
 int OpenGLTracer::cgmGetFragDataLocationEXT(const char* file, unsigned line, unsigned program, const char* name)
 {
     beginLine(file, line) << "glGetFragDataLocationEXT(" << program << ", " << CallText::Text{name} << ")\n";
-    return interceptor()->cgmGetFragDataLocationEXT(file, line, program, name);
+    return next().cgmGetFragDataLocationEXT(file, line, program, name);
 }
 
 void OpenGLTracer::cgmUniform1uiEXT(const char* file, unsigned line, int location, unsigned v0)
 {
     beginLine(file, line) << "glUniform1uiEXT(" << location << ", " << v0 << ")\n";
-    return interceptor()->cgmUniform1uiEXT(file, line, location, v0);
+    return next().cgmUniform1uiEXT(file, line, location, v0);
 }
 
 void OpenGLTracer::cgmUniform2uiEXT(const char* file, unsigned line, int location, unsigned v0, unsigned v1)
 {
     beginLine(file, line) << "glUniform2uiEXT(" << location << ", " << v0 << ", " << v1 << ")\n";
-    return interceptor()->cgmUniform2uiEXT(file, line, location, v0, v1);
+    return next().cgmUniform2uiEXT(file, line, location, v0, v1);
 }
 
 void OpenGLTracer::cgmUniform3uiEXT(
     const char* file, unsigned line, int location, unsigned v0, unsigned v1, unsigned v2)
 {
     beginLine(file, line) << "glUniform3uiEXT(" << location << ", " << v0 << ", " << v1 << ", " << v2 << ")\n";
-    return interceptor()->cgmUniform3uiEXT(file, line, location, v0, v1, v2);
+    return next().cgmUniform3uiEXT(file, line, location, v0, v1, v2);
 }
 
 void OpenGLTracer::cgmUniform4uiEXT(
@@ -1387,79 +1387,79 @@ void OpenGLTracer::cgmUniform4uiEXT(
 {
     beginLine(file, line) << "glUniform4uiEXT(" << location << ", " << v0 << ", " << v1 << ", " << v2 << ", " << v3
         << ")\n";
-    return interceptor()->cgmUniform4uiEXT(file, line, location, v0, v1, v2, v3);
+    return next().cgmUniform4uiEXT(file, line, location, v0, v1, v2, v3);
 }
 
 void OpenGLTracer::cgmUniform1uivEXT(const char* file, unsigned line, int location, int count, const unsigned* value)
 {
     beginLine(file, line) << "glUniform1uivEXT(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform1uivEXT(file, line, location, count, value);
+    return next().cgmUniform1uivEXT(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform2uivEXT(const char* file, unsigned line, int location, int count, const unsigned* value)
 {
     beginLine(file, line) << "glUniform2uivEXT(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform2uivEXT(file, line, location, count, value);
+    return next().cgmUniform2uivEXT(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform3uivEXT(const char* file, unsigned line, int location, int count, const unsigned* value)
 {
     beginLine(file, line) << "glUniform3uivEXT(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform3uivEXT(file, line, location, count, value);
+    return next().cgmUniform3uivEXT(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmUniform4uivEXT(const char* file, unsigned line, int location, int count, const unsigned* value)
 {
     beginLine(file, line) << "glUniform4uivEXT(" << location << ", " << count << ", " << CallText::Pointer{value}
         << ")\n";
-    return interceptor()->cgmUniform4uivEXT(file, line, location, count, value);
+    return next().cgmUniform4uivEXT(file, line, location, count, value);
 }
 
 void OpenGLTracer::cgmVertexAttribI1iEXT(const char* file, unsigned line, unsigned index, int x)
 {
     beginLine(file, line) << "glVertexAttribI1iEXT(" << index << ", " << x << ")\n";
-    return interceptor()->cgmVertexAttribI1iEXT(file, line, index, x);
+    return next().cgmVertexAttribI1iEXT(file, line, index, x);
 }
 
 void OpenGLTracer::cgmVertexAttribI2iEXT(const char* file, unsigned line, unsigned index, int x, int y)
 {
     beginLine(file, line) << "glVertexAttribI2iEXT(" << index << ", " << x << ", " << y << ")\n";
-    return interceptor()->cgmVertexAttribI2iEXT(file, line, index, x, y);
+    return next().cgmVertexAttribI2iEXT(file, line, index, x, y);
 }
 
 void OpenGLTracer::cgmVertexAttribI3iEXT(const char* file, unsigned line, unsigned index, int x, int y, int z)
 {
     beginLine(file, line) << "glVertexAttribI3iEXT(" << index << ", " << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmVertexAttribI3iEXT(file, line, index, x, y, z);
+    return next().cgmVertexAttribI3iEXT(file, line, index, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexAttribI4iEXT(const char* file, unsigned line, unsigned index, int x, int y, int z, int w)
 {
     beginLine(file, line) << "glVertexAttribI4iEXT(" << index << ", " << x << ", " << y << ", " << z << ", " << w
         << ")\n";
-    return interceptor()->cgmVertexAttribI4iEXT(file, line, index, x, y, z, w);
+    return next().cgmVertexAttribI4iEXT(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttribI1uiEXT(const char* file, unsigned line, unsigned index, unsigned x)
 {
     beginLine(file, line) << "glVertexAttribI1uiEXT(" << index << ", " << x << ")\n";
-    return interceptor()->cgmVertexAttribI1uiEXT(file, line, index, x);
+    return next().cgmVertexAttribI1uiEXT(file, line, index, x);
 }
 
 void OpenGLTracer::cgmVertexAttribI2uiEXT(const char* file, unsigned line, unsigned index, unsigned x, unsigned y)
 {
     beginLine(file, line) << "glVertexAttribI2uiEXT(" << index << ", " << x << ", " << y << ")\n";
-    return interceptor()->cgmVertexAttribI2uiEXT(file, line, index, x, y);
+    return next().cgmVertexAttribI2uiEXT(file, line, index, x, y);
 }
 
 void OpenGLTracer::cgmVertexAttribI3uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y, unsigned z)
 {
     beginLine(file, line) << "glVertexAttribI3uiEXT(" << index << ", " << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmVertexAttribI3uiEXT(file, line, index, x, y, z);
+    return next().cgmVertexAttribI3uiEXT(file, line, index, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexAttribI4uiEXT(
@@ -1467,79 +1467,79 @@ void OpenGLTracer::cgmVertexAttribI4uiEXT(
 {
     beginLine(file, line) << "glVertexAttribI4uiEXT(" << index << ", " << x << ", " << y << ", " << z << ", " << w
         << ")\n";
-    return interceptor()->cgmVertexAttribI4uiEXT(file, line, index, x, y, z, w);
+    return next().cgmVertexAttribI4uiEXT(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttribI1ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
     beginLine(file, line) << "glVertexAttribI1ivEXT(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribI1ivEXT(file, line, index, v);
+    return next().cgmVertexAttribI1ivEXT(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribI2ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
     beginLine(file, line) << "glVertexAttribI2ivEXT(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribI2ivEXT(file, line, index, v);
+    return next().cgmVertexAttribI2ivEXT(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribI3ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
     beginLine(file, line) << "glVertexAttribI3ivEXT(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribI3ivEXT(file, line, index, v);
+    return next().cgmVertexAttribI3ivEXT(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribI4ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
     beginLine(file, line) << "glVertexAttribI4ivEXT(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribI4ivEXT(file, line, index, v);
+    return next().cgmVertexAttribI4ivEXT(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribI1uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     beginLine(file, line) << "glVertexAttribI1uivEXT(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribI1uivEXT(file, line, index, v);
+    return next().cgmVertexAttribI1uivEXT(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribI2uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     beginLine(file, line) << "glVertexAttribI2uivEXT(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribI2uivEXT(file, line, index, v);
+    return next().cgmVertexAttribI2uivEXT(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribI3uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     beginLine(file, line) << "glVertexAttribI3uivEXT(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribI3uivEXT(file, line, index, v);
+    return next().cgmVertexAttribI3uivEXT(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribI4uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
     beginLine(file, line) << "glVertexAttribI4uivEXT(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribI4uivEXT(file, line, index, v);
+    return next().cgmVertexAttribI4uivEXT(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribI4bvEXT(const char* file, unsigned line, unsigned index, const signed char* v)
 {
     beginLine(file, line) << "glVertexAttribI4bvEXT(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribI4bvEXT(file, line, index, v);
+    return next().cgmVertexAttribI4bvEXT(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribI4svEXT(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttribI4svEXT(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribI4svEXT(file, line, index, v);
+    return next().cgmVertexAttribI4svEXT(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribI4ubvEXT(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     beginLine(file, line) << "glVertexAttribI4ubvEXT(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribI4ubvEXT(file, line, index, v);
+    return next().cgmVertexAttribI4ubvEXT(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribI4usvEXT(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     beginLine(file, line) << "glVertexAttribI4usvEXT(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribI4usvEXT(file, line, index, v);
+    return next().cgmVertexAttribI4usvEXT(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribIPointerEXT(
@@ -1547,7 +1547,7 @@ void OpenGLTracer::cgmVertexAttribIPointerEXT(
 {
     beginLine(file, line) << "glVertexAttribIPointerEXT(" << index << ", " << size << ", " << CallText::Enum{type}
         << ", " << stride << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmVertexAttribIPointerEXT(file, line, index, size, type, stride, pointer);
+    return next().cgmVertexAttribIPointerEXT(file, line, index, size, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmGetVertexAttribIivEXT(
@@ -1555,7 +1555,7 @@ void OpenGLTracer::cgmGetVertexAttribIivEXT(
 {
     beginLine(file, line) << "glGetVertexAttribIivEXT(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVertexAttribIivEXT(file, line, index, pname, params);
+    return next().cgmGetVertexAttribIivEXT(file, line, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetVertexAttribIuivEXT(
@@ -1563,7 +1563,7 @@ void OpenGLTracer::cgmGetVertexAttribIuivEXT(
 {
     beginLine(file, line) << "glGetVertexAttribIuivEXT(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVertexAttribIuivEXT(file, line, index, pname, params);
+    return next().cgmGetVertexAttribIuivEXT(file, line, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetHistogramEXT(
@@ -1572,7 +1572,7 @@ void OpenGLTracer::cgmGetHistogramEXT(
 {
     beginLine(file, line) << "glGetHistogramEXT(" << CallText::Enum{target} << ", " << CallText::Bool{reset} << ", "
         << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{values} << ")\n";
-    return interceptor()->cgmGetHistogramEXT(file, line, target, reset, format, type, values);
+    return next().cgmGetHistogramEXT(file, line, target, reset, format, type, values);
 }
 
 void OpenGLTracer::cgmGetHistogramParameterfvEXT(
@@ -1580,7 +1580,7 @@ void OpenGLTracer::cgmGetHistogramParameterfvEXT(
 {
     beginLine(file, line) << "glGetHistogramParameterfvEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetHistogramParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetHistogramParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetHistogramParameterivEXT(
@@ -1588,7 +1588,7 @@ void OpenGLTracer::cgmGetHistogramParameterivEXT(
 {
     beginLine(file, line) << "glGetHistogramParameterivEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetHistogramParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetHistogramParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetMinmaxEXT(
@@ -1597,7 +1597,7 @@ void OpenGLTracer::cgmGetMinmaxEXT(
 {
     beginLine(file, line) << "glGetMinmaxEXT(" << CallText::Enum{target} << ", " << CallText::Bool{reset} << ", "
         << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{values} << ")\n";
-    return interceptor()->cgmGetMinmaxEXT(file, line, target, reset, format, type, values);
+    return next().cgmGetMinmaxEXT(file, line, target, reset, format, type, values);
 }
 
 void OpenGLTracer::cgmGetMinmaxParameterfvEXT(
@@ -1605,7 +1605,7 @@ void OpenGLTracer::cgmGetMinmaxParameterfvEXT(
 {
     beginLine(file, line) << "glGetMinmaxParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetMinmaxParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetMinmaxParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetMinmaxParameterivEXT(
@@ -1613,7 +1613,7 @@ void OpenGLTracer::cgmGetMinmaxParameterivEXT(
 {
     beginLine(file, line) << "glGetMinmaxParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetMinmaxParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetMinmaxParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmHistogramEXT(
@@ -1621,7 +1621,7 @@ void OpenGLTracer::cgmHistogramEXT(
 {
     beginLine(file, line) << "glHistogramEXT(" << CallText::Enum{target} << ", " << width << ", "
         << CallText::Enum{internalformat} << ", " << CallText::Bool{sink} << ")\n";
-    return interceptor()->cgmHistogramEXT(file, line, target, width, internalformat, sink);
+    return next().cgmHistogramEXT(file, line, target, width, internalformat, sink);
 }
 
 void OpenGLTracer::cgmMinmaxEXT(
@@ -1629,61 +1629,61 @@ void OpenGLTracer::cgmMinmaxEXT(
 {
     beginLine(file, line) << "glMinmaxEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
         << ", " << CallText::Bool{sink} << ")\n";
-    return interceptor()->cgmMinmaxEXT(file, line, target, internalformat, sink);
+    return next().cgmMinmaxEXT(file, line, target, internalformat, sink);
 }
 
 void OpenGLTracer::cgmResetHistogramEXT(const char* file, unsigned line, unsigned target)
 {
     beginLine(file, line) << "glResetHistogramEXT(" << CallText::Enum{target} << ")\n";
-    return interceptor()->cgmResetHistogramEXT(file, line, target);
+    return next().cgmResetHistogramEXT(file, line, target);
 }
 
 void OpenGLTracer::cgmResetMinmaxEXT(const char* file, unsigned line, unsigned target)
 {
     beginLine(file, line) << "glResetMinmaxEXT(" << CallText::Enum{target} << ")\n";
-    return interceptor()->cgmResetMinmaxEXT(file, line, target);
+    return next().cgmResetMinmaxEXT(file, line, target);
 }
 
 void OpenGLTracer::cgmIndexFuncEXT(const char* file, unsigned line, unsigned func, float ref)
 {
     beginLine(file, line) << "glIndexFuncEXT(" << CallText::Enum{func} << ", " << CallText::Float{ref} << ")\n";
-    return interceptor()->cgmIndexFuncEXT(file, line, func, ref);
+    return next().cgmIndexFuncEXT(file, line, func, ref);
 }
 
 void OpenGLTracer::cgmIndexMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     beginLine(file, line) << "glIndexMaterialEXT(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmIndexMaterialEXT(file, line, face, mode);
+    return next().cgmIndexMaterialEXT(file, line, face, mode);
 }
 
 void OpenGLTracer::cgmApplyTextureEXT(const char* file, unsigned line, unsigned mode)
 {
     beginLine(file, line) << "glApplyTextureEXT(" << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmApplyTextureEXT(file, line, mode);
+    return next().cgmApplyTextureEXT(file, line, mode);
 }
 
 void OpenGLTracer::cgmTextureLightEXT(const char* file, unsigned line, unsigned pname)
 {
     beginLine(file, line) << "glTextureLightEXT(" << CallText::Enum{pname} << ")\n";
-    return interceptor()->cgmTextureLightEXT(file, line, pname);
+    return next().cgmTextureLightEXT(file, line, pname);
 }
 
 void OpenGLTracer::cgmTextureMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     beginLine(file, line) << "glTextureMaterialEXT(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmTextureMaterialEXT(file, line, face, mode);
+    return next().cgmTextureMaterialEXT(file, line, face, mode);
 }
 
 void OpenGLTracer::cgmSampleMaskEXT(const char* file, unsigned line, float value, unsigned char invert)
 {
     beginLine(file, line) << "glSampleMaskEXT(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ")\n";
-    return interceptor()->cgmSampleMaskEXT(file, line, value, invert);
+    return next().cgmSampleMaskEXT(file, line, value, invert);
 }
 
 void OpenGLTracer::cgmSamplePatternEXT(const char* file, unsigned line, unsigned pattern)
 {
     beginLine(file, line) << "glSamplePatternEXT(" << CallText::Enum{pattern} << ")\n";
-    return interceptor()->cgmSamplePatternEXT(file, line, pattern);
+    return next().cgmSamplePatternEXT(file, line, pattern);
 }
 
 void OpenGLTracer::cgmMultiDrawArraysEXT(
@@ -1691,7 +1691,7 @@ void OpenGLTracer::cgmMultiDrawArraysEXT(
 {
     beginLine(file, line) << "glMultiDrawArraysEXT(" << CallText::Enum{mode} << ", " << CallText::Pointer{first}
         << ", " << CallText::Pointer{count} << ", " << primcount << ")\n";
-    return interceptor()->cgmMultiDrawArraysEXT(file, line, mode, first, count, primcount);
+    return next().cgmMultiDrawArraysEXT(file, line, mode, first, count, primcount);
 }
 
 void OpenGLTracer::cgmMultiDrawElementsEXT(
@@ -1700,7 +1700,7 @@ void OpenGLTracer::cgmMultiDrawElementsEXT(
 {
     beginLine(file, line) << "glMultiDrawElementsEXT(" << CallText::Enum{mode} << ", " << CallText::Pointer{count}
         << ", " << CallText::Enum{type} << ", " << CallText::Pointer{indices} << ", " << primcount << ")\n";
-    return interceptor()->cgmMultiDrawElementsEXT(file, line, mode, count, type, indices, primcount);
+    return next().cgmMultiDrawElementsEXT(file, line, mode, count, type, indices, primcount);
 }
 
 void OpenGLTracer::cgmColorTableEXT(
@@ -1710,7 +1710,7 @@ void OpenGLTracer::cgmColorTableEXT(
     beginLine(file, line) << "glColorTableEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalFormat}
         << ", " << width << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{table} << ")\n";
-    return interceptor()->cgmColorTableEXT(file, line, target, internalFormat, width, format, type, table);
+    return next().cgmColorTableEXT(file, line, target, internalFormat, width, format, type, table);
 }
 
 void OpenGLTracer::cgmGetColorTableEXT(
@@ -1718,7 +1718,7 @@ void OpenGLTracer::cgmGetColorTableEXT(
 {
     beginLine(file, line) << "glGetColorTableEXT(" << CallText::Enum{target} << ", " << CallText::Enum{format}
         << ", " << CallText::Enum{type} << ", " << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetColorTableEXT(file, line, target, format, type, data);
+    return next().cgmGetColorTableEXT(file, line, target, format, type, data);
 }
 
 void OpenGLTracer::cgmGetColorTableParameterivEXT(
@@ -1726,7 +1726,7 @@ void OpenGLTracer::cgmGetColorTableParameterivEXT(
 {
     beginLine(file, line) << "glGetColorTableParameterivEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetColorTableParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetColorTableParameterfvEXT(
@@ -1734,7 +1734,7 @@ void OpenGLTracer::cgmGetColorTableParameterfvEXT(
 {
     beginLine(file, line) << "glGetColorTableParameterfvEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetColorTableParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmPixelTransformParameteriEXT(
@@ -1742,7 +1742,7 @@ void OpenGLTracer::cgmPixelTransformParameteriEXT(
 {
     beginLine(file, line) << "glPixelTransformParameteriEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmPixelTransformParameteriEXT(file, line, target, pname, param);
+    return next().cgmPixelTransformParameteriEXT(file, line, target, pname, param);
 }
 
 void OpenGLTracer::cgmPixelTransformParameterfEXT(
@@ -1750,7 +1750,7 @@ void OpenGLTracer::cgmPixelTransformParameterfEXT(
 {
     beginLine(file, line) << "glPixelTransformParameterfEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmPixelTransformParameterfEXT(file, line, target, pname, param);
+    return next().cgmPixelTransformParameterfEXT(file, line, target, pname, param);
 }
 
 void OpenGLTracer::cgmPixelTransformParameterivEXT(
@@ -1758,7 +1758,7 @@ void OpenGLTracer::cgmPixelTransformParameterivEXT(
 {
     beginLine(file, line) << "glPixelTransformParameterivEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmPixelTransformParameterivEXT(file, line, target, pname, params);
+    return next().cgmPixelTransformParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmPixelTransformParameterfvEXT(
@@ -1766,7 +1766,7 @@ void OpenGLTracer::cgmPixelTransformParameterfvEXT(
 {
     beginLine(file, line) << "glPixelTransformParameterfvEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmPixelTransformParameterfvEXT(file, line, target, pname, params);
+    return next().cgmPixelTransformParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetPixelTransformParameterivEXT(
@@ -1774,7 +1774,7 @@ void OpenGLTracer::cgmGetPixelTransformParameterivEXT(
 {
     beginLine(file, line) << "glGetPixelTransformParameterivEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetPixelTransformParameterivEXT(file, line, target, pname, params);
+    return next().cgmGetPixelTransformParameterivEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetPixelTransformParameterfvEXT(
@@ -1782,40 +1782,40 @@ void OpenGLTracer::cgmGetPixelTransformParameterfvEXT(
 {
     beginLine(file, line) << "glGetPixelTransformParameterfvEXT(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetPixelTransformParameterfvEXT(file, line, target, pname, params);
+    return next().cgmGetPixelTransformParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmPointParameterfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
     beginLine(file, line) << "glPointParameterfEXT(" << CallText::Enum{pname} << ", " << CallText::Float{param}
         << ")\n";
-    return interceptor()->cgmPointParameterfEXT(file, line, pname, param);
+    return next().cgmPointParameterfEXT(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmPointParameterfvEXT(const char* file, unsigned line, unsigned pname, const float* params)
 {
     beginLine(file, line) << "glPointParameterfvEXT(" << CallText::Enum{pname} << ", " << CallText::Pointer{params}
         << ")\n";
-    return interceptor()->cgmPointParameterfvEXT(file, line, pname, params);
+    return next().cgmPointParameterfvEXT(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmPolygonOffsetEXT(const char* file, unsigned line, float factor, float bias)
 {
     beginLine(file, line) << "glPolygonOffsetEXT(" << CallText::Float{factor} << ", " << CallText::Float{bias}
         << ")\n";
-    return interceptor()->cgmPolygonOffsetEXT(file, line, factor, bias);
+    return next().cgmPolygonOffsetEXT(file, line, factor, bias);
 }
 
 void OpenGLTracer::cgmBeginSceneEXT(const char* file, unsigned line)
 {
     beginLine(file, line) << "glBeginSceneEXT()\n";
-    return interceptor()->cgmBeginSceneEXT(file, line);
+    return next().cgmBeginSceneEXT(file, line);
 }
 
 void OpenGLTracer::cgmEndSceneEXT(const char* file, unsigned line)
 {
     beginLine(file, line) << "glEndSceneEXT()\n";
-    return interceptor()->cgmEndSceneEXT(file, line);
+    return next().cgmEndSceneEXT(file, line);
 }
 
 void OpenGLTracer::cgmSecondaryColor3bEXT(
@@ -1823,62 +1823,62 @@ void OpenGLTracer::cgmSecondaryColor3bEXT(
 {
     beginLine(file, line) << "glSecondaryColor3bEXT(" << static_cast<int>(red) << ", " << static_cast<int>(green)
         << ", " << static_cast<int>(blue) << ")\n";
-    return interceptor()->cgmSecondaryColor3bEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3bEXT(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3bvEXT(const char* file, unsigned line, const signed char* v)
 {
     beginLine(file, line) << "glSecondaryColor3bvEXT(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3bvEXT(file, line, v);
+    return next().cgmSecondaryColor3bvEXT(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3dEXT(const char* file, unsigned line, double red, double green, double blue)
 {
     beginLine(file, line) << "glSecondaryColor3dEXT(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmSecondaryColor3dEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3dEXT(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3dvEXT(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glSecondaryColor3dvEXT(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3dvEXT(file, line, v);
+    return next().cgmSecondaryColor3dvEXT(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3fEXT(const char* file, unsigned line, float red, float green, float blue)
 {
     beginLine(file, line) << "glSecondaryColor3fEXT(" << CallText::Float{red} << ", " << CallText::Float{green}
         << ", " << CallText::Float{blue} << ")\n";
-    return interceptor()->cgmSecondaryColor3fEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3fEXT(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3fvEXT(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glSecondaryColor3fvEXT(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3fvEXT(file, line, v);
+    return next().cgmSecondaryColor3fvEXT(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3iEXT(const char* file, unsigned line, int red, int green, int blue)
 {
     beginLine(file, line) << "glSecondaryColor3iEXT(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmSecondaryColor3iEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3iEXT(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3ivEXT(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glSecondaryColor3ivEXT(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3ivEXT(file, line, v);
+    return next().cgmSecondaryColor3ivEXT(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3sEXT(const char* file, unsigned line, short red, short green, short blue)
 {
     beginLine(file, line) << "glSecondaryColor3sEXT(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmSecondaryColor3sEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3sEXT(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3svEXT(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glSecondaryColor3svEXT(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3svEXT(file, line, v);
+    return next().cgmSecondaryColor3svEXT(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3ubEXT(
@@ -1886,39 +1886,39 @@ void OpenGLTracer::cgmSecondaryColor3ubEXT(
 {
     beginLine(file, line) << "glSecondaryColor3ubEXT(" << static_cast<unsigned>(red) << ", "
         << static_cast<unsigned>(green) << ", " << static_cast<unsigned>(blue) << ")\n";
-    return interceptor()->cgmSecondaryColor3ubEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3ubEXT(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3ubvEXT(const char* file, unsigned line, const unsigned char* v)
 {
     beginLine(file, line) << "glSecondaryColor3ubvEXT(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3ubvEXT(file, line, v);
+    return next().cgmSecondaryColor3ubvEXT(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3uiEXT(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
     beginLine(file, line) << "glSecondaryColor3uiEXT(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmSecondaryColor3uiEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3uiEXT(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3uivEXT(const char* file, unsigned line, const unsigned* v)
 {
     beginLine(file, line) << "glSecondaryColor3uivEXT(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3uivEXT(file, line, v);
+    return next().cgmSecondaryColor3uivEXT(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColor3usEXT(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
     beginLine(file, line) << "glSecondaryColor3usEXT(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmSecondaryColor3usEXT(file, line, red, green, blue);
+    return next().cgmSecondaryColor3usEXT(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3usvEXT(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glSecondaryColor3usvEXT(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3usvEXT(file, line, v);
+    return next().cgmSecondaryColor3usvEXT(file, line, v);
 }
 
 void OpenGLTracer::cgmSecondaryColorPointerEXT(
@@ -1926,13 +1926,13 @@ void OpenGLTracer::cgmSecondaryColorPointerEXT(
 {
     beginLine(file, line) << "glSecondaryColorPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride
         << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmSecondaryColorPointerEXT(file, line, size, type, stride, pointer);
+    return next().cgmSecondaryColorPointerEXT(file, line, size, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmActiveStencilFaceEXT(const char* file, unsigned line, unsigned face)
 {
     beginLine(file, line) << "glActiveStencilFaceEXT(" << CallText::Enum{face} << ")\n";
-    return interceptor()->cgmActiveStencilFaceEXT(file, line, face);
+    return next().cgmActiveStencilFaceEXT(file, line, face);
 }
 
 void OpenGLTracer::cgmTexSubImage1DEXT(
@@ -1942,7 +1942,7 @@ void OpenGLTracer::cgmTexSubImage1DEXT(
     beginLine(file, line) << "glTexSubImage1DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset
         << ", " << width << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmTexSubImage1DEXT(file, line, target, level, xoffset, width, format, type, pixels);
+    return next().cgmTexSubImage1DEXT(file, line, target, level, xoffset, width, format, type, pixels);
 }
 
 void OpenGLTracer::cgmTexSubImage2DEXT(
@@ -1952,7 +1952,7 @@ void OpenGLTracer::cgmTexSubImage2DEXT(
     beginLine(file, line) << "glTexSubImage2DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset
         << ", " << yoffset << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", "
         << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
+    return next().cgmTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
 }
 
 void OpenGLTracer::cgmTexSubImage3DEXT(
@@ -1962,7 +1962,7 @@ void OpenGLTracer::cgmTexSubImage3DEXT(
     beginLine(file, line) << "glTexSubImage3DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset
         << ", " << yoffset << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", "
         << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    return next().cgmTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
 }
 
 void OpenGLTracer::cgmTexImage3DEXT(
@@ -1973,7 +1973,7 @@ void OpenGLTracer::cgmTexImage3DEXT(
         << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << depth << ", " << border
         << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{pixels}
         << ")\n";
-    return interceptor()->cgmTexImage3DEXT(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
+    return next().cgmTexImage3DEXT(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
 }
 
 void OpenGLTracer::cgmTexBufferEXT(
@@ -1981,7 +1981,7 @@ void OpenGLTracer::cgmTexBufferEXT(
 {
     beginLine(file, line) << "glTexBufferEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
         << ", " << buffer << ")\n";
-    return interceptor()->cgmTexBufferEXT(file, line, target, internalformat, buffer);
+    return next().cgmTexBufferEXT(file, line, target, internalformat, buffer);
 }
 
 void OpenGLTracer::cgmTexParameterIivEXT(
@@ -1989,7 +1989,7 @@ void OpenGLTracer::cgmTexParameterIivEXT(
 {
     beginLine(file, line) << "glTexParameterIivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmTexParameterIivEXT(file, line, target, pname, params);
+    return next().cgmTexParameterIivEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmTexParameterIuivEXT(
@@ -1997,7 +1997,7 @@ void OpenGLTracer::cgmTexParameterIuivEXT(
 {
     beginLine(file, line) << "glTexParameterIuivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmTexParameterIuivEXT(file, line, target, pname, params);
+    return next().cgmTexParameterIuivEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetTexParameterIivEXT(
@@ -2005,7 +2005,7 @@ void OpenGLTracer::cgmGetTexParameterIivEXT(
 {
     beginLine(file, line) << "glGetTexParameterIivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetTexParameterIivEXT(file, line, target, pname, params);
+    return next().cgmGetTexParameterIivEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetTexParameterIuivEXT(
@@ -2013,20 +2013,20 @@ void OpenGLTracer::cgmGetTexParameterIuivEXT(
 {
     beginLine(file, line) << "glGetTexParameterIuivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetTexParameterIuivEXT(file, line, target, pname, params);
+    return next().cgmGetTexParameterIuivEXT(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmClearColorIiEXT(const char* file, unsigned line, int red, int green, int blue, int alpha)
 {
     beginLine(file, line) << "glClearColorIiEXT(" << red << ", " << green << ", " << blue << ", " << alpha << ")\n";
-    return interceptor()->cgmClearColorIiEXT(file, line, red, green, blue, alpha);
+    return next().cgmClearColorIiEXT(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmClearColorIuiEXT(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
     beginLine(file, line) << "glClearColorIuiEXT(" << red << ", " << green << ", " << blue << ", " << alpha << ")\n";
-    return interceptor()->cgmClearColorIuiEXT(file, line, red, green, blue, alpha);
+    return next().cgmClearColorIuiEXT(file, line, red, green, blue, alpha);
 }
 
 unsigned char OpenGLTracer::cgmAreTexturesResidentEXT(
@@ -2034,31 +2034,31 @@ unsigned char OpenGLTracer::cgmAreTexturesResidentEXT(
 {
     beginLine(file, line) << "glAreTexturesResidentEXT(" << n << ", " << CallText::Pointer{textures} << ", "
         << CallText::Pointer{residences} << ")\n";
-    return interceptor()->cgmAreTexturesResidentEXT(file, line, n, textures, residences);
+    return next().cgmAreTexturesResidentEXT(file, line, n, textures, residences);
 }
 
 void OpenGLTracer::cgmBindTextureEXT(const char* file, unsigned line, unsigned target, unsigned texture)
 {
     beginLine(file, line) << "glBindTextureEXT(" << CallText::Enum{target} << ", " << texture << ")\n";
-    return interceptor()->cgmBindTextureEXT(file, line, target, texture);
+    return next().cgmBindTextureEXT(file, line, target, texture);
 }
 
 void OpenGLTracer::cgmDeleteTexturesEXT(const char* file, unsigned line, int n, const unsigned* textures)
 {
     beginLine(file, line) << "glDeleteTexturesEXT(" << n << ", " << CallText::Pointer{textures} << ")\n";
-    return interceptor()->cgmDeleteTexturesEXT(file, line, n, textures);
+    return next().cgmDeleteTexturesEXT(file, line, n, textures);
 }
 
 void OpenGLTracer::cgmGenTexturesEXT(const char* file, unsigned line, int n, unsigned* textures)
 {
     beginLine(file, line) << "glGenTexturesEXT(" << n << ", " << CallText::Pointer{textures} << ")\n";
-    return interceptor()->cgmGenTexturesEXT(file, line, n, textures);
+    return next().cgmGenTexturesEXT(file, line, n, textures);
 }
 
 unsigned char OpenGLTracer::cgmIsTextureEXT(const char* file, unsigned line, unsigned texture)
 {
     beginLine(file, line) << "glIsTextureEXT(" << texture << ")\n";
-    return interceptor()->cgmIsTextureEXT(file, line, texture);
+    return next().cgmIsTextureEXT(file, line, texture);
 }
 
 void OpenGLTracer::cgmPrioritizeTexturesEXT(
@@ -2066,19 +2066,19 @@ void OpenGLTracer::cgmPrioritizeTexturesEXT(
 {
     beginLine(file, line) << "glPrioritizeTexturesEXT(" << n << ", " << CallText::Pointer{textures} << ", "
         << CallText::Pointer{priorities} << ")\n";
-    return interceptor()->cgmPrioritizeTexturesEXT(file, line, n, textures, priorities);
+    return next().cgmPrioritizeTexturesEXT(file, line, n, textures, priorities);
 }
 
 void OpenGLTracer::cgmTextureNormalEXT(const char* file, unsigned line, unsigned mode)
 {
     beginLine(file, line) << "glTextureNormalEXT(" << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmTextureNormalEXT(file, line, mode);
+    return next().cgmTextureNormalEXT(file, line, mode);
 }
 
 void OpenGLTracer::cgmArrayElementEXT(const char* file, unsigned line, int i)
 {
     beginLine(file, line) << "glArrayElementEXT(" << i << ")\n";
-    return interceptor()->cgmArrayElementEXT(file, line, i);
+    return next().cgmArrayElementEXT(file, line, i);
 }
 
 void OpenGLTracer::cgmColorPointerEXT(
@@ -2086,13 +2086,13 @@ void OpenGLTracer::cgmColorPointerEXT(
 {
     beginLine(file, line) << "glColorPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride << ", "
         << count << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmColorPointerEXT(file, line, size, type, stride, count, pointer);
+    return next().cgmColorPointerEXT(file, line, size, type, stride, count, pointer);
 }
 
 void OpenGLTracer::cgmDrawArraysEXT(const char* file, unsigned line, unsigned mode, int first, int count)
 {
     beginLine(file, line) << "glDrawArraysEXT(" << CallText::Enum{mode} << ", " << first << ", " << count << ")\n";
-    return interceptor()->cgmDrawArraysEXT(file, line, mode, first, count);
+    return next().cgmDrawArraysEXT(file, line, mode, first, count);
 }
 
 void OpenGLTracer::cgmEdgeFlagPointerEXT(
@@ -2100,14 +2100,14 @@ void OpenGLTracer::cgmEdgeFlagPointerEXT(
 {
     beginLine(file, line) << "glEdgeFlagPointerEXT(" << stride << ", " << count << ", " << CallText::Pointer{pointer}
         << ")\n";
-    return interceptor()->cgmEdgeFlagPointerEXT(file, line, stride, count, pointer);
+    return next().cgmEdgeFlagPointerEXT(file, line, stride, count, pointer);
 }
 
 void OpenGLTracer::cgmGetPointervEXT(const char* file, unsigned line, unsigned pname, void** params)
 {
     beginLine(file, line) << "glGetPointervEXT(" << CallText::Enum{pname} << ", " << CallText::Pointer{params}
         << ")\n";
-    return interceptor()->cgmGetPointervEXT(file, line, pname, params);
+    return next().cgmGetPointervEXT(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmIndexPointerEXT(
@@ -2115,7 +2115,7 @@ void OpenGLTracer::cgmIndexPointerEXT(
 {
     beginLine(file, line) << "glIndexPointerEXT(" << CallText::Enum{type} << ", " << stride << ", " << count << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmIndexPointerEXT(file, line, type, stride, count, pointer);
+    return next().cgmIndexPointerEXT(file, line, type, stride, count, pointer);
 }
 
 void OpenGLTracer::cgmNormalPointerEXT(
@@ -2123,7 +2123,7 @@ void OpenGLTracer::cgmNormalPointerEXT(
 {
     beginLine(file, line) << "glNormalPointerEXT(" << CallText::Enum{type} << ", " << stride << ", " << count << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmNormalPointerEXT(file, line, type, stride, count, pointer);
+    return next().cgmNormalPointerEXT(file, line, type, stride, count, pointer);
 }
 
 void OpenGLTracer::cgmTexCoordPointerEXT(
@@ -2131,7 +2131,7 @@ void OpenGLTracer::cgmTexCoordPointerEXT(
 {
     beginLine(file, line) << "glTexCoordPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride
         << ", " << count << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmTexCoordPointerEXT(file, line, size, type, stride, count, pointer);
+    return next().cgmTexCoordPointerEXT(file, line, size, type, stride, count, pointer);
 }
 
 void OpenGLTracer::cgmVertexPointerEXT(
@@ -2139,43 +2139,43 @@ void OpenGLTracer::cgmVertexPointerEXT(
 {
     beginLine(file, line) << "glVertexPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride << ", "
         << count << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmVertexPointerEXT(file, line, size, type, stride, count, pointer);
+    return next().cgmVertexPointerEXT(file, line, size, type, stride, count, pointer);
 }
 
 void OpenGLTracer::cgmBeginVertexShaderEXT(const char* file, unsigned line)
 {
     beginLine(file, line) << "glBeginVertexShaderEXT()\n";
-    return interceptor()->cgmBeginVertexShaderEXT(file, line);
+    return next().cgmBeginVertexShaderEXT(file, line);
 }
 
 void OpenGLTracer::cgmEndVertexShaderEXT(const char* file, unsigned line)
 {
     beginLine(file, line) << "glEndVertexShaderEXT()\n";
-    return interceptor()->cgmEndVertexShaderEXT(file, line);
+    return next().cgmEndVertexShaderEXT(file, line);
 }
 
 void OpenGLTracer::cgmBindVertexShaderEXT(const char* file, unsigned line, unsigned id)
 {
     beginLine(file, line) << "glBindVertexShaderEXT(" << id << ")\n";
-    return interceptor()->cgmBindVertexShaderEXT(file, line, id);
+    return next().cgmBindVertexShaderEXT(file, line, id);
 }
 
 unsigned OpenGLTracer::cgmGenVertexShadersEXT(const char* file, unsigned line, unsigned range)
 {
     beginLine(file, line) << "glGenVertexShadersEXT(" << range << ")\n";
-    return interceptor()->cgmGenVertexShadersEXT(file, line, range);
+    return next().cgmGenVertexShadersEXT(file, line, range);
 }
 
 void OpenGLTracer::cgmDeleteVertexShaderEXT(const char* file, unsigned line, unsigned id)
 {
     beginLine(file, line) << "glDeleteVertexShaderEXT(" << id << ")\n";
-    return interceptor()->cgmDeleteVertexShaderEXT(file, line, id);
+    return next().cgmDeleteVertexShaderEXT(file, line, id);
 }
 
 void OpenGLTracer::cgmShaderOp1EXT(const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1)
 {
     beginLine(file, line) << "glShaderOp1EXT(" << CallText::Enum{op} << ", " << res << ", " << arg1 << ")\n";
-    return interceptor()->cgmShaderOp1EXT(file, line, op, res, arg1);
+    return next().cgmShaderOp1EXT(file, line, op, res, arg1);
 }
 
 void OpenGLTracer::cgmShaderOp2EXT(
@@ -2183,7 +2183,7 @@ void OpenGLTracer::cgmShaderOp2EXT(
 {
     beginLine(file, line) << "glShaderOp2EXT(" << CallText::Enum{op} << ", " << res << ", " << arg1 << ", " << arg2
         << ")\n";
-    return interceptor()->cgmShaderOp2EXT(file, line, op, res, arg1, arg2);
+    return next().cgmShaderOp2EXT(file, line, op, res, arg1, arg2);
 }
 
 void OpenGLTracer::cgmShaderOp3EXT(
@@ -2191,7 +2191,7 @@ void OpenGLTracer::cgmShaderOp3EXT(
 {
     beginLine(file, line) << "glShaderOp3EXT(" << CallText::Enum{op} << ", " << res << ", " << arg1 << ", " << arg2
         << ", " << arg3 << ")\n";
-    return interceptor()->cgmShaderOp3EXT(file, line, op, res, arg1, arg2, arg3);
+    return next().cgmShaderOp3EXT(file, line, op, res, arg1, arg2, arg3);
 }
 
 void OpenGLTracer::cgmSwizzleEXT(
@@ -2200,7 +2200,7 @@ void OpenGLTracer::cgmSwizzleEXT(
 {
     beginLine(file, line) << "glSwizzleEXT(" << res << ", " << in << ", " << CallText::Enum{outX} << ", "
         << CallText::Enum{outY} << ", " << CallText::Enum{outZ} << ", " << CallText::Enum{outW} << ")\n";
-    return interceptor()->cgmSwizzleEXT(file, line, res, in, outX, outY, outZ, outW);
+    return next().cgmSwizzleEXT(file, line, res, in, outX, outY, outZ, outW);
 }
 
 void OpenGLTracer::cgmWriteMaskEXT(
@@ -2209,19 +2209,19 @@ void OpenGLTracer::cgmWriteMaskEXT(
 {
     beginLine(file, line) << "glWriteMaskEXT(" << res << ", " << in << ", " << CallText::Enum{outX} << ", "
         << CallText::Enum{outY} << ", " << CallText::Enum{outZ} << ", " << CallText::Enum{outW} << ")\n";
-    return interceptor()->cgmWriteMaskEXT(file, line, res, in, outX, outY, outZ, outW);
+    return next().cgmWriteMaskEXT(file, line, res, in, outX, outY, outZ, outW);
 }
 
 void OpenGLTracer::cgmInsertComponentEXT(const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
     beginLine(file, line) << "glInsertComponentEXT(" << res << ", " << src << ", " << num << ")\n";
-    return interceptor()->cgmInsertComponentEXT(file, line, res, src, num);
+    return next().cgmInsertComponentEXT(file, line, res, src, num);
 }
 
 void OpenGLTracer::cgmExtractComponentEXT(const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
     beginLine(file, line) << "glExtractComponentEXT(" << res << ", " << src << ", " << num << ")\n";
-    return interceptor()->cgmExtractComponentEXT(file, line, res, src, num);
+    return next().cgmExtractComponentEXT(file, line, res, src, num);
 }
 
 unsigned OpenGLTracer::cgmGenSymbolsEXT(
@@ -2229,14 +2229,14 @@ unsigned OpenGLTracer::cgmGenSymbolsEXT(
 {
     beginLine(file, line) << "glGenSymbolsEXT(" << CallText::Enum{datatype} << ", " << CallText::Enum{storagetype}
         << ", " << CallText::Enum{range} << ", " << components << ")\n";
-    return interceptor()->cgmGenSymbolsEXT(file, line, datatype, storagetype, range, components);
+    return next().cgmGenSymbolsEXT(file, line, datatype, storagetype, range, components);
 }
 
 void OpenGLTracer::cgmSetInvariantEXT(const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
     beginLine(file, line) << "glSetInvariantEXT(" << id << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{addr} << ")\n";
-    return interceptor()->cgmSetInvariantEXT(file, line, id, type, addr);
+    return next().cgmSetInvariantEXT(file, line, id, type, addr);
 }
 
 void OpenGLTracer::cgmSetLocalConstantEXT(
@@ -2244,55 +2244,55 @@ void OpenGLTracer::cgmSetLocalConstantEXT(
 {
     beginLine(file, line) << "glSetLocalConstantEXT(" << id << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{addr} << ")\n";
-    return interceptor()->cgmSetLocalConstantEXT(file, line, id, type, addr);
+    return next().cgmSetLocalConstantEXT(file, line, id, type, addr);
 }
 
 void OpenGLTracer::cgmVariantbvEXT(const char* file, unsigned line, unsigned id, const signed char* addr)
 {
     beginLine(file, line) << "glVariantbvEXT(" << id << ", " << CallText::Pointer{addr} << ")\n";
-    return interceptor()->cgmVariantbvEXT(file, line, id, addr);
+    return next().cgmVariantbvEXT(file, line, id, addr);
 }
 
 void OpenGLTracer::cgmVariantsvEXT(const char* file, unsigned line, unsigned id, const short* addr)
 {
     beginLine(file, line) << "glVariantsvEXT(" << id << ", " << CallText::Pointer{addr} << ")\n";
-    return interceptor()->cgmVariantsvEXT(file, line, id, addr);
+    return next().cgmVariantsvEXT(file, line, id, addr);
 }
 
 void OpenGLTracer::cgmVariantivEXT(const char* file, unsigned line, unsigned id, const int* addr)
 {
     beginLine(file, line) << "glVariantivEXT(" << id << ", " << CallText::Pointer{addr} << ")\n";
-    return interceptor()->cgmVariantivEXT(file, line, id, addr);
+    return next().cgmVariantivEXT(file, line, id, addr);
 }
 
 void OpenGLTracer::cgmVariantfvEXT(const char* file, unsigned line, unsigned id, const float* addr)
 {
     beginLine(file, line) << "glVariantfvEXT(" << id << ", " << CallText::Pointer{addr} << ")\n";
-    return interceptor()->cgmVariantfvEXT(file, line, id, addr);
+    return next().cgmVariantfvEXT(file, line, id, addr);
 }
 
 void OpenGLTracer::cgmVariantdvEXT(const char* file, unsigned line, unsigned id, const double* addr)
 {
     beginLine(file, line) << "glVariantdvEXT(" << id << ", " << CallText::Pointer{addr} << ")\n";
-    return interceptor()->cgmVariantdvEXT(file, line, id, addr);
+    return next().cgmVariantdvEXT(file, line, id, addr);
 }
 
 void OpenGLTracer::cgmVariantubvEXT(const char* file, unsigned line, unsigned id, const unsigned char* addr)
 {
     beginLine(file, line) << "glVariantubvEXT(" << id << ", " << CallText::Pointer{addr} << ")\n";
-    return interceptor()->cgmVariantubvEXT(file, line, id, addr);
+    return next().cgmVariantubvEXT(file, line, id, addr);
 }
 
 void OpenGLTracer::cgmVariantusvEXT(const char* file, unsigned line, unsigned id, const unsigned short* addr)
 {
     beginLine(file, line) << "glVariantusvEXT(" << id << ", " << CallText::Pointer{addr} << ")\n";
-    return interceptor()->cgmVariantusvEXT(file, line, id, addr);
+    return next().cgmVariantusvEXT(file, line, id, addr);
 }
 
 void OpenGLTracer::cgmVariantuivEXT(const char* file, unsigned line, unsigned id, const unsigned* addr)
 {
     beginLine(file, line) << "glVariantuivEXT(" << id << ", " << CallText::Pointer{addr} << ")\n";
-    return interceptor()->cgmVariantuivEXT(file, line, id, addr);
+    return next().cgmVariantuivEXT(file, line, id, addr);
 }
 
 void OpenGLTracer::cgmVariantPointerEXT(
@@ -2300,33 +2300,33 @@ void OpenGLTracer::cgmVariantPointerEXT(
 {
     beginLine(file, line) << "glVariantPointerEXT(" << id << ", " << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{addr} << ")\n";
-    return interceptor()->cgmVariantPointerEXT(file, line, id, type, stride, addr);
+    return next().cgmVariantPointerEXT(file, line, id, type, stride, addr);
 }
 
 void OpenGLTracer::cgmEnableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
     beginLine(file, line) << "glEnableVariantClientStateEXT(" << id << ")\n";
-    return interceptor()->cgmEnableVariantClientStateEXT(file, line, id);
+    return next().cgmEnableVariantClientStateEXT(file, line, id);
 }
 
 void OpenGLTracer::cgmDisableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
     beginLine(file, line) << "glDisableVariantClientStateEXT(" << id << ")\n";
-    return interceptor()->cgmDisableVariantClientStateEXT(file, line, id);
+    return next().cgmDisableVariantClientStateEXT(file, line, id);
 }
 
 unsigned OpenGLTracer::cgmBindLightParameterEXT(const char* file, unsigned line, unsigned light, unsigned value)
 {
     beginLine(file, line) << "glBindLightParameterEXT(" << CallText::Enum{light} << ", " << CallText::Enum{value}
         << ")\n";
-    return interceptor()->cgmBindLightParameterEXT(file, line, light, value);
+    return next().cgmBindLightParameterEXT(file, line, light, value);
 }
 
 unsigned OpenGLTracer::cgmBindMaterialParameterEXT(const char* file, unsigned line, unsigned face, unsigned value)
 {
     beginLine(file, line) << "glBindMaterialParameterEXT(" << CallText::Enum{face} << ", " << CallText::Enum{value}
         << ")\n";
-    return interceptor()->cgmBindMaterialParameterEXT(file, line, face, value);
+    return next().cgmBindMaterialParameterEXT(file, line, face, value);
 }
 
 unsigned OpenGLTracer::cgmBindTexGenParameterEXT(
@@ -2334,26 +2334,26 @@ unsigned OpenGLTracer::cgmBindTexGenParameterEXT(
 {
     beginLine(file, line) << "glBindTexGenParameterEXT(" << CallText::Enum{unit} << ", " << CallText::Enum{coord}
         << ", " << CallText::Enum{value} << ")\n";
-    return interceptor()->cgmBindTexGenParameterEXT(file, line, unit, coord, value);
+    return next().cgmBindTexGenParameterEXT(file, line, unit, coord, value);
 }
 
 unsigned OpenGLTracer::cgmBindTextureUnitParameterEXT(const char* file, unsigned line, unsigned unit, unsigned value)
 {
     beginLine(file, line) << "glBindTextureUnitParameterEXT(" << CallText::Enum{unit} << ", "
         << CallText::Enum{value} << ")\n";
-    return interceptor()->cgmBindTextureUnitParameterEXT(file, line, unit, value);
+    return next().cgmBindTextureUnitParameterEXT(file, line, unit, value);
 }
 
 unsigned OpenGLTracer::cgmBindParameterEXT(const char* file, unsigned line, unsigned value)
 {
     beginLine(file, line) << "glBindParameterEXT(" << CallText::Enum{value} << ")\n";
-    return interceptor()->cgmBindParameterEXT(file, line, value);
+    return next().cgmBindParameterEXT(file, line, value);
 }
 
 unsigned char OpenGLTracer::cgmIsVariantEnabledEXT(const char* file, unsigned line, unsigned id, unsigned cap)
 {
     beginLine(file, line) << "glIsVariantEnabledEXT(" << id << ", " << CallText::Enum{cap} << ")\n";
-    return interceptor()->cgmIsVariantEnabledEXT(file, line, id, cap);
+    return next().cgmIsVariantEnabledEXT(file, line, id, cap);
 }
 
 void OpenGLTracer::cgmGetVariantBooleanvEXT(
@@ -2361,28 +2361,28 @@ void OpenGLTracer::cgmGetVariantBooleanvEXT(
 {
     beginLine(file, line) << "glGetVariantBooleanvEXT(" << id << ", " << CallText::Enum{value} << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetVariantBooleanvEXT(file, line, id, value, data);
+    return next().cgmGetVariantBooleanvEXT(file, line, id, value, data);
 }
 
 void OpenGLTracer::cgmGetVariantIntegervEXT(const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
     beginLine(file, line) << "glGetVariantIntegervEXT(" << id << ", " << CallText::Enum{value} << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetVariantIntegervEXT(file, line, id, value, data);
+    return next().cgmGetVariantIntegervEXT(file, line, id, value, data);
 }
 
 void OpenGLTracer::cgmGetVariantFloatvEXT(const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
     beginLine(file, line) << "glGetVariantFloatvEXT(" << id << ", " << CallText::Enum{value} << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetVariantFloatvEXT(file, line, id, value, data);
+    return next().cgmGetVariantFloatvEXT(file, line, id, value, data);
 }
 
 void OpenGLTracer::cgmGetVariantPointervEXT(const char* file, unsigned line, unsigned id, unsigned value, void** data)
 {
     beginLine(file, line) << "glGetVariantPointervEXT(" << id << ", " << CallText::Enum{value} << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetVariantPointervEXT(file, line, id, value, data);
+    return next().cgmGetVariantPointervEXT(file, line, id, value, data);
 }
 
 void OpenGLTracer::cgmGetInvariantBooleanvEXT(
@@ -2390,21 +2390,21 @@ void OpenGLTracer::cgmGetInvariantBooleanvEXT(
 {
     beginLine(file, line) << "glGetInvariantBooleanvEXT(" << id << ", " << CallText::Enum{value} << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetInvariantBooleanvEXT(file, line, id, value, data);
+    return next().cgmGetInvariantBooleanvEXT(file, line, id, value, data);
 }
 
 void OpenGLTracer::cgmGetInvariantIntegervEXT(const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
     beginLine(file, line) << "glGetInvariantIntegervEXT(" << id << ", " << CallText::Enum{value} << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetInvariantIntegervEXT(file, line, id, value, data);
+    return next().cgmGetInvariantIntegervEXT(file, line, id, value, data);
 }
 
 void OpenGLTracer::cgmGetInvariantFloatvEXT(const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
     beginLine(file, line) << "glGetInvariantFloatvEXT(" << id << ", " << CallText::Enum{value} << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetInvariantFloatvEXT(file, line, id, value, data);
+    return next().cgmGetInvariantFloatvEXT(file, line, id, value, data);
 }
 
 void OpenGLTracer::cgmGetLocalConstantBooleanvEXT(
@@ -2412,7 +2412,7 @@ void OpenGLTracer::cgmGetLocalConstantBooleanvEXT(
 {
     beginLine(file, line) << "glGetLocalConstantBooleanvEXT(" << id << ", " << CallText::Enum{value} << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetLocalConstantBooleanvEXT(file, line, id, value, data);
+    return next().cgmGetLocalConstantBooleanvEXT(file, line, id, value, data);
 }
 
 void OpenGLTracer::cgmGetLocalConstantIntegervEXT(
@@ -2420,7 +2420,7 @@ void OpenGLTracer::cgmGetLocalConstantIntegervEXT(
 {
     beginLine(file, line) << "glGetLocalConstantIntegervEXT(" << id << ", " << CallText::Enum{value} << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetLocalConstantIntegervEXT(file, line, id, value, data);
+    return next().cgmGetLocalConstantIntegervEXT(file, line, id, value, data);
 }
 
 void OpenGLTracer::cgmGetLocalConstantFloatvEXT(
@@ -2428,19 +2428,19 @@ void OpenGLTracer::cgmGetLocalConstantFloatvEXT(
 {
     beginLine(file, line) << "glGetLocalConstantFloatvEXT(" << id << ", " << CallText::Enum{value} << ", "
         << CallText::Pointer{data} << ")\n";
-    return interceptor()->cgmGetLocalConstantFloatvEXT(file, line, id, value, data);
+    return next().cgmGetLocalConstantFloatvEXT(file, line, id, value, data);
 }
 
 void OpenGLTracer::cgmVertexWeightfEXT(const char* file, unsigned line, float weight)
 {
     beginLine(file, line) << "glVertexWeightfEXT(" << CallText::Float{weight} << ")\n";
-    return interceptor()->cgmVertexWeightfEXT(file, line, weight);
+    return next().cgmVertexWeightfEXT(file, line, weight);
 }
 
 void OpenGLTracer::cgmVertexWeightfvEXT(const char* file, unsigned line, const float* weight)
 {
     beginLine(file, line) << "glVertexWeightfvEXT(" << CallText::Pointer{weight} << ")\n";
-    return interceptor()->cgmVertexWeightfvEXT(file, line, weight);
+    return next().cgmVertexWeightfvEXT(file, line, weight);
 }
 
 void OpenGLTracer::cgmVertexWeightPointerEXT(
@@ -2448,19 +2448,19 @@ void OpenGLTracer::cgmVertexWeightPointerEXT(
 {
     beginLine(file, line) << "glVertexWeightPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride
         << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmVertexWeightPointerEXT(file, line, size, type, stride, pointer);
+    return next().cgmVertexWeightPointerEXT(file, line, size, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmFrameTerminatorGREMEDY(const char* file, unsigned line)
 {
     beginLine(file, line) << "glFrameTerminatorGREMEDY()\n";
-    return interceptor()->cgmFrameTerminatorGREMEDY(file, line);
+    return next().cgmFrameTerminatorGREMEDY(file, line);
 }
 
 void OpenGLTracer::cgmStringMarkerGREMEDY(const char* file, unsigned line, int len, const void* string)
 {
     beginLine(file, line) << "glStringMarkerGREMEDY(" << len << ", " << CallText::Pointer{string} << ")\n";
-    return interceptor()->cgmStringMarkerGREMEDY(file, line, len, string);
+    return next().cgmStringMarkerGREMEDY(file, line, len, string);
 }
 
 void OpenGLTracer::cgmImageTransformParameteriHP(
@@ -2468,7 +2468,7 @@ void OpenGLTracer::cgmImageTransformParameteriHP(
 {
     beginLine(file, line) << "glImageTransformParameteriHP(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmImageTransformParameteriHP(file, line, target, pname, param);
+    return next().cgmImageTransformParameteriHP(file, line, target, pname, param);
 }
 
 void OpenGLTracer::cgmImageTransformParameterfHP(
@@ -2476,7 +2476,7 @@ void OpenGLTracer::cgmImageTransformParameterfHP(
 {
     beginLine(file, line) << "glImageTransformParameterfHP(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmImageTransformParameterfHP(file, line, target, pname, param);
+    return next().cgmImageTransformParameterfHP(file, line, target, pname, param);
 }
 
 void OpenGLTracer::cgmImageTransformParameterivHP(
@@ -2484,7 +2484,7 @@ void OpenGLTracer::cgmImageTransformParameterivHP(
 {
     beginLine(file, line) << "glImageTransformParameterivHP(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmImageTransformParameterivHP(file, line, target, pname, params);
+    return next().cgmImageTransformParameterivHP(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmImageTransformParameterfvHP(
@@ -2492,7 +2492,7 @@ void OpenGLTracer::cgmImageTransformParameterfvHP(
 {
     beginLine(file, line) << "glImageTransformParameterfvHP(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmImageTransformParameterfvHP(file, line, target, pname, params);
+    return next().cgmImageTransformParameterfvHP(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetImageTransformParameterivHP(
@@ -2500,7 +2500,7 @@ void OpenGLTracer::cgmGetImageTransformParameterivHP(
 {
     beginLine(file, line) << "glGetImageTransformParameterivHP(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetImageTransformParameterivHP(file, line, target, pname, params);
+    return next().cgmGetImageTransformParameterivHP(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetImageTransformParameterfvHP(
@@ -2508,7 +2508,7 @@ void OpenGLTracer::cgmGetImageTransformParameterfvHP(
 {
     beginLine(file, line) << "glGetImageTransformParameterfvHP(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetImageTransformParameterfvHP(file, line, target, pname, params);
+    return next().cgmGetImageTransformParameterfvHP(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmMultiModeDrawArraysIBM(
@@ -2518,7 +2518,7 @@ void OpenGLTracer::cgmMultiModeDrawArraysIBM(
     beginLine(file, line) << "glMultiModeDrawArraysIBM(" << CallText::Pointer{mode} << ", "
         << CallText::Pointer{first} << ", " << CallText::Pointer{count} << ", " << primcount << ", " << modestride
         << ")\n";
-    return interceptor()->cgmMultiModeDrawArraysIBM(file, line, mode, first, count, primcount, modestride);
+    return next().cgmMultiModeDrawArraysIBM(file, line, mode, first, count, primcount, modestride);
 }
 
 void OpenGLTracer::cgmMultiModeDrawElementsIBM(
@@ -2528,7 +2528,7 @@ void OpenGLTracer::cgmMultiModeDrawElementsIBM(
     beginLine(file, line) << "glMultiModeDrawElementsIBM(" << CallText::Pointer{mode} << ", "
         << CallText::Pointer{count} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{indices} << ", "
         << primcount << ", " << modestride << ")\n";
-    return interceptor()->cgmMultiModeDrawElementsIBM(file, line, mode, count, type, indices, primcount, modestride);
+    return next().cgmMultiModeDrawElementsIBM(file, line, mode, count, type, indices, primcount, modestride);
 }
 
 void OpenGLTracer::cgmColorPointerListIBM(
@@ -2536,7 +2536,7 @@ void OpenGLTracer::cgmColorPointerListIBM(
 {
     beginLine(file, line) << "glColorPointerListIBM(" << size << ", " << CallText::Enum{type} << ", " << stride
         << ", " << CallText::Pointer{pointer} << ", " << ptrstride << ")\n";
-    return interceptor()->cgmColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    return next().cgmColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
 
 void OpenGLTracer::cgmSecondaryColorPointerListIBM(
@@ -2544,7 +2544,7 @@ void OpenGLTracer::cgmSecondaryColorPointerListIBM(
 {
     beginLine(file, line) << "glSecondaryColorPointerListIBM(" << size << ", " << CallText::Enum{type} << ", "
         << stride << ", " << CallText::Pointer{pointer} << ", " << ptrstride << ")\n";
-    return interceptor()->cgmSecondaryColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    return next().cgmSecondaryColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
 
 void OpenGLTracer::cgmEdgeFlagPointerListIBM(
@@ -2552,7 +2552,7 @@ void OpenGLTracer::cgmEdgeFlagPointerListIBM(
 {
     beginLine(file, line) << "glEdgeFlagPointerListIBM(" << stride << ", " << CallText::Pointer{pointer} << ", "
         << ptrstride << ")\n";
-    return interceptor()->cgmEdgeFlagPointerListIBM(file, line, stride, pointer, ptrstride);
+    return next().cgmEdgeFlagPointerListIBM(file, line, stride, pointer, ptrstride);
 }
 
 void OpenGLTracer::cgmFogCoordPointerListIBM(
@@ -2560,7 +2560,7 @@ void OpenGLTracer::cgmFogCoordPointerListIBM(
 {
     beginLine(file, line) << "glFogCoordPointerListIBM(" << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ", " << ptrstride << ")\n";
-    return interceptor()->cgmFogCoordPointerListIBM(file, line, type, stride, pointer, ptrstride);
+    return next().cgmFogCoordPointerListIBM(file, line, type, stride, pointer, ptrstride);
 }
 
 void OpenGLTracer::cgmIndexPointerListIBM(
@@ -2568,7 +2568,7 @@ void OpenGLTracer::cgmIndexPointerListIBM(
 {
     beginLine(file, line) << "glIndexPointerListIBM(" << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ", " << ptrstride << ")\n";
-    return interceptor()->cgmIndexPointerListIBM(file, line, type, stride, pointer, ptrstride);
+    return next().cgmIndexPointerListIBM(file, line, type, stride, pointer, ptrstride);
 }
 
 void OpenGLTracer::cgmNormalPointerListIBM(
@@ -2576,7 +2576,7 @@ void OpenGLTracer::cgmNormalPointerListIBM(
 {
     beginLine(file, line) << "glNormalPointerListIBM(" << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ", " << ptrstride << ")\n";
-    return interceptor()->cgmNormalPointerListIBM(file, line, type, stride, pointer, ptrstride);
+    return next().cgmNormalPointerListIBM(file, line, type, stride, pointer, ptrstride);
 }
 
 void OpenGLTracer::cgmTexCoordPointerListIBM(
@@ -2584,7 +2584,7 @@ void OpenGLTracer::cgmTexCoordPointerListIBM(
 {
     beginLine(file, line) << "glTexCoordPointerListIBM(" << size << ", " << CallText::Enum{type} << ", " << stride
         << ", " << CallText::Pointer{pointer} << ", " << ptrstride << ")\n";
-    return interceptor()->cgmTexCoordPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    return next().cgmTexCoordPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
 
 void OpenGLTracer::cgmVertexPointerListIBM(
@@ -2592,7 +2592,7 @@ void OpenGLTracer::cgmVertexPointerListIBM(
 {
     beginLine(file, line) << "glVertexPointerListIBM(" << size << ", " << CallText::Enum{type} << ", " << stride
         << ", " << CallText::Pointer{pointer} << ", " << ptrstride << ")\n";
-    return interceptor()->cgmVertexPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    return next().cgmVertexPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
 
 void OpenGLTracer::cgmVertexPointervINTEL(
@@ -2600,14 +2600,14 @@ void OpenGLTracer::cgmVertexPointervINTEL(
 {
     beginLine(file, line) << "glVertexPointervINTEL(" << size << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmVertexPointervINTEL(file, line, size, type, pointer);
+    return next().cgmVertexPointervINTEL(file, line, size, type, pointer);
 }
 
 void OpenGLTracer::cgmNormalPointervINTEL(const char* file, unsigned line, unsigned type, const void** pointer)
 {
     beginLine(file, line) << "glNormalPointervINTEL(" << CallText::Enum{type} << ", " << CallText::Pointer{pointer}
         << ")\n";
-    return interceptor()->cgmNormalPointervINTEL(file, line, type, pointer);
+    return next().cgmNormalPointervINTEL(file, line, type, pointer);
 }
 
 void OpenGLTracer::cgmColorPointervINTEL(
@@ -2615,7 +2615,7 @@ void OpenGLTracer::cgmColorPointervINTEL(
 {
     beginLine(file, line) << "glColorPointervINTEL(" << size << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmColorPointervINTEL(file, line, size, type, pointer);
+    return next().cgmColorPointervINTEL(file, line, size, type, pointer);
 }
 
 void OpenGLTracer::cgmTexCoordPointervINTEL(
@@ -2623,7 +2623,7 @@ void OpenGLTracer::cgmTexCoordPointervINTEL(
 {
     beginLine(file, line) << "glTexCoordPointervINTEL(" << size << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmTexCoordPointervINTEL(file, line, size, type, pointer);
+    return next().cgmTexCoordPointervINTEL(file, line, size, type, pointer);
 }
 
 void OpenGLTracer::cgmTexScissorFuncINTEL(
@@ -2631,26 +2631,26 @@ void OpenGLTracer::cgmTexScissorFuncINTEL(
 {
     beginLine(file, line) << "glTexScissorFuncINTEL(" << CallText::Enum{target} << ", " << CallText::Enum{lfunc}
         << ", " << CallText::Enum{hfunc} << ")\n";
-    return interceptor()->cgmTexScissorFuncINTEL(file, line, target, lfunc, hfunc);
+    return next().cgmTexScissorFuncINTEL(file, line, target, lfunc, hfunc);
 }
 
 void OpenGLTracer::cgmTexScissorINTEL(const char* file, unsigned line, unsigned target, float tlow, float thigh)
 {
     beginLine(file, line) << "glTexScissorINTEL(" << CallText::Enum{target} << ", " << CallText::Float{tlow} << ", "
         << CallText::Float{thigh} << ")\n";
-    return interceptor()->cgmTexScissorINTEL(file, line, target, tlow, thigh);
+    return next().cgmTexScissorINTEL(file, line, target, tlow, thigh);
 }
 
 unsigned OpenGLTracer::cgmBufferRegionEnabled(const char* file, unsigned line)
 {
     beginLine(file, line) << "glBufferRegionEnabled()\n";
-    return interceptor()->cgmBufferRegionEnabled(file, line);
+    return next().cgmBufferRegionEnabled(file, line);
 }
 
 void OpenGLTracer::cgmDeleteBufferRegion(const char* file, unsigned line, unsigned region)
 {
     beginLine(file, line) << "glDeleteBufferRegion(" << CallText::Enum{region} << ")\n";
-    return interceptor()->cgmDeleteBufferRegion(file, line, region);
+    return next().cgmDeleteBufferRegion(file, line, region);
 }
 
 void OpenGLTracer::cgmDrawBufferRegion(
@@ -2658,13 +2658,13 @@ void OpenGLTracer::cgmDrawBufferRegion(
 {
     beginLine(file, line) << "glDrawBufferRegion(" << region << ", " << x << ", " << y << ", " << width << ", "
         << height << ", " << xDest << ", " << yDest << ")\n";
-    return interceptor()->cgmDrawBufferRegion(file, line, region, x, y, width, height, xDest, yDest);
+    return next().cgmDrawBufferRegion(file, line, region, x, y, width, height, xDest, yDest);
 }
 
 unsigned OpenGLTracer::cgmNewBufferRegion(const char* file, unsigned line, unsigned region)
 {
     beginLine(file, line) << "glNewBufferRegion(" << CallText::Enum{region} << ")\n";
-    return interceptor()->cgmNewBufferRegion(file, line, region);
+    return next().cgmNewBufferRegion(file, line, region);
 }
 
 void OpenGLTracer::cgmReadBufferRegion(
@@ -2672,177 +2672,177 @@ void OpenGLTracer::cgmReadBufferRegion(
 {
     beginLine(file, line) << "glReadBufferRegion(" << region << ", " << x << ", " << y << ", " << width << ", "
         << height << ")\n";
-    return interceptor()->cgmReadBufferRegion(file, line, region, x, y, width, height);
+    return next().cgmReadBufferRegion(file, line, region, x, y, width, height);
 }
 
 void OpenGLTracer::cgmResizeBuffersMESA(const char* file, unsigned line)
 {
     beginLine(file, line) << "glResizeBuffersMESA()\n";
-    return interceptor()->cgmResizeBuffersMESA(file, line);
+    return next().cgmResizeBuffersMESA(file, line);
 }
 
 void OpenGLTracer::cgmWindowPos2dMESA(const char* file, unsigned line, double x, double y)
 {
     beginLine(file, line) << "glWindowPos2dMESA(" << x << ", " << y << ")\n";
-    return interceptor()->cgmWindowPos2dMESA(file, line, x, y);
+    return next().cgmWindowPos2dMESA(file, line, x, y);
 }
 
 void OpenGLTracer::cgmWindowPos2dvMESA(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glWindowPos2dvMESA(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos2dvMESA(file, line, v);
+    return next().cgmWindowPos2dvMESA(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos2fMESA(const char* file, unsigned line, float x, float y)
 {
     beginLine(file, line) << "glWindowPos2fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ")\n";
-    return interceptor()->cgmWindowPos2fMESA(file, line, x, y);
+    return next().cgmWindowPos2fMESA(file, line, x, y);
 }
 
 void OpenGLTracer::cgmWindowPos2fvMESA(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glWindowPos2fvMESA(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos2fvMESA(file, line, v);
+    return next().cgmWindowPos2fvMESA(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos2iMESA(const char* file, unsigned line, int x, int y)
 {
     beginLine(file, line) << "glWindowPos2iMESA(" << x << ", " << y << ")\n";
-    return interceptor()->cgmWindowPos2iMESA(file, line, x, y);
+    return next().cgmWindowPos2iMESA(file, line, x, y);
 }
 
 void OpenGLTracer::cgmWindowPos2ivMESA(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glWindowPos2ivMESA(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos2ivMESA(file, line, v);
+    return next().cgmWindowPos2ivMESA(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos2sMESA(const char* file, unsigned line, short x, short y)
 {
     beginLine(file, line) << "glWindowPos2sMESA(" << x << ", " << y << ")\n";
-    return interceptor()->cgmWindowPos2sMESA(file, line, x, y);
+    return next().cgmWindowPos2sMESA(file, line, x, y);
 }
 
 void OpenGLTracer::cgmWindowPos2svMESA(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glWindowPos2svMESA(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos2svMESA(file, line, v);
+    return next().cgmWindowPos2svMESA(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos3dMESA(const char* file, unsigned line, double x, double y, double z)
 {
     beginLine(file, line) << "glWindowPos3dMESA(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmWindowPos3dMESA(file, line, x, y, z);
+    return next().cgmWindowPos3dMESA(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmWindowPos3dvMESA(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glWindowPos3dvMESA(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos3dvMESA(file, line, v);
+    return next().cgmWindowPos3dvMESA(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos3fMESA(const char* file, unsigned line, float x, float y, float z)
 {
     beginLine(file, line) << "glWindowPos3fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ")\n";
-    return interceptor()->cgmWindowPos3fMESA(file, line, x, y, z);
+    return next().cgmWindowPos3fMESA(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmWindowPos3fvMESA(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glWindowPos3fvMESA(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos3fvMESA(file, line, v);
+    return next().cgmWindowPos3fvMESA(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos3iMESA(const char* file, unsigned line, int x, int y, int z)
 {
     beginLine(file, line) << "glWindowPos3iMESA(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmWindowPos3iMESA(file, line, x, y, z);
+    return next().cgmWindowPos3iMESA(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmWindowPos3ivMESA(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glWindowPos3ivMESA(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos3ivMESA(file, line, v);
+    return next().cgmWindowPos3ivMESA(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos3sMESA(const char* file, unsigned line, short x, short y, short z)
 {
     beginLine(file, line) << "glWindowPos3sMESA(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmWindowPos3sMESA(file, line, x, y, z);
+    return next().cgmWindowPos3sMESA(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmWindowPos3svMESA(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glWindowPos3svMESA(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos3svMESA(file, line, v);
+    return next().cgmWindowPos3svMESA(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos4dMESA(const char* file, unsigned line, double x, double y, double z, double w)
 {
     beginLine(file, line) << "glWindowPos4dMESA(" << x << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmWindowPos4dMESA(file, line, x, y, z, w);
+    return next().cgmWindowPos4dMESA(file, line, x, y, z, w);
 }
 
 void OpenGLTracer::cgmWindowPos4dvMESA(const char* file, unsigned line, const double* v)
 {
     beginLine(file, line) << "glWindowPos4dvMESA(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos4dvMESA(file, line, v);
+    return next().cgmWindowPos4dvMESA(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos4fMESA(const char* file, unsigned line, float x, float y, float z, float w)
 {
     beginLine(file, line) << "glWindowPos4fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ")\n";
-    return interceptor()->cgmWindowPos4fMESA(file, line, x, y, z, w);
+    return next().cgmWindowPos4fMESA(file, line, x, y, z, w);
 }
 
 void OpenGLTracer::cgmWindowPos4fvMESA(const char* file, unsigned line, const float* v)
 {
     beginLine(file, line) << "glWindowPos4fvMESA(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos4fvMESA(file, line, v);
+    return next().cgmWindowPos4fvMESA(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos4iMESA(const char* file, unsigned line, int x, int y, int z, int w)
 {
     beginLine(file, line) << "glWindowPos4iMESA(" << x << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmWindowPos4iMESA(file, line, x, y, z, w);
+    return next().cgmWindowPos4iMESA(file, line, x, y, z, w);
 }
 
 void OpenGLTracer::cgmWindowPos4ivMESA(const char* file, unsigned line, const int* v)
 {
     beginLine(file, line) << "glWindowPos4ivMESA(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos4ivMESA(file, line, v);
+    return next().cgmWindowPos4ivMESA(file, line, v);
 }
 
 void OpenGLTracer::cgmWindowPos4sMESA(const char* file, unsigned line, short x, short y, short z, short w)
 {
     beginLine(file, line) << "glWindowPos4sMESA(" << x << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmWindowPos4sMESA(file, line, x, y, z, w);
+    return next().cgmWindowPos4sMESA(file, line, x, y, z, w);
 }
 
 void OpenGLTracer::cgmWindowPos4svMESA(const char* file, unsigned line, const short* v)
 {
     beginLine(file, line) << "glWindowPos4svMESA(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmWindowPos4svMESA(file, line, v);
+    return next().cgmWindowPos4svMESA(file, line, v);
 }
 
 void OpenGLTracer::cgmDepthRangedNV(const char* file, unsigned line, double zNear, double zFar)
 {
     beginLine(file, line) << "glDepthRangedNV(" << zNear << ", " << zFar << ")\n";
-    return interceptor()->cgmDepthRangedNV(file, line, zNear, zFar);
+    return next().cgmDepthRangedNV(file, line, zNear, zFar);
 }
 
 void OpenGLTracer::cgmClearDepthdNV(const char* file, unsigned line, double depth)
 {
     beginLine(file, line) << "glClearDepthdNV(" << depth << ")\n";
-    return interceptor()->cgmClearDepthdNV(file, line, depth);
+    return next().cgmClearDepthdNV(file, line, depth);
 }
 
 void OpenGLTracer::cgmDepthBoundsdNV(const char* file, unsigned line, double zmin, double zmax)
 {
     beginLine(file, line) << "glDepthBoundsdNV(" << zmin << ", " << zmax << ")\n";
-    return interceptor()->cgmDepthBoundsdNV(file, line, zmin, zmax);
+    return next().cgmDepthBoundsdNV(file, line, zmin, zmax);
 }
 
 void OpenGLTracer::cgmMapControlPointsNV(
@@ -2852,7 +2852,7 @@ void OpenGLTracer::cgmMapControlPointsNV(
     beginLine(file, line) << "glMapControlPointsNV(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Enum{type} << ", " << ustride << ", " << vstride << ", " << uorder << ", " << vorder << ", "
         << CallText::Bool{packed} << ", " << CallText::Pointer{points} << ")\n";
-    return interceptor()->cgmMapControlPointsNV(file, line, target, index, type, ustride, vstride, uorder, vorder, packed, points);
+    return next().cgmMapControlPointsNV(file, line, target, index, type, ustride, vstride, uorder, vorder, packed, points);
 }
 
 void OpenGLTracer::cgmMapParameterivNV(
@@ -2860,7 +2860,7 @@ void OpenGLTracer::cgmMapParameterivNV(
 {
     beginLine(file, line) << "glMapParameterivNV(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmMapParameterivNV(file, line, target, pname, params);
+    return next().cgmMapParameterivNV(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmMapParameterfvNV(
@@ -2868,7 +2868,7 @@ void OpenGLTracer::cgmMapParameterfvNV(
 {
     beginLine(file, line) << "glMapParameterfvNV(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmMapParameterfvNV(file, line, target, pname, params);
+    return next().cgmMapParameterfvNV(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetMapControlPointsNV(
@@ -2878,7 +2878,7 @@ void OpenGLTracer::cgmGetMapControlPointsNV(
     beginLine(file, line) << "glGetMapControlPointsNV(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Enum{type} << ", " << ustride << ", " << vstride << ", " << CallText::Bool{packed} << ", "
         << CallText::Pointer{points} << ")\n";
-    return interceptor()->cgmGetMapControlPointsNV(file, line, target, index, type, ustride, vstride, packed, points);
+    return next().cgmGetMapControlPointsNV(file, line, target, index, type, ustride, vstride, packed, points);
 }
 
 void OpenGLTracer::cgmGetMapParameterivNV(
@@ -2886,7 +2886,7 @@ void OpenGLTracer::cgmGetMapParameterivNV(
 {
     beginLine(file, line) << "glGetMapParameterivNV(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetMapParameterivNV(file, line, target, pname, params);
+    return next().cgmGetMapParameterivNV(file, line, target, pname, params);
 }
 
 }}

@@ -14,7 +14,7 @@ void OpenGLTracer::cgmGetMapParameterfvNV(
 {
     beginLine(file, line) << "glGetMapParameterfvNV(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetMapParameterfvNV(file, line, target, pname, params);
+    return next().cgmGetMapParameterfvNV(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetMapAttribParameterivNV(
@@ -22,7 +22,7 @@ void OpenGLTracer::cgmGetMapAttribParameterivNV(
 {
     beginLine(file, line) << "glGetMapAttribParameterivNV(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetMapAttribParameterivNV(file, line, target, index, pname, params);
+    return next().cgmGetMapAttribParameterivNV(file, line, target, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetMapAttribParameterfvNV(
@@ -30,56 +30,56 @@ void OpenGLTracer::cgmGetMapAttribParameterfvNV(
 {
     beginLine(file, line) << "glGetMapAttribParameterfvNV(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetMapAttribParameterfvNV(file, line, target, index, pname, params);
+    return next().cgmGetMapAttribParameterfvNV(file, line, target, index, pname, params);
 }
 
 void OpenGLTracer::cgmEvalMapsNV(const char* file, unsigned line, unsigned target, unsigned mode)
 {
     beginLine(file, line) << "glEvalMapsNV(" << CallText::Enum{target} << ", " << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmEvalMapsNV(file, line, target, mode);
+    return next().cgmEvalMapsNV(file, line, target, mode);
 }
 
 void OpenGLTracer::cgmDeleteFencesNV(const char* file, unsigned line, int n, const unsigned* fences)
 {
     beginLine(file, line) << "glDeleteFencesNV(" << n << ", " << CallText::Pointer{fences} << ")\n";
-    return interceptor()->cgmDeleteFencesNV(file, line, n, fences);
+    return next().cgmDeleteFencesNV(file, line, n, fences);
 }
 
 void OpenGLTracer::cgmGenFencesNV(const char* file, unsigned line, int n, unsigned* fences)
 {
     beginLine(file, line) << "glGenFencesNV(" << n << ", " << CallText::Pointer{fences} << ")\n";
-    return interceptor()->cgmGenFencesNV(file, line, n, fences);
+    return next().cgmGenFencesNV(file, line, n, fences);
 }
 
 unsigned char OpenGLTracer::cgmIsFenceNV(const char* file, unsigned line, unsigned fence)
 {
     beginLine(file, line) << "glIsFenceNV(" << fence << ")\n";
-    return interceptor()->cgmIsFenceNV(file, line, fence);
+    return next().cgmIsFenceNV(file, line, fence);
 }
 
 unsigned char OpenGLTracer::cgmTestFenceNV(const char* file, unsigned line, unsigned fence)
 {
     beginLine(file, line) << "glTestFenceNV(" << fence << ")\n";
-    return interceptor()->cgmTestFenceNV(file, line, fence);
+    return next().cgmTestFenceNV(file, line, fence);
 }
 
 void OpenGLTracer::cgmGetFenceivNV(const char* file, unsigned line, unsigned fence, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetFenceivNV(" << fence << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetFenceivNV(file, line, fence, pname, params);
+    return next().cgmGetFenceivNV(file, line, fence, pname, params);
 }
 
 void OpenGLTracer::cgmFinishFenceNV(const char* file, unsigned line, unsigned fence)
 {
     beginLine(file, line) << "glFinishFenceNV(" << fence << ")\n";
-    return interceptor()->cgmFinishFenceNV(file, line, fence);
+    return next().cgmFinishFenceNV(file, line, fence);
 }
 
 void OpenGLTracer::cgmSetFenceNV(const char* file, unsigned line, unsigned fence, unsigned condition)
 {
     beginLine(file, line) << "glSetFenceNV(" << fence << ", " << CallText::Enum{condition} << ")\n";
-    return interceptor()->cgmSetFenceNV(file, line, fence, condition);
+    return next().cgmSetFenceNV(file, line, fence, condition);
 }
 
 void OpenGLTracer::cgmProgramNamedParameter4fNV(
@@ -89,7 +89,7 @@ void OpenGLTracer::cgmProgramNamedParameter4fNV(
     beginLine(file, line) << "glProgramNamedParameter4fNV(" << id << ", " << len << ", " << CallText::Pointer{name}
         << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
         << CallText::Float{w} << ")\n";
-    return interceptor()->cgmProgramNamedParameter4fNV(file, line, id, len, name, x, y, z, w);
+    return next().cgmProgramNamedParameter4fNV(file, line, id, len, name, x, y, z, w);
 }
 
 void OpenGLTracer::cgmProgramNamedParameter4fvNV(
@@ -97,7 +97,7 @@ void OpenGLTracer::cgmProgramNamedParameter4fvNV(
 {
     beginLine(file, line) << "glProgramNamedParameter4fvNV(" << id << ", " << len << ", " << CallText::Pointer{name}
         << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmProgramNamedParameter4fvNV(file, line, id, len, name, v);
+    return next().cgmProgramNamedParameter4fvNV(file, line, id, len, name, v);
 }
 
 void OpenGLTracer::cgmProgramNamedParameter4dNV(
@@ -106,7 +106,7 @@ void OpenGLTracer::cgmProgramNamedParameter4dNV(
 {
     beginLine(file, line) << "glProgramNamedParameter4dNV(" << id << ", " << len << ", " << CallText::Pointer{name}
         << ", " << x << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmProgramNamedParameter4dNV(file, line, id, len, name, x, y, z, w);
+    return next().cgmProgramNamedParameter4dNV(file, line, id, len, name, x, y, z, w);
 }
 
 void OpenGLTracer::cgmProgramNamedParameter4dvNV(
@@ -114,7 +114,7 @@ void OpenGLTracer::cgmProgramNamedParameter4dvNV(
 {
     beginLine(file, line) << "glProgramNamedParameter4dvNV(" << id << ", " << len << ", " << CallText::Pointer{name}
         << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmProgramNamedParameter4dvNV(file, line, id, len, name, v);
+    return next().cgmProgramNamedParameter4dvNV(file, line, id, len, name, v);
 }
 
 void OpenGLTracer::cgmGetProgramNamedParameterfvNV(
@@ -122,7 +122,7 @@ void OpenGLTracer::cgmGetProgramNamedParameterfvNV(
 {
     beginLine(file, line) << "glGetProgramNamedParameterfvNV(" << id << ", " << len << ", "
         << CallText::Pointer{name} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetProgramNamedParameterfvNV(file, line, id, len, name, params);
+    return next().cgmGetProgramNamedParameterfvNV(file, line, id, len, name, params);
 }
 
 void OpenGLTracer::cgmGetProgramNamedParameterdvNV(
@@ -130,7 +130,7 @@ void OpenGLTracer::cgmGetProgramNamedParameterdvNV(
 {
     beginLine(file, line) << "glGetProgramNamedParameterdvNV(" << id << ", " << len << ", "
         << CallText::Pointer{name} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetProgramNamedParameterdvNV(file, line, id, len, name, params);
+    return next().cgmGetProgramNamedParameterdvNV(file, line, id, len, name, params);
 }
 
 void OpenGLTracer::cgmRenderbufferStorageMultisampleCoverageNV(
@@ -140,13 +140,13 @@ void OpenGLTracer::cgmRenderbufferStorageMultisampleCoverageNV(
     beginLine(file, line) << "glRenderbufferStorageMultisampleCoverageNV(" << CallText::Enum{target} << ", "
         << coverageSamples << ", " << colorSamples << ", " << CallText::Enum{internalformat} << ", " << width << ", "
         << height << ")\n";
-    return interceptor()->cgmRenderbufferStorageMultisampleCoverageNV(file, line, target, coverageSamples, colorSamples, internalformat, width, height);
+    return next().cgmRenderbufferStorageMultisampleCoverageNV(file, line, target, coverageSamples, colorSamples, internalformat, width, height);
 }
 
 void OpenGLTracer::cgmProgramVertexLimitNV(const char* file, unsigned line, unsigned target, int limit)
 {
     beginLine(file, line) << "glProgramVertexLimitNV(" << CallText::Enum{target} << ", " << limit << ")\n";
-    return interceptor()->cgmProgramVertexLimitNV(file, line, target, limit);
+    return next().cgmProgramVertexLimitNV(file, line, target, limit);
 }
 
 void OpenGLTracer::cgmProgramEnvParameterI4iNV(
@@ -154,7 +154,7 @@ void OpenGLTracer::cgmProgramEnvParameterI4iNV(
 {
     beginLine(file, line) << "glProgramEnvParameterI4iNV(" << CallText::Enum{target} << ", " << index << ", " << x
         << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmProgramEnvParameterI4iNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramEnvParameterI4iNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmProgramEnvParameterI4ivNV(
@@ -162,7 +162,7 @@ void OpenGLTracer::cgmProgramEnvParameterI4ivNV(
 {
     beginLine(file, line) << "glProgramEnvParameterI4ivNV(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramEnvParameterI4ivNV(file, line, target, index, params);
+    return next().cgmProgramEnvParameterI4ivNV(file, line, target, index, params);
 }
 
 void OpenGLTracer::cgmProgramEnvParameterI4uiNV(
@@ -170,7 +170,7 @@ void OpenGLTracer::cgmProgramEnvParameterI4uiNV(
 {
     beginLine(file, line) << "glProgramEnvParameterI4uiNV(" << CallText::Enum{target} << ", " << index << ", " << x
         << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmProgramEnvParameterI4uiNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramEnvParameterI4uiNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmProgramEnvParameterI4uivNV(
@@ -178,7 +178,7 @@ void OpenGLTracer::cgmProgramEnvParameterI4uivNV(
 {
     beginLine(file, line) << "glProgramEnvParameterI4uivNV(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramEnvParameterI4uivNV(file, line, target, index, params);
+    return next().cgmProgramEnvParameterI4uivNV(file, line, target, index, params);
 }
 
 void OpenGLTracer::cgmProgramEnvParametersI4ivNV(
@@ -186,7 +186,7 @@ void OpenGLTracer::cgmProgramEnvParametersI4ivNV(
 {
     beginLine(file, line) << "glProgramEnvParametersI4ivNV(" << CallText::Enum{target} << ", " << index << ", "
         << count << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramEnvParametersI4ivNV(file, line, target, index, count, params);
+    return next().cgmProgramEnvParametersI4ivNV(file, line, target, index, count, params);
 }
 
 void OpenGLTracer::cgmProgramEnvParametersI4uivNV(
@@ -194,7 +194,7 @@ void OpenGLTracer::cgmProgramEnvParametersI4uivNV(
 {
     beginLine(file, line) << "glProgramEnvParametersI4uivNV(" << CallText::Enum{target} << ", " << index << ", "
         << count << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramEnvParametersI4uivNV(file, line, target, index, count, params);
+    return next().cgmProgramEnvParametersI4uivNV(file, line, target, index, count, params);
 }
 
 void OpenGLTracer::cgmProgramLocalParameterI4iNV(
@@ -202,7 +202,7 @@ void OpenGLTracer::cgmProgramLocalParameterI4iNV(
 {
     beginLine(file, line) << "glProgramLocalParameterI4iNV(" << CallText::Enum{target} << ", " << index << ", " << x
         << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmProgramLocalParameterI4iNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramLocalParameterI4iNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmProgramLocalParameterI4ivNV(
@@ -210,7 +210,7 @@ void OpenGLTracer::cgmProgramLocalParameterI4ivNV(
 {
     beginLine(file, line) << "glProgramLocalParameterI4ivNV(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramLocalParameterI4ivNV(file, line, target, index, params);
+    return next().cgmProgramLocalParameterI4ivNV(file, line, target, index, params);
 }
 
 void OpenGLTracer::cgmProgramLocalParameterI4uiNV(
@@ -218,7 +218,7 @@ void OpenGLTracer::cgmProgramLocalParameterI4uiNV(
 {
     beginLine(file, line) << "glProgramLocalParameterI4uiNV(" << CallText::Enum{target} << ", " << index << ", " << x
         << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmProgramLocalParameterI4uiNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramLocalParameterI4uiNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmProgramLocalParameterI4uivNV(
@@ -226,7 +226,7 @@ void OpenGLTracer::cgmProgramLocalParameterI4uivNV(
 {
     beginLine(file, line) << "glProgramLocalParameterI4uivNV(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramLocalParameterI4uivNV(file, line, target, index, params);
+    return next().cgmProgramLocalParameterI4uivNV(file, line, target, index, params);
 }
 
 void OpenGLTracer::cgmProgramLocalParametersI4ivNV(
@@ -234,7 +234,7 @@ void OpenGLTracer::cgmProgramLocalParametersI4ivNV(
 {
     beginLine(file, line) << "glProgramLocalParametersI4ivNV(" << CallText::Enum{target} << ", " << index << ", "
         << count << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramLocalParametersI4ivNV(file, line, target, index, count, params);
+    return next().cgmProgramLocalParametersI4ivNV(file, line, target, index, count, params);
 }
 
 void OpenGLTracer::cgmProgramLocalParametersI4uivNV(
@@ -242,71 +242,71 @@ void OpenGLTracer::cgmProgramLocalParametersI4uivNV(
 {
     beginLine(file, line) << "glProgramLocalParametersI4uivNV(" << CallText::Enum{target} << ", " << index << ", "
         << count << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramLocalParametersI4uivNV(file, line, target, index, count, params);
+    return next().cgmProgramLocalParametersI4uivNV(file, line, target, index, count, params);
 }
 
 void OpenGLTracer::cgmVertex2hNV(const char* file, unsigned line, unsigned short x, unsigned short y)
 {
     beginLine(file, line) << "glVertex2hNV(" << x << ", " << y << ")\n";
-    return interceptor()->cgmVertex2hNV(file, line, x, y);
+    return next().cgmVertex2hNV(file, line, x, y);
 }
 
 void OpenGLTracer::cgmVertex2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glVertex2hvNV(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex2hvNV(file, line, v);
+    return next().cgmVertex2hvNV(file, line, v);
 }
 
 void OpenGLTracer::cgmVertex3hNV(
     const char* file, unsigned line, unsigned short x, unsigned short y, unsigned short z)
 {
     beginLine(file, line) << "glVertex3hNV(" << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmVertex3hNV(file, line, x, y, z);
+    return next().cgmVertex3hNV(file, line, x, y, z);
 }
 
 void OpenGLTracer::cgmVertex3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glVertex3hvNV(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex3hvNV(file, line, v);
+    return next().cgmVertex3hvNV(file, line, v);
 }
 
 void OpenGLTracer::cgmVertex4hNV(
     const char* file, unsigned line, unsigned short x, unsigned short y, unsigned short z, unsigned short w)
 {
     beginLine(file, line) << "glVertex4hNV(" << x << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmVertex4hNV(file, line, x, y, z, w);
+    return next().cgmVertex4hNV(file, line, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertex4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glVertex4hvNV(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertex4hvNV(file, line, v);
+    return next().cgmVertex4hvNV(file, line, v);
 }
 
 void OpenGLTracer::cgmNormal3hNV(
     const char* file, unsigned line, unsigned short nx, unsigned short ny, unsigned short nz)
 {
     beginLine(file, line) << "glNormal3hNV(" << nx << ", " << ny << ", " << nz << ")\n";
-    return interceptor()->cgmNormal3hNV(file, line, nx, ny, nz);
+    return next().cgmNormal3hNV(file, line, nx, ny, nz);
 }
 
 void OpenGLTracer::cgmNormal3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glNormal3hvNV(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmNormal3hvNV(file, line, v);
+    return next().cgmNormal3hvNV(file, line, v);
 }
 
 void OpenGLTracer::cgmColor3hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
     beginLine(file, line) << "glColor3hNV(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmColor3hNV(file, line, red, green, blue);
+    return next().cgmColor3hNV(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glColor3hvNV(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor3hvNV(file, line, v);
+    return next().cgmColor3hvNV(file, line, v);
 }
 
 void OpenGLTracer::cgmColor4hNV(
@@ -314,90 +314,90 @@ void OpenGLTracer::cgmColor4hNV(
     unsigned short alpha)
 {
     beginLine(file, line) << "glColor4hNV(" << red << ", " << green << ", " << blue << ", " << alpha << ")\n";
-    return interceptor()->cgmColor4hNV(file, line, red, green, blue, alpha);
+    return next().cgmColor4hNV(file, line, red, green, blue, alpha);
 }
 
 void OpenGLTracer::cgmColor4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glColor4hvNV(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor4hvNV(file, line, v);
+    return next().cgmColor4hvNV(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord1hNV(const char* file, unsigned line, unsigned short s)
 {
     beginLine(file, line) << "glTexCoord1hNV(" << s << ")\n";
-    return interceptor()->cgmTexCoord1hNV(file, line, s);
+    return next().cgmTexCoord1hNV(file, line, s);
 }
 
 void OpenGLTracer::cgmTexCoord1hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glTexCoord1hvNV(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord1hvNV(file, line, v);
+    return next().cgmTexCoord1hvNV(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord2hNV(const char* file, unsigned line, unsigned short s, unsigned short t)
 {
     beginLine(file, line) << "glTexCoord2hNV(" << s << ", " << t << ")\n";
-    return interceptor()->cgmTexCoord2hNV(file, line, s, t);
+    return next().cgmTexCoord2hNV(file, line, s, t);
 }
 
 void OpenGLTracer::cgmTexCoord2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glTexCoord2hvNV(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord2hvNV(file, line, v);
+    return next().cgmTexCoord2hvNV(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord3hNV(
     const char* file, unsigned line, unsigned short s, unsigned short t, unsigned short r)
 {
     beginLine(file, line) << "glTexCoord3hNV(" << s << ", " << t << ", " << r << ")\n";
-    return interceptor()->cgmTexCoord3hNV(file, line, s, t, r);
+    return next().cgmTexCoord3hNV(file, line, s, t, r);
 }
 
 void OpenGLTracer::cgmTexCoord3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glTexCoord3hvNV(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord3hvNV(file, line, v);
+    return next().cgmTexCoord3hvNV(file, line, v);
 }
 
 void OpenGLTracer::cgmTexCoord4hNV(
     const char* file, unsigned line, unsigned short s, unsigned short t, unsigned short r, unsigned short q)
 {
     beginLine(file, line) << "glTexCoord4hNV(" << s << ", " << t << ", " << r << ", " << q << ")\n";
-    return interceptor()->cgmTexCoord4hNV(file, line, s, t, r, q);
+    return next().cgmTexCoord4hNV(file, line, s, t, r, q);
 }
 
 void OpenGLTracer::cgmTexCoord4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glTexCoord4hvNV(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord4hvNV(file, line, v);
+    return next().cgmTexCoord4hvNV(file, line, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1hNV(const char* file, unsigned line, unsigned target, unsigned short s)
 {
     beginLine(file, line) << "glMultiTexCoord1hNV(" << CallText::Enum{target} << ", " << s << ")\n";
-    return interceptor()->cgmMultiTexCoord1hNV(file, line, target, s);
+    return next().cgmMultiTexCoord1hNV(file, line, target, s);
 }
 
 void OpenGLTracer::cgmMultiTexCoord1hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
     beginLine(file, line) << "glMultiTexCoord1hvNV(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord1hvNV(file, line, target, v);
+    return next().cgmMultiTexCoord1hvNV(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t)
 {
     beginLine(file, line) << "glMultiTexCoord2hNV(" << CallText::Enum{target} << ", " << s << ", " << t << ")\n";
-    return interceptor()->cgmMultiTexCoord2hNV(file, line, target, s, t);
+    return next().cgmMultiTexCoord2hNV(file, line, target, s, t);
 }
 
 void OpenGLTracer::cgmMultiTexCoord2hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
     beginLine(file, line) << "glMultiTexCoord2hvNV(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord2hvNV(file, line, target, v);
+    return next().cgmMultiTexCoord2hvNV(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3hNV(
@@ -405,14 +405,14 @@ void OpenGLTracer::cgmMultiTexCoord3hNV(
 {
     beginLine(file, line) << "glMultiTexCoord3hNV(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ")\n";
-    return interceptor()->cgmMultiTexCoord3hNV(file, line, target, s, t, r);
+    return next().cgmMultiTexCoord3hNV(file, line, target, s, t, r);
 }
 
 void OpenGLTracer::cgmMultiTexCoord3hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
     beginLine(file, line) << "glMultiTexCoord3hvNV(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord3hvNV(file, line, target, v);
+    return next().cgmMultiTexCoord3hvNV(file, line, target, v);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4hNV(
@@ -421,89 +421,89 @@ void OpenGLTracer::cgmMultiTexCoord4hNV(
 {
     beginLine(file, line) << "glMultiTexCoord4hNV(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r
         << ", " << q << ")\n";
-    return interceptor()->cgmMultiTexCoord4hNV(file, line, target, s, t, r, q);
+    return next().cgmMultiTexCoord4hNV(file, line, target, s, t, r, q);
 }
 
 void OpenGLTracer::cgmMultiTexCoord4hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
     beginLine(file, line) << "glMultiTexCoord4hvNV(" << CallText::Enum{target} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmMultiTexCoord4hvNV(file, line, target, v);
+    return next().cgmMultiTexCoord4hvNV(file, line, target, v);
 }
 
 void OpenGLTracer::cgmFogCoordhNV(const char* file, unsigned line, unsigned short fog)
 {
     beginLine(file, line) << "glFogCoordhNV(" << fog << ")\n";
-    return interceptor()->cgmFogCoordhNV(file, line, fog);
+    return next().cgmFogCoordhNV(file, line, fog);
 }
 
 void OpenGLTracer::cgmFogCoordhvNV(const char* file, unsigned line, const unsigned short* fog)
 {
     beginLine(file, line) << "glFogCoordhvNV(" << CallText::Pointer{fog} << ")\n";
-    return interceptor()->cgmFogCoordhvNV(file, line, fog);
+    return next().cgmFogCoordhvNV(file, line, fog);
 }
 
 void OpenGLTracer::cgmSecondaryColor3hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
     beginLine(file, line) << "glSecondaryColor3hNV(" << red << ", " << green << ", " << blue << ")\n";
-    return interceptor()->cgmSecondaryColor3hNV(file, line, red, green, blue);
+    return next().cgmSecondaryColor3hNV(file, line, red, green, blue);
 }
 
 void OpenGLTracer::cgmSecondaryColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
     beginLine(file, line) << "glSecondaryColor3hvNV(" << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmSecondaryColor3hvNV(file, line, v);
+    return next().cgmSecondaryColor3hvNV(file, line, v);
 }
 
 void OpenGLTracer::cgmVertexWeighthNV(const char* file, unsigned line, unsigned short weight)
 {
     beginLine(file, line) << "glVertexWeighthNV(" << weight << ")\n";
-    return interceptor()->cgmVertexWeighthNV(file, line, weight);
+    return next().cgmVertexWeighthNV(file, line, weight);
 }
 
 void OpenGLTracer::cgmVertexWeighthvNV(const char* file, unsigned line, const unsigned short* weight)
 {
     beginLine(file, line) << "glVertexWeighthvNV(" << CallText::Pointer{weight} << ")\n";
-    return interceptor()->cgmVertexWeighthvNV(file, line, weight);
+    return next().cgmVertexWeighthvNV(file, line, weight);
 }
 
 void OpenGLTracer::cgmVertexAttrib1hNV(const char* file, unsigned line, unsigned index, unsigned short x)
 {
     beginLine(file, line) << "glVertexAttrib1hNV(" << index << ", " << x << ")\n";
-    return interceptor()->cgmVertexAttrib1hNV(file, line, index, x);
+    return next().cgmVertexAttrib1hNV(file, line, index, x);
 }
 
 void OpenGLTracer::cgmVertexAttrib1hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     beginLine(file, line) << "glVertexAttrib1hvNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib1hvNV(file, line, index, v);
+    return next().cgmVertexAttrib1hvNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib2hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y)
 {
     beginLine(file, line) << "glVertexAttrib2hNV(" << index << ", " << x << ", " << y << ")\n";
-    return interceptor()->cgmVertexAttrib2hNV(file, line, index, x, y);
+    return next().cgmVertexAttrib2hNV(file, line, index, x, y);
 }
 
 void OpenGLTracer::cgmVertexAttrib2hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     beginLine(file, line) << "glVertexAttrib2hvNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib2hvNV(file, line, index, v);
+    return next().cgmVertexAttrib2hvNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib3hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y, unsigned short z)
 {
     beginLine(file, line) << "glVertexAttrib3hNV(" << index << ", " << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmVertexAttrib3hNV(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3hNV(file, line, index, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexAttrib3hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     beginLine(file, line) << "glVertexAttrib3hvNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib3hvNV(file, line, index, v);
+    return next().cgmVertexAttrib3hvNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4hNV(
@@ -512,78 +512,78 @@ void OpenGLTracer::cgmVertexAttrib4hNV(
 {
     beginLine(file, line) << "glVertexAttrib4hNV(" << index << ", " << x << ", " << y << ", " << z << ", " << w
         << ")\n";
-    return interceptor()->cgmVertexAttrib4hNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4hNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttrib4hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
     beginLine(file, line) << "glVertexAttrib4hvNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4hvNV(file, line, index, v);
+    return next().cgmVertexAttrib4hvNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs1hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
     beginLine(file, line) << "glVertexAttribs1hvNV(" << index << ", " << n << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribs1hvNV(file, line, index, n, v);
+    return next().cgmVertexAttribs1hvNV(file, line, index, n, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs2hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
     beginLine(file, line) << "glVertexAttribs2hvNV(" << index << ", " << n << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribs2hvNV(file, line, index, n, v);
+    return next().cgmVertexAttribs2hvNV(file, line, index, n, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs3hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
     beginLine(file, line) << "glVertexAttribs3hvNV(" << index << ", " << n << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribs3hvNV(file, line, index, n, v);
+    return next().cgmVertexAttribs3hvNV(file, line, index, n, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs4hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
     beginLine(file, line) << "glVertexAttribs4hvNV(" << index << ", " << n << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttribs4hvNV(file, line, index, n, v);
+    return next().cgmVertexAttribs4hvNV(file, line, index, n, v);
 }
 
 void OpenGLTracer::cgmGenOcclusionQueriesNV(const char* file, unsigned line, int n, unsigned* ids)
 {
     beginLine(file, line) << "glGenOcclusionQueriesNV(" << n << ", " << CallText::Pointer{ids} << ")\n";
-    return interceptor()->cgmGenOcclusionQueriesNV(file, line, n, ids);
+    return next().cgmGenOcclusionQueriesNV(file, line, n, ids);
 }
 
 void OpenGLTracer::cgmDeleteOcclusionQueriesNV(const char* file, unsigned line, int n, const unsigned* ids)
 {
     beginLine(file, line) << "glDeleteOcclusionQueriesNV(" << n << ", " << CallText::Pointer{ids} << ")\n";
-    return interceptor()->cgmDeleteOcclusionQueriesNV(file, line, n, ids);
+    return next().cgmDeleteOcclusionQueriesNV(file, line, n, ids);
 }
 
 unsigned char OpenGLTracer::cgmIsOcclusionQueryNV(const char* file, unsigned line, unsigned id)
 {
     beginLine(file, line) << "glIsOcclusionQueryNV(" << id << ")\n";
-    return interceptor()->cgmIsOcclusionQueryNV(file, line, id);
+    return next().cgmIsOcclusionQueryNV(file, line, id);
 }
 
 void OpenGLTracer::cgmBeginOcclusionQueryNV(const char* file, unsigned line, unsigned id)
 {
     beginLine(file, line) << "glBeginOcclusionQueryNV(" << id << ")\n";
-    return interceptor()->cgmBeginOcclusionQueryNV(file, line, id);
+    return next().cgmBeginOcclusionQueryNV(file, line, id);
 }
 
 void OpenGLTracer::cgmEndOcclusionQueryNV(const char* file, unsigned line)
 {
     beginLine(file, line) << "glEndOcclusionQueryNV()\n";
-    return interceptor()->cgmEndOcclusionQueryNV(file, line);
+    return next().cgmEndOcclusionQueryNV(file, line);
 }
 
 void OpenGLTracer::cgmGetOcclusionQueryivNV(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetOcclusionQueryivNV(" << id << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetOcclusionQueryivNV(file, line, id, pname, params);
+    return next().cgmGetOcclusionQueryivNV(file, line, id, pname, params);
 }
 
 void OpenGLTracer::cgmGetOcclusionQueryuivNV(
@@ -591,7 +591,7 @@ void OpenGLTracer::cgmGetOcclusionQueryuivNV(
 {
     beginLine(file, line) << "glGetOcclusionQueryuivNV(" << id << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetOcclusionQueryuivNV(file, line, id, pname, params);
+    return next().cgmGetOcclusionQueryuivNV(file, line, id, pname, params);
 }
 
 void OpenGLTracer::cgmProgramBufferParametersfvNV(
@@ -600,7 +600,7 @@ void OpenGLTracer::cgmProgramBufferParametersfvNV(
 {
     beginLine(file, line) << "glProgramBufferParametersfvNV(" << CallText::Enum{target} << ", " << bindingIndex
         << ", " << wordIndex << ", " << count << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramBufferParametersfvNV(file, line, target, bindingIndex, wordIndex, count, params);
+    return next().cgmProgramBufferParametersfvNV(file, line, target, bindingIndex, wordIndex, count, params);
 }
 
 void OpenGLTracer::cgmProgramBufferParametersIivNV(
@@ -609,7 +609,7 @@ void OpenGLTracer::cgmProgramBufferParametersIivNV(
 {
     beginLine(file, line) << "glProgramBufferParametersIivNV(" << CallText::Enum{target} << ", " << bindingIndex
         << ", " << wordIndex << ", " << count << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramBufferParametersIivNV(file, line, target, bindingIndex, wordIndex, count, params);
+    return next().cgmProgramBufferParametersIivNV(file, line, target, bindingIndex, wordIndex, count, params);
 }
 
 void OpenGLTracer::cgmProgramBufferParametersIuivNV(
@@ -618,7 +618,7 @@ void OpenGLTracer::cgmProgramBufferParametersIuivNV(
 {
     beginLine(file, line) << "glProgramBufferParametersIuivNV(" << CallText::Enum{target} << ", " << bindingIndex
         << ", " << wordIndex << ", " << count << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmProgramBufferParametersIuivNV(file, line, target, bindingIndex, wordIndex, count, params);
+    return next().cgmProgramBufferParametersIuivNV(file, line, target, bindingIndex, wordIndex, count, params);
 }
 
 void OpenGLTracer::cgmPixelDataRangeNV(
@@ -626,65 +626,65 @@ void OpenGLTracer::cgmPixelDataRangeNV(
 {
     beginLine(file, line) << "glPixelDataRangeNV(" << CallText::Enum{target} << ", " << length << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmPixelDataRangeNV(file, line, target, length, pointer);
+    return next().cgmPixelDataRangeNV(file, line, target, length, pointer);
 }
 
 void OpenGLTracer::cgmFlushPixelDataRangeNV(const char* file, unsigned line, unsigned target)
 {
     beginLine(file, line) << "glFlushPixelDataRangeNV(" << CallText::Enum{target} << ")\n";
-    return interceptor()->cgmFlushPixelDataRangeNV(file, line, target);
+    return next().cgmFlushPixelDataRangeNV(file, line, target);
 }
 
 void OpenGLTracer::cgmPointParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
     beginLine(file, line) << "glPointParameteriNV(" << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmPointParameteriNV(file, line, pname, param);
+    return next().cgmPointParameteriNV(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmPointParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
     beginLine(file, line) << "glPointParameterivNV(" << CallText::Enum{pname} << ", " << CallText::Pointer{params}
         << ")\n";
-    return interceptor()->cgmPointParameterivNV(file, line, pname, params);
+    return next().cgmPointParameterivNV(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmPrimitiveRestartNV(const char* file, unsigned line)
 {
     beginLine(file, line) << "glPrimitiveRestartNV()\n";
-    return interceptor()->cgmPrimitiveRestartNV(file, line);
+    return next().cgmPrimitiveRestartNV(file, line);
 }
 
 void OpenGLTracer::cgmPrimitiveRestartIndexNV(const char* file, unsigned line, unsigned index)
 {
     beginLine(file, line) << "glPrimitiveRestartIndexNV(" << index << ")\n";
-    return interceptor()->cgmPrimitiveRestartIndexNV(file, line, index);
+    return next().cgmPrimitiveRestartIndexNV(file, line, index);
 }
 
 void OpenGLTracer::cgmCombinerParameterfvNV(const char* file, unsigned line, unsigned pname, const float* params)
 {
     beginLine(file, line) << "glCombinerParameterfvNV(" << CallText::Enum{pname} << ", " << CallText::Pointer{params}
         << ")\n";
-    return interceptor()->cgmCombinerParameterfvNV(file, line, pname, params);
+    return next().cgmCombinerParameterfvNV(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmCombinerParameterfNV(const char* file, unsigned line, unsigned pname, float param)
 {
     beginLine(file, line) << "glCombinerParameterfNV(" << CallText::Enum{pname} << ", " << CallText::Float{param}
         << ")\n";
-    return interceptor()->cgmCombinerParameterfNV(file, line, pname, param);
+    return next().cgmCombinerParameterfNV(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmCombinerParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
     beginLine(file, line) << "glCombinerParameterivNV(" << CallText::Enum{pname} << ", " << CallText::Pointer{params}
         << ")\n";
-    return interceptor()->cgmCombinerParameterivNV(file, line, pname, params);
+    return next().cgmCombinerParameterivNV(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmCombinerParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
     beginLine(file, line) << "glCombinerParameteriNV(" << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmCombinerParameteriNV(file, line, pname, param);
+    return next().cgmCombinerParameteriNV(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmCombinerInputNV(
@@ -694,7 +694,7 @@ void OpenGLTracer::cgmCombinerInputNV(
     beginLine(file, line) << "glCombinerInputNV(" << CallText::Enum{stage} << ", " << CallText::Enum{portion} << ", "
         << CallText::Enum{variable} << ", " << CallText::Enum{input} << ", " << CallText::Enum{mapping} << ", "
         << CallText::Enum{componentUsage} << ")\n";
-    return interceptor()->cgmCombinerInputNV(file, line, stage, portion, variable, input, mapping, componentUsage);
+    return next().cgmCombinerInputNV(file, line, stage, portion, variable, input, mapping, componentUsage);
 }
 
 void OpenGLTracer::cgmCombinerOutputNV(
@@ -706,7 +706,7 @@ void OpenGLTracer::cgmCombinerOutputNV(
         << ", " << CallText::Enum{abOutput} << ", " << CallText::Enum{cdOutput} << ", " << CallText::Enum{sumOutput}
         << ", " << CallText::Enum{scale} << ", " << CallText::Enum{bias} << ", " << CallText::Bool{abDotProduct}
         << ", " << CallText::Bool{cdDotProduct} << ", " << CallText::Bool{muxSum} << ")\n";
-    return interceptor()->cgmCombinerOutputNV(file, line, stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
+    return next().cgmCombinerOutputNV(file, line, stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
 }
 
 void OpenGLTracer::cgmFinalCombinerInputNV(
@@ -714,7 +714,7 @@ void OpenGLTracer::cgmFinalCombinerInputNV(
 {
     beginLine(file, line) << "glFinalCombinerInputNV(" << CallText::Enum{variable} << ", " << CallText::Enum{input}
         << ", " << CallText::Enum{mapping} << ", " << CallText::Enum{componentUsage} << ")\n";
-    return interceptor()->cgmFinalCombinerInputNV(file, line, variable, input, mapping, componentUsage);
+    return next().cgmFinalCombinerInputNV(file, line, variable, input, mapping, componentUsage);
 }
 
 void OpenGLTracer::cgmGetCombinerInputParameterfvNV(
@@ -724,7 +724,7 @@ void OpenGLTracer::cgmGetCombinerInputParameterfvNV(
     beginLine(file, line) << "glGetCombinerInputParameterfvNV(" << CallText::Enum{stage} << ", "
         << CallText::Enum{portion} << ", " << CallText::Enum{variable} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetCombinerInputParameterfvNV(file, line, stage, portion, variable, pname, params);
+    return next().cgmGetCombinerInputParameterfvNV(file, line, stage, portion, variable, pname, params);
 }
 
 void OpenGLTracer::cgmGetCombinerInputParameterivNV(
@@ -733,7 +733,7 @@ void OpenGLTracer::cgmGetCombinerInputParameterivNV(
     beginLine(file, line) << "glGetCombinerInputParameterivNV(" << CallText::Enum{stage} << ", "
         << CallText::Enum{portion} << ", " << CallText::Enum{variable} << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetCombinerInputParameterivNV(file, line, stage, portion, variable, pname, params);
+    return next().cgmGetCombinerInputParameterivNV(file, line, stage, portion, variable, pname, params);
 }
 
 void OpenGLTracer::cgmGetCombinerOutputParameterfvNV(
@@ -741,7 +741,7 @@ void OpenGLTracer::cgmGetCombinerOutputParameterfvNV(
 {
     beginLine(file, line) << "glGetCombinerOutputParameterfvNV(" << CallText::Enum{stage} << ", "
         << CallText::Enum{portion} << ", " << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetCombinerOutputParameterfvNV(file, line, stage, portion, pname, params);
+    return next().cgmGetCombinerOutputParameterfvNV(file, line, stage, portion, pname, params);
 }
 
 void OpenGLTracer::cgmGetCombinerOutputParameterivNV(
@@ -749,7 +749,7 @@ void OpenGLTracer::cgmGetCombinerOutputParameterivNV(
 {
     beginLine(file, line) << "glGetCombinerOutputParameterivNV(" << CallText::Enum{stage} << ", "
         << CallText::Enum{portion} << ", " << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetCombinerOutputParameterivNV(file, line, stage, portion, pname, params);
+    return next().cgmGetCombinerOutputParameterivNV(file, line, stage, portion, pname, params);
 }
 
 void OpenGLTracer::cgmGetFinalCombinerInputParameterfvNV(
@@ -757,7 +757,7 @@ void OpenGLTracer::cgmGetFinalCombinerInputParameterfvNV(
 {
     beginLine(file, line) << "glGetFinalCombinerInputParameterfvNV(" << CallText::Enum{variable} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetFinalCombinerInputParameterfvNV(file, line, variable, pname, params);
+    return next().cgmGetFinalCombinerInputParameterfvNV(file, line, variable, pname, params);
 }
 
 void OpenGLTracer::cgmGetFinalCombinerInputParameterivNV(
@@ -765,7 +765,7 @@ void OpenGLTracer::cgmGetFinalCombinerInputParameterivNV(
 {
     beginLine(file, line) << "glGetFinalCombinerInputParameterivNV(" << CallText::Enum{variable} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetFinalCombinerInputParameterivNV(file, line, variable, pname, params);
+    return next().cgmGetFinalCombinerInputParameterivNV(file, line, variable, pname, params);
 }
 
 void OpenGLTracer::cgmCombinerStageParameterfvNV(
@@ -773,7 +773,7 @@ void OpenGLTracer::cgmCombinerStageParameterfvNV(
 {
     beginLine(file, line) << "glCombinerStageParameterfvNV(" << CallText::Enum{stage} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmCombinerStageParameterfvNV(file, line, stage, pname, params);
+    return next().cgmCombinerStageParameterfvNV(file, line, stage, pname, params);
 }
 
 void OpenGLTracer::cgmGetCombinerStageParameterfvNV(
@@ -781,19 +781,19 @@ void OpenGLTracer::cgmGetCombinerStageParameterfvNV(
 {
     beginLine(file, line) << "glGetCombinerStageParameterfvNV(" << CallText::Enum{stage} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetCombinerStageParameterfvNV(file, line, stage, pname, params);
+    return next().cgmGetCombinerStageParameterfvNV(file, line, stage, pname, params);
 }
 
 void OpenGLTracer::cgmActiveVaryingNV(const char* file, unsigned line, unsigned program, const char* name)
 {
     beginLine(file, line) << "glActiveVaryingNV(" << program << ", " << CallText::Text{name} << ")\n";
-    return interceptor()->cgmActiveVaryingNV(file, line, program, name);
+    return next().cgmActiveVaryingNV(file, line, program, name);
 }
 
 void OpenGLTracer::cgmBeginTransformFeedbackNV(const char* file, unsigned line, unsigned primitiveMode)
 {
     beginLine(file, line) << "glBeginTransformFeedbackNV(" << CallText::Enum{primitiveMode} << ")\n";
-    return interceptor()->cgmBeginTransformFeedbackNV(file, line, primitiveMode);
+    return next().cgmBeginTransformFeedbackNV(file, line, primitiveMode);
 }
 
 void OpenGLTracer::cgmBindBufferBaseNV(
@@ -801,7 +801,7 @@ void OpenGLTracer::cgmBindBufferBaseNV(
 {
     beginLine(file, line) << "glBindBufferBaseNV(" << CallText::Enum{target} << ", " << index << ", " << buffer
         << ")\n";
-    return interceptor()->cgmBindBufferBaseNV(file, line, target, index, buffer);
+    return next().cgmBindBufferBaseNV(file, line, target, index, buffer);
 }
 
 void OpenGLTracer::cgmBindBufferOffsetNV(
@@ -809,7 +809,7 @@ void OpenGLTracer::cgmBindBufferOffsetNV(
 {
     beginLine(file, line) << "glBindBufferOffsetNV(" << CallText::Enum{target} << ", " << index << ", " << buffer
         << ", " << offset << ")\n";
-    return interceptor()->cgmBindBufferOffsetNV(file, line, target, index, buffer, offset);
+    return next().cgmBindBufferOffsetNV(file, line, target, index, buffer, offset);
 }
 
 void OpenGLTracer::cgmBindBufferRangeNV(
@@ -818,13 +818,13 @@ void OpenGLTracer::cgmBindBufferRangeNV(
 {
     beginLine(file, line) << "glBindBufferRangeNV(" << CallText::Enum{target} << ", " << index << ", " << buffer
         << ", " << offset << ", " << size << ")\n";
-    return interceptor()->cgmBindBufferRangeNV(file, line, target, index, buffer, offset, size);
+    return next().cgmBindBufferRangeNV(file, line, target, index, buffer, offset, size);
 }
 
 void OpenGLTracer::cgmEndTransformFeedbackNV(const char* file, unsigned line)
 {
     beginLine(file, line) << "glEndTransformFeedbackNV()\n";
-    return interceptor()->cgmEndTransformFeedbackNV(file, line);
+    return next().cgmEndTransformFeedbackNV(file, line);
 }
 
 void OpenGLTracer::cgmGetActiveVaryingNV(
@@ -834,7 +834,7 @@ void OpenGLTracer::cgmGetActiveVaryingNV(
     beginLine(file, line) << "glGetActiveVaryingNV(" << program << ", " << index << ", " << bufSize << ", "
         << CallText::Pointer{length} << ", " << CallText::Pointer{size} << ", " << CallText::Pointer{type} << ", "
         << CallText::Pointer{name} << ")\n";
-    return interceptor()->cgmGetActiveVaryingNV(file, line, program, index, bufSize, length, size, type, name);
+    return next().cgmGetActiveVaryingNV(file, line, program, index, bufSize, length, size, type, name);
 }
 
 void OpenGLTracer::cgmGetTransformFeedbackVaryingNV(
@@ -842,13 +842,13 @@ void OpenGLTracer::cgmGetTransformFeedbackVaryingNV(
 {
     beginLine(file, line) << "glGetTransformFeedbackVaryingNV(" << program << ", " << index << ", "
         << CallText::Pointer{location} << ")\n";
-    return interceptor()->cgmGetTransformFeedbackVaryingNV(file, line, program, index, location);
+    return next().cgmGetTransformFeedbackVaryingNV(file, line, program, index, location);
 }
 
 int OpenGLTracer::cgmGetVaryingLocationNV(const char* file, unsigned line, unsigned program, const char* name)
 {
     beginLine(file, line) << "glGetVaryingLocationNV(" << program << ", " << CallText::Text{name} << ")\n";
-    return interceptor()->cgmGetVaryingLocationNV(file, line, program, name);
+    return next().cgmGetVaryingLocationNV(file, line, program, name);
 }
 
 void OpenGLTracer::cgmTransformFeedbackAttribsNV(
@@ -856,7 +856,7 @@ void OpenGLTracer::cgmTransformFeedbackAttribsNV(
 {
     beginLine(file, line) << "glTransformFeedbackAttribsNV(" << count << ", " << CallText::Pointer{attribs} << ", "
         << CallText::Enum{bufferMode} << ")\n";
-    return interceptor()->cgmTransformFeedbackAttribsNV(file, line, count, attribs, bufferMode);
+    return next().cgmTransformFeedbackAttribsNV(file, line, count, attribs, bufferMode);
 }
 
 void OpenGLTracer::cgmTransformFeedbackVaryingsNV(
@@ -864,19 +864,19 @@ void OpenGLTracer::cgmTransformFeedbackVaryingsNV(
 {
     beginLine(file, line) << "glTransformFeedbackVaryingsNV(" << program << ", " << count << ", "
         << CallText::Pointer{locations} << ", " << CallText::Enum{bufferMode} << ")\n";
-    return interceptor()->cgmTransformFeedbackVaryingsNV(file, line, program, count, locations, bufferMode);
+    return next().cgmTransformFeedbackVaryingsNV(file, line, program, count, locations, bufferMode);
 }
 
 void OpenGLTracer::cgmFlushVertexArrayRangeNV(const char* file, unsigned line)
 {
     beginLine(file, line) << "glFlushVertexArrayRangeNV()\n";
-    return interceptor()->cgmFlushVertexArrayRangeNV(file, line);
+    return next().cgmFlushVertexArrayRangeNV(file, line);
 }
 
 void OpenGLTracer::cgmVertexArrayRangeNV(const char* file, unsigned line, int length, const void* pointer)
 {
     beginLine(file, line) << "glVertexArrayRangeNV(" << length << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmVertexArrayRangeNV(file, line, length, pointer);
+    return next().cgmVertexArrayRangeNV(file, line, length, pointer);
 }
 
 unsigned char OpenGLTracer::cgmAreProgramsResidentNV(
@@ -884,19 +884,19 @@ unsigned char OpenGLTracer::cgmAreProgramsResidentNV(
 {
     beginLine(file, line) << "glAreProgramsResidentNV(" << n << ", " << CallText::Pointer{programs} << ", "
         << CallText::Pointer{residences} << ")\n";
-    return interceptor()->cgmAreProgramsResidentNV(file, line, n, programs, residences);
+    return next().cgmAreProgramsResidentNV(file, line, n, programs, residences);
 }
 
 void OpenGLTracer::cgmBindProgramNV(const char* file, unsigned line, unsigned target, unsigned id)
 {
     beginLine(file, line) << "glBindProgramNV(" << CallText::Enum{target} << ", " << id << ")\n";
-    return interceptor()->cgmBindProgramNV(file, line, target, id);
+    return next().cgmBindProgramNV(file, line, target, id);
 }
 
 void OpenGLTracer::cgmDeleteProgramsNV(const char* file, unsigned line, int n, const unsigned* programs)
 {
     beginLine(file, line) << "glDeleteProgramsNV(" << n << ", " << CallText::Pointer{programs} << ")\n";
-    return interceptor()->cgmDeleteProgramsNV(file, line, n, programs);
+    return next().cgmDeleteProgramsNV(file, line, n, programs);
 }
 
 void OpenGLTracer::cgmExecuteProgramNV(
@@ -904,13 +904,13 @@ void OpenGLTracer::cgmExecuteProgramNV(
 {
     beginLine(file, line) << "glExecuteProgramNV(" << CallText::Enum{target} << ", " << id << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmExecuteProgramNV(file, line, target, id, params);
+    return next().cgmExecuteProgramNV(file, line, target, id, params);
 }
 
 void OpenGLTracer::cgmGenProgramsNV(const char* file, unsigned line, int n, unsigned* programs)
 {
     beginLine(file, line) << "glGenProgramsNV(" << n << ", " << CallText::Pointer{programs} << ")\n";
-    return interceptor()->cgmGenProgramsNV(file, line, n, programs);
+    return next().cgmGenProgramsNV(file, line, n, programs);
 }
 
 void OpenGLTracer::cgmGetProgramParameterdvNV(
@@ -918,7 +918,7 @@ void OpenGLTracer::cgmGetProgramParameterdvNV(
 {
     beginLine(file, line) << "glGetProgramParameterdvNV(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetProgramParameterdvNV(file, line, target, index, pname, params);
+    return next().cgmGetProgramParameterdvNV(file, line, target, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetProgramParameterfvNV(
@@ -926,14 +926,14 @@ void OpenGLTracer::cgmGetProgramParameterfvNV(
 {
     beginLine(file, line) << "glGetProgramParameterfvNV(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetProgramParameterfvNV(file, line, target, index, pname, params);
+    return next().cgmGetProgramParameterfvNV(file, line, target, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetProgramivNV(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
     beginLine(file, line) << "glGetProgramivNV(" << id << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetProgramivNV(file, line, id, pname, params);
+    return next().cgmGetProgramivNV(file, line, id, pname, params);
 }
 
 void OpenGLTracer::cgmGetProgramStringNV(
@@ -941,7 +941,7 @@ void OpenGLTracer::cgmGetProgramStringNV(
 {
     beginLine(file, line) << "glGetProgramStringNV(" << id << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{program} << ")\n";
-    return interceptor()->cgmGetProgramStringNV(file, line, id, pname, program);
+    return next().cgmGetProgramStringNV(file, line, id, pname, program);
 }
 
 void OpenGLTracer::cgmGetTrackMatrixivNV(
@@ -949,7 +949,7 @@ void OpenGLTracer::cgmGetTrackMatrixivNV(
 {
     beginLine(file, line) << "glGetTrackMatrixivNV(" << CallText::Enum{target} << ", " << address << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetTrackMatrixivNV(file, line, target, address, pname, params);
+    return next().cgmGetTrackMatrixivNV(file, line, target, address, pname, params);
 }
 
 void OpenGLTracer::cgmGetVertexAttribdvNV(
@@ -957,7 +957,7 @@ void OpenGLTracer::cgmGetVertexAttribdvNV(
 {
     beginLine(file, line) << "glGetVertexAttribdvNV(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVertexAttribdvNV(file, line, index, pname, params);
+    return next().cgmGetVertexAttribdvNV(file, line, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetVertexAttribfvNV(
@@ -965,7 +965,7 @@ void OpenGLTracer::cgmGetVertexAttribfvNV(
 {
     beginLine(file, line) << "glGetVertexAttribfvNV(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVertexAttribfvNV(file, line, index, pname, params);
+    return next().cgmGetVertexAttribfvNV(file, line, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetVertexAttribivNV(
@@ -973,7 +973,7 @@ void OpenGLTracer::cgmGetVertexAttribivNV(
 {
     beginLine(file, line) << "glGetVertexAttribivNV(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetVertexAttribivNV(file, line, index, pname, params);
+    return next().cgmGetVertexAttribivNV(file, line, index, pname, params);
 }
 
 void OpenGLTracer::cgmGetVertexAttribPointervNV(
@@ -981,13 +981,13 @@ void OpenGLTracer::cgmGetVertexAttribPointervNV(
 {
     beginLine(file, line) << "glGetVertexAttribPointervNV(" << index << ", " << CallText::Enum{pname} << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmGetVertexAttribPointervNV(file, line, index, pname, pointer);
+    return next().cgmGetVertexAttribPointervNV(file, line, index, pname, pointer);
 }
 
 unsigned char OpenGLTracer::cgmIsProgramNV(const char* file, unsigned line, unsigned id)
 {
     beginLine(file, line) << "glIsProgramNV(" << id << ")\n";
-    return interceptor()->cgmIsProgramNV(file, line, id);
+    return next().cgmIsProgramNV(file, line, id);
 }
 
 void OpenGLTracer::cgmLoadProgramNV(
@@ -995,7 +995,7 @@ void OpenGLTracer::cgmLoadProgramNV(
 {
     beginLine(file, line) << "glLoadProgramNV(" << CallText::Enum{target} << ", " << id << ", " << len << ", "
         << CallText::Pointer{program} << ")\n";
-    return interceptor()->cgmLoadProgramNV(file, line, target, id, len, program);
+    return next().cgmLoadProgramNV(file, line, target, id, len, program);
 }
 
 void OpenGLTracer::cgmProgramParameter4dNV(
@@ -1003,7 +1003,7 @@ void OpenGLTracer::cgmProgramParameter4dNV(
 {
     beginLine(file, line) << "glProgramParameter4dNV(" << CallText::Enum{target} << ", " << index << ", " << x
         << ", " << y << ", " << z << ", " << w << ")\n";
-    return interceptor()->cgmProgramParameter4dNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramParameter4dNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmProgramParameter4dvNV(
@@ -1011,7 +1011,7 @@ void OpenGLTracer::cgmProgramParameter4dvNV(
 {
     beginLine(file, line) << "glProgramParameter4dvNV(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmProgramParameter4dvNV(file, line, target, index, v);
+    return next().cgmProgramParameter4dvNV(file, line, target, index, v);
 }
 
 void OpenGLTracer::cgmProgramParameter4fNV(
@@ -1020,7 +1020,7 @@ void OpenGLTracer::cgmProgramParameter4fNV(
     beginLine(file, line) << "glProgramParameter4fNV(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
         << CallText::Float{w} << ")\n";
-    return interceptor()->cgmProgramParameter4fNV(file, line, target, index, x, y, z, w);
+    return next().cgmProgramParameter4fNV(file, line, target, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmProgramParameter4fvNV(
@@ -1028,7 +1028,7 @@ void OpenGLTracer::cgmProgramParameter4fvNV(
 {
     beginLine(file, line) << "glProgramParameter4fvNV(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmProgramParameter4fvNV(file, line, target, index, v);
+    return next().cgmProgramParameter4fvNV(file, line, target, index, v);
 }
 
 void OpenGLTracer::cgmProgramParameters4dvNV(
@@ -1036,7 +1036,7 @@ void OpenGLTracer::cgmProgramParameters4dvNV(
 {
     beginLine(file, line) << "glProgramParameters4dvNV(" << CallText::Enum{target} << ", " << index << ", " << count
         << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmProgramParameters4dvNV(file, line, target, index, count, v);
+    return next().cgmProgramParameters4dvNV(file, line, target, index, count, v);
 }
 
 void OpenGLTracer::cgmProgramParameters4fvNV(
@@ -1044,13 +1044,13 @@ void OpenGLTracer::cgmProgramParameters4fvNV(
 {
     beginLine(file, line) << "glProgramParameters4fvNV(" << CallText::Enum{target} << ", " << index << ", " << count
         << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmProgramParameters4fvNV(file, line, target, index, count, v);
+    return next().cgmProgramParameters4fvNV(file, line, target, index, count, v);
 }
 
 void OpenGLTracer::cgmRequestResidentProgramsNV(const char* file, unsigned line, int n, const unsigned* programs)
 {
     beginLine(file, line) << "glRequestResidentProgramsNV(" << n << ", " << CallText::Pointer{programs} << ")\n";
-    return interceptor()->cgmRequestResidentProgramsNV(file, line, n, programs);
+    return next().cgmRequestResidentProgramsNV(file, line, n, programs);
 }
 
 void OpenGLTracer::cgmTrackMatrixNV(
@@ -1058,7 +1058,7 @@ void OpenGLTracer::cgmTrackMatrixNV(
 {
     beginLine(file, line) << "glTrackMatrixNV(" << CallText::Enum{target} << ", " << address << ", "
         << CallText::Enum{matrix} << ", " << CallText::Enum{transform} << ")\n";
-    return interceptor()->cgmTrackMatrixNV(file, line, target, address, matrix, transform);
+    return next().cgmTrackMatrixNV(file, line, target, address, matrix, transform);
 }
 
 void OpenGLTracer::cgmVertexAttribPointerNV(
@@ -1066,117 +1066,117 @@ void OpenGLTracer::cgmVertexAttribPointerNV(
 {
     beginLine(file, line) << "glVertexAttribPointerNV(" << index << ", " << fsize << ", " << CallText::Enum{type}
         << ", " << stride << ", " << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmVertexAttribPointerNV(file, line, index, fsize, type, stride, pointer);
+    return next().cgmVertexAttribPointerNV(file, line, index, fsize, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmVertexAttrib1dNV(const char* file, unsigned line, unsigned index, double x)
 {
     beginLine(file, line) << "glVertexAttrib1dNV(" << index << ", " << x << ")\n";
-    return interceptor()->cgmVertexAttrib1dNV(file, line, index, x);
+    return next().cgmVertexAttrib1dNV(file, line, index, x);
 }
 
 void OpenGLTracer::cgmVertexAttrib1dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
     beginLine(file, line) << "glVertexAttrib1dvNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib1dvNV(file, line, index, v);
+    return next().cgmVertexAttrib1dvNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib1fNV(const char* file, unsigned line, unsigned index, float x)
 {
     beginLine(file, line) << "glVertexAttrib1fNV(" << index << ", " << CallText::Float{x} << ")\n";
-    return interceptor()->cgmVertexAttrib1fNV(file, line, index, x);
+    return next().cgmVertexAttrib1fNV(file, line, index, x);
 }
 
 void OpenGLTracer::cgmVertexAttrib1fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
     beginLine(file, line) << "glVertexAttrib1fvNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib1fvNV(file, line, index, v);
+    return next().cgmVertexAttrib1fvNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib1sNV(const char* file, unsigned line, unsigned index, short x)
 {
     beginLine(file, line) << "glVertexAttrib1sNV(" << index << ", " << x << ")\n";
-    return interceptor()->cgmVertexAttrib1sNV(file, line, index, x);
+    return next().cgmVertexAttrib1sNV(file, line, index, x);
 }
 
 void OpenGLTracer::cgmVertexAttrib1svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib1svNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib1svNV(file, line, index, v);
+    return next().cgmVertexAttrib1svNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib2dNV(const char* file, unsigned line, unsigned index, double x, double y)
 {
     beginLine(file, line) << "glVertexAttrib2dNV(" << index << ", " << x << ", " << y << ")\n";
-    return interceptor()->cgmVertexAttrib2dNV(file, line, index, x, y);
+    return next().cgmVertexAttrib2dNV(file, line, index, x, y);
 }
 
 void OpenGLTracer::cgmVertexAttrib2dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
     beginLine(file, line) << "glVertexAttrib2dvNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib2dvNV(file, line, index, v);
+    return next().cgmVertexAttrib2dvNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib2fNV(const char* file, unsigned line, unsigned index, float x, float y)
 {
     beginLine(file, line) << "glVertexAttrib2fNV(" << index << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ")\n";
-    return interceptor()->cgmVertexAttrib2fNV(file, line, index, x, y);
+    return next().cgmVertexAttrib2fNV(file, line, index, x, y);
 }
 
 void OpenGLTracer::cgmVertexAttrib2fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
     beginLine(file, line) << "glVertexAttrib2fvNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib2fvNV(file, line, index, v);
+    return next().cgmVertexAttrib2fvNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib2sNV(const char* file, unsigned line, unsigned index, short x, short y)
 {
     beginLine(file, line) << "glVertexAttrib2sNV(" << index << ", " << x << ", " << y << ")\n";
-    return interceptor()->cgmVertexAttrib2sNV(file, line, index, x, y);
+    return next().cgmVertexAttrib2sNV(file, line, index, x, y);
 }
 
 void OpenGLTracer::cgmVertexAttrib2svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib2svNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib2svNV(file, line, index, v);
+    return next().cgmVertexAttrib2svNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib3dNV(const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
     beginLine(file, line) << "glVertexAttrib3dNV(" << index << ", " << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmVertexAttrib3dNV(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3dNV(file, line, index, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexAttrib3dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
     beginLine(file, line) << "glVertexAttrib3dvNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib3dvNV(file, line, index, v);
+    return next().cgmVertexAttrib3dvNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib3fNV(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
     beginLine(file, line) << "glVertexAttrib3fNV(" << index << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmVertexAttrib3fNV(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3fNV(file, line, index, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexAttrib3fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
     beginLine(file, line) << "glVertexAttrib3fvNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib3fvNV(file, line, index, v);
+    return next().cgmVertexAttrib3fvNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib3sNV(const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
     beginLine(file, line) << "glVertexAttrib3sNV(" << index << ", " << x << ", " << y << ", " << z << ")\n";
-    return interceptor()->cgmVertexAttrib3sNV(file, line, index, x, y, z);
+    return next().cgmVertexAttrib3sNV(file, line, index, x, y, z);
 }
 
 void OpenGLTracer::cgmVertexAttrib3svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib3svNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib3svNV(file, line, index, v);
+    return next().cgmVertexAttrib3svNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4dNV(
@@ -1184,13 +1184,13 @@ void OpenGLTracer::cgmVertexAttrib4dNV(
 {
     beginLine(file, line) << "glVertexAttrib4dNV(" << index << ", " << x << ", " << y << ", " << z << ", " << w
         << ")\n";
-    return interceptor()->cgmVertexAttrib4dNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4dNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttrib4dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
     beginLine(file, line) << "glVertexAttrib4dvNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4dvNV(file, line, index, v);
+    return next().cgmVertexAttrib4dvNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4fNV(
@@ -1198,13 +1198,13 @@ void OpenGLTracer::cgmVertexAttrib4fNV(
 {
     beginLine(file, line) << "glVertexAttrib4fNV(" << index << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ")\n";
-    return interceptor()->cgmVertexAttrib4fNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4fNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttrib4fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
     beginLine(file, line) << "glVertexAttrib4fvNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4fvNV(file, line, index, v);
+    return next().cgmVertexAttrib4fvNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4sNV(
@@ -1212,13 +1212,13 @@ void OpenGLTracer::cgmVertexAttrib4sNV(
 {
     beginLine(file, line) << "glVertexAttrib4sNV(" << index << ", " << x << ", " << y << ", " << z << ", " << w
         << ")\n";
-    return interceptor()->cgmVertexAttrib4sNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4sNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttrib4svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
     beginLine(file, line) << "glVertexAttrib4svNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4svNV(file, line, index, v);
+    return next().cgmVertexAttrib4svNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttrib4ubNV(
@@ -1227,97 +1227,97 @@ void OpenGLTracer::cgmVertexAttrib4ubNV(
 {
     beginLine(file, line) << "glVertexAttrib4ubNV(" << index << ", " << static_cast<unsigned>(x) << ", "
         << static_cast<unsigned>(y) << ", " << static_cast<unsigned>(z) << ", " << static_cast<unsigned>(w) << ")\n";
-    return interceptor()->cgmVertexAttrib4ubNV(file, line, index, x, y, z, w);
+    return next().cgmVertexAttrib4ubNV(file, line, index, x, y, z, w);
 }
 
 void OpenGLTracer::cgmVertexAttrib4ubvNV(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
     beginLine(file, line) << "glVertexAttrib4ubvNV(" << index << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmVertexAttrib4ubvNV(file, line, index, v);
+    return next().cgmVertexAttrib4ubvNV(file, line, index, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs1dvNV(const char* file, unsigned line, unsigned index, int count, const double* v)
 {
     beginLine(file, line) << "glVertexAttribs1dvNV(" << index << ", " << count << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmVertexAttribs1dvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs1dvNV(file, line, index, count, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs1fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
     beginLine(file, line) << "glVertexAttribs1fvNV(" << index << ", " << count << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmVertexAttribs1fvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs1fvNV(file, line, index, count, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs1svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
     beginLine(file, line) << "glVertexAttribs1svNV(" << index << ", " << count << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmVertexAttribs1svNV(file, line, index, count, v);
+    return next().cgmVertexAttribs1svNV(file, line, index, count, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs2dvNV(const char* file, unsigned line, unsigned index, int count, const double* v)
 {
     beginLine(file, line) << "glVertexAttribs2dvNV(" << index << ", " << count << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmVertexAttribs2dvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs2dvNV(file, line, index, count, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs2fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
     beginLine(file, line) << "glVertexAttribs2fvNV(" << index << ", " << count << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmVertexAttribs2fvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs2fvNV(file, line, index, count, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs2svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
     beginLine(file, line) << "glVertexAttribs2svNV(" << index << ", " << count << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmVertexAttribs2svNV(file, line, index, count, v);
+    return next().cgmVertexAttribs2svNV(file, line, index, count, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs3dvNV(const char* file, unsigned line, unsigned index, int count, const double* v)
 {
     beginLine(file, line) << "glVertexAttribs3dvNV(" << index << ", " << count << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmVertexAttribs3dvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs3dvNV(file, line, index, count, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs3fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
     beginLine(file, line) << "glVertexAttribs3fvNV(" << index << ", " << count << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmVertexAttribs3fvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs3fvNV(file, line, index, count, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs3svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
     beginLine(file, line) << "glVertexAttribs3svNV(" << index << ", " << count << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmVertexAttribs3svNV(file, line, index, count, v);
+    return next().cgmVertexAttribs3svNV(file, line, index, count, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs4dvNV(const char* file, unsigned line, unsigned index, int count, const double* v)
 {
     beginLine(file, line) << "glVertexAttribs4dvNV(" << index << ", " << count << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmVertexAttribs4dvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs4dvNV(file, line, index, count, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs4fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
     beginLine(file, line) << "glVertexAttribs4fvNV(" << index << ", " << count << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmVertexAttribs4fvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs4fvNV(file, line, index, count, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs4svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
     beginLine(file, line) << "glVertexAttribs4svNV(" << index << ", " << count << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmVertexAttribs4svNV(file, line, index, count, v);
+    return next().cgmVertexAttribs4svNV(file, line, index, count, v);
 }
 
 void OpenGLTracer::cgmVertexAttribs4ubvNV(
@@ -1325,26 +1325,26 @@ void OpenGLTracer::cgmVertexAttribs4ubvNV(
 {
     beginLine(file, line) << "glVertexAttribs4ubvNV(" << index << ", " << count << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmVertexAttribs4ubvNV(file, line, index, count, v);
+    return next().cgmVertexAttribs4ubvNV(file, line, index, count, v);
 }
 
 void OpenGLTracer::cgmClearDepthfOES(const char* file, unsigned line, float depth)
 {
     beginLine(file, line) << "glClearDepthfOES(" << CallText::Float{depth} << ")\n";
-    return interceptor()->cgmClearDepthfOES(file, line, depth);
+    return next().cgmClearDepthfOES(file, line, depth);
 }
 
 void OpenGLTracer::cgmClipPlanefOES(const char* file, unsigned line, unsigned plane, const float* equation)
 {
     beginLine(file, line) << "glClipPlanefOES(" << CallText::Enum{plane} << ", " << CallText::Pointer{equation}
         << ")\n";
-    return interceptor()->cgmClipPlanefOES(file, line, plane, equation);
+    return next().cgmClipPlanefOES(file, line, plane, equation);
 }
 
 void OpenGLTracer::cgmDepthRangefOES(const char* file, unsigned line, float n, float f)
 {
     beginLine(file, line) << "glDepthRangefOES(" << CallText::Float{n} << ", " << CallText::Float{f} << ")\n";
-    return interceptor()->cgmDepthRangefOES(file, line, n, f);
+    return next().cgmDepthRangefOES(file, line, n, f);
 }
 
 void OpenGLTracer::cgmFrustumfOES(
@@ -1353,14 +1353,14 @@ void OpenGLTracer::cgmFrustumfOES(
     beginLine(file, line) << "glFrustumfOES(" << CallText::Float{l} << ", " << CallText::Float{r} << ", "
         << CallText::Float{b} << ", " << CallText::Float{t} << ", " << CallText::Float{n} << ", "
         << CallText::Float{f} << ")\n";
-    return interceptor()->cgmFrustumfOES(file, line, l, r, b, t, n, f);
+    return next().cgmFrustumfOES(file, line, l, r, b, t, n, f);
 }
 
 void OpenGLTracer::cgmGetClipPlanefOES(const char* file, unsigned line, unsigned plane, float* equation)
 {
     beginLine(file, line) << "glGetClipPlanefOES(" << CallText::Enum{plane} << ", " << CallText::Pointer{equation}
         << ")\n";
-    return interceptor()->cgmGetClipPlanefOES(file, line, plane, equation);
+    return next().cgmGetClipPlanefOES(file, line, plane, equation);
 }
 
 void OpenGLTracer::cgmOrthofOES(const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
@@ -1368,59 +1368,59 @@ void OpenGLTracer::cgmOrthofOES(const char* file, unsigned line, float l, float 
     beginLine(file, line) << "glOrthofOES(" << CallText::Float{l} << ", " << CallText::Float{r} << ", "
         << CallText::Float{b} << ", " << CallText::Float{t} << ", " << CallText::Float{n} << ", "
         << CallText::Float{f} << ")\n";
-    return interceptor()->cgmOrthofOES(file, line, l, r, b, t, n, f);
+    return next().cgmOrthofOES(file, line, l, r, b, t, n, f);
 }
 
 void OpenGLTracer::cgmDetailTexFuncSGIS(const char* file, unsigned line, unsigned target, int n, const float* points)
 {
     beginLine(file, line) << "glDetailTexFuncSGIS(" << CallText::Enum{target} << ", " << n << ", "
         << CallText::Pointer{points} << ")\n";
-    return interceptor()->cgmDetailTexFuncSGIS(file, line, target, n, points);
+    return next().cgmDetailTexFuncSGIS(file, line, target, n, points);
 }
 
 void OpenGLTracer::cgmGetDetailTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
     beginLine(file, line) << "glGetDetailTexFuncSGIS(" << CallText::Enum{target} << ", " << CallText::Pointer{points}
         << ")\n";
-    return interceptor()->cgmGetDetailTexFuncSGIS(file, line, target, points);
+    return next().cgmGetDetailTexFuncSGIS(file, line, target, points);
 }
 
 void OpenGLTracer::cgmFogFuncSGIS(const char* file, unsigned line, int n, const float* points)
 {
     beginLine(file, line) << "glFogFuncSGIS(" << n << ", " << CallText::Pointer{points} << ")\n";
-    return interceptor()->cgmFogFuncSGIS(file, line, n, points);
+    return next().cgmFogFuncSGIS(file, line, n, points);
 }
 
 void OpenGLTracer::cgmGetFogFuncSGIS(const char* file, unsigned line, float* points)
 {
     beginLine(file, line) << "glGetFogFuncSGIS(" << CallText::Pointer{points} << ")\n";
-    return interceptor()->cgmGetFogFuncSGIS(file, line, points);
+    return next().cgmGetFogFuncSGIS(file, line, points);
 }
 
 void OpenGLTracer::cgmSampleMaskSGIS(const char* file, unsigned line, float value, unsigned char invert)
 {
     beginLine(file, line) << "glSampleMaskSGIS(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ")\n";
-    return interceptor()->cgmSampleMaskSGIS(file, line, value, invert);
+    return next().cgmSampleMaskSGIS(file, line, value, invert);
 }
 
 void OpenGLTracer::cgmSamplePatternSGIS(const char* file, unsigned line, unsigned pattern)
 {
     beginLine(file, line) << "glSamplePatternSGIS(" << CallText::Enum{pattern} << ")\n";
-    return interceptor()->cgmSamplePatternSGIS(file, line, pattern);
+    return next().cgmSamplePatternSGIS(file, line, pattern);
 }
 
 void OpenGLTracer::cgmSharpenTexFuncSGIS(const char* file, unsigned line, unsigned target, int n, const float* points)
 {
     beginLine(file, line) << "glSharpenTexFuncSGIS(" << CallText::Enum{target} << ", " << n << ", "
         << CallText::Pointer{points} << ")\n";
-    return interceptor()->cgmSharpenTexFuncSGIS(file, line, target, n, points);
+    return next().cgmSharpenTexFuncSGIS(file, line, target, n, points);
 }
 
 void OpenGLTracer::cgmGetSharpenTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
     beginLine(file, line) << "glGetSharpenTexFuncSGIS(" << CallText::Enum{target} << ", "
         << CallText::Pointer{points} << ")\n";
-    return interceptor()->cgmGetSharpenTexFuncSGIS(file, line, target, points);
+    return next().cgmGetSharpenTexFuncSGIS(file, line, target, points);
 }
 
 void OpenGLTracer::cgmTexImage4DSGIS(
@@ -1431,7 +1431,7 @@ void OpenGLTracer::cgmTexImage4DSGIS(
         << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << depth << ", " << size4d
         << ", " << border << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmTexImage4DSGIS(file, line, target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
+    return next().cgmTexImage4DSGIS(file, line, target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
 }
 
 void OpenGLTracer::cgmTexSubImage4DSGIS(
@@ -1442,7 +1442,7 @@ void OpenGLTracer::cgmTexSubImage4DSGIS(
         << ", " << yoffset << ", " << zoffset << ", " << woffset << ", " << width << ", " << height << ", " << depth
         << ", " << size4d << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmTexSubImage4DSGIS(file, line, target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
+    return next().cgmTexSubImage4DSGIS(file, line, target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
 }
 
 void OpenGLTracer::cgmGetTexFilterFuncSGIS(
@@ -1450,7 +1450,7 @@ void OpenGLTracer::cgmGetTexFilterFuncSGIS(
 {
     beginLine(file, line) << "glGetTexFilterFuncSGIS(" << CallText::Enum{target} << ", " << CallText::Enum{filter}
         << ", " << CallText::Pointer{weights} << ")\n";
-    return interceptor()->cgmGetTexFilterFuncSGIS(file, line, target, filter, weights);
+    return next().cgmGetTexFilterFuncSGIS(file, line, target, filter, weights);
 }
 
 void OpenGLTracer::cgmTexFilterFuncSGIS(
@@ -1458,69 +1458,69 @@ void OpenGLTracer::cgmTexFilterFuncSGIS(
 {
     beginLine(file, line) << "glTexFilterFuncSGIS(" << CallText::Enum{target} << ", " << CallText::Enum{filter}
         << ", " << n << ", " << CallText::Pointer{weights} << ")\n";
-    return interceptor()->cgmTexFilterFuncSGIS(file, line, target, filter, n, weights);
+    return next().cgmTexFilterFuncSGIS(file, line, target, filter, n, weights);
 }
 
 void OpenGLTracer::cgmAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
 {
     beginLine(file, line) << "glAsyncMarkerSGIX(" << marker << ")\n";
-    return interceptor()->cgmAsyncMarkerSGIX(file, line, marker);
+    return next().cgmAsyncMarkerSGIX(file, line, marker);
 }
 
 int OpenGLTracer::cgmFinishAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
     beginLine(file, line) << "glFinishAsyncSGIX(" << CallText::Pointer{markerp} << ")\n";
-    return interceptor()->cgmFinishAsyncSGIX(file, line, markerp);
+    return next().cgmFinishAsyncSGIX(file, line, markerp);
 }
 
 int OpenGLTracer::cgmPollAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
     beginLine(file, line) << "glPollAsyncSGIX(" << CallText::Pointer{markerp} << ")\n";
-    return interceptor()->cgmPollAsyncSGIX(file, line, markerp);
+    return next().cgmPollAsyncSGIX(file, line, markerp);
 }
 
 unsigned OpenGLTracer::cgmGenAsyncMarkersSGIX(const char* file, unsigned line, int range)
 {
     beginLine(file, line) << "glGenAsyncMarkersSGIX(" << range << ")\n";
-    return interceptor()->cgmGenAsyncMarkersSGIX(file, line, range);
+    return next().cgmGenAsyncMarkersSGIX(file, line, range);
 }
 
 void OpenGLTracer::cgmDeleteAsyncMarkersSGIX(const char* file, unsigned line, unsigned marker, int range)
 {
     beginLine(file, line) << "glDeleteAsyncMarkersSGIX(" << marker << ", " << range << ")\n";
-    return interceptor()->cgmDeleteAsyncMarkersSGIX(file, line, marker, range);
+    return next().cgmDeleteAsyncMarkersSGIX(file, line, marker, range);
 }
 
 unsigned char OpenGLTracer::cgmIsAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
 {
     beginLine(file, line) << "glIsAsyncMarkerSGIX(" << marker << ")\n";
-    return interceptor()->cgmIsAsyncMarkerSGIX(file, line, marker);
+    return next().cgmIsAsyncMarkerSGIX(file, line, marker);
 }
 
 void OpenGLTracer::cgmFlushRasterSGIX(const char* file, unsigned line)
 {
     beginLine(file, line) << "glFlushRasterSGIX()\n";
-    return interceptor()->cgmFlushRasterSGIX(file, line);
+    return next().cgmFlushRasterSGIX(file, line);
 }
 
 void OpenGLTracer::cgmTextureFogSGIX(const char* file, unsigned line, unsigned pname)
 {
     beginLine(file, line) << "glTextureFogSGIX(" << CallText::Enum{pname} << ")\n";
-    return interceptor()->cgmTextureFogSGIX(file, line, pname);
+    return next().cgmTextureFogSGIX(file, line, pname);
 }
 
 void OpenGLTracer::cgmFragmentColorMaterialSGIX(const char* file, unsigned line, unsigned face, unsigned mode)
 {
     beginLine(file, line) << "glFragmentColorMaterialSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{mode}
         << ")\n";
-    return interceptor()->cgmFragmentColorMaterialSGIX(file, line, face, mode);
+    return next().cgmFragmentColorMaterialSGIX(file, line, face, mode);
 }
 
 void OpenGLTracer::cgmFragmentLightfSGIX(const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
     beginLine(file, line) << "glFragmentLightfSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
         << ", " << CallText::Float{param} << ")\n";
-    return interceptor()->cgmFragmentLightfSGIX(file, line, light, pname, param);
+    return next().cgmFragmentLightfSGIX(file, line, light, pname, param);
 }
 
 void OpenGLTracer::cgmFragmentLightfvSGIX(
@@ -1528,14 +1528,14 @@ void OpenGLTracer::cgmFragmentLightfvSGIX(
 {
     beginLine(file, line) << "glFragmentLightfvSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFragmentLightfvSGIX(file, line, light, pname, params);
+    return next().cgmFragmentLightfvSGIX(file, line, light, pname, params);
 }
 
 void OpenGLTracer::cgmFragmentLightiSGIX(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
     beginLine(file, line) << "glFragmentLightiSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
         << ", " << param << ")\n";
-    return interceptor()->cgmFragmentLightiSGIX(file, line, light, pname, param);
+    return next().cgmFragmentLightiSGIX(file, line, light, pname, param);
 }
 
 void OpenGLTracer::cgmFragmentLightivSGIX(
@@ -1543,34 +1543,34 @@ void OpenGLTracer::cgmFragmentLightivSGIX(
 {
     beginLine(file, line) << "glFragmentLightivSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFragmentLightivSGIX(file, line, light, pname, params);
+    return next().cgmFragmentLightivSGIX(file, line, light, pname, params);
 }
 
 void OpenGLTracer::cgmFragmentLightModelfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
     beginLine(file, line) << "glFragmentLightModelfSGIX(" << CallText::Enum{pname} << ", " << CallText::Float{param}
         << ")\n";
-    return interceptor()->cgmFragmentLightModelfSGIX(file, line, pname, param);
+    return next().cgmFragmentLightModelfSGIX(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmFragmentLightModelfvSGIX(const char* file, unsigned line, unsigned pname, const float* params)
 {
     beginLine(file, line) << "glFragmentLightModelfvSGIX(" << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFragmentLightModelfvSGIX(file, line, pname, params);
+    return next().cgmFragmentLightModelfvSGIX(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmFragmentLightModeliSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
     beginLine(file, line) << "glFragmentLightModeliSGIX(" << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmFragmentLightModeliSGIX(file, line, pname, param);
+    return next().cgmFragmentLightModeliSGIX(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmFragmentLightModelivSGIX(const char* file, unsigned line, unsigned pname, const int* params)
 {
     beginLine(file, line) << "glFragmentLightModelivSGIX(" << CallText::Enum{pname} << ", "
         << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFragmentLightModelivSGIX(file, line, pname, params);
+    return next().cgmFragmentLightModelivSGIX(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmFragmentMaterialfSGIX(
@@ -1578,7 +1578,7 @@ void OpenGLTracer::cgmFragmentMaterialfSGIX(
 {
     beginLine(file, line) << "glFragmentMaterialfSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
         << ", " << param << ")\n";
-    return interceptor()->cgmFragmentMaterialfSGIX(file, line, face, pname, param);
+    return next().cgmFragmentMaterialfSGIX(file, line, face, pname, param);
 }
 
 void OpenGLTracer::cgmFragmentMaterialfvSGIX(
@@ -1586,14 +1586,14 @@ void OpenGLTracer::cgmFragmentMaterialfvSGIX(
 {
     beginLine(file, line) << "glFragmentMaterialfvSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFragmentMaterialfvSGIX(file, line, face, pname, params);
+    return next().cgmFragmentMaterialfvSGIX(file, line, face, pname, params);
 }
 
 void OpenGLTracer::cgmFragmentMaterialiSGIX(const char* file, unsigned line, unsigned face, unsigned pname, int param)
 {
     beginLine(file, line) << "glFragmentMaterialiSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
         << ", " << param << ")\n";
-    return interceptor()->cgmFragmentMaterialiSGIX(file, line, face, pname, param);
+    return next().cgmFragmentMaterialiSGIX(file, line, face, pname, param);
 }
 
 void OpenGLTracer::cgmFragmentMaterialivSGIX(
@@ -1601,7 +1601,7 @@ void OpenGLTracer::cgmFragmentMaterialivSGIX(
 {
     beginLine(file, line) << "glFragmentMaterialivSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmFragmentMaterialivSGIX(file, line, face, pname, params);
+    return next().cgmFragmentMaterialivSGIX(file, line, face, pname, params);
 }
 
 void OpenGLTracer::cgmGetFragmentLightfvSGIX(
@@ -1609,7 +1609,7 @@ void OpenGLTracer::cgmGetFragmentLightfvSGIX(
 {
     beginLine(file, line) << "glGetFragmentLightfvSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetFragmentLightfvSGIX(file, line, light, pname, params);
+    return next().cgmGetFragmentLightfvSGIX(file, line, light, pname, params);
 }
 
 void OpenGLTracer::cgmGetFragmentLightivSGIX(
@@ -1617,7 +1617,7 @@ void OpenGLTracer::cgmGetFragmentLightivSGIX(
 {
     beginLine(file, line) << "glGetFragmentLightivSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetFragmentLightivSGIX(file, line, light, pname, params);
+    return next().cgmGetFragmentLightivSGIX(file, line, light, pname, params);
 }
 
 void OpenGLTracer::cgmGetFragmentMaterialfvSGIX(
@@ -1625,7 +1625,7 @@ void OpenGLTracer::cgmGetFragmentMaterialfvSGIX(
 {
     beginLine(file, line) << "glGetFragmentMaterialfvSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetFragmentMaterialfvSGIX(file, line, face, pname, params);
+    return next().cgmGetFragmentMaterialfvSGIX(file, line, face, pname, params);
 }
 
 void OpenGLTracer::cgmGetFragmentMaterialivSGIX(
@@ -1633,58 +1633,58 @@ void OpenGLTracer::cgmGetFragmentMaterialivSGIX(
 {
     beginLine(file, line) << "glGetFragmentMaterialivSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetFragmentMaterialivSGIX(file, line, face, pname, params);
+    return next().cgmGetFragmentMaterialivSGIX(file, line, face, pname, params);
 }
 
 void OpenGLTracer::cgmFrameZoomSGIX(const char* file, unsigned line, int factor)
 {
     beginLine(file, line) << "glFrameZoomSGIX(" << factor << ")\n";
-    return interceptor()->cgmFrameZoomSGIX(file, line, factor);
+    return next().cgmFrameZoomSGIX(file, line, factor);
 }
 
 void OpenGLTracer::cgmPixelTexGenSGIX(const char* file, unsigned line, unsigned mode)
 {
     beginLine(file, line) << "glPixelTexGenSGIX(" << CallText::Enum{mode} << ")\n";
-    return interceptor()->cgmPixelTexGenSGIX(file, line, mode);
+    return next().cgmPixelTexGenSGIX(file, line, mode);
 }
 
 void OpenGLTracer::cgmReferencePlaneSGIX(const char* file, unsigned line, const double* equation)
 {
     beginLine(file, line) << "glReferencePlaneSGIX(" << CallText::Pointer{equation} << ")\n";
-    return interceptor()->cgmReferencePlaneSGIX(file, line, equation);
+    return next().cgmReferencePlaneSGIX(file, line, equation);
 }
 
 void OpenGLTracer::cgmSpriteParameterfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
     beginLine(file, line) << "glSpriteParameterfSGIX(" << CallText::Enum{pname} << ", " << CallText::Float{param}
         << ")\n";
-    return interceptor()->cgmSpriteParameterfSGIX(file, line, pname, param);
+    return next().cgmSpriteParameterfSGIX(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmSpriteParameterfvSGIX(const char* file, unsigned line, unsigned pname, const float* params)
 {
     beginLine(file, line) << "glSpriteParameterfvSGIX(" << CallText::Enum{pname} << ", " << CallText::Pointer{params}
         << ")\n";
-    return interceptor()->cgmSpriteParameterfvSGIX(file, line, pname, params);
+    return next().cgmSpriteParameterfvSGIX(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmSpriteParameteriSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
     beginLine(file, line) << "glSpriteParameteriSGIX(" << CallText::Enum{pname} << ", " << param << ")\n";
-    return interceptor()->cgmSpriteParameteriSGIX(file, line, pname, param);
+    return next().cgmSpriteParameteriSGIX(file, line, pname, param);
 }
 
 void OpenGLTracer::cgmSpriteParameterivSGIX(const char* file, unsigned line, unsigned pname, const int* params)
 {
     beginLine(file, line) << "glSpriteParameterivSGIX(" << CallText::Enum{pname} << ", " << CallText::Pointer{params}
         << ")\n";
-    return interceptor()->cgmSpriteParameterivSGIX(file, line, pname, params);
+    return next().cgmSpriteParameterivSGIX(file, line, pname, params);
 }
 
 void OpenGLTracer::cgmTagSampleBufferSGIX(const char* file, unsigned line)
 {
     beginLine(file, line) << "glTagSampleBufferSGIX()\n";
-    return interceptor()->cgmTagSampleBufferSGIX(file, line);
+    return next().cgmTagSampleBufferSGIX(file, line);
 }
 
 void OpenGLTracer::cgmColorTableSGI(
@@ -1694,7 +1694,7 @@ void OpenGLTracer::cgmColorTableSGI(
     beginLine(file, line) << "glColorTableSGI(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
         << ", " << width << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", "
         << CallText::Pointer{table} << ")\n";
-    return interceptor()->cgmColorTableSGI(file, line, target, internalformat, width, format, type, table);
+    return next().cgmColorTableSGI(file, line, target, internalformat, width, format, type, table);
 }
 
 void OpenGLTracer::cgmColorTableParameterfvSGI(
@@ -1702,7 +1702,7 @@ void OpenGLTracer::cgmColorTableParameterfvSGI(
 {
     beginLine(file, line) << "glColorTableParameterfvSGI(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmColorTableParameterfvSGI(file, line, target, pname, params);
+    return next().cgmColorTableParameterfvSGI(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmColorTableParameterivSGI(
@@ -1710,7 +1710,7 @@ void OpenGLTracer::cgmColorTableParameterivSGI(
 {
     beginLine(file, line) << "glColorTableParameterivSGI(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
         << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmColorTableParameterivSGI(file, line, target, pname, params);
+    return next().cgmColorTableParameterivSGI(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmCopyColorTableSGI(
@@ -1718,7 +1718,7 @@ void OpenGLTracer::cgmCopyColorTableSGI(
 {
     beginLine(file, line) << "glCopyColorTableSGI(" << CallText::Enum{target} << ", "
         << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ")\n";
-    return interceptor()->cgmCopyColorTableSGI(file, line, target, internalformat, x, y, width);
+    return next().cgmCopyColorTableSGI(file, line, target, internalformat, x, y, width);
 }
 
 void OpenGLTracer::cgmGetColorTableSGI(
@@ -1726,7 +1726,7 @@ void OpenGLTracer::cgmGetColorTableSGI(
 {
     beginLine(file, line) << "glGetColorTableSGI(" << CallText::Enum{target} << ", " << CallText::Enum{format}
         << ", " << CallText::Enum{type} << ", " << CallText::Pointer{table} << ")\n";
-    return interceptor()->cgmGetColorTableSGI(file, line, target, format, type, table);
+    return next().cgmGetColorTableSGI(file, line, target, format, type, table);
 }
 
 void OpenGLTracer::cgmGetColorTableParameterfvSGI(
@@ -1734,7 +1734,7 @@ void OpenGLTracer::cgmGetColorTableParameterfvSGI(
 {
     beginLine(file, line) << "glGetColorTableParameterfvSGI(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetColorTableParameterfvSGI(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterfvSGI(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmGetColorTableParameterivSGI(
@@ -1742,61 +1742,61 @@ void OpenGLTracer::cgmGetColorTableParameterivSGI(
 {
     beginLine(file, line) << "glGetColorTableParameterivSGI(" << CallText::Enum{target} << ", "
         << CallText::Enum{pname} << ", " << CallText::Pointer{params} << ")\n";
-    return interceptor()->cgmGetColorTableParameterivSGI(file, line, target, pname, params);
+    return next().cgmGetColorTableParameterivSGI(file, line, target, pname, params);
 }
 
 void OpenGLTracer::cgmFinishTextureSUNX(const char* file, unsigned line)
 {
     beginLine(file, line) << "glFinishTextureSUNX()\n";
-    return interceptor()->cgmFinishTextureSUNX(file, line);
+    return next().cgmFinishTextureSUNX(file, line);
 }
 
 void OpenGLTracer::cgmGlobalAlphaFactorbSUN(const char* file, unsigned line, signed char factor)
 {
     beginLine(file, line) << "glGlobalAlphaFactorbSUN(" << static_cast<int>(factor) << ")\n";
-    return interceptor()->cgmGlobalAlphaFactorbSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorbSUN(file, line, factor);
 }
 
 void OpenGLTracer::cgmGlobalAlphaFactorsSUN(const char* file, unsigned line, short factor)
 {
     beginLine(file, line) << "glGlobalAlphaFactorsSUN(" << factor << ")\n";
-    return interceptor()->cgmGlobalAlphaFactorsSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorsSUN(file, line, factor);
 }
 
 void OpenGLTracer::cgmGlobalAlphaFactoriSUN(const char* file, unsigned line, int factor)
 {
     beginLine(file, line) << "glGlobalAlphaFactoriSUN(" << factor << ")\n";
-    return interceptor()->cgmGlobalAlphaFactoriSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactoriSUN(file, line, factor);
 }
 
 void OpenGLTracer::cgmGlobalAlphaFactorfSUN(const char* file, unsigned line, float factor)
 {
     beginLine(file, line) << "glGlobalAlphaFactorfSUN(" << CallText::Float{factor} << ")\n";
-    return interceptor()->cgmGlobalAlphaFactorfSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorfSUN(file, line, factor);
 }
 
 void OpenGLTracer::cgmGlobalAlphaFactordSUN(const char* file, unsigned line, double factor)
 {
     beginLine(file, line) << "glGlobalAlphaFactordSUN(" << factor << ")\n";
-    return interceptor()->cgmGlobalAlphaFactordSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactordSUN(file, line, factor);
 }
 
 void OpenGLTracer::cgmGlobalAlphaFactorubSUN(const char* file, unsigned line, unsigned char factor)
 {
     beginLine(file, line) << "glGlobalAlphaFactorubSUN(" << static_cast<unsigned>(factor) << ")\n";
-    return interceptor()->cgmGlobalAlphaFactorubSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorubSUN(file, line, factor);
 }
 
 void OpenGLTracer::cgmGlobalAlphaFactorusSUN(const char* file, unsigned line, unsigned short factor)
 {
     beginLine(file, line) << "glGlobalAlphaFactorusSUN(" << factor << ")\n";
-    return interceptor()->cgmGlobalAlphaFactorusSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactorusSUN(file, line, factor);
 }
 
 void OpenGLTracer::cgmGlobalAlphaFactoruiSUN(const char* file, unsigned line, unsigned factor)
 {
     beginLine(file, line) << "glGlobalAlphaFactoruiSUN(" << factor << ")\n";
-    return interceptor()->cgmGlobalAlphaFactoruiSUN(file, line, factor);
+    return next().cgmGlobalAlphaFactoruiSUN(file, line, factor);
 }
 
 void OpenGLTracer::cgmReadVideoPixelsSUN(
@@ -1804,43 +1804,43 @@ void OpenGLTracer::cgmReadVideoPixelsSUN(
 {
     beginLine(file, line) << "glReadVideoPixelsSUN(" << x << ", " << y << ", " << width << ", " << height << ", "
         << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ")\n";
-    return interceptor()->cgmReadVideoPixelsSUN(file, line, x, y, width, height, format, type, pixels);
+    return next().cgmReadVideoPixelsSUN(file, line, x, y, width, height, format, type, pixels);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiSUN(const char* file, unsigned line, unsigned code)
 {
     beginLine(file, line) << "glReplacementCodeuiSUN(" << code << ")\n";
-    return interceptor()->cgmReplacementCodeuiSUN(file, line, code);
+    return next().cgmReplacementCodeuiSUN(file, line, code);
 }
 
 void OpenGLTracer::cgmReplacementCodeusSUN(const char* file, unsigned line, unsigned short code)
 {
     beginLine(file, line) << "glReplacementCodeusSUN(" << code << ")\n";
-    return interceptor()->cgmReplacementCodeusSUN(file, line, code);
+    return next().cgmReplacementCodeusSUN(file, line, code);
 }
 
 void OpenGLTracer::cgmReplacementCodeubSUN(const char* file, unsigned line, unsigned char code)
 {
     beginLine(file, line) << "glReplacementCodeubSUN(" << static_cast<unsigned>(code) << ")\n";
-    return interceptor()->cgmReplacementCodeubSUN(file, line, code);
+    return next().cgmReplacementCodeubSUN(file, line, code);
 }
 
 void OpenGLTracer::cgmReplacementCodeuivSUN(const char* file, unsigned line, const unsigned* code)
 {
     beginLine(file, line) << "glReplacementCodeuivSUN(" << CallText::Pointer{code} << ")\n";
-    return interceptor()->cgmReplacementCodeuivSUN(file, line, code);
+    return next().cgmReplacementCodeuivSUN(file, line, code);
 }
 
 void OpenGLTracer::cgmReplacementCodeusvSUN(const char* file, unsigned line, const unsigned short* code)
 {
     beginLine(file, line) << "glReplacementCodeusvSUN(" << CallText::Pointer{code} << ")\n";
-    return interceptor()->cgmReplacementCodeusvSUN(file, line, code);
+    return next().cgmReplacementCodeusvSUN(file, line, code);
 }
 
 void OpenGLTracer::cgmReplacementCodeubvSUN(const char* file, unsigned line, const unsigned char* code)
 {
     beginLine(file, line) << "glReplacementCodeubvSUN(" << CallText::Pointer{code} << ")\n";
-    return interceptor()->cgmReplacementCodeubvSUN(file, line, code);
+    return next().cgmReplacementCodeubvSUN(file, line, code);
 }
 
 void OpenGLTracer::cgmReplacementCodePointerSUN(
@@ -1848,7 +1848,7 @@ void OpenGLTracer::cgmReplacementCodePointerSUN(
 {
     beginLine(file, line) << "glReplacementCodePointerSUN(" << CallText::Enum{type} << ", " << stride << ", "
         << CallText::Pointer{pointer} << ")\n";
-    return interceptor()->cgmReplacementCodePointerSUN(file, line, type, stride, pointer);
+    return next().cgmReplacementCodePointerSUN(file, line, type, stride, pointer);
 }
 
 void OpenGLTracer::cgmColor3fVertex3fSUN(
@@ -1857,14 +1857,14 @@ void OpenGLTracer::cgmColor3fVertex3fSUN(
     beginLine(file, line) << "glColor3fVertex3fSUN(" << CallText::Float{r} << ", " << CallText::Float{g} << ", "
         << CallText::Float{b} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ")\n";
-    return interceptor()->cgmColor3fVertex3fSUN(file, line, r, g, b, x, y, z);
+    return next().cgmColor3fVertex3fSUN(file, line, r, g, b, x, y, z);
 }
 
 void OpenGLTracer::cgmColor3fVertex3fvSUN(const char* file, unsigned line, const float* c, const float* v)
 {
     beginLine(file, line) << "glColor3fVertex3fvSUN(" << CallText::Pointer{c} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmColor3fVertex3fvSUN(file, line, c, v);
+    return next().cgmColor3fVertex3fvSUN(file, line, c, v);
 }
 
 void OpenGLTracer::cgmColor4fNormal3fVertex3fSUN(
@@ -1875,7 +1875,7 @@ void OpenGLTracer::cgmColor4fNormal3fVertex3fSUN(
         << ", " << CallText::Float{b} << ", " << CallText::Float{a} << ", " << CallText::Float{nx} << ", "
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmColor4fNormal3fVertex3fSUN(file, line, r, g, b, a, nx, ny, nz, x, y, z);
+    return next().cgmColor4fNormal3fVertex3fSUN(file, line, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 void OpenGLTracer::cgmColor4fNormal3fVertex3fvSUN(
@@ -1883,7 +1883,7 @@ void OpenGLTracer::cgmColor4fNormal3fVertex3fvSUN(
 {
     beginLine(file, line) << "glColor4fNormal3fVertex3fvSUN(" << CallText::Pointer{c} << ", " << CallText::Pointer{n}
         << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmColor4fNormal3fVertex3fvSUN(file, line, c, n, v);
+    return next().cgmColor4fNormal3fVertex3fvSUN(file, line, c, n, v);
 }
 
 void OpenGLTracer::cgmColor4ubVertex2fSUN(
@@ -1893,14 +1893,14 @@ void OpenGLTracer::cgmColor4ubVertex2fSUN(
     beginLine(file, line) << "glColor4ubVertex2fSUN(" << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g)
         << ", " << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ")\n";
-    return interceptor()->cgmColor4ubVertex2fSUN(file, line, r, g, b, a, x, y);
+    return next().cgmColor4ubVertex2fSUN(file, line, r, g, b, a, x, y);
 }
 
 void OpenGLTracer::cgmColor4ubVertex2fvSUN(const char* file, unsigned line, const unsigned char* c, const float* v)
 {
     beginLine(file, line) << "glColor4ubVertex2fvSUN(" << CallText::Pointer{c} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmColor4ubVertex2fvSUN(file, line, c, v);
+    return next().cgmColor4ubVertex2fvSUN(file, line, c, v);
 }
 
 void OpenGLTracer::cgmColor4ubVertex3fSUN(
@@ -1910,14 +1910,14 @@ void OpenGLTracer::cgmColor4ubVertex3fSUN(
     beginLine(file, line) << "glColor4ubVertex3fSUN(" << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g)
         << ", " << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmColor4ubVertex3fSUN(file, line, r, g, b, a, x, y, z);
+    return next().cgmColor4ubVertex3fSUN(file, line, r, g, b, a, x, y, z);
 }
 
 void OpenGLTracer::cgmColor4ubVertex3fvSUN(const char* file, unsigned line, const unsigned char* c, const float* v)
 {
     beginLine(file, line) << "glColor4ubVertex3fvSUN(" << CallText::Pointer{c} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmColor4ubVertex3fvSUN(file, line, c, v);
+    return next().cgmColor4ubVertex3fvSUN(file, line, c, v);
 }
 
 void OpenGLTracer::cgmNormal3fVertex3fSUN(
@@ -1926,14 +1926,14 @@ void OpenGLTracer::cgmNormal3fVertex3fSUN(
     beginLine(file, line) << "glNormal3fVertex3fSUN(" << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
         << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ")\n";
-    return interceptor()->cgmNormal3fVertex3fSUN(file, line, nx, ny, nz, x, y, z);
+    return next().cgmNormal3fVertex3fSUN(file, line, nx, ny, nz, x, y, z);
 }
 
 void OpenGLTracer::cgmNormal3fVertex3fvSUN(const char* file, unsigned line, const float* n, const float* v)
 {
     beginLine(file, line) << "glNormal3fVertex3fvSUN(" << CallText::Pointer{n} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmNormal3fVertex3fvSUN(file, line, n, v);
+    return next().cgmNormal3fVertex3fvSUN(file, line, n, v);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiColor3fVertex3fSUN(
@@ -1942,7 +1942,7 @@ void OpenGLTracer::cgmReplacementCodeuiColor3fVertex3fSUN(
     beginLine(file, line) << "glReplacementCodeuiColor3fVertex3fSUN(" << rc << ", " << CallText::Float{r} << ", "
         << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmReplacementCodeuiColor3fVertex3fSUN(file, line, rc, r, g, b, x, y, z);
+    return next().cgmReplacementCodeuiColor3fVertex3fSUN(file, line, rc, r, g, b, x, y, z);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiColor3fVertex3fvSUN(
@@ -1950,7 +1950,7 @@ void OpenGLTracer::cgmReplacementCodeuiColor3fVertex3fvSUN(
 {
     beginLine(file, line) << "glReplacementCodeuiColor3fVertex3fvSUN(" << CallText::Pointer{rc} << ", "
         << CallText::Pointer{c} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmReplacementCodeuiColor3fVertex3fvSUN(file, line, rc, c, v);
+    return next().cgmReplacementCodeuiColor3fVertex3fvSUN(file, line, rc, c, v);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
@@ -1961,7 +1961,7 @@ void OpenGLTracer::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
         << ", " << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{a} << ", "
         << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(file, line, rc, r, g, b, a, nx, ny, nz, x, y, z);
+    return next().cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(file, line, rc, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(
@@ -1969,7 +1969,7 @@ void OpenGLTracer::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(
 {
     beginLine(file, line) << "glReplacementCodeuiColor4fNormal3fVertex3fvSUN(" << CallText::Pointer{rc} << ", "
         << CallText::Pointer{c} << ", " << CallText::Pointer{n} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(file, line, rc, c, n, v);
+    return next().cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(file, line, rc, c, n, v);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiColor4ubVertex3fSUN(
@@ -1979,7 +1979,7 @@ void OpenGLTracer::cgmReplacementCodeuiColor4ubVertex3fSUN(
     beginLine(file, line) << "glReplacementCodeuiColor4ubVertex3fSUN(" << rc << ", " << static_cast<unsigned>(r)
         << ", " << static_cast<unsigned>(g) << ", " << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a)
         << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmReplacementCodeuiColor4ubVertex3fSUN(file, line, rc, r, g, b, a, x, y, z);
+    return next().cgmReplacementCodeuiColor4ubVertex3fSUN(file, line, rc, r, g, b, a, x, y, z);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiColor4ubVertex3fvSUN(
@@ -1987,7 +1987,7 @@ void OpenGLTracer::cgmReplacementCodeuiColor4ubVertex3fvSUN(
 {
     beginLine(file, line) << "glReplacementCodeuiColor4ubVertex3fvSUN(" << CallText::Pointer{rc} << ", "
         << CallText::Pointer{c} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmReplacementCodeuiColor4ubVertex3fvSUN(file, line, rc, c, v);
+    return next().cgmReplacementCodeuiColor4ubVertex3fvSUN(file, line, rc, c, v);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiNormal3fVertex3fSUN(
@@ -1996,7 +1996,7 @@ void OpenGLTracer::cgmReplacementCodeuiNormal3fVertex3fSUN(
     beginLine(file, line) << "glReplacementCodeuiNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{nx} << ", "
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmReplacementCodeuiNormal3fVertex3fSUN(file, line, rc, nx, ny, nz, x, y, z);
+    return next().cgmReplacementCodeuiNormal3fVertex3fSUN(file, line, rc, nx, ny, nz, x, y, z);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiNormal3fVertex3fvSUN(
@@ -2004,7 +2004,7 @@ void OpenGLTracer::cgmReplacementCodeuiNormal3fVertex3fvSUN(
 {
     beginLine(file, line) << "glReplacementCodeuiNormal3fVertex3fvSUN(" << CallText::Pointer{rc} << ", "
         << CallText::Pointer{n} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmReplacementCodeuiNormal3fVertex3fvSUN(file, line, rc, n, v);
+    return next().cgmReplacementCodeuiNormal3fVertex3fvSUN(file, line, rc, n, v);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
@@ -2016,7 +2016,7 @@ void OpenGLTracer::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
         << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{a} << ", "
         << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(file, line, rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    return next().cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(file, line, rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
@@ -2026,7 +2026,7 @@ void OpenGLTracer::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
     beginLine(file, line) << "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(" << CallText::Pointer{rc}
         << ", " << CallText::Pointer{tc} << ", " << CallText::Pointer{c} << ", " << CallText::Pointer{n} << ", "
         << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, rc, tc, c, n, v);
+    return next().cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, rc, tc, c, n, v);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
@@ -2037,7 +2037,7 @@ void OpenGLTracer::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
         << ", " << CallText::Float{t} << ", " << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
         << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ")\n";
-    return interceptor()->cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(file, line, rc, s, t, nx, ny, nz, x, y, z);
+    return next().cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(file, line, rc, s, t, nx, ny, nz, x, y, z);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
@@ -2045,7 +2045,7 @@ void OpenGLTracer::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
 {
     beginLine(file, line) << "glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(" << CallText::Pointer{rc} << ", "
         << CallText::Pointer{tc} << ", " << CallText::Pointer{n} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(file, line, rc, tc, n, v);
+    return next().cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(file, line, rc, tc, n, v);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
@@ -2054,7 +2054,7 @@ void OpenGLTracer::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
     beginLine(file, line) << "glReplacementCodeuiTexCoord2fVertex3fSUN(" << rc << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ")\n";
-    return interceptor()->cgmReplacementCodeuiTexCoord2fVertex3fSUN(file, line, rc, s, t, x, y, z);
+    return next().cgmReplacementCodeuiTexCoord2fVertex3fSUN(file, line, rc, s, t, x, y, z);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
@@ -2062,7 +2062,7 @@ void OpenGLTracer::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
 {
     beginLine(file, line) << "glReplacementCodeuiTexCoord2fVertex3fvSUN(" << CallText::Pointer{rc} << ", "
         << CallText::Pointer{tc} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmReplacementCodeuiTexCoord2fVertex3fvSUN(file, line, rc, tc, v);
+    return next().cgmReplacementCodeuiTexCoord2fVertex3fvSUN(file, line, rc, tc, v);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiVertex3fSUN(
@@ -2070,7 +2070,7 @@ void OpenGLTracer::cgmReplacementCodeuiVertex3fSUN(
 {
     beginLine(file, line) << "glReplacementCodeuiVertex3fSUN(" << rc << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmReplacementCodeuiVertex3fSUN(file, line, rc, x, y, z);
+    return next().cgmReplacementCodeuiVertex3fSUN(file, line, rc, x, y, z);
 }
 
 void OpenGLTracer::cgmReplacementCodeuiVertex3fvSUN(
@@ -2078,7 +2078,7 @@ void OpenGLTracer::cgmReplacementCodeuiVertex3fvSUN(
 {
     beginLine(file, line) << "glReplacementCodeuiVertex3fvSUN(" << CallText::Pointer{rc} << ", "
         << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmReplacementCodeuiVertex3fvSUN(file, line, rc, v);
+    return next().cgmReplacementCodeuiVertex3fvSUN(file, line, rc, v);
 }
 
 void OpenGLTracer::cgmTexCoord2fColor3fVertex3fSUN(
@@ -2087,7 +2087,7 @@ void OpenGLTracer::cgmTexCoord2fColor3fVertex3fSUN(
     beginLine(file, line) << "glTexCoord2fColor3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t}
         << ", " << CallText::Float{r} << ", " << CallText::Float{g} << ", " << CallText::Float{b} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmTexCoord2fColor3fVertex3fSUN(file, line, s, t, r, g, b, x, y, z);
+    return next().cgmTexCoord2fColor3fVertex3fSUN(file, line, s, t, r, g, b, x, y, z);
 }
 
 void OpenGLTracer::cgmTexCoord2fColor3fVertex3fvSUN(
@@ -2095,7 +2095,7 @@ void OpenGLTracer::cgmTexCoord2fColor3fVertex3fvSUN(
 {
     beginLine(file, line) << "glTexCoord2fColor3fVertex3fvSUN(" << CallText::Pointer{tc} << ", "
         << CallText::Pointer{c} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord2fColor3fVertex3fvSUN(file, line, tc, c, v);
+    return next().cgmTexCoord2fColor3fVertex3fvSUN(file, line, tc, c, v);
 }
 
 void OpenGLTracer::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
@@ -2107,7 +2107,7 @@ void OpenGLTracer::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
         << CallText::Float{b} << ", " << CallText::Float{a} << ", " << CallText::Float{nx} << ", "
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmTexCoord2fColor4fNormal3fVertex3fSUN(file, line, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    return next().cgmTexCoord2fColor4fNormal3fVertex3fSUN(file, line, s, t, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 void OpenGLTracer::cgmTexCoord2fColor4fNormal3fVertex3fvSUN(
@@ -2115,7 +2115,7 @@ void OpenGLTracer::cgmTexCoord2fColor4fNormal3fVertex3fvSUN(
 {
     beginLine(file, line) << "glTexCoord2fColor4fNormal3fVertex3fvSUN(" << CallText::Pointer{tc} << ", "
         << CallText::Pointer{c} << ", " << CallText::Pointer{n} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, tc, c, n, v);
+    return next().cgmTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, tc, c, n, v);
 }
 
 void OpenGLTracer::cgmTexCoord2fColor4ubVertex3fSUN(
@@ -2126,7 +2126,7 @@ void OpenGLTracer::cgmTexCoord2fColor4ubVertex3fSUN(
         << ", " << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g) << ", " << static_cast<unsigned>(b)
         << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ")\n";
-    return interceptor()->cgmTexCoord2fColor4ubVertex3fSUN(file, line, s, t, r, g, b, a, x, y, z);
+    return next().cgmTexCoord2fColor4ubVertex3fSUN(file, line, s, t, r, g, b, a, x, y, z);
 }
 
 void OpenGLTracer::cgmTexCoord2fColor4ubVertex3fvSUN(
@@ -2134,7 +2134,7 @@ void OpenGLTracer::cgmTexCoord2fColor4ubVertex3fvSUN(
 {
     beginLine(file, line) << "glTexCoord2fColor4ubVertex3fvSUN(" << CallText::Pointer{tc} << ", "
         << CallText::Pointer{c} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord2fColor4ubVertex3fvSUN(file, line, tc, c, v);
+    return next().cgmTexCoord2fColor4ubVertex3fvSUN(file, line, tc, c, v);
 }
 
 void OpenGLTracer::cgmTexCoord2fNormal3fVertex3fSUN(
@@ -2143,7 +2143,7 @@ void OpenGLTracer::cgmTexCoord2fNormal3fVertex3fSUN(
     beginLine(file, line) << "glTexCoord2fNormal3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t}
         << ", " << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmTexCoord2fNormal3fVertex3fSUN(file, line, s, t, nx, ny, nz, x, y, z);
+    return next().cgmTexCoord2fNormal3fVertex3fSUN(file, line, s, t, nx, ny, nz, x, y, z);
 }
 
 void OpenGLTracer::cgmTexCoord2fNormal3fVertex3fvSUN(
@@ -2151,7 +2151,7 @@ void OpenGLTracer::cgmTexCoord2fNormal3fVertex3fvSUN(
 {
     beginLine(file, line) << "glTexCoord2fNormal3fVertex3fvSUN(" << CallText::Pointer{tc} << ", "
         << CallText::Pointer{n} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord2fNormal3fVertex3fvSUN(file, line, tc, n, v);
+    return next().cgmTexCoord2fNormal3fVertex3fvSUN(file, line, tc, n, v);
 }
 
 void OpenGLTracer::cgmTexCoord2fVertex3fSUN(
@@ -2159,14 +2159,14 @@ void OpenGLTracer::cgmTexCoord2fVertex3fSUN(
 {
     beginLine(file, line) << "glTexCoord2fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ")\n";
-    return interceptor()->cgmTexCoord2fVertex3fSUN(file, line, s, t, x, y, z);
+    return next().cgmTexCoord2fVertex3fSUN(file, line, s, t, x, y, z);
 }
 
 void OpenGLTracer::cgmTexCoord2fVertex3fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
     beginLine(file, line) << "glTexCoord2fVertex3fvSUN(" << CallText::Pointer{tc} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmTexCoord2fVertex3fvSUN(file, line, tc, v);
+    return next().cgmTexCoord2fVertex3fvSUN(file, line, tc, v);
 }
 
 void OpenGLTracer::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
@@ -2179,7 +2179,7 @@ void OpenGLTracer::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
         << CallText::Float{a} << ", " << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
         << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ")\n";
-    return interceptor()->cgmTexCoord4fColor4fNormal3fVertex4fSUN(file, line, s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
+    return next().cgmTexCoord4fColor4fNormal3fVertex4fSUN(file, line, s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
 }
 
 void OpenGLTracer::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
@@ -2187,7 +2187,7 @@ void OpenGLTracer::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
 {
     beginLine(file, line) << "glTexCoord4fColor4fNormal3fVertex4fvSUN(" << CallText::Pointer{tc} << ", "
         << CallText::Pointer{c} << ", " << CallText::Pointer{n} << ", " << CallText::Pointer{v} << ")\n";
-    return interceptor()->cgmTexCoord4fColor4fNormal3fVertex4fvSUN(file, line, tc, c, n, v);
+    return next().cgmTexCoord4fColor4fNormal3fVertex4fvSUN(file, line, tc, c, n, v);
 }
 
 void OpenGLTracer::cgmTexCoord4fVertex4fSUN(
@@ -2196,20 +2196,20 @@ void OpenGLTracer::cgmTexCoord4fVertex4fSUN(
     beginLine(file, line) << "glTexCoord4fVertex4fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << CallText::Float{p} << ", " << CallText::Float{q} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ")\n";
-    return interceptor()->cgmTexCoord4fVertex4fSUN(file, line, s, t, p, q, x, y, z, w);
+    return next().cgmTexCoord4fVertex4fSUN(file, line, s, t, p, q, x, y, z, w);
 }
 
 void OpenGLTracer::cgmTexCoord4fVertex4fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
     beginLine(file, line) << "glTexCoord4fVertex4fvSUN(" << CallText::Pointer{tc} << ", " << CallText::Pointer{v}
         << ")\n";
-    return interceptor()->cgmTexCoord4fVertex4fvSUN(file, line, tc, v);
+    return next().cgmTexCoord4fVertex4fvSUN(file, line, tc, v);
 }
 
 void OpenGLTracer::cgmAddSwapHintRectWIN(const char* file, unsigned line, int x, int y, int width, int height)
 {
     beginLine(file, line) << "glAddSwapHintRectWIN(" << x << ", " << y << ", " << width << ", " << height << ")\n";
-    return interceptor()->cgmAddSwapHintRectWIN(file, line, x, y, width, height);
+    return next().cgmAddSwapHintRectWIN(file, line, x, y, width, height);
 }
 
 }}

@@ -8,114 +8,114 @@ namespace QEL { namespace OGL {
 int wglForwardingDecorator::wcgmCopyContext(
     const char* file, unsigned line, HGLRC hglrcSrc, HGLRC hglrcDst, UINT mask)
 {
-    return interceptor()->wcgmCopyContext(file, line, hglrcSrc, hglrcDst, mask);
+    return next().wcgmCopyContext(file, line, hglrcSrc, hglrcDst, mask);
 }
 
 HGLRC wglForwardingDecorator::wcgmCreateContext(const char* file, unsigned line, HDC hdc)
 {
-    return interceptor()->wcgmCreateContext(file, line, hdc);
+    return next().wcgmCreateContext(file, line, hdc);
 }
 
 HGLRC wglForwardingDecorator::wcgmCreateLayerContext(const char* file, unsigned line, HDC hdc, int layerPlane)
 {
-    return interceptor()->wcgmCreateLayerContext(file, line, hdc, layerPlane);
+    return next().wcgmCreateLayerContext(file, line, hdc, layerPlane);
 }
 
 int wglForwardingDecorator::wcgmDeleteContext(const char* file, unsigned line, HGLRC hglrc)
 {
-    return interceptor()->wcgmDeleteContext(file, line, hglrc);
+    return next().wcgmDeleteContext(file, line, hglrc);
 }
 
 HGLRC wglForwardingDecorator::wcgmGetCurrentContext(const char* file, unsigned line)
 {
-    return interceptor()->wcgmGetCurrentContext(file, line);
+    return next().wcgmGetCurrentContext(file, line);
 }
 
 HDC wglForwardingDecorator::wcgmGetCurrentDC(const char* file, unsigned line)
 {
-    return interceptor()->wcgmGetCurrentDC(file, line);
+    return next().wcgmGetCurrentDC(file, line);
 }
 
 PROC wglForwardingDecorator::wcgmGetProcAddress(const char* file, unsigned line, LPCSTR name)
 {
-    return interceptor()->wcgmGetProcAddress(file, line, name);
+    return next().wcgmGetProcAddress(file, line, name);
 }
 
 int wglForwardingDecorator::wcgmMakeCurrent(const char* file, unsigned line, HDC hdc, HGLRC hglrc)
 {
-    return interceptor()->wcgmMakeCurrent(file, line, hdc, hglrc);
+    return next().wcgmMakeCurrent(file, line, hdc, hglrc);
 }
 
 int wglForwardingDecorator::wcgmShareLists(const char* file, unsigned line, HGLRC hglrc1, HGLRC hglrc2)
 {
-    return interceptor()->wcgmShareLists(file, line, hglrc1, hglrc2);
+    return next().wcgmShareLists(file, line, hglrc1, hglrc2);
 }
 
 int wglForwardingDecorator::wcgmUseFontBitmapsA(
     const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase)
 {
-    return interceptor()->wcgmUseFontBitmapsA(file, line, hdc, first, count, listBase);
+    return next().wcgmUseFontBitmapsA(file, line, hdc, first, count, listBase);
 }
 
 int wglForwardingDecorator::wcgmUseFontBitmapsW(
     const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase)
 {
-    return interceptor()->wcgmUseFontBitmapsW(file, line, hdc, first, count, listBase);
+    return next().wcgmUseFontBitmapsW(file, line, hdc, first, count, listBase);
 }
 
 int wglForwardingDecorator::wcgmSwapBuffers(const char* file, unsigned line, HDC hdc)
 {
-    return interceptor()->wcgmSwapBuffers(file, line, hdc);
+    return next().wcgmSwapBuffers(file, line, hdc);
 }
 
 int wglForwardingDecorator::wcgmUseFontOutlinesA(
     const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
     FLOAT extrusion, int format, LPGLYPHMETRICSFLOAT lpgmf)
 {
-    return interceptor()->wcgmUseFontOutlinesA(file, line, hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
+    return next().wcgmUseFontOutlinesA(file, line, hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
 }
 
 int wglForwardingDecorator::wcgmUseFontOutlinesW(
     const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
     FLOAT extrusion, int format, LPGLYPHMETRICSFLOAT lpgmf)
 {
-    return interceptor()->wcgmUseFontOutlinesW(file, line, hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
+    return next().wcgmUseFontOutlinesW(file, line, hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
 }
 
 int wglForwardingDecorator::wcgmDescribeLayerPlane(
     const char* file, unsigned line, HDC hdc, int pixelFormat, int layerPlane, UINT nBytes,
     LPLAYERPLANEDESCRIPTOR plpd)
 {
-    return interceptor()->wcgmDescribeLayerPlane(file, line, hdc, pixelFormat, layerPlane, nBytes, plpd);
+    return next().wcgmDescribeLayerPlane(file, line, hdc, pixelFormat, layerPlane, nBytes, plpd);
 }
 
 int wglForwardingDecorator::wcgmSetLayerPaletteEntries(
     const char* file, unsigned line, HDC hdc, int layerPlane, int start, int entries, const COLORREF* pcr)
 {
-    return interceptor()->wcgmSetLayerPaletteEntries(file, line, hdc, layerPlane, start, entries, pcr);
+    return next().wcgmSetLayerPaletteEntries(file, line, hdc, layerPlane, start, entries, pcr);
 }
 
 int wglForwardingDecorator::wcgmGetLayerPaletteEntries(
     const char* file, unsigned line, HDC hdc, int layerPlane, int start, int entries, COLORREF* pcr)
 {
-    return interceptor()->wcgmGetLayerPaletteEntries(file, line, hdc, layerPlane, start, entries, pcr);
+    return next().wcgmGetLayerPaletteEntries(file, line, hdc, layerPlane, start, entries, pcr);
 }
 
 int wglForwardingDecorator::wcgmRealizeLayerPalette(
     const char* file, unsigned line, HDC hdc, int layerPlane, int realize)
 {
-    return interceptor()->wcgmRealizeLayerPalette(file, line, hdc, layerPlane, realize);
+    return next().wcgmRealizeLayerPalette(file, line, hdc, layerPlane, realize);
 }
 
 int wglForwardingDecorator::wcgmSwapLayerBuffers(const char* file, unsigned line, HDC hdc, UINT planes)
 {
-    return interceptor()->wcgmSwapLayerBuffers(file, line, hdc, planes);
+    return next().wcgmSwapLayerBuffers(file, line, hdc, planes);
 }
 
 DWORD wglForwardingDecorator::wcgmSwapMultipleBuffers(
     const char* file, unsigned line, UINT count, const WGLSWAP* swaps)
 {
-    return interceptor()->wcgmSwapMultipleBuffers(file, line, count, swaps);
+    return next().wcgmSwapMultipleBuffers(file, line, count, swaps);
 }
 
 }}

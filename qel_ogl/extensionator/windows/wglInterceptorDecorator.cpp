@@ -1,5 +1,7 @@
 #include "qel_ogl/extensionator/windows/wglInterceptorDecorator.h"
 
+#include "qel_ogl/Checks.h"
+
 namespace QEL { namespace OGL {
 
 wglInterceptorDecorator::wglInterceptorDecorator(wglInterceptor* inner)
@@ -22,6 +24,12 @@ const wglInterceptor* wglInterceptorDecorator::interceptor() const
 void wglInterceptorDecorator::setInterceptor(wglInterceptor* inner)
 {
     pInterceptor_ = inner;
+}
+
+wglInterceptor& wglInterceptorDecorator::next()
+{
+    QEL_ENFORCE(pInterceptor_ != NULL);
+    return *pInterceptor_;
 }
 
 }}

@@ -16,6 +16,11 @@ public:
     const wglInterceptor* interceptor() const;
     void setInterceptor(wglInterceptor* inner);
 
+protected:
+    // The inner interceptor that a call is handed on to. A decorator without one (never added to a chain)
+    // throws InternalException instead of calling through a null pointer.
+    wglInterceptor& next();
+
 private:
     wglInterceptor* pInterceptor_;
 };

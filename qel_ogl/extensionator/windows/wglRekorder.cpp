@@ -73,7 +73,7 @@ int wglRekorder::wcgmCopyContext(const char* file, unsigned line, HGLRC hglrcSrc
     std::ostream& out = output();
     out << "wglCopyContext(" << rc(hglrcSrc) << ", " << rc(hglrcDst) << ", " << mask;
     endStatement(out, file, line);
-    return interceptor()->wcgmCopyContext(file, line, hglrcSrc, hglrcDst, mask);
+    return next().wcgmCopyContext(file, line, hglrcSrc, hglrcDst, mask);
 }
 
 // The replay makes a window of its own for the recorded device context and creates the context on that
@@ -92,7 +92,7 @@ HGLRC wglRekorder::wcgmCreateContext(const char* file, unsigned line, HDC hdc)
         << "wglCreateContext(hDC_Ours";
     endStatement(out, file, line);
     out << "}\n";
-    return interceptor()->wcgmCreateContext(file, line, hdc);
+    return next().wcgmCreateContext(file, line, hdc);
 }
 
 HGLRC wglRekorder::wcgmCreateLayerContext(const char* file, unsigned line, HDC hdc, int layerPlane)
@@ -100,7 +100,7 @@ HGLRC wglRekorder::wcgmCreateLayerContext(const char* file, unsigned line, HDC h
     std::ostream& out = output();
     out << "wglCreateLayerContext(" << dc(hdc) << ", " << layerPlane;
     endStatement(out, file, line);
-    return interceptor()->wcgmCreateLayerContext(file, line, hdc, layerPlane);
+    return next().wcgmCreateLayerContext(file, line, hdc, layerPlane);
 }
 
 int wglRekorder::wcgmDeleteContext(const char* file, unsigned line, HGLRC hglrc)
@@ -108,7 +108,7 @@ int wglRekorder::wcgmDeleteContext(const char* file, unsigned line, HGLRC hglrc)
     std::ostream& out = output();
     out << "wglDeleteContext(" << rc(hglrc);
     endStatement(out, file, line);
-    return interceptor()->wcgmDeleteContext(file, line, hglrc);
+    return next().wcgmDeleteContext(file, line, hglrc);
 }
 
 HGLRC wglRekorder::wcgmGetCurrentContext(const char* file, unsigned line)
@@ -116,7 +116,7 @@ HGLRC wglRekorder::wcgmGetCurrentContext(const char* file, unsigned line)
     std::ostream& out = output();
     out << "wglGetCurrentContext(";
     endStatement(out, file, line);
-    return interceptor()->wcgmGetCurrentContext(file, line);
+    return next().wcgmGetCurrentContext(file, line);
 }
 
 HDC wglRekorder::wcgmGetCurrentDC(const char* file, unsigned line)
@@ -124,7 +124,7 @@ HDC wglRekorder::wcgmGetCurrentDC(const char* file, unsigned line)
     std::ostream& out = output();
     out << "wglGetCurrentDC(";
     endStatement(out, file, line);
-    return interceptor()->wcgmGetCurrentDC(file, line);
+    return next().wcgmGetCurrentDC(file, line);
 }
 
 PROC wglRekorder::wcgmGetProcAddress(const char*, unsigned, LPCSTR)
@@ -137,7 +137,7 @@ int wglRekorder::wcgmMakeCurrent(const char* file, unsigned line, HDC hdc, HGLRC
     std::ostream& out = output();
     out << "GLRekorderMakeCurrent(" << dc(hdc) << ", " << rc(hglrc);
     endStatement(out, file, line);
-    return interceptor()->wcgmMakeCurrent(file, line, hdc, hglrc);
+    return next().wcgmMakeCurrent(file, line, hdc, hglrc);
 }
 
 int wglRekorder::wcgmShareLists(const char* file, unsigned line, HGLRC hglrc1, HGLRC hglrc2)
@@ -145,7 +145,7 @@ int wglRekorder::wcgmShareLists(const char* file, unsigned line, HGLRC hglrc1, H
     std::ostream& out = output();
     out << "wglShareLists(" << rc(hglrc1) << ", " << rc(hglrc2);
     endStatement(out, file, line);
-    return interceptor()->wcgmShareLists(file, line, hglrc1, hglrc2);
+    return next().wcgmShareLists(file, line, hglrc1, hglrc2);
 }
 
 int wglRekorder::wcgmUseFontBitmapsA(const char*, unsigned, HDC, DWORD, DWORD, DWORD)
@@ -163,7 +163,7 @@ int wglRekorder::wcgmSwapBuffers(const char* file, unsigned line, HDC hdc)
     std::ostream& out = output();
     out << "GLRekorderSwapBuffers(" << dc(hdc);
     endStatement(out, file, line);
-    return interceptor()->wcgmSwapBuffers(file, line, hdc);
+    return next().wcgmSwapBuffers(file, line, hdc);
 }
 
 int wglRekorder::wcgmUseFontOutlinesA(
@@ -203,7 +203,7 @@ int wglRekorder::wcgmSwapLayerBuffers(const char* file, unsigned line, HDC hdc, 
     std::ostream& out = output();
     out << "wglSwapLayerBuffers(" << dc(hdc) << ", " << planes;
     endStatement(out, file, line);
-    return interceptor()->wcgmSwapLayerBuffers(file, line, hdc, planes);
+    return next().wcgmSwapLayerBuffers(file, line, hdc, planes);
 }
 
 DWORD wglRekorder::wcgmSwapMultipleBuffers(const char*, unsigned, UINT, const WGLSWAP*)
