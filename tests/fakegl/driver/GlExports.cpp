@@ -1,7 +1,9 @@
-// The GL 1.1 exports that answer what the test scripted; the others are generated.
+// The GL 1.1 exports that answer what the test scripted or log their arguments; the others are generated.
 
 #include "tests/fakegl/driver/DriverState.h"
 #include "tests/fakegl/driver/FakeDriver.h"
+
+#include <string>
 
 using fakegl::DriverState;
 
@@ -33,6 +35,13 @@ FAKEGL_EXPORT void APIENTRY glGetIntegerv(GLenum pname, GLint* data)
     DriverState& state = DriverState::instance();
     state.log.add("glGetIntegerv");
     fakegl::writeScriptedIntegers(state.integers, pname, data);
+}
+
+// Logged with its arguments in decimal, so that a test sees which value the library chose.
+FAKEGL_EXPORT void APIENTRY glTexParameteri(GLenum target, GLenum pname, GLint param)
+{
+    DriverState::instance().log.add("glTexParameteri(" + std::to_string(target) + ", " + std::to_string(pname) +
+                                    ", " + std::to_string(param) + ")");
 }
 
 }

@@ -1,5 +1,5 @@
 // Texture construction and the texture-unit switch on scripted drivers: power-of-two-only hardware, missing
-// entry points, versions and extensions that decide automatic mipmaps.
+// entry points, versions and extensions that decide automatic mipmaps and edge clamping.
 
 #include "FakeGLFixture.h"
 #include "LibraryFixture.h"
@@ -141,6 +141,31 @@ TEST_F(TextureFaults, AutomaticMipmapsFollowVersionAndExtension)
         fakegl::setString(GL_EXTENSIONS, driver.extensions);
         turnOn();
         EXPECT_EQ(driver.automatic, Texture::supportsAutoMIPGeneration());
+        QEL::OGL::Library::terminateExtensionator();
+    }
+}
+
+// A texture starts with edge clamping, which comes with version 1.2; on a 1.1 driver it starts with GL_CLAMP.
+TEST_F(TextureFaults, InitialWrapModeFollowsEdgeClampSupport)
+{
+    struct Driver
+    {
+        const char* version;
+        GLint wrap;
+    };
+    for (const Driver& driver : {Driver{"1.1", GL_CLAMP}, Driver{"1.2", GL_CLAMP_TO_EDGE}}) {
+        SCOPED_TRACE(driver.version);
+        fakegl::setString(GL_VERSION, driver.version);
+        turnOn();
+        nextTwoDimensionalTextureIsBound();
+        fakegl::clearCallLog();
+        Texture2D(IF::RGBA8, 4, 4, false);
+        const std::string log = fakegl::callLog();
+        for (const GLenum pname : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T}) {
+            const std::string call = "glTexParameteri(" + std::to_string(GL_TEXTURE_2D) + ", " +
+                                     std::to_string(pname) + ", " + std::to_string(driver.wrap) + ")";
+            EXPECT_NE(std::string::npos, log.find(call)) << call << " not in\n" << log;
+        }
         QEL::OGL::Library::terminateExtensionator();
     }
 }

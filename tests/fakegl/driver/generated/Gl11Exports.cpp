@@ -1517,11 +1517,6 @@ FAKEGL_EXPORT void APIENTRY glTexParameterfv(GLenum, GLenum, const GLfloat*)
     fakegl::logCall("glTexParameterfv");
 }
 
-FAKEGL_EXPORT void APIENTRY glTexParameteri(GLenum, GLenum, GLint)
-{
-    fakegl::logCall("glTexParameteri");
-}
-
 FAKEGL_EXPORT void APIENTRY glTexParameteriv(GLenum, GLenum, const GLint*)
 {
     fakegl::logCall("glTexParameteriv");
