@@ -113,13 +113,6 @@ struct WGLChain
     static constexpr int kDestroyLine = 47;
 };
 
-void expectRefusal(const std::optional<InternalException>& e, const char* file, const char* text)
-{
-    ASSERT_TRUE(e.has_value());
-    EXPECT_STREQ(file, e->file());
-    EXPECT_STREQ(text, e->text());
-}
-
 }
 
 // The recorders are members so that they outlive TearDown, which takes off whatever a test left installed.

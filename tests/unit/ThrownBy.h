@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 #include <typeinfo>
 
 // What the call threw as Exception, or nothing when it threw nothing (a failure of the test). The exception
@@ -21,4 +22,13 @@ std::optional<Exception> thrownBy(Call call)
     }
     ADD_FAILURE() << "nothing thrown";
     return std::nullopt;
+}
+
+// Checks that a refusal was thrown by the check in file with text.
+template <class Exception>
+void expectRefusal(const std::optional<Exception>& e, const char* file, const std::string& text)
+{
+    ASSERT_TRUE(e.has_value()) << text;
+    EXPECT_STREQ(file, e->file());
+    EXPECT_EQ(text, e->text());
 }

@@ -22,13 +22,6 @@ using QEL::OGL::Texture2D;
 
 namespace {
 
-void expectText(const std::optional<InternalException>& e, const char* file, const std::string& text)
-{
-    ASSERT_TRUE(e.has_value()) << text;
-    EXPECT_STREQ(file, e->file());
-    EXPECT_EQ(text, e->text());
-}
-
 const char kFramebufferFile[] = "qel_ogl/ogl/Framebuffer.cpp";
 const char kRenderbufferFile[] = "qel_ogl/ogl/Renderbuffer.cpp";
 
@@ -59,8 +52,8 @@ TEST_F(FramebufferFaults, BothClassesNeedFramebufferObjects)
     EXPECT_FALSE(Framebuffer::isSupported());
     EXPECT_FALSE(Renderbuffer::isSupported());
     const char* text = "QEL::OGL::ExtensionManager::Instance()->isSupported(GL_EXT_FRAMEBUFFER_OBJECT)";
-    expectText(thrownBy<InternalException>([] { Framebuffer(); }), kFramebufferFile, text);
-    expectText(thrownBy<InternalException>([] { Renderbuffer(GL_RGBA8, 4, 4); }), kRenderbufferFile, text);
+    expectRefusal(thrownBy<InternalException>([] { Framebuffer(); }), kFramebufferFile, text);
+    expectRefusal(thrownBy<InternalException>([] { Renderbuffer(GL_RGBA8, 4, 4); }), kRenderbufferFile, text);
 }
 
 // The renderbuffer refuses name 0 only after its storage call; nothing is left bound either way.
@@ -68,8 +61,8 @@ TEST_F(FramebufferFaults, NameZeroIsRefused)
 {
     turnOnWithFramebuffers();
     fakegl::queueNames({0, 0});
-    expectText(thrownBy<InternalException>([] { Framebuffer(); }), kFramebufferFile, "n_ObjectID != 0");
-    expectText(thrownBy<InternalException>([] { Renderbuffer(GL_RGBA8, 4, 4); }), kRenderbufferFile,
+    expectRefusal(thrownBy<InternalException>([] { Framebuffer(); }), kFramebufferFile, "n_ObjectID != 0");
+    expectRefusal(thrownBy<InternalException>([] { Renderbuffer(GL_RGBA8, 4, 4); }), kRenderbufferFile,
                "n_ObjectID != 0");
     EXPECT_EQ(1u, fakegl::callCount("glRenderbufferStorageEXT"));
 }
@@ -77,9 +70,9 @@ TEST_F(FramebufferFaults, NameZeroIsRefused)
 TEST_F(FramebufferFaults, SizeAboveTheLimitGeneratesNoName)
 {
     turnOnWithFramebuffers();
-    expectText(thrownBy<InternalException>([] { Renderbuffer(GL_RGBA8, 257, 16); }), kRenderbufferFile,
+    expectRefusal(thrownBy<InternalException>([] { Renderbuffer(GL_RGBA8, 257, 16); }), kRenderbufferFile,
                "Can't create renderbuffer of width 257, a max width of 256 is supported");
-    expectText(thrownBy<InternalException>([] { Renderbuffer(GL_RGBA8, 16, 300); }), kRenderbufferFile,
+    expectRefusal(thrownBy<InternalException>([] { Renderbuffer(GL_RGBA8, 16, 300); }), kRenderbufferFile,
                "Can't create renderbuffer of height 300, a max height of 256 is supported");
     EXPECT_EQ(0u, fakegl::callCount("glGenRenderbuffersEXT"));
 }
@@ -92,7 +85,7 @@ TEST_F(FramebufferFaults, ColorIndexMustBeBelowTheDriversCount)
     bindOnDriver(framebuffer);
     Renderbuffer colour(GL_RGBA8, 4, 4);
     framebuffer.attach(&colour, 3);
-    expectText(thrownBy<InternalException>([&] { framebuffer.attach(&colour, 4); }), kFramebufferFile,
+    expectRefusal(thrownBy<InternalException>([&] { framebuffer.attach(&colour, 4); }), kFramebufferFile,
                "Invalid color buffer attachment only 4 attachments supported with 4 requested");
 }
 
@@ -117,7 +110,7 @@ TEST_F(FramebufferFaults, EachFormatGoesToItsAttachmentPoint)
             framebuffer.attach(&renderbuffer, 1);
             framebuffer.detach(&renderbuffer, 1);
         } else {
-            expectText(thrownBy<InternalException>([&] { framebuffer.attach(&renderbuffer, 1); }), kFramebufferFile,
+            expectRefusal(thrownBy<InternalException>([&] { framebuffer.attach(&renderbuffer, 1); }), kFramebufferFile,
                        c.text);
             framebuffer.attach(&renderbuffer, 0);
         }
@@ -152,10 +145,10 @@ TEST_F(FramebufferFaults, EachIncompleteStatusHasItsText)
     for (const auto& c : cases) {
         fakegl::setAnswer("glCheckFramebufferStatusEXT", c.status);
         fakegl::clearCallLog();
-        expectText(thrownBy<InternalException>([&] { framebuffer.attach(&renderbuffer, 0); }), kFramebufferFile,
+        expectRefusal(thrownBy<InternalException>([&] { framebuffer.attach(&renderbuffer, 0); }), kFramebufferFile,
                    c.renderbufferText);
         const std::string textureText = c.textureText.empty() ? c.renderbufferText : c.textureText;
-        expectText(thrownBy<InternalException>([&] { framebuffer.attach(&texture, 0, 0); }), kFramebufferFile,
+        expectRefusal(thrownBy<InternalException>([&] { framebuffer.attach(&texture, 0, 0); }), kFramebufferFile,
                    textureText);
         EXPECT_EQ(1u, fakegl::callCount("glFramebufferRenderbufferEXT"));
         EXPECT_EQ(1u, fakegl::callCount("glFramebufferTexture2DEXT"));

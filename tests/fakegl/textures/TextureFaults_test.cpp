@@ -32,10 +32,7 @@ namespace {
 
 void expectRefused(const std::function<void()>& call, const char* file, const std::string& text)
 {
-    const auto e = thrownBy<InternalException>(call);
-    ASSERT_TRUE(e.has_value());
-    EXPECT_STREQ(file, e->file());
-    EXPECT_EQ(text, e->text());
+    expectRefusal(thrownBy<InternalException>(call), file, text);
 }
 
 // The next texture name is 7, and the driver answers that 7 is bound at the 2D target, as a 2D texture's own
