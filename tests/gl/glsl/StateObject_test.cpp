@@ -148,3 +148,27 @@ TEST_F(StateObject, CurrentStateReadsEveryMemberFromTheContext)
     glRasterPos2f(2.0f, 0.0f);
     EXPECT_FALSE(StateObject_2_0::CurrentState().currentRasterPositionValid());
 }
+
+// With the library off the table holds no unit switch: the snapshot takes the driver's own, reads every set and
+// puts the active unit back.
+using StateObjectWithoutLibrary = GLContextFixture;
+
+TEST_F(StateObjectWithoutLibrary, CurrentStateNeedsOnlyGL)
+{
+    const UnloadedEntry<PFNGLACTIVETEXTUREPROC> core(_cgmActiveTexture);
+    const UnloadedEntry<PFNGLACTIVETEXTUREARBPROC> arb(_cgmActiveTextureARB);
+    const auto activeTexture =
+        reinterpret_cast<PFNGLACTIVETEXTUREPROC>(reinterpret_cast<void (*)()>(wglGetProcAddress("glActiveTexture")));
+    ASSERT_NE(nullptr, activeTexture);
+    activeTexture(GL_TEXTURE1);
+    glTexCoord4f(1.0f, 2.0f, 3.0f, 4.0f);
+    activeTexture(GL_TEXTURE2);
+
+    const StateObject_2_0 state = StateObject_2_0::CurrentState();
+    EXPECT_EQ(float4(1.0f, 2.0f, 3.0f, 4.0f), state.currentTextureCoords(1));
+    EXPECT_EQ(float4(0, 0, 0, 1), state.currentTextureCoords(0));
+    EXPECT_EQ(2u, state.activeTexture());
+    GLint active = 0;
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
+    EXPECT_EQ(GL_TEXTURE2, active);
+}
