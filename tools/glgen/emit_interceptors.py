@@ -59,14 +59,14 @@ def forward_body(command):
         cpp.operation(command.name), "".join(", " + p.name for p in command.params))
 
 
-def source_files(model, stem, header, includes, definitions):
-    """The generated sources <stem>1.cpp, <stem>2.cpp, ... that hold the definitions of one class, split so
-    that no translation unit grows too large; a map from path to text."""
+def source_files(model, stem, header, includes, definitions, folder=GENERATED):
+    """The generated sources <stem>1.cpp, <stem>2.cpp, ... in folder that hold the definitions of one class,
+    split so that no translation unit grows too large; a map from path to text."""
     files = {}
     for index, chunk in enumerate(cpp.chunks(definitions, OPERATIONS_PER_SOURCE), 1):
         lines = [cpp.banner(model.revision), '#include "%s"' % header, ""] + includes
         lines += ["namespace QEL { namespace OGL {", ""] + ["\n".join(chunk)] + ["}}"]
-        files["%s%s%d.cpp" % (GENERATED, stem, index)] = "\n".join(lines) + "\n"
+        files["%s%s%d.cpp" % (folder, stem, index)] = "\n".join(lines) + "\n"
     return files
 
 
