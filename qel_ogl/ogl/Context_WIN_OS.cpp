@@ -495,8 +495,8 @@ void Context::discardFailedContext(ThrowAwayContext& throwAway)
 void Context::destroyContext()
 {
     // On every exit the previous context comes back first (after another failure, a failure to put it back is
-    // not the one to report), then the device context goes: the previous context may be current on it.
-    ScopeGuard releaseDC([this] { releaseDeviceContext(); });
+    // not the one to report), then the device context goes, unless this context is still current on it.
+    ScopeGuard releaseDC([this] { if (hRC_ == NULL || wglGetCurrentContext() != hRC_) releaseDeviceContext(); });
     std::optional<ScopedContextWrapper> previous;
     const HGLRC hCurrentRC = wglGetCurrentContext();
     if (hCurrentRC != NULL && hCurrentRC != hRC_)
