@@ -47,7 +47,8 @@ TEST_F(StateObjectFaults, Version12DriverSwitchesUnitsThroughTheExtension)
     fakegl::setString(GL_VERSION, "1.2");
     fakegl::setString(GL_EXTENSIONS, "GL_ARB_multitexture");
     fakegl::setIntegers(GL_MAX_TEXTURE_UNITS, {2});
-    for (const EntryPoint& entryPoint : loaderEntryPoints().at("GL_ARB_multitexture"))
+    const auto loaders = loaderEntryPoints();
+    for (const EntryPoint& entryPoint : loaders.at("GL_ARB_multitexture"))
         ASSERT_TRUE(fakegl::enableProc(entryPoint.function)) << entryPoint.function;
     turnOn();
     ASSERT_NE(nullptr, _cgmActiveTextureARB);

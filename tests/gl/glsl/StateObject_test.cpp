@@ -44,6 +44,13 @@ void setCoords(unsigned sets, float base)
     }
 }
 
+// An entry point asked of the driver, past the library's table.
+template <class Entry>
+Entry driverEntry(const char* name)
+{
+    return reinterpret_cast<Entry>(reinterpret_cast<void (*)()>(wglGetProcAddress(name)));
+}
+
 void expectOutOfRange(float4 (StateObject_2_0::*accessor)(unsigned) const, const StateObject_2_0& state)
 {
     const auto e = thrownBy<InternalException>([&] { (state.*accessor)(state.maxTextureCoords()); });
@@ -157,11 +164,11 @@ TEST_F(StateObjectWithoutLibrary, CurrentStateNeedsOnlyGL)
 {
     const UnloadedEntry<PFNGLACTIVETEXTUREPROC> core(_cgmActiveTexture);
     const UnloadedEntry<PFNGLACTIVETEXTUREARBPROC> arb(_cgmActiveTextureARB);
-    const auto activeTexture =
-        reinterpret_cast<PFNGLACTIVETEXTUREPROC>(reinterpret_cast<void (*)()>(wglGetProcAddress("glActiveTexture")));
+    const auto activeTexture = driverEntry<PFNGLACTIVETEXTUREPROC>("glActiveTexture");
+    const auto multiTexCoord = driverEntry<PFNGLMULTITEXCOORD4FPROC>("glMultiTexCoord4f");
     ASSERT_NE(nullptr, activeTexture);
-    activeTexture(GL_TEXTURE1);
-    glTexCoord4f(1.0f, 2.0f, 3.0f, 4.0f);
+    ASSERT_NE(nullptr, multiTexCoord);
+    multiTexCoord(GL_TEXTURE1, 1.0f, 2.0f, 3.0f, 4.0f);
     activeTexture(GL_TEXTURE2);
 
     const StateObject_2_0 state = StateObject_2_0::CurrentState();
