@@ -16,9 +16,9 @@
 #include "fuzz/CallArguments.h"
 #include "fuzz/Expect.h"
 #include "fuzz/NullGL.h"
+#include "fuzz/generated/FuzzCalls.h"
 #include "qel_ogl/extensionator/OpenGLRekorder.h"
 #include "qel_ogl/extensionator/OpenGLTracer.h"
-#include "qel_ogl/extensionator/generated/FuzzCalls.h"
 
 using QEL::OGL::OpenGLRekorder;
 using QEL::OGL::OpenGLTracer;

@@ -11,9 +11,9 @@ namespace QEL { namespace OGL {
 class QEL_OGL_API Buffer : public Object
 {
 public:
-    enum Type { UNPACK_BUFFER = 0, PACK_BUFFER = 1, ARRAY_BUFFER = 2, ELEMENT_ARRAY_BUFFER = 3 };
+    enum Type : int { UNPACK_BUFFER = 0, PACK_BUFFER = 1, ARRAY_BUFFER = 2, ELEMENT_ARRAY_BUFFER = 3 };
 
-    enum Usage {
+    enum Usage : int {
         STREAM_DRAW = 0,
         STREAM_READ = 1,
         STREAM_COPY = 2,

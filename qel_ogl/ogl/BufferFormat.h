@@ -12,7 +12,8 @@ class QEL_OGL_API BufferFormat
 public:
     // The predefined formats come in threes: colour alone, with a 24-bit depth buffer, and with a 24-bit
     // depth and an 8-bit stencil buffer. The RGBA_FLOAT formats are the RGBA16F formats under another name.
-    enum tePredefined {
+    // The fixed type int makes any int a caller casts to it a value of the type, which the constructor refuses.
+    enum tePredefined : int {
         R16F = 0, R16F_D24 = 1, R16F_D24_S8 = 2,
         R32F = 3, R32F_D24 = 4, R32F_D24_S8 = 5,
         RG16F = 6, RG16F_D24 = 7, RG16F_D24_S8 = 8,

@@ -16,14 +16,16 @@ class InternalWindow;
 class QEL_OGL_API Context
 {
 public:
-    enum teBuffering { SINGLE_BUFFERED = 0, DOUBLE_BUFFERED = 1 };
+    // Each enumeration has the fixed type int, so that any int a caller casts to it is a value of the type
+    // (without a fixed type, a value outside the enumerators' range would be undefined): 32 samples, say.
+    enum teBuffering : int { SINGLE_BUFFERED = 0, DOUBLE_BUFFERED = 1 };
 
     // The number of samples per pixel: 1 is no multisampling, a larger count asks for that many samples. Any
     // count may be given (cast to the type); every value but 1 takes the extension path of pixel-format choice.
-    enum teMultisample { SAMPLES_1 = 1, SAMPLES_2 = 2, SAMPLES_4 = 4, SAMPLES_8 = 8, SAMPLES_16 = 16 };
+    enum teMultisample : int { SAMPLES_1 = 1, SAMPLES_2 = 2, SAMPLES_4 = 4, SAMPLES_8 = 8, SAMPLES_16 = 16 };
 
     // Any non-zero value counts as DRAW_TO_WINDOW.
-    enum teWindowed { DRAW_TO_PBUFFER = 0, DRAW_TO_WINDOW = 1 };
+    enum teWindowed : int { DRAW_TO_PBUFFER = 0, DRAW_TO_WINDOW = 1 };
 
     // Derived destructors may fail (they throw only when no other exception is propagating), which the base
     // must allow for them.

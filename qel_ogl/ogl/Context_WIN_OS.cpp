@@ -9,7 +9,6 @@
 #include "qel_ogl/ogl/Context.h"
 
 #include <optional>
-#include <sstream>
 #include <vector>
 
 #include "qel_core/LogicalException.h"
@@ -20,6 +19,7 @@
 #include "qel_ogl/extensionator/generated/wglEntryPoints.h"
 #include "qel_ogl/ogl/BufferFormat.h"
 #include "qel_ogl/ogl/EntryPoint.h"
+#include "qel_ogl/ogl/ScopeGuard.h"
 #include "qel_ogl/ogl/ScopedContextWrapper.h"
 
 namespace QEL { namespace OGL {
@@ -491,18 +491,18 @@ void Context::discardFailedContext(ThrowAwayContext& throwAway)
 // Unmakes a context that initialize made, for the destructors of the derived classes, which decide whether a
 // failure may leave them (not while another exception propagates). Whatever is current is released, this
 // rendering context deleted and its device context given back; a context that was current and is not this one
-// is current again afterwards, with the device context it had. A failure of any step is fatal.
+// is current again afterwards, with the device context it had, also when a step fails. Any failure is fatal.
 void Context::destroyContext()
 {
-    // What is current now, to be put back at the end unless it is this context. A rendering context is current
-    // with a device context, and comes back with the same one.
-    const HDC hCurrentDC = wglGetCurrentDC();
+    // On every exit the previous context comes back first (after another failure, a failure to put it back is
+    // not the one to report), then the device context goes, unless this context is still current on it.
+    ScopeGuard releaseDC([this] { if (hRC_ == NULL || wglGetCurrentContext() != hRC_) releaseDeviceContext(); });
+    std::optional<ScopedContextWrapper> previous;
     const HGLRC hCurrentRC = wglGetCurrentContext();
-    const bool bRestore = hCurrentRC != NULL && hCurrentRC != hRC_;
+    if (hCurrentRC != NULL && hCurrentRC != hRC_)
+        previous.emplace();
 
-    // Whatever is current is released first, so that no driver is asked to delete a current context (Windows
-    // would release it on the way, other WGL implementations need not). A context other than this one is put
-    // back at the end; this one stays released.
+    // Released first: no driver is asked to delete a current context. This one, if current, stays released.
     if (hCurrentRC != NULL)
     {
         const BOOL bReleased = wglMakeCurrent(NULL, NULL);
@@ -513,12 +513,12 @@ void Context::destroyContext()
     const BOOL bDeleted = wglDeleteContext(hRC_);
     QEL_DESCRIBED_CHECK(bDeleted, "ContextOffscreen::~ContextWindowed failed to delete rendering context: fatal exception");
     hRC_ = NULL;
-    releaseDeviceContext();
 
-    // The previous context comes back last, on its own device context, which nothing here touched.
-    if (bRestore)
+    // Put back here, so that a failure to put it back is reported; the wrapper's destructor then finds nothing
+    // left to do.
+    if (previous)
     {
-        const BOOL bRestored = wglMakeCurrent(hCurrentDC, hCurrentRC);
+        const BOOL bRestored = wglMakeCurrent(previous->deviceContext(), previous->renderContext());
         if (!bRestored)
             QEL_UNREACHABLE("ContextOffscreen::~ContextOffscreen failed to restore context");
     }

@@ -10,7 +10,7 @@ namespace QEL { namespace OGL {
 class QEL_OGL_API PixelUnpackParameters
 {
 public:
-    enum teAlignment { ALIGNMENT_1 = 0, ALIGNMENT_2 = 1, ALIGNMENT_4 = 2, ALIGNMENT_8 = 3 };
+    enum teAlignment : int { ALIGNMENT_1 = 0, ALIGNMENT_2 = 1, ALIGNMENT_4 = 2, ALIGNMENT_8 = 3 };
 
     PixelUnpackParameters();
 

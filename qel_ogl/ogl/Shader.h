@@ -10,7 +10,7 @@ namespace QEL { namespace OGL {
 class QEL_OGL_API Shader : public GLSLObject
 {
 public:
-    enum ShaderType { FRAGMENT_SHADER = 0, VERTEX_SHADER = 1 };
+    enum ShaderType : int { FRAGMENT_SHADER = 0, VERTEX_SHADER = 1 };
 
     static unsigned ShaderType2GL(ShaderType type);
     static ShaderType GL2ShaderType(unsigned type);

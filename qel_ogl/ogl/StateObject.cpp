@@ -5,7 +5,8 @@
 #include <GL/glext.h>
 
 #include "qel_ogl/Checks.h"
-#include "qel_ogl/ogl/EntryPoint.h"
+#include "qel_ogl/extensionator/LoaderSupport.h"
+#include "qel_ogl/extensionator/generated/glEntryPoints.h"
 #include "qel_ogl/ogl/ScopeGuard.h"
 
 namespace QEL { namespace OGL {
@@ -51,6 +52,22 @@ bool getBoolean(GLenum name)
     GLboolean value = GL_FALSE;
     glGetBooleanv(name, &value);
     return value != GL_FALSE;
+}
+
+// The unit switch of the 1.3 core or of GL_ARB_multitexture (the same function), from the table when the
+// library loaded either, else straight from the driver: a snapshot needs GL alone, not the library.
+PFNGLACTIVETEXTUREPROC activeTextureEntry()
+{
+    if (_cgmActiveTexture != nullptr)
+        return _cgmActiveTexture;
+    if (_cgmActiveTextureARB != nullptr)
+        return _cgmActiveTextureARB;
+    PFNGLACTIVETEXTUREPROC entry = nullptr;
+    if (!fetch(entry, "glActiveTexture"))
+        fetch(entry, "glActiveTextureARB");
+    QEL_DESCRIBED_CHECK(entry != nullptr,
+                        "StateObject_2_0::CurrentState the driver has texture coordinate sets but no glActiveTexture");
+    return entry;
 }
 
 }
@@ -103,10 +120,12 @@ void StateObject_2_0::readFromCurrentContext()
 }
 
 // GL answers the texture coordinates of the active unit only, so each unit is made active in turn; the unit
-// that was active is made active again at the end.
+// that was active is made active again at the end. A driver without coordinate sets switches no unit.
 void StateObject_2_0::readTextureCoordinates()
 {
-    const PFNGLACTIVETEXTUREPROC activeTexture = QEL_GL(ActiveTexture);
+    if (nMaxTextureCoords_ == 0)
+        return;
+    const PFNGLACTIVETEXTUREPROC activeTexture = activeTextureEntry();
     const unsigned previous = GL_TEXTURE0 + nActiveTexture_;
     ScopeGuard restoreActiveTexture([activeTexture, previous] { activeTexture(previous); });
     for (unsigned unit = 0; unit < nMaxTextureCoords_; ++unit) {

@@ -20,7 +20,8 @@ public:
     virtual ~StateObject_2_0();
 
     // Every member as the current context holds it. The texture coordinates of each set are read with its unit
-    // made active through the entry-point table (so the library must be on); the active unit is put back.
+    // made active (through the entry-point table, or the driver's own entry point while the library is off);
+    // the active unit is put back. Needs GL only.
     static StateObject_2_0 CurrentState();
 
     float4 currentColor() const;

@@ -206,6 +206,9 @@ int sizeProduct(std::initializer_list<unsigned> factors)
 
 }
 
+// Defined here so that a host can bind it to a reference (std::max takes its arguments so).
+const int Texture::CURRENT_UNIT;
+
 Texture::Texture(Target target, TargetBinding binding, InternalFormat format, unsigned width, unsigned height,
                  unsigned depth)
     : Object(Target2GL(target), TargetBinding2GL(binding))

@@ -20,18 +20,19 @@ class QEL_OGL_API Texture : public Object
 {
 public:
     // Each enumerator is named after its GL constant; X2GL and GL2X translate one table in both directions and
-    // throw for a value outside it.
-    enum Target { TEXTURE_1D = 0, TEXTURE_2D = 1, TEXTURE_3D = 2, TEXTURE_RECTANGLE = 3 };
+    // throw for a value outside it. Every enumeration has the fixed type int, so that any int a caller casts to
+    // it is a value of the type, refused by the translation rather than undefined.
+    enum Target : int { TEXTURE_1D = 0, TEXTURE_2D = 1, TEXTURE_3D = 2, TEXTURE_RECTANGLE = 3 };
 
     // The glGetIntegerv query of each Target, row by row.
-    enum TargetBinding {
+    enum TargetBinding : int {
         TEXTURE_BINDING_1D = 0,
         TEXTURE_BINDING_2D = 1,
         TEXTURE_BINDING_3D = 2,
         TEXTURE_BINDING_RECTANGLE = 3
     };
 
-    enum Filter {
+    enum Filter : int {
         NEAREST = 0,
         LINEAR = 1,
         NEAREST_MIPMAP_NEAREST = 2,
@@ -40,7 +41,7 @@ public:
         LINEAR_MIPMAP_LINEAR = 5
     };
 
-    enum WrapMode { CLAMP = 0, CLAMP_TO_BORDER = 1, CLAMP_TO_EDGE = 2, MIRRORED_REPEAT = 3, REPEAT = 4 };
+    enum WrapMode : int { CLAMP = 0, CLAMP_TO_BORDER = 1, CLAMP_TO_EDGE = 2, MIRRORED_REPEAT = 3, REPEAT = 4 };
 
     // Client pixel formats. ALPHA, RGB, RGBA, LUMINANCE and LUMINANCE_ALPHA name both a client format and an
     // internal format, with different values; Format and InternalFormat are scoped so that each name says which
@@ -60,7 +61,7 @@ public:
     };
 
     // Client pixel component types.
-    enum Type {
+    enum Type : int {
         UNSIGNED_BYTE = 0,
         BYTE = 1,
         BITMAP = 2,
@@ -84,7 +85,7 @@ public:
         HALF_FLOAT = 20
     };
 
-    enum PixelStoreMode {
+    enum PixelStoreMode : int {
         PACK_SWAP_BYTES = 0,
         PACK_LSB_FIRST = 1,
         PACK_ROW_LENGTH = 2,

@@ -20,7 +20,7 @@ class QEL_OGL_API TextureUnit
 {
 public:
     // The texture environment modes, each named after its GL constant.
-    enum Environment { ADD = 0, BLEND = 1, COMBINE = 2, DECAL = 3, MODULATE = 4, REPLACE = 5 };
+    enum Environment : int { ADD = 0, BLEND = 1, COMBINE = 2, DECAL = 3, MODULATE = 4, REPLACE = 5 };
 
     // The unit object of that index; throws for an index past the driver's last unit.
     static TextureUnit* Unit(unsigned unit);

@@ -1,10 +1,11 @@
 // A host of the installed package: turns the library on for a context of its own, makes checked calls with
-// QEL_CHECKED (one through the entry-point table, one that GL refuses), traces a call, and asks qel_core.
-// Prints what it saw and exits 0 when everything behaved as a host expects.
+// QEL_CHECKED (one through the entry-point table, one that GL refuses), traces a call, asks qel_core and binds a
+// class constant to a reference. Prints what it saw and exits 0 when everything behaved as a host expects.
 
 #include <windows.h>
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <sstream>
@@ -19,6 +20,7 @@ using QEL::OGL::ExtensionManager;
 using QEL::OGL::Library;
 using QEL::OGL::OpenGLInterceptor;
 using QEL::OGL::OpenGLTracer;
+using QEL::OGL::Texture;
 
 namespace {
 
@@ -49,6 +51,16 @@ std::string traceOfAClear()
     return trace.str();
 }
 
+// A host binds the unit constant to a reference (std::max takes its arguments so), which needs its definition
+// in the library. The address that the reference holds is kept volatile, so that the optimiser cannot fold the
+// constant's value in and leave the definition unused.
+bool unitConstantBindsToAReference()
+{
+    const int other = -2;
+    const int* volatile larger = &std::max(Texture::CURRENT_UNIT, other);
+    return larger == &Texture::CURRENT_UNIT;
+}
+
 bool run()
 {
     HiddenContext hidden;
@@ -68,7 +80,7 @@ bool run()
     Library::terminateExtensionator();
     OpenGLInterceptor::destroy();
     return tableLoaded && refused && trace.find(": glClear(16384)\n") != std::string::npos &&
-           QEL::isPowerOfTwo(64) && !QEL::isPowerOfTwo(48);
+           QEL::isPowerOfTwo(64) && !QEL::isPowerOfTwo(48) && unitConstantBindsToAReference();
 }
 
 }

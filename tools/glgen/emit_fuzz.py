@@ -1,5 +1,6 @@
 """Emits the recorder's fuzz calls: for every cgm operation, a function that takes its arguments from the fuzzer
-and calls the operation, and a stand-in bottom of the chain that answers every call with nothing.
+and calls the operation, and a stand-in bottom of the chain that answers every call with nothing. They belong
+to the fuzz targets, not to the library, and are written beside them.
 
 Each array that a call passes is made exactly as large as GL reads from it, so that the sanitizers report any
 read past its end: the registry's length of the parameter ("n", "count*4", "16"), or the overlay's rule where
@@ -18,9 +19,9 @@ import emit_interceptors
 import emit_recorder
 import model
 import overlay
-from emit_table import GENERATED
 
-CALLS_HEADER = GENERATED + "FuzzCalls.h"
+FUZZ_GENERATED = "fuzz/generated/"
+CALLS_HEADER = FUZZ_GENERATED + "FuzzCalls.h"
 SPECIAL_NAMES = ("gl", "arguments")
 
 
@@ -193,7 +194,8 @@ def _calls_sources(resolved, emitter):
     includes = ["#include <cstdint>", "", '#include "fuzz/CallArguments.h"',
                 '#include "qel_ogl/extensionator/OpenGLInterceptor.h"', ""]
     return emit_interceptors.source_files(resolved, "FuzzCalls", CALLS_HEADER, includes,
-                                          [emitter.definition(c) for c in resolved.cgm_operations])
+                                          [emitter.definition(c) for c in resolved.cgm_operations],
+                                          FUZZ_GENERATED)
 
 
 def _null_definition(command):
@@ -207,7 +209,7 @@ def _null_definition(command):
 
 def _null_sources(resolved):
     return emit_interceptors.source_files(resolved, "NullGLOperations", "fuzz/NullGL.h", [],
-                                          [_null_definition(c) for c in resolved.cgm_operations])
+                                          [_null_definition(c) for c in resolved.cgm_operations], FUZZ_GENERATED)
 
 
 def emit(resolved, text):
@@ -217,7 +219,8 @@ def emit(resolved, text):
     emitter = CallEmitter(read_sizes(), list(text.text_params) + recorded_text)
     check_sizes(resolved, emitter)
     reads = {name for name, _ in list(text.text_params) + recorder_reads()}
-    files = {CALLS_HEADER: _calls_header(resolved), GENERATED + "FuzzCallTable.cpp": _call_table(resolved, reads)}
+    files = {CALLS_HEADER: _calls_header(resolved),
+             FUZZ_GENERATED + "FuzzCallTable.cpp": _call_table(resolved, reads)}
     files.update(_calls_sources(resolved, emitter))
     files.update(_null_sources(resolved))
     return files

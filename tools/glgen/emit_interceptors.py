@@ -76,9 +76,9 @@ def source_files_in(model, folder, stem, includes, definitions, in_namespace=Tru
     return files
 
 
-def source_files(model, stem, header, includes, definitions):
-    """The generated sources of one class's definitions, beginning with the class's header."""
-    return source_files_in(model, GENERATED, stem, ['#include "%s"' % header, ""] + includes, definitions)
+def source_files(model, stem, header, includes, definitions, folder=GENERATED):
+    """The generated sources in folder of one class's definitions, beginning with the class's header."""
+    return source_files_in(model, folder, stem, ['#include "%s"' % header, ""] + includes, definitions)
 
 
 def emit_gl(model, handmade):

@@ -60,11 +60,13 @@ std::ostream& wglRekorder::output()
     return *pOutputStream_;
 }
 
+// A null file is written as NULL: inserted raw, it would put the shared text stream in a failed state and
+// silence every later statement of both recorders.
 void wglRekorder::endStatement(std::ostream& out, const char* file, unsigned line) const
 {
     out << ");";
     if (bWriteFileAndLine_)
-        out << "\t\t// " << file << ", line " << line;
+        out << "\t\t// " << CallText::Text{file} << ", line " << line;
     out << "\n";
 }
 

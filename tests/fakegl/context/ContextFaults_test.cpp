@@ -121,6 +121,42 @@ TEST_F(ContextFaults, FailingToReleaseBeforeDeletingIsFatal)
     EXPECT_EQ(2u, fakegl::contextCount());
 }
 
+// A context that could not be released is still current on its device context, which it keeps.
+TEST_F(ContextFaults, AContextStillCurrentAfterAFailedReleaseKeepsItsDeviceContext)
+{
+    TestWindow window;
+    TestContext made(window.handle(), BufferFormat::RGBA8);
+    made.makeCurrent();
+    fakegl::failNext(fakegl::Call::MakeCurrent, ERROR_BUSY);
+
+    EXPECT_THROW(made.destroyContext(), InternalException);
+    EXPECT_EQ(made.renderContext(), wglGetCurrentContext());
+    EXPECT_EQ(made.deviceContext(), wglGetCurrentDC());
+    EXPECT_NE(nullptr, made.deviceContext());
+}
+
+// The host's context is current again after a failed delete, and the window has its device context back: the
+// next GetDC hands out the one that the context took.
+TEST_F(ContextFaults, FailingToDeleteStillRestoresTheHostsContextAndGivesBackTheDeviceContext)
+{
+    TestWindow window;
+    TestContext made(window.handle(), BufferFormat::RGBA8);
+    const HDC taken = made.deviceContext();
+    const HGLRC rc = made.renderContext();
+    fakegl::failNext(fakegl::Call::DeleteContext, ERROR_BUSY);
+
+    const auto e = thrownBy<InternalException>([&] { made.destroyContext(); });
+    expectFailure(e, kContextFile, 514,
+        "ContextOffscreen::~ContextWindowed failed to delete rendering context: fatal exception");
+    EXPECT_EQ(context(), wglGetCurrentContext());
+    EXPECT_EQ(deviceContext(), wglGetCurrentDC());
+    const HDC again = GetDC(window.handle());
+    EXPECT_EQ(taken, again);
+    ReleaseDC(window.handle(), again);
+    EXPECT_TRUE(wglDeleteContext(rc));
+    made.abandon();
+}
+
 // wglChoosePixelFormatARB is an extension entry point; a plain format never looks for it.
 TEST_F(ContextFaults, DescriptorPathAsksForNoExtensionEntryPoint)
 {

@@ -44,6 +44,31 @@ private:
     std::optional<QEL::OGL::ContextWrapped> wrapped_;
 };
 
+// Holds an entry of the table at null for the scope, as a process holds it that never loaded it (the table is
+// never reset, so an earlier test may have loaded it), and puts the loaded value back at the end.
+template <class Entry>
+class UnloadedEntry
+{
+public:
+    explicit UnloadedEntry(Entry& entry)
+        : entry_(entry), loaded_(entry)
+    {
+        entry_ = nullptr;
+    }
+
+    ~UnloadedEntry()
+    {
+        entry_ = loaded_;
+    }
+
+    UnloadedEntry(const UnloadedEntry&) = delete;
+    UnloadedEntry& operator=(const UnloadedEntry&) = delete;
+
+private:
+    Entry& entry_;
+    Entry loaded_;
+};
+
 // The exception carries the library file's name, its line and exactly this text.
 inline void expectInternal(const std::optional<QEL::InternalException>& e, const char* file, int line,
                            const char* text)

@@ -44,6 +44,13 @@ void setCoords(unsigned sets, float base)
     }
 }
 
+// An entry point asked of the driver, past the library's table.
+template <class Entry>
+Entry driverEntry(const char* name)
+{
+    return reinterpret_cast<Entry>(reinterpret_cast<void (*)()>(wglGetProcAddress(name)));
+}
+
 void expectOutOfRange(float4 (StateObject_2_0::*accessor)(unsigned) const, const StateObject_2_0& state)
 {
     const auto e = thrownBy<InternalException>([&] { (state.*accessor)(state.maxTextureCoords()); });
@@ -147,4 +154,28 @@ TEST_F(StateObject, CurrentStateReadsEveryMemberFromTheContext)
 
     glRasterPos2f(2.0f, 0.0f);
     EXPECT_FALSE(StateObject_2_0::CurrentState().currentRasterPositionValid());
+}
+
+// With the library off the table holds no unit switch: the snapshot takes the driver's own, reads every set and
+// puts the active unit back.
+using StateObjectWithoutLibrary = GLContextFixture;
+
+TEST_F(StateObjectWithoutLibrary, CurrentStateNeedsOnlyGL)
+{
+    const UnloadedEntry<PFNGLACTIVETEXTUREPROC> core(_cgmActiveTexture);
+    const UnloadedEntry<PFNGLACTIVETEXTUREARBPROC> arb(_cgmActiveTextureARB);
+    const auto activeTexture = driverEntry<PFNGLACTIVETEXTUREPROC>("glActiveTexture");
+    const auto multiTexCoord = driverEntry<PFNGLMULTITEXCOORD4FPROC>("glMultiTexCoord4f");
+    ASSERT_NE(nullptr, activeTexture);
+    ASSERT_NE(nullptr, multiTexCoord);
+    multiTexCoord(GL_TEXTURE1, 1.0f, 2.0f, 3.0f, 4.0f);
+    activeTexture(GL_TEXTURE2);
+
+    const StateObject_2_0 state = StateObject_2_0::CurrentState();
+    EXPECT_EQ(float4(1.0f, 2.0f, 3.0f, 4.0f), state.currentTextureCoords(1));
+    EXPECT_EQ(float4(0, 0, 0, 1), state.currentTextureCoords(0));
+    EXPECT_EQ(2u, state.activeTexture());
+    GLint active = 0;
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
+    EXPECT_EQ(GL_TEXTURE2, active);
 }

@@ -266,6 +266,16 @@ TEST_F(wglRekorderWithFileAndLineTest, QueryWithoutArgumentsCarriesTheComment)
     EXPECT_EQ("wglGetCurrentDC();" + kComment, text.str());
 }
 
+// A null file leaves the text stream good: the statements after it are written too.
+TEST_F(wglRekorderWithFileAndLineTest, NullFileIsWrittenAsNullAndLosesNoLaterStatement)
+{
+    EXPECT_CALL(inner, wcgmGetCurrentDC(_, _)).WillOnce(Return(kAppDC));
+    EXPECT_CALL(inner, wcgmSwapBuffers(_, _, _)).WillOnce(Return(1));
+    recorder.wcgmGetCurrentDC(nullptr, 7);
+    recorder.wcgmSwapBuffers("scene.cpp", 88, kAppDC);
+    EXPECT_EQ("wglGetCurrentDC();\t\t// NULL, line 7\nGLRekorderSwapBuffers(" + kDC + ");" + kComment, text.str());
+}
+
 // The ten operations without a recorded form: each throws before it writes or forwards anything.
 namespace {
 
