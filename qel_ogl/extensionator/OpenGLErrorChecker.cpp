@@ -17,12 +17,20 @@ namespace {
 
 }
 
+std::uint64_t OpenGLErrorChecker::gKeptResult_ = 0;
+bool OpenGLErrorChecker::gHasKeptResult_ = false;
+
 OpenGLErrorChecker::OpenGLErrorChecker()
     : bInBeginEnd_(false)
 {
 }
 
 OpenGLErrorChecker::~OpenGLErrorChecker() = default;
+
+void OpenGLErrorChecker::forgetResult()
+{
+    gHasKeptResult_ = false;
+}
 
 void OpenGLErrorChecker::checkError(const char* file, unsigned line) const
 {

@@ -44,7 +44,8 @@ def _checker_body(command, callee, table):
     inside_pair = "    if (bInBeginEnd_)\n        return %s;\n" % call
     if cpp.plain_type(command.result, table) == "void":
         return inside_pair + "    %s;\n    checkError(file, line);\n" % call
-    return inside_pair + "    const auto result = %s;\n    checkError(file, line);\n    return result;\n" % call
+    return inside_pair + ("    const auto result = %s;\n    keepResult(result);\n    checkError(file, line);\n"
+                          "    return result;\n" % call)
 
 
 def _gl_callee(command, is_table):
@@ -59,15 +60,25 @@ def forward_body(command):
         cpp.operation(command.name), "".join(", " + p.name for p in command.params))
 
 
-def source_files(model, stem, header, includes, definitions):
-    """The generated sources <stem>1.cpp, <stem>2.cpp, ... that hold the definitions of one class, split so
-    that no translation unit grows too large; a map from path to text."""
+def source_files_in(model, folder, stem, includes, definitions, in_namespace=True):
+    """The generated sources <folder><stem>1.cpp, <stem>2.cpp, ... that hold one family of definitions, split so
+    that no translation unit grows too large; a map from path to text. includes ends with its blank line.
+    Definitions of the library's classes go inside its namespace; exported C functions stay at global scope,
+    where their declarations (and so their export) are."""
     files = {}
     for index, chunk in enumerate(cpp.chunks(definitions, OPERATIONS_PER_SOURCE), 1):
-        lines = [cpp.banner(model.revision), '#include "%s"' % header, ""] + includes
-        lines += ["namespace QEL { namespace OGL {", ""] + ["\n".join(chunk)] + ["}}"]
-        files["%s%s%d.cpp" % (GENERATED, stem, index)] = "\n".join(lines) + "\n"
+        lines = [cpp.banner(model.revision)] + includes
+        if in_namespace:
+            lines += ["namespace QEL { namespace OGL {", ""] + ["\n".join(chunk)] + ["}}"]
+        else:
+            lines += ["using namespace QEL::OGL;", ""] + ["\n".join(chunk).rstrip("\n")]
+        files["%s%s%d.cpp" % (folder, stem, index)] = "\n".join(lines) + "\n"
     return files
+
+
+def source_files(model, stem, header, includes, definitions):
+    """The generated sources of one class's definitions, beginning with the class's header."""
+    return source_files_in(model, GENERATED, stem, ['#include "%s"' % header, ""] + includes, definitions)
 
 
 def emit_gl(model, handmade):

@@ -14,6 +14,7 @@ import argtext
 import emit_checks
 import emit_fakegl
 import emit_fuzz
+import emit_intercept
 import emit_interceptors
 import emit_recorder
 import emit_replay
@@ -66,6 +67,7 @@ def generate(arguments):
     files.update(emit_recorder.emit(resolved, text, call_text_counts))
     files.update(emit_replay.emit(resolved, token_table))
     files.update(emit_fuzz.emit(resolved, text))
+    files.update(emit_intercept.emit(resolved))
     return files
 
 

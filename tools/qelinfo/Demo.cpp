@@ -24,13 +24,14 @@
 #include "qel_ogl/extensionator/windows/wglInterceptor.h"
 #include "qel_ogl/ogl/BufferFormat.h"
 #include "qel_ogl/ogl/ContextWindowed.h"
-#include "tools/replay/FrameCapture.h"
+#include "qel_ogl/intercept/FrameCapture.h"
 #include "tools/replay/Recording.h"
 #include "tools/replay/SampleScene.h"
 
 using QEL::OGL::BufferFormat;
 using QEL::OGL::Context;
 using QEL::OGL::ContextWindowed;
+using QEL::OGL::FrameCapture;
 using QEL::OGL::OpenGLInterceptor;
 using QEL::OGL::wglInterceptor;
 

@@ -15,7 +15,7 @@
 
 #include "qel_ogl/LibraryOGL.h"
 #include "qel_ogl/ogl/ContextWrapped.h"
-#include "tools/replay/FrameCapture.h"
+#include "qel_ogl/intercept/FrameCapture.h"
 #include "tools/replay/GLRekorderReplay.h"
 #include "tools/replay/ReplaySession.h"
 #include "tools/replay/UnsupportedCalls.h"
@@ -48,7 +48,7 @@ int replay(int argc, char** argv)
     QEL::OGL::ContextWrapped context(session.ownDeviceContext(), session.ownContext());
     QEL::OGL::AutoInitializer library(&context);
     if (argc > 2)
-        session.setFrameHook(FrameCapture(argv[2], QEL_REPLAY_WIDTH, QEL_REPLAY_HEIGHT));
+        session.setFrameHook(QEL::OGL::FrameCapture(argv[2], QEL_REPLAY_WIDTH, QEL_REPLAY_HEIGHT));
 
     setReplaySession(&session);
     replayRecording();

@@ -32,6 +32,7 @@ unsigned char OpenGLErrorChecker::cgmAreTexturesResident(
     if (bInBeginEnd_)
         return ::glAreTexturesResident(n, textures, residences);
     const auto result = ::glAreTexturesResident(n, textures, residences);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -803,6 +804,7 @@ unsigned OpenGLErrorChecker::cgmGenLists(const char* file, unsigned line, int ra
     if (bInBeginEnd_)
         return ::glGenLists(range);
     const auto result = ::glGenLists(range);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -844,6 +846,7 @@ unsigned OpenGLErrorChecker::cgmGetError(const char* file, unsigned line)
     if (bInBeginEnd_)
         return ::glGetError();
     const auto result = ::glGetError();
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -966,6 +969,7 @@ const unsigned char* OpenGLErrorChecker::cgmGetString(const char* file, unsigned
     if (bInBeginEnd_)
         return ::glGetString(name);
     const auto result = ::glGetString(name);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1185,6 +1189,7 @@ unsigned char OpenGLErrorChecker::cgmIsEnabled(const char* file, unsigned line, 
     if (bInBeginEnd_)
         return ::glIsEnabled(cap);
     const auto result = ::glIsEnabled(cap);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1194,6 +1199,7 @@ unsigned char OpenGLErrorChecker::cgmIsList(const char* file, unsigned line, uns
     if (bInBeginEnd_)
         return ::glIsList(list);
     const auto result = ::glIsList(list);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1203,6 +1209,7 @@ unsigned char OpenGLErrorChecker::cgmIsTexture(const char* file, unsigned line, 
     if (bInBeginEnd_)
         return ::glIsTexture(texture);
     const auto result = ::glIsTexture(texture);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2032,6 +2039,7 @@ int OpenGLErrorChecker::cgmRenderMode(const char* file, unsigned line, unsigned 
     if (bInBeginEnd_)
         return ::glRenderMode(mode);
     const auto result = ::glRenderMode(mode);
+    keepResult(result);
     checkError(file, line);
     return result;
 }

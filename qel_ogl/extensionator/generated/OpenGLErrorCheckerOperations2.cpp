@@ -269,6 +269,7 @@ unsigned char OpenGLErrorChecker::cgmIsQuery(const char* file, unsigned line, un
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsQuery, file, line, "glIsQuery")(id);
     const auto result = loadedEntryPoint(_cgmIsQuery, file, line, "glIsQuery")(id);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -344,6 +345,7 @@ unsigned char OpenGLErrorChecker::cgmIsBuffer(const char* file, unsigned line, u
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsBuffer, file, line, "glIsBuffer")(buffer);
     const auto result = loadedEntryPoint(_cgmIsBuffer, file, line, "glIsBuffer")(buffer);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -380,6 +382,7 @@ void* OpenGLErrorChecker::cgmMapBuffer(const char* file, unsigned line, unsigned
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmMapBuffer, file, line, "glMapBuffer")(target, access);
     const auto result = loadedEntryPoint(_cgmMapBuffer, file, line, "glMapBuffer")(target, access);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -389,6 +392,7 @@ unsigned char OpenGLErrorChecker::cgmUnmapBuffer(const char* file, unsigned line
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmUnmapBuffer, file, line, "glUnmapBuffer")(target);
     const auto result = loadedEntryPoint(_cgmUnmapBuffer, file, line, "glUnmapBuffer")(target);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -484,6 +488,7 @@ unsigned OpenGLErrorChecker::cgmCreateProgram(const char* file, unsigned line)
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmCreateProgram, file, line, "glCreateProgram")();
     const auto result = loadedEntryPoint(_cgmCreateProgram, file, line, "glCreateProgram")();
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -493,6 +498,7 @@ unsigned OpenGLErrorChecker::cgmCreateShader(const char* file, unsigned line, un
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmCreateShader, file, line, "glCreateShader")(type);
     const auto result = loadedEntryPoint(_cgmCreateShader, file, line, "glCreateShader")(type);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -571,6 +577,7 @@ int OpenGLErrorChecker::cgmGetAttribLocation(const char* file, unsigned line, un
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmGetAttribLocation, file, line, "glGetAttribLocation")(program, name);
     const auto result = loadedEntryPoint(_cgmGetAttribLocation, file, line, "glGetAttribLocation")(program, name);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -624,6 +631,7 @@ int OpenGLErrorChecker::cgmGetUniformLocation(const char* file, unsigned line, u
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmGetUniformLocation, file, line, "glGetUniformLocation")(program, name);
     const auto result = loadedEntryPoint(_cgmGetUniformLocation, file, line, "glGetUniformLocation")(program, name);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -686,6 +694,7 @@ unsigned char OpenGLErrorChecker::cgmIsProgram(const char* file, unsigned line, 
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsProgram, file, line, "glIsProgram")(program);
     const auto result = loadedEntryPoint(_cgmIsProgram, file, line, "glIsProgram")(program);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -695,6 +704,7 @@ unsigned char OpenGLErrorChecker::cgmIsShader(const char* file, unsigned line, u
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsShader, file, line, "glIsShader")(shader);
     const auto result = loadedEntryPoint(_cgmIsShader, file, line, "glIsShader")(shader);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1329,6 +1339,7 @@ unsigned char OpenGLErrorChecker::cgmIsFenceAPPLE(const char* file, unsigned lin
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsFenceAPPLE, file, line, "glIsFenceAPPLE")(fence);
     const auto result = loadedEntryPoint(_cgmIsFenceAPPLE, file, line, "glIsFenceAPPLE")(fence);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1338,6 +1349,7 @@ unsigned char OpenGLErrorChecker::cgmTestFenceAPPLE(const char* file, unsigned l
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmTestFenceAPPLE, file, line, "glTestFenceAPPLE")(fence);
     const auto result = loadedEntryPoint(_cgmTestFenceAPPLE, file, line, "glTestFenceAPPLE")(fence);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1355,6 +1367,7 @@ unsigned char OpenGLErrorChecker::cgmTestObjectAPPLE(const char* file, unsigned 
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmTestObjectAPPLE, file, line, "glTestObjectAPPLE")(object, name);
     const auto result = loadedEntryPoint(_cgmTestObjectAPPLE, file, line, "glTestObjectAPPLE")(object, name);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1456,6 +1469,7 @@ unsigned char OpenGLErrorChecker::cgmIsVertexArrayAPPLE(const char* file, unsign
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsVertexArrayAPPLE, file, line, "glIsVertexArrayAPPLE")(array);
     const auto result = loadedEntryPoint(_cgmIsVertexArrayAPPLE, file, line, "glIsVertexArrayAPPLE")(array);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2144,6 +2158,7 @@ unsigned char OpenGLErrorChecker::cgmIsQueryARB(const char* file, unsigned line,
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsQueryARB, file, line, "glIsQueryARB")(id);
     const auto result = loadedEntryPoint(_cgmIsQueryARB, file, line, "glIsQueryARB")(id);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2228,6 +2243,7 @@ unsigned OpenGLErrorChecker::cgmCreateProgramObjectARB(const char* file, unsigne
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmCreateProgramObjectARB, file, line, "glCreateProgramObjectARB")();
     const auto result = loadedEntryPoint(_cgmCreateProgramObjectARB, file, line, "glCreateProgramObjectARB")();
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2237,6 +2253,7 @@ unsigned OpenGLErrorChecker::cgmCreateShaderObjectARB(const char* file, unsigned
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmCreateShaderObjectARB, file, line, "glCreateShaderObjectARB")(shaderType);
     const auto result = loadedEntryPoint(_cgmCreateShaderObjectARB, file, line, "glCreateShaderObjectARB")(shaderType);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2282,6 +2299,7 @@ unsigned OpenGLErrorChecker::cgmGetHandleARB(const char* file, unsigned line, un
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmGetHandleARB, file, line, "glGetHandleARB")(pname);
     const auto result = loadedEntryPoint(_cgmGetHandleARB, file, line, "glGetHandleARB")(pname);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2328,6 +2346,7 @@ int OpenGLErrorChecker::cgmGetUniformLocationARB(
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmGetUniformLocationARB, file, line, "glGetUniformLocationARB")(programObj, name);
     const auto result = loadedEntryPoint(_cgmGetUniformLocationARB, file, line, "glGetUniformLocationARB")(programObj, name);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2768,6 +2787,7 @@ unsigned char OpenGLErrorChecker::cgmIsBufferARB(const char* file, unsigned line
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsBufferARB, file, line, "glIsBufferARB")(buffer);
     const auto result = loadedEntryPoint(_cgmIsBufferARB, file, line, "glIsBufferARB")(buffer);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2777,6 +2797,7 @@ void* OpenGLErrorChecker::cgmMapBufferARB(const char* file, unsigned line, unsig
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmMapBufferARB, file, line, "glMapBufferARB")(target, access);
     const auto result = loadedEntryPoint(_cgmMapBufferARB, file, line, "glMapBufferARB")(target, access);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2786,6 +2807,7 @@ unsigned char OpenGLErrorChecker::cgmUnmapBufferARB(const char* file, unsigned l
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmUnmapBufferARB, file, line, "glUnmapBufferARB")(target);
     const auto result = loadedEntryPoint(_cgmUnmapBufferARB, file, line, "glUnmapBufferARB")(target);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -3316,6 +3338,7 @@ unsigned char OpenGLErrorChecker::cgmIsProgramARB(const char* file, unsigned lin
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsProgramARB, file, line, "glIsProgramARB")(program);
     const auto result = loadedEntryPoint(_cgmIsProgramARB, file, line, "glIsProgramARB")(program);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -3345,6 +3368,7 @@ int OpenGLErrorChecker::cgmGetAttribLocationARB(
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmGetAttribLocationARB, file, line, "glGetAttribLocationARB")(programObj, name);
     const auto result = loadedEntryPoint(_cgmGetAttribLocationARB, file, line, "glGetAttribLocationARB")(programObj, name);
+    keepResult(result);
     checkError(file, line);
     return result;
 }

@@ -136,6 +136,7 @@ unsigned OpenGLErrorChecker::cgmGenFragmentShadersATI(const char* file, unsigned
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmGenFragmentShadersATI, file, line, "glGenFragmentShadersATI")(range);
     const auto result = loadedEntryPoint(_cgmGenFragmentShadersATI, file, line, "glGenFragmentShadersATI")(range);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -266,6 +267,7 @@ void* OpenGLErrorChecker::cgmMapObjectBufferATI(const char* file, unsigned line,
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmMapObjectBufferATI, file, line, "glMapObjectBufferATI")(buffer);
     const auto result = loadedEntryPoint(_cgmMapObjectBufferATI, file, line, "glMapObjectBufferATI")(buffer);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -318,6 +320,7 @@ unsigned OpenGLErrorChecker::cgmNewObjectBufferATI(
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmNewObjectBufferATI, file, line, "glNewObjectBufferATI")(size, pointer, usage);
     const auto result = loadedEntryPoint(_cgmNewObjectBufferATI, file, line, "glNewObjectBufferATI")(size, pointer, usage);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -327,6 +330,7 @@ unsigned char OpenGLErrorChecker::cgmIsObjectBufferATI(const char* file, unsigne
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsObjectBufferATI, file, line, "glIsObjectBufferATI")(buffer);
     const auto result = loadedEntryPoint(_cgmIsObjectBufferATI, file, line, "glIsObjectBufferATI")(buffer);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -773,6 +777,7 @@ int OpenGLErrorChecker::cgmGetUniformBufferSizeEXT(const char* file, unsigned li
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmGetUniformBufferSizeEXT, file, line, "glGetUniformBufferSizeEXT")(program, location);
     const auto result = loadedEntryPoint(_cgmGetUniformBufferSizeEXT, file, line, "glGetUniformBufferSizeEXT")(program, location);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -782,6 +787,7 @@ ptrdiff_t OpenGLErrorChecker::cgmGetUniformOffsetEXT(const char* file, unsigned 
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmGetUniformOffsetEXT, file, line, "glGetUniformOffsetEXT")(program, location);
     const auto result = loadedEntryPoint(_cgmGetUniformOffsetEXT, file, line, "glGetUniformOffsetEXT")(program, location);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1119,6 +1125,7 @@ unsigned char OpenGLErrorChecker::cgmIsEnabledIndexedEXT(
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsEnabledIndexedEXT, file, line, "glIsEnabledIndexedEXT")(target, index);
     const auto result = loadedEntryPoint(_cgmIsEnabledIndexedEXT, file, line, "glIsEnabledIndexedEXT")(target, index);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1372,6 +1379,7 @@ unsigned char OpenGLErrorChecker::cgmIsRenderbufferEXT(const char* file, unsigne
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsRenderbufferEXT, file, line, "glIsRenderbufferEXT")(renderbuffer);
     const auto result = loadedEntryPoint(_cgmIsRenderbufferEXT, file, line, "glIsRenderbufferEXT")(renderbuffer);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1425,6 +1433,7 @@ unsigned char OpenGLErrorChecker::cgmIsFramebufferEXT(const char* file, unsigned
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsFramebufferEXT, file, line, "glIsFramebufferEXT")(framebuffer);
     const auto result = loadedEntryPoint(_cgmIsFramebufferEXT, file, line, "glIsFramebufferEXT")(framebuffer);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1459,6 +1468,7 @@ unsigned OpenGLErrorChecker::cgmCheckFramebufferStatusEXT(const char* file, unsi
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmCheckFramebufferStatusEXT, file, line, "glCheckFramebufferStatusEXT")(target);
     const auto result = loadedEntryPoint(_cgmCheckFramebufferStatusEXT, file, line, "glCheckFramebufferStatusEXT")(target);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1597,6 +1607,7 @@ int OpenGLErrorChecker::cgmGetFragDataLocationEXT(const char* file, unsigned lin
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmGetFragDataLocationEXT, file, line, "glGetFragDataLocationEXT")(program, name);
     const auto result = loadedEntryPoint(_cgmGetFragDataLocationEXT, file, line, "glGetFragDataLocationEXT")(program, name);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2418,6 +2429,7 @@ unsigned char OpenGLErrorChecker::cgmAreTexturesResidentEXT(
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmAreTexturesResidentEXT, file, line, "glAreTexturesResidentEXT")(n, textures, residences);
     const auto result = loadedEntryPoint(_cgmAreTexturesResidentEXT, file, line, "glAreTexturesResidentEXT")(n, textures, residences);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2451,6 +2463,7 @@ unsigned char OpenGLErrorChecker::cgmIsTextureEXT(const char* file, unsigned lin
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsTextureEXT, file, line, "glIsTextureEXT")(texture);
     const auto result = loadedEntryPoint(_cgmIsTextureEXT, file, line, "glIsTextureEXT")(texture);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2579,6 +2592,7 @@ unsigned OpenGLErrorChecker::cgmGenVertexShadersEXT(const char* file, unsigned l
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmGenVertexShadersEXT, file, line, "glGenVertexShadersEXT")(range);
     const auto result = loadedEntryPoint(_cgmGenVertexShadersEXT, file, line, "glGenVertexShadersEXT")(range);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2661,6 +2675,7 @@ unsigned OpenGLErrorChecker::cgmGenSymbolsEXT(
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmGenSymbolsEXT, file, line, "glGenSymbolsEXT")(datatype, storagetype, range, components);
     const auto result = loadedEntryPoint(_cgmGenSymbolsEXT, file, line, "glGenSymbolsEXT")(datatype, storagetype, range, components);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2777,6 +2792,7 @@ unsigned OpenGLErrorChecker::cgmBindLightParameterEXT(const char* file, unsigned
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmBindLightParameterEXT, file, line, "glBindLightParameterEXT")(light, value);
     const auto result = loadedEntryPoint(_cgmBindLightParameterEXT, file, line, "glBindLightParameterEXT")(light, value);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2787,6 +2803,7 @@ unsigned OpenGLErrorChecker::cgmBindMaterialParameterEXT(
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmBindMaterialParameterEXT, file, line, "glBindMaterialParameterEXT")(face, value);
     const auto result = loadedEntryPoint(_cgmBindMaterialParameterEXT, file, line, "glBindMaterialParameterEXT")(face, value);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2797,6 +2814,7 @@ unsigned OpenGLErrorChecker::cgmBindTexGenParameterEXT(
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmBindTexGenParameterEXT, file, line, "glBindTexGenParameterEXT")(unit, coord, value);
     const auto result = loadedEntryPoint(_cgmBindTexGenParameterEXT, file, line, "glBindTexGenParameterEXT")(unit, coord, value);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2807,6 +2825,7 @@ unsigned OpenGLErrorChecker::cgmBindTextureUnitParameterEXT(
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmBindTextureUnitParameterEXT, file, line, "glBindTextureUnitParameterEXT")(unit, value);
     const auto result = loadedEntryPoint(_cgmBindTextureUnitParameterEXT, file, line, "glBindTextureUnitParameterEXT")(unit, value);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2816,6 +2835,7 @@ unsigned OpenGLErrorChecker::cgmBindParameterEXT(const char* file, unsigned line
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmBindParameterEXT, file, line, "glBindParameterEXT")(value);
     const auto result = loadedEntryPoint(_cgmBindParameterEXT, file, line, "glBindParameterEXT")(value);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -2825,6 +2845,7 @@ unsigned char OpenGLErrorChecker::cgmIsVariantEnabledEXT(const char* file, unsig
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsVariantEnabledEXT, file, line, "glIsVariantEnabledEXT")(id, cap);
     const auto result = loadedEntryPoint(_cgmIsVariantEnabledEXT, file, line, "glIsVariantEnabledEXT")(id, cap);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -3163,6 +3184,7 @@ unsigned OpenGLErrorChecker::cgmBufferRegionEnabled(const char* file, unsigned l
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmBufferRegionEnabled, file, line, "glBufferRegionEnabled")();
     const auto result = loadedEntryPoint(_cgmBufferRegionEnabled, file, line, "glBufferRegionEnabled")();
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -3189,6 +3211,7 @@ unsigned OpenGLErrorChecker::cgmNewBufferRegion(const char* file, unsigned line,
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmNewBufferRegion, file, line, "glNewBufferRegion")(region);
     const auto result = loadedEntryPoint(_cgmNewBufferRegion, file, line, "glNewBufferRegion")(region);
+    keepResult(result);
     checkError(file, line);
     return result;
 }

@@ -48,6 +48,7 @@ unsigned char OpenGLErrorChecker::cgmIsFenceNV(const char* file, unsigned line, 
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsFenceNV, file, line, "glIsFenceNV")(fence);
     const auto result = loadedEntryPoint(_cgmIsFenceNV, file, line, "glIsFenceNV")(fence);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -57,6 +58,7 @@ unsigned char OpenGLErrorChecker::cgmTestFenceNV(const char* file, unsigned line
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmTestFenceNV, file, line, "glTestFenceNV")(fence);
     const auto result = loadedEntryPoint(_cgmTestFenceNV, file, line, "glTestFenceNV")(fence);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -685,6 +687,7 @@ unsigned char OpenGLErrorChecker::cgmIsOcclusionQueryNV(const char* file, unsign
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsOcclusionQueryNV, file, line, "glIsOcclusionQueryNV")(id);
     const auto result = loadedEntryPoint(_cgmIsOcclusionQueryNV, file, line, "glIsOcclusionQueryNV")(id);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1014,6 +1017,7 @@ int OpenGLErrorChecker::cgmGetVaryingLocationNV(const char* file, unsigned line,
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmGetVaryingLocationNV, file, line, "glGetVaryingLocationNV")(program, name);
     const auto result = loadedEntryPoint(_cgmGetVaryingLocationNV, file, line, "glGetVaryingLocationNV")(program, name);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1058,6 +1062,7 @@ unsigned char OpenGLErrorChecker::cgmAreProgramsResidentNV(
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmAreProgramsResidentNV, file, line, "glAreProgramsResidentNV")(n, programs, residences);
     const auto result = loadedEntryPoint(_cgmAreProgramsResidentNV, file, line, "glAreProgramsResidentNV")(n, programs, residences);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1180,6 +1185,7 @@ unsigned char OpenGLErrorChecker::cgmIsProgramNV(const char* file, unsigned line
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsProgramNV, file, line, "glIsProgramNV")(id);
     const auto result = loadedEntryPoint(_cgmIsProgramNV, file, line, "glIsProgramNV")(id);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1775,6 +1781,7 @@ int OpenGLErrorChecker::cgmFinishAsyncSGIX(const char* file, unsigned line, unsi
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmFinishAsyncSGIX, file, line, "glFinishAsyncSGIX")(markerp);
     const auto result = loadedEntryPoint(_cgmFinishAsyncSGIX, file, line, "glFinishAsyncSGIX")(markerp);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1784,6 +1791,7 @@ int OpenGLErrorChecker::cgmPollAsyncSGIX(const char* file, unsigned line, unsign
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmPollAsyncSGIX, file, line, "glPollAsyncSGIX")(markerp);
     const auto result = loadedEntryPoint(_cgmPollAsyncSGIX, file, line, "glPollAsyncSGIX")(markerp);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1793,6 +1801,7 @@ unsigned OpenGLErrorChecker::cgmGenAsyncMarkersSGIX(const char* file, unsigned l
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmGenAsyncMarkersSGIX, file, line, "glGenAsyncMarkersSGIX")(range);
     const auto result = loadedEntryPoint(_cgmGenAsyncMarkersSGIX, file, line, "glGenAsyncMarkersSGIX")(range);
+    keepResult(result);
     checkError(file, line);
     return result;
 }
@@ -1810,6 +1819,7 @@ unsigned char OpenGLErrorChecker::cgmIsAsyncMarkerSGIX(const char* file, unsigne
     if (bInBeginEnd_)
         return loadedEntryPoint(_cgmIsAsyncMarkerSGIX, file, line, "glIsAsyncMarkerSGIX")(marker);
     const auto result = loadedEntryPoint(_cgmIsAsyncMarkerSGIX, file, line, "glIsAsyncMarkerSGIX")(marker);
+    keepResult(result);
     checkError(file, line);
     return result;
 }

@@ -1,6 +1,6 @@
 #include "tools/replay/ReplaySession.h"
 
-#include "tools/replay/FrameCapture.h"
+#include "qel_ogl/intercept/FrameCapture.h"
 
 #include <GL/gl.h>
 
@@ -123,7 +123,7 @@ TEST_F(ReplaySessionTest, DeletingAnUnknownContextFails)
 TEST_F(ReplaySessionTest, FrameHookSeesTheFrameBeforeTheSwap)
 {
     std::vector<std::vector<unsigned char>> frames;
-    session.setFrameHook([&] { frames.push_back(FrameCapture::ReadPixels(1, 1)); });
+    session.setFrameHook([&] { frames.push_back(QEL::OGL::FrameCapture::ReadPixels(1, 1)); });
     glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
 
@@ -143,7 +143,7 @@ TEST_F(ReplaySessionTest, FrameHookRunsInALayerSwapToo)
 TEST_F(ReplaySessionTest, FrameCaptureLeavesThePackStateAsItWas)
 {
     glPixelStorei(GL_PACK_ALIGNMENT, 8);
-    FrameCapture::ReadPixels(3, 1);
+    QEL::OGL::FrameCapture::ReadPixels(3, 1);
     GLint alignment = 0;
     glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
     EXPECT_EQ(8, alignment);

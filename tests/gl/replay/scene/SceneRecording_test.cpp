@@ -11,7 +11,7 @@
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
 #include "qel_ogl/extensionator/windows/wglInterceptor.h"
 #include "qel_ogl/ogl/ContextWrapped.h"
-#include "tools/replay/FrameCapture.h"
+#include "qel_ogl/intercept/FrameCapture.h"
 #include "tools/replay/Recording.h"
 #include "tools/replay/SampleScene.h"
 

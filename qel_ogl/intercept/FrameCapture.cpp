@@ -1,4 +1,4 @@
-#include "tools/replay/FrameCapture.h"
+#include "qel_ogl/intercept/FrameCapture.h"
 
 #include <windows.h>
 
@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <utility>
 
+namespace QEL { namespace OGL {
+
 FrameCapture::FrameCapture(std::string prefix, int width, int height)
     : prefix_(std::move(prefix)), nWidth_(width), nHeight_(height)
 {
@@ -15,8 +17,13 @@ FrameCapture::FrameCapture(std::string prefix, int width, int height)
 
 void FrameCapture::operator()()
 {
+    capture(nWidth_, nHeight_);
+}
+
+void FrameCapture::capture(int width, int height)
+{
     const std::string path = prefix_ + std::to_string(nFrame_++) + ".rgba";
-    const std::vector<unsigned char> pixels = ReadPixels(nWidth_, nHeight_);
+    const std::vector<unsigned char> pixels = ReadPixels(width, height);
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
     if (!file)
@@ -37,3 +44,5 @@ std::vector<unsigned char> FrameCapture::ReadPixels(int width, int height)
     glPopClientAttrib();
     return pixels;
 }
+
+}}
