@@ -18,7 +18,7 @@
 namespace {
 
 const int kWarmUpRounds = 1;
-const int kRounds = 9;
+const int kRounds = 15;
 // Interposed frames with checking only should take at most 1.10 times as long as plain ones.
 const Aim kCheckedAim = Aim::atMost(1.10);
 // A bound on a hanging run only.

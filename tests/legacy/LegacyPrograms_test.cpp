@@ -18,6 +18,9 @@ namespace {
 const char* const kLitScene = "tests/legacy/lit_scene.c";
 const char* const kErrorPolicy = "tests/legacy/error_policy.c";
 
+// The deliberate GL error of both programs.
+const char* const kDeliberateError = "glEnable(GL_LIGHT_MODEL_TWO_SIDE)";
+
 const ChildProcess::Environment kTraceAndLog = {{"QEL_TRACE", "trace.txt"}, {"QEL_LOG", "log.txt"}};
 
 // Every GL function that lit_scene.c calls, and no other.
@@ -66,10 +69,10 @@ std::set<std::string> glFunctions(const std::vector<TracedCall>& calls)
     return names;
 }
 
-// The lines of a source file of this folder, numbered from 1 (lines[0] is empty).
+// The lines of a source file (named as the build names it), numbered from 1: lines[0] is empty.
 std::vector<std::string> sourceLines(const std::string& file)
 {
-    std::vector<std::string> lines = fileLines(QEL_LEGACY_SOURCE_DIR "/" + file);
+    std::vector<std::string> lines = fileLines(QEL_SOURCE_ROOT "/" + file);
     lines.insert(lines.begin(), std::string());
     return lines;
 }
@@ -86,9 +89,9 @@ unsigned sourceLine(const std::string& file, const std::string& text)
 }
 
 // The summary line that the session writes at the end of the log; empty when there is none.
-std::string summary(const std::string& logPath)
+std::string summary(const std::vector<std::string>& log)
 {
-    for (const std::string& line : fileLines(logPath))
+    for (const std::string& line : log)
         if (line.compare(0, 9, "qel_ogl: ") == 0)
             return line;
     return std::string();
@@ -108,6 +111,37 @@ bool contains(const std::vector<std::string>& lines, const std::string& line)
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
+// The report of the deliberate error made at `site` (a source file or a module offset) and `line`.
+std::string deliberateErrorReport(const std::string& site, unsigned line)
+{
+    return site + "(" + std::to_string(line) + "): glEnable: invalid enumerant";
+}
+
+// The log of a run of the lit scene: the report of its deliberate error, and a summary that counts that one
+// error and the frames drawn.
+void expectLitSceneLog(const std::string& folder, const std::string& report)
+{
+    const std::vector<std::string> log = fileLines(folder + "\\log.txt");
+    EXPECT_TRUE(contains(log, report)) << ::testing::PrintToString(log);
+    const std::string totals = summary(log);
+    EXPECT_EQ(1, summaryCount(totals, "GL errors reported")) << totals;
+    EXPECT_EQ(0, summaryCount(totals, "calls from other threads")) << totals;
+    EXPECT_GT(summaryCount(totals, "frames"), 0) << totals;
+}
+
+// Runs error_policy.exe under `policy` and checks that its one error was reported with the program's file and
+// line before the policy acted; answers the exit code.
+unsigned long runUnderErrorPolicy(const std::string& policy)
+{
+    const std::string folder = freshFolder("policy_" + policy);
+    const unsigned long exitCode =
+        runToEnd(program("error_policy.exe"), folder, {{"QEL_ON_ERROR", policy}, {"QEL_LOG", "log.txt"}});
+    const std::string report = deliberateErrorReport(kErrorPolicy, sourceLine(kErrorPolicy, kDeliberateError));
+    const std::vector<std::string> log = fileLines(folder + "\\log.txt");
+    EXPECT_TRUE(contains(log, report)) << policy << ": " << ::testing::PrintToString(log);
+    return exitCode;
+}
+
 }
 
 TEST(LitScene, PlainBuildDrawsUntilItsWindowIsClosed)
@@ -123,7 +157,7 @@ TEST(LitScene, HeaderBuildTracesItsSourceLinesAndReportsTheErrorAtItsLineWhileRu
     // Every call names the line of the source that makes it, except the one through the pointer that the
     // program fetched, which names its one call site in the program's module.
     const std::vector<TracedCall> trace = tracedCalls(folder + "\\trace.txt");
-    const std::vector<std::string> source = sourceLines("lit_scene.c");
+    const std::vector<std::string> source = sourceLines(kLitScene);
     std::set<std::string> pointerSites;
     for (const TracedCall& call : trace)
     {
@@ -138,14 +172,7 @@ TEST(LitScene, HeaderBuildTracesItsSourceLinesAndReportsTheErrorAtItsLineWhileRu
         << *pointerSites.begin();
     EXPECT_EQ(kLitSceneFunctions, glFunctions(trace));
 
-    const unsigned errorLine = sourceLine("lit_scene.c", "glEnable(GL_LIGHT_MODEL_TWO_SIDE)");
-    const std::vector<std::string> log = fileLines(folder + "\\log.txt");
-    EXPECT_TRUE(contains(log, std::string(kLitScene) + "(" + std::to_string(errorLine) + "): glEnable: invalid enumerant"))
-        << ::testing::PrintToString(log);
-    const std::string totals = summary(folder + "\\log.txt");
-    EXPECT_EQ(1, summaryCount(totals, "GL errors reported")) << totals;
-    EXPECT_GT(summaryCount(totals, "frames"), 0) << totals;
-    EXPECT_EQ(0, summaryCount(totals, "calls from other threads")) << totals;
+    expectLitSceneLog(folder, deliberateErrorReport(kLitScene, sourceLine(kLitScene, kDeliberateError)));
 }
 
 TEST(LitScene, PlainBuildBesideTheInterposerIsTracedWithCallSitesInItsModule)
@@ -160,35 +187,13 @@ TEST(LitScene, PlainBuildBesideTheInterposerIsTracedWithCallSitesInItsModule)
     {
         EXPECT_TRUE(std::regex_match(call.site, programSite) && call.line == 0)
             << call.site << ":" << call.line << ": " << call.function;
-        if (call.function == "glEnable" && call.arguments == "GL_LIGHT_MODEL_TWO_SIDE")
+        if (call.function + "(" + call.arguments + ")" == kDeliberateError)
             errorSite = call.site;
     }
     EXPECT_EQ(kLitSceneFunctions, glFunctions(trace));
+    ASSERT_FALSE(errorSite.empty()) << "the deliberate error's call is not in the trace";
 
-    const std::vector<std::string> log = fileLines(folder + "\\log.txt");
-    EXPECT_TRUE(contains(log, errorSite + "(0): glEnable: invalid enumerant")) << ::testing::PrintToString(log);
-    const std::string totals = summary(folder + "\\log.txt");
-    EXPECT_EQ(1, summaryCount(totals, "GL errors reported")) << totals;
-    EXPECT_GT(summaryCount(totals, "frames"), 0) << totals;
-}
-
-namespace {
-
-// Runs error_policy.exe under `policy` and checks that its one error was reported with the program's file and
-// line before the policy acted; answers the exit code.
-unsigned long runUnderErrorPolicy(const std::string& policy)
-{
-    const std::string folder = freshFolder("policy_" + policy);
-    const unsigned long exitCode =
-        runToEnd(program("error_policy.exe"), folder, {{"QEL_ON_ERROR", policy}, {"QEL_LOG", "log.txt"}});
-    const std::string report = std::string(kErrorPolicy) + "(" +
-        std::to_string(sourceLine("error_policy.c", "glEnable(GL_LIGHT_MODEL_TWO_SIDE)")) +
-        "): glEnable: invalid enumerant";
-    const std::vector<std::string> log = fileLines(folder + "\\log.txt");
-    EXPECT_TRUE(contains(log, report)) << policy << ": " << ::testing::PrintToString(log);
-    return exitCode;
-}
-
+    expectLitSceneLog(folder, deliberateErrorReport(errorSite, 0));
 }
 
 TEST(ErrorPolicy, ReportLetsTheProgramRunOn)
