@@ -5,8 +5,11 @@ Usage: check_exports.py BUILD_DIR
 
 qel_ogl.dll must export the entry-point table exactly as the generated headers declare it, undecorated
 (`_cgmActiveTexture`, never `_cgmActiveTexture@4` or a mangled name), the two chain tops, the plain-named
-functions and the classes below; qel_core.dll the exception classes that cross into hosts. Reads the tables with
-the objdump that the build's configuration found.
+functions and the classes below; qel_core.dll the exception classes that cross into hosts. The interposer
+(bin/interposer/opengl32.dll) must export, undecorated, exactly the names that MinGW-w64's libopengl32.a imports
+for the target, each a forwarder to a function that qel_ogl.dll exports; on i686 that function's stdcall
+decoration must count the argument bytes that the import library gives the system's function. Reads the tables
+with the objdump and nm that the build's configuration found.
 """
 
 import os
@@ -40,10 +43,57 @@ def nested_name(*parts):
     return "N" + "".join("%d%s" % (len(part), part) for part in parts) + "E"
 
 
+def listing_of(objdump, dll):
+    return subprocess.run([objdump, "-p", dll], check=True, capture_output=True, text=True).stdout
+
+
 def exports(objdump, dll):
-    listing = subprocess.run([objdump, "-p", dll], check=True, capture_output=True, text=True).stdout
-    table = listing.split("[Ordinal/Name Pointer] Table", 1)[1]
+    table = listing_of(objdump, dll).split("[Ordinal/Name Pointer] Table", 1)[1]
     return {line.split()[-1] for line in table.splitlines() if line.strip().startswith("[")}
+
+
+def forwarders(objdump, dll):
+    """Export name -> forwarder string ("qel_ogl.qel_hook_glBegin@4") of a DLL whose exports all forward."""
+    listing = listing_of(objdump, dll)
+    targets = dict(re.findall(r"^\s*\[\s*(\d+)\] \+base\[\s*\d+\]\s+\w+ Forwarder RVA -- (\S+)$", listing, re.M))
+    table = listing.split("[Ordinal/Name Pointer] Table", 1)[1]
+    names = re.findall(r"^\s*\[\s*(\d+)\] (\S+)$", table, re.M)
+    return {name: targets.get(index) for index, name in names}
+
+
+def imported_by_import_library(nm, library):
+    """Name -> i686 stdcall argument bytes (None on x86_64) of every function an import library imports."""
+    listing = subprocess.run([nm, library], check=True, capture_output=True, text=True).stdout
+    found = {}
+    for symbol in re.findall(r"^[0-9a-f]+ T (\S+)$", listing, re.M):
+        decorated = re.match(r"_(\w+)@(\d+)$", symbol)
+        if decorated:
+            found[decorated.group(1)] = int(decorated.group(2))
+        else:
+            found[symbol] = None
+    return found
+
+
+def check_interposer(build_dir, objdump, nm, ogl, problems):
+    triplet = os.path.basename(nm)[:-len("-nm")]
+    expected = imported_by_import_library(nm, "/usr/%s/lib/libopengl32.a" % triplet)
+    found = forwarders(objdump, os.path.join(build_dir, "bin", "interposer", "opengl32.dll"))
+    for name in sorted(set(expected) - set(found)):
+        problems.append("the interposer does not export %s" % name)
+    for name in sorted(set(found) - set(expected)):
+        problems.append("the interposer exports %s, which the system's opengl32.dll does not" % name)
+    for name in sorted(set(found) & set(expected)):
+        target = found[name]
+        if target is None or not target.startswith("qel_ogl."):
+            problems.append("the interposer's %s does not forward to qel_ogl.dll" % name)
+            continue
+        function = target[len("qel_ogl."):]
+        if function not in ogl:
+            problems.append("the interposer's %s forwards to %s, which qel_ogl.dll does not export" % (name, function))
+        if expected[name] is not None and not function.endswith("@%d" % expected[name]):
+            problems.append("the interposer's %s forwards to %s; the system's takes %d argument bytes"
+                            % (name, function, expected[name]))
+    return len(expected)
 
 
 def declared_variables(header, prefix):
@@ -94,6 +144,7 @@ def main():
     build_dir = sys.argv[1]
     cache = open(os.path.join(build_dir, "CMakeCache.txt"), encoding="utf-8").read()
     objdump = re.search(r"^CMAKE_OBJDUMP:\w+=(.*)$", cache, re.M).group(1)
+    nm = re.search(r"^CMAKE_NM:\w+=(.*)$", cache, re.M).group(1)
 
     problems = []
     ogl = exports(objdump, os.path.join(build_dir, "bin", "qel_ogl.dll"))
@@ -102,13 +153,16 @@ def main():
     check_named(ogl, ogl_symbols(), problems)
     core = exports(objdump, os.path.join(build_dir, "bin", "qel_core.dll"))
     check_named(core, core_symbols(), problems)
+    interposed = check_interposer(build_dir, objdump, nm, ogl, problems)
 
     for problem in problems:
         print("check_exports: %s" % problem, file=sys.stderr)
     if problems:
         return 1
-    print("check_exports: %s: %d _cgm and %d _wcgm variables, %d classes, both chain tops, %s, %d core exceptions"
-          % (build_dir, gl_count, wgl_count, len(OGL_CLASSES), " and ".join(PLAIN_FUNCTIONS), len(CORE_EXCEPTIONS)))
+    print("check_exports: %s: %d _cgm and %d _wcgm variables, %d classes, both chain tops, %s, %d core exceptions; "
+          "the interposer forwards all %d exports of the system's opengl32.dll"
+          % (build_dir, gl_count, wgl_count, len(OGL_CLASSES), " and ".join(PLAIN_FUNCTIONS), len(CORE_EXCEPTIONS),
+             interposed))
     return 0
 
 

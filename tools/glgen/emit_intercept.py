@@ -93,7 +93,11 @@ def _chain_operation(operation):
 
 
 def _arguments(operation):
-    return "".join(", " + p.name for p in operation.command.params)
+    return [p.name for p in operation.command.params]
+
+
+def _return_statement(callee, arguments):
+    return cpp.wrap("return " + callee, arguments, ";") + "\n"
 
 
 # The C entry family.
@@ -107,8 +111,8 @@ def _entry_definition(operation):
     head = cpp.wrap("extern \"C\" " + _result(operation) + " " + _entry_name(operation),
                     _params(operation, True), "", indent="")
     enter = "enterGL" if operation.chain == "gl" else "enterWGL"
-    body = "    return %s(InterceptOp::%s, %s, file, line%s);\n" % (
-        enter, operation.name, _chain_operation(operation), _arguments(operation))
+    body = _return_statement(enter, ["InterceptOp::" + operation.name, _chain_operation(operation), "file", "line"]
+                             + _arguments(operation))
     return head + "\n{\n" + body + "}\n"
 
 
@@ -132,12 +136,12 @@ def _hook_definition(operation, name, straight):
                     _params(operation, False) or ["void"], "", indent="")
     if operation.chain == "none":
         types = [_result(operation)] + [cpp.plain_type(p.ctype, _table(operation)) for p in operation.command.params]
-        body = "    return callDriver<%s>(InterceptOp::%s%s);\n" % (
-            ", ".join(types), straight, _arguments(operation))
+        body = _return_statement("callDriver<%s>" % ", ".join(types),
+                                 ["InterceptOp::" + straight] + _arguments(operation))
     else:
         hook = "hookGL" if operation.chain == "gl" else "hookWGL"
-        body = "    return %s(InterceptOp::%s, %s, QEL_RETURN_ADDRESS()%s);\n" % (
-            hook, straight, _chain_operation(operation), _arguments(operation))
+        body = _return_statement(hook, ["InterceptOp::" + straight, _chain_operation(operation),
+                                        "QEL_RETURN_ADDRESS()"] + _arguments(operation))
     return head + "\n{\n" + body + "}\n"
 
 

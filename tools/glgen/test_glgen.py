@@ -8,6 +8,7 @@ import os
 import unittest
 
 import cpp
+import emit_intercept
 import model
 import registry
 
@@ -77,6 +78,41 @@ class ResolvedModel(unittest.TestCase):
     @staticmethod
     def entry_of(resolved, name):
         return next(e for e in resolved.entries if e.name == name)
+
+
+class InterceptionLayer(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.model = build_model()
+        cls.exports = emit_intercept.read_system_exports(cls.model)
+        cls.files = emit_intercept.emit(cls.model)
+
+    def test_every_operation_has_an_entry_and_a_macro_and_the_interposer_every_system_export(self):
+        entries = self.files[emit_intercept.INTERCEPT + "InterceptEntries.h"]
+        macros = self.files[emit_intercept.INTERCEPT + "InterceptMacros.h"]
+        self.assertEqual(1501 + 20, entries.count("QEL_OGL_API "))
+        self.assertEqual(1501 + 20, macros.count("#define "))
+        self.assertIn("#define SwapBuffers(hdc) qel_SwapBuffers(__FILE__, __LINE__, hdc)", macros)
+        routes = [e.route for e in self.exports]
+        self.assertEqual((19, 1, 12), (routes.count("chain"), routes.count("swap"), routes.count("pass")))
+        for target in ("x86_64", "i686"):
+            definition = self.files[emit_intercept.INTERPOSER + "opengl32-%s.def" % target]
+            self.assertEqual(368, definition.count(" = qel_ogl."))
+
+    def test_i686_forwarders_carry_the_stdcall_argument_bytes(self):
+        definition = self.files[emit_intercept.INTERPOSER + "opengl32-i686.def"]
+        self.assertIn("    glBegin = qel_ogl.qel_hook_glBegin@4\n", definition)
+        self.assertIn("    glRectd = qel_ogl.qel_hook_glRectd@32\n", definition)
+        self.assertIn("    glTexImage2D = qel_ogl.qel_hook_glTexImage2D@36\n", definition)
+        self.assertIn("    wglSwapBuffers = qel_ogl.qel_hook_wglSwapBuffers@4\n", definition)
+        self.assertIn("    wglChoosePixelFormat = qel_ogl.qel_pass_wglChoosePixelFormat@8\n", definition)
+        self.assertIn("    glBegin = qel_ogl.qel_hook_glBegin\n",
+                      self.files[emit_intercept.INTERPOSER + "opengl32-x86_64.def"])
+
+    def test_operations_are_in_byte_order_so_that_a_name_is_found_by_bisection(self):
+        names = [o.name for o in emit_intercept.operations(self.model, self.exports)]
+        self.assertEqual(sorted(names, key=str.encode), names)
+        self.assertEqual(1501 + 20 + 13, len(names))
 
 
 class CppHelpers(unittest.TestCase):

@@ -19,7 +19,8 @@ extern "C" void qel_glAccum(const char* file, unsigned line, unsigned op, float 
 
 extern "C" void qel_glActiveStencilFaceEXT(const char* file, unsigned line, unsigned face)
 {
-    return enterGL(InterceptOp::glActiveStencilFaceEXT, &OpenGLInterceptor::cgmActiveStencilFaceEXT, file, line, face);
+    return enterGL(
+        InterceptOp::glActiveStencilFaceEXT, &OpenGLInterceptor::cgmActiveStencilFaceEXT, file, line, face);
 }
 
 extern "C" void qel_glActiveTexture(const char* file, unsigned line, unsigned texture)
@@ -39,21 +40,26 @@ extern "C" void qel_glActiveVaryingNV(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glAddSwapHintRectWIN(const char* file, unsigned line, int x, int y, int width, int height)
 {
-    return enterGL(InterceptOp::glAddSwapHintRectWIN, &OpenGLInterceptor::cgmAddSwapHintRectWIN, file, line, x, y, width, height);
+    return enterGL(
+        InterceptOp::glAddSwapHintRectWIN, &OpenGLInterceptor::cgmAddSwapHintRectWIN, file, line, x, y, width, height);
 }
 
 extern "C" void qel_glAlphaFragmentOp1ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep,
     unsigned arg1Mod)
 {
-    return enterGL(InterceptOp::glAlphaFragmentOp1ATI, &OpenGLInterceptor::cgmAlphaFragmentOp1ATI, file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod);
+    return enterGL(
+        InterceptOp::glAlphaFragmentOp1ATI, &OpenGLInterceptor::cgmAlphaFragmentOp1ATI, file, line, op, dst, dstMod,
+        arg1, arg1Rep, arg1Mod);
 }
 
 extern "C" void qel_glAlphaFragmentOp2ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep,
     unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
-    return enterGL(InterceptOp::glAlphaFragmentOp2ATI, &OpenGLInterceptor::cgmAlphaFragmentOp2ATI, file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+    return enterGL(
+        InterceptOp::glAlphaFragmentOp2ATI, &OpenGLInterceptor::cgmAlphaFragmentOp2ATI, file, line, op, dst, dstMod,
+        arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
 
 extern "C" void qel_glAlphaFragmentOp3ATI(
@@ -61,7 +67,9 @@ extern "C" void qel_glAlphaFragmentOp3ATI(
     unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod, unsigned arg3, unsigned arg3Rep,
     unsigned arg3Mod)
 {
-    return enterGL(InterceptOp::glAlphaFragmentOp3ATI, &OpenGLInterceptor::cgmAlphaFragmentOp3ATI, file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+    return enterGL(
+        InterceptOp::glAlphaFragmentOp3ATI, &OpenGLInterceptor::cgmAlphaFragmentOp3ATI, file, line, op, dst, dstMod,
+        arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
 
 extern "C" void qel_glAlphaFunc(const char* file, unsigned line, unsigned func, float ref)
@@ -77,19 +85,25 @@ extern "C" void qel_glApplyTextureEXT(const char* file, unsigned line, unsigned 
 extern "C" unsigned char qel_glAreProgramsResidentNV(
     const char* file, unsigned line, int n, const unsigned* programs, unsigned char* residences)
 {
-    return enterGL(InterceptOp::glAreProgramsResidentNV, &OpenGLInterceptor::cgmAreProgramsResidentNV, file, line, n, programs, residences);
+    return enterGL(
+        InterceptOp::glAreProgramsResidentNV, &OpenGLInterceptor::cgmAreProgramsResidentNV, file, line, n, programs,
+        residences);
 }
 
 extern "C" unsigned char qel_glAreTexturesResident(
     const char* file, unsigned line, int n, const unsigned* textures, unsigned char* residences)
 {
-    return enterGL(InterceptOp::glAreTexturesResident, &OpenGLInterceptor::cgmAreTexturesResident, file, line, n, textures, residences);
+    return enterGL(
+        InterceptOp::glAreTexturesResident, &OpenGLInterceptor::cgmAreTexturesResident, file, line, n, textures,
+        residences);
 }
 
 extern "C" unsigned char qel_glAreTexturesResidentEXT(
     const char* file, unsigned line, int n, const unsigned* textures, unsigned char* residences)
 {
-    return enterGL(InterceptOp::glAreTexturesResidentEXT, &OpenGLInterceptor::cgmAreTexturesResidentEXT, file, line, n, textures, residences);
+    return enterGL(
+        InterceptOp::glAreTexturesResidentEXT, &OpenGLInterceptor::cgmAreTexturesResidentEXT, file, line, n, textures,
+        residences);
 }
 
 extern "C" void qel_glArrayElement(const char* file, unsigned line, int i)
@@ -106,7 +120,9 @@ extern "C" void qel_glArrayObjectATI(
     const char* file, unsigned line, unsigned array, int size, unsigned type, int stride, unsigned buffer,
     unsigned offset)
 {
-    return enterGL(InterceptOp::glArrayObjectATI, &OpenGLInterceptor::cgmArrayObjectATI, file, line, array, size, type, stride, buffer, offset);
+    return enterGL(
+        InterceptOp::glArrayObjectATI, &OpenGLInterceptor::cgmArrayObjectATI, file, line, array, size, type, stride,
+        buffer, offset);
 }
 
 extern "C" void qel_glAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
@@ -116,7 +132,8 @@ extern "C" void qel_glAsyncMarkerSGIX(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glAttachObjectARB(const char* file, unsigned line, unsigned containerObj, unsigned obj)
 {
-    return enterGL(InterceptOp::glAttachObjectARB, &OpenGLInterceptor::cgmAttachObjectARB, file, line, containerObj, obj);
+    return enterGL(
+        InterceptOp::glAttachObjectARB, &OpenGLInterceptor::cgmAttachObjectARB, file, line, containerObj, obj);
 }
 
 extern "C" void qel_glAttachShader(const char* file, unsigned line, unsigned program, unsigned shader)
@@ -136,7 +153,8 @@ extern "C" void qel_glBeginFragmentShaderATI(const char* file, unsigned line)
 
 extern "C" void qel_glBeginOcclusionQueryNV(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(InterceptOp::glBeginOcclusionQueryNV, &OpenGLInterceptor::cgmBeginOcclusionQueryNV, file, line, id);
+    return enterGL(
+        InterceptOp::glBeginOcclusionQueryNV, &OpenGLInterceptor::cgmBeginOcclusionQueryNV, file, line, id);
 }
 
 extern "C" void qel_glBeginQuery(const char* file, unsigned line, unsigned target, unsigned id)
@@ -156,7 +174,9 @@ extern "C" void qel_glBeginSceneEXT(const char* file, unsigned line)
 
 extern "C" void qel_glBeginTransformFeedbackNV(const char* file, unsigned line, unsigned primitiveMode)
 {
-    return enterGL(InterceptOp::glBeginTransformFeedbackNV, &OpenGLInterceptor::cgmBeginTransformFeedbackNV, file, line, primitiveMode);
+    return enterGL(
+        InterceptOp::glBeginTransformFeedbackNV, &OpenGLInterceptor::cgmBeginTransformFeedbackNV, file, line,
+        primitiveMode);
 }
 
 extern "C" void qel_glBeginVertexShaderEXT(const char* file, unsigned line)
@@ -167,13 +187,16 @@ extern "C" void qel_glBeginVertexShaderEXT(const char* file, unsigned line)
 extern "C" void qel_glBindAttribLocation(
     const char* file, unsigned line, unsigned program, unsigned index, const char* name)
 {
-    return enterGL(InterceptOp::glBindAttribLocation, &OpenGLInterceptor::cgmBindAttribLocation, file, line, program, index, name);
+    return enterGL(
+        InterceptOp::glBindAttribLocation, &OpenGLInterceptor::cgmBindAttribLocation, file, line, program, index, name);
 }
 
 extern "C" void qel_glBindAttribLocationARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, const char* name)
 {
-    return enterGL(InterceptOp::glBindAttribLocationARB, &OpenGLInterceptor::cgmBindAttribLocationARB, file, line, programObj, index, name);
+    return enterGL(
+        InterceptOp::glBindAttribLocationARB, &OpenGLInterceptor::cgmBindAttribLocationARB, file, line, programObj,
+        index, name);
 }
 
 extern "C" void qel_glBindBuffer(const char* file, unsigned line, unsigned target, unsigned buffer)
@@ -189,46 +212,58 @@ extern "C" void qel_glBindBufferARB(const char* file, unsigned line, unsigned ta
 extern "C" void qel_glBindBufferBaseNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer)
 {
-    return enterGL(InterceptOp::glBindBufferBaseNV, &OpenGLInterceptor::cgmBindBufferBaseNV, file, line, target, index, buffer);
+    return enterGL(
+        InterceptOp::glBindBufferBaseNV, &OpenGLInterceptor::cgmBindBufferBaseNV, file, line, target, index, buffer);
 }
 
 extern "C" void qel_glBindBufferOffsetNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset)
 {
-    return enterGL(InterceptOp::glBindBufferOffsetNV, &OpenGLInterceptor::cgmBindBufferOffsetNV, file, line, target, index, buffer, offset);
+    return enterGL(
+        InterceptOp::glBindBufferOffsetNV, &OpenGLInterceptor::cgmBindBufferOffsetNV, file, line, target, index,
+        buffer, offset);
 }
 
 extern "C" void qel_glBindBufferRangeNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset,
     ptrdiff_t size)
 {
-    return enterGL(InterceptOp::glBindBufferRangeNV, &OpenGLInterceptor::cgmBindBufferRangeNV, file, line, target, index, buffer, offset, size);
+    return enterGL(
+        InterceptOp::glBindBufferRangeNV, &OpenGLInterceptor::cgmBindBufferRangeNV, file, line, target, index, buffer,
+        offset, size);
 }
 
 extern "C" void qel_glBindFragDataLocationEXT(
     const char* file, unsigned line, unsigned program, unsigned color, const char* name)
 {
-    return enterGL(InterceptOp::glBindFragDataLocationEXT, &OpenGLInterceptor::cgmBindFragDataLocationEXT, file, line, program, color, name);
+    return enterGL(
+        InterceptOp::glBindFragDataLocationEXT, &OpenGLInterceptor::cgmBindFragDataLocationEXT, file, line, program,
+        color, name);
 }
 
 extern "C" void qel_glBindFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(InterceptOp::glBindFragmentShaderATI, &OpenGLInterceptor::cgmBindFragmentShaderATI, file, line, id);
+    return enterGL(
+        InterceptOp::glBindFragmentShaderATI, &OpenGLInterceptor::cgmBindFragmentShaderATI, file, line, id);
 }
 
 extern "C" void qel_glBindFramebufferEXT(const char* file, unsigned line, unsigned target, unsigned framebuffer)
 {
-    return enterGL(InterceptOp::glBindFramebufferEXT, &OpenGLInterceptor::cgmBindFramebufferEXT, file, line, target, framebuffer);
+    return enterGL(
+        InterceptOp::glBindFramebufferEXT, &OpenGLInterceptor::cgmBindFramebufferEXT, file, line, target, framebuffer);
 }
 
 extern "C" unsigned qel_glBindLightParameterEXT(const char* file, unsigned line, unsigned light, unsigned value)
 {
-    return enterGL(InterceptOp::glBindLightParameterEXT, &OpenGLInterceptor::cgmBindLightParameterEXT, file, line, light, value);
+    return enterGL(
+        InterceptOp::glBindLightParameterEXT, &OpenGLInterceptor::cgmBindLightParameterEXT, file, line, light, value);
 }
 
 extern "C" unsigned qel_glBindMaterialParameterEXT(const char* file, unsigned line, unsigned face, unsigned value)
 {
-    return enterGL(InterceptOp::glBindMaterialParameterEXT, &OpenGLInterceptor::cgmBindMaterialParameterEXT, file, line, face, value);
+    return enterGL(
+        InterceptOp::glBindMaterialParameterEXT, &OpenGLInterceptor::cgmBindMaterialParameterEXT, file, line, face,
+        value);
 }
 
 extern "C" unsigned qel_glBindParameterEXT(const char* file, unsigned line, unsigned value)
@@ -248,13 +283,17 @@ extern "C" void qel_glBindProgramNV(const char* file, unsigned line, unsigned ta
 
 extern "C" void qel_glBindRenderbufferEXT(const char* file, unsigned line, unsigned target, unsigned renderbuffer)
 {
-    return enterGL(InterceptOp::glBindRenderbufferEXT, &OpenGLInterceptor::cgmBindRenderbufferEXT, file, line, target, renderbuffer);
+    return enterGL(
+        InterceptOp::glBindRenderbufferEXT, &OpenGLInterceptor::cgmBindRenderbufferEXT, file, line, target,
+        renderbuffer);
 }
 
 extern "C" unsigned qel_glBindTexGenParameterEXT(
     const char* file, unsigned line, unsigned unit, unsigned coord, unsigned value)
 {
-    return enterGL(InterceptOp::glBindTexGenParameterEXT, &OpenGLInterceptor::cgmBindTexGenParameterEXT, file, line, unit, coord, value);
+    return enterGL(
+        InterceptOp::glBindTexGenParameterEXT, &OpenGLInterceptor::cgmBindTexGenParameterEXT, file, line, unit, coord,
+        value);
 }
 
 extern "C" void qel_glBindTexture(const char* file, unsigned line, unsigned target, unsigned texture)
@@ -269,12 +308,15 @@ extern "C" void qel_glBindTextureEXT(const char* file, unsigned line, unsigned t
 
 extern "C" unsigned qel_glBindTextureUnitParameterEXT(const char* file, unsigned line, unsigned unit, unsigned value)
 {
-    return enterGL(InterceptOp::glBindTextureUnitParameterEXT, &OpenGLInterceptor::cgmBindTextureUnitParameterEXT, file, line, unit, value);
+    return enterGL(
+        InterceptOp::glBindTextureUnitParameterEXT, &OpenGLInterceptor::cgmBindTextureUnitParameterEXT, file, line,
+        unit, value);
 }
 
 extern "C" void qel_glBindVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
-    return enterGL(InterceptOp::glBindVertexArrayAPPLE, &OpenGLInterceptor::cgmBindVertexArrayAPPLE, file, line, array);
+    return enterGL(
+        InterceptOp::glBindVertexArrayAPPLE, &OpenGLInterceptor::cgmBindVertexArrayAPPLE, file, line, array);
 }
 
 extern "C" void qel_glBindVertexShaderEXT(const char* file, unsigned line, unsigned id)
@@ -285,14 +327,18 @@ extern "C" void qel_glBindVertexShaderEXT(const char* file, unsigned line, unsig
 extern "C" void qel_glBinormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glBinormalPointerEXT, &OpenGLInterceptor::cgmBinormalPointerEXT, file, line, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glBinormalPointerEXT, &OpenGLInterceptor::cgmBinormalPointerEXT, file, line, type, stride,
+        pointer);
 }
 
 extern "C" void qel_glBitmap(
     const char* file, unsigned line, int width, int height, float xorig, float yorig, float xmove, float ymove,
     const unsigned char* bitmap)
 {
-    return enterGL(InterceptOp::glBitmap, &OpenGLInterceptor::cgmBitmap, file, line, width, height, xorig, yorig, xmove, ymove, bitmap);
+    return enterGL(
+        InterceptOp::glBitmap, &OpenGLInterceptor::cgmBitmap, file, line, width, height, xorig, yorig, xmove, ymove,
+        bitmap);
 }
 
 extern "C" void qel_glBlendColor(const char* file, unsigned line, float red, float green, float blue, float alpha)
@@ -302,7 +348,8 @@ extern "C" void qel_glBlendColor(const char* file, unsigned line, float red, flo
 
 extern "C" void qel_glBlendColorEXT(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    return enterGL(InterceptOp::glBlendColorEXT, &OpenGLInterceptor::cgmBlendColorEXT, file, line, red, green, blue, alpha);
+    return enterGL(
+        InterceptOp::glBlendColorEXT, &OpenGLInterceptor::cgmBlendColorEXT, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glBlendEquation(const char* file, unsigned line, unsigned mode)
@@ -317,12 +364,16 @@ extern "C" void qel_glBlendEquationEXT(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glBlendEquationSeparate(const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
-    return enterGL(InterceptOp::glBlendEquationSeparate, &OpenGLInterceptor::cgmBlendEquationSeparate, file, line, modeRGB, modeAlpha);
+    return enterGL(
+        InterceptOp::glBlendEquationSeparate, &OpenGLInterceptor::cgmBlendEquationSeparate, file, line, modeRGB,
+        modeAlpha);
 }
 
 extern "C" void qel_glBlendEquationSeparateEXT(const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
-    return enterGL(InterceptOp::glBlendEquationSeparateEXT, &OpenGLInterceptor::cgmBlendEquationSeparateEXT, file, line, modeRGB, modeAlpha);
+    return enterGL(
+        InterceptOp::glBlendEquationSeparateEXT, &OpenGLInterceptor::cgmBlendEquationSeparateEXT, file, line, modeRGB,
+        modeAlpha);
 }
 
 extern "C" void qel_glBlendFunc(const char* file, unsigned line, unsigned sfactor, unsigned dfactor)
@@ -334,39 +385,49 @@ extern "C" void qel_glBlendFuncSeparate(
     const char* file, unsigned line, unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha,
     unsigned dfactorAlpha)
 {
-    return enterGL(InterceptOp::glBlendFuncSeparate, &OpenGLInterceptor::cgmBlendFuncSeparate, file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+    return enterGL(
+        InterceptOp::glBlendFuncSeparate, &OpenGLInterceptor::cgmBlendFuncSeparate, file, line, sfactorRGB,
+        dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
 extern "C" void qel_glBlendFuncSeparateEXT(
     const char* file, unsigned line, unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha,
     unsigned dfactorAlpha)
 {
-    return enterGL(InterceptOp::glBlendFuncSeparateEXT, &OpenGLInterceptor::cgmBlendFuncSeparateEXT, file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+    return enterGL(
+        InterceptOp::glBlendFuncSeparateEXT, &OpenGLInterceptor::cgmBlendFuncSeparateEXT, file, line, sfactorRGB,
+        dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
 extern "C" void qel_glBlitFramebufferEXT(
     const char* file, unsigned line, int srcX0, int srcY0, int srcX1, int srcY1, int dstX0, int dstY0, int dstX1,
     int dstY1, unsigned mask, unsigned filter)
 {
-    return enterGL(InterceptOp::glBlitFramebufferEXT, &OpenGLInterceptor::cgmBlitFramebufferEXT, file, line, srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
+    return enterGL(
+        InterceptOp::glBlitFramebufferEXT, &OpenGLInterceptor::cgmBlitFramebufferEXT, file, line, srcX0, srcY0, srcX1,
+        srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
 }
 
 extern "C" void qel_glBufferData(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
-    return enterGL(InterceptOp::glBufferData, &OpenGLInterceptor::cgmBufferData, file, line, target, size, data, usage);
+    return enterGL(
+        InterceptOp::glBufferData, &OpenGLInterceptor::cgmBufferData, file, line, target, size, data, usage);
 }
 
 extern "C" void qel_glBufferDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
-    return enterGL(InterceptOp::glBufferDataARB, &OpenGLInterceptor::cgmBufferDataARB, file, line, target, size, data, usage);
+    return enterGL(
+        InterceptOp::glBufferDataARB, &OpenGLInterceptor::cgmBufferDataARB, file, line, target, size, data, usage);
 }
 
 extern "C" void qel_glBufferParameteriAPPLE(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glBufferParameteriAPPLE, &OpenGLInterceptor::cgmBufferParameteriAPPLE, file, line, target, pname, param);
+    return enterGL(
+        InterceptOp::glBufferParameteriAPPLE, &OpenGLInterceptor::cgmBufferParameteriAPPLE, file, line, target, pname,
+        param);
 }
 
 extern "C" unsigned qel_glBufferRegionEnabled(const char* file, unsigned line)
@@ -377,13 +438,16 @@ extern "C" unsigned qel_glBufferRegionEnabled(const char* file, unsigned line)
 extern "C" void qel_glBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
-    return enterGL(InterceptOp::glBufferSubData, &OpenGLInterceptor::cgmBufferSubData, file, line, target, offset, size, data);
+    return enterGL(
+        InterceptOp::glBufferSubData, &OpenGLInterceptor::cgmBufferSubData, file, line, target, offset, size, data);
 }
 
 extern "C" void qel_glBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
-    return enterGL(InterceptOp::glBufferSubDataARB, &OpenGLInterceptor::cgmBufferSubDataARB, file, line, target, offset, size, data);
+    return enterGL(
+        InterceptOp::glBufferSubDataARB, &OpenGLInterceptor::cgmBufferSubDataARB, file, line, target, offset, size,
+        data);
 }
 
 extern "C" void qel_glCallList(const char* file, unsigned line, unsigned list)
@@ -398,7 +462,8 @@ extern "C" void qel_glCallLists(const char* file, unsigned line, int n, unsigned
 
 extern "C" unsigned qel_glCheckFramebufferStatusEXT(const char* file, unsigned line, unsigned target)
 {
-    return enterGL(InterceptOp::glCheckFramebufferStatusEXT, &OpenGLInterceptor::cgmCheckFramebufferStatusEXT, file, line, target);
+    return enterGL(
+        InterceptOp::glCheckFramebufferStatusEXT, &OpenGLInterceptor::cgmCheckFramebufferStatusEXT, file, line, target);
 }
 
 extern "C" void qel_glClampColorARB(const char* file, unsigned line, unsigned target, unsigned clamp)
@@ -423,13 +488,15 @@ extern "C" void qel_glClearColor(const char* file, unsigned line, float red, flo
 
 extern "C" void qel_glClearColorIiEXT(const char* file, unsigned line, int red, int green, int blue, int alpha)
 {
-    return enterGL(InterceptOp::glClearColorIiEXT, &OpenGLInterceptor::cgmClearColorIiEXT, file, line, red, green, blue, alpha);
+    return enterGL(
+        InterceptOp::glClearColorIiEXT, &OpenGLInterceptor::cgmClearColorIiEXT, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glClearColorIuiEXT(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
-    return enterGL(InterceptOp::glClearColorIuiEXT, &OpenGLInterceptor::cgmClearColorIuiEXT, file, line, red, green, blue, alpha);
+    return enterGL(
+        InterceptOp::glClearColorIuiEXT, &OpenGLInterceptor::cgmClearColorIuiEXT, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glClearDepth(const char* file, unsigned line, double depth)
@@ -459,17 +526,21 @@ extern "C" void qel_glClearStencil(const char* file, unsigned line, int s)
 
 extern "C" void qel_glClientActiveTexture(const char* file, unsigned line, unsigned texture)
 {
-    return enterGL(InterceptOp::glClientActiveTexture, &OpenGLInterceptor::cgmClientActiveTexture, file, line, texture);
+    return enterGL(
+        InterceptOp::glClientActiveTexture, &OpenGLInterceptor::cgmClientActiveTexture, file, line, texture);
 }
 
 extern "C" void qel_glClientActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
-    return enterGL(InterceptOp::glClientActiveTextureARB, &OpenGLInterceptor::cgmClientActiveTextureARB, file, line, texture);
+    return enterGL(
+        InterceptOp::glClientActiveTextureARB, &OpenGLInterceptor::cgmClientActiveTextureARB, file, line, texture);
 }
 
 extern "C" void qel_glClientActiveVertexStreamATI(const char* file, unsigned line, unsigned stream)
 {
-    return enterGL(InterceptOp::glClientActiveVertexStreamATI, &OpenGLInterceptor::cgmClientActiveVertexStreamATI, file, line, stream);
+    return enterGL(
+        InterceptOp::glClientActiveVertexStreamATI, &OpenGLInterceptor::cgmClientActiveVertexStreamATI, file, line,
+        stream);
 }
 
 extern "C" void qel_glClipPlane(const char* file, unsigned line, unsigned plane, const double* equation)
@@ -510,7 +581,8 @@ extern "C" void qel_glColor3f(const char* file, unsigned line, float red, float 
 extern "C" void qel_glColor3fVertex3fSUN(
     const char* file, unsigned line, float r, float g, float b, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glColor3fVertex3fSUN, &OpenGLInterceptor::cgmColor3fVertex3fSUN, file, line, r, g, b, x, y, z);
+    return enterGL(
+        InterceptOp::glColor3fVertex3fSUN, &OpenGLInterceptor::cgmColor3fVertex3fSUN, file, line, r, g, b, x, y, z);
 }
 
 extern "C" void qel_glColor3fVertex3fvSUN(const char* file, unsigned line, const float* c, const float* v)
@@ -616,13 +688,17 @@ extern "C" void qel_glColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, float r, float g, float b, float a, float nx, float ny, float nz, float x,
     float y, float z)
 {
-    return enterGL(InterceptOp::glColor4fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmColor4fNormal3fVertex3fSUN, file, line, r, g, b, a, nx, ny, nz, x, y, z);
+    return enterGL(
+        InterceptOp::glColor4fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmColor4fNormal3fVertex3fSUN, file, line, r,
+        g, b, a, nx, ny, nz, x, y, z);
 }
 
 extern "C" void qel_glColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* c, const float* n, const float* v)
 {
-    return enterGL(InterceptOp::glColor4fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmColor4fNormal3fVertex3fvSUN, file, line, c, n, v);
+    return enterGL(
+        InterceptOp::glColor4fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmColor4fNormal3fVertex3fvSUN, file, line, c,
+        n, v);
 }
 
 extern "C" void qel_glColor4fv(const char* file, unsigned line, const float* v)
@@ -672,24 +748,29 @@ extern "C" void qel_glColor4ubVertex2fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y)
 {
-    return enterGL(InterceptOp::glColor4ubVertex2fSUN, &OpenGLInterceptor::cgmColor4ubVertex2fSUN, file, line, r, g, b, a, x, y);
+    return enterGL(
+        InterceptOp::glColor4ubVertex2fSUN, &OpenGLInterceptor::cgmColor4ubVertex2fSUN, file, line, r, g, b, a, x, y);
 }
 
 extern "C" void qel_glColor4ubVertex2fvSUN(const char* file, unsigned line, const unsigned char* c, const float* v)
 {
-    return enterGL(InterceptOp::glColor4ubVertex2fvSUN, &OpenGLInterceptor::cgmColor4ubVertex2fvSUN, file, line, c, v);
+    return enterGL(
+        InterceptOp::glColor4ubVertex2fvSUN, &OpenGLInterceptor::cgmColor4ubVertex2fvSUN, file, line, c, v);
 }
 
 extern "C" void qel_glColor4ubVertex3fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y, float z)
 {
-    return enterGL(InterceptOp::glColor4ubVertex3fSUN, &OpenGLInterceptor::cgmColor4ubVertex3fSUN, file, line, r, g, b, a, x, y, z);
+    return enterGL(
+        InterceptOp::glColor4ubVertex3fSUN, &OpenGLInterceptor::cgmColor4ubVertex3fSUN, file, line, r, g, b, a, x, y,
+        z);
 }
 
 extern "C" void qel_glColor4ubVertex3fvSUN(const char* file, unsigned line, const unsigned char* c, const float* v)
 {
-    return enterGL(InterceptOp::glColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmColor4ubVertex3fvSUN, file, line, c, v);
+    return enterGL(
+        InterceptOp::glColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmColor4ubVertex3fvSUN, file, line, c, v);
 }
 
 extern "C" void qel_glColor4ubv(const char* file, unsigned line, const unsigned char* v)
@@ -724,14 +805,18 @@ extern "C" void qel_glColorFragmentOp1ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1,
     unsigned arg1Rep, unsigned arg1Mod)
 {
-    return enterGL(InterceptOp::glColorFragmentOp1ATI, &OpenGLInterceptor::cgmColorFragmentOp1ATI, file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
+    return enterGL(
+        InterceptOp::glColorFragmentOp1ATI, &OpenGLInterceptor::cgmColorFragmentOp1ATI, file, line, op, dst, dstMask,
+        dstMod, arg1, arg1Rep, arg1Mod);
 }
 
 extern "C" void qel_glColorFragmentOp2ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1,
     unsigned arg1Rep, unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
-    return enterGL(InterceptOp::glColorFragmentOp2ATI, &OpenGLInterceptor::cgmColorFragmentOp2ATI, file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+    return enterGL(
+        InterceptOp::glColorFragmentOp2ATI, &OpenGLInterceptor::cgmColorFragmentOp2ATI, file, line, op, dst, dstMask,
+        dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
 
 extern "C" void qel_glColorFragmentOp3ATI(
@@ -739,7 +824,9 @@ extern "C" void qel_glColorFragmentOp3ATI(
     unsigned arg1Rep, unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod, unsigned arg3,
     unsigned arg3Rep, unsigned arg3Mod)
 {
-    return enterGL(InterceptOp::glColorFragmentOp3ATI, &OpenGLInterceptor::cgmColorFragmentOp3ATI, file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+    return enterGL(
+        InterceptOp::glColorFragmentOp3ATI, &OpenGLInterceptor::cgmColorFragmentOp3ATI, file, line, op, dst, dstMask,
+        dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
 
 extern "C" void qel_glColorMask(
@@ -752,7 +839,8 @@ extern "C" void qel_glColorMaskIndexedEXT(
     const char* file, unsigned line, unsigned index, unsigned char r, unsigned char g, unsigned char b,
     unsigned char a)
 {
-    return enterGL(InterceptOp::glColorMaskIndexedEXT, &OpenGLInterceptor::cgmColorMaskIndexedEXT, file, line, index, r, g, b, a);
+    return enterGL(
+        InterceptOp::glColorMaskIndexedEXT, &OpenGLInterceptor::cgmColorMaskIndexedEXT, file, line, index, r, g, b, a);
 }
 
 extern "C" void qel_glColorMaterial(const char* file, unsigned line, unsigned face, unsigned mode)
@@ -763,91 +851,117 @@ extern "C" void qel_glColorMaterial(const char* file, unsigned line, unsigned fa
 extern "C" void qel_glColorPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glColorPointer, &OpenGLInterceptor::cgmColorPointer, file, line, size, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glColorPointer, &OpenGLInterceptor::cgmColorPointer, file, line, size, type, stride, pointer);
 }
 
 extern "C" void qel_glColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return enterGL(InterceptOp::glColorPointerEXT, &OpenGLInterceptor::cgmColorPointerEXT, file, line, size, type, stride, count, pointer);
+    return enterGL(
+        InterceptOp::glColorPointerEXT, &OpenGLInterceptor::cgmColorPointerEXT, file, line, size, type, stride, count,
+        pointer);
 }
 
 extern "C" void qel_glColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(InterceptOp::glColorPointerListIBM, &OpenGLInterceptor::cgmColorPointerListIBM, file, line, size, type, stride, pointer, ptrstride);
+    return enterGL(
+        InterceptOp::glColorPointerListIBM, &OpenGLInterceptor::cgmColorPointerListIBM, file, line, size, type,
+        stride, pointer, ptrstride);
 }
 
 extern "C" void qel_glColorPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
-    return enterGL(InterceptOp::glColorPointervINTEL, &OpenGLInterceptor::cgmColorPointervINTEL, file, line, size, type, pointer);
+    return enterGL(
+        InterceptOp::glColorPointervINTEL, &OpenGLInterceptor::cgmColorPointervINTEL, file, line, size, type, pointer);
 }
 
 extern "C" void qel_glColorSubTable(
     const char* file, unsigned line, unsigned target, int start, int count, unsigned format, unsigned type,
     const void* data)
 {
-    return enterGL(InterceptOp::glColorSubTable, &OpenGLInterceptor::cgmColorSubTable, file, line, target, start, count, format, type, data);
+    return enterGL(
+        InterceptOp::glColorSubTable, &OpenGLInterceptor::cgmColorSubTable, file, line, target, start, count, format,
+        type, data);
 }
 
 extern "C" void qel_glColorSubTableEXT(
     const char* file, unsigned line, unsigned target, int start, int count, unsigned format, unsigned type,
     const void* data)
 {
-    return enterGL(InterceptOp::glColorSubTableEXT, &OpenGLInterceptor::cgmColorSubTableEXT, file, line, target, start, count, format, type, data);
+    return enterGL(
+        InterceptOp::glColorSubTableEXT, &OpenGLInterceptor::cgmColorSubTableEXT, file, line, target, start, count,
+        format, type, data);
 }
 
 extern "C" void qel_glColorTable(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* table)
 {
-    return enterGL(InterceptOp::glColorTable, &OpenGLInterceptor::cgmColorTable, file, line, target, internalformat, width, format, type, table);
+    return enterGL(
+        InterceptOp::glColorTable, &OpenGLInterceptor::cgmColorTable, file, line, target, internalformat, width,
+        format, type, table);
 }
 
 extern "C" void qel_glColorTableEXT(
     const char* file, unsigned line, unsigned target, unsigned internalFormat, int width, unsigned format,
     unsigned type, const void* table)
 {
-    return enterGL(InterceptOp::glColorTableEXT, &OpenGLInterceptor::cgmColorTableEXT, file, line, target, internalFormat, width, format, type, table);
+    return enterGL(
+        InterceptOp::glColorTableEXT, &OpenGLInterceptor::cgmColorTableEXT, file, line, target, internalFormat, width,
+        format, type, table);
 }
 
 extern "C" void qel_glColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glColorTableParameterfv, &OpenGLInterceptor::cgmColorTableParameterfv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glColorTableParameterfv, &OpenGLInterceptor::cgmColorTableParameterfv, file, line, target, pname,
+        params);
 }
 
 extern "C" void qel_glColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glColorTableParameterfvSGI, &OpenGLInterceptor::cgmColorTableParameterfvSGI, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glColorTableParameterfvSGI, &OpenGLInterceptor::cgmColorTableParameterfvSGI, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glColorTableParameteriv, &OpenGLInterceptor::cgmColorTableParameteriv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glColorTableParameteriv, &OpenGLInterceptor::cgmColorTableParameteriv, file, line, target, pname,
+        params);
 }
 
 extern "C" void qel_glColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glColorTableParameterivSGI, &OpenGLInterceptor::cgmColorTableParameterivSGI, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glColorTableParameterivSGI, &OpenGLInterceptor::cgmColorTableParameterivSGI, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* table)
 {
-    return enterGL(InterceptOp::glColorTableSGI, &OpenGLInterceptor::cgmColorTableSGI, file, line, target, internalformat, width, format, type, table);
+    return enterGL(
+        InterceptOp::glColorTableSGI, &OpenGLInterceptor::cgmColorTableSGI, file, line, target, internalformat, width,
+        format, type, table);
 }
 
 extern "C" void qel_glCombinerInputNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned input,
     unsigned mapping, unsigned componentUsage)
 {
-    return enterGL(InterceptOp::glCombinerInputNV, &OpenGLInterceptor::cgmCombinerInputNV, file, line, stage, portion, variable, input, mapping, componentUsage);
+    return enterGL(
+        InterceptOp::glCombinerInputNV, &OpenGLInterceptor::cgmCombinerInputNV, file, line, stage, portion, variable,
+        input, mapping, componentUsage);
 }
 
 extern "C" void qel_glCombinerOutputNV(
@@ -855,33 +969,41 @@ extern "C" void qel_glCombinerOutputNV(
     unsigned sumOutput, unsigned scale, unsigned bias, unsigned char abDotProduct, unsigned char cdDotProduct,
     unsigned char muxSum)
 {
-    return enterGL(InterceptOp::glCombinerOutputNV, &OpenGLInterceptor::cgmCombinerOutputNV, file, line, stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
+    return enterGL(
+        InterceptOp::glCombinerOutputNV, &OpenGLInterceptor::cgmCombinerOutputNV, file, line, stage, portion,
+        abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
 }
 
 extern "C" void qel_glCombinerParameterfNV(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glCombinerParameterfNV, &OpenGLInterceptor::cgmCombinerParameterfNV, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glCombinerParameterfNV, &OpenGLInterceptor::cgmCombinerParameterfNV, file, line, pname, param);
 }
 
 extern "C" void qel_glCombinerParameterfvNV(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glCombinerParameterfvNV, &OpenGLInterceptor::cgmCombinerParameterfvNV, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glCombinerParameterfvNV, &OpenGLInterceptor::cgmCombinerParameterfvNV, file, line, pname, params);
 }
 
 extern "C" void qel_glCombinerParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glCombinerParameteriNV, &OpenGLInterceptor::cgmCombinerParameteriNV, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glCombinerParameteriNV, &OpenGLInterceptor::cgmCombinerParameteriNV, file, line, pname, param);
 }
 
 extern "C" void qel_glCombinerParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glCombinerParameterivNV, &OpenGLInterceptor::cgmCombinerParameterivNV, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glCombinerParameterivNV, &OpenGLInterceptor::cgmCombinerParameterivNV, file, line, pname, params);
 }
 
 extern "C" void qel_glCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glCombinerStageParameterfvNV, &OpenGLInterceptor::cgmCombinerStageParameterfvNV, file, line, stage, pname, params);
+    return enterGL(
+        InterceptOp::glCombinerStageParameterfvNV, &OpenGLInterceptor::cgmCombinerStageParameterfvNV, file, line,
+        stage, pname, params);
 }
 
 extern "C" void qel_glCompileShader(const char* file, unsigned line, unsigned shader)
@@ -898,281 +1020,366 @@ extern "C" void qel_glCompressedTexImage1D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int border,
     int imageSize, const void* data)
 {
-    return enterGL(InterceptOp::glCompressedTexImage1D, &OpenGLInterceptor::cgmCompressedTexImage1D, file, line, target, level, internalformat, width, border, imageSize, data);
+    return enterGL(
+        InterceptOp::glCompressedTexImage1D, &OpenGLInterceptor::cgmCompressedTexImage1D, file, line, target, level,
+        internalformat, width, border, imageSize, data);
 }
 
 extern "C" void qel_glCompressedTexImage1DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int border,
     int imageSize, const void* data)
 {
-    return enterGL(InterceptOp::glCompressedTexImage1DARB, &OpenGLInterceptor::cgmCompressedTexImage1DARB, file, line, target, level, internalformat, width, border, imageSize, data);
+    return enterGL(
+        InterceptOp::glCompressedTexImage1DARB, &OpenGLInterceptor::cgmCompressedTexImage1DARB, file, line, target,
+        level, internalformat, width, border, imageSize, data);
 }
 
 extern "C" void qel_glCompressedTexImage2D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int border, int imageSize, const void* data)
 {
-    return enterGL(InterceptOp::glCompressedTexImage2D, &OpenGLInterceptor::cgmCompressedTexImage2D, file, line, target, level, internalformat, width, height, border, imageSize, data);
+    return enterGL(
+        InterceptOp::glCompressedTexImage2D, &OpenGLInterceptor::cgmCompressedTexImage2D, file, line, target, level,
+        internalformat, width, height, border, imageSize, data);
 }
 
 extern "C" void qel_glCompressedTexImage2DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int border, int imageSize, const void* data)
 {
-    return enterGL(InterceptOp::glCompressedTexImage2DARB, &OpenGLInterceptor::cgmCompressedTexImage2DARB, file, line, target, level, internalformat, width, height, border, imageSize, data);
+    return enterGL(
+        InterceptOp::glCompressedTexImage2DARB, &OpenGLInterceptor::cgmCompressedTexImage2DARB, file, line, target,
+        level, internalformat, width, height, border, imageSize, data);
 }
 
 extern "C" void qel_glCompressedTexImage3D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, int imageSize, const void* data)
 {
-    return enterGL(InterceptOp::glCompressedTexImage3D, &OpenGLInterceptor::cgmCompressedTexImage3D, file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
+    return enterGL(
+        InterceptOp::glCompressedTexImage3D, &OpenGLInterceptor::cgmCompressedTexImage3D, file, line, target, level,
+        internalformat, width, height, depth, border, imageSize, data);
 }
 
 extern "C" void qel_glCompressedTexImage3DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, int imageSize, const void* data)
 {
-    return enterGL(InterceptOp::glCompressedTexImage3DARB, &OpenGLInterceptor::cgmCompressedTexImage3DARB, file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
+    return enterGL(
+        InterceptOp::glCompressedTexImage3DARB, &OpenGLInterceptor::cgmCompressedTexImage3DARB, file, line, target,
+        level, internalformat, width, height, depth, border, imageSize, data);
 }
 
 extern "C" void qel_glCompressedTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     int imageSize, const void* data)
 {
-    return enterGL(InterceptOp::glCompressedTexSubImage1D, &OpenGLInterceptor::cgmCompressedTexSubImage1D, file, line, target, level, xoffset, width, format, imageSize, data);
+    return enterGL(
+        InterceptOp::glCompressedTexSubImage1D, &OpenGLInterceptor::cgmCompressedTexSubImage1D, file, line, target,
+        level, xoffset, width, format, imageSize, data);
 }
 
 extern "C" void qel_glCompressedTexSubImage1DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     int imageSize, const void* data)
 {
-    return enterGL(InterceptOp::glCompressedTexSubImage1DARB, &OpenGLInterceptor::cgmCompressedTexSubImage1DARB, file, line, target, level, xoffset, width, format, imageSize, data);
+    return enterGL(
+        InterceptOp::glCompressedTexSubImage1DARB, &OpenGLInterceptor::cgmCompressedTexSubImage1DARB, file, line,
+        target, level, xoffset, width, format, imageSize, data);
 }
 
 extern "C" void qel_glCompressedTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, int imageSize, const void* data)
 {
-    return enterGL(InterceptOp::glCompressedTexSubImage2D, &OpenGLInterceptor::cgmCompressedTexSubImage2D, file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    return enterGL(
+        InterceptOp::glCompressedTexSubImage2D, &OpenGLInterceptor::cgmCompressedTexSubImage2D, file, line, target,
+        level, xoffset, yoffset, width, height, format, imageSize, data);
 }
 
 extern "C" void qel_glCompressedTexSubImage2DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, int imageSize, const void* data)
 {
-    return enterGL(InterceptOp::glCompressedTexSubImage2DARB, &OpenGLInterceptor::cgmCompressedTexSubImage2DARB, file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    return enterGL(
+        InterceptOp::glCompressedTexSubImage2DARB, &OpenGLInterceptor::cgmCompressedTexSubImage2DARB, file, line,
+        target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
 
 extern "C" void qel_glCompressedTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
-    return enterGL(InterceptOp::glCompressedTexSubImage3D, &OpenGLInterceptor::cgmCompressedTexSubImage3D, file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    return enterGL(
+        InterceptOp::glCompressedTexSubImage3D, &OpenGLInterceptor::cgmCompressedTexSubImage3D, file, line, target,
+        level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
 
 extern "C" void qel_glCompressedTexSubImage3DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
-    return enterGL(InterceptOp::glCompressedTexSubImage3DARB, &OpenGLInterceptor::cgmCompressedTexSubImage3DARB, file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    return enterGL(
+        InterceptOp::glCompressedTexSubImage3DARB, &OpenGLInterceptor::cgmCompressedTexSubImage3DARB, file, line,
+        target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
 
 extern "C" void qel_glConvolutionFilter1D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* image)
 {
-    return enterGL(InterceptOp::glConvolutionFilter1D, &OpenGLInterceptor::cgmConvolutionFilter1D, file, line, target, internalformat, width, format, type, image);
+    return enterGL(
+        InterceptOp::glConvolutionFilter1D, &OpenGLInterceptor::cgmConvolutionFilter1D, file, line, target,
+        internalformat, width, format, type, image);
 }
 
 extern "C" void qel_glConvolutionFilter1DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* image)
 {
-    return enterGL(InterceptOp::glConvolutionFilter1DEXT, &OpenGLInterceptor::cgmConvolutionFilter1DEXT, file, line, target, internalformat, width, format, type, image);
+    return enterGL(
+        InterceptOp::glConvolutionFilter1DEXT, &OpenGLInterceptor::cgmConvolutionFilter1DEXT, file, line, target,
+        internalformat, width, format, type, image);
 }
 
 extern "C" void qel_glConvolutionFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* image)
 {
-    return enterGL(InterceptOp::glConvolutionFilter2D, &OpenGLInterceptor::cgmConvolutionFilter2D, file, line, target, internalformat, width, height, format, type, image);
+    return enterGL(
+        InterceptOp::glConvolutionFilter2D, &OpenGLInterceptor::cgmConvolutionFilter2D, file, line, target,
+        internalformat, width, height, format, type, image);
 }
 
 extern "C" void qel_glConvolutionFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* image)
 {
-    return enterGL(InterceptOp::glConvolutionFilter2DEXT, &OpenGLInterceptor::cgmConvolutionFilter2DEXT, file, line, target, internalformat, width, height, format, type, image);
+    return enterGL(
+        InterceptOp::glConvolutionFilter2DEXT, &OpenGLInterceptor::cgmConvolutionFilter2DEXT, file, line, target,
+        internalformat, width, height, format, type, image);
 }
 
 extern "C" void qel_glConvolutionParameterf(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
-    return enterGL(InterceptOp::glConvolutionParameterf, &OpenGLInterceptor::cgmConvolutionParameterf, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glConvolutionParameterf, &OpenGLInterceptor::cgmConvolutionParameterf, file, line, target, pname,
+        params);
 }
 
 extern "C" void qel_glConvolutionParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
-    return enterGL(InterceptOp::glConvolutionParameterfEXT, &OpenGLInterceptor::cgmConvolutionParameterfEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glConvolutionParameterfEXT, &OpenGLInterceptor::cgmConvolutionParameterfEXT, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glConvolutionParameterfv, &OpenGLInterceptor::cgmConvolutionParameterfv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glConvolutionParameterfv, &OpenGLInterceptor::cgmConvolutionParameterfv, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glConvolutionParameterfvEXT, &OpenGLInterceptor::cgmConvolutionParameterfvEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glConvolutionParameterfvEXT, &OpenGLInterceptor::cgmConvolutionParameterfvEXT, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glConvolutionParameteri(
     const char* file, unsigned line, unsigned target, unsigned pname, int params)
 {
-    return enterGL(InterceptOp::glConvolutionParameteri, &OpenGLInterceptor::cgmConvolutionParameteri, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glConvolutionParameteri, &OpenGLInterceptor::cgmConvolutionParameteri, file, line, target, pname,
+        params);
 }
 
 extern "C" void qel_glConvolutionParameteriEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int params)
 {
-    return enterGL(InterceptOp::glConvolutionParameteriEXT, &OpenGLInterceptor::cgmConvolutionParameteriEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glConvolutionParameteriEXT, &OpenGLInterceptor::cgmConvolutionParameteriEXT, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glConvolutionParameteriv, &OpenGLInterceptor::cgmConvolutionParameteriv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glConvolutionParameteriv, &OpenGLInterceptor::cgmConvolutionParameteriv, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glConvolutionParameterivEXT, &OpenGLInterceptor::cgmConvolutionParameterivEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glConvolutionParameterivEXT, &OpenGLInterceptor::cgmConvolutionParameterivEXT, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glCopyColorSubTable(
     const char* file, unsigned line, unsigned target, int start, int x, int y, int width)
 {
-    return enterGL(InterceptOp::glCopyColorSubTable, &OpenGLInterceptor::cgmCopyColorSubTable, file, line, target, start, x, y, width);
+    return enterGL(
+        InterceptOp::glCopyColorSubTable, &OpenGLInterceptor::cgmCopyColorSubTable, file, line, target, start, x, y,
+        width);
 }
 
 extern "C" void qel_glCopyColorSubTableEXT(
     const char* file, unsigned line, unsigned target, int start, int x, int y, int width)
 {
-    return enterGL(InterceptOp::glCopyColorSubTableEXT, &OpenGLInterceptor::cgmCopyColorSubTableEXT, file, line, target, start, x, y, width);
+    return enterGL(
+        InterceptOp::glCopyColorSubTableEXT, &OpenGLInterceptor::cgmCopyColorSubTableEXT, file, line, target, start,
+        x, y, width);
 }
 
 extern "C" void qel_glCopyColorTable(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return enterGL(InterceptOp::glCopyColorTable, &OpenGLInterceptor::cgmCopyColorTable, file, line, target, internalformat, x, y, width);
+    return enterGL(
+        InterceptOp::glCopyColorTable, &OpenGLInterceptor::cgmCopyColorTable, file, line, target, internalformat, x,
+        y, width);
 }
 
 extern "C" void qel_glCopyColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return enterGL(InterceptOp::glCopyColorTableSGI, &OpenGLInterceptor::cgmCopyColorTableSGI, file, line, target, internalformat, x, y, width);
+    return enterGL(
+        InterceptOp::glCopyColorTableSGI, &OpenGLInterceptor::cgmCopyColorTableSGI, file, line, target,
+        internalformat, x, y, width);
 }
 
 extern "C" void qel_glCopyConvolutionFilter1D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return enterGL(InterceptOp::glCopyConvolutionFilter1D, &OpenGLInterceptor::cgmCopyConvolutionFilter1D, file, line, target, internalformat, x, y, width);
+    return enterGL(
+        InterceptOp::glCopyConvolutionFilter1D, &OpenGLInterceptor::cgmCopyConvolutionFilter1D, file, line, target,
+        internalformat, x, y, width);
 }
 
 extern "C" void qel_glCopyConvolutionFilter1DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return enterGL(InterceptOp::glCopyConvolutionFilter1DEXT, &OpenGLInterceptor::cgmCopyConvolutionFilter1DEXT, file, line, target, internalformat, x, y, width);
+    return enterGL(
+        InterceptOp::glCopyConvolutionFilter1DEXT, &OpenGLInterceptor::cgmCopyConvolutionFilter1DEXT, file, line,
+        target, internalformat, x, y, width);
 }
 
 extern "C" void qel_glCopyConvolutionFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
-    return enterGL(InterceptOp::glCopyConvolutionFilter2D, &OpenGLInterceptor::cgmCopyConvolutionFilter2D, file, line, target, internalformat, x, y, width, height);
+    return enterGL(
+        InterceptOp::glCopyConvolutionFilter2D, &OpenGLInterceptor::cgmCopyConvolutionFilter2D, file, line, target,
+        internalformat, x, y, width, height);
 }
 
 extern "C" void qel_glCopyConvolutionFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
-    return enterGL(InterceptOp::glCopyConvolutionFilter2DEXT, &OpenGLInterceptor::cgmCopyConvolutionFilter2DEXT, file, line, target, internalformat, x, y, width, height);
+    return enterGL(
+        InterceptOp::glCopyConvolutionFilter2DEXT, &OpenGLInterceptor::cgmCopyConvolutionFilter2DEXT, file, line,
+        target, internalformat, x, y, width, height);
 }
 
 extern "C" void qel_glCopyPixels(const char* file, unsigned line, int x, int y, int width, int height, unsigned type)
 {
-    return enterGL(InterceptOp::glCopyPixels, &OpenGLInterceptor::cgmCopyPixels, file, line, x, y, width, height, type);
+    return enterGL(
+        InterceptOp::glCopyPixels, &OpenGLInterceptor::cgmCopyPixels, file, line, x, y, width, height, type);
 }
 
 extern "C" void qel_glCopyTexImage1D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int border)
 {
-    return enterGL(InterceptOp::glCopyTexImage1D, &OpenGLInterceptor::cgmCopyTexImage1D, file, line, target, level, internalformat, x, y, width, border);
+    return enterGL(
+        InterceptOp::glCopyTexImage1D, &OpenGLInterceptor::cgmCopyTexImage1D, file, line, target, level,
+        internalformat, x, y, width, border);
 }
 
 extern "C" void qel_glCopyTexImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int border)
 {
-    return enterGL(InterceptOp::glCopyTexImage1DEXT, &OpenGLInterceptor::cgmCopyTexImage1DEXT, file, line, target, level, internalformat, x, y, width, border);
+    return enterGL(
+        InterceptOp::glCopyTexImage1DEXT, &OpenGLInterceptor::cgmCopyTexImage1DEXT, file, line, target, level,
+        internalformat, x, y, width, border);
 }
 
 extern "C" void qel_glCopyTexImage2D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int height, int border)
 {
-    return enterGL(InterceptOp::glCopyTexImage2D, &OpenGLInterceptor::cgmCopyTexImage2D, file, line, target, level, internalformat, x, y, width, height, border);
+    return enterGL(
+        InterceptOp::glCopyTexImage2D, &OpenGLInterceptor::cgmCopyTexImage2D, file, line, target, level,
+        internalformat, x, y, width, height, border);
 }
 
 extern "C" void qel_glCopyTexImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int height, int border)
 {
-    return enterGL(InterceptOp::glCopyTexImage2DEXT, &OpenGLInterceptor::cgmCopyTexImage2DEXT, file, line, target, level, internalformat, x, y, width, height, border);
+    return enterGL(
+        InterceptOp::glCopyTexImage2DEXT, &OpenGLInterceptor::cgmCopyTexImage2DEXT, file, line, target, level,
+        internalformat, x, y, width, height, border);
 }
 
 extern "C" void qel_glCopyTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int x, int y, int width)
 {
-    return enterGL(InterceptOp::glCopyTexSubImage1D, &OpenGLInterceptor::cgmCopyTexSubImage1D, file, line, target, level, xoffset, x, y, width);
+    return enterGL(
+        InterceptOp::glCopyTexSubImage1D, &OpenGLInterceptor::cgmCopyTexSubImage1D, file, line, target, level,
+        xoffset, x, y, width);
 }
 
 extern "C" void qel_glCopyTexSubImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int x, int y, int width)
 {
-    return enterGL(InterceptOp::glCopyTexSubImage1DEXT, &OpenGLInterceptor::cgmCopyTexSubImage1DEXT, file, line, target, level, xoffset, x, y, width);
+    return enterGL(
+        InterceptOp::glCopyTexSubImage1DEXT, &OpenGLInterceptor::cgmCopyTexSubImage1DEXT, file, line, target, level,
+        xoffset, x, y, width);
 }
 
 extern "C" void qel_glCopyTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int x, int y, int width,
     int height)
 {
-    return enterGL(InterceptOp::glCopyTexSubImage2D, &OpenGLInterceptor::cgmCopyTexSubImage2D, file, line, target, level, xoffset, yoffset, x, y, width, height);
+    return enterGL(
+        InterceptOp::glCopyTexSubImage2D, &OpenGLInterceptor::cgmCopyTexSubImage2D, file, line, target, level,
+        xoffset, yoffset, x, y, width, height);
 }
 
 extern "C" void qel_glCopyTexSubImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int x, int y, int width,
     int height)
 {
-    return enterGL(InterceptOp::glCopyTexSubImage2DEXT, &OpenGLInterceptor::cgmCopyTexSubImage2DEXT, file, line, target, level, xoffset, yoffset, x, y, width, height);
+    return enterGL(
+        InterceptOp::glCopyTexSubImage2DEXT, &OpenGLInterceptor::cgmCopyTexSubImage2DEXT, file, line, target, level,
+        xoffset, yoffset, x, y, width, height);
 }
 
 extern "C" void qel_glCopyTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y,
     int width, int height)
 {
-    return enterGL(InterceptOp::glCopyTexSubImage3D, &OpenGLInterceptor::cgmCopyTexSubImage3D, file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
+    return enterGL(
+        InterceptOp::glCopyTexSubImage3D, &OpenGLInterceptor::cgmCopyTexSubImage3D, file, line, target, level,
+        xoffset, yoffset, zoffset, x, y, width, height);
 }
 
 extern "C" void qel_glCopyTexSubImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y,
     int width, int height)
 {
-    return enterGL(InterceptOp::glCopyTexSubImage3DEXT, &OpenGLInterceptor::cgmCopyTexSubImage3DEXT, file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
+    return enterGL(
+        InterceptOp::glCopyTexSubImage3DEXT, &OpenGLInterceptor::cgmCopyTexSubImage3DEXT, file, line, target, level,
+        xoffset, yoffset, zoffset, x, y, width, height);
 }
 
 extern "C" unsigned qel_glCreateProgram(const char* file, unsigned line)
@@ -1192,7 +1399,8 @@ extern "C" unsigned qel_glCreateShader(const char* file, unsigned line, unsigned
 
 extern "C" unsigned qel_glCreateShaderObjectARB(const char* file, unsigned line, unsigned shaderType)
 {
-    return enterGL(InterceptOp::glCreateShaderObjectARB, &OpenGLInterceptor::cgmCreateShaderObjectARB, file, line, shaderType);
+    return enterGL(
+        InterceptOp::glCreateShaderObjectARB, &OpenGLInterceptor::cgmCreateShaderObjectARB, file, line, shaderType);
 }
 
 extern "C" void qel_glCullFace(const char* file, unsigned line, unsigned mode)
@@ -1202,22 +1410,27 @@ extern "C" void qel_glCullFace(const char* file, unsigned line, unsigned mode)
 
 extern "C" void qel_glCullParameterdvEXT(const char* file, unsigned line, unsigned pname, double* params)
 {
-    return enterGL(InterceptOp::glCullParameterdvEXT, &OpenGLInterceptor::cgmCullParameterdvEXT, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glCullParameterdvEXT, &OpenGLInterceptor::cgmCullParameterdvEXT, file, line, pname, params);
 }
 
 extern "C" void qel_glCullParameterfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glCullParameterfvEXT, &OpenGLInterceptor::cgmCullParameterfvEXT, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glCullParameterfvEXT, &OpenGLInterceptor::cgmCullParameterfvEXT, file, line, pname, params);
 }
 
 extern "C" void qel_glCurrentPaletteMatrixARB(const char* file, unsigned line, int index)
 {
-    return enterGL(InterceptOp::glCurrentPaletteMatrixARB, &OpenGLInterceptor::cgmCurrentPaletteMatrixARB, file, line, index);
+    return enterGL(
+        InterceptOp::glCurrentPaletteMatrixARB, &OpenGLInterceptor::cgmCurrentPaletteMatrixARB, file, line, index);
 }
 
 extern "C" void qel_glDeleteAsyncMarkersSGIX(const char* file, unsigned line, unsigned marker, int range)
 {
-    return enterGL(InterceptOp::glDeleteAsyncMarkersSGIX, &OpenGLInterceptor::cgmDeleteAsyncMarkersSGIX, file, line, marker, range);
+    return enterGL(
+        InterceptOp::glDeleteAsyncMarkersSGIX, &OpenGLInterceptor::cgmDeleteAsyncMarkersSGIX, file, line, marker,
+        range);
 }
 
 extern "C" void qel_glDeleteBufferRegion(const char* file, unsigned line, unsigned region)
@@ -1247,12 +1460,15 @@ extern "C" void qel_glDeleteFencesNV(const char* file, unsigned line, int n, con
 
 extern "C" void qel_glDeleteFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(InterceptOp::glDeleteFragmentShaderATI, &OpenGLInterceptor::cgmDeleteFragmentShaderATI, file, line, id);
+    return enterGL(
+        InterceptOp::glDeleteFragmentShaderATI, &OpenGLInterceptor::cgmDeleteFragmentShaderATI, file, line, id);
 }
 
 extern "C" void qel_glDeleteFramebuffersEXT(const char* file, unsigned line, int n, const unsigned* framebuffers)
 {
-    return enterGL(InterceptOp::glDeleteFramebuffersEXT, &OpenGLInterceptor::cgmDeleteFramebuffersEXT, file, line, n, framebuffers);
+    return enterGL(
+        InterceptOp::glDeleteFramebuffersEXT, &OpenGLInterceptor::cgmDeleteFramebuffersEXT, file, line, n,
+        framebuffers);
 }
 
 extern "C" void qel_glDeleteLists(const char* file, unsigned line, unsigned list, int range)
@@ -1267,7 +1483,8 @@ extern "C" void qel_glDeleteObjectARB(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glDeleteOcclusionQueriesNV(const char* file, unsigned line, int n, const unsigned* ids)
 {
-    return enterGL(InterceptOp::glDeleteOcclusionQueriesNV, &OpenGLInterceptor::cgmDeleteOcclusionQueriesNV, file, line, n, ids);
+    return enterGL(
+        InterceptOp::glDeleteOcclusionQueriesNV, &OpenGLInterceptor::cgmDeleteOcclusionQueriesNV, file, line, n, ids);
 }
 
 extern "C" void qel_glDeleteProgram(const char* file, unsigned line, unsigned program)
@@ -1277,7 +1494,8 @@ extern "C" void qel_glDeleteProgram(const char* file, unsigned line, unsigned pr
 
 extern "C" void qel_glDeleteProgramsARB(const char* file, unsigned line, int n, const unsigned* programs)
 {
-    return enterGL(InterceptOp::glDeleteProgramsARB, &OpenGLInterceptor::cgmDeleteProgramsARB, file, line, n, programs);
+    return enterGL(
+        InterceptOp::glDeleteProgramsARB, &OpenGLInterceptor::cgmDeleteProgramsARB, file, line, n, programs);
 }
 
 extern "C" void qel_glDeleteProgramsNV(const char* file, unsigned line, int n, const unsigned* programs)
@@ -1297,7 +1515,9 @@ extern "C" void qel_glDeleteQueriesARB(const char* file, unsigned line, int n, c
 
 extern "C" void qel_glDeleteRenderbuffersEXT(const char* file, unsigned line, int n, const unsigned* renderbuffers)
 {
-    return enterGL(InterceptOp::glDeleteRenderbuffersEXT, &OpenGLInterceptor::cgmDeleteRenderbuffersEXT, file, line, n, renderbuffers);
+    return enterGL(
+        InterceptOp::glDeleteRenderbuffersEXT, &OpenGLInterceptor::cgmDeleteRenderbuffersEXT, file, line, n,
+        renderbuffers);
 }
 
 extern "C" void qel_glDeleteShader(const char* file, unsigned line, unsigned shader)
@@ -1312,17 +1532,20 @@ extern "C" void qel_glDeleteTextures(const char* file, unsigned line, int n, con
 
 extern "C" void qel_glDeleteTexturesEXT(const char* file, unsigned line, int n, const unsigned* textures)
 {
-    return enterGL(InterceptOp::glDeleteTexturesEXT, &OpenGLInterceptor::cgmDeleteTexturesEXT, file, line, n, textures);
+    return enterGL(
+        InterceptOp::glDeleteTexturesEXT, &OpenGLInterceptor::cgmDeleteTexturesEXT, file, line, n, textures);
 }
 
 extern "C" void qel_glDeleteVertexArraysAPPLE(const char* file, unsigned line, int n, const unsigned* arrays)
 {
-    return enterGL(InterceptOp::glDeleteVertexArraysAPPLE, &OpenGLInterceptor::cgmDeleteVertexArraysAPPLE, file, line, n, arrays);
+    return enterGL(
+        InterceptOp::glDeleteVertexArraysAPPLE, &OpenGLInterceptor::cgmDeleteVertexArraysAPPLE, file, line, n, arrays);
 }
 
 extern "C" void qel_glDeleteVertexShaderEXT(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(InterceptOp::glDeleteVertexShaderEXT, &OpenGLInterceptor::cgmDeleteVertexShaderEXT, file, line, id);
+    return enterGL(
+        InterceptOp::glDeleteVertexShaderEXT, &OpenGLInterceptor::cgmDeleteVertexShaderEXT, file, line, id);
 }
 
 extern "C" void qel_glDepthBoundsEXT(const char* file, unsigned line, double zmin, double zmax)
@@ -1362,7 +1585,8 @@ extern "C" void qel_glDepthRangefOES(const char* file, unsigned line, float n, f
 
 extern "C" void qel_glDetachObjectARB(const char* file, unsigned line, unsigned containerObj, unsigned attachedObj)
 {
-    return enterGL(InterceptOp::glDetachObjectARB, &OpenGLInterceptor::cgmDetachObjectARB, file, line, containerObj, attachedObj);
+    return enterGL(
+        InterceptOp::glDetachObjectARB, &OpenGLInterceptor::cgmDetachObjectARB, file, line, containerObj, attachedObj);
 }
 
 extern "C" void qel_glDetachShader(const char* file, unsigned line, unsigned program, unsigned shader)
@@ -1372,7 +1596,8 @@ extern "C" void qel_glDetachShader(const char* file, unsigned line, unsigned pro
 
 extern "C" void qel_glDetailTexFuncSGIS(const char* file, unsigned line, unsigned target, int n, const float* points)
 {
-    return enterGL(InterceptOp::glDetailTexFuncSGIS, &OpenGLInterceptor::cgmDetailTexFuncSGIS, file, line, target, n, points);
+    return enterGL(
+        InterceptOp::glDetailTexFuncSGIS, &OpenGLInterceptor::cgmDetailTexFuncSGIS, file, line, target, n, points);
 }
 
 extern "C" void qel_glDisable(const char* file, unsigned line, unsigned cap)
@@ -1387,22 +1612,28 @@ extern "C" void qel_glDisableClientState(const char* file, unsigned line, unsign
 
 extern "C" void qel_glDisableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
-    return enterGL(InterceptOp::glDisableIndexedEXT, &OpenGLInterceptor::cgmDisableIndexedEXT, file, line, target, index);
+    return enterGL(
+        InterceptOp::glDisableIndexedEXT, &OpenGLInterceptor::cgmDisableIndexedEXT, file, line, target, index);
 }
 
 extern "C" void qel_glDisableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(InterceptOp::glDisableVariantClientStateEXT, &OpenGLInterceptor::cgmDisableVariantClientStateEXT, file, line, id);
+    return enterGL(
+        InterceptOp::glDisableVariantClientStateEXT, &OpenGLInterceptor::cgmDisableVariantClientStateEXT, file, line,
+        id);
 }
 
 extern "C" void qel_glDisableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
-    return enterGL(InterceptOp::glDisableVertexAttribArray, &OpenGLInterceptor::cgmDisableVertexAttribArray, file, line, index);
+    return enterGL(
+        InterceptOp::glDisableVertexAttribArray, &OpenGLInterceptor::cgmDisableVertexAttribArray, file, line, index);
 }
 
 extern "C" void qel_glDisableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
-    return enterGL(InterceptOp::glDisableVertexAttribArrayARB, &OpenGLInterceptor::cgmDisableVertexAttribArrayARB, file, line, index);
+    return enterGL(
+        InterceptOp::glDisableVertexAttribArrayARB, &OpenGLInterceptor::cgmDisableVertexAttribArrayARB, file, line,
+        index);
 }
 
 extern "C" void qel_glDrawArrays(const char* file, unsigned line, unsigned mode, int first, int count)
@@ -1412,13 +1643,16 @@ extern "C" void qel_glDrawArrays(const char* file, unsigned line, unsigned mode,
 
 extern "C" void qel_glDrawArraysEXT(const char* file, unsigned line, unsigned mode, int first, int count)
 {
-    return enterGL(InterceptOp::glDrawArraysEXT, &OpenGLInterceptor::cgmDrawArraysEXT, file, line, mode, first, count);
+    return enterGL(
+        InterceptOp::glDrawArraysEXT, &OpenGLInterceptor::cgmDrawArraysEXT, file, line, mode, first, count);
 }
 
 extern "C" void qel_glDrawArraysInstancedEXT(
     const char* file, unsigned line, unsigned mode, int start, int count, int primcount)
 {
-    return enterGL(InterceptOp::glDrawArraysInstancedEXT, &OpenGLInterceptor::cgmDrawArraysInstancedEXT, file, line, mode, start, count, primcount);
+    return enterGL(
+        InterceptOp::glDrawArraysInstancedEXT, &OpenGLInterceptor::cgmDrawArraysInstancedEXT, file, line, mode, start,
+        count, primcount);
 }
 
 extern "C" void qel_glDrawBuffer(const char* file, unsigned line, unsigned buf)
@@ -1429,7 +1663,9 @@ extern "C" void qel_glDrawBuffer(const char* file, unsigned line, unsigned buf)
 extern "C" void qel_glDrawBufferRegion(
     const char* file, unsigned line, unsigned region, int x, int y, int width, int height, int xDest, int yDest)
 {
-    return enterGL(InterceptOp::glDrawBufferRegion, &OpenGLInterceptor::cgmDrawBufferRegion, file, line, region, x, y, width, height, xDest, yDest);
+    return enterGL(
+        InterceptOp::glDrawBufferRegion, &OpenGLInterceptor::cgmDrawBufferRegion, file, line, region, x, y, width,
+        height, xDest, yDest);
 }
 
 extern "C" void qel_glDrawBuffers(const char* file, unsigned line, int n, const unsigned* bufs)
@@ -1449,56 +1685,71 @@ extern "C" void qel_glDrawBuffersATI(const char* file, unsigned line, int n, con
 
 extern "C" void qel_glDrawElementArrayAPPLE(const char* file, unsigned line, unsigned mode, int first, int count)
 {
-    return enterGL(InterceptOp::glDrawElementArrayAPPLE, &OpenGLInterceptor::cgmDrawElementArrayAPPLE, file, line, mode, first, count);
+    return enterGL(
+        InterceptOp::glDrawElementArrayAPPLE, &OpenGLInterceptor::cgmDrawElementArrayAPPLE, file, line, mode, first,
+        count);
 }
 
 extern "C" void qel_glDrawElementArrayATI(const char* file, unsigned line, unsigned mode, int count)
 {
-    return enterGL(InterceptOp::glDrawElementArrayATI, &OpenGLInterceptor::cgmDrawElementArrayATI, file, line, mode, count);
+    return enterGL(
+        InterceptOp::glDrawElementArrayATI, &OpenGLInterceptor::cgmDrawElementArrayATI, file, line, mode, count);
 }
 
 extern "C" void qel_glDrawElements(
     const char* file, unsigned line, unsigned mode, int count, unsigned type, const void* indices)
 {
-    return enterGL(InterceptOp::glDrawElements, &OpenGLInterceptor::cgmDrawElements, file, line, mode, count, type, indices);
+    return enterGL(
+        InterceptOp::glDrawElements, &OpenGLInterceptor::cgmDrawElements, file, line, mode, count, type, indices);
 }
 
 extern "C" void qel_glDrawElementsInstancedEXT(
     const char* file, unsigned line, unsigned mode, int count, unsigned type, const void* indices, int primcount)
 {
-    return enterGL(InterceptOp::glDrawElementsInstancedEXT, &OpenGLInterceptor::cgmDrawElementsInstancedEXT, file, line, mode, count, type, indices, primcount);
+    return enterGL(
+        InterceptOp::glDrawElementsInstancedEXT, &OpenGLInterceptor::cgmDrawElementsInstancedEXT, file, line, mode,
+        count, type, indices, primcount);
 }
 
 extern "C" void qel_glDrawPixels(
     const char* file, unsigned line, int width, int height, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(InterceptOp::glDrawPixels, &OpenGLInterceptor::cgmDrawPixels, file, line, width, height, format, type, pixels);
+    return enterGL(
+        InterceptOp::glDrawPixels, &OpenGLInterceptor::cgmDrawPixels, file, line, width, height, format, type, pixels);
 }
 
 extern "C" void qel_glDrawRangeElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int first, int count)
 {
-    return enterGL(InterceptOp::glDrawRangeElementArrayAPPLE, &OpenGLInterceptor::cgmDrawRangeElementArrayAPPLE, file, line, mode, start, end, first, count);
+    return enterGL(
+        InterceptOp::glDrawRangeElementArrayAPPLE, &OpenGLInterceptor::cgmDrawRangeElementArrayAPPLE, file, line,
+        mode, start, end, first, count);
 }
 
 extern "C" void qel_glDrawRangeElementArrayATI(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count)
 {
-    return enterGL(InterceptOp::glDrawRangeElementArrayATI, &OpenGLInterceptor::cgmDrawRangeElementArrayATI, file, line, mode, start, end, count);
+    return enterGL(
+        InterceptOp::glDrawRangeElementArrayATI, &OpenGLInterceptor::cgmDrawRangeElementArrayATI, file, line, mode,
+        start, end, count);
 }
 
 extern "C" void qel_glDrawRangeElements(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count, unsigned type,
     const void* indices)
 {
-    return enterGL(InterceptOp::glDrawRangeElements, &OpenGLInterceptor::cgmDrawRangeElements, file, line, mode, start, end, count, type, indices);
+    return enterGL(
+        InterceptOp::glDrawRangeElements, &OpenGLInterceptor::cgmDrawRangeElements, file, line, mode, start, end,
+        count, type, indices);
 }
 
 extern "C" void qel_glDrawRangeElementsEXT(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count, unsigned type,
     const void* indices)
 {
-    return enterGL(InterceptOp::glDrawRangeElementsEXT, &OpenGLInterceptor::cgmDrawRangeElementsEXT, file, line, mode, start, end, count, type, indices);
+    return enterGL(
+        InterceptOp::glDrawRangeElementsEXT, &OpenGLInterceptor::cgmDrawRangeElementsEXT, file, line, mode, start,
+        end, count, type, indices);
 }
 
 extern "C" void qel_glEdgeFlag(const char* file, unsigned line, unsigned char flag)
@@ -1508,19 +1759,24 @@ extern "C" void qel_glEdgeFlag(const char* file, unsigned line, unsigned char fl
 
 extern "C" void qel_glEdgeFlagPointer(const char* file, unsigned line, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glEdgeFlagPointer, &OpenGLInterceptor::cgmEdgeFlagPointer, file, line, stride, pointer);
+    return enterGL(
+        InterceptOp::glEdgeFlagPointer, &OpenGLInterceptor::cgmEdgeFlagPointer, file, line, stride, pointer);
 }
 
 extern "C" void qel_glEdgeFlagPointerEXT(
     const char* file, unsigned line, int stride, int count, const unsigned char* pointer)
 {
-    return enterGL(InterceptOp::glEdgeFlagPointerEXT, &OpenGLInterceptor::cgmEdgeFlagPointerEXT, file, line, stride, count, pointer);
+    return enterGL(
+        InterceptOp::glEdgeFlagPointerEXT, &OpenGLInterceptor::cgmEdgeFlagPointerEXT, file, line, stride, count,
+        pointer);
 }
 
 extern "C" void qel_glEdgeFlagPointerListIBM(
     const char* file, unsigned line, int stride, const unsigned char** pointer, int ptrstride)
 {
-    return enterGL(InterceptOp::glEdgeFlagPointerListIBM, &OpenGLInterceptor::cgmEdgeFlagPointerListIBM, file, line, stride, pointer, ptrstride);
+    return enterGL(
+        InterceptOp::glEdgeFlagPointerListIBM, &OpenGLInterceptor::cgmEdgeFlagPointerListIBM, file, line, stride,
+        pointer, ptrstride);
 }
 
 extern "C" void qel_glEdgeFlagv(const char* file, unsigned line, const unsigned char* flag)
@@ -1530,12 +1786,14 @@ extern "C" void qel_glEdgeFlagv(const char* file, unsigned line, const unsigned 
 
 extern "C" void qel_glElementPointerAPPLE(const char* file, unsigned line, unsigned type, const void* pointer)
 {
-    return enterGL(InterceptOp::glElementPointerAPPLE, &OpenGLInterceptor::cgmElementPointerAPPLE, file, line, type, pointer);
+    return enterGL(
+        InterceptOp::glElementPointerAPPLE, &OpenGLInterceptor::cgmElementPointerAPPLE, file, line, type, pointer);
 }
 
 extern "C" void qel_glElementPointerATI(const char* file, unsigned line, unsigned type, const void* pointer)
 {
-    return enterGL(InterceptOp::glElementPointerATI, &OpenGLInterceptor::cgmElementPointerATI, file, line, type, pointer);
+    return enterGL(
+        InterceptOp::glElementPointerATI, &OpenGLInterceptor::cgmElementPointerATI, file, line, type, pointer);
 }
 
 extern "C" void qel_glEnable(const char* file, unsigned line, unsigned cap)
@@ -1550,22 +1808,27 @@ extern "C" void qel_glEnableClientState(const char* file, unsigned line, unsigne
 
 extern "C" void qel_glEnableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
-    return enterGL(InterceptOp::glEnableIndexedEXT, &OpenGLInterceptor::cgmEnableIndexedEXT, file, line, target, index);
+    return enterGL(
+        InterceptOp::glEnableIndexedEXT, &OpenGLInterceptor::cgmEnableIndexedEXT, file, line, target, index);
 }
 
 extern "C" void qel_glEnableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(InterceptOp::glEnableVariantClientStateEXT, &OpenGLInterceptor::cgmEnableVariantClientStateEXT, file, line, id);
+    return enterGL(
+        InterceptOp::glEnableVariantClientStateEXT, &OpenGLInterceptor::cgmEnableVariantClientStateEXT, file, line, id);
 }
 
 extern "C" void qel_glEnableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
-    return enterGL(InterceptOp::glEnableVertexAttribArray, &OpenGLInterceptor::cgmEnableVertexAttribArray, file, line, index);
+    return enterGL(
+        InterceptOp::glEnableVertexAttribArray, &OpenGLInterceptor::cgmEnableVertexAttribArray, file, line, index);
 }
 
 extern "C" void qel_glEnableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
-    return enterGL(InterceptOp::glEnableVertexAttribArrayARB, &OpenGLInterceptor::cgmEnableVertexAttribArrayARB, file, line, index);
+    return enterGL(
+        InterceptOp::glEnableVertexAttribArrayARB, &OpenGLInterceptor::cgmEnableVertexAttribArrayARB, file, line,
+        index);
 }
 
 extern "C" void qel_glEnd(const char* file, unsigned line)
@@ -1681,23 +1944,28 @@ extern "C" void qel_glEvalPoint2(const char* file, unsigned line, int i, int j)
 extern "C" void qel_glExecuteProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, const float* params)
 {
-    return enterGL(InterceptOp::glExecuteProgramNV, &OpenGLInterceptor::cgmExecuteProgramNV, file, line, target, id, params);
+    return enterGL(
+        InterceptOp::glExecuteProgramNV, &OpenGLInterceptor::cgmExecuteProgramNV, file, line, target, id, params);
 }
 
 extern "C" void qel_glExtractComponentEXT(const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
-    return enterGL(InterceptOp::glExtractComponentEXT, &OpenGLInterceptor::cgmExtractComponentEXT, file, line, res, src, num);
+    return enterGL(
+        InterceptOp::glExtractComponentEXT, &OpenGLInterceptor::cgmExtractComponentEXT, file, line, res, src, num);
 }
 
 extern "C" void qel_glFeedbackBuffer(const char* file, unsigned line, int size, unsigned type, float* buffer)
 {
-    return enterGL(InterceptOp::glFeedbackBuffer, &OpenGLInterceptor::cgmFeedbackBuffer, file, line, size, type, buffer);
+    return enterGL(
+        InterceptOp::glFeedbackBuffer, &OpenGLInterceptor::cgmFeedbackBuffer, file, line, size, type, buffer);
 }
 
 extern "C" void qel_glFinalCombinerInputNV(
     const char* file, unsigned line, unsigned variable, unsigned input, unsigned mapping, unsigned componentUsage)
 {
-    return enterGL(InterceptOp::glFinalCombinerInputNV, &OpenGLInterceptor::cgmFinalCombinerInputNV, file, line, variable, input, mapping, componentUsage);
+    return enterGL(
+        InterceptOp::glFinalCombinerInputNV, &OpenGLInterceptor::cgmFinalCombinerInputNV, file, line, variable, input,
+        mapping, componentUsage);
 }
 
 extern "C" void qel_glFinish(const char* file, unsigned line)
@@ -1722,7 +1990,8 @@ extern "C" void qel_glFinishFenceNV(const char* file, unsigned line, unsigned fe
 
 extern "C" void qel_glFinishObjectAPPLE(const char* file, unsigned line, unsigned object, int name)
 {
-    return enterGL(InterceptOp::glFinishObjectAPPLE, &OpenGLInterceptor::cgmFinishObjectAPPLE, file, line, object, name);
+    return enterGL(
+        InterceptOp::glFinishObjectAPPLE, &OpenGLInterceptor::cgmFinishObjectAPPLE, file, line, object, name);
 }
 
 extern "C" void qel_glFinishRenderAPPLE(const char* file, unsigned line)
@@ -1743,12 +2012,15 @@ extern "C" void qel_glFlush(const char* file, unsigned line)
 extern "C" void qel_glFlushMappedBufferRangeAPPLE(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size)
 {
-    return enterGL(InterceptOp::glFlushMappedBufferRangeAPPLE, &OpenGLInterceptor::cgmFlushMappedBufferRangeAPPLE, file, line, target, offset, size);
+    return enterGL(
+        InterceptOp::glFlushMappedBufferRangeAPPLE, &OpenGLInterceptor::cgmFlushMappedBufferRangeAPPLE, file, line,
+        target, offset, size);
 }
 
 extern "C" void qel_glFlushPixelDataRangeNV(const char* file, unsigned line, unsigned target)
 {
-    return enterGL(InterceptOp::glFlushPixelDataRangeNV, &OpenGLInterceptor::cgmFlushPixelDataRangeNV, file, line, target);
+    return enterGL(
+        InterceptOp::glFlushPixelDataRangeNV, &OpenGLInterceptor::cgmFlushPixelDataRangeNV, file, line, target);
 }
 
 extern "C" void qel_glFlushRasterSGIX(const char* file, unsigned line)
@@ -1763,29 +2035,37 @@ extern "C" void qel_glFlushRenderAPPLE(const char* file, unsigned line)
 
 extern "C" void qel_glFlushVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
-    return enterGL(InterceptOp::glFlushVertexArrayRangeAPPLE, &OpenGLInterceptor::cgmFlushVertexArrayRangeAPPLE, file, line, length, pointer);
+    return enterGL(
+        InterceptOp::glFlushVertexArrayRangeAPPLE, &OpenGLInterceptor::cgmFlushVertexArrayRangeAPPLE, file, line,
+        length, pointer);
 }
 
 extern "C" void qel_glFlushVertexArrayRangeNV(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glFlushVertexArrayRangeNV, &OpenGLInterceptor::cgmFlushVertexArrayRangeNV, file, line);
+    return enterGL(
+        InterceptOp::glFlushVertexArrayRangeNV, &OpenGLInterceptor::cgmFlushVertexArrayRangeNV, file, line);
 }
 
 extern "C" void qel_glFogCoordPointer(const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glFogCoordPointer, &OpenGLInterceptor::cgmFogCoordPointer, file, line, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glFogCoordPointer, &OpenGLInterceptor::cgmFogCoordPointer, file, line, type, stride, pointer);
 }
 
 extern "C" void qel_glFogCoordPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glFogCoordPointerEXT, &OpenGLInterceptor::cgmFogCoordPointerEXT, file, line, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glFogCoordPointerEXT, &OpenGLInterceptor::cgmFogCoordPointerEXT, file, line, type, stride,
+        pointer);
 }
 
 extern "C" void qel_glFogCoordPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(InterceptOp::glFogCoordPointerListIBM, &OpenGLInterceptor::cgmFogCoordPointerListIBM, file, line, type, stride, pointer, ptrstride);
+    return enterGL(
+        InterceptOp::glFogCoordPointerListIBM, &OpenGLInterceptor::cgmFogCoordPointerListIBM, file, line, type,
+        stride, pointer, ptrstride);
 }
 
 extern "C" void qel_glFogCoordd(const char* file, unsigned line, double coord)
@@ -1865,142 +2145,186 @@ extern "C" void qel_glFogiv(const char* file, unsigned line, unsigned pname, con
 
 extern "C" void qel_glFragmentColorMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return enterGL(InterceptOp::glFragmentColorMaterialEXT, &OpenGLInterceptor::cgmFragmentColorMaterialEXT, file, line, face, mode);
+    return enterGL(
+        InterceptOp::glFragmentColorMaterialEXT, &OpenGLInterceptor::cgmFragmentColorMaterialEXT, file, line, face,
+        mode);
 }
 
 extern "C" void qel_glFragmentColorMaterialSGIX(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return enterGL(InterceptOp::glFragmentColorMaterialSGIX, &OpenGLInterceptor::cgmFragmentColorMaterialSGIX, file, line, face, mode);
+    return enterGL(
+        InterceptOp::glFragmentColorMaterialSGIX, &OpenGLInterceptor::cgmFragmentColorMaterialSGIX, file, line, face,
+        mode);
 }
 
 extern "C" void qel_glFragmentLightModelfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glFragmentLightModelfEXT, &OpenGLInterceptor::cgmFragmentLightModelfEXT, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glFragmentLightModelfEXT, &OpenGLInterceptor::cgmFragmentLightModelfEXT, file, line, pname, param);
 }
 
 extern "C" void qel_glFragmentLightModelfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glFragmentLightModelfSGIX, &OpenGLInterceptor::cgmFragmentLightModelfSGIX, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glFragmentLightModelfSGIX, &OpenGLInterceptor::cgmFragmentLightModelfSGIX, file, line, pname,
+        param);
 }
 
 extern "C" void qel_glFragmentLightModelfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glFragmentLightModelfvEXT, &OpenGLInterceptor::cgmFragmentLightModelfvEXT, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glFragmentLightModelfvEXT, &OpenGLInterceptor::cgmFragmentLightModelfvEXT, file, line, pname,
+        params);
 }
 
 extern "C" void qel_glFragmentLightModelfvSGIX(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glFragmentLightModelfvSGIX, &OpenGLInterceptor::cgmFragmentLightModelfvSGIX, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glFragmentLightModelfvSGIX, &OpenGLInterceptor::cgmFragmentLightModelfvSGIX, file, line, pname,
+        params);
 }
 
 extern "C" void qel_glFragmentLightModeliEXT(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glFragmentLightModeliEXT, &OpenGLInterceptor::cgmFragmentLightModeliEXT, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glFragmentLightModeliEXT, &OpenGLInterceptor::cgmFragmentLightModeliEXT, file, line, pname, param);
 }
 
 extern "C" void qel_glFragmentLightModeliSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glFragmentLightModeliSGIX, &OpenGLInterceptor::cgmFragmentLightModeliSGIX, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glFragmentLightModeliSGIX, &OpenGLInterceptor::cgmFragmentLightModeliSGIX, file, line, pname,
+        param);
 }
 
 extern "C" void qel_glFragmentLightModelivEXT(const char* file, unsigned line, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glFragmentLightModelivEXT, &OpenGLInterceptor::cgmFragmentLightModelivEXT, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glFragmentLightModelivEXT, &OpenGLInterceptor::cgmFragmentLightModelivEXT, file, line, pname,
+        params);
 }
 
 extern "C" void qel_glFragmentLightModelivSGIX(const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glFragmentLightModelivSGIX, &OpenGLInterceptor::cgmFragmentLightModelivSGIX, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glFragmentLightModelivSGIX, &OpenGLInterceptor::cgmFragmentLightModelivSGIX, file, line, pname,
+        params);
 }
 
 extern "C" void qel_glFragmentLightfEXT(const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glFragmentLightfEXT, &OpenGLInterceptor::cgmFragmentLightfEXT, file, line, light, pname, param);
+    return enterGL(
+        InterceptOp::glFragmentLightfEXT, &OpenGLInterceptor::cgmFragmentLightfEXT, file, line, light, pname, param);
 }
 
 extern "C" void qel_glFragmentLightfSGIX(const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glFragmentLightfSGIX, &OpenGLInterceptor::cgmFragmentLightfSGIX, file, line, light, pname, param);
+    return enterGL(
+        InterceptOp::glFragmentLightfSGIX, &OpenGLInterceptor::cgmFragmentLightfSGIX, file, line, light, pname, param);
 }
 
 extern "C" void qel_glFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glFragmentLightfvEXT, &OpenGLInterceptor::cgmFragmentLightfvEXT, file, line, light, pname, params);
+    return enterGL(
+        InterceptOp::glFragmentLightfvEXT, &OpenGLInterceptor::cgmFragmentLightfvEXT, file, line, light, pname, params);
 }
 
 extern "C" void qel_glFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glFragmentLightfvSGIX, &OpenGLInterceptor::cgmFragmentLightfvSGIX, file, line, light, pname, params);
+    return enterGL(
+        InterceptOp::glFragmentLightfvSGIX, &OpenGLInterceptor::cgmFragmentLightfvSGIX, file, line, light, pname,
+        params);
 }
 
 extern "C" void qel_glFragmentLightiEXT(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glFragmentLightiEXT, &OpenGLInterceptor::cgmFragmentLightiEXT, file, line, light, pname, param);
+    return enterGL(
+        InterceptOp::glFragmentLightiEXT, &OpenGLInterceptor::cgmFragmentLightiEXT, file, line, light, pname, param);
 }
 
 extern "C" void qel_glFragmentLightiSGIX(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glFragmentLightiSGIX, &OpenGLInterceptor::cgmFragmentLightiSGIX, file, line, light, pname, param);
+    return enterGL(
+        InterceptOp::glFragmentLightiSGIX, &OpenGLInterceptor::cgmFragmentLightiSGIX, file, line, light, pname, param);
 }
 
 extern "C" void qel_glFragmentLightivEXT(const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glFragmentLightivEXT, &OpenGLInterceptor::cgmFragmentLightivEXT, file, line, light, pname, params);
+    return enterGL(
+        InterceptOp::glFragmentLightivEXT, &OpenGLInterceptor::cgmFragmentLightivEXT, file, line, light, pname, params);
 }
 
 extern "C" void qel_glFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glFragmentLightivSGIX, &OpenGLInterceptor::cgmFragmentLightivSGIX, file, line, light, pname, params);
+    return enterGL(
+        InterceptOp::glFragmentLightivSGIX, &OpenGLInterceptor::cgmFragmentLightivSGIX, file, line, light, pname,
+        params);
 }
 
 extern "C" void qel_glFragmentMaterialfEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float param)
 {
-    return enterGL(InterceptOp::glFragmentMaterialfEXT, &OpenGLInterceptor::cgmFragmentMaterialfEXT, file, line, face, pname, param);
+    return enterGL(
+        InterceptOp::glFragmentMaterialfEXT, &OpenGLInterceptor::cgmFragmentMaterialfEXT, file, line, face, pname,
+        param);
 }
 
 extern "C" void qel_glFragmentMaterialfSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glFragmentMaterialfSGIX, &OpenGLInterceptor::cgmFragmentMaterialfSGIX, file, line, face, pname, param);
+    return enterGL(
+        InterceptOp::glFragmentMaterialfSGIX, &OpenGLInterceptor::cgmFragmentMaterialfSGIX, file, line, face, pname,
+        param);
 }
 
 extern "C" void qel_glFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glFragmentMaterialfvEXT, &OpenGLInterceptor::cgmFragmentMaterialfvEXT, file, line, face, pname, params);
+    return enterGL(
+        InterceptOp::glFragmentMaterialfvEXT, &OpenGLInterceptor::cgmFragmentMaterialfvEXT, file, line, face, pname,
+        params);
 }
 
 extern "C" void qel_glFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glFragmentMaterialfvSGIX, &OpenGLInterceptor::cgmFragmentMaterialfvSGIX, file, line, face, pname, params);
+    return enterGL(
+        InterceptOp::glFragmentMaterialfvSGIX, &OpenGLInterceptor::cgmFragmentMaterialfvSGIX, file, line, face, pname,
+        params);
 }
 
 extern "C" void qel_glFragmentMaterialiEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int param)
 {
-    return enterGL(InterceptOp::glFragmentMaterialiEXT, &OpenGLInterceptor::cgmFragmentMaterialiEXT, file, line, face, pname, param);
+    return enterGL(
+        InterceptOp::glFragmentMaterialiEXT, &OpenGLInterceptor::cgmFragmentMaterialiEXT, file, line, face, pname,
+        param);
 }
 
 extern "C" void qel_glFragmentMaterialiSGIX(const char* file, unsigned line, unsigned face, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glFragmentMaterialiSGIX, &OpenGLInterceptor::cgmFragmentMaterialiSGIX, file, line, face, pname, param);
+    return enterGL(
+        InterceptOp::glFragmentMaterialiSGIX, &OpenGLInterceptor::cgmFragmentMaterialiSGIX, file, line, face, pname,
+        param);
 }
 
 extern "C" void qel_glFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glFragmentMaterialivEXT, &OpenGLInterceptor::cgmFragmentMaterialivEXT, file, line, face, pname, params);
+    return enterGL(
+        InterceptOp::glFragmentMaterialivEXT, &OpenGLInterceptor::cgmFragmentMaterialivEXT, file, line, face, pname,
+        params);
 }
 
 extern "C" void qel_glFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glFragmentMaterialivSGIX, &OpenGLInterceptor::cgmFragmentMaterialivSGIX, file, line, face, pname, params);
+    return enterGL(
+        InterceptOp::glFragmentMaterialivSGIX, &OpenGLInterceptor::cgmFragmentMaterialivSGIX, file, line, face, pname,
+        params);
 }
 
 extern "C" void qel_glFrameTerminatorGREMEDY(const char* file, unsigned line)
@@ -2017,51 +2341,66 @@ extern "C" void qel_glFramebufferRenderbufferEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned renderbuffertarget,
     unsigned renderbuffer)
 {
-    return enterGL(InterceptOp::glFramebufferRenderbufferEXT, &OpenGLInterceptor::cgmFramebufferRenderbufferEXT, file, line, target, attachment, renderbuffertarget, renderbuffer);
+    return enterGL(
+        InterceptOp::glFramebufferRenderbufferEXT, &OpenGLInterceptor::cgmFramebufferRenderbufferEXT, file, line,
+        target, attachment, renderbuffertarget, renderbuffer);
 }
 
 extern "C" void qel_glFramebufferTexture1DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level)
 {
-    return enterGL(InterceptOp::glFramebufferTexture1DEXT, &OpenGLInterceptor::cgmFramebufferTexture1DEXT, file, line, target, attachment, textarget, texture, level);
+    return enterGL(
+        InterceptOp::glFramebufferTexture1DEXT, &OpenGLInterceptor::cgmFramebufferTexture1DEXT, file, line, target,
+        attachment, textarget, texture, level);
 }
 
 extern "C" void qel_glFramebufferTexture2DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level)
 {
-    return enterGL(InterceptOp::glFramebufferTexture2DEXT, &OpenGLInterceptor::cgmFramebufferTexture2DEXT, file, line, target, attachment, textarget, texture, level);
+    return enterGL(
+        InterceptOp::glFramebufferTexture2DEXT, &OpenGLInterceptor::cgmFramebufferTexture2DEXT, file, line, target,
+        attachment, textarget, texture, level);
 }
 
 extern "C" void qel_glFramebufferTexture3DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level, int zoffset)
 {
-    return enterGL(InterceptOp::glFramebufferTexture3DEXT, &OpenGLInterceptor::cgmFramebufferTexture3DEXT, file, line, target, attachment, textarget, texture, level, zoffset);
+    return enterGL(
+        InterceptOp::glFramebufferTexture3DEXT, &OpenGLInterceptor::cgmFramebufferTexture3DEXT, file, line, target,
+        attachment, textarget, texture, level, zoffset);
 }
 
 extern "C" void qel_glFramebufferTextureEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level)
 {
-    return enterGL(InterceptOp::glFramebufferTextureEXT, &OpenGLInterceptor::cgmFramebufferTextureEXT, file, line, target, attachment, texture, level);
+    return enterGL(
+        InterceptOp::glFramebufferTextureEXT, &OpenGLInterceptor::cgmFramebufferTextureEXT, file, line, target,
+        attachment, texture, level);
 }
 
 extern "C" void qel_glFramebufferTextureFaceEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level, unsigned face)
 {
-    return enterGL(InterceptOp::glFramebufferTextureFaceEXT, &OpenGLInterceptor::cgmFramebufferTextureFaceEXT, file, line, target, attachment, texture, level, face);
+    return enterGL(
+        InterceptOp::glFramebufferTextureFaceEXT, &OpenGLInterceptor::cgmFramebufferTextureFaceEXT, file, line,
+        target, attachment, texture, level, face);
 }
 
 extern "C" void qel_glFramebufferTextureLayerEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level, int layer)
 {
-    return enterGL(InterceptOp::glFramebufferTextureLayerEXT, &OpenGLInterceptor::cgmFramebufferTextureLayerEXT, file, line, target, attachment, texture, level, layer);
+    return enterGL(
+        InterceptOp::glFramebufferTextureLayerEXT, &OpenGLInterceptor::cgmFramebufferTextureLayerEXT, file, line,
+        target, attachment, texture, level, layer);
 }
 
 extern "C" void qel_glFreeObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
-    return enterGL(InterceptOp::glFreeObjectBufferATI, &OpenGLInterceptor::cgmFreeObjectBufferATI, file, line, buffer);
+    return enterGL(
+        InterceptOp::glFreeObjectBufferATI, &OpenGLInterceptor::cgmFreeObjectBufferATI, file, line, buffer);
 }
 
 extern "C" void qel_glFrontFace(const char* file, unsigned line, unsigned mode)
@@ -2072,7 +2411,8 @@ extern "C" void qel_glFrontFace(const char* file, unsigned line, unsigned mode)
 extern "C" void qel_glFrustum(
     const char* file, unsigned line, double left, double right, double bottom, double top, double zNear, double zFar)
 {
-    return enterGL(InterceptOp::glFrustum, &OpenGLInterceptor::cgmFrustum, file, line, left, right, bottom, top, zNear, zFar);
+    return enterGL(
+        InterceptOp::glFrustum, &OpenGLInterceptor::cgmFrustum, file, line, left, right, bottom, top, zNear, zFar);
 }
 
 extern "C" void qel_glFrustumfOES(
@@ -2108,12 +2448,14 @@ extern "C" void qel_glGenFencesNV(const char* file, unsigned line, int n, unsign
 
 extern "C" unsigned qel_glGenFragmentShadersATI(const char* file, unsigned line, unsigned range)
 {
-    return enterGL(InterceptOp::glGenFragmentShadersATI, &OpenGLInterceptor::cgmGenFragmentShadersATI, file, line, range);
+    return enterGL(
+        InterceptOp::glGenFragmentShadersATI, &OpenGLInterceptor::cgmGenFragmentShadersATI, file, line, range);
 }
 
 extern "C" void qel_glGenFramebuffersEXT(const char* file, unsigned line, int n, unsigned* framebuffers)
 {
-    return enterGL(InterceptOp::glGenFramebuffersEXT, &OpenGLInterceptor::cgmGenFramebuffersEXT, file, line, n, framebuffers);
+    return enterGL(
+        InterceptOp::glGenFramebuffersEXT, &OpenGLInterceptor::cgmGenFramebuffersEXT, file, line, n, framebuffers);
 }
 
 extern "C" unsigned qel_glGenLists(const char* file, unsigned line, int range)
@@ -2123,7 +2465,8 @@ extern "C" unsigned qel_glGenLists(const char* file, unsigned line, int range)
 
 extern "C" void qel_glGenOcclusionQueriesNV(const char* file, unsigned line, int n, unsigned* ids)
 {
-    return enterGL(InterceptOp::glGenOcclusionQueriesNV, &OpenGLInterceptor::cgmGenOcclusionQueriesNV, file, line, n, ids);
+    return enterGL(
+        InterceptOp::glGenOcclusionQueriesNV, &OpenGLInterceptor::cgmGenOcclusionQueriesNV, file, line, n, ids);
 }
 
 extern "C" void qel_glGenProgramsARB(const char* file, unsigned line, int n, unsigned* programs)
@@ -2148,13 +2491,16 @@ extern "C" void qel_glGenQueriesARB(const char* file, unsigned line, int n, unsi
 
 extern "C" void qel_glGenRenderbuffersEXT(const char* file, unsigned line, int n, unsigned* renderbuffers)
 {
-    return enterGL(InterceptOp::glGenRenderbuffersEXT, &OpenGLInterceptor::cgmGenRenderbuffersEXT, file, line, n, renderbuffers);
+    return enterGL(
+        InterceptOp::glGenRenderbuffersEXT, &OpenGLInterceptor::cgmGenRenderbuffersEXT, file, line, n, renderbuffers);
 }
 
 extern "C" unsigned qel_glGenSymbolsEXT(
     const char* file, unsigned line, unsigned datatype, unsigned storagetype, unsigned range, unsigned components)
 {
-    return enterGL(InterceptOp::glGenSymbolsEXT, &OpenGLInterceptor::cgmGenSymbolsEXT, file, line, datatype, storagetype, range, components);
+    return enterGL(
+        InterceptOp::glGenSymbolsEXT, &OpenGLInterceptor::cgmGenSymbolsEXT, file, line, datatype, storagetype, range,
+        components);
 }
 
 extern "C" void qel_glGenTextures(const char* file, unsigned line, int n, unsigned* textures)
@@ -2169,7 +2515,8 @@ extern "C" void qel_glGenTexturesEXT(const char* file, unsigned line, int n, uns
 
 extern "C" void qel_glGenVertexArraysAPPLE(const char* file, unsigned line, int n, unsigned* arrays)
 {
-    return enterGL(InterceptOp::glGenVertexArraysAPPLE, &OpenGLInterceptor::cgmGenVertexArraysAPPLE, file, line, n, arrays);
+    return enterGL(
+        InterceptOp::glGenVertexArraysAPPLE, &OpenGLInterceptor::cgmGenVertexArraysAPPLE, file, line, n, arrays);
 }
 
 extern "C" unsigned qel_glGenVertexShadersEXT(const char* file, unsigned line, unsigned range)
@@ -2186,26 +2533,34 @@ extern "C" void qel_glGetActiveAttrib(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
-    return enterGL(InterceptOp::glGetActiveAttrib, &OpenGLInterceptor::cgmGetActiveAttrib, file, line, program, index, bufSize, length, size, type, name);
+    return enterGL(
+        InterceptOp::glGetActiveAttrib, &OpenGLInterceptor::cgmGetActiveAttrib, file, line, program, index, bufSize,
+        length, size, type, name);
 }
 
 extern "C" void qel_glGetActiveAttribARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, int maxLength, int* length, int* size,
     unsigned* type, char* name)
 {
-    return enterGL(InterceptOp::glGetActiveAttribARB, &OpenGLInterceptor::cgmGetActiveAttribARB, file, line, programObj, index, maxLength, length, size, type, name);
+    return enterGL(
+        InterceptOp::glGetActiveAttribARB, &OpenGLInterceptor::cgmGetActiveAttribARB, file, line, programObj, index,
+        maxLength, length, size, type, name);
 }
 
 extern "C" void qel_glGetActiveUniform(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
-    return enterGL(InterceptOp::glGetActiveUniform, &OpenGLInterceptor::cgmGetActiveUniform, file, line, program, index, bufSize, length, size, type, name);
+    return enterGL(
+        InterceptOp::glGetActiveUniform, &OpenGLInterceptor::cgmGetActiveUniform, file, line, program, index, bufSize,
+        length, size, type, name);
 }
 
 extern "C" void qel_glGetActiveUniformARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, int maxLength, int* length, int* size,
     unsigned* type, char* name)
 {
-    return enterGL(InterceptOp::glGetActiveUniformARB, &OpenGLInterceptor::cgmGetActiveUniformARB, file, line, programObj, index, maxLength, length, size, type, name);
+    return enterGL(
+        InterceptOp::glGetActiveUniformARB, &OpenGLInterceptor::cgmGetActiveUniformARB, file, line, programObj, index,
+        maxLength, length, size, type, name);
 }

@@ -11,47 +11,61 @@ extern "C" void qel_glGetActiveVaryingNV(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
-    return enterGL(InterceptOp::glGetActiveVaryingNV, &OpenGLInterceptor::cgmGetActiveVaryingNV, file, line, program, index, bufSize, length, size, type, name);
+    return enterGL(
+        InterceptOp::glGetActiveVaryingNV, &OpenGLInterceptor::cgmGetActiveVaryingNV, file, line, program, index,
+        bufSize, length, size, type, name);
 }
 
 extern "C" void qel_glGetArrayObjectfvATI(
     const char* file, unsigned line, unsigned array, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetArrayObjectfvATI, &OpenGLInterceptor::cgmGetArrayObjectfvATI, file, line, array, pname, params);
+    return enterGL(
+        InterceptOp::glGetArrayObjectfvATI, &OpenGLInterceptor::cgmGetArrayObjectfvATI, file, line, array, pname,
+        params);
 }
 
 extern "C" void qel_glGetArrayObjectivATI(
     const char* file, unsigned line, unsigned array, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetArrayObjectivATI, &OpenGLInterceptor::cgmGetArrayObjectivATI, file, line, array, pname, params);
+    return enterGL(
+        InterceptOp::glGetArrayObjectivATI, &OpenGLInterceptor::cgmGetArrayObjectivATI, file, line, array, pname,
+        params);
 }
 
 extern "C" void qel_glGetAttachedObjectsARB(
     const char* file, unsigned line, unsigned containerObj, int maxCount, int* count, unsigned* obj)
 {
-    return enterGL(InterceptOp::glGetAttachedObjectsARB, &OpenGLInterceptor::cgmGetAttachedObjectsARB, file, line, containerObj, maxCount, count, obj);
+    return enterGL(
+        InterceptOp::glGetAttachedObjectsARB, &OpenGLInterceptor::cgmGetAttachedObjectsARB, file, line, containerObj,
+        maxCount, count, obj);
 }
 
 extern "C" void qel_glGetAttachedShaders(
     const char* file, unsigned line, unsigned program, int maxCount, int* count, unsigned* shaders)
 {
-    return enterGL(InterceptOp::glGetAttachedShaders, &OpenGLInterceptor::cgmGetAttachedShaders, file, line, program, maxCount, count, shaders);
+    return enterGL(
+        InterceptOp::glGetAttachedShaders, &OpenGLInterceptor::cgmGetAttachedShaders, file, line, program, maxCount,
+        count, shaders);
 }
 
 extern "C" int qel_glGetAttribLocation(const char* file, unsigned line, unsigned program, const char* name)
 {
-    return enterGL(InterceptOp::glGetAttribLocation, &OpenGLInterceptor::cgmGetAttribLocation, file, line, program, name);
+    return enterGL(
+        InterceptOp::glGetAttribLocation, &OpenGLInterceptor::cgmGetAttribLocation, file, line, program, name);
 }
 
 extern "C" int qel_glGetAttribLocationARB(const char* file, unsigned line, unsigned programObj, const char* name)
 {
-    return enterGL(InterceptOp::glGetAttribLocationARB, &OpenGLInterceptor::cgmGetAttribLocationARB, file, line, programObj, name);
+    return enterGL(
+        InterceptOp::glGetAttribLocationARB, &OpenGLInterceptor::cgmGetAttribLocationARB, file, line, programObj, name);
 }
 
 extern "C" void qel_glGetBooleanIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned char* data)
 {
-    return enterGL(InterceptOp::glGetBooleanIndexedvEXT, &OpenGLInterceptor::cgmGetBooleanIndexedvEXT, file, line, target, index, data);
+    return enterGL(
+        InterceptOp::glGetBooleanIndexedvEXT, &OpenGLInterceptor::cgmGetBooleanIndexedvEXT, file, line, target, index,
+        data);
 }
 
 extern "C" void qel_glGetBooleanv(const char* file, unsigned line, unsigned pname, unsigned char* data)
@@ -62,37 +76,48 @@ extern "C" void qel_glGetBooleanv(const char* file, unsigned line, unsigned pnam
 extern "C" void qel_glGetBufferParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetBufferParameteriv, &OpenGLInterceptor::cgmGetBufferParameteriv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetBufferParameteriv, &OpenGLInterceptor::cgmGetBufferParameteriv, file, line, target, pname,
+        params);
 }
 
 extern "C" void qel_glGetBufferParameterivARB(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetBufferParameterivARB, &OpenGLInterceptor::cgmGetBufferParameterivARB, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetBufferParameterivARB, &OpenGLInterceptor::cgmGetBufferParameterivARB, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glGetBufferPointerv(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
-    return enterGL(InterceptOp::glGetBufferPointerv, &OpenGLInterceptor::cgmGetBufferPointerv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetBufferPointerv, &OpenGLInterceptor::cgmGetBufferPointerv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glGetBufferPointervARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
-    return enterGL(InterceptOp::glGetBufferPointervARB, &OpenGLInterceptor::cgmGetBufferPointervARB, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetBufferPointervARB, &OpenGLInterceptor::cgmGetBufferPointervARB, file, line, target, pname,
+        params);
 }
 
 extern "C" void qel_glGetBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
-    return enterGL(InterceptOp::glGetBufferSubData, &OpenGLInterceptor::cgmGetBufferSubData, file, line, target, offset, size, data);
+    return enterGL(
+        InterceptOp::glGetBufferSubData, &OpenGLInterceptor::cgmGetBufferSubData, file, line, target, offset, size,
+        data);
 }
 
 extern "C" void qel_glGetBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
-    return enterGL(InterceptOp::glGetBufferSubDataARB, &OpenGLInterceptor::cgmGetBufferSubDataARB, file, line, target, offset, size, data);
+    return enterGL(
+        InterceptOp::glGetBufferSubDataARB, &OpenGLInterceptor::cgmGetBufferSubDataARB, file, line, target, offset,
+        size, data);
 }
 
 extern "C" void qel_glGetClipPlane(const char* file, unsigned line, unsigned plane, double* equation)
@@ -102,143 +127,188 @@ extern "C" void qel_glGetClipPlane(const char* file, unsigned line, unsigned pla
 
 extern "C" void qel_glGetClipPlanefOES(const char* file, unsigned line, unsigned plane, float* equation)
 {
-    return enterGL(InterceptOp::glGetClipPlanefOES, &OpenGLInterceptor::cgmGetClipPlanefOES, file, line, plane, equation);
+    return enterGL(
+        InterceptOp::glGetClipPlanefOES, &OpenGLInterceptor::cgmGetClipPlanefOES, file, line, plane, equation);
 }
 
 extern "C" void qel_glGetColorTable(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
-    return enterGL(InterceptOp::glGetColorTable, &OpenGLInterceptor::cgmGetColorTable, file, line, target, format, type, table);
+    return enterGL(
+        InterceptOp::glGetColorTable, &OpenGLInterceptor::cgmGetColorTable, file, line, target, format, type, table);
 }
 
 extern "C" void qel_glGetColorTableEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* data)
 {
-    return enterGL(InterceptOp::glGetColorTableEXT, &OpenGLInterceptor::cgmGetColorTableEXT, file, line, target, format, type, data);
+    return enterGL(
+        InterceptOp::glGetColorTableEXT, &OpenGLInterceptor::cgmGetColorTableEXT, file, line, target, format, type,
+        data);
 }
 
 extern "C" void qel_glGetColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetColorTableParameterfv, &OpenGLInterceptor::cgmGetColorTableParameterfv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetColorTableParameterfv, &OpenGLInterceptor::cgmGetColorTableParameterfv, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glGetColorTableParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetColorTableParameterfvEXT, &OpenGLInterceptor::cgmGetColorTableParameterfvEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetColorTableParameterfvEXT, &OpenGLInterceptor::cgmGetColorTableParameterfvEXT, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glGetColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetColorTableParameterfvSGI, &OpenGLInterceptor::cgmGetColorTableParameterfvSGI, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetColorTableParameterfvSGI, &OpenGLInterceptor::cgmGetColorTableParameterfvSGI, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glGetColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetColorTableParameteriv, &OpenGLInterceptor::cgmGetColorTableParameteriv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetColorTableParameteriv, &OpenGLInterceptor::cgmGetColorTableParameteriv, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glGetColorTableParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetColorTableParameterivEXT, &OpenGLInterceptor::cgmGetColorTableParameterivEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetColorTableParameterivEXT, &OpenGLInterceptor::cgmGetColorTableParameterivEXT, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glGetColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetColorTableParameterivSGI, &OpenGLInterceptor::cgmGetColorTableParameterivSGI, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetColorTableParameterivSGI, &OpenGLInterceptor::cgmGetColorTableParameterivSGI, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glGetColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
-    return enterGL(InterceptOp::glGetColorTableSGI, &OpenGLInterceptor::cgmGetColorTableSGI, file, line, target, format, type, table);
+    return enterGL(
+        InterceptOp::glGetColorTableSGI, &OpenGLInterceptor::cgmGetColorTableSGI, file, line, target, format, type,
+        table);
 }
 
 extern "C" void qel_glGetCombinerInputParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned pname,
     float* params)
 {
-    return enterGL(InterceptOp::glGetCombinerInputParameterfvNV, &OpenGLInterceptor::cgmGetCombinerInputParameterfvNV, file, line, stage, portion, variable, pname, params);
+    return enterGL(
+        InterceptOp::glGetCombinerInputParameterfvNV, &OpenGLInterceptor::cgmGetCombinerInputParameterfvNV, file,
+        line, stage, portion, variable, pname, params);
 }
 
 extern "C" void qel_glGetCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetCombinerInputParameterivNV, &OpenGLInterceptor::cgmGetCombinerInputParameterivNV, file, line, stage, portion, variable, pname, params);
+    return enterGL(
+        InterceptOp::glGetCombinerInputParameterivNV, &OpenGLInterceptor::cgmGetCombinerInputParameterivNV, file,
+        line, stage, portion, variable, pname, params);
 }
 
 extern "C" void qel_glGetCombinerOutputParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetCombinerOutputParameterfvNV, &OpenGLInterceptor::cgmGetCombinerOutputParameterfvNV, file, line, stage, portion, pname, params);
+    return enterGL(
+        InterceptOp::glGetCombinerOutputParameterfvNV, &OpenGLInterceptor::cgmGetCombinerOutputParameterfvNV, file,
+        line, stage, portion, pname, params);
 }
 
 extern "C" void qel_glGetCombinerOutputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetCombinerOutputParameterivNV, &OpenGLInterceptor::cgmGetCombinerOutputParameterivNV, file, line, stage, portion, pname, params);
+    return enterGL(
+        InterceptOp::glGetCombinerOutputParameterivNV, &OpenGLInterceptor::cgmGetCombinerOutputParameterivNV, file,
+        line, stage, portion, pname, params);
 }
 
 extern "C" void qel_glGetCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetCombinerStageParameterfvNV, &OpenGLInterceptor::cgmGetCombinerStageParameterfvNV, file, line, stage, pname, params);
+    return enterGL(
+        InterceptOp::glGetCombinerStageParameterfvNV, &OpenGLInterceptor::cgmGetCombinerStageParameterfvNV, file,
+        line, stage, pname, params);
 }
 
 extern "C" void qel_glGetCompressedTexImage(const char* file, unsigned line, unsigned target, int level, void* img)
 {
-    return enterGL(InterceptOp::glGetCompressedTexImage, &OpenGLInterceptor::cgmGetCompressedTexImage, file, line, target, level, img);
+    return enterGL(
+        InterceptOp::glGetCompressedTexImage, &OpenGLInterceptor::cgmGetCompressedTexImage, file, line, target, level,
+        img);
 }
 
 extern "C" void qel_glGetCompressedTexImageARB(const char* file, unsigned line, unsigned target, int level, void* img)
 {
-    return enterGL(InterceptOp::glGetCompressedTexImageARB, &OpenGLInterceptor::cgmGetCompressedTexImageARB, file, line, target, level, img);
+    return enterGL(
+        InterceptOp::glGetCompressedTexImageARB, &OpenGLInterceptor::cgmGetCompressedTexImageARB, file, line, target,
+        level, img);
 }
 
 extern "C" void qel_glGetConvolutionFilter(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
-    return enterGL(InterceptOp::glGetConvolutionFilter, &OpenGLInterceptor::cgmGetConvolutionFilter, file, line, target, format, type, image);
+    return enterGL(
+        InterceptOp::glGetConvolutionFilter, &OpenGLInterceptor::cgmGetConvolutionFilter, file, line, target, format,
+        type, image);
 }
 
 extern "C" void qel_glGetConvolutionFilterEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
-    return enterGL(InterceptOp::glGetConvolutionFilterEXT, &OpenGLInterceptor::cgmGetConvolutionFilterEXT, file, line, target, format, type, image);
+    return enterGL(
+        InterceptOp::glGetConvolutionFilterEXT, &OpenGLInterceptor::cgmGetConvolutionFilterEXT, file, line, target,
+        format, type, image);
 }
 
 extern "C" void qel_glGetConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetConvolutionParameterfv, &OpenGLInterceptor::cgmGetConvolutionParameterfv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetConvolutionParameterfv, &OpenGLInterceptor::cgmGetConvolutionParameterfv, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glGetConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetConvolutionParameterfvEXT, &OpenGLInterceptor::cgmGetConvolutionParameterfvEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetConvolutionParameterfvEXT, &OpenGLInterceptor::cgmGetConvolutionParameterfvEXT, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glGetConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetConvolutionParameteriv, &OpenGLInterceptor::cgmGetConvolutionParameteriv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetConvolutionParameteriv, &OpenGLInterceptor::cgmGetConvolutionParameteriv, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glGetConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetConvolutionParameterivEXT, &OpenGLInterceptor::cgmGetConvolutionParameterivEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetConvolutionParameterivEXT, &OpenGLInterceptor::cgmGetConvolutionParameterivEXT, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glGetDetailTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
-    return enterGL(InterceptOp::glGetDetailTexFuncSGIS, &OpenGLInterceptor::cgmGetDetailTexFuncSGIS, file, line, target, points);
+    return enterGL(
+        InterceptOp::glGetDetailTexFuncSGIS, &OpenGLInterceptor::cgmGetDetailTexFuncSGIS, file, line, target, points);
 }
 
 extern "C" void qel_glGetDoublev(const char* file, unsigned line, unsigned pname, double* data)
@@ -253,19 +323,24 @@ extern "C" unsigned qel_glGetError(const char* file, unsigned line)
 
 extern "C" void qel_glGetFenceivNV(const char* file, unsigned line, unsigned fence, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetFenceivNV, &OpenGLInterceptor::cgmGetFenceivNV, file, line, fence, pname, params);
+    return enterGL(
+        InterceptOp::glGetFenceivNV, &OpenGLInterceptor::cgmGetFenceivNV, file, line, fence, pname, params);
 }
 
 extern "C" void qel_glGetFinalCombinerInputParameterfvNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetFinalCombinerInputParameterfvNV, &OpenGLInterceptor::cgmGetFinalCombinerInputParameterfvNV, file, line, variable, pname, params);
+    return enterGL(
+        InterceptOp::glGetFinalCombinerInputParameterfvNV, &OpenGLInterceptor::cgmGetFinalCombinerInputParameterfvNV,
+        file, line, variable, pname, params);
 }
 
 extern "C" void qel_glGetFinalCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetFinalCombinerInputParameterivNV, &OpenGLInterceptor::cgmGetFinalCombinerInputParameterivNV, file, line, variable, pname, params);
+    return enterGL(
+        InterceptOp::glGetFinalCombinerInputParameterivNV, &OpenGLInterceptor::cgmGetFinalCombinerInputParameterivNV,
+        file, line, variable, pname, params);
 }
 
 extern "C" void qel_glGetFloatv(const char* file, unsigned line, unsigned pname, float* data)
@@ -280,61 +355,81 @@ extern "C" void qel_glGetFogFuncSGIS(const char* file, unsigned line, float* poi
 
 extern "C" int qel_glGetFragDataLocationEXT(const char* file, unsigned line, unsigned program, const char* name)
 {
-    return enterGL(InterceptOp::glGetFragDataLocationEXT, &OpenGLInterceptor::cgmGetFragDataLocationEXT, file, line, program, name);
+    return enterGL(
+        InterceptOp::glGetFragDataLocationEXT, &OpenGLInterceptor::cgmGetFragDataLocationEXT, file, line, program,
+        name);
 }
 
 extern "C" void qel_glGetFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetFragmentLightfvEXT, &OpenGLInterceptor::cgmGetFragmentLightfvEXT, file, line, light, pname, params);
+    return enterGL(
+        InterceptOp::glGetFragmentLightfvEXT, &OpenGLInterceptor::cgmGetFragmentLightfvEXT, file, line, light, pname,
+        params);
 }
 
 extern "C" void qel_glGetFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetFragmentLightfvSGIX, &OpenGLInterceptor::cgmGetFragmentLightfvSGIX, file, line, light, pname, params);
+    return enterGL(
+        InterceptOp::glGetFragmentLightfvSGIX, &OpenGLInterceptor::cgmGetFragmentLightfvSGIX, file, line, light,
+        pname, params);
 }
 
 extern "C" void qel_glGetFragmentLightivEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetFragmentLightivEXT, &OpenGLInterceptor::cgmGetFragmentLightivEXT, file, line, light, pname, params);
+    return enterGL(
+        InterceptOp::glGetFragmentLightivEXT, &OpenGLInterceptor::cgmGetFragmentLightivEXT, file, line, light, pname,
+        params);
 }
 
 extern "C" void qel_glGetFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetFragmentLightivSGIX, &OpenGLInterceptor::cgmGetFragmentLightivSGIX, file, line, light, pname, params);
+    return enterGL(
+        InterceptOp::glGetFragmentLightivSGIX, &OpenGLInterceptor::cgmGetFragmentLightivSGIX, file, line, light,
+        pname, params);
 }
 
 extern "C" void qel_glGetFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glGetFragmentMaterialfvEXT, &OpenGLInterceptor::cgmGetFragmentMaterialfvEXT, file, line, face, pname, params);
+    return enterGL(
+        InterceptOp::glGetFragmentMaterialfvEXT, &OpenGLInterceptor::cgmGetFragmentMaterialfvEXT, file, line, face,
+        pname, params);
 }
 
 extern "C" void qel_glGetFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetFragmentMaterialfvSGIX, &OpenGLInterceptor::cgmGetFragmentMaterialfvSGIX, file, line, face, pname, params);
+    return enterGL(
+        InterceptOp::glGetFragmentMaterialfvSGIX, &OpenGLInterceptor::cgmGetFragmentMaterialfvSGIX, file, line, face,
+        pname, params);
 }
 
 extern "C" void qel_glGetFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glGetFragmentMaterialivEXT, &OpenGLInterceptor::cgmGetFragmentMaterialivEXT, file, line, face, pname, params);
+    return enterGL(
+        InterceptOp::glGetFragmentMaterialivEXT, &OpenGLInterceptor::cgmGetFragmentMaterialivEXT, file, line, face,
+        pname, params);
 }
 
 extern "C" void qel_glGetFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetFragmentMaterialivSGIX, &OpenGLInterceptor::cgmGetFragmentMaterialivSGIX, file, line, face, pname, params);
+    return enterGL(
+        InterceptOp::glGetFragmentMaterialivSGIX, &OpenGLInterceptor::cgmGetFragmentMaterialivSGIX, file, line, face,
+        pname, params);
 }
 
 extern "C" void qel_glGetFramebufferAttachmentParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetFramebufferAttachmentParameterivEXT, &OpenGLInterceptor::cgmGetFramebufferAttachmentParameterivEXT, file, line, target, attachment, pname, params);
+    return enterGL(
+        InterceptOp::glGetFramebufferAttachmentParameterivEXT,
+        &OpenGLInterceptor::cgmGetFramebufferAttachmentParameterivEXT, file, line, target, attachment, pname, params);
 }
 
 extern "C" unsigned qel_glGetHandleARB(const char* file, unsigned line, unsigned pname)
@@ -346,62 +441,82 @@ extern "C" void qel_glGetHistogram(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
-    return enterGL(InterceptOp::glGetHistogram, &OpenGLInterceptor::cgmGetHistogram, file, line, target, reset, format, type, values);
+    return enterGL(
+        InterceptOp::glGetHistogram, &OpenGLInterceptor::cgmGetHistogram, file, line, target, reset, format, type,
+        values);
 }
 
 extern "C" void qel_glGetHistogramEXT(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
-    return enterGL(InterceptOp::glGetHistogramEXT, &OpenGLInterceptor::cgmGetHistogramEXT, file, line, target, reset, format, type, values);
+    return enterGL(
+        InterceptOp::glGetHistogramEXT, &OpenGLInterceptor::cgmGetHistogramEXT, file, line, target, reset, format,
+        type, values);
 }
 
 extern "C" void qel_glGetHistogramParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetHistogramParameterfv, &OpenGLInterceptor::cgmGetHistogramParameterfv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetHistogramParameterfv, &OpenGLInterceptor::cgmGetHistogramParameterfv, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glGetHistogramParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetHistogramParameterfvEXT, &OpenGLInterceptor::cgmGetHistogramParameterfvEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetHistogramParameterfvEXT, &OpenGLInterceptor::cgmGetHistogramParameterfvEXT, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glGetHistogramParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetHistogramParameteriv, &OpenGLInterceptor::cgmGetHistogramParameteriv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetHistogramParameteriv, &OpenGLInterceptor::cgmGetHistogramParameteriv, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glGetHistogramParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetHistogramParameterivEXT, &OpenGLInterceptor::cgmGetHistogramParameterivEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetHistogramParameterivEXT, &OpenGLInterceptor::cgmGetHistogramParameterivEXT, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glGetImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetImageTransformParameterfvHP, &OpenGLInterceptor::cgmGetImageTransformParameterfvHP, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetImageTransformParameterfvHP, &OpenGLInterceptor::cgmGetImageTransformParameterfvHP, file,
+        line, target, pname, params);
 }
 
 extern "C" void qel_glGetImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetImageTransformParameterivHP, &OpenGLInterceptor::cgmGetImageTransformParameterivHP, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetImageTransformParameterivHP, &OpenGLInterceptor::cgmGetImageTransformParameterivHP, file,
+        line, target, pname, params);
 }
 
 extern "C" void qel_glGetInfoLogARB(
     const char* file, unsigned line, unsigned obj, int maxLength, int* length, char* infoLog)
 {
-    return enterGL(InterceptOp::glGetInfoLogARB, &OpenGLInterceptor::cgmGetInfoLogARB, file, line, obj, maxLength, length, infoLog);
+    return enterGL(
+        InterceptOp::glGetInfoLogARB, &OpenGLInterceptor::cgmGetInfoLogARB, file, line, obj, maxLength, length,
+        infoLog);
 }
 
 extern "C" void qel_glGetIntegerIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int* data)
 {
-    return enterGL(InterceptOp::glGetIntegerIndexedvEXT, &OpenGLInterceptor::cgmGetIntegerIndexedvEXT, file, line, target, index, data);
+    return enterGL(
+        InterceptOp::glGetIntegerIndexedvEXT, &OpenGLInterceptor::cgmGetIntegerIndexedvEXT, file, line, target, index,
+        data);
 }
 
 extern "C" void qel_glGetIntegerv(const char* file, unsigned line, unsigned pname, int* data)
@@ -412,17 +527,23 @@ extern "C" void qel_glGetIntegerv(const char* file, unsigned line, unsigned pnam
 extern "C" void qel_glGetInvariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
-    return enterGL(InterceptOp::glGetInvariantBooleanvEXT, &OpenGLInterceptor::cgmGetInvariantBooleanvEXT, file, line, id, value, data);
+    return enterGL(
+        InterceptOp::glGetInvariantBooleanvEXT, &OpenGLInterceptor::cgmGetInvariantBooleanvEXT, file, line, id, value,
+        data);
 }
 
 extern "C" void qel_glGetInvariantFloatvEXT(const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
-    return enterGL(InterceptOp::glGetInvariantFloatvEXT, &OpenGLInterceptor::cgmGetInvariantFloatvEXT, file, line, id, value, data);
+    return enterGL(
+        InterceptOp::glGetInvariantFloatvEXT, &OpenGLInterceptor::cgmGetInvariantFloatvEXT, file, line, id, value,
+        data);
 }
 
 extern "C" void qel_glGetInvariantIntegervEXT(const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
-    return enterGL(InterceptOp::glGetInvariantIntegervEXT, &OpenGLInterceptor::cgmGetInvariantIntegervEXT, file, line, id, value, data);
+    return enterGL(
+        InterceptOp::glGetInvariantIntegervEXT, &OpenGLInterceptor::cgmGetInvariantIntegervEXT, file, line, id, value,
+        data);
 }
 
 extern "C" void qel_glGetLightfv(const char* file, unsigned line, unsigned light, unsigned pname, float* params)
@@ -438,50 +559,66 @@ extern "C" void qel_glGetLightiv(const char* file, unsigned line, unsigned light
 extern "C" void qel_glGetLocalConstantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
-    return enterGL(InterceptOp::glGetLocalConstantBooleanvEXT, &OpenGLInterceptor::cgmGetLocalConstantBooleanvEXT, file, line, id, value, data);
+    return enterGL(
+        InterceptOp::glGetLocalConstantBooleanvEXT, &OpenGLInterceptor::cgmGetLocalConstantBooleanvEXT, file, line,
+        id, value, data);
 }
 
 extern "C" void qel_glGetLocalConstantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
-    return enterGL(InterceptOp::glGetLocalConstantFloatvEXT, &OpenGLInterceptor::cgmGetLocalConstantFloatvEXT, file, line, id, value, data);
+    return enterGL(
+        InterceptOp::glGetLocalConstantFloatvEXT, &OpenGLInterceptor::cgmGetLocalConstantFloatvEXT, file, line, id,
+        value, data);
 }
 
 extern "C" void qel_glGetLocalConstantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
-    return enterGL(InterceptOp::glGetLocalConstantIntegervEXT, &OpenGLInterceptor::cgmGetLocalConstantIntegervEXT, file, line, id, value, data);
+    return enterGL(
+        InterceptOp::glGetLocalConstantIntegervEXT, &OpenGLInterceptor::cgmGetLocalConstantIntegervEXT, file, line,
+        id, value, data);
 }
 
 extern "C" void qel_glGetMapAttribParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetMapAttribParameterfvNV, &OpenGLInterceptor::cgmGetMapAttribParameterfvNV, file, line, target, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetMapAttribParameterfvNV, &OpenGLInterceptor::cgmGetMapAttribParameterfvNV, file, line,
+        target, index, pname, params);
 }
 
 extern "C" void qel_glGetMapAttribParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetMapAttribParameterivNV, &OpenGLInterceptor::cgmGetMapAttribParameterivNV, file, line, target, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetMapAttribParameterivNV, &OpenGLInterceptor::cgmGetMapAttribParameterivNV, file, line,
+        target, index, pname, params);
 }
 
 extern "C" void qel_glGetMapControlPointsNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned type, int ustride, int vstride,
     unsigned char packed, void* points)
 {
-    return enterGL(InterceptOp::glGetMapControlPointsNV, &OpenGLInterceptor::cgmGetMapControlPointsNV, file, line, target, index, type, ustride, vstride, packed, points);
+    return enterGL(
+        InterceptOp::glGetMapControlPointsNV, &OpenGLInterceptor::cgmGetMapControlPointsNV, file, line, target, index,
+        type, ustride, vstride, packed, points);
 }
 
 extern "C" void qel_glGetMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetMapParameterfvNV, &OpenGLInterceptor::cgmGetMapParameterfvNV, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetMapParameterfvNV, &OpenGLInterceptor::cgmGetMapParameterfvNV, file, line, target, pname,
+        params);
 }
 
 extern "C" void qel_glGetMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetMapParameterivNV, &OpenGLInterceptor::cgmGetMapParameterivNV, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetMapParameterivNV, &OpenGLInterceptor::cgmGetMapParameterivNV, file, line, target, pname,
+        params);
 }
 
 extern "C" void qel_glGetMapdv(const char* file, unsigned line, unsigned target, unsigned query, double* v)
@@ -501,85 +638,110 @@ extern "C" void qel_glGetMapiv(const char* file, unsigned line, unsigned target,
 
 extern "C" void qel_glGetMaterialfv(const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetMaterialfv, &OpenGLInterceptor::cgmGetMaterialfv, file, line, face, pname, params);
+    return enterGL(
+        InterceptOp::glGetMaterialfv, &OpenGLInterceptor::cgmGetMaterialfv, file, line, face, pname, params);
 }
 
 extern "C" void qel_glGetMaterialiv(const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetMaterialiv, &OpenGLInterceptor::cgmGetMaterialiv, file, line, face, pname, params);
+    return enterGL(
+        InterceptOp::glGetMaterialiv, &OpenGLInterceptor::cgmGetMaterialiv, file, line, face, pname, params);
 }
 
 extern "C" void qel_glGetMinmax(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
-    return enterGL(InterceptOp::glGetMinmax, &OpenGLInterceptor::cgmGetMinmax, file, line, target, reset, format, type, values);
+    return enterGL(
+        InterceptOp::glGetMinmax, &OpenGLInterceptor::cgmGetMinmax, file, line, target, reset, format, type, values);
 }
 
 extern "C" void qel_glGetMinmaxEXT(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
-    return enterGL(InterceptOp::glGetMinmaxEXT, &OpenGLInterceptor::cgmGetMinmaxEXT, file, line, target, reset, format, type, values);
+    return enterGL(
+        InterceptOp::glGetMinmaxEXT, &OpenGLInterceptor::cgmGetMinmaxEXT, file, line, target, reset, format, type,
+        values);
 }
 
 extern "C" void qel_glGetMinmaxParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetMinmaxParameterfv, &OpenGLInterceptor::cgmGetMinmaxParameterfv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetMinmaxParameterfv, &OpenGLInterceptor::cgmGetMinmaxParameterfv, file, line, target, pname,
+        params);
 }
 
 extern "C" void qel_glGetMinmaxParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetMinmaxParameterfvEXT, &OpenGLInterceptor::cgmGetMinmaxParameterfvEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetMinmaxParameterfvEXT, &OpenGLInterceptor::cgmGetMinmaxParameterfvEXT, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glGetMinmaxParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetMinmaxParameteriv, &OpenGLInterceptor::cgmGetMinmaxParameteriv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetMinmaxParameteriv, &OpenGLInterceptor::cgmGetMinmaxParameteriv, file, line, target, pname,
+        params);
 }
 
 extern "C" void qel_glGetMinmaxParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetMinmaxParameterivEXT, &OpenGLInterceptor::cgmGetMinmaxParameterivEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetMinmaxParameterivEXT, &OpenGLInterceptor::cgmGetMinmaxParameterivEXT, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glGetObjectBufferfvATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetObjectBufferfvATI, &OpenGLInterceptor::cgmGetObjectBufferfvATI, file, line, buffer, pname, params);
+    return enterGL(
+        InterceptOp::glGetObjectBufferfvATI, &OpenGLInterceptor::cgmGetObjectBufferfvATI, file, line, buffer, pname,
+        params);
 }
 
 extern "C" void qel_glGetObjectBufferivATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetObjectBufferivATI, &OpenGLInterceptor::cgmGetObjectBufferivATI, file, line, buffer, pname, params);
+    return enterGL(
+        InterceptOp::glGetObjectBufferivATI, &OpenGLInterceptor::cgmGetObjectBufferivATI, file, line, buffer, pname,
+        params);
 }
 
 extern "C" void qel_glGetObjectParameterfvARB(
     const char* file, unsigned line, unsigned obj, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetObjectParameterfvARB, &OpenGLInterceptor::cgmGetObjectParameterfvARB, file, line, obj, pname, params);
+    return enterGL(
+        InterceptOp::glGetObjectParameterfvARB, &OpenGLInterceptor::cgmGetObjectParameterfvARB, file, line, obj,
+        pname, params);
 }
 
 extern "C" void qel_glGetObjectParameterivARB(
     const char* file, unsigned line, unsigned obj, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetObjectParameterivARB, &OpenGLInterceptor::cgmGetObjectParameterivARB, file, line, obj, pname, params);
+    return enterGL(
+        InterceptOp::glGetObjectParameterivARB, &OpenGLInterceptor::cgmGetObjectParameterivARB, file, line, obj,
+        pname, params);
 }
 
 extern "C" void qel_glGetOcclusionQueryivNV(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetOcclusionQueryivNV, &OpenGLInterceptor::cgmGetOcclusionQueryivNV, file, line, id, pname, params);
+    return enterGL(
+        InterceptOp::glGetOcclusionQueryivNV, &OpenGLInterceptor::cgmGetOcclusionQueryivNV, file, line, id, pname,
+        params);
 }
 
 extern "C" void qel_glGetOcclusionQueryuivNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
-    return enterGL(InterceptOp::glGetOcclusionQueryuivNV, &OpenGLInterceptor::cgmGetOcclusionQueryuivNV, file, line, id, pname, params);
+    return enterGL(
+        InterceptOp::glGetOcclusionQueryuivNV, &OpenGLInterceptor::cgmGetOcclusionQueryuivNV, file, line, id, pname,
+        params);
 }
 
 extern "C" void qel_glGetPixelMapfv(const char* file, unsigned line, unsigned map, float* values)
@@ -600,13 +762,17 @@ extern "C" void qel_glGetPixelMapusv(const char* file, unsigned line, unsigned m
 extern "C" void qel_glGetPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetPixelTransformParameterfvEXT, &OpenGLInterceptor::cgmGetPixelTransformParameterfvEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetPixelTransformParameterfvEXT, &OpenGLInterceptor::cgmGetPixelTransformParameterfvEXT, file,
+        line, target, pname, params);
 }
 
 extern "C" void qel_glGetPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetPixelTransformParameterivEXT, &OpenGLInterceptor::cgmGetPixelTransformParameterivEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetPixelTransformParameterivEXT, &OpenGLInterceptor::cgmGetPixelTransformParameterivEXT, file,
+        line, target, pname, params);
 }
 
 extern "C" void qel_glGetPointerv(const char* file, unsigned line, unsigned pname, void** params)
@@ -627,104 +793,133 @@ extern "C" void qel_glGetPolygonStipple(const char* file, unsigned line, unsigne
 extern "C" void qel_glGetProgramEnvParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
-    return enterGL(InterceptOp::glGetProgramEnvParameterdvARB, &OpenGLInterceptor::cgmGetProgramEnvParameterdvARB, file, line, target, index, params);
+    return enterGL(
+        InterceptOp::glGetProgramEnvParameterdvARB, &OpenGLInterceptor::cgmGetProgramEnvParameterdvARB, file, line,
+        target, index, params);
 }
 
 extern "C" void qel_glGetProgramEnvParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
-    return enterGL(InterceptOp::glGetProgramEnvParameterfvARB, &OpenGLInterceptor::cgmGetProgramEnvParameterfvARB, file, line, target, index, params);
+    return enterGL(
+        InterceptOp::glGetProgramEnvParameterfvARB, &OpenGLInterceptor::cgmGetProgramEnvParameterfvARB, file, line,
+        target, index, params);
 }
 
 extern "C" void qel_glGetProgramInfoLog(
     const char* file, unsigned line, unsigned program, int bufSize, int* length, char* infoLog)
 {
-    return enterGL(InterceptOp::glGetProgramInfoLog, &OpenGLInterceptor::cgmGetProgramInfoLog, file, line, program, bufSize, length, infoLog);
+    return enterGL(
+        InterceptOp::glGetProgramInfoLog, &OpenGLInterceptor::cgmGetProgramInfoLog, file, line, program, bufSize,
+        length, infoLog);
 }
 
 extern "C" void qel_glGetProgramLocalParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
-    return enterGL(InterceptOp::glGetProgramLocalParameterdvARB, &OpenGLInterceptor::cgmGetProgramLocalParameterdvARB, file, line, target, index, params);
+    return enterGL(
+        InterceptOp::glGetProgramLocalParameterdvARB, &OpenGLInterceptor::cgmGetProgramLocalParameterdvARB, file,
+        line, target, index, params);
 }
 
 extern "C" void qel_glGetProgramLocalParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
-    return enterGL(InterceptOp::glGetProgramLocalParameterfvARB, &OpenGLInterceptor::cgmGetProgramLocalParameterfvARB, file, line, target, index, params);
+    return enterGL(
+        InterceptOp::glGetProgramLocalParameterfvARB, &OpenGLInterceptor::cgmGetProgramLocalParameterfvARB, file,
+        line, target, index, params);
 }
 
 extern "C" void qel_glGetProgramNamedParameterdvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, double* params)
 {
-    return enterGL(InterceptOp::glGetProgramNamedParameterdvNV, &OpenGLInterceptor::cgmGetProgramNamedParameterdvNV, file, line, id, len, name, params);
+    return enterGL(
+        InterceptOp::glGetProgramNamedParameterdvNV, &OpenGLInterceptor::cgmGetProgramNamedParameterdvNV, file, line,
+        id, len, name, params);
 }
 
 extern "C" void qel_glGetProgramNamedParameterfvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, float* params)
 {
-    return enterGL(InterceptOp::glGetProgramNamedParameterfvNV, &OpenGLInterceptor::cgmGetProgramNamedParameterfvNV, file, line, id, len, name, params);
+    return enterGL(
+        InterceptOp::glGetProgramNamedParameterfvNV, &OpenGLInterceptor::cgmGetProgramNamedParameterfvNV, file, line,
+        id, len, name, params);
 }
 
 extern "C" void qel_glGetProgramParameterdvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, double* params)
 {
-    return enterGL(InterceptOp::glGetProgramParameterdvNV, &OpenGLInterceptor::cgmGetProgramParameterdvNV, file, line, target, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetProgramParameterdvNV, &OpenGLInterceptor::cgmGetProgramParameterdvNV, file, line, target,
+        index, pname, params);
 }
 
 extern "C" void qel_glGetProgramParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetProgramParameterfvNV, &OpenGLInterceptor::cgmGetProgramParameterfvNV, file, line, target, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetProgramParameterfvNV, &OpenGLInterceptor::cgmGetProgramParameterfvNV, file, line, target,
+        index, pname, params);
 }
 
 extern "C" void qel_glGetProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void* string)
 {
-    return enterGL(InterceptOp::glGetProgramStringARB, &OpenGLInterceptor::cgmGetProgramStringARB, file, line, target, pname, string);
+    return enterGL(
+        InterceptOp::glGetProgramStringARB, &OpenGLInterceptor::cgmGetProgramStringARB, file, line, target, pname,
+        string);
 }
 
 extern "C" void qel_glGetProgramStringNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned char* program)
 {
-    return enterGL(InterceptOp::glGetProgramStringNV, &OpenGLInterceptor::cgmGetProgramStringNV, file, line, id, pname, program);
+    return enterGL(
+        InterceptOp::glGetProgramStringNV, &OpenGLInterceptor::cgmGetProgramStringNV, file, line, id, pname, program);
 }
 
 extern "C" void qel_glGetProgramiv(const char* file, unsigned line, unsigned program, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetProgramiv, &OpenGLInterceptor::cgmGetProgramiv, file, line, program, pname, params);
+    return enterGL(
+        InterceptOp::glGetProgramiv, &OpenGLInterceptor::cgmGetProgramiv, file, line, program, pname, params);
 }
 
 extern "C" void qel_glGetProgramivARB(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetProgramivARB, &OpenGLInterceptor::cgmGetProgramivARB, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetProgramivARB, &OpenGLInterceptor::cgmGetProgramivARB, file, line, target, pname, params);
 }
 
 extern "C" void qel_glGetProgramivNV(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetProgramivNV, &OpenGLInterceptor::cgmGetProgramivNV, file, line, id, pname, params);
+    return enterGL(
+        InterceptOp::glGetProgramivNV, &OpenGLInterceptor::cgmGetProgramivNV, file, line, id, pname, params);
 }
 
 extern "C" void qel_glGetQueryObjectiv(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetQueryObjectiv, &OpenGLInterceptor::cgmGetQueryObjectiv, file, line, id, pname, params);
+    return enterGL(
+        InterceptOp::glGetQueryObjectiv, &OpenGLInterceptor::cgmGetQueryObjectiv, file, line, id, pname, params);
 }
 
 extern "C" void qel_glGetQueryObjectivARB(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetQueryObjectivARB, &OpenGLInterceptor::cgmGetQueryObjectivARB, file, line, id, pname, params);
+    return enterGL(
+        InterceptOp::glGetQueryObjectivARB, &OpenGLInterceptor::cgmGetQueryObjectivARB, file, line, id, pname, params);
 }
 
 extern "C" void qel_glGetQueryObjectuiv(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
-    return enterGL(InterceptOp::glGetQueryObjectuiv, &OpenGLInterceptor::cgmGetQueryObjectuiv, file, line, id, pname, params);
+    return enterGL(
+        InterceptOp::glGetQueryObjectuiv, &OpenGLInterceptor::cgmGetQueryObjectuiv, file, line, id, pname, params);
 }
 
 extern "C" void qel_glGetQueryObjectuivARB(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
-    return enterGL(InterceptOp::glGetQueryObjectuivARB, &OpenGLInterceptor::cgmGetQueryObjectuivARB, file, line, id, pname, params);
+    return enterGL(
+        InterceptOp::glGetQueryObjectuivARB, &OpenGLInterceptor::cgmGetQueryObjectuivARB, file, line, id, pname,
+        params);
 }
 
 extern "C" void qel_glGetQueryiv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
@@ -734,45 +929,58 @@ extern "C" void qel_glGetQueryiv(const char* file, unsigned line, unsigned targe
 
 extern "C" void qel_glGetQueryivARB(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetQueryivARB, &OpenGLInterceptor::cgmGetQueryivARB, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetQueryivARB, &OpenGLInterceptor::cgmGetQueryivARB, file, line, target, pname, params);
 }
 
 extern "C" void qel_glGetRenderbufferParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetRenderbufferParameterivEXT, &OpenGLInterceptor::cgmGetRenderbufferParameterivEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetRenderbufferParameterivEXT, &OpenGLInterceptor::cgmGetRenderbufferParameterivEXT, file,
+        line, target, pname, params);
 }
 
 extern "C" void qel_glGetSeparableFilter(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* row, void* column,
     void* span)
 {
-    return enterGL(InterceptOp::glGetSeparableFilter, &OpenGLInterceptor::cgmGetSeparableFilter, file, line, target, format, type, row, column, span);
+    return enterGL(
+        InterceptOp::glGetSeparableFilter, &OpenGLInterceptor::cgmGetSeparableFilter, file, line, target, format,
+        type, row, column, span);
 }
 
 extern "C" void qel_glGetSeparableFilterEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* row, void* column,
     void* span)
 {
-    return enterGL(InterceptOp::glGetSeparableFilterEXT, &OpenGLInterceptor::cgmGetSeparableFilterEXT, file, line, target, format, type, row, column, span);
+    return enterGL(
+        InterceptOp::glGetSeparableFilterEXT, &OpenGLInterceptor::cgmGetSeparableFilterEXT, file, line, target,
+        format, type, row, column, span);
 }
 
 extern "C" void qel_glGetShaderInfoLog(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* infoLog)
 {
-    return enterGL(InterceptOp::glGetShaderInfoLog, &OpenGLInterceptor::cgmGetShaderInfoLog, file, line, shader, bufSize, length, infoLog);
+    return enterGL(
+        InterceptOp::glGetShaderInfoLog, &OpenGLInterceptor::cgmGetShaderInfoLog, file, line, shader, bufSize, length,
+        infoLog);
 }
 
 extern "C" void qel_glGetShaderSource(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* source)
 {
-    return enterGL(InterceptOp::glGetShaderSource, &OpenGLInterceptor::cgmGetShaderSource, file, line, shader, bufSize, length, source);
+    return enterGL(
+        InterceptOp::glGetShaderSource, &OpenGLInterceptor::cgmGetShaderSource, file, line, shader, bufSize, length,
+        source);
 }
 
 extern "C" void qel_glGetShaderSourceARB(
     const char* file, unsigned line, unsigned obj, int maxLength, int* length, char* source)
 {
-    return enterGL(InterceptOp::glGetShaderSourceARB, &OpenGLInterceptor::cgmGetShaderSourceARB, file, line, obj, maxLength, length, source);
+    return enterGL(
+        InterceptOp::glGetShaderSourceARB, &OpenGLInterceptor::cgmGetShaderSourceARB, file, line, obj, maxLength,
+        length, source);
 }
 
 extern "C" void qel_glGetShaderiv(const char* file, unsigned line, unsigned shader, unsigned pname, int* params)
@@ -782,7 +990,8 @@ extern "C" void qel_glGetShaderiv(const char* file, unsigned line, unsigned shad
 
 extern "C" void qel_glGetSharpenTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
-    return enterGL(InterceptOp::glGetSharpenTexFuncSGIS, &OpenGLInterceptor::cgmGetSharpenTexFuncSGIS, file, line, target, points);
+    return enterGL(
+        InterceptOp::glGetSharpenTexFuncSGIS, &OpenGLInterceptor::cgmGetSharpenTexFuncSGIS, file, line, target, points);
 }
 
 extern "C" const unsigned char* qel_glGetString(const char* file, unsigned line, unsigned name)
@@ -792,12 +1001,16 @@ extern "C" const unsigned char* qel_glGetString(const char* file, unsigned line,
 
 extern "C" void qel_glGetTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, float* param)
 {
-    return enterGL(InterceptOp::glGetTexBumpParameterfvATI, &OpenGLInterceptor::cgmGetTexBumpParameterfvATI, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glGetTexBumpParameterfvATI, &OpenGLInterceptor::cgmGetTexBumpParameterfvATI, file, line, pname,
+        param);
 }
 
 extern "C" void qel_glGetTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, int* param)
 {
-    return enterGL(InterceptOp::glGetTexBumpParameterivATI, &OpenGLInterceptor::cgmGetTexBumpParameterivATI, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glGetTexBumpParameterivATI, &OpenGLInterceptor::cgmGetTexBumpParameterivATI, file, line, pname,
+        param);
 }
 
 extern "C" void qel_glGetTexEnvfv(const char* file, unsigned line, unsigned target, unsigned pname, float* params)
@@ -813,7 +1026,9 @@ extern "C" void qel_glGetTexEnviv(const char* file, unsigned line, unsigned targ
 extern "C" void qel_glGetTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, float* weights)
 {
-    return enterGL(InterceptOp::glGetTexFilterFuncSGIS, &OpenGLInterceptor::cgmGetTexFilterFuncSGIS, file, line, target, filter, weights);
+    return enterGL(
+        InterceptOp::glGetTexFilterFuncSGIS, &OpenGLInterceptor::cgmGetTexFilterFuncSGIS, file, line, target, filter,
+        weights);
 }
 
 extern "C" void qel_glGetTexGendv(const char* file, unsigned line, unsigned coord, unsigned pname, double* params)
@@ -834,280 +1049,361 @@ extern "C" void qel_glGetTexGeniv(const char* file, unsigned line, unsigned coor
 extern "C" void qel_glGetTexImage(
     const char* file, unsigned line, unsigned target, int level, unsigned format, unsigned type, void* pixels)
 {
-    return enterGL(InterceptOp::glGetTexImage, &OpenGLInterceptor::cgmGetTexImage, file, line, target, level, format, type, pixels);
+    return enterGL(
+        InterceptOp::glGetTexImage, &OpenGLInterceptor::cgmGetTexImage, file, line, target, level, format, type,
+        pixels);
 }
 
 extern "C" void qel_glGetTexLevelParameterfv(
     const char* file, unsigned line, unsigned target, int level, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetTexLevelParameterfv, &OpenGLInterceptor::cgmGetTexLevelParameterfv, file, line, target, level, pname, params);
+    return enterGL(
+        InterceptOp::glGetTexLevelParameterfv, &OpenGLInterceptor::cgmGetTexLevelParameterfv, file, line, target,
+        level, pname, params);
 }
 
 extern "C" void qel_glGetTexLevelParameteriv(
     const char* file, unsigned line, unsigned target, int level, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetTexLevelParameteriv, &OpenGLInterceptor::cgmGetTexLevelParameteriv, file, line, target, level, pname, params);
+    return enterGL(
+        InterceptOp::glGetTexLevelParameteriv, &OpenGLInterceptor::cgmGetTexLevelParameteriv, file, line, target,
+        level, pname, params);
 }
 
 extern "C" void qel_glGetTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetTexParameterIivEXT, &OpenGLInterceptor::cgmGetTexParameterIivEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetTexParameterIivEXT, &OpenGLInterceptor::cgmGetTexParameterIivEXT, file, line, target, pname,
+        params);
 }
 
 extern "C" void qel_glGetTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, unsigned* params)
 {
-    return enterGL(InterceptOp::glGetTexParameterIuivEXT, &OpenGLInterceptor::cgmGetTexParameterIuivEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetTexParameterIuivEXT, &OpenGLInterceptor::cgmGetTexParameterIuivEXT, file, line, target,
+        pname, params);
 }
 
 extern "C" void qel_glGetTexParameterPointervAPPLE(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
-    return enterGL(InterceptOp::glGetTexParameterPointervAPPLE, &OpenGLInterceptor::cgmGetTexParameterPointervAPPLE, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetTexParameterPointervAPPLE, &OpenGLInterceptor::cgmGetTexParameterPointervAPPLE, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glGetTexParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetTexParameterfv, &OpenGLInterceptor::cgmGetTexParameterfv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetTexParameterfv, &OpenGLInterceptor::cgmGetTexParameterfv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glGetTexParameteriv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetTexParameteriv, &OpenGLInterceptor::cgmGetTexParameteriv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glGetTexParameteriv, &OpenGLInterceptor::cgmGetTexParameteriv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glGetTrackMatrixivNV(
     const char* file, unsigned line, unsigned target, unsigned address, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetTrackMatrixivNV, &OpenGLInterceptor::cgmGetTrackMatrixivNV, file, line, target, address, pname, params);
+    return enterGL(
+        InterceptOp::glGetTrackMatrixivNV, &OpenGLInterceptor::cgmGetTrackMatrixivNV, file, line, target, address,
+        pname, params);
 }
 
 extern "C" void qel_glGetTransformFeedbackVaryingNV(
     const char* file, unsigned line, unsigned program, unsigned index, int* location)
 {
-    return enterGL(InterceptOp::glGetTransformFeedbackVaryingNV, &OpenGLInterceptor::cgmGetTransformFeedbackVaryingNV, file, line, program, index, location);
+    return enterGL(
+        InterceptOp::glGetTransformFeedbackVaryingNV, &OpenGLInterceptor::cgmGetTransformFeedbackVaryingNV, file,
+        line, program, index, location);
 }
 
 extern "C" int qel_glGetUniformBufferSizeEXT(const char* file, unsigned line, unsigned program, int location)
 {
-    return enterGL(InterceptOp::glGetUniformBufferSizeEXT, &OpenGLInterceptor::cgmGetUniformBufferSizeEXT, file, line, program, location);
+    return enterGL(
+        InterceptOp::glGetUniformBufferSizeEXT, &OpenGLInterceptor::cgmGetUniformBufferSizeEXT, file, line, program,
+        location);
 }
 
 extern "C" int qel_glGetUniformLocation(const char* file, unsigned line, unsigned program, const char* name)
 {
-    return enterGL(InterceptOp::glGetUniformLocation, &OpenGLInterceptor::cgmGetUniformLocation, file, line, program, name);
+    return enterGL(
+        InterceptOp::glGetUniformLocation, &OpenGLInterceptor::cgmGetUniformLocation, file, line, program, name);
 }
 
 extern "C" int qel_glGetUniformLocationARB(const char* file, unsigned line, unsigned programObj, const char* name)
 {
-    return enterGL(InterceptOp::glGetUniformLocationARB, &OpenGLInterceptor::cgmGetUniformLocationARB, file, line, programObj, name);
+    return enterGL(
+        InterceptOp::glGetUniformLocationARB, &OpenGLInterceptor::cgmGetUniformLocationARB, file, line, programObj,
+        name);
 }
 
 extern "C" ptrdiff_t qel_glGetUniformOffsetEXT(const char* file, unsigned line, unsigned program, int location)
 {
-    return enterGL(InterceptOp::glGetUniformOffsetEXT, &OpenGLInterceptor::cgmGetUniformOffsetEXT, file, line, program, location);
+    return enterGL(
+        InterceptOp::glGetUniformOffsetEXT, &OpenGLInterceptor::cgmGetUniformOffsetEXT, file, line, program, location);
 }
 
 extern "C" void qel_glGetUniformfv(const char* file, unsigned line, unsigned program, int location, float* params)
 {
-    return enterGL(InterceptOp::glGetUniformfv, &OpenGLInterceptor::cgmGetUniformfv, file, line, program, location, params);
+    return enterGL(
+        InterceptOp::glGetUniformfv, &OpenGLInterceptor::cgmGetUniformfv, file, line, program, location, params);
 }
 
 extern "C" void qel_glGetUniformfvARB(
     const char* file, unsigned line, unsigned programObj, int location, float* params)
 {
-    return enterGL(InterceptOp::glGetUniformfvARB, &OpenGLInterceptor::cgmGetUniformfvARB, file, line, programObj, location, params);
+    return enterGL(
+        InterceptOp::glGetUniformfvARB, &OpenGLInterceptor::cgmGetUniformfvARB, file, line, programObj, location,
+        params);
 }
 
 extern "C" void qel_glGetUniformiv(const char* file, unsigned line, unsigned program, int location, int* params)
 {
-    return enterGL(InterceptOp::glGetUniformiv, &OpenGLInterceptor::cgmGetUniformiv, file, line, program, location, params);
+    return enterGL(
+        InterceptOp::glGetUniformiv, &OpenGLInterceptor::cgmGetUniformiv, file, line, program, location, params);
 }
 
 extern "C" void qel_glGetUniformivARB(const char* file, unsigned line, unsigned programObj, int location, int* params)
 {
-    return enterGL(InterceptOp::glGetUniformivARB, &OpenGLInterceptor::cgmGetUniformivARB, file, line, programObj, location, params);
+    return enterGL(
+        InterceptOp::glGetUniformivARB, &OpenGLInterceptor::cgmGetUniformivARB, file, line, programObj, location,
+        params);
 }
 
 extern "C" void qel_glGetUniformuivEXT(
     const char* file, unsigned line, unsigned program, int location, unsigned* params)
 {
-    return enterGL(InterceptOp::glGetUniformuivEXT, &OpenGLInterceptor::cgmGetUniformuivEXT, file, line, program, location, params);
+    return enterGL(
+        InterceptOp::glGetUniformuivEXT, &OpenGLInterceptor::cgmGetUniformuivEXT, file, line, program, location,
+        params);
 }
 
 extern "C" void qel_glGetVariantArrayObjectfvATI(
     const char* file, unsigned line, unsigned id, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetVariantArrayObjectfvATI, &OpenGLInterceptor::cgmGetVariantArrayObjectfvATI, file, line, id, pname, params);
+    return enterGL(
+        InterceptOp::glGetVariantArrayObjectfvATI, &OpenGLInterceptor::cgmGetVariantArrayObjectfvATI, file, line, id,
+        pname, params);
 }
 
 extern "C" void qel_glGetVariantArrayObjectivATI(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetVariantArrayObjectivATI, &OpenGLInterceptor::cgmGetVariantArrayObjectivATI, file, line, id, pname, params);
+    return enterGL(
+        InterceptOp::glGetVariantArrayObjectivATI, &OpenGLInterceptor::cgmGetVariantArrayObjectivATI, file, line, id,
+        pname, params);
 }
 
 extern "C" void qel_glGetVariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
-    return enterGL(InterceptOp::glGetVariantBooleanvEXT, &OpenGLInterceptor::cgmGetVariantBooleanvEXT, file, line, id, value, data);
+    return enterGL(
+        InterceptOp::glGetVariantBooleanvEXT, &OpenGLInterceptor::cgmGetVariantBooleanvEXT, file, line, id, value,
+        data);
 }
 
 extern "C" void qel_glGetVariantFloatvEXT(const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
-    return enterGL(InterceptOp::glGetVariantFloatvEXT, &OpenGLInterceptor::cgmGetVariantFloatvEXT, file, line, id, value, data);
+    return enterGL(
+        InterceptOp::glGetVariantFloatvEXT, &OpenGLInterceptor::cgmGetVariantFloatvEXT, file, line, id, value, data);
 }
 
 extern "C" void qel_glGetVariantIntegervEXT(const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
-    return enterGL(InterceptOp::glGetVariantIntegervEXT, &OpenGLInterceptor::cgmGetVariantIntegervEXT, file, line, id, value, data);
+    return enterGL(
+        InterceptOp::glGetVariantIntegervEXT, &OpenGLInterceptor::cgmGetVariantIntegervEXT, file, line, id, value,
+        data);
 }
 
 extern "C" void qel_glGetVariantPointervEXT(const char* file, unsigned line, unsigned id, unsigned value, void** data)
 {
-    return enterGL(InterceptOp::glGetVariantPointervEXT, &OpenGLInterceptor::cgmGetVariantPointervEXT, file, line, id, value, data);
+    return enterGL(
+        InterceptOp::glGetVariantPointervEXT, &OpenGLInterceptor::cgmGetVariantPointervEXT, file, line, id, value,
+        data);
 }
 
 extern "C" int qel_glGetVaryingLocationNV(const char* file, unsigned line, unsigned program, const char* name)
 {
-    return enterGL(InterceptOp::glGetVaryingLocationNV, &OpenGLInterceptor::cgmGetVaryingLocationNV, file, line, program, name);
+    return enterGL(
+        InterceptOp::glGetVaryingLocationNV, &OpenGLInterceptor::cgmGetVaryingLocationNV, file, line, program, name);
 }
 
 extern "C" void qel_glGetVertexAttribArrayObjectfvATI(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetVertexAttribArrayObjectfvATI, &OpenGLInterceptor::cgmGetVertexAttribArrayObjectfvATI, file, line, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetVertexAttribArrayObjectfvATI, &OpenGLInterceptor::cgmGetVertexAttribArrayObjectfvATI, file,
+        line, index, pname, params);
 }
 
 extern "C" void qel_glGetVertexAttribArrayObjectivATI(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetVertexAttribArrayObjectivATI, &OpenGLInterceptor::cgmGetVertexAttribArrayObjectivATI, file, line, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetVertexAttribArrayObjectivATI, &OpenGLInterceptor::cgmGetVertexAttribArrayObjectivATI, file,
+        line, index, pname, params);
 }
 
 extern "C" void qel_glGetVertexAttribIivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetVertexAttribIivEXT, &OpenGLInterceptor::cgmGetVertexAttribIivEXT, file, line, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetVertexAttribIivEXT, &OpenGLInterceptor::cgmGetVertexAttribIivEXT, file, line, index, pname,
+        params);
 }
 
 extern "C" void qel_glGetVertexAttribIuivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, unsigned* params)
 {
-    return enterGL(InterceptOp::glGetVertexAttribIuivEXT, &OpenGLInterceptor::cgmGetVertexAttribIuivEXT, file, line, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetVertexAttribIuivEXT, &OpenGLInterceptor::cgmGetVertexAttribIuivEXT, file, line, index,
+        pname, params);
 }
 
 extern "C" void qel_glGetVertexAttribPointerv(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
-    return enterGL(InterceptOp::glGetVertexAttribPointerv, &OpenGLInterceptor::cgmGetVertexAttribPointerv, file, line, index, pname, pointer);
+    return enterGL(
+        InterceptOp::glGetVertexAttribPointerv, &OpenGLInterceptor::cgmGetVertexAttribPointerv, file, line, index,
+        pname, pointer);
 }
 
 extern "C" void qel_glGetVertexAttribPointervARB(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
-    return enterGL(InterceptOp::glGetVertexAttribPointervARB, &OpenGLInterceptor::cgmGetVertexAttribPointervARB, file, line, index, pname, pointer);
+    return enterGL(
+        InterceptOp::glGetVertexAttribPointervARB, &OpenGLInterceptor::cgmGetVertexAttribPointervARB, file, line,
+        index, pname, pointer);
 }
 
 extern "C" void qel_glGetVertexAttribPointervNV(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
-    return enterGL(InterceptOp::glGetVertexAttribPointervNV, &OpenGLInterceptor::cgmGetVertexAttribPointervNV, file, line, index, pname, pointer);
+    return enterGL(
+        InterceptOp::glGetVertexAttribPointervNV, &OpenGLInterceptor::cgmGetVertexAttribPointervNV, file, line, index,
+        pname, pointer);
 }
 
 extern "C" void qel_glGetVertexAttribdv(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
-    return enterGL(InterceptOp::glGetVertexAttribdv, &OpenGLInterceptor::cgmGetVertexAttribdv, file, line, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetVertexAttribdv, &OpenGLInterceptor::cgmGetVertexAttribdv, file, line, index, pname, params);
 }
 
 extern "C" void qel_glGetVertexAttribdvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
-    return enterGL(InterceptOp::glGetVertexAttribdvARB, &OpenGLInterceptor::cgmGetVertexAttribdvARB, file, line, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetVertexAttribdvARB, &OpenGLInterceptor::cgmGetVertexAttribdvARB, file, line, index, pname,
+        params);
 }
 
 extern "C" void qel_glGetVertexAttribdvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
-    return enterGL(InterceptOp::glGetVertexAttribdvNV, &OpenGLInterceptor::cgmGetVertexAttribdvNV, file, line, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetVertexAttribdvNV, &OpenGLInterceptor::cgmGetVertexAttribdvNV, file, line, index, pname,
+        params);
 }
 
 extern "C" void qel_glGetVertexAttribfv(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetVertexAttribfv, &OpenGLInterceptor::cgmGetVertexAttribfv, file, line, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetVertexAttribfv, &OpenGLInterceptor::cgmGetVertexAttribfv, file, line, index, pname, params);
 }
 
 extern "C" void qel_glGetVertexAttribfvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetVertexAttribfvARB, &OpenGLInterceptor::cgmGetVertexAttribfvARB, file, line, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetVertexAttribfvARB, &OpenGLInterceptor::cgmGetVertexAttribfvARB, file, line, index, pname,
+        params);
 }
 
 extern "C" void qel_glGetVertexAttribfvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetVertexAttribfvNV, &OpenGLInterceptor::cgmGetVertexAttribfvNV, file, line, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetVertexAttribfvNV, &OpenGLInterceptor::cgmGetVertexAttribfvNV, file, line, index, pname,
+        params);
 }
 
 extern "C" void qel_glGetVertexAttribiv(const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetVertexAttribiv, &OpenGLInterceptor::cgmGetVertexAttribiv, file, line, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetVertexAttribiv, &OpenGLInterceptor::cgmGetVertexAttribiv, file, line, index, pname, params);
 }
 
 extern "C" void qel_glGetVertexAttribivARB(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetVertexAttribivARB, &OpenGLInterceptor::cgmGetVertexAttribivARB, file, line, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetVertexAttribivARB, &OpenGLInterceptor::cgmGetVertexAttribivARB, file, line, index, pname,
+        params);
 }
 
 extern "C" void qel_glGetVertexAttribivNV(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetVertexAttribivNV, &OpenGLInterceptor::cgmGetVertexAttribivNV, file, line, index, pname, params);
+    return enterGL(
+        InterceptOp::glGetVertexAttribivNV, &OpenGLInterceptor::cgmGetVertexAttribivNV, file, line, index, pname,
+        params);
 }
 
 extern "C" void qel_glGlobalAlphaFactorbSUN(const char* file, unsigned line, signed char factor)
 {
-    return enterGL(InterceptOp::glGlobalAlphaFactorbSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorbSUN, file, line, factor);
+    return enterGL(
+        InterceptOp::glGlobalAlphaFactorbSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorbSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactordSUN(const char* file, unsigned line, double factor)
 {
-    return enterGL(InterceptOp::glGlobalAlphaFactordSUN, &OpenGLInterceptor::cgmGlobalAlphaFactordSUN, file, line, factor);
+    return enterGL(
+        InterceptOp::glGlobalAlphaFactordSUN, &OpenGLInterceptor::cgmGlobalAlphaFactordSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactorfSUN(const char* file, unsigned line, float factor)
 {
-    return enterGL(InterceptOp::glGlobalAlphaFactorfSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorfSUN, file, line, factor);
+    return enterGL(
+        InterceptOp::glGlobalAlphaFactorfSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorfSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactoriSUN(const char* file, unsigned line, int factor)
 {
-    return enterGL(InterceptOp::glGlobalAlphaFactoriSUN, &OpenGLInterceptor::cgmGlobalAlphaFactoriSUN, file, line, factor);
+    return enterGL(
+        InterceptOp::glGlobalAlphaFactoriSUN, &OpenGLInterceptor::cgmGlobalAlphaFactoriSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactorsSUN(const char* file, unsigned line, short factor)
 {
-    return enterGL(InterceptOp::glGlobalAlphaFactorsSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorsSUN, file, line, factor);
+    return enterGL(
+        InterceptOp::glGlobalAlphaFactorsSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorsSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactorubSUN(const char* file, unsigned line, unsigned char factor)
 {
-    return enterGL(InterceptOp::glGlobalAlphaFactorubSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorubSUN, file, line, factor);
+    return enterGL(
+        InterceptOp::glGlobalAlphaFactorubSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorubSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactoruiSUN(const char* file, unsigned line, unsigned factor)
 {
-    return enterGL(InterceptOp::glGlobalAlphaFactoruiSUN, &OpenGLInterceptor::cgmGlobalAlphaFactoruiSUN, file, line, factor);
+    return enterGL(
+        InterceptOp::glGlobalAlphaFactoruiSUN, &OpenGLInterceptor::cgmGlobalAlphaFactoruiSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactorusSUN(const char* file, unsigned line, unsigned short factor)
 {
-    return enterGL(InterceptOp::glGlobalAlphaFactorusSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorusSUN, file, line, factor);
+    return enterGL(
+        InterceptOp::glGlobalAlphaFactorusSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorusSUN, file, line, factor);
 }
 
 extern "C" void qel_glHint(const char* file, unsigned line, unsigned target, unsigned mode)
@@ -1118,37 +1414,48 @@ extern "C" void qel_glHint(const char* file, unsigned line, unsigned target, uns
 extern "C" void qel_glHistogram(
     const char* file, unsigned line, unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
-    return enterGL(InterceptOp::glHistogram, &OpenGLInterceptor::cgmHistogram, file, line, target, width, internalformat, sink);
+    return enterGL(
+        InterceptOp::glHistogram, &OpenGLInterceptor::cgmHistogram, file, line, target, width, internalformat, sink);
 }
 
 extern "C" void qel_glHistogramEXT(
     const char* file, unsigned line, unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
-    return enterGL(InterceptOp::glHistogramEXT, &OpenGLInterceptor::cgmHistogramEXT, file, line, target, width, internalformat, sink);
+    return enterGL(
+        InterceptOp::glHistogramEXT, &OpenGLInterceptor::cgmHistogramEXT, file, line, target, width, internalformat,
+        sink);
 }
 
 extern "C" void qel_glImageTransformParameterfHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glImageTransformParameterfHP, &OpenGLInterceptor::cgmImageTransformParameterfHP, file, line, target, pname, param);
+    return enterGL(
+        InterceptOp::glImageTransformParameterfHP, &OpenGLInterceptor::cgmImageTransformParameterfHP, file, line,
+        target, pname, param);
 }
 
 extern "C" void qel_glImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glImageTransformParameterfvHP, &OpenGLInterceptor::cgmImageTransformParameterfvHP, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glImageTransformParameterfvHP, &OpenGLInterceptor::cgmImageTransformParameterfvHP, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glImageTransformParameteriHP(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glImageTransformParameteriHP, &OpenGLInterceptor::cgmImageTransformParameteriHP, file, line, target, pname, param);
+    return enterGL(
+        InterceptOp::glImageTransformParameteriHP, &OpenGLInterceptor::cgmImageTransformParameteriHP, file, line,
+        target, pname, param);
 }
 
 extern "C" void qel_glImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glImageTransformParameterivHP, &OpenGLInterceptor::cgmImageTransformParameterivHP, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glImageTransformParameterivHP, &OpenGLInterceptor::cgmImageTransformParameterivHP, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glIndexFuncEXT(const char* file, unsigned line, unsigned func, float ref)
@@ -1168,19 +1475,24 @@ extern "C" void qel_glIndexMaterialEXT(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glIndexPointer(const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glIndexPointer, &OpenGLInterceptor::cgmIndexPointer, file, line, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glIndexPointer, &OpenGLInterceptor::cgmIndexPointer, file, line, type, stride, pointer);
 }
 
 extern "C" void qel_glIndexPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
-    return enterGL(InterceptOp::glIndexPointerEXT, &OpenGLInterceptor::cgmIndexPointerEXT, file, line, type, stride, count, pointer);
+    return enterGL(
+        InterceptOp::glIndexPointerEXT, &OpenGLInterceptor::cgmIndexPointerEXT, file, line, type, stride, count,
+        pointer);
 }
 
 extern "C" void qel_glIndexPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(InterceptOp::glIndexPointerListIBM, &OpenGLInterceptor::cgmIndexPointerListIBM, file, line, type, stride, pointer, ptrstride);
+    return enterGL(
+        InterceptOp::glIndexPointerListIBM, &OpenGLInterceptor::cgmIndexPointerListIBM, file, line, type, stride,
+        pointer, ptrstride);
 }
 
 extern "C" void qel_glIndexd(const char* file, unsigned line, double c)
@@ -1240,13 +1552,16 @@ extern "C" void qel_glInitNames(const char* file, unsigned line)
 
 extern "C" void qel_glInsertComponentEXT(const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
-    return enterGL(InterceptOp::glInsertComponentEXT, &OpenGLInterceptor::cgmInsertComponentEXT, file, line, res, src, num);
+    return enterGL(
+        InterceptOp::glInsertComponentEXT, &OpenGLInterceptor::cgmInsertComponentEXT, file, line, res, src, num);
 }
 
 extern "C" void qel_glInterleavedArrays(
     const char* file, unsigned line, unsigned format, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glInterleavedArrays, &OpenGLInterceptor::cgmInterleavedArrays, file, line, format, stride, pointer);
+    return enterGL(
+        InterceptOp::glInterleavedArrays, &OpenGLInterceptor::cgmInterleavedArrays, file, line, format, stride,
+        pointer);
 }
 
 extern "C" unsigned char qel_glIsAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
@@ -1271,7 +1586,8 @@ extern "C" unsigned char qel_glIsEnabled(const char* file, unsigned line, unsign
 
 extern "C" unsigned char qel_glIsEnabledIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
-    return enterGL(InterceptOp::glIsEnabledIndexedEXT, &OpenGLInterceptor::cgmIsEnabledIndexedEXT, file, line, target, index);
+    return enterGL(
+        InterceptOp::glIsEnabledIndexedEXT, &OpenGLInterceptor::cgmIsEnabledIndexedEXT, file, line, target, index);
 }
 
 extern "C" unsigned char qel_glIsFenceAPPLE(const char* file, unsigned line, unsigned fence)
@@ -1331,7 +1647,8 @@ extern "C" unsigned char qel_glIsQueryARB(const char* file, unsigned line, unsig
 
 extern "C" unsigned char qel_glIsRenderbufferEXT(const char* file, unsigned line, unsigned renderbuffer)
 {
-    return enterGL(InterceptOp::glIsRenderbufferEXT, &OpenGLInterceptor::cgmIsRenderbufferEXT, file, line, renderbuffer);
+    return enterGL(
+        InterceptOp::glIsRenderbufferEXT, &OpenGLInterceptor::cgmIsRenderbufferEXT, file, line, renderbuffer);
 }
 
 extern "C" unsigned char qel_glIsShader(const char* file, unsigned line, unsigned shader)
@@ -1351,7 +1668,8 @@ extern "C" unsigned char qel_glIsTextureEXT(const char* file, unsigned line, uns
 
 extern "C" unsigned char qel_glIsVariantEnabledEXT(const char* file, unsigned line, unsigned id, unsigned cap)
 {
-    return enterGL(InterceptOp::glIsVariantEnabledEXT, &OpenGLInterceptor::cgmIsVariantEnabledEXT, file, line, id, cap);
+    return enterGL(
+        InterceptOp::glIsVariantEnabledEXT, &OpenGLInterceptor::cgmIsVariantEnabledEXT, file, line, id, cap);
 }
 
 extern "C" unsigned char qel_glIsVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
@@ -1452,7 +1770,8 @@ extern "C" void qel_glLoadName(const char* file, unsigned line, unsigned name)
 extern "C" void qel_glLoadProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, int len, const unsigned char* program)
 {
-    return enterGL(InterceptOp::glLoadProgramNV, &OpenGLInterceptor::cgmLoadProgramNV, file, line, target, id, len, program);
+    return enterGL(
+        InterceptOp::glLoadProgramNV, &OpenGLInterceptor::cgmLoadProgramNV, file, line, target, id, len, program);
 }
 
 extern "C" void qel_glLoadTransposeMatrixd(const char* file, unsigned line, const double* m)
@@ -1479,27 +1798,33 @@ extern "C" void qel_glMap1d(
     const char* file, unsigned line, unsigned target, double u1, double u2, int stride, int order,
     const double* points)
 {
-    return enterGL(InterceptOp::glMap1d, &OpenGLInterceptor::cgmMap1d, file, line, target, u1, u2, stride, order, points);
+    return enterGL(
+        InterceptOp::glMap1d, &OpenGLInterceptor::cgmMap1d, file, line, target, u1, u2, stride, order, points);
 }
 
 extern "C" void qel_glMap1f(
     const char* file, unsigned line, unsigned target, float u1, float u2, int stride, int order, const float* points)
 {
-    return enterGL(InterceptOp::glMap1f, &OpenGLInterceptor::cgmMap1f, file, line, target, u1, u2, stride, order, points);
+    return enterGL(
+        InterceptOp::glMap1f, &OpenGLInterceptor::cgmMap1f, file, line, target, u1, u2, stride, order, points);
 }
 
 extern "C" void qel_glMap2d(
     const char* file, unsigned line, unsigned target, double u1, double u2, int ustride, int uorder, double v1,
     double v2, int vstride, int vorder, const double* points)
 {
-    return enterGL(InterceptOp::glMap2d, &OpenGLInterceptor::cgmMap2d, file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
+    return enterGL(
+        InterceptOp::glMap2d, &OpenGLInterceptor::cgmMap2d, file, line, target, u1, u2, ustride, uorder, v1, v2,
+        vstride, vorder, points);
 }
 
 extern "C" void qel_glMap2f(
     const char* file, unsigned line, unsigned target, float u1, float u2, int ustride, int uorder, float v1, float v2,
     int vstride, int vorder, const float* points)
 {
-    return enterGL(InterceptOp::glMap2f, &OpenGLInterceptor::cgmMap2f, file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
+    return enterGL(
+        InterceptOp::glMap2f, &OpenGLInterceptor::cgmMap2f, file, line, target, u1, u2, ustride, uorder, v1, v2,
+        vstride, vorder, points);
 }
 
 extern "C" void* qel_glMapBuffer(const char* file, unsigned line, unsigned target, unsigned access)
@@ -1516,7 +1841,9 @@ extern "C" void qel_glMapControlPointsNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned type, int ustride, int vstride,
     int uorder, int vorder, unsigned char packed, const void* points)
 {
-    return enterGL(InterceptOp::glMapControlPointsNV, &OpenGLInterceptor::cgmMapControlPointsNV, file, line, target, index, type, ustride, vstride, uorder, vorder, packed, points);
+    return enterGL(
+        InterceptOp::glMapControlPointsNV, &OpenGLInterceptor::cgmMapControlPointsNV, file, line, target, index, type,
+        ustride, vstride, uorder, vorder, packed, points);
 }
 
 extern "C" void qel_glMapGrid1d(const char* file, unsigned line, int un, double u1, double u2)
@@ -1549,13 +1876,15 @@ extern "C" void* qel_glMapObjectBufferATI(const char* file, unsigned line, unsig
 extern "C" void qel_glMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glMapParameterfvNV, &OpenGLInterceptor::cgmMapParameterfvNV, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glMapParameterfvNV, &OpenGLInterceptor::cgmMapParameterfvNV, file, line, target, pname, params);
 }
 
 extern "C" void qel_glMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glMapParameterivNV, &OpenGLInterceptor::cgmMapParameterivNV, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glMapParameterivNV, &OpenGLInterceptor::cgmMapParameterivNV, file, line, target, pname, params);
 }
 
 extern "C" void qel_glMaterialf(const char* file, unsigned line, unsigned face, unsigned pname, float param)
@@ -1581,22 +1910,27 @@ extern "C" void qel_glMaterialiv(const char* file, unsigned line, unsigned face,
 extern "C" void qel_glMatrixIndexPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glMatrixIndexPointerARB, &OpenGLInterceptor::cgmMatrixIndexPointerARB, file, line, size, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glMatrixIndexPointerARB, &OpenGLInterceptor::cgmMatrixIndexPointerARB, file, line, size, type,
+        stride, pointer);
 }
 
 extern "C" void qel_glMatrixIndexubvARB(const char* file, unsigned line, int size, const unsigned char* indices)
 {
-    return enterGL(InterceptOp::glMatrixIndexubvARB, &OpenGLInterceptor::cgmMatrixIndexubvARB, file, line, size, indices);
+    return enterGL(
+        InterceptOp::glMatrixIndexubvARB, &OpenGLInterceptor::cgmMatrixIndexubvARB, file, line, size, indices);
 }
 
 extern "C" void qel_glMatrixIndexuivARB(const char* file, unsigned line, int size, const unsigned* indices)
 {
-    return enterGL(InterceptOp::glMatrixIndexuivARB, &OpenGLInterceptor::cgmMatrixIndexuivARB, file, line, size, indices);
+    return enterGL(
+        InterceptOp::glMatrixIndexuivARB, &OpenGLInterceptor::cgmMatrixIndexuivARB, file, line, size, indices);
 }
 
 extern "C" void qel_glMatrixIndexusvARB(const char* file, unsigned line, int size, const unsigned short* indices)
 {
-    return enterGL(InterceptOp::glMatrixIndexusvARB, &OpenGLInterceptor::cgmMatrixIndexusvARB, file, line, size, indices);
+    return enterGL(
+        InterceptOp::glMatrixIndexusvARB, &OpenGLInterceptor::cgmMatrixIndexusvARB, file, line, size, indices);
 }
 
 extern "C" void qel_glMatrixMode(const char* file, unsigned line, unsigned mode)
@@ -1613,7 +1947,8 @@ extern "C" void qel_glMinmax(
 extern "C" void qel_glMinmaxEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned char sink)
 {
-    return enterGL(InterceptOp::glMinmaxEXT, &OpenGLInterceptor::cgmMinmaxEXT, file, line, target, internalformat, sink);
+    return enterGL(
+        InterceptOp::glMinmaxEXT, &OpenGLInterceptor::cgmMinmaxEXT, file, line, target, internalformat, sink);
 }
 
 extern "C" void qel_glMultMatrixd(const char* file, unsigned line, const double* m)
@@ -1639,54 +1974,70 @@ extern "C" void qel_glMultTransposeMatrixf(const char* file, unsigned line, cons
 extern "C" void qel_glMultiDrawArrays(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int drawcount)
 {
-    return enterGL(InterceptOp::glMultiDrawArrays, &OpenGLInterceptor::cgmMultiDrawArrays, file, line, mode, first, count, drawcount);
+    return enterGL(
+        InterceptOp::glMultiDrawArrays, &OpenGLInterceptor::cgmMultiDrawArrays, file, line, mode, first, count,
+        drawcount);
 }
 
 extern "C" void qel_glMultiDrawArraysEXT(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
-    return enterGL(InterceptOp::glMultiDrawArraysEXT, &OpenGLInterceptor::cgmMultiDrawArraysEXT, file, line, mode, first, count, primcount);
+    return enterGL(
+        InterceptOp::glMultiDrawArraysEXT, &OpenGLInterceptor::cgmMultiDrawArraysEXT, file, line, mode, first, count,
+        primcount);
 }
 
 extern "C" void qel_glMultiDrawElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
-    return enterGL(InterceptOp::glMultiDrawElementArrayAPPLE, &OpenGLInterceptor::cgmMultiDrawElementArrayAPPLE, file, line, mode, first, count, primcount);
+    return enterGL(
+        InterceptOp::glMultiDrawElementArrayAPPLE, &OpenGLInterceptor::cgmMultiDrawElementArrayAPPLE, file, line,
+        mode, first, count, primcount);
 }
 
 extern "C" void qel_glMultiDrawElements(
     const char* file, unsigned line, unsigned mode, const int* count, unsigned type, const void* const* indices,
     int drawcount)
 {
-    return enterGL(InterceptOp::glMultiDrawElements, &OpenGLInterceptor::cgmMultiDrawElements, file, line, mode, count, type, indices, drawcount);
+    return enterGL(
+        InterceptOp::glMultiDrawElements, &OpenGLInterceptor::cgmMultiDrawElements, file, line, mode, count, type,
+        indices, drawcount);
 }
 
 extern "C" void qel_glMultiDrawElementsEXT(
     const char* file, unsigned line, unsigned mode, const int* count, unsigned type, const void* const* indices,
     int primcount)
 {
-    return enterGL(InterceptOp::glMultiDrawElementsEXT, &OpenGLInterceptor::cgmMultiDrawElementsEXT, file, line, mode, count, type, indices, primcount);
+    return enterGL(
+        InterceptOp::glMultiDrawElementsEXT, &OpenGLInterceptor::cgmMultiDrawElementsEXT, file, line, mode, count,
+        type, indices, primcount);
 }
 
 extern "C" void qel_glMultiDrawRangeElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, const int* first, const int* count,
     int primcount)
 {
-    return enterGL(InterceptOp::glMultiDrawRangeElementArrayAPPLE, &OpenGLInterceptor::cgmMultiDrawRangeElementArrayAPPLE, file, line, mode, start, end, first, count, primcount);
+    return enterGL(
+        InterceptOp::glMultiDrawRangeElementArrayAPPLE, &OpenGLInterceptor::cgmMultiDrawRangeElementArrayAPPLE, file,
+        line, mode, start, end, first, count, primcount);
 }
 
 extern "C" void qel_glMultiModeDrawArraysIBM(
     const char* file, unsigned line, const unsigned* mode, const int* first, const int* count, int primcount,
     int modestride)
 {
-    return enterGL(InterceptOp::glMultiModeDrawArraysIBM, &OpenGLInterceptor::cgmMultiModeDrawArraysIBM, file, line, mode, first, count, primcount, modestride);
+    return enterGL(
+        InterceptOp::glMultiModeDrawArraysIBM, &OpenGLInterceptor::cgmMultiModeDrawArraysIBM, file, line, mode, first,
+        count, primcount, modestride);
 }
 
 extern "C" void qel_glMultiModeDrawElementsIBM(
     const char* file, unsigned line, const unsigned* mode, const int* count, unsigned type,
     const void* const* indices, int primcount, int modestride)
 {
-    return enterGL(InterceptOp::glMultiModeDrawElementsIBM, &OpenGLInterceptor::cgmMultiModeDrawElementsIBM, file, line, mode, count, type, indices, primcount, modestride);
+    return enterGL(
+        InterceptOp::glMultiModeDrawElementsIBM, &OpenGLInterceptor::cgmMultiModeDrawElementsIBM, file, line, mode,
+        count, type, indices, primcount, modestride);
 }
 
 extern "C" void qel_glMultiTexCoord1d(const char* file, unsigned line, unsigned target, double s)
@@ -1696,7 +2047,8 @@ extern "C" void qel_glMultiTexCoord1d(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glMultiTexCoord1dARB(const char* file, unsigned line, unsigned target, double s)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1dARB, &OpenGLInterceptor::cgmMultiTexCoord1dARB, file, line, target, s);
+    return enterGL(
+        InterceptOp::glMultiTexCoord1dARB, &OpenGLInterceptor::cgmMultiTexCoord1dARB, file, line, target, s);
 }
 
 extern "C" void qel_glMultiTexCoord1dv(const char* file, unsigned line, unsigned target, const double* v)
@@ -1706,7 +2058,8 @@ extern "C" void qel_glMultiTexCoord1dv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord1dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1dvARB, &OpenGLInterceptor::cgmMultiTexCoord1dvARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord1dvARB, &OpenGLInterceptor::cgmMultiTexCoord1dvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord1f(const char* file, unsigned line, unsigned target, float s)
@@ -1716,7 +2069,8 @@ extern "C" void qel_glMultiTexCoord1f(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glMultiTexCoord1fARB(const char* file, unsigned line, unsigned target, float s)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1fARB, &OpenGLInterceptor::cgmMultiTexCoord1fARB, file, line, target, s);
+    return enterGL(
+        InterceptOp::glMultiTexCoord1fARB, &OpenGLInterceptor::cgmMultiTexCoord1fARB, file, line, target, s);
 }
 
 extern "C" void qel_glMultiTexCoord1fv(const char* file, unsigned line, unsigned target, const float* v)
@@ -1726,7 +2080,8 @@ extern "C" void qel_glMultiTexCoord1fv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord1fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1fvARB, &OpenGLInterceptor::cgmMultiTexCoord1fvARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord1fvARB, &OpenGLInterceptor::cgmMultiTexCoord1fvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord1hNV(const char* file, unsigned line, unsigned target, unsigned short s)
@@ -1736,7 +2091,8 @@ extern "C" void qel_glMultiTexCoord1hNV(const char* file, unsigned line, unsigne
 
 extern "C" void qel_glMultiTexCoord1hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1hvNV, &OpenGLInterceptor::cgmMultiTexCoord1hvNV, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord1hvNV, &OpenGLInterceptor::cgmMultiTexCoord1hvNV, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord1i(const char* file, unsigned line, unsigned target, int s)
@@ -1746,7 +2102,8 @@ extern "C" void qel_glMultiTexCoord1i(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glMultiTexCoord1iARB(const char* file, unsigned line, unsigned target, int s)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1iARB, &OpenGLInterceptor::cgmMultiTexCoord1iARB, file, line, target, s);
+    return enterGL(
+        InterceptOp::glMultiTexCoord1iARB, &OpenGLInterceptor::cgmMultiTexCoord1iARB, file, line, target, s);
 }
 
 extern "C" void qel_glMultiTexCoord1iv(const char* file, unsigned line, unsigned target, const int* v)
@@ -1756,7 +2113,8 @@ extern "C" void qel_glMultiTexCoord1iv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord1ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1ivARB, &OpenGLInterceptor::cgmMultiTexCoord1ivARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord1ivARB, &OpenGLInterceptor::cgmMultiTexCoord1ivARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord1s(const char* file, unsigned line, unsigned target, short s)
@@ -1766,7 +2124,8 @@ extern "C" void qel_glMultiTexCoord1s(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glMultiTexCoord1sARB(const char* file, unsigned line, unsigned target, short s)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1sARB, &OpenGLInterceptor::cgmMultiTexCoord1sARB, file, line, target, s);
+    return enterGL(
+        InterceptOp::glMultiTexCoord1sARB, &OpenGLInterceptor::cgmMultiTexCoord1sARB, file, line, target, s);
 }
 
 extern "C" void qel_glMultiTexCoord1sv(const char* file, unsigned line, unsigned target, const short* v)
@@ -1776,7 +2135,8 @@ extern "C" void qel_glMultiTexCoord1sv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord1svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1svARB, &OpenGLInterceptor::cgmMultiTexCoord1svARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord1svARB, &OpenGLInterceptor::cgmMultiTexCoord1svARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2d(const char* file, unsigned line, unsigned target, double s, double t)
@@ -1786,7 +2146,8 @@ extern "C" void qel_glMultiTexCoord2d(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glMultiTexCoord2dARB(const char* file, unsigned line, unsigned target, double s, double t)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2dARB, &OpenGLInterceptor::cgmMultiTexCoord2dARB, file, line, target, s, t);
+    return enterGL(
+        InterceptOp::glMultiTexCoord2dARB, &OpenGLInterceptor::cgmMultiTexCoord2dARB, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2dv(const char* file, unsigned line, unsigned target, const double* v)
@@ -1796,7 +2157,8 @@ extern "C" void qel_glMultiTexCoord2dv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord2dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2dvARB, &OpenGLInterceptor::cgmMultiTexCoord2dvARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord2dvARB, &OpenGLInterceptor::cgmMultiTexCoord2dvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2f(const char* file, unsigned line, unsigned target, float s, float t)
@@ -1806,7 +2168,8 @@ extern "C" void qel_glMultiTexCoord2f(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glMultiTexCoord2fARB(const char* file, unsigned line, unsigned target, float s, float t)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2fARB, &OpenGLInterceptor::cgmMultiTexCoord2fARB, file, line, target, s, t);
+    return enterGL(
+        InterceptOp::glMultiTexCoord2fARB, &OpenGLInterceptor::cgmMultiTexCoord2fARB, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2fv(const char* file, unsigned line, unsigned target, const float* v)
@@ -1816,18 +2179,21 @@ extern "C" void qel_glMultiTexCoord2fv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord2fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2fvARB, &OpenGLInterceptor::cgmMultiTexCoord2fvARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord2fvARB, &OpenGLInterceptor::cgmMultiTexCoord2fvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2hNV, &OpenGLInterceptor::cgmMultiTexCoord2hNV, file, line, target, s, t);
+    return enterGL(
+        InterceptOp::glMultiTexCoord2hNV, &OpenGLInterceptor::cgmMultiTexCoord2hNV, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2hvNV, &OpenGLInterceptor::cgmMultiTexCoord2hvNV, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord2hvNV, &OpenGLInterceptor::cgmMultiTexCoord2hvNV, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2i(const char* file, unsigned line, unsigned target, int s, int t)
@@ -1837,7 +2203,8 @@ extern "C" void qel_glMultiTexCoord2i(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glMultiTexCoord2iARB(const char* file, unsigned line, unsigned target, int s, int t)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2iARB, &OpenGLInterceptor::cgmMultiTexCoord2iARB, file, line, target, s, t);
+    return enterGL(
+        InterceptOp::glMultiTexCoord2iARB, &OpenGLInterceptor::cgmMultiTexCoord2iARB, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2iv(const char* file, unsigned line, unsigned target, const int* v)
@@ -1847,7 +2214,8 @@ extern "C" void qel_glMultiTexCoord2iv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord2ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2ivARB, &OpenGLInterceptor::cgmMultiTexCoord2ivARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord2ivARB, &OpenGLInterceptor::cgmMultiTexCoord2ivARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2s(const char* file, unsigned line, unsigned target, short s, short t)
@@ -1857,7 +2225,8 @@ extern "C" void qel_glMultiTexCoord2s(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glMultiTexCoord2sARB(const char* file, unsigned line, unsigned target, short s, short t)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2sARB, &OpenGLInterceptor::cgmMultiTexCoord2sARB, file, line, target, s, t);
+    return enterGL(
+        InterceptOp::glMultiTexCoord2sARB, &OpenGLInterceptor::cgmMultiTexCoord2sARB, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2sv(const char* file, unsigned line, unsigned target, const short* v)
@@ -1867,18 +2236,21 @@ extern "C" void qel_glMultiTexCoord2sv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord2svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2svARB, &OpenGLInterceptor::cgmMultiTexCoord2svARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord2svARB, &OpenGLInterceptor::cgmMultiTexCoord2svARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3d(const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3d, &OpenGLInterceptor::cgmMultiTexCoord3d, file, line, target, s, t, r);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3d, &OpenGLInterceptor::cgmMultiTexCoord3d, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3dARB, &OpenGLInterceptor::cgmMultiTexCoord3dARB, file, line, target, s, t, r);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3dARB, &OpenGLInterceptor::cgmMultiTexCoord3dARB, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3dv(const char* file, unsigned line, unsigned target, const double* v)
@@ -1888,17 +2260,20 @@ extern "C" void qel_glMultiTexCoord3dv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord3dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3dvARB, &OpenGLInterceptor::cgmMultiTexCoord3dvARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3dvARB, &OpenGLInterceptor::cgmMultiTexCoord3dvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3f(const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3f, &OpenGLInterceptor::cgmMultiTexCoord3f, file, line, target, s, t, r);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3f, &OpenGLInterceptor::cgmMultiTexCoord3f, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3fARB(const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3fARB, &OpenGLInterceptor::cgmMultiTexCoord3fARB, file, line, target, s, t, r);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3fARB, &OpenGLInterceptor::cgmMultiTexCoord3fARB, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3fv(const char* file, unsigned line, unsigned target, const float* v)
@@ -1908,28 +2283,33 @@ extern "C" void qel_glMultiTexCoord3fv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord3fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3fvARB, &OpenGLInterceptor::cgmMultiTexCoord3fvARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3fvARB, &OpenGLInterceptor::cgmMultiTexCoord3fvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t, unsigned short r)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3hNV, &OpenGLInterceptor::cgmMultiTexCoord3hNV, file, line, target, s, t, r);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3hNV, &OpenGLInterceptor::cgmMultiTexCoord3hNV, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3hvNV, &OpenGLInterceptor::cgmMultiTexCoord3hvNV, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3hvNV, &OpenGLInterceptor::cgmMultiTexCoord3hvNV, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3i(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3i, &OpenGLInterceptor::cgmMultiTexCoord3i, file, line, target, s, t, r);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3i, &OpenGLInterceptor::cgmMultiTexCoord3i, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3iARB(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3iARB, &OpenGLInterceptor::cgmMultiTexCoord3iARB, file, line, target, s, t, r);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3iARB, &OpenGLInterceptor::cgmMultiTexCoord3iARB, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3iv(const char* file, unsigned line, unsigned target, const int* v)
@@ -1939,17 +2319,20 @@ extern "C" void qel_glMultiTexCoord3iv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord3ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3ivARB, &OpenGLInterceptor::cgmMultiTexCoord3ivARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3ivARB, &OpenGLInterceptor::cgmMultiTexCoord3ivARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3s(const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3s, &OpenGLInterceptor::cgmMultiTexCoord3s, file, line, target, s, t, r);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3s, &OpenGLInterceptor::cgmMultiTexCoord3s, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3sARB(const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3sARB, &OpenGLInterceptor::cgmMultiTexCoord3sARB, file, line, target, s, t, r);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3sARB, &OpenGLInterceptor::cgmMultiTexCoord3sARB, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3sv(const char* file, unsigned line, unsigned target, const short* v)
@@ -1959,19 +2342,22 @@ extern "C" void qel_glMultiTexCoord3sv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord3svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3svARB, &OpenGLInterceptor::cgmMultiTexCoord3svARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord3svARB, &OpenGLInterceptor::cgmMultiTexCoord3svARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord4d(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4d, &OpenGLInterceptor::cgmMultiTexCoord4d, file, line, target, s, t, r, q);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4d, &OpenGLInterceptor::cgmMultiTexCoord4d, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4dARB, &OpenGLInterceptor::cgmMultiTexCoord4dARB, file, line, target, s, t, r, q);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4dARB, &OpenGLInterceptor::cgmMultiTexCoord4dARB, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4dv(const char* file, unsigned line, unsigned target, const double* v)
@@ -1981,19 +2367,22 @@ extern "C" void qel_glMultiTexCoord4dv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord4dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4dvARB, &OpenGLInterceptor::cgmMultiTexCoord4dvARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4dvARB, &OpenGLInterceptor::cgmMultiTexCoord4dvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord4f(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4f, &OpenGLInterceptor::cgmMultiTexCoord4f, file, line, target, s, t, r, q);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4f, &OpenGLInterceptor::cgmMultiTexCoord4f, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4fARB(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4fARB, &OpenGLInterceptor::cgmMultiTexCoord4fARB, file, line, target, s, t, r, q);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4fARB, &OpenGLInterceptor::cgmMultiTexCoord4fARB, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4fv(const char* file, unsigned line, unsigned target, const float* v)
@@ -2003,29 +2392,34 @@ extern "C" void qel_glMultiTexCoord4fv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord4fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4fvARB, &OpenGLInterceptor::cgmMultiTexCoord4fvARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4fvARB, &OpenGLInterceptor::cgmMultiTexCoord4fvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord4hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t, unsigned short r,
     unsigned short q)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4hNV, &OpenGLInterceptor::cgmMultiTexCoord4hNV, file, line, target, s, t, r, q);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4hNV, &OpenGLInterceptor::cgmMultiTexCoord4hNV, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4hvNV, &OpenGLInterceptor::cgmMultiTexCoord4hvNV, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4hvNV, &OpenGLInterceptor::cgmMultiTexCoord4hvNV, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord4i(const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4i, &OpenGLInterceptor::cgmMultiTexCoord4i, file, line, target, s, t, r, q);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4i, &OpenGLInterceptor::cgmMultiTexCoord4i, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4iARB(const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4iARB, &OpenGLInterceptor::cgmMultiTexCoord4iARB, file, line, target, s, t, r, q);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4iARB, &OpenGLInterceptor::cgmMultiTexCoord4iARB, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4iv(const char* file, unsigned line, unsigned target, const int* v)
@@ -2035,19 +2429,22 @@ extern "C" void qel_glMultiTexCoord4iv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord4ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4ivARB, &OpenGLInterceptor::cgmMultiTexCoord4ivARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4ivARB, &OpenGLInterceptor::cgmMultiTexCoord4ivARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord4s(
     const char* file, unsigned line, unsigned target, short s, short t, short r, short q)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4s, &OpenGLInterceptor::cgmMultiTexCoord4s, file, line, target, s, t, r, q);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4s, &OpenGLInterceptor::cgmMultiTexCoord4s, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4sARB(
     const char* file, unsigned line, unsigned target, short s, short t, short r, short q)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4sARB, &OpenGLInterceptor::cgmMultiTexCoord4sARB, file, line, target, s, t, r, q);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4sARB, &OpenGLInterceptor::cgmMultiTexCoord4sARB, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4sv(const char* file, unsigned line, unsigned target, const short* v)
@@ -2057,7 +2454,8 @@ extern "C" void qel_glMultiTexCoord4sv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glMultiTexCoord4svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4svARB, &OpenGLInterceptor::cgmMultiTexCoord4svARB, file, line, target, v);
+    return enterGL(
+        InterceptOp::glMultiTexCoord4svARB, &OpenGLInterceptor::cgmMultiTexCoord4svARB, file, line, target, v);
 }
 
 extern "C" unsigned qel_glNewBufferRegion(const char* file, unsigned line, unsigned region)
@@ -2073,7 +2471,8 @@ extern "C" void qel_glNewList(const char* file, unsigned line, unsigned list, un
 extern "C" unsigned qel_glNewObjectBufferATI(
     const char* file, unsigned line, int size, const void* pointer, unsigned usage)
 {
-    return enterGL(InterceptOp::glNewObjectBufferATI, &OpenGLInterceptor::cgmNewObjectBufferATI, file, line, size, pointer, usage);
+    return enterGL(
+        InterceptOp::glNewObjectBufferATI, &OpenGLInterceptor::cgmNewObjectBufferATI, file, line, size, pointer, usage);
 }
 
 extern "C" void qel_glNormal3b(const char* file, unsigned line, signed char nx, signed char ny, signed char nz)
@@ -2104,12 +2503,15 @@ extern "C" void qel_glNormal3f(const char* file, unsigned line, float nx, float 
 extern "C" void qel_glNormal3fVertex3fSUN(
     const char* file, unsigned line, float nx, float ny, float nz, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glNormal3fVertex3fSUN, &OpenGLInterceptor::cgmNormal3fVertex3fSUN, file, line, nx, ny, nz, x, y, z);
+    return enterGL(
+        InterceptOp::glNormal3fVertex3fSUN, &OpenGLInterceptor::cgmNormal3fVertex3fSUN, file, line, nx, ny, nz, x, y,
+        z);
 }
 
 extern "C" void qel_glNormal3fVertex3fvSUN(const char* file, unsigned line, const float* n, const float* v)
 {
-    return enterGL(InterceptOp::glNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmNormal3fVertex3fvSUN, file, line, n, v);
+    return enterGL(
+        InterceptOp::glNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmNormal3fVertex3fvSUN, file, line, n, v);
 }
 
 extern "C" void qel_glNormal3fv(const char* file, unsigned line, const float* v)
@@ -2150,50 +2552,61 @@ extern "C" void qel_glNormal3sv(const char* file, unsigned line, const short* v)
 
 extern "C" void qel_glNormalPointer(const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glNormalPointer, &OpenGLInterceptor::cgmNormalPointer, file, line, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glNormalPointer, &OpenGLInterceptor::cgmNormalPointer, file, line, type, stride, pointer);
 }
 
 extern "C" void qel_glNormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
-    return enterGL(InterceptOp::glNormalPointerEXT, &OpenGLInterceptor::cgmNormalPointerEXT, file, line, type, stride, count, pointer);
+    return enterGL(
+        InterceptOp::glNormalPointerEXT, &OpenGLInterceptor::cgmNormalPointerEXT, file, line, type, stride, count,
+        pointer);
 }
 
 extern "C" void qel_glNormalPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(InterceptOp::glNormalPointerListIBM, &OpenGLInterceptor::cgmNormalPointerListIBM, file, line, type, stride, pointer, ptrstride);
+    return enterGL(
+        InterceptOp::glNormalPointerListIBM, &OpenGLInterceptor::cgmNormalPointerListIBM, file, line, type, stride,
+        pointer, ptrstride);
 }
 
 extern "C" void qel_glNormalPointervINTEL(const char* file, unsigned line, unsigned type, const void** pointer)
 {
-    return enterGL(InterceptOp::glNormalPointervINTEL, &OpenGLInterceptor::cgmNormalPointervINTEL, file, line, type, pointer);
+    return enterGL(
+        InterceptOp::glNormalPointervINTEL, &OpenGLInterceptor::cgmNormalPointervINTEL, file, line, type, pointer);
 }
 
 extern "C" void qel_glNormalStream3bATI(
     const char* file, unsigned line, unsigned stream, signed char nx, signed char ny, signed char nz)
 {
-    return enterGL(InterceptOp::glNormalStream3bATI, &OpenGLInterceptor::cgmNormalStream3bATI, file, line, stream, nx, ny, nz);
+    return enterGL(
+        InterceptOp::glNormalStream3bATI, &OpenGLInterceptor::cgmNormalStream3bATI, file, line, stream, nx, ny, nz);
 }
 
 extern "C" void qel_glNormalStream3bvATI(const char* file, unsigned line, unsigned stream, const signed char* coords)
 {
-    return enterGL(InterceptOp::glNormalStream3bvATI, &OpenGLInterceptor::cgmNormalStream3bvATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glNormalStream3bvATI, &OpenGLInterceptor::cgmNormalStream3bvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glNormalStream3dATI(
     const char* file, unsigned line, unsigned stream, double nx, double ny, double nz)
 {
-    return enterGL(InterceptOp::glNormalStream3dATI, &OpenGLInterceptor::cgmNormalStream3dATI, file, line, stream, nx, ny, nz);
+    return enterGL(
+        InterceptOp::glNormalStream3dATI, &OpenGLInterceptor::cgmNormalStream3dATI, file, line, stream, nx, ny, nz);
 }
 
 extern "C" void qel_glNormalStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
-    return enterGL(InterceptOp::glNormalStream3dvATI, &OpenGLInterceptor::cgmNormalStream3dvATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glNormalStream3dvATI, &OpenGLInterceptor::cgmNormalStream3dvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glNormalStream3fATI(
     const char* file, unsigned line, unsigned stream, float nx, float ny, float nz)
 {
-    return enterGL(InterceptOp::glNormalStream3fATI, &OpenGLInterceptor::cgmNormalStream3fATI, file, line, stream, nx, ny, nz);
+    return enterGL(
+        InterceptOp::glNormalStream3fATI, &OpenGLInterceptor::cgmNormalStream3fATI, file, line, stream, nx, ny, nz);
 }

@@ -9,34 +9,40 @@ using namespace QEL::OGL;
 
 extern "C" void qel_glNormalStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
-    return enterGL(InterceptOp::glNormalStream3fvATI, &OpenGLInterceptor::cgmNormalStream3fvATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glNormalStream3fvATI, &OpenGLInterceptor::cgmNormalStream3fvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glNormalStream3iATI(const char* file, unsigned line, unsigned stream, int nx, int ny, int nz)
 {
-    return enterGL(InterceptOp::glNormalStream3iATI, &OpenGLInterceptor::cgmNormalStream3iATI, file, line, stream, nx, ny, nz);
+    return enterGL(
+        InterceptOp::glNormalStream3iATI, &OpenGLInterceptor::cgmNormalStream3iATI, file, line, stream, nx, ny, nz);
 }
 
 extern "C" void qel_glNormalStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
-    return enterGL(InterceptOp::glNormalStream3ivATI, &OpenGLInterceptor::cgmNormalStream3ivATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glNormalStream3ivATI, &OpenGLInterceptor::cgmNormalStream3ivATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glNormalStream3sATI(
     const char* file, unsigned line, unsigned stream, short nx, short ny, short nz)
 {
-    return enterGL(InterceptOp::glNormalStream3sATI, &OpenGLInterceptor::cgmNormalStream3sATI, file, line, stream, nx, ny, nz);
+    return enterGL(
+        InterceptOp::glNormalStream3sATI, &OpenGLInterceptor::cgmNormalStream3sATI, file, line, stream, nx, ny, nz);
 }
 
 extern "C" void qel_glNormalStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
-    return enterGL(InterceptOp::glNormalStream3svATI, &OpenGLInterceptor::cgmNormalStream3svATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glNormalStream3svATI, &OpenGLInterceptor::cgmNormalStream3svATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glOrtho(
     const char* file, unsigned line, double left, double right, double bottom, double top, double zNear, double zFar)
 {
-    return enterGL(InterceptOp::glOrtho, &OpenGLInterceptor::cgmOrtho, file, line, left, right, bottom, top, zNear, zFar);
+    return enterGL(
+        InterceptOp::glOrtho, &OpenGLInterceptor::cgmOrtho, file, line, left, right, bottom, top, zNear, zFar);
 }
 
 extern "C" void qel_glOrthofOES(const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
@@ -56,7 +62,8 @@ extern "C" void qel_glPNTrianglesiATI(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glPassTexCoordATI(const char* file, unsigned line, unsigned dst, unsigned coord, unsigned swizzle)
 {
-    return enterGL(InterceptOp::glPassTexCoordATI, &OpenGLInterceptor::cgmPassTexCoordATI, file, line, dst, coord, swizzle);
+    return enterGL(
+        InterceptOp::glPassTexCoordATI, &OpenGLInterceptor::cgmPassTexCoordATI, file, line, dst, coord, swizzle);
 }
 
 extern "C" void qel_glPassThrough(const char* file, unsigned line, float token)
@@ -67,7 +74,8 @@ extern "C" void qel_glPassThrough(const char* file, unsigned line, float token)
 extern "C" void qel_glPixelDataRangeNV(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
-    return enterGL(InterceptOp::glPixelDataRangeNV, &OpenGLInterceptor::cgmPixelDataRangeNV, file, line, target, length, pointer);
+    return enterGL(
+        InterceptOp::glPixelDataRangeNV, &OpenGLInterceptor::cgmPixelDataRangeNV, file, line, target, length, pointer);
 }
 
 extern "C" void qel_glPixelMapfv(const char* file, unsigned line, unsigned map, int mapsize, const float* values)
@@ -114,25 +122,33 @@ extern "C" void qel_glPixelTransferi(const char* file, unsigned line, unsigned p
 extern "C" void qel_glPixelTransformParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glPixelTransformParameterfEXT, &OpenGLInterceptor::cgmPixelTransformParameterfEXT, file, line, target, pname, param);
+    return enterGL(
+        InterceptOp::glPixelTransformParameterfEXT, &OpenGLInterceptor::cgmPixelTransformParameterfEXT, file, line,
+        target, pname, param);
 }
 
 extern "C" void qel_glPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glPixelTransformParameterfvEXT, &OpenGLInterceptor::cgmPixelTransformParameterfvEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glPixelTransformParameterfvEXT, &OpenGLInterceptor::cgmPixelTransformParameterfvEXT, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glPixelTransformParameteriEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glPixelTransformParameteriEXT, &OpenGLInterceptor::cgmPixelTransformParameteriEXT, file, line, target, pname, param);
+    return enterGL(
+        InterceptOp::glPixelTransformParameteriEXT, &OpenGLInterceptor::cgmPixelTransformParameteriEXT, file, line,
+        target, pname, param);
 }
 
 extern "C" void qel_glPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glPixelTransformParameterivEXT, &OpenGLInterceptor::cgmPixelTransformParameterivEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glPixelTransformParameterivEXT, &OpenGLInterceptor::cgmPixelTransformParameterivEXT, file, line,
+        target, pname, params);
 }
 
 extern "C" void qel_glPixelZoom(const char* file, unsigned line, float xfactor, float yfactor)
@@ -147,37 +163,44 @@ extern "C" void qel_glPointParameterf(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glPointParameterfARB(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glPointParameterfARB, &OpenGLInterceptor::cgmPointParameterfARB, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glPointParameterfARB, &OpenGLInterceptor::cgmPointParameterfARB, file, line, pname, param);
 }
 
 extern "C" void qel_glPointParameterfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glPointParameterfEXT, &OpenGLInterceptor::cgmPointParameterfEXT, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glPointParameterfEXT, &OpenGLInterceptor::cgmPointParameterfEXT, file, line, pname, param);
 }
 
 extern "C" void qel_glPointParameterfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glPointParameterfv, &OpenGLInterceptor::cgmPointParameterfv, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glPointParameterfv, &OpenGLInterceptor::cgmPointParameterfv, file, line, pname, params);
 }
 
 extern "C" void qel_glPointParameterfvARB(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glPointParameterfvARB, &OpenGLInterceptor::cgmPointParameterfvARB, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glPointParameterfvARB, &OpenGLInterceptor::cgmPointParameterfvARB, file, line, pname, params);
 }
 
 extern "C" void qel_glPointParameterfvEXT(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glPointParameterfvEXT, &OpenGLInterceptor::cgmPointParameterfvEXT, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glPointParameterfvEXT, &OpenGLInterceptor::cgmPointParameterfvEXT, file, line, pname, params);
 }
 
 extern "C" void qel_glPointParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glPointParameteriNV, &OpenGLInterceptor::cgmPointParameteriNV, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glPointParameteriNV, &OpenGLInterceptor::cgmPointParameteriNV, file, line, pname, param);
 }
 
 extern "C" void qel_glPointParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glPointParameterivNV, &OpenGLInterceptor::cgmPointParameterivNV, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glPointParameterivNV, &OpenGLInterceptor::cgmPointParameterivNV, file, line, pname, params);
 }
 
 extern "C" void qel_glPointSize(const char* file, unsigned line, float size)
@@ -202,7 +225,8 @@ extern "C" void qel_glPolygonOffset(const char* file, unsigned line, float facto
 
 extern "C" void qel_glPolygonOffsetEXT(const char* file, unsigned line, float factor, float bias)
 {
-    return enterGL(InterceptOp::glPolygonOffsetEXT, &OpenGLInterceptor::cgmPolygonOffsetEXT, file, line, factor, bias);
+    return enterGL(
+        InterceptOp::glPolygonOffsetEXT, &OpenGLInterceptor::cgmPolygonOffsetEXT, file, line, factor, bias);
 }
 
 extern "C" void qel_glPolygonStipple(const char* file, unsigned line, const unsigned char* mask)
@@ -232,7 +256,8 @@ extern "C" void qel_glPopName(const char* file, unsigned line)
 
 extern "C" void qel_glPrimitiveRestartIndexNV(const char* file, unsigned line, unsigned index)
 {
-    return enterGL(InterceptOp::glPrimitiveRestartIndexNV, &OpenGLInterceptor::cgmPrimitiveRestartIndexNV, file, line, index);
+    return enterGL(
+        InterceptOp::glPrimitiveRestartIndexNV, &OpenGLInterceptor::cgmPrimitiveRestartIndexNV, file, line, index);
 }
 
 extern "C" void qel_glPrimitiveRestartNV(const char* file, unsigned line)
@@ -243,245 +268,324 @@ extern "C" void qel_glPrimitiveRestartNV(const char* file, unsigned line)
 extern "C" void qel_glPrioritizeTextures(
     const char* file, unsigned line, int n, const unsigned* textures, const float* priorities)
 {
-    return enterGL(InterceptOp::glPrioritizeTextures, &OpenGLInterceptor::cgmPrioritizeTextures, file, line, n, textures, priorities);
+    return enterGL(
+        InterceptOp::glPrioritizeTextures, &OpenGLInterceptor::cgmPrioritizeTextures, file, line, n, textures,
+        priorities);
 }
 
 extern "C" void qel_glPrioritizeTexturesEXT(
     const char* file, unsigned line, int n, const unsigned* textures, const float* priorities)
 {
-    return enterGL(InterceptOp::glPrioritizeTexturesEXT, &OpenGLInterceptor::cgmPrioritizeTexturesEXT, file, line, n, textures, priorities);
+    return enterGL(
+        InterceptOp::glPrioritizeTexturesEXT, &OpenGLInterceptor::cgmPrioritizeTexturesEXT, file, line, n, textures,
+        priorities);
 }
 
 extern "C" void qel_glProgramBufferParametersIivNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const int* params)
 {
-    return enterGL(InterceptOp::glProgramBufferParametersIivNV, &OpenGLInterceptor::cgmProgramBufferParametersIivNV, file, line, target, bindingIndex, wordIndex, count, params);
+    return enterGL(
+        InterceptOp::glProgramBufferParametersIivNV, &OpenGLInterceptor::cgmProgramBufferParametersIivNV, file, line,
+        target, bindingIndex, wordIndex, count, params);
 }
 
 extern "C" void qel_glProgramBufferParametersIuivNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const unsigned* params)
 {
-    return enterGL(InterceptOp::glProgramBufferParametersIuivNV, &OpenGLInterceptor::cgmProgramBufferParametersIuivNV, file, line, target, bindingIndex, wordIndex, count, params);
+    return enterGL(
+        InterceptOp::glProgramBufferParametersIuivNV, &OpenGLInterceptor::cgmProgramBufferParametersIuivNV, file,
+        line, target, bindingIndex, wordIndex, count, params);
 }
 
 extern "C" void qel_glProgramBufferParametersfvNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const float* params)
 {
-    return enterGL(InterceptOp::glProgramBufferParametersfvNV, &OpenGLInterceptor::cgmProgramBufferParametersfvNV, file, line, target, bindingIndex, wordIndex, count, params);
+    return enterGL(
+        InterceptOp::glProgramBufferParametersfvNV, &OpenGLInterceptor::cgmProgramBufferParametersfvNV, file, line,
+        target, bindingIndex, wordIndex, count, params);
 }
 
 extern "C" void qel_glProgramEnvParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return enterGL(InterceptOp::glProgramEnvParameter4dARB, &OpenGLInterceptor::cgmProgramEnvParameter4dARB, file, line, target, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glProgramEnvParameter4dARB, &OpenGLInterceptor::cgmProgramEnvParameter4dARB, file, line, target,
+        index, x, y, z, w);
 }
 
 extern "C" void qel_glProgramEnvParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
-    return enterGL(InterceptOp::glProgramEnvParameter4dvARB, &OpenGLInterceptor::cgmProgramEnvParameter4dvARB, file, line, target, index, params);
+    return enterGL(
+        InterceptOp::glProgramEnvParameter4dvARB, &OpenGLInterceptor::cgmProgramEnvParameter4dvARB, file, line,
+        target, index, params);
 }
 
 extern "C" void qel_glProgramEnvParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return enterGL(InterceptOp::glProgramEnvParameter4fARB, &OpenGLInterceptor::cgmProgramEnvParameter4fARB, file, line, target, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glProgramEnvParameter4fARB, &OpenGLInterceptor::cgmProgramEnvParameter4fARB, file, line, target,
+        index, x, y, z, w);
 }
 
 extern "C" void qel_glProgramEnvParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
-    return enterGL(InterceptOp::glProgramEnvParameter4fvARB, &OpenGLInterceptor::cgmProgramEnvParameter4fvARB, file, line, target, index, params);
+    return enterGL(
+        InterceptOp::glProgramEnvParameter4fvARB, &OpenGLInterceptor::cgmProgramEnvParameter4fvARB, file, line,
+        target, index, params);
 }
 
 extern "C" void qel_glProgramEnvParameterI4iNV(
     const char* file, unsigned line, unsigned target, unsigned index, int x, int y, int z, int w)
 {
-    return enterGL(InterceptOp::glProgramEnvParameterI4iNV, &OpenGLInterceptor::cgmProgramEnvParameterI4iNV, file, line, target, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glProgramEnvParameterI4iNV, &OpenGLInterceptor::cgmProgramEnvParameterI4iNV, file, line, target,
+        index, x, y, z, w);
 }
 
 extern "C" void qel_glProgramEnvParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
-    return enterGL(InterceptOp::glProgramEnvParameterI4ivNV, &OpenGLInterceptor::cgmProgramEnvParameterI4ivNV, file, line, target, index, params);
+    return enterGL(
+        InterceptOp::glProgramEnvParameterI4ivNV, &OpenGLInterceptor::cgmProgramEnvParameterI4ivNV, file, line,
+        target, index, params);
 }
 
 extern "C" void qel_glProgramEnvParameterI4uiNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return enterGL(InterceptOp::glProgramEnvParameterI4uiNV, &OpenGLInterceptor::cgmProgramEnvParameterI4uiNV, file, line, target, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glProgramEnvParameterI4uiNV, &OpenGLInterceptor::cgmProgramEnvParameterI4uiNV, file, line,
+        target, index, x, y, z, w);
 }
 
 extern "C" void qel_glProgramEnvParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
-    return enterGL(InterceptOp::glProgramEnvParameterI4uivNV, &OpenGLInterceptor::cgmProgramEnvParameterI4uivNV, file, line, target, index, params);
+    return enterGL(
+        InterceptOp::glProgramEnvParameterI4uivNV, &OpenGLInterceptor::cgmProgramEnvParameterI4uivNV, file, line,
+        target, index, params);
 }
 
 extern "C" void qel_glProgramEnvParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
-    return enterGL(InterceptOp::glProgramEnvParameters4fvEXT, &OpenGLInterceptor::cgmProgramEnvParameters4fvEXT, file, line, target, index, count, params);
+    return enterGL(
+        InterceptOp::glProgramEnvParameters4fvEXT, &OpenGLInterceptor::cgmProgramEnvParameters4fvEXT, file, line,
+        target, index, count, params);
 }
 
 extern "C" void qel_glProgramEnvParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
-    return enterGL(InterceptOp::glProgramEnvParametersI4ivNV, &OpenGLInterceptor::cgmProgramEnvParametersI4ivNV, file, line, target, index, count, params);
+    return enterGL(
+        InterceptOp::glProgramEnvParametersI4ivNV, &OpenGLInterceptor::cgmProgramEnvParametersI4ivNV, file, line,
+        target, index, count, params);
 }
 
 extern "C" void qel_glProgramEnvParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
-    return enterGL(InterceptOp::glProgramEnvParametersI4uivNV, &OpenGLInterceptor::cgmProgramEnvParametersI4uivNV, file, line, target, index, count, params);
+    return enterGL(
+        InterceptOp::glProgramEnvParametersI4uivNV, &OpenGLInterceptor::cgmProgramEnvParametersI4uivNV, file, line,
+        target, index, count, params);
 }
 
 extern "C" void qel_glProgramLocalParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return enterGL(InterceptOp::glProgramLocalParameter4dARB, &OpenGLInterceptor::cgmProgramLocalParameter4dARB, file, line, target, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glProgramLocalParameter4dARB, &OpenGLInterceptor::cgmProgramLocalParameter4dARB, file, line,
+        target, index, x, y, z, w);
 }
 
 extern "C" void qel_glProgramLocalParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
-    return enterGL(InterceptOp::glProgramLocalParameter4dvARB, &OpenGLInterceptor::cgmProgramLocalParameter4dvARB, file, line, target, index, params);
+    return enterGL(
+        InterceptOp::glProgramLocalParameter4dvARB, &OpenGLInterceptor::cgmProgramLocalParameter4dvARB, file, line,
+        target, index, params);
 }
 
 extern "C" void qel_glProgramLocalParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return enterGL(InterceptOp::glProgramLocalParameter4fARB, &OpenGLInterceptor::cgmProgramLocalParameter4fARB, file, line, target, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glProgramLocalParameter4fARB, &OpenGLInterceptor::cgmProgramLocalParameter4fARB, file, line,
+        target, index, x, y, z, w);
 }
 
 extern "C" void qel_glProgramLocalParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
-    return enterGL(InterceptOp::glProgramLocalParameter4fvARB, &OpenGLInterceptor::cgmProgramLocalParameter4fvARB, file, line, target, index, params);
+    return enterGL(
+        InterceptOp::glProgramLocalParameter4fvARB, &OpenGLInterceptor::cgmProgramLocalParameter4fvARB, file, line,
+        target, index, params);
 }
 
 extern "C" void qel_glProgramLocalParameterI4iNV(
     const char* file, unsigned line, unsigned target, unsigned index, int x, int y, int z, int w)
 {
-    return enterGL(InterceptOp::glProgramLocalParameterI4iNV, &OpenGLInterceptor::cgmProgramLocalParameterI4iNV, file, line, target, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glProgramLocalParameterI4iNV, &OpenGLInterceptor::cgmProgramLocalParameterI4iNV, file, line,
+        target, index, x, y, z, w);
 }
 
 extern "C" void qel_glProgramLocalParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
-    return enterGL(InterceptOp::glProgramLocalParameterI4ivNV, &OpenGLInterceptor::cgmProgramLocalParameterI4ivNV, file, line, target, index, params);
+    return enterGL(
+        InterceptOp::glProgramLocalParameterI4ivNV, &OpenGLInterceptor::cgmProgramLocalParameterI4ivNV, file, line,
+        target, index, params);
 }
 
 extern "C" void qel_glProgramLocalParameterI4uiNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return enterGL(InterceptOp::glProgramLocalParameterI4uiNV, &OpenGLInterceptor::cgmProgramLocalParameterI4uiNV, file, line, target, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glProgramLocalParameterI4uiNV, &OpenGLInterceptor::cgmProgramLocalParameterI4uiNV, file, line,
+        target, index, x, y, z, w);
 }
 
 extern "C" void qel_glProgramLocalParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
-    return enterGL(InterceptOp::glProgramLocalParameterI4uivNV, &OpenGLInterceptor::cgmProgramLocalParameterI4uivNV, file, line, target, index, params);
+    return enterGL(
+        InterceptOp::glProgramLocalParameterI4uivNV, &OpenGLInterceptor::cgmProgramLocalParameterI4uivNV, file, line,
+        target, index, params);
 }
 
 extern "C" void qel_glProgramLocalParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
-    return enterGL(InterceptOp::glProgramLocalParameters4fvEXT, &OpenGLInterceptor::cgmProgramLocalParameters4fvEXT, file, line, target, index, count, params);
+    return enterGL(
+        InterceptOp::glProgramLocalParameters4fvEXT, &OpenGLInterceptor::cgmProgramLocalParameters4fvEXT, file, line,
+        target, index, count, params);
 }
 
 extern "C" void qel_glProgramLocalParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
-    return enterGL(InterceptOp::glProgramLocalParametersI4ivNV, &OpenGLInterceptor::cgmProgramLocalParametersI4ivNV, file, line, target, index, count, params);
+    return enterGL(
+        InterceptOp::glProgramLocalParametersI4ivNV, &OpenGLInterceptor::cgmProgramLocalParametersI4ivNV, file, line,
+        target, index, count, params);
 }
 
 extern "C" void qel_glProgramLocalParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
-    return enterGL(InterceptOp::glProgramLocalParametersI4uivNV, &OpenGLInterceptor::cgmProgramLocalParametersI4uivNV, file, line, target, index, count, params);
+    return enterGL(
+        InterceptOp::glProgramLocalParametersI4uivNV, &OpenGLInterceptor::cgmProgramLocalParametersI4uivNV, file,
+        line, target, index, count, params);
 }
 
 extern "C" void qel_glProgramNamedParameter4dNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, double x, double y, double z,
     double w)
 {
-    return enterGL(InterceptOp::glProgramNamedParameter4dNV, &OpenGLInterceptor::cgmProgramNamedParameter4dNV, file, line, id, len, name, x, y, z, w);
+    return enterGL(
+        InterceptOp::glProgramNamedParameter4dNV, &OpenGLInterceptor::cgmProgramNamedParameter4dNV, file, line, id,
+        len, name, x, y, z, w);
 }
 
 extern "C" void qel_glProgramNamedParameter4dvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const double* v)
 {
-    return enterGL(InterceptOp::glProgramNamedParameter4dvNV, &OpenGLInterceptor::cgmProgramNamedParameter4dvNV, file, line, id, len, name, v);
+    return enterGL(
+        InterceptOp::glProgramNamedParameter4dvNV, &OpenGLInterceptor::cgmProgramNamedParameter4dvNV, file, line, id,
+        len, name, v);
 }
 
 extern "C" void qel_glProgramNamedParameter4fNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, float x, float y, float z,
     float w)
 {
-    return enterGL(InterceptOp::glProgramNamedParameter4fNV, &OpenGLInterceptor::cgmProgramNamedParameter4fNV, file, line, id, len, name, x, y, z, w);
+    return enterGL(
+        InterceptOp::glProgramNamedParameter4fNV, &OpenGLInterceptor::cgmProgramNamedParameter4fNV, file, line, id,
+        len, name, x, y, z, w);
 }
 
 extern "C" void qel_glProgramNamedParameter4fvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const float* v)
 {
-    return enterGL(InterceptOp::glProgramNamedParameter4fvNV, &OpenGLInterceptor::cgmProgramNamedParameter4fvNV, file, line, id, len, name, v);
+    return enterGL(
+        InterceptOp::glProgramNamedParameter4fvNV, &OpenGLInterceptor::cgmProgramNamedParameter4fvNV, file, line, id,
+        len, name, v);
 }
 
 extern "C" void qel_glProgramParameter4dNV(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return enterGL(InterceptOp::glProgramParameter4dNV, &OpenGLInterceptor::cgmProgramParameter4dNV, file, line, target, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glProgramParameter4dNV, &OpenGLInterceptor::cgmProgramParameter4dNV, file, line, target, index,
+        x, y, z, w);
 }
 
 extern "C" void qel_glProgramParameter4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const double* v)
 {
-    return enterGL(InterceptOp::glProgramParameter4dvNV, &OpenGLInterceptor::cgmProgramParameter4dvNV, file, line, target, index, v);
+    return enterGL(
+        InterceptOp::glProgramParameter4dvNV, &OpenGLInterceptor::cgmProgramParameter4dvNV, file, line, target, index,
+        v);
 }
 
 extern "C" void qel_glProgramParameter4fNV(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return enterGL(InterceptOp::glProgramParameter4fNV, &OpenGLInterceptor::cgmProgramParameter4fNV, file, line, target, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glProgramParameter4fNV, &OpenGLInterceptor::cgmProgramParameter4fNV, file, line, target, index,
+        x, y, z, w);
 }
 
 extern "C" void qel_glProgramParameter4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const float* v)
 {
-    return enterGL(InterceptOp::glProgramParameter4fvNV, &OpenGLInterceptor::cgmProgramParameter4fvNV, file, line, target, index, v);
+    return enterGL(
+        InterceptOp::glProgramParameter4fvNV, &OpenGLInterceptor::cgmProgramParameter4fvNV, file, line, target, index,
+        v);
 }
 
 extern "C" void qel_glProgramParameteriEXT(
     const char* file, unsigned line, unsigned program, unsigned pname, int value)
 {
-    return enterGL(InterceptOp::glProgramParameteriEXT, &OpenGLInterceptor::cgmProgramParameteriEXT, file, line, program, pname, value);
+    return enterGL(
+        InterceptOp::glProgramParameteriEXT, &OpenGLInterceptor::cgmProgramParameteriEXT, file, line, program, pname,
+        value);
 }
 
 extern "C" void qel_glProgramParameters4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const double* v)
 {
-    return enterGL(InterceptOp::glProgramParameters4dvNV, &OpenGLInterceptor::cgmProgramParameters4dvNV, file, line, target, index, count, v);
+    return enterGL(
+        InterceptOp::glProgramParameters4dvNV, &OpenGLInterceptor::cgmProgramParameters4dvNV, file, line, target,
+        index, count, v);
 }
 
 extern "C" void qel_glProgramParameters4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* v)
 {
-    return enterGL(InterceptOp::glProgramParameters4fvNV, &OpenGLInterceptor::cgmProgramParameters4fvNV, file, line, target, index, count, v);
+    return enterGL(
+        InterceptOp::glProgramParameters4fvNV, &OpenGLInterceptor::cgmProgramParameters4fvNV, file, line, target,
+        index, count, v);
 }
 
 extern "C" void qel_glProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned format, int len, const void* string)
 {
-    return enterGL(InterceptOp::glProgramStringARB, &OpenGLInterceptor::cgmProgramStringARB, file, line, target, format, len, string);
+    return enterGL(
+        InterceptOp::glProgramStringARB, &OpenGLInterceptor::cgmProgramStringARB, file, line, target, format, len,
+        string);
 }
 
 extern "C" void qel_glProgramVertexLimitNV(const char* file, unsigned line, unsigned target, int limit)
 {
-    return enterGL(InterceptOp::glProgramVertexLimitNV, &OpenGLInterceptor::cgmProgramVertexLimitNV, file, line, target, limit);
+    return enterGL(
+        InterceptOp::glProgramVertexLimitNV, &OpenGLInterceptor::cgmProgramVertexLimitNV, file, line, target, limit);
 }
 
 extern "C" void qel_glPushAttrib(const char* file, unsigned line, unsigned mask)
@@ -632,19 +736,25 @@ extern "C" void qel_glReadBuffer(const char* file, unsigned line, unsigned src)
 extern "C" void qel_glReadBufferRegion(
     const char* file, unsigned line, unsigned region, int x, int y, int width, int height)
 {
-    return enterGL(InterceptOp::glReadBufferRegion, &OpenGLInterceptor::cgmReadBufferRegion, file, line, region, x, y, width, height);
+    return enterGL(
+        InterceptOp::glReadBufferRegion, &OpenGLInterceptor::cgmReadBufferRegion, file, line, region, x, y, width,
+        height);
 }
 
 extern "C" void qel_glReadPixels(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
-    return enterGL(InterceptOp::glReadPixels, &OpenGLInterceptor::cgmReadPixels, file, line, x, y, width, height, format, type, pixels);
+    return enterGL(
+        InterceptOp::glReadPixels, &OpenGLInterceptor::cgmReadPixels, file, line, x, y, width, height, format, type,
+        pixels);
 }
 
 extern "C" void qel_glReadVideoPixelsSUN(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
-    return enterGL(InterceptOp::glReadVideoPixelsSUN, &OpenGLInterceptor::cgmReadVideoPixelsSUN, file, line, x, y, width, height, format, type, pixels);
+    return enterGL(
+        InterceptOp::glReadVideoPixelsSUN, &OpenGLInterceptor::cgmReadVideoPixelsSUN, file, line, x, y, width, height,
+        format, type, pixels);
 }
 
 extern "C" void qel_glRectd(const char* file, unsigned line, double x1, double y1, double x2, double y2)
@@ -689,7 +799,8 @@ extern "C" void qel_glRectsv(const char* file, unsigned line, const short* v1, c
 
 extern "C" void qel_glReferencePlaneSGIX(const char* file, unsigned line, const double* equation)
 {
-    return enterGL(InterceptOp::glReferencePlaneSGIX, &OpenGLInterceptor::cgmReferencePlaneSGIX, file, line, equation);
+    return enterGL(
+        InterceptOp::glReferencePlaneSGIX, &OpenGLInterceptor::cgmReferencePlaneSGIX, file, line, equation);
 }
 
 extern "C" int qel_glRenderMode(const char* file, unsigned line, unsigned mode)
@@ -700,162 +811,214 @@ extern "C" int qel_glRenderMode(const char* file, unsigned line, unsigned mode)
 extern "C" void qel_glRenderbufferStorageEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height)
 {
-    return enterGL(InterceptOp::glRenderbufferStorageEXT, &OpenGLInterceptor::cgmRenderbufferStorageEXT, file, line, target, internalformat, width, height);
+    return enterGL(
+        InterceptOp::glRenderbufferStorageEXT, &OpenGLInterceptor::cgmRenderbufferStorageEXT, file, line, target,
+        internalformat, width, height);
 }
 
 extern "C" void qel_glRenderbufferStorageMultisampleCoverageNV(
     const char* file, unsigned line, unsigned target, int coverageSamples, int colorSamples, unsigned internalformat,
     int width, int height)
 {
-    return enterGL(InterceptOp::glRenderbufferStorageMultisampleCoverageNV, &OpenGLInterceptor::cgmRenderbufferStorageMultisampleCoverageNV, file, line, target, coverageSamples, colorSamples, internalformat, width, height);
+    return enterGL(
+        InterceptOp::glRenderbufferStorageMultisampleCoverageNV,
+        &OpenGLInterceptor::cgmRenderbufferStorageMultisampleCoverageNV, file, line, target, coverageSamples,
+        colorSamples, internalformat, width, height);
 }
 
 extern "C" void qel_glRenderbufferStorageMultisampleEXT(
     const char* file, unsigned line, unsigned target, int samples, unsigned internalformat, int width, int height)
 {
-    return enterGL(InterceptOp::glRenderbufferStorageMultisampleEXT, &OpenGLInterceptor::cgmRenderbufferStorageMultisampleEXT, file, line, target, samples, internalformat, width, height);
+    return enterGL(
+        InterceptOp::glRenderbufferStorageMultisampleEXT, &OpenGLInterceptor::cgmRenderbufferStorageMultisampleEXT,
+        file, line, target, samples, internalformat, width, height);
 }
 
 extern "C" void qel_glReplacementCodePointerSUN(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer)
 {
-    return enterGL(InterceptOp::glReplacementCodePointerSUN, &OpenGLInterceptor::cgmReplacementCodePointerSUN, file, line, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glReplacementCodePointerSUN, &OpenGLInterceptor::cgmReplacementCodePointerSUN, file, line, type,
+        stride, pointer);
 }
 
 extern "C" void qel_glReplacementCodeubSUN(const char* file, unsigned line, unsigned char code)
 {
-    return enterGL(InterceptOp::glReplacementCodeubSUN, &OpenGLInterceptor::cgmReplacementCodeubSUN, file, line, code);
+    return enterGL(
+        InterceptOp::glReplacementCodeubSUN, &OpenGLInterceptor::cgmReplacementCodeubSUN, file, line, code);
 }
 
 extern "C" void qel_glReplacementCodeubvSUN(const char* file, unsigned line, const unsigned char* code)
 {
-    return enterGL(InterceptOp::glReplacementCodeubvSUN, &OpenGLInterceptor::cgmReplacementCodeubvSUN, file, line, code);
+    return enterGL(
+        InterceptOp::glReplacementCodeubvSUN, &OpenGLInterceptor::cgmReplacementCodeubvSUN, file, line, code);
 }
 
 extern "C" void qel_glReplacementCodeuiColor3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiColor3fVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiColor3fVertex3fSUN, file, line, rc, r, g, b, x, y, z);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiColor3fVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiColor3fVertex3fSUN, file, line, rc, r, g, b, x, y, z);
 }
 
 extern "C" void qel_glReplacementCodeuiColor3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* v)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiColor3fVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiColor3fVertex3fvSUN, file, line, rc, c, v);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiColor3fVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiColor3fVertex3fvSUN, file, line, rc, c, v);
 }
 
 extern "C" void qel_glReplacementCodeuiColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float a, float nx, float ny, float nz,
     float x, float y, float z)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiColor4fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN, file, line, rc, r, g, b, a, nx, ny, nz, x, y, z);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiColor4fNormal3fVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN, file, line, rc, r, g, b, a, nx, ny, nz, x,
+        y, z);
 }
 
 extern "C" void qel_glReplacementCodeuiColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* n, const float* v)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiColor4fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN, file, line, rc, c, n, v);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiColor4fNormal3fVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN, file, line, rc, c, n, v);
 }
 
 extern "C" void qel_glReplacementCodeuiColor4ubVertex3fSUN(
     const char* file, unsigned line, unsigned rc, unsigned char r, unsigned char g, unsigned char b, unsigned char a,
     float x, float y, float z)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiColor4ubVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiColor4ubVertex3fSUN, file, line, rc, r, g, b, a, x, y, z);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiColor4ubVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiColor4ubVertex3fSUN, file, line, rc, r, g, b, a, x, y, z);
 }
 
 extern "C" void qel_glReplacementCodeuiColor4ubVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const unsigned char* c, const float* v)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiColor4ubVertex3fvSUN, file, line, rc, c, v);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiColor4ubVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiColor4ubVertex3fvSUN, file, line, rc, c, v);
 }
 
 extern "C" void qel_glReplacementCodeuiNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float nx, float ny, float nz, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiNormal3fVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiNormal3fVertex3fSUN, file, line, rc, nx, ny, nz, x, y, z);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiNormal3fVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiNormal3fVertex3fSUN, file, line, rc, nx, ny, nz, x, y, z);
 }
 
 extern "C" void qel_glReplacementCodeuiNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* n, const float* v)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiNormal3fVertex3fvSUN, file, line, rc, n, v);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiNormal3fVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiNormal3fVertex3fvSUN, file, line, rc, n, v);
 }
 
 extern "C" void qel_glReplacementCodeuiSUN(const char* file, unsigned line, unsigned code)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiSUN, &OpenGLInterceptor::cgmReplacementCodeuiSUN, file, line, code);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiSUN, &OpenGLInterceptor::cgmReplacementCodeuiSUN, file, line, code);
 }
 
 extern "C" void qel_glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float r, float g, float b, float a, float nx,
     float ny, float nz, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, file, line, rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, file, line, rc, s, t, r, g, b,
+        a, nx, ny, nz, x, y, z);
 }
 
 extern "C" void qel_glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* c, const float* n,
     const float* v)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, file, line, rc, tc, c, n, v);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, file, line, rc, tc, c, n, v);
 }
 
 extern "C" void qel_glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float nx, float ny, float nz, float x, float y,
     float z)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, file, line, rc, s, t, nx, ny, nz, x, y, z);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, file, line, rc, s, t, nx, ny, nz, x, y,
+        z);
 }
 
 extern "C" void qel_glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* n, const float* v)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, file, line, rc, tc, n, v);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, file, line, rc, tc, n, v);
 }
 
 extern "C" void qel_glReplacementCodeuiTexCoord2fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiTexCoord2fVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fVertex3fSUN, file, line, rc, s, t, x, y, z);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiTexCoord2fVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fVertex3fSUN, file, line, rc, s, t, x, y, z);
 }
 
 extern "C" void qel_glReplacementCodeuiTexCoord2fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* v)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiTexCoord2fVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fVertex3fvSUN, file, line, rc, tc, v);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiTexCoord2fVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fVertex3fvSUN, file, line, rc, tc, v);
 }
 
 extern "C" void qel_glReplacementCodeuiVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiVertex3fSUN, file, line, rc, x, y, z);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiVertex3fSUN, file, line,
+        rc, x, y, z);
 }
 
 extern "C" void qel_glReplacementCodeuiVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* v)
 {
-    return enterGL(InterceptOp::glReplacementCodeuiVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiVertex3fvSUN, file, line, rc, v);
+    return enterGL(
+        InterceptOp::glReplacementCodeuiVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiVertex3fvSUN, file,
+        line, rc, v);
 }
 
 extern "C" void qel_glReplacementCodeuivSUN(const char* file, unsigned line, const unsigned* code)
 {
-    return enterGL(InterceptOp::glReplacementCodeuivSUN, &OpenGLInterceptor::cgmReplacementCodeuivSUN, file, line, code);
+    return enterGL(
+        InterceptOp::glReplacementCodeuivSUN, &OpenGLInterceptor::cgmReplacementCodeuivSUN, file, line, code);
 }
 
 extern "C" void qel_glReplacementCodeusSUN(const char* file, unsigned line, unsigned short code)
 {
-    return enterGL(InterceptOp::glReplacementCodeusSUN, &OpenGLInterceptor::cgmReplacementCodeusSUN, file, line, code);
+    return enterGL(
+        InterceptOp::glReplacementCodeusSUN, &OpenGLInterceptor::cgmReplacementCodeusSUN, file, line, code);
 }
 
 extern "C" void qel_glReplacementCodeusvSUN(const char* file, unsigned line, const unsigned short* code)
 {
-    return enterGL(InterceptOp::glReplacementCodeusvSUN, &OpenGLInterceptor::cgmReplacementCodeusvSUN, file, line, code);
+    return enterGL(
+        InterceptOp::glReplacementCodeusvSUN, &OpenGLInterceptor::cgmReplacementCodeusvSUN, file, line, code);
 }
 
 extern "C" void qel_glRequestResidentProgramsNV(const char* file, unsigned line, int n, const unsigned* programs)
 {
-    return enterGL(InterceptOp::glRequestResidentProgramsNV, &OpenGLInterceptor::cgmRequestResidentProgramsNV, file, line, n, programs);
+    return enterGL(
+        InterceptOp::glRequestResidentProgramsNV, &OpenGLInterceptor::cgmRequestResidentProgramsNV, file, line, n,
+        programs);
 }
 
 extern "C" void qel_glResetHistogram(const char* file, unsigned line, unsigned target)
@@ -900,12 +1063,14 @@ extern "C" void qel_glSampleCoverage(const char* file, unsigned line, float valu
 
 extern "C" void qel_glSampleCoverageARB(const char* file, unsigned line, float value, unsigned char invert)
 {
-    return enterGL(InterceptOp::glSampleCoverageARB, &OpenGLInterceptor::cgmSampleCoverageARB, file, line, value, invert);
+    return enterGL(
+        InterceptOp::glSampleCoverageARB, &OpenGLInterceptor::cgmSampleCoverageARB, file, line, value, invert);
 }
 
 extern "C" void qel_glSampleMapATI(const char* file, unsigned line, unsigned dst, unsigned interp, unsigned swizzle)
 {
-    return enterGL(InterceptOp::glSampleMapATI, &OpenGLInterceptor::cgmSampleMapATI, file, line, dst, interp, swizzle);
+    return enterGL(
+        InterceptOp::glSampleMapATI, &OpenGLInterceptor::cgmSampleMapATI, file, line, dst, interp, swizzle);
 }
 
 extern "C" void qel_glSampleMaskEXT(const char* file, unsigned line, float value, unsigned char invert)
@@ -946,13 +1111,15 @@ extern "C" void qel_glScissor(const char* file, unsigned line, int x, int y, int
 extern "C" void qel_glSecondaryColor3b(
     const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3b, &OpenGLInterceptor::cgmSecondaryColor3b, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3b, &OpenGLInterceptor::cgmSecondaryColor3b, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3bEXT(
     const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3bEXT, &OpenGLInterceptor::cgmSecondaryColor3bEXT, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3bEXT, &OpenGLInterceptor::cgmSecondaryColor3bEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3bv(const char* file, unsigned line, const signed char* v)
@@ -967,12 +1134,14 @@ extern "C" void qel_glSecondaryColor3bvEXT(const char* file, unsigned line, cons
 
 extern "C" void qel_glSecondaryColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3d, &OpenGLInterceptor::cgmSecondaryColor3d, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3d, &OpenGLInterceptor::cgmSecondaryColor3d, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3dEXT(const char* file, unsigned line, double red, double green, double blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3dEXT, &OpenGLInterceptor::cgmSecondaryColor3dEXT, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3dEXT, &OpenGLInterceptor::cgmSecondaryColor3dEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3dv(const char* file, unsigned line, const double* v)
@@ -987,12 +1156,14 @@ extern "C" void qel_glSecondaryColor3dvEXT(const char* file, unsigned line, cons
 
 extern "C" void qel_glSecondaryColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3f, &OpenGLInterceptor::cgmSecondaryColor3f, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3f, &OpenGLInterceptor::cgmSecondaryColor3f, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3fEXT(const char* file, unsigned line, float red, float green, float blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3fEXT, &OpenGLInterceptor::cgmSecondaryColor3fEXT, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3fEXT, &OpenGLInterceptor::cgmSecondaryColor3fEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3fv(const char* file, unsigned line, const float* v)
@@ -1008,7 +1179,8 @@ extern "C" void qel_glSecondaryColor3fvEXT(const char* file, unsigned line, cons
 extern "C" void qel_glSecondaryColor3hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3hNV, &OpenGLInterceptor::cgmSecondaryColor3hNV, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3hNV, &OpenGLInterceptor::cgmSecondaryColor3hNV, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3hvNV(const char* file, unsigned line, const unsigned short* v)
@@ -1018,12 +1190,14 @@ extern "C" void qel_glSecondaryColor3hvNV(const char* file, unsigned line, const
 
 extern "C" void qel_glSecondaryColor3i(const char* file, unsigned line, int red, int green, int blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3i, &OpenGLInterceptor::cgmSecondaryColor3i, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3i, &OpenGLInterceptor::cgmSecondaryColor3i, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3iEXT(const char* file, unsigned line, int red, int green, int blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3iEXT, &OpenGLInterceptor::cgmSecondaryColor3iEXT, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3iEXT, &OpenGLInterceptor::cgmSecondaryColor3iEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3iv(const char* file, unsigned line, const int* v)
@@ -1038,12 +1212,14 @@ extern "C" void qel_glSecondaryColor3ivEXT(const char* file, unsigned line, cons
 
 extern "C" void qel_glSecondaryColor3s(const char* file, unsigned line, short red, short green, short blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3s, &OpenGLInterceptor::cgmSecondaryColor3s, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3s, &OpenGLInterceptor::cgmSecondaryColor3s, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3sEXT(const char* file, unsigned line, short red, short green, short blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3sEXT, &OpenGLInterceptor::cgmSecondaryColor3sEXT, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3sEXT, &OpenGLInterceptor::cgmSecondaryColor3sEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3sv(const char* file, unsigned line, const short* v)
@@ -1059,13 +1235,15 @@ extern "C" void qel_glSecondaryColor3svEXT(const char* file, unsigned line, cons
 extern "C" void qel_glSecondaryColor3ub(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3ub, &OpenGLInterceptor::cgmSecondaryColor3ub, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3ub, &OpenGLInterceptor::cgmSecondaryColor3ub, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3ubEXT(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3ubEXT, &OpenGLInterceptor::cgmSecondaryColor3ubEXT, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3ubEXT, &OpenGLInterceptor::cgmSecondaryColor3ubEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3ubv(const char* file, unsigned line, const unsigned char* v)
@@ -1080,13 +1258,15 @@ extern "C" void qel_glSecondaryColor3ubvEXT(const char* file, unsigned line, con
 
 extern "C" void qel_glSecondaryColor3ui(const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3ui, &OpenGLInterceptor::cgmSecondaryColor3ui, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3ui, &OpenGLInterceptor::cgmSecondaryColor3ui, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3uiEXT(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3uiEXT, &OpenGLInterceptor::cgmSecondaryColor3uiEXT, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3uiEXT, &OpenGLInterceptor::cgmSecondaryColor3uiEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3uiv(const char* file, unsigned line, const unsigned* v)
@@ -1102,13 +1282,15 @@ extern "C" void qel_glSecondaryColor3uivEXT(const char* file, unsigned line, con
 extern "C" void qel_glSecondaryColor3us(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3us, &OpenGLInterceptor::cgmSecondaryColor3us, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3us, &OpenGLInterceptor::cgmSecondaryColor3us, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3usEXT(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
-    return enterGL(InterceptOp::glSecondaryColor3usEXT, &OpenGLInterceptor::cgmSecondaryColor3usEXT, file, line, red, green, blue);
+    return enterGL(
+        InterceptOp::glSecondaryColor3usEXT, &OpenGLInterceptor::cgmSecondaryColor3usEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3usv(const char* file, unsigned line, const unsigned short* v)
@@ -1124,19 +1306,25 @@ extern "C" void qel_glSecondaryColor3usvEXT(const char* file, unsigned line, con
 extern "C" void qel_glSecondaryColorPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glSecondaryColorPointer, &OpenGLInterceptor::cgmSecondaryColorPointer, file, line, size, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glSecondaryColorPointer, &OpenGLInterceptor::cgmSecondaryColorPointer, file, line, size, type,
+        stride, pointer);
 }
 
 extern "C" void qel_glSecondaryColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glSecondaryColorPointerEXT, &OpenGLInterceptor::cgmSecondaryColorPointerEXT, file, line, size, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glSecondaryColorPointerEXT, &OpenGLInterceptor::cgmSecondaryColorPointerEXT, file, line, size,
+        type, stride, pointer);
 }
 
 extern "C" void qel_glSecondaryColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(InterceptOp::glSecondaryColorPointerListIBM, &OpenGLInterceptor::cgmSecondaryColorPointerListIBM, file, line, size, type, stride, pointer, ptrstride);
+    return enterGL(
+        InterceptOp::glSecondaryColorPointerListIBM, &OpenGLInterceptor::cgmSecondaryColorPointerListIBM, file, line,
+        size, type, stride, pointer, ptrstride);
 }
 
 extern "C" void qel_glSelectBuffer(const char* file, unsigned line, int size, unsigned* buffer)
@@ -1148,14 +1336,18 @@ extern "C" void qel_glSeparableFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* row, const void* column)
 {
-    return enterGL(InterceptOp::glSeparableFilter2D, &OpenGLInterceptor::cgmSeparableFilter2D, file, line, target, internalformat, width, height, format, type, row, column);
+    return enterGL(
+        InterceptOp::glSeparableFilter2D, &OpenGLInterceptor::cgmSeparableFilter2D, file, line, target,
+        internalformat, width, height, format, type, row, column);
 }
 
 extern "C" void qel_glSeparableFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* row, const void* column)
 {
-    return enterGL(InterceptOp::glSeparableFilter2DEXT, &OpenGLInterceptor::cgmSeparableFilter2DEXT, file, line, target, internalformat, width, height, format, type, row, column);
+    return enterGL(
+        InterceptOp::glSeparableFilter2DEXT, &OpenGLInterceptor::cgmSeparableFilter2DEXT, file, line, target,
+        internalformat, width, height, format, type, row, column);
 }
 
 extern "C" void qel_glSetFenceAPPLE(const char* file, unsigned line, unsigned fence)
@@ -1170,18 +1362,22 @@ extern "C" void qel_glSetFenceNV(const char* file, unsigned line, unsigned fence
 
 extern "C" void qel_glSetFragmentShaderConstantATI(const char* file, unsigned line, unsigned dst, const float* value)
 {
-    return enterGL(InterceptOp::glSetFragmentShaderConstantATI, &OpenGLInterceptor::cgmSetFragmentShaderConstantATI, file, line, dst, value);
+    return enterGL(
+        InterceptOp::glSetFragmentShaderConstantATI, &OpenGLInterceptor::cgmSetFragmentShaderConstantATI, file, line,
+        dst, value);
 }
 
 extern "C" void qel_glSetInvariantEXT(const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
-    return enterGL(InterceptOp::glSetInvariantEXT, &OpenGLInterceptor::cgmSetInvariantEXT, file, line, id, type, addr);
+    return enterGL(
+        InterceptOp::glSetInvariantEXT, &OpenGLInterceptor::cgmSetInvariantEXT, file, line, id, type, addr);
 }
 
 extern "C" void qel_glSetLocalConstantEXT(
     const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
-    return enterGL(InterceptOp::glSetLocalConstantEXT, &OpenGLInterceptor::cgmSetLocalConstantEXT, file, line, id, type, addr);
+    return enterGL(
+        InterceptOp::glSetLocalConstantEXT, &OpenGLInterceptor::cgmSetLocalConstantEXT, file, line, id, type, addr);
 }
 
 extern "C" void qel_glShadeModel(const char* file, unsigned line, unsigned mode)
@@ -1203,44 +1399,53 @@ extern "C" void qel_glShaderOp2EXT(
 extern "C" void qel_glShaderOp3EXT(
     const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1, unsigned arg2, unsigned arg3)
 {
-    return enterGL(InterceptOp::glShaderOp3EXT, &OpenGLInterceptor::cgmShaderOp3EXT, file, line, op, res, arg1, arg2, arg3);
+    return enterGL(
+        InterceptOp::glShaderOp3EXT, &OpenGLInterceptor::cgmShaderOp3EXT, file, line, op, res, arg1, arg2, arg3);
 }
 
 extern "C" void qel_glShaderSource(
     const char* file, unsigned line, unsigned shader, int count, const char* const* string, const int* length)
 {
-    return enterGL(InterceptOp::glShaderSource, &OpenGLInterceptor::cgmShaderSource, file, line, shader, count, string, length);
+    return enterGL(
+        InterceptOp::glShaderSource, &OpenGLInterceptor::cgmShaderSource, file, line, shader, count, string, length);
 }
 
 extern "C" void qel_glShaderSourceARB(
     const char* file, unsigned line, unsigned shaderObj, int count, const char** string, const int* length)
 {
-    return enterGL(InterceptOp::glShaderSourceARB, &OpenGLInterceptor::cgmShaderSourceARB, file, line, shaderObj, count, string, length);
+    return enterGL(
+        InterceptOp::glShaderSourceARB, &OpenGLInterceptor::cgmShaderSourceARB, file, line, shaderObj, count, string,
+        length);
 }
 
 extern "C" void qel_glSharpenTexFuncSGIS(const char* file, unsigned line, unsigned target, int n, const float* points)
 {
-    return enterGL(InterceptOp::glSharpenTexFuncSGIS, &OpenGLInterceptor::cgmSharpenTexFuncSGIS, file, line, target, n, points);
+    return enterGL(
+        InterceptOp::glSharpenTexFuncSGIS, &OpenGLInterceptor::cgmSharpenTexFuncSGIS, file, line, target, n, points);
 }
 
 extern "C" void qel_glSpriteParameterfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glSpriteParameterfSGIX, &OpenGLInterceptor::cgmSpriteParameterfSGIX, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glSpriteParameterfSGIX, &OpenGLInterceptor::cgmSpriteParameterfSGIX, file, line, pname, param);
 }
 
 extern "C" void qel_glSpriteParameterfvSGIX(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glSpriteParameterfvSGIX, &OpenGLInterceptor::cgmSpriteParameterfvSGIX, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glSpriteParameterfvSGIX, &OpenGLInterceptor::cgmSpriteParameterfvSGIX, file, line, pname, params);
 }
 
 extern "C" void qel_glSpriteParameteriSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glSpriteParameteriSGIX, &OpenGLInterceptor::cgmSpriteParameteriSGIX, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glSpriteParameteriSGIX, &OpenGLInterceptor::cgmSpriteParameteriSGIX, file, line, pname, param);
 }
 
 extern "C" void qel_glSpriteParameterivSGIX(const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glSpriteParameterivSGIX, &OpenGLInterceptor::cgmSpriteParameterivSGIX, file, line, pname, params);
+    return enterGL(
+        InterceptOp::glSpriteParameterivSGIX, &OpenGLInterceptor::cgmSpriteParameterivSGIX, file, line, pname, params);
 }
 
 extern "C" void qel_glStencilFunc(const char* file, unsigned line, unsigned func, int ref, unsigned mask)
@@ -1251,13 +1456,17 @@ extern "C" void qel_glStencilFunc(const char* file, unsigned line, unsigned func
 extern "C" void qel_glStencilFuncSeparate(
     const char* file, unsigned line, unsigned face, unsigned func, int ref, unsigned mask)
 {
-    return enterGL(InterceptOp::glStencilFuncSeparate, &OpenGLInterceptor::cgmStencilFuncSeparate, file, line, face, func, ref, mask);
+    return enterGL(
+        InterceptOp::glStencilFuncSeparate, &OpenGLInterceptor::cgmStencilFuncSeparate, file, line, face, func, ref,
+        mask);
 }
 
 extern "C" void qel_glStencilFuncSeparateATI(
     const char* file, unsigned line, unsigned frontfunc, unsigned backfunc, int ref, unsigned mask)
 {
-    return enterGL(InterceptOp::glStencilFuncSeparateATI, &OpenGLInterceptor::cgmStencilFuncSeparateATI, file, line, frontfunc, backfunc, ref, mask);
+    return enterGL(
+        InterceptOp::glStencilFuncSeparateATI, &OpenGLInterceptor::cgmStencilFuncSeparateATI, file, line, frontfunc,
+        backfunc, ref, mask);
 }
 
 extern "C" void qel_glStencilMask(const char* file, unsigned line, unsigned mask)
@@ -1267,7 +1476,8 @@ extern "C" void qel_glStencilMask(const char* file, unsigned line, unsigned mask
 
 extern "C" void qel_glStencilMaskSeparate(const char* file, unsigned line, unsigned face, unsigned mask)
 {
-    return enterGL(InterceptOp::glStencilMaskSeparate, &OpenGLInterceptor::cgmStencilMaskSeparate, file, line, face, mask);
+    return enterGL(
+        InterceptOp::glStencilMaskSeparate, &OpenGLInterceptor::cgmStencilMaskSeparate, file, line, face, mask);
 }
 
 extern "C" void qel_glStencilOp(const char* file, unsigned line, unsigned fail, unsigned zfail, unsigned zpass)
@@ -1278,18 +1488,23 @@ extern "C" void qel_glStencilOp(const char* file, unsigned line, unsigned fail, 
 extern "C" void qel_glStencilOpSeparate(
     const char* file, unsigned line, unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
-    return enterGL(InterceptOp::glStencilOpSeparate, &OpenGLInterceptor::cgmStencilOpSeparate, file, line, face, sfail, dpfail, dppass);
+    return enterGL(
+        InterceptOp::glStencilOpSeparate, &OpenGLInterceptor::cgmStencilOpSeparate, file, line, face, sfail, dpfail,
+        dppass);
 }
 
 extern "C" void qel_glStencilOpSeparateATI(
     const char* file, unsigned line, unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
-    return enterGL(InterceptOp::glStencilOpSeparateATI, &OpenGLInterceptor::cgmStencilOpSeparateATI, file, line, face, sfail, dpfail, dppass);
+    return enterGL(
+        InterceptOp::glStencilOpSeparateATI, &OpenGLInterceptor::cgmStencilOpSeparateATI, file, line, face, sfail,
+        dpfail, dppass);
 }
 
 extern "C" void qel_glStringMarkerGREMEDY(const char* file, unsigned line, int len, const void* string)
 {
-    return enterGL(InterceptOp::glStringMarkerGREMEDY, &OpenGLInterceptor::cgmStringMarkerGREMEDY, file, line, len, string);
+    return enterGL(
+        InterceptOp::glStringMarkerGREMEDY, &OpenGLInterceptor::cgmStringMarkerGREMEDY, file, line, len, string);
 }
 
 extern "C" void qel_glSwapAPPLE(const char* file, unsigned line)
@@ -1301,7 +1516,8 @@ extern "C" void qel_glSwizzleEXT(
     const char* file, unsigned line, unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ,
     unsigned outW)
 {
-    return enterGL(InterceptOp::glSwizzleEXT, &OpenGLInterceptor::cgmSwizzleEXT, file, line, res, in, outX, outY, outZ, outW);
+    return enterGL(
+        InterceptOp::glSwizzleEXT, &OpenGLInterceptor::cgmSwizzleEXT, file, line, res, in, outX, outY, outZ, outW);
 }
 
 extern "C" void qel_glTagSampleBufferSGIX(const char* file, unsigned line)
@@ -1312,7 +1528,8 @@ extern "C" void qel_glTagSampleBufferSGIX(const char* file, unsigned line)
 extern "C" void qel_glTangentPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glTangentPointerEXT, &OpenGLInterceptor::cgmTangentPointerEXT, file, line, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glTangentPointerEXT, &OpenGLInterceptor::cgmTangentPointerEXT, file, line, type, stride, pointer);
 }
 
 extern "C" void qel_glTbufferMask3DFX(const char* file, unsigned line, unsigned mask)
@@ -1338,17 +1555,20 @@ extern "C" unsigned char qel_glTestObjectAPPLE(const char* file, unsigned line, 
 extern "C" void qel_glTexBufferEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned buffer)
 {
-    return enterGL(InterceptOp::glTexBufferEXT, &OpenGLInterceptor::cgmTexBufferEXT, file, line, target, internalformat, buffer);
+    return enterGL(
+        InterceptOp::glTexBufferEXT, &OpenGLInterceptor::cgmTexBufferEXT, file, line, target, internalformat, buffer);
 }
 
 extern "C" void qel_glTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, const float* param)
 {
-    return enterGL(InterceptOp::glTexBumpParameterfvATI, &OpenGLInterceptor::cgmTexBumpParameterfvATI, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glTexBumpParameterfvATI, &OpenGLInterceptor::cgmTexBumpParameterfvATI, file, line, pname, param);
 }
 
 extern "C" void qel_glTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, const int* param)
 {
-    return enterGL(InterceptOp::glTexBumpParameterivATI, &OpenGLInterceptor::cgmTexBumpParameterivATI, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glTexBumpParameterivATI, &OpenGLInterceptor::cgmTexBumpParameterivATI, file, line, pname, param);
 }
 
 extern "C" void qel_glTexCoord1d(const char* file, unsigned line, double s)
@@ -1419,62 +1639,80 @@ extern "C" void qel_glTexCoord2f(const char* file, unsigned line, float s, float
 extern "C" void qel_glTexCoord2fColor3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float r, float g, float b, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glTexCoord2fColor3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor3fVertex3fSUN, file, line, s, t, r, g, b, x, y, z);
+    return enterGL(
+        InterceptOp::glTexCoord2fColor3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor3fVertex3fSUN, file, line,
+        s, t, r, g, b, x, y, z);
 }
 
 extern "C" void qel_glTexCoord2fColor3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* v)
 {
-    return enterGL(InterceptOp::glTexCoord2fColor3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor3fVertex3fvSUN, file, line, tc, c, v);
+    return enterGL(
+        InterceptOp::glTexCoord2fColor3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor3fVertex3fvSUN, file,
+        line, tc, c, v);
 }
 
 extern "C" void qel_glTexCoord2fColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float r, float g, float b, float a, float nx, float ny,
     float nz, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glTexCoord2fColor4fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor4fNormal3fVertex3fSUN, file, line, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    return enterGL(
+        InterceptOp::glTexCoord2fColor4fNormal3fVertex3fSUN,
+        &OpenGLInterceptor::cgmTexCoord2fColor4fNormal3fVertex3fSUN, file, line, s, t, r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 extern "C" void qel_glTexCoord2fColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
-    return enterGL(InterceptOp::glTexCoord2fColor4fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor4fNormal3fVertex3fvSUN, file, line, tc, c, n, v);
+    return enterGL(
+        InterceptOp::glTexCoord2fColor4fNormal3fVertex3fvSUN,
+        &OpenGLInterceptor::cgmTexCoord2fColor4fNormal3fVertex3fvSUN, file, line, tc, c, n, v);
 }
 
 extern "C" void qel_glTexCoord2fColor4ubVertex3fSUN(
     const char* file, unsigned line, float s, float t, unsigned char r, unsigned char g, unsigned char b,
     unsigned char a, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glTexCoord2fColor4ubVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor4ubVertex3fSUN, file, line, s, t, r, g, b, a, x, y, z);
+    return enterGL(
+        InterceptOp::glTexCoord2fColor4ubVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor4ubVertex3fSUN, file,
+        line, s, t, r, g, b, a, x, y, z);
 }
 
 extern "C" void qel_glTexCoord2fColor4ubVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const unsigned char* c, const float* v)
 {
-    return enterGL(InterceptOp::glTexCoord2fColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor4ubVertex3fvSUN, file, line, tc, c, v);
+    return enterGL(
+        InterceptOp::glTexCoord2fColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor4ubVertex3fvSUN, file,
+        line, tc, c, v);
 }
 
 extern "C" void qel_glTexCoord2fNormal3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float nx, float ny, float nz, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glTexCoord2fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fNormal3fVertex3fSUN, file, line, s, t, nx, ny, nz, x, y, z);
+    return enterGL(
+        InterceptOp::glTexCoord2fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fNormal3fVertex3fSUN, file,
+        line, s, t, nx, ny, nz, x, y, z);
 }
 
 extern "C" void qel_glTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* n, const float* v)
 {
-    return enterGL(InterceptOp::glTexCoord2fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fNormal3fVertex3fvSUN, file, line, tc, n, v);
+    return enterGL(
+        InterceptOp::glTexCoord2fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fNormal3fVertex3fvSUN, file,
+        line, tc, n, v);
 }
 
 extern "C" void qel_glTexCoord2fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glTexCoord2fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fVertex3fSUN, file, line, s, t, x, y, z);
+    return enterGL(
+        InterceptOp::glTexCoord2fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fVertex3fSUN, file, line, s, t, x, y, z);
 }
 
 extern "C" void qel_glTexCoord2fVertex3fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
-    return enterGL(InterceptOp::glTexCoord2fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fVertex3fvSUN, file, line, tc, v);
+    return enterGL(
+        InterceptOp::glTexCoord2fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fVertex3fvSUN, file, line, tc, v);
 }
 
 extern "C" void qel_glTexCoord2fv(const char* file, unsigned line, const float* v)
@@ -1582,24 +1820,32 @@ extern "C" void qel_glTexCoord4fColor4fNormal3fVertex4fSUN(
     const char* file, unsigned line, float s, float t, float p, float q, float r, float g, float b, float a, float nx,
     float ny, float nz, float x, float y, float z, float w)
 {
-    return enterGL(InterceptOp::glTexCoord4fColor4fNormal3fVertex4fSUN, &OpenGLInterceptor::cgmTexCoord4fColor4fNormal3fVertex4fSUN, file, line, s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
+    return enterGL(
+        InterceptOp::glTexCoord4fColor4fNormal3fVertex4fSUN,
+        &OpenGLInterceptor::cgmTexCoord4fColor4fNormal3fVertex4fSUN, file, line, s, t, p, q, r, g, b, a, nx, ny, nz,
+        x, y, z, w);
 }
 
 extern "C" void qel_glTexCoord4fColor4fNormal3fVertex4fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
-    return enterGL(InterceptOp::glTexCoord4fColor4fNormal3fVertex4fvSUN, &OpenGLInterceptor::cgmTexCoord4fColor4fNormal3fVertex4fvSUN, file, line, tc, c, n, v);
+    return enterGL(
+        InterceptOp::glTexCoord4fColor4fNormal3fVertex4fvSUN,
+        &OpenGLInterceptor::cgmTexCoord4fColor4fNormal3fVertex4fvSUN, file, line, tc, c, n, v);
 }
 
 extern "C" void qel_glTexCoord4fVertex4fSUN(
     const char* file, unsigned line, float s, float t, float p, float q, float x, float y, float z, float w)
 {
-    return enterGL(InterceptOp::glTexCoord4fVertex4fSUN, &OpenGLInterceptor::cgmTexCoord4fVertex4fSUN, file, line, s, t, p, q, x, y, z, w);
+    return enterGL(
+        InterceptOp::glTexCoord4fVertex4fSUN, &OpenGLInterceptor::cgmTexCoord4fVertex4fSUN, file, line, s, t, p, q, x,
+        y, z, w);
 }
 
 extern "C" void qel_glTexCoord4fVertex4fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
-    return enterGL(InterceptOp::glTexCoord4fVertex4fvSUN, &OpenGLInterceptor::cgmTexCoord4fVertex4fvSUN, file, line, tc, v);
+    return enterGL(
+        InterceptOp::glTexCoord4fVertex4fvSUN, &OpenGLInterceptor::cgmTexCoord4fVertex4fvSUN, file, line, tc, v);
 }
 
 extern "C" void qel_glTexCoord4fv(const char* file, unsigned line, const float* v)
@@ -1641,25 +1887,33 @@ extern "C" void qel_glTexCoord4sv(const char* file, unsigned line, const short* 
 extern "C" void qel_glTexCoordPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glTexCoordPointer, &OpenGLInterceptor::cgmTexCoordPointer, file, line, size, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glTexCoordPointer, &OpenGLInterceptor::cgmTexCoordPointer, file, line, size, type, stride,
+        pointer);
 }
 
 extern "C" void qel_glTexCoordPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return enterGL(InterceptOp::glTexCoordPointerEXT, &OpenGLInterceptor::cgmTexCoordPointerEXT, file, line, size, type, stride, count, pointer);
+    return enterGL(
+        InterceptOp::glTexCoordPointerEXT, &OpenGLInterceptor::cgmTexCoordPointerEXT, file, line, size, type, stride,
+        count, pointer);
 }
 
 extern "C" void qel_glTexCoordPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(InterceptOp::glTexCoordPointerListIBM, &OpenGLInterceptor::cgmTexCoordPointerListIBM, file, line, size, type, stride, pointer, ptrstride);
+    return enterGL(
+        InterceptOp::glTexCoordPointerListIBM, &OpenGLInterceptor::cgmTexCoordPointerListIBM, file, line, size, type,
+        stride, pointer, ptrstride);
 }
 
 extern "C" void qel_glTexCoordPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
-    return enterGL(InterceptOp::glTexCoordPointervINTEL, &OpenGLInterceptor::cgmTexCoordPointervINTEL, file, line, size, type, pointer);
+    return enterGL(
+        InterceptOp::glTexCoordPointervINTEL, &OpenGLInterceptor::cgmTexCoordPointervINTEL, file, line, size, type,
+        pointer);
 }
 
 extern "C" void qel_glTexEnvf(const char* file, unsigned line, unsigned target, unsigned pname, float param)
@@ -1685,7 +1939,9 @@ extern "C" void qel_glTexEnviv(const char* file, unsigned line, unsigned target,
 extern "C" void qel_glTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, int n, const float* weights)
 {
-    return enterGL(InterceptOp::glTexFilterFuncSGIS, &OpenGLInterceptor::cgmTexFilterFuncSGIS, file, line, target, filter, n, weights);
+    return enterGL(
+        InterceptOp::glTexFilterFuncSGIS, &OpenGLInterceptor::cgmTexFilterFuncSGIS, file, line, target, filter, n,
+        weights);
 }
 
 extern "C" void qel_glTexGend(const char* file, unsigned line, unsigned coord, unsigned pname, double param)
@@ -1722,129 +1978,164 @@ extern "C" void qel_glTexImage1D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int border,
     unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(InterceptOp::glTexImage1D, &OpenGLInterceptor::cgmTexImage1D, file, line, target, level, internalformat, width, border, format, type, pixels);
+    return enterGL(
+        InterceptOp::glTexImage1D, &OpenGLInterceptor::cgmTexImage1D, file, line, target, level, internalformat,
+        width, border, format, type, pixels);
 }
 
 extern "C" void qel_glTexImage2D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int height,
     int border, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(InterceptOp::glTexImage2D, &OpenGLInterceptor::cgmTexImage2D, file, line, target, level, internalformat, width, height, border, format, type, pixels);
+    return enterGL(
+        InterceptOp::glTexImage2D, &OpenGLInterceptor::cgmTexImage2D, file, line, target, level, internalformat,
+        width, height, border, format, type, pixels);
 }
 
 extern "C" void qel_glTexImage3D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int height, int depth,
     int border, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(InterceptOp::glTexImage3D, &OpenGLInterceptor::cgmTexImage3D, file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
+    return enterGL(
+        InterceptOp::glTexImage3D, &OpenGLInterceptor::cgmTexImage3D, file, line, target, level, internalformat,
+        width, height, depth, border, format, type, pixels);
 }
 
 extern "C" void qel_glTexImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(InterceptOp::glTexImage3DEXT, &OpenGLInterceptor::cgmTexImage3DEXT, file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
+    return enterGL(
+        InterceptOp::glTexImage3DEXT, &OpenGLInterceptor::cgmTexImage3DEXT, file, line, target, level, internalformat,
+        width, height, depth, border, format, type, pixels);
 }
 
 extern "C" void qel_glTexImage4DSGIS(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int size4d, int border, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(InterceptOp::glTexImage4DSGIS, &OpenGLInterceptor::cgmTexImage4DSGIS, file, line, target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
+    return enterGL(
+        InterceptOp::glTexImage4DSGIS, &OpenGLInterceptor::cgmTexImage4DSGIS, file, line, target, level,
+        internalformat, width, height, depth, size4d, border, format, type, pixels);
 }
 
 extern "C" void qel_glTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glTexParameterIivEXT, &OpenGLInterceptor::cgmTexParameterIivEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glTexParameterIivEXT, &OpenGLInterceptor::cgmTexParameterIivEXT, file, line, target, pname,
+        params);
 }
 
 extern "C" void qel_glTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const unsigned* params)
 {
-    return enterGL(InterceptOp::glTexParameterIuivEXT, &OpenGLInterceptor::cgmTexParameterIuivEXT, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glTexParameterIuivEXT, &OpenGLInterceptor::cgmTexParameterIuivEXT, file, line, target, pname,
+        params);
 }
 
 extern "C" void qel_glTexParameterf(const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glTexParameterf, &OpenGLInterceptor::cgmTexParameterf, file, line, target, pname, param);
+    return enterGL(
+        InterceptOp::glTexParameterf, &OpenGLInterceptor::cgmTexParameterf, file, line, target, pname, param);
 }
 
 extern "C" void qel_glTexParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glTexParameterfv, &OpenGLInterceptor::cgmTexParameterfv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glTexParameterfv, &OpenGLInterceptor::cgmTexParameterfv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glTexParameteri(const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glTexParameteri, &OpenGLInterceptor::cgmTexParameteri, file, line, target, pname, param);
+    return enterGL(
+        InterceptOp::glTexParameteri, &OpenGLInterceptor::cgmTexParameteri, file, line, target, pname, param);
 }
 
 extern "C" void qel_glTexParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glTexParameteriv, &OpenGLInterceptor::cgmTexParameteriv, file, line, target, pname, params);
+    return enterGL(
+        InterceptOp::glTexParameteriv, &OpenGLInterceptor::cgmTexParameteriv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glTexScissorFuncINTEL(
     const char* file, unsigned line, unsigned target, unsigned lfunc, unsigned hfunc)
 {
-    return enterGL(InterceptOp::glTexScissorFuncINTEL, &OpenGLInterceptor::cgmTexScissorFuncINTEL, file, line, target, lfunc, hfunc);
+    return enterGL(
+        InterceptOp::glTexScissorFuncINTEL, &OpenGLInterceptor::cgmTexScissorFuncINTEL, file, line, target, lfunc,
+        hfunc);
 }
 
 extern "C" void qel_glTexScissorINTEL(const char* file, unsigned line, unsigned target, float tlow, float thigh)
 {
-    return enterGL(InterceptOp::glTexScissorINTEL, &OpenGLInterceptor::cgmTexScissorINTEL, file, line, target, tlow, thigh);
+    return enterGL(
+        InterceptOp::glTexScissorINTEL, &OpenGLInterceptor::cgmTexScissorINTEL, file, line, target, tlow, thigh);
 }
 
 extern "C" void qel_glTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     unsigned type, const void* pixels)
 {
-    return enterGL(InterceptOp::glTexSubImage1D, &OpenGLInterceptor::cgmTexSubImage1D, file, line, target, level, xoffset, width, format, type, pixels);
+    return enterGL(
+        InterceptOp::glTexSubImage1D, &OpenGLInterceptor::cgmTexSubImage1D, file, line, target, level, xoffset, width,
+        format, type, pixels);
 }
 
 extern "C" void qel_glTexSubImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     unsigned type, const void* pixels)
 {
-    return enterGL(InterceptOp::glTexSubImage1DEXT, &OpenGLInterceptor::cgmTexSubImage1DEXT, file, line, target, level, xoffset, width, format, type, pixels);
+    return enterGL(
+        InterceptOp::glTexSubImage1DEXT, &OpenGLInterceptor::cgmTexSubImage1DEXT, file, line, target, level, xoffset,
+        width, format, type, pixels);
 }
 
 extern "C" void qel_glTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(InterceptOp::glTexSubImage2D, &OpenGLInterceptor::cgmTexSubImage2D, file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
+    return enterGL(
+        InterceptOp::glTexSubImage2D, &OpenGLInterceptor::cgmTexSubImage2D, file, line, target, level, xoffset,
+        yoffset, width, height, format, type, pixels);
 }
 
 extern "C" void qel_glTexSubImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(InterceptOp::glTexSubImage2DEXT, &OpenGLInterceptor::cgmTexSubImage2DEXT, file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
+    return enterGL(
+        InterceptOp::glTexSubImage2DEXT, &OpenGLInterceptor::cgmTexSubImage2DEXT, file, line, target, level, xoffset,
+        yoffset, width, height, format, type, pixels);
 }
 
 extern "C" void qel_glTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(InterceptOp::glTexSubImage3D, &OpenGLInterceptor::cgmTexSubImage3D, file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    return enterGL(
+        InterceptOp::glTexSubImage3D, &OpenGLInterceptor::cgmTexSubImage3D, file, line, target, level, xoffset,
+        yoffset, zoffset, width, height, depth, format, type, pixels);
 }
 
 extern "C" void qel_glTexSubImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(InterceptOp::glTexSubImage3DEXT, &OpenGLInterceptor::cgmTexSubImage3DEXT, file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    return enterGL(
+        InterceptOp::glTexSubImage3DEXT, &OpenGLInterceptor::cgmTexSubImage3DEXT, file, line, target, level, xoffset,
+        yoffset, zoffset, width, height, depth, format, type, pixels);
 }
 
 extern "C" void qel_glTexSubImage4DSGIS(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int woffset,
     int width, int height, int depth, int size4d, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(InterceptOp::glTexSubImage4DSGIS, &OpenGLInterceptor::cgmTexSubImage4DSGIS, file, line, target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
+    return enterGL(
+        InterceptOp::glTexSubImage4DSGIS, &OpenGLInterceptor::cgmTexSubImage4DSGIS, file, line, target, level,
+        xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
 }
 
 extern "C" void qel_glTextureFogSGIX(const char* file, unsigned line, unsigned pname)
@@ -1859,7 +2150,8 @@ extern "C" void qel_glTextureLightEXT(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glTextureMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return enterGL(InterceptOp::glTextureMaterialEXT, &OpenGLInterceptor::cgmTextureMaterialEXT, file, line, face, mode);
+    return enterGL(
+        InterceptOp::glTextureMaterialEXT, &OpenGLInterceptor::cgmTextureMaterialEXT, file, line, face, mode);
 }
 
 extern "C" void qel_glTextureNormalEXT(const char* file, unsigned line, unsigned mode)
@@ -1870,25 +2162,33 @@ extern "C" void qel_glTextureNormalEXT(const char* file, unsigned line, unsigned
 extern "C" void qel_glTextureRangeAPPLE(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
-    return enterGL(InterceptOp::glTextureRangeAPPLE, &OpenGLInterceptor::cgmTextureRangeAPPLE, file, line, target, length, pointer);
+    return enterGL(
+        InterceptOp::glTextureRangeAPPLE, &OpenGLInterceptor::cgmTextureRangeAPPLE, file, line, target, length,
+        pointer);
 }
 
 extern "C" void qel_glTrackMatrixNV(
     const char* file, unsigned line, unsigned target, unsigned address, unsigned matrix, unsigned transform)
 {
-    return enterGL(InterceptOp::glTrackMatrixNV, &OpenGLInterceptor::cgmTrackMatrixNV, file, line, target, address, matrix, transform);
+    return enterGL(
+        InterceptOp::glTrackMatrixNV, &OpenGLInterceptor::cgmTrackMatrixNV, file, line, target, address, matrix,
+        transform);
 }
 
 extern "C" void qel_glTransformFeedbackAttribsNV(
     const char* file, unsigned line, int count, const int* attribs, unsigned bufferMode)
 {
-    return enterGL(InterceptOp::glTransformFeedbackAttribsNV, &OpenGLInterceptor::cgmTransformFeedbackAttribsNV, file, line, count, attribs, bufferMode);
+    return enterGL(
+        InterceptOp::glTransformFeedbackAttribsNV, &OpenGLInterceptor::cgmTransformFeedbackAttribsNV, file, line,
+        count, attribs, bufferMode);
 }
 
 extern "C" void qel_glTransformFeedbackVaryingsNV(
     const char* file, unsigned line, unsigned program, int count, const int* locations, unsigned bufferMode)
 {
-    return enterGL(InterceptOp::glTransformFeedbackVaryingsNV, &OpenGLInterceptor::cgmTransformFeedbackVaryingsNV, file, line, program, count, locations, bufferMode);
+    return enterGL(
+        InterceptOp::glTransformFeedbackVaryingsNV, &OpenGLInterceptor::cgmTransformFeedbackVaryingsNV, file, line,
+        program, count, locations, bufferMode);
 }
 
 extern "C" void qel_glTranslated(const char* file, unsigned line, double x, double y, double z)
@@ -1918,7 +2218,8 @@ extern "C" void qel_glUniform1fv(const char* file, unsigned line, int location, 
 
 extern "C" void qel_glUniform1fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
-    return enterGL(InterceptOp::glUniform1fvARB, &OpenGLInterceptor::cgmUniform1fvARB, file, line, location, count, value);
+    return enterGL(
+        InterceptOp::glUniform1fvARB, &OpenGLInterceptor::cgmUniform1fvARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform1i(const char* file, unsigned line, int location, int v0)
@@ -1938,7 +2239,8 @@ extern "C" void qel_glUniform1iv(const char* file, unsigned line, int location, 
 
 extern "C" void qel_glUniform1ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
-    return enterGL(InterceptOp::glUniform1ivARB, &OpenGLInterceptor::cgmUniform1ivARB, file, line, location, count, value);
+    return enterGL(
+        InterceptOp::glUniform1ivARB, &OpenGLInterceptor::cgmUniform1ivARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform1uiEXT(const char* file, unsigned line, int location, unsigned v0)
@@ -1948,7 +2250,8 @@ extern "C" void qel_glUniform1uiEXT(const char* file, unsigned line, int locatio
 
 extern "C" void qel_glUniform1uivEXT(const char* file, unsigned line, int location, int count, const unsigned* value)
 {
-    return enterGL(InterceptOp::glUniform1uivEXT, &OpenGLInterceptor::cgmUniform1uivEXT, file, line, location, count, value);
+    return enterGL(
+        InterceptOp::glUniform1uivEXT, &OpenGLInterceptor::cgmUniform1uivEXT, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform2f(const char* file, unsigned line, int location, float v0, float v1)
@@ -1968,7 +2271,8 @@ extern "C" void qel_glUniform2fv(const char* file, unsigned line, int location, 
 
 extern "C" void qel_glUniform2fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
-    return enterGL(InterceptOp::glUniform2fvARB, &OpenGLInterceptor::cgmUniform2fvARB, file, line, location, count, value);
+    return enterGL(
+        InterceptOp::glUniform2fvARB, &OpenGLInterceptor::cgmUniform2fvARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform2i(const char* file, unsigned line, int location, int v0, int v1)
@@ -1988,7 +2292,8 @@ extern "C" void qel_glUniform2iv(const char* file, unsigned line, int location, 
 
 extern "C" void qel_glUniform2ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
-    return enterGL(InterceptOp::glUniform2ivARB, &OpenGLInterceptor::cgmUniform2ivARB, file, line, location, count, value);
+    return enterGL(
+        InterceptOp::glUniform2ivARB, &OpenGLInterceptor::cgmUniform2ivARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform2uiEXT(const char* file, unsigned line, int location, unsigned v0, unsigned v1)
@@ -1998,7 +2303,8 @@ extern "C" void qel_glUniform2uiEXT(const char* file, unsigned line, int locatio
 
 extern "C" void qel_glUniform2uivEXT(const char* file, unsigned line, int location, int count, const unsigned* value)
 {
-    return enterGL(InterceptOp::glUniform2uivEXT, &OpenGLInterceptor::cgmUniform2uivEXT, file, line, location, count, value);
+    return enterGL(
+        InterceptOp::glUniform2uivEXT, &OpenGLInterceptor::cgmUniform2uivEXT, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform3f(const char* file, unsigned line, int location, float v0, float v1, float v2)
@@ -2008,7 +2314,8 @@ extern "C" void qel_glUniform3f(const char* file, unsigned line, int location, f
 
 extern "C" void qel_glUniform3fARB(const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
-    return enterGL(InterceptOp::glUniform3fARB, &OpenGLInterceptor::cgmUniform3fARB, file, line, location, v0, v1, v2);
+    return enterGL(
+        InterceptOp::glUniform3fARB, &OpenGLInterceptor::cgmUniform3fARB, file, line, location, v0, v1, v2);
 }
 
 extern "C" void qel_glUniform3fv(const char* file, unsigned line, int location, int count, const float* value)
@@ -2018,7 +2325,8 @@ extern "C" void qel_glUniform3fv(const char* file, unsigned line, int location, 
 
 extern "C" void qel_glUniform3fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
-    return enterGL(InterceptOp::glUniform3fvARB, &OpenGLInterceptor::cgmUniform3fvARB, file, line, location, count, value);
+    return enterGL(
+        InterceptOp::glUniform3fvARB, &OpenGLInterceptor::cgmUniform3fvARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform3i(const char* file, unsigned line, int location, int v0, int v1, int v2)
@@ -2028,7 +2336,8 @@ extern "C" void qel_glUniform3i(const char* file, unsigned line, int location, i
 
 extern "C" void qel_glUniform3iARB(const char* file, unsigned line, int location, int v0, int v1, int v2)
 {
-    return enterGL(InterceptOp::glUniform3iARB, &OpenGLInterceptor::cgmUniform3iARB, file, line, location, v0, v1, v2);
+    return enterGL(
+        InterceptOp::glUniform3iARB, &OpenGLInterceptor::cgmUniform3iARB, file, line, location, v0, v1, v2);
 }
 
 extern "C" void qel_glUniform3iv(const char* file, unsigned line, int location, int count, const int* value)
@@ -2038,18 +2347,21 @@ extern "C" void qel_glUniform3iv(const char* file, unsigned line, int location, 
 
 extern "C" void qel_glUniform3ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
-    return enterGL(InterceptOp::glUniform3ivARB, &OpenGLInterceptor::cgmUniform3ivARB, file, line, location, count, value);
+    return enterGL(
+        InterceptOp::glUniform3ivARB, &OpenGLInterceptor::cgmUniform3ivARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform3uiEXT(
     const char* file, unsigned line, int location, unsigned v0, unsigned v1, unsigned v2)
 {
-    return enterGL(InterceptOp::glUniform3uiEXT, &OpenGLInterceptor::cgmUniform3uiEXT, file, line, location, v0, v1, v2);
+    return enterGL(
+        InterceptOp::glUniform3uiEXT, &OpenGLInterceptor::cgmUniform3uiEXT, file, line, location, v0, v1, v2);
 }
 
 extern "C" void qel_glUniform3uivEXT(const char* file, unsigned line, int location, int count, const unsigned* value)
 {
-    return enterGL(InterceptOp::glUniform3uivEXT, &OpenGLInterceptor::cgmUniform3uivEXT, file, line, location, count, value);
+    return enterGL(
+        InterceptOp::glUniform3uivEXT, &OpenGLInterceptor::cgmUniform3uivEXT, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform4f(const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
@@ -2060,7 +2372,8 @@ extern "C" void qel_glUniform4f(const char* file, unsigned line, int location, f
 extern "C" void qel_glUniform4fARB(
     const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
-    return enterGL(InterceptOp::glUniform4fARB, &OpenGLInterceptor::cgmUniform4fARB, file, line, location, v0, v1, v2, v3);
+    return enterGL(
+        InterceptOp::glUniform4fARB, &OpenGLInterceptor::cgmUniform4fARB, file, line, location, v0, v1, v2, v3);
 }
 
 extern "C" void qel_glUniform4fv(const char* file, unsigned line, int location, int count, const float* value)
@@ -2070,7 +2383,8 @@ extern "C" void qel_glUniform4fv(const char* file, unsigned line, int location, 
 
 extern "C" void qel_glUniform4fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
-    return enterGL(InterceptOp::glUniform4fvARB, &OpenGLInterceptor::cgmUniform4fvARB, file, line, location, count, value);
+    return enterGL(
+        InterceptOp::glUniform4fvARB, &OpenGLInterceptor::cgmUniform4fvARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform4i(const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
@@ -2080,7 +2394,8 @@ extern "C" void qel_glUniform4i(const char* file, unsigned line, int location, i
 
 extern "C" void qel_glUniform4iARB(const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
 {
-    return enterGL(InterceptOp::glUniform4iARB, &OpenGLInterceptor::cgmUniform4iARB, file, line, location, v0, v1, v2, v3);
+    return enterGL(
+        InterceptOp::glUniform4iARB, &OpenGLInterceptor::cgmUniform4iARB, file, line, location, v0, v1, v2, v3);
 }
 
 extern "C" void qel_glUniform4iv(const char* file, unsigned line, int location, int count, const int* value)
@@ -2090,96 +2405,125 @@ extern "C" void qel_glUniform4iv(const char* file, unsigned line, int location, 
 
 extern "C" void qel_glUniform4ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
-    return enterGL(InterceptOp::glUniform4ivARB, &OpenGLInterceptor::cgmUniform4ivARB, file, line, location, count, value);
+    return enterGL(
+        InterceptOp::glUniform4ivARB, &OpenGLInterceptor::cgmUniform4ivARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform4uiEXT(
     const char* file, unsigned line, int location, unsigned v0, unsigned v1, unsigned v2, unsigned v3)
 {
-    return enterGL(InterceptOp::glUniform4uiEXT, &OpenGLInterceptor::cgmUniform4uiEXT, file, line, location, v0, v1, v2, v3);
+    return enterGL(
+        InterceptOp::glUniform4uiEXT, &OpenGLInterceptor::cgmUniform4uiEXT, file, line, location, v0, v1, v2, v3);
 }
 
 extern "C" void qel_glUniform4uivEXT(const char* file, unsigned line, int location, int count, const unsigned* value)
 {
-    return enterGL(InterceptOp::glUniform4uivEXT, &OpenGLInterceptor::cgmUniform4uivEXT, file, line, location, count, value);
+    return enterGL(
+        InterceptOp::glUniform4uivEXT, &OpenGLInterceptor::cgmUniform4uivEXT, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniformBufferEXT(
     const char* file, unsigned line, unsigned program, int location, unsigned buffer)
 {
-    return enterGL(InterceptOp::glUniformBufferEXT, &OpenGLInterceptor::cgmUniformBufferEXT, file, line, program, location, buffer);
+    return enterGL(
+        InterceptOp::glUniformBufferEXT, &OpenGLInterceptor::cgmUniformBufferEXT, file, line, program, location,
+        buffer);
 }
 
 extern "C" void qel_glUniformMatrix2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(InterceptOp::glUniformMatrix2fv, &OpenGLInterceptor::cgmUniformMatrix2fv, file, line, location, count, transpose, value);
+    return enterGL(
+        InterceptOp::glUniformMatrix2fv, &OpenGLInterceptor::cgmUniformMatrix2fv, file, line, location, count,
+        transpose, value);
 }
 
 extern "C" void qel_glUniformMatrix2fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(InterceptOp::glUniformMatrix2fvARB, &OpenGLInterceptor::cgmUniformMatrix2fvARB, file, line, location, count, transpose, value);
+    return enterGL(
+        InterceptOp::glUniformMatrix2fvARB, &OpenGLInterceptor::cgmUniformMatrix2fvARB, file, line, location, count,
+        transpose, value);
 }
 
 extern "C" void qel_glUniformMatrix2x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(InterceptOp::glUniformMatrix2x3fv, &OpenGLInterceptor::cgmUniformMatrix2x3fv, file, line, location, count, transpose, value);
+    return enterGL(
+        InterceptOp::glUniformMatrix2x3fv, &OpenGLInterceptor::cgmUniformMatrix2x3fv, file, line, location, count,
+        transpose, value);
 }
 
 extern "C" void qel_glUniformMatrix2x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(InterceptOp::glUniformMatrix2x4fv, &OpenGLInterceptor::cgmUniformMatrix2x4fv, file, line, location, count, transpose, value);
+    return enterGL(
+        InterceptOp::glUniformMatrix2x4fv, &OpenGLInterceptor::cgmUniformMatrix2x4fv, file, line, location, count,
+        transpose, value);
 }
 
 extern "C" void qel_glUniformMatrix3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(InterceptOp::glUniformMatrix3fv, &OpenGLInterceptor::cgmUniformMatrix3fv, file, line, location, count, transpose, value);
+    return enterGL(
+        InterceptOp::glUniformMatrix3fv, &OpenGLInterceptor::cgmUniformMatrix3fv, file, line, location, count,
+        transpose, value);
 }
 
 extern "C" void qel_glUniformMatrix3fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(InterceptOp::glUniformMatrix3fvARB, &OpenGLInterceptor::cgmUniformMatrix3fvARB, file, line, location, count, transpose, value);
+    return enterGL(
+        InterceptOp::glUniformMatrix3fvARB, &OpenGLInterceptor::cgmUniformMatrix3fvARB, file, line, location, count,
+        transpose, value);
 }
 
 extern "C" void qel_glUniformMatrix3x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(InterceptOp::glUniformMatrix3x2fv, &OpenGLInterceptor::cgmUniformMatrix3x2fv, file, line, location, count, transpose, value);
+    return enterGL(
+        InterceptOp::glUniformMatrix3x2fv, &OpenGLInterceptor::cgmUniformMatrix3x2fv, file, line, location, count,
+        transpose, value);
 }
 
 extern "C" void qel_glUniformMatrix3x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(InterceptOp::glUniformMatrix3x4fv, &OpenGLInterceptor::cgmUniformMatrix3x4fv, file, line, location, count, transpose, value);
+    return enterGL(
+        InterceptOp::glUniformMatrix3x4fv, &OpenGLInterceptor::cgmUniformMatrix3x4fv, file, line, location, count,
+        transpose, value);
 }
 
 extern "C" void qel_glUniformMatrix4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(InterceptOp::glUniformMatrix4fv, &OpenGLInterceptor::cgmUniformMatrix4fv, file, line, location, count, transpose, value);
+    return enterGL(
+        InterceptOp::glUniformMatrix4fv, &OpenGLInterceptor::cgmUniformMatrix4fv, file, line, location, count,
+        transpose, value);
 }
 
 extern "C" void qel_glUniformMatrix4fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(InterceptOp::glUniformMatrix4fvARB, &OpenGLInterceptor::cgmUniformMatrix4fvARB, file, line, location, count, transpose, value);
+    return enterGL(
+        InterceptOp::glUniformMatrix4fvARB, &OpenGLInterceptor::cgmUniformMatrix4fvARB, file, line, location, count,
+        transpose, value);
 }
 
 extern "C" void qel_glUniformMatrix4x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(InterceptOp::glUniformMatrix4x2fv, &OpenGLInterceptor::cgmUniformMatrix4x2fv, file, line, location, count, transpose, value);
+    return enterGL(
+        InterceptOp::glUniformMatrix4x2fv, &OpenGLInterceptor::cgmUniformMatrix4x2fv, file, line, location, count,
+        transpose, value);
 }
 
 extern "C" void qel_glUniformMatrix4x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(InterceptOp::glUniformMatrix4x3fv, &OpenGLInterceptor::cgmUniformMatrix4x3fv, file, line, location, count, transpose, value);
+    return enterGL(
+        InterceptOp::glUniformMatrix4x3fv, &OpenGLInterceptor::cgmUniformMatrix4x3fv, file, line, location, count,
+        transpose, value);
 }
 
 extern "C" void qel_glUnlockArraysEXT(const char* file, unsigned line)

@@ -19,14 +19,17 @@ extern "C" unsigned char qel_glUnmapBufferARB(const char* file, unsigned line, u
 
 extern "C" void qel_glUnmapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
-    return enterGL(InterceptOp::glUnmapObjectBufferATI, &OpenGLInterceptor::cgmUnmapObjectBufferATI, file, line, buffer);
+    return enterGL(
+        InterceptOp::glUnmapObjectBufferATI, &OpenGLInterceptor::cgmUnmapObjectBufferATI, file, line, buffer);
 }
 
 extern "C" void qel_glUpdateObjectBufferATI(
     const char* file, unsigned line, unsigned buffer, unsigned offset, int size, const void* pointer,
     unsigned preserve)
 {
-    return enterGL(InterceptOp::glUpdateObjectBufferATI, &OpenGLInterceptor::cgmUpdateObjectBufferATI, file, line, buffer, offset, size, pointer, preserve);
+    return enterGL(
+        InterceptOp::glUpdateObjectBufferATI, &OpenGLInterceptor::cgmUpdateObjectBufferATI, file, line, buffer,
+        offset, size, pointer, preserve);
 }
 
 extern "C" void qel_glUseProgram(const char* file, unsigned line, unsigned program)
@@ -36,7 +39,8 @@ extern "C" void qel_glUseProgram(const char* file, unsigned line, unsigned progr
 
 extern "C" void qel_glUseProgramObjectARB(const char* file, unsigned line, unsigned programObj)
 {
-    return enterGL(InterceptOp::glUseProgramObjectARB, &OpenGLInterceptor::cgmUseProgramObjectARB, file, line, programObj);
+    return enterGL(
+        InterceptOp::glUseProgramObjectARB, &OpenGLInterceptor::cgmUseProgramObjectARB, file, line, programObj);
 }
 
 extern "C" void qel_glValidateProgram(const char* file, unsigned line, unsigned program)
@@ -46,19 +50,23 @@ extern "C" void qel_glValidateProgram(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glValidateProgramARB(const char* file, unsigned line, unsigned programObj)
 {
-    return enterGL(InterceptOp::glValidateProgramARB, &OpenGLInterceptor::cgmValidateProgramARB, file, line, programObj);
+    return enterGL(
+        InterceptOp::glValidateProgramARB, &OpenGLInterceptor::cgmValidateProgramARB, file, line, programObj);
 }
 
 extern "C" void qel_glVariantArrayObjectATI(
     const char* file, unsigned line, unsigned id, unsigned type, int stride, unsigned buffer, unsigned offset)
 {
-    return enterGL(InterceptOp::glVariantArrayObjectATI, &OpenGLInterceptor::cgmVariantArrayObjectATI, file, line, id, type, stride, buffer, offset);
+    return enterGL(
+        InterceptOp::glVariantArrayObjectATI, &OpenGLInterceptor::cgmVariantArrayObjectATI, file, line, id, type,
+        stride, buffer, offset);
 }
 
 extern "C" void qel_glVariantPointerEXT(
     const char* file, unsigned line, unsigned id, unsigned type, unsigned stride, const void* addr)
 {
-    return enterGL(InterceptOp::glVariantPointerEXT, &OpenGLInterceptor::cgmVariantPointerEXT, file, line, id, type, stride, addr);
+    return enterGL(
+        InterceptOp::glVariantPointerEXT, &OpenGLInterceptor::cgmVariantPointerEXT, file, line, id, type, stride, addr);
 }
 
 extern "C" void qel_glVariantbvEXT(const char* file, unsigned line, unsigned id, const signed char* addr)
@@ -255,17 +263,22 @@ extern "C" void qel_glVertex4sv(const char* file, unsigned line, const short* v)
 
 extern "C" void qel_glVertexArrayParameteriAPPLE(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glVertexArrayParameteriAPPLE, &OpenGLInterceptor::cgmVertexArrayParameteriAPPLE, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glVertexArrayParameteriAPPLE, &OpenGLInterceptor::cgmVertexArrayParameteriAPPLE, file, line,
+        pname, param);
 }
 
 extern "C" void qel_glVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
-    return enterGL(InterceptOp::glVertexArrayRangeAPPLE, &OpenGLInterceptor::cgmVertexArrayRangeAPPLE, file, line, length, pointer);
+    return enterGL(
+        InterceptOp::glVertexArrayRangeAPPLE, &OpenGLInterceptor::cgmVertexArrayRangeAPPLE, file, line, length,
+        pointer);
 }
 
 extern "C" void qel_glVertexArrayRangeNV(const char* file, unsigned line, int length, const void* pointer)
 {
-    return enterGL(InterceptOp::glVertexArrayRangeNV, &OpenGLInterceptor::cgmVertexArrayRangeNV, file, line, length, pointer);
+    return enterGL(
+        InterceptOp::glVertexArrayRangeNV, &OpenGLInterceptor::cgmVertexArrayRangeNV, file, line, length, pointer);
 }
 
 extern "C" void qel_glVertexAttrib1d(const char* file, unsigned line, unsigned index, double x)
@@ -290,7 +303,8 @@ extern "C" void qel_glVertexAttrib1dv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib1dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib1dvARB, &OpenGLInterceptor::cgmVertexAttrib1dvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib1dvARB, &OpenGLInterceptor::cgmVertexAttrib1dvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib1dvNV(const char* file, unsigned line, unsigned index, const double* v)
@@ -320,7 +334,8 @@ extern "C" void qel_glVertexAttrib1fv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib1fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib1fvARB, &OpenGLInterceptor::cgmVertexAttrib1fvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib1fvARB, &OpenGLInterceptor::cgmVertexAttrib1fvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib1fvNV(const char* file, unsigned line, unsigned index, const float* v)
@@ -360,7 +375,8 @@ extern "C" void qel_glVertexAttrib1sv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib1svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib1svARB, &OpenGLInterceptor::cgmVertexAttrib1svARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib1svARB, &OpenGLInterceptor::cgmVertexAttrib1svARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib1svNV(const char* file, unsigned line, unsigned index, const short* v)
@@ -375,7 +391,8 @@ extern "C" void qel_glVertexAttrib2d(const char* file, unsigned line, unsigned i
 
 extern "C" void qel_glVertexAttrib2dARB(const char* file, unsigned line, unsigned index, double x, double y)
 {
-    return enterGL(InterceptOp::glVertexAttrib2dARB, &OpenGLInterceptor::cgmVertexAttrib2dARB, file, line, index, x, y);
+    return enterGL(
+        InterceptOp::glVertexAttrib2dARB, &OpenGLInterceptor::cgmVertexAttrib2dARB, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttrib2dNV(const char* file, unsigned line, unsigned index, double x, double y)
@@ -390,7 +407,8 @@ extern "C" void qel_glVertexAttrib2dv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib2dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib2dvARB, &OpenGLInterceptor::cgmVertexAttrib2dvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib2dvARB, &OpenGLInterceptor::cgmVertexAttrib2dvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib2dvNV(const char* file, unsigned line, unsigned index, const double* v)
@@ -405,7 +423,8 @@ extern "C" void qel_glVertexAttrib2f(const char* file, unsigned line, unsigned i
 
 extern "C" void qel_glVertexAttrib2fARB(const char* file, unsigned line, unsigned index, float x, float y)
 {
-    return enterGL(InterceptOp::glVertexAttrib2fARB, &OpenGLInterceptor::cgmVertexAttrib2fARB, file, line, index, x, y);
+    return enterGL(
+        InterceptOp::glVertexAttrib2fARB, &OpenGLInterceptor::cgmVertexAttrib2fARB, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttrib2fNV(const char* file, unsigned line, unsigned index, float x, float y)
@@ -420,7 +439,8 @@ extern "C" void qel_glVertexAttrib2fv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib2fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib2fvARB, &OpenGLInterceptor::cgmVertexAttrib2fvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib2fvARB, &OpenGLInterceptor::cgmVertexAttrib2fvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib2fvNV(const char* file, unsigned line, unsigned index, const float* v)
@@ -446,7 +466,8 @@ extern "C" void qel_glVertexAttrib2s(const char* file, unsigned line, unsigned i
 
 extern "C" void qel_glVertexAttrib2sARB(const char* file, unsigned line, unsigned index, short x, short y)
 {
-    return enterGL(InterceptOp::glVertexAttrib2sARB, &OpenGLInterceptor::cgmVertexAttrib2sARB, file, line, index, x, y);
+    return enterGL(
+        InterceptOp::glVertexAttrib2sARB, &OpenGLInterceptor::cgmVertexAttrib2sARB, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttrib2sNV(const char* file, unsigned line, unsigned index, short x, short y)
@@ -461,7 +482,8 @@ extern "C" void qel_glVertexAttrib2sv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib2svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib2svARB, &OpenGLInterceptor::cgmVertexAttrib2svARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib2svARB, &OpenGLInterceptor::cgmVertexAttrib2svARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib2svNV(const char* file, unsigned line, unsigned index, const short* v)
@@ -476,12 +498,14 @@ extern "C" void qel_glVertexAttrib3d(const char* file, unsigned line, unsigned i
 
 extern "C" void qel_glVertexAttrib3dARB(const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
-    return enterGL(InterceptOp::glVertexAttrib3dARB, &OpenGLInterceptor::cgmVertexAttrib3dARB, file, line, index, x, y, z);
+    return enterGL(
+        InterceptOp::glVertexAttrib3dARB, &OpenGLInterceptor::cgmVertexAttrib3dARB, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3dNV(const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
-    return enterGL(InterceptOp::glVertexAttrib3dNV, &OpenGLInterceptor::cgmVertexAttrib3dNV, file, line, index, x, y, z);
+    return enterGL(
+        InterceptOp::glVertexAttrib3dNV, &OpenGLInterceptor::cgmVertexAttrib3dNV, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3dv(const char* file, unsigned line, unsigned index, const double* v)
@@ -491,7 +515,8 @@ extern "C" void qel_glVertexAttrib3dv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib3dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib3dvARB, &OpenGLInterceptor::cgmVertexAttrib3dvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib3dvARB, &OpenGLInterceptor::cgmVertexAttrib3dvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib3dvNV(const char* file, unsigned line, unsigned index, const double* v)
@@ -506,12 +531,14 @@ extern "C" void qel_glVertexAttrib3f(const char* file, unsigned line, unsigned i
 
 extern "C" void qel_glVertexAttrib3fARB(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glVertexAttrib3fARB, &OpenGLInterceptor::cgmVertexAttrib3fARB, file, line, index, x, y, z);
+    return enterGL(
+        InterceptOp::glVertexAttrib3fARB, &OpenGLInterceptor::cgmVertexAttrib3fARB, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3fNV(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glVertexAttrib3fNV, &OpenGLInterceptor::cgmVertexAttrib3fNV, file, line, index, x, y, z);
+    return enterGL(
+        InterceptOp::glVertexAttrib3fNV, &OpenGLInterceptor::cgmVertexAttrib3fNV, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3fv(const char* file, unsigned line, unsigned index, const float* v)
@@ -521,7 +548,8 @@ extern "C" void qel_glVertexAttrib3fv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib3fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib3fvARB, &OpenGLInterceptor::cgmVertexAttrib3fvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib3fvARB, &OpenGLInterceptor::cgmVertexAttrib3fvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib3fvNV(const char* file, unsigned line, unsigned index, const float* v)
@@ -532,7 +560,8 @@ extern "C" void qel_glVertexAttrib3fvNV(const char* file, unsigned line, unsigne
 extern "C" void qel_glVertexAttrib3hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y, unsigned short z)
 {
-    return enterGL(InterceptOp::glVertexAttrib3hNV, &OpenGLInterceptor::cgmVertexAttrib3hNV, file, line, index, x, y, z);
+    return enterGL(
+        InterceptOp::glVertexAttrib3hNV, &OpenGLInterceptor::cgmVertexAttrib3hNV, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
@@ -547,12 +576,14 @@ extern "C" void qel_glVertexAttrib3s(const char* file, unsigned line, unsigned i
 
 extern "C" void qel_glVertexAttrib3sARB(const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
-    return enterGL(InterceptOp::glVertexAttrib3sARB, &OpenGLInterceptor::cgmVertexAttrib3sARB, file, line, index, x, y, z);
+    return enterGL(
+        InterceptOp::glVertexAttrib3sARB, &OpenGLInterceptor::cgmVertexAttrib3sARB, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3sNV(const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
-    return enterGL(InterceptOp::glVertexAttrib3sNV, &OpenGLInterceptor::cgmVertexAttrib3sNV, file, line, index, x, y, z);
+    return enterGL(
+        InterceptOp::glVertexAttrib3sNV, &OpenGLInterceptor::cgmVertexAttrib3sNV, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3sv(const char* file, unsigned line, unsigned index, const short* v)
@@ -562,7 +593,8 @@ extern "C" void qel_glVertexAttrib3sv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib3svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib3svARB, &OpenGLInterceptor::cgmVertexAttrib3svARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib3svARB, &OpenGLInterceptor::cgmVertexAttrib3svARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib3svNV(const char* file, unsigned line, unsigned index, const short* v)
@@ -577,7 +609,8 @@ extern "C" void qel_glVertexAttrib4Nbv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glVertexAttrib4NbvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4NbvARB, &OpenGLInterceptor::cgmVertexAttrib4NbvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4NbvARB, &OpenGLInterceptor::cgmVertexAttrib4NbvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4Niv(const char* file, unsigned line, unsigned index, const int* v)
@@ -587,7 +620,8 @@ extern "C" void qel_glVertexAttrib4Niv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glVertexAttrib4NivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4NivARB, &OpenGLInterceptor::cgmVertexAttrib4NivARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4NivARB, &OpenGLInterceptor::cgmVertexAttrib4NivARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4Nsv(const char* file, unsigned line, unsigned index, const short* v)
@@ -597,21 +631,24 @@ extern "C" void qel_glVertexAttrib4Nsv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glVertexAttrib4NsvARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4NsvARB, &OpenGLInterceptor::cgmVertexAttrib4NsvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4NsvARB, &OpenGLInterceptor::cgmVertexAttrib4NsvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4Nub(
     const char* file, unsigned line, unsigned index, unsigned char x, unsigned char y, unsigned char z,
     unsigned char w)
 {
-    return enterGL(InterceptOp::glVertexAttrib4Nub, &OpenGLInterceptor::cgmVertexAttrib4Nub, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttrib4Nub, &OpenGLInterceptor::cgmVertexAttrib4Nub, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4NubARB(
     const char* file, unsigned line, unsigned index, unsigned char x, unsigned char y, unsigned char z,
     unsigned char w)
 {
-    return enterGL(InterceptOp::glVertexAttrib4NubARB, &OpenGLInterceptor::cgmVertexAttrib4NubARB, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttrib4NubARB, &OpenGLInterceptor::cgmVertexAttrib4NubARB, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4Nubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
@@ -621,7 +658,8 @@ extern "C" void qel_glVertexAttrib4Nubv(const char* file, unsigned line, unsigne
 
 extern "C" void qel_glVertexAttrib4NubvARB(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4NubvARB, &OpenGLInterceptor::cgmVertexAttrib4NubvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4NubvARB, &OpenGLInterceptor::cgmVertexAttrib4NubvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4Nuiv(const char* file, unsigned line, unsigned index, const unsigned* v)
@@ -631,7 +669,8 @@ extern "C" void qel_glVertexAttrib4Nuiv(const char* file, unsigned line, unsigne
 
 extern "C" void qel_glVertexAttrib4NuivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4NuivARB, &OpenGLInterceptor::cgmVertexAttrib4NuivARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4NuivARB, &OpenGLInterceptor::cgmVertexAttrib4NuivARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4Nusv(const char* file, unsigned line, unsigned index, const unsigned short* v)
@@ -641,7 +680,8 @@ extern "C" void qel_glVertexAttrib4Nusv(const char* file, unsigned line, unsigne
 
 extern "C" void qel_glVertexAttrib4NusvARB(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4NusvARB, &OpenGLInterceptor::cgmVertexAttrib4NusvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4NusvARB, &OpenGLInterceptor::cgmVertexAttrib4NusvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4bv(const char* file, unsigned line, unsigned index, const signed char* v)
@@ -651,25 +691,29 @@ extern "C" void qel_glVertexAttrib4bv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib4bvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4bvARB, &OpenGLInterceptor::cgmVertexAttrib4bvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4bvARB, &OpenGLInterceptor::cgmVertexAttrib4bvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4d(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
-    return enterGL(InterceptOp::glVertexAttrib4d, &OpenGLInterceptor::cgmVertexAttrib4d, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttrib4d, &OpenGLInterceptor::cgmVertexAttrib4d, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4dARB(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
-    return enterGL(InterceptOp::glVertexAttrib4dARB, &OpenGLInterceptor::cgmVertexAttrib4dARB, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttrib4dARB, &OpenGLInterceptor::cgmVertexAttrib4dARB, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4dNV(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
-    return enterGL(InterceptOp::glVertexAttrib4dNV, &OpenGLInterceptor::cgmVertexAttrib4dNV, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttrib4dNV, &OpenGLInterceptor::cgmVertexAttrib4dNV, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4dv(const char* file, unsigned line, unsigned index, const double* v)
@@ -679,7 +723,8 @@ extern "C" void qel_glVertexAttrib4dv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib4dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4dvARB, &OpenGLInterceptor::cgmVertexAttrib4dvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4dvARB, &OpenGLInterceptor::cgmVertexAttrib4dvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4dvNV(const char* file, unsigned line, unsigned index, const double* v)
@@ -690,19 +735,22 @@ extern "C" void qel_glVertexAttrib4dvNV(const char* file, unsigned line, unsigne
 extern "C" void qel_glVertexAttrib4f(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
-    return enterGL(InterceptOp::glVertexAttrib4f, &OpenGLInterceptor::cgmVertexAttrib4f, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttrib4f, &OpenGLInterceptor::cgmVertexAttrib4f, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4fARB(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
-    return enterGL(InterceptOp::glVertexAttrib4fARB, &OpenGLInterceptor::cgmVertexAttrib4fARB, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttrib4fARB, &OpenGLInterceptor::cgmVertexAttrib4fARB, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4fNV(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
-    return enterGL(InterceptOp::glVertexAttrib4fNV, &OpenGLInterceptor::cgmVertexAttrib4fNV, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttrib4fNV, &OpenGLInterceptor::cgmVertexAttrib4fNV, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4fv(const char* file, unsigned line, unsigned index, const float* v)
@@ -712,7 +760,8 @@ extern "C" void qel_glVertexAttrib4fv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib4fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4fvARB, &OpenGLInterceptor::cgmVertexAttrib4fvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4fvARB, &OpenGLInterceptor::cgmVertexAttrib4fvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4fvNV(const char* file, unsigned line, unsigned index, const float* v)
@@ -724,7 +773,8 @@ extern "C" void qel_glVertexAttrib4hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y, unsigned short z,
     unsigned short w)
 {
-    return enterGL(InterceptOp::glVertexAttrib4hNV, &OpenGLInterceptor::cgmVertexAttrib4hNV, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttrib4hNV, &OpenGLInterceptor::cgmVertexAttrib4hNV, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
@@ -739,25 +789,29 @@ extern "C" void qel_glVertexAttrib4iv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib4ivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4ivARB, &OpenGLInterceptor::cgmVertexAttrib4ivARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4ivARB, &OpenGLInterceptor::cgmVertexAttrib4ivARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4s(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
-    return enterGL(InterceptOp::glVertexAttrib4s, &OpenGLInterceptor::cgmVertexAttrib4s, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttrib4s, &OpenGLInterceptor::cgmVertexAttrib4s, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4sARB(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
-    return enterGL(InterceptOp::glVertexAttrib4sARB, &OpenGLInterceptor::cgmVertexAttrib4sARB, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttrib4sARB, &OpenGLInterceptor::cgmVertexAttrib4sARB, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4sNV(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
-    return enterGL(InterceptOp::glVertexAttrib4sNV, &OpenGLInterceptor::cgmVertexAttrib4sNV, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttrib4sNV, &OpenGLInterceptor::cgmVertexAttrib4sNV, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4sv(const char* file, unsigned line, unsigned index, const short* v)
@@ -767,7 +821,8 @@ extern "C" void qel_glVertexAttrib4sv(const char* file, unsigned line, unsigned 
 
 extern "C" void qel_glVertexAttrib4svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4svARB, &OpenGLInterceptor::cgmVertexAttrib4svARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4svARB, &OpenGLInterceptor::cgmVertexAttrib4svARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4svNV(const char* file, unsigned line, unsigned index, const short* v)
@@ -779,7 +834,8 @@ extern "C" void qel_glVertexAttrib4ubNV(
     const char* file, unsigned line, unsigned index, unsigned char x, unsigned char y, unsigned char z,
     unsigned char w)
 {
-    return enterGL(InterceptOp::glVertexAttrib4ubNV, &OpenGLInterceptor::cgmVertexAttrib4ubNV, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttrib4ubNV, &OpenGLInterceptor::cgmVertexAttrib4ubNV, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4ubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
@@ -789,12 +845,14 @@ extern "C" void qel_glVertexAttrib4ubv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glVertexAttrib4ubvARB(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4ubvARB, &OpenGLInterceptor::cgmVertexAttrib4ubvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4ubvARB, &OpenGLInterceptor::cgmVertexAttrib4ubvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4ubvNV(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4ubvNV, &OpenGLInterceptor::cgmVertexAttrib4ubvNV, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4ubvNV, &OpenGLInterceptor::cgmVertexAttrib4ubvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4uiv(const char* file, unsigned line, unsigned index, const unsigned* v)
@@ -804,7 +862,8 @@ extern "C" void qel_glVertexAttrib4uiv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glVertexAttrib4uivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4uivARB, &OpenGLInterceptor::cgmVertexAttrib4uivARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4uivARB, &OpenGLInterceptor::cgmVertexAttrib4uivARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4usv(const char* file, unsigned line, unsigned index, const unsigned short* v)
@@ -814,232 +873,280 @@ extern "C" void qel_glVertexAttrib4usv(const char* file, unsigned line, unsigned
 
 extern "C" void qel_glVertexAttrib4usvARB(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4usvARB, &OpenGLInterceptor::cgmVertexAttrib4usvARB, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttrib4usvARB, &OpenGLInterceptor::cgmVertexAttrib4usvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribArrayObjectATI(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     unsigned buffer, unsigned offset)
 {
-    return enterGL(InterceptOp::glVertexAttribArrayObjectATI, &OpenGLInterceptor::cgmVertexAttribArrayObjectATI, file, line, index, size, type, normalized, stride, buffer, offset);
+    return enterGL(
+        InterceptOp::glVertexAttribArrayObjectATI, &OpenGLInterceptor::cgmVertexAttribArrayObjectATI, file, line,
+        index, size, type, normalized, stride, buffer, offset);
 }
 
 extern "C" void qel_glVertexAttribI1iEXT(const char* file, unsigned line, unsigned index, int x)
 {
-    return enterGL(InterceptOp::glVertexAttribI1iEXT, &OpenGLInterceptor::cgmVertexAttribI1iEXT, file, line, index, x);
+    return enterGL(
+        InterceptOp::glVertexAttribI1iEXT, &OpenGLInterceptor::cgmVertexAttribI1iEXT, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttribI1ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(InterceptOp::glVertexAttribI1ivEXT, &OpenGLInterceptor::cgmVertexAttribI1ivEXT, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttribI1ivEXT, &OpenGLInterceptor::cgmVertexAttribI1ivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI1uiEXT(const char* file, unsigned line, unsigned index, unsigned x)
 {
-    return enterGL(InterceptOp::glVertexAttribI1uiEXT, &OpenGLInterceptor::cgmVertexAttribI1uiEXT, file, line, index, x);
+    return enterGL(
+        InterceptOp::glVertexAttribI1uiEXT, &OpenGLInterceptor::cgmVertexAttribI1uiEXT, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttribI1uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(InterceptOp::glVertexAttribI1uivEXT, &OpenGLInterceptor::cgmVertexAttribI1uivEXT, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttribI1uivEXT, &OpenGLInterceptor::cgmVertexAttribI1uivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI2iEXT(const char* file, unsigned line, unsigned index, int x, int y)
 {
-    return enterGL(InterceptOp::glVertexAttribI2iEXT, &OpenGLInterceptor::cgmVertexAttribI2iEXT, file, line, index, x, y);
+    return enterGL(
+        InterceptOp::glVertexAttribI2iEXT, &OpenGLInterceptor::cgmVertexAttribI2iEXT, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttribI2ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(InterceptOp::glVertexAttribI2ivEXT, &OpenGLInterceptor::cgmVertexAttribI2ivEXT, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttribI2ivEXT, &OpenGLInterceptor::cgmVertexAttribI2ivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI2uiEXT(const char* file, unsigned line, unsigned index, unsigned x, unsigned y)
 {
-    return enterGL(InterceptOp::glVertexAttribI2uiEXT, &OpenGLInterceptor::cgmVertexAttribI2uiEXT, file, line, index, x, y);
+    return enterGL(
+        InterceptOp::glVertexAttribI2uiEXT, &OpenGLInterceptor::cgmVertexAttribI2uiEXT, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttribI2uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(InterceptOp::glVertexAttribI2uivEXT, &OpenGLInterceptor::cgmVertexAttribI2uivEXT, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttribI2uivEXT, &OpenGLInterceptor::cgmVertexAttribI2uivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI3iEXT(const char* file, unsigned line, unsigned index, int x, int y, int z)
 {
-    return enterGL(InterceptOp::glVertexAttribI3iEXT, &OpenGLInterceptor::cgmVertexAttribI3iEXT, file, line, index, x, y, z);
+    return enterGL(
+        InterceptOp::glVertexAttribI3iEXT, &OpenGLInterceptor::cgmVertexAttribI3iEXT, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttribI3ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(InterceptOp::glVertexAttribI3ivEXT, &OpenGLInterceptor::cgmVertexAttribI3ivEXT, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttribI3ivEXT, &OpenGLInterceptor::cgmVertexAttribI3ivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI3uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y, unsigned z)
 {
-    return enterGL(InterceptOp::glVertexAttribI3uiEXT, &OpenGLInterceptor::cgmVertexAttribI3uiEXT, file, line, index, x, y, z);
+    return enterGL(
+        InterceptOp::glVertexAttribI3uiEXT, &OpenGLInterceptor::cgmVertexAttribI3uiEXT, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttribI3uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(InterceptOp::glVertexAttribI3uivEXT, &OpenGLInterceptor::cgmVertexAttribI3uivEXT, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttribI3uivEXT, &OpenGLInterceptor::cgmVertexAttribI3uivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI4bvEXT(const char* file, unsigned line, unsigned index, const signed char* v)
 {
-    return enterGL(InterceptOp::glVertexAttribI4bvEXT, &OpenGLInterceptor::cgmVertexAttribI4bvEXT, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttribI4bvEXT, &OpenGLInterceptor::cgmVertexAttribI4bvEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI4iEXT(const char* file, unsigned line, unsigned index, int x, int y, int z, int w)
 {
-    return enterGL(InterceptOp::glVertexAttribI4iEXT, &OpenGLInterceptor::cgmVertexAttribI4iEXT, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttribI4iEXT, &OpenGLInterceptor::cgmVertexAttribI4iEXT, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttribI4ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(InterceptOp::glVertexAttribI4ivEXT, &OpenGLInterceptor::cgmVertexAttribI4ivEXT, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttribI4ivEXT, &OpenGLInterceptor::cgmVertexAttribI4ivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI4svEXT(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttribI4svEXT, &OpenGLInterceptor::cgmVertexAttribI4svEXT, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttribI4svEXT, &OpenGLInterceptor::cgmVertexAttribI4svEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI4ubvEXT(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return enterGL(InterceptOp::glVertexAttribI4ubvEXT, &OpenGLInterceptor::cgmVertexAttribI4ubvEXT, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttribI4ubvEXT, &OpenGLInterceptor::cgmVertexAttribI4ubvEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI4uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return enterGL(InterceptOp::glVertexAttribI4uiEXT, &OpenGLInterceptor::cgmVertexAttribI4uiEXT, file, line, index, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexAttribI4uiEXT, &OpenGLInterceptor::cgmVertexAttribI4uiEXT, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttribI4uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(InterceptOp::glVertexAttribI4uivEXT, &OpenGLInterceptor::cgmVertexAttribI4uivEXT, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttribI4uivEXT, &OpenGLInterceptor::cgmVertexAttribI4uivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI4usvEXT(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertexAttribI4usvEXT, &OpenGLInterceptor::cgmVertexAttribI4usvEXT, file, line, index, v);
+    return enterGL(
+        InterceptOp::glVertexAttribI4usvEXT, &OpenGLInterceptor::cgmVertexAttribI4usvEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribIPointerEXT(
     const char* file, unsigned line, unsigned index, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glVertexAttribIPointerEXT, &OpenGLInterceptor::cgmVertexAttribIPointerEXT, file, line, index, size, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glVertexAttribIPointerEXT, &OpenGLInterceptor::cgmVertexAttribIPointerEXT, file, line, index,
+        size, type, stride, pointer);
 }
 
 extern "C" void qel_glVertexAttribPointer(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     const void* pointer)
 {
-    return enterGL(InterceptOp::glVertexAttribPointer, &OpenGLInterceptor::cgmVertexAttribPointer, file, line, index, size, type, normalized, stride, pointer);
+    return enterGL(
+        InterceptOp::glVertexAttribPointer, &OpenGLInterceptor::cgmVertexAttribPointer, file, line, index, size, type,
+        normalized, stride, pointer);
 }
 
 extern "C" void qel_glVertexAttribPointerARB(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     const void* pointer)
 {
-    return enterGL(InterceptOp::glVertexAttribPointerARB, &OpenGLInterceptor::cgmVertexAttribPointerARB, file, line, index, size, type, normalized, stride, pointer);
+    return enterGL(
+        InterceptOp::glVertexAttribPointerARB, &OpenGLInterceptor::cgmVertexAttribPointerARB, file, line, index, size,
+        type, normalized, stride, pointer);
 }
 
 extern "C" void qel_glVertexAttribPointerNV(
     const char* file, unsigned line, unsigned index, int fsize, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glVertexAttribPointerNV, &OpenGLInterceptor::cgmVertexAttribPointerNV, file, line, index, fsize, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glVertexAttribPointerNV, &OpenGLInterceptor::cgmVertexAttribPointerNV, file, line, index, fsize,
+        type, stride, pointer);
 }
 
 extern "C" void qel_glVertexAttribs1dvNV(const char* file, unsigned line, unsigned index, int count, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs1dvNV, &OpenGLInterceptor::cgmVertexAttribs1dvNV, file, line, index, count, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs1dvNV, &OpenGLInterceptor::cgmVertexAttribs1dvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs1fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs1fvNV, &OpenGLInterceptor::cgmVertexAttribs1fvNV, file, line, index, count, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs1fvNV, &OpenGLInterceptor::cgmVertexAttribs1fvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs1hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs1hvNV, &OpenGLInterceptor::cgmVertexAttribs1hvNV, file, line, index, n, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs1hvNV, &OpenGLInterceptor::cgmVertexAttribs1hvNV, file, line, index, n, v);
 }
 
 extern "C" void qel_glVertexAttribs1svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs1svNV, &OpenGLInterceptor::cgmVertexAttribs1svNV, file, line, index, count, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs1svNV, &OpenGLInterceptor::cgmVertexAttribs1svNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs2dvNV(const char* file, unsigned line, unsigned index, int count, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs2dvNV, &OpenGLInterceptor::cgmVertexAttribs2dvNV, file, line, index, count, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs2dvNV, &OpenGLInterceptor::cgmVertexAttribs2dvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs2fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs2fvNV, &OpenGLInterceptor::cgmVertexAttribs2fvNV, file, line, index, count, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs2fvNV, &OpenGLInterceptor::cgmVertexAttribs2fvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs2hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs2hvNV, &OpenGLInterceptor::cgmVertexAttribs2hvNV, file, line, index, n, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs2hvNV, &OpenGLInterceptor::cgmVertexAttribs2hvNV, file, line, index, n, v);
 }
 
 extern "C" void qel_glVertexAttribs2svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs2svNV, &OpenGLInterceptor::cgmVertexAttribs2svNV, file, line, index, count, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs2svNV, &OpenGLInterceptor::cgmVertexAttribs2svNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs3dvNV(const char* file, unsigned line, unsigned index, int count, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs3dvNV, &OpenGLInterceptor::cgmVertexAttribs3dvNV, file, line, index, count, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs3dvNV, &OpenGLInterceptor::cgmVertexAttribs3dvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs3fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs3fvNV, &OpenGLInterceptor::cgmVertexAttribs3fvNV, file, line, index, count, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs3fvNV, &OpenGLInterceptor::cgmVertexAttribs3fvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs3hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs3hvNV, &OpenGLInterceptor::cgmVertexAttribs3hvNV, file, line, index, n, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs3hvNV, &OpenGLInterceptor::cgmVertexAttribs3hvNV, file, line, index, n, v);
 }
 
 extern "C" void qel_glVertexAttribs3svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs3svNV, &OpenGLInterceptor::cgmVertexAttribs3svNV, file, line, index, count, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs3svNV, &OpenGLInterceptor::cgmVertexAttribs3svNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs4dvNV(const char* file, unsigned line, unsigned index, int count, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs4dvNV, &OpenGLInterceptor::cgmVertexAttribs4dvNV, file, line, index, count, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs4dvNV, &OpenGLInterceptor::cgmVertexAttribs4dvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs4fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs4fvNV, &OpenGLInterceptor::cgmVertexAttribs4fvNV, file, line, index, count, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs4fvNV, &OpenGLInterceptor::cgmVertexAttribs4fvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs4hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs4hvNV, &OpenGLInterceptor::cgmVertexAttribs4hvNV, file, line, index, n, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs4hvNV, &OpenGLInterceptor::cgmVertexAttribs4hvNV, file, line, index, n, v);
 }
 
 extern "C" void qel_glVertexAttribs4svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs4svNV, &OpenGLInterceptor::cgmVertexAttribs4svNV, file, line, index, count, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs4svNV, &OpenGLInterceptor::cgmVertexAttribs4svNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs4ubvNV(
     const char* file, unsigned line, unsigned index, int count, const unsigned char* v)
 {
-    return enterGL(InterceptOp::glVertexAttribs4ubvNV, &OpenGLInterceptor::cgmVertexAttribs4ubvNV, file, line, index, count, v);
+    return enterGL(
+        InterceptOp::glVertexAttribs4ubvNV, &OpenGLInterceptor::cgmVertexAttribs4ubvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexBlendARB(const char* file, unsigned line, int count)
@@ -1049,166 +1156,201 @@ extern "C" void qel_glVertexBlendARB(const char* file, unsigned line, int count)
 
 extern "C" void qel_glVertexBlendEnvfATI(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glVertexBlendEnvfATI, &OpenGLInterceptor::cgmVertexBlendEnvfATI, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glVertexBlendEnvfATI, &OpenGLInterceptor::cgmVertexBlendEnvfATI, file, line, pname, param);
 }
 
 extern "C" void qel_glVertexBlendEnviATI(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glVertexBlendEnviATI, &OpenGLInterceptor::cgmVertexBlendEnviATI, file, line, pname, param);
+    return enterGL(
+        InterceptOp::glVertexBlendEnviATI, &OpenGLInterceptor::cgmVertexBlendEnviATI, file, line, pname, param);
 }
 
 extern "C" void qel_glVertexPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glVertexPointer, &OpenGLInterceptor::cgmVertexPointer, file, line, size, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glVertexPointer, &OpenGLInterceptor::cgmVertexPointer, file, line, size, type, stride, pointer);
 }
 
 extern "C" void qel_glVertexPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return enterGL(InterceptOp::glVertexPointerEXT, &OpenGLInterceptor::cgmVertexPointerEXT, file, line, size, type, stride, count, pointer);
+    return enterGL(
+        InterceptOp::glVertexPointerEXT, &OpenGLInterceptor::cgmVertexPointerEXT, file, line, size, type, stride,
+        count, pointer);
 }
 
 extern "C" void qel_glVertexPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(InterceptOp::glVertexPointerListIBM, &OpenGLInterceptor::cgmVertexPointerListIBM, file, line, size, type, stride, pointer, ptrstride);
+    return enterGL(
+        InterceptOp::glVertexPointerListIBM, &OpenGLInterceptor::cgmVertexPointerListIBM, file, line, size, type,
+        stride, pointer, ptrstride);
 }
 
 extern "C" void qel_glVertexPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
-    return enterGL(InterceptOp::glVertexPointervINTEL, &OpenGLInterceptor::cgmVertexPointervINTEL, file, line, size, type, pointer);
+    return enterGL(
+        InterceptOp::glVertexPointervINTEL, &OpenGLInterceptor::cgmVertexPointervINTEL, file, line, size, type,
+        pointer);
 }
 
 extern "C" void qel_glVertexStream2dATI(const char* file, unsigned line, unsigned stream, double x, double y)
 {
-    return enterGL(InterceptOp::glVertexStream2dATI, &OpenGLInterceptor::cgmVertexStream2dATI, file, line, stream, x, y);
+    return enterGL(
+        InterceptOp::glVertexStream2dATI, &OpenGLInterceptor::cgmVertexStream2dATI, file, line, stream, x, y);
 }
 
 extern "C" void qel_glVertexStream2dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
-    return enterGL(InterceptOp::glVertexStream2dvATI, &OpenGLInterceptor::cgmVertexStream2dvATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glVertexStream2dvATI, &OpenGLInterceptor::cgmVertexStream2dvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream2fATI(const char* file, unsigned line, unsigned stream, float x, float y)
 {
-    return enterGL(InterceptOp::glVertexStream2fATI, &OpenGLInterceptor::cgmVertexStream2fATI, file, line, stream, x, y);
+    return enterGL(
+        InterceptOp::glVertexStream2fATI, &OpenGLInterceptor::cgmVertexStream2fATI, file, line, stream, x, y);
 }
 
 extern "C" void qel_glVertexStream2fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
-    return enterGL(InterceptOp::glVertexStream2fvATI, &OpenGLInterceptor::cgmVertexStream2fvATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glVertexStream2fvATI, &OpenGLInterceptor::cgmVertexStream2fvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream2iATI(const char* file, unsigned line, unsigned stream, int x, int y)
 {
-    return enterGL(InterceptOp::glVertexStream2iATI, &OpenGLInterceptor::cgmVertexStream2iATI, file, line, stream, x, y);
+    return enterGL(
+        InterceptOp::glVertexStream2iATI, &OpenGLInterceptor::cgmVertexStream2iATI, file, line, stream, x, y);
 }
 
 extern "C" void qel_glVertexStream2ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
-    return enterGL(InterceptOp::glVertexStream2ivATI, &OpenGLInterceptor::cgmVertexStream2ivATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glVertexStream2ivATI, &OpenGLInterceptor::cgmVertexStream2ivATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream2sATI(const char* file, unsigned line, unsigned stream, short x, short y)
 {
-    return enterGL(InterceptOp::glVertexStream2sATI, &OpenGLInterceptor::cgmVertexStream2sATI, file, line, stream, x, y);
+    return enterGL(
+        InterceptOp::glVertexStream2sATI, &OpenGLInterceptor::cgmVertexStream2sATI, file, line, stream, x, y);
 }
 
 extern "C" void qel_glVertexStream2svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
-    return enterGL(InterceptOp::glVertexStream2svATI, &OpenGLInterceptor::cgmVertexStream2svATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glVertexStream2svATI, &OpenGLInterceptor::cgmVertexStream2svATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream3dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z)
 {
-    return enterGL(InterceptOp::glVertexStream3dATI, &OpenGLInterceptor::cgmVertexStream3dATI, file, line, stream, x, y, z);
+    return enterGL(
+        InterceptOp::glVertexStream3dATI, &OpenGLInterceptor::cgmVertexStream3dATI, file, line, stream, x, y, z);
 }
 
 extern "C" void qel_glVertexStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
-    return enterGL(InterceptOp::glVertexStream3dvATI, &OpenGLInterceptor::cgmVertexStream3dvATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glVertexStream3dvATI, &OpenGLInterceptor::cgmVertexStream3dvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream3fATI(const char* file, unsigned line, unsigned stream, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glVertexStream3fATI, &OpenGLInterceptor::cgmVertexStream3fATI, file, line, stream, x, y, z);
+    return enterGL(
+        InterceptOp::glVertexStream3fATI, &OpenGLInterceptor::cgmVertexStream3fATI, file, line, stream, x, y, z);
 }
 
 extern "C" void qel_glVertexStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
-    return enterGL(InterceptOp::glVertexStream3fvATI, &OpenGLInterceptor::cgmVertexStream3fvATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glVertexStream3fvATI, &OpenGLInterceptor::cgmVertexStream3fvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream3iATI(const char* file, unsigned line, unsigned stream, int x, int y, int z)
 {
-    return enterGL(InterceptOp::glVertexStream3iATI, &OpenGLInterceptor::cgmVertexStream3iATI, file, line, stream, x, y, z);
+    return enterGL(
+        InterceptOp::glVertexStream3iATI, &OpenGLInterceptor::cgmVertexStream3iATI, file, line, stream, x, y, z);
 }
 
 extern "C" void qel_glVertexStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
-    return enterGL(InterceptOp::glVertexStream3ivATI, &OpenGLInterceptor::cgmVertexStream3ivATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glVertexStream3ivATI, &OpenGLInterceptor::cgmVertexStream3ivATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream3sATI(const char* file, unsigned line, unsigned stream, short x, short y, short z)
 {
-    return enterGL(InterceptOp::glVertexStream3sATI, &OpenGLInterceptor::cgmVertexStream3sATI, file, line, stream, x, y, z);
+    return enterGL(
+        InterceptOp::glVertexStream3sATI, &OpenGLInterceptor::cgmVertexStream3sATI, file, line, stream, x, y, z);
 }
 
 extern "C" void qel_glVertexStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
-    return enterGL(InterceptOp::glVertexStream3svATI, &OpenGLInterceptor::cgmVertexStream3svATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glVertexStream3svATI, &OpenGLInterceptor::cgmVertexStream3svATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream4dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z, double w)
 {
-    return enterGL(InterceptOp::glVertexStream4dATI, &OpenGLInterceptor::cgmVertexStream4dATI, file, line, stream, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexStream4dATI, &OpenGLInterceptor::cgmVertexStream4dATI, file, line, stream, x, y, z, w);
 }
 
 extern "C" void qel_glVertexStream4dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
-    return enterGL(InterceptOp::glVertexStream4dvATI, &OpenGLInterceptor::cgmVertexStream4dvATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glVertexStream4dvATI, &OpenGLInterceptor::cgmVertexStream4dvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream4fATI(
     const char* file, unsigned line, unsigned stream, float x, float y, float z, float w)
 {
-    return enterGL(InterceptOp::glVertexStream4fATI, &OpenGLInterceptor::cgmVertexStream4fATI, file, line, stream, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexStream4fATI, &OpenGLInterceptor::cgmVertexStream4fATI, file, line, stream, x, y, z, w);
 }
 
 extern "C" void qel_glVertexStream4fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
-    return enterGL(InterceptOp::glVertexStream4fvATI, &OpenGLInterceptor::cgmVertexStream4fvATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glVertexStream4fvATI, &OpenGLInterceptor::cgmVertexStream4fvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream4iATI(const char* file, unsigned line, unsigned stream, int x, int y, int z, int w)
 {
-    return enterGL(InterceptOp::glVertexStream4iATI, &OpenGLInterceptor::cgmVertexStream4iATI, file, line, stream, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexStream4iATI, &OpenGLInterceptor::cgmVertexStream4iATI, file, line, stream, x, y, z, w);
 }
 
 extern "C" void qel_glVertexStream4ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
-    return enterGL(InterceptOp::glVertexStream4ivATI, &OpenGLInterceptor::cgmVertexStream4ivATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glVertexStream4ivATI, &OpenGLInterceptor::cgmVertexStream4ivATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream4sATI(
     const char* file, unsigned line, unsigned stream, short x, short y, short z, short w)
 {
-    return enterGL(InterceptOp::glVertexStream4sATI, &OpenGLInterceptor::cgmVertexStream4sATI, file, line, stream, x, y, z, w);
+    return enterGL(
+        InterceptOp::glVertexStream4sATI, &OpenGLInterceptor::cgmVertexStream4sATI, file, line, stream, x, y, z, w);
 }
 
 extern "C" void qel_glVertexStream4svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
-    return enterGL(InterceptOp::glVertexStream4svATI, &OpenGLInterceptor::cgmVertexStream4svATI, file, line, stream, coords);
+    return enterGL(
+        InterceptOp::glVertexStream4svATI, &OpenGLInterceptor::cgmVertexStream4svATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexWeightPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glVertexWeightPointerEXT, &OpenGLInterceptor::cgmVertexWeightPointerEXT, file, line, size, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glVertexWeightPointerEXT, &OpenGLInterceptor::cgmVertexWeightPointerEXT, file, line, size, type,
+        stride, pointer);
 }
 
 extern "C" void qel_glVertexWeightfEXT(const char* file, unsigned line, float weight)
@@ -1239,7 +1381,9 @@ extern "C" void qel_glViewport(const char* file, unsigned line, int x, int y, in
 extern "C" void qel_glWeightPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(InterceptOp::glWeightPointerARB, &OpenGLInterceptor::cgmWeightPointerARB, file, line, size, type, stride, pointer);
+    return enterGL(
+        InterceptOp::glWeightPointerARB, &OpenGLInterceptor::cgmWeightPointerARB, file, line, size, type, stride,
+        pointer);
 }
 
 extern "C" void qel_glWeightbvARB(const char* file, unsigned line, int size, const signed char* weights)
@@ -1566,12 +1710,14 @@ extern "C" void qel_glWriteMaskEXT(
     const char* file, unsigned line, unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ,
     unsigned outW)
 {
-    return enterGL(InterceptOp::glWriteMaskEXT, &OpenGLInterceptor::cgmWriteMaskEXT, file, line, res, in, outX, outY, outZ, outW);
+    return enterGL(
+        InterceptOp::glWriteMaskEXT, &OpenGLInterceptor::cgmWriteMaskEXT, file, line, res, in, outX, outY, outZ, outW);
 }
 
 extern "C" int qel_wglCopyContext(const char* file, unsigned line, HGLRC hglrcSrc, HGLRC hglrcDst, UINT mask)
 {
-    return enterWGL(InterceptOp::wglCopyContext, &wglInterceptor::wcgmCopyContext, file, line, hglrcSrc, hglrcDst, mask);
+    return enterWGL(
+        InterceptOp::wglCopyContext, &wglInterceptor::wcgmCopyContext, file, line, hglrcSrc, hglrcDst, mask);
 }
 
 extern "C" HGLRC qel_wglCreateContext(const char* file, unsigned line, HDC hdc)
@@ -1581,7 +1727,8 @@ extern "C" HGLRC qel_wglCreateContext(const char* file, unsigned line, HDC hdc)
 
 extern "C" HGLRC qel_wglCreateLayerContext(const char* file, unsigned line, HDC hdc, int layerPlane)
 {
-    return enterWGL(InterceptOp::wglCreateLayerContext, &wglInterceptor::wcgmCreateLayerContext, file, line, hdc, layerPlane);
+    return enterWGL(
+        InterceptOp::wglCreateLayerContext, &wglInterceptor::wcgmCreateLayerContext, file, line, hdc, layerPlane);
 }
 
 extern "C" int qel_wglDeleteContext(const char* file, unsigned line, HGLRC hglrc)
@@ -1593,7 +1740,9 @@ extern "C" int qel_wglDescribeLayerPlane(
     const char* file, unsigned line, HDC hdc, int pixelFormat, int layerPlane, UINT nBytes,
     LPLAYERPLANEDESCRIPTOR plpd)
 {
-    return enterWGL(InterceptOp::wglDescribeLayerPlane, &wglInterceptor::wcgmDescribeLayerPlane, file, line, hdc, pixelFormat, layerPlane, nBytes, plpd);
+    return enterWGL(
+        InterceptOp::wglDescribeLayerPlane, &wglInterceptor::wcgmDescribeLayerPlane, file, line, hdc, pixelFormat,
+        layerPlane, nBytes, plpd);
 }
 
 extern "C" HGLRC qel_wglGetCurrentContext(const char* file, unsigned line)
@@ -1609,7 +1758,9 @@ extern "C" HDC qel_wglGetCurrentDC(const char* file, unsigned line)
 extern "C" int qel_wglGetLayerPaletteEntries(
     const char* file, unsigned line, HDC hdc, int layerPlane, int start, int entries, COLORREF* pcr)
 {
-    return enterWGL(InterceptOp::wglGetLayerPaletteEntries, &wglInterceptor::wcgmGetLayerPaletteEntries, file, line, hdc, layerPlane, start, entries, pcr);
+    return enterWGL(
+        InterceptOp::wglGetLayerPaletteEntries, &wglInterceptor::wcgmGetLayerPaletteEntries, file, line, hdc,
+        layerPlane, start, entries, pcr);
 }
 
 extern "C" PROC qel_wglGetProcAddress(const char* file, unsigned line, LPCSTR name)
@@ -1624,13 +1775,17 @@ extern "C" int qel_wglMakeCurrent(const char* file, unsigned line, HDC hdc, HGLR
 
 extern "C" int qel_wglRealizeLayerPalette(const char* file, unsigned line, HDC hdc, int layerPlane, int realize)
 {
-    return enterWGL(InterceptOp::wglRealizeLayerPalette, &wglInterceptor::wcgmRealizeLayerPalette, file, line, hdc, layerPlane, realize);
+    return enterWGL(
+        InterceptOp::wglRealizeLayerPalette, &wglInterceptor::wcgmRealizeLayerPalette, file, line, hdc, layerPlane,
+        realize);
 }
 
 extern "C" int qel_wglSetLayerPaletteEntries(
     const char* file, unsigned line, HDC hdc, int layerPlane, int start, int entries, const COLORREF* pcr)
 {
-    return enterWGL(InterceptOp::wglSetLayerPaletteEntries, &wglInterceptor::wcgmSetLayerPaletteEntries, file, line, hdc, layerPlane, start, entries, pcr);
+    return enterWGL(
+        InterceptOp::wglSetLayerPaletteEntries, &wglInterceptor::wcgmSetLayerPaletteEntries, file, line, hdc,
+        layerPlane, start, entries, pcr);
 }
 
 extern "C" int qel_wglShareLists(const char* file, unsigned line, HGLRC hglrc1, HGLRC hglrc2)
@@ -1645,31 +1800,38 @@ extern "C" int qel_wglSwapLayerBuffers(const char* file, unsigned line, HDC hdc,
 
 extern "C" DWORD qel_wglSwapMultipleBuffers(const char* file, unsigned line, UINT count, const WGLSWAP* swaps)
 {
-    return enterWGL(InterceptOp::wglSwapMultipleBuffers, &wglInterceptor::wcgmSwapMultipleBuffers, file, line, count, swaps);
+    return enterWGL(
+        InterceptOp::wglSwapMultipleBuffers, &wglInterceptor::wcgmSwapMultipleBuffers, file, line, count, swaps);
 }
 
 extern "C" int qel_wglUseFontBitmapsA(
     const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase)
 {
-    return enterWGL(InterceptOp::wglUseFontBitmapsA, &wglInterceptor::wcgmUseFontBitmapsA, file, line, hdc, first, count, listBase);
+    return enterWGL(
+        InterceptOp::wglUseFontBitmapsA, &wglInterceptor::wcgmUseFontBitmapsA, file, line, hdc, first, count, listBase);
 }
 
 extern "C" int qel_wglUseFontBitmapsW(
     const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase)
 {
-    return enterWGL(InterceptOp::wglUseFontBitmapsW, &wglInterceptor::wcgmUseFontBitmapsW, file, line, hdc, first, count, listBase);
+    return enterWGL(
+        InterceptOp::wglUseFontBitmapsW, &wglInterceptor::wcgmUseFontBitmapsW, file, line, hdc, first, count, listBase);
 }
 
 extern "C" int qel_wglUseFontOutlinesA(
     const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
     FLOAT extrusion, int format, LPGLYPHMETRICSFLOAT lpgmf)
 {
-    return enterWGL(InterceptOp::wglUseFontOutlinesA, &wglInterceptor::wcgmUseFontOutlinesA, file, line, hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
+    return enterWGL(
+        InterceptOp::wglUseFontOutlinesA, &wglInterceptor::wcgmUseFontOutlinesA, file, line, hdc, first, count,
+        listBase, deviation, extrusion, format, lpgmf);
 }
 
 extern "C" int qel_wglUseFontOutlinesW(
     const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
     FLOAT extrusion, int format, LPGLYPHMETRICSFLOAT lpgmf)
 {
-    return enterWGL(InterceptOp::wglUseFontOutlinesW, &wglInterceptor::wcgmUseFontOutlinesW, file, line, hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
+    return enterWGL(
+        InterceptOp::wglUseFontOutlinesW, &wglInterceptor::wcgmUseFontOutlinesW, file, line, hdc, first, count,
+        listBase, deviation, extrusion, format, lpgmf);
 }

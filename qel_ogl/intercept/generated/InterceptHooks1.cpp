@@ -44,7 +44,8 @@ extern "C" void QEL_APIENTRY qel_hook_glAccum(unsigned op, float value)
 
 extern "C" void QEL_APIENTRY qel_hook_glActiveStencilFaceEXT(unsigned face)
 {
-    return hookGL(InterceptOp::glActiveStencilFaceEXT, &OpenGLInterceptor::cgmActiveStencilFaceEXT, QEL_RETURN_ADDRESS(), face);
+    return hookGL(
+        InterceptOp::glActiveStencilFaceEXT, &OpenGLInterceptor::cgmActiveStencilFaceEXT, QEL_RETURN_ADDRESS(), face);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glActiveTexture(unsigned texture)
@@ -54,37 +55,47 @@ extern "C" void QEL_APIENTRY qel_hook_glActiveTexture(unsigned texture)
 
 extern "C" void QEL_APIENTRY qel_hook_glActiveTextureARB(unsigned texture)
 {
-    return hookGL(InterceptOp::glActiveTextureARB, &OpenGLInterceptor::cgmActiveTextureARB, QEL_RETURN_ADDRESS(), texture);
+    return hookGL(
+        InterceptOp::glActiveTextureARB, &OpenGLInterceptor::cgmActiveTextureARB, QEL_RETURN_ADDRESS(), texture);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glActiveVaryingNV(unsigned program, const char* name)
 {
-    return hookGL(InterceptOp::glActiveVaryingNV, &OpenGLInterceptor::cgmActiveVaryingNV, QEL_RETURN_ADDRESS(), program, name);
+    return hookGL(
+        InterceptOp::glActiveVaryingNV, &OpenGLInterceptor::cgmActiveVaryingNV, QEL_RETURN_ADDRESS(), program, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glAddSwapHintRectWIN(int x, int y, int width, int height)
 {
-    return hookGL(InterceptOp::glAddSwapHintRectWIN, &OpenGLInterceptor::cgmAddSwapHintRectWIN, QEL_RETURN_ADDRESS(), x, y, width, height);
+    return hookGL(
+        InterceptOp::glAddSwapHintRectWIN, &OpenGLInterceptor::cgmAddSwapHintRectWIN, QEL_RETURN_ADDRESS(), x, y,
+        width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glAlphaFragmentOp1ATI(
     unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep, unsigned arg1Mod)
 {
-    return hookGL(InterceptOp::glAlphaFragmentOp1ATI, &OpenGLInterceptor::cgmAlphaFragmentOp1ATI, QEL_RETURN_ADDRESS(), op, dst, dstMod, arg1, arg1Rep, arg1Mod);
+    return hookGL(
+        InterceptOp::glAlphaFragmentOp1ATI, &OpenGLInterceptor::cgmAlphaFragmentOp1ATI, QEL_RETURN_ADDRESS(), op, dst,
+        dstMod, arg1, arg1Rep, arg1Mod);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glAlphaFragmentOp2ATI(
     unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep, unsigned arg1Mod, unsigned arg2,
     unsigned arg2Rep, unsigned arg2Mod)
 {
-    return hookGL(InterceptOp::glAlphaFragmentOp2ATI, &OpenGLInterceptor::cgmAlphaFragmentOp2ATI, QEL_RETURN_ADDRESS(), op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+    return hookGL(
+        InterceptOp::glAlphaFragmentOp2ATI, &OpenGLInterceptor::cgmAlphaFragmentOp2ATI, QEL_RETURN_ADDRESS(), op, dst,
+        dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glAlphaFragmentOp3ATI(
     unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep, unsigned arg1Mod, unsigned arg2,
     unsigned arg2Rep, unsigned arg2Mod, unsigned arg3, unsigned arg3Rep, unsigned arg3Mod)
 {
-    return hookGL(InterceptOp::glAlphaFragmentOp3ATI, &OpenGLInterceptor::cgmAlphaFragmentOp3ATI, QEL_RETURN_ADDRESS(), op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+    return hookGL(
+        InterceptOp::glAlphaFragmentOp3ATI, &OpenGLInterceptor::cgmAlphaFragmentOp3ATI, QEL_RETURN_ADDRESS(), op, dst,
+        dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glAlphaFunc(unsigned func, float ref)
@@ -100,19 +111,25 @@ extern "C" void QEL_APIENTRY qel_hook_glApplyTextureEXT(unsigned mode)
 extern "C" unsigned char QEL_APIENTRY qel_hook_glAreProgramsResidentNV(
     int n, const unsigned* programs, unsigned char* residences)
 {
-    return hookGL(InterceptOp::glAreProgramsResidentNV, &OpenGLInterceptor::cgmAreProgramsResidentNV, QEL_RETURN_ADDRESS(), n, programs, residences);
+    return hookGL(
+        InterceptOp::glAreProgramsResidentNV, &OpenGLInterceptor::cgmAreProgramsResidentNV, QEL_RETURN_ADDRESS(), n,
+        programs, residences);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glAreTexturesResident(
     int n, const unsigned* textures, unsigned char* residences)
 {
-    return hookGL(InterceptOp::glAreTexturesResident, &OpenGLInterceptor::cgmAreTexturesResident, QEL_RETURN_ADDRESS(), n, textures, residences);
+    return hookGL(
+        InterceptOp::glAreTexturesResident, &OpenGLInterceptor::cgmAreTexturesResident, QEL_RETURN_ADDRESS(), n,
+        textures, residences);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glAreTexturesResidentEXT(
     int n, const unsigned* textures, unsigned char* residences)
 {
-    return hookGL(InterceptOp::glAreTexturesResidentEXT, &OpenGLInterceptor::cgmAreTexturesResidentEXT, QEL_RETURN_ADDRESS(), n, textures, residences);
+    return hookGL(
+        InterceptOp::glAreTexturesResidentEXT, &OpenGLInterceptor::cgmAreTexturesResidentEXT, QEL_RETURN_ADDRESS(), n,
+        textures, residences);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glArrayElement(int i)
@@ -128,22 +145,28 @@ extern "C" void QEL_APIENTRY qel_hook_glArrayElementEXT(int i)
 extern "C" void QEL_APIENTRY qel_hook_glArrayObjectATI(
     unsigned array, int size, unsigned type, int stride, unsigned buffer, unsigned offset)
 {
-    return hookGL(InterceptOp::glArrayObjectATI, &OpenGLInterceptor::cgmArrayObjectATI, QEL_RETURN_ADDRESS(), array, size, type, stride, buffer, offset);
+    return hookGL(
+        InterceptOp::glArrayObjectATI, &OpenGLInterceptor::cgmArrayObjectATI, QEL_RETURN_ADDRESS(), array, size, type,
+        stride, buffer, offset);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glAsyncMarkerSGIX(unsigned marker)
 {
-    return hookGL(InterceptOp::glAsyncMarkerSGIX, &OpenGLInterceptor::cgmAsyncMarkerSGIX, QEL_RETURN_ADDRESS(), marker);
+    return hookGL(
+        InterceptOp::glAsyncMarkerSGIX, &OpenGLInterceptor::cgmAsyncMarkerSGIX, QEL_RETURN_ADDRESS(), marker);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glAttachObjectARB(unsigned containerObj, unsigned obj)
 {
-    return hookGL(InterceptOp::glAttachObjectARB, &OpenGLInterceptor::cgmAttachObjectARB, QEL_RETURN_ADDRESS(), containerObj, obj);
+    return hookGL(
+        InterceptOp::glAttachObjectARB, &OpenGLInterceptor::cgmAttachObjectARB, QEL_RETURN_ADDRESS(), containerObj,
+        obj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glAttachShader(unsigned program, unsigned shader)
 {
-    return hookGL(InterceptOp::glAttachShader, &OpenGLInterceptor::cgmAttachShader, QEL_RETURN_ADDRESS(), program, shader);
+    return hookGL(
+        InterceptOp::glAttachShader, &OpenGLInterceptor::cgmAttachShader, QEL_RETURN_ADDRESS(), program, shader);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBegin(unsigned mode)
@@ -153,12 +176,14 @@ extern "C" void QEL_APIENTRY qel_hook_glBegin(unsigned mode)
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginFragmentShaderATI(void)
 {
-    return hookGL(InterceptOp::glBeginFragmentShaderATI, &OpenGLInterceptor::cgmBeginFragmentShaderATI, QEL_RETURN_ADDRESS());
+    return hookGL(
+        InterceptOp::glBeginFragmentShaderATI, &OpenGLInterceptor::cgmBeginFragmentShaderATI, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginOcclusionQueryNV(unsigned id)
 {
-    return hookGL(InterceptOp::glBeginOcclusionQueryNV, &OpenGLInterceptor::cgmBeginOcclusionQueryNV, QEL_RETURN_ADDRESS(), id);
+    return hookGL(
+        InterceptOp::glBeginOcclusionQueryNV, &OpenGLInterceptor::cgmBeginOcclusionQueryNV, QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginQuery(unsigned target, unsigned id)
@@ -168,7 +193,8 @@ extern "C" void QEL_APIENTRY qel_hook_glBeginQuery(unsigned target, unsigned id)
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginQueryARB(unsigned target, unsigned id)
 {
-    return hookGL(InterceptOp::glBeginQueryARB, &OpenGLInterceptor::cgmBeginQueryARB, QEL_RETURN_ADDRESS(), target, id);
+    return hookGL(
+        InterceptOp::glBeginQueryARB, &OpenGLInterceptor::cgmBeginQueryARB, QEL_RETURN_ADDRESS(), target, id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginSceneEXT(void)
@@ -178,22 +204,29 @@ extern "C" void QEL_APIENTRY qel_hook_glBeginSceneEXT(void)
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginTransformFeedbackNV(unsigned primitiveMode)
 {
-    return hookGL(InterceptOp::glBeginTransformFeedbackNV, &OpenGLInterceptor::cgmBeginTransformFeedbackNV, QEL_RETURN_ADDRESS(), primitiveMode);
+    return hookGL(
+        InterceptOp::glBeginTransformFeedbackNV, &OpenGLInterceptor::cgmBeginTransformFeedbackNV,
+        QEL_RETURN_ADDRESS(), primitiveMode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginVertexShaderEXT(void)
 {
-    return hookGL(InterceptOp::glBeginVertexShaderEXT, &OpenGLInterceptor::cgmBeginVertexShaderEXT, QEL_RETURN_ADDRESS());
+    return hookGL(
+        InterceptOp::glBeginVertexShaderEXT, &OpenGLInterceptor::cgmBeginVertexShaderEXT, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindAttribLocation(unsigned program, unsigned index, const char* name)
 {
-    return hookGL(InterceptOp::glBindAttribLocation, &OpenGLInterceptor::cgmBindAttribLocation, QEL_RETURN_ADDRESS(), program, index, name);
+    return hookGL(
+        InterceptOp::glBindAttribLocation, &OpenGLInterceptor::cgmBindAttribLocation, QEL_RETURN_ADDRESS(), program,
+        index, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindAttribLocationARB(unsigned programObj, unsigned index, const char* name)
 {
-    return hookGL(InterceptOp::glBindAttribLocationARB, &OpenGLInterceptor::cgmBindAttribLocationARB, QEL_RETURN_ADDRESS(), programObj, index, name);
+    return hookGL(
+        InterceptOp::glBindAttribLocationARB, &OpenGLInterceptor::cgmBindAttribLocationARB, QEL_RETURN_ADDRESS(),
+        programObj, index, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindBuffer(unsigned target, unsigned buffer)
@@ -203,120 +236,156 @@ extern "C" void QEL_APIENTRY qel_hook_glBindBuffer(unsigned target, unsigned buf
 
 extern "C" void QEL_APIENTRY qel_hook_glBindBufferARB(unsigned target, unsigned buffer)
 {
-    return hookGL(InterceptOp::glBindBufferARB, &OpenGLInterceptor::cgmBindBufferARB, QEL_RETURN_ADDRESS(), target, buffer);
+    return hookGL(
+        InterceptOp::glBindBufferARB, &OpenGLInterceptor::cgmBindBufferARB, QEL_RETURN_ADDRESS(), target, buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindBufferBaseNV(unsigned target, unsigned index, unsigned buffer)
 {
-    return hookGL(InterceptOp::glBindBufferBaseNV, &OpenGLInterceptor::cgmBindBufferBaseNV, QEL_RETURN_ADDRESS(), target, index, buffer);
+    return hookGL(
+        InterceptOp::glBindBufferBaseNV, &OpenGLInterceptor::cgmBindBufferBaseNV, QEL_RETURN_ADDRESS(), target, index,
+        buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindBufferOffsetNV(
     unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset)
 {
-    return hookGL(InterceptOp::glBindBufferOffsetNV, &OpenGLInterceptor::cgmBindBufferOffsetNV, QEL_RETURN_ADDRESS(), target, index, buffer, offset);
+    return hookGL(
+        InterceptOp::glBindBufferOffsetNV, &OpenGLInterceptor::cgmBindBufferOffsetNV, QEL_RETURN_ADDRESS(), target,
+        index, buffer, offset);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindBufferRangeNV(
     unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset, ptrdiff_t size)
 {
-    return hookGL(InterceptOp::glBindBufferRangeNV, &OpenGLInterceptor::cgmBindBufferRangeNV, QEL_RETURN_ADDRESS(), target, index, buffer, offset, size);
+    return hookGL(
+        InterceptOp::glBindBufferRangeNV, &OpenGLInterceptor::cgmBindBufferRangeNV, QEL_RETURN_ADDRESS(), target,
+        index, buffer, offset, size);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindFragDataLocationEXT(unsigned program, unsigned color, const char* name)
 {
-    return hookGL(InterceptOp::glBindFragDataLocationEXT, &OpenGLInterceptor::cgmBindFragDataLocationEXT, QEL_RETURN_ADDRESS(), program, color, name);
+    return hookGL(
+        InterceptOp::glBindFragDataLocationEXT, &OpenGLInterceptor::cgmBindFragDataLocationEXT, QEL_RETURN_ADDRESS(),
+        program, color, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindFragmentShaderATI(unsigned id)
 {
-    return hookGL(InterceptOp::glBindFragmentShaderATI, &OpenGLInterceptor::cgmBindFragmentShaderATI, QEL_RETURN_ADDRESS(), id);
+    return hookGL(
+        InterceptOp::glBindFragmentShaderATI, &OpenGLInterceptor::cgmBindFragmentShaderATI, QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindFramebufferEXT(unsigned target, unsigned framebuffer)
 {
-    return hookGL(InterceptOp::glBindFramebufferEXT, &OpenGLInterceptor::cgmBindFramebufferEXT, QEL_RETURN_ADDRESS(), target, framebuffer);
+    return hookGL(
+        InterceptOp::glBindFramebufferEXT, &OpenGLInterceptor::cgmBindFramebufferEXT, QEL_RETURN_ADDRESS(), target,
+        framebuffer);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glBindLightParameterEXT(unsigned light, unsigned value)
 {
-    return hookGL(InterceptOp::glBindLightParameterEXT, &OpenGLInterceptor::cgmBindLightParameterEXT, QEL_RETURN_ADDRESS(), light, value);
+    return hookGL(
+        InterceptOp::glBindLightParameterEXT, &OpenGLInterceptor::cgmBindLightParameterEXT, QEL_RETURN_ADDRESS(),
+        light, value);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glBindMaterialParameterEXT(unsigned face, unsigned value)
 {
-    return hookGL(InterceptOp::glBindMaterialParameterEXT, &OpenGLInterceptor::cgmBindMaterialParameterEXT, QEL_RETURN_ADDRESS(), face, value);
+    return hookGL(
+        InterceptOp::glBindMaterialParameterEXT, &OpenGLInterceptor::cgmBindMaterialParameterEXT,
+        QEL_RETURN_ADDRESS(), face, value);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glBindParameterEXT(unsigned value)
 {
-    return hookGL(InterceptOp::glBindParameterEXT, &OpenGLInterceptor::cgmBindParameterEXT, QEL_RETURN_ADDRESS(), value);
+    return hookGL(
+        InterceptOp::glBindParameterEXT, &OpenGLInterceptor::cgmBindParameterEXT, QEL_RETURN_ADDRESS(), value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindProgramARB(unsigned target, unsigned program)
 {
-    return hookGL(InterceptOp::glBindProgramARB, &OpenGLInterceptor::cgmBindProgramARB, QEL_RETURN_ADDRESS(), target, program);
+    return hookGL(
+        InterceptOp::glBindProgramARB, &OpenGLInterceptor::cgmBindProgramARB, QEL_RETURN_ADDRESS(), target, program);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindProgramNV(unsigned target, unsigned id)
 {
-    return hookGL(InterceptOp::glBindProgramNV, &OpenGLInterceptor::cgmBindProgramNV, QEL_RETURN_ADDRESS(), target, id);
+    return hookGL(
+        InterceptOp::glBindProgramNV, &OpenGLInterceptor::cgmBindProgramNV, QEL_RETURN_ADDRESS(), target, id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindRenderbufferEXT(unsigned target, unsigned renderbuffer)
 {
-    return hookGL(InterceptOp::glBindRenderbufferEXT, &OpenGLInterceptor::cgmBindRenderbufferEXT, QEL_RETURN_ADDRESS(), target, renderbuffer);
+    return hookGL(
+        InterceptOp::glBindRenderbufferEXT, &OpenGLInterceptor::cgmBindRenderbufferEXT, QEL_RETURN_ADDRESS(), target,
+        renderbuffer);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glBindTexGenParameterEXT(unsigned unit, unsigned coord, unsigned value)
 {
-    return hookGL(InterceptOp::glBindTexGenParameterEXT, &OpenGLInterceptor::cgmBindTexGenParameterEXT, QEL_RETURN_ADDRESS(), unit, coord, value);
+    return hookGL(
+        InterceptOp::glBindTexGenParameterEXT, &OpenGLInterceptor::cgmBindTexGenParameterEXT, QEL_RETURN_ADDRESS(),
+        unit, coord, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindTexture(unsigned target, unsigned texture)
 {
-    return hookGL(InterceptOp::glBindTexture, &OpenGLInterceptor::cgmBindTexture, QEL_RETURN_ADDRESS(), target, texture);
+    return hookGL(
+        InterceptOp::glBindTexture, &OpenGLInterceptor::cgmBindTexture, QEL_RETURN_ADDRESS(), target, texture);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindTextureEXT(unsigned target, unsigned texture)
 {
-    return hookGL(InterceptOp::glBindTextureEXT, &OpenGLInterceptor::cgmBindTextureEXT, QEL_RETURN_ADDRESS(), target, texture);
+    return hookGL(
+        InterceptOp::glBindTextureEXT, &OpenGLInterceptor::cgmBindTextureEXT, QEL_RETURN_ADDRESS(), target, texture);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glBindTextureUnitParameterEXT(unsigned unit, unsigned value)
 {
-    return hookGL(InterceptOp::glBindTextureUnitParameterEXT, &OpenGLInterceptor::cgmBindTextureUnitParameterEXT, QEL_RETURN_ADDRESS(), unit, value);
+    return hookGL(
+        InterceptOp::glBindTextureUnitParameterEXT, &OpenGLInterceptor::cgmBindTextureUnitParameterEXT,
+        QEL_RETURN_ADDRESS(), unit, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindVertexArrayAPPLE(unsigned array)
 {
-    return hookGL(InterceptOp::glBindVertexArrayAPPLE, &OpenGLInterceptor::cgmBindVertexArrayAPPLE, QEL_RETURN_ADDRESS(), array);
+    return hookGL(
+        InterceptOp::glBindVertexArrayAPPLE, &OpenGLInterceptor::cgmBindVertexArrayAPPLE, QEL_RETURN_ADDRESS(), array);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindVertexShaderEXT(unsigned id)
 {
-    return hookGL(InterceptOp::glBindVertexShaderEXT, &OpenGLInterceptor::cgmBindVertexShaderEXT, QEL_RETURN_ADDRESS(), id);
+    return hookGL(
+        InterceptOp::glBindVertexShaderEXT, &OpenGLInterceptor::cgmBindVertexShaderEXT, QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBinormalPointerEXT(unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glBinormalPointerEXT, &OpenGLInterceptor::cgmBinormalPointerEXT, QEL_RETURN_ADDRESS(), type, stride, pointer);
+    return hookGL(
+        InterceptOp::glBinormalPointerEXT, &OpenGLInterceptor::cgmBinormalPointerEXT, QEL_RETURN_ADDRESS(), type,
+        stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBitmap(
     int width, int height, float xorig, float yorig, float xmove, float ymove, const unsigned char* bitmap)
 {
-    return hookGL(InterceptOp::glBitmap, &OpenGLInterceptor::cgmBitmap, QEL_RETURN_ADDRESS(), width, height, xorig, yorig, xmove, ymove, bitmap);
+    return hookGL(
+        InterceptOp::glBitmap, &OpenGLInterceptor::cgmBitmap, QEL_RETURN_ADDRESS(), width, height, xorig, yorig,
+        xmove, ymove, bitmap);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendColor(float red, float green, float blue, float alpha)
 {
-    return hookGL(InterceptOp::glBlendColor, &OpenGLInterceptor::cgmBlendColor, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glBlendColor, &OpenGLInterceptor::cgmBlendColor, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendColorEXT(float red, float green, float blue, float alpha)
 {
-    return hookGL(InterceptOp::glBlendColorEXT, &OpenGLInterceptor::cgmBlendColorEXT, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glBlendColorEXT, &OpenGLInterceptor::cgmBlendColorEXT, QEL_RETURN_ADDRESS(), red, green, blue,
+        alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendEquation(unsigned mode)
@@ -326,17 +395,22 @@ extern "C" void QEL_APIENTRY qel_hook_glBlendEquation(unsigned mode)
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendEquationEXT(unsigned mode)
 {
-    return hookGL(InterceptOp::glBlendEquationEXT, &OpenGLInterceptor::cgmBlendEquationEXT, QEL_RETURN_ADDRESS(), mode);
+    return hookGL(
+        InterceptOp::glBlendEquationEXT, &OpenGLInterceptor::cgmBlendEquationEXT, QEL_RETURN_ADDRESS(), mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendEquationSeparate(unsigned modeRGB, unsigned modeAlpha)
 {
-    return hookGL(InterceptOp::glBlendEquationSeparate, &OpenGLInterceptor::cgmBlendEquationSeparate, QEL_RETURN_ADDRESS(), modeRGB, modeAlpha);
+    return hookGL(
+        InterceptOp::glBlendEquationSeparate, &OpenGLInterceptor::cgmBlendEquationSeparate, QEL_RETURN_ADDRESS(),
+        modeRGB, modeAlpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendEquationSeparateEXT(unsigned modeRGB, unsigned modeAlpha)
 {
-    return hookGL(InterceptOp::glBlendEquationSeparateEXT, &OpenGLInterceptor::cgmBlendEquationSeparateEXT, QEL_RETURN_ADDRESS(), modeRGB, modeAlpha);
+    return hookGL(
+        InterceptOp::glBlendEquationSeparateEXT, &OpenGLInterceptor::cgmBlendEquationSeparateEXT,
+        QEL_RETURN_ADDRESS(), modeRGB, modeAlpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendFunc(unsigned sfactor, unsigned dfactor)
@@ -347,53 +421,69 @@ extern "C" void QEL_APIENTRY qel_hook_glBlendFunc(unsigned sfactor, unsigned dfa
 extern "C" void QEL_APIENTRY qel_hook_glBlendFuncSeparate(
     unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha, unsigned dfactorAlpha)
 {
-    return hookGL(InterceptOp::glBlendFuncSeparate, &OpenGLInterceptor::cgmBlendFuncSeparate, QEL_RETURN_ADDRESS(), sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+    return hookGL(
+        InterceptOp::glBlendFuncSeparate, &OpenGLInterceptor::cgmBlendFuncSeparate, QEL_RETURN_ADDRESS(), sfactorRGB,
+        dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendFuncSeparateEXT(
     unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha, unsigned dfactorAlpha)
 {
-    return hookGL(InterceptOp::glBlendFuncSeparateEXT, &OpenGLInterceptor::cgmBlendFuncSeparateEXT, QEL_RETURN_ADDRESS(), sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
+    return hookGL(
+        InterceptOp::glBlendFuncSeparateEXT, &OpenGLInterceptor::cgmBlendFuncSeparateEXT, QEL_RETURN_ADDRESS(),
+        sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlitFramebufferEXT(
     int srcX0, int srcY0, int srcX1, int srcY1, int dstX0, int dstY0, int dstX1, int dstY1, unsigned mask,
     unsigned filter)
 {
-    return hookGL(InterceptOp::glBlitFramebufferEXT, &OpenGLInterceptor::cgmBlitFramebufferEXT, QEL_RETURN_ADDRESS(), srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
+    return hookGL(
+        InterceptOp::glBlitFramebufferEXT, &OpenGLInterceptor::cgmBlitFramebufferEXT, QEL_RETURN_ADDRESS(), srcX0,
+        srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBufferData(unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
-    return hookGL(InterceptOp::glBufferData, &OpenGLInterceptor::cgmBufferData, QEL_RETURN_ADDRESS(), target, size, data, usage);
+    return hookGL(
+        InterceptOp::glBufferData, &OpenGLInterceptor::cgmBufferData, QEL_RETURN_ADDRESS(), target, size, data, usage);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBufferDataARB(
     unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
-    return hookGL(InterceptOp::glBufferDataARB, &OpenGLInterceptor::cgmBufferDataARB, QEL_RETURN_ADDRESS(), target, size, data, usage);
+    return hookGL(
+        InterceptOp::glBufferDataARB, &OpenGLInterceptor::cgmBufferDataARB, QEL_RETURN_ADDRESS(), target, size, data,
+        usage);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBufferParameteriAPPLE(unsigned target, unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glBufferParameteriAPPLE, &OpenGLInterceptor::cgmBufferParameteriAPPLE, QEL_RETURN_ADDRESS(), target, pname, param);
+    return hookGL(
+        InterceptOp::glBufferParameteriAPPLE, &OpenGLInterceptor::cgmBufferParameteriAPPLE, QEL_RETURN_ADDRESS(),
+        target, pname, param);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glBufferRegionEnabled(void)
 {
-    return hookGL(InterceptOp::glBufferRegionEnabled, &OpenGLInterceptor::cgmBufferRegionEnabled, QEL_RETURN_ADDRESS());
+    return hookGL(
+        InterceptOp::glBufferRegionEnabled, &OpenGLInterceptor::cgmBufferRegionEnabled, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBufferSubData(
     unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
-    return hookGL(InterceptOp::glBufferSubData, &OpenGLInterceptor::cgmBufferSubData, QEL_RETURN_ADDRESS(), target, offset, size, data);
+    return hookGL(
+        InterceptOp::glBufferSubData, &OpenGLInterceptor::cgmBufferSubData, QEL_RETURN_ADDRESS(), target, offset,
+        size, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBufferSubDataARB(
     unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
-    return hookGL(InterceptOp::glBufferSubDataARB, &OpenGLInterceptor::cgmBufferSubDataARB, QEL_RETURN_ADDRESS(), target, offset, size, data);
+    return hookGL(
+        InterceptOp::glBufferSubDataARB, &OpenGLInterceptor::cgmBufferSubDataARB, QEL_RETURN_ADDRESS(), target,
+        offset, size, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCallList(unsigned list)
@@ -408,12 +498,15 @@ extern "C" void QEL_APIENTRY qel_hook_glCallLists(int n, unsigned type, const vo
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glCheckFramebufferStatusEXT(unsigned target)
 {
-    return hookGL(InterceptOp::glCheckFramebufferStatusEXT, &OpenGLInterceptor::cgmCheckFramebufferStatusEXT, QEL_RETURN_ADDRESS(), target);
+    return hookGL(
+        InterceptOp::glCheckFramebufferStatusEXT, &OpenGLInterceptor::cgmCheckFramebufferStatusEXT,
+        QEL_RETURN_ADDRESS(), target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClampColorARB(unsigned target, unsigned clamp)
 {
-    return hookGL(InterceptOp::glClampColorARB, &OpenGLInterceptor::cgmClampColorARB, QEL_RETURN_ADDRESS(), target, clamp);
+    return hookGL(
+        InterceptOp::glClampColorARB, &OpenGLInterceptor::cgmClampColorARB, QEL_RETURN_ADDRESS(), target, clamp);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClear(unsigned mask)
@@ -423,22 +516,28 @@ extern "C" void QEL_APIENTRY qel_hook_glClear(unsigned mask)
 
 extern "C" void QEL_APIENTRY qel_hook_glClearAccum(float red, float green, float blue, float alpha)
 {
-    return hookGL(InterceptOp::glClearAccum, &OpenGLInterceptor::cgmClearAccum, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glClearAccum, &OpenGLInterceptor::cgmClearAccum, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClearColor(float red, float green, float blue, float alpha)
 {
-    return hookGL(InterceptOp::glClearColor, &OpenGLInterceptor::cgmClearColor, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glClearColor, &OpenGLInterceptor::cgmClearColor, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClearColorIiEXT(int red, int green, int blue, int alpha)
 {
-    return hookGL(InterceptOp::glClearColorIiEXT, &OpenGLInterceptor::cgmClearColorIiEXT, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glClearColorIiEXT, &OpenGLInterceptor::cgmClearColorIiEXT, QEL_RETURN_ADDRESS(), red, green,
+        blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClearColorIuiEXT(unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
-    return hookGL(InterceptOp::glClearColorIuiEXT, &OpenGLInterceptor::cgmClearColorIuiEXT, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glClearColorIuiEXT, &OpenGLInterceptor::cgmClearColorIuiEXT, QEL_RETURN_ADDRESS(), red, green,
+        blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClearDepth(double depth)
@@ -468,17 +567,22 @@ extern "C" void QEL_APIENTRY qel_hook_glClearStencil(int s)
 
 extern "C" void QEL_APIENTRY qel_hook_glClientActiveTexture(unsigned texture)
 {
-    return hookGL(InterceptOp::glClientActiveTexture, &OpenGLInterceptor::cgmClientActiveTexture, QEL_RETURN_ADDRESS(), texture);
+    return hookGL(
+        InterceptOp::glClientActiveTexture, &OpenGLInterceptor::cgmClientActiveTexture, QEL_RETURN_ADDRESS(), texture);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClientActiveTextureARB(unsigned texture)
 {
-    return hookGL(InterceptOp::glClientActiveTextureARB, &OpenGLInterceptor::cgmClientActiveTextureARB, QEL_RETURN_ADDRESS(), texture);
+    return hookGL(
+        InterceptOp::glClientActiveTextureARB, &OpenGLInterceptor::cgmClientActiveTextureARB, QEL_RETURN_ADDRESS(),
+        texture);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClientActiveVertexStreamATI(unsigned stream)
 {
-    return hookGL(InterceptOp::glClientActiveVertexStreamATI, &OpenGLInterceptor::cgmClientActiveVertexStreamATI, QEL_RETURN_ADDRESS(), stream);
+    return hookGL(
+        InterceptOp::glClientActiveVertexStreamATI, &OpenGLInterceptor::cgmClientActiveVertexStreamATI,
+        QEL_RETURN_ADDRESS(), stream);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClipPlane(unsigned plane, const double* equation)
@@ -488,7 +592,8 @@ extern "C" void QEL_APIENTRY qel_hook_glClipPlane(unsigned plane, const double* 
 
 extern "C" void QEL_APIENTRY qel_hook_glClipPlanefOES(unsigned plane, const float* equation)
 {
-    return hookGL(InterceptOp::glClipPlanefOES, &OpenGLInterceptor::cgmClipPlanefOES, QEL_RETURN_ADDRESS(), plane, equation);
+    return hookGL(
+        InterceptOp::glClipPlanefOES, &OpenGLInterceptor::cgmClipPlanefOES, QEL_RETURN_ADDRESS(), plane, equation);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3b(signed char red, signed char green, signed char blue)
@@ -518,12 +623,15 @@ extern "C" void QEL_APIENTRY qel_hook_glColor3f(float red, float green, float bl
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3fVertex3fSUN(float r, float g, float b, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glColor3fVertex3fSUN, &OpenGLInterceptor::cgmColor3fVertex3fSUN, QEL_RETURN_ADDRESS(), r, g, b, x, y, z);
+    return hookGL(
+        InterceptOp::glColor3fVertex3fSUN, &OpenGLInterceptor::cgmColor3fVertex3fSUN, QEL_RETURN_ADDRESS(), r, g, b,
+        x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3fVertex3fvSUN(const float* c, const float* v)
 {
-    return hookGL(InterceptOp::glColor3fVertex3fvSUN, &OpenGLInterceptor::cgmColor3fVertex3fvSUN, QEL_RETURN_ADDRESS(), c, v);
+    return hookGL(
+        InterceptOp::glColor3fVertex3fvSUN, &OpenGLInterceptor::cgmColor3fVertex3fvSUN, QEL_RETURN_ADDRESS(), c, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3fv(const float* v)
@@ -594,7 +702,8 @@ extern "C" void QEL_APIENTRY qel_hook_glColor3usv(const unsigned short* v)
 extern "C" void QEL_APIENTRY qel_hook_glColor4b(
     signed char red, signed char green, signed char blue, signed char alpha)
 {
-    return hookGL(InterceptOp::glColor4b, &OpenGLInterceptor::cgmColor4b, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glColor4b, &OpenGLInterceptor::cgmColor4b, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4bv(const signed char* v)
@@ -604,7 +713,8 @@ extern "C" void QEL_APIENTRY qel_hook_glColor4bv(const signed char* v)
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4d(double red, double green, double blue, double alpha)
 {
-    return hookGL(InterceptOp::glColor4d, &OpenGLInterceptor::cgmColor4d, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glColor4d, &OpenGLInterceptor::cgmColor4d, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4dv(const double* v)
@@ -614,18 +724,23 @@ extern "C" void QEL_APIENTRY qel_hook_glColor4dv(const double* v)
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4f(float red, float green, float blue, float alpha)
 {
-    return hookGL(InterceptOp::glColor4f, &OpenGLInterceptor::cgmColor4f, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glColor4f, &OpenGLInterceptor::cgmColor4f, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4fNormal3fVertex3fSUN(
     float r, float g, float b, float a, float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glColor4fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmColor4fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), r, g, b, a, nx, ny, nz, x, y, z);
+    return hookGL(
+        InterceptOp::glColor4fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmColor4fNormal3fVertex3fSUN,
+        QEL_RETURN_ADDRESS(), r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4fNormal3fVertex3fvSUN(const float* c, const float* n, const float* v)
 {
-    return hookGL(InterceptOp::glColor4fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmColor4fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), c, n, v);
+    return hookGL(
+        InterceptOp::glColor4fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmColor4fNormal3fVertex3fvSUN,
+        QEL_RETURN_ADDRESS(), c, n, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4fv(const float* v)
@@ -636,7 +751,8 @@ extern "C" void QEL_APIENTRY qel_hook_glColor4fv(const float* v)
 extern "C" void QEL_APIENTRY qel_hook_glColor4hNV(
     unsigned short red, unsigned short green, unsigned short blue, unsigned short alpha)
 {
-    return hookGL(InterceptOp::glColor4hNV, &OpenGLInterceptor::cgmColor4hNV, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glColor4hNV, &OpenGLInterceptor::cgmColor4hNV, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4hvNV(const unsigned short* v)
@@ -646,7 +762,8 @@ extern "C" void QEL_APIENTRY qel_hook_glColor4hvNV(const unsigned short* v)
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4i(int red, int green, int blue, int alpha)
 {
-    return hookGL(InterceptOp::glColor4i, &OpenGLInterceptor::cgmColor4i, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glColor4i, &OpenGLInterceptor::cgmColor4i, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4iv(const int* v)
@@ -656,7 +773,8 @@ extern "C" void QEL_APIENTRY qel_hook_glColor4iv(const int* v)
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4s(short red, short green, short blue, short alpha)
 {
-    return hookGL(InterceptOp::glColor4s, &OpenGLInterceptor::cgmColor4s, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glColor4s, &OpenGLInterceptor::cgmColor4s, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4sv(const short* v)
@@ -667,29 +785,36 @@ extern "C" void QEL_APIENTRY qel_hook_glColor4sv(const short* v)
 extern "C" void QEL_APIENTRY qel_hook_glColor4ub(
     unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha)
 {
-    return hookGL(InterceptOp::glColor4ub, &OpenGLInterceptor::cgmColor4ub, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glColor4ub, &OpenGLInterceptor::cgmColor4ub, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4ubVertex2fSUN(
     unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x, float y)
 {
-    return hookGL(InterceptOp::glColor4ubVertex2fSUN, &OpenGLInterceptor::cgmColor4ubVertex2fSUN, QEL_RETURN_ADDRESS(), r, g, b, a, x, y);
+    return hookGL(
+        InterceptOp::glColor4ubVertex2fSUN, &OpenGLInterceptor::cgmColor4ubVertex2fSUN, QEL_RETURN_ADDRESS(), r, g, b,
+        a, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4ubVertex2fvSUN(const unsigned char* c, const float* v)
 {
-    return hookGL(InterceptOp::glColor4ubVertex2fvSUN, &OpenGLInterceptor::cgmColor4ubVertex2fvSUN, QEL_RETURN_ADDRESS(), c, v);
+    return hookGL(
+        InterceptOp::glColor4ubVertex2fvSUN, &OpenGLInterceptor::cgmColor4ubVertex2fvSUN, QEL_RETURN_ADDRESS(), c, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4ubVertex3fSUN(
     unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glColor4ubVertex3fSUN, &OpenGLInterceptor::cgmColor4ubVertex3fSUN, QEL_RETURN_ADDRESS(), r, g, b, a, x, y, z);
+    return hookGL(
+        InterceptOp::glColor4ubVertex3fSUN, &OpenGLInterceptor::cgmColor4ubVertex3fSUN, QEL_RETURN_ADDRESS(), r, g, b,
+        a, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4ubVertex3fvSUN(const unsigned char* c, const float* v)
 {
-    return hookGL(InterceptOp::glColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmColor4ubVertex3fvSUN, QEL_RETURN_ADDRESS(), c, v);
+    return hookGL(
+        InterceptOp::glColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmColor4ubVertex3fvSUN, QEL_RETURN_ADDRESS(), c, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4ubv(const unsigned char* v)
@@ -699,7 +824,8 @@ extern "C" void QEL_APIENTRY qel_hook_glColor4ubv(const unsigned char* v)
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4ui(unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
-    return hookGL(InterceptOp::glColor4ui, &OpenGLInterceptor::cgmColor4ui, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glColor4ui, &OpenGLInterceptor::cgmColor4ui, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4uiv(const unsigned* v)
@@ -710,7 +836,8 @@ extern "C" void QEL_APIENTRY qel_hook_glColor4uiv(const unsigned* v)
 extern "C" void QEL_APIENTRY qel_hook_glColor4us(
     unsigned short red, unsigned short green, unsigned short blue, unsigned short alpha)
 {
-    return hookGL(InterceptOp::glColor4us, &OpenGLInterceptor::cgmColor4us, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glColor4us, &OpenGLInterceptor::cgmColor4us, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4usv(const unsigned short* v)
@@ -721,149 +848,199 @@ extern "C" void QEL_APIENTRY qel_hook_glColor4usv(const unsigned short* v)
 extern "C" void QEL_APIENTRY qel_hook_glColorFragmentOp1ATI(
     unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1, unsigned arg1Rep, unsigned arg1Mod)
 {
-    return hookGL(InterceptOp::glColorFragmentOp1ATI, &OpenGLInterceptor::cgmColorFragmentOp1ATI, QEL_RETURN_ADDRESS(), op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
+    return hookGL(
+        InterceptOp::glColorFragmentOp1ATI, &OpenGLInterceptor::cgmColorFragmentOp1ATI, QEL_RETURN_ADDRESS(), op, dst,
+        dstMask, dstMod, arg1, arg1Rep, arg1Mod);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorFragmentOp2ATI(
     unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1, unsigned arg1Rep, unsigned arg1Mod,
     unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
-    return hookGL(InterceptOp::glColorFragmentOp2ATI, &OpenGLInterceptor::cgmColorFragmentOp2ATI, QEL_RETURN_ADDRESS(), op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
+    return hookGL(
+        InterceptOp::glColorFragmentOp2ATI, &OpenGLInterceptor::cgmColorFragmentOp2ATI, QEL_RETURN_ADDRESS(), op, dst,
+        dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorFragmentOp3ATI(
     unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1, unsigned arg1Rep, unsigned arg1Mod,
     unsigned arg2, unsigned arg2Rep, unsigned arg2Mod, unsigned arg3, unsigned arg3Rep, unsigned arg3Mod)
 {
-    return hookGL(InterceptOp::glColorFragmentOp3ATI, &OpenGLInterceptor::cgmColorFragmentOp3ATI, QEL_RETURN_ADDRESS(), op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
+    return hookGL(
+        InterceptOp::glColorFragmentOp3ATI, &OpenGLInterceptor::cgmColorFragmentOp3ATI, QEL_RETURN_ADDRESS(), op, dst,
+        dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorMask(
     unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha)
 {
-    return hookGL(InterceptOp::glColorMask, &OpenGLInterceptor::cgmColorMask, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
+    return hookGL(
+        InterceptOp::glColorMask, &OpenGLInterceptor::cgmColorMask, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorMaskIndexedEXT(
     unsigned index, unsigned char r, unsigned char g, unsigned char b, unsigned char a)
 {
-    return hookGL(InterceptOp::glColorMaskIndexedEXT, &OpenGLInterceptor::cgmColorMaskIndexedEXT, QEL_RETURN_ADDRESS(), index, r, g, b, a);
+    return hookGL(
+        InterceptOp::glColorMaskIndexedEXT, &OpenGLInterceptor::cgmColorMaskIndexedEXT, QEL_RETURN_ADDRESS(), index,
+        r, g, b, a);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorMaterial(unsigned face, unsigned mode)
 {
-    return hookGL(InterceptOp::glColorMaterial, &OpenGLInterceptor::cgmColorMaterial, QEL_RETURN_ADDRESS(), face, mode);
+    return hookGL(
+        InterceptOp::glColorMaterial, &OpenGLInterceptor::cgmColorMaterial, QEL_RETURN_ADDRESS(), face, mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorPointer(int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glColorPointer, &OpenGLInterceptor::cgmColorPointer, QEL_RETURN_ADDRESS(), size, type, stride, pointer);
+    return hookGL(
+        InterceptOp::glColorPointer, &OpenGLInterceptor::cgmColorPointer, QEL_RETURN_ADDRESS(), size, type, stride,
+        pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorPointerEXT(
     int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return hookGL(InterceptOp::glColorPointerEXT, &OpenGLInterceptor::cgmColorPointerEXT, QEL_RETURN_ADDRESS(), size, type, stride, count, pointer);
+    return hookGL(
+        InterceptOp::glColorPointerEXT, &OpenGLInterceptor::cgmColorPointerEXT, QEL_RETURN_ADDRESS(), size, type,
+        stride, count, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorPointerListIBM(
     int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(InterceptOp::glColorPointerListIBM, &OpenGLInterceptor::cgmColorPointerListIBM, QEL_RETURN_ADDRESS(), size, type, stride, pointer, ptrstride);
+    return hookGL(
+        InterceptOp::glColorPointerListIBM, &OpenGLInterceptor::cgmColorPointerListIBM, QEL_RETURN_ADDRESS(), size,
+        type, stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorPointervINTEL(int size, unsigned type, const void** pointer)
 {
-    return hookGL(InterceptOp::glColorPointervINTEL, &OpenGLInterceptor::cgmColorPointervINTEL, QEL_RETURN_ADDRESS(), size, type, pointer);
+    return hookGL(
+        InterceptOp::glColorPointervINTEL, &OpenGLInterceptor::cgmColorPointervINTEL, QEL_RETURN_ADDRESS(), size,
+        type, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorSubTable(
     unsigned target, int start, int count, unsigned format, unsigned type, const void* data)
 {
-    return hookGL(InterceptOp::glColorSubTable, &OpenGLInterceptor::cgmColorSubTable, QEL_RETURN_ADDRESS(), target, start, count, format, type, data);
+    return hookGL(
+        InterceptOp::glColorSubTable, &OpenGLInterceptor::cgmColorSubTable, QEL_RETURN_ADDRESS(), target, start,
+        count, format, type, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorSubTableEXT(
     unsigned target, int start, int count, unsigned format, unsigned type, const void* data)
 {
-    return hookGL(InterceptOp::glColorSubTableEXT, &OpenGLInterceptor::cgmColorSubTableEXT, QEL_RETURN_ADDRESS(), target, start, count, format, type, data);
+    return hookGL(
+        InterceptOp::glColorSubTableEXT, &OpenGLInterceptor::cgmColorSubTableEXT, QEL_RETURN_ADDRESS(), target, start,
+        count, format, type, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorTable(
     unsigned target, unsigned internalformat, int width, unsigned format, unsigned type, const void* table)
 {
-    return hookGL(InterceptOp::glColorTable, &OpenGLInterceptor::cgmColorTable, QEL_RETURN_ADDRESS(), target, internalformat, width, format, type, table);
+    return hookGL(
+        InterceptOp::glColorTable, &OpenGLInterceptor::cgmColorTable, QEL_RETURN_ADDRESS(), target, internalformat,
+        width, format, type, table);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorTableEXT(
     unsigned target, unsigned internalFormat, int width, unsigned format, unsigned type, const void* table)
 {
-    return hookGL(InterceptOp::glColorTableEXT, &OpenGLInterceptor::cgmColorTableEXT, QEL_RETURN_ADDRESS(), target, internalFormat, width, format, type, table);
+    return hookGL(
+        InterceptOp::glColorTableEXT, &OpenGLInterceptor::cgmColorTableEXT, QEL_RETURN_ADDRESS(), target,
+        internalFormat, width, format, type, table);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorTableParameterfv(unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glColorTableParameterfv, &OpenGLInterceptor::cgmColorTableParameterfv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glColorTableParameterfv, &OpenGLInterceptor::cgmColorTableParameterfv, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorTableParameterfvSGI(unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glColorTableParameterfvSGI, &OpenGLInterceptor::cgmColorTableParameterfvSGI, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glColorTableParameterfvSGI, &OpenGLInterceptor::cgmColorTableParameterfvSGI,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorTableParameteriv(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glColorTableParameteriv, &OpenGLInterceptor::cgmColorTableParameteriv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glColorTableParameteriv, &OpenGLInterceptor::cgmColorTableParameteriv, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorTableParameterivSGI(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glColorTableParameterivSGI, &OpenGLInterceptor::cgmColorTableParameterivSGI, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glColorTableParameterivSGI, &OpenGLInterceptor::cgmColorTableParameterivSGI,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorTableSGI(
     unsigned target, unsigned internalformat, int width, unsigned format, unsigned type, const void* table)
 {
-    return hookGL(InterceptOp::glColorTableSGI, &OpenGLInterceptor::cgmColorTableSGI, QEL_RETURN_ADDRESS(), target, internalformat, width, format, type, table);
+    return hookGL(
+        InterceptOp::glColorTableSGI, &OpenGLInterceptor::cgmColorTableSGI, QEL_RETURN_ADDRESS(), target,
+        internalformat, width, format, type, table);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCombinerInputNV(
     unsigned stage, unsigned portion, unsigned variable, unsigned input, unsigned mapping, unsigned componentUsage)
 {
-    return hookGL(InterceptOp::glCombinerInputNV, &OpenGLInterceptor::cgmCombinerInputNV, QEL_RETURN_ADDRESS(), stage, portion, variable, input, mapping, componentUsage);
+    return hookGL(
+        InterceptOp::glCombinerInputNV, &OpenGLInterceptor::cgmCombinerInputNV, QEL_RETURN_ADDRESS(), stage, portion,
+        variable, input, mapping, componentUsage);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCombinerOutputNV(
     unsigned stage, unsigned portion, unsigned abOutput, unsigned cdOutput, unsigned sumOutput, unsigned scale,
     unsigned bias, unsigned char abDotProduct, unsigned char cdDotProduct, unsigned char muxSum)
 {
-    return hookGL(InterceptOp::glCombinerOutputNV, &OpenGLInterceptor::cgmCombinerOutputNV, QEL_RETURN_ADDRESS(), stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
+    return hookGL(
+        InterceptOp::glCombinerOutputNV, &OpenGLInterceptor::cgmCombinerOutputNV, QEL_RETURN_ADDRESS(), stage,
+        portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCombinerParameterfNV(unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glCombinerParameterfNV, &OpenGLInterceptor::cgmCombinerParameterfNV, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glCombinerParameterfNV, &OpenGLInterceptor::cgmCombinerParameterfNV, QEL_RETURN_ADDRESS(), pname,
+        param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCombinerParameterfvNV(unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glCombinerParameterfvNV, &OpenGLInterceptor::cgmCombinerParameterfvNV, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glCombinerParameterfvNV, &OpenGLInterceptor::cgmCombinerParameterfvNV, QEL_RETURN_ADDRESS(),
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCombinerParameteriNV(unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glCombinerParameteriNV, &OpenGLInterceptor::cgmCombinerParameteriNV, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glCombinerParameteriNV, &OpenGLInterceptor::cgmCombinerParameteriNV, QEL_RETURN_ADDRESS(), pname,
+        param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCombinerParameterivNV(unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glCombinerParameterivNV, &OpenGLInterceptor::cgmCombinerParameterivNV, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glCombinerParameterivNV, &OpenGLInterceptor::cgmCombinerParameterivNV, QEL_RETURN_ADDRESS(),
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCombinerStageParameterfvNV(
     unsigned stage, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glCombinerStageParameterfvNV, &OpenGLInterceptor::cgmCombinerStageParameterfvNV, QEL_RETURN_ADDRESS(), stage, pname, params);
+    return hookGL(
+        InterceptOp::glCombinerStageParameterfvNV, &OpenGLInterceptor::cgmCombinerStageParameterfvNV,
+        QEL_RETURN_ADDRESS(), stage, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompileShader(unsigned shader)
@@ -873,263 +1050,349 @@ extern "C" void QEL_APIENTRY qel_hook_glCompileShader(unsigned shader)
 
 extern "C" void QEL_APIENTRY qel_hook_glCompileShaderARB(unsigned shaderObj)
 {
-    return hookGL(InterceptOp::glCompileShaderARB, &OpenGLInterceptor::cgmCompileShaderARB, QEL_RETURN_ADDRESS(), shaderObj);
+    return hookGL(
+        InterceptOp::glCompileShaderARB, &OpenGLInterceptor::cgmCompileShaderARB, QEL_RETURN_ADDRESS(), shaderObj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage1D(
     unsigned target, int level, unsigned internalformat, int width, int border, int imageSize, const void* data)
 {
-    return hookGL(InterceptOp::glCompressedTexImage1D, &OpenGLInterceptor::cgmCompressedTexImage1D, QEL_RETURN_ADDRESS(), target, level, internalformat, width, border, imageSize, data);
+    return hookGL(
+        InterceptOp::glCompressedTexImage1D, &OpenGLInterceptor::cgmCompressedTexImage1D, QEL_RETURN_ADDRESS(),
+        target, level, internalformat, width, border, imageSize, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage1DARB(
     unsigned target, int level, unsigned internalformat, int width, int border, int imageSize, const void* data)
 {
-    return hookGL(InterceptOp::glCompressedTexImage1DARB, &OpenGLInterceptor::cgmCompressedTexImage1DARB, QEL_RETURN_ADDRESS(), target, level, internalformat, width, border, imageSize, data);
+    return hookGL(
+        InterceptOp::glCompressedTexImage1DARB, &OpenGLInterceptor::cgmCompressedTexImage1DARB, QEL_RETURN_ADDRESS(),
+        target, level, internalformat, width, border, imageSize, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage2D(
     unsigned target, int level, unsigned internalformat, int width, int height, int border, int imageSize,
     const void* data)
 {
-    return hookGL(InterceptOp::glCompressedTexImage2D, &OpenGLInterceptor::cgmCompressedTexImage2D, QEL_RETURN_ADDRESS(), target, level, internalformat, width, height, border, imageSize, data);
+    return hookGL(
+        InterceptOp::glCompressedTexImage2D, &OpenGLInterceptor::cgmCompressedTexImage2D, QEL_RETURN_ADDRESS(),
+        target, level, internalformat, width, height, border, imageSize, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage2DARB(
     unsigned target, int level, unsigned internalformat, int width, int height, int border, int imageSize,
     const void* data)
 {
-    return hookGL(InterceptOp::glCompressedTexImage2DARB, &OpenGLInterceptor::cgmCompressedTexImage2DARB, QEL_RETURN_ADDRESS(), target, level, internalformat, width, height, border, imageSize, data);
+    return hookGL(
+        InterceptOp::glCompressedTexImage2DARB, &OpenGLInterceptor::cgmCompressedTexImage2DARB, QEL_RETURN_ADDRESS(),
+        target, level, internalformat, width, height, border, imageSize, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage3D(
     unsigned target, int level, unsigned internalformat, int width, int height, int depth, int border, int imageSize,
     const void* data)
 {
-    return hookGL(InterceptOp::glCompressedTexImage3D, &OpenGLInterceptor::cgmCompressedTexImage3D, QEL_RETURN_ADDRESS(), target, level, internalformat, width, height, depth, border, imageSize, data);
+    return hookGL(
+        InterceptOp::glCompressedTexImage3D, &OpenGLInterceptor::cgmCompressedTexImage3D, QEL_RETURN_ADDRESS(),
+        target, level, internalformat, width, height, depth, border, imageSize, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage3DARB(
     unsigned target, int level, unsigned internalformat, int width, int height, int depth, int border, int imageSize,
     const void* data)
 {
-    return hookGL(InterceptOp::glCompressedTexImage3DARB, &OpenGLInterceptor::cgmCompressedTexImage3DARB, QEL_RETURN_ADDRESS(), target, level, internalformat, width, height, depth, border, imageSize, data);
+    return hookGL(
+        InterceptOp::glCompressedTexImage3DARB, &OpenGLInterceptor::cgmCompressedTexImage3DARB, QEL_RETURN_ADDRESS(),
+        target, level, internalformat, width, height, depth, border, imageSize, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage1D(
     unsigned target, int level, int xoffset, int width, unsigned format, int imageSize, const void* data)
 {
-    return hookGL(InterceptOp::glCompressedTexSubImage1D, &OpenGLInterceptor::cgmCompressedTexSubImage1D, QEL_RETURN_ADDRESS(), target, level, xoffset, width, format, imageSize, data);
+    return hookGL(
+        InterceptOp::glCompressedTexSubImage1D, &OpenGLInterceptor::cgmCompressedTexSubImage1D, QEL_RETURN_ADDRESS(),
+        target, level, xoffset, width, format, imageSize, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage1DARB(
     unsigned target, int level, int xoffset, int width, unsigned format, int imageSize, const void* data)
 {
-    return hookGL(InterceptOp::glCompressedTexSubImage1DARB, &OpenGLInterceptor::cgmCompressedTexSubImage1DARB, QEL_RETURN_ADDRESS(), target, level, xoffset, width, format, imageSize, data);
+    return hookGL(
+        InterceptOp::glCompressedTexSubImage1DARB, &OpenGLInterceptor::cgmCompressedTexSubImage1DARB,
+        QEL_RETURN_ADDRESS(), target, level, xoffset, width, format, imageSize, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage2D(
     unsigned target, int level, int xoffset, int yoffset, int width, int height, unsigned format, int imageSize,
     const void* data)
 {
-    return hookGL(InterceptOp::glCompressedTexSubImage2D, &OpenGLInterceptor::cgmCompressedTexSubImage2D, QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    return hookGL(
+        InterceptOp::glCompressedTexSubImage2D, &OpenGLInterceptor::cgmCompressedTexSubImage2D, QEL_RETURN_ADDRESS(),
+        target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage2DARB(
     unsigned target, int level, int xoffset, int yoffset, int width, int height, unsigned format, int imageSize,
     const void* data)
 {
-    return hookGL(InterceptOp::glCompressedTexSubImage2DARB, &OpenGLInterceptor::cgmCompressedTexSubImage2DARB, QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    return hookGL(
+        InterceptOp::glCompressedTexSubImage2DARB, &OpenGLInterceptor::cgmCompressedTexSubImage2DARB,
+        QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage3D(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int width, int height, int depth,
     unsigned format, int imageSize, const void* data)
 {
-    return hookGL(InterceptOp::glCompressedTexSubImage3D, &OpenGLInterceptor::cgmCompressedTexSubImage3D, QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    return hookGL(
+        InterceptOp::glCompressedTexSubImage3D, &OpenGLInterceptor::cgmCompressedTexSubImage3D, QEL_RETURN_ADDRESS(),
+        target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage3DARB(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int width, int height, int depth,
     unsigned format, int imageSize, const void* data)
 {
-    return hookGL(InterceptOp::glCompressedTexSubImage3DARB, &OpenGLInterceptor::cgmCompressedTexSubImage3DARB, QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    return hookGL(
+        InterceptOp::glCompressedTexSubImage3DARB, &OpenGLInterceptor::cgmCompressedTexSubImage3DARB,
+        QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionFilter1D(
     unsigned target, unsigned internalformat, int width, unsigned format, unsigned type, const void* image)
 {
-    return hookGL(InterceptOp::glConvolutionFilter1D, &OpenGLInterceptor::cgmConvolutionFilter1D, QEL_RETURN_ADDRESS(), target, internalformat, width, format, type, image);
+    return hookGL(
+        InterceptOp::glConvolutionFilter1D, &OpenGLInterceptor::cgmConvolutionFilter1D, QEL_RETURN_ADDRESS(), target,
+        internalformat, width, format, type, image);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionFilter1DEXT(
     unsigned target, unsigned internalformat, int width, unsigned format, unsigned type, const void* image)
 {
-    return hookGL(InterceptOp::glConvolutionFilter1DEXT, &OpenGLInterceptor::cgmConvolutionFilter1DEXT, QEL_RETURN_ADDRESS(), target, internalformat, width, format, type, image);
+    return hookGL(
+        InterceptOp::glConvolutionFilter1DEXT, &OpenGLInterceptor::cgmConvolutionFilter1DEXT, QEL_RETURN_ADDRESS(),
+        target, internalformat, width, format, type, image);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionFilter2D(
     unsigned target, unsigned internalformat, int width, int height, unsigned format, unsigned type, const void* image)
 {
-    return hookGL(InterceptOp::glConvolutionFilter2D, &OpenGLInterceptor::cgmConvolutionFilter2D, QEL_RETURN_ADDRESS(), target, internalformat, width, height, format, type, image);
+    return hookGL(
+        InterceptOp::glConvolutionFilter2D, &OpenGLInterceptor::cgmConvolutionFilter2D, QEL_RETURN_ADDRESS(), target,
+        internalformat, width, height, format, type, image);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionFilter2DEXT(
     unsigned target, unsigned internalformat, int width, int height, unsigned format, unsigned type, const void* image)
 {
-    return hookGL(InterceptOp::glConvolutionFilter2DEXT, &OpenGLInterceptor::cgmConvolutionFilter2DEXT, QEL_RETURN_ADDRESS(), target, internalformat, width, height, format, type, image);
+    return hookGL(
+        InterceptOp::glConvolutionFilter2DEXT, &OpenGLInterceptor::cgmConvolutionFilter2DEXT, QEL_RETURN_ADDRESS(),
+        target, internalformat, width, height, format, type, image);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameterf(unsigned target, unsigned pname, float params)
 {
-    return hookGL(InterceptOp::glConvolutionParameterf, &OpenGLInterceptor::cgmConvolutionParameterf, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glConvolutionParameterf, &OpenGLInterceptor::cgmConvolutionParameterf, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameterfEXT(unsigned target, unsigned pname, float params)
 {
-    return hookGL(InterceptOp::glConvolutionParameterfEXT, &OpenGLInterceptor::cgmConvolutionParameterfEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glConvolutionParameterfEXT, &OpenGLInterceptor::cgmConvolutionParameterfEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameterfv(unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glConvolutionParameterfv, &OpenGLInterceptor::cgmConvolutionParameterfv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glConvolutionParameterfv, &OpenGLInterceptor::cgmConvolutionParameterfv, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameterfvEXT(
     unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glConvolutionParameterfvEXT, &OpenGLInterceptor::cgmConvolutionParameterfvEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glConvolutionParameterfvEXT, &OpenGLInterceptor::cgmConvolutionParameterfvEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameteri(unsigned target, unsigned pname, int params)
 {
-    return hookGL(InterceptOp::glConvolutionParameteri, &OpenGLInterceptor::cgmConvolutionParameteri, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glConvolutionParameteri, &OpenGLInterceptor::cgmConvolutionParameteri, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameteriEXT(unsigned target, unsigned pname, int params)
 {
-    return hookGL(InterceptOp::glConvolutionParameteriEXT, &OpenGLInterceptor::cgmConvolutionParameteriEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glConvolutionParameteriEXT, &OpenGLInterceptor::cgmConvolutionParameteriEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameteriv(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glConvolutionParameteriv, &OpenGLInterceptor::cgmConvolutionParameteriv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glConvolutionParameteriv, &OpenGLInterceptor::cgmConvolutionParameteriv, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameterivEXT(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glConvolutionParameterivEXT, &OpenGLInterceptor::cgmConvolutionParameterivEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glConvolutionParameterivEXT, &OpenGLInterceptor::cgmConvolutionParameterivEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyColorSubTable(unsigned target, int start, int x, int y, int width)
 {
-    return hookGL(InterceptOp::glCopyColorSubTable, &OpenGLInterceptor::cgmCopyColorSubTable, QEL_RETURN_ADDRESS(), target, start, x, y, width);
+    return hookGL(
+        InterceptOp::glCopyColorSubTable, &OpenGLInterceptor::cgmCopyColorSubTable, QEL_RETURN_ADDRESS(), target,
+        start, x, y, width);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyColorSubTableEXT(unsigned target, int start, int x, int y, int width)
 {
-    return hookGL(InterceptOp::glCopyColorSubTableEXT, &OpenGLInterceptor::cgmCopyColorSubTableEXT, QEL_RETURN_ADDRESS(), target, start, x, y, width);
+    return hookGL(
+        InterceptOp::glCopyColorSubTableEXT, &OpenGLInterceptor::cgmCopyColorSubTableEXT, QEL_RETURN_ADDRESS(),
+        target, start, x, y, width);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyColorTable(
     unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return hookGL(InterceptOp::glCopyColorTable, &OpenGLInterceptor::cgmCopyColorTable, QEL_RETURN_ADDRESS(), target, internalformat, x, y, width);
+    return hookGL(
+        InterceptOp::glCopyColorTable, &OpenGLInterceptor::cgmCopyColorTable, QEL_RETURN_ADDRESS(), target,
+        internalformat, x, y, width);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyColorTableSGI(
     unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return hookGL(InterceptOp::glCopyColorTableSGI, &OpenGLInterceptor::cgmCopyColorTableSGI, QEL_RETURN_ADDRESS(), target, internalformat, x, y, width);
+    return hookGL(
+        InterceptOp::glCopyColorTableSGI, &OpenGLInterceptor::cgmCopyColorTableSGI, QEL_RETURN_ADDRESS(), target,
+        internalformat, x, y, width);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyConvolutionFilter1D(
     unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return hookGL(InterceptOp::glCopyConvolutionFilter1D, &OpenGLInterceptor::cgmCopyConvolutionFilter1D, QEL_RETURN_ADDRESS(), target, internalformat, x, y, width);
+    return hookGL(
+        InterceptOp::glCopyConvolutionFilter1D, &OpenGLInterceptor::cgmCopyConvolutionFilter1D, QEL_RETURN_ADDRESS(),
+        target, internalformat, x, y, width);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyConvolutionFilter1DEXT(
     unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return hookGL(InterceptOp::glCopyConvolutionFilter1DEXT, &OpenGLInterceptor::cgmCopyConvolutionFilter1DEXT, QEL_RETURN_ADDRESS(), target, internalformat, x, y, width);
+    return hookGL(
+        InterceptOp::glCopyConvolutionFilter1DEXT, &OpenGLInterceptor::cgmCopyConvolutionFilter1DEXT,
+        QEL_RETURN_ADDRESS(), target, internalformat, x, y, width);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyConvolutionFilter2D(
     unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
-    return hookGL(InterceptOp::glCopyConvolutionFilter2D, &OpenGLInterceptor::cgmCopyConvolutionFilter2D, QEL_RETURN_ADDRESS(), target, internalformat, x, y, width, height);
+    return hookGL(
+        InterceptOp::glCopyConvolutionFilter2D, &OpenGLInterceptor::cgmCopyConvolutionFilter2D, QEL_RETURN_ADDRESS(),
+        target, internalformat, x, y, width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyConvolutionFilter2DEXT(
     unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
-    return hookGL(InterceptOp::glCopyConvolutionFilter2DEXT, &OpenGLInterceptor::cgmCopyConvolutionFilter2DEXT, QEL_RETURN_ADDRESS(), target, internalformat, x, y, width, height);
+    return hookGL(
+        InterceptOp::glCopyConvolutionFilter2DEXT, &OpenGLInterceptor::cgmCopyConvolutionFilter2DEXT,
+        QEL_RETURN_ADDRESS(), target, internalformat, x, y, width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyPixels(int x, int y, int width, int height, unsigned type)
 {
-    return hookGL(InterceptOp::glCopyPixels, &OpenGLInterceptor::cgmCopyPixels, QEL_RETURN_ADDRESS(), x, y, width, height, type);
+    return hookGL(
+        InterceptOp::glCopyPixels, &OpenGLInterceptor::cgmCopyPixels, QEL_RETURN_ADDRESS(), x, y, width, height, type);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexImage1D(
     unsigned target, int level, unsigned internalformat, int x, int y, int width, int border)
 {
-    return hookGL(InterceptOp::glCopyTexImage1D, &OpenGLInterceptor::cgmCopyTexImage1D, QEL_RETURN_ADDRESS(), target, level, internalformat, x, y, width, border);
+    return hookGL(
+        InterceptOp::glCopyTexImage1D, &OpenGLInterceptor::cgmCopyTexImage1D, QEL_RETURN_ADDRESS(), target, level,
+        internalformat, x, y, width, border);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexImage1DEXT(
     unsigned target, int level, unsigned internalformat, int x, int y, int width, int border)
 {
-    return hookGL(InterceptOp::glCopyTexImage1DEXT, &OpenGLInterceptor::cgmCopyTexImage1DEXT, QEL_RETURN_ADDRESS(), target, level, internalformat, x, y, width, border);
+    return hookGL(
+        InterceptOp::glCopyTexImage1DEXT, &OpenGLInterceptor::cgmCopyTexImage1DEXT, QEL_RETURN_ADDRESS(), target,
+        level, internalformat, x, y, width, border);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexImage2D(
     unsigned target, int level, unsigned internalformat, int x, int y, int width, int height, int border)
 {
-    return hookGL(InterceptOp::glCopyTexImage2D, &OpenGLInterceptor::cgmCopyTexImage2D, QEL_RETURN_ADDRESS(), target, level, internalformat, x, y, width, height, border);
+    return hookGL(
+        InterceptOp::glCopyTexImage2D, &OpenGLInterceptor::cgmCopyTexImage2D, QEL_RETURN_ADDRESS(), target, level,
+        internalformat, x, y, width, height, border);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexImage2DEXT(
     unsigned target, int level, unsigned internalformat, int x, int y, int width, int height, int border)
 {
-    return hookGL(InterceptOp::glCopyTexImage2DEXT, &OpenGLInterceptor::cgmCopyTexImage2DEXT, QEL_RETURN_ADDRESS(), target, level, internalformat, x, y, width, height, border);
+    return hookGL(
+        InterceptOp::glCopyTexImage2DEXT, &OpenGLInterceptor::cgmCopyTexImage2DEXT, QEL_RETURN_ADDRESS(), target,
+        level, internalformat, x, y, width, height, border);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage1D(
     unsigned target, int level, int xoffset, int x, int y, int width)
 {
-    return hookGL(InterceptOp::glCopyTexSubImage1D, &OpenGLInterceptor::cgmCopyTexSubImage1D, QEL_RETURN_ADDRESS(), target, level, xoffset, x, y, width);
+    return hookGL(
+        InterceptOp::glCopyTexSubImage1D, &OpenGLInterceptor::cgmCopyTexSubImage1D, QEL_RETURN_ADDRESS(), target,
+        level, xoffset, x, y, width);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage1DEXT(
     unsigned target, int level, int xoffset, int x, int y, int width)
 {
-    return hookGL(InterceptOp::glCopyTexSubImage1DEXT, &OpenGLInterceptor::cgmCopyTexSubImage1DEXT, QEL_RETURN_ADDRESS(), target, level, xoffset, x, y, width);
+    return hookGL(
+        InterceptOp::glCopyTexSubImage1DEXT, &OpenGLInterceptor::cgmCopyTexSubImage1DEXT, QEL_RETURN_ADDRESS(),
+        target, level, xoffset, x, y, width);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage2D(
     unsigned target, int level, int xoffset, int yoffset, int x, int y, int width, int height)
 {
-    return hookGL(InterceptOp::glCopyTexSubImage2D, &OpenGLInterceptor::cgmCopyTexSubImage2D, QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, x, y, width, height);
+    return hookGL(
+        InterceptOp::glCopyTexSubImage2D, &OpenGLInterceptor::cgmCopyTexSubImage2D, QEL_RETURN_ADDRESS(), target,
+        level, xoffset, yoffset, x, y, width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage2DEXT(
     unsigned target, int level, int xoffset, int yoffset, int x, int y, int width, int height)
 {
-    return hookGL(InterceptOp::glCopyTexSubImage2DEXT, &OpenGLInterceptor::cgmCopyTexSubImage2DEXT, QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, x, y, width, height);
+    return hookGL(
+        InterceptOp::glCopyTexSubImage2DEXT, &OpenGLInterceptor::cgmCopyTexSubImage2DEXT, QEL_RETURN_ADDRESS(),
+        target, level, xoffset, yoffset, x, y, width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage3D(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y, int width, int height)
 {
-    return hookGL(InterceptOp::glCopyTexSubImage3D, &OpenGLInterceptor::cgmCopyTexSubImage3D, QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, zoffset, x, y, width, height);
+    return hookGL(
+        InterceptOp::glCopyTexSubImage3D, &OpenGLInterceptor::cgmCopyTexSubImage3D, QEL_RETURN_ADDRESS(), target,
+        level, xoffset, yoffset, zoffset, x, y, width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage3DEXT(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y, int width, int height)
 {
-    return hookGL(InterceptOp::glCopyTexSubImage3DEXT, &OpenGLInterceptor::cgmCopyTexSubImage3DEXT, QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, zoffset, x, y, width, height);
+    return hookGL(
+        InterceptOp::glCopyTexSubImage3DEXT, &OpenGLInterceptor::cgmCopyTexSubImage3DEXT, QEL_RETURN_ADDRESS(),
+        target, level, xoffset, yoffset, zoffset, x, y, width, height);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glCreateProgram(void)
@@ -1139,7 +1402,8 @@ extern "C" unsigned QEL_APIENTRY qel_hook_glCreateProgram(void)
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glCreateProgramObjectARB(void)
 {
-    return hookGL(InterceptOp::glCreateProgramObjectARB, &OpenGLInterceptor::cgmCreateProgramObjectARB, QEL_RETURN_ADDRESS());
+    return hookGL(
+        InterceptOp::glCreateProgramObjectARB, &OpenGLInterceptor::cgmCreateProgramObjectARB, QEL_RETURN_ADDRESS());
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glCreateShader(unsigned type)
@@ -1149,7 +1413,9 @@ extern "C" unsigned QEL_APIENTRY qel_hook_glCreateShader(unsigned type)
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glCreateShaderObjectARB(unsigned shaderType)
 {
-    return hookGL(InterceptOp::glCreateShaderObjectARB, &OpenGLInterceptor::cgmCreateShaderObjectARB, QEL_RETURN_ADDRESS(), shaderType);
+    return hookGL(
+        InterceptOp::glCreateShaderObjectARB, &OpenGLInterceptor::cgmCreateShaderObjectARB, QEL_RETURN_ADDRESS(),
+        shaderType);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCullFace(unsigned mode)
@@ -1159,17 +1425,23 @@ extern "C" void QEL_APIENTRY qel_hook_glCullFace(unsigned mode)
 
 extern "C" void QEL_APIENTRY qel_hook_glCullParameterdvEXT(unsigned pname, double* params)
 {
-    return hookGL(InterceptOp::glCullParameterdvEXT, &OpenGLInterceptor::cgmCullParameterdvEXT, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glCullParameterdvEXT, &OpenGLInterceptor::cgmCullParameterdvEXT, QEL_RETURN_ADDRESS(), pname,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCullParameterfvEXT(unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glCullParameterfvEXT, &OpenGLInterceptor::cgmCullParameterfvEXT, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glCullParameterfvEXT, &OpenGLInterceptor::cgmCullParameterfvEXT, QEL_RETURN_ADDRESS(), pname,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCurrentPaletteMatrixARB(int index)
 {
-    return hookGL(InterceptOp::glCurrentPaletteMatrixARB, &OpenGLInterceptor::cgmCurrentPaletteMatrixARB, QEL_RETURN_ADDRESS(), index);
+    return hookGL(
+        InterceptOp::glCurrentPaletteMatrixARB, &OpenGLInterceptor::cgmCurrentPaletteMatrixARB, QEL_RETURN_ADDRESS(),
+        index);
 }
 
 extern "C" DWORD QEL_APIENTRY qel_pass_glDebugEntry(DWORD dwArg1, DWORD dwArg2)
@@ -1179,42 +1451,53 @@ extern "C" DWORD QEL_APIENTRY qel_pass_glDebugEntry(DWORD dwArg1, DWORD dwArg2)
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteAsyncMarkersSGIX(unsigned marker, int range)
 {
-    return hookGL(InterceptOp::glDeleteAsyncMarkersSGIX, &OpenGLInterceptor::cgmDeleteAsyncMarkersSGIX, QEL_RETURN_ADDRESS(), marker, range);
+    return hookGL(
+        InterceptOp::glDeleteAsyncMarkersSGIX, &OpenGLInterceptor::cgmDeleteAsyncMarkersSGIX, QEL_RETURN_ADDRESS(),
+        marker, range);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteBufferRegion(unsigned region)
 {
-    return hookGL(InterceptOp::glDeleteBufferRegion, &OpenGLInterceptor::cgmDeleteBufferRegion, QEL_RETURN_ADDRESS(), region);
+    return hookGL(
+        InterceptOp::glDeleteBufferRegion, &OpenGLInterceptor::cgmDeleteBufferRegion, QEL_RETURN_ADDRESS(), region);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteBuffers(int n, const unsigned* buffers)
 {
-    return hookGL(InterceptOp::glDeleteBuffers, &OpenGLInterceptor::cgmDeleteBuffers, QEL_RETURN_ADDRESS(), n, buffers);
+    return hookGL(
+        InterceptOp::glDeleteBuffers, &OpenGLInterceptor::cgmDeleteBuffers, QEL_RETURN_ADDRESS(), n, buffers);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteBuffersARB(int n, const unsigned* buffers)
 {
-    return hookGL(InterceptOp::glDeleteBuffersARB, &OpenGLInterceptor::cgmDeleteBuffersARB, QEL_RETURN_ADDRESS(), n, buffers);
+    return hookGL(
+        InterceptOp::glDeleteBuffersARB, &OpenGLInterceptor::cgmDeleteBuffersARB, QEL_RETURN_ADDRESS(), n, buffers);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteFencesAPPLE(int n, const unsigned* fences)
 {
-    return hookGL(InterceptOp::glDeleteFencesAPPLE, &OpenGLInterceptor::cgmDeleteFencesAPPLE, QEL_RETURN_ADDRESS(), n, fences);
+    return hookGL(
+        InterceptOp::glDeleteFencesAPPLE, &OpenGLInterceptor::cgmDeleteFencesAPPLE, QEL_RETURN_ADDRESS(), n, fences);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteFencesNV(int n, const unsigned* fences)
 {
-    return hookGL(InterceptOp::glDeleteFencesNV, &OpenGLInterceptor::cgmDeleteFencesNV, QEL_RETURN_ADDRESS(), n, fences);
+    return hookGL(
+        InterceptOp::glDeleteFencesNV, &OpenGLInterceptor::cgmDeleteFencesNV, QEL_RETURN_ADDRESS(), n, fences);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteFragmentShaderATI(unsigned id)
 {
-    return hookGL(InterceptOp::glDeleteFragmentShaderATI, &OpenGLInterceptor::cgmDeleteFragmentShaderATI, QEL_RETURN_ADDRESS(), id);
+    return hookGL(
+        InterceptOp::glDeleteFragmentShaderATI, &OpenGLInterceptor::cgmDeleteFragmentShaderATI, QEL_RETURN_ADDRESS(),
+        id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteFramebuffersEXT(int n, const unsigned* framebuffers)
 {
-    return hookGL(InterceptOp::glDeleteFramebuffersEXT, &OpenGLInterceptor::cgmDeleteFramebuffersEXT, QEL_RETURN_ADDRESS(), n, framebuffers);
+    return hookGL(
+        InterceptOp::glDeleteFramebuffersEXT, &OpenGLInterceptor::cgmDeleteFramebuffersEXT, QEL_RETURN_ADDRESS(), n,
+        framebuffers);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteLists(unsigned list, int range)
@@ -1229,7 +1512,9 @@ extern "C" void QEL_APIENTRY qel_hook_glDeleteObjectARB(unsigned obj)
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteOcclusionQueriesNV(int n, const unsigned* ids)
 {
-    return hookGL(InterceptOp::glDeleteOcclusionQueriesNV, &OpenGLInterceptor::cgmDeleteOcclusionQueriesNV, QEL_RETURN_ADDRESS(), n, ids);
+    return hookGL(
+        InterceptOp::glDeleteOcclusionQueriesNV, &OpenGLInterceptor::cgmDeleteOcclusionQueriesNV,
+        QEL_RETURN_ADDRESS(), n, ids);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteProgram(unsigned program)
@@ -1239,12 +1524,14 @@ extern "C" void QEL_APIENTRY qel_hook_glDeleteProgram(unsigned program)
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteProgramsARB(int n, const unsigned* programs)
 {
-    return hookGL(InterceptOp::glDeleteProgramsARB, &OpenGLInterceptor::cgmDeleteProgramsARB, QEL_RETURN_ADDRESS(), n, programs);
+    return hookGL(
+        InterceptOp::glDeleteProgramsARB, &OpenGLInterceptor::cgmDeleteProgramsARB, QEL_RETURN_ADDRESS(), n, programs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteProgramsNV(int n, const unsigned* programs)
 {
-    return hookGL(InterceptOp::glDeleteProgramsNV, &OpenGLInterceptor::cgmDeleteProgramsNV, QEL_RETURN_ADDRESS(), n, programs);
+    return hookGL(
+        InterceptOp::glDeleteProgramsNV, &OpenGLInterceptor::cgmDeleteProgramsNV, QEL_RETURN_ADDRESS(), n, programs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteQueries(int n, const unsigned* ids)
@@ -1254,12 +1541,15 @@ extern "C" void QEL_APIENTRY qel_hook_glDeleteQueries(int n, const unsigned* ids
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteQueriesARB(int n, const unsigned* ids)
 {
-    return hookGL(InterceptOp::glDeleteQueriesARB, &OpenGLInterceptor::cgmDeleteQueriesARB, QEL_RETURN_ADDRESS(), n, ids);
+    return hookGL(
+        InterceptOp::glDeleteQueriesARB, &OpenGLInterceptor::cgmDeleteQueriesARB, QEL_RETURN_ADDRESS(), n, ids);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteRenderbuffersEXT(int n, const unsigned* renderbuffers)
 {
-    return hookGL(InterceptOp::glDeleteRenderbuffersEXT, &OpenGLInterceptor::cgmDeleteRenderbuffersEXT, QEL_RETURN_ADDRESS(), n, renderbuffers);
+    return hookGL(
+        InterceptOp::glDeleteRenderbuffersEXT, &OpenGLInterceptor::cgmDeleteRenderbuffersEXT, QEL_RETURN_ADDRESS(), n,
+        renderbuffers);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteShader(unsigned shader)
@@ -1269,32 +1559,39 @@ extern "C" void QEL_APIENTRY qel_hook_glDeleteShader(unsigned shader)
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteTextures(int n, const unsigned* textures)
 {
-    return hookGL(InterceptOp::glDeleteTextures, &OpenGLInterceptor::cgmDeleteTextures, QEL_RETURN_ADDRESS(), n, textures);
+    return hookGL(
+        InterceptOp::glDeleteTextures, &OpenGLInterceptor::cgmDeleteTextures, QEL_RETURN_ADDRESS(), n, textures);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteTexturesEXT(int n, const unsigned* textures)
 {
-    return hookGL(InterceptOp::glDeleteTexturesEXT, &OpenGLInterceptor::cgmDeleteTexturesEXT, QEL_RETURN_ADDRESS(), n, textures);
+    return hookGL(
+        InterceptOp::glDeleteTexturesEXT, &OpenGLInterceptor::cgmDeleteTexturesEXT, QEL_RETURN_ADDRESS(), n, textures);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteVertexArraysAPPLE(int n, const unsigned* arrays)
 {
-    return hookGL(InterceptOp::glDeleteVertexArraysAPPLE, &OpenGLInterceptor::cgmDeleteVertexArraysAPPLE, QEL_RETURN_ADDRESS(), n, arrays);
+    return hookGL(
+        InterceptOp::glDeleteVertexArraysAPPLE, &OpenGLInterceptor::cgmDeleteVertexArraysAPPLE, QEL_RETURN_ADDRESS(),
+        n, arrays);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteVertexShaderEXT(unsigned id)
 {
-    return hookGL(InterceptOp::glDeleteVertexShaderEXT, &OpenGLInterceptor::cgmDeleteVertexShaderEXT, QEL_RETURN_ADDRESS(), id);
+    return hookGL(
+        InterceptOp::glDeleteVertexShaderEXT, &OpenGLInterceptor::cgmDeleteVertexShaderEXT, QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDepthBoundsEXT(double zmin, double zmax)
 {
-    return hookGL(InterceptOp::glDepthBoundsEXT, &OpenGLInterceptor::cgmDepthBoundsEXT, QEL_RETURN_ADDRESS(), zmin, zmax);
+    return hookGL(
+        InterceptOp::glDepthBoundsEXT, &OpenGLInterceptor::cgmDepthBoundsEXT, QEL_RETURN_ADDRESS(), zmin, zmax);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDepthBoundsdNV(double zmin, double zmax)
 {
-    return hookGL(InterceptOp::glDepthBoundsdNV, &OpenGLInterceptor::cgmDepthBoundsdNV, QEL_RETURN_ADDRESS(), zmin, zmax);
+    return hookGL(
+        InterceptOp::glDepthBoundsdNV, &OpenGLInterceptor::cgmDepthBoundsdNV, QEL_RETURN_ADDRESS(), zmin, zmax);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDepthFunc(unsigned func)
@@ -1314,7 +1611,8 @@ extern "C" void QEL_APIENTRY qel_hook_glDepthRange(double n, double f)
 
 extern "C" void QEL_APIENTRY qel_hook_glDepthRangedNV(double zNear, double zFar)
 {
-    return hookGL(InterceptOp::glDepthRangedNV, &OpenGLInterceptor::cgmDepthRangedNV, QEL_RETURN_ADDRESS(), zNear, zFar);
+    return hookGL(
+        InterceptOp::glDepthRangedNV, &OpenGLInterceptor::cgmDepthRangedNV, QEL_RETURN_ADDRESS(), zNear, zFar);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDepthRangefOES(float n, float f)
@@ -1324,17 +1622,22 @@ extern "C" void QEL_APIENTRY qel_hook_glDepthRangefOES(float n, float f)
 
 extern "C" void QEL_APIENTRY qel_hook_glDetachObjectARB(unsigned containerObj, unsigned attachedObj)
 {
-    return hookGL(InterceptOp::glDetachObjectARB, &OpenGLInterceptor::cgmDetachObjectARB, QEL_RETURN_ADDRESS(), containerObj, attachedObj);
+    return hookGL(
+        InterceptOp::glDetachObjectARB, &OpenGLInterceptor::cgmDetachObjectARB, QEL_RETURN_ADDRESS(), containerObj,
+        attachedObj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDetachShader(unsigned program, unsigned shader)
 {
-    return hookGL(InterceptOp::glDetachShader, &OpenGLInterceptor::cgmDetachShader, QEL_RETURN_ADDRESS(), program, shader);
+    return hookGL(
+        InterceptOp::glDetachShader, &OpenGLInterceptor::cgmDetachShader, QEL_RETURN_ADDRESS(), program, shader);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDetailTexFuncSGIS(unsigned target, int n, const float* points)
 {
-    return hookGL(InterceptOp::glDetailTexFuncSGIS, &OpenGLInterceptor::cgmDetailTexFuncSGIS, QEL_RETURN_ADDRESS(), target, n, points);
+    return hookGL(
+        InterceptOp::glDetailTexFuncSGIS, &OpenGLInterceptor::cgmDetailTexFuncSGIS, QEL_RETURN_ADDRESS(), target, n,
+        points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDisable(unsigned cap)
@@ -1344,42 +1647,55 @@ extern "C" void QEL_APIENTRY qel_hook_glDisable(unsigned cap)
 
 extern "C" void QEL_APIENTRY qel_hook_glDisableClientState(unsigned array)
 {
-    return hookGL(InterceptOp::glDisableClientState, &OpenGLInterceptor::cgmDisableClientState, QEL_RETURN_ADDRESS(), array);
+    return hookGL(
+        InterceptOp::glDisableClientState, &OpenGLInterceptor::cgmDisableClientState, QEL_RETURN_ADDRESS(), array);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDisableIndexedEXT(unsigned target, unsigned index)
 {
-    return hookGL(InterceptOp::glDisableIndexedEXT, &OpenGLInterceptor::cgmDisableIndexedEXT, QEL_RETURN_ADDRESS(), target, index);
+    return hookGL(
+        InterceptOp::glDisableIndexedEXT, &OpenGLInterceptor::cgmDisableIndexedEXT, QEL_RETURN_ADDRESS(), target,
+        index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDisableVariantClientStateEXT(unsigned id)
 {
-    return hookGL(InterceptOp::glDisableVariantClientStateEXT, &OpenGLInterceptor::cgmDisableVariantClientStateEXT, QEL_RETURN_ADDRESS(), id);
+    return hookGL(
+        InterceptOp::glDisableVariantClientStateEXT, &OpenGLInterceptor::cgmDisableVariantClientStateEXT,
+        QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDisableVertexAttribArray(unsigned index)
 {
-    return hookGL(InterceptOp::glDisableVertexAttribArray, &OpenGLInterceptor::cgmDisableVertexAttribArray, QEL_RETURN_ADDRESS(), index);
+    return hookGL(
+        InterceptOp::glDisableVertexAttribArray, &OpenGLInterceptor::cgmDisableVertexAttribArray,
+        QEL_RETURN_ADDRESS(), index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDisableVertexAttribArrayARB(unsigned index)
 {
-    return hookGL(InterceptOp::glDisableVertexAttribArrayARB, &OpenGLInterceptor::cgmDisableVertexAttribArrayARB, QEL_RETURN_ADDRESS(), index);
+    return hookGL(
+        InterceptOp::glDisableVertexAttribArrayARB, &OpenGLInterceptor::cgmDisableVertexAttribArrayARB,
+        QEL_RETURN_ADDRESS(), index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawArrays(unsigned mode, int first, int count)
 {
-    return hookGL(InterceptOp::glDrawArrays, &OpenGLInterceptor::cgmDrawArrays, QEL_RETURN_ADDRESS(), mode, first, count);
+    return hookGL(
+        InterceptOp::glDrawArrays, &OpenGLInterceptor::cgmDrawArrays, QEL_RETURN_ADDRESS(), mode, first, count);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawArraysEXT(unsigned mode, int first, int count)
 {
-    return hookGL(InterceptOp::glDrawArraysEXT, &OpenGLInterceptor::cgmDrawArraysEXT, QEL_RETURN_ADDRESS(), mode, first, count);
+    return hookGL(
+        InterceptOp::glDrawArraysEXT, &OpenGLInterceptor::cgmDrawArraysEXT, QEL_RETURN_ADDRESS(), mode, first, count);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawArraysInstancedEXT(unsigned mode, int start, int count, int primcount)
 {
-    return hookGL(InterceptOp::glDrawArraysInstancedEXT, &OpenGLInterceptor::cgmDrawArraysInstancedEXT, QEL_RETURN_ADDRESS(), mode, start, count, primcount);
+    return hookGL(
+        InterceptOp::glDrawArraysInstancedEXT, &OpenGLInterceptor::cgmDrawArraysInstancedEXT, QEL_RETURN_ADDRESS(),
+        mode, start, count, primcount);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawBuffer(unsigned buf)
@@ -1390,7 +1706,9 @@ extern "C" void QEL_APIENTRY qel_hook_glDrawBuffer(unsigned buf)
 extern "C" void QEL_APIENTRY qel_hook_glDrawBufferRegion(
     unsigned region, int x, int y, int width, int height, int xDest, int yDest)
 {
-    return hookGL(InterceptOp::glDrawBufferRegion, &OpenGLInterceptor::cgmDrawBufferRegion, QEL_RETURN_ADDRESS(), region, x, y, width, height, xDest, yDest);
+    return hookGL(
+        InterceptOp::glDrawBufferRegion, &OpenGLInterceptor::cgmDrawBufferRegion, QEL_RETURN_ADDRESS(), region, x, y,
+        width, height, xDest, yDest);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawBuffers(int n, const unsigned* bufs)
@@ -1400,63 +1718,83 @@ extern "C" void QEL_APIENTRY qel_hook_glDrawBuffers(int n, const unsigned* bufs)
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawBuffersARB(int n, const unsigned* bufs)
 {
-    return hookGL(InterceptOp::glDrawBuffersARB, &OpenGLInterceptor::cgmDrawBuffersARB, QEL_RETURN_ADDRESS(), n, bufs);
+    return hookGL(
+        InterceptOp::glDrawBuffersARB, &OpenGLInterceptor::cgmDrawBuffersARB, QEL_RETURN_ADDRESS(), n, bufs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawBuffersATI(int n, const unsigned* bufs)
 {
-    return hookGL(InterceptOp::glDrawBuffersATI, &OpenGLInterceptor::cgmDrawBuffersATI, QEL_RETURN_ADDRESS(), n, bufs);
+    return hookGL(
+        InterceptOp::glDrawBuffersATI, &OpenGLInterceptor::cgmDrawBuffersATI, QEL_RETURN_ADDRESS(), n, bufs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawElementArrayAPPLE(unsigned mode, int first, int count)
 {
-    return hookGL(InterceptOp::glDrawElementArrayAPPLE, &OpenGLInterceptor::cgmDrawElementArrayAPPLE, QEL_RETURN_ADDRESS(), mode, first, count);
+    return hookGL(
+        InterceptOp::glDrawElementArrayAPPLE, &OpenGLInterceptor::cgmDrawElementArrayAPPLE, QEL_RETURN_ADDRESS(),
+        mode, first, count);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawElementArrayATI(unsigned mode, int count)
 {
-    return hookGL(InterceptOp::glDrawElementArrayATI, &OpenGLInterceptor::cgmDrawElementArrayATI, QEL_RETURN_ADDRESS(), mode, count);
+    return hookGL(
+        InterceptOp::glDrawElementArrayATI, &OpenGLInterceptor::cgmDrawElementArrayATI, QEL_RETURN_ADDRESS(), mode,
+        count);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawElements(unsigned mode, int count, unsigned type, const void* indices)
 {
-    return hookGL(InterceptOp::glDrawElements, &OpenGLInterceptor::cgmDrawElements, QEL_RETURN_ADDRESS(), mode, count, type, indices);
+    return hookGL(
+        InterceptOp::glDrawElements, &OpenGLInterceptor::cgmDrawElements, QEL_RETURN_ADDRESS(), mode, count, type,
+        indices);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawElementsInstancedEXT(
     unsigned mode, int count, unsigned type, const void* indices, int primcount)
 {
-    return hookGL(InterceptOp::glDrawElementsInstancedEXT, &OpenGLInterceptor::cgmDrawElementsInstancedEXT, QEL_RETURN_ADDRESS(), mode, count, type, indices, primcount);
+    return hookGL(
+        InterceptOp::glDrawElementsInstancedEXT, &OpenGLInterceptor::cgmDrawElementsInstancedEXT,
+        QEL_RETURN_ADDRESS(), mode, count, type, indices, primcount);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawPixels(
     int width, int height, unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(InterceptOp::glDrawPixels, &OpenGLInterceptor::cgmDrawPixels, QEL_RETURN_ADDRESS(), width, height, format, type, pixels);
+    return hookGL(
+        InterceptOp::glDrawPixels, &OpenGLInterceptor::cgmDrawPixels, QEL_RETURN_ADDRESS(), width, height, format,
+        type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawRangeElementArrayAPPLE(
     unsigned mode, unsigned start, unsigned end, int first, int count)
 {
-    return hookGL(InterceptOp::glDrawRangeElementArrayAPPLE, &OpenGLInterceptor::cgmDrawRangeElementArrayAPPLE, QEL_RETURN_ADDRESS(), mode, start, end, first, count);
+    return hookGL(
+        InterceptOp::glDrawRangeElementArrayAPPLE, &OpenGLInterceptor::cgmDrawRangeElementArrayAPPLE,
+        QEL_RETURN_ADDRESS(), mode, start, end, first, count);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawRangeElementArrayATI(
     unsigned mode, unsigned start, unsigned end, int count)
 {
-    return hookGL(InterceptOp::glDrawRangeElementArrayATI, &OpenGLInterceptor::cgmDrawRangeElementArrayATI, QEL_RETURN_ADDRESS(), mode, start, end, count);
+    return hookGL(
+        InterceptOp::glDrawRangeElementArrayATI, &OpenGLInterceptor::cgmDrawRangeElementArrayATI,
+        QEL_RETURN_ADDRESS(), mode, start, end, count);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawRangeElements(
     unsigned mode, unsigned start, unsigned end, int count, unsigned type, const void* indices)
 {
-    return hookGL(InterceptOp::glDrawRangeElements, &OpenGLInterceptor::cgmDrawRangeElements, QEL_RETURN_ADDRESS(), mode, start, end, count, type, indices);
+    return hookGL(
+        InterceptOp::glDrawRangeElements, &OpenGLInterceptor::cgmDrawRangeElements, QEL_RETURN_ADDRESS(), mode, start,
+        end, count, type, indices);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawRangeElementsEXT(
     unsigned mode, unsigned start, unsigned end, int count, unsigned type, const void* indices)
 {
-    return hookGL(InterceptOp::glDrawRangeElementsEXT, &OpenGLInterceptor::cgmDrawRangeElementsEXT, QEL_RETURN_ADDRESS(), mode, start, end, count, type, indices);
+    return hookGL(
+        InterceptOp::glDrawRangeElementsEXT, &OpenGLInterceptor::cgmDrawRangeElementsEXT, QEL_RETURN_ADDRESS(), mode,
+        start, end, count, type, indices);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEdgeFlag(unsigned char flag)
@@ -1466,18 +1804,23 @@ extern "C" void QEL_APIENTRY qel_hook_glEdgeFlag(unsigned char flag)
 
 extern "C" void QEL_APIENTRY qel_hook_glEdgeFlagPointer(int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glEdgeFlagPointer, &OpenGLInterceptor::cgmEdgeFlagPointer, QEL_RETURN_ADDRESS(), stride, pointer);
+    return hookGL(
+        InterceptOp::glEdgeFlagPointer, &OpenGLInterceptor::cgmEdgeFlagPointer, QEL_RETURN_ADDRESS(), stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEdgeFlagPointerEXT(int stride, int count, const unsigned char* pointer)
 {
-    return hookGL(InterceptOp::glEdgeFlagPointerEXT, &OpenGLInterceptor::cgmEdgeFlagPointerEXT, QEL_RETURN_ADDRESS(), stride, count, pointer);
+    return hookGL(
+        InterceptOp::glEdgeFlagPointerEXT, &OpenGLInterceptor::cgmEdgeFlagPointerEXT, QEL_RETURN_ADDRESS(), stride,
+        count, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEdgeFlagPointerListIBM(
     int stride, const unsigned char** pointer, int ptrstride)
 {
-    return hookGL(InterceptOp::glEdgeFlagPointerListIBM, &OpenGLInterceptor::cgmEdgeFlagPointerListIBM, QEL_RETURN_ADDRESS(), stride, pointer, ptrstride);
+    return hookGL(
+        InterceptOp::glEdgeFlagPointerListIBM, &OpenGLInterceptor::cgmEdgeFlagPointerListIBM, QEL_RETURN_ADDRESS(),
+        stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEdgeFlagv(const unsigned char* flag)
@@ -1487,12 +1830,16 @@ extern "C" void QEL_APIENTRY qel_hook_glEdgeFlagv(const unsigned char* flag)
 
 extern "C" void QEL_APIENTRY qel_hook_glElementPointerAPPLE(unsigned type, const void* pointer)
 {
-    return hookGL(InterceptOp::glElementPointerAPPLE, &OpenGLInterceptor::cgmElementPointerAPPLE, QEL_RETURN_ADDRESS(), type, pointer);
+    return hookGL(
+        InterceptOp::glElementPointerAPPLE, &OpenGLInterceptor::cgmElementPointerAPPLE, QEL_RETURN_ADDRESS(), type,
+        pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glElementPointerATI(unsigned type, const void* pointer)
 {
-    return hookGL(InterceptOp::glElementPointerATI, &OpenGLInterceptor::cgmElementPointerATI, QEL_RETURN_ADDRESS(), type, pointer);
+    return hookGL(
+        InterceptOp::glElementPointerATI, &OpenGLInterceptor::cgmElementPointerATI, QEL_RETURN_ADDRESS(), type,
+        pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEnable(unsigned cap)
@@ -1502,27 +1849,35 @@ extern "C" void QEL_APIENTRY qel_hook_glEnable(unsigned cap)
 
 extern "C" void QEL_APIENTRY qel_hook_glEnableClientState(unsigned array)
 {
-    return hookGL(InterceptOp::glEnableClientState, &OpenGLInterceptor::cgmEnableClientState, QEL_RETURN_ADDRESS(), array);
+    return hookGL(
+        InterceptOp::glEnableClientState, &OpenGLInterceptor::cgmEnableClientState, QEL_RETURN_ADDRESS(), array);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEnableIndexedEXT(unsigned target, unsigned index)
 {
-    return hookGL(InterceptOp::glEnableIndexedEXT, &OpenGLInterceptor::cgmEnableIndexedEXT, QEL_RETURN_ADDRESS(), target, index);
+    return hookGL(
+        InterceptOp::glEnableIndexedEXT, &OpenGLInterceptor::cgmEnableIndexedEXT, QEL_RETURN_ADDRESS(), target, index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEnableVariantClientStateEXT(unsigned id)
 {
-    return hookGL(InterceptOp::glEnableVariantClientStateEXT, &OpenGLInterceptor::cgmEnableVariantClientStateEXT, QEL_RETURN_ADDRESS(), id);
+    return hookGL(
+        InterceptOp::glEnableVariantClientStateEXT, &OpenGLInterceptor::cgmEnableVariantClientStateEXT,
+        QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEnableVertexAttribArray(unsigned index)
 {
-    return hookGL(InterceptOp::glEnableVertexAttribArray, &OpenGLInterceptor::cgmEnableVertexAttribArray, QEL_RETURN_ADDRESS(), index);
+    return hookGL(
+        InterceptOp::glEnableVertexAttribArray, &OpenGLInterceptor::cgmEnableVertexAttribArray, QEL_RETURN_ADDRESS(),
+        index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEnableVertexAttribArrayARB(unsigned index)
 {
-    return hookGL(InterceptOp::glEnableVertexAttribArrayARB, &OpenGLInterceptor::cgmEnableVertexAttribArrayARB, QEL_RETURN_ADDRESS(), index);
+    return hookGL(
+        InterceptOp::glEnableVertexAttribArrayARB, &OpenGLInterceptor::cgmEnableVertexAttribArrayARB,
+        QEL_RETURN_ADDRESS(), index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEnd(void)
@@ -1532,7 +1887,8 @@ extern "C" void QEL_APIENTRY qel_hook_glEnd(void)
 
 extern "C" void QEL_APIENTRY qel_hook_glEndFragmentShaderATI(void)
 {
-    return hookGL(InterceptOp::glEndFragmentShaderATI, &OpenGLInterceptor::cgmEndFragmentShaderATI, QEL_RETURN_ADDRESS());
+    return hookGL(
+        InterceptOp::glEndFragmentShaderATI, &OpenGLInterceptor::cgmEndFragmentShaderATI, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEndList(void)
@@ -1542,7 +1898,8 @@ extern "C" void QEL_APIENTRY qel_hook_glEndList(void)
 
 extern "C" void QEL_APIENTRY qel_hook_glEndOcclusionQueryNV(void)
 {
-    return hookGL(InterceptOp::glEndOcclusionQueryNV, &OpenGLInterceptor::cgmEndOcclusionQueryNV, QEL_RETURN_ADDRESS());
+    return hookGL(
+        InterceptOp::glEndOcclusionQueryNV, &OpenGLInterceptor::cgmEndOcclusionQueryNV, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEndQuery(unsigned target)
@@ -1562,7 +1919,8 @@ extern "C" void QEL_APIENTRY qel_hook_glEndSceneEXT(void)
 
 extern "C" void QEL_APIENTRY qel_hook_glEndTransformFeedbackNV(void)
 {
-    return hookGL(InterceptOp::glEndTransformFeedbackNV, &OpenGLInterceptor::cgmEndTransformFeedbackNV, QEL_RETURN_ADDRESS());
+    return hookGL(
+        InterceptOp::glEndTransformFeedbackNV, &OpenGLInterceptor::cgmEndTransformFeedbackNV, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEndVertexShaderEXT(void)
@@ -1622,7 +1980,8 @@ extern "C" void QEL_APIENTRY qel_hook_glEvalMesh1(unsigned mode, int i1, int i2)
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalMesh2(unsigned mode, int i1, int i2, int j1, int j2)
 {
-    return hookGL(InterceptOp::glEvalMesh2, &OpenGLInterceptor::cgmEvalMesh2, QEL_RETURN_ADDRESS(), mode, i1, i2, j1, j2);
+    return hookGL(
+        InterceptOp::glEvalMesh2, &OpenGLInterceptor::cgmEvalMesh2, QEL_RETURN_ADDRESS(), mode, i1, i2, j1, j2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalPoint1(int i)
@@ -1637,23 +1996,30 @@ extern "C" void QEL_APIENTRY qel_hook_glEvalPoint2(int i, int j)
 
 extern "C" void QEL_APIENTRY qel_hook_glExecuteProgramNV(unsigned target, unsigned id, const float* params)
 {
-    return hookGL(InterceptOp::glExecuteProgramNV, &OpenGLInterceptor::cgmExecuteProgramNV, QEL_RETURN_ADDRESS(), target, id, params);
+    return hookGL(
+        InterceptOp::glExecuteProgramNV, &OpenGLInterceptor::cgmExecuteProgramNV, QEL_RETURN_ADDRESS(), target, id,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glExtractComponentEXT(unsigned res, unsigned src, unsigned num)
 {
-    return hookGL(InterceptOp::glExtractComponentEXT, &OpenGLInterceptor::cgmExtractComponentEXT, QEL_RETURN_ADDRESS(), res, src, num);
+    return hookGL(
+        InterceptOp::glExtractComponentEXT, &OpenGLInterceptor::cgmExtractComponentEXT, QEL_RETURN_ADDRESS(), res,
+        src, num);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFeedbackBuffer(int size, unsigned type, float* buffer)
 {
-    return hookGL(InterceptOp::glFeedbackBuffer, &OpenGLInterceptor::cgmFeedbackBuffer, QEL_RETURN_ADDRESS(), size, type, buffer);
+    return hookGL(
+        InterceptOp::glFeedbackBuffer, &OpenGLInterceptor::cgmFeedbackBuffer, QEL_RETURN_ADDRESS(), size, type, buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFinalCombinerInputNV(
     unsigned variable, unsigned input, unsigned mapping, unsigned componentUsage)
 {
-    return hookGL(InterceptOp::glFinalCombinerInputNV, &OpenGLInterceptor::cgmFinalCombinerInputNV, QEL_RETURN_ADDRESS(), variable, input, mapping, componentUsage);
+    return hookGL(
+        InterceptOp::glFinalCombinerInputNV, &OpenGLInterceptor::cgmFinalCombinerInputNV, QEL_RETURN_ADDRESS(),
+        variable, input, mapping, componentUsage);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFinish(void)
@@ -1663,12 +2029,14 @@ extern "C" void QEL_APIENTRY qel_hook_glFinish(void)
 
 extern "C" int QEL_APIENTRY qel_hook_glFinishAsyncSGIX(unsigned* markerp)
 {
-    return hookGL(InterceptOp::glFinishAsyncSGIX, &OpenGLInterceptor::cgmFinishAsyncSGIX, QEL_RETURN_ADDRESS(), markerp);
+    return hookGL(
+        InterceptOp::glFinishAsyncSGIX, &OpenGLInterceptor::cgmFinishAsyncSGIX, QEL_RETURN_ADDRESS(), markerp);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFinishFenceAPPLE(unsigned fence)
 {
-    return hookGL(InterceptOp::glFinishFenceAPPLE, &OpenGLInterceptor::cgmFinishFenceAPPLE, QEL_RETURN_ADDRESS(), fence);
+    return hookGL(
+        InterceptOp::glFinishFenceAPPLE, &OpenGLInterceptor::cgmFinishFenceAPPLE, QEL_RETURN_ADDRESS(), fence);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFinishFenceNV(unsigned fence)
@@ -1678,7 +2046,8 @@ extern "C" void QEL_APIENTRY qel_hook_glFinishFenceNV(unsigned fence)
 
 extern "C" void QEL_APIENTRY qel_hook_glFinishObjectAPPLE(unsigned object, int name)
 {
-    return hookGL(InterceptOp::glFinishObjectAPPLE, &OpenGLInterceptor::cgmFinishObjectAPPLE, QEL_RETURN_ADDRESS(), object, name);
+    return hookGL(
+        InterceptOp::glFinishObjectAPPLE, &OpenGLInterceptor::cgmFinishObjectAPPLE, QEL_RETURN_ADDRESS(), object, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFinishRenderAPPLE(void)
@@ -1698,12 +2067,16 @@ extern "C" void QEL_APIENTRY qel_hook_glFlush(void)
 
 extern "C" void QEL_APIENTRY qel_hook_glFlushMappedBufferRangeAPPLE(unsigned target, ptrdiff_t offset, ptrdiff_t size)
 {
-    return hookGL(InterceptOp::glFlushMappedBufferRangeAPPLE, &OpenGLInterceptor::cgmFlushMappedBufferRangeAPPLE, QEL_RETURN_ADDRESS(), target, offset, size);
+    return hookGL(
+        InterceptOp::glFlushMappedBufferRangeAPPLE, &OpenGLInterceptor::cgmFlushMappedBufferRangeAPPLE,
+        QEL_RETURN_ADDRESS(), target, offset, size);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFlushPixelDataRangeNV(unsigned target)
 {
-    return hookGL(InterceptOp::glFlushPixelDataRangeNV, &OpenGLInterceptor::cgmFlushPixelDataRangeNV, QEL_RETURN_ADDRESS(), target);
+    return hookGL(
+        InterceptOp::glFlushPixelDataRangeNV, &OpenGLInterceptor::cgmFlushPixelDataRangeNV, QEL_RETURN_ADDRESS(),
+        target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFlushRasterSGIX(void)
@@ -1718,28 +2091,37 @@ extern "C" void QEL_APIENTRY qel_hook_glFlushRenderAPPLE(void)
 
 extern "C" void QEL_APIENTRY qel_hook_glFlushVertexArrayRangeAPPLE(int length, void* pointer)
 {
-    return hookGL(InterceptOp::glFlushVertexArrayRangeAPPLE, &OpenGLInterceptor::cgmFlushVertexArrayRangeAPPLE, QEL_RETURN_ADDRESS(), length, pointer);
+    return hookGL(
+        InterceptOp::glFlushVertexArrayRangeAPPLE, &OpenGLInterceptor::cgmFlushVertexArrayRangeAPPLE,
+        QEL_RETURN_ADDRESS(), length, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFlushVertexArrayRangeNV(void)
 {
-    return hookGL(InterceptOp::glFlushVertexArrayRangeNV, &OpenGLInterceptor::cgmFlushVertexArrayRangeNV, QEL_RETURN_ADDRESS());
+    return hookGL(
+        InterceptOp::glFlushVertexArrayRangeNV, &OpenGLInterceptor::cgmFlushVertexArrayRangeNV, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordPointer(unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glFogCoordPointer, &OpenGLInterceptor::cgmFogCoordPointer, QEL_RETURN_ADDRESS(), type, stride, pointer);
+    return hookGL(
+        InterceptOp::glFogCoordPointer, &OpenGLInterceptor::cgmFogCoordPointer, QEL_RETURN_ADDRESS(), type, stride,
+        pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordPointerEXT(unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glFogCoordPointerEXT, &OpenGLInterceptor::cgmFogCoordPointerEXT, QEL_RETURN_ADDRESS(), type, stride, pointer);
+    return hookGL(
+        InterceptOp::glFogCoordPointerEXT, &OpenGLInterceptor::cgmFogCoordPointerEXT, QEL_RETURN_ADDRESS(), type,
+        stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordPointerListIBM(
     unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(InterceptOp::glFogCoordPointerListIBM, &OpenGLInterceptor::cgmFogCoordPointerListIBM, QEL_RETURN_ADDRESS(), type, stride, pointer, ptrstride);
+    return hookGL(
+        InterceptOp::glFogCoordPointerListIBM, &OpenGLInterceptor::cgmFogCoordPointerListIBM, QEL_RETURN_ADDRESS(),
+        type, stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordd(double coord)
@@ -1819,137 +2201,190 @@ extern "C" void QEL_APIENTRY qel_hook_glFogiv(unsigned pname, const int* params)
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentColorMaterialEXT(unsigned face, unsigned mode)
 {
-    return hookGL(InterceptOp::glFragmentColorMaterialEXT, &OpenGLInterceptor::cgmFragmentColorMaterialEXT, QEL_RETURN_ADDRESS(), face, mode);
+    return hookGL(
+        InterceptOp::glFragmentColorMaterialEXT, &OpenGLInterceptor::cgmFragmentColorMaterialEXT,
+        QEL_RETURN_ADDRESS(), face, mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentColorMaterialSGIX(unsigned face, unsigned mode)
 {
-    return hookGL(InterceptOp::glFragmentColorMaterialSGIX, &OpenGLInterceptor::cgmFragmentColorMaterialSGIX, QEL_RETURN_ADDRESS(), face, mode);
+    return hookGL(
+        InterceptOp::glFragmentColorMaterialSGIX, &OpenGLInterceptor::cgmFragmentColorMaterialSGIX,
+        QEL_RETURN_ADDRESS(), face, mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModelfEXT(unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glFragmentLightModelfEXT, &OpenGLInterceptor::cgmFragmentLightModelfEXT, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glFragmentLightModelfEXT, &OpenGLInterceptor::cgmFragmentLightModelfEXT, QEL_RETURN_ADDRESS(),
+        pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModelfSGIX(unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glFragmentLightModelfSGIX, &OpenGLInterceptor::cgmFragmentLightModelfSGIX, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glFragmentLightModelfSGIX, &OpenGLInterceptor::cgmFragmentLightModelfSGIX, QEL_RETURN_ADDRESS(),
+        pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModelfvEXT(unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glFragmentLightModelfvEXT, &OpenGLInterceptor::cgmFragmentLightModelfvEXT, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glFragmentLightModelfvEXT, &OpenGLInterceptor::cgmFragmentLightModelfvEXT, QEL_RETURN_ADDRESS(),
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModelfvSGIX(unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glFragmentLightModelfvSGIX, &OpenGLInterceptor::cgmFragmentLightModelfvSGIX, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glFragmentLightModelfvSGIX, &OpenGLInterceptor::cgmFragmentLightModelfvSGIX,
+        QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModeliEXT(unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glFragmentLightModeliEXT, &OpenGLInterceptor::cgmFragmentLightModeliEXT, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glFragmentLightModeliEXT, &OpenGLInterceptor::cgmFragmentLightModeliEXT, QEL_RETURN_ADDRESS(),
+        pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModeliSGIX(unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glFragmentLightModeliSGIX, &OpenGLInterceptor::cgmFragmentLightModeliSGIX, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glFragmentLightModeliSGIX, &OpenGLInterceptor::cgmFragmentLightModeliSGIX, QEL_RETURN_ADDRESS(),
+        pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModelivEXT(unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glFragmentLightModelivEXT, &OpenGLInterceptor::cgmFragmentLightModelivEXT, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glFragmentLightModelivEXT, &OpenGLInterceptor::cgmFragmentLightModelivEXT, QEL_RETURN_ADDRESS(),
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModelivSGIX(unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glFragmentLightModelivSGIX, &OpenGLInterceptor::cgmFragmentLightModelivSGIX, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glFragmentLightModelivSGIX, &OpenGLInterceptor::cgmFragmentLightModelivSGIX,
+        QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightfEXT(unsigned light, unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glFragmentLightfEXT, &OpenGLInterceptor::cgmFragmentLightfEXT, QEL_RETURN_ADDRESS(), light, pname, param);
+    return hookGL(
+        InterceptOp::glFragmentLightfEXT, &OpenGLInterceptor::cgmFragmentLightfEXT, QEL_RETURN_ADDRESS(), light,
+        pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightfSGIX(unsigned light, unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glFragmentLightfSGIX, &OpenGLInterceptor::cgmFragmentLightfSGIX, QEL_RETURN_ADDRESS(), light, pname, param);
+    return hookGL(
+        InterceptOp::glFragmentLightfSGIX, &OpenGLInterceptor::cgmFragmentLightfSGIX, QEL_RETURN_ADDRESS(), light,
+        pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightfvEXT(unsigned light, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glFragmentLightfvEXT, &OpenGLInterceptor::cgmFragmentLightfvEXT, QEL_RETURN_ADDRESS(), light, pname, params);
+    return hookGL(
+        InterceptOp::glFragmentLightfvEXT, &OpenGLInterceptor::cgmFragmentLightfvEXT, QEL_RETURN_ADDRESS(), light,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightfvSGIX(unsigned light, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glFragmentLightfvSGIX, &OpenGLInterceptor::cgmFragmentLightfvSGIX, QEL_RETURN_ADDRESS(), light, pname, params);
+    return hookGL(
+        InterceptOp::glFragmentLightfvSGIX, &OpenGLInterceptor::cgmFragmentLightfvSGIX, QEL_RETURN_ADDRESS(), light,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightiEXT(unsigned light, unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glFragmentLightiEXT, &OpenGLInterceptor::cgmFragmentLightiEXT, QEL_RETURN_ADDRESS(), light, pname, param);
+    return hookGL(
+        InterceptOp::glFragmentLightiEXT, &OpenGLInterceptor::cgmFragmentLightiEXT, QEL_RETURN_ADDRESS(), light,
+        pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightiSGIX(unsigned light, unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glFragmentLightiSGIX, &OpenGLInterceptor::cgmFragmentLightiSGIX, QEL_RETURN_ADDRESS(), light, pname, param);
+    return hookGL(
+        InterceptOp::glFragmentLightiSGIX, &OpenGLInterceptor::cgmFragmentLightiSGIX, QEL_RETURN_ADDRESS(), light,
+        pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightivEXT(unsigned light, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glFragmentLightivEXT, &OpenGLInterceptor::cgmFragmentLightivEXT, QEL_RETURN_ADDRESS(), light, pname, params);
+    return hookGL(
+        InterceptOp::glFragmentLightivEXT, &OpenGLInterceptor::cgmFragmentLightivEXT, QEL_RETURN_ADDRESS(), light,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightivSGIX(unsigned light, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glFragmentLightivSGIX, &OpenGLInterceptor::cgmFragmentLightivSGIX, QEL_RETURN_ADDRESS(), light, pname, params);
+    return hookGL(
+        InterceptOp::glFragmentLightivSGIX, &OpenGLInterceptor::cgmFragmentLightivSGIX, QEL_RETURN_ADDRESS(), light,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialfEXT(unsigned face, unsigned pname, const float param)
 {
-    return hookGL(InterceptOp::glFragmentMaterialfEXT, &OpenGLInterceptor::cgmFragmentMaterialfEXT, QEL_RETURN_ADDRESS(), face, pname, param);
+    return hookGL(
+        InterceptOp::glFragmentMaterialfEXT, &OpenGLInterceptor::cgmFragmentMaterialfEXT, QEL_RETURN_ADDRESS(), face,
+        pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialfSGIX(unsigned face, unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glFragmentMaterialfSGIX, &OpenGLInterceptor::cgmFragmentMaterialfSGIX, QEL_RETURN_ADDRESS(), face, pname, param);
+    return hookGL(
+        InterceptOp::glFragmentMaterialfSGIX, &OpenGLInterceptor::cgmFragmentMaterialfSGIX, QEL_RETURN_ADDRESS(),
+        face, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialfvEXT(unsigned face, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glFragmentMaterialfvEXT, &OpenGLInterceptor::cgmFragmentMaterialfvEXT, QEL_RETURN_ADDRESS(), face, pname, params);
+    return hookGL(
+        InterceptOp::glFragmentMaterialfvEXT, &OpenGLInterceptor::cgmFragmentMaterialfvEXT, QEL_RETURN_ADDRESS(),
+        face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialfvSGIX(unsigned face, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glFragmentMaterialfvSGIX, &OpenGLInterceptor::cgmFragmentMaterialfvSGIX, QEL_RETURN_ADDRESS(), face, pname, params);
+    return hookGL(
+        InterceptOp::glFragmentMaterialfvSGIX, &OpenGLInterceptor::cgmFragmentMaterialfvSGIX, QEL_RETURN_ADDRESS(),
+        face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialiEXT(unsigned face, unsigned pname, const int param)
 {
-    return hookGL(InterceptOp::glFragmentMaterialiEXT, &OpenGLInterceptor::cgmFragmentMaterialiEXT, QEL_RETURN_ADDRESS(), face, pname, param);
+    return hookGL(
+        InterceptOp::glFragmentMaterialiEXT, &OpenGLInterceptor::cgmFragmentMaterialiEXT, QEL_RETURN_ADDRESS(), face,
+        pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialiSGIX(unsigned face, unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glFragmentMaterialiSGIX, &OpenGLInterceptor::cgmFragmentMaterialiSGIX, QEL_RETURN_ADDRESS(), face, pname, param);
+    return hookGL(
+        InterceptOp::glFragmentMaterialiSGIX, &OpenGLInterceptor::cgmFragmentMaterialiSGIX, QEL_RETURN_ADDRESS(),
+        face, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialivEXT(unsigned face, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glFragmentMaterialivEXT, &OpenGLInterceptor::cgmFragmentMaterialivEXT, QEL_RETURN_ADDRESS(), face, pname, params);
+    return hookGL(
+        InterceptOp::glFragmentMaterialivEXT, &OpenGLInterceptor::cgmFragmentMaterialivEXT, QEL_RETURN_ADDRESS(),
+        face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialivSGIX(unsigned face, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glFragmentMaterialivSGIX, &OpenGLInterceptor::cgmFragmentMaterialivSGIX, QEL_RETURN_ADDRESS(), face, pname, params);
+    return hookGL(
+        InterceptOp::glFragmentMaterialivSGIX, &OpenGLInterceptor::cgmFragmentMaterialivSGIX, QEL_RETURN_ADDRESS(),
+        face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFrameTerminatorGREMEDY(void)
 {
-    return hookGL(InterceptOp::glFrameTerminatorGREMEDY, &OpenGLInterceptor::cgmFrameTerminatorGREMEDY, QEL_RETURN_ADDRESS());
+    return hookGL(
+        InterceptOp::glFrameTerminatorGREMEDY, &OpenGLInterceptor::cgmFrameTerminatorGREMEDY, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFrameZoomSGIX(int factor)
@@ -1960,48 +2395,63 @@ extern "C" void QEL_APIENTRY qel_hook_glFrameZoomSGIX(int factor)
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferRenderbufferEXT(
     unsigned target, unsigned attachment, unsigned renderbuffertarget, unsigned renderbuffer)
 {
-    return hookGL(InterceptOp::glFramebufferRenderbufferEXT, &OpenGLInterceptor::cgmFramebufferRenderbufferEXT, QEL_RETURN_ADDRESS(), target, attachment, renderbuffertarget, renderbuffer);
+    return hookGL(
+        InterceptOp::glFramebufferRenderbufferEXT, &OpenGLInterceptor::cgmFramebufferRenderbufferEXT,
+        QEL_RETURN_ADDRESS(), target, attachment, renderbuffertarget, renderbuffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferTexture1DEXT(
     unsigned target, unsigned attachment, unsigned textarget, unsigned texture, int level)
 {
-    return hookGL(InterceptOp::glFramebufferTexture1DEXT, &OpenGLInterceptor::cgmFramebufferTexture1DEXT, QEL_RETURN_ADDRESS(), target, attachment, textarget, texture, level);
+    return hookGL(
+        InterceptOp::glFramebufferTexture1DEXT, &OpenGLInterceptor::cgmFramebufferTexture1DEXT, QEL_RETURN_ADDRESS(),
+        target, attachment, textarget, texture, level);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferTexture2DEXT(
     unsigned target, unsigned attachment, unsigned textarget, unsigned texture, int level)
 {
-    return hookGL(InterceptOp::glFramebufferTexture2DEXT, &OpenGLInterceptor::cgmFramebufferTexture2DEXT, QEL_RETURN_ADDRESS(), target, attachment, textarget, texture, level);
+    return hookGL(
+        InterceptOp::glFramebufferTexture2DEXT, &OpenGLInterceptor::cgmFramebufferTexture2DEXT, QEL_RETURN_ADDRESS(),
+        target, attachment, textarget, texture, level);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferTexture3DEXT(
     unsigned target, unsigned attachment, unsigned textarget, unsigned texture, int level, int zoffset)
 {
-    return hookGL(InterceptOp::glFramebufferTexture3DEXT, &OpenGLInterceptor::cgmFramebufferTexture3DEXT, QEL_RETURN_ADDRESS(), target, attachment, textarget, texture, level, zoffset);
+    return hookGL(
+        InterceptOp::glFramebufferTexture3DEXT, &OpenGLInterceptor::cgmFramebufferTexture3DEXT, QEL_RETURN_ADDRESS(),
+        target, attachment, textarget, texture, level, zoffset);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferTextureEXT(
     unsigned target, unsigned attachment, unsigned texture, int level)
 {
-    return hookGL(InterceptOp::glFramebufferTextureEXT, &OpenGLInterceptor::cgmFramebufferTextureEXT, QEL_RETURN_ADDRESS(), target, attachment, texture, level);
+    return hookGL(
+        InterceptOp::glFramebufferTextureEXT, &OpenGLInterceptor::cgmFramebufferTextureEXT, QEL_RETURN_ADDRESS(),
+        target, attachment, texture, level);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferTextureFaceEXT(
     unsigned target, unsigned attachment, unsigned texture, int level, unsigned face)
 {
-    return hookGL(InterceptOp::glFramebufferTextureFaceEXT, &OpenGLInterceptor::cgmFramebufferTextureFaceEXT, QEL_RETURN_ADDRESS(), target, attachment, texture, level, face);
+    return hookGL(
+        InterceptOp::glFramebufferTextureFaceEXT, &OpenGLInterceptor::cgmFramebufferTextureFaceEXT,
+        QEL_RETURN_ADDRESS(), target, attachment, texture, level, face);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferTextureLayerEXT(
     unsigned target, unsigned attachment, unsigned texture, int level, int layer)
 {
-    return hookGL(InterceptOp::glFramebufferTextureLayerEXT, &OpenGLInterceptor::cgmFramebufferTextureLayerEXT, QEL_RETURN_ADDRESS(), target, attachment, texture, level, layer);
+    return hookGL(
+        InterceptOp::glFramebufferTextureLayerEXT, &OpenGLInterceptor::cgmFramebufferTextureLayerEXT,
+        QEL_RETURN_ADDRESS(), target, attachment, texture, level, layer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFreeObjectBufferATI(unsigned buffer)
 {
-    return hookGL(InterceptOp::glFreeObjectBufferATI, &OpenGLInterceptor::cgmFreeObjectBufferATI, QEL_RETURN_ADDRESS(), buffer);
+    return hookGL(
+        InterceptOp::glFreeObjectBufferATI, &OpenGLInterceptor::cgmFreeObjectBufferATI, QEL_RETURN_ADDRESS(), buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFrontFace(unsigned mode)
@@ -2012,17 +2462,21 @@ extern "C" void QEL_APIENTRY qel_hook_glFrontFace(unsigned mode)
 extern "C" void QEL_APIENTRY qel_hook_glFrustum(
     double left, double right, double bottom, double top, double zNear, double zFar)
 {
-    return hookGL(InterceptOp::glFrustum, &OpenGLInterceptor::cgmFrustum, QEL_RETURN_ADDRESS(), left, right, bottom, top, zNear, zFar);
+    return hookGL(
+        InterceptOp::glFrustum, &OpenGLInterceptor::cgmFrustum, QEL_RETURN_ADDRESS(), left, right, bottom, top, zNear,
+        zFar);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFrustumfOES(float l, float r, float b, float t, float n, float f)
 {
-    return hookGL(InterceptOp::glFrustumfOES, &OpenGLInterceptor::cgmFrustumfOES, QEL_RETURN_ADDRESS(), l, r, b, t, n, f);
+    return hookGL(
+        InterceptOp::glFrustumfOES, &OpenGLInterceptor::cgmFrustumfOES, QEL_RETURN_ADDRESS(), l, r, b, t, n, f);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glGenAsyncMarkersSGIX(int range)
 {
-    return hookGL(InterceptOp::glGenAsyncMarkersSGIX, &OpenGLInterceptor::cgmGenAsyncMarkersSGIX, QEL_RETURN_ADDRESS(), range);
+    return hookGL(
+        InterceptOp::glGenAsyncMarkersSGIX, &OpenGLInterceptor::cgmGenAsyncMarkersSGIX, QEL_RETURN_ADDRESS(), range);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenBuffers(int n, unsigned* buffers)
@@ -2032,12 +2486,14 @@ extern "C" void QEL_APIENTRY qel_hook_glGenBuffers(int n, unsigned* buffers)
 
 extern "C" void QEL_APIENTRY qel_hook_glGenBuffersARB(int n, unsigned* buffers)
 {
-    return hookGL(InterceptOp::glGenBuffersARB, &OpenGLInterceptor::cgmGenBuffersARB, QEL_RETURN_ADDRESS(), n, buffers);
+    return hookGL(
+        InterceptOp::glGenBuffersARB, &OpenGLInterceptor::cgmGenBuffersARB, QEL_RETURN_ADDRESS(), n, buffers);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenFencesAPPLE(int n, unsigned* fences)
 {
-    return hookGL(InterceptOp::glGenFencesAPPLE, &OpenGLInterceptor::cgmGenFencesAPPLE, QEL_RETURN_ADDRESS(), n, fences);
+    return hookGL(
+        InterceptOp::glGenFencesAPPLE, &OpenGLInterceptor::cgmGenFencesAPPLE, QEL_RETURN_ADDRESS(), n, fences);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenFencesNV(int n, unsigned* fences)
@@ -2047,12 +2503,16 @@ extern "C" void QEL_APIENTRY qel_hook_glGenFencesNV(int n, unsigned* fences)
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glGenFragmentShadersATI(unsigned range)
 {
-    return hookGL(InterceptOp::glGenFragmentShadersATI, &OpenGLInterceptor::cgmGenFragmentShadersATI, QEL_RETURN_ADDRESS(), range);
+    return hookGL(
+        InterceptOp::glGenFragmentShadersATI, &OpenGLInterceptor::cgmGenFragmentShadersATI, QEL_RETURN_ADDRESS(),
+        range);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenFramebuffersEXT(int n, unsigned* framebuffers)
 {
-    return hookGL(InterceptOp::glGenFramebuffersEXT, &OpenGLInterceptor::cgmGenFramebuffersEXT, QEL_RETURN_ADDRESS(), n, framebuffers);
+    return hookGL(
+        InterceptOp::glGenFramebuffersEXT, &OpenGLInterceptor::cgmGenFramebuffersEXT, QEL_RETURN_ADDRESS(), n,
+        framebuffers);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glGenLists(int range)
@@ -2062,17 +2522,21 @@ extern "C" unsigned QEL_APIENTRY qel_hook_glGenLists(int range)
 
 extern "C" void QEL_APIENTRY qel_hook_glGenOcclusionQueriesNV(int n, unsigned* ids)
 {
-    return hookGL(InterceptOp::glGenOcclusionQueriesNV, &OpenGLInterceptor::cgmGenOcclusionQueriesNV, QEL_RETURN_ADDRESS(), n, ids);
+    return hookGL(
+        InterceptOp::glGenOcclusionQueriesNV, &OpenGLInterceptor::cgmGenOcclusionQueriesNV, QEL_RETURN_ADDRESS(), n,
+        ids);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenProgramsARB(int n, unsigned* programs)
 {
-    return hookGL(InterceptOp::glGenProgramsARB, &OpenGLInterceptor::cgmGenProgramsARB, QEL_RETURN_ADDRESS(), n, programs);
+    return hookGL(
+        InterceptOp::glGenProgramsARB, &OpenGLInterceptor::cgmGenProgramsARB, QEL_RETURN_ADDRESS(), n, programs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenProgramsNV(int n, unsigned* programs)
 {
-    return hookGL(InterceptOp::glGenProgramsNV, &OpenGLInterceptor::cgmGenProgramsNV, QEL_RETURN_ADDRESS(), n, programs);
+    return hookGL(
+        InterceptOp::glGenProgramsNV, &OpenGLInterceptor::cgmGenProgramsNV, QEL_RETURN_ADDRESS(), n, programs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenQueries(int n, unsigned* ids)
@@ -2087,13 +2551,17 @@ extern "C" void QEL_APIENTRY qel_hook_glGenQueriesARB(int n, unsigned* ids)
 
 extern "C" void QEL_APIENTRY qel_hook_glGenRenderbuffersEXT(int n, unsigned* renderbuffers)
 {
-    return hookGL(InterceptOp::glGenRenderbuffersEXT, &OpenGLInterceptor::cgmGenRenderbuffersEXT, QEL_RETURN_ADDRESS(), n, renderbuffers);
+    return hookGL(
+        InterceptOp::glGenRenderbuffersEXT, &OpenGLInterceptor::cgmGenRenderbuffersEXT, QEL_RETURN_ADDRESS(), n,
+        renderbuffers);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glGenSymbolsEXT(
     unsigned datatype, unsigned storagetype, unsigned range, unsigned components)
 {
-    return hookGL(InterceptOp::glGenSymbolsEXT, &OpenGLInterceptor::cgmGenSymbolsEXT, QEL_RETURN_ADDRESS(), datatype, storagetype, range, components);
+    return hookGL(
+        InterceptOp::glGenSymbolsEXT, &OpenGLInterceptor::cgmGenSymbolsEXT, QEL_RETURN_ADDRESS(), datatype,
+        storagetype, range, components);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenTextures(int n, unsigned* textures)
@@ -2103,10 +2571,13 @@ extern "C" void QEL_APIENTRY qel_hook_glGenTextures(int n, unsigned* textures)
 
 extern "C" void QEL_APIENTRY qel_hook_glGenTexturesEXT(int n, unsigned* textures)
 {
-    return hookGL(InterceptOp::glGenTexturesEXT, &OpenGLInterceptor::cgmGenTexturesEXT, QEL_RETURN_ADDRESS(), n, textures);
+    return hookGL(
+        InterceptOp::glGenTexturesEXT, &OpenGLInterceptor::cgmGenTexturesEXT, QEL_RETURN_ADDRESS(), n, textures);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenVertexArraysAPPLE(int n, unsigned* arrays)
 {
-    return hookGL(InterceptOp::glGenVertexArraysAPPLE, &OpenGLInterceptor::cgmGenVertexArraysAPPLE, QEL_RETURN_ADDRESS(), n, arrays);
+    return hookGL(
+        InterceptOp::glGenVertexArraysAPPLE, &OpenGLInterceptor::cgmGenVertexArraysAPPLE, QEL_RETURN_ADDRESS(), n,
+        arrays);
 }

@@ -9,79 +9,105 @@ using namespace QEL::OGL;
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glGenVertexShadersEXT(unsigned range)
 {
-    return hookGL(InterceptOp::glGenVertexShadersEXT, &OpenGLInterceptor::cgmGenVertexShadersEXT, QEL_RETURN_ADDRESS(), range);
+    return hookGL(
+        InterceptOp::glGenVertexShadersEXT, &OpenGLInterceptor::cgmGenVertexShadersEXT, QEL_RETURN_ADDRESS(), range);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenerateMipmapEXT(unsigned target)
 {
-    return hookGL(InterceptOp::glGenerateMipmapEXT, &OpenGLInterceptor::cgmGenerateMipmapEXT, QEL_RETURN_ADDRESS(), target);
+    return hookGL(
+        InterceptOp::glGenerateMipmapEXT, &OpenGLInterceptor::cgmGenerateMipmapEXT, QEL_RETURN_ADDRESS(), target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetActiveAttrib(
     unsigned program, unsigned index, int bufSize, int* length, int* size, unsigned* type, char* name)
 {
-    return hookGL(InterceptOp::glGetActiveAttrib, &OpenGLInterceptor::cgmGetActiveAttrib, QEL_RETURN_ADDRESS(), program, index, bufSize, length, size, type, name);
+    return hookGL(
+        InterceptOp::glGetActiveAttrib, &OpenGLInterceptor::cgmGetActiveAttrib, QEL_RETURN_ADDRESS(), program, index,
+        bufSize, length, size, type, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetActiveAttribARB(
     unsigned programObj, unsigned index, int maxLength, int* length, int* size, unsigned* type, char* name)
 {
-    return hookGL(InterceptOp::glGetActiveAttribARB, &OpenGLInterceptor::cgmGetActiveAttribARB, QEL_RETURN_ADDRESS(), programObj, index, maxLength, length, size, type, name);
+    return hookGL(
+        InterceptOp::glGetActiveAttribARB, &OpenGLInterceptor::cgmGetActiveAttribARB, QEL_RETURN_ADDRESS(),
+        programObj, index, maxLength, length, size, type, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetActiveUniform(
     unsigned program, unsigned index, int bufSize, int* length, int* size, unsigned* type, char* name)
 {
-    return hookGL(InterceptOp::glGetActiveUniform, &OpenGLInterceptor::cgmGetActiveUniform, QEL_RETURN_ADDRESS(), program, index, bufSize, length, size, type, name);
+    return hookGL(
+        InterceptOp::glGetActiveUniform, &OpenGLInterceptor::cgmGetActiveUniform, QEL_RETURN_ADDRESS(), program,
+        index, bufSize, length, size, type, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetActiveUniformARB(
     unsigned programObj, unsigned index, int maxLength, int* length, int* size, unsigned* type, char* name)
 {
-    return hookGL(InterceptOp::glGetActiveUniformARB, &OpenGLInterceptor::cgmGetActiveUniformARB, QEL_RETURN_ADDRESS(), programObj, index, maxLength, length, size, type, name);
+    return hookGL(
+        InterceptOp::glGetActiveUniformARB, &OpenGLInterceptor::cgmGetActiveUniformARB, QEL_RETURN_ADDRESS(),
+        programObj, index, maxLength, length, size, type, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetActiveVaryingNV(
     unsigned program, unsigned index, int bufSize, int* length, int* size, unsigned* type, char* name)
 {
-    return hookGL(InterceptOp::glGetActiveVaryingNV, &OpenGLInterceptor::cgmGetActiveVaryingNV, QEL_RETURN_ADDRESS(), program, index, bufSize, length, size, type, name);
+    return hookGL(
+        InterceptOp::glGetActiveVaryingNV, &OpenGLInterceptor::cgmGetActiveVaryingNV, QEL_RETURN_ADDRESS(), program,
+        index, bufSize, length, size, type, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetArrayObjectfvATI(unsigned array, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetArrayObjectfvATI, &OpenGLInterceptor::cgmGetArrayObjectfvATI, QEL_RETURN_ADDRESS(), array, pname, params);
+    return hookGL(
+        InterceptOp::glGetArrayObjectfvATI, &OpenGLInterceptor::cgmGetArrayObjectfvATI, QEL_RETURN_ADDRESS(), array,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetArrayObjectivATI(unsigned array, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetArrayObjectivATI, &OpenGLInterceptor::cgmGetArrayObjectivATI, QEL_RETURN_ADDRESS(), array, pname, params);
+    return hookGL(
+        InterceptOp::glGetArrayObjectivATI, &OpenGLInterceptor::cgmGetArrayObjectivATI, QEL_RETURN_ADDRESS(), array,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetAttachedObjectsARB(
     unsigned containerObj, int maxCount, int* count, unsigned* obj)
 {
-    return hookGL(InterceptOp::glGetAttachedObjectsARB, &OpenGLInterceptor::cgmGetAttachedObjectsARB, QEL_RETURN_ADDRESS(), containerObj, maxCount, count, obj);
+    return hookGL(
+        InterceptOp::glGetAttachedObjectsARB, &OpenGLInterceptor::cgmGetAttachedObjectsARB, QEL_RETURN_ADDRESS(),
+        containerObj, maxCount, count, obj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetAttachedShaders(
     unsigned program, int maxCount, int* count, unsigned* shaders)
 {
-    return hookGL(InterceptOp::glGetAttachedShaders, &OpenGLInterceptor::cgmGetAttachedShaders, QEL_RETURN_ADDRESS(), program, maxCount, count, shaders);
+    return hookGL(
+        InterceptOp::glGetAttachedShaders, &OpenGLInterceptor::cgmGetAttachedShaders, QEL_RETURN_ADDRESS(), program,
+        maxCount, count, shaders);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glGetAttribLocation(unsigned program, const char* name)
 {
-    return hookGL(InterceptOp::glGetAttribLocation, &OpenGLInterceptor::cgmGetAttribLocation, QEL_RETURN_ADDRESS(), program, name);
+    return hookGL(
+        InterceptOp::glGetAttribLocation, &OpenGLInterceptor::cgmGetAttribLocation, QEL_RETURN_ADDRESS(), program,
+        name);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glGetAttribLocationARB(unsigned programObj, const char* name)
 {
-    return hookGL(InterceptOp::glGetAttribLocationARB, &OpenGLInterceptor::cgmGetAttribLocationARB, QEL_RETURN_ADDRESS(), programObj, name);
+    return hookGL(
+        InterceptOp::glGetAttribLocationARB, &OpenGLInterceptor::cgmGetAttribLocationARB, QEL_RETURN_ADDRESS(),
+        programObj, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBooleanIndexedvEXT(unsigned target, unsigned index, unsigned char* data)
 {
-    return hookGL(InterceptOp::glGetBooleanIndexedvEXT, &OpenGLInterceptor::cgmGetBooleanIndexedvEXT, QEL_RETURN_ADDRESS(), target, index, data);
+    return hookGL(
+        InterceptOp::glGetBooleanIndexedvEXT, &OpenGLInterceptor::cgmGetBooleanIndexedvEXT, QEL_RETURN_ADDRESS(),
+        target, index, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBooleanv(unsigned pname, unsigned char* data)
@@ -91,165 +117,226 @@ extern "C" void QEL_APIENTRY qel_hook_glGetBooleanv(unsigned pname, unsigned cha
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBufferParameteriv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetBufferParameteriv, &OpenGLInterceptor::cgmGetBufferParameteriv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetBufferParameteriv, &OpenGLInterceptor::cgmGetBufferParameteriv, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBufferParameterivARB(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetBufferParameterivARB, &OpenGLInterceptor::cgmGetBufferParameterivARB, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetBufferParameterivARB, &OpenGLInterceptor::cgmGetBufferParameterivARB, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBufferPointerv(unsigned target, unsigned pname, void** params)
 {
-    return hookGL(InterceptOp::glGetBufferPointerv, &OpenGLInterceptor::cgmGetBufferPointerv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetBufferPointerv, &OpenGLInterceptor::cgmGetBufferPointerv, QEL_RETURN_ADDRESS(), target,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBufferPointervARB(unsigned target, unsigned pname, void** params)
 {
-    return hookGL(InterceptOp::glGetBufferPointervARB, &OpenGLInterceptor::cgmGetBufferPointervARB, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetBufferPointervARB, &OpenGLInterceptor::cgmGetBufferPointervARB, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBufferSubData(
     unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
-    return hookGL(InterceptOp::glGetBufferSubData, &OpenGLInterceptor::cgmGetBufferSubData, QEL_RETURN_ADDRESS(), target, offset, size, data);
+    return hookGL(
+        InterceptOp::glGetBufferSubData, &OpenGLInterceptor::cgmGetBufferSubData, QEL_RETURN_ADDRESS(), target,
+        offset, size, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBufferSubDataARB(
     unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
-    return hookGL(InterceptOp::glGetBufferSubDataARB, &OpenGLInterceptor::cgmGetBufferSubDataARB, QEL_RETURN_ADDRESS(), target, offset, size, data);
+    return hookGL(
+        InterceptOp::glGetBufferSubDataARB, &OpenGLInterceptor::cgmGetBufferSubDataARB, QEL_RETURN_ADDRESS(), target,
+        offset, size, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetClipPlane(unsigned plane, double* equation)
 {
-    return hookGL(InterceptOp::glGetClipPlane, &OpenGLInterceptor::cgmGetClipPlane, QEL_RETURN_ADDRESS(), plane, equation);
+    return hookGL(
+        InterceptOp::glGetClipPlane, &OpenGLInterceptor::cgmGetClipPlane, QEL_RETURN_ADDRESS(), plane, equation);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetClipPlanefOES(unsigned plane, float* equation)
 {
-    return hookGL(InterceptOp::glGetClipPlanefOES, &OpenGLInterceptor::cgmGetClipPlanefOES, QEL_RETURN_ADDRESS(), plane, equation);
+    return hookGL(
+        InterceptOp::glGetClipPlanefOES, &OpenGLInterceptor::cgmGetClipPlanefOES, QEL_RETURN_ADDRESS(), plane,
+        equation);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTable(unsigned target, unsigned format, unsigned type, void* table)
 {
-    return hookGL(InterceptOp::glGetColorTable, &OpenGLInterceptor::cgmGetColorTable, QEL_RETURN_ADDRESS(), target, format, type, table);
+    return hookGL(
+        InterceptOp::glGetColorTable, &OpenGLInterceptor::cgmGetColorTable, QEL_RETURN_ADDRESS(), target, format,
+        type, table);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableEXT(unsigned target, unsigned format, unsigned type, void* data)
 {
-    return hookGL(InterceptOp::glGetColorTableEXT, &OpenGLInterceptor::cgmGetColorTableEXT, QEL_RETURN_ADDRESS(), target, format, type, data);
+    return hookGL(
+        InterceptOp::glGetColorTableEXT, &OpenGLInterceptor::cgmGetColorTableEXT, QEL_RETURN_ADDRESS(), target,
+        format, type, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableParameterfv(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetColorTableParameterfv, &OpenGLInterceptor::cgmGetColorTableParameterfv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetColorTableParameterfv, &OpenGLInterceptor::cgmGetColorTableParameterfv,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableParameterfvEXT(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetColorTableParameterfvEXT, &OpenGLInterceptor::cgmGetColorTableParameterfvEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetColorTableParameterfvEXT, &OpenGLInterceptor::cgmGetColorTableParameterfvEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableParameterfvSGI(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetColorTableParameterfvSGI, &OpenGLInterceptor::cgmGetColorTableParameterfvSGI, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetColorTableParameterfvSGI, &OpenGLInterceptor::cgmGetColorTableParameterfvSGI,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableParameteriv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetColorTableParameteriv, &OpenGLInterceptor::cgmGetColorTableParameteriv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetColorTableParameteriv, &OpenGLInterceptor::cgmGetColorTableParameteriv,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableParameterivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetColorTableParameterivEXT, &OpenGLInterceptor::cgmGetColorTableParameterivEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetColorTableParameterivEXT, &OpenGLInterceptor::cgmGetColorTableParameterivEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableParameterivSGI(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetColorTableParameterivSGI, &OpenGLInterceptor::cgmGetColorTableParameterivSGI, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetColorTableParameterivSGI, &OpenGLInterceptor::cgmGetColorTableParameterivSGI,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableSGI(unsigned target, unsigned format, unsigned type, void* table)
 {
-    return hookGL(InterceptOp::glGetColorTableSGI, &OpenGLInterceptor::cgmGetColorTableSGI, QEL_RETURN_ADDRESS(), target, format, type, table);
+    return hookGL(
+        InterceptOp::glGetColorTableSGI, &OpenGLInterceptor::cgmGetColorTableSGI, QEL_RETURN_ADDRESS(), target,
+        format, type, table);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetCombinerInputParameterfvNV(
     unsigned stage, unsigned portion, unsigned variable, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetCombinerInputParameterfvNV, &OpenGLInterceptor::cgmGetCombinerInputParameterfvNV, QEL_RETURN_ADDRESS(), stage, portion, variable, pname, params);
+    return hookGL(
+        InterceptOp::glGetCombinerInputParameterfvNV, &OpenGLInterceptor::cgmGetCombinerInputParameterfvNV,
+        QEL_RETURN_ADDRESS(), stage, portion, variable, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetCombinerInputParameterivNV(
     unsigned stage, unsigned portion, unsigned variable, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetCombinerInputParameterivNV, &OpenGLInterceptor::cgmGetCombinerInputParameterivNV, QEL_RETURN_ADDRESS(), stage, portion, variable, pname, params);
+    return hookGL(
+        InterceptOp::glGetCombinerInputParameterivNV, &OpenGLInterceptor::cgmGetCombinerInputParameterivNV,
+        QEL_RETURN_ADDRESS(), stage, portion, variable, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetCombinerOutputParameterfvNV(
     unsigned stage, unsigned portion, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetCombinerOutputParameterfvNV, &OpenGLInterceptor::cgmGetCombinerOutputParameterfvNV, QEL_RETURN_ADDRESS(), stage, portion, pname, params);
+    return hookGL(
+        InterceptOp::glGetCombinerOutputParameterfvNV, &OpenGLInterceptor::cgmGetCombinerOutputParameterfvNV,
+        QEL_RETURN_ADDRESS(), stage, portion, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetCombinerOutputParameterivNV(
     unsigned stage, unsigned portion, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetCombinerOutputParameterivNV, &OpenGLInterceptor::cgmGetCombinerOutputParameterivNV, QEL_RETURN_ADDRESS(), stage, portion, pname, params);
+    return hookGL(
+        InterceptOp::glGetCombinerOutputParameterivNV, &OpenGLInterceptor::cgmGetCombinerOutputParameterivNV,
+        QEL_RETURN_ADDRESS(), stage, portion, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetCombinerStageParameterfvNV(unsigned stage, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetCombinerStageParameterfvNV, &OpenGLInterceptor::cgmGetCombinerStageParameterfvNV, QEL_RETURN_ADDRESS(), stage, pname, params);
+    return hookGL(
+        InterceptOp::glGetCombinerStageParameterfvNV, &OpenGLInterceptor::cgmGetCombinerStageParameterfvNV,
+        QEL_RETURN_ADDRESS(), stage, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetCompressedTexImage(unsigned target, int level, void* img)
 {
-    return hookGL(InterceptOp::glGetCompressedTexImage, &OpenGLInterceptor::cgmGetCompressedTexImage, QEL_RETURN_ADDRESS(), target, level, img);
+    return hookGL(
+        InterceptOp::glGetCompressedTexImage, &OpenGLInterceptor::cgmGetCompressedTexImage, QEL_RETURN_ADDRESS(),
+        target, level, img);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetCompressedTexImageARB(unsigned target, int level, void* img)
 {
-    return hookGL(InterceptOp::glGetCompressedTexImageARB, &OpenGLInterceptor::cgmGetCompressedTexImageARB, QEL_RETURN_ADDRESS(), target, level, img);
+    return hookGL(
+        InterceptOp::glGetCompressedTexImageARB, &OpenGLInterceptor::cgmGetCompressedTexImageARB,
+        QEL_RETURN_ADDRESS(), target, level, img);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetConvolutionFilter(
     unsigned target, unsigned format, unsigned type, void* image)
 {
-    return hookGL(InterceptOp::glGetConvolutionFilter, &OpenGLInterceptor::cgmGetConvolutionFilter, QEL_RETURN_ADDRESS(), target, format, type, image);
+    return hookGL(
+        InterceptOp::glGetConvolutionFilter, &OpenGLInterceptor::cgmGetConvolutionFilter, QEL_RETURN_ADDRESS(),
+        target, format, type, image);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetConvolutionFilterEXT(
     unsigned target, unsigned format, unsigned type, void* image)
 {
-    return hookGL(InterceptOp::glGetConvolutionFilterEXT, &OpenGLInterceptor::cgmGetConvolutionFilterEXT, QEL_RETURN_ADDRESS(), target, format, type, image);
+    return hookGL(
+        InterceptOp::glGetConvolutionFilterEXT, &OpenGLInterceptor::cgmGetConvolutionFilterEXT, QEL_RETURN_ADDRESS(),
+        target, format, type, image);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetConvolutionParameterfv(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetConvolutionParameterfv, &OpenGLInterceptor::cgmGetConvolutionParameterfv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetConvolutionParameterfv, &OpenGLInterceptor::cgmGetConvolutionParameterfv,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetConvolutionParameterfvEXT(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetConvolutionParameterfvEXT, &OpenGLInterceptor::cgmGetConvolutionParameterfvEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetConvolutionParameterfvEXT, &OpenGLInterceptor::cgmGetConvolutionParameterfvEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetConvolutionParameteriv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetConvolutionParameteriv, &OpenGLInterceptor::cgmGetConvolutionParameteriv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetConvolutionParameteriv, &OpenGLInterceptor::cgmGetConvolutionParameteriv,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetConvolutionParameterivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetConvolutionParameterivEXT, &OpenGLInterceptor::cgmGetConvolutionParameterivEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetConvolutionParameterivEXT, &OpenGLInterceptor::cgmGetConvolutionParameterivEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetDetailTexFuncSGIS(unsigned target, float* points)
 {
-    return hookGL(InterceptOp::glGetDetailTexFuncSGIS, &OpenGLInterceptor::cgmGetDetailTexFuncSGIS, QEL_RETURN_ADDRESS(), target, points);
+    return hookGL(
+        InterceptOp::glGetDetailTexFuncSGIS, &OpenGLInterceptor::cgmGetDetailTexFuncSGIS, QEL_RETURN_ADDRESS(),
+        target, points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetDoublev(unsigned pname, double* data)
@@ -264,19 +351,24 @@ extern "C" unsigned QEL_APIENTRY qel_hook_glGetError(void)
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFenceivNV(unsigned fence, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetFenceivNV, &OpenGLInterceptor::cgmGetFenceivNV, QEL_RETURN_ADDRESS(), fence, pname, params);
+    return hookGL(
+        InterceptOp::glGetFenceivNV, &OpenGLInterceptor::cgmGetFenceivNV, QEL_RETURN_ADDRESS(), fence, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFinalCombinerInputParameterfvNV(
     unsigned variable, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetFinalCombinerInputParameterfvNV, &OpenGLInterceptor::cgmGetFinalCombinerInputParameterfvNV, QEL_RETURN_ADDRESS(), variable, pname, params);
+    return hookGL(
+        InterceptOp::glGetFinalCombinerInputParameterfvNV, &OpenGLInterceptor::cgmGetFinalCombinerInputParameterfvNV,
+        QEL_RETURN_ADDRESS(), variable, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFinalCombinerInputParameterivNV(
     unsigned variable, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetFinalCombinerInputParameterivNV, &OpenGLInterceptor::cgmGetFinalCombinerInputParameterivNV, QEL_RETURN_ADDRESS(), variable, pname, params);
+    return hookGL(
+        InterceptOp::glGetFinalCombinerInputParameterivNV, &OpenGLInterceptor::cgmGetFinalCombinerInputParameterivNV,
+        QEL_RETURN_ADDRESS(), variable, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFloatv(unsigned pname, float* data)
@@ -291,53 +383,74 @@ extern "C" void QEL_APIENTRY qel_hook_glGetFogFuncSGIS(float* points)
 
 extern "C" int QEL_APIENTRY qel_hook_glGetFragDataLocationEXT(unsigned program, const char* name)
 {
-    return hookGL(InterceptOp::glGetFragDataLocationEXT, &OpenGLInterceptor::cgmGetFragDataLocationEXT, QEL_RETURN_ADDRESS(), program, name);
+    return hookGL(
+        InterceptOp::glGetFragDataLocationEXT, &OpenGLInterceptor::cgmGetFragDataLocationEXT, QEL_RETURN_ADDRESS(),
+        program, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentLightfvEXT(unsigned light, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetFragmentLightfvEXT, &OpenGLInterceptor::cgmGetFragmentLightfvEXT, QEL_RETURN_ADDRESS(), light, pname, params);
+    return hookGL(
+        InterceptOp::glGetFragmentLightfvEXT, &OpenGLInterceptor::cgmGetFragmentLightfvEXT, QEL_RETURN_ADDRESS(),
+        light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentLightfvSGIX(unsigned light, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetFragmentLightfvSGIX, &OpenGLInterceptor::cgmGetFragmentLightfvSGIX, QEL_RETURN_ADDRESS(), light, pname, params);
+    return hookGL(
+        InterceptOp::glGetFragmentLightfvSGIX, &OpenGLInterceptor::cgmGetFragmentLightfvSGIX, QEL_RETURN_ADDRESS(),
+        light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentLightivEXT(unsigned light, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetFragmentLightivEXT, &OpenGLInterceptor::cgmGetFragmentLightivEXT, QEL_RETURN_ADDRESS(), light, pname, params);
+    return hookGL(
+        InterceptOp::glGetFragmentLightivEXT, &OpenGLInterceptor::cgmGetFragmentLightivEXT, QEL_RETURN_ADDRESS(),
+        light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentLightivSGIX(unsigned light, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetFragmentLightivSGIX, &OpenGLInterceptor::cgmGetFragmentLightivSGIX, QEL_RETURN_ADDRESS(), light, pname, params);
+    return hookGL(
+        InterceptOp::glGetFragmentLightivSGIX, &OpenGLInterceptor::cgmGetFragmentLightivSGIX, QEL_RETURN_ADDRESS(),
+        light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentMaterialfvEXT(unsigned face, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glGetFragmentMaterialfvEXT, &OpenGLInterceptor::cgmGetFragmentMaterialfvEXT, QEL_RETURN_ADDRESS(), face, pname, params);
+    return hookGL(
+        InterceptOp::glGetFragmentMaterialfvEXT, &OpenGLInterceptor::cgmGetFragmentMaterialfvEXT,
+        QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentMaterialfvSGIX(unsigned face, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetFragmentMaterialfvSGIX, &OpenGLInterceptor::cgmGetFragmentMaterialfvSGIX, QEL_RETURN_ADDRESS(), face, pname, params);
+    return hookGL(
+        InterceptOp::glGetFragmentMaterialfvSGIX, &OpenGLInterceptor::cgmGetFragmentMaterialfvSGIX,
+        QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentMaterialivEXT(unsigned face, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glGetFragmentMaterialivEXT, &OpenGLInterceptor::cgmGetFragmentMaterialivEXT, QEL_RETURN_ADDRESS(), face, pname, params);
+    return hookGL(
+        InterceptOp::glGetFragmentMaterialivEXT, &OpenGLInterceptor::cgmGetFragmentMaterialivEXT,
+        QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentMaterialivSGIX(unsigned face, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetFragmentMaterialivSGIX, &OpenGLInterceptor::cgmGetFragmentMaterialivSGIX, QEL_RETURN_ADDRESS(), face, pname, params);
+    return hookGL(
+        InterceptOp::glGetFragmentMaterialivSGIX, &OpenGLInterceptor::cgmGetFragmentMaterialivSGIX,
+        QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFramebufferAttachmentParameterivEXT(
     unsigned target, unsigned attachment, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetFramebufferAttachmentParameterivEXT, &OpenGLInterceptor::cgmGetFramebufferAttachmentParameterivEXT, QEL_RETURN_ADDRESS(), target, attachment, pname, params);
+    return hookGL(
+        InterceptOp::glGetFramebufferAttachmentParameterivEXT,
+        &OpenGLInterceptor::cgmGetFramebufferAttachmentParameterivEXT, QEL_RETURN_ADDRESS(), target, attachment,
+        pname, params);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glGetHandleARB(unsigned pname)
@@ -348,53 +461,73 @@ extern "C" unsigned QEL_APIENTRY qel_hook_glGetHandleARB(unsigned pname)
 extern "C" void QEL_APIENTRY qel_hook_glGetHistogram(
     unsigned target, unsigned char reset, unsigned format, unsigned type, void* values)
 {
-    return hookGL(InterceptOp::glGetHistogram, &OpenGLInterceptor::cgmGetHistogram, QEL_RETURN_ADDRESS(), target, reset, format, type, values);
+    return hookGL(
+        InterceptOp::glGetHistogram, &OpenGLInterceptor::cgmGetHistogram, QEL_RETURN_ADDRESS(), target, reset, format,
+        type, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetHistogramEXT(
     unsigned target, unsigned char reset, unsigned format, unsigned type, void* values)
 {
-    return hookGL(InterceptOp::glGetHistogramEXT, &OpenGLInterceptor::cgmGetHistogramEXT, QEL_RETURN_ADDRESS(), target, reset, format, type, values);
+    return hookGL(
+        InterceptOp::glGetHistogramEXT, &OpenGLInterceptor::cgmGetHistogramEXT, QEL_RETURN_ADDRESS(), target, reset,
+        format, type, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetHistogramParameterfv(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetHistogramParameterfv, &OpenGLInterceptor::cgmGetHistogramParameterfv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetHistogramParameterfv, &OpenGLInterceptor::cgmGetHistogramParameterfv, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetHistogramParameterfvEXT(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetHistogramParameterfvEXT, &OpenGLInterceptor::cgmGetHistogramParameterfvEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetHistogramParameterfvEXT, &OpenGLInterceptor::cgmGetHistogramParameterfvEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetHistogramParameteriv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetHistogramParameteriv, &OpenGLInterceptor::cgmGetHistogramParameteriv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetHistogramParameteriv, &OpenGLInterceptor::cgmGetHistogramParameteriv, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetHistogramParameterivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetHistogramParameterivEXT, &OpenGLInterceptor::cgmGetHistogramParameterivEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetHistogramParameterivEXT, &OpenGLInterceptor::cgmGetHistogramParameterivEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetImageTransformParameterfvHP(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetImageTransformParameterfvHP, &OpenGLInterceptor::cgmGetImageTransformParameterfvHP, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetImageTransformParameterfvHP, &OpenGLInterceptor::cgmGetImageTransformParameterfvHP,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetImageTransformParameterivHP(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetImageTransformParameterivHP, &OpenGLInterceptor::cgmGetImageTransformParameterivHP, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetImageTransformParameterivHP, &OpenGLInterceptor::cgmGetImageTransformParameterivHP,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetInfoLogARB(unsigned obj, int maxLength, int* length, char* infoLog)
 {
-    return hookGL(InterceptOp::glGetInfoLogARB, &OpenGLInterceptor::cgmGetInfoLogARB, QEL_RETURN_ADDRESS(), obj, maxLength, length, infoLog);
+    return hookGL(
+        InterceptOp::glGetInfoLogARB, &OpenGLInterceptor::cgmGetInfoLogARB, QEL_RETURN_ADDRESS(), obj, maxLength,
+        length, infoLog);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetIntegerIndexedvEXT(unsigned target, unsigned index, int* data)
 {
-    return hookGL(InterceptOp::glGetIntegerIndexedvEXT, &OpenGLInterceptor::cgmGetIntegerIndexedvEXT, QEL_RETURN_ADDRESS(), target, index, data);
+    return hookGL(
+        InterceptOp::glGetIntegerIndexedvEXT, &OpenGLInterceptor::cgmGetIntegerIndexedvEXT, QEL_RETURN_ADDRESS(),
+        target, index, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetIntegerv(unsigned pname, int* data)
@@ -404,70 +537,94 @@ extern "C" void QEL_APIENTRY qel_hook_glGetIntegerv(unsigned pname, int* data)
 
 extern "C" void QEL_APIENTRY qel_hook_glGetInvariantBooleanvEXT(unsigned id, unsigned value, unsigned char* data)
 {
-    return hookGL(InterceptOp::glGetInvariantBooleanvEXT, &OpenGLInterceptor::cgmGetInvariantBooleanvEXT, QEL_RETURN_ADDRESS(), id, value, data);
+    return hookGL(
+        InterceptOp::glGetInvariantBooleanvEXT, &OpenGLInterceptor::cgmGetInvariantBooleanvEXT, QEL_RETURN_ADDRESS(),
+        id, value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetInvariantFloatvEXT(unsigned id, unsigned value, float* data)
 {
-    return hookGL(InterceptOp::glGetInvariantFloatvEXT, &OpenGLInterceptor::cgmGetInvariantFloatvEXT, QEL_RETURN_ADDRESS(), id, value, data);
+    return hookGL(
+        InterceptOp::glGetInvariantFloatvEXT, &OpenGLInterceptor::cgmGetInvariantFloatvEXT, QEL_RETURN_ADDRESS(), id,
+        value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetInvariantIntegervEXT(unsigned id, unsigned value, int* data)
 {
-    return hookGL(InterceptOp::glGetInvariantIntegervEXT, &OpenGLInterceptor::cgmGetInvariantIntegervEXT, QEL_RETURN_ADDRESS(), id, value, data);
+    return hookGL(
+        InterceptOp::glGetInvariantIntegervEXT, &OpenGLInterceptor::cgmGetInvariantIntegervEXT, QEL_RETURN_ADDRESS(),
+        id, value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetLightfv(unsigned light, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetLightfv, &OpenGLInterceptor::cgmGetLightfv, QEL_RETURN_ADDRESS(), light, pname, params);
+    return hookGL(
+        InterceptOp::glGetLightfv, &OpenGLInterceptor::cgmGetLightfv, QEL_RETURN_ADDRESS(), light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetLightiv(unsigned light, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetLightiv, &OpenGLInterceptor::cgmGetLightiv, QEL_RETURN_ADDRESS(), light, pname, params);
+    return hookGL(
+        InterceptOp::glGetLightiv, &OpenGLInterceptor::cgmGetLightiv, QEL_RETURN_ADDRESS(), light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetLocalConstantBooleanvEXT(unsigned id, unsigned value, unsigned char* data)
 {
-    return hookGL(InterceptOp::glGetLocalConstantBooleanvEXT, &OpenGLInterceptor::cgmGetLocalConstantBooleanvEXT, QEL_RETURN_ADDRESS(), id, value, data);
+    return hookGL(
+        InterceptOp::glGetLocalConstantBooleanvEXT, &OpenGLInterceptor::cgmGetLocalConstantBooleanvEXT,
+        QEL_RETURN_ADDRESS(), id, value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetLocalConstantFloatvEXT(unsigned id, unsigned value, float* data)
 {
-    return hookGL(InterceptOp::glGetLocalConstantFloatvEXT, &OpenGLInterceptor::cgmGetLocalConstantFloatvEXT, QEL_RETURN_ADDRESS(), id, value, data);
+    return hookGL(
+        InterceptOp::glGetLocalConstantFloatvEXT, &OpenGLInterceptor::cgmGetLocalConstantFloatvEXT,
+        QEL_RETURN_ADDRESS(), id, value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetLocalConstantIntegervEXT(unsigned id, unsigned value, int* data)
 {
-    return hookGL(InterceptOp::glGetLocalConstantIntegervEXT, &OpenGLInterceptor::cgmGetLocalConstantIntegervEXT, QEL_RETURN_ADDRESS(), id, value, data);
+    return hookGL(
+        InterceptOp::glGetLocalConstantIntegervEXT, &OpenGLInterceptor::cgmGetLocalConstantIntegervEXT,
+        QEL_RETURN_ADDRESS(), id, value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMapAttribParameterfvNV(
     unsigned target, unsigned index, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetMapAttribParameterfvNV, &OpenGLInterceptor::cgmGetMapAttribParameterfvNV, QEL_RETURN_ADDRESS(), target, index, pname, params);
+    return hookGL(
+        InterceptOp::glGetMapAttribParameterfvNV, &OpenGLInterceptor::cgmGetMapAttribParameterfvNV,
+        QEL_RETURN_ADDRESS(), target, index, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMapAttribParameterivNV(
     unsigned target, unsigned index, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetMapAttribParameterivNV, &OpenGLInterceptor::cgmGetMapAttribParameterivNV, QEL_RETURN_ADDRESS(), target, index, pname, params);
+    return hookGL(
+        InterceptOp::glGetMapAttribParameterivNV, &OpenGLInterceptor::cgmGetMapAttribParameterivNV,
+        QEL_RETURN_ADDRESS(), target, index, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMapControlPointsNV(
     unsigned target, unsigned index, unsigned type, int ustride, int vstride, unsigned char packed, void* points)
 {
-    return hookGL(InterceptOp::glGetMapControlPointsNV, &OpenGLInterceptor::cgmGetMapControlPointsNV, QEL_RETURN_ADDRESS(), target, index, type, ustride, vstride, packed, points);
+    return hookGL(
+        InterceptOp::glGetMapControlPointsNV, &OpenGLInterceptor::cgmGetMapControlPointsNV, QEL_RETURN_ADDRESS(),
+        target, index, type, ustride, vstride, packed, points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMapParameterfvNV(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetMapParameterfvNV, &OpenGLInterceptor::cgmGetMapParameterfvNV, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetMapParameterfvNV, &OpenGLInterceptor::cgmGetMapParameterfvNV, QEL_RETURN_ADDRESS(), target,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMapParameterivNV(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetMapParameterivNV, &OpenGLInterceptor::cgmGetMapParameterivNV, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetMapParameterivNV, &OpenGLInterceptor::cgmGetMapParameterivNV, QEL_RETURN_ADDRESS(), target,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMapdv(unsigned target, unsigned query, double* v)
@@ -487,261 +644,349 @@ extern "C" void QEL_APIENTRY qel_hook_glGetMapiv(unsigned target, unsigned query
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMaterialfv(unsigned face, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetMaterialfv, &OpenGLInterceptor::cgmGetMaterialfv, QEL_RETURN_ADDRESS(), face, pname, params);
+    return hookGL(
+        InterceptOp::glGetMaterialfv, &OpenGLInterceptor::cgmGetMaterialfv, QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMaterialiv(unsigned face, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetMaterialiv, &OpenGLInterceptor::cgmGetMaterialiv, QEL_RETURN_ADDRESS(), face, pname, params);
+    return hookGL(
+        InterceptOp::glGetMaterialiv, &OpenGLInterceptor::cgmGetMaterialiv, QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMinmax(
     unsigned target, unsigned char reset, unsigned format, unsigned type, void* values)
 {
-    return hookGL(InterceptOp::glGetMinmax, &OpenGLInterceptor::cgmGetMinmax, QEL_RETURN_ADDRESS(), target, reset, format, type, values);
+    return hookGL(
+        InterceptOp::glGetMinmax, &OpenGLInterceptor::cgmGetMinmax, QEL_RETURN_ADDRESS(), target, reset, format, type,
+        values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMinmaxEXT(
     unsigned target, unsigned char reset, unsigned format, unsigned type, void* values)
 {
-    return hookGL(InterceptOp::glGetMinmaxEXT, &OpenGLInterceptor::cgmGetMinmaxEXT, QEL_RETURN_ADDRESS(), target, reset, format, type, values);
+    return hookGL(
+        InterceptOp::glGetMinmaxEXT, &OpenGLInterceptor::cgmGetMinmaxEXT, QEL_RETURN_ADDRESS(), target, reset, format,
+        type, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMinmaxParameterfv(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetMinmaxParameterfv, &OpenGLInterceptor::cgmGetMinmaxParameterfv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetMinmaxParameterfv, &OpenGLInterceptor::cgmGetMinmaxParameterfv, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMinmaxParameterfvEXT(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetMinmaxParameterfvEXT, &OpenGLInterceptor::cgmGetMinmaxParameterfvEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetMinmaxParameterfvEXT, &OpenGLInterceptor::cgmGetMinmaxParameterfvEXT, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMinmaxParameteriv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetMinmaxParameteriv, &OpenGLInterceptor::cgmGetMinmaxParameteriv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetMinmaxParameteriv, &OpenGLInterceptor::cgmGetMinmaxParameteriv, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMinmaxParameterivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetMinmaxParameterivEXT, &OpenGLInterceptor::cgmGetMinmaxParameterivEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetMinmaxParameterivEXT, &OpenGLInterceptor::cgmGetMinmaxParameterivEXT, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetObjectBufferfvATI(unsigned buffer, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetObjectBufferfvATI, &OpenGLInterceptor::cgmGetObjectBufferfvATI, QEL_RETURN_ADDRESS(), buffer, pname, params);
+    return hookGL(
+        InterceptOp::glGetObjectBufferfvATI, &OpenGLInterceptor::cgmGetObjectBufferfvATI, QEL_RETURN_ADDRESS(),
+        buffer, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetObjectBufferivATI(unsigned buffer, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetObjectBufferivATI, &OpenGLInterceptor::cgmGetObjectBufferivATI, QEL_RETURN_ADDRESS(), buffer, pname, params);
+    return hookGL(
+        InterceptOp::glGetObjectBufferivATI, &OpenGLInterceptor::cgmGetObjectBufferivATI, QEL_RETURN_ADDRESS(),
+        buffer, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetObjectParameterfvARB(unsigned obj, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetObjectParameterfvARB, &OpenGLInterceptor::cgmGetObjectParameterfvARB, QEL_RETURN_ADDRESS(), obj, pname, params);
+    return hookGL(
+        InterceptOp::glGetObjectParameterfvARB, &OpenGLInterceptor::cgmGetObjectParameterfvARB, QEL_RETURN_ADDRESS(),
+        obj, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetObjectParameterivARB(unsigned obj, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetObjectParameterivARB, &OpenGLInterceptor::cgmGetObjectParameterivARB, QEL_RETURN_ADDRESS(), obj, pname, params);
+    return hookGL(
+        InterceptOp::glGetObjectParameterivARB, &OpenGLInterceptor::cgmGetObjectParameterivARB, QEL_RETURN_ADDRESS(),
+        obj, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetOcclusionQueryivNV(unsigned id, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetOcclusionQueryivNV, &OpenGLInterceptor::cgmGetOcclusionQueryivNV, QEL_RETURN_ADDRESS(), id, pname, params);
+    return hookGL(
+        InterceptOp::glGetOcclusionQueryivNV, &OpenGLInterceptor::cgmGetOcclusionQueryivNV, QEL_RETURN_ADDRESS(), id,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetOcclusionQueryuivNV(unsigned id, unsigned pname, unsigned* params)
 {
-    return hookGL(InterceptOp::glGetOcclusionQueryuivNV, &OpenGLInterceptor::cgmGetOcclusionQueryuivNV, QEL_RETURN_ADDRESS(), id, pname, params);
+    return hookGL(
+        InterceptOp::glGetOcclusionQueryuivNV, &OpenGLInterceptor::cgmGetOcclusionQueryuivNV, QEL_RETURN_ADDRESS(),
+        id, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPixelMapfv(unsigned map, float* values)
 {
-    return hookGL(InterceptOp::glGetPixelMapfv, &OpenGLInterceptor::cgmGetPixelMapfv, QEL_RETURN_ADDRESS(), map, values);
+    return hookGL(
+        InterceptOp::glGetPixelMapfv, &OpenGLInterceptor::cgmGetPixelMapfv, QEL_RETURN_ADDRESS(), map, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPixelMapuiv(unsigned map, unsigned* values)
 {
-    return hookGL(InterceptOp::glGetPixelMapuiv, &OpenGLInterceptor::cgmGetPixelMapuiv, QEL_RETURN_ADDRESS(), map, values);
+    return hookGL(
+        InterceptOp::glGetPixelMapuiv, &OpenGLInterceptor::cgmGetPixelMapuiv, QEL_RETURN_ADDRESS(), map, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPixelMapusv(unsigned map, unsigned short* values)
 {
-    return hookGL(InterceptOp::glGetPixelMapusv, &OpenGLInterceptor::cgmGetPixelMapusv, QEL_RETURN_ADDRESS(), map, values);
+    return hookGL(
+        InterceptOp::glGetPixelMapusv, &OpenGLInterceptor::cgmGetPixelMapusv, QEL_RETURN_ADDRESS(), map, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPixelTransformParameterfvEXT(
     unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetPixelTransformParameterfvEXT, &OpenGLInterceptor::cgmGetPixelTransformParameterfvEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetPixelTransformParameterfvEXT, &OpenGLInterceptor::cgmGetPixelTransformParameterfvEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPixelTransformParameterivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetPixelTransformParameterivEXT, &OpenGLInterceptor::cgmGetPixelTransformParameterivEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetPixelTransformParameterivEXT, &OpenGLInterceptor::cgmGetPixelTransformParameterivEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPointerv(unsigned pname, void** params)
 {
-    return hookGL(InterceptOp::glGetPointerv, &OpenGLInterceptor::cgmGetPointerv, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glGetPointerv, &OpenGLInterceptor::cgmGetPointerv, QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPointervEXT(unsigned pname, void** params)
 {
-    return hookGL(InterceptOp::glGetPointervEXT, &OpenGLInterceptor::cgmGetPointervEXT, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glGetPointervEXT, &OpenGLInterceptor::cgmGetPointervEXT, QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPolygonStipple(unsigned char* mask)
 {
-    return hookGL(InterceptOp::glGetPolygonStipple, &OpenGLInterceptor::cgmGetPolygonStipple, QEL_RETURN_ADDRESS(), mask);
+    return hookGL(
+        InterceptOp::glGetPolygonStipple, &OpenGLInterceptor::cgmGetPolygonStipple, QEL_RETURN_ADDRESS(), mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramEnvParameterdvARB(unsigned target, unsigned index, double* params)
 {
-    return hookGL(InterceptOp::glGetProgramEnvParameterdvARB, &OpenGLInterceptor::cgmGetProgramEnvParameterdvARB, QEL_RETURN_ADDRESS(), target, index, params);
+    return hookGL(
+        InterceptOp::glGetProgramEnvParameterdvARB, &OpenGLInterceptor::cgmGetProgramEnvParameterdvARB,
+        QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramEnvParameterfvARB(unsigned target, unsigned index, float* params)
 {
-    return hookGL(InterceptOp::glGetProgramEnvParameterfvARB, &OpenGLInterceptor::cgmGetProgramEnvParameterfvARB, QEL_RETURN_ADDRESS(), target, index, params);
+    return hookGL(
+        InterceptOp::glGetProgramEnvParameterfvARB, &OpenGLInterceptor::cgmGetProgramEnvParameterfvARB,
+        QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramInfoLog(unsigned program, int bufSize, int* length, char* infoLog)
 {
-    return hookGL(InterceptOp::glGetProgramInfoLog, &OpenGLInterceptor::cgmGetProgramInfoLog, QEL_RETURN_ADDRESS(), program, bufSize, length, infoLog);
+    return hookGL(
+        InterceptOp::glGetProgramInfoLog, &OpenGLInterceptor::cgmGetProgramInfoLog, QEL_RETURN_ADDRESS(), program,
+        bufSize, length, infoLog);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramLocalParameterdvARB(unsigned target, unsigned index, double* params)
 {
-    return hookGL(InterceptOp::glGetProgramLocalParameterdvARB, &OpenGLInterceptor::cgmGetProgramLocalParameterdvARB, QEL_RETURN_ADDRESS(), target, index, params);
+    return hookGL(
+        InterceptOp::glGetProgramLocalParameterdvARB, &OpenGLInterceptor::cgmGetProgramLocalParameterdvARB,
+        QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramLocalParameterfvARB(unsigned target, unsigned index, float* params)
 {
-    return hookGL(InterceptOp::glGetProgramLocalParameterfvARB, &OpenGLInterceptor::cgmGetProgramLocalParameterfvARB, QEL_RETURN_ADDRESS(), target, index, params);
+    return hookGL(
+        InterceptOp::glGetProgramLocalParameterfvARB, &OpenGLInterceptor::cgmGetProgramLocalParameterfvARB,
+        QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramNamedParameterdvNV(
     unsigned id, int len, const unsigned char* name, double* params)
 {
-    return hookGL(InterceptOp::glGetProgramNamedParameterdvNV, &OpenGLInterceptor::cgmGetProgramNamedParameterdvNV, QEL_RETURN_ADDRESS(), id, len, name, params);
+    return hookGL(
+        InterceptOp::glGetProgramNamedParameterdvNV, &OpenGLInterceptor::cgmGetProgramNamedParameterdvNV,
+        QEL_RETURN_ADDRESS(), id, len, name, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramNamedParameterfvNV(
     unsigned id, int len, const unsigned char* name, float* params)
 {
-    return hookGL(InterceptOp::glGetProgramNamedParameterfvNV, &OpenGLInterceptor::cgmGetProgramNamedParameterfvNV, QEL_RETURN_ADDRESS(), id, len, name, params);
+    return hookGL(
+        InterceptOp::glGetProgramNamedParameterfvNV, &OpenGLInterceptor::cgmGetProgramNamedParameterfvNV,
+        QEL_RETURN_ADDRESS(), id, len, name, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramParameterdvNV(
     unsigned target, unsigned index, unsigned pname, double* params)
 {
-    return hookGL(InterceptOp::glGetProgramParameterdvNV, &OpenGLInterceptor::cgmGetProgramParameterdvNV, QEL_RETURN_ADDRESS(), target, index, pname, params);
+    return hookGL(
+        InterceptOp::glGetProgramParameterdvNV, &OpenGLInterceptor::cgmGetProgramParameterdvNV, QEL_RETURN_ADDRESS(),
+        target, index, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramParameterfvNV(
     unsigned target, unsigned index, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetProgramParameterfvNV, &OpenGLInterceptor::cgmGetProgramParameterfvNV, QEL_RETURN_ADDRESS(), target, index, pname, params);
+    return hookGL(
+        InterceptOp::glGetProgramParameterfvNV, &OpenGLInterceptor::cgmGetProgramParameterfvNV, QEL_RETURN_ADDRESS(),
+        target, index, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramStringARB(unsigned target, unsigned pname, void* string)
 {
-    return hookGL(InterceptOp::glGetProgramStringARB, &OpenGLInterceptor::cgmGetProgramStringARB, QEL_RETURN_ADDRESS(), target, pname, string);
+    return hookGL(
+        InterceptOp::glGetProgramStringARB, &OpenGLInterceptor::cgmGetProgramStringARB, QEL_RETURN_ADDRESS(), target,
+        pname, string);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramStringNV(unsigned id, unsigned pname, unsigned char* program)
 {
-    return hookGL(InterceptOp::glGetProgramStringNV, &OpenGLInterceptor::cgmGetProgramStringNV, QEL_RETURN_ADDRESS(), id, pname, program);
+    return hookGL(
+        InterceptOp::glGetProgramStringNV, &OpenGLInterceptor::cgmGetProgramStringNV, QEL_RETURN_ADDRESS(), id, pname,
+        program);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramiv(unsigned program, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetProgramiv, &OpenGLInterceptor::cgmGetProgramiv, QEL_RETURN_ADDRESS(), program, pname, params);
+    return hookGL(
+        InterceptOp::glGetProgramiv, &OpenGLInterceptor::cgmGetProgramiv, QEL_RETURN_ADDRESS(), program, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramivARB(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetProgramivARB, &OpenGLInterceptor::cgmGetProgramivARB, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetProgramivARB, &OpenGLInterceptor::cgmGetProgramivARB, QEL_RETURN_ADDRESS(), target, pname,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramivNV(unsigned id, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetProgramivNV, &OpenGLInterceptor::cgmGetProgramivNV, QEL_RETURN_ADDRESS(), id, pname, params);
+    return hookGL(
+        InterceptOp::glGetProgramivNV, &OpenGLInterceptor::cgmGetProgramivNV, QEL_RETURN_ADDRESS(), id, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetQueryObjectiv(unsigned id, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetQueryObjectiv, &OpenGLInterceptor::cgmGetQueryObjectiv, QEL_RETURN_ADDRESS(), id, pname, params);
+    return hookGL(
+        InterceptOp::glGetQueryObjectiv, &OpenGLInterceptor::cgmGetQueryObjectiv, QEL_RETURN_ADDRESS(), id, pname,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetQueryObjectivARB(unsigned id, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetQueryObjectivARB, &OpenGLInterceptor::cgmGetQueryObjectivARB, QEL_RETURN_ADDRESS(), id, pname, params);
+    return hookGL(
+        InterceptOp::glGetQueryObjectivARB, &OpenGLInterceptor::cgmGetQueryObjectivARB, QEL_RETURN_ADDRESS(), id,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetQueryObjectuiv(unsigned id, unsigned pname, unsigned* params)
 {
-    return hookGL(InterceptOp::glGetQueryObjectuiv, &OpenGLInterceptor::cgmGetQueryObjectuiv, QEL_RETURN_ADDRESS(), id, pname, params);
+    return hookGL(
+        InterceptOp::glGetQueryObjectuiv, &OpenGLInterceptor::cgmGetQueryObjectuiv, QEL_RETURN_ADDRESS(), id, pname,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetQueryObjectuivARB(unsigned id, unsigned pname, unsigned* params)
 {
-    return hookGL(InterceptOp::glGetQueryObjectuivARB, &OpenGLInterceptor::cgmGetQueryObjectuivARB, QEL_RETURN_ADDRESS(), id, pname, params);
+    return hookGL(
+        InterceptOp::glGetQueryObjectuivARB, &OpenGLInterceptor::cgmGetQueryObjectuivARB, QEL_RETURN_ADDRESS(), id,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetQueryiv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetQueryiv, &OpenGLInterceptor::cgmGetQueryiv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetQueryiv, &OpenGLInterceptor::cgmGetQueryiv, QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetQueryivARB(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetQueryivARB, &OpenGLInterceptor::cgmGetQueryivARB, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetQueryivARB, &OpenGLInterceptor::cgmGetQueryivARB, QEL_RETURN_ADDRESS(), target, pname,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetRenderbufferParameterivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetRenderbufferParameterivEXT, &OpenGLInterceptor::cgmGetRenderbufferParameterivEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetRenderbufferParameterivEXT, &OpenGLInterceptor::cgmGetRenderbufferParameterivEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetSeparableFilter(
     unsigned target, unsigned format, unsigned type, void* row, void* column, void* span)
 {
-    return hookGL(InterceptOp::glGetSeparableFilter, &OpenGLInterceptor::cgmGetSeparableFilter, QEL_RETURN_ADDRESS(), target, format, type, row, column, span);
+    return hookGL(
+        InterceptOp::glGetSeparableFilter, &OpenGLInterceptor::cgmGetSeparableFilter, QEL_RETURN_ADDRESS(), target,
+        format, type, row, column, span);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetSeparableFilterEXT(
     unsigned target, unsigned format, unsigned type, void* row, void* column, void* span)
 {
-    return hookGL(InterceptOp::glGetSeparableFilterEXT, &OpenGLInterceptor::cgmGetSeparableFilterEXT, QEL_RETURN_ADDRESS(), target, format, type, row, column, span);
+    return hookGL(
+        InterceptOp::glGetSeparableFilterEXT, &OpenGLInterceptor::cgmGetSeparableFilterEXT, QEL_RETURN_ADDRESS(),
+        target, format, type, row, column, span);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetShaderInfoLog(unsigned shader, int bufSize, int* length, char* infoLog)
 {
-    return hookGL(InterceptOp::glGetShaderInfoLog, &OpenGLInterceptor::cgmGetShaderInfoLog, QEL_RETURN_ADDRESS(), shader, bufSize, length, infoLog);
+    return hookGL(
+        InterceptOp::glGetShaderInfoLog, &OpenGLInterceptor::cgmGetShaderInfoLog, QEL_RETURN_ADDRESS(), shader,
+        bufSize, length, infoLog);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetShaderSource(unsigned shader, int bufSize, int* length, char* source)
 {
-    return hookGL(InterceptOp::glGetShaderSource, &OpenGLInterceptor::cgmGetShaderSource, QEL_RETURN_ADDRESS(), shader, bufSize, length, source);
+    return hookGL(
+        InterceptOp::glGetShaderSource, &OpenGLInterceptor::cgmGetShaderSource, QEL_RETURN_ADDRESS(), shader, bufSize,
+        length, source);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetShaderSourceARB(unsigned obj, int maxLength, int* length, char* source)
 {
-    return hookGL(InterceptOp::glGetShaderSourceARB, &OpenGLInterceptor::cgmGetShaderSourceARB, QEL_RETURN_ADDRESS(), obj, maxLength, length, source);
+    return hookGL(
+        InterceptOp::glGetShaderSourceARB, &OpenGLInterceptor::cgmGetShaderSourceARB, QEL_RETURN_ADDRESS(), obj,
+        maxLength, length, source);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetShaderiv(unsigned shader, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetShaderiv, &OpenGLInterceptor::cgmGetShaderiv, QEL_RETURN_ADDRESS(), shader, pname, params);
+    return hookGL(
+        InterceptOp::glGetShaderiv, &OpenGLInterceptor::cgmGetShaderiv, QEL_RETURN_ADDRESS(), shader, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetSharpenTexFuncSGIS(unsigned target, float* points)
 {
-    return hookGL(InterceptOp::glGetSharpenTexFuncSGIS, &OpenGLInterceptor::cgmGetSharpenTexFuncSGIS, QEL_RETURN_ADDRESS(), target, points);
+    return hookGL(
+        InterceptOp::glGetSharpenTexFuncSGIS, &OpenGLInterceptor::cgmGetSharpenTexFuncSGIS, QEL_RETURN_ADDRESS(),
+        target, points);
 }
 
 extern "C" const unsigned char* QEL_APIENTRY qel_hook_glGetString(unsigned name)
@@ -751,296 +996,407 @@ extern "C" const unsigned char* QEL_APIENTRY qel_hook_glGetString(unsigned name)
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexBumpParameterfvATI(unsigned pname, float* param)
 {
-    return hookGL(InterceptOp::glGetTexBumpParameterfvATI, &OpenGLInterceptor::cgmGetTexBumpParameterfvATI, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glGetTexBumpParameterfvATI, &OpenGLInterceptor::cgmGetTexBumpParameterfvATI,
+        QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexBumpParameterivATI(unsigned pname, int* param)
 {
-    return hookGL(InterceptOp::glGetTexBumpParameterivATI, &OpenGLInterceptor::cgmGetTexBumpParameterivATI, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glGetTexBumpParameterivATI, &OpenGLInterceptor::cgmGetTexBumpParameterivATI,
+        QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexEnvfv(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetTexEnvfv, &OpenGLInterceptor::cgmGetTexEnvfv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetTexEnvfv, &OpenGLInterceptor::cgmGetTexEnvfv, QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexEnviv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetTexEnviv, &OpenGLInterceptor::cgmGetTexEnviv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetTexEnviv, &OpenGLInterceptor::cgmGetTexEnviv, QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexFilterFuncSGIS(unsigned target, unsigned filter, float* weights)
 {
-    return hookGL(InterceptOp::glGetTexFilterFuncSGIS, &OpenGLInterceptor::cgmGetTexFilterFuncSGIS, QEL_RETURN_ADDRESS(), target, filter, weights);
+    return hookGL(
+        InterceptOp::glGetTexFilterFuncSGIS, &OpenGLInterceptor::cgmGetTexFilterFuncSGIS, QEL_RETURN_ADDRESS(),
+        target, filter, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexGendv(unsigned coord, unsigned pname, double* params)
 {
-    return hookGL(InterceptOp::glGetTexGendv, &OpenGLInterceptor::cgmGetTexGendv, QEL_RETURN_ADDRESS(), coord, pname, params);
+    return hookGL(
+        InterceptOp::glGetTexGendv, &OpenGLInterceptor::cgmGetTexGendv, QEL_RETURN_ADDRESS(), coord, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexGenfv(unsigned coord, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetTexGenfv, &OpenGLInterceptor::cgmGetTexGenfv, QEL_RETURN_ADDRESS(), coord, pname, params);
+    return hookGL(
+        InterceptOp::glGetTexGenfv, &OpenGLInterceptor::cgmGetTexGenfv, QEL_RETURN_ADDRESS(), coord, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexGeniv(unsigned coord, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetTexGeniv, &OpenGLInterceptor::cgmGetTexGeniv, QEL_RETURN_ADDRESS(), coord, pname, params);
+    return hookGL(
+        InterceptOp::glGetTexGeniv, &OpenGLInterceptor::cgmGetTexGeniv, QEL_RETURN_ADDRESS(), coord, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexImage(
     unsigned target, int level, unsigned format, unsigned type, void* pixels)
 {
-    return hookGL(InterceptOp::glGetTexImage, &OpenGLInterceptor::cgmGetTexImage, QEL_RETURN_ADDRESS(), target, level, format, type, pixels);
+    return hookGL(
+        InterceptOp::glGetTexImage, &OpenGLInterceptor::cgmGetTexImage, QEL_RETURN_ADDRESS(), target, level, format,
+        type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexLevelParameterfv(
     unsigned target, int level, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetTexLevelParameterfv, &OpenGLInterceptor::cgmGetTexLevelParameterfv, QEL_RETURN_ADDRESS(), target, level, pname, params);
+    return hookGL(
+        InterceptOp::glGetTexLevelParameterfv, &OpenGLInterceptor::cgmGetTexLevelParameterfv, QEL_RETURN_ADDRESS(),
+        target, level, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexLevelParameteriv(
     unsigned target, int level, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetTexLevelParameteriv, &OpenGLInterceptor::cgmGetTexLevelParameteriv, QEL_RETURN_ADDRESS(), target, level, pname, params);
+    return hookGL(
+        InterceptOp::glGetTexLevelParameteriv, &OpenGLInterceptor::cgmGetTexLevelParameteriv, QEL_RETURN_ADDRESS(),
+        target, level, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexParameterIivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetTexParameterIivEXT, &OpenGLInterceptor::cgmGetTexParameterIivEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetTexParameterIivEXT, &OpenGLInterceptor::cgmGetTexParameterIivEXT, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexParameterIuivEXT(unsigned target, unsigned pname, unsigned* params)
 {
-    return hookGL(InterceptOp::glGetTexParameterIuivEXT, &OpenGLInterceptor::cgmGetTexParameterIuivEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetTexParameterIuivEXT, &OpenGLInterceptor::cgmGetTexParameterIuivEXT, QEL_RETURN_ADDRESS(),
+        target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexParameterPointervAPPLE(unsigned target, unsigned pname, void** params)
 {
-    return hookGL(InterceptOp::glGetTexParameterPointervAPPLE, &OpenGLInterceptor::cgmGetTexParameterPointervAPPLE, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetTexParameterPointervAPPLE, &OpenGLInterceptor::cgmGetTexParameterPointervAPPLE,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexParameterfv(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetTexParameterfv, &OpenGLInterceptor::cgmGetTexParameterfv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetTexParameterfv, &OpenGLInterceptor::cgmGetTexParameterfv, QEL_RETURN_ADDRESS(), target,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexParameteriv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetTexParameteriv, &OpenGLInterceptor::cgmGetTexParameteriv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glGetTexParameteriv, &OpenGLInterceptor::cgmGetTexParameteriv, QEL_RETURN_ADDRESS(), target,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTrackMatrixivNV(
     unsigned target, unsigned address, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetTrackMatrixivNV, &OpenGLInterceptor::cgmGetTrackMatrixivNV, QEL_RETURN_ADDRESS(), target, address, pname, params);
+    return hookGL(
+        InterceptOp::glGetTrackMatrixivNV, &OpenGLInterceptor::cgmGetTrackMatrixivNV, QEL_RETURN_ADDRESS(), target,
+        address, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTransformFeedbackVaryingNV(unsigned program, unsigned index, int* location)
 {
-    return hookGL(InterceptOp::glGetTransformFeedbackVaryingNV, &OpenGLInterceptor::cgmGetTransformFeedbackVaryingNV, QEL_RETURN_ADDRESS(), program, index, location);
+    return hookGL(
+        InterceptOp::glGetTransformFeedbackVaryingNV, &OpenGLInterceptor::cgmGetTransformFeedbackVaryingNV,
+        QEL_RETURN_ADDRESS(), program, index, location);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glGetUniformBufferSizeEXT(unsigned program, int location)
 {
-    return hookGL(InterceptOp::glGetUniformBufferSizeEXT, &OpenGLInterceptor::cgmGetUniformBufferSizeEXT, QEL_RETURN_ADDRESS(), program, location);
+    return hookGL(
+        InterceptOp::glGetUniformBufferSizeEXT, &OpenGLInterceptor::cgmGetUniformBufferSizeEXT, QEL_RETURN_ADDRESS(),
+        program, location);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glGetUniformLocation(unsigned program, const char* name)
 {
-    return hookGL(InterceptOp::glGetUniformLocation, &OpenGLInterceptor::cgmGetUniformLocation, QEL_RETURN_ADDRESS(), program, name);
+    return hookGL(
+        InterceptOp::glGetUniformLocation, &OpenGLInterceptor::cgmGetUniformLocation, QEL_RETURN_ADDRESS(), program,
+        name);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glGetUniformLocationARB(unsigned programObj, const char* name)
 {
-    return hookGL(InterceptOp::glGetUniformLocationARB, &OpenGLInterceptor::cgmGetUniformLocationARB, QEL_RETURN_ADDRESS(), programObj, name);
+    return hookGL(
+        InterceptOp::glGetUniformLocationARB, &OpenGLInterceptor::cgmGetUniformLocationARB, QEL_RETURN_ADDRESS(),
+        programObj, name);
 }
 
 extern "C" ptrdiff_t QEL_APIENTRY qel_hook_glGetUniformOffsetEXT(unsigned program, int location)
 {
-    return hookGL(InterceptOp::glGetUniformOffsetEXT, &OpenGLInterceptor::cgmGetUniformOffsetEXT, QEL_RETURN_ADDRESS(), program, location);
+    return hookGL(
+        InterceptOp::glGetUniformOffsetEXT, &OpenGLInterceptor::cgmGetUniformOffsetEXT, QEL_RETURN_ADDRESS(), program,
+        location);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetUniformfv(unsigned program, int location, float* params)
 {
-    return hookGL(InterceptOp::glGetUniformfv, &OpenGLInterceptor::cgmGetUniformfv, QEL_RETURN_ADDRESS(), program, location, params);
+    return hookGL(
+        InterceptOp::glGetUniformfv, &OpenGLInterceptor::cgmGetUniformfv, QEL_RETURN_ADDRESS(), program, location,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetUniformfvARB(unsigned programObj, int location, float* params)
 {
-    return hookGL(InterceptOp::glGetUniformfvARB, &OpenGLInterceptor::cgmGetUniformfvARB, QEL_RETURN_ADDRESS(), programObj, location, params);
+    return hookGL(
+        InterceptOp::glGetUniformfvARB, &OpenGLInterceptor::cgmGetUniformfvARB, QEL_RETURN_ADDRESS(), programObj,
+        location, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetUniformiv(unsigned program, int location, int* params)
 {
-    return hookGL(InterceptOp::glGetUniformiv, &OpenGLInterceptor::cgmGetUniformiv, QEL_RETURN_ADDRESS(), program, location, params);
+    return hookGL(
+        InterceptOp::glGetUniformiv, &OpenGLInterceptor::cgmGetUniformiv, QEL_RETURN_ADDRESS(), program, location,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetUniformivARB(unsigned programObj, int location, int* params)
 {
-    return hookGL(InterceptOp::glGetUniformivARB, &OpenGLInterceptor::cgmGetUniformivARB, QEL_RETURN_ADDRESS(), programObj, location, params);
+    return hookGL(
+        InterceptOp::glGetUniformivARB, &OpenGLInterceptor::cgmGetUniformivARB, QEL_RETURN_ADDRESS(), programObj,
+        location, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetUniformuivEXT(unsigned program, int location, unsigned* params)
 {
-    return hookGL(InterceptOp::glGetUniformuivEXT, &OpenGLInterceptor::cgmGetUniformuivEXT, QEL_RETURN_ADDRESS(), program, location, params);
+    return hookGL(
+        InterceptOp::glGetUniformuivEXT, &OpenGLInterceptor::cgmGetUniformuivEXT, QEL_RETURN_ADDRESS(), program,
+        location, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVariantArrayObjectfvATI(unsigned id, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetVariantArrayObjectfvATI, &OpenGLInterceptor::cgmGetVariantArrayObjectfvATI, QEL_RETURN_ADDRESS(), id, pname, params);
+    return hookGL(
+        InterceptOp::glGetVariantArrayObjectfvATI, &OpenGLInterceptor::cgmGetVariantArrayObjectfvATI,
+        QEL_RETURN_ADDRESS(), id, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVariantArrayObjectivATI(unsigned id, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetVariantArrayObjectivATI, &OpenGLInterceptor::cgmGetVariantArrayObjectivATI, QEL_RETURN_ADDRESS(), id, pname, params);
+    return hookGL(
+        InterceptOp::glGetVariantArrayObjectivATI, &OpenGLInterceptor::cgmGetVariantArrayObjectivATI,
+        QEL_RETURN_ADDRESS(), id, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVariantBooleanvEXT(unsigned id, unsigned value, unsigned char* data)
 {
-    return hookGL(InterceptOp::glGetVariantBooleanvEXT, &OpenGLInterceptor::cgmGetVariantBooleanvEXT, QEL_RETURN_ADDRESS(), id, value, data);
+    return hookGL(
+        InterceptOp::glGetVariantBooleanvEXT, &OpenGLInterceptor::cgmGetVariantBooleanvEXT, QEL_RETURN_ADDRESS(), id,
+        value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVariantFloatvEXT(unsigned id, unsigned value, float* data)
 {
-    return hookGL(InterceptOp::glGetVariantFloatvEXT, &OpenGLInterceptor::cgmGetVariantFloatvEXT, QEL_RETURN_ADDRESS(), id, value, data);
+    return hookGL(
+        InterceptOp::glGetVariantFloatvEXT, &OpenGLInterceptor::cgmGetVariantFloatvEXT, QEL_RETURN_ADDRESS(), id,
+        value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVariantIntegervEXT(unsigned id, unsigned value, int* data)
 {
-    return hookGL(InterceptOp::glGetVariantIntegervEXT, &OpenGLInterceptor::cgmGetVariantIntegervEXT, QEL_RETURN_ADDRESS(), id, value, data);
+    return hookGL(
+        InterceptOp::glGetVariantIntegervEXT, &OpenGLInterceptor::cgmGetVariantIntegervEXT, QEL_RETURN_ADDRESS(), id,
+        value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVariantPointervEXT(unsigned id, unsigned value, void** data)
 {
-    return hookGL(InterceptOp::glGetVariantPointervEXT, &OpenGLInterceptor::cgmGetVariantPointervEXT, QEL_RETURN_ADDRESS(), id, value, data);
+    return hookGL(
+        InterceptOp::glGetVariantPointervEXT, &OpenGLInterceptor::cgmGetVariantPointervEXT, QEL_RETURN_ADDRESS(), id,
+        value, data);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glGetVaryingLocationNV(unsigned program, const char* name)
 {
-    return hookGL(InterceptOp::glGetVaryingLocationNV, &OpenGLInterceptor::cgmGetVaryingLocationNV, QEL_RETURN_ADDRESS(), program, name);
+    return hookGL(
+        InterceptOp::glGetVaryingLocationNV, &OpenGLInterceptor::cgmGetVaryingLocationNV, QEL_RETURN_ADDRESS(),
+        program, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribArrayObjectfvATI(unsigned index, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetVertexAttribArrayObjectfvATI, &OpenGLInterceptor::cgmGetVertexAttribArrayObjectfvATI, QEL_RETURN_ADDRESS(), index, pname, params);
+    return hookGL(
+        InterceptOp::glGetVertexAttribArrayObjectfvATI, &OpenGLInterceptor::cgmGetVertexAttribArrayObjectfvATI,
+        QEL_RETURN_ADDRESS(), index, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribArrayObjectivATI(unsigned index, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetVertexAttribArrayObjectivATI, &OpenGLInterceptor::cgmGetVertexAttribArrayObjectivATI, QEL_RETURN_ADDRESS(), index, pname, params);
+    return hookGL(
+        InterceptOp::glGetVertexAttribArrayObjectivATI, &OpenGLInterceptor::cgmGetVertexAttribArrayObjectivATI,
+        QEL_RETURN_ADDRESS(), index, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribIivEXT(unsigned index, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetVertexAttribIivEXT, &OpenGLInterceptor::cgmGetVertexAttribIivEXT, QEL_RETURN_ADDRESS(), index, pname, params);
+    return hookGL(
+        InterceptOp::glGetVertexAttribIivEXT, &OpenGLInterceptor::cgmGetVertexAttribIivEXT, QEL_RETURN_ADDRESS(),
+        index, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribIuivEXT(unsigned index, unsigned pname, unsigned* params)
 {
-    return hookGL(InterceptOp::glGetVertexAttribIuivEXT, &OpenGLInterceptor::cgmGetVertexAttribIuivEXT, QEL_RETURN_ADDRESS(), index, pname, params);
+    return hookGL(
+        InterceptOp::glGetVertexAttribIuivEXT, &OpenGLInterceptor::cgmGetVertexAttribIuivEXT, QEL_RETURN_ADDRESS(),
+        index, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribPointerv(unsigned index, unsigned pname, void** pointer)
 {
-    return hookGL(InterceptOp::glGetVertexAttribPointerv, &OpenGLInterceptor::cgmGetVertexAttribPointerv, QEL_RETURN_ADDRESS(), index, pname, pointer);
+    return hookGL(
+        InterceptOp::glGetVertexAttribPointerv, &OpenGLInterceptor::cgmGetVertexAttribPointerv, QEL_RETURN_ADDRESS(),
+        index, pname, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribPointervARB(unsigned index, unsigned pname, void** pointer)
 {
-    return hookGL(InterceptOp::glGetVertexAttribPointervARB, &OpenGLInterceptor::cgmGetVertexAttribPointervARB, QEL_RETURN_ADDRESS(), index, pname, pointer);
+    return hookGL(
+        InterceptOp::glGetVertexAttribPointervARB, &OpenGLInterceptor::cgmGetVertexAttribPointervARB,
+        QEL_RETURN_ADDRESS(), index, pname, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribPointervNV(unsigned index, unsigned pname, void** pointer)
 {
-    return hookGL(InterceptOp::glGetVertexAttribPointervNV, &OpenGLInterceptor::cgmGetVertexAttribPointervNV, QEL_RETURN_ADDRESS(), index, pname, pointer);
+    return hookGL(
+        InterceptOp::glGetVertexAttribPointervNV, &OpenGLInterceptor::cgmGetVertexAttribPointervNV,
+        QEL_RETURN_ADDRESS(), index, pname, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribdv(unsigned index, unsigned pname, double* params)
 {
-    return hookGL(InterceptOp::glGetVertexAttribdv, &OpenGLInterceptor::cgmGetVertexAttribdv, QEL_RETURN_ADDRESS(), index, pname, params);
+    return hookGL(
+        InterceptOp::glGetVertexAttribdv, &OpenGLInterceptor::cgmGetVertexAttribdv, QEL_RETURN_ADDRESS(), index,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribdvARB(unsigned index, unsigned pname, double* params)
 {
-    return hookGL(InterceptOp::glGetVertexAttribdvARB, &OpenGLInterceptor::cgmGetVertexAttribdvARB, QEL_RETURN_ADDRESS(), index, pname, params);
+    return hookGL(
+        InterceptOp::glGetVertexAttribdvARB, &OpenGLInterceptor::cgmGetVertexAttribdvARB, QEL_RETURN_ADDRESS(), index,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribdvNV(unsigned index, unsigned pname, double* params)
 {
-    return hookGL(InterceptOp::glGetVertexAttribdvNV, &OpenGLInterceptor::cgmGetVertexAttribdvNV, QEL_RETURN_ADDRESS(), index, pname, params);
+    return hookGL(
+        InterceptOp::glGetVertexAttribdvNV, &OpenGLInterceptor::cgmGetVertexAttribdvNV, QEL_RETURN_ADDRESS(), index,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribfv(unsigned index, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetVertexAttribfv, &OpenGLInterceptor::cgmGetVertexAttribfv, QEL_RETURN_ADDRESS(), index, pname, params);
+    return hookGL(
+        InterceptOp::glGetVertexAttribfv, &OpenGLInterceptor::cgmGetVertexAttribfv, QEL_RETURN_ADDRESS(), index,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribfvARB(unsigned index, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetVertexAttribfvARB, &OpenGLInterceptor::cgmGetVertexAttribfvARB, QEL_RETURN_ADDRESS(), index, pname, params);
+    return hookGL(
+        InterceptOp::glGetVertexAttribfvARB, &OpenGLInterceptor::cgmGetVertexAttribfvARB, QEL_RETURN_ADDRESS(), index,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribfvNV(unsigned index, unsigned pname, float* params)
 {
-    return hookGL(InterceptOp::glGetVertexAttribfvNV, &OpenGLInterceptor::cgmGetVertexAttribfvNV, QEL_RETURN_ADDRESS(), index, pname, params);
+    return hookGL(
+        InterceptOp::glGetVertexAttribfvNV, &OpenGLInterceptor::cgmGetVertexAttribfvNV, QEL_RETURN_ADDRESS(), index,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribiv(unsigned index, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetVertexAttribiv, &OpenGLInterceptor::cgmGetVertexAttribiv, QEL_RETURN_ADDRESS(), index, pname, params);
+    return hookGL(
+        InterceptOp::glGetVertexAttribiv, &OpenGLInterceptor::cgmGetVertexAttribiv, QEL_RETURN_ADDRESS(), index,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribivARB(unsigned index, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetVertexAttribivARB, &OpenGLInterceptor::cgmGetVertexAttribivARB, QEL_RETURN_ADDRESS(), index, pname, params);
+    return hookGL(
+        InterceptOp::glGetVertexAttribivARB, &OpenGLInterceptor::cgmGetVertexAttribivARB, QEL_RETURN_ADDRESS(), index,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribivNV(unsigned index, unsigned pname, int* params)
 {
-    return hookGL(InterceptOp::glGetVertexAttribivNV, &OpenGLInterceptor::cgmGetVertexAttribivNV, QEL_RETURN_ADDRESS(), index, pname, params);
+    return hookGL(
+        InterceptOp::glGetVertexAttribivNV, &OpenGLInterceptor::cgmGetVertexAttribivNV, QEL_RETURN_ADDRESS(), index,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactorbSUN(signed char factor)
 {
-    return hookGL(InterceptOp::glGlobalAlphaFactorbSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorbSUN, QEL_RETURN_ADDRESS(), factor);
+    return hookGL(
+        InterceptOp::glGlobalAlphaFactorbSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorbSUN, QEL_RETURN_ADDRESS(),
+        factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactordSUN(double factor)
 {
-    return hookGL(InterceptOp::glGlobalAlphaFactordSUN, &OpenGLInterceptor::cgmGlobalAlphaFactordSUN, QEL_RETURN_ADDRESS(), factor);
+    return hookGL(
+        InterceptOp::glGlobalAlphaFactordSUN, &OpenGLInterceptor::cgmGlobalAlphaFactordSUN, QEL_RETURN_ADDRESS(),
+        factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactorfSUN(float factor)
 {
-    return hookGL(InterceptOp::glGlobalAlphaFactorfSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorfSUN, QEL_RETURN_ADDRESS(), factor);
+    return hookGL(
+        InterceptOp::glGlobalAlphaFactorfSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorfSUN, QEL_RETURN_ADDRESS(),
+        factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactoriSUN(int factor)
 {
-    return hookGL(InterceptOp::glGlobalAlphaFactoriSUN, &OpenGLInterceptor::cgmGlobalAlphaFactoriSUN, QEL_RETURN_ADDRESS(), factor);
+    return hookGL(
+        InterceptOp::glGlobalAlphaFactoriSUN, &OpenGLInterceptor::cgmGlobalAlphaFactoriSUN, QEL_RETURN_ADDRESS(),
+        factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactorsSUN(short factor)
 {
-    return hookGL(InterceptOp::glGlobalAlphaFactorsSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorsSUN, QEL_RETURN_ADDRESS(), factor);
+    return hookGL(
+        InterceptOp::glGlobalAlphaFactorsSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorsSUN, QEL_RETURN_ADDRESS(),
+        factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactorubSUN(unsigned char factor)
 {
-    return hookGL(InterceptOp::glGlobalAlphaFactorubSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorubSUN, QEL_RETURN_ADDRESS(), factor);
+    return hookGL(
+        InterceptOp::glGlobalAlphaFactorubSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorubSUN, QEL_RETURN_ADDRESS(),
+        factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactoruiSUN(unsigned factor)
 {
-    return hookGL(InterceptOp::glGlobalAlphaFactoruiSUN, &OpenGLInterceptor::cgmGlobalAlphaFactoruiSUN, QEL_RETURN_ADDRESS(), factor);
+    return hookGL(
+        InterceptOp::glGlobalAlphaFactoruiSUN, &OpenGLInterceptor::cgmGlobalAlphaFactoruiSUN, QEL_RETURN_ADDRESS(),
+        factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactorusSUN(unsigned short factor)
 {
-    return hookGL(InterceptOp::glGlobalAlphaFactorusSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorusSUN, QEL_RETURN_ADDRESS(), factor);
+    return hookGL(
+        InterceptOp::glGlobalAlphaFactorusSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorusSUN, QEL_RETURN_ADDRESS(),
+        factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glHint(unsigned target, unsigned mode)
@@ -1051,35 +1407,47 @@ extern "C" void QEL_APIENTRY qel_hook_glHint(unsigned target, unsigned mode)
 extern "C" void QEL_APIENTRY qel_hook_glHistogram(
     unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
-    return hookGL(InterceptOp::glHistogram, &OpenGLInterceptor::cgmHistogram, QEL_RETURN_ADDRESS(), target, width, internalformat, sink);
+    return hookGL(
+        InterceptOp::glHistogram, &OpenGLInterceptor::cgmHistogram, QEL_RETURN_ADDRESS(), target, width,
+        internalformat, sink);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glHistogramEXT(
     unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
-    return hookGL(InterceptOp::glHistogramEXT, &OpenGLInterceptor::cgmHistogramEXT, QEL_RETURN_ADDRESS(), target, width, internalformat, sink);
+    return hookGL(
+        InterceptOp::glHistogramEXT, &OpenGLInterceptor::cgmHistogramEXT, QEL_RETURN_ADDRESS(), target, width,
+        internalformat, sink);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glImageTransformParameterfHP(unsigned target, unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glImageTransformParameterfHP, &OpenGLInterceptor::cgmImageTransformParameterfHP, QEL_RETURN_ADDRESS(), target, pname, param);
+    return hookGL(
+        InterceptOp::glImageTransformParameterfHP, &OpenGLInterceptor::cgmImageTransformParameterfHP,
+        QEL_RETURN_ADDRESS(), target, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glImageTransformParameterfvHP(
     unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glImageTransformParameterfvHP, &OpenGLInterceptor::cgmImageTransformParameterfvHP, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glImageTransformParameterfvHP, &OpenGLInterceptor::cgmImageTransformParameterfvHP,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glImageTransformParameteriHP(unsigned target, unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glImageTransformParameteriHP, &OpenGLInterceptor::cgmImageTransformParameteriHP, QEL_RETURN_ADDRESS(), target, pname, param);
+    return hookGL(
+        InterceptOp::glImageTransformParameteriHP, &OpenGLInterceptor::cgmImageTransformParameteriHP,
+        QEL_RETURN_ADDRESS(), target, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glImageTransformParameterivHP(
     unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glImageTransformParameterivHP, &OpenGLInterceptor::cgmImageTransformParameterivHP, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glImageTransformParameterivHP, &OpenGLInterceptor::cgmImageTransformParameterivHP,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexFuncEXT(unsigned func, float ref)
@@ -1094,23 +1462,29 @@ extern "C" void QEL_APIENTRY qel_hook_glIndexMask(unsigned mask)
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexMaterialEXT(unsigned face, unsigned mode)
 {
-    return hookGL(InterceptOp::glIndexMaterialEXT, &OpenGLInterceptor::cgmIndexMaterialEXT, QEL_RETURN_ADDRESS(), face, mode);
+    return hookGL(
+        InterceptOp::glIndexMaterialEXT, &OpenGLInterceptor::cgmIndexMaterialEXT, QEL_RETURN_ADDRESS(), face, mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexPointer(unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glIndexPointer, &OpenGLInterceptor::cgmIndexPointer, QEL_RETURN_ADDRESS(), type, stride, pointer);
+    return hookGL(
+        InterceptOp::glIndexPointer, &OpenGLInterceptor::cgmIndexPointer, QEL_RETURN_ADDRESS(), type, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexPointerEXT(unsigned type, int stride, int count, const void* pointer)
 {
-    return hookGL(InterceptOp::glIndexPointerEXT, &OpenGLInterceptor::cgmIndexPointerEXT, QEL_RETURN_ADDRESS(), type, stride, count, pointer);
+    return hookGL(
+        InterceptOp::glIndexPointerEXT, &OpenGLInterceptor::cgmIndexPointerEXT, QEL_RETURN_ADDRESS(), type, stride,
+        count, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexPointerListIBM(
     unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(InterceptOp::glIndexPointerListIBM, &OpenGLInterceptor::cgmIndexPointerListIBM, QEL_RETURN_ADDRESS(), type, stride, pointer, ptrstride);
+    return hookGL(
+        InterceptOp::glIndexPointerListIBM, &OpenGLInterceptor::cgmIndexPointerListIBM, QEL_RETURN_ADDRESS(), type,
+        stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexd(double c)
@@ -1170,17 +1544,22 @@ extern "C" void QEL_APIENTRY qel_hook_glInitNames(void)
 
 extern "C" void QEL_APIENTRY qel_hook_glInsertComponentEXT(unsigned res, unsigned src, unsigned num)
 {
-    return hookGL(InterceptOp::glInsertComponentEXT, &OpenGLInterceptor::cgmInsertComponentEXT, QEL_RETURN_ADDRESS(), res, src, num);
+    return hookGL(
+        InterceptOp::glInsertComponentEXT, &OpenGLInterceptor::cgmInsertComponentEXT, QEL_RETURN_ADDRESS(), res, src,
+        num);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glInterleavedArrays(unsigned format, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glInterleavedArrays, &OpenGLInterceptor::cgmInterleavedArrays, QEL_RETURN_ADDRESS(), format, stride, pointer);
+    return hookGL(
+        InterceptOp::glInterleavedArrays, &OpenGLInterceptor::cgmInterleavedArrays, QEL_RETURN_ADDRESS(), format,
+        stride, pointer);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsAsyncMarkerSGIX(unsigned marker)
 {
-    return hookGL(InterceptOp::glIsAsyncMarkerSGIX, &OpenGLInterceptor::cgmIsAsyncMarkerSGIX, QEL_RETURN_ADDRESS(), marker);
+    return hookGL(
+        InterceptOp::glIsAsyncMarkerSGIX, &OpenGLInterceptor::cgmIsAsyncMarkerSGIX, QEL_RETURN_ADDRESS(), marker);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsBuffer(unsigned buffer)
@@ -1200,7 +1579,9 @@ extern "C" unsigned char QEL_APIENTRY qel_hook_glIsEnabled(unsigned cap)
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsEnabledIndexedEXT(unsigned target, unsigned index)
 {
-    return hookGL(InterceptOp::glIsEnabledIndexedEXT, &OpenGLInterceptor::cgmIsEnabledIndexedEXT, QEL_RETURN_ADDRESS(), target, index);
+    return hookGL(
+        InterceptOp::glIsEnabledIndexedEXT, &OpenGLInterceptor::cgmIsEnabledIndexedEXT, QEL_RETURN_ADDRESS(), target,
+        index);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsFenceAPPLE(unsigned fence)
@@ -1215,7 +1596,8 @@ extern "C" unsigned char QEL_APIENTRY qel_hook_glIsFenceNV(unsigned fence)
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsFramebufferEXT(unsigned framebuffer)
 {
-    return hookGL(InterceptOp::glIsFramebufferEXT, &OpenGLInterceptor::cgmIsFramebufferEXT, QEL_RETURN_ADDRESS(), framebuffer);
+    return hookGL(
+        InterceptOp::glIsFramebufferEXT, &OpenGLInterceptor::cgmIsFramebufferEXT, QEL_RETURN_ADDRESS(), framebuffer);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsList(unsigned list)
@@ -1225,12 +1607,14 @@ extern "C" unsigned char QEL_APIENTRY qel_hook_glIsList(unsigned list)
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsObjectBufferATI(unsigned buffer)
 {
-    return hookGL(InterceptOp::glIsObjectBufferATI, &OpenGLInterceptor::cgmIsObjectBufferATI, QEL_RETURN_ADDRESS(), buffer);
+    return hookGL(
+        InterceptOp::glIsObjectBufferATI, &OpenGLInterceptor::cgmIsObjectBufferATI, QEL_RETURN_ADDRESS(), buffer);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsOcclusionQueryNV(unsigned id)
 {
-    return hookGL(InterceptOp::glIsOcclusionQueryNV, &OpenGLInterceptor::cgmIsOcclusionQueryNV, QEL_RETURN_ADDRESS(), id);
+    return hookGL(
+        InterceptOp::glIsOcclusionQueryNV, &OpenGLInterceptor::cgmIsOcclusionQueryNV, QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsProgram(unsigned program)
@@ -1260,7 +1644,8 @@ extern "C" unsigned char QEL_APIENTRY qel_hook_glIsQueryARB(unsigned id)
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsRenderbufferEXT(unsigned renderbuffer)
 {
-    return hookGL(InterceptOp::glIsRenderbufferEXT, &OpenGLInterceptor::cgmIsRenderbufferEXT, QEL_RETURN_ADDRESS(), renderbuffer);
+    return hookGL(
+        InterceptOp::glIsRenderbufferEXT, &OpenGLInterceptor::cgmIsRenderbufferEXT, QEL_RETURN_ADDRESS(), renderbuffer);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsShader(unsigned shader)
@@ -1280,17 +1665,20 @@ extern "C" unsigned char QEL_APIENTRY qel_hook_glIsTextureEXT(unsigned texture)
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsVariantEnabledEXT(unsigned id, unsigned cap)
 {
-    return hookGL(InterceptOp::glIsVariantEnabledEXT, &OpenGLInterceptor::cgmIsVariantEnabledEXT, QEL_RETURN_ADDRESS(), id, cap);
+    return hookGL(
+        InterceptOp::glIsVariantEnabledEXT, &OpenGLInterceptor::cgmIsVariantEnabledEXT, QEL_RETURN_ADDRESS(), id, cap);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsVertexArrayAPPLE(unsigned array)
 {
-    return hookGL(InterceptOp::glIsVertexArrayAPPLE, &OpenGLInterceptor::cgmIsVertexArrayAPPLE, QEL_RETURN_ADDRESS(), array);
+    return hookGL(
+        InterceptOp::glIsVertexArrayAPPLE, &OpenGLInterceptor::cgmIsVertexArrayAPPLE, QEL_RETURN_ADDRESS(), array);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLightEnviEXT(unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glLightEnviEXT, &OpenGLInterceptor::cgmLightEnviEXT, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glLightEnviEXT, &OpenGLInterceptor::cgmLightEnviEXT, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLightModelf(unsigned pname, float param)
@@ -1300,7 +1688,8 @@ extern "C" void QEL_APIENTRY qel_hook_glLightModelf(unsigned pname, float param)
 
 extern "C" void QEL_APIENTRY qel_hook_glLightModelfv(unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glLightModelfv, &OpenGLInterceptor::cgmLightModelfv, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glLightModelfv, &OpenGLInterceptor::cgmLightModelfv, QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLightModeli(unsigned pname, int param)
@@ -1310,7 +1699,8 @@ extern "C" void QEL_APIENTRY qel_hook_glLightModeli(unsigned pname, int param)
 
 extern "C" void QEL_APIENTRY qel_hook_glLightModeliv(unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glLightModeliv, &OpenGLInterceptor::cgmLightModeliv, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glLightModeliv, &OpenGLInterceptor::cgmLightModeliv, QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLightf(unsigned light, unsigned pname, float param)
@@ -1335,7 +1725,8 @@ extern "C" void QEL_APIENTRY qel_hook_glLightiv(unsigned light, unsigned pname, 
 
 extern "C" void QEL_APIENTRY qel_hook_glLineStipple(int factor, unsigned short pattern)
 {
-    return hookGL(InterceptOp::glLineStipple, &OpenGLInterceptor::cgmLineStipple, QEL_RETURN_ADDRESS(), factor, pattern);
+    return hookGL(
+        InterceptOp::glLineStipple, &OpenGLInterceptor::cgmLineStipple, QEL_RETURN_ADDRESS(), factor, pattern);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLineWidth(float width)
@@ -1350,7 +1741,8 @@ extern "C" void QEL_APIENTRY qel_hook_glLinkProgram(unsigned program)
 
 extern "C" void QEL_APIENTRY qel_hook_glLinkProgramARB(unsigned programObj)
 {
-    return hookGL(InterceptOp::glLinkProgramARB, &OpenGLInterceptor::cgmLinkProgramARB, QEL_RETURN_ADDRESS(), programObj);
+    return hookGL(
+        InterceptOp::glLinkProgramARB, &OpenGLInterceptor::cgmLinkProgramARB, QEL_RETURN_ADDRESS(), programObj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glListBase(unsigned base)
@@ -1381,22 +1773,27 @@ extern "C" void QEL_APIENTRY qel_hook_glLoadName(unsigned name)
 extern "C" void QEL_APIENTRY qel_hook_glLoadProgramNV(
     unsigned target, unsigned id, int len, const unsigned char* program)
 {
-    return hookGL(InterceptOp::glLoadProgramNV, &OpenGLInterceptor::cgmLoadProgramNV, QEL_RETURN_ADDRESS(), target, id, len, program);
+    return hookGL(
+        InterceptOp::glLoadProgramNV, &OpenGLInterceptor::cgmLoadProgramNV, QEL_RETURN_ADDRESS(), target, id, len,
+        program);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLoadTransposeMatrixd(const double* m)
 {
-    return hookGL(InterceptOp::glLoadTransposeMatrixd, &OpenGLInterceptor::cgmLoadTransposeMatrixd, QEL_RETURN_ADDRESS(), m);
+    return hookGL(
+        InterceptOp::glLoadTransposeMatrixd, &OpenGLInterceptor::cgmLoadTransposeMatrixd, QEL_RETURN_ADDRESS(), m);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLoadTransposeMatrixf(const float* m)
 {
-    return hookGL(InterceptOp::glLoadTransposeMatrixf, &OpenGLInterceptor::cgmLoadTransposeMatrixf, QEL_RETURN_ADDRESS(), m);
+    return hookGL(
+        InterceptOp::glLoadTransposeMatrixf, &OpenGLInterceptor::cgmLoadTransposeMatrixf, QEL_RETURN_ADDRESS(), m);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLockArraysEXT(int first, int count)
 {
-    return hookGL(InterceptOp::glLockArraysEXT, &OpenGLInterceptor::cgmLockArraysEXT, QEL_RETURN_ADDRESS(), first, count);
+    return hookGL(
+        InterceptOp::glLockArraysEXT, &OpenGLInterceptor::cgmLockArraysEXT, QEL_RETURN_ADDRESS(), first, count);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLogicOp(unsigned opcode)
@@ -1407,27 +1804,35 @@ extern "C" void QEL_APIENTRY qel_hook_glLogicOp(unsigned opcode)
 extern "C" void QEL_APIENTRY qel_hook_glMap1d(
     unsigned target, double u1, double u2, int stride, int order, const double* points)
 {
-    return hookGL(InterceptOp::glMap1d, &OpenGLInterceptor::cgmMap1d, QEL_RETURN_ADDRESS(), target, u1, u2, stride, order, points);
+    return hookGL(
+        InterceptOp::glMap1d, &OpenGLInterceptor::cgmMap1d, QEL_RETURN_ADDRESS(), target, u1, u2, stride, order,
+        points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMap1f(
     unsigned target, float u1, float u2, int stride, int order, const float* points)
 {
-    return hookGL(InterceptOp::glMap1f, &OpenGLInterceptor::cgmMap1f, QEL_RETURN_ADDRESS(), target, u1, u2, stride, order, points);
+    return hookGL(
+        InterceptOp::glMap1f, &OpenGLInterceptor::cgmMap1f, QEL_RETURN_ADDRESS(), target, u1, u2, stride, order,
+        points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMap2d(
     unsigned target, double u1, double u2, int ustride, int uorder, double v1, double v2, int vstride, int vorder,
     const double* points)
 {
-    return hookGL(InterceptOp::glMap2d, &OpenGLInterceptor::cgmMap2d, QEL_RETURN_ADDRESS(), target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
+    return hookGL(
+        InterceptOp::glMap2d, &OpenGLInterceptor::cgmMap2d, QEL_RETURN_ADDRESS(), target, u1, u2, ustride, uorder, v1,
+        v2, vstride, vorder, points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMap2f(
     unsigned target, float u1, float u2, int ustride, int uorder, float v1, float v2, int vstride, int vorder,
     const float* points)
 {
-    return hookGL(InterceptOp::glMap2f, &OpenGLInterceptor::cgmMap2f, QEL_RETURN_ADDRESS(), target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
+    return hookGL(
+        InterceptOp::glMap2f, &OpenGLInterceptor::cgmMap2f, QEL_RETURN_ADDRESS(), target, u1, u2, ustride, uorder, v1,
+        v2, vstride, vorder, points);
 }
 
 extern "C" void* QEL_APIENTRY qel_hook_glMapBuffer(unsigned target, unsigned access)
@@ -1437,14 +1842,17 @@ extern "C" void* QEL_APIENTRY qel_hook_glMapBuffer(unsigned target, unsigned acc
 
 extern "C" void* QEL_APIENTRY qel_hook_glMapBufferARB(unsigned target, unsigned access)
 {
-    return hookGL(InterceptOp::glMapBufferARB, &OpenGLInterceptor::cgmMapBufferARB, QEL_RETURN_ADDRESS(), target, access);
+    return hookGL(
+        InterceptOp::glMapBufferARB, &OpenGLInterceptor::cgmMapBufferARB, QEL_RETURN_ADDRESS(), target, access);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMapControlPointsNV(
     unsigned target, unsigned index, unsigned type, int ustride, int vstride, int uorder, int vorder,
     unsigned char packed, const void* points)
 {
-    return hookGL(InterceptOp::glMapControlPointsNV, &OpenGLInterceptor::cgmMapControlPointsNV, QEL_RETURN_ADDRESS(), target, index, type, ustride, vstride, uorder, vorder, packed, points);
+    return hookGL(
+        InterceptOp::glMapControlPointsNV, &OpenGLInterceptor::cgmMapControlPointsNV, QEL_RETURN_ADDRESS(), target,
+        index, type, ustride, vstride, uorder, vorder, packed, points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMapGrid1d(int un, double u1, double u2)
@@ -1459,68 +1867,87 @@ extern "C" void QEL_APIENTRY qel_hook_glMapGrid1f(int un, float u1, float u2)
 
 extern "C" void QEL_APIENTRY qel_hook_glMapGrid2d(int un, double u1, double u2, int vn, double v1, double v2)
 {
-    return hookGL(InterceptOp::glMapGrid2d, &OpenGLInterceptor::cgmMapGrid2d, QEL_RETURN_ADDRESS(), un, u1, u2, vn, v1, v2);
+    return hookGL(
+        InterceptOp::glMapGrid2d, &OpenGLInterceptor::cgmMapGrid2d, QEL_RETURN_ADDRESS(), un, u1, u2, vn, v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMapGrid2f(int un, float u1, float u2, int vn, float v1, float v2)
 {
-    return hookGL(InterceptOp::glMapGrid2f, &OpenGLInterceptor::cgmMapGrid2f, QEL_RETURN_ADDRESS(), un, u1, u2, vn, v1, v2);
+    return hookGL(
+        InterceptOp::glMapGrid2f, &OpenGLInterceptor::cgmMapGrid2f, QEL_RETURN_ADDRESS(), un, u1, u2, vn, v1, v2);
 }
 
 extern "C" void* QEL_APIENTRY qel_hook_glMapObjectBufferATI(unsigned buffer)
 {
-    return hookGL(InterceptOp::glMapObjectBufferATI, &OpenGLInterceptor::cgmMapObjectBufferATI, QEL_RETURN_ADDRESS(), buffer);
+    return hookGL(
+        InterceptOp::glMapObjectBufferATI, &OpenGLInterceptor::cgmMapObjectBufferATI, QEL_RETURN_ADDRESS(), buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMapParameterfvNV(unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glMapParameterfvNV, &OpenGLInterceptor::cgmMapParameterfvNV, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glMapParameterfvNV, &OpenGLInterceptor::cgmMapParameterfvNV, QEL_RETURN_ADDRESS(), target, pname,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMapParameterivNV(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glMapParameterivNV, &OpenGLInterceptor::cgmMapParameterivNV, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glMapParameterivNV, &OpenGLInterceptor::cgmMapParameterivNV, QEL_RETURN_ADDRESS(), target, pname,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMaterialf(unsigned face, unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glMaterialf, &OpenGLInterceptor::cgmMaterialf, QEL_RETURN_ADDRESS(), face, pname, param);
+    return hookGL(
+        InterceptOp::glMaterialf, &OpenGLInterceptor::cgmMaterialf, QEL_RETURN_ADDRESS(), face, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMaterialfv(unsigned face, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glMaterialfv, &OpenGLInterceptor::cgmMaterialfv, QEL_RETURN_ADDRESS(), face, pname, params);
+    return hookGL(
+        InterceptOp::glMaterialfv, &OpenGLInterceptor::cgmMaterialfv, QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMateriali(unsigned face, unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glMateriali, &OpenGLInterceptor::cgmMateriali, QEL_RETURN_ADDRESS(), face, pname, param);
+    return hookGL(
+        InterceptOp::glMateriali, &OpenGLInterceptor::cgmMateriali, QEL_RETURN_ADDRESS(), face, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMaterialiv(unsigned face, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glMaterialiv, &OpenGLInterceptor::cgmMaterialiv, QEL_RETURN_ADDRESS(), face, pname, params);
+    return hookGL(
+        InterceptOp::glMaterialiv, &OpenGLInterceptor::cgmMaterialiv, QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMatrixIndexPointerARB(
     int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glMatrixIndexPointerARB, &OpenGLInterceptor::cgmMatrixIndexPointerARB, QEL_RETURN_ADDRESS(), size, type, stride, pointer);
+    return hookGL(
+        InterceptOp::glMatrixIndexPointerARB, &OpenGLInterceptor::cgmMatrixIndexPointerARB, QEL_RETURN_ADDRESS(),
+        size, type, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMatrixIndexubvARB(int size, const unsigned char* indices)
 {
-    return hookGL(InterceptOp::glMatrixIndexubvARB, &OpenGLInterceptor::cgmMatrixIndexubvARB, QEL_RETURN_ADDRESS(), size, indices);
+    return hookGL(
+        InterceptOp::glMatrixIndexubvARB, &OpenGLInterceptor::cgmMatrixIndexubvARB, QEL_RETURN_ADDRESS(), size,
+        indices);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMatrixIndexuivARB(int size, const unsigned* indices)
 {
-    return hookGL(InterceptOp::glMatrixIndexuivARB, &OpenGLInterceptor::cgmMatrixIndexuivARB, QEL_RETURN_ADDRESS(), size, indices);
+    return hookGL(
+        InterceptOp::glMatrixIndexuivARB, &OpenGLInterceptor::cgmMatrixIndexuivARB, QEL_RETURN_ADDRESS(), size,
+        indices);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMatrixIndexusvARB(int size, const unsigned short* indices)
 {
-    return hookGL(InterceptOp::glMatrixIndexusvARB, &OpenGLInterceptor::cgmMatrixIndexusvARB, QEL_RETURN_ADDRESS(), size, indices);
+    return hookGL(
+        InterceptOp::glMatrixIndexusvARB, &OpenGLInterceptor::cgmMatrixIndexusvARB, QEL_RETURN_ADDRESS(), size,
+        indices);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMatrixMode(unsigned mode)
@@ -1530,12 +1957,14 @@ extern "C" void QEL_APIENTRY qel_hook_glMatrixMode(unsigned mode)
 
 extern "C" void QEL_APIENTRY qel_hook_glMinmax(unsigned target, unsigned internalformat, unsigned char sink)
 {
-    return hookGL(InterceptOp::glMinmax, &OpenGLInterceptor::cgmMinmax, QEL_RETURN_ADDRESS(), target, internalformat, sink);
+    return hookGL(
+        InterceptOp::glMinmax, &OpenGLInterceptor::cgmMinmax, QEL_RETURN_ADDRESS(), target, internalformat, sink);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMinmaxEXT(unsigned target, unsigned internalformat, unsigned char sink)
 {
-    return hookGL(InterceptOp::glMinmaxEXT, &OpenGLInterceptor::cgmMinmaxEXT, QEL_RETURN_ADDRESS(), target, internalformat, sink);
+    return hookGL(
+        InterceptOp::glMinmaxEXT, &OpenGLInterceptor::cgmMinmaxEXT, QEL_RETURN_ADDRESS(), target, internalformat, sink);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultMatrixd(const double* m)
@@ -1550,427 +1979,552 @@ extern "C" void QEL_APIENTRY qel_hook_glMultMatrixf(const float* m)
 
 extern "C" void QEL_APIENTRY qel_hook_glMultTransposeMatrixd(const double* m)
 {
-    return hookGL(InterceptOp::glMultTransposeMatrixd, &OpenGLInterceptor::cgmMultTransposeMatrixd, QEL_RETURN_ADDRESS(), m);
+    return hookGL(
+        InterceptOp::glMultTransposeMatrixd, &OpenGLInterceptor::cgmMultTransposeMatrixd, QEL_RETURN_ADDRESS(), m);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultTransposeMatrixf(const float* m)
 {
-    return hookGL(InterceptOp::glMultTransposeMatrixf, &OpenGLInterceptor::cgmMultTransposeMatrixf, QEL_RETURN_ADDRESS(), m);
+    return hookGL(
+        InterceptOp::glMultTransposeMatrixf, &OpenGLInterceptor::cgmMultTransposeMatrixf, QEL_RETURN_ADDRESS(), m);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiDrawArrays(
     unsigned mode, const int* first, const int* count, int drawcount)
 {
-    return hookGL(InterceptOp::glMultiDrawArrays, &OpenGLInterceptor::cgmMultiDrawArrays, QEL_RETURN_ADDRESS(), mode, first, count, drawcount);
+    return hookGL(
+        InterceptOp::glMultiDrawArrays, &OpenGLInterceptor::cgmMultiDrawArrays, QEL_RETURN_ADDRESS(), mode, first,
+        count, drawcount);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiDrawArraysEXT(
     unsigned mode, const int* first, const int* count, int primcount)
 {
-    return hookGL(InterceptOp::glMultiDrawArraysEXT, &OpenGLInterceptor::cgmMultiDrawArraysEXT, QEL_RETURN_ADDRESS(), mode, first, count, primcount);
+    return hookGL(
+        InterceptOp::glMultiDrawArraysEXT, &OpenGLInterceptor::cgmMultiDrawArraysEXT, QEL_RETURN_ADDRESS(), mode,
+        first, count, primcount);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiDrawElementArrayAPPLE(
     unsigned mode, const int* first, const int* count, int primcount)
 {
-    return hookGL(InterceptOp::glMultiDrawElementArrayAPPLE, &OpenGLInterceptor::cgmMultiDrawElementArrayAPPLE, QEL_RETURN_ADDRESS(), mode, first, count, primcount);
+    return hookGL(
+        InterceptOp::glMultiDrawElementArrayAPPLE, &OpenGLInterceptor::cgmMultiDrawElementArrayAPPLE,
+        QEL_RETURN_ADDRESS(), mode, first, count, primcount);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiDrawElements(
     unsigned mode, const int* count, unsigned type, const void* const* indices, int drawcount)
 {
-    return hookGL(InterceptOp::glMultiDrawElements, &OpenGLInterceptor::cgmMultiDrawElements, QEL_RETURN_ADDRESS(), mode, count, type, indices, drawcount);
+    return hookGL(
+        InterceptOp::glMultiDrawElements, &OpenGLInterceptor::cgmMultiDrawElements, QEL_RETURN_ADDRESS(), mode, count,
+        type, indices, drawcount);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiDrawElementsEXT(
     unsigned mode, const int* count, unsigned type, const void* const* indices, int primcount)
 {
-    return hookGL(InterceptOp::glMultiDrawElementsEXT, &OpenGLInterceptor::cgmMultiDrawElementsEXT, QEL_RETURN_ADDRESS(), mode, count, type, indices, primcount);
+    return hookGL(
+        InterceptOp::glMultiDrawElementsEXT, &OpenGLInterceptor::cgmMultiDrawElementsEXT, QEL_RETURN_ADDRESS(), mode,
+        count, type, indices, primcount);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiDrawRangeElementArrayAPPLE(
     unsigned mode, unsigned start, unsigned end, const int* first, const int* count, int primcount)
 {
-    return hookGL(InterceptOp::glMultiDrawRangeElementArrayAPPLE, &OpenGLInterceptor::cgmMultiDrawRangeElementArrayAPPLE, QEL_RETURN_ADDRESS(), mode, start, end, first, count, primcount);
+    return hookGL(
+        InterceptOp::glMultiDrawRangeElementArrayAPPLE, &OpenGLInterceptor::cgmMultiDrawRangeElementArrayAPPLE,
+        QEL_RETURN_ADDRESS(), mode, start, end, first, count, primcount);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiModeDrawArraysIBM(
     const unsigned* mode, const int* first, const int* count, int primcount, int modestride)
 {
-    return hookGL(InterceptOp::glMultiModeDrawArraysIBM, &OpenGLInterceptor::cgmMultiModeDrawArraysIBM, QEL_RETURN_ADDRESS(), mode, first, count, primcount, modestride);
+    return hookGL(
+        InterceptOp::glMultiModeDrawArraysIBM, &OpenGLInterceptor::cgmMultiModeDrawArraysIBM, QEL_RETURN_ADDRESS(),
+        mode, first, count, primcount, modestride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiModeDrawElementsIBM(
     const unsigned* mode, const int* count, unsigned type, const void* const* indices, int primcount, int modestride)
 {
-    return hookGL(InterceptOp::glMultiModeDrawElementsIBM, &OpenGLInterceptor::cgmMultiModeDrawElementsIBM, QEL_RETURN_ADDRESS(), mode, count, type, indices, primcount, modestride);
+    return hookGL(
+        InterceptOp::glMultiModeDrawElementsIBM, &OpenGLInterceptor::cgmMultiModeDrawElementsIBM,
+        QEL_RETURN_ADDRESS(), mode, count, type, indices, primcount, modestride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1d(unsigned target, double s)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1d, &OpenGLInterceptor::cgmMultiTexCoord1d, QEL_RETURN_ADDRESS(), target, s);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1d, &OpenGLInterceptor::cgmMultiTexCoord1d, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1dARB(unsigned target, double s)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1dARB, &OpenGLInterceptor::cgmMultiTexCoord1dARB, QEL_RETURN_ADDRESS(), target, s);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1dARB, &OpenGLInterceptor::cgmMultiTexCoord1dARB, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1dv(unsigned target, const double* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1dv, &OpenGLInterceptor::cgmMultiTexCoord1dv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1dv, &OpenGLInterceptor::cgmMultiTexCoord1dv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1dvARB(unsigned target, const double* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1dvARB, &OpenGLInterceptor::cgmMultiTexCoord1dvARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1dvARB, &OpenGLInterceptor::cgmMultiTexCoord1dvARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1f(unsigned target, float s)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1f, &OpenGLInterceptor::cgmMultiTexCoord1f, QEL_RETURN_ADDRESS(), target, s);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1f, &OpenGLInterceptor::cgmMultiTexCoord1f, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1fARB(unsigned target, float s)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1fARB, &OpenGLInterceptor::cgmMultiTexCoord1fARB, QEL_RETURN_ADDRESS(), target, s);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1fARB, &OpenGLInterceptor::cgmMultiTexCoord1fARB, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1fv(unsigned target, const float* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1fv, &OpenGLInterceptor::cgmMultiTexCoord1fv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1fv, &OpenGLInterceptor::cgmMultiTexCoord1fv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1fvARB(unsigned target, const float* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1fvARB, &OpenGLInterceptor::cgmMultiTexCoord1fvARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1fvARB, &OpenGLInterceptor::cgmMultiTexCoord1fvARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1hNV(unsigned target, unsigned short s)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1hNV, &OpenGLInterceptor::cgmMultiTexCoord1hNV, QEL_RETURN_ADDRESS(), target, s);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1hNV, &OpenGLInterceptor::cgmMultiTexCoord1hNV, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1hvNV(unsigned target, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1hvNV, &OpenGLInterceptor::cgmMultiTexCoord1hvNV, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1hvNV, &OpenGLInterceptor::cgmMultiTexCoord1hvNV, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1i(unsigned target, int s)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1i, &OpenGLInterceptor::cgmMultiTexCoord1i, QEL_RETURN_ADDRESS(), target, s);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1i, &OpenGLInterceptor::cgmMultiTexCoord1i, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1iARB(unsigned target, int s)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1iARB, &OpenGLInterceptor::cgmMultiTexCoord1iARB, QEL_RETURN_ADDRESS(), target, s);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1iARB, &OpenGLInterceptor::cgmMultiTexCoord1iARB, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1iv(unsigned target, const int* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1iv, &OpenGLInterceptor::cgmMultiTexCoord1iv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1iv, &OpenGLInterceptor::cgmMultiTexCoord1iv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1ivARB(unsigned target, const int* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1ivARB, &OpenGLInterceptor::cgmMultiTexCoord1ivARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1ivARB, &OpenGLInterceptor::cgmMultiTexCoord1ivARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1s(unsigned target, short s)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1s, &OpenGLInterceptor::cgmMultiTexCoord1s, QEL_RETURN_ADDRESS(), target, s);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1s, &OpenGLInterceptor::cgmMultiTexCoord1s, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1sARB(unsigned target, short s)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1sARB, &OpenGLInterceptor::cgmMultiTexCoord1sARB, QEL_RETURN_ADDRESS(), target, s);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1sARB, &OpenGLInterceptor::cgmMultiTexCoord1sARB, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1sv(unsigned target, const short* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1sv, &OpenGLInterceptor::cgmMultiTexCoord1sv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1sv, &OpenGLInterceptor::cgmMultiTexCoord1sv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1svARB(unsigned target, const short* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord1svARB, &OpenGLInterceptor::cgmMultiTexCoord1svARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord1svARB, &OpenGLInterceptor::cgmMultiTexCoord1svARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2d(unsigned target, double s, double t)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2d, &OpenGLInterceptor::cgmMultiTexCoord2d, QEL_RETURN_ADDRESS(), target, s, t);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2d, &OpenGLInterceptor::cgmMultiTexCoord2d, QEL_RETURN_ADDRESS(), target, s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2dARB(unsigned target, double s, double t)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2dARB, &OpenGLInterceptor::cgmMultiTexCoord2dARB, QEL_RETURN_ADDRESS(), target, s, t);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2dARB, &OpenGLInterceptor::cgmMultiTexCoord2dARB, QEL_RETURN_ADDRESS(), target, s,
+        t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2dv(unsigned target, const double* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2dv, &OpenGLInterceptor::cgmMultiTexCoord2dv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2dv, &OpenGLInterceptor::cgmMultiTexCoord2dv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2dvARB(unsigned target, const double* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2dvARB, &OpenGLInterceptor::cgmMultiTexCoord2dvARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2dvARB, &OpenGLInterceptor::cgmMultiTexCoord2dvARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2f(unsigned target, float s, float t)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2f, &OpenGLInterceptor::cgmMultiTexCoord2f, QEL_RETURN_ADDRESS(), target, s, t);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2f, &OpenGLInterceptor::cgmMultiTexCoord2f, QEL_RETURN_ADDRESS(), target, s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2fARB(unsigned target, float s, float t)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2fARB, &OpenGLInterceptor::cgmMultiTexCoord2fARB, QEL_RETURN_ADDRESS(), target, s, t);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2fARB, &OpenGLInterceptor::cgmMultiTexCoord2fARB, QEL_RETURN_ADDRESS(), target, s,
+        t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2fv(unsigned target, const float* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2fv, &OpenGLInterceptor::cgmMultiTexCoord2fv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2fv, &OpenGLInterceptor::cgmMultiTexCoord2fv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2fvARB(unsigned target, const float* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2fvARB, &OpenGLInterceptor::cgmMultiTexCoord2fvARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2fvARB, &OpenGLInterceptor::cgmMultiTexCoord2fvARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2hNV(unsigned target, unsigned short s, unsigned short t)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2hNV, &OpenGLInterceptor::cgmMultiTexCoord2hNV, QEL_RETURN_ADDRESS(), target, s, t);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2hNV, &OpenGLInterceptor::cgmMultiTexCoord2hNV, QEL_RETURN_ADDRESS(), target, s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2hvNV(unsigned target, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2hvNV, &OpenGLInterceptor::cgmMultiTexCoord2hvNV, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2hvNV, &OpenGLInterceptor::cgmMultiTexCoord2hvNV, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2i(unsigned target, int s, int t)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2i, &OpenGLInterceptor::cgmMultiTexCoord2i, QEL_RETURN_ADDRESS(), target, s, t);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2i, &OpenGLInterceptor::cgmMultiTexCoord2i, QEL_RETURN_ADDRESS(), target, s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2iARB(unsigned target, int s, int t)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2iARB, &OpenGLInterceptor::cgmMultiTexCoord2iARB, QEL_RETURN_ADDRESS(), target, s, t);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2iARB, &OpenGLInterceptor::cgmMultiTexCoord2iARB, QEL_RETURN_ADDRESS(), target, s,
+        t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2iv(unsigned target, const int* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2iv, &OpenGLInterceptor::cgmMultiTexCoord2iv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2iv, &OpenGLInterceptor::cgmMultiTexCoord2iv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2ivARB(unsigned target, const int* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2ivARB, &OpenGLInterceptor::cgmMultiTexCoord2ivARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2ivARB, &OpenGLInterceptor::cgmMultiTexCoord2ivARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2s(unsigned target, short s, short t)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2s, &OpenGLInterceptor::cgmMultiTexCoord2s, QEL_RETURN_ADDRESS(), target, s, t);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2s, &OpenGLInterceptor::cgmMultiTexCoord2s, QEL_RETURN_ADDRESS(), target, s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2sARB(unsigned target, short s, short t)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2sARB, &OpenGLInterceptor::cgmMultiTexCoord2sARB, QEL_RETURN_ADDRESS(), target, s, t);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2sARB, &OpenGLInterceptor::cgmMultiTexCoord2sARB, QEL_RETURN_ADDRESS(), target, s,
+        t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2sv(unsigned target, const short* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2sv, &OpenGLInterceptor::cgmMultiTexCoord2sv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2sv, &OpenGLInterceptor::cgmMultiTexCoord2sv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2svARB(unsigned target, const short* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord2svARB, &OpenGLInterceptor::cgmMultiTexCoord2svARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord2svARB, &OpenGLInterceptor::cgmMultiTexCoord2svARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3d(unsigned target, double s, double t, double r)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3d, &OpenGLInterceptor::cgmMultiTexCoord3d, QEL_RETURN_ADDRESS(), target, s, t, r);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3d, &OpenGLInterceptor::cgmMultiTexCoord3d, QEL_RETURN_ADDRESS(), target, s, t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3dARB(unsigned target, double s, double t, double r)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3dARB, &OpenGLInterceptor::cgmMultiTexCoord3dARB, QEL_RETURN_ADDRESS(), target, s, t, r);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3dARB, &OpenGLInterceptor::cgmMultiTexCoord3dARB, QEL_RETURN_ADDRESS(), target, s,
+        t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3dv(unsigned target, const double* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3dv, &OpenGLInterceptor::cgmMultiTexCoord3dv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3dv, &OpenGLInterceptor::cgmMultiTexCoord3dv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3dvARB(unsigned target, const double* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3dvARB, &OpenGLInterceptor::cgmMultiTexCoord3dvARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3dvARB, &OpenGLInterceptor::cgmMultiTexCoord3dvARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3f(unsigned target, float s, float t, float r)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3f, &OpenGLInterceptor::cgmMultiTexCoord3f, QEL_RETURN_ADDRESS(), target, s, t, r);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3f, &OpenGLInterceptor::cgmMultiTexCoord3f, QEL_RETURN_ADDRESS(), target, s, t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3fARB(unsigned target, float s, float t, float r)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3fARB, &OpenGLInterceptor::cgmMultiTexCoord3fARB, QEL_RETURN_ADDRESS(), target, s, t, r);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3fARB, &OpenGLInterceptor::cgmMultiTexCoord3fARB, QEL_RETURN_ADDRESS(), target, s,
+        t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3fv(unsigned target, const float* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3fv, &OpenGLInterceptor::cgmMultiTexCoord3fv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3fv, &OpenGLInterceptor::cgmMultiTexCoord3fv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3fvARB(unsigned target, const float* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3fvARB, &OpenGLInterceptor::cgmMultiTexCoord3fvARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3fvARB, &OpenGLInterceptor::cgmMultiTexCoord3fvARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3hNV(
     unsigned target, unsigned short s, unsigned short t, unsigned short r)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3hNV, &OpenGLInterceptor::cgmMultiTexCoord3hNV, QEL_RETURN_ADDRESS(), target, s, t, r);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3hNV, &OpenGLInterceptor::cgmMultiTexCoord3hNV, QEL_RETURN_ADDRESS(), target, s,
+        t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3hvNV(unsigned target, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3hvNV, &OpenGLInterceptor::cgmMultiTexCoord3hvNV, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3hvNV, &OpenGLInterceptor::cgmMultiTexCoord3hvNV, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3i(unsigned target, int s, int t, int r)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3i, &OpenGLInterceptor::cgmMultiTexCoord3i, QEL_RETURN_ADDRESS(), target, s, t, r);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3i, &OpenGLInterceptor::cgmMultiTexCoord3i, QEL_RETURN_ADDRESS(), target, s, t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3iARB(unsigned target, int s, int t, int r)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3iARB, &OpenGLInterceptor::cgmMultiTexCoord3iARB, QEL_RETURN_ADDRESS(), target, s, t, r);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3iARB, &OpenGLInterceptor::cgmMultiTexCoord3iARB, QEL_RETURN_ADDRESS(), target, s,
+        t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3iv(unsigned target, const int* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3iv, &OpenGLInterceptor::cgmMultiTexCoord3iv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3iv, &OpenGLInterceptor::cgmMultiTexCoord3iv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3ivARB(unsigned target, const int* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3ivARB, &OpenGLInterceptor::cgmMultiTexCoord3ivARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3ivARB, &OpenGLInterceptor::cgmMultiTexCoord3ivARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3s(unsigned target, short s, short t, short r)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3s, &OpenGLInterceptor::cgmMultiTexCoord3s, QEL_RETURN_ADDRESS(), target, s, t, r);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3s, &OpenGLInterceptor::cgmMultiTexCoord3s, QEL_RETURN_ADDRESS(), target, s, t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3sARB(unsigned target, short s, short t, short r)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3sARB, &OpenGLInterceptor::cgmMultiTexCoord3sARB, QEL_RETURN_ADDRESS(), target, s, t, r);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3sARB, &OpenGLInterceptor::cgmMultiTexCoord3sARB, QEL_RETURN_ADDRESS(), target, s,
+        t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3sv(unsigned target, const short* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3sv, &OpenGLInterceptor::cgmMultiTexCoord3sv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3sv, &OpenGLInterceptor::cgmMultiTexCoord3sv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3svARB(unsigned target, const short* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord3svARB, &OpenGLInterceptor::cgmMultiTexCoord3svARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord3svARB, &OpenGLInterceptor::cgmMultiTexCoord3svARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4d(unsigned target, double s, double t, double r, double q)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4d, &OpenGLInterceptor::cgmMultiTexCoord4d, QEL_RETURN_ADDRESS(), target, s, t, r, q);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4d, &OpenGLInterceptor::cgmMultiTexCoord4d, QEL_RETURN_ADDRESS(), target, s, t, r,
+        q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4dARB(unsigned target, double s, double t, double r, double q)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4dARB, &OpenGLInterceptor::cgmMultiTexCoord4dARB, QEL_RETURN_ADDRESS(), target, s, t, r, q);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4dARB, &OpenGLInterceptor::cgmMultiTexCoord4dARB, QEL_RETURN_ADDRESS(), target, s,
+        t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4dv(unsigned target, const double* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4dv, &OpenGLInterceptor::cgmMultiTexCoord4dv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4dv, &OpenGLInterceptor::cgmMultiTexCoord4dv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4dvARB(unsigned target, const double* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4dvARB, &OpenGLInterceptor::cgmMultiTexCoord4dvARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4dvARB, &OpenGLInterceptor::cgmMultiTexCoord4dvARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4f(unsigned target, float s, float t, float r, float q)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4f, &OpenGLInterceptor::cgmMultiTexCoord4f, QEL_RETURN_ADDRESS(), target, s, t, r, q);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4f, &OpenGLInterceptor::cgmMultiTexCoord4f, QEL_RETURN_ADDRESS(), target, s, t, r,
+        q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4fARB(unsigned target, float s, float t, float r, float q)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4fARB, &OpenGLInterceptor::cgmMultiTexCoord4fARB, QEL_RETURN_ADDRESS(), target, s, t, r, q);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4fARB, &OpenGLInterceptor::cgmMultiTexCoord4fARB, QEL_RETURN_ADDRESS(), target, s,
+        t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4fv(unsigned target, const float* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4fv, &OpenGLInterceptor::cgmMultiTexCoord4fv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4fv, &OpenGLInterceptor::cgmMultiTexCoord4fv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4fvARB(unsigned target, const float* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4fvARB, &OpenGLInterceptor::cgmMultiTexCoord4fvARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4fvARB, &OpenGLInterceptor::cgmMultiTexCoord4fvARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4hNV(
     unsigned target, unsigned short s, unsigned short t, unsigned short r, unsigned short q)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4hNV, &OpenGLInterceptor::cgmMultiTexCoord4hNV, QEL_RETURN_ADDRESS(), target, s, t, r, q);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4hNV, &OpenGLInterceptor::cgmMultiTexCoord4hNV, QEL_RETURN_ADDRESS(), target, s,
+        t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4hvNV(unsigned target, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4hvNV, &OpenGLInterceptor::cgmMultiTexCoord4hvNV, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4hvNV, &OpenGLInterceptor::cgmMultiTexCoord4hvNV, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4i(unsigned target, int s, int t, int r, int q)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4i, &OpenGLInterceptor::cgmMultiTexCoord4i, QEL_RETURN_ADDRESS(), target, s, t, r, q);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4i, &OpenGLInterceptor::cgmMultiTexCoord4i, QEL_RETURN_ADDRESS(), target, s, t, r,
+        q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4iARB(unsigned target, int s, int t, int r, int q)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4iARB, &OpenGLInterceptor::cgmMultiTexCoord4iARB, QEL_RETURN_ADDRESS(), target, s, t, r, q);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4iARB, &OpenGLInterceptor::cgmMultiTexCoord4iARB, QEL_RETURN_ADDRESS(), target, s,
+        t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4iv(unsigned target, const int* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4iv, &OpenGLInterceptor::cgmMultiTexCoord4iv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4iv, &OpenGLInterceptor::cgmMultiTexCoord4iv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4ivARB(unsigned target, const int* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4ivARB, &OpenGLInterceptor::cgmMultiTexCoord4ivARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4ivARB, &OpenGLInterceptor::cgmMultiTexCoord4ivARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4s(unsigned target, short s, short t, short r, short q)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4s, &OpenGLInterceptor::cgmMultiTexCoord4s, QEL_RETURN_ADDRESS(), target, s, t, r, q);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4s, &OpenGLInterceptor::cgmMultiTexCoord4s, QEL_RETURN_ADDRESS(), target, s, t, r,
+        q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4sARB(unsigned target, short s, short t, short r, short q)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4sARB, &OpenGLInterceptor::cgmMultiTexCoord4sARB, QEL_RETURN_ADDRESS(), target, s, t, r, q);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4sARB, &OpenGLInterceptor::cgmMultiTexCoord4sARB, QEL_RETURN_ADDRESS(), target, s,
+        t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4sv(unsigned target, const short* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4sv, &OpenGLInterceptor::cgmMultiTexCoord4sv, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4sv, &OpenGLInterceptor::cgmMultiTexCoord4sv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4svARB(unsigned target, const short* v)
 {
-    return hookGL(InterceptOp::glMultiTexCoord4svARB, &OpenGLInterceptor::cgmMultiTexCoord4svARB, QEL_RETURN_ADDRESS(), target, v);
+    return hookGL(
+        InterceptOp::glMultiTexCoord4svARB, &OpenGLInterceptor::cgmMultiTexCoord4svARB, QEL_RETURN_ADDRESS(), target,
+        v);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glNewBufferRegion(unsigned region)
 {
-    return hookGL(InterceptOp::glNewBufferRegion, &OpenGLInterceptor::cgmNewBufferRegion, QEL_RETURN_ADDRESS(), region);
+    return hookGL(
+        InterceptOp::glNewBufferRegion, &OpenGLInterceptor::cgmNewBufferRegion, QEL_RETURN_ADDRESS(), region);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNewList(unsigned list, unsigned mode)
@@ -1980,7 +2534,9 @@ extern "C" void QEL_APIENTRY qel_hook_glNewList(unsigned list, unsigned mode)
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glNewObjectBufferATI(int size, const void* pointer, unsigned usage)
 {
-    return hookGL(InterceptOp::glNewObjectBufferATI, &OpenGLInterceptor::cgmNewObjectBufferATI, QEL_RETURN_ADDRESS(), size, pointer, usage);
+    return hookGL(
+        InterceptOp::glNewObjectBufferATI, &OpenGLInterceptor::cgmNewObjectBufferATI, QEL_RETURN_ADDRESS(), size,
+        pointer, usage);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3b(signed char nx, signed char ny, signed char nz)
@@ -2010,12 +2566,15 @@ extern "C" void QEL_APIENTRY qel_hook_glNormal3f(float nx, float ny, float nz)
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3fVertex3fSUN(float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glNormal3fVertex3fSUN, &OpenGLInterceptor::cgmNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), nx, ny, nz, x, y, z);
+    return hookGL(
+        InterceptOp::glNormal3fVertex3fSUN, &OpenGLInterceptor::cgmNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), nx, ny,
+        nz, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3fVertex3fvSUN(const float* n, const float* v)
 {
-    return hookGL(InterceptOp::glNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), n, v);
+    return hookGL(
+        InterceptOp::glNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), n, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3fv(const float* v)
@@ -2055,16 +2614,22 @@ extern "C" void QEL_APIENTRY qel_hook_glNormal3sv(const short* v)
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalPointer(unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glNormalPointer, &OpenGLInterceptor::cgmNormalPointer, QEL_RETURN_ADDRESS(), type, stride, pointer);
+    return hookGL(
+        InterceptOp::glNormalPointer, &OpenGLInterceptor::cgmNormalPointer, QEL_RETURN_ADDRESS(), type, stride,
+        pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalPointerEXT(unsigned type, int stride, int count, const void* pointer)
 {
-    return hookGL(InterceptOp::glNormalPointerEXT, &OpenGLInterceptor::cgmNormalPointerEXT, QEL_RETURN_ADDRESS(), type, stride, count, pointer);
+    return hookGL(
+        InterceptOp::glNormalPointerEXT, &OpenGLInterceptor::cgmNormalPointerEXT, QEL_RETURN_ADDRESS(), type, stride,
+        count, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalPointerListIBM(
     unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(InterceptOp::glNormalPointerListIBM, &OpenGLInterceptor::cgmNormalPointerListIBM, QEL_RETURN_ADDRESS(), type, stride, pointer, ptrstride);
+    return hookGL(
+        InterceptOp::glNormalPointerListIBM, &OpenGLInterceptor::cgmNormalPointerListIBM, QEL_RETURN_ADDRESS(), type,
+        stride, pointer, ptrstride);
 }

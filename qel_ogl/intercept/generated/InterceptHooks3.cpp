@@ -9,64 +9,88 @@ using namespace QEL::OGL;
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalPointervINTEL(unsigned type, const void** pointer)
 {
-    return hookGL(InterceptOp::glNormalPointervINTEL, &OpenGLInterceptor::cgmNormalPointervINTEL, QEL_RETURN_ADDRESS(), type, pointer);
+    return hookGL(
+        InterceptOp::glNormalPointervINTEL, &OpenGLInterceptor::cgmNormalPointervINTEL, QEL_RETURN_ADDRESS(), type,
+        pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3bATI(
     unsigned stream, signed char nx, signed char ny, signed char nz)
 {
-    return hookGL(InterceptOp::glNormalStream3bATI, &OpenGLInterceptor::cgmNormalStream3bATI, QEL_RETURN_ADDRESS(), stream, nx, ny, nz);
+    return hookGL(
+        InterceptOp::glNormalStream3bATI, &OpenGLInterceptor::cgmNormalStream3bATI, QEL_RETURN_ADDRESS(), stream, nx,
+        ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3bvATI(unsigned stream, const signed char* coords)
 {
-    return hookGL(InterceptOp::glNormalStream3bvATI, &OpenGLInterceptor::cgmNormalStream3bvATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glNormalStream3bvATI, &OpenGLInterceptor::cgmNormalStream3bvATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3dATI(unsigned stream, double nx, double ny, double nz)
 {
-    return hookGL(InterceptOp::glNormalStream3dATI, &OpenGLInterceptor::cgmNormalStream3dATI, QEL_RETURN_ADDRESS(), stream, nx, ny, nz);
+    return hookGL(
+        InterceptOp::glNormalStream3dATI, &OpenGLInterceptor::cgmNormalStream3dATI, QEL_RETURN_ADDRESS(), stream, nx,
+        ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3dvATI(unsigned stream, const double* coords)
 {
-    return hookGL(InterceptOp::glNormalStream3dvATI, &OpenGLInterceptor::cgmNormalStream3dvATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glNormalStream3dvATI, &OpenGLInterceptor::cgmNormalStream3dvATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3fATI(unsigned stream, float nx, float ny, float nz)
 {
-    return hookGL(InterceptOp::glNormalStream3fATI, &OpenGLInterceptor::cgmNormalStream3fATI, QEL_RETURN_ADDRESS(), stream, nx, ny, nz);
+    return hookGL(
+        InterceptOp::glNormalStream3fATI, &OpenGLInterceptor::cgmNormalStream3fATI, QEL_RETURN_ADDRESS(), stream, nx,
+        ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3fvATI(unsigned stream, const float* coords)
 {
-    return hookGL(InterceptOp::glNormalStream3fvATI, &OpenGLInterceptor::cgmNormalStream3fvATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glNormalStream3fvATI, &OpenGLInterceptor::cgmNormalStream3fvATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3iATI(unsigned stream, int nx, int ny, int nz)
 {
-    return hookGL(InterceptOp::glNormalStream3iATI, &OpenGLInterceptor::cgmNormalStream3iATI, QEL_RETURN_ADDRESS(), stream, nx, ny, nz);
+    return hookGL(
+        InterceptOp::glNormalStream3iATI, &OpenGLInterceptor::cgmNormalStream3iATI, QEL_RETURN_ADDRESS(), stream, nx,
+        ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3ivATI(unsigned stream, const int* coords)
 {
-    return hookGL(InterceptOp::glNormalStream3ivATI, &OpenGLInterceptor::cgmNormalStream3ivATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glNormalStream3ivATI, &OpenGLInterceptor::cgmNormalStream3ivATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3sATI(unsigned stream, short nx, short ny, short nz)
 {
-    return hookGL(InterceptOp::glNormalStream3sATI, &OpenGLInterceptor::cgmNormalStream3sATI, QEL_RETURN_ADDRESS(), stream, nx, ny, nz);
+    return hookGL(
+        InterceptOp::glNormalStream3sATI, &OpenGLInterceptor::cgmNormalStream3sATI, QEL_RETURN_ADDRESS(), stream, nx,
+        ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3svATI(unsigned stream, const short* coords)
 {
-    return hookGL(InterceptOp::glNormalStream3svATI, &OpenGLInterceptor::cgmNormalStream3svATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glNormalStream3svATI, &OpenGLInterceptor::cgmNormalStream3svATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glOrtho(
     double left, double right, double bottom, double top, double zNear, double zFar)
 {
-    return hookGL(InterceptOp::glOrtho, &OpenGLInterceptor::cgmOrtho, QEL_RETURN_ADDRESS(), left, right, bottom, top, zNear, zFar);
+    return hookGL(
+        InterceptOp::glOrtho, &OpenGLInterceptor::cgmOrtho, QEL_RETURN_ADDRESS(), left, right, bottom, top, zNear,
+        zFar);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glOrthofOES(float l, float r, float b, float t, float n, float f)
@@ -76,17 +100,21 @@ extern "C" void QEL_APIENTRY qel_hook_glOrthofOES(float l, float r, float b, flo
 
 extern "C" void QEL_APIENTRY qel_hook_glPNTrianglesfATI(unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glPNTrianglesfATI, &OpenGLInterceptor::cgmPNTrianglesfATI, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glPNTrianglesfATI, &OpenGLInterceptor::cgmPNTrianglesfATI, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPNTrianglesiATI(unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glPNTrianglesiATI, &OpenGLInterceptor::cgmPNTrianglesiATI, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glPNTrianglesiATI, &OpenGLInterceptor::cgmPNTrianglesiATI, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPassTexCoordATI(unsigned dst, unsigned coord, unsigned swizzle)
 {
-    return hookGL(InterceptOp::glPassTexCoordATI, &OpenGLInterceptor::cgmPassTexCoordATI, QEL_RETURN_ADDRESS(), dst, coord, swizzle);
+    return hookGL(
+        InterceptOp::glPassTexCoordATI, &OpenGLInterceptor::cgmPassTexCoordATI, QEL_RETURN_ADDRESS(), dst, coord,
+        swizzle);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPassThrough(float token)
@@ -96,22 +124,27 @@ extern "C" void QEL_APIENTRY qel_hook_glPassThrough(float token)
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelDataRangeNV(unsigned target, int length, const void* pointer)
 {
-    return hookGL(InterceptOp::glPixelDataRangeNV, &OpenGLInterceptor::cgmPixelDataRangeNV, QEL_RETURN_ADDRESS(), target, length, pointer);
+    return hookGL(
+        InterceptOp::glPixelDataRangeNV, &OpenGLInterceptor::cgmPixelDataRangeNV, QEL_RETURN_ADDRESS(), target,
+        length, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelMapfv(unsigned map, int mapsize, const float* values)
 {
-    return hookGL(InterceptOp::glPixelMapfv, &OpenGLInterceptor::cgmPixelMapfv, QEL_RETURN_ADDRESS(), map, mapsize, values);
+    return hookGL(
+        InterceptOp::glPixelMapfv, &OpenGLInterceptor::cgmPixelMapfv, QEL_RETURN_ADDRESS(), map, mapsize, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelMapuiv(unsigned map, int mapsize, const unsigned* values)
 {
-    return hookGL(InterceptOp::glPixelMapuiv, &OpenGLInterceptor::cgmPixelMapuiv, QEL_RETURN_ADDRESS(), map, mapsize, values);
+    return hookGL(
+        InterceptOp::glPixelMapuiv, &OpenGLInterceptor::cgmPixelMapuiv, QEL_RETURN_ADDRESS(), map, mapsize, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelMapusv(unsigned map, int mapsize, const unsigned short* values)
 {
-    return hookGL(InterceptOp::glPixelMapusv, &OpenGLInterceptor::cgmPixelMapusv, QEL_RETURN_ADDRESS(), map, mapsize, values);
+    return hookGL(
+        InterceptOp::glPixelMapusv, &OpenGLInterceptor::cgmPixelMapusv, QEL_RETURN_ADDRESS(), map, mapsize, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelStoref(unsigned pname, float param)
@@ -131,34 +164,44 @@ extern "C" void QEL_APIENTRY qel_hook_glPixelTexGenSGIX(unsigned mode)
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelTransferf(unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glPixelTransferf, &OpenGLInterceptor::cgmPixelTransferf, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glPixelTransferf, &OpenGLInterceptor::cgmPixelTransferf, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelTransferi(unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glPixelTransferi, &OpenGLInterceptor::cgmPixelTransferi, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glPixelTransferi, &OpenGLInterceptor::cgmPixelTransferi, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelTransformParameterfEXT(unsigned target, unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glPixelTransformParameterfEXT, &OpenGLInterceptor::cgmPixelTransformParameterfEXT, QEL_RETURN_ADDRESS(), target, pname, param);
+    return hookGL(
+        InterceptOp::glPixelTransformParameterfEXT, &OpenGLInterceptor::cgmPixelTransformParameterfEXT,
+        QEL_RETURN_ADDRESS(), target, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelTransformParameterfvEXT(
     unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glPixelTransformParameterfvEXT, &OpenGLInterceptor::cgmPixelTransformParameterfvEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glPixelTransformParameterfvEXT, &OpenGLInterceptor::cgmPixelTransformParameterfvEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelTransformParameteriEXT(unsigned target, unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glPixelTransformParameteriEXT, &OpenGLInterceptor::cgmPixelTransformParameteriEXT, QEL_RETURN_ADDRESS(), target, pname, param);
+    return hookGL(
+        InterceptOp::glPixelTransformParameteriEXT, &OpenGLInterceptor::cgmPixelTransformParameteriEXT,
+        QEL_RETURN_ADDRESS(), target, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelTransformParameterivEXT(
     unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glPixelTransformParameterivEXT, &OpenGLInterceptor::cgmPixelTransformParameterivEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glPixelTransformParameterivEXT, &OpenGLInterceptor::cgmPixelTransformParameterivEXT,
+        QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelZoom(float xfactor, float yfactor)
@@ -168,42 +211,55 @@ extern "C" void QEL_APIENTRY qel_hook_glPixelZoom(float xfactor, float yfactor)
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterf(unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glPointParameterf, &OpenGLInterceptor::cgmPointParameterf, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glPointParameterf, &OpenGLInterceptor::cgmPointParameterf, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterfARB(unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glPointParameterfARB, &OpenGLInterceptor::cgmPointParameterfARB, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glPointParameterfARB, &OpenGLInterceptor::cgmPointParameterfARB, QEL_RETURN_ADDRESS(), pname,
+        param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterfEXT(unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glPointParameterfEXT, &OpenGLInterceptor::cgmPointParameterfEXT, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glPointParameterfEXT, &OpenGLInterceptor::cgmPointParameterfEXT, QEL_RETURN_ADDRESS(), pname,
+        param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterfv(unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glPointParameterfv, &OpenGLInterceptor::cgmPointParameterfv, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glPointParameterfv, &OpenGLInterceptor::cgmPointParameterfv, QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterfvARB(unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glPointParameterfvARB, &OpenGLInterceptor::cgmPointParameterfvARB, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glPointParameterfvARB, &OpenGLInterceptor::cgmPointParameterfvARB, QEL_RETURN_ADDRESS(), pname,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterfvEXT(unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glPointParameterfvEXT, &OpenGLInterceptor::cgmPointParameterfvEXT, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glPointParameterfvEXT, &OpenGLInterceptor::cgmPointParameterfvEXT, QEL_RETURN_ADDRESS(), pname,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameteriNV(unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glPointParameteriNV, &OpenGLInterceptor::cgmPointParameteriNV, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glPointParameteriNV, &OpenGLInterceptor::cgmPointParameteriNV, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterivNV(unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glPointParameterivNV, &OpenGLInterceptor::cgmPointParameterivNV, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glPointParameterivNV, &OpenGLInterceptor::cgmPointParameterivNV, QEL_RETURN_ADDRESS(), pname,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointSize(float size)
@@ -223,12 +279,14 @@ extern "C" void QEL_APIENTRY qel_hook_glPolygonMode(unsigned face, unsigned mode
 
 extern "C" void QEL_APIENTRY qel_hook_glPolygonOffset(float factor, float units)
 {
-    return hookGL(InterceptOp::glPolygonOffset, &OpenGLInterceptor::cgmPolygonOffset, QEL_RETURN_ADDRESS(), factor, units);
+    return hookGL(
+        InterceptOp::glPolygonOffset, &OpenGLInterceptor::cgmPolygonOffset, QEL_RETURN_ADDRESS(), factor, units);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPolygonOffsetEXT(float factor, float bias)
 {
-    return hookGL(InterceptOp::glPolygonOffsetEXT, &OpenGLInterceptor::cgmPolygonOffsetEXT, QEL_RETURN_ADDRESS(), factor, bias);
+    return hookGL(
+        InterceptOp::glPolygonOffsetEXT, &OpenGLInterceptor::cgmPolygonOffsetEXT, QEL_RETURN_ADDRESS(), factor, bias);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPolygonStipple(const unsigned char* mask)
@@ -258,7 +316,9 @@ extern "C" void QEL_APIENTRY qel_hook_glPopName(void)
 
 extern "C" void QEL_APIENTRY qel_hook_glPrimitiveRestartIndexNV(unsigned index)
 {
-    return hookGL(InterceptOp::glPrimitiveRestartIndexNV, &OpenGLInterceptor::cgmPrimitiveRestartIndexNV, QEL_RETURN_ADDRESS(), index);
+    return hookGL(
+        InterceptOp::glPrimitiveRestartIndexNV, &OpenGLInterceptor::cgmPrimitiveRestartIndexNV, QEL_RETURN_ADDRESS(),
+        index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPrimitiveRestartNV(void)
@@ -268,236 +328,316 @@ extern "C" void QEL_APIENTRY qel_hook_glPrimitiveRestartNV(void)
 
 extern "C" void QEL_APIENTRY qel_hook_glPrioritizeTextures(int n, const unsigned* textures, const float* priorities)
 {
-    return hookGL(InterceptOp::glPrioritizeTextures, &OpenGLInterceptor::cgmPrioritizeTextures, QEL_RETURN_ADDRESS(), n, textures, priorities);
+    return hookGL(
+        InterceptOp::glPrioritizeTextures, &OpenGLInterceptor::cgmPrioritizeTextures, QEL_RETURN_ADDRESS(), n,
+        textures, priorities);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPrioritizeTexturesEXT(
     int n, const unsigned* textures, const float* priorities)
 {
-    return hookGL(InterceptOp::glPrioritizeTexturesEXT, &OpenGLInterceptor::cgmPrioritizeTexturesEXT, QEL_RETURN_ADDRESS(), n, textures, priorities);
+    return hookGL(
+        InterceptOp::glPrioritizeTexturesEXT, &OpenGLInterceptor::cgmPrioritizeTexturesEXT, QEL_RETURN_ADDRESS(), n,
+        textures, priorities);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramBufferParametersIivNV(
     unsigned target, unsigned bindingIndex, unsigned wordIndex, int count, const int* params)
 {
-    return hookGL(InterceptOp::glProgramBufferParametersIivNV, &OpenGLInterceptor::cgmProgramBufferParametersIivNV, QEL_RETURN_ADDRESS(), target, bindingIndex, wordIndex, count, params);
+    return hookGL(
+        InterceptOp::glProgramBufferParametersIivNV, &OpenGLInterceptor::cgmProgramBufferParametersIivNV,
+        QEL_RETURN_ADDRESS(), target, bindingIndex, wordIndex, count, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramBufferParametersIuivNV(
     unsigned target, unsigned bindingIndex, unsigned wordIndex, int count, const unsigned* params)
 {
-    return hookGL(InterceptOp::glProgramBufferParametersIuivNV, &OpenGLInterceptor::cgmProgramBufferParametersIuivNV, QEL_RETURN_ADDRESS(), target, bindingIndex, wordIndex, count, params);
+    return hookGL(
+        InterceptOp::glProgramBufferParametersIuivNV, &OpenGLInterceptor::cgmProgramBufferParametersIuivNV,
+        QEL_RETURN_ADDRESS(), target, bindingIndex, wordIndex, count, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramBufferParametersfvNV(
     unsigned target, unsigned bindingIndex, unsigned wordIndex, int count, const float* params)
 {
-    return hookGL(InterceptOp::glProgramBufferParametersfvNV, &OpenGLInterceptor::cgmProgramBufferParametersfvNV, QEL_RETURN_ADDRESS(), target, bindingIndex, wordIndex, count, params);
+    return hookGL(
+        InterceptOp::glProgramBufferParametersfvNV, &OpenGLInterceptor::cgmProgramBufferParametersfvNV,
+        QEL_RETURN_ADDRESS(), target, bindingIndex, wordIndex, count, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameter4dARB(
     unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return hookGL(InterceptOp::glProgramEnvParameter4dARB, &OpenGLInterceptor::cgmProgramEnvParameter4dARB, QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glProgramEnvParameter4dARB, &OpenGLInterceptor::cgmProgramEnvParameter4dARB,
+        QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameter4dvARB(
     unsigned target, unsigned index, const double* params)
 {
-    return hookGL(InterceptOp::glProgramEnvParameter4dvARB, &OpenGLInterceptor::cgmProgramEnvParameter4dvARB, QEL_RETURN_ADDRESS(), target, index, params);
+    return hookGL(
+        InterceptOp::glProgramEnvParameter4dvARB, &OpenGLInterceptor::cgmProgramEnvParameter4dvARB,
+        QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameter4fARB(
     unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return hookGL(InterceptOp::glProgramEnvParameter4fARB, &OpenGLInterceptor::cgmProgramEnvParameter4fARB, QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glProgramEnvParameter4fARB, &OpenGLInterceptor::cgmProgramEnvParameter4fARB,
+        QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameter4fvARB(
     unsigned target, unsigned index, const float* params)
 {
-    return hookGL(InterceptOp::glProgramEnvParameter4fvARB, &OpenGLInterceptor::cgmProgramEnvParameter4fvARB, QEL_RETURN_ADDRESS(), target, index, params);
+    return hookGL(
+        InterceptOp::glProgramEnvParameter4fvARB, &OpenGLInterceptor::cgmProgramEnvParameter4fvARB,
+        QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameterI4iNV(
     unsigned target, unsigned index, int x, int y, int z, int w)
 {
-    return hookGL(InterceptOp::glProgramEnvParameterI4iNV, &OpenGLInterceptor::cgmProgramEnvParameterI4iNV, QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glProgramEnvParameterI4iNV, &OpenGLInterceptor::cgmProgramEnvParameterI4iNV,
+        QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameterI4ivNV(unsigned target, unsigned index, const int* params)
 {
-    return hookGL(InterceptOp::glProgramEnvParameterI4ivNV, &OpenGLInterceptor::cgmProgramEnvParameterI4ivNV, QEL_RETURN_ADDRESS(), target, index, params);
+    return hookGL(
+        InterceptOp::glProgramEnvParameterI4ivNV, &OpenGLInterceptor::cgmProgramEnvParameterI4ivNV,
+        QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameterI4uiNV(
     unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return hookGL(InterceptOp::glProgramEnvParameterI4uiNV, &OpenGLInterceptor::cgmProgramEnvParameterI4uiNV, QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glProgramEnvParameterI4uiNV, &OpenGLInterceptor::cgmProgramEnvParameterI4uiNV,
+        QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameterI4uivNV(
     unsigned target, unsigned index, const unsigned* params)
 {
-    return hookGL(InterceptOp::glProgramEnvParameterI4uivNV, &OpenGLInterceptor::cgmProgramEnvParameterI4uivNV, QEL_RETURN_ADDRESS(), target, index, params);
+    return hookGL(
+        InterceptOp::glProgramEnvParameterI4uivNV, &OpenGLInterceptor::cgmProgramEnvParameterI4uivNV,
+        QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameters4fvEXT(
     unsigned target, unsigned index, int count, const float* params)
 {
-    return hookGL(InterceptOp::glProgramEnvParameters4fvEXT, &OpenGLInterceptor::cgmProgramEnvParameters4fvEXT, QEL_RETURN_ADDRESS(), target, index, count, params);
+    return hookGL(
+        InterceptOp::glProgramEnvParameters4fvEXT, &OpenGLInterceptor::cgmProgramEnvParameters4fvEXT,
+        QEL_RETURN_ADDRESS(), target, index, count, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParametersI4ivNV(
     unsigned target, unsigned index, int count, const int* params)
 {
-    return hookGL(InterceptOp::glProgramEnvParametersI4ivNV, &OpenGLInterceptor::cgmProgramEnvParametersI4ivNV, QEL_RETURN_ADDRESS(), target, index, count, params);
+    return hookGL(
+        InterceptOp::glProgramEnvParametersI4ivNV, &OpenGLInterceptor::cgmProgramEnvParametersI4ivNV,
+        QEL_RETURN_ADDRESS(), target, index, count, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParametersI4uivNV(
     unsigned target, unsigned index, int count, const unsigned* params)
 {
-    return hookGL(InterceptOp::glProgramEnvParametersI4uivNV, &OpenGLInterceptor::cgmProgramEnvParametersI4uivNV, QEL_RETURN_ADDRESS(), target, index, count, params);
+    return hookGL(
+        InterceptOp::glProgramEnvParametersI4uivNV, &OpenGLInterceptor::cgmProgramEnvParametersI4uivNV,
+        QEL_RETURN_ADDRESS(), target, index, count, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameter4dARB(
     unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return hookGL(InterceptOp::glProgramLocalParameter4dARB, &OpenGLInterceptor::cgmProgramLocalParameter4dARB, QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glProgramLocalParameter4dARB, &OpenGLInterceptor::cgmProgramLocalParameter4dARB,
+        QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameter4dvARB(
     unsigned target, unsigned index, const double* params)
 {
-    return hookGL(InterceptOp::glProgramLocalParameter4dvARB, &OpenGLInterceptor::cgmProgramLocalParameter4dvARB, QEL_RETURN_ADDRESS(), target, index, params);
+    return hookGL(
+        InterceptOp::glProgramLocalParameter4dvARB, &OpenGLInterceptor::cgmProgramLocalParameter4dvARB,
+        QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameter4fARB(
     unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return hookGL(InterceptOp::glProgramLocalParameter4fARB, &OpenGLInterceptor::cgmProgramLocalParameter4fARB, QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glProgramLocalParameter4fARB, &OpenGLInterceptor::cgmProgramLocalParameter4fARB,
+        QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameter4fvARB(
     unsigned target, unsigned index, const float* params)
 {
-    return hookGL(InterceptOp::glProgramLocalParameter4fvARB, &OpenGLInterceptor::cgmProgramLocalParameter4fvARB, QEL_RETURN_ADDRESS(), target, index, params);
+    return hookGL(
+        InterceptOp::glProgramLocalParameter4fvARB, &OpenGLInterceptor::cgmProgramLocalParameter4fvARB,
+        QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameterI4iNV(
     unsigned target, unsigned index, int x, int y, int z, int w)
 {
-    return hookGL(InterceptOp::glProgramLocalParameterI4iNV, &OpenGLInterceptor::cgmProgramLocalParameterI4iNV, QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glProgramLocalParameterI4iNV, &OpenGLInterceptor::cgmProgramLocalParameterI4iNV,
+        QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameterI4ivNV(
     unsigned target, unsigned index, const int* params)
 {
-    return hookGL(InterceptOp::glProgramLocalParameterI4ivNV, &OpenGLInterceptor::cgmProgramLocalParameterI4ivNV, QEL_RETURN_ADDRESS(), target, index, params);
+    return hookGL(
+        InterceptOp::glProgramLocalParameterI4ivNV, &OpenGLInterceptor::cgmProgramLocalParameterI4ivNV,
+        QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameterI4uiNV(
     unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return hookGL(InterceptOp::glProgramLocalParameterI4uiNV, &OpenGLInterceptor::cgmProgramLocalParameterI4uiNV, QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glProgramLocalParameterI4uiNV, &OpenGLInterceptor::cgmProgramLocalParameterI4uiNV,
+        QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameterI4uivNV(
     unsigned target, unsigned index, const unsigned* params)
 {
-    return hookGL(InterceptOp::glProgramLocalParameterI4uivNV, &OpenGLInterceptor::cgmProgramLocalParameterI4uivNV, QEL_RETURN_ADDRESS(), target, index, params);
+    return hookGL(
+        InterceptOp::glProgramLocalParameterI4uivNV, &OpenGLInterceptor::cgmProgramLocalParameterI4uivNV,
+        QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameters4fvEXT(
     unsigned target, unsigned index, int count, const float* params)
 {
-    return hookGL(InterceptOp::glProgramLocalParameters4fvEXT, &OpenGLInterceptor::cgmProgramLocalParameters4fvEXT, QEL_RETURN_ADDRESS(), target, index, count, params);
+    return hookGL(
+        InterceptOp::glProgramLocalParameters4fvEXT, &OpenGLInterceptor::cgmProgramLocalParameters4fvEXT,
+        QEL_RETURN_ADDRESS(), target, index, count, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParametersI4ivNV(
     unsigned target, unsigned index, int count, const int* params)
 {
-    return hookGL(InterceptOp::glProgramLocalParametersI4ivNV, &OpenGLInterceptor::cgmProgramLocalParametersI4ivNV, QEL_RETURN_ADDRESS(), target, index, count, params);
+    return hookGL(
+        InterceptOp::glProgramLocalParametersI4ivNV, &OpenGLInterceptor::cgmProgramLocalParametersI4ivNV,
+        QEL_RETURN_ADDRESS(), target, index, count, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParametersI4uivNV(
     unsigned target, unsigned index, int count, const unsigned* params)
 {
-    return hookGL(InterceptOp::glProgramLocalParametersI4uivNV, &OpenGLInterceptor::cgmProgramLocalParametersI4uivNV, QEL_RETURN_ADDRESS(), target, index, count, params);
+    return hookGL(
+        InterceptOp::glProgramLocalParametersI4uivNV, &OpenGLInterceptor::cgmProgramLocalParametersI4uivNV,
+        QEL_RETURN_ADDRESS(), target, index, count, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramNamedParameter4dNV(
     unsigned id, int len, const unsigned char* name, double x, double y, double z, double w)
 {
-    return hookGL(InterceptOp::glProgramNamedParameter4dNV, &OpenGLInterceptor::cgmProgramNamedParameter4dNV, QEL_RETURN_ADDRESS(), id, len, name, x, y, z, w);
+    return hookGL(
+        InterceptOp::glProgramNamedParameter4dNV, &OpenGLInterceptor::cgmProgramNamedParameter4dNV,
+        QEL_RETURN_ADDRESS(), id, len, name, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramNamedParameter4dvNV(
     unsigned id, int len, const unsigned char* name, const double* v)
 {
-    return hookGL(InterceptOp::glProgramNamedParameter4dvNV, &OpenGLInterceptor::cgmProgramNamedParameter4dvNV, QEL_RETURN_ADDRESS(), id, len, name, v);
+    return hookGL(
+        InterceptOp::glProgramNamedParameter4dvNV, &OpenGLInterceptor::cgmProgramNamedParameter4dvNV,
+        QEL_RETURN_ADDRESS(), id, len, name, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramNamedParameter4fNV(
     unsigned id, int len, const unsigned char* name, float x, float y, float z, float w)
 {
-    return hookGL(InterceptOp::glProgramNamedParameter4fNV, &OpenGLInterceptor::cgmProgramNamedParameter4fNV, QEL_RETURN_ADDRESS(), id, len, name, x, y, z, w);
+    return hookGL(
+        InterceptOp::glProgramNamedParameter4fNV, &OpenGLInterceptor::cgmProgramNamedParameter4fNV,
+        QEL_RETURN_ADDRESS(), id, len, name, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramNamedParameter4fvNV(
     unsigned id, int len, const unsigned char* name, const float* v)
 {
-    return hookGL(InterceptOp::glProgramNamedParameter4fvNV, &OpenGLInterceptor::cgmProgramNamedParameter4fvNV, QEL_RETURN_ADDRESS(), id, len, name, v);
+    return hookGL(
+        InterceptOp::glProgramNamedParameter4fvNV, &OpenGLInterceptor::cgmProgramNamedParameter4fvNV,
+        QEL_RETURN_ADDRESS(), id, len, name, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameter4dNV(
     unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return hookGL(InterceptOp::glProgramParameter4dNV, &OpenGLInterceptor::cgmProgramParameter4dNV, QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glProgramParameter4dNV, &OpenGLInterceptor::cgmProgramParameter4dNV, QEL_RETURN_ADDRESS(),
+        target, index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameter4dvNV(unsigned target, unsigned index, const double* v)
 {
-    return hookGL(InterceptOp::glProgramParameter4dvNV, &OpenGLInterceptor::cgmProgramParameter4dvNV, QEL_RETURN_ADDRESS(), target, index, v);
+    return hookGL(
+        InterceptOp::glProgramParameter4dvNV, &OpenGLInterceptor::cgmProgramParameter4dvNV, QEL_RETURN_ADDRESS(),
+        target, index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameter4fNV(
     unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return hookGL(InterceptOp::glProgramParameter4fNV, &OpenGLInterceptor::cgmProgramParameter4fNV, QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glProgramParameter4fNV, &OpenGLInterceptor::cgmProgramParameter4fNV, QEL_RETURN_ADDRESS(),
+        target, index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameter4fvNV(unsigned target, unsigned index, const float* v)
 {
-    return hookGL(InterceptOp::glProgramParameter4fvNV, &OpenGLInterceptor::cgmProgramParameter4fvNV, QEL_RETURN_ADDRESS(), target, index, v);
+    return hookGL(
+        InterceptOp::glProgramParameter4fvNV, &OpenGLInterceptor::cgmProgramParameter4fvNV, QEL_RETURN_ADDRESS(),
+        target, index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameteriEXT(unsigned program, unsigned pname, int value)
 {
-    return hookGL(InterceptOp::glProgramParameteriEXT, &OpenGLInterceptor::cgmProgramParameteriEXT, QEL_RETURN_ADDRESS(), program, pname, value);
+    return hookGL(
+        InterceptOp::glProgramParameteriEXT, &OpenGLInterceptor::cgmProgramParameteriEXT, QEL_RETURN_ADDRESS(),
+        program, pname, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameters4dvNV(
     unsigned target, unsigned index, int count, const double* v)
 {
-    return hookGL(InterceptOp::glProgramParameters4dvNV, &OpenGLInterceptor::cgmProgramParameters4dvNV, QEL_RETURN_ADDRESS(), target, index, count, v);
+    return hookGL(
+        InterceptOp::glProgramParameters4dvNV, &OpenGLInterceptor::cgmProgramParameters4dvNV, QEL_RETURN_ADDRESS(),
+        target, index, count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameters4fvNV(
     unsigned target, unsigned index, int count, const float* v)
 {
-    return hookGL(InterceptOp::glProgramParameters4fvNV, &OpenGLInterceptor::cgmProgramParameters4fvNV, QEL_RETURN_ADDRESS(), target, index, count, v);
+    return hookGL(
+        InterceptOp::glProgramParameters4fvNV, &OpenGLInterceptor::cgmProgramParameters4fvNV, QEL_RETURN_ADDRESS(),
+        target, index, count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramStringARB(
     unsigned target, unsigned format, int len, const void* string)
 {
-    return hookGL(InterceptOp::glProgramStringARB, &OpenGLInterceptor::cgmProgramStringARB, QEL_RETURN_ADDRESS(), target, format, len, string);
+    return hookGL(
+        InterceptOp::glProgramStringARB, &OpenGLInterceptor::cgmProgramStringARB, QEL_RETURN_ADDRESS(), target,
+        format, len, string);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramVertexLimitNV(unsigned target, int limit)
 {
-    return hookGL(InterceptOp::glProgramVertexLimitNV, &OpenGLInterceptor::cgmProgramVertexLimitNV, QEL_RETURN_ADDRESS(), target, limit);
+    return hookGL(
+        InterceptOp::glProgramVertexLimitNV, &OpenGLInterceptor::cgmProgramVertexLimitNV, QEL_RETURN_ADDRESS(),
+        target, limit);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPushAttrib(unsigned mask)
@@ -507,7 +647,8 @@ extern "C" void QEL_APIENTRY qel_hook_glPushAttrib(unsigned mask)
 
 extern "C" void QEL_APIENTRY qel_hook_glPushClientAttrib(unsigned mask)
 {
-    return hookGL(InterceptOp::glPushClientAttrib, &OpenGLInterceptor::cgmPushClientAttrib, QEL_RETURN_ADDRESS(), mask);
+    return hookGL(
+        InterceptOp::glPushClientAttrib, &OpenGLInterceptor::cgmPushClientAttrib, QEL_RETURN_ADDRESS(), mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPushMatrix(void)
@@ -647,19 +788,25 @@ extern "C" void QEL_APIENTRY qel_hook_glReadBuffer(unsigned src)
 
 extern "C" void QEL_APIENTRY qel_hook_glReadBufferRegion(unsigned region, int x, int y, int width, int height)
 {
-    return hookGL(InterceptOp::glReadBufferRegion, &OpenGLInterceptor::cgmReadBufferRegion, QEL_RETURN_ADDRESS(), region, x, y, width, height);
+    return hookGL(
+        InterceptOp::glReadBufferRegion, &OpenGLInterceptor::cgmReadBufferRegion, QEL_RETURN_ADDRESS(), region, x, y,
+        width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReadPixels(
     int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
-    return hookGL(InterceptOp::glReadPixels, &OpenGLInterceptor::cgmReadPixels, QEL_RETURN_ADDRESS(), x, y, width, height, format, type, pixels);
+    return hookGL(
+        InterceptOp::glReadPixels, &OpenGLInterceptor::cgmReadPixels, QEL_RETURN_ADDRESS(), x, y, width, height,
+        format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReadVideoPixelsSUN(
     int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
-    return hookGL(InterceptOp::glReadVideoPixelsSUN, &OpenGLInterceptor::cgmReadVideoPixelsSUN, QEL_RETURN_ADDRESS(), x, y, width, height, format, type, pixels);
+    return hookGL(
+        InterceptOp::glReadVideoPixelsSUN, &OpenGLInterceptor::cgmReadVideoPixelsSUN, QEL_RETURN_ADDRESS(), x, y,
+        width, height, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRectd(double x1, double y1, double x2, double y2)
@@ -704,7 +851,8 @@ extern "C" void QEL_APIENTRY qel_hook_glRectsv(const short* v1, const short* v2)
 
 extern "C" void QEL_APIENTRY qel_hook_glReferencePlaneSGIX(const double* equation)
 {
-    return hookGL(InterceptOp::glReferencePlaneSGIX, &OpenGLInterceptor::cgmReferencePlaneSGIX, QEL_RETURN_ADDRESS(), equation);
+    return hookGL(
+        InterceptOp::glReferencePlaneSGIX, &OpenGLInterceptor::cgmReferencePlaneSGIX, QEL_RETURN_ADDRESS(), equation);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glRenderMode(unsigned mode)
@@ -715,154 +863,207 @@ extern "C" int QEL_APIENTRY qel_hook_glRenderMode(unsigned mode)
 extern "C" void QEL_APIENTRY qel_hook_glRenderbufferStorageEXT(
     unsigned target, unsigned internalformat, int width, int height)
 {
-    return hookGL(InterceptOp::glRenderbufferStorageEXT, &OpenGLInterceptor::cgmRenderbufferStorageEXT, QEL_RETURN_ADDRESS(), target, internalformat, width, height);
+    return hookGL(
+        InterceptOp::glRenderbufferStorageEXT, &OpenGLInterceptor::cgmRenderbufferStorageEXT, QEL_RETURN_ADDRESS(),
+        target, internalformat, width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRenderbufferStorageMultisampleCoverageNV(
     unsigned target, int coverageSamples, int colorSamples, unsigned internalformat, int width, int height)
 {
-    return hookGL(InterceptOp::glRenderbufferStorageMultisampleCoverageNV, &OpenGLInterceptor::cgmRenderbufferStorageMultisampleCoverageNV, QEL_RETURN_ADDRESS(), target, coverageSamples, colorSamples, internalformat, width, height);
+    return hookGL(
+        InterceptOp::glRenderbufferStorageMultisampleCoverageNV,
+        &OpenGLInterceptor::cgmRenderbufferStorageMultisampleCoverageNV, QEL_RETURN_ADDRESS(), target,
+        coverageSamples, colorSamples, internalformat, width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRenderbufferStorageMultisampleEXT(
     unsigned target, int samples, unsigned internalformat, int width, int height)
 {
-    return hookGL(InterceptOp::glRenderbufferStorageMultisampleEXT, &OpenGLInterceptor::cgmRenderbufferStorageMultisampleEXT, QEL_RETURN_ADDRESS(), target, samples, internalformat, width, height);
+    return hookGL(
+        InterceptOp::glRenderbufferStorageMultisampleEXT, &OpenGLInterceptor::cgmRenderbufferStorageMultisampleEXT,
+        QEL_RETURN_ADDRESS(), target, samples, internalformat, width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodePointerSUN(unsigned type, int stride, const void** pointer)
 {
-    return hookGL(InterceptOp::glReplacementCodePointerSUN, &OpenGLInterceptor::cgmReplacementCodePointerSUN, QEL_RETURN_ADDRESS(), type, stride, pointer);
+    return hookGL(
+        InterceptOp::glReplacementCodePointerSUN, &OpenGLInterceptor::cgmReplacementCodePointerSUN,
+        QEL_RETURN_ADDRESS(), type, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeubSUN(unsigned char code)
 {
-    return hookGL(InterceptOp::glReplacementCodeubSUN, &OpenGLInterceptor::cgmReplacementCodeubSUN, QEL_RETURN_ADDRESS(), code);
+    return hookGL(
+        InterceptOp::glReplacementCodeubSUN, &OpenGLInterceptor::cgmReplacementCodeubSUN, QEL_RETURN_ADDRESS(), code);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeubvSUN(const unsigned char* code)
 {
-    return hookGL(InterceptOp::glReplacementCodeubvSUN, &OpenGLInterceptor::cgmReplacementCodeubvSUN, QEL_RETURN_ADDRESS(), code);
+    return hookGL(
+        InterceptOp::glReplacementCodeubvSUN, &OpenGLInterceptor::cgmReplacementCodeubvSUN, QEL_RETURN_ADDRESS(), code);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor3fVertex3fSUN(
     unsigned rc, float r, float g, float b, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiColor3fVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiColor3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, r, g, b, x, y, z);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiColor3fVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiColor3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, r, g, b, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor3fVertex3fvSUN(
     const unsigned* rc, const float* c, const float* v)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiColor3fVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiColor3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, c, v);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiColor3fVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiColor3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, c, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor4fNormal3fVertex3fSUN(
     unsigned rc, float r, float g, float b, float a, float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiColor4fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, r, g, b, a, nx, ny, nz, x, y, z);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiColor4fNormal3fVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, r, g, b, a, nx,
+        ny, nz, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor4fNormal3fVertex3fvSUN(
     const unsigned* rc, const float* c, const float* n, const float* v)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiColor4fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, c, n, v);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiColor4fNormal3fVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, c, n, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor4ubVertex3fSUN(
     unsigned rc, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiColor4ubVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiColor4ubVertex3fSUN, QEL_RETURN_ADDRESS(), rc, r, g, b, a, x, y, z);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiColor4ubVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiColor4ubVertex3fSUN, QEL_RETURN_ADDRESS(), rc, r, g, b, a, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor4ubVertex3fvSUN(
     const unsigned* rc, const unsigned char* c, const float* v)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiColor4ubVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, c, v);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiColor4ubVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiColor4ubVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, c, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiNormal3fVertex3fSUN(
     unsigned rc, float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiNormal3fVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, nx, ny, nz, x, y, z);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiNormal3fVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, nx, ny, nz, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiNormal3fVertex3fvSUN(
     const unsigned* rc, const float* n, const float* v)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, n, v);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiNormal3fVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, n, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiSUN(unsigned code)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiSUN, &OpenGLInterceptor::cgmReplacementCodeuiSUN, QEL_RETURN_ADDRESS(), code);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiSUN, &OpenGLInterceptor::cgmReplacementCodeuiSUN, QEL_RETURN_ADDRESS(), code);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
     unsigned rc, float s, float t, float r, float g, float b, float a, float nx, float ny, float nz, float x, float y,
     float z)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, s, t,
+        r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
     const unsigned* rc, const float* tc, const float* c, const float* n, const float* v)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, tc, c, n, v);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, tc,
+        c, n, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
     unsigned rc, float s, float t, float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, s, t, nx, ny, nz, x, y, z);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, s, t, nx, ny,
+        nz, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
     const unsigned* rc, const float* tc, const float* n, const float* v)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, tc, n, v);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, tc, n, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fVertex3fSUN(
     unsigned rc, float s, float t, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiTexCoord2fVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, s, t, x, y, z);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiTexCoord2fVertex3fSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, s, t, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fVertex3fvSUN(
     const unsigned* rc, const float* tc, const float* v)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiTexCoord2fVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, tc, v);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiTexCoord2fVertex3fvSUN,
+        &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, tc, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiVertex3fSUN(unsigned rc, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiVertex3fSUN, QEL_RETURN_ADDRESS(), rc, x, y, z);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiVertex3fSUN,
+        QEL_RETURN_ADDRESS(), rc, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiVertex3fvSUN(const unsigned* rc, const float* v)
 {
-    return hookGL(InterceptOp::glReplacementCodeuiVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, v);
+    return hookGL(
+        InterceptOp::glReplacementCodeuiVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiVertex3fvSUN,
+        QEL_RETURN_ADDRESS(), rc, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuivSUN(const unsigned* code)
 {
-    return hookGL(InterceptOp::glReplacementCodeuivSUN, &OpenGLInterceptor::cgmReplacementCodeuivSUN, QEL_RETURN_ADDRESS(), code);
+    return hookGL(
+        InterceptOp::glReplacementCodeuivSUN, &OpenGLInterceptor::cgmReplacementCodeuivSUN, QEL_RETURN_ADDRESS(), code);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeusSUN(unsigned short code)
 {
-    return hookGL(InterceptOp::glReplacementCodeusSUN, &OpenGLInterceptor::cgmReplacementCodeusSUN, QEL_RETURN_ADDRESS(), code);
+    return hookGL(
+        InterceptOp::glReplacementCodeusSUN, &OpenGLInterceptor::cgmReplacementCodeusSUN, QEL_RETURN_ADDRESS(), code);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeusvSUN(const unsigned short* code)
 {
-    return hookGL(InterceptOp::glReplacementCodeusvSUN, &OpenGLInterceptor::cgmReplacementCodeusvSUN, QEL_RETURN_ADDRESS(), code);
+    return hookGL(
+        InterceptOp::glReplacementCodeusvSUN, &OpenGLInterceptor::cgmReplacementCodeusvSUN, QEL_RETURN_ADDRESS(), code);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRequestResidentProgramsNV(int n, const unsigned* programs)
 {
-    return hookGL(InterceptOp::glRequestResidentProgramsNV, &OpenGLInterceptor::cgmRequestResidentProgramsNV, QEL_RETURN_ADDRESS(), n, programs);
+    return hookGL(
+        InterceptOp::glRequestResidentProgramsNV, &OpenGLInterceptor::cgmRequestResidentProgramsNV,
+        QEL_RETURN_ADDRESS(), n, programs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glResetHistogram(unsigned target)
@@ -872,7 +1073,8 @@ extern "C" void QEL_APIENTRY qel_hook_glResetHistogram(unsigned target)
 
 extern "C" void QEL_APIENTRY qel_hook_glResetHistogramEXT(unsigned target)
 {
-    return hookGL(InterceptOp::glResetHistogramEXT, &OpenGLInterceptor::cgmResetHistogramEXT, QEL_RETURN_ADDRESS(), target);
+    return hookGL(
+        InterceptOp::glResetHistogramEXT, &OpenGLInterceptor::cgmResetHistogramEXT, QEL_RETURN_ADDRESS(), target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glResetMinmax(unsigned target)
@@ -902,37 +1104,45 @@ extern "C" void QEL_APIENTRY qel_hook_glRotatef(float angle, float x, float y, f
 
 extern "C" void QEL_APIENTRY qel_hook_glSampleCoverage(float value, unsigned char invert)
 {
-    return hookGL(InterceptOp::glSampleCoverage, &OpenGLInterceptor::cgmSampleCoverage, QEL_RETURN_ADDRESS(), value, invert);
+    return hookGL(
+        InterceptOp::glSampleCoverage, &OpenGLInterceptor::cgmSampleCoverage, QEL_RETURN_ADDRESS(), value, invert);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSampleCoverageARB(float value, unsigned char invert)
 {
-    return hookGL(InterceptOp::glSampleCoverageARB, &OpenGLInterceptor::cgmSampleCoverageARB, QEL_RETURN_ADDRESS(), value, invert);
+    return hookGL(
+        InterceptOp::glSampleCoverageARB, &OpenGLInterceptor::cgmSampleCoverageARB, QEL_RETURN_ADDRESS(), value,
+        invert);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSampleMapATI(unsigned dst, unsigned interp, unsigned swizzle)
 {
-    return hookGL(InterceptOp::glSampleMapATI, &OpenGLInterceptor::cgmSampleMapATI, QEL_RETURN_ADDRESS(), dst, interp, swizzle);
+    return hookGL(
+        InterceptOp::glSampleMapATI, &OpenGLInterceptor::cgmSampleMapATI, QEL_RETURN_ADDRESS(), dst, interp, swizzle);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSampleMaskEXT(float value, unsigned char invert)
 {
-    return hookGL(InterceptOp::glSampleMaskEXT, &OpenGLInterceptor::cgmSampleMaskEXT, QEL_RETURN_ADDRESS(), value, invert);
+    return hookGL(
+        InterceptOp::glSampleMaskEXT, &OpenGLInterceptor::cgmSampleMaskEXT, QEL_RETURN_ADDRESS(), value, invert);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSampleMaskSGIS(float value, unsigned char invert)
 {
-    return hookGL(InterceptOp::glSampleMaskSGIS, &OpenGLInterceptor::cgmSampleMaskSGIS, QEL_RETURN_ADDRESS(), value, invert);
+    return hookGL(
+        InterceptOp::glSampleMaskSGIS, &OpenGLInterceptor::cgmSampleMaskSGIS, QEL_RETURN_ADDRESS(), value, invert);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSamplePatternEXT(unsigned pattern)
 {
-    return hookGL(InterceptOp::glSamplePatternEXT, &OpenGLInterceptor::cgmSamplePatternEXT, QEL_RETURN_ADDRESS(), pattern);
+    return hookGL(
+        InterceptOp::glSamplePatternEXT, &OpenGLInterceptor::cgmSamplePatternEXT, QEL_RETURN_ADDRESS(), pattern);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSamplePatternSGIS(unsigned pattern)
 {
-    return hookGL(InterceptOp::glSamplePatternSGIS, &OpenGLInterceptor::cgmSamplePatternSGIS, QEL_RETURN_ADDRESS(), pattern);
+    return hookGL(
+        InterceptOp::glSamplePatternSGIS, &OpenGLInterceptor::cgmSamplePatternSGIS, QEL_RETURN_ADDRESS(), pattern);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glScaled(double x, double y, double z)
@@ -952,213 +1162,275 @@ extern "C" void QEL_APIENTRY qel_hook_glScissor(int x, int y, int width, int hei
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3b(signed char red, signed char green, signed char blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3b, &OpenGLInterceptor::cgmSecondaryColor3b, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3b, &OpenGLInterceptor::cgmSecondaryColor3b, QEL_RETURN_ADDRESS(), red, green,
+        blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3bEXT(signed char red, signed char green, signed char blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3bEXT, &OpenGLInterceptor::cgmSecondaryColor3bEXT, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3bEXT, &OpenGLInterceptor::cgmSecondaryColor3bEXT, QEL_RETURN_ADDRESS(), red,
+        green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3bv(const signed char* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3bv, &OpenGLInterceptor::cgmSecondaryColor3bv, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3bv, &OpenGLInterceptor::cgmSecondaryColor3bv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3bvEXT(const signed char* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3bvEXT, &OpenGLInterceptor::cgmSecondaryColor3bvEXT, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3bvEXT, &OpenGLInterceptor::cgmSecondaryColor3bvEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3d(double red, double green, double blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3d, &OpenGLInterceptor::cgmSecondaryColor3d, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3d, &OpenGLInterceptor::cgmSecondaryColor3d, QEL_RETURN_ADDRESS(), red, green,
+        blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3dEXT(double red, double green, double blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3dEXT, &OpenGLInterceptor::cgmSecondaryColor3dEXT, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3dEXT, &OpenGLInterceptor::cgmSecondaryColor3dEXT, QEL_RETURN_ADDRESS(), red,
+        green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3dv(const double* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3dv, &OpenGLInterceptor::cgmSecondaryColor3dv, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3dv, &OpenGLInterceptor::cgmSecondaryColor3dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3dvEXT(const double* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3dvEXT, &OpenGLInterceptor::cgmSecondaryColor3dvEXT, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3dvEXT, &OpenGLInterceptor::cgmSecondaryColor3dvEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3f(float red, float green, float blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3f, &OpenGLInterceptor::cgmSecondaryColor3f, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3f, &OpenGLInterceptor::cgmSecondaryColor3f, QEL_RETURN_ADDRESS(), red, green,
+        blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3fEXT(float red, float green, float blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3fEXT, &OpenGLInterceptor::cgmSecondaryColor3fEXT, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3fEXT, &OpenGLInterceptor::cgmSecondaryColor3fEXT, QEL_RETURN_ADDRESS(), red,
+        green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3fv(const float* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3fv, &OpenGLInterceptor::cgmSecondaryColor3fv, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3fv, &OpenGLInterceptor::cgmSecondaryColor3fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3fvEXT(const float* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3fvEXT, &OpenGLInterceptor::cgmSecondaryColor3fvEXT, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3fvEXT, &OpenGLInterceptor::cgmSecondaryColor3fvEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3hNV(
     unsigned short red, unsigned short green, unsigned short blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3hNV, &OpenGLInterceptor::cgmSecondaryColor3hNV, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3hNV, &OpenGLInterceptor::cgmSecondaryColor3hNV, QEL_RETURN_ADDRESS(), red,
+        green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3hvNV(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3hvNV, &OpenGLInterceptor::cgmSecondaryColor3hvNV, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3hvNV, &OpenGLInterceptor::cgmSecondaryColor3hvNV, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3i(int red, int green, int blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3i, &OpenGLInterceptor::cgmSecondaryColor3i, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3i, &OpenGLInterceptor::cgmSecondaryColor3i, QEL_RETURN_ADDRESS(), red, green,
+        blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3iEXT(int red, int green, int blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3iEXT, &OpenGLInterceptor::cgmSecondaryColor3iEXT, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3iEXT, &OpenGLInterceptor::cgmSecondaryColor3iEXT, QEL_RETURN_ADDRESS(), red,
+        green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3iv(const int* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3iv, &OpenGLInterceptor::cgmSecondaryColor3iv, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3iv, &OpenGLInterceptor::cgmSecondaryColor3iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3ivEXT(const int* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3ivEXT, &OpenGLInterceptor::cgmSecondaryColor3ivEXT, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3ivEXT, &OpenGLInterceptor::cgmSecondaryColor3ivEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3s(short red, short green, short blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3s, &OpenGLInterceptor::cgmSecondaryColor3s, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3s, &OpenGLInterceptor::cgmSecondaryColor3s, QEL_RETURN_ADDRESS(), red, green,
+        blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3sEXT(short red, short green, short blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3sEXT, &OpenGLInterceptor::cgmSecondaryColor3sEXT, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3sEXT, &OpenGLInterceptor::cgmSecondaryColor3sEXT, QEL_RETURN_ADDRESS(), red,
+        green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3sv(const short* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3sv, &OpenGLInterceptor::cgmSecondaryColor3sv, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3sv, &OpenGLInterceptor::cgmSecondaryColor3sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3svEXT(const short* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3svEXT, &OpenGLInterceptor::cgmSecondaryColor3svEXT, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3svEXT, &OpenGLInterceptor::cgmSecondaryColor3svEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3ub(unsigned char red, unsigned char green, unsigned char blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3ub, &OpenGLInterceptor::cgmSecondaryColor3ub, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3ub, &OpenGLInterceptor::cgmSecondaryColor3ub, QEL_RETURN_ADDRESS(), red, green,
+        blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3ubEXT(
     unsigned char red, unsigned char green, unsigned char blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3ubEXT, &OpenGLInterceptor::cgmSecondaryColor3ubEXT, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3ubEXT, &OpenGLInterceptor::cgmSecondaryColor3ubEXT, QEL_RETURN_ADDRESS(), red,
+        green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3ubv(const unsigned char* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3ubv, &OpenGLInterceptor::cgmSecondaryColor3ubv, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3ubv, &OpenGLInterceptor::cgmSecondaryColor3ubv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3ubvEXT(const unsigned char* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3ubvEXT, &OpenGLInterceptor::cgmSecondaryColor3ubvEXT, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3ubvEXT, &OpenGLInterceptor::cgmSecondaryColor3ubvEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3ui(unsigned red, unsigned green, unsigned blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3ui, &OpenGLInterceptor::cgmSecondaryColor3ui, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3ui, &OpenGLInterceptor::cgmSecondaryColor3ui, QEL_RETURN_ADDRESS(), red, green,
+        blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3uiEXT(unsigned red, unsigned green, unsigned blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3uiEXT, &OpenGLInterceptor::cgmSecondaryColor3uiEXT, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3uiEXT, &OpenGLInterceptor::cgmSecondaryColor3uiEXT, QEL_RETURN_ADDRESS(), red,
+        green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3uiv(const unsigned* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3uiv, &OpenGLInterceptor::cgmSecondaryColor3uiv, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3uiv, &OpenGLInterceptor::cgmSecondaryColor3uiv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3uivEXT(const unsigned* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3uivEXT, &OpenGLInterceptor::cgmSecondaryColor3uivEXT, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3uivEXT, &OpenGLInterceptor::cgmSecondaryColor3uivEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3us(
     unsigned short red, unsigned short green, unsigned short blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3us, &OpenGLInterceptor::cgmSecondaryColor3us, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3us, &OpenGLInterceptor::cgmSecondaryColor3us, QEL_RETURN_ADDRESS(), red, green,
+        blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3usEXT(
     unsigned short red, unsigned short green, unsigned short blue)
 {
-    return hookGL(InterceptOp::glSecondaryColor3usEXT, &OpenGLInterceptor::cgmSecondaryColor3usEXT, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hookGL(
+        InterceptOp::glSecondaryColor3usEXT, &OpenGLInterceptor::cgmSecondaryColor3usEXT, QEL_RETURN_ADDRESS(), red,
+        green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3usv(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3usv, &OpenGLInterceptor::cgmSecondaryColor3usv, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3usv, &OpenGLInterceptor::cgmSecondaryColor3usv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3usvEXT(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glSecondaryColor3usvEXT, &OpenGLInterceptor::cgmSecondaryColor3usvEXT, QEL_RETURN_ADDRESS(), v);
+    return hookGL(
+        InterceptOp::glSecondaryColor3usvEXT, &OpenGLInterceptor::cgmSecondaryColor3usvEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColorPointer(
     int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glSecondaryColorPointer, &OpenGLInterceptor::cgmSecondaryColorPointer, QEL_RETURN_ADDRESS(), size, type, stride, pointer);
+    return hookGL(
+        InterceptOp::glSecondaryColorPointer, &OpenGLInterceptor::cgmSecondaryColorPointer, QEL_RETURN_ADDRESS(),
+        size, type, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColorPointerEXT(
     int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glSecondaryColorPointerEXT, &OpenGLInterceptor::cgmSecondaryColorPointerEXT, QEL_RETURN_ADDRESS(), size, type, stride, pointer);
+    return hookGL(
+        InterceptOp::glSecondaryColorPointerEXT, &OpenGLInterceptor::cgmSecondaryColorPointerEXT,
+        QEL_RETURN_ADDRESS(), size, type, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColorPointerListIBM(
     int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(InterceptOp::glSecondaryColorPointerListIBM, &OpenGLInterceptor::cgmSecondaryColorPointerListIBM, QEL_RETURN_ADDRESS(), size, type, stride, pointer, ptrstride);
+    return hookGL(
+        InterceptOp::glSecondaryColorPointerListIBM, &OpenGLInterceptor::cgmSecondaryColorPointerListIBM,
+        QEL_RETURN_ADDRESS(), size, type, stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSelectBuffer(int size, unsigned* buffer)
 {
-    return hookGL(InterceptOp::glSelectBuffer, &OpenGLInterceptor::cgmSelectBuffer, QEL_RETURN_ADDRESS(), size, buffer);
+    return hookGL(
+        InterceptOp::glSelectBuffer, &OpenGLInterceptor::cgmSelectBuffer, QEL_RETURN_ADDRESS(), size, buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSeparableFilter2D(
     unsigned target, unsigned internalformat, int width, int height, unsigned format, unsigned type, const void* row,
     const void* column)
 {
-    return hookGL(InterceptOp::glSeparableFilter2D, &OpenGLInterceptor::cgmSeparableFilter2D, QEL_RETURN_ADDRESS(), target, internalformat, width, height, format, type, row, column);
+    return hookGL(
+        InterceptOp::glSeparableFilter2D, &OpenGLInterceptor::cgmSeparableFilter2D, QEL_RETURN_ADDRESS(), target,
+        internalformat, width, height, format, type, row, column);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSeparableFilter2DEXT(
     unsigned target, unsigned internalformat, int width, int height, unsigned format, unsigned type, const void* row,
     const void* column)
 {
-    return hookGL(InterceptOp::glSeparableFilter2DEXT, &OpenGLInterceptor::cgmSeparableFilter2DEXT, QEL_RETURN_ADDRESS(), target, internalformat, width, height, format, type, row, column);
+    return hookGL(
+        InterceptOp::glSeparableFilter2DEXT, &OpenGLInterceptor::cgmSeparableFilter2DEXT, QEL_RETURN_ADDRESS(),
+        target, internalformat, width, height, format, type, row, column);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSetFenceAPPLE(unsigned fence)
@@ -1168,22 +1440,28 @@ extern "C" void QEL_APIENTRY qel_hook_glSetFenceAPPLE(unsigned fence)
 
 extern "C" void QEL_APIENTRY qel_hook_glSetFenceNV(unsigned fence, unsigned condition)
 {
-    return hookGL(InterceptOp::glSetFenceNV, &OpenGLInterceptor::cgmSetFenceNV, QEL_RETURN_ADDRESS(), fence, condition);
+    return hookGL(
+        InterceptOp::glSetFenceNV, &OpenGLInterceptor::cgmSetFenceNV, QEL_RETURN_ADDRESS(), fence, condition);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSetFragmentShaderConstantATI(unsigned dst, const float* value)
 {
-    return hookGL(InterceptOp::glSetFragmentShaderConstantATI, &OpenGLInterceptor::cgmSetFragmentShaderConstantATI, QEL_RETURN_ADDRESS(), dst, value);
+    return hookGL(
+        InterceptOp::glSetFragmentShaderConstantATI, &OpenGLInterceptor::cgmSetFragmentShaderConstantATI,
+        QEL_RETURN_ADDRESS(), dst, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSetInvariantEXT(unsigned id, unsigned type, const void* addr)
 {
-    return hookGL(InterceptOp::glSetInvariantEXT, &OpenGLInterceptor::cgmSetInvariantEXT, QEL_RETURN_ADDRESS(), id, type, addr);
+    return hookGL(
+        InterceptOp::glSetInvariantEXT, &OpenGLInterceptor::cgmSetInvariantEXT, QEL_RETURN_ADDRESS(), id, type, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSetLocalConstantEXT(unsigned id, unsigned type, const void* addr)
 {
-    return hookGL(InterceptOp::glSetLocalConstantEXT, &OpenGLInterceptor::cgmSetLocalConstantEXT, QEL_RETURN_ADDRESS(), id, type, addr);
+    return hookGL(
+        InterceptOp::glSetLocalConstantEXT, &OpenGLInterceptor::cgmSetLocalConstantEXT, QEL_RETURN_ADDRESS(), id,
+        type, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glShadeModel(unsigned mode)
@@ -1193,71 +1471,94 @@ extern "C" void QEL_APIENTRY qel_hook_glShadeModel(unsigned mode)
 
 extern "C" void QEL_APIENTRY qel_hook_glShaderOp1EXT(unsigned op, unsigned res, unsigned arg1)
 {
-    return hookGL(InterceptOp::glShaderOp1EXT, &OpenGLInterceptor::cgmShaderOp1EXT, QEL_RETURN_ADDRESS(), op, res, arg1);
+    return hookGL(
+        InterceptOp::glShaderOp1EXT, &OpenGLInterceptor::cgmShaderOp1EXT, QEL_RETURN_ADDRESS(), op, res, arg1);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glShaderOp2EXT(unsigned op, unsigned res, unsigned arg1, unsigned arg2)
 {
-    return hookGL(InterceptOp::glShaderOp2EXT, &OpenGLInterceptor::cgmShaderOp2EXT, QEL_RETURN_ADDRESS(), op, res, arg1, arg2);
+    return hookGL(
+        InterceptOp::glShaderOp2EXT, &OpenGLInterceptor::cgmShaderOp2EXT, QEL_RETURN_ADDRESS(), op, res, arg1, arg2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glShaderOp3EXT(
     unsigned op, unsigned res, unsigned arg1, unsigned arg2, unsigned arg3)
 {
-    return hookGL(InterceptOp::glShaderOp3EXT, &OpenGLInterceptor::cgmShaderOp3EXT, QEL_RETURN_ADDRESS(), op, res, arg1, arg2, arg3);
+    return hookGL(
+        InterceptOp::glShaderOp3EXT, &OpenGLInterceptor::cgmShaderOp3EXT, QEL_RETURN_ADDRESS(), op, res, arg1, arg2,
+        arg3);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glShaderSource(
     unsigned shader, int count, const char* const* string, const int* length)
 {
-    return hookGL(InterceptOp::glShaderSource, &OpenGLInterceptor::cgmShaderSource, QEL_RETURN_ADDRESS(), shader, count, string, length);
+    return hookGL(
+        InterceptOp::glShaderSource, &OpenGLInterceptor::cgmShaderSource, QEL_RETURN_ADDRESS(), shader, count, string,
+        length);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glShaderSourceARB(
     unsigned shaderObj, int count, const char** string, const int* length)
 {
-    return hookGL(InterceptOp::glShaderSourceARB, &OpenGLInterceptor::cgmShaderSourceARB, QEL_RETURN_ADDRESS(), shaderObj, count, string, length);
+    return hookGL(
+        InterceptOp::glShaderSourceARB, &OpenGLInterceptor::cgmShaderSourceARB, QEL_RETURN_ADDRESS(), shaderObj,
+        count, string, length);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSharpenTexFuncSGIS(unsigned target, int n, const float* points)
 {
-    return hookGL(InterceptOp::glSharpenTexFuncSGIS, &OpenGLInterceptor::cgmSharpenTexFuncSGIS, QEL_RETURN_ADDRESS(), target, n, points);
+    return hookGL(
+        InterceptOp::glSharpenTexFuncSGIS, &OpenGLInterceptor::cgmSharpenTexFuncSGIS, QEL_RETURN_ADDRESS(), target, n,
+        points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSpriteParameterfSGIX(unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glSpriteParameterfSGIX, &OpenGLInterceptor::cgmSpriteParameterfSGIX, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glSpriteParameterfSGIX, &OpenGLInterceptor::cgmSpriteParameterfSGIX, QEL_RETURN_ADDRESS(), pname,
+        param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSpriteParameterfvSGIX(unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glSpriteParameterfvSGIX, &OpenGLInterceptor::cgmSpriteParameterfvSGIX, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glSpriteParameterfvSGIX, &OpenGLInterceptor::cgmSpriteParameterfvSGIX, QEL_RETURN_ADDRESS(),
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSpriteParameteriSGIX(unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glSpriteParameteriSGIX, &OpenGLInterceptor::cgmSpriteParameteriSGIX, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glSpriteParameteriSGIX, &OpenGLInterceptor::cgmSpriteParameteriSGIX, QEL_RETURN_ADDRESS(), pname,
+        param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSpriteParameterivSGIX(unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glSpriteParameterivSGIX, &OpenGLInterceptor::cgmSpriteParameterivSGIX, QEL_RETURN_ADDRESS(), pname, params);
+    return hookGL(
+        InterceptOp::glSpriteParameterivSGIX, &OpenGLInterceptor::cgmSpriteParameterivSGIX, QEL_RETURN_ADDRESS(),
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilFunc(unsigned func, int ref, unsigned mask)
 {
-    return hookGL(InterceptOp::glStencilFunc, &OpenGLInterceptor::cgmStencilFunc, QEL_RETURN_ADDRESS(), func, ref, mask);
+    return hookGL(
+        InterceptOp::glStencilFunc, &OpenGLInterceptor::cgmStencilFunc, QEL_RETURN_ADDRESS(), func, ref, mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilFuncSeparate(unsigned face, unsigned func, int ref, unsigned mask)
 {
-    return hookGL(InterceptOp::glStencilFuncSeparate, &OpenGLInterceptor::cgmStencilFuncSeparate, QEL_RETURN_ADDRESS(), face, func, ref, mask);
+    return hookGL(
+        InterceptOp::glStencilFuncSeparate, &OpenGLInterceptor::cgmStencilFuncSeparate, QEL_RETURN_ADDRESS(), face,
+        func, ref, mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilFuncSeparateATI(
     unsigned frontfunc, unsigned backfunc, int ref, unsigned mask)
 {
-    return hookGL(InterceptOp::glStencilFuncSeparateATI, &OpenGLInterceptor::cgmStencilFuncSeparateATI, QEL_RETURN_ADDRESS(), frontfunc, backfunc, ref, mask);
+    return hookGL(
+        InterceptOp::glStencilFuncSeparateATI, &OpenGLInterceptor::cgmStencilFuncSeparateATI, QEL_RETURN_ADDRESS(),
+        frontfunc, backfunc, ref, mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilMask(unsigned mask)
@@ -1267,29 +1568,38 @@ extern "C" void QEL_APIENTRY qel_hook_glStencilMask(unsigned mask)
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilMaskSeparate(unsigned face, unsigned mask)
 {
-    return hookGL(InterceptOp::glStencilMaskSeparate, &OpenGLInterceptor::cgmStencilMaskSeparate, QEL_RETURN_ADDRESS(), face, mask);
+    return hookGL(
+        InterceptOp::glStencilMaskSeparate, &OpenGLInterceptor::cgmStencilMaskSeparate, QEL_RETURN_ADDRESS(), face,
+        mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilOp(unsigned fail, unsigned zfail, unsigned zpass)
 {
-    return hookGL(InterceptOp::glStencilOp, &OpenGLInterceptor::cgmStencilOp, QEL_RETURN_ADDRESS(), fail, zfail, zpass);
+    return hookGL(
+        InterceptOp::glStencilOp, &OpenGLInterceptor::cgmStencilOp, QEL_RETURN_ADDRESS(), fail, zfail, zpass);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilOpSeparate(
     unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
-    return hookGL(InterceptOp::glStencilOpSeparate, &OpenGLInterceptor::cgmStencilOpSeparate, QEL_RETURN_ADDRESS(), face, sfail, dpfail, dppass);
+    return hookGL(
+        InterceptOp::glStencilOpSeparate, &OpenGLInterceptor::cgmStencilOpSeparate, QEL_RETURN_ADDRESS(), face, sfail,
+        dpfail, dppass);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilOpSeparateATI(
     unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
-    return hookGL(InterceptOp::glStencilOpSeparateATI, &OpenGLInterceptor::cgmStencilOpSeparateATI, QEL_RETURN_ADDRESS(), face, sfail, dpfail, dppass);
+    return hookGL(
+        InterceptOp::glStencilOpSeparateATI, &OpenGLInterceptor::cgmStencilOpSeparateATI, QEL_RETURN_ADDRESS(), face,
+        sfail, dpfail, dppass);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStringMarkerGREMEDY(int len, const void* string)
 {
-    return hookGL(InterceptOp::glStringMarkerGREMEDY, &OpenGLInterceptor::cgmStringMarkerGREMEDY, QEL_RETURN_ADDRESS(), len, string);
+    return hookGL(
+        InterceptOp::glStringMarkerGREMEDY, &OpenGLInterceptor::cgmStringMarkerGREMEDY, QEL_RETURN_ADDRESS(), len,
+        string);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSwapAPPLE(void)
@@ -1300,17 +1610,22 @@ extern "C" void QEL_APIENTRY qel_hook_glSwapAPPLE(void)
 extern "C" void QEL_APIENTRY qel_hook_glSwizzleEXT(
     unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ, unsigned outW)
 {
-    return hookGL(InterceptOp::glSwizzleEXT, &OpenGLInterceptor::cgmSwizzleEXT, QEL_RETURN_ADDRESS(), res, in, outX, outY, outZ, outW);
+    return hookGL(
+        InterceptOp::glSwizzleEXT, &OpenGLInterceptor::cgmSwizzleEXT, QEL_RETURN_ADDRESS(), res, in, outX, outY, outZ,
+        outW);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTagSampleBufferSGIX(void)
 {
-    return hookGL(InterceptOp::glTagSampleBufferSGIX, &OpenGLInterceptor::cgmTagSampleBufferSGIX, QEL_RETURN_ADDRESS());
+    return hookGL(
+        InterceptOp::glTagSampleBufferSGIX, &OpenGLInterceptor::cgmTagSampleBufferSGIX, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTangentPointerEXT(unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glTangentPointerEXT, &OpenGLInterceptor::cgmTangentPointerEXT, QEL_RETURN_ADDRESS(), type, stride, pointer);
+    return hookGL(
+        InterceptOp::glTangentPointerEXT, &OpenGLInterceptor::cgmTangentPointerEXT, QEL_RETURN_ADDRESS(), type,
+        stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTbufferMask3DFX(unsigned mask)
@@ -1330,22 +1645,29 @@ extern "C" unsigned char QEL_APIENTRY qel_hook_glTestFenceNV(unsigned fence)
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glTestObjectAPPLE(unsigned object, unsigned name)
 {
-    return hookGL(InterceptOp::glTestObjectAPPLE, &OpenGLInterceptor::cgmTestObjectAPPLE, QEL_RETURN_ADDRESS(), object, name);
+    return hookGL(
+        InterceptOp::glTestObjectAPPLE, &OpenGLInterceptor::cgmTestObjectAPPLE, QEL_RETURN_ADDRESS(), object, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexBufferEXT(unsigned target, unsigned internalformat, unsigned buffer)
 {
-    return hookGL(InterceptOp::glTexBufferEXT, &OpenGLInterceptor::cgmTexBufferEXT, QEL_RETURN_ADDRESS(), target, internalformat, buffer);
+    return hookGL(
+        InterceptOp::glTexBufferEXT, &OpenGLInterceptor::cgmTexBufferEXT, QEL_RETURN_ADDRESS(), target,
+        internalformat, buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexBumpParameterfvATI(unsigned pname, const float* param)
 {
-    return hookGL(InterceptOp::glTexBumpParameterfvATI, &OpenGLInterceptor::cgmTexBumpParameterfvATI, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glTexBumpParameterfvATI, &OpenGLInterceptor::cgmTexBumpParameterfvATI, QEL_RETURN_ADDRESS(),
+        pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexBumpParameterivATI(unsigned pname, const int* param)
 {
-    return hookGL(InterceptOp::glTexBumpParameterivATI, &OpenGLInterceptor::cgmTexBumpParameterivATI, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glTexBumpParameterivATI, &OpenGLInterceptor::cgmTexBumpParameterivATI, QEL_RETURN_ADDRESS(),
+        pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord1d(double s)
@@ -1416,58 +1738,79 @@ extern "C" void QEL_APIENTRY qel_hook_glTexCoord2f(float s, float t)
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor3fVertex3fSUN(
     float s, float t, float r, float g, float b, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glTexCoord2fColor3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor3fVertex3fSUN, QEL_RETURN_ADDRESS(), s, t, r, g, b, x, y, z);
+    return hookGL(
+        InterceptOp::glTexCoord2fColor3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor3fVertex3fSUN,
+        QEL_RETURN_ADDRESS(), s, t, r, g, b, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor3fVertex3fvSUN(const float* tc, const float* c, const float* v)
 {
-    return hookGL(InterceptOp::glTexCoord2fColor3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor3fVertex3fvSUN, QEL_RETURN_ADDRESS(), tc, c, v);
+    return hookGL(
+        InterceptOp::glTexCoord2fColor3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor3fVertex3fvSUN,
+        QEL_RETURN_ADDRESS(), tc, c, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor4fNormal3fVertex3fSUN(
     float s, float t, float r, float g, float b, float a, float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glTexCoord2fColor4fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor4fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    return hookGL(
+        InterceptOp::glTexCoord2fColor4fNormal3fVertex3fSUN,
+        &OpenGLInterceptor::cgmTexCoord2fColor4fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), s, t, r, g, b, a, nx, ny,
+        nz, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor4fNormal3fVertex3fvSUN(
     const float* tc, const float* c, const float* n, const float* v)
 {
-    return hookGL(InterceptOp::glTexCoord2fColor4fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor4fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), tc, c, n, v);
+    return hookGL(
+        InterceptOp::glTexCoord2fColor4fNormal3fVertex3fvSUN,
+        &OpenGLInterceptor::cgmTexCoord2fColor4fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), tc, c, n, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor4ubVertex3fSUN(
     float s, float t, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glTexCoord2fColor4ubVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor4ubVertex3fSUN, QEL_RETURN_ADDRESS(), s, t, r, g, b, a, x, y, z);
+    return hookGL(
+        InterceptOp::glTexCoord2fColor4ubVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor4ubVertex3fSUN,
+        QEL_RETURN_ADDRESS(), s, t, r, g, b, a, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor4ubVertex3fvSUN(
     const float* tc, const unsigned char* c, const float* v)
 {
-    return hookGL(InterceptOp::glTexCoord2fColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor4ubVertex3fvSUN, QEL_RETURN_ADDRESS(), tc, c, v);
+    return hookGL(
+        InterceptOp::glTexCoord2fColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor4ubVertex3fvSUN,
+        QEL_RETURN_ADDRESS(), tc, c, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fNormal3fVertex3fSUN(
     float s, float t, float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glTexCoord2fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), s, t, nx, ny, nz, x, y, z);
+    return hookGL(
+        InterceptOp::glTexCoord2fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fNormal3fVertex3fSUN,
+        QEL_RETURN_ADDRESS(), s, t, nx, ny, nz, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fNormal3fVertex3fvSUN(
     const float* tc, const float* n, const float* v)
 {
-    return hookGL(InterceptOp::glTexCoord2fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), tc, n, v);
+    return hookGL(
+        InterceptOp::glTexCoord2fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fNormal3fVertex3fvSUN,
+        QEL_RETURN_ADDRESS(), tc, n, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fVertex3fSUN(float s, float t, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glTexCoord2fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fVertex3fSUN, QEL_RETURN_ADDRESS(), s, t, x, y, z);
+    return hookGL(
+        InterceptOp::glTexCoord2fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fVertex3fSUN, QEL_RETURN_ADDRESS(), s,
+        t, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fVertex3fvSUN(const float* tc, const float* v)
 {
-    return hookGL(InterceptOp::glTexCoord2fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fVertex3fvSUN, QEL_RETURN_ADDRESS(), tc, v);
+    return hookGL(
+        InterceptOp::glTexCoord2fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fVertex3fvSUN, QEL_RETURN_ADDRESS(),
+        tc, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fv(const float* v)
@@ -1574,24 +1917,33 @@ extern "C" void QEL_APIENTRY qel_hook_glTexCoord4fColor4fNormal3fVertex4fSUN(
     float s, float t, float p, float q, float r, float g, float b, float a, float nx, float ny, float nz, float x,
     float y, float z, float w)
 {
-    return hookGL(InterceptOp::glTexCoord4fColor4fNormal3fVertex4fSUN, &OpenGLInterceptor::cgmTexCoord4fColor4fNormal3fVertex4fSUN, QEL_RETURN_ADDRESS(), s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
+    return hookGL(
+        InterceptOp::glTexCoord4fColor4fNormal3fVertex4fSUN,
+        &OpenGLInterceptor::cgmTexCoord4fColor4fNormal3fVertex4fSUN, QEL_RETURN_ADDRESS(), s, t, p, q, r, g, b, a, nx,
+        ny, nz, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4fColor4fNormal3fVertex4fvSUN(
     const float* tc, const float* c, const float* n, const float* v)
 {
-    return hookGL(InterceptOp::glTexCoord4fColor4fNormal3fVertex4fvSUN, &OpenGLInterceptor::cgmTexCoord4fColor4fNormal3fVertex4fvSUN, QEL_RETURN_ADDRESS(), tc, c, n, v);
+    return hookGL(
+        InterceptOp::glTexCoord4fColor4fNormal3fVertex4fvSUN,
+        &OpenGLInterceptor::cgmTexCoord4fColor4fNormal3fVertex4fvSUN, QEL_RETURN_ADDRESS(), tc, c, n, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4fVertex4fSUN(
     float s, float t, float p, float q, float x, float y, float z, float w)
 {
-    return hookGL(InterceptOp::glTexCoord4fVertex4fSUN, &OpenGLInterceptor::cgmTexCoord4fVertex4fSUN, QEL_RETURN_ADDRESS(), s, t, p, q, x, y, z, w);
+    return hookGL(
+        InterceptOp::glTexCoord4fVertex4fSUN, &OpenGLInterceptor::cgmTexCoord4fVertex4fSUN, QEL_RETURN_ADDRESS(), s,
+        t, p, q, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4fVertex4fvSUN(const float* tc, const float* v)
 {
-    return hookGL(InterceptOp::glTexCoord4fVertex4fvSUN, &OpenGLInterceptor::cgmTexCoord4fVertex4fvSUN, QEL_RETURN_ADDRESS(), tc, v);
+    return hookGL(
+        InterceptOp::glTexCoord4fVertex4fvSUN, &OpenGLInterceptor::cgmTexCoord4fVertex4fvSUN, QEL_RETURN_ADDRESS(),
+        tc, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4fv(const float* v)
@@ -1632,24 +1984,32 @@ extern "C" void QEL_APIENTRY qel_hook_glTexCoord4sv(const short* v)
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoordPointer(int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glTexCoordPointer, &OpenGLInterceptor::cgmTexCoordPointer, QEL_RETURN_ADDRESS(), size, type, stride, pointer);
+    return hookGL(
+        InterceptOp::glTexCoordPointer, &OpenGLInterceptor::cgmTexCoordPointer, QEL_RETURN_ADDRESS(), size, type,
+        stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoordPointerEXT(
     int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return hookGL(InterceptOp::glTexCoordPointerEXT, &OpenGLInterceptor::cgmTexCoordPointerEXT, QEL_RETURN_ADDRESS(), size, type, stride, count, pointer);
+    return hookGL(
+        InterceptOp::glTexCoordPointerEXT, &OpenGLInterceptor::cgmTexCoordPointerEXT, QEL_RETURN_ADDRESS(), size,
+        type, stride, count, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoordPointerListIBM(
     int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(InterceptOp::glTexCoordPointerListIBM, &OpenGLInterceptor::cgmTexCoordPointerListIBM, QEL_RETURN_ADDRESS(), size, type, stride, pointer, ptrstride);
+    return hookGL(
+        InterceptOp::glTexCoordPointerListIBM, &OpenGLInterceptor::cgmTexCoordPointerListIBM, QEL_RETURN_ADDRESS(),
+        size, type, stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoordPointervINTEL(int size, unsigned type, const void** pointer)
 {
-    return hookGL(InterceptOp::glTexCoordPointervINTEL, &OpenGLInterceptor::cgmTexCoordPointervINTEL, QEL_RETURN_ADDRESS(), size, type, pointer);
+    return hookGL(
+        InterceptOp::glTexCoordPointervINTEL, &OpenGLInterceptor::cgmTexCoordPointervINTEL, QEL_RETURN_ADDRESS(),
+        size, type, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexEnvf(unsigned target, unsigned pname, float param)
@@ -1659,7 +2019,8 @@ extern "C" void QEL_APIENTRY qel_hook_glTexEnvf(unsigned target, unsigned pname,
 
 extern "C" void QEL_APIENTRY qel_hook_glTexEnvfv(unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glTexEnvfv, &OpenGLInterceptor::cgmTexEnvfv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glTexEnvfv, &OpenGLInterceptor::cgmTexEnvfv, QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexEnvi(unsigned target, unsigned pname, int param)
@@ -1669,13 +2030,16 @@ extern "C" void QEL_APIENTRY qel_hook_glTexEnvi(unsigned target, unsigned pname,
 
 extern "C" void QEL_APIENTRY qel_hook_glTexEnviv(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glTexEnviv, &OpenGLInterceptor::cgmTexEnviv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glTexEnviv, &OpenGLInterceptor::cgmTexEnviv, QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexFilterFuncSGIS(
     unsigned target, unsigned filter, int n, const float* weights)
 {
-    return hookGL(InterceptOp::glTexFilterFuncSGIS, &OpenGLInterceptor::cgmTexFilterFuncSGIS, QEL_RETURN_ADDRESS(), target, filter, n, weights);
+    return hookGL(
+        InterceptOp::glTexFilterFuncSGIS, &OpenGLInterceptor::cgmTexFilterFuncSGIS, QEL_RETURN_ADDRESS(), target,
+        filter, n, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexGend(unsigned coord, unsigned pname, double param)
@@ -1685,7 +2049,8 @@ extern "C" void QEL_APIENTRY qel_hook_glTexGend(unsigned coord, unsigned pname, 
 
 extern "C" void QEL_APIENTRY qel_hook_glTexGendv(unsigned coord, unsigned pname, const double* params)
 {
-    return hookGL(InterceptOp::glTexGendv, &OpenGLInterceptor::cgmTexGendv, QEL_RETURN_ADDRESS(), coord, pname, params);
+    return hookGL(
+        InterceptOp::glTexGendv, &OpenGLInterceptor::cgmTexGendv, QEL_RETURN_ADDRESS(), coord, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexGenf(unsigned coord, unsigned pname, float param)
@@ -1695,7 +2060,8 @@ extern "C" void QEL_APIENTRY qel_hook_glTexGenf(unsigned coord, unsigned pname, 
 
 extern "C" void QEL_APIENTRY qel_hook_glTexGenfv(unsigned coord, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glTexGenfv, &OpenGLInterceptor::cgmTexGenfv, QEL_RETURN_ADDRESS(), coord, pname, params);
+    return hookGL(
+        InterceptOp::glTexGenfv, &OpenGLInterceptor::cgmTexGenfv, QEL_RETURN_ADDRESS(), coord, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexGeni(unsigned coord, unsigned pname, int param)
@@ -1705,129 +2071,168 @@ extern "C" void QEL_APIENTRY qel_hook_glTexGeni(unsigned coord, unsigned pname, 
 
 extern "C" void QEL_APIENTRY qel_hook_glTexGeniv(unsigned coord, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glTexGeniv, &OpenGLInterceptor::cgmTexGeniv, QEL_RETURN_ADDRESS(), coord, pname, params);
+    return hookGL(
+        InterceptOp::glTexGeniv, &OpenGLInterceptor::cgmTexGeniv, QEL_RETURN_ADDRESS(), coord, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexImage1D(
     unsigned target, int level, int internalformat, int width, int border, unsigned format, unsigned type,
     const void* pixels)
 {
-    return hookGL(InterceptOp::glTexImage1D, &OpenGLInterceptor::cgmTexImage1D, QEL_RETURN_ADDRESS(), target, level, internalformat, width, border, format, type, pixels);
+    return hookGL(
+        InterceptOp::glTexImage1D, &OpenGLInterceptor::cgmTexImage1D, QEL_RETURN_ADDRESS(), target, level,
+        internalformat, width, border, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexImage2D(
     unsigned target, int level, int internalformat, int width, int height, int border, unsigned format, unsigned type,
     const void* pixels)
 {
-    return hookGL(InterceptOp::glTexImage2D, &OpenGLInterceptor::cgmTexImage2D, QEL_RETURN_ADDRESS(), target, level, internalformat, width, height, border, format, type, pixels);
+    return hookGL(
+        InterceptOp::glTexImage2D, &OpenGLInterceptor::cgmTexImage2D, QEL_RETURN_ADDRESS(), target, level,
+        internalformat, width, height, border, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexImage3D(
     unsigned target, int level, int internalformat, int width, int height, int depth, int border, unsigned format,
     unsigned type, const void* pixels)
 {
-    return hookGL(InterceptOp::glTexImage3D, &OpenGLInterceptor::cgmTexImage3D, QEL_RETURN_ADDRESS(), target, level, internalformat, width, height, depth, border, format, type, pixels);
+    return hookGL(
+        InterceptOp::glTexImage3D, &OpenGLInterceptor::cgmTexImage3D, QEL_RETURN_ADDRESS(), target, level,
+        internalformat, width, height, depth, border, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexImage3DEXT(
     unsigned target, int level, unsigned internalformat, int width, int height, int depth, int border,
     unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(InterceptOp::glTexImage3DEXT, &OpenGLInterceptor::cgmTexImage3DEXT, QEL_RETURN_ADDRESS(), target, level, internalformat, width, height, depth, border, format, type, pixels);
+    return hookGL(
+        InterceptOp::glTexImage3DEXT, &OpenGLInterceptor::cgmTexImage3DEXT, QEL_RETURN_ADDRESS(), target, level,
+        internalformat, width, height, depth, border, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexImage4DSGIS(
     unsigned target, int level, unsigned internalformat, int width, int height, int depth, int size4d, int border,
     unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(InterceptOp::glTexImage4DSGIS, &OpenGLInterceptor::cgmTexImage4DSGIS, QEL_RETURN_ADDRESS(), target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
+    return hookGL(
+        InterceptOp::glTexImage4DSGIS, &OpenGLInterceptor::cgmTexImage4DSGIS, QEL_RETURN_ADDRESS(), target, level,
+        internalformat, width, height, depth, size4d, border, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexParameterIivEXT(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glTexParameterIivEXT, &OpenGLInterceptor::cgmTexParameterIivEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glTexParameterIivEXT, &OpenGLInterceptor::cgmTexParameterIivEXT, QEL_RETURN_ADDRESS(), target,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexParameterIuivEXT(unsigned target, unsigned pname, const unsigned* params)
 {
-    return hookGL(InterceptOp::glTexParameterIuivEXT, &OpenGLInterceptor::cgmTexParameterIuivEXT, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glTexParameterIuivEXT, &OpenGLInterceptor::cgmTexParameterIuivEXT, QEL_RETURN_ADDRESS(), target,
+        pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexParameterf(unsigned target, unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glTexParameterf, &OpenGLInterceptor::cgmTexParameterf, QEL_RETURN_ADDRESS(), target, pname, param);
+    return hookGL(
+        InterceptOp::glTexParameterf, &OpenGLInterceptor::cgmTexParameterf, QEL_RETURN_ADDRESS(), target, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexParameterfv(unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glTexParameterfv, &OpenGLInterceptor::cgmTexParameterfv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glTexParameterfv, &OpenGLInterceptor::cgmTexParameterfv, QEL_RETURN_ADDRESS(), target, pname,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexParameteri(unsigned target, unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glTexParameteri, &OpenGLInterceptor::cgmTexParameteri, QEL_RETURN_ADDRESS(), target, pname, param);
+    return hookGL(
+        InterceptOp::glTexParameteri, &OpenGLInterceptor::cgmTexParameteri, QEL_RETURN_ADDRESS(), target, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexParameteriv(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glTexParameteriv, &OpenGLInterceptor::cgmTexParameteriv, QEL_RETURN_ADDRESS(), target, pname, params);
+    return hookGL(
+        InterceptOp::glTexParameteriv, &OpenGLInterceptor::cgmTexParameteriv, QEL_RETURN_ADDRESS(), target, pname,
+        params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexScissorFuncINTEL(unsigned target, unsigned lfunc, unsigned hfunc)
 {
-    return hookGL(InterceptOp::glTexScissorFuncINTEL, &OpenGLInterceptor::cgmTexScissorFuncINTEL, QEL_RETURN_ADDRESS(), target, lfunc, hfunc);
+    return hookGL(
+        InterceptOp::glTexScissorFuncINTEL, &OpenGLInterceptor::cgmTexScissorFuncINTEL, QEL_RETURN_ADDRESS(), target,
+        lfunc, hfunc);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexScissorINTEL(unsigned target, float tlow, float thigh)
 {
-    return hookGL(InterceptOp::glTexScissorINTEL, &OpenGLInterceptor::cgmTexScissorINTEL, QEL_RETURN_ADDRESS(), target, tlow, thigh);
+    return hookGL(
+        InterceptOp::glTexScissorINTEL, &OpenGLInterceptor::cgmTexScissorINTEL, QEL_RETURN_ADDRESS(), target, tlow,
+        thigh);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexSubImage1D(
     unsigned target, int level, int xoffset, int width, unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(InterceptOp::glTexSubImage1D, &OpenGLInterceptor::cgmTexSubImage1D, QEL_RETURN_ADDRESS(), target, level, xoffset, width, format, type, pixels);
+    return hookGL(
+        InterceptOp::glTexSubImage1D, &OpenGLInterceptor::cgmTexSubImage1D, QEL_RETURN_ADDRESS(), target, level,
+        xoffset, width, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexSubImage1DEXT(
     unsigned target, int level, int xoffset, int width, unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(InterceptOp::glTexSubImage1DEXT, &OpenGLInterceptor::cgmTexSubImage1DEXT, QEL_RETURN_ADDRESS(), target, level, xoffset, width, format, type, pixels);
+    return hookGL(
+        InterceptOp::glTexSubImage1DEXT, &OpenGLInterceptor::cgmTexSubImage1DEXT, QEL_RETURN_ADDRESS(), target, level,
+        xoffset, width, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexSubImage2D(
     unsigned target, int level, int xoffset, int yoffset, int width, int height, unsigned format, unsigned type,
     const void* pixels)
 {
-    return hookGL(InterceptOp::glTexSubImage2D, &OpenGLInterceptor::cgmTexSubImage2D, QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, width, height, format, type, pixels);
+    return hookGL(
+        InterceptOp::glTexSubImage2D, &OpenGLInterceptor::cgmTexSubImage2D, QEL_RETURN_ADDRESS(), target, level,
+        xoffset, yoffset, width, height, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexSubImage2DEXT(
     unsigned target, int level, int xoffset, int yoffset, int width, int height, unsigned format, unsigned type,
     const void* pixels)
 {
-    return hookGL(InterceptOp::glTexSubImage2DEXT, &OpenGLInterceptor::cgmTexSubImage2DEXT, QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, width, height, format, type, pixels);
+    return hookGL(
+        InterceptOp::glTexSubImage2DEXT, &OpenGLInterceptor::cgmTexSubImage2DEXT, QEL_RETURN_ADDRESS(), target, level,
+        xoffset, yoffset, width, height, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexSubImage3D(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int width, int height, int depth,
     unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(InterceptOp::glTexSubImage3D, &OpenGLInterceptor::cgmTexSubImage3D, QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    return hookGL(
+        InterceptOp::glTexSubImage3D, &OpenGLInterceptor::cgmTexSubImage3D, QEL_RETURN_ADDRESS(), target, level,
+        xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexSubImage3DEXT(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int width, int height, int depth,
     unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(InterceptOp::glTexSubImage3DEXT, &OpenGLInterceptor::cgmTexSubImage3DEXT, QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    return hookGL(
+        InterceptOp::glTexSubImage3DEXT, &OpenGLInterceptor::cgmTexSubImage3DEXT, QEL_RETURN_ADDRESS(), target, level,
+        xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexSubImage4DSGIS(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int woffset, int width, int height, int depth,
     int size4d, unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(InterceptOp::glTexSubImage4DSGIS, &OpenGLInterceptor::cgmTexSubImage4DSGIS, QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
+    return hookGL(
+        InterceptOp::glTexSubImage4DSGIS, &OpenGLInterceptor::cgmTexSubImage4DSGIS, QEL_RETURN_ADDRESS(), target,
+        level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTextureFogSGIX(unsigned pname)
@@ -1837,39 +2242,50 @@ extern "C" void QEL_APIENTRY qel_hook_glTextureFogSGIX(unsigned pname)
 
 extern "C" void QEL_APIENTRY qel_hook_glTextureLightEXT(unsigned pname)
 {
-    return hookGL(InterceptOp::glTextureLightEXT, &OpenGLInterceptor::cgmTextureLightEXT, QEL_RETURN_ADDRESS(), pname);
+    return hookGL(
+        InterceptOp::glTextureLightEXT, &OpenGLInterceptor::cgmTextureLightEXT, QEL_RETURN_ADDRESS(), pname);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTextureMaterialEXT(unsigned face, unsigned mode)
 {
-    return hookGL(InterceptOp::glTextureMaterialEXT, &OpenGLInterceptor::cgmTextureMaterialEXT, QEL_RETURN_ADDRESS(), face, mode);
+    return hookGL(
+        InterceptOp::glTextureMaterialEXT, &OpenGLInterceptor::cgmTextureMaterialEXT, QEL_RETURN_ADDRESS(), face, mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTextureNormalEXT(unsigned mode)
 {
-    return hookGL(InterceptOp::glTextureNormalEXT, &OpenGLInterceptor::cgmTextureNormalEXT, QEL_RETURN_ADDRESS(), mode);
+    return hookGL(
+        InterceptOp::glTextureNormalEXT, &OpenGLInterceptor::cgmTextureNormalEXT, QEL_RETURN_ADDRESS(), mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTextureRangeAPPLE(unsigned target, int length, const void* pointer)
 {
-    return hookGL(InterceptOp::glTextureRangeAPPLE, &OpenGLInterceptor::cgmTextureRangeAPPLE, QEL_RETURN_ADDRESS(), target, length, pointer);
+    return hookGL(
+        InterceptOp::glTextureRangeAPPLE, &OpenGLInterceptor::cgmTextureRangeAPPLE, QEL_RETURN_ADDRESS(), target,
+        length, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTrackMatrixNV(
     unsigned target, unsigned address, unsigned matrix, unsigned transform)
 {
-    return hookGL(InterceptOp::glTrackMatrixNV, &OpenGLInterceptor::cgmTrackMatrixNV, QEL_RETURN_ADDRESS(), target, address, matrix, transform);
+    return hookGL(
+        InterceptOp::glTrackMatrixNV, &OpenGLInterceptor::cgmTrackMatrixNV, QEL_RETURN_ADDRESS(), target, address,
+        matrix, transform);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTransformFeedbackAttribsNV(int count, const int* attribs, unsigned bufferMode)
 {
-    return hookGL(InterceptOp::glTransformFeedbackAttribsNV, &OpenGLInterceptor::cgmTransformFeedbackAttribsNV, QEL_RETURN_ADDRESS(), count, attribs, bufferMode);
+    return hookGL(
+        InterceptOp::glTransformFeedbackAttribsNV, &OpenGLInterceptor::cgmTransformFeedbackAttribsNV,
+        QEL_RETURN_ADDRESS(), count, attribs, bufferMode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTransformFeedbackVaryingsNV(
     unsigned program, int count, const int* locations, unsigned bufferMode)
 {
-    return hookGL(InterceptOp::glTransformFeedbackVaryingsNV, &OpenGLInterceptor::cgmTransformFeedbackVaryingsNV, QEL_RETURN_ADDRESS(), program, count, locations, bufferMode);
+    return hookGL(
+        InterceptOp::glTransformFeedbackVaryingsNV, &OpenGLInterceptor::cgmTransformFeedbackVaryingsNV,
+        QEL_RETURN_ADDRESS(), program, count, locations, bufferMode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTranslated(double x, double y, double z)
@@ -1889,17 +2305,21 @@ extern "C" void QEL_APIENTRY qel_hook_glUniform1f(int location, float v0)
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1fARB(int location, float v0)
 {
-    return hookGL(InterceptOp::glUniform1fARB, &OpenGLInterceptor::cgmUniform1fARB, QEL_RETURN_ADDRESS(), location, v0);
+    return hookGL(
+        InterceptOp::glUniform1fARB, &OpenGLInterceptor::cgmUniform1fARB, QEL_RETURN_ADDRESS(), location, v0);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1fv(int location, int count, const float* value)
 {
-    return hookGL(InterceptOp::glUniform1fv, &OpenGLInterceptor::cgmUniform1fv, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform1fv, &OpenGLInterceptor::cgmUniform1fv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1fvARB(int location, int count, const float* value)
 {
-    return hookGL(InterceptOp::glUniform1fvARB, &OpenGLInterceptor::cgmUniform1fvARB, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform1fvARB, &OpenGLInterceptor::cgmUniform1fvARB, QEL_RETURN_ADDRESS(), location, count,
+        value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1i(int location, int v0)
@@ -1909,27 +2329,34 @@ extern "C" void QEL_APIENTRY qel_hook_glUniform1i(int location, int v0)
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1iARB(int location, int v0)
 {
-    return hookGL(InterceptOp::glUniform1iARB, &OpenGLInterceptor::cgmUniform1iARB, QEL_RETURN_ADDRESS(), location, v0);
+    return hookGL(
+        InterceptOp::glUniform1iARB, &OpenGLInterceptor::cgmUniform1iARB, QEL_RETURN_ADDRESS(), location, v0);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1iv(int location, int count, const int* value)
 {
-    return hookGL(InterceptOp::glUniform1iv, &OpenGLInterceptor::cgmUniform1iv, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform1iv, &OpenGLInterceptor::cgmUniform1iv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1ivARB(int location, int count, const int* value)
 {
-    return hookGL(InterceptOp::glUniform1ivARB, &OpenGLInterceptor::cgmUniform1ivARB, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform1ivARB, &OpenGLInterceptor::cgmUniform1ivARB, QEL_RETURN_ADDRESS(), location, count,
+        value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1uiEXT(int location, unsigned v0)
 {
-    return hookGL(InterceptOp::glUniform1uiEXT, &OpenGLInterceptor::cgmUniform1uiEXT, QEL_RETURN_ADDRESS(), location, v0);
+    return hookGL(
+        InterceptOp::glUniform1uiEXT, &OpenGLInterceptor::cgmUniform1uiEXT, QEL_RETURN_ADDRESS(), location, v0);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1uivEXT(int location, int count, const unsigned* value)
 {
-    return hookGL(InterceptOp::glUniform1uivEXT, &OpenGLInterceptor::cgmUniform1uivEXT, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform1uivEXT, &OpenGLInterceptor::cgmUniform1uivEXT, QEL_RETURN_ADDRESS(), location, count,
+        value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2f(int location, float v0, float v1)
@@ -1939,17 +2366,21 @@ extern "C" void QEL_APIENTRY qel_hook_glUniform2f(int location, float v0, float 
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2fARB(int location, float v0, float v1)
 {
-    return hookGL(InterceptOp::glUniform2fARB, &OpenGLInterceptor::cgmUniform2fARB, QEL_RETURN_ADDRESS(), location, v0, v1);
+    return hookGL(
+        InterceptOp::glUniform2fARB, &OpenGLInterceptor::cgmUniform2fARB, QEL_RETURN_ADDRESS(), location, v0, v1);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2fv(int location, int count, const float* value)
 {
-    return hookGL(InterceptOp::glUniform2fv, &OpenGLInterceptor::cgmUniform2fv, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform2fv, &OpenGLInterceptor::cgmUniform2fv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2fvARB(int location, int count, const float* value)
 {
-    return hookGL(InterceptOp::glUniform2fvARB, &OpenGLInterceptor::cgmUniform2fvARB, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform2fvARB, &OpenGLInterceptor::cgmUniform2fvARB, QEL_RETURN_ADDRESS(), location, count,
+        value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2i(int location, int v0, int v1)
@@ -1959,173 +2390,225 @@ extern "C" void QEL_APIENTRY qel_hook_glUniform2i(int location, int v0, int v1)
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2iARB(int location, int v0, int v1)
 {
-    return hookGL(InterceptOp::glUniform2iARB, &OpenGLInterceptor::cgmUniform2iARB, QEL_RETURN_ADDRESS(), location, v0, v1);
+    return hookGL(
+        InterceptOp::glUniform2iARB, &OpenGLInterceptor::cgmUniform2iARB, QEL_RETURN_ADDRESS(), location, v0, v1);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2iv(int location, int count, const int* value)
 {
-    return hookGL(InterceptOp::glUniform2iv, &OpenGLInterceptor::cgmUniform2iv, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform2iv, &OpenGLInterceptor::cgmUniform2iv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2ivARB(int location, int count, const int* value)
 {
-    return hookGL(InterceptOp::glUniform2ivARB, &OpenGLInterceptor::cgmUniform2ivARB, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform2ivARB, &OpenGLInterceptor::cgmUniform2ivARB, QEL_RETURN_ADDRESS(), location, count,
+        value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2uiEXT(int location, unsigned v0, unsigned v1)
 {
-    return hookGL(InterceptOp::glUniform2uiEXT, &OpenGLInterceptor::cgmUniform2uiEXT, QEL_RETURN_ADDRESS(), location, v0, v1);
+    return hookGL(
+        InterceptOp::glUniform2uiEXT, &OpenGLInterceptor::cgmUniform2uiEXT, QEL_RETURN_ADDRESS(), location, v0, v1);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2uivEXT(int location, int count, const unsigned* value)
 {
-    return hookGL(InterceptOp::glUniform2uivEXT, &OpenGLInterceptor::cgmUniform2uivEXT, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform2uivEXT, &OpenGLInterceptor::cgmUniform2uivEXT, QEL_RETURN_ADDRESS(), location, count,
+        value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3f(int location, float v0, float v1, float v2)
 {
-    return hookGL(InterceptOp::glUniform3f, &OpenGLInterceptor::cgmUniform3f, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
+    return hookGL(
+        InterceptOp::glUniform3f, &OpenGLInterceptor::cgmUniform3f, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3fARB(int location, float v0, float v1, float v2)
 {
-    return hookGL(InterceptOp::glUniform3fARB, &OpenGLInterceptor::cgmUniform3fARB, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
+    return hookGL(
+        InterceptOp::glUniform3fARB, &OpenGLInterceptor::cgmUniform3fARB, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3fv(int location, int count, const float* value)
 {
-    return hookGL(InterceptOp::glUniform3fv, &OpenGLInterceptor::cgmUniform3fv, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform3fv, &OpenGLInterceptor::cgmUniform3fv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3fvARB(int location, int count, const float* value)
 {
-    return hookGL(InterceptOp::glUniform3fvARB, &OpenGLInterceptor::cgmUniform3fvARB, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform3fvARB, &OpenGLInterceptor::cgmUniform3fvARB, QEL_RETURN_ADDRESS(), location, count,
+        value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3i(int location, int v0, int v1, int v2)
 {
-    return hookGL(InterceptOp::glUniform3i, &OpenGLInterceptor::cgmUniform3i, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
+    return hookGL(
+        InterceptOp::glUniform3i, &OpenGLInterceptor::cgmUniform3i, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3iARB(int location, int v0, int v1, int v2)
 {
-    return hookGL(InterceptOp::glUniform3iARB, &OpenGLInterceptor::cgmUniform3iARB, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
+    return hookGL(
+        InterceptOp::glUniform3iARB, &OpenGLInterceptor::cgmUniform3iARB, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3iv(int location, int count, const int* value)
 {
-    return hookGL(InterceptOp::glUniform3iv, &OpenGLInterceptor::cgmUniform3iv, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform3iv, &OpenGLInterceptor::cgmUniform3iv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3ivARB(int location, int count, const int* value)
 {
-    return hookGL(InterceptOp::glUniform3ivARB, &OpenGLInterceptor::cgmUniform3ivARB, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform3ivARB, &OpenGLInterceptor::cgmUniform3ivARB, QEL_RETURN_ADDRESS(), location, count,
+        value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3uiEXT(int location, unsigned v0, unsigned v1, unsigned v2)
 {
-    return hookGL(InterceptOp::glUniform3uiEXT, &OpenGLInterceptor::cgmUniform3uiEXT, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
+    return hookGL(
+        InterceptOp::glUniform3uiEXT, &OpenGLInterceptor::cgmUniform3uiEXT, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3uivEXT(int location, int count, const unsigned* value)
 {
-    return hookGL(InterceptOp::glUniform3uivEXT, &OpenGLInterceptor::cgmUniform3uivEXT, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform3uivEXT, &OpenGLInterceptor::cgmUniform3uivEXT, QEL_RETURN_ADDRESS(), location, count,
+        value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4f(int location, float v0, float v1, float v2, float v3)
 {
-    return hookGL(InterceptOp::glUniform4f, &OpenGLInterceptor::cgmUniform4f, QEL_RETURN_ADDRESS(), location, v0, v1, v2, v3);
+    return hookGL(
+        InterceptOp::glUniform4f, &OpenGLInterceptor::cgmUniform4f, QEL_RETURN_ADDRESS(), location, v0, v1, v2, v3);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4fARB(int location, float v0, float v1, float v2, float v3)
 {
-    return hookGL(InterceptOp::glUniform4fARB, &OpenGLInterceptor::cgmUniform4fARB, QEL_RETURN_ADDRESS(), location, v0, v1, v2, v3);
+    return hookGL(
+        InterceptOp::glUniform4fARB, &OpenGLInterceptor::cgmUniform4fARB, QEL_RETURN_ADDRESS(), location, v0, v1, v2,
+        v3);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4fv(int location, int count, const float* value)
 {
-    return hookGL(InterceptOp::glUniform4fv, &OpenGLInterceptor::cgmUniform4fv, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform4fv, &OpenGLInterceptor::cgmUniform4fv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4fvARB(int location, int count, const float* value)
 {
-    return hookGL(InterceptOp::glUniform4fvARB, &OpenGLInterceptor::cgmUniform4fvARB, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform4fvARB, &OpenGLInterceptor::cgmUniform4fvARB, QEL_RETURN_ADDRESS(), location, count,
+        value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4i(int location, int v0, int v1, int v2, int v3)
 {
-    return hookGL(InterceptOp::glUniform4i, &OpenGLInterceptor::cgmUniform4i, QEL_RETURN_ADDRESS(), location, v0, v1, v2, v3);
+    return hookGL(
+        InterceptOp::glUniform4i, &OpenGLInterceptor::cgmUniform4i, QEL_RETURN_ADDRESS(), location, v0, v1, v2, v3);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4iARB(int location, int v0, int v1, int v2, int v3)
 {
-    return hookGL(InterceptOp::glUniform4iARB, &OpenGLInterceptor::cgmUniform4iARB, QEL_RETURN_ADDRESS(), location, v0, v1, v2, v3);
+    return hookGL(
+        InterceptOp::glUniform4iARB, &OpenGLInterceptor::cgmUniform4iARB, QEL_RETURN_ADDRESS(), location, v0, v1, v2,
+        v3);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4iv(int location, int count, const int* value)
 {
-    return hookGL(InterceptOp::glUniform4iv, &OpenGLInterceptor::cgmUniform4iv, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform4iv, &OpenGLInterceptor::cgmUniform4iv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4ivARB(int location, int count, const int* value)
 {
-    return hookGL(InterceptOp::glUniform4ivARB, &OpenGLInterceptor::cgmUniform4ivARB, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform4ivARB, &OpenGLInterceptor::cgmUniform4ivARB, QEL_RETURN_ADDRESS(), location, count,
+        value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4uiEXT(
     int location, unsigned v0, unsigned v1, unsigned v2, unsigned v3)
 {
-    return hookGL(InterceptOp::glUniform4uiEXT, &OpenGLInterceptor::cgmUniform4uiEXT, QEL_RETURN_ADDRESS(), location, v0, v1, v2, v3);
+    return hookGL(
+        InterceptOp::glUniform4uiEXT, &OpenGLInterceptor::cgmUniform4uiEXT, QEL_RETURN_ADDRESS(), location, v0, v1,
+        v2, v3);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4uivEXT(int location, int count, const unsigned* value)
 {
-    return hookGL(InterceptOp::glUniform4uivEXT, &OpenGLInterceptor::cgmUniform4uivEXT, QEL_RETURN_ADDRESS(), location, count, value);
+    return hookGL(
+        InterceptOp::glUniform4uivEXT, &OpenGLInterceptor::cgmUniform4uivEXT, QEL_RETURN_ADDRESS(), location, count,
+        value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniformBufferEXT(unsigned program, int location, unsigned buffer)
 {
-    return hookGL(InterceptOp::glUniformBufferEXT, &OpenGLInterceptor::cgmUniformBufferEXT, QEL_RETURN_ADDRESS(), program, location, buffer);
+    return hookGL(
+        InterceptOp::glUniformBufferEXT, &OpenGLInterceptor::cgmUniformBufferEXT, QEL_RETURN_ADDRESS(), program,
+        location, buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix2fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(InterceptOp::glUniformMatrix2fv, &OpenGLInterceptor::cgmUniformMatrix2fv, QEL_RETURN_ADDRESS(), location, count, transpose, value);
+    return hookGL(
+        InterceptOp::glUniformMatrix2fv, &OpenGLInterceptor::cgmUniformMatrix2fv, QEL_RETURN_ADDRESS(), location,
+        count, transpose, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix2fvARB(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(InterceptOp::glUniformMatrix2fvARB, &OpenGLInterceptor::cgmUniformMatrix2fvARB, QEL_RETURN_ADDRESS(), location, count, transpose, value);
+    return hookGL(
+        InterceptOp::glUniformMatrix2fvARB, &OpenGLInterceptor::cgmUniformMatrix2fvARB, QEL_RETURN_ADDRESS(),
+        location, count, transpose, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix2x3fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(InterceptOp::glUniformMatrix2x3fv, &OpenGLInterceptor::cgmUniformMatrix2x3fv, QEL_RETURN_ADDRESS(), location, count, transpose, value);
+    return hookGL(
+        InterceptOp::glUniformMatrix2x3fv, &OpenGLInterceptor::cgmUniformMatrix2x3fv, QEL_RETURN_ADDRESS(), location,
+        count, transpose, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix2x4fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(InterceptOp::glUniformMatrix2x4fv, &OpenGLInterceptor::cgmUniformMatrix2x4fv, QEL_RETURN_ADDRESS(), location, count, transpose, value);
+    return hookGL(
+        InterceptOp::glUniformMatrix2x4fv, &OpenGLInterceptor::cgmUniformMatrix2x4fv, QEL_RETURN_ADDRESS(), location,
+        count, transpose, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix3fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(InterceptOp::glUniformMatrix3fv, &OpenGLInterceptor::cgmUniformMatrix3fv, QEL_RETURN_ADDRESS(), location, count, transpose, value);
+    return hookGL(
+        InterceptOp::glUniformMatrix3fv, &OpenGLInterceptor::cgmUniformMatrix3fv, QEL_RETURN_ADDRESS(), location,
+        count, transpose, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix3fvARB(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(InterceptOp::glUniformMatrix3fvARB, &OpenGLInterceptor::cgmUniformMatrix3fvARB, QEL_RETURN_ADDRESS(), location, count, transpose, value);
+    return hookGL(
+        InterceptOp::glUniformMatrix3fvARB, &OpenGLInterceptor::cgmUniformMatrix3fvARB, QEL_RETURN_ADDRESS(),
+        location, count, transpose, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix3x2fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(InterceptOp::glUniformMatrix3x2fv, &OpenGLInterceptor::cgmUniformMatrix3x2fv, QEL_RETURN_ADDRESS(), location, count, transpose, value);
+    return hookGL(
+        InterceptOp::glUniformMatrix3x2fv, &OpenGLInterceptor::cgmUniformMatrix3x2fv, QEL_RETURN_ADDRESS(), location,
+        count, transpose, value);
 }

@@ -10,31 +10,41 @@ using namespace QEL::OGL;
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix3x4fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(InterceptOp::glUniformMatrix3x4fv, &OpenGLInterceptor::cgmUniformMatrix3x4fv, QEL_RETURN_ADDRESS(), location, count, transpose, value);
+    return hookGL(
+        InterceptOp::glUniformMatrix3x4fv, &OpenGLInterceptor::cgmUniformMatrix3x4fv, QEL_RETURN_ADDRESS(), location,
+        count, transpose, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix4fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(InterceptOp::glUniformMatrix4fv, &OpenGLInterceptor::cgmUniformMatrix4fv, QEL_RETURN_ADDRESS(), location, count, transpose, value);
+    return hookGL(
+        InterceptOp::glUniformMatrix4fv, &OpenGLInterceptor::cgmUniformMatrix4fv, QEL_RETURN_ADDRESS(), location,
+        count, transpose, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix4fvARB(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(InterceptOp::glUniformMatrix4fvARB, &OpenGLInterceptor::cgmUniformMatrix4fvARB, QEL_RETURN_ADDRESS(), location, count, transpose, value);
+    return hookGL(
+        InterceptOp::glUniformMatrix4fvARB, &OpenGLInterceptor::cgmUniformMatrix4fvARB, QEL_RETURN_ADDRESS(),
+        location, count, transpose, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix4x2fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(InterceptOp::glUniformMatrix4x2fv, &OpenGLInterceptor::cgmUniformMatrix4x2fv, QEL_RETURN_ADDRESS(), location, count, transpose, value);
+    return hookGL(
+        InterceptOp::glUniformMatrix4x2fv, &OpenGLInterceptor::cgmUniformMatrix4x2fv, QEL_RETURN_ADDRESS(), location,
+        count, transpose, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix4x3fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(InterceptOp::glUniformMatrix4x3fv, &OpenGLInterceptor::cgmUniformMatrix4x3fv, QEL_RETURN_ADDRESS(), location, count, transpose, value);
+    return hookGL(
+        InterceptOp::glUniformMatrix4x3fv, &OpenGLInterceptor::cgmUniformMatrix4x3fv, QEL_RETURN_ADDRESS(), location,
+        count, transpose, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUnlockArraysEXT(void)
@@ -54,13 +64,16 @@ extern "C" unsigned char QEL_APIENTRY qel_hook_glUnmapBufferARB(unsigned target)
 
 extern "C" void QEL_APIENTRY qel_hook_glUnmapObjectBufferATI(unsigned buffer)
 {
-    return hookGL(InterceptOp::glUnmapObjectBufferATI, &OpenGLInterceptor::cgmUnmapObjectBufferATI, QEL_RETURN_ADDRESS(), buffer);
+    return hookGL(
+        InterceptOp::glUnmapObjectBufferATI, &OpenGLInterceptor::cgmUnmapObjectBufferATI, QEL_RETURN_ADDRESS(), buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUpdateObjectBufferATI(
     unsigned buffer, unsigned offset, int size, const void* pointer, unsigned preserve)
 {
-    return hookGL(InterceptOp::glUpdateObjectBufferATI, &OpenGLInterceptor::cgmUpdateObjectBufferATI, QEL_RETURN_ADDRESS(), buffer, offset, size, pointer, preserve);
+    return hookGL(
+        InterceptOp::glUpdateObjectBufferATI, &OpenGLInterceptor::cgmUpdateObjectBufferATI, QEL_RETURN_ADDRESS(),
+        buffer, offset, size, pointer, preserve);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUseProgram(unsigned program)
@@ -70,29 +83,37 @@ extern "C" void QEL_APIENTRY qel_hook_glUseProgram(unsigned program)
 
 extern "C" void QEL_APIENTRY qel_hook_glUseProgramObjectARB(unsigned programObj)
 {
-    return hookGL(InterceptOp::glUseProgramObjectARB, &OpenGLInterceptor::cgmUseProgramObjectARB, QEL_RETURN_ADDRESS(), programObj);
+    return hookGL(
+        InterceptOp::glUseProgramObjectARB, &OpenGLInterceptor::cgmUseProgramObjectARB, QEL_RETURN_ADDRESS(),
+        programObj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glValidateProgram(unsigned program)
 {
-    return hookGL(InterceptOp::glValidateProgram, &OpenGLInterceptor::cgmValidateProgram, QEL_RETURN_ADDRESS(), program);
+    return hookGL(
+        InterceptOp::glValidateProgram, &OpenGLInterceptor::cgmValidateProgram, QEL_RETURN_ADDRESS(), program);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glValidateProgramARB(unsigned programObj)
 {
-    return hookGL(InterceptOp::glValidateProgramARB, &OpenGLInterceptor::cgmValidateProgramARB, QEL_RETURN_ADDRESS(), programObj);
+    return hookGL(
+        InterceptOp::glValidateProgramARB, &OpenGLInterceptor::cgmValidateProgramARB, QEL_RETURN_ADDRESS(), programObj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVariantArrayObjectATI(
     unsigned id, unsigned type, int stride, unsigned buffer, unsigned offset)
 {
-    return hookGL(InterceptOp::glVariantArrayObjectATI, &OpenGLInterceptor::cgmVariantArrayObjectATI, QEL_RETURN_ADDRESS(), id, type, stride, buffer, offset);
+    return hookGL(
+        InterceptOp::glVariantArrayObjectATI, &OpenGLInterceptor::cgmVariantArrayObjectATI, QEL_RETURN_ADDRESS(), id,
+        type, stride, buffer, offset);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVariantPointerEXT(
     unsigned id, unsigned type, unsigned stride, const void* addr)
 {
-    return hookGL(InterceptOp::glVariantPointerEXT, &OpenGLInterceptor::cgmVariantPointerEXT, QEL_RETURN_ADDRESS(), id, type, stride, addr);
+    return hookGL(
+        InterceptOp::glVariantPointerEXT, &OpenGLInterceptor::cgmVariantPointerEXT, QEL_RETURN_ADDRESS(), id, type,
+        stride, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVariantbvEXT(unsigned id, const signed char* addr)
@@ -288,768 +309,972 @@ extern "C" void QEL_APIENTRY qel_hook_glVertex4sv(const short* v)
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexArrayParameteriAPPLE(unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glVertexArrayParameteriAPPLE, &OpenGLInterceptor::cgmVertexArrayParameteriAPPLE, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glVertexArrayParameteriAPPLE, &OpenGLInterceptor::cgmVertexArrayParameteriAPPLE,
+        QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexArrayRangeAPPLE(int length, void* pointer)
 {
-    return hookGL(InterceptOp::glVertexArrayRangeAPPLE, &OpenGLInterceptor::cgmVertexArrayRangeAPPLE, QEL_RETURN_ADDRESS(), length, pointer);
+    return hookGL(
+        InterceptOp::glVertexArrayRangeAPPLE, &OpenGLInterceptor::cgmVertexArrayRangeAPPLE, QEL_RETURN_ADDRESS(),
+        length, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexArrayRangeNV(int length, const void* pointer)
 {
-    return hookGL(InterceptOp::glVertexArrayRangeNV, &OpenGLInterceptor::cgmVertexArrayRangeNV, QEL_RETURN_ADDRESS(), length, pointer);
+    return hookGL(
+        InterceptOp::glVertexArrayRangeNV, &OpenGLInterceptor::cgmVertexArrayRangeNV, QEL_RETURN_ADDRESS(), length,
+        pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1d(unsigned index, double x)
 {
-    return hookGL(InterceptOp::glVertexAttrib1d, &OpenGLInterceptor::cgmVertexAttrib1d, QEL_RETURN_ADDRESS(), index, x);
+    return hookGL(
+        InterceptOp::glVertexAttrib1d, &OpenGLInterceptor::cgmVertexAttrib1d, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1dARB(unsigned index, double x)
 {
-    return hookGL(InterceptOp::glVertexAttrib1dARB, &OpenGLInterceptor::cgmVertexAttrib1dARB, QEL_RETURN_ADDRESS(), index, x);
+    return hookGL(
+        InterceptOp::glVertexAttrib1dARB, &OpenGLInterceptor::cgmVertexAttrib1dARB, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1dNV(unsigned index, double x)
 {
-    return hookGL(InterceptOp::glVertexAttrib1dNV, &OpenGLInterceptor::cgmVertexAttrib1dNV, QEL_RETURN_ADDRESS(), index, x);
+    return hookGL(
+        InterceptOp::glVertexAttrib1dNV, &OpenGLInterceptor::cgmVertexAttrib1dNV, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1dv(unsigned index, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib1dv, &OpenGLInterceptor::cgmVertexAttrib1dv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib1dv, &OpenGLInterceptor::cgmVertexAttrib1dv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1dvARB(unsigned index, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib1dvARB, &OpenGLInterceptor::cgmVertexAttrib1dvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib1dvARB, &OpenGLInterceptor::cgmVertexAttrib1dvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1dvNV(unsigned index, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib1dvNV, &OpenGLInterceptor::cgmVertexAttrib1dvNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib1dvNV, &OpenGLInterceptor::cgmVertexAttrib1dvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1f(unsigned index, float x)
 {
-    return hookGL(InterceptOp::glVertexAttrib1f, &OpenGLInterceptor::cgmVertexAttrib1f, QEL_RETURN_ADDRESS(), index, x);
+    return hookGL(
+        InterceptOp::glVertexAttrib1f, &OpenGLInterceptor::cgmVertexAttrib1f, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1fARB(unsigned index, float x)
 {
-    return hookGL(InterceptOp::glVertexAttrib1fARB, &OpenGLInterceptor::cgmVertexAttrib1fARB, QEL_RETURN_ADDRESS(), index, x);
+    return hookGL(
+        InterceptOp::glVertexAttrib1fARB, &OpenGLInterceptor::cgmVertexAttrib1fARB, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1fNV(unsigned index, float x)
 {
-    return hookGL(InterceptOp::glVertexAttrib1fNV, &OpenGLInterceptor::cgmVertexAttrib1fNV, QEL_RETURN_ADDRESS(), index, x);
+    return hookGL(
+        InterceptOp::glVertexAttrib1fNV, &OpenGLInterceptor::cgmVertexAttrib1fNV, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1fv(unsigned index, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib1fv, &OpenGLInterceptor::cgmVertexAttrib1fv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib1fv, &OpenGLInterceptor::cgmVertexAttrib1fv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1fvARB(unsigned index, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib1fvARB, &OpenGLInterceptor::cgmVertexAttrib1fvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib1fvARB, &OpenGLInterceptor::cgmVertexAttrib1fvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1fvNV(unsigned index, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib1fvNV, &OpenGLInterceptor::cgmVertexAttrib1fvNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib1fvNV, &OpenGLInterceptor::cgmVertexAttrib1fvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1hNV(unsigned index, unsigned short x)
 {
-    return hookGL(InterceptOp::glVertexAttrib1hNV, &OpenGLInterceptor::cgmVertexAttrib1hNV, QEL_RETURN_ADDRESS(), index, x);
+    return hookGL(
+        InterceptOp::glVertexAttrib1hNV, &OpenGLInterceptor::cgmVertexAttrib1hNV, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1hvNV(unsigned index, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib1hvNV, &OpenGLInterceptor::cgmVertexAttrib1hvNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib1hvNV, &OpenGLInterceptor::cgmVertexAttrib1hvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1s(unsigned index, short x)
 {
-    return hookGL(InterceptOp::glVertexAttrib1s, &OpenGLInterceptor::cgmVertexAttrib1s, QEL_RETURN_ADDRESS(), index, x);
+    return hookGL(
+        InterceptOp::glVertexAttrib1s, &OpenGLInterceptor::cgmVertexAttrib1s, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1sARB(unsigned index, short x)
 {
-    return hookGL(InterceptOp::glVertexAttrib1sARB, &OpenGLInterceptor::cgmVertexAttrib1sARB, QEL_RETURN_ADDRESS(), index, x);
+    return hookGL(
+        InterceptOp::glVertexAttrib1sARB, &OpenGLInterceptor::cgmVertexAttrib1sARB, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1sNV(unsigned index, short x)
 {
-    return hookGL(InterceptOp::glVertexAttrib1sNV, &OpenGLInterceptor::cgmVertexAttrib1sNV, QEL_RETURN_ADDRESS(), index, x);
+    return hookGL(
+        InterceptOp::glVertexAttrib1sNV, &OpenGLInterceptor::cgmVertexAttrib1sNV, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1sv(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib1sv, &OpenGLInterceptor::cgmVertexAttrib1sv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib1sv, &OpenGLInterceptor::cgmVertexAttrib1sv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1svARB(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib1svARB, &OpenGLInterceptor::cgmVertexAttrib1svARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib1svARB, &OpenGLInterceptor::cgmVertexAttrib1svARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1svNV(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib1svNV, &OpenGLInterceptor::cgmVertexAttrib1svNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib1svNV, &OpenGLInterceptor::cgmVertexAttrib1svNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2d(unsigned index, double x, double y)
 {
-    return hookGL(InterceptOp::glVertexAttrib2d, &OpenGLInterceptor::cgmVertexAttrib2d, QEL_RETURN_ADDRESS(), index, x, y);
+    return hookGL(
+        InterceptOp::glVertexAttrib2d, &OpenGLInterceptor::cgmVertexAttrib2d, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2dARB(unsigned index, double x, double y)
 {
-    return hookGL(InterceptOp::glVertexAttrib2dARB, &OpenGLInterceptor::cgmVertexAttrib2dARB, QEL_RETURN_ADDRESS(), index, x, y);
+    return hookGL(
+        InterceptOp::glVertexAttrib2dARB, &OpenGLInterceptor::cgmVertexAttrib2dARB, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2dNV(unsigned index, double x, double y)
 {
-    return hookGL(InterceptOp::glVertexAttrib2dNV, &OpenGLInterceptor::cgmVertexAttrib2dNV, QEL_RETURN_ADDRESS(), index, x, y);
+    return hookGL(
+        InterceptOp::glVertexAttrib2dNV, &OpenGLInterceptor::cgmVertexAttrib2dNV, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2dv(unsigned index, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib2dv, &OpenGLInterceptor::cgmVertexAttrib2dv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib2dv, &OpenGLInterceptor::cgmVertexAttrib2dv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2dvARB(unsigned index, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib2dvARB, &OpenGLInterceptor::cgmVertexAttrib2dvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib2dvARB, &OpenGLInterceptor::cgmVertexAttrib2dvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2dvNV(unsigned index, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib2dvNV, &OpenGLInterceptor::cgmVertexAttrib2dvNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib2dvNV, &OpenGLInterceptor::cgmVertexAttrib2dvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2f(unsigned index, float x, float y)
 {
-    return hookGL(InterceptOp::glVertexAttrib2f, &OpenGLInterceptor::cgmVertexAttrib2f, QEL_RETURN_ADDRESS(), index, x, y);
+    return hookGL(
+        InterceptOp::glVertexAttrib2f, &OpenGLInterceptor::cgmVertexAttrib2f, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2fARB(unsigned index, float x, float y)
 {
-    return hookGL(InterceptOp::glVertexAttrib2fARB, &OpenGLInterceptor::cgmVertexAttrib2fARB, QEL_RETURN_ADDRESS(), index, x, y);
+    return hookGL(
+        InterceptOp::glVertexAttrib2fARB, &OpenGLInterceptor::cgmVertexAttrib2fARB, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2fNV(unsigned index, float x, float y)
 {
-    return hookGL(InterceptOp::glVertexAttrib2fNV, &OpenGLInterceptor::cgmVertexAttrib2fNV, QEL_RETURN_ADDRESS(), index, x, y);
+    return hookGL(
+        InterceptOp::glVertexAttrib2fNV, &OpenGLInterceptor::cgmVertexAttrib2fNV, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2fv(unsigned index, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib2fv, &OpenGLInterceptor::cgmVertexAttrib2fv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib2fv, &OpenGLInterceptor::cgmVertexAttrib2fv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2fvARB(unsigned index, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib2fvARB, &OpenGLInterceptor::cgmVertexAttrib2fvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib2fvARB, &OpenGLInterceptor::cgmVertexAttrib2fvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2fvNV(unsigned index, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib2fvNV, &OpenGLInterceptor::cgmVertexAttrib2fvNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib2fvNV, &OpenGLInterceptor::cgmVertexAttrib2fvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2hNV(unsigned index, unsigned short x, unsigned short y)
 {
-    return hookGL(InterceptOp::glVertexAttrib2hNV, &OpenGLInterceptor::cgmVertexAttrib2hNV, QEL_RETURN_ADDRESS(), index, x, y);
+    return hookGL(
+        InterceptOp::glVertexAttrib2hNV, &OpenGLInterceptor::cgmVertexAttrib2hNV, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2hvNV(unsigned index, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib2hvNV, &OpenGLInterceptor::cgmVertexAttrib2hvNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib2hvNV, &OpenGLInterceptor::cgmVertexAttrib2hvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2s(unsigned index, short x, short y)
 {
-    return hookGL(InterceptOp::glVertexAttrib2s, &OpenGLInterceptor::cgmVertexAttrib2s, QEL_RETURN_ADDRESS(), index, x, y);
+    return hookGL(
+        InterceptOp::glVertexAttrib2s, &OpenGLInterceptor::cgmVertexAttrib2s, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2sARB(unsigned index, short x, short y)
 {
-    return hookGL(InterceptOp::glVertexAttrib2sARB, &OpenGLInterceptor::cgmVertexAttrib2sARB, QEL_RETURN_ADDRESS(), index, x, y);
+    return hookGL(
+        InterceptOp::glVertexAttrib2sARB, &OpenGLInterceptor::cgmVertexAttrib2sARB, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2sNV(unsigned index, short x, short y)
 {
-    return hookGL(InterceptOp::glVertexAttrib2sNV, &OpenGLInterceptor::cgmVertexAttrib2sNV, QEL_RETURN_ADDRESS(), index, x, y);
+    return hookGL(
+        InterceptOp::glVertexAttrib2sNV, &OpenGLInterceptor::cgmVertexAttrib2sNV, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2sv(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib2sv, &OpenGLInterceptor::cgmVertexAttrib2sv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib2sv, &OpenGLInterceptor::cgmVertexAttrib2sv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2svARB(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib2svARB, &OpenGLInterceptor::cgmVertexAttrib2svARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib2svARB, &OpenGLInterceptor::cgmVertexAttrib2svARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2svNV(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib2svNV, &OpenGLInterceptor::cgmVertexAttrib2svNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib2svNV, &OpenGLInterceptor::cgmVertexAttrib2svNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3d(unsigned index, double x, double y, double z)
 {
-    return hookGL(InterceptOp::glVertexAttrib3d, &OpenGLInterceptor::cgmVertexAttrib3d, QEL_RETURN_ADDRESS(), index, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexAttrib3d, &OpenGLInterceptor::cgmVertexAttrib3d, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3dARB(unsigned index, double x, double y, double z)
 {
-    return hookGL(InterceptOp::glVertexAttrib3dARB, &OpenGLInterceptor::cgmVertexAttrib3dARB, QEL_RETURN_ADDRESS(), index, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexAttrib3dARB, &OpenGLInterceptor::cgmVertexAttrib3dARB, QEL_RETURN_ADDRESS(), index, x, y,
+        z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3dNV(unsigned index, double x, double y, double z)
 {
-    return hookGL(InterceptOp::glVertexAttrib3dNV, &OpenGLInterceptor::cgmVertexAttrib3dNV, QEL_RETURN_ADDRESS(), index, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexAttrib3dNV, &OpenGLInterceptor::cgmVertexAttrib3dNV, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3dv(unsigned index, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib3dv, &OpenGLInterceptor::cgmVertexAttrib3dv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib3dv, &OpenGLInterceptor::cgmVertexAttrib3dv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3dvARB(unsigned index, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib3dvARB, &OpenGLInterceptor::cgmVertexAttrib3dvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib3dvARB, &OpenGLInterceptor::cgmVertexAttrib3dvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3dvNV(unsigned index, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib3dvNV, &OpenGLInterceptor::cgmVertexAttrib3dvNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib3dvNV, &OpenGLInterceptor::cgmVertexAttrib3dvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3f(unsigned index, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glVertexAttrib3f, &OpenGLInterceptor::cgmVertexAttrib3f, QEL_RETURN_ADDRESS(), index, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexAttrib3f, &OpenGLInterceptor::cgmVertexAttrib3f, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3fARB(unsigned index, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glVertexAttrib3fARB, &OpenGLInterceptor::cgmVertexAttrib3fARB, QEL_RETURN_ADDRESS(), index, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexAttrib3fARB, &OpenGLInterceptor::cgmVertexAttrib3fARB, QEL_RETURN_ADDRESS(), index, x, y,
+        z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3fNV(unsigned index, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glVertexAttrib3fNV, &OpenGLInterceptor::cgmVertexAttrib3fNV, QEL_RETURN_ADDRESS(), index, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexAttrib3fNV, &OpenGLInterceptor::cgmVertexAttrib3fNV, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3fv(unsigned index, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib3fv, &OpenGLInterceptor::cgmVertexAttrib3fv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib3fv, &OpenGLInterceptor::cgmVertexAttrib3fv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3fvARB(unsigned index, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib3fvARB, &OpenGLInterceptor::cgmVertexAttrib3fvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib3fvARB, &OpenGLInterceptor::cgmVertexAttrib3fvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3fvNV(unsigned index, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib3fvNV, &OpenGLInterceptor::cgmVertexAttrib3fvNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib3fvNV, &OpenGLInterceptor::cgmVertexAttrib3fvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3hNV(
     unsigned index, unsigned short x, unsigned short y, unsigned short z)
 {
-    return hookGL(InterceptOp::glVertexAttrib3hNV, &OpenGLInterceptor::cgmVertexAttrib3hNV, QEL_RETURN_ADDRESS(), index, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexAttrib3hNV, &OpenGLInterceptor::cgmVertexAttrib3hNV, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3hvNV(unsigned index, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib3hvNV, &OpenGLInterceptor::cgmVertexAttrib3hvNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib3hvNV, &OpenGLInterceptor::cgmVertexAttrib3hvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3s(unsigned index, short x, short y, short z)
 {
-    return hookGL(InterceptOp::glVertexAttrib3s, &OpenGLInterceptor::cgmVertexAttrib3s, QEL_RETURN_ADDRESS(), index, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexAttrib3s, &OpenGLInterceptor::cgmVertexAttrib3s, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3sARB(unsigned index, short x, short y, short z)
 {
-    return hookGL(InterceptOp::glVertexAttrib3sARB, &OpenGLInterceptor::cgmVertexAttrib3sARB, QEL_RETURN_ADDRESS(), index, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexAttrib3sARB, &OpenGLInterceptor::cgmVertexAttrib3sARB, QEL_RETURN_ADDRESS(), index, x, y,
+        z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3sNV(unsigned index, short x, short y, short z)
 {
-    return hookGL(InterceptOp::glVertexAttrib3sNV, &OpenGLInterceptor::cgmVertexAttrib3sNV, QEL_RETURN_ADDRESS(), index, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexAttrib3sNV, &OpenGLInterceptor::cgmVertexAttrib3sNV, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3sv(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib3sv, &OpenGLInterceptor::cgmVertexAttrib3sv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib3sv, &OpenGLInterceptor::cgmVertexAttrib3sv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3svARB(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib3svARB, &OpenGLInterceptor::cgmVertexAttrib3svARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib3svARB, &OpenGLInterceptor::cgmVertexAttrib3svARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3svNV(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib3svNV, &OpenGLInterceptor::cgmVertexAttrib3svNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib3svNV, &OpenGLInterceptor::cgmVertexAttrib3svNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Nbv(unsigned index, const signed char* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4Nbv, &OpenGLInterceptor::cgmVertexAttrib4Nbv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4Nbv, &OpenGLInterceptor::cgmVertexAttrib4Nbv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NbvARB(unsigned index, const signed char* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4NbvARB, &OpenGLInterceptor::cgmVertexAttrib4NbvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4NbvARB, &OpenGLInterceptor::cgmVertexAttrib4NbvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Niv(unsigned index, const int* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4Niv, &OpenGLInterceptor::cgmVertexAttrib4Niv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4Niv, &OpenGLInterceptor::cgmVertexAttrib4Niv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NivARB(unsigned index, const int* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4NivARB, &OpenGLInterceptor::cgmVertexAttrib4NivARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4NivARB, &OpenGLInterceptor::cgmVertexAttrib4NivARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Nsv(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4Nsv, &OpenGLInterceptor::cgmVertexAttrib4Nsv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4Nsv, &OpenGLInterceptor::cgmVertexAttrib4Nsv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NsvARB(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4NsvARB, &OpenGLInterceptor::cgmVertexAttrib4NsvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4NsvARB, &OpenGLInterceptor::cgmVertexAttrib4NsvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Nub(
     unsigned index, unsigned char x, unsigned char y, unsigned char z, unsigned char w)
 {
-    return hookGL(InterceptOp::glVertexAttrib4Nub, &OpenGLInterceptor::cgmVertexAttrib4Nub, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttrib4Nub, &OpenGLInterceptor::cgmVertexAttrib4Nub, QEL_RETURN_ADDRESS(), index, x, y,
+        z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NubARB(
     unsigned index, unsigned char x, unsigned char y, unsigned char z, unsigned char w)
 {
-    return hookGL(InterceptOp::glVertexAttrib4NubARB, &OpenGLInterceptor::cgmVertexAttrib4NubARB, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttrib4NubARB, &OpenGLInterceptor::cgmVertexAttrib4NubARB, QEL_RETURN_ADDRESS(), index,
+        x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Nubv(unsigned index, const unsigned char* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4Nubv, &OpenGLInterceptor::cgmVertexAttrib4Nubv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4Nubv, &OpenGLInterceptor::cgmVertexAttrib4Nubv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NubvARB(unsigned index, const unsigned char* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4NubvARB, &OpenGLInterceptor::cgmVertexAttrib4NubvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4NubvARB, &OpenGLInterceptor::cgmVertexAttrib4NubvARB, QEL_RETURN_ADDRESS(), index,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Nuiv(unsigned index, const unsigned* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4Nuiv, &OpenGLInterceptor::cgmVertexAttrib4Nuiv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4Nuiv, &OpenGLInterceptor::cgmVertexAttrib4Nuiv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NuivARB(unsigned index, const unsigned* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4NuivARB, &OpenGLInterceptor::cgmVertexAttrib4NuivARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4NuivARB, &OpenGLInterceptor::cgmVertexAttrib4NuivARB, QEL_RETURN_ADDRESS(), index,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Nusv(unsigned index, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4Nusv, &OpenGLInterceptor::cgmVertexAttrib4Nusv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4Nusv, &OpenGLInterceptor::cgmVertexAttrib4Nusv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NusvARB(unsigned index, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4NusvARB, &OpenGLInterceptor::cgmVertexAttrib4NusvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4NusvARB, &OpenGLInterceptor::cgmVertexAttrib4NusvARB, QEL_RETURN_ADDRESS(), index,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4bv(unsigned index, const signed char* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4bv, &OpenGLInterceptor::cgmVertexAttrib4bv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4bv, &OpenGLInterceptor::cgmVertexAttrib4bv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4bvARB(unsigned index, const signed char* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4bvARB, &OpenGLInterceptor::cgmVertexAttrib4bvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4bvARB, &OpenGLInterceptor::cgmVertexAttrib4bvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4d(unsigned index, double x, double y, double z, double w)
 {
-    return hookGL(InterceptOp::glVertexAttrib4d, &OpenGLInterceptor::cgmVertexAttrib4d, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttrib4d, &OpenGLInterceptor::cgmVertexAttrib4d, QEL_RETURN_ADDRESS(), index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4dARB(unsigned index, double x, double y, double z, double w)
 {
-    return hookGL(InterceptOp::glVertexAttrib4dARB, &OpenGLInterceptor::cgmVertexAttrib4dARB, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttrib4dARB, &OpenGLInterceptor::cgmVertexAttrib4dARB, QEL_RETURN_ADDRESS(), index, x, y,
+        z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4dNV(unsigned index, double x, double y, double z, double w)
 {
-    return hookGL(InterceptOp::glVertexAttrib4dNV, &OpenGLInterceptor::cgmVertexAttrib4dNV, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttrib4dNV, &OpenGLInterceptor::cgmVertexAttrib4dNV, QEL_RETURN_ADDRESS(), index, x, y,
+        z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4dv(unsigned index, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4dv, &OpenGLInterceptor::cgmVertexAttrib4dv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4dv, &OpenGLInterceptor::cgmVertexAttrib4dv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4dvARB(unsigned index, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4dvARB, &OpenGLInterceptor::cgmVertexAttrib4dvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4dvARB, &OpenGLInterceptor::cgmVertexAttrib4dvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4dvNV(unsigned index, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4dvNV, &OpenGLInterceptor::cgmVertexAttrib4dvNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4dvNV, &OpenGLInterceptor::cgmVertexAttrib4dvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4f(unsigned index, float x, float y, float z, float w)
 {
-    return hookGL(InterceptOp::glVertexAttrib4f, &OpenGLInterceptor::cgmVertexAttrib4f, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttrib4f, &OpenGLInterceptor::cgmVertexAttrib4f, QEL_RETURN_ADDRESS(), index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4fARB(unsigned index, float x, float y, float z, float w)
 {
-    return hookGL(InterceptOp::glVertexAttrib4fARB, &OpenGLInterceptor::cgmVertexAttrib4fARB, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttrib4fARB, &OpenGLInterceptor::cgmVertexAttrib4fARB, QEL_RETURN_ADDRESS(), index, x, y,
+        z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4fNV(unsigned index, float x, float y, float z, float w)
 {
-    return hookGL(InterceptOp::glVertexAttrib4fNV, &OpenGLInterceptor::cgmVertexAttrib4fNV, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttrib4fNV, &OpenGLInterceptor::cgmVertexAttrib4fNV, QEL_RETURN_ADDRESS(), index, x, y,
+        z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4fv(unsigned index, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4fv, &OpenGLInterceptor::cgmVertexAttrib4fv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4fv, &OpenGLInterceptor::cgmVertexAttrib4fv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4fvARB(unsigned index, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4fvARB, &OpenGLInterceptor::cgmVertexAttrib4fvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4fvARB, &OpenGLInterceptor::cgmVertexAttrib4fvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4fvNV(unsigned index, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4fvNV, &OpenGLInterceptor::cgmVertexAttrib4fvNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4fvNV, &OpenGLInterceptor::cgmVertexAttrib4fvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4hNV(
     unsigned index, unsigned short x, unsigned short y, unsigned short z, unsigned short w)
 {
-    return hookGL(InterceptOp::glVertexAttrib4hNV, &OpenGLInterceptor::cgmVertexAttrib4hNV, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttrib4hNV, &OpenGLInterceptor::cgmVertexAttrib4hNV, QEL_RETURN_ADDRESS(), index, x, y,
+        z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4hvNV(unsigned index, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4hvNV, &OpenGLInterceptor::cgmVertexAttrib4hvNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4hvNV, &OpenGLInterceptor::cgmVertexAttrib4hvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4iv(unsigned index, const int* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4iv, &OpenGLInterceptor::cgmVertexAttrib4iv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4iv, &OpenGLInterceptor::cgmVertexAttrib4iv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4ivARB(unsigned index, const int* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4ivARB, &OpenGLInterceptor::cgmVertexAttrib4ivARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4ivARB, &OpenGLInterceptor::cgmVertexAttrib4ivARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4s(unsigned index, short x, short y, short z, short w)
 {
-    return hookGL(InterceptOp::glVertexAttrib4s, &OpenGLInterceptor::cgmVertexAttrib4s, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttrib4s, &OpenGLInterceptor::cgmVertexAttrib4s, QEL_RETURN_ADDRESS(), index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4sARB(unsigned index, short x, short y, short z, short w)
 {
-    return hookGL(InterceptOp::glVertexAttrib4sARB, &OpenGLInterceptor::cgmVertexAttrib4sARB, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttrib4sARB, &OpenGLInterceptor::cgmVertexAttrib4sARB, QEL_RETURN_ADDRESS(), index, x, y,
+        z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4sNV(unsigned index, short x, short y, short z, short w)
 {
-    return hookGL(InterceptOp::glVertexAttrib4sNV, &OpenGLInterceptor::cgmVertexAttrib4sNV, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttrib4sNV, &OpenGLInterceptor::cgmVertexAttrib4sNV, QEL_RETURN_ADDRESS(), index, x, y,
+        z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4sv(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4sv, &OpenGLInterceptor::cgmVertexAttrib4sv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4sv, &OpenGLInterceptor::cgmVertexAttrib4sv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4svARB(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4svARB, &OpenGLInterceptor::cgmVertexAttrib4svARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4svARB, &OpenGLInterceptor::cgmVertexAttrib4svARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4svNV(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4svNV, &OpenGLInterceptor::cgmVertexAttrib4svNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4svNV, &OpenGLInterceptor::cgmVertexAttrib4svNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4ubNV(
     unsigned index, unsigned char x, unsigned char y, unsigned char z, unsigned char w)
 {
-    return hookGL(InterceptOp::glVertexAttrib4ubNV, &OpenGLInterceptor::cgmVertexAttrib4ubNV, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttrib4ubNV, &OpenGLInterceptor::cgmVertexAttrib4ubNV, QEL_RETURN_ADDRESS(), index, x, y,
+        z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4ubv(unsigned index, const unsigned char* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4ubv, &OpenGLInterceptor::cgmVertexAttrib4ubv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4ubv, &OpenGLInterceptor::cgmVertexAttrib4ubv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4ubvARB(unsigned index, const unsigned char* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4ubvARB, &OpenGLInterceptor::cgmVertexAttrib4ubvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4ubvARB, &OpenGLInterceptor::cgmVertexAttrib4ubvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4ubvNV(unsigned index, const unsigned char* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4ubvNV, &OpenGLInterceptor::cgmVertexAttrib4ubvNV, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4ubvNV, &OpenGLInterceptor::cgmVertexAttrib4ubvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4uiv(unsigned index, const unsigned* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4uiv, &OpenGLInterceptor::cgmVertexAttrib4uiv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4uiv, &OpenGLInterceptor::cgmVertexAttrib4uiv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4uivARB(unsigned index, const unsigned* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4uivARB, &OpenGLInterceptor::cgmVertexAttrib4uivARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4uivARB, &OpenGLInterceptor::cgmVertexAttrib4uivARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4usv(unsigned index, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4usv, &OpenGLInterceptor::cgmVertexAttrib4usv, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4usv, &OpenGLInterceptor::cgmVertexAttrib4usv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4usvARB(unsigned index, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertexAttrib4usvARB, &OpenGLInterceptor::cgmVertexAttrib4usvARB, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttrib4usvARB, &OpenGLInterceptor::cgmVertexAttrib4usvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribArrayObjectATI(
     unsigned index, int size, unsigned type, unsigned char normalized, int stride, unsigned buffer, unsigned offset)
 {
-    return hookGL(InterceptOp::glVertexAttribArrayObjectATI, &OpenGLInterceptor::cgmVertexAttribArrayObjectATI, QEL_RETURN_ADDRESS(), index, size, type, normalized, stride, buffer, offset);
+    return hookGL(
+        InterceptOp::glVertexAttribArrayObjectATI, &OpenGLInterceptor::cgmVertexAttribArrayObjectATI,
+        QEL_RETURN_ADDRESS(), index, size, type, normalized, stride, buffer, offset);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI1iEXT(unsigned index, int x)
 {
-    return hookGL(InterceptOp::glVertexAttribI1iEXT, &OpenGLInterceptor::cgmVertexAttribI1iEXT, QEL_RETURN_ADDRESS(), index, x);
+    return hookGL(
+        InterceptOp::glVertexAttribI1iEXT, &OpenGLInterceptor::cgmVertexAttribI1iEXT, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI1ivEXT(unsigned index, const int* v)
 {
-    return hookGL(InterceptOp::glVertexAttribI1ivEXT, &OpenGLInterceptor::cgmVertexAttribI1ivEXT, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttribI1ivEXT, &OpenGLInterceptor::cgmVertexAttribI1ivEXT, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI1uiEXT(unsigned index, unsigned x)
 {
-    return hookGL(InterceptOp::glVertexAttribI1uiEXT, &OpenGLInterceptor::cgmVertexAttribI1uiEXT, QEL_RETURN_ADDRESS(), index, x);
+    return hookGL(
+        InterceptOp::glVertexAttribI1uiEXT, &OpenGLInterceptor::cgmVertexAttribI1uiEXT, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI1uivEXT(unsigned index, const unsigned* v)
 {
-    return hookGL(InterceptOp::glVertexAttribI1uivEXT, &OpenGLInterceptor::cgmVertexAttribI1uivEXT, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttribI1uivEXT, &OpenGLInterceptor::cgmVertexAttribI1uivEXT, QEL_RETURN_ADDRESS(), index,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI2iEXT(unsigned index, int x, int y)
 {
-    return hookGL(InterceptOp::glVertexAttribI2iEXT, &OpenGLInterceptor::cgmVertexAttribI2iEXT, QEL_RETURN_ADDRESS(), index, x, y);
+    return hookGL(
+        InterceptOp::glVertexAttribI2iEXT, &OpenGLInterceptor::cgmVertexAttribI2iEXT, QEL_RETURN_ADDRESS(), index, x,
+        y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI2ivEXT(unsigned index, const int* v)
 {
-    return hookGL(InterceptOp::glVertexAttribI2ivEXT, &OpenGLInterceptor::cgmVertexAttribI2ivEXT, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttribI2ivEXT, &OpenGLInterceptor::cgmVertexAttribI2ivEXT, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI2uiEXT(unsigned index, unsigned x, unsigned y)
 {
-    return hookGL(InterceptOp::glVertexAttribI2uiEXT, &OpenGLInterceptor::cgmVertexAttribI2uiEXT, QEL_RETURN_ADDRESS(), index, x, y);
+    return hookGL(
+        InterceptOp::glVertexAttribI2uiEXT, &OpenGLInterceptor::cgmVertexAttribI2uiEXT, QEL_RETURN_ADDRESS(), index,
+        x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI2uivEXT(unsigned index, const unsigned* v)
 {
-    return hookGL(InterceptOp::glVertexAttribI2uivEXT, &OpenGLInterceptor::cgmVertexAttribI2uivEXT, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttribI2uivEXT, &OpenGLInterceptor::cgmVertexAttribI2uivEXT, QEL_RETURN_ADDRESS(), index,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI3iEXT(unsigned index, int x, int y, int z)
 {
-    return hookGL(InterceptOp::glVertexAttribI3iEXT, &OpenGLInterceptor::cgmVertexAttribI3iEXT, QEL_RETURN_ADDRESS(), index, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexAttribI3iEXT, &OpenGLInterceptor::cgmVertexAttribI3iEXT, QEL_RETURN_ADDRESS(), index, x,
+        y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI3ivEXT(unsigned index, const int* v)
 {
-    return hookGL(InterceptOp::glVertexAttribI3ivEXT, &OpenGLInterceptor::cgmVertexAttribI3ivEXT, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttribI3ivEXT, &OpenGLInterceptor::cgmVertexAttribI3ivEXT, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI3uiEXT(unsigned index, unsigned x, unsigned y, unsigned z)
 {
-    return hookGL(InterceptOp::glVertexAttribI3uiEXT, &OpenGLInterceptor::cgmVertexAttribI3uiEXT, QEL_RETURN_ADDRESS(), index, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexAttribI3uiEXT, &OpenGLInterceptor::cgmVertexAttribI3uiEXT, QEL_RETURN_ADDRESS(), index,
+        x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI3uivEXT(unsigned index, const unsigned* v)
 {
-    return hookGL(InterceptOp::glVertexAttribI3uivEXT, &OpenGLInterceptor::cgmVertexAttribI3uivEXT, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttribI3uivEXT, &OpenGLInterceptor::cgmVertexAttribI3uivEXT, QEL_RETURN_ADDRESS(), index,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4bvEXT(unsigned index, const signed char* v)
 {
-    return hookGL(InterceptOp::glVertexAttribI4bvEXT, &OpenGLInterceptor::cgmVertexAttribI4bvEXT, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttribI4bvEXT, &OpenGLInterceptor::cgmVertexAttribI4bvEXT, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4iEXT(unsigned index, int x, int y, int z, int w)
 {
-    return hookGL(InterceptOp::glVertexAttribI4iEXT, &OpenGLInterceptor::cgmVertexAttribI4iEXT, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttribI4iEXT, &OpenGLInterceptor::cgmVertexAttribI4iEXT, QEL_RETURN_ADDRESS(), index, x,
+        y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4ivEXT(unsigned index, const int* v)
 {
-    return hookGL(InterceptOp::glVertexAttribI4ivEXT, &OpenGLInterceptor::cgmVertexAttribI4ivEXT, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttribI4ivEXT, &OpenGLInterceptor::cgmVertexAttribI4ivEXT, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4svEXT(unsigned index, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttribI4svEXT, &OpenGLInterceptor::cgmVertexAttribI4svEXT, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttribI4svEXT, &OpenGLInterceptor::cgmVertexAttribI4svEXT, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4ubvEXT(unsigned index, const unsigned char* v)
 {
-    return hookGL(InterceptOp::glVertexAttribI4ubvEXT, &OpenGLInterceptor::cgmVertexAttribI4ubvEXT, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttribI4ubvEXT, &OpenGLInterceptor::cgmVertexAttribI4ubvEXT, QEL_RETURN_ADDRESS(), index,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4uiEXT(
     unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return hookGL(InterceptOp::glVertexAttribI4uiEXT, &OpenGLInterceptor::cgmVertexAttribI4uiEXT, QEL_RETURN_ADDRESS(), index, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexAttribI4uiEXT, &OpenGLInterceptor::cgmVertexAttribI4uiEXT, QEL_RETURN_ADDRESS(), index,
+        x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4uivEXT(unsigned index, const unsigned* v)
 {
-    return hookGL(InterceptOp::glVertexAttribI4uivEXT, &OpenGLInterceptor::cgmVertexAttribI4uivEXT, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttribI4uivEXT, &OpenGLInterceptor::cgmVertexAttribI4uivEXT, QEL_RETURN_ADDRESS(), index,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4usvEXT(unsigned index, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertexAttribI4usvEXT, &OpenGLInterceptor::cgmVertexAttribI4usvEXT, QEL_RETURN_ADDRESS(), index, v);
+    return hookGL(
+        InterceptOp::glVertexAttribI4usvEXT, &OpenGLInterceptor::cgmVertexAttribI4usvEXT, QEL_RETURN_ADDRESS(), index,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribIPointerEXT(
     unsigned index, int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glVertexAttribIPointerEXT, &OpenGLInterceptor::cgmVertexAttribIPointerEXT, QEL_RETURN_ADDRESS(), index, size, type, stride, pointer);
+    return hookGL(
+        InterceptOp::glVertexAttribIPointerEXT, &OpenGLInterceptor::cgmVertexAttribIPointerEXT, QEL_RETURN_ADDRESS(),
+        index, size, type, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribPointer(
     unsigned index, int size, unsigned type, unsigned char normalized, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glVertexAttribPointer, &OpenGLInterceptor::cgmVertexAttribPointer, QEL_RETURN_ADDRESS(), index, size, type, normalized, stride, pointer);
+    return hookGL(
+        InterceptOp::glVertexAttribPointer, &OpenGLInterceptor::cgmVertexAttribPointer, QEL_RETURN_ADDRESS(), index,
+        size, type, normalized, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribPointerARB(
     unsigned index, int size, unsigned type, unsigned char normalized, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glVertexAttribPointerARB, &OpenGLInterceptor::cgmVertexAttribPointerARB, QEL_RETURN_ADDRESS(), index, size, type, normalized, stride, pointer);
+    return hookGL(
+        InterceptOp::glVertexAttribPointerARB, &OpenGLInterceptor::cgmVertexAttribPointerARB, QEL_RETURN_ADDRESS(),
+        index, size, type, normalized, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribPointerNV(
     unsigned index, int fsize, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glVertexAttribPointerNV, &OpenGLInterceptor::cgmVertexAttribPointerNV, QEL_RETURN_ADDRESS(), index, fsize, type, stride, pointer);
+    return hookGL(
+        InterceptOp::glVertexAttribPointerNV, &OpenGLInterceptor::cgmVertexAttribPointerNV, QEL_RETURN_ADDRESS(),
+        index, fsize, type, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs1dvNV(unsigned index, int count, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs1dvNV, &OpenGLInterceptor::cgmVertexAttribs1dvNV, QEL_RETURN_ADDRESS(), index, count, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs1dvNV, &OpenGLInterceptor::cgmVertexAttribs1dvNV, QEL_RETURN_ADDRESS(), index,
+        count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs1fvNV(unsigned index, int count, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs1fvNV, &OpenGLInterceptor::cgmVertexAttribs1fvNV, QEL_RETURN_ADDRESS(), index, count, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs1fvNV, &OpenGLInterceptor::cgmVertexAttribs1fvNV, QEL_RETURN_ADDRESS(), index,
+        count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs1hvNV(unsigned index, int n, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs1hvNV, &OpenGLInterceptor::cgmVertexAttribs1hvNV, QEL_RETURN_ADDRESS(), index, n, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs1hvNV, &OpenGLInterceptor::cgmVertexAttribs1hvNV, QEL_RETURN_ADDRESS(), index, n,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs1svNV(unsigned index, int count, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs1svNV, &OpenGLInterceptor::cgmVertexAttribs1svNV, QEL_RETURN_ADDRESS(), index, count, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs1svNV, &OpenGLInterceptor::cgmVertexAttribs1svNV, QEL_RETURN_ADDRESS(), index,
+        count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs2dvNV(unsigned index, int count, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs2dvNV, &OpenGLInterceptor::cgmVertexAttribs2dvNV, QEL_RETURN_ADDRESS(), index, count, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs2dvNV, &OpenGLInterceptor::cgmVertexAttribs2dvNV, QEL_RETURN_ADDRESS(), index,
+        count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs2fvNV(unsigned index, int count, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs2fvNV, &OpenGLInterceptor::cgmVertexAttribs2fvNV, QEL_RETURN_ADDRESS(), index, count, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs2fvNV, &OpenGLInterceptor::cgmVertexAttribs2fvNV, QEL_RETURN_ADDRESS(), index,
+        count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs2hvNV(unsigned index, int n, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs2hvNV, &OpenGLInterceptor::cgmVertexAttribs2hvNV, QEL_RETURN_ADDRESS(), index, n, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs2hvNV, &OpenGLInterceptor::cgmVertexAttribs2hvNV, QEL_RETURN_ADDRESS(), index, n,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs2svNV(unsigned index, int count, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs2svNV, &OpenGLInterceptor::cgmVertexAttribs2svNV, QEL_RETURN_ADDRESS(), index, count, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs2svNV, &OpenGLInterceptor::cgmVertexAttribs2svNV, QEL_RETURN_ADDRESS(), index,
+        count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs3dvNV(unsigned index, int count, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs3dvNV, &OpenGLInterceptor::cgmVertexAttribs3dvNV, QEL_RETURN_ADDRESS(), index, count, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs3dvNV, &OpenGLInterceptor::cgmVertexAttribs3dvNV, QEL_RETURN_ADDRESS(), index,
+        count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs3fvNV(unsigned index, int count, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs3fvNV, &OpenGLInterceptor::cgmVertexAttribs3fvNV, QEL_RETURN_ADDRESS(), index, count, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs3fvNV, &OpenGLInterceptor::cgmVertexAttribs3fvNV, QEL_RETURN_ADDRESS(), index,
+        count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs3hvNV(unsigned index, int n, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs3hvNV, &OpenGLInterceptor::cgmVertexAttribs3hvNV, QEL_RETURN_ADDRESS(), index, n, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs3hvNV, &OpenGLInterceptor::cgmVertexAttribs3hvNV, QEL_RETURN_ADDRESS(), index, n,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs3svNV(unsigned index, int count, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs3svNV, &OpenGLInterceptor::cgmVertexAttribs3svNV, QEL_RETURN_ADDRESS(), index, count, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs3svNV, &OpenGLInterceptor::cgmVertexAttribs3svNV, QEL_RETURN_ADDRESS(), index,
+        count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs4dvNV(unsigned index, int count, const double* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs4dvNV, &OpenGLInterceptor::cgmVertexAttribs4dvNV, QEL_RETURN_ADDRESS(), index, count, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs4dvNV, &OpenGLInterceptor::cgmVertexAttribs4dvNV, QEL_RETURN_ADDRESS(), index,
+        count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs4fvNV(unsigned index, int count, const float* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs4fvNV, &OpenGLInterceptor::cgmVertexAttribs4fvNV, QEL_RETURN_ADDRESS(), index, count, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs4fvNV, &OpenGLInterceptor::cgmVertexAttribs4fvNV, QEL_RETURN_ADDRESS(), index,
+        count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs4hvNV(unsigned index, int n, const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs4hvNV, &OpenGLInterceptor::cgmVertexAttribs4hvNV, QEL_RETURN_ADDRESS(), index, n, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs4hvNV, &OpenGLInterceptor::cgmVertexAttribs4hvNV, QEL_RETURN_ADDRESS(), index, n,
+        v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs4svNV(unsigned index, int count, const short* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs4svNV, &OpenGLInterceptor::cgmVertexAttribs4svNV, QEL_RETURN_ADDRESS(), index, count, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs4svNV, &OpenGLInterceptor::cgmVertexAttribs4svNV, QEL_RETURN_ADDRESS(), index,
+        count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs4ubvNV(unsigned index, int count, const unsigned char* v)
 {
-    return hookGL(InterceptOp::glVertexAttribs4ubvNV, &OpenGLInterceptor::cgmVertexAttribs4ubvNV, QEL_RETURN_ADDRESS(), index, count, v);
+    return hookGL(
+        InterceptOp::glVertexAttribs4ubvNV, &OpenGLInterceptor::cgmVertexAttribs4ubvNV, QEL_RETURN_ADDRESS(), index,
+        count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexBlendARB(int count)
@@ -1059,230 +1284,303 @@ extern "C" void QEL_APIENTRY qel_hook_glVertexBlendARB(int count)
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexBlendEnvfATI(unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glVertexBlendEnvfATI, &OpenGLInterceptor::cgmVertexBlendEnvfATI, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glVertexBlendEnvfATI, &OpenGLInterceptor::cgmVertexBlendEnvfATI, QEL_RETURN_ADDRESS(), pname,
+        param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexBlendEnviATI(unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glVertexBlendEnviATI, &OpenGLInterceptor::cgmVertexBlendEnviATI, QEL_RETURN_ADDRESS(), pname, param);
+    return hookGL(
+        InterceptOp::glVertexBlendEnviATI, &OpenGLInterceptor::cgmVertexBlendEnviATI, QEL_RETURN_ADDRESS(), pname,
+        param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexPointer(int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glVertexPointer, &OpenGLInterceptor::cgmVertexPointer, QEL_RETURN_ADDRESS(), size, type, stride, pointer);
+    return hookGL(
+        InterceptOp::glVertexPointer, &OpenGLInterceptor::cgmVertexPointer, QEL_RETURN_ADDRESS(), size, type, stride,
+        pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexPointerEXT(
     int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return hookGL(InterceptOp::glVertexPointerEXT, &OpenGLInterceptor::cgmVertexPointerEXT, QEL_RETURN_ADDRESS(), size, type, stride, count, pointer);
+    return hookGL(
+        InterceptOp::glVertexPointerEXT, &OpenGLInterceptor::cgmVertexPointerEXT, QEL_RETURN_ADDRESS(), size, type,
+        stride, count, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexPointerListIBM(
     int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(InterceptOp::glVertexPointerListIBM, &OpenGLInterceptor::cgmVertexPointerListIBM, QEL_RETURN_ADDRESS(), size, type, stride, pointer, ptrstride);
+    return hookGL(
+        InterceptOp::glVertexPointerListIBM, &OpenGLInterceptor::cgmVertexPointerListIBM, QEL_RETURN_ADDRESS(), size,
+        type, stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexPointervINTEL(int size, unsigned type, const void** pointer)
 {
-    return hookGL(InterceptOp::glVertexPointervINTEL, &OpenGLInterceptor::cgmVertexPointervINTEL, QEL_RETURN_ADDRESS(), size, type, pointer);
+    return hookGL(
+        InterceptOp::glVertexPointervINTEL, &OpenGLInterceptor::cgmVertexPointervINTEL, QEL_RETURN_ADDRESS(), size,
+        type, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2dATI(unsigned stream, double x, double y)
 {
-    return hookGL(InterceptOp::glVertexStream2dATI, &OpenGLInterceptor::cgmVertexStream2dATI, QEL_RETURN_ADDRESS(), stream, x, y);
+    return hookGL(
+        InterceptOp::glVertexStream2dATI, &OpenGLInterceptor::cgmVertexStream2dATI, QEL_RETURN_ADDRESS(), stream, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2dvATI(unsigned stream, const double* coords)
 {
-    return hookGL(InterceptOp::glVertexStream2dvATI, &OpenGLInterceptor::cgmVertexStream2dvATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glVertexStream2dvATI, &OpenGLInterceptor::cgmVertexStream2dvATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2fATI(unsigned stream, float x, float y)
 {
-    return hookGL(InterceptOp::glVertexStream2fATI, &OpenGLInterceptor::cgmVertexStream2fATI, QEL_RETURN_ADDRESS(), stream, x, y);
+    return hookGL(
+        InterceptOp::glVertexStream2fATI, &OpenGLInterceptor::cgmVertexStream2fATI, QEL_RETURN_ADDRESS(), stream, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2fvATI(unsigned stream, const float* coords)
 {
-    return hookGL(InterceptOp::glVertexStream2fvATI, &OpenGLInterceptor::cgmVertexStream2fvATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glVertexStream2fvATI, &OpenGLInterceptor::cgmVertexStream2fvATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2iATI(unsigned stream, int x, int y)
 {
-    return hookGL(InterceptOp::glVertexStream2iATI, &OpenGLInterceptor::cgmVertexStream2iATI, QEL_RETURN_ADDRESS(), stream, x, y);
+    return hookGL(
+        InterceptOp::glVertexStream2iATI, &OpenGLInterceptor::cgmVertexStream2iATI, QEL_RETURN_ADDRESS(), stream, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2ivATI(unsigned stream, const int* coords)
 {
-    return hookGL(InterceptOp::glVertexStream2ivATI, &OpenGLInterceptor::cgmVertexStream2ivATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glVertexStream2ivATI, &OpenGLInterceptor::cgmVertexStream2ivATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2sATI(unsigned stream, short x, short y)
 {
-    return hookGL(InterceptOp::glVertexStream2sATI, &OpenGLInterceptor::cgmVertexStream2sATI, QEL_RETURN_ADDRESS(), stream, x, y);
+    return hookGL(
+        InterceptOp::glVertexStream2sATI, &OpenGLInterceptor::cgmVertexStream2sATI, QEL_RETURN_ADDRESS(), stream, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2svATI(unsigned stream, const short* coords)
 {
-    return hookGL(InterceptOp::glVertexStream2svATI, &OpenGLInterceptor::cgmVertexStream2svATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glVertexStream2svATI, &OpenGLInterceptor::cgmVertexStream2svATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3dATI(unsigned stream, double x, double y, double z)
 {
-    return hookGL(InterceptOp::glVertexStream3dATI, &OpenGLInterceptor::cgmVertexStream3dATI, QEL_RETURN_ADDRESS(), stream, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexStream3dATI, &OpenGLInterceptor::cgmVertexStream3dATI, QEL_RETURN_ADDRESS(), stream, x,
+        y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3dvATI(unsigned stream, const double* coords)
 {
-    return hookGL(InterceptOp::glVertexStream3dvATI, &OpenGLInterceptor::cgmVertexStream3dvATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glVertexStream3dvATI, &OpenGLInterceptor::cgmVertexStream3dvATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3fATI(unsigned stream, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glVertexStream3fATI, &OpenGLInterceptor::cgmVertexStream3fATI, QEL_RETURN_ADDRESS(), stream, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexStream3fATI, &OpenGLInterceptor::cgmVertexStream3fATI, QEL_RETURN_ADDRESS(), stream, x,
+        y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3fvATI(unsigned stream, const float* coords)
 {
-    return hookGL(InterceptOp::glVertexStream3fvATI, &OpenGLInterceptor::cgmVertexStream3fvATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glVertexStream3fvATI, &OpenGLInterceptor::cgmVertexStream3fvATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3iATI(unsigned stream, int x, int y, int z)
 {
-    return hookGL(InterceptOp::glVertexStream3iATI, &OpenGLInterceptor::cgmVertexStream3iATI, QEL_RETURN_ADDRESS(), stream, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexStream3iATI, &OpenGLInterceptor::cgmVertexStream3iATI, QEL_RETURN_ADDRESS(), stream, x,
+        y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3ivATI(unsigned stream, const int* coords)
 {
-    return hookGL(InterceptOp::glVertexStream3ivATI, &OpenGLInterceptor::cgmVertexStream3ivATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glVertexStream3ivATI, &OpenGLInterceptor::cgmVertexStream3ivATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3sATI(unsigned stream, short x, short y, short z)
 {
-    return hookGL(InterceptOp::glVertexStream3sATI, &OpenGLInterceptor::cgmVertexStream3sATI, QEL_RETURN_ADDRESS(), stream, x, y, z);
+    return hookGL(
+        InterceptOp::glVertexStream3sATI, &OpenGLInterceptor::cgmVertexStream3sATI, QEL_RETURN_ADDRESS(), stream, x,
+        y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3svATI(unsigned stream, const short* coords)
 {
-    return hookGL(InterceptOp::glVertexStream3svATI, &OpenGLInterceptor::cgmVertexStream3svATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glVertexStream3svATI, &OpenGLInterceptor::cgmVertexStream3svATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4dATI(unsigned stream, double x, double y, double z, double w)
 {
-    return hookGL(InterceptOp::glVertexStream4dATI, &OpenGLInterceptor::cgmVertexStream4dATI, QEL_RETURN_ADDRESS(), stream, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexStream4dATI, &OpenGLInterceptor::cgmVertexStream4dATI, QEL_RETURN_ADDRESS(), stream, x,
+        y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4dvATI(unsigned stream, const double* coords)
 {
-    return hookGL(InterceptOp::glVertexStream4dvATI, &OpenGLInterceptor::cgmVertexStream4dvATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glVertexStream4dvATI, &OpenGLInterceptor::cgmVertexStream4dvATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4fATI(unsigned stream, float x, float y, float z, float w)
 {
-    return hookGL(InterceptOp::glVertexStream4fATI, &OpenGLInterceptor::cgmVertexStream4fATI, QEL_RETURN_ADDRESS(), stream, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexStream4fATI, &OpenGLInterceptor::cgmVertexStream4fATI, QEL_RETURN_ADDRESS(), stream, x,
+        y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4fvATI(unsigned stream, const float* coords)
 {
-    return hookGL(InterceptOp::glVertexStream4fvATI, &OpenGLInterceptor::cgmVertexStream4fvATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glVertexStream4fvATI, &OpenGLInterceptor::cgmVertexStream4fvATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4iATI(unsigned stream, int x, int y, int z, int w)
 {
-    return hookGL(InterceptOp::glVertexStream4iATI, &OpenGLInterceptor::cgmVertexStream4iATI, QEL_RETURN_ADDRESS(), stream, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexStream4iATI, &OpenGLInterceptor::cgmVertexStream4iATI, QEL_RETURN_ADDRESS(), stream, x,
+        y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4ivATI(unsigned stream, const int* coords)
 {
-    return hookGL(InterceptOp::glVertexStream4ivATI, &OpenGLInterceptor::cgmVertexStream4ivATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glVertexStream4ivATI, &OpenGLInterceptor::cgmVertexStream4ivATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4sATI(unsigned stream, short x, short y, short z, short w)
 {
-    return hookGL(InterceptOp::glVertexStream4sATI, &OpenGLInterceptor::cgmVertexStream4sATI, QEL_RETURN_ADDRESS(), stream, x, y, z, w);
+    return hookGL(
+        InterceptOp::glVertexStream4sATI, &OpenGLInterceptor::cgmVertexStream4sATI, QEL_RETURN_ADDRESS(), stream, x,
+        y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4svATI(unsigned stream, const short* coords)
 {
-    return hookGL(InterceptOp::glVertexStream4svATI, &OpenGLInterceptor::cgmVertexStream4svATI, QEL_RETURN_ADDRESS(), stream, coords);
+    return hookGL(
+        InterceptOp::glVertexStream4svATI, &OpenGLInterceptor::cgmVertexStream4svATI, QEL_RETURN_ADDRESS(), stream,
+        coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexWeightPointerEXT(
     int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glVertexWeightPointerEXT, &OpenGLInterceptor::cgmVertexWeightPointerEXT, QEL_RETURN_ADDRESS(), size, type, stride, pointer);
+    return hookGL(
+        InterceptOp::glVertexWeightPointerEXT, &OpenGLInterceptor::cgmVertexWeightPointerEXT, QEL_RETURN_ADDRESS(),
+        size, type, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexWeightfEXT(float weight)
 {
-    return hookGL(InterceptOp::glVertexWeightfEXT, &OpenGLInterceptor::cgmVertexWeightfEXT, QEL_RETURN_ADDRESS(), weight);
+    return hookGL(
+        InterceptOp::glVertexWeightfEXT, &OpenGLInterceptor::cgmVertexWeightfEXT, QEL_RETURN_ADDRESS(), weight);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexWeightfvEXT(const float* weight)
 {
-    return hookGL(InterceptOp::glVertexWeightfvEXT, &OpenGLInterceptor::cgmVertexWeightfvEXT, QEL_RETURN_ADDRESS(), weight);
+    return hookGL(
+        InterceptOp::glVertexWeightfvEXT, &OpenGLInterceptor::cgmVertexWeightfvEXT, QEL_RETURN_ADDRESS(), weight);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexWeighthNV(unsigned short weight)
 {
-    return hookGL(InterceptOp::glVertexWeighthNV, &OpenGLInterceptor::cgmVertexWeighthNV, QEL_RETURN_ADDRESS(), weight);
+    return hookGL(
+        InterceptOp::glVertexWeighthNV, &OpenGLInterceptor::cgmVertexWeighthNV, QEL_RETURN_ADDRESS(), weight);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexWeighthvNV(const unsigned short* weight)
 {
-    return hookGL(InterceptOp::glVertexWeighthvNV, &OpenGLInterceptor::cgmVertexWeighthvNV, QEL_RETURN_ADDRESS(), weight);
+    return hookGL(
+        InterceptOp::glVertexWeighthvNV, &OpenGLInterceptor::cgmVertexWeighthvNV, QEL_RETURN_ADDRESS(), weight);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glViewport(int x, int y, int width, int height)
 {
-    return hookGL(InterceptOp::glViewport, &OpenGLInterceptor::cgmViewport, QEL_RETURN_ADDRESS(), x, y, width, height);
+    return hookGL(
+        InterceptOp::glViewport, &OpenGLInterceptor::cgmViewport, QEL_RETURN_ADDRESS(), x, y, width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightPointerARB(int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(InterceptOp::glWeightPointerARB, &OpenGLInterceptor::cgmWeightPointerARB, QEL_RETURN_ADDRESS(), size, type, stride, pointer);
+    return hookGL(
+        InterceptOp::glWeightPointerARB, &OpenGLInterceptor::cgmWeightPointerARB, QEL_RETURN_ADDRESS(), size, type,
+        stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightbvARB(int size, const signed char* weights)
 {
-    return hookGL(InterceptOp::glWeightbvARB, &OpenGLInterceptor::cgmWeightbvARB, QEL_RETURN_ADDRESS(), size, weights);
+    return hookGL(
+        InterceptOp::glWeightbvARB, &OpenGLInterceptor::cgmWeightbvARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightdvARB(int size, const double* weights)
 {
-    return hookGL(InterceptOp::glWeightdvARB, &OpenGLInterceptor::cgmWeightdvARB, QEL_RETURN_ADDRESS(), size, weights);
+    return hookGL(
+        InterceptOp::glWeightdvARB, &OpenGLInterceptor::cgmWeightdvARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightfvARB(int size, const float* weights)
 {
-    return hookGL(InterceptOp::glWeightfvARB, &OpenGLInterceptor::cgmWeightfvARB, QEL_RETURN_ADDRESS(), size, weights);
+    return hookGL(
+        InterceptOp::glWeightfvARB, &OpenGLInterceptor::cgmWeightfvARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightivARB(int size, const int* weights)
 {
-    return hookGL(InterceptOp::glWeightivARB, &OpenGLInterceptor::cgmWeightivARB, QEL_RETURN_ADDRESS(), size, weights);
+    return hookGL(
+        InterceptOp::glWeightivARB, &OpenGLInterceptor::cgmWeightivARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightsvARB(int size, const short* weights)
 {
-    return hookGL(InterceptOp::glWeightsvARB, &OpenGLInterceptor::cgmWeightsvARB, QEL_RETURN_ADDRESS(), size, weights);
+    return hookGL(
+        InterceptOp::glWeightsvARB, &OpenGLInterceptor::cgmWeightsvARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightubvARB(int size, const unsigned char* weights)
 {
-    return hookGL(InterceptOp::glWeightubvARB, &OpenGLInterceptor::cgmWeightubvARB, QEL_RETURN_ADDRESS(), size, weights);
+    return hookGL(
+        InterceptOp::glWeightubvARB, &OpenGLInterceptor::cgmWeightubvARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightuivARB(int size, const unsigned* weights)
 {
-    return hookGL(InterceptOp::glWeightuivARB, &OpenGLInterceptor::cgmWeightuivARB, QEL_RETURN_ADDRESS(), size, weights);
+    return hookGL(
+        InterceptOp::glWeightuivARB, &OpenGLInterceptor::cgmWeightuivARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightusvARB(int size, const unsigned short* weights)
 {
-    return hookGL(InterceptOp::glWeightusvARB, &OpenGLInterceptor::cgmWeightusvARB, QEL_RETURN_ADDRESS(), size, weights);
+    return hookGL(
+        InterceptOp::glWeightusvARB, &OpenGLInterceptor::cgmWeightusvARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2d(double x, double y)
@@ -1412,12 +1710,14 @@ extern "C" void QEL_APIENTRY qel_hook_glWindowPos3d(double x, double y, double z
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3dARB(double x, double y, double z)
 {
-    return hookGL(InterceptOp::glWindowPos3dARB, &OpenGLInterceptor::cgmWindowPos3dARB, QEL_RETURN_ADDRESS(), x, y, z);
+    return hookGL(
+        InterceptOp::glWindowPos3dARB, &OpenGLInterceptor::cgmWindowPos3dARB, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3dMESA(double x, double y, double z)
 {
-    return hookGL(InterceptOp::glWindowPos3dMESA, &OpenGLInterceptor::cgmWindowPos3dMESA, QEL_RETURN_ADDRESS(), x, y, z);
+    return hookGL(
+        InterceptOp::glWindowPos3dMESA, &OpenGLInterceptor::cgmWindowPos3dMESA, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3dv(const double* v)
@@ -1442,12 +1742,14 @@ extern "C" void QEL_APIENTRY qel_hook_glWindowPos3f(float x, float y, float z)
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3fARB(float x, float y, float z)
 {
-    return hookGL(InterceptOp::glWindowPos3fARB, &OpenGLInterceptor::cgmWindowPos3fARB, QEL_RETURN_ADDRESS(), x, y, z);
+    return hookGL(
+        InterceptOp::glWindowPos3fARB, &OpenGLInterceptor::cgmWindowPos3fARB, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3fMESA(float x, float y, float z)
 {
-    return hookGL(InterceptOp::glWindowPos3fMESA, &OpenGLInterceptor::cgmWindowPos3fMESA, QEL_RETURN_ADDRESS(), x, y, z);
+    return hookGL(
+        InterceptOp::glWindowPos3fMESA, &OpenGLInterceptor::cgmWindowPos3fMESA, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3fv(const float* v)
@@ -1472,12 +1774,14 @@ extern "C" void QEL_APIENTRY qel_hook_glWindowPos3i(int x, int y, int z)
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3iARB(int x, int y, int z)
 {
-    return hookGL(InterceptOp::glWindowPos3iARB, &OpenGLInterceptor::cgmWindowPos3iARB, QEL_RETURN_ADDRESS(), x, y, z);
+    return hookGL(
+        InterceptOp::glWindowPos3iARB, &OpenGLInterceptor::cgmWindowPos3iARB, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3iMESA(int x, int y, int z)
 {
-    return hookGL(InterceptOp::glWindowPos3iMESA, &OpenGLInterceptor::cgmWindowPos3iMESA, QEL_RETURN_ADDRESS(), x, y, z);
+    return hookGL(
+        InterceptOp::glWindowPos3iMESA, &OpenGLInterceptor::cgmWindowPos3iMESA, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3iv(const int* v)
@@ -1502,12 +1806,14 @@ extern "C" void QEL_APIENTRY qel_hook_glWindowPos3s(short x, short y, short z)
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3sARB(short x, short y, short z)
 {
-    return hookGL(InterceptOp::glWindowPos3sARB, &OpenGLInterceptor::cgmWindowPos3sARB, QEL_RETURN_ADDRESS(), x, y, z);
+    return hookGL(
+        InterceptOp::glWindowPos3sARB, &OpenGLInterceptor::cgmWindowPos3sARB, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3sMESA(short x, short y, short z)
 {
-    return hookGL(InterceptOp::glWindowPos3sMESA, &OpenGLInterceptor::cgmWindowPos3sMESA, QEL_RETURN_ADDRESS(), x, y, z);
+    return hookGL(
+        InterceptOp::glWindowPos3sMESA, &OpenGLInterceptor::cgmWindowPos3sMESA, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3sv(const short* v)
@@ -1527,7 +1833,8 @@ extern "C" void QEL_APIENTRY qel_hook_glWindowPos3svMESA(const short* v)
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4dMESA(double x, double y, double z, double w)
 {
-    return hookGL(InterceptOp::glWindowPos4dMESA, &OpenGLInterceptor::cgmWindowPos4dMESA, QEL_RETURN_ADDRESS(), x, y, z, w);
+    return hookGL(
+        InterceptOp::glWindowPos4dMESA, &OpenGLInterceptor::cgmWindowPos4dMESA, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4dvMESA(const double* v)
@@ -1537,7 +1844,8 @@ extern "C" void QEL_APIENTRY qel_hook_glWindowPos4dvMESA(const double* v)
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4fMESA(float x, float y, float z, float w)
 {
-    return hookGL(InterceptOp::glWindowPos4fMESA, &OpenGLInterceptor::cgmWindowPos4fMESA, QEL_RETURN_ADDRESS(), x, y, z, w);
+    return hookGL(
+        InterceptOp::glWindowPos4fMESA, &OpenGLInterceptor::cgmWindowPos4fMESA, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4fvMESA(const float* v)
@@ -1547,7 +1855,8 @@ extern "C" void QEL_APIENTRY qel_hook_glWindowPos4fvMESA(const float* v)
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4iMESA(int x, int y, int z, int w)
 {
-    return hookGL(InterceptOp::glWindowPos4iMESA, &OpenGLInterceptor::cgmWindowPos4iMESA, QEL_RETURN_ADDRESS(), x, y, z, w);
+    return hookGL(
+        InterceptOp::glWindowPos4iMESA, &OpenGLInterceptor::cgmWindowPos4iMESA, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4ivMESA(const int* v)
@@ -1557,7 +1866,8 @@ extern "C" void QEL_APIENTRY qel_hook_glWindowPos4ivMESA(const int* v)
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4sMESA(short x, short y, short z, short w)
 {
-    return hookGL(InterceptOp::glWindowPos4sMESA, &OpenGLInterceptor::cgmWindowPos4sMESA, QEL_RETURN_ADDRESS(), x, y, z, w);
+    return hookGL(
+        InterceptOp::glWindowPos4sMESA, &OpenGLInterceptor::cgmWindowPos4sMESA, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4svMESA(const short* v)
@@ -1568,7 +1878,9 @@ extern "C" void QEL_APIENTRY qel_hook_glWindowPos4svMESA(const short* v)
 extern "C" void QEL_APIENTRY qel_hook_glWriteMaskEXT(
     unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ, unsigned outW)
 {
-    return hookGL(InterceptOp::glWriteMaskEXT, &OpenGLInterceptor::cgmWriteMaskEXT, QEL_RETURN_ADDRESS(), res, in, outX, outY, outZ, outW);
+    return hookGL(
+        InterceptOp::glWriteMaskEXT, &OpenGLInterceptor::cgmWriteMaskEXT, QEL_RETURN_ADDRESS(), res, in, outX, outY,
+        outZ, outW);
 }
 
 extern "C" int QEL_APIENTRY qel_pass_wglChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd)
@@ -1578,7 +1890,8 @@ extern "C" int QEL_APIENTRY qel_pass_wglChoosePixelFormat(HDC hdc, const PIXELFO
 
 extern "C" int QEL_APIENTRY qel_hook_wglCopyContext(HGLRC hglrcSrc, HGLRC hglrcDst, UINT mask)
 {
-    return hookWGL(InterceptOp::wglCopyContext, &wglInterceptor::wcgmCopyContext, QEL_RETURN_ADDRESS(), hglrcSrc, hglrcDst, mask);
+    return hookWGL(
+        InterceptOp::wglCopyContext, &wglInterceptor::wcgmCopyContext, QEL_RETURN_ADDRESS(), hglrcSrc, hglrcDst, mask);
 }
 
 extern "C" HGLRC QEL_APIENTRY qel_hook_wglCreateContext(HDC hdc)
@@ -1588,7 +1901,9 @@ extern "C" HGLRC QEL_APIENTRY qel_hook_wglCreateContext(HDC hdc)
 
 extern "C" HGLRC QEL_APIENTRY qel_hook_wglCreateLayerContext(HDC hdc, int layerPlane)
 {
-    return hookWGL(InterceptOp::wglCreateLayerContext, &wglInterceptor::wcgmCreateLayerContext, QEL_RETURN_ADDRESS(), hdc, layerPlane);
+    return hookWGL(
+        InterceptOp::wglCreateLayerContext, &wglInterceptor::wcgmCreateLayerContext, QEL_RETURN_ADDRESS(), hdc,
+        layerPlane);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglDeleteContext(HGLRC hglrc)
@@ -1599,13 +1914,16 @@ extern "C" int QEL_APIENTRY qel_hook_wglDeleteContext(HGLRC hglrc)
 extern "C" int QEL_APIENTRY qel_hook_wglDescribeLayerPlane(
     HDC hdc, int pixelFormat, int layerPlane, UINT nBytes, LPLAYERPLANEDESCRIPTOR plpd)
 {
-    return hookWGL(InterceptOp::wglDescribeLayerPlane, &wglInterceptor::wcgmDescribeLayerPlane, QEL_RETURN_ADDRESS(), hdc, pixelFormat, layerPlane, nBytes, plpd);
+    return hookWGL(
+        InterceptOp::wglDescribeLayerPlane, &wglInterceptor::wcgmDescribeLayerPlane, QEL_RETURN_ADDRESS(), hdc,
+        pixelFormat, layerPlane, nBytes, plpd);
 }
 
 extern "C" int QEL_APIENTRY qel_pass_wglDescribePixelFormat(
     HDC hdc, int iPixelFormat, UINT nBytes, LPPIXELFORMATDESCRIPTOR ppfd)
 {
-    return callDriver<int, HDC, int, UINT, LPPIXELFORMATDESCRIPTOR>(InterceptOp::wglDescribePixelFormat, hdc, iPixelFormat, nBytes, ppfd);
+    return callDriver<int, HDC, int, UINT, LPPIXELFORMATDESCRIPTOR>(
+        InterceptOp::wglDescribePixelFormat, hdc, iPixelFormat, nBytes, ppfd);
 }
 
 extern "C" HGLRC QEL_APIENTRY qel_hook_wglGetCurrentContext(void)
@@ -1626,7 +1944,9 @@ extern "C" PROC QEL_APIENTRY qel_pass_wglGetDefaultProcAddress(LPCSTR name)
 extern "C" int QEL_APIENTRY qel_hook_wglGetLayerPaletteEntries(
     HDC hdc, int layerPlane, int start, int entries, COLORREF* pcr)
 {
-    return hookWGL(InterceptOp::wglGetLayerPaletteEntries, &wglInterceptor::wcgmGetLayerPaletteEntries, QEL_RETURN_ADDRESS(), hdc, layerPlane, start, entries, pcr);
+    return hookWGL(
+        InterceptOp::wglGetLayerPaletteEntries, &wglInterceptor::wcgmGetLayerPaletteEntries, QEL_RETURN_ADDRESS(),
+        hdc, layerPlane, start, entries, pcr);
 }
 
 extern "C" int QEL_APIENTRY qel_pass_wglGetPixelFormat(HDC hdc)
@@ -1646,18 +1966,23 @@ extern "C" int QEL_APIENTRY qel_hook_wglMakeCurrent(HDC hdc, HGLRC hglrc)
 
 extern "C" int QEL_APIENTRY qel_hook_wglRealizeLayerPalette(HDC hdc, int layerPlane, int realize)
 {
-    return hookWGL(InterceptOp::wglRealizeLayerPalette, &wglInterceptor::wcgmRealizeLayerPalette, QEL_RETURN_ADDRESS(), hdc, layerPlane, realize);
+    return hookWGL(
+        InterceptOp::wglRealizeLayerPalette, &wglInterceptor::wcgmRealizeLayerPalette, QEL_RETURN_ADDRESS(), hdc,
+        layerPlane, realize);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglSetLayerPaletteEntries(
     HDC hdc, int layerPlane, int start, int entries, const COLORREF* pcr)
 {
-    return hookWGL(InterceptOp::wglSetLayerPaletteEntries, &wglInterceptor::wcgmSetLayerPaletteEntries, QEL_RETURN_ADDRESS(), hdc, layerPlane, start, entries, pcr);
+    return hookWGL(
+        InterceptOp::wglSetLayerPaletteEntries, &wglInterceptor::wcgmSetLayerPaletteEntries, QEL_RETURN_ADDRESS(),
+        hdc, layerPlane, start, entries, pcr);
 }
 
 extern "C" int QEL_APIENTRY qel_pass_wglSetPixelFormat(HDC hdc, int iPixelFormat, const PIXELFORMATDESCRIPTOR* ppfd)
 {
-    return callDriver<int, HDC, int, const PIXELFORMATDESCRIPTOR*>(InterceptOp::wglSetPixelFormat, hdc, iPixelFormat, ppfd);
+    return callDriver<int, HDC, int, const PIXELFORMATDESCRIPTOR*>(
+        InterceptOp::wglSetPixelFormat, hdc, iPixelFormat, ppfd);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglShareLists(HGLRC hglrc1, HGLRC hglrc2)
@@ -1672,34 +1997,45 @@ extern "C" int QEL_APIENTRY qel_hook_wglSwapBuffers(HDC hdc)
 
 extern "C" int QEL_APIENTRY qel_hook_wglSwapLayerBuffers(HDC hdc, UINT planes)
 {
-    return hookWGL(InterceptOp::wglSwapLayerBuffers, &wglInterceptor::wcgmSwapLayerBuffers, QEL_RETURN_ADDRESS(), hdc, planes);
+    return hookWGL(
+        InterceptOp::wglSwapLayerBuffers, &wglInterceptor::wcgmSwapLayerBuffers, QEL_RETURN_ADDRESS(), hdc, planes);
 }
 
 extern "C" DWORD QEL_APIENTRY qel_hook_wglSwapMultipleBuffers(UINT count, const WGLSWAP* swaps)
 {
-    return hookWGL(InterceptOp::wglSwapMultipleBuffers, &wglInterceptor::wcgmSwapMultipleBuffers, QEL_RETURN_ADDRESS(), count, swaps);
+    return hookWGL(
+        InterceptOp::wglSwapMultipleBuffers, &wglInterceptor::wcgmSwapMultipleBuffers, QEL_RETURN_ADDRESS(), count,
+        swaps);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglUseFontBitmapsA(HDC hdc, DWORD first, DWORD count, DWORD listBase)
 {
-    return hookWGL(InterceptOp::wglUseFontBitmapsA, &wglInterceptor::wcgmUseFontBitmapsA, QEL_RETURN_ADDRESS(), hdc, first, count, listBase);
+    return hookWGL(
+        InterceptOp::wglUseFontBitmapsA, &wglInterceptor::wcgmUseFontBitmapsA, QEL_RETURN_ADDRESS(), hdc, first,
+        count, listBase);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglUseFontBitmapsW(HDC hdc, DWORD first, DWORD count, DWORD listBase)
 {
-    return hookWGL(InterceptOp::wglUseFontBitmapsW, &wglInterceptor::wcgmUseFontBitmapsW, QEL_RETURN_ADDRESS(), hdc, first, count, listBase);
+    return hookWGL(
+        InterceptOp::wglUseFontBitmapsW, &wglInterceptor::wcgmUseFontBitmapsW, QEL_RETURN_ADDRESS(), hdc, first,
+        count, listBase);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglUseFontOutlinesA(
     HDC hdc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation, FLOAT extrusion, int format,
     LPGLYPHMETRICSFLOAT lpgmf)
 {
-    return hookWGL(InterceptOp::wglUseFontOutlinesA, &wglInterceptor::wcgmUseFontOutlinesA, QEL_RETURN_ADDRESS(), hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
+    return hookWGL(
+        InterceptOp::wglUseFontOutlinesA, &wglInterceptor::wcgmUseFontOutlinesA, QEL_RETURN_ADDRESS(), hdc, first,
+        count, listBase, deviation, extrusion, format, lpgmf);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglUseFontOutlinesW(
     HDC hdc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation, FLOAT extrusion, int format,
     LPGLYPHMETRICSFLOAT lpgmf)
 {
-    return hookWGL(InterceptOp::wglUseFontOutlinesW, &wglInterceptor::wcgmUseFontOutlinesW, QEL_RETURN_ADDRESS(), hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
+    return hookWGL(
+        InterceptOp::wglUseFontOutlinesW, &wglInterceptor::wcgmUseFontOutlinesW, QEL_RETURN_ADDRESS(), hdc, first,
+        count, listBase, deviation, extrusion, format, lpgmf);
 }
