@@ -31,6 +31,13 @@ function(qel_add_copy_target name dir)
     endif()
 endfunction()
 
+# Adds target <name> that keeps a copy of program target <program> in <dir> with the interposer opengl32.dll
+# and the DLLs that it needs beside it: an unmodified program as a user runs it under the library (under Wine
+# with WINEDLLOVERRIDES=opengl32=n,b).
+function(qel_add_interposed_copy name dir program)
+    qel_add_copy_target(${name} ${dir} ${program} qel_interposer qel_ogl qel_core ${QEL_RUNTIME_DLLS})
+endfunction()
+
 # Sets QEL_RUNTIME_DLLS to the full paths of the compiler's runtime DLLs; fails when one cannot be found.
 function(qel_find_runtime_dlls)
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
