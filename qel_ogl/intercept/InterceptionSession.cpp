@@ -130,8 +130,9 @@ void InterceptionSession::startTrace(const std::string& path)
     filesWritten_.push_back(path);
 }
 
-// Both recorders write into one text stream, so that GL and WGL statements stay in call order. The session's
-// decorator stays on top of the WGL recorder, so that it can keep the calls without a recorded form away from it.
+// Both recorders write into one text stream, so that GL and WGL statements stay in call order. The WGL recorder
+// records every call in its complete form; the session's decorator stays on top of it, so that it sees the
+// program's calls first.
 void InterceptionSession::startRecording(HDC hdc)
 {
     const std::filesystem::path folder(settings_.recordFolder);
@@ -152,6 +153,7 @@ void InterceptionSession::startRecording(HDC hdc)
     OpenGLInterceptor::Instance()->addInterceptor(pGLRecorder_.get());
     wglInterceptor::Instance()->popInterceptor();
     pWglRecorder_ = std::make_unique<wglRekorder>(recordingText_, recordingData_, hdc, nullptr, true);
+    pWglRecorder_->setComplete(true);
     wglInterceptor::Instance()->addInterceptor(pWglRecorder_.get());
     wglInterceptor::Instance()->addInterceptor(pWglDecorator_.get());
 }
@@ -208,14 +210,6 @@ PROC InterceptionSession::procAddress(LPCSTR name, PROC driverAnswer)
         return driverAnswer;
     SystemDriver::remember(static_cast<InterceptOp>(entry - kInterceptOps), driverAnswer);
     return reinterpret_cast<PROC>(entry->hook);
-}
-
-wglInterceptor& InterceptionSession::beyondRecorder(const char* name, wglInterceptor& next)
-{
-    if (pWglRecorder_ == nullptr || &next != pWglRecorder_.get())
-        return next;
-    recordingText_ << notCapturedLine(name, "has no recorded form: not captured");
-    return *pWglRecorder_->interceptor();
 }
 
 void InterceptionSession::beforeSwap(HDC hdc)

@@ -20,7 +20,6 @@ class FrameCapture;
 class OpenGLRekorder;
 class OpenGLTracer;
 class SessionWglDecorator;
-class wglInterceptor;
 class wglRekorder;
 
 // The interception session that every call of a whole program shares, whether it comes through the drop-in
@@ -59,9 +58,6 @@ public:
     void contextMadeCurrent(HDC hdc, HGLRC hglrc);
     void contextDeleting(HGLRC hglrc);
     PROC procAddress(LPCSTR name, PROC driverAnswer);
-    // The element below the WGL recorder when next is the recorder: a call it has no recorded form for goes
-    // around it, and the recording marks it as not captured. Any other next is answered as it is.
-    wglInterceptor& beyondRecorder(const char* name, wglInterceptor& next);
     void beforeSwap(HDC hdc);
     void afterSwap();
 

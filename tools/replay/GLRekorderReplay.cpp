@@ -68,6 +68,28 @@ BOOL GLRekorderSwapLayerBuffers(HDC recorded, UINT planes)
     return session().swapLayerBuffers(recorded, planes);
 }
 
+BOOL GLRekorderUseFontBitmaps(HDC recorded, DWORD first, DWORD count, DWORD listBase, const LOGFONTA& font)
+{
+    return session().useFontBitmaps(recorded, first, count, listBase, font);
+}
+
+BOOL GLRekorderUseFontBitmaps(HDC recorded, DWORD first, DWORD count, DWORD listBase, const LOGFONTW& font)
+{
+    return session().useFontBitmaps(recorded, first, count, listBase, font);
+}
+
+BOOL GLRekorderUseFontOutlines(HDC recorded, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
+                               FLOAT extrusion, int format, bool metrics, const LOGFONTA& font)
+{
+    return session().useFontOutlines(recorded, first, count, listBase, deviation, extrusion, format, metrics, font);
+}
+
+BOOL GLRekorderUseFontOutlines(HDC recorded, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
+                               FLOAT extrusion, int format, bool metrics, const LOGFONTW& font)
+{
+    return session().useFontOutlines(recorded, first, count, listBase, deviation, extrusion, format, metrics, font);
+}
+
 HGLRC GLRekorderCreateContext(HDC ours)
 {
     return session().createContext(ours);

@@ -38,6 +38,13 @@ BOOL GLRekorderMakeCurrent(HDC recordedDC, HGLRC recordedRC);
 // Runs the session's frame hook, then swaps the buffers of the replay's window.
 BOOL GLRekorderSwapBuffers(HDC recorded);
 BOOL GLRekorderSwapLayerBuffers(HDC recorded, UINT planes);
+// The font calls, with the font that the recording found selected into its device context.
+BOOL GLRekorderUseFontBitmaps(HDC recorded, DWORD first, DWORD count, DWORD listBase, const LOGFONTA& font);
+BOOL GLRekorderUseFontBitmaps(HDC recorded, DWORD first, DWORD count, DWORD listBase, const LOGFONTW& font);
+BOOL GLRekorderUseFontOutlines(HDC recorded, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
+                               FLOAT extrusion, int format, bool metrics, const LOGFONTA& font);
+BOOL GLRekorderUseFontOutlines(HDC recorded, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
+                               FLOAT extrusion, int format, bool metrics, const LOGFONTW& font);
 
 HGLRC GLRekorderCreateContext(HDC ours);
 HGLRC GLRekorderCreateLayerContext(HDC recorded, int layerPlane);

@@ -97,6 +97,94 @@ BOOL ReplaySession::swapLayerBuffers(HDC recorded, UINT planes)
     return wglSwapLayerBuffers(ours, planes);
 }
 
+namespace {
+
+HFONT createFont(const LOGFONTA& font)
+{
+    return CreateFontIndirectA(&font);
+}
+
+HFONT createFont(const LOGFONTW& font)
+{
+    return CreateFontIndirectW(&font);
+}
+
+// Runs call with the font selected into the device context, which keeps its own font afterwards.
+template <class Font, class Call>
+BOOL withFont(HDC dc, const Font& font, Call call)
+{
+    const HFONT created = createFont(font);
+    const HGDIOBJ previous = SelectObject(dc, created);
+    const BOOL result = call();
+    SelectObject(dc, previous);
+    DeleteObject(created);
+    return result;
+}
+
+BOOL useFontBitmaps(HDC dc, DWORD first, DWORD count, DWORD listBase, const LOGFONTA&)
+{
+    return wglUseFontBitmapsA(dc, first, count, listBase);
+}
+
+BOOL useFontBitmaps(HDC dc, DWORD first, DWORD count, DWORD listBase, const LOGFONTW&)
+{
+    return wglUseFontBitmapsW(dc, first, count, listBase);
+}
+
+BOOL useFontOutlines(HDC dc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation, FLOAT extrusion, int format,
+                     GLYPHMETRICSFLOAT* metrics, const LOGFONTA&)
+{
+    return wglUseFontOutlinesA(dc, first, count, listBase, deviation, extrusion, format, metrics);
+}
+
+BOOL useFontOutlines(HDC dc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation, FLOAT extrusion, int format,
+                     GLYPHMETRICSFLOAT* metrics, const LOGFONTW&)
+{
+    return wglUseFontOutlinesW(dc, first, count, listBase, deviation, extrusion, format, metrics);
+}
+
+template <class Font>
+BOOL replayFontBitmaps(HDC dc, DWORD first, DWORD count, DWORD listBase, const Font& font)
+{
+    return withFont(dc, font, [&] { return useFontBitmaps(dc, first, count, listBase, font); });
+}
+
+// The metrics that the call writes land in a scratch array, as they did in the program's own.
+template <class Font>
+BOOL replayFontOutlines(HDC dc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation, FLOAT extrusion,
+                        int format, bool metrics, const Font& font)
+{
+    std::vector<GLYPHMETRICSFLOAT> written(metrics ? count : 0);
+    return withFont(dc, font, [&] {
+        return useFontOutlines(dc, first, count, listBase, deviation, extrusion, format,
+                               metrics ? written.data() : nullptr, font);
+    });
+}
+
+}
+
+BOOL ReplaySession::useFontBitmaps(HDC recorded, DWORD first, DWORD count, DWORD listBase, const LOGFONTA& font)
+{
+    return replayFontBitmaps(ourDC(recorded), first, count, listBase, font);
+}
+
+BOOL ReplaySession::useFontBitmaps(HDC recorded, DWORD first, DWORD count, DWORD listBase, const LOGFONTW& font)
+{
+    return replayFontBitmaps(ourDC(recorded), first, count, listBase, font);
+}
+
+BOOL ReplaySession::useFontOutlines(HDC recorded, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
+                                    FLOAT extrusion, int format, bool metrics, const LOGFONTA& font)
+{
+    return replayFontOutlines(ourDC(recorded), first, count, listBase, deviation, extrusion, format, metrics, font);
+}
+
+BOOL ReplaySession::useFontOutlines(HDC recorded, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
+                                    FLOAT extrusion, int format, bool metrics, const LOGFONTW& font)
+{
+    return replayFontOutlines(ourDC(recorded), first, count, listBase, deviation, extrusion, format, metrics, font);
+}
+
 HDC ReplaySession::ourDC(HDC recorded)
 {
     if (recorded == nullptr)

@@ -45,6 +45,15 @@ public:
     BOOL swapBuffers(HDC recorded);
     BOOL swapLayerBuffers(HDC recorded, UINT planes);
 
+    // The font calls of a recording, with the font that was selected into the recorded device context: made on
+    // the replay's device context for the call, then deleted again.
+    BOOL useFontBitmaps(HDC recorded, DWORD first, DWORD count, DWORD listBase, const LOGFONTA& font);
+    BOOL useFontBitmaps(HDC recorded, DWORD first, DWORD count, DWORD listBase, const LOGFONTW& font);
+    BOOL useFontOutlines(HDC recorded, DWORD first, DWORD count, DWORD listBase, FLOAT deviation, FLOAT extrusion,
+                         int format, bool metrics, const LOGFONTA& font);
+    BOOL useFontOutlines(HDC recorded, DWORD first, DWORD count, DWORD listBase, FLOAT deviation, FLOAT extrusion,
+                         int format, bool metrics, const LOGFONTW& font);
+
 private:
     // A device context that no statement introduced gets a window of its own.
     HDC ourDC(HDC recorded);

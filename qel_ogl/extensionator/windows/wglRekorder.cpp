@@ -4,6 +4,7 @@
 #include "qel_ogl/extensionator/windows/wglRekorder.h"
 
 #include <ostream>
+#include <string>
 
 #include "qel_ogl/Checks.h"
 #include "qel_ogl/extensionator/CallText.h"
@@ -35,10 +36,19 @@ HandleText rc(HGLRC hGLRC)
     return HandleText{"HGLRC", hGLRC};
 }
 
+// A name as a comment may hold it: a character that could end the comment or the line is written as '?'.
+std::string printableName(const char* name)
+{
+    std::string text;
+    for (const char* c = name; *c != '\0'; ++c)
+        text += *c >= ' ' && *c <= '~' && *c != '\\' ? *c : '?';
+    return text;
+}
+
 }
 
 wglRekorder::wglRekorder()
-    : pOutputStream_(nullptr), pBinaryOutputStream_(nullptr), bWriteFileAndLine_(false)
+    : pOutputStream_(nullptr), pBinaryOutputStream_(nullptr), bWriteFileAndLine_(false), bComplete_(false)
 {
 }
 
@@ -47,7 +57,8 @@ wglRekorder::wglRekorder(std::ostream& output, std::ostream& binaryOutput, HDC h
     : wglInterceptorDecorator(inner),
       pOutputStream_(&output),
       pBinaryOutputStream_(&binaryOutput),
-      bWriteFileAndLine_(writeFileAndLine)
+      bWriteFileAndLine_(writeFileAndLine),
+      bComplete_(false)
 {
     output << "addCurrentAppDC(" << dc(hDC) << ");\n";
 }
@@ -58,6 +69,55 @@ std::ostream& wglRekorder::output()
 {
     QEL_DESCRIBED_CHECK(pOutputStream_ != nullptr, "wglRekorder has no streams");
     return *pOutputStream_;
+}
+
+void wglRekorder::setComplete(bool complete)
+{
+    bComplete_ = complete;
+}
+
+bool wglRekorder::isComplete() const
+{
+    return bComplete_;
+}
+
+std::ostream& wglRekorder::completeOutput()
+{
+    if (!bComplete_)
+        QEL_UNREACHABLE("Missing code to record this wgl function!");
+    return output();
+}
+
+// The font selected into the device context, as an aggregate of its LOGFONTA or LOGFONTW: the replay creates
+// the same font on its own device context. The face name is written as its code units, so that any name
+// survives.
+template <class Font>
+void wglRekorder::writeFont(std::ostream& out, HDC hdc) const
+{
+    Font font{};
+    const HGDIOBJ selected = GetCurrentObject(hdc, OBJ_FONT);
+    if (sizeof(font.lfFaceName[0]) == 1)
+        GetObjectA(selected, sizeof font, &font);
+    else
+        GetObjectW(selected, sizeof font, &font);
+    out << (sizeof(font.lfFaceName[0]) == 1 ? "LOGFONTA{" : "LOGFONTW{") << font.lfHeight << ", " << font.lfWidth
+        << ", " << font.lfEscapement << ", " << font.lfOrientation << ", " << font.lfWeight << ", "
+        << unsigned{font.lfItalic} << ", " << unsigned{font.lfUnderline} << ", " << unsigned{font.lfStrikeOut}
+        << ", " << unsigned{font.lfCharSet} << ", " << unsigned{font.lfOutPrecision} << ", "
+        << unsigned{font.lfClipPrecision} << ", " << unsigned{font.lfQuality} << ", "
+        << unsigned{font.lfPitchAndFamily} << ", {";
+    for (std::size_t i = 0; i < LF_FACESIZE && font.lfFaceName[i] != 0; ++i)
+        out << (i == 0 ? "" : ", ") << static_cast<unsigned>(font.lfFaceName[i]);
+    out << "}}";
+}
+
+// Layer planes need a driver's overlay support that a replay cannot count on: the call takes place and the
+// recording says that it was not captured.
+void wglRekorder::writeLayerPlaneCall(const char* name, const char* file, unsigned line)
+{
+    std::ostream& out = completeOutput();
+    out << "OpenGLRekorderUnsupported(\"" << name << ": layer planes are not captured\"";
+    endStatement(out, file, line);
 }
 
 // A null file is written as NULL: inserted raw, it would put the shared text stream in a failed state and
@@ -129,9 +189,18 @@ HDC wglRekorder::wcgmGetCurrentDC(const char* file, unsigned line)
     return next().wcgmGetCurrentDC(file, line);
 }
 
-PROC wglRekorder::wcgmGetProcAddress(const char*, unsigned, LPCSTR)
+// A replay reaches every entry point through its own table: the program's question is kept as a comment, with
+// any character that could end the comment written as '?'.
+PROC wglRekorder::wcgmGetProcAddress(const char* file, unsigned line, LPCSTR name)
 {
-    QEL_UNREACHABLE("Missing code to record this wgl function!");
+    std::ostream& out = completeOutput();
+    out << "// wglGetProcAddress(";
+    if (name == nullptr)
+        out << "NULL";
+    else
+        out << '"' << printableName(name) << '"';
+    out << ")\n";
+    return next().wcgmGetProcAddress(file, line, name);
 }
 
 int wglRekorder::wcgmMakeCurrent(const char* file, unsigned line, HDC hdc, HGLRC hglrc)
@@ -150,14 +219,24 @@ int wglRekorder::wcgmShareLists(const char* file, unsigned line, HGLRC hglrc1, H
     return next().wcgmShareLists(file, line, hglrc1, hglrc2);
 }
 
-int wglRekorder::wcgmUseFontBitmapsA(const char*, unsigned, HDC, DWORD, DWORD, DWORD)
+int wglRekorder::wcgmUseFontBitmapsA(const char* file, unsigned line, HDC hdc, DWORD first, DWORD count,
+                                     DWORD listBase)
 {
-    QEL_UNREACHABLE("Missing code to record this wgl function!");
+    std::ostream& out = completeOutput();
+    out << "GLRekorderUseFontBitmaps(" << dc(hdc) << ", " << first << ", " << count << ", " << listBase << ", ";
+    writeFont<LOGFONTA>(out, hdc);
+    endStatement(out, file, line);
+    return next().wcgmUseFontBitmapsA(file, line, hdc, first, count, listBase);
 }
 
-int wglRekorder::wcgmUseFontBitmapsW(const char*, unsigned, HDC, DWORD, DWORD, DWORD)
+int wglRekorder::wcgmUseFontBitmapsW(const char* file, unsigned line, HDC hdc, DWORD first, DWORD count,
+                                     DWORD listBase)
 {
-    QEL_UNREACHABLE("Missing code to record this wgl function!");
+    std::ostream& out = completeOutput();
+    out << "GLRekorderUseFontBitmaps(" << dc(hdc) << ", " << first << ", " << count << ", " << listBase << ", ";
+    writeFont<LOGFONTW>(out, hdc);
+    endStatement(out, file, line);
+    return next().wcgmUseFontBitmapsW(file, line, hdc, first, count, listBase);
 }
 
 int wglRekorder::wcgmSwapBuffers(const char* file, unsigned line, HDC hdc)
@@ -168,36 +247,59 @@ int wglRekorder::wcgmSwapBuffers(const char* file, unsigned line, HDC hdc)
     return next().wcgmSwapBuffers(file, line, hdc);
 }
 
-int wglRekorder::wcgmUseFontOutlinesA(
-    const char*, unsigned, HDC, DWORD, DWORD, DWORD, FLOAT, FLOAT, int, LPGLYPHMETRICSFLOAT)
+// The glyph metrics that the call writes go to a scratch array of the replay's.
+int wglRekorder::wcgmUseFontOutlinesA(const char* file, unsigned line, HDC hdc, DWORD first, DWORD count,
+                                      DWORD listBase, FLOAT deviation, FLOAT extrusion, int format,
+                                      LPGLYPHMETRICSFLOAT lpgmf)
 {
-    QEL_UNREACHABLE("Missing code to record this wgl function!");
+    std::ostream& out = completeOutput();
+    out << "GLRekorderUseFontOutlines(" << dc(hdc) << ", " << first << ", " << count << ", " << listBase << ", "
+        << CallText::Float{deviation} << ", " << CallText::Float{extrusion} << ", " << format << ", "
+        << (lpgmf != nullptr ? "true" : "false") << ", ";
+    writeFont<LOGFONTA>(out, hdc);
+    endStatement(out, file, line);
+    return next().wcgmUseFontOutlinesA(file, line, hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
 }
 
-int wglRekorder::wcgmUseFontOutlinesW(
-    const char*, unsigned, HDC, DWORD, DWORD, DWORD, FLOAT, FLOAT, int, LPGLYPHMETRICSFLOAT)
+// The glyph metrics that the call writes go to a scratch array of the replay's.
+int wglRekorder::wcgmUseFontOutlinesW(const char* file, unsigned line, HDC hdc, DWORD first, DWORD count,
+                                      DWORD listBase, FLOAT deviation, FLOAT extrusion, int format,
+                                      LPGLYPHMETRICSFLOAT lpgmf)
 {
-    QEL_UNREACHABLE("Missing code to record this wgl function!");
+    std::ostream& out = completeOutput();
+    out << "GLRekorderUseFontOutlines(" << dc(hdc) << ", " << first << ", " << count << ", " << listBase << ", "
+        << CallText::Float{deviation} << ", " << CallText::Float{extrusion} << ", " << format << ", "
+        << (lpgmf != nullptr ? "true" : "false") << ", ";
+    writeFont<LOGFONTW>(out, hdc);
+    endStatement(out, file, line);
+    return next().wcgmUseFontOutlinesW(file, line, hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
 }
 
-int wglRekorder::wcgmDescribeLayerPlane(const char*, unsigned, HDC, int, int, UINT, LPLAYERPLANEDESCRIPTOR)
+int wglRekorder::wcgmDescribeLayerPlane(const char* file, unsigned line, HDC hdc, int pixelFormat, int layerPlane,
+                                        UINT nBytes, LPLAYERPLANEDESCRIPTOR plpd)
 {
-    QEL_UNREACHABLE("Missing code to record this wgl function!");
+    writeLayerPlaneCall("wglDescribeLayerPlane", file, line);
+    return next().wcgmDescribeLayerPlane(file, line, hdc, pixelFormat, layerPlane, nBytes, plpd);
 }
 
-int wglRekorder::wcgmSetLayerPaletteEntries(const char*, unsigned, HDC, int, int, int, const COLORREF*)
+int wglRekorder::wcgmSetLayerPaletteEntries(const char* file, unsigned line, HDC hdc, int layerPlane, int start,
+                                            int entries, const COLORREF* pcr)
 {
-    QEL_UNREACHABLE("Missing code to record this wgl function!");
+    writeLayerPlaneCall("wglSetLayerPaletteEntries", file, line);
+    return next().wcgmSetLayerPaletteEntries(file, line, hdc, layerPlane, start, entries, pcr);
 }
 
-int wglRekorder::wcgmGetLayerPaletteEntries(const char*, unsigned, HDC, int, int, int, COLORREF*)
+int wglRekorder::wcgmGetLayerPaletteEntries(const char* file, unsigned line, HDC hdc, int layerPlane, int start,
+                                            int entries, COLORREF* pcr)
 {
-    QEL_UNREACHABLE("Missing code to record this wgl function!");
+    writeLayerPlaneCall("wglGetLayerPaletteEntries", file, line);
+    return next().wcgmGetLayerPaletteEntries(file, line, hdc, layerPlane, start, entries, pcr);
 }
 
-int wglRekorder::wcgmRealizeLayerPalette(const char*, unsigned, HDC, int, int)
+int wglRekorder::wcgmRealizeLayerPalette(const char* file, unsigned line, HDC hdc, int layerPlane, int realize)
 {
-    QEL_UNREACHABLE("Missing code to record this wgl function!");
+    writeLayerPlaneCall("wglRealizeLayerPalette", file, line);
+    return next().wcgmRealizeLayerPalette(file, line, hdc, layerPlane, realize);
 }
 
 int wglRekorder::wcgmSwapLayerBuffers(const char* file, unsigned line, HDC hdc, UINT planes)
@@ -208,9 +310,15 @@ int wglRekorder::wcgmSwapLayerBuffers(const char* file, unsigned line, HDC hdc, 
     return next().wcgmSwapLayerBuffers(file, line, hdc, planes);
 }
 
-DWORD wglRekorder::wcgmSwapMultipleBuffers(const char*, unsigned, UINT, const WGLSWAP*)
+// One swap per buffer, each with the replay's frame hook, in the order given.
+DWORD wglRekorder::wcgmSwapMultipleBuffers(const char* file, unsigned line, UINT count, const WGLSWAP* swaps)
 {
-    QEL_UNREACHABLE("Missing code to record this wgl function!");
+    std::ostream& out = completeOutput();
+    for (UINT i = 0; swaps != nullptr && i < count; ++i) {
+        out << "GLRekorderSwapBuffers(" << dc(swaps[i].hdc);
+        endStatement(out, file, line);
+    }
+    return next().wcgmSwapMultipleBuffers(file, line, count, swaps);
 }
 
 }}

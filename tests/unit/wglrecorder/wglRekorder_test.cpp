@@ -366,3 +366,78 @@ TEST(wglRekorderWithoutStreams, RecordingThrowsAndForwardsNothing)
         EXPECT_STREQ("wglRekorder has no streams", e->text());
     }
 }
+
+namespace {
+
+// A recorder in complete mode, and a memory device context with a font of a known face selected into it.
+class wglRekorderCompleteTest : public wglRekorderTest
+{
+protected:
+    wglRekorderCompleteTest()
+        : fontDC(CreateCompatibleDC(nullptr)),
+          font(CreateFontA(-12, 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Ab"))
+    {
+        recorder.setComplete(true);
+        SelectObject(fontDC, font);
+    }
+
+    ~wglRekorderCompleteTest() override
+    {
+        DeleteDC(fontDC);
+        DeleteObject(font);
+    }
+
+    std::string dcText() const
+    {
+        return "(HDC)0x" + hexHandle(fontDC);
+    }
+
+    static std::string hexHandle(const void* handle)
+    {
+        std::ostringstream out;
+        out << std::uppercase << std::hex;
+        out.width(2 * sizeof(void*));
+        out.fill('0');
+        out << reinterpret_cast<std::uintptr_t>(handle);
+        return out.str();
+    }
+
+    HDC fontDC;
+    HFONT font;
+};
+
+// The font as recorded: height, width, escapement, orientation, weight, italic, underline, strike-out, charset,
+// output and clip precision, quality, pitch and family, then the face name's code units ("Ab").
+const std::string kRecordedFont = "{-12, 0, 0, 0, 700, 1, 0, 0, 0, 0, 0, 0, 0, {65, 98}}";
+
+}
+
+TEST_F(wglRekorderCompleteTest, EveryCallWithoutADefaultFormIsRecordedAndTakesPlace)
+{
+    GLYPHMETRICSFLOAT metrics[1] = {};
+    const WGLSWAP swaps[2] = {{kAppDC, 0}, {fontDC, 0}};
+    LAYERPLANEDESCRIPTOR plane = {};
+    EXPECT_CALL(inner, wcgmGetProcAddress(_, 88, StrEq("glActiveTexture"))).WillOnce(Return(nullptr));
+    EXPECT_CALL(inner, wcgmUseFontBitmapsA(_, 88, fontDC, 0, 256, 1000)).WillOnce(Return(TRUE));
+    EXPECT_CALL(inner, wcgmUseFontBitmapsW(_, 88, fontDC, 32, 96, 2000)).WillOnce(Return(TRUE));
+    EXPECT_CALL(inner, wcgmUseFontOutlinesA(_, 88, fontDC, 65, 1, 3000, 0.0f, 0.5f, 1, metrics)).WillOnce(Return(TRUE));
+    EXPECT_CALL(inner, wcgmSwapMultipleBuffers(_, 88, 2, swaps)).WillOnce(Return(0));
+    EXPECT_CALL(inner, wcgmDescribeLayerPlane(_, 88, kAppDC, 1, 1, sizeof(plane), &plane)).WillOnce(Return(FALSE));
+
+    recorder.wcgmGetProcAddress("scene.cpp", 88, "glActiveTexture");
+    recorder.wcgmUseFontBitmapsA("scene.cpp", 88, fontDC, 0, 256, 1000);
+    recorder.wcgmUseFontBitmapsW("scene.cpp", 88, fontDC, 32, 96, 2000);
+    recorder.wcgmUseFontOutlinesA("scene.cpp", 88, fontDC, 65, 1, 3000, 0.0f, 0.5f, 1, metrics);
+    recorder.wcgmSwapMultipleBuffers("scene.cpp", 88, 2, swaps);
+    recorder.wcgmDescribeLayerPlane("scene.cpp", 88, kAppDC, 1, 1, sizeof(plane), &plane);
+
+    EXPECT_EQ("// wglGetProcAddress(\"glActiveTexture\")\n"
+              "GLRekorderUseFontBitmaps(" + dcText() + ", 0, 256, 1000, LOGFONTA" + kRecordedFont + ");\n"
+              "GLRekorderUseFontBitmaps(" + dcText() + ", 32, 96, 2000, LOGFONTW" + kRecordedFont + ");\n"
+              "GLRekorderUseFontOutlines(" + dcText() + ", 65, 1, 3000, makeFloat(0) /* 0 */, "
+              "makeFloat(1056964608) /* 0.5 */, 1, true, LOGFONTA" + kRecordedFont + ");\n"
+              "GLRekorderSwapBuffers(" + kDC + ");\nGLRekorderSwapBuffers(" + dcText() + ");\n"
+              "OpenGLRekorderUnsupported(\"wglDescribeLayerPlane: layer planes are not captured\");\n",
+              text.str());
+}
