@@ -1,7 +1,6 @@
 #include "qel_ogl/intercept/InterceptionSession.h"
 
 #include <exception>
-#include <filesystem>
 #include <mutex>
 
 #include "qel_core/LogicalException.h"
@@ -10,6 +9,7 @@
 #include "qel_ogl/extensionator/OpenGLInterceptor.h"
 #include "qel_ogl/extensionator/OpenGLRekorder.h"
 #include "qel_ogl/extensionator/OpenGLTracer.h"
+#include "qel_ogl/extensionator/windows/RecordingFolder.h"
 #include "qel_ogl/extensionator/windows/wglRekorder.h"
 #include "qel_ogl/intercept/FrameCapture.h"
 #include "qel_ogl/intercept/InterceptLog.h"
@@ -135,24 +135,19 @@ void InterceptionSession::startTrace(const std::string& path)
 // program's calls first.
 void InterceptionSession::startRecording(HDC hdc)
 {
-    const std::filesystem::path folder(settings_.recordFolder);
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    const std::string textPath = (folder / "recording.inc").string();
-    const std::string dataPath = (folder / "recording.dat").string();
-    recordingText_.open(textPath);
-    recordingData_.open(dataPath, std::ios::binary);
-    if (!recordingText_ || !recordingData_) {
-        problem("cannot write the recording in " + settings_.recordFolder + "; calls are not recorded");
+    try {
+        pRecording_ = std::make_unique<RecordingFolder>(settings_.recordFolder, RecordingFolder::windowOf(hdc));
+    } catch (...) {
+        problem(currentFailureText() + "; calls are not recorded");
         settings_.recordFolder.clear();
         return;
     }
-    filesWritten_.push_back(textPath);
-    filesWritten_.push_back(dataPath);
-    pGLRecorder_ = std::make_unique<OpenGLRekorder>(recordingText_, recordingData_, nullptr, true);
+    filesWritten_.insert(filesWritten_.end(),
+                         {pRecording_->textPath(), pRecording_->dataPath(), pRecording_->buildFilePath()});
+    pGLRecorder_ = std::make_unique<OpenGLRekorder>(pRecording_->text(), pRecording_->data(), nullptr, true);
     OpenGLInterceptor::Instance()->addInterceptor(pGLRecorder_.get());
     wglInterceptor::Instance()->popInterceptor();
-    pWglRecorder_ = std::make_unique<wglRekorder>(recordingText_, recordingData_, hdc, nullptr, true);
+    pWglRecorder_ = std::make_unique<wglRekorder>(pRecording_->text(), pRecording_->data(), hdc, nullptr, true);
     pWglRecorder_->setComplete(true);
     wglInterceptor::Instance()->addInterceptor(pWglRecorder_.get());
     wglInterceptor::Instance()->addInterceptor(pWglDecorator_.get());
@@ -253,7 +248,7 @@ void InterceptionSession::writeForeignCallMarks()
     for (unsigned op = 0; op < kInterceptOpCount; ++op) {
         unsigned char expected = SEEN;
         if (gForeignKinds[op].compare_exchange_strong(expected, MARKED))
-            recordingText_ << notCapturedLine(kInterceptOps[op].name, "called from another thread: not captured");
+            pRecording_->text() << notCapturedLine(kInterceptOps[op].name, "called from another thread: not captured");
     }
 }
 
@@ -275,8 +270,8 @@ void InterceptionSession::finish(bool processEnds)
     if (pWglRecorder_ != nullptr)
         wglInterceptor::Instance()->popInterceptor();
     trace_.close();
-    recordingText_.close();
-    recordingData_.close();
+    if (pRecording_ != nullptr)
+        pRecording_->close();
     if (!processEnds && pContext_ != nullptr)
         turnLibraryOff();
 }

@@ -19,6 +19,7 @@ class ContextWrapped;
 class FrameCapture;
 class OpenGLRekorder;
 class OpenGLTracer;
+class RecordingFolder;
 class SessionWglDecorator;
 class wglRekorder;
 
@@ -93,8 +94,7 @@ private:
     std::unique_ptr<SessionWglDecorator> pWglDecorator_;
     std::ofstream trace_;
     std::unique_ptr<OpenGLTracer> pTracer_;
-    std::ofstream recordingText_;
-    std::ofstream recordingData_;
+    std::unique_ptr<RecordingFolder> pRecording_;
     std::unique_ptr<OpenGLRekorder> pGLRecorder_;
     std::unique_ptr<wglRekorder> pWglRecorder_;
     std::unique_ptr<ContextWrapped> pContext_;

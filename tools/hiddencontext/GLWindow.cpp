@@ -32,13 +32,23 @@ GLWindow::GLWindow(int width, int height, Visibility visibility, PixelFormat pix
     {
         createWindow(visibility);
         if (pixelFormat == STANDARD_PIXEL_FORMAT)
-            setPixelFormat();
+            setStandardPixelFormat();
     }
     catch (...)
     {
         release();
         throw;
     }
+}
+
+// Once the window is made the object is complete, so its destructor releases it if the format fails.
+GLWindow::GLWindow(int width, int height, Visibility visibility, const std::optional<PixelBits>& bits)
+    : GLWindow(width, height, visibility, NO_PIXEL_FORMAT)
+{
+    if (bits)
+        setPixelFormat(*bits);
+    else
+        setStandardPixelFormat();
 }
 
 GLWindow::~GLWindow()
@@ -86,22 +96,66 @@ void GLWindow::createWindow(Visibility visibility)
         ThrowLastError("GetDC");
 }
 
-void GLWindow::setPixelFormat()
+namespace {
+
+PIXELFORMATDESCRIPTOR describe(const PixelBits& bits)
 {
     PIXELFORMATDESCRIPTOR pfd = {};
     pfd.nSize = sizeof pfd;
     pfd.nVersion = 1;
-    pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | (bits.doubleBuffered ? PFD_DOUBLEBUFFER : 0);
     pfd.iPixelType = PFD_TYPE_RGBA;
-    pfd.cColorBits = 32;
-    pfd.cDepthBits = 24;
-    pfd.cStencilBits = 8;
+    pfd.cColorBits = static_cast<BYTE>(bits.colour);
+    pfd.cAlphaBits = static_cast<BYTE>(bits.alpha);
+    pfd.cDepthBits = static_cast<BYTE>(bits.depth);
+    pfd.cStencilBits = static_cast<BYTE>(bits.stencil);
+    pfd.cAccumBits = static_cast<BYTE>(bits.accumulation);
     pfd.iLayerType = PFD_MAIN_PLANE;
-    const int format = ChoosePixelFormat(hDC_, &pfd);
+    return pfd;
+}
+
+bool hasBits(const PIXELFORMATDESCRIPTOR& pfd, const PixelBits& bits)
+{
+    const DWORD required = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL;
+    return (pfd.dwFlags & required) == required && pfd.iPixelType == PFD_TYPE_RGBA
+           && pfd.cColorBits == bits.colour && pfd.cAlphaBits == bits.alpha && pfd.cDepthBits == bits.depth
+           && pfd.cStencilBits == bits.stencil && pfd.cAccumBits == bits.accumulation
+           && ((pfd.dwFlags & PFD_DOUBLEBUFFER) != 0) == bits.doubleBuffered;
+}
+
+// The first format of the device context with exactly these bits; 0 when there is none.
+int exactFormat(HDC dc, const PixelBits& bits)
+{
+    PIXELFORMATDESCRIPTOR pfd = {};
+    const int count = DescribePixelFormat(dc, 1, sizeof pfd, &pfd);
+    for (int format = 1; format <= count; ++format)
+    {
+        if (DescribePixelFormat(dc, format, sizeof pfd, &pfd) != 0 && hasBits(pfd, bits))
+            return format;
+    }
+    return 0;
+}
+
+}
+
+void GLWindow::setPixelFormat(const PIXELFORMATDESCRIPTOR& request, int format)
+{
+    if (format == 0)
+        format = ChoosePixelFormat(hDC_, &request);
     if (format == 0)
         ThrowLastError("ChoosePixelFormat");
-    if (!SetPixelFormat(hDC_, format, &pfd))
+    if (!SetPixelFormat(hDC_, format, &request))
         ThrowLastError("SetPixelFormat");
+}
+
+void GLWindow::setStandardPixelFormat()
+{
+    setPixelFormat(describe(PixelBits{32, 0, 24, 8, 0, true}), 0);
+}
+
+void GLWindow::setPixelFormat(const PixelBits& bits)
+{
+    setPixelFormat(describe(bits), exactFormat(hDC_, bits));
 }
 
 // Release cannot be reported from a destructor; each step is best effort.

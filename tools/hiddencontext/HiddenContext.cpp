@@ -5,8 +5,9 @@ HiddenContext::HiddenContext()
 {
 }
 
-HiddenContext::HiddenContext(int width, int height, GLWindow::Visibility visibility)
-    : window_(width, height, visibility), hGLRC_(wglCreateContext(window_.deviceContext()))
+HiddenContext::HiddenContext(int width, int height, GLWindow::Visibility visibility,
+                             const std::optional<PixelBits>& bits)
+    : window_(width, height, visibility, bits), hGLRC_(wglCreateContext(window_.deviceContext()))
 {
     if (hGLRC_ == nullptr)
         GLWindow::ThrowLastError("wglCreateContext");

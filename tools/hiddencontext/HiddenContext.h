@@ -12,7 +12,8 @@ class HiddenContext
 {
 public:
     HiddenContext();
-    HiddenContext(int width, int height, GLWindow::Visibility visibility);
+    HiddenContext(int width, int height, GLWindow::Visibility visibility,
+                  const std::optional<PixelBits>& bits = std::nullopt);
     ~HiddenContext();
 
     HiddenContext(const HiddenContext&) = delete;

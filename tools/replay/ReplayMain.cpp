@@ -44,7 +44,7 @@ int replay(int argc, char** argv)
         pBinaryInputStream = &data;
     }
 
-    ReplaySession session(hdc_map_, QEL_REPLAY_WIDTH, QEL_REPLAY_HEIGHT);
+    ReplaySession session(hdc_map_, QEL_REPLAY_WIDTH, QEL_REPLAY_HEIGHT, QEL_REPLAY_PIXEL_BITS);
     QEL::OGL::ContextWrapped context(session.ownDeviceContext(), session.ownContext());
     QEL::OGL::AutoInitializer library(&context);
     if (argc > 2)

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-ReplaySession::ReplaySession(std::map<HDC, HDC>& deviceContexts, int width, int height)
-    : hdcMap_(deviceContexts), nWidth_(width), nHeight_(height), own_(width, height, GLWindow::SHOWN)
+ReplaySession::ReplaySession(std::map<HDC, HDC>& deviceContexts, int width, int height,
+                             const std::optional<PixelBits>& bits)
+    : hdcMap_(deviceContexts), nWidth_(width), nHeight_(height), bits_(bits),
+      own_(width, height, GLWindow::SHOWN, bits)
 {
 }
 
@@ -40,7 +42,7 @@ void ReplaySession::createWindow(HDC recorded)
 {
     if (hdcMap_.count(recorded) != 0)
         return;
-    windows_.push_back(std::make_unique<GLWindow>(nWidth_, nHeight_, GLWindow::SHOWN));
+    windows_.push_back(std::make_unique<GLWindow>(nWidth_, nHeight_, GLWindow::SHOWN, bits_));
     hdcMap_[recorded] = windows_.back()->deviceContext();
 }
 

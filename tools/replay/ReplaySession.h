@@ -21,8 +21,10 @@ public:
     using FrameHook = std::function<void()>;
 
     // Makes the replay's window of the given size and its own context there, current. deviceContexts is the
-    // map that the recorded text reads (hdc_map_). Throws std::runtime_error when either cannot be made.
-    ReplaySession(std::map<HDC, HDC>& deviceContexts, int width, int height);
+    // map that the recorded text reads (hdc_map_). Every window of the session takes a pixel format with the
+    // given bits (the recording's), or the standard one. Throws std::runtime_error when either cannot be made.
+    ReplaySession(std::map<HDC, HDC>& deviceContexts, int width, int height,
+                  const std::optional<PixelBits>& bits = std::nullopt);
     ~ReplaySession();
 
     ReplaySession(const ReplaySession&) = delete;
@@ -65,6 +67,7 @@ private:
     std::map<HDC, HDC>& hdcMap_;
     int nWidth_;
     int nHeight_;
+    std::optional<PixelBits> bits_;
     HiddenContext own_;
     std::vector<std::unique_ptr<GLWindow>> windows_;
     // Made by the recorded text and not deleted yet; the unclaimed ones oldest first.
