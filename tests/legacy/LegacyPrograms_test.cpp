@@ -1,12 +1,16 @@
 // A legacy-style C program (lit_scene.c) run whole, as its users run it, and closed from outside as a person
 // closes its window: built plain; built with the interception header forced in; built plain and run beside the
-// interposer opengl32.dll. And the error policies, on a program that makes one GL error (error_policy.c).
+// interposer opengl32.dll. The error policies, on a program that makes one GL error (error_policy.c). And the
+// session's settings as a whole: the first frames only.
 
 #include "ProgramRun.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <regex>
 #include <set>
 #include <string>
@@ -29,6 +33,9 @@ const std::set<std::string> kLitSceneFunctions = {"glBegin", "glCallList", "glCl
     "glLightModelfv", "glLightfv", "glLoadIdentity", "glMaterialf", "glMaterialfv", "glMatrixMode", "glNewList",
     "glNormal3f", "glNormal3fv", "glPopMatrix", "glPushMatrix", "glRotatef", "glShadeModel", "glTranslatef",
     "glVertex3f", "glViewport", "glActiveTexture"};
+
+// lit_scene.c sizes its window so that the client area is 640 by 480 pixels; a snapshot holds it as RGBA bytes.
+const std::size_t kLitSceneSnapshotBytes = 640 * 480 * 4;
 
 // One line of a trace: "<site>:<line>: <function>(<arguments>)", where the site is a source file or, for a
 // call without one, "<module>+0x<offset>" with line 0.
@@ -58,6 +65,12 @@ std::vector<TracedCall> tracedCalls(const std::string& path)
             ADD_FAILURE() << "not a trace line: " << text;
     }
     return calls;
+}
+
+std::size_t countCalls(const std::vector<TracedCall>& calls, const std::string& function)
+{
+    return static_cast<std::size_t>(std::count_if(calls.begin(), calls.end(),
+                                                  [&](const TracedCall& call) { return call.function == function; }));
 }
 
 std::set<std::string> glFunctions(const std::vector<TracedCall>& calls)
@@ -97,6 +110,13 @@ std::string summary(const std::vector<std::string>& log)
     return std::string();
 }
 
+// What the summary names after "files written: "; empty when it names nothing there.
+std::string filesWritten(const std::string& summaryLine)
+{
+    const std::string::size_type start = summaryLine.find("files written: ");
+    return start == std::string::npos ? std::string() : summaryLine.substr(start + 15);
+}
+
 // The number before `what` in the summary ("3 frames"); -1 when it is missing.
 long summaryCount(const std::string& summaryLine, const std::string& what)
 {
@@ -109,6 +129,44 @@ long summaryCount(const std::string& summaryLine, const std::string& what)
 bool contains(const std::vector<std::string>& lines, const std::string& line)
 {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+std::size_t countStartingWith(const std::vector<std::string>& lines, const std::string& start)
+{
+    return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
+        return line.compare(0, start.size(), start) == 0;
+    }));
+}
+
+std::vector<unsigned char> fileBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::vector<unsigned char>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The names of the files in `folder` that end in `extension`.
+std::set<std::string> filesEndingIn(const std::string& folder, const std::string& extension)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().extension() == extension)
+            names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Whether some pixel of RGBA bytes is not black.
+bool hasColour(const std::vector<unsigned char>& rgba)
+{
+    for (std::size_t pixel = 0; pixel + 3 < rgba.size(); pixel += 4)
+        if (rgba[pixel] != 0 || rgba[pixel + 1] != 0 || rgba[pixel + 2] != 0)
+            return true;
+    return false;
+}
+
+ChildProcess::Environment withTraceAndLog(ChildProcess::Environment settings)
+{
+    settings.insert(settings.end(), kTraceAndLog.begin(), kTraceAndLog.end());
+    return settings;
 }
 
 // The report of the deliberate error made at `site` (a source file or a module offset) and `line`.
@@ -212,4 +270,34 @@ TEST(ErrorPolicy, AbortEndsTheProcessWithNonZeroCode)
     const unsigned long exitCode = runUnderErrorPolicy("abort");
     EXPECT_NE(0u, exitCode);
     EXPECT_NE(42u, exitCode) << "abort went through DebugBreak";
+}
+
+TEST(Session, OnlyTheFirstFramesAreTracedRecordedAndSavedWhileTheProgramRunsOn)
+{
+    const std::string folder = freshFolder("frames");
+    ASSERT_EQ(0u, runUntilClosed(program("legacy_interposed\\lit_scene.exe"), folder,
+                                 withTraceAndLog({{"QEL_FRAMES", "3"}, {"QEL_SNAPSHOT", "frame"},
+                                                  {"QEL_RECORD", "recording"}})));
+
+    // Each frame of lit_scene.c begins with its one glClear.
+    EXPECT_EQ(3u, countCalls(tracedCalls(folder + "\\trace.txt"), "glClear"));
+
+    const std::set<std::string> snapshots = filesEndingIn(folder, ".rgba");
+    EXPECT_EQ((std::set<std::string>{"frame0.rgba", "frame1.rgba", "frame2.rgba"}), snapshots);
+    for (const std::string& name : snapshots)
+    {
+        const std::vector<unsigned char> pixels = fileBytes(folder + "\\" + name);
+        EXPECT_EQ(kLitSceneSnapshotBytes, pixels.size()) << name;
+        EXPECT_TRUE(hasColour(pixels)) << name << " is black";
+    }
+
+    const std::vector<std::string> recording = fileLines(folder + "\\recording\\recording.inc");
+    EXPECT_EQ(3u, countStartingWith(recording, "glClear(")) << ::testing::PrintToString(recording);
+    EXPECT_EQ(3u, countStartingWith(recording, "GLRekorderSwapBuffers("));
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder + "\\recording\\recording.dat"));
+
+    const std::string totals = summary(fileLines(folder + "\\log.txt"));
+    EXPECT_EQ(3, summaryCount(totals, "frames")) << totals;
+    EXPECT_EQ("trace.txt, recording\\recording.inc, recording\\recording.dat, frame0.rgba to frame2.rgba",
+              filesWritten(totals));
 }
