@@ -1,7 +1,7 @@
 // A legacy-style C program (lit_scene.c) run whole, as its users run it, and closed from outside as a person
 // closes its window: built plain; built with the interception header forced in; built plain and run beside the
 // interposer opengl32.dll. The error policies, on a program that makes one GL error (error_policy.c). And the
-// session's settings as a whole: the first frames only.
+// session's settings as a whole: the first frames only, and GL calls from a second thread (other_thread.c).
 
 #include "ProgramRun.h"
 
@@ -36,6 +36,11 @@ const std::set<std::string> kLitSceneFunctions = {"glBegin", "glCallList", "glCl
 
 // lit_scene.c sizes its window so that the client area is 640 by 480 pixels; a snapshot holds it as RGBA bytes.
 const std::size_t kLitSceneSnapshotBytes = 640 * 480 * 4;
+
+// other_thread.c's second thread calls each of these three times, with no context current on it; the main
+// thread calls none of them.
+const std::vector<std::string> kOtherThreadFunctions = {"glFlush", "glGetError", "glGetString"};
+const long kOtherThreadCalls = 9;
 
 // One line of a trace: "<site>:<line>: <function>(<arguments>)", where the site is a source file or, for a
 // call without one, "<module>+0x<offset>" with line 0.
@@ -136,6 +141,21 @@ std::size_t countStartingWith(const std::vector<std::string>& lines, const std::
     return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
         return line.compare(0, start.size(), start) == 0;
     }));
+}
+
+// The names of the functions that a recording marks as called from another thread, sorted, once per mark.
+std::vector<std::string> otherThreadMarks(const std::vector<std::string>& recording)
+{
+    static const std::regex mark(R"(^OpenGLRekorderUnsupported\("(\w+) called from another thread: not captured"\);$)");
+    std::vector<std::string> names;
+    for (const std::string& line : recording)
+    {
+        std::smatch match;
+        if (std::regex_match(line, match, mark))
+            names.push_back(match[1]);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::vector<unsigned char> fileBytes(const std::string& path)
@@ -300,4 +320,17 @@ TEST(Session, OnlyTheFirstFramesAreTracedRecordedAndSavedWhileTheProgramRunsOn)
     EXPECT_EQ(3, summaryCount(totals, "frames")) << totals;
     EXPECT_EQ("trace.txt, recording\\recording.inc, recording\\recording.dat, frame0.rgba to frame2.rgba",
               filesWritten(totals));
+}
+
+TEST(Session, CallsFromAnotherThreadAreNotTracedButCountedAndMarkedOncePerFunction)
+{
+    const std::string folder = freshFolder("threads");
+    ASSERT_EQ(0u, runToEnd(program("other_thread.exe"), folder, withTraceAndLog({{"QEL_RECORD", "recording"}})));
+
+    // The main thread's only GL call.
+    EXPECT_EQ(std::set<std::string>{"glClear"}, glFunctions(tracedCalls(folder + "\\trace.txt")));
+    EXPECT_EQ(kOtherThreadFunctions, otherThreadMarks(fileLines(folder + "\\recording\\recording.inc")));
+    const std::string totals = summary(fileLines(folder + "\\log.txt"));
+    EXPECT_EQ(kOtherThreadCalls, summaryCount(totals, "calls from other threads")) << totals;
+    EXPECT_EQ(4, summaryCount(totals, "frames")) << totals;
 }
