@@ -1,7 +1,8 @@
 // A legacy-style C program (lit_scene.c) run whole, as its users run it, and closed from outside as a person
 // closes its window: built plain; built with the interception header forced in; built plain and run beside the
 // interposer opengl32.dll. The error policies, on a program that makes one GL error (error_policy.c). And the
-// session's settings as a whole: the first frames only, and GL calls from a second thread (other_thread.c).
+// session's settings as a whole: the first frames only, GL calls from a second thread (other_thread.c), and
+// settings that make no sense.
 
 #include "ProgramRun.h"
 
@@ -106,13 +107,33 @@ unsigned sourceLine(const std::string& file, const std::string& text)
     return found.size() == 1 ? found[0] : 0;
 }
 
+bool isSessionLine(const std::string& line)
+{
+    return line.compare(0, 9, "qel_ogl: ") == 0;
+}
+
+bool isSummary(const std::string& line)
+{
+    return std::regex_search(line, std::regex(R"(^qel_ogl: \d+ calls seen, )"));
+}
+
 // The summary line that the session writes at the end of the log; empty when there is none.
 std::string summary(const std::vector<std::string>& log)
 {
     for (const std::string& line : log)
-        if (line.compare(0, 9, "qel_ogl: ") == 0)
+        if (isSummary(line))
             return line;
     return std::string();
+}
+
+// The session's lines of the log other than its summary: the problems it reported.
+std::multiset<std::string> sessionProblems(const std::vector<std::string>& log)
+{
+    std::multiset<std::string> problems;
+    for (const std::string& line : log)
+        if (isSessionLine(line) && !isSummary(line))
+            problems.insert(line);
+    return problems;
 }
 
 // What the summary names after "files written: "; empty when it names nothing there.
@@ -333,4 +354,23 @@ TEST(Session, CallsFromAnotherThreadAreNotTracedButCountedAndMarkedOncePerFuncti
     const std::string totals = summary(fileLines(folder + "\\log.txt"));
     EXPECT_EQ(kOtherThreadCalls, summaryCount(totals, "calls from other threads")) << totals;
     EXPECT_EQ(4, summaryCount(totals, "frames")) << totals;
+}
+
+TEST(Session, EachBadSettingIsReportedOnceAndTheProgramRunsOnWithoutIt)
+{
+    const std::string folder = freshFolder("bad_settings");
+    ASSERT_EQ(0u, runUntilClosed(program("lit_scene_intercepted.exe"), folder,
+                                 {{"QEL_FRAMES", "abc"}, {"QEL_ON_ERROR", "sometimes"},
+                                  {"QEL_TRACE", "missing\\trace.txt"}, {"QEL_LOG", "log.txt"}}));
+
+    const std::vector<std::string> log = fileLines(folder + "\\log.txt");
+    const std::multiset<std::string> expected = {
+        "qel_ogl: QEL_FRAMES=abc is not a positive number of frames; every frame is taken",
+        "qel_ogl: QEL_ON_ERROR=sometimes is not report, break or abort; errors are reported",
+        "qel_ogl: cannot write the trace missing\\trace.txt; calls are not traced"};
+    EXPECT_EQ(expected, sessionProblems(log));
+    EXPECT_FALSE(std::filesystem::exists(folder + "\\missing"));
+    // The default policy: the error is reported and the program draws on.
+    expectLitSceneLog(folder, deliberateErrorReport(kLitScene, sourceLine(kLitScene, kDeliberateError)));
+    EXPECT_EQ("none", filesWritten(summary(log)));
 }
