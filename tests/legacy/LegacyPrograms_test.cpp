@@ -339,7 +339,8 @@ TEST(Session, OnlyTheFirstFramesAreTracedRecordedAndSavedWhileTheProgramRunsOn)
 
     const std::string totals = summary(fileLines(folder + "\\log.txt"));
     EXPECT_EQ(3, summaryCount(totals, "frames")) << totals;
-    EXPECT_EQ("trace.txt, recording\\recording.inc, recording\\recording.dat, frame0.rgba to frame2.rgba",
+    EXPECT_EQ("trace.txt, recording\\recording.inc, recording\\recording.dat, recording\\CMakeLists.txt, "
+              "frame0.rgba to frame2.rgba",
               filesWritten(totals));
 }
 
