@@ -3,6 +3,7 @@
 #include "qel_ogl/ExceptionOGL.h"
 #include "qel_ogl/intercept/ErrorPolicy.h"
 #include "qel_ogl/intercept/generated/InterceptEntries.h"
+#include "qel_ogl/intercept/generated/InterceptHooks.h"
 #include "tests/unit/ThrownBy.h"
 
 #include <GL/gl.h>
@@ -100,4 +101,15 @@ TEST_F(Interception, GetProcAddressHandsOutInterceptionFunctionsForGLFunctionsOn
     EXPECT_NE(std::string::npos, gReports[0].find("(0): glActiveTexture: invalid enumerant")) << gReports[0];
 }
 
+}
+
+// Wine's opengl32.dll lacks the metafile functions of the system's list: a call passed straight to the driver
+// answers zero and says so in the log, once, instead of calling through nothing.
+TEST_F(Interception, AFunctionTheSystemsDriverLacksAnswersZeroWithOneReport)
+{
+    EXPECT_EQ(FALSE, qel_pass_GlmfBeginGlsBlock(gContext->deviceContext()));
+    EXPECT_EQ(FALSE, qel_pass_GlmfBeginGlsBlock(gContext->deviceContext()));
+    EXPECT_EQ(std::vector<std::string>{"qel_ogl: GlmfBeginGlsBlock cannot be called: the system's driver does not "
+                                       "have it"},
+              gReports);
 }
