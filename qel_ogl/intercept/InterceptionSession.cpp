@@ -187,6 +187,15 @@ void InterceptionSession::contextDeleting(HGLRC hglrc)
         turnLibraryOff();
 }
 
+// A program that makes its real context current before it deletes a throw-away one keeps drawing with the
+// context that is current now: the library goes on for that one.
+void InterceptionSession::contextDeleted()
+{
+    const HGLRC current = wglGetCurrentContext();
+    if (current != nullptr && pContext_ == nullptr)
+        contextMadeCurrent(wglGetCurrentDC(), current);
+}
+
 void InterceptionSession::turnLibraryOff()
 {
     gGLRouted_ = false;

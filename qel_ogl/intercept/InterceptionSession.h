@@ -58,6 +58,7 @@ public:
     // What the session's WGL decorator tells it about the program's calls.
     void contextMadeCurrent(HDC hdc, HGLRC hglrc);
     void contextDeleting(HGLRC hglrc);
+    void contextDeleted();
     PROC procAddress(LPCSTR name, PROC driverAnswer);
     void beforeSwap(HDC hdc);
     void afterSwap();

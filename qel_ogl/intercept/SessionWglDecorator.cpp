@@ -19,11 +19,13 @@ int SessionWglDecorator::wcgmMakeCurrent(const char* file, unsigned line, HDC hd
     return made;
 }
 
-// The library goes off while the context still exists.
+// The library goes off while the context still exists, and on again for a context that is still current.
 int SessionWglDecorator::wcgmDeleteContext(const char* file, unsigned line, HGLRC hglrc)
 {
     session_.contextDeleting(hglrc);
-    return next().wcgmDeleteContext(file, line, hglrc);
+    const int deleted = next().wcgmDeleteContext(file, line, hglrc);
+    session_.contextDeleted();
+    return deleted;
 }
 
 PROC SessionWglDecorator::wcgmGetProcAddress(const char* file, unsigned line, LPCSTR name)

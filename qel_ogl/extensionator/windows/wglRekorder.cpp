@@ -111,6 +111,30 @@ void wglRekorder::writeFont(std::ostream& out, HDC hdc) const
     out << "}}";
 }
 
+template <class Font>
+void wglRekorder::writeFontBitmaps(const char* file, unsigned line, HDC hdc, DWORD first, DWORD count,
+                                   DWORD listBase)
+{
+    std::ostream& out = completeOutput();
+    out << "GLRekorderUseFontBitmaps(" << dc(hdc) << ", " << first << ", " << count << ", " << listBase << ", ";
+    writeFont<Font>(out, hdc);
+    endStatement(out, file, line);
+}
+
+// The glyph metrics that the call writes go to a scratch array of the replay's.
+template <class Font>
+void wglRekorder::writeFontOutlines(const char* file, unsigned line, HDC hdc, DWORD first, DWORD count,
+                                    DWORD listBase, FLOAT deviation, FLOAT extrusion, int format,
+                                    LPGLYPHMETRICSFLOAT lpgmf)
+{
+    std::ostream& out = completeOutput();
+    out << "GLRekorderUseFontOutlines(" << dc(hdc) << ", " << first << ", " << count << ", " << listBase << ", "
+        << CallText::Float{deviation} << ", " << CallText::Float{extrusion} << ", " << format << ", "
+        << (lpgmf != nullptr ? "true" : "false") << ", ";
+    writeFont<Font>(out, hdc);
+    endStatement(out, file, line);
+}
+
 // Layer planes need a driver's overlay support that a replay cannot count on: the call takes place and the
 // recording says that it was not captured.
 void wglRekorder::writeLayerPlaneCall(const char* name, const char* file, unsigned line)
@@ -222,20 +246,14 @@ int wglRekorder::wcgmShareLists(const char* file, unsigned line, HGLRC hglrc1, H
 int wglRekorder::wcgmUseFontBitmapsA(const char* file, unsigned line, HDC hdc, DWORD first, DWORD count,
                                      DWORD listBase)
 {
-    std::ostream& out = completeOutput();
-    out << "GLRekorderUseFontBitmaps(" << dc(hdc) << ", " << first << ", " << count << ", " << listBase << ", ";
-    writeFont<LOGFONTA>(out, hdc);
-    endStatement(out, file, line);
+    writeFontBitmaps<LOGFONTA>(file, line, hdc, first, count, listBase);
     return next().wcgmUseFontBitmapsA(file, line, hdc, first, count, listBase);
 }
 
 int wglRekorder::wcgmUseFontBitmapsW(const char* file, unsigned line, HDC hdc, DWORD first, DWORD count,
                                      DWORD listBase)
 {
-    std::ostream& out = completeOutput();
-    out << "GLRekorderUseFontBitmaps(" << dc(hdc) << ", " << first << ", " << count << ", " << listBase << ", ";
-    writeFont<LOGFONTW>(out, hdc);
-    endStatement(out, file, line);
+    writeFontBitmaps<LOGFONTW>(file, line, hdc, first, count, listBase);
     return next().wcgmUseFontBitmapsW(file, line, hdc, first, count, listBase);
 }
 
@@ -247,31 +265,19 @@ int wglRekorder::wcgmSwapBuffers(const char* file, unsigned line, HDC hdc)
     return next().wcgmSwapBuffers(file, line, hdc);
 }
 
-// The glyph metrics that the call writes go to a scratch array of the replay's.
 int wglRekorder::wcgmUseFontOutlinesA(const char* file, unsigned line, HDC hdc, DWORD first, DWORD count,
                                       DWORD listBase, FLOAT deviation, FLOAT extrusion, int format,
                                       LPGLYPHMETRICSFLOAT lpgmf)
 {
-    std::ostream& out = completeOutput();
-    out << "GLRekorderUseFontOutlines(" << dc(hdc) << ", " << first << ", " << count << ", " << listBase << ", "
-        << CallText::Float{deviation} << ", " << CallText::Float{extrusion} << ", " << format << ", "
-        << (lpgmf != nullptr ? "true" : "false") << ", ";
-    writeFont<LOGFONTA>(out, hdc);
-    endStatement(out, file, line);
+    writeFontOutlines<LOGFONTA>(file, line, hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
     return next().wcgmUseFontOutlinesA(file, line, hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
 }
 
-// The glyph metrics that the call writes go to a scratch array of the replay's.
 int wglRekorder::wcgmUseFontOutlinesW(const char* file, unsigned line, HDC hdc, DWORD first, DWORD count,
                                       DWORD listBase, FLOAT deviation, FLOAT extrusion, int format,
                                       LPGLYPHMETRICSFLOAT lpgmf)
 {
-    std::ostream& out = completeOutput();
-    out << "GLRekorderUseFontOutlines(" << dc(hdc) << ", " << first << ", " << count << ", " << listBase << ", "
-        << CallText::Float{deviation} << ", " << CallText::Float{extrusion} << ", " << format << ", "
-        << (lpgmf != nullptr ? "true" : "false") << ", ";
-    writeFont<LOGFONTW>(out, hdc);
-    endStatement(out, file, line);
+    writeFontOutlines<LOGFONTW>(file, line, hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
     return next().wcgmUseFontOutlinesW(file, line, hdc, first, count, listBase, deviation, extrusion, format, lpgmf);
 }
 

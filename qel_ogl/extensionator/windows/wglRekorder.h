@@ -42,6 +42,11 @@ private:
     std::ostream& completeOutput();
     template <class Font>
     void writeFont(std::ostream& out, HDC hdc) const;
+    template <class Font>
+    void writeFontBitmaps(const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase);
+    template <class Font>
+    void writeFontOutlines(const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase,
+                           FLOAT deviation, FLOAT extrusion, int format, LPGLYPHMETRICSFLOAT lpgmf);
     void writeLayerPlaneCall(const char* name, const char* file, unsigned line);
 
     std::ostream* pOutputStream_;

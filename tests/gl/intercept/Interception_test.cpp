@@ -113,3 +113,15 @@ TEST_F(Interception, AFunctionTheSystemsDriverLacksAnswersZeroWithOneReport)
                                        "have it"},
               gReports);
 }
+
+// Last, since it deletes the suite's context: a program that makes its real context current before it deletes
+// its first, throw-away one goes on being checked with the real one.
+TEST_F(Interception, TheLibraryFollowsTheContextStillCurrentWhenTheFirstIsDeleted)
+{
+    HiddenContext real;
+    qel_wglMakeCurrent(__FILE__, __LINE__, real.deviceContext(), real.context());
+    qel_wglDeleteContext(__FILE__, __LINE__, gContext->context());
+    qel_glEnable(__FILE__, 5, 0x1234);
+    EXPECT_EQ(std::vector<std::string>{report(__FILE__, 5, "glEnable", "invalid enumerant")}, gReports);
+    qel_wglMakeCurrent(__FILE__, __LINE__, nullptr, nullptr);
+}
