@@ -16,6 +16,7 @@ import emit_fakegl
 import emit_fuzz
 import emit_intercept
 import emit_interceptors
+import emit_pointer_reads
 import emit_recorder
 import emit_replay
 import emit_table
@@ -23,6 +24,7 @@ import emit_tokens
 import emit_tracer
 import model
 import overlay
+import pointer_reads
 import registry
 import tokens
 
@@ -68,6 +70,9 @@ def generate(arguments):
     files.update(emit_replay.emit(resolved, token_table))
     files.update(emit_fuzz.emit(resolved, text))
     files.update(emit_intercept.emit(resolved))
+    reads = pointer_reads.resolve(resolved)
+    pointer_reads.verify(reads, overlay.read_counts("pointer_read_counts.txt"))
+    files.update(emit_pointer_reads.emit(resolved, reads))
     return files
 
 
