@@ -192,7 +192,8 @@ def overlay_rule(command, param, entry, tables):
     else:
         raise model.ModelError("%s: unknown pointer rule '%s'" % (command.name, entry.form))
     if rule.access in ("KEPT", "UNKNOWN") and not entry.fields.get("reason"):
-        raise model.ModelError("%s: a %s pointer needs a reason" % (command.name, rule.access.lower()))
+        article = "a kept" if rule.access == "KEPT" else "an unknown"
+        raise model.ModelError("%s: %s pointer needs a reason" % (command.name, article))
     rule.binding = BINDINGS[binding] if binding else "NO_BUFFER"
     rule.proxy = proxy
     rule.reason = entry.fields.get("reason", "")
