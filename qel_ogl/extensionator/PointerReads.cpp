@@ -5,6 +5,7 @@
 
 #include "qel_ogl/Checks.h"
 #include "qel_ogl/extensionator/PointerReadRule.h"
+#include "qel_ogl/extensionator/SaturatedSize.h"
 
 namespace QEL { namespace OGL {
 
@@ -16,16 +17,6 @@ const char* const kPixelTransfer = "a pixel format or type that the pixel tables
 const char* const kNullString = "a null string";
 const char* const kNullCounts = "a null array of counts";
 const char* const kOrder = "an evaluator order below 1, which GL refuses";
-
-// Above any array a caller can hold, as UnpackState saturates; products stop there instead of overflowing.
-const std::int64_t kSaturated = std::int64_t{1} << 40;
-
-std::int64_t product(std::int64_t a, std::int64_t b)
-{
-    if (a != 0 && b > kSaturated / a)
-        return kSaturated;
-    return std::min(a * b, kSaturated);
-}
 
 PointerRead bytesRead(std::int64_t bytes)
 {
@@ -96,7 +87,7 @@ public:
         for (int operand = first; operand < kOperands && has(operand); ++operand) {
             if (integer(operand) < 0)
                 return -1;
-            result = product(result, integer(operand));
+            result = saturatedProduct(result, integer(operand));
         }
         return result;
     }
@@ -110,7 +101,7 @@ private:
 
 PointerRead elementsRead(std::int64_t elements, std::int64_t elementBytes)
 {
-    return elements < 0 ? unknown(kNegative) : bytesRead(product(elements, elementBytes));
+    return elements < 0 ? unknown(kNegative) : bytesRead(saturatedProduct(elements, elementBytes));
 }
 
 PointerRead tableRead(const PointerReadRule& rule, const Operands& operands)
@@ -119,7 +110,7 @@ PointerRead tableRead(const PointerReadRule& rule, const Operands& operands)
     if (values == 0)
         return unknown(kUnlisted);
     const std::int64_t rest = operands.productFrom(1);
-    return elementsRead(rest < 0 ? -1 : product(values, rest), rule.elementBytes);
+    return elementsRead(rest < 0 ? -1 : saturatedProduct(values, rest), rule.elementBytes);
 }
 
 PointerRead stridedRead(const PointerReadRule& rule, const Operands& operands)
@@ -128,7 +119,7 @@ PointerRead stridedRead(const PointerReadRule& rule, const Operands& operands)
     const std::int64_t stride = operands.integer(1);
     if (count < 0 || stride < 0)
         return unknown(kNegative);
-    return bytesRead(count == 0 ? 0 : product(count - 1, stride) + rule.elementBytes);
+    return bytesRead(count == 0 ? 0 : saturatedProduct(count - 1, stride) + rule.elementBytes);
 }
 
 // Control point i (and j) starts i x stride (+ j x stride) elements in; each has the target's values.
@@ -145,9 +136,9 @@ PointerRead mapRead(const PointerReadRule& rule, const Operands& operands)
             return unknown(kOrder);
         if (stride < 0)
             return unknown(kNegative);
-        elements += product(order - 1, stride);
+        elements += saturatedProduct(order - 1, stride);
     }
-    return bytesRead(product(elements, rule.elementBytes));
+    return bytesRead(saturatedProduct(elements, rule.elementBytes));
 }
 
 // Bits of one pixel group: a packed type holds the whole group, any other type one component.
@@ -200,8 +191,8 @@ PointerRead pointersRead(const PointerReadRule& rule, const Operands& operands)
     const std::int64_t count = operands.integerOr(0, 1);
     if (count < 0)
         return unknown(kNegative);
-    const std::int64_t pointers = product(rule.factor, count);
-    return {PointerRead::READ, product(pointers, rule.elementBytes), pointers, nullptr};
+    const std::int64_t pointers = saturatedProduct(rule.factor, count);
+    return {PointerRead::READ, saturatedProduct(pointers, rule.elementBytes), pointers, nullptr};
 }
 
 // What the rule's size gives for the call: READ with the bytes, or UNKNOWN.

@@ -61,7 +61,8 @@ private:
     const void* pointer_;
 };
 
-// What GL does with one pointer argument of a call.
+// What GL does with one pointer argument of a call. Sizes beyond any real array stop at kSaturatedSize
+// (SaturatedSize.h) instead of overflowing.
 struct QEL_OGL_API PointerRead
 {
     enum Kind

@@ -2,25 +2,16 @@
 
 #include <algorithm>
 
+#include "qel_ogl/extensionator/SaturatedSize.h"
+
 namespace QEL { namespace OGL {
 
 namespace {
 
-// Above every size a data record can hold, and small enough that sums of a few such values do not overflow.
-const std::int64_t kSaturated = std::int64_t{1} << 40;
-
-// a * b for non-negative factors, saturated at kSaturated.
-std::int64_t saturatedProduct(std::int64_t a, std::int64_t b)
-{
-    if (a != 0 && b > kSaturated / a)
-        return kSaturated;
-    return std::min(a * b, kSaturated);
-}
-
 // The bytes that hold `bits` bits; a saturated count stays saturated.
 std::int64_t bytesOfBits(std::int64_t bits)
 {
-    return bits >= kSaturated ? kSaturated : (bits + 7) / 8;
+    return bits >= kSaturatedSize ? kSaturatedSize : (bits + 7) / 8;
 }
 
 }
@@ -50,7 +41,7 @@ std::int64_t UnpackState::groupImageBytes(std::int64_t width, std::int64_t heigh
         return 0;
     const std::int64_t rowsBefore = std::int64_t{skipRows} + height - 1;
     const std::int64_t lastRow = bytesOfBits(saturatedProduct(groupBits, std::int64_t{skipPixels} + width));
-    return std::min(saturatedProduct(rowStride(width, groupBits), rowsBefore) + lastRow, kSaturated);
+    return std::min(saturatedProduct(rowStride(width, groupBits), rowsBefore) + lastRow, kSaturatedSize);
 }
 
 // Images lie imageHeight (or height) rows apart; the last one is read as a two-dimensional image.
@@ -65,7 +56,7 @@ std::int64_t UnpackState::volumeBytes(std::int64_t width, std::int64_t height, s
     const std::int64_t imageStride =
         saturatedProduct(rowStride(width, groupBits), imageHeight > 0 ? imageHeight : height);
     const std::int64_t imagesBefore = std::int64_t{skipImages} + depth - 1;
-    return std::min(saturatedProduct(imageStride, imagesBefore) + lastImage, kSaturated);
+    return std::min(saturatedProduct(imageStride, imagesBefore) + lastImage, kSaturatedSize);
 }
 
 }}

@@ -102,6 +102,18 @@ const PointerRead::Kind WRITTEN = PointerRead::WRITTEN;
 
 }
 
+TEST(PointerReads, ALightsPositionIsFourFloats)
+{
+    const float position[4] = {1, 2, 3, 0};
+    // example: what GL reads through a pointer
+    const PointerReadRule* rule = PointerReads::find("glLightfv", "params");
+    const PointerRead read = PointerReads::read(*rule, {kLight0, kPosition, position}, PointerReadState());
+    // read.kind is PointerRead::READ, read.bytes 16
+    // end of example
+    EXPECT_EQ(READ, read.kind);
+    EXPECT_EQ(16, read.bytes);
+}
+
 TEST(PointerReads, FixedLengthsAndCountsOfOtherParameters)
 {
     expectRows({
