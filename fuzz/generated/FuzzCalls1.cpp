@@ -29,6 +29,7 @@ void Fuzz::callAreTexturesResident(OpenGLInterceptor& gl, CallArguments& argumen
     const auto n = arguments.scalar<int>();
     const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
     unsigned char* residences = arguments.unread<unsigned char>();
+    arguments.expectTableRead(0, {n, textures, residences}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmAreTexturesResident(arguments.file(), arguments.line(), n, textures, residences);
 }
 
@@ -59,7 +60,10 @@ void Fuzz::callBitmap(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto yorig = arguments.scalar<float>();
     const auto xmove = arguments.scalar<float>();
     const auto ymove = arguments.scalar<float>();
-    const unsigned char* bitmap = arguments.unread<const unsigned char>();
+    const unsigned char* bitmap = arguments.input<unsigned char>(arguments.bitmapBytes(width, height));
+    arguments.expectTableRead(
+        2, {width, height, xorig, yorig, xmove, ymove, bitmap},
+        arguments.bytesOf(arguments.bitmapBytes(width, height), sizeof(unsigned char)));
     gl.cgmBitmap(arguments.file(), arguments.line(), width, height, xorig, yorig, xmove, ymove, bitmap);
 }
 
@@ -80,7 +84,10 @@ void Fuzz::callCallLists(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const auto type = arguments.enumerant("ListNameType");
-    const void* lists = arguments.unread<const void>();
+    const void* lists = arguments.input<unsigned char>(std::int64_t{n} * arguments.typeBytes("ListNameType", type));
+    arguments.expectTableRead(
+        3, {n, type, lists},
+        arguments.bytesOf(std::int64_t{n} * arguments.typeBytes("ListNameType", type), sizeof(unsigned char)));
     gl.cgmCallLists(arguments.file(), arguments.line(), n, type, lists);
 }
 
@@ -130,6 +137,7 @@ void Fuzz::callClipPlane(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto plane = arguments.enumerant("ClipPlaneName");
     const double* equation = arguments.input<double>(4);
+    arguments.expectTableRead(4, {plane, equation}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmClipPlane(arguments.file(), arguments.line(), plane, equation);
 }
 
@@ -144,6 +152,7 @@ void Fuzz::callColor3b(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor3bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const signed char* v = arguments.input<signed char>(3);
+    arguments.expectTableRead(5, {v}, arguments.bytesOf(3, sizeof(signed char)));
     gl.cgmColor3bv(arguments.file(), arguments.line(), v);
 }
 
@@ -158,6 +167,7 @@ void Fuzz::callColor3d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(6, {v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmColor3dv(arguments.file(), arguments.line(), v);
 }
 
@@ -172,6 +182,7 @@ void Fuzz::callColor3f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(7, {v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmColor3fv(arguments.file(), arguments.line(), v);
 }
 
@@ -186,6 +197,7 @@ void Fuzz::callColor3i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
+    arguments.expectTableRead(8, {v}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmColor3iv(arguments.file(), arguments.line(), v);
 }
 
@@ -200,6 +212,7 @@ void Fuzz::callColor3s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(9, {v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmColor3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -214,6 +227,7 @@ void Fuzz::callColor3ub(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor3ubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* v = arguments.input<unsigned char>(3);
+    arguments.expectTableRead(10, {v}, arguments.bytesOf(3, sizeof(unsigned char)));
     gl.cgmColor3ubv(arguments.file(), arguments.line(), v);
 }
 
@@ -228,6 +242,7 @@ void Fuzz::callColor3ui(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor3uiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* v = arguments.input<unsigned>(3);
+    arguments.expectTableRead(11, {v}, arguments.bytesOf(3, sizeof(unsigned)));
     gl.cgmColor3uiv(arguments.file(), arguments.line(), v);
 }
 
@@ -242,6 +257,7 @@ void Fuzz::callColor3us(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor3usv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
+    arguments.expectTableRead(12, {v}, arguments.bytesOf(3, sizeof(unsigned short)));
     gl.cgmColor3usv(arguments.file(), arguments.line(), v);
 }
 
@@ -257,6 +273,7 @@ void Fuzz::callColor4b(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor4bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const signed char* v = arguments.input<signed char>(4);
+    arguments.expectTableRead(13, {v}, arguments.bytesOf(4, sizeof(signed char)));
     gl.cgmColor4bv(arguments.file(), arguments.line(), v);
 }
 
@@ -272,6 +289,7 @@ void Fuzz::callColor4d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(4);
+    arguments.expectTableRead(14, {v}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmColor4dv(arguments.file(), arguments.line(), v);
 }
 
@@ -287,6 +305,7 @@ void Fuzz::callColor4f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(15, {v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmColor4fv(arguments.file(), arguments.line(), v);
 }
 
@@ -302,6 +321,7 @@ void Fuzz::callColor4i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(4);
+    arguments.expectTableRead(16, {v}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmColor4iv(arguments.file(), arguments.line(), v);
 }
 
@@ -317,6 +337,7 @@ void Fuzz::callColor4s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(4);
+    arguments.expectTableRead(17, {v}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmColor4sv(arguments.file(), arguments.line(), v);
 }
 
@@ -332,6 +353,7 @@ void Fuzz::callColor4ub(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor4ubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* v = arguments.input<unsigned char>(4);
+    arguments.expectTableRead(18, {v}, arguments.bytesOf(4, sizeof(unsigned char)));
     gl.cgmColor4ubv(arguments.file(), arguments.line(), v);
 }
 
@@ -347,6 +369,7 @@ void Fuzz::callColor4ui(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor4uiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* v = arguments.input<unsigned>(4);
+    arguments.expectTableRead(19, {v}, arguments.bytesOf(4, sizeof(unsigned)));
     gl.cgmColor4uiv(arguments.file(), arguments.line(), v);
 }
 
@@ -362,6 +385,7 @@ void Fuzz::callColor4us(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor4usv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(4);
+    arguments.expectTableRead(20, {v}, arguments.bytesOf(4, sizeof(unsigned short)));
     gl.cgmColor4usv(arguments.file(), arguments.line(), v);
 }
 
@@ -467,6 +491,7 @@ void Fuzz::callDeleteTextures(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(22, {n, textures}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteTextures(arguments.file(), arguments.line(), n, textures);
 }
 
@@ -520,7 +545,11 @@ void Fuzz::callDrawElements(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto count = arguments.scalar<int>();
     const auto type = arguments.enumerant("DrawElementsType");
-    const void* indices = arguments.unread<const void>();
+    const void* indices = arguments.input<unsigned char>(
+        std::int64_t{count} * arguments.typeBytes("DrawElementsType", type));
+    arguments.expectTableRead(
+        23, {mode, count, type, indices},
+        arguments.bytesOf(std::int64_t{count} * arguments.typeBytes("DrawElementsType", type), sizeof(unsigned char)));
     gl.cgmDrawElements(arguments.file(), arguments.line(), mode, count, type, indices);
 }
 
@@ -530,7 +559,10 @@ void Fuzz::callDrawPixels(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const void* pixels = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, height));
+    arguments.expectTableRead(
+        24, {width, height, format, type, pixels},
+        arguments.bytesOf(arguments.imageBytes(format, type, width, height), sizeof(unsigned char)));
     gl.cgmDrawPixels(arguments.file(), arguments.line(), width, height, format, type, pixels);
 }
 
@@ -550,6 +582,7 @@ void Fuzz::callEdgeFlagPointer(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callEdgeFlagv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* flag = arguments.input<unsigned char>(1);
+    arguments.expectTableRead(26, {flag}, arguments.bytesOf(1, sizeof(unsigned char)));
     gl.cgmEdgeFlagv(arguments.file(), arguments.line(), flag);
 }
 
@@ -584,6 +617,7 @@ void Fuzz::callEvalCoord1d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callEvalCoord1dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* u = arguments.input<double>(1);
+    arguments.expectTableRead(27, {u}, arguments.bytesOf(1, sizeof(double)));
     gl.cgmEvalCoord1dv(arguments.file(), arguments.line(), u);
 }
 
@@ -596,6 +630,7 @@ void Fuzz::callEvalCoord1f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callEvalCoord1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* u = arguments.input<float>(1);
+    arguments.expectTableRead(28, {u}, arguments.bytesOf(1, sizeof(float)));
     gl.cgmEvalCoord1fv(arguments.file(), arguments.line(), u);
 }
 
@@ -609,6 +644,7 @@ void Fuzz::callEvalCoord2d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callEvalCoord2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* u = arguments.input<double>(2);
+    arguments.expectTableRead(29, {u}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmEvalCoord2dv(arguments.file(), arguments.line(), u);
 }
 
@@ -622,6 +658,7 @@ void Fuzz::callEvalCoord2f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callEvalCoord2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* u = arguments.input<float>(2);
+    arguments.expectTableRead(30, {u}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmEvalCoord2fv(arguments.file(), arguments.line(), u);
 }
 
@@ -684,7 +721,9 @@ void Fuzz::callFogf(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callFogfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FogParameter");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("FogParameter", pname));
+    arguments.expectTableRead(
+        32, {pname, params}, arguments.bytesOf(arguments.parameterValues("FogParameter", pname), sizeof(float)));
     gl.cgmFogfv(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -698,7 +737,9 @@ void Fuzz::callFogi(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callFogiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FogParameter");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("FogParameter", pname));
+    arguments.expectTableRead(
+        33, {pname, params}, arguments.bytesOf(arguments.parameterValues("FogParameter", pname), sizeof(int)));
     gl.cgmFogiv(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -982,6 +1023,7 @@ void Fuzz::callIndexd(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callIndexdv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* c = arguments.input<double>(1);
+    arguments.expectTableRead(63, {c}, arguments.bytesOf(1, sizeof(double)));
     gl.cgmIndexdv(arguments.file(), arguments.line(), c);
 }
 
@@ -994,6 +1036,7 @@ void Fuzz::callIndexf(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callIndexfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* c = arguments.input<float>(1);
+    arguments.expectTableRead(64, {c}, arguments.bytesOf(1, sizeof(float)));
     gl.cgmIndexfv(arguments.file(), arguments.line(), c);
 }
 
@@ -1006,6 +1049,7 @@ void Fuzz::callIndexi(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callIndexiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* c = arguments.input<int>(1);
+    arguments.expectTableRead(65, {c}, arguments.bytesOf(1, sizeof(int)));
     gl.cgmIndexiv(arguments.file(), arguments.line(), c);
 }
 
@@ -1018,6 +1062,7 @@ void Fuzz::callIndexs(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callIndexsv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* c = arguments.input<short>(1);
+    arguments.expectTableRead(66, {c}, arguments.bytesOf(1, sizeof(short)));
     gl.cgmIndexsv(arguments.file(), arguments.line(), c);
 }
 
@@ -1030,6 +1075,7 @@ void Fuzz::callIndexub(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callIndexubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* c = arguments.input<unsigned char>(1);
+    arguments.expectTableRead(67, {c}, arguments.bytesOf(1, sizeof(unsigned char)));
     gl.cgmIndexubv(arguments.file(), arguments.line(), c);
 }
 
@@ -1074,7 +1120,9 @@ void Fuzz::callLightModelf(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callLightModelfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("LightModelParameter");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("LightModelParameter", pname));
+    arguments.expectTableRead(
+        69, {pname, params}, arguments.bytesOf(arguments.parameterValues("LightModelParameter", pname), sizeof(float)));
     gl.cgmLightModelfv(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1088,7 +1136,9 @@ void Fuzz::callLightModeli(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callLightModeliv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("LightModelParameter");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("LightModelParameter", pname));
+    arguments.expectTableRead(
+        70, {pname, params}, arguments.bytesOf(arguments.parameterValues("LightModelParameter", pname), sizeof(int)));
     gl.cgmLightModeliv(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1104,7 +1154,10 @@ void Fuzz::callLightfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("LightName");
     const auto pname = arguments.enumerant("LightParameter");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("LightParameter", pname));
+    arguments.expectTableRead(
+        71, {light, pname, params},
+        arguments.bytesOf(arguments.parameterValues("LightParameter", pname), sizeof(float)));
     gl.cgmLightfv(arguments.file(), arguments.line(), light, pname, params);
 }
 
@@ -1120,7 +1173,9 @@ void Fuzz::callLightiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("LightName");
     const auto pname = arguments.enumerant("LightParameter");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("LightParameter", pname));
+    arguments.expectTableRead(
+        72, {light, pname, params}, arguments.bytesOf(arguments.parameterValues("LightParameter", pname), sizeof(int)));
     gl.cgmLightiv(arguments.file(), arguments.line(), light, pname, params);
 }
 
@@ -1151,12 +1206,14 @@ void Fuzz::callLoadIdentity(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callLoadMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* m = arguments.input<double>(16);
+    arguments.expectTableRead(73, {m}, arguments.bytesOf(16, sizeof(double)));
     gl.cgmLoadMatrixd(arguments.file(), arguments.line(), m);
 }
 
 void Fuzz::callLoadMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* m = arguments.input<float>(16);
+    arguments.expectTableRead(74, {m}, arguments.bytesOf(16, sizeof(float)));
     gl.cgmLoadMatrixf(arguments.file(), arguments.line(), m);
 }
 
@@ -1179,7 +1236,10 @@ void Fuzz::callMap1d(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto u2 = arguments.scalar<double>();
     const auto stride = arguments.scalar<int>();
     const auto order = arguments.scalar<int>();
-    const double* points = arguments.unread<const double>();
+    const double* points = arguments.input<double>(arguments.mapElements(target, stride, order));
+    arguments.expectTableRead(
+        75, {target, u1, u2, stride, order, points},
+        arguments.bytesOf(arguments.mapElements(target, stride, order), sizeof(double)));
     gl.cgmMap1d(arguments.file(), arguments.line(), target, u1, u2, stride, order, points);
 }
 
@@ -1190,7 +1250,10 @@ void Fuzz::callMap1f(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto u2 = arguments.scalar<float>();
     const auto stride = arguments.scalar<int>();
     const auto order = arguments.scalar<int>();
-    const float* points = arguments.unread<const float>();
+    const float* points = arguments.input<float>(arguments.mapElements(target, stride, order));
+    arguments.expectTableRead(
+        76, {target, u1, u2, stride, order, points},
+        arguments.bytesOf(arguments.mapElements(target, stride, order), sizeof(float)));
     gl.cgmMap1f(arguments.file(), arguments.line(), target, u1, u2, stride, order, points);
 }
 
@@ -1205,7 +1268,10 @@ void Fuzz::callMap2d(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto v2 = arguments.scalar<double>();
     const auto vstride = arguments.scalar<int>();
     const auto vorder = arguments.scalar<int>();
-    const double* points = arguments.unread<const double>();
+    const double* points = arguments.input<double>(arguments.mapElements(target, ustride, uorder, vstride, vorder));
+    arguments.expectTableRead(
+        77, {target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points},
+        arguments.bytesOf(arguments.mapElements(target, ustride, uorder, vstride, vorder), sizeof(double)));
     gl.cgmMap2d(arguments.file(), arguments.line(), target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
 
@@ -1220,7 +1286,10 @@ void Fuzz::callMap2f(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto v2 = arguments.scalar<float>();
     const auto vstride = arguments.scalar<int>();
     const auto vorder = arguments.scalar<int>();
-    const float* points = arguments.unread<const float>();
+    const float* points = arguments.input<float>(arguments.mapElements(target, ustride, uorder, vstride, vorder));
+    arguments.expectTableRead(
+        78, {target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points},
+        arguments.bytesOf(arguments.mapElements(target, ustride, uorder, vstride, vorder), sizeof(float)));
     gl.cgmMap2f(arguments.file(), arguments.line(), target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
 
@@ -1274,7 +1343,10 @@ void Fuzz::callMaterialfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("MaterialParameter", pname));
+    arguments.expectTableRead(
+        79, {face, pname, params},
+        arguments.bytesOf(arguments.parameterValues("MaterialParameter", pname), sizeof(float)));
     gl.cgmMaterialfv(arguments.file(), arguments.line(), face, pname, params);
 }
 
@@ -1290,7 +1362,10 @@ void Fuzz::callMaterialiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("MaterialParameter", pname));
+    arguments.expectTableRead(
+        80, {face, pname, params},
+        arguments.bytesOf(arguments.parameterValues("MaterialParameter", pname), sizeof(int)));
     gl.cgmMaterialiv(arguments.file(), arguments.line(), face, pname, params);
 }
 
@@ -1303,12 +1378,14 @@ void Fuzz::callMatrixMode(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* m = arguments.input<double>(16);
+    arguments.expectTableRead(81, {m}, arguments.bytesOf(16, sizeof(double)));
     gl.cgmMultMatrixd(arguments.file(), arguments.line(), m);
 }
 
 void Fuzz::callMultMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* m = arguments.input<float>(16);
+    arguments.expectTableRead(82, {m}, arguments.bytesOf(16, sizeof(float)));
     gl.cgmMultMatrixf(arguments.file(), arguments.line(), m);
 }
 
@@ -1330,6 +1407,7 @@ void Fuzz::callNormal3b(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callNormal3bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const signed char* v = arguments.input<signed char>(3);
+    arguments.expectTableRead(83, {v}, arguments.bytesOf(3, sizeof(signed char)));
     gl.cgmNormal3bv(arguments.file(), arguments.line(), v);
 }
 
@@ -1344,6 +1422,7 @@ void Fuzz::callNormal3d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callNormal3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(84, {v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmNormal3dv(arguments.file(), arguments.line(), v);
 }
 
@@ -1358,6 +1437,7 @@ void Fuzz::callNormal3f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callNormal3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(85, {v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmNormal3fv(arguments.file(), arguments.line(), v);
 }
 
@@ -1372,6 +1452,7 @@ void Fuzz::callNormal3i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callNormal3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
+    arguments.expectTableRead(86, {v}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmNormal3iv(arguments.file(), arguments.line(), v);
 }
 
@@ -1386,6 +1467,7 @@ void Fuzz::callNormal3s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callNormal3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(87, {v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmNormal3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -1419,6 +1501,7 @@ void Fuzz::callPixelMapfv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto map = arguments.enumerant("PixelMap");
     const auto mapsize = arguments.scalar<int>();
     const float* values = arguments.input<float>(std::int64_t{mapsize});
+    arguments.expectTableRead(89, {map, mapsize, values}, arguments.bytesOf(std::int64_t{mapsize}, sizeof(float)));
     gl.cgmPixelMapfv(arguments.file(), arguments.line(), map, mapsize, values);
 }
 
@@ -1427,6 +1510,7 @@ void Fuzz::callPixelMapuiv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto map = arguments.enumerant("PixelMap");
     const auto mapsize = arguments.scalar<int>();
     const unsigned* values = arguments.input<unsigned>(std::int64_t{mapsize});
+    arguments.expectTableRead(90, {map, mapsize, values}, arguments.bytesOf(std::int64_t{mapsize}, sizeof(unsigned)));
     gl.cgmPixelMapuiv(arguments.file(), arguments.line(), map, mapsize, values);
 }
 
@@ -1435,6 +1519,8 @@ void Fuzz::callPixelMapusv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto map = arguments.enumerant("PixelMap");
     const auto mapsize = arguments.scalar<int>();
     const unsigned short* values = arguments.input<unsigned short>(std::int64_t{mapsize});
+    arguments.expectTableRead(
+        91, {map, mapsize, values}, arguments.bytesOf(std::int64_t{mapsize}, sizeof(unsigned short)));
     gl.cgmPixelMapusv(arguments.file(), arguments.line(), map, mapsize, values);
 }
 
@@ -1495,7 +1581,8 @@ void Fuzz::callPolygonOffset(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callPolygonStipple(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned char* mask = arguments.unread<const unsigned char>();
+    const unsigned char* mask = arguments.input<unsigned char>(arguments.bitmapBytes(32, 32));
+    arguments.expectTableRead(92, {mask}, arguments.bytesOf(arguments.bitmapBytes(32, 32), sizeof(unsigned char)));
     gl.cgmPolygonStipple(arguments.file(), arguments.line(), mask);
 }
 
@@ -1524,6 +1611,8 @@ void Fuzz::callPrioritizeTextures(OpenGLInterceptor& gl, CallArguments& argument
     const auto n = arguments.scalar<int>();
     const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
     const float* priorities = arguments.input<float>(std::int64_t{n});
+    arguments.expectTableRead(93, {n, textures, priorities}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
+    arguments.expectTableRead(94, {n, textures, priorities}, arguments.bytesOf(std::int64_t{n}, sizeof(float)));
     gl.cgmPrioritizeTextures(arguments.file(), arguments.line(), n, textures, priorities);
 }
 
@@ -1560,6 +1649,7 @@ void Fuzz::callRasterPos2d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callRasterPos2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(2);
+    arguments.expectTableRead(95, {v}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmRasterPos2dv(arguments.file(), arguments.line(), v);
 }
 
@@ -1573,6 +1663,7 @@ void Fuzz::callRasterPos2f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callRasterPos2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(2);
+    arguments.expectTableRead(96, {v}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmRasterPos2fv(arguments.file(), arguments.line(), v);
 }
 
@@ -1586,6 +1677,7 @@ void Fuzz::callRasterPos2i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callRasterPos2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(2);
+    arguments.expectTableRead(97, {v}, arguments.bytesOf(2, sizeof(int)));
     gl.cgmRasterPos2iv(arguments.file(), arguments.line(), v);
 }
 
@@ -1599,6 +1691,7 @@ void Fuzz::callRasterPos2s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callRasterPos2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(2);
+    arguments.expectTableRead(98, {v}, arguments.bytesOf(2, sizeof(short)));
     gl.cgmRasterPos2sv(arguments.file(), arguments.line(), v);
 }
 
@@ -1613,6 +1706,7 @@ void Fuzz::callRasterPos3d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callRasterPos3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(99, {v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmRasterPos3dv(arguments.file(), arguments.line(), v);
 }
 
@@ -1627,6 +1721,7 @@ void Fuzz::callRasterPos3f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callRasterPos3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(100, {v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmRasterPos3fv(arguments.file(), arguments.line(), v);
 }
 
@@ -1641,6 +1736,7 @@ void Fuzz::callRasterPos3i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callRasterPos3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
+    arguments.expectTableRead(101, {v}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmRasterPos3iv(arguments.file(), arguments.line(), v);
 }
 
@@ -1655,6 +1751,7 @@ void Fuzz::callRasterPos3s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callRasterPos3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(102, {v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmRasterPos3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -1670,6 +1767,7 @@ void Fuzz::callRasterPos4d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callRasterPos4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(4);
+    arguments.expectTableRead(103, {v}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmRasterPos4dv(arguments.file(), arguments.line(), v);
 }
 
@@ -1685,6 +1783,7 @@ void Fuzz::callRasterPos4f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callRasterPos4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(104, {v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmRasterPos4fv(arguments.file(), arguments.line(), v);
 }
 
@@ -1700,6 +1799,7 @@ void Fuzz::callRasterPos4i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callRasterPos4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(4);
+    arguments.expectTableRead(105, {v}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmRasterPos4iv(arguments.file(), arguments.line(), v);
 }
 
@@ -1715,6 +1815,7 @@ void Fuzz::callRasterPos4s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callRasterPos4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(4);
+    arguments.expectTableRead(106, {v}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmRasterPos4sv(arguments.file(), arguments.line(), v);
 }
 
@@ -1749,6 +1850,8 @@ void Fuzz::callRectdv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v1 = arguments.input<double>(2);
     const double* v2 = arguments.input<double>(2);
+    arguments.expectTableRead(108, {v1, v2}, arguments.bytesOf(2, sizeof(double)));
+    arguments.expectTableRead(109, {v1, v2}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmRectdv(arguments.file(), arguments.line(), v1, v2);
 }
 
@@ -1765,6 +1868,8 @@ void Fuzz::callRectfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v1 = arguments.input<float>(2);
     const float* v2 = arguments.input<float>(2);
+    arguments.expectTableRead(110, {v1, v2}, arguments.bytesOf(2, sizeof(float)));
+    arguments.expectTableRead(111, {v1, v2}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmRectfv(arguments.file(), arguments.line(), v1, v2);
 }
 
@@ -1781,6 +1886,8 @@ void Fuzz::callRectiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v1 = arguments.input<int>(2);
     const int* v2 = arguments.input<int>(2);
+    arguments.expectTableRead(112, {v1, v2}, arguments.bytesOf(2, sizeof(int)));
+    arguments.expectTableRead(113, {v1, v2}, arguments.bytesOf(2, sizeof(int)));
     gl.cgmRectiv(arguments.file(), arguments.line(), v1, v2);
 }
 
@@ -1797,6 +1904,8 @@ void Fuzz::callRectsv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v1 = arguments.input<short>(2);
     const short* v2 = arguments.input<short>(2);
+    arguments.expectTableRead(114, {v1, v2}, arguments.bytesOf(2, sizeof(short)));
+    arguments.expectTableRead(115, {v1, v2}, arguments.bytesOf(2, sizeof(short)));
     gl.cgmRectsv(arguments.file(), arguments.line(), v1, v2);
 }
 
@@ -1893,6 +2002,7 @@ void Fuzz::callTexCoord1d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord1dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(1);
+    arguments.expectTableRead(117, {v}, arguments.bytesOf(1, sizeof(double)));
     gl.cgmTexCoord1dv(arguments.file(), arguments.line(), v);
 }
 
@@ -1905,6 +2015,7 @@ void Fuzz::callTexCoord1f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(1);
+    arguments.expectTableRead(118, {v}, arguments.bytesOf(1, sizeof(float)));
     gl.cgmTexCoord1fv(arguments.file(), arguments.line(), v);
 }
 
@@ -1917,6 +2028,7 @@ void Fuzz::callTexCoord1i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord1iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(1);
+    arguments.expectTableRead(119, {v}, arguments.bytesOf(1, sizeof(int)));
     gl.cgmTexCoord1iv(arguments.file(), arguments.line(), v);
 }
 
@@ -1929,6 +2041,7 @@ void Fuzz::callTexCoord1s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord1sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(1);
+    arguments.expectTableRead(120, {v}, arguments.bytesOf(1, sizeof(short)));
     gl.cgmTexCoord1sv(arguments.file(), arguments.line(), v);
 }
 
@@ -1942,6 +2055,7 @@ void Fuzz::callTexCoord2d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(2);
+    arguments.expectTableRead(121, {v}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmTexCoord2dv(arguments.file(), arguments.line(), v);
 }
 
@@ -1955,6 +2069,7 @@ void Fuzz::callTexCoord2f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(2);
+    arguments.expectTableRead(122, {v}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmTexCoord2fv(arguments.file(), arguments.line(), v);
 }
 
@@ -1968,6 +2083,7 @@ void Fuzz::callTexCoord2i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(2);
+    arguments.expectTableRead(123, {v}, arguments.bytesOf(2, sizeof(int)));
     gl.cgmTexCoord2iv(arguments.file(), arguments.line(), v);
 }
 
@@ -1981,6 +2097,7 @@ void Fuzz::callTexCoord2s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(2);
+    arguments.expectTableRead(124, {v}, arguments.bytesOf(2, sizeof(short)));
     gl.cgmTexCoord2sv(arguments.file(), arguments.line(), v);
 }
 
@@ -1995,6 +2112,7 @@ void Fuzz::callTexCoord3d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(125, {v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmTexCoord3dv(arguments.file(), arguments.line(), v);
 }
 
@@ -2009,6 +2127,7 @@ void Fuzz::callTexCoord3f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(126, {v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmTexCoord3fv(arguments.file(), arguments.line(), v);
 }
 
@@ -2023,6 +2142,7 @@ void Fuzz::callTexCoord3i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
+    arguments.expectTableRead(127, {v}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmTexCoord3iv(arguments.file(), arguments.line(), v);
 }
 
@@ -2037,6 +2157,7 @@ void Fuzz::callTexCoord3s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(128, {v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmTexCoord3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -2052,6 +2173,7 @@ void Fuzz::callTexCoord4d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(4);
+    arguments.expectTableRead(129, {v}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmTexCoord4dv(arguments.file(), arguments.line(), v);
 }
 
@@ -2067,6 +2189,7 @@ void Fuzz::callTexCoord4f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(130, {v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmTexCoord4fv(arguments.file(), arguments.line(), v);
 }
 
@@ -2082,6 +2205,7 @@ void Fuzz::callTexCoord4i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(4);
+    arguments.expectTableRead(131, {v}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmTexCoord4iv(arguments.file(), arguments.line(), v);
 }
 
@@ -2097,6 +2221,7 @@ void Fuzz::callTexCoord4s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(4);
+    arguments.expectTableRead(132, {v}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmTexCoord4sv(arguments.file(), arguments.line(), v);
 }
 
@@ -2121,7 +2246,10 @@ void Fuzz::callTexEnvfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureEnvTarget");
     const auto pname = arguments.enumerant("TextureEnvParameter");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("TextureEnvParameter", pname));
+    arguments.expectTableRead(
+        134, {target, pname, params},
+        arguments.bytesOf(arguments.parameterValues("TextureEnvParameter", pname), sizeof(float)));
     gl.cgmTexEnvfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2137,7 +2265,10 @@ void Fuzz::callTexEnviv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureEnvTarget");
     const auto pname = arguments.enumerant("TextureEnvParameter");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("TextureEnvParameter", pname));
+    arguments.expectTableRead(
+        135, {target, pname, params},
+        arguments.bytesOf(arguments.parameterValues("TextureEnvParameter", pname), sizeof(int)));
     gl.cgmTexEnviv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2153,7 +2284,10 @@ void Fuzz::callTexGendv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
-    const double* params = arguments.unread<const double>();
+    const double* params = arguments.input<double>(arguments.parameterValues("TextureGenParameter", pname));
+    arguments.expectTableRead(
+        136, {coord, pname, params},
+        arguments.bytesOf(arguments.parameterValues("TextureGenParameter", pname), sizeof(double)));
     gl.cgmTexGendv(arguments.file(), arguments.line(), coord, pname, params);
 }
 
@@ -2169,7 +2303,10 @@ void Fuzz::callTexGenfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("TextureGenParameter", pname));
+    arguments.expectTableRead(
+        137, {coord, pname, params},
+        arguments.bytesOf(arguments.parameterValues("TextureGenParameter", pname), sizeof(float)));
     gl.cgmTexGenfv(arguments.file(), arguments.line(), coord, pname, params);
 }
 
@@ -2185,7 +2322,10 @@ void Fuzz::callTexGeniv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("TextureGenParameter", pname));
+    arguments.expectTableRead(
+        138, {coord, pname, params},
+        arguments.bytesOf(arguments.parameterValues("TextureGenParameter", pname), sizeof(int)));
     gl.cgmTexGeniv(arguments.file(), arguments.line(), coord, pname, params);
 }
 
@@ -2198,7 +2338,11 @@ void Fuzz::callTexImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto border = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const void* pixels = arguments.input<unsigned char>(
+        arguments.unlessProxy(target, arguments.imageBytes(format, type, width, 1)));
+    arguments.expectTableRead(
+        139, {target, level, internalformat, width, border, format, type, pixels},
+        arguments.bytesOf(arguments.unlessProxy(target, arguments.imageBytes(format, type, width, 1)), sizeof(unsigned char)));
     gl.cgmTexImage1D(
         arguments.file(), arguments.line(), target, level, internalformat, width, border, format, type, pixels);
 }
@@ -2213,7 +2357,11 @@ void Fuzz::callTexImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto border = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, height));
+    const void* pixels = arguments.input<unsigned char>(
+        arguments.unlessProxy(target, arguments.imageBytes(format, type, width, height)));
+    arguments.expectTableRead(
+        140, {target, level, internalformat, width, height, border, format, type, pixels},
+        arguments.bytesOf(arguments.unlessProxy(target, arguments.imageBytes(format, type, width, height)), sizeof(unsigned char)));
     gl.cgmTexImage2D(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, border, format, type, pixels);
 }
@@ -2231,6 +2379,8 @@ void Fuzz::callTexParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
     const float* params = arguments.input<float>(arguments.texParameterValues(pname));
+    arguments.expectTableRead(
+        141, {target, pname, params}, arguments.bytesOf(arguments.texParameterValues(pname), sizeof(float)));
     gl.cgmTexParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2246,7 +2396,9 @@ void Fuzz::callTexParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.texParameterValues(pname));
+    arguments.expectTableRead(
+        142, {target, pname, params}, arguments.bytesOf(arguments.texParameterValues(pname), sizeof(int)));
     gl.cgmTexParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2258,7 +2410,10 @@ void Fuzz::callTexSubImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const void* pixels = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, 1));
+    arguments.expectTableRead(
+        143, {target, level, xoffset, width, format, type, pixels},
+        arguments.bytesOf(arguments.imageBytes(format, type, width, 1), sizeof(unsigned char)));
     gl.cgmTexSubImage1D(arguments.file(), arguments.line(), target, level, xoffset, width, format, type, pixels);
 }
 
@@ -2273,6 +2428,9 @@ void Fuzz::callTexSubImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
     const void* pixels = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, height));
+    arguments.expectTableRead(
+        144, {target, level, xoffset, yoffset, width, height, format, type, pixels},
+        arguments.bytesOf(arguments.imageBytes(format, type, width, height), sizeof(unsigned char)));
     gl.cgmTexSubImage2D(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, width, height, format, type, pixels);
 }
@@ -2303,6 +2461,7 @@ void Fuzz::callVertex2d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(2);
+    arguments.expectTableRead(145, {v}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmVertex2dv(arguments.file(), arguments.line(), v);
 }
 
@@ -2316,6 +2475,7 @@ void Fuzz::callVertex2f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(2);
+    arguments.expectTableRead(146, {v}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmVertex2fv(arguments.file(), arguments.line(), v);
 }
 
@@ -2329,6 +2489,7 @@ void Fuzz::callVertex2i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(2);
+    arguments.expectTableRead(147, {v}, arguments.bytesOf(2, sizeof(int)));
     gl.cgmVertex2iv(arguments.file(), arguments.line(), v);
 }
 
@@ -2342,6 +2503,7 @@ void Fuzz::callVertex2s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(2);
+    arguments.expectTableRead(148, {v}, arguments.bytesOf(2, sizeof(short)));
     gl.cgmVertex2sv(arguments.file(), arguments.line(), v);
 }
 
@@ -2356,6 +2518,7 @@ void Fuzz::callVertex3d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(149, {v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmVertex3dv(arguments.file(), arguments.line(), v);
 }
 
@@ -2370,6 +2533,7 @@ void Fuzz::callVertex3f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(150, {v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmVertex3fv(arguments.file(), arguments.line(), v);
 }
 
@@ -2384,6 +2548,7 @@ void Fuzz::callVertex3i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
+    arguments.expectTableRead(151, {v}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmVertex3iv(arguments.file(), arguments.line(), v);
 }
 
@@ -2398,6 +2563,7 @@ void Fuzz::callVertex3s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(152, {v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmVertex3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -2413,6 +2579,7 @@ void Fuzz::callVertex4d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(4);
+    arguments.expectTableRead(153, {v}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmVertex4dv(arguments.file(), arguments.line(), v);
 }
 
@@ -2428,6 +2595,7 @@ void Fuzz::callVertex4f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(154, {v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmVertex4fv(arguments.file(), arguments.line(), v);
 }
 
@@ -2443,6 +2611,7 @@ void Fuzz::callVertex4i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(4);
+    arguments.expectTableRead(155, {v}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmVertex4iv(arguments.file(), arguments.line(), v);
 }
 
@@ -2458,6 +2627,7 @@ void Fuzz::callVertex4s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(4);
+    arguments.expectTableRead(156, {v}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmVertex4sv(arguments.file(), arguments.line(), v);
 }
 
@@ -2486,7 +2656,11 @@ void Fuzz::callDrawRangeElements(OpenGLInterceptor& gl, CallArguments& arguments
     const auto end = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const auto type = arguments.enumerant("DrawElementsType");
-    const void* indices = arguments.unread<const void>();
+    const void* indices = arguments.input<unsigned char>(
+        std::int64_t{count} * arguments.typeBytes("DrawElementsType", type));
+    arguments.expectTableRead(
+        158, {mode, start, end, count, type, indices},
+        arguments.bytesOf(std::int64_t{count} * arguments.typeBytes("DrawElementsType", type), sizeof(unsigned char)));
     gl.cgmDrawRangeElements(arguments.file(), arguments.line(), mode, start, end, count, type, indices);
 }
 
@@ -2501,7 +2675,11 @@ void Fuzz::callTexImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto border = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const void* pixels = arguments.input<unsigned char>(
+        arguments.unlessProxy(target, arguments.volumeBytes(format, type, width, height, depth)));
+    arguments.expectTableRead(
+        159, {target, level, internalformat, width, height, depth, border, format, type, pixels},
+        arguments.bytesOf(arguments.unlessProxy(target, arguments.volumeBytes(format, type, width, height, depth)), sizeof(unsigned char)));
     gl.cgmTexImage3D(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, depth, border, format, type,
         pixels);
@@ -2519,7 +2697,10 @@ void Fuzz::callTexSubImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto depth = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const void* pixels = arguments.input<unsigned char>(arguments.volumeBytes(format, type, width, height, depth));
+    arguments.expectTableRead(
+        160, {target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels},
+        arguments.bytesOf(arguments.volumeBytes(format, type, width, height, depth), sizeof(unsigned char)));
     gl.cgmTexSubImage3D(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, zoffset, width, height, depth, format,
         type, pixels);
@@ -2561,6 +2742,9 @@ void Fuzz::callCompressedTexImage1D(OpenGLInterceptor& gl, CallArguments& argume
     const auto border = arguments.scalar<int>();
     const auto imageSize = arguments.scalar<int>();
     const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    arguments.expectTableRead(
+        161, {target, level, internalformat, width, border, imageSize, data},
+        arguments.bytesOf(std::int64_t{imageSize}, sizeof(unsigned char)));
     gl.cgmCompressedTexImage1D(
         arguments.file(), arguments.line(), target, level, internalformat, width, border, imageSize, data);
 }
@@ -2575,6 +2759,9 @@ void Fuzz::callCompressedTexImage2D(OpenGLInterceptor& gl, CallArguments& argume
     const auto border = arguments.scalar<int>();
     const auto imageSize = arguments.scalar<int>();
     const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    arguments.expectTableRead(
+        162, {target, level, internalformat, width, height, border, imageSize, data},
+        arguments.bytesOf(std::int64_t{imageSize}, sizeof(unsigned char)));
     gl.cgmCompressedTexImage2D(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, border, imageSize, data);
 }
@@ -2590,6 +2777,9 @@ void Fuzz::callCompressedTexImage3D(OpenGLInterceptor& gl, CallArguments& argume
     const auto border = arguments.scalar<int>();
     const auto imageSize = arguments.scalar<int>();
     const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    arguments.expectTableRead(
+        163, {target, level, internalformat, width, height, depth, border, imageSize, data},
+        arguments.bytesOf(std::int64_t{imageSize}, sizeof(unsigned char)));
     gl.cgmCompressedTexImage3D(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, depth, border, imageSize,
         data);
@@ -2604,6 +2794,9 @@ void Fuzz::callCompressedTexSubImage1D(OpenGLInterceptor& gl, CallArguments& arg
     const auto format = arguments.enumerant("InternalFormat");
     const auto imageSize = arguments.scalar<int>();
     const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    arguments.expectTableRead(
+        164, {target, level, xoffset, width, format, imageSize, data},
+        arguments.bytesOf(std::int64_t{imageSize}, sizeof(unsigned char)));
     gl.cgmCompressedTexSubImage1D(
         arguments.file(), arguments.line(), target, level, xoffset, width, format, imageSize, data);
 }
@@ -2619,6 +2812,9 @@ void Fuzz::callCompressedTexSubImage2D(OpenGLInterceptor& gl, CallArguments& arg
     const auto format = arguments.enumerant("InternalFormat");
     const auto imageSize = arguments.scalar<int>();
     const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    arguments.expectTableRead(
+        165, {target, level, xoffset, yoffset, width, height, format, imageSize, data},
+        arguments.bytesOf(std::int64_t{imageSize}, sizeof(unsigned char)));
     gl.cgmCompressedTexSubImage2D(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
@@ -2636,6 +2832,9 @@ void Fuzz::callCompressedTexSubImage3D(OpenGLInterceptor& gl, CallArguments& arg
     const auto format = arguments.enumerant("InternalFormat");
     const auto imageSize = arguments.scalar<int>();
     const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    arguments.expectTableRead(
+        166, {target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data},
+        arguments.bytesOf(std::int64_t{imageSize}, sizeof(unsigned char)));
     gl.cgmCompressedTexSubImage3D(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, zoffset, width, height, depth, format,
         imageSize, data);
@@ -2652,24 +2851,28 @@ void Fuzz::callGetCompressedTexImage(OpenGLInterceptor& gl, CallArguments& argum
 void Fuzz::callLoadTransposeMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* m = arguments.input<double>(16);
+    arguments.expectTableRead(168, {m}, arguments.bytesOf(16, sizeof(double)));
     gl.cgmLoadTransposeMatrixd(arguments.file(), arguments.line(), m);
 }
 
 void Fuzz::callLoadTransposeMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* m = arguments.input<float>(16);
+    arguments.expectTableRead(169, {m}, arguments.bytesOf(16, sizeof(float)));
     gl.cgmLoadTransposeMatrixf(arguments.file(), arguments.line(), m);
 }
 
 void Fuzz::callMultTransposeMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* m = arguments.input<double>(16);
+    arguments.expectTableRead(170, {m}, arguments.bytesOf(16, sizeof(double)));
     gl.cgmMultTransposeMatrixd(arguments.file(), arguments.line(), m);
 }
 
 void Fuzz::callMultTransposeMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* m = arguments.input<float>(16);
+    arguments.expectTableRead(171, {m}, arguments.bytesOf(16, sizeof(float)));
     gl.cgmMultTransposeMatrixf(arguments.file(), arguments.line(), m);
 }
 
@@ -2684,6 +2887,7 @@ void Fuzz::callMultiTexCoord1dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(1);
+    arguments.expectTableRead(172, {target, v}, arguments.bytesOf(1, sizeof(double)));
     gl.cgmMultiTexCoord1dv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2698,6 +2902,7 @@ void Fuzz::callMultiTexCoord1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(1);
+    arguments.expectTableRead(173, {target, v}, arguments.bytesOf(1, sizeof(float)));
     gl.cgmMultiTexCoord1fv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2712,6 +2917,7 @@ void Fuzz::callMultiTexCoord1iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(1);
+    arguments.expectTableRead(174, {target, v}, arguments.bytesOf(1, sizeof(int)));
     gl.cgmMultiTexCoord1iv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2726,6 +2932,7 @@ void Fuzz::callMultiTexCoord1sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(1);
+    arguments.expectTableRead(175, {target, v}, arguments.bytesOf(1, sizeof(short)));
     gl.cgmMultiTexCoord1sv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2741,6 +2948,7 @@ void Fuzz::callMultiTexCoord2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(2);
+    arguments.expectTableRead(176, {target, v}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmMultiTexCoord2dv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2756,6 +2964,7 @@ void Fuzz::callMultiTexCoord2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(2);
+    arguments.expectTableRead(177, {target, v}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmMultiTexCoord2fv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2771,6 +2980,7 @@ void Fuzz::callMultiTexCoord2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(2);
+    arguments.expectTableRead(178, {target, v}, arguments.bytesOf(2, sizeof(int)));
     gl.cgmMultiTexCoord2iv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2786,6 +2996,7 @@ void Fuzz::callMultiTexCoord2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(2);
+    arguments.expectTableRead(179, {target, v}, arguments.bytesOf(2, sizeof(short)));
     gl.cgmMultiTexCoord2sv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2802,6 +3013,7 @@ void Fuzz::callMultiTexCoord3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(180, {target, v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmMultiTexCoord3dv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2818,6 +3030,7 @@ void Fuzz::callMultiTexCoord3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(181, {target, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmMultiTexCoord3fv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2834,6 +3047,7 @@ void Fuzz::callMultiTexCoord3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(3);
+    arguments.expectTableRead(182, {target, v}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmMultiTexCoord3iv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2850,6 +3064,7 @@ void Fuzz::callMultiTexCoord3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(183, {target, v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmMultiTexCoord3sv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2867,6 +3082,7 @@ void Fuzz::callMultiTexCoord4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(4);
+    arguments.expectTableRead(184, {target, v}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmMultiTexCoord4dv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2884,6 +3100,7 @@ void Fuzz::callMultiTexCoord4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(185, {target, v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmMultiTexCoord4fv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2901,6 +3118,7 @@ void Fuzz::callMultiTexCoord4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(4);
+    arguments.expectTableRead(186, {target, v}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmMultiTexCoord4iv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2918,6 +3136,7 @@ void Fuzz::callMultiTexCoord4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(4);
+    arguments.expectTableRead(187, {target, v}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmMultiTexCoord4sv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2952,6 +3171,7 @@ void Fuzz::callFogCoordf(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callFogCoordfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* coord = arguments.input<float>(1);
+    arguments.expectTableRead(188, {coord}, arguments.bytesOf(1, sizeof(float)));
     gl.cgmFogCoordfv(arguments.file(), arguments.line(), coord);
 }
 
@@ -2964,6 +3184,7 @@ void Fuzz::callFogCoordd(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callFogCoorddv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* coord = arguments.input<double>(1);
+    arguments.expectTableRead(189, {coord}, arguments.bytesOf(1, sizeof(double)));
     gl.cgmFogCoorddv(arguments.file(), arguments.line(), coord);
 }
 
@@ -2981,6 +3202,10 @@ void Fuzz::callMultiDrawArrays(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto drawcount = arguments.scalar<int>();
     const int* first = arguments.input<int>(std::int64_t{drawcount});
     const int* count = arguments.input<int>(std::int64_t{drawcount});
+    arguments.expectTableRead(
+        191, {mode, first, count, drawcount}, arguments.bytesOf(std::int64_t{drawcount}, sizeof(int)));
+    arguments.expectTableRead(
+        192, {mode, first, count, drawcount}, arguments.bytesOf(std::int64_t{drawcount}, sizeof(int)));
     gl.cgmMultiDrawArrays(arguments.file(), arguments.line(), mode, first, count, drawcount);
 }
 
@@ -2990,7 +3215,12 @@ void Fuzz::callMultiDrawElements(OpenGLInterceptor& gl, CallArguments& arguments
     const auto type = arguments.enumerant("DrawElementsType");
     const auto drawcount = arguments.scalar<int>();
     const int* count = arguments.input<int>(std::int64_t{drawcount});
-    const void* const* indices = arguments.pointers(std::int64_t{drawcount});
+    const void* const* indices = arguments.indexArrays(
+        std::int64_t{drawcount}, count, arguments.typeBytes("DrawElementsType", type));
+    arguments.expectTableRead(
+        193, {mode, count, type, indices, drawcount}, arguments.bytesOf(std::int64_t{drawcount}, sizeof(int)));
+    arguments.expectTableRead(
+        194, {mode, count, type, indices, drawcount}, arguments.bytesOf(std::int64_t{drawcount}, sizeof(const void*)));
     gl.cgmMultiDrawElements(arguments.file(), arguments.line(), mode, count, type, indices, drawcount);
 }
 
@@ -3004,7 +3234,10 @@ void Fuzz::callPointParameterf(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callPointParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("PointParameterNameARB", pname));
+    arguments.expectTableRead(
+        195, {pname, params},
+        arguments.bytesOf(arguments.parameterValues("PointParameterNameARB", pname), sizeof(float)));
     gl.cgmPointParameterfv(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -3019,6 +3252,7 @@ void Fuzz::callSecondaryColor3b(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callSecondaryColor3bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const signed char* v = arguments.input<signed char>(3);
+    arguments.expectTableRead(196, {v}, arguments.bytesOf(3, sizeof(signed char)));
     gl.cgmSecondaryColor3bv(arguments.file(), arguments.line(), v);
 }
 

@@ -13,6 +13,7 @@ namespace QEL { namespace OGL {
 void Fuzz::callSecondaryColor3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(197, {v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmSecondaryColor3dv(arguments.file(), arguments.line(), v);
 }
 
@@ -27,6 +28,7 @@ void Fuzz::callSecondaryColor3f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callSecondaryColor3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(198, {v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmSecondaryColor3fv(arguments.file(), arguments.line(), v);
 }
 
@@ -41,6 +43,7 @@ void Fuzz::callSecondaryColor3i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callSecondaryColor3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
+    arguments.expectTableRead(199, {v}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmSecondaryColor3iv(arguments.file(), arguments.line(), v);
 }
 
@@ -55,6 +58,7 @@ void Fuzz::callSecondaryColor3s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callSecondaryColor3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(200, {v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmSecondaryColor3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -69,6 +73,7 @@ void Fuzz::callSecondaryColor3ub(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callSecondaryColor3ubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* v = arguments.input<unsigned char>(3);
+    arguments.expectTableRead(201, {v}, arguments.bytesOf(3, sizeof(unsigned char)));
     gl.cgmSecondaryColor3ubv(arguments.file(), arguments.line(), v);
 }
 
@@ -83,6 +88,7 @@ void Fuzz::callSecondaryColor3ui(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callSecondaryColor3uiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* v = arguments.input<unsigned>(3);
+    arguments.expectTableRead(202, {v}, arguments.bytesOf(3, sizeof(unsigned)));
     gl.cgmSecondaryColor3uiv(arguments.file(), arguments.line(), v);
 }
 
@@ -97,6 +103,7 @@ void Fuzz::callSecondaryColor3us(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callSecondaryColor3usv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
+    arguments.expectTableRead(203, {v}, arguments.bytesOf(3, sizeof(unsigned short)));
     gl.cgmSecondaryColor3usv(arguments.file(), arguments.line(), v);
 }
 
@@ -149,24 +156,28 @@ void Fuzz::callWindowPos2s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(2);
+    arguments.expectTableRead(205, {v}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmWindowPos2dv(arguments.file(), arguments.line(), v);
 }
 
 void Fuzz::callWindowPos2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(2);
+    arguments.expectTableRead(206, {v}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmWindowPos2fv(arguments.file(), arguments.line(), v);
 }
 
 void Fuzz::callWindowPos2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(2);
+    arguments.expectTableRead(207, {v}, arguments.bytesOf(2, sizeof(int)));
     gl.cgmWindowPos2iv(arguments.file(), arguments.line(), v);
 }
 
 void Fuzz::callWindowPos2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(2);
+    arguments.expectTableRead(208, {v}, arguments.bytesOf(2, sizeof(short)));
     gl.cgmWindowPos2sv(arguments.file(), arguments.line(), v);
 }
 
@@ -205,24 +216,28 @@ void Fuzz::callWindowPos3s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(209, {v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmWindowPos3dv(arguments.file(), arguments.line(), v);
 }
 
 void Fuzz::callWindowPos3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(210, {v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmWindowPos3fv(arguments.file(), arguments.line(), v);
 }
 
 void Fuzz::callWindowPos3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
+    arguments.expectTableRead(211, {v}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmWindowPos3iv(arguments.file(), arguments.line(), v);
 }
 
 void Fuzz::callWindowPos3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(212, {v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmWindowPos3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -237,6 +252,7 @@ void Fuzz::callDeleteQueries(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* ids = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(214, {n, ids}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteQueries(arguments.file(), arguments.line(), n, ids);
 }
 
@@ -294,6 +310,7 @@ void Fuzz::callDeleteBuffers(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* buffers = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(218, {n, buffers}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteBuffers(arguments.file(), arguments.line(), n, buffers);
 }
 
@@ -316,6 +333,8 @@ void Fuzz::callBufferData(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto size = arguments.scalar<ptrdiff_t>();
     const auto usage = arguments.enumerant("BufferUsageARB");
     const void* data = arguments.input<unsigned char>(std::int64_t{size});
+    arguments.expectTableRead(
+        220, {target, size, data, usage}, arguments.bytesOf(std::int64_t{size}, sizeof(unsigned char)));
     gl.cgmBufferData(arguments.file(), arguments.line(), target, size, data, usage);
 }
 
@@ -325,6 +344,8 @@ void Fuzz::callBufferSubData(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto offset = arguments.scalar<ptrdiff_t>();
     const auto size = arguments.scalar<ptrdiff_t>();
     const void* data = arguments.input<unsigned char>(std::int64_t{size});
+    arguments.expectTableRead(
+        221, {target, offset, size, data}, arguments.bytesOf(std::int64_t{size}, sizeof(unsigned char)));
     gl.cgmBufferSubData(arguments.file(), arguments.line(), target, offset, size, data);
 }
 
@@ -377,6 +398,7 @@ void Fuzz::callDrawBuffers(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* bufs = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(225, {n, bufs}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDrawBuffers(arguments.file(), arguments.line(), n, bufs);
 }
 
@@ -548,6 +570,10 @@ void Fuzz::callShaderSource(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto count = arguments.scalar<int>();
     const int* length = arguments.input<int>(std::int64_t{count});
     const char* const* string = arguments.texts(std::int64_t{count}, length);
+    arguments.expectTableRead(
+        244, {shader, count, string, length}, arguments.bytesOf(std::int64_t{count}, sizeof(const void*)));
+    arguments.expectTableRead(
+        245, {shader, count, string, length}, arguments.bytesOf(std::int64_t{count}, sizeof(int)));
     gl.cgmShaderSource(arguments.file(), arguments.line(), shader, count, string, length);
 }
 
@@ -651,6 +677,8 @@ void Fuzz::callUniform1fv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const float* value = arguments.input<float>(std::int64_t{count} * 1);
+    arguments.expectTableRead(
+        255, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 1, sizeof(float)));
     gl.cgmUniform1fv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -666,6 +694,7 @@ void Fuzz::callUniform1iv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const int* value = arguments.input<int>(std::int64_t{count} * 1);
+    arguments.expectTableRead(256, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 1, sizeof(int)));
     gl.cgmUniform1iv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -682,6 +711,8 @@ void Fuzz::callUniform2fv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const float* value = arguments.input<float>(std::int64_t{count} * 2);
+    arguments.expectTableRead(
+        257, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 2, sizeof(float)));
     gl.cgmUniform2fv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -698,6 +729,7 @@ void Fuzz::callUniform2iv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const int* value = arguments.input<int>(std::int64_t{count} * 2);
+    arguments.expectTableRead(258, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 2, sizeof(int)));
     gl.cgmUniform2iv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -715,6 +747,8 @@ void Fuzz::callUniform3fv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const float* value = arguments.input<float>(std::int64_t{count} * 3);
+    arguments.expectTableRead(
+        259, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 3, sizeof(float)));
     gl.cgmUniform3fv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -732,6 +766,7 @@ void Fuzz::callUniform3iv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const int* value = arguments.input<int>(std::int64_t{count} * 3);
+    arguments.expectTableRead(260, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 3, sizeof(int)));
     gl.cgmUniform3iv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -750,6 +785,8 @@ void Fuzz::callUniform4fv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const float* value = arguments.input<float>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        261, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(float)));
     gl.cgmUniform4fv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -768,6 +805,7 @@ void Fuzz::callUniform4iv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const int* value = arguments.input<int>(std::int64_t{count} * 4);
+    arguments.expectTableRead(262, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(int)));
     gl.cgmUniform4iv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -777,6 +815,8 @@ void Fuzz::callUniformMatrix2fv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
     const float* value = arguments.input<float>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        263, {location, count, transpose, value}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(float)));
     gl.cgmUniformMatrix2fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -786,6 +826,8 @@ void Fuzz::callUniformMatrix3fv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
     const float* value = arguments.input<float>(std::int64_t{count} * 9);
+    arguments.expectTableRead(
+        264, {location, count, transpose, value}, arguments.bytesOf(std::int64_t{count} * 9, sizeof(float)));
     gl.cgmUniformMatrix3fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -795,6 +837,8 @@ void Fuzz::callUniformMatrix4fv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
     const float* value = arguments.input<float>(std::int64_t{count} * 16);
+    arguments.expectTableRead(
+        265, {location, count, transpose, value}, arguments.bytesOf(std::int64_t{count} * 16, sizeof(float)));
     gl.cgmUniformMatrix4fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -815,6 +859,7 @@ void Fuzz::callVertexAttrib1dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(1);
+    arguments.expectTableRead(266, {index, v}, arguments.bytesOf(1, sizeof(double)));
     gl.cgmVertexAttrib1dv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -829,6 +874,7 @@ void Fuzz::callVertexAttrib1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(1);
+    arguments.expectTableRead(267, {index, v}, arguments.bytesOf(1, sizeof(float)));
     gl.cgmVertexAttrib1fv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -843,6 +889,7 @@ void Fuzz::callVertexAttrib1sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(1);
+    arguments.expectTableRead(268, {index, v}, arguments.bytesOf(1, sizeof(short)));
     gl.cgmVertexAttrib1sv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -858,6 +905,7 @@ void Fuzz::callVertexAttrib2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(2);
+    arguments.expectTableRead(269, {index, v}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmVertexAttrib2dv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -873,6 +921,7 @@ void Fuzz::callVertexAttrib2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(2);
+    arguments.expectTableRead(270, {index, v}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmVertexAttrib2fv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -888,6 +937,7 @@ void Fuzz::callVertexAttrib2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(2);
+    arguments.expectTableRead(271, {index, v}, arguments.bytesOf(2, sizeof(short)));
     gl.cgmVertexAttrib2sv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -904,6 +954,7 @@ void Fuzz::callVertexAttrib3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(272, {index, v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmVertexAttrib3dv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -920,6 +971,7 @@ void Fuzz::callVertexAttrib3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(273, {index, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmVertexAttrib3fv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -936,6 +988,7 @@ void Fuzz::callVertexAttrib3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(274, {index, v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmVertexAttrib3sv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -943,6 +996,7 @@ void Fuzz::callVertexAttrib4Nbv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const signed char* v = arguments.input<signed char>(4);
+    arguments.expectTableRead(275, {index, v}, arguments.bytesOf(4, sizeof(signed char)));
     gl.cgmVertexAttrib4Nbv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -950,6 +1004,7 @@ void Fuzz::callVertexAttrib4Niv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(4);
+    arguments.expectTableRead(276, {index, v}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmVertexAttrib4Niv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -957,6 +1012,7 @@ void Fuzz::callVertexAttrib4Nsv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(4);
+    arguments.expectTableRead(277, {index, v}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmVertexAttrib4Nsv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -974,6 +1030,7 @@ void Fuzz::callVertexAttrib4Nubv(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned char* v = arguments.input<unsigned char>(4);
+    arguments.expectTableRead(278, {index, v}, arguments.bytesOf(4, sizeof(unsigned char)));
     gl.cgmVertexAttrib4Nubv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -981,6 +1038,7 @@ void Fuzz::callVertexAttrib4Nuiv(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(4);
+    arguments.expectTableRead(279, {index, v}, arguments.bytesOf(4, sizeof(unsigned)));
     gl.cgmVertexAttrib4Nuiv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -988,6 +1046,7 @@ void Fuzz::callVertexAttrib4Nusv(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(4);
+    arguments.expectTableRead(280, {index, v}, arguments.bytesOf(4, sizeof(unsigned short)));
     gl.cgmVertexAttrib4Nusv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -995,6 +1054,7 @@ void Fuzz::callVertexAttrib4bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const signed char* v = arguments.input<signed char>(4);
+    arguments.expectTableRead(281, {index, v}, arguments.bytesOf(4, sizeof(signed char)));
     gl.cgmVertexAttrib4bv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1012,6 +1072,7 @@ void Fuzz::callVertexAttrib4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(4);
+    arguments.expectTableRead(282, {index, v}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmVertexAttrib4dv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1029,6 +1090,7 @@ void Fuzz::callVertexAttrib4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(283, {index, v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmVertexAttrib4fv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1036,6 +1098,7 @@ void Fuzz::callVertexAttrib4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(4);
+    arguments.expectTableRead(284, {index, v}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmVertexAttrib4iv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1053,6 +1116,7 @@ void Fuzz::callVertexAttrib4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(4);
+    arguments.expectTableRead(285, {index, v}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmVertexAttrib4sv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1060,6 +1124,7 @@ void Fuzz::callVertexAttrib4ubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned char* v = arguments.input<unsigned char>(4);
+    arguments.expectTableRead(286, {index, v}, arguments.bytesOf(4, sizeof(unsigned char)));
     gl.cgmVertexAttrib4ubv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1067,6 +1132,7 @@ void Fuzz::callVertexAttrib4uiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(4);
+    arguments.expectTableRead(287, {index, v}, arguments.bytesOf(4, sizeof(unsigned)));
     gl.cgmVertexAttrib4uiv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1074,6 +1140,7 @@ void Fuzz::callVertexAttrib4usv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(4);
+    arguments.expectTableRead(288, {index, v}, arguments.bytesOf(4, sizeof(unsigned short)));
     gl.cgmVertexAttrib4usv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1094,6 +1161,8 @@ void Fuzz::callUniformMatrix2x3fv(OpenGLInterceptor& gl, CallArguments& argument
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
     const float* value = arguments.input<float>(std::int64_t{count} * 6);
+    arguments.expectTableRead(
+        290, {location, count, transpose, value}, arguments.bytesOf(std::int64_t{count} * 6, sizeof(float)));
     gl.cgmUniformMatrix2x3fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -1103,6 +1172,8 @@ void Fuzz::callUniformMatrix3x2fv(OpenGLInterceptor& gl, CallArguments& argument
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
     const float* value = arguments.input<float>(std::int64_t{count} * 6);
+    arguments.expectTableRead(
+        291, {location, count, transpose, value}, arguments.bytesOf(std::int64_t{count} * 6, sizeof(float)));
     gl.cgmUniformMatrix3x2fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -1112,6 +1183,8 @@ void Fuzz::callUniformMatrix2x4fv(OpenGLInterceptor& gl, CallArguments& argument
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
     const float* value = arguments.input<float>(std::int64_t{count} * 8);
+    arguments.expectTableRead(
+        292, {location, count, transpose, value}, arguments.bytesOf(std::int64_t{count} * 8, sizeof(float)));
     gl.cgmUniformMatrix2x4fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -1121,6 +1194,8 @@ void Fuzz::callUniformMatrix4x2fv(OpenGLInterceptor& gl, CallArguments& argument
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
     const float* value = arguments.input<float>(std::int64_t{count} * 8);
+    arguments.expectTableRead(
+        293, {location, count, transpose, value}, arguments.bytesOf(std::int64_t{count} * 8, sizeof(float)));
     gl.cgmUniformMatrix4x2fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -1130,6 +1205,8 @@ void Fuzz::callUniformMatrix3x4fv(OpenGLInterceptor& gl, CallArguments& argument
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
     const float* value = arguments.input<float>(std::int64_t{count} * 12);
+    arguments.expectTableRead(
+        294, {location, count, transpose, value}, arguments.bytesOf(std::int64_t{count} * 12, sizeof(float)));
     gl.cgmUniformMatrix3x4fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -1139,6 +1216,8 @@ void Fuzz::callUniformMatrix4x3fv(OpenGLInterceptor& gl, CallArguments& argument
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
     const float* value = arguments.input<float>(std::int64_t{count} * 12);
+    arguments.expectTableRead(
+        295, {location, count, transpose, value}, arguments.bytesOf(std::int64_t{count} * 12, sizeof(float)));
     gl.cgmUniformMatrix4x3fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -1179,6 +1258,10 @@ void Fuzz::callMultiDrawElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& 
     const auto primcount = arguments.scalar<int>();
     const int* first = arguments.input<int>(std::int64_t{primcount});
     const int* count = arguments.input<int>(std::int64_t{primcount});
+    arguments.expectTableRead(
+        297, {mode, first, count, primcount}, arguments.bytesOf(std::int64_t{primcount}, sizeof(int)));
+    arguments.expectTableRead(
+        298, {mode, first, count, primcount}, arguments.bytesOf(std::int64_t{primcount}, sizeof(int)));
     gl.cgmMultiDrawElementArrayAPPLE(arguments.file(), arguments.line(), mode, first, count, primcount);
 }
 
@@ -1190,6 +1273,10 @@ void Fuzz::callMultiDrawRangeElementArrayAPPLE(OpenGLInterceptor& gl, CallArgume
     const auto primcount = arguments.scalar<int>();
     const int* first = arguments.input<int>(std::int64_t{primcount});
     const int* count = arguments.input<int>(std::int64_t{primcount});
+    arguments.expectTableRead(
+        299, {mode, start, end, first, count, primcount}, arguments.bytesOf(std::int64_t{primcount}, sizeof(int)));
+    arguments.expectTableRead(
+        300, {mode, start, end, first, count, primcount}, arguments.bytesOf(std::int64_t{primcount}, sizeof(int)));
     gl.cgmMultiDrawRangeElementArrayAPPLE(
         arguments.file(), arguments.line(), mode, start, end, first, count, primcount);
 }
@@ -1205,6 +1292,7 @@ void Fuzz::callDeleteFencesAPPLE(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto n = arguments.scalar<int>();
     const unsigned* fences = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(302, {n, fences}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteFencesAPPLE(arguments.file(), arguments.line(), n, fences);
 }
 
@@ -1303,6 +1391,7 @@ void Fuzz::callDeleteVertexArraysAPPLE(OpenGLInterceptor& gl, CallArguments& arg
 {
     const auto n = arguments.scalar<int>();
     const unsigned* arrays = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(305, {n, arrays}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteVertexArraysAPPLE(arguments.file(), arguments.line(), n, arrays);
 }
 
@@ -1351,6 +1440,7 @@ void Fuzz::callDrawBuffersARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* bufs = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(309, {n, bufs}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDrawBuffersARB(arguments.file(), arguments.line(), n, bufs);
 }
 
@@ -1361,7 +1451,11 @@ void Fuzz::callColorTable(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* table = arguments.unread<const void>();
+    const void* table = arguments.input<unsigned char>(
+        arguments.unlessProxy(target, arguments.imageBytes(format, type, width, 1)));
+    arguments.expectTableRead(
+        310, {target, internalformat, width, format, type, table},
+        arguments.bytesOf(arguments.unlessProxy(target, arguments.imageBytes(format, type, width, 1)), sizeof(unsigned char)));
     gl.cgmColorTable(arguments.file(), arguments.line(), target, internalformat, width, format, type, table);
 }
 
@@ -1372,7 +1466,10 @@ void Fuzz::callColorSubTable(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto count = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* data = arguments.unread<const void>();
+    const void* data = arguments.input<unsigned char>(arguments.imageBytes(format, type, count, 1));
+    arguments.expectTableRead(
+        311, {target, start, count, format, type, data},
+        arguments.bytesOf(arguments.imageBytes(format, type, count, 1), sizeof(unsigned char)));
     gl.cgmColorSubTable(arguments.file(), arguments.line(), target, start, count, format, type, data);
 }
 
@@ -1380,7 +1477,10 @@ void Fuzz::callColorTableParameteriv(OpenGLInterceptor& gl, CallArguments& argum
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto pname = arguments.enumerant("ColorTableParameterPNameSGI");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("ColorTableParameterPNameSGI", pname));
+    arguments.expectTableRead(
+        312, {target, pname, params},
+        arguments.bytesOf(arguments.parameterValues("ColorTableParameterPNameSGI", pname), sizeof(int)));
     gl.cgmColorTableParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -1388,7 +1488,10 @@ void Fuzz::callColorTableParameterfv(OpenGLInterceptor& gl, CallArguments& argum
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto pname = arguments.enumerant("ColorTableParameterPNameSGI");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("ColorTableParameterPNameSGI", pname));
+    arguments.expectTableRead(
+        313, {target, pname, params},
+        arguments.bytesOf(arguments.parameterValues("ColorTableParameterPNameSGI", pname), sizeof(float)));
     gl.cgmColorTableParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -1515,7 +1618,10 @@ void Fuzz::callConvolutionFilter1D(OpenGLInterceptor& gl, CallArguments& argumen
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* image = arguments.unread<const void>();
+    const void* image = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, 1));
+    arguments.expectTableRead(
+        322, {target, internalformat, width, format, type, image},
+        arguments.bytesOf(arguments.imageBytes(format, type, width, 1), sizeof(unsigned char)));
     gl.cgmConvolutionFilter1D(arguments.file(), arguments.line(), target, internalformat, width, format, type, image);
 }
 
@@ -1527,7 +1633,10 @@ void Fuzz::callConvolutionFilter2D(OpenGLInterceptor& gl, CallArguments& argumen
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* image = arguments.unread<const void>();
+    const void* image = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, height));
+    arguments.expectTableRead(
+        323, {target, internalformat, width, height, format, type, image},
+        arguments.bytesOf(arguments.imageBytes(format, type, width, height), sizeof(unsigned char)));
     gl.cgmConvolutionFilter2D(
         arguments.file(), arguments.line(), target, internalformat, width, height, format, type, image);
 }
@@ -1544,7 +1653,10 @@ void Fuzz::callConvolutionParameterfv(OpenGLInterceptor& gl, CallArguments& argu
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("ConvolutionParameterEXT", pname));
+    arguments.expectTableRead(
+        324, {target, pname, params},
+        arguments.bytesOf(arguments.parameterValues("ConvolutionParameterEXT", pname), sizeof(float)));
     gl.cgmConvolutionParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -1560,7 +1672,10 @@ void Fuzz::callConvolutionParameteriv(OpenGLInterceptor& gl, CallArguments& argu
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("ConvolutionParameterEXT", pname));
+    arguments.expectTableRead(
+        325, {target, pname, params},
+        arguments.bytesOf(arguments.parameterValues("ConvolutionParameterEXT", pname), sizeof(int)));
     gl.cgmConvolutionParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -1618,8 +1733,14 @@ void Fuzz::callSeparableFilter2D(OpenGLInterceptor& gl, CallArguments& arguments
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* row = arguments.unread<const void>();
-    const void* column = arguments.unread<const void>();
+    const void* row = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, 1));
+    const void* column = arguments.input<unsigned char>(arguments.imageBytes(format, type, height, 1));
+    arguments.expectTableRead(
+        329, {target, internalformat, width, height, format, type, row, column},
+        arguments.bytesOf(arguments.imageBytes(format, type, width, 1), sizeof(unsigned char)));
+    arguments.expectTableRead(
+        330, {target, internalformat, width, height, format, type, row, column},
+        arguments.bytesOf(arguments.imageBytes(format, type, height, 1), sizeof(unsigned char)));
     gl.cgmSeparableFilter2D(
         arguments.file(), arguments.line(), target, internalformat, width, height, format, type, row, column);
 }
@@ -1655,6 +1776,7 @@ void Fuzz::callMatrixIndexubvARB(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto size = arguments.scalar<int>();
     const unsigned char* indices = arguments.input<unsigned char>(std::int64_t{size});
+    arguments.expectTableRead(335, {size, indices}, arguments.bytesOf(std::int64_t{size}, sizeof(unsigned char)));
     gl.cgmMatrixIndexubvARB(arguments.file(), arguments.line(), size, indices);
 }
 
@@ -1662,6 +1784,7 @@ void Fuzz::callMatrixIndexusvARB(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto size = arguments.scalar<int>();
     const unsigned short* indices = arguments.input<unsigned short>(std::int64_t{size});
+    arguments.expectTableRead(336, {size, indices}, arguments.bytesOf(std::int64_t{size}, sizeof(unsigned short)));
     gl.cgmMatrixIndexusvARB(arguments.file(), arguments.line(), size, indices);
 }
 
@@ -1669,6 +1792,7 @@ void Fuzz::callMatrixIndexuivARB(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto size = arguments.scalar<int>();
     const unsigned* indices = arguments.input<unsigned>(std::int64_t{size});
+    arguments.expectTableRead(337, {size, indices}, arguments.bytesOf(std::int64_t{size}, sizeof(unsigned)));
     gl.cgmMatrixIndexuivARB(arguments.file(), arguments.line(), size, indices);
 }
 
@@ -1711,6 +1835,7 @@ void Fuzz::callMultiTexCoord1dvARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(1);
+    arguments.expectTableRead(339, {target, v}, arguments.bytesOf(1, sizeof(double)));
     gl.cgmMultiTexCoord1dvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1725,6 +1850,7 @@ void Fuzz::callMultiTexCoord1fvARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(1);
+    arguments.expectTableRead(340, {target, v}, arguments.bytesOf(1, sizeof(float)));
     gl.cgmMultiTexCoord1fvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1739,6 +1865,7 @@ void Fuzz::callMultiTexCoord1ivARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(1);
+    arguments.expectTableRead(341, {target, v}, arguments.bytesOf(1, sizeof(int)));
     gl.cgmMultiTexCoord1ivARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1753,6 +1880,7 @@ void Fuzz::callMultiTexCoord1svARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(1);
+    arguments.expectTableRead(342, {target, v}, arguments.bytesOf(1, sizeof(short)));
     gl.cgmMultiTexCoord1svARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1768,6 +1896,7 @@ void Fuzz::callMultiTexCoord2dvARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(2);
+    arguments.expectTableRead(343, {target, v}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmMultiTexCoord2dvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1783,6 +1912,7 @@ void Fuzz::callMultiTexCoord2fvARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(2);
+    arguments.expectTableRead(344, {target, v}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmMultiTexCoord2fvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1798,6 +1928,7 @@ void Fuzz::callMultiTexCoord2ivARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(2);
+    arguments.expectTableRead(345, {target, v}, arguments.bytesOf(2, sizeof(int)));
     gl.cgmMultiTexCoord2ivARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1813,6 +1944,7 @@ void Fuzz::callMultiTexCoord2svARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(2);
+    arguments.expectTableRead(346, {target, v}, arguments.bytesOf(2, sizeof(short)));
     gl.cgmMultiTexCoord2svARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1829,6 +1961,7 @@ void Fuzz::callMultiTexCoord3dvARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(347, {target, v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmMultiTexCoord3dvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1845,6 +1978,7 @@ void Fuzz::callMultiTexCoord3fvARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(348, {target, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmMultiTexCoord3fvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1861,6 +1995,7 @@ void Fuzz::callMultiTexCoord3ivARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(3);
+    arguments.expectTableRead(349, {target, v}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmMultiTexCoord3ivARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1877,6 +2012,7 @@ void Fuzz::callMultiTexCoord3svARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(350, {target, v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmMultiTexCoord3svARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1894,6 +2030,7 @@ void Fuzz::callMultiTexCoord4dvARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const double* v = arguments.input<double>(4);
+    arguments.expectTableRead(351, {target, v}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmMultiTexCoord4dvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1911,6 +2048,7 @@ void Fuzz::callMultiTexCoord4fvARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(352, {target, v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmMultiTexCoord4fvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1928,6 +2066,7 @@ void Fuzz::callMultiTexCoord4ivARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const int* v = arguments.input<int>(4);
+    arguments.expectTableRead(353, {target, v}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmMultiTexCoord4ivARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1945,6 +2084,7 @@ void Fuzz::callMultiTexCoord4svARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureUnit");
     const short* v = arguments.input<short>(4);
+    arguments.expectTableRead(354, {target, v}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmMultiTexCoord4svARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1959,6 +2099,7 @@ void Fuzz::callDeleteQueriesARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* ids = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(356, {n, ids}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteQueriesARB(arguments.file(), arguments.line(), n, ids);
 }
 
@@ -2015,7 +2156,10 @@ void Fuzz::callPointParameterfARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callPointParameterfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("PointParameterNameARB", pname));
+    arguments.expectTableRead(
+        360, {pname, params},
+        arguments.bytesOf(arguments.parameterValues("PointParameterNameARB", pname), sizeof(float)));
     gl.cgmPointParameterfvARB(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -2153,6 +2297,10 @@ void Fuzz::callShaderSourceARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto count = arguments.scalar<int>();
     const int* length = arguments.input<int>(std::int64_t{count});
     const char** string = arguments.texts(std::int64_t{count}, length);
+    arguments.expectTableRead(
+        376, {shaderObj, count, string, length}, arguments.bytesOf(std::int64_t{count}, sizeof(const void*)));
+    arguments.expectTableRead(
+        377, {shaderObj, count, string, length}, arguments.bytesOf(std::int64_t{count}, sizeof(int)));
     gl.cgmShaderSourceARB(arguments.file(), arguments.line(), shaderObj, count, string, length);
 }
 
@@ -2168,6 +2316,8 @@ void Fuzz::callUniform1fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const float* value = arguments.input<float>(std::int64_t{count} * 1);
+    arguments.expectTableRead(
+        378, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 1, sizeof(float)));
     gl.cgmUniform1fvARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2183,6 +2333,7 @@ void Fuzz::callUniform1ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const int* value = arguments.input<int>(std::int64_t{count} * 1);
+    arguments.expectTableRead(379, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 1, sizeof(int)));
     gl.cgmUniform1ivARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2199,6 +2350,8 @@ void Fuzz::callUniform2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const float* value = arguments.input<float>(std::int64_t{count} * 2);
+    arguments.expectTableRead(
+        380, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 2, sizeof(float)));
     gl.cgmUniform2fvARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2215,6 +2368,7 @@ void Fuzz::callUniform2ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const int* value = arguments.input<int>(std::int64_t{count} * 2);
+    arguments.expectTableRead(381, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 2, sizeof(int)));
     gl.cgmUniform2ivARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2232,6 +2386,8 @@ void Fuzz::callUniform3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const float* value = arguments.input<float>(std::int64_t{count} * 3);
+    arguments.expectTableRead(
+        382, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 3, sizeof(float)));
     gl.cgmUniform3fvARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2249,6 +2405,7 @@ void Fuzz::callUniform3ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const int* value = arguments.input<int>(std::int64_t{count} * 3);
+    arguments.expectTableRead(383, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 3, sizeof(int)));
     gl.cgmUniform3ivARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2267,6 +2424,8 @@ void Fuzz::callUniform4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const float* value = arguments.input<float>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        384, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(float)));
     gl.cgmUniform4fvARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2285,6 +2444,7 @@ void Fuzz::callUniform4ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const int* value = arguments.input<int>(std::int64_t{count} * 4);
+    arguments.expectTableRead(385, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(int)));
     gl.cgmUniform4ivARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2294,6 +2454,8 @@ void Fuzz::callUniformMatrix2fvARB(OpenGLInterceptor& gl, CallArguments& argumen
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
     const float* value = arguments.input<float>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        386, {location, count, transpose, value}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(float)));
     gl.cgmUniformMatrix2fvARB(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -2303,6 +2465,8 @@ void Fuzz::callUniformMatrix3fvARB(OpenGLInterceptor& gl, CallArguments& argumen
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
     const float* value = arguments.input<float>(std::int64_t{count} * 9);
+    arguments.expectTableRead(
+        387, {location, count, transpose, value}, arguments.bytesOf(std::int64_t{count} * 9, sizeof(float)));
     gl.cgmUniformMatrix3fvARB(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -2312,6 +2476,8 @@ void Fuzz::callUniformMatrix4fvARB(OpenGLInterceptor& gl, CallArguments& argumen
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
     const float* value = arguments.input<float>(std::int64_t{count} * 16);
+    arguments.expectTableRead(
+        388, {location, count, transpose, value}, arguments.bytesOf(std::int64_t{count} * 16, sizeof(float)));
     gl.cgmUniformMatrix4fvARB(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -2338,6 +2504,9 @@ void Fuzz::callCompressedTexImage3DARB(OpenGLInterceptor& gl, CallArguments& arg
     const auto border = arguments.scalar<int>();
     const auto imageSize = arguments.scalar<int>();
     const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    arguments.expectTableRead(
+        389, {target, level, internalformat, width, height, depth, border, imageSize, data},
+        arguments.bytesOf(std::int64_t{imageSize}, sizeof(unsigned char)));
     gl.cgmCompressedTexImage3DARB(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, depth, border, imageSize,
         data);
@@ -2353,6 +2522,9 @@ void Fuzz::callCompressedTexImage2DARB(OpenGLInterceptor& gl, CallArguments& arg
     const auto border = arguments.scalar<int>();
     const auto imageSize = arguments.scalar<int>();
     const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    arguments.expectTableRead(
+        390, {target, level, internalformat, width, height, border, imageSize, data},
+        arguments.bytesOf(std::int64_t{imageSize}, sizeof(unsigned char)));
     gl.cgmCompressedTexImage2DARB(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, border, imageSize, data);
 }
@@ -2366,6 +2538,9 @@ void Fuzz::callCompressedTexImage1DARB(OpenGLInterceptor& gl, CallArguments& arg
     const auto border = arguments.scalar<int>();
     const auto imageSize = arguments.scalar<int>();
     const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    arguments.expectTableRead(
+        391, {target, level, internalformat, width, border, imageSize, data},
+        arguments.bytesOf(std::int64_t{imageSize}, sizeof(unsigned char)));
     gl.cgmCompressedTexImage1DARB(
         arguments.file(), arguments.line(), target, level, internalformat, width, border, imageSize, data);
 }
@@ -2383,6 +2558,9 @@ void Fuzz::callCompressedTexSubImage3DARB(OpenGLInterceptor& gl, CallArguments& 
     const auto format = arguments.enumerant("InternalFormat");
     const auto imageSize = arguments.scalar<int>();
     const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    arguments.expectTableRead(
+        392, {target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data},
+        arguments.bytesOf(std::int64_t{imageSize}, sizeof(unsigned char)));
     gl.cgmCompressedTexSubImage3DARB(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, zoffset, width, height, depth, format,
         imageSize, data);
@@ -2399,6 +2577,9 @@ void Fuzz::callCompressedTexSubImage2DARB(OpenGLInterceptor& gl, CallArguments& 
     const auto format = arguments.enumerant("InternalFormat");
     const auto imageSize = arguments.scalar<int>();
     const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    arguments.expectTableRead(
+        393, {target, level, xoffset, yoffset, width, height, format, imageSize, data},
+        arguments.bytesOf(std::int64_t{imageSize}, sizeof(unsigned char)));
     gl.cgmCompressedTexSubImage2DARB(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
@@ -2412,6 +2593,9 @@ void Fuzz::callCompressedTexSubImage1DARB(OpenGLInterceptor& gl, CallArguments& 
     const auto format = arguments.enumerant("InternalFormat");
     const auto imageSize = arguments.scalar<int>();
     const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    arguments.expectTableRead(
+        394, {target, level, xoffset, width, format, imageSize, data},
+        arguments.bytesOf(std::int64_t{imageSize}, sizeof(unsigned char)));
     gl.cgmCompressedTexSubImage1DARB(
         arguments.file(), arguments.line(), target, level, xoffset, width, format, imageSize, data);
 }
@@ -2428,6 +2612,7 @@ void Fuzz::callWeightbvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const signed char* weights = arguments.input<signed char>(std::int64_t{size});
+    arguments.expectTableRead(396, {size, weights}, arguments.bytesOf(std::int64_t{size}, sizeof(signed char)));
     gl.cgmWeightbvARB(arguments.file(), arguments.line(), size, weights);
 }
 
@@ -2435,6 +2620,7 @@ void Fuzz::callWeightsvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const short* weights = arguments.input<short>(std::int64_t{size});
+    arguments.expectTableRead(397, {size, weights}, arguments.bytesOf(std::int64_t{size}, sizeof(short)));
     gl.cgmWeightsvARB(arguments.file(), arguments.line(), size, weights);
 }
 
@@ -2442,6 +2628,7 @@ void Fuzz::callWeightivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const int* weights = arguments.input<int>(std::int64_t{size});
+    arguments.expectTableRead(398, {size, weights}, arguments.bytesOf(std::int64_t{size}, sizeof(int)));
     gl.cgmWeightivARB(arguments.file(), arguments.line(), size, weights);
 }
 
@@ -2449,6 +2636,7 @@ void Fuzz::callWeightfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const float* weights = arguments.input<float>(std::int64_t{size});
+    arguments.expectTableRead(399, {size, weights}, arguments.bytesOf(std::int64_t{size}, sizeof(float)));
     gl.cgmWeightfvARB(arguments.file(), arguments.line(), size, weights);
 }
 
@@ -2456,6 +2644,7 @@ void Fuzz::callWeightdvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const double* weights = arguments.input<double>(std::int64_t{size});
+    arguments.expectTableRead(400, {size, weights}, arguments.bytesOf(std::int64_t{size}, sizeof(double)));
     gl.cgmWeightdvARB(arguments.file(), arguments.line(), size, weights);
 }
 
@@ -2463,6 +2652,7 @@ void Fuzz::callWeightubvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const unsigned char* weights = arguments.input<unsigned char>(std::int64_t{size});
+    arguments.expectTableRead(401, {size, weights}, arguments.bytesOf(std::int64_t{size}, sizeof(unsigned char)));
     gl.cgmWeightubvARB(arguments.file(), arguments.line(), size, weights);
 }
 
@@ -2470,6 +2660,7 @@ void Fuzz::callWeightusvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const unsigned short* weights = arguments.input<unsigned short>(std::int64_t{size});
+    arguments.expectTableRead(402, {size, weights}, arguments.bytesOf(std::int64_t{size}, sizeof(unsigned short)));
     gl.cgmWeightusvARB(arguments.file(), arguments.line(), size, weights);
 }
 
@@ -2477,6 +2668,7 @@ void Fuzz::callWeightuivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
     const unsigned* weights = arguments.input<unsigned>(std::int64_t{size});
+    arguments.expectTableRead(403, {size, weights}, arguments.bytesOf(std::int64_t{size}, sizeof(unsigned)));
     gl.cgmWeightuivARB(arguments.file(), arguments.line(), size, weights);
 }
 
@@ -2508,6 +2700,8 @@ void Fuzz::callBufferDataARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto size = arguments.scalar<ptrdiff_t>();
     const auto usage = arguments.enumerant("BufferUsageARB");
     const void* data = arguments.input<unsigned char>(std::int64_t{size});
+    arguments.expectTableRead(
+        405, {target, size, data, usage}, arguments.bytesOf(std::int64_t{size}, sizeof(unsigned char)));
     gl.cgmBufferDataARB(arguments.file(), arguments.line(), target, size, data, usage);
 }
 
@@ -2517,6 +2711,8 @@ void Fuzz::callBufferSubDataARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto offset = arguments.scalar<ptrdiff_t>();
     const auto size = arguments.scalar<ptrdiff_t>();
     const void* data = arguments.input<unsigned char>(std::int64_t{size});
+    arguments.expectTableRead(
+        406, {target, offset, size, data}, arguments.bytesOf(std::int64_t{size}, sizeof(unsigned char)));
     gl.cgmBufferSubDataARB(arguments.file(), arguments.line(), target, offset, size, data);
 }
 
@@ -2524,6 +2720,7 @@ void Fuzz::callDeleteBuffersARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* buffers = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(407, {n, buffers}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteBuffersARB(arguments.file(), arguments.line(), n, buffers);
 }
 
@@ -2589,6 +2786,7 @@ void Fuzz::callVertexAttrib1dvARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(1);
+    arguments.expectTableRead(412, {index, v}, arguments.bytesOf(1, sizeof(double)));
     gl.cgmVertexAttrib1dvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2603,6 +2801,7 @@ void Fuzz::callVertexAttrib1fvARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(1);
+    arguments.expectTableRead(413, {index, v}, arguments.bytesOf(1, sizeof(float)));
     gl.cgmVertexAttrib1fvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2617,6 +2816,7 @@ void Fuzz::callVertexAttrib1svARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(1);
+    arguments.expectTableRead(414, {index, v}, arguments.bytesOf(1, sizeof(short)));
     gl.cgmVertexAttrib1svARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2632,6 +2832,7 @@ void Fuzz::callVertexAttrib2dvARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(2);
+    arguments.expectTableRead(415, {index, v}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmVertexAttrib2dvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2647,6 +2848,7 @@ void Fuzz::callVertexAttrib2fvARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(2);
+    arguments.expectTableRead(416, {index, v}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmVertexAttrib2fvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2662,6 +2864,7 @@ void Fuzz::callVertexAttrib2svARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(2);
+    arguments.expectTableRead(417, {index, v}, arguments.bytesOf(2, sizeof(short)));
     gl.cgmVertexAttrib2svARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2678,6 +2881,7 @@ void Fuzz::callVertexAttrib3dvARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(418, {index, v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmVertexAttrib3dvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2694,6 +2898,7 @@ void Fuzz::callVertexAttrib3fvARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(419, {index, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmVertexAttrib3fvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2710,6 +2915,7 @@ void Fuzz::callVertexAttrib3svARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(420, {index, v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmVertexAttrib3svARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2717,6 +2923,7 @@ void Fuzz::callVertexAttrib4NbvARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto index = arguments.scalar<unsigned>();
     const signed char* v = arguments.input<signed char>(4);
+    arguments.expectTableRead(421, {index, v}, arguments.bytesOf(4, sizeof(signed char)));
     gl.cgmVertexAttrib4NbvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2724,6 +2931,7 @@ void Fuzz::callVertexAttrib4NivARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(4);
+    arguments.expectTableRead(422, {index, v}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmVertexAttrib4NivARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2731,6 +2939,7 @@ void Fuzz::callVertexAttrib4NsvARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(4);
+    arguments.expectTableRead(423, {index, v}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmVertexAttrib4NsvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2748,6 +2957,7 @@ void Fuzz::callVertexAttrib4NubvARB(OpenGLInterceptor& gl, CallArguments& argume
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned char* v = arguments.input<unsigned char>(4);
+    arguments.expectTableRead(424, {index, v}, arguments.bytesOf(4, sizeof(unsigned char)));
     gl.cgmVertexAttrib4NubvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2755,6 +2965,7 @@ void Fuzz::callVertexAttrib4NuivARB(OpenGLInterceptor& gl, CallArguments& argume
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(4);
+    arguments.expectTableRead(425, {index, v}, arguments.bytesOf(4, sizeof(unsigned)));
     gl.cgmVertexAttrib4NuivARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2762,6 +2973,7 @@ void Fuzz::callVertexAttrib4NusvARB(OpenGLInterceptor& gl, CallArguments& argume
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(4);
+    arguments.expectTableRead(426, {index, v}, arguments.bytesOf(4, sizeof(unsigned short)));
     gl.cgmVertexAttrib4NusvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2769,6 +2981,7 @@ void Fuzz::callVertexAttrib4bvARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const signed char* v = arguments.input<signed char>(4);
+    arguments.expectTableRead(427, {index, v}, arguments.bytesOf(4, sizeof(signed char)));
     gl.cgmVertexAttrib4bvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2786,6 +2999,7 @@ void Fuzz::callVertexAttrib4dvARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(4);
+    arguments.expectTableRead(428, {index, v}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmVertexAttrib4dvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2803,6 +3017,7 @@ void Fuzz::callVertexAttrib4fvARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(429, {index, v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmVertexAttrib4fvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2810,6 +3025,7 @@ void Fuzz::callVertexAttrib4ivARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(4);
+    arguments.expectTableRead(430, {index, v}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmVertexAttrib4ivARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2827,6 +3043,7 @@ void Fuzz::callVertexAttrib4svARB(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(4);
+    arguments.expectTableRead(431, {index, v}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmVertexAttrib4svARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2834,6 +3051,7 @@ void Fuzz::callVertexAttrib4ubvARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned char* v = arguments.input<unsigned char>(4);
+    arguments.expectTableRead(432, {index, v}, arguments.bytesOf(4, sizeof(unsigned char)));
     gl.cgmVertexAttrib4ubvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2841,6 +3059,7 @@ void Fuzz::callVertexAttrib4uivARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(4);
+    arguments.expectTableRead(433, {index, v}, arguments.bytesOf(4, sizeof(unsigned)));
     gl.cgmVertexAttrib4uivARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2848,6 +3067,7 @@ void Fuzz::callVertexAttrib4usvARB(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(4);
+    arguments.expectTableRead(434, {index, v}, arguments.bytesOf(4, sizeof(unsigned short)));
     gl.cgmVertexAttrib4usvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2880,6 +3100,8 @@ void Fuzz::callProgramStringARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto format = arguments.enumerant("ProgramFormat");
     const auto len = arguments.scalar<int>();
     const void* string = arguments.input<unsigned char>(std::int64_t{len});
+    arguments.expectTableRead(
+        436, {target, format, len, string}, arguments.bytesOf(std::int64_t{len}, sizeof(unsigned char)));
     gl.cgmProgramStringARB(arguments.file(), arguments.line(), target, format, len, string);
 }
 
@@ -2894,6 +3116,7 @@ void Fuzz::callDeleteProgramsARB(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto n = arguments.scalar<int>();
     const unsigned* programs = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(437, {n, programs}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteProgramsARB(arguments.file(), arguments.line(), n, programs);
 }
 
@@ -2920,6 +3143,7 @@ void Fuzz::callProgramEnvParameter4dvARB(OpenGLInterceptor& gl, CallArguments& a
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const double* params = arguments.input<double>(4);
+    arguments.expectTableRead(439, {target, index, params}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmProgramEnvParameter4dvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -2939,6 +3163,7 @@ void Fuzz::callProgramEnvParameter4fvARB(OpenGLInterceptor& gl, CallArguments& a
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const float* params = arguments.input<float>(4);
+    arguments.expectTableRead(440, {target, index, params}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmProgramEnvParameter4fvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -2958,6 +3183,7 @@ void Fuzz::callProgramLocalParameter4dvARB(OpenGLInterceptor& gl, CallArguments&
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const double* params = arguments.input<double>(4);
+    arguments.expectTableRead(441, {target, index, params}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmProgramLocalParameter4dvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -2977,6 +3203,7 @@ void Fuzz::callProgramLocalParameter4fvARB(OpenGLInterceptor& gl, CallArguments&
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const float* params = arguments.input<float>(4);
+    arguments.expectTableRead(442, {target, index, params}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmProgramLocalParameter4fvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -3104,6 +3331,7 @@ void Fuzz::callWindowPos2dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos2dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(2);
+    arguments.expectTableRead(459, {v}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmWindowPos2dvARB(arguments.file(), arguments.line(), v);
 }
 
@@ -3117,6 +3345,7 @@ void Fuzz::callWindowPos2fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(2);
+    arguments.expectTableRead(460, {v}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmWindowPos2fvARB(arguments.file(), arguments.line(), v);
 }
 
@@ -3130,6 +3359,7 @@ void Fuzz::callWindowPos2iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos2ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(2);
+    arguments.expectTableRead(461, {v}, arguments.bytesOf(2, sizeof(int)));
     gl.cgmWindowPos2ivARB(arguments.file(), arguments.line(), v);
 }
 

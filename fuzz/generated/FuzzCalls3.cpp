@@ -13,6 +13,7 @@ namespace QEL { namespace OGL {
 void Fuzz::callWindowPos2svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(2);
+    arguments.expectTableRead(462, {v}, arguments.bytesOf(2, sizeof(short)));
     gl.cgmWindowPos2svARB(arguments.file(), arguments.line(), v);
 }
 
@@ -27,6 +28,7 @@ void Fuzz::callWindowPos3dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos3dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(463, {v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmWindowPos3dvARB(arguments.file(), arguments.line(), v);
 }
 
@@ -41,6 +43,7 @@ void Fuzz::callWindowPos3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(464, {v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmWindowPos3fvARB(arguments.file(), arguments.line(), v);
 }
 
@@ -55,6 +58,7 @@ void Fuzz::callWindowPos3iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos3ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
+    arguments.expectTableRead(465, {v}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmWindowPos3ivARB(arguments.file(), arguments.line(), v);
 }
 
@@ -69,6 +73,7 @@ void Fuzz::callWindowPos3sARB(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos3svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(466, {v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmWindowPos3svARB(arguments.file(), arguments.line(), v);
 }
 
@@ -76,6 +81,7 @@ void Fuzz::callDrawBuffersATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* bufs = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(467, {n, bufs}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDrawBuffersATI(arguments.file(), arguments.line(), n, bufs);
 }
 
@@ -105,14 +111,18 @@ void Fuzz::callDrawRangeElementArrayATI(OpenGLInterceptor& gl, CallArguments& ar
 void Fuzz::callTexBumpParameterivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("TexBumpParameterATI");
-    const int* param = arguments.unread<const int>();
+    const int* param = arguments.input<int>(arguments.parameterValues("TexBumpParameterATI", pname));
+    arguments.expectTableRead(
+        469, {pname, param}, arguments.bytesOf(arguments.parameterValues("TexBumpParameterATI", pname), sizeof(int)));
     gl.cgmTexBumpParameterivATI(arguments.file(), arguments.line(), pname, param);
 }
 
 void Fuzz::callTexBumpParameterfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("TexBumpParameterATI");
-    const float* param = arguments.unread<const float>();
+    const float* param = arguments.input<float>(arguments.parameterValues("TexBumpParameterATI", pname));
+    arguments.expectTableRead(
+        470, {pname, param}, arguments.bytesOf(arguments.parameterValues("TexBumpParameterATI", pname), sizeof(float)));
     gl.cgmTexBumpParameterfvATI(arguments.file(), arguments.line(), pname, param);
 }
 
@@ -271,6 +281,7 @@ void Fuzz::callSetFragmentShaderConstantATI(OpenGLInterceptor& gl, CallArguments
 {
     const auto dst = arguments.scalar<unsigned>();
     const float* value = arguments.input<float>(4);
+    arguments.expectTableRead(473, {dst, value}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmSetFragmentShaderConstantATI(arguments.file(), arguments.line(), dst, value);
 }
 
@@ -323,6 +334,8 @@ void Fuzz::callNewObjectBufferATI(OpenGLInterceptor& gl, CallArguments& argument
     const auto size = arguments.scalar<int>();
     const auto usage = arguments.enumerant("ArrayObjectUsageATI");
     const void* pointer = arguments.input<unsigned char>(std::int64_t{size});
+    arguments.expectTableRead(
+        474, {size, pointer, usage}, arguments.bytesOf(std::int64_t{size}, sizeof(unsigned char)));
     gl.cgmNewObjectBufferATI(arguments.file(), arguments.line(), size, pointer, usage);
 }
 
@@ -339,6 +352,8 @@ void Fuzz::callUpdateObjectBufferATI(OpenGLInterceptor& gl, CallArguments& argum
     const auto size = arguments.scalar<int>();
     const auto preserve = arguments.enumerant("PreserveModeATI");
     const void* pointer = arguments.input<unsigned char>(std::int64_t{size});
+    arguments.expectTableRead(
+        475, {buffer, offset, size, pointer, preserve}, arguments.bytesOf(std::int64_t{size}, sizeof(unsigned char)));
     gl.cgmUpdateObjectBufferATI(arguments.file(), arguments.line(), buffer, offset, size, pointer, preserve);
 }
 
@@ -458,6 +473,7 @@ void Fuzz::callVertexStream2svATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const short* coords = arguments.input<short>(2);
+    arguments.expectTableRead(484, {stream, coords}, arguments.bytesOf(2, sizeof(short)));
     gl.cgmVertexStream2svATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -473,6 +489,7 @@ void Fuzz::callVertexStream2ivATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const int* coords = arguments.input<int>(2);
+    arguments.expectTableRead(485, {stream, coords}, arguments.bytesOf(2, sizeof(int)));
     gl.cgmVertexStream2ivATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -488,6 +505,7 @@ void Fuzz::callVertexStream2fvATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const float* coords = arguments.input<float>(2);
+    arguments.expectTableRead(486, {stream, coords}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmVertexStream2fvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -503,6 +521,7 @@ void Fuzz::callVertexStream2dvATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const double* coords = arguments.input<double>(2);
+    arguments.expectTableRead(487, {stream, coords}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmVertexStream2dvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -519,6 +538,7 @@ void Fuzz::callVertexStream3svATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const short* coords = arguments.input<short>(3);
+    arguments.expectTableRead(488, {stream, coords}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmVertexStream3svATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -535,6 +555,7 @@ void Fuzz::callVertexStream3ivATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const int* coords = arguments.input<int>(3);
+    arguments.expectTableRead(489, {stream, coords}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmVertexStream3ivATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -551,6 +572,7 @@ void Fuzz::callVertexStream3fvATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const float* coords = arguments.input<float>(3);
+    arguments.expectTableRead(490, {stream, coords}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmVertexStream3fvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -567,6 +589,7 @@ void Fuzz::callVertexStream3dvATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const double* coords = arguments.input<double>(3);
+    arguments.expectTableRead(491, {stream, coords}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmVertexStream3dvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -584,6 +607,7 @@ void Fuzz::callVertexStream4svATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const short* coords = arguments.input<short>(4);
+    arguments.expectTableRead(492, {stream, coords}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmVertexStream4svATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -601,6 +625,7 @@ void Fuzz::callVertexStream4ivATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const int* coords = arguments.input<int>(4);
+    arguments.expectTableRead(493, {stream, coords}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmVertexStream4ivATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -618,6 +643,7 @@ void Fuzz::callVertexStream4fvATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const float* coords = arguments.input<float>(4);
+    arguments.expectTableRead(494, {stream, coords}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmVertexStream4fvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -635,6 +661,7 @@ void Fuzz::callVertexStream4dvATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const double* coords = arguments.input<double>(4);
+    arguments.expectTableRead(495, {stream, coords}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmVertexStream4dvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -651,6 +678,7 @@ void Fuzz::callNormalStream3bvATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const signed char* coords = arguments.input<signed char>(3);
+    arguments.expectTableRead(496, {stream, coords}, arguments.bytesOf(3, sizeof(signed char)));
     gl.cgmNormalStream3bvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -667,6 +695,7 @@ void Fuzz::callNormalStream3svATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const short* coords = arguments.input<short>(3);
+    arguments.expectTableRead(497, {stream, coords}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmNormalStream3svATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -683,6 +712,7 @@ void Fuzz::callNormalStream3ivATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const int* coords = arguments.input<int>(3);
+    arguments.expectTableRead(498, {stream, coords}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmNormalStream3ivATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -699,6 +729,7 @@ void Fuzz::callNormalStream3fvATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const float* coords = arguments.input<float>(3);
+    arguments.expectTableRead(499, {stream, coords}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmNormalStream3fvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -715,6 +746,7 @@ void Fuzz::callNormalStream3dvATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
     const double* coords = arguments.input<double>(3);
+    arguments.expectTableRead(500, {stream, coords}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmNormalStream3dvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -799,7 +831,10 @@ void Fuzz::callColorSubTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto count = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* data = arguments.unread<const void>();
+    const void* data = arguments.input<unsigned char>(arguments.imageBytes(format, type, count, 1));
+    arguments.expectTableRead(
+        501, {target, start, count, format, type, data},
+        arguments.bytesOf(arguments.imageBytes(format, type, count, 1), sizeof(unsigned char)));
     gl.cgmColorSubTableEXT(arguments.file(), arguments.line(), target, start, count, format, type, data);
 }
 
@@ -832,7 +867,10 @@ void Fuzz::callConvolutionFilter1DEXT(OpenGLInterceptor& gl, CallArguments& argu
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* image = arguments.unread<const void>();
+    const void* image = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, 1));
+    arguments.expectTableRead(
+        502, {target, internalformat, width, format, type, image},
+        arguments.bytesOf(arguments.imageBytes(format, type, width, 1), sizeof(unsigned char)));
     gl.cgmConvolutionFilter1DEXT(
         arguments.file(), arguments.line(), target, internalformat, width, format, type, image);
 }
@@ -845,7 +883,10 @@ void Fuzz::callConvolutionFilter2DEXT(OpenGLInterceptor& gl, CallArguments& argu
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* image = arguments.unread<const void>();
+    const void* image = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, height));
+    arguments.expectTableRead(
+        503, {target, internalformat, width, height, format, type, image},
+        arguments.bytesOf(arguments.imageBytes(format, type, width, height), sizeof(unsigned char)));
     gl.cgmConvolutionFilter2DEXT(
         arguments.file(), arguments.line(), target, internalformat, width, height, format, type, image);
 }
@@ -862,7 +903,10 @@ void Fuzz::callConvolutionParameterfvEXT(OpenGLInterceptor& gl, CallArguments& a
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("ConvolutionParameterEXT", pname));
+    arguments.expectTableRead(
+        504, {target, pname, params},
+        arguments.bytesOf(arguments.parameterValues("ConvolutionParameterEXT", pname), sizeof(float)));
     gl.cgmConvolutionParameterfvEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -878,7 +922,10 @@ void Fuzz::callConvolutionParameterivEXT(OpenGLInterceptor& gl, CallArguments& a
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("ConvolutionParameterEXT", pname));
+    arguments.expectTableRead(
+        505, {target, pname, params},
+        arguments.bytesOf(arguments.parameterValues("ConvolutionParameterEXT", pname), sizeof(int)));
     gl.cgmConvolutionParameterivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -947,8 +994,14 @@ void Fuzz::callSeparableFilter2DEXT(OpenGLInterceptor& gl, CallArguments& argume
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* row = arguments.unread<const void>();
-    const void* column = arguments.unread<const void>();
+    const void* row = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, 1));
+    const void* column = arguments.input<unsigned char>(arguments.imageBytes(format, type, height, 1));
+    arguments.expectTableRead(
+        512, {target, internalformat, width, height, format, type, row, column},
+        arguments.bytesOf(arguments.imageBytes(format, type, width, 1), sizeof(unsigned char)));
+    arguments.expectTableRead(
+        513, {target, internalformat, width, height, format, type, row, column},
+        arguments.bytesOf(arguments.imageBytes(format, type, height, 1), sizeof(unsigned char)));
     gl.cgmSeparableFilter2DEXT(
         arguments.file(), arguments.line(), target, internalformat, width, height, format, type, row, column);
 }
@@ -1038,14 +1091,16 @@ void Fuzz::callCopyTexSubImage3DEXT(OpenGLInterceptor& gl, CallArguments& argume
 void Fuzz::callCullParameterdvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CullParameterEXT");
-    double* params = arguments.unread<double>();
+    double* params = arguments.nonConstInput<double>(4);
+    arguments.expectTableRead(516, {pname, params}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmCullParameterdvEXT(arguments.file(), arguments.line(), pname, params);
 }
 
 void Fuzz::callCullParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CullParameterEXT");
-    float* params = arguments.unread<float>();
+    float* params = arguments.nonConstInput<float>(4);
+    arguments.expectTableRead(517, {pname, params}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmCullParameterfvEXT(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1118,7 +1173,11 @@ void Fuzz::callDrawElementsInstancedEXT(OpenGLInterceptor& gl, CallArguments& ar
     const auto count = arguments.scalar<int>();
     const auto type = arguments.enumerant("DrawElementsType");
     const auto primcount = arguments.scalar<int>();
-    const void* indices = arguments.unread<const void>();
+    const void* indices = arguments.input<unsigned char>(
+        std::int64_t{count} * arguments.typeBytes("DrawElementsType", type));
+    arguments.expectTableRead(
+        520, {mode, count, type, indices, primcount},
+        arguments.bytesOf(std::int64_t{count} * arguments.typeBytes("DrawElementsType", type), sizeof(unsigned char)));
     gl.cgmDrawElementsInstancedEXT(arguments.file(), arguments.line(), mode, count, type, indices, primcount);
 }
 
@@ -1129,7 +1188,11 @@ void Fuzz::callDrawRangeElementsEXT(OpenGLInterceptor& gl, CallArguments& argume
     const auto end = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const auto type = arguments.enumerant("DrawElementsType");
-    const void* indices = arguments.unread<const void>();
+    const void* indices = arguments.input<unsigned char>(
+        std::int64_t{count} * arguments.typeBytes("DrawElementsType", type));
+    arguments.expectTableRead(
+        521, {mode, start, end, count, type, indices},
+        arguments.bytesOf(std::int64_t{count} * arguments.typeBytes("DrawElementsType", type), sizeof(unsigned char)));
     gl.cgmDrawRangeElementsEXT(arguments.file(), arguments.line(), mode, start, end, count, type, indices);
 }
 
@@ -1142,6 +1205,7 @@ void Fuzz::callFogCoordfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callFogCoordfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* coord = arguments.input<float>(1);
+    arguments.expectTableRead(522, {coord}, arguments.bytesOf(1, sizeof(float)));
     gl.cgmFogCoordfvEXT(arguments.file(), arguments.line(), coord);
 }
 
@@ -1154,6 +1218,7 @@ void Fuzz::callFogCoorddEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callFogCoorddvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* coord = arguments.input<double>(1);
+    arguments.expectTableRead(523, {coord}, arguments.bytesOf(1, sizeof(double)));
     gl.cgmFogCoorddvEXT(arguments.file(), arguments.line(), coord);
 }
 
@@ -1182,7 +1247,11 @@ void Fuzz::callFragmentLightModelfEXT(OpenGLInterceptor& gl, CallArguments& argu
 void Fuzz::callFragmentLightModelfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("");
-    float* params = arguments.unread<float>();
+    float* params = arguments.nonConstInput<float>(
+        arguments.parameterValues("FragmentLightModelParameterSGIX", pname));
+    arguments.expectTableRead(
+        525, {pname, params},
+        arguments.bytesOf(arguments.parameterValues("FragmentLightModelParameterSGIX", pname), sizeof(float)));
     gl.cgmFragmentLightModelfvEXT(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1196,7 +1265,10 @@ void Fuzz::callFragmentLightModeliEXT(OpenGLInterceptor& gl, CallArguments& argu
 void Fuzz::callFragmentLightModelivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("");
-    int* params = arguments.unread<int>();
+    int* params = arguments.nonConstInput<int>(arguments.parameterValues("FragmentLightModelParameterSGIX", pname));
+    arguments.expectTableRead(
+        526, {pname, params},
+        arguments.bytesOf(arguments.parameterValues("FragmentLightModelParameterSGIX", pname), sizeof(int)));
     gl.cgmFragmentLightModelivEXT(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1212,7 +1284,10 @@ void Fuzz::callFragmentLightfvEXT(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto light = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
-    float* params = arguments.unread<float>();
+    float* params = arguments.nonConstInput<float>(arguments.parameterValues("LightParameter", pname));
+    arguments.expectTableRead(
+        527, {light, pname, params},
+        arguments.bytesOf(arguments.parameterValues("LightParameter", pname), sizeof(float)));
     gl.cgmFragmentLightfvEXT(arguments.file(), arguments.line(), light, pname, params);
 }
 
@@ -1228,7 +1303,10 @@ void Fuzz::callFragmentLightivEXT(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto light = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
-    int* params = arguments.unread<int>();
+    int* params = arguments.nonConstInput<int>(arguments.parameterValues("LightParameter", pname));
+    arguments.expectTableRead(
+        528, {light, pname, params},
+        arguments.bytesOf(arguments.parameterValues("LightParameter", pname), sizeof(int)));
     gl.cgmFragmentLightivEXT(arguments.file(), arguments.line(), light, pname, params);
 }
 
@@ -1244,7 +1322,10 @@ void Fuzz::callFragmentMaterialfvEXT(OpenGLInterceptor& gl, CallArguments& argum
 {
     const auto face = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("MaterialParameter", pname));
+    arguments.expectTableRead(
+        529, {face, pname, params},
+        arguments.bytesOf(arguments.parameterValues("MaterialParameter", pname), sizeof(float)));
     gl.cgmFragmentMaterialfvEXT(arguments.file(), arguments.line(), face, pname, params);
 }
 
@@ -1260,7 +1341,10 @@ void Fuzz::callFragmentMaterialivEXT(OpenGLInterceptor& gl, CallArguments& argum
 {
     const auto face = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("MaterialParameter", pname));
+    arguments.expectTableRead(
+        530, {face, pname, params},
+        arguments.bytesOf(arguments.parameterValues("MaterialParameter", pname), sizeof(int)));
     gl.cgmFragmentMaterialivEXT(arguments.file(), arguments.line(), face, pname, params);
 }
 
@@ -1347,6 +1431,7 @@ void Fuzz::callDeleteRenderbuffersEXT(OpenGLInterceptor& gl, CallArguments& argu
 {
     const auto n = arguments.scalar<int>();
     const unsigned* renderbuffers = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(535, {n, renderbuffers}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteRenderbuffersEXT(arguments.file(), arguments.line(), n, renderbuffers);
 }
 
@@ -1391,6 +1476,7 @@ void Fuzz::callDeleteFramebuffersEXT(OpenGLInterceptor& gl, CallArguments& argum
 {
     const auto n = arguments.scalar<int>();
     const unsigned* framebuffers = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(538, {n, framebuffers}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteFramebuffersEXT(arguments.file(), arguments.line(), n, framebuffers);
 }
 
@@ -1508,6 +1594,8 @@ void Fuzz::callProgramEnvParameters4fvEXT(OpenGLInterceptor& gl, CallArguments& 
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const float* params = arguments.input<float>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        541, {target, index, count, params}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(float)));
     gl.cgmProgramEnvParameters4fvEXT(arguments.file(), arguments.line(), target, index, count, params);
 }
 
@@ -1517,6 +1605,8 @@ void Fuzz::callProgramLocalParameters4fvEXT(OpenGLInterceptor& gl, CallArguments
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const float* params = arguments.input<float>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        542, {target, index, count, params}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(float)));
     gl.cgmProgramLocalParameters4fvEXT(arguments.file(), arguments.line(), target, index, count, params);
 }
 
@@ -1582,6 +1672,8 @@ void Fuzz::callUniform1uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const unsigned* value = arguments.input<unsigned>(std::int64_t{count} * 1);
+    arguments.expectTableRead(
+        546, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 1, sizeof(unsigned)));
     gl.cgmUniform1uivEXT(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -1590,6 +1682,8 @@ void Fuzz::callUniform2uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const unsigned* value = arguments.input<unsigned>(std::int64_t{count} * 2);
+    arguments.expectTableRead(
+        547, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 2, sizeof(unsigned)));
     gl.cgmUniform2uivEXT(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -1598,6 +1692,8 @@ void Fuzz::callUniform3uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const unsigned* value = arguments.input<unsigned>(std::int64_t{count} * 3);
+    arguments.expectTableRead(
+        548, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 3, sizeof(unsigned)));
     gl.cgmUniform3uivEXT(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -1606,6 +1702,8 @@ void Fuzz::callUniform4uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const unsigned* value = arguments.input<unsigned>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        549, {location, count, value}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(unsigned)));
     gl.cgmUniform4uivEXT(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -1681,6 +1779,7 @@ void Fuzz::callVertexAttribI1ivEXT(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(1);
+    arguments.expectTableRead(550, {index, v}, arguments.bytesOf(1, sizeof(int)));
     gl.cgmVertexAttribI1ivEXT(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1688,6 +1787,7 @@ void Fuzz::callVertexAttribI2ivEXT(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(2);
+    arguments.expectTableRead(551, {index, v}, arguments.bytesOf(2, sizeof(int)));
     gl.cgmVertexAttribI2ivEXT(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1695,6 +1795,7 @@ void Fuzz::callVertexAttribI3ivEXT(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(3);
+    arguments.expectTableRead(552, {index, v}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmVertexAttribI3ivEXT(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1702,6 +1803,7 @@ void Fuzz::callVertexAttribI4ivEXT(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto index = arguments.scalar<unsigned>();
     const int* v = arguments.input<int>(4);
+    arguments.expectTableRead(553, {index, v}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmVertexAttribI4ivEXT(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1709,6 +1811,7 @@ void Fuzz::callVertexAttribI1uivEXT(OpenGLInterceptor& gl, CallArguments& argume
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(1);
+    arguments.expectTableRead(554, {index, v}, arguments.bytesOf(1, sizeof(unsigned)));
     gl.cgmVertexAttribI1uivEXT(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1716,6 +1819,7 @@ void Fuzz::callVertexAttribI2uivEXT(OpenGLInterceptor& gl, CallArguments& argume
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(2);
+    arguments.expectTableRead(555, {index, v}, arguments.bytesOf(2, sizeof(unsigned)));
     gl.cgmVertexAttribI2uivEXT(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1723,6 +1827,7 @@ void Fuzz::callVertexAttribI3uivEXT(OpenGLInterceptor& gl, CallArguments& argume
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(3);
+    arguments.expectTableRead(556, {index, v}, arguments.bytesOf(3, sizeof(unsigned)));
     gl.cgmVertexAttribI3uivEXT(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1730,6 +1835,7 @@ void Fuzz::callVertexAttribI4uivEXT(OpenGLInterceptor& gl, CallArguments& argume
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned* v = arguments.input<unsigned>(4);
+    arguments.expectTableRead(557, {index, v}, arguments.bytesOf(4, sizeof(unsigned)));
     gl.cgmVertexAttribI4uivEXT(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1737,6 +1843,7 @@ void Fuzz::callVertexAttribI4bvEXT(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto index = arguments.scalar<unsigned>();
     const signed char* v = arguments.input<signed char>(4);
+    arguments.expectTableRead(558, {index, v}, arguments.bytesOf(4, sizeof(signed char)));
     gl.cgmVertexAttribI4bvEXT(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1744,6 +1851,7 @@ void Fuzz::callVertexAttribI4svEXT(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(4);
+    arguments.expectTableRead(559, {index, v}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmVertexAttribI4svEXT(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1751,6 +1859,7 @@ void Fuzz::callVertexAttribI4ubvEXT(OpenGLInterceptor& gl, CallArguments& argume
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned char* v = arguments.input<unsigned char>(4);
+    arguments.expectTableRead(560, {index, v}, arguments.bytesOf(4, sizeof(unsigned char)));
     gl.cgmVertexAttribI4ubvEXT(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1758,6 +1867,7 @@ void Fuzz::callVertexAttribI4usvEXT(OpenGLInterceptor& gl, CallArguments& argume
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(4);
+    arguments.expectTableRead(561, {index, v}, arguments.bytesOf(4, sizeof(unsigned short)));
     gl.cgmVertexAttribI4usvEXT(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1920,6 +2030,10 @@ void Fuzz::callMultiDrawArraysEXT(OpenGLInterceptor& gl, CallArguments& argument
     const auto primcount = arguments.scalar<int>();
     const int* first = arguments.input<int>(std::int64_t{primcount});
     const int* count = arguments.input<int>(std::int64_t{primcount});
+    arguments.expectTableRead(
+        571, {mode, first, count, primcount}, arguments.bytesOf(std::int64_t{primcount}, sizeof(int)));
+    arguments.expectTableRead(
+        572, {mode, first, count, primcount}, arguments.bytesOf(std::int64_t{primcount}, sizeof(int)));
     gl.cgmMultiDrawArraysEXT(arguments.file(), arguments.line(), mode, first, count, primcount);
 }
 
@@ -1929,7 +2043,12 @@ void Fuzz::callMultiDrawElementsEXT(OpenGLInterceptor& gl, CallArguments& argume
     const auto type = arguments.enumerant("DrawElementsType");
     const auto primcount = arguments.scalar<int>();
     const int* count = arguments.input<int>(std::int64_t{primcount});
-    const void* const* indices = arguments.pointers(std::int64_t{primcount});
+    const void* const* indices = arguments.indexArrays(
+        std::int64_t{primcount}, count, arguments.typeBytes("DrawElementsType", type));
+    arguments.expectTableRead(
+        573, {mode, count, type, indices, primcount}, arguments.bytesOf(std::int64_t{primcount}, sizeof(int)));
+    arguments.expectTableRead(
+        574, {mode, count, type, indices, primcount}, arguments.bytesOf(std::int64_t{primcount}, sizeof(const void*)));
     gl.cgmMultiDrawElementsEXT(arguments.file(), arguments.line(), mode, count, type, indices, primcount);
 }
 
@@ -1940,7 +2059,11 @@ void Fuzz::callColorTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* table = arguments.unread<const void>();
+    const void* table = arguments.input<unsigned char>(
+        arguments.unlessProxy(target, arguments.imageBytes(format, type, width, 1)));
+    arguments.expectTableRead(
+        575, {target, internalFormat, width, format, type, table},
+        arguments.bytesOf(arguments.unlessProxy(target, arguments.imageBytes(format, type, width, 1)), sizeof(unsigned char)));
     gl.cgmColorTableEXT(arguments.file(), arguments.line(), target, internalFormat, width, format, type, table);
 }
 
@@ -1990,6 +2113,7 @@ void Fuzz::callPixelTransformParameterivEXT(OpenGLInterceptor& gl, CallArguments
     const auto target = arguments.enumerant("PixelTransformTargetEXT");
     const auto pname = arguments.enumerant("PixelTransformPNameEXT");
     const int* params = arguments.input<int>(1);
+    arguments.expectTableRead(579, {target, pname, params}, arguments.bytesOf(1, sizeof(int)));
     gl.cgmPixelTransformParameterivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -1998,6 +2122,7 @@ void Fuzz::callPixelTransformParameterfvEXT(OpenGLInterceptor& gl, CallArguments
     const auto target = arguments.enumerant("PixelTransformTargetEXT");
     const auto pname = arguments.enumerant("PixelTransformPNameEXT");
     const float* params = arguments.input<float>(1);
+    arguments.expectTableRead(580, {target, pname, params}, arguments.bytesOf(1, sizeof(float)));
     gl.cgmPixelTransformParameterfvEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2027,7 +2152,10 @@ void Fuzz::callPointParameterfEXT(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callPointParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("PointParameterNameARB", pname));
+    arguments.expectTableRead(
+        583, {pname, params},
+        arguments.bytesOf(arguments.parameterValues("PointParameterNameARB", pname), sizeof(float)));
     gl.cgmPointParameterfvEXT(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -2059,6 +2187,7 @@ void Fuzz::callSecondaryColor3bEXT(OpenGLInterceptor& gl, CallArguments& argumen
 void Fuzz::callSecondaryColor3bvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const signed char* v = arguments.input<signed char>(3);
+    arguments.expectTableRead(584, {v}, arguments.bytesOf(3, sizeof(signed char)));
     gl.cgmSecondaryColor3bvEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2073,6 +2202,7 @@ void Fuzz::callSecondaryColor3dEXT(OpenGLInterceptor& gl, CallArguments& argumen
 void Fuzz::callSecondaryColor3dvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(585, {v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmSecondaryColor3dvEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2087,6 +2217,7 @@ void Fuzz::callSecondaryColor3fEXT(OpenGLInterceptor& gl, CallArguments& argumen
 void Fuzz::callSecondaryColor3fvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(586, {v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmSecondaryColor3fvEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2101,6 +2232,7 @@ void Fuzz::callSecondaryColor3iEXT(OpenGLInterceptor& gl, CallArguments& argumen
 void Fuzz::callSecondaryColor3ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
+    arguments.expectTableRead(587, {v}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmSecondaryColor3ivEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2115,6 +2247,7 @@ void Fuzz::callSecondaryColor3sEXT(OpenGLInterceptor& gl, CallArguments& argumen
 void Fuzz::callSecondaryColor3svEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(588, {v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmSecondaryColor3svEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2129,6 +2262,7 @@ void Fuzz::callSecondaryColor3ubEXT(OpenGLInterceptor& gl, CallArguments& argume
 void Fuzz::callSecondaryColor3ubvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned char* v = arguments.input<unsigned char>(3);
+    arguments.expectTableRead(589, {v}, arguments.bytesOf(3, sizeof(unsigned char)));
     gl.cgmSecondaryColor3ubvEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2143,6 +2277,7 @@ void Fuzz::callSecondaryColor3uiEXT(OpenGLInterceptor& gl, CallArguments& argume
 void Fuzz::callSecondaryColor3uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned* v = arguments.input<unsigned>(3);
+    arguments.expectTableRead(590, {v}, arguments.bytesOf(3, sizeof(unsigned)));
     gl.cgmSecondaryColor3uivEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2157,6 +2292,7 @@ void Fuzz::callSecondaryColor3usEXT(OpenGLInterceptor& gl, CallArguments& argume
 void Fuzz::callSecondaryColor3usvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
+    arguments.expectTableRead(591, {v}, arguments.bytesOf(3, sizeof(unsigned short)));
     gl.cgmSecondaryColor3usvEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2183,7 +2319,10 @@ void Fuzz::callTexSubImage1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const void* pixels = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, 1));
+    arguments.expectTableRead(
+        593, {target, level, xoffset, width, format, type, pixels},
+        arguments.bytesOf(arguments.imageBytes(format, type, width, 1), sizeof(unsigned char)));
     gl.cgmTexSubImage1DEXT(arguments.file(), arguments.line(), target, level, xoffset, width, format, type, pixels);
 }
 
@@ -2197,7 +2336,10 @@ void Fuzz::callTexSubImage2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const void* pixels = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, height));
+    arguments.expectTableRead(
+        594, {target, level, xoffset, yoffset, width, height, format, type, pixels},
+        arguments.bytesOf(arguments.imageBytes(format, type, width, height), sizeof(unsigned char)));
     gl.cgmTexSubImage2DEXT(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, width, height, format, type, pixels);
 }
@@ -2214,7 +2356,10 @@ void Fuzz::callTexSubImage3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto depth = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const void* pixels = arguments.input<unsigned char>(arguments.volumeBytes(format, type, width, height, depth));
+    arguments.expectTableRead(
+        595, {target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels},
+        arguments.bytesOf(arguments.volumeBytes(format, type, width, height, depth), sizeof(unsigned char)));
     gl.cgmTexSubImage3DEXT(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, zoffset, width, height, depth, format,
         type, pixels);
@@ -2231,7 +2376,11 @@ void Fuzz::callTexImage3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto border = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const void* pixels = arguments.input<unsigned char>(
+        arguments.unlessProxy(target, arguments.volumeBytes(format, type, width, height, depth)));
+    arguments.expectTableRead(
+        596, {target, level, internalformat, width, height, depth, border, format, type, pixels},
+        arguments.bytesOf(arguments.unlessProxy(target, arguments.volumeBytes(format, type, width, height, depth)), sizeof(unsigned char)));
     gl.cgmTexImage3DEXT(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, depth, border, format, type,
         pixels);
@@ -2249,7 +2398,9 @@ void Fuzz::callTexParameterIivEXT(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.texParameterValues(pname));
+    arguments.expectTableRead(
+        597, {target, pname, params}, arguments.bytesOf(arguments.texParameterValues(pname), sizeof(int)));
     gl.cgmTexParameterIivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2257,7 +2408,9 @@ void Fuzz::callTexParameterIuivEXT(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
-    const unsigned* params = arguments.unread<const unsigned>();
+    const unsigned* params = arguments.input<unsigned>(arguments.texParameterValues(pname));
+    arguments.expectTableRead(
+        598, {target, pname, params}, arguments.bytesOf(arguments.texParameterValues(pname), sizeof(unsigned)));
     gl.cgmTexParameterIuivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2300,6 +2453,7 @@ void Fuzz::callAreTexturesResidentEXT(OpenGLInterceptor& gl, CallArguments& argu
     const auto n = arguments.scalar<int>();
     const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
     unsigned char* residences = arguments.unread<unsigned char>();
+    arguments.expectTableRead(601, {n, textures, residences}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmAreTexturesResidentEXT(arguments.file(), arguments.line(), n, textures, residences);
 }
 
@@ -2314,6 +2468,7 @@ void Fuzz::callDeleteTexturesEXT(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto n = arguments.scalar<int>();
     const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(603, {n, textures}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteTexturesEXT(arguments.file(), arguments.line(), n, textures);
 }
 
@@ -2335,6 +2490,8 @@ void Fuzz::callPrioritizeTexturesEXT(OpenGLInterceptor& gl, CallArguments& argum
     const auto n = arguments.scalar<int>();
     const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
     const float* priorities = arguments.input<float>(std::int64_t{n});
+    arguments.expectTableRead(605, {n, textures, priorities}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
+    arguments.expectTableRead(606, {n, textures, priorities}, arguments.bytesOf(std::int64_t{n}, sizeof(float)));
     gl.cgmPrioritizeTexturesEXT(arguments.file(), arguments.line(), n, textures, priorities);
 }
 
@@ -2747,6 +2904,7 @@ void Fuzz::callVertexWeightfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexWeightfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* weight = arguments.input<float>(1);
+    arguments.expectTableRead(635, {weight}, arguments.bytesOf(1, sizeof(float)));
     gl.cgmVertexWeightfvEXT(arguments.file(), arguments.line(), weight);
 }
 
@@ -2767,7 +2925,7 @@ void Fuzz::callFrameTerminatorGREMEDY(OpenGLInterceptor& gl, CallArguments& argu
 void Fuzz::callStringMarkerGREMEDY(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto len = arguments.scalar<int>();
-    const void* string = arguments.input<unsigned char>(std::int64_t{len});
+    const void* string = arguments.marker(len);
     gl.cgmStringMarkerGREMEDY(arguments.file(), arguments.line(), len, string);
 }
 
@@ -2791,7 +2949,10 @@ void Fuzz::callImageTransformParameterivHP(OpenGLInterceptor& gl, CallArguments&
 {
     const auto target = arguments.enumerant("ImageTransformTargetHP");
     const auto pname = arguments.enumerant("ImageTransformPNameHP");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("ImageTransformPNameHP", pname));
+    arguments.expectTableRead(
+        638, {target, pname, params},
+        arguments.bytesOf(arguments.parameterValues("ImageTransformPNameHP", pname), sizeof(int)));
     gl.cgmImageTransformParameterivHP(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2799,7 +2960,10 @@ void Fuzz::callImageTransformParameterfvHP(OpenGLInterceptor& gl, CallArguments&
 {
     const auto target = arguments.enumerant("ImageTransformTargetHP");
     const auto pname = arguments.enumerant("ImageTransformPNameHP");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("ImageTransformPNameHP", pname));
+    arguments.expectTableRead(
+        639, {target, pname, params},
+        arguments.bytesOf(arguments.parameterValues("ImageTransformPNameHP", pname), sizeof(float)));
     gl.cgmImageTransformParameterfvHP(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2823,9 +2987,15 @@ void Fuzz::callMultiModeDrawArraysIBM(OpenGLInterceptor& gl, CallArguments& argu
 {
     const auto primcount = arguments.scalar<int>();
     const auto modestride = arguments.scalar<int>();
-    const unsigned* mode = arguments.unread<const unsigned>();
+    const unsigned* mode = arguments.inputBytes<unsigned>(arguments.stridedBytes(primcount, modestride, 4));
     const int* first = arguments.input<int>(std::int64_t{primcount});
     const int* count = arguments.input<int>(std::int64_t{primcount});
+    arguments.expectTableRead(
+        642, {mode, first, count, primcount, modestride}, arguments.stridedBytes(primcount, modestride, 4));
+    arguments.expectTableRead(
+        643, {mode, first, count, primcount, modestride}, arguments.bytesOf(std::int64_t{primcount}, sizeof(int)));
+    arguments.expectTableRead(
+        644, {mode, first, count, primcount, modestride}, arguments.bytesOf(std::int64_t{primcount}, sizeof(int)));
     gl.cgmMultiModeDrawArraysIBM(arguments.file(), arguments.line(), mode, first, count, primcount, modestride);
 }
 
@@ -2834,9 +3004,18 @@ void Fuzz::callMultiModeDrawElementsIBM(OpenGLInterceptor& gl, CallArguments& ar
     const auto type = arguments.enumerant("DrawElementsType");
     const auto primcount = arguments.scalar<int>();
     const auto modestride = arguments.scalar<int>();
-    const unsigned* mode = arguments.unread<const unsigned>();
+    const unsigned* mode = arguments.inputBytes<unsigned>(arguments.stridedBytes(primcount, modestride, 4));
     const int* count = arguments.input<int>(std::int64_t{primcount});
-    const void* const* indices = arguments.pointers(std::int64_t{primcount});
+    const void* const* indices = arguments.indexArrays(
+        std::int64_t{primcount}, count, arguments.typeBytes("DrawElementsType", type));
+    arguments.expectTableRead(
+        645, {mode, count, type, indices, primcount, modestride}, arguments.stridedBytes(primcount, modestride, 4));
+    arguments.expectTableRead(
+        646, {mode, count, type, indices, primcount, modestride},
+        arguments.bytesOf(std::int64_t{primcount}, sizeof(int)));
+    arguments.expectTableRead(
+        647, {mode, count, type, indices, primcount, modestride},
+        arguments.bytesOf(std::int64_t{primcount}, sizeof(const void*)));
     gl.cgmMultiModeDrawElementsIBM(
         arguments.file(), arguments.line(), mode, count, type, indices, primcount, modestride);
 }
@@ -2921,6 +3100,7 @@ void Fuzz::callVertexPointervINTEL(OpenGLInterceptor& gl, CallArguments& argumen
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("VertexPointerType");
     const void** pointer = arguments.pointers(4);
+    arguments.expectTableRead(656, {size, type, pointer}, arguments.bytesOf(4, sizeof(const void*)));
     gl.cgmVertexPointervINTEL(arguments.file(), arguments.line(), size, type, pointer);
 }
 
@@ -2928,6 +3108,7 @@ void Fuzz::callNormalPointervINTEL(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto type = arguments.enumerant("NormalPointerType");
     const void** pointer = arguments.pointers(4);
+    arguments.expectTableRead(657, {type, pointer}, arguments.bytesOf(4, sizeof(const void*)));
     gl.cgmNormalPointervINTEL(arguments.file(), arguments.line(), type, pointer);
 }
 
@@ -2936,6 +3117,7 @@ void Fuzz::callColorPointervINTEL(OpenGLInterceptor& gl, CallArguments& argument
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("VertexPointerType");
     const void** pointer = arguments.pointers(4);
+    arguments.expectTableRead(658, {size, type, pointer}, arguments.bytesOf(4, sizeof(const void*)));
     gl.cgmColorPointervINTEL(arguments.file(), arguments.line(), size, type, pointer);
 }
 
@@ -2944,6 +3126,7 @@ void Fuzz::callTexCoordPointervINTEL(OpenGLInterceptor& gl, CallArguments& argum
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("VertexPointerType");
     const void** pointer = arguments.pointers(4);
+    arguments.expectTableRead(659, {size, type, pointer}, arguments.bytesOf(4, sizeof(const void*)));
     gl.cgmTexCoordPointervINTEL(arguments.file(), arguments.line(), size, type, pointer);
 }
 
@@ -3017,6 +3200,7 @@ void Fuzz::callWindowPos2dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos2dvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(2);
+    arguments.expectTableRead(660, {v}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmWindowPos2dvMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3030,6 +3214,7 @@ void Fuzz::callWindowPos2fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos2fvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(2);
+    arguments.expectTableRead(661, {v}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmWindowPos2fvMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3043,6 +3228,7 @@ void Fuzz::callWindowPos2iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos2ivMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(2);
+    arguments.expectTableRead(662, {v}, arguments.bytesOf(2, sizeof(int)));
     gl.cgmWindowPos2ivMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3056,6 +3242,7 @@ void Fuzz::callWindowPos2sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos2svMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(2);
+    arguments.expectTableRead(663, {v}, arguments.bytesOf(2, sizeof(short)));
     gl.cgmWindowPos2svMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3070,6 +3257,7 @@ void Fuzz::callWindowPos3dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos3dvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(664, {v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmWindowPos3dvMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3084,6 +3272,7 @@ void Fuzz::callWindowPos3fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos3fvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(665, {v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmWindowPos3fvMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3098,6 +3287,7 @@ void Fuzz::callWindowPos3iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos3ivMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(3);
+    arguments.expectTableRead(666, {v}, arguments.bytesOf(3, sizeof(int)));
     gl.cgmWindowPos3ivMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3112,6 +3302,7 @@ void Fuzz::callWindowPos3sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos3svMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(667, {v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmWindowPos3svMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3127,6 +3318,7 @@ void Fuzz::callWindowPos4dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos4dvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* v = arguments.input<double>(4);
+    arguments.expectTableRead(668, {v}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmWindowPos4dvMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3142,6 +3334,7 @@ void Fuzz::callWindowPos4fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos4fvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(669, {v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmWindowPos4fvMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3157,6 +3350,7 @@ void Fuzz::callWindowPos4iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos4ivMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const int* v = arguments.input<int>(4);
+    arguments.expectTableRead(670, {v}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmWindowPos4ivMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3172,6 +3366,7 @@ void Fuzz::callWindowPos4sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callWindowPos4svMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const short* v = arguments.input<short>(4);
+    arguments.expectTableRead(671, {v}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmWindowPos4svMESA(arguments.file(), arguments.line(), v);
 }
 

@@ -47,6 +47,7 @@ void Fuzz::callDeleteFencesNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* fences = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(680, {n, fences}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteFencesNV(arguments.file(), arguments.line(), n, fences);
 }
 
@@ -99,6 +100,7 @@ void Fuzz::callProgramNamedParameter4fNV(OpenGLInterceptor& gl, CallArguments& a
     const auto z = arguments.scalar<float>();
     const auto w = arguments.scalar<float>();
     const unsigned char* name = arguments.input<unsigned char>(1);
+    arguments.expectTableRead(683, {id, len, name, x, y, z, w}, arguments.bytesOf(1, sizeof(unsigned char)));
     gl.cgmProgramNamedParameter4fNV(arguments.file(), arguments.line(), id, len, name, x, y, z, w);
 }
 
@@ -108,6 +110,8 @@ void Fuzz::callProgramNamedParameter4fvNV(OpenGLInterceptor& gl, CallArguments& 
     const auto len = arguments.scalar<int>();
     const unsigned char* name = arguments.input<unsigned char>(1);
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(684, {id, len, name, v}, arguments.bytesOf(1, sizeof(unsigned char)));
+    arguments.expectTableRead(685, {id, len, name, v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmProgramNamedParameter4fvNV(arguments.file(), arguments.line(), id, len, name, v);
 }
 
@@ -120,6 +124,7 @@ void Fuzz::callProgramNamedParameter4dNV(OpenGLInterceptor& gl, CallArguments& a
     const auto z = arguments.scalar<double>();
     const auto w = arguments.scalar<double>();
     const unsigned char* name = arguments.input<unsigned char>(1);
+    arguments.expectTableRead(686, {id, len, name, x, y, z, w}, arguments.bytesOf(1, sizeof(unsigned char)));
     gl.cgmProgramNamedParameter4dNV(arguments.file(), arguments.line(), id, len, name, x, y, z, w);
 }
 
@@ -129,6 +134,8 @@ void Fuzz::callProgramNamedParameter4dvNV(OpenGLInterceptor& gl, CallArguments& 
     const auto len = arguments.scalar<int>();
     const unsigned char* name = arguments.input<unsigned char>(1);
     const double* v = arguments.input<double>(4);
+    arguments.expectTableRead(687, {id, len, name, v}, arguments.bytesOf(1, sizeof(unsigned char)));
+    arguments.expectTableRead(688, {id, len, name, v}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmProgramNamedParameter4dvNV(arguments.file(), arguments.line(), id, len, name, v);
 }
 
@@ -138,6 +145,7 @@ void Fuzz::callGetProgramNamedParameterfvNV(OpenGLInterceptor& gl, CallArguments
     const auto len = arguments.scalar<int>();
     const unsigned char* name = arguments.input<unsigned char>(1);
     float* params = arguments.unread<float>();
+    arguments.expectTableRead(689, {id, len, name, params}, arguments.bytesOf(1, sizeof(unsigned char)));
     gl.cgmGetProgramNamedParameterfvNV(arguments.file(), arguments.line(), id, len, name, params);
 }
 
@@ -147,6 +155,7 @@ void Fuzz::callGetProgramNamedParameterdvNV(OpenGLInterceptor& gl, CallArguments
     const auto len = arguments.scalar<int>();
     const unsigned char* name = arguments.input<unsigned char>(1);
     double* params = arguments.unread<double>();
+    arguments.expectTableRead(691, {id, len, name, params}, arguments.bytesOf(1, sizeof(unsigned char)));
     gl.cgmGetProgramNamedParameterdvNV(arguments.file(), arguments.line(), id, len, name, params);
 }
 
@@ -185,6 +194,7 @@ void Fuzz::callProgramEnvParameterI4ivNV(OpenGLInterceptor& gl, CallArguments& a
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const int* params = arguments.input<int>(4);
+    arguments.expectTableRead(693, {target, index, params}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmProgramEnvParameterI4ivNV(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -204,6 +214,7 @@ void Fuzz::callProgramEnvParameterI4uivNV(OpenGLInterceptor& gl, CallArguments& 
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const unsigned* params = arguments.input<unsigned>(4);
+    arguments.expectTableRead(694, {target, index, params}, arguments.bytesOf(4, sizeof(unsigned)));
     gl.cgmProgramEnvParameterI4uivNV(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -213,6 +224,8 @@ void Fuzz::callProgramEnvParametersI4ivNV(OpenGLInterceptor& gl, CallArguments& 
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const int* params = arguments.input<int>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        695, {target, index, count, params}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(int)));
     gl.cgmProgramEnvParametersI4ivNV(arguments.file(), arguments.line(), target, index, count, params);
 }
 
@@ -222,6 +235,8 @@ void Fuzz::callProgramEnvParametersI4uivNV(OpenGLInterceptor& gl, CallArguments&
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const unsigned* params = arguments.input<unsigned>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        696, {target, index, count, params}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(unsigned)));
     gl.cgmProgramEnvParametersI4uivNV(arguments.file(), arguments.line(), target, index, count, params);
 }
 
@@ -241,6 +256,7 @@ void Fuzz::callProgramLocalParameterI4ivNV(OpenGLInterceptor& gl, CallArguments&
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const int* params = arguments.input<int>(4);
+    arguments.expectTableRead(697, {target, index, params}, arguments.bytesOf(4, sizeof(int)));
     gl.cgmProgramLocalParameterI4ivNV(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -260,6 +276,7 @@ void Fuzz::callProgramLocalParameterI4uivNV(OpenGLInterceptor& gl, CallArguments
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const unsigned* params = arguments.input<unsigned>(4);
+    arguments.expectTableRead(698, {target, index, params}, arguments.bytesOf(4, sizeof(unsigned)));
     gl.cgmProgramLocalParameterI4uivNV(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -269,6 +286,8 @@ void Fuzz::callProgramLocalParametersI4ivNV(OpenGLInterceptor& gl, CallArguments
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const int* params = arguments.input<int>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        699, {target, index, count, params}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(int)));
     gl.cgmProgramLocalParametersI4ivNV(arguments.file(), arguments.line(), target, index, count, params);
 }
 
@@ -278,6 +297,8 @@ void Fuzz::callProgramLocalParametersI4uivNV(OpenGLInterceptor& gl, CallArgument
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const unsigned* params = arguments.input<unsigned>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        700, {target, index, count, params}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(unsigned)));
     gl.cgmProgramLocalParametersI4uivNV(arguments.file(), arguments.line(), target, index, count, params);
 }
 
@@ -291,6 +312,7 @@ void Fuzz::callVertex2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(2);
+    arguments.expectTableRead(701, {v}, arguments.bytesOf(2, sizeof(unsigned short)));
     gl.cgmVertex2hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -305,6 +327,7 @@ void Fuzz::callVertex3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
+    arguments.expectTableRead(702, {v}, arguments.bytesOf(3, sizeof(unsigned short)));
     gl.cgmVertex3hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -320,6 +343,7 @@ void Fuzz::callVertex4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertex4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(4);
+    arguments.expectTableRead(703, {v}, arguments.bytesOf(4, sizeof(unsigned short)));
     gl.cgmVertex4hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -334,6 +358,7 @@ void Fuzz::callNormal3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callNormal3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
+    arguments.expectTableRead(704, {v}, arguments.bytesOf(3, sizeof(unsigned short)));
     gl.cgmNormal3hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -348,6 +373,7 @@ void Fuzz::callColor3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
+    arguments.expectTableRead(705, {v}, arguments.bytesOf(3, sizeof(unsigned short)));
     gl.cgmColor3hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -363,6 +389,7 @@ void Fuzz::callColor4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callColor4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(4);
+    arguments.expectTableRead(706, {v}, arguments.bytesOf(4, sizeof(unsigned short)));
     gl.cgmColor4hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -375,6 +402,7 @@ void Fuzz::callTexCoord1hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord1hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(1);
+    arguments.expectTableRead(707, {v}, arguments.bytesOf(1, sizeof(unsigned short)));
     gl.cgmTexCoord1hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -388,6 +416,7 @@ void Fuzz::callTexCoord2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(2);
+    arguments.expectTableRead(708, {v}, arguments.bytesOf(2, sizeof(unsigned short)));
     gl.cgmTexCoord2hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -402,6 +431,7 @@ void Fuzz::callTexCoord3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
+    arguments.expectTableRead(709, {v}, arguments.bytesOf(3, sizeof(unsigned short)));
     gl.cgmTexCoord3hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -417,6 +447,7 @@ void Fuzz::callTexCoord4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callTexCoord4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(4);
+    arguments.expectTableRead(710, {v}, arguments.bytesOf(4, sizeof(unsigned short)));
     gl.cgmTexCoord4hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -431,6 +462,7 @@ void Fuzz::callMultiTexCoord1hvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto target = arguments.enumerant("TextureUnit");
     const unsigned short* v = arguments.input<unsigned short>(1);
+    arguments.expectTableRead(711, {target, v}, arguments.bytesOf(1, sizeof(unsigned short)));
     gl.cgmMultiTexCoord1hvNV(arguments.file(), arguments.line(), target, v);
 }
 
@@ -446,6 +478,7 @@ void Fuzz::callMultiTexCoord2hvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto target = arguments.enumerant("TextureUnit");
     const unsigned short* v = arguments.input<unsigned short>(2);
+    arguments.expectTableRead(712, {target, v}, arguments.bytesOf(2, sizeof(unsigned short)));
     gl.cgmMultiTexCoord2hvNV(arguments.file(), arguments.line(), target, v);
 }
 
@@ -462,6 +495,7 @@ void Fuzz::callMultiTexCoord3hvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto target = arguments.enumerant("TextureUnit");
     const unsigned short* v = arguments.input<unsigned short>(3);
+    arguments.expectTableRead(713, {target, v}, arguments.bytesOf(3, sizeof(unsigned short)));
     gl.cgmMultiTexCoord3hvNV(arguments.file(), arguments.line(), target, v);
 }
 
@@ -479,6 +513,7 @@ void Fuzz::callMultiTexCoord4hvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto target = arguments.enumerant("TextureUnit");
     const unsigned short* v = arguments.input<unsigned short>(4);
+    arguments.expectTableRead(714, {target, v}, arguments.bytesOf(4, sizeof(unsigned short)));
     gl.cgmMultiTexCoord4hvNV(arguments.file(), arguments.line(), target, v);
 }
 
@@ -491,6 +526,7 @@ void Fuzz::callFogCoordhNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callFogCoordhvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* fog = arguments.input<unsigned short>(1);
+    arguments.expectTableRead(715, {fog}, arguments.bytesOf(1, sizeof(unsigned short)));
     gl.cgmFogCoordhvNV(arguments.file(), arguments.line(), fog);
 }
 
@@ -505,6 +541,7 @@ void Fuzz::callSecondaryColor3hNV(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callSecondaryColor3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* v = arguments.input<unsigned short>(3);
+    arguments.expectTableRead(716, {v}, arguments.bytesOf(3, sizeof(unsigned short)));
     gl.cgmSecondaryColor3hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -517,6 +554,7 @@ void Fuzz::callVertexWeighthNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexWeighthvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const unsigned short* weight = arguments.input<unsigned short>(1);
+    arguments.expectTableRead(717, {weight}, arguments.bytesOf(1, sizeof(unsigned short)));
     gl.cgmVertexWeighthvNV(arguments.file(), arguments.line(), weight);
 }
 
@@ -531,6 +569,7 @@ void Fuzz::callVertexAttrib1hvNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(1);
+    arguments.expectTableRead(718, {index, v}, arguments.bytesOf(1, sizeof(unsigned short)));
     gl.cgmVertexAttrib1hvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -546,6 +585,7 @@ void Fuzz::callVertexAttrib2hvNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(2);
+    arguments.expectTableRead(719, {index, v}, arguments.bytesOf(2, sizeof(unsigned short)));
     gl.cgmVertexAttrib2hvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -562,6 +602,7 @@ void Fuzz::callVertexAttrib3hvNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(3);
+    arguments.expectTableRead(720, {index, v}, arguments.bytesOf(3, sizeof(unsigned short)));
     gl.cgmVertexAttrib3hvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -579,6 +620,7 @@ void Fuzz::callVertexAttrib4hvNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned short* v = arguments.input<unsigned short>(4);
+    arguments.expectTableRead(721, {index, v}, arguments.bytesOf(4, sizeof(unsigned short)));
     gl.cgmVertexAttrib4hvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -587,6 +629,7 @@ void Fuzz::callVertexAttribs1hvNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto n = arguments.scalar<int>();
     const unsigned short* v = arguments.input<unsigned short>(std::int64_t{n});
+    arguments.expectTableRead(722, {index, n, v}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned short)));
     gl.cgmVertexAttribs1hvNV(arguments.file(), arguments.line(), index, n, v);
 }
 
@@ -595,6 +638,7 @@ void Fuzz::callVertexAttribs2hvNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto n = arguments.scalar<int>();
     const unsigned short* v = arguments.input<unsigned short>(std::int64_t{n});
+    arguments.expectTableRead(723, {index, n, v}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned short)));
     gl.cgmVertexAttribs2hvNV(arguments.file(), arguments.line(), index, n, v);
 }
 
@@ -603,6 +647,7 @@ void Fuzz::callVertexAttribs3hvNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto n = arguments.scalar<int>();
     const unsigned short* v = arguments.input<unsigned short>(std::int64_t{n});
+    arguments.expectTableRead(724, {index, n, v}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned short)));
     gl.cgmVertexAttribs3hvNV(arguments.file(), arguments.line(), index, n, v);
 }
 
@@ -611,6 +656,7 @@ void Fuzz::callVertexAttribs4hvNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto n = arguments.scalar<int>();
     const unsigned short* v = arguments.input<unsigned short>(std::int64_t{n});
+    arguments.expectTableRead(725, {index, n, v}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned short)));
     gl.cgmVertexAttribs4hvNV(arguments.file(), arguments.line(), index, n, v);
 }
 
@@ -625,6 +671,7 @@ void Fuzz::callDeleteOcclusionQueriesNV(OpenGLInterceptor& gl, CallArguments& ar
 {
     const auto n = arguments.scalar<int>();
     const unsigned* ids = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(727, {n, ids}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteOcclusionQueriesNV(arguments.file(), arguments.line(), n, ids);
 }
 
@@ -668,6 +715,8 @@ void Fuzz::callProgramBufferParametersfvNV(OpenGLInterceptor& gl, CallArguments&
     const auto wordIndex = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const float* params = arguments.input<float>(std::int64_t{count});
+    arguments.expectTableRead(
+        730, {target, bindingIndex, wordIndex, count, params}, arguments.bytesOf(std::int64_t{count}, sizeof(float)));
     gl.cgmProgramBufferParametersfvNV(
         arguments.file(), arguments.line(), target, bindingIndex, wordIndex, count, params);
 }
@@ -679,6 +728,8 @@ void Fuzz::callProgramBufferParametersIivNV(OpenGLInterceptor& gl, CallArguments
     const auto wordIndex = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const int* params = arguments.input<int>(std::int64_t{count});
+    arguments.expectTableRead(
+        731, {target, bindingIndex, wordIndex, count, params}, arguments.bytesOf(std::int64_t{count}, sizeof(int)));
     gl.cgmProgramBufferParametersIivNV(
         arguments.file(), arguments.line(), target, bindingIndex, wordIndex, count, params);
 }
@@ -690,6 +741,9 @@ void Fuzz::callProgramBufferParametersIuivNV(OpenGLInterceptor& gl, CallArgument
     const auto wordIndex = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const unsigned* params = arguments.input<unsigned>(std::int64_t{count});
+    arguments.expectTableRead(
+        732, {target, bindingIndex, wordIndex, count, params},
+        arguments.bytesOf(std::int64_t{count}, sizeof(unsigned)));
     gl.cgmProgramBufferParametersIuivNV(
         arguments.file(), arguments.line(), target, bindingIndex, wordIndex, count, params);
 }
@@ -718,7 +772,10 @@ void Fuzz::callPointParameteriNV(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callPointParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("PointParameterNameARB", pname));
+    arguments.expectTableRead(
+        734, {pname, params},
+        arguments.bytesOf(arguments.parameterValues("PointParameterNameARB", pname), sizeof(int)));
     gl.cgmPointParameterivNV(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -736,7 +793,10 @@ void Fuzz::callPrimitiveRestartIndexNV(OpenGLInterceptor& gl, CallArguments& arg
 void Fuzz::callCombinerParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CombinerParameterNV");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("CombinerParameterNV", pname));
+    arguments.expectTableRead(
+        735, {pname, params},
+        arguments.bytesOf(arguments.parameterValues("CombinerParameterNV", pname), sizeof(float)));
     gl.cgmCombinerParameterfvNV(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -750,7 +810,9 @@ void Fuzz::callCombinerParameterfNV(OpenGLInterceptor& gl, CallArguments& argume
 void Fuzz::callCombinerParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CombinerParameterNV");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("CombinerParameterNV", pname));
+    arguments.expectTableRead(
+        736, {pname, params}, arguments.bytesOf(arguments.parameterValues("CombinerParameterNV", pname), sizeof(int)));
     gl.cgmCombinerParameterivNV(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -857,7 +919,10 @@ void Fuzz::callCombinerStageParameterfvNV(OpenGLInterceptor& gl, CallArguments& 
 {
     const auto stage = arguments.enumerant("CombinerStageNV");
     const auto pname = arguments.enumerant("CombinerParameterNV");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("CombinerParameterNV", pname));
+    arguments.expectTableRead(
+        743, {stage, pname, params},
+        arguments.bytesOf(arguments.parameterValues("CombinerParameterNV", pname), sizeof(float)));
     gl.cgmCombinerStageParameterfvNV(arguments.file(), arguments.line(), stage, pname, params);
 }
 
@@ -945,7 +1010,9 @@ void Fuzz::callTransformFeedbackAttribsNV(OpenGLInterceptor& gl, CallArguments& 
 {
     const auto count = arguments.scalar<int>();
     const auto bufferMode = arguments.enumerant("");
-    const int* attribs = arguments.unread<const int>();
+    const int* attribs = arguments.input<int>(std::int64_t{count} * 3);
+    arguments.expectTableRead(
+        752, {count, attribs, bufferMode}, arguments.bytesOf(std::int64_t{count} * 3, sizeof(int)));
     gl.cgmTransformFeedbackAttribsNV(arguments.file(), arguments.line(), count, attribs, bufferMode);
 }
 
@@ -955,6 +1022,8 @@ void Fuzz::callTransformFeedbackVaryingsNV(OpenGLInterceptor& gl, CallArguments&
     const auto count = arguments.scalar<int>();
     const auto bufferMode = arguments.enumerant("");
     const int* locations = arguments.input<int>(std::int64_t{count});
+    arguments.expectTableRead(
+        753, {program, count, locations, bufferMode}, arguments.bytesOf(std::int64_t{count}, sizeof(int)));
     gl.cgmTransformFeedbackVaryingsNV(arguments.file(), arguments.line(), program, count, locations, bufferMode);
 }
 
@@ -975,6 +1044,7 @@ void Fuzz::callAreProgramsResidentNV(OpenGLInterceptor& gl, CallArguments& argum
     const auto n = arguments.scalar<int>();
     const unsigned* programs = arguments.input<unsigned>(std::int64_t{n});
     unsigned char* residences = arguments.unread<unsigned char>();
+    arguments.expectTableRead(755, {n, programs, residences}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmAreProgramsResidentNV(arguments.file(), arguments.line(), n, programs, residences);
 }
 
@@ -989,6 +1059,7 @@ void Fuzz::callDeleteProgramsNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const unsigned* programs = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(757, {n, programs}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmDeleteProgramsNV(arguments.file(), arguments.line(), n, programs);
 }
 
@@ -997,6 +1068,7 @@ void Fuzz::callExecuteProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto id = arguments.scalar<unsigned>();
     const float* params = arguments.input<float>(4);
+    arguments.expectTableRead(758, {target, id, params}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmExecuteProgramNV(arguments.file(), arguments.line(), target, id, params);
 }
 
@@ -1094,6 +1166,8 @@ void Fuzz::callLoadProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto id = arguments.scalar<unsigned>();
     const auto len = arguments.scalar<int>();
     const unsigned char* program = arguments.input<unsigned char>(std::int64_t{len});
+    arguments.expectTableRead(
+        769, {target, id, len, program}, arguments.bytesOf(std::int64_t{len}, sizeof(unsigned char)));
     gl.cgmLoadProgramNV(arguments.file(), arguments.line(), target, id, len, program);
 }
 
@@ -1113,6 +1187,7 @@ void Fuzz::callProgramParameter4dvNV(OpenGLInterceptor& gl, CallArguments& argum
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(4);
+    arguments.expectTableRead(770, {target, index, v}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmProgramParameter4dvNV(arguments.file(), arguments.line(), target, index, v);
 }
 
@@ -1132,6 +1207,7 @@ void Fuzz::callProgramParameter4fvNV(OpenGLInterceptor& gl, CallArguments& argum
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(771, {target, index, v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmProgramParameter4fvNV(arguments.file(), arguments.line(), target, index, v);
 }
 
@@ -1141,6 +1217,8 @@ void Fuzz::callProgramParameters4dvNV(OpenGLInterceptor& gl, CallArguments& argu
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const double* v = arguments.input<double>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        772, {target, index, count, v}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(double)));
     gl.cgmProgramParameters4dvNV(arguments.file(), arguments.line(), target, index, count, v);
 }
 
@@ -1150,6 +1228,8 @@ void Fuzz::callProgramParameters4fvNV(OpenGLInterceptor& gl, CallArguments& argu
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const float* v = arguments.input<float>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        773, {target, index, count, v}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(float)));
     gl.cgmProgramParameters4fvNV(arguments.file(), arguments.line(), target, index, count, v);
 }
 
@@ -1157,6 +1237,7 @@ void Fuzz::callRequestResidentProgramsNV(OpenGLInterceptor& gl, CallArguments& a
 {
     const auto n = arguments.scalar<int>();
     const unsigned* programs = arguments.input<unsigned>(std::int64_t{n});
+    arguments.expectTableRead(774, {n, programs}, arguments.bytesOf(std::int64_t{n}, sizeof(unsigned)));
     gl.cgmRequestResidentProgramsNV(arguments.file(), arguments.line(), n, programs);
 }
 
@@ -1190,6 +1271,7 @@ void Fuzz::callVertexAttrib1dvNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(1);
+    arguments.expectTableRead(776, {index, v}, arguments.bytesOf(1, sizeof(double)));
     gl.cgmVertexAttrib1dvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1204,6 +1286,7 @@ void Fuzz::callVertexAttrib1fvNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(1);
+    arguments.expectTableRead(777, {index, v}, arguments.bytesOf(1, sizeof(float)));
     gl.cgmVertexAttrib1fvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1218,6 +1301,7 @@ void Fuzz::callVertexAttrib1svNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(1);
+    arguments.expectTableRead(778, {index, v}, arguments.bytesOf(1, sizeof(short)));
     gl.cgmVertexAttrib1svNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1233,6 +1317,7 @@ void Fuzz::callVertexAttrib2dvNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(2);
+    arguments.expectTableRead(779, {index, v}, arguments.bytesOf(2, sizeof(double)));
     gl.cgmVertexAttrib2dvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1248,6 +1333,7 @@ void Fuzz::callVertexAttrib2fvNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(2);
+    arguments.expectTableRead(780, {index, v}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmVertexAttrib2fvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1263,6 +1349,7 @@ void Fuzz::callVertexAttrib2svNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(2);
+    arguments.expectTableRead(781, {index, v}, arguments.bytesOf(2, sizeof(short)));
     gl.cgmVertexAttrib2svNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1279,6 +1366,7 @@ void Fuzz::callVertexAttrib3dvNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(3);
+    arguments.expectTableRead(782, {index, v}, arguments.bytesOf(3, sizeof(double)));
     gl.cgmVertexAttrib3dvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1295,6 +1383,7 @@ void Fuzz::callVertexAttrib3fvNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(783, {index, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmVertexAttrib3fvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1311,6 +1400,7 @@ void Fuzz::callVertexAttrib3svNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(3);
+    arguments.expectTableRead(784, {index, v}, arguments.bytesOf(3, sizeof(short)));
     gl.cgmVertexAttrib3svNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1328,6 +1418,7 @@ void Fuzz::callVertexAttrib4dvNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const double* v = arguments.input<double>(4);
+    arguments.expectTableRead(785, {index, v}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmVertexAttrib4dvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1345,6 +1436,7 @@ void Fuzz::callVertexAttrib4fvNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(786, {index, v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmVertexAttrib4fvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1362,6 +1454,7 @@ void Fuzz::callVertexAttrib4svNV(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto index = arguments.scalar<unsigned>();
     const short* v = arguments.input<short>(4);
+    arguments.expectTableRead(787, {index, v}, arguments.bytesOf(4, sizeof(short)));
     gl.cgmVertexAttrib4svNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1379,6 +1472,7 @@ void Fuzz::callVertexAttrib4ubvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const unsigned char* v = arguments.input<unsigned char>(4);
+    arguments.expectTableRead(788, {index, v}, arguments.bytesOf(4, sizeof(unsigned char)));
     gl.cgmVertexAttrib4ubvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1387,6 +1481,7 @@ void Fuzz::callVertexAttribs1dvNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const double* v = arguments.input<double>(std::int64_t{count});
+    arguments.expectTableRead(789, {index, count, v}, arguments.bytesOf(std::int64_t{count}, sizeof(double)));
     gl.cgmVertexAttribs1dvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1395,6 +1490,7 @@ void Fuzz::callVertexAttribs1fvNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const float* v = arguments.input<float>(std::int64_t{count});
+    arguments.expectTableRead(790, {index, count, v}, arguments.bytesOf(std::int64_t{count}, sizeof(float)));
     gl.cgmVertexAttribs1fvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1403,6 +1499,7 @@ void Fuzz::callVertexAttribs1svNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const short* v = arguments.input<short>(std::int64_t{count});
+    arguments.expectTableRead(791, {index, count, v}, arguments.bytesOf(std::int64_t{count}, sizeof(short)));
     gl.cgmVertexAttribs1svNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1411,6 +1508,7 @@ void Fuzz::callVertexAttribs2dvNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const double* v = arguments.input<double>(std::int64_t{count} * 2);
+    arguments.expectTableRead(792, {index, count, v}, arguments.bytesOf(std::int64_t{count} * 2, sizeof(double)));
     gl.cgmVertexAttribs2dvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1419,6 +1517,7 @@ void Fuzz::callVertexAttribs2fvNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const float* v = arguments.input<float>(std::int64_t{count} * 2);
+    arguments.expectTableRead(793, {index, count, v}, arguments.bytesOf(std::int64_t{count} * 2, sizeof(float)));
     gl.cgmVertexAttribs2fvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1427,6 +1526,7 @@ void Fuzz::callVertexAttribs2svNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const short* v = arguments.input<short>(std::int64_t{count} * 2);
+    arguments.expectTableRead(794, {index, count, v}, arguments.bytesOf(std::int64_t{count} * 2, sizeof(short)));
     gl.cgmVertexAttribs2svNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1435,6 +1535,7 @@ void Fuzz::callVertexAttribs3dvNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const double* v = arguments.input<double>(std::int64_t{count} * 3);
+    arguments.expectTableRead(795, {index, count, v}, arguments.bytesOf(std::int64_t{count} * 3, sizeof(double)));
     gl.cgmVertexAttribs3dvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1443,6 +1544,7 @@ void Fuzz::callVertexAttribs3fvNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const float* v = arguments.input<float>(std::int64_t{count} * 3);
+    arguments.expectTableRead(796, {index, count, v}, arguments.bytesOf(std::int64_t{count} * 3, sizeof(float)));
     gl.cgmVertexAttribs3fvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1451,6 +1553,7 @@ void Fuzz::callVertexAttribs3svNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const short* v = arguments.input<short>(std::int64_t{count} * 3);
+    arguments.expectTableRead(797, {index, count, v}, arguments.bytesOf(std::int64_t{count} * 3, sizeof(short)));
     gl.cgmVertexAttribs3svNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1459,6 +1562,7 @@ void Fuzz::callVertexAttribs4dvNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const double* v = arguments.input<double>(std::int64_t{count} * 4);
+    arguments.expectTableRead(798, {index, count, v}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(double)));
     gl.cgmVertexAttribs4dvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1467,6 +1571,7 @@ void Fuzz::callVertexAttribs4fvNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const float* v = arguments.input<float>(std::int64_t{count} * 4);
+    arguments.expectTableRead(799, {index, count, v}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(float)));
     gl.cgmVertexAttribs4fvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1475,6 +1580,7 @@ void Fuzz::callVertexAttribs4svNV(OpenGLInterceptor& gl, CallArguments& argument
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const short* v = arguments.input<short>(std::int64_t{count} * 4);
+    arguments.expectTableRead(800, {index, count, v}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(short)));
     gl.cgmVertexAttribs4svNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1483,6 +1589,8 @@ void Fuzz::callVertexAttribs4ubvNV(OpenGLInterceptor& gl, CallArguments& argumen
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const unsigned char* v = arguments.input<unsigned char>(std::int64_t{count} * 4);
+    arguments.expectTableRead(
+        801, {index, count, v}, arguments.bytesOf(std::int64_t{count} * 4, sizeof(unsigned char)));
     gl.cgmVertexAttribs4ubvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1496,6 +1604,7 @@ void Fuzz::callClipPlanefOES(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto plane = arguments.enumerant("ClipPlaneName");
     const float* equation = arguments.input<float>(4);
+    arguments.expectTableRead(802, {plane, equation}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmClipPlanefOES(arguments.file(), arguments.line(), plane, equation);
 }
 
@@ -1540,6 +1649,7 @@ void Fuzz::callDetailTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments
     const auto target = arguments.enumerant("TextureTarget");
     const auto n = arguments.scalar<int>();
     const float* points = arguments.input<float>(std::int64_t{n} * 2);
+    arguments.expectTableRead(804, {target, n, points}, arguments.bytesOf(std::int64_t{n} * 2, sizeof(float)));
     gl.cgmDetailTexFuncSGIS(arguments.file(), arguments.line(), target, n, points);
 }
 
@@ -1554,6 +1664,7 @@ void Fuzz::callFogFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const float* points = arguments.input<float>(std::int64_t{n} * 2);
+    arguments.expectTableRead(806, {n, points}, arguments.bytesOf(std::int64_t{n} * 2, sizeof(float)));
     gl.cgmFogFuncSGIS(arguments.file(), arguments.line(), n, points);
 }
 
@@ -1581,6 +1692,7 @@ void Fuzz::callSharpenTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& argument
     const auto target = arguments.enumerant("TextureTarget");
     const auto n = arguments.scalar<int>();
     const float* points = arguments.input<float>(std::int64_t{n} * 2);
+    arguments.expectTableRead(808, {target, n, points}, arguments.bytesOf(std::int64_t{n} * 2, sizeof(float)));
     gl.cgmSharpenTexFuncSGIS(arguments.file(), arguments.line(), target, n, points);
 }
 
@@ -1643,6 +1755,7 @@ void Fuzz::callTexFilterFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments
     const auto filter = arguments.enumerant("TextureFilterSGIS");
     const auto n = arguments.scalar<int>();
     const float* weights = arguments.input<float>(std::int64_t{n});
+    arguments.expectTableRead(813, {target, filter, n, weights}, arguments.bytesOf(std::int64_t{n}, sizeof(float)));
     gl.cgmTexFilterFuncSGIS(arguments.file(), arguments.line(), target, filter, n, weights);
 }
 
@@ -1713,7 +1826,10 @@ void Fuzz::callFragmentLightfvSGIX(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto light = arguments.enumerant("FragmentLightNameSGIX");
     const auto pname = arguments.enumerant("FragmentLightParameterSGIX");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("FragmentLightParameterSGIX", pname));
+    arguments.expectTableRead(
+        816, {light, pname, params},
+        arguments.bytesOf(arguments.parameterValues("FragmentLightParameterSGIX", pname), sizeof(float)));
     gl.cgmFragmentLightfvSGIX(arguments.file(), arguments.line(), light, pname, params);
 }
 
@@ -1729,7 +1845,10 @@ void Fuzz::callFragmentLightivSGIX(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto light = arguments.enumerant("FragmentLightNameSGIX");
     const auto pname = arguments.enumerant("FragmentLightParameterSGIX");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("FragmentLightParameterSGIX", pname));
+    arguments.expectTableRead(
+        817, {light, pname, params},
+        arguments.bytesOf(arguments.parameterValues("FragmentLightParameterSGIX", pname), sizeof(int)));
     gl.cgmFragmentLightivSGIX(arguments.file(), arguments.line(), light, pname, params);
 }
 
@@ -1743,7 +1862,10 @@ void Fuzz::callFragmentLightModelfSGIX(OpenGLInterceptor& gl, CallArguments& arg
 void Fuzz::callFragmentLightModelfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FragmentLightModelParameterSGIX");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("FragmentLightModelParameterSGIX", pname));
+    arguments.expectTableRead(
+        818, {pname, params},
+        arguments.bytesOf(arguments.parameterValues("FragmentLightModelParameterSGIX", pname), sizeof(float)));
     gl.cgmFragmentLightModelfvSGIX(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1757,7 +1879,10 @@ void Fuzz::callFragmentLightModeliSGIX(OpenGLInterceptor& gl, CallArguments& arg
 void Fuzz::callFragmentLightModelivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FragmentLightModelParameterSGIX");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("FragmentLightModelParameterSGIX", pname));
+    arguments.expectTableRead(
+        819, {pname, params},
+        arguments.bytesOf(arguments.parameterValues("FragmentLightModelParameterSGIX", pname), sizeof(int)));
     gl.cgmFragmentLightModelivSGIX(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1773,7 +1898,10 @@ void Fuzz::callFragmentMaterialfvSGIX(OpenGLInterceptor& gl, CallArguments& argu
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("MaterialParameter", pname));
+    arguments.expectTableRead(
+        820, {face, pname, params},
+        arguments.bytesOf(arguments.parameterValues("MaterialParameter", pname), sizeof(float)));
     gl.cgmFragmentMaterialfvSGIX(arguments.file(), arguments.line(), face, pname, params);
 }
 
@@ -1789,7 +1917,10 @@ void Fuzz::callFragmentMaterialivSGIX(OpenGLInterceptor& gl, CallArguments& argu
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("MaterialParameter", pname));
+    arguments.expectTableRead(
+        821, {face, pname, params},
+        arguments.bytesOf(arguments.parameterValues("MaterialParameter", pname), sizeof(int)));
     gl.cgmFragmentMaterialivSGIX(arguments.file(), arguments.line(), face, pname, params);
 }
 
@@ -1840,6 +1971,7 @@ void Fuzz::callPixelTexGenSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callReferencePlaneSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const double* equation = arguments.input<double>(4);
+    arguments.expectTableRead(826, {equation}, arguments.bytesOf(4, sizeof(double)));
     gl.cgmReferencePlaneSGIX(arguments.file(), arguments.line(), equation);
 }
 
@@ -1853,7 +1985,10 @@ void Fuzz::callSpriteParameterfSGIX(OpenGLInterceptor& gl, CallArguments& argume
 void Fuzz::callSpriteParameterfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("SpriteParameterNameSGIX");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("SpriteParameterNameSGIX", pname));
+    arguments.expectTableRead(
+        827, {pname, params},
+        arguments.bytesOf(arguments.parameterValues("SpriteParameterNameSGIX", pname), sizeof(float)));
     gl.cgmSpriteParameterfvSGIX(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1867,7 +2002,10 @@ void Fuzz::callSpriteParameteriSGIX(OpenGLInterceptor& gl, CallArguments& argume
 void Fuzz::callSpriteParameterivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("SpriteParameterNameSGIX");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("SpriteParameterNameSGIX", pname));
+    arguments.expectTableRead(
+        828, {pname, params},
+        arguments.bytesOf(arguments.parameterValues("SpriteParameterNameSGIX", pname), sizeof(int)));
     gl.cgmSpriteParameterivSGIX(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1883,7 +2021,11 @@ void Fuzz::callColorTableSGI(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* table = arguments.unread<const void>();
+    const void* table = arguments.input<unsigned char>(
+        arguments.unlessProxy(target, arguments.imageBytes(format, type, width, 1)));
+    arguments.expectTableRead(
+        829, {target, internalformat, width, format, type, table},
+        arguments.bytesOf(arguments.unlessProxy(target, arguments.imageBytes(format, type, width, 1)), sizeof(unsigned char)));
     gl.cgmColorTableSGI(arguments.file(), arguments.line(), target, internalformat, width, format, type, table);
 }
 
@@ -1891,7 +2033,10 @@ void Fuzz::callColorTableParameterfvSGI(OpenGLInterceptor& gl, CallArguments& ar
 {
     const auto target = arguments.enumerant("ColorTableTargetSGI");
     const auto pname = arguments.enumerant("ColorTableParameterPNameSGI");
-    const float* params = arguments.unread<const float>();
+    const float* params = arguments.input<float>(arguments.parameterValues("ColorTableParameterPNameSGI", pname));
+    arguments.expectTableRead(
+        830, {target, pname, params},
+        arguments.bytesOf(arguments.parameterValues("ColorTableParameterPNameSGI", pname), sizeof(float)));
     gl.cgmColorTableParameterfvSGI(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -1899,7 +2044,10 @@ void Fuzz::callColorTableParameterivSGI(OpenGLInterceptor& gl, CallArguments& ar
 {
     const auto target = arguments.enumerant("ColorTableTargetSGI");
     const auto pname = arguments.enumerant("ColorTableParameterPNameSGI");
-    const int* params = arguments.unread<const int>();
+    const int* params = arguments.input<int>(arguments.parameterValues("ColorTableParameterPNameSGI", pname));
+    arguments.expectTableRead(
+        831, {target, pname, params},
+        arguments.bytesOf(arguments.parameterValues("ColorTableParameterPNameSGI", pname), sizeof(int)));
     gl.cgmColorTableParameterivSGI(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2023,19 +2171,22 @@ void Fuzz::callReplacementCodeubSUN(OpenGLInterceptor& gl, CallArguments& argume
 
 void Fuzz::callReplacementCodeuivSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* code = arguments.unread<const unsigned>();
+    const unsigned* code = arguments.input<unsigned>(1);
+    arguments.expectTableRead(836, {code}, arguments.bytesOf(1, sizeof(unsigned)));
     gl.cgmReplacementCodeuivSUN(arguments.file(), arguments.line(), code);
 }
 
 void Fuzz::callReplacementCodeusvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* code = arguments.unread<const unsigned short>();
+    const unsigned short* code = arguments.input<unsigned short>(1);
+    arguments.expectTableRead(837, {code}, arguments.bytesOf(1, sizeof(unsigned short)));
     gl.cgmReplacementCodeusvSUN(arguments.file(), arguments.line(), code);
 }
 
 void Fuzz::callReplacementCodeubvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned char* code = arguments.unread<const unsigned char>();
+    const unsigned char* code = arguments.input<unsigned char>(1);
+    arguments.expectTableRead(838, {code}, arguments.bytesOf(1, sizeof(unsigned char)));
     gl.cgmReplacementCodeubvSUN(arguments.file(), arguments.line(), code);
 }
 
@@ -2062,6 +2213,8 @@ void Fuzz::callColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const float* c = arguments.input<float>(3);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(840, {c, v}, arguments.bytesOf(3, sizeof(float)));
+    arguments.expectTableRead(841, {c, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmColor3fVertex3fvSUN(arguments.file(), arguments.line(), c, v);
 }
 
@@ -2085,6 +2238,9 @@ void Fuzz::callColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments&
     const float* c = arguments.input<float>(4);
     const float* n = arguments.input<float>(3);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(842, {c, n, v}, arguments.bytesOf(4, sizeof(float)));
+    arguments.expectTableRead(843, {c, n, v}, arguments.bytesOf(3, sizeof(float)));
+    arguments.expectTableRead(844, {c, n, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmColor4fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), c, n, v);
 }
 
@@ -2103,6 +2259,8 @@ void Fuzz::callColor4ubVertex2fvSUN(OpenGLInterceptor& gl, CallArguments& argume
 {
     const unsigned char* c = arguments.input<unsigned char>(4);
     const float* v = arguments.input<float>(2);
+    arguments.expectTableRead(845, {c, v}, arguments.bytesOf(4, sizeof(unsigned char)));
+    arguments.expectTableRead(846, {c, v}, arguments.bytesOf(2, sizeof(float)));
     gl.cgmColor4ubVertex2fvSUN(arguments.file(), arguments.line(), c, v);
 }
 
@@ -2122,6 +2280,8 @@ void Fuzz::callColor4ubVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& argume
 {
     const unsigned char* c = arguments.input<unsigned char>(4);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(847, {c, v}, arguments.bytesOf(4, sizeof(unsigned char)));
+    arguments.expectTableRead(848, {c, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmColor4ubVertex3fvSUN(arguments.file(), arguments.line(), c, v);
 }
 
@@ -2140,6 +2300,8 @@ void Fuzz::callNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& argume
 {
     const float* n = arguments.input<float>(3);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(849, {n, v}, arguments.bytesOf(3, sizeof(float)));
+    arguments.expectTableRead(850, {n, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmNormal3fVertex3fvSUN(arguments.file(), arguments.line(), n, v);
 }
 
@@ -2160,6 +2322,9 @@ void Fuzz::callReplacementCodeuiColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallA
     const unsigned* rc = arguments.input<unsigned>(1);
     const float* c = arguments.input<float>(3);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(851, {rc, c, v}, arguments.bytesOf(1, sizeof(unsigned)));
+    arguments.expectTableRead(852, {rc, c, v}, arguments.bytesOf(3, sizeof(float)));
+    arguments.expectTableRead(853, {rc, c, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmReplacementCodeuiColor3fVertex3fvSUN(arguments.file(), arguments.line(), rc, c, v);
 }
 
@@ -2186,6 +2351,10 @@ void Fuzz::callReplacementCodeuiColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& g
     const float* c = arguments.input<float>(4);
     const float* n = arguments.input<float>(3);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(854, {rc, c, n, v}, arguments.bytesOf(1, sizeof(unsigned)));
+    arguments.expectTableRead(855, {rc, c, n, v}, arguments.bytesOf(4, sizeof(float)));
+    arguments.expectTableRead(856, {rc, c, n, v}, arguments.bytesOf(3, sizeof(float)));
+    arguments.expectTableRead(857, {rc, c, n, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), rc, c, n, v);
 }
 
@@ -2207,6 +2376,9 @@ void Fuzz::callReplacementCodeuiColor4ubVertex3fvSUN(OpenGLInterceptor& gl, Call
     const unsigned* rc = arguments.input<unsigned>(1);
     const unsigned char* c = arguments.input<unsigned char>(4);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(858, {rc, c, v}, arguments.bytesOf(1, sizeof(unsigned)));
+    arguments.expectTableRead(859, {rc, c, v}, arguments.bytesOf(4, sizeof(unsigned char)));
+    arguments.expectTableRead(860, {rc, c, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmReplacementCodeuiColor4ubVertex3fvSUN(arguments.file(), arguments.line(), rc, c, v);
 }
 
@@ -2227,6 +2399,9 @@ void Fuzz::callReplacementCodeuiNormal3fVertex3fvSUN(OpenGLInterceptor& gl, Call
     const unsigned* rc = arguments.input<unsigned>(1);
     const float* n = arguments.input<float>(3);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(861, {rc, n, v}, arguments.bytesOf(1, sizeof(unsigned)));
+    arguments.expectTableRead(862, {rc, n, v}, arguments.bytesOf(3, sizeof(float)));
+    arguments.expectTableRead(863, {rc, n, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmReplacementCodeuiNormal3fVertex3fvSUN(arguments.file(), arguments.line(), rc, n, v);
 }
 
@@ -2256,6 +2431,11 @@ void Fuzz::callReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(OpenGLInte
     const float* c = arguments.input<float>(4);
     const float* n = arguments.input<float>(3);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(864, {rc, tc, c, n, v}, arguments.bytesOf(1, sizeof(unsigned)));
+    arguments.expectTableRead(865, {rc, tc, c, n, v}, arguments.bytesOf(2, sizeof(float)));
+    arguments.expectTableRead(866, {rc, tc, c, n, v}, arguments.bytesOf(4, sizeof(float)));
+    arguments.expectTableRead(867, {rc, tc, c, n, v}, arguments.bytesOf(3, sizeof(float)));
+    arguments.expectTableRead(868, {rc, tc, c, n, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), rc, tc, c, n, v);
 }
 
@@ -2280,6 +2460,10 @@ void Fuzz::callReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(OpenGLInterceptor
     const float* tc = arguments.input<float>(2);
     const float* n = arguments.input<float>(3);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(869, {rc, tc, n, v}, arguments.bytesOf(1, sizeof(unsigned)));
+    arguments.expectTableRead(870, {rc, tc, n, v}, arguments.bytesOf(2, sizeof(float)));
+    arguments.expectTableRead(871, {rc, tc, n, v}, arguments.bytesOf(3, sizeof(float)));
+    arguments.expectTableRead(872, {rc, tc, n, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), rc, tc, n, v);
 }
 
@@ -2299,6 +2483,9 @@ void Fuzz::callReplacementCodeuiTexCoord2fVertex3fvSUN(OpenGLInterceptor& gl, Ca
     const unsigned* rc = arguments.input<unsigned>(1);
     const float* tc = arguments.input<float>(2);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(873, {rc, tc, v}, arguments.bytesOf(1, sizeof(unsigned)));
+    arguments.expectTableRead(874, {rc, tc, v}, arguments.bytesOf(2, sizeof(float)));
+    arguments.expectTableRead(875, {rc, tc, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmReplacementCodeuiTexCoord2fVertex3fvSUN(arguments.file(), arguments.line(), rc, tc, v);
 }
 
@@ -2315,6 +2502,8 @@ void Fuzz::callReplacementCodeuiVertex3fvSUN(OpenGLInterceptor& gl, CallArgument
 {
     const unsigned* rc = arguments.input<unsigned>(1);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(876, {rc, v}, arguments.bytesOf(1, sizeof(unsigned)));
+    arguments.expectTableRead(877, {rc, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmReplacementCodeuiVertex3fvSUN(arguments.file(), arguments.line(), rc, v);
 }
 
@@ -2336,6 +2525,9 @@ void Fuzz::callTexCoord2fColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallArgument
     const float* tc = arguments.input<float>(2);
     const float* c = arguments.input<float>(3);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(878, {tc, c, v}, arguments.bytesOf(2, sizeof(float)));
+    arguments.expectTableRead(879, {tc, c, v}, arguments.bytesOf(3, sizeof(float)));
+    arguments.expectTableRead(880, {tc, c, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmTexCoord2fColor3fVertex3fvSUN(arguments.file(), arguments.line(), tc, c, v);
 }
 
@@ -2363,6 +2555,10 @@ void Fuzz::callTexCoord2fColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, Call
     const float* c = arguments.input<float>(4);
     const float* n = arguments.input<float>(3);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(881, {tc, c, n, v}, arguments.bytesOf(2, sizeof(float)));
+    arguments.expectTableRead(882, {tc, c, n, v}, arguments.bytesOf(4, sizeof(float)));
+    arguments.expectTableRead(883, {tc, c, n, v}, arguments.bytesOf(3, sizeof(float)));
+    arguments.expectTableRead(884, {tc, c, n, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmTexCoord2fColor4fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), tc, c, n, v);
 }
 
@@ -2385,6 +2581,9 @@ void Fuzz::callTexCoord2fColor4ubVertex3fvSUN(OpenGLInterceptor& gl, CallArgumen
     const float* tc = arguments.input<float>(2);
     const unsigned char* c = arguments.input<unsigned char>(4);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(885, {tc, c, v}, arguments.bytesOf(2, sizeof(float)));
+    arguments.expectTableRead(886, {tc, c, v}, arguments.bytesOf(4, sizeof(unsigned char)));
+    arguments.expectTableRead(887, {tc, c, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmTexCoord2fColor4ubVertex3fvSUN(arguments.file(), arguments.line(), tc, c, v);
 }
 
@@ -2406,6 +2605,9 @@ void Fuzz::callTexCoord2fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArgumen
     const float* tc = arguments.input<float>(2);
     const float* n = arguments.input<float>(3);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(888, {tc, n, v}, arguments.bytesOf(2, sizeof(float)));
+    arguments.expectTableRead(889, {tc, n, v}, arguments.bytesOf(3, sizeof(float)));
+    arguments.expectTableRead(890, {tc, n, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmTexCoord2fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), tc, n, v);
 }
 
@@ -2423,6 +2625,8 @@ void Fuzz::callTexCoord2fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& argu
 {
     const float* tc = arguments.input<float>(2);
     const float* v = arguments.input<float>(3);
+    arguments.expectTableRead(891, {tc, v}, arguments.bytesOf(2, sizeof(float)));
+    arguments.expectTableRead(892, {tc, v}, arguments.bytesOf(3, sizeof(float)));
     gl.cgmTexCoord2fVertex3fvSUN(arguments.file(), arguments.line(), tc, v);
 }
 
@@ -2453,6 +2657,10 @@ void Fuzz::callTexCoord4fColor4fNormal3fVertex4fvSUN(OpenGLInterceptor& gl, Call
     const float* c = arguments.input<float>(4);
     const float* n = arguments.input<float>(3);
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(893, {tc, c, n, v}, arguments.bytesOf(4, sizeof(float)));
+    arguments.expectTableRead(894, {tc, c, n, v}, arguments.bytesOf(4, sizeof(float)));
+    arguments.expectTableRead(895, {tc, c, n, v}, arguments.bytesOf(3, sizeof(float)));
+    arguments.expectTableRead(896, {tc, c, n, v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmTexCoord4fColor4fNormal3fVertex4fvSUN(arguments.file(), arguments.line(), tc, c, n, v);
 }
 
@@ -2473,6 +2681,8 @@ void Fuzz::callTexCoord4fVertex4fvSUN(OpenGLInterceptor& gl, CallArguments& argu
 {
     const float* tc = arguments.input<float>(4);
     const float* v = arguments.input<float>(4);
+    arguments.expectTableRead(897, {tc, v}, arguments.bytesOf(4, sizeof(float)));
+    arguments.expectTableRead(898, {tc, v}, arguments.bytesOf(4, sizeof(float)));
     gl.cgmTexCoord4fVertex4fvSUN(arguments.file(), arguments.line(), tc, v);
 }
 

@@ -141,14 +141,16 @@ PointerRead mapRead(const PointerReadRule& rule, const Operands& operands)
     return bytesRead(saturatedProduct(elements, rule.elementBytes));
 }
 
-// Bits of one pixel group: a packed type holds the whole group, any other type one component.
+// Bits of one pixel group: a packed type holds the whole group, any other type one component. GL takes
+// bitmaps of one-component (index) formats only; 0 for any other pair.
 std::int64_t groupBits(GLenum format, GLenum type)
 {
     const int components = EnumerantCounts::count(EnumerantCounts::PIXEL_FORMAT, format);
     const int packed = EnumerantCounts::count(EnumerantCounts::PACKED_PIXEL_TYPE, type);
     if (components == 0 || packed != 0)
         return components == 0 ? 0 : packed;
-    return components * EnumerantCounts::count(EnumerantCounts::PIXEL_TYPE, type);
+    const int componentBits = EnumerantCounts::count(EnumerantCounts::PIXEL_TYPE, type);
+    return componentBits == 1 && components != 1 ? 0 : components * componentBits;
 }
 
 PointerRead imageRead(const Operands& operands, const UnpackState& unpack)

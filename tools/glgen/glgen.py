@@ -68,11 +68,11 @@ def generate(arguments):
     files.update(emit_tracer.emit(resolved, text))
     files.update(emit_recorder.emit(resolved, text, call_text_counts))
     files.update(emit_replay.emit(resolved, token_table))
-    files.update(emit_fuzz.emit(resolved, text))
-    files.update(emit_intercept.emit(resolved))
     reads = pointer_reads.resolve(resolved)
     pointer_reads.verify(reads, overlay.read_counts("pointer_read_counts.txt"))
     files.update(emit_pointer_reads.emit(resolved, reads))
+    files.update(emit_fuzz.emit(resolved, text, reads))
+    files.update(emit_intercept.emit(resolved))
     return files
 
 

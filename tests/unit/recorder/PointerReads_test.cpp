@@ -195,6 +195,7 @@ TEST(PointerReads, ImagesUnderTheUnpackState)
          8 + 6},
         {"glDrawPixels", "pixels", {2, 2, kRGBA, kFloat, kData}, kInitial, READ, 64},
         {"glDrawPixels", "pixels", {16, 2, kColorIndex, kBitmap, kData}, kInitial, READ, 4 + 2},
+        {"glDrawPixels", "pixels", {16, 2, kRGB, kBitmap, kData}, kInitial, UNKNOWN, -1},
         {"glTexImage1D", "pixels", {kTexture1D, 0, kLuminance, 5, 0, kLuminance, kUnsignedByte, kData}, kInitial,
          READ, 5},
         {"glTexImage1D", "pixels", {kTexture1D, 0, kLuminance, 5, 0, kLuminance, kUnsignedByte, kData}, rowsApart,
@@ -296,9 +297,10 @@ TEST(PointerReads, VertexArraysAreKeptForTheDrawsOrAreOffsets)
     EXPECT_EQ(PointerRead::KEPT, kept.kind);
     EXPECT_STRNE("", kept.reason);
     EXPECT_EQ(OFFSET, readOf("glVertexPointer", "pointer", {3, kFloat, 0, kData}, boundBuffers()).kind);
-    const void* const components[] = {kData, kData, kData};
+    // Parallel arrays: GL takes an array of four pointers at the call and reads through them at the draws.
+    const void* const components[] = {kData, kData, kData, kData};
     const PointerReadRule& parallel = ruleOf("glVertexPointervINTEL", "pointer");
-    EXPECT_EQ(3, PointerReads::read(parallel, {3, kFloat, components}, kInitial).pointers);
+    EXPECT_EQ(4, PointerReads::read(parallel, {3, kFloat, components}, kInitial).pointers);
     EXPECT_EQ(PointerRead::KEPT, PointerReads::readElement(parallel, 2, {3, kFloat, components}, kInitial).kind);
 }
 
