@@ -6,7 +6,9 @@ Each array that a call passes is made exactly as large as GL reads from it, so t
 read past its end: the registry's length of the parameter ("n", "count*4", "16"), or the overlay's rule where
 the registry has none that can be computed (COMPSIZE). Arrays that GL only writes to, and arrays whose length
 nothing gives, get no bytes at all: nothing may read them. The generator checks that every array that the
-recorder reads has a size.
+recorder reads, and every one that GL reads by the library's table of pointer reads, has a size. The sizes are
+the fuzz target's own (fuzz/GLReadSizes), never the table's: before each call, the call compares the bytes of
+every sized array with what the table answers for the same arguments, so that a fault of either shows.
 """
 
 import re
@@ -181,7 +183,8 @@ class CallEmitter:
 
 
 def _call_arguments(source):
-    """The top-level arguments of a call expression 'f(a, g(b, c))': ['a', 'g(b, c)']."""
+    """The top-level arguments of a call expression 'f(a, g(b, c))': ['a', 'g(b, c)']. The overlay's expressions
+    have no commas or parentheses inside string literals."""
     inner = source[source.index("(") + 1:-1]
     items, depth, current = [], 0, ""
     for character in inner:

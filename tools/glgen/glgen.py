@@ -72,6 +72,10 @@ def generate(arguments):
     pointer_reads.verify(reads, overlay.read_counts("pointer_read_counts.txt"))
     files.update(emit_pointer_reads.emit(resolved, reads))
     files.update(emit_fuzz.emit(resolved, text, reads))
+    counts = reads.counts()
+    print("glgen: pointer reads: GL reads %d of the %d pointer parameters, every one sized by the fuzz calls; "
+          "%d written, %d kept for later calls, %d unknown" % (counts["read"], counts["pointer_parameters"],
+                                                               counts["written"], counts["kept"], counts["unknown"]))
     files.update(emit_intercept.emit(resolved))
     return files
 
