@@ -171,24 +171,51 @@ std::int64_t CallArguments::unlessProxy(GLenum target, std::int64_t bytes) const
 
 std::int64_t CallArguments::bytesOf(std::int64_t count, std::int64_t elementBytes)
 {
+    if (elementBytes == 0)
+        return 0;
     return count > GLReadSizes::kTooLarge / elementBytes ? GLReadSizes::kTooLarge : count * elementBytes;
+}
+
+namespace {
+
+// The table's read agrees with the fuzz target's bytes: equal, or both beyond the arrays that the target makes.
+void expectAgreement(const PointerReadRule& rule, const PointerRead& read, std::int64_t bytes)
+{
+    if (read.kind != PointerRead::READ)
+        return;
+    const bool agree = bytes > CallArguments::kMaxArrayBytes ? read.bytes > CallArguments::kMaxArrayBytes
+                                                             : read.bytes == std::max<std::int64_t>(bytes, 0);
+    if (!agree)
+        std::fprintf(stderr, "%s %s: the table reads %lld bytes, the fuzz target %lld\n", rule.operation,
+                     rule.parameter, static_cast<long long>(read.bytes), static_cast<long long>(bytes));
+    expect(agree, "the table reads what the fuzz target worked out");
+}
+
+}
+
+PointerReadState CallArguments::readState() const
+{
+    PointerReadState state;
+    state.unpack = unpack_;
+    return state;
 }
 
 void CallArguments::expectTableRead(std::size_t rule, std::initializer_list<CallArgument> call,
                                     std::int64_t bytes) const
 {
-    PointerReadState state;
-    state.unpack = unpack_;
-    const PointerRead read = PointerReads::read(PointerReads::rule(rule), call, state);
-    if (read.kind != PointerRead::READ)
+    const PointerReadRule& read = PointerReads::rule(rule);
+    expectAgreement(read, PointerReads::read(read, call, readState()), bytes);
+}
+
+void CallArguments::expectTableIndexReads(std::size_t rule, std::initializer_list<CallArgument> call,
+                                          const int* counts, std::int64_t indexBytes) const
+{
+    const PointerReadRule& read = PointerReads::rule(rule);
+    const PointerRead arrays = PointerReads::read(read, call, readState());
+    if (arrays.kind != PointerRead::READ || call.begin()[read.index].pointer() == nullptr || counts == nullptr)
         return;
-    const bool agree = bytes > kMaxArrayBytes ? read.bytes > kMaxArrayBytes
-                                              : read.bytes == std::max<std::int64_t>(bytes, 0);
-    if (!agree)
-        std::fprintf(stderr, "%s %s: the table reads %lld bytes, the fuzz target %lld\n",
-                     PointerReads::rule(rule).operation, PointerReads::rule(rule).parameter,
-                     static_cast<long long>(read.bytes), static_cast<long long>(bytes));
-    expect(agree, "the table reads what the fuzz target worked out");
+    for (std::int64_t i = 0; i < arrays.pointers; ++i)
+        expectAgreement(read, PointerReads::readElement(read, i, call, readState()), bytesOf(counts[i], indexBytes));
 }
 
 UnpackState CallArguments::current() const

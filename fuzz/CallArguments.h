@@ -85,6 +85,9 @@ public:
     // pointer of rule `rule` in the call with these arguments, wherever the table says that GL reads them
     // (arrays larger than kMaxArrayBytes only as larger).
     void expectTableRead(std::size_t rule, std::initializer_list<CallArgument> call, std::int64_t bytes) const;
+    // The same for each of the index arrays that indexArrays made (counts[i] indices of indexBytes each).
+    void expectTableIndexReads(std::size_t rule, std::initializer_list<CallArgument> call, const int* counts,
+                               std::int64_t indexBytes) const;
 
     UnpackState current() const override;
 
@@ -92,6 +95,8 @@ public:
     static const std::int64_t kMaxArrayBytes = std::int64_t{1} << 20;
 
 private:
+    // The state of this call as the table of pointer reads takes it.
+    PointerReadState readState() const;
     // A zeroed array of count elements (none for a negative count); null when the fuzzer chooses null or when
     // it would be larger than kMaxArrayBytes.
     template <class T>

@@ -113,53 +113,74 @@ class CallEmitter:
             return None
         return registry_count(command, param)
 
-    def array(self, command, param):
-        """The call on the fuzz arguments that makes the caller's array for a pointer parameter."""
+    def size(self, command, param):
+        """The element count of the array that GL reads (its bytes, where a rule gives them), as a C++ expression;
+        None for a text, an array that a rule makes by its own call, or one that GL does not read."""
+        rule = self.rules.get((command.name, param.name), ReadSize())
+        if (command.name, param.name) in self.text_params or rule.source:
+            return None
+        return rule.bytes or self.count(command, param)
+
+    def array(self, command, param, size=None):
+        """The call on the fuzz arguments that makes the caller's array for a pointer parameter; size names a
+        local that holds the array's size, in place of its expression."""
         if (command.name, param.name) in self.text_params:
             return "arguments.text()"
         rule = self.rules.get((command.name, param.name), ReadSize())
         if rule.source:
             return rule.source
-        if rule.bytes:
-            return "arguments.inputBytes<%s>(%s)" % (element_type(param), rule.bytes)
-        count = self.count(command, param)
-        if count is None:
+        size = size or self.size(command, param)
+        if size is None:
             return "arguments.unread<%s>()" % pointee(param)
+        if rule.bytes:
+            return "arguments.inputBytes<%s>(%s)" % (element_type(param), size)
         if param.ctype.count("*") == 2:
             if is_string_array(param):
-                return "arguments.texts(%s, %s)" % (count, rule.lengths or "nullptr")
+                return "arguments.texts(%s, %s)" % (size, rule.lengths or "nullptr")
             if rule.counts:
-                return "arguments.indexArrays(%s, %s, %s)" % (count, rule.counts, rule.index_bytes)
-            return "arguments.pointers(%s)" % count
+                return "arguments.indexArrays(%s, %s, %s)" % (size, rule.counts, rule.index_bytes)
+            return "arguments.pointers(%s)" % size
         source = "input" if param.ctype.startswith("const ") else "nonConstInput"
-        return "arguments.%s<%s>(%s)" % (source, element_type(param), count)
+        return "arguments.%s<%s>(%s)" % (source, element_type(param), size)
 
-    def read_bytes(self, command, param):
-        """The bytes of the array that the fuzz call makes, as a C++ expression; None for a text or an array
-        that GL does not read."""
-        rule = self.rules.get((command.name, param.name), ReadSize())
-        if rule.bytes:
-            return rule.bytes
-        count = self.count(command, param)
-        if count is None or rule.source or (command.name, param.name) in self.text_params:
-            return None
+    def read_bytes(self, command, param, size=None):
+        """The bytes of the array that the fuzz call makes, as a C++ expression (size as in array); None where
+        size gives none."""
+        size = size or self.size(command, param)
+        if size is None or self.rules.get((command.name, param.name), ReadSize()).bytes:
+            return size
         element = "const void*" if param.ctype.count("*") == 2 else element_type(param)
-        return "arguments.bytesOf(%s, sizeof(%s))" % (count, element)
+        return "arguments.bytesOf(%s, sizeof(%s))" % (size, element)
+
+    def is_sized(self, command, param):
+        source = self.array(command, param)
+        return not source.startswith("arguments.unread")
+
+    def compared_size(self, command, param):
+        """The local that holds the size of an array that is compared with the table, or None."""
+        if (command.name, param.name) not in self.table_rules or self.size(command, param) is None:
+            return None
+        local = param.name + "Size"
+        if local in (p.name for p in command.params):
+            raise model.ModelError("%s: the parameter %s takes the name of a size" % (command.name, local))
+        return local
 
     def comparisons(self, command):
         """The statements that compare the bytes of each sized array with the library's table."""
         arguments = "{%s}" % ", ".join(p.name for p in command.params)
         statements = []
-        for param in command.params:
-            index = self.table_rules.get((command.name, param.name))
-            read_bytes = self.read_bytes(command, param) if argtext.is_pointer(param) else None
-            if index is not None and read_bytes is not None:
-                statements.append(cpp.wrap("arguments.expectTableRead", [str(index), arguments, read_bytes], ";"))
+        for param in filter(argtext.is_pointer, command.params):
+            local = self.compared_size(command, param)
+            if local is None:
+                continue
+            index = str(self.table_rules[(command.name, param.name)])
+            statements.append(cpp.wrap("arguments.expectTableRead",
+                                       [index, arguments, self.read_bytes(command, param, local)], ";"))
+            rule = self.rules.get((command.name, param.name), ReadSize())
+            if rule.counts:
+                statements.append(cpp.wrap("arguments.expectTableIndexReads",
+                                           [index, arguments, rule.counts, rule.index_bytes], ";"))
         return statements
-
-    def is_sized(self, command, param):
-        source = self.array(command, param)
-        return not source.startswith("arguments.unread")
 
     def definition(self, command):
         """Scalars first, since array sizes depend on them; string arrays last, since their lengths are arrays."""
@@ -173,13 +194,34 @@ class CallEmitter:
         arrays = [(param, self.array(command, param)) for param in command.params if argtext.is_pointer(param)]
         arrays.sort(key=lambda item: item[1].startswith(("arguments.texts", "arguments.indexArrays")))
         for param, source in arrays:
-            declarations.append(cpp.wrap("%s %s = " % (cpp.plain_type(param.ctype), param.name) + source[:source.index("(")],
-                                         _call_arguments(source), ";"))
+            local = self.compared_size(command, param)
+            if local is not None:
+                declarations.append(_statement("const std::int64_t %s = " % local, self.size(command, param)))
+                source = self.array(command, param, local)
+            declarations.append(_statement("%s %s = " % (cpp.plain_type(param.ctype), param.name), source))
         call = cpp.wrap("gl." + cpp.operation(command.name),
                         ["arguments.file()", "arguments.line()"] + [p.name for p in command.params], ";")
         head = "void Fuzz::%s(OpenGLInterceptor& gl, CallArguments& arguments)" % call_function(command)
         body = declarations + self.comparisons(command) + [call]
         return head + "\n{\n" + "".join(line + "\n" for line in body) + "}\n"
+
+
+def _statement(prefix, expression):
+    """'    <prefix><expression>;', a call broken over lines where it is too wide."""
+    opening = expression.find("(")
+    if opening < 0 or _closing(expression, opening) != len(expression) - 1:
+        return "    %s%s;" % (prefix, expression)
+    return cpp.wrap(prefix + expression[:opening], _call_arguments(expression), ";")
+
+
+def _closing(expression, opening):
+    """The index of the parenthesis that closes the one at opening."""
+    depth = 0
+    for index in range(opening, len(expression)):
+        depth += {"(": 1, ")": -1}.get(expression[index], 0)
+        if depth == 0:
+            return index
+    return -1
 
 
 def _call_arguments(source):

@@ -116,11 +116,24 @@ class ArraySizes(unittest.TestCase):
                          "{\n"
                          "    const auto location = arguments.scalar<int>();\n"
                          "    const auto count = arguments.scalar<int>();\n"
-                         "    const float* value = arguments.input<float>(std::int64_t{count} * 3);\n"
+                         "    const std::int64_t valueSize = std::int64_t{count} * 3;\n"
+                         "    const float* value = arguments.input<float>(valueSize);\n"
                          "    arguments.expectTableRead(7, {location, count, value}, "
-                         "arguments.bytesOf(std::int64_t{count} * 3, sizeof(float)));\n"
+                         "arguments.bytesOf(valueSize, sizeof(float)));\n"
                          "    gl.cgmUniform3fv(arguments.file(), arguments.line(), location, count, value);\n"
                          "}\n", emitter.definition(c))
+
+    def test_index_arrays_are_compared_one_by_one_and_size_names_may_not_take_a_parameters_name(self):
+        c = command("void glMultiDrawElements(GLenum mode, const GLsizei *count, GLenum type, "
+                    "const void *const*indices, GLsizei drawcount)", {"count": "drawcount", "indices": "drawcount"})
+        rules = {("glMultiDrawElements", "indices"): emit_fuzz.ReadSize(counts="count", index_bytes="4")}
+        emitter = emit_fuzz.CallEmitter(rules, [], {("glMultiDrawElements", "indices"): 3})
+        self.assertIn("    arguments.expectTableIndexReads(3, {mode, count, type, indices, drawcount}, count, 4);\n",
+                      emitter.definition(c))
+        c = command("void glF(GLsizei n, GLsizei valuesSize, const GLint *values)", {"values": "n"})
+        emitter = emit_fuzz.CallEmitter({}, [], {("glF", "values"): 0})
+        with self.assertRaisesRegex(model.ModelError, "glF: the parameter valuesSize takes the name of a size"):
+            emitter.definition(c)
 
     def test_enumerants_are_taken_by_their_registry_group(self):
         c = registry.Command("glF", "void", (registry.Param("format", "GLenum", "GLenum", "PixelFormat"),
