@@ -1,9 +1,12 @@
 #include "fuzz/CallArguments.h"
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 
+#include "fuzz/Expect.h"
 #include "fuzz/GLReadSizes.h"
+#include "qel_ogl/extensionator/PointerReadRule.h"
 
 namespace QEL { namespace OGL { namespace Fuzz {
 
@@ -26,6 +29,8 @@ void CallArguments::next()
     unpack_.rowLength = data_.ConsumeIntegralInRange(0, 16);
     unpack_.skipPixels = data_.ConsumeIntegralInRange(0, 8);
     unpack_.skipRows = data_.ConsumeIntegralInRange(0, 8);
+    unpack_.imageHeight = data_.ConsumeIntegralInRange(0, 8);
+    unpack_.skipImages = data_.ConsumeIntegralInRange(0, 4);
     unpack_.bufferBound = data_.ConsumeIntegralInRange(0, 7) == 0;
 }
 
@@ -52,6 +57,13 @@ const char* CallArguments::text()
     if (choosesNull())
         return nullptr;
     return characters();
+}
+
+const char* CallArguments::marker(std::int64_t length)
+{
+    if (length == 0)
+        return text();
+    return choosesNull() ? nullptr : characters(std::max<std::int64_t>(length, 0));
 }
 
 const char* CallArguments::characters()
@@ -92,14 +104,118 @@ const void** CallArguments::pointers(std::int64_t count)
     return elements;
 }
 
+const void** CallArguments::indexArrays(std::int64_t count, const int* counts, std::int64_t indexBytes)
+{
+    const void** elements = array<const void*>(count);
+    for (std::int64_t i = 0; elements != nullptr && i < count; ++i) {
+        const std::int64_t indices = counts != nullptr ? std::max(counts[i], 0) : 0;
+        elements[i] = choosesNullElement() ? nullptr : input<unsigned char>(indices * indexBytes);
+    }
+    return elements;
+}
+
 std::int64_t CallArguments::texParameterValues(GLenum pname) const
 {
     return GLReadSizes::texParameterValues(pname);
 }
 
+std::int64_t CallArguments::parameterValues(const char* group, GLenum pname) const
+{
+    return GLReadSizes::parameterValues(group, pname);
+}
+
+std::int64_t CallArguments::typeBytes(const char* group, GLenum type) const
+{
+    return GLReadSizes::typeBytes(group, type);
+}
+
+std::int64_t CallArguments::mapElements(GLenum target, std::int64_t stride, std::int64_t order) const
+{
+    return GLReadSizes::mapElements(target, stride, order);
+}
+
+std::int64_t CallArguments::mapElements(GLenum target, std::int64_t ustride, std::int64_t uorder,
+                                        std::int64_t vstride, std::int64_t vorder) const
+{
+    return GLReadSizes::mapElements(target, ustride, uorder, vstride, vorder);
+}
+
+std::int64_t CallArguments::stridedBytes(std::int64_t count, std::int64_t stride, std::int64_t elementBytes) const
+{
+    return GLReadSizes::stridedBytes(count, stride, elementBytes);
+}
+
 std::int64_t CallArguments::imageBytes(GLenum format, GLenum type, std::int64_t width, std::int64_t height) const
 {
     return GLReadSizes::imageBytes(unpack_, format, type, width, height);
+}
+
+std::int64_t CallArguments::volumeBytes(GLenum format, GLenum type, std::int64_t width, std::int64_t height,
+                                        std::int64_t depth) const
+{
+    return GLReadSizes::imageBytes(unpack_, format, type, width, height, depth);
+}
+
+// A bitmap is an image of colour indexes, one bit each.
+std::int64_t CallArguments::bitmapBytes(std::int64_t width, std::int64_t height) const
+{
+    const GLenum kColorIndex = 0x1900;
+    const GLenum kBitmap = 0x1A00;
+    return GLReadSizes::imageBytes(unpack_, kColorIndex, kBitmap, width, height);
+}
+
+std::int64_t CallArguments::unlessProxy(GLenum target, std::int64_t bytes) const
+{
+    return GLReadSizes::isProxy(target) ? 0 : bytes;
+}
+
+std::int64_t CallArguments::bytesOf(std::int64_t count, std::int64_t elementBytes)
+{
+    if (elementBytes == 0)
+        return 0;
+    return count > GLReadSizes::kTooLarge / elementBytes ? GLReadSizes::kTooLarge : count * elementBytes;
+}
+
+namespace {
+
+// The table's read agrees with the fuzz target's bytes: equal, or both beyond the arrays that the target makes.
+void expectAgreement(const PointerReadRule& rule, const PointerRead& read, std::int64_t bytes)
+{
+    if (read.kind != PointerRead::READ)
+        return;
+    const bool agree = bytes > CallArguments::kMaxArrayBytes ? read.bytes > CallArguments::kMaxArrayBytes
+                                                             : read.bytes == std::max<std::int64_t>(bytes, 0);
+    if (!agree)
+        std::fprintf(stderr, "%s %s: the table reads %lld bytes, the fuzz target %lld\n", rule.operation,
+                     rule.parameter, static_cast<long long>(read.bytes), static_cast<long long>(bytes));
+    expect(agree, "the table reads what the fuzz target worked out");
+}
+
+}
+
+PointerReadState CallArguments::readState() const
+{
+    PointerReadState state;
+    state.unpack = unpack_;
+    return state;
+}
+
+void CallArguments::expectTableRead(std::size_t rule, std::initializer_list<CallArgument> call,
+                                    std::int64_t bytes) const
+{
+    const PointerReadRule& read = PointerReads::rule(rule);
+    expectAgreement(read, PointerReads::read(read, call, readState()), bytes);
+}
+
+void CallArguments::expectTableIndexReads(std::size_t rule, std::initializer_list<CallArgument> call,
+                                          const int* counts, std::int64_t indexBytes) const
+{
+    const PointerReadRule& read = PointerReads::rule(rule);
+    const PointerRead arrays = PointerReads::read(read, call, readState());
+    if (arrays.kind != PointerRead::READ || call.begin()[read.index].pointer() == nullptr || counts == nullptr)
+        return;
+    for (std::int64_t i = 0; i < arrays.pointers; ++i)
+        expectAgreement(read, PointerReads::readElement(read, i, call, readState()), bytesOf(counts[i], indexBytes));
 }
 
 UnpackState CallArguments::current() const

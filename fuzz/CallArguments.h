@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "qel_ogl/extensionator/GLTypes.h"
+#include "qel_ogl/extensionator/PointerReads.h"
 #include "qel_ogl/extensionator/UnpackStateQuery.h"
 
 namespace QEL { namespace OGL { namespace Fuzz {
@@ -41,20 +42,52 @@ public:
     // An array of count values that GL reads (none for a negative count).
     template <class T>
     const T* input(std::int64_t count);
+    // The same for a pointer that GL reads although its prototype does not declare it const.
+    template <class T>
+    T* nonConstInput(std::int64_t count);
+    // An array of T that GL reads `bytes` bytes of, where that is no whole number of elements.
+    template <class T>
+    const T* inputBytes(std::int64_t bytes);
     // An array that nothing may read: a block of no bytes.
     template <class T>
     T* unread();
     // A NUL-terminated string.
     const char* text();
+    // A string marker: length bytes, or a NUL-terminated string where length is 0 (none for a negative length).
+    const char* marker(std::int64_t length);
     // count strings (none for a negative count): string i has exactly lengths[i] bytes where the lengths are
     // given and that entry is not negative, and ends at its NUL otherwise.
     const char** texts(std::int64_t count, const int* lengths);
     // count pointers to data whose size nothing gives: blocks of no bytes.
     const void** pointers(std::int64_t count);
+    // count index arrays (none for a negative count): array i has counts[i] indices of indexBytes each.
+    const void** indexArrays(std::int64_t count, const int* counts, std::int64_t indexBytes);
 
     // What GL reads under this call's unpack state (GLReadSizes).
     std::int64_t texParameterValues(GLenum pname) const;
+    std::int64_t parameterValues(const char* group, GLenum pname) const;
+    std::int64_t typeBytes(const char* group, GLenum type) const;
+    std::int64_t mapElements(GLenum target, std::int64_t stride, std::int64_t order) const;
+    std::int64_t mapElements(GLenum target, std::int64_t ustride, std::int64_t uorder, std::int64_t vstride,
+                             std::int64_t vorder) const;
+    std::int64_t stridedBytes(std::int64_t count, std::int64_t stride, std::int64_t elementBytes) const;
     std::int64_t imageBytes(GLenum format, GLenum type, std::int64_t width, std::int64_t height) const;
+    std::int64_t volumeBytes(GLenum format, GLenum type, std::int64_t width, std::int64_t height,
+                             std::int64_t depth) const;
+    std::int64_t bitmapBytes(std::int64_t width, std::int64_t height) const;
+    // No bytes for a proxy target, `bytes` for any other.
+    std::int64_t unlessProxy(GLenum target, std::int64_t bytes) const;
+
+    // The bytes of count elements, at most GLReadSizes::kTooLarge.
+    static std::int64_t bytesOf(std::int64_t count, std::int64_t elementBytes);
+
+    // The library's table of pointer reads must agree with the bytes that this target worked out for the
+    // pointer of rule `rule` in the call with these arguments, wherever the table says that GL reads them
+    // (arrays larger than kMaxArrayBytes only as larger).
+    void expectTableRead(std::size_t rule, std::initializer_list<CallArgument> call, std::int64_t bytes) const;
+    // The same for each of the index arrays that indexArrays made (counts[i] indices of indexBytes each).
+    void expectTableIndexReads(std::size_t rule, std::initializer_list<CallArgument> call, const int* counts,
+                               std::int64_t indexBytes) const;
 
     UnpackState current() const override;
 
@@ -62,6 +95,8 @@ public:
     static const std::int64_t kMaxArrayBytes = std::int64_t{1} << 20;
 
 private:
+    // The state of this call as the table of pointer reads takes it.
+    PointerReadState readState() const;
     // A zeroed array of count elements (none for a negative count); null when the fuzzer chooses null or when
     // it would be larger than kMaxArrayBytes.
     template <class T>
@@ -111,6 +146,18 @@ const T* CallArguments::input(std::int64_t count)
             values[i] = scalar<T>();
     }
     return values;
+}
+
+template <class T>
+T* CallArguments::nonConstInput(std::int64_t count)
+{
+    return const_cast<T*>(input<T>(count));
+}
+
+template <class T>
+const T* CallArguments::inputBytes(std::int64_t bytes)
+{
+    return static_cast<const T*>(static_cast<const void*>(input<unsigned char>(bytes)));
 }
 
 template <class T>

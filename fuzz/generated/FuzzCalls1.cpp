@@ -27,8 +27,10 @@ void Fuzz::callAlphaFunc(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callAreTexturesResident(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t texturesSize = std::int64_t{n};
+    const unsigned* textures = arguments.input<unsigned>(texturesSize);
     unsigned char* residences = arguments.unread<unsigned char>();
+    arguments.expectTableRead(0, {n, textures, residences}, arguments.bytesOf(texturesSize, sizeof(unsigned)));
     gl.cgmAreTexturesResident(arguments.file(), arguments.line(), n, textures, residences);
 }
 
@@ -59,7 +61,10 @@ void Fuzz::callBitmap(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto yorig = arguments.scalar<float>();
     const auto xmove = arguments.scalar<float>();
     const auto ymove = arguments.scalar<float>();
-    const unsigned char* bitmap = arguments.unread<const unsigned char>();
+    const std::int64_t bitmapSize = arguments.bitmapBytes(width, height);
+    const unsigned char* bitmap = arguments.input<unsigned char>(bitmapSize);
+    arguments.expectTableRead(
+        2, {width, height, xorig, yorig, xmove, ymove, bitmap}, arguments.bytesOf(bitmapSize, sizeof(unsigned char)));
     gl.cgmBitmap(arguments.file(), arguments.line(), width, height, xorig, yorig, xmove, ymove, bitmap);
 }
 
@@ -80,7 +85,9 @@ void Fuzz::callCallLists(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
     const auto type = arguments.enumerant("ListNameType");
-    const void* lists = arguments.unread<const void>();
+    const std::int64_t listsSize = std::int64_t{n} * arguments.typeBytes("ListNameType", type);
+    const void* lists = arguments.input<unsigned char>(listsSize);
+    arguments.expectTableRead(3, {n, type, lists}, arguments.bytesOf(listsSize, sizeof(unsigned char)));
     gl.cgmCallLists(arguments.file(), arguments.line(), n, type, lists);
 }
 
@@ -129,7 +136,9 @@ void Fuzz::callClearStencil(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callClipPlane(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto plane = arguments.enumerant("ClipPlaneName");
-    const double* equation = arguments.input<double>(4);
+    const std::int64_t equationSize = 4;
+    const double* equation = arguments.input<double>(equationSize);
+    arguments.expectTableRead(4, {plane, equation}, arguments.bytesOf(equationSize, sizeof(double)));
     gl.cgmClipPlane(arguments.file(), arguments.line(), plane, equation);
 }
 
@@ -143,7 +152,9 @@ void Fuzz::callColor3b(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor3bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const signed char* v = arguments.input<signed char>(3);
+    const std::int64_t vSize = 3;
+    const signed char* v = arguments.input<signed char>(vSize);
+    arguments.expectTableRead(5, {v}, arguments.bytesOf(vSize, sizeof(signed char)));
     gl.cgmColor3bv(arguments.file(), arguments.line(), v);
 }
 
@@ -157,7 +168,9 @@ void Fuzz::callColor3d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(6, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmColor3dv(arguments.file(), arguments.line(), v);
 }
 
@@ -171,7 +184,9 @@ void Fuzz::callColor3f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(7, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmColor3fv(arguments.file(), arguments.line(), v);
 }
 
@@ -185,7 +200,9 @@ void Fuzz::callColor3i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(3);
+    const std::int64_t vSize = 3;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(8, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmColor3iv(arguments.file(), arguments.line(), v);
 }
 
@@ -199,7 +216,9 @@ void Fuzz::callColor3s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(9, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmColor3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -213,7 +232,9 @@ void Fuzz::callColor3ub(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor3ubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned char* v = arguments.input<unsigned char>(3);
+    const std::int64_t vSize = 3;
+    const unsigned char* v = arguments.input<unsigned char>(vSize);
+    arguments.expectTableRead(10, {v}, arguments.bytesOf(vSize, sizeof(unsigned char)));
     gl.cgmColor3ubv(arguments.file(), arguments.line(), v);
 }
 
@@ -227,7 +248,9 @@ void Fuzz::callColor3ui(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor3uiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* v = arguments.input<unsigned>(3);
+    const std::int64_t vSize = 3;
+    const unsigned* v = arguments.input<unsigned>(vSize);
+    arguments.expectTableRead(11, {v}, arguments.bytesOf(vSize, sizeof(unsigned)));
     gl.cgmColor3uiv(arguments.file(), arguments.line(), v);
 }
 
@@ -241,7 +264,9 @@ void Fuzz::callColor3us(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor3usv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(3);
+    const std::int64_t vSize = 3;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(12, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmColor3usv(arguments.file(), arguments.line(), v);
 }
 
@@ -256,7 +281,9 @@ void Fuzz::callColor4b(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor4bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const signed char* v = arguments.input<signed char>(4);
+    const std::int64_t vSize = 4;
+    const signed char* v = arguments.input<signed char>(vSize);
+    arguments.expectTableRead(13, {v}, arguments.bytesOf(vSize, sizeof(signed char)));
     gl.cgmColor4bv(arguments.file(), arguments.line(), v);
 }
 
@@ -271,7 +298,9 @@ void Fuzz::callColor4d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(4);
+    const std::int64_t vSize = 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(14, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmColor4dv(arguments.file(), arguments.line(), v);
 }
 
@@ -286,7 +315,9 @@ void Fuzz::callColor4f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(4);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(15, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmColor4fv(arguments.file(), arguments.line(), v);
 }
 
@@ -301,7 +332,9 @@ void Fuzz::callColor4i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(4);
+    const std::int64_t vSize = 4;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(16, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmColor4iv(arguments.file(), arguments.line(), v);
 }
 
@@ -316,7 +349,9 @@ void Fuzz::callColor4s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(4);
+    const std::int64_t vSize = 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(17, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmColor4sv(arguments.file(), arguments.line(), v);
 }
 
@@ -331,7 +366,9 @@ void Fuzz::callColor4ub(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor4ubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned char* v = arguments.input<unsigned char>(4);
+    const std::int64_t vSize = 4;
+    const unsigned char* v = arguments.input<unsigned char>(vSize);
+    arguments.expectTableRead(18, {v}, arguments.bytesOf(vSize, sizeof(unsigned char)));
     gl.cgmColor4ubv(arguments.file(), arguments.line(), v);
 }
 
@@ -346,7 +383,9 @@ void Fuzz::callColor4ui(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor4uiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* v = arguments.input<unsigned>(4);
+    const std::int64_t vSize = 4;
+    const unsigned* v = arguments.input<unsigned>(vSize);
+    arguments.expectTableRead(19, {v}, arguments.bytesOf(vSize, sizeof(unsigned)));
     gl.cgmColor4uiv(arguments.file(), arguments.line(), v);
 }
 
@@ -361,7 +400,9 @@ void Fuzz::callColor4us(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor4usv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(4);
+    const std::int64_t vSize = 4;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(20, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmColor4usv(arguments.file(), arguments.line(), v);
 }
 
@@ -466,7 +507,9 @@ void Fuzz::callDeleteLists(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callDeleteTextures(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t texturesSize = std::int64_t{n};
+    const unsigned* textures = arguments.input<unsigned>(texturesSize);
+    arguments.expectTableRead(22, {n, textures}, arguments.bytesOf(texturesSize, sizeof(unsigned)));
     gl.cgmDeleteTextures(arguments.file(), arguments.line(), n, textures);
 }
 
@@ -520,7 +563,10 @@ void Fuzz::callDrawElements(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto count = arguments.scalar<int>();
     const auto type = arguments.enumerant("DrawElementsType");
-    const void* indices = arguments.unread<const void>();
+    const std::int64_t indicesSize = std::int64_t{count} * arguments.typeBytes("DrawElementsType", type);
+    const void* indices = arguments.input<unsigned char>(indicesSize);
+    arguments.expectTableRead(
+        23, {mode, count, type, indices}, arguments.bytesOf(indicesSize, sizeof(unsigned char)));
     gl.cgmDrawElements(arguments.file(), arguments.line(), mode, count, type, indices);
 }
 
@@ -530,7 +576,10 @@ void Fuzz::callDrawPixels(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const std::int64_t pixelsSize = arguments.imageBytes(format, type, width, height);
+    const void* pixels = arguments.input<unsigned char>(pixelsSize);
+    arguments.expectTableRead(
+        24, {width, height, format, type, pixels}, arguments.bytesOf(pixelsSize, sizeof(unsigned char)));
     gl.cgmDrawPixels(arguments.file(), arguments.line(), width, height, format, type, pixels);
 }
 
@@ -549,7 +598,9 @@ void Fuzz::callEdgeFlagPointer(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callEdgeFlagv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned char* flag = arguments.input<unsigned char>(1);
+    const std::int64_t flagSize = 1;
+    const unsigned char* flag = arguments.input<unsigned char>(flagSize);
+    arguments.expectTableRead(26, {flag}, arguments.bytesOf(flagSize, sizeof(unsigned char)));
     gl.cgmEdgeFlagv(arguments.file(), arguments.line(), flag);
 }
 
@@ -583,7 +634,9 @@ void Fuzz::callEvalCoord1d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callEvalCoord1dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* u = arguments.input<double>(1);
+    const std::int64_t uSize = 1;
+    const double* u = arguments.input<double>(uSize);
+    arguments.expectTableRead(27, {u}, arguments.bytesOf(uSize, sizeof(double)));
     gl.cgmEvalCoord1dv(arguments.file(), arguments.line(), u);
 }
 
@@ -595,7 +648,9 @@ void Fuzz::callEvalCoord1f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callEvalCoord1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* u = arguments.input<float>(1);
+    const std::int64_t uSize = 1;
+    const float* u = arguments.input<float>(uSize);
+    arguments.expectTableRead(28, {u}, arguments.bytesOf(uSize, sizeof(float)));
     gl.cgmEvalCoord1fv(arguments.file(), arguments.line(), u);
 }
 
@@ -608,7 +663,9 @@ void Fuzz::callEvalCoord2d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callEvalCoord2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* u = arguments.input<double>(2);
+    const std::int64_t uSize = 2;
+    const double* u = arguments.input<double>(uSize);
+    arguments.expectTableRead(29, {u}, arguments.bytesOf(uSize, sizeof(double)));
     gl.cgmEvalCoord2dv(arguments.file(), arguments.line(), u);
 }
 
@@ -621,7 +678,9 @@ void Fuzz::callEvalCoord2f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callEvalCoord2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* u = arguments.input<float>(2);
+    const std::int64_t uSize = 2;
+    const float* u = arguments.input<float>(uSize);
+    arguments.expectTableRead(30, {u}, arguments.bytesOf(uSize, sizeof(float)));
     gl.cgmEvalCoord2fv(arguments.file(), arguments.line(), u);
 }
 
@@ -684,7 +743,9 @@ void Fuzz::callFogf(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callFogfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FogParameter");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("FogParameter", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(32, {pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmFogfv(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -698,7 +759,9 @@ void Fuzz::callFogi(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callFogiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FogParameter");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("FogParameter", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(33, {pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmFogiv(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -981,7 +1044,9 @@ void Fuzz::callIndexd(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callIndexdv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* c = arguments.input<double>(1);
+    const std::int64_t cSize = 1;
+    const double* c = arguments.input<double>(cSize);
+    arguments.expectTableRead(63, {c}, arguments.bytesOf(cSize, sizeof(double)));
     gl.cgmIndexdv(arguments.file(), arguments.line(), c);
 }
 
@@ -993,7 +1058,9 @@ void Fuzz::callIndexf(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callIndexfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* c = arguments.input<float>(1);
+    const std::int64_t cSize = 1;
+    const float* c = arguments.input<float>(cSize);
+    arguments.expectTableRead(64, {c}, arguments.bytesOf(cSize, sizeof(float)));
     gl.cgmIndexfv(arguments.file(), arguments.line(), c);
 }
 
@@ -1005,7 +1072,9 @@ void Fuzz::callIndexi(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callIndexiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* c = arguments.input<int>(1);
+    const std::int64_t cSize = 1;
+    const int* c = arguments.input<int>(cSize);
+    arguments.expectTableRead(65, {c}, arguments.bytesOf(cSize, sizeof(int)));
     gl.cgmIndexiv(arguments.file(), arguments.line(), c);
 }
 
@@ -1017,7 +1086,9 @@ void Fuzz::callIndexs(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callIndexsv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* c = arguments.input<short>(1);
+    const std::int64_t cSize = 1;
+    const short* c = arguments.input<short>(cSize);
+    arguments.expectTableRead(66, {c}, arguments.bytesOf(cSize, sizeof(short)));
     gl.cgmIndexsv(arguments.file(), arguments.line(), c);
 }
 
@@ -1029,7 +1100,9 @@ void Fuzz::callIndexub(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callIndexubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned char* c = arguments.input<unsigned char>(1);
+    const std::int64_t cSize = 1;
+    const unsigned char* c = arguments.input<unsigned char>(cSize);
+    arguments.expectTableRead(67, {c}, arguments.bytesOf(cSize, sizeof(unsigned char)));
     gl.cgmIndexubv(arguments.file(), arguments.line(), c);
 }
 
@@ -1074,7 +1147,9 @@ void Fuzz::callLightModelf(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callLightModelfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("LightModelParameter");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("LightModelParameter", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(69, {pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmLightModelfv(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1088,7 +1163,9 @@ void Fuzz::callLightModeli(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callLightModeliv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("LightModelParameter");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("LightModelParameter", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(70, {pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmLightModeliv(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1104,7 +1181,9 @@ void Fuzz::callLightfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("LightName");
     const auto pname = arguments.enumerant("LightParameter");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("LightParameter", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(71, {light, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmLightfv(arguments.file(), arguments.line(), light, pname, params);
 }
 
@@ -1120,7 +1199,9 @@ void Fuzz::callLightiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto light = arguments.enumerant("LightName");
     const auto pname = arguments.enumerant("LightParameter");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("LightParameter", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(72, {light, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmLightiv(arguments.file(), arguments.line(), light, pname, params);
 }
 
@@ -1150,13 +1231,17 @@ void Fuzz::callLoadIdentity(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callLoadMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* m = arguments.input<double>(16);
+    const std::int64_t mSize = 16;
+    const double* m = arguments.input<double>(mSize);
+    arguments.expectTableRead(73, {m}, arguments.bytesOf(mSize, sizeof(double)));
     gl.cgmLoadMatrixd(arguments.file(), arguments.line(), m);
 }
 
 void Fuzz::callLoadMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* m = arguments.input<float>(16);
+    const std::int64_t mSize = 16;
+    const float* m = arguments.input<float>(mSize);
+    arguments.expectTableRead(74, {m}, arguments.bytesOf(mSize, sizeof(float)));
     gl.cgmLoadMatrixf(arguments.file(), arguments.line(), m);
 }
 
@@ -1179,7 +1264,10 @@ void Fuzz::callMap1d(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto u2 = arguments.scalar<double>();
     const auto stride = arguments.scalar<int>();
     const auto order = arguments.scalar<int>();
-    const double* points = arguments.unread<const double>();
+    const std::int64_t pointsSize = arguments.mapElements(target, stride, order);
+    const double* points = arguments.input<double>(pointsSize);
+    arguments.expectTableRead(
+        75, {target, u1, u2, stride, order, points}, arguments.bytesOf(pointsSize, sizeof(double)));
     gl.cgmMap1d(arguments.file(), arguments.line(), target, u1, u2, stride, order, points);
 }
 
@@ -1190,7 +1278,10 @@ void Fuzz::callMap1f(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto u2 = arguments.scalar<float>();
     const auto stride = arguments.scalar<int>();
     const auto order = arguments.scalar<int>();
-    const float* points = arguments.unread<const float>();
+    const std::int64_t pointsSize = arguments.mapElements(target, stride, order);
+    const float* points = arguments.input<float>(pointsSize);
+    arguments.expectTableRead(
+        76, {target, u1, u2, stride, order, points}, arguments.bytesOf(pointsSize, sizeof(float)));
     gl.cgmMap1f(arguments.file(), arguments.line(), target, u1, u2, stride, order, points);
 }
 
@@ -1205,7 +1296,11 @@ void Fuzz::callMap2d(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto v2 = arguments.scalar<double>();
     const auto vstride = arguments.scalar<int>();
     const auto vorder = arguments.scalar<int>();
-    const double* points = arguments.unread<const double>();
+    const std::int64_t pointsSize = arguments.mapElements(target, ustride, uorder, vstride, vorder);
+    const double* points = arguments.input<double>(pointsSize);
+    arguments.expectTableRead(
+        77, {target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points},
+        arguments.bytesOf(pointsSize, sizeof(double)));
     gl.cgmMap2d(arguments.file(), arguments.line(), target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
 
@@ -1220,7 +1315,11 @@ void Fuzz::callMap2f(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto v2 = arguments.scalar<float>();
     const auto vstride = arguments.scalar<int>();
     const auto vorder = arguments.scalar<int>();
-    const float* points = arguments.unread<const float>();
+    const std::int64_t pointsSize = arguments.mapElements(target, ustride, uorder, vstride, vorder);
+    const float* points = arguments.input<float>(pointsSize);
+    arguments.expectTableRead(
+        78, {target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points},
+        arguments.bytesOf(pointsSize, sizeof(float)));
     gl.cgmMap2f(arguments.file(), arguments.line(), target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
 
@@ -1274,7 +1373,9 @@ void Fuzz::callMaterialfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("MaterialParameter", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(79, {face, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmMaterialfv(arguments.file(), arguments.line(), face, pname, params);
 }
 
@@ -1290,7 +1391,9 @@ void Fuzz::callMaterialiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("MaterialParameter", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(80, {face, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmMaterialiv(arguments.file(), arguments.line(), face, pname, params);
 }
 
@@ -1302,13 +1405,17 @@ void Fuzz::callMatrixMode(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callMultMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* m = arguments.input<double>(16);
+    const std::int64_t mSize = 16;
+    const double* m = arguments.input<double>(mSize);
+    arguments.expectTableRead(81, {m}, arguments.bytesOf(mSize, sizeof(double)));
     gl.cgmMultMatrixd(arguments.file(), arguments.line(), m);
 }
 
 void Fuzz::callMultMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* m = arguments.input<float>(16);
+    const std::int64_t mSize = 16;
+    const float* m = arguments.input<float>(mSize);
+    arguments.expectTableRead(82, {m}, arguments.bytesOf(mSize, sizeof(float)));
     gl.cgmMultMatrixf(arguments.file(), arguments.line(), m);
 }
 
@@ -1329,7 +1436,9 @@ void Fuzz::callNormal3b(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callNormal3bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const signed char* v = arguments.input<signed char>(3);
+    const std::int64_t vSize = 3;
+    const signed char* v = arguments.input<signed char>(vSize);
+    arguments.expectTableRead(83, {v}, arguments.bytesOf(vSize, sizeof(signed char)));
     gl.cgmNormal3bv(arguments.file(), arguments.line(), v);
 }
 
@@ -1343,7 +1452,9 @@ void Fuzz::callNormal3d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callNormal3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(84, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmNormal3dv(arguments.file(), arguments.line(), v);
 }
 
@@ -1357,7 +1468,9 @@ void Fuzz::callNormal3f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callNormal3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(85, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmNormal3fv(arguments.file(), arguments.line(), v);
 }
 
@@ -1371,7 +1484,9 @@ void Fuzz::callNormal3i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callNormal3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(3);
+    const std::int64_t vSize = 3;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(86, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmNormal3iv(arguments.file(), arguments.line(), v);
 }
 
@@ -1385,7 +1500,9 @@ void Fuzz::callNormal3s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callNormal3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(87, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmNormal3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -1418,7 +1535,9 @@ void Fuzz::callPixelMapfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto map = arguments.enumerant("PixelMap");
     const auto mapsize = arguments.scalar<int>();
-    const float* values = arguments.input<float>(std::int64_t{mapsize});
+    const std::int64_t valuesSize = std::int64_t{mapsize};
+    const float* values = arguments.input<float>(valuesSize);
+    arguments.expectTableRead(89, {map, mapsize, values}, arguments.bytesOf(valuesSize, sizeof(float)));
     gl.cgmPixelMapfv(arguments.file(), arguments.line(), map, mapsize, values);
 }
 
@@ -1426,7 +1545,9 @@ void Fuzz::callPixelMapuiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto map = arguments.enumerant("PixelMap");
     const auto mapsize = arguments.scalar<int>();
-    const unsigned* values = arguments.input<unsigned>(std::int64_t{mapsize});
+    const std::int64_t valuesSize = std::int64_t{mapsize};
+    const unsigned* values = arguments.input<unsigned>(valuesSize);
+    arguments.expectTableRead(90, {map, mapsize, values}, arguments.bytesOf(valuesSize, sizeof(unsigned)));
     gl.cgmPixelMapuiv(arguments.file(), arguments.line(), map, mapsize, values);
 }
 
@@ -1434,7 +1555,9 @@ void Fuzz::callPixelMapusv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto map = arguments.enumerant("PixelMap");
     const auto mapsize = arguments.scalar<int>();
-    const unsigned short* values = arguments.input<unsigned short>(std::int64_t{mapsize});
+    const std::int64_t valuesSize = std::int64_t{mapsize};
+    const unsigned short* values = arguments.input<unsigned short>(valuesSize);
+    arguments.expectTableRead(91, {map, mapsize, values}, arguments.bytesOf(valuesSize, sizeof(unsigned short)));
     gl.cgmPixelMapusv(arguments.file(), arguments.line(), map, mapsize, values);
 }
 
@@ -1495,7 +1618,9 @@ void Fuzz::callPolygonOffset(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callPolygonStipple(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned char* mask = arguments.unread<const unsigned char>();
+    const std::int64_t maskSize = arguments.bitmapBytes(32, 32);
+    const unsigned char* mask = arguments.input<unsigned char>(maskSize);
+    arguments.expectTableRead(92, {mask}, arguments.bytesOf(maskSize, sizeof(unsigned char)));
     gl.cgmPolygonStipple(arguments.file(), arguments.line(), mask);
 }
 
@@ -1522,8 +1647,12 @@ void Fuzz::callPopName(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callPrioritizeTextures(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
-    const float* priorities = arguments.input<float>(std::int64_t{n});
+    const std::int64_t texturesSize = std::int64_t{n};
+    const unsigned* textures = arguments.input<unsigned>(texturesSize);
+    const std::int64_t prioritiesSize = std::int64_t{n};
+    const float* priorities = arguments.input<float>(prioritiesSize);
+    arguments.expectTableRead(93, {n, textures, priorities}, arguments.bytesOf(texturesSize, sizeof(unsigned)));
+    arguments.expectTableRead(94, {n, textures, priorities}, arguments.bytesOf(prioritiesSize, sizeof(float)));
     gl.cgmPrioritizeTextures(arguments.file(), arguments.line(), n, textures, priorities);
 }
 
@@ -1559,7 +1688,9 @@ void Fuzz::callRasterPos2d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRasterPos2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(2);
+    const std::int64_t vSize = 2;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(95, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmRasterPos2dv(arguments.file(), arguments.line(), v);
 }
 
@@ -1572,7 +1703,9 @@ void Fuzz::callRasterPos2f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRasterPos2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(2);
+    const std::int64_t vSize = 2;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(96, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmRasterPos2fv(arguments.file(), arguments.line(), v);
 }
 
@@ -1585,7 +1718,9 @@ void Fuzz::callRasterPos2i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRasterPos2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(2);
+    const std::int64_t vSize = 2;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(97, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmRasterPos2iv(arguments.file(), arguments.line(), v);
 }
 
@@ -1598,7 +1733,9 @@ void Fuzz::callRasterPos2s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRasterPos2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(2);
+    const std::int64_t vSize = 2;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(98, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmRasterPos2sv(arguments.file(), arguments.line(), v);
 }
 
@@ -1612,7 +1749,9 @@ void Fuzz::callRasterPos3d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRasterPos3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(99, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmRasterPos3dv(arguments.file(), arguments.line(), v);
 }
 
@@ -1626,7 +1765,9 @@ void Fuzz::callRasterPos3f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRasterPos3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(100, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmRasterPos3fv(arguments.file(), arguments.line(), v);
 }
 
@@ -1640,7 +1781,9 @@ void Fuzz::callRasterPos3i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRasterPos3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(3);
+    const std::int64_t vSize = 3;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(101, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmRasterPos3iv(arguments.file(), arguments.line(), v);
 }
 
@@ -1654,7 +1797,9 @@ void Fuzz::callRasterPos3s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRasterPos3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(102, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmRasterPos3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -1669,7 +1814,9 @@ void Fuzz::callRasterPos4d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRasterPos4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(4);
+    const std::int64_t vSize = 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(103, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmRasterPos4dv(arguments.file(), arguments.line(), v);
 }
 
@@ -1684,7 +1831,9 @@ void Fuzz::callRasterPos4f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRasterPos4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(4);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(104, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmRasterPos4fv(arguments.file(), arguments.line(), v);
 }
 
@@ -1699,7 +1848,9 @@ void Fuzz::callRasterPos4i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRasterPos4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(4);
+    const std::int64_t vSize = 4;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(105, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmRasterPos4iv(arguments.file(), arguments.line(), v);
 }
 
@@ -1714,7 +1865,9 @@ void Fuzz::callRasterPos4s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRasterPos4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(4);
+    const std::int64_t vSize = 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(106, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmRasterPos4sv(arguments.file(), arguments.line(), v);
 }
 
@@ -1747,8 +1900,12 @@ void Fuzz::callRectd(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRectdv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v1 = arguments.input<double>(2);
-    const double* v2 = arguments.input<double>(2);
+    const std::int64_t v1Size = 2;
+    const double* v1 = arguments.input<double>(v1Size);
+    const std::int64_t v2Size = 2;
+    const double* v2 = arguments.input<double>(v2Size);
+    arguments.expectTableRead(108, {v1, v2}, arguments.bytesOf(v1Size, sizeof(double)));
+    arguments.expectTableRead(109, {v1, v2}, arguments.bytesOf(v2Size, sizeof(double)));
     gl.cgmRectdv(arguments.file(), arguments.line(), v1, v2);
 }
 
@@ -1763,8 +1920,12 @@ void Fuzz::callRectf(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRectfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v1 = arguments.input<float>(2);
-    const float* v2 = arguments.input<float>(2);
+    const std::int64_t v1Size = 2;
+    const float* v1 = arguments.input<float>(v1Size);
+    const std::int64_t v2Size = 2;
+    const float* v2 = arguments.input<float>(v2Size);
+    arguments.expectTableRead(110, {v1, v2}, arguments.bytesOf(v1Size, sizeof(float)));
+    arguments.expectTableRead(111, {v1, v2}, arguments.bytesOf(v2Size, sizeof(float)));
     gl.cgmRectfv(arguments.file(), arguments.line(), v1, v2);
 }
 
@@ -1779,8 +1940,12 @@ void Fuzz::callRecti(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRectiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v1 = arguments.input<int>(2);
-    const int* v2 = arguments.input<int>(2);
+    const std::int64_t v1Size = 2;
+    const int* v1 = arguments.input<int>(v1Size);
+    const std::int64_t v2Size = 2;
+    const int* v2 = arguments.input<int>(v2Size);
+    arguments.expectTableRead(112, {v1, v2}, arguments.bytesOf(v1Size, sizeof(int)));
+    arguments.expectTableRead(113, {v1, v2}, arguments.bytesOf(v2Size, sizeof(int)));
     gl.cgmRectiv(arguments.file(), arguments.line(), v1, v2);
 }
 
@@ -1795,8 +1960,12 @@ void Fuzz::callRects(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callRectsv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v1 = arguments.input<short>(2);
-    const short* v2 = arguments.input<short>(2);
+    const std::int64_t v1Size = 2;
+    const short* v1 = arguments.input<short>(v1Size);
+    const std::int64_t v2Size = 2;
+    const short* v2 = arguments.input<short>(v2Size);
+    arguments.expectTableRead(114, {v1, v2}, arguments.bytesOf(v1Size, sizeof(short)));
+    arguments.expectTableRead(115, {v1, v2}, arguments.bytesOf(v2Size, sizeof(short)));
     gl.cgmRectsv(arguments.file(), arguments.line(), v1, v2);
 }
 
@@ -1892,7 +2061,9 @@ void Fuzz::callTexCoord1d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord1dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(1);
+    const std::int64_t vSize = 1;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(117, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmTexCoord1dv(arguments.file(), arguments.line(), v);
 }
 
@@ -1904,7 +2075,9 @@ void Fuzz::callTexCoord1f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(1);
+    const std::int64_t vSize = 1;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(118, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmTexCoord1fv(arguments.file(), arguments.line(), v);
 }
 
@@ -1916,7 +2089,9 @@ void Fuzz::callTexCoord1i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord1iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(1);
+    const std::int64_t vSize = 1;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(119, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmTexCoord1iv(arguments.file(), arguments.line(), v);
 }
 
@@ -1928,7 +2103,9 @@ void Fuzz::callTexCoord1s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord1sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(1);
+    const std::int64_t vSize = 1;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(120, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmTexCoord1sv(arguments.file(), arguments.line(), v);
 }
 
@@ -1941,7 +2118,9 @@ void Fuzz::callTexCoord2d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(2);
+    const std::int64_t vSize = 2;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(121, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmTexCoord2dv(arguments.file(), arguments.line(), v);
 }
 
@@ -1954,7 +2133,9 @@ void Fuzz::callTexCoord2f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(2);
+    const std::int64_t vSize = 2;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(122, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmTexCoord2fv(arguments.file(), arguments.line(), v);
 }
 
@@ -1967,7 +2148,9 @@ void Fuzz::callTexCoord2i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(2);
+    const std::int64_t vSize = 2;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(123, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmTexCoord2iv(arguments.file(), arguments.line(), v);
 }
 
@@ -1980,7 +2163,9 @@ void Fuzz::callTexCoord2s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(2);
+    const std::int64_t vSize = 2;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(124, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmTexCoord2sv(arguments.file(), arguments.line(), v);
 }
 
@@ -1994,7 +2179,9 @@ void Fuzz::callTexCoord3d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(125, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmTexCoord3dv(arguments.file(), arguments.line(), v);
 }
 
@@ -2008,7 +2195,9 @@ void Fuzz::callTexCoord3f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(126, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmTexCoord3fv(arguments.file(), arguments.line(), v);
 }
 
@@ -2022,7 +2211,9 @@ void Fuzz::callTexCoord3i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(3);
+    const std::int64_t vSize = 3;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(127, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmTexCoord3iv(arguments.file(), arguments.line(), v);
 }
 
@@ -2036,7 +2227,9 @@ void Fuzz::callTexCoord3s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(128, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmTexCoord3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -2051,7 +2244,9 @@ void Fuzz::callTexCoord4d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(4);
+    const std::int64_t vSize = 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(129, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmTexCoord4dv(arguments.file(), arguments.line(), v);
 }
 
@@ -2066,7 +2261,9 @@ void Fuzz::callTexCoord4f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(4);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(130, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmTexCoord4fv(arguments.file(), arguments.line(), v);
 }
 
@@ -2081,7 +2278,9 @@ void Fuzz::callTexCoord4i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(4);
+    const std::int64_t vSize = 4;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(131, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmTexCoord4iv(arguments.file(), arguments.line(), v);
 }
 
@@ -2096,7 +2295,9 @@ void Fuzz::callTexCoord4s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(4);
+    const std::int64_t vSize = 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(132, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmTexCoord4sv(arguments.file(), arguments.line(), v);
 }
 
@@ -2121,7 +2322,9 @@ void Fuzz::callTexEnvfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureEnvTarget");
     const auto pname = arguments.enumerant("TextureEnvParameter");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("TextureEnvParameter", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(134, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmTexEnvfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2137,7 +2340,9 @@ void Fuzz::callTexEnviv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureEnvTarget");
     const auto pname = arguments.enumerant("TextureEnvParameter");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("TextureEnvParameter", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(135, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmTexEnviv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2153,7 +2358,9 @@ void Fuzz::callTexGendv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
-    const double* params = arguments.unread<const double>();
+    const std::int64_t paramsSize = arguments.parameterValues("TextureGenParameter", pname);
+    const double* params = arguments.input<double>(paramsSize);
+    arguments.expectTableRead(136, {coord, pname, params}, arguments.bytesOf(paramsSize, sizeof(double)));
     gl.cgmTexGendv(arguments.file(), arguments.line(), coord, pname, params);
 }
 
@@ -2169,7 +2376,9 @@ void Fuzz::callTexGenfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("TextureGenParameter", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(137, {coord, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmTexGenfv(arguments.file(), arguments.line(), coord, pname, params);
 }
 
@@ -2185,7 +2394,9 @@ void Fuzz::callTexGeniv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto coord = arguments.enumerant("TextureCoordName");
     const auto pname = arguments.enumerant("TextureGenParameter");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("TextureGenParameter", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(138, {coord, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmTexGeniv(arguments.file(), arguments.line(), coord, pname, params);
 }
 
@@ -2198,7 +2409,11 @@ void Fuzz::callTexImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto border = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const std::int64_t pixelsSize = arguments.unlessProxy(target, arguments.imageBytes(format, type, width, 1));
+    const void* pixels = arguments.input<unsigned char>(pixelsSize);
+    arguments.expectTableRead(
+        139, {target, level, internalformat, width, border, format, type, pixels},
+        arguments.bytesOf(pixelsSize, sizeof(unsigned char)));
     gl.cgmTexImage1D(
         arguments.file(), arguments.line(), target, level, internalformat, width, border, format, type, pixels);
 }
@@ -2213,7 +2428,11 @@ void Fuzz::callTexImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto border = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, height));
+    const std::int64_t pixelsSize = arguments.unlessProxy(target, arguments.imageBytes(format, type, width, height));
+    const void* pixels = arguments.input<unsigned char>(pixelsSize);
+    arguments.expectTableRead(
+        140, {target, level, internalformat, width, height, border, format, type, pixels},
+        arguments.bytesOf(pixelsSize, sizeof(unsigned char)));
     gl.cgmTexImage2D(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, border, format, type, pixels);
 }
@@ -2230,7 +2449,9 @@ void Fuzz::callTexParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
-    const float* params = arguments.input<float>(arguments.texParameterValues(pname));
+    const std::int64_t paramsSize = arguments.texParameterValues(pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(141, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmTexParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2246,7 +2467,9 @@ void Fuzz::callTexParameteriv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.texParameterValues(pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(142, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmTexParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2258,7 +2481,11 @@ void Fuzz::callTexSubImage1D(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const std::int64_t pixelsSize = arguments.imageBytes(format, type, width, 1);
+    const void* pixels = arguments.input<unsigned char>(pixelsSize);
+    arguments.expectTableRead(
+        143, {target, level, xoffset, width, format, type, pixels},
+        arguments.bytesOf(pixelsSize, sizeof(unsigned char)));
     gl.cgmTexSubImage1D(arguments.file(), arguments.line(), target, level, xoffset, width, format, type, pixels);
 }
 
@@ -2272,7 +2499,11 @@ void Fuzz::callTexSubImage2D(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.input<unsigned char>(arguments.imageBytes(format, type, width, height));
+    const std::int64_t pixelsSize = arguments.imageBytes(format, type, width, height);
+    const void* pixels = arguments.input<unsigned char>(pixelsSize);
+    arguments.expectTableRead(
+        144, {target, level, xoffset, yoffset, width, height, format, type, pixels},
+        arguments.bytesOf(pixelsSize, sizeof(unsigned char)));
     gl.cgmTexSubImage2D(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, width, height, format, type, pixels);
 }
@@ -2302,7 +2533,9 @@ void Fuzz::callVertex2d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(2);
+    const std::int64_t vSize = 2;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(145, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertex2dv(arguments.file(), arguments.line(), v);
 }
 
@@ -2315,7 +2548,9 @@ void Fuzz::callVertex2f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(2);
+    const std::int64_t vSize = 2;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(146, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertex2fv(arguments.file(), arguments.line(), v);
 }
 
@@ -2328,7 +2563,9 @@ void Fuzz::callVertex2i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(2);
+    const std::int64_t vSize = 2;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(147, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmVertex2iv(arguments.file(), arguments.line(), v);
 }
 
@@ -2341,7 +2578,9 @@ void Fuzz::callVertex2s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(2);
+    const std::int64_t vSize = 2;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(148, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertex2sv(arguments.file(), arguments.line(), v);
 }
 
@@ -2355,7 +2594,9 @@ void Fuzz::callVertex3d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(149, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertex3dv(arguments.file(), arguments.line(), v);
 }
 
@@ -2369,7 +2610,9 @@ void Fuzz::callVertex3f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(150, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertex3fv(arguments.file(), arguments.line(), v);
 }
 
@@ -2383,7 +2626,9 @@ void Fuzz::callVertex3i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(3);
+    const std::int64_t vSize = 3;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(151, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmVertex3iv(arguments.file(), arguments.line(), v);
 }
 
@@ -2397,7 +2642,9 @@ void Fuzz::callVertex3s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(152, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertex3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -2412,7 +2659,9 @@ void Fuzz::callVertex4d(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(4);
+    const std::int64_t vSize = 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(153, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertex4dv(arguments.file(), arguments.line(), v);
 }
 
@@ -2427,7 +2676,9 @@ void Fuzz::callVertex4f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(4);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(154, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertex4fv(arguments.file(), arguments.line(), v);
 }
 
@@ -2442,7 +2693,9 @@ void Fuzz::callVertex4i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(4);
+    const std::int64_t vSize = 4;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(155, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmVertex4iv(arguments.file(), arguments.line(), v);
 }
 
@@ -2457,7 +2710,9 @@ void Fuzz::callVertex4s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(4);
+    const std::int64_t vSize = 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(156, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertex4sv(arguments.file(), arguments.line(), v);
 }
 
@@ -2486,7 +2741,10 @@ void Fuzz::callDrawRangeElements(OpenGLInterceptor& gl, CallArguments& arguments
     const auto end = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const auto type = arguments.enumerant("DrawElementsType");
-    const void* indices = arguments.unread<const void>();
+    const std::int64_t indicesSize = std::int64_t{count} * arguments.typeBytes("DrawElementsType", type);
+    const void* indices = arguments.input<unsigned char>(indicesSize);
+    arguments.expectTableRead(
+        158, {mode, start, end, count, type, indices}, arguments.bytesOf(indicesSize, sizeof(unsigned char)));
     gl.cgmDrawRangeElements(arguments.file(), arguments.line(), mode, start, end, count, type, indices);
 }
 
@@ -2501,7 +2759,12 @@ void Fuzz::callTexImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto border = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const std::int64_t pixelsSize = arguments.unlessProxy(
+        target, arguments.volumeBytes(format, type, width, height, depth));
+    const void* pixels = arguments.input<unsigned char>(pixelsSize);
+    arguments.expectTableRead(
+        159, {target, level, internalformat, width, height, depth, border, format, type, pixels},
+        arguments.bytesOf(pixelsSize, sizeof(unsigned char)));
     gl.cgmTexImage3D(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, depth, border, format, type,
         pixels);
@@ -2519,7 +2782,11 @@ void Fuzz::callTexSubImage3D(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto depth = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const std::int64_t pixelsSize = arguments.volumeBytes(format, type, width, height, depth);
+    const void* pixels = arguments.input<unsigned char>(pixelsSize);
+    arguments.expectTableRead(
+        160, {target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels},
+        arguments.bytesOf(pixelsSize, sizeof(unsigned char)));
     gl.cgmTexSubImage3D(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, zoffset, width, height, depth, format,
         type, pixels);
@@ -2560,7 +2827,11 @@ void Fuzz::callCompressedTexImage1D(OpenGLInterceptor& gl, CallArguments& argume
     const auto width = arguments.scalar<int>();
     const auto border = arguments.scalar<int>();
     const auto imageSize = arguments.scalar<int>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    const std::int64_t dataSize = std::int64_t{imageSize};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        161, {target, level, internalformat, width, border, imageSize, data},
+        arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmCompressedTexImage1D(
         arguments.file(), arguments.line(), target, level, internalformat, width, border, imageSize, data);
 }
@@ -2574,7 +2845,11 @@ void Fuzz::callCompressedTexImage2D(OpenGLInterceptor& gl, CallArguments& argume
     const auto height = arguments.scalar<int>();
     const auto border = arguments.scalar<int>();
     const auto imageSize = arguments.scalar<int>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    const std::int64_t dataSize = std::int64_t{imageSize};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        162, {target, level, internalformat, width, height, border, imageSize, data},
+        arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmCompressedTexImage2D(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, border, imageSize, data);
 }
@@ -2589,7 +2864,11 @@ void Fuzz::callCompressedTexImage3D(OpenGLInterceptor& gl, CallArguments& argume
     const auto depth = arguments.scalar<int>();
     const auto border = arguments.scalar<int>();
     const auto imageSize = arguments.scalar<int>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    const std::int64_t dataSize = std::int64_t{imageSize};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        163, {target, level, internalformat, width, height, depth, border, imageSize, data},
+        arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmCompressedTexImage3D(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, depth, border, imageSize,
         data);
@@ -2603,7 +2882,11 @@ void Fuzz::callCompressedTexSubImage1D(OpenGLInterceptor& gl, CallArguments& arg
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("InternalFormat");
     const auto imageSize = arguments.scalar<int>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    const std::int64_t dataSize = std::int64_t{imageSize};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        164, {target, level, xoffset, width, format, imageSize, data},
+        arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmCompressedTexSubImage1D(
         arguments.file(), arguments.line(), target, level, xoffset, width, format, imageSize, data);
 }
@@ -2618,7 +2901,11 @@ void Fuzz::callCompressedTexSubImage2D(OpenGLInterceptor& gl, CallArguments& arg
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("InternalFormat");
     const auto imageSize = arguments.scalar<int>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    const std::int64_t dataSize = std::int64_t{imageSize};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        165, {target, level, xoffset, yoffset, width, height, format, imageSize, data},
+        arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmCompressedTexSubImage2D(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
@@ -2635,7 +2922,11 @@ void Fuzz::callCompressedTexSubImage3D(OpenGLInterceptor& gl, CallArguments& arg
     const auto depth = arguments.scalar<int>();
     const auto format = arguments.enumerant("InternalFormat");
     const auto imageSize = arguments.scalar<int>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    const std::int64_t dataSize = std::int64_t{imageSize};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        166, {target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data},
+        arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmCompressedTexSubImage3D(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, zoffset, width, height, depth, format,
         imageSize, data);
@@ -2651,25 +2942,33 @@ void Fuzz::callGetCompressedTexImage(OpenGLInterceptor& gl, CallArguments& argum
 
 void Fuzz::callLoadTransposeMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* m = arguments.input<double>(16);
+    const std::int64_t mSize = 16;
+    const double* m = arguments.input<double>(mSize);
+    arguments.expectTableRead(168, {m}, arguments.bytesOf(mSize, sizeof(double)));
     gl.cgmLoadTransposeMatrixd(arguments.file(), arguments.line(), m);
 }
 
 void Fuzz::callLoadTransposeMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* m = arguments.input<float>(16);
+    const std::int64_t mSize = 16;
+    const float* m = arguments.input<float>(mSize);
+    arguments.expectTableRead(169, {m}, arguments.bytesOf(mSize, sizeof(float)));
     gl.cgmLoadTransposeMatrixf(arguments.file(), arguments.line(), m);
 }
 
 void Fuzz::callMultTransposeMatrixd(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* m = arguments.input<double>(16);
+    const std::int64_t mSize = 16;
+    const double* m = arguments.input<double>(mSize);
+    arguments.expectTableRead(170, {m}, arguments.bytesOf(mSize, sizeof(double)));
     gl.cgmMultTransposeMatrixd(arguments.file(), arguments.line(), m);
 }
 
 void Fuzz::callMultTransposeMatrixf(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* m = arguments.input<float>(16);
+    const std::int64_t mSize = 16;
+    const float* m = arguments.input<float>(mSize);
+    arguments.expectTableRead(171, {m}, arguments.bytesOf(mSize, sizeof(float)));
     gl.cgmMultTransposeMatrixf(arguments.file(), arguments.line(), m);
 }
 
@@ -2683,7 +2982,9 @@ void Fuzz::callMultiTexCoord1d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord1dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const double* v = arguments.input<double>(1);
+    const std::int64_t vSize = 1;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(172, {target, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmMultiTexCoord1dv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2697,7 +2998,9 @@ void Fuzz::callMultiTexCoord1f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const float* v = arguments.input<float>(1);
+    const std::int64_t vSize = 1;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(173, {target, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmMultiTexCoord1fv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2711,7 +3014,9 @@ void Fuzz::callMultiTexCoord1i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord1iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const int* v = arguments.input<int>(1);
+    const std::int64_t vSize = 1;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(174, {target, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmMultiTexCoord1iv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2725,7 +3030,9 @@ void Fuzz::callMultiTexCoord1s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord1sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const short* v = arguments.input<short>(1);
+    const std::int64_t vSize = 1;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(175, {target, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmMultiTexCoord1sv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2740,7 +3047,9 @@ void Fuzz::callMultiTexCoord2d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const double* v = arguments.input<double>(2);
+    const std::int64_t vSize = 2;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(176, {target, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmMultiTexCoord2dv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2755,7 +3064,9 @@ void Fuzz::callMultiTexCoord2f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const float* v = arguments.input<float>(2);
+    const std::int64_t vSize = 2;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(177, {target, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmMultiTexCoord2fv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2770,7 +3081,9 @@ void Fuzz::callMultiTexCoord2i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const int* v = arguments.input<int>(2);
+    const std::int64_t vSize = 2;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(178, {target, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmMultiTexCoord2iv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2785,7 +3098,9 @@ void Fuzz::callMultiTexCoord2s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const short* v = arguments.input<short>(2);
+    const std::int64_t vSize = 2;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(179, {target, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmMultiTexCoord2sv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2801,7 +3116,9 @@ void Fuzz::callMultiTexCoord3d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(180, {target, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmMultiTexCoord3dv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2817,7 +3134,9 @@ void Fuzz::callMultiTexCoord3f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(181, {target, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmMultiTexCoord3fv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2833,7 +3152,9 @@ void Fuzz::callMultiTexCoord3i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const int* v = arguments.input<int>(3);
+    const std::int64_t vSize = 3;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(182, {target, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmMultiTexCoord3iv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2849,7 +3170,9 @@ void Fuzz::callMultiTexCoord3s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(183, {target, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmMultiTexCoord3sv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2866,7 +3189,9 @@ void Fuzz::callMultiTexCoord4d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const double* v = arguments.input<double>(4);
+    const std::int64_t vSize = 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(184, {target, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmMultiTexCoord4dv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2883,7 +3208,9 @@ void Fuzz::callMultiTexCoord4f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const float* v = arguments.input<float>(4);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(185, {target, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmMultiTexCoord4fv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2900,7 +3227,9 @@ void Fuzz::callMultiTexCoord4i(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const int* v = arguments.input<int>(4);
+    const std::int64_t vSize = 4;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(186, {target, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmMultiTexCoord4iv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2917,7 +3246,9 @@ void Fuzz::callMultiTexCoord4s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callMultiTexCoord4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const short* v = arguments.input<short>(4);
+    const std::int64_t vSize = 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(187, {target, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmMultiTexCoord4sv(arguments.file(), arguments.line(), target, v);
 }
 
@@ -2951,7 +3282,9 @@ void Fuzz::callFogCoordf(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callFogCoordfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* coord = arguments.input<float>(1);
+    const std::int64_t coordSize = 1;
+    const float* coord = arguments.input<float>(coordSize);
+    arguments.expectTableRead(188, {coord}, arguments.bytesOf(coordSize, sizeof(float)));
     gl.cgmFogCoordfv(arguments.file(), arguments.line(), coord);
 }
 
@@ -2963,7 +3296,9 @@ void Fuzz::callFogCoordd(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callFogCoorddv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* coord = arguments.input<double>(1);
+    const std::int64_t coordSize = 1;
+    const double* coord = arguments.input<double>(coordSize);
+    arguments.expectTableRead(189, {coord}, arguments.bytesOf(coordSize, sizeof(double)));
     gl.cgmFogCoorddv(arguments.file(), arguments.line(), coord);
 }
 
@@ -2979,8 +3314,12 @@ void Fuzz::callMultiDrawArrays(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto drawcount = arguments.scalar<int>();
-    const int* first = arguments.input<int>(std::int64_t{drawcount});
-    const int* count = arguments.input<int>(std::int64_t{drawcount});
+    const std::int64_t firstSize = std::int64_t{drawcount};
+    const int* first = arguments.input<int>(firstSize);
+    const std::int64_t countSize = std::int64_t{drawcount};
+    const int* count = arguments.input<int>(countSize);
+    arguments.expectTableRead(191, {mode, first, count, drawcount}, arguments.bytesOf(firstSize, sizeof(int)));
+    arguments.expectTableRead(192, {mode, first, count, drawcount}, arguments.bytesOf(countSize, sizeof(int)));
     gl.cgmMultiDrawArrays(arguments.file(), arguments.line(), mode, first, count, drawcount);
 }
 
@@ -2989,8 +3328,17 @@ void Fuzz::callMultiDrawElements(OpenGLInterceptor& gl, CallArguments& arguments
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto type = arguments.enumerant("DrawElementsType");
     const auto drawcount = arguments.scalar<int>();
-    const int* count = arguments.input<int>(std::int64_t{drawcount});
-    const void* const* indices = arguments.pointers(std::int64_t{drawcount});
+    const std::int64_t countSize = std::int64_t{drawcount};
+    const int* count = arguments.input<int>(countSize);
+    const std::int64_t indicesSize = std::int64_t{drawcount};
+    const void* const* indices = arguments.indexArrays(
+        indicesSize, count, arguments.typeBytes("DrawElementsType", type));
+    arguments.expectTableRead(
+        193, {mode, count, type, indices, drawcount}, arguments.bytesOf(countSize, sizeof(int)));
+    arguments.expectTableRead(
+        194, {mode, count, type, indices, drawcount}, arguments.bytesOf(indicesSize, sizeof(const void*)));
+    arguments.expectTableIndexReads(
+        194, {mode, count, type, indices, drawcount}, count, arguments.typeBytes("DrawElementsType", type));
     gl.cgmMultiDrawElements(arguments.file(), arguments.line(), mode, count, type, indices, drawcount);
 }
 
@@ -3004,7 +3352,9 @@ void Fuzz::callPointParameterf(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callPointParameterfv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("PointParameterNameARB", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(195, {pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmPointParameterfv(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -3018,7 +3368,9 @@ void Fuzz::callSecondaryColor3b(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callSecondaryColor3bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const signed char* v = arguments.input<signed char>(3);
+    const std::int64_t vSize = 3;
+    const signed char* v = arguments.input<signed char>(vSize);
+    arguments.expectTableRead(196, {v}, arguments.bytesOf(vSize, sizeof(signed char)));
     gl.cgmSecondaryColor3bv(arguments.file(), arguments.line(), v);
 }
 

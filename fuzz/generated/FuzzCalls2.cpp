@@ -12,7 +12,9 @@ namespace QEL { namespace OGL {
 
 void Fuzz::callSecondaryColor3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(197, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmSecondaryColor3dv(arguments.file(), arguments.line(), v);
 }
 
@@ -26,7 +28,9 @@ void Fuzz::callSecondaryColor3f(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callSecondaryColor3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(198, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmSecondaryColor3fv(arguments.file(), arguments.line(), v);
 }
 
@@ -40,7 +44,9 @@ void Fuzz::callSecondaryColor3i(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callSecondaryColor3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(3);
+    const std::int64_t vSize = 3;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(199, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmSecondaryColor3iv(arguments.file(), arguments.line(), v);
 }
 
@@ -54,7 +60,9 @@ void Fuzz::callSecondaryColor3s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callSecondaryColor3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(200, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmSecondaryColor3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -68,7 +76,9 @@ void Fuzz::callSecondaryColor3ub(OpenGLInterceptor& gl, CallArguments& arguments
 
 void Fuzz::callSecondaryColor3ubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned char* v = arguments.input<unsigned char>(3);
+    const std::int64_t vSize = 3;
+    const unsigned char* v = arguments.input<unsigned char>(vSize);
+    arguments.expectTableRead(201, {v}, arguments.bytesOf(vSize, sizeof(unsigned char)));
     gl.cgmSecondaryColor3ubv(arguments.file(), arguments.line(), v);
 }
 
@@ -82,7 +92,9 @@ void Fuzz::callSecondaryColor3ui(OpenGLInterceptor& gl, CallArguments& arguments
 
 void Fuzz::callSecondaryColor3uiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* v = arguments.input<unsigned>(3);
+    const std::int64_t vSize = 3;
+    const unsigned* v = arguments.input<unsigned>(vSize);
+    arguments.expectTableRead(202, {v}, arguments.bytesOf(vSize, sizeof(unsigned)));
     gl.cgmSecondaryColor3uiv(arguments.file(), arguments.line(), v);
 }
 
@@ -96,7 +108,9 @@ void Fuzz::callSecondaryColor3us(OpenGLInterceptor& gl, CallArguments& arguments
 
 void Fuzz::callSecondaryColor3usv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(3);
+    const std::int64_t vSize = 3;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(203, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmSecondaryColor3usv(arguments.file(), arguments.line(), v);
 }
 
@@ -148,25 +162,33 @@ void Fuzz::callWindowPos2s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(2);
+    const std::int64_t vSize = 2;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(205, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmWindowPos2dv(arguments.file(), arguments.line(), v);
 }
 
 void Fuzz::callWindowPos2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(2);
+    const std::int64_t vSize = 2;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(206, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmWindowPos2fv(arguments.file(), arguments.line(), v);
 }
 
 void Fuzz::callWindowPos2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(2);
+    const std::int64_t vSize = 2;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(207, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmWindowPos2iv(arguments.file(), arguments.line(), v);
 }
 
 void Fuzz::callWindowPos2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(2);
+    const std::int64_t vSize = 2;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(208, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmWindowPos2sv(arguments.file(), arguments.line(), v);
 }
 
@@ -204,25 +226,33 @@ void Fuzz::callWindowPos3s(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(209, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmWindowPos3dv(arguments.file(), arguments.line(), v);
 }
 
 void Fuzz::callWindowPos3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(210, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmWindowPos3fv(arguments.file(), arguments.line(), v);
 }
 
 void Fuzz::callWindowPos3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(3);
+    const std::int64_t vSize = 3;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(211, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmWindowPos3iv(arguments.file(), arguments.line(), v);
 }
 
 void Fuzz::callWindowPos3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(212, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmWindowPos3sv(arguments.file(), arguments.line(), v);
 }
 
@@ -236,7 +266,9 @@ void Fuzz::callGenQueries(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callDeleteQueries(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* ids = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t idsSize = std::int64_t{n};
+    const unsigned* ids = arguments.input<unsigned>(idsSize);
+    arguments.expectTableRead(214, {n, ids}, arguments.bytesOf(idsSize, sizeof(unsigned)));
     gl.cgmDeleteQueries(arguments.file(), arguments.line(), n, ids);
 }
 
@@ -293,7 +325,9 @@ void Fuzz::callBindBuffer(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callDeleteBuffers(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* buffers = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t buffersSize = std::int64_t{n};
+    const unsigned* buffers = arguments.input<unsigned>(buffersSize);
+    arguments.expectTableRead(218, {n, buffers}, arguments.bytesOf(buffersSize, sizeof(unsigned)));
     gl.cgmDeleteBuffers(arguments.file(), arguments.line(), n, buffers);
 }
 
@@ -315,7 +349,9 @@ void Fuzz::callBufferData(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto size = arguments.scalar<ptrdiff_t>();
     const auto usage = arguments.enumerant("BufferUsageARB");
-    const void* data = arguments.input<unsigned char>(std::int64_t{size});
+    const std::int64_t dataSize = std::int64_t{size};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(220, {target, size, data, usage}, arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmBufferData(arguments.file(), arguments.line(), target, size, data, usage);
 }
 
@@ -324,7 +360,9 @@ void Fuzz::callBufferSubData(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto offset = arguments.scalar<ptrdiff_t>();
     const auto size = arguments.scalar<ptrdiff_t>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{size});
+    const std::int64_t dataSize = std::int64_t{size};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(221, {target, offset, size, data}, arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmBufferSubData(arguments.file(), arguments.line(), target, offset, size, data);
 }
 
@@ -376,7 +414,9 @@ void Fuzz::callBlendEquationSeparate(OpenGLInterceptor& gl, CallArguments& argum
 void Fuzz::callDrawBuffers(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* bufs = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t bufsSize = std::int64_t{n};
+    const unsigned* bufs = arguments.input<unsigned>(bufsSize);
+    arguments.expectTableRead(225, {n, bufs}, arguments.bytesOf(bufsSize, sizeof(unsigned)));
     gl.cgmDrawBuffers(arguments.file(), arguments.line(), n, bufs);
 }
 
@@ -546,8 +586,13 @@ void Fuzz::callShaderSource(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto shader = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const int* length = arguments.input<int>(std::int64_t{count});
-    const char* const* string = arguments.texts(std::int64_t{count}, length);
+    const std::int64_t lengthSize = std::int64_t{count};
+    const int* length = arguments.input<int>(lengthSize);
+    const std::int64_t stringSize = std::int64_t{count};
+    const char* const* string = arguments.texts(stringSize, length);
+    arguments.expectTableRead(
+        244, {shader, count, string, length}, arguments.bytesOf(stringSize, sizeof(const void*)));
+    arguments.expectTableRead(245, {shader, count, string, length}, arguments.bytesOf(lengthSize, sizeof(int)));
     gl.cgmShaderSource(arguments.file(), arguments.line(), shader, count, string, length);
 }
 
@@ -650,7 +695,9 @@ void Fuzz::callUniform1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 1);
+    const std::int64_t valueSize = std::int64_t{count} * 1;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(255, {location, count, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniform1fv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -665,7 +712,9 @@ void Fuzz::callUniform1iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const int* value = arguments.input<int>(std::int64_t{count} * 1);
+    const std::int64_t valueSize = std::int64_t{count} * 1;
+    const int* value = arguments.input<int>(valueSize);
+    arguments.expectTableRead(256, {location, count, value}, arguments.bytesOf(valueSize, sizeof(int)));
     gl.cgmUniform1iv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -681,7 +730,9 @@ void Fuzz::callUniform2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 2);
+    const std::int64_t valueSize = std::int64_t{count} * 2;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(257, {location, count, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniform2fv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -697,7 +748,9 @@ void Fuzz::callUniform2iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const int* value = arguments.input<int>(std::int64_t{count} * 2);
+    const std::int64_t valueSize = std::int64_t{count} * 2;
+    const int* value = arguments.input<int>(valueSize);
+    arguments.expectTableRead(258, {location, count, value}, arguments.bytesOf(valueSize, sizeof(int)));
     gl.cgmUniform2iv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -714,7 +767,9 @@ void Fuzz::callUniform3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 3);
+    const std::int64_t valueSize = std::int64_t{count} * 3;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(259, {location, count, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniform3fv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -731,7 +786,9 @@ void Fuzz::callUniform3iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const int* value = arguments.input<int>(std::int64_t{count} * 3);
+    const std::int64_t valueSize = std::int64_t{count} * 3;
+    const int* value = arguments.input<int>(valueSize);
+    arguments.expectTableRead(260, {location, count, value}, arguments.bytesOf(valueSize, sizeof(int)));
     gl.cgmUniform3iv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -749,7 +806,9 @@ void Fuzz::callUniform4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 4);
+    const std::int64_t valueSize = std::int64_t{count} * 4;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(261, {location, count, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniform4fv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -767,7 +826,9 @@ void Fuzz::callUniform4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const int* value = arguments.input<int>(std::int64_t{count} * 4);
+    const std::int64_t valueSize = std::int64_t{count} * 4;
+    const int* value = arguments.input<int>(valueSize);
+    arguments.expectTableRead(262, {location, count, value}, arguments.bytesOf(valueSize, sizeof(int)));
     gl.cgmUniform4iv(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -776,7 +837,9 @@ void Fuzz::callUniformMatrix2fv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 4);
+    const std::int64_t valueSize = std::int64_t{count} * 4;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(263, {location, count, transpose, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniformMatrix2fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -785,7 +848,9 @@ void Fuzz::callUniformMatrix3fv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 9);
+    const std::int64_t valueSize = std::int64_t{count} * 9;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(264, {location, count, transpose, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniformMatrix3fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -794,7 +859,9 @@ void Fuzz::callUniformMatrix4fv(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 16);
+    const std::int64_t valueSize = std::int64_t{count} * 16;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(265, {location, count, transpose, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniformMatrix4fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -814,7 +881,9 @@ void Fuzz::callVertexAttrib1d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib1dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const double* v = arguments.input<double>(1);
+    const std::int64_t vSize = 1;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(266, {index, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttrib1dv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -828,7 +897,9 @@ void Fuzz::callVertexAttrib1f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib1fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const float* v = arguments.input<float>(1);
+    const std::int64_t vSize = 1;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(267, {index, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttrib1fv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -842,7 +913,9 @@ void Fuzz::callVertexAttrib1s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib1sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(1);
+    const std::int64_t vSize = 1;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(268, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib1sv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -857,7 +930,9 @@ void Fuzz::callVertexAttrib2d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib2dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const double* v = arguments.input<double>(2);
+    const std::int64_t vSize = 2;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(269, {index, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttrib2dv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -872,7 +947,9 @@ void Fuzz::callVertexAttrib2f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib2fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const float* v = arguments.input<float>(2);
+    const std::int64_t vSize = 2;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(270, {index, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttrib2fv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -887,7 +964,9 @@ void Fuzz::callVertexAttrib2s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib2sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(2);
+    const std::int64_t vSize = 2;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(271, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib2sv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -903,7 +982,9 @@ void Fuzz::callVertexAttrib3d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib3dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(272, {index, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttrib3dv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -919,7 +1000,9 @@ void Fuzz::callVertexAttrib3f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib3fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(273, {index, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttrib3fv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -935,28 +1018,36 @@ void Fuzz::callVertexAttrib3s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib3sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(274, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib3sv(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4Nbv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const signed char* v = arguments.input<signed char>(4);
+    const std::int64_t vSize = 4;
+    const signed char* v = arguments.input<signed char>(vSize);
+    arguments.expectTableRead(275, {index, v}, arguments.bytesOf(vSize, sizeof(signed char)));
     gl.cgmVertexAttrib4Nbv(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4Niv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const int* v = arguments.input<int>(4);
+    const std::int64_t vSize = 4;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(276, {index, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmVertexAttrib4Niv(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4Nsv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(4);
+    const std::int64_t vSize = 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(277, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib4Nsv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -973,28 +1064,36 @@ void Fuzz::callVertexAttrib4Nub(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib4Nubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned char* v = arguments.input<unsigned char>(4);
+    const std::int64_t vSize = 4;
+    const unsigned char* v = arguments.input<unsigned char>(vSize);
+    arguments.expectTableRead(278, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned char)));
     gl.cgmVertexAttrib4Nubv(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4Nuiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned* v = arguments.input<unsigned>(4);
+    const std::int64_t vSize = 4;
+    const unsigned* v = arguments.input<unsigned>(vSize);
+    arguments.expectTableRead(279, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned)));
     gl.cgmVertexAttrib4Nuiv(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4Nusv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned short* v = arguments.input<unsigned short>(4);
+    const std::int64_t vSize = 4;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(280, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertexAttrib4Nusv(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4bv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const signed char* v = arguments.input<signed char>(4);
+    const std::int64_t vSize = 4;
+    const signed char* v = arguments.input<signed char>(vSize);
+    arguments.expectTableRead(281, {index, v}, arguments.bytesOf(vSize, sizeof(signed char)));
     gl.cgmVertexAttrib4bv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1011,7 +1110,9 @@ void Fuzz::callVertexAttrib4d(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib4dv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const double* v = arguments.input<double>(4);
+    const std::int64_t vSize = 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(282, {index, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttrib4dv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1028,14 +1129,18 @@ void Fuzz::callVertexAttrib4f(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib4fv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const float* v = arguments.input<float>(4);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(283, {index, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttrib4fv(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4iv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const int* v = arguments.input<int>(4);
+    const std::int64_t vSize = 4;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(284, {index, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmVertexAttrib4iv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1052,28 +1157,36 @@ void Fuzz::callVertexAttrib4s(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib4sv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(4);
+    const std::int64_t vSize = 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(285, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib4sv(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4ubv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned char* v = arguments.input<unsigned char>(4);
+    const std::int64_t vSize = 4;
+    const unsigned char* v = arguments.input<unsigned char>(vSize);
+    arguments.expectTableRead(286, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned char)));
     gl.cgmVertexAttrib4ubv(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4uiv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned* v = arguments.input<unsigned>(4);
+    const std::int64_t vSize = 4;
+    const unsigned* v = arguments.input<unsigned>(vSize);
+    arguments.expectTableRead(287, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned)));
     gl.cgmVertexAttrib4uiv(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4usv(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned short* v = arguments.input<unsigned short>(4);
+    const std::int64_t vSize = 4;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(288, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertexAttrib4usv(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1093,7 +1206,9 @@ void Fuzz::callUniformMatrix2x3fv(OpenGLInterceptor& gl, CallArguments& argument
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 6);
+    const std::int64_t valueSize = std::int64_t{count} * 6;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(290, {location, count, transpose, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniformMatrix2x3fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -1102,7 +1217,9 @@ void Fuzz::callUniformMatrix3x2fv(OpenGLInterceptor& gl, CallArguments& argument
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 6);
+    const std::int64_t valueSize = std::int64_t{count} * 6;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(291, {location, count, transpose, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniformMatrix3x2fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -1111,7 +1228,9 @@ void Fuzz::callUniformMatrix2x4fv(OpenGLInterceptor& gl, CallArguments& argument
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 8);
+    const std::int64_t valueSize = std::int64_t{count} * 8;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(292, {location, count, transpose, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniformMatrix2x4fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -1120,7 +1239,9 @@ void Fuzz::callUniformMatrix4x2fv(OpenGLInterceptor& gl, CallArguments& argument
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 8);
+    const std::int64_t valueSize = std::int64_t{count} * 8;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(293, {location, count, transpose, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniformMatrix4x2fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -1129,7 +1250,9 @@ void Fuzz::callUniformMatrix3x4fv(OpenGLInterceptor& gl, CallArguments& argument
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 12);
+    const std::int64_t valueSize = std::int64_t{count} * 12;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(294, {location, count, transpose, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniformMatrix3x4fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -1138,7 +1261,9 @@ void Fuzz::callUniformMatrix4x3fv(OpenGLInterceptor& gl, CallArguments& argument
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 12);
+    const std::int64_t valueSize = std::int64_t{count} * 12;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(295, {location, count, transpose, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniformMatrix4x3fv(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -1177,8 +1302,12 @@ void Fuzz::callMultiDrawElementArrayAPPLE(OpenGLInterceptor& gl, CallArguments& 
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto primcount = arguments.scalar<int>();
-    const int* first = arguments.input<int>(std::int64_t{primcount});
-    const int* count = arguments.input<int>(std::int64_t{primcount});
+    const std::int64_t firstSize = std::int64_t{primcount};
+    const int* first = arguments.input<int>(firstSize);
+    const std::int64_t countSize = std::int64_t{primcount};
+    const int* count = arguments.input<int>(countSize);
+    arguments.expectTableRead(297, {mode, first, count, primcount}, arguments.bytesOf(firstSize, sizeof(int)));
+    arguments.expectTableRead(298, {mode, first, count, primcount}, arguments.bytesOf(countSize, sizeof(int)));
     gl.cgmMultiDrawElementArrayAPPLE(arguments.file(), arguments.line(), mode, first, count, primcount);
 }
 
@@ -1188,8 +1317,14 @@ void Fuzz::callMultiDrawRangeElementArrayAPPLE(OpenGLInterceptor& gl, CallArgume
     const auto start = arguments.scalar<unsigned>();
     const auto end = arguments.scalar<unsigned>();
     const auto primcount = arguments.scalar<int>();
-    const int* first = arguments.input<int>(std::int64_t{primcount});
-    const int* count = arguments.input<int>(std::int64_t{primcount});
+    const std::int64_t firstSize = std::int64_t{primcount};
+    const int* first = arguments.input<int>(firstSize);
+    const std::int64_t countSize = std::int64_t{primcount};
+    const int* count = arguments.input<int>(countSize);
+    arguments.expectTableRead(
+        299, {mode, start, end, first, count, primcount}, arguments.bytesOf(firstSize, sizeof(int)));
+    arguments.expectTableRead(
+        300, {mode, start, end, first, count, primcount}, arguments.bytesOf(countSize, sizeof(int)));
     gl.cgmMultiDrawRangeElementArrayAPPLE(
         arguments.file(), arguments.line(), mode, start, end, first, count, primcount);
 }
@@ -1204,7 +1339,9 @@ void Fuzz::callGenFencesAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callDeleteFencesAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* fences = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t fencesSize = std::int64_t{n};
+    const unsigned* fences = arguments.input<unsigned>(fencesSize);
+    arguments.expectTableRead(302, {n, fences}, arguments.bytesOf(fencesSize, sizeof(unsigned)));
     gl.cgmDeleteFencesAPPLE(arguments.file(), arguments.line(), n, fences);
 }
 
@@ -1302,7 +1439,9 @@ void Fuzz::callBindVertexArrayAPPLE(OpenGLInterceptor& gl, CallArguments& argume
 void Fuzz::callDeleteVertexArraysAPPLE(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* arrays = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t arraysSize = std::int64_t{n};
+    const unsigned* arrays = arguments.input<unsigned>(arraysSize);
+    arguments.expectTableRead(305, {n, arrays}, arguments.bytesOf(arraysSize, sizeof(unsigned)));
     gl.cgmDeleteVertexArraysAPPLE(arguments.file(), arguments.line(), n, arrays);
 }
 
@@ -1350,7 +1489,9 @@ void Fuzz::callClampColorARB(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callDrawBuffersARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* bufs = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t bufsSize = std::int64_t{n};
+    const unsigned* bufs = arguments.input<unsigned>(bufsSize);
+    arguments.expectTableRead(309, {n, bufs}, arguments.bytesOf(bufsSize, sizeof(unsigned)));
     gl.cgmDrawBuffersARB(arguments.file(), arguments.line(), n, bufs);
 }
 
@@ -1361,7 +1502,10 @@ void Fuzz::callColorTable(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* table = arguments.unread<const void>();
+    const std::int64_t tableSize = arguments.unlessProxy(target, arguments.imageBytes(format, type, width, 1));
+    const void* table = arguments.input<unsigned char>(tableSize);
+    arguments.expectTableRead(
+        310, {target, internalformat, width, format, type, table}, arguments.bytesOf(tableSize, sizeof(unsigned char)));
     gl.cgmColorTable(arguments.file(), arguments.line(), target, internalformat, width, format, type, table);
 }
 
@@ -1372,7 +1516,10 @@ void Fuzz::callColorSubTable(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto count = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* data = arguments.unread<const void>();
+    const std::int64_t dataSize = arguments.imageBytes(format, type, count, 1);
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        311, {target, start, count, format, type, data}, arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmColorSubTable(arguments.file(), arguments.line(), target, start, count, format, type, data);
 }
 
@@ -1380,7 +1527,9 @@ void Fuzz::callColorTableParameteriv(OpenGLInterceptor& gl, CallArguments& argum
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto pname = arguments.enumerant("ColorTableParameterPNameSGI");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("ColorTableParameterPNameSGI", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(312, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmColorTableParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -1388,7 +1537,9 @@ void Fuzz::callColorTableParameterfv(OpenGLInterceptor& gl, CallArguments& argum
 {
     const auto target = arguments.enumerant("ColorTableTarget");
     const auto pname = arguments.enumerant("ColorTableParameterPNameSGI");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("ColorTableParameterPNameSGI", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(313, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmColorTableParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -1515,7 +1666,10 @@ void Fuzz::callConvolutionFilter1D(OpenGLInterceptor& gl, CallArguments& argumen
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* image = arguments.unread<const void>();
+    const std::int64_t imageSize = arguments.imageBytes(format, type, width, 1);
+    const void* image = arguments.input<unsigned char>(imageSize);
+    arguments.expectTableRead(
+        322, {target, internalformat, width, format, type, image}, arguments.bytesOf(imageSize, sizeof(unsigned char)));
     gl.cgmConvolutionFilter1D(arguments.file(), arguments.line(), target, internalformat, width, format, type, image);
 }
 
@@ -1527,7 +1681,11 @@ void Fuzz::callConvolutionFilter2D(OpenGLInterceptor& gl, CallArguments& argumen
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* image = arguments.unread<const void>();
+    const std::int64_t imageSize = arguments.imageBytes(format, type, width, height);
+    const void* image = arguments.input<unsigned char>(imageSize);
+    arguments.expectTableRead(
+        323, {target, internalformat, width, height, format, type, image},
+        arguments.bytesOf(imageSize, sizeof(unsigned char)));
     gl.cgmConvolutionFilter2D(
         arguments.file(), arguments.line(), target, internalformat, width, height, format, type, image);
 }
@@ -1544,7 +1702,9 @@ void Fuzz::callConvolutionParameterfv(OpenGLInterceptor& gl, CallArguments& argu
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("ConvolutionParameterEXT", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(324, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmConvolutionParameterfv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -1560,7 +1720,9 @@ void Fuzz::callConvolutionParameteriv(OpenGLInterceptor& gl, CallArguments& argu
 {
     const auto target = arguments.enumerant("ConvolutionTarget");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("ConvolutionParameterEXT", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(325, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmConvolutionParameteriv(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -1618,8 +1780,16 @@ void Fuzz::callSeparableFilter2D(OpenGLInterceptor& gl, CallArguments& arguments
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* row = arguments.unread<const void>();
-    const void* column = arguments.unread<const void>();
+    const std::int64_t rowSize = arguments.imageBytes(format, type, width, 1);
+    const void* row = arguments.input<unsigned char>(rowSize);
+    const std::int64_t columnSize = arguments.imageBytes(format, type, height, 1);
+    const void* column = arguments.input<unsigned char>(columnSize);
+    arguments.expectTableRead(
+        329, {target, internalformat, width, height, format, type, row, column},
+        arguments.bytesOf(rowSize, sizeof(unsigned char)));
+    arguments.expectTableRead(
+        330, {target, internalformat, width, height, format, type, row, column},
+        arguments.bytesOf(columnSize, sizeof(unsigned char)));
     gl.cgmSeparableFilter2D(
         arguments.file(), arguments.line(), target, internalformat, width, height, format, type, row, column);
 }
@@ -1654,21 +1824,27 @@ void Fuzz::callCurrentPaletteMatrixARB(OpenGLInterceptor& gl, CallArguments& arg
 void Fuzz::callMatrixIndexubvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
-    const unsigned char* indices = arguments.input<unsigned char>(std::int64_t{size});
+    const std::int64_t indicesSize = std::int64_t{size};
+    const unsigned char* indices = arguments.input<unsigned char>(indicesSize);
+    arguments.expectTableRead(335, {size, indices}, arguments.bytesOf(indicesSize, sizeof(unsigned char)));
     gl.cgmMatrixIndexubvARB(arguments.file(), arguments.line(), size, indices);
 }
 
 void Fuzz::callMatrixIndexusvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
-    const unsigned short* indices = arguments.input<unsigned short>(std::int64_t{size});
+    const std::int64_t indicesSize = std::int64_t{size};
+    const unsigned short* indices = arguments.input<unsigned short>(indicesSize);
+    arguments.expectTableRead(336, {size, indices}, arguments.bytesOf(indicesSize, sizeof(unsigned short)));
     gl.cgmMatrixIndexusvARB(arguments.file(), arguments.line(), size, indices);
 }
 
 void Fuzz::callMatrixIndexuivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
-    const unsigned* indices = arguments.input<unsigned>(std::int64_t{size});
+    const std::int64_t indicesSize = std::int64_t{size};
+    const unsigned* indices = arguments.input<unsigned>(indicesSize);
+    arguments.expectTableRead(337, {size, indices}, arguments.bytesOf(indicesSize, sizeof(unsigned)));
     gl.cgmMatrixIndexuivARB(arguments.file(), arguments.line(), size, indices);
 }
 
@@ -1710,7 +1886,9 @@ void Fuzz::callMultiTexCoord1dARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord1dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const double* v = arguments.input<double>(1);
+    const std::int64_t vSize = 1;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(339, {target, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmMultiTexCoord1dvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1724,7 +1902,9 @@ void Fuzz::callMultiTexCoord1fARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord1fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const float* v = arguments.input<float>(1);
+    const std::int64_t vSize = 1;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(340, {target, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmMultiTexCoord1fvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1738,7 +1918,9 @@ void Fuzz::callMultiTexCoord1iARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord1ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const int* v = arguments.input<int>(1);
+    const std::int64_t vSize = 1;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(341, {target, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmMultiTexCoord1ivARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1752,7 +1934,9 @@ void Fuzz::callMultiTexCoord1sARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord1svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const short* v = arguments.input<short>(1);
+    const std::int64_t vSize = 1;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(342, {target, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmMultiTexCoord1svARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1767,7 +1951,9 @@ void Fuzz::callMultiTexCoord2dARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord2dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const double* v = arguments.input<double>(2);
+    const std::int64_t vSize = 2;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(343, {target, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmMultiTexCoord2dvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1782,7 +1968,9 @@ void Fuzz::callMultiTexCoord2fARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const float* v = arguments.input<float>(2);
+    const std::int64_t vSize = 2;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(344, {target, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmMultiTexCoord2fvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1797,7 +1985,9 @@ void Fuzz::callMultiTexCoord2iARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord2ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const int* v = arguments.input<int>(2);
+    const std::int64_t vSize = 2;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(345, {target, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmMultiTexCoord2ivARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1812,7 +2002,9 @@ void Fuzz::callMultiTexCoord2sARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord2svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const short* v = arguments.input<short>(2);
+    const std::int64_t vSize = 2;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(346, {target, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmMultiTexCoord2svARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1828,7 +2020,9 @@ void Fuzz::callMultiTexCoord3dARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord3dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(347, {target, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmMultiTexCoord3dvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1844,7 +2038,9 @@ void Fuzz::callMultiTexCoord3fARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(348, {target, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmMultiTexCoord3fvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1860,7 +2056,9 @@ void Fuzz::callMultiTexCoord3iARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord3ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const int* v = arguments.input<int>(3);
+    const std::int64_t vSize = 3;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(349, {target, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmMultiTexCoord3ivARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1876,7 +2074,9 @@ void Fuzz::callMultiTexCoord3sARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord3svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(350, {target, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmMultiTexCoord3svARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1893,7 +2093,9 @@ void Fuzz::callMultiTexCoord4dARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord4dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const double* v = arguments.input<double>(4);
+    const std::int64_t vSize = 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(351, {target, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmMultiTexCoord4dvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1910,7 +2112,9 @@ void Fuzz::callMultiTexCoord4fARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const float* v = arguments.input<float>(4);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(352, {target, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmMultiTexCoord4fvARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1927,7 +2131,9 @@ void Fuzz::callMultiTexCoord4iARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord4ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const int* v = arguments.input<int>(4);
+    const std::int64_t vSize = 4;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(353, {target, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmMultiTexCoord4ivARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1944,7 +2150,9 @@ void Fuzz::callMultiTexCoord4sARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callMultiTexCoord4svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const short* v = arguments.input<short>(4);
+    const std::int64_t vSize = 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(354, {target, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmMultiTexCoord4svARB(arguments.file(), arguments.line(), target, v);
 }
 
@@ -1958,7 +2166,9 @@ void Fuzz::callGenQueriesARB(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callDeleteQueriesARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* ids = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t idsSize = std::int64_t{n};
+    const unsigned* ids = arguments.input<unsigned>(idsSize);
+    arguments.expectTableRead(356, {n, ids}, arguments.bytesOf(idsSize, sizeof(unsigned)));
     gl.cgmDeleteQueriesARB(arguments.file(), arguments.line(), n, ids);
 }
 
@@ -2015,7 +2225,9 @@ void Fuzz::callPointParameterfARB(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callPointParameterfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("PointParameterNameARB", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(360, {pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmPointParameterfvARB(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -2151,8 +2363,13 @@ void Fuzz::callShaderSourceARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto shaderObj = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const int* length = arguments.input<int>(std::int64_t{count});
-    const char** string = arguments.texts(std::int64_t{count}, length);
+    const std::int64_t lengthSize = std::int64_t{count};
+    const int* length = arguments.input<int>(lengthSize);
+    const std::int64_t stringSize = std::int64_t{count};
+    const char** string = arguments.texts(stringSize, length);
+    arguments.expectTableRead(
+        376, {shaderObj, count, string, length}, arguments.bytesOf(stringSize, sizeof(const void*)));
+    arguments.expectTableRead(377, {shaderObj, count, string, length}, arguments.bytesOf(lengthSize, sizeof(int)));
     gl.cgmShaderSourceARB(arguments.file(), arguments.line(), shaderObj, count, string, length);
 }
 
@@ -2167,7 +2384,9 @@ void Fuzz::callUniform1fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 1);
+    const std::int64_t valueSize = std::int64_t{count} * 1;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(378, {location, count, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniform1fvARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2182,7 +2401,9 @@ void Fuzz::callUniform1ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const int* value = arguments.input<int>(std::int64_t{count} * 1);
+    const std::int64_t valueSize = std::int64_t{count} * 1;
+    const int* value = arguments.input<int>(valueSize);
+    arguments.expectTableRead(379, {location, count, value}, arguments.bytesOf(valueSize, sizeof(int)));
     gl.cgmUniform1ivARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2198,7 +2419,9 @@ void Fuzz::callUniform2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 2);
+    const std::int64_t valueSize = std::int64_t{count} * 2;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(380, {location, count, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniform2fvARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2214,7 +2437,9 @@ void Fuzz::callUniform2ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const int* value = arguments.input<int>(std::int64_t{count} * 2);
+    const std::int64_t valueSize = std::int64_t{count} * 2;
+    const int* value = arguments.input<int>(valueSize);
+    arguments.expectTableRead(381, {location, count, value}, arguments.bytesOf(valueSize, sizeof(int)));
     gl.cgmUniform2ivARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2231,7 +2456,9 @@ void Fuzz::callUniform3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 3);
+    const std::int64_t valueSize = std::int64_t{count} * 3;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(382, {location, count, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniform3fvARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2248,7 +2475,9 @@ void Fuzz::callUniform3ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const int* value = arguments.input<int>(std::int64_t{count} * 3);
+    const std::int64_t valueSize = std::int64_t{count} * 3;
+    const int* value = arguments.input<int>(valueSize);
+    arguments.expectTableRead(383, {location, count, value}, arguments.bytesOf(valueSize, sizeof(int)));
     gl.cgmUniform3ivARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2266,7 +2495,9 @@ void Fuzz::callUniform4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 4);
+    const std::int64_t valueSize = std::int64_t{count} * 4;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(384, {location, count, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniform4fvARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2284,7 +2515,9 @@ void Fuzz::callUniform4ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const int* value = arguments.input<int>(std::int64_t{count} * 4);
+    const std::int64_t valueSize = std::int64_t{count} * 4;
+    const int* value = arguments.input<int>(valueSize);
+    arguments.expectTableRead(385, {location, count, value}, arguments.bytesOf(valueSize, sizeof(int)));
     gl.cgmUniform4ivARB(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -2293,7 +2526,9 @@ void Fuzz::callUniformMatrix2fvARB(OpenGLInterceptor& gl, CallArguments& argumen
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 4);
+    const std::int64_t valueSize = std::int64_t{count} * 4;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(386, {location, count, transpose, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniformMatrix2fvARB(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -2302,7 +2537,9 @@ void Fuzz::callUniformMatrix3fvARB(OpenGLInterceptor& gl, CallArguments& argumen
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 9);
+    const std::int64_t valueSize = std::int64_t{count} * 9;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(387, {location, count, transpose, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniformMatrix3fvARB(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -2311,7 +2548,9 @@ void Fuzz::callUniformMatrix4fvARB(OpenGLInterceptor& gl, CallArguments& argumen
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
     const auto transpose = arguments.scalar<unsigned char>();
-    const float* value = arguments.input<float>(std::int64_t{count} * 16);
+    const std::int64_t valueSize = std::int64_t{count} * 16;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(388, {location, count, transpose, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmUniformMatrix4fvARB(arguments.file(), arguments.line(), location, count, transpose, value);
 }
 
@@ -2337,7 +2576,11 @@ void Fuzz::callCompressedTexImage3DARB(OpenGLInterceptor& gl, CallArguments& arg
     const auto depth = arguments.scalar<int>();
     const auto border = arguments.scalar<int>();
     const auto imageSize = arguments.scalar<int>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    const std::int64_t dataSize = std::int64_t{imageSize};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        389, {target, level, internalformat, width, height, depth, border, imageSize, data},
+        arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmCompressedTexImage3DARB(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, depth, border, imageSize,
         data);
@@ -2352,7 +2595,11 @@ void Fuzz::callCompressedTexImage2DARB(OpenGLInterceptor& gl, CallArguments& arg
     const auto height = arguments.scalar<int>();
     const auto border = arguments.scalar<int>();
     const auto imageSize = arguments.scalar<int>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    const std::int64_t dataSize = std::int64_t{imageSize};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        390, {target, level, internalformat, width, height, border, imageSize, data},
+        arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmCompressedTexImage2DARB(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, border, imageSize, data);
 }
@@ -2365,7 +2612,11 @@ void Fuzz::callCompressedTexImage1DARB(OpenGLInterceptor& gl, CallArguments& arg
     const auto width = arguments.scalar<int>();
     const auto border = arguments.scalar<int>();
     const auto imageSize = arguments.scalar<int>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    const std::int64_t dataSize = std::int64_t{imageSize};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        391, {target, level, internalformat, width, border, imageSize, data},
+        arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmCompressedTexImage1DARB(
         arguments.file(), arguments.line(), target, level, internalformat, width, border, imageSize, data);
 }
@@ -2382,7 +2633,11 @@ void Fuzz::callCompressedTexSubImage3DARB(OpenGLInterceptor& gl, CallArguments& 
     const auto depth = arguments.scalar<int>();
     const auto format = arguments.enumerant("InternalFormat");
     const auto imageSize = arguments.scalar<int>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    const std::int64_t dataSize = std::int64_t{imageSize};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        392, {target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data},
+        arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmCompressedTexSubImage3DARB(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, zoffset, width, height, depth, format,
         imageSize, data);
@@ -2398,7 +2653,11 @@ void Fuzz::callCompressedTexSubImage2DARB(OpenGLInterceptor& gl, CallArguments& 
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("InternalFormat");
     const auto imageSize = arguments.scalar<int>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    const std::int64_t dataSize = std::int64_t{imageSize};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        393, {target, level, xoffset, yoffset, width, height, format, imageSize, data},
+        arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmCompressedTexSubImage2DARB(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
@@ -2411,7 +2670,11 @@ void Fuzz::callCompressedTexSubImage1DARB(OpenGLInterceptor& gl, CallArguments& 
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("InternalFormat");
     const auto imageSize = arguments.scalar<int>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{imageSize});
+    const std::int64_t dataSize = std::int64_t{imageSize};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        394, {target, level, xoffset, width, format, imageSize, data},
+        arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmCompressedTexSubImage1DARB(
         arguments.file(), arguments.line(), target, level, xoffset, width, format, imageSize, data);
 }
@@ -2427,56 +2690,72 @@ void Fuzz::callGetCompressedTexImageARB(OpenGLInterceptor& gl, CallArguments& ar
 void Fuzz::callWeightbvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
-    const signed char* weights = arguments.input<signed char>(std::int64_t{size});
+    const std::int64_t weightsSize = std::int64_t{size};
+    const signed char* weights = arguments.input<signed char>(weightsSize);
+    arguments.expectTableRead(396, {size, weights}, arguments.bytesOf(weightsSize, sizeof(signed char)));
     gl.cgmWeightbvARB(arguments.file(), arguments.line(), size, weights);
 }
 
 void Fuzz::callWeightsvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
-    const short* weights = arguments.input<short>(std::int64_t{size});
+    const std::int64_t weightsSize = std::int64_t{size};
+    const short* weights = arguments.input<short>(weightsSize);
+    arguments.expectTableRead(397, {size, weights}, arguments.bytesOf(weightsSize, sizeof(short)));
     gl.cgmWeightsvARB(arguments.file(), arguments.line(), size, weights);
 }
 
 void Fuzz::callWeightivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
-    const int* weights = arguments.input<int>(std::int64_t{size});
+    const std::int64_t weightsSize = std::int64_t{size};
+    const int* weights = arguments.input<int>(weightsSize);
+    arguments.expectTableRead(398, {size, weights}, arguments.bytesOf(weightsSize, sizeof(int)));
     gl.cgmWeightivARB(arguments.file(), arguments.line(), size, weights);
 }
 
 void Fuzz::callWeightfvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
-    const float* weights = arguments.input<float>(std::int64_t{size});
+    const std::int64_t weightsSize = std::int64_t{size};
+    const float* weights = arguments.input<float>(weightsSize);
+    arguments.expectTableRead(399, {size, weights}, arguments.bytesOf(weightsSize, sizeof(float)));
     gl.cgmWeightfvARB(arguments.file(), arguments.line(), size, weights);
 }
 
 void Fuzz::callWeightdvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
-    const double* weights = arguments.input<double>(std::int64_t{size});
+    const std::int64_t weightsSize = std::int64_t{size};
+    const double* weights = arguments.input<double>(weightsSize);
+    arguments.expectTableRead(400, {size, weights}, arguments.bytesOf(weightsSize, sizeof(double)));
     gl.cgmWeightdvARB(arguments.file(), arguments.line(), size, weights);
 }
 
 void Fuzz::callWeightubvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
-    const unsigned char* weights = arguments.input<unsigned char>(std::int64_t{size});
+    const std::int64_t weightsSize = std::int64_t{size};
+    const unsigned char* weights = arguments.input<unsigned char>(weightsSize);
+    arguments.expectTableRead(401, {size, weights}, arguments.bytesOf(weightsSize, sizeof(unsigned char)));
     gl.cgmWeightubvARB(arguments.file(), arguments.line(), size, weights);
 }
 
 void Fuzz::callWeightusvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
-    const unsigned short* weights = arguments.input<unsigned short>(std::int64_t{size});
+    const std::int64_t weightsSize = std::int64_t{size};
+    const unsigned short* weights = arguments.input<unsigned short>(weightsSize);
+    arguments.expectTableRead(402, {size, weights}, arguments.bytesOf(weightsSize, sizeof(unsigned short)));
     gl.cgmWeightusvARB(arguments.file(), arguments.line(), size, weights);
 }
 
 void Fuzz::callWeightuivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto size = arguments.scalar<int>();
-    const unsigned* weights = arguments.input<unsigned>(std::int64_t{size});
+    const std::int64_t weightsSize = std::int64_t{size};
+    const unsigned* weights = arguments.input<unsigned>(weightsSize);
+    arguments.expectTableRead(403, {size, weights}, arguments.bytesOf(weightsSize, sizeof(unsigned)));
     gl.cgmWeightuivARB(arguments.file(), arguments.line(), size, weights);
 }
 
@@ -2507,7 +2786,9 @@ void Fuzz::callBufferDataARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto size = arguments.scalar<ptrdiff_t>();
     const auto usage = arguments.enumerant("BufferUsageARB");
-    const void* data = arguments.input<unsigned char>(std::int64_t{size});
+    const std::int64_t dataSize = std::int64_t{size};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(405, {target, size, data, usage}, arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmBufferDataARB(arguments.file(), arguments.line(), target, size, data, usage);
 }
 
@@ -2516,14 +2797,18 @@ void Fuzz::callBufferSubDataARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto target = arguments.enumerant("BufferTargetARB");
     const auto offset = arguments.scalar<ptrdiff_t>();
     const auto size = arguments.scalar<ptrdiff_t>();
-    const void* data = arguments.input<unsigned char>(std::int64_t{size});
+    const std::int64_t dataSize = std::int64_t{size};
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(406, {target, offset, size, data}, arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmBufferSubDataARB(arguments.file(), arguments.line(), target, offset, size, data);
 }
 
 void Fuzz::callDeleteBuffersARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* buffers = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t buffersSize = std::int64_t{n};
+    const unsigned* buffers = arguments.input<unsigned>(buffersSize);
+    arguments.expectTableRead(407, {n, buffers}, arguments.bytesOf(buffersSize, sizeof(unsigned)));
     gl.cgmDeleteBuffersARB(arguments.file(), arguments.line(), n, buffers);
 }
 
@@ -2588,7 +2873,9 @@ void Fuzz::callVertexAttrib1dARB(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexAttrib1dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const double* v = arguments.input<double>(1);
+    const std::int64_t vSize = 1;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(412, {index, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttrib1dvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2602,7 +2889,9 @@ void Fuzz::callVertexAttrib1fARB(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexAttrib1fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const float* v = arguments.input<float>(1);
+    const std::int64_t vSize = 1;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(413, {index, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttrib1fvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2616,7 +2905,9 @@ void Fuzz::callVertexAttrib1sARB(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexAttrib1svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(1);
+    const std::int64_t vSize = 1;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(414, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib1svARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2631,7 +2922,9 @@ void Fuzz::callVertexAttrib2dARB(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexAttrib2dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const double* v = arguments.input<double>(2);
+    const std::int64_t vSize = 2;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(415, {index, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttrib2dvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2646,7 +2939,9 @@ void Fuzz::callVertexAttrib2fARB(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexAttrib2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const float* v = arguments.input<float>(2);
+    const std::int64_t vSize = 2;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(416, {index, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttrib2fvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2661,7 +2956,9 @@ void Fuzz::callVertexAttrib2sARB(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexAttrib2svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(2);
+    const std::int64_t vSize = 2;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(417, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib2svARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2677,7 +2974,9 @@ void Fuzz::callVertexAttrib3dARB(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexAttrib3dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(418, {index, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttrib3dvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2693,7 +2992,9 @@ void Fuzz::callVertexAttrib3fARB(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexAttrib3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(419, {index, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttrib3fvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2709,28 +3010,36 @@ void Fuzz::callVertexAttrib3sARB(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexAttrib3svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(420, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib3svARB(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4NbvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const signed char* v = arguments.input<signed char>(4);
+    const std::int64_t vSize = 4;
+    const signed char* v = arguments.input<signed char>(vSize);
+    arguments.expectTableRead(421, {index, v}, arguments.bytesOf(vSize, sizeof(signed char)));
     gl.cgmVertexAttrib4NbvARB(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4NivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const int* v = arguments.input<int>(4);
+    const std::int64_t vSize = 4;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(422, {index, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmVertexAttrib4NivARB(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4NsvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(4);
+    const std::int64_t vSize = 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(423, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib4NsvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2747,28 +3056,36 @@ void Fuzz::callVertexAttrib4NubARB(OpenGLInterceptor& gl, CallArguments& argumen
 void Fuzz::callVertexAttrib4NubvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned char* v = arguments.input<unsigned char>(4);
+    const std::int64_t vSize = 4;
+    const unsigned char* v = arguments.input<unsigned char>(vSize);
+    arguments.expectTableRead(424, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned char)));
     gl.cgmVertexAttrib4NubvARB(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4NuivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned* v = arguments.input<unsigned>(4);
+    const std::int64_t vSize = 4;
+    const unsigned* v = arguments.input<unsigned>(vSize);
+    arguments.expectTableRead(425, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned)));
     gl.cgmVertexAttrib4NuivARB(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4NusvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned short* v = arguments.input<unsigned short>(4);
+    const std::int64_t vSize = 4;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(426, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertexAttrib4NusvARB(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4bvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const signed char* v = arguments.input<signed char>(4);
+    const std::int64_t vSize = 4;
+    const signed char* v = arguments.input<signed char>(vSize);
+    arguments.expectTableRead(427, {index, v}, arguments.bytesOf(vSize, sizeof(signed char)));
     gl.cgmVertexAttrib4bvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2785,7 +3102,9 @@ void Fuzz::callVertexAttrib4dARB(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexAttrib4dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const double* v = arguments.input<double>(4);
+    const std::int64_t vSize = 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(428, {index, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttrib4dvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2802,14 +3121,18 @@ void Fuzz::callVertexAttrib4fARB(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexAttrib4fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const float* v = arguments.input<float>(4);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(429, {index, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttrib4fvARB(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const int* v = arguments.input<int>(4);
+    const std::int64_t vSize = 4;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(430, {index, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmVertexAttrib4ivARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2826,28 +3149,36 @@ void Fuzz::callVertexAttrib4sARB(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexAttrib4svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(4);
+    const std::int64_t vSize = 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(431, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib4svARB(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4ubvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned char* v = arguments.input<unsigned char>(4);
+    const std::int64_t vSize = 4;
+    const unsigned char* v = arguments.input<unsigned char>(vSize);
+    arguments.expectTableRead(432, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned char)));
     gl.cgmVertexAttrib4ubvARB(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4uivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned* v = arguments.input<unsigned>(4);
+    const std::int64_t vSize = 4;
+    const unsigned* v = arguments.input<unsigned>(vSize);
+    arguments.expectTableRead(433, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned)));
     gl.cgmVertexAttrib4uivARB(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttrib4usvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned short* v = arguments.input<unsigned short>(4);
+    const std::int64_t vSize = 4;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(434, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertexAttrib4usvARB(arguments.file(), arguments.line(), index, v);
 }
 
@@ -2879,7 +3210,10 @@ void Fuzz::callProgramStringARB(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto target = arguments.enumerant("ProgramTarget");
     const auto format = arguments.enumerant("ProgramFormat");
     const auto len = arguments.scalar<int>();
-    const void* string = arguments.input<unsigned char>(std::int64_t{len});
+    const std::int64_t stringSize = std::int64_t{len};
+    const void* string = arguments.input<unsigned char>(stringSize);
+    arguments.expectTableRead(
+        436, {target, format, len, string}, arguments.bytesOf(stringSize, sizeof(unsigned char)));
     gl.cgmProgramStringARB(arguments.file(), arguments.line(), target, format, len, string);
 }
 
@@ -2893,7 +3227,9 @@ void Fuzz::callBindProgramARB(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callDeleteProgramsARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* programs = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t programsSize = std::int64_t{n};
+    const unsigned* programs = arguments.input<unsigned>(programsSize);
+    arguments.expectTableRead(437, {n, programs}, arguments.bytesOf(programsSize, sizeof(unsigned)));
     gl.cgmDeleteProgramsARB(arguments.file(), arguments.line(), n, programs);
 }
 
@@ -2919,7 +3255,9 @@ void Fuzz::callProgramEnvParameter4dvARB(OpenGLInterceptor& gl, CallArguments& a
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
-    const double* params = arguments.input<double>(4);
+    const std::int64_t paramsSize = 4;
+    const double* params = arguments.input<double>(paramsSize);
+    arguments.expectTableRead(439, {target, index, params}, arguments.bytesOf(paramsSize, sizeof(double)));
     gl.cgmProgramEnvParameter4dvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -2938,7 +3276,9 @@ void Fuzz::callProgramEnvParameter4fvARB(OpenGLInterceptor& gl, CallArguments& a
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
-    const float* params = arguments.input<float>(4);
+    const std::int64_t paramsSize = 4;
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(440, {target, index, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmProgramEnvParameter4fvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -2957,7 +3297,9 @@ void Fuzz::callProgramLocalParameter4dvARB(OpenGLInterceptor& gl, CallArguments&
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
-    const double* params = arguments.input<double>(4);
+    const std::int64_t paramsSize = 4;
+    const double* params = arguments.input<double>(paramsSize);
+    arguments.expectTableRead(441, {target, index, params}, arguments.bytesOf(paramsSize, sizeof(double)));
     gl.cgmProgramLocalParameter4dvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -2976,7 +3318,9 @@ void Fuzz::callProgramLocalParameter4fvARB(OpenGLInterceptor& gl, CallArguments&
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
-    const float* params = arguments.input<float>(4);
+    const std::int64_t paramsSize = 4;
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(442, {target, index, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmProgramLocalParameter4fvARB(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -3103,7 +3447,9 @@ void Fuzz::callWindowPos2dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos2dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(2);
+    const std::int64_t vSize = 2;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(459, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmWindowPos2dvARB(arguments.file(), arguments.line(), v);
 }
 
@@ -3116,7 +3462,9 @@ void Fuzz::callWindowPos2fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos2fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(2);
+    const std::int64_t vSize = 2;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(460, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmWindowPos2fvARB(arguments.file(), arguments.line(), v);
 }
 
@@ -3129,7 +3477,9 @@ void Fuzz::callWindowPos2iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos2ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(2);
+    const std::int64_t vSize = 2;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(461, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmWindowPos2ivARB(arguments.file(), arguments.line(), v);
 }
 

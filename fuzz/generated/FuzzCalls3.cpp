@@ -12,7 +12,9 @@ namespace QEL { namespace OGL {
 
 void Fuzz::callWindowPos2svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(2);
+    const std::int64_t vSize = 2;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(462, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmWindowPos2svARB(arguments.file(), arguments.line(), v);
 }
 
@@ -26,7 +28,9 @@ void Fuzz::callWindowPos3dARB(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos3dvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(463, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmWindowPos3dvARB(arguments.file(), arguments.line(), v);
 }
 
@@ -40,7 +44,9 @@ void Fuzz::callWindowPos3fARB(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos3fvARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(464, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmWindowPos3fvARB(arguments.file(), arguments.line(), v);
 }
 
@@ -54,7 +60,9 @@ void Fuzz::callWindowPos3iARB(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos3ivARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(3);
+    const std::int64_t vSize = 3;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(465, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmWindowPos3ivARB(arguments.file(), arguments.line(), v);
 }
 
@@ -68,14 +76,18 @@ void Fuzz::callWindowPos3sARB(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos3svARB(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(466, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmWindowPos3svARB(arguments.file(), arguments.line(), v);
 }
 
 void Fuzz::callDrawBuffersATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* bufs = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t bufsSize = std::int64_t{n};
+    const unsigned* bufs = arguments.input<unsigned>(bufsSize);
+    arguments.expectTableRead(467, {n, bufs}, arguments.bytesOf(bufsSize, sizeof(unsigned)));
     gl.cgmDrawBuffersATI(arguments.file(), arguments.line(), n, bufs);
 }
 
@@ -105,14 +117,18 @@ void Fuzz::callDrawRangeElementArrayATI(OpenGLInterceptor& gl, CallArguments& ar
 void Fuzz::callTexBumpParameterivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("TexBumpParameterATI");
-    const int* param = arguments.unread<const int>();
+    const std::int64_t paramSize = arguments.parameterValues("TexBumpParameterATI", pname);
+    const int* param = arguments.input<int>(paramSize);
+    arguments.expectTableRead(469, {pname, param}, arguments.bytesOf(paramSize, sizeof(int)));
     gl.cgmTexBumpParameterivATI(arguments.file(), arguments.line(), pname, param);
 }
 
 void Fuzz::callTexBumpParameterfvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("TexBumpParameterATI");
-    const float* param = arguments.unread<const float>();
+    const std::int64_t paramSize = arguments.parameterValues("TexBumpParameterATI", pname);
+    const float* param = arguments.input<float>(paramSize);
+    arguments.expectTableRead(470, {pname, param}, arguments.bytesOf(paramSize, sizeof(float)));
     gl.cgmTexBumpParameterfvATI(arguments.file(), arguments.line(), pname, param);
 }
 
@@ -270,7 +286,9 @@ void Fuzz::callAlphaFragmentOp3ATI(OpenGLInterceptor& gl, CallArguments& argumen
 void Fuzz::callSetFragmentShaderConstantATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto dst = arguments.scalar<unsigned>();
-    const float* value = arguments.input<float>(4);
+    const std::int64_t valueSize = 4;
+    const float* value = arguments.input<float>(valueSize);
+    arguments.expectTableRead(473, {dst, value}, arguments.bytesOf(valueSize, sizeof(float)));
     gl.cgmSetFragmentShaderConstantATI(arguments.file(), arguments.line(), dst, value);
 }
 
@@ -322,7 +340,9 @@ void Fuzz::callNewObjectBufferATI(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto size = arguments.scalar<int>();
     const auto usage = arguments.enumerant("ArrayObjectUsageATI");
-    const void* pointer = arguments.input<unsigned char>(std::int64_t{size});
+    const std::int64_t pointerSize = std::int64_t{size};
+    const void* pointer = arguments.input<unsigned char>(pointerSize);
+    arguments.expectTableRead(474, {size, pointer, usage}, arguments.bytesOf(pointerSize, sizeof(unsigned char)));
     gl.cgmNewObjectBufferATI(arguments.file(), arguments.line(), size, pointer, usage);
 }
 
@@ -338,7 +358,10 @@ void Fuzz::callUpdateObjectBufferATI(OpenGLInterceptor& gl, CallArguments& argum
     const auto offset = arguments.scalar<unsigned>();
     const auto size = arguments.scalar<int>();
     const auto preserve = arguments.enumerant("PreserveModeATI");
-    const void* pointer = arguments.input<unsigned char>(std::int64_t{size});
+    const std::int64_t pointerSize = std::int64_t{size};
+    const void* pointer = arguments.input<unsigned char>(pointerSize);
+    arguments.expectTableRead(
+        475, {buffer, offset, size, pointer, preserve}, arguments.bytesOf(pointerSize, sizeof(unsigned char)));
     gl.cgmUpdateObjectBufferATI(arguments.file(), arguments.line(), buffer, offset, size, pointer, preserve);
 }
 
@@ -457,7 +480,9 @@ void Fuzz::callVertexStream2sATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexStream2svATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const short* coords = arguments.input<short>(2);
+    const std::int64_t coordsSize = 2;
+    const short* coords = arguments.input<short>(coordsSize);
+    arguments.expectTableRead(484, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(short)));
     gl.cgmVertexStream2svATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -472,7 +497,9 @@ void Fuzz::callVertexStream2iATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexStream2ivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const int* coords = arguments.input<int>(2);
+    const std::int64_t coordsSize = 2;
+    const int* coords = arguments.input<int>(coordsSize);
+    arguments.expectTableRead(485, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(int)));
     gl.cgmVertexStream2ivATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -487,7 +514,9 @@ void Fuzz::callVertexStream2fATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexStream2fvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const float* coords = arguments.input<float>(2);
+    const std::int64_t coordsSize = 2;
+    const float* coords = arguments.input<float>(coordsSize);
+    arguments.expectTableRead(486, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(float)));
     gl.cgmVertexStream2fvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -502,7 +531,9 @@ void Fuzz::callVertexStream2dATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexStream2dvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const double* coords = arguments.input<double>(2);
+    const std::int64_t coordsSize = 2;
+    const double* coords = arguments.input<double>(coordsSize);
+    arguments.expectTableRead(487, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(double)));
     gl.cgmVertexStream2dvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -518,7 +549,9 @@ void Fuzz::callVertexStream3sATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexStream3svATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const short* coords = arguments.input<short>(3);
+    const std::int64_t coordsSize = 3;
+    const short* coords = arguments.input<short>(coordsSize);
+    arguments.expectTableRead(488, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(short)));
     gl.cgmVertexStream3svATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -534,7 +567,9 @@ void Fuzz::callVertexStream3iATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexStream3ivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const int* coords = arguments.input<int>(3);
+    const std::int64_t coordsSize = 3;
+    const int* coords = arguments.input<int>(coordsSize);
+    arguments.expectTableRead(489, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(int)));
     gl.cgmVertexStream3ivATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -550,7 +585,9 @@ void Fuzz::callVertexStream3fATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexStream3fvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const float* coords = arguments.input<float>(3);
+    const std::int64_t coordsSize = 3;
+    const float* coords = arguments.input<float>(coordsSize);
+    arguments.expectTableRead(490, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(float)));
     gl.cgmVertexStream3fvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -566,7 +603,9 @@ void Fuzz::callVertexStream3dATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexStream3dvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const double* coords = arguments.input<double>(3);
+    const std::int64_t coordsSize = 3;
+    const double* coords = arguments.input<double>(coordsSize);
+    arguments.expectTableRead(491, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(double)));
     gl.cgmVertexStream3dvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -583,7 +622,9 @@ void Fuzz::callVertexStream4sATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexStream4svATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const short* coords = arguments.input<short>(4);
+    const std::int64_t coordsSize = 4;
+    const short* coords = arguments.input<short>(coordsSize);
+    arguments.expectTableRead(492, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(short)));
     gl.cgmVertexStream4svATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -600,7 +641,9 @@ void Fuzz::callVertexStream4iATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexStream4ivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const int* coords = arguments.input<int>(4);
+    const std::int64_t coordsSize = 4;
+    const int* coords = arguments.input<int>(coordsSize);
+    arguments.expectTableRead(493, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(int)));
     gl.cgmVertexStream4ivATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -617,7 +660,9 @@ void Fuzz::callVertexStream4fATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexStream4fvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const float* coords = arguments.input<float>(4);
+    const std::int64_t coordsSize = 4;
+    const float* coords = arguments.input<float>(coordsSize);
+    arguments.expectTableRead(494, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(float)));
     gl.cgmVertexStream4fvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -634,7 +679,9 @@ void Fuzz::callVertexStream4dATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexStream4dvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const double* coords = arguments.input<double>(4);
+    const std::int64_t coordsSize = 4;
+    const double* coords = arguments.input<double>(coordsSize);
+    arguments.expectTableRead(495, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(double)));
     gl.cgmVertexStream4dvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -650,7 +697,9 @@ void Fuzz::callNormalStream3bATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callNormalStream3bvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const signed char* coords = arguments.input<signed char>(3);
+    const std::int64_t coordsSize = 3;
+    const signed char* coords = arguments.input<signed char>(coordsSize);
+    arguments.expectTableRead(496, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(signed char)));
     gl.cgmNormalStream3bvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -666,7 +715,9 @@ void Fuzz::callNormalStream3sATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callNormalStream3svATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const short* coords = arguments.input<short>(3);
+    const std::int64_t coordsSize = 3;
+    const short* coords = arguments.input<short>(coordsSize);
+    arguments.expectTableRead(497, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(short)));
     gl.cgmNormalStream3svATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -682,7 +733,9 @@ void Fuzz::callNormalStream3iATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callNormalStream3ivATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const int* coords = arguments.input<int>(3);
+    const std::int64_t coordsSize = 3;
+    const int* coords = arguments.input<int>(coordsSize);
+    arguments.expectTableRead(498, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(int)));
     gl.cgmNormalStream3ivATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -698,7 +751,9 @@ void Fuzz::callNormalStream3fATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callNormalStream3fvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const float* coords = arguments.input<float>(3);
+    const std::int64_t coordsSize = 3;
+    const float* coords = arguments.input<float>(coordsSize);
+    arguments.expectTableRead(499, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(float)));
     gl.cgmNormalStream3fvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -714,7 +769,9 @@ void Fuzz::callNormalStream3dATI(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callNormalStream3dvATI(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto stream = arguments.enumerant("VertexStreamATI");
-    const double* coords = arguments.input<double>(3);
+    const std::int64_t coordsSize = 3;
+    const double* coords = arguments.input<double>(coordsSize);
+    arguments.expectTableRead(500, {stream, coords}, arguments.bytesOf(coordsSize, sizeof(double)));
     gl.cgmNormalStream3dvATI(arguments.file(), arguments.line(), stream, coords);
 }
 
@@ -799,7 +856,10 @@ void Fuzz::callColorSubTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto count = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* data = arguments.unread<const void>();
+    const std::int64_t dataSize = arguments.imageBytes(format, type, count, 1);
+    const void* data = arguments.input<unsigned char>(dataSize);
+    arguments.expectTableRead(
+        501, {target, start, count, format, type, data}, arguments.bytesOf(dataSize, sizeof(unsigned char)));
     gl.cgmColorSubTableEXT(arguments.file(), arguments.line(), target, start, count, format, type, data);
 }
 
@@ -832,7 +892,10 @@ void Fuzz::callConvolutionFilter1DEXT(OpenGLInterceptor& gl, CallArguments& argu
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* image = arguments.unread<const void>();
+    const std::int64_t imageSize = arguments.imageBytes(format, type, width, 1);
+    const void* image = arguments.input<unsigned char>(imageSize);
+    arguments.expectTableRead(
+        502, {target, internalformat, width, format, type, image}, arguments.bytesOf(imageSize, sizeof(unsigned char)));
     gl.cgmConvolutionFilter1DEXT(
         arguments.file(), arguments.line(), target, internalformat, width, format, type, image);
 }
@@ -845,7 +908,11 @@ void Fuzz::callConvolutionFilter2DEXT(OpenGLInterceptor& gl, CallArguments& argu
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* image = arguments.unread<const void>();
+    const std::int64_t imageSize = arguments.imageBytes(format, type, width, height);
+    const void* image = arguments.input<unsigned char>(imageSize);
+    arguments.expectTableRead(
+        503, {target, internalformat, width, height, format, type, image},
+        arguments.bytesOf(imageSize, sizeof(unsigned char)));
     gl.cgmConvolutionFilter2DEXT(
         arguments.file(), arguments.line(), target, internalformat, width, height, format, type, image);
 }
@@ -862,7 +929,9 @@ void Fuzz::callConvolutionParameterfvEXT(OpenGLInterceptor& gl, CallArguments& a
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("ConvolutionParameterEXT", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(504, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmConvolutionParameterfvEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -878,7 +947,9 @@ void Fuzz::callConvolutionParameterivEXT(OpenGLInterceptor& gl, CallArguments& a
 {
     const auto target = arguments.enumerant("ConvolutionTargetEXT");
     const auto pname = arguments.enumerant("ConvolutionParameterEXT");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("ConvolutionParameterEXT", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(505, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmConvolutionParameterivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -947,8 +1018,16 @@ void Fuzz::callSeparableFilter2DEXT(OpenGLInterceptor& gl, CallArguments& argume
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* row = arguments.unread<const void>();
-    const void* column = arguments.unread<const void>();
+    const std::int64_t rowSize = arguments.imageBytes(format, type, width, 1);
+    const void* row = arguments.input<unsigned char>(rowSize);
+    const std::int64_t columnSize = arguments.imageBytes(format, type, height, 1);
+    const void* column = arguments.input<unsigned char>(columnSize);
+    arguments.expectTableRead(
+        512, {target, internalformat, width, height, format, type, row, column},
+        arguments.bytesOf(rowSize, sizeof(unsigned char)));
+    arguments.expectTableRead(
+        513, {target, internalformat, width, height, format, type, row, column},
+        arguments.bytesOf(columnSize, sizeof(unsigned char)));
     gl.cgmSeparableFilter2DEXT(
         arguments.file(), arguments.line(), target, internalformat, width, height, format, type, row, column);
 }
@@ -1038,14 +1117,18 @@ void Fuzz::callCopyTexSubImage3DEXT(OpenGLInterceptor& gl, CallArguments& argume
 void Fuzz::callCullParameterdvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CullParameterEXT");
-    double* params = arguments.unread<double>();
+    const std::int64_t paramsSize = 4;
+    double* params = arguments.nonConstInput<double>(paramsSize);
+    arguments.expectTableRead(516, {pname, params}, arguments.bytesOf(paramsSize, sizeof(double)));
     gl.cgmCullParameterdvEXT(arguments.file(), arguments.line(), pname, params);
 }
 
 void Fuzz::callCullParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CullParameterEXT");
-    float* params = arguments.unread<float>();
+    const std::int64_t paramsSize = 4;
+    float* params = arguments.nonConstInput<float>(paramsSize);
+    arguments.expectTableRead(517, {pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmCullParameterfvEXT(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1118,7 +1201,10 @@ void Fuzz::callDrawElementsInstancedEXT(OpenGLInterceptor& gl, CallArguments& ar
     const auto count = arguments.scalar<int>();
     const auto type = arguments.enumerant("DrawElementsType");
     const auto primcount = arguments.scalar<int>();
-    const void* indices = arguments.unread<const void>();
+    const std::int64_t indicesSize = std::int64_t{count} * arguments.typeBytes("DrawElementsType", type);
+    const void* indices = arguments.input<unsigned char>(indicesSize);
+    arguments.expectTableRead(
+        520, {mode, count, type, indices, primcount}, arguments.bytesOf(indicesSize, sizeof(unsigned char)));
     gl.cgmDrawElementsInstancedEXT(arguments.file(), arguments.line(), mode, count, type, indices, primcount);
 }
 
@@ -1129,7 +1215,10 @@ void Fuzz::callDrawRangeElementsEXT(OpenGLInterceptor& gl, CallArguments& argume
     const auto end = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const auto type = arguments.enumerant("DrawElementsType");
-    const void* indices = arguments.unread<const void>();
+    const std::int64_t indicesSize = std::int64_t{count} * arguments.typeBytes("DrawElementsType", type);
+    const void* indices = arguments.input<unsigned char>(indicesSize);
+    arguments.expectTableRead(
+        521, {mode, start, end, count, type, indices}, arguments.bytesOf(indicesSize, sizeof(unsigned char)));
     gl.cgmDrawRangeElementsEXT(arguments.file(), arguments.line(), mode, start, end, count, type, indices);
 }
 
@@ -1141,7 +1230,9 @@ void Fuzz::callFogCoordfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callFogCoordfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* coord = arguments.input<float>(1);
+    const std::int64_t coordSize = 1;
+    const float* coord = arguments.input<float>(coordSize);
+    arguments.expectTableRead(522, {coord}, arguments.bytesOf(coordSize, sizeof(float)));
     gl.cgmFogCoordfvEXT(arguments.file(), arguments.line(), coord);
 }
 
@@ -1153,7 +1244,9 @@ void Fuzz::callFogCoorddEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callFogCoorddvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* coord = arguments.input<double>(1);
+    const std::int64_t coordSize = 1;
+    const double* coord = arguments.input<double>(coordSize);
+    arguments.expectTableRead(523, {coord}, arguments.bytesOf(coordSize, sizeof(double)));
     gl.cgmFogCoorddvEXT(arguments.file(), arguments.line(), coord);
 }
 
@@ -1182,7 +1275,9 @@ void Fuzz::callFragmentLightModelfEXT(OpenGLInterceptor& gl, CallArguments& argu
 void Fuzz::callFragmentLightModelfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("");
-    float* params = arguments.unread<float>();
+    const std::int64_t paramsSize = arguments.parameterValues("FragmentLightModelParameterSGIX", pname);
+    float* params = arguments.nonConstInput<float>(paramsSize);
+    arguments.expectTableRead(525, {pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmFragmentLightModelfvEXT(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1196,7 +1291,9 @@ void Fuzz::callFragmentLightModeliEXT(OpenGLInterceptor& gl, CallArguments& argu
 void Fuzz::callFragmentLightModelivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("");
-    int* params = arguments.unread<int>();
+    const std::int64_t paramsSize = arguments.parameterValues("FragmentLightModelParameterSGIX", pname);
+    int* params = arguments.nonConstInput<int>(paramsSize);
+    arguments.expectTableRead(526, {pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmFragmentLightModelivEXT(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1212,7 +1309,9 @@ void Fuzz::callFragmentLightfvEXT(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto light = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
-    float* params = arguments.unread<float>();
+    const std::int64_t paramsSize = arguments.parameterValues("LightParameter", pname);
+    float* params = arguments.nonConstInput<float>(paramsSize);
+    arguments.expectTableRead(527, {light, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmFragmentLightfvEXT(arguments.file(), arguments.line(), light, pname, params);
 }
 
@@ -1228,7 +1327,9 @@ void Fuzz::callFragmentLightivEXT(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto light = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
-    int* params = arguments.unread<int>();
+    const std::int64_t paramsSize = arguments.parameterValues("LightParameter", pname);
+    int* params = arguments.nonConstInput<int>(paramsSize);
+    arguments.expectTableRead(528, {light, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmFragmentLightivEXT(arguments.file(), arguments.line(), light, pname, params);
 }
 
@@ -1244,7 +1345,9 @@ void Fuzz::callFragmentMaterialfvEXT(OpenGLInterceptor& gl, CallArguments& argum
 {
     const auto face = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("MaterialParameter", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(529, {face, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmFragmentMaterialfvEXT(arguments.file(), arguments.line(), face, pname, params);
 }
 
@@ -1260,7 +1363,9 @@ void Fuzz::callFragmentMaterialivEXT(OpenGLInterceptor& gl, CallArguments& argum
 {
     const auto face = arguments.enumerant("");
     const auto pname = arguments.enumerant("");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("MaterialParameter", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(530, {face, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmFragmentMaterialivEXT(arguments.file(), arguments.line(), face, pname, params);
 }
 
@@ -1346,7 +1451,9 @@ void Fuzz::callBindRenderbufferEXT(OpenGLInterceptor& gl, CallArguments& argumen
 void Fuzz::callDeleteRenderbuffersEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* renderbuffers = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t renderbuffersSize = std::int64_t{n};
+    const unsigned* renderbuffers = arguments.input<unsigned>(renderbuffersSize);
+    arguments.expectTableRead(535, {n, renderbuffers}, arguments.bytesOf(renderbuffersSize, sizeof(unsigned)));
     gl.cgmDeleteRenderbuffersEXT(arguments.file(), arguments.line(), n, renderbuffers);
 }
 
@@ -1390,7 +1497,9 @@ void Fuzz::callBindFramebufferEXT(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callDeleteFramebuffersEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* framebuffers = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t framebuffersSize = std::int64_t{n};
+    const unsigned* framebuffers = arguments.input<unsigned>(framebuffersSize);
+    arguments.expectTableRead(538, {n, framebuffers}, arguments.bytesOf(framebuffersSize, sizeof(unsigned)));
     gl.cgmDeleteFramebuffersEXT(arguments.file(), arguments.line(), n, framebuffers);
 }
 
@@ -1507,7 +1616,9 @@ void Fuzz::callProgramEnvParameters4fvEXT(OpenGLInterceptor& gl, CallArguments& 
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const float* params = arguments.input<float>(std::int64_t{count} * 4);
+    const std::int64_t paramsSize = std::int64_t{count} * 4;
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(541, {target, index, count, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmProgramEnvParameters4fvEXT(arguments.file(), arguments.line(), target, index, count, params);
 }
 
@@ -1516,7 +1627,9 @@ void Fuzz::callProgramLocalParameters4fvEXT(OpenGLInterceptor& gl, CallArguments
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const float* params = arguments.input<float>(std::int64_t{count} * 4);
+    const std::int64_t paramsSize = std::int64_t{count} * 4;
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(542, {target, index, count, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmProgramLocalParameters4fvEXT(arguments.file(), arguments.line(), target, index, count, params);
 }
 
@@ -1581,7 +1694,9 @@ void Fuzz::callUniform1uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const unsigned* value = arguments.input<unsigned>(std::int64_t{count} * 1);
+    const std::int64_t valueSize = std::int64_t{count} * 1;
+    const unsigned* value = arguments.input<unsigned>(valueSize);
+    arguments.expectTableRead(546, {location, count, value}, arguments.bytesOf(valueSize, sizeof(unsigned)));
     gl.cgmUniform1uivEXT(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -1589,7 +1704,9 @@ void Fuzz::callUniform2uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const unsigned* value = arguments.input<unsigned>(std::int64_t{count} * 2);
+    const std::int64_t valueSize = std::int64_t{count} * 2;
+    const unsigned* value = arguments.input<unsigned>(valueSize);
+    arguments.expectTableRead(547, {location, count, value}, arguments.bytesOf(valueSize, sizeof(unsigned)));
     gl.cgmUniform2uivEXT(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -1597,7 +1714,9 @@ void Fuzz::callUniform3uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const unsigned* value = arguments.input<unsigned>(std::int64_t{count} * 3);
+    const std::int64_t valueSize = std::int64_t{count} * 3;
+    const unsigned* value = arguments.input<unsigned>(valueSize);
+    arguments.expectTableRead(548, {location, count, value}, arguments.bytesOf(valueSize, sizeof(unsigned)));
     gl.cgmUniform3uivEXT(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -1605,7 +1724,9 @@ void Fuzz::callUniform4uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto location = arguments.scalar<int>();
     const auto count = arguments.scalar<int>();
-    const unsigned* value = arguments.input<unsigned>(std::int64_t{count} * 4);
+    const std::int64_t valueSize = std::int64_t{count} * 4;
+    const unsigned* value = arguments.input<unsigned>(valueSize);
+    arguments.expectTableRead(549, {location, count, value}, arguments.bytesOf(valueSize, sizeof(unsigned)));
     gl.cgmUniform4uivEXT(arguments.file(), arguments.line(), location, count, value);
 }
 
@@ -1680,84 +1801,108 @@ void Fuzz::callVertexAttribI4uiEXT(OpenGLInterceptor& gl, CallArguments& argumen
 void Fuzz::callVertexAttribI1ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const int* v = arguments.input<int>(1);
+    const std::int64_t vSize = 1;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(550, {index, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmVertexAttribI1ivEXT(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttribI2ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const int* v = arguments.input<int>(2);
+    const std::int64_t vSize = 2;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(551, {index, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmVertexAttribI2ivEXT(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttribI3ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const int* v = arguments.input<int>(3);
+    const std::int64_t vSize = 3;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(552, {index, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmVertexAttribI3ivEXT(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttribI4ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const int* v = arguments.input<int>(4);
+    const std::int64_t vSize = 4;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(553, {index, v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmVertexAttribI4ivEXT(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttribI1uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned* v = arguments.input<unsigned>(1);
+    const std::int64_t vSize = 1;
+    const unsigned* v = arguments.input<unsigned>(vSize);
+    arguments.expectTableRead(554, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned)));
     gl.cgmVertexAttribI1uivEXT(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttribI2uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned* v = arguments.input<unsigned>(2);
+    const std::int64_t vSize = 2;
+    const unsigned* v = arguments.input<unsigned>(vSize);
+    arguments.expectTableRead(555, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned)));
     gl.cgmVertexAttribI2uivEXT(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttribI3uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned* v = arguments.input<unsigned>(3);
+    const std::int64_t vSize = 3;
+    const unsigned* v = arguments.input<unsigned>(vSize);
+    arguments.expectTableRead(556, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned)));
     gl.cgmVertexAttribI3uivEXT(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttribI4uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned* v = arguments.input<unsigned>(4);
+    const std::int64_t vSize = 4;
+    const unsigned* v = arguments.input<unsigned>(vSize);
+    arguments.expectTableRead(557, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned)));
     gl.cgmVertexAttribI4uivEXT(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttribI4bvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const signed char* v = arguments.input<signed char>(4);
+    const std::int64_t vSize = 4;
+    const signed char* v = arguments.input<signed char>(vSize);
+    arguments.expectTableRead(558, {index, v}, arguments.bytesOf(vSize, sizeof(signed char)));
     gl.cgmVertexAttribI4bvEXT(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttribI4svEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(4);
+    const std::int64_t vSize = 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(559, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttribI4svEXT(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttribI4ubvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned char* v = arguments.input<unsigned char>(4);
+    const std::int64_t vSize = 4;
+    const unsigned char* v = arguments.input<unsigned char>(vSize);
+    arguments.expectTableRead(560, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned char)));
     gl.cgmVertexAttribI4ubvEXT(arguments.file(), arguments.line(), index, v);
 }
 
 void Fuzz::callVertexAttribI4usvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned short* v = arguments.input<unsigned short>(4);
+    const std::int64_t vSize = 4;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(561, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertexAttribI4usvEXT(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1918,8 +2063,12 @@ void Fuzz::callMultiDrawArraysEXT(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto primcount = arguments.scalar<int>();
-    const int* first = arguments.input<int>(std::int64_t{primcount});
-    const int* count = arguments.input<int>(std::int64_t{primcount});
+    const std::int64_t firstSize = std::int64_t{primcount};
+    const int* first = arguments.input<int>(firstSize);
+    const std::int64_t countSize = std::int64_t{primcount};
+    const int* count = arguments.input<int>(countSize);
+    arguments.expectTableRead(571, {mode, first, count, primcount}, arguments.bytesOf(firstSize, sizeof(int)));
+    arguments.expectTableRead(572, {mode, first, count, primcount}, arguments.bytesOf(countSize, sizeof(int)));
     gl.cgmMultiDrawArraysEXT(arguments.file(), arguments.line(), mode, first, count, primcount);
 }
 
@@ -1928,8 +2077,17 @@ void Fuzz::callMultiDrawElementsEXT(OpenGLInterceptor& gl, CallArguments& argume
     const auto mode = arguments.enumerant("PrimitiveType");
     const auto type = arguments.enumerant("DrawElementsType");
     const auto primcount = arguments.scalar<int>();
-    const int* count = arguments.input<int>(std::int64_t{primcount});
-    const void* const* indices = arguments.pointers(std::int64_t{primcount});
+    const std::int64_t countSize = std::int64_t{primcount};
+    const int* count = arguments.input<int>(countSize);
+    const std::int64_t indicesSize = std::int64_t{primcount};
+    const void* const* indices = arguments.indexArrays(
+        indicesSize, count, arguments.typeBytes("DrawElementsType", type));
+    arguments.expectTableRead(
+        573, {mode, count, type, indices, primcount}, arguments.bytesOf(countSize, sizeof(int)));
+    arguments.expectTableRead(
+        574, {mode, count, type, indices, primcount}, arguments.bytesOf(indicesSize, sizeof(const void*)));
+    arguments.expectTableIndexReads(
+        574, {mode, count, type, indices, primcount}, count, arguments.typeBytes("DrawElementsType", type));
     gl.cgmMultiDrawElementsEXT(arguments.file(), arguments.line(), mode, count, type, indices, primcount);
 }
 
@@ -1940,7 +2098,10 @@ void Fuzz::callColorTableEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* table = arguments.unread<const void>();
+    const std::int64_t tableSize = arguments.unlessProxy(target, arguments.imageBytes(format, type, width, 1));
+    const void* table = arguments.input<unsigned char>(tableSize);
+    arguments.expectTableRead(
+        575, {target, internalFormat, width, format, type, table}, arguments.bytesOf(tableSize, sizeof(unsigned char)));
     gl.cgmColorTableEXT(arguments.file(), arguments.line(), target, internalFormat, width, format, type, table);
 }
 
@@ -1989,7 +2150,9 @@ void Fuzz::callPixelTransformParameterivEXT(OpenGLInterceptor& gl, CallArguments
 {
     const auto target = arguments.enumerant("PixelTransformTargetEXT");
     const auto pname = arguments.enumerant("PixelTransformPNameEXT");
-    const int* params = arguments.input<int>(1);
+    const std::int64_t paramsSize = 1;
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(579, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmPixelTransformParameterivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -1997,7 +2160,9 @@ void Fuzz::callPixelTransformParameterfvEXT(OpenGLInterceptor& gl, CallArguments
 {
     const auto target = arguments.enumerant("PixelTransformTargetEXT");
     const auto pname = arguments.enumerant("PixelTransformPNameEXT");
-    const float* params = arguments.input<float>(1);
+    const std::int64_t paramsSize = 1;
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(580, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmPixelTransformParameterfvEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2027,7 +2192,9 @@ void Fuzz::callPointParameterfEXT(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callPointParameterfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("PointParameterNameARB", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(583, {pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmPointParameterfvEXT(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -2058,7 +2225,9 @@ void Fuzz::callSecondaryColor3bEXT(OpenGLInterceptor& gl, CallArguments& argumen
 
 void Fuzz::callSecondaryColor3bvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const signed char* v = arguments.input<signed char>(3);
+    const std::int64_t vSize = 3;
+    const signed char* v = arguments.input<signed char>(vSize);
+    arguments.expectTableRead(584, {v}, arguments.bytesOf(vSize, sizeof(signed char)));
     gl.cgmSecondaryColor3bvEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2072,7 +2241,9 @@ void Fuzz::callSecondaryColor3dEXT(OpenGLInterceptor& gl, CallArguments& argumen
 
 void Fuzz::callSecondaryColor3dvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(585, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmSecondaryColor3dvEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2086,7 +2257,9 @@ void Fuzz::callSecondaryColor3fEXT(OpenGLInterceptor& gl, CallArguments& argumen
 
 void Fuzz::callSecondaryColor3fvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(586, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmSecondaryColor3fvEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2100,7 +2273,9 @@ void Fuzz::callSecondaryColor3iEXT(OpenGLInterceptor& gl, CallArguments& argumen
 
 void Fuzz::callSecondaryColor3ivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(3);
+    const std::int64_t vSize = 3;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(587, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmSecondaryColor3ivEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2114,7 +2289,9 @@ void Fuzz::callSecondaryColor3sEXT(OpenGLInterceptor& gl, CallArguments& argumen
 
 void Fuzz::callSecondaryColor3svEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(588, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmSecondaryColor3svEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2128,7 +2305,9 @@ void Fuzz::callSecondaryColor3ubEXT(OpenGLInterceptor& gl, CallArguments& argume
 
 void Fuzz::callSecondaryColor3ubvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned char* v = arguments.input<unsigned char>(3);
+    const std::int64_t vSize = 3;
+    const unsigned char* v = arguments.input<unsigned char>(vSize);
+    arguments.expectTableRead(589, {v}, arguments.bytesOf(vSize, sizeof(unsigned char)));
     gl.cgmSecondaryColor3ubvEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2142,7 +2321,9 @@ void Fuzz::callSecondaryColor3uiEXT(OpenGLInterceptor& gl, CallArguments& argume
 
 void Fuzz::callSecondaryColor3uivEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* v = arguments.input<unsigned>(3);
+    const std::int64_t vSize = 3;
+    const unsigned* v = arguments.input<unsigned>(vSize);
+    arguments.expectTableRead(590, {v}, arguments.bytesOf(vSize, sizeof(unsigned)));
     gl.cgmSecondaryColor3uivEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2156,7 +2337,9 @@ void Fuzz::callSecondaryColor3usEXT(OpenGLInterceptor& gl, CallArguments& argume
 
 void Fuzz::callSecondaryColor3usvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(3);
+    const std::int64_t vSize = 3;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(591, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmSecondaryColor3usvEXT(arguments.file(), arguments.line(), v);
 }
 
@@ -2183,7 +2366,11 @@ void Fuzz::callTexSubImage1DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const std::int64_t pixelsSize = arguments.imageBytes(format, type, width, 1);
+    const void* pixels = arguments.input<unsigned char>(pixelsSize);
+    arguments.expectTableRead(
+        593, {target, level, xoffset, width, format, type, pixels},
+        arguments.bytesOf(pixelsSize, sizeof(unsigned char)));
     gl.cgmTexSubImage1DEXT(arguments.file(), arguments.line(), target, level, xoffset, width, format, type, pixels);
 }
 
@@ -2197,7 +2384,11 @@ void Fuzz::callTexSubImage2DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto height = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const std::int64_t pixelsSize = arguments.imageBytes(format, type, width, height);
+    const void* pixels = arguments.input<unsigned char>(pixelsSize);
+    arguments.expectTableRead(
+        594, {target, level, xoffset, yoffset, width, height, format, type, pixels},
+        arguments.bytesOf(pixelsSize, sizeof(unsigned char)));
     gl.cgmTexSubImage2DEXT(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, width, height, format, type, pixels);
 }
@@ -2214,7 +2405,11 @@ void Fuzz::callTexSubImage3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto depth = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const std::int64_t pixelsSize = arguments.volumeBytes(format, type, width, height, depth);
+    const void* pixels = arguments.input<unsigned char>(pixelsSize);
+    arguments.expectTableRead(
+        595, {target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels},
+        arguments.bytesOf(pixelsSize, sizeof(unsigned char)));
     gl.cgmTexSubImage3DEXT(
         arguments.file(), arguments.line(), target, level, xoffset, yoffset, zoffset, width, height, depth, format,
         type, pixels);
@@ -2231,7 +2426,12 @@ void Fuzz::callTexImage3DEXT(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto border = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* pixels = arguments.unread<const void>();
+    const std::int64_t pixelsSize = arguments.unlessProxy(
+        target, arguments.volumeBytes(format, type, width, height, depth));
+    const void* pixels = arguments.input<unsigned char>(pixelsSize);
+    arguments.expectTableRead(
+        596, {target, level, internalformat, width, height, depth, border, format, type, pixels},
+        arguments.bytesOf(pixelsSize, sizeof(unsigned char)));
     gl.cgmTexImage3DEXT(
         arguments.file(), arguments.line(), target, level, internalformat, width, height, depth, border, format, type,
         pixels);
@@ -2249,7 +2449,9 @@ void Fuzz::callTexParameterIivEXT(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.texParameterValues(pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(597, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmTexParameterIivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2257,7 +2459,9 @@ void Fuzz::callTexParameterIuivEXT(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto pname = arguments.enumerant("TextureParameterName");
-    const unsigned* params = arguments.unread<const unsigned>();
+    const std::int64_t paramsSize = arguments.texParameterValues(pname);
+    const unsigned* params = arguments.input<unsigned>(paramsSize);
+    arguments.expectTableRead(598, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(unsigned)));
     gl.cgmTexParameterIuivEXT(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2298,8 +2502,10 @@ void Fuzz::callClearColorIuiEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callAreTexturesResidentEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t texturesSize = std::int64_t{n};
+    const unsigned* textures = arguments.input<unsigned>(texturesSize);
     unsigned char* residences = arguments.unread<unsigned char>();
+    arguments.expectTableRead(601, {n, textures, residences}, arguments.bytesOf(texturesSize, sizeof(unsigned)));
     gl.cgmAreTexturesResidentEXT(arguments.file(), arguments.line(), n, textures, residences);
 }
 
@@ -2313,7 +2519,9 @@ void Fuzz::callBindTextureEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callDeleteTexturesEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t texturesSize = std::int64_t{n};
+    const unsigned* textures = arguments.input<unsigned>(texturesSize);
+    arguments.expectTableRead(603, {n, textures}, arguments.bytesOf(texturesSize, sizeof(unsigned)));
     gl.cgmDeleteTexturesEXT(arguments.file(), arguments.line(), n, textures);
 }
 
@@ -2333,8 +2541,12 @@ void Fuzz::callIsTextureEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callPrioritizeTexturesEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* textures = arguments.input<unsigned>(std::int64_t{n});
-    const float* priorities = arguments.input<float>(std::int64_t{n});
+    const std::int64_t texturesSize = std::int64_t{n};
+    const unsigned* textures = arguments.input<unsigned>(texturesSize);
+    const std::int64_t prioritiesSize = std::int64_t{n};
+    const float* priorities = arguments.input<float>(prioritiesSize);
+    arguments.expectTableRead(605, {n, textures, priorities}, arguments.bytesOf(texturesSize, sizeof(unsigned)));
+    arguments.expectTableRead(606, {n, textures, priorities}, arguments.bytesOf(prioritiesSize, sizeof(float)));
     gl.cgmPrioritizeTexturesEXT(arguments.file(), arguments.line(), n, textures, priorities);
 }
 
@@ -2746,7 +2958,9 @@ void Fuzz::callVertexWeightfEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertexWeightfvEXT(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* weight = arguments.input<float>(1);
+    const std::int64_t weightSize = 1;
+    const float* weight = arguments.input<float>(weightSize);
+    arguments.expectTableRead(635, {weight}, arguments.bytesOf(weightSize, sizeof(float)));
     gl.cgmVertexWeightfvEXT(arguments.file(), arguments.line(), weight);
 }
 
@@ -2767,7 +2981,7 @@ void Fuzz::callFrameTerminatorGREMEDY(OpenGLInterceptor& gl, CallArguments& argu
 void Fuzz::callStringMarkerGREMEDY(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto len = arguments.scalar<int>();
-    const void* string = arguments.input<unsigned char>(std::int64_t{len});
+    const void* string = arguments.marker(len);
     gl.cgmStringMarkerGREMEDY(arguments.file(), arguments.line(), len, string);
 }
 
@@ -2791,7 +3005,9 @@ void Fuzz::callImageTransformParameterivHP(OpenGLInterceptor& gl, CallArguments&
 {
     const auto target = arguments.enumerant("ImageTransformTargetHP");
     const auto pname = arguments.enumerant("ImageTransformPNameHP");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("ImageTransformPNameHP", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(638, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmImageTransformParameterivHP(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2799,7 +3015,9 @@ void Fuzz::callImageTransformParameterfvHP(OpenGLInterceptor& gl, CallArguments&
 {
     const auto target = arguments.enumerant("ImageTransformTargetHP");
     const auto pname = arguments.enumerant("ImageTransformPNameHP");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("ImageTransformPNameHP", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(639, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmImageTransformParameterfvHP(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2823,9 +3041,17 @@ void Fuzz::callMultiModeDrawArraysIBM(OpenGLInterceptor& gl, CallArguments& argu
 {
     const auto primcount = arguments.scalar<int>();
     const auto modestride = arguments.scalar<int>();
-    const unsigned* mode = arguments.unread<const unsigned>();
-    const int* first = arguments.input<int>(std::int64_t{primcount});
-    const int* count = arguments.input<int>(std::int64_t{primcount});
+    const std::int64_t modeSize = arguments.stridedBytes(primcount, modestride, 4);
+    const unsigned* mode = arguments.inputBytes<unsigned>(modeSize);
+    const std::int64_t firstSize = std::int64_t{primcount};
+    const int* first = arguments.input<int>(firstSize);
+    const std::int64_t countSize = std::int64_t{primcount};
+    const int* count = arguments.input<int>(countSize);
+    arguments.expectTableRead(642, {mode, first, count, primcount, modestride}, modeSize);
+    arguments.expectTableRead(
+        643, {mode, first, count, primcount, modestride}, arguments.bytesOf(firstSize, sizeof(int)));
+    arguments.expectTableRead(
+        644, {mode, first, count, primcount, modestride}, arguments.bytesOf(countSize, sizeof(int)));
     gl.cgmMultiModeDrawArraysIBM(arguments.file(), arguments.line(), mode, first, count, primcount, modestride);
 }
 
@@ -2834,9 +3060,20 @@ void Fuzz::callMultiModeDrawElementsIBM(OpenGLInterceptor& gl, CallArguments& ar
     const auto type = arguments.enumerant("DrawElementsType");
     const auto primcount = arguments.scalar<int>();
     const auto modestride = arguments.scalar<int>();
-    const unsigned* mode = arguments.unread<const unsigned>();
-    const int* count = arguments.input<int>(std::int64_t{primcount});
-    const void* const* indices = arguments.pointers(std::int64_t{primcount});
+    const std::int64_t modeSize = arguments.stridedBytes(primcount, modestride, 4);
+    const unsigned* mode = arguments.inputBytes<unsigned>(modeSize);
+    const std::int64_t countSize = std::int64_t{primcount};
+    const int* count = arguments.input<int>(countSize);
+    const std::int64_t indicesSize = std::int64_t{primcount};
+    const void* const* indices = arguments.indexArrays(
+        indicesSize, count, arguments.typeBytes("DrawElementsType", type));
+    arguments.expectTableRead(645, {mode, count, type, indices, primcount, modestride}, modeSize);
+    arguments.expectTableRead(
+        646, {mode, count, type, indices, primcount, modestride}, arguments.bytesOf(countSize, sizeof(int)));
+    arguments.expectTableRead(
+        647, {mode, count, type, indices, primcount, modestride}, arguments.bytesOf(indicesSize, sizeof(const void*)));
+    arguments.expectTableIndexReads(
+        647, {mode, count, type, indices, primcount, modestride}, count, arguments.typeBytes("DrawElementsType", type));
     gl.cgmMultiModeDrawElementsIBM(
         arguments.file(), arguments.line(), mode, count, type, indices, primcount, modestride);
 }
@@ -2920,14 +3157,18 @@ void Fuzz::callVertexPointervINTEL(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("VertexPointerType");
-    const void** pointer = arguments.pointers(4);
+    const std::int64_t pointerSize = 4;
+    const void** pointer = arguments.pointers(pointerSize);
+    arguments.expectTableRead(656, {size, type, pointer}, arguments.bytesOf(pointerSize, sizeof(const void*)));
     gl.cgmVertexPointervINTEL(arguments.file(), arguments.line(), size, type, pointer);
 }
 
 void Fuzz::callNormalPointervINTEL(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto type = arguments.enumerant("NormalPointerType");
-    const void** pointer = arguments.pointers(4);
+    const std::int64_t pointerSize = 4;
+    const void** pointer = arguments.pointers(pointerSize);
+    arguments.expectTableRead(657, {type, pointer}, arguments.bytesOf(pointerSize, sizeof(const void*)));
     gl.cgmNormalPointervINTEL(arguments.file(), arguments.line(), type, pointer);
 }
 
@@ -2935,7 +3176,9 @@ void Fuzz::callColorPointervINTEL(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("VertexPointerType");
-    const void** pointer = arguments.pointers(4);
+    const std::int64_t pointerSize = 4;
+    const void** pointer = arguments.pointers(pointerSize);
+    arguments.expectTableRead(658, {size, type, pointer}, arguments.bytesOf(pointerSize, sizeof(const void*)));
     gl.cgmColorPointervINTEL(arguments.file(), arguments.line(), size, type, pointer);
 }
 
@@ -2943,7 +3186,9 @@ void Fuzz::callTexCoordPointervINTEL(OpenGLInterceptor& gl, CallArguments& argum
 {
     const auto size = arguments.scalar<int>();
     const auto type = arguments.enumerant("VertexPointerType");
-    const void** pointer = arguments.pointers(4);
+    const std::int64_t pointerSize = 4;
+    const void** pointer = arguments.pointers(pointerSize);
+    arguments.expectTableRead(659, {size, type, pointer}, arguments.bytesOf(pointerSize, sizeof(const void*)));
     gl.cgmTexCoordPointervINTEL(arguments.file(), arguments.line(), size, type, pointer);
 }
 
@@ -3016,7 +3261,9 @@ void Fuzz::callWindowPos2dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos2dvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(2);
+    const std::int64_t vSize = 2;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(660, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmWindowPos2dvMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3029,7 +3276,9 @@ void Fuzz::callWindowPos2fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos2fvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(2);
+    const std::int64_t vSize = 2;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(661, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmWindowPos2fvMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3042,7 +3291,9 @@ void Fuzz::callWindowPos2iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos2ivMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(2);
+    const std::int64_t vSize = 2;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(662, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmWindowPos2ivMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3055,7 +3306,9 @@ void Fuzz::callWindowPos2sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos2svMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(2);
+    const std::int64_t vSize = 2;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(663, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmWindowPos2svMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3069,7 +3322,9 @@ void Fuzz::callWindowPos3dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos3dvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(664, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmWindowPos3dvMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3083,7 +3338,9 @@ void Fuzz::callWindowPos3fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos3fvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(665, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmWindowPos3fvMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3097,7 +3354,9 @@ void Fuzz::callWindowPos3iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos3ivMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(3);
+    const std::int64_t vSize = 3;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(666, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmWindowPos3ivMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3111,7 +3370,9 @@ void Fuzz::callWindowPos3sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos3svMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(667, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmWindowPos3svMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3126,7 +3387,9 @@ void Fuzz::callWindowPos4dMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos4dvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* v = arguments.input<double>(4);
+    const std::int64_t vSize = 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(668, {v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmWindowPos4dvMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3141,7 +3404,9 @@ void Fuzz::callWindowPos4fMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos4fvMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* v = arguments.input<float>(4);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(669, {v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmWindowPos4fvMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3156,7 +3421,9 @@ void Fuzz::callWindowPos4iMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos4ivMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const int* v = arguments.input<int>(4);
+    const std::int64_t vSize = 4;
+    const int* v = arguments.input<int>(vSize);
+    arguments.expectTableRead(670, {v}, arguments.bytesOf(vSize, sizeof(int)));
     gl.cgmWindowPos4ivMESA(arguments.file(), arguments.line(), v);
 }
 
@@ -3171,7 +3438,9 @@ void Fuzz::callWindowPos4sMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callWindowPos4svMESA(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const short* v = arguments.input<short>(4);
+    const std::int64_t vSize = 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(671, {v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmWindowPos4svMESA(arguments.file(), arguments.line(), v);
 }
 

@@ -46,7 +46,9 @@ void Fuzz::callEvalMapsNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callDeleteFencesNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* fences = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t fencesSize = std::int64_t{n};
+    const unsigned* fences = arguments.input<unsigned>(fencesSize);
+    arguments.expectTableRead(680, {n, fences}, arguments.bytesOf(fencesSize, sizeof(unsigned)));
     gl.cgmDeleteFencesNV(arguments.file(), arguments.line(), n, fences);
 }
 
@@ -98,7 +100,9 @@ void Fuzz::callProgramNamedParameter4fNV(OpenGLInterceptor& gl, CallArguments& a
     const auto y = arguments.scalar<float>();
     const auto z = arguments.scalar<float>();
     const auto w = arguments.scalar<float>();
-    const unsigned char* name = arguments.input<unsigned char>(1);
+    const std::int64_t nameSize = 1;
+    const unsigned char* name = arguments.input<unsigned char>(nameSize);
+    arguments.expectTableRead(683, {id, len, name, x, y, z, w}, arguments.bytesOf(nameSize, sizeof(unsigned char)));
     gl.cgmProgramNamedParameter4fNV(arguments.file(), arguments.line(), id, len, name, x, y, z, w);
 }
 
@@ -106,8 +110,12 @@ void Fuzz::callProgramNamedParameter4fvNV(OpenGLInterceptor& gl, CallArguments& 
 {
     const auto id = arguments.scalar<unsigned>();
     const auto len = arguments.scalar<int>();
-    const unsigned char* name = arguments.input<unsigned char>(1);
-    const float* v = arguments.input<float>(4);
+    const std::int64_t nameSize = 1;
+    const unsigned char* name = arguments.input<unsigned char>(nameSize);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(684, {id, len, name, v}, arguments.bytesOf(nameSize, sizeof(unsigned char)));
+    arguments.expectTableRead(685, {id, len, name, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmProgramNamedParameter4fvNV(arguments.file(), arguments.line(), id, len, name, v);
 }
 
@@ -119,7 +127,9 @@ void Fuzz::callProgramNamedParameter4dNV(OpenGLInterceptor& gl, CallArguments& a
     const auto y = arguments.scalar<double>();
     const auto z = arguments.scalar<double>();
     const auto w = arguments.scalar<double>();
-    const unsigned char* name = arguments.input<unsigned char>(1);
+    const std::int64_t nameSize = 1;
+    const unsigned char* name = arguments.input<unsigned char>(nameSize);
+    arguments.expectTableRead(686, {id, len, name, x, y, z, w}, arguments.bytesOf(nameSize, sizeof(unsigned char)));
     gl.cgmProgramNamedParameter4dNV(arguments.file(), arguments.line(), id, len, name, x, y, z, w);
 }
 
@@ -127,8 +137,12 @@ void Fuzz::callProgramNamedParameter4dvNV(OpenGLInterceptor& gl, CallArguments& 
 {
     const auto id = arguments.scalar<unsigned>();
     const auto len = arguments.scalar<int>();
-    const unsigned char* name = arguments.input<unsigned char>(1);
-    const double* v = arguments.input<double>(4);
+    const std::int64_t nameSize = 1;
+    const unsigned char* name = arguments.input<unsigned char>(nameSize);
+    const std::int64_t vSize = 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(687, {id, len, name, v}, arguments.bytesOf(nameSize, sizeof(unsigned char)));
+    arguments.expectTableRead(688, {id, len, name, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmProgramNamedParameter4dvNV(arguments.file(), arguments.line(), id, len, name, v);
 }
 
@@ -136,8 +150,10 @@ void Fuzz::callGetProgramNamedParameterfvNV(OpenGLInterceptor& gl, CallArguments
 {
     const auto id = arguments.scalar<unsigned>();
     const auto len = arguments.scalar<int>();
-    const unsigned char* name = arguments.input<unsigned char>(1);
+    const std::int64_t nameSize = 1;
+    const unsigned char* name = arguments.input<unsigned char>(nameSize);
     float* params = arguments.unread<float>();
+    arguments.expectTableRead(689, {id, len, name, params}, arguments.bytesOf(nameSize, sizeof(unsigned char)));
     gl.cgmGetProgramNamedParameterfvNV(arguments.file(), arguments.line(), id, len, name, params);
 }
 
@@ -145,8 +161,10 @@ void Fuzz::callGetProgramNamedParameterdvNV(OpenGLInterceptor& gl, CallArguments
 {
     const auto id = arguments.scalar<unsigned>();
     const auto len = arguments.scalar<int>();
-    const unsigned char* name = arguments.input<unsigned char>(1);
+    const std::int64_t nameSize = 1;
+    const unsigned char* name = arguments.input<unsigned char>(nameSize);
     double* params = arguments.unread<double>();
+    arguments.expectTableRead(691, {id, len, name, params}, arguments.bytesOf(nameSize, sizeof(unsigned char)));
     gl.cgmGetProgramNamedParameterdvNV(arguments.file(), arguments.line(), id, len, name, params);
 }
 
@@ -184,7 +202,9 @@ void Fuzz::callProgramEnvParameterI4ivNV(OpenGLInterceptor& gl, CallArguments& a
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
-    const int* params = arguments.input<int>(4);
+    const std::int64_t paramsSize = 4;
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(693, {target, index, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmProgramEnvParameterI4ivNV(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -203,7 +223,9 @@ void Fuzz::callProgramEnvParameterI4uivNV(OpenGLInterceptor& gl, CallArguments& 
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
-    const unsigned* params = arguments.input<unsigned>(4);
+    const std::int64_t paramsSize = 4;
+    const unsigned* params = arguments.input<unsigned>(paramsSize);
+    arguments.expectTableRead(694, {target, index, params}, arguments.bytesOf(paramsSize, sizeof(unsigned)));
     gl.cgmProgramEnvParameterI4uivNV(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -212,7 +234,9 @@ void Fuzz::callProgramEnvParametersI4ivNV(OpenGLInterceptor& gl, CallArguments& 
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const int* params = arguments.input<int>(std::int64_t{count} * 4);
+    const std::int64_t paramsSize = std::int64_t{count} * 4;
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(695, {target, index, count, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmProgramEnvParametersI4ivNV(arguments.file(), arguments.line(), target, index, count, params);
 }
 
@@ -221,7 +245,9 @@ void Fuzz::callProgramEnvParametersI4uivNV(OpenGLInterceptor& gl, CallArguments&
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const unsigned* params = arguments.input<unsigned>(std::int64_t{count} * 4);
+    const std::int64_t paramsSize = std::int64_t{count} * 4;
+    const unsigned* params = arguments.input<unsigned>(paramsSize);
+    arguments.expectTableRead(696, {target, index, count, params}, arguments.bytesOf(paramsSize, sizeof(unsigned)));
     gl.cgmProgramEnvParametersI4uivNV(arguments.file(), arguments.line(), target, index, count, params);
 }
 
@@ -240,7 +266,9 @@ void Fuzz::callProgramLocalParameterI4ivNV(OpenGLInterceptor& gl, CallArguments&
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
-    const int* params = arguments.input<int>(4);
+    const std::int64_t paramsSize = 4;
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(697, {target, index, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmProgramLocalParameterI4ivNV(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -259,7 +287,9 @@ void Fuzz::callProgramLocalParameterI4uivNV(OpenGLInterceptor& gl, CallArguments
 {
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
-    const unsigned* params = arguments.input<unsigned>(4);
+    const std::int64_t paramsSize = 4;
+    const unsigned* params = arguments.input<unsigned>(paramsSize);
+    arguments.expectTableRead(698, {target, index, params}, arguments.bytesOf(paramsSize, sizeof(unsigned)));
     gl.cgmProgramLocalParameterI4uivNV(arguments.file(), arguments.line(), target, index, params);
 }
 
@@ -268,7 +298,9 @@ void Fuzz::callProgramLocalParametersI4ivNV(OpenGLInterceptor& gl, CallArguments
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const int* params = arguments.input<int>(std::int64_t{count} * 4);
+    const std::int64_t paramsSize = std::int64_t{count} * 4;
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(699, {target, index, count, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmProgramLocalParametersI4ivNV(arguments.file(), arguments.line(), target, index, count, params);
 }
 
@@ -277,7 +309,9 @@ void Fuzz::callProgramLocalParametersI4uivNV(OpenGLInterceptor& gl, CallArgument
     const auto target = arguments.enumerant("ProgramTarget");
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const unsigned* params = arguments.input<unsigned>(std::int64_t{count} * 4);
+    const std::int64_t paramsSize = std::int64_t{count} * 4;
+    const unsigned* params = arguments.input<unsigned>(paramsSize);
+    arguments.expectTableRead(700, {target, index, count, params}, arguments.bytesOf(paramsSize, sizeof(unsigned)));
     gl.cgmProgramLocalParametersI4uivNV(arguments.file(), arguments.line(), target, index, count, params);
 }
 
@@ -290,7 +324,9 @@ void Fuzz::callVertex2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(2);
+    const std::int64_t vSize = 2;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(701, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertex2hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -304,7 +340,9 @@ void Fuzz::callVertex3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(3);
+    const std::int64_t vSize = 3;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(702, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertex3hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -319,7 +357,9 @@ void Fuzz::callVertex4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertex4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(4);
+    const std::int64_t vSize = 4;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(703, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertex4hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -333,7 +373,9 @@ void Fuzz::callNormal3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callNormal3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(3);
+    const std::int64_t vSize = 3;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(704, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmNormal3hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -347,7 +389,9 @@ void Fuzz::callColor3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(3);
+    const std::int64_t vSize = 3;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(705, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmColor3hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -362,7 +406,9 @@ void Fuzz::callColor4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callColor4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(4);
+    const std::int64_t vSize = 4;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(706, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmColor4hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -374,7 +420,9 @@ void Fuzz::callTexCoord1hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord1hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(1);
+    const std::int64_t vSize = 1;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(707, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmTexCoord1hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -387,7 +435,9 @@ void Fuzz::callTexCoord2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(2);
+    const std::int64_t vSize = 2;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(708, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmTexCoord2hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -401,7 +451,9 @@ void Fuzz::callTexCoord3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(3);
+    const std::int64_t vSize = 3;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(709, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmTexCoord3hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -416,7 +468,9 @@ void Fuzz::callTexCoord4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callTexCoord4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(4);
+    const std::int64_t vSize = 4;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(710, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmTexCoord4hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -430,7 +484,9 @@ void Fuzz::callMultiTexCoord1hNV(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callMultiTexCoord1hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const unsigned short* v = arguments.input<unsigned short>(1);
+    const std::int64_t vSize = 1;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(711, {target, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmMultiTexCoord1hvNV(arguments.file(), arguments.line(), target, v);
 }
 
@@ -445,7 +501,9 @@ void Fuzz::callMultiTexCoord2hNV(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callMultiTexCoord2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const unsigned short* v = arguments.input<unsigned short>(2);
+    const std::int64_t vSize = 2;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(712, {target, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmMultiTexCoord2hvNV(arguments.file(), arguments.line(), target, v);
 }
 
@@ -461,7 +519,9 @@ void Fuzz::callMultiTexCoord3hNV(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callMultiTexCoord3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const unsigned short* v = arguments.input<unsigned short>(3);
+    const std::int64_t vSize = 3;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(713, {target, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmMultiTexCoord3hvNV(arguments.file(), arguments.line(), target, v);
 }
 
@@ -478,7 +538,9 @@ void Fuzz::callMultiTexCoord4hNV(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callMultiTexCoord4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("TextureUnit");
-    const unsigned short* v = arguments.input<unsigned short>(4);
+    const std::int64_t vSize = 4;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(714, {target, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmMultiTexCoord4hvNV(arguments.file(), arguments.line(), target, v);
 }
 
@@ -490,7 +552,9 @@ void Fuzz::callFogCoordhNV(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callFogCoordhvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* fog = arguments.input<unsigned short>(1);
+    const std::int64_t fogSize = 1;
+    const unsigned short* fog = arguments.input<unsigned short>(fogSize);
+    arguments.expectTableRead(715, {fog}, arguments.bytesOf(fogSize, sizeof(unsigned short)));
     gl.cgmFogCoordhvNV(arguments.file(), arguments.line(), fog);
 }
 
@@ -504,7 +568,9 @@ void Fuzz::callSecondaryColor3hNV(OpenGLInterceptor& gl, CallArguments& argument
 
 void Fuzz::callSecondaryColor3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* v = arguments.input<unsigned short>(3);
+    const std::int64_t vSize = 3;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(716, {v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmSecondaryColor3hvNV(arguments.file(), arguments.line(), v);
 }
 
@@ -516,7 +582,9 @@ void Fuzz::callVertexWeighthNV(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callVertexWeighthvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* weight = arguments.input<unsigned short>(1);
+    const std::int64_t weightSize = 1;
+    const unsigned short* weight = arguments.input<unsigned short>(weightSize);
+    arguments.expectTableRead(717, {weight}, arguments.bytesOf(weightSize, sizeof(unsigned short)));
     gl.cgmVertexWeighthvNV(arguments.file(), arguments.line(), weight);
 }
 
@@ -530,7 +598,9 @@ void Fuzz::callVertexAttrib1hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib1hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned short* v = arguments.input<unsigned short>(1);
+    const std::int64_t vSize = 1;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(718, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertexAttrib1hvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -545,7 +615,9 @@ void Fuzz::callVertexAttrib2hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib2hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned short* v = arguments.input<unsigned short>(2);
+    const std::int64_t vSize = 2;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(719, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertexAttrib2hvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -561,7 +633,9 @@ void Fuzz::callVertexAttrib3hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib3hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned short* v = arguments.input<unsigned short>(3);
+    const std::int64_t vSize = 3;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(720, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertexAttrib3hvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -578,7 +652,9 @@ void Fuzz::callVertexAttrib4hNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib4hvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned short* v = arguments.input<unsigned short>(4);
+    const std::int64_t vSize = 4;
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(721, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertexAttrib4hvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -586,7 +662,9 @@ void Fuzz::callVertexAttribs1hvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto n = arguments.scalar<int>();
-    const unsigned short* v = arguments.input<unsigned short>(std::int64_t{n});
+    const std::int64_t vSize = std::int64_t{n};
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(722, {index, n, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertexAttribs1hvNV(arguments.file(), arguments.line(), index, n, v);
 }
 
@@ -594,7 +672,9 @@ void Fuzz::callVertexAttribs2hvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto n = arguments.scalar<int>();
-    const unsigned short* v = arguments.input<unsigned short>(std::int64_t{n});
+    const std::int64_t vSize = std::int64_t{n};
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(723, {index, n, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertexAttribs2hvNV(arguments.file(), arguments.line(), index, n, v);
 }
 
@@ -602,7 +682,9 @@ void Fuzz::callVertexAttribs3hvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto n = arguments.scalar<int>();
-    const unsigned short* v = arguments.input<unsigned short>(std::int64_t{n});
+    const std::int64_t vSize = std::int64_t{n};
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(724, {index, n, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertexAttribs3hvNV(arguments.file(), arguments.line(), index, n, v);
 }
 
@@ -610,7 +692,9 @@ void Fuzz::callVertexAttribs4hvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto n = arguments.scalar<int>();
-    const unsigned short* v = arguments.input<unsigned short>(std::int64_t{n});
+    const std::int64_t vSize = std::int64_t{n};
+    const unsigned short* v = arguments.input<unsigned short>(vSize);
+    arguments.expectTableRead(725, {index, n, v}, arguments.bytesOf(vSize, sizeof(unsigned short)));
     gl.cgmVertexAttribs4hvNV(arguments.file(), arguments.line(), index, n, v);
 }
 
@@ -624,7 +708,9 @@ void Fuzz::callGenOcclusionQueriesNV(OpenGLInterceptor& gl, CallArguments& argum
 void Fuzz::callDeleteOcclusionQueriesNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* ids = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t idsSize = std::int64_t{n};
+    const unsigned* ids = arguments.input<unsigned>(idsSize);
+    arguments.expectTableRead(727, {n, ids}, arguments.bytesOf(idsSize, sizeof(unsigned)));
     gl.cgmDeleteOcclusionQueriesNV(arguments.file(), arguments.line(), n, ids);
 }
 
@@ -667,7 +753,10 @@ void Fuzz::callProgramBufferParametersfvNV(OpenGLInterceptor& gl, CallArguments&
     const auto bindingIndex = arguments.scalar<unsigned>();
     const auto wordIndex = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const float* params = arguments.input<float>(std::int64_t{count});
+    const std::int64_t paramsSize = std::int64_t{count};
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(
+        730, {target, bindingIndex, wordIndex, count, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmProgramBufferParametersfvNV(
         arguments.file(), arguments.line(), target, bindingIndex, wordIndex, count, params);
 }
@@ -678,7 +767,10 @@ void Fuzz::callProgramBufferParametersIivNV(OpenGLInterceptor& gl, CallArguments
     const auto bindingIndex = arguments.scalar<unsigned>();
     const auto wordIndex = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const int* params = arguments.input<int>(std::int64_t{count});
+    const std::int64_t paramsSize = std::int64_t{count};
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(
+        731, {target, bindingIndex, wordIndex, count, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmProgramBufferParametersIivNV(
         arguments.file(), arguments.line(), target, bindingIndex, wordIndex, count, params);
 }
@@ -689,7 +781,10 @@ void Fuzz::callProgramBufferParametersIuivNV(OpenGLInterceptor& gl, CallArgument
     const auto bindingIndex = arguments.scalar<unsigned>();
     const auto wordIndex = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const unsigned* params = arguments.input<unsigned>(std::int64_t{count});
+    const std::int64_t paramsSize = std::int64_t{count};
+    const unsigned* params = arguments.input<unsigned>(paramsSize);
+    arguments.expectTableRead(
+        732, {target, bindingIndex, wordIndex, count, params}, arguments.bytesOf(paramsSize, sizeof(unsigned)));
     gl.cgmProgramBufferParametersIuivNV(
         arguments.file(), arguments.line(), target, bindingIndex, wordIndex, count, params);
 }
@@ -718,7 +813,9 @@ void Fuzz::callPointParameteriNV(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callPointParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("PointParameterNameARB");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("PointParameterNameARB", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(734, {pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmPointParameterivNV(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -736,7 +833,9 @@ void Fuzz::callPrimitiveRestartIndexNV(OpenGLInterceptor& gl, CallArguments& arg
 void Fuzz::callCombinerParameterfvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CombinerParameterNV");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("CombinerParameterNV", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(735, {pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmCombinerParameterfvNV(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -750,7 +849,9 @@ void Fuzz::callCombinerParameterfNV(OpenGLInterceptor& gl, CallArguments& argume
 void Fuzz::callCombinerParameterivNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("CombinerParameterNV");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("CombinerParameterNV", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(736, {pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmCombinerParameterivNV(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -857,7 +958,9 @@ void Fuzz::callCombinerStageParameterfvNV(OpenGLInterceptor& gl, CallArguments& 
 {
     const auto stage = arguments.enumerant("CombinerStageNV");
     const auto pname = arguments.enumerant("CombinerParameterNV");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("CombinerParameterNV", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(743, {stage, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmCombinerStageParameterfvNV(arguments.file(), arguments.line(), stage, pname, params);
 }
 
@@ -945,7 +1048,9 @@ void Fuzz::callTransformFeedbackAttribsNV(OpenGLInterceptor& gl, CallArguments& 
 {
     const auto count = arguments.scalar<int>();
     const auto bufferMode = arguments.enumerant("");
-    const int* attribs = arguments.unread<const int>();
+    const std::int64_t attribsSize = std::int64_t{count} * 3;
+    const int* attribs = arguments.input<int>(attribsSize);
+    arguments.expectTableRead(752, {count, attribs, bufferMode}, arguments.bytesOf(attribsSize, sizeof(int)));
     gl.cgmTransformFeedbackAttribsNV(arguments.file(), arguments.line(), count, attribs, bufferMode);
 }
 
@@ -954,7 +1059,10 @@ void Fuzz::callTransformFeedbackVaryingsNV(OpenGLInterceptor& gl, CallArguments&
     const auto program = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
     const auto bufferMode = arguments.enumerant("");
-    const int* locations = arguments.input<int>(std::int64_t{count});
+    const std::int64_t locationsSize = std::int64_t{count};
+    const int* locations = arguments.input<int>(locationsSize);
+    arguments.expectTableRead(
+        753, {program, count, locations, bufferMode}, arguments.bytesOf(locationsSize, sizeof(int)));
     gl.cgmTransformFeedbackVaryingsNV(arguments.file(), arguments.line(), program, count, locations, bufferMode);
 }
 
@@ -973,8 +1081,10 @@ void Fuzz::callVertexArrayRangeNV(OpenGLInterceptor& gl, CallArguments& argument
 void Fuzz::callAreProgramsResidentNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* programs = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t programsSize = std::int64_t{n};
+    const unsigned* programs = arguments.input<unsigned>(programsSize);
     unsigned char* residences = arguments.unread<unsigned char>();
+    arguments.expectTableRead(755, {n, programs, residences}, arguments.bytesOf(programsSize, sizeof(unsigned)));
     gl.cgmAreProgramsResidentNV(arguments.file(), arguments.line(), n, programs, residences);
 }
 
@@ -988,7 +1098,9 @@ void Fuzz::callBindProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callDeleteProgramsNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* programs = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t programsSize = std::int64_t{n};
+    const unsigned* programs = arguments.input<unsigned>(programsSize);
+    arguments.expectTableRead(757, {n, programs}, arguments.bytesOf(programsSize, sizeof(unsigned)));
     gl.cgmDeleteProgramsNV(arguments.file(), arguments.line(), n, programs);
 }
 
@@ -996,7 +1108,9 @@ void Fuzz::callExecuteProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto id = arguments.scalar<unsigned>();
-    const float* params = arguments.input<float>(4);
+    const std::int64_t paramsSize = 4;
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(758, {target, id, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmExecuteProgramNV(arguments.file(), arguments.line(), target, id, params);
 }
 
@@ -1093,7 +1207,9 @@ void Fuzz::callLoadProgramNV(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto id = arguments.scalar<unsigned>();
     const auto len = arguments.scalar<int>();
-    const unsigned char* program = arguments.input<unsigned char>(std::int64_t{len});
+    const std::int64_t programSize = std::int64_t{len};
+    const unsigned char* program = arguments.input<unsigned char>(programSize);
+    arguments.expectTableRead(769, {target, id, len, program}, arguments.bytesOf(programSize, sizeof(unsigned char)));
     gl.cgmLoadProgramNV(arguments.file(), arguments.line(), target, id, len, program);
 }
 
@@ -1112,7 +1228,9 @@ void Fuzz::callProgramParameter4dvNV(OpenGLInterceptor& gl, CallArguments& argum
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
-    const double* v = arguments.input<double>(4);
+    const std::int64_t vSize = 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(770, {target, index, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmProgramParameter4dvNV(arguments.file(), arguments.line(), target, index, v);
 }
 
@@ -1131,7 +1249,9 @@ void Fuzz::callProgramParameter4fvNV(OpenGLInterceptor& gl, CallArguments& argum
 {
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
-    const float* v = arguments.input<float>(4);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(771, {target, index, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmProgramParameter4fvNV(arguments.file(), arguments.line(), target, index, v);
 }
 
@@ -1140,7 +1260,9 @@ void Fuzz::callProgramParameters4dvNV(OpenGLInterceptor& gl, CallArguments& argu
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const double* v = arguments.input<double>(std::int64_t{count} * 4);
+    const std::int64_t vSize = std::int64_t{count} * 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(772, {target, index, count, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmProgramParameters4dvNV(arguments.file(), arguments.line(), target, index, count, v);
 }
 
@@ -1149,14 +1271,18 @@ void Fuzz::callProgramParameters4fvNV(OpenGLInterceptor& gl, CallArguments& argu
     const auto target = arguments.enumerant("VertexAttribEnumNV");
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const float* v = arguments.input<float>(std::int64_t{count} * 4);
+    const std::int64_t vSize = std::int64_t{count} * 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(773, {target, index, count, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmProgramParameters4fvNV(arguments.file(), arguments.line(), target, index, count, v);
 }
 
 void Fuzz::callRequestResidentProgramsNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const unsigned* programs = arguments.input<unsigned>(std::int64_t{n});
+    const std::int64_t programsSize = std::int64_t{n};
+    const unsigned* programs = arguments.input<unsigned>(programsSize);
+    arguments.expectTableRead(774, {n, programs}, arguments.bytesOf(programsSize, sizeof(unsigned)));
     gl.cgmRequestResidentProgramsNV(arguments.file(), arguments.line(), n, programs);
 }
 
@@ -1189,7 +1315,9 @@ void Fuzz::callVertexAttrib1dNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib1dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const double* v = arguments.input<double>(1);
+    const std::int64_t vSize = 1;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(776, {index, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttrib1dvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1203,7 +1331,9 @@ void Fuzz::callVertexAttrib1fNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib1fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const float* v = arguments.input<float>(1);
+    const std::int64_t vSize = 1;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(777, {index, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttrib1fvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1217,7 +1347,9 @@ void Fuzz::callVertexAttrib1sNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib1svNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(1);
+    const std::int64_t vSize = 1;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(778, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib1svNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1232,7 +1364,9 @@ void Fuzz::callVertexAttrib2dNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib2dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const double* v = arguments.input<double>(2);
+    const std::int64_t vSize = 2;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(779, {index, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttrib2dvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1247,7 +1381,9 @@ void Fuzz::callVertexAttrib2fNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib2fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const float* v = arguments.input<float>(2);
+    const std::int64_t vSize = 2;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(780, {index, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttrib2fvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1262,7 +1398,9 @@ void Fuzz::callVertexAttrib2sNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib2svNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(2);
+    const std::int64_t vSize = 2;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(781, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib2svNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1278,7 +1416,9 @@ void Fuzz::callVertexAttrib3dNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib3dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const double* v = arguments.input<double>(3);
+    const std::int64_t vSize = 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(782, {index, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttrib3dvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1294,7 +1434,9 @@ void Fuzz::callVertexAttrib3fNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib3fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const float* v = arguments.input<float>(3);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(783, {index, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttrib3fvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1310,7 +1452,9 @@ void Fuzz::callVertexAttrib3sNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib3svNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(3);
+    const std::int64_t vSize = 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(784, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib3svNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1327,7 +1471,9 @@ void Fuzz::callVertexAttrib4dNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib4dvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const double* v = arguments.input<double>(4);
+    const std::int64_t vSize = 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(785, {index, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttrib4dvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1344,7 +1490,9 @@ void Fuzz::callVertexAttrib4fNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib4fvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const float* v = arguments.input<float>(4);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(786, {index, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttrib4fvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1361,7 +1509,9 @@ void Fuzz::callVertexAttrib4sNV(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callVertexAttrib4svNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const short* v = arguments.input<short>(4);
+    const std::int64_t vSize = 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(787, {index, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttrib4svNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1378,7 +1528,9 @@ void Fuzz::callVertexAttrib4ubNV(OpenGLInterceptor& gl, CallArguments& arguments
 void Fuzz::callVertexAttrib4ubvNV(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto index = arguments.scalar<unsigned>();
-    const unsigned char* v = arguments.input<unsigned char>(4);
+    const std::int64_t vSize = 4;
+    const unsigned char* v = arguments.input<unsigned char>(vSize);
+    arguments.expectTableRead(788, {index, v}, arguments.bytesOf(vSize, sizeof(unsigned char)));
     gl.cgmVertexAttrib4ubvNV(arguments.file(), arguments.line(), index, v);
 }
 
@@ -1386,7 +1538,9 @@ void Fuzz::callVertexAttribs1dvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const double* v = arguments.input<double>(std::int64_t{count});
+    const std::int64_t vSize = std::int64_t{count};
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(789, {index, count, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttribs1dvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1394,7 +1548,9 @@ void Fuzz::callVertexAttribs1fvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const float* v = arguments.input<float>(std::int64_t{count});
+    const std::int64_t vSize = std::int64_t{count};
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(790, {index, count, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttribs1fvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1402,7 +1558,9 @@ void Fuzz::callVertexAttribs1svNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const short* v = arguments.input<short>(std::int64_t{count});
+    const std::int64_t vSize = std::int64_t{count};
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(791, {index, count, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttribs1svNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1410,7 +1568,9 @@ void Fuzz::callVertexAttribs2dvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const double* v = arguments.input<double>(std::int64_t{count} * 2);
+    const std::int64_t vSize = std::int64_t{count} * 2;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(792, {index, count, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttribs2dvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1418,7 +1578,9 @@ void Fuzz::callVertexAttribs2fvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const float* v = arguments.input<float>(std::int64_t{count} * 2);
+    const std::int64_t vSize = std::int64_t{count} * 2;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(793, {index, count, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttribs2fvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1426,7 +1588,9 @@ void Fuzz::callVertexAttribs2svNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const short* v = arguments.input<short>(std::int64_t{count} * 2);
+    const std::int64_t vSize = std::int64_t{count} * 2;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(794, {index, count, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttribs2svNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1434,7 +1598,9 @@ void Fuzz::callVertexAttribs3dvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const double* v = arguments.input<double>(std::int64_t{count} * 3);
+    const std::int64_t vSize = std::int64_t{count} * 3;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(795, {index, count, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttribs3dvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1442,7 +1608,9 @@ void Fuzz::callVertexAttribs3fvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const float* v = arguments.input<float>(std::int64_t{count} * 3);
+    const std::int64_t vSize = std::int64_t{count} * 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(796, {index, count, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttribs3fvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1450,7 +1618,9 @@ void Fuzz::callVertexAttribs3svNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const short* v = arguments.input<short>(std::int64_t{count} * 3);
+    const std::int64_t vSize = std::int64_t{count} * 3;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(797, {index, count, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttribs3svNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1458,7 +1628,9 @@ void Fuzz::callVertexAttribs4dvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const double* v = arguments.input<double>(std::int64_t{count} * 4);
+    const std::int64_t vSize = std::int64_t{count} * 4;
+    const double* v = arguments.input<double>(vSize);
+    arguments.expectTableRead(798, {index, count, v}, arguments.bytesOf(vSize, sizeof(double)));
     gl.cgmVertexAttribs4dvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1466,7 +1638,9 @@ void Fuzz::callVertexAttribs4fvNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const float* v = arguments.input<float>(std::int64_t{count} * 4);
+    const std::int64_t vSize = std::int64_t{count} * 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(799, {index, count, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmVertexAttribs4fvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1474,7 +1648,9 @@ void Fuzz::callVertexAttribs4svNV(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const short* v = arguments.input<short>(std::int64_t{count} * 4);
+    const std::int64_t vSize = std::int64_t{count} * 4;
+    const short* v = arguments.input<short>(vSize);
+    arguments.expectTableRead(800, {index, count, v}, arguments.bytesOf(vSize, sizeof(short)));
     gl.cgmVertexAttribs4svNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1482,7 +1658,9 @@ void Fuzz::callVertexAttribs4ubvNV(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto index = arguments.scalar<unsigned>();
     const auto count = arguments.scalar<int>();
-    const unsigned char* v = arguments.input<unsigned char>(std::int64_t{count} * 4);
+    const std::int64_t vSize = std::int64_t{count} * 4;
+    const unsigned char* v = arguments.input<unsigned char>(vSize);
+    arguments.expectTableRead(801, {index, count, v}, arguments.bytesOf(vSize, sizeof(unsigned char)));
     gl.cgmVertexAttribs4ubvNV(arguments.file(), arguments.line(), index, count, v);
 }
 
@@ -1495,7 +1673,9 @@ void Fuzz::callClearDepthfOES(OpenGLInterceptor& gl, CallArguments& arguments)
 void Fuzz::callClipPlanefOES(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto plane = arguments.enumerant("ClipPlaneName");
-    const float* equation = arguments.input<float>(4);
+    const std::int64_t equationSize = 4;
+    const float* equation = arguments.input<float>(equationSize);
+    arguments.expectTableRead(802, {plane, equation}, arguments.bytesOf(equationSize, sizeof(float)));
     gl.cgmClipPlanefOES(arguments.file(), arguments.line(), plane, equation);
 }
 
@@ -1539,7 +1719,9 @@ void Fuzz::callDetailTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto n = arguments.scalar<int>();
-    const float* points = arguments.input<float>(std::int64_t{n} * 2);
+    const std::int64_t pointsSize = std::int64_t{n} * 2;
+    const float* points = arguments.input<float>(pointsSize);
+    arguments.expectTableRead(804, {target, n, points}, arguments.bytesOf(pointsSize, sizeof(float)));
     gl.cgmDetailTexFuncSGIS(arguments.file(), arguments.line(), target, n, points);
 }
 
@@ -1553,7 +1735,9 @@ void Fuzz::callGetDetailTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& argume
 void Fuzz::callFogFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto n = arguments.scalar<int>();
-    const float* points = arguments.input<float>(std::int64_t{n} * 2);
+    const std::int64_t pointsSize = std::int64_t{n} * 2;
+    const float* points = arguments.input<float>(pointsSize);
+    arguments.expectTableRead(806, {n, points}, arguments.bytesOf(pointsSize, sizeof(float)));
     gl.cgmFogFuncSGIS(arguments.file(), arguments.line(), n, points);
 }
 
@@ -1580,7 +1764,9 @@ void Fuzz::callSharpenTexFuncSGIS(OpenGLInterceptor& gl, CallArguments& argument
 {
     const auto target = arguments.enumerant("TextureTarget");
     const auto n = arguments.scalar<int>();
-    const float* points = arguments.input<float>(std::int64_t{n} * 2);
+    const std::int64_t pointsSize = std::int64_t{n} * 2;
+    const float* points = arguments.input<float>(pointsSize);
+    arguments.expectTableRead(808, {target, n, points}, arguments.bytesOf(pointsSize, sizeof(float)));
     gl.cgmSharpenTexFuncSGIS(arguments.file(), arguments.line(), target, n, points);
 }
 
@@ -1642,7 +1828,9 @@ void Fuzz::callTexFilterFuncSGIS(OpenGLInterceptor& gl, CallArguments& arguments
     const auto target = arguments.enumerant("TextureTarget");
     const auto filter = arguments.enumerant("TextureFilterSGIS");
     const auto n = arguments.scalar<int>();
-    const float* weights = arguments.input<float>(std::int64_t{n});
+    const std::int64_t weightsSize = std::int64_t{n};
+    const float* weights = arguments.input<float>(weightsSize);
+    arguments.expectTableRead(813, {target, filter, n, weights}, arguments.bytesOf(weightsSize, sizeof(float)));
     gl.cgmTexFilterFuncSGIS(arguments.file(), arguments.line(), target, filter, n, weights);
 }
 
@@ -1713,7 +1901,9 @@ void Fuzz::callFragmentLightfvSGIX(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto light = arguments.enumerant("FragmentLightNameSGIX");
     const auto pname = arguments.enumerant("FragmentLightParameterSGIX");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("FragmentLightParameterSGIX", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(816, {light, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmFragmentLightfvSGIX(arguments.file(), arguments.line(), light, pname, params);
 }
 
@@ -1729,7 +1919,9 @@ void Fuzz::callFragmentLightivSGIX(OpenGLInterceptor& gl, CallArguments& argumen
 {
     const auto light = arguments.enumerant("FragmentLightNameSGIX");
     const auto pname = arguments.enumerant("FragmentLightParameterSGIX");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("FragmentLightParameterSGIX", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(817, {light, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmFragmentLightivSGIX(arguments.file(), arguments.line(), light, pname, params);
 }
 
@@ -1743,7 +1935,9 @@ void Fuzz::callFragmentLightModelfSGIX(OpenGLInterceptor& gl, CallArguments& arg
 void Fuzz::callFragmentLightModelfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FragmentLightModelParameterSGIX");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("FragmentLightModelParameterSGIX", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(818, {pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmFragmentLightModelfvSGIX(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1757,7 +1951,9 @@ void Fuzz::callFragmentLightModeliSGIX(OpenGLInterceptor& gl, CallArguments& arg
 void Fuzz::callFragmentLightModelivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("FragmentLightModelParameterSGIX");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("FragmentLightModelParameterSGIX", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(819, {pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmFragmentLightModelivSGIX(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1773,7 +1969,9 @@ void Fuzz::callFragmentMaterialfvSGIX(OpenGLInterceptor& gl, CallArguments& argu
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("MaterialParameter", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(820, {face, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmFragmentMaterialfvSGIX(arguments.file(), arguments.line(), face, pname, params);
 }
 
@@ -1789,7 +1987,9 @@ void Fuzz::callFragmentMaterialivSGIX(OpenGLInterceptor& gl, CallArguments& argu
 {
     const auto face = arguments.enumerant("MaterialFace");
     const auto pname = arguments.enumerant("MaterialParameter");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("MaterialParameter", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(821, {face, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmFragmentMaterialivSGIX(arguments.file(), arguments.line(), face, pname, params);
 }
 
@@ -1839,7 +2039,9 @@ void Fuzz::callPixelTexGenSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 
 void Fuzz::callReferencePlaneSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const double* equation = arguments.input<double>(4);
+    const std::int64_t equationSize = 4;
+    const double* equation = arguments.input<double>(equationSize);
+    arguments.expectTableRead(826, {equation}, arguments.bytesOf(equationSize, sizeof(double)));
     gl.cgmReferencePlaneSGIX(arguments.file(), arguments.line(), equation);
 }
 
@@ -1853,7 +2055,9 @@ void Fuzz::callSpriteParameterfSGIX(OpenGLInterceptor& gl, CallArguments& argume
 void Fuzz::callSpriteParameterfvSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("SpriteParameterNameSGIX");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("SpriteParameterNameSGIX", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(827, {pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmSpriteParameterfvSGIX(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1867,7 +2071,9 @@ void Fuzz::callSpriteParameteriSGIX(OpenGLInterceptor& gl, CallArguments& argume
 void Fuzz::callSpriteParameterivSGIX(OpenGLInterceptor& gl, CallArguments& arguments)
 {
     const auto pname = arguments.enumerant("SpriteParameterNameSGIX");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("SpriteParameterNameSGIX", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(828, {pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmSpriteParameterivSGIX(arguments.file(), arguments.line(), pname, params);
 }
 
@@ -1883,7 +2089,10 @@ void Fuzz::callColorTableSGI(OpenGLInterceptor& gl, CallArguments& arguments)
     const auto width = arguments.scalar<int>();
     const auto format = arguments.enumerant("PixelFormat");
     const auto type = arguments.enumerant("PixelType");
-    const void* table = arguments.unread<const void>();
+    const std::int64_t tableSize = arguments.unlessProxy(target, arguments.imageBytes(format, type, width, 1));
+    const void* table = arguments.input<unsigned char>(tableSize);
+    arguments.expectTableRead(
+        829, {target, internalformat, width, format, type, table}, arguments.bytesOf(tableSize, sizeof(unsigned char)));
     gl.cgmColorTableSGI(arguments.file(), arguments.line(), target, internalformat, width, format, type, table);
 }
 
@@ -1891,7 +2100,9 @@ void Fuzz::callColorTableParameterfvSGI(OpenGLInterceptor& gl, CallArguments& ar
 {
     const auto target = arguments.enumerant("ColorTableTargetSGI");
     const auto pname = arguments.enumerant("ColorTableParameterPNameSGI");
-    const float* params = arguments.unread<const float>();
+    const std::int64_t paramsSize = arguments.parameterValues("ColorTableParameterPNameSGI", pname);
+    const float* params = arguments.input<float>(paramsSize);
+    arguments.expectTableRead(830, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(float)));
     gl.cgmColorTableParameterfvSGI(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -1899,7 +2110,9 @@ void Fuzz::callColorTableParameterivSGI(OpenGLInterceptor& gl, CallArguments& ar
 {
     const auto target = arguments.enumerant("ColorTableTargetSGI");
     const auto pname = arguments.enumerant("ColorTableParameterPNameSGI");
-    const int* params = arguments.unread<const int>();
+    const std::int64_t paramsSize = arguments.parameterValues("ColorTableParameterPNameSGI", pname);
+    const int* params = arguments.input<int>(paramsSize);
+    arguments.expectTableRead(831, {target, pname, params}, arguments.bytesOf(paramsSize, sizeof(int)));
     gl.cgmColorTableParameterivSGI(arguments.file(), arguments.line(), target, pname, params);
 }
 
@@ -2023,19 +2236,25 @@ void Fuzz::callReplacementCodeubSUN(OpenGLInterceptor& gl, CallArguments& argume
 
 void Fuzz::callReplacementCodeuivSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* code = arguments.unread<const unsigned>();
+    const std::int64_t codeSize = 1;
+    const unsigned* code = arguments.input<unsigned>(codeSize);
+    arguments.expectTableRead(836, {code}, arguments.bytesOf(codeSize, sizeof(unsigned)));
     gl.cgmReplacementCodeuivSUN(arguments.file(), arguments.line(), code);
 }
 
 void Fuzz::callReplacementCodeusvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned short* code = arguments.unread<const unsigned short>();
+    const std::int64_t codeSize = 1;
+    const unsigned short* code = arguments.input<unsigned short>(codeSize);
+    arguments.expectTableRead(837, {code}, arguments.bytesOf(codeSize, sizeof(unsigned short)));
     gl.cgmReplacementCodeusvSUN(arguments.file(), arguments.line(), code);
 }
 
 void Fuzz::callReplacementCodeubvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned char* code = arguments.unread<const unsigned char>();
+    const std::int64_t codeSize = 1;
+    const unsigned char* code = arguments.input<unsigned char>(codeSize);
+    arguments.expectTableRead(838, {code}, arguments.bytesOf(codeSize, sizeof(unsigned char)));
     gl.cgmReplacementCodeubvSUN(arguments.file(), arguments.line(), code);
 }
 
@@ -2060,8 +2279,12 @@ void Fuzz::callColor3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& argument
 
 void Fuzz::callColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* c = arguments.input<float>(3);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t cSize = 3;
+    const float* c = arguments.input<float>(cSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(840, {c, v}, arguments.bytesOf(cSize, sizeof(float)));
+    arguments.expectTableRead(841, {c, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmColor3fVertex3fvSUN(arguments.file(), arguments.line(), c, v);
 }
 
@@ -2082,9 +2305,15 @@ void Fuzz::callColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& 
 
 void Fuzz::callColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* c = arguments.input<float>(4);
-    const float* n = arguments.input<float>(3);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t cSize = 4;
+    const float* c = arguments.input<float>(cSize);
+    const std::int64_t nSize = 3;
+    const float* n = arguments.input<float>(nSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(842, {c, n, v}, arguments.bytesOf(cSize, sizeof(float)));
+    arguments.expectTableRead(843, {c, n, v}, arguments.bytesOf(nSize, sizeof(float)));
+    arguments.expectTableRead(844, {c, n, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmColor4fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), c, n, v);
 }
 
@@ -2101,8 +2330,12 @@ void Fuzz::callColor4ubVertex2fSUN(OpenGLInterceptor& gl, CallArguments& argumen
 
 void Fuzz::callColor4ubVertex2fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned char* c = arguments.input<unsigned char>(4);
-    const float* v = arguments.input<float>(2);
+    const std::int64_t cSize = 4;
+    const unsigned char* c = arguments.input<unsigned char>(cSize);
+    const std::int64_t vSize = 2;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(845, {c, v}, arguments.bytesOf(cSize, sizeof(unsigned char)));
+    arguments.expectTableRead(846, {c, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmColor4ubVertex2fvSUN(arguments.file(), arguments.line(), c, v);
 }
 
@@ -2120,8 +2353,12 @@ void Fuzz::callColor4ubVertex3fSUN(OpenGLInterceptor& gl, CallArguments& argumen
 
 void Fuzz::callColor4ubVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned char* c = arguments.input<unsigned char>(4);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t cSize = 4;
+    const unsigned char* c = arguments.input<unsigned char>(cSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(847, {c, v}, arguments.bytesOf(cSize, sizeof(unsigned char)));
+    arguments.expectTableRead(848, {c, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmColor4ubVertex3fvSUN(arguments.file(), arguments.line(), c, v);
 }
 
@@ -2138,8 +2375,12 @@ void Fuzz::callNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& argumen
 
 void Fuzz::callNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* n = arguments.input<float>(3);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t nSize = 3;
+    const float* n = arguments.input<float>(nSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(849, {n, v}, arguments.bytesOf(nSize, sizeof(float)));
+    arguments.expectTableRead(850, {n, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmNormal3fVertex3fvSUN(arguments.file(), arguments.line(), n, v);
 }
 
@@ -2157,9 +2398,15 @@ void Fuzz::callReplacementCodeuiColor3fVertex3fSUN(OpenGLInterceptor& gl, CallAr
 
 void Fuzz::callReplacementCodeuiColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* rc = arguments.input<unsigned>(1);
-    const float* c = arguments.input<float>(3);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t rcSize = 1;
+    const unsigned* rc = arguments.input<unsigned>(rcSize);
+    const std::int64_t cSize = 3;
+    const float* c = arguments.input<float>(cSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(851, {rc, c, v}, arguments.bytesOf(rcSize, sizeof(unsigned)));
+    arguments.expectTableRead(852, {rc, c, v}, arguments.bytesOf(cSize, sizeof(float)));
+    arguments.expectTableRead(853, {rc, c, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmReplacementCodeuiColor3fVertex3fvSUN(arguments.file(), arguments.line(), rc, c, v);
 }
 
@@ -2182,10 +2429,18 @@ void Fuzz::callReplacementCodeuiColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl
 
 void Fuzz::callReplacementCodeuiColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* rc = arguments.input<unsigned>(1);
-    const float* c = arguments.input<float>(4);
-    const float* n = arguments.input<float>(3);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t rcSize = 1;
+    const unsigned* rc = arguments.input<unsigned>(rcSize);
+    const std::int64_t cSize = 4;
+    const float* c = arguments.input<float>(cSize);
+    const std::int64_t nSize = 3;
+    const float* n = arguments.input<float>(nSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(854, {rc, c, n, v}, arguments.bytesOf(rcSize, sizeof(unsigned)));
+    arguments.expectTableRead(855, {rc, c, n, v}, arguments.bytesOf(cSize, sizeof(float)));
+    arguments.expectTableRead(856, {rc, c, n, v}, arguments.bytesOf(nSize, sizeof(float)));
+    arguments.expectTableRead(857, {rc, c, n, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), rc, c, n, v);
 }
 
@@ -2204,9 +2459,15 @@ void Fuzz::callReplacementCodeuiColor4ubVertex3fSUN(OpenGLInterceptor& gl, CallA
 
 void Fuzz::callReplacementCodeuiColor4ubVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* rc = arguments.input<unsigned>(1);
-    const unsigned char* c = arguments.input<unsigned char>(4);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t rcSize = 1;
+    const unsigned* rc = arguments.input<unsigned>(rcSize);
+    const std::int64_t cSize = 4;
+    const unsigned char* c = arguments.input<unsigned char>(cSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(858, {rc, c, v}, arguments.bytesOf(rcSize, sizeof(unsigned)));
+    arguments.expectTableRead(859, {rc, c, v}, arguments.bytesOf(cSize, sizeof(unsigned char)));
+    arguments.expectTableRead(860, {rc, c, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmReplacementCodeuiColor4ubVertex3fvSUN(arguments.file(), arguments.line(), rc, c, v);
 }
 
@@ -2224,9 +2485,15 @@ void Fuzz::callReplacementCodeuiNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallA
 
 void Fuzz::callReplacementCodeuiNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* rc = arguments.input<unsigned>(1);
-    const float* n = arguments.input<float>(3);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t rcSize = 1;
+    const unsigned* rc = arguments.input<unsigned>(rcSize);
+    const std::int64_t nSize = 3;
+    const float* n = arguments.input<float>(nSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(861, {rc, n, v}, arguments.bytesOf(rcSize, sizeof(unsigned)));
+    arguments.expectTableRead(862, {rc, n, v}, arguments.bytesOf(nSize, sizeof(float)));
+    arguments.expectTableRead(863, {rc, n, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmReplacementCodeuiNormal3fVertex3fvSUN(arguments.file(), arguments.line(), rc, n, v);
 }
 
@@ -2251,11 +2518,21 @@ void Fuzz::callReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(OpenGLInter
 
 void Fuzz::callReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* rc = arguments.input<unsigned>(1);
-    const float* tc = arguments.input<float>(2);
-    const float* c = arguments.input<float>(4);
-    const float* n = arguments.input<float>(3);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t rcSize = 1;
+    const unsigned* rc = arguments.input<unsigned>(rcSize);
+    const std::int64_t tcSize = 2;
+    const float* tc = arguments.input<float>(tcSize);
+    const std::int64_t cSize = 4;
+    const float* c = arguments.input<float>(cSize);
+    const std::int64_t nSize = 3;
+    const float* n = arguments.input<float>(nSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(864, {rc, tc, c, n, v}, arguments.bytesOf(rcSize, sizeof(unsigned)));
+    arguments.expectTableRead(865, {rc, tc, c, n, v}, arguments.bytesOf(tcSize, sizeof(float)));
+    arguments.expectTableRead(866, {rc, tc, c, n, v}, arguments.bytesOf(cSize, sizeof(float)));
+    arguments.expectTableRead(867, {rc, tc, c, n, v}, arguments.bytesOf(nSize, sizeof(float)));
+    arguments.expectTableRead(868, {rc, tc, c, n, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), rc, tc, c, n, v);
 }
 
@@ -2276,10 +2553,18 @@ void Fuzz::callReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(OpenGLInterceptor&
 
 void Fuzz::callReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* rc = arguments.input<unsigned>(1);
-    const float* tc = arguments.input<float>(2);
-    const float* n = arguments.input<float>(3);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t rcSize = 1;
+    const unsigned* rc = arguments.input<unsigned>(rcSize);
+    const std::int64_t tcSize = 2;
+    const float* tc = arguments.input<float>(tcSize);
+    const std::int64_t nSize = 3;
+    const float* n = arguments.input<float>(nSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(869, {rc, tc, n, v}, arguments.bytesOf(rcSize, sizeof(unsigned)));
+    arguments.expectTableRead(870, {rc, tc, n, v}, arguments.bytesOf(tcSize, sizeof(float)));
+    arguments.expectTableRead(871, {rc, tc, n, v}, arguments.bytesOf(nSize, sizeof(float)));
+    arguments.expectTableRead(872, {rc, tc, n, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), rc, tc, n, v);
 }
 
@@ -2296,9 +2581,15 @@ void Fuzz::callReplacementCodeuiTexCoord2fVertex3fSUN(OpenGLInterceptor& gl, Cal
 
 void Fuzz::callReplacementCodeuiTexCoord2fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* rc = arguments.input<unsigned>(1);
-    const float* tc = arguments.input<float>(2);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t rcSize = 1;
+    const unsigned* rc = arguments.input<unsigned>(rcSize);
+    const std::int64_t tcSize = 2;
+    const float* tc = arguments.input<float>(tcSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(873, {rc, tc, v}, arguments.bytesOf(rcSize, sizeof(unsigned)));
+    arguments.expectTableRead(874, {rc, tc, v}, arguments.bytesOf(tcSize, sizeof(float)));
+    arguments.expectTableRead(875, {rc, tc, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmReplacementCodeuiTexCoord2fVertex3fvSUN(arguments.file(), arguments.line(), rc, tc, v);
 }
 
@@ -2313,8 +2604,12 @@ void Fuzz::callReplacementCodeuiVertex3fSUN(OpenGLInterceptor& gl, CallArguments
 
 void Fuzz::callReplacementCodeuiVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const unsigned* rc = arguments.input<unsigned>(1);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t rcSize = 1;
+    const unsigned* rc = arguments.input<unsigned>(rcSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(876, {rc, v}, arguments.bytesOf(rcSize, sizeof(unsigned)));
+    arguments.expectTableRead(877, {rc, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmReplacementCodeuiVertex3fvSUN(arguments.file(), arguments.line(), rc, v);
 }
 
@@ -2333,9 +2628,15 @@ void Fuzz::callTexCoord2fColor3fVertex3fSUN(OpenGLInterceptor& gl, CallArguments
 
 void Fuzz::callTexCoord2fColor3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* tc = arguments.input<float>(2);
-    const float* c = arguments.input<float>(3);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t tcSize = 2;
+    const float* tc = arguments.input<float>(tcSize);
+    const std::int64_t cSize = 3;
+    const float* c = arguments.input<float>(cSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(878, {tc, c, v}, arguments.bytesOf(tcSize, sizeof(float)));
+    arguments.expectTableRead(879, {tc, c, v}, arguments.bytesOf(cSize, sizeof(float)));
+    arguments.expectTableRead(880, {tc, c, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmTexCoord2fColor3fVertex3fvSUN(arguments.file(), arguments.line(), tc, c, v);
 }
 
@@ -2359,10 +2660,18 @@ void Fuzz::callTexCoord2fColor4fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallA
 
 void Fuzz::callTexCoord2fColor4fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* tc = arguments.input<float>(2);
-    const float* c = arguments.input<float>(4);
-    const float* n = arguments.input<float>(3);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t tcSize = 2;
+    const float* tc = arguments.input<float>(tcSize);
+    const std::int64_t cSize = 4;
+    const float* c = arguments.input<float>(cSize);
+    const std::int64_t nSize = 3;
+    const float* n = arguments.input<float>(nSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(881, {tc, c, n, v}, arguments.bytesOf(tcSize, sizeof(float)));
+    arguments.expectTableRead(882, {tc, c, n, v}, arguments.bytesOf(cSize, sizeof(float)));
+    arguments.expectTableRead(883, {tc, c, n, v}, arguments.bytesOf(nSize, sizeof(float)));
+    arguments.expectTableRead(884, {tc, c, n, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmTexCoord2fColor4fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), tc, c, n, v);
 }
 
@@ -2382,9 +2691,15 @@ void Fuzz::callTexCoord2fColor4ubVertex3fSUN(OpenGLInterceptor& gl, CallArgument
 
 void Fuzz::callTexCoord2fColor4ubVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* tc = arguments.input<float>(2);
-    const unsigned char* c = arguments.input<unsigned char>(4);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t tcSize = 2;
+    const float* tc = arguments.input<float>(tcSize);
+    const std::int64_t cSize = 4;
+    const unsigned char* c = arguments.input<unsigned char>(cSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(885, {tc, c, v}, arguments.bytesOf(tcSize, sizeof(float)));
+    arguments.expectTableRead(886, {tc, c, v}, arguments.bytesOf(cSize, sizeof(unsigned char)));
+    arguments.expectTableRead(887, {tc, c, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmTexCoord2fColor4ubVertex3fvSUN(arguments.file(), arguments.line(), tc, c, v);
 }
 
@@ -2403,9 +2718,15 @@ void Fuzz::callTexCoord2fNormal3fVertex3fSUN(OpenGLInterceptor& gl, CallArgument
 
 void Fuzz::callTexCoord2fNormal3fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* tc = arguments.input<float>(2);
-    const float* n = arguments.input<float>(3);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t tcSize = 2;
+    const float* tc = arguments.input<float>(tcSize);
+    const std::int64_t nSize = 3;
+    const float* n = arguments.input<float>(nSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(888, {tc, n, v}, arguments.bytesOf(tcSize, sizeof(float)));
+    arguments.expectTableRead(889, {tc, n, v}, arguments.bytesOf(nSize, sizeof(float)));
+    arguments.expectTableRead(890, {tc, n, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmTexCoord2fNormal3fVertex3fvSUN(arguments.file(), arguments.line(), tc, n, v);
 }
 
@@ -2421,8 +2742,12 @@ void Fuzz::callTexCoord2fVertex3fSUN(OpenGLInterceptor& gl, CallArguments& argum
 
 void Fuzz::callTexCoord2fVertex3fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* tc = arguments.input<float>(2);
-    const float* v = arguments.input<float>(3);
+    const std::int64_t tcSize = 2;
+    const float* tc = arguments.input<float>(tcSize);
+    const std::int64_t vSize = 3;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(891, {tc, v}, arguments.bytesOf(tcSize, sizeof(float)));
+    arguments.expectTableRead(892, {tc, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmTexCoord2fVertex3fvSUN(arguments.file(), arguments.line(), tc, v);
 }
 
@@ -2449,10 +2774,18 @@ void Fuzz::callTexCoord4fColor4fNormal3fVertex4fSUN(OpenGLInterceptor& gl, CallA
 
 void Fuzz::callTexCoord4fColor4fNormal3fVertex4fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* tc = arguments.input<float>(4);
-    const float* c = arguments.input<float>(4);
-    const float* n = arguments.input<float>(3);
-    const float* v = arguments.input<float>(4);
+    const std::int64_t tcSize = 4;
+    const float* tc = arguments.input<float>(tcSize);
+    const std::int64_t cSize = 4;
+    const float* c = arguments.input<float>(cSize);
+    const std::int64_t nSize = 3;
+    const float* n = arguments.input<float>(nSize);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(893, {tc, c, n, v}, arguments.bytesOf(tcSize, sizeof(float)));
+    arguments.expectTableRead(894, {tc, c, n, v}, arguments.bytesOf(cSize, sizeof(float)));
+    arguments.expectTableRead(895, {tc, c, n, v}, arguments.bytesOf(nSize, sizeof(float)));
+    arguments.expectTableRead(896, {tc, c, n, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmTexCoord4fColor4fNormal3fVertex4fvSUN(arguments.file(), arguments.line(), tc, c, n, v);
 }
 
@@ -2471,8 +2804,12 @@ void Fuzz::callTexCoord4fVertex4fSUN(OpenGLInterceptor& gl, CallArguments& argum
 
 void Fuzz::callTexCoord4fVertex4fvSUN(OpenGLInterceptor& gl, CallArguments& arguments)
 {
-    const float* tc = arguments.input<float>(4);
-    const float* v = arguments.input<float>(4);
+    const std::int64_t tcSize = 4;
+    const float* tc = arguments.input<float>(tcSize);
+    const std::int64_t vSize = 4;
+    const float* v = arguments.input<float>(vSize);
+    arguments.expectTableRead(897, {tc, v}, arguments.bytesOf(tcSize, sizeof(float)));
+    arguments.expectTableRead(898, {tc, v}, arguments.bytesOf(vSize, sizeof(float)));
     gl.cgmTexCoord4fVertex4fvSUN(arguments.file(), arguments.line(), tc, v);
 }
 

@@ -16,6 +16,7 @@ import emit_fakegl
 import emit_fuzz
 import emit_intercept
 import emit_interceptors
+import emit_pointer_reads
 import emit_recorder
 import emit_replay
 import emit_table
@@ -23,6 +24,7 @@ import emit_tokens
 import emit_tracer
 import model
 import overlay
+import pointer_reads
 import registry
 import tokens
 
@@ -66,7 +68,14 @@ def generate(arguments):
     files.update(emit_tracer.emit(resolved, text))
     files.update(emit_recorder.emit(resolved, text, call_text_counts))
     files.update(emit_replay.emit(resolved, token_table))
-    files.update(emit_fuzz.emit(resolved, text))
+    reads = pointer_reads.resolve(resolved)
+    pointer_reads.verify(reads, overlay.read_counts("pointer_read_counts.txt"))
+    files.update(emit_pointer_reads.emit(resolved, reads))
+    files.update(emit_fuzz.emit(resolved, text, reads))
+    counts = reads.counts()
+    print("glgen: pointer reads: GL reads %d of the %d pointer parameters, every one sized by the fuzz calls; "
+          "%d written, %d kept for later calls, %d unknown" % (counts["read"], counts["pointer_parameters"],
+                                                               counts["written"], counts["kept"], counts["unknown"]))
     files.update(emit_intercept.emit(resolved))
     return files
 

@@ -10,6 +10,7 @@ import unittest
 import argtext
 import emit_fuzz
 import model
+import pointer_reads
 import registry
 from test_glgen import build_model
 from test_recorder import COUNTS
@@ -89,6 +90,51 @@ class ArraySizes(unittest.TestCase):
                          "\n"
                          "}\n", self.emitter.definition(c))
 
+    def test_overlay_sizes_reach_arrays_that_the_registry_leaves_unsized_or_non_const(self):
+        rules = {("glCullParameterfvEXT", "params"): emit_fuzz.ReadSize(count="4"),
+                 ("glMultiModeDrawArraysIBM", "mode"): emit_fuzz.ReadSize(
+                     bytes="arguments.stridedBytes(primcount, modestride, 4)"),
+                 ("glMultiDrawElements", "indices"): emit_fuzz.ReadSize(counts="count", index_bytes="2")}
+        emitter = emit_fuzz.CallEmitter(rules, [])
+        c = command("void glCullParameterfvEXT(GLenum pname, GLfloat *params)", {"params": "4"})
+        self.assertEqual("arguments.nonConstInput<float>(4)", emitter.array(c, c.params[1]))
+        c = command("void glMultiModeDrawArraysIBM(const GLenum *mode, const GLint *first, const GLsizei *count, "
+                    "GLsizei primcount, GLint modestride)")
+        self.assertEqual("arguments.inputBytes<unsigned>(arguments.stridedBytes(primcount, modestride, 4))",
+                         emitter.array(c, c.params[0]))
+        self.assertEqual("arguments.stridedBytes(primcount, modestride, 4)", emitter.read_bytes(c, c.params[0]))
+        c = command("void glMultiDrawElements(GLenum mode, const GLsizei *count, GLenum type, "
+                    "const void *const*indices, GLsizei drawcount)", {"count": "drawcount", "indices": "drawcount"})
+        self.assertEqual("arguments.indexArrays(std::int64_t{drawcount}, count, 2)", emitter.array(c, c.params[3]))
+        self.assertEqual("arguments.bytesOf(std::int64_t{drawcount}, sizeof(const void*))",
+                         emitter.read_bytes(c, c.params[3]))
+
+    def test_sized_arrays_are_compared_with_the_table_before_the_call(self):
+        c = command("void glUniform3fv(GLint location, GLsizei count, const GLfloat *value)", {"value": "count*3"})
+        emitter = emit_fuzz.CallEmitter({}, [], {("glUniform3fv", "value"): 7})
+        self.assertEqual("void Fuzz::callUniform3fv(OpenGLInterceptor& gl, CallArguments& arguments)\n"
+                         "{\n"
+                         "    const auto location = arguments.scalar<int>();\n"
+                         "    const auto count = arguments.scalar<int>();\n"
+                         "    const std::int64_t valueSize = std::int64_t{count} * 3;\n"
+                         "    const float* value = arguments.input<float>(valueSize);\n"
+                         "    arguments.expectTableRead(7, {location, count, value}, "
+                         "arguments.bytesOf(valueSize, sizeof(float)));\n"
+                         "    gl.cgmUniform3fv(arguments.file(), arguments.line(), location, count, value);\n"
+                         "}\n", emitter.definition(c))
+
+    def test_index_arrays_are_compared_one_by_one_and_size_names_may_not_take_a_parameters_name(self):
+        c = command("void glMultiDrawElements(GLenum mode, const GLsizei *count, GLenum type, "
+                    "const void *const*indices, GLsizei drawcount)", {"count": "drawcount", "indices": "drawcount"})
+        rules = {("glMultiDrawElements", "indices"): emit_fuzz.ReadSize(counts="count", index_bytes="4")}
+        emitter = emit_fuzz.CallEmitter(rules, [], {("glMultiDrawElements", "indices"): 3})
+        self.assertIn("    arguments.expectTableIndexReads(3, {mode, count, type, indices, drawcount}, count, 4);\n",
+                      emitter.definition(c))
+        c = command("void glF(GLsizei n, GLsizei valuesSize, const GLint *values)", {"values": "n"})
+        emitter = emit_fuzz.CallEmitter({}, [], {("glF", "values"): 0})
+        with self.assertRaisesRegex(model.ModelError, "glF: the parameter valuesSize takes the name of a size"):
+            emitter.definition(c)
+
     def test_enumerants_are_taken_by_their_registry_group(self):
         c = registry.Command("glF", "void", (registry.Param("format", "GLenum", "GLenum", "PixelFormat"),
                                               registry.Param("x", "const GLfloat", "GLfloat")))
@@ -101,7 +147,8 @@ class FuzzCallsOfTheModel(unittest.TestCase):
     def setUpClass(cls):
         cls.model = build_model()
         cls.text = argtext.for_model(cls.model, COUNTS)
-        cls.files = emit_fuzz.emit(cls.model, cls.text)
+        cls.reads = pointer_reads.resolve(cls.model)
+        cls.files = emit_fuzz.emit(cls.model, cls.text, cls.reads)
 
     def test_every_array_that_the_recorder_reads_has_a_size(self):
         # 29 data-stream arrays, the length arrays of the two shader sources, 18 small vectors.
@@ -112,6 +159,22 @@ class FuzzCallsOfTheModel(unittest.TestCase):
         for name, param in reads:
             found = next(p for p in operations[name].params if p.name == param)
             self.assertTrue(emitter.is_sized(operations[name], found), "%s %s" % (name, param))
+
+    def test_every_array_that_gl_reads_has_a_size_and_is_compared_with_the_table(self):
+        emitter = emit_fuzz.CallEmitter(emit_fuzz.read_sizes(), self.text.text_params)
+        read = [(c, c.params[i]) for c, i, rule in self.reads.rules if rule.access == "READ"]
+        self.assertEqual(613, len(read))
+        self.assertEqual([], [(c.name, p.name) for c, p in read if not emitter.is_sized(c, p)])
+        calls = "".join(text for path, text in self.files.items() if "FuzzCalls" in path)
+        # Every read array but the names and the string marker, which are texts.
+        self.assertEqual(613 - 11, calls.count("arguments.expectTableRead("))
+
+    def test_a_read_of_the_table_without_a_fuzz_size_stops_the_generator(self):
+        rules = emit_fuzz.read_sizes()
+        del rules[("glBitmap", "bitmap")]
+        emitter = emit_fuzz.CallEmitter(rules, self.text.text_params)
+        with self.assertRaisesRegex(model.ModelError, "glBitmap: GL reads bitmap, whose size the fuzz calls"):
+            emit_fuzz.check_sizes(self.model, emitter, self.reads)
 
     def test_a_recorder_read_without_a_size_stops_the_generator(self):
         emitter = emit_fuzz.CallEmitter({}, self.text.text_params)
