@@ -27,7 +27,9 @@ void reportOnce(InterceptOp op, const std::string& text)
         InterceptLog::write(text);
 }
 
-bool isAfterOpenGL11(const char* name)
+// A GL function that the DLL does not export is one after OpenGL 1.1: the driver hands it out through
+// wglGetProcAddress (with a context current).
+bool isGLFunction(const char* name)
 {
     return name[0] == 'g' && name[1] == 'l';
 }
@@ -63,7 +65,7 @@ SystemDriver::Function SystemDriver::resolve(InterceptOp op)
         return nullptr;
     }
     auto function = reinterpret_cast<Function>(GetProcAddress(module, name));
-    if (function == nullptr && isAfterOpenGL11(name)) {
+    if (function == nullptr && isGLFunction(name)) {
         const auto getProcAddress = reinterpret_cast<PROC(WINAPI*)(LPCSTR)>(
             reinterpret_cast<Function>(GetProcAddress(module, "wglGetProcAddress")));
         function = reinterpret_cast<Function>(getProcAddress != nullptr ? getProcAddress(name) : nullptr);
