@@ -57,40 +57,35 @@ Result throughChain(InterceptOp op, Result (Chain::*operation)(const char*, unsi
     }
 }
 
-template <class Result, class... Parameters, class... Arguments>
-Result enterGL(InterceptOp op, Result (OpenGLInterceptor::*operation)(const char*, unsigned, Parameters...),
-               const char* file, unsigned line, Arguments... arguments)
+// Whether a call of the chain goes through it now (the session's rule for that chain).
+inline bool routes(const OpenGLInterceptor*, InterceptOp op)
 {
-    if (!InterceptionSession::routesGL(op))
+    return InterceptionSession::routesGL(op);
+}
+
+inline bool routes(const wglInterceptor*, InterceptOp op)
+{
+    return InterceptionSession::routesWGL(op);
+}
+
+// A call of a source file that names its file and line.
+template <class Chain, class Result, class... Parameters, class... Arguments>
+Result enter(InterceptOp op, Result (Chain::*operation)(const char*, unsigned, Parameters...), const char* file,
+             unsigned line, Arguments... arguments)
+{
+    if (!routes(static_cast<Chain*>(nullptr), op))
         return callDriver<Result, Parameters...>(op, arguments...);
     return throughChain(op, operation, file, line, arguments...);
 }
 
-template <class Result, class... Parameters, class... Arguments>
-Result hookGL(InterceptOp op, Result (OpenGLInterceptor::*operation)(const char*, unsigned, Parameters...),
-              const void* returnAddress, Arguments... arguments)
+// A call that arrives without a source file, named by its return address. straight is the driver's function
+// for a call that does not go through the chain: the operation's own, but the system's wglSwapBuffers for the
+// chain's SwapBuffers reached from GDI.
+template <class Chain, class Result, class... Parameters, class... Arguments>
+Result hook(InterceptOp straight, Result (Chain::*operation)(const char*, unsigned, Parameters...),
+            const void* returnAddress, Arguments... arguments)
 {
-    if (!InterceptionSession::routesGL(op) || CallSites::isLibraryModule(returnAddress))
-        return callDriver<Result, Parameters...>(op, arguments...);
-    return throughChain(op, operation, CallSites::name(returnAddress), 0, arguments...);
-}
-
-template <class Result, class... Parameters, class... Arguments>
-Result enterWGL(InterceptOp op, Result (wglInterceptor::*operation)(const char*, unsigned, Parameters...),
-                const char* file, unsigned line, Arguments... arguments)
-{
-    if (!InterceptionSession::routesWGL(op))
-        return callDriver<Result, Parameters...>(op, arguments...);
-    return throughChain(op, operation, file, line, arguments...);
-}
-
-// straight is the driver's function for a call that does not go through the chain: the operation's own, but
-// the system's wglSwapBuffers for the chain's SwapBuffers reached from GDI.
-template <class Result, class... Parameters, class... Arguments>
-Result hookWGL(InterceptOp straight, Result (wglInterceptor::*operation)(const char*, unsigned, Parameters...),
-               const void* returnAddress, Arguments... arguments)
-{
-    if (!InterceptionSession::routesWGL(straight) || CallSites::isLibraryModule(returnAddress))
+    if (!routes(static_cast<Chain*>(nullptr), straight) || CallSites::isLibraryModule(returnAddress))
         return callDriver<Result, Parameters...>(straight, arguments...);
     return throughChain(straight, operation, CallSites::name(returnAddress), 0, arguments...);
 }

@@ -110,8 +110,7 @@ def _entry_declaration(operation):
 def _entry_definition(operation):
     head = cpp.wrap("extern \"C\" " + _result(operation) + " " + _entry_name(operation),
                     _params(operation, True), "", indent="")
-    enter = "enterGL" if operation.chain == "gl" else "enterWGL"
-    body = _return_statement(enter, ["InterceptOp::" + operation.name, _chain_operation(operation), "file", "line"]
+    body = _return_statement("enter", ["InterceptOp::" + operation.name, _chain_operation(operation), "file", "line"]
                              + _arguments(operation))
     return head + "\n{\n" + body + "}\n"
 
@@ -139,8 +138,7 @@ def _hook_definition(operation, name, straight):
         body = _return_statement("callDriver<%s>" % ", ".join(types),
                                  ["InterceptOp::" + straight] + _arguments(operation))
     else:
-        hook = "hookGL" if operation.chain == "gl" else "hookWGL"
-        body = _return_statement(hook, ["InterceptOp::" + straight, _chain_operation(operation),
+        body = _return_statement("hook", ["InterceptOp::" + straight, _chain_operation(operation),
                                         "QEL_RETURN_ADDRESS()"] + _arguments(operation))
     return head + "\n{\n" + body + "}\n"
 

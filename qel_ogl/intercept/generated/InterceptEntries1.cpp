@@ -9,38 +9,37 @@ using namespace QEL::OGL;
 
 extern "C" int qel_SwapBuffers(const char* file, unsigned line, HDC hdc)
 {
-    return enterWGL(InterceptOp::SwapBuffers, &wglInterceptor::wcgmSwapBuffers, file, line, hdc);
+    return enter(InterceptOp::SwapBuffers, &wglInterceptor::wcgmSwapBuffers, file, line, hdc);
 }
 
 extern "C" void qel_glAccum(const char* file, unsigned line, unsigned op, float value)
 {
-    return enterGL(InterceptOp::glAccum, &OpenGLInterceptor::cgmAccum, file, line, op, value);
+    return enter(InterceptOp::glAccum, &OpenGLInterceptor::cgmAccum, file, line, op, value);
 }
 
 extern "C" void qel_glActiveStencilFaceEXT(const char* file, unsigned line, unsigned face)
 {
-    return enterGL(
-        InterceptOp::glActiveStencilFaceEXT, &OpenGLInterceptor::cgmActiveStencilFaceEXT, file, line, face);
+    return enter(InterceptOp::glActiveStencilFaceEXT, &OpenGLInterceptor::cgmActiveStencilFaceEXT, file, line, face);
 }
 
 extern "C" void qel_glActiveTexture(const char* file, unsigned line, unsigned texture)
 {
-    return enterGL(InterceptOp::glActiveTexture, &OpenGLInterceptor::cgmActiveTexture, file, line, texture);
+    return enter(InterceptOp::glActiveTexture, &OpenGLInterceptor::cgmActiveTexture, file, line, texture);
 }
 
 extern "C" void qel_glActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
-    return enterGL(InterceptOp::glActiveTextureARB, &OpenGLInterceptor::cgmActiveTextureARB, file, line, texture);
+    return enter(InterceptOp::glActiveTextureARB, &OpenGLInterceptor::cgmActiveTextureARB, file, line, texture);
 }
 
 extern "C" void qel_glActiveVaryingNV(const char* file, unsigned line, unsigned program, const char* name)
 {
-    return enterGL(InterceptOp::glActiveVaryingNV, &OpenGLInterceptor::cgmActiveVaryingNV, file, line, program, name);
+    return enter(InterceptOp::glActiveVaryingNV, &OpenGLInterceptor::cgmActiveVaryingNV, file, line, program, name);
 }
 
 extern "C" void qel_glAddSwapHintRectWIN(const char* file, unsigned line, int x, int y, int width, int height)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glAddSwapHintRectWIN, &OpenGLInterceptor::cgmAddSwapHintRectWIN, file, line, x, y, width, height);
 }
 
@@ -48,7 +47,7 @@ extern "C" void qel_glAlphaFragmentOp1ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep,
     unsigned arg1Mod)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glAlphaFragmentOp1ATI, &OpenGLInterceptor::cgmAlphaFragmentOp1ATI, file, line, op, dst, dstMod,
         arg1, arg1Rep, arg1Mod);
 }
@@ -57,7 +56,7 @@ extern "C" void qel_glAlphaFragmentOp2ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep,
     unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glAlphaFragmentOp2ATI, &OpenGLInterceptor::cgmAlphaFragmentOp2ATI, file, line, op, dst, dstMod,
         arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
@@ -67,25 +66,25 @@ extern "C" void qel_glAlphaFragmentOp3ATI(
     unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod, unsigned arg3, unsigned arg3Rep,
     unsigned arg3Mod)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glAlphaFragmentOp3ATI, &OpenGLInterceptor::cgmAlphaFragmentOp3ATI, file, line, op, dst, dstMod,
         arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
 
 extern "C" void qel_glAlphaFunc(const char* file, unsigned line, unsigned func, float ref)
 {
-    return enterGL(InterceptOp::glAlphaFunc, &OpenGLInterceptor::cgmAlphaFunc, file, line, func, ref);
+    return enter(InterceptOp::glAlphaFunc, &OpenGLInterceptor::cgmAlphaFunc, file, line, func, ref);
 }
 
 extern "C" void qel_glApplyTextureEXT(const char* file, unsigned line, unsigned mode)
 {
-    return enterGL(InterceptOp::glApplyTextureEXT, &OpenGLInterceptor::cgmApplyTextureEXT, file, line, mode);
+    return enter(InterceptOp::glApplyTextureEXT, &OpenGLInterceptor::cgmApplyTextureEXT, file, line, mode);
 }
 
 extern "C" unsigned char qel_glAreProgramsResidentNV(
     const char* file, unsigned line, int n, const unsigned* programs, unsigned char* residences)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glAreProgramsResidentNV, &OpenGLInterceptor::cgmAreProgramsResidentNV, file, line, n, programs,
         residences);
 }
@@ -93,7 +92,7 @@ extern "C" unsigned char qel_glAreProgramsResidentNV(
 extern "C" unsigned char qel_glAreTexturesResident(
     const char* file, unsigned line, int n, const unsigned* textures, unsigned char* residences)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glAreTexturesResident, &OpenGLInterceptor::cgmAreTexturesResident, file, line, n, textures,
         residences);
 }
@@ -101,125 +100,124 @@ extern "C" unsigned char qel_glAreTexturesResident(
 extern "C" unsigned char qel_glAreTexturesResidentEXT(
     const char* file, unsigned line, int n, const unsigned* textures, unsigned char* residences)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glAreTexturesResidentEXT, &OpenGLInterceptor::cgmAreTexturesResidentEXT, file, line, n, textures,
         residences);
 }
 
 extern "C" void qel_glArrayElement(const char* file, unsigned line, int i)
 {
-    return enterGL(InterceptOp::glArrayElement, &OpenGLInterceptor::cgmArrayElement, file, line, i);
+    return enter(InterceptOp::glArrayElement, &OpenGLInterceptor::cgmArrayElement, file, line, i);
 }
 
 extern "C" void qel_glArrayElementEXT(const char* file, unsigned line, int i)
 {
-    return enterGL(InterceptOp::glArrayElementEXT, &OpenGLInterceptor::cgmArrayElementEXT, file, line, i);
+    return enter(InterceptOp::glArrayElementEXT, &OpenGLInterceptor::cgmArrayElementEXT, file, line, i);
 }
 
 extern "C" void qel_glArrayObjectATI(
     const char* file, unsigned line, unsigned array, int size, unsigned type, int stride, unsigned buffer,
     unsigned offset)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glArrayObjectATI, &OpenGLInterceptor::cgmArrayObjectATI, file, line, array, size, type, stride,
         buffer, offset);
 }
 
 extern "C" void qel_glAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
 {
-    return enterGL(InterceptOp::glAsyncMarkerSGIX, &OpenGLInterceptor::cgmAsyncMarkerSGIX, file, line, marker);
+    return enter(InterceptOp::glAsyncMarkerSGIX, &OpenGLInterceptor::cgmAsyncMarkerSGIX, file, line, marker);
 }
 
 extern "C" void qel_glAttachObjectARB(const char* file, unsigned line, unsigned containerObj, unsigned obj)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glAttachObjectARB, &OpenGLInterceptor::cgmAttachObjectARB, file, line, containerObj, obj);
 }
 
 extern "C" void qel_glAttachShader(const char* file, unsigned line, unsigned program, unsigned shader)
 {
-    return enterGL(InterceptOp::glAttachShader, &OpenGLInterceptor::cgmAttachShader, file, line, program, shader);
+    return enter(InterceptOp::glAttachShader, &OpenGLInterceptor::cgmAttachShader, file, line, program, shader);
 }
 
 extern "C" void qel_glBegin(const char* file, unsigned line, unsigned mode)
 {
-    return enterGL(InterceptOp::glBegin, &OpenGLInterceptor::cgmBegin, file, line, mode);
+    return enter(InterceptOp::glBegin, &OpenGLInterceptor::cgmBegin, file, line, mode);
 }
 
 extern "C" void qel_glBeginFragmentShaderATI(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glBeginFragmentShaderATI, &OpenGLInterceptor::cgmBeginFragmentShaderATI, file, line);
+    return enter(InterceptOp::glBeginFragmentShaderATI, &OpenGLInterceptor::cgmBeginFragmentShaderATI, file, line);
 }
 
 extern "C" void qel_glBeginOcclusionQueryNV(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(
-        InterceptOp::glBeginOcclusionQueryNV, &OpenGLInterceptor::cgmBeginOcclusionQueryNV, file, line, id);
+    return enter(InterceptOp::glBeginOcclusionQueryNV, &OpenGLInterceptor::cgmBeginOcclusionQueryNV, file, line, id);
 }
 
 extern "C" void qel_glBeginQuery(const char* file, unsigned line, unsigned target, unsigned id)
 {
-    return enterGL(InterceptOp::glBeginQuery, &OpenGLInterceptor::cgmBeginQuery, file, line, target, id);
+    return enter(InterceptOp::glBeginQuery, &OpenGLInterceptor::cgmBeginQuery, file, line, target, id);
 }
 
 extern "C" void qel_glBeginQueryARB(const char* file, unsigned line, unsigned target, unsigned id)
 {
-    return enterGL(InterceptOp::glBeginQueryARB, &OpenGLInterceptor::cgmBeginQueryARB, file, line, target, id);
+    return enter(InterceptOp::glBeginQueryARB, &OpenGLInterceptor::cgmBeginQueryARB, file, line, target, id);
 }
 
 extern "C" void qel_glBeginSceneEXT(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glBeginSceneEXT, &OpenGLInterceptor::cgmBeginSceneEXT, file, line);
+    return enter(InterceptOp::glBeginSceneEXT, &OpenGLInterceptor::cgmBeginSceneEXT, file, line);
 }
 
 extern "C" void qel_glBeginTransformFeedbackNV(const char* file, unsigned line, unsigned primitiveMode)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBeginTransformFeedbackNV, &OpenGLInterceptor::cgmBeginTransformFeedbackNV, file, line,
         primitiveMode);
 }
 
 extern "C" void qel_glBeginVertexShaderEXT(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glBeginVertexShaderEXT, &OpenGLInterceptor::cgmBeginVertexShaderEXT, file, line);
+    return enter(InterceptOp::glBeginVertexShaderEXT, &OpenGLInterceptor::cgmBeginVertexShaderEXT, file, line);
 }
 
 extern "C" void qel_glBindAttribLocation(
     const char* file, unsigned line, unsigned program, unsigned index, const char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBindAttribLocation, &OpenGLInterceptor::cgmBindAttribLocation, file, line, program, index, name);
 }
 
 extern "C" void qel_glBindAttribLocationARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, const char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBindAttribLocationARB, &OpenGLInterceptor::cgmBindAttribLocationARB, file, line, programObj,
         index, name);
 }
 
 extern "C" void qel_glBindBuffer(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
-    return enterGL(InterceptOp::glBindBuffer, &OpenGLInterceptor::cgmBindBuffer, file, line, target, buffer);
+    return enter(InterceptOp::glBindBuffer, &OpenGLInterceptor::cgmBindBuffer, file, line, target, buffer);
 }
 
 extern "C" void qel_glBindBufferARB(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
-    return enterGL(InterceptOp::glBindBufferARB, &OpenGLInterceptor::cgmBindBufferARB, file, line, target, buffer);
+    return enter(InterceptOp::glBindBufferARB, &OpenGLInterceptor::cgmBindBufferARB, file, line, target, buffer);
 }
 
 extern "C" void qel_glBindBufferBaseNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBindBufferBaseNV, &OpenGLInterceptor::cgmBindBufferBaseNV, file, line, target, index, buffer);
 }
 
 extern "C" void qel_glBindBufferOffsetNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBindBufferOffsetNV, &OpenGLInterceptor::cgmBindBufferOffsetNV, file, line, target, index,
         buffer, offset);
 }
@@ -228,7 +226,7 @@ extern "C" void qel_glBindBufferRangeNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset,
     ptrdiff_t size)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBindBufferRangeNV, &OpenGLInterceptor::cgmBindBufferRangeNV, file, line, target, index, buffer,
         offset, size);
 }
@@ -236,54 +234,53 @@ extern "C" void qel_glBindBufferRangeNV(
 extern "C" void qel_glBindFragDataLocationEXT(
     const char* file, unsigned line, unsigned program, unsigned color, const char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBindFragDataLocationEXT, &OpenGLInterceptor::cgmBindFragDataLocationEXT, file, line, program,
         color, name);
 }
 
 extern "C" void qel_glBindFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(
-        InterceptOp::glBindFragmentShaderATI, &OpenGLInterceptor::cgmBindFragmentShaderATI, file, line, id);
+    return enter(InterceptOp::glBindFragmentShaderATI, &OpenGLInterceptor::cgmBindFragmentShaderATI, file, line, id);
 }
 
 extern "C" void qel_glBindFramebufferEXT(const char* file, unsigned line, unsigned target, unsigned framebuffer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBindFramebufferEXT, &OpenGLInterceptor::cgmBindFramebufferEXT, file, line, target, framebuffer);
 }
 
 extern "C" unsigned qel_glBindLightParameterEXT(const char* file, unsigned line, unsigned light, unsigned value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBindLightParameterEXT, &OpenGLInterceptor::cgmBindLightParameterEXT, file, line, light, value);
 }
 
 extern "C" unsigned qel_glBindMaterialParameterEXT(const char* file, unsigned line, unsigned face, unsigned value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBindMaterialParameterEXT, &OpenGLInterceptor::cgmBindMaterialParameterEXT, file, line, face,
         value);
 }
 
 extern "C" unsigned qel_glBindParameterEXT(const char* file, unsigned line, unsigned value)
 {
-    return enterGL(InterceptOp::glBindParameterEXT, &OpenGLInterceptor::cgmBindParameterEXT, file, line, value);
+    return enter(InterceptOp::glBindParameterEXT, &OpenGLInterceptor::cgmBindParameterEXT, file, line, value);
 }
 
 extern "C" void qel_glBindProgramARB(const char* file, unsigned line, unsigned target, unsigned program)
 {
-    return enterGL(InterceptOp::glBindProgramARB, &OpenGLInterceptor::cgmBindProgramARB, file, line, target, program);
+    return enter(InterceptOp::glBindProgramARB, &OpenGLInterceptor::cgmBindProgramARB, file, line, target, program);
 }
 
 extern "C" void qel_glBindProgramNV(const char* file, unsigned line, unsigned target, unsigned id)
 {
-    return enterGL(InterceptOp::glBindProgramNV, &OpenGLInterceptor::cgmBindProgramNV, file, line, target, id);
+    return enter(InterceptOp::glBindProgramNV, &OpenGLInterceptor::cgmBindProgramNV, file, line, target, id);
 }
 
 extern "C" void qel_glBindRenderbufferEXT(const char* file, unsigned line, unsigned target, unsigned renderbuffer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBindRenderbufferEXT, &OpenGLInterceptor::cgmBindRenderbufferEXT, file, line, target,
         renderbuffer);
 }
@@ -291,43 +288,42 @@ extern "C" void qel_glBindRenderbufferEXT(const char* file, unsigned line, unsig
 extern "C" unsigned qel_glBindTexGenParameterEXT(
     const char* file, unsigned line, unsigned unit, unsigned coord, unsigned value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBindTexGenParameterEXT, &OpenGLInterceptor::cgmBindTexGenParameterEXT, file, line, unit, coord,
         value);
 }
 
 extern "C" void qel_glBindTexture(const char* file, unsigned line, unsigned target, unsigned texture)
 {
-    return enterGL(InterceptOp::glBindTexture, &OpenGLInterceptor::cgmBindTexture, file, line, target, texture);
+    return enter(InterceptOp::glBindTexture, &OpenGLInterceptor::cgmBindTexture, file, line, target, texture);
 }
 
 extern "C" void qel_glBindTextureEXT(const char* file, unsigned line, unsigned target, unsigned texture)
 {
-    return enterGL(InterceptOp::glBindTextureEXT, &OpenGLInterceptor::cgmBindTextureEXT, file, line, target, texture);
+    return enter(InterceptOp::glBindTextureEXT, &OpenGLInterceptor::cgmBindTextureEXT, file, line, target, texture);
 }
 
 extern "C" unsigned qel_glBindTextureUnitParameterEXT(const char* file, unsigned line, unsigned unit, unsigned value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBindTextureUnitParameterEXT, &OpenGLInterceptor::cgmBindTextureUnitParameterEXT, file, line,
         unit, value);
 }
 
 extern "C" void qel_glBindVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
-    return enterGL(
-        InterceptOp::glBindVertexArrayAPPLE, &OpenGLInterceptor::cgmBindVertexArrayAPPLE, file, line, array);
+    return enter(InterceptOp::glBindVertexArrayAPPLE, &OpenGLInterceptor::cgmBindVertexArrayAPPLE, file, line, array);
 }
 
 extern "C" void qel_glBindVertexShaderEXT(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(InterceptOp::glBindVertexShaderEXT, &OpenGLInterceptor::cgmBindVertexShaderEXT, file, line, id);
+    return enter(InterceptOp::glBindVertexShaderEXT, &OpenGLInterceptor::cgmBindVertexShaderEXT, file, line, id);
 }
 
 extern "C" void qel_glBinormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBinormalPointerEXT, &OpenGLInterceptor::cgmBinormalPointerEXT, file, line, type, stride,
         pointer);
 }
@@ -336,56 +332,56 @@ extern "C" void qel_glBitmap(
     const char* file, unsigned line, int width, int height, float xorig, float yorig, float xmove, float ymove,
     const unsigned char* bitmap)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBitmap, &OpenGLInterceptor::cgmBitmap, file, line, width, height, xorig, yorig, xmove, ymove,
         bitmap);
 }
 
 extern "C" void qel_glBlendColor(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    return enterGL(InterceptOp::glBlendColor, &OpenGLInterceptor::cgmBlendColor, file, line, red, green, blue, alpha);
+    return enter(InterceptOp::glBlendColor, &OpenGLInterceptor::cgmBlendColor, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glBlendColorEXT(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBlendColorEXT, &OpenGLInterceptor::cgmBlendColorEXT, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glBlendEquation(const char* file, unsigned line, unsigned mode)
 {
-    return enterGL(InterceptOp::glBlendEquation, &OpenGLInterceptor::cgmBlendEquation, file, line, mode);
+    return enter(InterceptOp::glBlendEquation, &OpenGLInterceptor::cgmBlendEquation, file, line, mode);
 }
 
 extern "C" void qel_glBlendEquationEXT(const char* file, unsigned line, unsigned mode)
 {
-    return enterGL(InterceptOp::glBlendEquationEXT, &OpenGLInterceptor::cgmBlendEquationEXT, file, line, mode);
+    return enter(InterceptOp::glBlendEquationEXT, &OpenGLInterceptor::cgmBlendEquationEXT, file, line, mode);
 }
 
 extern "C" void qel_glBlendEquationSeparate(const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBlendEquationSeparate, &OpenGLInterceptor::cgmBlendEquationSeparate, file, line, modeRGB,
         modeAlpha);
 }
 
 extern "C" void qel_glBlendEquationSeparateEXT(const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBlendEquationSeparateEXT, &OpenGLInterceptor::cgmBlendEquationSeparateEXT, file, line, modeRGB,
         modeAlpha);
 }
 
 extern "C" void qel_glBlendFunc(const char* file, unsigned line, unsigned sfactor, unsigned dfactor)
 {
-    return enterGL(InterceptOp::glBlendFunc, &OpenGLInterceptor::cgmBlendFunc, file, line, sfactor, dfactor);
+    return enter(InterceptOp::glBlendFunc, &OpenGLInterceptor::cgmBlendFunc, file, line, sfactor, dfactor);
 }
 
 extern "C" void qel_glBlendFuncSeparate(
     const char* file, unsigned line, unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha,
     unsigned dfactorAlpha)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBlendFuncSeparate, &OpenGLInterceptor::cgmBlendFuncSeparate, file, line, sfactorRGB,
         dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
@@ -394,7 +390,7 @@ extern "C" void qel_glBlendFuncSeparateEXT(
     const char* file, unsigned line, unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha,
     unsigned dfactorAlpha)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBlendFuncSeparateEXT, &OpenGLInterceptor::cgmBlendFuncSeparateEXT, file, line, sfactorRGB,
         dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
@@ -403,7 +399,7 @@ extern "C" void qel_glBlitFramebufferEXT(
     const char* file, unsigned line, int srcX0, int srcY0, int srcX1, int srcY1, int dstX0, int dstY0, int dstX1,
     int dstY1, unsigned mask, unsigned filter)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBlitFramebufferEXT, &OpenGLInterceptor::cgmBlitFramebufferEXT, file, line, srcX0, srcY0, srcX1,
         srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
 }
@@ -411,284 +407,282 @@ extern "C" void qel_glBlitFramebufferEXT(
 extern "C" void qel_glBufferData(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
-    return enterGL(
-        InterceptOp::glBufferData, &OpenGLInterceptor::cgmBufferData, file, line, target, size, data, usage);
+    return enter(InterceptOp::glBufferData, &OpenGLInterceptor::cgmBufferData, file, line, target, size, data, usage);
 }
 
 extern "C" void qel_glBufferDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBufferDataARB, &OpenGLInterceptor::cgmBufferDataARB, file, line, target, size, data, usage);
 }
 
 extern "C" void qel_glBufferParameteriAPPLE(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBufferParameteriAPPLE, &OpenGLInterceptor::cgmBufferParameteriAPPLE, file, line, target, pname,
         param);
 }
 
 extern "C" unsigned qel_glBufferRegionEnabled(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glBufferRegionEnabled, &OpenGLInterceptor::cgmBufferRegionEnabled, file, line);
+    return enter(InterceptOp::glBufferRegionEnabled, &OpenGLInterceptor::cgmBufferRegionEnabled, file, line);
 }
 
 extern "C" void qel_glBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBufferSubData, &OpenGLInterceptor::cgmBufferSubData, file, line, target, offset, size, data);
 }
 
 extern "C" void qel_glBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glBufferSubDataARB, &OpenGLInterceptor::cgmBufferSubDataARB, file, line, target, offset, size,
         data);
 }
 
 extern "C" void qel_glCallList(const char* file, unsigned line, unsigned list)
 {
-    return enterGL(InterceptOp::glCallList, &OpenGLInterceptor::cgmCallList, file, line, list);
+    return enter(InterceptOp::glCallList, &OpenGLInterceptor::cgmCallList, file, line, list);
 }
 
 extern "C" void qel_glCallLists(const char* file, unsigned line, int n, unsigned type, const void* lists)
 {
-    return enterGL(InterceptOp::glCallLists, &OpenGLInterceptor::cgmCallLists, file, line, n, type, lists);
+    return enter(InterceptOp::glCallLists, &OpenGLInterceptor::cgmCallLists, file, line, n, type, lists);
 }
 
 extern "C" unsigned qel_glCheckFramebufferStatusEXT(const char* file, unsigned line, unsigned target)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCheckFramebufferStatusEXT, &OpenGLInterceptor::cgmCheckFramebufferStatusEXT, file, line, target);
 }
 
 extern "C" void qel_glClampColorARB(const char* file, unsigned line, unsigned target, unsigned clamp)
 {
-    return enterGL(InterceptOp::glClampColorARB, &OpenGLInterceptor::cgmClampColorARB, file, line, target, clamp);
+    return enter(InterceptOp::glClampColorARB, &OpenGLInterceptor::cgmClampColorARB, file, line, target, clamp);
 }
 
 extern "C" void qel_glClear(const char* file, unsigned line, unsigned mask)
 {
-    return enterGL(InterceptOp::glClear, &OpenGLInterceptor::cgmClear, file, line, mask);
+    return enter(InterceptOp::glClear, &OpenGLInterceptor::cgmClear, file, line, mask);
 }
 
 extern "C" void qel_glClearAccum(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    return enterGL(InterceptOp::glClearAccum, &OpenGLInterceptor::cgmClearAccum, file, line, red, green, blue, alpha);
+    return enter(InterceptOp::glClearAccum, &OpenGLInterceptor::cgmClearAccum, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glClearColor(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    return enterGL(InterceptOp::glClearColor, &OpenGLInterceptor::cgmClearColor, file, line, red, green, blue, alpha);
+    return enter(InterceptOp::glClearColor, &OpenGLInterceptor::cgmClearColor, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glClearColorIiEXT(const char* file, unsigned line, int red, int green, int blue, int alpha)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glClearColorIiEXT, &OpenGLInterceptor::cgmClearColorIiEXT, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glClearColorIuiEXT(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glClearColorIuiEXT, &OpenGLInterceptor::cgmClearColorIuiEXT, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glClearDepth(const char* file, unsigned line, double depth)
 {
-    return enterGL(InterceptOp::glClearDepth, &OpenGLInterceptor::cgmClearDepth, file, line, depth);
+    return enter(InterceptOp::glClearDepth, &OpenGLInterceptor::cgmClearDepth, file, line, depth);
 }
 
 extern "C" void qel_glClearDepthdNV(const char* file, unsigned line, double depth)
 {
-    return enterGL(InterceptOp::glClearDepthdNV, &OpenGLInterceptor::cgmClearDepthdNV, file, line, depth);
+    return enter(InterceptOp::glClearDepthdNV, &OpenGLInterceptor::cgmClearDepthdNV, file, line, depth);
 }
 
 extern "C" void qel_glClearDepthfOES(const char* file, unsigned line, float depth)
 {
-    return enterGL(InterceptOp::glClearDepthfOES, &OpenGLInterceptor::cgmClearDepthfOES, file, line, depth);
+    return enter(InterceptOp::glClearDepthfOES, &OpenGLInterceptor::cgmClearDepthfOES, file, line, depth);
 }
 
 extern "C" void qel_glClearIndex(const char* file, unsigned line, float c)
 {
-    return enterGL(InterceptOp::glClearIndex, &OpenGLInterceptor::cgmClearIndex, file, line, c);
+    return enter(InterceptOp::glClearIndex, &OpenGLInterceptor::cgmClearIndex, file, line, c);
 }
 
 extern "C" void qel_glClearStencil(const char* file, unsigned line, int s)
 {
-    return enterGL(InterceptOp::glClearStencil, &OpenGLInterceptor::cgmClearStencil, file, line, s);
+    return enter(InterceptOp::glClearStencil, &OpenGLInterceptor::cgmClearStencil, file, line, s);
 }
 
 extern "C" void qel_glClientActiveTexture(const char* file, unsigned line, unsigned texture)
 {
-    return enterGL(
-        InterceptOp::glClientActiveTexture, &OpenGLInterceptor::cgmClientActiveTexture, file, line, texture);
+    return enter(InterceptOp::glClientActiveTexture, &OpenGLInterceptor::cgmClientActiveTexture, file, line, texture);
 }
 
 extern "C" void qel_glClientActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glClientActiveTextureARB, &OpenGLInterceptor::cgmClientActiveTextureARB, file, line, texture);
 }
 
 extern "C" void qel_glClientActiveVertexStreamATI(const char* file, unsigned line, unsigned stream)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glClientActiveVertexStreamATI, &OpenGLInterceptor::cgmClientActiveVertexStreamATI, file, line,
         stream);
 }
 
 extern "C" void qel_glClipPlane(const char* file, unsigned line, unsigned plane, const double* equation)
 {
-    return enterGL(InterceptOp::glClipPlane, &OpenGLInterceptor::cgmClipPlane, file, line, plane, equation);
+    return enter(InterceptOp::glClipPlane, &OpenGLInterceptor::cgmClipPlane, file, line, plane, equation);
 }
 
 extern "C" void qel_glClipPlanefOES(const char* file, unsigned line, unsigned plane, const float* equation)
 {
-    return enterGL(InterceptOp::glClipPlanefOES, &OpenGLInterceptor::cgmClipPlanefOES, file, line, plane, equation);
+    return enter(InterceptOp::glClipPlanefOES, &OpenGLInterceptor::cgmClipPlanefOES, file, line, plane, equation);
 }
 
 extern "C" void qel_glColor3b(const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
-    return enterGL(InterceptOp::glColor3b, &OpenGLInterceptor::cgmColor3b, file, line, red, green, blue);
+    return enter(InterceptOp::glColor3b, &OpenGLInterceptor::cgmColor3b, file, line, red, green, blue);
 }
 
 extern "C" void qel_glColor3bv(const char* file, unsigned line, const signed char* v)
 {
-    return enterGL(InterceptOp::glColor3bv, &OpenGLInterceptor::cgmColor3bv, file, line, v);
+    return enter(InterceptOp::glColor3bv, &OpenGLInterceptor::cgmColor3bv, file, line, v);
 }
 
 extern "C" void qel_glColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
-    return enterGL(InterceptOp::glColor3d, &OpenGLInterceptor::cgmColor3d, file, line, red, green, blue);
+    return enter(InterceptOp::glColor3d, &OpenGLInterceptor::cgmColor3d, file, line, red, green, blue);
 }
 
 extern "C" void qel_glColor3dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glColor3dv, &OpenGLInterceptor::cgmColor3dv, file, line, v);
+    return enter(InterceptOp::glColor3dv, &OpenGLInterceptor::cgmColor3dv, file, line, v);
 }
 
 extern "C" void qel_glColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
-    return enterGL(InterceptOp::glColor3f, &OpenGLInterceptor::cgmColor3f, file, line, red, green, blue);
+    return enter(InterceptOp::glColor3f, &OpenGLInterceptor::cgmColor3f, file, line, red, green, blue);
 }
 
 extern "C" void qel_glColor3fVertex3fSUN(
     const char* file, unsigned line, float r, float g, float b, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColor3fVertex3fSUN, &OpenGLInterceptor::cgmColor3fVertex3fSUN, file, line, r, g, b, x, y, z);
 }
 
 extern "C" void qel_glColor3fVertex3fvSUN(const char* file, unsigned line, const float* c, const float* v)
 {
-    return enterGL(InterceptOp::glColor3fVertex3fvSUN, &OpenGLInterceptor::cgmColor3fVertex3fvSUN, file, line, c, v);
+    return enter(InterceptOp::glColor3fVertex3fvSUN, &OpenGLInterceptor::cgmColor3fVertex3fvSUN, file, line, c, v);
 }
 
 extern "C" void qel_glColor3fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glColor3fv, &OpenGLInterceptor::cgmColor3fv, file, line, v);
+    return enter(InterceptOp::glColor3fv, &OpenGLInterceptor::cgmColor3fv, file, line, v);
 }
 
 extern "C" void qel_glColor3hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
-    return enterGL(InterceptOp::glColor3hNV, &OpenGLInterceptor::cgmColor3hNV, file, line, red, green, blue);
+    return enter(InterceptOp::glColor3hNV, &OpenGLInterceptor::cgmColor3hNV, file, line, red, green, blue);
 }
 
 extern "C" void qel_glColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glColor3hvNV, &OpenGLInterceptor::cgmColor3hvNV, file, line, v);
+    return enter(InterceptOp::glColor3hvNV, &OpenGLInterceptor::cgmColor3hvNV, file, line, v);
 }
 
 extern "C" void qel_glColor3i(const char* file, unsigned line, int red, int green, int blue)
 {
-    return enterGL(InterceptOp::glColor3i, &OpenGLInterceptor::cgmColor3i, file, line, red, green, blue);
+    return enter(InterceptOp::glColor3i, &OpenGLInterceptor::cgmColor3i, file, line, red, green, blue);
 }
 
 extern "C" void qel_glColor3iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glColor3iv, &OpenGLInterceptor::cgmColor3iv, file, line, v);
+    return enter(InterceptOp::glColor3iv, &OpenGLInterceptor::cgmColor3iv, file, line, v);
 }
 
 extern "C" void qel_glColor3s(const char* file, unsigned line, short red, short green, short blue)
 {
-    return enterGL(InterceptOp::glColor3s, &OpenGLInterceptor::cgmColor3s, file, line, red, green, blue);
+    return enter(InterceptOp::glColor3s, &OpenGLInterceptor::cgmColor3s, file, line, red, green, blue);
 }
 
 extern "C" void qel_glColor3sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glColor3sv, &OpenGLInterceptor::cgmColor3sv, file, line, v);
+    return enter(InterceptOp::glColor3sv, &OpenGLInterceptor::cgmColor3sv, file, line, v);
 }
 
 extern "C" void qel_glColor3ub(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue)
 {
-    return enterGL(InterceptOp::glColor3ub, &OpenGLInterceptor::cgmColor3ub, file, line, red, green, blue);
+    return enter(InterceptOp::glColor3ub, &OpenGLInterceptor::cgmColor3ub, file, line, red, green, blue);
 }
 
 extern "C" void qel_glColor3ubv(const char* file, unsigned line, const unsigned char* v)
 {
-    return enterGL(InterceptOp::glColor3ubv, &OpenGLInterceptor::cgmColor3ubv, file, line, v);
+    return enter(InterceptOp::glColor3ubv, &OpenGLInterceptor::cgmColor3ubv, file, line, v);
 }
 
 extern "C" void qel_glColor3ui(const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
-    return enterGL(InterceptOp::glColor3ui, &OpenGLInterceptor::cgmColor3ui, file, line, red, green, blue);
+    return enter(InterceptOp::glColor3ui, &OpenGLInterceptor::cgmColor3ui, file, line, red, green, blue);
 }
 
 extern "C" void qel_glColor3uiv(const char* file, unsigned line, const unsigned* v)
 {
-    return enterGL(InterceptOp::glColor3uiv, &OpenGLInterceptor::cgmColor3uiv, file, line, v);
+    return enter(InterceptOp::glColor3uiv, &OpenGLInterceptor::cgmColor3uiv, file, line, v);
 }
 
 extern "C" void qel_glColor3us(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
-    return enterGL(InterceptOp::glColor3us, &OpenGLInterceptor::cgmColor3us, file, line, red, green, blue);
+    return enter(InterceptOp::glColor3us, &OpenGLInterceptor::cgmColor3us, file, line, red, green, blue);
 }
 
 extern "C" void qel_glColor3usv(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glColor3usv, &OpenGLInterceptor::cgmColor3usv, file, line, v);
+    return enter(InterceptOp::glColor3usv, &OpenGLInterceptor::cgmColor3usv, file, line, v);
 }
 
 extern "C" void qel_glColor4b(
     const char* file, unsigned line, signed char red, signed char green, signed char blue, signed char alpha)
 {
-    return enterGL(InterceptOp::glColor4b, &OpenGLInterceptor::cgmColor4b, file, line, red, green, blue, alpha);
+    return enter(InterceptOp::glColor4b, &OpenGLInterceptor::cgmColor4b, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glColor4bv(const char* file, unsigned line, const signed char* v)
 {
-    return enterGL(InterceptOp::glColor4bv, &OpenGLInterceptor::cgmColor4bv, file, line, v);
+    return enter(InterceptOp::glColor4bv, &OpenGLInterceptor::cgmColor4bv, file, line, v);
 }
 
 extern "C" void qel_glColor4d(const char* file, unsigned line, double red, double green, double blue, double alpha)
 {
-    return enterGL(InterceptOp::glColor4d, &OpenGLInterceptor::cgmColor4d, file, line, red, green, blue, alpha);
+    return enter(InterceptOp::glColor4d, &OpenGLInterceptor::cgmColor4d, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glColor4dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glColor4dv, &OpenGLInterceptor::cgmColor4dv, file, line, v);
+    return enter(InterceptOp::glColor4dv, &OpenGLInterceptor::cgmColor4dv, file, line, v);
 }
 
 extern "C" void qel_glColor4f(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    return enterGL(InterceptOp::glColor4f, &OpenGLInterceptor::cgmColor4f, file, line, red, green, blue, alpha);
+    return enter(InterceptOp::glColor4f, &OpenGLInterceptor::cgmColor4f, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, float r, float g, float b, float a, float nx, float ny, float nz, float x,
     float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColor4fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmColor4fNormal3fVertex3fSUN, file, line, r,
         g, b, a, nx, ny, nz, x, y, z);
 }
@@ -696,116 +690,114 @@ extern "C" void qel_glColor4fNormal3fVertex3fSUN(
 extern "C" void qel_glColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* c, const float* n, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColor4fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmColor4fNormal3fVertex3fvSUN, file, line, c,
         n, v);
 }
 
 extern "C" void qel_glColor4fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glColor4fv, &OpenGLInterceptor::cgmColor4fv, file, line, v);
+    return enter(InterceptOp::glColor4fv, &OpenGLInterceptor::cgmColor4fv, file, line, v);
 }
 
 extern "C" void qel_glColor4hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue,
     unsigned short alpha)
 {
-    return enterGL(InterceptOp::glColor4hNV, &OpenGLInterceptor::cgmColor4hNV, file, line, red, green, blue, alpha);
+    return enter(InterceptOp::glColor4hNV, &OpenGLInterceptor::cgmColor4hNV, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glColor4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glColor4hvNV, &OpenGLInterceptor::cgmColor4hvNV, file, line, v);
+    return enter(InterceptOp::glColor4hvNV, &OpenGLInterceptor::cgmColor4hvNV, file, line, v);
 }
 
 extern "C" void qel_glColor4i(const char* file, unsigned line, int red, int green, int blue, int alpha)
 {
-    return enterGL(InterceptOp::glColor4i, &OpenGLInterceptor::cgmColor4i, file, line, red, green, blue, alpha);
+    return enter(InterceptOp::glColor4i, &OpenGLInterceptor::cgmColor4i, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glColor4iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glColor4iv, &OpenGLInterceptor::cgmColor4iv, file, line, v);
+    return enter(InterceptOp::glColor4iv, &OpenGLInterceptor::cgmColor4iv, file, line, v);
 }
 
 extern "C" void qel_glColor4s(const char* file, unsigned line, short red, short green, short blue, short alpha)
 {
-    return enterGL(InterceptOp::glColor4s, &OpenGLInterceptor::cgmColor4s, file, line, red, green, blue, alpha);
+    return enter(InterceptOp::glColor4s, &OpenGLInterceptor::cgmColor4s, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glColor4sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glColor4sv, &OpenGLInterceptor::cgmColor4sv, file, line, v);
+    return enter(InterceptOp::glColor4sv, &OpenGLInterceptor::cgmColor4sv, file, line, v);
 }
 
 extern "C" void qel_glColor4ub(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha)
 {
-    return enterGL(InterceptOp::glColor4ub, &OpenGLInterceptor::cgmColor4ub, file, line, red, green, blue, alpha);
+    return enter(InterceptOp::glColor4ub, &OpenGLInterceptor::cgmColor4ub, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glColor4ubVertex2fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColor4ubVertex2fSUN, &OpenGLInterceptor::cgmColor4ubVertex2fSUN, file, line, r, g, b, a, x, y);
 }
 
 extern "C" void qel_glColor4ubVertex2fvSUN(const char* file, unsigned line, const unsigned char* c, const float* v)
 {
-    return enterGL(
-        InterceptOp::glColor4ubVertex2fvSUN, &OpenGLInterceptor::cgmColor4ubVertex2fvSUN, file, line, c, v);
+    return enter(InterceptOp::glColor4ubVertex2fvSUN, &OpenGLInterceptor::cgmColor4ubVertex2fvSUN, file, line, c, v);
 }
 
 extern "C" void qel_glColor4ubVertex3fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColor4ubVertex3fSUN, &OpenGLInterceptor::cgmColor4ubVertex3fSUN, file, line, r, g, b, a, x, y,
         z);
 }
 
 extern "C" void qel_glColor4ubVertex3fvSUN(const char* file, unsigned line, const unsigned char* c, const float* v)
 {
-    return enterGL(
-        InterceptOp::glColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmColor4ubVertex3fvSUN, file, line, c, v);
+    return enter(InterceptOp::glColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmColor4ubVertex3fvSUN, file, line, c, v);
 }
 
 extern "C" void qel_glColor4ubv(const char* file, unsigned line, const unsigned char* v)
 {
-    return enterGL(InterceptOp::glColor4ubv, &OpenGLInterceptor::cgmColor4ubv, file, line, v);
+    return enter(InterceptOp::glColor4ubv, &OpenGLInterceptor::cgmColor4ubv, file, line, v);
 }
 
 extern "C" void qel_glColor4ui(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
-    return enterGL(InterceptOp::glColor4ui, &OpenGLInterceptor::cgmColor4ui, file, line, red, green, blue, alpha);
+    return enter(InterceptOp::glColor4ui, &OpenGLInterceptor::cgmColor4ui, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glColor4uiv(const char* file, unsigned line, const unsigned* v)
 {
-    return enterGL(InterceptOp::glColor4uiv, &OpenGLInterceptor::cgmColor4uiv, file, line, v);
+    return enter(InterceptOp::glColor4uiv, &OpenGLInterceptor::cgmColor4uiv, file, line, v);
 }
 
 extern "C" void qel_glColor4us(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue,
     unsigned short alpha)
 {
-    return enterGL(InterceptOp::glColor4us, &OpenGLInterceptor::cgmColor4us, file, line, red, green, blue, alpha);
+    return enter(InterceptOp::glColor4us, &OpenGLInterceptor::cgmColor4us, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glColor4usv(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glColor4usv, &OpenGLInterceptor::cgmColor4usv, file, line, v);
+    return enter(InterceptOp::glColor4usv, &OpenGLInterceptor::cgmColor4usv, file, line, v);
 }
 
 extern "C" void qel_glColorFragmentOp1ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1,
     unsigned arg1Rep, unsigned arg1Mod)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorFragmentOp1ATI, &OpenGLInterceptor::cgmColorFragmentOp1ATI, file, line, op, dst, dstMask,
         dstMod, arg1, arg1Rep, arg1Mod);
 }
@@ -814,7 +806,7 @@ extern "C" void qel_glColorFragmentOp2ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1,
     unsigned arg1Rep, unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorFragmentOp2ATI, &OpenGLInterceptor::cgmColorFragmentOp2ATI, file, line, op, dst, dstMask,
         dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
@@ -824,7 +816,7 @@ extern "C" void qel_glColorFragmentOp3ATI(
     unsigned arg1Rep, unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod, unsigned arg3,
     unsigned arg3Rep, unsigned arg3Mod)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorFragmentOp3ATI, &OpenGLInterceptor::cgmColorFragmentOp3ATI, file, line, op, dst, dstMask,
         dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
@@ -832,33 +824,33 @@ extern "C" void qel_glColorFragmentOp3ATI(
 extern "C" void qel_glColorMask(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha)
 {
-    return enterGL(InterceptOp::glColorMask, &OpenGLInterceptor::cgmColorMask, file, line, red, green, blue, alpha);
+    return enter(InterceptOp::glColorMask, &OpenGLInterceptor::cgmColorMask, file, line, red, green, blue, alpha);
 }
 
 extern "C" void qel_glColorMaskIndexedEXT(
     const char* file, unsigned line, unsigned index, unsigned char r, unsigned char g, unsigned char b,
     unsigned char a)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorMaskIndexedEXT, &OpenGLInterceptor::cgmColorMaskIndexedEXT, file, line, index, r, g, b, a);
 }
 
 extern "C" void qel_glColorMaterial(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return enterGL(InterceptOp::glColorMaterial, &OpenGLInterceptor::cgmColorMaterial, file, line, face, mode);
+    return enter(InterceptOp::glColorMaterial, &OpenGLInterceptor::cgmColorMaterial, file, line, face, mode);
 }
 
 extern "C" void qel_glColorPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorPointer, &OpenGLInterceptor::cgmColorPointer, file, line, size, type, stride, pointer);
 }
 
 extern "C" void qel_glColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorPointerEXT, &OpenGLInterceptor::cgmColorPointerEXT, file, line, size, type, stride, count,
         pointer);
 }
@@ -866,7 +858,7 @@ extern "C" void qel_glColorPointerEXT(
 extern "C" void qel_glColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorPointerListIBM, &OpenGLInterceptor::cgmColorPointerListIBM, file, line, size, type,
         stride, pointer, ptrstride);
 }
@@ -874,7 +866,7 @@ extern "C" void qel_glColorPointerListIBM(
 extern "C" void qel_glColorPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorPointervINTEL, &OpenGLInterceptor::cgmColorPointervINTEL, file, line, size, type, pointer);
 }
 
@@ -882,7 +874,7 @@ extern "C" void qel_glColorSubTable(
     const char* file, unsigned line, unsigned target, int start, int count, unsigned format, unsigned type,
     const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorSubTable, &OpenGLInterceptor::cgmColorSubTable, file, line, target, start, count, format,
         type, data);
 }
@@ -891,7 +883,7 @@ extern "C" void qel_glColorSubTableEXT(
     const char* file, unsigned line, unsigned target, int start, int count, unsigned format, unsigned type,
     const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorSubTableEXT, &OpenGLInterceptor::cgmColorSubTableEXT, file, line, target, start, count,
         format, type, data);
 }
@@ -900,7 +892,7 @@ extern "C" void qel_glColorTable(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* table)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorTable, &OpenGLInterceptor::cgmColorTable, file, line, target, internalformat, width,
         format, type, table);
 }
@@ -909,7 +901,7 @@ extern "C" void qel_glColorTableEXT(
     const char* file, unsigned line, unsigned target, unsigned internalFormat, int width, unsigned format,
     unsigned type, const void* table)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorTableEXT, &OpenGLInterceptor::cgmColorTableEXT, file, line, target, internalFormat, width,
         format, type, table);
 }
@@ -917,7 +909,7 @@ extern "C" void qel_glColorTableEXT(
 extern "C" void qel_glColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorTableParameterfv, &OpenGLInterceptor::cgmColorTableParameterfv, file, line, target, pname,
         params);
 }
@@ -925,7 +917,7 @@ extern "C" void qel_glColorTableParameterfv(
 extern "C" void qel_glColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorTableParameterfvSGI, &OpenGLInterceptor::cgmColorTableParameterfvSGI, file, line, target,
         pname, params);
 }
@@ -933,7 +925,7 @@ extern "C" void qel_glColorTableParameterfvSGI(
 extern "C" void qel_glColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorTableParameteriv, &OpenGLInterceptor::cgmColorTableParameteriv, file, line, target, pname,
         params);
 }
@@ -941,7 +933,7 @@ extern "C" void qel_glColorTableParameteriv(
 extern "C" void qel_glColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorTableParameterivSGI, &OpenGLInterceptor::cgmColorTableParameterivSGI, file, line, target,
         pname, params);
 }
@@ -950,7 +942,7 @@ extern "C" void qel_glColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* table)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glColorTableSGI, &OpenGLInterceptor::cgmColorTableSGI, file, line, target, internalformat, width,
         format, type, table);
 }
@@ -959,7 +951,7 @@ extern "C" void qel_glCombinerInputNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned input,
     unsigned mapping, unsigned componentUsage)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCombinerInputNV, &OpenGLInterceptor::cgmCombinerInputNV, file, line, stage, portion, variable,
         input, mapping, componentUsage);
 }
@@ -969,58 +961,58 @@ extern "C" void qel_glCombinerOutputNV(
     unsigned sumOutput, unsigned scale, unsigned bias, unsigned char abDotProduct, unsigned char cdDotProduct,
     unsigned char muxSum)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCombinerOutputNV, &OpenGLInterceptor::cgmCombinerOutputNV, file, line, stage, portion,
         abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
 }
 
 extern "C" void qel_glCombinerParameterfNV(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCombinerParameterfNV, &OpenGLInterceptor::cgmCombinerParameterfNV, file, line, pname, param);
 }
 
 extern "C" void qel_glCombinerParameterfvNV(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCombinerParameterfvNV, &OpenGLInterceptor::cgmCombinerParameterfvNV, file, line, pname, params);
 }
 
 extern "C" void qel_glCombinerParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCombinerParameteriNV, &OpenGLInterceptor::cgmCombinerParameteriNV, file, line, pname, param);
 }
 
 extern "C" void qel_glCombinerParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCombinerParameterivNV, &OpenGLInterceptor::cgmCombinerParameterivNV, file, line, pname, params);
 }
 
 extern "C" void qel_glCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCombinerStageParameterfvNV, &OpenGLInterceptor::cgmCombinerStageParameterfvNV, file, line,
         stage, pname, params);
 }
 
 extern "C" void qel_glCompileShader(const char* file, unsigned line, unsigned shader)
 {
-    return enterGL(InterceptOp::glCompileShader, &OpenGLInterceptor::cgmCompileShader, file, line, shader);
+    return enter(InterceptOp::glCompileShader, &OpenGLInterceptor::cgmCompileShader, file, line, shader);
 }
 
 extern "C" void qel_glCompileShaderARB(const char* file, unsigned line, unsigned shaderObj)
 {
-    return enterGL(InterceptOp::glCompileShaderARB, &OpenGLInterceptor::cgmCompileShaderARB, file, line, shaderObj);
+    return enter(InterceptOp::glCompileShaderARB, &OpenGLInterceptor::cgmCompileShaderARB, file, line, shaderObj);
 }
 
 extern "C" void qel_glCompressedTexImage1D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int border,
     int imageSize, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCompressedTexImage1D, &OpenGLInterceptor::cgmCompressedTexImage1D, file, line, target, level,
         internalformat, width, border, imageSize, data);
 }
@@ -1029,7 +1021,7 @@ extern "C" void qel_glCompressedTexImage1DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int border,
     int imageSize, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCompressedTexImage1DARB, &OpenGLInterceptor::cgmCompressedTexImage1DARB, file, line, target,
         level, internalformat, width, border, imageSize, data);
 }
@@ -1038,7 +1030,7 @@ extern "C" void qel_glCompressedTexImage2D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int border, int imageSize, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCompressedTexImage2D, &OpenGLInterceptor::cgmCompressedTexImage2D, file, line, target, level,
         internalformat, width, height, border, imageSize, data);
 }
@@ -1047,7 +1039,7 @@ extern "C" void qel_glCompressedTexImage2DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int border, int imageSize, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCompressedTexImage2DARB, &OpenGLInterceptor::cgmCompressedTexImage2DARB, file, line, target,
         level, internalformat, width, height, border, imageSize, data);
 }
@@ -1056,7 +1048,7 @@ extern "C" void qel_glCompressedTexImage3D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, int imageSize, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCompressedTexImage3D, &OpenGLInterceptor::cgmCompressedTexImage3D, file, line, target, level,
         internalformat, width, height, depth, border, imageSize, data);
 }
@@ -1065,7 +1057,7 @@ extern "C" void qel_glCompressedTexImage3DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, int imageSize, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCompressedTexImage3DARB, &OpenGLInterceptor::cgmCompressedTexImage3DARB, file, line, target,
         level, internalformat, width, height, depth, border, imageSize, data);
 }
@@ -1074,7 +1066,7 @@ extern "C" void qel_glCompressedTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     int imageSize, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCompressedTexSubImage1D, &OpenGLInterceptor::cgmCompressedTexSubImage1D, file, line, target,
         level, xoffset, width, format, imageSize, data);
 }
@@ -1083,7 +1075,7 @@ extern "C" void qel_glCompressedTexSubImage1DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     int imageSize, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCompressedTexSubImage1DARB, &OpenGLInterceptor::cgmCompressedTexSubImage1DARB, file, line,
         target, level, xoffset, width, format, imageSize, data);
 }
@@ -1092,7 +1084,7 @@ extern "C" void qel_glCompressedTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, int imageSize, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCompressedTexSubImage2D, &OpenGLInterceptor::cgmCompressedTexSubImage2D, file, line, target,
         level, xoffset, yoffset, width, height, format, imageSize, data);
 }
@@ -1101,7 +1093,7 @@ extern "C" void qel_glCompressedTexSubImage2DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, int imageSize, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCompressedTexSubImage2DARB, &OpenGLInterceptor::cgmCompressedTexSubImage2DARB, file, line,
         target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
@@ -1110,7 +1102,7 @@ extern "C" void qel_glCompressedTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCompressedTexSubImage3D, &OpenGLInterceptor::cgmCompressedTexSubImage3D, file, line, target,
         level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
@@ -1119,7 +1111,7 @@ extern "C" void qel_glCompressedTexSubImage3DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCompressedTexSubImage3DARB, &OpenGLInterceptor::cgmCompressedTexSubImage3DARB, file, line,
         target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
@@ -1128,7 +1120,7 @@ extern "C" void qel_glConvolutionFilter1D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* image)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glConvolutionFilter1D, &OpenGLInterceptor::cgmConvolutionFilter1D, file, line, target,
         internalformat, width, format, type, image);
 }
@@ -1137,7 +1129,7 @@ extern "C" void qel_glConvolutionFilter1DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* image)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glConvolutionFilter1DEXT, &OpenGLInterceptor::cgmConvolutionFilter1DEXT, file, line, target,
         internalformat, width, format, type, image);
 }
@@ -1146,7 +1138,7 @@ extern "C" void qel_glConvolutionFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* image)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glConvolutionFilter2D, &OpenGLInterceptor::cgmConvolutionFilter2D, file, line, target,
         internalformat, width, height, format, type, image);
 }
@@ -1155,7 +1147,7 @@ extern "C" void qel_glConvolutionFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* image)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glConvolutionFilter2DEXT, &OpenGLInterceptor::cgmConvolutionFilter2DEXT, file, line, target,
         internalformat, width, height, format, type, image);
 }
@@ -1163,7 +1155,7 @@ extern "C" void qel_glConvolutionFilter2DEXT(
 extern "C" void qel_glConvolutionParameterf(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glConvolutionParameterf, &OpenGLInterceptor::cgmConvolutionParameterf, file, line, target, pname,
         params);
 }
@@ -1171,7 +1163,7 @@ extern "C" void qel_glConvolutionParameterf(
 extern "C" void qel_glConvolutionParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glConvolutionParameterfEXT, &OpenGLInterceptor::cgmConvolutionParameterfEXT, file, line, target,
         pname, params);
 }
@@ -1179,7 +1171,7 @@ extern "C" void qel_glConvolutionParameterfEXT(
 extern "C" void qel_glConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glConvolutionParameterfv, &OpenGLInterceptor::cgmConvolutionParameterfv, file, line, target,
         pname, params);
 }
@@ -1187,7 +1179,7 @@ extern "C" void qel_glConvolutionParameterfv(
 extern "C" void qel_glConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glConvolutionParameterfvEXT, &OpenGLInterceptor::cgmConvolutionParameterfvEXT, file, line,
         target, pname, params);
 }
@@ -1195,7 +1187,7 @@ extern "C" void qel_glConvolutionParameterfvEXT(
 extern "C" void qel_glConvolutionParameteri(
     const char* file, unsigned line, unsigned target, unsigned pname, int params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glConvolutionParameteri, &OpenGLInterceptor::cgmConvolutionParameteri, file, line, target, pname,
         params);
 }
@@ -1203,7 +1195,7 @@ extern "C" void qel_glConvolutionParameteri(
 extern "C" void qel_glConvolutionParameteriEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glConvolutionParameteriEXT, &OpenGLInterceptor::cgmConvolutionParameteriEXT, file, line, target,
         pname, params);
 }
@@ -1211,7 +1203,7 @@ extern "C" void qel_glConvolutionParameteriEXT(
 extern "C" void qel_glConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glConvolutionParameteriv, &OpenGLInterceptor::cgmConvolutionParameteriv, file, line, target,
         pname, params);
 }
@@ -1219,7 +1211,7 @@ extern "C" void qel_glConvolutionParameteriv(
 extern "C" void qel_glConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glConvolutionParameterivEXT, &OpenGLInterceptor::cgmConvolutionParameterivEXT, file, line,
         target, pname, params);
 }
@@ -1227,7 +1219,7 @@ extern "C" void qel_glConvolutionParameterivEXT(
 extern "C" void qel_glCopyColorSubTable(
     const char* file, unsigned line, unsigned target, int start, int x, int y, int width)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyColorSubTable, &OpenGLInterceptor::cgmCopyColorSubTable, file, line, target, start, x, y,
         width);
 }
@@ -1235,7 +1227,7 @@ extern "C" void qel_glCopyColorSubTable(
 extern "C" void qel_glCopyColorSubTableEXT(
     const char* file, unsigned line, unsigned target, int start, int x, int y, int width)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyColorSubTableEXT, &OpenGLInterceptor::cgmCopyColorSubTableEXT, file, line, target, start,
         x, y, width);
 }
@@ -1243,7 +1235,7 @@ extern "C" void qel_glCopyColorSubTableEXT(
 extern "C" void qel_glCopyColorTable(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyColorTable, &OpenGLInterceptor::cgmCopyColorTable, file, line, target, internalformat, x,
         y, width);
 }
@@ -1251,7 +1243,7 @@ extern "C" void qel_glCopyColorTable(
 extern "C" void qel_glCopyColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyColorTableSGI, &OpenGLInterceptor::cgmCopyColorTableSGI, file, line, target,
         internalformat, x, y, width);
 }
@@ -1259,7 +1251,7 @@ extern "C" void qel_glCopyColorTableSGI(
 extern "C" void qel_glCopyConvolutionFilter1D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyConvolutionFilter1D, &OpenGLInterceptor::cgmCopyConvolutionFilter1D, file, line, target,
         internalformat, x, y, width);
 }
@@ -1267,7 +1259,7 @@ extern "C" void qel_glCopyConvolutionFilter1D(
 extern "C" void qel_glCopyConvolutionFilter1DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyConvolutionFilter1DEXT, &OpenGLInterceptor::cgmCopyConvolutionFilter1DEXT, file, line,
         target, internalformat, x, y, width);
 }
@@ -1275,7 +1267,7 @@ extern "C" void qel_glCopyConvolutionFilter1DEXT(
 extern "C" void qel_glCopyConvolutionFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyConvolutionFilter2D, &OpenGLInterceptor::cgmCopyConvolutionFilter2D, file, line, target,
         internalformat, x, y, width, height);
 }
@@ -1283,22 +1275,21 @@ extern "C" void qel_glCopyConvolutionFilter2D(
 extern "C" void qel_glCopyConvolutionFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyConvolutionFilter2DEXT, &OpenGLInterceptor::cgmCopyConvolutionFilter2DEXT, file, line,
         target, internalformat, x, y, width, height);
 }
 
 extern "C" void qel_glCopyPixels(const char* file, unsigned line, int x, int y, int width, int height, unsigned type)
 {
-    return enterGL(
-        InterceptOp::glCopyPixels, &OpenGLInterceptor::cgmCopyPixels, file, line, x, y, width, height, type);
+    return enter(InterceptOp::glCopyPixels, &OpenGLInterceptor::cgmCopyPixels, file, line, x, y, width, height, type);
 }
 
 extern "C" void qel_glCopyTexImage1D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int border)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyTexImage1D, &OpenGLInterceptor::cgmCopyTexImage1D, file, line, target, level,
         internalformat, x, y, width, border);
 }
@@ -1307,7 +1298,7 @@ extern "C" void qel_glCopyTexImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int border)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyTexImage1DEXT, &OpenGLInterceptor::cgmCopyTexImage1DEXT, file, line, target, level,
         internalformat, x, y, width, border);
 }
@@ -1316,7 +1307,7 @@ extern "C" void qel_glCopyTexImage2D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int height, int border)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyTexImage2D, &OpenGLInterceptor::cgmCopyTexImage2D, file, line, target, level,
         internalformat, x, y, width, height, border);
 }
@@ -1325,7 +1316,7 @@ extern "C" void qel_glCopyTexImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int height, int border)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyTexImage2DEXT, &OpenGLInterceptor::cgmCopyTexImage2DEXT, file, line, target, level,
         internalformat, x, y, width, height, border);
 }
@@ -1333,7 +1324,7 @@ extern "C" void qel_glCopyTexImage2DEXT(
 extern "C" void qel_glCopyTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int x, int y, int width)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyTexSubImage1D, &OpenGLInterceptor::cgmCopyTexSubImage1D, file, line, target, level,
         xoffset, x, y, width);
 }
@@ -1341,7 +1332,7 @@ extern "C" void qel_glCopyTexSubImage1D(
 extern "C" void qel_glCopyTexSubImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int x, int y, int width)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyTexSubImage1DEXT, &OpenGLInterceptor::cgmCopyTexSubImage1DEXT, file, line, target, level,
         xoffset, x, y, width);
 }
@@ -1350,7 +1341,7 @@ extern "C" void qel_glCopyTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int x, int y, int width,
     int height)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyTexSubImage2D, &OpenGLInterceptor::cgmCopyTexSubImage2D, file, line, target, level,
         xoffset, yoffset, x, y, width, height);
 }
@@ -1359,7 +1350,7 @@ extern "C" void qel_glCopyTexSubImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int x, int y, int width,
     int height)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyTexSubImage2DEXT, &OpenGLInterceptor::cgmCopyTexSubImage2DEXT, file, line, target, level,
         xoffset, yoffset, x, y, width, height);
 }
@@ -1368,7 +1359,7 @@ extern "C" void qel_glCopyTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y,
     int width, int height)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyTexSubImage3D, &OpenGLInterceptor::cgmCopyTexSubImage3D, file, line, target, level,
         xoffset, yoffset, zoffset, x, y, width, height);
 }
@@ -1377,336 +1368,332 @@ extern "C" void qel_glCopyTexSubImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y,
     int width, int height)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCopyTexSubImage3DEXT, &OpenGLInterceptor::cgmCopyTexSubImage3DEXT, file, line, target, level,
         xoffset, yoffset, zoffset, x, y, width, height);
 }
 
 extern "C" unsigned qel_glCreateProgram(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glCreateProgram, &OpenGLInterceptor::cgmCreateProgram, file, line);
+    return enter(InterceptOp::glCreateProgram, &OpenGLInterceptor::cgmCreateProgram, file, line);
 }
 
 extern "C" unsigned qel_glCreateProgramObjectARB(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glCreateProgramObjectARB, &OpenGLInterceptor::cgmCreateProgramObjectARB, file, line);
+    return enter(InterceptOp::glCreateProgramObjectARB, &OpenGLInterceptor::cgmCreateProgramObjectARB, file, line);
 }
 
 extern "C" unsigned qel_glCreateShader(const char* file, unsigned line, unsigned type)
 {
-    return enterGL(InterceptOp::glCreateShader, &OpenGLInterceptor::cgmCreateShader, file, line, type);
+    return enter(InterceptOp::glCreateShader, &OpenGLInterceptor::cgmCreateShader, file, line, type);
 }
 
 extern "C" unsigned qel_glCreateShaderObjectARB(const char* file, unsigned line, unsigned shaderType)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCreateShaderObjectARB, &OpenGLInterceptor::cgmCreateShaderObjectARB, file, line, shaderType);
 }
 
 extern "C" void qel_glCullFace(const char* file, unsigned line, unsigned mode)
 {
-    return enterGL(InterceptOp::glCullFace, &OpenGLInterceptor::cgmCullFace, file, line, mode);
+    return enter(InterceptOp::glCullFace, &OpenGLInterceptor::cgmCullFace, file, line, mode);
 }
 
 extern "C" void qel_glCullParameterdvEXT(const char* file, unsigned line, unsigned pname, double* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCullParameterdvEXT, &OpenGLInterceptor::cgmCullParameterdvEXT, file, line, pname, params);
 }
 
 extern "C" void qel_glCullParameterfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCullParameterfvEXT, &OpenGLInterceptor::cgmCullParameterfvEXT, file, line, pname, params);
 }
 
 extern "C" void qel_glCurrentPaletteMatrixARB(const char* file, unsigned line, int index)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glCurrentPaletteMatrixARB, &OpenGLInterceptor::cgmCurrentPaletteMatrixARB, file, line, index);
 }
 
 extern "C" void qel_glDeleteAsyncMarkersSGIX(const char* file, unsigned line, unsigned marker, int range)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDeleteAsyncMarkersSGIX, &OpenGLInterceptor::cgmDeleteAsyncMarkersSGIX, file, line, marker,
         range);
 }
 
 extern "C" void qel_glDeleteBufferRegion(const char* file, unsigned line, unsigned region)
 {
-    return enterGL(InterceptOp::glDeleteBufferRegion, &OpenGLInterceptor::cgmDeleteBufferRegion, file, line, region);
+    return enter(InterceptOp::glDeleteBufferRegion, &OpenGLInterceptor::cgmDeleteBufferRegion, file, line, region);
 }
 
 extern "C" void qel_glDeleteBuffers(const char* file, unsigned line, int n, const unsigned* buffers)
 {
-    return enterGL(InterceptOp::glDeleteBuffers, &OpenGLInterceptor::cgmDeleteBuffers, file, line, n, buffers);
+    return enter(InterceptOp::glDeleteBuffers, &OpenGLInterceptor::cgmDeleteBuffers, file, line, n, buffers);
 }
 
 extern "C" void qel_glDeleteBuffersARB(const char* file, unsigned line, int n, const unsigned* buffers)
 {
-    return enterGL(InterceptOp::glDeleteBuffersARB, &OpenGLInterceptor::cgmDeleteBuffersARB, file, line, n, buffers);
+    return enter(InterceptOp::glDeleteBuffersARB, &OpenGLInterceptor::cgmDeleteBuffersARB, file, line, n, buffers);
 }
 
 extern "C" void qel_glDeleteFencesAPPLE(const char* file, unsigned line, int n, const unsigned* fences)
 {
-    return enterGL(InterceptOp::glDeleteFencesAPPLE, &OpenGLInterceptor::cgmDeleteFencesAPPLE, file, line, n, fences);
+    return enter(InterceptOp::glDeleteFencesAPPLE, &OpenGLInterceptor::cgmDeleteFencesAPPLE, file, line, n, fences);
 }
 
 extern "C" void qel_glDeleteFencesNV(const char* file, unsigned line, int n, const unsigned* fences)
 {
-    return enterGL(InterceptOp::glDeleteFencesNV, &OpenGLInterceptor::cgmDeleteFencesNV, file, line, n, fences);
+    return enter(InterceptOp::glDeleteFencesNV, &OpenGLInterceptor::cgmDeleteFencesNV, file, line, n, fences);
 }
 
 extern "C" void qel_glDeleteFragmentShaderATI(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDeleteFragmentShaderATI, &OpenGLInterceptor::cgmDeleteFragmentShaderATI, file, line, id);
 }
 
 extern "C" void qel_glDeleteFramebuffersEXT(const char* file, unsigned line, int n, const unsigned* framebuffers)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDeleteFramebuffersEXT, &OpenGLInterceptor::cgmDeleteFramebuffersEXT, file, line, n,
         framebuffers);
 }
 
 extern "C" void qel_glDeleteLists(const char* file, unsigned line, unsigned list, int range)
 {
-    return enterGL(InterceptOp::glDeleteLists, &OpenGLInterceptor::cgmDeleteLists, file, line, list, range);
+    return enter(InterceptOp::glDeleteLists, &OpenGLInterceptor::cgmDeleteLists, file, line, list, range);
 }
 
 extern "C" void qel_glDeleteObjectARB(const char* file, unsigned line, unsigned obj)
 {
-    return enterGL(InterceptOp::glDeleteObjectARB, &OpenGLInterceptor::cgmDeleteObjectARB, file, line, obj);
+    return enter(InterceptOp::glDeleteObjectARB, &OpenGLInterceptor::cgmDeleteObjectARB, file, line, obj);
 }
 
 extern "C" void qel_glDeleteOcclusionQueriesNV(const char* file, unsigned line, int n, const unsigned* ids)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDeleteOcclusionQueriesNV, &OpenGLInterceptor::cgmDeleteOcclusionQueriesNV, file, line, n, ids);
 }
 
 extern "C" void qel_glDeleteProgram(const char* file, unsigned line, unsigned program)
 {
-    return enterGL(InterceptOp::glDeleteProgram, &OpenGLInterceptor::cgmDeleteProgram, file, line, program);
+    return enter(InterceptOp::glDeleteProgram, &OpenGLInterceptor::cgmDeleteProgram, file, line, program);
 }
 
 extern "C" void qel_glDeleteProgramsARB(const char* file, unsigned line, int n, const unsigned* programs)
 {
-    return enterGL(
-        InterceptOp::glDeleteProgramsARB, &OpenGLInterceptor::cgmDeleteProgramsARB, file, line, n, programs);
+    return enter(InterceptOp::glDeleteProgramsARB, &OpenGLInterceptor::cgmDeleteProgramsARB, file, line, n, programs);
 }
 
 extern "C" void qel_glDeleteProgramsNV(const char* file, unsigned line, int n, const unsigned* programs)
 {
-    return enterGL(InterceptOp::glDeleteProgramsNV, &OpenGLInterceptor::cgmDeleteProgramsNV, file, line, n, programs);
+    return enter(InterceptOp::glDeleteProgramsNV, &OpenGLInterceptor::cgmDeleteProgramsNV, file, line, n, programs);
 }
 
 extern "C" void qel_glDeleteQueries(const char* file, unsigned line, int n, const unsigned* ids)
 {
-    return enterGL(InterceptOp::glDeleteQueries, &OpenGLInterceptor::cgmDeleteQueries, file, line, n, ids);
+    return enter(InterceptOp::glDeleteQueries, &OpenGLInterceptor::cgmDeleteQueries, file, line, n, ids);
 }
 
 extern "C" void qel_glDeleteQueriesARB(const char* file, unsigned line, int n, const unsigned* ids)
 {
-    return enterGL(InterceptOp::glDeleteQueriesARB, &OpenGLInterceptor::cgmDeleteQueriesARB, file, line, n, ids);
+    return enter(InterceptOp::glDeleteQueriesARB, &OpenGLInterceptor::cgmDeleteQueriesARB, file, line, n, ids);
 }
 
 extern "C" void qel_glDeleteRenderbuffersEXT(const char* file, unsigned line, int n, const unsigned* renderbuffers)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDeleteRenderbuffersEXT, &OpenGLInterceptor::cgmDeleteRenderbuffersEXT, file, line, n,
         renderbuffers);
 }
 
 extern "C" void qel_glDeleteShader(const char* file, unsigned line, unsigned shader)
 {
-    return enterGL(InterceptOp::glDeleteShader, &OpenGLInterceptor::cgmDeleteShader, file, line, shader);
+    return enter(InterceptOp::glDeleteShader, &OpenGLInterceptor::cgmDeleteShader, file, line, shader);
 }
 
 extern "C" void qel_glDeleteTextures(const char* file, unsigned line, int n, const unsigned* textures)
 {
-    return enterGL(InterceptOp::glDeleteTextures, &OpenGLInterceptor::cgmDeleteTextures, file, line, n, textures);
+    return enter(InterceptOp::glDeleteTextures, &OpenGLInterceptor::cgmDeleteTextures, file, line, n, textures);
 }
 
 extern "C" void qel_glDeleteTexturesEXT(const char* file, unsigned line, int n, const unsigned* textures)
 {
-    return enterGL(
-        InterceptOp::glDeleteTexturesEXT, &OpenGLInterceptor::cgmDeleteTexturesEXT, file, line, n, textures);
+    return enter(InterceptOp::glDeleteTexturesEXT, &OpenGLInterceptor::cgmDeleteTexturesEXT, file, line, n, textures);
 }
 
 extern "C" void qel_glDeleteVertexArraysAPPLE(const char* file, unsigned line, int n, const unsigned* arrays)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDeleteVertexArraysAPPLE, &OpenGLInterceptor::cgmDeleteVertexArraysAPPLE, file, line, n, arrays);
 }
 
 extern "C" void qel_glDeleteVertexShaderEXT(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(
-        InterceptOp::glDeleteVertexShaderEXT, &OpenGLInterceptor::cgmDeleteVertexShaderEXT, file, line, id);
+    return enter(InterceptOp::glDeleteVertexShaderEXT, &OpenGLInterceptor::cgmDeleteVertexShaderEXT, file, line, id);
 }
 
 extern "C" void qel_glDepthBoundsEXT(const char* file, unsigned line, double zmin, double zmax)
 {
-    return enterGL(InterceptOp::glDepthBoundsEXT, &OpenGLInterceptor::cgmDepthBoundsEXT, file, line, zmin, zmax);
+    return enter(InterceptOp::glDepthBoundsEXT, &OpenGLInterceptor::cgmDepthBoundsEXT, file, line, zmin, zmax);
 }
 
 extern "C" void qel_glDepthBoundsdNV(const char* file, unsigned line, double zmin, double zmax)
 {
-    return enterGL(InterceptOp::glDepthBoundsdNV, &OpenGLInterceptor::cgmDepthBoundsdNV, file, line, zmin, zmax);
+    return enter(InterceptOp::glDepthBoundsdNV, &OpenGLInterceptor::cgmDepthBoundsdNV, file, line, zmin, zmax);
 }
 
 extern "C" void qel_glDepthFunc(const char* file, unsigned line, unsigned func)
 {
-    return enterGL(InterceptOp::glDepthFunc, &OpenGLInterceptor::cgmDepthFunc, file, line, func);
+    return enter(InterceptOp::glDepthFunc, &OpenGLInterceptor::cgmDepthFunc, file, line, func);
 }
 
 extern "C" void qel_glDepthMask(const char* file, unsigned line, unsigned char flag)
 {
-    return enterGL(InterceptOp::glDepthMask, &OpenGLInterceptor::cgmDepthMask, file, line, flag);
+    return enter(InterceptOp::glDepthMask, &OpenGLInterceptor::cgmDepthMask, file, line, flag);
 }
 
 extern "C" void qel_glDepthRange(const char* file, unsigned line, double n, double f)
 {
-    return enterGL(InterceptOp::glDepthRange, &OpenGLInterceptor::cgmDepthRange, file, line, n, f);
+    return enter(InterceptOp::glDepthRange, &OpenGLInterceptor::cgmDepthRange, file, line, n, f);
 }
 
 extern "C" void qel_glDepthRangedNV(const char* file, unsigned line, double zNear, double zFar)
 {
-    return enterGL(InterceptOp::glDepthRangedNV, &OpenGLInterceptor::cgmDepthRangedNV, file, line, zNear, zFar);
+    return enter(InterceptOp::glDepthRangedNV, &OpenGLInterceptor::cgmDepthRangedNV, file, line, zNear, zFar);
 }
 
 extern "C" void qel_glDepthRangefOES(const char* file, unsigned line, float n, float f)
 {
-    return enterGL(InterceptOp::glDepthRangefOES, &OpenGLInterceptor::cgmDepthRangefOES, file, line, n, f);
+    return enter(InterceptOp::glDepthRangefOES, &OpenGLInterceptor::cgmDepthRangefOES, file, line, n, f);
 }
 
 extern "C" void qel_glDetachObjectARB(const char* file, unsigned line, unsigned containerObj, unsigned attachedObj)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDetachObjectARB, &OpenGLInterceptor::cgmDetachObjectARB, file, line, containerObj, attachedObj);
 }
 
 extern "C" void qel_glDetachShader(const char* file, unsigned line, unsigned program, unsigned shader)
 {
-    return enterGL(InterceptOp::glDetachShader, &OpenGLInterceptor::cgmDetachShader, file, line, program, shader);
+    return enter(InterceptOp::glDetachShader, &OpenGLInterceptor::cgmDetachShader, file, line, program, shader);
 }
 
 extern "C" void qel_glDetailTexFuncSGIS(const char* file, unsigned line, unsigned target, int n, const float* points)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDetailTexFuncSGIS, &OpenGLInterceptor::cgmDetailTexFuncSGIS, file, line, target, n, points);
 }
 
 extern "C" void qel_glDisable(const char* file, unsigned line, unsigned cap)
 {
-    return enterGL(InterceptOp::glDisable, &OpenGLInterceptor::cgmDisable, file, line, cap);
+    return enter(InterceptOp::glDisable, &OpenGLInterceptor::cgmDisable, file, line, cap);
 }
 
 extern "C" void qel_glDisableClientState(const char* file, unsigned line, unsigned array)
 {
-    return enterGL(InterceptOp::glDisableClientState, &OpenGLInterceptor::cgmDisableClientState, file, line, array);
+    return enter(InterceptOp::glDisableClientState, &OpenGLInterceptor::cgmDisableClientState, file, line, array);
 }
 
 extern "C" void qel_glDisableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDisableIndexedEXT, &OpenGLInterceptor::cgmDisableIndexedEXT, file, line, target, index);
 }
 
 extern "C" void qel_glDisableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDisableVariantClientStateEXT, &OpenGLInterceptor::cgmDisableVariantClientStateEXT, file, line,
         id);
 }
 
 extern "C" void qel_glDisableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDisableVertexAttribArray, &OpenGLInterceptor::cgmDisableVertexAttribArray, file, line, index);
 }
 
 extern "C" void qel_glDisableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDisableVertexAttribArrayARB, &OpenGLInterceptor::cgmDisableVertexAttribArrayARB, file, line,
         index);
 }
 
 extern "C" void qel_glDrawArrays(const char* file, unsigned line, unsigned mode, int first, int count)
 {
-    return enterGL(InterceptOp::glDrawArrays, &OpenGLInterceptor::cgmDrawArrays, file, line, mode, first, count);
+    return enter(InterceptOp::glDrawArrays, &OpenGLInterceptor::cgmDrawArrays, file, line, mode, first, count);
 }
 
 extern "C" void qel_glDrawArraysEXT(const char* file, unsigned line, unsigned mode, int first, int count)
 {
-    return enterGL(
-        InterceptOp::glDrawArraysEXT, &OpenGLInterceptor::cgmDrawArraysEXT, file, line, mode, first, count);
+    return enter(InterceptOp::glDrawArraysEXT, &OpenGLInterceptor::cgmDrawArraysEXT, file, line, mode, first, count);
 }
 
 extern "C" void qel_glDrawArraysInstancedEXT(
     const char* file, unsigned line, unsigned mode, int start, int count, int primcount)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDrawArraysInstancedEXT, &OpenGLInterceptor::cgmDrawArraysInstancedEXT, file, line, mode, start,
         count, primcount);
 }
 
 extern "C" void qel_glDrawBuffer(const char* file, unsigned line, unsigned buf)
 {
-    return enterGL(InterceptOp::glDrawBuffer, &OpenGLInterceptor::cgmDrawBuffer, file, line, buf);
+    return enter(InterceptOp::glDrawBuffer, &OpenGLInterceptor::cgmDrawBuffer, file, line, buf);
 }
 
 extern "C" void qel_glDrawBufferRegion(
     const char* file, unsigned line, unsigned region, int x, int y, int width, int height, int xDest, int yDest)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDrawBufferRegion, &OpenGLInterceptor::cgmDrawBufferRegion, file, line, region, x, y, width,
         height, xDest, yDest);
 }
 
 extern "C" void qel_glDrawBuffers(const char* file, unsigned line, int n, const unsigned* bufs)
 {
-    return enterGL(InterceptOp::glDrawBuffers, &OpenGLInterceptor::cgmDrawBuffers, file, line, n, bufs);
+    return enter(InterceptOp::glDrawBuffers, &OpenGLInterceptor::cgmDrawBuffers, file, line, n, bufs);
 }
 
 extern "C" void qel_glDrawBuffersARB(const char* file, unsigned line, int n, const unsigned* bufs)
 {
-    return enterGL(InterceptOp::glDrawBuffersARB, &OpenGLInterceptor::cgmDrawBuffersARB, file, line, n, bufs);
+    return enter(InterceptOp::glDrawBuffersARB, &OpenGLInterceptor::cgmDrawBuffersARB, file, line, n, bufs);
 }
 
 extern "C" void qel_glDrawBuffersATI(const char* file, unsigned line, int n, const unsigned* bufs)
 {
-    return enterGL(InterceptOp::glDrawBuffersATI, &OpenGLInterceptor::cgmDrawBuffersATI, file, line, n, bufs);
+    return enter(InterceptOp::glDrawBuffersATI, &OpenGLInterceptor::cgmDrawBuffersATI, file, line, n, bufs);
 }
 
 extern "C" void qel_glDrawElementArrayAPPLE(const char* file, unsigned line, unsigned mode, int first, int count)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDrawElementArrayAPPLE, &OpenGLInterceptor::cgmDrawElementArrayAPPLE, file, line, mode, first,
         count);
 }
 
 extern "C" void qel_glDrawElementArrayATI(const char* file, unsigned line, unsigned mode, int count)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDrawElementArrayATI, &OpenGLInterceptor::cgmDrawElementArrayATI, file, line, mode, count);
 }
 
 extern "C" void qel_glDrawElements(
     const char* file, unsigned line, unsigned mode, int count, unsigned type, const void* indices)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDrawElements, &OpenGLInterceptor::cgmDrawElements, file, line, mode, count, type, indices);
 }
 
 extern "C" void qel_glDrawElementsInstancedEXT(
     const char* file, unsigned line, unsigned mode, int count, unsigned type, const void* indices, int primcount)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDrawElementsInstancedEXT, &OpenGLInterceptor::cgmDrawElementsInstancedEXT, file, line, mode,
         count, type, indices, primcount);
 }
@@ -1714,14 +1701,14 @@ extern "C" void qel_glDrawElementsInstancedEXT(
 extern "C" void qel_glDrawPixels(
     const char* file, unsigned line, int width, int height, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDrawPixels, &OpenGLInterceptor::cgmDrawPixels, file, line, width, height, format, type, pixels);
 }
 
 extern "C" void qel_glDrawRangeElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int first, int count)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDrawRangeElementArrayAPPLE, &OpenGLInterceptor::cgmDrawRangeElementArrayAPPLE, file, line,
         mode, start, end, first, count);
 }
@@ -1729,7 +1716,7 @@ extern "C" void qel_glDrawRangeElementArrayAPPLE(
 extern "C" void qel_glDrawRangeElementArrayATI(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDrawRangeElementArrayATI, &OpenGLInterceptor::cgmDrawRangeElementArrayATI, file, line, mode,
         start, end, count);
 }
@@ -1738,7 +1725,7 @@ extern "C" void qel_glDrawRangeElements(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count, unsigned type,
     const void* indices)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDrawRangeElements, &OpenGLInterceptor::cgmDrawRangeElements, file, line, mode, start, end,
         count, type, indices);
 }
@@ -1747,26 +1734,25 @@ extern "C" void qel_glDrawRangeElementsEXT(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count, unsigned type,
     const void* indices)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glDrawRangeElementsEXT, &OpenGLInterceptor::cgmDrawRangeElementsEXT, file, line, mode, start,
         end, count, type, indices);
 }
 
 extern "C" void qel_glEdgeFlag(const char* file, unsigned line, unsigned char flag)
 {
-    return enterGL(InterceptOp::glEdgeFlag, &OpenGLInterceptor::cgmEdgeFlag, file, line, flag);
+    return enter(InterceptOp::glEdgeFlag, &OpenGLInterceptor::cgmEdgeFlag, file, line, flag);
 }
 
 extern "C" void qel_glEdgeFlagPointer(const char* file, unsigned line, int stride, const void* pointer)
 {
-    return enterGL(
-        InterceptOp::glEdgeFlagPointer, &OpenGLInterceptor::cgmEdgeFlagPointer, file, line, stride, pointer);
+    return enter(InterceptOp::glEdgeFlagPointer, &OpenGLInterceptor::cgmEdgeFlagPointer, file, line, stride, pointer);
 }
 
 extern "C" void qel_glEdgeFlagPointerEXT(
     const char* file, unsigned line, int stride, int count, const unsigned char* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glEdgeFlagPointerEXT, &OpenGLInterceptor::cgmEdgeFlagPointerEXT, file, line, stride, count,
         pointer);
 }
@@ -1774,288 +1760,286 @@ extern "C" void qel_glEdgeFlagPointerEXT(
 extern "C" void qel_glEdgeFlagPointerListIBM(
     const char* file, unsigned line, int stride, const unsigned char** pointer, int ptrstride)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glEdgeFlagPointerListIBM, &OpenGLInterceptor::cgmEdgeFlagPointerListIBM, file, line, stride,
         pointer, ptrstride);
 }
 
 extern "C" void qel_glEdgeFlagv(const char* file, unsigned line, const unsigned char* flag)
 {
-    return enterGL(InterceptOp::glEdgeFlagv, &OpenGLInterceptor::cgmEdgeFlagv, file, line, flag);
+    return enter(InterceptOp::glEdgeFlagv, &OpenGLInterceptor::cgmEdgeFlagv, file, line, flag);
 }
 
 extern "C" void qel_glElementPointerAPPLE(const char* file, unsigned line, unsigned type, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glElementPointerAPPLE, &OpenGLInterceptor::cgmElementPointerAPPLE, file, line, type, pointer);
 }
 
 extern "C" void qel_glElementPointerATI(const char* file, unsigned line, unsigned type, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glElementPointerATI, &OpenGLInterceptor::cgmElementPointerATI, file, line, type, pointer);
 }
 
 extern "C" void qel_glEnable(const char* file, unsigned line, unsigned cap)
 {
-    return enterGL(InterceptOp::glEnable, &OpenGLInterceptor::cgmEnable, file, line, cap);
+    return enter(InterceptOp::glEnable, &OpenGLInterceptor::cgmEnable, file, line, cap);
 }
 
 extern "C" void qel_glEnableClientState(const char* file, unsigned line, unsigned array)
 {
-    return enterGL(InterceptOp::glEnableClientState, &OpenGLInterceptor::cgmEnableClientState, file, line, array);
+    return enter(InterceptOp::glEnableClientState, &OpenGLInterceptor::cgmEnableClientState, file, line, array);
 }
 
 extern "C" void qel_glEnableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
-    return enterGL(
-        InterceptOp::glEnableIndexedEXT, &OpenGLInterceptor::cgmEnableIndexedEXT, file, line, target, index);
+    return enter(InterceptOp::glEnableIndexedEXT, &OpenGLInterceptor::cgmEnableIndexedEXT, file, line, target, index);
 }
 
 extern "C" void qel_glEnableVariantClientStateEXT(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glEnableVariantClientStateEXT, &OpenGLInterceptor::cgmEnableVariantClientStateEXT, file, line, id);
 }
 
 extern "C" void qel_glEnableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glEnableVertexAttribArray, &OpenGLInterceptor::cgmEnableVertexAttribArray, file, line, index);
 }
 
 extern "C" void qel_glEnableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glEnableVertexAttribArrayARB, &OpenGLInterceptor::cgmEnableVertexAttribArrayARB, file, line,
         index);
 }
 
 extern "C" void qel_glEnd(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glEnd, &OpenGLInterceptor::cgmEnd, file, line);
+    return enter(InterceptOp::glEnd, &OpenGLInterceptor::cgmEnd, file, line);
 }
 
 extern "C" void qel_glEndFragmentShaderATI(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glEndFragmentShaderATI, &OpenGLInterceptor::cgmEndFragmentShaderATI, file, line);
+    return enter(InterceptOp::glEndFragmentShaderATI, &OpenGLInterceptor::cgmEndFragmentShaderATI, file, line);
 }
 
 extern "C" void qel_glEndList(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glEndList, &OpenGLInterceptor::cgmEndList, file, line);
+    return enter(InterceptOp::glEndList, &OpenGLInterceptor::cgmEndList, file, line);
 }
 
 extern "C" void qel_glEndOcclusionQueryNV(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glEndOcclusionQueryNV, &OpenGLInterceptor::cgmEndOcclusionQueryNV, file, line);
+    return enter(InterceptOp::glEndOcclusionQueryNV, &OpenGLInterceptor::cgmEndOcclusionQueryNV, file, line);
 }
 
 extern "C" void qel_glEndQuery(const char* file, unsigned line, unsigned target)
 {
-    return enterGL(InterceptOp::glEndQuery, &OpenGLInterceptor::cgmEndQuery, file, line, target);
+    return enter(InterceptOp::glEndQuery, &OpenGLInterceptor::cgmEndQuery, file, line, target);
 }
 
 extern "C" void qel_glEndQueryARB(const char* file, unsigned line, unsigned target)
 {
-    return enterGL(InterceptOp::glEndQueryARB, &OpenGLInterceptor::cgmEndQueryARB, file, line, target);
+    return enter(InterceptOp::glEndQueryARB, &OpenGLInterceptor::cgmEndQueryARB, file, line, target);
 }
 
 extern "C" void qel_glEndSceneEXT(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glEndSceneEXT, &OpenGLInterceptor::cgmEndSceneEXT, file, line);
+    return enter(InterceptOp::glEndSceneEXT, &OpenGLInterceptor::cgmEndSceneEXT, file, line);
 }
 
 extern "C" void qel_glEndTransformFeedbackNV(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glEndTransformFeedbackNV, &OpenGLInterceptor::cgmEndTransformFeedbackNV, file, line);
+    return enter(InterceptOp::glEndTransformFeedbackNV, &OpenGLInterceptor::cgmEndTransformFeedbackNV, file, line);
 }
 
 extern "C" void qel_glEndVertexShaderEXT(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glEndVertexShaderEXT, &OpenGLInterceptor::cgmEndVertexShaderEXT, file, line);
+    return enter(InterceptOp::glEndVertexShaderEXT, &OpenGLInterceptor::cgmEndVertexShaderEXT, file, line);
 }
 
 extern "C" void qel_glEvalCoord1d(const char* file, unsigned line, double u)
 {
-    return enterGL(InterceptOp::glEvalCoord1d, &OpenGLInterceptor::cgmEvalCoord1d, file, line, u);
+    return enter(InterceptOp::glEvalCoord1d, &OpenGLInterceptor::cgmEvalCoord1d, file, line, u);
 }
 
 extern "C" void qel_glEvalCoord1dv(const char* file, unsigned line, const double* u)
 {
-    return enterGL(InterceptOp::glEvalCoord1dv, &OpenGLInterceptor::cgmEvalCoord1dv, file, line, u);
+    return enter(InterceptOp::glEvalCoord1dv, &OpenGLInterceptor::cgmEvalCoord1dv, file, line, u);
 }
 
 extern "C" void qel_glEvalCoord1f(const char* file, unsigned line, float u)
 {
-    return enterGL(InterceptOp::glEvalCoord1f, &OpenGLInterceptor::cgmEvalCoord1f, file, line, u);
+    return enter(InterceptOp::glEvalCoord1f, &OpenGLInterceptor::cgmEvalCoord1f, file, line, u);
 }
 
 extern "C" void qel_glEvalCoord1fv(const char* file, unsigned line, const float* u)
 {
-    return enterGL(InterceptOp::glEvalCoord1fv, &OpenGLInterceptor::cgmEvalCoord1fv, file, line, u);
+    return enter(InterceptOp::glEvalCoord1fv, &OpenGLInterceptor::cgmEvalCoord1fv, file, line, u);
 }
 
 extern "C" void qel_glEvalCoord2d(const char* file, unsigned line, double u, double v)
 {
-    return enterGL(InterceptOp::glEvalCoord2d, &OpenGLInterceptor::cgmEvalCoord2d, file, line, u, v);
+    return enter(InterceptOp::glEvalCoord2d, &OpenGLInterceptor::cgmEvalCoord2d, file, line, u, v);
 }
 
 extern "C" void qel_glEvalCoord2dv(const char* file, unsigned line, const double* u)
 {
-    return enterGL(InterceptOp::glEvalCoord2dv, &OpenGLInterceptor::cgmEvalCoord2dv, file, line, u);
+    return enter(InterceptOp::glEvalCoord2dv, &OpenGLInterceptor::cgmEvalCoord2dv, file, line, u);
 }
 
 extern "C" void qel_glEvalCoord2f(const char* file, unsigned line, float u, float v)
 {
-    return enterGL(InterceptOp::glEvalCoord2f, &OpenGLInterceptor::cgmEvalCoord2f, file, line, u, v);
+    return enter(InterceptOp::glEvalCoord2f, &OpenGLInterceptor::cgmEvalCoord2f, file, line, u, v);
 }
 
 extern "C" void qel_glEvalCoord2fv(const char* file, unsigned line, const float* u)
 {
-    return enterGL(InterceptOp::glEvalCoord2fv, &OpenGLInterceptor::cgmEvalCoord2fv, file, line, u);
+    return enter(InterceptOp::glEvalCoord2fv, &OpenGLInterceptor::cgmEvalCoord2fv, file, line, u);
 }
 
 extern "C" void qel_glEvalMapsNV(const char* file, unsigned line, unsigned target, unsigned mode)
 {
-    return enterGL(InterceptOp::glEvalMapsNV, &OpenGLInterceptor::cgmEvalMapsNV, file, line, target, mode);
+    return enter(InterceptOp::glEvalMapsNV, &OpenGLInterceptor::cgmEvalMapsNV, file, line, target, mode);
 }
 
 extern "C" void qel_glEvalMesh1(const char* file, unsigned line, unsigned mode, int i1, int i2)
 {
-    return enterGL(InterceptOp::glEvalMesh1, &OpenGLInterceptor::cgmEvalMesh1, file, line, mode, i1, i2);
+    return enter(InterceptOp::glEvalMesh1, &OpenGLInterceptor::cgmEvalMesh1, file, line, mode, i1, i2);
 }
 
 extern "C" void qel_glEvalMesh2(const char* file, unsigned line, unsigned mode, int i1, int i2, int j1, int j2)
 {
-    return enterGL(InterceptOp::glEvalMesh2, &OpenGLInterceptor::cgmEvalMesh2, file, line, mode, i1, i2, j1, j2);
+    return enter(InterceptOp::glEvalMesh2, &OpenGLInterceptor::cgmEvalMesh2, file, line, mode, i1, i2, j1, j2);
 }
 
 extern "C" void qel_glEvalPoint1(const char* file, unsigned line, int i)
 {
-    return enterGL(InterceptOp::glEvalPoint1, &OpenGLInterceptor::cgmEvalPoint1, file, line, i);
+    return enter(InterceptOp::glEvalPoint1, &OpenGLInterceptor::cgmEvalPoint1, file, line, i);
 }
 
 extern "C" void qel_glEvalPoint2(const char* file, unsigned line, int i, int j)
 {
-    return enterGL(InterceptOp::glEvalPoint2, &OpenGLInterceptor::cgmEvalPoint2, file, line, i, j);
+    return enter(InterceptOp::glEvalPoint2, &OpenGLInterceptor::cgmEvalPoint2, file, line, i, j);
 }
 
 extern "C" void qel_glExecuteProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glExecuteProgramNV, &OpenGLInterceptor::cgmExecuteProgramNV, file, line, target, id, params);
 }
 
 extern "C" void qel_glExtractComponentEXT(const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glExtractComponentEXT, &OpenGLInterceptor::cgmExtractComponentEXT, file, line, res, src, num);
 }
 
 extern "C" void qel_glFeedbackBuffer(const char* file, unsigned line, int size, unsigned type, float* buffer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFeedbackBuffer, &OpenGLInterceptor::cgmFeedbackBuffer, file, line, size, type, buffer);
 }
 
 extern "C" void qel_glFinalCombinerInputNV(
     const char* file, unsigned line, unsigned variable, unsigned input, unsigned mapping, unsigned componentUsage)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFinalCombinerInputNV, &OpenGLInterceptor::cgmFinalCombinerInputNV, file, line, variable, input,
         mapping, componentUsage);
 }
 
 extern "C" void qel_glFinish(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glFinish, &OpenGLInterceptor::cgmFinish, file, line);
+    return enter(InterceptOp::glFinish, &OpenGLInterceptor::cgmFinish, file, line);
 }
 
 extern "C" int qel_glFinishAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
-    return enterGL(InterceptOp::glFinishAsyncSGIX, &OpenGLInterceptor::cgmFinishAsyncSGIX, file, line, markerp);
+    return enter(InterceptOp::glFinishAsyncSGIX, &OpenGLInterceptor::cgmFinishAsyncSGIX, file, line, markerp);
 }
 
 extern "C" void qel_glFinishFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
-    return enterGL(InterceptOp::glFinishFenceAPPLE, &OpenGLInterceptor::cgmFinishFenceAPPLE, file, line, fence);
+    return enter(InterceptOp::glFinishFenceAPPLE, &OpenGLInterceptor::cgmFinishFenceAPPLE, file, line, fence);
 }
 
 extern "C" void qel_glFinishFenceNV(const char* file, unsigned line, unsigned fence)
 {
-    return enterGL(InterceptOp::glFinishFenceNV, &OpenGLInterceptor::cgmFinishFenceNV, file, line, fence);
+    return enter(InterceptOp::glFinishFenceNV, &OpenGLInterceptor::cgmFinishFenceNV, file, line, fence);
 }
 
 extern "C" void qel_glFinishObjectAPPLE(const char* file, unsigned line, unsigned object, int name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFinishObjectAPPLE, &OpenGLInterceptor::cgmFinishObjectAPPLE, file, line, object, name);
 }
 
 extern "C" void qel_glFinishRenderAPPLE(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glFinishRenderAPPLE, &OpenGLInterceptor::cgmFinishRenderAPPLE, file, line);
+    return enter(InterceptOp::glFinishRenderAPPLE, &OpenGLInterceptor::cgmFinishRenderAPPLE, file, line);
 }
 
 extern "C" void qel_glFinishTextureSUNX(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glFinishTextureSUNX, &OpenGLInterceptor::cgmFinishTextureSUNX, file, line);
+    return enter(InterceptOp::glFinishTextureSUNX, &OpenGLInterceptor::cgmFinishTextureSUNX, file, line);
 }
 
 extern "C" void qel_glFlush(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glFlush, &OpenGLInterceptor::cgmFlush, file, line);
+    return enter(InterceptOp::glFlush, &OpenGLInterceptor::cgmFlush, file, line);
 }
 
 extern "C" void qel_glFlushMappedBufferRangeAPPLE(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFlushMappedBufferRangeAPPLE, &OpenGLInterceptor::cgmFlushMappedBufferRangeAPPLE, file, line,
         target, offset, size);
 }
 
 extern "C" void qel_glFlushPixelDataRangeNV(const char* file, unsigned line, unsigned target)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFlushPixelDataRangeNV, &OpenGLInterceptor::cgmFlushPixelDataRangeNV, file, line, target);
 }
 
 extern "C" void qel_glFlushRasterSGIX(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glFlushRasterSGIX, &OpenGLInterceptor::cgmFlushRasterSGIX, file, line);
+    return enter(InterceptOp::glFlushRasterSGIX, &OpenGLInterceptor::cgmFlushRasterSGIX, file, line);
 }
 
 extern "C" void qel_glFlushRenderAPPLE(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glFlushRenderAPPLE, &OpenGLInterceptor::cgmFlushRenderAPPLE, file, line);
+    return enter(InterceptOp::glFlushRenderAPPLE, &OpenGLInterceptor::cgmFlushRenderAPPLE, file, line);
 }
 
 extern "C" void qel_glFlushVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFlushVertexArrayRangeAPPLE, &OpenGLInterceptor::cgmFlushVertexArrayRangeAPPLE, file, line,
         length, pointer);
 }
 
 extern "C" void qel_glFlushVertexArrayRangeNV(const char* file, unsigned line)
 {
-    return enterGL(
-        InterceptOp::glFlushVertexArrayRangeNV, &OpenGLInterceptor::cgmFlushVertexArrayRangeNV, file, line);
+    return enter(InterceptOp::glFlushVertexArrayRangeNV, &OpenGLInterceptor::cgmFlushVertexArrayRangeNV, file, line);
 }
 
 extern "C" void qel_glFogCoordPointer(const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFogCoordPointer, &OpenGLInterceptor::cgmFogCoordPointer, file, line, type, stride, pointer);
 }
 
 extern "C" void qel_glFogCoordPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFogCoordPointerEXT, &OpenGLInterceptor::cgmFogCoordPointerEXT, file, line, type, stride,
         pointer);
 }
@@ -2063,203 +2047,203 @@ extern "C" void qel_glFogCoordPointerEXT(
 extern "C" void qel_glFogCoordPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFogCoordPointerListIBM, &OpenGLInterceptor::cgmFogCoordPointerListIBM, file, line, type,
         stride, pointer, ptrstride);
 }
 
 extern "C" void qel_glFogCoordd(const char* file, unsigned line, double coord)
 {
-    return enterGL(InterceptOp::glFogCoordd, &OpenGLInterceptor::cgmFogCoordd, file, line, coord);
+    return enter(InterceptOp::glFogCoordd, &OpenGLInterceptor::cgmFogCoordd, file, line, coord);
 }
 
 extern "C" void qel_glFogCoorddEXT(const char* file, unsigned line, double coord)
 {
-    return enterGL(InterceptOp::glFogCoorddEXT, &OpenGLInterceptor::cgmFogCoorddEXT, file, line, coord);
+    return enter(InterceptOp::glFogCoorddEXT, &OpenGLInterceptor::cgmFogCoorddEXT, file, line, coord);
 }
 
 extern "C" void qel_glFogCoorddv(const char* file, unsigned line, const double* coord)
 {
-    return enterGL(InterceptOp::glFogCoorddv, &OpenGLInterceptor::cgmFogCoorddv, file, line, coord);
+    return enter(InterceptOp::glFogCoorddv, &OpenGLInterceptor::cgmFogCoorddv, file, line, coord);
 }
 
 extern "C" void qel_glFogCoorddvEXT(const char* file, unsigned line, const double* coord)
 {
-    return enterGL(InterceptOp::glFogCoorddvEXT, &OpenGLInterceptor::cgmFogCoorddvEXT, file, line, coord);
+    return enter(InterceptOp::glFogCoorddvEXT, &OpenGLInterceptor::cgmFogCoorddvEXT, file, line, coord);
 }
 
 extern "C" void qel_glFogCoordf(const char* file, unsigned line, float coord)
 {
-    return enterGL(InterceptOp::glFogCoordf, &OpenGLInterceptor::cgmFogCoordf, file, line, coord);
+    return enter(InterceptOp::glFogCoordf, &OpenGLInterceptor::cgmFogCoordf, file, line, coord);
 }
 
 extern "C" void qel_glFogCoordfEXT(const char* file, unsigned line, float coord)
 {
-    return enterGL(InterceptOp::glFogCoordfEXT, &OpenGLInterceptor::cgmFogCoordfEXT, file, line, coord);
+    return enter(InterceptOp::glFogCoordfEXT, &OpenGLInterceptor::cgmFogCoordfEXT, file, line, coord);
 }
 
 extern "C" void qel_glFogCoordfv(const char* file, unsigned line, const float* coord)
 {
-    return enterGL(InterceptOp::glFogCoordfv, &OpenGLInterceptor::cgmFogCoordfv, file, line, coord);
+    return enter(InterceptOp::glFogCoordfv, &OpenGLInterceptor::cgmFogCoordfv, file, line, coord);
 }
 
 extern "C" void qel_glFogCoordfvEXT(const char* file, unsigned line, const float* coord)
 {
-    return enterGL(InterceptOp::glFogCoordfvEXT, &OpenGLInterceptor::cgmFogCoordfvEXT, file, line, coord);
+    return enter(InterceptOp::glFogCoordfvEXT, &OpenGLInterceptor::cgmFogCoordfvEXT, file, line, coord);
 }
 
 extern "C" void qel_glFogCoordhNV(const char* file, unsigned line, unsigned short fog)
 {
-    return enterGL(InterceptOp::glFogCoordhNV, &OpenGLInterceptor::cgmFogCoordhNV, file, line, fog);
+    return enter(InterceptOp::glFogCoordhNV, &OpenGLInterceptor::cgmFogCoordhNV, file, line, fog);
 }
 
 extern "C" void qel_glFogCoordhvNV(const char* file, unsigned line, const unsigned short* fog)
 {
-    return enterGL(InterceptOp::glFogCoordhvNV, &OpenGLInterceptor::cgmFogCoordhvNV, file, line, fog);
+    return enter(InterceptOp::glFogCoordhvNV, &OpenGLInterceptor::cgmFogCoordhvNV, file, line, fog);
 }
 
 extern "C" void qel_glFogFuncSGIS(const char* file, unsigned line, int n, const float* points)
 {
-    return enterGL(InterceptOp::glFogFuncSGIS, &OpenGLInterceptor::cgmFogFuncSGIS, file, line, n, points);
+    return enter(InterceptOp::glFogFuncSGIS, &OpenGLInterceptor::cgmFogFuncSGIS, file, line, n, points);
 }
 
 extern "C" void qel_glFogf(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glFogf, &OpenGLInterceptor::cgmFogf, file, line, pname, param);
+    return enter(InterceptOp::glFogf, &OpenGLInterceptor::cgmFogf, file, line, pname, param);
 }
 
 extern "C" void qel_glFogfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glFogfv, &OpenGLInterceptor::cgmFogfv, file, line, pname, params);
+    return enter(InterceptOp::glFogfv, &OpenGLInterceptor::cgmFogfv, file, line, pname, params);
 }
 
 extern "C" void qel_glFogi(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glFogi, &OpenGLInterceptor::cgmFogi, file, line, pname, param);
+    return enter(InterceptOp::glFogi, &OpenGLInterceptor::cgmFogi, file, line, pname, param);
 }
 
 extern "C" void qel_glFogiv(const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glFogiv, &OpenGLInterceptor::cgmFogiv, file, line, pname, params);
+    return enter(InterceptOp::glFogiv, &OpenGLInterceptor::cgmFogiv, file, line, pname, params);
 }
 
 extern "C" void qel_glFragmentColorMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentColorMaterialEXT, &OpenGLInterceptor::cgmFragmentColorMaterialEXT, file, line, face,
         mode);
 }
 
 extern "C" void qel_glFragmentColorMaterialSGIX(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentColorMaterialSGIX, &OpenGLInterceptor::cgmFragmentColorMaterialSGIX, file, line, face,
         mode);
 }
 
 extern "C" void qel_glFragmentLightModelfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightModelfEXT, &OpenGLInterceptor::cgmFragmentLightModelfEXT, file, line, pname, param);
 }
 
 extern "C" void qel_glFragmentLightModelfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightModelfSGIX, &OpenGLInterceptor::cgmFragmentLightModelfSGIX, file, line, pname,
         param);
 }
 
 extern "C" void qel_glFragmentLightModelfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightModelfvEXT, &OpenGLInterceptor::cgmFragmentLightModelfvEXT, file, line, pname,
         params);
 }
 
 extern "C" void qel_glFragmentLightModelfvSGIX(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightModelfvSGIX, &OpenGLInterceptor::cgmFragmentLightModelfvSGIX, file, line, pname,
         params);
 }
 
 extern "C" void qel_glFragmentLightModeliEXT(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightModeliEXT, &OpenGLInterceptor::cgmFragmentLightModeliEXT, file, line, pname, param);
 }
 
 extern "C" void qel_glFragmentLightModeliSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightModeliSGIX, &OpenGLInterceptor::cgmFragmentLightModeliSGIX, file, line, pname,
         param);
 }
 
 extern "C" void qel_glFragmentLightModelivEXT(const char* file, unsigned line, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightModelivEXT, &OpenGLInterceptor::cgmFragmentLightModelivEXT, file, line, pname,
         params);
 }
 
 extern "C" void qel_glFragmentLightModelivSGIX(const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightModelivSGIX, &OpenGLInterceptor::cgmFragmentLightModelivSGIX, file, line, pname,
         params);
 }
 
 extern "C" void qel_glFragmentLightfEXT(const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightfEXT, &OpenGLInterceptor::cgmFragmentLightfEXT, file, line, light, pname, param);
 }
 
 extern "C" void qel_glFragmentLightfSGIX(const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightfSGIX, &OpenGLInterceptor::cgmFragmentLightfSGIX, file, line, light, pname, param);
 }
 
 extern "C" void qel_glFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightfvEXT, &OpenGLInterceptor::cgmFragmentLightfvEXT, file, line, light, pname, params);
 }
 
 extern "C" void qel_glFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightfvSGIX, &OpenGLInterceptor::cgmFragmentLightfvSGIX, file, line, light, pname,
         params);
 }
 
 extern "C" void qel_glFragmentLightiEXT(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightiEXT, &OpenGLInterceptor::cgmFragmentLightiEXT, file, line, light, pname, param);
 }
 
 extern "C" void qel_glFragmentLightiSGIX(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightiSGIX, &OpenGLInterceptor::cgmFragmentLightiSGIX, file, line, light, pname, param);
 }
 
 extern "C" void qel_glFragmentLightivEXT(const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightivEXT, &OpenGLInterceptor::cgmFragmentLightivEXT, file, line, light, pname, params);
 }
 
 extern "C" void qel_glFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentLightivSGIX, &OpenGLInterceptor::cgmFragmentLightivSGIX, file, line, light, pname,
         params);
 }
@@ -2267,7 +2251,7 @@ extern "C" void qel_glFragmentLightivSGIX(
 extern "C" void qel_glFragmentMaterialfEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentMaterialfEXT, &OpenGLInterceptor::cgmFragmentMaterialfEXT, file, line, face, pname,
         param);
 }
@@ -2275,7 +2259,7 @@ extern "C" void qel_glFragmentMaterialfEXT(
 extern "C" void qel_glFragmentMaterialfSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentMaterialfSGIX, &OpenGLInterceptor::cgmFragmentMaterialfSGIX, file, line, face, pname,
         param);
 }
@@ -2283,7 +2267,7 @@ extern "C" void qel_glFragmentMaterialfSGIX(
 extern "C" void qel_glFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentMaterialfvEXT, &OpenGLInterceptor::cgmFragmentMaterialfvEXT, file, line, face, pname,
         params);
 }
@@ -2291,7 +2275,7 @@ extern "C" void qel_glFragmentMaterialfvEXT(
 extern "C" void qel_glFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentMaterialfvSGIX, &OpenGLInterceptor::cgmFragmentMaterialfvSGIX, file, line, face, pname,
         params);
 }
@@ -2299,14 +2283,14 @@ extern "C" void qel_glFragmentMaterialfvSGIX(
 extern "C" void qel_glFragmentMaterialiEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentMaterialiEXT, &OpenGLInterceptor::cgmFragmentMaterialiEXT, file, line, face, pname,
         param);
 }
 
 extern "C" void qel_glFragmentMaterialiSGIX(const char* file, unsigned line, unsigned face, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentMaterialiSGIX, &OpenGLInterceptor::cgmFragmentMaterialiSGIX, file, line, face, pname,
         param);
 }
@@ -2314,7 +2298,7 @@ extern "C" void qel_glFragmentMaterialiSGIX(const char* file, unsigned line, uns
 extern "C" void qel_glFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentMaterialivEXT, &OpenGLInterceptor::cgmFragmentMaterialivEXT, file, line, face, pname,
         params);
 }
@@ -2322,26 +2306,26 @@ extern "C" void qel_glFragmentMaterialivEXT(
 extern "C" void qel_glFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFragmentMaterialivSGIX, &OpenGLInterceptor::cgmFragmentMaterialivSGIX, file, line, face, pname,
         params);
 }
 
 extern "C" void qel_glFrameTerminatorGREMEDY(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glFrameTerminatorGREMEDY, &OpenGLInterceptor::cgmFrameTerminatorGREMEDY, file, line);
+    return enter(InterceptOp::glFrameTerminatorGREMEDY, &OpenGLInterceptor::cgmFrameTerminatorGREMEDY, file, line);
 }
 
 extern "C" void qel_glFrameZoomSGIX(const char* file, unsigned line, int factor)
 {
-    return enterGL(InterceptOp::glFrameZoomSGIX, &OpenGLInterceptor::cgmFrameZoomSGIX, file, line, factor);
+    return enter(InterceptOp::glFrameZoomSGIX, &OpenGLInterceptor::cgmFrameZoomSGIX, file, line, factor);
 }
 
 extern "C" void qel_glFramebufferRenderbufferEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned renderbuffertarget,
     unsigned renderbuffer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFramebufferRenderbufferEXT, &OpenGLInterceptor::cgmFramebufferRenderbufferEXT, file, line,
         target, attachment, renderbuffertarget, renderbuffer);
 }
@@ -2350,7 +2334,7 @@ extern "C" void qel_glFramebufferTexture1DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFramebufferTexture1DEXT, &OpenGLInterceptor::cgmFramebufferTexture1DEXT, file, line, target,
         attachment, textarget, texture, level);
 }
@@ -2359,7 +2343,7 @@ extern "C" void qel_glFramebufferTexture2DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFramebufferTexture2DEXT, &OpenGLInterceptor::cgmFramebufferTexture2DEXT, file, line, target,
         attachment, textarget, texture, level);
 }
@@ -2368,7 +2352,7 @@ extern "C" void qel_glFramebufferTexture3DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level, int zoffset)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFramebufferTexture3DEXT, &OpenGLInterceptor::cgmFramebufferTexture3DEXT, file, line, target,
         attachment, textarget, texture, level, zoffset);
 }
@@ -2376,7 +2360,7 @@ extern "C" void qel_glFramebufferTexture3DEXT(
 extern "C" void qel_glFramebufferTextureEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFramebufferTextureEXT, &OpenGLInterceptor::cgmFramebufferTextureEXT, file, line, target,
         attachment, texture, level);
 }
@@ -2384,7 +2368,7 @@ extern "C" void qel_glFramebufferTextureEXT(
 extern "C" void qel_glFramebufferTextureFaceEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level, unsigned face)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFramebufferTextureFaceEXT, &OpenGLInterceptor::cgmFramebufferTextureFaceEXT, file, line,
         target, attachment, texture, level, face);
 }
@@ -2392,148 +2376,147 @@ extern "C" void qel_glFramebufferTextureFaceEXT(
 extern "C" void qel_glFramebufferTextureLayerEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level, int layer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFramebufferTextureLayerEXT, &OpenGLInterceptor::cgmFramebufferTextureLayerEXT, file, line,
         target, attachment, texture, level, layer);
 }
 
 extern "C" void qel_glFreeObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
-    return enterGL(
-        InterceptOp::glFreeObjectBufferATI, &OpenGLInterceptor::cgmFreeObjectBufferATI, file, line, buffer);
+    return enter(InterceptOp::glFreeObjectBufferATI, &OpenGLInterceptor::cgmFreeObjectBufferATI, file, line, buffer);
 }
 
 extern "C" void qel_glFrontFace(const char* file, unsigned line, unsigned mode)
 {
-    return enterGL(InterceptOp::glFrontFace, &OpenGLInterceptor::cgmFrontFace, file, line, mode);
+    return enter(InterceptOp::glFrontFace, &OpenGLInterceptor::cgmFrontFace, file, line, mode);
 }
 
 extern "C" void qel_glFrustum(
     const char* file, unsigned line, double left, double right, double bottom, double top, double zNear, double zFar)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glFrustum, &OpenGLInterceptor::cgmFrustum, file, line, left, right, bottom, top, zNear, zFar);
 }
 
 extern "C" void qel_glFrustumfOES(
     const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
 {
-    return enterGL(InterceptOp::glFrustumfOES, &OpenGLInterceptor::cgmFrustumfOES, file, line, l, r, b, t, n, f);
+    return enter(InterceptOp::glFrustumfOES, &OpenGLInterceptor::cgmFrustumfOES, file, line, l, r, b, t, n, f);
 }
 
 extern "C" unsigned qel_glGenAsyncMarkersSGIX(const char* file, unsigned line, int range)
 {
-    return enterGL(InterceptOp::glGenAsyncMarkersSGIX, &OpenGLInterceptor::cgmGenAsyncMarkersSGIX, file, line, range);
+    return enter(InterceptOp::glGenAsyncMarkersSGIX, &OpenGLInterceptor::cgmGenAsyncMarkersSGIX, file, line, range);
 }
 
 extern "C" void qel_glGenBuffers(const char* file, unsigned line, int n, unsigned* buffers)
 {
-    return enterGL(InterceptOp::glGenBuffers, &OpenGLInterceptor::cgmGenBuffers, file, line, n, buffers);
+    return enter(InterceptOp::glGenBuffers, &OpenGLInterceptor::cgmGenBuffers, file, line, n, buffers);
 }
 
 extern "C" void qel_glGenBuffersARB(const char* file, unsigned line, int n, unsigned* buffers)
 {
-    return enterGL(InterceptOp::glGenBuffersARB, &OpenGLInterceptor::cgmGenBuffersARB, file, line, n, buffers);
+    return enter(InterceptOp::glGenBuffersARB, &OpenGLInterceptor::cgmGenBuffersARB, file, line, n, buffers);
 }
 
 extern "C" void qel_glGenFencesAPPLE(const char* file, unsigned line, int n, unsigned* fences)
 {
-    return enterGL(InterceptOp::glGenFencesAPPLE, &OpenGLInterceptor::cgmGenFencesAPPLE, file, line, n, fences);
+    return enter(InterceptOp::glGenFencesAPPLE, &OpenGLInterceptor::cgmGenFencesAPPLE, file, line, n, fences);
 }
 
 extern "C" void qel_glGenFencesNV(const char* file, unsigned line, int n, unsigned* fences)
 {
-    return enterGL(InterceptOp::glGenFencesNV, &OpenGLInterceptor::cgmGenFencesNV, file, line, n, fences);
+    return enter(InterceptOp::glGenFencesNV, &OpenGLInterceptor::cgmGenFencesNV, file, line, n, fences);
 }
 
 extern "C" unsigned qel_glGenFragmentShadersATI(const char* file, unsigned line, unsigned range)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGenFragmentShadersATI, &OpenGLInterceptor::cgmGenFragmentShadersATI, file, line, range);
 }
 
 extern "C" void qel_glGenFramebuffersEXT(const char* file, unsigned line, int n, unsigned* framebuffers)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGenFramebuffersEXT, &OpenGLInterceptor::cgmGenFramebuffersEXT, file, line, n, framebuffers);
 }
 
 extern "C" unsigned qel_glGenLists(const char* file, unsigned line, int range)
 {
-    return enterGL(InterceptOp::glGenLists, &OpenGLInterceptor::cgmGenLists, file, line, range);
+    return enter(InterceptOp::glGenLists, &OpenGLInterceptor::cgmGenLists, file, line, range);
 }
 
 extern "C" void qel_glGenOcclusionQueriesNV(const char* file, unsigned line, int n, unsigned* ids)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGenOcclusionQueriesNV, &OpenGLInterceptor::cgmGenOcclusionQueriesNV, file, line, n, ids);
 }
 
 extern "C" void qel_glGenProgramsARB(const char* file, unsigned line, int n, unsigned* programs)
 {
-    return enterGL(InterceptOp::glGenProgramsARB, &OpenGLInterceptor::cgmGenProgramsARB, file, line, n, programs);
+    return enter(InterceptOp::glGenProgramsARB, &OpenGLInterceptor::cgmGenProgramsARB, file, line, n, programs);
 }
 
 extern "C" void qel_glGenProgramsNV(const char* file, unsigned line, int n, unsigned* programs)
 {
-    return enterGL(InterceptOp::glGenProgramsNV, &OpenGLInterceptor::cgmGenProgramsNV, file, line, n, programs);
+    return enter(InterceptOp::glGenProgramsNV, &OpenGLInterceptor::cgmGenProgramsNV, file, line, n, programs);
 }
 
 extern "C" void qel_glGenQueries(const char* file, unsigned line, int n, unsigned* ids)
 {
-    return enterGL(InterceptOp::glGenQueries, &OpenGLInterceptor::cgmGenQueries, file, line, n, ids);
+    return enter(InterceptOp::glGenQueries, &OpenGLInterceptor::cgmGenQueries, file, line, n, ids);
 }
 
 extern "C" void qel_glGenQueriesARB(const char* file, unsigned line, int n, unsigned* ids)
 {
-    return enterGL(InterceptOp::glGenQueriesARB, &OpenGLInterceptor::cgmGenQueriesARB, file, line, n, ids);
+    return enter(InterceptOp::glGenQueriesARB, &OpenGLInterceptor::cgmGenQueriesARB, file, line, n, ids);
 }
 
 extern "C" void qel_glGenRenderbuffersEXT(const char* file, unsigned line, int n, unsigned* renderbuffers)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGenRenderbuffersEXT, &OpenGLInterceptor::cgmGenRenderbuffersEXT, file, line, n, renderbuffers);
 }
 
 extern "C" unsigned qel_glGenSymbolsEXT(
     const char* file, unsigned line, unsigned datatype, unsigned storagetype, unsigned range, unsigned components)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGenSymbolsEXT, &OpenGLInterceptor::cgmGenSymbolsEXT, file, line, datatype, storagetype, range,
         components);
 }
 
 extern "C" void qel_glGenTextures(const char* file, unsigned line, int n, unsigned* textures)
 {
-    return enterGL(InterceptOp::glGenTextures, &OpenGLInterceptor::cgmGenTextures, file, line, n, textures);
+    return enter(InterceptOp::glGenTextures, &OpenGLInterceptor::cgmGenTextures, file, line, n, textures);
 }
 
 extern "C" void qel_glGenTexturesEXT(const char* file, unsigned line, int n, unsigned* textures)
 {
-    return enterGL(InterceptOp::glGenTexturesEXT, &OpenGLInterceptor::cgmGenTexturesEXT, file, line, n, textures);
+    return enter(InterceptOp::glGenTexturesEXT, &OpenGLInterceptor::cgmGenTexturesEXT, file, line, n, textures);
 }
 
 extern "C" void qel_glGenVertexArraysAPPLE(const char* file, unsigned line, int n, unsigned* arrays)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGenVertexArraysAPPLE, &OpenGLInterceptor::cgmGenVertexArraysAPPLE, file, line, n, arrays);
 }
 
 extern "C" unsigned qel_glGenVertexShadersEXT(const char* file, unsigned line, unsigned range)
 {
-    return enterGL(InterceptOp::glGenVertexShadersEXT, &OpenGLInterceptor::cgmGenVertexShadersEXT, file, line, range);
+    return enter(InterceptOp::glGenVertexShadersEXT, &OpenGLInterceptor::cgmGenVertexShadersEXT, file, line, range);
 }
 
 extern "C" void qel_glGenerateMipmapEXT(const char* file, unsigned line, unsigned target)
 {
-    return enterGL(InterceptOp::glGenerateMipmapEXT, &OpenGLInterceptor::cgmGenerateMipmapEXT, file, line, target);
+    return enter(InterceptOp::glGenerateMipmapEXT, &OpenGLInterceptor::cgmGenerateMipmapEXT, file, line, target);
 }
 
 extern "C" void qel_glGetActiveAttrib(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetActiveAttrib, &OpenGLInterceptor::cgmGetActiveAttrib, file, line, program, index, bufSize,
         length, size, type, name);
 }
@@ -2542,7 +2525,7 @@ extern "C" void qel_glGetActiveAttribARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, int maxLength, int* length, int* size,
     unsigned* type, char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetActiveAttribARB, &OpenGLInterceptor::cgmGetActiveAttribARB, file, line, programObj, index,
         maxLength, length, size, type, name);
 }
@@ -2551,7 +2534,7 @@ extern "C" void qel_glGetActiveUniform(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetActiveUniform, &OpenGLInterceptor::cgmGetActiveUniform, file, line, program, index, bufSize,
         length, size, type, name);
 }
@@ -2560,7 +2543,7 @@ extern "C" void qel_glGetActiveUniformARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, int maxLength, int* length, int* size,
     unsigned* type, char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetActiveUniformARB, &OpenGLInterceptor::cgmGetActiveUniformARB, file, line, programObj, index,
         maxLength, length, size, type, name);
 }

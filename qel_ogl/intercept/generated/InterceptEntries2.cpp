@@ -11,7 +11,7 @@ extern "C" void qel_glGetActiveVaryingNV(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetActiveVaryingNV, &OpenGLInterceptor::cgmGetActiveVaryingNV, file, line, program, index,
         bufSize, length, size, type, name);
 }
@@ -19,7 +19,7 @@ extern "C" void qel_glGetActiveVaryingNV(
 extern "C" void qel_glGetArrayObjectfvATI(
     const char* file, unsigned line, unsigned array, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetArrayObjectfvATI, &OpenGLInterceptor::cgmGetArrayObjectfvATI, file, line, array, pname,
         params);
 }
@@ -27,7 +27,7 @@ extern "C" void qel_glGetArrayObjectfvATI(
 extern "C" void qel_glGetArrayObjectivATI(
     const char* file, unsigned line, unsigned array, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetArrayObjectivATI, &OpenGLInterceptor::cgmGetArrayObjectivATI, file, line, array, pname,
         params);
 }
@@ -35,7 +35,7 @@ extern "C" void qel_glGetArrayObjectivATI(
 extern "C" void qel_glGetAttachedObjectsARB(
     const char* file, unsigned line, unsigned containerObj, int maxCount, int* count, unsigned* obj)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetAttachedObjectsARB, &OpenGLInterceptor::cgmGetAttachedObjectsARB, file, line, containerObj,
         maxCount, count, obj);
 }
@@ -43,40 +43,40 @@ extern "C" void qel_glGetAttachedObjectsARB(
 extern "C" void qel_glGetAttachedShaders(
     const char* file, unsigned line, unsigned program, int maxCount, int* count, unsigned* shaders)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetAttachedShaders, &OpenGLInterceptor::cgmGetAttachedShaders, file, line, program, maxCount,
         count, shaders);
 }
 
 extern "C" int qel_glGetAttribLocation(const char* file, unsigned line, unsigned program, const char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetAttribLocation, &OpenGLInterceptor::cgmGetAttribLocation, file, line, program, name);
 }
 
 extern "C" int qel_glGetAttribLocationARB(const char* file, unsigned line, unsigned programObj, const char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetAttribLocationARB, &OpenGLInterceptor::cgmGetAttribLocationARB, file, line, programObj, name);
 }
 
 extern "C" void qel_glGetBooleanIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned char* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetBooleanIndexedvEXT, &OpenGLInterceptor::cgmGetBooleanIndexedvEXT, file, line, target, index,
         data);
 }
 
 extern "C" void qel_glGetBooleanv(const char* file, unsigned line, unsigned pname, unsigned char* data)
 {
-    return enterGL(InterceptOp::glGetBooleanv, &OpenGLInterceptor::cgmGetBooleanv, file, line, pname, data);
+    return enter(InterceptOp::glGetBooleanv, &OpenGLInterceptor::cgmGetBooleanv, file, line, pname, data);
 }
 
 extern "C" void qel_glGetBufferParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetBufferParameteriv, &OpenGLInterceptor::cgmGetBufferParameteriv, file, line, target, pname,
         params);
 }
@@ -84,7 +84,7 @@ extern "C" void qel_glGetBufferParameteriv(
 extern "C" void qel_glGetBufferParameterivARB(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetBufferParameterivARB, &OpenGLInterceptor::cgmGetBufferParameterivARB, file, line, target,
         pname, params);
 }
@@ -92,14 +92,14 @@ extern "C" void qel_glGetBufferParameterivARB(
 extern "C" void qel_glGetBufferPointerv(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetBufferPointerv, &OpenGLInterceptor::cgmGetBufferPointerv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glGetBufferPointervARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetBufferPointervARB, &OpenGLInterceptor::cgmGetBufferPointervARB, file, line, target, pname,
         params);
 }
@@ -107,7 +107,7 @@ extern "C" void qel_glGetBufferPointervARB(
 extern "C" void qel_glGetBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetBufferSubData, &OpenGLInterceptor::cgmGetBufferSubData, file, line, target, offset, size,
         data);
 }
@@ -115,33 +115,33 @@ extern "C" void qel_glGetBufferSubData(
 extern "C" void qel_glGetBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetBufferSubDataARB, &OpenGLInterceptor::cgmGetBufferSubDataARB, file, line, target, offset,
         size, data);
 }
 
 extern "C" void qel_glGetClipPlane(const char* file, unsigned line, unsigned plane, double* equation)
 {
-    return enterGL(InterceptOp::glGetClipPlane, &OpenGLInterceptor::cgmGetClipPlane, file, line, plane, equation);
+    return enter(InterceptOp::glGetClipPlane, &OpenGLInterceptor::cgmGetClipPlane, file, line, plane, equation);
 }
 
 extern "C" void qel_glGetClipPlanefOES(const char* file, unsigned line, unsigned plane, float* equation)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetClipPlanefOES, &OpenGLInterceptor::cgmGetClipPlanefOES, file, line, plane, equation);
 }
 
 extern "C" void qel_glGetColorTable(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetColorTable, &OpenGLInterceptor::cgmGetColorTable, file, line, target, format, type, table);
 }
 
 extern "C" void qel_glGetColorTableEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetColorTableEXT, &OpenGLInterceptor::cgmGetColorTableEXT, file, line, target, format, type,
         data);
 }
@@ -149,7 +149,7 @@ extern "C" void qel_glGetColorTableEXT(
 extern "C" void qel_glGetColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetColorTableParameterfv, &OpenGLInterceptor::cgmGetColorTableParameterfv, file, line, target,
         pname, params);
 }
@@ -157,7 +157,7 @@ extern "C" void qel_glGetColorTableParameterfv(
 extern "C" void qel_glGetColorTableParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetColorTableParameterfvEXT, &OpenGLInterceptor::cgmGetColorTableParameterfvEXT, file, line,
         target, pname, params);
 }
@@ -165,7 +165,7 @@ extern "C" void qel_glGetColorTableParameterfvEXT(
 extern "C" void qel_glGetColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetColorTableParameterfvSGI, &OpenGLInterceptor::cgmGetColorTableParameterfvSGI, file, line,
         target, pname, params);
 }
@@ -173,7 +173,7 @@ extern "C" void qel_glGetColorTableParameterfvSGI(
 extern "C" void qel_glGetColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetColorTableParameteriv, &OpenGLInterceptor::cgmGetColorTableParameteriv, file, line, target,
         pname, params);
 }
@@ -181,7 +181,7 @@ extern "C" void qel_glGetColorTableParameteriv(
 extern "C" void qel_glGetColorTableParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetColorTableParameterivEXT, &OpenGLInterceptor::cgmGetColorTableParameterivEXT, file, line,
         target, pname, params);
 }
@@ -189,7 +189,7 @@ extern "C" void qel_glGetColorTableParameterivEXT(
 extern "C" void qel_glGetColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetColorTableParameterivSGI, &OpenGLInterceptor::cgmGetColorTableParameterivSGI, file, line,
         target, pname, params);
 }
@@ -197,7 +197,7 @@ extern "C" void qel_glGetColorTableParameterivSGI(
 extern "C" void qel_glGetColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetColorTableSGI, &OpenGLInterceptor::cgmGetColorTableSGI, file, line, target, format, type,
         table);
 }
@@ -206,7 +206,7 @@ extern "C" void qel_glGetCombinerInputParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned pname,
     float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetCombinerInputParameterfvNV, &OpenGLInterceptor::cgmGetCombinerInputParameterfvNV, file,
         line, stage, portion, variable, pname, params);
 }
@@ -214,7 +214,7 @@ extern "C" void qel_glGetCombinerInputParameterfvNV(
 extern "C" void qel_glGetCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetCombinerInputParameterivNV, &OpenGLInterceptor::cgmGetCombinerInputParameterivNV, file,
         line, stage, portion, variable, pname, params);
 }
@@ -222,7 +222,7 @@ extern "C" void qel_glGetCombinerInputParameterivNV(
 extern "C" void qel_glGetCombinerOutputParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetCombinerOutputParameterfvNV, &OpenGLInterceptor::cgmGetCombinerOutputParameterfvNV, file,
         line, stage, portion, pname, params);
 }
@@ -230,7 +230,7 @@ extern "C" void qel_glGetCombinerOutputParameterfvNV(
 extern "C" void qel_glGetCombinerOutputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetCombinerOutputParameterivNV, &OpenGLInterceptor::cgmGetCombinerOutputParameterivNV, file,
         line, stage, portion, pname, params);
 }
@@ -238,21 +238,21 @@ extern "C" void qel_glGetCombinerOutputParameterivNV(
 extern "C" void qel_glGetCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetCombinerStageParameterfvNV, &OpenGLInterceptor::cgmGetCombinerStageParameterfvNV, file,
         line, stage, pname, params);
 }
 
 extern "C" void qel_glGetCompressedTexImage(const char* file, unsigned line, unsigned target, int level, void* img)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetCompressedTexImage, &OpenGLInterceptor::cgmGetCompressedTexImage, file, line, target, level,
         img);
 }
 
 extern "C" void qel_glGetCompressedTexImageARB(const char* file, unsigned line, unsigned target, int level, void* img)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetCompressedTexImageARB, &OpenGLInterceptor::cgmGetCompressedTexImageARB, file, line, target,
         level, img);
 }
@@ -260,7 +260,7 @@ extern "C" void qel_glGetCompressedTexImageARB(const char* file, unsigned line, 
 extern "C" void qel_glGetConvolutionFilter(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetConvolutionFilter, &OpenGLInterceptor::cgmGetConvolutionFilter, file, line, target, format,
         type, image);
 }
@@ -268,7 +268,7 @@ extern "C" void qel_glGetConvolutionFilter(
 extern "C" void qel_glGetConvolutionFilterEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetConvolutionFilterEXT, &OpenGLInterceptor::cgmGetConvolutionFilterEXT, file, line, target,
         format, type, image);
 }
@@ -276,7 +276,7 @@ extern "C" void qel_glGetConvolutionFilterEXT(
 extern "C" void qel_glGetConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetConvolutionParameterfv, &OpenGLInterceptor::cgmGetConvolutionParameterfv, file, line,
         target, pname, params);
 }
@@ -284,7 +284,7 @@ extern "C" void qel_glGetConvolutionParameterfv(
 extern "C" void qel_glGetConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetConvolutionParameterfvEXT, &OpenGLInterceptor::cgmGetConvolutionParameterfvEXT, file, line,
         target, pname, params);
 }
@@ -292,7 +292,7 @@ extern "C" void qel_glGetConvolutionParameterfvEXT(
 extern "C" void qel_glGetConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetConvolutionParameteriv, &OpenGLInterceptor::cgmGetConvolutionParameteriv, file, line,
         target, pname, params);
 }
@@ -300,37 +300,36 @@ extern "C" void qel_glGetConvolutionParameteriv(
 extern "C" void qel_glGetConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetConvolutionParameterivEXT, &OpenGLInterceptor::cgmGetConvolutionParameterivEXT, file, line,
         target, pname, params);
 }
 
 extern "C" void qel_glGetDetailTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetDetailTexFuncSGIS, &OpenGLInterceptor::cgmGetDetailTexFuncSGIS, file, line, target, points);
 }
 
 extern "C" void qel_glGetDoublev(const char* file, unsigned line, unsigned pname, double* data)
 {
-    return enterGL(InterceptOp::glGetDoublev, &OpenGLInterceptor::cgmGetDoublev, file, line, pname, data);
+    return enter(InterceptOp::glGetDoublev, &OpenGLInterceptor::cgmGetDoublev, file, line, pname, data);
 }
 
 extern "C" unsigned qel_glGetError(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glGetError, &OpenGLInterceptor::cgmGetError, file, line);
+    return enter(InterceptOp::glGetError, &OpenGLInterceptor::cgmGetError, file, line);
 }
 
 extern "C" void qel_glGetFenceivNV(const char* file, unsigned line, unsigned fence, unsigned pname, int* params)
 {
-    return enterGL(
-        InterceptOp::glGetFenceivNV, &OpenGLInterceptor::cgmGetFenceivNV, file, line, fence, pname, params);
+    return enter(InterceptOp::glGetFenceivNV, &OpenGLInterceptor::cgmGetFenceivNV, file, line, fence, pname, params);
 }
 
 extern "C" void qel_glGetFinalCombinerInputParameterfvNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetFinalCombinerInputParameterfvNV, &OpenGLInterceptor::cgmGetFinalCombinerInputParameterfvNV,
         file, line, variable, pname, params);
 }
@@ -338,24 +337,24 @@ extern "C" void qel_glGetFinalCombinerInputParameterfvNV(
 extern "C" void qel_glGetFinalCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetFinalCombinerInputParameterivNV, &OpenGLInterceptor::cgmGetFinalCombinerInputParameterivNV,
         file, line, variable, pname, params);
 }
 
 extern "C" void qel_glGetFloatv(const char* file, unsigned line, unsigned pname, float* data)
 {
-    return enterGL(InterceptOp::glGetFloatv, &OpenGLInterceptor::cgmGetFloatv, file, line, pname, data);
+    return enter(InterceptOp::glGetFloatv, &OpenGLInterceptor::cgmGetFloatv, file, line, pname, data);
 }
 
 extern "C" void qel_glGetFogFuncSGIS(const char* file, unsigned line, float* points)
 {
-    return enterGL(InterceptOp::glGetFogFuncSGIS, &OpenGLInterceptor::cgmGetFogFuncSGIS, file, line, points);
+    return enter(InterceptOp::glGetFogFuncSGIS, &OpenGLInterceptor::cgmGetFogFuncSGIS, file, line, points);
 }
 
 extern "C" int qel_glGetFragDataLocationEXT(const char* file, unsigned line, unsigned program, const char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetFragDataLocationEXT, &OpenGLInterceptor::cgmGetFragDataLocationEXT, file, line, program,
         name);
 }
@@ -363,7 +362,7 @@ extern "C" int qel_glGetFragDataLocationEXT(const char* file, unsigned line, uns
 extern "C" void qel_glGetFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetFragmentLightfvEXT, &OpenGLInterceptor::cgmGetFragmentLightfvEXT, file, line, light, pname,
         params);
 }
@@ -371,7 +370,7 @@ extern "C" void qel_glGetFragmentLightfvEXT(
 extern "C" void qel_glGetFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetFragmentLightfvSGIX, &OpenGLInterceptor::cgmGetFragmentLightfvSGIX, file, line, light,
         pname, params);
 }
@@ -379,7 +378,7 @@ extern "C" void qel_glGetFragmentLightfvSGIX(
 extern "C" void qel_glGetFragmentLightivEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetFragmentLightivEXT, &OpenGLInterceptor::cgmGetFragmentLightivEXT, file, line, light, pname,
         params);
 }
@@ -387,7 +386,7 @@ extern "C" void qel_glGetFragmentLightivEXT(
 extern "C" void qel_glGetFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetFragmentLightivSGIX, &OpenGLInterceptor::cgmGetFragmentLightivSGIX, file, line, light,
         pname, params);
 }
@@ -395,7 +394,7 @@ extern "C" void qel_glGetFragmentLightivSGIX(
 extern "C" void qel_glGetFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetFragmentMaterialfvEXT, &OpenGLInterceptor::cgmGetFragmentMaterialfvEXT, file, line, face,
         pname, params);
 }
@@ -403,7 +402,7 @@ extern "C" void qel_glGetFragmentMaterialfvEXT(
 extern "C" void qel_glGetFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetFragmentMaterialfvSGIX, &OpenGLInterceptor::cgmGetFragmentMaterialfvSGIX, file, line, face,
         pname, params);
 }
@@ -411,7 +410,7 @@ extern "C" void qel_glGetFragmentMaterialfvSGIX(
 extern "C" void qel_glGetFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetFragmentMaterialivEXT, &OpenGLInterceptor::cgmGetFragmentMaterialivEXT, file, line, face,
         pname, params);
 }
@@ -419,7 +418,7 @@ extern "C" void qel_glGetFragmentMaterialivEXT(
 extern "C" void qel_glGetFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetFragmentMaterialivSGIX, &OpenGLInterceptor::cgmGetFragmentMaterialivSGIX, file, line, face,
         pname, params);
 }
@@ -427,21 +426,21 @@ extern "C" void qel_glGetFragmentMaterialivSGIX(
 extern "C" void qel_glGetFramebufferAttachmentParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetFramebufferAttachmentParameterivEXT,
         &OpenGLInterceptor::cgmGetFramebufferAttachmentParameterivEXT, file, line, target, attachment, pname, params);
 }
 
 extern "C" unsigned qel_glGetHandleARB(const char* file, unsigned line, unsigned pname)
 {
-    return enterGL(InterceptOp::glGetHandleARB, &OpenGLInterceptor::cgmGetHandleARB, file, line, pname);
+    return enter(InterceptOp::glGetHandleARB, &OpenGLInterceptor::cgmGetHandleARB, file, line, pname);
 }
 
 extern "C" void qel_glGetHistogram(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetHistogram, &OpenGLInterceptor::cgmGetHistogram, file, line, target, reset, format, type,
         values);
 }
@@ -450,7 +449,7 @@ extern "C" void qel_glGetHistogramEXT(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetHistogramEXT, &OpenGLInterceptor::cgmGetHistogramEXT, file, line, target, reset, format,
         type, values);
 }
@@ -458,7 +457,7 @@ extern "C" void qel_glGetHistogramEXT(
 extern "C" void qel_glGetHistogramParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetHistogramParameterfv, &OpenGLInterceptor::cgmGetHistogramParameterfv, file, line, target,
         pname, params);
 }
@@ -466,7 +465,7 @@ extern "C" void qel_glGetHistogramParameterfv(
 extern "C" void qel_glGetHistogramParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetHistogramParameterfvEXT, &OpenGLInterceptor::cgmGetHistogramParameterfvEXT, file, line,
         target, pname, params);
 }
@@ -474,7 +473,7 @@ extern "C" void qel_glGetHistogramParameterfvEXT(
 extern "C" void qel_glGetHistogramParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetHistogramParameteriv, &OpenGLInterceptor::cgmGetHistogramParameteriv, file, line, target,
         pname, params);
 }
@@ -482,7 +481,7 @@ extern "C" void qel_glGetHistogramParameteriv(
 extern "C" void qel_glGetHistogramParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetHistogramParameterivEXT, &OpenGLInterceptor::cgmGetHistogramParameterivEXT, file, line,
         target, pname, params);
 }
@@ -490,7 +489,7 @@ extern "C" void qel_glGetHistogramParameterivEXT(
 extern "C" void qel_glGetImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetImageTransformParameterfvHP, &OpenGLInterceptor::cgmGetImageTransformParameterfvHP, file,
         line, target, pname, params);
 }
@@ -498,7 +497,7 @@ extern "C" void qel_glGetImageTransformParameterfvHP(
 extern "C" void qel_glGetImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetImageTransformParameterivHP, &OpenGLInterceptor::cgmGetImageTransformParameterivHP, file,
         line, target, pname, params);
 }
@@ -506,7 +505,7 @@ extern "C" void qel_glGetImageTransformParameterivHP(
 extern "C" void qel_glGetInfoLogARB(
     const char* file, unsigned line, unsigned obj, int maxLength, int* length, char* infoLog)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetInfoLogARB, &OpenGLInterceptor::cgmGetInfoLogARB, file, line, obj, maxLength, length,
         infoLog);
 }
@@ -514,52 +513,52 @@ extern "C" void qel_glGetInfoLogARB(
 extern "C" void qel_glGetIntegerIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetIntegerIndexedvEXT, &OpenGLInterceptor::cgmGetIntegerIndexedvEXT, file, line, target, index,
         data);
 }
 
 extern "C" void qel_glGetIntegerv(const char* file, unsigned line, unsigned pname, int* data)
 {
-    return enterGL(InterceptOp::glGetIntegerv, &OpenGLInterceptor::cgmGetIntegerv, file, line, pname, data);
+    return enter(InterceptOp::glGetIntegerv, &OpenGLInterceptor::cgmGetIntegerv, file, line, pname, data);
 }
 
 extern "C" void qel_glGetInvariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetInvariantBooleanvEXT, &OpenGLInterceptor::cgmGetInvariantBooleanvEXT, file, line, id, value,
         data);
 }
 
 extern "C" void qel_glGetInvariantFloatvEXT(const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetInvariantFloatvEXT, &OpenGLInterceptor::cgmGetInvariantFloatvEXT, file, line, id, value,
         data);
 }
 
 extern "C" void qel_glGetInvariantIntegervEXT(const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetInvariantIntegervEXT, &OpenGLInterceptor::cgmGetInvariantIntegervEXT, file, line, id, value,
         data);
 }
 
 extern "C" void qel_glGetLightfv(const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetLightfv, &OpenGLInterceptor::cgmGetLightfv, file, line, light, pname, params);
+    return enter(InterceptOp::glGetLightfv, &OpenGLInterceptor::cgmGetLightfv, file, line, light, pname, params);
 }
 
 extern "C" void qel_glGetLightiv(const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetLightiv, &OpenGLInterceptor::cgmGetLightiv, file, line, light, pname, params);
+    return enter(InterceptOp::glGetLightiv, &OpenGLInterceptor::cgmGetLightiv, file, line, light, pname, params);
 }
 
 extern "C" void qel_glGetLocalConstantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetLocalConstantBooleanvEXT, &OpenGLInterceptor::cgmGetLocalConstantBooleanvEXT, file, line,
         id, value, data);
 }
@@ -567,7 +566,7 @@ extern "C" void qel_glGetLocalConstantBooleanvEXT(
 extern "C" void qel_glGetLocalConstantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetLocalConstantFloatvEXT, &OpenGLInterceptor::cgmGetLocalConstantFloatvEXT, file, line, id,
         value, data);
 }
@@ -575,7 +574,7 @@ extern "C" void qel_glGetLocalConstantFloatvEXT(
 extern "C" void qel_glGetLocalConstantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetLocalConstantIntegervEXT, &OpenGLInterceptor::cgmGetLocalConstantIntegervEXT, file, line,
         id, value, data);
 }
@@ -583,7 +582,7 @@ extern "C" void qel_glGetLocalConstantIntegervEXT(
 extern "C" void qel_glGetMapAttribParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetMapAttribParameterfvNV, &OpenGLInterceptor::cgmGetMapAttribParameterfvNV, file, line,
         target, index, pname, params);
 }
@@ -591,7 +590,7 @@ extern "C" void qel_glGetMapAttribParameterfvNV(
 extern "C" void qel_glGetMapAttribParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetMapAttribParameterivNV, &OpenGLInterceptor::cgmGetMapAttribParameterivNV, file, line,
         target, index, pname, params);
 }
@@ -600,7 +599,7 @@ extern "C" void qel_glGetMapControlPointsNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned type, int ustride, int vstride,
     unsigned char packed, void* points)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetMapControlPointsNV, &OpenGLInterceptor::cgmGetMapControlPointsNV, file, line, target, index,
         type, ustride, vstride, packed, points);
 }
@@ -608,7 +607,7 @@ extern "C" void qel_glGetMapControlPointsNV(
 extern "C" void qel_glGetMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetMapParameterfvNV, &OpenGLInterceptor::cgmGetMapParameterfvNV, file, line, target, pname,
         params);
 }
@@ -616,43 +615,41 @@ extern "C" void qel_glGetMapParameterfvNV(
 extern "C" void qel_glGetMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetMapParameterivNV, &OpenGLInterceptor::cgmGetMapParameterivNV, file, line, target, pname,
         params);
 }
 
 extern "C" void qel_glGetMapdv(const char* file, unsigned line, unsigned target, unsigned query, double* v)
 {
-    return enterGL(InterceptOp::glGetMapdv, &OpenGLInterceptor::cgmGetMapdv, file, line, target, query, v);
+    return enter(InterceptOp::glGetMapdv, &OpenGLInterceptor::cgmGetMapdv, file, line, target, query, v);
 }
 
 extern "C" void qel_glGetMapfv(const char* file, unsigned line, unsigned target, unsigned query, float* v)
 {
-    return enterGL(InterceptOp::glGetMapfv, &OpenGLInterceptor::cgmGetMapfv, file, line, target, query, v);
+    return enter(InterceptOp::glGetMapfv, &OpenGLInterceptor::cgmGetMapfv, file, line, target, query, v);
 }
 
 extern "C" void qel_glGetMapiv(const char* file, unsigned line, unsigned target, unsigned query, int* v)
 {
-    return enterGL(InterceptOp::glGetMapiv, &OpenGLInterceptor::cgmGetMapiv, file, line, target, query, v);
+    return enter(InterceptOp::glGetMapiv, &OpenGLInterceptor::cgmGetMapiv, file, line, target, query, v);
 }
 
 extern "C" void qel_glGetMaterialfv(const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
-    return enterGL(
-        InterceptOp::glGetMaterialfv, &OpenGLInterceptor::cgmGetMaterialfv, file, line, face, pname, params);
+    return enter(InterceptOp::glGetMaterialfv, &OpenGLInterceptor::cgmGetMaterialfv, file, line, face, pname, params);
 }
 
 extern "C" void qel_glGetMaterialiv(const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
-    return enterGL(
-        InterceptOp::glGetMaterialiv, &OpenGLInterceptor::cgmGetMaterialiv, file, line, face, pname, params);
+    return enter(InterceptOp::glGetMaterialiv, &OpenGLInterceptor::cgmGetMaterialiv, file, line, face, pname, params);
 }
 
 extern "C" void qel_glGetMinmax(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetMinmax, &OpenGLInterceptor::cgmGetMinmax, file, line, target, reset, format, type, values);
 }
 
@@ -660,7 +657,7 @@ extern "C" void qel_glGetMinmaxEXT(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetMinmaxEXT, &OpenGLInterceptor::cgmGetMinmaxEXT, file, line, target, reset, format, type,
         values);
 }
@@ -668,7 +665,7 @@ extern "C" void qel_glGetMinmaxEXT(
 extern "C" void qel_glGetMinmaxParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetMinmaxParameterfv, &OpenGLInterceptor::cgmGetMinmaxParameterfv, file, line, target, pname,
         params);
 }
@@ -676,7 +673,7 @@ extern "C" void qel_glGetMinmaxParameterfv(
 extern "C" void qel_glGetMinmaxParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetMinmaxParameterfvEXT, &OpenGLInterceptor::cgmGetMinmaxParameterfvEXT, file, line, target,
         pname, params);
 }
@@ -684,7 +681,7 @@ extern "C" void qel_glGetMinmaxParameterfvEXT(
 extern "C" void qel_glGetMinmaxParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetMinmaxParameteriv, &OpenGLInterceptor::cgmGetMinmaxParameteriv, file, line, target, pname,
         params);
 }
@@ -692,7 +689,7 @@ extern "C" void qel_glGetMinmaxParameteriv(
 extern "C" void qel_glGetMinmaxParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetMinmaxParameterivEXT, &OpenGLInterceptor::cgmGetMinmaxParameterivEXT, file, line, target,
         pname, params);
 }
@@ -700,7 +697,7 @@ extern "C" void qel_glGetMinmaxParameterivEXT(
 extern "C" void qel_glGetObjectBufferfvATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetObjectBufferfvATI, &OpenGLInterceptor::cgmGetObjectBufferfvATI, file, line, buffer, pname,
         params);
 }
@@ -708,7 +705,7 @@ extern "C" void qel_glGetObjectBufferfvATI(
 extern "C" void qel_glGetObjectBufferivATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetObjectBufferivATI, &OpenGLInterceptor::cgmGetObjectBufferivATI, file, line, buffer, pname,
         params);
 }
@@ -716,7 +713,7 @@ extern "C" void qel_glGetObjectBufferivATI(
 extern "C" void qel_glGetObjectParameterfvARB(
     const char* file, unsigned line, unsigned obj, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetObjectParameterfvARB, &OpenGLInterceptor::cgmGetObjectParameterfvARB, file, line, obj,
         pname, params);
 }
@@ -724,14 +721,14 @@ extern "C" void qel_glGetObjectParameterfvARB(
 extern "C" void qel_glGetObjectParameterivARB(
     const char* file, unsigned line, unsigned obj, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetObjectParameterivARB, &OpenGLInterceptor::cgmGetObjectParameterivARB, file, line, obj,
         pname, params);
 }
 
 extern "C" void qel_glGetOcclusionQueryivNV(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetOcclusionQueryivNV, &OpenGLInterceptor::cgmGetOcclusionQueryivNV, file, line, id, pname,
         params);
 }
@@ -739,30 +736,30 @@ extern "C" void qel_glGetOcclusionQueryivNV(const char* file, unsigned line, uns
 extern "C" void qel_glGetOcclusionQueryuivNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetOcclusionQueryuivNV, &OpenGLInterceptor::cgmGetOcclusionQueryuivNV, file, line, id, pname,
         params);
 }
 
 extern "C" void qel_glGetPixelMapfv(const char* file, unsigned line, unsigned map, float* values)
 {
-    return enterGL(InterceptOp::glGetPixelMapfv, &OpenGLInterceptor::cgmGetPixelMapfv, file, line, map, values);
+    return enter(InterceptOp::glGetPixelMapfv, &OpenGLInterceptor::cgmGetPixelMapfv, file, line, map, values);
 }
 
 extern "C" void qel_glGetPixelMapuiv(const char* file, unsigned line, unsigned map, unsigned* values)
 {
-    return enterGL(InterceptOp::glGetPixelMapuiv, &OpenGLInterceptor::cgmGetPixelMapuiv, file, line, map, values);
+    return enter(InterceptOp::glGetPixelMapuiv, &OpenGLInterceptor::cgmGetPixelMapuiv, file, line, map, values);
 }
 
 extern "C" void qel_glGetPixelMapusv(const char* file, unsigned line, unsigned map, unsigned short* values)
 {
-    return enterGL(InterceptOp::glGetPixelMapusv, &OpenGLInterceptor::cgmGetPixelMapusv, file, line, map, values);
+    return enter(InterceptOp::glGetPixelMapusv, &OpenGLInterceptor::cgmGetPixelMapusv, file, line, map, values);
 }
 
 extern "C" void qel_glGetPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetPixelTransformParameterfvEXT, &OpenGLInterceptor::cgmGetPixelTransformParameterfvEXT, file,
         line, target, pname, params);
 }
@@ -770,30 +767,30 @@ extern "C" void qel_glGetPixelTransformParameterfvEXT(
 extern "C" void qel_glGetPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetPixelTransformParameterivEXT, &OpenGLInterceptor::cgmGetPixelTransformParameterivEXT, file,
         line, target, pname, params);
 }
 
 extern "C" void qel_glGetPointerv(const char* file, unsigned line, unsigned pname, void** params)
 {
-    return enterGL(InterceptOp::glGetPointerv, &OpenGLInterceptor::cgmGetPointerv, file, line, pname, params);
+    return enter(InterceptOp::glGetPointerv, &OpenGLInterceptor::cgmGetPointerv, file, line, pname, params);
 }
 
 extern "C" void qel_glGetPointervEXT(const char* file, unsigned line, unsigned pname, void** params)
 {
-    return enterGL(InterceptOp::glGetPointervEXT, &OpenGLInterceptor::cgmGetPointervEXT, file, line, pname, params);
+    return enter(InterceptOp::glGetPointervEXT, &OpenGLInterceptor::cgmGetPointervEXT, file, line, pname, params);
 }
 
 extern "C" void qel_glGetPolygonStipple(const char* file, unsigned line, unsigned char* mask)
 {
-    return enterGL(InterceptOp::glGetPolygonStipple, &OpenGLInterceptor::cgmGetPolygonStipple, file, line, mask);
+    return enter(InterceptOp::glGetPolygonStipple, &OpenGLInterceptor::cgmGetPolygonStipple, file, line, mask);
 }
 
 extern "C" void qel_glGetProgramEnvParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetProgramEnvParameterdvARB, &OpenGLInterceptor::cgmGetProgramEnvParameterdvARB, file, line,
         target, index, params);
 }
@@ -801,7 +798,7 @@ extern "C" void qel_glGetProgramEnvParameterdvARB(
 extern "C" void qel_glGetProgramEnvParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetProgramEnvParameterfvARB, &OpenGLInterceptor::cgmGetProgramEnvParameterfvARB, file, line,
         target, index, params);
 }
@@ -809,7 +806,7 @@ extern "C" void qel_glGetProgramEnvParameterfvARB(
 extern "C" void qel_glGetProgramInfoLog(
     const char* file, unsigned line, unsigned program, int bufSize, int* length, char* infoLog)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetProgramInfoLog, &OpenGLInterceptor::cgmGetProgramInfoLog, file, line, program, bufSize,
         length, infoLog);
 }
@@ -817,7 +814,7 @@ extern "C" void qel_glGetProgramInfoLog(
 extern "C" void qel_glGetProgramLocalParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetProgramLocalParameterdvARB, &OpenGLInterceptor::cgmGetProgramLocalParameterdvARB, file,
         line, target, index, params);
 }
@@ -825,7 +822,7 @@ extern "C" void qel_glGetProgramLocalParameterdvARB(
 extern "C" void qel_glGetProgramLocalParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetProgramLocalParameterfvARB, &OpenGLInterceptor::cgmGetProgramLocalParameterfvARB, file,
         line, target, index, params);
 }
@@ -833,7 +830,7 @@ extern "C" void qel_glGetProgramLocalParameterfvARB(
 extern "C" void qel_glGetProgramNamedParameterdvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, double* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetProgramNamedParameterdvNV, &OpenGLInterceptor::cgmGetProgramNamedParameterdvNV, file, line,
         id, len, name, params);
 }
@@ -841,7 +838,7 @@ extern "C" void qel_glGetProgramNamedParameterdvNV(
 extern "C" void qel_glGetProgramNamedParameterfvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetProgramNamedParameterfvNV, &OpenGLInterceptor::cgmGetProgramNamedParameterfvNV, file, line,
         id, len, name, params);
 }
@@ -849,7 +846,7 @@ extern "C" void qel_glGetProgramNamedParameterfvNV(
 extern "C" void qel_glGetProgramParameterdvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, double* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetProgramParameterdvNV, &OpenGLInterceptor::cgmGetProgramParameterdvNV, file, line, target,
         index, pname, params);
 }
@@ -857,7 +854,7 @@ extern "C" void qel_glGetProgramParameterdvNV(
 extern "C" void qel_glGetProgramParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetProgramParameterfvNV, &OpenGLInterceptor::cgmGetProgramParameterfvNV, file, line, target,
         index, pname, params);
 }
@@ -865,7 +862,7 @@ extern "C" void qel_glGetProgramParameterfvNV(
 extern "C" void qel_glGetProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void* string)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetProgramStringARB, &OpenGLInterceptor::cgmGetProgramStringARB, file, line, target, pname,
         string);
 }
@@ -873,70 +870,69 @@ extern "C" void qel_glGetProgramStringARB(
 extern "C" void qel_glGetProgramStringNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned char* program)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetProgramStringNV, &OpenGLInterceptor::cgmGetProgramStringNV, file, line, id, pname, program);
 }
 
 extern "C" void qel_glGetProgramiv(const char* file, unsigned line, unsigned program, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetProgramiv, &OpenGLInterceptor::cgmGetProgramiv, file, line, program, pname, params);
 }
 
 extern "C" void qel_glGetProgramivARB(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetProgramivARB, &OpenGLInterceptor::cgmGetProgramivARB, file, line, target, pname, params);
 }
 
 extern "C" void qel_glGetProgramivNV(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return enterGL(
-        InterceptOp::glGetProgramivNV, &OpenGLInterceptor::cgmGetProgramivNV, file, line, id, pname, params);
+    return enter(InterceptOp::glGetProgramivNV, &OpenGLInterceptor::cgmGetProgramivNV, file, line, id, pname, params);
 }
 
 extern "C" void qel_glGetQueryObjectiv(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetQueryObjectiv, &OpenGLInterceptor::cgmGetQueryObjectiv, file, line, id, pname, params);
 }
 
 extern "C" void qel_glGetQueryObjectivARB(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetQueryObjectivARB, &OpenGLInterceptor::cgmGetQueryObjectivARB, file, line, id, pname, params);
 }
 
 extern "C" void qel_glGetQueryObjectuiv(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetQueryObjectuiv, &OpenGLInterceptor::cgmGetQueryObjectuiv, file, line, id, pname, params);
 }
 
 extern "C" void qel_glGetQueryObjectuivARB(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetQueryObjectuivARB, &OpenGLInterceptor::cgmGetQueryObjectuivARB, file, line, id, pname,
         params);
 }
 
 extern "C" void qel_glGetQueryiv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetQueryiv, &OpenGLInterceptor::cgmGetQueryiv, file, line, target, pname, params);
+    return enter(InterceptOp::glGetQueryiv, &OpenGLInterceptor::cgmGetQueryiv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glGetQueryivARB(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetQueryivARB, &OpenGLInterceptor::cgmGetQueryivARB, file, line, target, pname, params);
 }
 
 extern "C" void qel_glGetRenderbufferParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetRenderbufferParameterivEXT, &OpenGLInterceptor::cgmGetRenderbufferParameterivEXT, file,
         line, target, pname, params);
 }
@@ -945,7 +941,7 @@ extern "C" void qel_glGetSeparableFilter(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* row, void* column,
     void* span)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetSeparableFilter, &OpenGLInterceptor::cgmGetSeparableFilter, file, line, target, format,
         type, row, column, span);
 }
@@ -954,7 +950,7 @@ extern "C" void qel_glGetSeparableFilterEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* row, void* column,
     void* span)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetSeparableFilterEXT, &OpenGLInterceptor::cgmGetSeparableFilterEXT, file, line, target,
         format, type, row, column, span);
 }
@@ -962,7 +958,7 @@ extern "C" void qel_glGetSeparableFilterEXT(
 extern "C" void qel_glGetShaderInfoLog(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* infoLog)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetShaderInfoLog, &OpenGLInterceptor::cgmGetShaderInfoLog, file, line, shader, bufSize, length,
         infoLog);
 }
@@ -970,7 +966,7 @@ extern "C" void qel_glGetShaderInfoLog(
 extern "C" void qel_glGetShaderSource(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* source)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetShaderSource, &OpenGLInterceptor::cgmGetShaderSource, file, line, shader, bufSize, length,
         source);
 }
@@ -978,78 +974,78 @@ extern "C" void qel_glGetShaderSource(
 extern "C" void qel_glGetShaderSourceARB(
     const char* file, unsigned line, unsigned obj, int maxLength, int* length, char* source)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetShaderSourceARB, &OpenGLInterceptor::cgmGetShaderSourceARB, file, line, obj, maxLength,
         length, source);
 }
 
 extern "C" void qel_glGetShaderiv(const char* file, unsigned line, unsigned shader, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetShaderiv, &OpenGLInterceptor::cgmGetShaderiv, file, line, shader, pname, params);
+    return enter(InterceptOp::glGetShaderiv, &OpenGLInterceptor::cgmGetShaderiv, file, line, shader, pname, params);
 }
 
 extern "C" void qel_glGetSharpenTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetSharpenTexFuncSGIS, &OpenGLInterceptor::cgmGetSharpenTexFuncSGIS, file, line, target, points);
 }
 
 extern "C" const unsigned char* qel_glGetString(const char* file, unsigned line, unsigned name)
 {
-    return enterGL(InterceptOp::glGetString, &OpenGLInterceptor::cgmGetString, file, line, name);
+    return enter(InterceptOp::glGetString, &OpenGLInterceptor::cgmGetString, file, line, name);
 }
 
 extern "C" void qel_glGetTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, float* param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetTexBumpParameterfvATI, &OpenGLInterceptor::cgmGetTexBumpParameterfvATI, file, line, pname,
         param);
 }
 
 extern "C" void qel_glGetTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, int* param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetTexBumpParameterivATI, &OpenGLInterceptor::cgmGetTexBumpParameterivATI, file, line, pname,
         param);
 }
 
 extern "C" void qel_glGetTexEnvfv(const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetTexEnvfv, &OpenGLInterceptor::cgmGetTexEnvfv, file, line, target, pname, params);
+    return enter(InterceptOp::glGetTexEnvfv, &OpenGLInterceptor::cgmGetTexEnvfv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glGetTexEnviv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetTexEnviv, &OpenGLInterceptor::cgmGetTexEnviv, file, line, target, pname, params);
+    return enter(InterceptOp::glGetTexEnviv, &OpenGLInterceptor::cgmGetTexEnviv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glGetTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, float* weights)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetTexFilterFuncSGIS, &OpenGLInterceptor::cgmGetTexFilterFuncSGIS, file, line, target, filter,
         weights);
 }
 
 extern "C" void qel_glGetTexGendv(const char* file, unsigned line, unsigned coord, unsigned pname, double* params)
 {
-    return enterGL(InterceptOp::glGetTexGendv, &OpenGLInterceptor::cgmGetTexGendv, file, line, coord, pname, params);
+    return enter(InterceptOp::glGetTexGendv, &OpenGLInterceptor::cgmGetTexGendv, file, line, coord, pname, params);
 }
 
 extern "C" void qel_glGetTexGenfv(const char* file, unsigned line, unsigned coord, unsigned pname, float* params)
 {
-    return enterGL(InterceptOp::glGetTexGenfv, &OpenGLInterceptor::cgmGetTexGenfv, file, line, coord, pname, params);
+    return enter(InterceptOp::glGetTexGenfv, &OpenGLInterceptor::cgmGetTexGenfv, file, line, coord, pname, params);
 }
 
 extern "C" void qel_glGetTexGeniv(const char* file, unsigned line, unsigned coord, unsigned pname, int* params)
 {
-    return enterGL(InterceptOp::glGetTexGeniv, &OpenGLInterceptor::cgmGetTexGeniv, file, line, coord, pname, params);
+    return enter(InterceptOp::glGetTexGeniv, &OpenGLInterceptor::cgmGetTexGeniv, file, line, coord, pname, params);
 }
 
 extern "C" void qel_glGetTexImage(
     const char* file, unsigned line, unsigned target, int level, unsigned format, unsigned type, void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetTexImage, &OpenGLInterceptor::cgmGetTexImage, file, line, target, level, format, type,
         pixels);
 }
@@ -1057,7 +1053,7 @@ extern "C" void qel_glGetTexImage(
 extern "C" void qel_glGetTexLevelParameterfv(
     const char* file, unsigned line, unsigned target, int level, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetTexLevelParameterfv, &OpenGLInterceptor::cgmGetTexLevelParameterfv, file, line, target,
         level, pname, params);
 }
@@ -1065,7 +1061,7 @@ extern "C" void qel_glGetTexLevelParameterfv(
 extern "C" void qel_glGetTexLevelParameteriv(
     const char* file, unsigned line, unsigned target, int level, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetTexLevelParameteriv, &OpenGLInterceptor::cgmGetTexLevelParameteriv, file, line, target,
         level, pname, params);
 }
@@ -1073,7 +1069,7 @@ extern "C" void qel_glGetTexLevelParameteriv(
 extern "C" void qel_glGetTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetTexParameterIivEXT, &OpenGLInterceptor::cgmGetTexParameterIivEXT, file, line, target, pname,
         params);
 }
@@ -1081,7 +1077,7 @@ extern "C" void qel_glGetTexParameterIivEXT(
 extern "C" void qel_glGetTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, unsigned* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetTexParameterIuivEXT, &OpenGLInterceptor::cgmGetTexParameterIuivEXT, file, line, target,
         pname, params);
 }
@@ -1089,7 +1085,7 @@ extern "C" void qel_glGetTexParameterIuivEXT(
 extern "C" void qel_glGetTexParameterPointervAPPLE(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetTexParameterPointervAPPLE, &OpenGLInterceptor::cgmGetTexParameterPointervAPPLE, file, line,
         target, pname, params);
 }
@@ -1097,20 +1093,20 @@ extern "C" void qel_glGetTexParameterPointervAPPLE(
 extern "C" void qel_glGetTexParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetTexParameterfv, &OpenGLInterceptor::cgmGetTexParameterfv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glGetTexParameteriv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetTexParameteriv, &OpenGLInterceptor::cgmGetTexParameteriv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glGetTrackMatrixivNV(
     const char* file, unsigned line, unsigned target, unsigned address, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetTrackMatrixivNV, &OpenGLInterceptor::cgmGetTrackMatrixivNV, file, line, target, address,
         pname, params);
 }
@@ -1118,60 +1114,60 @@ extern "C" void qel_glGetTrackMatrixivNV(
 extern "C" void qel_glGetTransformFeedbackVaryingNV(
     const char* file, unsigned line, unsigned program, unsigned index, int* location)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetTransformFeedbackVaryingNV, &OpenGLInterceptor::cgmGetTransformFeedbackVaryingNV, file,
         line, program, index, location);
 }
 
 extern "C" int qel_glGetUniformBufferSizeEXT(const char* file, unsigned line, unsigned program, int location)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetUniformBufferSizeEXT, &OpenGLInterceptor::cgmGetUniformBufferSizeEXT, file, line, program,
         location);
 }
 
 extern "C" int qel_glGetUniformLocation(const char* file, unsigned line, unsigned program, const char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetUniformLocation, &OpenGLInterceptor::cgmGetUniformLocation, file, line, program, name);
 }
 
 extern "C" int qel_glGetUniformLocationARB(const char* file, unsigned line, unsigned programObj, const char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetUniformLocationARB, &OpenGLInterceptor::cgmGetUniformLocationARB, file, line, programObj,
         name);
 }
 
 extern "C" ptrdiff_t qel_glGetUniformOffsetEXT(const char* file, unsigned line, unsigned program, int location)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetUniformOffsetEXT, &OpenGLInterceptor::cgmGetUniformOffsetEXT, file, line, program, location);
 }
 
 extern "C" void qel_glGetUniformfv(const char* file, unsigned line, unsigned program, int location, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetUniformfv, &OpenGLInterceptor::cgmGetUniformfv, file, line, program, location, params);
 }
 
 extern "C" void qel_glGetUniformfvARB(
     const char* file, unsigned line, unsigned programObj, int location, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetUniformfvARB, &OpenGLInterceptor::cgmGetUniformfvARB, file, line, programObj, location,
         params);
 }
 
 extern "C" void qel_glGetUniformiv(const char* file, unsigned line, unsigned program, int location, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetUniformiv, &OpenGLInterceptor::cgmGetUniformiv, file, line, program, location, params);
 }
 
 extern "C" void qel_glGetUniformivARB(const char* file, unsigned line, unsigned programObj, int location, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetUniformivARB, &OpenGLInterceptor::cgmGetUniformivARB, file, line, programObj, location,
         params);
 }
@@ -1179,7 +1175,7 @@ extern "C" void qel_glGetUniformivARB(const char* file, unsigned line, unsigned 
 extern "C" void qel_glGetUniformuivEXT(
     const char* file, unsigned line, unsigned program, int location, unsigned* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetUniformuivEXT, &OpenGLInterceptor::cgmGetUniformuivEXT, file, line, program, location,
         params);
 }
@@ -1187,7 +1183,7 @@ extern "C" void qel_glGetUniformuivEXT(
 extern "C" void qel_glGetVariantArrayObjectfvATI(
     const char* file, unsigned line, unsigned id, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVariantArrayObjectfvATI, &OpenGLInterceptor::cgmGetVariantArrayObjectfvATI, file, line, id,
         pname, params);
 }
@@ -1195,7 +1191,7 @@ extern "C" void qel_glGetVariantArrayObjectfvATI(
 extern "C" void qel_glGetVariantArrayObjectivATI(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVariantArrayObjectivATI, &OpenGLInterceptor::cgmGetVariantArrayObjectivATI, file, line, id,
         pname, params);
 }
@@ -1203,41 +1199,41 @@ extern "C" void qel_glGetVariantArrayObjectivATI(
 extern "C" void qel_glGetVariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVariantBooleanvEXT, &OpenGLInterceptor::cgmGetVariantBooleanvEXT, file, line, id, value,
         data);
 }
 
 extern "C" void qel_glGetVariantFloatvEXT(const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVariantFloatvEXT, &OpenGLInterceptor::cgmGetVariantFloatvEXT, file, line, id, value, data);
 }
 
 extern "C" void qel_glGetVariantIntegervEXT(const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVariantIntegervEXT, &OpenGLInterceptor::cgmGetVariantIntegervEXT, file, line, id, value,
         data);
 }
 
 extern "C" void qel_glGetVariantPointervEXT(const char* file, unsigned line, unsigned id, unsigned value, void** data)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVariantPointervEXT, &OpenGLInterceptor::cgmGetVariantPointervEXT, file, line, id, value,
         data);
 }
 
 extern "C" int qel_glGetVaryingLocationNV(const char* file, unsigned line, unsigned program, const char* name)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVaryingLocationNV, &OpenGLInterceptor::cgmGetVaryingLocationNV, file, line, program, name);
 }
 
 extern "C" void qel_glGetVertexAttribArrayObjectfvATI(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribArrayObjectfvATI, &OpenGLInterceptor::cgmGetVertexAttribArrayObjectfvATI, file,
         line, index, pname, params);
 }
@@ -1245,7 +1241,7 @@ extern "C" void qel_glGetVertexAttribArrayObjectfvATI(
 extern "C" void qel_glGetVertexAttribArrayObjectivATI(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribArrayObjectivATI, &OpenGLInterceptor::cgmGetVertexAttribArrayObjectivATI, file,
         line, index, pname, params);
 }
@@ -1253,7 +1249,7 @@ extern "C" void qel_glGetVertexAttribArrayObjectivATI(
 extern "C" void qel_glGetVertexAttribIivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribIivEXT, &OpenGLInterceptor::cgmGetVertexAttribIivEXT, file, line, index, pname,
         params);
 }
@@ -1261,7 +1257,7 @@ extern "C" void qel_glGetVertexAttribIivEXT(
 extern "C" void qel_glGetVertexAttribIuivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, unsigned* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribIuivEXT, &OpenGLInterceptor::cgmGetVertexAttribIuivEXT, file, line, index,
         pname, params);
 }
@@ -1269,7 +1265,7 @@ extern "C" void qel_glGetVertexAttribIuivEXT(
 extern "C" void qel_glGetVertexAttribPointerv(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribPointerv, &OpenGLInterceptor::cgmGetVertexAttribPointerv, file, line, index,
         pname, pointer);
 }
@@ -1277,7 +1273,7 @@ extern "C" void qel_glGetVertexAttribPointerv(
 extern "C" void qel_glGetVertexAttribPointervARB(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribPointervARB, &OpenGLInterceptor::cgmGetVertexAttribPointervARB, file, line,
         index, pname, pointer);
 }
@@ -1285,7 +1281,7 @@ extern "C" void qel_glGetVertexAttribPointervARB(
 extern "C" void qel_glGetVertexAttribPointervNV(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribPointervNV, &OpenGLInterceptor::cgmGetVertexAttribPointervNV, file, line, index,
         pname, pointer);
 }
@@ -1293,14 +1289,14 @@ extern "C" void qel_glGetVertexAttribPointervNV(
 extern "C" void qel_glGetVertexAttribdv(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribdv, &OpenGLInterceptor::cgmGetVertexAttribdv, file, line, index, pname, params);
 }
 
 extern "C" void qel_glGetVertexAttribdvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribdvARB, &OpenGLInterceptor::cgmGetVertexAttribdvARB, file, line, index, pname,
         params);
 }
@@ -1308,7 +1304,7 @@ extern "C" void qel_glGetVertexAttribdvARB(
 extern "C" void qel_glGetVertexAttribdvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribdvNV, &OpenGLInterceptor::cgmGetVertexAttribdvNV, file, line, index, pname,
         params);
 }
@@ -1316,14 +1312,14 @@ extern "C" void qel_glGetVertexAttribdvNV(
 extern "C" void qel_glGetVertexAttribfv(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribfv, &OpenGLInterceptor::cgmGetVertexAttribfv, file, line, index, pname, params);
 }
 
 extern "C" void qel_glGetVertexAttribfvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribfvARB, &OpenGLInterceptor::cgmGetVertexAttribfvARB, file, line, index, pname,
         params);
 }
@@ -1331,21 +1327,21 @@ extern "C" void qel_glGetVertexAttribfvARB(
 extern "C" void qel_glGetVertexAttribfvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribfvNV, &OpenGLInterceptor::cgmGetVertexAttribfvNV, file, line, index, pname,
         params);
 }
 
 extern "C" void qel_glGetVertexAttribiv(const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribiv, &OpenGLInterceptor::cgmGetVertexAttribiv, file, line, index, pname, params);
 }
 
 extern "C" void qel_glGetVertexAttribivARB(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribivARB, &OpenGLInterceptor::cgmGetVertexAttribivARB, file, line, index, pname,
         params);
 }
@@ -1353,75 +1349,75 @@ extern "C" void qel_glGetVertexAttribivARB(
 extern "C" void qel_glGetVertexAttribivNV(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGetVertexAttribivNV, &OpenGLInterceptor::cgmGetVertexAttribivNV, file, line, index, pname,
         params);
 }
 
 extern "C" void qel_glGlobalAlphaFactorbSUN(const char* file, unsigned line, signed char factor)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGlobalAlphaFactorbSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorbSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactordSUN(const char* file, unsigned line, double factor)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGlobalAlphaFactordSUN, &OpenGLInterceptor::cgmGlobalAlphaFactordSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactorfSUN(const char* file, unsigned line, float factor)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGlobalAlphaFactorfSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorfSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactoriSUN(const char* file, unsigned line, int factor)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGlobalAlphaFactoriSUN, &OpenGLInterceptor::cgmGlobalAlphaFactoriSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactorsSUN(const char* file, unsigned line, short factor)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGlobalAlphaFactorsSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorsSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactorubSUN(const char* file, unsigned line, unsigned char factor)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGlobalAlphaFactorubSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorubSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactoruiSUN(const char* file, unsigned line, unsigned factor)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGlobalAlphaFactoruiSUN, &OpenGLInterceptor::cgmGlobalAlphaFactoruiSUN, file, line, factor);
 }
 
 extern "C" void qel_glGlobalAlphaFactorusSUN(const char* file, unsigned line, unsigned short factor)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glGlobalAlphaFactorusSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorusSUN, file, line, factor);
 }
 
 extern "C" void qel_glHint(const char* file, unsigned line, unsigned target, unsigned mode)
 {
-    return enterGL(InterceptOp::glHint, &OpenGLInterceptor::cgmHint, file, line, target, mode);
+    return enter(InterceptOp::glHint, &OpenGLInterceptor::cgmHint, file, line, target, mode);
 }
 
 extern "C" void qel_glHistogram(
     const char* file, unsigned line, unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glHistogram, &OpenGLInterceptor::cgmHistogram, file, line, target, width, internalformat, sink);
 }
 
 extern "C" void qel_glHistogramEXT(
     const char* file, unsigned line, unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glHistogramEXT, &OpenGLInterceptor::cgmHistogramEXT, file, line, target, width, internalformat,
         sink);
 }
@@ -1429,7 +1425,7 @@ extern "C" void qel_glHistogramEXT(
 extern "C" void qel_glImageTransformParameterfHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glImageTransformParameterfHP, &OpenGLInterceptor::cgmImageTransformParameterfHP, file, line,
         target, pname, param);
 }
@@ -1437,7 +1433,7 @@ extern "C" void qel_glImageTransformParameterfHP(
 extern "C" void qel_glImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glImageTransformParameterfvHP, &OpenGLInterceptor::cgmImageTransformParameterfvHP, file, line,
         target, pname, params);
 }
@@ -1445,7 +1441,7 @@ extern "C" void qel_glImageTransformParameterfvHP(
 extern "C" void qel_glImageTransformParameteriHP(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glImageTransformParameteriHP, &OpenGLInterceptor::cgmImageTransformParameteriHP, file, line,
         target, pname, param);
 }
@@ -1453,36 +1449,35 @@ extern "C" void qel_glImageTransformParameteriHP(
 extern "C" void qel_glImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glImageTransformParameterivHP, &OpenGLInterceptor::cgmImageTransformParameterivHP, file, line,
         target, pname, params);
 }
 
 extern "C" void qel_glIndexFuncEXT(const char* file, unsigned line, unsigned func, float ref)
 {
-    return enterGL(InterceptOp::glIndexFuncEXT, &OpenGLInterceptor::cgmIndexFuncEXT, file, line, func, ref);
+    return enter(InterceptOp::glIndexFuncEXT, &OpenGLInterceptor::cgmIndexFuncEXT, file, line, func, ref);
 }
 
 extern "C" void qel_glIndexMask(const char* file, unsigned line, unsigned mask)
 {
-    return enterGL(InterceptOp::glIndexMask, &OpenGLInterceptor::cgmIndexMask, file, line, mask);
+    return enter(InterceptOp::glIndexMask, &OpenGLInterceptor::cgmIndexMask, file, line, mask);
 }
 
 extern "C" void qel_glIndexMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return enterGL(InterceptOp::glIndexMaterialEXT, &OpenGLInterceptor::cgmIndexMaterialEXT, file, line, face, mode);
+    return enter(InterceptOp::glIndexMaterialEXT, &OpenGLInterceptor::cgmIndexMaterialEXT, file, line, face, mode);
 }
 
 extern "C" void qel_glIndexPointer(const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
-        InterceptOp::glIndexPointer, &OpenGLInterceptor::cgmIndexPointer, file, line, type, stride, pointer);
+    return enter(InterceptOp::glIndexPointer, &OpenGLInterceptor::cgmIndexPointer, file, line, type, stride, pointer);
 }
 
 extern "C" void qel_glIndexPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glIndexPointerEXT, &OpenGLInterceptor::cgmIndexPointerEXT, file, line, type, stride, count,
         pointer);
 }
@@ -1490,322 +1485,321 @@ extern "C" void qel_glIndexPointerEXT(
 extern "C" void qel_glIndexPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glIndexPointerListIBM, &OpenGLInterceptor::cgmIndexPointerListIBM, file, line, type, stride,
         pointer, ptrstride);
 }
 
 extern "C" void qel_glIndexd(const char* file, unsigned line, double c)
 {
-    return enterGL(InterceptOp::glIndexd, &OpenGLInterceptor::cgmIndexd, file, line, c);
+    return enter(InterceptOp::glIndexd, &OpenGLInterceptor::cgmIndexd, file, line, c);
 }
 
 extern "C" void qel_glIndexdv(const char* file, unsigned line, const double* c)
 {
-    return enterGL(InterceptOp::glIndexdv, &OpenGLInterceptor::cgmIndexdv, file, line, c);
+    return enter(InterceptOp::glIndexdv, &OpenGLInterceptor::cgmIndexdv, file, line, c);
 }
 
 extern "C" void qel_glIndexf(const char* file, unsigned line, float c)
 {
-    return enterGL(InterceptOp::glIndexf, &OpenGLInterceptor::cgmIndexf, file, line, c);
+    return enter(InterceptOp::glIndexf, &OpenGLInterceptor::cgmIndexf, file, line, c);
 }
 
 extern "C" void qel_glIndexfv(const char* file, unsigned line, const float* c)
 {
-    return enterGL(InterceptOp::glIndexfv, &OpenGLInterceptor::cgmIndexfv, file, line, c);
+    return enter(InterceptOp::glIndexfv, &OpenGLInterceptor::cgmIndexfv, file, line, c);
 }
 
 extern "C" void qel_glIndexi(const char* file, unsigned line, int c)
 {
-    return enterGL(InterceptOp::glIndexi, &OpenGLInterceptor::cgmIndexi, file, line, c);
+    return enter(InterceptOp::glIndexi, &OpenGLInterceptor::cgmIndexi, file, line, c);
 }
 
 extern "C" void qel_glIndexiv(const char* file, unsigned line, const int* c)
 {
-    return enterGL(InterceptOp::glIndexiv, &OpenGLInterceptor::cgmIndexiv, file, line, c);
+    return enter(InterceptOp::glIndexiv, &OpenGLInterceptor::cgmIndexiv, file, line, c);
 }
 
 extern "C" void qel_glIndexs(const char* file, unsigned line, short c)
 {
-    return enterGL(InterceptOp::glIndexs, &OpenGLInterceptor::cgmIndexs, file, line, c);
+    return enter(InterceptOp::glIndexs, &OpenGLInterceptor::cgmIndexs, file, line, c);
 }
 
 extern "C" void qel_glIndexsv(const char* file, unsigned line, const short* c)
 {
-    return enterGL(InterceptOp::glIndexsv, &OpenGLInterceptor::cgmIndexsv, file, line, c);
+    return enter(InterceptOp::glIndexsv, &OpenGLInterceptor::cgmIndexsv, file, line, c);
 }
 
 extern "C" void qel_glIndexub(const char* file, unsigned line, unsigned char c)
 {
-    return enterGL(InterceptOp::glIndexub, &OpenGLInterceptor::cgmIndexub, file, line, c);
+    return enter(InterceptOp::glIndexub, &OpenGLInterceptor::cgmIndexub, file, line, c);
 }
 
 extern "C" void qel_glIndexubv(const char* file, unsigned line, const unsigned char* c)
 {
-    return enterGL(InterceptOp::glIndexubv, &OpenGLInterceptor::cgmIndexubv, file, line, c);
+    return enter(InterceptOp::glIndexubv, &OpenGLInterceptor::cgmIndexubv, file, line, c);
 }
 
 extern "C" void qel_glInitNames(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glInitNames, &OpenGLInterceptor::cgmInitNames, file, line);
+    return enter(InterceptOp::glInitNames, &OpenGLInterceptor::cgmInitNames, file, line);
 }
 
 extern "C" void qel_glInsertComponentEXT(const char* file, unsigned line, unsigned res, unsigned src, unsigned num)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glInsertComponentEXT, &OpenGLInterceptor::cgmInsertComponentEXT, file, line, res, src, num);
 }
 
 extern "C" void qel_glInterleavedArrays(
     const char* file, unsigned line, unsigned format, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glInterleavedArrays, &OpenGLInterceptor::cgmInterleavedArrays, file, line, format, stride,
         pointer);
 }
 
 extern "C" unsigned char qel_glIsAsyncMarkerSGIX(const char* file, unsigned line, unsigned marker)
 {
-    return enterGL(InterceptOp::glIsAsyncMarkerSGIX, &OpenGLInterceptor::cgmIsAsyncMarkerSGIX, file, line, marker);
+    return enter(InterceptOp::glIsAsyncMarkerSGIX, &OpenGLInterceptor::cgmIsAsyncMarkerSGIX, file, line, marker);
 }
 
 extern "C" unsigned char qel_glIsBuffer(const char* file, unsigned line, unsigned buffer)
 {
-    return enterGL(InterceptOp::glIsBuffer, &OpenGLInterceptor::cgmIsBuffer, file, line, buffer);
+    return enter(InterceptOp::glIsBuffer, &OpenGLInterceptor::cgmIsBuffer, file, line, buffer);
 }
 
 extern "C" unsigned char qel_glIsBufferARB(const char* file, unsigned line, unsigned buffer)
 {
-    return enterGL(InterceptOp::glIsBufferARB, &OpenGLInterceptor::cgmIsBufferARB, file, line, buffer);
+    return enter(InterceptOp::glIsBufferARB, &OpenGLInterceptor::cgmIsBufferARB, file, line, buffer);
 }
 
 extern "C" unsigned char qel_glIsEnabled(const char* file, unsigned line, unsigned cap)
 {
-    return enterGL(InterceptOp::glIsEnabled, &OpenGLInterceptor::cgmIsEnabled, file, line, cap);
+    return enter(InterceptOp::glIsEnabled, &OpenGLInterceptor::cgmIsEnabled, file, line, cap);
 }
 
 extern "C" unsigned char qel_glIsEnabledIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glIsEnabledIndexedEXT, &OpenGLInterceptor::cgmIsEnabledIndexedEXT, file, line, target, index);
 }
 
 extern "C" unsigned char qel_glIsFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
-    return enterGL(InterceptOp::glIsFenceAPPLE, &OpenGLInterceptor::cgmIsFenceAPPLE, file, line, fence);
+    return enter(InterceptOp::glIsFenceAPPLE, &OpenGLInterceptor::cgmIsFenceAPPLE, file, line, fence);
 }
 
 extern "C" unsigned char qel_glIsFenceNV(const char* file, unsigned line, unsigned fence)
 {
-    return enterGL(InterceptOp::glIsFenceNV, &OpenGLInterceptor::cgmIsFenceNV, file, line, fence);
+    return enter(InterceptOp::glIsFenceNV, &OpenGLInterceptor::cgmIsFenceNV, file, line, fence);
 }
 
 extern "C" unsigned char qel_glIsFramebufferEXT(const char* file, unsigned line, unsigned framebuffer)
 {
-    return enterGL(InterceptOp::glIsFramebufferEXT, &OpenGLInterceptor::cgmIsFramebufferEXT, file, line, framebuffer);
+    return enter(InterceptOp::glIsFramebufferEXT, &OpenGLInterceptor::cgmIsFramebufferEXT, file, line, framebuffer);
 }
 
 extern "C" unsigned char qel_glIsList(const char* file, unsigned line, unsigned list)
 {
-    return enterGL(InterceptOp::glIsList, &OpenGLInterceptor::cgmIsList, file, line, list);
+    return enter(InterceptOp::glIsList, &OpenGLInterceptor::cgmIsList, file, line, list);
 }
 
 extern "C" unsigned char qel_glIsObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
-    return enterGL(InterceptOp::glIsObjectBufferATI, &OpenGLInterceptor::cgmIsObjectBufferATI, file, line, buffer);
+    return enter(InterceptOp::glIsObjectBufferATI, &OpenGLInterceptor::cgmIsObjectBufferATI, file, line, buffer);
 }
 
 extern "C" unsigned char qel_glIsOcclusionQueryNV(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(InterceptOp::glIsOcclusionQueryNV, &OpenGLInterceptor::cgmIsOcclusionQueryNV, file, line, id);
+    return enter(InterceptOp::glIsOcclusionQueryNV, &OpenGLInterceptor::cgmIsOcclusionQueryNV, file, line, id);
 }
 
 extern "C" unsigned char qel_glIsProgram(const char* file, unsigned line, unsigned program)
 {
-    return enterGL(InterceptOp::glIsProgram, &OpenGLInterceptor::cgmIsProgram, file, line, program);
+    return enter(InterceptOp::glIsProgram, &OpenGLInterceptor::cgmIsProgram, file, line, program);
 }
 
 extern "C" unsigned char qel_glIsProgramARB(const char* file, unsigned line, unsigned program)
 {
-    return enterGL(InterceptOp::glIsProgramARB, &OpenGLInterceptor::cgmIsProgramARB, file, line, program);
+    return enter(InterceptOp::glIsProgramARB, &OpenGLInterceptor::cgmIsProgramARB, file, line, program);
 }
 
 extern "C" unsigned char qel_glIsProgramNV(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(InterceptOp::glIsProgramNV, &OpenGLInterceptor::cgmIsProgramNV, file, line, id);
+    return enter(InterceptOp::glIsProgramNV, &OpenGLInterceptor::cgmIsProgramNV, file, line, id);
 }
 
 extern "C" unsigned char qel_glIsQuery(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(InterceptOp::glIsQuery, &OpenGLInterceptor::cgmIsQuery, file, line, id);
+    return enter(InterceptOp::glIsQuery, &OpenGLInterceptor::cgmIsQuery, file, line, id);
 }
 
 extern "C" unsigned char qel_glIsQueryARB(const char* file, unsigned line, unsigned id)
 {
-    return enterGL(InterceptOp::glIsQueryARB, &OpenGLInterceptor::cgmIsQueryARB, file, line, id);
+    return enter(InterceptOp::glIsQueryARB, &OpenGLInterceptor::cgmIsQueryARB, file, line, id);
 }
 
 extern "C" unsigned char qel_glIsRenderbufferEXT(const char* file, unsigned line, unsigned renderbuffer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glIsRenderbufferEXT, &OpenGLInterceptor::cgmIsRenderbufferEXT, file, line, renderbuffer);
 }
 
 extern "C" unsigned char qel_glIsShader(const char* file, unsigned line, unsigned shader)
 {
-    return enterGL(InterceptOp::glIsShader, &OpenGLInterceptor::cgmIsShader, file, line, shader);
+    return enter(InterceptOp::glIsShader, &OpenGLInterceptor::cgmIsShader, file, line, shader);
 }
 
 extern "C" unsigned char qel_glIsTexture(const char* file, unsigned line, unsigned texture)
 {
-    return enterGL(InterceptOp::glIsTexture, &OpenGLInterceptor::cgmIsTexture, file, line, texture);
+    return enter(InterceptOp::glIsTexture, &OpenGLInterceptor::cgmIsTexture, file, line, texture);
 }
 
 extern "C" unsigned char qel_glIsTextureEXT(const char* file, unsigned line, unsigned texture)
 {
-    return enterGL(InterceptOp::glIsTextureEXT, &OpenGLInterceptor::cgmIsTextureEXT, file, line, texture);
+    return enter(InterceptOp::glIsTextureEXT, &OpenGLInterceptor::cgmIsTextureEXT, file, line, texture);
 }
 
 extern "C" unsigned char qel_glIsVariantEnabledEXT(const char* file, unsigned line, unsigned id, unsigned cap)
 {
-    return enterGL(
-        InterceptOp::glIsVariantEnabledEXT, &OpenGLInterceptor::cgmIsVariantEnabledEXT, file, line, id, cap);
+    return enter(InterceptOp::glIsVariantEnabledEXT, &OpenGLInterceptor::cgmIsVariantEnabledEXT, file, line, id, cap);
 }
 
 extern "C" unsigned char qel_glIsVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
-    return enterGL(InterceptOp::glIsVertexArrayAPPLE, &OpenGLInterceptor::cgmIsVertexArrayAPPLE, file, line, array);
+    return enter(InterceptOp::glIsVertexArrayAPPLE, &OpenGLInterceptor::cgmIsVertexArrayAPPLE, file, line, array);
 }
 
 extern "C" void qel_glLightEnviEXT(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glLightEnviEXT, &OpenGLInterceptor::cgmLightEnviEXT, file, line, pname, param);
+    return enter(InterceptOp::glLightEnviEXT, &OpenGLInterceptor::cgmLightEnviEXT, file, line, pname, param);
 }
 
 extern "C" void qel_glLightModelf(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glLightModelf, &OpenGLInterceptor::cgmLightModelf, file, line, pname, param);
+    return enter(InterceptOp::glLightModelf, &OpenGLInterceptor::cgmLightModelf, file, line, pname, param);
 }
 
 extern "C" void qel_glLightModelfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glLightModelfv, &OpenGLInterceptor::cgmLightModelfv, file, line, pname, params);
+    return enter(InterceptOp::glLightModelfv, &OpenGLInterceptor::cgmLightModelfv, file, line, pname, params);
 }
 
 extern "C" void qel_glLightModeli(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glLightModeli, &OpenGLInterceptor::cgmLightModeli, file, line, pname, param);
+    return enter(InterceptOp::glLightModeli, &OpenGLInterceptor::cgmLightModeli, file, line, pname, param);
 }
 
 extern "C" void qel_glLightModeliv(const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glLightModeliv, &OpenGLInterceptor::cgmLightModeliv, file, line, pname, params);
+    return enter(InterceptOp::glLightModeliv, &OpenGLInterceptor::cgmLightModeliv, file, line, pname, params);
 }
 
 extern "C" void qel_glLightf(const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glLightf, &OpenGLInterceptor::cgmLightf, file, line, light, pname, param);
+    return enter(InterceptOp::glLightf, &OpenGLInterceptor::cgmLightf, file, line, light, pname, param);
 }
 
 extern "C" void qel_glLightfv(const char* file, unsigned line, unsigned light, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glLightfv, &OpenGLInterceptor::cgmLightfv, file, line, light, pname, params);
+    return enter(InterceptOp::glLightfv, &OpenGLInterceptor::cgmLightfv, file, line, light, pname, params);
 }
 
 extern "C" void qel_glLighti(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glLighti, &OpenGLInterceptor::cgmLighti, file, line, light, pname, param);
+    return enter(InterceptOp::glLighti, &OpenGLInterceptor::cgmLighti, file, line, light, pname, param);
 }
 
 extern "C" void qel_glLightiv(const char* file, unsigned line, unsigned light, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glLightiv, &OpenGLInterceptor::cgmLightiv, file, line, light, pname, params);
+    return enter(InterceptOp::glLightiv, &OpenGLInterceptor::cgmLightiv, file, line, light, pname, params);
 }
 
 extern "C" void qel_glLineStipple(const char* file, unsigned line, int factor, unsigned short pattern)
 {
-    return enterGL(InterceptOp::glLineStipple, &OpenGLInterceptor::cgmLineStipple, file, line, factor, pattern);
+    return enter(InterceptOp::glLineStipple, &OpenGLInterceptor::cgmLineStipple, file, line, factor, pattern);
 }
 
 extern "C" void qel_glLineWidth(const char* file, unsigned line, float width)
 {
-    return enterGL(InterceptOp::glLineWidth, &OpenGLInterceptor::cgmLineWidth, file, line, width);
+    return enter(InterceptOp::glLineWidth, &OpenGLInterceptor::cgmLineWidth, file, line, width);
 }
 
 extern "C" void qel_glLinkProgram(const char* file, unsigned line, unsigned program)
 {
-    return enterGL(InterceptOp::glLinkProgram, &OpenGLInterceptor::cgmLinkProgram, file, line, program);
+    return enter(InterceptOp::glLinkProgram, &OpenGLInterceptor::cgmLinkProgram, file, line, program);
 }
 
 extern "C" void qel_glLinkProgramARB(const char* file, unsigned line, unsigned programObj)
 {
-    return enterGL(InterceptOp::glLinkProgramARB, &OpenGLInterceptor::cgmLinkProgramARB, file, line, programObj);
+    return enter(InterceptOp::glLinkProgramARB, &OpenGLInterceptor::cgmLinkProgramARB, file, line, programObj);
 }
 
 extern "C" void qel_glListBase(const char* file, unsigned line, unsigned base)
 {
-    return enterGL(InterceptOp::glListBase, &OpenGLInterceptor::cgmListBase, file, line, base);
+    return enter(InterceptOp::glListBase, &OpenGLInterceptor::cgmListBase, file, line, base);
 }
 
 extern "C" void qel_glLoadIdentity(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glLoadIdentity, &OpenGLInterceptor::cgmLoadIdentity, file, line);
+    return enter(InterceptOp::glLoadIdentity, &OpenGLInterceptor::cgmLoadIdentity, file, line);
 }
 
 extern "C" void qel_glLoadMatrixd(const char* file, unsigned line, const double* m)
 {
-    return enterGL(InterceptOp::glLoadMatrixd, &OpenGLInterceptor::cgmLoadMatrixd, file, line, m);
+    return enter(InterceptOp::glLoadMatrixd, &OpenGLInterceptor::cgmLoadMatrixd, file, line, m);
 }
 
 extern "C" void qel_glLoadMatrixf(const char* file, unsigned line, const float* m)
 {
-    return enterGL(InterceptOp::glLoadMatrixf, &OpenGLInterceptor::cgmLoadMatrixf, file, line, m);
+    return enter(InterceptOp::glLoadMatrixf, &OpenGLInterceptor::cgmLoadMatrixf, file, line, m);
 }
 
 extern "C" void qel_glLoadName(const char* file, unsigned line, unsigned name)
 {
-    return enterGL(InterceptOp::glLoadName, &OpenGLInterceptor::cgmLoadName, file, line, name);
+    return enter(InterceptOp::glLoadName, &OpenGLInterceptor::cgmLoadName, file, line, name);
 }
 
 extern "C" void qel_glLoadProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, int len, const unsigned char* program)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glLoadProgramNV, &OpenGLInterceptor::cgmLoadProgramNV, file, line, target, id, len, program);
 }
 
 extern "C" void qel_glLoadTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
-    return enterGL(InterceptOp::glLoadTransposeMatrixd, &OpenGLInterceptor::cgmLoadTransposeMatrixd, file, line, m);
+    return enter(InterceptOp::glLoadTransposeMatrixd, &OpenGLInterceptor::cgmLoadTransposeMatrixd, file, line, m);
 }
 
 extern "C" void qel_glLoadTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
-    return enterGL(InterceptOp::glLoadTransposeMatrixf, &OpenGLInterceptor::cgmLoadTransposeMatrixf, file, line, m);
+    return enter(InterceptOp::glLoadTransposeMatrixf, &OpenGLInterceptor::cgmLoadTransposeMatrixf, file, line, m);
 }
 
 extern "C" void qel_glLockArraysEXT(const char* file, unsigned line, int first, int count)
 {
-    return enterGL(InterceptOp::glLockArraysEXT, &OpenGLInterceptor::cgmLockArraysEXT, file, line, first, count);
+    return enter(InterceptOp::glLockArraysEXT, &OpenGLInterceptor::cgmLockArraysEXT, file, line, first, count);
 }
 
 extern "C" void qel_glLogicOp(const char* file, unsigned line, unsigned opcode)
 {
-    return enterGL(InterceptOp::glLogicOp, &OpenGLInterceptor::cgmLogicOp, file, line, opcode);
+    return enter(InterceptOp::glLogicOp, &OpenGLInterceptor::cgmLogicOp, file, line, opcode);
 }
 
 extern "C" void qel_glMap1d(
     const char* file, unsigned line, unsigned target, double u1, double u2, int stride, int order,
     const double* points)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMap1d, &OpenGLInterceptor::cgmMap1d, file, line, target, u1, u2, stride, order, points);
 }
 
 extern "C" void qel_glMap1f(
     const char* file, unsigned line, unsigned target, float u1, float u2, int stride, int order, const float* points)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMap1f, &OpenGLInterceptor::cgmMap1f, file, line, target, u1, u2, stride, order, points);
 }
 
@@ -1813,7 +1807,7 @@ extern "C" void qel_glMap2d(
     const char* file, unsigned line, unsigned target, double u1, double u2, int ustride, int uorder, double v1,
     double v2, int vstride, int vorder, const double* points)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMap2d, &OpenGLInterceptor::cgmMap2d, file, line, target, u1, u2, ustride, uorder, v1, v2,
         vstride, vorder, points);
 }
@@ -1822,159 +1816,159 @@ extern "C" void qel_glMap2f(
     const char* file, unsigned line, unsigned target, float u1, float u2, int ustride, int uorder, float v1, float v2,
     int vstride, int vorder, const float* points)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMap2f, &OpenGLInterceptor::cgmMap2f, file, line, target, u1, u2, ustride, uorder, v1, v2,
         vstride, vorder, points);
 }
 
 extern "C" void* qel_glMapBuffer(const char* file, unsigned line, unsigned target, unsigned access)
 {
-    return enterGL(InterceptOp::glMapBuffer, &OpenGLInterceptor::cgmMapBuffer, file, line, target, access);
+    return enter(InterceptOp::glMapBuffer, &OpenGLInterceptor::cgmMapBuffer, file, line, target, access);
 }
 
 extern "C" void* qel_glMapBufferARB(const char* file, unsigned line, unsigned target, unsigned access)
 {
-    return enterGL(InterceptOp::glMapBufferARB, &OpenGLInterceptor::cgmMapBufferARB, file, line, target, access);
+    return enter(InterceptOp::glMapBufferARB, &OpenGLInterceptor::cgmMapBufferARB, file, line, target, access);
 }
 
 extern "C" void qel_glMapControlPointsNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned type, int ustride, int vstride,
     int uorder, int vorder, unsigned char packed, const void* points)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMapControlPointsNV, &OpenGLInterceptor::cgmMapControlPointsNV, file, line, target, index, type,
         ustride, vstride, uorder, vorder, packed, points);
 }
 
 extern "C" void qel_glMapGrid1d(const char* file, unsigned line, int un, double u1, double u2)
 {
-    return enterGL(InterceptOp::glMapGrid1d, &OpenGLInterceptor::cgmMapGrid1d, file, line, un, u1, u2);
+    return enter(InterceptOp::glMapGrid1d, &OpenGLInterceptor::cgmMapGrid1d, file, line, un, u1, u2);
 }
 
 extern "C" void qel_glMapGrid1f(const char* file, unsigned line, int un, float u1, float u2)
 {
-    return enterGL(InterceptOp::glMapGrid1f, &OpenGLInterceptor::cgmMapGrid1f, file, line, un, u1, u2);
+    return enter(InterceptOp::glMapGrid1f, &OpenGLInterceptor::cgmMapGrid1f, file, line, un, u1, u2);
 }
 
 extern "C" void qel_glMapGrid2d(
     const char* file, unsigned line, int un, double u1, double u2, int vn, double v1, double v2)
 {
-    return enterGL(InterceptOp::glMapGrid2d, &OpenGLInterceptor::cgmMapGrid2d, file, line, un, u1, u2, vn, v1, v2);
+    return enter(InterceptOp::glMapGrid2d, &OpenGLInterceptor::cgmMapGrid2d, file, line, un, u1, u2, vn, v1, v2);
 }
 
 extern "C" void qel_glMapGrid2f(
     const char* file, unsigned line, int un, float u1, float u2, int vn, float v1, float v2)
 {
-    return enterGL(InterceptOp::glMapGrid2f, &OpenGLInterceptor::cgmMapGrid2f, file, line, un, u1, u2, vn, v1, v2);
+    return enter(InterceptOp::glMapGrid2f, &OpenGLInterceptor::cgmMapGrid2f, file, line, un, u1, u2, vn, v1, v2);
 }
 
 extern "C" void* qel_glMapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
-    return enterGL(InterceptOp::glMapObjectBufferATI, &OpenGLInterceptor::cgmMapObjectBufferATI, file, line, buffer);
+    return enter(InterceptOp::glMapObjectBufferATI, &OpenGLInterceptor::cgmMapObjectBufferATI, file, line, buffer);
 }
 
 extern "C" void qel_glMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMapParameterfvNV, &OpenGLInterceptor::cgmMapParameterfvNV, file, line, target, pname, params);
 }
 
 extern "C" void qel_glMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMapParameterivNV, &OpenGLInterceptor::cgmMapParameterivNV, file, line, target, pname, params);
 }
 
 extern "C" void qel_glMaterialf(const char* file, unsigned line, unsigned face, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glMaterialf, &OpenGLInterceptor::cgmMaterialf, file, line, face, pname, param);
+    return enter(InterceptOp::glMaterialf, &OpenGLInterceptor::cgmMaterialf, file, line, face, pname, param);
 }
 
 extern "C" void qel_glMaterialfv(const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glMaterialfv, &OpenGLInterceptor::cgmMaterialfv, file, line, face, pname, params);
+    return enter(InterceptOp::glMaterialfv, &OpenGLInterceptor::cgmMaterialfv, file, line, face, pname, params);
 }
 
 extern "C" void qel_glMateriali(const char* file, unsigned line, unsigned face, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glMateriali, &OpenGLInterceptor::cgmMateriali, file, line, face, pname, param);
+    return enter(InterceptOp::glMateriali, &OpenGLInterceptor::cgmMateriali, file, line, face, pname, param);
 }
 
 extern "C" void qel_glMaterialiv(const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glMaterialiv, &OpenGLInterceptor::cgmMaterialiv, file, line, face, pname, params);
+    return enter(InterceptOp::glMaterialiv, &OpenGLInterceptor::cgmMaterialiv, file, line, face, pname, params);
 }
 
 extern "C" void qel_glMatrixIndexPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMatrixIndexPointerARB, &OpenGLInterceptor::cgmMatrixIndexPointerARB, file, line, size, type,
         stride, pointer);
 }
 
 extern "C" void qel_glMatrixIndexubvARB(const char* file, unsigned line, int size, const unsigned char* indices)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMatrixIndexubvARB, &OpenGLInterceptor::cgmMatrixIndexubvARB, file, line, size, indices);
 }
 
 extern "C" void qel_glMatrixIndexuivARB(const char* file, unsigned line, int size, const unsigned* indices)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMatrixIndexuivARB, &OpenGLInterceptor::cgmMatrixIndexuivARB, file, line, size, indices);
 }
 
 extern "C" void qel_glMatrixIndexusvARB(const char* file, unsigned line, int size, const unsigned short* indices)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMatrixIndexusvARB, &OpenGLInterceptor::cgmMatrixIndexusvARB, file, line, size, indices);
 }
 
 extern "C" void qel_glMatrixMode(const char* file, unsigned line, unsigned mode)
 {
-    return enterGL(InterceptOp::glMatrixMode, &OpenGLInterceptor::cgmMatrixMode, file, line, mode);
+    return enter(InterceptOp::glMatrixMode, &OpenGLInterceptor::cgmMatrixMode, file, line, mode);
 }
 
 extern "C" void qel_glMinmax(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned char sink)
 {
-    return enterGL(InterceptOp::glMinmax, &OpenGLInterceptor::cgmMinmax, file, line, target, internalformat, sink);
+    return enter(InterceptOp::glMinmax, &OpenGLInterceptor::cgmMinmax, file, line, target, internalformat, sink);
 }
 
 extern "C" void qel_glMinmaxEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned char sink)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMinmaxEXT, &OpenGLInterceptor::cgmMinmaxEXT, file, line, target, internalformat, sink);
 }
 
 extern "C" void qel_glMultMatrixd(const char* file, unsigned line, const double* m)
 {
-    return enterGL(InterceptOp::glMultMatrixd, &OpenGLInterceptor::cgmMultMatrixd, file, line, m);
+    return enter(InterceptOp::glMultMatrixd, &OpenGLInterceptor::cgmMultMatrixd, file, line, m);
 }
 
 extern "C" void qel_glMultMatrixf(const char* file, unsigned line, const float* m)
 {
-    return enterGL(InterceptOp::glMultMatrixf, &OpenGLInterceptor::cgmMultMatrixf, file, line, m);
+    return enter(InterceptOp::glMultMatrixf, &OpenGLInterceptor::cgmMultMatrixf, file, line, m);
 }
 
 extern "C" void qel_glMultTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
-    return enterGL(InterceptOp::glMultTransposeMatrixd, &OpenGLInterceptor::cgmMultTransposeMatrixd, file, line, m);
+    return enter(InterceptOp::glMultTransposeMatrixd, &OpenGLInterceptor::cgmMultTransposeMatrixd, file, line, m);
 }
 
 extern "C" void qel_glMultTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
-    return enterGL(InterceptOp::glMultTransposeMatrixf, &OpenGLInterceptor::cgmMultTransposeMatrixf, file, line, m);
+    return enter(InterceptOp::glMultTransposeMatrixf, &OpenGLInterceptor::cgmMultTransposeMatrixf, file, line, m);
 }
 
 extern "C" void qel_glMultiDrawArrays(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int drawcount)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiDrawArrays, &OpenGLInterceptor::cgmMultiDrawArrays, file, line, mode, first, count,
         drawcount);
 }
@@ -1982,7 +1976,7 @@ extern "C" void qel_glMultiDrawArrays(
 extern "C" void qel_glMultiDrawArraysEXT(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiDrawArraysEXT, &OpenGLInterceptor::cgmMultiDrawArraysEXT, file, line, mode, first, count,
         primcount);
 }
@@ -1990,7 +1984,7 @@ extern "C" void qel_glMultiDrawArraysEXT(
 extern "C" void qel_glMultiDrawElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiDrawElementArrayAPPLE, &OpenGLInterceptor::cgmMultiDrawElementArrayAPPLE, file, line,
         mode, first, count, primcount);
 }
@@ -1999,7 +1993,7 @@ extern "C" void qel_glMultiDrawElements(
     const char* file, unsigned line, unsigned mode, const int* count, unsigned type, const void* const* indices,
     int drawcount)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiDrawElements, &OpenGLInterceptor::cgmMultiDrawElements, file, line, mode, count, type,
         indices, drawcount);
 }
@@ -2008,7 +2002,7 @@ extern "C" void qel_glMultiDrawElementsEXT(
     const char* file, unsigned line, unsigned mode, const int* count, unsigned type, const void* const* indices,
     int primcount)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiDrawElementsEXT, &OpenGLInterceptor::cgmMultiDrawElementsEXT, file, line, mode, count,
         type, indices, primcount);
 }
@@ -2017,7 +2011,7 @@ extern "C" void qel_glMultiDrawRangeElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, const int* first, const int* count,
     int primcount)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiDrawRangeElementArrayAPPLE, &OpenGLInterceptor::cgmMultiDrawRangeElementArrayAPPLE, file,
         line, mode, start, end, first, count, primcount);
 }
@@ -2026,7 +2020,7 @@ extern "C" void qel_glMultiModeDrawArraysIBM(
     const char* file, unsigned line, const unsigned* mode, const int* first, const int* count, int primcount,
     int modestride)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiModeDrawArraysIBM, &OpenGLInterceptor::cgmMultiModeDrawArraysIBM, file, line, mode, first,
         count, primcount, modestride);
 }
@@ -2035,364 +2029,353 @@ extern "C" void qel_glMultiModeDrawElementsIBM(
     const char* file, unsigned line, const unsigned* mode, const int* count, unsigned type,
     const void* const* indices, int primcount, int modestride)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiModeDrawElementsIBM, &OpenGLInterceptor::cgmMultiModeDrawElementsIBM, file, line, mode,
         count, type, indices, primcount, modestride);
 }
 
 extern "C" void qel_glMultiTexCoord1d(const char* file, unsigned line, unsigned target, double s)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1d, &OpenGLInterceptor::cgmMultiTexCoord1d, file, line, target, s);
+    return enter(InterceptOp::glMultiTexCoord1d, &OpenGLInterceptor::cgmMultiTexCoord1d, file, line, target, s);
 }
 
 extern "C" void qel_glMultiTexCoord1dARB(const char* file, unsigned line, unsigned target, double s)
 {
-    return enterGL(
-        InterceptOp::glMultiTexCoord1dARB, &OpenGLInterceptor::cgmMultiTexCoord1dARB, file, line, target, s);
+    return enter(InterceptOp::glMultiTexCoord1dARB, &OpenGLInterceptor::cgmMultiTexCoord1dARB, file, line, target, s);
 }
 
 extern "C" void qel_glMultiTexCoord1dv(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1dv, &OpenGLInterceptor::cgmMultiTexCoord1dv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord1dv, &OpenGLInterceptor::cgmMultiTexCoord1dv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord1dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord1dvARB, &OpenGLInterceptor::cgmMultiTexCoord1dvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord1f(const char* file, unsigned line, unsigned target, float s)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1f, &OpenGLInterceptor::cgmMultiTexCoord1f, file, line, target, s);
+    return enter(InterceptOp::glMultiTexCoord1f, &OpenGLInterceptor::cgmMultiTexCoord1f, file, line, target, s);
 }
 
 extern "C" void qel_glMultiTexCoord1fARB(const char* file, unsigned line, unsigned target, float s)
 {
-    return enterGL(
-        InterceptOp::glMultiTexCoord1fARB, &OpenGLInterceptor::cgmMultiTexCoord1fARB, file, line, target, s);
+    return enter(InterceptOp::glMultiTexCoord1fARB, &OpenGLInterceptor::cgmMultiTexCoord1fARB, file, line, target, s);
 }
 
 extern "C" void qel_glMultiTexCoord1fv(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1fv, &OpenGLInterceptor::cgmMultiTexCoord1fv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord1fv, &OpenGLInterceptor::cgmMultiTexCoord1fv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord1fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord1fvARB, &OpenGLInterceptor::cgmMultiTexCoord1fvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord1hNV(const char* file, unsigned line, unsigned target, unsigned short s)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1hNV, &OpenGLInterceptor::cgmMultiTexCoord1hNV, file, line, target, s);
+    return enter(InterceptOp::glMultiTexCoord1hNV, &OpenGLInterceptor::cgmMultiTexCoord1hNV, file, line, target, s);
 }
 
 extern "C" void qel_glMultiTexCoord1hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
-    return enterGL(
-        InterceptOp::glMultiTexCoord1hvNV, &OpenGLInterceptor::cgmMultiTexCoord1hvNV, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord1hvNV, &OpenGLInterceptor::cgmMultiTexCoord1hvNV, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord1i(const char* file, unsigned line, unsigned target, int s)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1i, &OpenGLInterceptor::cgmMultiTexCoord1i, file, line, target, s);
+    return enter(InterceptOp::glMultiTexCoord1i, &OpenGLInterceptor::cgmMultiTexCoord1i, file, line, target, s);
 }
 
 extern "C" void qel_glMultiTexCoord1iARB(const char* file, unsigned line, unsigned target, int s)
 {
-    return enterGL(
-        InterceptOp::glMultiTexCoord1iARB, &OpenGLInterceptor::cgmMultiTexCoord1iARB, file, line, target, s);
+    return enter(InterceptOp::glMultiTexCoord1iARB, &OpenGLInterceptor::cgmMultiTexCoord1iARB, file, line, target, s);
 }
 
 extern "C" void qel_glMultiTexCoord1iv(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1iv, &OpenGLInterceptor::cgmMultiTexCoord1iv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord1iv, &OpenGLInterceptor::cgmMultiTexCoord1iv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord1ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord1ivARB, &OpenGLInterceptor::cgmMultiTexCoord1ivARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord1s(const char* file, unsigned line, unsigned target, short s)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1s, &OpenGLInterceptor::cgmMultiTexCoord1s, file, line, target, s);
+    return enter(InterceptOp::glMultiTexCoord1s, &OpenGLInterceptor::cgmMultiTexCoord1s, file, line, target, s);
 }
 
 extern "C" void qel_glMultiTexCoord1sARB(const char* file, unsigned line, unsigned target, short s)
 {
-    return enterGL(
-        InterceptOp::glMultiTexCoord1sARB, &OpenGLInterceptor::cgmMultiTexCoord1sARB, file, line, target, s);
+    return enter(InterceptOp::glMultiTexCoord1sARB, &OpenGLInterceptor::cgmMultiTexCoord1sARB, file, line, target, s);
 }
 
 extern "C" void qel_glMultiTexCoord1sv(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord1sv, &OpenGLInterceptor::cgmMultiTexCoord1sv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord1sv, &OpenGLInterceptor::cgmMultiTexCoord1sv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord1svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord1svARB, &OpenGLInterceptor::cgmMultiTexCoord1svARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2d(const char* file, unsigned line, unsigned target, double s, double t)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2d, &OpenGLInterceptor::cgmMultiTexCoord2d, file, line, target, s, t);
+    return enter(InterceptOp::glMultiTexCoord2d, &OpenGLInterceptor::cgmMultiTexCoord2d, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2dARB(const char* file, unsigned line, unsigned target, double s, double t)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord2dARB, &OpenGLInterceptor::cgmMultiTexCoord2dARB, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2dv(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2dv, &OpenGLInterceptor::cgmMultiTexCoord2dv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord2dv, &OpenGLInterceptor::cgmMultiTexCoord2dv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord2dvARB, &OpenGLInterceptor::cgmMultiTexCoord2dvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2f(const char* file, unsigned line, unsigned target, float s, float t)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2f, &OpenGLInterceptor::cgmMultiTexCoord2f, file, line, target, s, t);
+    return enter(InterceptOp::glMultiTexCoord2f, &OpenGLInterceptor::cgmMultiTexCoord2f, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2fARB(const char* file, unsigned line, unsigned target, float s, float t)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord2fARB, &OpenGLInterceptor::cgmMultiTexCoord2fARB, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2fv(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2fv, &OpenGLInterceptor::cgmMultiTexCoord2fv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord2fv, &OpenGLInterceptor::cgmMultiTexCoord2fv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord2fvARB, &OpenGLInterceptor::cgmMultiTexCoord2fvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord2hNV, &OpenGLInterceptor::cgmMultiTexCoord2hNV, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
-    return enterGL(
-        InterceptOp::glMultiTexCoord2hvNV, &OpenGLInterceptor::cgmMultiTexCoord2hvNV, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord2hvNV, &OpenGLInterceptor::cgmMultiTexCoord2hvNV, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2i(const char* file, unsigned line, unsigned target, int s, int t)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2i, &OpenGLInterceptor::cgmMultiTexCoord2i, file, line, target, s, t);
+    return enter(InterceptOp::glMultiTexCoord2i, &OpenGLInterceptor::cgmMultiTexCoord2i, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2iARB(const char* file, unsigned line, unsigned target, int s, int t)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord2iARB, &OpenGLInterceptor::cgmMultiTexCoord2iARB, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2iv(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2iv, &OpenGLInterceptor::cgmMultiTexCoord2iv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord2iv, &OpenGLInterceptor::cgmMultiTexCoord2iv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord2ivARB, &OpenGLInterceptor::cgmMultiTexCoord2ivARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2s(const char* file, unsigned line, unsigned target, short s, short t)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2s, &OpenGLInterceptor::cgmMultiTexCoord2s, file, line, target, s, t);
+    return enter(InterceptOp::glMultiTexCoord2s, &OpenGLInterceptor::cgmMultiTexCoord2s, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2sARB(const char* file, unsigned line, unsigned target, short s, short t)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord2sARB, &OpenGLInterceptor::cgmMultiTexCoord2sARB, file, line, target, s, t);
 }
 
 extern "C" void qel_glMultiTexCoord2sv(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord2sv, &OpenGLInterceptor::cgmMultiTexCoord2sv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord2sv, &OpenGLInterceptor::cgmMultiTexCoord2sv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord2svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord2svARB, &OpenGLInterceptor::cgmMultiTexCoord2svARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3d(const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
-    return enterGL(
-        InterceptOp::glMultiTexCoord3d, &OpenGLInterceptor::cgmMultiTexCoord3d, file, line, target, s, t, r);
+    return enter(InterceptOp::glMultiTexCoord3d, &OpenGLInterceptor::cgmMultiTexCoord3d, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord3dARB, &OpenGLInterceptor::cgmMultiTexCoord3dARB, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3dv(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3dv, &OpenGLInterceptor::cgmMultiTexCoord3dv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord3dv, &OpenGLInterceptor::cgmMultiTexCoord3dv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord3dvARB, &OpenGLInterceptor::cgmMultiTexCoord3dvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3f(const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
-    return enterGL(
-        InterceptOp::glMultiTexCoord3f, &OpenGLInterceptor::cgmMultiTexCoord3f, file, line, target, s, t, r);
+    return enter(InterceptOp::glMultiTexCoord3f, &OpenGLInterceptor::cgmMultiTexCoord3f, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3fARB(const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord3fARB, &OpenGLInterceptor::cgmMultiTexCoord3fARB, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3fv(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3fv, &OpenGLInterceptor::cgmMultiTexCoord3fv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord3fv, &OpenGLInterceptor::cgmMultiTexCoord3fv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord3fvARB, &OpenGLInterceptor::cgmMultiTexCoord3fvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t, unsigned short r)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord3hNV, &OpenGLInterceptor::cgmMultiTexCoord3hNV, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
-    return enterGL(
-        InterceptOp::glMultiTexCoord3hvNV, &OpenGLInterceptor::cgmMultiTexCoord3hvNV, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord3hvNV, &OpenGLInterceptor::cgmMultiTexCoord3hvNV, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3i(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
-    return enterGL(
-        InterceptOp::glMultiTexCoord3i, &OpenGLInterceptor::cgmMultiTexCoord3i, file, line, target, s, t, r);
+    return enter(InterceptOp::glMultiTexCoord3i, &OpenGLInterceptor::cgmMultiTexCoord3i, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3iARB(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord3iARB, &OpenGLInterceptor::cgmMultiTexCoord3iARB, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3iv(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3iv, &OpenGLInterceptor::cgmMultiTexCoord3iv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord3iv, &OpenGLInterceptor::cgmMultiTexCoord3iv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord3ivARB, &OpenGLInterceptor::cgmMultiTexCoord3ivARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3s(const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
-    return enterGL(
-        InterceptOp::glMultiTexCoord3s, &OpenGLInterceptor::cgmMultiTexCoord3s, file, line, target, s, t, r);
+    return enter(InterceptOp::glMultiTexCoord3s, &OpenGLInterceptor::cgmMultiTexCoord3s, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3sARB(const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord3sARB, &OpenGLInterceptor::cgmMultiTexCoord3sARB, file, line, target, s, t, r);
 }
 
 extern "C" void qel_glMultiTexCoord3sv(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord3sv, &OpenGLInterceptor::cgmMultiTexCoord3sv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord3sv, &OpenGLInterceptor::cgmMultiTexCoord3sv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord3svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord3svARB, &OpenGLInterceptor::cgmMultiTexCoord3svARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord4d(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord4d, &OpenGLInterceptor::cgmMultiTexCoord4d, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord4dARB, &OpenGLInterceptor::cgmMultiTexCoord4dARB, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4dv(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4dv, &OpenGLInterceptor::cgmMultiTexCoord4dv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord4dv, &OpenGLInterceptor::cgmMultiTexCoord4dv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord4dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord4dvARB, &OpenGLInterceptor::cgmMultiTexCoord4dvARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord4f(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord4f, &OpenGLInterceptor::cgmMultiTexCoord4f, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4fARB(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord4fARB, &OpenGLInterceptor::cgmMultiTexCoord4fARB, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4fv(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4fv, &OpenGLInterceptor::cgmMultiTexCoord4fv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord4fv, &OpenGLInterceptor::cgmMultiTexCoord4fv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord4fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord4fvARB, &OpenGLInterceptor::cgmMultiTexCoord4fvARB, file, line, target, v);
 }
 
@@ -2400,166 +2383,164 @@ extern "C" void qel_glMultiTexCoord4hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t, unsigned short r,
     unsigned short q)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord4hNV, &OpenGLInterceptor::cgmMultiTexCoord4hNV, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
-    return enterGL(
-        InterceptOp::glMultiTexCoord4hvNV, &OpenGLInterceptor::cgmMultiTexCoord4hvNV, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord4hvNV, &OpenGLInterceptor::cgmMultiTexCoord4hvNV, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord4i(const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord4i, &OpenGLInterceptor::cgmMultiTexCoord4i, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4iARB(const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord4iARB, &OpenGLInterceptor::cgmMultiTexCoord4iARB, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4iv(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4iv, &OpenGLInterceptor::cgmMultiTexCoord4iv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord4iv, &OpenGLInterceptor::cgmMultiTexCoord4iv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord4ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord4ivARB, &OpenGLInterceptor::cgmMultiTexCoord4ivARB, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord4s(
     const char* file, unsigned line, unsigned target, short s, short t, short r, short q)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord4s, &OpenGLInterceptor::cgmMultiTexCoord4s, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4sARB(
     const char* file, unsigned line, unsigned target, short s, short t, short r, short q)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord4sARB, &OpenGLInterceptor::cgmMultiTexCoord4sARB, file, line, target, s, t, r, q);
 }
 
 extern "C" void qel_glMultiTexCoord4sv(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return enterGL(InterceptOp::glMultiTexCoord4sv, &OpenGLInterceptor::cgmMultiTexCoord4sv, file, line, target, v);
+    return enter(InterceptOp::glMultiTexCoord4sv, &OpenGLInterceptor::cgmMultiTexCoord4sv, file, line, target, v);
 }
 
 extern "C" void qel_glMultiTexCoord4svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glMultiTexCoord4svARB, &OpenGLInterceptor::cgmMultiTexCoord4svARB, file, line, target, v);
 }
 
 extern "C" unsigned qel_glNewBufferRegion(const char* file, unsigned line, unsigned region)
 {
-    return enterGL(InterceptOp::glNewBufferRegion, &OpenGLInterceptor::cgmNewBufferRegion, file, line, region);
+    return enter(InterceptOp::glNewBufferRegion, &OpenGLInterceptor::cgmNewBufferRegion, file, line, region);
 }
 
 extern "C" void qel_glNewList(const char* file, unsigned line, unsigned list, unsigned mode)
 {
-    return enterGL(InterceptOp::glNewList, &OpenGLInterceptor::cgmNewList, file, line, list, mode);
+    return enter(InterceptOp::glNewList, &OpenGLInterceptor::cgmNewList, file, line, list, mode);
 }
 
 extern "C" unsigned qel_glNewObjectBufferATI(
     const char* file, unsigned line, int size, const void* pointer, unsigned usage)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNewObjectBufferATI, &OpenGLInterceptor::cgmNewObjectBufferATI, file, line, size, pointer, usage);
 }
 
 extern "C" void qel_glNormal3b(const char* file, unsigned line, signed char nx, signed char ny, signed char nz)
 {
-    return enterGL(InterceptOp::glNormal3b, &OpenGLInterceptor::cgmNormal3b, file, line, nx, ny, nz);
+    return enter(InterceptOp::glNormal3b, &OpenGLInterceptor::cgmNormal3b, file, line, nx, ny, nz);
 }
 
 extern "C" void qel_glNormal3bv(const char* file, unsigned line, const signed char* v)
 {
-    return enterGL(InterceptOp::glNormal3bv, &OpenGLInterceptor::cgmNormal3bv, file, line, v);
+    return enter(InterceptOp::glNormal3bv, &OpenGLInterceptor::cgmNormal3bv, file, line, v);
 }
 
 extern "C" void qel_glNormal3d(const char* file, unsigned line, double nx, double ny, double nz)
 {
-    return enterGL(InterceptOp::glNormal3d, &OpenGLInterceptor::cgmNormal3d, file, line, nx, ny, nz);
+    return enter(InterceptOp::glNormal3d, &OpenGLInterceptor::cgmNormal3d, file, line, nx, ny, nz);
 }
 
 extern "C" void qel_glNormal3dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glNormal3dv, &OpenGLInterceptor::cgmNormal3dv, file, line, v);
+    return enter(InterceptOp::glNormal3dv, &OpenGLInterceptor::cgmNormal3dv, file, line, v);
 }
 
 extern "C" void qel_glNormal3f(const char* file, unsigned line, float nx, float ny, float nz)
 {
-    return enterGL(InterceptOp::glNormal3f, &OpenGLInterceptor::cgmNormal3f, file, line, nx, ny, nz);
+    return enter(InterceptOp::glNormal3f, &OpenGLInterceptor::cgmNormal3f, file, line, nx, ny, nz);
 }
 
 extern "C" void qel_glNormal3fVertex3fSUN(
     const char* file, unsigned line, float nx, float ny, float nz, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormal3fVertex3fSUN, &OpenGLInterceptor::cgmNormal3fVertex3fSUN, file, line, nx, ny, nz, x, y,
         z);
 }
 
 extern "C" void qel_glNormal3fVertex3fvSUN(const char* file, unsigned line, const float* n, const float* v)
 {
-    return enterGL(
-        InterceptOp::glNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmNormal3fVertex3fvSUN, file, line, n, v);
+    return enter(InterceptOp::glNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmNormal3fVertex3fvSUN, file, line, n, v);
 }
 
 extern "C" void qel_glNormal3fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glNormal3fv, &OpenGLInterceptor::cgmNormal3fv, file, line, v);
+    return enter(InterceptOp::glNormal3fv, &OpenGLInterceptor::cgmNormal3fv, file, line, v);
 }
 
 extern "C" void qel_glNormal3hNV(
     const char* file, unsigned line, unsigned short nx, unsigned short ny, unsigned short nz)
 {
-    return enterGL(InterceptOp::glNormal3hNV, &OpenGLInterceptor::cgmNormal3hNV, file, line, nx, ny, nz);
+    return enter(InterceptOp::glNormal3hNV, &OpenGLInterceptor::cgmNormal3hNV, file, line, nx, ny, nz);
 }
 
 extern "C" void qel_glNormal3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glNormal3hvNV, &OpenGLInterceptor::cgmNormal3hvNV, file, line, v);
+    return enter(InterceptOp::glNormal3hvNV, &OpenGLInterceptor::cgmNormal3hvNV, file, line, v);
 }
 
 extern "C" void qel_glNormal3i(const char* file, unsigned line, int nx, int ny, int nz)
 {
-    return enterGL(InterceptOp::glNormal3i, &OpenGLInterceptor::cgmNormal3i, file, line, nx, ny, nz);
+    return enter(InterceptOp::glNormal3i, &OpenGLInterceptor::cgmNormal3i, file, line, nx, ny, nz);
 }
 
 extern "C" void qel_glNormal3iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glNormal3iv, &OpenGLInterceptor::cgmNormal3iv, file, line, v);
+    return enter(InterceptOp::glNormal3iv, &OpenGLInterceptor::cgmNormal3iv, file, line, v);
 }
 
 extern "C" void qel_glNormal3s(const char* file, unsigned line, short nx, short ny, short nz)
 {
-    return enterGL(InterceptOp::glNormal3s, &OpenGLInterceptor::cgmNormal3s, file, line, nx, ny, nz);
+    return enter(InterceptOp::glNormal3s, &OpenGLInterceptor::cgmNormal3s, file, line, nx, ny, nz);
 }
 
 extern "C" void qel_glNormal3sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glNormal3sv, &OpenGLInterceptor::cgmNormal3sv, file, line, v);
+    return enter(InterceptOp::glNormal3sv, &OpenGLInterceptor::cgmNormal3sv, file, line, v);
 }
 
 extern "C" void qel_glNormalPointer(const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalPointer, &OpenGLInterceptor::cgmNormalPointer, file, line, type, stride, pointer);
 }
 
 extern "C" void qel_glNormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalPointerEXT, &OpenGLInterceptor::cgmNormalPointerEXT, file, line, type, stride, count,
         pointer);
 }
@@ -2567,46 +2548,46 @@ extern "C" void qel_glNormalPointerEXT(
 extern "C" void qel_glNormalPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalPointerListIBM, &OpenGLInterceptor::cgmNormalPointerListIBM, file, line, type, stride,
         pointer, ptrstride);
 }
 
 extern "C" void qel_glNormalPointervINTEL(const char* file, unsigned line, unsigned type, const void** pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalPointervINTEL, &OpenGLInterceptor::cgmNormalPointervINTEL, file, line, type, pointer);
 }
 
 extern "C" void qel_glNormalStream3bATI(
     const char* file, unsigned line, unsigned stream, signed char nx, signed char ny, signed char nz)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalStream3bATI, &OpenGLInterceptor::cgmNormalStream3bATI, file, line, stream, nx, ny, nz);
 }
 
 extern "C" void qel_glNormalStream3bvATI(const char* file, unsigned line, unsigned stream, const signed char* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalStream3bvATI, &OpenGLInterceptor::cgmNormalStream3bvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glNormalStream3dATI(
     const char* file, unsigned line, unsigned stream, double nx, double ny, double nz)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalStream3dATI, &OpenGLInterceptor::cgmNormalStream3dATI, file, line, stream, nx, ny, nz);
 }
 
 extern "C" void qel_glNormalStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalStream3dvATI, &OpenGLInterceptor::cgmNormalStream3dvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glNormalStream3fATI(
     const char* file, unsigned line, unsigned stream, float nx, float ny, float nz)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalStream3fATI, &OpenGLInterceptor::cgmNormalStream3fATI, file, line, stream, nx, ny, nz);
 }

@@ -9,120 +9,120 @@ using namespace QEL::OGL;
 
 extern "C" void qel_glNormalStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalStream3fvATI, &OpenGLInterceptor::cgmNormalStream3fvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glNormalStream3iATI(const char* file, unsigned line, unsigned stream, int nx, int ny, int nz)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalStream3iATI, &OpenGLInterceptor::cgmNormalStream3iATI, file, line, stream, nx, ny, nz);
 }
 
 extern "C" void qel_glNormalStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalStream3ivATI, &OpenGLInterceptor::cgmNormalStream3ivATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glNormalStream3sATI(
     const char* file, unsigned line, unsigned stream, short nx, short ny, short nz)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalStream3sATI, &OpenGLInterceptor::cgmNormalStream3sATI, file, line, stream, nx, ny, nz);
 }
 
 extern "C" void qel_glNormalStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glNormalStream3svATI, &OpenGLInterceptor::cgmNormalStream3svATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glOrtho(
     const char* file, unsigned line, double left, double right, double bottom, double top, double zNear, double zFar)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glOrtho, &OpenGLInterceptor::cgmOrtho, file, line, left, right, bottom, top, zNear, zFar);
 }
 
 extern "C" void qel_glOrthofOES(const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
 {
-    return enterGL(InterceptOp::glOrthofOES, &OpenGLInterceptor::cgmOrthofOES, file, line, l, r, b, t, n, f);
+    return enter(InterceptOp::glOrthofOES, &OpenGLInterceptor::cgmOrthofOES, file, line, l, r, b, t, n, f);
 }
 
 extern "C" void qel_glPNTrianglesfATI(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glPNTrianglesfATI, &OpenGLInterceptor::cgmPNTrianglesfATI, file, line, pname, param);
+    return enter(InterceptOp::glPNTrianglesfATI, &OpenGLInterceptor::cgmPNTrianglesfATI, file, line, pname, param);
 }
 
 extern "C" void qel_glPNTrianglesiATI(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glPNTrianglesiATI, &OpenGLInterceptor::cgmPNTrianglesiATI, file, line, pname, param);
+    return enter(InterceptOp::glPNTrianglesiATI, &OpenGLInterceptor::cgmPNTrianglesiATI, file, line, pname, param);
 }
 
 extern "C" void qel_glPassTexCoordATI(const char* file, unsigned line, unsigned dst, unsigned coord, unsigned swizzle)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPassTexCoordATI, &OpenGLInterceptor::cgmPassTexCoordATI, file, line, dst, coord, swizzle);
 }
 
 extern "C" void qel_glPassThrough(const char* file, unsigned line, float token)
 {
-    return enterGL(InterceptOp::glPassThrough, &OpenGLInterceptor::cgmPassThrough, file, line, token);
+    return enter(InterceptOp::glPassThrough, &OpenGLInterceptor::cgmPassThrough, file, line, token);
 }
 
 extern "C" void qel_glPixelDataRangeNV(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPixelDataRangeNV, &OpenGLInterceptor::cgmPixelDataRangeNV, file, line, target, length, pointer);
 }
 
 extern "C" void qel_glPixelMapfv(const char* file, unsigned line, unsigned map, int mapsize, const float* values)
 {
-    return enterGL(InterceptOp::glPixelMapfv, &OpenGLInterceptor::cgmPixelMapfv, file, line, map, mapsize, values);
+    return enter(InterceptOp::glPixelMapfv, &OpenGLInterceptor::cgmPixelMapfv, file, line, map, mapsize, values);
 }
 
 extern "C" void qel_glPixelMapuiv(const char* file, unsigned line, unsigned map, int mapsize, const unsigned* values)
 {
-    return enterGL(InterceptOp::glPixelMapuiv, &OpenGLInterceptor::cgmPixelMapuiv, file, line, map, mapsize, values);
+    return enter(InterceptOp::glPixelMapuiv, &OpenGLInterceptor::cgmPixelMapuiv, file, line, map, mapsize, values);
 }
 
 extern "C" void qel_glPixelMapusv(
     const char* file, unsigned line, unsigned map, int mapsize, const unsigned short* values)
 {
-    return enterGL(InterceptOp::glPixelMapusv, &OpenGLInterceptor::cgmPixelMapusv, file, line, map, mapsize, values);
+    return enter(InterceptOp::glPixelMapusv, &OpenGLInterceptor::cgmPixelMapusv, file, line, map, mapsize, values);
 }
 
 extern "C" void qel_glPixelStoref(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glPixelStoref, &OpenGLInterceptor::cgmPixelStoref, file, line, pname, param);
+    return enter(InterceptOp::glPixelStoref, &OpenGLInterceptor::cgmPixelStoref, file, line, pname, param);
 }
 
 extern "C" void qel_glPixelStorei(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glPixelStorei, &OpenGLInterceptor::cgmPixelStorei, file, line, pname, param);
+    return enter(InterceptOp::glPixelStorei, &OpenGLInterceptor::cgmPixelStorei, file, line, pname, param);
 }
 
 extern "C" void qel_glPixelTexGenSGIX(const char* file, unsigned line, unsigned mode)
 {
-    return enterGL(InterceptOp::glPixelTexGenSGIX, &OpenGLInterceptor::cgmPixelTexGenSGIX, file, line, mode);
+    return enter(InterceptOp::glPixelTexGenSGIX, &OpenGLInterceptor::cgmPixelTexGenSGIX, file, line, mode);
 }
 
 extern "C" void qel_glPixelTransferf(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glPixelTransferf, &OpenGLInterceptor::cgmPixelTransferf, file, line, pname, param);
+    return enter(InterceptOp::glPixelTransferf, &OpenGLInterceptor::cgmPixelTransferf, file, line, pname, param);
 }
 
 extern "C" void qel_glPixelTransferi(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glPixelTransferi, &OpenGLInterceptor::cgmPixelTransferi, file, line, pname, param);
+    return enter(InterceptOp::glPixelTransferi, &OpenGLInterceptor::cgmPixelTransferi, file, line, pname, param);
 }
 
 extern "C" void qel_glPixelTransformParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPixelTransformParameterfEXT, &OpenGLInterceptor::cgmPixelTransformParameterfEXT, file, line,
         target, pname, param);
 }
@@ -130,7 +130,7 @@ extern "C" void qel_glPixelTransformParameterfEXT(
 extern "C" void qel_glPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPixelTransformParameterfvEXT, &OpenGLInterceptor::cgmPixelTransformParameterfvEXT, file, line,
         target, pname, params);
 }
@@ -138,7 +138,7 @@ extern "C" void qel_glPixelTransformParameterfvEXT(
 extern "C" void qel_glPixelTransformParameteriEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPixelTransformParameteriEXT, &OpenGLInterceptor::cgmPixelTransformParameteriEXT, file, line,
         target, pname, param);
 }
@@ -146,129 +146,127 @@ extern "C" void qel_glPixelTransformParameteriEXT(
 extern "C" void qel_glPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPixelTransformParameterivEXT, &OpenGLInterceptor::cgmPixelTransformParameterivEXT, file, line,
         target, pname, params);
 }
 
 extern "C" void qel_glPixelZoom(const char* file, unsigned line, float xfactor, float yfactor)
 {
-    return enterGL(InterceptOp::glPixelZoom, &OpenGLInterceptor::cgmPixelZoom, file, line, xfactor, yfactor);
+    return enter(InterceptOp::glPixelZoom, &OpenGLInterceptor::cgmPixelZoom, file, line, xfactor, yfactor);
 }
 
 extern "C" void qel_glPointParameterf(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glPointParameterf, &OpenGLInterceptor::cgmPointParameterf, file, line, pname, param);
+    return enter(InterceptOp::glPointParameterf, &OpenGLInterceptor::cgmPointParameterf, file, line, pname, param);
 }
 
 extern "C" void qel_glPointParameterfARB(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPointParameterfARB, &OpenGLInterceptor::cgmPointParameterfARB, file, line, pname, param);
 }
 
 extern "C" void qel_glPointParameterfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPointParameterfEXT, &OpenGLInterceptor::cgmPointParameterfEXT, file, line, pname, param);
 }
 
 extern "C" void qel_glPointParameterfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(
-        InterceptOp::glPointParameterfv, &OpenGLInterceptor::cgmPointParameterfv, file, line, pname, params);
+    return enter(InterceptOp::glPointParameterfv, &OpenGLInterceptor::cgmPointParameterfv, file, line, pname, params);
 }
 
 extern "C" void qel_glPointParameterfvARB(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPointParameterfvARB, &OpenGLInterceptor::cgmPointParameterfvARB, file, line, pname, params);
 }
 
 extern "C" void qel_glPointParameterfvEXT(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPointParameterfvEXT, &OpenGLInterceptor::cgmPointParameterfvEXT, file, line, pname, params);
 }
 
 extern "C" void qel_glPointParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPointParameteriNV, &OpenGLInterceptor::cgmPointParameteriNV, file, line, pname, param);
 }
 
 extern "C" void qel_glPointParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPointParameterivNV, &OpenGLInterceptor::cgmPointParameterivNV, file, line, pname, params);
 }
 
 extern "C" void qel_glPointSize(const char* file, unsigned line, float size)
 {
-    return enterGL(InterceptOp::glPointSize, &OpenGLInterceptor::cgmPointSize, file, line, size);
+    return enter(InterceptOp::glPointSize, &OpenGLInterceptor::cgmPointSize, file, line, size);
 }
 
 extern "C" int qel_glPollAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
-    return enterGL(InterceptOp::glPollAsyncSGIX, &OpenGLInterceptor::cgmPollAsyncSGIX, file, line, markerp);
+    return enter(InterceptOp::glPollAsyncSGIX, &OpenGLInterceptor::cgmPollAsyncSGIX, file, line, markerp);
 }
 
 extern "C" void qel_glPolygonMode(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return enterGL(InterceptOp::glPolygonMode, &OpenGLInterceptor::cgmPolygonMode, file, line, face, mode);
+    return enter(InterceptOp::glPolygonMode, &OpenGLInterceptor::cgmPolygonMode, file, line, face, mode);
 }
 
 extern "C" void qel_glPolygonOffset(const char* file, unsigned line, float factor, float units)
 {
-    return enterGL(InterceptOp::glPolygonOffset, &OpenGLInterceptor::cgmPolygonOffset, file, line, factor, units);
+    return enter(InterceptOp::glPolygonOffset, &OpenGLInterceptor::cgmPolygonOffset, file, line, factor, units);
 }
 
 extern "C" void qel_glPolygonOffsetEXT(const char* file, unsigned line, float factor, float bias)
 {
-    return enterGL(
-        InterceptOp::glPolygonOffsetEXT, &OpenGLInterceptor::cgmPolygonOffsetEXT, file, line, factor, bias);
+    return enter(InterceptOp::glPolygonOffsetEXT, &OpenGLInterceptor::cgmPolygonOffsetEXT, file, line, factor, bias);
 }
 
 extern "C" void qel_glPolygonStipple(const char* file, unsigned line, const unsigned char* mask)
 {
-    return enterGL(InterceptOp::glPolygonStipple, &OpenGLInterceptor::cgmPolygonStipple, file, line, mask);
+    return enter(InterceptOp::glPolygonStipple, &OpenGLInterceptor::cgmPolygonStipple, file, line, mask);
 }
 
 extern "C" void qel_glPopAttrib(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glPopAttrib, &OpenGLInterceptor::cgmPopAttrib, file, line);
+    return enter(InterceptOp::glPopAttrib, &OpenGLInterceptor::cgmPopAttrib, file, line);
 }
 
 extern "C" void qel_glPopClientAttrib(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glPopClientAttrib, &OpenGLInterceptor::cgmPopClientAttrib, file, line);
+    return enter(InterceptOp::glPopClientAttrib, &OpenGLInterceptor::cgmPopClientAttrib, file, line);
 }
 
 extern "C" void qel_glPopMatrix(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glPopMatrix, &OpenGLInterceptor::cgmPopMatrix, file, line);
+    return enter(InterceptOp::glPopMatrix, &OpenGLInterceptor::cgmPopMatrix, file, line);
 }
 
 extern "C" void qel_glPopName(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glPopName, &OpenGLInterceptor::cgmPopName, file, line);
+    return enter(InterceptOp::glPopName, &OpenGLInterceptor::cgmPopName, file, line);
 }
 
 extern "C" void qel_glPrimitiveRestartIndexNV(const char* file, unsigned line, unsigned index)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPrimitiveRestartIndexNV, &OpenGLInterceptor::cgmPrimitiveRestartIndexNV, file, line, index);
 }
 
 extern "C" void qel_glPrimitiveRestartNV(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glPrimitiveRestartNV, &OpenGLInterceptor::cgmPrimitiveRestartNV, file, line);
+    return enter(InterceptOp::glPrimitiveRestartNV, &OpenGLInterceptor::cgmPrimitiveRestartNV, file, line);
 }
 
 extern "C" void qel_glPrioritizeTextures(
     const char* file, unsigned line, int n, const unsigned* textures, const float* priorities)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPrioritizeTextures, &OpenGLInterceptor::cgmPrioritizeTextures, file, line, n, textures,
         priorities);
 }
@@ -276,7 +274,7 @@ extern "C" void qel_glPrioritizeTextures(
 extern "C" void qel_glPrioritizeTexturesEXT(
     const char* file, unsigned line, int n, const unsigned* textures, const float* priorities)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glPrioritizeTexturesEXT, &OpenGLInterceptor::cgmPrioritizeTexturesEXT, file, line, n, textures,
         priorities);
 }
@@ -285,7 +283,7 @@ extern "C" void qel_glProgramBufferParametersIivNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramBufferParametersIivNV, &OpenGLInterceptor::cgmProgramBufferParametersIivNV, file, line,
         target, bindingIndex, wordIndex, count, params);
 }
@@ -294,7 +292,7 @@ extern "C" void qel_glProgramBufferParametersIuivNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const unsigned* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramBufferParametersIuivNV, &OpenGLInterceptor::cgmProgramBufferParametersIuivNV, file,
         line, target, bindingIndex, wordIndex, count, params);
 }
@@ -303,7 +301,7 @@ extern "C" void qel_glProgramBufferParametersfvNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramBufferParametersfvNV, &OpenGLInterceptor::cgmProgramBufferParametersfvNV, file, line,
         target, bindingIndex, wordIndex, count, params);
 }
@@ -311,7 +309,7 @@ extern "C" void qel_glProgramBufferParametersfvNV(
 extern "C" void qel_glProgramEnvParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramEnvParameter4dARB, &OpenGLInterceptor::cgmProgramEnvParameter4dARB, file, line, target,
         index, x, y, z, w);
 }
@@ -319,7 +317,7 @@ extern "C" void qel_glProgramEnvParameter4dARB(
 extern "C" void qel_glProgramEnvParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramEnvParameter4dvARB, &OpenGLInterceptor::cgmProgramEnvParameter4dvARB, file, line,
         target, index, params);
 }
@@ -327,7 +325,7 @@ extern "C" void qel_glProgramEnvParameter4dvARB(
 extern "C" void qel_glProgramEnvParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramEnvParameter4fARB, &OpenGLInterceptor::cgmProgramEnvParameter4fARB, file, line, target,
         index, x, y, z, w);
 }
@@ -335,7 +333,7 @@ extern "C" void qel_glProgramEnvParameter4fARB(
 extern "C" void qel_glProgramEnvParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramEnvParameter4fvARB, &OpenGLInterceptor::cgmProgramEnvParameter4fvARB, file, line,
         target, index, params);
 }
@@ -343,7 +341,7 @@ extern "C" void qel_glProgramEnvParameter4fvARB(
 extern "C" void qel_glProgramEnvParameterI4iNV(
     const char* file, unsigned line, unsigned target, unsigned index, int x, int y, int z, int w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramEnvParameterI4iNV, &OpenGLInterceptor::cgmProgramEnvParameterI4iNV, file, line, target,
         index, x, y, z, w);
 }
@@ -351,7 +349,7 @@ extern "C" void qel_glProgramEnvParameterI4iNV(
 extern "C" void qel_glProgramEnvParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramEnvParameterI4ivNV, &OpenGLInterceptor::cgmProgramEnvParameterI4ivNV, file, line,
         target, index, params);
 }
@@ -359,7 +357,7 @@ extern "C" void qel_glProgramEnvParameterI4ivNV(
 extern "C" void qel_glProgramEnvParameterI4uiNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramEnvParameterI4uiNV, &OpenGLInterceptor::cgmProgramEnvParameterI4uiNV, file, line,
         target, index, x, y, z, w);
 }
@@ -367,7 +365,7 @@ extern "C" void qel_glProgramEnvParameterI4uiNV(
 extern "C" void qel_glProgramEnvParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramEnvParameterI4uivNV, &OpenGLInterceptor::cgmProgramEnvParameterI4uivNV, file, line,
         target, index, params);
 }
@@ -375,7 +373,7 @@ extern "C" void qel_glProgramEnvParameterI4uivNV(
 extern "C" void qel_glProgramEnvParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramEnvParameters4fvEXT, &OpenGLInterceptor::cgmProgramEnvParameters4fvEXT, file, line,
         target, index, count, params);
 }
@@ -383,7 +381,7 @@ extern "C" void qel_glProgramEnvParameters4fvEXT(
 extern "C" void qel_glProgramEnvParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramEnvParametersI4ivNV, &OpenGLInterceptor::cgmProgramEnvParametersI4ivNV, file, line,
         target, index, count, params);
 }
@@ -391,7 +389,7 @@ extern "C" void qel_glProgramEnvParametersI4ivNV(
 extern "C" void qel_glProgramEnvParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramEnvParametersI4uivNV, &OpenGLInterceptor::cgmProgramEnvParametersI4uivNV, file, line,
         target, index, count, params);
 }
@@ -399,7 +397,7 @@ extern "C" void qel_glProgramEnvParametersI4uivNV(
 extern "C" void qel_glProgramLocalParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramLocalParameter4dARB, &OpenGLInterceptor::cgmProgramLocalParameter4dARB, file, line,
         target, index, x, y, z, w);
 }
@@ -407,7 +405,7 @@ extern "C" void qel_glProgramLocalParameter4dARB(
 extern "C" void qel_glProgramLocalParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramLocalParameter4dvARB, &OpenGLInterceptor::cgmProgramLocalParameter4dvARB, file, line,
         target, index, params);
 }
@@ -415,7 +413,7 @@ extern "C" void qel_glProgramLocalParameter4dvARB(
 extern "C" void qel_glProgramLocalParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramLocalParameter4fARB, &OpenGLInterceptor::cgmProgramLocalParameter4fARB, file, line,
         target, index, x, y, z, w);
 }
@@ -423,7 +421,7 @@ extern "C" void qel_glProgramLocalParameter4fARB(
 extern "C" void qel_glProgramLocalParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramLocalParameter4fvARB, &OpenGLInterceptor::cgmProgramLocalParameter4fvARB, file, line,
         target, index, params);
 }
@@ -431,7 +429,7 @@ extern "C" void qel_glProgramLocalParameter4fvARB(
 extern "C" void qel_glProgramLocalParameterI4iNV(
     const char* file, unsigned line, unsigned target, unsigned index, int x, int y, int z, int w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramLocalParameterI4iNV, &OpenGLInterceptor::cgmProgramLocalParameterI4iNV, file, line,
         target, index, x, y, z, w);
 }
@@ -439,7 +437,7 @@ extern "C" void qel_glProgramLocalParameterI4iNV(
 extern "C" void qel_glProgramLocalParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramLocalParameterI4ivNV, &OpenGLInterceptor::cgmProgramLocalParameterI4ivNV, file, line,
         target, index, params);
 }
@@ -447,7 +445,7 @@ extern "C" void qel_glProgramLocalParameterI4ivNV(
 extern "C" void qel_glProgramLocalParameterI4uiNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramLocalParameterI4uiNV, &OpenGLInterceptor::cgmProgramLocalParameterI4uiNV, file, line,
         target, index, x, y, z, w);
 }
@@ -455,7 +453,7 @@ extern "C" void qel_glProgramLocalParameterI4uiNV(
 extern "C" void qel_glProgramLocalParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramLocalParameterI4uivNV, &OpenGLInterceptor::cgmProgramLocalParameterI4uivNV, file, line,
         target, index, params);
 }
@@ -463,7 +461,7 @@ extern "C" void qel_glProgramLocalParameterI4uivNV(
 extern "C" void qel_glProgramLocalParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramLocalParameters4fvEXT, &OpenGLInterceptor::cgmProgramLocalParameters4fvEXT, file, line,
         target, index, count, params);
 }
@@ -471,7 +469,7 @@ extern "C" void qel_glProgramLocalParameters4fvEXT(
 extern "C" void qel_glProgramLocalParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramLocalParametersI4ivNV, &OpenGLInterceptor::cgmProgramLocalParametersI4ivNV, file, line,
         target, index, count, params);
 }
@@ -479,7 +477,7 @@ extern "C" void qel_glProgramLocalParametersI4ivNV(
 extern "C" void qel_glProgramLocalParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramLocalParametersI4uivNV, &OpenGLInterceptor::cgmProgramLocalParametersI4uivNV, file,
         line, target, index, count, params);
 }
@@ -488,7 +486,7 @@ extern "C" void qel_glProgramNamedParameter4dNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, double x, double y, double z,
     double w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramNamedParameter4dNV, &OpenGLInterceptor::cgmProgramNamedParameter4dNV, file, line, id,
         len, name, x, y, z, w);
 }
@@ -496,7 +494,7 @@ extern "C" void qel_glProgramNamedParameter4dNV(
 extern "C" void qel_glProgramNamedParameter4dvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const double* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramNamedParameter4dvNV, &OpenGLInterceptor::cgmProgramNamedParameter4dvNV, file, line, id,
         len, name, v);
 }
@@ -505,7 +503,7 @@ extern "C" void qel_glProgramNamedParameter4fNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, float x, float y, float z,
     float w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramNamedParameter4fNV, &OpenGLInterceptor::cgmProgramNamedParameter4fNV, file, line, id,
         len, name, x, y, z, w);
 }
@@ -513,7 +511,7 @@ extern "C" void qel_glProgramNamedParameter4fNV(
 extern "C" void qel_glProgramNamedParameter4fvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramNamedParameter4fvNV, &OpenGLInterceptor::cgmProgramNamedParameter4fvNV, file, line, id,
         len, name, v);
 }
@@ -521,7 +519,7 @@ extern "C" void qel_glProgramNamedParameter4fvNV(
 extern "C" void qel_glProgramParameter4dNV(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramParameter4dNV, &OpenGLInterceptor::cgmProgramParameter4dNV, file, line, target, index,
         x, y, z, w);
 }
@@ -529,7 +527,7 @@ extern "C" void qel_glProgramParameter4dNV(
 extern "C" void qel_glProgramParameter4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const double* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramParameter4dvNV, &OpenGLInterceptor::cgmProgramParameter4dvNV, file, line, target, index,
         v);
 }
@@ -537,7 +535,7 @@ extern "C" void qel_glProgramParameter4dvNV(
 extern "C" void qel_glProgramParameter4fNV(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramParameter4fNV, &OpenGLInterceptor::cgmProgramParameter4fNV, file, line, target, index,
         x, y, z, w);
 }
@@ -545,7 +543,7 @@ extern "C" void qel_glProgramParameter4fNV(
 extern "C" void qel_glProgramParameter4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramParameter4fvNV, &OpenGLInterceptor::cgmProgramParameter4fvNV, file, line, target, index,
         v);
 }
@@ -553,7 +551,7 @@ extern "C" void qel_glProgramParameter4fvNV(
 extern "C" void qel_glProgramParameteriEXT(
     const char* file, unsigned line, unsigned program, unsigned pname, int value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramParameteriEXT, &OpenGLInterceptor::cgmProgramParameteriEXT, file, line, program, pname,
         value);
 }
@@ -561,7 +559,7 @@ extern "C" void qel_glProgramParameteriEXT(
 extern "C" void qel_glProgramParameters4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const double* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramParameters4dvNV, &OpenGLInterceptor::cgmProgramParameters4dvNV, file, line, target,
         index, count, v);
 }
@@ -569,7 +567,7 @@ extern "C" void qel_glProgramParameters4dvNV(
 extern "C" void qel_glProgramParameters4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramParameters4fvNV, &OpenGLInterceptor::cgmProgramParameters4fvNV, file, line, target,
         index, count, v);
 }
@@ -577,166 +575,166 @@ extern "C" void qel_glProgramParameters4fvNV(
 extern "C" void qel_glProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned format, int len, const void* string)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramStringARB, &OpenGLInterceptor::cgmProgramStringARB, file, line, target, format, len,
         string);
 }
 
 extern "C" void qel_glProgramVertexLimitNV(const char* file, unsigned line, unsigned target, int limit)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glProgramVertexLimitNV, &OpenGLInterceptor::cgmProgramVertexLimitNV, file, line, target, limit);
 }
 
 extern "C" void qel_glPushAttrib(const char* file, unsigned line, unsigned mask)
 {
-    return enterGL(InterceptOp::glPushAttrib, &OpenGLInterceptor::cgmPushAttrib, file, line, mask);
+    return enter(InterceptOp::glPushAttrib, &OpenGLInterceptor::cgmPushAttrib, file, line, mask);
 }
 
 extern "C" void qel_glPushClientAttrib(const char* file, unsigned line, unsigned mask)
 {
-    return enterGL(InterceptOp::glPushClientAttrib, &OpenGLInterceptor::cgmPushClientAttrib, file, line, mask);
+    return enter(InterceptOp::glPushClientAttrib, &OpenGLInterceptor::cgmPushClientAttrib, file, line, mask);
 }
 
 extern "C" void qel_glPushMatrix(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glPushMatrix, &OpenGLInterceptor::cgmPushMatrix, file, line);
+    return enter(InterceptOp::glPushMatrix, &OpenGLInterceptor::cgmPushMatrix, file, line);
 }
 
 extern "C" void qel_glPushName(const char* file, unsigned line, unsigned name)
 {
-    return enterGL(InterceptOp::glPushName, &OpenGLInterceptor::cgmPushName, file, line, name);
+    return enter(InterceptOp::glPushName, &OpenGLInterceptor::cgmPushName, file, line, name);
 }
 
 extern "C" void qel_glRasterPos2d(const char* file, unsigned line, double x, double y)
 {
-    return enterGL(InterceptOp::glRasterPos2d, &OpenGLInterceptor::cgmRasterPos2d, file, line, x, y);
+    return enter(InterceptOp::glRasterPos2d, &OpenGLInterceptor::cgmRasterPos2d, file, line, x, y);
 }
 
 extern "C" void qel_glRasterPos2dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glRasterPos2dv, &OpenGLInterceptor::cgmRasterPos2dv, file, line, v);
+    return enter(InterceptOp::glRasterPos2dv, &OpenGLInterceptor::cgmRasterPos2dv, file, line, v);
 }
 
 extern "C" void qel_glRasterPos2f(const char* file, unsigned line, float x, float y)
 {
-    return enterGL(InterceptOp::glRasterPos2f, &OpenGLInterceptor::cgmRasterPos2f, file, line, x, y);
+    return enter(InterceptOp::glRasterPos2f, &OpenGLInterceptor::cgmRasterPos2f, file, line, x, y);
 }
 
 extern "C" void qel_glRasterPos2fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glRasterPos2fv, &OpenGLInterceptor::cgmRasterPos2fv, file, line, v);
+    return enter(InterceptOp::glRasterPos2fv, &OpenGLInterceptor::cgmRasterPos2fv, file, line, v);
 }
 
 extern "C" void qel_glRasterPos2i(const char* file, unsigned line, int x, int y)
 {
-    return enterGL(InterceptOp::glRasterPos2i, &OpenGLInterceptor::cgmRasterPos2i, file, line, x, y);
+    return enter(InterceptOp::glRasterPos2i, &OpenGLInterceptor::cgmRasterPos2i, file, line, x, y);
 }
 
 extern "C" void qel_glRasterPos2iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glRasterPos2iv, &OpenGLInterceptor::cgmRasterPos2iv, file, line, v);
+    return enter(InterceptOp::glRasterPos2iv, &OpenGLInterceptor::cgmRasterPos2iv, file, line, v);
 }
 
 extern "C" void qel_glRasterPos2s(const char* file, unsigned line, short x, short y)
 {
-    return enterGL(InterceptOp::glRasterPos2s, &OpenGLInterceptor::cgmRasterPos2s, file, line, x, y);
+    return enter(InterceptOp::glRasterPos2s, &OpenGLInterceptor::cgmRasterPos2s, file, line, x, y);
 }
 
 extern "C" void qel_glRasterPos2sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glRasterPos2sv, &OpenGLInterceptor::cgmRasterPos2sv, file, line, v);
+    return enter(InterceptOp::glRasterPos2sv, &OpenGLInterceptor::cgmRasterPos2sv, file, line, v);
 }
 
 extern "C" void qel_glRasterPos3d(const char* file, unsigned line, double x, double y, double z)
 {
-    return enterGL(InterceptOp::glRasterPos3d, &OpenGLInterceptor::cgmRasterPos3d, file, line, x, y, z);
+    return enter(InterceptOp::glRasterPos3d, &OpenGLInterceptor::cgmRasterPos3d, file, line, x, y, z);
 }
 
 extern "C" void qel_glRasterPos3dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glRasterPos3dv, &OpenGLInterceptor::cgmRasterPos3dv, file, line, v);
+    return enter(InterceptOp::glRasterPos3dv, &OpenGLInterceptor::cgmRasterPos3dv, file, line, v);
 }
 
 extern "C" void qel_glRasterPos3f(const char* file, unsigned line, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glRasterPos3f, &OpenGLInterceptor::cgmRasterPos3f, file, line, x, y, z);
+    return enter(InterceptOp::glRasterPos3f, &OpenGLInterceptor::cgmRasterPos3f, file, line, x, y, z);
 }
 
 extern "C" void qel_glRasterPos3fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glRasterPos3fv, &OpenGLInterceptor::cgmRasterPos3fv, file, line, v);
+    return enter(InterceptOp::glRasterPos3fv, &OpenGLInterceptor::cgmRasterPos3fv, file, line, v);
 }
 
 extern "C" void qel_glRasterPos3i(const char* file, unsigned line, int x, int y, int z)
 {
-    return enterGL(InterceptOp::glRasterPos3i, &OpenGLInterceptor::cgmRasterPos3i, file, line, x, y, z);
+    return enter(InterceptOp::glRasterPos3i, &OpenGLInterceptor::cgmRasterPos3i, file, line, x, y, z);
 }
 
 extern "C" void qel_glRasterPos3iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glRasterPos3iv, &OpenGLInterceptor::cgmRasterPos3iv, file, line, v);
+    return enter(InterceptOp::glRasterPos3iv, &OpenGLInterceptor::cgmRasterPos3iv, file, line, v);
 }
 
 extern "C" void qel_glRasterPos3s(const char* file, unsigned line, short x, short y, short z)
 {
-    return enterGL(InterceptOp::glRasterPos3s, &OpenGLInterceptor::cgmRasterPos3s, file, line, x, y, z);
+    return enter(InterceptOp::glRasterPos3s, &OpenGLInterceptor::cgmRasterPos3s, file, line, x, y, z);
 }
 
 extern "C" void qel_glRasterPos3sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glRasterPos3sv, &OpenGLInterceptor::cgmRasterPos3sv, file, line, v);
+    return enter(InterceptOp::glRasterPos3sv, &OpenGLInterceptor::cgmRasterPos3sv, file, line, v);
 }
 
 extern "C" void qel_glRasterPos4d(const char* file, unsigned line, double x, double y, double z, double w)
 {
-    return enterGL(InterceptOp::glRasterPos4d, &OpenGLInterceptor::cgmRasterPos4d, file, line, x, y, z, w);
+    return enter(InterceptOp::glRasterPos4d, &OpenGLInterceptor::cgmRasterPos4d, file, line, x, y, z, w);
 }
 
 extern "C" void qel_glRasterPos4dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glRasterPos4dv, &OpenGLInterceptor::cgmRasterPos4dv, file, line, v);
+    return enter(InterceptOp::glRasterPos4dv, &OpenGLInterceptor::cgmRasterPos4dv, file, line, v);
 }
 
 extern "C" void qel_glRasterPos4f(const char* file, unsigned line, float x, float y, float z, float w)
 {
-    return enterGL(InterceptOp::glRasterPos4f, &OpenGLInterceptor::cgmRasterPos4f, file, line, x, y, z, w);
+    return enter(InterceptOp::glRasterPos4f, &OpenGLInterceptor::cgmRasterPos4f, file, line, x, y, z, w);
 }
 
 extern "C" void qel_glRasterPos4fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glRasterPos4fv, &OpenGLInterceptor::cgmRasterPos4fv, file, line, v);
+    return enter(InterceptOp::glRasterPos4fv, &OpenGLInterceptor::cgmRasterPos4fv, file, line, v);
 }
 
 extern "C" void qel_glRasterPos4i(const char* file, unsigned line, int x, int y, int z, int w)
 {
-    return enterGL(InterceptOp::glRasterPos4i, &OpenGLInterceptor::cgmRasterPos4i, file, line, x, y, z, w);
+    return enter(InterceptOp::glRasterPos4i, &OpenGLInterceptor::cgmRasterPos4i, file, line, x, y, z, w);
 }
 
 extern "C" void qel_glRasterPos4iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glRasterPos4iv, &OpenGLInterceptor::cgmRasterPos4iv, file, line, v);
+    return enter(InterceptOp::glRasterPos4iv, &OpenGLInterceptor::cgmRasterPos4iv, file, line, v);
 }
 
 extern "C" void qel_glRasterPos4s(const char* file, unsigned line, short x, short y, short z, short w)
 {
-    return enterGL(InterceptOp::glRasterPos4s, &OpenGLInterceptor::cgmRasterPos4s, file, line, x, y, z, w);
+    return enter(InterceptOp::glRasterPos4s, &OpenGLInterceptor::cgmRasterPos4s, file, line, x, y, z, w);
 }
 
 extern "C" void qel_glRasterPos4sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glRasterPos4sv, &OpenGLInterceptor::cgmRasterPos4sv, file, line, v);
+    return enter(InterceptOp::glRasterPos4sv, &OpenGLInterceptor::cgmRasterPos4sv, file, line, v);
 }
 
 extern "C" void qel_glReadBuffer(const char* file, unsigned line, unsigned src)
 {
-    return enterGL(InterceptOp::glReadBuffer, &OpenGLInterceptor::cgmReadBuffer, file, line, src);
+    return enter(InterceptOp::glReadBuffer, &OpenGLInterceptor::cgmReadBuffer, file, line, src);
 }
 
 extern "C" void qel_glReadBufferRegion(
     const char* file, unsigned line, unsigned region, int x, int y, int width, int height)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReadBufferRegion, &OpenGLInterceptor::cgmReadBufferRegion, file, line, region, x, y, width,
         height);
 }
@@ -744,7 +742,7 @@ extern "C" void qel_glReadBufferRegion(
 extern "C" void qel_glReadPixels(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReadPixels, &OpenGLInterceptor::cgmReadPixels, file, line, x, y, width, height, format, type,
         pixels);
 }
@@ -752,66 +750,65 @@ extern "C" void qel_glReadPixels(
 extern "C" void qel_glReadVideoPixelsSUN(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReadVideoPixelsSUN, &OpenGLInterceptor::cgmReadVideoPixelsSUN, file, line, x, y, width, height,
         format, type, pixels);
 }
 
 extern "C" void qel_glRectd(const char* file, unsigned line, double x1, double y1, double x2, double y2)
 {
-    return enterGL(InterceptOp::glRectd, &OpenGLInterceptor::cgmRectd, file, line, x1, y1, x2, y2);
+    return enter(InterceptOp::glRectd, &OpenGLInterceptor::cgmRectd, file, line, x1, y1, x2, y2);
 }
 
 extern "C" void qel_glRectdv(const char* file, unsigned line, const double* v1, const double* v2)
 {
-    return enterGL(InterceptOp::glRectdv, &OpenGLInterceptor::cgmRectdv, file, line, v1, v2);
+    return enter(InterceptOp::glRectdv, &OpenGLInterceptor::cgmRectdv, file, line, v1, v2);
 }
 
 extern "C" void qel_glRectf(const char* file, unsigned line, float x1, float y1, float x2, float y2)
 {
-    return enterGL(InterceptOp::glRectf, &OpenGLInterceptor::cgmRectf, file, line, x1, y1, x2, y2);
+    return enter(InterceptOp::glRectf, &OpenGLInterceptor::cgmRectf, file, line, x1, y1, x2, y2);
 }
 
 extern "C" void qel_glRectfv(const char* file, unsigned line, const float* v1, const float* v2)
 {
-    return enterGL(InterceptOp::glRectfv, &OpenGLInterceptor::cgmRectfv, file, line, v1, v2);
+    return enter(InterceptOp::glRectfv, &OpenGLInterceptor::cgmRectfv, file, line, v1, v2);
 }
 
 extern "C" void qel_glRecti(const char* file, unsigned line, int x1, int y1, int x2, int y2)
 {
-    return enterGL(InterceptOp::glRecti, &OpenGLInterceptor::cgmRecti, file, line, x1, y1, x2, y2);
+    return enter(InterceptOp::glRecti, &OpenGLInterceptor::cgmRecti, file, line, x1, y1, x2, y2);
 }
 
 extern "C" void qel_glRectiv(const char* file, unsigned line, const int* v1, const int* v2)
 {
-    return enterGL(InterceptOp::glRectiv, &OpenGLInterceptor::cgmRectiv, file, line, v1, v2);
+    return enter(InterceptOp::glRectiv, &OpenGLInterceptor::cgmRectiv, file, line, v1, v2);
 }
 
 extern "C" void qel_glRects(const char* file, unsigned line, short x1, short y1, short x2, short y2)
 {
-    return enterGL(InterceptOp::glRects, &OpenGLInterceptor::cgmRects, file, line, x1, y1, x2, y2);
+    return enter(InterceptOp::glRects, &OpenGLInterceptor::cgmRects, file, line, x1, y1, x2, y2);
 }
 
 extern "C" void qel_glRectsv(const char* file, unsigned line, const short* v1, const short* v2)
 {
-    return enterGL(InterceptOp::glRectsv, &OpenGLInterceptor::cgmRectsv, file, line, v1, v2);
+    return enter(InterceptOp::glRectsv, &OpenGLInterceptor::cgmRectsv, file, line, v1, v2);
 }
 
 extern "C" void qel_glReferencePlaneSGIX(const char* file, unsigned line, const double* equation)
 {
-    return enterGL(
-        InterceptOp::glReferencePlaneSGIX, &OpenGLInterceptor::cgmReferencePlaneSGIX, file, line, equation);
+    return enter(InterceptOp::glReferencePlaneSGIX, &OpenGLInterceptor::cgmReferencePlaneSGIX, file, line, equation);
 }
 
 extern "C" int qel_glRenderMode(const char* file, unsigned line, unsigned mode)
 {
-    return enterGL(InterceptOp::glRenderMode, &OpenGLInterceptor::cgmRenderMode, file, line, mode);
+    return enter(InterceptOp::glRenderMode, &OpenGLInterceptor::cgmRenderMode, file, line, mode);
 }
 
 extern "C" void qel_glRenderbufferStorageEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glRenderbufferStorageEXT, &OpenGLInterceptor::cgmRenderbufferStorageEXT, file, line, target,
         internalformat, width, height);
 }
@@ -820,7 +817,7 @@ extern "C" void qel_glRenderbufferStorageMultisampleCoverageNV(
     const char* file, unsigned line, unsigned target, int coverageSamples, int colorSamples, unsigned internalformat,
     int width, int height)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glRenderbufferStorageMultisampleCoverageNV,
         &OpenGLInterceptor::cgmRenderbufferStorageMultisampleCoverageNV, file, line, target, coverageSamples,
         colorSamples, internalformat, width, height);
@@ -829,7 +826,7 @@ extern "C" void qel_glRenderbufferStorageMultisampleCoverageNV(
 extern "C" void qel_glRenderbufferStorageMultisampleEXT(
     const char* file, unsigned line, unsigned target, int samples, unsigned internalformat, int width, int height)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glRenderbufferStorageMultisampleEXT, &OpenGLInterceptor::cgmRenderbufferStorageMultisampleEXT,
         file, line, target, samples, internalformat, width, height);
 }
@@ -837,27 +834,26 @@ extern "C" void qel_glRenderbufferStorageMultisampleEXT(
 extern "C" void qel_glReplacementCodePointerSUN(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodePointerSUN, &OpenGLInterceptor::cgmReplacementCodePointerSUN, file, line, type,
         stride, pointer);
 }
 
 extern "C" void qel_glReplacementCodeubSUN(const char* file, unsigned line, unsigned char code)
 {
-    return enterGL(
-        InterceptOp::glReplacementCodeubSUN, &OpenGLInterceptor::cgmReplacementCodeubSUN, file, line, code);
+    return enter(InterceptOp::glReplacementCodeubSUN, &OpenGLInterceptor::cgmReplacementCodeubSUN, file, line, code);
 }
 
 extern "C" void qel_glReplacementCodeubvSUN(const char* file, unsigned line, const unsigned char* code)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeubvSUN, &OpenGLInterceptor::cgmReplacementCodeubvSUN, file, line, code);
 }
 
 extern "C" void qel_glReplacementCodeuiColor3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiColor3fVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiColor3fVertex3fSUN, file, line, rc, r, g, b, x, y, z);
 }
@@ -865,7 +861,7 @@ extern "C" void qel_glReplacementCodeuiColor3fVertex3fSUN(
 extern "C" void qel_glReplacementCodeuiColor3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiColor3fVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiColor3fVertex3fvSUN, file, line, rc, c, v);
 }
@@ -874,7 +870,7 @@ extern "C" void qel_glReplacementCodeuiColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float a, float nx, float ny, float nz,
     float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiColor4fNormal3fVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN, file, line, rc, r, g, b, a, nx, ny, nz, x,
         y, z);
@@ -883,7 +879,7 @@ extern "C" void qel_glReplacementCodeuiColor4fNormal3fVertex3fSUN(
 extern "C" void qel_glReplacementCodeuiColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* n, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiColor4fNormal3fVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN, file, line, rc, c, n, v);
 }
@@ -892,7 +888,7 @@ extern "C" void qel_glReplacementCodeuiColor4ubVertex3fSUN(
     const char* file, unsigned line, unsigned rc, unsigned char r, unsigned char g, unsigned char b, unsigned char a,
     float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiColor4ubVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiColor4ubVertex3fSUN, file, line, rc, r, g, b, a, x, y, z);
 }
@@ -900,7 +896,7 @@ extern "C" void qel_glReplacementCodeuiColor4ubVertex3fSUN(
 extern "C" void qel_glReplacementCodeuiColor4ubVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const unsigned char* c, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiColor4ubVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiColor4ubVertex3fvSUN, file, line, rc, c, v);
 }
@@ -908,7 +904,7 @@ extern "C" void qel_glReplacementCodeuiColor4ubVertex3fvSUN(
 extern "C" void qel_glReplacementCodeuiNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float nx, float ny, float nz, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiNormal3fVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiNormal3fVertex3fSUN, file, line, rc, nx, ny, nz, x, y, z);
 }
@@ -916,22 +912,21 @@ extern "C" void qel_glReplacementCodeuiNormal3fVertex3fSUN(
 extern "C" void qel_glReplacementCodeuiNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* n, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiNormal3fVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiNormal3fVertex3fvSUN, file, line, rc, n, v);
 }
 
 extern "C" void qel_glReplacementCodeuiSUN(const char* file, unsigned line, unsigned code)
 {
-    return enterGL(
-        InterceptOp::glReplacementCodeuiSUN, &OpenGLInterceptor::cgmReplacementCodeuiSUN, file, line, code);
+    return enter(InterceptOp::glReplacementCodeuiSUN, &OpenGLInterceptor::cgmReplacementCodeuiSUN, file, line, code);
 }
 
 extern "C" void qel_glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float r, float g, float b, float a, float nx,
     float ny, float nz, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, file, line, rc, s, t, r, g, b,
         a, nx, ny, nz, x, y, z);
@@ -941,7 +936,7 @@ extern "C" void qel_glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* c, const float* n,
     const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, file, line, rc, tc, c, n, v);
 }
@@ -950,7 +945,7 @@ extern "C" void qel_glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float nx, float ny, float nz, float x, float y,
     float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, file, line, rc, s, t, nx, ny, nz, x, y,
         z);
@@ -959,7 +954,7 @@ extern "C" void qel_glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
 extern "C" void qel_glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* n, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, file, line, rc, tc, n, v);
 }
@@ -967,7 +962,7 @@ extern "C" void qel_glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
 extern "C" void qel_glReplacementCodeuiTexCoord2fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiTexCoord2fVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fVertex3fSUN, file, line, rc, s, t, x, y, z);
 }
@@ -975,7 +970,7 @@ extern "C" void qel_glReplacementCodeuiTexCoord2fVertex3fSUN(
 extern "C" void qel_glReplacementCodeuiTexCoord2fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiTexCoord2fVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fVertex3fvSUN, file, line, rc, tc, v);
 }
@@ -983,7 +978,7 @@ extern "C" void qel_glReplacementCodeuiTexCoord2fVertex3fvSUN(
 extern "C" void qel_glReplacementCodeuiVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiVertex3fSUN, file, line,
         rc, x, y, z);
 }
@@ -991,322 +986,320 @@ extern "C" void qel_glReplacementCodeuiVertex3fSUN(
 extern "C" void qel_glReplacementCodeuiVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuiVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiVertex3fvSUN, file,
         line, rc, v);
 }
 
 extern "C" void qel_glReplacementCodeuivSUN(const char* file, unsigned line, const unsigned* code)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeuivSUN, &OpenGLInterceptor::cgmReplacementCodeuivSUN, file, line, code);
 }
 
 extern "C" void qel_glReplacementCodeusSUN(const char* file, unsigned line, unsigned short code)
 {
-    return enterGL(
-        InterceptOp::glReplacementCodeusSUN, &OpenGLInterceptor::cgmReplacementCodeusSUN, file, line, code);
+    return enter(InterceptOp::glReplacementCodeusSUN, &OpenGLInterceptor::cgmReplacementCodeusSUN, file, line, code);
 }
 
 extern "C" void qel_glReplacementCodeusvSUN(const char* file, unsigned line, const unsigned short* code)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glReplacementCodeusvSUN, &OpenGLInterceptor::cgmReplacementCodeusvSUN, file, line, code);
 }
 
 extern "C" void qel_glRequestResidentProgramsNV(const char* file, unsigned line, int n, const unsigned* programs)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glRequestResidentProgramsNV, &OpenGLInterceptor::cgmRequestResidentProgramsNV, file, line, n,
         programs);
 }
 
 extern "C" void qel_glResetHistogram(const char* file, unsigned line, unsigned target)
 {
-    return enterGL(InterceptOp::glResetHistogram, &OpenGLInterceptor::cgmResetHistogram, file, line, target);
+    return enter(InterceptOp::glResetHistogram, &OpenGLInterceptor::cgmResetHistogram, file, line, target);
 }
 
 extern "C" void qel_glResetHistogramEXT(const char* file, unsigned line, unsigned target)
 {
-    return enterGL(InterceptOp::glResetHistogramEXT, &OpenGLInterceptor::cgmResetHistogramEXT, file, line, target);
+    return enter(InterceptOp::glResetHistogramEXT, &OpenGLInterceptor::cgmResetHistogramEXT, file, line, target);
 }
 
 extern "C" void qel_glResetMinmax(const char* file, unsigned line, unsigned target)
 {
-    return enterGL(InterceptOp::glResetMinmax, &OpenGLInterceptor::cgmResetMinmax, file, line, target);
+    return enter(InterceptOp::glResetMinmax, &OpenGLInterceptor::cgmResetMinmax, file, line, target);
 }
 
 extern "C" void qel_glResetMinmaxEXT(const char* file, unsigned line, unsigned target)
 {
-    return enterGL(InterceptOp::glResetMinmaxEXT, &OpenGLInterceptor::cgmResetMinmaxEXT, file, line, target);
+    return enter(InterceptOp::glResetMinmaxEXT, &OpenGLInterceptor::cgmResetMinmaxEXT, file, line, target);
 }
 
 extern "C" void qel_glResizeBuffersMESA(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glResizeBuffersMESA, &OpenGLInterceptor::cgmResizeBuffersMESA, file, line);
+    return enter(InterceptOp::glResizeBuffersMESA, &OpenGLInterceptor::cgmResizeBuffersMESA, file, line);
 }
 
 extern "C" void qel_glRotated(const char* file, unsigned line, double angle, double x, double y, double z)
 {
-    return enterGL(InterceptOp::glRotated, &OpenGLInterceptor::cgmRotated, file, line, angle, x, y, z);
+    return enter(InterceptOp::glRotated, &OpenGLInterceptor::cgmRotated, file, line, angle, x, y, z);
 }
 
 extern "C" void qel_glRotatef(const char* file, unsigned line, float angle, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glRotatef, &OpenGLInterceptor::cgmRotatef, file, line, angle, x, y, z);
+    return enter(InterceptOp::glRotatef, &OpenGLInterceptor::cgmRotatef, file, line, angle, x, y, z);
 }
 
 extern "C" void qel_glSampleCoverage(const char* file, unsigned line, float value, unsigned char invert)
 {
-    return enterGL(InterceptOp::glSampleCoverage, &OpenGLInterceptor::cgmSampleCoverage, file, line, value, invert);
+    return enter(InterceptOp::glSampleCoverage, &OpenGLInterceptor::cgmSampleCoverage, file, line, value, invert);
 }
 
 extern "C" void qel_glSampleCoverageARB(const char* file, unsigned line, float value, unsigned char invert)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSampleCoverageARB, &OpenGLInterceptor::cgmSampleCoverageARB, file, line, value, invert);
 }
 
 extern "C" void qel_glSampleMapATI(const char* file, unsigned line, unsigned dst, unsigned interp, unsigned swizzle)
 {
-    return enterGL(
-        InterceptOp::glSampleMapATI, &OpenGLInterceptor::cgmSampleMapATI, file, line, dst, interp, swizzle);
+    return enter(InterceptOp::glSampleMapATI, &OpenGLInterceptor::cgmSampleMapATI, file, line, dst, interp, swizzle);
 }
 
 extern "C" void qel_glSampleMaskEXT(const char* file, unsigned line, float value, unsigned char invert)
 {
-    return enterGL(InterceptOp::glSampleMaskEXT, &OpenGLInterceptor::cgmSampleMaskEXT, file, line, value, invert);
+    return enter(InterceptOp::glSampleMaskEXT, &OpenGLInterceptor::cgmSampleMaskEXT, file, line, value, invert);
 }
 
 extern "C" void qel_glSampleMaskSGIS(const char* file, unsigned line, float value, unsigned char invert)
 {
-    return enterGL(InterceptOp::glSampleMaskSGIS, &OpenGLInterceptor::cgmSampleMaskSGIS, file, line, value, invert);
+    return enter(InterceptOp::glSampleMaskSGIS, &OpenGLInterceptor::cgmSampleMaskSGIS, file, line, value, invert);
 }
 
 extern "C" void qel_glSamplePatternEXT(const char* file, unsigned line, unsigned pattern)
 {
-    return enterGL(InterceptOp::glSamplePatternEXT, &OpenGLInterceptor::cgmSamplePatternEXT, file, line, pattern);
+    return enter(InterceptOp::glSamplePatternEXT, &OpenGLInterceptor::cgmSamplePatternEXT, file, line, pattern);
 }
 
 extern "C" void qel_glSamplePatternSGIS(const char* file, unsigned line, unsigned pattern)
 {
-    return enterGL(InterceptOp::glSamplePatternSGIS, &OpenGLInterceptor::cgmSamplePatternSGIS, file, line, pattern);
+    return enter(InterceptOp::glSamplePatternSGIS, &OpenGLInterceptor::cgmSamplePatternSGIS, file, line, pattern);
 }
 
 extern "C" void qel_glScaled(const char* file, unsigned line, double x, double y, double z)
 {
-    return enterGL(InterceptOp::glScaled, &OpenGLInterceptor::cgmScaled, file, line, x, y, z);
+    return enter(InterceptOp::glScaled, &OpenGLInterceptor::cgmScaled, file, line, x, y, z);
 }
 
 extern "C" void qel_glScalef(const char* file, unsigned line, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glScalef, &OpenGLInterceptor::cgmScalef, file, line, x, y, z);
+    return enter(InterceptOp::glScalef, &OpenGLInterceptor::cgmScalef, file, line, x, y, z);
 }
 
 extern "C" void qel_glScissor(const char* file, unsigned line, int x, int y, int width, int height)
 {
-    return enterGL(InterceptOp::glScissor, &OpenGLInterceptor::cgmScissor, file, line, x, y, width, height);
+    return enter(InterceptOp::glScissor, &OpenGLInterceptor::cgmScissor, file, line, x, y, width, height);
 }
 
 extern "C" void qel_glSecondaryColor3b(
     const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3b, &OpenGLInterceptor::cgmSecondaryColor3b, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3bEXT(
     const char* file, unsigned line, signed char red, signed char green, signed char blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3bEXT, &OpenGLInterceptor::cgmSecondaryColor3bEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3bv(const char* file, unsigned line, const signed char* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3bv, &OpenGLInterceptor::cgmSecondaryColor3bv, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3bv, &OpenGLInterceptor::cgmSecondaryColor3bv, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3bvEXT(const char* file, unsigned line, const signed char* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3bvEXT, &OpenGLInterceptor::cgmSecondaryColor3bvEXT, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3bvEXT, &OpenGLInterceptor::cgmSecondaryColor3bvEXT, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3d, &OpenGLInterceptor::cgmSecondaryColor3d, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3dEXT(const char* file, unsigned line, double red, double green, double blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3dEXT, &OpenGLInterceptor::cgmSecondaryColor3dEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3dv, &OpenGLInterceptor::cgmSecondaryColor3dv, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3dv, &OpenGLInterceptor::cgmSecondaryColor3dv, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3dvEXT(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3dvEXT, &OpenGLInterceptor::cgmSecondaryColor3dvEXT, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3dvEXT, &OpenGLInterceptor::cgmSecondaryColor3dvEXT, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3f, &OpenGLInterceptor::cgmSecondaryColor3f, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3fEXT(const char* file, unsigned line, float red, float green, float blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3fEXT, &OpenGLInterceptor::cgmSecondaryColor3fEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3fv, &OpenGLInterceptor::cgmSecondaryColor3fv, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3fv, &OpenGLInterceptor::cgmSecondaryColor3fv, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3fvEXT(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3fvEXT, &OpenGLInterceptor::cgmSecondaryColor3fvEXT, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3fvEXT, &OpenGLInterceptor::cgmSecondaryColor3fvEXT, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3hNV(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3hNV, &OpenGLInterceptor::cgmSecondaryColor3hNV, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3hvNV, &OpenGLInterceptor::cgmSecondaryColor3hvNV, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3hvNV, &OpenGLInterceptor::cgmSecondaryColor3hvNV, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3i(const char* file, unsigned line, int red, int green, int blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3i, &OpenGLInterceptor::cgmSecondaryColor3i, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3iEXT(const char* file, unsigned line, int red, int green, int blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3iEXT, &OpenGLInterceptor::cgmSecondaryColor3iEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3iv, &OpenGLInterceptor::cgmSecondaryColor3iv, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3iv, &OpenGLInterceptor::cgmSecondaryColor3iv, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3ivEXT(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3ivEXT, &OpenGLInterceptor::cgmSecondaryColor3ivEXT, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3ivEXT, &OpenGLInterceptor::cgmSecondaryColor3ivEXT, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3s(const char* file, unsigned line, short red, short green, short blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3s, &OpenGLInterceptor::cgmSecondaryColor3s, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3sEXT(const char* file, unsigned line, short red, short green, short blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3sEXT, &OpenGLInterceptor::cgmSecondaryColor3sEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3sv, &OpenGLInterceptor::cgmSecondaryColor3sv, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3sv, &OpenGLInterceptor::cgmSecondaryColor3sv, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3svEXT(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3svEXT, &OpenGLInterceptor::cgmSecondaryColor3svEXT, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3svEXT, &OpenGLInterceptor::cgmSecondaryColor3svEXT, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3ub(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3ub, &OpenGLInterceptor::cgmSecondaryColor3ub, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3ubEXT(
     const char* file, unsigned line, unsigned char red, unsigned char green, unsigned char blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3ubEXT, &OpenGLInterceptor::cgmSecondaryColor3ubEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3ubv(const char* file, unsigned line, const unsigned char* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3ubv, &OpenGLInterceptor::cgmSecondaryColor3ubv, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3ubv, &OpenGLInterceptor::cgmSecondaryColor3ubv, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3ubvEXT(const char* file, unsigned line, const unsigned char* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3ubvEXT, &OpenGLInterceptor::cgmSecondaryColor3ubvEXT, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3ubvEXT, &OpenGLInterceptor::cgmSecondaryColor3ubvEXT, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3ui(const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3ui, &OpenGLInterceptor::cgmSecondaryColor3ui, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3uiEXT(
     const char* file, unsigned line, unsigned red, unsigned green, unsigned blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3uiEXT, &OpenGLInterceptor::cgmSecondaryColor3uiEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3uiv(const char* file, unsigned line, const unsigned* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3uiv, &OpenGLInterceptor::cgmSecondaryColor3uiv, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3uiv, &OpenGLInterceptor::cgmSecondaryColor3uiv, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3uivEXT(const char* file, unsigned line, const unsigned* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3uivEXT, &OpenGLInterceptor::cgmSecondaryColor3uivEXT, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3uivEXT, &OpenGLInterceptor::cgmSecondaryColor3uivEXT, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3us(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3us, &OpenGLInterceptor::cgmSecondaryColor3us, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3usEXT(
     const char* file, unsigned line, unsigned short red, unsigned short green, unsigned short blue)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColor3usEXT, &OpenGLInterceptor::cgmSecondaryColor3usEXT, file, line, red, green, blue);
 }
 
 extern "C" void qel_glSecondaryColor3usv(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3usv, &OpenGLInterceptor::cgmSecondaryColor3usv, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3usv, &OpenGLInterceptor::cgmSecondaryColor3usv, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColor3usvEXT(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glSecondaryColor3usvEXT, &OpenGLInterceptor::cgmSecondaryColor3usvEXT, file, line, v);
+    return enter(InterceptOp::glSecondaryColor3usvEXT, &OpenGLInterceptor::cgmSecondaryColor3usvEXT, file, line, v);
 }
 
 extern "C" void qel_glSecondaryColorPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColorPointer, &OpenGLInterceptor::cgmSecondaryColorPointer, file, line, size, type,
         stride, pointer);
 }
@@ -1314,7 +1307,7 @@ extern "C" void qel_glSecondaryColorPointer(
 extern "C" void qel_glSecondaryColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColorPointerEXT, &OpenGLInterceptor::cgmSecondaryColorPointerEXT, file, line, size,
         type, stride, pointer);
 }
@@ -1322,21 +1315,21 @@ extern "C" void qel_glSecondaryColorPointerEXT(
 extern "C" void qel_glSecondaryColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSecondaryColorPointerListIBM, &OpenGLInterceptor::cgmSecondaryColorPointerListIBM, file, line,
         size, type, stride, pointer, ptrstride);
 }
 
 extern "C" void qel_glSelectBuffer(const char* file, unsigned line, int size, unsigned* buffer)
 {
-    return enterGL(InterceptOp::glSelectBuffer, &OpenGLInterceptor::cgmSelectBuffer, file, line, size, buffer);
+    return enter(InterceptOp::glSelectBuffer, &OpenGLInterceptor::cgmSelectBuffer, file, line, size, buffer);
 }
 
 extern "C" void qel_glSeparableFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* row, const void* column)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSeparableFilter2D, &OpenGLInterceptor::cgmSeparableFilter2D, file, line, target,
         internalformat, width, height, format, type, row, column);
 }
@@ -1345,118 +1338,117 @@ extern "C" void qel_glSeparableFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* row, const void* column)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSeparableFilter2DEXT, &OpenGLInterceptor::cgmSeparableFilter2DEXT, file, line, target,
         internalformat, width, height, format, type, row, column);
 }
 
 extern "C" void qel_glSetFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
-    return enterGL(InterceptOp::glSetFenceAPPLE, &OpenGLInterceptor::cgmSetFenceAPPLE, file, line, fence);
+    return enter(InterceptOp::glSetFenceAPPLE, &OpenGLInterceptor::cgmSetFenceAPPLE, file, line, fence);
 }
 
 extern "C" void qel_glSetFenceNV(const char* file, unsigned line, unsigned fence, unsigned condition)
 {
-    return enterGL(InterceptOp::glSetFenceNV, &OpenGLInterceptor::cgmSetFenceNV, file, line, fence, condition);
+    return enter(InterceptOp::glSetFenceNV, &OpenGLInterceptor::cgmSetFenceNV, file, line, fence, condition);
 }
 
 extern "C" void qel_glSetFragmentShaderConstantATI(const char* file, unsigned line, unsigned dst, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSetFragmentShaderConstantATI, &OpenGLInterceptor::cgmSetFragmentShaderConstantATI, file, line,
         dst, value);
 }
 
 extern "C" void qel_glSetInvariantEXT(const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
-    return enterGL(
-        InterceptOp::glSetInvariantEXT, &OpenGLInterceptor::cgmSetInvariantEXT, file, line, id, type, addr);
+    return enter(InterceptOp::glSetInvariantEXT, &OpenGLInterceptor::cgmSetInvariantEXT, file, line, id, type, addr);
 }
 
 extern "C" void qel_glSetLocalConstantEXT(
     const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSetLocalConstantEXT, &OpenGLInterceptor::cgmSetLocalConstantEXT, file, line, id, type, addr);
 }
 
 extern "C" void qel_glShadeModel(const char* file, unsigned line, unsigned mode)
 {
-    return enterGL(InterceptOp::glShadeModel, &OpenGLInterceptor::cgmShadeModel, file, line, mode);
+    return enter(InterceptOp::glShadeModel, &OpenGLInterceptor::cgmShadeModel, file, line, mode);
 }
 
 extern "C" void qel_glShaderOp1EXT(const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1)
 {
-    return enterGL(InterceptOp::glShaderOp1EXT, &OpenGLInterceptor::cgmShaderOp1EXT, file, line, op, res, arg1);
+    return enter(InterceptOp::glShaderOp1EXT, &OpenGLInterceptor::cgmShaderOp1EXT, file, line, op, res, arg1);
 }
 
 extern "C" void qel_glShaderOp2EXT(
     const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1, unsigned arg2)
 {
-    return enterGL(InterceptOp::glShaderOp2EXT, &OpenGLInterceptor::cgmShaderOp2EXT, file, line, op, res, arg1, arg2);
+    return enter(InterceptOp::glShaderOp2EXT, &OpenGLInterceptor::cgmShaderOp2EXT, file, line, op, res, arg1, arg2);
 }
 
 extern "C" void qel_glShaderOp3EXT(
     const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1, unsigned arg2, unsigned arg3)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glShaderOp3EXT, &OpenGLInterceptor::cgmShaderOp3EXT, file, line, op, res, arg1, arg2, arg3);
 }
 
 extern "C" void qel_glShaderSource(
     const char* file, unsigned line, unsigned shader, int count, const char* const* string, const int* length)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glShaderSource, &OpenGLInterceptor::cgmShaderSource, file, line, shader, count, string, length);
 }
 
 extern "C" void qel_glShaderSourceARB(
     const char* file, unsigned line, unsigned shaderObj, int count, const char** string, const int* length)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glShaderSourceARB, &OpenGLInterceptor::cgmShaderSourceARB, file, line, shaderObj, count, string,
         length);
 }
 
 extern "C" void qel_glSharpenTexFuncSGIS(const char* file, unsigned line, unsigned target, int n, const float* points)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSharpenTexFuncSGIS, &OpenGLInterceptor::cgmSharpenTexFuncSGIS, file, line, target, n, points);
 }
 
 extern "C" void qel_glSpriteParameterfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSpriteParameterfSGIX, &OpenGLInterceptor::cgmSpriteParameterfSGIX, file, line, pname, param);
 }
 
 extern "C" void qel_glSpriteParameterfvSGIX(const char* file, unsigned line, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSpriteParameterfvSGIX, &OpenGLInterceptor::cgmSpriteParameterfvSGIX, file, line, pname, params);
 }
 
 extern "C" void qel_glSpriteParameteriSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSpriteParameteriSGIX, &OpenGLInterceptor::cgmSpriteParameteriSGIX, file, line, pname, param);
 }
 
 extern "C" void qel_glSpriteParameterivSGIX(const char* file, unsigned line, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSpriteParameterivSGIX, &OpenGLInterceptor::cgmSpriteParameterivSGIX, file, line, pname, params);
 }
 
 extern "C" void qel_glStencilFunc(const char* file, unsigned line, unsigned func, int ref, unsigned mask)
 {
-    return enterGL(InterceptOp::glStencilFunc, &OpenGLInterceptor::cgmStencilFunc, file, line, func, ref, mask);
+    return enter(InterceptOp::glStencilFunc, &OpenGLInterceptor::cgmStencilFunc, file, line, func, ref, mask);
 }
 
 extern "C" void qel_glStencilFuncSeparate(
     const char* file, unsigned line, unsigned face, unsigned func, int ref, unsigned mask)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glStencilFuncSeparate, &OpenGLInterceptor::cgmStencilFuncSeparate, file, line, face, func, ref,
         mask);
 }
@@ -1464,31 +1456,31 @@ extern "C" void qel_glStencilFuncSeparate(
 extern "C" void qel_glStencilFuncSeparateATI(
     const char* file, unsigned line, unsigned frontfunc, unsigned backfunc, int ref, unsigned mask)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glStencilFuncSeparateATI, &OpenGLInterceptor::cgmStencilFuncSeparateATI, file, line, frontfunc,
         backfunc, ref, mask);
 }
 
 extern "C" void qel_glStencilMask(const char* file, unsigned line, unsigned mask)
 {
-    return enterGL(InterceptOp::glStencilMask, &OpenGLInterceptor::cgmStencilMask, file, line, mask);
+    return enter(InterceptOp::glStencilMask, &OpenGLInterceptor::cgmStencilMask, file, line, mask);
 }
 
 extern "C" void qel_glStencilMaskSeparate(const char* file, unsigned line, unsigned face, unsigned mask)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glStencilMaskSeparate, &OpenGLInterceptor::cgmStencilMaskSeparate, file, line, face, mask);
 }
 
 extern "C" void qel_glStencilOp(const char* file, unsigned line, unsigned fail, unsigned zfail, unsigned zpass)
 {
-    return enterGL(InterceptOp::glStencilOp, &OpenGLInterceptor::cgmStencilOp, file, line, fail, zfail, zpass);
+    return enter(InterceptOp::glStencilOp, &OpenGLInterceptor::cgmStencilOp, file, line, fail, zfail, zpass);
 }
 
 extern "C" void qel_glStencilOpSeparate(
     const char* file, unsigned line, unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glStencilOpSeparate, &OpenGLInterceptor::cgmStencilOpSeparate, file, line, face, sfail, dpfail,
         dppass);
 }
@@ -1496,150 +1488,150 @@ extern "C" void qel_glStencilOpSeparate(
 extern "C" void qel_glStencilOpSeparateATI(
     const char* file, unsigned line, unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glStencilOpSeparateATI, &OpenGLInterceptor::cgmStencilOpSeparateATI, file, line, face, sfail,
         dpfail, dppass);
 }
 
 extern "C" void qel_glStringMarkerGREMEDY(const char* file, unsigned line, int len, const void* string)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glStringMarkerGREMEDY, &OpenGLInterceptor::cgmStringMarkerGREMEDY, file, line, len, string);
 }
 
 extern "C" void qel_glSwapAPPLE(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glSwapAPPLE, &OpenGLInterceptor::cgmSwapAPPLE, file, line);
+    return enter(InterceptOp::glSwapAPPLE, &OpenGLInterceptor::cgmSwapAPPLE, file, line);
 }
 
 extern "C" void qel_glSwizzleEXT(
     const char* file, unsigned line, unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ,
     unsigned outW)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glSwizzleEXT, &OpenGLInterceptor::cgmSwizzleEXT, file, line, res, in, outX, outY, outZ, outW);
 }
 
 extern "C" void qel_glTagSampleBufferSGIX(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glTagSampleBufferSGIX, &OpenGLInterceptor::cgmTagSampleBufferSGIX, file, line);
+    return enter(InterceptOp::glTagSampleBufferSGIX, &OpenGLInterceptor::cgmTagSampleBufferSGIX, file, line);
 }
 
 extern "C" void qel_glTangentPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTangentPointerEXT, &OpenGLInterceptor::cgmTangentPointerEXT, file, line, type, stride, pointer);
 }
 
 extern "C" void qel_glTbufferMask3DFX(const char* file, unsigned line, unsigned mask)
 {
-    return enterGL(InterceptOp::glTbufferMask3DFX, &OpenGLInterceptor::cgmTbufferMask3DFX, file, line, mask);
+    return enter(InterceptOp::glTbufferMask3DFX, &OpenGLInterceptor::cgmTbufferMask3DFX, file, line, mask);
 }
 
 extern "C" unsigned char qel_glTestFenceAPPLE(const char* file, unsigned line, unsigned fence)
 {
-    return enterGL(InterceptOp::glTestFenceAPPLE, &OpenGLInterceptor::cgmTestFenceAPPLE, file, line, fence);
+    return enter(InterceptOp::glTestFenceAPPLE, &OpenGLInterceptor::cgmTestFenceAPPLE, file, line, fence);
 }
 
 extern "C" unsigned char qel_glTestFenceNV(const char* file, unsigned line, unsigned fence)
 {
-    return enterGL(InterceptOp::glTestFenceNV, &OpenGLInterceptor::cgmTestFenceNV, file, line, fence);
+    return enter(InterceptOp::glTestFenceNV, &OpenGLInterceptor::cgmTestFenceNV, file, line, fence);
 }
 
 extern "C" unsigned char qel_glTestObjectAPPLE(const char* file, unsigned line, unsigned object, unsigned name)
 {
-    return enterGL(InterceptOp::glTestObjectAPPLE, &OpenGLInterceptor::cgmTestObjectAPPLE, file, line, object, name);
+    return enter(InterceptOp::glTestObjectAPPLE, &OpenGLInterceptor::cgmTestObjectAPPLE, file, line, object, name);
 }
 
 extern "C" void qel_glTexBufferEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned buffer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexBufferEXT, &OpenGLInterceptor::cgmTexBufferEXT, file, line, target, internalformat, buffer);
 }
 
 extern "C" void qel_glTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, const float* param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexBumpParameterfvATI, &OpenGLInterceptor::cgmTexBumpParameterfvATI, file, line, pname, param);
 }
 
 extern "C" void qel_glTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, const int* param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexBumpParameterivATI, &OpenGLInterceptor::cgmTexBumpParameterivATI, file, line, pname, param);
 }
 
 extern "C" void qel_glTexCoord1d(const char* file, unsigned line, double s)
 {
-    return enterGL(InterceptOp::glTexCoord1d, &OpenGLInterceptor::cgmTexCoord1d, file, line, s);
+    return enter(InterceptOp::glTexCoord1d, &OpenGLInterceptor::cgmTexCoord1d, file, line, s);
 }
 
 extern "C" void qel_glTexCoord1dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glTexCoord1dv, &OpenGLInterceptor::cgmTexCoord1dv, file, line, v);
+    return enter(InterceptOp::glTexCoord1dv, &OpenGLInterceptor::cgmTexCoord1dv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord1f(const char* file, unsigned line, float s)
 {
-    return enterGL(InterceptOp::glTexCoord1f, &OpenGLInterceptor::cgmTexCoord1f, file, line, s);
+    return enter(InterceptOp::glTexCoord1f, &OpenGLInterceptor::cgmTexCoord1f, file, line, s);
 }
 
 extern "C" void qel_glTexCoord1fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glTexCoord1fv, &OpenGLInterceptor::cgmTexCoord1fv, file, line, v);
+    return enter(InterceptOp::glTexCoord1fv, &OpenGLInterceptor::cgmTexCoord1fv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord1hNV(const char* file, unsigned line, unsigned short s)
 {
-    return enterGL(InterceptOp::glTexCoord1hNV, &OpenGLInterceptor::cgmTexCoord1hNV, file, line, s);
+    return enter(InterceptOp::glTexCoord1hNV, &OpenGLInterceptor::cgmTexCoord1hNV, file, line, s);
 }
 
 extern "C" void qel_glTexCoord1hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glTexCoord1hvNV, &OpenGLInterceptor::cgmTexCoord1hvNV, file, line, v);
+    return enter(InterceptOp::glTexCoord1hvNV, &OpenGLInterceptor::cgmTexCoord1hvNV, file, line, v);
 }
 
 extern "C" void qel_glTexCoord1i(const char* file, unsigned line, int s)
 {
-    return enterGL(InterceptOp::glTexCoord1i, &OpenGLInterceptor::cgmTexCoord1i, file, line, s);
+    return enter(InterceptOp::glTexCoord1i, &OpenGLInterceptor::cgmTexCoord1i, file, line, s);
 }
 
 extern "C" void qel_glTexCoord1iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glTexCoord1iv, &OpenGLInterceptor::cgmTexCoord1iv, file, line, v);
+    return enter(InterceptOp::glTexCoord1iv, &OpenGLInterceptor::cgmTexCoord1iv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord1s(const char* file, unsigned line, short s)
 {
-    return enterGL(InterceptOp::glTexCoord1s, &OpenGLInterceptor::cgmTexCoord1s, file, line, s);
+    return enter(InterceptOp::glTexCoord1s, &OpenGLInterceptor::cgmTexCoord1s, file, line, s);
 }
 
 extern "C" void qel_glTexCoord1sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glTexCoord1sv, &OpenGLInterceptor::cgmTexCoord1sv, file, line, v);
+    return enter(InterceptOp::glTexCoord1sv, &OpenGLInterceptor::cgmTexCoord1sv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord2d(const char* file, unsigned line, double s, double t)
 {
-    return enterGL(InterceptOp::glTexCoord2d, &OpenGLInterceptor::cgmTexCoord2d, file, line, s, t);
+    return enter(InterceptOp::glTexCoord2d, &OpenGLInterceptor::cgmTexCoord2d, file, line, s, t);
 }
 
 extern "C" void qel_glTexCoord2dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glTexCoord2dv, &OpenGLInterceptor::cgmTexCoord2dv, file, line, v);
+    return enter(InterceptOp::glTexCoord2dv, &OpenGLInterceptor::cgmTexCoord2dv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord2f(const char* file, unsigned line, float s, float t)
 {
-    return enterGL(InterceptOp::glTexCoord2f, &OpenGLInterceptor::cgmTexCoord2f, file, line, s, t);
+    return enter(InterceptOp::glTexCoord2f, &OpenGLInterceptor::cgmTexCoord2f, file, line, s, t);
 }
 
 extern "C" void qel_glTexCoord2fColor3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float r, float g, float b, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord2fColor3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor3fVertex3fSUN, file, line,
         s, t, r, g, b, x, y, z);
 }
@@ -1647,7 +1639,7 @@ extern "C" void qel_glTexCoord2fColor3fVertex3fSUN(
 extern "C" void qel_glTexCoord2fColor3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord2fColor3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor3fVertex3fvSUN, file,
         line, tc, c, v);
 }
@@ -1656,7 +1648,7 @@ extern "C" void qel_glTexCoord2fColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float r, float g, float b, float a, float nx, float ny,
     float nz, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord2fColor4fNormal3fVertex3fSUN,
         &OpenGLInterceptor::cgmTexCoord2fColor4fNormal3fVertex3fSUN, file, line, s, t, r, g, b, a, nx, ny, nz, x, y, z);
 }
@@ -1664,7 +1656,7 @@ extern "C" void qel_glTexCoord2fColor4fNormal3fVertex3fSUN(
 extern "C" void qel_glTexCoord2fColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord2fColor4fNormal3fVertex3fvSUN,
         &OpenGLInterceptor::cgmTexCoord2fColor4fNormal3fVertex3fvSUN, file, line, tc, c, n, v);
 }
@@ -1673,7 +1665,7 @@ extern "C" void qel_glTexCoord2fColor4ubVertex3fSUN(
     const char* file, unsigned line, float s, float t, unsigned char r, unsigned char g, unsigned char b,
     unsigned char a, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord2fColor4ubVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor4ubVertex3fSUN, file,
         line, s, t, r, g, b, a, x, y, z);
 }
@@ -1681,7 +1673,7 @@ extern "C" void qel_glTexCoord2fColor4ubVertex3fSUN(
 extern "C" void qel_glTexCoord2fColor4ubVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const unsigned char* c, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord2fColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor4ubVertex3fvSUN, file,
         line, tc, c, v);
 }
@@ -1689,7 +1681,7 @@ extern "C" void qel_glTexCoord2fColor4ubVertex3fvSUN(
 extern "C" void qel_glTexCoord2fNormal3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float nx, float ny, float nz, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord2fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fNormal3fVertex3fSUN, file,
         line, s, t, nx, ny, nz, x, y, z);
 }
@@ -1697,7 +1689,7 @@ extern "C" void qel_glTexCoord2fNormal3fVertex3fSUN(
 extern "C" void qel_glTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* n, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord2fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fNormal3fVertex3fvSUN, file,
         line, tc, n, v);
 }
@@ -1705,122 +1697,122 @@ extern "C" void qel_glTexCoord2fNormal3fVertex3fvSUN(
 extern "C" void qel_glTexCoord2fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord2fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fVertex3fSUN, file, line, s, t, x, y, z);
 }
 
 extern "C" void qel_glTexCoord2fVertex3fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord2fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fVertex3fvSUN, file, line, tc, v);
 }
 
 extern "C" void qel_glTexCoord2fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glTexCoord2fv, &OpenGLInterceptor::cgmTexCoord2fv, file, line, v);
+    return enter(InterceptOp::glTexCoord2fv, &OpenGLInterceptor::cgmTexCoord2fv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord2hNV(const char* file, unsigned line, unsigned short s, unsigned short t)
 {
-    return enterGL(InterceptOp::glTexCoord2hNV, &OpenGLInterceptor::cgmTexCoord2hNV, file, line, s, t);
+    return enter(InterceptOp::glTexCoord2hNV, &OpenGLInterceptor::cgmTexCoord2hNV, file, line, s, t);
 }
 
 extern "C" void qel_glTexCoord2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glTexCoord2hvNV, &OpenGLInterceptor::cgmTexCoord2hvNV, file, line, v);
+    return enter(InterceptOp::glTexCoord2hvNV, &OpenGLInterceptor::cgmTexCoord2hvNV, file, line, v);
 }
 
 extern "C" void qel_glTexCoord2i(const char* file, unsigned line, int s, int t)
 {
-    return enterGL(InterceptOp::glTexCoord2i, &OpenGLInterceptor::cgmTexCoord2i, file, line, s, t);
+    return enter(InterceptOp::glTexCoord2i, &OpenGLInterceptor::cgmTexCoord2i, file, line, s, t);
 }
 
 extern "C" void qel_glTexCoord2iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glTexCoord2iv, &OpenGLInterceptor::cgmTexCoord2iv, file, line, v);
+    return enter(InterceptOp::glTexCoord2iv, &OpenGLInterceptor::cgmTexCoord2iv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord2s(const char* file, unsigned line, short s, short t)
 {
-    return enterGL(InterceptOp::glTexCoord2s, &OpenGLInterceptor::cgmTexCoord2s, file, line, s, t);
+    return enter(InterceptOp::glTexCoord2s, &OpenGLInterceptor::cgmTexCoord2s, file, line, s, t);
 }
 
 extern "C" void qel_glTexCoord2sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glTexCoord2sv, &OpenGLInterceptor::cgmTexCoord2sv, file, line, v);
+    return enter(InterceptOp::glTexCoord2sv, &OpenGLInterceptor::cgmTexCoord2sv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord3d(const char* file, unsigned line, double s, double t, double r)
 {
-    return enterGL(InterceptOp::glTexCoord3d, &OpenGLInterceptor::cgmTexCoord3d, file, line, s, t, r);
+    return enter(InterceptOp::glTexCoord3d, &OpenGLInterceptor::cgmTexCoord3d, file, line, s, t, r);
 }
 
 extern "C" void qel_glTexCoord3dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glTexCoord3dv, &OpenGLInterceptor::cgmTexCoord3dv, file, line, v);
+    return enter(InterceptOp::glTexCoord3dv, &OpenGLInterceptor::cgmTexCoord3dv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord3f(const char* file, unsigned line, float s, float t, float r)
 {
-    return enterGL(InterceptOp::glTexCoord3f, &OpenGLInterceptor::cgmTexCoord3f, file, line, s, t, r);
+    return enter(InterceptOp::glTexCoord3f, &OpenGLInterceptor::cgmTexCoord3f, file, line, s, t, r);
 }
 
 extern "C" void qel_glTexCoord3fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glTexCoord3fv, &OpenGLInterceptor::cgmTexCoord3fv, file, line, v);
+    return enter(InterceptOp::glTexCoord3fv, &OpenGLInterceptor::cgmTexCoord3fv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord3hNV(
     const char* file, unsigned line, unsigned short s, unsigned short t, unsigned short r)
 {
-    return enterGL(InterceptOp::glTexCoord3hNV, &OpenGLInterceptor::cgmTexCoord3hNV, file, line, s, t, r);
+    return enter(InterceptOp::glTexCoord3hNV, &OpenGLInterceptor::cgmTexCoord3hNV, file, line, s, t, r);
 }
 
 extern "C" void qel_glTexCoord3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glTexCoord3hvNV, &OpenGLInterceptor::cgmTexCoord3hvNV, file, line, v);
+    return enter(InterceptOp::glTexCoord3hvNV, &OpenGLInterceptor::cgmTexCoord3hvNV, file, line, v);
 }
 
 extern "C" void qel_glTexCoord3i(const char* file, unsigned line, int s, int t, int r)
 {
-    return enterGL(InterceptOp::glTexCoord3i, &OpenGLInterceptor::cgmTexCoord3i, file, line, s, t, r);
+    return enter(InterceptOp::glTexCoord3i, &OpenGLInterceptor::cgmTexCoord3i, file, line, s, t, r);
 }
 
 extern "C" void qel_glTexCoord3iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glTexCoord3iv, &OpenGLInterceptor::cgmTexCoord3iv, file, line, v);
+    return enter(InterceptOp::glTexCoord3iv, &OpenGLInterceptor::cgmTexCoord3iv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord3s(const char* file, unsigned line, short s, short t, short r)
 {
-    return enterGL(InterceptOp::glTexCoord3s, &OpenGLInterceptor::cgmTexCoord3s, file, line, s, t, r);
+    return enter(InterceptOp::glTexCoord3s, &OpenGLInterceptor::cgmTexCoord3s, file, line, s, t, r);
 }
 
 extern "C" void qel_glTexCoord3sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glTexCoord3sv, &OpenGLInterceptor::cgmTexCoord3sv, file, line, v);
+    return enter(InterceptOp::glTexCoord3sv, &OpenGLInterceptor::cgmTexCoord3sv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord4d(const char* file, unsigned line, double s, double t, double r, double q)
 {
-    return enterGL(InterceptOp::glTexCoord4d, &OpenGLInterceptor::cgmTexCoord4d, file, line, s, t, r, q);
+    return enter(InterceptOp::glTexCoord4d, &OpenGLInterceptor::cgmTexCoord4d, file, line, s, t, r, q);
 }
 
 extern "C" void qel_glTexCoord4dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glTexCoord4dv, &OpenGLInterceptor::cgmTexCoord4dv, file, line, v);
+    return enter(InterceptOp::glTexCoord4dv, &OpenGLInterceptor::cgmTexCoord4dv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord4f(const char* file, unsigned line, float s, float t, float r, float q)
 {
-    return enterGL(InterceptOp::glTexCoord4f, &OpenGLInterceptor::cgmTexCoord4f, file, line, s, t, r, q);
+    return enter(InterceptOp::glTexCoord4f, &OpenGLInterceptor::cgmTexCoord4f, file, line, s, t, r, q);
 }
 
 extern "C" void qel_glTexCoord4fColor4fNormal3fVertex4fSUN(
     const char* file, unsigned line, float s, float t, float p, float q, float r, float g, float b, float a, float nx,
     float ny, float nz, float x, float y, float z, float w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord4fColor4fNormal3fVertex4fSUN,
         &OpenGLInterceptor::cgmTexCoord4fColor4fNormal3fVertex4fSUN, file, line, s, t, p, q, r, g, b, a, nx, ny, nz,
         x, y, z, w);
@@ -1829,7 +1821,7 @@ extern "C" void qel_glTexCoord4fColor4fNormal3fVertex4fSUN(
 extern "C" void qel_glTexCoord4fColor4fNormal3fVertex4fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord4fColor4fNormal3fVertex4fvSUN,
         &OpenGLInterceptor::cgmTexCoord4fColor4fNormal3fVertex4fvSUN, file, line, tc, c, n, v);
 }
@@ -1837,57 +1829,57 @@ extern "C" void qel_glTexCoord4fColor4fNormal3fVertex4fvSUN(
 extern "C" void qel_glTexCoord4fVertex4fSUN(
     const char* file, unsigned line, float s, float t, float p, float q, float x, float y, float z, float w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord4fVertex4fSUN, &OpenGLInterceptor::cgmTexCoord4fVertex4fSUN, file, line, s, t, p, q, x,
         y, z, w);
 }
 
 extern "C" void qel_glTexCoord4fVertex4fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoord4fVertex4fvSUN, &OpenGLInterceptor::cgmTexCoord4fVertex4fvSUN, file, line, tc, v);
 }
 
 extern "C" void qel_glTexCoord4fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glTexCoord4fv, &OpenGLInterceptor::cgmTexCoord4fv, file, line, v);
+    return enter(InterceptOp::glTexCoord4fv, &OpenGLInterceptor::cgmTexCoord4fv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord4hNV(
     const char* file, unsigned line, unsigned short s, unsigned short t, unsigned short r, unsigned short q)
 {
-    return enterGL(InterceptOp::glTexCoord4hNV, &OpenGLInterceptor::cgmTexCoord4hNV, file, line, s, t, r, q);
+    return enter(InterceptOp::glTexCoord4hNV, &OpenGLInterceptor::cgmTexCoord4hNV, file, line, s, t, r, q);
 }
 
 extern "C" void qel_glTexCoord4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glTexCoord4hvNV, &OpenGLInterceptor::cgmTexCoord4hvNV, file, line, v);
+    return enter(InterceptOp::glTexCoord4hvNV, &OpenGLInterceptor::cgmTexCoord4hvNV, file, line, v);
 }
 
 extern "C" void qel_glTexCoord4i(const char* file, unsigned line, int s, int t, int r, int q)
 {
-    return enterGL(InterceptOp::glTexCoord4i, &OpenGLInterceptor::cgmTexCoord4i, file, line, s, t, r, q);
+    return enter(InterceptOp::glTexCoord4i, &OpenGLInterceptor::cgmTexCoord4i, file, line, s, t, r, q);
 }
 
 extern "C" void qel_glTexCoord4iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glTexCoord4iv, &OpenGLInterceptor::cgmTexCoord4iv, file, line, v);
+    return enter(InterceptOp::glTexCoord4iv, &OpenGLInterceptor::cgmTexCoord4iv, file, line, v);
 }
 
 extern "C" void qel_glTexCoord4s(const char* file, unsigned line, short s, short t, short r, short q)
 {
-    return enterGL(InterceptOp::glTexCoord4s, &OpenGLInterceptor::cgmTexCoord4s, file, line, s, t, r, q);
+    return enter(InterceptOp::glTexCoord4s, &OpenGLInterceptor::cgmTexCoord4s, file, line, s, t, r, q);
 }
 
 extern "C" void qel_glTexCoord4sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glTexCoord4sv, &OpenGLInterceptor::cgmTexCoord4sv, file, line, v);
+    return enter(InterceptOp::glTexCoord4sv, &OpenGLInterceptor::cgmTexCoord4sv, file, line, v);
 }
 
 extern "C" void qel_glTexCoordPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoordPointer, &OpenGLInterceptor::cgmTexCoordPointer, file, line, size, type, stride,
         pointer);
 }
@@ -1895,7 +1887,7 @@ extern "C" void qel_glTexCoordPointer(
 extern "C" void qel_glTexCoordPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoordPointerEXT, &OpenGLInterceptor::cgmTexCoordPointerEXT, file, line, size, type, stride,
         count, pointer);
 }
@@ -1903,7 +1895,7 @@ extern "C" void qel_glTexCoordPointerEXT(
 extern "C" void qel_glTexCoordPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoordPointerListIBM, &OpenGLInterceptor::cgmTexCoordPointerListIBM, file, line, size, type,
         stride, pointer, ptrstride);
 }
@@ -1911,74 +1903,74 @@ extern "C" void qel_glTexCoordPointerListIBM(
 extern "C" void qel_glTexCoordPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexCoordPointervINTEL, &OpenGLInterceptor::cgmTexCoordPointervINTEL, file, line, size, type,
         pointer);
 }
 
 extern "C" void qel_glTexEnvf(const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glTexEnvf, &OpenGLInterceptor::cgmTexEnvf, file, line, target, pname, param);
+    return enter(InterceptOp::glTexEnvf, &OpenGLInterceptor::cgmTexEnvf, file, line, target, pname, param);
 }
 
 extern "C" void qel_glTexEnvfv(const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glTexEnvfv, &OpenGLInterceptor::cgmTexEnvfv, file, line, target, pname, params);
+    return enter(InterceptOp::glTexEnvfv, &OpenGLInterceptor::cgmTexEnvfv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glTexEnvi(const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glTexEnvi, &OpenGLInterceptor::cgmTexEnvi, file, line, target, pname, param);
+    return enter(InterceptOp::glTexEnvi, &OpenGLInterceptor::cgmTexEnvi, file, line, target, pname, param);
 }
 
 extern "C" void qel_glTexEnviv(const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glTexEnviv, &OpenGLInterceptor::cgmTexEnviv, file, line, target, pname, params);
+    return enter(InterceptOp::glTexEnviv, &OpenGLInterceptor::cgmTexEnviv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, int n, const float* weights)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexFilterFuncSGIS, &OpenGLInterceptor::cgmTexFilterFuncSGIS, file, line, target, filter, n,
         weights);
 }
 
 extern "C" void qel_glTexGend(const char* file, unsigned line, unsigned coord, unsigned pname, double param)
 {
-    return enterGL(InterceptOp::glTexGend, &OpenGLInterceptor::cgmTexGend, file, line, coord, pname, param);
+    return enter(InterceptOp::glTexGend, &OpenGLInterceptor::cgmTexGend, file, line, coord, pname, param);
 }
 
 extern "C" void qel_glTexGendv(const char* file, unsigned line, unsigned coord, unsigned pname, const double* params)
 {
-    return enterGL(InterceptOp::glTexGendv, &OpenGLInterceptor::cgmTexGendv, file, line, coord, pname, params);
+    return enter(InterceptOp::glTexGendv, &OpenGLInterceptor::cgmTexGendv, file, line, coord, pname, params);
 }
 
 extern "C" void qel_glTexGenf(const char* file, unsigned line, unsigned coord, unsigned pname, float param)
 {
-    return enterGL(InterceptOp::glTexGenf, &OpenGLInterceptor::cgmTexGenf, file, line, coord, pname, param);
+    return enter(InterceptOp::glTexGenf, &OpenGLInterceptor::cgmTexGenf, file, line, coord, pname, param);
 }
 
 extern "C" void qel_glTexGenfv(const char* file, unsigned line, unsigned coord, unsigned pname, const float* params)
 {
-    return enterGL(InterceptOp::glTexGenfv, &OpenGLInterceptor::cgmTexGenfv, file, line, coord, pname, params);
+    return enter(InterceptOp::glTexGenfv, &OpenGLInterceptor::cgmTexGenfv, file, line, coord, pname, params);
 }
 
 extern "C" void qel_glTexGeni(const char* file, unsigned line, unsigned coord, unsigned pname, int param)
 {
-    return enterGL(InterceptOp::glTexGeni, &OpenGLInterceptor::cgmTexGeni, file, line, coord, pname, param);
+    return enter(InterceptOp::glTexGeni, &OpenGLInterceptor::cgmTexGeni, file, line, coord, pname, param);
 }
 
 extern "C" void qel_glTexGeniv(const char* file, unsigned line, unsigned coord, unsigned pname, const int* params)
 {
-    return enterGL(InterceptOp::glTexGeniv, &OpenGLInterceptor::cgmTexGeniv, file, line, coord, pname, params);
+    return enter(InterceptOp::glTexGeniv, &OpenGLInterceptor::cgmTexGeniv, file, line, coord, pname, params);
 }
 
 extern "C" void qel_glTexImage1D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int border,
     unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexImage1D, &OpenGLInterceptor::cgmTexImage1D, file, line, target, level, internalformat,
         width, border, format, type, pixels);
 }
@@ -1987,7 +1979,7 @@ extern "C" void qel_glTexImage2D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int height,
     int border, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexImage2D, &OpenGLInterceptor::cgmTexImage2D, file, line, target, level, internalformat,
         width, height, border, format, type, pixels);
 }
@@ -1996,7 +1988,7 @@ extern "C" void qel_glTexImage3D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int height, int depth,
     int border, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexImage3D, &OpenGLInterceptor::cgmTexImage3D, file, line, target, level, internalformat,
         width, height, depth, border, format, type, pixels);
 }
@@ -2005,7 +1997,7 @@ extern "C" void qel_glTexImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexImage3DEXT, &OpenGLInterceptor::cgmTexImage3DEXT, file, line, target, level, internalformat,
         width, height, depth, border, format, type, pixels);
 }
@@ -2014,7 +2006,7 @@ extern "C" void qel_glTexImage4DSGIS(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int size4d, int border, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexImage4DSGIS, &OpenGLInterceptor::cgmTexImage4DSGIS, file, line, target, level,
         internalformat, width, height, depth, size4d, border, format, type, pixels);
 }
@@ -2022,7 +2014,7 @@ extern "C" void qel_glTexImage4DSGIS(
 extern "C" void qel_glTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexParameterIivEXT, &OpenGLInterceptor::cgmTexParameterIivEXT, file, line, target, pname,
         params);
 }
@@ -2030,48 +2022,48 @@ extern "C" void qel_glTexParameterIivEXT(
 extern "C" void qel_glTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const unsigned* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexParameterIuivEXT, &OpenGLInterceptor::cgmTexParameterIuivEXT, file, line, target, pname,
         params);
 }
 
 extern "C" void qel_glTexParameterf(const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexParameterf, &OpenGLInterceptor::cgmTexParameterf, file, line, target, pname, param);
 }
 
 extern "C" void qel_glTexParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexParameterfv, &OpenGLInterceptor::cgmTexParameterfv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glTexParameteri(const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexParameteri, &OpenGLInterceptor::cgmTexParameteri, file, line, target, pname, param);
 }
 
 extern "C" void qel_glTexParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexParameteriv, &OpenGLInterceptor::cgmTexParameteriv, file, line, target, pname, params);
 }
 
 extern "C" void qel_glTexScissorFuncINTEL(
     const char* file, unsigned line, unsigned target, unsigned lfunc, unsigned hfunc)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexScissorFuncINTEL, &OpenGLInterceptor::cgmTexScissorFuncINTEL, file, line, target, lfunc,
         hfunc);
 }
 
 extern "C" void qel_glTexScissorINTEL(const char* file, unsigned line, unsigned target, float tlow, float thigh)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexScissorINTEL, &OpenGLInterceptor::cgmTexScissorINTEL, file, line, target, tlow, thigh);
 }
 
@@ -2079,7 +2071,7 @@ extern "C" void qel_glTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     unsigned type, const void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexSubImage1D, &OpenGLInterceptor::cgmTexSubImage1D, file, line, target, level, xoffset, width,
         format, type, pixels);
 }
@@ -2088,7 +2080,7 @@ extern "C" void qel_glTexSubImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     unsigned type, const void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexSubImage1DEXT, &OpenGLInterceptor::cgmTexSubImage1DEXT, file, line, target, level, xoffset,
         width, format, type, pixels);
 }
@@ -2097,7 +2089,7 @@ extern "C" void qel_glTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexSubImage2D, &OpenGLInterceptor::cgmTexSubImage2D, file, line, target, level, xoffset,
         yoffset, width, height, format, type, pixels);
 }
@@ -2106,7 +2098,7 @@ extern "C" void qel_glTexSubImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexSubImage2DEXT, &OpenGLInterceptor::cgmTexSubImage2DEXT, file, line, target, level, xoffset,
         yoffset, width, height, format, type, pixels);
 }
@@ -2115,7 +2107,7 @@ extern "C" void qel_glTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexSubImage3D, &OpenGLInterceptor::cgmTexSubImage3D, file, line, target, level, xoffset,
         yoffset, zoffset, width, height, depth, format, type, pixels);
 }
@@ -2124,7 +2116,7 @@ extern "C" void qel_glTexSubImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexSubImage3DEXT, &OpenGLInterceptor::cgmTexSubImage3DEXT, file, line, target, level, xoffset,
         yoffset, zoffset, width, height, depth, format, type, pixels);
 }
@@ -2133,36 +2125,36 @@ extern "C" void qel_glTexSubImage4DSGIS(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int woffset,
     int width, int height, int depth, int size4d, unsigned format, unsigned type, const void* pixels)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTexSubImage4DSGIS, &OpenGLInterceptor::cgmTexSubImage4DSGIS, file, line, target, level,
         xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
 }
 
 extern "C" void qel_glTextureFogSGIX(const char* file, unsigned line, unsigned pname)
 {
-    return enterGL(InterceptOp::glTextureFogSGIX, &OpenGLInterceptor::cgmTextureFogSGIX, file, line, pname);
+    return enter(InterceptOp::glTextureFogSGIX, &OpenGLInterceptor::cgmTextureFogSGIX, file, line, pname);
 }
 
 extern "C" void qel_glTextureLightEXT(const char* file, unsigned line, unsigned pname)
 {
-    return enterGL(InterceptOp::glTextureLightEXT, &OpenGLInterceptor::cgmTextureLightEXT, file, line, pname);
+    return enter(InterceptOp::glTextureLightEXT, &OpenGLInterceptor::cgmTextureLightEXT, file, line, pname);
 }
 
 extern "C" void qel_glTextureMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTextureMaterialEXT, &OpenGLInterceptor::cgmTextureMaterialEXT, file, line, face, mode);
 }
 
 extern "C" void qel_glTextureNormalEXT(const char* file, unsigned line, unsigned mode)
 {
-    return enterGL(InterceptOp::glTextureNormalEXT, &OpenGLInterceptor::cgmTextureNormalEXT, file, line, mode);
+    return enter(InterceptOp::glTextureNormalEXT, &OpenGLInterceptor::cgmTextureNormalEXT, file, line, mode);
 }
 
 extern "C" void qel_glTextureRangeAPPLE(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTextureRangeAPPLE, &OpenGLInterceptor::cgmTextureRangeAPPLE, file, line, target, length,
         pointer);
 }
@@ -2170,7 +2162,7 @@ extern "C" void qel_glTextureRangeAPPLE(
 extern "C" void qel_glTrackMatrixNV(
     const char* file, unsigned line, unsigned target, unsigned address, unsigned matrix, unsigned transform)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTrackMatrixNV, &OpenGLInterceptor::cgmTrackMatrixNV, file, line, target, address, matrix,
         transform);
 }
@@ -2178,7 +2170,7 @@ extern "C" void qel_glTrackMatrixNV(
 extern "C" void qel_glTransformFeedbackAttribsNV(
     const char* file, unsigned line, int count, const int* attribs, unsigned bufferMode)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTransformFeedbackAttribsNV, &OpenGLInterceptor::cgmTransformFeedbackAttribsNV, file, line,
         count, attribs, bufferMode);
 }
@@ -2186,246 +2178,244 @@ extern "C" void qel_glTransformFeedbackAttribsNV(
 extern "C" void qel_glTransformFeedbackVaryingsNV(
     const char* file, unsigned line, unsigned program, int count, const int* locations, unsigned bufferMode)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glTransformFeedbackVaryingsNV, &OpenGLInterceptor::cgmTransformFeedbackVaryingsNV, file, line,
         program, count, locations, bufferMode);
 }
 
 extern "C" void qel_glTranslated(const char* file, unsigned line, double x, double y, double z)
 {
-    return enterGL(InterceptOp::glTranslated, &OpenGLInterceptor::cgmTranslated, file, line, x, y, z);
+    return enter(InterceptOp::glTranslated, &OpenGLInterceptor::cgmTranslated, file, line, x, y, z);
 }
 
 extern "C" void qel_glTranslatef(const char* file, unsigned line, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glTranslatef, &OpenGLInterceptor::cgmTranslatef, file, line, x, y, z);
+    return enter(InterceptOp::glTranslatef, &OpenGLInterceptor::cgmTranslatef, file, line, x, y, z);
 }
 
 extern "C" void qel_glUniform1f(const char* file, unsigned line, int location, float v0)
 {
-    return enterGL(InterceptOp::glUniform1f, &OpenGLInterceptor::cgmUniform1f, file, line, location, v0);
+    return enter(InterceptOp::glUniform1f, &OpenGLInterceptor::cgmUniform1f, file, line, location, v0);
 }
 
 extern "C" void qel_glUniform1fARB(const char* file, unsigned line, int location, float v0)
 {
-    return enterGL(InterceptOp::glUniform1fARB, &OpenGLInterceptor::cgmUniform1fARB, file, line, location, v0);
+    return enter(InterceptOp::glUniform1fARB, &OpenGLInterceptor::cgmUniform1fARB, file, line, location, v0);
 }
 
 extern "C" void qel_glUniform1fv(const char* file, unsigned line, int location, int count, const float* value)
 {
-    return enterGL(InterceptOp::glUniform1fv, &OpenGLInterceptor::cgmUniform1fv, file, line, location, count, value);
+    return enter(InterceptOp::glUniform1fv, &OpenGLInterceptor::cgmUniform1fv, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform1fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform1fvARB, &OpenGLInterceptor::cgmUniform1fvARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform1i(const char* file, unsigned line, int location, int v0)
 {
-    return enterGL(InterceptOp::glUniform1i, &OpenGLInterceptor::cgmUniform1i, file, line, location, v0);
+    return enter(InterceptOp::glUniform1i, &OpenGLInterceptor::cgmUniform1i, file, line, location, v0);
 }
 
 extern "C" void qel_glUniform1iARB(const char* file, unsigned line, int location, int v0)
 {
-    return enterGL(InterceptOp::glUniform1iARB, &OpenGLInterceptor::cgmUniform1iARB, file, line, location, v0);
+    return enter(InterceptOp::glUniform1iARB, &OpenGLInterceptor::cgmUniform1iARB, file, line, location, v0);
 }
 
 extern "C" void qel_glUniform1iv(const char* file, unsigned line, int location, int count, const int* value)
 {
-    return enterGL(InterceptOp::glUniform1iv, &OpenGLInterceptor::cgmUniform1iv, file, line, location, count, value);
+    return enter(InterceptOp::glUniform1iv, &OpenGLInterceptor::cgmUniform1iv, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform1ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform1ivARB, &OpenGLInterceptor::cgmUniform1ivARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform1uiEXT(const char* file, unsigned line, int location, unsigned v0)
 {
-    return enterGL(InterceptOp::glUniform1uiEXT, &OpenGLInterceptor::cgmUniform1uiEXT, file, line, location, v0);
+    return enter(InterceptOp::glUniform1uiEXT, &OpenGLInterceptor::cgmUniform1uiEXT, file, line, location, v0);
 }
 
 extern "C" void qel_glUniform1uivEXT(const char* file, unsigned line, int location, int count, const unsigned* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform1uivEXT, &OpenGLInterceptor::cgmUniform1uivEXT, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform2f(const char* file, unsigned line, int location, float v0, float v1)
 {
-    return enterGL(InterceptOp::glUniform2f, &OpenGLInterceptor::cgmUniform2f, file, line, location, v0, v1);
+    return enter(InterceptOp::glUniform2f, &OpenGLInterceptor::cgmUniform2f, file, line, location, v0, v1);
 }
 
 extern "C" void qel_glUniform2fARB(const char* file, unsigned line, int location, float v0, float v1)
 {
-    return enterGL(InterceptOp::glUniform2fARB, &OpenGLInterceptor::cgmUniform2fARB, file, line, location, v0, v1);
+    return enter(InterceptOp::glUniform2fARB, &OpenGLInterceptor::cgmUniform2fARB, file, line, location, v0, v1);
 }
 
 extern "C" void qel_glUniform2fv(const char* file, unsigned line, int location, int count, const float* value)
 {
-    return enterGL(InterceptOp::glUniform2fv, &OpenGLInterceptor::cgmUniform2fv, file, line, location, count, value);
+    return enter(InterceptOp::glUniform2fv, &OpenGLInterceptor::cgmUniform2fv, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform2fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform2fvARB, &OpenGLInterceptor::cgmUniform2fvARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform2i(const char* file, unsigned line, int location, int v0, int v1)
 {
-    return enterGL(InterceptOp::glUniform2i, &OpenGLInterceptor::cgmUniform2i, file, line, location, v0, v1);
+    return enter(InterceptOp::glUniform2i, &OpenGLInterceptor::cgmUniform2i, file, line, location, v0, v1);
 }
 
 extern "C" void qel_glUniform2iARB(const char* file, unsigned line, int location, int v0, int v1)
 {
-    return enterGL(InterceptOp::glUniform2iARB, &OpenGLInterceptor::cgmUniform2iARB, file, line, location, v0, v1);
+    return enter(InterceptOp::glUniform2iARB, &OpenGLInterceptor::cgmUniform2iARB, file, line, location, v0, v1);
 }
 
 extern "C" void qel_glUniform2iv(const char* file, unsigned line, int location, int count, const int* value)
 {
-    return enterGL(InterceptOp::glUniform2iv, &OpenGLInterceptor::cgmUniform2iv, file, line, location, count, value);
+    return enter(InterceptOp::glUniform2iv, &OpenGLInterceptor::cgmUniform2iv, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform2ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform2ivARB, &OpenGLInterceptor::cgmUniform2ivARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform2uiEXT(const char* file, unsigned line, int location, unsigned v0, unsigned v1)
 {
-    return enterGL(InterceptOp::glUniform2uiEXT, &OpenGLInterceptor::cgmUniform2uiEXT, file, line, location, v0, v1);
+    return enter(InterceptOp::glUniform2uiEXT, &OpenGLInterceptor::cgmUniform2uiEXT, file, line, location, v0, v1);
 }
 
 extern "C" void qel_glUniform2uivEXT(const char* file, unsigned line, int location, int count, const unsigned* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform2uivEXT, &OpenGLInterceptor::cgmUniform2uivEXT, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform3f(const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
-    return enterGL(InterceptOp::glUniform3f, &OpenGLInterceptor::cgmUniform3f, file, line, location, v0, v1, v2);
+    return enter(InterceptOp::glUniform3f, &OpenGLInterceptor::cgmUniform3f, file, line, location, v0, v1, v2);
 }
 
 extern "C" void qel_glUniform3fARB(const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
-    return enterGL(
-        InterceptOp::glUniform3fARB, &OpenGLInterceptor::cgmUniform3fARB, file, line, location, v0, v1, v2);
+    return enter(InterceptOp::glUniform3fARB, &OpenGLInterceptor::cgmUniform3fARB, file, line, location, v0, v1, v2);
 }
 
 extern "C" void qel_glUniform3fv(const char* file, unsigned line, int location, int count, const float* value)
 {
-    return enterGL(InterceptOp::glUniform3fv, &OpenGLInterceptor::cgmUniform3fv, file, line, location, count, value);
+    return enter(InterceptOp::glUniform3fv, &OpenGLInterceptor::cgmUniform3fv, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform3fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform3fvARB, &OpenGLInterceptor::cgmUniform3fvARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform3i(const char* file, unsigned line, int location, int v0, int v1, int v2)
 {
-    return enterGL(InterceptOp::glUniform3i, &OpenGLInterceptor::cgmUniform3i, file, line, location, v0, v1, v2);
+    return enter(InterceptOp::glUniform3i, &OpenGLInterceptor::cgmUniform3i, file, line, location, v0, v1, v2);
 }
 
 extern "C" void qel_glUniform3iARB(const char* file, unsigned line, int location, int v0, int v1, int v2)
 {
-    return enterGL(
-        InterceptOp::glUniform3iARB, &OpenGLInterceptor::cgmUniform3iARB, file, line, location, v0, v1, v2);
+    return enter(InterceptOp::glUniform3iARB, &OpenGLInterceptor::cgmUniform3iARB, file, line, location, v0, v1, v2);
 }
 
 extern "C" void qel_glUniform3iv(const char* file, unsigned line, int location, int count, const int* value)
 {
-    return enterGL(InterceptOp::glUniform3iv, &OpenGLInterceptor::cgmUniform3iv, file, line, location, count, value);
+    return enter(InterceptOp::glUniform3iv, &OpenGLInterceptor::cgmUniform3iv, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform3ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform3ivARB, &OpenGLInterceptor::cgmUniform3ivARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform3uiEXT(
     const char* file, unsigned line, int location, unsigned v0, unsigned v1, unsigned v2)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform3uiEXT, &OpenGLInterceptor::cgmUniform3uiEXT, file, line, location, v0, v1, v2);
 }
 
 extern "C" void qel_glUniform3uivEXT(const char* file, unsigned line, int location, int count, const unsigned* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform3uivEXT, &OpenGLInterceptor::cgmUniform3uivEXT, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform4f(const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
-    return enterGL(InterceptOp::glUniform4f, &OpenGLInterceptor::cgmUniform4f, file, line, location, v0, v1, v2, v3);
+    return enter(InterceptOp::glUniform4f, &OpenGLInterceptor::cgmUniform4f, file, line, location, v0, v1, v2, v3);
 }
 
 extern "C" void qel_glUniform4fARB(
     const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform4fARB, &OpenGLInterceptor::cgmUniform4fARB, file, line, location, v0, v1, v2, v3);
 }
 
 extern "C" void qel_glUniform4fv(const char* file, unsigned line, int location, int count, const float* value)
 {
-    return enterGL(InterceptOp::glUniform4fv, &OpenGLInterceptor::cgmUniform4fv, file, line, location, count, value);
+    return enter(InterceptOp::glUniform4fv, &OpenGLInterceptor::cgmUniform4fv, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform4fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform4fvARB, &OpenGLInterceptor::cgmUniform4fvARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform4i(const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
 {
-    return enterGL(InterceptOp::glUniform4i, &OpenGLInterceptor::cgmUniform4i, file, line, location, v0, v1, v2, v3);
+    return enter(InterceptOp::glUniform4i, &OpenGLInterceptor::cgmUniform4i, file, line, location, v0, v1, v2, v3);
 }
 
 extern "C" void qel_glUniform4iARB(const char* file, unsigned line, int location, int v0, int v1, int v2, int v3)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform4iARB, &OpenGLInterceptor::cgmUniform4iARB, file, line, location, v0, v1, v2, v3);
 }
 
 extern "C" void qel_glUniform4iv(const char* file, unsigned line, int location, int count, const int* value)
 {
-    return enterGL(InterceptOp::glUniform4iv, &OpenGLInterceptor::cgmUniform4iv, file, line, location, count, value);
+    return enter(InterceptOp::glUniform4iv, &OpenGLInterceptor::cgmUniform4iv, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform4ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform4ivARB, &OpenGLInterceptor::cgmUniform4ivARB, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniform4uiEXT(
     const char* file, unsigned line, int location, unsigned v0, unsigned v1, unsigned v2, unsigned v3)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform4uiEXT, &OpenGLInterceptor::cgmUniform4uiEXT, file, line, location, v0, v1, v2, v3);
 }
 
 extern "C" void qel_glUniform4uivEXT(const char* file, unsigned line, int location, int count, const unsigned* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniform4uivEXT, &OpenGLInterceptor::cgmUniform4uivEXT, file, line, location, count, value);
 }
 
 extern "C" void qel_glUniformBufferEXT(
     const char* file, unsigned line, unsigned program, int location, unsigned buffer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniformBufferEXT, &OpenGLInterceptor::cgmUniformBufferEXT, file, line, program, location,
         buffer);
 }
@@ -2433,7 +2423,7 @@ extern "C" void qel_glUniformBufferEXT(
 extern "C" void qel_glUniformMatrix2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniformMatrix2fv, &OpenGLInterceptor::cgmUniformMatrix2fv, file, line, location, count,
         transpose, value);
 }
@@ -2441,7 +2431,7 @@ extern "C" void qel_glUniformMatrix2fv(
 extern "C" void qel_glUniformMatrix2fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniformMatrix2fvARB, &OpenGLInterceptor::cgmUniformMatrix2fvARB, file, line, location, count,
         transpose, value);
 }
@@ -2449,7 +2439,7 @@ extern "C" void qel_glUniformMatrix2fvARB(
 extern "C" void qel_glUniformMatrix2x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniformMatrix2x3fv, &OpenGLInterceptor::cgmUniformMatrix2x3fv, file, line, location, count,
         transpose, value);
 }
@@ -2457,7 +2447,7 @@ extern "C" void qel_glUniformMatrix2x3fv(
 extern "C" void qel_glUniformMatrix2x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniformMatrix2x4fv, &OpenGLInterceptor::cgmUniformMatrix2x4fv, file, line, location, count,
         transpose, value);
 }
@@ -2465,7 +2455,7 @@ extern "C" void qel_glUniformMatrix2x4fv(
 extern "C" void qel_glUniformMatrix3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniformMatrix3fv, &OpenGLInterceptor::cgmUniformMatrix3fv, file, line, location, count,
         transpose, value);
 }
@@ -2473,7 +2463,7 @@ extern "C" void qel_glUniformMatrix3fv(
 extern "C" void qel_glUniformMatrix3fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniformMatrix3fvARB, &OpenGLInterceptor::cgmUniformMatrix3fvARB, file, line, location, count,
         transpose, value);
 }
@@ -2481,7 +2471,7 @@ extern "C" void qel_glUniformMatrix3fvARB(
 extern "C" void qel_glUniformMatrix3x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniformMatrix3x2fv, &OpenGLInterceptor::cgmUniformMatrix3x2fv, file, line, location, count,
         transpose, value);
 }
@@ -2489,7 +2479,7 @@ extern "C" void qel_glUniformMatrix3x2fv(
 extern "C" void qel_glUniformMatrix3x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniformMatrix3x4fv, &OpenGLInterceptor::cgmUniformMatrix3x4fv, file, line, location, count,
         transpose, value);
 }
@@ -2497,7 +2487,7 @@ extern "C" void qel_glUniformMatrix3x4fv(
 extern "C" void qel_glUniformMatrix4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniformMatrix4fv, &OpenGLInterceptor::cgmUniformMatrix4fv, file, line, location, count,
         transpose, value);
 }
@@ -2505,7 +2495,7 @@ extern "C" void qel_glUniformMatrix4fv(
 extern "C" void qel_glUniformMatrix4fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniformMatrix4fvARB, &OpenGLInterceptor::cgmUniformMatrix4fvARB, file, line, location, count,
         transpose, value);
 }
@@ -2513,7 +2503,7 @@ extern "C" void qel_glUniformMatrix4fvARB(
 extern "C" void qel_glUniformMatrix4x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniformMatrix4x2fv, &OpenGLInterceptor::cgmUniformMatrix4x2fv, file, line, location, count,
         transpose, value);
 }
@@ -2521,12 +2511,12 @@ extern "C" void qel_glUniformMatrix4x2fv(
 extern "C" void qel_glUniformMatrix4x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUniformMatrix4x3fv, &OpenGLInterceptor::cgmUniformMatrix4x3fv, file, line, location, count,
         transpose, value);
 }
 
 extern "C" void qel_glUnlockArraysEXT(const char* file, unsigned line)
 {
-    return enterGL(InterceptOp::glUnlockArraysEXT, &OpenGLInterceptor::cgmUnlockArraysEXT, file, line);
+    return enter(InterceptOp::glUnlockArraysEXT, &OpenGLInterceptor::cgmUnlockArraysEXT, file, line);
 }

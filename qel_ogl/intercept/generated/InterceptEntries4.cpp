@@ -9,17 +9,17 @@ using namespace QEL::OGL;
 
 extern "C" unsigned char qel_glUnmapBuffer(const char* file, unsigned line, unsigned target)
 {
-    return enterGL(InterceptOp::glUnmapBuffer, &OpenGLInterceptor::cgmUnmapBuffer, file, line, target);
+    return enter(InterceptOp::glUnmapBuffer, &OpenGLInterceptor::cgmUnmapBuffer, file, line, target);
 }
 
 extern "C" unsigned char qel_glUnmapBufferARB(const char* file, unsigned line, unsigned target)
 {
-    return enterGL(InterceptOp::glUnmapBufferARB, &OpenGLInterceptor::cgmUnmapBufferARB, file, line, target);
+    return enter(InterceptOp::glUnmapBufferARB, &OpenGLInterceptor::cgmUnmapBufferARB, file, line, target);
 }
 
 extern "C" void qel_glUnmapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUnmapObjectBufferATI, &OpenGLInterceptor::cgmUnmapObjectBufferATI, file, line, buffer);
 }
 
@@ -27,37 +27,37 @@ extern "C" void qel_glUpdateObjectBufferATI(
     const char* file, unsigned line, unsigned buffer, unsigned offset, int size, const void* pointer,
     unsigned preserve)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUpdateObjectBufferATI, &OpenGLInterceptor::cgmUpdateObjectBufferATI, file, line, buffer,
         offset, size, pointer, preserve);
 }
 
 extern "C" void qel_glUseProgram(const char* file, unsigned line, unsigned program)
 {
-    return enterGL(InterceptOp::glUseProgram, &OpenGLInterceptor::cgmUseProgram, file, line, program);
+    return enter(InterceptOp::glUseProgram, &OpenGLInterceptor::cgmUseProgram, file, line, program);
 }
 
 extern "C" void qel_glUseProgramObjectARB(const char* file, unsigned line, unsigned programObj)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glUseProgramObjectARB, &OpenGLInterceptor::cgmUseProgramObjectARB, file, line, programObj);
 }
 
 extern "C" void qel_glValidateProgram(const char* file, unsigned line, unsigned program)
 {
-    return enterGL(InterceptOp::glValidateProgram, &OpenGLInterceptor::cgmValidateProgram, file, line, program);
+    return enter(InterceptOp::glValidateProgram, &OpenGLInterceptor::cgmValidateProgram, file, line, program);
 }
 
 extern "C" void qel_glValidateProgramARB(const char* file, unsigned line, unsigned programObj)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glValidateProgramARB, &OpenGLInterceptor::cgmValidateProgramARB, file, line, programObj);
 }
 
 extern "C" void qel_glVariantArrayObjectATI(
     const char* file, unsigned line, unsigned id, unsigned type, int stride, unsigned buffer, unsigned offset)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVariantArrayObjectATI, &OpenGLInterceptor::cgmVariantArrayObjectATI, file, line, id, type,
         stride, buffer, offset);
 }
@@ -65,573 +65,561 @@ extern "C" void qel_glVariantArrayObjectATI(
 extern "C" void qel_glVariantPointerEXT(
     const char* file, unsigned line, unsigned id, unsigned type, unsigned stride, const void* addr)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVariantPointerEXT, &OpenGLInterceptor::cgmVariantPointerEXT, file, line, id, type, stride, addr);
 }
 
 extern "C" void qel_glVariantbvEXT(const char* file, unsigned line, unsigned id, const signed char* addr)
 {
-    return enterGL(InterceptOp::glVariantbvEXT, &OpenGLInterceptor::cgmVariantbvEXT, file, line, id, addr);
+    return enter(InterceptOp::glVariantbvEXT, &OpenGLInterceptor::cgmVariantbvEXT, file, line, id, addr);
 }
 
 extern "C" void qel_glVariantdvEXT(const char* file, unsigned line, unsigned id, const double* addr)
 {
-    return enterGL(InterceptOp::glVariantdvEXT, &OpenGLInterceptor::cgmVariantdvEXT, file, line, id, addr);
+    return enter(InterceptOp::glVariantdvEXT, &OpenGLInterceptor::cgmVariantdvEXT, file, line, id, addr);
 }
 
 extern "C" void qel_glVariantfvEXT(const char* file, unsigned line, unsigned id, const float* addr)
 {
-    return enterGL(InterceptOp::glVariantfvEXT, &OpenGLInterceptor::cgmVariantfvEXT, file, line, id, addr);
+    return enter(InterceptOp::glVariantfvEXT, &OpenGLInterceptor::cgmVariantfvEXT, file, line, id, addr);
 }
 
 extern "C" void qel_glVariantivEXT(const char* file, unsigned line, unsigned id, const int* addr)
 {
-    return enterGL(InterceptOp::glVariantivEXT, &OpenGLInterceptor::cgmVariantivEXT, file, line, id, addr);
+    return enter(InterceptOp::glVariantivEXT, &OpenGLInterceptor::cgmVariantivEXT, file, line, id, addr);
 }
 
 extern "C" void qel_glVariantsvEXT(const char* file, unsigned line, unsigned id, const short* addr)
 {
-    return enterGL(InterceptOp::glVariantsvEXT, &OpenGLInterceptor::cgmVariantsvEXT, file, line, id, addr);
+    return enter(InterceptOp::glVariantsvEXT, &OpenGLInterceptor::cgmVariantsvEXT, file, line, id, addr);
 }
 
 extern "C" void qel_glVariantubvEXT(const char* file, unsigned line, unsigned id, const unsigned char* addr)
 {
-    return enterGL(InterceptOp::glVariantubvEXT, &OpenGLInterceptor::cgmVariantubvEXT, file, line, id, addr);
+    return enter(InterceptOp::glVariantubvEXT, &OpenGLInterceptor::cgmVariantubvEXT, file, line, id, addr);
 }
 
 extern "C" void qel_glVariantuivEXT(const char* file, unsigned line, unsigned id, const unsigned* addr)
 {
-    return enterGL(InterceptOp::glVariantuivEXT, &OpenGLInterceptor::cgmVariantuivEXT, file, line, id, addr);
+    return enter(InterceptOp::glVariantuivEXT, &OpenGLInterceptor::cgmVariantuivEXT, file, line, id, addr);
 }
 
 extern "C" void qel_glVariantusvEXT(const char* file, unsigned line, unsigned id, const unsigned short* addr)
 {
-    return enterGL(InterceptOp::glVariantusvEXT, &OpenGLInterceptor::cgmVariantusvEXT, file, line, id, addr);
+    return enter(InterceptOp::glVariantusvEXT, &OpenGLInterceptor::cgmVariantusvEXT, file, line, id, addr);
 }
 
 extern "C" void qel_glVertex2d(const char* file, unsigned line, double x, double y)
 {
-    return enterGL(InterceptOp::glVertex2d, &OpenGLInterceptor::cgmVertex2d, file, line, x, y);
+    return enter(InterceptOp::glVertex2d, &OpenGLInterceptor::cgmVertex2d, file, line, x, y);
 }
 
 extern "C" void qel_glVertex2dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glVertex2dv, &OpenGLInterceptor::cgmVertex2dv, file, line, v);
+    return enter(InterceptOp::glVertex2dv, &OpenGLInterceptor::cgmVertex2dv, file, line, v);
 }
 
 extern "C" void qel_glVertex2f(const char* file, unsigned line, float x, float y)
 {
-    return enterGL(InterceptOp::glVertex2f, &OpenGLInterceptor::cgmVertex2f, file, line, x, y);
+    return enter(InterceptOp::glVertex2f, &OpenGLInterceptor::cgmVertex2f, file, line, x, y);
 }
 
 extern "C" void qel_glVertex2fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glVertex2fv, &OpenGLInterceptor::cgmVertex2fv, file, line, v);
+    return enter(InterceptOp::glVertex2fv, &OpenGLInterceptor::cgmVertex2fv, file, line, v);
 }
 
 extern "C" void qel_glVertex2hNV(const char* file, unsigned line, unsigned short x, unsigned short y)
 {
-    return enterGL(InterceptOp::glVertex2hNV, &OpenGLInterceptor::cgmVertex2hNV, file, line, x, y);
+    return enter(InterceptOp::glVertex2hNV, &OpenGLInterceptor::cgmVertex2hNV, file, line, x, y);
 }
 
 extern "C" void qel_glVertex2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertex2hvNV, &OpenGLInterceptor::cgmVertex2hvNV, file, line, v);
+    return enter(InterceptOp::glVertex2hvNV, &OpenGLInterceptor::cgmVertex2hvNV, file, line, v);
 }
 
 extern "C" void qel_glVertex2i(const char* file, unsigned line, int x, int y)
 {
-    return enterGL(InterceptOp::glVertex2i, &OpenGLInterceptor::cgmVertex2i, file, line, x, y);
+    return enter(InterceptOp::glVertex2i, &OpenGLInterceptor::cgmVertex2i, file, line, x, y);
 }
 
 extern "C" void qel_glVertex2iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glVertex2iv, &OpenGLInterceptor::cgmVertex2iv, file, line, v);
+    return enter(InterceptOp::glVertex2iv, &OpenGLInterceptor::cgmVertex2iv, file, line, v);
 }
 
 extern "C" void qel_glVertex2s(const char* file, unsigned line, short x, short y)
 {
-    return enterGL(InterceptOp::glVertex2s, &OpenGLInterceptor::cgmVertex2s, file, line, x, y);
+    return enter(InterceptOp::glVertex2s, &OpenGLInterceptor::cgmVertex2s, file, line, x, y);
 }
 
 extern "C" void qel_glVertex2sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glVertex2sv, &OpenGLInterceptor::cgmVertex2sv, file, line, v);
+    return enter(InterceptOp::glVertex2sv, &OpenGLInterceptor::cgmVertex2sv, file, line, v);
 }
 
 extern "C" void qel_glVertex3d(const char* file, unsigned line, double x, double y, double z)
 {
-    return enterGL(InterceptOp::glVertex3d, &OpenGLInterceptor::cgmVertex3d, file, line, x, y, z);
+    return enter(InterceptOp::glVertex3d, &OpenGLInterceptor::cgmVertex3d, file, line, x, y, z);
 }
 
 extern "C" void qel_glVertex3dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glVertex3dv, &OpenGLInterceptor::cgmVertex3dv, file, line, v);
+    return enter(InterceptOp::glVertex3dv, &OpenGLInterceptor::cgmVertex3dv, file, line, v);
 }
 
 extern "C" void qel_glVertex3f(const char* file, unsigned line, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glVertex3f, &OpenGLInterceptor::cgmVertex3f, file, line, x, y, z);
+    return enter(InterceptOp::glVertex3f, &OpenGLInterceptor::cgmVertex3f, file, line, x, y, z);
 }
 
 extern "C" void qel_glVertex3fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glVertex3fv, &OpenGLInterceptor::cgmVertex3fv, file, line, v);
+    return enter(InterceptOp::glVertex3fv, &OpenGLInterceptor::cgmVertex3fv, file, line, v);
 }
 
 extern "C" void qel_glVertex3hNV(
     const char* file, unsigned line, unsigned short x, unsigned short y, unsigned short z)
 {
-    return enterGL(InterceptOp::glVertex3hNV, &OpenGLInterceptor::cgmVertex3hNV, file, line, x, y, z);
+    return enter(InterceptOp::glVertex3hNV, &OpenGLInterceptor::cgmVertex3hNV, file, line, x, y, z);
 }
 
 extern "C" void qel_glVertex3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertex3hvNV, &OpenGLInterceptor::cgmVertex3hvNV, file, line, v);
+    return enter(InterceptOp::glVertex3hvNV, &OpenGLInterceptor::cgmVertex3hvNV, file, line, v);
 }
 
 extern "C" void qel_glVertex3i(const char* file, unsigned line, int x, int y, int z)
 {
-    return enterGL(InterceptOp::glVertex3i, &OpenGLInterceptor::cgmVertex3i, file, line, x, y, z);
+    return enter(InterceptOp::glVertex3i, &OpenGLInterceptor::cgmVertex3i, file, line, x, y, z);
 }
 
 extern "C" void qel_glVertex3iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glVertex3iv, &OpenGLInterceptor::cgmVertex3iv, file, line, v);
+    return enter(InterceptOp::glVertex3iv, &OpenGLInterceptor::cgmVertex3iv, file, line, v);
 }
 
 extern "C" void qel_glVertex3s(const char* file, unsigned line, short x, short y, short z)
 {
-    return enterGL(InterceptOp::glVertex3s, &OpenGLInterceptor::cgmVertex3s, file, line, x, y, z);
+    return enter(InterceptOp::glVertex3s, &OpenGLInterceptor::cgmVertex3s, file, line, x, y, z);
 }
 
 extern "C" void qel_glVertex3sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glVertex3sv, &OpenGLInterceptor::cgmVertex3sv, file, line, v);
+    return enter(InterceptOp::glVertex3sv, &OpenGLInterceptor::cgmVertex3sv, file, line, v);
 }
 
 extern "C" void qel_glVertex4d(const char* file, unsigned line, double x, double y, double z, double w)
 {
-    return enterGL(InterceptOp::glVertex4d, &OpenGLInterceptor::cgmVertex4d, file, line, x, y, z, w);
+    return enter(InterceptOp::glVertex4d, &OpenGLInterceptor::cgmVertex4d, file, line, x, y, z, w);
 }
 
 extern "C" void qel_glVertex4dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glVertex4dv, &OpenGLInterceptor::cgmVertex4dv, file, line, v);
+    return enter(InterceptOp::glVertex4dv, &OpenGLInterceptor::cgmVertex4dv, file, line, v);
 }
 
 extern "C" void qel_glVertex4f(const char* file, unsigned line, float x, float y, float z, float w)
 {
-    return enterGL(InterceptOp::glVertex4f, &OpenGLInterceptor::cgmVertex4f, file, line, x, y, z, w);
+    return enter(InterceptOp::glVertex4f, &OpenGLInterceptor::cgmVertex4f, file, line, x, y, z, w);
 }
 
 extern "C" void qel_glVertex4fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glVertex4fv, &OpenGLInterceptor::cgmVertex4fv, file, line, v);
+    return enter(InterceptOp::glVertex4fv, &OpenGLInterceptor::cgmVertex4fv, file, line, v);
 }
 
 extern "C" void qel_glVertex4hNV(
     const char* file, unsigned line, unsigned short x, unsigned short y, unsigned short z, unsigned short w)
 {
-    return enterGL(InterceptOp::glVertex4hNV, &OpenGLInterceptor::cgmVertex4hNV, file, line, x, y, z, w);
+    return enter(InterceptOp::glVertex4hNV, &OpenGLInterceptor::cgmVertex4hNV, file, line, x, y, z, w);
 }
 
 extern "C" void qel_glVertex4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertex4hvNV, &OpenGLInterceptor::cgmVertex4hvNV, file, line, v);
+    return enter(InterceptOp::glVertex4hvNV, &OpenGLInterceptor::cgmVertex4hvNV, file, line, v);
 }
 
 extern "C" void qel_glVertex4i(const char* file, unsigned line, int x, int y, int z, int w)
 {
-    return enterGL(InterceptOp::glVertex4i, &OpenGLInterceptor::cgmVertex4i, file, line, x, y, z, w);
+    return enter(InterceptOp::glVertex4i, &OpenGLInterceptor::cgmVertex4i, file, line, x, y, z, w);
 }
 
 extern "C" void qel_glVertex4iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glVertex4iv, &OpenGLInterceptor::cgmVertex4iv, file, line, v);
+    return enter(InterceptOp::glVertex4iv, &OpenGLInterceptor::cgmVertex4iv, file, line, v);
 }
 
 extern "C" void qel_glVertex4s(const char* file, unsigned line, short x, short y, short z, short w)
 {
-    return enterGL(InterceptOp::glVertex4s, &OpenGLInterceptor::cgmVertex4s, file, line, x, y, z, w);
+    return enter(InterceptOp::glVertex4s, &OpenGLInterceptor::cgmVertex4s, file, line, x, y, z, w);
 }
 
 extern "C" void qel_glVertex4sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glVertex4sv, &OpenGLInterceptor::cgmVertex4sv, file, line, v);
+    return enter(InterceptOp::glVertex4sv, &OpenGLInterceptor::cgmVertex4sv, file, line, v);
 }
 
 extern "C" void qel_glVertexArrayParameteriAPPLE(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexArrayParameteriAPPLE, &OpenGLInterceptor::cgmVertexArrayParameteriAPPLE, file, line,
         pname, param);
 }
 
 extern "C" void qel_glVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexArrayRangeAPPLE, &OpenGLInterceptor::cgmVertexArrayRangeAPPLE, file, line, length,
         pointer);
 }
 
 extern "C" void qel_glVertexArrayRangeNV(const char* file, unsigned line, int length, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexArrayRangeNV, &OpenGLInterceptor::cgmVertexArrayRangeNV, file, line, length, pointer);
 }
 
 extern "C" void qel_glVertexAttrib1d(const char* file, unsigned line, unsigned index, double x)
 {
-    return enterGL(InterceptOp::glVertexAttrib1d, &OpenGLInterceptor::cgmVertexAttrib1d, file, line, index, x);
+    return enter(InterceptOp::glVertexAttrib1d, &OpenGLInterceptor::cgmVertexAttrib1d, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttrib1dARB(const char* file, unsigned line, unsigned index, double x)
 {
-    return enterGL(InterceptOp::glVertexAttrib1dARB, &OpenGLInterceptor::cgmVertexAttrib1dARB, file, line, index, x);
+    return enter(InterceptOp::glVertexAttrib1dARB, &OpenGLInterceptor::cgmVertexAttrib1dARB, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttrib1dNV(const char* file, unsigned line, unsigned index, double x)
 {
-    return enterGL(InterceptOp::glVertexAttrib1dNV, &OpenGLInterceptor::cgmVertexAttrib1dNV, file, line, index, x);
+    return enter(InterceptOp::glVertexAttrib1dNV, &OpenGLInterceptor::cgmVertexAttrib1dNV, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttrib1dv(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib1dv, &OpenGLInterceptor::cgmVertexAttrib1dv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib1dv, &OpenGLInterceptor::cgmVertexAttrib1dv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib1dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib1dvARB, &OpenGLInterceptor::cgmVertexAttrib1dvARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib1dvARB, &OpenGLInterceptor::cgmVertexAttrib1dvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib1dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib1dvNV, &OpenGLInterceptor::cgmVertexAttrib1dvNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib1dvNV, &OpenGLInterceptor::cgmVertexAttrib1dvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib1f(const char* file, unsigned line, unsigned index, float x)
 {
-    return enterGL(InterceptOp::glVertexAttrib1f, &OpenGLInterceptor::cgmVertexAttrib1f, file, line, index, x);
+    return enter(InterceptOp::glVertexAttrib1f, &OpenGLInterceptor::cgmVertexAttrib1f, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttrib1fARB(const char* file, unsigned line, unsigned index, float x)
 {
-    return enterGL(InterceptOp::glVertexAttrib1fARB, &OpenGLInterceptor::cgmVertexAttrib1fARB, file, line, index, x);
+    return enter(InterceptOp::glVertexAttrib1fARB, &OpenGLInterceptor::cgmVertexAttrib1fARB, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttrib1fNV(const char* file, unsigned line, unsigned index, float x)
 {
-    return enterGL(InterceptOp::glVertexAttrib1fNV, &OpenGLInterceptor::cgmVertexAttrib1fNV, file, line, index, x);
+    return enter(InterceptOp::glVertexAttrib1fNV, &OpenGLInterceptor::cgmVertexAttrib1fNV, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttrib1fv(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib1fv, &OpenGLInterceptor::cgmVertexAttrib1fv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib1fv, &OpenGLInterceptor::cgmVertexAttrib1fv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib1fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib1fvARB, &OpenGLInterceptor::cgmVertexAttrib1fvARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib1fvARB, &OpenGLInterceptor::cgmVertexAttrib1fvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib1fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib1fvNV, &OpenGLInterceptor::cgmVertexAttrib1fvNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib1fvNV, &OpenGLInterceptor::cgmVertexAttrib1fvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib1hNV(const char* file, unsigned line, unsigned index, unsigned short x)
 {
-    return enterGL(InterceptOp::glVertexAttrib1hNV, &OpenGLInterceptor::cgmVertexAttrib1hNV, file, line, index, x);
+    return enter(InterceptOp::glVertexAttrib1hNV, &OpenGLInterceptor::cgmVertexAttrib1hNV, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttrib1hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib1hvNV, &OpenGLInterceptor::cgmVertexAttrib1hvNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib1hvNV, &OpenGLInterceptor::cgmVertexAttrib1hvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib1s(const char* file, unsigned line, unsigned index, short x)
 {
-    return enterGL(InterceptOp::glVertexAttrib1s, &OpenGLInterceptor::cgmVertexAttrib1s, file, line, index, x);
+    return enter(InterceptOp::glVertexAttrib1s, &OpenGLInterceptor::cgmVertexAttrib1s, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttrib1sARB(const char* file, unsigned line, unsigned index, short x)
 {
-    return enterGL(InterceptOp::glVertexAttrib1sARB, &OpenGLInterceptor::cgmVertexAttrib1sARB, file, line, index, x);
+    return enter(InterceptOp::glVertexAttrib1sARB, &OpenGLInterceptor::cgmVertexAttrib1sARB, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttrib1sNV(const char* file, unsigned line, unsigned index, short x)
 {
-    return enterGL(InterceptOp::glVertexAttrib1sNV, &OpenGLInterceptor::cgmVertexAttrib1sNV, file, line, index, x);
+    return enter(InterceptOp::glVertexAttrib1sNV, &OpenGLInterceptor::cgmVertexAttrib1sNV, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttrib1sv(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib1sv, &OpenGLInterceptor::cgmVertexAttrib1sv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib1sv, &OpenGLInterceptor::cgmVertexAttrib1sv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib1svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib1svARB, &OpenGLInterceptor::cgmVertexAttrib1svARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib1svARB, &OpenGLInterceptor::cgmVertexAttrib1svARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib1svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib1svNV, &OpenGLInterceptor::cgmVertexAttrib1svNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib1svNV, &OpenGLInterceptor::cgmVertexAttrib1svNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib2d(const char* file, unsigned line, unsigned index, double x, double y)
 {
-    return enterGL(InterceptOp::glVertexAttrib2d, &OpenGLInterceptor::cgmVertexAttrib2d, file, line, index, x, y);
+    return enter(InterceptOp::glVertexAttrib2d, &OpenGLInterceptor::cgmVertexAttrib2d, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttrib2dARB(const char* file, unsigned line, unsigned index, double x, double y)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib2dARB, &OpenGLInterceptor::cgmVertexAttrib2dARB, file, line, index, x, y);
+    return enter(InterceptOp::glVertexAttrib2dARB, &OpenGLInterceptor::cgmVertexAttrib2dARB, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttrib2dNV(const char* file, unsigned line, unsigned index, double x, double y)
 {
-    return enterGL(InterceptOp::glVertexAttrib2dNV, &OpenGLInterceptor::cgmVertexAttrib2dNV, file, line, index, x, y);
+    return enter(InterceptOp::glVertexAttrib2dNV, &OpenGLInterceptor::cgmVertexAttrib2dNV, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttrib2dv(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib2dv, &OpenGLInterceptor::cgmVertexAttrib2dv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib2dv, &OpenGLInterceptor::cgmVertexAttrib2dv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib2dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib2dvARB, &OpenGLInterceptor::cgmVertexAttrib2dvARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib2dvARB, &OpenGLInterceptor::cgmVertexAttrib2dvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib2dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib2dvNV, &OpenGLInterceptor::cgmVertexAttrib2dvNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib2dvNV, &OpenGLInterceptor::cgmVertexAttrib2dvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib2f(const char* file, unsigned line, unsigned index, float x, float y)
 {
-    return enterGL(InterceptOp::glVertexAttrib2f, &OpenGLInterceptor::cgmVertexAttrib2f, file, line, index, x, y);
+    return enter(InterceptOp::glVertexAttrib2f, &OpenGLInterceptor::cgmVertexAttrib2f, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttrib2fARB(const char* file, unsigned line, unsigned index, float x, float y)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib2fARB, &OpenGLInterceptor::cgmVertexAttrib2fARB, file, line, index, x, y);
+    return enter(InterceptOp::glVertexAttrib2fARB, &OpenGLInterceptor::cgmVertexAttrib2fARB, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttrib2fNV(const char* file, unsigned line, unsigned index, float x, float y)
 {
-    return enterGL(InterceptOp::glVertexAttrib2fNV, &OpenGLInterceptor::cgmVertexAttrib2fNV, file, line, index, x, y);
+    return enter(InterceptOp::glVertexAttrib2fNV, &OpenGLInterceptor::cgmVertexAttrib2fNV, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttrib2fv(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib2fv, &OpenGLInterceptor::cgmVertexAttrib2fv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib2fv, &OpenGLInterceptor::cgmVertexAttrib2fv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib2fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib2fvARB, &OpenGLInterceptor::cgmVertexAttrib2fvARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib2fvARB, &OpenGLInterceptor::cgmVertexAttrib2fvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib2fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib2fvNV, &OpenGLInterceptor::cgmVertexAttrib2fvNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib2fvNV, &OpenGLInterceptor::cgmVertexAttrib2fvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib2hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y)
 {
-    return enterGL(InterceptOp::glVertexAttrib2hNV, &OpenGLInterceptor::cgmVertexAttrib2hNV, file, line, index, x, y);
+    return enter(InterceptOp::glVertexAttrib2hNV, &OpenGLInterceptor::cgmVertexAttrib2hNV, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttrib2hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib2hvNV, &OpenGLInterceptor::cgmVertexAttrib2hvNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib2hvNV, &OpenGLInterceptor::cgmVertexAttrib2hvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib2s(const char* file, unsigned line, unsigned index, short x, short y)
 {
-    return enterGL(InterceptOp::glVertexAttrib2s, &OpenGLInterceptor::cgmVertexAttrib2s, file, line, index, x, y);
+    return enter(InterceptOp::glVertexAttrib2s, &OpenGLInterceptor::cgmVertexAttrib2s, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttrib2sARB(const char* file, unsigned line, unsigned index, short x, short y)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib2sARB, &OpenGLInterceptor::cgmVertexAttrib2sARB, file, line, index, x, y);
+    return enter(InterceptOp::glVertexAttrib2sARB, &OpenGLInterceptor::cgmVertexAttrib2sARB, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttrib2sNV(const char* file, unsigned line, unsigned index, short x, short y)
 {
-    return enterGL(InterceptOp::glVertexAttrib2sNV, &OpenGLInterceptor::cgmVertexAttrib2sNV, file, line, index, x, y);
+    return enter(InterceptOp::glVertexAttrib2sNV, &OpenGLInterceptor::cgmVertexAttrib2sNV, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttrib2sv(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib2sv, &OpenGLInterceptor::cgmVertexAttrib2sv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib2sv, &OpenGLInterceptor::cgmVertexAttrib2sv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib2svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib2svARB, &OpenGLInterceptor::cgmVertexAttrib2svARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib2svARB, &OpenGLInterceptor::cgmVertexAttrib2svARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib2svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib2svNV, &OpenGLInterceptor::cgmVertexAttrib2svNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib2svNV, &OpenGLInterceptor::cgmVertexAttrib2svNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib3d(const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
-    return enterGL(InterceptOp::glVertexAttrib3d, &OpenGLInterceptor::cgmVertexAttrib3d, file, line, index, x, y, z);
+    return enter(InterceptOp::glVertexAttrib3d, &OpenGLInterceptor::cgmVertexAttrib3d, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3dARB(const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib3dARB, &OpenGLInterceptor::cgmVertexAttrib3dARB, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3dNV(const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib3dNV, &OpenGLInterceptor::cgmVertexAttrib3dNV, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3dv(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib3dv, &OpenGLInterceptor::cgmVertexAttrib3dv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib3dv, &OpenGLInterceptor::cgmVertexAttrib3dv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib3dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib3dvARB, &OpenGLInterceptor::cgmVertexAttrib3dvARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib3dvARB, &OpenGLInterceptor::cgmVertexAttrib3dvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib3dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib3dvNV, &OpenGLInterceptor::cgmVertexAttrib3dvNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib3dvNV, &OpenGLInterceptor::cgmVertexAttrib3dvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib3f(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glVertexAttrib3f, &OpenGLInterceptor::cgmVertexAttrib3f, file, line, index, x, y, z);
+    return enter(InterceptOp::glVertexAttrib3f, &OpenGLInterceptor::cgmVertexAttrib3f, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3fARB(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib3fARB, &OpenGLInterceptor::cgmVertexAttrib3fARB, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3fNV(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib3fNV, &OpenGLInterceptor::cgmVertexAttrib3fNV, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3fv(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib3fv, &OpenGLInterceptor::cgmVertexAttrib3fv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib3fv, &OpenGLInterceptor::cgmVertexAttrib3fv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib3fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib3fvARB, &OpenGLInterceptor::cgmVertexAttrib3fvARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib3fvARB, &OpenGLInterceptor::cgmVertexAttrib3fvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib3fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib3fvNV, &OpenGLInterceptor::cgmVertexAttrib3fvNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib3fvNV, &OpenGLInterceptor::cgmVertexAttrib3fvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib3hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y, unsigned short z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib3hNV, &OpenGLInterceptor::cgmVertexAttrib3hNV, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib3hvNV, &OpenGLInterceptor::cgmVertexAttrib3hvNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib3hvNV, &OpenGLInterceptor::cgmVertexAttrib3hvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib3s(const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
-    return enterGL(InterceptOp::glVertexAttrib3s, &OpenGLInterceptor::cgmVertexAttrib3s, file, line, index, x, y, z);
+    return enter(InterceptOp::glVertexAttrib3s, &OpenGLInterceptor::cgmVertexAttrib3s, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3sARB(const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib3sARB, &OpenGLInterceptor::cgmVertexAttrib3sARB, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3sNV(const char* file, unsigned line, unsigned index, short x, short y, short z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib3sNV, &OpenGLInterceptor::cgmVertexAttrib3sNV, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttrib3sv(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib3sv, &OpenGLInterceptor::cgmVertexAttrib3sv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib3sv, &OpenGLInterceptor::cgmVertexAttrib3sv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib3svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib3svARB, &OpenGLInterceptor::cgmVertexAttrib3svARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib3svARB, &OpenGLInterceptor::cgmVertexAttrib3svARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib3svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib3svNV, &OpenGLInterceptor::cgmVertexAttrib3svNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib3svNV, &OpenGLInterceptor::cgmVertexAttrib3svNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4Nbv(const char* file, unsigned line, unsigned index, const signed char* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4Nbv, &OpenGLInterceptor::cgmVertexAttrib4Nbv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4Nbv, &OpenGLInterceptor::cgmVertexAttrib4Nbv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4NbvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4NbvARB, &OpenGLInterceptor::cgmVertexAttrib4NbvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4Niv(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4Niv, &OpenGLInterceptor::cgmVertexAttrib4Niv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4Niv, &OpenGLInterceptor::cgmVertexAttrib4Niv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4NivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4NivARB, &OpenGLInterceptor::cgmVertexAttrib4NivARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4Nsv(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4Nsv, &OpenGLInterceptor::cgmVertexAttrib4Nsv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4Nsv, &OpenGLInterceptor::cgmVertexAttrib4Nsv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4NsvARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4NsvARB, &OpenGLInterceptor::cgmVertexAttrib4NsvARB, file, line, index, v);
 }
 
@@ -639,7 +627,7 @@ extern "C" void qel_glVertexAttrib4Nub(
     const char* file, unsigned line, unsigned index, unsigned char x, unsigned char y, unsigned char z,
     unsigned char w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4Nub, &OpenGLInterceptor::cgmVertexAttrib4Nub, file, line, index, x, y, z, w);
 }
 
@@ -647,233 +635,224 @@ extern "C" void qel_glVertexAttrib4NubARB(
     const char* file, unsigned line, unsigned index, unsigned char x, unsigned char y, unsigned char z,
     unsigned char w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4NubARB, &OpenGLInterceptor::cgmVertexAttrib4NubARB, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4Nubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4Nubv, &OpenGLInterceptor::cgmVertexAttrib4Nubv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4Nubv, &OpenGLInterceptor::cgmVertexAttrib4Nubv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4NubvARB(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4NubvARB, &OpenGLInterceptor::cgmVertexAttrib4NubvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4Nuiv(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4Nuiv, &OpenGLInterceptor::cgmVertexAttrib4Nuiv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4Nuiv, &OpenGLInterceptor::cgmVertexAttrib4Nuiv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4NuivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4NuivARB, &OpenGLInterceptor::cgmVertexAttrib4NuivARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4Nusv(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4Nusv, &OpenGLInterceptor::cgmVertexAttrib4Nusv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4Nusv, &OpenGLInterceptor::cgmVertexAttrib4Nusv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4NusvARB(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4NusvARB, &OpenGLInterceptor::cgmVertexAttrib4NusvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4bv(const char* file, unsigned line, unsigned index, const signed char* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4bv, &OpenGLInterceptor::cgmVertexAttrib4bv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4bv, &OpenGLInterceptor::cgmVertexAttrib4bv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4bvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib4bvARB, &OpenGLInterceptor::cgmVertexAttrib4bvARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4bvARB, &OpenGLInterceptor::cgmVertexAttrib4bvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4d(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib4d, &OpenGLInterceptor::cgmVertexAttrib4d, file, line, index, x, y, z, w);
+    return enter(InterceptOp::glVertexAttrib4d, &OpenGLInterceptor::cgmVertexAttrib4d, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4dARB(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4dARB, &OpenGLInterceptor::cgmVertexAttrib4dARB, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4dNV(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4dNV, &OpenGLInterceptor::cgmVertexAttrib4dNV, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4dv(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4dv, &OpenGLInterceptor::cgmVertexAttrib4dv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4dv, &OpenGLInterceptor::cgmVertexAttrib4dv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib4dvARB, &OpenGLInterceptor::cgmVertexAttrib4dvARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4dvARB, &OpenGLInterceptor::cgmVertexAttrib4dvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4dvNV, &OpenGLInterceptor::cgmVertexAttrib4dvNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4dvNV, &OpenGLInterceptor::cgmVertexAttrib4dvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4f(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib4f, &OpenGLInterceptor::cgmVertexAttrib4f, file, line, index, x, y, z, w);
+    return enter(InterceptOp::glVertexAttrib4f, &OpenGLInterceptor::cgmVertexAttrib4f, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4fARB(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4fARB, &OpenGLInterceptor::cgmVertexAttrib4fARB, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4fNV(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4fNV, &OpenGLInterceptor::cgmVertexAttrib4fNV, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4fv(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4fv, &OpenGLInterceptor::cgmVertexAttrib4fv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4fv, &OpenGLInterceptor::cgmVertexAttrib4fv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib4fvARB, &OpenGLInterceptor::cgmVertexAttrib4fvARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4fvARB, &OpenGLInterceptor::cgmVertexAttrib4fvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4fvNV, &OpenGLInterceptor::cgmVertexAttrib4fvNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4fvNV, &OpenGLInterceptor::cgmVertexAttrib4fvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4hNV(
     const char* file, unsigned line, unsigned index, unsigned short x, unsigned short y, unsigned short z,
     unsigned short w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4hNV, &OpenGLInterceptor::cgmVertexAttrib4hNV, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4hvNV, &OpenGLInterceptor::cgmVertexAttrib4hvNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4hvNV, &OpenGLInterceptor::cgmVertexAttrib4hvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4iv(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4iv, &OpenGLInterceptor::cgmVertexAttrib4iv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4iv, &OpenGLInterceptor::cgmVertexAttrib4iv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4ivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib4ivARB, &OpenGLInterceptor::cgmVertexAttrib4ivARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4ivARB, &OpenGLInterceptor::cgmVertexAttrib4ivARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4s(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib4s, &OpenGLInterceptor::cgmVertexAttrib4s, file, line, index, x, y, z, w);
+    return enter(InterceptOp::glVertexAttrib4s, &OpenGLInterceptor::cgmVertexAttrib4s, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4sARB(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4sARB, &OpenGLInterceptor::cgmVertexAttrib4sARB, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4sNV(
     const char* file, unsigned line, unsigned index, short x, short y, short z, short w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4sNV, &OpenGLInterceptor::cgmVertexAttrib4sNV, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4sv(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4sv, &OpenGLInterceptor::cgmVertexAttrib4sv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4sv, &OpenGLInterceptor::cgmVertexAttrib4sv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib4svARB, &OpenGLInterceptor::cgmVertexAttrib4svARB, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4svARB, &OpenGLInterceptor::cgmVertexAttrib4svARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4svNV, &OpenGLInterceptor::cgmVertexAttrib4svNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4svNV, &OpenGLInterceptor::cgmVertexAttrib4svNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4ubNV(
     const char* file, unsigned line, unsigned index, unsigned char x, unsigned char y, unsigned char z,
     unsigned char w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4ubNV, &OpenGLInterceptor::cgmVertexAttrib4ubNV, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttrib4ubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4ubv, &OpenGLInterceptor::cgmVertexAttrib4ubv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4ubv, &OpenGLInterceptor::cgmVertexAttrib4ubv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4ubvARB(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4ubvARB, &OpenGLInterceptor::cgmVertexAttrib4ubvARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4ubvNV(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return enterGL(
-        InterceptOp::glVertexAttrib4ubvNV, &OpenGLInterceptor::cgmVertexAttrib4ubvNV, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4ubvNV, &OpenGLInterceptor::cgmVertexAttrib4ubvNV, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4uiv(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4uiv, &OpenGLInterceptor::cgmVertexAttrib4uiv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4uiv, &OpenGLInterceptor::cgmVertexAttrib4uiv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4uivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4uivARB, &OpenGLInterceptor::cgmVertexAttrib4uivARB, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4usv(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return enterGL(InterceptOp::glVertexAttrib4usv, &OpenGLInterceptor::cgmVertexAttrib4usv, file, line, index, v);
+    return enter(InterceptOp::glVertexAttrib4usv, &OpenGLInterceptor::cgmVertexAttrib4usv, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttrib4usvARB(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttrib4usvARB, &OpenGLInterceptor::cgmVertexAttrib4usvARB, file, line, index, v);
 }
 
@@ -881,137 +860,136 @@ extern "C" void qel_glVertexAttribArrayObjectATI(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     unsigned buffer, unsigned offset)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribArrayObjectATI, &OpenGLInterceptor::cgmVertexAttribArrayObjectATI, file, line,
         index, size, type, normalized, stride, buffer, offset);
 }
 
 extern "C" void qel_glVertexAttribI1iEXT(const char* file, unsigned line, unsigned index, int x)
 {
-    return enterGL(
-        InterceptOp::glVertexAttribI1iEXT, &OpenGLInterceptor::cgmVertexAttribI1iEXT, file, line, index, x);
+    return enter(InterceptOp::glVertexAttribI1iEXT, &OpenGLInterceptor::cgmVertexAttribI1iEXT, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttribI1ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI1ivEXT, &OpenGLInterceptor::cgmVertexAttribI1ivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI1uiEXT(const char* file, unsigned line, unsigned index, unsigned x)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI1uiEXT, &OpenGLInterceptor::cgmVertexAttribI1uiEXT, file, line, index, x);
 }
 
 extern "C" void qel_glVertexAttribI1uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI1uivEXT, &OpenGLInterceptor::cgmVertexAttribI1uivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI2iEXT(const char* file, unsigned line, unsigned index, int x, int y)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI2iEXT, &OpenGLInterceptor::cgmVertexAttribI2iEXT, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttribI2ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI2ivEXT, &OpenGLInterceptor::cgmVertexAttribI2ivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI2uiEXT(const char* file, unsigned line, unsigned index, unsigned x, unsigned y)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI2uiEXT, &OpenGLInterceptor::cgmVertexAttribI2uiEXT, file, line, index, x, y);
 }
 
 extern "C" void qel_glVertexAttribI2uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI2uivEXT, &OpenGLInterceptor::cgmVertexAttribI2uivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI3iEXT(const char* file, unsigned line, unsigned index, int x, int y, int z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI3iEXT, &OpenGLInterceptor::cgmVertexAttribI3iEXT, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttribI3ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI3ivEXT, &OpenGLInterceptor::cgmVertexAttribI3ivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI3uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y, unsigned z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI3uiEXT, &OpenGLInterceptor::cgmVertexAttribI3uiEXT, file, line, index, x, y, z);
 }
 
 extern "C" void qel_glVertexAttribI3uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI3uivEXT, &OpenGLInterceptor::cgmVertexAttribI3uivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI4bvEXT(const char* file, unsigned line, unsigned index, const signed char* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI4bvEXT, &OpenGLInterceptor::cgmVertexAttribI4bvEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI4iEXT(const char* file, unsigned line, unsigned index, int x, int y, int z, int w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI4iEXT, &OpenGLInterceptor::cgmVertexAttribI4iEXT, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttribI4ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI4ivEXT, &OpenGLInterceptor::cgmVertexAttribI4ivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI4svEXT(const char* file, unsigned line, unsigned index, const short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI4svEXT, &OpenGLInterceptor::cgmVertexAttribI4svEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI4ubvEXT(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI4ubvEXT, &OpenGLInterceptor::cgmVertexAttribI4ubvEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI4uiEXT(
     const char* file, unsigned line, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI4uiEXT, &OpenGLInterceptor::cgmVertexAttribI4uiEXT, file, line, index, x, y, z, w);
 }
 
 extern "C" void qel_glVertexAttribI4uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI4uivEXT, &OpenGLInterceptor::cgmVertexAttribI4uivEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribI4usvEXT(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribI4usvEXT, &OpenGLInterceptor::cgmVertexAttribI4usvEXT, file, line, index, v);
 }
 
 extern "C" void qel_glVertexAttribIPointerEXT(
     const char* file, unsigned line, unsigned index, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribIPointerEXT, &OpenGLInterceptor::cgmVertexAttribIPointerEXT, file, line, index,
         size, type, stride, pointer);
 }
@@ -1020,7 +998,7 @@ extern "C" void qel_glVertexAttribPointer(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribPointer, &OpenGLInterceptor::cgmVertexAttribPointer, file, line, index, size, type,
         normalized, stride, pointer);
 }
@@ -1029,7 +1007,7 @@ extern "C" void qel_glVertexAttribPointerARB(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribPointerARB, &OpenGLInterceptor::cgmVertexAttribPointerARB, file, line, index, size,
         type, normalized, stride, pointer);
 }
@@ -1037,146 +1015,146 @@ extern "C" void qel_glVertexAttribPointerARB(
 extern "C" void qel_glVertexAttribPointerNV(
     const char* file, unsigned line, unsigned index, int fsize, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribPointerNV, &OpenGLInterceptor::cgmVertexAttribPointerNV, file, line, index, fsize,
         type, stride, pointer);
 }
 
 extern "C" void qel_glVertexAttribs1dvNV(const char* file, unsigned line, unsigned index, int count, const double* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs1dvNV, &OpenGLInterceptor::cgmVertexAttribs1dvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs1fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs1fvNV, &OpenGLInterceptor::cgmVertexAttribs1fvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs1hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs1hvNV, &OpenGLInterceptor::cgmVertexAttribs1hvNV, file, line, index, n, v);
 }
 
 extern "C" void qel_glVertexAttribs1svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs1svNV, &OpenGLInterceptor::cgmVertexAttribs1svNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs2dvNV(const char* file, unsigned line, unsigned index, int count, const double* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs2dvNV, &OpenGLInterceptor::cgmVertexAttribs2dvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs2fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs2fvNV, &OpenGLInterceptor::cgmVertexAttribs2fvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs2hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs2hvNV, &OpenGLInterceptor::cgmVertexAttribs2hvNV, file, line, index, n, v);
 }
 
 extern "C" void qel_glVertexAttribs2svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs2svNV, &OpenGLInterceptor::cgmVertexAttribs2svNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs3dvNV(const char* file, unsigned line, unsigned index, int count, const double* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs3dvNV, &OpenGLInterceptor::cgmVertexAttribs3dvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs3fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs3fvNV, &OpenGLInterceptor::cgmVertexAttribs3fvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs3hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs3hvNV, &OpenGLInterceptor::cgmVertexAttribs3hvNV, file, line, index, n, v);
 }
 
 extern "C" void qel_glVertexAttribs3svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs3svNV, &OpenGLInterceptor::cgmVertexAttribs3svNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs4dvNV(const char* file, unsigned line, unsigned index, int count, const double* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs4dvNV, &OpenGLInterceptor::cgmVertexAttribs4dvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs4fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs4fvNV, &OpenGLInterceptor::cgmVertexAttribs4fvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs4hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs4hvNV, &OpenGLInterceptor::cgmVertexAttribs4hvNV, file, line, index, n, v);
 }
 
 extern "C" void qel_glVertexAttribs4svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs4svNV, &OpenGLInterceptor::cgmVertexAttribs4svNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexAttribs4ubvNV(
     const char* file, unsigned line, unsigned index, int count, const unsigned char* v)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexAttribs4ubvNV, &OpenGLInterceptor::cgmVertexAttribs4ubvNV, file, line, index, count, v);
 }
 
 extern "C" void qel_glVertexBlendARB(const char* file, unsigned line, int count)
 {
-    return enterGL(InterceptOp::glVertexBlendARB, &OpenGLInterceptor::cgmVertexBlendARB, file, line, count);
+    return enter(InterceptOp::glVertexBlendARB, &OpenGLInterceptor::cgmVertexBlendARB, file, line, count);
 }
 
 extern "C" void qel_glVertexBlendEnvfATI(const char* file, unsigned line, unsigned pname, float param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexBlendEnvfATI, &OpenGLInterceptor::cgmVertexBlendEnvfATI, file, line, pname, param);
 }
 
 extern "C" void qel_glVertexBlendEnviATI(const char* file, unsigned line, unsigned pname, int param)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexBlendEnviATI, &OpenGLInterceptor::cgmVertexBlendEnviATI, file, line, pname, param);
 }
 
 extern "C" void qel_glVertexPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexPointer, &OpenGLInterceptor::cgmVertexPointer, file, line, size, type, stride, pointer);
 }
 
 extern "C" void qel_glVertexPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexPointerEXT, &OpenGLInterceptor::cgmVertexPointerEXT, file, line, size, type, stride,
         count, pointer);
 }
@@ -1184,7 +1162,7 @@ extern "C" void qel_glVertexPointerEXT(
 extern "C" void qel_glVertexPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexPointerListIBM, &OpenGLInterceptor::cgmVertexPointerListIBM, file, line, size, type,
         stride, pointer, ptrstride);
 }
@@ -1192,590 +1170,589 @@ extern "C" void qel_glVertexPointerListIBM(
 extern "C" void qel_glVertexPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexPointervINTEL, &OpenGLInterceptor::cgmVertexPointervINTEL, file, line, size, type,
         pointer);
 }
 
 extern "C" void qel_glVertexStream2dATI(const char* file, unsigned line, unsigned stream, double x, double y)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream2dATI, &OpenGLInterceptor::cgmVertexStream2dATI, file, line, stream, x, y);
 }
 
 extern "C" void qel_glVertexStream2dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream2dvATI, &OpenGLInterceptor::cgmVertexStream2dvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream2fATI(const char* file, unsigned line, unsigned stream, float x, float y)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream2fATI, &OpenGLInterceptor::cgmVertexStream2fATI, file, line, stream, x, y);
 }
 
 extern "C" void qel_glVertexStream2fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream2fvATI, &OpenGLInterceptor::cgmVertexStream2fvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream2iATI(const char* file, unsigned line, unsigned stream, int x, int y)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream2iATI, &OpenGLInterceptor::cgmVertexStream2iATI, file, line, stream, x, y);
 }
 
 extern "C" void qel_glVertexStream2ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream2ivATI, &OpenGLInterceptor::cgmVertexStream2ivATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream2sATI(const char* file, unsigned line, unsigned stream, short x, short y)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream2sATI, &OpenGLInterceptor::cgmVertexStream2sATI, file, line, stream, x, y);
 }
 
 extern "C" void qel_glVertexStream2svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream2svATI, &OpenGLInterceptor::cgmVertexStream2svATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream3dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream3dATI, &OpenGLInterceptor::cgmVertexStream3dATI, file, line, stream, x, y, z);
 }
 
 extern "C" void qel_glVertexStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream3dvATI, &OpenGLInterceptor::cgmVertexStream3dvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream3fATI(const char* file, unsigned line, unsigned stream, float x, float y, float z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream3fATI, &OpenGLInterceptor::cgmVertexStream3fATI, file, line, stream, x, y, z);
 }
 
 extern "C" void qel_glVertexStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream3fvATI, &OpenGLInterceptor::cgmVertexStream3fvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream3iATI(const char* file, unsigned line, unsigned stream, int x, int y, int z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream3iATI, &OpenGLInterceptor::cgmVertexStream3iATI, file, line, stream, x, y, z);
 }
 
 extern "C" void qel_glVertexStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream3ivATI, &OpenGLInterceptor::cgmVertexStream3ivATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream3sATI(const char* file, unsigned line, unsigned stream, short x, short y, short z)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream3sATI, &OpenGLInterceptor::cgmVertexStream3sATI, file, line, stream, x, y, z);
 }
 
 extern "C" void qel_glVertexStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream3svATI, &OpenGLInterceptor::cgmVertexStream3svATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream4dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z, double w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream4dATI, &OpenGLInterceptor::cgmVertexStream4dATI, file, line, stream, x, y, z, w);
 }
 
 extern "C" void qel_glVertexStream4dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream4dvATI, &OpenGLInterceptor::cgmVertexStream4dvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream4fATI(
     const char* file, unsigned line, unsigned stream, float x, float y, float z, float w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream4fATI, &OpenGLInterceptor::cgmVertexStream4fATI, file, line, stream, x, y, z, w);
 }
 
 extern "C" void qel_glVertexStream4fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream4fvATI, &OpenGLInterceptor::cgmVertexStream4fvATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream4iATI(const char* file, unsigned line, unsigned stream, int x, int y, int z, int w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream4iATI, &OpenGLInterceptor::cgmVertexStream4iATI, file, line, stream, x, y, z, w);
 }
 
 extern "C" void qel_glVertexStream4ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream4ivATI, &OpenGLInterceptor::cgmVertexStream4ivATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexStream4sATI(
     const char* file, unsigned line, unsigned stream, short x, short y, short z, short w)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream4sATI, &OpenGLInterceptor::cgmVertexStream4sATI, file, line, stream, x, y, z, w);
 }
 
 extern "C" void qel_glVertexStream4svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexStream4svATI, &OpenGLInterceptor::cgmVertexStream4svATI, file, line, stream, coords);
 }
 
 extern "C" void qel_glVertexWeightPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glVertexWeightPointerEXT, &OpenGLInterceptor::cgmVertexWeightPointerEXT, file, line, size, type,
         stride, pointer);
 }
 
 extern "C" void qel_glVertexWeightfEXT(const char* file, unsigned line, float weight)
 {
-    return enterGL(InterceptOp::glVertexWeightfEXT, &OpenGLInterceptor::cgmVertexWeightfEXT, file, line, weight);
+    return enter(InterceptOp::glVertexWeightfEXT, &OpenGLInterceptor::cgmVertexWeightfEXT, file, line, weight);
 }
 
 extern "C" void qel_glVertexWeightfvEXT(const char* file, unsigned line, const float* weight)
 {
-    return enterGL(InterceptOp::glVertexWeightfvEXT, &OpenGLInterceptor::cgmVertexWeightfvEXT, file, line, weight);
+    return enter(InterceptOp::glVertexWeightfvEXT, &OpenGLInterceptor::cgmVertexWeightfvEXT, file, line, weight);
 }
 
 extern "C" void qel_glVertexWeighthNV(const char* file, unsigned line, unsigned short weight)
 {
-    return enterGL(InterceptOp::glVertexWeighthNV, &OpenGLInterceptor::cgmVertexWeighthNV, file, line, weight);
+    return enter(InterceptOp::glVertexWeighthNV, &OpenGLInterceptor::cgmVertexWeighthNV, file, line, weight);
 }
 
 extern "C" void qel_glVertexWeighthvNV(const char* file, unsigned line, const unsigned short* weight)
 {
-    return enterGL(InterceptOp::glVertexWeighthvNV, &OpenGLInterceptor::cgmVertexWeighthvNV, file, line, weight);
+    return enter(InterceptOp::glVertexWeighthvNV, &OpenGLInterceptor::cgmVertexWeighthvNV, file, line, weight);
 }
 
 extern "C" void qel_glViewport(const char* file, unsigned line, int x, int y, int width, int height)
 {
-    return enterGL(InterceptOp::glViewport, &OpenGLInterceptor::cgmViewport, file, line, x, y, width, height);
+    return enter(InterceptOp::glViewport, &OpenGLInterceptor::cgmViewport, file, line, x, y, width, height);
 }
 
 extern "C" void qel_glWeightPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glWeightPointerARB, &OpenGLInterceptor::cgmWeightPointerARB, file, line, size, type, stride,
         pointer);
 }
 
 extern "C" void qel_glWeightbvARB(const char* file, unsigned line, int size, const signed char* weights)
 {
-    return enterGL(InterceptOp::glWeightbvARB, &OpenGLInterceptor::cgmWeightbvARB, file, line, size, weights);
+    return enter(InterceptOp::glWeightbvARB, &OpenGLInterceptor::cgmWeightbvARB, file, line, size, weights);
 }
 
 extern "C" void qel_glWeightdvARB(const char* file, unsigned line, int size, const double* weights)
 {
-    return enterGL(InterceptOp::glWeightdvARB, &OpenGLInterceptor::cgmWeightdvARB, file, line, size, weights);
+    return enter(InterceptOp::glWeightdvARB, &OpenGLInterceptor::cgmWeightdvARB, file, line, size, weights);
 }
 
 extern "C" void qel_glWeightfvARB(const char* file, unsigned line, int size, const float* weights)
 {
-    return enterGL(InterceptOp::glWeightfvARB, &OpenGLInterceptor::cgmWeightfvARB, file, line, size, weights);
+    return enter(InterceptOp::glWeightfvARB, &OpenGLInterceptor::cgmWeightfvARB, file, line, size, weights);
 }
 
 extern "C" void qel_glWeightivARB(const char* file, unsigned line, int size, const int* weights)
 {
-    return enterGL(InterceptOp::glWeightivARB, &OpenGLInterceptor::cgmWeightivARB, file, line, size, weights);
+    return enter(InterceptOp::glWeightivARB, &OpenGLInterceptor::cgmWeightivARB, file, line, size, weights);
 }
 
 extern "C" void qel_glWeightsvARB(const char* file, unsigned line, int size, const short* weights)
 {
-    return enterGL(InterceptOp::glWeightsvARB, &OpenGLInterceptor::cgmWeightsvARB, file, line, size, weights);
+    return enter(InterceptOp::glWeightsvARB, &OpenGLInterceptor::cgmWeightsvARB, file, line, size, weights);
 }
 
 extern "C" void qel_glWeightubvARB(const char* file, unsigned line, int size, const unsigned char* weights)
 {
-    return enterGL(InterceptOp::glWeightubvARB, &OpenGLInterceptor::cgmWeightubvARB, file, line, size, weights);
+    return enter(InterceptOp::glWeightubvARB, &OpenGLInterceptor::cgmWeightubvARB, file, line, size, weights);
 }
 
 extern "C" void qel_glWeightuivARB(const char* file, unsigned line, int size, const unsigned* weights)
 {
-    return enterGL(InterceptOp::glWeightuivARB, &OpenGLInterceptor::cgmWeightuivARB, file, line, size, weights);
+    return enter(InterceptOp::glWeightuivARB, &OpenGLInterceptor::cgmWeightuivARB, file, line, size, weights);
 }
 
 extern "C" void qel_glWeightusvARB(const char* file, unsigned line, int size, const unsigned short* weights)
 {
-    return enterGL(InterceptOp::glWeightusvARB, &OpenGLInterceptor::cgmWeightusvARB, file, line, size, weights);
+    return enter(InterceptOp::glWeightusvARB, &OpenGLInterceptor::cgmWeightusvARB, file, line, size, weights);
 }
 
 extern "C" void qel_glWindowPos2d(const char* file, unsigned line, double x, double y)
 {
-    return enterGL(InterceptOp::glWindowPos2d, &OpenGLInterceptor::cgmWindowPos2d, file, line, x, y);
+    return enter(InterceptOp::glWindowPos2d, &OpenGLInterceptor::cgmWindowPos2d, file, line, x, y);
 }
 
 extern "C" void qel_glWindowPos2dARB(const char* file, unsigned line, double x, double y)
 {
-    return enterGL(InterceptOp::glWindowPos2dARB, &OpenGLInterceptor::cgmWindowPos2dARB, file, line, x, y);
+    return enter(InterceptOp::glWindowPos2dARB, &OpenGLInterceptor::cgmWindowPos2dARB, file, line, x, y);
 }
 
 extern "C" void qel_glWindowPos2dMESA(const char* file, unsigned line, double x, double y)
 {
-    return enterGL(InterceptOp::glWindowPos2dMESA, &OpenGLInterceptor::cgmWindowPos2dMESA, file, line, x, y);
+    return enter(InterceptOp::glWindowPos2dMESA, &OpenGLInterceptor::cgmWindowPos2dMESA, file, line, x, y);
 }
 
 extern "C" void qel_glWindowPos2dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glWindowPos2dv, &OpenGLInterceptor::cgmWindowPos2dv, file, line, v);
+    return enter(InterceptOp::glWindowPos2dv, &OpenGLInterceptor::cgmWindowPos2dv, file, line, v);
 }
 
 extern "C" void qel_glWindowPos2dvARB(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glWindowPos2dvARB, &OpenGLInterceptor::cgmWindowPos2dvARB, file, line, v);
+    return enter(InterceptOp::glWindowPos2dvARB, &OpenGLInterceptor::cgmWindowPos2dvARB, file, line, v);
 }
 
 extern "C" void qel_glWindowPos2dvMESA(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glWindowPos2dvMESA, &OpenGLInterceptor::cgmWindowPos2dvMESA, file, line, v);
+    return enter(InterceptOp::glWindowPos2dvMESA, &OpenGLInterceptor::cgmWindowPos2dvMESA, file, line, v);
 }
 
 extern "C" void qel_glWindowPos2f(const char* file, unsigned line, float x, float y)
 {
-    return enterGL(InterceptOp::glWindowPos2f, &OpenGLInterceptor::cgmWindowPos2f, file, line, x, y);
+    return enter(InterceptOp::glWindowPos2f, &OpenGLInterceptor::cgmWindowPos2f, file, line, x, y);
 }
 
 extern "C" void qel_glWindowPos2fARB(const char* file, unsigned line, float x, float y)
 {
-    return enterGL(InterceptOp::glWindowPos2fARB, &OpenGLInterceptor::cgmWindowPos2fARB, file, line, x, y);
+    return enter(InterceptOp::glWindowPos2fARB, &OpenGLInterceptor::cgmWindowPos2fARB, file, line, x, y);
 }
 
 extern "C" void qel_glWindowPos2fMESA(const char* file, unsigned line, float x, float y)
 {
-    return enterGL(InterceptOp::glWindowPos2fMESA, &OpenGLInterceptor::cgmWindowPos2fMESA, file, line, x, y);
+    return enter(InterceptOp::glWindowPos2fMESA, &OpenGLInterceptor::cgmWindowPos2fMESA, file, line, x, y);
 }
 
 extern "C" void qel_glWindowPos2fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glWindowPos2fv, &OpenGLInterceptor::cgmWindowPos2fv, file, line, v);
+    return enter(InterceptOp::glWindowPos2fv, &OpenGLInterceptor::cgmWindowPos2fv, file, line, v);
 }
 
 extern "C" void qel_glWindowPos2fvARB(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glWindowPos2fvARB, &OpenGLInterceptor::cgmWindowPos2fvARB, file, line, v);
+    return enter(InterceptOp::glWindowPos2fvARB, &OpenGLInterceptor::cgmWindowPos2fvARB, file, line, v);
 }
 
 extern "C" void qel_glWindowPos2fvMESA(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glWindowPos2fvMESA, &OpenGLInterceptor::cgmWindowPos2fvMESA, file, line, v);
+    return enter(InterceptOp::glWindowPos2fvMESA, &OpenGLInterceptor::cgmWindowPos2fvMESA, file, line, v);
 }
 
 extern "C" void qel_glWindowPos2i(const char* file, unsigned line, int x, int y)
 {
-    return enterGL(InterceptOp::glWindowPos2i, &OpenGLInterceptor::cgmWindowPos2i, file, line, x, y);
+    return enter(InterceptOp::glWindowPos2i, &OpenGLInterceptor::cgmWindowPos2i, file, line, x, y);
 }
 
 extern "C" void qel_glWindowPos2iARB(const char* file, unsigned line, int x, int y)
 {
-    return enterGL(InterceptOp::glWindowPos2iARB, &OpenGLInterceptor::cgmWindowPos2iARB, file, line, x, y);
+    return enter(InterceptOp::glWindowPos2iARB, &OpenGLInterceptor::cgmWindowPos2iARB, file, line, x, y);
 }
 
 extern "C" void qel_glWindowPos2iMESA(const char* file, unsigned line, int x, int y)
 {
-    return enterGL(InterceptOp::glWindowPos2iMESA, &OpenGLInterceptor::cgmWindowPos2iMESA, file, line, x, y);
+    return enter(InterceptOp::glWindowPos2iMESA, &OpenGLInterceptor::cgmWindowPos2iMESA, file, line, x, y);
 }
 
 extern "C" void qel_glWindowPos2iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glWindowPos2iv, &OpenGLInterceptor::cgmWindowPos2iv, file, line, v);
+    return enter(InterceptOp::glWindowPos2iv, &OpenGLInterceptor::cgmWindowPos2iv, file, line, v);
 }
 
 extern "C" void qel_glWindowPos2ivARB(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glWindowPos2ivARB, &OpenGLInterceptor::cgmWindowPos2ivARB, file, line, v);
+    return enter(InterceptOp::glWindowPos2ivARB, &OpenGLInterceptor::cgmWindowPos2ivARB, file, line, v);
 }
 
 extern "C" void qel_glWindowPos2ivMESA(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glWindowPos2ivMESA, &OpenGLInterceptor::cgmWindowPos2ivMESA, file, line, v);
+    return enter(InterceptOp::glWindowPos2ivMESA, &OpenGLInterceptor::cgmWindowPos2ivMESA, file, line, v);
 }
 
 extern "C" void qel_glWindowPos2s(const char* file, unsigned line, short x, short y)
 {
-    return enterGL(InterceptOp::glWindowPos2s, &OpenGLInterceptor::cgmWindowPos2s, file, line, x, y);
+    return enter(InterceptOp::glWindowPos2s, &OpenGLInterceptor::cgmWindowPos2s, file, line, x, y);
 }
 
 extern "C" void qel_glWindowPos2sARB(const char* file, unsigned line, short x, short y)
 {
-    return enterGL(InterceptOp::glWindowPos2sARB, &OpenGLInterceptor::cgmWindowPos2sARB, file, line, x, y);
+    return enter(InterceptOp::glWindowPos2sARB, &OpenGLInterceptor::cgmWindowPos2sARB, file, line, x, y);
 }
 
 extern "C" void qel_glWindowPos2sMESA(const char* file, unsigned line, short x, short y)
 {
-    return enterGL(InterceptOp::glWindowPos2sMESA, &OpenGLInterceptor::cgmWindowPos2sMESA, file, line, x, y);
+    return enter(InterceptOp::glWindowPos2sMESA, &OpenGLInterceptor::cgmWindowPos2sMESA, file, line, x, y);
 }
 
 extern "C" void qel_glWindowPos2sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glWindowPos2sv, &OpenGLInterceptor::cgmWindowPos2sv, file, line, v);
+    return enter(InterceptOp::glWindowPos2sv, &OpenGLInterceptor::cgmWindowPos2sv, file, line, v);
 }
 
 extern "C" void qel_glWindowPos2svARB(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glWindowPos2svARB, &OpenGLInterceptor::cgmWindowPos2svARB, file, line, v);
+    return enter(InterceptOp::glWindowPos2svARB, &OpenGLInterceptor::cgmWindowPos2svARB, file, line, v);
 }
 
 extern "C" void qel_glWindowPos2svMESA(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glWindowPos2svMESA, &OpenGLInterceptor::cgmWindowPos2svMESA, file, line, v);
+    return enter(InterceptOp::glWindowPos2svMESA, &OpenGLInterceptor::cgmWindowPos2svMESA, file, line, v);
 }
 
 extern "C" void qel_glWindowPos3d(const char* file, unsigned line, double x, double y, double z)
 {
-    return enterGL(InterceptOp::glWindowPos3d, &OpenGLInterceptor::cgmWindowPos3d, file, line, x, y, z);
+    return enter(InterceptOp::glWindowPos3d, &OpenGLInterceptor::cgmWindowPos3d, file, line, x, y, z);
 }
 
 extern "C" void qel_glWindowPos3dARB(const char* file, unsigned line, double x, double y, double z)
 {
-    return enterGL(InterceptOp::glWindowPos3dARB, &OpenGLInterceptor::cgmWindowPos3dARB, file, line, x, y, z);
+    return enter(InterceptOp::glWindowPos3dARB, &OpenGLInterceptor::cgmWindowPos3dARB, file, line, x, y, z);
 }
 
 extern "C" void qel_glWindowPos3dMESA(const char* file, unsigned line, double x, double y, double z)
 {
-    return enterGL(InterceptOp::glWindowPos3dMESA, &OpenGLInterceptor::cgmWindowPos3dMESA, file, line, x, y, z);
+    return enter(InterceptOp::glWindowPos3dMESA, &OpenGLInterceptor::cgmWindowPos3dMESA, file, line, x, y, z);
 }
 
 extern "C" void qel_glWindowPos3dv(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glWindowPos3dv, &OpenGLInterceptor::cgmWindowPos3dv, file, line, v);
+    return enter(InterceptOp::glWindowPos3dv, &OpenGLInterceptor::cgmWindowPos3dv, file, line, v);
 }
 
 extern "C" void qel_glWindowPos3dvARB(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glWindowPos3dvARB, &OpenGLInterceptor::cgmWindowPos3dvARB, file, line, v);
+    return enter(InterceptOp::glWindowPos3dvARB, &OpenGLInterceptor::cgmWindowPos3dvARB, file, line, v);
 }
 
 extern "C" void qel_glWindowPos3dvMESA(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glWindowPos3dvMESA, &OpenGLInterceptor::cgmWindowPos3dvMESA, file, line, v);
+    return enter(InterceptOp::glWindowPos3dvMESA, &OpenGLInterceptor::cgmWindowPos3dvMESA, file, line, v);
 }
 
 extern "C" void qel_glWindowPos3f(const char* file, unsigned line, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glWindowPos3f, &OpenGLInterceptor::cgmWindowPos3f, file, line, x, y, z);
+    return enter(InterceptOp::glWindowPos3f, &OpenGLInterceptor::cgmWindowPos3f, file, line, x, y, z);
 }
 
 extern "C" void qel_glWindowPos3fARB(const char* file, unsigned line, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glWindowPos3fARB, &OpenGLInterceptor::cgmWindowPos3fARB, file, line, x, y, z);
+    return enter(InterceptOp::glWindowPos3fARB, &OpenGLInterceptor::cgmWindowPos3fARB, file, line, x, y, z);
 }
 
 extern "C" void qel_glWindowPos3fMESA(const char* file, unsigned line, float x, float y, float z)
 {
-    return enterGL(InterceptOp::glWindowPos3fMESA, &OpenGLInterceptor::cgmWindowPos3fMESA, file, line, x, y, z);
+    return enter(InterceptOp::glWindowPos3fMESA, &OpenGLInterceptor::cgmWindowPos3fMESA, file, line, x, y, z);
 }
 
 extern "C" void qel_glWindowPos3fv(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glWindowPos3fv, &OpenGLInterceptor::cgmWindowPos3fv, file, line, v);
+    return enter(InterceptOp::glWindowPos3fv, &OpenGLInterceptor::cgmWindowPos3fv, file, line, v);
 }
 
 extern "C" void qel_glWindowPos3fvARB(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glWindowPos3fvARB, &OpenGLInterceptor::cgmWindowPos3fvARB, file, line, v);
+    return enter(InterceptOp::glWindowPos3fvARB, &OpenGLInterceptor::cgmWindowPos3fvARB, file, line, v);
 }
 
 extern "C" void qel_glWindowPos3fvMESA(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glWindowPos3fvMESA, &OpenGLInterceptor::cgmWindowPos3fvMESA, file, line, v);
+    return enter(InterceptOp::glWindowPos3fvMESA, &OpenGLInterceptor::cgmWindowPos3fvMESA, file, line, v);
 }
 
 extern "C" void qel_glWindowPos3i(const char* file, unsigned line, int x, int y, int z)
 {
-    return enterGL(InterceptOp::glWindowPos3i, &OpenGLInterceptor::cgmWindowPos3i, file, line, x, y, z);
+    return enter(InterceptOp::glWindowPos3i, &OpenGLInterceptor::cgmWindowPos3i, file, line, x, y, z);
 }
 
 extern "C" void qel_glWindowPos3iARB(const char* file, unsigned line, int x, int y, int z)
 {
-    return enterGL(InterceptOp::glWindowPos3iARB, &OpenGLInterceptor::cgmWindowPos3iARB, file, line, x, y, z);
+    return enter(InterceptOp::glWindowPos3iARB, &OpenGLInterceptor::cgmWindowPos3iARB, file, line, x, y, z);
 }
 
 extern "C" void qel_glWindowPos3iMESA(const char* file, unsigned line, int x, int y, int z)
 {
-    return enterGL(InterceptOp::glWindowPos3iMESA, &OpenGLInterceptor::cgmWindowPos3iMESA, file, line, x, y, z);
+    return enter(InterceptOp::glWindowPos3iMESA, &OpenGLInterceptor::cgmWindowPos3iMESA, file, line, x, y, z);
 }
 
 extern "C" void qel_glWindowPos3iv(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glWindowPos3iv, &OpenGLInterceptor::cgmWindowPos3iv, file, line, v);
+    return enter(InterceptOp::glWindowPos3iv, &OpenGLInterceptor::cgmWindowPos3iv, file, line, v);
 }
 
 extern "C" void qel_glWindowPos3ivARB(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glWindowPos3ivARB, &OpenGLInterceptor::cgmWindowPos3ivARB, file, line, v);
+    return enter(InterceptOp::glWindowPos3ivARB, &OpenGLInterceptor::cgmWindowPos3ivARB, file, line, v);
 }
 
 extern "C" void qel_glWindowPos3ivMESA(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glWindowPos3ivMESA, &OpenGLInterceptor::cgmWindowPos3ivMESA, file, line, v);
+    return enter(InterceptOp::glWindowPos3ivMESA, &OpenGLInterceptor::cgmWindowPos3ivMESA, file, line, v);
 }
 
 extern "C" void qel_glWindowPos3s(const char* file, unsigned line, short x, short y, short z)
 {
-    return enterGL(InterceptOp::glWindowPos3s, &OpenGLInterceptor::cgmWindowPos3s, file, line, x, y, z);
+    return enter(InterceptOp::glWindowPos3s, &OpenGLInterceptor::cgmWindowPos3s, file, line, x, y, z);
 }
 
 extern "C" void qel_glWindowPos3sARB(const char* file, unsigned line, short x, short y, short z)
 {
-    return enterGL(InterceptOp::glWindowPos3sARB, &OpenGLInterceptor::cgmWindowPos3sARB, file, line, x, y, z);
+    return enter(InterceptOp::glWindowPos3sARB, &OpenGLInterceptor::cgmWindowPos3sARB, file, line, x, y, z);
 }
 
 extern "C" void qel_glWindowPos3sMESA(const char* file, unsigned line, short x, short y, short z)
 {
-    return enterGL(InterceptOp::glWindowPos3sMESA, &OpenGLInterceptor::cgmWindowPos3sMESA, file, line, x, y, z);
+    return enter(InterceptOp::glWindowPos3sMESA, &OpenGLInterceptor::cgmWindowPos3sMESA, file, line, x, y, z);
 }
 
 extern "C" void qel_glWindowPos3sv(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glWindowPos3sv, &OpenGLInterceptor::cgmWindowPos3sv, file, line, v);
+    return enter(InterceptOp::glWindowPos3sv, &OpenGLInterceptor::cgmWindowPos3sv, file, line, v);
 }
 
 extern "C" void qel_glWindowPos3svARB(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glWindowPos3svARB, &OpenGLInterceptor::cgmWindowPos3svARB, file, line, v);
+    return enter(InterceptOp::glWindowPos3svARB, &OpenGLInterceptor::cgmWindowPos3svARB, file, line, v);
 }
 
 extern "C" void qel_glWindowPos3svMESA(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glWindowPos3svMESA, &OpenGLInterceptor::cgmWindowPos3svMESA, file, line, v);
+    return enter(InterceptOp::glWindowPos3svMESA, &OpenGLInterceptor::cgmWindowPos3svMESA, file, line, v);
 }
 
 extern "C" void qel_glWindowPos4dMESA(const char* file, unsigned line, double x, double y, double z, double w)
 {
-    return enterGL(InterceptOp::glWindowPos4dMESA, &OpenGLInterceptor::cgmWindowPos4dMESA, file, line, x, y, z, w);
+    return enter(InterceptOp::glWindowPos4dMESA, &OpenGLInterceptor::cgmWindowPos4dMESA, file, line, x, y, z, w);
 }
 
 extern "C" void qel_glWindowPos4dvMESA(const char* file, unsigned line, const double* v)
 {
-    return enterGL(InterceptOp::glWindowPos4dvMESA, &OpenGLInterceptor::cgmWindowPos4dvMESA, file, line, v);
+    return enter(InterceptOp::glWindowPos4dvMESA, &OpenGLInterceptor::cgmWindowPos4dvMESA, file, line, v);
 }
 
 extern "C" void qel_glWindowPos4fMESA(const char* file, unsigned line, float x, float y, float z, float w)
 {
-    return enterGL(InterceptOp::glWindowPos4fMESA, &OpenGLInterceptor::cgmWindowPos4fMESA, file, line, x, y, z, w);
+    return enter(InterceptOp::glWindowPos4fMESA, &OpenGLInterceptor::cgmWindowPos4fMESA, file, line, x, y, z, w);
 }
 
 extern "C" void qel_glWindowPos4fvMESA(const char* file, unsigned line, const float* v)
 {
-    return enterGL(InterceptOp::glWindowPos4fvMESA, &OpenGLInterceptor::cgmWindowPos4fvMESA, file, line, v);
+    return enter(InterceptOp::glWindowPos4fvMESA, &OpenGLInterceptor::cgmWindowPos4fvMESA, file, line, v);
 }
 
 extern "C" void qel_glWindowPos4iMESA(const char* file, unsigned line, int x, int y, int z, int w)
 {
-    return enterGL(InterceptOp::glWindowPos4iMESA, &OpenGLInterceptor::cgmWindowPos4iMESA, file, line, x, y, z, w);
+    return enter(InterceptOp::glWindowPos4iMESA, &OpenGLInterceptor::cgmWindowPos4iMESA, file, line, x, y, z, w);
 }
 
 extern "C" void qel_glWindowPos4ivMESA(const char* file, unsigned line, const int* v)
 {
-    return enterGL(InterceptOp::glWindowPos4ivMESA, &OpenGLInterceptor::cgmWindowPos4ivMESA, file, line, v);
+    return enter(InterceptOp::glWindowPos4ivMESA, &OpenGLInterceptor::cgmWindowPos4ivMESA, file, line, v);
 }
 
 extern "C" void qel_glWindowPos4sMESA(const char* file, unsigned line, short x, short y, short z, short w)
 {
-    return enterGL(InterceptOp::glWindowPos4sMESA, &OpenGLInterceptor::cgmWindowPos4sMESA, file, line, x, y, z, w);
+    return enter(InterceptOp::glWindowPos4sMESA, &OpenGLInterceptor::cgmWindowPos4sMESA, file, line, x, y, z, w);
 }
 
 extern "C" void qel_glWindowPos4svMESA(const char* file, unsigned line, const short* v)
 {
-    return enterGL(InterceptOp::glWindowPos4svMESA, &OpenGLInterceptor::cgmWindowPos4svMESA, file, line, v);
+    return enter(InterceptOp::glWindowPos4svMESA, &OpenGLInterceptor::cgmWindowPos4svMESA, file, line, v);
 }
 
 extern "C" void qel_glWriteMaskEXT(
     const char* file, unsigned line, unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ,
     unsigned outW)
 {
-    return enterGL(
+    return enter(
         InterceptOp::glWriteMaskEXT, &OpenGLInterceptor::cgmWriteMaskEXT, file, line, res, in, outX, outY, outZ, outW);
 }
 
 extern "C" int qel_wglCopyContext(const char* file, unsigned line, HGLRC hglrcSrc, HGLRC hglrcDst, UINT mask)
 {
-    return enterWGL(
-        InterceptOp::wglCopyContext, &wglInterceptor::wcgmCopyContext, file, line, hglrcSrc, hglrcDst, mask);
+    return enter(InterceptOp::wglCopyContext, &wglInterceptor::wcgmCopyContext, file, line, hglrcSrc, hglrcDst, mask);
 }
 
 extern "C" HGLRC qel_wglCreateContext(const char* file, unsigned line, HDC hdc)
 {
-    return enterWGL(InterceptOp::wglCreateContext, &wglInterceptor::wcgmCreateContext, file, line, hdc);
+    return enter(InterceptOp::wglCreateContext, &wglInterceptor::wcgmCreateContext, file, line, hdc);
 }
 
 extern "C" HGLRC qel_wglCreateLayerContext(const char* file, unsigned line, HDC hdc, int layerPlane)
 {
-    return enterWGL(
+    return enter(
         InterceptOp::wglCreateLayerContext, &wglInterceptor::wcgmCreateLayerContext, file, line, hdc, layerPlane);
 }
 
 extern "C" int qel_wglDeleteContext(const char* file, unsigned line, HGLRC hglrc)
 {
-    return enterWGL(InterceptOp::wglDeleteContext, &wglInterceptor::wcgmDeleteContext, file, line, hglrc);
+    return enter(InterceptOp::wglDeleteContext, &wglInterceptor::wcgmDeleteContext, file, line, hglrc);
 }
 
 extern "C" int qel_wglDescribeLayerPlane(
     const char* file, unsigned line, HDC hdc, int pixelFormat, int layerPlane, UINT nBytes,
     LPLAYERPLANEDESCRIPTOR plpd)
 {
-    return enterWGL(
+    return enter(
         InterceptOp::wglDescribeLayerPlane, &wglInterceptor::wcgmDescribeLayerPlane, file, line, hdc, pixelFormat,
         layerPlane, nBytes, plpd);
 }
 
 extern "C" HGLRC qel_wglGetCurrentContext(const char* file, unsigned line)
 {
-    return enterWGL(InterceptOp::wglGetCurrentContext, &wglInterceptor::wcgmGetCurrentContext, file, line);
+    return enter(InterceptOp::wglGetCurrentContext, &wglInterceptor::wcgmGetCurrentContext, file, line);
 }
 
 extern "C" HDC qel_wglGetCurrentDC(const char* file, unsigned line)
 {
-    return enterWGL(InterceptOp::wglGetCurrentDC, &wglInterceptor::wcgmGetCurrentDC, file, line);
+    return enter(InterceptOp::wglGetCurrentDC, &wglInterceptor::wcgmGetCurrentDC, file, line);
 }
 
 extern "C" int qel_wglGetLayerPaletteEntries(
     const char* file, unsigned line, HDC hdc, int layerPlane, int start, int entries, COLORREF* pcr)
 {
-    return enterWGL(
+    return enter(
         InterceptOp::wglGetLayerPaletteEntries, &wglInterceptor::wcgmGetLayerPaletteEntries, file, line, hdc,
         layerPlane, start, entries, pcr);
 }
 
 extern "C" PROC qel_wglGetProcAddress(const char* file, unsigned line, LPCSTR name)
 {
-    return enterWGL(InterceptOp::wglGetProcAddress, &wglInterceptor::wcgmGetProcAddress, file, line, name);
+    return enter(InterceptOp::wglGetProcAddress, &wglInterceptor::wcgmGetProcAddress, file, line, name);
 }
 
 extern "C" int qel_wglMakeCurrent(const char* file, unsigned line, HDC hdc, HGLRC hglrc)
 {
-    return enterWGL(InterceptOp::wglMakeCurrent, &wglInterceptor::wcgmMakeCurrent, file, line, hdc, hglrc);
+    return enter(InterceptOp::wglMakeCurrent, &wglInterceptor::wcgmMakeCurrent, file, line, hdc, hglrc);
 }
 
 extern "C" int qel_wglRealizeLayerPalette(const char* file, unsigned line, HDC hdc, int layerPlane, int realize)
 {
-    return enterWGL(
+    return enter(
         InterceptOp::wglRealizeLayerPalette, &wglInterceptor::wcgmRealizeLayerPalette, file, line, hdc, layerPlane,
         realize);
 }
@@ -1783,38 +1760,38 @@ extern "C" int qel_wglRealizeLayerPalette(const char* file, unsigned line, HDC h
 extern "C" int qel_wglSetLayerPaletteEntries(
     const char* file, unsigned line, HDC hdc, int layerPlane, int start, int entries, const COLORREF* pcr)
 {
-    return enterWGL(
+    return enter(
         InterceptOp::wglSetLayerPaletteEntries, &wglInterceptor::wcgmSetLayerPaletteEntries, file, line, hdc,
         layerPlane, start, entries, pcr);
 }
 
 extern "C" int qel_wglShareLists(const char* file, unsigned line, HGLRC hglrc1, HGLRC hglrc2)
 {
-    return enterWGL(InterceptOp::wglShareLists, &wglInterceptor::wcgmShareLists, file, line, hglrc1, hglrc2);
+    return enter(InterceptOp::wglShareLists, &wglInterceptor::wcgmShareLists, file, line, hglrc1, hglrc2);
 }
 
 extern "C" int qel_wglSwapLayerBuffers(const char* file, unsigned line, HDC hdc, UINT planes)
 {
-    return enterWGL(InterceptOp::wglSwapLayerBuffers, &wglInterceptor::wcgmSwapLayerBuffers, file, line, hdc, planes);
+    return enter(InterceptOp::wglSwapLayerBuffers, &wglInterceptor::wcgmSwapLayerBuffers, file, line, hdc, planes);
 }
 
 extern "C" DWORD qel_wglSwapMultipleBuffers(const char* file, unsigned line, UINT count, const WGLSWAP* swaps)
 {
-    return enterWGL(
+    return enter(
         InterceptOp::wglSwapMultipleBuffers, &wglInterceptor::wcgmSwapMultipleBuffers, file, line, count, swaps);
 }
 
 extern "C" int qel_wglUseFontBitmapsA(
     const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase)
 {
-    return enterWGL(
+    return enter(
         InterceptOp::wglUseFontBitmapsA, &wglInterceptor::wcgmUseFontBitmapsA, file, line, hdc, first, count, listBase);
 }
 
 extern "C" int qel_wglUseFontBitmapsW(
     const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase)
 {
-    return enterWGL(
+    return enter(
         InterceptOp::wglUseFontBitmapsW, &wglInterceptor::wcgmUseFontBitmapsW, file, line, hdc, first, count, listBase);
 }
 
@@ -1822,7 +1799,7 @@ extern "C" int qel_wglUseFontOutlinesA(
     const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
     FLOAT extrusion, int format, LPGLYPHMETRICSFLOAT lpgmf)
 {
-    return enterWGL(
+    return enter(
         InterceptOp::wglUseFontOutlinesA, &wglInterceptor::wcgmUseFontOutlinesA, file, line, hdc, first, count,
         listBase, deviation, extrusion, format, lpgmf);
 }
@@ -1831,7 +1808,7 @@ extern "C" int qel_wglUseFontOutlinesW(
     const char* file, unsigned line, HDC hdc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation,
     FLOAT extrusion, int format, LPGLYPHMETRICSFLOAT lpgmf)
 {
-    return enterWGL(
+    return enter(
         InterceptOp::wglUseFontOutlinesW, &wglInterceptor::wcgmUseFontOutlinesW, file, line, hdc, first, count,
         listBase, deviation, extrusion, format, lpgmf);
 }

@@ -39,35 +39,35 @@ extern "C" int QEL_APIENTRY qel_pass_GlmfPlayGlsRecord(HDC hdc, DWORD cb, BYTE* 
 
 extern "C" void QEL_APIENTRY qel_hook_glAccum(unsigned op, float value)
 {
-    return hookGL(InterceptOp::glAccum, &OpenGLInterceptor::cgmAccum, QEL_RETURN_ADDRESS(), op, value);
+    return hook(InterceptOp::glAccum, &OpenGLInterceptor::cgmAccum, QEL_RETURN_ADDRESS(), op, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glActiveStencilFaceEXT(unsigned face)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glActiveStencilFaceEXT, &OpenGLInterceptor::cgmActiveStencilFaceEXT, QEL_RETURN_ADDRESS(), face);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glActiveTexture(unsigned texture)
 {
-    return hookGL(InterceptOp::glActiveTexture, &OpenGLInterceptor::cgmActiveTexture, QEL_RETURN_ADDRESS(), texture);
+    return hook(InterceptOp::glActiveTexture, &OpenGLInterceptor::cgmActiveTexture, QEL_RETURN_ADDRESS(), texture);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glActiveTextureARB(unsigned texture)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glActiveTextureARB, &OpenGLInterceptor::cgmActiveTextureARB, QEL_RETURN_ADDRESS(), texture);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glActiveVaryingNV(unsigned program, const char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glActiveVaryingNV, &OpenGLInterceptor::cgmActiveVaryingNV, QEL_RETURN_ADDRESS(), program, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glAddSwapHintRectWIN(int x, int y, int width, int height)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glAddSwapHintRectWIN, &OpenGLInterceptor::cgmAddSwapHintRectWIN, QEL_RETURN_ADDRESS(), x, y,
         width, height);
 }
@@ -75,7 +75,7 @@ extern "C" void QEL_APIENTRY qel_hook_glAddSwapHintRectWIN(int x, int y, int wid
 extern "C" void QEL_APIENTRY qel_hook_glAlphaFragmentOp1ATI(
     unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep, unsigned arg1Mod)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glAlphaFragmentOp1ATI, &OpenGLInterceptor::cgmAlphaFragmentOp1ATI, QEL_RETURN_ADDRESS(), op, dst,
         dstMod, arg1, arg1Rep, arg1Mod);
 }
@@ -84,7 +84,7 @@ extern "C" void QEL_APIENTRY qel_hook_glAlphaFragmentOp2ATI(
     unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep, unsigned arg1Mod, unsigned arg2,
     unsigned arg2Rep, unsigned arg2Mod)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glAlphaFragmentOp2ATI, &OpenGLInterceptor::cgmAlphaFragmentOp2ATI, QEL_RETURN_ADDRESS(), op, dst,
         dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
@@ -93,25 +93,25 @@ extern "C" void QEL_APIENTRY qel_hook_glAlphaFragmentOp3ATI(
     unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep, unsigned arg1Mod, unsigned arg2,
     unsigned arg2Rep, unsigned arg2Mod, unsigned arg3, unsigned arg3Rep, unsigned arg3Mod)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glAlphaFragmentOp3ATI, &OpenGLInterceptor::cgmAlphaFragmentOp3ATI, QEL_RETURN_ADDRESS(), op, dst,
         dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glAlphaFunc(unsigned func, float ref)
 {
-    return hookGL(InterceptOp::glAlphaFunc, &OpenGLInterceptor::cgmAlphaFunc, QEL_RETURN_ADDRESS(), func, ref);
+    return hook(InterceptOp::glAlphaFunc, &OpenGLInterceptor::cgmAlphaFunc, QEL_RETURN_ADDRESS(), func, ref);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glApplyTextureEXT(unsigned mode)
 {
-    return hookGL(InterceptOp::glApplyTextureEXT, &OpenGLInterceptor::cgmApplyTextureEXT, QEL_RETURN_ADDRESS(), mode);
+    return hook(InterceptOp::glApplyTextureEXT, &OpenGLInterceptor::cgmApplyTextureEXT, QEL_RETURN_ADDRESS(), mode);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glAreProgramsResidentNV(
     int n, const unsigned* programs, unsigned char* residences)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glAreProgramsResidentNV, &OpenGLInterceptor::cgmAreProgramsResidentNV, QEL_RETURN_ADDRESS(), n,
         programs, residences);
 }
@@ -119,7 +119,7 @@ extern "C" unsigned char QEL_APIENTRY qel_hook_glAreProgramsResidentNV(
 extern "C" unsigned char QEL_APIENTRY qel_hook_glAreTexturesResident(
     int n, const unsigned* textures, unsigned char* residences)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glAreTexturesResident, &OpenGLInterceptor::cgmAreTexturesResident, QEL_RETURN_ADDRESS(), n,
         textures, residences);
 }
@@ -127,122 +127,120 @@ extern "C" unsigned char QEL_APIENTRY qel_hook_glAreTexturesResident(
 extern "C" unsigned char QEL_APIENTRY qel_hook_glAreTexturesResidentEXT(
     int n, const unsigned* textures, unsigned char* residences)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glAreTexturesResidentEXT, &OpenGLInterceptor::cgmAreTexturesResidentEXT, QEL_RETURN_ADDRESS(), n,
         textures, residences);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glArrayElement(int i)
 {
-    return hookGL(InterceptOp::glArrayElement, &OpenGLInterceptor::cgmArrayElement, QEL_RETURN_ADDRESS(), i);
+    return hook(InterceptOp::glArrayElement, &OpenGLInterceptor::cgmArrayElement, QEL_RETURN_ADDRESS(), i);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glArrayElementEXT(int i)
 {
-    return hookGL(InterceptOp::glArrayElementEXT, &OpenGLInterceptor::cgmArrayElementEXT, QEL_RETURN_ADDRESS(), i);
+    return hook(InterceptOp::glArrayElementEXT, &OpenGLInterceptor::cgmArrayElementEXT, QEL_RETURN_ADDRESS(), i);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glArrayObjectATI(
     unsigned array, int size, unsigned type, int stride, unsigned buffer, unsigned offset)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glArrayObjectATI, &OpenGLInterceptor::cgmArrayObjectATI, QEL_RETURN_ADDRESS(), array, size, type,
         stride, buffer, offset);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glAsyncMarkerSGIX(unsigned marker)
 {
-    return hookGL(
-        InterceptOp::glAsyncMarkerSGIX, &OpenGLInterceptor::cgmAsyncMarkerSGIX, QEL_RETURN_ADDRESS(), marker);
+    return hook(InterceptOp::glAsyncMarkerSGIX, &OpenGLInterceptor::cgmAsyncMarkerSGIX, QEL_RETURN_ADDRESS(), marker);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glAttachObjectARB(unsigned containerObj, unsigned obj)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glAttachObjectARB, &OpenGLInterceptor::cgmAttachObjectARB, QEL_RETURN_ADDRESS(), containerObj,
         obj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glAttachShader(unsigned program, unsigned shader)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glAttachShader, &OpenGLInterceptor::cgmAttachShader, QEL_RETURN_ADDRESS(), program, shader);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBegin(unsigned mode)
 {
-    return hookGL(InterceptOp::glBegin, &OpenGLInterceptor::cgmBegin, QEL_RETURN_ADDRESS(), mode);
+    return hook(InterceptOp::glBegin, &OpenGLInterceptor::cgmBegin, QEL_RETURN_ADDRESS(), mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginFragmentShaderATI(void)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBeginFragmentShaderATI, &OpenGLInterceptor::cgmBeginFragmentShaderATI, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginOcclusionQueryNV(unsigned id)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBeginOcclusionQueryNV, &OpenGLInterceptor::cgmBeginOcclusionQueryNV, QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginQuery(unsigned target, unsigned id)
 {
-    return hookGL(InterceptOp::glBeginQuery, &OpenGLInterceptor::cgmBeginQuery, QEL_RETURN_ADDRESS(), target, id);
+    return hook(InterceptOp::glBeginQuery, &OpenGLInterceptor::cgmBeginQuery, QEL_RETURN_ADDRESS(), target, id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginQueryARB(unsigned target, unsigned id)
 {
-    return hookGL(
-        InterceptOp::glBeginQueryARB, &OpenGLInterceptor::cgmBeginQueryARB, QEL_RETURN_ADDRESS(), target, id);
+    return hook(InterceptOp::glBeginQueryARB, &OpenGLInterceptor::cgmBeginQueryARB, QEL_RETURN_ADDRESS(), target, id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginSceneEXT(void)
 {
-    return hookGL(InterceptOp::glBeginSceneEXT, &OpenGLInterceptor::cgmBeginSceneEXT, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glBeginSceneEXT, &OpenGLInterceptor::cgmBeginSceneEXT, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginTransformFeedbackNV(unsigned primitiveMode)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBeginTransformFeedbackNV, &OpenGLInterceptor::cgmBeginTransformFeedbackNV,
         QEL_RETURN_ADDRESS(), primitiveMode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBeginVertexShaderEXT(void)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBeginVertexShaderEXT, &OpenGLInterceptor::cgmBeginVertexShaderEXT, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindAttribLocation(unsigned program, unsigned index, const char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindAttribLocation, &OpenGLInterceptor::cgmBindAttribLocation, QEL_RETURN_ADDRESS(), program,
         index, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindAttribLocationARB(unsigned programObj, unsigned index, const char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindAttribLocationARB, &OpenGLInterceptor::cgmBindAttribLocationARB, QEL_RETURN_ADDRESS(),
         programObj, index, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindBuffer(unsigned target, unsigned buffer)
 {
-    return hookGL(InterceptOp::glBindBuffer, &OpenGLInterceptor::cgmBindBuffer, QEL_RETURN_ADDRESS(), target, buffer);
+    return hook(InterceptOp::glBindBuffer, &OpenGLInterceptor::cgmBindBuffer, QEL_RETURN_ADDRESS(), target, buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindBufferARB(unsigned target, unsigned buffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindBufferARB, &OpenGLInterceptor::cgmBindBufferARB, QEL_RETURN_ADDRESS(), target, buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindBufferBaseNV(unsigned target, unsigned index, unsigned buffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindBufferBaseNV, &OpenGLInterceptor::cgmBindBufferBaseNV, QEL_RETURN_ADDRESS(), target, index,
         buffer);
 }
@@ -250,7 +248,7 @@ extern "C" void QEL_APIENTRY qel_hook_glBindBufferBaseNV(unsigned target, unsign
 extern "C" void QEL_APIENTRY qel_hook_glBindBufferOffsetNV(
     unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindBufferOffsetNV, &OpenGLInterceptor::cgmBindBufferOffsetNV, QEL_RETURN_ADDRESS(), target,
         index, buffer, offset);
 }
@@ -258,111 +256,110 @@ extern "C" void QEL_APIENTRY qel_hook_glBindBufferOffsetNV(
 extern "C" void QEL_APIENTRY qel_hook_glBindBufferRangeNV(
     unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset, ptrdiff_t size)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindBufferRangeNV, &OpenGLInterceptor::cgmBindBufferRangeNV, QEL_RETURN_ADDRESS(), target,
         index, buffer, offset, size);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindFragDataLocationEXT(unsigned program, unsigned color, const char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindFragDataLocationEXT, &OpenGLInterceptor::cgmBindFragDataLocationEXT, QEL_RETURN_ADDRESS(),
         program, color, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindFragmentShaderATI(unsigned id)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindFragmentShaderATI, &OpenGLInterceptor::cgmBindFragmentShaderATI, QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindFramebufferEXT(unsigned target, unsigned framebuffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindFramebufferEXT, &OpenGLInterceptor::cgmBindFramebufferEXT, QEL_RETURN_ADDRESS(), target,
         framebuffer);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glBindLightParameterEXT(unsigned light, unsigned value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindLightParameterEXT, &OpenGLInterceptor::cgmBindLightParameterEXT, QEL_RETURN_ADDRESS(),
         light, value);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glBindMaterialParameterEXT(unsigned face, unsigned value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindMaterialParameterEXT, &OpenGLInterceptor::cgmBindMaterialParameterEXT,
         QEL_RETURN_ADDRESS(), face, value);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glBindParameterEXT(unsigned value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindParameterEXT, &OpenGLInterceptor::cgmBindParameterEXT, QEL_RETURN_ADDRESS(), value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindProgramARB(unsigned target, unsigned program)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindProgramARB, &OpenGLInterceptor::cgmBindProgramARB, QEL_RETURN_ADDRESS(), target, program);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindProgramNV(unsigned target, unsigned id)
 {
-    return hookGL(
-        InterceptOp::glBindProgramNV, &OpenGLInterceptor::cgmBindProgramNV, QEL_RETURN_ADDRESS(), target, id);
+    return hook(InterceptOp::glBindProgramNV, &OpenGLInterceptor::cgmBindProgramNV, QEL_RETURN_ADDRESS(), target, id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindRenderbufferEXT(unsigned target, unsigned renderbuffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindRenderbufferEXT, &OpenGLInterceptor::cgmBindRenderbufferEXT, QEL_RETURN_ADDRESS(), target,
         renderbuffer);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glBindTexGenParameterEXT(unsigned unit, unsigned coord, unsigned value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindTexGenParameterEXT, &OpenGLInterceptor::cgmBindTexGenParameterEXT, QEL_RETURN_ADDRESS(),
         unit, coord, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindTexture(unsigned target, unsigned texture)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindTexture, &OpenGLInterceptor::cgmBindTexture, QEL_RETURN_ADDRESS(), target, texture);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindTextureEXT(unsigned target, unsigned texture)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindTextureEXT, &OpenGLInterceptor::cgmBindTextureEXT, QEL_RETURN_ADDRESS(), target, texture);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glBindTextureUnitParameterEXT(unsigned unit, unsigned value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindTextureUnitParameterEXT, &OpenGLInterceptor::cgmBindTextureUnitParameterEXT,
         QEL_RETURN_ADDRESS(), unit, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindVertexArrayAPPLE(unsigned array)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindVertexArrayAPPLE, &OpenGLInterceptor::cgmBindVertexArrayAPPLE, QEL_RETURN_ADDRESS(), array);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBindVertexShaderEXT(unsigned id)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBindVertexShaderEXT, &OpenGLInterceptor::cgmBindVertexShaderEXT, QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBinormalPointerEXT(unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBinormalPointerEXT, &OpenGLInterceptor::cgmBinormalPointerEXT, QEL_RETURN_ADDRESS(), type,
         stride, pointer);
 }
@@ -370,58 +367,57 @@ extern "C" void QEL_APIENTRY qel_hook_glBinormalPointerEXT(unsigned type, int st
 extern "C" void QEL_APIENTRY qel_hook_glBitmap(
     int width, int height, float xorig, float yorig, float xmove, float ymove, const unsigned char* bitmap)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBitmap, &OpenGLInterceptor::cgmBitmap, QEL_RETURN_ADDRESS(), width, height, xorig, yorig,
         xmove, ymove, bitmap);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendColor(float red, float green, float blue, float alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBlendColor, &OpenGLInterceptor::cgmBlendColor, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendColorEXT(float red, float green, float blue, float alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBlendColorEXT, &OpenGLInterceptor::cgmBlendColorEXT, QEL_RETURN_ADDRESS(), red, green, blue,
         alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendEquation(unsigned mode)
 {
-    return hookGL(InterceptOp::glBlendEquation, &OpenGLInterceptor::cgmBlendEquation, QEL_RETURN_ADDRESS(), mode);
+    return hook(InterceptOp::glBlendEquation, &OpenGLInterceptor::cgmBlendEquation, QEL_RETURN_ADDRESS(), mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendEquationEXT(unsigned mode)
 {
-    return hookGL(
-        InterceptOp::glBlendEquationEXT, &OpenGLInterceptor::cgmBlendEquationEXT, QEL_RETURN_ADDRESS(), mode);
+    return hook(InterceptOp::glBlendEquationEXT, &OpenGLInterceptor::cgmBlendEquationEXT, QEL_RETURN_ADDRESS(), mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendEquationSeparate(unsigned modeRGB, unsigned modeAlpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBlendEquationSeparate, &OpenGLInterceptor::cgmBlendEquationSeparate, QEL_RETURN_ADDRESS(),
         modeRGB, modeAlpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendEquationSeparateEXT(unsigned modeRGB, unsigned modeAlpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBlendEquationSeparateEXT, &OpenGLInterceptor::cgmBlendEquationSeparateEXT,
         QEL_RETURN_ADDRESS(), modeRGB, modeAlpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendFunc(unsigned sfactor, unsigned dfactor)
 {
-    return hookGL(InterceptOp::glBlendFunc, &OpenGLInterceptor::cgmBlendFunc, QEL_RETURN_ADDRESS(), sfactor, dfactor);
+    return hook(InterceptOp::glBlendFunc, &OpenGLInterceptor::cgmBlendFunc, QEL_RETURN_ADDRESS(), sfactor, dfactor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBlendFuncSeparate(
     unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha, unsigned dfactorAlpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBlendFuncSeparate, &OpenGLInterceptor::cgmBlendFuncSeparate, QEL_RETURN_ADDRESS(), sfactorRGB,
         dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
@@ -429,7 +425,7 @@ extern "C" void QEL_APIENTRY qel_hook_glBlendFuncSeparate(
 extern "C" void QEL_APIENTRY qel_hook_glBlendFuncSeparateEXT(
     unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha, unsigned dfactorAlpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBlendFuncSeparateEXT, &OpenGLInterceptor::cgmBlendFuncSeparateEXT, QEL_RETURN_ADDRESS(),
         sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
@@ -438,42 +434,41 @@ extern "C" void QEL_APIENTRY qel_hook_glBlitFramebufferEXT(
     int srcX0, int srcY0, int srcX1, int srcY1, int dstX0, int dstY0, int dstX1, int dstY1, unsigned mask,
     unsigned filter)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBlitFramebufferEXT, &OpenGLInterceptor::cgmBlitFramebufferEXT, QEL_RETURN_ADDRESS(), srcX0,
         srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBufferData(unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBufferData, &OpenGLInterceptor::cgmBufferData, QEL_RETURN_ADDRESS(), target, size, data, usage);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBufferDataARB(
     unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBufferDataARB, &OpenGLInterceptor::cgmBufferDataARB, QEL_RETURN_ADDRESS(), target, size, data,
         usage);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBufferParameteriAPPLE(unsigned target, unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBufferParameteriAPPLE, &OpenGLInterceptor::cgmBufferParameteriAPPLE, QEL_RETURN_ADDRESS(),
         target, pname, param);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glBufferRegionEnabled(void)
 {
-    return hookGL(
-        InterceptOp::glBufferRegionEnabled, &OpenGLInterceptor::cgmBufferRegionEnabled, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glBufferRegionEnabled, &OpenGLInterceptor::cgmBufferRegionEnabled, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glBufferSubData(
     unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBufferSubData, &OpenGLInterceptor::cgmBufferSubData, QEL_RETURN_ADDRESS(), target, offset,
         size, data);
 }
@@ -481,374 +476,374 @@ extern "C" void QEL_APIENTRY qel_hook_glBufferSubData(
 extern "C" void QEL_APIENTRY qel_hook_glBufferSubDataARB(
     unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glBufferSubDataARB, &OpenGLInterceptor::cgmBufferSubDataARB, QEL_RETURN_ADDRESS(), target,
         offset, size, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCallList(unsigned list)
 {
-    return hookGL(InterceptOp::glCallList, &OpenGLInterceptor::cgmCallList, QEL_RETURN_ADDRESS(), list);
+    return hook(InterceptOp::glCallList, &OpenGLInterceptor::cgmCallList, QEL_RETURN_ADDRESS(), list);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCallLists(int n, unsigned type, const void* lists)
 {
-    return hookGL(InterceptOp::glCallLists, &OpenGLInterceptor::cgmCallLists, QEL_RETURN_ADDRESS(), n, type, lists);
+    return hook(InterceptOp::glCallLists, &OpenGLInterceptor::cgmCallLists, QEL_RETURN_ADDRESS(), n, type, lists);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glCheckFramebufferStatusEXT(unsigned target)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCheckFramebufferStatusEXT, &OpenGLInterceptor::cgmCheckFramebufferStatusEXT,
         QEL_RETURN_ADDRESS(), target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClampColorARB(unsigned target, unsigned clamp)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glClampColorARB, &OpenGLInterceptor::cgmClampColorARB, QEL_RETURN_ADDRESS(), target, clamp);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClear(unsigned mask)
 {
-    return hookGL(InterceptOp::glClear, &OpenGLInterceptor::cgmClear, QEL_RETURN_ADDRESS(), mask);
+    return hook(InterceptOp::glClear, &OpenGLInterceptor::cgmClear, QEL_RETURN_ADDRESS(), mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClearAccum(float red, float green, float blue, float alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glClearAccum, &OpenGLInterceptor::cgmClearAccum, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClearColor(float red, float green, float blue, float alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glClearColor, &OpenGLInterceptor::cgmClearColor, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClearColorIiEXT(int red, int green, int blue, int alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glClearColorIiEXT, &OpenGLInterceptor::cgmClearColorIiEXT, QEL_RETURN_ADDRESS(), red, green,
         blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClearColorIuiEXT(unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glClearColorIuiEXT, &OpenGLInterceptor::cgmClearColorIuiEXT, QEL_RETURN_ADDRESS(), red, green,
         blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClearDepth(double depth)
 {
-    return hookGL(InterceptOp::glClearDepth, &OpenGLInterceptor::cgmClearDepth, QEL_RETURN_ADDRESS(), depth);
+    return hook(InterceptOp::glClearDepth, &OpenGLInterceptor::cgmClearDepth, QEL_RETURN_ADDRESS(), depth);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClearDepthdNV(double depth)
 {
-    return hookGL(InterceptOp::glClearDepthdNV, &OpenGLInterceptor::cgmClearDepthdNV, QEL_RETURN_ADDRESS(), depth);
+    return hook(InterceptOp::glClearDepthdNV, &OpenGLInterceptor::cgmClearDepthdNV, QEL_RETURN_ADDRESS(), depth);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClearDepthfOES(float depth)
 {
-    return hookGL(InterceptOp::glClearDepthfOES, &OpenGLInterceptor::cgmClearDepthfOES, QEL_RETURN_ADDRESS(), depth);
+    return hook(InterceptOp::glClearDepthfOES, &OpenGLInterceptor::cgmClearDepthfOES, QEL_RETURN_ADDRESS(), depth);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClearIndex(float c)
 {
-    return hookGL(InterceptOp::glClearIndex, &OpenGLInterceptor::cgmClearIndex, QEL_RETURN_ADDRESS(), c);
+    return hook(InterceptOp::glClearIndex, &OpenGLInterceptor::cgmClearIndex, QEL_RETURN_ADDRESS(), c);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClearStencil(int s)
 {
-    return hookGL(InterceptOp::glClearStencil, &OpenGLInterceptor::cgmClearStencil, QEL_RETURN_ADDRESS(), s);
+    return hook(InterceptOp::glClearStencil, &OpenGLInterceptor::cgmClearStencil, QEL_RETURN_ADDRESS(), s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClientActiveTexture(unsigned texture)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glClientActiveTexture, &OpenGLInterceptor::cgmClientActiveTexture, QEL_RETURN_ADDRESS(), texture);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClientActiveTextureARB(unsigned texture)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glClientActiveTextureARB, &OpenGLInterceptor::cgmClientActiveTextureARB, QEL_RETURN_ADDRESS(),
         texture);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClientActiveVertexStreamATI(unsigned stream)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glClientActiveVertexStreamATI, &OpenGLInterceptor::cgmClientActiveVertexStreamATI,
         QEL_RETURN_ADDRESS(), stream);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClipPlane(unsigned plane, const double* equation)
 {
-    return hookGL(InterceptOp::glClipPlane, &OpenGLInterceptor::cgmClipPlane, QEL_RETURN_ADDRESS(), plane, equation);
+    return hook(InterceptOp::glClipPlane, &OpenGLInterceptor::cgmClipPlane, QEL_RETURN_ADDRESS(), plane, equation);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glClipPlanefOES(unsigned plane, const float* equation)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glClipPlanefOES, &OpenGLInterceptor::cgmClipPlanefOES, QEL_RETURN_ADDRESS(), plane, equation);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3b(signed char red, signed char green, signed char blue)
 {
-    return hookGL(InterceptOp::glColor3b, &OpenGLInterceptor::cgmColor3b, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hook(InterceptOp::glColor3b, &OpenGLInterceptor::cgmColor3b, QEL_RETURN_ADDRESS(), red, green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3bv(const signed char* v)
 {
-    return hookGL(InterceptOp::glColor3bv, &OpenGLInterceptor::cgmColor3bv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor3bv, &OpenGLInterceptor::cgmColor3bv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3d(double red, double green, double blue)
 {
-    return hookGL(InterceptOp::glColor3d, &OpenGLInterceptor::cgmColor3d, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hook(InterceptOp::glColor3d, &OpenGLInterceptor::cgmColor3d, QEL_RETURN_ADDRESS(), red, green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3dv(const double* v)
 {
-    return hookGL(InterceptOp::glColor3dv, &OpenGLInterceptor::cgmColor3dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor3dv, &OpenGLInterceptor::cgmColor3dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3f(float red, float green, float blue)
 {
-    return hookGL(InterceptOp::glColor3f, &OpenGLInterceptor::cgmColor3f, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hook(InterceptOp::glColor3f, &OpenGLInterceptor::cgmColor3f, QEL_RETURN_ADDRESS(), red, green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3fVertex3fSUN(float r, float g, float b, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor3fVertex3fSUN, &OpenGLInterceptor::cgmColor3fVertex3fSUN, QEL_RETURN_ADDRESS(), r, g, b,
         x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3fVertex3fvSUN(const float* c, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor3fVertex3fvSUN, &OpenGLInterceptor::cgmColor3fVertex3fvSUN, QEL_RETURN_ADDRESS(), c, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3fv(const float* v)
 {
-    return hookGL(InterceptOp::glColor3fv, &OpenGLInterceptor::cgmColor3fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor3fv, &OpenGLInterceptor::cgmColor3fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3hNV(unsigned short red, unsigned short green, unsigned short blue)
 {
-    return hookGL(InterceptOp::glColor3hNV, &OpenGLInterceptor::cgmColor3hNV, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hook(InterceptOp::glColor3hNV, &OpenGLInterceptor::cgmColor3hNV, QEL_RETURN_ADDRESS(), red, green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3hvNV(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glColor3hvNV, &OpenGLInterceptor::cgmColor3hvNV, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor3hvNV, &OpenGLInterceptor::cgmColor3hvNV, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3i(int red, int green, int blue)
 {
-    return hookGL(InterceptOp::glColor3i, &OpenGLInterceptor::cgmColor3i, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hook(InterceptOp::glColor3i, &OpenGLInterceptor::cgmColor3i, QEL_RETURN_ADDRESS(), red, green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3iv(const int* v)
 {
-    return hookGL(InterceptOp::glColor3iv, &OpenGLInterceptor::cgmColor3iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor3iv, &OpenGLInterceptor::cgmColor3iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3s(short red, short green, short blue)
 {
-    return hookGL(InterceptOp::glColor3s, &OpenGLInterceptor::cgmColor3s, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hook(InterceptOp::glColor3s, &OpenGLInterceptor::cgmColor3s, QEL_RETURN_ADDRESS(), red, green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3sv(const short* v)
 {
-    return hookGL(InterceptOp::glColor3sv, &OpenGLInterceptor::cgmColor3sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor3sv, &OpenGLInterceptor::cgmColor3sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3ub(unsigned char red, unsigned char green, unsigned char blue)
 {
-    return hookGL(InterceptOp::glColor3ub, &OpenGLInterceptor::cgmColor3ub, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hook(InterceptOp::glColor3ub, &OpenGLInterceptor::cgmColor3ub, QEL_RETURN_ADDRESS(), red, green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3ubv(const unsigned char* v)
 {
-    return hookGL(InterceptOp::glColor3ubv, &OpenGLInterceptor::cgmColor3ubv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor3ubv, &OpenGLInterceptor::cgmColor3ubv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3ui(unsigned red, unsigned green, unsigned blue)
 {
-    return hookGL(InterceptOp::glColor3ui, &OpenGLInterceptor::cgmColor3ui, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hook(InterceptOp::glColor3ui, &OpenGLInterceptor::cgmColor3ui, QEL_RETURN_ADDRESS(), red, green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3uiv(const unsigned* v)
 {
-    return hookGL(InterceptOp::glColor3uiv, &OpenGLInterceptor::cgmColor3uiv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor3uiv, &OpenGLInterceptor::cgmColor3uiv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3us(unsigned short red, unsigned short green, unsigned short blue)
 {
-    return hookGL(InterceptOp::glColor3us, &OpenGLInterceptor::cgmColor3us, QEL_RETURN_ADDRESS(), red, green, blue);
+    return hook(InterceptOp::glColor3us, &OpenGLInterceptor::cgmColor3us, QEL_RETURN_ADDRESS(), red, green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor3usv(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glColor3usv, &OpenGLInterceptor::cgmColor3usv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor3usv, &OpenGLInterceptor::cgmColor3usv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4b(
     signed char red, signed char green, signed char blue, signed char alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4b, &OpenGLInterceptor::cgmColor4b, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4bv(const signed char* v)
 {
-    return hookGL(InterceptOp::glColor4bv, &OpenGLInterceptor::cgmColor4bv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor4bv, &OpenGLInterceptor::cgmColor4bv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4d(double red, double green, double blue, double alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4d, &OpenGLInterceptor::cgmColor4d, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4dv(const double* v)
 {
-    return hookGL(InterceptOp::glColor4dv, &OpenGLInterceptor::cgmColor4dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor4dv, &OpenGLInterceptor::cgmColor4dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4f(float red, float green, float blue, float alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4f, &OpenGLInterceptor::cgmColor4f, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4fNormal3fVertex3fSUN(
     float r, float g, float b, float a, float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmColor4fNormal3fVertex3fSUN,
         QEL_RETURN_ADDRESS(), r, g, b, a, nx, ny, nz, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4fNormal3fVertex3fvSUN(const float* c, const float* n, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmColor4fNormal3fVertex3fvSUN,
         QEL_RETURN_ADDRESS(), c, n, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4fv(const float* v)
 {
-    return hookGL(InterceptOp::glColor4fv, &OpenGLInterceptor::cgmColor4fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor4fv, &OpenGLInterceptor::cgmColor4fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4hNV(
     unsigned short red, unsigned short green, unsigned short blue, unsigned short alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4hNV, &OpenGLInterceptor::cgmColor4hNV, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4hvNV(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glColor4hvNV, &OpenGLInterceptor::cgmColor4hvNV, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor4hvNV, &OpenGLInterceptor::cgmColor4hvNV, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4i(int red, int green, int blue, int alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4i, &OpenGLInterceptor::cgmColor4i, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4iv(const int* v)
 {
-    return hookGL(InterceptOp::glColor4iv, &OpenGLInterceptor::cgmColor4iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor4iv, &OpenGLInterceptor::cgmColor4iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4s(short red, short green, short blue, short alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4s, &OpenGLInterceptor::cgmColor4s, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4sv(const short* v)
 {
-    return hookGL(InterceptOp::glColor4sv, &OpenGLInterceptor::cgmColor4sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor4sv, &OpenGLInterceptor::cgmColor4sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4ub(
     unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4ub, &OpenGLInterceptor::cgmColor4ub, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4ubVertex2fSUN(
     unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x, float y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4ubVertex2fSUN, &OpenGLInterceptor::cgmColor4ubVertex2fSUN, QEL_RETURN_ADDRESS(), r, g, b,
         a, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4ubVertex2fvSUN(const unsigned char* c, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4ubVertex2fvSUN, &OpenGLInterceptor::cgmColor4ubVertex2fvSUN, QEL_RETURN_ADDRESS(), c, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4ubVertex3fSUN(
     unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4ubVertex3fSUN, &OpenGLInterceptor::cgmColor4ubVertex3fSUN, QEL_RETURN_ADDRESS(), r, g, b,
         a, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4ubVertex3fvSUN(const unsigned char* c, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmColor4ubVertex3fvSUN, QEL_RETURN_ADDRESS(), c, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4ubv(const unsigned char* v)
 {
-    return hookGL(InterceptOp::glColor4ubv, &OpenGLInterceptor::cgmColor4ubv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor4ubv, &OpenGLInterceptor::cgmColor4ubv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4ui(unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4ui, &OpenGLInterceptor::cgmColor4ui, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4uiv(const unsigned* v)
 {
-    return hookGL(InterceptOp::glColor4uiv, &OpenGLInterceptor::cgmColor4uiv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor4uiv, &OpenGLInterceptor::cgmColor4uiv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4us(
     unsigned short red, unsigned short green, unsigned short blue, unsigned short alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColor4us, &OpenGLInterceptor::cgmColor4us, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColor4usv(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glColor4usv, &OpenGLInterceptor::cgmColor4usv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glColor4usv, &OpenGLInterceptor::cgmColor4usv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorFragmentOp1ATI(
     unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1, unsigned arg1Rep, unsigned arg1Mod)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorFragmentOp1ATI, &OpenGLInterceptor::cgmColorFragmentOp1ATI, QEL_RETURN_ADDRESS(), op, dst,
         dstMask, dstMod, arg1, arg1Rep, arg1Mod);
 }
@@ -857,7 +852,7 @@ extern "C" void QEL_APIENTRY qel_hook_glColorFragmentOp2ATI(
     unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1, unsigned arg1Rep, unsigned arg1Mod,
     unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorFragmentOp2ATI, &OpenGLInterceptor::cgmColorFragmentOp2ATI, QEL_RETURN_ADDRESS(), op, dst,
         dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
@@ -866,7 +861,7 @@ extern "C" void QEL_APIENTRY qel_hook_glColorFragmentOp3ATI(
     unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1, unsigned arg1Rep, unsigned arg1Mod,
     unsigned arg2, unsigned arg2Rep, unsigned arg2Mod, unsigned arg3, unsigned arg3Rep, unsigned arg3Mod)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorFragmentOp3ATI, &OpenGLInterceptor::cgmColorFragmentOp3ATI, QEL_RETURN_ADDRESS(), op, dst,
         dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
@@ -874,27 +869,26 @@ extern "C" void QEL_APIENTRY qel_hook_glColorFragmentOp3ATI(
 extern "C" void QEL_APIENTRY qel_hook_glColorMask(
     unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorMask, &OpenGLInterceptor::cgmColorMask, QEL_RETURN_ADDRESS(), red, green, blue, alpha);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorMaskIndexedEXT(
     unsigned index, unsigned char r, unsigned char g, unsigned char b, unsigned char a)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorMaskIndexedEXT, &OpenGLInterceptor::cgmColorMaskIndexedEXT, QEL_RETURN_ADDRESS(), index,
         r, g, b, a);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorMaterial(unsigned face, unsigned mode)
 {
-    return hookGL(
-        InterceptOp::glColorMaterial, &OpenGLInterceptor::cgmColorMaterial, QEL_RETURN_ADDRESS(), face, mode);
+    return hook(InterceptOp::glColorMaterial, &OpenGLInterceptor::cgmColorMaterial, QEL_RETURN_ADDRESS(), face, mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorPointer(int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorPointer, &OpenGLInterceptor::cgmColorPointer, QEL_RETURN_ADDRESS(), size, type, stride,
         pointer);
 }
@@ -902,7 +896,7 @@ extern "C" void QEL_APIENTRY qel_hook_glColorPointer(int size, unsigned type, in
 extern "C" void QEL_APIENTRY qel_hook_glColorPointerEXT(
     int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorPointerEXT, &OpenGLInterceptor::cgmColorPointerEXT, QEL_RETURN_ADDRESS(), size, type,
         stride, count, pointer);
 }
@@ -910,14 +904,14 @@ extern "C" void QEL_APIENTRY qel_hook_glColorPointerEXT(
 extern "C" void QEL_APIENTRY qel_hook_glColorPointerListIBM(
     int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorPointerListIBM, &OpenGLInterceptor::cgmColorPointerListIBM, QEL_RETURN_ADDRESS(), size,
         type, stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorPointervINTEL(int size, unsigned type, const void** pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorPointervINTEL, &OpenGLInterceptor::cgmColorPointervINTEL, QEL_RETURN_ADDRESS(), size,
         type, pointer);
 }
@@ -925,7 +919,7 @@ extern "C" void QEL_APIENTRY qel_hook_glColorPointervINTEL(int size, unsigned ty
 extern "C" void QEL_APIENTRY qel_hook_glColorSubTable(
     unsigned target, int start, int count, unsigned format, unsigned type, const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorSubTable, &OpenGLInterceptor::cgmColorSubTable, QEL_RETURN_ADDRESS(), target, start,
         count, format, type, data);
 }
@@ -933,7 +927,7 @@ extern "C" void QEL_APIENTRY qel_hook_glColorSubTable(
 extern "C" void QEL_APIENTRY qel_hook_glColorSubTableEXT(
     unsigned target, int start, int count, unsigned format, unsigned type, const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorSubTableEXT, &OpenGLInterceptor::cgmColorSubTableEXT, QEL_RETURN_ADDRESS(), target, start,
         count, format, type, data);
 }
@@ -941,7 +935,7 @@ extern "C" void QEL_APIENTRY qel_hook_glColorSubTableEXT(
 extern "C" void QEL_APIENTRY qel_hook_glColorTable(
     unsigned target, unsigned internalformat, int width, unsigned format, unsigned type, const void* table)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorTable, &OpenGLInterceptor::cgmColorTable, QEL_RETURN_ADDRESS(), target, internalformat,
         width, format, type, table);
 }
@@ -949,35 +943,35 @@ extern "C" void QEL_APIENTRY qel_hook_glColorTable(
 extern "C" void QEL_APIENTRY qel_hook_glColorTableEXT(
     unsigned target, unsigned internalFormat, int width, unsigned format, unsigned type, const void* table)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorTableEXT, &OpenGLInterceptor::cgmColorTableEXT, QEL_RETURN_ADDRESS(), target,
         internalFormat, width, format, type, table);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorTableParameterfv(unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorTableParameterfv, &OpenGLInterceptor::cgmColorTableParameterfv, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorTableParameterfvSGI(unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorTableParameterfvSGI, &OpenGLInterceptor::cgmColorTableParameterfvSGI,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorTableParameteriv(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorTableParameteriv, &OpenGLInterceptor::cgmColorTableParameteriv, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glColorTableParameterivSGI(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorTableParameterivSGI, &OpenGLInterceptor::cgmColorTableParameterivSGI,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
@@ -985,7 +979,7 @@ extern "C" void QEL_APIENTRY qel_hook_glColorTableParameterivSGI(unsigned target
 extern "C" void QEL_APIENTRY qel_hook_glColorTableSGI(
     unsigned target, unsigned internalformat, int width, unsigned format, unsigned type, const void* table)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glColorTableSGI, &OpenGLInterceptor::cgmColorTableSGI, QEL_RETURN_ADDRESS(), target,
         internalformat, width, format, type, table);
 }
@@ -993,7 +987,7 @@ extern "C" void QEL_APIENTRY qel_hook_glColorTableSGI(
 extern "C" void QEL_APIENTRY qel_hook_glCombinerInputNV(
     unsigned stage, unsigned portion, unsigned variable, unsigned input, unsigned mapping, unsigned componentUsage)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCombinerInputNV, &OpenGLInterceptor::cgmCombinerInputNV, QEL_RETURN_ADDRESS(), stage, portion,
         variable, input, mapping, componentUsage);
 }
@@ -1002,35 +996,35 @@ extern "C" void QEL_APIENTRY qel_hook_glCombinerOutputNV(
     unsigned stage, unsigned portion, unsigned abOutput, unsigned cdOutput, unsigned sumOutput, unsigned scale,
     unsigned bias, unsigned char abDotProduct, unsigned char cdDotProduct, unsigned char muxSum)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCombinerOutputNV, &OpenGLInterceptor::cgmCombinerOutputNV, QEL_RETURN_ADDRESS(), stage,
         portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCombinerParameterfNV(unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCombinerParameterfNV, &OpenGLInterceptor::cgmCombinerParameterfNV, QEL_RETURN_ADDRESS(), pname,
         param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCombinerParameterfvNV(unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCombinerParameterfvNV, &OpenGLInterceptor::cgmCombinerParameterfvNV, QEL_RETURN_ADDRESS(),
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCombinerParameteriNV(unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCombinerParameteriNV, &OpenGLInterceptor::cgmCombinerParameteriNV, QEL_RETURN_ADDRESS(), pname,
         param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCombinerParameterivNV(unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCombinerParameterivNV, &OpenGLInterceptor::cgmCombinerParameterivNV, QEL_RETURN_ADDRESS(),
         pname, params);
 }
@@ -1038,26 +1032,26 @@ extern "C" void QEL_APIENTRY qel_hook_glCombinerParameterivNV(unsigned pname, co
 extern "C" void QEL_APIENTRY qel_hook_glCombinerStageParameterfvNV(
     unsigned stage, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCombinerStageParameterfvNV, &OpenGLInterceptor::cgmCombinerStageParameterfvNV,
         QEL_RETURN_ADDRESS(), stage, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompileShader(unsigned shader)
 {
-    return hookGL(InterceptOp::glCompileShader, &OpenGLInterceptor::cgmCompileShader, QEL_RETURN_ADDRESS(), shader);
+    return hook(InterceptOp::glCompileShader, &OpenGLInterceptor::cgmCompileShader, QEL_RETURN_ADDRESS(), shader);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompileShaderARB(unsigned shaderObj)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCompileShaderARB, &OpenGLInterceptor::cgmCompileShaderARB, QEL_RETURN_ADDRESS(), shaderObj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage1D(
     unsigned target, int level, unsigned internalformat, int width, int border, int imageSize, const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCompressedTexImage1D, &OpenGLInterceptor::cgmCompressedTexImage1D, QEL_RETURN_ADDRESS(),
         target, level, internalformat, width, border, imageSize, data);
 }
@@ -1065,7 +1059,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage1D(
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage1DARB(
     unsigned target, int level, unsigned internalformat, int width, int border, int imageSize, const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCompressedTexImage1DARB, &OpenGLInterceptor::cgmCompressedTexImage1DARB, QEL_RETURN_ADDRESS(),
         target, level, internalformat, width, border, imageSize, data);
 }
@@ -1074,7 +1068,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage2D(
     unsigned target, int level, unsigned internalformat, int width, int height, int border, int imageSize,
     const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCompressedTexImage2D, &OpenGLInterceptor::cgmCompressedTexImage2D, QEL_RETURN_ADDRESS(),
         target, level, internalformat, width, height, border, imageSize, data);
 }
@@ -1083,7 +1077,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage2DARB(
     unsigned target, int level, unsigned internalformat, int width, int height, int border, int imageSize,
     const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCompressedTexImage2DARB, &OpenGLInterceptor::cgmCompressedTexImage2DARB, QEL_RETURN_ADDRESS(),
         target, level, internalformat, width, height, border, imageSize, data);
 }
@@ -1092,7 +1086,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage3D(
     unsigned target, int level, unsigned internalformat, int width, int height, int depth, int border, int imageSize,
     const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCompressedTexImage3D, &OpenGLInterceptor::cgmCompressedTexImage3D, QEL_RETURN_ADDRESS(),
         target, level, internalformat, width, height, depth, border, imageSize, data);
 }
@@ -1101,7 +1095,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage3DARB(
     unsigned target, int level, unsigned internalformat, int width, int height, int depth, int border, int imageSize,
     const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCompressedTexImage3DARB, &OpenGLInterceptor::cgmCompressedTexImage3DARB, QEL_RETURN_ADDRESS(),
         target, level, internalformat, width, height, depth, border, imageSize, data);
 }
@@ -1109,7 +1103,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCompressedTexImage3DARB(
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage1D(
     unsigned target, int level, int xoffset, int width, unsigned format, int imageSize, const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCompressedTexSubImage1D, &OpenGLInterceptor::cgmCompressedTexSubImage1D, QEL_RETURN_ADDRESS(),
         target, level, xoffset, width, format, imageSize, data);
 }
@@ -1117,7 +1111,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage1D(
 extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage1DARB(
     unsigned target, int level, int xoffset, int width, unsigned format, int imageSize, const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCompressedTexSubImage1DARB, &OpenGLInterceptor::cgmCompressedTexSubImage1DARB,
         QEL_RETURN_ADDRESS(), target, level, xoffset, width, format, imageSize, data);
 }
@@ -1126,7 +1120,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage2D(
     unsigned target, int level, int xoffset, int yoffset, int width, int height, unsigned format, int imageSize,
     const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCompressedTexSubImage2D, &OpenGLInterceptor::cgmCompressedTexSubImage2D, QEL_RETURN_ADDRESS(),
         target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
@@ -1135,7 +1129,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage2DARB(
     unsigned target, int level, int xoffset, int yoffset, int width, int height, unsigned format, int imageSize,
     const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCompressedTexSubImage2DARB, &OpenGLInterceptor::cgmCompressedTexSubImage2DARB,
         QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
@@ -1144,7 +1138,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage3D(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int width, int height, int depth,
     unsigned format, int imageSize, const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCompressedTexSubImage3D, &OpenGLInterceptor::cgmCompressedTexSubImage3D, QEL_RETURN_ADDRESS(),
         target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
@@ -1153,7 +1147,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage3DARB(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int width, int height, int depth,
     unsigned format, int imageSize, const void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCompressedTexSubImage3DARB, &OpenGLInterceptor::cgmCompressedTexSubImage3DARB,
         QEL_RETURN_ADDRESS(), target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
@@ -1161,7 +1155,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCompressedTexSubImage3DARB(
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionFilter1D(
     unsigned target, unsigned internalformat, int width, unsigned format, unsigned type, const void* image)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glConvolutionFilter1D, &OpenGLInterceptor::cgmConvolutionFilter1D, QEL_RETURN_ADDRESS(), target,
         internalformat, width, format, type, image);
 }
@@ -1169,7 +1163,7 @@ extern "C" void QEL_APIENTRY qel_hook_glConvolutionFilter1D(
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionFilter1DEXT(
     unsigned target, unsigned internalformat, int width, unsigned format, unsigned type, const void* image)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glConvolutionFilter1DEXT, &OpenGLInterceptor::cgmConvolutionFilter1DEXT, QEL_RETURN_ADDRESS(),
         target, internalformat, width, format, type, image);
 }
@@ -1177,7 +1171,7 @@ extern "C" void QEL_APIENTRY qel_hook_glConvolutionFilter1DEXT(
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionFilter2D(
     unsigned target, unsigned internalformat, int width, int height, unsigned format, unsigned type, const void* image)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glConvolutionFilter2D, &OpenGLInterceptor::cgmConvolutionFilter2D, QEL_RETURN_ADDRESS(), target,
         internalformat, width, height, format, type, image);
 }
@@ -1185,28 +1179,28 @@ extern "C" void QEL_APIENTRY qel_hook_glConvolutionFilter2D(
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionFilter2DEXT(
     unsigned target, unsigned internalformat, int width, int height, unsigned format, unsigned type, const void* image)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glConvolutionFilter2DEXT, &OpenGLInterceptor::cgmConvolutionFilter2DEXT, QEL_RETURN_ADDRESS(),
         target, internalformat, width, height, format, type, image);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameterf(unsigned target, unsigned pname, float params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glConvolutionParameterf, &OpenGLInterceptor::cgmConvolutionParameterf, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameterfEXT(unsigned target, unsigned pname, float params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glConvolutionParameterfEXT, &OpenGLInterceptor::cgmConvolutionParameterfEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameterfv(unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glConvolutionParameterfv, &OpenGLInterceptor::cgmConvolutionParameterfv, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
@@ -1214,49 +1208,49 @@ extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameterfv(unsigned target, 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameterfvEXT(
     unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glConvolutionParameterfvEXT, &OpenGLInterceptor::cgmConvolutionParameterfvEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameteri(unsigned target, unsigned pname, int params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glConvolutionParameteri, &OpenGLInterceptor::cgmConvolutionParameteri, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameteriEXT(unsigned target, unsigned pname, int params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glConvolutionParameteriEXT, &OpenGLInterceptor::cgmConvolutionParameteriEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameteriv(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glConvolutionParameteriv, &OpenGLInterceptor::cgmConvolutionParameteriv, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glConvolutionParameterivEXT(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glConvolutionParameterivEXT, &OpenGLInterceptor::cgmConvolutionParameterivEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyColorSubTable(unsigned target, int start, int x, int y, int width)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyColorSubTable, &OpenGLInterceptor::cgmCopyColorSubTable, QEL_RETURN_ADDRESS(), target,
         start, x, y, width);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyColorSubTableEXT(unsigned target, int start, int x, int y, int width)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyColorSubTableEXT, &OpenGLInterceptor::cgmCopyColorSubTableEXT, QEL_RETURN_ADDRESS(),
         target, start, x, y, width);
 }
@@ -1264,7 +1258,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyColorSubTableEXT(unsigned target, in
 extern "C" void QEL_APIENTRY qel_hook_glCopyColorTable(
     unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyColorTable, &OpenGLInterceptor::cgmCopyColorTable, QEL_RETURN_ADDRESS(), target,
         internalformat, x, y, width);
 }
@@ -1272,7 +1266,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyColorTable(
 extern "C" void QEL_APIENTRY qel_hook_glCopyColorTableSGI(
     unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyColorTableSGI, &OpenGLInterceptor::cgmCopyColorTableSGI, QEL_RETURN_ADDRESS(), target,
         internalformat, x, y, width);
 }
@@ -1280,7 +1274,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyColorTableSGI(
 extern "C" void QEL_APIENTRY qel_hook_glCopyConvolutionFilter1D(
     unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyConvolutionFilter1D, &OpenGLInterceptor::cgmCopyConvolutionFilter1D, QEL_RETURN_ADDRESS(),
         target, internalformat, x, y, width);
 }
@@ -1288,7 +1282,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyConvolutionFilter1D(
 extern "C" void QEL_APIENTRY qel_hook_glCopyConvolutionFilter1DEXT(
     unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyConvolutionFilter1DEXT, &OpenGLInterceptor::cgmCopyConvolutionFilter1DEXT,
         QEL_RETURN_ADDRESS(), target, internalformat, x, y, width);
 }
@@ -1296,7 +1290,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyConvolutionFilter1DEXT(
 extern "C" void QEL_APIENTRY qel_hook_glCopyConvolutionFilter2D(
     unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyConvolutionFilter2D, &OpenGLInterceptor::cgmCopyConvolutionFilter2D, QEL_RETURN_ADDRESS(),
         target, internalformat, x, y, width, height);
 }
@@ -1304,21 +1298,21 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyConvolutionFilter2D(
 extern "C" void QEL_APIENTRY qel_hook_glCopyConvolutionFilter2DEXT(
     unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyConvolutionFilter2DEXT, &OpenGLInterceptor::cgmCopyConvolutionFilter2DEXT,
         QEL_RETURN_ADDRESS(), target, internalformat, x, y, width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyPixels(int x, int y, int width, int height, unsigned type)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyPixels, &OpenGLInterceptor::cgmCopyPixels, QEL_RETURN_ADDRESS(), x, y, width, height, type);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexImage1D(
     unsigned target, int level, unsigned internalformat, int x, int y, int width, int border)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyTexImage1D, &OpenGLInterceptor::cgmCopyTexImage1D, QEL_RETURN_ADDRESS(), target, level,
         internalformat, x, y, width, border);
 }
@@ -1326,7 +1320,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyTexImage1D(
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexImage1DEXT(
     unsigned target, int level, unsigned internalformat, int x, int y, int width, int border)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyTexImage1DEXT, &OpenGLInterceptor::cgmCopyTexImage1DEXT, QEL_RETURN_ADDRESS(), target,
         level, internalformat, x, y, width, border);
 }
@@ -1334,7 +1328,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyTexImage1DEXT(
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexImage2D(
     unsigned target, int level, unsigned internalformat, int x, int y, int width, int height, int border)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyTexImage2D, &OpenGLInterceptor::cgmCopyTexImage2D, QEL_RETURN_ADDRESS(), target, level,
         internalformat, x, y, width, height, border);
 }
@@ -1342,7 +1336,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyTexImage2D(
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexImage2DEXT(
     unsigned target, int level, unsigned internalformat, int x, int y, int width, int height, int border)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyTexImage2DEXT, &OpenGLInterceptor::cgmCopyTexImage2DEXT, QEL_RETURN_ADDRESS(), target,
         level, internalformat, x, y, width, height, border);
 }
@@ -1350,7 +1344,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyTexImage2DEXT(
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage1D(
     unsigned target, int level, int xoffset, int x, int y, int width)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyTexSubImage1D, &OpenGLInterceptor::cgmCopyTexSubImage1D, QEL_RETURN_ADDRESS(), target,
         level, xoffset, x, y, width);
 }
@@ -1358,7 +1352,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage1D(
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage1DEXT(
     unsigned target, int level, int xoffset, int x, int y, int width)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyTexSubImage1DEXT, &OpenGLInterceptor::cgmCopyTexSubImage1DEXT, QEL_RETURN_ADDRESS(),
         target, level, xoffset, x, y, width);
 }
@@ -1366,7 +1360,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage1DEXT(
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage2D(
     unsigned target, int level, int xoffset, int yoffset, int x, int y, int width, int height)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyTexSubImage2D, &OpenGLInterceptor::cgmCopyTexSubImage2D, QEL_RETURN_ADDRESS(), target,
         level, xoffset, yoffset, x, y, width, height);
 }
@@ -1374,7 +1368,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage2D(
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage2DEXT(
     unsigned target, int level, int xoffset, int yoffset, int x, int y, int width, int height)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyTexSubImage2DEXT, &OpenGLInterceptor::cgmCopyTexSubImage2DEXT, QEL_RETURN_ADDRESS(),
         target, level, xoffset, yoffset, x, y, width, height);
 }
@@ -1382,7 +1376,7 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage2DEXT(
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage3D(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y, int width, int height)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyTexSubImage3D, &OpenGLInterceptor::cgmCopyTexSubImage3D, QEL_RETURN_ADDRESS(), target,
         level, xoffset, yoffset, zoffset, x, y, width, height);
 }
@@ -1390,56 +1384,56 @@ extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage3D(
 extern "C" void QEL_APIENTRY qel_hook_glCopyTexSubImage3DEXT(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y, int width, int height)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCopyTexSubImage3DEXT, &OpenGLInterceptor::cgmCopyTexSubImage3DEXT, QEL_RETURN_ADDRESS(),
         target, level, xoffset, yoffset, zoffset, x, y, width, height);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glCreateProgram(void)
 {
-    return hookGL(InterceptOp::glCreateProgram, &OpenGLInterceptor::cgmCreateProgram, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glCreateProgram, &OpenGLInterceptor::cgmCreateProgram, QEL_RETURN_ADDRESS());
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glCreateProgramObjectARB(void)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCreateProgramObjectARB, &OpenGLInterceptor::cgmCreateProgramObjectARB, QEL_RETURN_ADDRESS());
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glCreateShader(unsigned type)
 {
-    return hookGL(InterceptOp::glCreateShader, &OpenGLInterceptor::cgmCreateShader, QEL_RETURN_ADDRESS(), type);
+    return hook(InterceptOp::glCreateShader, &OpenGLInterceptor::cgmCreateShader, QEL_RETURN_ADDRESS(), type);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glCreateShaderObjectARB(unsigned shaderType)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCreateShaderObjectARB, &OpenGLInterceptor::cgmCreateShaderObjectARB, QEL_RETURN_ADDRESS(),
         shaderType);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCullFace(unsigned mode)
 {
-    return hookGL(InterceptOp::glCullFace, &OpenGLInterceptor::cgmCullFace, QEL_RETURN_ADDRESS(), mode);
+    return hook(InterceptOp::glCullFace, &OpenGLInterceptor::cgmCullFace, QEL_RETURN_ADDRESS(), mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCullParameterdvEXT(unsigned pname, double* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCullParameterdvEXT, &OpenGLInterceptor::cgmCullParameterdvEXT, QEL_RETURN_ADDRESS(), pname,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCullParameterfvEXT(unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCullParameterfvEXT, &OpenGLInterceptor::cgmCullParameterfvEXT, QEL_RETURN_ADDRESS(), pname,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glCurrentPaletteMatrixARB(int index)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glCurrentPaletteMatrixARB, &OpenGLInterceptor::cgmCurrentPaletteMatrixARB, QEL_RETURN_ADDRESS(),
         index);
 }
@@ -1451,300 +1445,297 @@ extern "C" DWORD QEL_APIENTRY qel_pass_glDebugEntry(DWORD dwArg1, DWORD dwArg2)
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteAsyncMarkersSGIX(unsigned marker, int range)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteAsyncMarkersSGIX, &OpenGLInterceptor::cgmDeleteAsyncMarkersSGIX, QEL_RETURN_ADDRESS(),
         marker, range);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteBufferRegion(unsigned region)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteBufferRegion, &OpenGLInterceptor::cgmDeleteBufferRegion, QEL_RETURN_ADDRESS(), region);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteBuffers(int n, const unsigned* buffers)
 {
-    return hookGL(
-        InterceptOp::glDeleteBuffers, &OpenGLInterceptor::cgmDeleteBuffers, QEL_RETURN_ADDRESS(), n, buffers);
+    return hook(InterceptOp::glDeleteBuffers, &OpenGLInterceptor::cgmDeleteBuffers, QEL_RETURN_ADDRESS(), n, buffers);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteBuffersARB(int n, const unsigned* buffers)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteBuffersARB, &OpenGLInterceptor::cgmDeleteBuffersARB, QEL_RETURN_ADDRESS(), n, buffers);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteFencesAPPLE(int n, const unsigned* fences)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteFencesAPPLE, &OpenGLInterceptor::cgmDeleteFencesAPPLE, QEL_RETURN_ADDRESS(), n, fences);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteFencesNV(int n, const unsigned* fences)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteFencesNV, &OpenGLInterceptor::cgmDeleteFencesNV, QEL_RETURN_ADDRESS(), n, fences);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteFragmentShaderATI(unsigned id)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteFragmentShaderATI, &OpenGLInterceptor::cgmDeleteFragmentShaderATI, QEL_RETURN_ADDRESS(),
         id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteFramebuffersEXT(int n, const unsigned* framebuffers)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteFramebuffersEXT, &OpenGLInterceptor::cgmDeleteFramebuffersEXT, QEL_RETURN_ADDRESS(), n,
         framebuffers);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteLists(unsigned list, int range)
 {
-    return hookGL(InterceptOp::glDeleteLists, &OpenGLInterceptor::cgmDeleteLists, QEL_RETURN_ADDRESS(), list, range);
+    return hook(InterceptOp::glDeleteLists, &OpenGLInterceptor::cgmDeleteLists, QEL_RETURN_ADDRESS(), list, range);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteObjectARB(unsigned obj)
 {
-    return hookGL(InterceptOp::glDeleteObjectARB, &OpenGLInterceptor::cgmDeleteObjectARB, QEL_RETURN_ADDRESS(), obj);
+    return hook(InterceptOp::glDeleteObjectARB, &OpenGLInterceptor::cgmDeleteObjectARB, QEL_RETURN_ADDRESS(), obj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteOcclusionQueriesNV(int n, const unsigned* ids)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteOcclusionQueriesNV, &OpenGLInterceptor::cgmDeleteOcclusionQueriesNV,
         QEL_RETURN_ADDRESS(), n, ids);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteProgram(unsigned program)
 {
-    return hookGL(InterceptOp::glDeleteProgram, &OpenGLInterceptor::cgmDeleteProgram, QEL_RETURN_ADDRESS(), program);
+    return hook(InterceptOp::glDeleteProgram, &OpenGLInterceptor::cgmDeleteProgram, QEL_RETURN_ADDRESS(), program);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteProgramsARB(int n, const unsigned* programs)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteProgramsARB, &OpenGLInterceptor::cgmDeleteProgramsARB, QEL_RETURN_ADDRESS(), n, programs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteProgramsNV(int n, const unsigned* programs)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteProgramsNV, &OpenGLInterceptor::cgmDeleteProgramsNV, QEL_RETURN_ADDRESS(), n, programs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteQueries(int n, const unsigned* ids)
 {
-    return hookGL(InterceptOp::glDeleteQueries, &OpenGLInterceptor::cgmDeleteQueries, QEL_RETURN_ADDRESS(), n, ids);
+    return hook(InterceptOp::glDeleteQueries, &OpenGLInterceptor::cgmDeleteQueries, QEL_RETURN_ADDRESS(), n, ids);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteQueriesARB(int n, const unsigned* ids)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteQueriesARB, &OpenGLInterceptor::cgmDeleteQueriesARB, QEL_RETURN_ADDRESS(), n, ids);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteRenderbuffersEXT(int n, const unsigned* renderbuffers)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteRenderbuffersEXT, &OpenGLInterceptor::cgmDeleteRenderbuffersEXT, QEL_RETURN_ADDRESS(), n,
         renderbuffers);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteShader(unsigned shader)
 {
-    return hookGL(InterceptOp::glDeleteShader, &OpenGLInterceptor::cgmDeleteShader, QEL_RETURN_ADDRESS(), shader);
+    return hook(InterceptOp::glDeleteShader, &OpenGLInterceptor::cgmDeleteShader, QEL_RETURN_ADDRESS(), shader);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteTextures(int n, const unsigned* textures)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteTextures, &OpenGLInterceptor::cgmDeleteTextures, QEL_RETURN_ADDRESS(), n, textures);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteTexturesEXT(int n, const unsigned* textures)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteTexturesEXT, &OpenGLInterceptor::cgmDeleteTexturesEXT, QEL_RETURN_ADDRESS(), n, textures);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteVertexArraysAPPLE(int n, const unsigned* arrays)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteVertexArraysAPPLE, &OpenGLInterceptor::cgmDeleteVertexArraysAPPLE, QEL_RETURN_ADDRESS(),
         n, arrays);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDeleteVertexShaderEXT(unsigned id)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDeleteVertexShaderEXT, &OpenGLInterceptor::cgmDeleteVertexShaderEXT, QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDepthBoundsEXT(double zmin, double zmax)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDepthBoundsEXT, &OpenGLInterceptor::cgmDepthBoundsEXT, QEL_RETURN_ADDRESS(), zmin, zmax);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDepthBoundsdNV(double zmin, double zmax)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDepthBoundsdNV, &OpenGLInterceptor::cgmDepthBoundsdNV, QEL_RETURN_ADDRESS(), zmin, zmax);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDepthFunc(unsigned func)
 {
-    return hookGL(InterceptOp::glDepthFunc, &OpenGLInterceptor::cgmDepthFunc, QEL_RETURN_ADDRESS(), func);
+    return hook(InterceptOp::glDepthFunc, &OpenGLInterceptor::cgmDepthFunc, QEL_RETURN_ADDRESS(), func);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDepthMask(unsigned char flag)
 {
-    return hookGL(InterceptOp::glDepthMask, &OpenGLInterceptor::cgmDepthMask, QEL_RETURN_ADDRESS(), flag);
+    return hook(InterceptOp::glDepthMask, &OpenGLInterceptor::cgmDepthMask, QEL_RETURN_ADDRESS(), flag);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDepthRange(double n, double f)
 {
-    return hookGL(InterceptOp::glDepthRange, &OpenGLInterceptor::cgmDepthRange, QEL_RETURN_ADDRESS(), n, f);
+    return hook(InterceptOp::glDepthRange, &OpenGLInterceptor::cgmDepthRange, QEL_RETURN_ADDRESS(), n, f);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDepthRangedNV(double zNear, double zFar)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDepthRangedNV, &OpenGLInterceptor::cgmDepthRangedNV, QEL_RETURN_ADDRESS(), zNear, zFar);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDepthRangefOES(float n, float f)
 {
-    return hookGL(InterceptOp::glDepthRangefOES, &OpenGLInterceptor::cgmDepthRangefOES, QEL_RETURN_ADDRESS(), n, f);
+    return hook(InterceptOp::glDepthRangefOES, &OpenGLInterceptor::cgmDepthRangefOES, QEL_RETURN_ADDRESS(), n, f);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDetachObjectARB(unsigned containerObj, unsigned attachedObj)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDetachObjectARB, &OpenGLInterceptor::cgmDetachObjectARB, QEL_RETURN_ADDRESS(), containerObj,
         attachedObj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDetachShader(unsigned program, unsigned shader)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDetachShader, &OpenGLInterceptor::cgmDetachShader, QEL_RETURN_ADDRESS(), program, shader);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDetailTexFuncSGIS(unsigned target, int n, const float* points)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDetailTexFuncSGIS, &OpenGLInterceptor::cgmDetailTexFuncSGIS, QEL_RETURN_ADDRESS(), target, n,
         points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDisable(unsigned cap)
 {
-    return hookGL(InterceptOp::glDisable, &OpenGLInterceptor::cgmDisable, QEL_RETURN_ADDRESS(), cap);
+    return hook(InterceptOp::glDisable, &OpenGLInterceptor::cgmDisable, QEL_RETURN_ADDRESS(), cap);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDisableClientState(unsigned array)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDisableClientState, &OpenGLInterceptor::cgmDisableClientState, QEL_RETURN_ADDRESS(), array);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDisableIndexedEXT(unsigned target, unsigned index)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDisableIndexedEXT, &OpenGLInterceptor::cgmDisableIndexedEXT, QEL_RETURN_ADDRESS(), target,
         index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDisableVariantClientStateEXT(unsigned id)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDisableVariantClientStateEXT, &OpenGLInterceptor::cgmDisableVariantClientStateEXT,
         QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDisableVertexAttribArray(unsigned index)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDisableVertexAttribArray, &OpenGLInterceptor::cgmDisableVertexAttribArray,
         QEL_RETURN_ADDRESS(), index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDisableVertexAttribArrayARB(unsigned index)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDisableVertexAttribArrayARB, &OpenGLInterceptor::cgmDisableVertexAttribArrayARB,
         QEL_RETURN_ADDRESS(), index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawArrays(unsigned mode, int first, int count)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDrawArrays, &OpenGLInterceptor::cgmDrawArrays, QEL_RETURN_ADDRESS(), mode, first, count);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawArraysEXT(unsigned mode, int first, int count)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDrawArraysEXT, &OpenGLInterceptor::cgmDrawArraysEXT, QEL_RETURN_ADDRESS(), mode, first, count);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawArraysInstancedEXT(unsigned mode, int start, int count, int primcount)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDrawArraysInstancedEXT, &OpenGLInterceptor::cgmDrawArraysInstancedEXT, QEL_RETURN_ADDRESS(),
         mode, start, count, primcount);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawBuffer(unsigned buf)
 {
-    return hookGL(InterceptOp::glDrawBuffer, &OpenGLInterceptor::cgmDrawBuffer, QEL_RETURN_ADDRESS(), buf);
+    return hook(InterceptOp::glDrawBuffer, &OpenGLInterceptor::cgmDrawBuffer, QEL_RETURN_ADDRESS(), buf);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawBufferRegion(
     unsigned region, int x, int y, int width, int height, int xDest, int yDest)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDrawBufferRegion, &OpenGLInterceptor::cgmDrawBufferRegion, QEL_RETURN_ADDRESS(), region, x, y,
         width, height, xDest, yDest);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawBuffers(int n, const unsigned* bufs)
 {
-    return hookGL(InterceptOp::glDrawBuffers, &OpenGLInterceptor::cgmDrawBuffers, QEL_RETURN_ADDRESS(), n, bufs);
+    return hook(InterceptOp::glDrawBuffers, &OpenGLInterceptor::cgmDrawBuffers, QEL_RETURN_ADDRESS(), n, bufs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawBuffersARB(int n, const unsigned* bufs)
 {
-    return hookGL(
-        InterceptOp::glDrawBuffersARB, &OpenGLInterceptor::cgmDrawBuffersARB, QEL_RETURN_ADDRESS(), n, bufs);
+    return hook(InterceptOp::glDrawBuffersARB, &OpenGLInterceptor::cgmDrawBuffersARB, QEL_RETURN_ADDRESS(), n, bufs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawBuffersATI(int n, const unsigned* bufs)
 {
-    return hookGL(
-        InterceptOp::glDrawBuffersATI, &OpenGLInterceptor::cgmDrawBuffersATI, QEL_RETURN_ADDRESS(), n, bufs);
+    return hook(InterceptOp::glDrawBuffersATI, &OpenGLInterceptor::cgmDrawBuffersATI, QEL_RETURN_ADDRESS(), n, bufs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawElementArrayAPPLE(unsigned mode, int first, int count)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDrawElementArrayAPPLE, &OpenGLInterceptor::cgmDrawElementArrayAPPLE, QEL_RETURN_ADDRESS(),
         mode, first, count);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawElementArrayATI(unsigned mode, int count)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDrawElementArrayATI, &OpenGLInterceptor::cgmDrawElementArrayATI, QEL_RETURN_ADDRESS(), mode,
         count);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glDrawElements(unsigned mode, int count, unsigned type, const void* indices)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDrawElements, &OpenGLInterceptor::cgmDrawElements, QEL_RETURN_ADDRESS(), mode, count, type,
         indices);
 }
@@ -1752,7 +1743,7 @@ extern "C" void QEL_APIENTRY qel_hook_glDrawElements(unsigned mode, int count, u
 extern "C" void QEL_APIENTRY qel_hook_glDrawElementsInstancedEXT(
     unsigned mode, int count, unsigned type, const void* indices, int primcount)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDrawElementsInstancedEXT, &OpenGLInterceptor::cgmDrawElementsInstancedEXT,
         QEL_RETURN_ADDRESS(), mode, count, type, indices, primcount);
 }
@@ -1760,7 +1751,7 @@ extern "C" void QEL_APIENTRY qel_hook_glDrawElementsInstancedEXT(
 extern "C" void QEL_APIENTRY qel_hook_glDrawPixels(
     int width, int height, unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDrawPixels, &OpenGLInterceptor::cgmDrawPixels, QEL_RETURN_ADDRESS(), width, height, format,
         type, pixels);
 }
@@ -1768,7 +1759,7 @@ extern "C" void QEL_APIENTRY qel_hook_glDrawPixels(
 extern "C" void QEL_APIENTRY qel_hook_glDrawRangeElementArrayAPPLE(
     unsigned mode, unsigned start, unsigned end, int first, int count)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDrawRangeElementArrayAPPLE, &OpenGLInterceptor::cgmDrawRangeElementArrayAPPLE,
         QEL_RETURN_ADDRESS(), mode, start, end, first, count);
 }
@@ -1776,7 +1767,7 @@ extern "C" void QEL_APIENTRY qel_hook_glDrawRangeElementArrayAPPLE(
 extern "C" void QEL_APIENTRY qel_hook_glDrawRangeElementArrayATI(
     unsigned mode, unsigned start, unsigned end, int count)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDrawRangeElementArrayATI, &OpenGLInterceptor::cgmDrawRangeElementArrayATI,
         QEL_RETURN_ADDRESS(), mode, start, end, count);
 }
@@ -1784,7 +1775,7 @@ extern "C" void QEL_APIENTRY qel_hook_glDrawRangeElementArrayATI(
 extern "C" void QEL_APIENTRY qel_hook_glDrawRangeElements(
     unsigned mode, unsigned start, unsigned end, int count, unsigned type, const void* indices)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDrawRangeElements, &OpenGLInterceptor::cgmDrawRangeElements, QEL_RETURN_ADDRESS(), mode, start,
         end, count, type, indices);
 }
@@ -1792,25 +1783,25 @@ extern "C" void QEL_APIENTRY qel_hook_glDrawRangeElements(
 extern "C" void QEL_APIENTRY qel_hook_glDrawRangeElementsEXT(
     unsigned mode, unsigned start, unsigned end, int count, unsigned type, const void* indices)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glDrawRangeElementsEXT, &OpenGLInterceptor::cgmDrawRangeElementsEXT, QEL_RETURN_ADDRESS(), mode,
         start, end, count, type, indices);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEdgeFlag(unsigned char flag)
 {
-    return hookGL(InterceptOp::glEdgeFlag, &OpenGLInterceptor::cgmEdgeFlag, QEL_RETURN_ADDRESS(), flag);
+    return hook(InterceptOp::glEdgeFlag, &OpenGLInterceptor::cgmEdgeFlag, QEL_RETURN_ADDRESS(), flag);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEdgeFlagPointer(int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glEdgeFlagPointer, &OpenGLInterceptor::cgmEdgeFlagPointer, QEL_RETURN_ADDRESS(), stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEdgeFlagPointerEXT(int stride, int count, const unsigned char* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glEdgeFlagPointerEXT, &OpenGLInterceptor::cgmEdgeFlagPointerEXT, QEL_RETURN_ADDRESS(), stride,
         count, pointer);
 }
@@ -1818,300 +1809,299 @@ extern "C" void QEL_APIENTRY qel_hook_glEdgeFlagPointerEXT(int stride, int count
 extern "C" void QEL_APIENTRY qel_hook_glEdgeFlagPointerListIBM(
     int stride, const unsigned char** pointer, int ptrstride)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glEdgeFlagPointerListIBM, &OpenGLInterceptor::cgmEdgeFlagPointerListIBM, QEL_RETURN_ADDRESS(),
         stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEdgeFlagv(const unsigned char* flag)
 {
-    return hookGL(InterceptOp::glEdgeFlagv, &OpenGLInterceptor::cgmEdgeFlagv, QEL_RETURN_ADDRESS(), flag);
+    return hook(InterceptOp::glEdgeFlagv, &OpenGLInterceptor::cgmEdgeFlagv, QEL_RETURN_ADDRESS(), flag);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glElementPointerAPPLE(unsigned type, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glElementPointerAPPLE, &OpenGLInterceptor::cgmElementPointerAPPLE, QEL_RETURN_ADDRESS(), type,
         pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glElementPointerATI(unsigned type, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glElementPointerATI, &OpenGLInterceptor::cgmElementPointerATI, QEL_RETURN_ADDRESS(), type,
         pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEnable(unsigned cap)
 {
-    return hookGL(InterceptOp::glEnable, &OpenGLInterceptor::cgmEnable, QEL_RETURN_ADDRESS(), cap);
+    return hook(InterceptOp::glEnable, &OpenGLInterceptor::cgmEnable, QEL_RETURN_ADDRESS(), cap);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEnableClientState(unsigned array)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glEnableClientState, &OpenGLInterceptor::cgmEnableClientState, QEL_RETURN_ADDRESS(), array);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEnableIndexedEXT(unsigned target, unsigned index)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glEnableIndexedEXT, &OpenGLInterceptor::cgmEnableIndexedEXT, QEL_RETURN_ADDRESS(), target, index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEnableVariantClientStateEXT(unsigned id)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glEnableVariantClientStateEXT, &OpenGLInterceptor::cgmEnableVariantClientStateEXT,
         QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEnableVertexAttribArray(unsigned index)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glEnableVertexAttribArray, &OpenGLInterceptor::cgmEnableVertexAttribArray, QEL_RETURN_ADDRESS(),
         index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEnableVertexAttribArrayARB(unsigned index)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glEnableVertexAttribArrayARB, &OpenGLInterceptor::cgmEnableVertexAttribArrayARB,
         QEL_RETURN_ADDRESS(), index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEnd(void)
 {
-    return hookGL(InterceptOp::glEnd, &OpenGLInterceptor::cgmEnd, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glEnd, &OpenGLInterceptor::cgmEnd, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEndFragmentShaderATI(void)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glEndFragmentShaderATI, &OpenGLInterceptor::cgmEndFragmentShaderATI, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEndList(void)
 {
-    return hookGL(InterceptOp::glEndList, &OpenGLInterceptor::cgmEndList, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glEndList, &OpenGLInterceptor::cgmEndList, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEndOcclusionQueryNV(void)
 {
-    return hookGL(
-        InterceptOp::glEndOcclusionQueryNV, &OpenGLInterceptor::cgmEndOcclusionQueryNV, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glEndOcclusionQueryNV, &OpenGLInterceptor::cgmEndOcclusionQueryNV, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEndQuery(unsigned target)
 {
-    return hookGL(InterceptOp::glEndQuery, &OpenGLInterceptor::cgmEndQuery, QEL_RETURN_ADDRESS(), target);
+    return hook(InterceptOp::glEndQuery, &OpenGLInterceptor::cgmEndQuery, QEL_RETURN_ADDRESS(), target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEndQueryARB(unsigned target)
 {
-    return hookGL(InterceptOp::glEndQueryARB, &OpenGLInterceptor::cgmEndQueryARB, QEL_RETURN_ADDRESS(), target);
+    return hook(InterceptOp::glEndQueryARB, &OpenGLInterceptor::cgmEndQueryARB, QEL_RETURN_ADDRESS(), target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEndSceneEXT(void)
 {
-    return hookGL(InterceptOp::glEndSceneEXT, &OpenGLInterceptor::cgmEndSceneEXT, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glEndSceneEXT, &OpenGLInterceptor::cgmEndSceneEXT, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEndTransformFeedbackNV(void)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glEndTransformFeedbackNV, &OpenGLInterceptor::cgmEndTransformFeedbackNV, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEndVertexShaderEXT(void)
 {
-    return hookGL(InterceptOp::glEndVertexShaderEXT, &OpenGLInterceptor::cgmEndVertexShaderEXT, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glEndVertexShaderEXT, &OpenGLInterceptor::cgmEndVertexShaderEXT, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalCoord1d(double u)
 {
-    return hookGL(InterceptOp::glEvalCoord1d, &OpenGLInterceptor::cgmEvalCoord1d, QEL_RETURN_ADDRESS(), u);
+    return hook(InterceptOp::glEvalCoord1d, &OpenGLInterceptor::cgmEvalCoord1d, QEL_RETURN_ADDRESS(), u);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalCoord1dv(const double* u)
 {
-    return hookGL(InterceptOp::glEvalCoord1dv, &OpenGLInterceptor::cgmEvalCoord1dv, QEL_RETURN_ADDRESS(), u);
+    return hook(InterceptOp::glEvalCoord1dv, &OpenGLInterceptor::cgmEvalCoord1dv, QEL_RETURN_ADDRESS(), u);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalCoord1f(float u)
 {
-    return hookGL(InterceptOp::glEvalCoord1f, &OpenGLInterceptor::cgmEvalCoord1f, QEL_RETURN_ADDRESS(), u);
+    return hook(InterceptOp::glEvalCoord1f, &OpenGLInterceptor::cgmEvalCoord1f, QEL_RETURN_ADDRESS(), u);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalCoord1fv(const float* u)
 {
-    return hookGL(InterceptOp::glEvalCoord1fv, &OpenGLInterceptor::cgmEvalCoord1fv, QEL_RETURN_ADDRESS(), u);
+    return hook(InterceptOp::glEvalCoord1fv, &OpenGLInterceptor::cgmEvalCoord1fv, QEL_RETURN_ADDRESS(), u);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalCoord2d(double u, double v)
 {
-    return hookGL(InterceptOp::glEvalCoord2d, &OpenGLInterceptor::cgmEvalCoord2d, QEL_RETURN_ADDRESS(), u, v);
+    return hook(InterceptOp::glEvalCoord2d, &OpenGLInterceptor::cgmEvalCoord2d, QEL_RETURN_ADDRESS(), u, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalCoord2dv(const double* u)
 {
-    return hookGL(InterceptOp::glEvalCoord2dv, &OpenGLInterceptor::cgmEvalCoord2dv, QEL_RETURN_ADDRESS(), u);
+    return hook(InterceptOp::glEvalCoord2dv, &OpenGLInterceptor::cgmEvalCoord2dv, QEL_RETURN_ADDRESS(), u);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalCoord2f(float u, float v)
 {
-    return hookGL(InterceptOp::glEvalCoord2f, &OpenGLInterceptor::cgmEvalCoord2f, QEL_RETURN_ADDRESS(), u, v);
+    return hook(InterceptOp::glEvalCoord2f, &OpenGLInterceptor::cgmEvalCoord2f, QEL_RETURN_ADDRESS(), u, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalCoord2fv(const float* u)
 {
-    return hookGL(InterceptOp::glEvalCoord2fv, &OpenGLInterceptor::cgmEvalCoord2fv, QEL_RETURN_ADDRESS(), u);
+    return hook(InterceptOp::glEvalCoord2fv, &OpenGLInterceptor::cgmEvalCoord2fv, QEL_RETURN_ADDRESS(), u);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalMapsNV(unsigned target, unsigned mode)
 {
-    return hookGL(InterceptOp::glEvalMapsNV, &OpenGLInterceptor::cgmEvalMapsNV, QEL_RETURN_ADDRESS(), target, mode);
+    return hook(InterceptOp::glEvalMapsNV, &OpenGLInterceptor::cgmEvalMapsNV, QEL_RETURN_ADDRESS(), target, mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalMesh1(unsigned mode, int i1, int i2)
 {
-    return hookGL(InterceptOp::glEvalMesh1, &OpenGLInterceptor::cgmEvalMesh1, QEL_RETURN_ADDRESS(), mode, i1, i2);
+    return hook(InterceptOp::glEvalMesh1, &OpenGLInterceptor::cgmEvalMesh1, QEL_RETURN_ADDRESS(), mode, i1, i2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalMesh2(unsigned mode, int i1, int i2, int j1, int j2)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glEvalMesh2, &OpenGLInterceptor::cgmEvalMesh2, QEL_RETURN_ADDRESS(), mode, i1, i2, j1, j2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalPoint1(int i)
 {
-    return hookGL(InterceptOp::glEvalPoint1, &OpenGLInterceptor::cgmEvalPoint1, QEL_RETURN_ADDRESS(), i);
+    return hook(InterceptOp::glEvalPoint1, &OpenGLInterceptor::cgmEvalPoint1, QEL_RETURN_ADDRESS(), i);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glEvalPoint2(int i, int j)
 {
-    return hookGL(InterceptOp::glEvalPoint2, &OpenGLInterceptor::cgmEvalPoint2, QEL_RETURN_ADDRESS(), i, j);
+    return hook(InterceptOp::glEvalPoint2, &OpenGLInterceptor::cgmEvalPoint2, QEL_RETURN_ADDRESS(), i, j);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glExecuteProgramNV(unsigned target, unsigned id, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glExecuteProgramNV, &OpenGLInterceptor::cgmExecuteProgramNV, QEL_RETURN_ADDRESS(), target, id,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glExtractComponentEXT(unsigned res, unsigned src, unsigned num)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glExtractComponentEXT, &OpenGLInterceptor::cgmExtractComponentEXT, QEL_RETURN_ADDRESS(), res,
         src, num);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFeedbackBuffer(int size, unsigned type, float* buffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFeedbackBuffer, &OpenGLInterceptor::cgmFeedbackBuffer, QEL_RETURN_ADDRESS(), size, type, buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFinalCombinerInputNV(
     unsigned variable, unsigned input, unsigned mapping, unsigned componentUsage)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFinalCombinerInputNV, &OpenGLInterceptor::cgmFinalCombinerInputNV, QEL_RETURN_ADDRESS(),
         variable, input, mapping, componentUsage);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFinish(void)
 {
-    return hookGL(InterceptOp::glFinish, &OpenGLInterceptor::cgmFinish, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glFinish, &OpenGLInterceptor::cgmFinish, QEL_RETURN_ADDRESS());
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glFinishAsyncSGIX(unsigned* markerp)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFinishAsyncSGIX, &OpenGLInterceptor::cgmFinishAsyncSGIX, QEL_RETURN_ADDRESS(), markerp);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFinishFenceAPPLE(unsigned fence)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFinishFenceAPPLE, &OpenGLInterceptor::cgmFinishFenceAPPLE, QEL_RETURN_ADDRESS(), fence);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFinishFenceNV(unsigned fence)
 {
-    return hookGL(InterceptOp::glFinishFenceNV, &OpenGLInterceptor::cgmFinishFenceNV, QEL_RETURN_ADDRESS(), fence);
+    return hook(InterceptOp::glFinishFenceNV, &OpenGLInterceptor::cgmFinishFenceNV, QEL_RETURN_ADDRESS(), fence);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFinishObjectAPPLE(unsigned object, int name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFinishObjectAPPLE, &OpenGLInterceptor::cgmFinishObjectAPPLE, QEL_RETURN_ADDRESS(), object, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFinishRenderAPPLE(void)
 {
-    return hookGL(InterceptOp::glFinishRenderAPPLE, &OpenGLInterceptor::cgmFinishRenderAPPLE, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glFinishRenderAPPLE, &OpenGLInterceptor::cgmFinishRenderAPPLE, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFinishTextureSUNX(void)
 {
-    return hookGL(InterceptOp::glFinishTextureSUNX, &OpenGLInterceptor::cgmFinishTextureSUNX, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glFinishTextureSUNX, &OpenGLInterceptor::cgmFinishTextureSUNX, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFlush(void)
 {
-    return hookGL(InterceptOp::glFlush, &OpenGLInterceptor::cgmFlush, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glFlush, &OpenGLInterceptor::cgmFlush, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFlushMappedBufferRangeAPPLE(unsigned target, ptrdiff_t offset, ptrdiff_t size)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFlushMappedBufferRangeAPPLE, &OpenGLInterceptor::cgmFlushMappedBufferRangeAPPLE,
         QEL_RETURN_ADDRESS(), target, offset, size);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFlushPixelDataRangeNV(unsigned target)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFlushPixelDataRangeNV, &OpenGLInterceptor::cgmFlushPixelDataRangeNV, QEL_RETURN_ADDRESS(),
         target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFlushRasterSGIX(void)
 {
-    return hookGL(InterceptOp::glFlushRasterSGIX, &OpenGLInterceptor::cgmFlushRasterSGIX, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glFlushRasterSGIX, &OpenGLInterceptor::cgmFlushRasterSGIX, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFlushRenderAPPLE(void)
 {
-    return hookGL(InterceptOp::glFlushRenderAPPLE, &OpenGLInterceptor::cgmFlushRenderAPPLE, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glFlushRenderAPPLE, &OpenGLInterceptor::cgmFlushRenderAPPLE, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFlushVertexArrayRangeAPPLE(int length, void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFlushVertexArrayRangeAPPLE, &OpenGLInterceptor::cgmFlushVertexArrayRangeAPPLE,
         QEL_RETURN_ADDRESS(), length, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFlushVertexArrayRangeNV(void)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFlushVertexArrayRangeNV, &OpenGLInterceptor::cgmFlushVertexArrayRangeNV, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordPointer(unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFogCoordPointer, &OpenGLInterceptor::cgmFogCoordPointer, QEL_RETURN_ADDRESS(), type, stride,
         pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordPointerEXT(unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFogCoordPointerEXT, &OpenGLInterceptor::cgmFogCoordPointerEXT, QEL_RETURN_ADDRESS(), type,
         stride, pointer);
 }
@@ -2119,283 +2109,283 @@ extern "C" void QEL_APIENTRY qel_hook_glFogCoordPointerEXT(unsigned type, int st
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordPointerListIBM(
     unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFogCoordPointerListIBM, &OpenGLInterceptor::cgmFogCoordPointerListIBM, QEL_RETURN_ADDRESS(),
         type, stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordd(double coord)
 {
-    return hookGL(InterceptOp::glFogCoordd, &OpenGLInterceptor::cgmFogCoordd, QEL_RETURN_ADDRESS(), coord);
+    return hook(InterceptOp::glFogCoordd, &OpenGLInterceptor::cgmFogCoordd, QEL_RETURN_ADDRESS(), coord);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoorddEXT(double coord)
 {
-    return hookGL(InterceptOp::glFogCoorddEXT, &OpenGLInterceptor::cgmFogCoorddEXT, QEL_RETURN_ADDRESS(), coord);
+    return hook(InterceptOp::glFogCoorddEXT, &OpenGLInterceptor::cgmFogCoorddEXT, QEL_RETURN_ADDRESS(), coord);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoorddv(const double* coord)
 {
-    return hookGL(InterceptOp::glFogCoorddv, &OpenGLInterceptor::cgmFogCoorddv, QEL_RETURN_ADDRESS(), coord);
+    return hook(InterceptOp::glFogCoorddv, &OpenGLInterceptor::cgmFogCoorddv, QEL_RETURN_ADDRESS(), coord);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoorddvEXT(const double* coord)
 {
-    return hookGL(InterceptOp::glFogCoorddvEXT, &OpenGLInterceptor::cgmFogCoorddvEXT, QEL_RETURN_ADDRESS(), coord);
+    return hook(InterceptOp::glFogCoorddvEXT, &OpenGLInterceptor::cgmFogCoorddvEXT, QEL_RETURN_ADDRESS(), coord);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordf(float coord)
 {
-    return hookGL(InterceptOp::glFogCoordf, &OpenGLInterceptor::cgmFogCoordf, QEL_RETURN_ADDRESS(), coord);
+    return hook(InterceptOp::glFogCoordf, &OpenGLInterceptor::cgmFogCoordf, QEL_RETURN_ADDRESS(), coord);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordfEXT(float coord)
 {
-    return hookGL(InterceptOp::glFogCoordfEXT, &OpenGLInterceptor::cgmFogCoordfEXT, QEL_RETURN_ADDRESS(), coord);
+    return hook(InterceptOp::glFogCoordfEXT, &OpenGLInterceptor::cgmFogCoordfEXT, QEL_RETURN_ADDRESS(), coord);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordfv(const float* coord)
 {
-    return hookGL(InterceptOp::glFogCoordfv, &OpenGLInterceptor::cgmFogCoordfv, QEL_RETURN_ADDRESS(), coord);
+    return hook(InterceptOp::glFogCoordfv, &OpenGLInterceptor::cgmFogCoordfv, QEL_RETURN_ADDRESS(), coord);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordfvEXT(const float* coord)
 {
-    return hookGL(InterceptOp::glFogCoordfvEXT, &OpenGLInterceptor::cgmFogCoordfvEXT, QEL_RETURN_ADDRESS(), coord);
+    return hook(InterceptOp::glFogCoordfvEXT, &OpenGLInterceptor::cgmFogCoordfvEXT, QEL_RETURN_ADDRESS(), coord);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordhNV(unsigned short fog)
 {
-    return hookGL(InterceptOp::glFogCoordhNV, &OpenGLInterceptor::cgmFogCoordhNV, QEL_RETURN_ADDRESS(), fog);
+    return hook(InterceptOp::glFogCoordhNV, &OpenGLInterceptor::cgmFogCoordhNV, QEL_RETURN_ADDRESS(), fog);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogCoordhvNV(const unsigned short* fog)
 {
-    return hookGL(InterceptOp::glFogCoordhvNV, &OpenGLInterceptor::cgmFogCoordhvNV, QEL_RETURN_ADDRESS(), fog);
+    return hook(InterceptOp::glFogCoordhvNV, &OpenGLInterceptor::cgmFogCoordhvNV, QEL_RETURN_ADDRESS(), fog);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogFuncSGIS(int n, const float* points)
 {
-    return hookGL(InterceptOp::glFogFuncSGIS, &OpenGLInterceptor::cgmFogFuncSGIS, QEL_RETURN_ADDRESS(), n, points);
+    return hook(InterceptOp::glFogFuncSGIS, &OpenGLInterceptor::cgmFogFuncSGIS, QEL_RETURN_ADDRESS(), n, points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogf(unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glFogf, &OpenGLInterceptor::cgmFogf, QEL_RETURN_ADDRESS(), pname, param);
+    return hook(InterceptOp::glFogf, &OpenGLInterceptor::cgmFogf, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogfv(unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glFogfv, &OpenGLInterceptor::cgmFogfv, QEL_RETURN_ADDRESS(), pname, params);
+    return hook(InterceptOp::glFogfv, &OpenGLInterceptor::cgmFogfv, QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogi(unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glFogi, &OpenGLInterceptor::cgmFogi, QEL_RETURN_ADDRESS(), pname, param);
+    return hook(InterceptOp::glFogi, &OpenGLInterceptor::cgmFogi, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFogiv(unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glFogiv, &OpenGLInterceptor::cgmFogiv, QEL_RETURN_ADDRESS(), pname, params);
+    return hook(InterceptOp::glFogiv, &OpenGLInterceptor::cgmFogiv, QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentColorMaterialEXT(unsigned face, unsigned mode)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentColorMaterialEXT, &OpenGLInterceptor::cgmFragmentColorMaterialEXT,
         QEL_RETURN_ADDRESS(), face, mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentColorMaterialSGIX(unsigned face, unsigned mode)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentColorMaterialSGIX, &OpenGLInterceptor::cgmFragmentColorMaterialSGIX,
         QEL_RETURN_ADDRESS(), face, mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModelfEXT(unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightModelfEXT, &OpenGLInterceptor::cgmFragmentLightModelfEXT, QEL_RETURN_ADDRESS(),
         pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModelfSGIX(unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightModelfSGIX, &OpenGLInterceptor::cgmFragmentLightModelfSGIX, QEL_RETURN_ADDRESS(),
         pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModelfvEXT(unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightModelfvEXT, &OpenGLInterceptor::cgmFragmentLightModelfvEXT, QEL_RETURN_ADDRESS(),
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModelfvSGIX(unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightModelfvSGIX, &OpenGLInterceptor::cgmFragmentLightModelfvSGIX,
         QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModeliEXT(unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightModeliEXT, &OpenGLInterceptor::cgmFragmentLightModeliEXT, QEL_RETURN_ADDRESS(),
         pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModeliSGIX(unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightModeliSGIX, &OpenGLInterceptor::cgmFragmentLightModeliSGIX, QEL_RETURN_ADDRESS(),
         pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModelivEXT(unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightModelivEXT, &OpenGLInterceptor::cgmFragmentLightModelivEXT, QEL_RETURN_ADDRESS(),
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightModelivSGIX(unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightModelivSGIX, &OpenGLInterceptor::cgmFragmentLightModelivSGIX,
         QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightfEXT(unsigned light, unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightfEXT, &OpenGLInterceptor::cgmFragmentLightfEXT, QEL_RETURN_ADDRESS(), light,
         pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightfSGIX(unsigned light, unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightfSGIX, &OpenGLInterceptor::cgmFragmentLightfSGIX, QEL_RETURN_ADDRESS(), light,
         pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightfvEXT(unsigned light, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightfvEXT, &OpenGLInterceptor::cgmFragmentLightfvEXT, QEL_RETURN_ADDRESS(), light,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightfvSGIX(unsigned light, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightfvSGIX, &OpenGLInterceptor::cgmFragmentLightfvSGIX, QEL_RETURN_ADDRESS(), light,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightiEXT(unsigned light, unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightiEXT, &OpenGLInterceptor::cgmFragmentLightiEXT, QEL_RETURN_ADDRESS(), light,
         pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightiSGIX(unsigned light, unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightiSGIX, &OpenGLInterceptor::cgmFragmentLightiSGIX, QEL_RETURN_ADDRESS(), light,
         pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightivEXT(unsigned light, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightivEXT, &OpenGLInterceptor::cgmFragmentLightivEXT, QEL_RETURN_ADDRESS(), light,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentLightivSGIX(unsigned light, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentLightivSGIX, &OpenGLInterceptor::cgmFragmentLightivSGIX, QEL_RETURN_ADDRESS(), light,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialfEXT(unsigned face, unsigned pname, const float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentMaterialfEXT, &OpenGLInterceptor::cgmFragmentMaterialfEXT, QEL_RETURN_ADDRESS(), face,
         pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialfSGIX(unsigned face, unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentMaterialfSGIX, &OpenGLInterceptor::cgmFragmentMaterialfSGIX, QEL_RETURN_ADDRESS(),
         face, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialfvEXT(unsigned face, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentMaterialfvEXT, &OpenGLInterceptor::cgmFragmentMaterialfvEXT, QEL_RETURN_ADDRESS(),
         face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialfvSGIX(unsigned face, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentMaterialfvSGIX, &OpenGLInterceptor::cgmFragmentMaterialfvSGIX, QEL_RETURN_ADDRESS(),
         face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialiEXT(unsigned face, unsigned pname, const int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentMaterialiEXT, &OpenGLInterceptor::cgmFragmentMaterialiEXT, QEL_RETURN_ADDRESS(), face,
         pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialiSGIX(unsigned face, unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentMaterialiSGIX, &OpenGLInterceptor::cgmFragmentMaterialiSGIX, QEL_RETURN_ADDRESS(),
         face, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialivEXT(unsigned face, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentMaterialivEXT, &OpenGLInterceptor::cgmFragmentMaterialivEXT, QEL_RETURN_ADDRESS(),
         face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFragmentMaterialivSGIX(unsigned face, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFragmentMaterialivSGIX, &OpenGLInterceptor::cgmFragmentMaterialivSGIX, QEL_RETURN_ADDRESS(),
         face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFrameTerminatorGREMEDY(void)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFrameTerminatorGREMEDY, &OpenGLInterceptor::cgmFrameTerminatorGREMEDY, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFrameZoomSGIX(int factor)
 {
-    return hookGL(InterceptOp::glFrameZoomSGIX, &OpenGLInterceptor::cgmFrameZoomSGIX, QEL_RETURN_ADDRESS(), factor);
+    return hook(InterceptOp::glFrameZoomSGIX, &OpenGLInterceptor::cgmFrameZoomSGIX, QEL_RETURN_ADDRESS(), factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferRenderbufferEXT(
     unsigned target, unsigned attachment, unsigned renderbuffertarget, unsigned renderbuffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFramebufferRenderbufferEXT, &OpenGLInterceptor::cgmFramebufferRenderbufferEXT,
         QEL_RETURN_ADDRESS(), target, attachment, renderbuffertarget, renderbuffer);
 }
@@ -2403,7 +2393,7 @@ extern "C" void QEL_APIENTRY qel_hook_glFramebufferRenderbufferEXT(
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferTexture1DEXT(
     unsigned target, unsigned attachment, unsigned textarget, unsigned texture, int level)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFramebufferTexture1DEXT, &OpenGLInterceptor::cgmFramebufferTexture1DEXT, QEL_RETURN_ADDRESS(),
         target, attachment, textarget, texture, level);
 }
@@ -2411,7 +2401,7 @@ extern "C" void QEL_APIENTRY qel_hook_glFramebufferTexture1DEXT(
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferTexture2DEXT(
     unsigned target, unsigned attachment, unsigned textarget, unsigned texture, int level)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFramebufferTexture2DEXT, &OpenGLInterceptor::cgmFramebufferTexture2DEXT, QEL_RETURN_ADDRESS(),
         target, attachment, textarget, texture, level);
 }
@@ -2419,7 +2409,7 @@ extern "C" void QEL_APIENTRY qel_hook_glFramebufferTexture2DEXT(
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferTexture3DEXT(
     unsigned target, unsigned attachment, unsigned textarget, unsigned texture, int level, int zoffset)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFramebufferTexture3DEXT, &OpenGLInterceptor::cgmFramebufferTexture3DEXT, QEL_RETURN_ADDRESS(),
         target, attachment, textarget, texture, level, zoffset);
 }
@@ -2427,7 +2417,7 @@ extern "C" void QEL_APIENTRY qel_hook_glFramebufferTexture3DEXT(
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferTextureEXT(
     unsigned target, unsigned attachment, unsigned texture, int level)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFramebufferTextureEXT, &OpenGLInterceptor::cgmFramebufferTextureEXT, QEL_RETURN_ADDRESS(),
         target, attachment, texture, level);
 }
@@ -2435,7 +2425,7 @@ extern "C" void QEL_APIENTRY qel_hook_glFramebufferTextureEXT(
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferTextureFaceEXT(
     unsigned target, unsigned attachment, unsigned texture, int level, unsigned face)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFramebufferTextureFaceEXT, &OpenGLInterceptor::cgmFramebufferTextureFaceEXT,
         QEL_RETURN_ADDRESS(), target, attachment, texture, level, face);
 }
@@ -2443,115 +2433,114 @@ extern "C" void QEL_APIENTRY qel_hook_glFramebufferTextureFaceEXT(
 extern "C" void QEL_APIENTRY qel_hook_glFramebufferTextureLayerEXT(
     unsigned target, unsigned attachment, unsigned texture, int level, int layer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFramebufferTextureLayerEXT, &OpenGLInterceptor::cgmFramebufferTextureLayerEXT,
         QEL_RETURN_ADDRESS(), target, attachment, texture, level, layer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFreeObjectBufferATI(unsigned buffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFreeObjectBufferATI, &OpenGLInterceptor::cgmFreeObjectBufferATI, QEL_RETURN_ADDRESS(), buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFrontFace(unsigned mode)
 {
-    return hookGL(InterceptOp::glFrontFace, &OpenGLInterceptor::cgmFrontFace, QEL_RETURN_ADDRESS(), mode);
+    return hook(InterceptOp::glFrontFace, &OpenGLInterceptor::cgmFrontFace, QEL_RETURN_ADDRESS(), mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFrustum(
     double left, double right, double bottom, double top, double zNear, double zFar)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFrustum, &OpenGLInterceptor::cgmFrustum, QEL_RETURN_ADDRESS(), left, right, bottom, top, zNear,
         zFar);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glFrustumfOES(float l, float r, float b, float t, float n, float f)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glFrustumfOES, &OpenGLInterceptor::cgmFrustumfOES, QEL_RETURN_ADDRESS(), l, r, b, t, n, f);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glGenAsyncMarkersSGIX(int range)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGenAsyncMarkersSGIX, &OpenGLInterceptor::cgmGenAsyncMarkersSGIX, QEL_RETURN_ADDRESS(), range);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenBuffers(int n, unsigned* buffers)
 {
-    return hookGL(InterceptOp::glGenBuffers, &OpenGLInterceptor::cgmGenBuffers, QEL_RETURN_ADDRESS(), n, buffers);
+    return hook(InterceptOp::glGenBuffers, &OpenGLInterceptor::cgmGenBuffers, QEL_RETURN_ADDRESS(), n, buffers);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenBuffersARB(int n, unsigned* buffers)
 {
-    return hookGL(
-        InterceptOp::glGenBuffersARB, &OpenGLInterceptor::cgmGenBuffersARB, QEL_RETURN_ADDRESS(), n, buffers);
+    return hook(InterceptOp::glGenBuffersARB, &OpenGLInterceptor::cgmGenBuffersARB, QEL_RETURN_ADDRESS(), n, buffers);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenFencesAPPLE(int n, unsigned* fences)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGenFencesAPPLE, &OpenGLInterceptor::cgmGenFencesAPPLE, QEL_RETURN_ADDRESS(), n, fences);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenFencesNV(int n, unsigned* fences)
 {
-    return hookGL(InterceptOp::glGenFencesNV, &OpenGLInterceptor::cgmGenFencesNV, QEL_RETURN_ADDRESS(), n, fences);
+    return hook(InterceptOp::glGenFencesNV, &OpenGLInterceptor::cgmGenFencesNV, QEL_RETURN_ADDRESS(), n, fences);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glGenFragmentShadersATI(unsigned range)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGenFragmentShadersATI, &OpenGLInterceptor::cgmGenFragmentShadersATI, QEL_RETURN_ADDRESS(),
         range);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenFramebuffersEXT(int n, unsigned* framebuffers)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGenFramebuffersEXT, &OpenGLInterceptor::cgmGenFramebuffersEXT, QEL_RETURN_ADDRESS(), n,
         framebuffers);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glGenLists(int range)
 {
-    return hookGL(InterceptOp::glGenLists, &OpenGLInterceptor::cgmGenLists, QEL_RETURN_ADDRESS(), range);
+    return hook(InterceptOp::glGenLists, &OpenGLInterceptor::cgmGenLists, QEL_RETURN_ADDRESS(), range);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenOcclusionQueriesNV(int n, unsigned* ids)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGenOcclusionQueriesNV, &OpenGLInterceptor::cgmGenOcclusionQueriesNV, QEL_RETURN_ADDRESS(), n,
         ids);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenProgramsARB(int n, unsigned* programs)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGenProgramsARB, &OpenGLInterceptor::cgmGenProgramsARB, QEL_RETURN_ADDRESS(), n, programs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenProgramsNV(int n, unsigned* programs)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGenProgramsNV, &OpenGLInterceptor::cgmGenProgramsNV, QEL_RETURN_ADDRESS(), n, programs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenQueries(int n, unsigned* ids)
 {
-    return hookGL(InterceptOp::glGenQueries, &OpenGLInterceptor::cgmGenQueries, QEL_RETURN_ADDRESS(), n, ids);
+    return hook(InterceptOp::glGenQueries, &OpenGLInterceptor::cgmGenQueries, QEL_RETURN_ADDRESS(), n, ids);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenQueriesARB(int n, unsigned* ids)
 {
-    return hookGL(InterceptOp::glGenQueriesARB, &OpenGLInterceptor::cgmGenQueriesARB, QEL_RETURN_ADDRESS(), n, ids);
+    return hook(InterceptOp::glGenQueriesARB, &OpenGLInterceptor::cgmGenQueriesARB, QEL_RETURN_ADDRESS(), n, ids);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenRenderbuffersEXT(int n, unsigned* renderbuffers)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGenRenderbuffersEXT, &OpenGLInterceptor::cgmGenRenderbuffersEXT, QEL_RETURN_ADDRESS(), n,
         renderbuffers);
 }
@@ -2559,25 +2548,25 @@ extern "C" void QEL_APIENTRY qel_hook_glGenRenderbuffersEXT(int n, unsigned* ren
 extern "C" unsigned QEL_APIENTRY qel_hook_glGenSymbolsEXT(
     unsigned datatype, unsigned storagetype, unsigned range, unsigned components)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGenSymbolsEXT, &OpenGLInterceptor::cgmGenSymbolsEXT, QEL_RETURN_ADDRESS(), datatype,
         storagetype, range, components);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenTextures(int n, unsigned* textures)
 {
-    return hookGL(InterceptOp::glGenTextures, &OpenGLInterceptor::cgmGenTextures, QEL_RETURN_ADDRESS(), n, textures);
+    return hook(InterceptOp::glGenTextures, &OpenGLInterceptor::cgmGenTextures, QEL_RETURN_ADDRESS(), n, textures);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenTexturesEXT(int n, unsigned* textures)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGenTexturesEXT, &OpenGLInterceptor::cgmGenTexturesEXT, QEL_RETURN_ADDRESS(), n, textures);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenVertexArraysAPPLE(int n, unsigned* arrays)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGenVertexArraysAPPLE, &OpenGLInterceptor::cgmGenVertexArraysAPPLE, QEL_RETURN_ADDRESS(), n,
         arrays);
 }

@@ -9,20 +9,20 @@ using namespace QEL::OGL;
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glGenVertexShadersEXT(unsigned range)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGenVertexShadersEXT, &OpenGLInterceptor::cgmGenVertexShadersEXT, QEL_RETURN_ADDRESS(), range);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGenerateMipmapEXT(unsigned target)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGenerateMipmapEXT, &OpenGLInterceptor::cgmGenerateMipmapEXT, QEL_RETURN_ADDRESS(), target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetActiveAttrib(
     unsigned program, unsigned index, int bufSize, int* length, int* size, unsigned* type, char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetActiveAttrib, &OpenGLInterceptor::cgmGetActiveAttrib, QEL_RETURN_ADDRESS(), program, index,
         bufSize, length, size, type, name);
 }
@@ -30,7 +30,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetActiveAttrib(
 extern "C" void QEL_APIENTRY qel_hook_glGetActiveAttribARB(
     unsigned programObj, unsigned index, int maxLength, int* length, int* size, unsigned* type, char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetActiveAttribARB, &OpenGLInterceptor::cgmGetActiveAttribARB, QEL_RETURN_ADDRESS(),
         programObj, index, maxLength, length, size, type, name);
 }
@@ -38,7 +38,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetActiveAttribARB(
 extern "C" void QEL_APIENTRY qel_hook_glGetActiveUniform(
     unsigned program, unsigned index, int bufSize, int* length, int* size, unsigned* type, char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetActiveUniform, &OpenGLInterceptor::cgmGetActiveUniform, QEL_RETURN_ADDRESS(), program,
         index, bufSize, length, size, type, name);
 }
@@ -46,7 +46,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetActiveUniform(
 extern "C" void QEL_APIENTRY qel_hook_glGetActiveUniformARB(
     unsigned programObj, unsigned index, int maxLength, int* length, int* size, unsigned* type, char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetActiveUniformARB, &OpenGLInterceptor::cgmGetActiveUniformARB, QEL_RETURN_ADDRESS(),
         programObj, index, maxLength, length, size, type, name);
 }
@@ -54,21 +54,21 @@ extern "C" void QEL_APIENTRY qel_hook_glGetActiveUniformARB(
 extern "C" void QEL_APIENTRY qel_hook_glGetActiveVaryingNV(
     unsigned program, unsigned index, int bufSize, int* length, int* size, unsigned* type, char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetActiveVaryingNV, &OpenGLInterceptor::cgmGetActiveVaryingNV, QEL_RETURN_ADDRESS(), program,
         index, bufSize, length, size, type, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetArrayObjectfvATI(unsigned array, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetArrayObjectfvATI, &OpenGLInterceptor::cgmGetArrayObjectfvATI, QEL_RETURN_ADDRESS(), array,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetArrayObjectivATI(unsigned array, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetArrayObjectivATI, &OpenGLInterceptor::cgmGetArrayObjectivATI, QEL_RETURN_ADDRESS(), array,
         pname, params);
 }
@@ -76,7 +76,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetArrayObjectivATI(unsigned array, unsi
 extern "C" void QEL_APIENTRY qel_hook_glGetAttachedObjectsARB(
     unsigned containerObj, int maxCount, int* count, unsigned* obj)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetAttachedObjectsARB, &OpenGLInterceptor::cgmGetAttachedObjectsARB, QEL_RETURN_ADDRESS(),
         containerObj, maxCount, count, obj);
 }
@@ -84,61 +84,61 @@ extern "C" void QEL_APIENTRY qel_hook_glGetAttachedObjectsARB(
 extern "C" void QEL_APIENTRY qel_hook_glGetAttachedShaders(
     unsigned program, int maxCount, int* count, unsigned* shaders)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetAttachedShaders, &OpenGLInterceptor::cgmGetAttachedShaders, QEL_RETURN_ADDRESS(), program,
         maxCount, count, shaders);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glGetAttribLocation(unsigned program, const char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetAttribLocation, &OpenGLInterceptor::cgmGetAttribLocation, QEL_RETURN_ADDRESS(), program,
         name);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glGetAttribLocationARB(unsigned programObj, const char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetAttribLocationARB, &OpenGLInterceptor::cgmGetAttribLocationARB, QEL_RETURN_ADDRESS(),
         programObj, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBooleanIndexedvEXT(unsigned target, unsigned index, unsigned char* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetBooleanIndexedvEXT, &OpenGLInterceptor::cgmGetBooleanIndexedvEXT, QEL_RETURN_ADDRESS(),
         target, index, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBooleanv(unsigned pname, unsigned char* data)
 {
-    return hookGL(InterceptOp::glGetBooleanv, &OpenGLInterceptor::cgmGetBooleanv, QEL_RETURN_ADDRESS(), pname, data);
+    return hook(InterceptOp::glGetBooleanv, &OpenGLInterceptor::cgmGetBooleanv, QEL_RETURN_ADDRESS(), pname, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBufferParameteriv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetBufferParameteriv, &OpenGLInterceptor::cgmGetBufferParameteriv, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBufferParameterivARB(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetBufferParameterivARB, &OpenGLInterceptor::cgmGetBufferParameterivARB, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBufferPointerv(unsigned target, unsigned pname, void** params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetBufferPointerv, &OpenGLInterceptor::cgmGetBufferPointerv, QEL_RETURN_ADDRESS(), target,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetBufferPointervARB(unsigned target, unsigned pname, void** params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetBufferPointervARB, &OpenGLInterceptor::cgmGetBufferPointervARB, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
@@ -146,7 +146,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetBufferPointervARB(unsigned target, un
 extern "C" void QEL_APIENTRY qel_hook_glGetBufferSubData(
     unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetBufferSubData, &OpenGLInterceptor::cgmGetBufferSubData, QEL_RETURN_ADDRESS(), target,
         offset, size, data);
 }
@@ -154,83 +154,83 @@ extern "C" void QEL_APIENTRY qel_hook_glGetBufferSubData(
 extern "C" void QEL_APIENTRY qel_hook_glGetBufferSubDataARB(
     unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetBufferSubDataARB, &OpenGLInterceptor::cgmGetBufferSubDataARB, QEL_RETURN_ADDRESS(), target,
         offset, size, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetClipPlane(unsigned plane, double* equation)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetClipPlane, &OpenGLInterceptor::cgmGetClipPlane, QEL_RETURN_ADDRESS(), plane, equation);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetClipPlanefOES(unsigned plane, float* equation)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetClipPlanefOES, &OpenGLInterceptor::cgmGetClipPlanefOES, QEL_RETURN_ADDRESS(), plane,
         equation);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTable(unsigned target, unsigned format, unsigned type, void* table)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetColorTable, &OpenGLInterceptor::cgmGetColorTable, QEL_RETURN_ADDRESS(), target, format,
         type, table);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableEXT(unsigned target, unsigned format, unsigned type, void* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetColorTableEXT, &OpenGLInterceptor::cgmGetColorTableEXT, QEL_RETURN_ADDRESS(), target,
         format, type, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableParameterfv(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetColorTableParameterfv, &OpenGLInterceptor::cgmGetColorTableParameterfv,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableParameterfvEXT(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetColorTableParameterfvEXT, &OpenGLInterceptor::cgmGetColorTableParameterfvEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableParameterfvSGI(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetColorTableParameterfvSGI, &OpenGLInterceptor::cgmGetColorTableParameterfvSGI,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableParameteriv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetColorTableParameteriv, &OpenGLInterceptor::cgmGetColorTableParameteriv,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableParameterivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetColorTableParameterivEXT, &OpenGLInterceptor::cgmGetColorTableParameterivEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableParameterivSGI(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetColorTableParameterivSGI, &OpenGLInterceptor::cgmGetColorTableParameterivSGI,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetColorTableSGI(unsigned target, unsigned format, unsigned type, void* table)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetColorTableSGI, &OpenGLInterceptor::cgmGetColorTableSGI, QEL_RETURN_ADDRESS(), target,
         format, type, table);
 }
@@ -238,7 +238,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetColorTableSGI(unsigned target, unsign
 extern "C" void QEL_APIENTRY qel_hook_glGetCombinerInputParameterfvNV(
     unsigned stage, unsigned portion, unsigned variable, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetCombinerInputParameterfvNV, &OpenGLInterceptor::cgmGetCombinerInputParameterfvNV,
         QEL_RETURN_ADDRESS(), stage, portion, variable, pname, params);
 }
@@ -246,7 +246,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetCombinerInputParameterfvNV(
 extern "C" void QEL_APIENTRY qel_hook_glGetCombinerInputParameterivNV(
     unsigned stage, unsigned portion, unsigned variable, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetCombinerInputParameterivNV, &OpenGLInterceptor::cgmGetCombinerInputParameterivNV,
         QEL_RETURN_ADDRESS(), stage, portion, variable, pname, params);
 }
@@ -254,7 +254,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetCombinerInputParameterivNV(
 extern "C" void QEL_APIENTRY qel_hook_glGetCombinerOutputParameterfvNV(
     unsigned stage, unsigned portion, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetCombinerOutputParameterfvNV, &OpenGLInterceptor::cgmGetCombinerOutputParameterfvNV,
         QEL_RETURN_ADDRESS(), stage, portion, pname, params);
 }
@@ -262,28 +262,28 @@ extern "C" void QEL_APIENTRY qel_hook_glGetCombinerOutputParameterfvNV(
 extern "C" void QEL_APIENTRY qel_hook_glGetCombinerOutputParameterivNV(
     unsigned stage, unsigned portion, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetCombinerOutputParameterivNV, &OpenGLInterceptor::cgmGetCombinerOutputParameterivNV,
         QEL_RETURN_ADDRESS(), stage, portion, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetCombinerStageParameterfvNV(unsigned stage, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetCombinerStageParameterfvNV, &OpenGLInterceptor::cgmGetCombinerStageParameterfvNV,
         QEL_RETURN_ADDRESS(), stage, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetCompressedTexImage(unsigned target, int level, void* img)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetCompressedTexImage, &OpenGLInterceptor::cgmGetCompressedTexImage, QEL_RETURN_ADDRESS(),
         target, level, img);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetCompressedTexImageARB(unsigned target, int level, void* img)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetCompressedTexImageARB, &OpenGLInterceptor::cgmGetCompressedTexImageARB,
         QEL_RETURN_ADDRESS(), target, level, img);
 }
@@ -291,7 +291,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetCompressedTexImageARB(unsigned target
 extern "C" void QEL_APIENTRY qel_hook_glGetConvolutionFilter(
     unsigned target, unsigned format, unsigned type, void* image)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetConvolutionFilter, &OpenGLInterceptor::cgmGetConvolutionFilter, QEL_RETURN_ADDRESS(),
         target, format, type, image);
 }
@@ -299,66 +299,66 @@ extern "C" void QEL_APIENTRY qel_hook_glGetConvolutionFilter(
 extern "C" void QEL_APIENTRY qel_hook_glGetConvolutionFilterEXT(
     unsigned target, unsigned format, unsigned type, void* image)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetConvolutionFilterEXT, &OpenGLInterceptor::cgmGetConvolutionFilterEXT, QEL_RETURN_ADDRESS(),
         target, format, type, image);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetConvolutionParameterfv(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetConvolutionParameterfv, &OpenGLInterceptor::cgmGetConvolutionParameterfv,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetConvolutionParameterfvEXT(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetConvolutionParameterfvEXT, &OpenGLInterceptor::cgmGetConvolutionParameterfvEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetConvolutionParameteriv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetConvolutionParameteriv, &OpenGLInterceptor::cgmGetConvolutionParameteriv,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetConvolutionParameterivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetConvolutionParameterivEXT, &OpenGLInterceptor::cgmGetConvolutionParameterivEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetDetailTexFuncSGIS(unsigned target, float* points)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetDetailTexFuncSGIS, &OpenGLInterceptor::cgmGetDetailTexFuncSGIS, QEL_RETURN_ADDRESS(),
         target, points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetDoublev(unsigned pname, double* data)
 {
-    return hookGL(InterceptOp::glGetDoublev, &OpenGLInterceptor::cgmGetDoublev, QEL_RETURN_ADDRESS(), pname, data);
+    return hook(InterceptOp::glGetDoublev, &OpenGLInterceptor::cgmGetDoublev, QEL_RETURN_ADDRESS(), pname, data);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glGetError(void)
 {
-    return hookGL(InterceptOp::glGetError, &OpenGLInterceptor::cgmGetError, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glGetError, &OpenGLInterceptor::cgmGetError, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFenceivNV(unsigned fence, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetFenceivNV, &OpenGLInterceptor::cgmGetFenceivNV, QEL_RETURN_ADDRESS(), fence, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFinalCombinerInputParameterfvNV(
     unsigned variable, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetFinalCombinerInputParameterfvNV, &OpenGLInterceptor::cgmGetFinalCombinerInputParameterfvNV,
         QEL_RETURN_ADDRESS(), variable, pname, params);
 }
@@ -366,80 +366,80 @@ extern "C" void QEL_APIENTRY qel_hook_glGetFinalCombinerInputParameterfvNV(
 extern "C" void QEL_APIENTRY qel_hook_glGetFinalCombinerInputParameterivNV(
     unsigned variable, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetFinalCombinerInputParameterivNV, &OpenGLInterceptor::cgmGetFinalCombinerInputParameterivNV,
         QEL_RETURN_ADDRESS(), variable, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFloatv(unsigned pname, float* data)
 {
-    return hookGL(InterceptOp::glGetFloatv, &OpenGLInterceptor::cgmGetFloatv, QEL_RETURN_ADDRESS(), pname, data);
+    return hook(InterceptOp::glGetFloatv, &OpenGLInterceptor::cgmGetFloatv, QEL_RETURN_ADDRESS(), pname, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFogFuncSGIS(float* points)
 {
-    return hookGL(InterceptOp::glGetFogFuncSGIS, &OpenGLInterceptor::cgmGetFogFuncSGIS, QEL_RETURN_ADDRESS(), points);
+    return hook(InterceptOp::glGetFogFuncSGIS, &OpenGLInterceptor::cgmGetFogFuncSGIS, QEL_RETURN_ADDRESS(), points);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glGetFragDataLocationEXT(unsigned program, const char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetFragDataLocationEXT, &OpenGLInterceptor::cgmGetFragDataLocationEXT, QEL_RETURN_ADDRESS(),
         program, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentLightfvEXT(unsigned light, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetFragmentLightfvEXT, &OpenGLInterceptor::cgmGetFragmentLightfvEXT, QEL_RETURN_ADDRESS(),
         light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentLightfvSGIX(unsigned light, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetFragmentLightfvSGIX, &OpenGLInterceptor::cgmGetFragmentLightfvSGIX, QEL_RETURN_ADDRESS(),
         light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentLightivEXT(unsigned light, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetFragmentLightivEXT, &OpenGLInterceptor::cgmGetFragmentLightivEXT, QEL_RETURN_ADDRESS(),
         light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentLightivSGIX(unsigned light, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetFragmentLightivSGIX, &OpenGLInterceptor::cgmGetFragmentLightivSGIX, QEL_RETURN_ADDRESS(),
         light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentMaterialfvEXT(unsigned face, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetFragmentMaterialfvEXT, &OpenGLInterceptor::cgmGetFragmentMaterialfvEXT,
         QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentMaterialfvSGIX(unsigned face, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetFragmentMaterialfvSGIX, &OpenGLInterceptor::cgmGetFragmentMaterialfvSGIX,
         QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentMaterialivEXT(unsigned face, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetFragmentMaterialivEXT, &OpenGLInterceptor::cgmGetFragmentMaterialivEXT,
         QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetFragmentMaterialivSGIX(unsigned face, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetFragmentMaterialivSGIX, &OpenGLInterceptor::cgmGetFragmentMaterialivSGIX,
         QEL_RETURN_ADDRESS(), face, pname, params);
 }
@@ -447,7 +447,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetFragmentMaterialivSGIX(unsigned face,
 extern "C" void QEL_APIENTRY qel_hook_glGetFramebufferAttachmentParameterivEXT(
     unsigned target, unsigned attachment, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetFramebufferAttachmentParameterivEXT,
         &OpenGLInterceptor::cgmGetFramebufferAttachmentParameterivEXT, QEL_RETURN_ADDRESS(), target, attachment,
         pname, params);
@@ -455,13 +455,13 @@ extern "C" void QEL_APIENTRY qel_hook_glGetFramebufferAttachmentParameterivEXT(
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glGetHandleARB(unsigned pname)
 {
-    return hookGL(InterceptOp::glGetHandleARB, &OpenGLInterceptor::cgmGetHandleARB, QEL_RETURN_ADDRESS(), pname);
+    return hook(InterceptOp::glGetHandleARB, &OpenGLInterceptor::cgmGetHandleARB, QEL_RETURN_ADDRESS(), pname);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetHistogram(
     unsigned target, unsigned char reset, unsigned format, unsigned type, void* values)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetHistogram, &OpenGLInterceptor::cgmGetHistogram, QEL_RETURN_ADDRESS(), target, reset, format,
         type, values);
 }
@@ -469,122 +469,122 @@ extern "C" void QEL_APIENTRY qel_hook_glGetHistogram(
 extern "C" void QEL_APIENTRY qel_hook_glGetHistogramEXT(
     unsigned target, unsigned char reset, unsigned format, unsigned type, void* values)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetHistogramEXT, &OpenGLInterceptor::cgmGetHistogramEXT, QEL_RETURN_ADDRESS(), target, reset,
         format, type, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetHistogramParameterfv(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetHistogramParameterfv, &OpenGLInterceptor::cgmGetHistogramParameterfv, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetHistogramParameterfvEXT(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetHistogramParameterfvEXT, &OpenGLInterceptor::cgmGetHistogramParameterfvEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetHistogramParameteriv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetHistogramParameteriv, &OpenGLInterceptor::cgmGetHistogramParameteriv, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetHistogramParameterivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetHistogramParameterivEXT, &OpenGLInterceptor::cgmGetHistogramParameterivEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetImageTransformParameterfvHP(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetImageTransformParameterfvHP, &OpenGLInterceptor::cgmGetImageTransformParameterfvHP,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetImageTransformParameterivHP(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetImageTransformParameterivHP, &OpenGLInterceptor::cgmGetImageTransformParameterivHP,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetInfoLogARB(unsigned obj, int maxLength, int* length, char* infoLog)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetInfoLogARB, &OpenGLInterceptor::cgmGetInfoLogARB, QEL_RETURN_ADDRESS(), obj, maxLength,
         length, infoLog);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetIntegerIndexedvEXT(unsigned target, unsigned index, int* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetIntegerIndexedvEXT, &OpenGLInterceptor::cgmGetIntegerIndexedvEXT, QEL_RETURN_ADDRESS(),
         target, index, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetIntegerv(unsigned pname, int* data)
 {
-    return hookGL(InterceptOp::glGetIntegerv, &OpenGLInterceptor::cgmGetIntegerv, QEL_RETURN_ADDRESS(), pname, data);
+    return hook(InterceptOp::glGetIntegerv, &OpenGLInterceptor::cgmGetIntegerv, QEL_RETURN_ADDRESS(), pname, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetInvariantBooleanvEXT(unsigned id, unsigned value, unsigned char* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetInvariantBooleanvEXT, &OpenGLInterceptor::cgmGetInvariantBooleanvEXT, QEL_RETURN_ADDRESS(),
         id, value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetInvariantFloatvEXT(unsigned id, unsigned value, float* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetInvariantFloatvEXT, &OpenGLInterceptor::cgmGetInvariantFloatvEXT, QEL_RETURN_ADDRESS(), id,
         value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetInvariantIntegervEXT(unsigned id, unsigned value, int* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetInvariantIntegervEXT, &OpenGLInterceptor::cgmGetInvariantIntegervEXT, QEL_RETURN_ADDRESS(),
         id, value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetLightfv(unsigned light, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetLightfv, &OpenGLInterceptor::cgmGetLightfv, QEL_RETURN_ADDRESS(), light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetLightiv(unsigned light, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetLightiv, &OpenGLInterceptor::cgmGetLightiv, QEL_RETURN_ADDRESS(), light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetLocalConstantBooleanvEXT(unsigned id, unsigned value, unsigned char* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetLocalConstantBooleanvEXT, &OpenGLInterceptor::cgmGetLocalConstantBooleanvEXT,
         QEL_RETURN_ADDRESS(), id, value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetLocalConstantFloatvEXT(unsigned id, unsigned value, float* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetLocalConstantFloatvEXT, &OpenGLInterceptor::cgmGetLocalConstantFloatvEXT,
         QEL_RETURN_ADDRESS(), id, value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetLocalConstantIntegervEXT(unsigned id, unsigned value, int* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetLocalConstantIntegervEXT, &OpenGLInterceptor::cgmGetLocalConstantIntegervEXT,
         QEL_RETURN_ADDRESS(), id, value, data);
 }
@@ -592,7 +592,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetLocalConstantIntegervEXT(unsigned id,
 extern "C" void QEL_APIENTRY qel_hook_glGetMapAttribParameterfvNV(
     unsigned target, unsigned index, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetMapAttribParameterfvNV, &OpenGLInterceptor::cgmGetMapAttribParameterfvNV,
         QEL_RETURN_ADDRESS(), target, index, pname, params);
 }
@@ -600,7 +600,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetMapAttribParameterfvNV(
 extern "C" void QEL_APIENTRY qel_hook_glGetMapAttribParameterivNV(
     unsigned target, unsigned index, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetMapAttribParameterivNV, &OpenGLInterceptor::cgmGetMapAttribParameterivNV,
         QEL_RETURN_ADDRESS(), target, index, pname, params);
 }
@@ -608,56 +608,56 @@ extern "C" void QEL_APIENTRY qel_hook_glGetMapAttribParameterivNV(
 extern "C" void QEL_APIENTRY qel_hook_glGetMapControlPointsNV(
     unsigned target, unsigned index, unsigned type, int ustride, int vstride, unsigned char packed, void* points)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetMapControlPointsNV, &OpenGLInterceptor::cgmGetMapControlPointsNV, QEL_RETURN_ADDRESS(),
         target, index, type, ustride, vstride, packed, points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMapParameterfvNV(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetMapParameterfvNV, &OpenGLInterceptor::cgmGetMapParameterfvNV, QEL_RETURN_ADDRESS(), target,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMapParameterivNV(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetMapParameterivNV, &OpenGLInterceptor::cgmGetMapParameterivNV, QEL_RETURN_ADDRESS(), target,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMapdv(unsigned target, unsigned query, double* v)
 {
-    return hookGL(InterceptOp::glGetMapdv, &OpenGLInterceptor::cgmGetMapdv, QEL_RETURN_ADDRESS(), target, query, v);
+    return hook(InterceptOp::glGetMapdv, &OpenGLInterceptor::cgmGetMapdv, QEL_RETURN_ADDRESS(), target, query, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMapfv(unsigned target, unsigned query, float* v)
 {
-    return hookGL(InterceptOp::glGetMapfv, &OpenGLInterceptor::cgmGetMapfv, QEL_RETURN_ADDRESS(), target, query, v);
+    return hook(InterceptOp::glGetMapfv, &OpenGLInterceptor::cgmGetMapfv, QEL_RETURN_ADDRESS(), target, query, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMapiv(unsigned target, unsigned query, int* v)
 {
-    return hookGL(InterceptOp::glGetMapiv, &OpenGLInterceptor::cgmGetMapiv, QEL_RETURN_ADDRESS(), target, query, v);
+    return hook(InterceptOp::glGetMapiv, &OpenGLInterceptor::cgmGetMapiv, QEL_RETURN_ADDRESS(), target, query, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMaterialfv(unsigned face, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetMaterialfv, &OpenGLInterceptor::cgmGetMaterialfv, QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMaterialiv(unsigned face, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetMaterialiv, &OpenGLInterceptor::cgmGetMaterialiv, QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMinmax(
     unsigned target, unsigned char reset, unsigned format, unsigned type, void* values)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetMinmax, &OpenGLInterceptor::cgmGetMinmax, QEL_RETURN_ADDRESS(), target, reset, format, type,
         values);
 }
@@ -665,163 +665,162 @@ extern "C" void QEL_APIENTRY qel_hook_glGetMinmax(
 extern "C" void QEL_APIENTRY qel_hook_glGetMinmaxEXT(
     unsigned target, unsigned char reset, unsigned format, unsigned type, void* values)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetMinmaxEXT, &OpenGLInterceptor::cgmGetMinmaxEXT, QEL_RETURN_ADDRESS(), target, reset, format,
         type, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMinmaxParameterfv(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetMinmaxParameterfv, &OpenGLInterceptor::cgmGetMinmaxParameterfv, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMinmaxParameterfvEXT(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetMinmaxParameterfvEXT, &OpenGLInterceptor::cgmGetMinmaxParameterfvEXT, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMinmaxParameteriv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetMinmaxParameteriv, &OpenGLInterceptor::cgmGetMinmaxParameteriv, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetMinmaxParameterivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetMinmaxParameterivEXT, &OpenGLInterceptor::cgmGetMinmaxParameterivEXT, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetObjectBufferfvATI(unsigned buffer, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetObjectBufferfvATI, &OpenGLInterceptor::cgmGetObjectBufferfvATI, QEL_RETURN_ADDRESS(),
         buffer, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetObjectBufferivATI(unsigned buffer, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetObjectBufferivATI, &OpenGLInterceptor::cgmGetObjectBufferivATI, QEL_RETURN_ADDRESS(),
         buffer, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetObjectParameterfvARB(unsigned obj, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetObjectParameterfvARB, &OpenGLInterceptor::cgmGetObjectParameterfvARB, QEL_RETURN_ADDRESS(),
         obj, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetObjectParameterivARB(unsigned obj, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetObjectParameterivARB, &OpenGLInterceptor::cgmGetObjectParameterivARB, QEL_RETURN_ADDRESS(),
         obj, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetOcclusionQueryivNV(unsigned id, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetOcclusionQueryivNV, &OpenGLInterceptor::cgmGetOcclusionQueryivNV, QEL_RETURN_ADDRESS(), id,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetOcclusionQueryuivNV(unsigned id, unsigned pname, unsigned* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetOcclusionQueryuivNV, &OpenGLInterceptor::cgmGetOcclusionQueryuivNV, QEL_RETURN_ADDRESS(),
         id, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPixelMapfv(unsigned map, float* values)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetPixelMapfv, &OpenGLInterceptor::cgmGetPixelMapfv, QEL_RETURN_ADDRESS(), map, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPixelMapuiv(unsigned map, unsigned* values)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetPixelMapuiv, &OpenGLInterceptor::cgmGetPixelMapuiv, QEL_RETURN_ADDRESS(), map, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPixelMapusv(unsigned map, unsigned short* values)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetPixelMapusv, &OpenGLInterceptor::cgmGetPixelMapusv, QEL_RETURN_ADDRESS(), map, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPixelTransformParameterfvEXT(
     unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetPixelTransformParameterfvEXT, &OpenGLInterceptor::cgmGetPixelTransformParameterfvEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPixelTransformParameterivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetPixelTransformParameterivEXT, &OpenGLInterceptor::cgmGetPixelTransformParameterivEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPointerv(unsigned pname, void** params)
 {
-    return hookGL(
-        InterceptOp::glGetPointerv, &OpenGLInterceptor::cgmGetPointerv, QEL_RETURN_ADDRESS(), pname, params);
+    return hook(InterceptOp::glGetPointerv, &OpenGLInterceptor::cgmGetPointerv, QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPointervEXT(unsigned pname, void** params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetPointervEXT, &OpenGLInterceptor::cgmGetPointervEXT, QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetPolygonStipple(unsigned char* mask)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetPolygonStipple, &OpenGLInterceptor::cgmGetPolygonStipple, QEL_RETURN_ADDRESS(), mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramEnvParameterdvARB(unsigned target, unsigned index, double* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramEnvParameterdvARB, &OpenGLInterceptor::cgmGetProgramEnvParameterdvARB,
         QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramEnvParameterfvARB(unsigned target, unsigned index, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramEnvParameterfvARB, &OpenGLInterceptor::cgmGetProgramEnvParameterfvARB,
         QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramInfoLog(unsigned program, int bufSize, int* length, char* infoLog)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramInfoLog, &OpenGLInterceptor::cgmGetProgramInfoLog, QEL_RETURN_ADDRESS(), program,
         bufSize, length, infoLog);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramLocalParameterdvARB(unsigned target, unsigned index, double* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramLocalParameterdvARB, &OpenGLInterceptor::cgmGetProgramLocalParameterdvARB,
         QEL_RETURN_ADDRESS(), target, index, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramLocalParameterfvARB(unsigned target, unsigned index, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramLocalParameterfvARB, &OpenGLInterceptor::cgmGetProgramLocalParameterfvARB,
         QEL_RETURN_ADDRESS(), target, index, params);
 }
@@ -829,7 +828,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetProgramLocalParameterfvARB(unsigned t
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramNamedParameterdvNV(
     unsigned id, int len, const unsigned char* name, double* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramNamedParameterdvNV, &OpenGLInterceptor::cgmGetProgramNamedParameterdvNV,
         QEL_RETURN_ADDRESS(), id, len, name, params);
 }
@@ -837,7 +836,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetProgramNamedParameterdvNV(
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramNamedParameterfvNV(
     unsigned id, int len, const unsigned char* name, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramNamedParameterfvNV, &OpenGLInterceptor::cgmGetProgramNamedParameterfvNV,
         QEL_RETURN_ADDRESS(), id, len, name, params);
 }
@@ -845,7 +844,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetProgramNamedParameterfvNV(
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramParameterdvNV(
     unsigned target, unsigned index, unsigned pname, double* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramParameterdvNV, &OpenGLInterceptor::cgmGetProgramParameterdvNV, QEL_RETURN_ADDRESS(),
         target, index, pname, params);
 }
@@ -853,88 +852,88 @@ extern "C" void QEL_APIENTRY qel_hook_glGetProgramParameterdvNV(
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramParameterfvNV(
     unsigned target, unsigned index, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramParameterfvNV, &OpenGLInterceptor::cgmGetProgramParameterfvNV, QEL_RETURN_ADDRESS(),
         target, index, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramStringARB(unsigned target, unsigned pname, void* string)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramStringARB, &OpenGLInterceptor::cgmGetProgramStringARB, QEL_RETURN_ADDRESS(), target,
         pname, string);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramStringNV(unsigned id, unsigned pname, unsigned char* program)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramStringNV, &OpenGLInterceptor::cgmGetProgramStringNV, QEL_RETURN_ADDRESS(), id, pname,
         program);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramiv(unsigned program, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramiv, &OpenGLInterceptor::cgmGetProgramiv, QEL_RETURN_ADDRESS(), program, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramivARB(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramivARB, &OpenGLInterceptor::cgmGetProgramivARB, QEL_RETURN_ADDRESS(), target, pname,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetProgramivNV(unsigned id, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetProgramivNV, &OpenGLInterceptor::cgmGetProgramivNV, QEL_RETURN_ADDRESS(), id, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetQueryObjectiv(unsigned id, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetQueryObjectiv, &OpenGLInterceptor::cgmGetQueryObjectiv, QEL_RETURN_ADDRESS(), id, pname,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetQueryObjectivARB(unsigned id, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetQueryObjectivARB, &OpenGLInterceptor::cgmGetQueryObjectivARB, QEL_RETURN_ADDRESS(), id,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetQueryObjectuiv(unsigned id, unsigned pname, unsigned* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetQueryObjectuiv, &OpenGLInterceptor::cgmGetQueryObjectuiv, QEL_RETURN_ADDRESS(), id, pname,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetQueryObjectuivARB(unsigned id, unsigned pname, unsigned* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetQueryObjectuivARB, &OpenGLInterceptor::cgmGetQueryObjectuivARB, QEL_RETURN_ADDRESS(), id,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetQueryiv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetQueryiv, &OpenGLInterceptor::cgmGetQueryiv, QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetQueryivARB(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetQueryivARB, &OpenGLInterceptor::cgmGetQueryivARB, QEL_RETURN_ADDRESS(), target, pname,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetRenderbufferParameterivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetRenderbufferParameterivEXT, &OpenGLInterceptor::cgmGetRenderbufferParameterivEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
@@ -942,7 +941,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetRenderbufferParameterivEXT(unsigned t
 extern "C" void QEL_APIENTRY qel_hook_glGetSeparableFilter(
     unsigned target, unsigned format, unsigned type, void* row, void* column, void* span)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetSeparableFilter, &OpenGLInterceptor::cgmGetSeparableFilter, QEL_RETURN_ADDRESS(), target,
         format, type, row, column, span);
 }
@@ -950,105 +949,105 @@ extern "C" void QEL_APIENTRY qel_hook_glGetSeparableFilter(
 extern "C" void QEL_APIENTRY qel_hook_glGetSeparableFilterEXT(
     unsigned target, unsigned format, unsigned type, void* row, void* column, void* span)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetSeparableFilterEXT, &OpenGLInterceptor::cgmGetSeparableFilterEXT, QEL_RETURN_ADDRESS(),
         target, format, type, row, column, span);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetShaderInfoLog(unsigned shader, int bufSize, int* length, char* infoLog)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetShaderInfoLog, &OpenGLInterceptor::cgmGetShaderInfoLog, QEL_RETURN_ADDRESS(), shader,
         bufSize, length, infoLog);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetShaderSource(unsigned shader, int bufSize, int* length, char* source)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetShaderSource, &OpenGLInterceptor::cgmGetShaderSource, QEL_RETURN_ADDRESS(), shader, bufSize,
         length, source);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetShaderSourceARB(unsigned obj, int maxLength, int* length, char* source)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetShaderSourceARB, &OpenGLInterceptor::cgmGetShaderSourceARB, QEL_RETURN_ADDRESS(), obj,
         maxLength, length, source);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetShaderiv(unsigned shader, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetShaderiv, &OpenGLInterceptor::cgmGetShaderiv, QEL_RETURN_ADDRESS(), shader, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetSharpenTexFuncSGIS(unsigned target, float* points)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetSharpenTexFuncSGIS, &OpenGLInterceptor::cgmGetSharpenTexFuncSGIS, QEL_RETURN_ADDRESS(),
         target, points);
 }
 
 extern "C" const unsigned char* QEL_APIENTRY qel_hook_glGetString(unsigned name)
 {
-    return hookGL(InterceptOp::glGetString, &OpenGLInterceptor::cgmGetString, QEL_RETURN_ADDRESS(), name);
+    return hook(InterceptOp::glGetString, &OpenGLInterceptor::cgmGetString, QEL_RETURN_ADDRESS(), name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexBumpParameterfvATI(unsigned pname, float* param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexBumpParameterfvATI, &OpenGLInterceptor::cgmGetTexBumpParameterfvATI,
         QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexBumpParameterivATI(unsigned pname, int* param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexBumpParameterivATI, &OpenGLInterceptor::cgmGetTexBumpParameterivATI,
         QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexEnvfv(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexEnvfv, &OpenGLInterceptor::cgmGetTexEnvfv, QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexEnviv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexEnviv, &OpenGLInterceptor::cgmGetTexEnviv, QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexFilterFuncSGIS(unsigned target, unsigned filter, float* weights)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexFilterFuncSGIS, &OpenGLInterceptor::cgmGetTexFilterFuncSGIS, QEL_RETURN_ADDRESS(),
         target, filter, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexGendv(unsigned coord, unsigned pname, double* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexGendv, &OpenGLInterceptor::cgmGetTexGendv, QEL_RETURN_ADDRESS(), coord, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexGenfv(unsigned coord, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexGenfv, &OpenGLInterceptor::cgmGetTexGenfv, QEL_RETURN_ADDRESS(), coord, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexGeniv(unsigned coord, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexGeniv, &OpenGLInterceptor::cgmGetTexGeniv, QEL_RETURN_ADDRESS(), coord, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexImage(
     unsigned target, int level, unsigned format, unsigned type, void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexImage, &OpenGLInterceptor::cgmGetTexImage, QEL_RETURN_ADDRESS(), target, level, format,
         type, pixels);
 }
@@ -1056,7 +1055,7 @@ extern "C" void QEL_APIENTRY qel_hook_glGetTexImage(
 extern "C" void QEL_APIENTRY qel_hook_glGetTexLevelParameterfv(
     unsigned target, int level, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexLevelParameterfv, &OpenGLInterceptor::cgmGetTexLevelParameterfv, QEL_RETURN_ADDRESS(),
         target, level, pname, params);
 }
@@ -1064,42 +1063,42 @@ extern "C" void QEL_APIENTRY qel_hook_glGetTexLevelParameterfv(
 extern "C" void QEL_APIENTRY qel_hook_glGetTexLevelParameteriv(
     unsigned target, int level, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexLevelParameteriv, &OpenGLInterceptor::cgmGetTexLevelParameteriv, QEL_RETURN_ADDRESS(),
         target, level, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexParameterIivEXT(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexParameterIivEXT, &OpenGLInterceptor::cgmGetTexParameterIivEXT, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexParameterIuivEXT(unsigned target, unsigned pname, unsigned* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexParameterIuivEXT, &OpenGLInterceptor::cgmGetTexParameterIuivEXT, QEL_RETURN_ADDRESS(),
         target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexParameterPointervAPPLE(unsigned target, unsigned pname, void** params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexParameterPointervAPPLE, &OpenGLInterceptor::cgmGetTexParameterPointervAPPLE,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexParameterfv(unsigned target, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexParameterfv, &OpenGLInterceptor::cgmGetTexParameterfv, QEL_RETURN_ADDRESS(), target,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTexParameteriv(unsigned target, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTexParameteriv, &OpenGLInterceptor::cgmGetTexParameteriv, QEL_RETURN_ADDRESS(), target,
         pname, params);
 }
@@ -1107,307 +1106,307 @@ extern "C" void QEL_APIENTRY qel_hook_glGetTexParameteriv(unsigned target, unsig
 extern "C" void QEL_APIENTRY qel_hook_glGetTrackMatrixivNV(
     unsigned target, unsigned address, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTrackMatrixivNV, &OpenGLInterceptor::cgmGetTrackMatrixivNV, QEL_RETURN_ADDRESS(), target,
         address, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetTransformFeedbackVaryingNV(unsigned program, unsigned index, int* location)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetTransformFeedbackVaryingNV, &OpenGLInterceptor::cgmGetTransformFeedbackVaryingNV,
         QEL_RETURN_ADDRESS(), program, index, location);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glGetUniformBufferSizeEXT(unsigned program, int location)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetUniformBufferSizeEXT, &OpenGLInterceptor::cgmGetUniformBufferSizeEXT, QEL_RETURN_ADDRESS(),
         program, location);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glGetUniformLocation(unsigned program, const char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetUniformLocation, &OpenGLInterceptor::cgmGetUniformLocation, QEL_RETURN_ADDRESS(), program,
         name);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glGetUniformLocationARB(unsigned programObj, const char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetUniformLocationARB, &OpenGLInterceptor::cgmGetUniformLocationARB, QEL_RETURN_ADDRESS(),
         programObj, name);
 }
 
 extern "C" ptrdiff_t QEL_APIENTRY qel_hook_glGetUniformOffsetEXT(unsigned program, int location)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetUniformOffsetEXT, &OpenGLInterceptor::cgmGetUniformOffsetEXT, QEL_RETURN_ADDRESS(), program,
         location);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetUniformfv(unsigned program, int location, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetUniformfv, &OpenGLInterceptor::cgmGetUniformfv, QEL_RETURN_ADDRESS(), program, location,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetUniformfvARB(unsigned programObj, int location, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetUniformfvARB, &OpenGLInterceptor::cgmGetUniformfvARB, QEL_RETURN_ADDRESS(), programObj,
         location, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetUniformiv(unsigned program, int location, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetUniformiv, &OpenGLInterceptor::cgmGetUniformiv, QEL_RETURN_ADDRESS(), program, location,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetUniformivARB(unsigned programObj, int location, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetUniformivARB, &OpenGLInterceptor::cgmGetUniformivARB, QEL_RETURN_ADDRESS(), programObj,
         location, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetUniformuivEXT(unsigned program, int location, unsigned* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetUniformuivEXT, &OpenGLInterceptor::cgmGetUniformuivEXT, QEL_RETURN_ADDRESS(), program,
         location, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVariantArrayObjectfvATI(unsigned id, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVariantArrayObjectfvATI, &OpenGLInterceptor::cgmGetVariantArrayObjectfvATI,
         QEL_RETURN_ADDRESS(), id, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVariantArrayObjectivATI(unsigned id, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVariantArrayObjectivATI, &OpenGLInterceptor::cgmGetVariantArrayObjectivATI,
         QEL_RETURN_ADDRESS(), id, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVariantBooleanvEXT(unsigned id, unsigned value, unsigned char* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVariantBooleanvEXT, &OpenGLInterceptor::cgmGetVariantBooleanvEXT, QEL_RETURN_ADDRESS(), id,
         value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVariantFloatvEXT(unsigned id, unsigned value, float* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVariantFloatvEXT, &OpenGLInterceptor::cgmGetVariantFloatvEXT, QEL_RETURN_ADDRESS(), id,
         value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVariantIntegervEXT(unsigned id, unsigned value, int* data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVariantIntegervEXT, &OpenGLInterceptor::cgmGetVariantIntegervEXT, QEL_RETURN_ADDRESS(), id,
         value, data);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVariantPointervEXT(unsigned id, unsigned value, void** data)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVariantPointervEXT, &OpenGLInterceptor::cgmGetVariantPointervEXT, QEL_RETURN_ADDRESS(), id,
         value, data);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glGetVaryingLocationNV(unsigned program, const char* name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVaryingLocationNV, &OpenGLInterceptor::cgmGetVaryingLocationNV, QEL_RETURN_ADDRESS(),
         program, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribArrayObjectfvATI(unsigned index, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribArrayObjectfvATI, &OpenGLInterceptor::cgmGetVertexAttribArrayObjectfvATI,
         QEL_RETURN_ADDRESS(), index, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribArrayObjectivATI(unsigned index, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribArrayObjectivATI, &OpenGLInterceptor::cgmGetVertexAttribArrayObjectivATI,
         QEL_RETURN_ADDRESS(), index, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribIivEXT(unsigned index, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribIivEXT, &OpenGLInterceptor::cgmGetVertexAttribIivEXT, QEL_RETURN_ADDRESS(),
         index, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribIuivEXT(unsigned index, unsigned pname, unsigned* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribIuivEXT, &OpenGLInterceptor::cgmGetVertexAttribIuivEXT, QEL_RETURN_ADDRESS(),
         index, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribPointerv(unsigned index, unsigned pname, void** pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribPointerv, &OpenGLInterceptor::cgmGetVertexAttribPointerv, QEL_RETURN_ADDRESS(),
         index, pname, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribPointervARB(unsigned index, unsigned pname, void** pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribPointervARB, &OpenGLInterceptor::cgmGetVertexAttribPointervARB,
         QEL_RETURN_ADDRESS(), index, pname, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribPointervNV(unsigned index, unsigned pname, void** pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribPointervNV, &OpenGLInterceptor::cgmGetVertexAttribPointervNV,
         QEL_RETURN_ADDRESS(), index, pname, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribdv(unsigned index, unsigned pname, double* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribdv, &OpenGLInterceptor::cgmGetVertexAttribdv, QEL_RETURN_ADDRESS(), index,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribdvARB(unsigned index, unsigned pname, double* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribdvARB, &OpenGLInterceptor::cgmGetVertexAttribdvARB, QEL_RETURN_ADDRESS(), index,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribdvNV(unsigned index, unsigned pname, double* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribdvNV, &OpenGLInterceptor::cgmGetVertexAttribdvNV, QEL_RETURN_ADDRESS(), index,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribfv(unsigned index, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribfv, &OpenGLInterceptor::cgmGetVertexAttribfv, QEL_RETURN_ADDRESS(), index,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribfvARB(unsigned index, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribfvARB, &OpenGLInterceptor::cgmGetVertexAttribfvARB, QEL_RETURN_ADDRESS(), index,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribfvNV(unsigned index, unsigned pname, float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribfvNV, &OpenGLInterceptor::cgmGetVertexAttribfvNV, QEL_RETURN_ADDRESS(), index,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribiv(unsigned index, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribiv, &OpenGLInterceptor::cgmGetVertexAttribiv, QEL_RETURN_ADDRESS(), index,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribivARB(unsigned index, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribivARB, &OpenGLInterceptor::cgmGetVertexAttribivARB, QEL_RETURN_ADDRESS(), index,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGetVertexAttribivNV(unsigned index, unsigned pname, int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGetVertexAttribivNV, &OpenGLInterceptor::cgmGetVertexAttribivNV, QEL_RETURN_ADDRESS(), index,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactorbSUN(signed char factor)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGlobalAlphaFactorbSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorbSUN, QEL_RETURN_ADDRESS(),
         factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactordSUN(double factor)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGlobalAlphaFactordSUN, &OpenGLInterceptor::cgmGlobalAlphaFactordSUN, QEL_RETURN_ADDRESS(),
         factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactorfSUN(float factor)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGlobalAlphaFactorfSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorfSUN, QEL_RETURN_ADDRESS(),
         factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactoriSUN(int factor)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGlobalAlphaFactoriSUN, &OpenGLInterceptor::cgmGlobalAlphaFactoriSUN, QEL_RETURN_ADDRESS(),
         factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactorsSUN(short factor)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGlobalAlphaFactorsSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorsSUN, QEL_RETURN_ADDRESS(),
         factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactorubSUN(unsigned char factor)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGlobalAlphaFactorubSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorubSUN, QEL_RETURN_ADDRESS(),
         factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactoruiSUN(unsigned factor)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGlobalAlphaFactoruiSUN, &OpenGLInterceptor::cgmGlobalAlphaFactoruiSUN, QEL_RETURN_ADDRESS(),
         factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glGlobalAlphaFactorusSUN(unsigned short factor)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glGlobalAlphaFactorusSUN, &OpenGLInterceptor::cgmGlobalAlphaFactorusSUN, QEL_RETURN_ADDRESS(),
         factor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glHint(unsigned target, unsigned mode)
 {
-    return hookGL(InterceptOp::glHint, &OpenGLInterceptor::cgmHint, QEL_RETURN_ADDRESS(), target, mode);
+    return hook(InterceptOp::glHint, &OpenGLInterceptor::cgmHint, QEL_RETURN_ADDRESS(), target, mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glHistogram(
     unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glHistogram, &OpenGLInterceptor::cgmHistogram, QEL_RETURN_ADDRESS(), target, width,
         internalformat, sink);
 }
@@ -1415,14 +1414,14 @@ extern "C" void QEL_APIENTRY qel_hook_glHistogram(
 extern "C" void QEL_APIENTRY qel_hook_glHistogramEXT(
     unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glHistogramEXT, &OpenGLInterceptor::cgmHistogramEXT, QEL_RETURN_ADDRESS(), target, width,
         internalformat, sink);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glImageTransformParameterfHP(unsigned target, unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glImageTransformParameterfHP, &OpenGLInterceptor::cgmImageTransformParameterfHP,
         QEL_RETURN_ADDRESS(), target, pname, param);
 }
@@ -1430,14 +1429,14 @@ extern "C" void QEL_APIENTRY qel_hook_glImageTransformParameterfHP(unsigned targ
 extern "C" void QEL_APIENTRY qel_hook_glImageTransformParameterfvHP(
     unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glImageTransformParameterfvHP, &OpenGLInterceptor::cgmImageTransformParameterfvHP,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glImageTransformParameteriHP(unsigned target, unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glImageTransformParameteriHP, &OpenGLInterceptor::cgmImageTransformParameteriHP,
         QEL_RETURN_ADDRESS(), target, pname, param);
 }
@@ -1445,36 +1444,36 @@ extern "C" void QEL_APIENTRY qel_hook_glImageTransformParameteriHP(unsigned targ
 extern "C" void QEL_APIENTRY qel_hook_glImageTransformParameterivHP(
     unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glImageTransformParameterivHP, &OpenGLInterceptor::cgmImageTransformParameterivHP,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexFuncEXT(unsigned func, float ref)
 {
-    return hookGL(InterceptOp::glIndexFuncEXT, &OpenGLInterceptor::cgmIndexFuncEXT, QEL_RETURN_ADDRESS(), func, ref);
+    return hook(InterceptOp::glIndexFuncEXT, &OpenGLInterceptor::cgmIndexFuncEXT, QEL_RETURN_ADDRESS(), func, ref);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexMask(unsigned mask)
 {
-    return hookGL(InterceptOp::glIndexMask, &OpenGLInterceptor::cgmIndexMask, QEL_RETURN_ADDRESS(), mask);
+    return hook(InterceptOp::glIndexMask, &OpenGLInterceptor::cgmIndexMask, QEL_RETURN_ADDRESS(), mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexMaterialEXT(unsigned face, unsigned mode)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glIndexMaterialEXT, &OpenGLInterceptor::cgmIndexMaterialEXT, QEL_RETURN_ADDRESS(), face, mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexPointer(unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glIndexPointer, &OpenGLInterceptor::cgmIndexPointer, QEL_RETURN_ADDRESS(), type, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexPointerEXT(unsigned type, int stride, int count, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glIndexPointerEXT, &OpenGLInterceptor::cgmIndexPointerEXT, QEL_RETURN_ADDRESS(), type, stride,
         count, pointer);
 }
@@ -1482,329 +1481,328 @@ extern "C" void QEL_APIENTRY qel_hook_glIndexPointerEXT(unsigned type, int strid
 extern "C" void QEL_APIENTRY qel_hook_glIndexPointerListIBM(
     unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glIndexPointerListIBM, &OpenGLInterceptor::cgmIndexPointerListIBM, QEL_RETURN_ADDRESS(), type,
         stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexd(double c)
 {
-    return hookGL(InterceptOp::glIndexd, &OpenGLInterceptor::cgmIndexd, QEL_RETURN_ADDRESS(), c);
+    return hook(InterceptOp::glIndexd, &OpenGLInterceptor::cgmIndexd, QEL_RETURN_ADDRESS(), c);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexdv(const double* c)
 {
-    return hookGL(InterceptOp::glIndexdv, &OpenGLInterceptor::cgmIndexdv, QEL_RETURN_ADDRESS(), c);
+    return hook(InterceptOp::glIndexdv, &OpenGLInterceptor::cgmIndexdv, QEL_RETURN_ADDRESS(), c);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexf(float c)
 {
-    return hookGL(InterceptOp::glIndexf, &OpenGLInterceptor::cgmIndexf, QEL_RETURN_ADDRESS(), c);
+    return hook(InterceptOp::glIndexf, &OpenGLInterceptor::cgmIndexf, QEL_RETURN_ADDRESS(), c);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexfv(const float* c)
 {
-    return hookGL(InterceptOp::glIndexfv, &OpenGLInterceptor::cgmIndexfv, QEL_RETURN_ADDRESS(), c);
+    return hook(InterceptOp::glIndexfv, &OpenGLInterceptor::cgmIndexfv, QEL_RETURN_ADDRESS(), c);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexi(int c)
 {
-    return hookGL(InterceptOp::glIndexi, &OpenGLInterceptor::cgmIndexi, QEL_RETURN_ADDRESS(), c);
+    return hook(InterceptOp::glIndexi, &OpenGLInterceptor::cgmIndexi, QEL_RETURN_ADDRESS(), c);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexiv(const int* c)
 {
-    return hookGL(InterceptOp::glIndexiv, &OpenGLInterceptor::cgmIndexiv, QEL_RETURN_ADDRESS(), c);
+    return hook(InterceptOp::glIndexiv, &OpenGLInterceptor::cgmIndexiv, QEL_RETURN_ADDRESS(), c);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexs(short c)
 {
-    return hookGL(InterceptOp::glIndexs, &OpenGLInterceptor::cgmIndexs, QEL_RETURN_ADDRESS(), c);
+    return hook(InterceptOp::glIndexs, &OpenGLInterceptor::cgmIndexs, QEL_RETURN_ADDRESS(), c);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexsv(const short* c)
 {
-    return hookGL(InterceptOp::glIndexsv, &OpenGLInterceptor::cgmIndexsv, QEL_RETURN_ADDRESS(), c);
+    return hook(InterceptOp::glIndexsv, &OpenGLInterceptor::cgmIndexsv, QEL_RETURN_ADDRESS(), c);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexub(unsigned char c)
 {
-    return hookGL(InterceptOp::glIndexub, &OpenGLInterceptor::cgmIndexub, QEL_RETURN_ADDRESS(), c);
+    return hook(InterceptOp::glIndexub, &OpenGLInterceptor::cgmIndexub, QEL_RETURN_ADDRESS(), c);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glIndexubv(const unsigned char* c)
 {
-    return hookGL(InterceptOp::glIndexubv, &OpenGLInterceptor::cgmIndexubv, QEL_RETURN_ADDRESS(), c);
+    return hook(InterceptOp::glIndexubv, &OpenGLInterceptor::cgmIndexubv, QEL_RETURN_ADDRESS(), c);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glInitNames(void)
 {
-    return hookGL(InterceptOp::glInitNames, &OpenGLInterceptor::cgmInitNames, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glInitNames, &OpenGLInterceptor::cgmInitNames, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glInsertComponentEXT(unsigned res, unsigned src, unsigned num)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glInsertComponentEXT, &OpenGLInterceptor::cgmInsertComponentEXT, QEL_RETURN_ADDRESS(), res, src,
         num);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glInterleavedArrays(unsigned format, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glInterleavedArrays, &OpenGLInterceptor::cgmInterleavedArrays, QEL_RETURN_ADDRESS(), format,
         stride, pointer);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsAsyncMarkerSGIX(unsigned marker)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glIsAsyncMarkerSGIX, &OpenGLInterceptor::cgmIsAsyncMarkerSGIX, QEL_RETURN_ADDRESS(), marker);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsBuffer(unsigned buffer)
 {
-    return hookGL(InterceptOp::glIsBuffer, &OpenGLInterceptor::cgmIsBuffer, QEL_RETURN_ADDRESS(), buffer);
+    return hook(InterceptOp::glIsBuffer, &OpenGLInterceptor::cgmIsBuffer, QEL_RETURN_ADDRESS(), buffer);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsBufferARB(unsigned buffer)
 {
-    return hookGL(InterceptOp::glIsBufferARB, &OpenGLInterceptor::cgmIsBufferARB, QEL_RETURN_ADDRESS(), buffer);
+    return hook(InterceptOp::glIsBufferARB, &OpenGLInterceptor::cgmIsBufferARB, QEL_RETURN_ADDRESS(), buffer);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsEnabled(unsigned cap)
 {
-    return hookGL(InterceptOp::glIsEnabled, &OpenGLInterceptor::cgmIsEnabled, QEL_RETURN_ADDRESS(), cap);
+    return hook(InterceptOp::glIsEnabled, &OpenGLInterceptor::cgmIsEnabled, QEL_RETURN_ADDRESS(), cap);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsEnabledIndexedEXT(unsigned target, unsigned index)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glIsEnabledIndexedEXT, &OpenGLInterceptor::cgmIsEnabledIndexedEXT, QEL_RETURN_ADDRESS(), target,
         index);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsFenceAPPLE(unsigned fence)
 {
-    return hookGL(InterceptOp::glIsFenceAPPLE, &OpenGLInterceptor::cgmIsFenceAPPLE, QEL_RETURN_ADDRESS(), fence);
+    return hook(InterceptOp::glIsFenceAPPLE, &OpenGLInterceptor::cgmIsFenceAPPLE, QEL_RETURN_ADDRESS(), fence);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsFenceNV(unsigned fence)
 {
-    return hookGL(InterceptOp::glIsFenceNV, &OpenGLInterceptor::cgmIsFenceNV, QEL_RETURN_ADDRESS(), fence);
+    return hook(InterceptOp::glIsFenceNV, &OpenGLInterceptor::cgmIsFenceNV, QEL_RETURN_ADDRESS(), fence);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsFramebufferEXT(unsigned framebuffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glIsFramebufferEXT, &OpenGLInterceptor::cgmIsFramebufferEXT, QEL_RETURN_ADDRESS(), framebuffer);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsList(unsigned list)
 {
-    return hookGL(InterceptOp::glIsList, &OpenGLInterceptor::cgmIsList, QEL_RETURN_ADDRESS(), list);
+    return hook(InterceptOp::glIsList, &OpenGLInterceptor::cgmIsList, QEL_RETURN_ADDRESS(), list);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsObjectBufferATI(unsigned buffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glIsObjectBufferATI, &OpenGLInterceptor::cgmIsObjectBufferATI, QEL_RETURN_ADDRESS(), buffer);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsOcclusionQueryNV(unsigned id)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glIsOcclusionQueryNV, &OpenGLInterceptor::cgmIsOcclusionQueryNV, QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsProgram(unsigned program)
 {
-    return hookGL(InterceptOp::glIsProgram, &OpenGLInterceptor::cgmIsProgram, QEL_RETURN_ADDRESS(), program);
+    return hook(InterceptOp::glIsProgram, &OpenGLInterceptor::cgmIsProgram, QEL_RETURN_ADDRESS(), program);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsProgramARB(unsigned program)
 {
-    return hookGL(InterceptOp::glIsProgramARB, &OpenGLInterceptor::cgmIsProgramARB, QEL_RETURN_ADDRESS(), program);
+    return hook(InterceptOp::glIsProgramARB, &OpenGLInterceptor::cgmIsProgramARB, QEL_RETURN_ADDRESS(), program);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsProgramNV(unsigned id)
 {
-    return hookGL(InterceptOp::glIsProgramNV, &OpenGLInterceptor::cgmIsProgramNV, QEL_RETURN_ADDRESS(), id);
+    return hook(InterceptOp::glIsProgramNV, &OpenGLInterceptor::cgmIsProgramNV, QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsQuery(unsigned id)
 {
-    return hookGL(InterceptOp::glIsQuery, &OpenGLInterceptor::cgmIsQuery, QEL_RETURN_ADDRESS(), id);
+    return hook(InterceptOp::glIsQuery, &OpenGLInterceptor::cgmIsQuery, QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsQueryARB(unsigned id)
 {
-    return hookGL(InterceptOp::glIsQueryARB, &OpenGLInterceptor::cgmIsQueryARB, QEL_RETURN_ADDRESS(), id);
+    return hook(InterceptOp::glIsQueryARB, &OpenGLInterceptor::cgmIsQueryARB, QEL_RETURN_ADDRESS(), id);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsRenderbufferEXT(unsigned renderbuffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glIsRenderbufferEXT, &OpenGLInterceptor::cgmIsRenderbufferEXT, QEL_RETURN_ADDRESS(), renderbuffer);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsShader(unsigned shader)
 {
-    return hookGL(InterceptOp::glIsShader, &OpenGLInterceptor::cgmIsShader, QEL_RETURN_ADDRESS(), shader);
+    return hook(InterceptOp::glIsShader, &OpenGLInterceptor::cgmIsShader, QEL_RETURN_ADDRESS(), shader);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsTexture(unsigned texture)
 {
-    return hookGL(InterceptOp::glIsTexture, &OpenGLInterceptor::cgmIsTexture, QEL_RETURN_ADDRESS(), texture);
+    return hook(InterceptOp::glIsTexture, &OpenGLInterceptor::cgmIsTexture, QEL_RETURN_ADDRESS(), texture);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsTextureEXT(unsigned texture)
 {
-    return hookGL(InterceptOp::glIsTextureEXT, &OpenGLInterceptor::cgmIsTextureEXT, QEL_RETURN_ADDRESS(), texture);
+    return hook(InterceptOp::glIsTextureEXT, &OpenGLInterceptor::cgmIsTextureEXT, QEL_RETURN_ADDRESS(), texture);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsVariantEnabledEXT(unsigned id, unsigned cap)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glIsVariantEnabledEXT, &OpenGLInterceptor::cgmIsVariantEnabledEXT, QEL_RETURN_ADDRESS(), id, cap);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glIsVertexArrayAPPLE(unsigned array)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glIsVertexArrayAPPLE, &OpenGLInterceptor::cgmIsVertexArrayAPPLE, QEL_RETURN_ADDRESS(), array);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLightEnviEXT(unsigned pname, int param)
 {
-    return hookGL(
-        InterceptOp::glLightEnviEXT, &OpenGLInterceptor::cgmLightEnviEXT, QEL_RETURN_ADDRESS(), pname, param);
+    return hook(InterceptOp::glLightEnviEXT, &OpenGLInterceptor::cgmLightEnviEXT, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLightModelf(unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glLightModelf, &OpenGLInterceptor::cgmLightModelf, QEL_RETURN_ADDRESS(), pname, param);
+    return hook(InterceptOp::glLightModelf, &OpenGLInterceptor::cgmLightModelf, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLightModelfv(unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glLightModelfv, &OpenGLInterceptor::cgmLightModelfv, QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLightModeli(unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glLightModeli, &OpenGLInterceptor::cgmLightModeli, QEL_RETURN_ADDRESS(), pname, param);
+    return hook(InterceptOp::glLightModeli, &OpenGLInterceptor::cgmLightModeli, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLightModeliv(unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glLightModeliv, &OpenGLInterceptor::cgmLightModeliv, QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLightf(unsigned light, unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glLightf, &OpenGLInterceptor::cgmLightf, QEL_RETURN_ADDRESS(), light, pname, param);
+    return hook(InterceptOp::glLightf, &OpenGLInterceptor::cgmLightf, QEL_RETURN_ADDRESS(), light, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLightfv(unsigned light, unsigned pname, const float* params)
 {
-    return hookGL(InterceptOp::glLightfv, &OpenGLInterceptor::cgmLightfv, QEL_RETURN_ADDRESS(), light, pname, params);
+    return hook(InterceptOp::glLightfv, &OpenGLInterceptor::cgmLightfv, QEL_RETURN_ADDRESS(), light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLighti(unsigned light, unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glLighti, &OpenGLInterceptor::cgmLighti, QEL_RETURN_ADDRESS(), light, pname, param);
+    return hook(InterceptOp::glLighti, &OpenGLInterceptor::cgmLighti, QEL_RETURN_ADDRESS(), light, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLightiv(unsigned light, unsigned pname, const int* params)
 {
-    return hookGL(InterceptOp::glLightiv, &OpenGLInterceptor::cgmLightiv, QEL_RETURN_ADDRESS(), light, pname, params);
+    return hook(InterceptOp::glLightiv, &OpenGLInterceptor::cgmLightiv, QEL_RETURN_ADDRESS(), light, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLineStipple(int factor, unsigned short pattern)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glLineStipple, &OpenGLInterceptor::cgmLineStipple, QEL_RETURN_ADDRESS(), factor, pattern);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLineWidth(float width)
 {
-    return hookGL(InterceptOp::glLineWidth, &OpenGLInterceptor::cgmLineWidth, QEL_RETURN_ADDRESS(), width);
+    return hook(InterceptOp::glLineWidth, &OpenGLInterceptor::cgmLineWidth, QEL_RETURN_ADDRESS(), width);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLinkProgram(unsigned program)
 {
-    return hookGL(InterceptOp::glLinkProgram, &OpenGLInterceptor::cgmLinkProgram, QEL_RETURN_ADDRESS(), program);
+    return hook(InterceptOp::glLinkProgram, &OpenGLInterceptor::cgmLinkProgram, QEL_RETURN_ADDRESS(), program);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLinkProgramARB(unsigned programObj)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glLinkProgramARB, &OpenGLInterceptor::cgmLinkProgramARB, QEL_RETURN_ADDRESS(), programObj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glListBase(unsigned base)
 {
-    return hookGL(InterceptOp::glListBase, &OpenGLInterceptor::cgmListBase, QEL_RETURN_ADDRESS(), base);
+    return hook(InterceptOp::glListBase, &OpenGLInterceptor::cgmListBase, QEL_RETURN_ADDRESS(), base);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLoadIdentity(void)
 {
-    return hookGL(InterceptOp::glLoadIdentity, &OpenGLInterceptor::cgmLoadIdentity, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glLoadIdentity, &OpenGLInterceptor::cgmLoadIdentity, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLoadMatrixd(const double* m)
 {
-    return hookGL(InterceptOp::glLoadMatrixd, &OpenGLInterceptor::cgmLoadMatrixd, QEL_RETURN_ADDRESS(), m);
+    return hook(InterceptOp::glLoadMatrixd, &OpenGLInterceptor::cgmLoadMatrixd, QEL_RETURN_ADDRESS(), m);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLoadMatrixf(const float* m)
 {
-    return hookGL(InterceptOp::glLoadMatrixf, &OpenGLInterceptor::cgmLoadMatrixf, QEL_RETURN_ADDRESS(), m);
+    return hook(InterceptOp::glLoadMatrixf, &OpenGLInterceptor::cgmLoadMatrixf, QEL_RETURN_ADDRESS(), m);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLoadName(unsigned name)
 {
-    return hookGL(InterceptOp::glLoadName, &OpenGLInterceptor::cgmLoadName, QEL_RETURN_ADDRESS(), name);
+    return hook(InterceptOp::glLoadName, &OpenGLInterceptor::cgmLoadName, QEL_RETURN_ADDRESS(), name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLoadProgramNV(
     unsigned target, unsigned id, int len, const unsigned char* program)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glLoadProgramNV, &OpenGLInterceptor::cgmLoadProgramNV, QEL_RETURN_ADDRESS(), target, id, len,
         program);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLoadTransposeMatrixd(const double* m)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glLoadTransposeMatrixd, &OpenGLInterceptor::cgmLoadTransposeMatrixd, QEL_RETURN_ADDRESS(), m);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLoadTransposeMatrixf(const float* m)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glLoadTransposeMatrixf, &OpenGLInterceptor::cgmLoadTransposeMatrixf, QEL_RETURN_ADDRESS(), m);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLockArraysEXT(int first, int count)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glLockArraysEXT, &OpenGLInterceptor::cgmLockArraysEXT, QEL_RETURN_ADDRESS(), first, count);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glLogicOp(unsigned opcode)
 {
-    return hookGL(InterceptOp::glLogicOp, &OpenGLInterceptor::cgmLogicOp, QEL_RETURN_ADDRESS(), opcode);
+    return hook(InterceptOp::glLogicOp, &OpenGLInterceptor::cgmLogicOp, QEL_RETURN_ADDRESS(), opcode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMap1d(
     unsigned target, double u1, double u2, int stride, int order, const double* points)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMap1d, &OpenGLInterceptor::cgmMap1d, QEL_RETURN_ADDRESS(), target, u1, u2, stride, order,
         points);
 }
@@ -1812,7 +1810,7 @@ extern "C" void QEL_APIENTRY qel_hook_glMap1d(
 extern "C" void QEL_APIENTRY qel_hook_glMap1f(
     unsigned target, float u1, float u2, int stride, int order, const float* points)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMap1f, &OpenGLInterceptor::cgmMap1f, QEL_RETURN_ADDRESS(), target, u1, u2, stride, order,
         points);
 }
@@ -1821,7 +1819,7 @@ extern "C" void QEL_APIENTRY qel_hook_glMap2d(
     unsigned target, double u1, double u2, int ustride, int uorder, double v1, double v2, int vstride, int vorder,
     const double* points)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMap2d, &OpenGLInterceptor::cgmMap2d, QEL_RETURN_ADDRESS(), target, u1, u2, ustride, uorder, v1,
         v2, vstride, vorder, points);
 }
@@ -1830,19 +1828,19 @@ extern "C" void QEL_APIENTRY qel_hook_glMap2f(
     unsigned target, float u1, float u2, int ustride, int uorder, float v1, float v2, int vstride, int vorder,
     const float* points)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMap2f, &OpenGLInterceptor::cgmMap2f, QEL_RETURN_ADDRESS(), target, u1, u2, ustride, uorder, v1,
         v2, vstride, vorder, points);
 }
 
 extern "C" void* QEL_APIENTRY qel_hook_glMapBuffer(unsigned target, unsigned access)
 {
-    return hookGL(InterceptOp::glMapBuffer, &OpenGLInterceptor::cgmMapBuffer, QEL_RETURN_ADDRESS(), target, access);
+    return hook(InterceptOp::glMapBuffer, &OpenGLInterceptor::cgmMapBuffer, QEL_RETURN_ADDRESS(), target, access);
 }
 
 extern "C" void* QEL_APIENTRY qel_hook_glMapBufferARB(unsigned target, unsigned access)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMapBufferARB, &OpenGLInterceptor::cgmMapBufferARB, QEL_RETURN_ADDRESS(), target, access);
 }
 
@@ -1850,149 +1848,147 @@ extern "C" void QEL_APIENTRY qel_hook_glMapControlPointsNV(
     unsigned target, unsigned index, unsigned type, int ustride, int vstride, int uorder, int vorder,
     unsigned char packed, const void* points)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMapControlPointsNV, &OpenGLInterceptor::cgmMapControlPointsNV, QEL_RETURN_ADDRESS(), target,
         index, type, ustride, vstride, uorder, vorder, packed, points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMapGrid1d(int un, double u1, double u2)
 {
-    return hookGL(InterceptOp::glMapGrid1d, &OpenGLInterceptor::cgmMapGrid1d, QEL_RETURN_ADDRESS(), un, u1, u2);
+    return hook(InterceptOp::glMapGrid1d, &OpenGLInterceptor::cgmMapGrid1d, QEL_RETURN_ADDRESS(), un, u1, u2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMapGrid1f(int un, float u1, float u2)
 {
-    return hookGL(InterceptOp::glMapGrid1f, &OpenGLInterceptor::cgmMapGrid1f, QEL_RETURN_ADDRESS(), un, u1, u2);
+    return hook(InterceptOp::glMapGrid1f, &OpenGLInterceptor::cgmMapGrid1f, QEL_RETURN_ADDRESS(), un, u1, u2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMapGrid2d(int un, double u1, double u2, int vn, double v1, double v2)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMapGrid2d, &OpenGLInterceptor::cgmMapGrid2d, QEL_RETURN_ADDRESS(), un, u1, u2, vn, v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMapGrid2f(int un, float u1, float u2, int vn, float v1, float v2)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMapGrid2f, &OpenGLInterceptor::cgmMapGrid2f, QEL_RETURN_ADDRESS(), un, u1, u2, vn, v1, v2);
 }
 
 extern "C" void* QEL_APIENTRY qel_hook_glMapObjectBufferATI(unsigned buffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMapObjectBufferATI, &OpenGLInterceptor::cgmMapObjectBufferATI, QEL_RETURN_ADDRESS(), buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMapParameterfvNV(unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMapParameterfvNV, &OpenGLInterceptor::cgmMapParameterfvNV, QEL_RETURN_ADDRESS(), target, pname,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMapParameterivNV(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMapParameterivNV, &OpenGLInterceptor::cgmMapParameterivNV, QEL_RETURN_ADDRESS(), target, pname,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMaterialf(unsigned face, unsigned pname, float param)
 {
-    return hookGL(
-        InterceptOp::glMaterialf, &OpenGLInterceptor::cgmMaterialf, QEL_RETURN_ADDRESS(), face, pname, param);
+    return hook(InterceptOp::glMaterialf, &OpenGLInterceptor::cgmMaterialf, QEL_RETURN_ADDRESS(), face, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMaterialfv(unsigned face, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMaterialfv, &OpenGLInterceptor::cgmMaterialfv, QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMateriali(unsigned face, unsigned pname, int param)
 {
-    return hookGL(
-        InterceptOp::glMateriali, &OpenGLInterceptor::cgmMateriali, QEL_RETURN_ADDRESS(), face, pname, param);
+    return hook(InterceptOp::glMateriali, &OpenGLInterceptor::cgmMateriali, QEL_RETURN_ADDRESS(), face, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMaterialiv(unsigned face, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMaterialiv, &OpenGLInterceptor::cgmMaterialiv, QEL_RETURN_ADDRESS(), face, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMatrixIndexPointerARB(
     int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMatrixIndexPointerARB, &OpenGLInterceptor::cgmMatrixIndexPointerARB, QEL_RETURN_ADDRESS(),
         size, type, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMatrixIndexubvARB(int size, const unsigned char* indices)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMatrixIndexubvARB, &OpenGLInterceptor::cgmMatrixIndexubvARB, QEL_RETURN_ADDRESS(), size,
         indices);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMatrixIndexuivARB(int size, const unsigned* indices)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMatrixIndexuivARB, &OpenGLInterceptor::cgmMatrixIndexuivARB, QEL_RETURN_ADDRESS(), size,
         indices);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMatrixIndexusvARB(int size, const unsigned short* indices)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMatrixIndexusvARB, &OpenGLInterceptor::cgmMatrixIndexusvARB, QEL_RETURN_ADDRESS(), size,
         indices);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMatrixMode(unsigned mode)
 {
-    return hookGL(InterceptOp::glMatrixMode, &OpenGLInterceptor::cgmMatrixMode, QEL_RETURN_ADDRESS(), mode);
+    return hook(InterceptOp::glMatrixMode, &OpenGLInterceptor::cgmMatrixMode, QEL_RETURN_ADDRESS(), mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMinmax(unsigned target, unsigned internalformat, unsigned char sink)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMinmax, &OpenGLInterceptor::cgmMinmax, QEL_RETURN_ADDRESS(), target, internalformat, sink);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMinmaxEXT(unsigned target, unsigned internalformat, unsigned char sink)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMinmaxEXT, &OpenGLInterceptor::cgmMinmaxEXT, QEL_RETURN_ADDRESS(), target, internalformat, sink);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultMatrixd(const double* m)
 {
-    return hookGL(InterceptOp::glMultMatrixd, &OpenGLInterceptor::cgmMultMatrixd, QEL_RETURN_ADDRESS(), m);
+    return hook(InterceptOp::glMultMatrixd, &OpenGLInterceptor::cgmMultMatrixd, QEL_RETURN_ADDRESS(), m);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultMatrixf(const float* m)
 {
-    return hookGL(InterceptOp::glMultMatrixf, &OpenGLInterceptor::cgmMultMatrixf, QEL_RETURN_ADDRESS(), m);
+    return hook(InterceptOp::glMultMatrixf, &OpenGLInterceptor::cgmMultMatrixf, QEL_RETURN_ADDRESS(), m);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultTransposeMatrixd(const double* m)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultTransposeMatrixd, &OpenGLInterceptor::cgmMultTransposeMatrixd, QEL_RETURN_ADDRESS(), m);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultTransposeMatrixf(const float* m)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultTransposeMatrixf, &OpenGLInterceptor::cgmMultTransposeMatrixf, QEL_RETURN_ADDRESS(), m);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiDrawArrays(
     unsigned mode, const int* first, const int* count, int drawcount)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiDrawArrays, &OpenGLInterceptor::cgmMultiDrawArrays, QEL_RETURN_ADDRESS(), mode, first,
         count, drawcount);
 }
@@ -2000,7 +1996,7 @@ extern "C" void QEL_APIENTRY qel_hook_glMultiDrawArrays(
 extern "C" void QEL_APIENTRY qel_hook_glMultiDrawArraysEXT(
     unsigned mode, const int* first, const int* count, int primcount)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiDrawArraysEXT, &OpenGLInterceptor::cgmMultiDrawArraysEXT, QEL_RETURN_ADDRESS(), mode,
         first, count, primcount);
 }
@@ -2008,7 +2004,7 @@ extern "C" void QEL_APIENTRY qel_hook_glMultiDrawArraysEXT(
 extern "C" void QEL_APIENTRY qel_hook_glMultiDrawElementArrayAPPLE(
     unsigned mode, const int* first, const int* count, int primcount)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiDrawElementArrayAPPLE, &OpenGLInterceptor::cgmMultiDrawElementArrayAPPLE,
         QEL_RETURN_ADDRESS(), mode, first, count, primcount);
 }
@@ -2016,7 +2012,7 @@ extern "C" void QEL_APIENTRY qel_hook_glMultiDrawElementArrayAPPLE(
 extern "C" void QEL_APIENTRY qel_hook_glMultiDrawElements(
     unsigned mode, const int* count, unsigned type, const void* const* indices, int drawcount)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiDrawElements, &OpenGLInterceptor::cgmMultiDrawElements, QEL_RETURN_ADDRESS(), mode, count,
         type, indices, drawcount);
 }
@@ -2024,7 +2020,7 @@ extern "C" void QEL_APIENTRY qel_hook_glMultiDrawElements(
 extern "C" void QEL_APIENTRY qel_hook_glMultiDrawElementsEXT(
     unsigned mode, const int* count, unsigned type, const void* const* indices, int primcount)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiDrawElementsEXT, &OpenGLInterceptor::cgmMultiDrawElementsEXT, QEL_RETURN_ADDRESS(), mode,
         count, type, indices, primcount);
 }
@@ -2032,7 +2028,7 @@ extern "C" void QEL_APIENTRY qel_hook_glMultiDrawElementsEXT(
 extern "C" void QEL_APIENTRY qel_hook_glMultiDrawRangeElementArrayAPPLE(
     unsigned mode, unsigned start, unsigned end, const int* first, const int* count, int primcount)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiDrawRangeElementArrayAPPLE, &OpenGLInterceptor::cgmMultiDrawRangeElementArrayAPPLE,
         QEL_RETURN_ADDRESS(), mode, start, end, first, count, primcount);
 }
@@ -2040,7 +2036,7 @@ extern "C" void QEL_APIENTRY qel_hook_glMultiDrawRangeElementArrayAPPLE(
 extern "C" void QEL_APIENTRY qel_hook_glMultiModeDrawArraysIBM(
     const unsigned* mode, const int* first, const int* count, int primcount, int modestride)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiModeDrawArraysIBM, &OpenGLInterceptor::cgmMultiModeDrawArraysIBM, QEL_RETURN_ADDRESS(),
         mode, first, count, primcount, modestride);
 }
@@ -2048,287 +2044,287 @@ extern "C" void QEL_APIENTRY qel_hook_glMultiModeDrawArraysIBM(
 extern "C" void QEL_APIENTRY qel_hook_glMultiModeDrawElementsIBM(
     const unsigned* mode, const int* count, unsigned type, const void* const* indices, int primcount, int modestride)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiModeDrawElementsIBM, &OpenGLInterceptor::cgmMultiModeDrawElementsIBM,
         QEL_RETURN_ADDRESS(), mode, count, type, indices, primcount, modestride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1d(unsigned target, double s)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1d, &OpenGLInterceptor::cgmMultiTexCoord1d, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1dARB(unsigned target, double s)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1dARB, &OpenGLInterceptor::cgmMultiTexCoord1dARB, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1dv(unsigned target, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1dv, &OpenGLInterceptor::cgmMultiTexCoord1dv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1dvARB(unsigned target, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1dvARB, &OpenGLInterceptor::cgmMultiTexCoord1dvARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1f(unsigned target, float s)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1f, &OpenGLInterceptor::cgmMultiTexCoord1f, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1fARB(unsigned target, float s)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1fARB, &OpenGLInterceptor::cgmMultiTexCoord1fARB, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1fv(unsigned target, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1fv, &OpenGLInterceptor::cgmMultiTexCoord1fv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1fvARB(unsigned target, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1fvARB, &OpenGLInterceptor::cgmMultiTexCoord1fvARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1hNV(unsigned target, unsigned short s)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1hNV, &OpenGLInterceptor::cgmMultiTexCoord1hNV, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1hvNV(unsigned target, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1hvNV, &OpenGLInterceptor::cgmMultiTexCoord1hvNV, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1i(unsigned target, int s)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1i, &OpenGLInterceptor::cgmMultiTexCoord1i, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1iARB(unsigned target, int s)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1iARB, &OpenGLInterceptor::cgmMultiTexCoord1iARB, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1iv(unsigned target, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1iv, &OpenGLInterceptor::cgmMultiTexCoord1iv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1ivARB(unsigned target, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1ivARB, &OpenGLInterceptor::cgmMultiTexCoord1ivARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1s(unsigned target, short s)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1s, &OpenGLInterceptor::cgmMultiTexCoord1s, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1sARB(unsigned target, short s)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1sARB, &OpenGLInterceptor::cgmMultiTexCoord1sARB, QEL_RETURN_ADDRESS(), target, s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1sv(unsigned target, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1sv, &OpenGLInterceptor::cgmMultiTexCoord1sv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord1svARB(unsigned target, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord1svARB, &OpenGLInterceptor::cgmMultiTexCoord1svARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2d(unsigned target, double s, double t)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2d, &OpenGLInterceptor::cgmMultiTexCoord2d, QEL_RETURN_ADDRESS(), target, s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2dARB(unsigned target, double s, double t)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2dARB, &OpenGLInterceptor::cgmMultiTexCoord2dARB, QEL_RETURN_ADDRESS(), target, s,
         t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2dv(unsigned target, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2dv, &OpenGLInterceptor::cgmMultiTexCoord2dv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2dvARB(unsigned target, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2dvARB, &OpenGLInterceptor::cgmMultiTexCoord2dvARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2f(unsigned target, float s, float t)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2f, &OpenGLInterceptor::cgmMultiTexCoord2f, QEL_RETURN_ADDRESS(), target, s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2fARB(unsigned target, float s, float t)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2fARB, &OpenGLInterceptor::cgmMultiTexCoord2fARB, QEL_RETURN_ADDRESS(), target, s,
         t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2fv(unsigned target, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2fv, &OpenGLInterceptor::cgmMultiTexCoord2fv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2fvARB(unsigned target, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2fvARB, &OpenGLInterceptor::cgmMultiTexCoord2fvARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2hNV(unsigned target, unsigned short s, unsigned short t)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2hNV, &OpenGLInterceptor::cgmMultiTexCoord2hNV, QEL_RETURN_ADDRESS(), target, s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2hvNV(unsigned target, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2hvNV, &OpenGLInterceptor::cgmMultiTexCoord2hvNV, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2i(unsigned target, int s, int t)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2i, &OpenGLInterceptor::cgmMultiTexCoord2i, QEL_RETURN_ADDRESS(), target, s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2iARB(unsigned target, int s, int t)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2iARB, &OpenGLInterceptor::cgmMultiTexCoord2iARB, QEL_RETURN_ADDRESS(), target, s,
         t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2iv(unsigned target, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2iv, &OpenGLInterceptor::cgmMultiTexCoord2iv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2ivARB(unsigned target, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2ivARB, &OpenGLInterceptor::cgmMultiTexCoord2ivARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2s(unsigned target, short s, short t)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2s, &OpenGLInterceptor::cgmMultiTexCoord2s, QEL_RETURN_ADDRESS(), target, s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2sARB(unsigned target, short s, short t)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2sARB, &OpenGLInterceptor::cgmMultiTexCoord2sARB, QEL_RETURN_ADDRESS(), target, s,
         t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2sv(unsigned target, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2sv, &OpenGLInterceptor::cgmMultiTexCoord2sv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord2svARB(unsigned target, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord2svARB, &OpenGLInterceptor::cgmMultiTexCoord2svARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3d(unsigned target, double s, double t, double r)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3d, &OpenGLInterceptor::cgmMultiTexCoord3d, QEL_RETURN_ADDRESS(), target, s, t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3dARB(unsigned target, double s, double t, double r)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3dARB, &OpenGLInterceptor::cgmMultiTexCoord3dARB, QEL_RETURN_ADDRESS(), target, s,
         t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3dv(unsigned target, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3dv, &OpenGLInterceptor::cgmMultiTexCoord3dv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3dvARB(unsigned target, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3dvARB, &OpenGLInterceptor::cgmMultiTexCoord3dvARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3f(unsigned target, float s, float t, float r)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3f, &OpenGLInterceptor::cgmMultiTexCoord3f, QEL_RETURN_ADDRESS(), target, s, t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3fARB(unsigned target, float s, float t, float r)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3fARB, &OpenGLInterceptor::cgmMultiTexCoord3fARB, QEL_RETURN_ADDRESS(), target, s,
         t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3fv(unsigned target, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3fv, &OpenGLInterceptor::cgmMultiTexCoord3fv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3fvARB(unsigned target, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3fvARB, &OpenGLInterceptor::cgmMultiTexCoord3fvARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
@@ -2336,119 +2332,119 @@ extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3fvARB(unsigned target, con
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3hNV(
     unsigned target, unsigned short s, unsigned short t, unsigned short r)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3hNV, &OpenGLInterceptor::cgmMultiTexCoord3hNV, QEL_RETURN_ADDRESS(), target, s,
         t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3hvNV(unsigned target, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3hvNV, &OpenGLInterceptor::cgmMultiTexCoord3hvNV, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3i(unsigned target, int s, int t, int r)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3i, &OpenGLInterceptor::cgmMultiTexCoord3i, QEL_RETURN_ADDRESS(), target, s, t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3iARB(unsigned target, int s, int t, int r)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3iARB, &OpenGLInterceptor::cgmMultiTexCoord3iARB, QEL_RETURN_ADDRESS(), target, s,
         t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3iv(unsigned target, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3iv, &OpenGLInterceptor::cgmMultiTexCoord3iv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3ivARB(unsigned target, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3ivARB, &OpenGLInterceptor::cgmMultiTexCoord3ivARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3s(unsigned target, short s, short t, short r)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3s, &OpenGLInterceptor::cgmMultiTexCoord3s, QEL_RETURN_ADDRESS(), target, s, t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3sARB(unsigned target, short s, short t, short r)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3sARB, &OpenGLInterceptor::cgmMultiTexCoord3sARB, QEL_RETURN_ADDRESS(), target, s,
         t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3sv(unsigned target, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3sv, &OpenGLInterceptor::cgmMultiTexCoord3sv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord3svARB(unsigned target, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord3svARB, &OpenGLInterceptor::cgmMultiTexCoord3svARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4d(unsigned target, double s, double t, double r, double q)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4d, &OpenGLInterceptor::cgmMultiTexCoord4d, QEL_RETURN_ADDRESS(), target, s, t, r,
         q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4dARB(unsigned target, double s, double t, double r, double q)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4dARB, &OpenGLInterceptor::cgmMultiTexCoord4dARB, QEL_RETURN_ADDRESS(), target, s,
         t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4dv(unsigned target, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4dv, &OpenGLInterceptor::cgmMultiTexCoord4dv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4dvARB(unsigned target, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4dvARB, &OpenGLInterceptor::cgmMultiTexCoord4dvARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4f(unsigned target, float s, float t, float r, float q)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4f, &OpenGLInterceptor::cgmMultiTexCoord4f, QEL_RETURN_ADDRESS(), target, s, t, r,
         q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4fARB(unsigned target, float s, float t, float r, float q)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4fARB, &OpenGLInterceptor::cgmMultiTexCoord4fARB, QEL_RETURN_ADDRESS(), target, s,
         t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4fv(unsigned target, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4fv, &OpenGLInterceptor::cgmMultiTexCoord4fv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4fvARB(unsigned target, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4fvARB, &OpenGLInterceptor::cgmMultiTexCoord4fvARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
@@ -2456,172 +2452,171 @@ extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4fvARB(unsigned target, con
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4hNV(
     unsigned target, unsigned short s, unsigned short t, unsigned short r, unsigned short q)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4hNV, &OpenGLInterceptor::cgmMultiTexCoord4hNV, QEL_RETURN_ADDRESS(), target, s,
         t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4hvNV(unsigned target, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4hvNV, &OpenGLInterceptor::cgmMultiTexCoord4hvNV, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4i(unsigned target, int s, int t, int r, int q)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4i, &OpenGLInterceptor::cgmMultiTexCoord4i, QEL_RETURN_ADDRESS(), target, s, t, r,
         q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4iARB(unsigned target, int s, int t, int r, int q)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4iARB, &OpenGLInterceptor::cgmMultiTexCoord4iARB, QEL_RETURN_ADDRESS(), target, s,
         t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4iv(unsigned target, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4iv, &OpenGLInterceptor::cgmMultiTexCoord4iv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4ivARB(unsigned target, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4ivARB, &OpenGLInterceptor::cgmMultiTexCoord4ivARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4s(unsigned target, short s, short t, short r, short q)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4s, &OpenGLInterceptor::cgmMultiTexCoord4s, QEL_RETURN_ADDRESS(), target, s, t, r,
         q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4sARB(unsigned target, short s, short t, short r, short q)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4sARB, &OpenGLInterceptor::cgmMultiTexCoord4sARB, QEL_RETURN_ADDRESS(), target, s,
         t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4sv(unsigned target, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4sv, &OpenGLInterceptor::cgmMultiTexCoord4sv, QEL_RETURN_ADDRESS(), target, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glMultiTexCoord4svARB(unsigned target, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glMultiTexCoord4svARB, &OpenGLInterceptor::cgmMultiTexCoord4svARB, QEL_RETURN_ADDRESS(), target,
         v);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glNewBufferRegion(unsigned region)
 {
-    return hookGL(
-        InterceptOp::glNewBufferRegion, &OpenGLInterceptor::cgmNewBufferRegion, QEL_RETURN_ADDRESS(), region);
+    return hook(InterceptOp::glNewBufferRegion, &OpenGLInterceptor::cgmNewBufferRegion, QEL_RETURN_ADDRESS(), region);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNewList(unsigned list, unsigned mode)
 {
-    return hookGL(InterceptOp::glNewList, &OpenGLInterceptor::cgmNewList, QEL_RETURN_ADDRESS(), list, mode);
+    return hook(InterceptOp::glNewList, &OpenGLInterceptor::cgmNewList, QEL_RETURN_ADDRESS(), list, mode);
 }
 
 extern "C" unsigned QEL_APIENTRY qel_hook_glNewObjectBufferATI(int size, const void* pointer, unsigned usage)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNewObjectBufferATI, &OpenGLInterceptor::cgmNewObjectBufferATI, QEL_RETURN_ADDRESS(), size,
         pointer, usage);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3b(signed char nx, signed char ny, signed char nz)
 {
-    return hookGL(InterceptOp::glNormal3b, &OpenGLInterceptor::cgmNormal3b, QEL_RETURN_ADDRESS(), nx, ny, nz);
+    return hook(InterceptOp::glNormal3b, &OpenGLInterceptor::cgmNormal3b, QEL_RETURN_ADDRESS(), nx, ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3bv(const signed char* v)
 {
-    return hookGL(InterceptOp::glNormal3bv, &OpenGLInterceptor::cgmNormal3bv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glNormal3bv, &OpenGLInterceptor::cgmNormal3bv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3d(double nx, double ny, double nz)
 {
-    return hookGL(InterceptOp::glNormal3d, &OpenGLInterceptor::cgmNormal3d, QEL_RETURN_ADDRESS(), nx, ny, nz);
+    return hook(InterceptOp::glNormal3d, &OpenGLInterceptor::cgmNormal3d, QEL_RETURN_ADDRESS(), nx, ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3dv(const double* v)
 {
-    return hookGL(InterceptOp::glNormal3dv, &OpenGLInterceptor::cgmNormal3dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glNormal3dv, &OpenGLInterceptor::cgmNormal3dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3f(float nx, float ny, float nz)
 {
-    return hookGL(InterceptOp::glNormal3f, &OpenGLInterceptor::cgmNormal3f, QEL_RETURN_ADDRESS(), nx, ny, nz);
+    return hook(InterceptOp::glNormal3f, &OpenGLInterceptor::cgmNormal3f, QEL_RETURN_ADDRESS(), nx, ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3fVertex3fSUN(float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormal3fVertex3fSUN, &OpenGLInterceptor::cgmNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), nx, ny,
         nz, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3fVertex3fvSUN(const float* n, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), n, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3fv(const float* v)
 {
-    return hookGL(InterceptOp::glNormal3fv, &OpenGLInterceptor::cgmNormal3fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glNormal3fv, &OpenGLInterceptor::cgmNormal3fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3hNV(unsigned short nx, unsigned short ny, unsigned short nz)
 {
-    return hookGL(InterceptOp::glNormal3hNV, &OpenGLInterceptor::cgmNormal3hNV, QEL_RETURN_ADDRESS(), nx, ny, nz);
+    return hook(InterceptOp::glNormal3hNV, &OpenGLInterceptor::cgmNormal3hNV, QEL_RETURN_ADDRESS(), nx, ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3hvNV(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glNormal3hvNV, &OpenGLInterceptor::cgmNormal3hvNV, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glNormal3hvNV, &OpenGLInterceptor::cgmNormal3hvNV, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3i(int nx, int ny, int nz)
 {
-    return hookGL(InterceptOp::glNormal3i, &OpenGLInterceptor::cgmNormal3i, QEL_RETURN_ADDRESS(), nx, ny, nz);
+    return hook(InterceptOp::glNormal3i, &OpenGLInterceptor::cgmNormal3i, QEL_RETURN_ADDRESS(), nx, ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3iv(const int* v)
 {
-    return hookGL(InterceptOp::glNormal3iv, &OpenGLInterceptor::cgmNormal3iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glNormal3iv, &OpenGLInterceptor::cgmNormal3iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3s(short nx, short ny, short nz)
 {
-    return hookGL(InterceptOp::glNormal3s, &OpenGLInterceptor::cgmNormal3s, QEL_RETURN_ADDRESS(), nx, ny, nz);
+    return hook(InterceptOp::glNormal3s, &OpenGLInterceptor::cgmNormal3s, QEL_RETURN_ADDRESS(), nx, ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormal3sv(const short* v)
 {
-    return hookGL(InterceptOp::glNormal3sv, &OpenGLInterceptor::cgmNormal3sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glNormal3sv, &OpenGLInterceptor::cgmNormal3sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalPointer(unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalPointer, &OpenGLInterceptor::cgmNormalPointer, QEL_RETURN_ADDRESS(), type, stride,
         pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalPointerEXT(unsigned type, int stride, int count, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalPointerEXT, &OpenGLInterceptor::cgmNormalPointerEXT, QEL_RETURN_ADDRESS(), type, stride,
         count, pointer);
 }
@@ -2629,7 +2624,7 @@ extern "C" void QEL_APIENTRY qel_hook_glNormalPointerEXT(unsigned type, int stri
 extern "C" void QEL_APIENTRY qel_hook_glNormalPointerListIBM(
     unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalPointerListIBM, &OpenGLInterceptor::cgmNormalPointerListIBM, QEL_RETURN_ADDRESS(), type,
         stride, pointer, ptrstride);
 }

@@ -9,7 +9,7 @@ using namespace QEL::OGL;
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalPointervINTEL(unsigned type, const void** pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalPointervINTEL, &OpenGLInterceptor::cgmNormalPointervINTEL, QEL_RETURN_ADDRESS(), type,
         pointer);
 }
@@ -17,70 +17,70 @@ extern "C" void QEL_APIENTRY qel_hook_glNormalPointervINTEL(unsigned type, const
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3bATI(
     unsigned stream, signed char nx, signed char ny, signed char nz)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalStream3bATI, &OpenGLInterceptor::cgmNormalStream3bATI, QEL_RETURN_ADDRESS(), stream, nx,
         ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3bvATI(unsigned stream, const signed char* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalStream3bvATI, &OpenGLInterceptor::cgmNormalStream3bvATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3dATI(unsigned stream, double nx, double ny, double nz)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalStream3dATI, &OpenGLInterceptor::cgmNormalStream3dATI, QEL_RETURN_ADDRESS(), stream, nx,
         ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3dvATI(unsigned stream, const double* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalStream3dvATI, &OpenGLInterceptor::cgmNormalStream3dvATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3fATI(unsigned stream, float nx, float ny, float nz)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalStream3fATI, &OpenGLInterceptor::cgmNormalStream3fATI, QEL_RETURN_ADDRESS(), stream, nx,
         ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3fvATI(unsigned stream, const float* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalStream3fvATI, &OpenGLInterceptor::cgmNormalStream3fvATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3iATI(unsigned stream, int nx, int ny, int nz)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalStream3iATI, &OpenGLInterceptor::cgmNormalStream3iATI, QEL_RETURN_ADDRESS(), stream, nx,
         ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3ivATI(unsigned stream, const int* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalStream3ivATI, &OpenGLInterceptor::cgmNormalStream3ivATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3sATI(unsigned stream, short nx, short ny, short nz)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalStream3sATI, &OpenGLInterceptor::cgmNormalStream3sATI, QEL_RETURN_ADDRESS(), stream, nx,
         ny, nz);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glNormalStream3svATI(unsigned stream, const short* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glNormalStream3svATI, &OpenGLInterceptor::cgmNormalStream3svATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
@@ -88,95 +88,95 @@ extern "C" void QEL_APIENTRY qel_hook_glNormalStream3svATI(unsigned stream, cons
 extern "C" void QEL_APIENTRY qel_hook_glOrtho(
     double left, double right, double bottom, double top, double zNear, double zFar)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glOrtho, &OpenGLInterceptor::cgmOrtho, QEL_RETURN_ADDRESS(), left, right, bottom, top, zNear,
         zFar);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glOrthofOES(float l, float r, float b, float t, float n, float f)
 {
-    return hookGL(InterceptOp::glOrthofOES, &OpenGLInterceptor::cgmOrthofOES, QEL_RETURN_ADDRESS(), l, r, b, t, n, f);
+    return hook(InterceptOp::glOrthofOES, &OpenGLInterceptor::cgmOrthofOES, QEL_RETURN_ADDRESS(), l, r, b, t, n, f);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPNTrianglesfATI(unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPNTrianglesfATI, &OpenGLInterceptor::cgmPNTrianglesfATI, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPNTrianglesiATI(unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPNTrianglesiATI, &OpenGLInterceptor::cgmPNTrianglesiATI, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPassTexCoordATI(unsigned dst, unsigned coord, unsigned swizzle)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPassTexCoordATI, &OpenGLInterceptor::cgmPassTexCoordATI, QEL_RETURN_ADDRESS(), dst, coord,
         swizzle);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPassThrough(float token)
 {
-    return hookGL(InterceptOp::glPassThrough, &OpenGLInterceptor::cgmPassThrough, QEL_RETURN_ADDRESS(), token);
+    return hook(InterceptOp::glPassThrough, &OpenGLInterceptor::cgmPassThrough, QEL_RETURN_ADDRESS(), token);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelDataRangeNV(unsigned target, int length, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPixelDataRangeNV, &OpenGLInterceptor::cgmPixelDataRangeNV, QEL_RETURN_ADDRESS(), target,
         length, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelMapfv(unsigned map, int mapsize, const float* values)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPixelMapfv, &OpenGLInterceptor::cgmPixelMapfv, QEL_RETURN_ADDRESS(), map, mapsize, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelMapuiv(unsigned map, int mapsize, const unsigned* values)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPixelMapuiv, &OpenGLInterceptor::cgmPixelMapuiv, QEL_RETURN_ADDRESS(), map, mapsize, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelMapusv(unsigned map, int mapsize, const unsigned short* values)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPixelMapusv, &OpenGLInterceptor::cgmPixelMapusv, QEL_RETURN_ADDRESS(), map, mapsize, values);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelStoref(unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glPixelStoref, &OpenGLInterceptor::cgmPixelStoref, QEL_RETURN_ADDRESS(), pname, param);
+    return hook(InterceptOp::glPixelStoref, &OpenGLInterceptor::cgmPixelStoref, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelStorei(unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glPixelStorei, &OpenGLInterceptor::cgmPixelStorei, QEL_RETURN_ADDRESS(), pname, param);
+    return hook(InterceptOp::glPixelStorei, &OpenGLInterceptor::cgmPixelStorei, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelTexGenSGIX(unsigned mode)
 {
-    return hookGL(InterceptOp::glPixelTexGenSGIX, &OpenGLInterceptor::cgmPixelTexGenSGIX, QEL_RETURN_ADDRESS(), mode);
+    return hook(InterceptOp::glPixelTexGenSGIX, &OpenGLInterceptor::cgmPixelTexGenSGIX, QEL_RETURN_ADDRESS(), mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelTransferf(unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPixelTransferf, &OpenGLInterceptor::cgmPixelTransferf, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelTransferi(unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPixelTransferi, &OpenGLInterceptor::cgmPixelTransferi, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelTransformParameterfEXT(unsigned target, unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPixelTransformParameterfEXT, &OpenGLInterceptor::cgmPixelTransformParameterfEXT,
         QEL_RETURN_ADDRESS(), target, pname, param);
 }
@@ -184,14 +184,14 @@ extern "C" void QEL_APIENTRY qel_hook_glPixelTransformParameterfEXT(unsigned tar
 extern "C" void QEL_APIENTRY qel_hook_glPixelTransformParameterfvEXT(
     unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPixelTransformParameterfvEXT, &OpenGLInterceptor::cgmPixelTransformParameterfvEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelTransformParameteriEXT(unsigned target, unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPixelTransformParameteriEXT, &OpenGLInterceptor::cgmPixelTransformParameteriEXT,
         QEL_RETURN_ADDRESS(), target, pname, param);
 }
@@ -199,136 +199,136 @@ extern "C" void QEL_APIENTRY qel_hook_glPixelTransformParameteriEXT(unsigned tar
 extern "C" void QEL_APIENTRY qel_hook_glPixelTransformParameterivEXT(
     unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPixelTransformParameterivEXT, &OpenGLInterceptor::cgmPixelTransformParameterivEXT,
         QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPixelZoom(float xfactor, float yfactor)
 {
-    return hookGL(InterceptOp::glPixelZoom, &OpenGLInterceptor::cgmPixelZoom, QEL_RETURN_ADDRESS(), xfactor, yfactor);
+    return hook(InterceptOp::glPixelZoom, &OpenGLInterceptor::cgmPixelZoom, QEL_RETURN_ADDRESS(), xfactor, yfactor);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterf(unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPointParameterf, &OpenGLInterceptor::cgmPointParameterf, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterfARB(unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPointParameterfARB, &OpenGLInterceptor::cgmPointParameterfARB, QEL_RETURN_ADDRESS(), pname,
         param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterfEXT(unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPointParameterfEXT, &OpenGLInterceptor::cgmPointParameterfEXT, QEL_RETURN_ADDRESS(), pname,
         param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterfv(unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPointParameterfv, &OpenGLInterceptor::cgmPointParameterfv, QEL_RETURN_ADDRESS(), pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterfvARB(unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPointParameterfvARB, &OpenGLInterceptor::cgmPointParameterfvARB, QEL_RETURN_ADDRESS(), pname,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterfvEXT(unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPointParameterfvEXT, &OpenGLInterceptor::cgmPointParameterfvEXT, QEL_RETURN_ADDRESS(), pname,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameteriNV(unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPointParameteriNV, &OpenGLInterceptor::cgmPointParameteriNV, QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointParameterivNV(unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPointParameterivNV, &OpenGLInterceptor::cgmPointParameterivNV, QEL_RETURN_ADDRESS(), pname,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPointSize(float size)
 {
-    return hookGL(InterceptOp::glPointSize, &OpenGLInterceptor::cgmPointSize, QEL_RETURN_ADDRESS(), size);
+    return hook(InterceptOp::glPointSize, &OpenGLInterceptor::cgmPointSize, QEL_RETURN_ADDRESS(), size);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glPollAsyncSGIX(unsigned* markerp)
 {
-    return hookGL(InterceptOp::glPollAsyncSGIX, &OpenGLInterceptor::cgmPollAsyncSGIX, QEL_RETURN_ADDRESS(), markerp);
+    return hook(InterceptOp::glPollAsyncSGIX, &OpenGLInterceptor::cgmPollAsyncSGIX, QEL_RETURN_ADDRESS(), markerp);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPolygonMode(unsigned face, unsigned mode)
 {
-    return hookGL(InterceptOp::glPolygonMode, &OpenGLInterceptor::cgmPolygonMode, QEL_RETURN_ADDRESS(), face, mode);
+    return hook(InterceptOp::glPolygonMode, &OpenGLInterceptor::cgmPolygonMode, QEL_RETURN_ADDRESS(), face, mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPolygonOffset(float factor, float units)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPolygonOffset, &OpenGLInterceptor::cgmPolygonOffset, QEL_RETURN_ADDRESS(), factor, units);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPolygonOffsetEXT(float factor, float bias)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPolygonOffsetEXT, &OpenGLInterceptor::cgmPolygonOffsetEXT, QEL_RETURN_ADDRESS(), factor, bias);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPolygonStipple(const unsigned char* mask)
 {
-    return hookGL(InterceptOp::glPolygonStipple, &OpenGLInterceptor::cgmPolygonStipple, QEL_RETURN_ADDRESS(), mask);
+    return hook(InterceptOp::glPolygonStipple, &OpenGLInterceptor::cgmPolygonStipple, QEL_RETURN_ADDRESS(), mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPopAttrib(void)
 {
-    return hookGL(InterceptOp::glPopAttrib, &OpenGLInterceptor::cgmPopAttrib, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glPopAttrib, &OpenGLInterceptor::cgmPopAttrib, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPopClientAttrib(void)
 {
-    return hookGL(InterceptOp::glPopClientAttrib, &OpenGLInterceptor::cgmPopClientAttrib, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glPopClientAttrib, &OpenGLInterceptor::cgmPopClientAttrib, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPopMatrix(void)
 {
-    return hookGL(InterceptOp::glPopMatrix, &OpenGLInterceptor::cgmPopMatrix, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glPopMatrix, &OpenGLInterceptor::cgmPopMatrix, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPopName(void)
 {
-    return hookGL(InterceptOp::glPopName, &OpenGLInterceptor::cgmPopName, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glPopName, &OpenGLInterceptor::cgmPopName, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPrimitiveRestartIndexNV(unsigned index)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPrimitiveRestartIndexNV, &OpenGLInterceptor::cgmPrimitiveRestartIndexNV, QEL_RETURN_ADDRESS(),
         index);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPrimitiveRestartNV(void)
 {
-    return hookGL(InterceptOp::glPrimitiveRestartNV, &OpenGLInterceptor::cgmPrimitiveRestartNV, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glPrimitiveRestartNV, &OpenGLInterceptor::cgmPrimitiveRestartNV, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPrioritizeTextures(int n, const unsigned* textures, const float* priorities)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPrioritizeTextures, &OpenGLInterceptor::cgmPrioritizeTextures, QEL_RETURN_ADDRESS(), n,
         textures, priorities);
 }
@@ -336,7 +336,7 @@ extern "C" void QEL_APIENTRY qel_hook_glPrioritizeTextures(int n, const unsigned
 extern "C" void QEL_APIENTRY qel_hook_glPrioritizeTexturesEXT(
     int n, const unsigned* textures, const float* priorities)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glPrioritizeTexturesEXT, &OpenGLInterceptor::cgmPrioritizeTexturesEXT, QEL_RETURN_ADDRESS(), n,
         textures, priorities);
 }
@@ -344,7 +344,7 @@ extern "C" void QEL_APIENTRY qel_hook_glPrioritizeTexturesEXT(
 extern "C" void QEL_APIENTRY qel_hook_glProgramBufferParametersIivNV(
     unsigned target, unsigned bindingIndex, unsigned wordIndex, int count, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramBufferParametersIivNV, &OpenGLInterceptor::cgmProgramBufferParametersIivNV,
         QEL_RETURN_ADDRESS(), target, bindingIndex, wordIndex, count, params);
 }
@@ -352,7 +352,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramBufferParametersIivNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramBufferParametersIuivNV(
     unsigned target, unsigned bindingIndex, unsigned wordIndex, int count, const unsigned* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramBufferParametersIuivNV, &OpenGLInterceptor::cgmProgramBufferParametersIuivNV,
         QEL_RETURN_ADDRESS(), target, bindingIndex, wordIndex, count, params);
 }
@@ -360,7 +360,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramBufferParametersIuivNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramBufferParametersfvNV(
     unsigned target, unsigned bindingIndex, unsigned wordIndex, int count, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramBufferParametersfvNV, &OpenGLInterceptor::cgmProgramBufferParametersfvNV,
         QEL_RETURN_ADDRESS(), target, bindingIndex, wordIndex, count, params);
 }
@@ -368,7 +368,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramBufferParametersfvNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameter4dARB(
     unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramEnvParameter4dARB, &OpenGLInterceptor::cgmProgramEnvParameter4dARB,
         QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
@@ -376,7 +376,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameter4dARB(
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameter4dvARB(
     unsigned target, unsigned index, const double* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramEnvParameter4dvARB, &OpenGLInterceptor::cgmProgramEnvParameter4dvARB,
         QEL_RETURN_ADDRESS(), target, index, params);
 }
@@ -384,7 +384,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameter4dvARB(
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameter4fARB(
     unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramEnvParameter4fARB, &OpenGLInterceptor::cgmProgramEnvParameter4fARB,
         QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
@@ -392,7 +392,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameter4fARB(
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameter4fvARB(
     unsigned target, unsigned index, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramEnvParameter4fvARB, &OpenGLInterceptor::cgmProgramEnvParameter4fvARB,
         QEL_RETURN_ADDRESS(), target, index, params);
 }
@@ -400,14 +400,14 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameter4fvARB(
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameterI4iNV(
     unsigned target, unsigned index, int x, int y, int z, int w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramEnvParameterI4iNV, &OpenGLInterceptor::cgmProgramEnvParameterI4iNV,
         QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameterI4ivNV(unsigned target, unsigned index, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramEnvParameterI4ivNV, &OpenGLInterceptor::cgmProgramEnvParameterI4ivNV,
         QEL_RETURN_ADDRESS(), target, index, params);
 }
@@ -415,7 +415,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameterI4ivNV(unsigned targe
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameterI4uiNV(
     unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramEnvParameterI4uiNV, &OpenGLInterceptor::cgmProgramEnvParameterI4uiNV,
         QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
@@ -423,7 +423,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameterI4uiNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameterI4uivNV(
     unsigned target, unsigned index, const unsigned* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramEnvParameterI4uivNV, &OpenGLInterceptor::cgmProgramEnvParameterI4uivNV,
         QEL_RETURN_ADDRESS(), target, index, params);
 }
@@ -431,7 +431,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameterI4uivNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameters4fvEXT(
     unsigned target, unsigned index, int count, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramEnvParameters4fvEXT, &OpenGLInterceptor::cgmProgramEnvParameters4fvEXT,
         QEL_RETURN_ADDRESS(), target, index, count, params);
 }
@@ -439,7 +439,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParameters4fvEXT(
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParametersI4ivNV(
     unsigned target, unsigned index, int count, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramEnvParametersI4ivNV, &OpenGLInterceptor::cgmProgramEnvParametersI4ivNV,
         QEL_RETURN_ADDRESS(), target, index, count, params);
 }
@@ -447,7 +447,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParametersI4ivNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParametersI4uivNV(
     unsigned target, unsigned index, int count, const unsigned* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramEnvParametersI4uivNV, &OpenGLInterceptor::cgmProgramEnvParametersI4uivNV,
         QEL_RETURN_ADDRESS(), target, index, count, params);
 }
@@ -455,7 +455,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramEnvParametersI4uivNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameter4dARB(
     unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramLocalParameter4dARB, &OpenGLInterceptor::cgmProgramLocalParameter4dARB,
         QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
@@ -463,7 +463,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameter4dARB(
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameter4dvARB(
     unsigned target, unsigned index, const double* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramLocalParameter4dvARB, &OpenGLInterceptor::cgmProgramLocalParameter4dvARB,
         QEL_RETURN_ADDRESS(), target, index, params);
 }
@@ -471,7 +471,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameter4dvARB(
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameter4fARB(
     unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramLocalParameter4fARB, &OpenGLInterceptor::cgmProgramLocalParameter4fARB,
         QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
@@ -479,7 +479,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameter4fARB(
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameter4fvARB(
     unsigned target, unsigned index, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramLocalParameter4fvARB, &OpenGLInterceptor::cgmProgramLocalParameter4fvARB,
         QEL_RETURN_ADDRESS(), target, index, params);
 }
@@ -487,7 +487,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameter4fvARB(
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameterI4iNV(
     unsigned target, unsigned index, int x, int y, int z, int w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramLocalParameterI4iNV, &OpenGLInterceptor::cgmProgramLocalParameterI4iNV,
         QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
@@ -495,7 +495,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameterI4iNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameterI4ivNV(
     unsigned target, unsigned index, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramLocalParameterI4ivNV, &OpenGLInterceptor::cgmProgramLocalParameterI4ivNV,
         QEL_RETURN_ADDRESS(), target, index, params);
 }
@@ -503,7 +503,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameterI4ivNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameterI4uiNV(
     unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramLocalParameterI4uiNV, &OpenGLInterceptor::cgmProgramLocalParameterI4uiNV,
         QEL_RETURN_ADDRESS(), target, index, x, y, z, w);
 }
@@ -511,7 +511,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameterI4uiNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameterI4uivNV(
     unsigned target, unsigned index, const unsigned* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramLocalParameterI4uivNV, &OpenGLInterceptor::cgmProgramLocalParameterI4uivNV,
         QEL_RETURN_ADDRESS(), target, index, params);
 }
@@ -519,7 +519,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameterI4uivNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameters4fvEXT(
     unsigned target, unsigned index, int count, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramLocalParameters4fvEXT, &OpenGLInterceptor::cgmProgramLocalParameters4fvEXT,
         QEL_RETURN_ADDRESS(), target, index, count, params);
 }
@@ -527,7 +527,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParameters4fvEXT(
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParametersI4ivNV(
     unsigned target, unsigned index, int count, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramLocalParametersI4ivNV, &OpenGLInterceptor::cgmProgramLocalParametersI4ivNV,
         QEL_RETURN_ADDRESS(), target, index, count, params);
 }
@@ -535,7 +535,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParametersI4ivNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParametersI4uivNV(
     unsigned target, unsigned index, int count, const unsigned* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramLocalParametersI4uivNV, &OpenGLInterceptor::cgmProgramLocalParametersI4uivNV,
         QEL_RETURN_ADDRESS(), target, index, count, params);
 }
@@ -543,7 +543,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramLocalParametersI4uivNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramNamedParameter4dNV(
     unsigned id, int len, const unsigned char* name, double x, double y, double z, double w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramNamedParameter4dNV, &OpenGLInterceptor::cgmProgramNamedParameter4dNV,
         QEL_RETURN_ADDRESS(), id, len, name, x, y, z, w);
 }
@@ -551,7 +551,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramNamedParameter4dNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramNamedParameter4dvNV(
     unsigned id, int len, const unsigned char* name, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramNamedParameter4dvNV, &OpenGLInterceptor::cgmProgramNamedParameter4dvNV,
         QEL_RETURN_ADDRESS(), id, len, name, v);
 }
@@ -559,7 +559,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramNamedParameter4dvNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramNamedParameter4fNV(
     unsigned id, int len, const unsigned char* name, float x, float y, float z, float w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramNamedParameter4fNV, &OpenGLInterceptor::cgmProgramNamedParameter4fNV,
         QEL_RETURN_ADDRESS(), id, len, name, x, y, z, w);
 }
@@ -567,7 +567,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramNamedParameter4fNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramNamedParameter4fvNV(
     unsigned id, int len, const unsigned char* name, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramNamedParameter4fvNV, &OpenGLInterceptor::cgmProgramNamedParameter4fvNV,
         QEL_RETURN_ADDRESS(), id, len, name, v);
 }
@@ -575,14 +575,14 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramNamedParameter4fvNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameter4dNV(
     unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramParameter4dNV, &OpenGLInterceptor::cgmProgramParameter4dNV, QEL_RETURN_ADDRESS(),
         target, index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameter4dvNV(unsigned target, unsigned index, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramParameter4dvNV, &OpenGLInterceptor::cgmProgramParameter4dvNV, QEL_RETURN_ADDRESS(),
         target, index, v);
 }
@@ -590,21 +590,21 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramParameter4dvNV(unsigned target, u
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameter4fNV(
     unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramParameter4fNV, &OpenGLInterceptor::cgmProgramParameter4fNV, QEL_RETURN_ADDRESS(),
         target, index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameter4fvNV(unsigned target, unsigned index, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramParameter4fvNV, &OpenGLInterceptor::cgmProgramParameter4fvNV, QEL_RETURN_ADDRESS(),
         target, index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameteriEXT(unsigned program, unsigned pname, int value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramParameteriEXT, &OpenGLInterceptor::cgmProgramParameteriEXT, QEL_RETURN_ADDRESS(),
         program, pname, value);
 }
@@ -612,7 +612,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramParameteriEXT(unsigned program, u
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameters4dvNV(
     unsigned target, unsigned index, int count, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramParameters4dvNV, &OpenGLInterceptor::cgmProgramParameters4dvNV, QEL_RETURN_ADDRESS(),
         target, index, count, v);
 }
@@ -620,7 +620,7 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramParameters4dvNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramParameters4fvNV(
     unsigned target, unsigned index, int count, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramParameters4fvNV, &OpenGLInterceptor::cgmProgramParameters4fvNV, QEL_RETURN_ADDRESS(),
         target, index, count, v);
 }
@@ -628,167 +628,166 @@ extern "C" void QEL_APIENTRY qel_hook_glProgramParameters4fvNV(
 extern "C" void QEL_APIENTRY qel_hook_glProgramStringARB(
     unsigned target, unsigned format, int len, const void* string)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramStringARB, &OpenGLInterceptor::cgmProgramStringARB, QEL_RETURN_ADDRESS(), target,
         format, len, string);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glProgramVertexLimitNV(unsigned target, int limit)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glProgramVertexLimitNV, &OpenGLInterceptor::cgmProgramVertexLimitNV, QEL_RETURN_ADDRESS(),
         target, limit);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPushAttrib(unsigned mask)
 {
-    return hookGL(InterceptOp::glPushAttrib, &OpenGLInterceptor::cgmPushAttrib, QEL_RETURN_ADDRESS(), mask);
+    return hook(InterceptOp::glPushAttrib, &OpenGLInterceptor::cgmPushAttrib, QEL_RETURN_ADDRESS(), mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPushClientAttrib(unsigned mask)
 {
-    return hookGL(
-        InterceptOp::glPushClientAttrib, &OpenGLInterceptor::cgmPushClientAttrib, QEL_RETURN_ADDRESS(), mask);
+    return hook(InterceptOp::glPushClientAttrib, &OpenGLInterceptor::cgmPushClientAttrib, QEL_RETURN_ADDRESS(), mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPushMatrix(void)
 {
-    return hookGL(InterceptOp::glPushMatrix, &OpenGLInterceptor::cgmPushMatrix, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glPushMatrix, &OpenGLInterceptor::cgmPushMatrix, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glPushName(unsigned name)
 {
-    return hookGL(InterceptOp::glPushName, &OpenGLInterceptor::cgmPushName, QEL_RETURN_ADDRESS(), name);
+    return hook(InterceptOp::glPushName, &OpenGLInterceptor::cgmPushName, QEL_RETURN_ADDRESS(), name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos2d(double x, double y)
 {
-    return hookGL(InterceptOp::glRasterPos2d, &OpenGLInterceptor::cgmRasterPos2d, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glRasterPos2d, &OpenGLInterceptor::cgmRasterPos2d, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos2dv(const double* v)
 {
-    return hookGL(InterceptOp::glRasterPos2dv, &OpenGLInterceptor::cgmRasterPos2dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glRasterPos2dv, &OpenGLInterceptor::cgmRasterPos2dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos2f(float x, float y)
 {
-    return hookGL(InterceptOp::glRasterPos2f, &OpenGLInterceptor::cgmRasterPos2f, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glRasterPos2f, &OpenGLInterceptor::cgmRasterPos2f, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos2fv(const float* v)
 {
-    return hookGL(InterceptOp::glRasterPos2fv, &OpenGLInterceptor::cgmRasterPos2fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glRasterPos2fv, &OpenGLInterceptor::cgmRasterPos2fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos2i(int x, int y)
 {
-    return hookGL(InterceptOp::glRasterPos2i, &OpenGLInterceptor::cgmRasterPos2i, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glRasterPos2i, &OpenGLInterceptor::cgmRasterPos2i, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos2iv(const int* v)
 {
-    return hookGL(InterceptOp::glRasterPos2iv, &OpenGLInterceptor::cgmRasterPos2iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glRasterPos2iv, &OpenGLInterceptor::cgmRasterPos2iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos2s(short x, short y)
 {
-    return hookGL(InterceptOp::glRasterPos2s, &OpenGLInterceptor::cgmRasterPos2s, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glRasterPos2s, &OpenGLInterceptor::cgmRasterPos2s, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos2sv(const short* v)
 {
-    return hookGL(InterceptOp::glRasterPos2sv, &OpenGLInterceptor::cgmRasterPos2sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glRasterPos2sv, &OpenGLInterceptor::cgmRasterPos2sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos3d(double x, double y, double z)
 {
-    return hookGL(InterceptOp::glRasterPos3d, &OpenGLInterceptor::cgmRasterPos3d, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glRasterPos3d, &OpenGLInterceptor::cgmRasterPos3d, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos3dv(const double* v)
 {
-    return hookGL(InterceptOp::glRasterPos3dv, &OpenGLInterceptor::cgmRasterPos3dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glRasterPos3dv, &OpenGLInterceptor::cgmRasterPos3dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos3f(float x, float y, float z)
 {
-    return hookGL(InterceptOp::glRasterPos3f, &OpenGLInterceptor::cgmRasterPos3f, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glRasterPos3f, &OpenGLInterceptor::cgmRasterPos3f, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos3fv(const float* v)
 {
-    return hookGL(InterceptOp::glRasterPos3fv, &OpenGLInterceptor::cgmRasterPos3fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glRasterPos3fv, &OpenGLInterceptor::cgmRasterPos3fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos3i(int x, int y, int z)
 {
-    return hookGL(InterceptOp::glRasterPos3i, &OpenGLInterceptor::cgmRasterPos3i, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glRasterPos3i, &OpenGLInterceptor::cgmRasterPos3i, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos3iv(const int* v)
 {
-    return hookGL(InterceptOp::glRasterPos3iv, &OpenGLInterceptor::cgmRasterPos3iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glRasterPos3iv, &OpenGLInterceptor::cgmRasterPos3iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos3s(short x, short y, short z)
 {
-    return hookGL(InterceptOp::glRasterPos3s, &OpenGLInterceptor::cgmRasterPos3s, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glRasterPos3s, &OpenGLInterceptor::cgmRasterPos3s, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos3sv(const short* v)
 {
-    return hookGL(InterceptOp::glRasterPos3sv, &OpenGLInterceptor::cgmRasterPos3sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glRasterPos3sv, &OpenGLInterceptor::cgmRasterPos3sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos4d(double x, double y, double z, double w)
 {
-    return hookGL(InterceptOp::glRasterPos4d, &OpenGLInterceptor::cgmRasterPos4d, QEL_RETURN_ADDRESS(), x, y, z, w);
+    return hook(InterceptOp::glRasterPos4d, &OpenGLInterceptor::cgmRasterPos4d, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos4dv(const double* v)
 {
-    return hookGL(InterceptOp::glRasterPos4dv, &OpenGLInterceptor::cgmRasterPos4dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glRasterPos4dv, &OpenGLInterceptor::cgmRasterPos4dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos4f(float x, float y, float z, float w)
 {
-    return hookGL(InterceptOp::glRasterPos4f, &OpenGLInterceptor::cgmRasterPos4f, QEL_RETURN_ADDRESS(), x, y, z, w);
+    return hook(InterceptOp::glRasterPos4f, &OpenGLInterceptor::cgmRasterPos4f, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos4fv(const float* v)
 {
-    return hookGL(InterceptOp::glRasterPos4fv, &OpenGLInterceptor::cgmRasterPos4fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glRasterPos4fv, &OpenGLInterceptor::cgmRasterPos4fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos4i(int x, int y, int z, int w)
 {
-    return hookGL(InterceptOp::glRasterPos4i, &OpenGLInterceptor::cgmRasterPos4i, QEL_RETURN_ADDRESS(), x, y, z, w);
+    return hook(InterceptOp::glRasterPos4i, &OpenGLInterceptor::cgmRasterPos4i, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos4iv(const int* v)
 {
-    return hookGL(InterceptOp::glRasterPos4iv, &OpenGLInterceptor::cgmRasterPos4iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glRasterPos4iv, &OpenGLInterceptor::cgmRasterPos4iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos4s(short x, short y, short z, short w)
 {
-    return hookGL(InterceptOp::glRasterPos4s, &OpenGLInterceptor::cgmRasterPos4s, QEL_RETURN_ADDRESS(), x, y, z, w);
+    return hook(InterceptOp::glRasterPos4s, &OpenGLInterceptor::cgmRasterPos4s, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRasterPos4sv(const short* v)
 {
-    return hookGL(InterceptOp::glRasterPos4sv, &OpenGLInterceptor::cgmRasterPos4sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glRasterPos4sv, &OpenGLInterceptor::cgmRasterPos4sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReadBuffer(unsigned src)
 {
-    return hookGL(InterceptOp::glReadBuffer, &OpenGLInterceptor::cgmReadBuffer, QEL_RETURN_ADDRESS(), src);
+    return hook(InterceptOp::glReadBuffer, &OpenGLInterceptor::cgmReadBuffer, QEL_RETURN_ADDRESS(), src);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReadBufferRegion(unsigned region, int x, int y, int width, int height)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReadBufferRegion, &OpenGLInterceptor::cgmReadBufferRegion, QEL_RETURN_ADDRESS(), region, x, y,
         width, height);
 }
@@ -796,7 +795,7 @@ extern "C" void QEL_APIENTRY qel_hook_glReadBufferRegion(unsigned region, int x,
 extern "C" void QEL_APIENTRY qel_hook_glReadPixels(
     int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReadPixels, &OpenGLInterceptor::cgmReadPixels, QEL_RETURN_ADDRESS(), x, y, width, height,
         format, type, pixels);
 }
@@ -804,66 +803,66 @@ extern "C" void QEL_APIENTRY qel_hook_glReadPixels(
 extern "C" void QEL_APIENTRY qel_hook_glReadVideoPixelsSUN(
     int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReadVideoPixelsSUN, &OpenGLInterceptor::cgmReadVideoPixelsSUN, QEL_RETURN_ADDRESS(), x, y,
         width, height, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRectd(double x1, double y1, double x2, double y2)
 {
-    return hookGL(InterceptOp::glRectd, &OpenGLInterceptor::cgmRectd, QEL_RETURN_ADDRESS(), x1, y1, x2, y2);
+    return hook(InterceptOp::glRectd, &OpenGLInterceptor::cgmRectd, QEL_RETURN_ADDRESS(), x1, y1, x2, y2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRectdv(const double* v1, const double* v2)
 {
-    return hookGL(InterceptOp::glRectdv, &OpenGLInterceptor::cgmRectdv, QEL_RETURN_ADDRESS(), v1, v2);
+    return hook(InterceptOp::glRectdv, &OpenGLInterceptor::cgmRectdv, QEL_RETURN_ADDRESS(), v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRectf(float x1, float y1, float x2, float y2)
 {
-    return hookGL(InterceptOp::glRectf, &OpenGLInterceptor::cgmRectf, QEL_RETURN_ADDRESS(), x1, y1, x2, y2);
+    return hook(InterceptOp::glRectf, &OpenGLInterceptor::cgmRectf, QEL_RETURN_ADDRESS(), x1, y1, x2, y2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRectfv(const float* v1, const float* v2)
 {
-    return hookGL(InterceptOp::glRectfv, &OpenGLInterceptor::cgmRectfv, QEL_RETURN_ADDRESS(), v1, v2);
+    return hook(InterceptOp::glRectfv, &OpenGLInterceptor::cgmRectfv, QEL_RETURN_ADDRESS(), v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRecti(int x1, int y1, int x2, int y2)
 {
-    return hookGL(InterceptOp::glRecti, &OpenGLInterceptor::cgmRecti, QEL_RETURN_ADDRESS(), x1, y1, x2, y2);
+    return hook(InterceptOp::glRecti, &OpenGLInterceptor::cgmRecti, QEL_RETURN_ADDRESS(), x1, y1, x2, y2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRectiv(const int* v1, const int* v2)
 {
-    return hookGL(InterceptOp::glRectiv, &OpenGLInterceptor::cgmRectiv, QEL_RETURN_ADDRESS(), v1, v2);
+    return hook(InterceptOp::glRectiv, &OpenGLInterceptor::cgmRectiv, QEL_RETURN_ADDRESS(), v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRects(short x1, short y1, short x2, short y2)
 {
-    return hookGL(InterceptOp::glRects, &OpenGLInterceptor::cgmRects, QEL_RETURN_ADDRESS(), x1, y1, x2, y2);
+    return hook(InterceptOp::glRects, &OpenGLInterceptor::cgmRects, QEL_RETURN_ADDRESS(), x1, y1, x2, y2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRectsv(const short* v1, const short* v2)
 {
-    return hookGL(InterceptOp::glRectsv, &OpenGLInterceptor::cgmRectsv, QEL_RETURN_ADDRESS(), v1, v2);
+    return hook(InterceptOp::glRectsv, &OpenGLInterceptor::cgmRectsv, QEL_RETURN_ADDRESS(), v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReferencePlaneSGIX(const double* equation)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReferencePlaneSGIX, &OpenGLInterceptor::cgmReferencePlaneSGIX, QEL_RETURN_ADDRESS(), equation);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_glRenderMode(unsigned mode)
 {
-    return hookGL(InterceptOp::glRenderMode, &OpenGLInterceptor::cgmRenderMode, QEL_RETURN_ADDRESS(), mode);
+    return hook(InterceptOp::glRenderMode, &OpenGLInterceptor::cgmRenderMode, QEL_RETURN_ADDRESS(), mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRenderbufferStorageEXT(
     unsigned target, unsigned internalformat, int width, int height)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glRenderbufferStorageEXT, &OpenGLInterceptor::cgmRenderbufferStorageEXT, QEL_RETURN_ADDRESS(),
         target, internalformat, width, height);
 }
@@ -871,7 +870,7 @@ extern "C" void QEL_APIENTRY qel_hook_glRenderbufferStorageEXT(
 extern "C" void QEL_APIENTRY qel_hook_glRenderbufferStorageMultisampleCoverageNV(
     unsigned target, int coverageSamples, int colorSamples, unsigned internalformat, int width, int height)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glRenderbufferStorageMultisampleCoverageNV,
         &OpenGLInterceptor::cgmRenderbufferStorageMultisampleCoverageNV, QEL_RETURN_ADDRESS(), target,
         coverageSamples, colorSamples, internalformat, width, height);
@@ -880,34 +879,34 @@ extern "C" void QEL_APIENTRY qel_hook_glRenderbufferStorageMultisampleCoverageNV
 extern "C" void QEL_APIENTRY qel_hook_glRenderbufferStorageMultisampleEXT(
     unsigned target, int samples, unsigned internalformat, int width, int height)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glRenderbufferStorageMultisampleEXT, &OpenGLInterceptor::cgmRenderbufferStorageMultisampleEXT,
         QEL_RETURN_ADDRESS(), target, samples, internalformat, width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodePointerSUN(unsigned type, int stride, const void** pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodePointerSUN, &OpenGLInterceptor::cgmReplacementCodePointerSUN,
         QEL_RETURN_ADDRESS(), type, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeubSUN(unsigned char code)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeubSUN, &OpenGLInterceptor::cgmReplacementCodeubSUN, QEL_RETURN_ADDRESS(), code);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeubvSUN(const unsigned char* code)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeubvSUN, &OpenGLInterceptor::cgmReplacementCodeubvSUN, QEL_RETURN_ADDRESS(), code);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor3fVertex3fSUN(
     unsigned rc, float r, float g, float b, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiColor3fVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiColor3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, r, g, b, x, y, z);
 }
@@ -915,7 +914,7 @@ extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor3fVertex3fSUN(
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor3fVertex3fvSUN(
     const unsigned* rc, const float* c, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiColor3fVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiColor3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, c, v);
 }
@@ -923,7 +922,7 @@ extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor3fVertex3fvSUN(
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor4fNormal3fVertex3fSUN(
     unsigned rc, float r, float g, float b, float a, float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiColor4fNormal3fVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, r, g, b, a, nx,
         ny, nz, x, y, z);
@@ -932,7 +931,7 @@ extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor4fNormal3fVertex3f
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor4fNormal3fVertex3fvSUN(
     const unsigned* rc, const float* c, const float* n, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiColor4fNormal3fVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, c, n, v);
 }
@@ -940,7 +939,7 @@ extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor4fNormal3fVertex3f
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor4ubVertex3fSUN(
     unsigned rc, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiColor4ubVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiColor4ubVertex3fSUN, QEL_RETURN_ADDRESS(), rc, r, g, b, a, x, y, z);
 }
@@ -948,7 +947,7 @@ extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor4ubVertex3fSUN(
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor4ubVertex3fvSUN(
     const unsigned* rc, const unsigned char* c, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiColor4ubVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiColor4ubVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, c, v);
 }
@@ -956,7 +955,7 @@ extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiColor4ubVertex3fvSUN(
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiNormal3fVertex3fSUN(
     unsigned rc, float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiNormal3fVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, nx, ny, nz, x, y, z);
 }
@@ -964,14 +963,14 @@ extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiNormal3fVertex3fSUN(
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiNormal3fVertex3fvSUN(
     const unsigned* rc, const float* n, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiNormal3fVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, n, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiSUN(unsigned code)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiSUN, &OpenGLInterceptor::cgmReplacementCodeuiSUN, QEL_RETURN_ADDRESS(), code);
 }
 
@@ -979,7 +978,7 @@ extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fColor4fNormal
     unsigned rc, float s, float t, float r, float g, float b, float a, float nx, float ny, float nz, float x, float y,
     float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, s, t,
         r, g, b, a, nx, ny, nz, x, y, z);
@@ -988,7 +987,7 @@ extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fColor4fNormal
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
     const unsigned* rc, const float* tc, const float* c, const float* n, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, tc,
         c, n, v);
@@ -997,7 +996,7 @@ extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fColor4fNormal
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
     unsigned rc, float s, float t, float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, s, t, nx, ny,
         nz, x, y, z);
@@ -1006,7 +1005,7 @@ extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fNormal3fVerte
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
     const unsigned* rc, const float* tc, const float* n, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, tc, n, v);
 }
@@ -1014,7 +1013,7 @@ extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fNormal3fVerte
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fVertex3fSUN(
     unsigned rc, float s, float t, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiTexCoord2fVertex3fSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fVertex3fSUN, QEL_RETURN_ADDRESS(), rc, s, t, x, y, z);
 }
@@ -1022,291 +1021,286 @@ extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fVertex3fSUN(
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiTexCoord2fVertex3fvSUN(
     const unsigned* rc, const float* tc, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiTexCoord2fVertex3fvSUN,
         &OpenGLInterceptor::cgmReplacementCodeuiTexCoord2fVertex3fvSUN, QEL_RETURN_ADDRESS(), rc, tc, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiVertex3fSUN(unsigned rc, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiVertex3fSUN, &OpenGLInterceptor::cgmReplacementCodeuiVertex3fSUN,
         QEL_RETURN_ADDRESS(), rc, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuiVertex3fvSUN(const unsigned* rc, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuiVertex3fvSUN, &OpenGLInterceptor::cgmReplacementCodeuiVertex3fvSUN,
         QEL_RETURN_ADDRESS(), rc, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeuivSUN(const unsigned* code)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeuivSUN, &OpenGLInterceptor::cgmReplacementCodeuivSUN, QEL_RETURN_ADDRESS(), code);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeusSUN(unsigned short code)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeusSUN, &OpenGLInterceptor::cgmReplacementCodeusSUN, QEL_RETURN_ADDRESS(), code);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glReplacementCodeusvSUN(const unsigned short* code)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glReplacementCodeusvSUN, &OpenGLInterceptor::cgmReplacementCodeusvSUN, QEL_RETURN_ADDRESS(), code);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRequestResidentProgramsNV(int n, const unsigned* programs)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glRequestResidentProgramsNV, &OpenGLInterceptor::cgmRequestResidentProgramsNV,
         QEL_RETURN_ADDRESS(), n, programs);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glResetHistogram(unsigned target)
 {
-    return hookGL(InterceptOp::glResetHistogram, &OpenGLInterceptor::cgmResetHistogram, QEL_RETURN_ADDRESS(), target);
+    return hook(InterceptOp::glResetHistogram, &OpenGLInterceptor::cgmResetHistogram, QEL_RETURN_ADDRESS(), target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glResetHistogramEXT(unsigned target)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glResetHistogramEXT, &OpenGLInterceptor::cgmResetHistogramEXT, QEL_RETURN_ADDRESS(), target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glResetMinmax(unsigned target)
 {
-    return hookGL(InterceptOp::glResetMinmax, &OpenGLInterceptor::cgmResetMinmax, QEL_RETURN_ADDRESS(), target);
+    return hook(InterceptOp::glResetMinmax, &OpenGLInterceptor::cgmResetMinmax, QEL_RETURN_ADDRESS(), target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glResetMinmaxEXT(unsigned target)
 {
-    return hookGL(InterceptOp::glResetMinmaxEXT, &OpenGLInterceptor::cgmResetMinmaxEXT, QEL_RETURN_ADDRESS(), target);
+    return hook(InterceptOp::glResetMinmaxEXT, &OpenGLInterceptor::cgmResetMinmaxEXT, QEL_RETURN_ADDRESS(), target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glResizeBuffersMESA(void)
 {
-    return hookGL(InterceptOp::glResizeBuffersMESA, &OpenGLInterceptor::cgmResizeBuffersMESA, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glResizeBuffersMESA, &OpenGLInterceptor::cgmResizeBuffersMESA, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRotated(double angle, double x, double y, double z)
 {
-    return hookGL(InterceptOp::glRotated, &OpenGLInterceptor::cgmRotated, QEL_RETURN_ADDRESS(), angle, x, y, z);
+    return hook(InterceptOp::glRotated, &OpenGLInterceptor::cgmRotated, QEL_RETURN_ADDRESS(), angle, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glRotatef(float angle, float x, float y, float z)
 {
-    return hookGL(InterceptOp::glRotatef, &OpenGLInterceptor::cgmRotatef, QEL_RETURN_ADDRESS(), angle, x, y, z);
+    return hook(InterceptOp::glRotatef, &OpenGLInterceptor::cgmRotatef, QEL_RETURN_ADDRESS(), angle, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSampleCoverage(float value, unsigned char invert)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSampleCoverage, &OpenGLInterceptor::cgmSampleCoverage, QEL_RETURN_ADDRESS(), value, invert);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSampleCoverageARB(float value, unsigned char invert)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSampleCoverageARB, &OpenGLInterceptor::cgmSampleCoverageARB, QEL_RETURN_ADDRESS(), value,
         invert);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSampleMapATI(unsigned dst, unsigned interp, unsigned swizzle)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSampleMapATI, &OpenGLInterceptor::cgmSampleMapATI, QEL_RETURN_ADDRESS(), dst, interp, swizzle);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSampleMaskEXT(float value, unsigned char invert)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSampleMaskEXT, &OpenGLInterceptor::cgmSampleMaskEXT, QEL_RETURN_ADDRESS(), value, invert);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSampleMaskSGIS(float value, unsigned char invert)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSampleMaskSGIS, &OpenGLInterceptor::cgmSampleMaskSGIS, QEL_RETURN_ADDRESS(), value, invert);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSamplePatternEXT(unsigned pattern)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSamplePatternEXT, &OpenGLInterceptor::cgmSamplePatternEXT, QEL_RETURN_ADDRESS(), pattern);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSamplePatternSGIS(unsigned pattern)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSamplePatternSGIS, &OpenGLInterceptor::cgmSamplePatternSGIS, QEL_RETURN_ADDRESS(), pattern);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glScaled(double x, double y, double z)
 {
-    return hookGL(InterceptOp::glScaled, &OpenGLInterceptor::cgmScaled, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glScaled, &OpenGLInterceptor::cgmScaled, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glScalef(float x, float y, float z)
 {
-    return hookGL(InterceptOp::glScalef, &OpenGLInterceptor::cgmScalef, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glScalef, &OpenGLInterceptor::cgmScalef, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glScissor(int x, int y, int width, int height)
 {
-    return hookGL(InterceptOp::glScissor, &OpenGLInterceptor::cgmScissor, QEL_RETURN_ADDRESS(), x, y, width, height);
+    return hook(InterceptOp::glScissor, &OpenGLInterceptor::cgmScissor, QEL_RETURN_ADDRESS(), x, y, width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3b(signed char red, signed char green, signed char blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3b, &OpenGLInterceptor::cgmSecondaryColor3b, QEL_RETURN_ADDRESS(), red, green,
         blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3bEXT(signed char red, signed char green, signed char blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3bEXT, &OpenGLInterceptor::cgmSecondaryColor3bEXT, QEL_RETURN_ADDRESS(), red,
         green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3bv(const signed char* v)
 {
-    return hookGL(
-        InterceptOp::glSecondaryColor3bv, &OpenGLInterceptor::cgmSecondaryColor3bv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glSecondaryColor3bv, &OpenGLInterceptor::cgmSecondaryColor3bv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3bvEXT(const signed char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3bvEXT, &OpenGLInterceptor::cgmSecondaryColor3bvEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3d(double red, double green, double blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3d, &OpenGLInterceptor::cgmSecondaryColor3d, QEL_RETURN_ADDRESS(), red, green,
         blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3dEXT(double red, double green, double blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3dEXT, &OpenGLInterceptor::cgmSecondaryColor3dEXT, QEL_RETURN_ADDRESS(), red,
         green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3dv(const double* v)
 {
-    return hookGL(
-        InterceptOp::glSecondaryColor3dv, &OpenGLInterceptor::cgmSecondaryColor3dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glSecondaryColor3dv, &OpenGLInterceptor::cgmSecondaryColor3dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3dvEXT(const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3dvEXT, &OpenGLInterceptor::cgmSecondaryColor3dvEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3f(float red, float green, float blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3f, &OpenGLInterceptor::cgmSecondaryColor3f, QEL_RETURN_ADDRESS(), red, green,
         blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3fEXT(float red, float green, float blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3fEXT, &OpenGLInterceptor::cgmSecondaryColor3fEXT, QEL_RETURN_ADDRESS(), red,
         green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3fv(const float* v)
 {
-    return hookGL(
-        InterceptOp::glSecondaryColor3fv, &OpenGLInterceptor::cgmSecondaryColor3fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glSecondaryColor3fv, &OpenGLInterceptor::cgmSecondaryColor3fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3fvEXT(const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3fvEXT, &OpenGLInterceptor::cgmSecondaryColor3fvEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3hNV(
     unsigned short red, unsigned short green, unsigned short blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3hNV, &OpenGLInterceptor::cgmSecondaryColor3hNV, QEL_RETURN_ADDRESS(), red,
         green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3hvNV(const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3hvNV, &OpenGLInterceptor::cgmSecondaryColor3hvNV, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3i(int red, int green, int blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3i, &OpenGLInterceptor::cgmSecondaryColor3i, QEL_RETURN_ADDRESS(), red, green,
         blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3iEXT(int red, int green, int blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3iEXT, &OpenGLInterceptor::cgmSecondaryColor3iEXT, QEL_RETURN_ADDRESS(), red,
         green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3iv(const int* v)
 {
-    return hookGL(
-        InterceptOp::glSecondaryColor3iv, &OpenGLInterceptor::cgmSecondaryColor3iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glSecondaryColor3iv, &OpenGLInterceptor::cgmSecondaryColor3iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3ivEXT(const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3ivEXT, &OpenGLInterceptor::cgmSecondaryColor3ivEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3s(short red, short green, short blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3s, &OpenGLInterceptor::cgmSecondaryColor3s, QEL_RETURN_ADDRESS(), red, green,
         blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3sEXT(short red, short green, short blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3sEXT, &OpenGLInterceptor::cgmSecondaryColor3sEXT, QEL_RETURN_ADDRESS(), red,
         green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3sv(const short* v)
 {
-    return hookGL(
-        InterceptOp::glSecondaryColor3sv, &OpenGLInterceptor::cgmSecondaryColor3sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glSecondaryColor3sv, &OpenGLInterceptor::cgmSecondaryColor3sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3svEXT(const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3svEXT, &OpenGLInterceptor::cgmSecondaryColor3svEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3ub(unsigned char red, unsigned char green, unsigned char blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3ub, &OpenGLInterceptor::cgmSecondaryColor3ub, QEL_RETURN_ADDRESS(), red, green,
         blue);
 }
@@ -1314,53 +1308,53 @@ extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3ub(unsigned char red, uns
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3ubEXT(
     unsigned char red, unsigned char green, unsigned char blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3ubEXT, &OpenGLInterceptor::cgmSecondaryColor3ubEXT, QEL_RETURN_ADDRESS(), red,
         green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3ubv(const unsigned char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3ubv, &OpenGLInterceptor::cgmSecondaryColor3ubv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3ubvEXT(const unsigned char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3ubvEXT, &OpenGLInterceptor::cgmSecondaryColor3ubvEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3ui(unsigned red, unsigned green, unsigned blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3ui, &OpenGLInterceptor::cgmSecondaryColor3ui, QEL_RETURN_ADDRESS(), red, green,
         blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3uiEXT(unsigned red, unsigned green, unsigned blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3uiEXT, &OpenGLInterceptor::cgmSecondaryColor3uiEXT, QEL_RETURN_ADDRESS(), red,
         green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3uiv(const unsigned* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3uiv, &OpenGLInterceptor::cgmSecondaryColor3uiv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3uivEXT(const unsigned* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3uivEXT, &OpenGLInterceptor::cgmSecondaryColor3uivEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3us(
     unsigned short red, unsigned short green, unsigned short blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3us, &OpenGLInterceptor::cgmSecondaryColor3us, QEL_RETURN_ADDRESS(), red, green,
         blue);
 }
@@ -1368,27 +1362,27 @@ extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3us(
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3usEXT(
     unsigned short red, unsigned short green, unsigned short blue)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3usEXT, &OpenGLInterceptor::cgmSecondaryColor3usEXT, QEL_RETURN_ADDRESS(), red,
         green, blue);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3usv(const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3usv, &OpenGLInterceptor::cgmSecondaryColor3usv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColor3usvEXT(const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColor3usvEXT, &OpenGLInterceptor::cgmSecondaryColor3usvEXT, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColorPointer(
     int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColorPointer, &OpenGLInterceptor::cgmSecondaryColorPointer, QEL_RETURN_ADDRESS(),
         size, type, stride, pointer);
 }
@@ -1396,7 +1390,7 @@ extern "C" void QEL_APIENTRY qel_hook_glSecondaryColorPointer(
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColorPointerEXT(
     int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColorPointerEXT, &OpenGLInterceptor::cgmSecondaryColorPointerEXT,
         QEL_RETURN_ADDRESS(), size, type, stride, pointer);
 }
@@ -1404,22 +1398,21 @@ extern "C" void QEL_APIENTRY qel_hook_glSecondaryColorPointerEXT(
 extern "C" void QEL_APIENTRY qel_hook_glSecondaryColorPointerListIBM(
     int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSecondaryColorPointerListIBM, &OpenGLInterceptor::cgmSecondaryColorPointerListIBM,
         QEL_RETURN_ADDRESS(), size, type, stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSelectBuffer(int size, unsigned* buffer)
 {
-    return hookGL(
-        InterceptOp::glSelectBuffer, &OpenGLInterceptor::cgmSelectBuffer, QEL_RETURN_ADDRESS(), size, buffer);
+    return hook(InterceptOp::glSelectBuffer, &OpenGLInterceptor::cgmSelectBuffer, QEL_RETURN_ADDRESS(), size, buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSeparableFilter2D(
     unsigned target, unsigned internalformat, int width, int height, unsigned format, unsigned type, const void* row,
     const void* column)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSeparableFilter2D, &OpenGLInterceptor::cgmSeparableFilter2D, QEL_RETURN_ADDRESS(), target,
         internalformat, width, height, format, type, row, column);
 }
@@ -1428,63 +1421,62 @@ extern "C" void QEL_APIENTRY qel_hook_glSeparableFilter2DEXT(
     unsigned target, unsigned internalformat, int width, int height, unsigned format, unsigned type, const void* row,
     const void* column)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSeparableFilter2DEXT, &OpenGLInterceptor::cgmSeparableFilter2DEXT, QEL_RETURN_ADDRESS(),
         target, internalformat, width, height, format, type, row, column);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSetFenceAPPLE(unsigned fence)
 {
-    return hookGL(InterceptOp::glSetFenceAPPLE, &OpenGLInterceptor::cgmSetFenceAPPLE, QEL_RETURN_ADDRESS(), fence);
+    return hook(InterceptOp::glSetFenceAPPLE, &OpenGLInterceptor::cgmSetFenceAPPLE, QEL_RETURN_ADDRESS(), fence);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSetFenceNV(unsigned fence, unsigned condition)
 {
-    return hookGL(
-        InterceptOp::glSetFenceNV, &OpenGLInterceptor::cgmSetFenceNV, QEL_RETURN_ADDRESS(), fence, condition);
+    return hook(InterceptOp::glSetFenceNV, &OpenGLInterceptor::cgmSetFenceNV, QEL_RETURN_ADDRESS(), fence, condition);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSetFragmentShaderConstantATI(unsigned dst, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSetFragmentShaderConstantATI, &OpenGLInterceptor::cgmSetFragmentShaderConstantATI,
         QEL_RETURN_ADDRESS(), dst, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSetInvariantEXT(unsigned id, unsigned type, const void* addr)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSetInvariantEXT, &OpenGLInterceptor::cgmSetInvariantEXT, QEL_RETURN_ADDRESS(), id, type, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSetLocalConstantEXT(unsigned id, unsigned type, const void* addr)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSetLocalConstantEXT, &OpenGLInterceptor::cgmSetLocalConstantEXT, QEL_RETURN_ADDRESS(), id,
         type, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glShadeModel(unsigned mode)
 {
-    return hookGL(InterceptOp::glShadeModel, &OpenGLInterceptor::cgmShadeModel, QEL_RETURN_ADDRESS(), mode);
+    return hook(InterceptOp::glShadeModel, &OpenGLInterceptor::cgmShadeModel, QEL_RETURN_ADDRESS(), mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glShaderOp1EXT(unsigned op, unsigned res, unsigned arg1)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glShaderOp1EXT, &OpenGLInterceptor::cgmShaderOp1EXT, QEL_RETURN_ADDRESS(), op, res, arg1);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glShaderOp2EXT(unsigned op, unsigned res, unsigned arg1, unsigned arg2)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glShaderOp2EXT, &OpenGLInterceptor::cgmShaderOp2EXT, QEL_RETURN_ADDRESS(), op, res, arg1, arg2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glShaderOp3EXT(
     unsigned op, unsigned res, unsigned arg1, unsigned arg2, unsigned arg3)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glShaderOp3EXT, &OpenGLInterceptor::cgmShaderOp3EXT, QEL_RETURN_ADDRESS(), op, res, arg1, arg2,
         arg3);
 }
@@ -1492,7 +1484,7 @@ extern "C" void QEL_APIENTRY qel_hook_glShaderOp3EXT(
 extern "C" void QEL_APIENTRY qel_hook_glShaderSource(
     unsigned shader, int count, const char* const* string, const int* length)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glShaderSource, &OpenGLInterceptor::cgmShaderSource, QEL_RETURN_ADDRESS(), shader, count, string,
         length);
 }
@@ -1500,55 +1492,55 @@ extern "C" void QEL_APIENTRY qel_hook_glShaderSource(
 extern "C" void QEL_APIENTRY qel_hook_glShaderSourceARB(
     unsigned shaderObj, int count, const char** string, const int* length)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glShaderSourceARB, &OpenGLInterceptor::cgmShaderSourceARB, QEL_RETURN_ADDRESS(), shaderObj,
         count, string, length);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSharpenTexFuncSGIS(unsigned target, int n, const float* points)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSharpenTexFuncSGIS, &OpenGLInterceptor::cgmSharpenTexFuncSGIS, QEL_RETURN_ADDRESS(), target, n,
         points);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSpriteParameterfSGIX(unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSpriteParameterfSGIX, &OpenGLInterceptor::cgmSpriteParameterfSGIX, QEL_RETURN_ADDRESS(), pname,
         param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSpriteParameterfvSGIX(unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSpriteParameterfvSGIX, &OpenGLInterceptor::cgmSpriteParameterfvSGIX, QEL_RETURN_ADDRESS(),
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSpriteParameteriSGIX(unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSpriteParameteriSGIX, &OpenGLInterceptor::cgmSpriteParameteriSGIX, QEL_RETURN_ADDRESS(), pname,
         param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSpriteParameterivSGIX(unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSpriteParameterivSGIX, &OpenGLInterceptor::cgmSpriteParameterivSGIX, QEL_RETURN_ADDRESS(),
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilFunc(unsigned func, int ref, unsigned mask)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glStencilFunc, &OpenGLInterceptor::cgmStencilFunc, QEL_RETURN_ADDRESS(), func, ref, mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilFuncSeparate(unsigned face, unsigned func, int ref, unsigned mask)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glStencilFuncSeparate, &OpenGLInterceptor::cgmStencilFuncSeparate, QEL_RETURN_ADDRESS(), face,
         func, ref, mask);
 }
@@ -1556,33 +1548,32 @@ extern "C" void QEL_APIENTRY qel_hook_glStencilFuncSeparate(unsigned face, unsig
 extern "C" void QEL_APIENTRY qel_hook_glStencilFuncSeparateATI(
     unsigned frontfunc, unsigned backfunc, int ref, unsigned mask)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glStencilFuncSeparateATI, &OpenGLInterceptor::cgmStencilFuncSeparateATI, QEL_RETURN_ADDRESS(),
         frontfunc, backfunc, ref, mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilMask(unsigned mask)
 {
-    return hookGL(InterceptOp::glStencilMask, &OpenGLInterceptor::cgmStencilMask, QEL_RETURN_ADDRESS(), mask);
+    return hook(InterceptOp::glStencilMask, &OpenGLInterceptor::cgmStencilMask, QEL_RETURN_ADDRESS(), mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilMaskSeparate(unsigned face, unsigned mask)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glStencilMaskSeparate, &OpenGLInterceptor::cgmStencilMaskSeparate, QEL_RETURN_ADDRESS(), face,
         mask);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilOp(unsigned fail, unsigned zfail, unsigned zpass)
 {
-    return hookGL(
-        InterceptOp::glStencilOp, &OpenGLInterceptor::cgmStencilOp, QEL_RETURN_ADDRESS(), fail, zfail, zpass);
+    return hook(InterceptOp::glStencilOp, &OpenGLInterceptor::cgmStencilOp, QEL_RETURN_ADDRESS(), fail, zfail, zpass);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStencilOpSeparate(
     unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glStencilOpSeparate, &OpenGLInterceptor::cgmStencilOpSeparate, QEL_RETURN_ADDRESS(), face, sfail,
         dpfail, dppass);
 }
@@ -1590,162 +1581,161 @@ extern "C" void QEL_APIENTRY qel_hook_glStencilOpSeparate(
 extern "C" void QEL_APIENTRY qel_hook_glStencilOpSeparateATI(
     unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glStencilOpSeparateATI, &OpenGLInterceptor::cgmStencilOpSeparateATI, QEL_RETURN_ADDRESS(), face,
         sfail, dpfail, dppass);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glStringMarkerGREMEDY(int len, const void* string)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glStringMarkerGREMEDY, &OpenGLInterceptor::cgmStringMarkerGREMEDY, QEL_RETURN_ADDRESS(), len,
         string);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSwapAPPLE(void)
 {
-    return hookGL(InterceptOp::glSwapAPPLE, &OpenGLInterceptor::cgmSwapAPPLE, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glSwapAPPLE, &OpenGLInterceptor::cgmSwapAPPLE, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glSwizzleEXT(
     unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ, unsigned outW)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glSwizzleEXT, &OpenGLInterceptor::cgmSwizzleEXT, QEL_RETURN_ADDRESS(), res, in, outX, outY, outZ,
         outW);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTagSampleBufferSGIX(void)
 {
-    return hookGL(
-        InterceptOp::glTagSampleBufferSGIX, &OpenGLInterceptor::cgmTagSampleBufferSGIX, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glTagSampleBufferSGIX, &OpenGLInterceptor::cgmTagSampleBufferSGIX, QEL_RETURN_ADDRESS());
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTangentPointerEXT(unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTangentPointerEXT, &OpenGLInterceptor::cgmTangentPointerEXT, QEL_RETURN_ADDRESS(), type,
         stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTbufferMask3DFX(unsigned mask)
 {
-    return hookGL(InterceptOp::glTbufferMask3DFX, &OpenGLInterceptor::cgmTbufferMask3DFX, QEL_RETURN_ADDRESS(), mask);
+    return hook(InterceptOp::glTbufferMask3DFX, &OpenGLInterceptor::cgmTbufferMask3DFX, QEL_RETURN_ADDRESS(), mask);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glTestFenceAPPLE(unsigned fence)
 {
-    return hookGL(InterceptOp::glTestFenceAPPLE, &OpenGLInterceptor::cgmTestFenceAPPLE, QEL_RETURN_ADDRESS(), fence);
+    return hook(InterceptOp::glTestFenceAPPLE, &OpenGLInterceptor::cgmTestFenceAPPLE, QEL_RETURN_ADDRESS(), fence);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glTestFenceNV(unsigned fence)
 {
-    return hookGL(InterceptOp::glTestFenceNV, &OpenGLInterceptor::cgmTestFenceNV, QEL_RETURN_ADDRESS(), fence);
+    return hook(InterceptOp::glTestFenceNV, &OpenGLInterceptor::cgmTestFenceNV, QEL_RETURN_ADDRESS(), fence);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glTestObjectAPPLE(unsigned object, unsigned name)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTestObjectAPPLE, &OpenGLInterceptor::cgmTestObjectAPPLE, QEL_RETURN_ADDRESS(), object, name);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexBufferEXT(unsigned target, unsigned internalformat, unsigned buffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexBufferEXT, &OpenGLInterceptor::cgmTexBufferEXT, QEL_RETURN_ADDRESS(), target,
         internalformat, buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexBumpParameterfvATI(unsigned pname, const float* param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexBumpParameterfvATI, &OpenGLInterceptor::cgmTexBumpParameterfvATI, QEL_RETURN_ADDRESS(),
         pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexBumpParameterivATI(unsigned pname, const int* param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexBumpParameterivATI, &OpenGLInterceptor::cgmTexBumpParameterivATI, QEL_RETURN_ADDRESS(),
         pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord1d(double s)
 {
-    return hookGL(InterceptOp::glTexCoord1d, &OpenGLInterceptor::cgmTexCoord1d, QEL_RETURN_ADDRESS(), s);
+    return hook(InterceptOp::glTexCoord1d, &OpenGLInterceptor::cgmTexCoord1d, QEL_RETURN_ADDRESS(), s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord1dv(const double* v)
 {
-    return hookGL(InterceptOp::glTexCoord1dv, &OpenGLInterceptor::cgmTexCoord1dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord1dv, &OpenGLInterceptor::cgmTexCoord1dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord1f(float s)
 {
-    return hookGL(InterceptOp::glTexCoord1f, &OpenGLInterceptor::cgmTexCoord1f, QEL_RETURN_ADDRESS(), s);
+    return hook(InterceptOp::glTexCoord1f, &OpenGLInterceptor::cgmTexCoord1f, QEL_RETURN_ADDRESS(), s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord1fv(const float* v)
 {
-    return hookGL(InterceptOp::glTexCoord1fv, &OpenGLInterceptor::cgmTexCoord1fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord1fv, &OpenGLInterceptor::cgmTexCoord1fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord1hNV(unsigned short s)
 {
-    return hookGL(InterceptOp::glTexCoord1hNV, &OpenGLInterceptor::cgmTexCoord1hNV, QEL_RETURN_ADDRESS(), s);
+    return hook(InterceptOp::glTexCoord1hNV, &OpenGLInterceptor::cgmTexCoord1hNV, QEL_RETURN_ADDRESS(), s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord1hvNV(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glTexCoord1hvNV, &OpenGLInterceptor::cgmTexCoord1hvNV, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord1hvNV, &OpenGLInterceptor::cgmTexCoord1hvNV, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord1i(int s)
 {
-    return hookGL(InterceptOp::glTexCoord1i, &OpenGLInterceptor::cgmTexCoord1i, QEL_RETURN_ADDRESS(), s);
+    return hook(InterceptOp::glTexCoord1i, &OpenGLInterceptor::cgmTexCoord1i, QEL_RETURN_ADDRESS(), s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord1iv(const int* v)
 {
-    return hookGL(InterceptOp::glTexCoord1iv, &OpenGLInterceptor::cgmTexCoord1iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord1iv, &OpenGLInterceptor::cgmTexCoord1iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord1s(short s)
 {
-    return hookGL(InterceptOp::glTexCoord1s, &OpenGLInterceptor::cgmTexCoord1s, QEL_RETURN_ADDRESS(), s);
+    return hook(InterceptOp::glTexCoord1s, &OpenGLInterceptor::cgmTexCoord1s, QEL_RETURN_ADDRESS(), s);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord1sv(const short* v)
 {
-    return hookGL(InterceptOp::glTexCoord1sv, &OpenGLInterceptor::cgmTexCoord1sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord1sv, &OpenGLInterceptor::cgmTexCoord1sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2d(double s, double t)
 {
-    return hookGL(InterceptOp::glTexCoord2d, &OpenGLInterceptor::cgmTexCoord2d, QEL_RETURN_ADDRESS(), s, t);
+    return hook(InterceptOp::glTexCoord2d, &OpenGLInterceptor::cgmTexCoord2d, QEL_RETURN_ADDRESS(), s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2dv(const double* v)
 {
-    return hookGL(InterceptOp::glTexCoord2dv, &OpenGLInterceptor::cgmTexCoord2dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord2dv, &OpenGLInterceptor::cgmTexCoord2dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2f(float s, float t)
 {
-    return hookGL(InterceptOp::glTexCoord2f, &OpenGLInterceptor::cgmTexCoord2f, QEL_RETURN_ADDRESS(), s, t);
+    return hook(InterceptOp::glTexCoord2f, &OpenGLInterceptor::cgmTexCoord2f, QEL_RETURN_ADDRESS(), s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor3fVertex3fSUN(
     float s, float t, float r, float g, float b, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord2fColor3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor3fVertex3fSUN,
         QEL_RETURN_ADDRESS(), s, t, r, g, b, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor3fVertex3fvSUN(const float* tc, const float* c, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord2fColor3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor3fVertex3fvSUN,
         QEL_RETURN_ADDRESS(), tc, c, v);
 }
@@ -1753,7 +1743,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor3fVertex3fvSUN(const floa
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor4fNormal3fVertex3fSUN(
     float s, float t, float r, float g, float b, float a, float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord2fColor4fNormal3fVertex3fSUN,
         &OpenGLInterceptor::cgmTexCoord2fColor4fNormal3fVertex3fSUN, QEL_RETURN_ADDRESS(), s, t, r, g, b, a, nx, ny,
         nz, x, y, z);
@@ -1762,7 +1752,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor4fNormal3fVertex3fSUN(
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor4fNormal3fVertex3fvSUN(
     const float* tc, const float* c, const float* n, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord2fColor4fNormal3fVertex3fvSUN,
         &OpenGLInterceptor::cgmTexCoord2fColor4fNormal3fVertex3fvSUN, QEL_RETURN_ADDRESS(), tc, c, n, v);
 }
@@ -1770,7 +1760,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor4fNormal3fVertex3fvSUN(
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor4ubVertex3fSUN(
     float s, float t, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord2fColor4ubVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fColor4ubVertex3fSUN,
         QEL_RETURN_ADDRESS(), s, t, r, g, b, a, x, y, z);
 }
@@ -1778,7 +1768,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor4ubVertex3fSUN(
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor4ubVertex3fvSUN(
     const float* tc, const unsigned char* c, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord2fColor4ubVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fColor4ubVertex3fvSUN,
         QEL_RETURN_ADDRESS(), tc, c, v);
 }
@@ -1786,7 +1776,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fColor4ubVertex3fvSUN(
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fNormal3fVertex3fSUN(
     float s, float t, float nx, float ny, float nz, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord2fNormal3fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fNormal3fVertex3fSUN,
         QEL_RETURN_ADDRESS(), s, t, nx, ny, nz, x, y, z);
 }
@@ -1794,130 +1784,130 @@ extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fNormal3fVertex3fSUN(
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fNormal3fVertex3fvSUN(
     const float* tc, const float* n, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord2fNormal3fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fNormal3fVertex3fvSUN,
         QEL_RETURN_ADDRESS(), tc, n, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fVertex3fSUN(float s, float t, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord2fVertex3fSUN, &OpenGLInterceptor::cgmTexCoord2fVertex3fSUN, QEL_RETURN_ADDRESS(), s,
         t, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fVertex3fvSUN(const float* tc, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord2fVertex3fvSUN, &OpenGLInterceptor::cgmTexCoord2fVertex3fvSUN, QEL_RETURN_ADDRESS(),
         tc, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2fv(const float* v)
 {
-    return hookGL(InterceptOp::glTexCoord2fv, &OpenGLInterceptor::cgmTexCoord2fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord2fv, &OpenGLInterceptor::cgmTexCoord2fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2hNV(unsigned short s, unsigned short t)
 {
-    return hookGL(InterceptOp::glTexCoord2hNV, &OpenGLInterceptor::cgmTexCoord2hNV, QEL_RETURN_ADDRESS(), s, t);
+    return hook(InterceptOp::glTexCoord2hNV, &OpenGLInterceptor::cgmTexCoord2hNV, QEL_RETURN_ADDRESS(), s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2hvNV(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glTexCoord2hvNV, &OpenGLInterceptor::cgmTexCoord2hvNV, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord2hvNV, &OpenGLInterceptor::cgmTexCoord2hvNV, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2i(int s, int t)
 {
-    return hookGL(InterceptOp::glTexCoord2i, &OpenGLInterceptor::cgmTexCoord2i, QEL_RETURN_ADDRESS(), s, t);
+    return hook(InterceptOp::glTexCoord2i, &OpenGLInterceptor::cgmTexCoord2i, QEL_RETURN_ADDRESS(), s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2iv(const int* v)
 {
-    return hookGL(InterceptOp::glTexCoord2iv, &OpenGLInterceptor::cgmTexCoord2iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord2iv, &OpenGLInterceptor::cgmTexCoord2iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2s(short s, short t)
 {
-    return hookGL(InterceptOp::glTexCoord2s, &OpenGLInterceptor::cgmTexCoord2s, QEL_RETURN_ADDRESS(), s, t);
+    return hook(InterceptOp::glTexCoord2s, &OpenGLInterceptor::cgmTexCoord2s, QEL_RETURN_ADDRESS(), s, t);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord2sv(const short* v)
 {
-    return hookGL(InterceptOp::glTexCoord2sv, &OpenGLInterceptor::cgmTexCoord2sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord2sv, &OpenGLInterceptor::cgmTexCoord2sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord3d(double s, double t, double r)
 {
-    return hookGL(InterceptOp::glTexCoord3d, &OpenGLInterceptor::cgmTexCoord3d, QEL_RETURN_ADDRESS(), s, t, r);
+    return hook(InterceptOp::glTexCoord3d, &OpenGLInterceptor::cgmTexCoord3d, QEL_RETURN_ADDRESS(), s, t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord3dv(const double* v)
 {
-    return hookGL(InterceptOp::glTexCoord3dv, &OpenGLInterceptor::cgmTexCoord3dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord3dv, &OpenGLInterceptor::cgmTexCoord3dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord3f(float s, float t, float r)
 {
-    return hookGL(InterceptOp::glTexCoord3f, &OpenGLInterceptor::cgmTexCoord3f, QEL_RETURN_ADDRESS(), s, t, r);
+    return hook(InterceptOp::glTexCoord3f, &OpenGLInterceptor::cgmTexCoord3f, QEL_RETURN_ADDRESS(), s, t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord3fv(const float* v)
 {
-    return hookGL(InterceptOp::glTexCoord3fv, &OpenGLInterceptor::cgmTexCoord3fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord3fv, &OpenGLInterceptor::cgmTexCoord3fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord3hNV(unsigned short s, unsigned short t, unsigned short r)
 {
-    return hookGL(InterceptOp::glTexCoord3hNV, &OpenGLInterceptor::cgmTexCoord3hNV, QEL_RETURN_ADDRESS(), s, t, r);
+    return hook(InterceptOp::glTexCoord3hNV, &OpenGLInterceptor::cgmTexCoord3hNV, QEL_RETURN_ADDRESS(), s, t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord3hvNV(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glTexCoord3hvNV, &OpenGLInterceptor::cgmTexCoord3hvNV, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord3hvNV, &OpenGLInterceptor::cgmTexCoord3hvNV, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord3i(int s, int t, int r)
 {
-    return hookGL(InterceptOp::glTexCoord3i, &OpenGLInterceptor::cgmTexCoord3i, QEL_RETURN_ADDRESS(), s, t, r);
+    return hook(InterceptOp::glTexCoord3i, &OpenGLInterceptor::cgmTexCoord3i, QEL_RETURN_ADDRESS(), s, t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord3iv(const int* v)
 {
-    return hookGL(InterceptOp::glTexCoord3iv, &OpenGLInterceptor::cgmTexCoord3iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord3iv, &OpenGLInterceptor::cgmTexCoord3iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord3s(short s, short t, short r)
 {
-    return hookGL(InterceptOp::glTexCoord3s, &OpenGLInterceptor::cgmTexCoord3s, QEL_RETURN_ADDRESS(), s, t, r);
+    return hook(InterceptOp::glTexCoord3s, &OpenGLInterceptor::cgmTexCoord3s, QEL_RETURN_ADDRESS(), s, t, r);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord3sv(const short* v)
 {
-    return hookGL(InterceptOp::glTexCoord3sv, &OpenGLInterceptor::cgmTexCoord3sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord3sv, &OpenGLInterceptor::cgmTexCoord3sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4d(double s, double t, double r, double q)
 {
-    return hookGL(InterceptOp::glTexCoord4d, &OpenGLInterceptor::cgmTexCoord4d, QEL_RETURN_ADDRESS(), s, t, r, q);
+    return hook(InterceptOp::glTexCoord4d, &OpenGLInterceptor::cgmTexCoord4d, QEL_RETURN_ADDRESS(), s, t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4dv(const double* v)
 {
-    return hookGL(InterceptOp::glTexCoord4dv, &OpenGLInterceptor::cgmTexCoord4dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord4dv, &OpenGLInterceptor::cgmTexCoord4dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4f(float s, float t, float r, float q)
 {
-    return hookGL(InterceptOp::glTexCoord4f, &OpenGLInterceptor::cgmTexCoord4f, QEL_RETURN_ADDRESS(), s, t, r, q);
+    return hook(InterceptOp::glTexCoord4f, &OpenGLInterceptor::cgmTexCoord4f, QEL_RETURN_ADDRESS(), s, t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4fColor4fNormal3fVertex4fSUN(
     float s, float t, float p, float q, float r, float g, float b, float a, float nx, float ny, float nz, float x,
     float y, float z, float w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord4fColor4fNormal3fVertex4fSUN,
         &OpenGLInterceptor::cgmTexCoord4fColor4fNormal3fVertex4fSUN, QEL_RETURN_ADDRESS(), s, t, p, q, r, g, b, a, nx,
         ny, nz, x, y, z, w);
@@ -1926,7 +1916,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexCoord4fColor4fNormal3fVertex4fSUN(
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4fColor4fNormal3fVertex4fvSUN(
     const float* tc, const float* c, const float* n, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord4fColor4fNormal3fVertex4fvSUN,
         &OpenGLInterceptor::cgmTexCoord4fColor4fNormal3fVertex4fvSUN, QEL_RETURN_ADDRESS(), tc, c, n, v);
 }
@@ -1934,57 +1924,57 @@ extern "C" void QEL_APIENTRY qel_hook_glTexCoord4fColor4fNormal3fVertex4fvSUN(
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4fVertex4fSUN(
     float s, float t, float p, float q, float x, float y, float z, float w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord4fVertex4fSUN, &OpenGLInterceptor::cgmTexCoord4fVertex4fSUN, QEL_RETURN_ADDRESS(), s,
         t, p, q, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4fVertex4fvSUN(const float* tc, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoord4fVertex4fvSUN, &OpenGLInterceptor::cgmTexCoord4fVertex4fvSUN, QEL_RETURN_ADDRESS(),
         tc, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4fv(const float* v)
 {
-    return hookGL(InterceptOp::glTexCoord4fv, &OpenGLInterceptor::cgmTexCoord4fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord4fv, &OpenGLInterceptor::cgmTexCoord4fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4hNV(
     unsigned short s, unsigned short t, unsigned short r, unsigned short q)
 {
-    return hookGL(InterceptOp::glTexCoord4hNV, &OpenGLInterceptor::cgmTexCoord4hNV, QEL_RETURN_ADDRESS(), s, t, r, q);
+    return hook(InterceptOp::glTexCoord4hNV, &OpenGLInterceptor::cgmTexCoord4hNV, QEL_RETURN_ADDRESS(), s, t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4hvNV(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glTexCoord4hvNV, &OpenGLInterceptor::cgmTexCoord4hvNV, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord4hvNV, &OpenGLInterceptor::cgmTexCoord4hvNV, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4i(int s, int t, int r, int q)
 {
-    return hookGL(InterceptOp::glTexCoord4i, &OpenGLInterceptor::cgmTexCoord4i, QEL_RETURN_ADDRESS(), s, t, r, q);
+    return hook(InterceptOp::glTexCoord4i, &OpenGLInterceptor::cgmTexCoord4i, QEL_RETURN_ADDRESS(), s, t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4iv(const int* v)
 {
-    return hookGL(InterceptOp::glTexCoord4iv, &OpenGLInterceptor::cgmTexCoord4iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord4iv, &OpenGLInterceptor::cgmTexCoord4iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4s(short s, short t, short r, short q)
 {
-    return hookGL(InterceptOp::glTexCoord4s, &OpenGLInterceptor::cgmTexCoord4s, QEL_RETURN_ADDRESS(), s, t, r, q);
+    return hook(InterceptOp::glTexCoord4s, &OpenGLInterceptor::cgmTexCoord4s, QEL_RETURN_ADDRESS(), s, t, r, q);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoord4sv(const short* v)
 {
-    return hookGL(InterceptOp::glTexCoord4sv, &OpenGLInterceptor::cgmTexCoord4sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glTexCoord4sv, &OpenGLInterceptor::cgmTexCoord4sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoordPointer(int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoordPointer, &OpenGLInterceptor::cgmTexCoordPointer, QEL_RETURN_ADDRESS(), size, type,
         stride, pointer);
 }
@@ -1992,7 +1982,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexCoordPointer(int size, unsigned type,
 extern "C" void QEL_APIENTRY qel_hook_glTexCoordPointerEXT(
     int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoordPointerEXT, &OpenGLInterceptor::cgmTexCoordPointerEXT, QEL_RETURN_ADDRESS(), size,
         type, stride, count, pointer);
 }
@@ -2000,86 +1990,83 @@ extern "C" void QEL_APIENTRY qel_hook_glTexCoordPointerEXT(
 extern "C" void QEL_APIENTRY qel_hook_glTexCoordPointerListIBM(
     int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoordPointerListIBM, &OpenGLInterceptor::cgmTexCoordPointerListIBM, QEL_RETURN_ADDRESS(),
         size, type, stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexCoordPointervINTEL(int size, unsigned type, const void** pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexCoordPointervINTEL, &OpenGLInterceptor::cgmTexCoordPointervINTEL, QEL_RETURN_ADDRESS(),
         size, type, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexEnvf(unsigned target, unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glTexEnvf, &OpenGLInterceptor::cgmTexEnvf, QEL_RETURN_ADDRESS(), target, pname, param);
+    return hook(InterceptOp::glTexEnvf, &OpenGLInterceptor::cgmTexEnvf, QEL_RETURN_ADDRESS(), target, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexEnvfv(unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexEnvfv, &OpenGLInterceptor::cgmTexEnvfv, QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexEnvi(unsigned target, unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glTexEnvi, &OpenGLInterceptor::cgmTexEnvi, QEL_RETURN_ADDRESS(), target, pname, param);
+    return hook(InterceptOp::glTexEnvi, &OpenGLInterceptor::cgmTexEnvi, QEL_RETURN_ADDRESS(), target, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexEnviv(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexEnviv, &OpenGLInterceptor::cgmTexEnviv, QEL_RETURN_ADDRESS(), target, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexFilterFuncSGIS(
     unsigned target, unsigned filter, int n, const float* weights)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexFilterFuncSGIS, &OpenGLInterceptor::cgmTexFilterFuncSGIS, QEL_RETURN_ADDRESS(), target,
         filter, n, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexGend(unsigned coord, unsigned pname, double param)
 {
-    return hookGL(InterceptOp::glTexGend, &OpenGLInterceptor::cgmTexGend, QEL_RETURN_ADDRESS(), coord, pname, param);
+    return hook(InterceptOp::glTexGend, &OpenGLInterceptor::cgmTexGend, QEL_RETURN_ADDRESS(), coord, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexGendv(unsigned coord, unsigned pname, const double* params)
 {
-    return hookGL(
-        InterceptOp::glTexGendv, &OpenGLInterceptor::cgmTexGendv, QEL_RETURN_ADDRESS(), coord, pname, params);
+    return hook(InterceptOp::glTexGendv, &OpenGLInterceptor::cgmTexGendv, QEL_RETURN_ADDRESS(), coord, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexGenf(unsigned coord, unsigned pname, float param)
 {
-    return hookGL(InterceptOp::glTexGenf, &OpenGLInterceptor::cgmTexGenf, QEL_RETURN_ADDRESS(), coord, pname, param);
+    return hook(InterceptOp::glTexGenf, &OpenGLInterceptor::cgmTexGenf, QEL_RETURN_ADDRESS(), coord, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexGenfv(unsigned coord, unsigned pname, const float* params)
 {
-    return hookGL(
-        InterceptOp::glTexGenfv, &OpenGLInterceptor::cgmTexGenfv, QEL_RETURN_ADDRESS(), coord, pname, params);
+    return hook(InterceptOp::glTexGenfv, &OpenGLInterceptor::cgmTexGenfv, QEL_RETURN_ADDRESS(), coord, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexGeni(unsigned coord, unsigned pname, int param)
 {
-    return hookGL(InterceptOp::glTexGeni, &OpenGLInterceptor::cgmTexGeni, QEL_RETURN_ADDRESS(), coord, pname, param);
+    return hook(InterceptOp::glTexGeni, &OpenGLInterceptor::cgmTexGeni, QEL_RETURN_ADDRESS(), coord, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexGeniv(unsigned coord, unsigned pname, const int* params)
 {
-    return hookGL(
-        InterceptOp::glTexGeniv, &OpenGLInterceptor::cgmTexGeniv, QEL_RETURN_ADDRESS(), coord, pname, params);
+    return hook(InterceptOp::glTexGeniv, &OpenGLInterceptor::cgmTexGeniv, QEL_RETURN_ADDRESS(), coord, pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexImage1D(
     unsigned target, int level, int internalformat, int width, int border, unsigned format, unsigned type,
     const void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexImage1D, &OpenGLInterceptor::cgmTexImage1D, QEL_RETURN_ADDRESS(), target, level,
         internalformat, width, border, format, type, pixels);
 }
@@ -2088,7 +2075,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexImage2D(
     unsigned target, int level, int internalformat, int width, int height, int border, unsigned format, unsigned type,
     const void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexImage2D, &OpenGLInterceptor::cgmTexImage2D, QEL_RETURN_ADDRESS(), target, level,
         internalformat, width, height, border, format, type, pixels);
 }
@@ -2097,7 +2084,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexImage3D(
     unsigned target, int level, int internalformat, int width, int height, int depth, int border, unsigned format,
     unsigned type, const void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexImage3D, &OpenGLInterceptor::cgmTexImage3D, QEL_RETURN_ADDRESS(), target, level,
         internalformat, width, height, depth, border, format, type, pixels);
 }
@@ -2106,7 +2093,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexImage3DEXT(
     unsigned target, int level, unsigned internalformat, int width, int height, int depth, int border,
     unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexImage3DEXT, &OpenGLInterceptor::cgmTexImage3DEXT, QEL_RETURN_ADDRESS(), target, level,
         internalformat, width, height, depth, border, format, type, pixels);
 }
@@ -2115,61 +2102,61 @@ extern "C" void QEL_APIENTRY qel_hook_glTexImage4DSGIS(
     unsigned target, int level, unsigned internalformat, int width, int height, int depth, int size4d, int border,
     unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexImage4DSGIS, &OpenGLInterceptor::cgmTexImage4DSGIS, QEL_RETURN_ADDRESS(), target, level,
         internalformat, width, height, depth, size4d, border, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexParameterIivEXT(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexParameterIivEXT, &OpenGLInterceptor::cgmTexParameterIivEXT, QEL_RETURN_ADDRESS(), target,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexParameterIuivEXT(unsigned target, unsigned pname, const unsigned* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexParameterIuivEXT, &OpenGLInterceptor::cgmTexParameterIuivEXT, QEL_RETURN_ADDRESS(), target,
         pname, params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexParameterf(unsigned target, unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexParameterf, &OpenGLInterceptor::cgmTexParameterf, QEL_RETURN_ADDRESS(), target, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexParameterfv(unsigned target, unsigned pname, const float* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexParameterfv, &OpenGLInterceptor::cgmTexParameterfv, QEL_RETURN_ADDRESS(), target, pname,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexParameteri(unsigned target, unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexParameteri, &OpenGLInterceptor::cgmTexParameteri, QEL_RETURN_ADDRESS(), target, pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexParameteriv(unsigned target, unsigned pname, const int* params)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexParameteriv, &OpenGLInterceptor::cgmTexParameteriv, QEL_RETURN_ADDRESS(), target, pname,
         params);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexScissorFuncINTEL(unsigned target, unsigned lfunc, unsigned hfunc)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexScissorFuncINTEL, &OpenGLInterceptor::cgmTexScissorFuncINTEL, QEL_RETURN_ADDRESS(), target,
         lfunc, hfunc);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTexScissorINTEL(unsigned target, float tlow, float thigh)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexScissorINTEL, &OpenGLInterceptor::cgmTexScissorINTEL, QEL_RETURN_ADDRESS(), target, tlow,
         thigh);
 }
@@ -2177,7 +2164,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexScissorINTEL(unsigned target, float t
 extern "C" void QEL_APIENTRY qel_hook_glTexSubImage1D(
     unsigned target, int level, int xoffset, int width, unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexSubImage1D, &OpenGLInterceptor::cgmTexSubImage1D, QEL_RETURN_ADDRESS(), target, level,
         xoffset, width, format, type, pixels);
 }
@@ -2185,7 +2172,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexSubImage1D(
 extern "C" void QEL_APIENTRY qel_hook_glTexSubImage1DEXT(
     unsigned target, int level, int xoffset, int width, unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexSubImage1DEXT, &OpenGLInterceptor::cgmTexSubImage1DEXT, QEL_RETURN_ADDRESS(), target, level,
         xoffset, width, format, type, pixels);
 }
@@ -2194,7 +2181,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexSubImage2D(
     unsigned target, int level, int xoffset, int yoffset, int width, int height, unsigned format, unsigned type,
     const void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexSubImage2D, &OpenGLInterceptor::cgmTexSubImage2D, QEL_RETURN_ADDRESS(), target, level,
         xoffset, yoffset, width, height, format, type, pixels);
 }
@@ -2203,7 +2190,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexSubImage2DEXT(
     unsigned target, int level, int xoffset, int yoffset, int width, int height, unsigned format, unsigned type,
     const void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexSubImage2DEXT, &OpenGLInterceptor::cgmTexSubImage2DEXT, QEL_RETURN_ADDRESS(), target, level,
         xoffset, yoffset, width, height, format, type, pixels);
 }
@@ -2212,7 +2199,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexSubImage3D(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int width, int height, int depth,
     unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexSubImage3D, &OpenGLInterceptor::cgmTexSubImage3D, QEL_RETURN_ADDRESS(), target, level,
         xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
 }
@@ -2221,7 +2208,7 @@ extern "C" void QEL_APIENTRY qel_hook_glTexSubImage3DEXT(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int width, int height, int depth,
     unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexSubImage3DEXT, &OpenGLInterceptor::cgmTexSubImage3DEXT, QEL_RETURN_ADDRESS(), target, level,
         xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
 }
@@ -2230,37 +2217,35 @@ extern "C" void QEL_APIENTRY qel_hook_glTexSubImage4DSGIS(
     unsigned target, int level, int xoffset, int yoffset, int zoffset, int woffset, int width, int height, int depth,
     int size4d, unsigned format, unsigned type, const void* pixels)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTexSubImage4DSGIS, &OpenGLInterceptor::cgmTexSubImage4DSGIS, QEL_RETURN_ADDRESS(), target,
         level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTextureFogSGIX(unsigned pname)
 {
-    return hookGL(InterceptOp::glTextureFogSGIX, &OpenGLInterceptor::cgmTextureFogSGIX, QEL_RETURN_ADDRESS(), pname);
+    return hook(InterceptOp::glTextureFogSGIX, &OpenGLInterceptor::cgmTextureFogSGIX, QEL_RETURN_ADDRESS(), pname);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTextureLightEXT(unsigned pname)
 {
-    return hookGL(
-        InterceptOp::glTextureLightEXT, &OpenGLInterceptor::cgmTextureLightEXT, QEL_RETURN_ADDRESS(), pname);
+    return hook(InterceptOp::glTextureLightEXT, &OpenGLInterceptor::cgmTextureLightEXT, QEL_RETURN_ADDRESS(), pname);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTextureMaterialEXT(unsigned face, unsigned mode)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTextureMaterialEXT, &OpenGLInterceptor::cgmTextureMaterialEXT, QEL_RETURN_ADDRESS(), face, mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTextureNormalEXT(unsigned mode)
 {
-    return hookGL(
-        InterceptOp::glTextureNormalEXT, &OpenGLInterceptor::cgmTextureNormalEXT, QEL_RETURN_ADDRESS(), mode);
+    return hook(InterceptOp::glTextureNormalEXT, &OpenGLInterceptor::cgmTextureNormalEXT, QEL_RETURN_ADDRESS(), mode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTextureRangeAPPLE(unsigned target, int length, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTextureRangeAPPLE, &OpenGLInterceptor::cgmTextureRangeAPPLE, QEL_RETURN_ADDRESS(), target,
         length, pointer);
 }
@@ -2268,14 +2253,14 @@ extern "C" void QEL_APIENTRY qel_hook_glTextureRangeAPPLE(unsigned target, int l
 extern "C" void QEL_APIENTRY qel_hook_glTrackMatrixNV(
     unsigned target, unsigned address, unsigned matrix, unsigned transform)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTrackMatrixNV, &OpenGLInterceptor::cgmTrackMatrixNV, QEL_RETURN_ADDRESS(), target, address,
         matrix, transform);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTransformFeedbackAttribsNV(int count, const int* attribs, unsigned bufferMode)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTransformFeedbackAttribsNV, &OpenGLInterceptor::cgmTransformFeedbackAttribsNV,
         QEL_RETURN_ADDRESS(), count, attribs, bufferMode);
 }
@@ -2283,254 +2268,252 @@ extern "C" void QEL_APIENTRY qel_hook_glTransformFeedbackAttribsNV(int count, co
 extern "C" void QEL_APIENTRY qel_hook_glTransformFeedbackVaryingsNV(
     unsigned program, int count, const int* locations, unsigned bufferMode)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glTransformFeedbackVaryingsNV, &OpenGLInterceptor::cgmTransformFeedbackVaryingsNV,
         QEL_RETURN_ADDRESS(), program, count, locations, bufferMode);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTranslated(double x, double y, double z)
 {
-    return hookGL(InterceptOp::glTranslated, &OpenGLInterceptor::cgmTranslated, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glTranslated, &OpenGLInterceptor::cgmTranslated, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glTranslatef(float x, float y, float z)
 {
-    return hookGL(InterceptOp::glTranslatef, &OpenGLInterceptor::cgmTranslatef, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glTranslatef, &OpenGLInterceptor::cgmTranslatef, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1f(int location, float v0)
 {
-    return hookGL(InterceptOp::glUniform1f, &OpenGLInterceptor::cgmUniform1f, QEL_RETURN_ADDRESS(), location, v0);
+    return hook(InterceptOp::glUniform1f, &OpenGLInterceptor::cgmUniform1f, QEL_RETURN_ADDRESS(), location, v0);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1fARB(int location, float v0)
 {
-    return hookGL(
-        InterceptOp::glUniform1fARB, &OpenGLInterceptor::cgmUniform1fARB, QEL_RETURN_ADDRESS(), location, v0);
+    return hook(InterceptOp::glUniform1fARB, &OpenGLInterceptor::cgmUniform1fARB, QEL_RETURN_ADDRESS(), location, v0);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1fv(int location, int count, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform1fv, &OpenGLInterceptor::cgmUniform1fv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1fvARB(int location, int count, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform1fvARB, &OpenGLInterceptor::cgmUniform1fvARB, QEL_RETURN_ADDRESS(), location, count,
         value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1i(int location, int v0)
 {
-    return hookGL(InterceptOp::glUniform1i, &OpenGLInterceptor::cgmUniform1i, QEL_RETURN_ADDRESS(), location, v0);
+    return hook(InterceptOp::glUniform1i, &OpenGLInterceptor::cgmUniform1i, QEL_RETURN_ADDRESS(), location, v0);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1iARB(int location, int v0)
 {
-    return hookGL(
-        InterceptOp::glUniform1iARB, &OpenGLInterceptor::cgmUniform1iARB, QEL_RETURN_ADDRESS(), location, v0);
+    return hook(InterceptOp::glUniform1iARB, &OpenGLInterceptor::cgmUniform1iARB, QEL_RETURN_ADDRESS(), location, v0);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1iv(int location, int count, const int* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform1iv, &OpenGLInterceptor::cgmUniform1iv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1ivARB(int location, int count, const int* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform1ivARB, &OpenGLInterceptor::cgmUniform1ivARB, QEL_RETURN_ADDRESS(), location, count,
         value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1uiEXT(int location, unsigned v0)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform1uiEXT, &OpenGLInterceptor::cgmUniform1uiEXT, QEL_RETURN_ADDRESS(), location, v0);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform1uivEXT(int location, int count, const unsigned* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform1uivEXT, &OpenGLInterceptor::cgmUniform1uivEXT, QEL_RETURN_ADDRESS(), location, count,
         value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2f(int location, float v0, float v1)
 {
-    return hookGL(InterceptOp::glUniform2f, &OpenGLInterceptor::cgmUniform2f, QEL_RETURN_ADDRESS(), location, v0, v1);
+    return hook(InterceptOp::glUniform2f, &OpenGLInterceptor::cgmUniform2f, QEL_RETURN_ADDRESS(), location, v0, v1);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2fARB(int location, float v0, float v1)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform2fARB, &OpenGLInterceptor::cgmUniform2fARB, QEL_RETURN_ADDRESS(), location, v0, v1);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2fv(int location, int count, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform2fv, &OpenGLInterceptor::cgmUniform2fv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2fvARB(int location, int count, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform2fvARB, &OpenGLInterceptor::cgmUniform2fvARB, QEL_RETURN_ADDRESS(), location, count,
         value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2i(int location, int v0, int v1)
 {
-    return hookGL(InterceptOp::glUniform2i, &OpenGLInterceptor::cgmUniform2i, QEL_RETURN_ADDRESS(), location, v0, v1);
+    return hook(InterceptOp::glUniform2i, &OpenGLInterceptor::cgmUniform2i, QEL_RETURN_ADDRESS(), location, v0, v1);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2iARB(int location, int v0, int v1)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform2iARB, &OpenGLInterceptor::cgmUniform2iARB, QEL_RETURN_ADDRESS(), location, v0, v1);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2iv(int location, int count, const int* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform2iv, &OpenGLInterceptor::cgmUniform2iv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2ivARB(int location, int count, const int* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform2ivARB, &OpenGLInterceptor::cgmUniform2ivARB, QEL_RETURN_ADDRESS(), location, count,
         value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2uiEXT(int location, unsigned v0, unsigned v1)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform2uiEXT, &OpenGLInterceptor::cgmUniform2uiEXT, QEL_RETURN_ADDRESS(), location, v0, v1);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform2uivEXT(int location, int count, const unsigned* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform2uivEXT, &OpenGLInterceptor::cgmUniform2uivEXT, QEL_RETURN_ADDRESS(), location, count,
         value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3f(int location, float v0, float v1, float v2)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform3f, &OpenGLInterceptor::cgmUniform3f, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3fARB(int location, float v0, float v1, float v2)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform3fARB, &OpenGLInterceptor::cgmUniform3fARB, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3fv(int location, int count, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform3fv, &OpenGLInterceptor::cgmUniform3fv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3fvARB(int location, int count, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform3fvARB, &OpenGLInterceptor::cgmUniform3fvARB, QEL_RETURN_ADDRESS(), location, count,
         value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3i(int location, int v0, int v1, int v2)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform3i, &OpenGLInterceptor::cgmUniform3i, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3iARB(int location, int v0, int v1, int v2)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform3iARB, &OpenGLInterceptor::cgmUniform3iARB, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3iv(int location, int count, const int* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform3iv, &OpenGLInterceptor::cgmUniform3iv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3ivARB(int location, int count, const int* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform3ivARB, &OpenGLInterceptor::cgmUniform3ivARB, QEL_RETURN_ADDRESS(), location, count,
         value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3uiEXT(int location, unsigned v0, unsigned v1, unsigned v2)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform3uiEXT, &OpenGLInterceptor::cgmUniform3uiEXT, QEL_RETURN_ADDRESS(), location, v0, v1, v2);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform3uivEXT(int location, int count, const unsigned* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform3uivEXT, &OpenGLInterceptor::cgmUniform3uivEXT, QEL_RETURN_ADDRESS(), location, count,
         value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4f(int location, float v0, float v1, float v2, float v3)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform4f, &OpenGLInterceptor::cgmUniform4f, QEL_RETURN_ADDRESS(), location, v0, v1, v2, v3);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4fARB(int location, float v0, float v1, float v2, float v3)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform4fARB, &OpenGLInterceptor::cgmUniform4fARB, QEL_RETURN_ADDRESS(), location, v0, v1, v2,
         v3);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4fv(int location, int count, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform4fv, &OpenGLInterceptor::cgmUniform4fv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4fvARB(int location, int count, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform4fvARB, &OpenGLInterceptor::cgmUniform4fvARB, QEL_RETURN_ADDRESS(), location, count,
         value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4i(int location, int v0, int v1, int v2, int v3)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform4i, &OpenGLInterceptor::cgmUniform4i, QEL_RETURN_ADDRESS(), location, v0, v1, v2, v3);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4iARB(int location, int v0, int v1, int v2, int v3)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform4iARB, &OpenGLInterceptor::cgmUniform4iARB, QEL_RETURN_ADDRESS(), location, v0, v1, v2,
         v3);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4iv(int location, int count, const int* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform4iv, &OpenGLInterceptor::cgmUniform4iv, QEL_RETURN_ADDRESS(), location, count, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4ivARB(int location, int count, const int* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform4ivARB, &OpenGLInterceptor::cgmUniform4ivARB, QEL_RETURN_ADDRESS(), location, count,
         value);
 }
@@ -2538,21 +2521,21 @@ extern "C" void QEL_APIENTRY qel_hook_glUniform4ivARB(int location, int count, c
 extern "C" void QEL_APIENTRY qel_hook_glUniform4uiEXT(
     int location, unsigned v0, unsigned v1, unsigned v2, unsigned v3)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform4uiEXT, &OpenGLInterceptor::cgmUniform4uiEXT, QEL_RETURN_ADDRESS(), location, v0, v1,
         v2, v3);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniform4uivEXT(int location, int count, const unsigned* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniform4uivEXT, &OpenGLInterceptor::cgmUniform4uivEXT, QEL_RETURN_ADDRESS(), location, count,
         value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUniformBufferEXT(unsigned program, int location, unsigned buffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniformBufferEXT, &OpenGLInterceptor::cgmUniformBufferEXT, QEL_RETURN_ADDRESS(), program,
         location, buffer);
 }
@@ -2560,7 +2543,7 @@ extern "C" void QEL_APIENTRY qel_hook_glUniformBufferEXT(unsigned program, int l
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix2fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniformMatrix2fv, &OpenGLInterceptor::cgmUniformMatrix2fv, QEL_RETURN_ADDRESS(), location,
         count, transpose, value);
 }
@@ -2568,7 +2551,7 @@ extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix2fv(
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix2fvARB(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniformMatrix2fvARB, &OpenGLInterceptor::cgmUniformMatrix2fvARB, QEL_RETURN_ADDRESS(),
         location, count, transpose, value);
 }
@@ -2576,7 +2559,7 @@ extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix2fvARB(
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix2x3fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniformMatrix2x3fv, &OpenGLInterceptor::cgmUniformMatrix2x3fv, QEL_RETURN_ADDRESS(), location,
         count, transpose, value);
 }
@@ -2584,7 +2567,7 @@ extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix2x3fv(
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix2x4fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniformMatrix2x4fv, &OpenGLInterceptor::cgmUniformMatrix2x4fv, QEL_RETURN_ADDRESS(), location,
         count, transpose, value);
 }
@@ -2592,7 +2575,7 @@ extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix2x4fv(
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix3fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniformMatrix3fv, &OpenGLInterceptor::cgmUniformMatrix3fv, QEL_RETURN_ADDRESS(), location,
         count, transpose, value);
 }
@@ -2600,7 +2583,7 @@ extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix3fv(
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix3fvARB(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniformMatrix3fvARB, &OpenGLInterceptor::cgmUniformMatrix3fvARB, QEL_RETURN_ADDRESS(),
         location, count, transpose, value);
 }
@@ -2608,7 +2591,7 @@ extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix3fvARB(
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix3x2fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniformMatrix3x2fv, &OpenGLInterceptor::cgmUniformMatrix3x2fv, QEL_RETURN_ADDRESS(), location,
         count, transpose, value);
 }

@@ -10,7 +10,7 @@ using namespace QEL::OGL;
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix3x4fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniformMatrix3x4fv, &OpenGLInterceptor::cgmUniformMatrix3x4fv, QEL_RETURN_ADDRESS(), location,
         count, transpose, value);
 }
@@ -18,7 +18,7 @@ extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix3x4fv(
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix4fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniformMatrix4fv, &OpenGLInterceptor::cgmUniformMatrix4fv, QEL_RETURN_ADDRESS(), location,
         count, transpose, value);
 }
@@ -26,7 +26,7 @@ extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix4fv(
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix4fvARB(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniformMatrix4fvARB, &OpenGLInterceptor::cgmUniformMatrix4fvARB, QEL_RETURN_ADDRESS(),
         location, count, transpose, value);
 }
@@ -34,7 +34,7 @@ extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix4fvARB(
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix4x2fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniformMatrix4x2fv, &OpenGLInterceptor::cgmUniformMatrix4x2fv, QEL_RETURN_ADDRESS(), location,
         count, transpose, value);
 }
@@ -42,68 +42,68 @@ extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix4x2fv(
 extern "C" void QEL_APIENTRY qel_hook_glUniformMatrix4x3fv(
     int location, int count, unsigned char transpose, const float* value)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUniformMatrix4x3fv, &OpenGLInterceptor::cgmUniformMatrix4x3fv, QEL_RETURN_ADDRESS(), location,
         count, transpose, value);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUnlockArraysEXT(void)
 {
-    return hookGL(InterceptOp::glUnlockArraysEXT, &OpenGLInterceptor::cgmUnlockArraysEXT, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::glUnlockArraysEXT, &OpenGLInterceptor::cgmUnlockArraysEXT, QEL_RETURN_ADDRESS());
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glUnmapBuffer(unsigned target)
 {
-    return hookGL(InterceptOp::glUnmapBuffer, &OpenGLInterceptor::cgmUnmapBuffer, QEL_RETURN_ADDRESS(), target);
+    return hook(InterceptOp::glUnmapBuffer, &OpenGLInterceptor::cgmUnmapBuffer, QEL_RETURN_ADDRESS(), target);
 }
 
 extern "C" unsigned char QEL_APIENTRY qel_hook_glUnmapBufferARB(unsigned target)
 {
-    return hookGL(InterceptOp::glUnmapBufferARB, &OpenGLInterceptor::cgmUnmapBufferARB, QEL_RETURN_ADDRESS(), target);
+    return hook(InterceptOp::glUnmapBufferARB, &OpenGLInterceptor::cgmUnmapBufferARB, QEL_RETURN_ADDRESS(), target);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUnmapObjectBufferATI(unsigned buffer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUnmapObjectBufferATI, &OpenGLInterceptor::cgmUnmapObjectBufferATI, QEL_RETURN_ADDRESS(), buffer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUpdateObjectBufferATI(
     unsigned buffer, unsigned offset, int size, const void* pointer, unsigned preserve)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUpdateObjectBufferATI, &OpenGLInterceptor::cgmUpdateObjectBufferATI, QEL_RETURN_ADDRESS(),
         buffer, offset, size, pointer, preserve);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUseProgram(unsigned program)
 {
-    return hookGL(InterceptOp::glUseProgram, &OpenGLInterceptor::cgmUseProgram, QEL_RETURN_ADDRESS(), program);
+    return hook(InterceptOp::glUseProgram, &OpenGLInterceptor::cgmUseProgram, QEL_RETURN_ADDRESS(), program);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glUseProgramObjectARB(unsigned programObj)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glUseProgramObjectARB, &OpenGLInterceptor::cgmUseProgramObjectARB, QEL_RETURN_ADDRESS(),
         programObj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glValidateProgram(unsigned program)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glValidateProgram, &OpenGLInterceptor::cgmValidateProgram, QEL_RETURN_ADDRESS(), program);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glValidateProgramARB(unsigned programObj)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glValidateProgramARB, &OpenGLInterceptor::cgmValidateProgramARB, QEL_RETURN_ADDRESS(), programObj);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVariantArrayObjectATI(
     unsigned id, unsigned type, int stride, unsigned buffer, unsigned offset)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVariantArrayObjectATI, &OpenGLInterceptor::cgmVariantArrayObjectATI, QEL_RETURN_ADDRESS(), id,
         type, stride, buffer, offset);
 }
@@ -111,627 +111,624 @@ extern "C" void QEL_APIENTRY qel_hook_glVariantArrayObjectATI(
 extern "C" void QEL_APIENTRY qel_hook_glVariantPointerEXT(
     unsigned id, unsigned type, unsigned stride, const void* addr)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVariantPointerEXT, &OpenGLInterceptor::cgmVariantPointerEXT, QEL_RETURN_ADDRESS(), id, type,
         stride, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVariantbvEXT(unsigned id, const signed char* addr)
 {
-    return hookGL(InterceptOp::glVariantbvEXT, &OpenGLInterceptor::cgmVariantbvEXT, QEL_RETURN_ADDRESS(), id, addr);
+    return hook(InterceptOp::glVariantbvEXT, &OpenGLInterceptor::cgmVariantbvEXT, QEL_RETURN_ADDRESS(), id, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVariantdvEXT(unsigned id, const double* addr)
 {
-    return hookGL(InterceptOp::glVariantdvEXT, &OpenGLInterceptor::cgmVariantdvEXT, QEL_RETURN_ADDRESS(), id, addr);
+    return hook(InterceptOp::glVariantdvEXT, &OpenGLInterceptor::cgmVariantdvEXT, QEL_RETURN_ADDRESS(), id, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVariantfvEXT(unsigned id, const float* addr)
 {
-    return hookGL(InterceptOp::glVariantfvEXT, &OpenGLInterceptor::cgmVariantfvEXT, QEL_RETURN_ADDRESS(), id, addr);
+    return hook(InterceptOp::glVariantfvEXT, &OpenGLInterceptor::cgmVariantfvEXT, QEL_RETURN_ADDRESS(), id, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVariantivEXT(unsigned id, const int* addr)
 {
-    return hookGL(InterceptOp::glVariantivEXT, &OpenGLInterceptor::cgmVariantivEXT, QEL_RETURN_ADDRESS(), id, addr);
+    return hook(InterceptOp::glVariantivEXT, &OpenGLInterceptor::cgmVariantivEXT, QEL_RETURN_ADDRESS(), id, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVariantsvEXT(unsigned id, const short* addr)
 {
-    return hookGL(InterceptOp::glVariantsvEXT, &OpenGLInterceptor::cgmVariantsvEXT, QEL_RETURN_ADDRESS(), id, addr);
+    return hook(InterceptOp::glVariantsvEXT, &OpenGLInterceptor::cgmVariantsvEXT, QEL_RETURN_ADDRESS(), id, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVariantubvEXT(unsigned id, const unsigned char* addr)
 {
-    return hookGL(InterceptOp::glVariantubvEXT, &OpenGLInterceptor::cgmVariantubvEXT, QEL_RETURN_ADDRESS(), id, addr);
+    return hook(InterceptOp::glVariantubvEXT, &OpenGLInterceptor::cgmVariantubvEXT, QEL_RETURN_ADDRESS(), id, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVariantuivEXT(unsigned id, const unsigned* addr)
 {
-    return hookGL(InterceptOp::glVariantuivEXT, &OpenGLInterceptor::cgmVariantuivEXT, QEL_RETURN_ADDRESS(), id, addr);
+    return hook(InterceptOp::glVariantuivEXT, &OpenGLInterceptor::cgmVariantuivEXT, QEL_RETURN_ADDRESS(), id, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVariantusvEXT(unsigned id, const unsigned short* addr)
 {
-    return hookGL(InterceptOp::glVariantusvEXT, &OpenGLInterceptor::cgmVariantusvEXT, QEL_RETURN_ADDRESS(), id, addr);
+    return hook(InterceptOp::glVariantusvEXT, &OpenGLInterceptor::cgmVariantusvEXT, QEL_RETURN_ADDRESS(), id, addr);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex2d(double x, double y)
 {
-    return hookGL(InterceptOp::glVertex2d, &OpenGLInterceptor::cgmVertex2d, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glVertex2d, &OpenGLInterceptor::cgmVertex2d, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex2dv(const double* v)
 {
-    return hookGL(InterceptOp::glVertex2dv, &OpenGLInterceptor::cgmVertex2dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex2dv, &OpenGLInterceptor::cgmVertex2dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex2f(float x, float y)
 {
-    return hookGL(InterceptOp::glVertex2f, &OpenGLInterceptor::cgmVertex2f, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glVertex2f, &OpenGLInterceptor::cgmVertex2f, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex2fv(const float* v)
 {
-    return hookGL(InterceptOp::glVertex2fv, &OpenGLInterceptor::cgmVertex2fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex2fv, &OpenGLInterceptor::cgmVertex2fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex2hNV(unsigned short x, unsigned short y)
 {
-    return hookGL(InterceptOp::glVertex2hNV, &OpenGLInterceptor::cgmVertex2hNV, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glVertex2hNV, &OpenGLInterceptor::cgmVertex2hNV, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex2hvNV(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertex2hvNV, &OpenGLInterceptor::cgmVertex2hvNV, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex2hvNV, &OpenGLInterceptor::cgmVertex2hvNV, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex2i(int x, int y)
 {
-    return hookGL(InterceptOp::glVertex2i, &OpenGLInterceptor::cgmVertex2i, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glVertex2i, &OpenGLInterceptor::cgmVertex2i, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex2iv(const int* v)
 {
-    return hookGL(InterceptOp::glVertex2iv, &OpenGLInterceptor::cgmVertex2iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex2iv, &OpenGLInterceptor::cgmVertex2iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex2s(short x, short y)
 {
-    return hookGL(InterceptOp::glVertex2s, &OpenGLInterceptor::cgmVertex2s, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glVertex2s, &OpenGLInterceptor::cgmVertex2s, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex2sv(const short* v)
 {
-    return hookGL(InterceptOp::glVertex2sv, &OpenGLInterceptor::cgmVertex2sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex2sv, &OpenGLInterceptor::cgmVertex2sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex3d(double x, double y, double z)
 {
-    return hookGL(InterceptOp::glVertex3d, &OpenGLInterceptor::cgmVertex3d, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glVertex3d, &OpenGLInterceptor::cgmVertex3d, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex3dv(const double* v)
 {
-    return hookGL(InterceptOp::glVertex3dv, &OpenGLInterceptor::cgmVertex3dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex3dv, &OpenGLInterceptor::cgmVertex3dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex3f(float x, float y, float z)
 {
-    return hookGL(InterceptOp::glVertex3f, &OpenGLInterceptor::cgmVertex3f, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glVertex3f, &OpenGLInterceptor::cgmVertex3f, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex3fv(const float* v)
 {
-    return hookGL(InterceptOp::glVertex3fv, &OpenGLInterceptor::cgmVertex3fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex3fv, &OpenGLInterceptor::cgmVertex3fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex3hNV(unsigned short x, unsigned short y, unsigned short z)
 {
-    return hookGL(InterceptOp::glVertex3hNV, &OpenGLInterceptor::cgmVertex3hNV, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glVertex3hNV, &OpenGLInterceptor::cgmVertex3hNV, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex3hvNV(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertex3hvNV, &OpenGLInterceptor::cgmVertex3hvNV, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex3hvNV, &OpenGLInterceptor::cgmVertex3hvNV, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex3i(int x, int y, int z)
 {
-    return hookGL(InterceptOp::glVertex3i, &OpenGLInterceptor::cgmVertex3i, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glVertex3i, &OpenGLInterceptor::cgmVertex3i, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex3iv(const int* v)
 {
-    return hookGL(InterceptOp::glVertex3iv, &OpenGLInterceptor::cgmVertex3iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex3iv, &OpenGLInterceptor::cgmVertex3iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex3s(short x, short y, short z)
 {
-    return hookGL(InterceptOp::glVertex3s, &OpenGLInterceptor::cgmVertex3s, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glVertex3s, &OpenGLInterceptor::cgmVertex3s, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex3sv(const short* v)
 {
-    return hookGL(InterceptOp::glVertex3sv, &OpenGLInterceptor::cgmVertex3sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex3sv, &OpenGLInterceptor::cgmVertex3sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex4d(double x, double y, double z, double w)
 {
-    return hookGL(InterceptOp::glVertex4d, &OpenGLInterceptor::cgmVertex4d, QEL_RETURN_ADDRESS(), x, y, z, w);
+    return hook(InterceptOp::glVertex4d, &OpenGLInterceptor::cgmVertex4d, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex4dv(const double* v)
 {
-    return hookGL(InterceptOp::glVertex4dv, &OpenGLInterceptor::cgmVertex4dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex4dv, &OpenGLInterceptor::cgmVertex4dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex4f(float x, float y, float z, float w)
 {
-    return hookGL(InterceptOp::glVertex4f, &OpenGLInterceptor::cgmVertex4f, QEL_RETURN_ADDRESS(), x, y, z, w);
+    return hook(InterceptOp::glVertex4f, &OpenGLInterceptor::cgmVertex4f, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex4fv(const float* v)
 {
-    return hookGL(InterceptOp::glVertex4fv, &OpenGLInterceptor::cgmVertex4fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex4fv, &OpenGLInterceptor::cgmVertex4fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex4hNV(
     unsigned short x, unsigned short y, unsigned short z, unsigned short w)
 {
-    return hookGL(InterceptOp::glVertex4hNV, &OpenGLInterceptor::cgmVertex4hNV, QEL_RETURN_ADDRESS(), x, y, z, w);
+    return hook(InterceptOp::glVertex4hNV, &OpenGLInterceptor::cgmVertex4hNV, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex4hvNV(const unsigned short* v)
 {
-    return hookGL(InterceptOp::glVertex4hvNV, &OpenGLInterceptor::cgmVertex4hvNV, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex4hvNV, &OpenGLInterceptor::cgmVertex4hvNV, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex4i(int x, int y, int z, int w)
 {
-    return hookGL(InterceptOp::glVertex4i, &OpenGLInterceptor::cgmVertex4i, QEL_RETURN_ADDRESS(), x, y, z, w);
+    return hook(InterceptOp::glVertex4i, &OpenGLInterceptor::cgmVertex4i, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex4iv(const int* v)
 {
-    return hookGL(InterceptOp::glVertex4iv, &OpenGLInterceptor::cgmVertex4iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex4iv, &OpenGLInterceptor::cgmVertex4iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex4s(short x, short y, short z, short w)
 {
-    return hookGL(InterceptOp::glVertex4s, &OpenGLInterceptor::cgmVertex4s, QEL_RETURN_ADDRESS(), x, y, z, w);
+    return hook(InterceptOp::glVertex4s, &OpenGLInterceptor::cgmVertex4s, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertex4sv(const short* v)
 {
-    return hookGL(InterceptOp::glVertex4sv, &OpenGLInterceptor::cgmVertex4sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glVertex4sv, &OpenGLInterceptor::cgmVertex4sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexArrayParameteriAPPLE(unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexArrayParameteriAPPLE, &OpenGLInterceptor::cgmVertexArrayParameteriAPPLE,
         QEL_RETURN_ADDRESS(), pname, param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexArrayRangeAPPLE(int length, void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexArrayRangeAPPLE, &OpenGLInterceptor::cgmVertexArrayRangeAPPLE, QEL_RETURN_ADDRESS(),
         length, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexArrayRangeNV(int length, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexArrayRangeNV, &OpenGLInterceptor::cgmVertexArrayRangeNV, QEL_RETURN_ADDRESS(), length,
         pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1d(unsigned index, double x)
 {
-    return hookGL(
-        InterceptOp::glVertexAttrib1d, &OpenGLInterceptor::cgmVertexAttrib1d, QEL_RETURN_ADDRESS(), index, x);
+    return hook(InterceptOp::glVertexAttrib1d, &OpenGLInterceptor::cgmVertexAttrib1d, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1dARB(unsigned index, double x)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1dARB, &OpenGLInterceptor::cgmVertexAttrib1dARB, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1dNV(unsigned index, double x)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1dNV, &OpenGLInterceptor::cgmVertexAttrib1dNV, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1dv(unsigned index, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1dv, &OpenGLInterceptor::cgmVertexAttrib1dv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1dvARB(unsigned index, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1dvARB, &OpenGLInterceptor::cgmVertexAttrib1dvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1dvNV(unsigned index, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1dvNV, &OpenGLInterceptor::cgmVertexAttrib1dvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1f(unsigned index, float x)
 {
-    return hookGL(
-        InterceptOp::glVertexAttrib1f, &OpenGLInterceptor::cgmVertexAttrib1f, QEL_RETURN_ADDRESS(), index, x);
+    return hook(InterceptOp::glVertexAttrib1f, &OpenGLInterceptor::cgmVertexAttrib1f, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1fARB(unsigned index, float x)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1fARB, &OpenGLInterceptor::cgmVertexAttrib1fARB, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1fNV(unsigned index, float x)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1fNV, &OpenGLInterceptor::cgmVertexAttrib1fNV, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1fv(unsigned index, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1fv, &OpenGLInterceptor::cgmVertexAttrib1fv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1fvARB(unsigned index, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1fvARB, &OpenGLInterceptor::cgmVertexAttrib1fvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1fvNV(unsigned index, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1fvNV, &OpenGLInterceptor::cgmVertexAttrib1fvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1hNV(unsigned index, unsigned short x)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1hNV, &OpenGLInterceptor::cgmVertexAttrib1hNV, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1hvNV(unsigned index, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1hvNV, &OpenGLInterceptor::cgmVertexAttrib1hvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1s(unsigned index, short x)
 {
-    return hookGL(
-        InterceptOp::glVertexAttrib1s, &OpenGLInterceptor::cgmVertexAttrib1s, QEL_RETURN_ADDRESS(), index, x);
+    return hook(InterceptOp::glVertexAttrib1s, &OpenGLInterceptor::cgmVertexAttrib1s, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1sARB(unsigned index, short x)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1sARB, &OpenGLInterceptor::cgmVertexAttrib1sARB, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1sNV(unsigned index, short x)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1sNV, &OpenGLInterceptor::cgmVertexAttrib1sNV, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1sv(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1sv, &OpenGLInterceptor::cgmVertexAttrib1sv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1svARB(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1svARB, &OpenGLInterceptor::cgmVertexAttrib1svARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib1svNV(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib1svNV, &OpenGLInterceptor::cgmVertexAttrib1svNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2d(unsigned index, double x, double y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2d, &OpenGLInterceptor::cgmVertexAttrib2d, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2dARB(unsigned index, double x, double y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2dARB, &OpenGLInterceptor::cgmVertexAttrib2dARB, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2dNV(unsigned index, double x, double y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2dNV, &OpenGLInterceptor::cgmVertexAttrib2dNV, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2dv(unsigned index, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2dv, &OpenGLInterceptor::cgmVertexAttrib2dv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2dvARB(unsigned index, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2dvARB, &OpenGLInterceptor::cgmVertexAttrib2dvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2dvNV(unsigned index, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2dvNV, &OpenGLInterceptor::cgmVertexAttrib2dvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2f(unsigned index, float x, float y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2f, &OpenGLInterceptor::cgmVertexAttrib2f, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2fARB(unsigned index, float x, float y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2fARB, &OpenGLInterceptor::cgmVertexAttrib2fARB, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2fNV(unsigned index, float x, float y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2fNV, &OpenGLInterceptor::cgmVertexAttrib2fNV, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2fv(unsigned index, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2fv, &OpenGLInterceptor::cgmVertexAttrib2fv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2fvARB(unsigned index, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2fvARB, &OpenGLInterceptor::cgmVertexAttrib2fvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2fvNV(unsigned index, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2fvNV, &OpenGLInterceptor::cgmVertexAttrib2fvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2hNV(unsigned index, unsigned short x, unsigned short y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2hNV, &OpenGLInterceptor::cgmVertexAttrib2hNV, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2hvNV(unsigned index, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2hvNV, &OpenGLInterceptor::cgmVertexAttrib2hvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2s(unsigned index, short x, short y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2s, &OpenGLInterceptor::cgmVertexAttrib2s, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2sARB(unsigned index, short x, short y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2sARB, &OpenGLInterceptor::cgmVertexAttrib2sARB, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2sNV(unsigned index, short x, short y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2sNV, &OpenGLInterceptor::cgmVertexAttrib2sNV, QEL_RETURN_ADDRESS(), index, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2sv(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2sv, &OpenGLInterceptor::cgmVertexAttrib2sv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2svARB(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2svARB, &OpenGLInterceptor::cgmVertexAttrib2svARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib2svNV(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib2svNV, &OpenGLInterceptor::cgmVertexAttrib2svNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3d(unsigned index, double x, double y, double z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3d, &OpenGLInterceptor::cgmVertexAttrib3d, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3dARB(unsigned index, double x, double y, double z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3dARB, &OpenGLInterceptor::cgmVertexAttrib3dARB, QEL_RETURN_ADDRESS(), index, x, y,
         z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3dNV(unsigned index, double x, double y, double z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3dNV, &OpenGLInterceptor::cgmVertexAttrib3dNV, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3dv(unsigned index, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3dv, &OpenGLInterceptor::cgmVertexAttrib3dv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3dvARB(unsigned index, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3dvARB, &OpenGLInterceptor::cgmVertexAttrib3dvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3dvNV(unsigned index, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3dvNV, &OpenGLInterceptor::cgmVertexAttrib3dvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3f(unsigned index, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3f, &OpenGLInterceptor::cgmVertexAttrib3f, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3fARB(unsigned index, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3fARB, &OpenGLInterceptor::cgmVertexAttrib3fARB, QEL_RETURN_ADDRESS(), index, x, y,
         z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3fNV(unsigned index, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3fNV, &OpenGLInterceptor::cgmVertexAttrib3fNV, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3fv(unsigned index, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3fv, &OpenGLInterceptor::cgmVertexAttrib3fv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3fvARB(unsigned index, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3fvARB, &OpenGLInterceptor::cgmVertexAttrib3fvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3fvNV(unsigned index, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3fvNV, &OpenGLInterceptor::cgmVertexAttrib3fvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3hNV(
     unsigned index, unsigned short x, unsigned short y, unsigned short z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3hNV, &OpenGLInterceptor::cgmVertexAttrib3hNV, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3hvNV(unsigned index, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3hvNV, &OpenGLInterceptor::cgmVertexAttrib3hvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3s(unsigned index, short x, short y, short z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3s, &OpenGLInterceptor::cgmVertexAttrib3s, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3sARB(unsigned index, short x, short y, short z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3sARB, &OpenGLInterceptor::cgmVertexAttrib3sARB, QEL_RETURN_ADDRESS(), index, x, y,
         z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3sNV(unsigned index, short x, short y, short z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3sNV, &OpenGLInterceptor::cgmVertexAttrib3sNV, QEL_RETURN_ADDRESS(), index, x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3sv(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3sv, &OpenGLInterceptor::cgmVertexAttrib3sv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3svARB(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3svARB, &OpenGLInterceptor::cgmVertexAttrib3svARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib3svNV(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib3svNV, &OpenGLInterceptor::cgmVertexAttrib3svNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Nbv(unsigned index, const signed char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4Nbv, &OpenGLInterceptor::cgmVertexAttrib4Nbv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NbvARB(unsigned index, const signed char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4NbvARB, &OpenGLInterceptor::cgmVertexAttrib4NbvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Niv(unsigned index, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4Niv, &OpenGLInterceptor::cgmVertexAttrib4Niv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NivARB(unsigned index, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4NivARB, &OpenGLInterceptor::cgmVertexAttrib4NivARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Nsv(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4Nsv, &OpenGLInterceptor::cgmVertexAttrib4Nsv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NsvARB(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4NsvARB, &OpenGLInterceptor::cgmVertexAttrib4NsvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Nub(
     unsigned index, unsigned char x, unsigned char y, unsigned char z, unsigned char w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4Nub, &OpenGLInterceptor::cgmVertexAttrib4Nub, QEL_RETURN_ADDRESS(), index, x, y,
         z, w);
 }
@@ -739,367 +736,367 @@ extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Nub(
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NubARB(
     unsigned index, unsigned char x, unsigned char y, unsigned char z, unsigned char w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4NubARB, &OpenGLInterceptor::cgmVertexAttrib4NubARB, QEL_RETURN_ADDRESS(), index,
         x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Nubv(unsigned index, const unsigned char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4Nubv, &OpenGLInterceptor::cgmVertexAttrib4Nubv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NubvARB(unsigned index, const unsigned char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4NubvARB, &OpenGLInterceptor::cgmVertexAttrib4NubvARB, QEL_RETURN_ADDRESS(), index,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Nuiv(unsigned index, const unsigned* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4Nuiv, &OpenGLInterceptor::cgmVertexAttrib4Nuiv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NuivARB(unsigned index, const unsigned* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4NuivARB, &OpenGLInterceptor::cgmVertexAttrib4NuivARB, QEL_RETURN_ADDRESS(), index,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4Nusv(unsigned index, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4Nusv, &OpenGLInterceptor::cgmVertexAttrib4Nusv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4NusvARB(unsigned index, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4NusvARB, &OpenGLInterceptor::cgmVertexAttrib4NusvARB, QEL_RETURN_ADDRESS(), index,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4bv(unsigned index, const signed char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4bv, &OpenGLInterceptor::cgmVertexAttrib4bv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4bvARB(unsigned index, const signed char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4bvARB, &OpenGLInterceptor::cgmVertexAttrib4bvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4d(unsigned index, double x, double y, double z, double w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4d, &OpenGLInterceptor::cgmVertexAttrib4d, QEL_RETURN_ADDRESS(), index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4dARB(unsigned index, double x, double y, double z, double w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4dARB, &OpenGLInterceptor::cgmVertexAttrib4dARB, QEL_RETURN_ADDRESS(), index, x, y,
         z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4dNV(unsigned index, double x, double y, double z, double w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4dNV, &OpenGLInterceptor::cgmVertexAttrib4dNV, QEL_RETURN_ADDRESS(), index, x, y,
         z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4dv(unsigned index, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4dv, &OpenGLInterceptor::cgmVertexAttrib4dv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4dvARB(unsigned index, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4dvARB, &OpenGLInterceptor::cgmVertexAttrib4dvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4dvNV(unsigned index, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4dvNV, &OpenGLInterceptor::cgmVertexAttrib4dvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4f(unsigned index, float x, float y, float z, float w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4f, &OpenGLInterceptor::cgmVertexAttrib4f, QEL_RETURN_ADDRESS(), index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4fARB(unsigned index, float x, float y, float z, float w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4fARB, &OpenGLInterceptor::cgmVertexAttrib4fARB, QEL_RETURN_ADDRESS(), index, x, y,
         z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4fNV(unsigned index, float x, float y, float z, float w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4fNV, &OpenGLInterceptor::cgmVertexAttrib4fNV, QEL_RETURN_ADDRESS(), index, x, y,
         z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4fv(unsigned index, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4fv, &OpenGLInterceptor::cgmVertexAttrib4fv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4fvARB(unsigned index, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4fvARB, &OpenGLInterceptor::cgmVertexAttrib4fvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4fvNV(unsigned index, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4fvNV, &OpenGLInterceptor::cgmVertexAttrib4fvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4hNV(
     unsigned index, unsigned short x, unsigned short y, unsigned short z, unsigned short w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4hNV, &OpenGLInterceptor::cgmVertexAttrib4hNV, QEL_RETURN_ADDRESS(), index, x, y,
         z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4hvNV(unsigned index, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4hvNV, &OpenGLInterceptor::cgmVertexAttrib4hvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4iv(unsigned index, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4iv, &OpenGLInterceptor::cgmVertexAttrib4iv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4ivARB(unsigned index, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4ivARB, &OpenGLInterceptor::cgmVertexAttrib4ivARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4s(unsigned index, short x, short y, short z, short w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4s, &OpenGLInterceptor::cgmVertexAttrib4s, QEL_RETURN_ADDRESS(), index, x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4sARB(unsigned index, short x, short y, short z, short w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4sARB, &OpenGLInterceptor::cgmVertexAttrib4sARB, QEL_RETURN_ADDRESS(), index, x, y,
         z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4sNV(unsigned index, short x, short y, short z, short w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4sNV, &OpenGLInterceptor::cgmVertexAttrib4sNV, QEL_RETURN_ADDRESS(), index, x, y,
         z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4sv(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4sv, &OpenGLInterceptor::cgmVertexAttrib4sv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4svARB(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4svARB, &OpenGLInterceptor::cgmVertexAttrib4svARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4svNV(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4svNV, &OpenGLInterceptor::cgmVertexAttrib4svNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4ubNV(
     unsigned index, unsigned char x, unsigned char y, unsigned char z, unsigned char w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4ubNV, &OpenGLInterceptor::cgmVertexAttrib4ubNV, QEL_RETURN_ADDRESS(), index, x, y,
         z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4ubv(unsigned index, const unsigned char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4ubv, &OpenGLInterceptor::cgmVertexAttrib4ubv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4ubvARB(unsigned index, const unsigned char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4ubvARB, &OpenGLInterceptor::cgmVertexAttrib4ubvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4ubvNV(unsigned index, const unsigned char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4ubvNV, &OpenGLInterceptor::cgmVertexAttrib4ubvNV, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4uiv(unsigned index, const unsigned* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4uiv, &OpenGLInterceptor::cgmVertexAttrib4uiv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4uivARB(unsigned index, const unsigned* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4uivARB, &OpenGLInterceptor::cgmVertexAttrib4uivARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4usv(unsigned index, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4usv, &OpenGLInterceptor::cgmVertexAttrib4usv, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttrib4usvARB(unsigned index, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttrib4usvARB, &OpenGLInterceptor::cgmVertexAttrib4usvARB, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribArrayObjectATI(
     unsigned index, int size, unsigned type, unsigned char normalized, int stride, unsigned buffer, unsigned offset)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribArrayObjectATI, &OpenGLInterceptor::cgmVertexAttribArrayObjectATI,
         QEL_RETURN_ADDRESS(), index, size, type, normalized, stride, buffer, offset);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI1iEXT(unsigned index, int x)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI1iEXT, &OpenGLInterceptor::cgmVertexAttribI1iEXT, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI1ivEXT(unsigned index, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI1ivEXT, &OpenGLInterceptor::cgmVertexAttribI1ivEXT, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI1uiEXT(unsigned index, unsigned x)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI1uiEXT, &OpenGLInterceptor::cgmVertexAttribI1uiEXT, QEL_RETURN_ADDRESS(), index, x);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI1uivEXT(unsigned index, const unsigned* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI1uivEXT, &OpenGLInterceptor::cgmVertexAttribI1uivEXT, QEL_RETURN_ADDRESS(), index,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI2iEXT(unsigned index, int x, int y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI2iEXT, &OpenGLInterceptor::cgmVertexAttribI2iEXT, QEL_RETURN_ADDRESS(), index, x,
         y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI2ivEXT(unsigned index, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI2ivEXT, &OpenGLInterceptor::cgmVertexAttribI2ivEXT, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI2uiEXT(unsigned index, unsigned x, unsigned y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI2uiEXT, &OpenGLInterceptor::cgmVertexAttribI2uiEXT, QEL_RETURN_ADDRESS(), index,
         x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI2uivEXT(unsigned index, const unsigned* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI2uivEXT, &OpenGLInterceptor::cgmVertexAttribI2uivEXT, QEL_RETURN_ADDRESS(), index,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI3iEXT(unsigned index, int x, int y, int z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI3iEXT, &OpenGLInterceptor::cgmVertexAttribI3iEXT, QEL_RETURN_ADDRESS(), index, x,
         y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI3ivEXT(unsigned index, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI3ivEXT, &OpenGLInterceptor::cgmVertexAttribI3ivEXT, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI3uiEXT(unsigned index, unsigned x, unsigned y, unsigned z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI3uiEXT, &OpenGLInterceptor::cgmVertexAttribI3uiEXT, QEL_RETURN_ADDRESS(), index,
         x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI3uivEXT(unsigned index, const unsigned* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI3uivEXT, &OpenGLInterceptor::cgmVertexAttribI3uivEXT, QEL_RETURN_ADDRESS(), index,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4bvEXT(unsigned index, const signed char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI4bvEXT, &OpenGLInterceptor::cgmVertexAttribI4bvEXT, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4iEXT(unsigned index, int x, int y, int z, int w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI4iEXT, &OpenGLInterceptor::cgmVertexAttribI4iEXT, QEL_RETURN_ADDRESS(), index, x,
         y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4ivEXT(unsigned index, const int* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI4ivEXT, &OpenGLInterceptor::cgmVertexAttribI4ivEXT, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4svEXT(unsigned index, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI4svEXT, &OpenGLInterceptor::cgmVertexAttribI4svEXT, QEL_RETURN_ADDRESS(), index, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4ubvEXT(unsigned index, const unsigned char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI4ubvEXT, &OpenGLInterceptor::cgmVertexAttribI4ubvEXT, QEL_RETURN_ADDRESS(), index,
         v);
 }
@@ -1107,21 +1104,21 @@ extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4ubvEXT(unsigned index, con
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4uiEXT(
     unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI4uiEXT, &OpenGLInterceptor::cgmVertexAttribI4uiEXT, QEL_RETURN_ADDRESS(), index,
         x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4uivEXT(unsigned index, const unsigned* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI4uivEXT, &OpenGLInterceptor::cgmVertexAttribI4uivEXT, QEL_RETURN_ADDRESS(), index,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4usvEXT(unsigned index, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribI4usvEXT, &OpenGLInterceptor::cgmVertexAttribI4usvEXT, QEL_RETURN_ADDRESS(), index,
         v);
 }
@@ -1129,7 +1126,7 @@ extern "C" void QEL_APIENTRY qel_hook_glVertexAttribI4usvEXT(unsigned index, con
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribIPointerEXT(
     unsigned index, int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribIPointerEXT, &OpenGLInterceptor::cgmVertexAttribIPointerEXT, QEL_RETURN_ADDRESS(),
         index, size, type, stride, pointer);
 }
@@ -1137,7 +1134,7 @@ extern "C" void QEL_APIENTRY qel_hook_glVertexAttribIPointerEXT(
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribPointer(
     unsigned index, int size, unsigned type, unsigned char normalized, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribPointer, &OpenGLInterceptor::cgmVertexAttribPointer, QEL_RETURN_ADDRESS(), index,
         size, type, normalized, stride, pointer);
 }
@@ -1145,7 +1142,7 @@ extern "C" void QEL_APIENTRY qel_hook_glVertexAttribPointer(
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribPointerARB(
     unsigned index, int size, unsigned type, unsigned char normalized, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribPointerARB, &OpenGLInterceptor::cgmVertexAttribPointerARB, QEL_RETURN_ADDRESS(),
         index, size, type, normalized, stride, pointer);
 }
@@ -1153,152 +1150,152 @@ extern "C" void QEL_APIENTRY qel_hook_glVertexAttribPointerARB(
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribPointerNV(
     unsigned index, int fsize, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribPointerNV, &OpenGLInterceptor::cgmVertexAttribPointerNV, QEL_RETURN_ADDRESS(),
         index, fsize, type, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs1dvNV(unsigned index, int count, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs1dvNV, &OpenGLInterceptor::cgmVertexAttribs1dvNV, QEL_RETURN_ADDRESS(), index,
         count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs1fvNV(unsigned index, int count, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs1fvNV, &OpenGLInterceptor::cgmVertexAttribs1fvNV, QEL_RETURN_ADDRESS(), index,
         count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs1hvNV(unsigned index, int n, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs1hvNV, &OpenGLInterceptor::cgmVertexAttribs1hvNV, QEL_RETURN_ADDRESS(), index, n,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs1svNV(unsigned index, int count, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs1svNV, &OpenGLInterceptor::cgmVertexAttribs1svNV, QEL_RETURN_ADDRESS(), index,
         count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs2dvNV(unsigned index, int count, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs2dvNV, &OpenGLInterceptor::cgmVertexAttribs2dvNV, QEL_RETURN_ADDRESS(), index,
         count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs2fvNV(unsigned index, int count, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs2fvNV, &OpenGLInterceptor::cgmVertexAttribs2fvNV, QEL_RETURN_ADDRESS(), index,
         count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs2hvNV(unsigned index, int n, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs2hvNV, &OpenGLInterceptor::cgmVertexAttribs2hvNV, QEL_RETURN_ADDRESS(), index, n,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs2svNV(unsigned index, int count, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs2svNV, &OpenGLInterceptor::cgmVertexAttribs2svNV, QEL_RETURN_ADDRESS(), index,
         count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs3dvNV(unsigned index, int count, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs3dvNV, &OpenGLInterceptor::cgmVertexAttribs3dvNV, QEL_RETURN_ADDRESS(), index,
         count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs3fvNV(unsigned index, int count, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs3fvNV, &OpenGLInterceptor::cgmVertexAttribs3fvNV, QEL_RETURN_ADDRESS(), index,
         count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs3hvNV(unsigned index, int n, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs3hvNV, &OpenGLInterceptor::cgmVertexAttribs3hvNV, QEL_RETURN_ADDRESS(), index, n,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs3svNV(unsigned index, int count, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs3svNV, &OpenGLInterceptor::cgmVertexAttribs3svNV, QEL_RETURN_ADDRESS(), index,
         count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs4dvNV(unsigned index, int count, const double* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs4dvNV, &OpenGLInterceptor::cgmVertexAttribs4dvNV, QEL_RETURN_ADDRESS(), index,
         count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs4fvNV(unsigned index, int count, const float* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs4fvNV, &OpenGLInterceptor::cgmVertexAttribs4fvNV, QEL_RETURN_ADDRESS(), index,
         count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs4hvNV(unsigned index, int n, const unsigned short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs4hvNV, &OpenGLInterceptor::cgmVertexAttribs4hvNV, QEL_RETURN_ADDRESS(), index, n,
         v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs4svNV(unsigned index, int count, const short* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs4svNV, &OpenGLInterceptor::cgmVertexAttribs4svNV, QEL_RETURN_ADDRESS(), index,
         count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexAttribs4ubvNV(unsigned index, int count, const unsigned char* v)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexAttribs4ubvNV, &OpenGLInterceptor::cgmVertexAttribs4ubvNV, QEL_RETURN_ADDRESS(), index,
         count, v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexBlendARB(int count)
 {
-    return hookGL(InterceptOp::glVertexBlendARB, &OpenGLInterceptor::cgmVertexBlendARB, QEL_RETURN_ADDRESS(), count);
+    return hook(InterceptOp::glVertexBlendARB, &OpenGLInterceptor::cgmVertexBlendARB, QEL_RETURN_ADDRESS(), count);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexBlendEnvfATI(unsigned pname, float param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexBlendEnvfATI, &OpenGLInterceptor::cgmVertexBlendEnvfATI, QEL_RETURN_ADDRESS(), pname,
         param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexBlendEnviATI(unsigned pname, int param)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexBlendEnviATI, &OpenGLInterceptor::cgmVertexBlendEnviATI, QEL_RETURN_ADDRESS(), pname,
         param);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexPointer(int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexPointer, &OpenGLInterceptor::cgmVertexPointer, QEL_RETURN_ADDRESS(), size, type, stride,
         pointer);
 }
@@ -1306,7 +1303,7 @@ extern "C" void QEL_APIENTRY qel_hook_glVertexPointer(int size, unsigned type, i
 extern "C" void QEL_APIENTRY qel_hook_glVertexPointerEXT(
     int size, unsigned type, int stride, int count, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexPointerEXT, &OpenGLInterceptor::cgmVertexPointerEXT, QEL_RETURN_ADDRESS(), size, type,
         stride, count, pointer);
 }
@@ -1314,178 +1311,178 @@ extern "C" void QEL_APIENTRY qel_hook_glVertexPointerEXT(
 extern "C" void QEL_APIENTRY qel_hook_glVertexPointerListIBM(
     int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexPointerListIBM, &OpenGLInterceptor::cgmVertexPointerListIBM, QEL_RETURN_ADDRESS(), size,
         type, stride, pointer, ptrstride);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexPointervINTEL(int size, unsigned type, const void** pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexPointervINTEL, &OpenGLInterceptor::cgmVertexPointervINTEL, QEL_RETURN_ADDRESS(), size,
         type, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2dATI(unsigned stream, double x, double y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream2dATI, &OpenGLInterceptor::cgmVertexStream2dATI, QEL_RETURN_ADDRESS(), stream, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2dvATI(unsigned stream, const double* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream2dvATI, &OpenGLInterceptor::cgmVertexStream2dvATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2fATI(unsigned stream, float x, float y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream2fATI, &OpenGLInterceptor::cgmVertexStream2fATI, QEL_RETURN_ADDRESS(), stream, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2fvATI(unsigned stream, const float* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream2fvATI, &OpenGLInterceptor::cgmVertexStream2fvATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2iATI(unsigned stream, int x, int y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream2iATI, &OpenGLInterceptor::cgmVertexStream2iATI, QEL_RETURN_ADDRESS(), stream, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2ivATI(unsigned stream, const int* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream2ivATI, &OpenGLInterceptor::cgmVertexStream2ivATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2sATI(unsigned stream, short x, short y)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream2sATI, &OpenGLInterceptor::cgmVertexStream2sATI, QEL_RETURN_ADDRESS(), stream, x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream2svATI(unsigned stream, const short* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream2svATI, &OpenGLInterceptor::cgmVertexStream2svATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3dATI(unsigned stream, double x, double y, double z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream3dATI, &OpenGLInterceptor::cgmVertexStream3dATI, QEL_RETURN_ADDRESS(), stream, x,
         y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3dvATI(unsigned stream, const double* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream3dvATI, &OpenGLInterceptor::cgmVertexStream3dvATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3fATI(unsigned stream, float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream3fATI, &OpenGLInterceptor::cgmVertexStream3fATI, QEL_RETURN_ADDRESS(), stream, x,
         y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3fvATI(unsigned stream, const float* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream3fvATI, &OpenGLInterceptor::cgmVertexStream3fvATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3iATI(unsigned stream, int x, int y, int z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream3iATI, &OpenGLInterceptor::cgmVertexStream3iATI, QEL_RETURN_ADDRESS(), stream, x,
         y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3ivATI(unsigned stream, const int* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream3ivATI, &OpenGLInterceptor::cgmVertexStream3ivATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3sATI(unsigned stream, short x, short y, short z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream3sATI, &OpenGLInterceptor::cgmVertexStream3sATI, QEL_RETURN_ADDRESS(), stream, x,
         y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream3svATI(unsigned stream, const short* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream3svATI, &OpenGLInterceptor::cgmVertexStream3svATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4dATI(unsigned stream, double x, double y, double z, double w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream4dATI, &OpenGLInterceptor::cgmVertexStream4dATI, QEL_RETURN_ADDRESS(), stream, x,
         y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4dvATI(unsigned stream, const double* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream4dvATI, &OpenGLInterceptor::cgmVertexStream4dvATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4fATI(unsigned stream, float x, float y, float z, float w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream4fATI, &OpenGLInterceptor::cgmVertexStream4fATI, QEL_RETURN_ADDRESS(), stream, x,
         y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4fvATI(unsigned stream, const float* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream4fvATI, &OpenGLInterceptor::cgmVertexStream4fvATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4iATI(unsigned stream, int x, int y, int z, int w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream4iATI, &OpenGLInterceptor::cgmVertexStream4iATI, QEL_RETURN_ADDRESS(), stream, x,
         y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4ivATI(unsigned stream, const int* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream4ivATI, &OpenGLInterceptor::cgmVertexStream4ivATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4sATI(unsigned stream, short x, short y, short z, short w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream4sATI, &OpenGLInterceptor::cgmVertexStream4sATI, QEL_RETURN_ADDRESS(), stream, x,
         y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexStream4svATI(unsigned stream, const short* coords)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexStream4svATI, &OpenGLInterceptor::cgmVertexStream4svATI, QEL_RETURN_ADDRESS(), stream,
         coords);
 }
@@ -1493,392 +1490,381 @@ extern "C" void QEL_APIENTRY qel_hook_glVertexStream4svATI(unsigned stream, cons
 extern "C" void QEL_APIENTRY qel_hook_glVertexWeightPointerEXT(
     int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexWeightPointerEXT, &OpenGLInterceptor::cgmVertexWeightPointerEXT, QEL_RETURN_ADDRESS(),
         size, type, stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexWeightfEXT(float weight)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexWeightfEXT, &OpenGLInterceptor::cgmVertexWeightfEXT, QEL_RETURN_ADDRESS(), weight);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexWeightfvEXT(const float* weight)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexWeightfvEXT, &OpenGLInterceptor::cgmVertexWeightfvEXT, QEL_RETURN_ADDRESS(), weight);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexWeighthNV(unsigned short weight)
 {
-    return hookGL(
-        InterceptOp::glVertexWeighthNV, &OpenGLInterceptor::cgmVertexWeighthNV, QEL_RETURN_ADDRESS(), weight);
+    return hook(InterceptOp::glVertexWeighthNV, &OpenGLInterceptor::cgmVertexWeighthNV, QEL_RETURN_ADDRESS(), weight);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glVertexWeighthvNV(const unsigned short* weight)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glVertexWeighthvNV, &OpenGLInterceptor::cgmVertexWeighthvNV, QEL_RETURN_ADDRESS(), weight);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glViewport(int x, int y, int width, int height)
 {
-    return hookGL(
-        InterceptOp::glViewport, &OpenGLInterceptor::cgmViewport, QEL_RETURN_ADDRESS(), x, y, width, height);
+    return hook(InterceptOp::glViewport, &OpenGLInterceptor::cgmViewport, QEL_RETURN_ADDRESS(), x, y, width, height);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightPointerARB(int size, unsigned type, int stride, const void* pointer)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glWeightPointerARB, &OpenGLInterceptor::cgmWeightPointerARB, QEL_RETURN_ADDRESS(), size, type,
         stride, pointer);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightbvARB(int size, const signed char* weights)
 {
-    return hookGL(
-        InterceptOp::glWeightbvARB, &OpenGLInterceptor::cgmWeightbvARB, QEL_RETURN_ADDRESS(), size, weights);
+    return hook(InterceptOp::glWeightbvARB, &OpenGLInterceptor::cgmWeightbvARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightdvARB(int size, const double* weights)
 {
-    return hookGL(
-        InterceptOp::glWeightdvARB, &OpenGLInterceptor::cgmWeightdvARB, QEL_RETURN_ADDRESS(), size, weights);
+    return hook(InterceptOp::glWeightdvARB, &OpenGLInterceptor::cgmWeightdvARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightfvARB(int size, const float* weights)
 {
-    return hookGL(
-        InterceptOp::glWeightfvARB, &OpenGLInterceptor::cgmWeightfvARB, QEL_RETURN_ADDRESS(), size, weights);
+    return hook(InterceptOp::glWeightfvARB, &OpenGLInterceptor::cgmWeightfvARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightivARB(int size, const int* weights)
 {
-    return hookGL(
-        InterceptOp::glWeightivARB, &OpenGLInterceptor::cgmWeightivARB, QEL_RETURN_ADDRESS(), size, weights);
+    return hook(InterceptOp::glWeightivARB, &OpenGLInterceptor::cgmWeightivARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightsvARB(int size, const short* weights)
 {
-    return hookGL(
-        InterceptOp::glWeightsvARB, &OpenGLInterceptor::cgmWeightsvARB, QEL_RETURN_ADDRESS(), size, weights);
+    return hook(InterceptOp::glWeightsvARB, &OpenGLInterceptor::cgmWeightsvARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightubvARB(int size, const unsigned char* weights)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glWeightubvARB, &OpenGLInterceptor::cgmWeightubvARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightuivARB(int size, const unsigned* weights)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glWeightuivARB, &OpenGLInterceptor::cgmWeightuivARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWeightusvARB(int size, const unsigned short* weights)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glWeightusvARB, &OpenGLInterceptor::cgmWeightusvARB, QEL_RETURN_ADDRESS(), size, weights);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2d(double x, double y)
 {
-    return hookGL(InterceptOp::glWindowPos2d, &OpenGLInterceptor::cgmWindowPos2d, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glWindowPos2d, &OpenGLInterceptor::cgmWindowPos2d, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2dARB(double x, double y)
 {
-    return hookGL(InterceptOp::glWindowPos2dARB, &OpenGLInterceptor::cgmWindowPos2dARB, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glWindowPos2dARB, &OpenGLInterceptor::cgmWindowPos2dARB, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2dMESA(double x, double y)
 {
-    return hookGL(InterceptOp::glWindowPos2dMESA, &OpenGLInterceptor::cgmWindowPos2dMESA, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glWindowPos2dMESA, &OpenGLInterceptor::cgmWindowPos2dMESA, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2dv(const double* v)
 {
-    return hookGL(InterceptOp::glWindowPos2dv, &OpenGLInterceptor::cgmWindowPos2dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos2dv, &OpenGLInterceptor::cgmWindowPos2dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2dvARB(const double* v)
 {
-    return hookGL(InterceptOp::glWindowPos2dvARB, &OpenGLInterceptor::cgmWindowPos2dvARB, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos2dvARB, &OpenGLInterceptor::cgmWindowPos2dvARB, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2dvMESA(const double* v)
 {
-    return hookGL(InterceptOp::glWindowPos2dvMESA, &OpenGLInterceptor::cgmWindowPos2dvMESA, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos2dvMESA, &OpenGLInterceptor::cgmWindowPos2dvMESA, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2f(float x, float y)
 {
-    return hookGL(InterceptOp::glWindowPos2f, &OpenGLInterceptor::cgmWindowPos2f, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glWindowPos2f, &OpenGLInterceptor::cgmWindowPos2f, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2fARB(float x, float y)
 {
-    return hookGL(InterceptOp::glWindowPos2fARB, &OpenGLInterceptor::cgmWindowPos2fARB, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glWindowPos2fARB, &OpenGLInterceptor::cgmWindowPos2fARB, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2fMESA(float x, float y)
 {
-    return hookGL(InterceptOp::glWindowPos2fMESA, &OpenGLInterceptor::cgmWindowPos2fMESA, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glWindowPos2fMESA, &OpenGLInterceptor::cgmWindowPos2fMESA, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2fv(const float* v)
 {
-    return hookGL(InterceptOp::glWindowPos2fv, &OpenGLInterceptor::cgmWindowPos2fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos2fv, &OpenGLInterceptor::cgmWindowPos2fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2fvARB(const float* v)
 {
-    return hookGL(InterceptOp::glWindowPos2fvARB, &OpenGLInterceptor::cgmWindowPos2fvARB, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos2fvARB, &OpenGLInterceptor::cgmWindowPos2fvARB, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2fvMESA(const float* v)
 {
-    return hookGL(InterceptOp::glWindowPos2fvMESA, &OpenGLInterceptor::cgmWindowPos2fvMESA, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos2fvMESA, &OpenGLInterceptor::cgmWindowPos2fvMESA, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2i(int x, int y)
 {
-    return hookGL(InterceptOp::glWindowPos2i, &OpenGLInterceptor::cgmWindowPos2i, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glWindowPos2i, &OpenGLInterceptor::cgmWindowPos2i, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2iARB(int x, int y)
 {
-    return hookGL(InterceptOp::glWindowPos2iARB, &OpenGLInterceptor::cgmWindowPos2iARB, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glWindowPos2iARB, &OpenGLInterceptor::cgmWindowPos2iARB, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2iMESA(int x, int y)
 {
-    return hookGL(InterceptOp::glWindowPos2iMESA, &OpenGLInterceptor::cgmWindowPos2iMESA, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glWindowPos2iMESA, &OpenGLInterceptor::cgmWindowPos2iMESA, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2iv(const int* v)
 {
-    return hookGL(InterceptOp::glWindowPos2iv, &OpenGLInterceptor::cgmWindowPos2iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos2iv, &OpenGLInterceptor::cgmWindowPos2iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2ivARB(const int* v)
 {
-    return hookGL(InterceptOp::glWindowPos2ivARB, &OpenGLInterceptor::cgmWindowPos2ivARB, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos2ivARB, &OpenGLInterceptor::cgmWindowPos2ivARB, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2ivMESA(const int* v)
 {
-    return hookGL(InterceptOp::glWindowPos2ivMESA, &OpenGLInterceptor::cgmWindowPos2ivMESA, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos2ivMESA, &OpenGLInterceptor::cgmWindowPos2ivMESA, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2s(short x, short y)
 {
-    return hookGL(InterceptOp::glWindowPos2s, &OpenGLInterceptor::cgmWindowPos2s, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glWindowPos2s, &OpenGLInterceptor::cgmWindowPos2s, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2sARB(short x, short y)
 {
-    return hookGL(InterceptOp::glWindowPos2sARB, &OpenGLInterceptor::cgmWindowPos2sARB, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glWindowPos2sARB, &OpenGLInterceptor::cgmWindowPos2sARB, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2sMESA(short x, short y)
 {
-    return hookGL(InterceptOp::glWindowPos2sMESA, &OpenGLInterceptor::cgmWindowPos2sMESA, QEL_RETURN_ADDRESS(), x, y);
+    return hook(InterceptOp::glWindowPos2sMESA, &OpenGLInterceptor::cgmWindowPos2sMESA, QEL_RETURN_ADDRESS(), x, y);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2sv(const short* v)
 {
-    return hookGL(InterceptOp::glWindowPos2sv, &OpenGLInterceptor::cgmWindowPos2sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos2sv, &OpenGLInterceptor::cgmWindowPos2sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2svARB(const short* v)
 {
-    return hookGL(InterceptOp::glWindowPos2svARB, &OpenGLInterceptor::cgmWindowPos2svARB, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos2svARB, &OpenGLInterceptor::cgmWindowPos2svARB, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos2svMESA(const short* v)
 {
-    return hookGL(InterceptOp::glWindowPos2svMESA, &OpenGLInterceptor::cgmWindowPos2svMESA, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos2svMESA, &OpenGLInterceptor::cgmWindowPos2svMESA, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3d(double x, double y, double z)
 {
-    return hookGL(InterceptOp::glWindowPos3d, &OpenGLInterceptor::cgmWindowPos3d, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glWindowPos3d, &OpenGLInterceptor::cgmWindowPos3d, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3dARB(double x, double y, double z)
 {
-    return hookGL(
-        InterceptOp::glWindowPos3dARB, &OpenGLInterceptor::cgmWindowPos3dARB, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glWindowPos3dARB, &OpenGLInterceptor::cgmWindowPos3dARB, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3dMESA(double x, double y, double z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glWindowPos3dMESA, &OpenGLInterceptor::cgmWindowPos3dMESA, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3dv(const double* v)
 {
-    return hookGL(InterceptOp::glWindowPos3dv, &OpenGLInterceptor::cgmWindowPos3dv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos3dv, &OpenGLInterceptor::cgmWindowPos3dv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3dvARB(const double* v)
 {
-    return hookGL(InterceptOp::glWindowPos3dvARB, &OpenGLInterceptor::cgmWindowPos3dvARB, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos3dvARB, &OpenGLInterceptor::cgmWindowPos3dvARB, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3dvMESA(const double* v)
 {
-    return hookGL(InterceptOp::glWindowPos3dvMESA, &OpenGLInterceptor::cgmWindowPos3dvMESA, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos3dvMESA, &OpenGLInterceptor::cgmWindowPos3dvMESA, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3f(float x, float y, float z)
 {
-    return hookGL(InterceptOp::glWindowPos3f, &OpenGLInterceptor::cgmWindowPos3f, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glWindowPos3f, &OpenGLInterceptor::cgmWindowPos3f, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3fARB(float x, float y, float z)
 {
-    return hookGL(
-        InterceptOp::glWindowPos3fARB, &OpenGLInterceptor::cgmWindowPos3fARB, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glWindowPos3fARB, &OpenGLInterceptor::cgmWindowPos3fARB, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3fMESA(float x, float y, float z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glWindowPos3fMESA, &OpenGLInterceptor::cgmWindowPos3fMESA, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3fv(const float* v)
 {
-    return hookGL(InterceptOp::glWindowPos3fv, &OpenGLInterceptor::cgmWindowPos3fv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos3fv, &OpenGLInterceptor::cgmWindowPos3fv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3fvARB(const float* v)
 {
-    return hookGL(InterceptOp::glWindowPos3fvARB, &OpenGLInterceptor::cgmWindowPos3fvARB, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos3fvARB, &OpenGLInterceptor::cgmWindowPos3fvARB, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3fvMESA(const float* v)
 {
-    return hookGL(InterceptOp::glWindowPos3fvMESA, &OpenGLInterceptor::cgmWindowPos3fvMESA, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos3fvMESA, &OpenGLInterceptor::cgmWindowPos3fvMESA, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3i(int x, int y, int z)
 {
-    return hookGL(InterceptOp::glWindowPos3i, &OpenGLInterceptor::cgmWindowPos3i, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glWindowPos3i, &OpenGLInterceptor::cgmWindowPos3i, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3iARB(int x, int y, int z)
 {
-    return hookGL(
-        InterceptOp::glWindowPos3iARB, &OpenGLInterceptor::cgmWindowPos3iARB, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glWindowPos3iARB, &OpenGLInterceptor::cgmWindowPos3iARB, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3iMESA(int x, int y, int z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glWindowPos3iMESA, &OpenGLInterceptor::cgmWindowPos3iMESA, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3iv(const int* v)
 {
-    return hookGL(InterceptOp::glWindowPos3iv, &OpenGLInterceptor::cgmWindowPos3iv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos3iv, &OpenGLInterceptor::cgmWindowPos3iv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3ivARB(const int* v)
 {
-    return hookGL(InterceptOp::glWindowPos3ivARB, &OpenGLInterceptor::cgmWindowPos3ivARB, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos3ivARB, &OpenGLInterceptor::cgmWindowPos3ivARB, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3ivMESA(const int* v)
 {
-    return hookGL(InterceptOp::glWindowPos3ivMESA, &OpenGLInterceptor::cgmWindowPos3ivMESA, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos3ivMESA, &OpenGLInterceptor::cgmWindowPos3ivMESA, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3s(short x, short y, short z)
 {
-    return hookGL(InterceptOp::glWindowPos3s, &OpenGLInterceptor::cgmWindowPos3s, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glWindowPos3s, &OpenGLInterceptor::cgmWindowPos3s, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3sARB(short x, short y, short z)
 {
-    return hookGL(
-        InterceptOp::glWindowPos3sARB, &OpenGLInterceptor::cgmWindowPos3sARB, QEL_RETURN_ADDRESS(), x, y, z);
+    return hook(InterceptOp::glWindowPos3sARB, &OpenGLInterceptor::cgmWindowPos3sARB, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3sMESA(short x, short y, short z)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glWindowPos3sMESA, &OpenGLInterceptor::cgmWindowPos3sMESA, QEL_RETURN_ADDRESS(), x, y, z);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3sv(const short* v)
 {
-    return hookGL(InterceptOp::glWindowPos3sv, &OpenGLInterceptor::cgmWindowPos3sv, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos3sv, &OpenGLInterceptor::cgmWindowPos3sv, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3svARB(const short* v)
 {
-    return hookGL(InterceptOp::glWindowPos3svARB, &OpenGLInterceptor::cgmWindowPos3svARB, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos3svARB, &OpenGLInterceptor::cgmWindowPos3svARB, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos3svMESA(const short* v)
 {
-    return hookGL(InterceptOp::glWindowPos3svMESA, &OpenGLInterceptor::cgmWindowPos3svMESA, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos3svMESA, &OpenGLInterceptor::cgmWindowPos3svMESA, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4dMESA(double x, double y, double z, double w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glWindowPos4dMESA, &OpenGLInterceptor::cgmWindowPos4dMESA, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4dvMESA(const double* v)
 {
-    return hookGL(InterceptOp::glWindowPos4dvMESA, &OpenGLInterceptor::cgmWindowPos4dvMESA, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos4dvMESA, &OpenGLInterceptor::cgmWindowPos4dvMESA, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4fMESA(float x, float y, float z, float w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glWindowPos4fMESA, &OpenGLInterceptor::cgmWindowPos4fMESA, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4fvMESA(const float* v)
 {
-    return hookGL(InterceptOp::glWindowPos4fvMESA, &OpenGLInterceptor::cgmWindowPos4fvMESA, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos4fvMESA, &OpenGLInterceptor::cgmWindowPos4fvMESA, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4iMESA(int x, int y, int z, int w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glWindowPos4iMESA, &OpenGLInterceptor::cgmWindowPos4iMESA, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4ivMESA(const int* v)
 {
-    return hookGL(InterceptOp::glWindowPos4ivMESA, &OpenGLInterceptor::cgmWindowPos4ivMESA, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos4ivMESA, &OpenGLInterceptor::cgmWindowPos4ivMESA, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4sMESA(short x, short y, short z, short w)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glWindowPos4sMESA, &OpenGLInterceptor::cgmWindowPos4sMESA, QEL_RETURN_ADDRESS(), x, y, z, w);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWindowPos4svMESA(const short* v)
 {
-    return hookGL(InterceptOp::glWindowPos4svMESA, &OpenGLInterceptor::cgmWindowPos4svMESA, QEL_RETURN_ADDRESS(), v);
+    return hook(InterceptOp::glWindowPos4svMESA, &OpenGLInterceptor::cgmWindowPos4svMESA, QEL_RETURN_ADDRESS(), v);
 }
 
 extern "C" void QEL_APIENTRY qel_hook_glWriteMaskEXT(
     unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ, unsigned outW)
 {
-    return hookGL(
+    return hook(
         InterceptOp::glWriteMaskEXT, &OpenGLInterceptor::cgmWriteMaskEXT, QEL_RETURN_ADDRESS(), res, in, outX, outY,
         outZ, outW);
 }
@@ -1890,31 +1876,31 @@ extern "C" int QEL_APIENTRY qel_pass_wglChoosePixelFormat(HDC hdc, const PIXELFO
 
 extern "C" int QEL_APIENTRY qel_hook_wglCopyContext(HGLRC hglrcSrc, HGLRC hglrcDst, UINT mask)
 {
-    return hookWGL(
+    return hook(
         InterceptOp::wglCopyContext, &wglInterceptor::wcgmCopyContext, QEL_RETURN_ADDRESS(), hglrcSrc, hglrcDst, mask);
 }
 
 extern "C" HGLRC QEL_APIENTRY qel_hook_wglCreateContext(HDC hdc)
 {
-    return hookWGL(InterceptOp::wglCreateContext, &wglInterceptor::wcgmCreateContext, QEL_RETURN_ADDRESS(), hdc);
+    return hook(InterceptOp::wglCreateContext, &wglInterceptor::wcgmCreateContext, QEL_RETURN_ADDRESS(), hdc);
 }
 
 extern "C" HGLRC QEL_APIENTRY qel_hook_wglCreateLayerContext(HDC hdc, int layerPlane)
 {
-    return hookWGL(
+    return hook(
         InterceptOp::wglCreateLayerContext, &wglInterceptor::wcgmCreateLayerContext, QEL_RETURN_ADDRESS(), hdc,
         layerPlane);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglDeleteContext(HGLRC hglrc)
 {
-    return hookWGL(InterceptOp::wglDeleteContext, &wglInterceptor::wcgmDeleteContext, QEL_RETURN_ADDRESS(), hglrc);
+    return hook(InterceptOp::wglDeleteContext, &wglInterceptor::wcgmDeleteContext, QEL_RETURN_ADDRESS(), hglrc);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglDescribeLayerPlane(
     HDC hdc, int pixelFormat, int layerPlane, UINT nBytes, LPLAYERPLANEDESCRIPTOR plpd)
 {
-    return hookWGL(
+    return hook(
         InterceptOp::wglDescribeLayerPlane, &wglInterceptor::wcgmDescribeLayerPlane, QEL_RETURN_ADDRESS(), hdc,
         pixelFormat, layerPlane, nBytes, plpd);
 }
@@ -1928,12 +1914,12 @@ extern "C" int QEL_APIENTRY qel_pass_wglDescribePixelFormat(
 
 extern "C" HGLRC QEL_APIENTRY qel_hook_wglGetCurrentContext(void)
 {
-    return hookWGL(InterceptOp::wglGetCurrentContext, &wglInterceptor::wcgmGetCurrentContext, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::wglGetCurrentContext, &wglInterceptor::wcgmGetCurrentContext, QEL_RETURN_ADDRESS());
 }
 
 extern "C" HDC QEL_APIENTRY qel_hook_wglGetCurrentDC(void)
 {
-    return hookWGL(InterceptOp::wglGetCurrentDC, &wglInterceptor::wcgmGetCurrentDC, QEL_RETURN_ADDRESS());
+    return hook(InterceptOp::wglGetCurrentDC, &wglInterceptor::wcgmGetCurrentDC, QEL_RETURN_ADDRESS());
 }
 
 extern "C" PROC QEL_APIENTRY qel_pass_wglGetDefaultProcAddress(LPCSTR name)
@@ -1944,7 +1930,7 @@ extern "C" PROC QEL_APIENTRY qel_pass_wglGetDefaultProcAddress(LPCSTR name)
 extern "C" int QEL_APIENTRY qel_hook_wglGetLayerPaletteEntries(
     HDC hdc, int layerPlane, int start, int entries, COLORREF* pcr)
 {
-    return hookWGL(
+    return hook(
         InterceptOp::wglGetLayerPaletteEntries, &wglInterceptor::wcgmGetLayerPaletteEntries, QEL_RETURN_ADDRESS(),
         hdc, layerPlane, start, entries, pcr);
 }
@@ -1956,17 +1942,17 @@ extern "C" int QEL_APIENTRY qel_pass_wglGetPixelFormat(HDC hdc)
 
 extern "C" PROC QEL_APIENTRY qel_hook_wglGetProcAddress(LPCSTR name)
 {
-    return hookWGL(InterceptOp::wglGetProcAddress, &wglInterceptor::wcgmGetProcAddress, QEL_RETURN_ADDRESS(), name);
+    return hook(InterceptOp::wglGetProcAddress, &wglInterceptor::wcgmGetProcAddress, QEL_RETURN_ADDRESS(), name);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglMakeCurrent(HDC hdc, HGLRC hglrc)
 {
-    return hookWGL(InterceptOp::wglMakeCurrent, &wglInterceptor::wcgmMakeCurrent, QEL_RETURN_ADDRESS(), hdc, hglrc);
+    return hook(InterceptOp::wglMakeCurrent, &wglInterceptor::wcgmMakeCurrent, QEL_RETURN_ADDRESS(), hdc, hglrc);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglRealizeLayerPalette(HDC hdc, int layerPlane, int realize)
 {
-    return hookWGL(
+    return hook(
         InterceptOp::wglRealizeLayerPalette, &wglInterceptor::wcgmRealizeLayerPalette, QEL_RETURN_ADDRESS(), hdc,
         layerPlane, realize);
 }
@@ -1974,7 +1960,7 @@ extern "C" int QEL_APIENTRY qel_hook_wglRealizeLayerPalette(HDC hdc, int layerPl
 extern "C" int QEL_APIENTRY qel_hook_wglSetLayerPaletteEntries(
     HDC hdc, int layerPlane, int start, int entries, const COLORREF* pcr)
 {
-    return hookWGL(
+    return hook(
         InterceptOp::wglSetLayerPaletteEntries, &wglInterceptor::wcgmSetLayerPaletteEntries, QEL_RETURN_ADDRESS(),
         hdc, layerPlane, start, entries, pcr);
 }
@@ -1987,37 +1973,37 @@ extern "C" int QEL_APIENTRY qel_pass_wglSetPixelFormat(HDC hdc, int iPixelFormat
 
 extern "C" int QEL_APIENTRY qel_hook_wglShareLists(HGLRC hglrc1, HGLRC hglrc2)
 {
-    return hookWGL(InterceptOp::wglShareLists, &wglInterceptor::wcgmShareLists, QEL_RETURN_ADDRESS(), hglrc1, hglrc2);
+    return hook(InterceptOp::wglShareLists, &wglInterceptor::wcgmShareLists, QEL_RETURN_ADDRESS(), hglrc1, hglrc2);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglSwapBuffers(HDC hdc)
 {
-    return hookWGL(InterceptOp::wglSwapBuffers, &wglInterceptor::wcgmSwapBuffers, QEL_RETURN_ADDRESS(), hdc);
+    return hook(InterceptOp::wglSwapBuffers, &wglInterceptor::wcgmSwapBuffers, QEL_RETURN_ADDRESS(), hdc);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglSwapLayerBuffers(HDC hdc, UINT planes)
 {
-    return hookWGL(
+    return hook(
         InterceptOp::wglSwapLayerBuffers, &wglInterceptor::wcgmSwapLayerBuffers, QEL_RETURN_ADDRESS(), hdc, planes);
 }
 
 extern "C" DWORD QEL_APIENTRY qel_hook_wglSwapMultipleBuffers(UINT count, const WGLSWAP* swaps)
 {
-    return hookWGL(
+    return hook(
         InterceptOp::wglSwapMultipleBuffers, &wglInterceptor::wcgmSwapMultipleBuffers, QEL_RETURN_ADDRESS(), count,
         swaps);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglUseFontBitmapsA(HDC hdc, DWORD first, DWORD count, DWORD listBase)
 {
-    return hookWGL(
+    return hook(
         InterceptOp::wglUseFontBitmapsA, &wglInterceptor::wcgmUseFontBitmapsA, QEL_RETURN_ADDRESS(), hdc, first,
         count, listBase);
 }
 
 extern "C" int QEL_APIENTRY qel_hook_wglUseFontBitmapsW(HDC hdc, DWORD first, DWORD count, DWORD listBase)
 {
-    return hookWGL(
+    return hook(
         InterceptOp::wglUseFontBitmapsW, &wglInterceptor::wcgmUseFontBitmapsW, QEL_RETURN_ADDRESS(), hdc, first,
         count, listBase);
 }
@@ -2026,7 +2012,7 @@ extern "C" int QEL_APIENTRY qel_hook_wglUseFontOutlinesA(
     HDC hdc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation, FLOAT extrusion, int format,
     LPGLYPHMETRICSFLOAT lpgmf)
 {
-    return hookWGL(
+    return hook(
         InterceptOp::wglUseFontOutlinesA, &wglInterceptor::wcgmUseFontOutlinesA, QEL_RETURN_ADDRESS(), hdc, first,
         count, listBase, deviation, extrusion, format, lpgmf);
 }
@@ -2035,7 +2021,7 @@ extern "C" int QEL_APIENTRY qel_hook_wglUseFontOutlinesW(
     HDC hdc, DWORD first, DWORD count, DWORD listBase, FLOAT deviation, FLOAT extrusion, int format,
     LPGLYPHMETRICSFLOAT lpgmf)
 {
-    return hookWGL(
+    return hook(
         InterceptOp::wglUseFontOutlinesW, &wglInterceptor::wcgmUseFontOutlinesW, QEL_RETURN_ADDRESS(), hdc, first,
         count, listBase, deviation, extrusion, format, lpgmf);
 }
