@@ -119,17 +119,21 @@ class RecorderEmitter:
         self.first_rules = first_rules
 
     def body(self, command, family):
+        """The complete-mode branch where the operation has one, then the default form."""
+        default = self.default_body(command, family)
+        if not self.has_complete_form(command):
+            return default
+        return ("    if (bComplete_)\n    {\n" + "".join(indent(s, 2) + "\n" for s in self.complete_body(command))
+                + "    }\n" + default)
+
+    def default_body(self, command, family):
         if family == "data_stream":
             statements = self.special(command, self.data_stream[command.name], "capture", "capture_")
         elif family == "handmade":
             statements = self.special(command, self.handmade[command.name], "form", "form_")
         else:
             statements = getattr(self, family)(command)
-        default = "".join(indent(s) + "\n" for s in statements) + emit_interceptors.forward_body(command)
-        if not self.has_complete_form(command):
-            return default
-        return ("    if (bComplete_)\n    {\n" + "".join(indent(s, 2) + "\n" for s in self.complete_body(command))
-                + "    }\n" + default)
+        return "".join(indent(s) + "\n" for s in statements) + emit_interceptors.forward_body(command)
 
     # Complete mode.
     def has_complete_form(self, command):
