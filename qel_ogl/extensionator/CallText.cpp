@@ -45,6 +45,30 @@ std::ostream& operator<<(std::ostream& out, CallText::Enum value)
     return out << TokenName(value.value);
 }
 
+std::ostream& operator<<(std::ostream& out, CallText::Token value)
+{
+    const char* name = TokenName(value.value);
+    if (std::strcmp(name, "Unknown Token") != 0)
+        return out << name;
+    out << "0x";
+    return writeHexDigits(out, value.value, 1, kMaxDigits);
+}
+
+std::ostream& operator<<(std::ostream& out, CallText::ModalEnum value)
+{
+    return value.exact ? out << CallText::Token{value.value} : out << CallText::Enum{value.value};
+}
+
+std::ostream& operator<<(std::ostream& out, CallText::ModalDouble value)
+{
+    return value.exact ? out << CallText::Double{value.value} : out << value.value;
+}
+
+std::ostream& operator<<(std::ostream& out, CallText::ModalFloat value)
+{
+    return value.exact ? out << CallText::Float{value.value} : out << value.value;
+}
+
 std::ostream& operator<<(std::ostream& out, CallText::Bool value)
 {
     return out << boolToString(value.value != 0);

@@ -28,6 +28,33 @@ public:
         GLenum value;
     };
 
+    // The name that TokenName gives the value, or the value in hexadecimal ("0x8A2F") where it has none: text
+    // that compiles in a replay for any value.
+    struct Token
+    {
+        GLenum value;
+    };
+
+    // Forms whose text depends on whether a recording must be exact: exactly, an enumerant as Token, a double
+    // as Double and a float as Float; otherwise an enumerant as Enum and a number as the stream writes it.
+    struct ModalEnum
+    {
+        GLenum value;
+        bool exact;
+    };
+
+    struct ModalDouble
+    {
+        GLdouble value;
+        bool exact;
+    };
+
+    struct ModalFloat
+    {
+        GLfloat value;
+        bool exact;
+    };
+
     // "GL_TRUE" for any non-zero byte, "GL_FALSE" for zero.
     struct Bool
     {
@@ -74,6 +101,10 @@ public:
 };
 
 QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::Enum value);
+QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::Token value);
+QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::ModalEnum value);
+QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::ModalDouble value);
+QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::ModalFloat value);
 QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::Bool value);
 QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::Float value);
 QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::Double value);

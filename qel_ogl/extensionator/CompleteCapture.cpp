@@ -412,7 +412,7 @@ bool CompleteCapture::uploadMapping(const char* uploadName, GLenum target)
         return true;
     if (mapping.length < 0 || mapping.length > RecordStreams::maxRecordBytes())
         return fail("the size of the mapped buffer is not known");
-    streams_.text() << uploadName << "(" << CallText::Enum{target} << ", " << mapping.offset << ", "
+    streams_.text() << uploadName << "(" << CallText::Token{target} << ", " << mapping.offset << ", "
                     << mapping.length << ", " << dataText(mapping.pointer, mapping.length) << ");\n";
     return true;
 }
@@ -463,6 +463,8 @@ bool CompleteCapture::pointArrays(const IndexRange& range)
     for (const ClientArray* array : arrays) {
         const std::int64_t elementBytes = array->elementBytes();
         const std::int64_t stride = array->strideBytes();
+        if (array->pointer == nullptr)
+            return fail(std::string(array->setter) + ": an enabled vertex array without memory to read");
         if (elementBytes < 0 || stride < 0)
             return fail(std::string(array->setter) + ": a vertex array of a size or type that GL does not take");
         const std::uintptr_t start = address(array->pointer) + static_cast<std::uintptr_t>(range.first * stride);
@@ -494,25 +496,25 @@ void CompleteCapture::writeArrayPointer(const ClientArray& array, std::uint64_t 
     const bool otherUnit = std::strcmp(array.setter, "glTexCoordPointer") == 0 &&
                            array.index != arrays().clientActiveUnit();
     if (otherUnit)
-        out << "glClientActiveTexture(" << CallText::Enum{kTexture0 + array.index} << ");\n";
+        out << "glClientActiveTexture(" << CallText::Token{kTexture0 + array.index} << ");\n";
     out << array.setter << "(";
     switch (array.shape) {
     case ClientArray::SIZED:
-        out << array.size << ", " << CallText::Enum{array.type} << ", ";
+        out << array.size << ", " << CallText::Token{array.type} << ", ";
         break;
     case ClientArray::TYPED:
-        out << CallText::Enum{array.type} << ", ";
+        out << CallText::Token{array.type} << ", ";
         break;
     case ClientArray::STRIDED:
         break;
     case ClientArray::ATTRIBUTE:
-        out << array.index << ", " << array.size << ", " << CallText::Enum{array.type} << ", "
+        out << array.index << ", " << array.size << ", " << CallText::Token{array.type} << ", "
             << (array.normalized ? "GL_TRUE" : "GL_FALSE") << ", ";
         break;
     }
     out << array.stride << ", GLRekorderArray(" << record << ", " << bias << "));\n";
     if (otherUnit)
-        out << "glClientActiveTexture(" << CallText::Enum{kTexture0 + arrays().clientActiveUnit()} << ");\n";
+        out << "glClientActiveTexture(" << CallText::Token{kTexture0 + arrays().clientActiveUnit()} << ");\n";
 }
 
 bool CompleteCapture::fail(std::string reason)

@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "qel_ogl/extensionator/CallText.h"
 #include "qel_ogl/extensionator/CompleteCapture.h"
 #include "qel_ogl/extensionator/GLTypes.h"
 #include "qel_ogl/extensionator/OpenGLInterceptorDecorator.h"
@@ -64,6 +65,19 @@ private:
     };
 
     std::ostream& out();
+    // Arguments whose text depends on the mode: exact in complete mode, the default form otherwise.
+    CallText::ModalEnum enumText(GLenum value) const
+    {
+        return {value, bComplete_};
+    }
+    CallText::ModalDouble doubleText(GLdouble value) const
+    {
+        return {value, bComplete_};
+    }
+    CallText::ModalFloat plainFloatText(GLfloat value) const
+    {
+        return {value, bComplete_};
+    }
     // The line end of a call line: the caller's file and line as a comment when asked for, then "\n".
     void endStatement(const char* file, unsigned line);
     void endBlock();

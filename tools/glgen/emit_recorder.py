@@ -4,7 +4,9 @@ one statement), data-stream (the caller's data goes to the data stream, the text
 parameter: one line that reports the gap at replay time). The two special families are tables of the
 overlay, one row per entry point; the family counts are checked before anything is written.
 
-Complete mode has one form for every operation: floating-point arguments bit for bit, and each pointer as the
+An argument whose text differs by mode (a double, an enumerant, a float of the entry points with plain floats)
+is written by a form of the recorder's that knows the mode: in complete mode floating point bit for bit and
+enumerants that compile whether or not they have a name. Complete mode writes each pointer as the
 text that the hand-written capture prepares from the pointer's rule of the read-size table (a data record, an
 offset, storage for what GL writes). The overlay's complete-mode table adds, per entry point, what the
 capture does before the statement (a draw points its client arrays), after the call (the state it follows)
@@ -137,15 +139,16 @@ class RecorderEmitter:
 
     # Complete mode.
     def has_complete_form(self, command):
-        return (command.name in self.complete
-                or any(argtext.is_pointer(p) or p.ptype in DOUBLE_TYPES or p.ptype in argtext.FLOAT_TYPES
-                       for p in command.params))
+        return command.name in self.complete or any(argtext.is_pointer(p) for p in command.params)
 
-    def complete_scalar(self, command, param):
+    def scalar(self, command, param):
+        """An argument as both modes write it: the forms that differ by mode ask the recorder for the mode."""
         if param.ptype in DOUBLE_TYPES:
-            return "CallText::Double{%s}" % param.name
-        if param.ptype in argtext.FLOAT_TYPES:
-            return "CallText::Float{%s}" % param.name
+            return "doubleText(%s)" % param.name
+        if param.ptype == "GLenum":
+            return "enumText(%s)" % param.name
+        if param.ptype in argtext.FLOAT_TYPES and command.name in self.text.plain_float_commands:
+            return "plainFloatText(%s)" % param.name
         return self.text.scalar(command, param)
 
     def complete_statement(self, command, commented):
@@ -158,7 +161,7 @@ class RecorderEmitter:
                 pieces += [Literal("(%s)" % param.ctype.strip()), "complete_.pointer(%d)" % pointer]
                 pointer += 1
             else:
-                pieces.append(self.complete_scalar(command, param))
+                pieces.append(self.scalar(command, param))
         return [self.insertion(pieces + [Literal(");")]), END_STATEMENT]
 
     def complete_conditions(self, command, row):
@@ -200,7 +203,7 @@ class RecorderEmitter:
         return argtext.insertion("out()", pieces, indent="", width=self.WIDTH)
 
     def template(self, command, template):
-        return argtext.template_pieces(template, command, self.text.scalar, MODIFIERS)
+        return argtext.template_pieces(template, command, self.scalar, MODIFIERS)
 
     def line(self, command, template, indent_text="    ", before=(), after=""):
         """The insertion of recorded text: the pieces before (literals or arguments), the template's line with
@@ -225,7 +228,7 @@ class RecorderEmitter:
         return [self.unsupported_call(command)]
 
     def ordinary(self, command):
-        pieces = [Literal(command.name + "(")] + argtext.argument_pieces(command, self.text.scalar)
+        pieces = [Literal(command.name + "(")] + argtext.argument_pieces(command, self.scalar)
         return [self.insertion(pieces + [Literal(");")]), END_STATEMENT]
 
     # Data-stream forms: the record first, then the block that reads it back.

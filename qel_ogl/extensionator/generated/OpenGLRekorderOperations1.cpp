@@ -13,26 +13,14 @@ namespace QEL { namespace OGL {
 
 void OpenGLRekorder::cgmAccum(const char* file, unsigned line, unsigned op, float value)
 {
-    if (bComplete_)
-    {
-        out() << "glAccum(" << CallText::Enum{op} << ", " << CallText::Float{value} << ");";
-        endStatement(file, line);
-        return next().cgmAccum(file, line, op, value);
-    }
-    out() << "glAccum(" << CallText::Enum{op} << ", " << CallText::Float{value} << ");";
+    out() << "glAccum(" << enumText(op) << ", " << CallText::Float{value} << ");";
     endStatement(file, line);
     return next().cgmAccum(file, line, op, value);
 }
 
 void OpenGLRekorder::cgmAlphaFunc(const char* file, unsigned line, unsigned func, float ref)
 {
-    if (bComplete_)
-    {
-        out() << "glAlphaFunc(" << CallText::Enum{func} << ", " << CallText::Float{ref} << ");";
-        endStatement(file, line);
-        return next().cgmAlphaFunc(file, line, func, ref);
-    }
-    out() << "glAlphaFunc(" << CallText::Enum{func} << ", " << CallText::Float{ref} << ");";
+    out() << "glAlphaFunc(" << enumText(func) << ", " << CallText::Float{ref} << ");";
     endStatement(file, line);
     return next().cgmAlphaFunc(file, line, func, ref);
 }
@@ -81,21 +69,21 @@ void OpenGLRekorder::cgmBegin(const char* file, unsigned line, unsigned mode)
     {
         if (complete_.beginPrimitive())
         {
-            out() << "glBegin(" << CallText::Enum{mode} << ");";
+            out() << "glBegin(" << enumText(mode) << ");";
             endStatement(file, line);
         }
         else
             writeNotCaptured("glBegin", complete_.reason());
         return next().cgmBegin(file, line, mode);
     }
-    out() << "glBegin(" << CallText::Enum{mode} << ");";
+    out() << "glBegin(" << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmBegin(file, line, mode);
 }
 
 void OpenGLRekorder::cgmBindTexture(const char* file, unsigned line, unsigned target, unsigned texture)
 {
-    out() << "glBindTexture(" << CallText::Enum{target} << ", " << texture << ");";
+    out() << "glBindTexture(" << enumText(target) << ", " << texture << ");";
     endStatement(file, line);
     return next().cgmBindTexture(file, line, target, texture);
 }
@@ -124,7 +112,7 @@ void OpenGLRekorder::cgmBitmap(
 
 void OpenGLRekorder::cgmBlendFunc(const char* file, unsigned line, unsigned sfactor, unsigned dfactor)
 {
-    out() << "glBlendFunc(" << CallText::Enum{sfactor} << ", " << CallText::Enum{dfactor} << ");";
+    out() << "glBlendFunc(" << enumText(sfactor) << ", " << enumText(dfactor) << ");";
     endStatement(file, line);
     return next().cgmBlendFunc(file, line, sfactor, dfactor);
 }
@@ -143,8 +131,7 @@ void OpenGLRekorder::cgmCallLists(const char* file, unsigned line, int n, unsign
         const CallArgument arguments[] = {n, type, lists};
         if (complete_.capturePointers(3, 1, arguments, 3, false))
         {
-            out() << "glCallLists(" << n << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0)
-                << ");";
+            out() << "glCallLists(" << n << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -164,13 +151,6 @@ void OpenGLRekorder::cgmClear(const char* file, unsigned line, unsigned mask)
 
 void OpenGLRekorder::cgmClearAccum(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    if (bComplete_)
-    {
-        out() << "glClearAccum(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
-            << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
-        endStatement(file, line);
-        return next().cgmClearAccum(file, line, red, green, blue, alpha);
-    }
     out() << "glClearAccum(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
@@ -179,13 +159,6 @@ void OpenGLRekorder::cgmClearAccum(const char* file, unsigned line, float red, f
 
 void OpenGLRekorder::cgmClearColor(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    if (bComplete_)
-    {
-        out() << "glClearColor(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
-            << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
-        endStatement(file, line);
-        return next().cgmClearColor(file, line, red, green, blue, alpha);
-    }
     out() << "glClearColor(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
@@ -194,25 +167,13 @@ void OpenGLRekorder::cgmClearColor(const char* file, unsigned line, float red, f
 
 void OpenGLRekorder::cgmClearDepth(const char* file, unsigned line, double depth)
 {
-    if (bComplete_)
-    {
-        out() << "glClearDepth(" << CallText::Double{depth} << ");";
-        endStatement(file, line);
-        return next().cgmClearDepth(file, line, depth);
-    }
-    out() << "glClearDepth(" << depth << ");";
+    out() << "glClearDepth(" << doubleText(depth) << ");";
     endStatement(file, line);
     return next().cgmClearDepth(file, line, depth);
 }
 
 void OpenGLRekorder::cgmClearIndex(const char* file, unsigned line, float c)
 {
-    if (bComplete_)
-    {
-        out() << "glClearIndex(" << CallText::Float{c} << ");";
-        endStatement(file, line);
-        return next().cgmClearIndex(file, line, c);
-    }
     out() << "glClearIndex(" << CallText::Float{c} << ");";
     endStatement(file, line);
     return next().cgmClearIndex(file, line, c);
@@ -232,7 +193,7 @@ void OpenGLRekorder::cgmClipPlane(const char* file, unsigned line, unsigned plan
         const CallArgument arguments[] = {plane, equation};
         if (complete_.capturePointers(4, 1, arguments, 2, false))
         {
-            out() << "glClipPlane(" << CallText::Enum{plane} << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            out() << "glClipPlane(" << enumText(plane) << ", (const GLdouble *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -271,14 +232,7 @@ void OpenGLRekorder::cgmColor3bv(const char* file, unsigned line, const signed c
 
 void OpenGLRekorder::cgmColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
-    if (bComplete_)
-    {
-        out() << "glColor3d(" << CallText::Double{red} << ", " << CallText::Double{green} << ", "
-            << CallText::Double{blue} << ");";
-        endStatement(file, line);
-        return next().cgmColor3d(file, line, red, green, blue);
-    }
-    out() << "glColor3d(" << red << ", " << green << ", " << blue << ");";
+    out() << "glColor3d(" << doubleText(red) << ", " << doubleText(green) << ", " << doubleText(blue) << ");";
     endStatement(file, line);
     return next().cgmColor3d(file, line, red, green, blue);
 }
@@ -303,13 +257,6 @@ void OpenGLRekorder::cgmColor3dv(const char* file, unsigned line, const double* 
 
 void OpenGLRekorder::cgmColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
-    if (bComplete_)
-    {
-        out() << "glColor3f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
-            << CallText::Float{blue} << ");";
-        endStatement(file, line);
-        return next().cgmColor3f(file, line, red, green, blue);
-    }
     out() << "glColor3f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ");";
     endStatement(file, line);
@@ -491,14 +438,8 @@ void OpenGLRekorder::cgmColor4bv(const char* file, unsigned line, const signed c
 
 void OpenGLRekorder::cgmColor4d(const char* file, unsigned line, double red, double green, double blue, double alpha)
 {
-    if (bComplete_)
-    {
-        out() << "glColor4d(" << CallText::Double{red} << ", " << CallText::Double{green} << ", "
-            << CallText::Double{blue} << ", " << CallText::Double{alpha} << ");";
-        endStatement(file, line);
-        return next().cgmColor4d(file, line, red, green, blue, alpha);
-    }
-    out() << "glColor4d(" << red << ", " << green << ", " << blue << ", " << alpha << ");";
+    out() << "glColor4d(" << doubleText(red) << ", " << doubleText(green) << ", " << doubleText(blue) << ", "
+        << doubleText(alpha) << ");";
     endStatement(file, line);
     return next().cgmColor4d(file, line, red, green, blue, alpha);
 }
@@ -523,13 +464,6 @@ void OpenGLRekorder::cgmColor4dv(const char* file, unsigned line, const double* 
 
 void OpenGLRekorder::cgmColor4f(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    if (bComplete_)
-    {
-        out() << "glColor4f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
-            << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
-        endStatement(file, line);
-        return next().cgmColor4f(file, line, red, green, blue, alpha);
-    }
     out() << "glColor4f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
@@ -695,7 +629,7 @@ void OpenGLRekorder::cgmColorMask(
 
 void OpenGLRekorder::cgmColorMaterial(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    out() << "glColorMaterial(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ");";
+    out() << "glColorMaterial(" << enumText(face) << ", " << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmColorMaterial(file, line, face, mode);
 }
@@ -708,7 +642,7 @@ void OpenGLRekorder::cgmColorPointer(
         const CallArgument arguments[] = {size, type, stride, pointer};
         if (complete_.capturePointers(21, 1, arguments, 4, true))
         {
-            out() << "glColorPointer(" << size << ", " << CallText::Enum{type} << ", " << stride << ", (const void *)"
+            out() << "glColorPointer(" << size << ", " << enumText(type) << ", " << stride << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -725,7 +659,7 @@ void OpenGLRekorder::cgmColorPointer(
 void OpenGLRekorder::cgmCopyPixels(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned type)
 {
-    out() << "glCopyPixels(" << x << ", " << y << ", " << width << ", " << height << ", " << CallText::Enum{type}
+    out() << "glCopyPixels(" << x << ", " << y << ", " << width << ", " << height << ", " << enumText(type)
         << ");";
     endStatement(file, line);
     return next().cgmCopyPixels(file, line, x, y, width, height, type);
@@ -735,8 +669,8 @@ void OpenGLRekorder::cgmCopyTexImage1D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int border)
 {
-    out() << "glCopyTexImage1D(" << CallText::Enum{target} << ", " << level << ", "
-        << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << border << ");";
+    out() << "glCopyTexImage1D(" << enumText(target) << ", " << level << ", " << enumText(internalformat) << ", "
+        << x << ", " << y << ", " << width << ", " << border << ");";
     endStatement(file, line);
     return next().cgmCopyTexImage1D(file, line, target, level, internalformat, x, y, width, border);
 }
@@ -745,9 +679,8 @@ void OpenGLRekorder::cgmCopyTexImage2D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int height, int border)
 {
-    out() << "glCopyTexImage2D(" << CallText::Enum{target} << ", " << level << ", "
-        << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << height << ", "
-        << border << ");";
+    out() << "glCopyTexImage2D(" << enumText(target) << ", " << level << ", " << enumText(internalformat) << ", "
+        << x << ", " << y << ", " << width << ", " << height << ", " << border << ");";
     endStatement(file, line);
     return next().cgmCopyTexImage2D(file, line, target, level, internalformat, x, y, width, height, border);
 }
@@ -755,8 +688,8 @@ void OpenGLRekorder::cgmCopyTexImage2D(
 void OpenGLRekorder::cgmCopyTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int x, int y, int width)
 {
-    out() << "glCopyTexSubImage1D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", " << x
-        << ", " << y << ", " << width << ");";
+    out() << "glCopyTexSubImage1D(" << enumText(target) << ", " << level << ", " << xoffset << ", " << x << ", "
+        << y << ", " << width << ");";
     endStatement(file, line);
     return next().cgmCopyTexSubImage1D(file, line, target, level, xoffset, x, y, width);
 }
@@ -765,15 +698,15 @@ void OpenGLRekorder::cgmCopyTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int x, int y, int width,
     int height)
 {
-    out() << "glCopyTexSubImage2D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
-        << yoffset << ", " << x << ", " << y << ", " << width << ", " << height << ");";
+    out() << "glCopyTexSubImage2D(" << enumText(target) << ", " << level << ", " << xoffset << ", " << yoffset
+        << ", " << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
     return next().cgmCopyTexSubImage2D(file, line, target, level, xoffset, yoffset, x, y, width, height);
 }
 
 void OpenGLRekorder::cgmCullFace(const char* file, unsigned line, unsigned mode)
 {
-    out() << "glCullFace(" << CallText::Enum{mode} << ");";
+    out() << "glCullFace(" << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmCullFace(file, line, mode);
 }
@@ -814,7 +747,7 @@ void OpenGLRekorder::cgmDeleteTextures(const char* file, unsigned line, int n, c
 
 void OpenGLRekorder::cgmDepthFunc(const char* file, unsigned line, unsigned func)
 {
-    out() << "glDepthFunc(" << CallText::Enum{func} << ");";
+    out() << "glDepthFunc(" << enumText(func) << ");";
     endStatement(file, line);
     return next().cgmDepthFunc(file, line, func);
 }
@@ -828,20 +761,14 @@ void OpenGLRekorder::cgmDepthMask(const char* file, unsigned line, unsigned char
 
 void OpenGLRekorder::cgmDepthRange(const char* file, unsigned line, double n, double f)
 {
-    if (bComplete_)
-    {
-        out() << "glDepthRange(" << CallText::Double{n} << ", " << CallText::Double{f} << ");";
-        endStatement(file, line);
-        return next().cgmDepthRange(file, line, n, f);
-    }
-    out() << "glDepthRange(" << n << ", " << f << ");";
+    out() << "glDepthRange(" << doubleText(n) << ", " << doubleText(f) << ");";
     endStatement(file, line);
     return next().cgmDepthRange(file, line, n, f);
 }
 
 void OpenGLRekorder::cgmDisable(const char* file, unsigned line, unsigned cap)
 {
-    out() << "glDisable(" << CallText::Enum{cap} << ");";
+    out() << "glDisable(" << enumText(cap) << ");";
     endStatement(file, line);
     return next().cgmDisable(file, line, cap);
 }
@@ -850,13 +777,13 @@ void OpenGLRekorder::cgmDisableClientState(const char* file, unsigned line, unsi
 {
     if (bComplete_)
     {
-        out() << "glDisableClientState(" << CallText::Enum{array} << ");";
+        out() << "glDisableClientState(" << enumText(array) << ");";
         endStatement(file, line);
         next().cgmDisableClientState(file, line, array);
         complete_.enableClientArray(array, false);
         return;
     }
-    out() << "glDisableClientState(" << CallText::Enum{array} << ");";
+    out() << "glDisableClientState(" << enumText(array) << ");";
     endStatement(file, line);
     return next().cgmDisableClientState(file, line, array);
 }
@@ -867,21 +794,21 @@ void OpenGLRekorder::cgmDrawArrays(const char* file, unsigned line, unsigned mod
     {
         if (complete_.drawArrays(first, count))
         {
-            out() << "glDrawArrays(" << CallText::Enum{mode} << ", " << first << ", " << count << ");";
+            out() << "glDrawArrays(" << enumText(mode) << ", " << first << ", " << count << ");";
             endStatement(file, line);
         }
         else
             writeNotCaptured("glDrawArrays", complete_.reason());
         return next().cgmDrawArrays(file, line, mode, first, count);
     }
-    out() << "glDrawArrays(" << CallText::Enum{mode} << ", " << first << ", " << count << ");";
+    out() << "glDrawArrays(" << enumText(mode) << ", " << first << ", " << count << ");";
     endStatement(file, line);
     return next().cgmDrawArrays(file, line, mode, first, count);
 }
 
 void OpenGLRekorder::cgmDrawBuffer(const char* file, unsigned line, unsigned buf)
 {
-    out() << "glDrawBuffer(" << CallText::Enum{buf} << ");";
+    out() << "glDrawBuffer(" << enumText(buf) << ");";
     endStatement(file, line);
     return next().cgmDrawBuffer(file, line, buf);
 }
@@ -894,8 +821,8 @@ void OpenGLRekorder::cgmDrawElements(
         const CallArgument arguments[] = {mode, count, type, indices};
         if (complete_.capturePointers(23, 1, arguments, 4, false) && complete_.drawElements(count, type, indices))
         {
-            out() << "glDrawElements(" << CallText::Enum{mode} << ", " << count << ", " << CallText::Enum{type}
-                << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glDrawElements(" << enumText(mode) << ", " << count << ", " << enumText(type) << ", (const void *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -914,8 +841,8 @@ void OpenGLRekorder::cgmDrawPixels(
         const CallArgument arguments[] = {width, height, format, type, pixels};
         if (complete_.capturePointers(24, 1, arguments, 5, false))
         {
-            out() << "glDrawPixels(" << width << ", " << height << ", " << CallText::Enum{format} << ", "
-                << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glDrawPixels(" << width << ", " << height << ", " << enumText(format) << ", " << enumText(type)
+                << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -973,7 +900,7 @@ void OpenGLRekorder::cgmEdgeFlagv(const char* file, unsigned line, const unsigne
 
 void OpenGLRekorder::cgmEnable(const char* file, unsigned line, unsigned cap)
 {
-    out() << "glEnable(" << CallText::Enum{cap} << ");";
+    out() << "glEnable(" << enumText(cap) << ");";
     endStatement(file, line);
     return next().cgmEnable(file, line, cap);
 }
@@ -982,13 +909,13 @@ void OpenGLRekorder::cgmEnableClientState(const char* file, unsigned line, unsig
 {
     if (bComplete_)
     {
-        out() << "glEnableClientState(" << CallText::Enum{array} << ");";
+        out() << "glEnableClientState(" << enumText(array) << ");";
         endStatement(file, line);
         next().cgmEnableClientState(file, line, array);
         complete_.enableClientArray(array, true);
         return;
     }
-    out() << "glEnableClientState(" << CallText::Enum{array} << ");";
+    out() << "glEnableClientState(" << enumText(array) << ");";
     endStatement(file, line);
     return next().cgmEnableClientState(file, line, array);
 }
@@ -1017,13 +944,7 @@ void OpenGLRekorder::cgmEndList(const char* file, unsigned line)
 
 void OpenGLRekorder::cgmEvalCoord1d(const char* file, unsigned line, double u)
 {
-    if (bComplete_)
-    {
-        out() << "glEvalCoord1d(" << CallText::Double{u} << ");";
-        endStatement(file, line);
-        return next().cgmEvalCoord1d(file, line, u);
-    }
-    out() << "glEvalCoord1d(" << u << ");";
+    out() << "glEvalCoord1d(" << doubleText(u) << ");";
     endStatement(file, line);
     return next().cgmEvalCoord1d(file, line, u);
 }
@@ -1048,12 +969,6 @@ void OpenGLRekorder::cgmEvalCoord1dv(const char* file, unsigned line, const doub
 
 void OpenGLRekorder::cgmEvalCoord1f(const char* file, unsigned line, float u)
 {
-    if (bComplete_)
-    {
-        out() << "glEvalCoord1f(" << CallText::Float{u} << ");";
-        endStatement(file, line);
-        return next().cgmEvalCoord1f(file, line, u);
-    }
     out() << "glEvalCoord1f(" << CallText::Float{u} << ");";
     endStatement(file, line);
     return next().cgmEvalCoord1f(file, line, u);
@@ -1079,13 +994,7 @@ void OpenGLRekorder::cgmEvalCoord1fv(const char* file, unsigned line, const floa
 
 void OpenGLRekorder::cgmEvalCoord2d(const char* file, unsigned line, double u, double v)
 {
-    if (bComplete_)
-    {
-        out() << "glEvalCoord2d(" << CallText::Double{u} << ", " << CallText::Double{v} << ");";
-        endStatement(file, line);
-        return next().cgmEvalCoord2d(file, line, u, v);
-    }
-    out() << "glEvalCoord2d(" << u << ", " << v << ");";
+    out() << "glEvalCoord2d(" << doubleText(u) << ", " << doubleText(v) << ");";
     endStatement(file, line);
     return next().cgmEvalCoord2d(file, line, u, v);
 }
@@ -1110,12 +1019,6 @@ void OpenGLRekorder::cgmEvalCoord2dv(const char* file, unsigned line, const doub
 
 void OpenGLRekorder::cgmEvalCoord2f(const char* file, unsigned line, float u, float v)
 {
-    if (bComplete_)
-    {
-        out() << "glEvalCoord2f(" << CallText::Float{u} << ", " << CallText::Float{v} << ");";
-        endStatement(file, line);
-        return next().cgmEvalCoord2f(file, line, u, v);
-    }
     out() << "glEvalCoord2f(" << CallText::Float{u} << ", " << CallText::Float{v} << ");";
     endStatement(file, line);
     return next().cgmEvalCoord2f(file, line, u, v);
@@ -1141,15 +1044,14 @@ void OpenGLRekorder::cgmEvalCoord2fv(const char* file, unsigned line, const floa
 
 void OpenGLRekorder::cgmEvalMesh1(const char* file, unsigned line, unsigned mode, int i1, int i2)
 {
-    out() << "glEvalMesh1(" << CallText::Enum{mode} << ", " << i1 << ", " << i2 << ");";
+    out() << "glEvalMesh1(" << enumText(mode) << ", " << i1 << ", " << i2 << ");";
     endStatement(file, line);
     return next().cgmEvalMesh1(file, line, mode, i1, i2);
 }
 
 void OpenGLRekorder::cgmEvalMesh2(const char* file, unsigned line, unsigned mode, int i1, int i2, int j1, int j2)
 {
-    out() << "glEvalMesh2(" << CallText::Enum{mode} << ", " << i1 << ", " << i2 << ", " << j1 << ", " << j2
-        << ");";
+    out() << "glEvalMesh2(" << enumText(mode) << ", " << i1 << ", " << i2 << ", " << j1 << ", " << j2 << ");";
     endStatement(file, line);
     return next().cgmEvalMesh2(file, line, mode, i1, i2, j1, j2);
 }
@@ -1175,8 +1077,8 @@ void OpenGLRekorder::cgmFeedbackBuffer(const char* file, unsigned line, int size
         const CallArgument arguments[] = {size, type, buffer};
         if (complete_.capturePointers(31, 1, arguments, 3, false))
         {
-            out() << "glFeedbackBuffer(" << size << ", " << CallText::Enum{type} << ", (GLfloat *)"
-                << complete_.pointer(0) << ");";
+            out() << "glFeedbackBuffer(" << size << ", " << enumText(type) << ", (GLfloat *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -1203,13 +1105,7 @@ void OpenGLRekorder::cgmFlush(const char* file, unsigned line)
 
 void OpenGLRekorder::cgmFogf(const char* file, unsigned line, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glFogf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmFogf(file, line, pname, param);
-    }
-    out() << "glFogf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+    out() << "glFogf(" << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmFogf(file, line, pname, param);
 }
@@ -1221,7 +1117,7 @@ void OpenGLRekorder::cgmFogfv(const char* file, unsigned line, unsigned pname, c
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(32, 1, arguments, 2, false))
         {
-            out() << "glFogfv(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glFogfv(" << enumText(pname) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1234,7 +1130,7 @@ void OpenGLRekorder::cgmFogfv(const char* file, unsigned line, unsigned pname, c
 
 void OpenGLRekorder::cgmFogi(const char* file, unsigned line, unsigned pname, int param)
 {
-    out() << "glFogi(" << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glFogi(" << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmFogi(file, line, pname, param);
 }
@@ -1246,7 +1142,7 @@ void OpenGLRekorder::cgmFogiv(const char* file, unsigned line, unsigned pname, c
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(33, 1, arguments, 2, false))
         {
-            out() << "glFogiv(" << CallText::Enum{pname} << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glFogiv(" << enumText(pname) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1259,7 +1155,7 @@ void OpenGLRekorder::cgmFogiv(const char* file, unsigned line, unsigned pname, c
 
 void OpenGLRekorder::cgmFrontFace(const char* file, unsigned line, unsigned mode)
 {
-    out() << "glFrontFace(" << CallText::Enum{mode} << ");";
+    out() << "glFrontFace(" << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmFrontFace(file, line, mode);
 }
@@ -1267,16 +1163,8 @@ void OpenGLRekorder::cgmFrontFace(const char* file, unsigned line, unsigned mode
 void OpenGLRekorder::cgmFrustum(
     const char* file, unsigned line, double left, double right, double bottom, double top, double zNear, double zFar)
 {
-    if (bComplete_)
-    {
-        out() << "glFrustum(" << CallText::Double{left} << ", " << CallText::Double{right} << ", "
-            << CallText::Double{bottom} << ", " << CallText::Double{top} << ", " << CallText::Double{zNear} << ", "
-            << CallText::Double{zFar} << ");";
-        endStatement(file, line);
-        return next().cgmFrustum(file, line, left, right, bottom, top, zNear, zFar);
-    }
-    out() << "glFrustum(" << left << ", " << right << ", " << bottom << ", " << top << ", " << zNear << ", "
-        << zFar << ");";
+    out() << "glFrustum(" << doubleText(left) << ", " << doubleText(right) << ", " << doubleText(bottom) << ", "
+        << doubleText(top) << ", " << doubleText(zNear) << ", " << doubleText(zFar) << ");";
     endStatement(file, line);
     return next().cgmFrustum(file, line, left, right, bottom, top, zNear, zFar);
 }
@@ -1320,14 +1208,14 @@ void OpenGLRekorder::cgmGetBooleanv(const char* file, unsigned line, unsigned pn
         const CallArgument arguments[] = {pname, data};
         if (complete_.capturePointers(35, 1, arguments, 2, false))
         {
-            out() << "glGetBooleanv(" << CallText::Enum{pname} << ", (GLboolean *)" << complete_.pointer(0) << ");";
+            out() << "glGetBooleanv(" << enumText(pname) << ", (GLboolean *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
             writeNotCaptured("glGetBooleanv", complete_.reason());
         return next().cgmGetBooleanv(file, line, pname, data);
     }
-    out() << "{\n    GLboolean data[4 * 4];\n    glGetBooleanv(" << CallText::Enum{pname} << ", &data[0]);";
+    out() << "{\n    GLboolean data[4 * 4];\n    glGetBooleanv(" << enumText(pname) << ", &data[0]);";
     endStatement(file, line);
     endBlock();
     return next().cgmGetBooleanv(file, line, pname, data);
@@ -1340,7 +1228,7 @@ void OpenGLRekorder::cgmGetClipPlane(const char* file, unsigned line, unsigned p
         const CallArgument arguments[] = {plane, equation};
         if (complete_.capturePointers(36, 1, arguments, 2, false))
         {
-            out() << "glGetClipPlane(" << CallText::Enum{plane} << ", (GLdouble *)" << complete_.pointer(0) << ");";
+            out() << "glGetClipPlane(" << enumText(plane) << ", (GLdouble *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1358,7 +1246,7 @@ void OpenGLRekorder::cgmGetDoublev(const char* file, unsigned line, unsigned pna
         const CallArgument arguments[] = {pname, data};
         if (complete_.capturePointers(37, 1, arguments, 2, false))
         {
-            out() << "glGetDoublev(" << CallText::Enum{pname} << ", (GLdouble *)" << complete_.pointer(0) << ");";
+            out() << "glGetDoublev(" << enumText(pname) << ", (GLdouble *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1383,14 +1271,14 @@ void OpenGLRekorder::cgmGetFloatv(const char* file, unsigned line, unsigned pnam
         const CallArgument arguments[] = {pname, data};
         if (complete_.capturePointers(38, 1, arguments, 2, false))
         {
-            out() << "glGetFloatv(" << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetFloatv(" << enumText(pname) << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
             writeNotCaptured("glGetFloatv", complete_.reason());
         return next().cgmGetFloatv(file, line, pname, data);
     }
-    out() << "{\n    GLfloat data[4 * 4];\n    glGetFloatv(" << CallText::Enum{pname} << ", &data[0]);";
+    out() << "{\n    GLfloat data[4 * 4];\n    glGetFloatv(" << enumText(pname) << ", &data[0]);";
     endStatement(file, line);
     endBlock();
     return next().cgmGetFloatv(file, line, pname, data);
@@ -1403,14 +1291,14 @@ void OpenGLRekorder::cgmGetIntegerv(const char* file, unsigned line, unsigned pn
         const CallArgument arguments[] = {pname, data};
         if (complete_.capturePointers(39, 1, arguments, 2, false))
         {
-            out() << "glGetIntegerv(" << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetIntegerv(" << enumText(pname) << ", (GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
             writeNotCaptured("glGetIntegerv", complete_.reason());
         return next().cgmGetIntegerv(file, line, pname, data);
     }
-    out() << "{\n    GLint data[4 * 4];\n    glGetIntegerv(" << CallText::Enum{pname} << ", &data[0]);";
+    out() << "{\n    GLint data[4 * 4];\n    glGetIntegerv(" << enumText(pname) << ", &data[0]);";
     endStatement(file, line);
     endBlock();
     return next().cgmGetIntegerv(file, line, pname, data);
@@ -1423,7 +1311,7 @@ void OpenGLRekorder::cgmGetLightfv(const char* file, unsigned line, unsigned lig
         const CallArgument arguments[] = {light, pname, params};
         if (complete_.capturePointers(40, 1, arguments, 3, false))
         {
-            out() << "glGetLightfv(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+            out() << "glGetLightfv(" << enumText(light) << ", " << enumText(pname) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1442,7 +1330,7 @@ void OpenGLRekorder::cgmGetLightiv(const char* file, unsigned line, unsigned lig
         const CallArgument arguments[] = {light, pname, params};
         if (complete_.capturePointers(41, 1, arguments, 3, false))
         {
-            out() << "glGetLightiv(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetLightiv(" << enumText(light) << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1461,7 +1349,7 @@ void OpenGLRekorder::cgmGetMapdv(const char* file, unsigned line, unsigned targe
         const CallArgument arguments[] = {target, query, v};
         if (complete_.capturePointers(42, 1, arguments, 3, false))
         {
-            out() << "glGetMapdv(" << CallText::Enum{target} << ", " << CallText::Enum{query} << ", (GLdouble *)"
+            out() << "glGetMapdv(" << enumText(target) << ", " << enumText(query) << ", (GLdouble *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1480,7 +1368,7 @@ void OpenGLRekorder::cgmGetMapfv(const char* file, unsigned line, unsigned targe
         const CallArgument arguments[] = {target, query, v};
         if (complete_.capturePointers(43, 1, arguments, 3, false))
         {
-            out() << "glGetMapfv(" << CallText::Enum{target} << ", " << CallText::Enum{query} << ", (GLfloat *)"
+            out() << "glGetMapfv(" << enumText(target) << ", " << enumText(query) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1499,7 +1387,7 @@ void OpenGLRekorder::cgmGetMapiv(const char* file, unsigned line, unsigned targe
         const CallArgument arguments[] = {target, query, v};
         if (complete_.capturePointers(44, 1, arguments, 3, false))
         {
-            out() << "glGetMapiv(" << CallText::Enum{target} << ", " << CallText::Enum{query} << ", (GLint *)"
+            out() << "glGetMapiv(" << enumText(target) << ", " << enumText(query) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1518,7 +1406,7 @@ void OpenGLRekorder::cgmGetMaterialfv(const char* file, unsigned line, unsigned 
         const CallArgument arguments[] = {face, pname, params};
         if (complete_.capturePointers(45, 1, arguments, 3, false))
         {
-            out() << "glGetMaterialfv(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+            out() << "glGetMaterialfv(" << enumText(face) << ", " << enumText(pname) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1537,7 +1425,7 @@ void OpenGLRekorder::cgmGetMaterialiv(const char* file, unsigned line, unsigned 
         const CallArgument arguments[] = {face, pname, params};
         if (complete_.capturePointers(46, 1, arguments, 3, false))
         {
-            out() << "glGetMaterialiv(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetMaterialiv(" << enumText(face) << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1556,7 +1444,7 @@ void OpenGLRekorder::cgmGetPixelMapfv(const char* file, unsigned line, unsigned 
         const CallArgument arguments[] = {map, values};
         if (complete_.capturePointers(47, 1, arguments, 2, false))
         {
-            out() << "glGetPixelMapfv(" << CallText::Enum{map} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetPixelMapfv(" << enumText(map) << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1574,7 +1462,7 @@ void OpenGLRekorder::cgmGetPixelMapuiv(const char* file, unsigned line, unsigned
         const CallArgument arguments[] = {map, values};
         if (complete_.capturePointers(48, 1, arguments, 2, false))
         {
-            out() << "glGetPixelMapuiv(" << CallText::Enum{map} << ", (GLuint *)" << complete_.pointer(0) << ");";
+            out() << "glGetPixelMapuiv(" << enumText(map) << ", (GLuint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1592,7 +1480,7 @@ void OpenGLRekorder::cgmGetPixelMapusv(const char* file, unsigned line, unsigned
         const CallArgument arguments[] = {map, values};
         if (complete_.capturePointers(49, 1, arguments, 2, false))
         {
-            out() << "glGetPixelMapusv(" << CallText::Enum{map} << ", (GLushort *)" << complete_.pointer(0) << ");";
+            out() << "glGetPixelMapusv(" << enumText(map) << ", (GLushort *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1610,7 +1498,7 @@ void OpenGLRekorder::cgmGetPointerv(const char* file, unsigned line, unsigned pn
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(50, 1, arguments, 2, false))
         {
-            out() << "glGetPointerv(" << CallText::Enum{pname} << ", (void **)" << complete_.pointer(0) << ");";
+            out() << "glGetPointerv(" << enumText(pname) << ", (void **)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1641,7 +1529,7 @@ void OpenGLRekorder::cgmGetPolygonStipple(const char* file, unsigned line, unsig
 
 const unsigned char* OpenGLRekorder::cgmGetString(const char* file, unsigned line, unsigned name)
 {
-    out() << "glGetString(" << CallText::Enum{name} << ");";
+    out() << "glGetString(" << enumText(name) << ");";
     endStatement(file, line);
     return next().cgmGetString(file, line, name);
 }
@@ -1653,7 +1541,7 @@ void OpenGLRekorder::cgmGetTexEnvfv(const char* file, unsigned line, unsigned ta
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(52, 1, arguments, 3, false))
         {
-            out() << "glGetTexEnvfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+            out() << "glGetTexEnvfv(" << enumText(target) << ", " << enumText(pname) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1672,7 +1560,7 @@ void OpenGLRekorder::cgmGetTexEnviv(const char* file, unsigned line, unsigned ta
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(53, 1, arguments, 3, false))
         {
-            out() << "glGetTexEnviv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetTexEnviv(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1691,7 +1579,7 @@ void OpenGLRekorder::cgmGetTexGendv(const char* file, unsigned line, unsigned co
         const CallArgument arguments[] = {coord, pname, params};
         if (complete_.capturePointers(54, 1, arguments, 3, false))
         {
-            out() << "glGetTexGendv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", (GLdouble *)"
+            out() << "glGetTexGendv(" << enumText(coord) << ", " << enumText(pname) << ", (GLdouble *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1710,7 +1598,7 @@ void OpenGLRekorder::cgmGetTexGenfv(const char* file, unsigned line, unsigned co
         const CallArgument arguments[] = {coord, pname, params};
         if (complete_.capturePointers(55, 1, arguments, 3, false))
         {
-            out() << "glGetTexGenfv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+            out() << "glGetTexGenfv(" << enumText(coord) << ", " << enumText(pname) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1729,7 +1617,7 @@ void OpenGLRekorder::cgmGetTexGeniv(const char* file, unsigned line, unsigned co
         const CallArgument arguments[] = {coord, pname, params};
         if (complete_.capturePointers(56, 1, arguments, 3, false))
         {
-            out() << "glGetTexGeniv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetTexGeniv(" << enumText(coord) << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1749,8 +1637,8 @@ void OpenGLRekorder::cgmGetTexImage(
         const CallArgument arguments[] = {target, level, format, type, pixels};
         if (complete_.capturePointers(57, 1, arguments, 5, false))
         {
-            out() << "glGetTexImage(" << CallText::Enum{target} << ", " << level << ", " << CallText::Enum{format}
-                << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            out() << "glGetTexImage(" << enumText(target) << ", " << level << ", " << enumText(format) << ", "
+                << enumText(type) << ", (void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1769,16 +1657,16 @@ void OpenGLRekorder::cgmGetTexLevelParameterfv(
         const CallArgument arguments[] = {target, level, pname, params};
         if (complete_.capturePointers(58, 1, arguments, 4, false))
         {
-            out() << "glGetTexLevelParameterfv(" << CallText::Enum{target} << ", " << level << ", "
-                << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetTexLevelParameterfv(" << enumText(target) << ", " << level << ", " << enumText(pname)
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
             writeNotCaptured("glGetTexLevelParameterfv", complete_.reason());
         return next().cgmGetTexLevelParameterfv(file, line, target, level, pname, params);
     }
-    out() << "{\n    GLfloat data;\n    glGetTexLevelParameterfv(" << CallText::Enum{target} << ", " << level
-        << ", " << CallText::Enum{pname} << ", &data);";
+    out() << "{\n    GLfloat data;\n    glGetTexLevelParameterfv(" << enumText(target) << ", " << level << ", "
+        << enumText(pname) << ", &data);";
     endStatement(file, line);
     endBlock();
     return next().cgmGetTexLevelParameterfv(file, line, target, level, pname, params);
@@ -1792,16 +1680,16 @@ void OpenGLRekorder::cgmGetTexLevelParameteriv(
         const CallArgument arguments[] = {target, level, pname, params};
         if (complete_.capturePointers(59, 1, arguments, 4, false))
         {
-            out() << "glGetTexLevelParameteriv(" << CallText::Enum{target} << ", " << level << ", "
-                << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetTexLevelParameteriv(" << enumText(target) << ", " << level << ", " << enumText(pname)
+                << ", (GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
             writeNotCaptured("glGetTexLevelParameteriv", complete_.reason());
         return next().cgmGetTexLevelParameteriv(file, line, target, level, pname, params);
     }
-    out() << "{\n    GLint data;\n    glGetTexLevelParameteriv(" << CallText::Enum{target} << ", " << level
-        << ", " << CallText::Enum{pname} << ", &data);";
+    out() << "{\n    GLint data;\n    glGetTexLevelParameteriv(" << enumText(target) << ", " << level << ", "
+        << enumText(pname) << ", &data);";
     endStatement(file, line);
     endBlock();
     return next().cgmGetTexLevelParameteriv(file, line, target, level, pname, params);
@@ -1815,7 +1703,7 @@ void OpenGLRekorder::cgmGetTexParameterfv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(60, 1, arguments, 3, false))
         {
-            out() << "glGetTexParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+            out() << "glGetTexParameterfv(" << enumText(target) << ", " << enumText(pname) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1835,7 +1723,7 @@ void OpenGLRekorder::cgmGetTexParameteriv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(61, 1, arguments, 3, false))
         {
-            out() << "glGetTexParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetTexParameteriv(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1849,7 +1737,7 @@ void OpenGLRekorder::cgmGetTexParameteriv(
 
 void OpenGLRekorder::cgmHint(const char* file, unsigned line, unsigned target, unsigned mode)
 {
-    out() << "glHint(" << CallText::Enum{target} << ", " << CallText::Enum{mode} << ");";
+    out() << "glHint(" << enumText(target) << ", " << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmHint(file, line, target, mode);
 }
@@ -1868,8 +1756,8 @@ void OpenGLRekorder::cgmIndexPointer(const char* file, unsigned line, unsigned t
         const CallArgument arguments[] = {type, stride, pointer};
         if (complete_.capturePointers(62, 1, arguments, 3, true))
         {
-            out() << "glIndexPointer(" << CallText::Enum{type} << ", " << stride << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glIndexPointer(" << enumText(type) << ", " << stride << ", (const void *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -1884,13 +1772,7 @@ void OpenGLRekorder::cgmIndexPointer(const char* file, unsigned line, unsigned t
 
 void OpenGLRekorder::cgmIndexd(const char* file, unsigned line, double c)
 {
-    if (bComplete_)
-    {
-        out() << "glIndexd(" << CallText::Double{c} << ");";
-        endStatement(file, line);
-        return next().cgmIndexd(file, line, c);
-    }
-    out() << "glIndexd(" << c << ");";
+    out() << "glIndexd(" << doubleText(c) << ");";
     endStatement(file, line);
     return next().cgmIndexd(file, line, c);
 }
@@ -1915,12 +1797,6 @@ void OpenGLRekorder::cgmIndexdv(const char* file, unsigned line, const double* c
 
 void OpenGLRekorder::cgmIndexf(const char* file, unsigned line, float c)
 {
-    if (bComplete_)
-    {
-        out() << "glIndexf(" << CallText::Float{c} << ");";
-        endStatement(file, line);
-        return next().cgmIndexf(file, line, c);
-    }
     out() << "glIndexf(" << CallText::Float{c} << ");";
     endStatement(file, line);
     return next().cgmIndexf(file, line, c);
@@ -2034,7 +1910,7 @@ void OpenGLRekorder::cgmInterleavedArrays(
         const CallArgument arguments[] = {format, stride, pointer};
         if (complete_.capturePointers(68, 1, arguments, 3, true))
         {
-            out() << "glInterleavedArrays(" << CallText::Enum{format} << ", " << stride << ", (const void *)"
+            out() << "glInterleavedArrays(" << enumText(format) << ", " << stride << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2050,7 +1926,7 @@ void OpenGLRekorder::cgmInterleavedArrays(
 
 unsigned char OpenGLRekorder::cgmIsEnabled(const char* file, unsigned line, unsigned cap)
 {
-    out() << "glIsEnabled(" << CallText::Enum{cap} << ");";
+    out() << "glIsEnabled(" << enumText(cap) << ");";
     endStatement(file, line);
     return next().cgmIsEnabled(file, line, cap);
 }
@@ -2071,13 +1947,7 @@ unsigned char OpenGLRekorder::cgmIsTexture(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmLightModelf(const char* file, unsigned line, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glLightModelf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmLightModelf(file, line, pname, param);
-    }
-    out() << "glLightModelf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+    out() << "glLightModelf(" << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmLightModelf(file, line, pname, param);
 }
@@ -2089,7 +1959,7 @@ void OpenGLRekorder::cgmLightModelfv(const char* file, unsigned line, unsigned p
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(69, 1, arguments, 2, false))
         {
-            out() << "glLightModelfv(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glLightModelfv(" << enumText(pname) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2102,7 +1972,7 @@ void OpenGLRekorder::cgmLightModelfv(const char* file, unsigned line, unsigned p
 
 void OpenGLRekorder::cgmLightModeli(const char* file, unsigned line, unsigned pname, int param)
 {
-    out() << "glLightModeli(" << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glLightModeli(" << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmLightModeli(file, line, pname, param);
 }
@@ -2114,7 +1984,7 @@ void OpenGLRekorder::cgmLightModeliv(const char* file, unsigned line, unsigned p
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(70, 1, arguments, 2, false))
         {
-            out() << "glLightModeliv(" << CallText::Enum{pname} << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glLightModeliv(" << enumText(pname) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2127,15 +1997,7 @@ void OpenGLRekorder::cgmLightModeliv(const char* file, unsigned line, unsigned p
 
 void OpenGLRekorder::cgmLightf(const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glLightf(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmLightf(file, line, light, pname, param);
-    }
-    out() << "glLightf(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
-        << CallText::Float{param} << ");";
+    out() << "glLightf(" << enumText(light) << ", " << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmLightf(file, line, light, pname, param);
 }
@@ -2147,7 +2009,7 @@ void OpenGLRekorder::cgmLightfv(const char* file, unsigned line, unsigned light,
         const CallArgument arguments[] = {light, pname, params};
         if (complete_.capturePointers(71, 1, arguments, 3, false))
         {
-            out() << "glLightfv(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", (const GLfloat *)"
+            out() << "glLightfv(" << enumText(light) << ", " << enumText(pname) << ", (const GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2161,7 +2023,7 @@ void OpenGLRekorder::cgmLightfv(const char* file, unsigned line, unsigned light,
 
 void OpenGLRekorder::cgmLighti(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
-    out() << "glLighti(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glLighti(" << enumText(light) << ", " << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmLighti(file, line, light, pname, param);
 }
@@ -2173,7 +2035,7 @@ void OpenGLRekorder::cgmLightiv(const char* file, unsigned line, unsigned light,
         const CallArgument arguments[] = {light, pname, params};
         if (complete_.capturePointers(72, 1, arguments, 3, false))
         {
-            out() << "glLightiv(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", (const GLint *)"
+            out() << "glLightiv(" << enumText(light) << ", " << enumText(pname) << ", (const GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2194,12 +2056,6 @@ void OpenGLRekorder::cgmLineStipple(const char* file, unsigned line, int factor,
 
 void OpenGLRekorder::cgmLineWidth(const char* file, unsigned line, float width)
 {
-    if (bComplete_)
-    {
-        out() << "glLineWidth(" << CallText::Float{width} << ");";
-        endStatement(file, line);
-        return next().cgmLineWidth(file, line, width);
-    }
     out() << "glLineWidth(" << CallText::Float{width} << ");";
     endStatement(file, line);
     return next().cgmLineWidth(file, line, width);
@@ -2273,7 +2129,7 @@ void OpenGLRekorder::cgmLoadName(const char* file, unsigned line, unsigned name)
 
 void OpenGLRekorder::cgmLogicOp(const char* file, unsigned line, unsigned opcode)
 {
-    out() << "glLogicOp(" << CallText::Enum{opcode} << ");";
+    out() << "glLogicOp(" << enumText(opcode) << ");";
     endStatement(file, line);
     return next().cgmLogicOp(file, line, opcode);
 }
@@ -2287,8 +2143,8 @@ void OpenGLRekorder::cgmMap1d(
         const CallArgument arguments[] = {target, u1, u2, stride, order, points};
         if (complete_.capturePointers(75, 1, arguments, 6, false))
         {
-            out() << "glMap1d(" << CallText::Enum{target} << ", " << CallText::Double{u1} << ", " << CallText::Double{u2}
-                << ", " << stride << ", " << order << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            out() << "glMap1d(" << enumText(target) << ", " << doubleText(u1) << ", " << doubleText(u2) << ", " << stride
+                << ", " << order << ", (const GLdouble *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2307,8 +2163,8 @@ void OpenGLRekorder::cgmMap1f(
         const CallArgument arguments[] = {target, u1, u2, stride, order, points};
         if (complete_.capturePointers(76, 1, arguments, 6, false))
         {
-            out() << "glMap1f(" << CallText::Enum{target} << ", " << CallText::Float{u1} << ", " << CallText::Float{u2}
-                << ", " << stride << ", " << order << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glMap1f(" << enumText(target) << ", " << CallText::Float{u1} << ", " << CallText::Float{u2} << ", "
+                << stride << ", " << order << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2328,9 +2184,9 @@ void OpenGLRekorder::cgmMap2d(
         const CallArgument arguments[] = {target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points};
         if (complete_.capturePointers(77, 1, arguments, 10, false))
         {
-            out() << "glMap2d(" << CallText::Enum{target} << ", " << CallText::Double{u1} << ", " << CallText::Double{u2}
-                << ", " << ustride << ", " << uorder << ", " << CallText::Double{v1} << ", " << CallText::Double{v2}
-                << ", " << vstride << ", " << vorder << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            out() << "glMap2d(" << enumText(target) << ", " << doubleText(u1) << ", " << doubleText(u2) << ", "
+                << ustride << ", " << uorder << ", " << doubleText(v1) << ", " << doubleText(v2) << ", " << vstride
+                << ", " << vorder << ", (const GLdouble *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2350,9 +2206,9 @@ void OpenGLRekorder::cgmMap2f(
         const CallArgument arguments[] = {target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points};
         if (complete_.capturePointers(78, 1, arguments, 10, false))
         {
-            out() << "glMap2f(" << CallText::Enum{target} << ", " << CallText::Float{u1} << ", " << CallText::Float{u2}
-                << ", " << ustride << ", " << uorder << ", " << CallText::Float{v1} << ", " << CallText::Float{v2}
-                << ", " << vstride << ", " << vorder << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glMap2f(" << enumText(target) << ", " << CallText::Float{u1} << ", " << CallText::Float{u2} << ", "
+                << ustride << ", " << uorder << ", " << CallText::Float{v1} << ", " << CallText::Float{v2} << ", "
+                << vstride << ", " << vorder << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2365,25 +2221,13 @@ void OpenGLRekorder::cgmMap2f(
 
 void OpenGLRekorder::cgmMapGrid1d(const char* file, unsigned line, int un, double u1, double u2)
 {
-    if (bComplete_)
-    {
-        out() << "glMapGrid1d(" << un << ", " << CallText::Double{u1} << ", " << CallText::Double{u2} << ");";
-        endStatement(file, line);
-        return next().cgmMapGrid1d(file, line, un, u1, u2);
-    }
-    out() << "glMapGrid1d(" << un << ", " << u1 << ", " << u2 << ");";
+    out() << "glMapGrid1d(" << un << ", " << doubleText(u1) << ", " << doubleText(u2) << ");";
     endStatement(file, line);
     return next().cgmMapGrid1d(file, line, un, u1, u2);
 }
 
 void OpenGLRekorder::cgmMapGrid1f(const char* file, unsigned line, int un, float u1, float u2)
 {
-    if (bComplete_)
-    {
-        out() << "glMapGrid1f(" << un << ", " << CallText::Float{u1} << ", " << CallText::Float{u2} << ");";
-        endStatement(file, line);
-        return next().cgmMapGrid1f(file, line, un, u1, u2);
-    }
     out() << "glMapGrid1f(" << un << ", " << CallText::Float{u1} << ", " << CallText::Float{u2} << ");";
     endStatement(file, line);
     return next().cgmMapGrid1f(file, line, un, u1, u2);
@@ -2392,14 +2236,8 @@ void OpenGLRekorder::cgmMapGrid1f(const char* file, unsigned line, int un, float
 void OpenGLRekorder::cgmMapGrid2d(
     const char* file, unsigned line, int un, double u1, double u2, int vn, double v1, double v2)
 {
-    if (bComplete_)
-    {
-        out() << "glMapGrid2d(" << un << ", " << CallText::Double{u1} << ", " << CallText::Double{u2} << ", " << vn
-            << ", " << CallText::Double{v1} << ", " << CallText::Double{v2} << ");";
-        endStatement(file, line);
-        return next().cgmMapGrid2d(file, line, un, u1, u2, vn, v1, v2);
-    }
-    out() << "glMapGrid2d(" << un << ", " << u1 << ", " << u2 << ", " << vn << ", " << v1 << ", " << v2 << ");";
+    out() << "glMapGrid2d(" << un << ", " << doubleText(u1) << ", " << doubleText(u2) << ", " << vn << ", "
+        << doubleText(v1) << ", " << doubleText(v2) << ");";
     endStatement(file, line);
     return next().cgmMapGrid2d(file, line, un, u1, u2, vn, v1, v2);
 }
@@ -2407,13 +2245,6 @@ void OpenGLRekorder::cgmMapGrid2d(
 void OpenGLRekorder::cgmMapGrid2f(
     const char* file, unsigned line, int un, float u1, float u2, int vn, float v1, float v2)
 {
-    if (bComplete_)
-    {
-        out() << "glMapGrid2f(" << un << ", " << CallText::Float{u1} << ", " << CallText::Float{u2} << ", " << vn
-            << ", " << CallText::Float{v1} << ", " << CallText::Float{v2} << ");";
-        endStatement(file, line);
-        return next().cgmMapGrid2f(file, line, un, u1, u2, vn, v1, v2);
-    }
     out() << "glMapGrid2f(" << un << ", " << CallText::Float{u1} << ", " << CallText::Float{u2} << ", " << vn
         << ", " << CallText::Float{v1} << ", " << CallText::Float{v2} << ");";
     endStatement(file, line);
@@ -2422,15 +2253,8 @@ void OpenGLRekorder::cgmMapGrid2f(
 
 void OpenGLRekorder::cgmMaterialf(const char* file, unsigned line, unsigned face, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glMaterialf(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmMaterialf(file, line, face, pname, param);
-    }
-    out() << "glMaterialf(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
-        << CallText::Float{param} << ");";
+    out() << "glMaterialf(" << enumText(face) << ", " << enumText(pname) << ", " << CallText::Float{param}
+        << ");";
     endStatement(file, line);
     return next().cgmMaterialf(file, line, face, pname, param);
 }
@@ -2443,7 +2267,7 @@ void OpenGLRekorder::cgmMaterialfv(
         const CallArgument arguments[] = {face, pname, params};
         if (complete_.capturePointers(79, 1, arguments, 3, false))
         {
-            out() << "glMaterialfv(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", (const GLfloat *)"
+            out() << "glMaterialfv(" << enumText(face) << ", " << enumText(pname) << ", (const GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2457,7 +2281,7 @@ void OpenGLRekorder::cgmMaterialfv(
 
 void OpenGLRekorder::cgmMateriali(const char* file, unsigned line, unsigned face, unsigned pname, int param)
 {
-    out() << "glMateriali(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glMateriali(" << enumText(face) << ", " << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmMateriali(file, line, face, pname, param);
 }
@@ -2469,7 +2293,7 @@ void OpenGLRekorder::cgmMaterialiv(const char* file, unsigned line, unsigned fac
         const CallArgument arguments[] = {face, pname, params};
         if (complete_.capturePointers(80, 1, arguments, 3, false))
         {
-            out() << "glMaterialiv(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", (const GLint *)"
+            out() << "glMaterialiv(" << enumText(face) << ", " << enumText(pname) << ", (const GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2483,7 +2307,7 @@ void OpenGLRekorder::cgmMaterialiv(const char* file, unsigned line, unsigned fac
 
 void OpenGLRekorder::cgmMatrixMode(const char* file, unsigned line, unsigned mode)
 {
-    out() << "glMatrixMode(" << CallText::Enum{mode} << ");";
+    out() << "glMatrixMode(" << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmMatrixMode(file, line, mode);
 }
@@ -2544,7 +2368,7 @@ void OpenGLRekorder::cgmMultMatrixf(const char* file, unsigned line, const float
 
 void OpenGLRekorder::cgmNewList(const char* file, unsigned line, unsigned list, unsigned mode)
 {
-    out() << "glNewList(" << list << ", " << CallText::Enum{mode} << ");";
+    out() << "glNewList(" << list << ", " << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmNewList(file, line, list, mode);
 }
@@ -2577,14 +2401,7 @@ void OpenGLRekorder::cgmNormal3bv(const char* file, unsigned line, const signed 
 
 void OpenGLRekorder::cgmNormal3d(const char* file, unsigned line, double nx, double ny, double nz)
 {
-    if (bComplete_)
-    {
-        out() << "glNormal3d(" << CallText::Double{nx} << ", " << CallText::Double{ny} << ", "
-            << CallText::Double{nz} << ");";
-        endStatement(file, line);
-        return next().cgmNormal3d(file, line, nx, ny, nz);
-    }
-    out() << "glNormal3d(" << nx << ", " << ny << ", " << nz << ");";
+    out() << "glNormal3d(" << doubleText(nx) << ", " << doubleText(ny) << ", " << doubleText(nz) << ");";
     endStatement(file, line);
     return next().cgmNormal3d(file, line, nx, ny, nz);
 }
@@ -2609,13 +2426,6 @@ void OpenGLRekorder::cgmNormal3dv(const char* file, unsigned line, const double*
 
 void OpenGLRekorder::cgmNormal3f(const char* file, unsigned line, float nx, float ny, float nz)
 {
-    if (bComplete_)
-    {
-        out() << "glNormal3f(" << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz}
-            << ");";
-        endStatement(file, line);
-        return next().cgmNormal3f(file, line, nx, ny, nz);
-    }
     out() << "glNormal3f(" << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz}
         << ");";
     endStatement(file, line);
@@ -2697,8 +2507,8 @@ void OpenGLRekorder::cgmNormalPointer(const char* file, unsigned line, unsigned 
         const CallArgument arguments[] = {type, stride, pointer};
         if (complete_.capturePointers(88, 1, arguments, 3, true))
         {
-            out() << "glNormalPointer(" << CallText::Enum{type} << ", " << stride << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glNormalPointer(" << enumText(type) << ", " << stride << ", (const void *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -2714,28 +2524,14 @@ void OpenGLRekorder::cgmNormalPointer(const char* file, unsigned line, unsigned 
 void OpenGLRekorder::cgmOrtho(
     const char* file, unsigned line, double left, double right, double bottom, double top, double zNear, double zFar)
 {
-    if (bComplete_)
-    {
-        out() << "glOrtho(" << CallText::Double{left} << ", " << CallText::Double{right} << ", "
-            << CallText::Double{bottom} << ", " << CallText::Double{top} << ", " << CallText::Double{zNear} << ", "
-            << CallText::Double{zFar} << ");";
-        endStatement(file, line);
-        return next().cgmOrtho(file, line, left, right, bottom, top, zNear, zFar);
-    }
-    out() << "glOrtho(" << left << ", " << right << ", " << bottom << ", " << top << ", " << zNear << ", "
-        << zFar << ");";
+    out() << "glOrtho(" << doubleText(left) << ", " << doubleText(right) << ", " << doubleText(bottom) << ", "
+        << doubleText(top) << ", " << doubleText(zNear) << ", " << doubleText(zFar) << ");";
     endStatement(file, line);
     return next().cgmOrtho(file, line, left, right, bottom, top, zNear, zFar);
 }
 
 void OpenGLRekorder::cgmPassThrough(const char* file, unsigned line, float token)
 {
-    if (bComplete_)
-    {
-        out() << "glPassThrough(" << CallText::Float{token} << ");";
-        endStatement(file, line);
-        return next().cgmPassThrough(file, line, token);
-    }
     out() << "glPassThrough(" << CallText::Float{token} << ");";
     endStatement(file, line);
     return next().cgmPassThrough(file, line, token);
@@ -2748,8 +2544,8 @@ void OpenGLRekorder::cgmPixelMapfv(const char* file, unsigned line, unsigned map
         const CallArgument arguments[] = {map, mapsize, values};
         if (complete_.capturePointers(89, 1, arguments, 3, false))
         {
-            out() << "glPixelMapfv(" << CallText::Enum{map} << ", " << mapsize << ", (const GLfloat *)"
-                << complete_.pointer(0) << ");";
+            out() << "glPixelMapfv(" << enumText(map) << ", " << mapsize << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -2768,8 +2564,8 @@ void OpenGLRekorder::cgmPixelMapuiv(
         const CallArgument arguments[] = {map, mapsize, values};
         if (complete_.capturePointers(90, 1, arguments, 3, false))
         {
-            out() << "glPixelMapuiv(" << CallText::Enum{map} << ", " << mapsize << ", (const GLuint *)"
-                << complete_.pointer(0) << ");";
+            out() << "glPixelMapuiv(" << enumText(map) << ", " << mapsize << ", (const GLuint *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -2788,7 +2584,7 @@ void OpenGLRekorder::cgmPixelMapusv(
         const CallArgument arguments[] = {map, mapsize, values};
         if (complete_.capturePointers(91, 1, arguments, 3, false))
         {
-            out() << "glPixelMapusv(" << CallText::Enum{map} << ", " << mapsize << ", (const GLushort *)"
+            out() << "glPixelMapusv(" << enumText(map) << ", " << mapsize << ", (const GLushort *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2804,13 +2600,13 @@ void OpenGLRekorder::cgmPixelStoref(const char* file, unsigned line, unsigned pn
 {
     if (bComplete_)
     {
-        out() << "glPixelStoref(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        out() << "glPixelStoref(" << enumText(pname) << ", " << CallText::Float{param} << ");";
         endStatement(file, line);
         next().cgmPixelStoref(file, line, pname, param);
         complete_.followPixelStore(pname, param);
         return;
     }
-    out() << "glPixelStoref(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+    out() << "glPixelStoref(" << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmPixelStoref(file, line, pname, param);
 }
@@ -2819,45 +2615,33 @@ void OpenGLRekorder::cgmPixelStorei(const char* file, unsigned line, unsigned pn
 {
     if (bComplete_)
     {
-        out() << "glPixelStorei(" << CallText::Enum{pname} << ", " << param << ");";
+        out() << "glPixelStorei(" << enumText(pname) << ", " << param << ");";
         endStatement(file, line);
         next().cgmPixelStorei(file, line, pname, param);
         complete_.followPixelStore(pname, param);
         return;
     }
-    out() << "glPixelStorei(" << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glPixelStorei(" << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmPixelStorei(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmPixelTransferf(const char* file, unsigned line, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glPixelTransferf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmPixelTransferf(file, line, pname, param);
-    }
-    out() << "glPixelTransferf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+    out() << "glPixelTransferf(" << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmPixelTransferf(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmPixelTransferi(const char* file, unsigned line, unsigned pname, int param)
 {
-    out() << "glPixelTransferi(" << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glPixelTransferi(" << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmPixelTransferi(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmPixelZoom(const char* file, unsigned line, float xfactor, float yfactor)
 {
-    if (bComplete_)
-    {
-        out() << "glPixelZoom(" << CallText::Float{xfactor} << ", " << CallText::Float{yfactor} << ");";
-        endStatement(file, line);
-        return next().cgmPixelZoom(file, line, xfactor, yfactor);
-    }
     out() << "glPixelZoom(" << CallText::Float{xfactor} << ", " << CallText::Float{yfactor} << ");";
     endStatement(file, line);
     return next().cgmPixelZoom(file, line, xfactor, yfactor);
@@ -2865,12 +2649,6 @@ void OpenGLRekorder::cgmPixelZoom(const char* file, unsigned line, float xfactor
 
 void OpenGLRekorder::cgmPointSize(const char* file, unsigned line, float size)
 {
-    if (bComplete_)
-    {
-        out() << "glPointSize(" << CallText::Float{size} << ");";
-        endStatement(file, line);
-        return next().cgmPointSize(file, line, size);
-    }
     out() << "glPointSize(" << CallText::Float{size} << ");";
     endStatement(file, line);
     return next().cgmPointSize(file, line, size);
@@ -2878,19 +2656,13 @@ void OpenGLRekorder::cgmPointSize(const char* file, unsigned line, float size)
 
 void OpenGLRekorder::cgmPolygonMode(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    out() << "glPolygonMode(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ");";
+    out() << "glPolygonMode(" << enumText(face) << ", " << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmPolygonMode(file, line, face, mode);
 }
 
 void OpenGLRekorder::cgmPolygonOffset(const char* file, unsigned line, float factor, float units)
 {
-    if (bComplete_)
-    {
-        out() << "glPolygonOffset(" << CallText::Float{factor} << ", " << CallText::Float{units} << ");";
-        endStatement(file, line);
-        return next().cgmPolygonOffset(file, line, factor, units);
-    }
     out() << "glPolygonOffset(" << CallText::Float{factor} << ", " << CallText::Float{units} << ");";
     endStatement(file, line);
     return next().cgmPolygonOffset(file, line, factor, units);
@@ -3008,13 +2780,7 @@ void OpenGLRekorder::cgmPushName(const char* file, unsigned line, unsigned name)
 
 void OpenGLRekorder::cgmRasterPos2d(const char* file, unsigned line, double x, double y)
 {
-    if (bComplete_)
-    {
-        out() << "glRasterPos2d(" << CallText::Double{x} << ", " << CallText::Double{y} << ");";
-        endStatement(file, line);
-        return next().cgmRasterPos2d(file, line, x, y);
-    }
-    out() << "glRasterPos2d(" << x << ", " << y << ");";
+    out() << "glRasterPos2d(" << doubleText(x) << ", " << doubleText(y) << ");";
     endStatement(file, line);
     return next().cgmRasterPos2d(file, line, x, y);
 }
@@ -3039,12 +2805,6 @@ void OpenGLRekorder::cgmRasterPos2dv(const char* file, unsigned line, const doub
 
 void OpenGLRekorder::cgmRasterPos2f(const char* file, unsigned line, float x, float y)
 {
-    if (bComplete_)
-    {
-        out() << "glRasterPos2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
-        endStatement(file, line);
-        return next().cgmRasterPos2f(file, line, x, y);
-    }
     out() << "glRasterPos2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmRasterPos2f(file, line, x, y);
@@ -3120,14 +2880,7 @@ void OpenGLRekorder::cgmRasterPos2sv(const char* file, unsigned line, const shor
 
 void OpenGLRekorder::cgmRasterPos3d(const char* file, unsigned line, double x, double y, double z)
 {
-    if (bComplete_)
-    {
-        out() << "glRasterPos3d(" << CallText::Double{x} << ", " << CallText::Double{y} << ", "
-            << CallText::Double{z} << ");";
-        endStatement(file, line);
-        return next().cgmRasterPos3d(file, line, x, y, z);
-    }
-    out() << "glRasterPos3d(" << x << ", " << y << ", " << z << ");";
+    out() << "glRasterPos3d(" << doubleText(x) << ", " << doubleText(y) << ", " << doubleText(z) << ");";
     endStatement(file, line);
     return next().cgmRasterPos3d(file, line, x, y, z);
 }
@@ -3152,13 +2905,6 @@ void OpenGLRekorder::cgmRasterPos3dv(const char* file, unsigned line, const doub
 
 void OpenGLRekorder::cgmRasterPos3f(const char* file, unsigned line, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glRasterPos3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
-            << ");";
-        endStatement(file, line);
-        return next().cgmRasterPos3f(file, line, x, y, z);
-    }
     out() << "glRasterPos3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
@@ -3235,14 +2981,8 @@ void OpenGLRekorder::cgmRasterPos3sv(const char* file, unsigned line, const shor
 
 void OpenGLRekorder::cgmRasterPos4d(const char* file, unsigned line, double x, double y, double z, double w)
 {
-    if (bComplete_)
-    {
-        out() << "glRasterPos4d(" << CallText::Double{x} << ", " << CallText::Double{y} << ", "
-            << CallText::Double{z} << ", " << CallText::Double{w} << ");";
-        endStatement(file, line);
-        return next().cgmRasterPos4d(file, line, x, y, z, w);
-    }
-    out() << "glRasterPos4d(" << x << ", " << y << ", " << z << ", " << w << ");";
+    out() << "glRasterPos4d(" << doubleText(x) << ", " << doubleText(y) << ", " << doubleText(z) << ", "
+        << doubleText(w) << ");";
     endStatement(file, line);
     return next().cgmRasterPos4d(file, line, x, y, z, w);
 }
@@ -3267,13 +3007,6 @@ void OpenGLRekorder::cgmRasterPos4dv(const char* file, unsigned line, const doub
 
 void OpenGLRekorder::cgmRasterPos4f(const char* file, unsigned line, float x, float y, float z, float w)
 {
-    if (bComplete_)
-    {
-        out() << "glRasterPos4f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
-            << ", " << CallText::Float{w} << ");";
-        endStatement(file, line);
-        return next().cgmRasterPos4f(file, line, x, y, z, w);
-    }
     out() << "glRasterPos4f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -3350,7 +3083,7 @@ void OpenGLRekorder::cgmRasterPos4sv(const char* file, unsigned line, const shor
 
 void OpenGLRekorder::cgmReadBuffer(const char* file, unsigned line, unsigned src)
 {
-    out() << "glReadBuffer(" << CallText::Enum{src} << ");";
+    out() << "glReadBuffer(" << enumText(src) << ");";
     endStatement(file, line);
     return next().cgmReadBuffer(file, line, src);
 }
@@ -3363,30 +3096,24 @@ void OpenGLRekorder::cgmReadPixels(
         const CallArgument arguments[] = {x, y, width, height, format, type, pixels};
         if (complete_.capturePointers(107, 1, arguments, 7, false))
         {
-            out() << "glReadPixels(" << x << ", " << y << ", " << width << ", " << height << ", "
-                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            out() << "glReadPixels(" << x << ", " << y << ", " << width << ", " << height << ", " << enumText(format)
+                << ", " << enumText(type) << ", (void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
             writeNotCaptured("glReadPixels", complete_.reason());
         return next().cgmReadPixels(file, line, x, y, width, height, format, type, pixels);
     }
-    out() << "//glReadPixels(" << x << ", " << y << ", " << width << ", " << height << ", "
-        << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ");";
+    out() << "//glReadPixels(" << x << ", " << y << ", " << width << ", " << height << ", " << enumText(format)
+        << ", " << enumText(type) << ", " << CallText::Pointer{pixels} << ");";
     endStatement(file, line);
     return next().cgmReadPixels(file, line, x, y, width, height, format, type, pixels);
 }
 
 void OpenGLRekorder::cgmRectd(const char* file, unsigned line, double x1, double y1, double x2, double y2)
 {
-    if (bComplete_)
-    {
-        out() << "glRectd(" << CallText::Double{x1} << ", " << CallText::Double{y1} << ", " << CallText::Double{x2}
-            << ", " << CallText::Double{y2} << ");";
-        endStatement(file, line);
-        return next().cgmRectd(file, line, x1, y1, x2, y2);
-    }
-    out() << "glRectd(" << x1 << ", " << y1 << ", " << x2 << ", " << y2 << ");";
+    out() << "glRectd(" << doubleText(x1) << ", " << doubleText(y1) << ", " << doubleText(x2) << ", "
+        << doubleText(y2) << ");";
     endStatement(file, line);
     return next().cgmRectd(file, line, x1, y1, x2, y2);
 }
@@ -3412,13 +3139,6 @@ void OpenGLRekorder::cgmRectdv(const char* file, unsigned line, const double* v1
 
 void OpenGLRekorder::cgmRectf(const char* file, unsigned line, float x1, float y1, float x2, float y2)
 {
-    if (bComplete_)
-    {
-        out() << "glRectf(" << CallText::Float{x1} << ", " << CallText::Float{y1} << ", " << CallText::Float{x2}
-            << ", " << CallText::Float{y2} << ");";
-        endStatement(file, line);
-        return next().cgmRectf(file, line, x1, y1, x2, y2);
-    }
     out() << "glRectf(" << CallText::Float{x1} << ", " << CallText::Float{y1} << ", " << CallText::Float{x2}
         << ", " << CallText::Float{y2} << ");";
     endStatement(file, line);
@@ -3498,34 +3218,21 @@ void OpenGLRekorder::cgmRectsv(const char* file, unsigned line, const short* v1,
 
 int OpenGLRekorder::cgmRenderMode(const char* file, unsigned line, unsigned mode)
 {
-    out() << "glRenderMode(" << CallText::Enum{mode} << ");";
+    out() << "glRenderMode(" << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmRenderMode(file, line, mode);
 }
 
 void OpenGLRekorder::cgmRotated(const char* file, unsigned line, double angle, double x, double y, double z)
 {
-    if (bComplete_)
-    {
-        out() << "glRotated(" << CallText::Double{angle} << ", " << CallText::Double{x} << ", "
-            << CallText::Double{y} << ", " << CallText::Double{z} << ");";
-        endStatement(file, line);
-        return next().cgmRotated(file, line, angle, x, y, z);
-    }
-    out() << "glRotated(" << angle << ", " << x << ", " << y << ", " << z << ");";
+    out() << "glRotated(" << doubleText(angle) << ", " << doubleText(x) << ", " << doubleText(y) << ", "
+        << doubleText(z) << ");";
     endStatement(file, line);
     return next().cgmRotated(file, line, angle, x, y, z);
 }
 
 void OpenGLRekorder::cgmRotatef(const char* file, unsigned line, float angle, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glRotatef(" << CallText::Float{angle} << ", " << CallText::Float{x} << ", " << CallText::Float{y}
-            << ", " << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmRotatef(file, line, angle, x, y, z);
-    }
     out() << "glRotatef(" << CallText::Float{angle} << ", " << CallText::Float{x} << ", " << CallText::Float{y}
         << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -3534,27 +3241,13 @@ void OpenGLRekorder::cgmRotatef(const char* file, unsigned line, float angle, fl
 
 void OpenGLRekorder::cgmScaled(const char* file, unsigned line, double x, double y, double z)
 {
-    if (bComplete_)
-    {
-        out() << "glScaled(" << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z}
-            << ");";
-        endStatement(file, line);
-        return next().cgmScaled(file, line, x, y, z);
-    }
-    out() << "glScaled(" << x << ", " << y << ", " << z << ");";
+    out() << "glScaled(" << doubleText(x) << ", " << doubleText(y) << ", " << doubleText(z) << ");";
     endStatement(file, line);
     return next().cgmScaled(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmScalef(const char* file, unsigned line, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glScalef(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
-            << ");";
-        endStatement(file, line);
-        return next().cgmScalef(file, line, x, y, z);
-    }
     out() << "glScalef(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
@@ -3588,14 +3281,14 @@ void OpenGLRekorder::cgmSelectBuffer(const char* file, unsigned line, int size, 
 
 void OpenGLRekorder::cgmShadeModel(const char* file, unsigned line, unsigned mode)
 {
-    out() << "glShadeModel(" << CallText::Enum{mode} << ");";
+    out() << "glShadeModel(" << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmShadeModel(file, line, mode);
 }
 
 void OpenGLRekorder::cgmStencilFunc(const char* file, unsigned line, unsigned func, int ref, unsigned mask)
 {
-    out() << "glStencilFunc(" << CallText::Enum{func} << ", " << ref << ", " << mask << ");";
+    out() << "glStencilFunc(" << enumText(func) << ", " << ref << ", " << mask << ");";
     endStatement(file, line);
     return next().cgmStencilFunc(file, line, func, ref, mask);
 }
@@ -3609,21 +3302,14 @@ void OpenGLRekorder::cgmStencilMask(const char* file, unsigned line, unsigned ma
 
 void OpenGLRekorder::cgmStencilOp(const char* file, unsigned line, unsigned fail, unsigned zfail, unsigned zpass)
 {
-    out() << "glStencilOp(" << CallText::Enum{fail} << ", " << CallText::Enum{zfail} << ", "
-        << CallText::Enum{zpass} << ");";
+    out() << "glStencilOp(" << enumText(fail) << ", " << enumText(zfail) << ", " << enumText(zpass) << ");";
     endStatement(file, line);
     return next().cgmStencilOp(file, line, fail, zfail, zpass);
 }
 
 void OpenGLRekorder::cgmTexCoord1d(const char* file, unsigned line, double s)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord1d(" << CallText::Double{s} << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord1d(file, line, s);
-    }
-    out() << "glTexCoord1d(" << s << ");";
+    out() << "glTexCoord1d(" << doubleText(s) << ");";
     endStatement(file, line);
     return next().cgmTexCoord1d(file, line, s);
 }
@@ -3648,12 +3334,6 @@ void OpenGLRekorder::cgmTexCoord1dv(const char* file, unsigned line, const doubl
 
 void OpenGLRekorder::cgmTexCoord1f(const char* file, unsigned line, float s)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord1f(" << CallText::Float{s} << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord1f(file, line, s);
-    }
     out() << "glTexCoord1f(" << CallText::Float{s} << ");";
     endStatement(file, line);
     return next().cgmTexCoord1f(file, line, s);
@@ -3729,13 +3409,7 @@ void OpenGLRekorder::cgmTexCoord1sv(const char* file, unsigned line, const short
 
 void OpenGLRekorder::cgmTexCoord2d(const char* file, unsigned line, double s, double t)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord2d(" << CallText::Double{s} << ", " << CallText::Double{t} << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord2d(file, line, s, t);
-    }
-    out() << "glTexCoord2d(" << s << ", " << t << ");";
+    out() << "glTexCoord2d(" << doubleText(s) << ", " << doubleText(t) << ");";
     endStatement(file, line);
     return next().cgmTexCoord2d(file, line, s, t);
 }
@@ -3760,12 +3434,6 @@ void OpenGLRekorder::cgmTexCoord2dv(const char* file, unsigned line, const doubl
 
 void OpenGLRekorder::cgmTexCoord2f(const char* file, unsigned line, float s, float t)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord2f(" << CallText::Float{s} << ", " << CallText::Float{t} << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord2f(file, line, s, t);
-    }
     out() << "glTexCoord2f(" << CallText::Float{s} << ", " << CallText::Float{t} << ");";
     endStatement(file, line);
     return next().cgmTexCoord2f(file, line, s, t);
@@ -3841,14 +3509,7 @@ void OpenGLRekorder::cgmTexCoord2sv(const char* file, unsigned line, const short
 
 void OpenGLRekorder::cgmTexCoord3d(const char* file, unsigned line, double s, double t, double r)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord3d(" << CallText::Double{s} << ", " << CallText::Double{t} << ", " << CallText::Double{r}
-            << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord3d(file, line, s, t, r);
-    }
-    out() << "glTexCoord3d(" << s << ", " << t << ", " << r << ");";
+    out() << "glTexCoord3d(" << doubleText(s) << ", " << doubleText(t) << ", " << doubleText(r) << ");";
     endStatement(file, line);
     return next().cgmTexCoord3d(file, line, s, t, r);
 }
@@ -3873,13 +3534,6 @@ void OpenGLRekorder::cgmTexCoord3dv(const char* file, unsigned line, const doubl
 
 void OpenGLRekorder::cgmTexCoord3f(const char* file, unsigned line, float s, float t, float r)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord3f(" << CallText::Float{s} << ", " << CallText::Float{t} << ", " << CallText::Float{r}
-            << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord3f(file, line, s, t, r);
-    }
     out() << "glTexCoord3f(" << CallText::Float{s} << ", " << CallText::Float{t} << ", " << CallText::Float{r}
         << ");";
     endStatement(file, line);
@@ -3956,14 +3610,8 @@ void OpenGLRekorder::cgmTexCoord3sv(const char* file, unsigned line, const short
 
 void OpenGLRekorder::cgmTexCoord4d(const char* file, unsigned line, double s, double t, double r, double q)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord4d(" << CallText::Double{s} << ", " << CallText::Double{t} << ", " << CallText::Double{r}
-            << ", " << CallText::Double{q} << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord4d(file, line, s, t, r, q);
-    }
-    out() << "glTexCoord4d(" << s << ", " << t << ", " << r << ", " << q << ");";
+    out() << "glTexCoord4d(" << doubleText(s) << ", " << doubleText(t) << ", " << doubleText(r) << ", "
+        << doubleText(q) << ");";
     endStatement(file, line);
     return next().cgmTexCoord4d(file, line, s, t, r, q);
 }
@@ -3988,13 +3636,6 @@ void OpenGLRekorder::cgmTexCoord4dv(const char* file, unsigned line, const doubl
 
 void OpenGLRekorder::cgmTexCoord4f(const char* file, unsigned line, float s, float t, float r, float q)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord4f(" << CallText::Float{s} << ", " << CallText::Float{t} << ", " << CallText::Float{r}
-            << ", " << CallText::Float{q} << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord4f(file, line, s, t, r, q);
-    }
     out() << "glTexCoord4f(" << CallText::Float{s} << ", " << CallText::Float{t} << ", " << CallText::Float{r}
         << ", " << CallText::Float{q} << ");";
     endStatement(file, line);
@@ -4077,7 +3718,7 @@ void OpenGLRekorder::cgmTexCoordPointer(
         const CallArgument arguments[] = {size, type, stride, pointer};
         if (complete_.capturePointers(133, 1, arguments, 4, true))
         {
-            out() << "glTexCoordPointer(" << size << ", " << CallText::Enum{type} << ", " << stride << ", (const void *)"
+            out() << "glTexCoordPointer(" << size << ", " << enumText(type) << ", " << stride << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4093,15 +3734,8 @@ void OpenGLRekorder::cgmTexCoordPointer(
 
 void OpenGLRekorder::cgmTexEnvf(const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glTexEnvf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmTexEnvf(file, line, target, pname, param);
-    }
-    out() << "glTexEnvf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-        << CallText::Float{param} << ");";
+    out() << "glTexEnvf(" << enumText(target) << ", " << enumText(pname) << ", " << CallText::Float{param}
+        << ");";
     endStatement(file, line);
     return next().cgmTexEnvf(file, line, target, pname, param);
 }
@@ -4114,7 +3748,7 @@ void OpenGLRekorder::cgmTexEnvfv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(134, 1, arguments, 3, false))
         {
-            out() << "glTexEnvfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (const GLfloat *)"
+            out() << "glTexEnvfv(" << enumText(target) << ", " << enumText(pname) << ", (const GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4128,7 +3762,7 @@ void OpenGLRekorder::cgmTexEnvfv(
 
 void OpenGLRekorder::cgmTexEnvi(const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    out() << "glTexEnvi(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glTexEnvi(" << enumText(target) << ", " << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmTexEnvi(file, line, target, pname, param);
 }
@@ -4140,7 +3774,7 @@ void OpenGLRekorder::cgmTexEnviv(const char* file, unsigned line, unsigned targe
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(135, 1, arguments, 3, false))
         {
-            out() << "glTexEnviv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (const GLint *)"
+            out() << "glTexEnviv(" << enumText(target) << ", " << enumText(pname) << ", (const GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4154,14 +3788,7 @@ void OpenGLRekorder::cgmTexEnviv(const char* file, unsigned line, unsigned targe
 
 void OpenGLRekorder::cgmTexGend(const char* file, unsigned line, unsigned coord, unsigned pname, double param)
 {
-    if (bComplete_)
-    {
-        out() << "glTexGend(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Double{param} << ");";
-        endStatement(file, line);
-        return next().cgmTexGend(file, line, coord, pname, param);
-    }
-    out() << "glTexGend(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glTexGend(" << enumText(coord) << ", " << enumText(pname) << ", " << doubleText(param) << ");";
     endStatement(file, line);
     return next().cgmTexGend(file, line, coord, pname, param);
 }
@@ -4174,7 +3801,7 @@ void OpenGLRekorder::cgmTexGendv(
         const CallArgument arguments[] = {coord, pname, params};
         if (complete_.capturePointers(136, 1, arguments, 3, false))
         {
-            out() << "glTexGendv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", (const GLdouble *)"
+            out() << "glTexGendv(" << enumText(coord) << ", " << enumText(pname) << ", (const GLdouble *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4188,15 +3815,7 @@ void OpenGLRekorder::cgmTexGendv(
 
 void OpenGLRekorder::cgmTexGenf(const char* file, unsigned line, unsigned coord, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glTexGenf(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmTexGenf(file, line, coord, pname, param);
-    }
-    out() << "glTexGenf(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
-        << CallText::Float{param} << ");";
+    out() << "glTexGenf(" << enumText(coord) << ", " << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmTexGenf(file, line, coord, pname, param);
 }
@@ -4208,7 +3827,7 @@ void OpenGLRekorder::cgmTexGenfv(const char* file, unsigned line, unsigned coord
         const CallArgument arguments[] = {coord, pname, params};
         if (complete_.capturePointers(137, 1, arguments, 3, false))
         {
-            out() << "glTexGenfv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", (const GLfloat *)"
+            out() << "glTexGenfv(" << enumText(coord) << ", " << enumText(pname) << ", (const GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4222,7 +3841,7 @@ void OpenGLRekorder::cgmTexGenfv(const char* file, unsigned line, unsigned coord
 
 void OpenGLRekorder::cgmTexGeni(const char* file, unsigned line, unsigned coord, unsigned pname, int param)
 {
-    out() << "glTexGeni(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glTexGeni(" << enumText(coord) << ", " << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmTexGeni(file, line, coord, pname, param);
 }
@@ -4234,7 +3853,7 @@ void OpenGLRekorder::cgmTexGeniv(const char* file, unsigned line, unsigned coord
         const CallArgument arguments[] = {coord, pname, params};
         if (complete_.capturePointers(138, 1, arguments, 3, false))
         {
-            out() << "glTexGeniv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", (const GLint *)"
+            out() << "glTexGeniv(" << enumText(coord) << ", " << enumText(pname) << ", (const GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4255,9 +3874,9 @@ void OpenGLRekorder::cgmTexImage1D(
         const CallArgument arguments[] = {target, level, internalformat, width, border, format, type, pixels};
         if (complete_.capturePointers(139, 1, arguments, 8, false))
         {
-            out() << "glTexImage1D(" << CallText::Enum{target} << ", " << level << ", " << internalformat << ", "
-                << width << ", " << border << ", " << CallText::Enum{format} << ", " << CallText::Enum{type}
-                << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glTexImage1D(" << enumText(target) << ", " << level << ", " << internalformat << ", " << width
+                << ", " << border << ", " << enumText(format) << ", " << enumText(type) << ", (const void *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4277,9 +3896,9 @@ void OpenGLRekorder::cgmTexImage2D(
         const CallArgument arguments[] = {target, level, internalformat, width, height, border, format, type, pixels};
         if (complete_.capturePointers(140, 1, arguments, 9, false))
         {
-            out() << "glTexImage2D(" << CallText::Enum{target} << ", " << level << ", " << internalformat << ", "
-                << width << ", " << height << ", " << border << ", " << CallText::Enum{format} << ", "
-                << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glTexImage2D(" << enumText(target) << ", " << level << ", " << internalformat << ", " << width
+                << ", " << height << ", " << border << ", " << enumText(format) << ", " << enumText(type)
+                << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4290,16 +3909,16 @@ void OpenGLRekorder::cgmTexImage2D(
     if (capture.kind == PixelCapture::RECORD)
     {
         beginDataBlock(writeRecord(pixels, capture.bytes));
-        out() << "    glTexImage2D(" << CallText::Enum{target} << ", " << level << ", " << internalformat << ", "
-            << width << ", " << height << ", " << border << ", " << CallText::Enum{format} << ", "
-            << CallText::Enum{type} << ", &data[0]);";
+        out() << "    glTexImage2D(" << enumText(target) << ", " << level << ", " << internalformat << ", " << width
+            << ", " << height << ", " << border << ", " << enumText(format) << ", " << enumText(type)
+            << ", &data[0]);";
         endStatement(file, line);
         endBlock();
     }
     else if (capture.kind == PixelCapture::NULL_POINTER)
-        out() << "glTexImage2D(" << CallText::Enum{target} << ", " << level << ", " << internalformat << ", "
-            << width << ", " << height << ", " << border << ", " << CallText::Enum{format} << ", "
-            << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ");\n";
+        out() << "glTexImage2D(" << enumText(target) << ", " << level << ", " << internalformat << ", " << width
+            << ", " << height << ", " << border << ", " << enumText(format) << ", " << enumText(type) << ", "
+            << CallText::Pointer{pixels} << ");\n";
     else if (capture.kind == PixelCapture::UNSUPPORTED_FORMAT)
         writePixelWarning(type, format);
     else
@@ -4309,15 +3928,8 @@ void OpenGLRekorder::cgmTexImage2D(
 
 void OpenGLRekorder::cgmTexParameterf(const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glTexParameterf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmTexParameterf(file, line, target, pname, param);
-    }
-    out() << "glTexParameterf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-        << CallText::Float{param} << ");";
+    out() << "glTexParameterf(" << enumText(target) << ", " << enumText(pname) << ", " << CallText::Float{param}
+        << ");";
     endStatement(file, line);
     return next().cgmTexParameterf(file, line, target, pname, param);
 }
@@ -4330,8 +3942,8 @@ void OpenGLRekorder::cgmTexParameterfv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(141, 1, arguments, 3, false))
         {
-            out() << "glTexParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glTexParameterfv(" << enumText(target) << ", " << enumText(pname) << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4342,7 +3954,7 @@ void OpenGLRekorder::cgmTexParameterfv(
     {
         out() << "{\n";
         writeVector(params, texParameterComponents(pname));
-        out() << "    glTexParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+        out() << "    glTexParameterfv(" << enumText(target) << ", " << enumText(pname)
             << ", reinterpret_cast<float *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
@@ -4354,8 +3966,7 @@ void OpenGLRekorder::cgmTexParameterfv(
 
 void OpenGLRekorder::cgmTexParameteri(const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    out() << "glTexParameteri(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", " << param
-        << ");";
+    out() << "glTexParameteri(" << enumText(target) << ", " << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmTexParameteri(file, line, target, pname, param);
 }
@@ -4368,8 +3979,8 @@ void OpenGLRekorder::cgmTexParameteriv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(142, 1, arguments, 3, false))
         {
-            out() << "glTexParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glTexParameteriv(" << enumText(target) << ", " << enumText(pname) << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4389,9 +4000,8 @@ void OpenGLRekorder::cgmTexSubImage1D(
         const CallArgument arguments[] = {target, level, xoffset, width, format, type, pixels};
         if (complete_.capturePointers(143, 1, arguments, 7, false))
         {
-            out() << "glTexSubImage1D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", " << width
-                << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glTexSubImage1D(" << enumText(target) << ", " << level << ", " << xoffset << ", " << width << ", "
+                << enumText(format) << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4411,8 +4021,8 @@ void OpenGLRekorder::cgmTexSubImage2D(
         const CallArgument arguments[] = {target, level, xoffset, yoffset, width, height, format, type, pixels};
         if (complete_.capturePointers(144, 1, arguments, 9, false))
         {
-            out() << "glTexSubImage2D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", " << yoffset
-                << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", " << CallText::Enum{type}
+            out() << "glTexSubImage2D(" << enumText(target) << ", " << level << ", " << xoffset << ", " << yoffset
+                << ", " << width << ", " << height << ", " << enumText(format) << ", " << enumText(type)
                 << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4424,9 +4034,9 @@ void OpenGLRekorder::cgmTexSubImage2D(
     if (capture.kind == PixelCapture::RECORD)
     {
         beginDataBlock(writeRecord(pixels, capture.bytes));
-        out() << "    glTexSubImage2D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
-            << yoffset << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", "
-            << CallText::Enum{type} << ", &data[0]);";
+        out() << "    glTexSubImage2D(" << enumText(target) << ", " << level << ", " << xoffset << ", " << yoffset
+            << ", " << width << ", " << height << ", " << enumText(format) << ", " << enumText(type)
+            << ", &data[0]);";
         endStatement(file, line);
         endBlock();
     }
@@ -4439,27 +4049,13 @@ void OpenGLRekorder::cgmTexSubImage2D(
 
 void OpenGLRekorder::cgmTranslated(const char* file, unsigned line, double x, double y, double z)
 {
-    if (bComplete_)
-    {
-        out() << "glTranslated(" << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z}
-            << ");";
-        endStatement(file, line);
-        return next().cgmTranslated(file, line, x, y, z);
-    }
-    out() << "glTranslated(" << x << ", " << y << ", " << z << ");";
+    out() << "glTranslated(" << doubleText(x) << ", " << doubleText(y) << ", " << doubleText(z) << ");";
     endStatement(file, line);
     return next().cgmTranslated(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmTranslatef(const char* file, unsigned line, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glTranslatef(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
-            << ");";
-        endStatement(file, line);
-        return next().cgmTranslatef(file, line, x, y, z);
-    }
     out() << "glTranslatef(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
@@ -4468,13 +4064,7 @@ void OpenGLRekorder::cgmTranslatef(const char* file, unsigned line, float x, flo
 
 void OpenGLRekorder::cgmVertex2d(const char* file, unsigned line, double x, double y)
 {
-    if (bComplete_)
-    {
-        out() << "glVertex2d(" << CallText::Double{x} << ", " << CallText::Double{y} << ");";
-        endStatement(file, line);
-        return next().cgmVertex2d(file, line, x, y);
-    }
-    out() << "glVertex2d(" << x << ", " << y << ");";
+    out() << "glVertex2d(" << doubleText(x) << ", " << doubleText(y) << ");";
     endStatement(file, line);
     return next().cgmVertex2d(file, line, x, y);
 }
@@ -4499,12 +4089,6 @@ void OpenGLRekorder::cgmVertex2dv(const char* file, unsigned line, const double*
 
 void OpenGLRekorder::cgmVertex2f(const char* file, unsigned line, float x, float y)
 {
-    if (bComplete_)
-    {
-        out() << "glVertex2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
-        endStatement(file, line);
-        return next().cgmVertex2f(file, line, x, y);
-    }
     out() << "glVertex2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmVertex2f(file, line, x, y);
@@ -4589,14 +4173,7 @@ void OpenGLRekorder::cgmVertex2sv(const char* file, unsigned line, const short* 
 
 void OpenGLRekorder::cgmVertex3d(const char* file, unsigned line, double x, double y, double z)
 {
-    if (bComplete_)
-    {
-        out() << "glVertex3d(" << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z}
-            << ");";
-        endStatement(file, line);
-        return next().cgmVertex3d(file, line, x, y, z);
-    }
-    out() << "glVertex3d(" << x << ", " << y << ", " << z << ");";
+    out() << "glVertex3d(" << doubleText(x) << ", " << doubleText(y) << ", " << doubleText(z) << ");";
     endStatement(file, line);
     return next().cgmVertex3d(file, line, x, y, z);
 }
@@ -4621,13 +4198,6 @@ void OpenGLRekorder::cgmVertex3dv(const char* file, unsigned line, const double*
 
 void OpenGLRekorder::cgmVertex3f(const char* file, unsigned line, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glVertex3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
-            << ");";
-        endStatement(file, line);
-        return next().cgmVertex3f(file, line, x, y, z);
-    }
     out() << "glVertex3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
@@ -4704,14 +4274,8 @@ void OpenGLRekorder::cgmVertex3sv(const char* file, unsigned line, const short* 
 
 void OpenGLRekorder::cgmVertex4d(const char* file, unsigned line, double x, double y, double z, double w)
 {
-    if (bComplete_)
-    {
-        out() << "glVertex4d(" << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z}
-            << ", " << CallText::Double{w} << ");";
-        endStatement(file, line);
-        return next().cgmVertex4d(file, line, x, y, z, w);
-    }
-    out() << "glVertex4d(" << x << ", " << y << ", " << z << ", " << w << ");";
+    out() << "glVertex4d(" << doubleText(x) << ", " << doubleText(y) << ", " << doubleText(z) << ", "
+        << doubleText(w) << ");";
     endStatement(file, line);
     return next().cgmVertex4d(file, line, x, y, z, w);
 }
@@ -4736,13 +4300,6 @@ void OpenGLRekorder::cgmVertex4dv(const char* file, unsigned line, const double*
 
 void OpenGLRekorder::cgmVertex4f(const char* file, unsigned line, float x, float y, float z, float w)
 {
-    if (bComplete_)
-    {
-        out() << "glVertex4f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
-            << ", " << CallText::Float{w} << ");";
-        endStatement(file, line);
-        return next().cgmVertex4f(file, line, x, y, z, w);
-    }
     out() << "glVertex4f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -4825,7 +4382,7 @@ void OpenGLRekorder::cgmVertexPointer(
         const CallArgument arguments[] = {size, type, stride, pointer};
         if (complete_.capturePointers(157, 1, arguments, 4, true))
         {
-            out() << "glVertexPointer(" << size << ", " << CallText::Enum{type} << ", " << stride << ", (const void *)"
+            out() << "glVertexPointer(" << size << ", " << enumText(type) << ", " << stride << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4855,8 +4412,8 @@ void OpenGLRekorder::cgmDrawRangeElements(
         const CallArgument arguments[] = {mode, start, end, count, type, indices};
         if (complete_.capturePointers(158, 1, arguments, 6, false) && complete_.drawElements(count, type, indices))
         {
-            out() << "glDrawRangeElements(" << CallText::Enum{mode} << ", " << start << ", " << end << ", " << count
-                << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glDrawRangeElements(" << enumText(mode) << ", " << start << ", " << end << ", " << count << ", "
+                << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4876,9 +4433,9 @@ void OpenGLRekorder::cgmTexImage3D(
         const CallArgument arguments[] = {target, level, internalformat, width, height, depth, border, format, type, pixels};
         if (complete_.capturePointers(159, 1, arguments, 10, false))
         {
-            out() << "glTexImage3D(" << CallText::Enum{target} << ", " << level << ", " << internalformat << ", "
-                << width << ", " << height << ", " << depth << ", " << border << ", " << CallText::Enum{format} << ", "
-                << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glTexImage3D(" << enumText(target) << ", " << level << ", " << internalformat << ", " << width
+                << ", " << height << ", " << depth << ", " << border << ", " << enumText(format) << ", "
+                << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4898,9 +4455,9 @@ void OpenGLRekorder::cgmTexSubImage3D(
         const CallArgument arguments[] = {target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels};
         if (complete_.capturePointers(160, 1, arguments, 11, false))
         {
-            out() << "glTexSubImage3D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", " << yoffset
-                << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", " << CallText::Enum{format}
-                << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glTexSubImage3D(" << enumText(target) << ", " << level << ", " << xoffset << ", " << yoffset
+                << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", " << enumText(format)
+                << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4915,15 +4472,15 @@ void OpenGLRekorder::cgmCopyTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y,
     int width, int height)
 {
-    out() << "glCopyTexSubImage3D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
-        << yoffset << ", " << zoffset << ", " << x << ", " << y << ", " << width << ", " << height << ");";
+    out() << "glCopyTexSubImage3D(" << enumText(target) << ", " << level << ", " << xoffset << ", " << yoffset
+        << ", " << zoffset << ", " << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
     return next().cgmCopyTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
 }
 
 void OpenGLRekorder::cgmActiveTexture(const char* file, unsigned line, unsigned texture)
 {
-    out() << "glActiveTexture(" << CallText::Enum{texture} << ");";
+    out() << "glActiveTexture(" << enumText(texture) << ");";
     endStatement(file, line);
     return next().cgmActiveTexture(file, line, texture);
 }
@@ -4932,13 +4489,13 @@ void OpenGLRekorder::cgmClientActiveTexture(const char* file, unsigned line, uns
 {
     if (bComplete_)
     {
-        out() << "glClientActiveTexture(" << CallText::Enum{texture} << ");";
+        out() << "glClientActiveTexture(" << enumText(texture) << ");";
         endStatement(file, line);
         next().cgmClientActiveTexture(file, line, texture);
         complete_.clientActiveTexture(texture);
         return;
     }
-    out() << "glClientActiveTexture(" << CallText::Enum{texture} << ");";
+    out() << "glClientActiveTexture(" << enumText(texture) << ");";
     endStatement(file, line);
     return next().cgmClientActiveTexture(file, line, texture);
 }
@@ -4952,9 +4509,9 @@ void OpenGLRekorder::cgmCompressedTexImage1D(
         const CallArgument arguments[] = {target, level, internalformat, width, border, imageSize, data};
         if (complete_.capturePointers(161, 1, arguments, 7, false))
         {
-            out() << "glCompressedTexImage1D(" << CallText::Enum{target} << ", " << level << ", "
-                << CallText::Enum{internalformat} << ", " << width << ", " << border << ", " << imageSize
-                << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glCompressedTexImage1D(" << enumText(target) << ", " << level << ", " << enumText(internalformat)
+                << ", " << width << ", " << border << ", " << imageSize << ", (const void *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -4974,9 +4531,9 @@ void OpenGLRekorder::cgmCompressedTexImage2D(
         const CallArgument arguments[] = {target, level, internalformat, width, height, border, imageSize, data};
         if (complete_.capturePointers(162, 1, arguments, 8, false))
         {
-            out() << "glCompressedTexImage2D(" << CallText::Enum{target} << ", " << level << ", "
-                << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << border << ", "
-                << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glCompressedTexImage2D(" << enumText(target) << ", " << level << ", " << enumText(internalformat)
+                << ", " << width << ", " << height << ", " << border << ", " << imageSize << ", (const void *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4996,9 +4553,9 @@ void OpenGLRekorder::cgmCompressedTexImage3D(
         const CallArgument arguments[] = {target, level, internalformat, width, height, depth, border, imageSize, data};
         if (complete_.capturePointers(163, 1, arguments, 9, false))
         {
-            out() << "glCompressedTexImage3D(" << CallText::Enum{target} << ", " << level << ", "
-                << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << depth << ", " << border
-                << ", " << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glCompressedTexImage3D(" << enumText(target) << ", " << level << ", " << enumText(internalformat)
+                << ", " << width << ", " << height << ", " << depth << ", " << border << ", " << imageSize
+                << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5018,9 +4575,9 @@ void OpenGLRekorder::cgmCompressedTexSubImage1D(
         const CallArgument arguments[] = {target, level, xoffset, width, format, imageSize, data};
         if (complete_.capturePointers(164, 1, arguments, 7, false))
         {
-            out() << "glCompressedTexSubImage1D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
-                << width << ", " << CallText::Enum{format} << ", " << imageSize << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glCompressedTexSubImage1D(" << enumText(target) << ", " << level << ", " << xoffset << ", "
+                << width << ", " << enumText(format) << ", " << imageSize << ", (const void *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -5040,8 +4597,8 @@ void OpenGLRekorder::cgmCompressedTexSubImage2D(
         const CallArgument arguments[] = {target, level, xoffset, yoffset, width, height, format, imageSize, data};
         if (complete_.capturePointers(165, 1, arguments, 9, false))
         {
-            out() << "glCompressedTexSubImage2D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
-                << yoffset << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", " << imageSize
+            out() << "glCompressedTexSubImage2D(" << enumText(target) << ", " << level << ", " << xoffset << ", "
+                << yoffset << ", " << width << ", " << height << ", " << enumText(format) << ", " << imageSize
                 << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -5062,9 +4619,9 @@ void OpenGLRekorder::cgmCompressedTexSubImage3D(
         const CallArgument arguments[] = {target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data};
         if (complete_.capturePointers(166, 1, arguments, 11, false))
         {
-            out() << "glCompressedTexSubImage3D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
+            out() << "glCompressedTexSubImage3D(" << enumText(target) << ", " << level << ", " << xoffset << ", "
                 << yoffset << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", "
-                << CallText::Enum{format} << ", " << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+                << enumText(format) << ", " << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5082,7 +4639,7 @@ void OpenGLRekorder::cgmGetCompressedTexImage(const char* file, unsigned line, u
         const CallArgument arguments[] = {target, level, img};
         if (complete_.capturePointers(167, 1, arguments, 3, false))
         {
-            out() << "glGetCompressedTexImage(" << CallText::Enum{target} << ", " << level << ", (void *)"
+            out() << "glGetCompressedTexImage(" << enumText(target) << ", " << level << ", (void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -5168,13 +4725,7 @@ void OpenGLRekorder::cgmMultTransposeMatrixf(const char* file, unsigned line, co
 
 void OpenGLRekorder::cgmMultiTexCoord1d(const char* file, unsigned line, unsigned target, double s)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord1d(" << CallText::Enum{target} << ", " << CallText::Double{s} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord1d(file, line, target, s);
-    }
-    out() << "glMultiTexCoord1d(" << CallText::Enum{target} << ", " << s << ");";
+    out() << "glMultiTexCoord1d(" << enumText(target) << ", " << doubleText(s) << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord1d(file, line, target, s);
 }
@@ -5186,8 +4737,7 @@ void OpenGLRekorder::cgmMultiTexCoord1dv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(172, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord1dv(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord1dv(" << enumText(target) << ", (const GLdouble *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5200,13 +4750,7 @@ void OpenGLRekorder::cgmMultiTexCoord1dv(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmMultiTexCoord1f(const char* file, unsigned line, unsigned target, float s)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord1f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord1f(file, line, target, s);
-    }
-    out() << "glMultiTexCoord1f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ");";
+    out() << "glMultiTexCoord1f(" << enumText(target) << ", " << CallText::Float{s} << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord1f(file, line, target, s);
 }
@@ -5218,8 +4762,7 @@ void OpenGLRekorder::cgmMultiTexCoord1fv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(173, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord1fv(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord1fv(" << enumText(target) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5230,7 +4773,7 @@ void OpenGLRekorder::cgmMultiTexCoord1fv(const char* file, unsigned line, unsign
     {
         out() << "{\n";
         writeVector(v, 1);
-        out() << "    glMultiTexCoord1fv(" << CallText::Enum{target} << ", reinterpret_cast<float *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord1fv(" << enumText(target) << ", reinterpret_cast<float *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -5241,7 +4784,7 @@ void OpenGLRekorder::cgmMultiTexCoord1fv(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmMultiTexCoord1i(const char* file, unsigned line, unsigned target, int s)
 {
-    out() << "glMultiTexCoord1i(" << CallText::Enum{target} << ", " << s << ");";
+    out() << "glMultiTexCoord1i(" << enumText(target) << ", " << s << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord1i(file, line, target, s);
 }
@@ -5253,8 +4796,7 @@ void OpenGLRekorder::cgmMultiTexCoord1iv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(174, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord1iv(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord1iv(" << enumText(target) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5265,7 +4807,7 @@ void OpenGLRekorder::cgmMultiTexCoord1iv(const char* file, unsigned line, unsign
     {
         out() << "{\n";
         writeVector(v, 1);
-        out() << "    glMultiTexCoord1iv(" << CallText::Enum{target} << ", reinterpret_cast<int *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord1iv(" << enumText(target) << ", reinterpret_cast<int *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -5276,7 +4818,7 @@ void OpenGLRekorder::cgmMultiTexCoord1iv(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmMultiTexCoord1s(const char* file, unsigned line, unsigned target, short s)
 {
-    out() << "glMultiTexCoord1s(" << CallText::Enum{target} << ", " << s << ");";
+    out() << "glMultiTexCoord1s(" << enumText(target) << ", " << s << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord1s(file, line, target, s);
 }
@@ -5288,8 +4830,7 @@ void OpenGLRekorder::cgmMultiTexCoord1sv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(175, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord1sv(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord1sv(" << enumText(target) << ", (const GLshort *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5302,14 +4843,7 @@ void OpenGLRekorder::cgmMultiTexCoord1sv(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmMultiTexCoord2d(const char* file, unsigned line, unsigned target, double s, double t)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord2d(" << CallText::Enum{target} << ", " << CallText::Double{s} << ", "
-            << CallText::Double{t} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord2d(file, line, target, s, t);
-    }
-    out() << "glMultiTexCoord2d(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
+    out() << "glMultiTexCoord2d(" << enumText(target) << ", " << doubleText(s) << ", " << doubleText(t) << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord2d(file, line, target, s, t);
 }
@@ -5321,8 +4855,7 @@ void OpenGLRekorder::cgmMultiTexCoord2dv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(176, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord2dv(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord2dv(" << enumText(target) << ", (const GLdouble *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5335,15 +4868,8 @@ void OpenGLRekorder::cgmMultiTexCoord2dv(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmMultiTexCoord2f(const char* file, unsigned line, unsigned target, float s, float t)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord2f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
-            << CallText::Float{t} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord2f(file, line, target, s, t);
-    }
-    out() << "glMultiTexCoord2f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
-        << CallText::Float{t} << ");";
+    out() << "glMultiTexCoord2f(" << enumText(target) << ", " << CallText::Float{s} << ", " << CallText::Float{t}
+        << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord2f(file, line, target, s, t);
 }
@@ -5355,8 +4881,7 @@ void OpenGLRekorder::cgmMultiTexCoord2fv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(177, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord2fv(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord2fv(" << enumText(target) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5367,7 +4892,7 @@ void OpenGLRekorder::cgmMultiTexCoord2fv(const char* file, unsigned line, unsign
     {
         out() << "{\n";
         writeVector(v, 2);
-        out() << "    glMultiTexCoord2fv(" << CallText::Enum{target} << ", reinterpret_cast<float *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord2fv(" << enumText(target) << ", reinterpret_cast<float *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -5378,7 +4903,7 @@ void OpenGLRekorder::cgmMultiTexCoord2fv(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmMultiTexCoord2i(const char* file, unsigned line, unsigned target, int s, int t)
 {
-    out() << "glMultiTexCoord2i(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
+    out() << "glMultiTexCoord2i(" << enumText(target) << ", " << s << ", " << t << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord2i(file, line, target, s, t);
 }
@@ -5390,8 +4915,7 @@ void OpenGLRekorder::cgmMultiTexCoord2iv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(178, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord2iv(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord2iv(" << enumText(target) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5402,7 +4926,7 @@ void OpenGLRekorder::cgmMultiTexCoord2iv(const char* file, unsigned line, unsign
     {
         out() << "{\n";
         writeVector(v, 2);
-        out() << "    glMultiTexCoord2iv(" << CallText::Enum{target} << ", reinterpret_cast<int *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord2iv(" << enumText(target) << ", reinterpret_cast<int *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -5413,7 +4937,7 @@ void OpenGLRekorder::cgmMultiTexCoord2iv(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmMultiTexCoord2s(const char* file, unsigned line, unsigned target, short s, short t)
 {
-    out() << "glMultiTexCoord2s(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
+    out() << "glMultiTexCoord2s(" << enumText(target) << ", " << s << ", " << t << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord2s(file, line, target, s, t);
 }
@@ -5425,8 +4949,7 @@ void OpenGLRekorder::cgmMultiTexCoord2sv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(179, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord2sv(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord2sv(" << enumText(target) << ", (const GLshort *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5440,14 +4963,8 @@ void OpenGLRekorder::cgmMultiTexCoord2sv(const char* file, unsigned line, unsign
 void OpenGLRekorder::cgmMultiTexCoord3d(
     const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord3d(" << CallText::Enum{target} << ", " << CallText::Double{s} << ", "
-            << CallText::Double{t} << ", " << CallText::Double{r} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord3d(file, line, target, s, t, r);
-    }
-    out() << "glMultiTexCoord3d(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
+    out() << "glMultiTexCoord3d(" << enumText(target) << ", " << doubleText(s) << ", " << doubleText(t) << ", "
+        << doubleText(r) << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord3d(file, line, target, s, t, r);
 }
@@ -5459,8 +4976,7 @@ void OpenGLRekorder::cgmMultiTexCoord3dv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(180, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord3dv(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord3dv(" << enumText(target) << ", (const GLdouble *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5473,15 +4989,8 @@ void OpenGLRekorder::cgmMultiTexCoord3dv(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmMultiTexCoord3f(const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord3f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
-            << CallText::Float{t} << ", " << CallText::Float{r} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord3f(file, line, target, s, t, r);
-    }
-    out() << "glMultiTexCoord3f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
-        << CallText::Float{t} << ", " << CallText::Float{r} << ");";
+    out() << "glMultiTexCoord3f(" << enumText(target) << ", " << CallText::Float{s} << ", " << CallText::Float{t}
+        << ", " << CallText::Float{r} << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord3f(file, line, target, s, t, r);
 }
@@ -5493,8 +5002,7 @@ void OpenGLRekorder::cgmMultiTexCoord3fv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(181, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord3fv(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord3fv(" << enumText(target) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5505,7 +5013,7 @@ void OpenGLRekorder::cgmMultiTexCoord3fv(const char* file, unsigned line, unsign
     {
         out() << "{\n";
         writeVector(v, 3);
-        out() << "    glMultiTexCoord3fv(" << CallText::Enum{target} << ", reinterpret_cast<float *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord3fv(" << enumText(target) << ", reinterpret_cast<float *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -5516,7 +5024,7 @@ void OpenGLRekorder::cgmMultiTexCoord3fv(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmMultiTexCoord3i(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
-    out() << "glMultiTexCoord3i(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
+    out() << "glMultiTexCoord3i(" << enumText(target) << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord3i(file, line, target, s, t, r);
 }
@@ -5528,8 +5036,7 @@ void OpenGLRekorder::cgmMultiTexCoord3iv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(182, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord3iv(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord3iv(" << enumText(target) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5540,7 +5047,7 @@ void OpenGLRekorder::cgmMultiTexCoord3iv(const char* file, unsigned line, unsign
     {
         out() << "{\n";
         writeVector(v, 3);
-        out() << "    glMultiTexCoord3iv(" << CallText::Enum{target} << ", reinterpret_cast<int *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord3iv(" << enumText(target) << ", reinterpret_cast<int *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -5551,7 +5058,7 @@ void OpenGLRekorder::cgmMultiTexCoord3iv(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmMultiTexCoord3s(const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
-    out() << "glMultiTexCoord3s(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
+    out() << "glMultiTexCoord3s(" << enumText(target) << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord3s(file, line, target, s, t, r);
 }
@@ -5563,8 +5070,7 @@ void OpenGLRekorder::cgmMultiTexCoord3sv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(183, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord3sv(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord3sv(" << enumText(target) << ", (const GLshort *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5578,15 +5084,8 @@ void OpenGLRekorder::cgmMultiTexCoord3sv(const char* file, unsigned line, unsign
 void OpenGLRekorder::cgmMultiTexCoord4d(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord4d(" << CallText::Enum{target} << ", " << CallText::Double{s} << ", "
-            << CallText::Double{t} << ", " << CallText::Double{r} << ", " << CallText::Double{q} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord4d(file, line, target, s, t, r, q);
-    }
-    out() << "glMultiTexCoord4d(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", " << q
-        << ");";
+    out() << "glMultiTexCoord4d(" << enumText(target) << ", " << doubleText(s) << ", " << doubleText(t) << ", "
+        << doubleText(r) << ", " << doubleText(q) << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord4d(file, line, target, s, t, r, q);
 }
@@ -5598,8 +5097,7 @@ void OpenGLRekorder::cgmMultiTexCoord4dv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(184, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord4dv(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord4dv(" << enumText(target) << ", (const GLdouble *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5613,15 +5111,8 @@ void OpenGLRekorder::cgmMultiTexCoord4dv(const char* file, unsigned line, unsign
 void OpenGLRekorder::cgmMultiTexCoord4f(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord4f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
-            << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{q} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord4f(file, line, target, s, t, r, q);
-    }
-    out() << "glMultiTexCoord4f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
-        << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{q} << ");";
+    out() << "glMultiTexCoord4f(" << enumText(target) << ", " << CallText::Float{s} << ", " << CallText::Float{t}
+        << ", " << CallText::Float{r} << ", " << CallText::Float{q} << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord4f(file, line, target, s, t, r, q);
 }
@@ -5633,8 +5124,7 @@ void OpenGLRekorder::cgmMultiTexCoord4fv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(185, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord4fv(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord4fv(" << enumText(target) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5645,7 +5135,7 @@ void OpenGLRekorder::cgmMultiTexCoord4fv(const char* file, unsigned line, unsign
     {
         out() << "{\n";
         writeVector(v, 4);
-        out() << "    glMultiTexCoord4fv(" << CallText::Enum{target} << ", reinterpret_cast<float *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord4fv(" << enumText(target) << ", reinterpret_cast<float *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -5656,8 +5146,7 @@ void OpenGLRekorder::cgmMultiTexCoord4fv(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmMultiTexCoord4i(const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
-    out() << "glMultiTexCoord4i(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", " << q
-        << ");";
+    out() << "glMultiTexCoord4i(" << enumText(target) << ", " << s << ", " << t << ", " << r << ", " << q << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord4i(file, line, target, s, t, r, q);
 }
@@ -5669,8 +5158,7 @@ void OpenGLRekorder::cgmMultiTexCoord4iv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(186, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord4iv(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord4iv(" << enumText(target) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5681,7 +5169,7 @@ void OpenGLRekorder::cgmMultiTexCoord4iv(const char* file, unsigned line, unsign
     {
         out() << "{\n";
         writeVector(v, 4);
-        out() << "    glMultiTexCoord4iv(" << CallText::Enum{target} << ", reinterpret_cast<int *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord4iv(" << enumText(target) << ", reinterpret_cast<int *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -5693,8 +5181,7 @@ void OpenGLRekorder::cgmMultiTexCoord4iv(const char* file, unsigned line, unsign
 void OpenGLRekorder::cgmMultiTexCoord4s(
     const char* file, unsigned line, unsigned target, short s, short t, short r, short q)
 {
-    out() << "glMultiTexCoord4s(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", " << q
-        << ");";
+    out() << "glMultiTexCoord4s(" << enumText(target) << ", " << s << ", " << t << ", " << r << ", " << q << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord4s(file, line, target, s, t, r, q);
 }
@@ -5706,8 +5193,7 @@ void OpenGLRekorder::cgmMultiTexCoord4sv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(187, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord4sv(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord4sv(" << enumText(target) << ", (const GLshort *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5720,12 +5206,6 @@ void OpenGLRekorder::cgmMultiTexCoord4sv(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmSampleCoverage(const char* file, unsigned line, float value, unsigned char invert)
 {
-    if (bComplete_)
-    {
-        out() << "glSampleCoverage(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
-        endStatement(file, line);
-        return next().cgmSampleCoverage(file, line, value, invert);
-    }
     out() << "glSampleCoverage(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
     endStatement(file, line);
     return next().cgmSampleCoverage(file, line, value, invert);
@@ -5733,20 +5213,13 @@ void OpenGLRekorder::cgmSampleCoverage(const char* file, unsigned line, float va
 
 void OpenGLRekorder::cgmBlendEquation(const char* file, unsigned line, unsigned mode)
 {
-    out() << "glBlendEquation(" << CallText::Enum{mode} << ");";
+    out() << "glBlendEquation(" << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmBlendEquation(file, line, mode);
 }
 
 void OpenGLRekorder::cgmBlendColor(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    if (bComplete_)
-    {
-        out() << "glBlendColor(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
-            << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
-        endStatement(file, line);
-        return next().cgmBlendColor(file, line, red, green, blue, alpha);
-    }
     out() << "glBlendColor(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
@@ -5755,12 +5228,6 @@ void OpenGLRekorder::cgmBlendColor(const char* file, unsigned line, float red, f
 
 void OpenGLRekorder::cgmFogCoordf(const char* file, unsigned line, float coord)
 {
-    if (bComplete_)
-    {
-        out() << "glFogCoordf(" << CallText::Float{coord} << ");";
-        endStatement(file, line);
-        return next().cgmFogCoordf(file, line, coord);
-    }
     out() << "glFogCoordf(" << CallText::Float{coord} << ");";
     endStatement(file, line);
     return next().cgmFogCoordf(file, line, coord);
@@ -5786,13 +5253,7 @@ void OpenGLRekorder::cgmFogCoordfv(const char* file, unsigned line, const float*
 
 void OpenGLRekorder::cgmFogCoordd(const char* file, unsigned line, double coord)
 {
-    if (bComplete_)
-    {
-        out() << "glFogCoordd(" << CallText::Double{coord} << ");";
-        endStatement(file, line);
-        return next().cgmFogCoordd(file, line, coord);
-    }
-    out() << "glFogCoordd(" << coord << ");";
+    out() << "glFogCoordd(" << doubleText(coord) << ");";
     endStatement(file, line);
     return next().cgmFogCoordd(file, line, coord);
 }
@@ -5823,7 +5284,7 @@ void OpenGLRekorder::cgmFogCoordPointer(
         const CallArgument arguments[] = {type, stride, pointer};
         if (complete_.capturePointers(190, 1, arguments, 3, true))
         {
-            out() << "glFogCoordPointer(" << CallText::Enum{type} << ", " << stride << ", (const void *)"
+            out() << "glFogCoordPointer(" << enumText(type) << ", " << stride << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -5845,7 +5306,7 @@ void OpenGLRekorder::cgmMultiDrawArrays(
         const CallArgument arguments[] = {mode, first, count, drawcount};
         if (complete_.capturePointers(191, 2, arguments, 4, false) && complete_.multiDrawArrays(first, count, drawcount))
         {
-            out() << "glMultiDrawArrays(" << CallText::Enum{mode} << ", (const GLint *)" << complete_.pointer(0)
+            out() << "glMultiDrawArrays(" << enumText(mode) << ", (const GLint *)" << complete_.pointer(0)
                 << ", (const GLsizei *)" << complete_.pointer(1) << ", " << drawcount << ");";
             endStatement(file, line);
         }
@@ -5866,9 +5327,8 @@ void OpenGLRekorder::cgmMultiDrawElements(
         const CallArgument arguments[] = {mode, count, type, indices, drawcount};
         if (complete_.capturePointers(193, 2, arguments, 5, false) && complete_.multiDrawElements(count, type, indices, drawcount))
         {
-            out() << "glMultiDrawElements(" << CallText::Enum{mode} << ", (const GLsizei *)" << complete_.pointer(0)
-                << ", " << CallText::Enum{type} << ", (const void *const *)" << complete_.pointer(1) << ", " << drawcount
-                << ");";
+            out() << "glMultiDrawElements(" << enumText(mode) << ", (const GLsizei *)" << complete_.pointer(0) << ", "
+                << enumText(type) << ", (const void *const *)" << complete_.pointer(1) << ", " << drawcount << ");";
             endStatement(file, line);
         }
         else
@@ -5881,13 +5341,7 @@ void OpenGLRekorder::cgmMultiDrawElements(
 
 void OpenGLRekorder::cgmPointParameterf(const char* file, unsigned line, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glPointParameterf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmPointParameterf(file, line, pname, param);
-    }
-    out() << "glPointParameterf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+    out() << "glPointParameterf(" << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmPointParameterf(file, line, pname, param);
 }
@@ -5899,8 +5353,7 @@ void OpenGLRekorder::cgmPointParameterfv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(195, 1, arguments, 2, false))
         {
-            out() << "glPointParameterfv(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glPointParameterfv(" << enumText(pname) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5940,14 +5393,8 @@ void OpenGLRekorder::cgmSecondaryColor3bv(const char* file, unsigned line, const
 
 void OpenGLRekorder::cgmSecondaryColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
-    if (bComplete_)
-    {
-        out() << "glSecondaryColor3d(" << CallText::Double{red} << ", " << CallText::Double{green} << ", "
-            << CallText::Double{blue} << ");";
-        endStatement(file, line);
-        return next().cgmSecondaryColor3d(file, line, red, green, blue);
-    }
-    out() << "glSecondaryColor3d(" << red << ", " << green << ", " << blue << ");";
+    out() << "glSecondaryColor3d(" << doubleText(red) << ", " << doubleText(green) << ", " << doubleText(blue)
+        << ");";
     endStatement(file, line);
     return next().cgmSecondaryColor3d(file, line, red, green, blue);
 }

@@ -31,13 +31,6 @@ void OpenGLRekorder::cgmSecondaryColor3dv(const char* file, unsigned line, const
 
 void OpenGLRekorder::cgmSecondaryColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
-    if (bComplete_)
-    {
-        out() << "glSecondaryColor3f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
-            << CallText::Float{blue} << ");";
-        endStatement(file, line);
-        return next().cgmSecondaryColor3f(file, line, red, green, blue);
-    }
     out() << "glSecondaryColor3f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ");";
     endStatement(file, line);
@@ -199,8 +192,8 @@ void OpenGLRekorder::cgmSecondaryColorPointer(
         const CallArgument arguments[] = {size, type, stride, pointer};
         if (complete_.capturePointers(204, 1, arguments, 4, true))
         {
-            out() << "glSecondaryColorPointer(" << size << ", " << CallText::Enum{type} << ", " << stride
-                << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glSecondaryColorPointer(" << size << ", " << enumText(type) << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -217,33 +210,21 @@ void OpenGLRekorder::cgmBlendFuncSeparate(
     const char* file, unsigned line, unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha,
     unsigned dfactorAlpha)
 {
-    out() << "glBlendFuncSeparate(" << CallText::Enum{sfactorRGB} << ", " << CallText::Enum{dfactorRGB} << ", "
-        << CallText::Enum{sfactorAlpha} << ", " << CallText::Enum{dfactorAlpha} << ");";
+    out() << "glBlendFuncSeparate(" << enumText(sfactorRGB) << ", " << enumText(dfactorRGB) << ", "
+        << enumText(sfactorAlpha) << ", " << enumText(dfactorAlpha) << ");";
     endStatement(file, line);
     return next().cgmBlendFuncSeparate(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
 void OpenGLRekorder::cgmWindowPos2d(const char* file, unsigned line, double x, double y)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos2d(" << CallText::Double{x} << ", " << CallText::Double{y} << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos2d(file, line, x, y);
-    }
-    out() << "glWindowPos2d(" << x << ", " << y << ");";
+    out() << "glWindowPos2d(" << doubleText(x) << ", " << doubleText(y) << ");";
     endStatement(file, line);
     return next().cgmWindowPos2d(file, line, x, y);
 }
 
 void OpenGLRekorder::cgmWindowPos2f(const char* file, unsigned line, float x, float y)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos2f(file, line, x, y);
-    }
     out() << "glWindowPos2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmWindowPos2f(file, line, x, y);
@@ -337,27 +318,13 @@ void OpenGLRekorder::cgmWindowPos2sv(const char* file, unsigned line, const shor
 
 void OpenGLRekorder::cgmWindowPos3d(const char* file, unsigned line, double x, double y, double z)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos3d(" << CallText::Double{x} << ", " << CallText::Double{y} << ", "
-            << CallText::Double{z} << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos3d(file, line, x, y, z);
-    }
-    out() << "glWindowPos3d(" << x << ", " << y << ", " << z << ");";
+    out() << "glWindowPos3d(" << doubleText(x) << ", " << doubleText(y) << ", " << doubleText(z) << ");";
     endStatement(file, line);
     return next().cgmWindowPos3d(file, line, x, y, z);
 }
 
 void OpenGLRekorder::cgmWindowPos3f(const char* file, unsigned line, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
-            << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos3f(file, line, x, y, z);
-    }
     out() << "glWindowPos3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
@@ -495,14 +462,14 @@ unsigned char OpenGLRekorder::cgmIsQuery(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmBeginQuery(const char* file, unsigned line, unsigned target, unsigned id)
 {
-    out() << "glBeginQuery(" << CallText::Enum{target} << ", " << id << ");";
+    out() << "glBeginQuery(" << enumText(target) << ", " << id << ");";
     endStatement(file, line);
     return next().cgmBeginQuery(file, line, target, id);
 }
 
 void OpenGLRekorder::cgmEndQuery(const char* file, unsigned line, unsigned target)
 {
-    out() << "glEndQuery(" << CallText::Enum{target} << ");";
+    out() << "glEndQuery(" << enumText(target) << ");";
     endStatement(file, line);
     return next().cgmEndQuery(file, line, target);
 }
@@ -514,7 +481,7 @@ void OpenGLRekorder::cgmGetQueryiv(const char* file, unsigned line, unsigned tar
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(215, 1, arguments, 3, false))
         {
-            out() << "glGetQueryiv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetQueryiv(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -533,8 +500,8 @@ void OpenGLRekorder::cgmGetQueryObjectiv(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {id, pname, params};
         if (complete_.capturePointers(216, 1, arguments, 3, false))
         {
-            out() << "glGetQueryObjectiv(" << id << ", " << CallText::Enum{pname} << ", (GLint *)"
-                << complete_.pointer(0) << ");";
+            out() << "glGetQueryObjectiv(" << id << ", " << enumText(pname) << ", (GLint *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -553,8 +520,8 @@ void OpenGLRekorder::cgmGetQueryObjectuiv(
         const CallArgument arguments[] = {id, pname, params};
         if (complete_.capturePointers(217, 1, arguments, 3, false))
         {
-            out() << "glGetQueryObjectuiv(" << id << ", " << CallText::Enum{pname} << ", (GLuint *)"
-                << complete_.pointer(0) << ");";
+            out() << "glGetQueryObjectuiv(" << id << ", " << enumText(pname) << ", (GLuint *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -569,13 +536,13 @@ void OpenGLRekorder::cgmBindBuffer(const char* file, unsigned line, unsigned tar
 {
     if (bComplete_)
     {
-        out() << "glBindBuffer(" << CallText::Enum{target} << ", " << buffer << ");";
+        out() << "glBindBuffer(" << enumText(target) << ", " << buffer << ");";
         endStatement(file, line);
         next().cgmBindBuffer(file, line, target, buffer);
         complete_.followBufferBinding(target, buffer);
         return;
     }
-    out() << "glBindBuffer(" << CallText::Enum{target} << ", " << buffer << ");";
+    out() << "glBindBuffer(" << enumText(target) << ", " << buffer << ");";
     endStatement(file, line);
     return next().cgmBindBuffer(file, line, target, buffer);
 }
@@ -633,8 +600,8 @@ void OpenGLRekorder::cgmBufferData(
         const CallArgument arguments[] = {target, size, data, usage};
         if (complete_.capturePointers(220, 1, arguments, 4, false))
         {
-            out() << "glBufferData(" << CallText::Enum{target} << ", " << size << ", (const void *)"
-                << complete_.pointer(0) << ", " << CallText::Enum{usage} << ");";
+            out() << "glBufferData(" << enumText(target) << ", " << size << ", (const void *)" << complete_.pointer(0)
+                << ", " << enumText(usage) << ");";
             endStatement(file, line);
         }
         else
@@ -653,7 +620,7 @@ void OpenGLRekorder::cgmBufferSubData(
         const CallArgument arguments[] = {target, offset, size, data};
         if (complete_.capturePointers(221, 1, arguments, 4, false))
         {
-            out() << "glBufferSubData(" << CallText::Enum{target} << ", " << offset << ", " << size << ", (const void *)"
+            out() << "glBufferSubData(" << enumText(target) << ", " << offset << ", " << size << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -673,7 +640,7 @@ void OpenGLRekorder::cgmGetBufferSubData(
         const CallArgument arguments[] = {target, offset, size, data};
         if (complete_.capturePointers(222, 1, arguments, 4, false))
         {
-            out() << "glGetBufferSubData(" << CallText::Enum{target} << ", " << offset << ", " << size << ", (void *)"
+            out() << "glGetBufferSubData(" << enumText(target) << ", " << offset << ", " << size << ", (void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -689,13 +656,13 @@ void* OpenGLRekorder::cgmMapBuffer(const char* file, unsigned line, unsigned tar
 {
     if (bComplete_)
     {
-        out() << "// glMapBuffer(" << CallText::Enum{target} << ", " << CallText::Enum{access} << ");";
+        out() << "// glMapBuffer(" << enumText(target) << ", " << enumText(access) << ");";
         endStatement(file, line);
         const auto result = next().cgmMapBuffer(file, line, target, access);
         complete_.rememberMapping(target, 0, -1, access != 0x88B8, result);
         return result;
     }
-    out() << "glMapBuffer(" << CallText::Enum{target} << ", " << CallText::Enum{access} << ");";
+    out() << "glMapBuffer(" << enumText(target) << ", " << enumText(access) << ");";
     endStatement(file, line);
     return next().cgmMapBuffer(file, line, target, access);
 }
@@ -706,14 +673,14 @@ unsigned char OpenGLRekorder::cgmUnmapBuffer(const char* file, unsigned line, un
     {
         if (complete_.uploadMapping("glBufferSubData", target))
         {
-            out() << "// glUnmapBuffer(" << CallText::Enum{target} << ");";
+            out() << "// glUnmapBuffer(" << enumText(target) << ");";
             endStatement(file, line);
         }
         else
             writeNotCaptured("glUnmapBuffer", complete_.reason());
         return next().cgmUnmapBuffer(file, line, target);
     }
-    out() << "glUnmapBuffer(" << CallText::Enum{target} << ");";
+    out() << "glUnmapBuffer(" << enumText(target) << ");";
     endStatement(file, line);
     return next().cgmUnmapBuffer(file, line, target);
 }
@@ -726,8 +693,8 @@ void OpenGLRekorder::cgmGetBufferParameteriv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(223, 1, arguments, 3, false))
         {
-            out() << "glGetBufferParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetBufferParameteriv(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -746,7 +713,7 @@ void OpenGLRekorder::cgmGetBufferPointerv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(224, 1, arguments, 3, false))
         {
-            out() << "glGetBufferPointerv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (void **)"
+            out() << "glGetBufferPointerv(" << enumText(target) << ", " << enumText(pname) << ", (void **)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -760,7 +727,7 @@ void OpenGLRekorder::cgmGetBufferPointerv(
 
 void OpenGLRekorder::cgmBlendEquationSeparate(const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
-    out() << "glBlendEquationSeparate(" << CallText::Enum{modeRGB} << ", " << CallText::Enum{modeAlpha} << ");";
+    out() << "glBlendEquationSeparate(" << enumText(modeRGB) << ", " << enumText(modeAlpha) << ");";
     endStatement(file, line);
     return next().cgmBlendEquationSeparate(file, line, modeRGB, modeAlpha);
 }
@@ -786,8 +753,8 @@ void OpenGLRekorder::cgmDrawBuffers(const char* file, unsigned line, int n, cons
 void OpenGLRekorder::cgmStencilOpSeparate(
     const char* file, unsigned line, unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
-    out() << "glStencilOpSeparate(" << CallText::Enum{face} << ", " << CallText::Enum{sfail} << ", "
-        << CallText::Enum{dpfail} << ", " << CallText::Enum{dppass} << ");";
+    out() << "glStencilOpSeparate(" << enumText(face) << ", " << enumText(sfail) << ", " << enumText(dpfail)
+        << ", " << enumText(dppass) << ");";
     endStatement(file, line);
     return next().cgmStencilOpSeparate(file, line, face, sfail, dpfail, dppass);
 }
@@ -795,15 +762,15 @@ void OpenGLRekorder::cgmStencilOpSeparate(
 void OpenGLRekorder::cgmStencilFuncSeparate(
     const char* file, unsigned line, unsigned face, unsigned func, int ref, unsigned mask)
 {
-    out() << "glStencilFuncSeparate(" << CallText::Enum{face} << ", " << CallText::Enum{func} << ", " << ref
-        << ", " << mask << ");";
+    out() << "glStencilFuncSeparate(" << enumText(face) << ", " << enumText(func) << ", " << ref << ", " << mask
+        << ");";
     endStatement(file, line);
     return next().cgmStencilFuncSeparate(file, line, face, func, ref, mask);
 }
 
 void OpenGLRekorder::cgmStencilMaskSeparate(const char* file, unsigned line, unsigned face, unsigned mask)
 {
-    out() << "glStencilMaskSeparate(" << CallText::Enum{face} << ", " << mask << ");";
+    out() << "glStencilMaskSeparate(" << enumText(face) << ", " << mask << ");";
     endStatement(file, line);
     return next().cgmStencilMaskSeparate(file, line, face, mask);
 }
@@ -851,7 +818,7 @@ unsigned OpenGLRekorder::cgmCreateProgram(const char* file, unsigned line)
 
 unsigned OpenGLRekorder::cgmCreateShader(const char* file, unsigned line, unsigned type)
 {
-    out() << "glCreateShader(" << CallText::Enum{type} << ");";
+    out() << "glCreateShader(" << enumText(type) << ");";
     endStatement(file, line);
     return next().cgmCreateShader(file, line, type);
 }
@@ -1004,15 +971,15 @@ void OpenGLRekorder::cgmGetProgramiv(const char* file, unsigned line, unsigned p
         const CallArgument arguments[] = {program, pname, params};
         if (complete_.capturePointers(238, 1, arguments, 3, false))
         {
-            out() << "glGetProgramiv(" << program << ", " << CallText::Enum{pname} << ", (GLint *)"
-                << complete_.pointer(0) << ");";
+            out() << "glGetProgramiv(" << program << ", " << enumText(pname) << ", (GLint *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
             writeNotCaptured("glGetProgramiv", complete_.reason());
         return next().cgmGetProgramiv(file, line, program, pname, params);
     }
-    out() << "{\n    int data;\n    glGetProgramiv(" << program << ", " << CallText::Enum{pname} << ", &data);";
+    out() << "{\n    int data;\n    glGetProgramiv(" << program << ", " << enumText(pname) << ", &data);";
     endStatement(file, line);
     endBlock();
     return next().cgmGetProgramiv(file, line, program, pname, params);
@@ -1053,7 +1020,7 @@ void OpenGLRekorder::cgmGetShaderiv(const char* file, unsigned line, unsigned sh
         const CallArgument arguments[] = {shader, pname, params};
         if (complete_.capturePointers(241, 1, arguments, 3, false))
         {
-            out() << "glGetShaderiv(" << shader << ", " << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0)
+            out() << "glGetShaderiv(" << shader << ", " << enumText(pname) << ", (GLint *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -1061,7 +1028,7 @@ void OpenGLRekorder::cgmGetShaderiv(const char* file, unsigned line, unsigned sh
             writeNotCaptured("glGetShaderiv", complete_.reason());
         return next().cgmGetShaderiv(file, line, shader, pname, params);
     }
-    out() << "{\n    GLint data;\n    glGetShaderiv(" << shader << ", " << CallText::Enum{pname} << ", &data);";
+    out() << "{\n    GLint data;\n    glGetShaderiv(" << shader << ", " << enumText(pname) << ", &data);";
     endStatement(file, line);
     endBlock();
     return next().cgmGetShaderiv(file, line, shader, pname, params);
@@ -1189,7 +1156,7 @@ void OpenGLRekorder::cgmGetVertexAttribdv(
         const CallArgument arguments[] = {index, pname, params};
         if (complete_.capturePointers(249, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribdv(" << index << ", " << CallText::Enum{pname} << ", (GLdouble *)"
+            out() << "glGetVertexAttribdv(" << index << ", " << enumText(pname) << ", (GLdouble *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1209,7 +1176,7 @@ void OpenGLRekorder::cgmGetVertexAttribfv(
         const CallArgument arguments[] = {index, pname, params};
         if (complete_.capturePointers(250, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribfv(" << index << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+            out() << "glGetVertexAttribfv(" << index << ", " << enumText(pname) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1229,8 +1196,8 @@ void OpenGLRekorder::cgmGetVertexAttribiv(
         const CallArgument arguments[] = {index, pname, params};
         if (complete_.capturePointers(251, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribiv(" << index << ", " << CallText::Enum{pname} << ", (GLint *)"
-                << complete_.pointer(0) << ");";
+            out() << "glGetVertexAttribiv(" << index << ", " << enumText(pname) << ", (GLint *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -1249,7 +1216,7 @@ void OpenGLRekorder::cgmGetVertexAttribPointerv(
         const CallArgument arguments[] = {index, pname, pointer};
         if (complete_.capturePointers(252, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribPointerv(" << index << ", " << CallText::Enum{pname} << ", (void **)"
+            out() << "glGetVertexAttribPointerv(" << index << ", " << enumText(pname) << ", (void **)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1311,12 +1278,6 @@ void OpenGLRekorder::cgmUseProgram(const char* file, unsigned line, unsigned pro
 
 void OpenGLRekorder::cgmUniform1f(const char* file, unsigned line, int location, float v0)
 {
-    if (bComplete_)
-    {
-        out() << "glUniform1f(" << location << ", " << CallText::Float{v0} << ");";
-        endStatement(file, line);
-        return next().cgmUniform1f(file, line, location, v0);
-    }
     out() << "glUniform1f(" << location << ", " << CallText::Float{v0} << ");";
     endStatement(file, line);
     return next().cgmUniform1f(file, line, location, v0);
@@ -1387,12 +1348,6 @@ void OpenGLRekorder::cgmUniform1iv(const char* file, unsigned line, int location
 
 void OpenGLRekorder::cgmUniform2f(const char* file, unsigned line, int location, float v0, float v1)
 {
-    if (bComplete_)
-    {
-        out() << "glUniform2f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ");";
-        endStatement(file, line);
-        return next().cgmUniform2f(file, line, location, v0, v1);
-    }
     out() << "glUniform2f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ");";
     endStatement(file, line);
     return next().cgmUniform2f(file, line, location, v0, v1);
@@ -1463,13 +1418,6 @@ void OpenGLRekorder::cgmUniform2iv(const char* file, unsigned line, int location
 
 void OpenGLRekorder::cgmUniform3f(const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
-    if (bComplete_)
-    {
-        out() << "glUniform3f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
-            << CallText::Float{v2} << ");";
-        endStatement(file, line);
-        return next().cgmUniform3f(file, line, location, v0, v1, v2);
-    }
     out() << "glUniform3f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
         << CallText::Float{v2} << ");";
     endStatement(file, line);
@@ -1542,13 +1490,6 @@ void OpenGLRekorder::cgmUniform3iv(const char* file, unsigned line, int location
 void OpenGLRekorder::cgmUniform4f(
     const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
-    if (bComplete_)
-    {
-        out() << "glUniform4f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
-            << CallText::Float{v2} << ", " << CallText::Float{v3} << ");";
-        endStatement(file, line);
-        return next().cgmUniform4f(file, line, location, v0, v1, v2, v3);
-    }
     out() << "glUniform4f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
         << CallText::Float{v2} << ", " << CallText::Float{v3} << ");";
     endStatement(file, line);
@@ -1695,13 +1636,7 @@ void OpenGLRekorder::cgmValidateProgram(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmVertexAttrib1d(const char* file, unsigned line, unsigned index, double x)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib1d(" << index << ", " << CallText::Double{x} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib1d(file, line, index, x);
-    }
-    out() << "glVertexAttrib1d(" << index << ", " << x << ");";
+    out() << "glVertexAttrib1d(" << index << ", " << doubleText(x) << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib1d(file, line, index, x);
 }
@@ -1726,12 +1661,6 @@ void OpenGLRekorder::cgmVertexAttrib1dv(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmVertexAttrib1f(const char* file, unsigned line, unsigned index, float x)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib1f(" << index << ", " << CallText::Float{x} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib1f(file, line, index, x);
-    }
     out() << "glVertexAttrib1f(" << index << ", " << CallText::Float{x} << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib1f(file, line, index, x);
@@ -1782,13 +1711,7 @@ void OpenGLRekorder::cgmVertexAttrib1sv(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmVertexAttrib2d(const char* file, unsigned line, unsigned index, double x, double y)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib2d(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib2d(file, line, index, x, y);
-    }
-    out() << "glVertexAttrib2d(" << index << ", " << x << ", " << y << ");";
+    out() << "glVertexAttrib2d(" << index << ", " << doubleText(x) << ", " << doubleText(y) << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib2d(file, line, index, x, y);
 }
@@ -1813,12 +1736,6 @@ void OpenGLRekorder::cgmVertexAttrib2dv(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmVertexAttrib2f(const char* file, unsigned line, unsigned index, float x, float y)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib2f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib2f(file, line, index, x, y);
-    }
     out() << "glVertexAttrib2f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib2f(file, line, index, x, y);
@@ -1869,14 +1786,8 @@ void OpenGLRekorder::cgmVertexAttrib2sv(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmVertexAttrib3d(const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib3d(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ", "
-            << CallText::Double{z} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib3d(file, line, index, x, y, z);
-    }
-    out() << "glVertexAttrib3d(" << index << ", " << x << ", " << y << ", " << z << ");";
+    out() << "glVertexAttrib3d(" << index << ", " << doubleText(x) << ", " << doubleText(y) << ", "
+        << doubleText(z) << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib3d(file, line, index, x, y, z);
 }
@@ -1901,13 +1812,6 @@ void OpenGLRekorder::cgmVertexAttrib3dv(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmVertexAttrib3f(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib3f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib3f(file, line, index, x, y, z);
-    }
     out() << "glVertexAttrib3f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -2097,14 +2001,8 @@ void OpenGLRekorder::cgmVertexAttrib4bv(const char* file, unsigned line, unsigne
 void OpenGLRekorder::cgmVertexAttrib4d(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib4d(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ", "
-            << CallText::Double{z} << ", " << CallText::Double{w} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib4d(file, line, index, x, y, z, w);
-    }
-    out() << "glVertexAttrib4d(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
+    out() << "glVertexAttrib4d(" << index << ", " << doubleText(x) << ", " << doubleText(y) << ", "
+        << doubleText(z) << ", " << doubleText(w) << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib4d(file, line, index, x, y, z, w);
 }
@@ -2130,13 +2028,6 @@ void OpenGLRekorder::cgmVertexAttrib4dv(const char* file, unsigned line, unsigne
 void OpenGLRekorder::cgmVertexAttrib4f(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib4f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ", " << CallText::Float{w} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib4f(file, line, index, x, y, z, w);
-    }
     out() << "glVertexAttrib4f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -2268,7 +2159,7 @@ void OpenGLRekorder::cgmVertexAttribPointer(
         const CallArgument arguments[] = {index, size, type, normalized, stride, pointer};
         if (complete_.capturePointers(289, 1, arguments, 6, true))
         {
-            out() << "glVertexAttribPointer(" << index << ", " << size << ", " << CallText::Enum{type} << ", "
+            out() << "glVertexAttribPointer(" << index << ", " << size << ", " << enumText(type) << ", "
                 << CallText::Bool{normalized} << ", " << stride << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2416,8 +2307,7 @@ void OpenGLRekorder::cgmElementPointerAPPLE(const char* file, unsigned line, uns
         const CallArgument arguments[] = {type, pointer};
         if (complete_.capturePointers(296, 1, arguments, 2, false))
         {
-            out() << "glElementPointerAPPLE(" << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0)
-                << ");";
+            out() << "glElementPointerAPPLE(" << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2430,7 +2320,7 @@ void OpenGLRekorder::cgmElementPointerAPPLE(const char* file, unsigned line, uns
 
 void OpenGLRekorder::cgmDrawElementArrayAPPLE(const char* file, unsigned line, unsigned mode, int first, int count)
 {
-    out() << "glDrawElementArrayAPPLE(" << CallText::Enum{mode} << ", " << first << ", " << count << ");";
+    out() << "glDrawElementArrayAPPLE(" << enumText(mode) << ", " << first << ", " << count << ");";
     endStatement(file, line);
     return next().cgmDrawElementArrayAPPLE(file, line, mode, first, count);
 }
@@ -2438,8 +2328,8 @@ void OpenGLRekorder::cgmDrawElementArrayAPPLE(const char* file, unsigned line, u
 void OpenGLRekorder::cgmDrawRangeElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int first, int count)
 {
-    out() << "glDrawRangeElementArrayAPPLE(" << CallText::Enum{mode} << ", " << start << ", " << end << ", "
-        << first << ", " << count << ");";
+    out() << "glDrawRangeElementArrayAPPLE(" << enumText(mode) << ", " << start << ", " << end << ", " << first
+        << ", " << count << ");";
     endStatement(file, line);
     return next().cgmDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count);
 }
@@ -2452,8 +2342,8 @@ void OpenGLRekorder::cgmMultiDrawElementArrayAPPLE(
         const CallArgument arguments[] = {mode, first, count, primcount};
         if (complete_.capturePointers(297, 2, arguments, 4, false))
         {
-            out() << "glMultiDrawElementArrayAPPLE(" << CallText::Enum{mode} << ", (const GLint *)"
-                << complete_.pointer(0) << ", (const GLsizei *)" << complete_.pointer(1) << ", " << primcount << ");";
+            out() << "glMultiDrawElementArrayAPPLE(" << enumText(mode) << ", (const GLint *)" << complete_.pointer(0)
+                << ", (const GLsizei *)" << complete_.pointer(1) << ", " << primcount << ");";
             endStatement(file, line);
         }
         else
@@ -2473,7 +2363,7 @@ void OpenGLRekorder::cgmMultiDrawRangeElementArrayAPPLE(
         const CallArgument arguments[] = {mode, start, end, first, count, primcount};
         if (complete_.capturePointers(299, 2, arguments, 6, false))
         {
-            out() << "glMultiDrawRangeElementArrayAPPLE(" << CallText::Enum{mode} << ", " << start << ", " << end
+            out() << "glMultiDrawRangeElementArrayAPPLE(" << enumText(mode) << ", " << start << ", " << end
                 << ", (const GLint *)" << complete_.pointer(0) << ", (const GLsizei *)" << complete_.pointer(1) << ", "
                 << primcount << ");";
             endStatement(file, line);
@@ -2552,14 +2442,14 @@ void OpenGLRekorder::cgmFinishFenceAPPLE(const char* file, unsigned line, unsign
 
 unsigned char OpenGLRekorder::cgmTestObjectAPPLE(const char* file, unsigned line, unsigned object, unsigned name)
 {
-    out() << "glTestObjectAPPLE(" << CallText::Enum{object} << ", " << name << ");";
+    out() << "glTestObjectAPPLE(" << enumText(object) << ", " << name << ");";
     endStatement(file, line);
     return next().cgmTestObjectAPPLE(file, line, object, name);
 }
 
 void OpenGLRekorder::cgmFinishObjectAPPLE(const char* file, unsigned line, unsigned object, int name)
 {
-    out() << "glFinishObjectAPPLE(" << CallText::Enum{object} << ", " << name << ");";
+    out() << "glFinishObjectAPPLE(" << enumText(object) << ", " << name << ");";
     endStatement(file, line);
     return next().cgmFinishObjectAPPLE(file, line, object, name);
 }
@@ -2567,8 +2457,7 @@ void OpenGLRekorder::cgmFinishObjectAPPLE(const char* file, unsigned line, unsig
 void OpenGLRekorder::cgmBufferParameteriAPPLE(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    out() << "glBufferParameteriAPPLE(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-        << param << ");";
+    out() << "glBufferParameteriAPPLE(" << enumText(target) << ", " << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmBufferParameteriAPPLE(file, line, target, pname, param);
 }
@@ -2576,7 +2465,7 @@ void OpenGLRekorder::cgmBufferParameteriAPPLE(
 void OpenGLRekorder::cgmFlushMappedBufferRangeAPPLE(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size)
 {
-    out() << "glFlushMappedBufferRangeAPPLE(" << CallText::Enum{target} << ", " << offset << ", " << size << ");";
+    out() << "glFlushMappedBufferRangeAPPLE(" << enumText(target) << ", " << offset << ", " << size << ");";
     endStatement(file, line);
     return next().cgmFlushMappedBufferRangeAPPLE(file, line, target, offset, size);
 }
@@ -2610,7 +2499,7 @@ void OpenGLRekorder::cgmTextureRangeAPPLE(
         const CallArgument arguments[] = {target, length, pointer};
         if (complete_.capturePointers(303, 1, arguments, 3, false))
         {
-            out() << "glTextureRangeAPPLE(" << CallText::Enum{target} << ", " << length << ", (const void *)"
+            out() << "glTextureRangeAPPLE(" << enumText(target) << ", " << length << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2630,8 +2519,8 @@ void OpenGLRekorder::cgmGetTexParameterPointervAPPLE(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(304, 1, arguments, 3, false))
         {
-            out() << "glGetTexParameterPointervAPPLE(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (void **)" << complete_.pointer(0) << ");";
+            out() << "glGetTexParameterPointervAPPLE(" << enumText(target) << ", " << enumText(pname) << ", (void **)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2738,14 +2627,14 @@ void OpenGLRekorder::cgmFlushVertexArrayRangeAPPLE(const char* file, unsigned li
 
 void OpenGLRekorder::cgmVertexArrayParameteriAPPLE(const char* file, unsigned line, unsigned pname, int param)
 {
-    out() << "glVertexArrayParameteriAPPLE(" << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glVertexArrayParameteriAPPLE(" << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmVertexArrayParameteriAPPLE(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmClampColorARB(const char* file, unsigned line, unsigned target, unsigned clamp)
 {
-    out() << "glClampColorARB(" << CallText::Enum{target} << ", " << CallText::Enum{clamp} << ");";
+    out() << "glClampColorARB(" << enumText(target) << ", " << enumText(clamp) << ");";
     endStatement(file, line);
     return next().cgmClampColorARB(file, line, target, clamp);
 }
@@ -2786,9 +2675,8 @@ void OpenGLRekorder::cgmColorTable(
         const CallArgument arguments[] = {target, internalformat, width, format, type, table};
         if (complete_.capturePointers(310, 1, arguments, 6, false))
         {
-            out() << "glColorTable(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", " << width
-                << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glColorTable(" << enumText(target) << ", " << enumText(internalformat) << ", " << width << ", "
+                << enumText(format) << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2808,9 +2696,8 @@ void OpenGLRekorder::cgmColorSubTable(
         const CallArgument arguments[] = {target, start, count, format, type, data};
         if (complete_.capturePointers(311, 1, arguments, 6, false))
         {
-            out() << "glColorSubTable(" << CallText::Enum{target} << ", " << start << ", " << count << ", "
-                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0)
-                << ");";
+            out() << "glColorSubTable(" << enumText(target) << ", " << start << ", " << count << ", " << enumText(format)
+                << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2829,8 +2716,8 @@ void OpenGLRekorder::cgmColorTableParameteriv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(312, 1, arguments, 3, false))
         {
-            out() << "glColorTableParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glColorTableParameteriv(" << enumText(target) << ", " << enumText(pname) << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2849,8 +2736,8 @@ void OpenGLRekorder::cgmColorTableParameterfv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(313, 1, arguments, 3, false))
         {
-            out() << "glColorTableParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glColorTableParameterfv(" << enumText(target) << ", " << enumText(pname) << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2864,7 +2751,7 @@ void OpenGLRekorder::cgmColorTableParameterfv(
 void OpenGLRekorder::cgmCopyColorSubTable(
     const char* file, unsigned line, unsigned target, int start, int x, int y, int width)
 {
-    out() << "glCopyColorSubTable(" << CallText::Enum{target} << ", " << start << ", " << x << ", " << y << ", "
+    out() << "glCopyColorSubTable(" << enumText(target) << ", " << start << ", " << x << ", " << y << ", "
         << width << ");";
     endStatement(file, line);
     return next().cgmCopyColorSubTable(file, line, target, start, x, y, width);
@@ -2873,8 +2760,8 @@ void OpenGLRekorder::cgmCopyColorSubTable(
 void OpenGLRekorder::cgmCopyColorTable(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    out() << "glCopyColorTable(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", " << x
-        << ", " << y << ", " << width << ");";
+    out() << "glCopyColorTable(" << enumText(target) << ", " << enumText(internalformat) << ", " << x << ", "
+        << y << ", " << width << ");";
     endStatement(file, line);
     return next().cgmCopyColorTable(file, line, target, internalformat, x, y, width);
 }
@@ -2887,8 +2774,8 @@ void OpenGLRekorder::cgmGetColorTable(
         const CallArgument arguments[] = {target, format, type, table};
         if (complete_.capturePointers(314, 1, arguments, 4, false))
         {
-            out() << "glGetColorTable(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
-                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            out() << "glGetColorTable(" << enumText(target) << ", " << enumText(format) << ", " << enumText(type)
+                << ", (void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2907,8 +2794,8 @@ void OpenGLRekorder::cgmGetColorTableParameterfv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(315, 1, arguments, 3, false))
         {
-            out() << "glGetColorTableParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetColorTableParameterfv(" << enumText(target) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2927,8 +2814,8 @@ void OpenGLRekorder::cgmGetColorTableParameteriv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(316, 1, arguments, 3, false))
         {
-            out() << "glGetColorTableParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetColorTableParameteriv(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2942,15 +2829,15 @@ void OpenGLRekorder::cgmGetColorTableParameteriv(
 void OpenGLRekorder::cgmHistogram(
     const char* file, unsigned line, unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
-    out() << "glHistogram(" << CallText::Enum{target} << ", " << width << ", " << CallText::Enum{internalformat}
-        << ", " << CallText::Bool{sink} << ");";
+    out() << "glHistogram(" << enumText(target) << ", " << width << ", " << enumText(internalformat) << ", "
+        << CallText::Bool{sink} << ");";
     endStatement(file, line);
     return next().cgmHistogram(file, line, target, width, internalformat, sink);
 }
 
 void OpenGLRekorder::cgmResetHistogram(const char* file, unsigned line, unsigned target)
 {
-    out() << "glResetHistogram(" << CallText::Enum{target} << ");";
+    out() << "glResetHistogram(" << enumText(target) << ");";
     endStatement(file, line);
     return next().cgmResetHistogram(file, line, target);
 }
@@ -2964,8 +2851,8 @@ void OpenGLRekorder::cgmGetHistogram(
         const CallArgument arguments[] = {target, reset, format, type, values};
         if (complete_.capturePointers(317, 1, arguments, 5, false))
         {
-            out() << "glGetHistogram(" << CallText::Enum{target} << ", " << CallText::Bool{reset} << ", "
-                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            out() << "glGetHistogram(" << enumText(target) << ", " << CallText::Bool{reset} << ", " << enumText(format)
+                << ", " << enumText(type) << ", (void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2984,8 +2871,8 @@ void OpenGLRekorder::cgmGetHistogramParameterfv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(318, 1, arguments, 3, false))
         {
-            out() << "glGetHistogramParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetHistogramParameterfv(" << enumText(target) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3004,8 +2891,8 @@ void OpenGLRekorder::cgmGetHistogramParameteriv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(319, 1, arguments, 3, false))
         {
-            out() << "glGetHistogramParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetHistogramParameteriv(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3019,15 +2906,15 @@ void OpenGLRekorder::cgmGetHistogramParameteriv(
 void OpenGLRekorder::cgmMinmax(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned char sink)
 {
-    out() << "glMinmax(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
-        << CallText::Bool{sink} << ");";
+    out() << "glMinmax(" << enumText(target) << ", " << enumText(internalformat) << ", " << CallText::Bool{sink}
+        << ");";
     endStatement(file, line);
     return next().cgmMinmax(file, line, target, internalformat, sink);
 }
 
 void OpenGLRekorder::cgmResetMinmax(const char* file, unsigned line, unsigned target)
 {
-    out() << "glResetMinmax(" << CallText::Enum{target} << ");";
+    out() << "glResetMinmax(" << enumText(target) << ");";
     endStatement(file, line);
     return next().cgmResetMinmax(file, line, target);
 }
@@ -3040,8 +2927,8 @@ void OpenGLRekorder::cgmGetMinmaxParameterfv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(320, 1, arguments, 3, false))
         {
-            out() << "glGetMinmaxParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetMinmaxParameterfv(" << enumText(target) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3060,8 +2947,8 @@ void OpenGLRekorder::cgmGetMinmaxParameteriv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(321, 1, arguments, 3, false))
         {
-            out() << "glGetMinmaxParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetMinmaxParameteriv(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3081,9 +2968,9 @@ void OpenGLRekorder::cgmConvolutionFilter1D(
         const CallArgument arguments[] = {target, internalformat, width, format, type, image};
         if (complete_.capturePointers(322, 1, arguments, 6, false))
         {
-            out() << "glConvolutionFilter1D(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
-                << width << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glConvolutionFilter1D(" << enumText(target) << ", " << enumText(internalformat) << ", " << width
+                << ", " << enumText(format) << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -3103,9 +2990,9 @@ void OpenGLRekorder::cgmConvolutionFilter2D(
         const CallArgument arguments[] = {target, internalformat, width, height, format, type, image};
         if (complete_.capturePointers(323, 1, arguments, 7, false))
         {
-            out() << "glConvolutionFilter2D(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
-                << width << ", " << height << ", " << CallText::Enum{format} << ", " << CallText::Enum{type}
-                << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glConvolutionFilter2D(" << enumText(target) << ", " << enumText(internalformat) << ", " << width
+                << ", " << height << ", " << enumText(format) << ", " << enumText(type) << ", (const void *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3119,14 +3006,7 @@ void OpenGLRekorder::cgmConvolutionFilter2D(
 void OpenGLRekorder::cgmConvolutionParameterf(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
-    if (bComplete_)
-    {
-        out() << "glConvolutionParameterf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Float{params} << ");";
-        endStatement(file, line);
-        return next().cgmConvolutionParameterf(file, line, target, pname, params);
-    }
-    out() << "glConvolutionParameterf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
+    out() << "glConvolutionParameterf(" << enumText(target) << ", " << enumText(pname) << ", "
         << CallText::Float{params} << ");";
     endStatement(file, line);
     return next().cgmConvolutionParameterf(file, line, target, pname, params);
@@ -3140,8 +3020,8 @@ void OpenGLRekorder::cgmConvolutionParameterfv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(324, 1, arguments, 3, false))
         {
-            out() << "glConvolutionParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glConvolutionParameterfv(" << enumText(target) << ", " << enumText(pname) << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3155,8 +3035,7 @@ void OpenGLRekorder::cgmConvolutionParameterfv(
 void OpenGLRekorder::cgmConvolutionParameteri(
     const char* file, unsigned line, unsigned target, unsigned pname, int params)
 {
-    out() << "glConvolutionParameteri(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-        << params << ");";
+    out() << "glConvolutionParameteri(" << enumText(target) << ", " << enumText(pname) << ", " << params << ");";
     endStatement(file, line);
     return next().cgmConvolutionParameteri(file, line, target, pname, params);
 }
@@ -3169,8 +3048,8 @@ void OpenGLRekorder::cgmConvolutionParameteriv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(325, 1, arguments, 3, false))
         {
-            out() << "glConvolutionParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glConvolutionParameteriv(" << enumText(target) << ", " << enumText(pname) << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3184,8 +3063,8 @@ void OpenGLRekorder::cgmConvolutionParameteriv(
 void OpenGLRekorder::cgmCopyConvolutionFilter1D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    out() << "glCopyConvolutionFilter1D(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
-        << ", " << x << ", " << y << ", " << width << ");";
+    out() << "glCopyConvolutionFilter1D(" << enumText(target) << ", " << enumText(internalformat) << ", " << x
+        << ", " << y << ", " << width << ");";
     endStatement(file, line);
     return next().cgmCopyConvolutionFilter1D(file, line, target, internalformat, x, y, width);
 }
@@ -3193,8 +3072,8 @@ void OpenGLRekorder::cgmCopyConvolutionFilter1D(
 void OpenGLRekorder::cgmCopyConvolutionFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
-    out() << "glCopyConvolutionFilter2D(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
-        << ", " << x << ", " << y << ", " << width << ", " << height << ");";
+    out() << "glCopyConvolutionFilter2D(" << enumText(target) << ", " << enumText(internalformat) << ", " << x
+        << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
     return next().cgmCopyConvolutionFilter2D(file, line, target, internalformat, x, y, width, height);
 }
@@ -3207,8 +3086,8 @@ void OpenGLRekorder::cgmGetConvolutionFilter(
         const CallArgument arguments[] = {target, format, type, image};
         if (complete_.capturePointers(326, 1, arguments, 4, false))
         {
-            out() << "glGetConvolutionFilter(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
-                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            out() << "glGetConvolutionFilter(" << enumText(target) << ", " << enumText(format) << ", " << enumText(type)
+                << ", (void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3227,8 +3106,8 @@ void OpenGLRekorder::cgmGetConvolutionParameterfv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(327, 1, arguments, 3, false))
         {
-            out() << "glGetConvolutionParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetConvolutionParameterfv(" << enumText(target) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3247,8 +3126,8 @@ void OpenGLRekorder::cgmGetConvolutionParameteriv(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(328, 1, arguments, 3, false))
         {
-            out() << "glGetConvolutionParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetConvolutionParameteriv(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3268,9 +3147,9 @@ void OpenGLRekorder::cgmSeparableFilter2D(
         const CallArgument arguments[] = {target, internalformat, width, height, format, type, row, column};
         if (complete_.capturePointers(329, 2, arguments, 8, false))
         {
-            out() << "glSeparableFilter2D(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
-                << width << ", " << height << ", " << CallText::Enum{format} << ", " << CallText::Enum{type}
-                << ", (const void *)" << complete_.pointer(0) << ", (const void *)" << complete_.pointer(1) << ");";
+            out() << "glSeparableFilter2D(" << enumText(target) << ", " << enumText(internalformat) << ", " << width
+                << ", " << height << ", " << enumText(format) << ", " << enumText(type) << ", (const void *)"
+                << complete_.pointer(0) << ", (const void *)" << complete_.pointer(1) << ");";
             endStatement(file, line);
         }
         else
@@ -3290,9 +3169,9 @@ void OpenGLRekorder::cgmGetSeparableFilter(
         const CallArgument arguments[] = {target, format, type, row, column, span};
         if (complete_.capturePointers(331, 3, arguments, 6, false))
         {
-            out() << "glGetSeparableFilter(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
-                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ", (void *)" << complete_.pointer(1)
-                << ", (void *)" << complete_.pointer(2) << ");";
+            out() << "glGetSeparableFilter(" << enumText(target) << ", " << enumText(format) << ", " << enumText(type)
+                << ", (void *)" << complete_.pointer(0) << ", (void *)" << complete_.pointer(1) << ", (void *)"
+                << complete_.pointer(2) << ");";
             endStatement(file, line);
         }
         else
@@ -3312,8 +3191,8 @@ void OpenGLRekorder::cgmGetMinmax(
         const CallArgument arguments[] = {target, reset, format, type, values};
         if (complete_.capturePointers(334, 1, arguments, 5, false))
         {
-            out() << "glGetMinmax(" << CallText::Enum{target} << ", " << CallText::Bool{reset} << ", "
-                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            out() << "glGetMinmax(" << enumText(target) << ", " << CallText::Bool{reset} << ", " << enumText(format)
+                << ", " << enumText(type) << ", (void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3393,8 +3272,8 @@ void OpenGLRekorder::cgmMatrixIndexPointerARB(
         const CallArgument arguments[] = {size, type, stride, pointer};
         if (complete_.capturePointers(338, 1, arguments, 4, false))
         {
-            out() << "glMatrixIndexPointerARB(" << size << ", " << CallText::Enum{type} << ", " << stride
-                << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glMatrixIndexPointerARB(" << size << ", " << enumText(type) << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3407,12 +3286,6 @@ void OpenGLRekorder::cgmMatrixIndexPointerARB(
 
 void OpenGLRekorder::cgmSampleCoverageARB(const char* file, unsigned line, float value, unsigned char invert)
 {
-    if (bComplete_)
-    {
-        out() << "glSampleCoverageARB(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
-        endStatement(file, line);
-        return next().cgmSampleCoverageARB(file, line, value, invert);
-    }
     out() << "glSampleCoverageARB(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
     endStatement(file, line);
     return next().cgmSampleCoverageARB(file, line, value, invert);
@@ -3420,7 +3293,7 @@ void OpenGLRekorder::cgmSampleCoverageARB(const char* file, unsigned line, float
 
 void OpenGLRekorder::cgmActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
-    out() << "glActiveTextureARB(" << CallText::Enum{texture} << ");";
+    out() << "glActiveTextureARB(" << enumText(texture) << ");";
     endStatement(file, line);
     return next().cgmActiveTextureARB(file, line, texture);
 }
@@ -3429,26 +3302,20 @@ void OpenGLRekorder::cgmClientActiveTextureARB(const char* file, unsigned line, 
 {
     if (bComplete_)
     {
-        out() << "glClientActiveTextureARB(" << CallText::Enum{texture} << ");";
+        out() << "glClientActiveTextureARB(" << enumText(texture) << ");";
         endStatement(file, line);
         next().cgmClientActiveTextureARB(file, line, texture);
         complete_.clientActiveTexture(texture);
         return;
     }
-    out() << "glClientActiveTextureARB(" << CallText::Enum{texture} << ");";
+    out() << "glClientActiveTextureARB(" << enumText(texture) << ");";
     endStatement(file, line);
     return next().cgmClientActiveTextureARB(file, line, texture);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1dARB(const char* file, unsigned line, unsigned target, double s)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord1dARB(" << CallText::Enum{target} << ", " << CallText::Double{s} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord1dARB(file, line, target, s);
-    }
-    out() << "glMultiTexCoord1dARB(" << CallText::Enum{target} << ", " << s << ");";
+    out() << "glMultiTexCoord1dARB(" << enumText(target) << ", " << doubleText(s) << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord1dARB(file, line, target, s);
 }
@@ -3460,7 +3327,7 @@ void OpenGLRekorder::cgmMultiTexCoord1dvARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(339, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord1dvARB(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord1dvARB(" << enumText(target) << ", (const GLdouble *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -3474,13 +3341,7 @@ void OpenGLRekorder::cgmMultiTexCoord1dvARB(const char* file, unsigned line, uns
 
 void OpenGLRekorder::cgmMultiTexCoord1fARB(const char* file, unsigned line, unsigned target, float s)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord1fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord1fARB(file, line, target, s);
-    }
-    out() << "glMultiTexCoord1fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ");";
+    out() << "glMultiTexCoord1fARB(" << enumText(target) << ", " << CallText::Float{s} << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord1fARB(file, line, target, s);
 }
@@ -3492,7 +3353,7 @@ void OpenGLRekorder::cgmMultiTexCoord1fvARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(340, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord1fvARB(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord1fvARB(" << enumText(target) << ", (const GLfloat *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -3504,8 +3365,7 @@ void OpenGLRekorder::cgmMultiTexCoord1fvARB(const char* file, unsigned line, uns
     {
         out() << "{\n";
         writeVector(v, 1);
-        out() << "    glMultiTexCoord1fvARB(" << CallText::Enum{target}
-            << ", reinterpret_cast<float *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord1fvARB(" << enumText(target) << ", reinterpret_cast<float *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -3516,7 +3376,7 @@ void OpenGLRekorder::cgmMultiTexCoord1fvARB(const char* file, unsigned line, uns
 
 void OpenGLRekorder::cgmMultiTexCoord1iARB(const char* file, unsigned line, unsigned target, int s)
 {
-    out() << "glMultiTexCoord1iARB(" << CallText::Enum{target} << ", " << s << ");";
+    out() << "glMultiTexCoord1iARB(" << enumText(target) << ", " << s << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord1iARB(file, line, target, s);
 }
@@ -3528,8 +3388,7 @@ void OpenGLRekorder::cgmMultiTexCoord1ivARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(341, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord1ivARB(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord1ivARB(" << enumText(target) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3540,7 +3399,7 @@ void OpenGLRekorder::cgmMultiTexCoord1ivARB(const char* file, unsigned line, uns
     {
         out() << "{\n";
         writeVector(v, 1);
-        out() << "    glMultiTexCoord1ivARB(" << CallText::Enum{target} << ", reinterpret_cast<int *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord1ivARB(" << enumText(target) << ", reinterpret_cast<int *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -3551,7 +3410,7 @@ void OpenGLRekorder::cgmMultiTexCoord1ivARB(const char* file, unsigned line, uns
 
 void OpenGLRekorder::cgmMultiTexCoord1sARB(const char* file, unsigned line, unsigned target, short s)
 {
-    out() << "glMultiTexCoord1sARB(" << CallText::Enum{target} << ", " << s << ");";
+    out() << "glMultiTexCoord1sARB(" << enumText(target) << ", " << s << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord1sARB(file, line, target, s);
 }
@@ -3563,7 +3422,7 @@ void OpenGLRekorder::cgmMultiTexCoord1svARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(342, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord1svARB(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord1svARB(" << enumText(target) << ", (const GLshort *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -3577,14 +3436,8 @@ void OpenGLRekorder::cgmMultiTexCoord1svARB(const char* file, unsigned line, uns
 
 void OpenGLRekorder::cgmMultiTexCoord2dARB(const char* file, unsigned line, unsigned target, double s, double t)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord2dARB(" << CallText::Enum{target} << ", " << CallText::Double{s} << ", "
-            << CallText::Double{t} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord2dARB(file, line, target, s, t);
-    }
-    out() << "glMultiTexCoord2dARB(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
+    out() << "glMultiTexCoord2dARB(" << enumText(target) << ", " << doubleText(s) << ", " << doubleText(t)
+        << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord2dARB(file, line, target, s, t);
 }
@@ -3596,7 +3449,7 @@ void OpenGLRekorder::cgmMultiTexCoord2dvARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(343, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord2dvARB(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord2dvARB(" << enumText(target) << ", (const GLdouble *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -3610,14 +3463,7 @@ void OpenGLRekorder::cgmMultiTexCoord2dvARB(const char* file, unsigned line, uns
 
 void OpenGLRekorder::cgmMultiTexCoord2fARB(const char* file, unsigned line, unsigned target, float s, float t)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord2fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
-            << CallText::Float{t} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord2fARB(file, line, target, s, t);
-    }
-    out() << "glMultiTexCoord2fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
+    out() << "glMultiTexCoord2fARB(" << enumText(target) << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord2fARB(file, line, target, s, t);
@@ -3630,7 +3476,7 @@ void OpenGLRekorder::cgmMultiTexCoord2fvARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(344, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord2fvARB(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord2fvARB(" << enumText(target) << ", (const GLfloat *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -3642,8 +3488,7 @@ void OpenGLRekorder::cgmMultiTexCoord2fvARB(const char* file, unsigned line, uns
     {
         out() << "{\n";
         writeVector(v, 2);
-        out() << "    glMultiTexCoord2fvARB(" << CallText::Enum{target}
-            << ", reinterpret_cast<float *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord2fvARB(" << enumText(target) << ", reinterpret_cast<float *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -3654,7 +3499,7 @@ void OpenGLRekorder::cgmMultiTexCoord2fvARB(const char* file, unsigned line, uns
 
 void OpenGLRekorder::cgmMultiTexCoord2iARB(const char* file, unsigned line, unsigned target, int s, int t)
 {
-    out() << "glMultiTexCoord2iARB(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
+    out() << "glMultiTexCoord2iARB(" << enumText(target) << ", " << s << ", " << t << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord2iARB(file, line, target, s, t);
 }
@@ -3666,8 +3511,7 @@ void OpenGLRekorder::cgmMultiTexCoord2ivARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(345, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord2ivARB(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord2ivARB(" << enumText(target) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3678,7 +3522,7 @@ void OpenGLRekorder::cgmMultiTexCoord2ivARB(const char* file, unsigned line, uns
     {
         out() << "{\n";
         writeVector(v, 2);
-        out() << "    glMultiTexCoord2ivARB(" << CallText::Enum{target} << ", reinterpret_cast<int *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord2ivARB(" << enumText(target) << ", reinterpret_cast<int *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -3689,7 +3533,7 @@ void OpenGLRekorder::cgmMultiTexCoord2ivARB(const char* file, unsigned line, uns
 
 void OpenGLRekorder::cgmMultiTexCoord2sARB(const char* file, unsigned line, unsigned target, short s, short t)
 {
-    out() << "glMultiTexCoord2sARB(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
+    out() << "glMultiTexCoord2sARB(" << enumText(target) << ", " << s << ", " << t << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord2sARB(file, line, target, s, t);
 }
@@ -3701,7 +3545,7 @@ void OpenGLRekorder::cgmMultiTexCoord2svARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(346, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord2svARB(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord2svARB(" << enumText(target) << ", (const GLshort *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -3716,14 +3560,8 @@ void OpenGLRekorder::cgmMultiTexCoord2svARB(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmMultiTexCoord3dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord3dARB(" << CallText::Enum{target} << ", " << CallText::Double{s} << ", "
-            << CallText::Double{t} << ", " << CallText::Double{r} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord3dARB(file, line, target, s, t, r);
-    }
-    out() << "glMultiTexCoord3dARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
+    out() << "glMultiTexCoord3dARB(" << enumText(target) << ", " << doubleText(s) << ", " << doubleText(t)
+        << ", " << doubleText(r) << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord3dARB(file, line, target, s, t, r);
 }
@@ -3735,7 +3573,7 @@ void OpenGLRekorder::cgmMultiTexCoord3dvARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(347, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord3dvARB(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord3dvARB(" << enumText(target) << ", (const GLdouble *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -3750,14 +3588,7 @@ void OpenGLRekorder::cgmMultiTexCoord3dvARB(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmMultiTexCoord3fARB(
     const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord3fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
-            << CallText::Float{t} << ", " << CallText::Float{r} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord3fARB(file, line, target, s, t, r);
-    }
-    out() << "glMultiTexCoord3fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
+    out() << "glMultiTexCoord3fARB(" << enumText(target) << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord3fARB(file, line, target, s, t, r);
@@ -3770,7 +3601,7 @@ void OpenGLRekorder::cgmMultiTexCoord3fvARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(348, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord3fvARB(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord3fvARB(" << enumText(target) << ", (const GLfloat *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -3782,8 +3613,7 @@ void OpenGLRekorder::cgmMultiTexCoord3fvARB(const char* file, unsigned line, uns
     {
         out() << "{\n";
         writeVector(v, 3);
-        out() << "    glMultiTexCoord3fvARB(" << CallText::Enum{target}
-            << ", reinterpret_cast<float *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord3fvARB(" << enumText(target) << ", reinterpret_cast<float *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -3794,7 +3624,7 @@ void OpenGLRekorder::cgmMultiTexCoord3fvARB(const char* file, unsigned line, uns
 
 void OpenGLRekorder::cgmMultiTexCoord3iARB(const char* file, unsigned line, unsigned target, int s, int t, int r)
 {
-    out() << "glMultiTexCoord3iARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
+    out() << "glMultiTexCoord3iARB(" << enumText(target) << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord3iARB(file, line, target, s, t, r);
 }
@@ -3806,8 +3636,7 @@ void OpenGLRekorder::cgmMultiTexCoord3ivARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(349, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord3ivARB(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord3ivARB(" << enumText(target) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3818,7 +3647,7 @@ void OpenGLRekorder::cgmMultiTexCoord3ivARB(const char* file, unsigned line, uns
     {
         out() << "{\n";
         writeVector(v, 3);
-        out() << "    glMultiTexCoord3ivARB(" << CallText::Enum{target} << ", reinterpret_cast<int *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord3ivARB(" << enumText(target) << ", reinterpret_cast<int *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -3830,7 +3659,7 @@ void OpenGLRekorder::cgmMultiTexCoord3ivARB(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmMultiTexCoord3sARB(
     const char* file, unsigned line, unsigned target, short s, short t, short r)
 {
-    out() << "glMultiTexCoord3sARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
+    out() << "glMultiTexCoord3sARB(" << enumText(target) << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord3sARB(file, line, target, s, t, r);
 }
@@ -3842,7 +3671,7 @@ void OpenGLRekorder::cgmMultiTexCoord3svARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(350, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord3svARB(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord3svARB(" << enumText(target) << ", (const GLshort *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -3857,15 +3686,8 @@ void OpenGLRekorder::cgmMultiTexCoord3svARB(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmMultiTexCoord4dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord4dARB(" << CallText::Enum{target} << ", " << CallText::Double{s} << ", "
-            << CallText::Double{t} << ", " << CallText::Double{r} << ", " << CallText::Double{q} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord4dARB(file, line, target, s, t, r, q);
-    }
-    out() << "glMultiTexCoord4dARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", "
-        << q << ");";
+    out() << "glMultiTexCoord4dARB(" << enumText(target) << ", " << doubleText(s) << ", " << doubleText(t)
+        << ", " << doubleText(r) << ", " << doubleText(q) << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord4dARB(file, line, target, s, t, r, q);
 }
@@ -3877,7 +3699,7 @@ void OpenGLRekorder::cgmMultiTexCoord4dvARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(351, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord4dvARB(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord4dvARB(" << enumText(target) << ", (const GLdouble *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -3892,14 +3714,7 @@ void OpenGLRekorder::cgmMultiTexCoord4dvARB(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmMultiTexCoord4fARB(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
-    if (bComplete_)
-    {
-        out() << "glMultiTexCoord4fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
-            << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{q} << ");";
-        endStatement(file, line);
-        return next().cgmMultiTexCoord4fARB(file, line, target, s, t, r, q);
-    }
-    out() << "glMultiTexCoord4fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
+    out() << "glMultiTexCoord4fARB(" << enumText(target) << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{q} << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord4fARB(file, line, target, s, t, r, q);
@@ -3912,7 +3727,7 @@ void OpenGLRekorder::cgmMultiTexCoord4fvARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(352, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord4fvARB(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord4fvARB(" << enumText(target) << ", (const GLfloat *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -3924,8 +3739,7 @@ void OpenGLRekorder::cgmMultiTexCoord4fvARB(const char* file, unsigned line, uns
     {
         out() << "{\n";
         writeVector(v, 4);
-        out() << "    glMultiTexCoord4fvARB(" << CallText::Enum{target}
-            << ", reinterpret_cast<float *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord4fvARB(" << enumText(target) << ", reinterpret_cast<float *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -3937,8 +3751,8 @@ void OpenGLRekorder::cgmMultiTexCoord4fvARB(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmMultiTexCoord4iARB(
     const char* file, unsigned line, unsigned target, int s, int t, int r, int q)
 {
-    out() << "glMultiTexCoord4iARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", "
-        << q << ");";
+    out() << "glMultiTexCoord4iARB(" << enumText(target) << ", " << s << ", " << t << ", " << r << ", " << q
+        << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord4iARB(file, line, target, s, t, r, q);
 }
@@ -3950,8 +3764,7 @@ void OpenGLRekorder::cgmMultiTexCoord4ivARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(353, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord4ivARB(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glMultiTexCoord4ivARB(" << enumText(target) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3962,7 +3775,7 @@ void OpenGLRekorder::cgmMultiTexCoord4ivARB(const char* file, unsigned line, uns
     {
         out() << "{\n";
         writeVector(v, 4);
-        out() << "    glMultiTexCoord4ivARB(" << CallText::Enum{target} << ", reinterpret_cast<int *>(&tmp_i[0]) );";
+        out() << "    glMultiTexCoord4ivARB(" << enumText(target) << ", reinterpret_cast<int *>(&tmp_i[0]) );";
         endStatement(file, line);
         endBlock();
     }
@@ -3974,8 +3787,8 @@ void OpenGLRekorder::cgmMultiTexCoord4ivARB(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmMultiTexCoord4sARB(
     const char* file, unsigned line, unsigned target, short s, short t, short r, short q)
 {
-    out() << "glMultiTexCoord4sARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", "
-        << q << ");";
+    out() << "glMultiTexCoord4sARB(" << enumText(target) << ", " << s << ", " << t << ", " << r << ", " << q
+        << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord4sARB(file, line, target, s, t, r, q);
 }
@@ -3987,7 +3800,7 @@ void OpenGLRekorder::cgmMultiTexCoord4svARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(354, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord4svARB(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord4svARB(" << enumText(target) << ", (const GLshort *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -4044,14 +3857,14 @@ unsigned char OpenGLRekorder::cgmIsQueryARB(const char* file, unsigned line, uns
 
 void OpenGLRekorder::cgmBeginQueryARB(const char* file, unsigned line, unsigned target, unsigned id)
 {
-    out() << "glBeginQueryARB(" << CallText::Enum{target} << ", " << id << ");";
+    out() << "glBeginQueryARB(" << enumText(target) << ", " << id << ");";
     endStatement(file, line);
     return next().cgmBeginQueryARB(file, line, target, id);
 }
 
 void OpenGLRekorder::cgmEndQueryARB(const char* file, unsigned line, unsigned target)
 {
-    out() << "glEndQueryARB(" << CallText::Enum{target} << ");";
+    out() << "glEndQueryARB(" << enumText(target) << ");";
     endStatement(file, line);
     return next().cgmEndQueryARB(file, line, target);
 }
@@ -4063,7 +3876,7 @@ void OpenGLRekorder::cgmGetQueryivARB(const char* file, unsigned line, unsigned 
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(357, 1, arguments, 3, false))
         {
-            out() << "glGetQueryivARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetQueryivARB(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4082,8 +3895,8 @@ void OpenGLRekorder::cgmGetQueryObjectivARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {id, pname, params};
         if (complete_.capturePointers(358, 1, arguments, 3, false))
         {
-            out() << "glGetQueryObjectivARB(" << id << ", " << CallText::Enum{pname} << ", (GLint *)"
-                << complete_.pointer(0) << ");";
+            out() << "glGetQueryObjectivARB(" << id << ", " << enumText(pname) << ", (GLint *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -4102,8 +3915,8 @@ void OpenGLRekorder::cgmGetQueryObjectuivARB(
         const CallArgument arguments[] = {id, pname, params};
         if (complete_.capturePointers(359, 1, arguments, 3, false))
         {
-            out() << "glGetQueryObjectuivARB(" << id << ", " << CallText::Enum{pname} << ", (GLuint *)"
-                << complete_.pointer(0) << ");";
+            out() << "glGetQueryObjectuivARB(" << id << ", " << enumText(pname) << ", (GLuint *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -4116,13 +3929,7 @@ void OpenGLRekorder::cgmGetQueryObjectuivARB(
 
 void OpenGLRekorder::cgmPointParameterfARB(const char* file, unsigned line, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glPointParameterfARB(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmPointParameterfARB(file, line, pname, param);
-    }
-    out() << "glPointParameterfARB(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+    out() << "glPointParameterfARB(" << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmPointParameterfARB(file, line, pname, param);
 }
@@ -4134,8 +3941,7 @@ void OpenGLRekorder::cgmPointParameterfvARB(const char* file, unsigned line, uns
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(360, 1, arguments, 2, false))
         {
-            out() << "glPointParameterfvARB(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glPointParameterfvARB(" << enumText(pname) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4169,7 +3975,7 @@ unsigned OpenGLRekorder::cgmCreateProgramObjectARB(const char* file, unsigned li
 
 unsigned OpenGLRekorder::cgmCreateShaderObjectARB(const char* file, unsigned line, unsigned shaderType)
 {
-    out() << "glCreateShaderObjectARB(" << CallText::Enum{shaderType} << ");";
+    out() << "glCreateShaderObjectARB(" << enumText(shaderType) << ");";
     endStatement(file, line);
     return next().cgmCreateShaderObjectARB(file, line, shaderType);
 }
@@ -4252,7 +4058,7 @@ void OpenGLRekorder::cgmGetAttachedObjectsARB(
 
 unsigned OpenGLRekorder::cgmGetHandleARB(const char* file, unsigned line, unsigned pname)
 {
-    out() << "glGetHandleARB(" << CallText::Enum{pname} << ");";
+    out() << "glGetHandleARB(" << enumText(pname) << ");";
     endStatement(file, line);
     return next().cgmGetHandleARB(file, line, pname);
 }
@@ -4294,8 +4100,8 @@ void OpenGLRekorder::cgmGetObjectParameterfvARB(
         const CallArgument arguments[] = {obj, pname, params};
         if (complete_.capturePointers(369, 1, arguments, 3, false))
         {
-            out() << "glGetObjectParameterfvARB(" << CallText::Handle{obj} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetObjectParameterfvARB(" << CallText::Handle{obj} << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4303,7 +4109,7 @@ void OpenGLRekorder::cgmGetObjectParameterfvARB(
         return next().cgmGetObjectParameterfvARB(file, line, obj, pname, params);
     }
     out() << "{\n    GLfloat data[4 * 4];\n    glGetObjectParameterfvARB(" << CallText::Handle{obj} << ", "
-        << CallText::Enum{pname} << ", &data[0]);";
+        << enumText(pname) << ", &data[0]);";
     endStatement(file, line);
     endBlock();
     return next().cgmGetObjectParameterfvARB(file, line, obj, pname, params);
@@ -4317,8 +4123,8 @@ void OpenGLRekorder::cgmGetObjectParameterivARB(
         const CallArgument arguments[] = {obj, pname, params};
         if (complete_.capturePointers(370, 1, arguments, 3, false))
         {
-            out() << "glGetObjectParameterivARB(" << CallText::Handle{obj} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetObjectParameterivARB(" << CallText::Handle{obj} << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4326,7 +4132,7 @@ void OpenGLRekorder::cgmGetObjectParameterivARB(
         return next().cgmGetObjectParameterivARB(file, line, obj, pname, params);
     }
     out() << "{\n    GLint data[4 * 4];\n    glGetObjectParameterivARB(" << CallText::Handle{obj} << ", "
-        << CallText::Enum{pname} << ", &data[0]);";
+        << enumText(pname) << ", &data[0]);";
     endStatement(file, line);
     endBlock();
     return next().cgmGetObjectParameterivARB(file, line, obj, pname, params);
@@ -4461,12 +4267,6 @@ void OpenGLRekorder::cgmShaderSourceARB(
 
 void OpenGLRekorder::cgmUniform1fARB(const char* file, unsigned line, int location, float v0)
 {
-    if (bComplete_)
-    {
-        out() << "glUniform1fARB(" << location << ", " << CallText::Float{v0} << ");";
-        endStatement(file, line);
-        return next().cgmUniform1fARB(file, line, location, v0);
-    }
     out() << "glUniform1fARB(" << location << ", " << CallText::Float{v0} << ");";
     endStatement(file, line);
     return next().cgmUniform1fARB(file, line, location, v0);
@@ -4539,12 +4339,6 @@ void OpenGLRekorder::cgmUniform1ivARB(const char* file, unsigned line, int locat
 
 void OpenGLRekorder::cgmUniform2fARB(const char* file, unsigned line, int location, float v0, float v1)
 {
-    if (bComplete_)
-    {
-        out() << "glUniform2fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ");";
-        endStatement(file, line);
-        return next().cgmUniform2fARB(file, line, location, v0, v1);
-    }
     out() << "glUniform2fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ");";
     endStatement(file, line);
     return next().cgmUniform2fARB(file, line, location, v0, v1);
@@ -4617,13 +4411,6 @@ void OpenGLRekorder::cgmUniform2ivARB(const char* file, unsigned line, int locat
 
 void OpenGLRekorder::cgmUniform3fARB(const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
-    if (bComplete_)
-    {
-        out() << "glUniform3fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
-            << CallText::Float{v2} << ");";
-        endStatement(file, line);
-        return next().cgmUniform3fARB(file, line, location, v0, v1, v2);
-    }
     out() << "glUniform3fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
         << CallText::Float{v2} << ");";
     endStatement(file, line);
@@ -4698,13 +4485,6 @@ void OpenGLRekorder::cgmUniform3ivARB(const char* file, unsigned line, int locat
 void OpenGLRekorder::cgmUniform4fARB(
     const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
-    if (bComplete_)
-    {
-        out() << "glUniform4fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
-            << CallText::Float{v2} << ", " << CallText::Float{v3} << ");";
-        endStatement(file, line);
-        return next().cgmUniform4fARB(file, line, location, v0, v1, v2, v3);
-    }
     out() << "glUniform4fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
         << CallText::Float{v2} << ", " << CallText::Float{v3} << ");";
     endStatement(file, line);
@@ -4859,9 +4639,9 @@ void OpenGLRekorder::cgmCompressedTexImage3DARB(
         const CallArgument arguments[] = {target, level, internalformat, width, height, depth, border, imageSize, data};
         if (complete_.capturePointers(389, 1, arguments, 9, false))
         {
-            out() << "glCompressedTexImage3DARB(" << CallText::Enum{target} << ", " << level << ", "
-                << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << depth << ", " << border
-                << ", " << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glCompressedTexImage3DARB(" << enumText(target) << ", " << level << ", "
+                << enumText(internalformat) << ", " << width << ", " << height << ", " << depth << ", " << border << ", "
+                << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4881,9 +4661,9 @@ void OpenGLRekorder::cgmCompressedTexImage2DARB(
         const CallArgument arguments[] = {target, level, internalformat, width, height, border, imageSize, data};
         if (complete_.capturePointers(390, 1, arguments, 8, false))
         {
-            out() << "glCompressedTexImage2DARB(" << CallText::Enum{target} << ", " << level << ", "
-                << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << border << ", "
-                << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glCompressedTexImage2DARB(" << enumText(target) << ", " << level << ", "
+                << enumText(internalformat) << ", " << width << ", " << height << ", " << border << ", " << imageSize
+                << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4903,9 +4683,9 @@ void OpenGLRekorder::cgmCompressedTexImage1DARB(
         const CallArgument arguments[] = {target, level, internalformat, width, border, imageSize, data};
         if (complete_.capturePointers(391, 1, arguments, 7, false))
         {
-            out() << "glCompressedTexImage1DARB(" << CallText::Enum{target} << ", " << level << ", "
-                << CallText::Enum{internalformat} << ", " << width << ", " << border << ", " << imageSize
-                << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glCompressedTexImage1DARB(" << enumText(target) << ", " << level << ", "
+                << enumText(internalformat) << ", " << width << ", " << border << ", " << imageSize << ", (const void *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4925,9 +4705,9 @@ void OpenGLRekorder::cgmCompressedTexSubImage3DARB(
         const CallArgument arguments[] = {target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data};
         if (complete_.capturePointers(392, 1, arguments, 11, false))
         {
-            out() << "glCompressedTexSubImage3DARB(" << CallText::Enum{target} << ", " << level << ", " << xoffset
-                << ", " << yoffset << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", "
-                << CallText::Enum{format} << ", " << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glCompressedTexSubImage3DARB(" << enumText(target) << ", " << level << ", " << xoffset << ", "
+                << yoffset << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", "
+                << enumText(format) << ", " << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4947,9 +4727,9 @@ void OpenGLRekorder::cgmCompressedTexSubImage2DARB(
         const CallArgument arguments[] = {target, level, xoffset, yoffset, width, height, format, imageSize, data};
         if (complete_.capturePointers(393, 1, arguments, 9, false))
         {
-            out() << "glCompressedTexSubImage2DARB(" << CallText::Enum{target} << ", " << level << ", " << xoffset
-                << ", " << yoffset << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", "
-                << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glCompressedTexSubImage2DARB(" << enumText(target) << ", " << level << ", " << xoffset << ", "
+                << yoffset << ", " << width << ", " << height << ", " << enumText(format) << ", " << imageSize
+                << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4969,9 +4749,9 @@ void OpenGLRekorder::cgmCompressedTexSubImage1DARB(
         const CallArgument arguments[] = {target, level, xoffset, width, format, imageSize, data};
         if (complete_.capturePointers(394, 1, arguments, 7, false))
         {
-            out() << "glCompressedTexSubImage1DARB(" << CallText::Enum{target} << ", " << level << ", " << xoffset
-                << ", " << width << ", " << CallText::Enum{format} << ", " << imageSize << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glCompressedTexSubImage1DARB(" << enumText(target) << ", " << level << ", " << xoffset << ", "
+                << width << ", " << enumText(format) << ", " << imageSize << ", (const void *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -4990,7 +4770,7 @@ void OpenGLRekorder::cgmGetCompressedTexImageARB(
         const CallArgument arguments[] = {target, level, img};
         if (complete_.capturePointers(395, 1, arguments, 3, false))
         {
-            out() << "glGetCompressedTexImageARB(" << CallText::Enum{target} << ", " << level << ", (void *)"
+            out() << "glGetCompressedTexImageARB(" << enumText(target) << ", " << level << ", (void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -5154,8 +4934,8 @@ void OpenGLRekorder::cgmWeightPointerARB(
         const CallArgument arguments[] = {size, type, stride, pointer};
         if (complete_.capturePointers(404, 1, arguments, 4, false))
         {
-            out() << "glWeightPointerARB(" << size << ", " << CallText::Enum{type} << ", " << stride
-                << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glWeightPointerARB(" << size << ", " << enumText(type) << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5177,13 +4957,13 @@ void OpenGLRekorder::cgmBindBufferARB(const char* file, unsigned line, unsigned 
 {
     if (bComplete_)
     {
-        out() << "glBindBufferARB(" << CallText::Enum{target} << ", " << buffer << ");";
+        out() << "glBindBufferARB(" << enumText(target) << ", " << buffer << ");";
         endStatement(file, line);
         next().cgmBindBufferARB(file, line, target, buffer);
         complete_.followBufferBinding(target, buffer);
         return;
     }
-    out() << "glBindBufferARB(" << CallText::Enum{target} << ", " << buffer << ");";
+    out() << "glBindBufferARB(" << enumText(target) << ", " << buffer << ");";
     endStatement(file, line);
     return next().cgmBindBufferARB(file, line, target, buffer);
 }
@@ -5196,8 +4976,8 @@ void OpenGLRekorder::cgmBufferDataARB(
         const CallArgument arguments[] = {target, size, data, usage};
         if (complete_.capturePointers(405, 1, arguments, 4, false))
         {
-            out() << "glBufferDataARB(" << CallText::Enum{target} << ", " << size << ", (const void *)"
-                << complete_.pointer(0) << ", " << CallText::Enum{usage} << ");";
+            out() << "glBufferDataARB(" << enumText(target) << ", " << size << ", (const void *)" << complete_.pointer(0)
+                << ", " << enumText(usage) << ");";
             endStatement(file, line);
         }
         else
@@ -5216,8 +4996,8 @@ void OpenGLRekorder::cgmBufferSubDataARB(
         const CallArgument arguments[] = {target, offset, size, data};
         if (complete_.capturePointers(406, 1, arguments, 4, false))
         {
-            out() << "glBufferSubDataARB(" << CallText::Enum{target} << ", " << offset << ", " << size
-                << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glBufferSubDataARB(" << enumText(target) << ", " << offset << ", " << size << ", (const void *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5274,8 +5054,8 @@ void OpenGLRekorder::cgmGetBufferParameterivARB(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(409, 1, arguments, 3, false))
         {
-            out() << "glGetBufferParameterivARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetBufferParameterivARB(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5294,8 +5074,8 @@ void OpenGLRekorder::cgmGetBufferPointervARB(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(410, 1, arguments, 3, false))
         {
-            out() << "glGetBufferPointervARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (void **)" << complete_.pointer(0) << ");";
+            out() << "glGetBufferPointervARB(" << enumText(target) << ", " << enumText(pname) << ", (void **)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5314,7 +5094,7 @@ void OpenGLRekorder::cgmGetBufferSubDataARB(
         const CallArgument arguments[] = {target, offset, size, data};
         if (complete_.capturePointers(411, 1, arguments, 4, false))
         {
-            out() << "glGetBufferSubDataARB(" << CallText::Enum{target} << ", " << offset << ", " << size << ", (void *)"
+            out() << "glGetBufferSubDataARB(" << enumText(target) << ", " << offset << ", " << size << ", (void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -5337,13 +5117,13 @@ void* OpenGLRekorder::cgmMapBufferARB(const char* file, unsigned line, unsigned 
 {
     if (bComplete_)
     {
-        out() << "// glMapBufferARB(" << CallText::Enum{target} << ", " << CallText::Enum{access} << ");";
+        out() << "// glMapBufferARB(" << enumText(target) << ", " << enumText(access) << ");";
         endStatement(file, line);
         const auto result = next().cgmMapBufferARB(file, line, target, access);
         complete_.rememberMapping(target, 0, -1, access != 0x88B8, result);
         return result;
     }
-    out() << "glMapBufferARB(" << CallText::Enum{target} << ", " << CallText::Enum{access} << ");";
+    out() << "glMapBufferARB(" << enumText(target) << ", " << enumText(access) << ");";
     endStatement(file, line);
     return next().cgmMapBufferARB(file, line, target, access);
 }
@@ -5354,27 +5134,21 @@ unsigned char OpenGLRekorder::cgmUnmapBufferARB(const char* file, unsigned line,
     {
         if (complete_.uploadMapping("glBufferSubDataARB", target))
         {
-            out() << "// glUnmapBufferARB(" << CallText::Enum{target} << ");";
+            out() << "// glUnmapBufferARB(" << enumText(target) << ");";
             endStatement(file, line);
         }
         else
             writeNotCaptured("glUnmapBufferARB", complete_.reason());
         return next().cgmUnmapBufferARB(file, line, target);
     }
-    out() << "glUnmapBufferARB(" << CallText::Enum{target} << ");";
+    out() << "glUnmapBufferARB(" << enumText(target) << ");";
     endStatement(file, line);
     return next().cgmUnmapBufferARB(file, line, target);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1dARB(const char* file, unsigned line, unsigned index, double x)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib1dARB(" << index << ", " << CallText::Double{x} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib1dARB(file, line, index, x);
-    }
-    out() << "glVertexAttrib1dARB(" << index << ", " << x << ");";
+    out() << "glVertexAttrib1dARB(" << index << ", " << doubleText(x) << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib1dARB(file, line, index, x);
 }
@@ -5399,12 +5173,6 @@ void OpenGLRekorder::cgmVertexAttrib1dvARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmVertexAttrib1fARB(const char* file, unsigned line, unsigned index, float x)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib1fARB(" << index << ", " << CallText::Float{x} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib1fARB(file, line, index, x);
-    }
     out() << "glVertexAttrib1fARB(" << index << ", " << CallText::Float{x} << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib1fARB(file, line, index, x);
@@ -5455,14 +5223,7 @@ void OpenGLRekorder::cgmVertexAttrib1svARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmVertexAttrib2dARB(const char* file, unsigned line, unsigned index, double x, double y)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib2dARB(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y}
-            << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib2dARB(file, line, index, x, y);
-    }
-    out() << "glVertexAttrib2dARB(" << index << ", " << x << ", " << y << ");";
+    out() << "glVertexAttrib2dARB(" << index << ", " << doubleText(x) << ", " << doubleText(y) << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib2dARB(file, line, index, x, y);
 }
@@ -5487,12 +5248,6 @@ void OpenGLRekorder::cgmVertexAttrib2dvARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmVertexAttrib2fARB(const char* file, unsigned line, unsigned index, float x, float y)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib2fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib2fARB(file, line, index, x, y);
-    }
     out() << "glVertexAttrib2fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib2fARB(file, line, index, x, y);
@@ -5544,14 +5299,8 @@ void OpenGLRekorder::cgmVertexAttrib2svARB(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexAttrib3dARB(
     const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib3dARB(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y}
-            << ", " << CallText::Double{z} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib3dARB(file, line, index, x, y, z);
-    }
-    out() << "glVertexAttrib3dARB(" << index << ", " << x << ", " << y << ", " << z << ");";
+    out() << "glVertexAttrib3dARB(" << index << ", " << doubleText(x) << ", " << doubleText(y) << ", "
+        << doubleText(z) << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib3dARB(file, line, index, x, y, z);
 }
@@ -5576,13 +5325,6 @@ void OpenGLRekorder::cgmVertexAttrib3dvARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmVertexAttrib3fARB(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib3fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib3fARB(file, line, index, x, y, z);
-    }
     out() << "glVertexAttrib3fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -5772,14 +5514,8 @@ void OpenGLRekorder::cgmVertexAttrib4bvARB(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexAttrib4dARB(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib4dARB(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y}
-            << ", " << CallText::Double{z} << ", " << CallText::Double{w} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib4dARB(file, line, index, x, y, z, w);
-    }
-    out() << "glVertexAttrib4dARB(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
+    out() << "glVertexAttrib4dARB(" << index << ", " << doubleText(x) << ", " << doubleText(y) << ", "
+        << doubleText(z) << ", " << doubleText(w) << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib4dARB(file, line, index, x, y, z, w);
 }
@@ -5805,13 +5541,6 @@ void OpenGLRekorder::cgmVertexAttrib4dvARB(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexAttrib4fARB(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib4fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ", " << CallText::Float{w} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib4fARB(file, line, index, x, y, z, w);
-    }
     out() << "glVertexAttrib4fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -5943,7 +5672,7 @@ void OpenGLRekorder::cgmVertexAttribPointerARB(
         const CallArgument arguments[] = {index, size, type, normalized, stride, pointer};
         if (complete_.capturePointers(435, 1, arguments, 6, true))
         {
-            out() << "glVertexAttribPointerARB(" << index << ", " << size << ", " << CallText::Enum{type} << ", "
+            out() << "glVertexAttribPointerARB(" << index << ", " << size << ", " << enumText(type) << ", "
                 << CallText::Bool{normalized} << ", " << stride << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -5995,7 +5724,7 @@ void OpenGLRekorder::cgmProgramStringARB(
         const CallArgument arguments[] = {target, format, len, string};
         if (complete_.capturePointers(436, 1, arguments, 4, false))
         {
-            out() << "glProgramStringARB(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", " << len
+            out() << "glProgramStringARB(" << enumText(target) << ", " << enumText(format) << ", " << len
                 << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6009,7 +5738,7 @@ void OpenGLRekorder::cgmProgramStringARB(
 
 void OpenGLRekorder::cgmBindProgramARB(const char* file, unsigned line, unsigned target, unsigned program)
 {
-    out() << "glBindProgramARB(" << CallText::Enum{target} << ", " << program << ");";
+    out() << "glBindProgramARB(" << enumText(target) << ", " << program << ");";
     endStatement(file, line);
     return next().cgmBindProgramARB(file, line, target, program);
 }
@@ -6053,16 +5782,8 @@ void OpenGLRekorder::cgmGenProgramsARB(const char* file, unsigned line, int n, u
 void OpenGLRekorder::cgmProgramEnvParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    if (bComplete_)
-    {
-        out() << "glProgramEnvParameter4dARB(" << CallText::Enum{target} << ", " << index << ", "
-            << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z} << ", "
-            << CallText::Double{w} << ");";
-        endStatement(file, line);
-        return next().cgmProgramEnvParameter4dARB(file, line, target, index, x, y, z, w);
-    }
-    out() << "glProgramEnvParameter4dARB(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
-        << ", " << z << ", " << w << ");";
+    out() << "glProgramEnvParameter4dARB(" << enumText(target) << ", " << index << ", " << doubleText(x) << ", "
+        << doubleText(y) << ", " << doubleText(z) << ", " << doubleText(w) << ");";
     endStatement(file, line);
     return next().cgmProgramEnvParameter4dARB(file, line, target, index, x, y, z, w);
 }
@@ -6075,7 +5796,7 @@ void OpenGLRekorder::cgmProgramEnvParameter4dvARB(
         const CallArgument arguments[] = {target, index, params};
         if (complete_.capturePointers(439, 1, arguments, 3, false))
         {
-            out() << "glProgramEnvParameter4dvARB(" << CallText::Enum{target} << ", " << index << ", (const GLdouble *)"
+            out() << "glProgramEnvParameter4dvARB(" << enumText(target) << ", " << index << ", (const GLdouble *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6090,17 +5811,8 @@ void OpenGLRekorder::cgmProgramEnvParameter4dvARB(
 void OpenGLRekorder::cgmProgramEnvParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    if (bComplete_)
-    {
-        out() << "glProgramEnvParameter4fARB(" << CallText::Enum{target} << ", " << index << ", "
-            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
-            << CallText::Float{w} << ");";
-        endStatement(file, line);
-        return next().cgmProgramEnvParameter4fARB(file, line, target, index, x, y, z, w);
-    }
-    out() << "glProgramEnvParameter4fARB(" << CallText::Enum{target} << ", " << index << ", "
-        << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
-        << CallText::Float{w} << ");";
+    out() << "glProgramEnvParameter4fARB(" << enumText(target) << ", " << index << ", " << CallText::Float{x}
+        << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
     return next().cgmProgramEnvParameter4fARB(file, line, target, index, x, y, z, w);
 }
@@ -6113,7 +5825,7 @@ void OpenGLRekorder::cgmProgramEnvParameter4fvARB(
         const CallArgument arguments[] = {target, index, params};
         if (complete_.capturePointers(440, 1, arguments, 3, false))
         {
-            out() << "glProgramEnvParameter4fvARB(" << CallText::Enum{target} << ", " << index << ", (const GLfloat *)"
+            out() << "glProgramEnvParameter4fvARB(" << enumText(target) << ", " << index << ", (const GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6128,16 +5840,8 @@ void OpenGLRekorder::cgmProgramEnvParameter4fvARB(
 void OpenGLRekorder::cgmProgramLocalParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    if (bComplete_)
-    {
-        out() << "glProgramLocalParameter4dARB(" << CallText::Enum{target} << ", " << index << ", "
-            << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z} << ", "
-            << CallText::Double{w} << ");";
-        endStatement(file, line);
-        return next().cgmProgramLocalParameter4dARB(file, line, target, index, x, y, z, w);
-    }
-    out() << "glProgramLocalParameter4dARB(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
-        << ", " << z << ", " << w << ");";
+    out() << "glProgramLocalParameter4dARB(" << enumText(target) << ", " << index << ", " << doubleText(x)
+        << ", " << doubleText(y) << ", " << doubleText(z) << ", " << doubleText(w) << ");";
     endStatement(file, line);
     return next().cgmProgramLocalParameter4dARB(file, line, target, index, x, y, z, w);
 }
@@ -6150,8 +5854,8 @@ void OpenGLRekorder::cgmProgramLocalParameter4dvARB(
         const CallArgument arguments[] = {target, index, params};
         if (complete_.capturePointers(441, 1, arguments, 3, false))
         {
-            out() << "glProgramLocalParameter4dvARB(" << CallText::Enum{target} << ", " << index
-                << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            out() << "glProgramLocalParameter4dvARB(" << enumText(target) << ", " << index << ", (const GLdouble *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -6165,17 +5869,8 @@ void OpenGLRekorder::cgmProgramLocalParameter4dvARB(
 void OpenGLRekorder::cgmProgramLocalParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    if (bComplete_)
-    {
-        out() << "glProgramLocalParameter4fARB(" << CallText::Enum{target} << ", " << index << ", "
-            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
-            << CallText::Float{w} << ");";
-        endStatement(file, line);
-        return next().cgmProgramLocalParameter4fARB(file, line, target, index, x, y, z, w);
-    }
-    out() << "glProgramLocalParameter4fARB(" << CallText::Enum{target} << ", " << index << ", "
-        << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
-        << CallText::Float{w} << ");";
+    out() << "glProgramLocalParameter4fARB(" << enumText(target) << ", " << index << ", " << CallText::Float{x}
+        << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
     return next().cgmProgramLocalParameter4fARB(file, line, target, index, x, y, z, w);
 }
@@ -6188,7 +5883,7 @@ void OpenGLRekorder::cgmProgramLocalParameter4fvARB(
         const CallArgument arguments[] = {target, index, params};
         if (complete_.capturePointers(442, 1, arguments, 3, false))
         {
-            out() << "glProgramLocalParameter4fvARB(" << CallText::Enum{target} << ", " << index << ", (const GLfloat *)"
+            out() << "glProgramLocalParameter4fvARB(" << enumText(target) << ", " << index << ", (const GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6208,7 +5903,7 @@ void OpenGLRekorder::cgmGetProgramEnvParameterdvARB(
         const CallArgument arguments[] = {target, index, params};
         if (complete_.capturePointers(443, 1, arguments, 3, false))
         {
-            out() << "glGetProgramEnvParameterdvARB(" << CallText::Enum{target} << ", " << index << ", (GLdouble *)"
+            out() << "glGetProgramEnvParameterdvARB(" << enumText(target) << ", " << index << ", (GLdouble *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6228,7 +5923,7 @@ void OpenGLRekorder::cgmGetProgramEnvParameterfvARB(
         const CallArgument arguments[] = {target, index, params};
         if (complete_.capturePointers(444, 1, arguments, 3, false))
         {
-            out() << "glGetProgramEnvParameterfvARB(" << CallText::Enum{target} << ", " << index << ", (GLfloat *)"
+            out() << "glGetProgramEnvParameterfvARB(" << enumText(target) << ", " << index << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6248,7 +5943,7 @@ void OpenGLRekorder::cgmGetProgramLocalParameterdvARB(
         const CallArgument arguments[] = {target, index, params};
         if (complete_.capturePointers(445, 1, arguments, 3, false))
         {
-            out() << "glGetProgramLocalParameterdvARB(" << CallText::Enum{target} << ", " << index << ", (GLdouble *)"
+            out() << "glGetProgramLocalParameterdvARB(" << enumText(target) << ", " << index << ", (GLdouble *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6268,7 +5963,7 @@ void OpenGLRekorder::cgmGetProgramLocalParameterfvARB(
         const CallArgument arguments[] = {target, index, params};
         if (complete_.capturePointers(446, 1, arguments, 3, false))
         {
-            out() << "glGetProgramLocalParameterfvARB(" << CallText::Enum{target} << ", " << index << ", (GLfloat *)"
+            out() << "glGetProgramLocalParameterfvARB(" << enumText(target) << ", " << index << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6287,7 +5982,7 @@ void OpenGLRekorder::cgmGetProgramivARB(const char* file, unsigned line, unsigne
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(447, 1, arguments, 3, false))
         {
-            out() << "glGetProgramivARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetProgramivARB(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6307,7 +6002,7 @@ void OpenGLRekorder::cgmGetProgramStringARB(
         const CallArgument arguments[] = {target, pname, string};
         if (complete_.capturePointers(448, 1, arguments, 3, false))
         {
-            out() << "glGetProgramStringARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (void *)"
+            out() << "glGetProgramStringARB(" << enumText(target) << ", " << enumText(pname) << ", (void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6327,7 +6022,7 @@ void OpenGLRekorder::cgmGetVertexAttribdvARB(
         const CallArgument arguments[] = {index, pname, params};
         if (complete_.capturePointers(449, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribdvARB(" << index << ", " << CallText::Enum{pname} << ", (GLdouble *)"
+            out() << "glGetVertexAttribdvARB(" << index << ", " << enumText(pname) << ", (GLdouble *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6347,7 +6042,7 @@ void OpenGLRekorder::cgmGetVertexAttribfvARB(
         const CallArgument arguments[] = {index, pname, params};
         if (complete_.capturePointers(450, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribfvARB(" << index << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+            out() << "glGetVertexAttribfvARB(" << index << ", " << enumText(pname) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6367,7 +6062,7 @@ void OpenGLRekorder::cgmGetVertexAttribivARB(
         const CallArgument arguments[] = {index, pname, params};
         if (complete_.capturePointers(451, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribivARB(" << index << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetVertexAttribivARB(" << index << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6387,7 +6082,7 @@ void OpenGLRekorder::cgmGetVertexAttribPointervARB(
         const CallArgument arguments[] = {index, pname, pointer};
         if (complete_.capturePointers(452, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribPointervARB(" << index << ", " << CallText::Enum{pname} << ", (void **)"
+            out() << "glGetVertexAttribPointervARB(" << index << ", " << enumText(pname) << ", (void **)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -6469,13 +6164,7 @@ int OpenGLRekorder::cgmGetAttribLocationARB(const char* file, unsigned line, uns
 
 void OpenGLRekorder::cgmWindowPos2dARB(const char* file, unsigned line, double x, double y)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos2dARB(" << CallText::Double{x} << ", " << CallText::Double{y} << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos2dARB(file, line, x, y);
-    }
-    out() << "glWindowPos2dARB(" << x << ", " << y << ");";
+    out() << "glWindowPos2dARB(" << doubleText(x) << ", " << doubleText(y) << ");";
     endStatement(file, line);
     return next().cgmWindowPos2dARB(file, line, x, y);
 }
@@ -6500,12 +6189,6 @@ void OpenGLRekorder::cgmWindowPos2dvARB(const char* file, unsigned line, const d
 
 void OpenGLRekorder::cgmWindowPos2fARB(const char* file, unsigned line, float x, float y)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos2fARB(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos2fARB(file, line, x, y);
-    }
     out() << "glWindowPos2fARB(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmWindowPos2fARB(file, line, x, y);

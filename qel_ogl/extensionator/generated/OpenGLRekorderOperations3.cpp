@@ -31,14 +31,7 @@ void OpenGLRekorder::cgmWindowPos2svARB(const char* file, unsigned line, const s
 
 void OpenGLRekorder::cgmWindowPos3dARB(const char* file, unsigned line, double x, double y, double z)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos3dARB(" << CallText::Double{x} << ", " << CallText::Double{y} << ", "
-            << CallText::Double{z} << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos3dARB(file, line, x, y, z);
-    }
-    out() << "glWindowPos3dARB(" << x << ", " << y << ", " << z << ");";
+    out() << "glWindowPos3dARB(" << doubleText(x) << ", " << doubleText(y) << ", " << doubleText(z) << ");";
     endStatement(file, line);
     return next().cgmWindowPos3dARB(file, line, x, y, z);
 }
@@ -63,13 +56,6 @@ void OpenGLRekorder::cgmWindowPos3dvARB(const char* file, unsigned line, const d
 
 void OpenGLRekorder::cgmWindowPos3fARB(const char* file, unsigned line, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos3fARB(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos3fARB(file, line, x, y, z);
-    }
     out() << "glWindowPos3fARB(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -169,7 +155,7 @@ void OpenGLRekorder::cgmElementPointerATI(const char* file, unsigned line, unsig
         const CallArgument arguments[] = {type, pointer};
         if (complete_.capturePointers(468, 1, arguments, 2, false))
         {
-            out() << "glElementPointerATI(" << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glElementPointerATI(" << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -182,7 +168,7 @@ void OpenGLRekorder::cgmElementPointerATI(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmDrawElementArrayATI(const char* file, unsigned line, unsigned mode, int count)
 {
-    out() << "glDrawElementArrayATI(" << CallText::Enum{mode} << ", " << count << ");";
+    out() << "glDrawElementArrayATI(" << enumText(mode) << ", " << count << ");";
     endStatement(file, line);
     return next().cgmDrawElementArrayATI(file, line, mode, count);
 }
@@ -190,8 +176,8 @@ void OpenGLRekorder::cgmDrawElementArrayATI(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmDrawRangeElementArrayATI(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count)
 {
-    out() << "glDrawRangeElementArrayATI(" << CallText::Enum{mode} << ", " << start << ", " << end << ", "
-        << count << ");";
+    out() << "glDrawRangeElementArrayATI(" << enumText(mode) << ", " << start << ", " << end << ", " << count
+        << ");";
     endStatement(file, line);
     return next().cgmDrawRangeElementArrayATI(file, line, mode, start, end, count);
 }
@@ -203,8 +189,7 @@ void OpenGLRekorder::cgmTexBumpParameterivATI(const char* file, unsigned line, u
         const CallArgument arguments[] = {pname, param};
         if (complete_.capturePointers(469, 1, arguments, 2, false))
         {
-            out() << "glTexBumpParameterivATI(" << CallText::Enum{pname} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glTexBumpParameterivATI(" << enumText(pname) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -222,7 +207,7 @@ void OpenGLRekorder::cgmTexBumpParameterfvATI(const char* file, unsigned line, u
         const CallArgument arguments[] = {pname, param};
         if (complete_.capturePointers(470, 1, arguments, 2, false))
         {
-            out() << "glTexBumpParameterfvATI(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0)
+            out() << "glTexBumpParameterfvATI(" << enumText(pname) << ", (const GLfloat *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -241,8 +226,7 @@ void OpenGLRekorder::cgmGetTexBumpParameterivATI(const char* file, unsigned line
         const CallArgument arguments[] = {pname, param};
         if (complete_.capturePointers(471, 1, arguments, 2, false))
         {
-            out() << "glGetTexBumpParameterivATI(" << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glGetTexBumpParameterivATI(" << enumText(pname) << ", (GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -260,8 +244,7 @@ void OpenGLRekorder::cgmGetTexBumpParameterfvATI(const char* file, unsigned line
         const CallArgument arguments[] = {pname, param};
         if (complete_.capturePointers(472, 1, arguments, 2, false))
         {
-            out() << "glGetTexBumpParameterfvATI(" << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glGetTexBumpParameterfvATI(" << enumText(pname) << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -310,14 +293,14 @@ void OpenGLRekorder::cgmEndFragmentShaderATI(const char* file, unsigned line)
 void OpenGLRekorder::cgmPassTexCoordATI(
     const char* file, unsigned line, unsigned dst, unsigned coord, unsigned swizzle)
 {
-    out() << "glPassTexCoordATI(" << dst << ", " << coord << ", " << CallText::Enum{swizzle} << ");";
+    out() << "glPassTexCoordATI(" << dst << ", " << coord << ", " << enumText(swizzle) << ");";
     endStatement(file, line);
     return next().cgmPassTexCoordATI(file, line, dst, coord, swizzle);
 }
 
 void OpenGLRekorder::cgmSampleMapATI(const char* file, unsigned line, unsigned dst, unsigned interp, unsigned swizzle)
 {
-    out() << "glSampleMapATI(" << dst << ", " << interp << ", " << CallText::Enum{swizzle} << ");";
+    out() << "glSampleMapATI(" << dst << ", " << interp << ", " << enumText(swizzle) << ");";
     endStatement(file, line);
     return next().cgmSampleMapATI(file, line, dst, interp, swizzle);
 }
@@ -326,8 +309,8 @@ void OpenGLRekorder::cgmColorFragmentOp1ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1,
     unsigned arg1Rep, unsigned arg1Mod)
 {
-    out() << "glColorFragmentOp1ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMask << ", " << dstMod
-        << ", " << arg1 << ", " << arg1Rep << ", " << arg1Mod << ");";
+    out() << "glColorFragmentOp1ATI(" << enumText(op) << ", " << dst << ", " << dstMask << ", " << dstMod << ", "
+        << arg1 << ", " << arg1Rep << ", " << arg1Mod << ");";
     endStatement(file, line);
     return next().cgmColorFragmentOp1ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod);
 }
@@ -336,9 +319,9 @@ void OpenGLRekorder::cgmColorFragmentOp2ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMask, unsigned dstMod, unsigned arg1,
     unsigned arg1Rep, unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
-    out() << "glColorFragmentOp2ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMask << ", " << dstMod
-        << ", " << arg1 << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", "
-        << arg2Mod << ");";
+    out() << "glColorFragmentOp2ATI(" << enumText(op) << ", " << dst << ", " << dstMask << ", " << dstMod << ", "
+        << arg1 << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", " << arg2Mod
+        << ");";
     endStatement(file, line);
     return next().cgmColorFragmentOp2ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
@@ -348,9 +331,9 @@ void OpenGLRekorder::cgmColorFragmentOp3ATI(
     unsigned arg1Rep, unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod, unsigned arg3,
     unsigned arg3Rep, unsigned arg3Mod)
 {
-    out() << "glColorFragmentOp3ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMask << ", " << dstMod
-        << ", " << arg1 << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", "
-        << arg2Mod << ", " << arg3 << ", " << arg3Rep << ", " << arg3Mod << ");";
+    out() << "glColorFragmentOp3ATI(" << enumText(op) << ", " << dst << ", " << dstMask << ", " << dstMod << ", "
+        << arg1 << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", " << arg2Mod
+        << ", " << arg3 << ", " << arg3Rep << ", " << arg3Mod << ");";
     endStatement(file, line);
     return next().cgmColorFragmentOp3ATI(file, line, op, dst, dstMask, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
@@ -359,8 +342,8 @@ void OpenGLRekorder::cgmAlphaFragmentOp1ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep,
     unsigned arg1Mod)
 {
-    out() << "glAlphaFragmentOp1ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMod << ", " << arg1
-        << ", " << arg1Rep << ", " << arg1Mod << ");";
+    out() << "glAlphaFragmentOp1ATI(" << enumText(op) << ", " << dst << ", " << dstMod << ", " << arg1 << ", "
+        << arg1Rep << ", " << arg1Mod << ");";
     endStatement(file, line);
     return next().cgmAlphaFragmentOp1ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod);
 }
@@ -369,8 +352,8 @@ void OpenGLRekorder::cgmAlphaFragmentOp2ATI(
     const char* file, unsigned line, unsigned op, unsigned dst, unsigned dstMod, unsigned arg1, unsigned arg1Rep,
     unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod)
 {
-    out() << "glAlphaFragmentOp2ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMod << ", " << arg1
-        << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", " << arg2Mod << ");";
+    out() << "glAlphaFragmentOp2ATI(" << enumText(op) << ", " << dst << ", " << dstMod << ", " << arg1 << ", "
+        << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", " << arg2Mod << ");";
     endStatement(file, line);
     return next().cgmAlphaFragmentOp2ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod);
 }
@@ -380,9 +363,9 @@ void OpenGLRekorder::cgmAlphaFragmentOp3ATI(
     unsigned arg1Mod, unsigned arg2, unsigned arg2Rep, unsigned arg2Mod, unsigned arg3, unsigned arg3Rep,
     unsigned arg3Mod)
 {
-    out() << "glAlphaFragmentOp3ATI(" << CallText::Enum{op} << ", " << dst << ", " << dstMod << ", " << arg1
-        << ", " << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", " << arg2Mod << ", "
-        << arg3 << ", " << arg3Rep << ", " << arg3Mod << ");";
+    out() << "glAlphaFragmentOp3ATI(" << enumText(op) << ", " << dst << ", " << dstMod << ", " << arg1 << ", "
+        << arg1Rep << ", " << arg1Mod << ", " << arg2 << ", " << arg2Rep << ", " << arg2Mod << ", " << arg3
+        << ", " << arg3Rep << ", " << arg3Mod << ");";
     endStatement(file, line);
     return next().cgmAlphaFragmentOp3ATI(file, line, op, dst, dstMod, arg1, arg1Rep, arg1Mod, arg2, arg2Rep, arg2Mod, arg3, arg3Rep, arg3Mod);
 }
@@ -427,20 +410,14 @@ void OpenGLRekorder::cgmUnmapObjectBufferATI(const char* file, unsigned line, un
 
 void OpenGLRekorder::cgmPNTrianglesiATI(const char* file, unsigned line, unsigned pname, int param)
 {
-    out() << "glPNTrianglesiATI(" << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glPNTrianglesiATI(" << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmPNTrianglesiATI(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmPNTrianglesfATI(const char* file, unsigned line, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glPNTrianglesfATI(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmPNTrianglesfATI(file, line, pname, param);
-    }
-    out() << "glPNTrianglesfATI(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+    out() << "glPNTrianglesfATI(" << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmPNTrianglesfATI(file, line, pname, param);
 }
@@ -448,8 +425,8 @@ void OpenGLRekorder::cgmPNTrianglesfATI(const char* file, unsigned line, unsigne
 void OpenGLRekorder::cgmStencilOpSeparateATI(
     const char* file, unsigned line, unsigned face, unsigned sfail, unsigned dpfail, unsigned dppass)
 {
-    out() << "glStencilOpSeparateATI(" << CallText::Enum{face} << ", " << CallText::Enum{sfail} << ", "
-        << CallText::Enum{dpfail} << ", " << CallText::Enum{dppass} << ");";
+    out() << "glStencilOpSeparateATI(" << enumText(face) << ", " << enumText(sfail) << ", " << enumText(dpfail)
+        << ", " << enumText(dppass) << ");";
     endStatement(file, line);
     return next().cgmStencilOpSeparateATI(file, line, face, sfail, dpfail, dppass);
 }
@@ -457,8 +434,8 @@ void OpenGLRekorder::cgmStencilOpSeparateATI(
 void OpenGLRekorder::cgmStencilFuncSeparateATI(
     const char* file, unsigned line, unsigned frontfunc, unsigned backfunc, int ref, unsigned mask)
 {
-    out() << "glStencilFuncSeparateATI(" << CallText::Enum{frontfunc} << ", " << CallText::Enum{backfunc} << ", "
-        << ref << ", " << mask << ");";
+    out() << "glStencilFuncSeparateATI(" << enumText(frontfunc) << ", " << enumText(backfunc) << ", " << ref
+        << ", " << mask << ");";
     endStatement(file, line);
     return next().cgmStencilFuncSeparateATI(file, line, frontfunc, backfunc, ref, mask);
 }
@@ -472,7 +449,7 @@ unsigned OpenGLRekorder::cgmNewObjectBufferATI(
         if (complete_.capturePointers(474, 1, arguments, 3, false))
         {
             out() << "glNewObjectBufferATI(" << size << ", (const void *)" << complete_.pointer(0) << ", "
-                << CallText::Enum{usage} << ");";
+                << enumText(usage) << ");";
             endStatement(file, line);
         }
         else
@@ -500,7 +477,7 @@ void OpenGLRekorder::cgmUpdateObjectBufferATI(
         if (complete_.capturePointers(475, 1, arguments, 5, false))
         {
             out() << "glUpdateObjectBufferATI(" << buffer << ", " << offset << ", " << size << ", (const void *)"
-                << complete_.pointer(0) << ", " << CallText::Enum{preserve} << ");";
+                << complete_.pointer(0) << ", " << enumText(preserve) << ");";
             endStatement(file, line);
         }
         else
@@ -519,7 +496,7 @@ void OpenGLRekorder::cgmGetObjectBufferfvATI(
         const CallArgument arguments[] = {buffer, pname, params};
         if (complete_.capturePointers(476, 1, arguments, 3, false))
         {
-            out() << "glGetObjectBufferfvATI(" << buffer << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+            out() << "glGetObjectBufferfvATI(" << buffer << ", " << enumText(pname) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -539,7 +516,7 @@ void OpenGLRekorder::cgmGetObjectBufferivATI(
         const CallArgument arguments[] = {buffer, pname, params};
         if (complete_.capturePointers(477, 1, arguments, 3, false))
         {
-            out() << "glGetObjectBufferivATI(" << buffer << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetObjectBufferivATI(" << buffer << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -562,8 +539,8 @@ void OpenGLRekorder::cgmArrayObjectATI(
     const char* file, unsigned line, unsigned array, int size, unsigned type, int stride, unsigned buffer,
     unsigned offset)
 {
-    out() << "glArrayObjectATI(" << CallText::Enum{array} << ", " << size << ", " << CallText::Enum{type} << ", "
-        << stride << ", " << buffer << ", " << offset << ");";
+    out() << "glArrayObjectATI(" << enumText(array) << ", " << size << ", " << enumText(type) << ", " << stride
+        << ", " << buffer << ", " << offset << ");";
     endStatement(file, line);
     return next().cgmArrayObjectATI(file, line, array, size, type, stride, buffer, offset);
 }
@@ -576,8 +553,8 @@ void OpenGLRekorder::cgmGetArrayObjectfvATI(
         const CallArgument arguments[] = {array, pname, params};
         if (complete_.capturePointers(478, 1, arguments, 3, false))
         {
-            out() << "glGetArrayObjectfvATI(" << CallText::Enum{array} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetArrayObjectfvATI(" << enumText(array) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -596,7 +573,7 @@ void OpenGLRekorder::cgmGetArrayObjectivATI(
         const CallArgument arguments[] = {array, pname, params};
         if (complete_.capturePointers(479, 1, arguments, 3, false))
         {
-            out() << "glGetArrayObjectivATI(" << CallText::Enum{array} << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetArrayObjectivATI(" << enumText(array) << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -611,7 +588,7 @@ void OpenGLRekorder::cgmGetArrayObjectivATI(
 void OpenGLRekorder::cgmVariantArrayObjectATI(
     const char* file, unsigned line, unsigned id, unsigned type, int stride, unsigned buffer, unsigned offset)
 {
-    out() << "glVariantArrayObjectATI(" << id << ", " << CallText::Enum{type} << ", " << stride << ", " << buffer
+    out() << "glVariantArrayObjectATI(" << id << ", " << enumText(type) << ", " << stride << ", " << buffer
         << ", " << offset << ");";
     endStatement(file, line);
     return next().cgmVariantArrayObjectATI(file, line, id, type, stride, buffer, offset);
@@ -625,7 +602,7 @@ void OpenGLRekorder::cgmGetVariantArrayObjectfvATI(
         const CallArgument arguments[] = {id, pname, params};
         if (complete_.capturePointers(480, 1, arguments, 3, false))
         {
-            out() << "glGetVariantArrayObjectfvATI(" << id << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+            out() << "glGetVariantArrayObjectfvATI(" << id << ", " << enumText(pname) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -645,7 +622,7 @@ void OpenGLRekorder::cgmGetVariantArrayObjectivATI(
         const CallArgument arguments[] = {id, pname, params};
         if (complete_.capturePointers(481, 1, arguments, 3, false))
         {
-            out() << "glGetVariantArrayObjectivATI(" << id << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetVariantArrayObjectivATI(" << id << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -661,7 +638,7 @@ void OpenGLRekorder::cgmVertexAttribArrayObjectATI(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     unsigned buffer, unsigned offset)
 {
-    out() << "glVertexAttribArrayObjectATI(" << index << ", " << size << ", " << CallText::Enum{type} << ", "
+    out() << "glVertexAttribArrayObjectATI(" << index << ", " << size << ", " << enumText(type) << ", "
         << CallText::Bool{normalized} << ", " << stride << ", " << buffer << ", " << offset << ");";
     endStatement(file, line);
     return next().cgmVertexAttribArrayObjectATI(file, line, index, size, type, normalized, stride, buffer, offset);
@@ -675,7 +652,7 @@ void OpenGLRekorder::cgmGetVertexAttribArrayObjectfvATI(
         const CallArgument arguments[] = {index, pname, params};
         if (complete_.capturePointers(482, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribArrayObjectfvATI(" << index << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+            out() << "glGetVertexAttribArrayObjectfvATI(" << index << ", " << enumText(pname) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -695,7 +672,7 @@ void OpenGLRekorder::cgmGetVertexAttribArrayObjectivATI(
         const CallArgument arguments[] = {index, pname, params};
         if (complete_.capturePointers(483, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribArrayObjectivATI(" << index << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetVertexAttribArrayObjectivATI(" << index << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -709,7 +686,7 @@ void OpenGLRekorder::cgmGetVertexAttribArrayObjectivATI(
 
 void OpenGLRekorder::cgmVertexStream2sATI(const char* file, unsigned line, unsigned stream, short x, short y)
 {
-    out() << "glVertexStream2sATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ");";
+    out() << "glVertexStream2sATI(" << enumText(stream) << ", " << x << ", " << y << ");";
     endStatement(file, line);
     return next().cgmVertexStream2sATI(file, line, stream, x, y);
 }
@@ -721,8 +698,7 @@ void OpenGLRekorder::cgmVertexStream2svATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(484, 1, arguments, 2, false))
         {
-            out() << "glVertexStream2svATI(" << CallText::Enum{stream} << ", (const GLshort *)" << complete_.pointer(0)
-                << ");";
+            out() << "glVertexStream2svATI(" << enumText(stream) << ", (const GLshort *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -735,7 +711,7 @@ void OpenGLRekorder::cgmVertexStream2svATI(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmVertexStream2iATI(const char* file, unsigned line, unsigned stream, int x, int y)
 {
-    out() << "glVertexStream2iATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ");";
+    out() << "glVertexStream2iATI(" << enumText(stream) << ", " << x << ", " << y << ");";
     endStatement(file, line);
     return next().cgmVertexStream2iATI(file, line, stream, x, y);
 }
@@ -747,8 +723,7 @@ void OpenGLRekorder::cgmVertexStream2ivATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(485, 1, arguments, 2, false))
         {
-            out() << "glVertexStream2ivATI(" << CallText::Enum{stream} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glVertexStream2ivATI(" << enumText(stream) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -761,14 +736,7 @@ void OpenGLRekorder::cgmVertexStream2ivATI(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmVertexStream2fATI(const char* file, unsigned line, unsigned stream, float x, float y)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexStream2fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
-            << CallText::Float{y} << ");";
-        endStatement(file, line);
-        return next().cgmVertexStream2fATI(file, line, stream, x, y);
-    }
-    out() << "glVertexStream2fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
+    out() << "glVertexStream2fATI(" << enumText(stream) << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmVertexStream2fATI(file, line, stream, x, y);
@@ -781,8 +749,7 @@ void OpenGLRekorder::cgmVertexStream2fvATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(486, 1, arguments, 2, false))
         {
-            out() << "glVertexStream2fvATI(" << CallText::Enum{stream} << ", (const GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glVertexStream2fvATI(" << enumText(stream) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -795,14 +762,7 @@ void OpenGLRekorder::cgmVertexStream2fvATI(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmVertexStream2dATI(const char* file, unsigned line, unsigned stream, double x, double y)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexStream2dATI(" << CallText::Enum{stream} << ", " << CallText::Double{x} << ", "
-            << CallText::Double{y} << ");";
-        endStatement(file, line);
-        return next().cgmVertexStream2dATI(file, line, stream, x, y);
-    }
-    out() << "glVertexStream2dATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ");";
+    out() << "glVertexStream2dATI(" << enumText(stream) << ", " << doubleText(x) << ", " << doubleText(y) << ");";
     endStatement(file, line);
     return next().cgmVertexStream2dATI(file, line, stream, x, y);
 }
@@ -814,7 +774,7 @@ void OpenGLRekorder::cgmVertexStream2dvATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(487, 1, arguments, 2, false))
         {
-            out() << "glVertexStream2dvATI(" << CallText::Enum{stream} << ", (const GLdouble *)" << complete_.pointer(0)
+            out() << "glVertexStream2dvATI(" << enumText(stream) << ", (const GLdouble *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -828,7 +788,7 @@ void OpenGLRekorder::cgmVertexStream2dvATI(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmVertexStream3sATI(const char* file, unsigned line, unsigned stream, short x, short y, short z)
 {
-    out() << "glVertexStream3sATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ");";
+    out() << "glVertexStream3sATI(" << enumText(stream) << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmVertexStream3sATI(file, line, stream, x, y, z);
 }
@@ -840,8 +800,7 @@ void OpenGLRekorder::cgmVertexStream3svATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(488, 1, arguments, 2, false))
         {
-            out() << "glVertexStream3svATI(" << CallText::Enum{stream} << ", (const GLshort *)" << complete_.pointer(0)
-                << ");";
+            out() << "glVertexStream3svATI(" << enumText(stream) << ", (const GLshort *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -854,7 +813,7 @@ void OpenGLRekorder::cgmVertexStream3svATI(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmVertexStream3iATI(const char* file, unsigned line, unsigned stream, int x, int y, int z)
 {
-    out() << "glVertexStream3iATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ");";
+    out() << "glVertexStream3iATI(" << enumText(stream) << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmVertexStream3iATI(file, line, stream, x, y, z);
 }
@@ -866,8 +825,7 @@ void OpenGLRekorder::cgmVertexStream3ivATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(489, 1, arguments, 2, false))
         {
-            out() << "glVertexStream3ivATI(" << CallText::Enum{stream} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glVertexStream3ivATI(" << enumText(stream) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -880,14 +838,7 @@ void OpenGLRekorder::cgmVertexStream3ivATI(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmVertexStream3fATI(const char* file, unsigned line, unsigned stream, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexStream3fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
-            << CallText::Float{y} << ", " << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmVertexStream3fATI(file, line, stream, x, y, z);
-    }
-    out() << "glVertexStream3fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
+    out() << "glVertexStream3fATI(" << enumText(stream) << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
     return next().cgmVertexStream3fATI(file, line, stream, x, y, z);
@@ -900,8 +851,7 @@ void OpenGLRekorder::cgmVertexStream3fvATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(490, 1, arguments, 2, false))
         {
-            out() << "glVertexStream3fvATI(" << CallText::Enum{stream} << ", (const GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glVertexStream3fvATI(" << enumText(stream) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -915,14 +865,8 @@ void OpenGLRekorder::cgmVertexStream3fvATI(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexStream3dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexStream3dATI(" << CallText::Enum{stream} << ", " << CallText::Double{x} << ", "
-            << CallText::Double{y} << ", " << CallText::Double{z} << ");";
-        endStatement(file, line);
-        return next().cgmVertexStream3dATI(file, line, stream, x, y, z);
-    }
-    out() << "glVertexStream3dATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ");";
+    out() << "glVertexStream3dATI(" << enumText(stream) << ", " << doubleText(x) << ", " << doubleText(y) << ", "
+        << doubleText(z) << ");";
     endStatement(file, line);
     return next().cgmVertexStream3dATI(file, line, stream, x, y, z);
 }
@@ -934,7 +878,7 @@ void OpenGLRekorder::cgmVertexStream3dvATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(491, 1, arguments, 2, false))
         {
-            out() << "glVertexStream3dvATI(" << CallText::Enum{stream} << ", (const GLdouble *)" << complete_.pointer(0)
+            out() << "glVertexStream3dvATI(" << enumText(stream) << ", (const GLdouble *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -949,7 +893,7 @@ void OpenGLRekorder::cgmVertexStream3dvATI(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexStream4sATI(
     const char* file, unsigned line, unsigned stream, short x, short y, short z, short w)
 {
-    out() << "glVertexStream4sATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ", " << w
+    out() << "glVertexStream4sATI(" << enumText(stream) << ", " << x << ", " << y << ", " << z << ", " << w
         << ");";
     endStatement(file, line);
     return next().cgmVertexStream4sATI(file, line, stream, x, y, z, w);
@@ -962,8 +906,7 @@ void OpenGLRekorder::cgmVertexStream4svATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(492, 1, arguments, 2, false))
         {
-            out() << "glVertexStream4svATI(" << CallText::Enum{stream} << ", (const GLshort *)" << complete_.pointer(0)
-                << ");";
+            out() << "glVertexStream4svATI(" << enumText(stream) << ", (const GLshort *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -977,7 +920,7 @@ void OpenGLRekorder::cgmVertexStream4svATI(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexStream4iATI(
     const char* file, unsigned line, unsigned stream, int x, int y, int z, int w)
 {
-    out() << "glVertexStream4iATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ", " << w
+    out() << "glVertexStream4iATI(" << enumText(stream) << ", " << x << ", " << y << ", " << z << ", " << w
         << ");";
     endStatement(file, line);
     return next().cgmVertexStream4iATI(file, line, stream, x, y, z, w);
@@ -990,8 +933,7 @@ void OpenGLRekorder::cgmVertexStream4ivATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(493, 1, arguments, 2, false))
         {
-            out() << "glVertexStream4ivATI(" << CallText::Enum{stream} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glVertexStream4ivATI(" << enumText(stream) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1005,14 +947,7 @@ void OpenGLRekorder::cgmVertexStream4ivATI(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexStream4fATI(
     const char* file, unsigned line, unsigned stream, float x, float y, float z, float w)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexStream4fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
-            << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
-        endStatement(file, line);
-        return next().cgmVertexStream4fATI(file, line, stream, x, y, z, w);
-    }
-    out() << "glVertexStream4fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
+    out() << "glVertexStream4fATI(" << enumText(stream) << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
     return next().cgmVertexStream4fATI(file, line, stream, x, y, z, w);
@@ -1025,8 +960,7 @@ void OpenGLRekorder::cgmVertexStream4fvATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(494, 1, arguments, 2, false))
         {
-            out() << "glVertexStream4fvATI(" << CallText::Enum{stream} << ", (const GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glVertexStream4fvATI(" << enumText(stream) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1040,15 +974,8 @@ void OpenGLRekorder::cgmVertexStream4fvATI(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexStream4dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z, double w)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexStream4dATI(" << CallText::Enum{stream} << ", " << CallText::Double{x} << ", "
-            << CallText::Double{y} << ", " << CallText::Double{z} << ", " << CallText::Double{w} << ");";
-        endStatement(file, line);
-        return next().cgmVertexStream4dATI(file, line, stream, x, y, z, w);
-    }
-    out() << "glVertexStream4dATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ", " << w
-        << ");";
+    out() << "glVertexStream4dATI(" << enumText(stream) << ", " << doubleText(x) << ", " << doubleText(y) << ", "
+        << doubleText(z) << ", " << doubleText(w) << ");";
     endStatement(file, line);
     return next().cgmVertexStream4dATI(file, line, stream, x, y, z, w);
 }
@@ -1060,7 +987,7 @@ void OpenGLRekorder::cgmVertexStream4dvATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(495, 1, arguments, 2, false))
         {
-            out() << "glVertexStream4dvATI(" << CallText::Enum{stream} << ", (const GLdouble *)" << complete_.pointer(0)
+            out() << "glVertexStream4dvATI(" << enumText(stream) << ", (const GLdouble *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -1075,7 +1002,7 @@ void OpenGLRekorder::cgmVertexStream4dvATI(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmNormalStream3bATI(
     const char* file, unsigned line, unsigned stream, signed char nx, signed char ny, signed char nz)
 {
-    out() << "glNormalStream3bATI(" << CallText::Enum{stream} << ", " << static_cast<int>(nx) << ", "
+    out() << "glNormalStream3bATI(" << enumText(stream) << ", " << static_cast<int>(nx) << ", "
         << static_cast<int>(ny) << ", " << static_cast<int>(nz) << ");";
     endStatement(file, line);
     return next().cgmNormalStream3bATI(file, line, stream, nx, ny, nz);
@@ -1089,8 +1016,7 @@ void OpenGLRekorder::cgmNormalStream3bvATI(
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(496, 1, arguments, 2, false))
         {
-            out() << "glNormalStream3bvATI(" << CallText::Enum{stream} << ", (const GLbyte *)" << complete_.pointer(0)
-                << ");";
+            out() << "glNormalStream3bvATI(" << enumText(stream) << ", (const GLbyte *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1104,7 +1030,7 @@ void OpenGLRekorder::cgmNormalStream3bvATI(
 void OpenGLRekorder::cgmNormalStream3sATI(
     const char* file, unsigned line, unsigned stream, short nx, short ny, short nz)
 {
-    out() << "glNormalStream3sATI(" << CallText::Enum{stream} << ", " << nx << ", " << ny << ", " << nz << ");";
+    out() << "glNormalStream3sATI(" << enumText(stream) << ", " << nx << ", " << ny << ", " << nz << ");";
     endStatement(file, line);
     return next().cgmNormalStream3sATI(file, line, stream, nx, ny, nz);
 }
@@ -1116,8 +1042,7 @@ void OpenGLRekorder::cgmNormalStream3svATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(497, 1, arguments, 2, false))
         {
-            out() << "glNormalStream3svATI(" << CallText::Enum{stream} << ", (const GLshort *)" << complete_.pointer(0)
-                << ");";
+            out() << "glNormalStream3svATI(" << enumText(stream) << ", (const GLshort *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1130,7 +1055,7 @@ void OpenGLRekorder::cgmNormalStream3svATI(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmNormalStream3iATI(const char* file, unsigned line, unsigned stream, int nx, int ny, int nz)
 {
-    out() << "glNormalStream3iATI(" << CallText::Enum{stream} << ", " << nx << ", " << ny << ", " << nz << ");";
+    out() << "glNormalStream3iATI(" << enumText(stream) << ", " << nx << ", " << ny << ", " << nz << ");";
     endStatement(file, line);
     return next().cgmNormalStream3iATI(file, line, stream, nx, ny, nz);
 }
@@ -1142,8 +1067,7 @@ void OpenGLRekorder::cgmNormalStream3ivATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(498, 1, arguments, 2, false))
         {
-            out() << "glNormalStream3ivATI(" << CallText::Enum{stream} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glNormalStream3ivATI(" << enumText(stream) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1157,14 +1081,7 @@ void OpenGLRekorder::cgmNormalStream3ivATI(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmNormalStream3fATI(
     const char* file, unsigned line, unsigned stream, float nx, float ny, float nz)
 {
-    if (bComplete_)
-    {
-        out() << "glNormalStream3fATI(" << CallText::Enum{stream} << ", " << CallText::Float{nx} << ", "
-            << CallText::Float{ny} << ", " << CallText::Float{nz} << ");";
-        endStatement(file, line);
-        return next().cgmNormalStream3fATI(file, line, stream, nx, ny, nz);
-    }
-    out() << "glNormalStream3fATI(" << CallText::Enum{stream} << ", " << CallText::Float{nx} << ", "
+    out() << "glNormalStream3fATI(" << enumText(stream) << ", " << CallText::Float{nx} << ", "
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ");";
     endStatement(file, line);
     return next().cgmNormalStream3fATI(file, line, stream, nx, ny, nz);
@@ -1177,8 +1094,7 @@ void OpenGLRekorder::cgmNormalStream3fvATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(499, 1, arguments, 2, false))
         {
-            out() << "glNormalStream3fvATI(" << CallText::Enum{stream} << ", (const GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glNormalStream3fvATI(" << enumText(stream) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1192,14 +1108,8 @@ void OpenGLRekorder::cgmNormalStream3fvATI(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmNormalStream3dATI(
     const char* file, unsigned line, unsigned stream, double nx, double ny, double nz)
 {
-    if (bComplete_)
-    {
-        out() << "glNormalStream3dATI(" << CallText::Enum{stream} << ", " << CallText::Double{nx} << ", "
-            << CallText::Double{ny} << ", " << CallText::Double{nz} << ");";
-        endStatement(file, line);
-        return next().cgmNormalStream3dATI(file, line, stream, nx, ny, nz);
-    }
-    out() << "glNormalStream3dATI(" << CallText::Enum{stream} << ", " << nx << ", " << ny << ", " << nz << ");";
+    out() << "glNormalStream3dATI(" << enumText(stream) << ", " << doubleText(nx) << ", " << doubleText(ny)
+        << ", " << doubleText(nz) << ");";
     endStatement(file, line);
     return next().cgmNormalStream3dATI(file, line, stream, nx, ny, nz);
 }
@@ -1211,7 +1121,7 @@ void OpenGLRekorder::cgmNormalStream3dvATI(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {stream, coords};
         if (complete_.capturePointers(500, 1, arguments, 2, false))
         {
-            out() << "glNormalStream3dvATI(" << CallText::Enum{stream} << ", (const GLdouble *)" << complete_.pointer(0)
+            out() << "glNormalStream3dvATI(" << enumText(stream) << ", (const GLdouble *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -1225,27 +1135,21 @@ void OpenGLRekorder::cgmNormalStream3dvATI(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmClientActiveVertexStreamATI(const char* file, unsigned line, unsigned stream)
 {
-    out() << "glClientActiveVertexStreamATI(" << CallText::Enum{stream} << ");";
+    out() << "glClientActiveVertexStreamATI(" << enumText(stream) << ");";
     endStatement(file, line);
     return next().cgmClientActiveVertexStreamATI(file, line, stream);
 }
 
 void OpenGLRekorder::cgmVertexBlendEnviATI(const char* file, unsigned line, unsigned pname, int param)
 {
-    out() << "glVertexBlendEnviATI(" << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glVertexBlendEnviATI(" << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmVertexBlendEnviATI(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmVertexBlendEnvfATI(const char* file, unsigned line, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexBlendEnvfATI(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmVertexBlendEnvfATI(file, line, pname, param);
-    }
-    out() << "glVertexBlendEnvfATI(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+    out() << "glVertexBlendEnvfATI(" << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmVertexBlendEnvfATI(file, line, pname, param);
 }
@@ -1275,13 +1179,6 @@ ptrdiff_t OpenGLRekorder::cgmGetUniformOffsetEXT(const char* file, unsigned line
 void OpenGLRekorder::cgmBlendColorEXT(
     const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
-    if (bComplete_)
-    {
-        out() << "glBlendColorEXT(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
-            << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
-        endStatement(file, line);
-        return next().cgmBlendColorEXT(file, line, red, green, blue, alpha);
-    }
     out() << "glBlendColorEXT(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
@@ -1291,8 +1188,7 @@ void OpenGLRekorder::cgmBlendColorEXT(
 void OpenGLRekorder::cgmBlendEquationSeparateEXT(
     const char* file, unsigned line, unsigned modeRGB, unsigned modeAlpha)
 {
-    out() << "glBlendEquationSeparateEXT(" << CallText::Enum{modeRGB} << ", " << CallText::Enum{modeAlpha}
-        << ");";
+    out() << "glBlendEquationSeparateEXT(" << enumText(modeRGB) << ", " << enumText(modeAlpha) << ");";
     endStatement(file, line);
     return next().cgmBlendEquationSeparateEXT(file, line, modeRGB, modeAlpha);
 }
@@ -1301,15 +1197,15 @@ void OpenGLRekorder::cgmBlendFuncSeparateEXT(
     const char* file, unsigned line, unsigned sfactorRGB, unsigned dfactorRGB, unsigned sfactorAlpha,
     unsigned dfactorAlpha)
 {
-    out() << "glBlendFuncSeparateEXT(" << CallText::Enum{sfactorRGB} << ", " << CallText::Enum{dfactorRGB}
-        << ", " << CallText::Enum{sfactorAlpha} << ", " << CallText::Enum{dfactorAlpha} << ");";
+    out() << "glBlendFuncSeparateEXT(" << enumText(sfactorRGB) << ", " << enumText(dfactorRGB) << ", "
+        << enumText(sfactorAlpha) << ", " << enumText(dfactorAlpha) << ");";
     endStatement(file, line);
     return next().cgmBlendFuncSeparateEXT(file, line, sfactorRGB, dfactorRGB, sfactorAlpha, dfactorAlpha);
 }
 
 void OpenGLRekorder::cgmBlendEquationEXT(const char* file, unsigned line, unsigned mode)
 {
-    out() << "glBlendEquationEXT(" << CallText::Enum{mode} << ");";
+    out() << "glBlendEquationEXT(" << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmBlendEquationEXT(file, line, mode);
 }
@@ -1323,9 +1219,8 @@ void OpenGLRekorder::cgmColorSubTableEXT(
         const CallArgument arguments[] = {target, start, count, format, type, data};
         if (complete_.capturePointers(501, 1, arguments, 6, false))
         {
-            out() << "glColorSubTableEXT(" << CallText::Enum{target} << ", " << start << ", " << count << ", "
-                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0)
-                << ");";
+            out() << "glColorSubTableEXT(" << enumText(target) << ", " << start << ", " << count << ", "
+                << enumText(format) << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1339,8 +1234,8 @@ void OpenGLRekorder::cgmColorSubTableEXT(
 void OpenGLRekorder::cgmCopyColorSubTableEXT(
     const char* file, unsigned line, unsigned target, int start, int x, int y, int width)
 {
-    out() << "glCopyColorSubTableEXT(" << CallText::Enum{target} << ", " << start << ", " << x << ", " << y
-        << ", " << width << ");";
+    out() << "glCopyColorSubTableEXT(" << enumText(target) << ", " << start << ", " << x << ", " << y << ", "
+        << width << ");";
     endStatement(file, line);
     return next().cgmCopyColorSubTableEXT(file, line, target, start, x, y, width);
 }
@@ -1368,9 +1263,9 @@ void OpenGLRekorder::cgmConvolutionFilter1DEXT(
         const CallArgument arguments[] = {target, internalformat, width, format, type, image};
         if (complete_.capturePointers(502, 1, arguments, 6, false))
         {
-            out() << "glConvolutionFilter1DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
-                << ", " << width << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glConvolutionFilter1DEXT(" << enumText(target) << ", " << enumText(internalformat) << ", " << width
+                << ", " << enumText(format) << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -1390,9 +1285,9 @@ void OpenGLRekorder::cgmConvolutionFilter2DEXT(
         const CallArgument arguments[] = {target, internalformat, width, height, format, type, image};
         if (complete_.capturePointers(503, 1, arguments, 7, false))
         {
-            out() << "glConvolutionFilter2DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
-                << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", " << CallText::Enum{type}
-                << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glConvolutionFilter2DEXT(" << enumText(target) << ", " << enumText(internalformat) << ", " << width
+                << ", " << height << ", " << enumText(format) << ", " << enumText(type) << ", (const void *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1406,14 +1301,7 @@ void OpenGLRekorder::cgmConvolutionFilter2DEXT(
 void OpenGLRekorder::cgmConvolutionParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
-    if (bComplete_)
-    {
-        out() << "glConvolutionParameterfEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Float{params} << ");";
-        endStatement(file, line);
-        return next().cgmConvolutionParameterfEXT(file, line, target, pname, params);
-    }
-    out() << "glConvolutionParameterfEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
+    out() << "glConvolutionParameterfEXT(" << enumText(target) << ", " << enumText(pname) << ", "
         << CallText::Float{params} << ");";
     endStatement(file, line);
     return next().cgmConvolutionParameterfEXT(file, line, target, pname, params);
@@ -1427,7 +1315,7 @@ void OpenGLRekorder::cgmConvolutionParameterfvEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(504, 1, arguments, 3, false))
         {
-            out() << "glConvolutionParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+            out() << "glConvolutionParameterfvEXT(" << enumText(target) << ", " << enumText(pname)
                 << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1442,8 +1330,8 @@ void OpenGLRekorder::cgmConvolutionParameterfvEXT(
 void OpenGLRekorder::cgmConvolutionParameteriEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int params)
 {
-    out() << "glConvolutionParameteriEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-        << params << ");";
+    out() << "glConvolutionParameteriEXT(" << enumText(target) << ", " << enumText(pname) << ", " << params
+        << ");";
     endStatement(file, line);
     return next().cgmConvolutionParameteriEXT(file, line, target, pname, params);
 }
@@ -1456,8 +1344,8 @@ void OpenGLRekorder::cgmConvolutionParameterivEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(505, 1, arguments, 3, false))
         {
-            out() << "glConvolutionParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glConvolutionParameterivEXT(" << enumText(target) << ", " << enumText(pname) << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1471,8 +1359,8 @@ void OpenGLRekorder::cgmConvolutionParameterivEXT(
 void OpenGLRekorder::cgmCopyConvolutionFilter1DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    out() << "glCopyConvolutionFilter1DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
-        << ", " << x << ", " << y << ", " << width << ");";
+    out() << "glCopyConvolutionFilter1DEXT(" << enumText(target) << ", " << enumText(internalformat) << ", " << x
+        << ", " << y << ", " << width << ");";
     endStatement(file, line);
     return next().cgmCopyConvolutionFilter1DEXT(file, line, target, internalformat, x, y, width);
 }
@@ -1480,8 +1368,8 @@ void OpenGLRekorder::cgmCopyConvolutionFilter1DEXT(
 void OpenGLRekorder::cgmCopyConvolutionFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width, int height)
 {
-    out() << "glCopyConvolutionFilter2DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
-        << ", " << x << ", " << y << ", " << width << ", " << height << ");";
+    out() << "glCopyConvolutionFilter2DEXT(" << enumText(target) << ", " << enumText(internalformat) << ", " << x
+        << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
     return next().cgmCopyConvolutionFilter2DEXT(file, line, target, internalformat, x, y, width, height);
 }
@@ -1494,8 +1382,8 @@ void OpenGLRekorder::cgmGetConvolutionFilterEXT(
         const CallArgument arguments[] = {target, format, type, image};
         if (complete_.capturePointers(506, 1, arguments, 4, false))
         {
-            out() << "glGetConvolutionFilterEXT(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
-                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            out() << "glGetConvolutionFilterEXT(" << enumText(target) << ", " << enumText(format) << ", "
+                << enumText(type) << ", (void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1514,8 +1402,8 @@ void OpenGLRekorder::cgmGetConvolutionParameterfvEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(507, 1, arguments, 3, false))
         {
-            out() << "glGetConvolutionParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetConvolutionParameterfvEXT(" << enumText(target) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1534,8 +1422,8 @@ void OpenGLRekorder::cgmGetConvolutionParameterivEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(508, 1, arguments, 3, false))
         {
-            out() << "glGetConvolutionParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetConvolutionParameterivEXT(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1555,9 +1443,9 @@ void OpenGLRekorder::cgmGetSeparableFilterEXT(
         const CallArgument arguments[] = {target, format, type, row, column, span};
         if (complete_.capturePointers(509, 3, arguments, 6, false))
         {
-            out() << "glGetSeparableFilterEXT(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
-                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ", (void *)" << complete_.pointer(1)
-                << ", (void *)" << complete_.pointer(2) << ");";
+            out() << "glGetSeparableFilterEXT(" << enumText(target) << ", " << enumText(format) << ", " << enumText(type)
+                << ", (void *)" << complete_.pointer(0) << ", (void *)" << complete_.pointer(1) << ", (void *)"
+                << complete_.pointer(2) << ");";
             endStatement(file, line);
         }
         else
@@ -1577,9 +1465,9 @@ void OpenGLRekorder::cgmSeparableFilter2DEXT(
         const CallArgument arguments[] = {target, internalformat, width, height, format, type, row, column};
         if (complete_.capturePointers(512, 2, arguments, 8, false))
         {
-            out() << "glSeparableFilter2DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
-                << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", " << CallText::Enum{type}
-                << ", (const void *)" << complete_.pointer(0) << ", (const void *)" << complete_.pointer(1) << ");";
+            out() << "glSeparableFilter2DEXT(" << enumText(target) << ", " << enumText(internalformat) << ", " << width
+                << ", " << height << ", " << enumText(format) << ", " << enumText(type) << ", (const void *)"
+                << complete_.pointer(0) << ", (const void *)" << complete_.pointer(1) << ");";
             endStatement(file, line);
         }
         else
@@ -1598,7 +1486,7 @@ void OpenGLRekorder::cgmBinormalPointerEXT(
         const CallArgument arguments[] = {type, stride, pointer};
         if (complete_.capturePointers(514, 1, arguments, 3, false))
         {
-            out() << "glBinormalPointerEXT(" << CallText::Enum{type} << ", " << stride << ", (const void *)"
+            out() << "glBinormalPointerEXT(" << enumText(type) << ", " << stride << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1618,7 +1506,7 @@ void OpenGLRekorder::cgmTangentPointerEXT(
         const CallArgument arguments[] = {type, stride, pointer};
         if (complete_.capturePointers(515, 1, arguments, 3, false))
         {
-            out() << "glTangentPointerEXT(" << CallText::Enum{type} << ", " << stride << ", (const void *)"
+            out() << "glTangentPointerEXT(" << enumText(type) << ", " << stride << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1634,8 +1522,8 @@ void OpenGLRekorder::cgmCopyTexImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int border)
 {
-    out() << "glCopyTexImage1DEXT(" << CallText::Enum{target} << ", " << level << ", "
-        << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << border << ");";
+    out() << "glCopyTexImage1DEXT(" << enumText(target) << ", " << level << ", " << enumText(internalformat)
+        << ", " << x << ", " << y << ", " << width << ", " << border << ");";
     endStatement(file, line);
     return next().cgmCopyTexImage1DEXT(file, line, target, level, internalformat, x, y, width, border);
 }
@@ -1644,9 +1532,8 @@ void OpenGLRekorder::cgmCopyTexImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int x, int y, int width,
     int height, int border)
 {
-    out() << "glCopyTexImage2DEXT(" << CallText::Enum{target} << ", " << level << ", "
-        << CallText::Enum{internalformat} << ", " << x << ", " << y << ", " << width << ", " << height << ", "
-        << border << ");";
+    out() << "glCopyTexImage2DEXT(" << enumText(target) << ", " << level << ", " << enumText(internalformat)
+        << ", " << x << ", " << y << ", " << width << ", " << height << ", " << border << ");";
     endStatement(file, line);
     return next().cgmCopyTexImage2DEXT(file, line, target, level, internalformat, x, y, width, height, border);
 }
@@ -1654,7 +1541,7 @@ void OpenGLRekorder::cgmCopyTexImage2DEXT(
 void OpenGLRekorder::cgmCopyTexSubImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int x, int y, int width)
 {
-    out() << "glCopyTexSubImage1DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", " << x
+    out() << "glCopyTexSubImage1DEXT(" << enumText(target) << ", " << level << ", " << xoffset << ", " << x
         << ", " << y << ", " << width << ");";
     endStatement(file, line);
     return next().cgmCopyTexSubImage1DEXT(file, line, target, level, xoffset, x, y, width);
@@ -1664,8 +1551,8 @@ void OpenGLRekorder::cgmCopyTexSubImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int x, int y, int width,
     int height)
 {
-    out() << "glCopyTexSubImage2DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
-        << yoffset << ", " << x << ", " << y << ", " << width << ", " << height << ");";
+    out() << "glCopyTexSubImage2DEXT(" << enumText(target) << ", " << level << ", " << xoffset << ", " << yoffset
+        << ", " << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
     return next().cgmCopyTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, x, y, width, height);
 }
@@ -1674,8 +1561,8 @@ void OpenGLRekorder::cgmCopyTexSubImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int x, int y,
     int width, int height)
 {
-    out() << "glCopyTexSubImage3DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
-        << yoffset << ", " << zoffset << ", " << x << ", " << y << ", " << width << ", " << height << ");";
+    out() << "glCopyTexSubImage3DEXT(" << enumText(target) << ", " << level << ", " << xoffset << ", " << yoffset
+        << ", " << zoffset << ", " << x << ", " << y << ", " << width << ", " << height << ");";
     endStatement(file, line);
     return next().cgmCopyTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, x, y, width, height);
 }
@@ -1687,7 +1574,7 @@ void OpenGLRekorder::cgmCullParameterdvEXT(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(516, 1, arguments, 2, false))
         {
-            out() << "glCullParameterdvEXT(" << CallText::Enum{pname} << ", (GLdouble *)" << complete_.pointer(0) << ");";
+            out() << "glCullParameterdvEXT(" << enumText(pname) << ", (GLdouble *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1705,7 +1592,7 @@ void OpenGLRekorder::cgmCullParameterfvEXT(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(517, 1, arguments, 2, false))
         {
-            out() << "glCullParameterfvEXT(" << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glCullParameterfvEXT(" << enumText(pname) << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1718,13 +1605,7 @@ void OpenGLRekorder::cgmCullParameterfvEXT(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmDepthBoundsEXT(const char* file, unsigned line, double zmin, double zmax)
 {
-    if (bComplete_)
-    {
-        out() << "glDepthBoundsEXT(" << CallText::Double{zmin} << ", " << CallText::Double{zmax} << ");";
-        endStatement(file, line);
-        return next().cgmDepthBoundsEXT(file, line, zmin, zmax);
-    }
-    out() << "glDepthBoundsEXT(" << zmin << ", " << zmax << ");";
+    out() << "glDepthBoundsEXT(" << doubleText(zmin) << ", " << doubleText(zmax) << ");";
     endStatement(file, line);
     return next().cgmDepthBoundsEXT(file, line, zmin, zmax);
 }
@@ -1747,7 +1628,7 @@ void OpenGLRekorder::cgmGetBooleanIndexedvEXT(
         const CallArgument arguments[] = {target, index, data};
         if (complete_.capturePointers(518, 1, arguments, 3, false))
         {
-            out() << "glGetBooleanIndexedvEXT(" << CallText::Enum{target} << ", " << index << ", (GLboolean *)"
+            out() << "glGetBooleanIndexedvEXT(" << enumText(target) << ", " << index << ", (GLboolean *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1767,7 +1648,7 @@ void OpenGLRekorder::cgmGetIntegerIndexedvEXT(
         const CallArgument arguments[] = {target, index, data};
         if (complete_.capturePointers(519, 1, arguments, 3, false))
         {
-            out() << "glGetIntegerIndexedvEXT(" << CallText::Enum{target} << ", " << index << ", (GLint *)"
+            out() << "glGetIntegerIndexedvEXT(" << enumText(target) << ", " << index << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1781,21 +1662,21 @@ void OpenGLRekorder::cgmGetIntegerIndexedvEXT(
 
 void OpenGLRekorder::cgmEnableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
-    out() << "glEnableIndexedEXT(" << CallText::Enum{target} << ", " << index << ");";
+    out() << "glEnableIndexedEXT(" << enumText(target) << ", " << index << ");";
     endStatement(file, line);
     return next().cgmEnableIndexedEXT(file, line, target, index);
 }
 
 void OpenGLRekorder::cgmDisableIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
-    out() << "glDisableIndexedEXT(" << CallText::Enum{target} << ", " << index << ");";
+    out() << "glDisableIndexedEXT(" << enumText(target) << ", " << index << ");";
     endStatement(file, line);
     return next().cgmDisableIndexedEXT(file, line, target, index);
 }
 
 unsigned char OpenGLRekorder::cgmIsEnabledIndexedEXT(const char* file, unsigned line, unsigned target, unsigned index)
 {
-    out() << "glIsEnabledIndexedEXT(" << CallText::Enum{target} << ", " << index << ");";
+    out() << "glIsEnabledIndexedEXT(" << enumText(target) << ", " << index << ");";
     endStatement(file, line);
     return next().cgmIsEnabledIndexedEXT(file, line, target, index);
 }
@@ -1807,16 +1688,16 @@ void OpenGLRekorder::cgmDrawArraysInstancedEXT(
     {
         if (complete_.drawArrays(start, count))
         {
-            out() << "glDrawArraysInstancedEXT(" << CallText::Enum{mode} << ", " << start << ", " << count << ", "
-                << primcount << ");";
+            out() << "glDrawArraysInstancedEXT(" << enumText(mode) << ", " << start << ", " << count << ", " << primcount
+                << ");";
             endStatement(file, line);
         }
         else
             writeNotCaptured("glDrawArraysInstancedEXT", complete_.reason());
         return next().cgmDrawArraysInstancedEXT(file, line, mode, start, count, primcount);
     }
-    out() << "glDrawArraysInstancedEXT(" << CallText::Enum{mode} << ", " << start << ", " << count << ", "
-        << primcount << ");";
+    out() << "glDrawArraysInstancedEXT(" << enumText(mode) << ", " << start << ", " << count << ", " << primcount
+        << ");";
     endStatement(file, line);
     return next().cgmDrawArraysInstancedEXT(file, line, mode, start, count, primcount);
 }
@@ -1829,8 +1710,8 @@ void OpenGLRekorder::cgmDrawElementsInstancedEXT(
         const CallArgument arguments[] = {mode, count, type, indices, primcount};
         if (complete_.capturePointers(520, 1, arguments, 5, false) && complete_.drawElements(count, type, indices))
         {
-            out() << "glDrawElementsInstancedEXT(" << CallText::Enum{mode} << ", " << count << ", "
-                << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ", " << primcount << ");";
+            out() << "glDrawElementsInstancedEXT(" << enumText(mode) << ", " << count << ", " << enumText(type)
+                << ", (const void *)" << complete_.pointer(0) << ", " << primcount << ");";
             endStatement(file, line);
         }
         else
@@ -1850,8 +1731,8 @@ void OpenGLRekorder::cgmDrawRangeElementsEXT(
         const CallArgument arguments[] = {mode, start, end, count, type, indices};
         if (complete_.capturePointers(521, 1, arguments, 6, false) && complete_.drawElements(count, type, indices))
         {
-            out() << "glDrawRangeElementsEXT(" << CallText::Enum{mode} << ", " << start << ", " << end << ", " << count
-                << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glDrawRangeElementsEXT(" << enumText(mode) << ", " << start << ", " << end << ", " << count << ", "
+                << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1864,12 +1745,6 @@ void OpenGLRekorder::cgmDrawRangeElementsEXT(
 
 void OpenGLRekorder::cgmFogCoordfEXT(const char* file, unsigned line, float coord)
 {
-    if (bComplete_)
-    {
-        out() << "glFogCoordfEXT(" << CallText::Float{coord} << ");";
-        endStatement(file, line);
-        return next().cgmFogCoordfEXT(file, line, coord);
-    }
     out() << "glFogCoordfEXT(" << CallText::Float{coord} << ");";
     endStatement(file, line);
     return next().cgmFogCoordfEXT(file, line, coord);
@@ -1895,13 +1770,7 @@ void OpenGLRekorder::cgmFogCoordfvEXT(const char* file, unsigned line, const flo
 
 void OpenGLRekorder::cgmFogCoorddEXT(const char* file, unsigned line, double coord)
 {
-    if (bComplete_)
-    {
-        out() << "glFogCoorddEXT(" << CallText::Double{coord} << ");";
-        endStatement(file, line);
-        return next().cgmFogCoorddEXT(file, line, coord);
-    }
-    out() << "glFogCoorddEXT(" << coord << ");";
+    out() << "glFogCoorddEXT(" << doubleText(coord) << ");";
     endStatement(file, line);
     return next().cgmFogCoorddEXT(file, line, coord);
 }
@@ -1932,7 +1801,7 @@ void OpenGLRekorder::cgmFogCoordPointerEXT(
         const CallArgument arguments[] = {type, stride, pointer};
         if (complete_.capturePointers(524, 1, arguments, 3, true))
         {
-            out() << "glFogCoordPointerEXT(" << CallText::Enum{type} << ", " << stride << ", (const void *)"
+            out() << "glFogCoordPointerEXT(" << enumText(type) << ", " << stride << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1948,20 +1817,14 @@ void OpenGLRekorder::cgmFogCoordPointerEXT(
 
 void OpenGLRekorder::cgmFragmentColorMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    out() << "glFragmentColorMaterialEXT(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ");";
+    out() << "glFragmentColorMaterialEXT(" << enumText(face) << ", " << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmFragmentColorMaterialEXT(file, line, face, mode);
 }
 
 void OpenGLRekorder::cgmFragmentLightModelfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glFragmentLightModelfEXT(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmFragmentLightModelfEXT(file, line, pname, param);
-    }
-    out() << "glFragmentLightModelfEXT(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+    out() << "glFragmentLightModelfEXT(" << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmFragmentLightModelfEXT(file, line, pname, param);
 }
@@ -1973,8 +1836,7 @@ void OpenGLRekorder::cgmFragmentLightModelfvEXT(const char* file, unsigned line,
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(525, 1, arguments, 2, false))
         {
-            out() << "glFragmentLightModelfvEXT(" << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glFragmentLightModelfvEXT(" << enumText(pname) << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1987,7 +1849,7 @@ void OpenGLRekorder::cgmFragmentLightModelfvEXT(const char* file, unsigned line,
 
 void OpenGLRekorder::cgmFragmentLightModeliEXT(const char* file, unsigned line, unsigned pname, int param)
 {
-    out() << "glFragmentLightModeliEXT(" << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glFragmentLightModeliEXT(" << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmFragmentLightModeliEXT(file, line, pname, param);
 }
@@ -1999,8 +1861,7 @@ void OpenGLRekorder::cgmFragmentLightModelivEXT(const char* file, unsigned line,
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(526, 1, arguments, 2, false))
         {
-            out() << "glFragmentLightModelivEXT(" << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glFragmentLightModelivEXT(" << enumText(pname) << ", (GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2014,14 +1875,7 @@ void OpenGLRekorder::cgmFragmentLightModelivEXT(const char* file, unsigned line,
 void OpenGLRekorder::cgmFragmentLightfEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glFragmentLightfEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmFragmentLightfEXT(file, line, light, pname, param);
-    }
-    out() << "glFragmentLightfEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
+    out() << "glFragmentLightfEXT(" << enumText(light) << ", " << enumText(pname) << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmFragmentLightfEXT(file, line, light, pname, param);
@@ -2035,7 +1889,7 @@ void OpenGLRekorder::cgmFragmentLightfvEXT(
         const CallArgument arguments[] = {light, pname, params};
         if (complete_.capturePointers(527, 1, arguments, 3, false))
         {
-            out() << "glFragmentLightfvEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+            out() << "glFragmentLightfvEXT(" << enumText(light) << ", " << enumText(pname) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2049,8 +1903,7 @@ void OpenGLRekorder::cgmFragmentLightfvEXT(
 
 void OpenGLRekorder::cgmFragmentLightiEXT(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
-    out() << "glFragmentLightiEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", " << param
-        << ");";
+    out() << "glFragmentLightiEXT(" << enumText(light) << ", " << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmFragmentLightiEXT(file, line, light, pname, param);
 }
@@ -2063,7 +1916,7 @@ void OpenGLRekorder::cgmFragmentLightivEXT(
         const CallArgument arguments[] = {light, pname, params};
         if (complete_.capturePointers(528, 1, arguments, 3, false))
         {
-            out() << "glFragmentLightivEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glFragmentLightivEXT(" << enumText(light) << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2078,15 +1931,8 @@ void OpenGLRekorder::cgmFragmentLightivEXT(
 void OpenGLRekorder::cgmFragmentMaterialfEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float param)
 {
-    if (bComplete_)
-    {
-        out() << "glFragmentMaterialfEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmFragmentMaterialfEXT(file, line, face, pname, param);
-    }
-    out() << "glFragmentMaterialfEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", " << param
-        << ");";
+    out() << "glFragmentMaterialfEXT(" << enumText(face) << ", " << enumText(pname) << ", "
+        << plainFloatText(param) << ");";
     endStatement(file, line);
     return next().cgmFragmentMaterialfEXT(file, line, face, pname, param);
 }
@@ -2099,8 +1945,8 @@ void OpenGLRekorder::cgmFragmentMaterialfvEXT(
         const CallArgument arguments[] = {face, pname, params};
         if (complete_.capturePointers(529, 1, arguments, 3, false))
         {
-            out() << "glFragmentMaterialfvEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
-                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glFragmentMaterialfvEXT(" << enumText(face) << ", " << enumText(pname) << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2114,8 +1960,7 @@ void OpenGLRekorder::cgmFragmentMaterialfvEXT(
 void OpenGLRekorder::cgmFragmentMaterialiEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int param)
 {
-    out() << "glFragmentMaterialiEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", " << param
-        << ");";
+    out() << "glFragmentMaterialiEXT(" << enumText(face) << ", " << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmFragmentMaterialiEXT(file, line, face, pname, param);
 }
@@ -2128,8 +1973,8 @@ void OpenGLRekorder::cgmFragmentMaterialivEXT(
         const CallArgument arguments[] = {face, pname, params};
         if (complete_.capturePointers(530, 1, arguments, 3, false))
         {
-            out() << "glFragmentMaterialivEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
-                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glFragmentMaterialivEXT(" << enumText(face) << ", " << enumText(pname) << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2148,8 +1993,8 @@ void OpenGLRekorder::cgmGetFragmentLightfvEXT(
         const CallArgument arguments[] = {light, pname, params};
         if (complete_.capturePointers(531, 1, arguments, 3, false))
         {
-            out() << "glGetFragmentLightfvEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetFragmentLightfvEXT(" << enumText(light) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2168,8 +2013,8 @@ void OpenGLRekorder::cgmGetFragmentLightivEXT(
         const CallArgument arguments[] = {light, pname, params};
         if (complete_.capturePointers(532, 1, arguments, 3, false))
         {
-            out() << "glGetFragmentLightivEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetFragmentLightivEXT(" << enumText(light) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2188,8 +2033,8 @@ void OpenGLRekorder::cgmGetFragmentMaterialfvEXT(
         const CallArgument arguments[] = {face, pname, params};
         if (complete_.capturePointers(533, 1, arguments, 3, false))
         {
-            out() << "glGetFragmentMaterialfvEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
-                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetFragmentMaterialfvEXT(" << enumText(face) << ", " << enumText(pname) << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2208,8 +2053,8 @@ void OpenGLRekorder::cgmGetFragmentMaterialivEXT(
         const CallArgument arguments[] = {face, pname, params};
         if (complete_.capturePointers(534, 1, arguments, 3, false))
         {
-            out() << "glGetFragmentMaterialivEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
-                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetFragmentMaterialivEXT(" << enumText(face) << ", " << enumText(pname) << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2222,7 +2067,7 @@ void OpenGLRekorder::cgmGetFragmentMaterialivEXT(
 
 void OpenGLRekorder::cgmLightEnviEXT(const char* file, unsigned line, unsigned pname, int param)
 {
-    out() << "glLightEnviEXT(" << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glLightEnviEXT(" << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmLightEnviEXT(file, line, pname, param);
 }
@@ -2232,8 +2077,7 @@ void OpenGLRekorder::cgmBlitFramebufferEXT(
     int dstY1, unsigned mask, unsigned filter)
 {
     out() << "glBlitFramebufferEXT(" << srcX0 << ", " << srcY0 << ", " << srcX1 << ", " << srcY1 << ", " << dstX0
-        << ", " << dstY0 << ", " << dstX1 << ", " << dstY1 << ", " << mask << ", " << CallText::Enum{filter}
-        << ");";
+        << ", " << dstY0 << ", " << dstX1 << ", " << dstY1 << ", " << mask << ", " << enumText(filter) << ");";
     endStatement(file, line);
     return next().cgmBlitFramebufferEXT(file, line, srcX0, srcY0, srcX1, srcY1, dstX0, dstY0, dstX1, dstY1, mask, filter);
 }
@@ -2241,8 +2085,8 @@ void OpenGLRekorder::cgmBlitFramebufferEXT(
 void OpenGLRekorder::cgmRenderbufferStorageMultisampleEXT(
     const char* file, unsigned line, unsigned target, int samples, unsigned internalformat, int width, int height)
 {
-    out() << "glRenderbufferStorageMultisampleEXT(" << CallText::Enum{target} << ", " << samples << ", "
-        << CallText::Enum{internalformat} << ", " << width << ", " << height << ");";
+    out() << "glRenderbufferStorageMultisampleEXT(" << enumText(target) << ", " << samples << ", "
+        << enumText(internalformat) << ", " << width << ", " << height << ");";
     endStatement(file, line);
     return next().cgmRenderbufferStorageMultisampleEXT(file, line, target, samples, internalformat, width, height);
 }
@@ -2256,7 +2100,7 @@ unsigned char OpenGLRekorder::cgmIsRenderbufferEXT(const char* file, unsigned li
 
 void OpenGLRekorder::cgmBindRenderbufferEXT(const char* file, unsigned line, unsigned target, unsigned renderbuffer)
 {
-    out() << "glBindRenderbufferEXT(" << CallText::Enum{target} << ", " << renderbuffer << ");";
+    out() << "glBindRenderbufferEXT(" << enumText(target) << ", " << renderbuffer << ");";
     endStatement(file, line);
     return next().cgmBindRenderbufferEXT(file, line, target, renderbuffer);
 }
@@ -2300,8 +2144,8 @@ void OpenGLRekorder::cgmGenRenderbuffersEXT(const char* file, unsigned line, int
 void OpenGLRekorder::cgmRenderbufferStorageEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height)
 {
-    out() << "glRenderbufferStorageEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
-        << ", " << width << ", " << height << ");";
+    out() << "glRenderbufferStorageEXT(" << enumText(target) << ", " << enumText(internalformat) << ", " << width
+        << ", " << height << ");";
     endStatement(file, line);
     return next().cgmRenderbufferStorageEXT(file, line, target, internalformat, width, height);
 }
@@ -2314,8 +2158,8 @@ void OpenGLRekorder::cgmGetRenderbufferParameterivEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(537, 1, arguments, 3, false))
         {
-            out() << "glGetRenderbufferParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetRenderbufferParameterivEXT(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2335,7 +2179,7 @@ unsigned char OpenGLRekorder::cgmIsFramebufferEXT(const char* file, unsigned lin
 
 void OpenGLRekorder::cgmBindFramebufferEXT(const char* file, unsigned line, unsigned target, unsigned framebuffer)
 {
-    out() << "glBindFramebufferEXT(" << CallText::Enum{target} << ", " << framebuffer << ");";
+    out() << "glBindFramebufferEXT(" << enumText(target) << ", " << framebuffer << ");";
     endStatement(file, line);
     return next().cgmBindFramebufferEXT(file, line, target, framebuffer);
 }
@@ -2394,7 +2238,7 @@ void OpenGLRekorder::cgmGenFramebuffersEXT(const char* file, unsigned line, int 
 
 unsigned OpenGLRekorder::cgmCheckFramebufferStatusEXT(const char* file, unsigned line, unsigned target)
 {
-    out() << "glCheckFramebufferStatusEXT(" << CallText::Enum{target} << ");";
+    out() << "glCheckFramebufferStatusEXT(" << enumText(target) << ");";
     endStatement(file, line);
     return next().cgmCheckFramebufferStatusEXT(file, line, target);
 }
@@ -2403,8 +2247,8 @@ void OpenGLRekorder::cgmFramebufferTexture1DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level)
 {
-    out() << "glFramebufferTexture1DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment} << ", "
-        << CallText::Enum{textarget} << ", " << texture << ", " << level << ");";
+    out() << "glFramebufferTexture1DEXT(" << enumText(target) << ", " << enumText(attachment) << ", "
+        << enumText(textarget) << ", " << texture << ", " << level << ");";
     endStatement(file, line);
     return next().cgmFramebufferTexture1DEXT(file, line, target, attachment, textarget, texture, level);
 }
@@ -2413,8 +2257,8 @@ void OpenGLRekorder::cgmFramebufferTexture2DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level)
 {
-    out() << "glFramebufferTexture2DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment} << ", "
-        << CallText::Enum{textarget} << ", " << texture << ", " << level << ");";
+    out() << "glFramebufferTexture2DEXT(" << enumText(target) << ", " << enumText(attachment) << ", "
+        << enumText(textarget) << ", " << texture << ", " << level << ");";
     endStatement(file, line);
     return next().cgmFramebufferTexture2DEXT(file, line, target, attachment, textarget, texture, level);
 }
@@ -2423,8 +2267,8 @@ void OpenGLRekorder::cgmFramebufferTexture3DEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned textarget, unsigned texture,
     int level, int zoffset)
 {
-    out() << "glFramebufferTexture3DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment} << ", "
-        << CallText::Enum{textarget} << ", " << texture << ", " << level << ", " << zoffset << ");";
+    out() << "glFramebufferTexture3DEXT(" << enumText(target) << ", " << enumText(attachment) << ", "
+        << enumText(textarget) << ", " << texture << ", " << level << ", " << zoffset << ");";
     endStatement(file, line);
     return next().cgmFramebufferTexture3DEXT(file, line, target, attachment, textarget, texture, level, zoffset);
 }
@@ -2433,8 +2277,8 @@ void OpenGLRekorder::cgmFramebufferRenderbufferEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned renderbuffertarget,
     unsigned renderbuffer)
 {
-    out() << "glFramebufferRenderbufferEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment}
-        << ", " << CallText::Enum{renderbuffertarget} << ", " << renderbuffer << ");";
+    out() << "glFramebufferRenderbufferEXT(" << enumText(target) << ", " << enumText(attachment) << ", "
+        << enumText(renderbuffertarget) << ", " << renderbuffer << ");";
     endStatement(file, line);
     return next().cgmFramebufferRenderbufferEXT(file, line, target, attachment, renderbuffertarget, renderbuffer);
 }
@@ -2447,9 +2291,8 @@ void OpenGLRekorder::cgmGetFramebufferAttachmentParameterivEXT(
         const CallArgument arguments[] = {target, attachment, pname, params};
         if (complete_.capturePointers(540, 1, arguments, 4, false))
         {
-            out() << "glGetFramebufferAttachmentParameterivEXT(" << CallText::Enum{target} << ", "
-                << CallText::Enum{attachment} << ", " << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glGetFramebufferAttachmentParameterivEXT(" << enumText(target) << ", " << enumText(attachment)
+                << ", " << enumText(pname) << ", (GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2462,7 +2305,7 @@ void OpenGLRekorder::cgmGetFramebufferAttachmentParameterivEXT(
 
 void OpenGLRekorder::cgmGenerateMipmapEXT(const char* file, unsigned line, unsigned target)
 {
-    out() << "glGenerateMipmapEXT(" << CallText::Enum{target} << ");";
+    out() << "glGenerateMipmapEXT(" << enumText(target) << ");";
     endStatement(file, line);
     return next().cgmGenerateMipmapEXT(file, line, target);
 }
@@ -2470,7 +2313,7 @@ void OpenGLRekorder::cgmGenerateMipmapEXT(const char* file, unsigned line, unsig
 void OpenGLRekorder::cgmProgramParameteriEXT(
     const char* file, unsigned line, unsigned program, unsigned pname, int value)
 {
-    out() << "glProgramParameteriEXT(" << program << ", " << CallText::Enum{pname} << ", " << value << ");";
+    out() << "glProgramParameteriEXT(" << program << ", " << enumText(pname) << ", " << value << ");";
     endStatement(file, line);
     return next().cgmProgramParameteriEXT(file, line, program, pname, value);
 }
@@ -2478,8 +2321,8 @@ void OpenGLRekorder::cgmProgramParameteriEXT(
 void OpenGLRekorder::cgmFramebufferTextureEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level)
 {
-    out() << "glFramebufferTextureEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment} << ", "
-        << texture << ", " << level << ");";
+    out() << "glFramebufferTextureEXT(" << enumText(target) << ", " << enumText(attachment) << ", " << texture
+        << ", " << level << ");";
     endStatement(file, line);
     return next().cgmFramebufferTextureEXT(file, line, target, attachment, texture, level);
 }
@@ -2487,8 +2330,8 @@ void OpenGLRekorder::cgmFramebufferTextureEXT(
 void OpenGLRekorder::cgmFramebufferTextureLayerEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level, int layer)
 {
-    out() << "glFramebufferTextureLayerEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment}
-        << ", " << texture << ", " << level << ", " << layer << ");";
+    out() << "glFramebufferTextureLayerEXT(" << enumText(target) << ", " << enumText(attachment) << ", "
+        << texture << ", " << level << ", " << layer << ");";
     endStatement(file, line);
     return next().cgmFramebufferTextureLayerEXT(file, line, target, attachment, texture, level, layer);
 }
@@ -2496,8 +2339,8 @@ void OpenGLRekorder::cgmFramebufferTextureLayerEXT(
 void OpenGLRekorder::cgmFramebufferTextureFaceEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned texture, int level, unsigned face)
 {
-    out() << "glFramebufferTextureFaceEXT(" << CallText::Enum{target} << ", " << CallText::Enum{attachment}
-        << ", " << texture << ", " << level << ", " << CallText::Enum{face} << ");";
+    out() << "glFramebufferTextureFaceEXT(" << enumText(target) << ", " << enumText(attachment) << ", "
+        << texture << ", " << level << ", " << enumText(face) << ");";
     endStatement(file, line);
     return next().cgmFramebufferTextureFaceEXT(file, line, target, attachment, texture, level, face);
 }
@@ -2510,7 +2353,7 @@ void OpenGLRekorder::cgmProgramEnvParameters4fvEXT(
         const CallArgument arguments[] = {target, index, count, params};
         if (complete_.capturePointers(541, 1, arguments, 4, false))
         {
-            out() << "glProgramEnvParameters4fvEXT(" << CallText::Enum{target} << ", " << index << ", " << count
+            out() << "glProgramEnvParameters4fvEXT(" << enumText(target) << ", " << index << ", " << count
                 << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2530,7 +2373,7 @@ void OpenGLRekorder::cgmProgramLocalParameters4fvEXT(
         const CallArgument arguments[] = {target, index, count, params};
         if (complete_.capturePointers(542, 1, arguments, 4, false))
         {
-            out() << "glProgramLocalParameters4fvEXT(" << CallText::Enum{target} << ", " << index << ", " << count
+            out() << "glProgramLocalParameters4fvEXT(" << enumText(target) << ", " << index << ", " << count
                 << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2993,8 +2836,8 @@ void OpenGLRekorder::cgmVertexAttribIPointerEXT(
         const CallArgument arguments[] = {index, size, type, stride, pointer};
         if (complete_.capturePointers(562, 1, arguments, 5, false))
         {
-            out() << "glVertexAttribIPointerEXT(" << index << ", " << size << ", " << CallText::Enum{type} << ", "
-                << stride << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glVertexAttribIPointerEXT(" << index << ", " << size << ", " << enumText(type) << ", " << stride
+                << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3013,7 +2856,7 @@ void OpenGLRekorder::cgmGetVertexAttribIivEXT(
         const CallArgument arguments[] = {index, pname, params};
         if (complete_.capturePointers(563, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribIivEXT(" << index << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetVertexAttribIivEXT(" << index << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -3033,7 +2876,7 @@ void OpenGLRekorder::cgmGetVertexAttribIuivEXT(
         const CallArgument arguments[] = {index, pname, params};
         if (complete_.capturePointers(564, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribIuivEXT(" << index << ", " << CallText::Enum{pname} << ", (GLuint *)"
+            out() << "glGetVertexAttribIuivEXT(" << index << ", " << enumText(pname) << ", (GLuint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -3054,8 +2897,8 @@ void OpenGLRekorder::cgmGetHistogramEXT(
         const CallArgument arguments[] = {target, reset, format, type, values};
         if (complete_.capturePointers(565, 1, arguments, 5, false))
         {
-            out() << "glGetHistogramEXT(" << CallText::Enum{target} << ", " << CallText::Bool{reset} << ", "
-                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            out() << "glGetHistogramEXT(" << enumText(target) << ", " << CallText::Bool{reset} << ", "
+                << enumText(format) << ", " << enumText(type) << ", (void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3074,8 +2917,8 @@ void OpenGLRekorder::cgmGetHistogramParameterfvEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(566, 1, arguments, 3, false))
         {
-            out() << "glGetHistogramParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetHistogramParameterfvEXT(" << enumText(target) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3094,8 +2937,8 @@ void OpenGLRekorder::cgmGetHistogramParameterivEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(567, 1, arguments, 3, false))
         {
-            out() << "glGetHistogramParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetHistogramParameterivEXT(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3115,8 +2958,8 @@ void OpenGLRekorder::cgmGetMinmaxEXT(
         const CallArgument arguments[] = {target, reset, format, type, values};
         if (complete_.capturePointers(568, 1, arguments, 5, false))
         {
-            out() << "glGetMinmaxEXT(" << CallText::Enum{target} << ", " << CallText::Bool{reset} << ", "
-                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            out() << "glGetMinmaxEXT(" << enumText(target) << ", " << CallText::Bool{reset} << ", " << enumText(format)
+                << ", " << enumText(type) << ", (void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3135,8 +2978,8 @@ void OpenGLRekorder::cgmGetMinmaxParameterfvEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(569, 1, arguments, 3, false))
         {
-            out() << "glGetMinmaxParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetMinmaxParameterfvEXT(" << enumText(target) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3155,8 +2998,8 @@ void OpenGLRekorder::cgmGetMinmaxParameterivEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(570, 1, arguments, 3, false))
         {
-            out() << "glGetMinmaxParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetMinmaxParameterivEXT(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3170,8 +3013,8 @@ void OpenGLRekorder::cgmGetMinmaxParameterivEXT(
 void OpenGLRekorder::cgmHistogramEXT(
     const char* file, unsigned line, unsigned target, int width, unsigned internalformat, unsigned char sink)
 {
-    out() << "glHistogramEXT(" << CallText::Enum{target} << ", " << width << ", "
-        << CallText::Enum{internalformat} << ", " << CallText::Bool{sink} << ");";
+    out() << "glHistogramEXT(" << enumText(target) << ", " << width << ", " << enumText(internalformat) << ", "
+        << CallText::Bool{sink} << ");";
     endStatement(file, line);
     return next().cgmHistogramEXT(file, line, target, width, internalformat, sink);
 }
@@ -3179,7 +3022,7 @@ void OpenGLRekorder::cgmHistogramEXT(
 void OpenGLRekorder::cgmMinmaxEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned char sink)
 {
-    out() << "glMinmaxEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
+    out() << "glMinmaxEXT(" << enumText(target) << ", " << enumText(internalformat) << ", "
         << CallText::Bool{sink} << ");";
     endStatement(file, line);
     return next().cgmMinmaxEXT(file, line, target, internalformat, sink);
@@ -3187,67 +3030,55 @@ void OpenGLRekorder::cgmMinmaxEXT(
 
 void OpenGLRekorder::cgmResetHistogramEXT(const char* file, unsigned line, unsigned target)
 {
-    out() << "glResetHistogramEXT(" << CallText::Enum{target} << ");";
+    out() << "glResetHistogramEXT(" << enumText(target) << ");";
     endStatement(file, line);
     return next().cgmResetHistogramEXT(file, line, target);
 }
 
 void OpenGLRekorder::cgmResetMinmaxEXT(const char* file, unsigned line, unsigned target)
 {
-    out() << "glResetMinmaxEXT(" << CallText::Enum{target} << ");";
+    out() << "glResetMinmaxEXT(" << enumText(target) << ");";
     endStatement(file, line);
     return next().cgmResetMinmaxEXT(file, line, target);
 }
 
 void OpenGLRekorder::cgmIndexFuncEXT(const char* file, unsigned line, unsigned func, float ref)
 {
-    if (bComplete_)
-    {
-        out() << "glIndexFuncEXT(" << CallText::Enum{func} << ", " << CallText::Float{ref} << ");";
-        endStatement(file, line);
-        return next().cgmIndexFuncEXT(file, line, func, ref);
-    }
-    out() << "glIndexFuncEXT(" << CallText::Enum{func} << ", " << CallText::Float{ref} << ");";
+    out() << "glIndexFuncEXT(" << enumText(func) << ", " << CallText::Float{ref} << ");";
     endStatement(file, line);
     return next().cgmIndexFuncEXT(file, line, func, ref);
 }
 
 void OpenGLRekorder::cgmIndexMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    out() << "glIndexMaterialEXT(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ");";
+    out() << "glIndexMaterialEXT(" << enumText(face) << ", " << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmIndexMaterialEXT(file, line, face, mode);
 }
 
 void OpenGLRekorder::cgmApplyTextureEXT(const char* file, unsigned line, unsigned mode)
 {
-    out() << "glApplyTextureEXT(" << CallText::Enum{mode} << ");";
+    out() << "glApplyTextureEXT(" << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmApplyTextureEXT(file, line, mode);
 }
 
 void OpenGLRekorder::cgmTextureLightEXT(const char* file, unsigned line, unsigned pname)
 {
-    out() << "glTextureLightEXT(" << CallText::Enum{pname} << ");";
+    out() << "glTextureLightEXT(" << enumText(pname) << ");";
     endStatement(file, line);
     return next().cgmTextureLightEXT(file, line, pname);
 }
 
 void OpenGLRekorder::cgmTextureMaterialEXT(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    out() << "glTextureMaterialEXT(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ");";
+    out() << "glTextureMaterialEXT(" << enumText(face) << ", " << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmTextureMaterialEXT(file, line, face, mode);
 }
 
 void OpenGLRekorder::cgmSampleMaskEXT(const char* file, unsigned line, float value, unsigned char invert)
 {
-    if (bComplete_)
-    {
-        out() << "glSampleMaskEXT(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
-        endStatement(file, line);
-        return next().cgmSampleMaskEXT(file, line, value, invert);
-    }
     out() << "glSampleMaskEXT(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
     endStatement(file, line);
     return next().cgmSampleMaskEXT(file, line, value, invert);
@@ -3255,7 +3086,7 @@ void OpenGLRekorder::cgmSampleMaskEXT(const char* file, unsigned line, float val
 
 void OpenGLRekorder::cgmSamplePatternEXT(const char* file, unsigned line, unsigned pattern)
 {
-    out() << "glSamplePatternEXT(" << CallText::Enum{pattern} << ");";
+    out() << "glSamplePatternEXT(" << enumText(pattern) << ");";
     endStatement(file, line);
     return next().cgmSamplePatternEXT(file, line, pattern);
 }
@@ -3268,7 +3099,7 @@ void OpenGLRekorder::cgmMultiDrawArraysEXT(
         const CallArgument arguments[] = {mode, first, count, primcount};
         if (complete_.capturePointers(571, 2, arguments, 4, false) && complete_.multiDrawArrays(first, count, primcount))
         {
-            out() << "glMultiDrawArraysEXT(" << CallText::Enum{mode} << ", (const GLint *)" << complete_.pointer(0)
+            out() << "glMultiDrawArraysEXT(" << enumText(mode) << ", (const GLint *)" << complete_.pointer(0)
                 << ", (const GLsizei *)" << complete_.pointer(1) << ", " << primcount << ");";
             endStatement(file, line);
         }
@@ -3289,9 +3120,8 @@ void OpenGLRekorder::cgmMultiDrawElementsEXT(
         const CallArgument arguments[] = {mode, count, type, indices, primcount};
         if (complete_.capturePointers(573, 2, arguments, 5, false) && complete_.multiDrawElements(count, type, indices, primcount))
         {
-            out() << "glMultiDrawElementsEXT(" << CallText::Enum{mode} << ", (const GLsizei *)" << complete_.pointer(0)
-                << ", " << CallText::Enum{type} << ", (const void *const *)" << complete_.pointer(1) << ", " << primcount
-                << ");";
+            out() << "glMultiDrawElementsEXT(" << enumText(mode) << ", (const GLsizei *)" << complete_.pointer(0) << ", "
+                << enumText(type) << ", (const void *const *)" << complete_.pointer(1) << ", " << primcount << ");";
             endStatement(file, line);
         }
         else
@@ -3311,9 +3141,8 @@ void OpenGLRekorder::cgmColorTableEXT(
         const CallArgument arguments[] = {target, internalFormat, width, format, type, table};
         if (complete_.capturePointers(575, 1, arguments, 6, false))
         {
-            out() << "glColorTableEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalFormat} << ", "
-                << width << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glColorTableEXT(" << enumText(target) << ", " << enumText(internalFormat) << ", " << width << ", "
+                << enumText(format) << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3332,8 +3161,8 @@ void OpenGLRekorder::cgmGetColorTableEXT(
         const CallArgument arguments[] = {target, format, type, data};
         if (complete_.capturePointers(576, 1, arguments, 4, false))
         {
-            out() << "glGetColorTableEXT(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
-                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            out() << "glGetColorTableEXT(" << enumText(target) << ", " << enumText(format) << ", " << enumText(type)
+                << ", (void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3352,8 +3181,8 @@ void OpenGLRekorder::cgmGetColorTableParameterivEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(577, 1, arguments, 3, false))
         {
-            out() << "glGetColorTableParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetColorTableParameterivEXT(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3372,8 +3201,8 @@ void OpenGLRekorder::cgmGetColorTableParameterfvEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(578, 1, arguments, 3, false))
         {
-            out() << "glGetColorTableParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetColorTableParameterfvEXT(" << enumText(target) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3387,8 +3216,8 @@ void OpenGLRekorder::cgmGetColorTableParameterfvEXT(
 void OpenGLRekorder::cgmPixelTransformParameteriEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    out() << "glPixelTransformParameteriEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-        << param << ");";
+    out() << "glPixelTransformParameteriEXT(" << enumText(target) << ", " << enumText(pname) << ", " << param
+        << ");";
     endStatement(file, line);
     return next().cgmPixelTransformParameteriEXT(file, line, target, pname, param);
 }
@@ -3396,15 +3225,8 @@ void OpenGLRekorder::cgmPixelTransformParameteriEXT(
 void OpenGLRekorder::cgmPixelTransformParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glPixelTransformParameterfEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmPixelTransformParameterfEXT(file, line, target, pname, param);
-    }
-    out() << "glPixelTransformParameterfEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-        << param << ");";
+    out() << "glPixelTransformParameterfEXT(" << enumText(target) << ", " << enumText(pname) << ", "
+        << plainFloatText(param) << ");";
     endStatement(file, line);
     return next().cgmPixelTransformParameterfEXT(file, line, target, pname, param);
 }
@@ -3417,7 +3239,7 @@ void OpenGLRekorder::cgmPixelTransformParameterivEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(579, 1, arguments, 3, false))
         {
-            out() << "glPixelTransformParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+            out() << "glPixelTransformParameterivEXT(" << enumText(target) << ", " << enumText(pname)
                 << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -3437,7 +3259,7 @@ void OpenGLRekorder::cgmPixelTransformParameterfvEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(580, 1, arguments, 3, false))
         {
-            out() << "glPixelTransformParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+            out() << "glPixelTransformParameterfvEXT(" << enumText(target) << ", " << enumText(pname)
                 << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -3457,8 +3279,8 @@ void OpenGLRekorder::cgmGetPixelTransformParameterivEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(581, 1, arguments, 3, false))
         {
-            out() << "glGetPixelTransformParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetPixelTransformParameterivEXT(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3477,7 +3299,7 @@ void OpenGLRekorder::cgmGetPixelTransformParameterfvEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(582, 1, arguments, 3, false))
         {
-            out() << "glGetPixelTransformParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+            out() << "glGetPixelTransformParameterfvEXT(" << enumText(target) << ", " << enumText(pname)
                 << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -3491,13 +3313,7 @@ void OpenGLRekorder::cgmGetPixelTransformParameterfvEXT(
 
 void OpenGLRekorder::cgmPointParameterfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glPointParameterfEXT(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmPointParameterfEXT(file, line, pname, param);
-    }
-    out() << "glPointParameterfEXT(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+    out() << "glPointParameterfEXT(" << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmPointParameterfEXT(file, line, pname, param);
 }
@@ -3509,8 +3325,7 @@ void OpenGLRekorder::cgmPointParameterfvEXT(const char* file, unsigned line, uns
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(583, 1, arguments, 2, false))
         {
-            out() << "glPointParameterfvEXT(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glPointParameterfvEXT(" << enumText(pname) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3523,12 +3338,6 @@ void OpenGLRekorder::cgmPointParameterfvEXT(const char* file, unsigned line, uns
 
 void OpenGLRekorder::cgmPolygonOffsetEXT(const char* file, unsigned line, float factor, float bias)
 {
-    if (bComplete_)
-    {
-        out() << "glPolygonOffsetEXT(" << CallText::Float{factor} << ", " << CallText::Float{bias} << ");";
-        endStatement(file, line);
-        return next().cgmPolygonOffsetEXT(file, line, factor, bias);
-    }
     out() << "glPolygonOffsetEXT(" << CallText::Float{factor} << ", " << CallText::Float{bias} << ");";
     endStatement(file, line);
     return next().cgmPolygonOffsetEXT(file, line, factor, bias);
@@ -3577,14 +3386,8 @@ void OpenGLRekorder::cgmSecondaryColor3bvEXT(const char* file, unsigned line, co
 
 void OpenGLRekorder::cgmSecondaryColor3dEXT(const char* file, unsigned line, double red, double green, double blue)
 {
-    if (bComplete_)
-    {
-        out() << "glSecondaryColor3dEXT(" << CallText::Double{red} << ", " << CallText::Double{green} << ", "
-            << CallText::Double{blue} << ");";
-        endStatement(file, line);
-        return next().cgmSecondaryColor3dEXT(file, line, red, green, blue);
-    }
-    out() << "glSecondaryColor3dEXT(" << red << ", " << green << ", " << blue << ");";
+    out() << "glSecondaryColor3dEXT(" << doubleText(red) << ", " << doubleText(green) << ", " << doubleText(blue)
+        << ");";
     endStatement(file, line);
     return next().cgmSecondaryColor3dEXT(file, line, red, green, blue);
 }
@@ -3609,13 +3412,6 @@ void OpenGLRekorder::cgmSecondaryColor3dvEXT(const char* file, unsigned line, co
 
 void OpenGLRekorder::cgmSecondaryColor3fEXT(const char* file, unsigned line, float red, float green, float blue)
 {
-    if (bComplete_)
-    {
-        out() << "glSecondaryColor3fEXT(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
-            << CallText::Float{blue} << ");";
-        endStatement(file, line);
-        return next().cgmSecondaryColor3fEXT(file, line, red, green, blue);
-    }
     out() << "glSecondaryColor3fEXT(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ");";
     endStatement(file, line);
@@ -3777,7 +3573,7 @@ void OpenGLRekorder::cgmSecondaryColorPointerEXT(
         const CallArgument arguments[] = {size, type, stride, pointer};
         if (complete_.capturePointers(592, 1, arguments, 4, true))
         {
-            out() << "glSecondaryColorPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride
+            out() << "glSecondaryColorPointerEXT(" << size << ", " << enumText(type) << ", " << stride
                 << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -3793,7 +3589,7 @@ void OpenGLRekorder::cgmSecondaryColorPointerEXT(
 
 void OpenGLRekorder::cgmActiveStencilFaceEXT(const char* file, unsigned line, unsigned face)
 {
-    out() << "glActiveStencilFaceEXT(" << CallText::Enum{face} << ");";
+    out() << "glActiveStencilFaceEXT(" << enumText(face) << ");";
     endStatement(file, line);
     return next().cgmActiveStencilFaceEXT(file, line, face);
 }
@@ -3807,9 +3603,9 @@ void OpenGLRekorder::cgmTexSubImage1DEXT(
         const CallArgument arguments[] = {target, level, xoffset, width, format, type, pixels};
         if (complete_.capturePointers(593, 1, arguments, 7, false))
         {
-            out() << "glTexSubImage1DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", " << width
-                << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glTexSubImage1DEXT(" << enumText(target) << ", " << level << ", " << xoffset << ", " << width
+                << ", " << enumText(format) << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -3829,9 +3625,9 @@ void OpenGLRekorder::cgmTexSubImage2DEXT(
         const CallArgument arguments[] = {target, level, xoffset, yoffset, width, height, format, type, pixels};
         if (complete_.capturePointers(594, 1, arguments, 9, false))
         {
-            out() << "glTexSubImage2DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
-                << yoffset << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", "
-                << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glTexSubImage2DEXT(" << enumText(target) << ", " << level << ", " << xoffset << ", " << yoffset
+                << ", " << width << ", " << height << ", " << enumText(format) << ", " << enumText(type)
+                << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3851,10 +3647,9 @@ void OpenGLRekorder::cgmTexSubImage3DEXT(
         const CallArgument arguments[] = {target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels};
         if (complete_.capturePointers(595, 1, arguments, 11, false))
         {
-            out() << "glTexSubImage3DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
-                << yoffset << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", "
-                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0)
-                << ");";
+            out() << "glTexSubImage3DEXT(" << enumText(target) << ", " << level << ", " << xoffset << ", " << yoffset
+                << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", " << enumText(format)
+                << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3874,10 +3669,9 @@ void OpenGLRekorder::cgmTexImage3DEXT(
         const CallArgument arguments[] = {target, level, internalformat, width, height, depth, border, format, type, pixels};
         if (complete_.capturePointers(596, 1, arguments, 10, false))
         {
-            out() << "glTexImage3DEXT(" << CallText::Enum{target} << ", " << level << ", "
-                << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << depth << ", " << border
-                << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glTexImage3DEXT(" << enumText(target) << ", " << level << ", " << enumText(internalformat) << ", "
+                << width << ", " << height << ", " << depth << ", " << border << ", " << enumText(format) << ", "
+                << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3891,8 +3685,7 @@ void OpenGLRekorder::cgmTexImage3DEXT(
 void OpenGLRekorder::cgmTexBufferEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, unsigned buffer)
 {
-    out() << "glTexBufferEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
-        << buffer << ");";
+    out() << "glTexBufferEXT(" << enumText(target) << ", " << enumText(internalformat) << ", " << buffer << ");";
     endStatement(file, line);
     return next().cgmTexBufferEXT(file, line, target, internalformat, buffer);
 }
@@ -3905,8 +3698,8 @@ void OpenGLRekorder::cgmTexParameterIivEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(597, 1, arguments, 3, false))
         {
-            out() << "glTexParameterIivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glTexParameterIivEXT(" << enumText(target) << ", " << enumText(pname) << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3925,8 +3718,8 @@ void OpenGLRekorder::cgmTexParameterIuivEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(598, 1, arguments, 3, false))
         {
-            out() << "glTexParameterIuivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            out() << "glTexParameterIuivEXT(" << enumText(target) << ", " << enumText(pname) << ", (const GLuint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3945,8 +3738,8 @@ void OpenGLRekorder::cgmGetTexParameterIivEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(599, 1, arguments, 3, false))
         {
-            out() << "glGetTexParameterIivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetTexParameterIivEXT(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3965,8 +3758,8 @@ void OpenGLRekorder::cgmGetTexParameterIuivEXT(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(600, 1, arguments, 3, false))
         {
-            out() << "glGetTexParameterIuivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLuint *)" << complete_.pointer(0) << ");";
+            out() << "glGetTexParameterIuivEXT(" << enumText(target) << ", " << enumText(pname) << ", (GLuint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4014,7 +3807,7 @@ unsigned char OpenGLRekorder::cgmAreTexturesResidentEXT(
 
 void OpenGLRekorder::cgmBindTextureEXT(const char* file, unsigned line, unsigned target, unsigned texture)
 {
-    out() << "glBindTextureEXT(" << CallText::Enum{target} << ", " << texture << ");";
+    out() << "glBindTextureEXT(" << enumText(target) << ", " << texture << ");";
     endStatement(file, line);
     return next().cgmBindTextureEXT(file, line, target, texture);
 }
@@ -4084,7 +3877,7 @@ void OpenGLRekorder::cgmPrioritizeTexturesEXT(
 
 void OpenGLRekorder::cgmTextureNormalEXT(const char* file, unsigned line, unsigned mode)
 {
-    out() << "glTextureNormalEXT(" << CallText::Enum{mode} << ");";
+    out() << "glTextureNormalEXT(" << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmTextureNormalEXT(file, line, mode);
 }
@@ -4115,7 +3908,7 @@ void OpenGLRekorder::cgmColorPointerEXT(
         const CallArgument arguments[] = {size, type, stride, count, pointer};
         if (complete_.capturePointers(607, 1, arguments, 5, false))
         {
-            out() << "glColorPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride << ", " << count
+            out() << "glColorPointerEXT(" << size << ", " << enumText(type) << ", " << stride << ", " << count
                 << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4133,14 +3926,14 @@ void OpenGLRekorder::cgmDrawArraysEXT(const char* file, unsigned line, unsigned 
     {
         if (complete_.drawArrays(first, count))
         {
-            out() << "glDrawArraysEXT(" << CallText::Enum{mode} << ", " << first << ", " << count << ");";
+            out() << "glDrawArraysEXT(" << enumText(mode) << ", " << first << ", " << count << ");";
             endStatement(file, line);
         }
         else
             writeNotCaptured("glDrawArraysEXT", complete_.reason());
         return next().cgmDrawArraysEXT(file, line, mode, first, count);
     }
-    out() << "glDrawArraysEXT(" << CallText::Enum{mode} << ", " << first << ", " << count << ");";
+    out() << "glDrawArraysEXT(" << enumText(mode) << ", " << first << ", " << count << ");";
     endStatement(file, line);
     return next().cgmDrawArraysEXT(file, line, mode, first, count);
 }
@@ -4172,7 +3965,7 @@ void OpenGLRekorder::cgmGetPointervEXT(const char* file, unsigned line, unsigned
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(609, 1, arguments, 2, false))
         {
-            out() << "glGetPointervEXT(" << CallText::Enum{pname} << ", (void **)" << complete_.pointer(0) << ");";
+            out() << "glGetPointervEXT(" << enumText(pname) << ", (void **)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4191,8 +3984,8 @@ void OpenGLRekorder::cgmIndexPointerEXT(
         const CallArgument arguments[] = {type, stride, count, pointer};
         if (complete_.capturePointers(610, 1, arguments, 4, false))
         {
-            out() << "glIndexPointerEXT(" << CallText::Enum{type} << ", " << stride << ", " << count
-                << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glIndexPointerEXT(" << enumText(type) << ", " << stride << ", " << count << ", (const void *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4211,8 +4004,8 @@ void OpenGLRekorder::cgmNormalPointerEXT(
         const CallArgument arguments[] = {type, stride, count, pointer};
         if (complete_.capturePointers(611, 1, arguments, 4, false))
         {
-            out() << "glNormalPointerEXT(" << CallText::Enum{type} << ", " << stride << ", " << count
-                << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glNormalPointerEXT(" << enumText(type) << ", " << stride << ", " << count << ", (const void *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4231,7 +4024,7 @@ void OpenGLRekorder::cgmTexCoordPointerEXT(
         const CallArgument arguments[] = {size, type, stride, count, pointer};
         if (complete_.capturePointers(612, 1, arguments, 5, false))
         {
-            out() << "glTexCoordPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride << ", " << count
+            out() << "glTexCoordPointerEXT(" << size << ", " << enumText(type) << ", " << stride << ", " << count
                 << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4251,7 +4044,7 @@ void OpenGLRekorder::cgmVertexPointerEXT(
         const CallArgument arguments[] = {size, type, stride, count, pointer};
         if (complete_.capturePointers(613, 1, arguments, 5, false))
         {
-            out() << "glVertexPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride << ", " << count
+            out() << "glVertexPointerEXT(" << size << ", " << enumText(type) << ", " << stride << ", " << count
                 << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4300,7 +4093,7 @@ void OpenGLRekorder::cgmDeleteVertexShaderEXT(const char* file, unsigned line, u
 
 void OpenGLRekorder::cgmShaderOp1EXT(const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1)
 {
-    out() << "glShaderOp1EXT(" << CallText::Enum{op} << ", " << res << ", " << arg1 << ");";
+    out() << "glShaderOp1EXT(" << enumText(op) << ", " << res << ", " << arg1 << ");";
     endStatement(file, line);
     return next().cgmShaderOp1EXT(file, line, op, res, arg1);
 }
@@ -4308,7 +4101,7 @@ void OpenGLRekorder::cgmShaderOp1EXT(const char* file, unsigned line, unsigned o
 void OpenGLRekorder::cgmShaderOp2EXT(
     const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1, unsigned arg2)
 {
-    out() << "glShaderOp2EXT(" << CallText::Enum{op} << ", " << res << ", " << arg1 << ", " << arg2 << ");";
+    out() << "glShaderOp2EXT(" << enumText(op) << ", " << res << ", " << arg1 << ", " << arg2 << ");";
     endStatement(file, line);
     return next().cgmShaderOp2EXT(file, line, op, res, arg1, arg2);
 }
@@ -4316,8 +4109,8 @@ void OpenGLRekorder::cgmShaderOp2EXT(
 void OpenGLRekorder::cgmShaderOp3EXT(
     const char* file, unsigned line, unsigned op, unsigned res, unsigned arg1, unsigned arg2, unsigned arg3)
 {
-    out() << "glShaderOp3EXT(" << CallText::Enum{op} << ", " << res << ", " << arg1 << ", " << arg2 << ", "
-        << arg3 << ");";
+    out() << "glShaderOp3EXT(" << enumText(op) << ", " << res << ", " << arg1 << ", " << arg2 << ", " << arg3
+        << ");";
     endStatement(file, line);
     return next().cgmShaderOp3EXT(file, line, op, res, arg1, arg2, arg3);
 }
@@ -4326,8 +4119,8 @@ void OpenGLRekorder::cgmSwizzleEXT(
     const char* file, unsigned line, unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ,
     unsigned outW)
 {
-    out() << "glSwizzleEXT(" << res << ", " << in << ", " << CallText::Enum{outX} << ", " << CallText::Enum{outY}
-        << ", " << CallText::Enum{outZ} << ", " << CallText::Enum{outW} << ");";
+    out() << "glSwizzleEXT(" << res << ", " << in << ", " << enumText(outX) << ", " << enumText(outY) << ", "
+        << enumText(outZ) << ", " << enumText(outW) << ");";
     endStatement(file, line);
     return next().cgmSwizzleEXT(file, line, res, in, outX, outY, outZ, outW);
 }
@@ -4336,8 +4129,8 @@ void OpenGLRekorder::cgmWriteMaskEXT(
     const char* file, unsigned line, unsigned res, unsigned in, unsigned outX, unsigned outY, unsigned outZ,
     unsigned outW)
 {
-    out() << "glWriteMaskEXT(" << res << ", " << in << ", " << CallText::Enum{outX} << ", "
-        << CallText::Enum{outY} << ", " << CallText::Enum{outZ} << ", " << CallText::Enum{outW} << ");";
+    out() << "glWriteMaskEXT(" << res << ", " << in << ", " << enumText(outX) << ", " << enumText(outY) << ", "
+        << enumText(outZ) << ", " << enumText(outW) << ");";
     endStatement(file, line);
     return next().cgmWriteMaskEXT(file, line, res, in, outX, outY, outZ, outW);
 }
@@ -4359,8 +4152,8 @@ void OpenGLRekorder::cgmExtractComponentEXT(const char* file, unsigned line, uns
 unsigned OpenGLRekorder::cgmGenSymbolsEXT(
     const char* file, unsigned line, unsigned datatype, unsigned storagetype, unsigned range, unsigned components)
 {
-    out() << "glGenSymbolsEXT(" << CallText::Enum{datatype} << ", " << CallText::Enum{storagetype} << ", "
-        << CallText::Enum{range} << ", " << components << ");";
+    out() << "glGenSymbolsEXT(" << enumText(datatype) << ", " << enumText(storagetype) << ", " << enumText(range)
+        << ", " << components << ");";
     endStatement(file, line);
     return next().cgmGenSymbolsEXT(file, line, datatype, storagetype, range, components);
 }
@@ -4372,8 +4165,8 @@ void OpenGLRekorder::cgmSetInvariantEXT(const char* file, unsigned line, unsigne
         const CallArgument arguments[] = {id, type, addr};
         if (complete_.capturePointers(614, 1, arguments, 3, false))
         {
-            out() << "glSetInvariantEXT(" << id << ", " << CallText::Enum{type} << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glSetInvariantEXT(" << id << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -4392,7 +4185,7 @@ void OpenGLRekorder::cgmSetLocalConstantEXT(
         const CallArgument arguments[] = {id, type, addr};
         if (complete_.capturePointers(615, 1, arguments, 3, false))
         {
-            out() << "glSetLocalConstantEXT(" << id << ", " << CallText::Enum{type} << ", (const void *)"
+            out() << "glSetLocalConstantEXT(" << id << ", " << enumText(type) << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4556,7 +4349,7 @@ void OpenGLRekorder::cgmVariantPointerEXT(
         const CallArgument arguments[] = {id, type, stride, addr};
         if (complete_.capturePointers(624, 1, arguments, 4, false))
         {
-            out() << "glVariantPointerEXT(" << id << ", " << CallText::Enum{type} << ", " << stride << ", (const void *)"
+            out() << "glVariantPointerEXT(" << id << ", " << enumText(type) << ", " << stride << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4584,14 +4377,14 @@ void OpenGLRekorder::cgmDisableVariantClientStateEXT(const char* file, unsigned 
 
 unsigned OpenGLRekorder::cgmBindLightParameterEXT(const char* file, unsigned line, unsigned light, unsigned value)
 {
-    out() << "glBindLightParameterEXT(" << CallText::Enum{light} << ", " << CallText::Enum{value} << ");";
+    out() << "glBindLightParameterEXT(" << enumText(light) << ", " << enumText(value) << ");";
     endStatement(file, line);
     return next().cgmBindLightParameterEXT(file, line, light, value);
 }
 
 unsigned OpenGLRekorder::cgmBindMaterialParameterEXT(const char* file, unsigned line, unsigned face, unsigned value)
 {
-    out() << "glBindMaterialParameterEXT(" << CallText::Enum{face} << ", " << CallText::Enum{value} << ");";
+    out() << "glBindMaterialParameterEXT(" << enumText(face) << ", " << enumText(value) << ");";
     endStatement(file, line);
     return next().cgmBindMaterialParameterEXT(file, line, face, value);
 }
@@ -4599,8 +4392,8 @@ unsigned OpenGLRekorder::cgmBindMaterialParameterEXT(const char* file, unsigned 
 unsigned OpenGLRekorder::cgmBindTexGenParameterEXT(
     const char* file, unsigned line, unsigned unit, unsigned coord, unsigned value)
 {
-    out() << "glBindTexGenParameterEXT(" << CallText::Enum{unit} << ", " << CallText::Enum{coord} << ", "
-        << CallText::Enum{value} << ");";
+    out() << "glBindTexGenParameterEXT(" << enumText(unit) << ", " << enumText(coord) << ", " << enumText(value)
+        << ");";
     endStatement(file, line);
     return next().cgmBindTexGenParameterEXT(file, line, unit, coord, value);
 }
@@ -4608,21 +4401,21 @@ unsigned OpenGLRekorder::cgmBindTexGenParameterEXT(
 unsigned OpenGLRekorder::cgmBindTextureUnitParameterEXT(
     const char* file, unsigned line, unsigned unit, unsigned value)
 {
-    out() << "glBindTextureUnitParameterEXT(" << CallText::Enum{unit} << ", " << CallText::Enum{value} << ");";
+    out() << "glBindTextureUnitParameterEXT(" << enumText(unit) << ", " << enumText(value) << ");";
     endStatement(file, line);
     return next().cgmBindTextureUnitParameterEXT(file, line, unit, value);
 }
 
 unsigned OpenGLRekorder::cgmBindParameterEXT(const char* file, unsigned line, unsigned value)
 {
-    out() << "glBindParameterEXT(" << CallText::Enum{value} << ");";
+    out() << "glBindParameterEXT(" << enumText(value) << ");";
     endStatement(file, line);
     return next().cgmBindParameterEXT(file, line, value);
 }
 
 unsigned char OpenGLRekorder::cgmIsVariantEnabledEXT(const char* file, unsigned line, unsigned id, unsigned cap)
 {
-    out() << "glIsVariantEnabledEXT(" << id << ", " << CallText::Enum{cap} << ");";
+    out() << "glIsVariantEnabledEXT(" << id << ", " << enumText(cap) << ");";
     endStatement(file, line);
     return next().cgmIsVariantEnabledEXT(file, line, id, cap);
 }
@@ -4635,7 +4428,7 @@ void OpenGLRekorder::cgmGetVariantBooleanvEXT(
         const CallArgument arguments[] = {id, value, data};
         if (complete_.capturePointers(625, 1, arguments, 3, false))
         {
-            out() << "glGetVariantBooleanvEXT(" << id << ", " << CallText::Enum{value} << ", (GLboolean *)"
+            out() << "glGetVariantBooleanvEXT(" << id << ", " << enumText(value) << ", (GLboolean *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4654,8 +4447,8 @@ void OpenGLRekorder::cgmGetVariantIntegervEXT(const char* file, unsigned line, u
         const CallArgument arguments[] = {id, value, data};
         if (complete_.capturePointers(626, 1, arguments, 3, false))
         {
-            out() << "glGetVariantIntegervEXT(" << id << ", " << CallText::Enum{value} << ", (GLint *)"
-                << complete_.pointer(0) << ");";
+            out() << "glGetVariantIntegervEXT(" << id << ", " << enumText(value) << ", (GLint *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -4673,8 +4466,8 @@ void OpenGLRekorder::cgmGetVariantFloatvEXT(const char* file, unsigned line, uns
         const CallArgument arguments[] = {id, value, data};
         if (complete_.capturePointers(627, 1, arguments, 3, false))
         {
-            out() << "glGetVariantFloatvEXT(" << id << ", " << CallText::Enum{value} << ", (GLfloat *)"
-                << complete_.pointer(0) << ");";
+            out() << "glGetVariantFloatvEXT(" << id << ", " << enumText(value) << ", (GLfloat *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -4693,8 +4486,8 @@ void OpenGLRekorder::cgmGetVariantPointervEXT(
         const CallArgument arguments[] = {id, value, data};
         if (complete_.capturePointers(628, 1, arguments, 3, false))
         {
-            out() << "glGetVariantPointervEXT(" << id << ", " << CallText::Enum{value} << ", (void **)"
-                << complete_.pointer(0) << ");";
+            out() << "glGetVariantPointervEXT(" << id << ", " << enumText(value) << ", (void **)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -4713,7 +4506,7 @@ void OpenGLRekorder::cgmGetInvariantBooleanvEXT(
         const CallArgument arguments[] = {id, value, data};
         if (complete_.capturePointers(629, 1, arguments, 3, false))
         {
-            out() << "glGetInvariantBooleanvEXT(" << id << ", " << CallText::Enum{value} << ", (GLboolean *)"
+            out() << "glGetInvariantBooleanvEXT(" << id << ", " << enumText(value) << ", (GLboolean *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4733,7 +4526,7 @@ void OpenGLRekorder::cgmGetInvariantIntegervEXT(
         const CallArgument arguments[] = {id, value, data};
         if (complete_.capturePointers(630, 1, arguments, 3, false))
         {
-            out() << "glGetInvariantIntegervEXT(" << id << ", " << CallText::Enum{value} << ", (GLint *)"
+            out() << "glGetInvariantIntegervEXT(" << id << ", " << enumText(value) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4753,7 +4546,7 @@ void OpenGLRekorder::cgmGetInvariantFloatvEXT(
         const CallArgument arguments[] = {id, value, data};
         if (complete_.capturePointers(631, 1, arguments, 3, false))
         {
-            out() << "glGetInvariantFloatvEXT(" << id << ", " << CallText::Enum{value} << ", (GLfloat *)"
+            out() << "glGetInvariantFloatvEXT(" << id << ", " << enumText(value) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4773,7 +4566,7 @@ void OpenGLRekorder::cgmGetLocalConstantBooleanvEXT(
         const CallArgument arguments[] = {id, value, data};
         if (complete_.capturePointers(632, 1, arguments, 3, false))
         {
-            out() << "glGetLocalConstantBooleanvEXT(" << id << ", " << CallText::Enum{value} << ", (GLboolean *)"
+            out() << "glGetLocalConstantBooleanvEXT(" << id << ", " << enumText(value) << ", (GLboolean *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4793,7 +4586,7 @@ void OpenGLRekorder::cgmGetLocalConstantIntegervEXT(
         const CallArgument arguments[] = {id, value, data};
         if (complete_.capturePointers(633, 1, arguments, 3, false))
         {
-            out() << "glGetLocalConstantIntegervEXT(" << id << ", " << CallText::Enum{value} << ", (GLint *)"
+            out() << "glGetLocalConstantIntegervEXT(" << id << ", " << enumText(value) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4813,7 +4606,7 @@ void OpenGLRekorder::cgmGetLocalConstantFloatvEXT(
         const CallArgument arguments[] = {id, value, data};
         if (complete_.capturePointers(634, 1, arguments, 3, false))
         {
-            out() << "glGetLocalConstantFloatvEXT(" << id << ", " << CallText::Enum{value} << ", (GLfloat *)"
+            out() << "glGetLocalConstantFloatvEXT(" << id << ", " << enumText(value) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4827,12 +4620,6 @@ void OpenGLRekorder::cgmGetLocalConstantFloatvEXT(
 
 void OpenGLRekorder::cgmVertexWeightfEXT(const char* file, unsigned line, float weight)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexWeightfEXT(" << CallText::Float{weight} << ");";
-        endStatement(file, line);
-        return next().cgmVertexWeightfEXT(file, line, weight);
-    }
     out() << "glVertexWeightfEXT(" << CallText::Float{weight} << ");";
     endStatement(file, line);
     return next().cgmVertexWeightfEXT(file, line, weight);
@@ -4864,7 +4651,7 @@ void OpenGLRekorder::cgmVertexWeightPointerEXT(
         const CallArgument arguments[] = {size, type, stride, pointer};
         if (complete_.capturePointers(636, 1, arguments, 4, false))
         {
-            out() << "glVertexWeightPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride
+            out() << "glVertexWeightPointerEXT(" << size << ", " << enumText(type) << ", " << stride
                 << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4904,8 +4691,8 @@ void OpenGLRekorder::cgmStringMarkerGREMEDY(const char* file, unsigned line, int
 void OpenGLRekorder::cgmImageTransformParameteriHP(
     const char* file, unsigned line, unsigned target, unsigned pname, int param)
 {
-    out() << "glImageTransformParameteriHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-        << param << ");";
+    out() << "glImageTransformParameteriHP(" << enumText(target) << ", " << enumText(pname) << ", " << param
+        << ");";
     endStatement(file, line);
     return next().cgmImageTransformParameteriHP(file, line, target, pname, param);
 }
@@ -4913,15 +4700,8 @@ void OpenGLRekorder::cgmImageTransformParameteriHP(
 void OpenGLRekorder::cgmImageTransformParameterfHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glImageTransformParameterfHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmImageTransformParameterfHP(file, line, target, pname, param);
-    }
-    out() << "glImageTransformParameterfHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
-        << param << ");";
+    out() << "glImageTransformParameterfHP(" << enumText(target) << ", " << enumText(pname) << ", "
+        << plainFloatText(param) << ");";
     endStatement(file, line);
     return next().cgmImageTransformParameterfHP(file, line, target, pname, param);
 }
@@ -4934,7 +4714,7 @@ void OpenGLRekorder::cgmImageTransformParameterivHP(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(638, 1, arguments, 3, false))
         {
-            out() << "glImageTransformParameterivHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+            out() << "glImageTransformParameterivHP(" << enumText(target) << ", " << enumText(pname)
                 << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4954,7 +4734,7 @@ void OpenGLRekorder::cgmImageTransformParameterfvHP(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(639, 1, arguments, 3, false))
         {
-            out() << "glImageTransformParameterfvHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+            out() << "glImageTransformParameterfvHP(" << enumText(target) << ", " << enumText(pname)
                 << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -4974,8 +4754,8 @@ void OpenGLRekorder::cgmGetImageTransformParameterivHP(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(640, 1, arguments, 3, false))
         {
-            out() << "glGetImageTransformParameterivHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetImageTransformParameterivHP(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -4994,7 +4774,7 @@ void OpenGLRekorder::cgmGetImageTransformParameterfvHP(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(641, 1, arguments, 3, false))
         {
-            out() << "glGetImageTransformParameterfvHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+            out() << "glGetImageTransformParameterfvHP(" << enumText(target) << ", " << enumText(pname)
                 << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -5038,8 +4818,8 @@ void OpenGLRekorder::cgmMultiModeDrawElementsIBM(
         if (complete_.capturePointers(645, 3, arguments, 6, false))
         {
             out() << "glMultiModeDrawElementsIBM((const GLenum *)" << complete_.pointer(0) << ", (const GLsizei *)"
-                << complete_.pointer(1) << ", " << CallText::Enum{type} << ", (const void *const *)"
-                << complete_.pointer(2) << ", " << primcount << ", " << modestride << ");";
+                << complete_.pointer(1) << ", " << enumText(type) << ", (const void *const *)" << complete_.pointer(2)
+                << ", " << primcount << ", " << modestride << ");";
             endStatement(file, line);
         }
         else
@@ -5058,8 +4838,8 @@ void OpenGLRekorder::cgmColorPointerListIBM(
         const CallArgument arguments[] = {size, type, stride, pointer, ptrstride};
         if (complete_.capturePointers(648, 1, arguments, 5, false))
         {
-            out() << "glColorPointerListIBM(" << size << ", " << CallText::Enum{type} << ", " << stride
-                << ", (const void **)" << complete_.pointer(0) << ", " << ptrstride << ");";
+            out() << "glColorPointerListIBM(" << size << ", " << enumText(type) << ", " << stride << ", (const void **)"
+                << complete_.pointer(0) << ", " << ptrstride << ");";
             endStatement(file, line);
         }
         else
@@ -5078,7 +4858,7 @@ void OpenGLRekorder::cgmSecondaryColorPointerListIBM(
         const CallArgument arguments[] = {size, type, stride, pointer, ptrstride};
         if (complete_.capturePointers(649, 1, arguments, 5, false))
         {
-            out() << "glSecondaryColorPointerListIBM(" << size << ", " << CallText::Enum{type} << ", " << stride
+            out() << "glSecondaryColorPointerListIBM(" << size << ", " << enumText(type) << ", " << stride
                 << ", (const void **)" << complete_.pointer(0) << ", " << ptrstride << ");";
             endStatement(file, line);
         }
@@ -5118,7 +4898,7 @@ void OpenGLRekorder::cgmFogCoordPointerListIBM(
         const CallArgument arguments[] = {type, stride, pointer, ptrstride};
         if (complete_.capturePointers(651, 1, arguments, 4, false))
         {
-            out() << "glFogCoordPointerListIBM(" << CallText::Enum{type} << ", " << stride << ", (const void **)"
+            out() << "glFogCoordPointerListIBM(" << enumText(type) << ", " << stride << ", (const void **)"
                 << complete_.pointer(0) << ", " << ptrstride << ");";
             endStatement(file, line);
         }
@@ -5138,7 +4918,7 @@ void OpenGLRekorder::cgmIndexPointerListIBM(
         const CallArgument arguments[] = {type, stride, pointer, ptrstride};
         if (complete_.capturePointers(652, 1, arguments, 4, false))
         {
-            out() << "glIndexPointerListIBM(" << CallText::Enum{type} << ", " << stride << ", (const void **)"
+            out() << "glIndexPointerListIBM(" << enumText(type) << ", " << stride << ", (const void **)"
                 << complete_.pointer(0) << ", " << ptrstride << ");";
             endStatement(file, line);
         }
@@ -5158,7 +4938,7 @@ void OpenGLRekorder::cgmNormalPointerListIBM(
         const CallArgument arguments[] = {type, stride, pointer, ptrstride};
         if (complete_.capturePointers(653, 1, arguments, 4, false))
         {
-            out() << "glNormalPointerListIBM(" << CallText::Enum{type} << ", " << stride << ", (const void **)"
+            out() << "glNormalPointerListIBM(" << enumText(type) << ", " << stride << ", (const void **)"
                 << complete_.pointer(0) << ", " << ptrstride << ");";
             endStatement(file, line);
         }
@@ -5178,7 +4958,7 @@ void OpenGLRekorder::cgmTexCoordPointerListIBM(
         const CallArgument arguments[] = {size, type, stride, pointer, ptrstride};
         if (complete_.capturePointers(654, 1, arguments, 5, false))
         {
-            out() << "glTexCoordPointerListIBM(" << size << ", " << CallText::Enum{type} << ", " << stride
+            out() << "glTexCoordPointerListIBM(" << size << ", " << enumText(type) << ", " << stride
                 << ", (const void **)" << complete_.pointer(0) << ", " << ptrstride << ");";
             endStatement(file, line);
         }
@@ -5198,8 +4978,8 @@ void OpenGLRekorder::cgmVertexPointerListIBM(
         const CallArgument arguments[] = {size, type, stride, pointer, ptrstride};
         if (complete_.capturePointers(655, 1, arguments, 5, false))
         {
-            out() << "glVertexPointerListIBM(" << size << ", " << CallText::Enum{type} << ", " << stride
-                << ", (const void **)" << complete_.pointer(0) << ", " << ptrstride << ");";
+            out() << "glVertexPointerListIBM(" << size << ", " << enumText(type) << ", " << stride << ", (const void **)"
+                << complete_.pointer(0) << ", " << ptrstride << ");";
             endStatement(file, line);
         }
         else
@@ -5218,7 +4998,7 @@ void OpenGLRekorder::cgmVertexPointervINTEL(
         const CallArgument arguments[] = {size, type, pointer};
         if (complete_.capturePointers(656, 1, arguments, 3, false))
         {
-            out() << "glVertexPointervINTEL(" << size << ", " << CallText::Enum{type} << ", (const void **)"
+            out() << "glVertexPointervINTEL(" << size << ", " << enumText(type) << ", (const void **)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -5237,8 +5017,7 @@ void OpenGLRekorder::cgmNormalPointervINTEL(const char* file, unsigned line, uns
         const CallArgument arguments[] = {type, pointer};
         if (complete_.capturePointers(657, 1, arguments, 2, false))
         {
-            out() << "glNormalPointervINTEL(" << CallText::Enum{type} << ", (const void **)" << complete_.pointer(0)
-                << ");";
+            out() << "glNormalPointervINTEL(" << enumText(type) << ", (const void **)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5257,7 +5036,7 @@ void OpenGLRekorder::cgmColorPointervINTEL(
         const CallArgument arguments[] = {size, type, pointer};
         if (complete_.capturePointers(658, 1, arguments, 3, false))
         {
-            out() << "glColorPointervINTEL(" << size << ", " << CallText::Enum{type} << ", (const void **)"
+            out() << "glColorPointervINTEL(" << size << ", " << enumText(type) << ", (const void **)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -5277,7 +5056,7 @@ void OpenGLRekorder::cgmTexCoordPointervINTEL(
         const CallArgument arguments[] = {size, type, pointer};
         if (complete_.capturePointers(659, 1, arguments, 3, false))
         {
-            out() << "glTexCoordPointervINTEL(" << size << ", " << CallText::Enum{type} << ", (const void **)"
+            out() << "glTexCoordPointervINTEL(" << size << ", " << enumText(type) << ", (const void **)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -5292,22 +5071,15 @@ void OpenGLRekorder::cgmTexCoordPointervINTEL(
 void OpenGLRekorder::cgmTexScissorFuncINTEL(
     const char* file, unsigned line, unsigned target, unsigned lfunc, unsigned hfunc)
 {
-    out() << "glTexScissorFuncINTEL(" << CallText::Enum{target} << ", " << CallText::Enum{lfunc} << ", "
-        << CallText::Enum{hfunc} << ");";
+    out() << "glTexScissorFuncINTEL(" << enumText(target) << ", " << enumText(lfunc) << ", " << enumText(hfunc)
+        << ");";
     endStatement(file, line);
     return next().cgmTexScissorFuncINTEL(file, line, target, lfunc, hfunc);
 }
 
 void OpenGLRekorder::cgmTexScissorINTEL(const char* file, unsigned line, unsigned target, float tlow, float thigh)
 {
-    if (bComplete_)
-    {
-        out() << "glTexScissorINTEL(" << CallText::Enum{target} << ", " << CallText::Float{tlow} << ", "
-            << CallText::Float{thigh} << ");";
-        endStatement(file, line);
-        return next().cgmTexScissorINTEL(file, line, target, tlow, thigh);
-    }
-    out() << "glTexScissorINTEL(" << CallText::Enum{target} << ", " << CallText::Float{tlow} << ", "
+    out() << "glTexScissorINTEL(" << enumText(target) << ", " << CallText::Float{tlow} << ", "
         << CallText::Float{thigh} << ");";
     endStatement(file, line);
     return next().cgmTexScissorINTEL(file, line, target, tlow, thigh);
@@ -5322,7 +5094,7 @@ unsigned OpenGLRekorder::cgmBufferRegionEnabled(const char* file, unsigned line)
 
 void OpenGLRekorder::cgmDeleteBufferRegion(const char* file, unsigned line, unsigned region)
 {
-    out() << "glDeleteBufferRegion(" << CallText::Enum{region} << ");";
+    out() << "glDeleteBufferRegion(" << enumText(region) << ");";
     endStatement(file, line);
     return next().cgmDeleteBufferRegion(file, line, region);
 }
@@ -5338,7 +5110,7 @@ void OpenGLRekorder::cgmDrawBufferRegion(
 
 unsigned OpenGLRekorder::cgmNewBufferRegion(const char* file, unsigned line, unsigned region)
 {
-    out() << "glNewBufferRegion(" << CallText::Enum{region} << ");";
+    out() << "glNewBufferRegion(" << enumText(region) << ");";
     endStatement(file, line);
     return next().cgmNewBufferRegion(file, line, region);
 }
@@ -5360,13 +5132,7 @@ void OpenGLRekorder::cgmResizeBuffersMESA(const char* file, unsigned line)
 
 void OpenGLRekorder::cgmWindowPos2dMESA(const char* file, unsigned line, double x, double y)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos2dMESA(" << CallText::Double{x} << ", " << CallText::Double{y} << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos2dMESA(file, line, x, y);
-    }
-    out() << "glWindowPos2dMESA(" << x << ", " << y << ");";
+    out() << "glWindowPos2dMESA(" << doubleText(x) << ", " << doubleText(y) << ");";
     endStatement(file, line);
     return next().cgmWindowPos2dMESA(file, line, x, y);
 }
@@ -5391,12 +5157,6 @@ void OpenGLRekorder::cgmWindowPos2dvMESA(const char* file, unsigned line, const 
 
 void OpenGLRekorder::cgmWindowPos2fMESA(const char* file, unsigned line, float x, float y)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos2fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos2fMESA(file, line, x, y);
-    }
     out() << "glWindowPos2fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmWindowPos2fMESA(file, line, x, y);
@@ -5472,14 +5232,7 @@ void OpenGLRekorder::cgmWindowPos2svMESA(const char* file, unsigned line, const 
 
 void OpenGLRekorder::cgmWindowPos3dMESA(const char* file, unsigned line, double x, double y, double z)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos3dMESA(" << CallText::Double{x} << ", " << CallText::Double{y} << ", "
-            << CallText::Double{z} << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos3dMESA(file, line, x, y, z);
-    }
-    out() << "glWindowPos3dMESA(" << x << ", " << y << ", " << z << ");";
+    out() << "glWindowPos3dMESA(" << doubleText(x) << ", " << doubleText(y) << ", " << doubleText(z) << ");";
     endStatement(file, line);
     return next().cgmWindowPos3dMESA(file, line, x, y, z);
 }
@@ -5504,13 +5257,6 @@ void OpenGLRekorder::cgmWindowPos3dvMESA(const char* file, unsigned line, const 
 
 void OpenGLRekorder::cgmWindowPos3fMESA(const char* file, unsigned line, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos3fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos3fMESA(file, line, x, y, z);
-    }
     out() << "glWindowPos3fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -5587,14 +5333,8 @@ void OpenGLRekorder::cgmWindowPos3svMESA(const char* file, unsigned line, const 
 
 void OpenGLRekorder::cgmWindowPos4dMESA(const char* file, unsigned line, double x, double y, double z, double w)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos4dMESA(" << CallText::Double{x} << ", " << CallText::Double{y} << ", "
-            << CallText::Double{z} << ", " << CallText::Double{w} << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos4dMESA(file, line, x, y, z, w);
-    }
-    out() << "glWindowPos4dMESA(" << x << ", " << y << ", " << z << ", " << w << ");";
+    out() << "glWindowPos4dMESA(" << doubleText(x) << ", " << doubleText(y) << ", " << doubleText(z) << ", "
+        << doubleText(w) << ");";
     endStatement(file, line);
     return next().cgmWindowPos4dMESA(file, line, x, y, z, w);
 }
@@ -5619,13 +5359,6 @@ void OpenGLRekorder::cgmWindowPos4dvMESA(const char* file, unsigned line, const 
 
 void OpenGLRekorder::cgmWindowPos4fMESA(const char* file, unsigned line, float x, float y, float z, float w)
 {
-    if (bComplete_)
-    {
-        out() << "glWindowPos4fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ", " << CallText::Float{w} << ");";
-        endStatement(file, line);
-        return next().cgmWindowPos4fMESA(file, line, x, y, z, w);
-    }
     out() << "glWindowPos4fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -5702,39 +5435,21 @@ void OpenGLRekorder::cgmWindowPos4svMESA(const char* file, unsigned line, const 
 
 void OpenGLRekorder::cgmDepthRangedNV(const char* file, unsigned line, double zNear, double zFar)
 {
-    if (bComplete_)
-    {
-        out() << "glDepthRangedNV(" << CallText::Double{zNear} << ", " << CallText::Double{zFar} << ");";
-        endStatement(file, line);
-        return next().cgmDepthRangedNV(file, line, zNear, zFar);
-    }
-    out() << "glDepthRangedNV(" << zNear << ", " << zFar << ");";
+    out() << "glDepthRangedNV(" << doubleText(zNear) << ", " << doubleText(zFar) << ");";
     endStatement(file, line);
     return next().cgmDepthRangedNV(file, line, zNear, zFar);
 }
 
 void OpenGLRekorder::cgmClearDepthdNV(const char* file, unsigned line, double depth)
 {
-    if (bComplete_)
-    {
-        out() << "glClearDepthdNV(" << CallText::Double{depth} << ");";
-        endStatement(file, line);
-        return next().cgmClearDepthdNV(file, line, depth);
-    }
-    out() << "glClearDepthdNV(" << depth << ");";
+    out() << "glClearDepthdNV(" << doubleText(depth) << ");";
     endStatement(file, line);
     return next().cgmClearDepthdNV(file, line, depth);
 }
 
 void OpenGLRekorder::cgmDepthBoundsdNV(const char* file, unsigned line, double zmin, double zmax)
 {
-    if (bComplete_)
-    {
-        out() << "glDepthBoundsdNV(" << CallText::Double{zmin} << ", " << CallText::Double{zmax} << ");";
-        endStatement(file, line);
-        return next().cgmDepthBoundsdNV(file, line, zmin, zmax);
-    }
-    out() << "glDepthBoundsdNV(" << zmin << ", " << zmax << ");";
+    out() << "glDepthBoundsdNV(" << doubleText(zmin) << ", " << doubleText(zmax) << ");";
     endStatement(file, line);
     return next().cgmDepthBoundsdNV(file, line, zmin, zmax);
 }
@@ -5748,9 +5463,9 @@ void OpenGLRekorder::cgmMapControlPointsNV(
         const CallArgument arguments[] = {target, index, type, ustride, vstride, uorder, vorder, packed, points};
         if (complete_.capturePointers(672, 1, arguments, 9, false))
         {
-            out() << "glMapControlPointsNV(" << CallText::Enum{target} << ", " << index << ", " << CallText::Enum{type}
-                << ", " << ustride << ", " << vstride << ", " << uorder << ", " << vorder << ", "
-                << CallText::Bool{packed} << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glMapControlPointsNV(" << enumText(target) << ", " << index << ", " << enumText(type) << ", "
+                << ustride << ", " << vstride << ", " << uorder << ", " << vorder << ", " << CallText::Bool{packed}
+                << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5769,8 +5484,8 @@ void OpenGLRekorder::cgmMapParameterivNV(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(673, 1, arguments, 3, false))
         {
-            out() << "glMapParameterivNV(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glMapParameterivNV(" << enumText(target) << ", " << enumText(pname) << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5789,8 +5504,8 @@ void OpenGLRekorder::cgmMapParameterfvNV(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(674, 1, arguments, 3, false))
         {
-            out() << "glMapParameterfvNV(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glMapParameterfvNV(" << enumText(target) << ", " << enumText(pname) << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -5810,9 +5525,9 @@ void OpenGLRekorder::cgmGetMapControlPointsNV(
         const CallArgument arguments[] = {target, index, type, ustride, vstride, packed, points};
         if (complete_.capturePointers(675, 1, arguments, 7, false))
         {
-            out() << "glGetMapControlPointsNV(" << CallText::Enum{target} << ", " << index << ", "
-                << CallText::Enum{type} << ", " << ustride << ", " << vstride << ", " << CallText::Bool{packed}
-                << ", (void *)" << complete_.pointer(0) << ");";
+            out() << "glGetMapControlPointsNV(" << enumText(target) << ", " << index << ", " << enumText(type) << ", "
+                << ustride << ", " << vstride << ", " << CallText::Bool{packed} << ", (void *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -5831,7 +5546,7 @@ void OpenGLRekorder::cgmGetMapParameterivNV(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(676, 1, arguments, 3, false))
         {
-            out() << "glGetMapParameterivNV(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetMapParameterivNV(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }

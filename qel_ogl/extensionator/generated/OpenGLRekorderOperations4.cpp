@@ -19,8 +19,8 @@ void OpenGLRekorder::cgmGetMapParameterfvNV(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(677, 1, arguments, 3, false))
         {
-            out() << "glGetMapParameterfvNV(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetMapParameterfvNV(" << enumText(target) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -39,8 +39,8 @@ void OpenGLRekorder::cgmGetMapAttribParameterivNV(
         const CallArgument arguments[] = {target, index, pname, params};
         if (complete_.capturePointers(678, 1, arguments, 4, false))
         {
-            out() << "glGetMapAttribParameterivNV(" << CallText::Enum{target} << ", " << index << ", "
-                << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetMapAttribParameterivNV(" << enumText(target) << ", " << index << ", " << enumText(pname)
+                << ", (GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -59,8 +59,8 @@ void OpenGLRekorder::cgmGetMapAttribParameterfvNV(
         const CallArgument arguments[] = {target, index, pname, params};
         if (complete_.capturePointers(679, 1, arguments, 4, false))
         {
-            out() << "glGetMapAttribParameterfvNV(" << CallText::Enum{target} << ", " << index << ", "
-                << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetMapAttribParameterfvNV(" << enumText(target) << ", " << index << ", " << enumText(pname)
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -73,7 +73,7 @@ void OpenGLRekorder::cgmGetMapAttribParameterfvNV(
 
 void OpenGLRekorder::cgmEvalMapsNV(const char* file, unsigned line, unsigned target, unsigned mode)
 {
-    out() << "glEvalMapsNV(" << CallText::Enum{target} << ", " << CallText::Enum{mode} << ");";
+    out() << "glEvalMapsNV(" << enumText(target) << ", " << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmEvalMapsNV(file, line, target, mode);
 }
@@ -135,7 +135,7 @@ void OpenGLRekorder::cgmGetFenceivNV(const char* file, unsigned line, unsigned f
         const CallArgument arguments[] = {fence, pname, params};
         if (complete_.capturePointers(682, 1, arguments, 3, false))
         {
-            out() << "glGetFenceivNV(" << fence << ", " << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0)
+            out() << "glGetFenceivNV(" << fence << ", " << enumText(pname) << ", (GLint *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -156,7 +156,7 @@ void OpenGLRekorder::cgmFinishFenceNV(const char* file, unsigned line, unsigned 
 
 void OpenGLRekorder::cgmSetFenceNV(const char* file, unsigned line, unsigned fence, unsigned condition)
 {
-    out() << "glSetFenceNV(" << fence << ", " << CallText::Enum{condition} << ");";
+    out() << "glSetFenceNV(" << fence << ", " << enumText(condition) << ");";
     endStatement(file, line);
     return next().cgmSetFenceNV(file, line, fence, condition);
 }
@@ -213,8 +213,8 @@ void OpenGLRekorder::cgmProgramNamedParameter4dNV(
         if (complete_.capturePointers(686, 1, arguments, 7, false))
         {
             out() << "glProgramNamedParameter4dNV(" << id << ", " << len << ", (const GLubyte *)" << complete_.pointer(0)
-                << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z} << ", "
-                << CallText::Double{w} << ");";
+                << ", " << doubleText(x) << ", " << doubleText(y) << ", " << doubleText(z) << ", " << doubleText(w)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -289,16 +289,15 @@ void OpenGLRekorder::cgmRenderbufferStorageMultisampleCoverageNV(
     const char* file, unsigned line, unsigned target, int coverageSamples, int colorSamples, unsigned internalformat,
     int width, int height)
 {
-    out() << "glRenderbufferStorageMultisampleCoverageNV(" << CallText::Enum{target} << ", " << coverageSamples
-        << ", " << colorSamples << ", " << CallText::Enum{internalformat} << ", " << width << ", " << height
-        << ");";
+    out() << "glRenderbufferStorageMultisampleCoverageNV(" << enumText(target) << ", " << coverageSamples << ", "
+        << colorSamples << ", " << enumText(internalformat) << ", " << width << ", " << height << ");";
     endStatement(file, line);
     return next().cgmRenderbufferStorageMultisampleCoverageNV(file, line, target, coverageSamples, colorSamples, internalformat, width, height);
 }
 
 void OpenGLRekorder::cgmProgramVertexLimitNV(const char* file, unsigned line, unsigned target, int limit)
 {
-    out() << "glProgramVertexLimitNV(" << CallText::Enum{target} << ", " << limit << ");";
+    out() << "glProgramVertexLimitNV(" << enumText(target) << ", " << limit << ");";
     endStatement(file, line);
     return next().cgmProgramVertexLimitNV(file, line, target, limit);
 }
@@ -306,8 +305,8 @@ void OpenGLRekorder::cgmProgramVertexLimitNV(const char* file, unsigned line, un
 void OpenGLRekorder::cgmProgramEnvParameterI4iNV(
     const char* file, unsigned line, unsigned target, unsigned index, int x, int y, int z, int w)
 {
-    out() << "glProgramEnvParameterI4iNV(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
-        << ", " << z << ", " << w << ");";
+    out() << "glProgramEnvParameterI4iNV(" << enumText(target) << ", " << index << ", " << x << ", " << y << ", "
+        << z << ", " << w << ");";
     endStatement(file, line);
     return next().cgmProgramEnvParameterI4iNV(file, line, target, index, x, y, z, w);
 }
@@ -320,7 +319,7 @@ void OpenGLRekorder::cgmProgramEnvParameterI4ivNV(
         const CallArgument arguments[] = {target, index, params};
         if (complete_.capturePointers(693, 1, arguments, 3, false))
         {
-            out() << "glProgramEnvParameterI4ivNV(" << CallText::Enum{target} << ", " << index << ", (const GLint *)"
+            out() << "glProgramEnvParameterI4ivNV(" << enumText(target) << ", " << index << ", (const GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -335,7 +334,7 @@ void OpenGLRekorder::cgmProgramEnvParameterI4ivNV(
 void OpenGLRekorder::cgmProgramEnvParameterI4uiNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    out() << "glProgramEnvParameterI4uiNV(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
+    out() << "glProgramEnvParameterI4uiNV(" << enumText(target) << ", " << index << ", " << x << ", " << y
         << ", " << z << ", " << w << ");";
     endStatement(file, line);
     return next().cgmProgramEnvParameterI4uiNV(file, line, target, index, x, y, z, w);
@@ -349,7 +348,7 @@ void OpenGLRekorder::cgmProgramEnvParameterI4uivNV(
         const CallArgument arguments[] = {target, index, params};
         if (complete_.capturePointers(694, 1, arguments, 3, false))
         {
-            out() << "glProgramEnvParameterI4uivNV(" << CallText::Enum{target} << ", " << index << ", (const GLuint *)"
+            out() << "glProgramEnvParameterI4uivNV(" << enumText(target) << ", " << index << ", (const GLuint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -369,7 +368,7 @@ void OpenGLRekorder::cgmProgramEnvParametersI4ivNV(
         const CallArgument arguments[] = {target, index, count, params};
         if (complete_.capturePointers(695, 1, arguments, 4, false))
         {
-            out() << "glProgramEnvParametersI4ivNV(" << CallText::Enum{target} << ", " << index << ", " << count
+            out() << "glProgramEnvParametersI4ivNV(" << enumText(target) << ", " << index << ", " << count
                 << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -389,7 +388,7 @@ void OpenGLRekorder::cgmProgramEnvParametersI4uivNV(
         const CallArgument arguments[] = {target, index, count, params};
         if (complete_.capturePointers(696, 1, arguments, 4, false))
         {
-            out() << "glProgramEnvParametersI4uivNV(" << CallText::Enum{target} << ", " << index << ", " << count
+            out() << "glProgramEnvParametersI4uivNV(" << enumText(target) << ", " << index << ", " << count
                 << ", (const GLuint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -404,7 +403,7 @@ void OpenGLRekorder::cgmProgramEnvParametersI4uivNV(
 void OpenGLRekorder::cgmProgramLocalParameterI4iNV(
     const char* file, unsigned line, unsigned target, unsigned index, int x, int y, int z, int w)
 {
-    out() << "glProgramLocalParameterI4iNV(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
+    out() << "glProgramLocalParameterI4iNV(" << enumText(target) << ", " << index << ", " << x << ", " << y
         << ", " << z << ", " << w << ");";
     endStatement(file, line);
     return next().cgmProgramLocalParameterI4iNV(file, line, target, index, x, y, z, w);
@@ -418,7 +417,7 @@ void OpenGLRekorder::cgmProgramLocalParameterI4ivNV(
         const CallArgument arguments[] = {target, index, params};
         if (complete_.capturePointers(697, 1, arguments, 3, false))
         {
-            out() << "glProgramLocalParameterI4ivNV(" << CallText::Enum{target} << ", " << index << ", (const GLint *)"
+            out() << "glProgramLocalParameterI4ivNV(" << enumText(target) << ", " << index << ", (const GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -433,8 +432,8 @@ void OpenGLRekorder::cgmProgramLocalParameterI4ivNV(
 void OpenGLRekorder::cgmProgramLocalParameterI4uiNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned x, unsigned y, unsigned z, unsigned w)
 {
-    out() << "glProgramLocalParameterI4uiNV(" << CallText::Enum{target} << ", " << index << ", " << x << ", "
-        << y << ", " << z << ", " << w << ");";
+    out() << "glProgramLocalParameterI4uiNV(" << enumText(target) << ", " << index << ", " << x << ", " << y
+        << ", " << z << ", " << w << ");";
     endStatement(file, line);
     return next().cgmProgramLocalParameterI4uiNV(file, line, target, index, x, y, z, w);
 }
@@ -447,7 +446,7 @@ void OpenGLRekorder::cgmProgramLocalParameterI4uivNV(
         const CallArgument arguments[] = {target, index, params};
         if (complete_.capturePointers(698, 1, arguments, 3, false))
         {
-            out() << "glProgramLocalParameterI4uivNV(" << CallText::Enum{target} << ", " << index << ", (const GLuint *)"
+            out() << "glProgramLocalParameterI4uivNV(" << enumText(target) << ", " << index << ", (const GLuint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -467,7 +466,7 @@ void OpenGLRekorder::cgmProgramLocalParametersI4ivNV(
         const CallArgument arguments[] = {target, index, count, params};
         if (complete_.capturePointers(699, 1, arguments, 4, false))
         {
-            out() << "glProgramLocalParametersI4ivNV(" << CallText::Enum{target} << ", " << index << ", " << count
+            out() << "glProgramLocalParametersI4ivNV(" << enumText(target) << ", " << index << ", " << count
                 << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -487,7 +486,7 @@ void OpenGLRekorder::cgmProgramLocalParametersI4uivNV(
         const CallArgument arguments[] = {target, index, count, params};
         if (complete_.capturePointers(700, 1, arguments, 4, false))
         {
-            out() << "glProgramLocalParametersI4uivNV(" << CallText::Enum{target} << ", " << index << ", " << count
+            out() << "glProgramLocalParametersI4uivNV(" << enumText(target) << ", " << index << ", " << count
                 << ", (const GLuint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -759,7 +758,7 @@ void OpenGLRekorder::cgmTexCoord4hvNV(const char* file, unsigned line, const uns
 
 void OpenGLRekorder::cgmMultiTexCoord1hNV(const char* file, unsigned line, unsigned target, unsigned short s)
 {
-    out() << "glMultiTexCoord1hNV(" << CallText::Enum{target} << ", " << s << ");";
+    out() << "glMultiTexCoord1hNV(" << enumText(target) << ", " << s << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord1hNV(file, line, target, s);
 }
@@ -771,7 +770,7 @@ void OpenGLRekorder::cgmMultiTexCoord1hvNV(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(711, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord1hvNV(" << CallText::Enum{target} << ", (const GLhalfNV *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord1hvNV(" << enumText(target) << ", (const GLhalfNV *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -786,7 +785,7 @@ void OpenGLRekorder::cgmMultiTexCoord1hvNV(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmMultiTexCoord2hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t)
 {
-    out() << "glMultiTexCoord2hNV(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
+    out() << "glMultiTexCoord2hNV(" << enumText(target) << ", " << s << ", " << t << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord2hNV(file, line, target, s, t);
 }
@@ -798,7 +797,7 @@ void OpenGLRekorder::cgmMultiTexCoord2hvNV(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(712, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord2hvNV(" << CallText::Enum{target} << ", (const GLhalfNV *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord2hvNV(" << enumText(target) << ", (const GLhalfNV *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -813,7 +812,7 @@ void OpenGLRekorder::cgmMultiTexCoord2hvNV(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmMultiTexCoord3hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t, unsigned short r)
 {
-    out() << "glMultiTexCoord3hNV(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
+    out() << "glMultiTexCoord3hNV(" << enumText(target) << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord3hNV(file, line, target, s, t, r);
 }
@@ -825,7 +824,7 @@ void OpenGLRekorder::cgmMultiTexCoord3hvNV(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(713, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord3hvNV(" << CallText::Enum{target} << ", (const GLhalfNV *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord3hvNV(" << enumText(target) << ", (const GLhalfNV *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -841,7 +840,7 @@ void OpenGLRekorder::cgmMultiTexCoord4hNV(
     const char* file, unsigned line, unsigned target, unsigned short s, unsigned short t, unsigned short r,
     unsigned short q)
 {
-    out() << "glMultiTexCoord4hNV(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", " << q
+    out() << "glMultiTexCoord4hNV(" << enumText(target) << ", " << s << ", " << t << ", " << r << ", " << q
         << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord4hNV(file, line, target, s, t, r, q);
@@ -854,7 +853,7 @@ void OpenGLRekorder::cgmMultiTexCoord4hvNV(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {target, v};
         if (complete_.capturePointers(714, 1, arguments, 2, false))
         {
-            out() << "glMultiTexCoord4hvNV(" << CallText::Enum{target} << ", (const GLhalfNV *)" << complete_.pointer(0)
+            out() << "glMultiTexCoord4hvNV(" << enumText(target) << ", (const GLhalfNV *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -1191,8 +1190,8 @@ void OpenGLRekorder::cgmGetOcclusionQueryivNV(
         const CallArgument arguments[] = {id, pname, params};
         if (complete_.capturePointers(728, 1, arguments, 3, false))
         {
-            out() << "glGetOcclusionQueryivNV(" << id << ", " << CallText::Enum{pname} << ", (GLint *)"
-                << complete_.pointer(0) << ");";
+            out() << "glGetOcclusionQueryivNV(" << id << ", " << enumText(pname) << ", (GLint *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -1211,7 +1210,7 @@ void OpenGLRekorder::cgmGetOcclusionQueryuivNV(
         const CallArgument arguments[] = {id, pname, params};
         if (complete_.capturePointers(729, 1, arguments, 3, false))
         {
-            out() << "glGetOcclusionQueryuivNV(" << id << ", " << CallText::Enum{pname} << ", (GLuint *)"
+            out() << "glGetOcclusionQueryuivNV(" << id << ", " << enumText(pname) << ", (GLuint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1232,8 +1231,8 @@ void OpenGLRekorder::cgmProgramBufferParametersfvNV(
         const CallArgument arguments[] = {target, bindingIndex, wordIndex, count, params};
         if (complete_.capturePointers(730, 1, arguments, 5, false))
         {
-            out() << "glProgramBufferParametersfvNV(" << CallText::Enum{target} << ", " << bindingIndex << ", "
-                << wordIndex << ", " << count << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glProgramBufferParametersfvNV(" << enumText(target) << ", " << bindingIndex << ", " << wordIndex
+                << ", " << count << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1253,8 +1252,8 @@ void OpenGLRekorder::cgmProgramBufferParametersIivNV(
         const CallArgument arguments[] = {target, bindingIndex, wordIndex, count, params};
         if (complete_.capturePointers(731, 1, arguments, 5, false))
         {
-            out() << "glProgramBufferParametersIivNV(" << CallText::Enum{target} << ", " << bindingIndex << ", "
-                << wordIndex << ", " << count << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glProgramBufferParametersIivNV(" << enumText(target) << ", " << bindingIndex << ", " << wordIndex
+                << ", " << count << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1274,8 +1273,8 @@ void OpenGLRekorder::cgmProgramBufferParametersIuivNV(
         const CallArgument arguments[] = {target, bindingIndex, wordIndex, count, params};
         if (complete_.capturePointers(732, 1, arguments, 5, false))
         {
-            out() << "glProgramBufferParametersIuivNV(" << CallText::Enum{target} << ", " << bindingIndex << ", "
-                << wordIndex << ", " << count << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            out() << "glProgramBufferParametersIuivNV(" << enumText(target) << ", " << bindingIndex << ", " << wordIndex
+                << ", " << count << ", (const GLuint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1294,7 +1293,7 @@ void OpenGLRekorder::cgmPixelDataRangeNV(
         const CallArgument arguments[] = {target, length, pointer};
         if (complete_.capturePointers(733, 1, arguments, 3, false))
         {
-            out() << "glPixelDataRangeNV(" << CallText::Enum{target} << ", " << length << ", (const void *)"
+            out() << "glPixelDataRangeNV(" << enumText(target) << ", " << length << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1308,14 +1307,14 @@ void OpenGLRekorder::cgmPixelDataRangeNV(
 
 void OpenGLRekorder::cgmFlushPixelDataRangeNV(const char* file, unsigned line, unsigned target)
 {
-    out() << "glFlushPixelDataRangeNV(" << CallText::Enum{target} << ");";
+    out() << "glFlushPixelDataRangeNV(" << enumText(target) << ");";
     endStatement(file, line);
     return next().cgmFlushPixelDataRangeNV(file, line, target);
 }
 
 void OpenGLRekorder::cgmPointParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
-    out() << "glPointParameteriNV(" << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glPointParameteriNV(" << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmPointParameteriNV(file, line, pname, param);
 }
@@ -1327,8 +1326,7 @@ void OpenGLRekorder::cgmPointParameterivNV(const char* file, unsigned line, unsi
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(734, 1, arguments, 2, false))
         {
-            out() << "glPointParameterivNV(" << CallText::Enum{pname} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glPointParameterivNV(" << enumText(pname) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1360,7 +1358,7 @@ void OpenGLRekorder::cgmCombinerParameterfvNV(const char* file, unsigned line, u
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(735, 1, arguments, 2, false))
         {
-            out() << "glCombinerParameterfvNV(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0)
+            out() << "glCombinerParameterfvNV(" << enumText(pname) << ", (const GLfloat *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -1374,13 +1372,7 @@ void OpenGLRekorder::cgmCombinerParameterfvNV(const char* file, unsigned line, u
 
 void OpenGLRekorder::cgmCombinerParameterfNV(const char* file, unsigned line, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glCombinerParameterfNV(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmCombinerParameterfNV(file, line, pname, param);
-    }
-    out() << "glCombinerParameterfNV(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+    out() << "glCombinerParameterfNV(" << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmCombinerParameterfNV(file, line, pname, param);
 }
@@ -1392,8 +1384,7 @@ void OpenGLRekorder::cgmCombinerParameterivNV(const char* file, unsigned line, u
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(736, 1, arguments, 2, false))
         {
-            out() << "glCombinerParameterivNV(" << CallText::Enum{pname} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glCombinerParameterivNV(" << enumText(pname) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1406,7 +1397,7 @@ void OpenGLRekorder::cgmCombinerParameterivNV(const char* file, unsigned line, u
 
 void OpenGLRekorder::cgmCombinerParameteriNV(const char* file, unsigned line, unsigned pname, int param)
 {
-    out() << "glCombinerParameteriNV(" << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glCombinerParameteriNV(" << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmCombinerParameteriNV(file, line, pname, param);
 }
@@ -1415,9 +1406,8 @@ void OpenGLRekorder::cgmCombinerInputNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned input,
     unsigned mapping, unsigned componentUsage)
 {
-    out() << "glCombinerInputNV(" << CallText::Enum{stage} << ", " << CallText::Enum{portion} << ", "
-        << CallText::Enum{variable} << ", " << CallText::Enum{input} << ", " << CallText::Enum{mapping} << ", "
-        << CallText::Enum{componentUsage} << ");";
+    out() << "glCombinerInputNV(" << enumText(stage) << ", " << enumText(portion) << ", " << enumText(variable)
+        << ", " << enumText(input) << ", " << enumText(mapping) << ", " << enumText(componentUsage) << ");";
     endStatement(file, line);
     return next().cgmCombinerInputNV(file, line, stage, portion, variable, input, mapping, componentUsage);
 }
@@ -1427,10 +1417,10 @@ void OpenGLRekorder::cgmCombinerOutputNV(
     unsigned sumOutput, unsigned scale, unsigned bias, unsigned char abDotProduct, unsigned char cdDotProduct,
     unsigned char muxSum)
 {
-    out() << "glCombinerOutputNV(" << CallText::Enum{stage} << ", " << CallText::Enum{portion} << ", "
-        << CallText::Enum{abOutput} << ", " << CallText::Enum{cdOutput} << ", " << CallText::Enum{sumOutput}
-        << ", " << CallText::Enum{scale} << ", " << CallText::Enum{bias} << ", " << CallText::Bool{abDotProduct}
-        << ", " << CallText::Bool{cdDotProduct} << ", " << CallText::Bool{muxSum} << ");";
+    out() << "glCombinerOutputNV(" << enumText(stage) << ", " << enumText(portion) << ", " << enumText(abOutput)
+        << ", " << enumText(cdOutput) << ", " << enumText(sumOutput) << ", " << enumText(scale) << ", "
+        << enumText(bias) << ", " << CallText::Bool{abDotProduct} << ", " << CallText::Bool{cdDotProduct} << ", "
+        << CallText::Bool{muxSum} << ");";
     endStatement(file, line);
     return next().cgmCombinerOutputNV(file, line, stage, portion, abOutput, cdOutput, sumOutput, scale, bias, abDotProduct, cdDotProduct, muxSum);
 }
@@ -1438,8 +1428,8 @@ void OpenGLRekorder::cgmCombinerOutputNV(
 void OpenGLRekorder::cgmFinalCombinerInputNV(
     const char* file, unsigned line, unsigned variable, unsigned input, unsigned mapping, unsigned componentUsage)
 {
-    out() << "glFinalCombinerInputNV(" << CallText::Enum{variable} << ", " << CallText::Enum{input} << ", "
-        << CallText::Enum{mapping} << ", " << CallText::Enum{componentUsage} << ");";
+    out() << "glFinalCombinerInputNV(" << enumText(variable) << ", " << enumText(input) << ", "
+        << enumText(mapping) << ", " << enumText(componentUsage) << ");";
     endStatement(file, line);
     return next().cgmFinalCombinerInputNV(file, line, variable, input, mapping, componentUsage);
 }
@@ -1453,9 +1443,8 @@ void OpenGLRekorder::cgmGetCombinerInputParameterfvNV(
         const CallArgument arguments[] = {stage, portion, variable, pname, params};
         if (complete_.capturePointers(737, 1, arguments, 5, false))
         {
-            out() << "glGetCombinerInputParameterfvNV(" << CallText::Enum{stage} << ", " << CallText::Enum{portion}
-                << ", " << CallText::Enum{variable} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
-                << complete_.pointer(0) << ");";
+            out() << "glGetCombinerInputParameterfvNV(" << enumText(stage) << ", " << enumText(portion) << ", "
+                << enumText(variable) << ", " << enumText(pname) << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1474,9 +1463,8 @@ void OpenGLRekorder::cgmGetCombinerInputParameterivNV(
         const CallArgument arguments[] = {stage, portion, variable, pname, params};
         if (complete_.capturePointers(738, 1, arguments, 5, false))
         {
-            out() << "glGetCombinerInputParameterivNV(" << CallText::Enum{stage} << ", " << CallText::Enum{portion}
-                << ", " << CallText::Enum{variable} << ", " << CallText::Enum{pname} << ", (GLint *)"
-                << complete_.pointer(0) << ");";
+            out() << "glGetCombinerInputParameterivNV(" << enumText(stage) << ", " << enumText(portion) << ", "
+                << enumText(variable) << ", " << enumText(pname) << ", (GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1495,8 +1483,8 @@ void OpenGLRekorder::cgmGetCombinerOutputParameterfvNV(
         const CallArgument arguments[] = {stage, portion, pname, params};
         if (complete_.capturePointers(739, 1, arguments, 4, false))
         {
-            out() << "glGetCombinerOutputParameterfvNV(" << CallText::Enum{stage} << ", " << CallText::Enum{portion}
-                << ", " << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetCombinerOutputParameterfvNV(" << enumText(stage) << ", " << enumText(portion) << ", "
+                << enumText(pname) << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1515,8 +1503,8 @@ void OpenGLRekorder::cgmGetCombinerOutputParameterivNV(
         const CallArgument arguments[] = {stage, portion, pname, params};
         if (complete_.capturePointers(740, 1, arguments, 4, false))
         {
-            out() << "glGetCombinerOutputParameterivNV(" << CallText::Enum{stage} << ", " << CallText::Enum{portion}
-                << ", " << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetCombinerOutputParameterivNV(" << enumText(stage) << ", " << enumText(portion) << ", "
+                << enumText(pname) << ", (GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1535,7 +1523,7 @@ void OpenGLRekorder::cgmGetFinalCombinerInputParameterfvNV(
         const CallArgument arguments[] = {variable, pname, params};
         if (complete_.capturePointers(741, 1, arguments, 3, false))
         {
-            out() << "glGetFinalCombinerInputParameterfvNV(" << CallText::Enum{variable} << ", " << CallText::Enum{pname}
+            out() << "glGetFinalCombinerInputParameterfvNV(" << enumText(variable) << ", " << enumText(pname)
                 << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1555,7 +1543,7 @@ void OpenGLRekorder::cgmGetFinalCombinerInputParameterivNV(
         const CallArgument arguments[] = {variable, pname, params};
         if (complete_.capturePointers(742, 1, arguments, 3, false))
         {
-            out() << "glGetFinalCombinerInputParameterivNV(" << CallText::Enum{variable} << ", " << CallText::Enum{pname}
+            out() << "glGetFinalCombinerInputParameterivNV(" << enumText(variable) << ", " << enumText(pname)
                 << ", (GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1575,7 +1563,7 @@ void OpenGLRekorder::cgmCombinerStageParameterfvNV(
         const CallArgument arguments[] = {stage, pname, params};
         if (complete_.capturePointers(743, 1, arguments, 3, false))
         {
-            out() << "glCombinerStageParameterfvNV(" << CallText::Enum{stage} << ", " << CallText::Enum{pname}
+            out() << "glCombinerStageParameterfvNV(" << enumText(stage) << ", " << enumText(pname)
                 << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1595,8 +1583,8 @@ void OpenGLRekorder::cgmGetCombinerStageParameterfvNV(
         const CallArgument arguments[] = {stage, pname, params};
         if (complete_.capturePointers(744, 1, arguments, 3, false))
         {
-            out() << "glGetCombinerStageParameterfvNV(" << CallText::Enum{stage} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetCombinerStageParameterfvNV(" << enumText(stage) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1627,7 +1615,7 @@ void OpenGLRekorder::cgmActiveVaryingNV(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmBeginTransformFeedbackNV(const char* file, unsigned line, unsigned primitiveMode)
 {
-    out() << "glBeginTransformFeedbackNV(" << CallText::Enum{primitiveMode} << ");";
+    out() << "glBeginTransformFeedbackNV(" << enumText(primitiveMode) << ");";
     endStatement(file, line);
     return next().cgmBeginTransformFeedbackNV(file, line, primitiveMode);
 }
@@ -1635,7 +1623,7 @@ void OpenGLRekorder::cgmBeginTransformFeedbackNV(const char* file, unsigned line
 void OpenGLRekorder::cgmBindBufferBaseNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer)
 {
-    out() << "glBindBufferBaseNV(" << CallText::Enum{target} << ", " << index << ", " << buffer << ");";
+    out() << "glBindBufferBaseNV(" << enumText(target) << ", " << index << ", " << buffer << ");";
     endStatement(file, line);
     return next().cgmBindBufferBaseNV(file, line, target, index, buffer);
 }
@@ -1643,8 +1631,8 @@ void OpenGLRekorder::cgmBindBufferBaseNV(
 void OpenGLRekorder::cgmBindBufferOffsetNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset)
 {
-    out() << "glBindBufferOffsetNV(" << CallText::Enum{target} << ", " << index << ", " << buffer << ", "
-        << offset << ");";
+    out() << "glBindBufferOffsetNV(" << enumText(target) << ", " << index << ", " << buffer << ", " << offset
+        << ");";
     endStatement(file, line);
     return next().cgmBindBufferOffsetNV(file, line, target, index, buffer, offset);
 }
@@ -1653,8 +1641,8 @@ void OpenGLRekorder::cgmBindBufferRangeNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned buffer, ptrdiff_t offset,
     ptrdiff_t size)
 {
-    out() << "glBindBufferRangeNV(" << CallText::Enum{target} << ", " << index << ", " << buffer << ", "
-        << offset << ", " << size << ");";
+    out() << "glBindBufferRangeNV(" << enumText(target) << ", " << index << ", " << buffer << ", " << offset
+        << ", " << size << ");";
     endStatement(file, line);
     return next().cgmBindBufferRangeNV(file, line, target, index, buffer, offset, size);
 }
@@ -1735,7 +1723,7 @@ void OpenGLRekorder::cgmTransformFeedbackAttribsNV(
         if (complete_.capturePointers(752, 1, arguments, 3, false))
         {
             out() << "glTransformFeedbackAttribsNV(" << count << ", (const GLint *)" << complete_.pointer(0) << ", "
-                << CallText::Enum{bufferMode} << ");";
+                << enumText(bufferMode) << ");";
             endStatement(file, line);
         }
         else
@@ -1755,7 +1743,7 @@ void OpenGLRekorder::cgmTransformFeedbackVaryingsNV(
         if (complete_.capturePointers(753, 1, arguments, 4, false))
         {
             out() << "glTransformFeedbackVaryingsNV(" << program << ", " << count << ", (const GLint *)"
-                << complete_.pointer(0) << ", " << CallText::Enum{bufferMode} << ");";
+                << complete_.pointer(0) << ", " << enumText(bufferMode) << ");";
             endStatement(file, line);
         }
         else
@@ -1813,7 +1801,7 @@ unsigned char OpenGLRekorder::cgmAreProgramsResidentNV(
 
 void OpenGLRekorder::cgmBindProgramNV(const char* file, unsigned line, unsigned target, unsigned id)
 {
-    out() << "glBindProgramNV(" << CallText::Enum{target} << ", " << id << ");";
+    out() << "glBindProgramNV(" << enumText(target) << ", " << id << ");";
     endStatement(file, line);
     return next().cgmBindProgramNV(file, line, target, id);
 }
@@ -1844,7 +1832,7 @@ void OpenGLRekorder::cgmExecuteProgramNV(
         const CallArgument arguments[] = {target, id, params};
         if (complete_.capturePointers(758, 1, arguments, 3, false))
         {
-            out() << "glExecuteProgramNV(" << CallText::Enum{target} << ", " << id << ", (const GLfloat *)"
+            out() << "glExecuteProgramNV(" << enumText(target) << ", " << id << ", (const GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -1882,8 +1870,8 @@ void OpenGLRekorder::cgmGetProgramParameterdvNV(
         const CallArgument arguments[] = {target, index, pname, params};
         if (complete_.capturePointers(760, 1, arguments, 4, false))
         {
-            out() << "glGetProgramParameterdvNV(" << CallText::Enum{target} << ", " << index << ", "
-                << CallText::Enum{pname} << ", (GLdouble *)" << complete_.pointer(0) << ");";
+            out() << "glGetProgramParameterdvNV(" << enumText(target) << ", " << index << ", " << enumText(pname)
+                << ", (GLdouble *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1902,8 +1890,8 @@ void OpenGLRekorder::cgmGetProgramParameterfvNV(
         const CallArgument arguments[] = {target, index, pname, params};
         if (complete_.capturePointers(761, 1, arguments, 4, false))
         {
-            out() << "glGetProgramParameterfvNV(" << CallText::Enum{target} << ", " << index << ", "
-                << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetProgramParameterfvNV(" << enumText(target) << ", " << index << ", " << enumText(pname)
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1921,7 +1909,7 @@ void OpenGLRekorder::cgmGetProgramivNV(const char* file, unsigned line, unsigned
         const CallArgument arguments[] = {id, pname, params};
         if (complete_.capturePointers(762, 1, arguments, 3, false))
         {
-            out() << "glGetProgramivNV(" << id << ", " << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0)
+            out() << "glGetProgramivNV(" << id << ", " << enumText(pname) << ", (GLint *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -1941,8 +1929,8 @@ void OpenGLRekorder::cgmGetProgramStringNV(
         const CallArgument arguments[] = {id, pname, program};
         if (complete_.capturePointers(763, 1, arguments, 3, false))
         {
-            out() << "glGetProgramStringNV(" << id << ", " << CallText::Enum{pname} << ", (GLubyte *)"
-                << complete_.pointer(0) << ");";
+            out() << "glGetProgramStringNV(" << id << ", " << enumText(pname) << ", (GLubyte *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -1961,8 +1949,8 @@ void OpenGLRekorder::cgmGetTrackMatrixivNV(
         const CallArgument arguments[] = {target, address, pname, params};
         if (complete_.capturePointers(764, 1, arguments, 4, false))
         {
-            out() << "glGetTrackMatrixivNV(" << CallText::Enum{target} << ", " << address << ", "
-                << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetTrackMatrixivNV(" << enumText(target) << ", " << address << ", " << enumText(pname)
+                << ", (GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -1981,7 +1969,7 @@ void OpenGLRekorder::cgmGetVertexAttribdvNV(
         const CallArgument arguments[] = {index, pname, params};
         if (complete_.capturePointers(765, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribdvNV(" << index << ", " << CallText::Enum{pname} << ", (GLdouble *)"
+            out() << "glGetVertexAttribdvNV(" << index << ", " << enumText(pname) << ", (GLdouble *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2001,7 +1989,7 @@ void OpenGLRekorder::cgmGetVertexAttribfvNV(
         const CallArgument arguments[] = {index, pname, params};
         if (complete_.capturePointers(766, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribfvNV(" << index << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+            out() << "glGetVertexAttribfvNV(" << index << ", " << enumText(pname) << ", (GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2021,7 +2009,7 @@ void OpenGLRekorder::cgmGetVertexAttribivNV(
         const CallArgument arguments[] = {index, pname, params};
         if (complete_.capturePointers(767, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribivNV(" << index << ", " << CallText::Enum{pname} << ", (GLint *)"
+            out() << "glGetVertexAttribivNV(" << index << ", " << enumText(pname) << ", (GLint *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2041,7 +2029,7 @@ void OpenGLRekorder::cgmGetVertexAttribPointervNV(
         const CallArgument arguments[] = {index, pname, pointer};
         if (complete_.capturePointers(768, 1, arguments, 3, false))
         {
-            out() << "glGetVertexAttribPointervNV(" << index << ", " << CallText::Enum{pname} << ", (void **)"
+            out() << "glGetVertexAttribPointervNV(" << index << ", " << enumText(pname) << ", (void **)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2068,7 +2056,7 @@ void OpenGLRekorder::cgmLoadProgramNV(
         const CallArgument arguments[] = {target, id, len, program};
         if (complete_.capturePointers(769, 1, arguments, 4, false))
         {
-            out() << "glLoadProgramNV(" << CallText::Enum{target} << ", " << id << ", " << len << ", (const GLubyte *)"
+            out() << "glLoadProgramNV(" << enumText(target) << ", " << id << ", " << len << ", (const GLubyte *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2083,15 +2071,8 @@ void OpenGLRekorder::cgmLoadProgramNV(
 void OpenGLRekorder::cgmProgramParameter4dNV(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
-    if (bComplete_)
-    {
-        out() << "glProgramParameter4dNV(" << CallText::Enum{target} << ", " << index << ", " << CallText::Double{x}
-            << ", " << CallText::Double{y} << ", " << CallText::Double{z} << ", " << CallText::Double{w} << ");";
-        endStatement(file, line);
-        return next().cgmProgramParameter4dNV(file, line, target, index, x, y, z, w);
-    }
-    out() << "glProgramParameter4dNV(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
-        << ", " << z << ", " << w << ");";
+    out() << "glProgramParameter4dNV(" << enumText(target) << ", " << index << ", " << doubleText(x) << ", "
+        << doubleText(y) << ", " << doubleText(z) << ", " << doubleText(w) << ");";
     endStatement(file, line);
     return next().cgmProgramParameter4dNV(file, line, target, index, x, y, z, w);
 }
@@ -2104,7 +2085,7 @@ void OpenGLRekorder::cgmProgramParameter4dvNV(
         const CallArgument arguments[] = {target, index, v};
         if (complete_.capturePointers(770, 1, arguments, 3, false))
         {
-            out() << "glProgramParameter4dvNV(" << CallText::Enum{target} << ", " << index << ", (const GLdouble *)"
+            out() << "glProgramParameter4dvNV(" << enumText(target) << ", " << index << ", (const GLdouble *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2119,15 +2100,8 @@ void OpenGLRekorder::cgmProgramParameter4dvNV(
 void OpenGLRekorder::cgmProgramParameter4fNV(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
-    if (bComplete_)
-    {
-        out() << "glProgramParameter4fNV(" << CallText::Enum{target} << ", " << index << ", " << CallText::Float{x}
-            << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
-        endStatement(file, line);
-        return next().cgmProgramParameter4fNV(file, line, target, index, x, y, z, w);
-    }
-    out() << "glProgramParameter4fNV(" << CallText::Enum{target} << ", " << index << ", " << CallText::Float{x}
-        << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
+    out() << "glProgramParameter4fNV(" << enumText(target) << ", " << index << ", " << CallText::Float{x} << ", "
+        << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
     return next().cgmProgramParameter4fNV(file, line, target, index, x, y, z, w);
 }
@@ -2140,7 +2114,7 @@ void OpenGLRekorder::cgmProgramParameter4fvNV(
         const CallArgument arguments[] = {target, index, v};
         if (complete_.capturePointers(771, 1, arguments, 3, false))
         {
-            out() << "glProgramParameter4fvNV(" << CallText::Enum{target} << ", " << index << ", (const GLfloat *)"
+            out() << "glProgramParameter4fvNV(" << enumText(target) << ", " << index << ", (const GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2160,7 +2134,7 @@ void OpenGLRekorder::cgmProgramParameters4dvNV(
         const CallArgument arguments[] = {target, index, count, v};
         if (complete_.capturePointers(772, 1, arguments, 4, false))
         {
-            out() << "glProgramParameters4dvNV(" << CallText::Enum{target} << ", " << index << ", " << count
+            out() << "glProgramParameters4dvNV(" << enumText(target) << ", " << index << ", " << count
                 << ", (const GLdouble *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2180,7 +2154,7 @@ void OpenGLRekorder::cgmProgramParameters4fvNV(
         const CallArgument arguments[] = {target, index, count, v};
         if (complete_.capturePointers(773, 1, arguments, 4, false))
         {
-            out() << "glProgramParameters4fvNV(" << CallText::Enum{target} << ", " << index << ", " << count
+            out() << "glProgramParameters4fvNV(" << enumText(target) << ", " << index << ", " << count
                 << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2213,8 +2187,8 @@ void OpenGLRekorder::cgmRequestResidentProgramsNV(const char* file, unsigned lin
 void OpenGLRekorder::cgmTrackMatrixNV(
     const char* file, unsigned line, unsigned target, unsigned address, unsigned matrix, unsigned transform)
 {
-    out() << "glTrackMatrixNV(" << CallText::Enum{target} << ", " << address << ", " << CallText::Enum{matrix}
-        << ", " << CallText::Enum{transform} << ");";
+    out() << "glTrackMatrixNV(" << enumText(target) << ", " << address << ", " << enumText(matrix) << ", "
+        << enumText(transform) << ");";
     endStatement(file, line);
     return next().cgmTrackMatrixNV(file, line, target, address, matrix, transform);
 }
@@ -2227,8 +2201,8 @@ void OpenGLRekorder::cgmVertexAttribPointerNV(
         const CallArgument arguments[] = {index, fsize, type, stride, pointer};
         if (complete_.capturePointers(775, 1, arguments, 5, false))
         {
-            out() << "glVertexAttribPointerNV(" << index << ", " << fsize << ", " << CallText::Enum{type} << ", "
-                << stride << ", (const void *)" << complete_.pointer(0) << ");";
+            out() << "glVertexAttribPointerNV(" << index << ", " << fsize << ", " << enumText(type) << ", " << stride
+                << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2241,13 +2215,7 @@ void OpenGLRekorder::cgmVertexAttribPointerNV(
 
 void OpenGLRekorder::cgmVertexAttrib1dNV(const char* file, unsigned line, unsigned index, double x)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib1dNV(" << index << ", " << CallText::Double{x} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib1dNV(file, line, index, x);
-    }
-    out() << "glVertexAttrib1dNV(" << index << ", " << x << ");";
+    out() << "glVertexAttrib1dNV(" << index << ", " << doubleText(x) << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib1dNV(file, line, index, x);
 }
@@ -2272,12 +2240,6 @@ void OpenGLRekorder::cgmVertexAttrib1dvNV(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexAttrib1fNV(const char* file, unsigned line, unsigned index, float x)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib1fNV(" << index << ", " << CallText::Float{x} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib1fNV(file, line, index, x);
-    }
     out() << "glVertexAttrib1fNV(" << index << ", " << CallText::Float{x} << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib1fNV(file, line, index, x);
@@ -2328,13 +2290,7 @@ void OpenGLRekorder::cgmVertexAttrib1svNV(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexAttrib2dNV(const char* file, unsigned line, unsigned index, double x, double y)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib2dNV(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib2dNV(file, line, index, x, y);
-    }
-    out() << "glVertexAttrib2dNV(" << index << ", " << x << ", " << y << ");";
+    out() << "glVertexAttrib2dNV(" << index << ", " << doubleText(x) << ", " << doubleText(y) << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib2dNV(file, line, index, x, y);
 }
@@ -2359,12 +2315,6 @@ void OpenGLRekorder::cgmVertexAttrib2dvNV(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexAttrib2fNV(const char* file, unsigned line, unsigned index, float x, float y)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib2fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib2fNV(file, line, index, x, y);
-    }
     out() << "glVertexAttrib2fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib2fNV(file, line, index, x, y);
@@ -2416,14 +2366,8 @@ void OpenGLRekorder::cgmVertexAttrib2svNV(const char* file, unsigned line, unsig
 void OpenGLRekorder::cgmVertexAttrib3dNV(
     const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib3dNV(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ", "
-            << CallText::Double{z} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib3dNV(file, line, index, x, y, z);
-    }
-    out() << "glVertexAttrib3dNV(" << index << ", " << x << ", " << y << ", " << z << ");";
+    out() << "glVertexAttrib3dNV(" << index << ", " << doubleText(x) << ", " << doubleText(y) << ", "
+        << doubleText(z) << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib3dNV(file, line, index, x, y, z);
 }
@@ -2448,13 +2392,6 @@ void OpenGLRekorder::cgmVertexAttrib3dvNV(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexAttrib3fNV(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib3fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib3fNV(file, line, index, x, y, z);
-    }
     out() << "glVertexAttrib3fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -2507,14 +2444,8 @@ void OpenGLRekorder::cgmVertexAttrib3svNV(const char* file, unsigned line, unsig
 void OpenGLRekorder::cgmVertexAttrib4dNV(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib4dNV(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ", "
-            << CallText::Double{z} << ", " << CallText::Double{w} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib4dNV(file, line, index, x, y, z, w);
-    }
-    out() << "glVertexAttrib4dNV(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
+    out() << "glVertexAttrib4dNV(" << index << ", " << doubleText(x) << ", " << doubleText(y) << ", "
+        << doubleText(z) << ", " << doubleText(w) << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib4dNV(file, line, index, x, y, z, w);
 }
@@ -2540,13 +2471,6 @@ void OpenGLRekorder::cgmVertexAttrib4dvNV(const char* file, unsigned line, unsig
 void OpenGLRekorder::cgmVertexAttrib4fNV(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
-    if (bComplete_)
-    {
-        out() << "glVertexAttrib4fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ", " << CallText::Float{w} << ");";
-        endStatement(file, line);
-        return next().cgmVertexAttrib4fNV(file, line, index, x, y, z, w);
-    }
     out() << "glVertexAttrib4fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -2880,12 +2804,6 @@ void OpenGLRekorder::cgmVertexAttribs4ubvNV(
 
 void OpenGLRekorder::cgmClearDepthfOES(const char* file, unsigned line, float depth)
 {
-    if (bComplete_)
-    {
-        out() << "glClearDepthfOES(" << CallText::Float{depth} << ");";
-        endStatement(file, line);
-        return next().cgmClearDepthfOES(file, line, depth);
-    }
     out() << "glClearDepthfOES(" << CallText::Float{depth} << ");";
     endStatement(file, line);
     return next().cgmClearDepthfOES(file, line, depth);
@@ -2898,7 +2816,7 @@ void OpenGLRekorder::cgmClipPlanefOES(const char* file, unsigned line, unsigned 
         const CallArgument arguments[] = {plane, equation};
         if (complete_.capturePointers(802, 1, arguments, 2, false))
         {
-            out() << "glClipPlanefOES(" << CallText::Enum{plane} << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glClipPlanefOES(" << enumText(plane) << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2911,12 +2829,6 @@ void OpenGLRekorder::cgmClipPlanefOES(const char* file, unsigned line, unsigned 
 
 void OpenGLRekorder::cgmDepthRangefOES(const char* file, unsigned line, float n, float f)
 {
-    if (bComplete_)
-    {
-        out() << "glDepthRangefOES(" << CallText::Float{n} << ", " << CallText::Float{f} << ");";
-        endStatement(file, line);
-        return next().cgmDepthRangefOES(file, line, n, f);
-    }
     out() << "glDepthRangefOES(" << CallText::Float{n} << ", " << CallText::Float{f} << ");";
     endStatement(file, line);
     return next().cgmDepthRangefOES(file, line, n, f);
@@ -2925,13 +2837,6 @@ void OpenGLRekorder::cgmDepthRangefOES(const char* file, unsigned line, float n,
 void OpenGLRekorder::cgmFrustumfOES(
     const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
 {
-    if (bComplete_)
-    {
-        out() << "glFrustumfOES(" << CallText::Float{l} << ", " << CallText::Float{r} << ", " << CallText::Float{b}
-            << ", " << CallText::Float{t} << ", " << CallText::Float{n} << ", " << CallText::Float{f} << ");";
-        endStatement(file, line);
-        return next().cgmFrustumfOES(file, line, l, r, b, t, n, f);
-    }
     out() << "glFrustumfOES(" << CallText::Float{l} << ", " << CallText::Float{r} << ", " << CallText::Float{b}
         << ", " << CallText::Float{t} << ", " << CallText::Float{n} << ", " << CallText::Float{f} << ");";
     endStatement(file, line);
@@ -2945,7 +2850,7 @@ void OpenGLRekorder::cgmGetClipPlanefOES(const char* file, unsigned line, unsign
         const CallArgument arguments[] = {plane, equation};
         if (complete_.capturePointers(803, 1, arguments, 2, false))
         {
-            out() << "glGetClipPlanefOES(" << CallText::Enum{plane} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetClipPlanefOES(" << enumText(plane) << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -2959,13 +2864,6 @@ void OpenGLRekorder::cgmGetClipPlanefOES(const char* file, unsigned line, unsign
 void OpenGLRekorder::cgmOrthofOES(
     const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
 {
-    if (bComplete_)
-    {
-        out() << "glOrthofOES(" << CallText::Float{l} << ", " << CallText::Float{r} << ", " << CallText::Float{b}
-            << ", " << CallText::Float{t} << ", " << CallText::Float{n} << ", " << CallText::Float{f} << ");";
-        endStatement(file, line);
-        return next().cgmOrthofOES(file, line, l, r, b, t, n, f);
-    }
     out() << "glOrthofOES(" << CallText::Float{l} << ", " << CallText::Float{r} << ", " << CallText::Float{b}
         << ", " << CallText::Float{t} << ", " << CallText::Float{n} << ", " << CallText::Float{f} << ");";
     endStatement(file, line);
@@ -2980,7 +2878,7 @@ void OpenGLRekorder::cgmDetailTexFuncSGIS(
         const CallArgument arguments[] = {target, n, points};
         if (complete_.capturePointers(804, 1, arguments, 3, false))
         {
-            out() << "glDetailTexFuncSGIS(" << CallText::Enum{target} << ", " << n << ", (const GLfloat *)"
+            out() << "glDetailTexFuncSGIS(" << enumText(target) << ", " << n << ", (const GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -2999,8 +2897,7 @@ void OpenGLRekorder::cgmGetDetailTexFuncSGIS(const char* file, unsigned line, un
         const CallArgument arguments[] = {target, points};
         if (complete_.capturePointers(805, 1, arguments, 2, false))
         {
-            out() << "glGetDetailTexFuncSGIS(" << CallText::Enum{target} << ", (GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glGetDetailTexFuncSGIS(" << enumText(target) << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3049,12 +2946,6 @@ void OpenGLRekorder::cgmGetFogFuncSGIS(const char* file, unsigned line, float* p
 
 void OpenGLRekorder::cgmSampleMaskSGIS(const char* file, unsigned line, float value, unsigned char invert)
 {
-    if (bComplete_)
-    {
-        out() << "glSampleMaskSGIS(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
-        endStatement(file, line);
-        return next().cgmSampleMaskSGIS(file, line, value, invert);
-    }
     out() << "glSampleMaskSGIS(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
     endStatement(file, line);
     return next().cgmSampleMaskSGIS(file, line, value, invert);
@@ -3062,7 +2953,7 @@ void OpenGLRekorder::cgmSampleMaskSGIS(const char* file, unsigned line, float va
 
 void OpenGLRekorder::cgmSamplePatternSGIS(const char* file, unsigned line, unsigned pattern)
 {
-    out() << "glSamplePatternSGIS(" << CallText::Enum{pattern} << ");";
+    out() << "glSamplePatternSGIS(" << enumText(pattern) << ");";
     endStatement(file, line);
     return next().cgmSamplePatternSGIS(file, line, pattern);
 }
@@ -3075,7 +2966,7 @@ void OpenGLRekorder::cgmSharpenTexFuncSGIS(
         const CallArgument arguments[] = {target, n, points};
         if (complete_.capturePointers(808, 1, arguments, 3, false))
         {
-            out() << "glSharpenTexFuncSGIS(" << CallText::Enum{target} << ", " << n << ", (const GLfloat *)"
+            out() << "glSharpenTexFuncSGIS(" << enumText(target) << ", " << n << ", (const GLfloat *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -3094,8 +2985,7 @@ void OpenGLRekorder::cgmGetSharpenTexFuncSGIS(const char* file, unsigned line, u
         const CallArgument arguments[] = {target, points};
         if (complete_.capturePointers(809, 1, arguments, 2, false))
         {
-            out() << "glGetSharpenTexFuncSGIS(" << CallText::Enum{target} << ", (GLfloat *)" << complete_.pointer(0)
-                << ");";
+            out() << "glGetSharpenTexFuncSGIS(" << enumText(target) << ", (GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3115,10 +3005,9 @@ void OpenGLRekorder::cgmTexImage4DSGIS(
         const CallArgument arguments[] = {target, level, internalformat, width, height, depth, size4d, border, format, type, pixels};
         if (complete_.capturePointers(810, 1, arguments, 11, false))
         {
-            out() << "glTexImage4DSGIS(" << CallText::Enum{target} << ", " << level << ", "
-                << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << depth << ", " << size4d
-                << ", " << border << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glTexImage4DSGIS(" << enumText(target) << ", " << level << ", " << enumText(internalformat) << ", "
+                << width << ", " << height << ", " << depth << ", " << size4d << ", " << border << ", "
+                << enumText(format) << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3138,9 +3027,9 @@ void OpenGLRekorder::cgmTexSubImage4DSGIS(
         const CallArgument arguments[] = {target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels};
         if (complete_.capturePointers(811, 1, arguments, 13, false))
         {
-            out() << "glTexSubImage4DSGIS(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
-                << yoffset << ", " << zoffset << ", " << woffset << ", " << width << ", " << height << ", " << depth
-                << ", " << size4d << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
+            out() << "glTexSubImage4DSGIS(" << enumText(target) << ", " << level << ", " << xoffset << ", " << yoffset
+                << ", " << zoffset << ", " << woffset << ", " << width << ", " << height << ", " << depth << ", "
+                << size4d << ", " << enumText(format) << ", " << enumText(type) << ", (const void *)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -3160,8 +3049,8 @@ void OpenGLRekorder::cgmGetTexFilterFuncSGIS(
         const CallArgument arguments[] = {target, filter, weights};
         if (complete_.capturePointers(812, 1, arguments, 3, false))
         {
-            out() << "glGetTexFilterFuncSGIS(" << CallText::Enum{target} << ", " << CallText::Enum{filter}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetTexFilterFuncSGIS(" << enumText(target) << ", " << enumText(filter) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3180,7 +3069,7 @@ void OpenGLRekorder::cgmTexFilterFuncSGIS(
         const CallArgument arguments[] = {target, filter, n, weights};
         if (complete_.capturePointers(813, 1, arguments, 4, false))
         {
-            out() << "glTexFilterFuncSGIS(" << CallText::Enum{target} << ", " << CallText::Enum{filter} << ", " << n
+            out() << "glTexFilterFuncSGIS(" << enumText(target) << ", " << enumText(filter) << ", " << n
                 << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -3265,14 +3154,14 @@ void OpenGLRekorder::cgmFlushRasterSGIX(const char* file, unsigned line)
 
 void OpenGLRekorder::cgmTextureFogSGIX(const char* file, unsigned line, unsigned pname)
 {
-    out() << "glTextureFogSGIX(" << CallText::Enum{pname} << ");";
+    out() << "glTextureFogSGIX(" << enumText(pname) << ");";
     endStatement(file, line);
     return next().cgmTextureFogSGIX(file, line, pname);
 }
 
 void OpenGLRekorder::cgmFragmentColorMaterialSGIX(const char* file, unsigned line, unsigned face, unsigned mode)
 {
-    out() << "glFragmentColorMaterialSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{mode} << ");";
+    out() << "glFragmentColorMaterialSGIX(" << enumText(face) << ", " << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmFragmentColorMaterialSGIX(file, line, face, mode);
 }
@@ -3280,14 +3169,7 @@ void OpenGLRekorder::cgmFragmentColorMaterialSGIX(const char* file, unsigned lin
 void OpenGLRekorder::cgmFragmentLightfSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glFragmentLightfSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmFragmentLightfSGIX(file, line, light, pname, param);
-    }
-    out() << "glFragmentLightfSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
+    out() << "glFragmentLightfSGIX(" << enumText(light) << ", " << enumText(pname) << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmFragmentLightfSGIX(file, line, light, pname, param);
@@ -3301,8 +3183,8 @@ void OpenGLRekorder::cgmFragmentLightfvSGIX(
         const CallArgument arguments[] = {light, pname, params};
         if (complete_.capturePointers(816, 1, arguments, 3, false))
         {
-            out() << "glFragmentLightfvSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
-                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glFragmentLightfvSGIX(" << enumText(light) << ", " << enumText(pname) << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3315,8 +3197,7 @@ void OpenGLRekorder::cgmFragmentLightfvSGIX(
 
 void OpenGLRekorder::cgmFragmentLightiSGIX(const char* file, unsigned line, unsigned light, unsigned pname, int param)
 {
-    out() << "glFragmentLightiSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", " << param
-        << ");";
+    out() << "glFragmentLightiSGIX(" << enumText(light) << ", " << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmFragmentLightiSGIX(file, line, light, pname, param);
 }
@@ -3329,8 +3210,8 @@ void OpenGLRekorder::cgmFragmentLightivSGIX(
         const CallArgument arguments[] = {light, pname, params};
         if (complete_.capturePointers(817, 1, arguments, 3, false))
         {
-            out() << "glFragmentLightivSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
-                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glFragmentLightivSGIX(" << enumText(light) << ", " << enumText(pname) << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3343,13 +3224,7 @@ void OpenGLRekorder::cgmFragmentLightivSGIX(
 
 void OpenGLRekorder::cgmFragmentLightModelfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glFragmentLightModelfSGIX(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmFragmentLightModelfSGIX(file, line, pname, param);
-    }
-    out() << "glFragmentLightModelfSGIX(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+    out() << "glFragmentLightModelfSGIX(" << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmFragmentLightModelfSGIX(file, line, pname, param);
 }
@@ -3361,8 +3236,8 @@ void OpenGLRekorder::cgmFragmentLightModelfvSGIX(const char* file, unsigned line
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(818, 1, arguments, 2, false))
         {
-            out() << "glFragmentLightModelfvSGIX(" << CallText::Enum{pname} << ", (const GLfloat *)"
-                << complete_.pointer(0) << ");";
+            out() << "glFragmentLightModelfvSGIX(" << enumText(pname) << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -3375,7 +3250,7 @@ void OpenGLRekorder::cgmFragmentLightModelfvSGIX(const char* file, unsigned line
 
 void OpenGLRekorder::cgmFragmentLightModeliSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
-    out() << "glFragmentLightModeliSGIX(" << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glFragmentLightModeliSGIX(" << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmFragmentLightModeliSGIX(file, line, pname, param);
 }
@@ -3387,8 +3262,8 @@ void OpenGLRekorder::cgmFragmentLightModelivSGIX(const char* file, unsigned line
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(819, 1, arguments, 2, false))
         {
-            out() << "glFragmentLightModelivSGIX(" << CallText::Enum{pname} << ", (const GLint *)"
-                << complete_.pointer(0) << ");";
+            out() << "glFragmentLightModelivSGIX(" << enumText(pname) << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
             endStatement(file, line);
         }
         else
@@ -3402,15 +3277,8 @@ void OpenGLRekorder::cgmFragmentLightModelivSGIX(const char* file, unsigned line
 void OpenGLRekorder::cgmFragmentMaterialfSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glFragmentMaterialfSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
-            << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmFragmentMaterialfSGIX(file, line, face, pname, param);
-    }
-    out() << "glFragmentMaterialfSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", " << param
-        << ");";
+    out() << "glFragmentMaterialfSGIX(" << enumText(face) << ", " << enumText(pname) << ", "
+        << plainFloatText(param) << ");";
     endStatement(file, line);
     return next().cgmFragmentMaterialfSGIX(file, line, face, pname, param);
 }
@@ -3423,8 +3291,8 @@ void OpenGLRekorder::cgmFragmentMaterialfvSGIX(
         const CallArgument arguments[] = {face, pname, params};
         if (complete_.capturePointers(820, 1, arguments, 3, false))
         {
-            out() << "glFragmentMaterialfvSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
-                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glFragmentMaterialfvSGIX(" << enumText(face) << ", " << enumText(pname) << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3438,8 +3306,7 @@ void OpenGLRekorder::cgmFragmentMaterialfvSGIX(
 void OpenGLRekorder::cgmFragmentMaterialiSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, int param)
 {
-    out() << "glFragmentMaterialiSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", " << param
-        << ");";
+    out() << "glFragmentMaterialiSGIX(" << enumText(face) << ", " << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmFragmentMaterialiSGIX(file, line, face, pname, param);
 }
@@ -3452,8 +3319,8 @@ void OpenGLRekorder::cgmFragmentMaterialivSGIX(
         const CallArgument arguments[] = {face, pname, params};
         if (complete_.capturePointers(821, 1, arguments, 3, false))
         {
-            out() << "glFragmentMaterialivSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
-                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glFragmentMaterialivSGIX(" << enumText(face) << ", " << enumText(pname) << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3472,8 +3339,8 @@ void OpenGLRekorder::cgmGetFragmentLightfvSGIX(
         const CallArgument arguments[] = {light, pname, params};
         if (complete_.capturePointers(822, 1, arguments, 3, false))
         {
-            out() << "glGetFragmentLightfvSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetFragmentLightfvSGIX(" << enumText(light) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3492,8 +3359,8 @@ void OpenGLRekorder::cgmGetFragmentLightivSGIX(
         const CallArgument arguments[] = {light, pname, params};
         if (complete_.capturePointers(823, 1, arguments, 3, false))
         {
-            out() << "glGetFragmentLightivSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetFragmentLightivSGIX(" << enumText(light) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3512,8 +3379,8 @@ void OpenGLRekorder::cgmGetFragmentMaterialfvSGIX(
         const CallArgument arguments[] = {face, pname, params};
         if (complete_.capturePointers(824, 1, arguments, 3, false))
         {
-            out() << "glGetFragmentMaterialfvSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetFragmentMaterialfvSGIX(" << enumText(face) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3532,8 +3399,8 @@ void OpenGLRekorder::cgmGetFragmentMaterialivSGIX(
         const CallArgument arguments[] = {face, pname, params};
         if (complete_.capturePointers(825, 1, arguments, 3, false))
         {
-            out() << "glGetFragmentMaterialivSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetFragmentMaterialivSGIX(" << enumText(face) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3553,7 +3420,7 @@ void OpenGLRekorder::cgmFrameZoomSGIX(const char* file, unsigned line, int facto
 
 void OpenGLRekorder::cgmPixelTexGenSGIX(const char* file, unsigned line, unsigned mode)
 {
-    out() << "glPixelTexGenSGIX(" << CallText::Enum{mode} << ");";
+    out() << "glPixelTexGenSGIX(" << enumText(mode) << ");";
     endStatement(file, line);
     return next().cgmPixelTexGenSGIX(file, line, mode);
 }
@@ -3578,13 +3445,7 @@ void OpenGLRekorder::cgmReferencePlaneSGIX(const char* file, unsigned line, cons
 
 void OpenGLRekorder::cgmSpriteParameterfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
-    if (bComplete_)
-    {
-        out() << "glSpriteParameterfSGIX(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
-        endStatement(file, line);
-        return next().cgmSpriteParameterfSGIX(file, line, pname, param);
-    }
-    out() << "glSpriteParameterfSGIX(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+    out() << "glSpriteParameterfSGIX(" << enumText(pname) << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmSpriteParameterfSGIX(file, line, pname, param);
 }
@@ -3596,7 +3457,7 @@ void OpenGLRekorder::cgmSpriteParameterfvSGIX(const char* file, unsigned line, u
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(827, 1, arguments, 2, false))
         {
-            out() << "glSpriteParameterfvSGIX(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0)
+            out() << "glSpriteParameterfvSGIX(" << enumText(pname) << ", (const GLfloat *)" << complete_.pointer(0)
                 << ");";
             endStatement(file, line);
         }
@@ -3610,7 +3471,7 @@ void OpenGLRekorder::cgmSpriteParameterfvSGIX(const char* file, unsigned line, u
 
 void OpenGLRekorder::cgmSpriteParameteriSGIX(const char* file, unsigned line, unsigned pname, int param)
 {
-    out() << "glSpriteParameteriSGIX(" << CallText::Enum{pname} << ", " << param << ");";
+    out() << "glSpriteParameteriSGIX(" << enumText(pname) << ", " << param << ");";
     endStatement(file, line);
     return next().cgmSpriteParameteriSGIX(file, line, pname, param);
 }
@@ -3622,8 +3483,7 @@ void OpenGLRekorder::cgmSpriteParameterivSGIX(const char* file, unsigned line, u
         const CallArgument arguments[] = {pname, params};
         if (complete_.capturePointers(828, 1, arguments, 2, false))
         {
-            out() << "glSpriteParameterivSGIX(" << CallText::Enum{pname} << ", (const GLint *)" << complete_.pointer(0)
-                << ");";
+            out() << "glSpriteParameterivSGIX(" << enumText(pname) << ", (const GLint *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3650,9 +3510,8 @@ void OpenGLRekorder::cgmColorTableSGI(
         const CallArgument arguments[] = {target, internalformat, width, format, type, table};
         if (complete_.capturePointers(829, 1, arguments, 6, false))
         {
-            out() << "glColorTableSGI(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
-                << width << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
-                << complete_.pointer(0) << ");";
+            out() << "glColorTableSGI(" << enumText(target) << ", " << enumText(internalformat) << ", " << width << ", "
+                << enumText(format) << ", " << enumText(type) << ", (const void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3671,7 +3530,7 @@ void OpenGLRekorder::cgmColorTableParameterfvSGI(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(830, 1, arguments, 3, false))
         {
-            out() << "glColorTableParameterfvSGI(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+            out() << "glColorTableParameterfvSGI(" << enumText(target) << ", " << enumText(pname)
                 << ", (const GLfloat *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -3691,8 +3550,8 @@ void OpenGLRekorder::cgmColorTableParameterivSGI(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(831, 1, arguments, 3, false))
         {
-            out() << "glColorTableParameterivSGI(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            out() << "glColorTableParameterivSGI(" << enumText(target) << ", " << enumText(pname) << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3706,8 +3565,8 @@ void OpenGLRekorder::cgmColorTableParameterivSGI(
 void OpenGLRekorder::cgmCopyColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int x, int y, int width)
 {
-    out() << "glCopyColorTableSGI(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
-        << x << ", " << y << ", " << width << ");";
+    out() << "glCopyColorTableSGI(" << enumText(target) << ", " << enumText(internalformat) << ", " << x << ", "
+        << y << ", " << width << ");";
     endStatement(file, line);
     return next().cgmCopyColorTableSGI(file, line, target, internalformat, x, y, width);
 }
@@ -3720,8 +3579,8 @@ void OpenGLRekorder::cgmGetColorTableSGI(
         const CallArgument arguments[] = {target, format, type, table};
         if (complete_.capturePointers(832, 1, arguments, 4, false))
         {
-            out() << "glGetColorTableSGI(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
-                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            out() << "glGetColorTableSGI(" << enumText(target) << ", " << enumText(format) << ", " << enumText(type)
+                << ", (void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3740,8 +3599,8 @@ void OpenGLRekorder::cgmGetColorTableParameterfvSGI(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(833, 1, arguments, 3, false))
         {
-            out() << "glGetColorTableParameterfvSGI(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            out() << "glGetColorTableParameterfvSGI(" << enumText(target) << ", " << enumText(pname) << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3760,8 +3619,8 @@ void OpenGLRekorder::cgmGetColorTableParameterivSGI(
         const CallArgument arguments[] = {target, pname, params};
         if (complete_.capturePointers(834, 1, arguments, 3, false))
         {
-            out() << "glGetColorTableParameterivSGI(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
-                << ", (GLint *)" << complete_.pointer(0) << ");";
+            out() << "glGetColorTableParameterivSGI(" << enumText(target) << ", " << enumText(pname) << ", (GLint *)"
+                << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3802,12 +3661,6 @@ void OpenGLRekorder::cgmGlobalAlphaFactoriSUN(const char* file, unsigned line, i
 
 void OpenGLRekorder::cgmGlobalAlphaFactorfSUN(const char* file, unsigned line, float factor)
 {
-    if (bComplete_)
-    {
-        out() << "glGlobalAlphaFactorfSUN(" << CallText::Float{factor} << ");";
-        endStatement(file, line);
-        return next().cgmGlobalAlphaFactorfSUN(file, line, factor);
-    }
     out() << "glGlobalAlphaFactorfSUN(" << CallText::Float{factor} << ");";
     endStatement(file, line);
     return next().cgmGlobalAlphaFactorfSUN(file, line, factor);
@@ -3815,13 +3668,7 @@ void OpenGLRekorder::cgmGlobalAlphaFactorfSUN(const char* file, unsigned line, f
 
 void OpenGLRekorder::cgmGlobalAlphaFactordSUN(const char* file, unsigned line, double factor)
 {
-    if (bComplete_)
-    {
-        out() << "glGlobalAlphaFactordSUN(" << CallText::Double{factor} << ");";
-        endStatement(file, line);
-        return next().cgmGlobalAlphaFactordSUN(file, line, factor);
-    }
-    out() << "glGlobalAlphaFactordSUN(" << factor << ");";
+    out() << "glGlobalAlphaFactordSUN(" << doubleText(factor) << ");";
     endStatement(file, line);
     return next().cgmGlobalAlphaFactordSUN(file, line, factor);
 }
@@ -3856,7 +3703,7 @@ void OpenGLRekorder::cgmReadVideoPixelsSUN(
         if (complete_.capturePointers(835, 1, arguments, 7, false))
         {
             out() << "glReadVideoPixelsSUN(" << x << ", " << y << ", " << width << ", " << height << ", "
-                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+                << enumText(format) << ", " << enumText(type) << ", (void *)" << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
         else
@@ -3950,7 +3797,7 @@ void OpenGLRekorder::cgmReplacementCodePointerSUN(
         const CallArgument arguments[] = {type, stride, pointer};
         if (complete_.capturePointers(839, 1, arguments, 3, false))
         {
-            out() << "glReplacementCodePointerSUN(" << CallText::Enum{type} << ", " << stride << ", (const void **)"
+            out() << "glReplacementCodePointerSUN(" << enumText(type) << ", " << stride << ", (const void **)"
                 << complete_.pointer(0) << ");";
             endStatement(file, line);
         }
@@ -3965,14 +3812,6 @@ void OpenGLRekorder::cgmReplacementCodePointerSUN(
 void OpenGLRekorder::cgmColor3fVertex3fSUN(
     const char* file, unsigned line, float r, float g, float b, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glColor3fVertex3fSUN(" << CallText::Float{r} << ", " << CallText::Float{g} << ", "
-            << CallText::Float{b} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmColor3fVertex3fSUN(file, line, r, g, b, x, y, z);
-    }
     out() << "glColor3fVertex3fSUN(" << CallText::Float{r} << ", " << CallText::Float{g} << ", "
         << CallText::Float{b} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
@@ -4003,15 +3842,6 @@ void OpenGLRekorder::cgmColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, float r, float g, float b, float a, float nx, float ny, float nz, float x,
     float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glColor4fNormal3fVertex3fSUN(" << CallText::Float{r} << ", " << CallText::Float{g} << ", "
-            << CallText::Float{b} << ", " << CallText::Float{a} << ", " << CallText::Float{nx} << ", "
-            << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
-            << CallText::Float{y} << ", " << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmColor4fNormal3fVertex3fSUN(file, line, r, g, b, a, nx, ny, nz, x, y, z);
-    }
     out() << "glColor4fNormal3fVertex3fSUN(" << CallText::Float{r} << ", " << CallText::Float{g} << ", "
         << CallText::Float{b} << ", " << CallText::Float{a} << ", " << CallText::Float{nx} << ", "
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
@@ -4044,14 +3874,6 @@ void OpenGLRekorder::cgmColor4ubVertex2fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y)
 {
-    if (bComplete_)
-    {
-        out() << "glColor4ubVertex2fSUN(" << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g) << ", "
-            << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", "
-            << CallText::Float{y} << ");";
-        endStatement(file, line);
-        return next().cgmColor4ubVertex2fSUN(file, line, r, g, b, a, x, y);
-    }
     out() << "glColor4ubVertex2fSUN(" << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g) << ", "
         << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ");";
@@ -4082,14 +3904,6 @@ void OpenGLRekorder::cgmColor4ubVertex3fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glColor4ubVertex3fSUN(" << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g) << ", "
-            << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", "
-            << CallText::Float{y} << ", " << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmColor4ubVertex3fSUN(file, line, r, g, b, a, x, y, z);
-    }
     out() << "glColor4ubVertex3fSUN(" << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g) << ", "
         << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
@@ -4119,14 +3933,6 @@ void OpenGLRekorder::cgmColor4ubVertex3fvSUN(const char* file, unsigned line, co
 void OpenGLRekorder::cgmNormal3fVertex3fSUN(
     const char* file, unsigned line, float nx, float ny, float nz, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glNormal3fVertex3fSUN(" << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
-            << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmNormal3fVertex3fSUN(file, line, nx, ny, nz, x, y, z);
-    }
     out() << "glNormal3fVertex3fSUN(" << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
         << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
@@ -4156,14 +3962,6 @@ void OpenGLRekorder::cgmNormal3fVertex3fvSUN(const char* file, unsigned line, co
 void OpenGLRekorder::cgmReplacementCodeuiColor3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glReplacementCodeuiColor3fVertex3fSUN(" << rc << ", " << CallText::Float{r} << ", "
-            << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{x} << ", "
-            << CallText::Float{y} << ", " << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmReplacementCodeuiColor3fVertex3fSUN(file, line, rc, r, g, b, x, y, z);
-    }
     out() << "glReplacementCodeuiColor3fVertex3fSUN(" << rc << ", " << CallText::Float{r} << ", "
         << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
@@ -4195,15 +3993,6 @@ void OpenGLRekorder::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float a, float nx, float ny, float nz,
     float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glReplacementCodeuiColor4fNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{r} << ", "
-            << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{a} << ", "
-            << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
-            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(file, line, rc, r, g, b, a, nx, ny, nz, x, y, z);
-    }
     out() << "glReplacementCodeuiColor4fNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{r} << ", "
         << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{a} << ", "
         << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
@@ -4237,14 +4026,6 @@ void OpenGLRekorder::cgmReplacementCodeuiColor4ubVertex3fSUN(
     const char* file, unsigned line, unsigned rc, unsigned char r, unsigned char g, unsigned char b, unsigned char a,
     float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glReplacementCodeuiColor4ubVertex3fSUN(" << rc << ", " << static_cast<unsigned>(r) << ", "
-            << static_cast<unsigned>(g) << ", " << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a)
-            << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmReplacementCodeuiColor4ubVertex3fSUN(file, line, rc, r, g, b, a, x, y, z);
-    }
     out() << "glReplacementCodeuiColor4ubVertex3fSUN(" << rc << ", " << static_cast<unsigned>(r) << ", "
         << static_cast<unsigned>(g) << ", " << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a)
         << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
@@ -4275,14 +4056,6 @@ void OpenGLRekorder::cgmReplacementCodeuiColor4ubVertex3fvSUN(
 void OpenGLRekorder::cgmReplacementCodeuiNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float nx, float ny, float nz, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glReplacementCodeuiNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{nx} << ", "
-            << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
-            << CallText::Float{y} << ", " << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmReplacementCodeuiNormal3fVertex3fSUN(file, line, rc, nx, ny, nz, x, y, z);
-    }
     out() << "glReplacementCodeuiNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{nx} << ", "
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
@@ -4314,16 +4087,6 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float r, float g, float b, float a, float nx,
     float ny, float nz, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{s}
-            << ", " << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{g} << ", "
-            << CallText::Float{b} << ", " << CallText::Float{a} << ", " << CallText::Float{nx} << ", "
-            << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
-            << CallText::Float{y} << ", " << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(file, line, rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
-    }
     out() << "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{s}
         << ", " << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{g} << ", "
         << CallText::Float{b} << ", " << CallText::Float{a} << ", " << CallText::Float{nx} << ", "
@@ -4359,15 +4122,6 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float nx, float ny, float nz, float x, float y,
     float z)
 {
-    if (bComplete_)
-    {
-        out() << "glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{s} << ", "
-            << CallText::Float{t} << ", " << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
-            << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(file, line, rc, s, t, nx, ny, nz, x, y, z);
-    }
     out() << "glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
         << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
@@ -4400,14 +4154,6 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
 void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glReplacementCodeuiTexCoord2fVertex3fSUN(" << rc << ", " << CallText::Float{s} << ", "
-            << CallText::Float{t} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmReplacementCodeuiTexCoord2fVertex3fSUN(file, line, rc, s, t, x, y, z);
-    }
     out() << "glReplacementCodeuiTexCoord2fVertex3fSUN(" << rc << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
@@ -4438,13 +4184,6 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
 void OpenGLRekorder::cgmReplacementCodeuiVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glReplacementCodeuiVertex3fSUN(" << rc << ", " << CallText::Float{x} << ", " << CallText::Float{y}
-            << ", " << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmReplacementCodeuiVertex3fSUN(file, line, rc, x, y, z);
-    }
     out() << "glReplacementCodeuiVertex3fSUN(" << rc << ", " << CallText::Float{x} << ", " << CallText::Float{y}
         << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -4474,14 +4213,6 @@ void OpenGLRekorder::cgmReplacementCodeuiVertex3fvSUN(
 void OpenGLRekorder::cgmTexCoord2fColor3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float r, float g, float b, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord2fColor3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
-            << CallText::Float{r} << ", " << CallText::Float{g} << ", " << CallText::Float{b} << ", "
-            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord2fColor3fVertex3fSUN(file, line, s, t, r, g, b, x, y, z);
-    }
     out() << "glTexCoord2fColor3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << CallText::Float{r} << ", " << CallText::Float{g} << ", " << CallText::Float{b} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
@@ -4513,16 +4244,6 @@ void OpenGLRekorder::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float r, float g, float b, float a, float nx, float ny,
     float nz, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord2fColor4fNormal3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t}
-            << ", " << CallText::Float{r} << ", " << CallText::Float{g} << ", " << CallText::Float{b} << ", "
-            << CallText::Float{a} << ", " << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
-            << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord2fColor4fNormal3fVertex3fSUN(file, line, s, t, r, g, b, a, nx, ny, nz, x, y, z);
-    }
     out() << "glTexCoord2fColor4fNormal3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t}
         << ", " << CallText::Float{r} << ", " << CallText::Float{g} << ", " << CallText::Float{b} << ", "
         << CallText::Float{a} << ", " << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
@@ -4557,15 +4278,6 @@ void OpenGLRekorder::cgmTexCoord2fColor4ubVertex3fSUN(
     const char* file, unsigned line, float s, float t, unsigned char r, unsigned char g, unsigned char b,
     unsigned char a, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord2fColor4ubVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
-            << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g) << ", " << static_cast<unsigned>(b)
-            << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
-            << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord2fColor4ubVertex3fSUN(file, line, s, t, r, g, b, a, x, y, z);
-    }
     out() << "glTexCoord2fColor4ubVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g) << ", " << static_cast<unsigned>(b)
         << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
@@ -4597,14 +4309,6 @@ void OpenGLRekorder::cgmTexCoord2fColor4ubVertex3fvSUN(
 void OpenGLRekorder::cgmTexCoord2fNormal3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float nx, float ny, float nz, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord2fNormal3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
-            << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
-            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord2fNormal3fVertex3fSUN(file, line, s, t, nx, ny, nz, x, y, z);
-    }
     out() << "glTexCoord2fNormal3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
@@ -4635,13 +4339,6 @@ void OpenGLRekorder::cgmTexCoord2fNormal3fVertex3fvSUN(
 void OpenGLRekorder::cgmTexCoord2fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float x, float y, float z)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord2fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
-            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord2fVertex3fSUN(file, line, s, t, x, y, z);
-    }
     out() << "glTexCoord2fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -4671,17 +4368,6 @@ void OpenGLRekorder::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
     const char* file, unsigned line, float s, float t, float p, float q, float r, float g, float b, float a, float nx,
     float ny, float nz, float x, float y, float z, float w)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord4fColor4fNormal3fVertex4fSUN(" << CallText::Float{s} << ", " << CallText::Float{t}
-            << ", " << CallText::Float{p} << ", " << CallText::Float{q} << ", " << CallText::Float{r} << ", "
-            << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{a} << ", "
-            << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
-            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
-            << CallText::Float{w} << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord4fColor4fNormal3fVertex4fSUN(file, line, s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
-    }
     out() << "glTexCoord4fColor4fNormal3fVertex4fSUN(" << CallText::Float{s} << ", " << CallText::Float{t}
         << ", " << CallText::Float{p} << ", " << CallText::Float{q} << ", " << CallText::Float{r} << ", "
         << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{a} << ", "
@@ -4716,14 +4402,6 @@ void OpenGLRekorder::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
 void OpenGLRekorder::cgmTexCoord4fVertex4fSUN(
     const char* file, unsigned line, float s, float t, float p, float q, float x, float y, float z, float w)
 {
-    if (bComplete_)
-    {
-        out() << "glTexCoord4fVertex4fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
-            << CallText::Float{p} << ", " << CallText::Float{q} << ", " << CallText::Float{x} << ", "
-            << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
-        endStatement(file, line);
-        return next().cgmTexCoord4fVertex4fSUN(file, line, s, t, p, q, x, y, z, w);
-    }
     out() << "glTexCoord4fVertex4fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << CallText::Float{p} << ", " << CallText::Float{q} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
