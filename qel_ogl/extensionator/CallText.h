@@ -41,6 +41,13 @@ public:
         GLfloat value;
     };
 
+    // "makeDouble(0x<16 upper-case hexadecimal digits>) /* <value> */": the IEEE-754 bit pattern, which the
+    // replay turns back into exactly this double, then the value in the stream's floating-point format.
+    struct Double
+    {
+        GLdouble value;
+    };
+
     // "(GLhandleARB)" and the handle in unsigned decimal.
     struct Handle
     {
@@ -69,6 +76,7 @@ public:
 QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::Enum value);
 QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::Bool value);
 QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::Float value);
+QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::Double value);
 QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::Handle value);
 QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::Pointer value);
 QEL_OGL_API std::ostream& operator<<(std::ostream& out, CallText::Text value);

@@ -11,9 +11,16 @@ class QEL_OGL_API GLUnpackStateQuery : public UnpackStateQuery
 {
 public:
     UnpackState current() const override;
+    // Adds the three-dimensional unpack state (version 1.2) and the vertex-array and index buffer bindings
+    // (version 1.5, or the vertex buffer object extension).
+    PointerReadState pointerReadState() const override;
+    std::int64_t bufferBytes(GLenum target) const override;
+    bool readBuffer(GLenum target, std::int64_t offset, std::int64_t bytes, void* destination) const override;
 
 private:
     static bool hasPixelBuffers();
+    static bool hasVertexBuffers();
+    static bool isAtLeast(int major, int minor);
 };
 
 }}

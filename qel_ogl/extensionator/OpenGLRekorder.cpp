@@ -3,9 +3,7 @@
 
 #include "qel_ogl/extensionator/OpenGLRekorder.h"
 
-#include <algorithm>
 #include <cstring>
-#include <limits>
 #include <ostream>
 
 #include "qel_ogl/extensionator/CallText.h"
@@ -14,11 +12,6 @@
 namespace QEL { namespace OGL {
 
 namespace {
-
-// The size field of a record is 32 bits wide, and a stream writes at most a streamsize at once (31 bits on
-// the 32-bit build).
-const std::int64_t kMaxRecordBytes =
-    std::min<std::int64_t>(0xFFFFFFFF, std::numeric_limits<std::streamsize>::max());
 
 const GLenum kTextureBorderColor = 0x1004;
 const GLenum kTextureSwizzleRGBA = 0x8E46;
@@ -91,11 +84,11 @@ int componentCount(GLenum format)
 OpenGLRekorder::OpenGLRekorder(std::ostream& output, std::ostream& binaryOutput, OpenGLInterceptor* inner,
                                bool writeFileAndLine)
     : OpenGLInterceptorDecorator(inner),
-      pOutputStream_(&output),
-      pBinaryOutputStream_(&binaryOutput),
-      nBinaryOffset_(0),
+      streams_(output, binaryOutput),
       bWriteFileAndLine_(writeFileAndLine),
-      pUnpackStateQuery_(&glUnpackStateQuery())
+      pUnpackStateQuery_(&glUnpackStateQuery()),
+      bComplete_(false),
+      complete_(streams_, *pUnpackStateQuery_)
 {
 }
 
@@ -103,42 +96,58 @@ OpenGLRekorder::~OpenGLRekorder() = default;
 
 const std::ostream* OpenGLRekorder::outputStream() const
 {
-    return pOutputStream_;
+    return streams_.textStream();
 }
 
 std::ostream* OpenGLRekorder::outputStream()
 {
-    return pOutputStream_;
+    return streams_.textStream();
 }
 
 void OpenGLRekorder::setOutputStream(std::ostream& output)
 {
-    pOutputStream_ = &output;
+    streams_.setTextStream(output);
 }
 
 const std::ostream* OpenGLRekorder::binaryOutputStream() const
 {
-    return pBinaryOutputStream_;
+    return streams_.dataStream();
 }
 
 std::ostream* OpenGLRekorder::binaryOutputStream()
 {
-    return pBinaryOutputStream_;
+    return streams_.dataStream();
 }
 
 void OpenGLRekorder::setBinaryOutputStream(std::ostream& binaryOutput)
 {
-    pBinaryOutputStream_ = &binaryOutput;
+    streams_.setDataStream(binaryOutput);
 }
 
 void OpenGLRekorder::setUnpackStateQuery(const UnpackStateQuery& query)
 {
     pUnpackStateQuery_ = &query;
+    complete_.setStateQuery(query);
+}
+
+void OpenGLRekorder::setComplete(bool complete)
+{
+    bComplete_ = complete;
+}
+
+bool OpenGLRekorder::isComplete() const
+{
+    return bComplete_;
+}
+
+void OpenGLRekorder::contextMadeCurrent(const void* context)
+{
+    complete_.contextMadeCurrent(context);
 }
 
 std::ostream& OpenGLRekorder::out()
 {
-    return *pOutputStream_;
+    return streams_.text();
 }
 
 void OpenGLRekorder::endStatement(const char* file, unsigned line)
@@ -159,6 +168,11 @@ void OpenGLRekorder::writeUnsupported(const char* name)
           << ") with pointer parameter requires a specialized implementation!\");\n";
 }
 
+void OpenGLRekorder::writeNotCaptured(const char* name, const std::string& reason)
+{
+    out() << "OpenGLRekorderUnsupported(\"" << name << ": " << reason << "\");\n";
+}
+
 std::int64_t OpenGLRekorder::arrayBytes(int count, int elementBytes)
 {
     return count < 0 ? -1 : std::int64_t{count} * elementBytes;
@@ -171,19 +185,12 @@ std::int64_t OpenGLRekorder::textBytes(const char* text)
 
 bool OpenGLRekorder::isCapturable(const void* data, std::int64_t bytes)
 {
-    return data != nullptr && bytes >= 0 && bytes <= kMaxRecordBytes;
+    return data != nullptr && bytes >= 0 && bytes <= RecordStreams::maxRecordBytes();
 }
 
 std::uint64_t OpenGLRekorder::writeRecord(const void* data, std::int64_t bytes)
 {
-    const std::uint32_t size = static_cast<std::uint32_t>(bytes);
-    const char sizeField[4] = {static_cast<char>(size & 0xFF), static_cast<char>((size >> 8) & 0xFF),
-                               static_cast<char>((size >> 16) & 0xFF), static_cast<char>((size >> 24) & 0xFF)};
-    pBinaryOutputStream_->write(sizeField, sizeof(sizeField));
-    pBinaryOutputStream_->write(static_cast<const char*>(data), static_cast<std::streamsize>(bytes));
-    const std::uint64_t offset = nBinaryOffset_;
-    nBinaryOffset_ += sizeof(sizeField) + size;
-    return offset;
+    return streams_.write(data, bytes);
 }
 
 void OpenGLRekorder::beginDataBlock(std::uint64_t offset)
@@ -258,7 +265,7 @@ std::int64_t OpenGLRekorder::sourceBytes(const char* const* strings, const int* 
 
 std::uint64_t OpenGLRekorder::writeSourceRecords(int count, const char* const* strings, const int* lengths)
 {
-    const std::uint64_t offset = nBinaryOffset_;
+    const std::uint64_t offset = streams_.nextOffset();
     for (int i = 0; i < count; ++i)
         writeRecord(strings[i], sourceBytes(strings, lengths, i));
     return offset;

@@ -2,9 +2,12 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <string>
 
+#include "qel_ogl/extensionator/CompleteCapture.h"
 #include "qel_ogl/extensionator/GLTypes.h"
 #include "qel_ogl/extensionator/OpenGLInterceptorDecorator.h"
+#include "qel_ogl/extensionator/RecordStreams.h"
 
 namespace QEL { namespace OGL {
 
@@ -17,6 +20,11 @@ class UnpackStateQuery;
 // written as a call of OpenGLRekorderUnsupported. Data is never read through a null pointer, with a negative
 // count or size, or from a pixel pointer while a pixel unpack buffer is bound: such calls are written as not
 // capturable. Neither the streams nor the inner interceptor are owned; nothing is flushed. Platform-free.
+//
+// In complete mode (off unless a host turns it on) every call is recorded so that its replay has the data the
+// call had: floating-point arguments bit for bit, the bytes GL reads through every pointer as records, the
+// client vertex arrays at each draw, and what a program writes through a mapped buffer (CompleteCapture).
+// Only a call whose data cannot be known is written as not capturable, with its reason.
 class QEL_OGL_API OpenGLRekorder : public OpenGLInterceptorDecorator
 {
 public:
@@ -38,6 +46,12 @@ public:
     // given (hosts and tests without a context). Not owned.
     void setUnpackStateQuery(const UnpackStateQuery& query);
 
+    void setComplete(bool complete);
+    bool isComplete() const;
+    // Another context is current (context: any value that tells contexts apart): in complete mode the
+    // recorder asks for the GL state it follows again and keeps each context's vertex arrays apart.
+    void contextMadeCurrent(const void* context);
+
 #include "qel_ogl/extensionator/generated/OpenGLInterceptorOverrides.inc"
 
 private:
@@ -54,6 +68,8 @@ private:
     void endStatement(const char* file, unsigned line);
     void endBlock();
     void writeUnsupported(const char* name);
+    // Complete mode: "OpenGLRekorderUnsupported("<name>: <reason>");"
+    void writeNotCaptured(const char* name, const std::string& reason);
 
     // Record sizes in bytes; negative when nothing may be read.
     static std::int64_t arrayBytes(int count, int elementBytes);
@@ -82,12 +98,11 @@ private:
     void writeVector(const GLint* values, int count);
     static int texParameterComponents(GLenum pname);
 
-    std::ostream* pOutputStream_;
-    std::ostream* pBinaryOutputStream_;
-    // Bytes written to the data stream so far: the offset of the next record.
-    std::uint64_t nBinaryOffset_;
+    RecordStreams streams_;
     bool bWriteFileAndLine_;
     const UnpackStateQuery* pUnpackStateQuery_;
+    bool bComplete_;
+    CompleteCapture complete_;
 };
 
 }}

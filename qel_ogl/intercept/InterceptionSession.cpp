@@ -130,9 +130,9 @@ void InterceptionSession::startTrace(const std::string& path)
     filesWritten_.push_back(path);
 }
 
-// Both recorders write into one text stream, so that GL and WGL statements stay in call order. The WGL recorder
-// records every call in its complete form; the session's decorator stays on top of it, so that it sees the
-// program's calls first.
+// Both recorders write into one text stream, so that GL and WGL statements stay in call order. Both record
+// every call in their complete form; the session's decorator stays on top of the WGL recorder, so that it sees
+// the program's calls first.
 void InterceptionSession::startRecording(HDC hdc)
 {
     try {
@@ -145,6 +145,7 @@ void InterceptionSession::startRecording(HDC hdc)
     filesWritten_.insert(filesWritten_.end(),
                          {pRecording_->textPath(), pRecording_->dataPath(), pRecording_->buildFilePath()});
     pGLRecorder_ = std::make_unique<OpenGLRekorder>(pRecording_->text(), pRecording_->data(), nullptr, true);
+    pGLRecorder_->setComplete(true);
     OpenGLInterceptor::Instance()->addInterceptor(pGLRecorder_.get());
     wglInterceptor::Instance()->popInterceptor();
     pWglRecorder_ = std::make_unique<wglRekorder>(pRecording_->text(), pRecording_->data(), hdc, nullptr, true);
@@ -157,6 +158,8 @@ void InterceptionSession::contextMadeCurrent(HDC hdc, HGLRC hglrc)
 {
     if (hglrc == nullptr || gFinished_)
         return;
+    if (pGLRecorder_ != nullptr)
+        pGLRecorder_->contextMadeCurrent(hglrc);
     if (Library::isExtensionatorInitialized()) {
         // A host turned the library on itself: the session routes, and leaves turning it off to the host.
         if (pContext_ == nullptr && !gGLRouted_) {

@@ -3,6 +3,12 @@ one statement), data-stream (the caller's data goes to the data stream, the text
 (storage of the replay's own, or a small vector written into the text) and unsupported (any other pointer
 parameter: one line that reports the gap at replay time). The two special families are tables of the
 overlay, one row per entry point; the family counts are checked before anything is written.
+
+Complete mode has one form for every operation: floating-point arguments bit for bit, and each pointer as the
+text that the hand-written capture prepares from the pointer's rule of the read-size table (a data record, an
+offset, storage for what GL writes). The overlay's complete-mode table adds, per entry point, what the
+capture does before the statement (a draw points its client arrays), after the call (the state it follows)
+or instead (a call that cannot be captured, a call written as a comment).
 """
 
 import shlex
@@ -52,6 +58,8 @@ def read_forms(filename, known_fields):
 
 DATA_STREAM_FIELDS = {"capture", "data", "count", "element", "lengths", "call", "without_lengths", "null"}
 HANDMADE_FIELDS = {"form", "sizes", "declare", "data", "count", "call"}
+COMPLETE_FIELDS = {"before", "after", "comment", "keeps", "unsupported"}
+DOUBLE_TYPES = ("GLdouble", "GLclampd")
 
 
 def family_of(command, data_stream, handmade):
@@ -103,12 +111,22 @@ class RecorderEmitter:
 
     WIDTH = cpp.LINE_WIDTH - 8
 
-    def __init__(self, text, data_stream, handmade):
+    def __init__(self, text, data_stream, handmade, complete, first_rules):
         self.text = text
         self.data_stream = data_stream
         self.handmade = handmade
+        self.complete = complete
+        self.first_rules = first_rules
 
     def body(self, command, family):
+        """The complete-mode branch where the operation has one, then the default form."""
+        default = self.default_body(command, family)
+        if not self.has_complete_form(command):
+            return default
+        return ("    if (bComplete_)\n    {\n" + "".join(indent(s, 2) + "\n" for s in self.complete_body(command))
+                + "    }\n" + default)
+
+    def default_body(self, command, family):
         if family == "data_stream":
             statements = self.special(command, self.data_stream[command.name], "capture", "capture_")
         elif family == "handmade":
@@ -116,6 +134,60 @@ class RecorderEmitter:
         else:
             statements = getattr(self, family)(command)
         return "".join(indent(s) + "\n" for s in statements) + emit_interceptors.forward_body(command)
+
+    # Complete mode.
+    def has_complete_form(self, command):
+        return (command.name in self.complete
+                or any(argtext.is_pointer(p) or p.ptype in DOUBLE_TYPES or p.ptype in argtext.FLOAT_TYPES
+                       for p in command.params))
+
+    def complete_scalar(self, command, param):
+        if param.ptype in DOUBLE_TYPES:
+            return "CallText::Double{%s}" % param.name
+        if param.ptype in argtext.FLOAT_TYPES:
+            return "CallText::Float{%s}" % param.name
+        return self.text.scalar(command, param)
+
+    def complete_statement(self, command, commented):
+        pieces = [Literal(("// " if commented else "") + command.name + "(")]
+        pointer = 0
+        for index, param in enumerate(command.params):
+            if index:
+                pieces.append(Literal(", "))
+            if argtext.is_pointer(param):
+                pieces += [Literal("(%s)" % param.ctype.strip()), "complete_.pointer(%d)" % pointer]
+                pointer += 1
+            else:
+                pieces.append(self.complete_scalar(command, param))
+        return [self.insertion(pieces + [Literal(");")]), END_STATEMENT]
+
+    def complete_conditions(self, command, row):
+        pointers = [p for p in command.params if argtext.is_pointer(p)]
+        declarations, conditions = [], []
+        if pointers:
+            declarations.append("const CallArgument arguments[] = {%s};"
+                                % ", ".join(argument_of(p) for p in command.params))
+            conditions.append("complete_.capturePointers(%d, %d, arguments, %d, %s)"
+                              % (self.first_rules[command.name], len(pointers), len(command.params),
+                                 "true" if "keeps" in row.fields else "false"))
+        if "before" in row.fields:
+            conditions.append("complete_." + row.fields["before"])
+        return declarations, conditions
+
+    def complete_body(self, command):
+        row = self.complete.get(command.name, Form(command.name, {}))
+        if "unsupported" in row.fields:
+            statements = ['writeNotCaptured("%s", "%s");' % (command.name, row.fields["unsupported"])]
+        else:
+            declarations, conditions = self.complete_conditions(command, row)
+            statement = self.complete_statement(command, "comment" in row.fields)
+            if conditions:
+                statements = declarations + ["if (%s)" % " && ".join(conditions), "{"]
+                statements += [indent(s) for s in statement]
+                statements += ["}", "else", indent('writeNotCaptured("%s", complete_.reason());' % command.name)]
+            else:
+                statements = statement
+        return statements + complete_forward(command, row.fields.get("after"))
 
     def special(self, command, form, kind_field, prefix):
         kind = form.get(kind_field)
@@ -225,21 +297,55 @@ class RecorderEmitter:
         return self.call_line(command, form.get("call"), "")
 
 
+def argument_of(param):
+    """A parameter as a CallArgument takes it: a function pointer, which no size depends on, as null."""
+    return "nullptr" if "PROC" in param.ptype else param.name
+
+
+def complete_forward(command, after):
+    """The call handed on, then what the capture follows from it (with the call's result, where it has one)."""
+    if after is None:
+        return [emit_interceptors.forward_body(command).strip()]
+    call = emit_interceptors.forward_body(command).strip()[len("return "):]
+    if command.result.strip() == "void":
+        return [call, "complete_.%s;" % after, "return;"]
+    return ["const auto result = " + call, "complete_.%s;" % after, "return result;"]
+
+
 END_STATEMENT = "endStatement(file, line);"
 END_BLOCK = "endBlock();"
 # The parameters that the pixel capture reads, as both 2D image entry points name them.
 IMAGE_PARAMS = ("width", "height", "format", "type")
 
 
-def emit(resolved, text, counts):
+def first_rules(reads):
+    """The index in the read-size table of each operation's first pointer rule."""
+    first = {}
+    for index, (command, _, _) in enumerate(reads.rules):
+        first.setdefault(command.name, index)
+    return first
+
+
+def read_complete_forms(operations):
+    complete = read_forms("recorder_complete.txt", COMPLETE_FIELDS)
+    names = {c.name for c in operations}
+    for name in complete:
+        if name not in names:
+            raise model.ModelError("%s: a complete-mode row for no cgm operation" % name)
+    return complete
+
+
+def emit(resolved, text, counts, reads):
     data_stream = read_forms("recorder_data_stream.txt", DATA_STREAM_FIELDS)
     handmade = read_forms("recorder_handmade.txt", HANDMADE_FIELDS)
     families = resolve_families(resolved.cgm_operations, data_stream, handmade, counts)
-    emitter = RecorderEmitter(text, data_stream, handmade)
+    emitter = RecorderEmitter(text, data_stream, handmade, read_complete_forms(resolved.cgm_operations),
+                              first_rules(reads))
     definitions = [emit_interceptors.definition(f, "OpenGLRekorder", cpp.PLAIN_TYPES,
                                                 emitter.body(f, families[f.name]))
                    for f in resolved.cgm_operations]
     return emit_interceptors.source_files(
         resolved, "OpenGLRekorderOperations", "qel_ogl/extensionator/OpenGLRekorder.h",
-        ["#include <cstdint>", "#include <ostream>", "", '#include "qel_ogl/extensionator/CallText.h"', ""],
+        ["#include <cstdint>", "#include <ostream>", "", '#include "qel_ogl/extensionator/CallText.h"',
+         '#include "qel_ogl/extensionator/PointerReads.h"', ""],
         definitions)

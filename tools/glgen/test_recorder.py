@@ -11,6 +11,7 @@ import emit_recorder
 import emit_tracer
 import model
 import overlay
+import pointer_reads
 import registry
 from argtext import Literal
 from test_glgen import build_model
@@ -194,7 +195,8 @@ class RecorderFamilies(unittest.TestCase):
         with self.assertRaisesRegex(model.ModelError, "unknown field 'colour'"):
             emit_recorder.parse_form("glF colour=red", emit_recorder.HANDMADE_FIELDS)
         emitter = emit_recorder.RecorderEmitter(argtext.ArgumentText([], []), {},
-                                                {"glF": emit_recorder.parse_form("glF form=poem", {"form"})})
+                                                {"glF": emit_recorder.parse_form("glF form=poem", {"form"})},
+                                                {}, {"glF": 0})
         with self.assertRaisesRegex(model.ModelError, "unknown form 'poem'"):
             emitter.body(command("void glF(const GLint *v)"), "handmade")
 
@@ -206,9 +208,10 @@ class RecorderForms(unittest.TestCase):
     def setUpClass(cls):
         cls.model = build_model()
         data_stream, handmade = forms()
-        cls.emitter = emit_recorder.RecorderEmitter(argtext.for_model(cls.model, COUNTS), data_stream, handmade)
+        cls.emitter = emit_recorder.RecorderEmitter(argtext.for_model(cls.model, COUNTS), data_stream, handmade,
+                                                    {}, {})
         families = emit_recorder.resolve_families(cls.model.cgm_operations, data_stream, handmade, COUNTS)
-        cls.bodies = {c.name: cls.emitter.body(c, families[c.name]) for c in cls.model.cgm_operations}
+        cls.bodies = {c.name: cls.emitter.default_body(c, families[c.name]) for c in cls.model.cgm_operations}
 
     def body(self, name):
         """The body without its last line, the forwarding that every operation shares."""
@@ -266,9 +269,58 @@ class RecorderForms(unittest.TestCase):
         self.assertTrue(self.body("glReadPixels").startswith('    out() << "//glReadPixels(" << x'))
 
     def test_emit_writes_every_operation_once(self):
-        files = emit_recorder.emit(self.model, self.emitter.text, COUNTS)
+        files = emit_recorder.emit(self.model, self.emitter.text, COUNTS, pointer_reads.resolve(self.model))
         self.assertEqual(4, len(files))
         self.assertEqual(1501, "".join(files.values()).count(" OpenGLRekorder::cgm"))
+
+
+class CompleteForms(unittest.TestCase):
+    """The complete-mode branch, from the read-size table's rule indexes and the overlay's rows."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.model = build_model()
+        data_stream, handmade = forms()
+        reads = pointer_reads.resolve(cls.model)
+        cls.first_rules = emit_recorder.first_rules(reads)
+        cls.emitter = emit_recorder.RecorderEmitter(
+            argtext.for_model(cls.model, COUNTS), data_stream, handmade,
+            emit_recorder.read_complete_forms(cls.model.cgm_operations), cls.first_rules)
+        cls.operations = {c.name: c for c in cls.model.cgm_operations}
+
+    def branch(self, name):
+        return "\n".join(self.emitter.complete_body(self.operations[name]))
+
+    def test_each_operation_points_at_its_first_rule(self):
+        reads = pointer_reads.resolve(self.model)
+        for name in ("glLightfv", "glShaderSourceARB", "glTexImage2D"):
+            command, index, _ = reads.rules[self.first_rules[name]]
+            self.assertEqual((name, 0), (command.name, [i for i, p in enumerate(command.params)
+                                                        if argtext.is_pointer(p)].index(index)))
+
+    def test_pointers_are_captured_then_written_by_their_casts(self):
+        branch = self.branch("glShaderSourceARB")
+        self.assertIn("const CallArgument arguments[] = {shaderObj, count, string, length};", branch)
+        self.assertIn("complete_.capturePointers(%d, 2, arguments, 4, false)" % self.first_rules["glShaderSourceARB"],
+                      branch)
+        self.assertIn('", (const GLcharARB **)"', branch)
+        self.assertIn('complete_.pointer(0) << ", (const GLint *)" << complete_.pointer(1) << ");"', branch)
+        self.assertIn('writeNotCaptured("glShaderSourceARB", complete_.reason());', branch)
+
+    def test_floating_point_arguments_are_bit_exact(self):
+        branch = self.branch("glFrustum")
+        self.assertEqual(6, branch.count("CallText::Double{"))
+        self.assertIn("CallText::Float{red}", self.branch("glClearColor"))
+        self.assertFalse(self.emitter.has_complete_form(self.operations["glBindTexture"]))
+
+    def test_rows_add_conditions_results_comments_and_reasons(self):
+        self.assertIn("&& complete_.drawElements(count, type, indices))", self.branch("glDrawElements"))
+        mapping = self.branch("glMapBufferARB")
+        self.assertIn('"// glMapBufferARB("', mapping)
+        self.assertIn("complete_.rememberMapping(target, 0, -1, access != 0x88B8, result);\nreturn result;", mapping)
+        self.assertIn('capturePointers(%d, 1, arguments, 4, true)' % self.first_rules["glVertexPointer"],
+                      self.branch("glVertexPointer"))
+        self.assertTrue(self.branch("glMapObjectBufferATI").startswith('writeNotCaptured("glMapObjectBufferATI", "'))
 
 
 if __name__ == "__main__":

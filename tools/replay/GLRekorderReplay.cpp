@@ -15,6 +15,29 @@ namespace {
 
 ReplaySession* pSession = nullptr;
 
+const long long kUnknownScratchBytes = 64LL << 20;
+const unsigned long long kSizeFieldBytes = 4;
+
+// The data file, whole, as the complete mode's records need it: read again when the replay reads another.
+const std::vector<char>& dataFile()
+{
+    static std::vector<char> bytes;
+    static std::istream* pLoaded = nullptr;
+    if (pBinaryInputStream == nullptr)
+        throw std::runtime_error("The recording reads data, but the replay has no data file");
+    if (pLoaded != pBinaryInputStream) {
+        pBinaryInputStream->clear();
+        pBinaryInputStream->seekg(0, std::ios::end);
+        bytes.resize(static_cast<std::size_t>(pBinaryInputStream->tellg()));
+        pBinaryInputStream->seekg(0);
+        pBinaryInputStream->read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!*pBinaryInputStream)
+            throw std::runtime_error("The replay's data file cannot be read");
+        pLoaded = pBinaryInputStream;
+    }
+    return bytes;
+}
+
 ReplaySession& session()
 {
     if (pSession == nullptr)
@@ -30,6 +53,60 @@ float makeFloat(int bits)
     float value;
     std::memcpy(&value, &pattern, sizeof value);
     return value;
+}
+
+double makeDouble(unsigned long long bits)
+{
+    const std::uint64_t pattern = bits;
+    double value;
+    std::memcpy(&value, &pattern, sizeof value);
+    return value;
+}
+
+const void* GLRekorderData(unsigned long long offset)
+{
+    const std::vector<char>& bytes = dataFile();
+    std::uint32_t size = 0;
+    if (offset > bytes.size() || bytes.size() - offset < kSizeFieldBytes)
+        throw std::runtime_error("A recorded statement reads past the end of the data file");
+    std::memcpy(&size, bytes.data() + offset, sizeof size);
+    if (bytes.size() - offset - kSizeFieldBytes < size)
+        throw std::runtime_error("A record of the data file ends past the end of the file");
+    return bytes.data() + offset + kSizeFieldBytes;
+}
+
+const void* GLRekorderArray(unsigned long long offset, long long bias)
+{
+    return reinterpret_cast<const void*>(reinterpret_cast<std::uintptr_t>(GLRekorderData(offset))
+                                         + static_cast<std::uintptr_t>(bias));
+}
+
+const void* GLRekorderOffset(unsigned long long offset)
+{
+    return reinterpret_cast<const void*>(static_cast<std::uintptr_t>(offset));
+}
+
+const void* const* GLRekorderPointers(std::initializer_list<const void*> pointers)
+{
+    static std::vector<std::vector<const void*>> kept;
+    kept.emplace_back(pointers);
+    return kept.back().data();
+}
+
+void* GLRekorderScratch(long long bytes)
+{
+    static std::vector<char> scratch;
+    const long long wanted = bytes < 0 ? kUnknownScratchBytes : bytes;
+    if (scratch.size() < static_cast<std::size_t>(wanted))
+        scratch.resize(static_cast<std::size_t>(wanted));
+    return scratch.data();
+}
+
+void* GLRekorderLastingScratch(long long bytes)
+{
+    static std::vector<std::vector<char>> kept;
+    kept.emplace_back(static_cast<std::size_t>(bytes < 0 ? kUnknownScratchBytes : bytes) + 1);
+    return kept.back().data();
 }
 
 void OpenGLRekorderUnsupported(const char* text)

@@ -9,6 +9,7 @@
 
 #include <GL/gl.h>
 
+#include <initializer_list>
 #include <iostream>
 #include <istream>
 #include <map>
@@ -19,6 +20,23 @@ class UnsupportedCalls;
 
 // The float whose IEEE-754 single-precision bit pattern is the given 32-bit value.
 float makeFloat(int bits);
+
+// The double whose IEEE-754 bit pattern is the given 64-bit value.
+double makeDouble(unsigned long long bits);
+
+// What the complete mode of the recorder writes for the pointers of a call. The bytes of the data file's record
+// at offset (the file is read whole at the first use, and its records stay until the replay ends); the same,
+// moved by bias bytes, for a vertex array whose first element lies inside the record; an offset into a bound
+// buffer; an array of such pointers, kept until the replay ends.
+const void* GLRekorderData(unsigned long long offset);
+const void* GLRekorderArray(unsigned long long offset, long long bias);
+const void* GLRekorderOffset(unsigned long long offset);
+const void* const* GLRekorderPointers(std::initializer_list<const void*> pointers);
+// Storage for what GL writes during a call, shared by the calls (-1: a size the call does not tell, at least
+// 64 MiB), and storage that lasts until the replay ends, for the selection and feedback buffers that GL
+// writes after the call.
+void* GLRekorderScratch(long long bytes);
+void* GLRekorderLastingScratch(long long bytes);
 
 // A recorded call that the recorder could not capture: reported once per kind and counted.
 void OpenGLRekorderUnsupported(const char* text);

@@ -7,11 +7,18 @@
 #include <ostream>
 
 #include "qel_ogl/extensionator/CallText.h"
+#include "qel_ogl/extensionator/PointerReads.h"
 
 namespace QEL { namespace OGL {
 
 void OpenGLRekorder::cgmAccum(const char* file, unsigned line, unsigned op, float value)
 {
+    if (bComplete_)
+    {
+        out() << "glAccum(" << CallText::Enum{op} << ", " << CallText::Float{value} << ");";
+        endStatement(file, line);
+        return next().cgmAccum(file, line, op, value);
+    }
     out() << "glAccum(" << CallText::Enum{op} << ", " << CallText::Float{value} << ");";
     endStatement(file, line);
     return next().cgmAccum(file, line, op, value);
@@ -19,6 +26,12 @@ void OpenGLRekorder::cgmAccum(const char* file, unsigned line, unsigned op, floa
 
 void OpenGLRekorder::cgmAlphaFunc(const char* file, unsigned line, unsigned func, float ref)
 {
+    if (bComplete_)
+    {
+        out() << "glAlphaFunc(" << CallText::Enum{func} << ", " << CallText::Float{ref} << ");";
+        endStatement(file, line);
+        return next().cgmAlphaFunc(file, line, func, ref);
+    }
     out() << "glAlphaFunc(" << CallText::Enum{func} << ", " << CallText::Float{ref} << ");";
     endStatement(file, line);
     return next().cgmAlphaFunc(file, line, func, ref);
@@ -27,12 +40,36 @@ void OpenGLRekorder::cgmAlphaFunc(const char* file, unsigned line, unsigned func
 unsigned char OpenGLRekorder::cgmAreTexturesResident(
     const char* file, unsigned line, int n, const unsigned* textures, unsigned char* residences)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, textures, residences};
+        if (complete_.capturePointers(0, 2, arguments, 3, false))
+        {
+            out() << "glAreTexturesResident(" << n << ", (const GLuint *)" << complete_.pointer(0) << ", (GLboolean *)"
+                << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glAreTexturesResident", complete_.reason());
+        return next().cgmAreTexturesResident(file, line, n, textures, residences);
+    }
     writeUnsupported("glAreTexturesResident");
     return next().cgmAreTexturesResident(file, line, n, textures, residences);
 }
 
 void OpenGLRekorder::cgmArrayElement(const char* file, unsigned line, int i)
 {
+    if (bComplete_)
+    {
+        if (complete_.arrayElement(i))
+        {
+            out() << "glArrayElement(" << i << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glArrayElement", complete_.reason());
+        return next().cgmArrayElement(file, line, i);
+    }
     out() << "glArrayElement(" << i << ");";
     endStatement(file, line);
     return next().cgmArrayElement(file, line, i);
@@ -40,6 +77,17 @@ void OpenGLRekorder::cgmArrayElement(const char* file, unsigned line, int i)
 
 void OpenGLRekorder::cgmBegin(const char* file, unsigned line, unsigned mode)
 {
+    if (bComplete_)
+    {
+        if (complete_.beginPrimitive())
+        {
+            out() << "glBegin(" << CallText::Enum{mode} << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glBegin", complete_.reason());
+        return next().cgmBegin(file, line, mode);
+    }
     out() << "glBegin(" << CallText::Enum{mode} << ");";
     endStatement(file, line);
     return next().cgmBegin(file, line, mode);
@@ -56,6 +104,20 @@ void OpenGLRekorder::cgmBitmap(
     const char* file, unsigned line, int width, int height, float xorig, float yorig, float xmove, float ymove,
     const unsigned char* bitmap)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {width, height, xorig, yorig, xmove, ymove, bitmap};
+        if (complete_.capturePointers(2, 1, arguments, 7, false))
+        {
+            out() << "glBitmap(" << width << ", " << height << ", " << CallText::Float{xorig} << ", "
+                << CallText::Float{yorig} << ", " << CallText::Float{xmove} << ", " << CallText::Float{ymove}
+                << ", (const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glBitmap", complete_.reason());
+        return next().cgmBitmap(file, line, width, height, xorig, yorig, xmove, ymove, bitmap);
+    }
     writeUnsupported("glBitmap");
     return next().cgmBitmap(file, line, width, height, xorig, yorig, xmove, ymove, bitmap);
 }
@@ -76,6 +138,19 @@ void OpenGLRekorder::cgmCallList(const char* file, unsigned line, unsigned list)
 
 void OpenGLRekorder::cgmCallLists(const char* file, unsigned line, int n, unsigned type, const void* lists)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, type, lists};
+        if (complete_.capturePointers(3, 1, arguments, 3, false))
+        {
+            out() << "glCallLists(" << n << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCallLists", complete_.reason());
+        return next().cgmCallLists(file, line, n, type, lists);
+    }
     writeUnsupported("glCallLists");
     return next().cgmCallLists(file, line, n, type, lists);
 }
@@ -89,6 +164,13 @@ void OpenGLRekorder::cgmClear(const char* file, unsigned line, unsigned mask)
 
 void OpenGLRekorder::cgmClearAccum(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
+    if (bComplete_)
+    {
+        out() << "glClearAccum(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
+            << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
+        endStatement(file, line);
+        return next().cgmClearAccum(file, line, red, green, blue, alpha);
+    }
     out() << "glClearAccum(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
@@ -97,6 +179,13 @@ void OpenGLRekorder::cgmClearAccum(const char* file, unsigned line, float red, f
 
 void OpenGLRekorder::cgmClearColor(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
+    if (bComplete_)
+    {
+        out() << "glClearColor(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
+            << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
+        endStatement(file, line);
+        return next().cgmClearColor(file, line, red, green, blue, alpha);
+    }
     out() << "glClearColor(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
@@ -105,6 +194,12 @@ void OpenGLRekorder::cgmClearColor(const char* file, unsigned line, float red, f
 
 void OpenGLRekorder::cgmClearDepth(const char* file, unsigned line, double depth)
 {
+    if (bComplete_)
+    {
+        out() << "glClearDepth(" << CallText::Double{depth} << ");";
+        endStatement(file, line);
+        return next().cgmClearDepth(file, line, depth);
+    }
     out() << "glClearDepth(" << depth << ");";
     endStatement(file, line);
     return next().cgmClearDepth(file, line, depth);
@@ -112,6 +207,12 @@ void OpenGLRekorder::cgmClearDepth(const char* file, unsigned line, double depth
 
 void OpenGLRekorder::cgmClearIndex(const char* file, unsigned line, float c)
 {
+    if (bComplete_)
+    {
+        out() << "glClearIndex(" << CallText::Float{c} << ");";
+        endStatement(file, line);
+        return next().cgmClearIndex(file, line, c);
+    }
     out() << "glClearIndex(" << CallText::Float{c} << ");";
     endStatement(file, line);
     return next().cgmClearIndex(file, line, c);
@@ -126,6 +227,18 @@ void OpenGLRekorder::cgmClearStencil(const char* file, unsigned line, int s)
 
 void OpenGLRekorder::cgmClipPlane(const char* file, unsigned line, unsigned plane, const double* equation)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {plane, equation};
+        if (complete_.capturePointers(4, 1, arguments, 2, false))
+        {
+            out() << "glClipPlane(" << CallText::Enum{plane} << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glClipPlane", complete_.reason());
+        return next().cgmClipPlane(file, line, plane, equation);
+    }
     writeUnsupported("glClipPlane");
     return next().cgmClipPlane(file, line, plane, equation);
 }
@@ -140,12 +253,31 @@ void OpenGLRekorder::cgmColor3b(const char* file, unsigned line, signed char red
 
 void OpenGLRekorder::cgmColor3bv(const char* file, unsigned line, const signed char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(5, 1, arguments, 1, false))
+        {
+            out() << "glColor3bv((const GLbyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor3bv", complete_.reason());
+        return next().cgmColor3bv(file, line, v);
+    }
     writeUnsupported("glColor3bv");
     return next().cgmColor3bv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
+    if (bComplete_)
+    {
+        out() << "glColor3d(" << CallText::Double{red} << ", " << CallText::Double{green} << ", "
+            << CallText::Double{blue} << ");";
+        endStatement(file, line);
+        return next().cgmColor3d(file, line, red, green, blue);
+    }
     out() << "glColor3d(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
     return next().cgmColor3d(file, line, red, green, blue);
@@ -153,12 +285,31 @@ void OpenGLRekorder::cgmColor3d(const char* file, unsigned line, double red, dou
 
 void OpenGLRekorder::cgmColor3dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(6, 1, arguments, 1, false))
+        {
+            out() << "glColor3dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor3dv", complete_.reason());
+        return next().cgmColor3dv(file, line, v);
+    }
     writeUnsupported("glColor3dv");
     return next().cgmColor3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
+    if (bComplete_)
+    {
+        out() << "glColor3f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
+            << CallText::Float{blue} << ");";
+        endStatement(file, line);
+        return next().cgmColor3f(file, line, red, green, blue);
+    }
     out() << "glColor3f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ");";
     endStatement(file, line);
@@ -167,6 +318,18 @@ void OpenGLRekorder::cgmColor3f(const char* file, unsigned line, float red, floa
 
 void OpenGLRekorder::cgmColor3fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(7, 1, arguments, 1, false))
+        {
+            out() << "glColor3fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor3fv", complete_.reason());
+        return next().cgmColor3fv(file, line, v);
+    }
     writeUnsupported("glColor3fv");
     return next().cgmColor3fv(file, line, v);
 }
@@ -180,6 +343,18 @@ void OpenGLRekorder::cgmColor3i(const char* file, unsigned line, int red, int gr
 
 void OpenGLRekorder::cgmColor3iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(8, 1, arguments, 1, false))
+        {
+            out() << "glColor3iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor3iv", complete_.reason());
+        return next().cgmColor3iv(file, line, v);
+    }
     writeUnsupported("glColor3iv");
     return next().cgmColor3iv(file, line, v);
 }
@@ -193,6 +368,18 @@ void OpenGLRekorder::cgmColor3s(const char* file, unsigned line, short red, shor
 
 void OpenGLRekorder::cgmColor3sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(9, 1, arguments, 1, false))
+        {
+            out() << "glColor3sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor3sv", complete_.reason());
+        return next().cgmColor3sv(file, line, v);
+    }
     writeUnsupported("glColor3sv");
     return next().cgmColor3sv(file, line, v);
 }
@@ -208,6 +395,18 @@ void OpenGLRekorder::cgmColor3ub(
 
 void OpenGLRekorder::cgmColor3ubv(const char* file, unsigned line, const unsigned char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(10, 1, arguments, 1, false))
+        {
+            out() << "glColor3ubv((const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor3ubv", complete_.reason());
+        return next().cgmColor3ubv(file, line, v);
+    }
     writeUnsupported("glColor3ubv");
     return next().cgmColor3ubv(file, line, v);
 }
@@ -221,6 +420,18 @@ void OpenGLRekorder::cgmColor3ui(const char* file, unsigned line, unsigned red, 
 
 void OpenGLRekorder::cgmColor3uiv(const char* file, unsigned line, const unsigned* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(11, 1, arguments, 1, false))
+        {
+            out() << "glColor3uiv((const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor3uiv", complete_.reason());
+        return next().cgmColor3uiv(file, line, v);
+    }
     writeUnsupported("glColor3uiv");
     return next().cgmColor3uiv(file, line, v);
 }
@@ -235,6 +446,18 @@ void OpenGLRekorder::cgmColor3us(
 
 void OpenGLRekorder::cgmColor3usv(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(12, 1, arguments, 1, false))
+        {
+            out() << "glColor3usv((const GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor3usv", complete_.reason());
+        return next().cgmColor3usv(file, line, v);
+    }
     writeUnsupported("glColor3usv");
     return next().cgmColor3usv(file, line, v);
 }
@@ -250,12 +473,31 @@ void OpenGLRekorder::cgmColor4b(
 
 void OpenGLRekorder::cgmColor4bv(const char* file, unsigned line, const signed char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(13, 1, arguments, 1, false))
+        {
+            out() << "glColor4bv((const GLbyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor4bv", complete_.reason());
+        return next().cgmColor4bv(file, line, v);
+    }
     writeUnsupported("glColor4bv");
     return next().cgmColor4bv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor4d(const char* file, unsigned line, double red, double green, double blue, double alpha)
 {
+    if (bComplete_)
+    {
+        out() << "glColor4d(" << CallText::Double{red} << ", " << CallText::Double{green} << ", "
+            << CallText::Double{blue} << ", " << CallText::Double{alpha} << ");";
+        endStatement(file, line);
+        return next().cgmColor4d(file, line, red, green, blue, alpha);
+    }
     out() << "glColor4d(" << red << ", " << green << ", " << blue << ", " << alpha << ");";
     endStatement(file, line);
     return next().cgmColor4d(file, line, red, green, blue, alpha);
@@ -263,12 +505,31 @@ void OpenGLRekorder::cgmColor4d(const char* file, unsigned line, double red, dou
 
 void OpenGLRekorder::cgmColor4dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(14, 1, arguments, 1, false))
+        {
+            out() << "glColor4dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor4dv", complete_.reason());
+        return next().cgmColor4dv(file, line, v);
+    }
     writeUnsupported("glColor4dv");
     return next().cgmColor4dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmColor4f(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
+    if (bComplete_)
+    {
+        out() << "glColor4f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
+            << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
+        endStatement(file, line);
+        return next().cgmColor4f(file, line, red, green, blue, alpha);
+    }
     out() << "glColor4f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
@@ -277,6 +538,18 @@ void OpenGLRekorder::cgmColor4f(const char* file, unsigned line, float red, floa
 
 void OpenGLRekorder::cgmColor4fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(15, 1, arguments, 1, false))
+        {
+            out() << "glColor4fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor4fv", complete_.reason());
+        return next().cgmColor4fv(file, line, v);
+    }
     writeUnsupported("glColor4fv");
     return next().cgmColor4fv(file, line, v);
 }
@@ -290,6 +563,18 @@ void OpenGLRekorder::cgmColor4i(const char* file, unsigned line, int red, int gr
 
 void OpenGLRekorder::cgmColor4iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(16, 1, arguments, 1, false))
+        {
+            out() << "glColor4iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor4iv", complete_.reason());
+        return next().cgmColor4iv(file, line, v);
+    }
     writeUnsupported("glColor4iv");
     return next().cgmColor4iv(file, line, v);
 }
@@ -303,6 +588,18 @@ void OpenGLRekorder::cgmColor4s(const char* file, unsigned line, short red, shor
 
 void OpenGLRekorder::cgmColor4sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(17, 1, arguments, 1, false))
+        {
+            out() << "glColor4sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor4sv", complete_.reason());
+        return next().cgmColor4sv(file, line, v);
+    }
     writeUnsupported("glColor4sv");
     return next().cgmColor4sv(file, line, v);
 }
@@ -318,6 +615,18 @@ void OpenGLRekorder::cgmColor4ub(
 
 void OpenGLRekorder::cgmColor4ubv(const char* file, unsigned line, const unsigned char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(18, 1, arguments, 1, false))
+        {
+            out() << "glColor4ubv((const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor4ubv", complete_.reason());
+        return next().cgmColor4ubv(file, line, v);
+    }
     writeUnsupported("glColor4ubv");
     return next().cgmColor4ubv(file, line, v);
 }
@@ -332,6 +641,18 @@ void OpenGLRekorder::cgmColor4ui(
 
 void OpenGLRekorder::cgmColor4uiv(const char* file, unsigned line, const unsigned* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(19, 1, arguments, 1, false))
+        {
+            out() << "glColor4uiv((const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor4uiv", complete_.reason());
+        return next().cgmColor4uiv(file, line, v);
+    }
     writeUnsupported("glColor4uiv");
     return next().cgmColor4uiv(file, line, v);
 }
@@ -347,6 +668,18 @@ void OpenGLRekorder::cgmColor4us(
 
 void OpenGLRekorder::cgmColor4usv(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(20, 1, arguments, 1, false))
+        {
+            out() << "glColor4usv((const GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor4usv", complete_.reason());
+        return next().cgmColor4usv(file, line, v);
+    }
     writeUnsupported("glColor4usv");
     return next().cgmColor4usv(file, line, v);
 }
@@ -370,6 +703,21 @@ void OpenGLRekorder::cgmColorMaterial(const char* file, unsigned line, unsigned 
 void OpenGLRekorder::cgmColorPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, pointer};
+        if (complete_.capturePointers(21, 1, arguments, 4, true))
+        {
+            out() << "glColorPointer(" << size << ", " << CallText::Enum{type} << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColorPointer", complete_.reason());
+        next().cgmColorPointer(file, line, size, type, stride, pointer);
+        complete_.rememberArray("glColorPointer", size, type, stride, pointer);
+        return;
+    }
     writeUnsupported("glColorPointer");
     return next().cgmColorPointer(file, line, size, type, stride, pointer);
 }
@@ -439,6 +787,18 @@ void OpenGLRekorder::cgmDeleteLists(const char* file, unsigned line, unsigned li
 
 void OpenGLRekorder::cgmDeleteTextures(const char* file, unsigned line, int n, const unsigned* textures)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, textures};
+        if (complete_.capturePointers(22, 1, arguments, 2, false))
+        {
+            out() << "glDeleteTextures(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteTextures", complete_.reason());
+        return next().cgmDeleteTextures(file, line, n, textures);
+    }
     const std::int64_t recordBytes = arrayBytes(n, 4);
     if (isCapturable(textures, recordBytes))
     {
@@ -468,6 +828,12 @@ void OpenGLRekorder::cgmDepthMask(const char* file, unsigned line, unsigned char
 
 void OpenGLRekorder::cgmDepthRange(const char* file, unsigned line, double n, double f)
 {
+    if (bComplete_)
+    {
+        out() << "glDepthRange(" << CallText::Double{n} << ", " << CallText::Double{f} << ");";
+        endStatement(file, line);
+        return next().cgmDepthRange(file, line, n, f);
+    }
     out() << "glDepthRange(" << n << ", " << f << ");";
     endStatement(file, line);
     return next().cgmDepthRange(file, line, n, f);
@@ -482,6 +848,14 @@ void OpenGLRekorder::cgmDisable(const char* file, unsigned line, unsigned cap)
 
 void OpenGLRekorder::cgmDisableClientState(const char* file, unsigned line, unsigned array)
 {
+    if (bComplete_)
+    {
+        out() << "glDisableClientState(" << CallText::Enum{array} << ");";
+        endStatement(file, line);
+        next().cgmDisableClientState(file, line, array);
+        complete_.enableClientArray(array, false);
+        return;
+    }
     out() << "glDisableClientState(" << CallText::Enum{array} << ");";
     endStatement(file, line);
     return next().cgmDisableClientState(file, line, array);
@@ -489,6 +863,17 @@ void OpenGLRekorder::cgmDisableClientState(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmDrawArrays(const char* file, unsigned line, unsigned mode, int first, int count)
 {
+    if (bComplete_)
+    {
+        if (complete_.drawArrays(first, count))
+        {
+            out() << "glDrawArrays(" << CallText::Enum{mode} << ", " << first << ", " << count << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDrawArrays", complete_.reason());
+        return next().cgmDrawArrays(file, line, mode, first, count);
+    }
     out() << "glDrawArrays(" << CallText::Enum{mode} << ", " << first << ", " << count << ");";
     endStatement(file, line);
     return next().cgmDrawArrays(file, line, mode, first, count);
@@ -504,6 +889,19 @@ void OpenGLRekorder::cgmDrawBuffer(const char* file, unsigned line, unsigned buf
 void OpenGLRekorder::cgmDrawElements(
     const char* file, unsigned line, unsigned mode, int count, unsigned type, const void* indices)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mode, count, type, indices};
+        if (complete_.capturePointers(23, 1, arguments, 4, false) && complete_.drawElements(count, type, indices))
+        {
+            out() << "glDrawElements(" << CallText::Enum{mode} << ", " << count << ", " << CallText::Enum{type}
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDrawElements", complete_.reason());
+        return next().cgmDrawElements(file, line, mode, count, type, indices);
+    }
     writeUnsupported("glDrawElements");
     return next().cgmDrawElements(file, line, mode, count, type, indices);
 }
@@ -511,6 +909,19 @@ void OpenGLRekorder::cgmDrawElements(
 void OpenGLRekorder::cgmDrawPixels(
     const char* file, unsigned line, int width, int height, unsigned format, unsigned type, const void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {width, height, format, type, pixels};
+        if (complete_.capturePointers(24, 1, arguments, 5, false))
+        {
+            out() << "glDrawPixels(" << width << ", " << height << ", " << CallText::Enum{format} << ", "
+                << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDrawPixels", complete_.reason());
+        return next().cgmDrawPixels(file, line, width, height, format, type, pixels);
+    }
     writeUnsupported("glDrawPixels");
     return next().cgmDrawPixels(file, line, width, height, format, type, pixels);
 }
@@ -524,12 +935,38 @@ void OpenGLRekorder::cgmEdgeFlag(const char* file, unsigned line, unsigned char 
 
 void OpenGLRekorder::cgmEdgeFlagPointer(const char* file, unsigned line, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stride, pointer};
+        if (complete_.capturePointers(25, 1, arguments, 2, true))
+        {
+            out() << "glEdgeFlagPointer(" << stride << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glEdgeFlagPointer", complete_.reason());
+        next().cgmEdgeFlagPointer(file, line, stride, pointer);
+        complete_.rememberArray("glEdgeFlagPointer", 1, 0, stride, pointer);
+        return;
+    }
     writeUnsupported("glEdgeFlagPointer");
     return next().cgmEdgeFlagPointer(file, line, stride, pointer);
 }
 
 void OpenGLRekorder::cgmEdgeFlagv(const char* file, unsigned line, const unsigned char* flag)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {flag};
+        if (complete_.capturePointers(26, 1, arguments, 1, false))
+        {
+            out() << "glEdgeFlagv((const GLboolean *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glEdgeFlagv", complete_.reason());
+        return next().cgmEdgeFlagv(file, line, flag);
+    }
     writeUnsupported("glEdgeFlagv");
     return next().cgmEdgeFlagv(file, line, flag);
 }
@@ -543,6 +980,14 @@ void OpenGLRekorder::cgmEnable(const char* file, unsigned line, unsigned cap)
 
 void OpenGLRekorder::cgmEnableClientState(const char* file, unsigned line, unsigned array)
 {
+    if (bComplete_)
+    {
+        out() << "glEnableClientState(" << CallText::Enum{array} << ");";
+        endStatement(file, line);
+        next().cgmEnableClientState(file, line, array);
+        complete_.enableClientArray(array, true);
+        return;
+    }
     out() << "glEnableClientState(" << CallText::Enum{array} << ");";
     endStatement(file, line);
     return next().cgmEnableClientState(file, line, array);
@@ -550,6 +995,14 @@ void OpenGLRekorder::cgmEnableClientState(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmEnd(const char* file, unsigned line)
 {
+    if (bComplete_)
+    {
+        out() << "glEnd();";
+        endStatement(file, line);
+        next().cgmEnd(file, line);
+        complete_.endPrimitive();
+        return;
+    }
     out() << "glEnd();";
     endStatement(file, line);
     return next().cgmEnd(file, line);
@@ -564,6 +1017,12 @@ void OpenGLRekorder::cgmEndList(const char* file, unsigned line)
 
 void OpenGLRekorder::cgmEvalCoord1d(const char* file, unsigned line, double u)
 {
+    if (bComplete_)
+    {
+        out() << "glEvalCoord1d(" << CallText::Double{u} << ");";
+        endStatement(file, line);
+        return next().cgmEvalCoord1d(file, line, u);
+    }
     out() << "glEvalCoord1d(" << u << ");";
     endStatement(file, line);
     return next().cgmEvalCoord1d(file, line, u);
@@ -571,12 +1030,30 @@ void OpenGLRekorder::cgmEvalCoord1d(const char* file, unsigned line, double u)
 
 void OpenGLRekorder::cgmEvalCoord1dv(const char* file, unsigned line, const double* u)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {u};
+        if (complete_.capturePointers(27, 1, arguments, 1, false))
+        {
+            out() << "glEvalCoord1dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glEvalCoord1dv", complete_.reason());
+        return next().cgmEvalCoord1dv(file, line, u);
+    }
     writeUnsupported("glEvalCoord1dv");
     return next().cgmEvalCoord1dv(file, line, u);
 }
 
 void OpenGLRekorder::cgmEvalCoord1f(const char* file, unsigned line, float u)
 {
+    if (bComplete_)
+    {
+        out() << "glEvalCoord1f(" << CallText::Float{u} << ");";
+        endStatement(file, line);
+        return next().cgmEvalCoord1f(file, line, u);
+    }
     out() << "glEvalCoord1f(" << CallText::Float{u} << ");";
     endStatement(file, line);
     return next().cgmEvalCoord1f(file, line, u);
@@ -584,12 +1061,30 @@ void OpenGLRekorder::cgmEvalCoord1f(const char* file, unsigned line, float u)
 
 void OpenGLRekorder::cgmEvalCoord1fv(const char* file, unsigned line, const float* u)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {u};
+        if (complete_.capturePointers(28, 1, arguments, 1, false))
+        {
+            out() << "glEvalCoord1fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glEvalCoord1fv", complete_.reason());
+        return next().cgmEvalCoord1fv(file, line, u);
+    }
     writeUnsupported("glEvalCoord1fv");
     return next().cgmEvalCoord1fv(file, line, u);
 }
 
 void OpenGLRekorder::cgmEvalCoord2d(const char* file, unsigned line, double u, double v)
 {
+    if (bComplete_)
+    {
+        out() << "glEvalCoord2d(" << CallText::Double{u} << ", " << CallText::Double{v} << ");";
+        endStatement(file, line);
+        return next().cgmEvalCoord2d(file, line, u, v);
+    }
     out() << "glEvalCoord2d(" << u << ", " << v << ");";
     endStatement(file, line);
     return next().cgmEvalCoord2d(file, line, u, v);
@@ -597,12 +1092,30 @@ void OpenGLRekorder::cgmEvalCoord2d(const char* file, unsigned line, double u, d
 
 void OpenGLRekorder::cgmEvalCoord2dv(const char* file, unsigned line, const double* u)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {u};
+        if (complete_.capturePointers(29, 1, arguments, 1, false))
+        {
+            out() << "glEvalCoord2dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glEvalCoord2dv", complete_.reason());
+        return next().cgmEvalCoord2dv(file, line, u);
+    }
     writeUnsupported("glEvalCoord2dv");
     return next().cgmEvalCoord2dv(file, line, u);
 }
 
 void OpenGLRekorder::cgmEvalCoord2f(const char* file, unsigned line, float u, float v)
 {
+    if (bComplete_)
+    {
+        out() << "glEvalCoord2f(" << CallText::Float{u} << ", " << CallText::Float{v} << ");";
+        endStatement(file, line);
+        return next().cgmEvalCoord2f(file, line, u, v);
+    }
     out() << "glEvalCoord2f(" << CallText::Float{u} << ", " << CallText::Float{v} << ");";
     endStatement(file, line);
     return next().cgmEvalCoord2f(file, line, u, v);
@@ -610,6 +1123,18 @@ void OpenGLRekorder::cgmEvalCoord2f(const char* file, unsigned line, float u, fl
 
 void OpenGLRekorder::cgmEvalCoord2fv(const char* file, unsigned line, const float* u)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {u};
+        if (complete_.capturePointers(30, 1, arguments, 1, false))
+        {
+            out() << "glEvalCoord2fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glEvalCoord2fv", complete_.reason());
+        return next().cgmEvalCoord2fv(file, line, u);
+    }
     writeUnsupported("glEvalCoord2fv");
     return next().cgmEvalCoord2fv(file, line, u);
 }
@@ -645,6 +1170,19 @@ void OpenGLRekorder::cgmEvalPoint2(const char* file, unsigned line, int i, int j
 
 void OpenGLRekorder::cgmFeedbackBuffer(const char* file, unsigned line, int size, unsigned type, float* buffer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, buffer};
+        if (complete_.capturePointers(31, 1, arguments, 3, false))
+        {
+            out() << "glFeedbackBuffer(" << size << ", " << CallText::Enum{type} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFeedbackBuffer", complete_.reason());
+        return next().cgmFeedbackBuffer(file, line, size, type, buffer);
+    }
     writeUnsupported("glFeedbackBuffer");
     return next().cgmFeedbackBuffer(file, line, size, type, buffer);
 }
@@ -665,6 +1203,12 @@ void OpenGLRekorder::cgmFlush(const char* file, unsigned line)
 
 void OpenGLRekorder::cgmFogf(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glFogf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmFogf(file, line, pname, param);
+    }
     out() << "glFogf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmFogf(file, line, pname, param);
@@ -672,6 +1216,18 @@ void OpenGLRekorder::cgmFogf(const char* file, unsigned line, unsigned pname, fl
 
 void OpenGLRekorder::cgmFogfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(32, 1, arguments, 2, false))
+        {
+            out() << "glFogfv(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFogfv", complete_.reason());
+        return next().cgmFogfv(file, line, pname, params);
+    }
     writeUnsupported("glFogfv");
     return next().cgmFogfv(file, line, pname, params);
 }
@@ -685,6 +1241,18 @@ void OpenGLRekorder::cgmFogi(const char* file, unsigned line, unsigned pname, in
 
 void OpenGLRekorder::cgmFogiv(const char* file, unsigned line, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(33, 1, arguments, 2, false))
+        {
+            out() << "glFogiv(" << CallText::Enum{pname} << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFogiv", complete_.reason());
+        return next().cgmFogiv(file, line, pname, params);
+    }
     writeUnsupported("glFogiv");
     return next().cgmFogiv(file, line, pname, params);
 }
@@ -699,6 +1267,14 @@ void OpenGLRekorder::cgmFrontFace(const char* file, unsigned line, unsigned mode
 void OpenGLRekorder::cgmFrustum(
     const char* file, unsigned line, double left, double right, double bottom, double top, double zNear, double zFar)
 {
+    if (bComplete_)
+    {
+        out() << "glFrustum(" << CallText::Double{left} << ", " << CallText::Double{right} << ", "
+            << CallText::Double{bottom} << ", " << CallText::Double{top} << ", " << CallText::Double{zNear} << ", "
+            << CallText::Double{zFar} << ");";
+        endStatement(file, line);
+        return next().cgmFrustum(file, line, left, right, bottom, top, zNear, zFar);
+    }
     out() << "glFrustum(" << left << ", " << right << ", " << bottom << ", " << top << ", " << zNear << ", "
         << zFar << ");";
     endStatement(file, line);
@@ -714,6 +1290,18 @@ unsigned OpenGLRekorder::cgmGenLists(const char* file, unsigned line, int range)
 
 void OpenGLRekorder::cgmGenTextures(const char* file, unsigned line, int n, unsigned* textures)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, textures};
+        if (complete_.capturePointers(34, 1, arguments, 2, false))
+        {
+            out() << "glGenTextures(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenTextures", complete_.reason());
+        return next().cgmGenTextures(file, line, n, textures);
+    }
     if (n >= 0)
     {
         out() << "{\n    GLuint textures[" << n << "];\n    glGenTextures(" << n << ", &textures[0]);";
@@ -727,6 +1315,18 @@ void OpenGLRekorder::cgmGenTextures(const char* file, unsigned line, int n, unsi
 
 void OpenGLRekorder::cgmGetBooleanv(const char* file, unsigned line, unsigned pname, unsigned char* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, data};
+        if (complete_.capturePointers(35, 1, arguments, 2, false))
+        {
+            out() << "glGetBooleanv(" << CallText::Enum{pname} << ", (GLboolean *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetBooleanv", complete_.reason());
+        return next().cgmGetBooleanv(file, line, pname, data);
+    }
     out() << "{\n    GLboolean data[4 * 4];\n    glGetBooleanv(" << CallText::Enum{pname} << ", &data[0]);";
     endStatement(file, line);
     endBlock();
@@ -735,12 +1335,36 @@ void OpenGLRekorder::cgmGetBooleanv(const char* file, unsigned line, unsigned pn
 
 void OpenGLRekorder::cgmGetClipPlane(const char* file, unsigned line, unsigned plane, double* equation)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {plane, equation};
+        if (complete_.capturePointers(36, 1, arguments, 2, false))
+        {
+            out() << "glGetClipPlane(" << CallText::Enum{plane} << ", (GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetClipPlane", complete_.reason());
+        return next().cgmGetClipPlane(file, line, plane, equation);
+    }
     writeUnsupported("glGetClipPlane");
     return next().cgmGetClipPlane(file, line, plane, equation);
 }
 
 void OpenGLRekorder::cgmGetDoublev(const char* file, unsigned line, unsigned pname, double* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, data};
+        if (complete_.capturePointers(37, 1, arguments, 2, false))
+        {
+            out() << "glGetDoublev(" << CallText::Enum{pname} << ", (GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetDoublev", complete_.reason());
+        return next().cgmGetDoublev(file, line, pname, data);
+    }
     writeUnsupported("glGetDoublev");
     return next().cgmGetDoublev(file, line, pname, data);
 }
@@ -754,6 +1378,18 @@ unsigned OpenGLRekorder::cgmGetError(const char* file, unsigned line)
 
 void OpenGLRekorder::cgmGetFloatv(const char* file, unsigned line, unsigned pname, float* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, data};
+        if (complete_.capturePointers(38, 1, arguments, 2, false))
+        {
+            out() << "glGetFloatv(" << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFloatv", complete_.reason());
+        return next().cgmGetFloatv(file, line, pname, data);
+    }
     out() << "{\n    GLfloat data[4 * 4];\n    glGetFloatv(" << CallText::Enum{pname} << ", &data[0]);";
     endStatement(file, line);
     endBlock();
@@ -762,6 +1398,18 @@ void OpenGLRekorder::cgmGetFloatv(const char* file, unsigned line, unsigned pnam
 
 void OpenGLRekorder::cgmGetIntegerv(const char* file, unsigned line, unsigned pname, int* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, data};
+        if (complete_.capturePointers(39, 1, arguments, 2, false))
+        {
+            out() << "glGetIntegerv(" << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetIntegerv", complete_.reason());
+        return next().cgmGetIntegerv(file, line, pname, data);
+    }
     out() << "{\n    GLint data[4 * 4];\n    glGetIntegerv(" << CallText::Enum{pname} << ", &data[0]);";
     endStatement(file, line);
     endBlock();
@@ -770,72 +1418,223 @@ void OpenGLRekorder::cgmGetIntegerv(const char* file, unsigned line, unsigned pn
 
 void OpenGLRekorder::cgmGetLightfv(const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {light, pname, params};
+        if (complete_.capturePointers(40, 1, arguments, 3, false))
+        {
+            out() << "glGetLightfv(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetLightfv", complete_.reason());
+        return next().cgmGetLightfv(file, line, light, pname, params);
+    }
     writeUnsupported("glGetLightfv");
     return next().cgmGetLightfv(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmGetLightiv(const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {light, pname, params};
+        if (complete_.capturePointers(41, 1, arguments, 3, false))
+        {
+            out() << "glGetLightiv(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetLightiv", complete_.reason());
+        return next().cgmGetLightiv(file, line, light, pname, params);
+    }
     writeUnsupported("glGetLightiv");
     return next().cgmGetLightiv(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmGetMapdv(const char* file, unsigned line, unsigned target, unsigned query, double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, query, v};
+        if (complete_.capturePointers(42, 1, arguments, 3, false))
+        {
+            out() << "glGetMapdv(" << CallText::Enum{target} << ", " << CallText::Enum{query} << ", (GLdouble *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMapdv", complete_.reason());
+        return next().cgmGetMapdv(file, line, target, query, v);
+    }
     writeUnsupported("glGetMapdv");
     return next().cgmGetMapdv(file, line, target, query, v);
 }
 
 void OpenGLRekorder::cgmGetMapfv(const char* file, unsigned line, unsigned target, unsigned query, float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, query, v};
+        if (complete_.capturePointers(43, 1, arguments, 3, false))
+        {
+            out() << "glGetMapfv(" << CallText::Enum{target} << ", " << CallText::Enum{query} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMapfv", complete_.reason());
+        return next().cgmGetMapfv(file, line, target, query, v);
+    }
     writeUnsupported("glGetMapfv");
     return next().cgmGetMapfv(file, line, target, query, v);
 }
 
 void OpenGLRekorder::cgmGetMapiv(const char* file, unsigned line, unsigned target, unsigned query, int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, query, v};
+        if (complete_.capturePointers(44, 1, arguments, 3, false))
+        {
+            out() << "glGetMapiv(" << CallText::Enum{target} << ", " << CallText::Enum{query} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMapiv", complete_.reason());
+        return next().cgmGetMapiv(file, line, target, query, v);
+    }
     writeUnsupported("glGetMapiv");
     return next().cgmGetMapiv(file, line, target, query, v);
 }
 
 void OpenGLRekorder::cgmGetMaterialfv(const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {face, pname, params};
+        if (complete_.capturePointers(45, 1, arguments, 3, false))
+        {
+            out() << "glGetMaterialfv(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMaterialfv", complete_.reason());
+        return next().cgmGetMaterialfv(file, line, face, pname, params);
+    }
     writeUnsupported("glGetMaterialfv");
     return next().cgmGetMaterialfv(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmGetMaterialiv(const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {face, pname, params};
+        if (complete_.capturePointers(46, 1, arguments, 3, false))
+        {
+            out() << "glGetMaterialiv(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMaterialiv", complete_.reason());
+        return next().cgmGetMaterialiv(file, line, face, pname, params);
+    }
     writeUnsupported("glGetMaterialiv");
     return next().cgmGetMaterialiv(file, line, face, pname, params);
 }
 
 void OpenGLRekorder::cgmGetPixelMapfv(const char* file, unsigned line, unsigned map, float* values)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {map, values};
+        if (complete_.capturePointers(47, 1, arguments, 2, false))
+        {
+            out() << "glGetPixelMapfv(" << CallText::Enum{map} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetPixelMapfv", complete_.reason());
+        return next().cgmGetPixelMapfv(file, line, map, values);
+    }
     writeUnsupported("glGetPixelMapfv");
     return next().cgmGetPixelMapfv(file, line, map, values);
 }
 
 void OpenGLRekorder::cgmGetPixelMapuiv(const char* file, unsigned line, unsigned map, unsigned* values)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {map, values};
+        if (complete_.capturePointers(48, 1, arguments, 2, false))
+        {
+            out() << "glGetPixelMapuiv(" << CallText::Enum{map} << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetPixelMapuiv", complete_.reason());
+        return next().cgmGetPixelMapuiv(file, line, map, values);
+    }
     writeUnsupported("glGetPixelMapuiv");
     return next().cgmGetPixelMapuiv(file, line, map, values);
 }
 
 void OpenGLRekorder::cgmGetPixelMapusv(const char* file, unsigned line, unsigned map, unsigned short* values)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {map, values};
+        if (complete_.capturePointers(49, 1, arguments, 2, false))
+        {
+            out() << "glGetPixelMapusv(" << CallText::Enum{map} << ", (GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetPixelMapusv", complete_.reason());
+        return next().cgmGetPixelMapusv(file, line, map, values);
+    }
     writeUnsupported("glGetPixelMapusv");
     return next().cgmGetPixelMapusv(file, line, map, values);
 }
 
 void OpenGLRekorder::cgmGetPointerv(const char* file, unsigned line, unsigned pname, void** params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(50, 1, arguments, 2, false))
+        {
+            out() << "glGetPointerv(" << CallText::Enum{pname} << ", (void **)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetPointerv", complete_.reason());
+        return next().cgmGetPointerv(file, line, pname, params);
+    }
     writeUnsupported("glGetPointerv");
     return next().cgmGetPointerv(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmGetPolygonStipple(const char* file, unsigned line, unsigned char* mask)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mask};
+        if (complete_.capturePointers(51, 1, arguments, 1, false))
+        {
+            out() << "glGetPolygonStipple((GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetPolygonStipple", complete_.reason());
+        return next().cgmGetPolygonStipple(file, line, mask);
+    }
     writeUnsupported("glGetPolygonStipple");
     return next().cgmGetPolygonStipple(file, line, mask);
 }
@@ -849,30 +1648,95 @@ const unsigned char* OpenGLRekorder::cgmGetString(const char* file, unsigned lin
 
 void OpenGLRekorder::cgmGetTexEnvfv(const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(52, 1, arguments, 3, false))
+        {
+            out() << "glGetTexEnvfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexEnvfv", complete_.reason());
+        return next().cgmGetTexEnvfv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetTexEnvfv");
     return next().cgmGetTexEnvfv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexEnviv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(53, 1, arguments, 3, false))
+        {
+            out() << "glGetTexEnviv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexEnviv", complete_.reason());
+        return next().cgmGetTexEnviv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetTexEnviv");
     return next().cgmGetTexEnviv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexGendv(const char* file, unsigned line, unsigned coord, unsigned pname, double* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {coord, pname, params};
+        if (complete_.capturePointers(54, 1, arguments, 3, false))
+        {
+            out() << "glGetTexGendv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", (GLdouble *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexGendv", complete_.reason());
+        return next().cgmGetTexGendv(file, line, coord, pname, params);
+    }
     writeUnsupported("glGetTexGendv");
     return next().cgmGetTexGendv(file, line, coord, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexGenfv(const char* file, unsigned line, unsigned coord, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {coord, pname, params};
+        if (complete_.capturePointers(55, 1, arguments, 3, false))
+        {
+            out() << "glGetTexGenfv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexGenfv", complete_.reason());
+        return next().cgmGetTexGenfv(file, line, coord, pname, params);
+    }
     writeUnsupported("glGetTexGenfv");
     return next().cgmGetTexGenfv(file, line, coord, pname, params);
 }
 
 void OpenGLRekorder::cgmGetTexGeniv(const char* file, unsigned line, unsigned coord, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {coord, pname, params};
+        if (complete_.capturePointers(56, 1, arguments, 3, false))
+        {
+            out() << "glGetTexGeniv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexGeniv", complete_.reason());
+        return next().cgmGetTexGeniv(file, line, coord, pname, params);
+    }
     writeUnsupported("glGetTexGeniv");
     return next().cgmGetTexGeniv(file, line, coord, pname, params);
 }
@@ -880,6 +1744,19 @@ void OpenGLRekorder::cgmGetTexGeniv(const char* file, unsigned line, unsigned co
 void OpenGLRekorder::cgmGetTexImage(
     const char* file, unsigned line, unsigned target, int level, unsigned format, unsigned type, void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, format, type, pixels};
+        if (complete_.capturePointers(57, 1, arguments, 5, false))
+        {
+            out() << "glGetTexImage(" << CallText::Enum{target} << ", " << level << ", " << CallText::Enum{format}
+                << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexImage", complete_.reason());
+        return next().cgmGetTexImage(file, line, target, level, format, type, pixels);
+    }
     writeUnsupported("glGetTexImage");
     return next().cgmGetTexImage(file, line, target, level, format, type, pixels);
 }
@@ -887,6 +1764,19 @@ void OpenGLRekorder::cgmGetTexImage(
 void OpenGLRekorder::cgmGetTexLevelParameterfv(
     const char* file, unsigned line, unsigned target, int level, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, pname, params};
+        if (complete_.capturePointers(58, 1, arguments, 4, false))
+        {
+            out() << "glGetTexLevelParameterfv(" << CallText::Enum{target} << ", " << level << ", "
+                << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexLevelParameterfv", complete_.reason());
+        return next().cgmGetTexLevelParameterfv(file, line, target, level, pname, params);
+    }
     out() << "{\n    GLfloat data;\n    glGetTexLevelParameterfv(" << CallText::Enum{target} << ", " << level
         << ", " << CallText::Enum{pname} << ", &data);";
     endStatement(file, line);
@@ -897,6 +1787,19 @@ void OpenGLRekorder::cgmGetTexLevelParameterfv(
 void OpenGLRekorder::cgmGetTexLevelParameteriv(
     const char* file, unsigned line, unsigned target, int level, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, pname, params};
+        if (complete_.capturePointers(59, 1, arguments, 4, false))
+        {
+            out() << "glGetTexLevelParameteriv(" << CallText::Enum{target} << ", " << level << ", "
+                << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexLevelParameteriv", complete_.reason());
+        return next().cgmGetTexLevelParameteriv(file, line, target, level, pname, params);
+    }
     out() << "{\n    GLint data;\n    glGetTexLevelParameteriv(" << CallText::Enum{target} << ", " << level
         << ", " << CallText::Enum{pname} << ", &data);";
     endStatement(file, line);
@@ -907,6 +1810,19 @@ void OpenGLRekorder::cgmGetTexLevelParameteriv(
 void OpenGLRekorder::cgmGetTexParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(60, 1, arguments, 3, false))
+        {
+            out() << "glGetTexParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexParameterfv", complete_.reason());
+        return next().cgmGetTexParameterfv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetTexParameterfv");
     return next().cgmGetTexParameterfv(file, line, target, pname, params);
 }
@@ -914,6 +1830,19 @@ void OpenGLRekorder::cgmGetTexParameterfv(
 void OpenGLRekorder::cgmGetTexParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(61, 1, arguments, 3, false))
+        {
+            out() << "glGetTexParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexParameteriv", complete_.reason());
+        return next().cgmGetTexParameteriv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetTexParameteriv");
     return next().cgmGetTexParameteriv(file, line, target, pname, params);
 }
@@ -934,12 +1863,33 @@ void OpenGLRekorder::cgmIndexMask(const char* file, unsigned line, unsigned mask
 
 void OpenGLRekorder::cgmIndexPointer(const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, stride, pointer};
+        if (complete_.capturePointers(62, 1, arguments, 3, true))
+        {
+            out() << "glIndexPointer(" << CallText::Enum{type} << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glIndexPointer", complete_.reason());
+        next().cgmIndexPointer(file, line, type, stride, pointer);
+        complete_.rememberArray("glIndexPointer", 1, type, stride, pointer);
+        return;
+    }
     writeUnsupported("glIndexPointer");
     return next().cgmIndexPointer(file, line, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmIndexd(const char* file, unsigned line, double c)
 {
+    if (bComplete_)
+    {
+        out() << "glIndexd(" << CallText::Double{c} << ");";
+        endStatement(file, line);
+        return next().cgmIndexd(file, line, c);
+    }
     out() << "glIndexd(" << c << ");";
     endStatement(file, line);
     return next().cgmIndexd(file, line, c);
@@ -947,12 +1897,30 @@ void OpenGLRekorder::cgmIndexd(const char* file, unsigned line, double c)
 
 void OpenGLRekorder::cgmIndexdv(const char* file, unsigned line, const double* c)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {c};
+        if (complete_.capturePointers(63, 1, arguments, 1, false))
+        {
+            out() << "glIndexdv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glIndexdv", complete_.reason());
+        return next().cgmIndexdv(file, line, c);
+    }
     writeUnsupported("glIndexdv");
     return next().cgmIndexdv(file, line, c);
 }
 
 void OpenGLRekorder::cgmIndexf(const char* file, unsigned line, float c)
 {
+    if (bComplete_)
+    {
+        out() << "glIndexf(" << CallText::Float{c} << ");";
+        endStatement(file, line);
+        return next().cgmIndexf(file, line, c);
+    }
     out() << "glIndexf(" << CallText::Float{c} << ");";
     endStatement(file, line);
     return next().cgmIndexf(file, line, c);
@@ -960,6 +1928,18 @@ void OpenGLRekorder::cgmIndexf(const char* file, unsigned line, float c)
 
 void OpenGLRekorder::cgmIndexfv(const char* file, unsigned line, const float* c)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {c};
+        if (complete_.capturePointers(64, 1, arguments, 1, false))
+        {
+            out() << "glIndexfv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glIndexfv", complete_.reason());
+        return next().cgmIndexfv(file, line, c);
+    }
     writeUnsupported("glIndexfv");
     return next().cgmIndexfv(file, line, c);
 }
@@ -973,6 +1953,18 @@ void OpenGLRekorder::cgmIndexi(const char* file, unsigned line, int c)
 
 void OpenGLRekorder::cgmIndexiv(const char* file, unsigned line, const int* c)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {c};
+        if (complete_.capturePointers(65, 1, arguments, 1, false))
+        {
+            out() << "glIndexiv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glIndexiv", complete_.reason());
+        return next().cgmIndexiv(file, line, c);
+    }
     writeUnsupported("glIndexiv");
     return next().cgmIndexiv(file, line, c);
 }
@@ -986,6 +1978,18 @@ void OpenGLRekorder::cgmIndexs(const char* file, unsigned line, short c)
 
 void OpenGLRekorder::cgmIndexsv(const char* file, unsigned line, const short* c)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {c};
+        if (complete_.capturePointers(66, 1, arguments, 1, false))
+        {
+            out() << "glIndexsv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glIndexsv", complete_.reason());
+        return next().cgmIndexsv(file, line, c);
+    }
     writeUnsupported("glIndexsv");
     return next().cgmIndexsv(file, line, c);
 }
@@ -999,6 +2003,18 @@ void OpenGLRekorder::cgmIndexub(const char* file, unsigned line, unsigned char c
 
 void OpenGLRekorder::cgmIndexubv(const char* file, unsigned line, const unsigned char* c)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {c};
+        if (complete_.capturePointers(67, 1, arguments, 1, false))
+        {
+            out() << "glIndexubv((const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glIndexubv", complete_.reason());
+        return next().cgmIndexubv(file, line, c);
+    }
     writeUnsupported("glIndexubv");
     return next().cgmIndexubv(file, line, c);
 }
@@ -1013,6 +2029,21 @@ void OpenGLRekorder::cgmInitNames(const char* file, unsigned line)
 void OpenGLRekorder::cgmInterleavedArrays(
     const char* file, unsigned line, unsigned format, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {format, stride, pointer};
+        if (complete_.capturePointers(68, 1, arguments, 3, true))
+        {
+            out() << "glInterleavedArrays(" << CallText::Enum{format} << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glInterleavedArrays", complete_.reason());
+        next().cgmInterleavedArrays(file, line, format, stride, pointer);
+        complete_.rememberInterleavedArrays(format, stride, pointer);
+        return;
+    }
     writeUnsupported("glInterleavedArrays");
     return next().cgmInterleavedArrays(file, line, format, stride, pointer);
 }
@@ -1040,6 +2071,12 @@ unsigned char OpenGLRekorder::cgmIsTexture(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmLightModelf(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glLightModelf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmLightModelf(file, line, pname, param);
+    }
     out() << "glLightModelf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmLightModelf(file, line, pname, param);
@@ -1047,6 +2084,18 @@ void OpenGLRekorder::cgmLightModelf(const char* file, unsigned line, unsigned pn
 
 void OpenGLRekorder::cgmLightModelfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(69, 1, arguments, 2, false))
+        {
+            out() << "glLightModelfv(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glLightModelfv", complete_.reason());
+        return next().cgmLightModelfv(file, line, pname, params);
+    }
     writeUnsupported("glLightModelfv");
     return next().cgmLightModelfv(file, line, pname, params);
 }
@@ -1060,12 +2109,31 @@ void OpenGLRekorder::cgmLightModeli(const char* file, unsigned line, unsigned pn
 
 void OpenGLRekorder::cgmLightModeliv(const char* file, unsigned line, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(70, 1, arguments, 2, false))
+        {
+            out() << "glLightModeliv(" << CallText::Enum{pname} << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glLightModeliv", complete_.reason());
+        return next().cgmLightModeliv(file, line, pname, params);
+    }
     writeUnsupported("glLightModeliv");
     return next().cgmLightModeliv(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmLightf(const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glLightf(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmLightf(file, line, light, pname, param);
+    }
     out() << "glLightf(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
@@ -1074,6 +2142,19 @@ void OpenGLRekorder::cgmLightf(const char* file, unsigned line, unsigned light, 
 
 void OpenGLRekorder::cgmLightfv(const char* file, unsigned line, unsigned light, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {light, pname, params};
+        if (complete_.capturePointers(71, 1, arguments, 3, false))
+        {
+            out() << "glLightfv(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glLightfv", complete_.reason());
+        return next().cgmLightfv(file, line, light, pname, params);
+    }
     writeUnsupported("glLightfv");
     return next().cgmLightfv(file, line, light, pname, params);
 }
@@ -1087,6 +2168,19 @@ void OpenGLRekorder::cgmLighti(const char* file, unsigned line, unsigned light, 
 
 void OpenGLRekorder::cgmLightiv(const char* file, unsigned line, unsigned light, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {light, pname, params};
+        if (complete_.capturePointers(72, 1, arguments, 3, false))
+        {
+            out() << "glLightiv(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glLightiv", complete_.reason());
+        return next().cgmLightiv(file, line, light, pname, params);
+    }
     writeUnsupported("glLightiv");
     return next().cgmLightiv(file, line, light, pname, params);
 }
@@ -1100,6 +2194,12 @@ void OpenGLRekorder::cgmLineStipple(const char* file, unsigned line, int factor,
 
 void OpenGLRekorder::cgmLineWidth(const char* file, unsigned line, float width)
 {
+    if (bComplete_)
+    {
+        out() << "glLineWidth(" << CallText::Float{width} << ");";
+        endStatement(file, line);
+        return next().cgmLineWidth(file, line, width);
+    }
     out() << "glLineWidth(" << CallText::Float{width} << ");";
     endStatement(file, line);
     return next().cgmLineWidth(file, line, width);
@@ -1121,12 +2221,36 @@ void OpenGLRekorder::cgmLoadIdentity(const char* file, unsigned line)
 
 void OpenGLRekorder::cgmLoadMatrixd(const char* file, unsigned line, const double* m)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {m};
+        if (complete_.capturePointers(73, 1, arguments, 1, false))
+        {
+            out() << "glLoadMatrixd((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glLoadMatrixd", complete_.reason());
+        return next().cgmLoadMatrixd(file, line, m);
+    }
     writeUnsupported("glLoadMatrixd");
     return next().cgmLoadMatrixd(file, line, m);
 }
 
 void OpenGLRekorder::cgmLoadMatrixf(const char* file, unsigned line, const float* m)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {m};
+        if (complete_.capturePointers(74, 1, arguments, 1, false))
+        {
+            out() << "glLoadMatrixf((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glLoadMatrixf", complete_.reason());
+        return next().cgmLoadMatrixf(file, line, m);
+    }
     const std::int64_t recordBytes = arrayBytes(1, 64);
     if (isCapturable(m, recordBytes))
     {
@@ -1158,6 +2282,19 @@ void OpenGLRekorder::cgmMap1d(
     const char* file, unsigned line, unsigned target, double u1, double u2, int stride, int order,
     const double* points)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, u1, u2, stride, order, points};
+        if (complete_.capturePointers(75, 1, arguments, 6, false))
+        {
+            out() << "glMap1d(" << CallText::Enum{target} << ", " << CallText::Double{u1} << ", " << CallText::Double{u2}
+                << ", " << stride << ", " << order << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMap1d", complete_.reason());
+        return next().cgmMap1d(file, line, target, u1, u2, stride, order, points);
+    }
     writeUnsupported("glMap1d");
     return next().cgmMap1d(file, line, target, u1, u2, stride, order, points);
 }
@@ -1165,6 +2302,19 @@ void OpenGLRekorder::cgmMap1d(
 void OpenGLRekorder::cgmMap1f(
     const char* file, unsigned line, unsigned target, float u1, float u2, int stride, int order, const float* points)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, u1, u2, stride, order, points};
+        if (complete_.capturePointers(76, 1, arguments, 6, false))
+        {
+            out() << "glMap1f(" << CallText::Enum{target} << ", " << CallText::Float{u1} << ", " << CallText::Float{u2}
+                << ", " << stride << ", " << order << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMap1f", complete_.reason());
+        return next().cgmMap1f(file, line, target, u1, u2, stride, order, points);
+    }
     writeUnsupported("glMap1f");
     return next().cgmMap1f(file, line, target, u1, u2, stride, order, points);
 }
@@ -1173,6 +2323,20 @@ void OpenGLRekorder::cgmMap2d(
     const char* file, unsigned line, unsigned target, double u1, double u2, int ustride, int uorder, double v1,
     double v2, int vstride, int vorder, const double* points)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points};
+        if (complete_.capturePointers(77, 1, arguments, 10, false))
+        {
+            out() << "glMap2d(" << CallText::Enum{target} << ", " << CallText::Double{u1} << ", " << CallText::Double{u2}
+                << ", " << ustride << ", " << uorder << ", " << CallText::Double{v1} << ", " << CallText::Double{v2}
+                << ", " << vstride << ", " << vorder << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMap2d", complete_.reason());
+        return next().cgmMap2d(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
+    }
     writeUnsupported("glMap2d");
     return next().cgmMap2d(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
@@ -1181,12 +2345,32 @@ void OpenGLRekorder::cgmMap2f(
     const char* file, unsigned line, unsigned target, float u1, float u2, int ustride, int uorder, float v1, float v2,
     int vstride, int vorder, const float* points)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points};
+        if (complete_.capturePointers(78, 1, arguments, 10, false))
+        {
+            out() << "glMap2f(" << CallText::Enum{target} << ", " << CallText::Float{u1} << ", " << CallText::Float{u2}
+                << ", " << ustride << ", " << uorder << ", " << CallText::Float{v1} << ", " << CallText::Float{v2}
+                << ", " << vstride << ", " << vorder << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMap2f", complete_.reason());
+        return next().cgmMap2f(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
+    }
     writeUnsupported("glMap2f");
     return next().cgmMap2f(file, line, target, u1, u2, ustride, uorder, v1, v2, vstride, vorder, points);
 }
 
 void OpenGLRekorder::cgmMapGrid1d(const char* file, unsigned line, int un, double u1, double u2)
 {
+    if (bComplete_)
+    {
+        out() << "glMapGrid1d(" << un << ", " << CallText::Double{u1} << ", " << CallText::Double{u2} << ");";
+        endStatement(file, line);
+        return next().cgmMapGrid1d(file, line, un, u1, u2);
+    }
     out() << "glMapGrid1d(" << un << ", " << u1 << ", " << u2 << ");";
     endStatement(file, line);
     return next().cgmMapGrid1d(file, line, un, u1, u2);
@@ -1194,6 +2378,12 @@ void OpenGLRekorder::cgmMapGrid1d(const char* file, unsigned line, int un, doubl
 
 void OpenGLRekorder::cgmMapGrid1f(const char* file, unsigned line, int un, float u1, float u2)
 {
+    if (bComplete_)
+    {
+        out() << "glMapGrid1f(" << un << ", " << CallText::Float{u1} << ", " << CallText::Float{u2} << ");";
+        endStatement(file, line);
+        return next().cgmMapGrid1f(file, line, un, u1, u2);
+    }
     out() << "glMapGrid1f(" << un << ", " << CallText::Float{u1} << ", " << CallText::Float{u2} << ");";
     endStatement(file, line);
     return next().cgmMapGrid1f(file, line, un, u1, u2);
@@ -1202,6 +2392,13 @@ void OpenGLRekorder::cgmMapGrid1f(const char* file, unsigned line, int un, float
 void OpenGLRekorder::cgmMapGrid2d(
     const char* file, unsigned line, int un, double u1, double u2, int vn, double v1, double v2)
 {
+    if (bComplete_)
+    {
+        out() << "glMapGrid2d(" << un << ", " << CallText::Double{u1} << ", " << CallText::Double{u2} << ", " << vn
+            << ", " << CallText::Double{v1} << ", " << CallText::Double{v2} << ");";
+        endStatement(file, line);
+        return next().cgmMapGrid2d(file, line, un, u1, u2, vn, v1, v2);
+    }
     out() << "glMapGrid2d(" << un << ", " << u1 << ", " << u2 << ", " << vn << ", " << v1 << ", " << v2 << ");";
     endStatement(file, line);
     return next().cgmMapGrid2d(file, line, un, u1, u2, vn, v1, v2);
@@ -1210,6 +2407,13 @@ void OpenGLRekorder::cgmMapGrid2d(
 void OpenGLRekorder::cgmMapGrid2f(
     const char* file, unsigned line, int un, float u1, float u2, int vn, float v1, float v2)
 {
+    if (bComplete_)
+    {
+        out() << "glMapGrid2f(" << un << ", " << CallText::Float{u1} << ", " << CallText::Float{u2} << ", " << vn
+            << ", " << CallText::Float{v1} << ", " << CallText::Float{v2} << ");";
+        endStatement(file, line);
+        return next().cgmMapGrid2f(file, line, un, u1, u2, vn, v1, v2);
+    }
     out() << "glMapGrid2f(" << un << ", " << CallText::Float{u1} << ", " << CallText::Float{u2} << ", " << vn
         << ", " << CallText::Float{v1} << ", " << CallText::Float{v2} << ");";
     endStatement(file, line);
@@ -1218,6 +2422,13 @@ void OpenGLRekorder::cgmMapGrid2f(
 
 void OpenGLRekorder::cgmMaterialf(const char* file, unsigned line, unsigned face, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glMaterialf(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmMaterialf(file, line, face, pname, param);
+    }
     out() << "glMaterialf(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
@@ -1227,6 +2438,19 @@ void OpenGLRekorder::cgmMaterialf(const char* file, unsigned line, unsigned face
 void OpenGLRekorder::cgmMaterialfv(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {face, pname, params};
+        if (complete_.capturePointers(79, 1, arguments, 3, false))
+        {
+            out() << "glMaterialfv(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMaterialfv", complete_.reason());
+        return next().cgmMaterialfv(file, line, face, pname, params);
+    }
     writeUnsupported("glMaterialfv");
     return next().cgmMaterialfv(file, line, face, pname, params);
 }
@@ -1240,6 +2464,19 @@ void OpenGLRekorder::cgmMateriali(const char* file, unsigned line, unsigned face
 
 void OpenGLRekorder::cgmMaterialiv(const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {face, pname, params};
+        if (complete_.capturePointers(80, 1, arguments, 3, false))
+        {
+            out() << "glMaterialiv(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMaterialiv", complete_.reason());
+        return next().cgmMaterialiv(file, line, face, pname, params);
+    }
     writeUnsupported("glMaterialiv");
     return next().cgmMaterialiv(file, line, face, pname, params);
 }
@@ -1253,6 +2490,18 @@ void OpenGLRekorder::cgmMatrixMode(const char* file, unsigned line, unsigned mod
 
 void OpenGLRekorder::cgmMultMatrixd(const char* file, unsigned line, const double* m)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {m};
+        if (complete_.capturePointers(81, 1, arguments, 1, false))
+        {
+            out() << "glMultMatrixd((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultMatrixd", complete_.reason());
+        return next().cgmMultMatrixd(file, line, m);
+    }
     const std::int64_t recordBytes = arrayBytes(1, 128);
     if (isCapturable(m, recordBytes))
     {
@@ -1268,6 +2517,18 @@ void OpenGLRekorder::cgmMultMatrixd(const char* file, unsigned line, const doubl
 
 void OpenGLRekorder::cgmMultMatrixf(const char* file, unsigned line, const float* m)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {m};
+        if (complete_.capturePointers(82, 1, arguments, 1, false))
+        {
+            out() << "glMultMatrixf((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultMatrixf", complete_.reason());
+        return next().cgmMultMatrixf(file, line, m);
+    }
     const std::int64_t recordBytes = arrayBytes(1, 64);
     if (isCapturable(m, recordBytes))
     {
@@ -1298,12 +2559,31 @@ void OpenGLRekorder::cgmNormal3b(const char* file, unsigned line, signed char nx
 
 void OpenGLRekorder::cgmNormal3bv(const char* file, unsigned line, const signed char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(83, 1, arguments, 1, false))
+        {
+            out() << "glNormal3bv((const GLbyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormal3bv", complete_.reason());
+        return next().cgmNormal3bv(file, line, v);
+    }
     writeUnsupported("glNormal3bv");
     return next().cgmNormal3bv(file, line, v);
 }
 
 void OpenGLRekorder::cgmNormal3d(const char* file, unsigned line, double nx, double ny, double nz)
 {
+    if (bComplete_)
+    {
+        out() << "glNormal3d(" << CallText::Double{nx} << ", " << CallText::Double{ny} << ", "
+            << CallText::Double{nz} << ");";
+        endStatement(file, line);
+        return next().cgmNormal3d(file, line, nx, ny, nz);
+    }
     out() << "glNormal3d(" << nx << ", " << ny << ", " << nz << ");";
     endStatement(file, line);
     return next().cgmNormal3d(file, line, nx, ny, nz);
@@ -1311,12 +2591,31 @@ void OpenGLRekorder::cgmNormal3d(const char* file, unsigned line, double nx, dou
 
 void OpenGLRekorder::cgmNormal3dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(84, 1, arguments, 1, false))
+        {
+            out() << "glNormal3dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormal3dv", complete_.reason());
+        return next().cgmNormal3dv(file, line, v);
+    }
     writeUnsupported("glNormal3dv");
     return next().cgmNormal3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmNormal3f(const char* file, unsigned line, float nx, float ny, float nz)
 {
+    if (bComplete_)
+    {
+        out() << "glNormal3f(" << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz}
+            << ");";
+        endStatement(file, line);
+        return next().cgmNormal3f(file, line, nx, ny, nz);
+    }
     out() << "glNormal3f(" << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz}
         << ");";
     endStatement(file, line);
@@ -1325,6 +2624,18 @@ void OpenGLRekorder::cgmNormal3f(const char* file, unsigned line, float nx, floa
 
 void OpenGLRekorder::cgmNormal3fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(85, 1, arguments, 1, false))
+        {
+            out() << "glNormal3fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormal3fv", complete_.reason());
+        return next().cgmNormal3fv(file, line, v);
+    }
     writeUnsupported("glNormal3fv");
     return next().cgmNormal3fv(file, line, v);
 }
@@ -1338,6 +2649,18 @@ void OpenGLRekorder::cgmNormal3i(const char* file, unsigned line, int nx, int ny
 
 void OpenGLRekorder::cgmNormal3iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(86, 1, arguments, 1, false))
+        {
+            out() << "glNormal3iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormal3iv", complete_.reason());
+        return next().cgmNormal3iv(file, line, v);
+    }
     writeUnsupported("glNormal3iv");
     return next().cgmNormal3iv(file, line, v);
 }
@@ -1351,12 +2674,39 @@ void OpenGLRekorder::cgmNormal3s(const char* file, unsigned line, short nx, shor
 
 void OpenGLRekorder::cgmNormal3sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(87, 1, arguments, 1, false))
+        {
+            out() << "glNormal3sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormal3sv", complete_.reason());
+        return next().cgmNormal3sv(file, line, v);
+    }
     writeUnsupported("glNormal3sv");
     return next().cgmNormal3sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmNormalPointer(const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, stride, pointer};
+        if (complete_.capturePointers(88, 1, arguments, 3, true))
+        {
+            out() << "glNormalPointer(" << CallText::Enum{type} << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormalPointer", complete_.reason());
+        next().cgmNormalPointer(file, line, type, stride, pointer);
+        complete_.rememberArray("glNormalPointer", 3, type, stride, pointer);
+        return;
+    }
     writeUnsupported("glNormalPointer");
     return next().cgmNormalPointer(file, line, type, stride, pointer);
 }
@@ -1364,6 +2714,14 @@ void OpenGLRekorder::cgmNormalPointer(const char* file, unsigned line, unsigned 
 void OpenGLRekorder::cgmOrtho(
     const char* file, unsigned line, double left, double right, double bottom, double top, double zNear, double zFar)
 {
+    if (bComplete_)
+    {
+        out() << "glOrtho(" << CallText::Double{left} << ", " << CallText::Double{right} << ", "
+            << CallText::Double{bottom} << ", " << CallText::Double{top} << ", " << CallText::Double{zNear} << ", "
+            << CallText::Double{zFar} << ");";
+        endStatement(file, line);
+        return next().cgmOrtho(file, line, left, right, bottom, top, zNear, zFar);
+    }
     out() << "glOrtho(" << left << ", " << right << ", " << bottom << ", " << top << ", " << zNear << ", "
         << zFar << ");";
     endStatement(file, line);
@@ -1372,6 +2730,12 @@ void OpenGLRekorder::cgmOrtho(
 
 void OpenGLRekorder::cgmPassThrough(const char* file, unsigned line, float token)
 {
+    if (bComplete_)
+    {
+        out() << "glPassThrough(" << CallText::Float{token} << ");";
+        endStatement(file, line);
+        return next().cgmPassThrough(file, line, token);
+    }
     out() << "glPassThrough(" << CallText::Float{token} << ");";
     endStatement(file, line);
     return next().cgmPassThrough(file, line, token);
@@ -1379,6 +2743,19 @@ void OpenGLRekorder::cgmPassThrough(const char* file, unsigned line, float token
 
 void OpenGLRekorder::cgmPixelMapfv(const char* file, unsigned line, unsigned map, int mapsize, const float* values)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {map, mapsize, values};
+        if (complete_.capturePointers(89, 1, arguments, 3, false))
+        {
+            out() << "glPixelMapfv(" << CallText::Enum{map} << ", " << mapsize << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPixelMapfv", complete_.reason());
+        return next().cgmPixelMapfv(file, line, map, mapsize, values);
+    }
     writeUnsupported("glPixelMapfv");
     return next().cgmPixelMapfv(file, line, map, mapsize, values);
 }
@@ -1386,6 +2763,19 @@ void OpenGLRekorder::cgmPixelMapfv(const char* file, unsigned line, unsigned map
 void OpenGLRekorder::cgmPixelMapuiv(
     const char* file, unsigned line, unsigned map, int mapsize, const unsigned* values)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {map, mapsize, values};
+        if (complete_.capturePointers(90, 1, arguments, 3, false))
+        {
+            out() << "glPixelMapuiv(" << CallText::Enum{map} << ", " << mapsize << ", (const GLuint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPixelMapuiv", complete_.reason());
+        return next().cgmPixelMapuiv(file, line, map, mapsize, values);
+    }
     writeUnsupported("glPixelMapuiv");
     return next().cgmPixelMapuiv(file, line, map, mapsize, values);
 }
@@ -1393,12 +2783,33 @@ void OpenGLRekorder::cgmPixelMapuiv(
 void OpenGLRekorder::cgmPixelMapusv(
     const char* file, unsigned line, unsigned map, int mapsize, const unsigned short* values)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {map, mapsize, values};
+        if (complete_.capturePointers(91, 1, arguments, 3, false))
+        {
+            out() << "glPixelMapusv(" << CallText::Enum{map} << ", " << mapsize << ", (const GLushort *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPixelMapusv", complete_.reason());
+        return next().cgmPixelMapusv(file, line, map, mapsize, values);
+    }
     writeUnsupported("glPixelMapusv");
     return next().cgmPixelMapusv(file, line, map, mapsize, values);
 }
 
 void OpenGLRekorder::cgmPixelStoref(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glPixelStoref(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        endStatement(file, line);
+        next().cgmPixelStoref(file, line, pname, param);
+        complete_.followPixelStore(pname, param);
+        return;
+    }
     out() << "glPixelStoref(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmPixelStoref(file, line, pname, param);
@@ -1406,6 +2817,14 @@ void OpenGLRekorder::cgmPixelStoref(const char* file, unsigned line, unsigned pn
 
 void OpenGLRekorder::cgmPixelStorei(const char* file, unsigned line, unsigned pname, int param)
 {
+    if (bComplete_)
+    {
+        out() << "glPixelStorei(" << CallText::Enum{pname} << ", " << param << ");";
+        endStatement(file, line);
+        next().cgmPixelStorei(file, line, pname, param);
+        complete_.followPixelStore(pname, param);
+        return;
+    }
     out() << "glPixelStorei(" << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
     return next().cgmPixelStorei(file, line, pname, param);
@@ -1413,6 +2832,12 @@ void OpenGLRekorder::cgmPixelStorei(const char* file, unsigned line, unsigned pn
 
 void OpenGLRekorder::cgmPixelTransferf(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glPixelTransferf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmPixelTransferf(file, line, pname, param);
+    }
     out() << "glPixelTransferf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmPixelTransferf(file, line, pname, param);
@@ -1427,6 +2852,12 @@ void OpenGLRekorder::cgmPixelTransferi(const char* file, unsigned line, unsigned
 
 void OpenGLRekorder::cgmPixelZoom(const char* file, unsigned line, float xfactor, float yfactor)
 {
+    if (bComplete_)
+    {
+        out() << "glPixelZoom(" << CallText::Float{xfactor} << ", " << CallText::Float{yfactor} << ");";
+        endStatement(file, line);
+        return next().cgmPixelZoom(file, line, xfactor, yfactor);
+    }
     out() << "glPixelZoom(" << CallText::Float{xfactor} << ", " << CallText::Float{yfactor} << ");";
     endStatement(file, line);
     return next().cgmPixelZoom(file, line, xfactor, yfactor);
@@ -1434,6 +2865,12 @@ void OpenGLRekorder::cgmPixelZoom(const char* file, unsigned line, float xfactor
 
 void OpenGLRekorder::cgmPointSize(const char* file, unsigned line, float size)
 {
+    if (bComplete_)
+    {
+        out() << "glPointSize(" << CallText::Float{size} << ");";
+        endStatement(file, line);
+        return next().cgmPointSize(file, line, size);
+    }
     out() << "glPointSize(" << CallText::Float{size} << ");";
     endStatement(file, line);
     return next().cgmPointSize(file, line, size);
@@ -1448,6 +2885,12 @@ void OpenGLRekorder::cgmPolygonMode(const char* file, unsigned line, unsigned fa
 
 void OpenGLRekorder::cgmPolygonOffset(const char* file, unsigned line, float factor, float units)
 {
+    if (bComplete_)
+    {
+        out() << "glPolygonOffset(" << CallText::Float{factor} << ", " << CallText::Float{units} << ");";
+        endStatement(file, line);
+        return next().cgmPolygonOffset(file, line, factor, units);
+    }
     out() << "glPolygonOffset(" << CallText::Float{factor} << ", " << CallText::Float{units} << ");";
     endStatement(file, line);
     return next().cgmPolygonOffset(file, line, factor, units);
@@ -1455,6 +2898,18 @@ void OpenGLRekorder::cgmPolygonOffset(const char* file, unsigned line, float fac
 
 void OpenGLRekorder::cgmPolygonStipple(const char* file, unsigned line, const unsigned char* mask)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mask};
+        if (complete_.capturePointers(92, 1, arguments, 1, false))
+        {
+            out() << "glPolygonStipple((const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPolygonStipple", complete_.reason());
+        return next().cgmPolygonStipple(file, line, mask);
+    }
     writeUnsupported("glPolygonStipple");
     return next().cgmPolygonStipple(file, line, mask);
 }
@@ -1468,6 +2923,14 @@ void OpenGLRekorder::cgmPopAttrib(const char* file, unsigned line)
 
 void OpenGLRekorder::cgmPopClientAttrib(const char* file, unsigned line)
 {
+    if (bComplete_)
+    {
+        out() << "glPopClientAttrib();";
+        endStatement(file, line);
+        next().cgmPopClientAttrib(file, line);
+        complete_.popClientAttrib();
+        return;
+    }
     out() << "glPopClientAttrib();";
     endStatement(file, line);
     return next().cgmPopClientAttrib(file, line);
@@ -1490,6 +2953,19 @@ void OpenGLRekorder::cgmPopName(const char* file, unsigned line)
 void OpenGLRekorder::cgmPrioritizeTextures(
     const char* file, unsigned line, int n, const unsigned* textures, const float* priorities)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, textures, priorities};
+        if (complete_.capturePointers(93, 2, arguments, 3, false))
+        {
+            out() << "glPrioritizeTextures(" << n << ", (const GLuint *)" << complete_.pointer(0)
+                << ", (const GLfloat *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPrioritizeTextures", complete_.reason());
+        return next().cgmPrioritizeTextures(file, line, n, textures, priorities);
+    }
     writeUnsupported("glPrioritizeTextures");
     return next().cgmPrioritizeTextures(file, line, n, textures, priorities);
 }
@@ -1503,6 +2979,14 @@ void OpenGLRekorder::cgmPushAttrib(const char* file, unsigned line, unsigned mas
 
 void OpenGLRekorder::cgmPushClientAttrib(const char* file, unsigned line, unsigned mask)
 {
+    if (bComplete_)
+    {
+        out() << "glPushClientAttrib(" << mask << ");";
+        endStatement(file, line);
+        next().cgmPushClientAttrib(file, line, mask);
+        complete_.pushClientAttrib(mask);
+        return;
+    }
     out() << "glPushClientAttrib(" << mask << ");";
     endStatement(file, line);
     return next().cgmPushClientAttrib(file, line, mask);
@@ -1524,6 +3008,12 @@ void OpenGLRekorder::cgmPushName(const char* file, unsigned line, unsigned name)
 
 void OpenGLRekorder::cgmRasterPos2d(const char* file, unsigned line, double x, double y)
 {
+    if (bComplete_)
+    {
+        out() << "glRasterPos2d(" << CallText::Double{x} << ", " << CallText::Double{y} << ");";
+        endStatement(file, line);
+        return next().cgmRasterPos2d(file, line, x, y);
+    }
     out() << "glRasterPos2d(" << x << ", " << y << ");";
     endStatement(file, line);
     return next().cgmRasterPos2d(file, line, x, y);
@@ -1531,12 +3021,30 @@ void OpenGLRekorder::cgmRasterPos2d(const char* file, unsigned line, double x, d
 
 void OpenGLRekorder::cgmRasterPos2dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(95, 1, arguments, 1, false))
+        {
+            out() << "glRasterPos2dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRasterPos2dv", complete_.reason());
+        return next().cgmRasterPos2dv(file, line, v);
+    }
     writeUnsupported("glRasterPos2dv");
     return next().cgmRasterPos2dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos2f(const char* file, unsigned line, float x, float y)
 {
+    if (bComplete_)
+    {
+        out() << "glRasterPos2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
+        endStatement(file, line);
+        return next().cgmRasterPos2f(file, line, x, y);
+    }
     out() << "glRasterPos2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmRasterPos2f(file, line, x, y);
@@ -1544,6 +3052,18 @@ void OpenGLRekorder::cgmRasterPos2f(const char* file, unsigned line, float x, fl
 
 void OpenGLRekorder::cgmRasterPos2fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(96, 1, arguments, 1, false))
+        {
+            out() << "glRasterPos2fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRasterPos2fv", complete_.reason());
+        return next().cgmRasterPos2fv(file, line, v);
+    }
     writeUnsupported("glRasterPos2fv");
     return next().cgmRasterPos2fv(file, line, v);
 }
@@ -1557,6 +3077,18 @@ void OpenGLRekorder::cgmRasterPos2i(const char* file, unsigned line, int x, int 
 
 void OpenGLRekorder::cgmRasterPos2iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(97, 1, arguments, 1, false))
+        {
+            out() << "glRasterPos2iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRasterPos2iv", complete_.reason());
+        return next().cgmRasterPos2iv(file, line, v);
+    }
     writeUnsupported("glRasterPos2iv");
     return next().cgmRasterPos2iv(file, line, v);
 }
@@ -1570,12 +3102,31 @@ void OpenGLRekorder::cgmRasterPos2s(const char* file, unsigned line, short x, sh
 
 void OpenGLRekorder::cgmRasterPos2sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(98, 1, arguments, 1, false))
+        {
+            out() << "glRasterPos2sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRasterPos2sv", complete_.reason());
+        return next().cgmRasterPos2sv(file, line, v);
+    }
     writeUnsupported("glRasterPos2sv");
     return next().cgmRasterPos2sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos3d(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bComplete_)
+    {
+        out() << "glRasterPos3d(" << CallText::Double{x} << ", " << CallText::Double{y} << ", "
+            << CallText::Double{z} << ");";
+        endStatement(file, line);
+        return next().cgmRasterPos3d(file, line, x, y, z);
+    }
     out() << "glRasterPos3d(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmRasterPos3d(file, line, x, y, z);
@@ -1583,12 +3134,31 @@ void OpenGLRekorder::cgmRasterPos3d(const char* file, unsigned line, double x, d
 
 void OpenGLRekorder::cgmRasterPos3dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(99, 1, arguments, 1, false))
+        {
+            out() << "glRasterPos3dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRasterPos3dv", complete_.reason());
+        return next().cgmRasterPos3dv(file, line, v);
+    }
     writeUnsupported("glRasterPos3dv");
     return next().cgmRasterPos3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos3f(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glRasterPos3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
+            << ");";
+        endStatement(file, line);
+        return next().cgmRasterPos3f(file, line, x, y, z);
+    }
     out() << "glRasterPos3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
@@ -1597,6 +3167,18 @@ void OpenGLRekorder::cgmRasterPos3f(const char* file, unsigned line, float x, fl
 
 void OpenGLRekorder::cgmRasterPos3fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(100, 1, arguments, 1, false))
+        {
+            out() << "glRasterPos3fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRasterPos3fv", complete_.reason());
+        return next().cgmRasterPos3fv(file, line, v);
+    }
     writeUnsupported("glRasterPos3fv");
     return next().cgmRasterPos3fv(file, line, v);
 }
@@ -1610,6 +3192,18 @@ void OpenGLRekorder::cgmRasterPos3i(const char* file, unsigned line, int x, int 
 
 void OpenGLRekorder::cgmRasterPos3iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(101, 1, arguments, 1, false))
+        {
+            out() << "glRasterPos3iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRasterPos3iv", complete_.reason());
+        return next().cgmRasterPos3iv(file, line, v);
+    }
     writeUnsupported("glRasterPos3iv");
     return next().cgmRasterPos3iv(file, line, v);
 }
@@ -1623,12 +3217,31 @@ void OpenGLRekorder::cgmRasterPos3s(const char* file, unsigned line, short x, sh
 
 void OpenGLRekorder::cgmRasterPos3sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(102, 1, arguments, 1, false))
+        {
+            out() << "glRasterPos3sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRasterPos3sv", complete_.reason());
+        return next().cgmRasterPos3sv(file, line, v);
+    }
     writeUnsupported("glRasterPos3sv");
     return next().cgmRasterPos3sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos4d(const char* file, unsigned line, double x, double y, double z, double w)
 {
+    if (bComplete_)
+    {
+        out() << "glRasterPos4d(" << CallText::Double{x} << ", " << CallText::Double{y} << ", "
+            << CallText::Double{z} << ", " << CallText::Double{w} << ");";
+        endStatement(file, line);
+        return next().cgmRasterPos4d(file, line, x, y, z, w);
+    }
     out() << "glRasterPos4d(" << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
     return next().cgmRasterPos4d(file, line, x, y, z, w);
@@ -1636,12 +3249,31 @@ void OpenGLRekorder::cgmRasterPos4d(const char* file, unsigned line, double x, d
 
 void OpenGLRekorder::cgmRasterPos4dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(103, 1, arguments, 1, false))
+        {
+            out() << "glRasterPos4dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRasterPos4dv", complete_.reason());
+        return next().cgmRasterPos4dv(file, line, v);
+    }
     writeUnsupported("glRasterPos4dv");
     return next().cgmRasterPos4dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmRasterPos4f(const char* file, unsigned line, float x, float y, float z, float w)
 {
+    if (bComplete_)
+    {
+        out() << "glRasterPos4f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
+            << ", " << CallText::Float{w} << ");";
+        endStatement(file, line);
+        return next().cgmRasterPos4f(file, line, x, y, z, w);
+    }
     out() << "glRasterPos4f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -1650,6 +3282,18 @@ void OpenGLRekorder::cgmRasterPos4f(const char* file, unsigned line, float x, fl
 
 void OpenGLRekorder::cgmRasterPos4fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(104, 1, arguments, 1, false))
+        {
+            out() << "glRasterPos4fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRasterPos4fv", complete_.reason());
+        return next().cgmRasterPos4fv(file, line, v);
+    }
     writeUnsupported("glRasterPos4fv");
     return next().cgmRasterPos4fv(file, line, v);
 }
@@ -1663,6 +3307,18 @@ void OpenGLRekorder::cgmRasterPos4i(const char* file, unsigned line, int x, int 
 
 void OpenGLRekorder::cgmRasterPos4iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(105, 1, arguments, 1, false))
+        {
+            out() << "glRasterPos4iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRasterPos4iv", complete_.reason());
+        return next().cgmRasterPos4iv(file, line, v);
+    }
     writeUnsupported("glRasterPos4iv");
     return next().cgmRasterPos4iv(file, line, v);
 }
@@ -1676,6 +3332,18 @@ void OpenGLRekorder::cgmRasterPos4s(const char* file, unsigned line, short x, sh
 
 void OpenGLRekorder::cgmRasterPos4sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(106, 1, arguments, 1, false))
+        {
+            out() << "glRasterPos4sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRasterPos4sv", complete_.reason());
+        return next().cgmRasterPos4sv(file, line, v);
+    }
     writeUnsupported("glRasterPos4sv");
     return next().cgmRasterPos4sv(file, line, v);
 }
@@ -1690,6 +3358,19 @@ void OpenGLRekorder::cgmReadBuffer(const char* file, unsigned line, unsigned src
 void OpenGLRekorder::cgmReadPixels(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {x, y, width, height, format, type, pixels};
+        if (complete_.capturePointers(107, 1, arguments, 7, false))
+        {
+            out() << "glReadPixels(" << x << ", " << y << ", " << width << ", " << height << ", "
+                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReadPixels", complete_.reason());
+        return next().cgmReadPixels(file, line, x, y, width, height, format, type, pixels);
+    }
     out() << "//glReadPixels(" << x << ", " << y << ", " << width << ", " << height << ", "
         << CallText::Enum{format} << ", " << CallText::Enum{type} << ", " << CallText::Pointer{pixels} << ");";
     endStatement(file, line);
@@ -1698,6 +3379,13 @@ void OpenGLRekorder::cgmReadPixels(
 
 void OpenGLRekorder::cgmRectd(const char* file, unsigned line, double x1, double y1, double x2, double y2)
 {
+    if (bComplete_)
+    {
+        out() << "glRectd(" << CallText::Double{x1} << ", " << CallText::Double{y1} << ", " << CallText::Double{x2}
+            << ", " << CallText::Double{y2} << ");";
+        endStatement(file, line);
+        return next().cgmRectd(file, line, x1, y1, x2, y2);
+    }
     out() << "glRectd(" << x1 << ", " << y1 << ", " << x2 << ", " << y2 << ");";
     endStatement(file, line);
     return next().cgmRectd(file, line, x1, y1, x2, y2);
@@ -1705,12 +3393,32 @@ void OpenGLRekorder::cgmRectd(const char* file, unsigned line, double x1, double
 
 void OpenGLRekorder::cgmRectdv(const char* file, unsigned line, const double* v1, const double* v2)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v1, v2};
+        if (complete_.capturePointers(108, 2, arguments, 2, false))
+        {
+            out() << "glRectdv((const GLdouble *)" << complete_.pointer(0) << ", (const GLdouble *)"
+                << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRectdv", complete_.reason());
+        return next().cgmRectdv(file, line, v1, v2);
+    }
     writeUnsupported("glRectdv");
     return next().cgmRectdv(file, line, v1, v2);
 }
 
 void OpenGLRekorder::cgmRectf(const char* file, unsigned line, float x1, float y1, float x2, float y2)
 {
+    if (bComplete_)
+    {
+        out() << "glRectf(" << CallText::Float{x1} << ", " << CallText::Float{y1} << ", " << CallText::Float{x2}
+            << ", " << CallText::Float{y2} << ");";
+        endStatement(file, line);
+        return next().cgmRectf(file, line, x1, y1, x2, y2);
+    }
     out() << "glRectf(" << CallText::Float{x1} << ", " << CallText::Float{y1} << ", " << CallText::Float{x2}
         << ", " << CallText::Float{y2} << ");";
     endStatement(file, line);
@@ -1719,6 +3427,19 @@ void OpenGLRekorder::cgmRectf(const char* file, unsigned line, float x1, float y
 
 void OpenGLRekorder::cgmRectfv(const char* file, unsigned line, const float* v1, const float* v2)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v1, v2};
+        if (complete_.capturePointers(110, 2, arguments, 2, false))
+        {
+            out() << "glRectfv((const GLfloat *)" << complete_.pointer(0) << ", (const GLfloat *)"
+                << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRectfv", complete_.reason());
+        return next().cgmRectfv(file, line, v1, v2);
+    }
     writeUnsupported("glRectfv");
     return next().cgmRectfv(file, line, v1, v2);
 }
@@ -1732,6 +3453,19 @@ void OpenGLRekorder::cgmRecti(const char* file, unsigned line, int x1, int y1, i
 
 void OpenGLRekorder::cgmRectiv(const char* file, unsigned line, const int* v1, const int* v2)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v1, v2};
+        if (complete_.capturePointers(112, 2, arguments, 2, false))
+        {
+            out() << "glRectiv((const GLint *)" << complete_.pointer(0) << ", (const GLint *)" << complete_.pointer(1)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRectiv", complete_.reason());
+        return next().cgmRectiv(file, line, v1, v2);
+    }
     writeUnsupported("glRectiv");
     return next().cgmRectiv(file, line, v1, v2);
 }
@@ -1745,6 +3479,19 @@ void OpenGLRekorder::cgmRects(const char* file, unsigned line, short x1, short y
 
 void OpenGLRekorder::cgmRectsv(const char* file, unsigned line, const short* v1, const short* v2)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v1, v2};
+        if (complete_.capturePointers(114, 2, arguments, 2, false))
+        {
+            out() << "glRectsv((const GLshort *)" << complete_.pointer(0) << ", (const GLshort *)"
+                << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRectsv", complete_.reason());
+        return next().cgmRectsv(file, line, v1, v2);
+    }
     writeUnsupported("glRectsv");
     return next().cgmRectsv(file, line, v1, v2);
 }
@@ -1758,6 +3505,13 @@ int OpenGLRekorder::cgmRenderMode(const char* file, unsigned line, unsigned mode
 
 void OpenGLRekorder::cgmRotated(const char* file, unsigned line, double angle, double x, double y, double z)
 {
+    if (bComplete_)
+    {
+        out() << "glRotated(" << CallText::Double{angle} << ", " << CallText::Double{x} << ", "
+            << CallText::Double{y} << ", " << CallText::Double{z} << ");";
+        endStatement(file, line);
+        return next().cgmRotated(file, line, angle, x, y, z);
+    }
     out() << "glRotated(" << angle << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmRotated(file, line, angle, x, y, z);
@@ -1765,6 +3519,13 @@ void OpenGLRekorder::cgmRotated(const char* file, unsigned line, double angle, d
 
 void OpenGLRekorder::cgmRotatef(const char* file, unsigned line, float angle, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glRotatef(" << CallText::Float{angle} << ", " << CallText::Float{x} << ", " << CallText::Float{y}
+            << ", " << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmRotatef(file, line, angle, x, y, z);
+    }
     out() << "glRotatef(" << CallText::Float{angle} << ", " << CallText::Float{x} << ", " << CallText::Float{y}
         << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -1773,6 +3534,13 @@ void OpenGLRekorder::cgmRotatef(const char* file, unsigned line, float angle, fl
 
 void OpenGLRekorder::cgmScaled(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bComplete_)
+    {
+        out() << "glScaled(" << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z}
+            << ");";
+        endStatement(file, line);
+        return next().cgmScaled(file, line, x, y, z);
+    }
     out() << "glScaled(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmScaled(file, line, x, y, z);
@@ -1780,6 +3548,13 @@ void OpenGLRekorder::cgmScaled(const char* file, unsigned line, double x, double
 
 void OpenGLRekorder::cgmScalef(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glScalef(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
+            << ");";
+        endStatement(file, line);
+        return next().cgmScalef(file, line, x, y, z);
+    }
     out() << "glScalef(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
@@ -1795,6 +3570,18 @@ void OpenGLRekorder::cgmScissor(const char* file, unsigned line, int x, int y, i
 
 void OpenGLRekorder::cgmSelectBuffer(const char* file, unsigned line, int size, unsigned* buffer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, buffer};
+        if (complete_.capturePointers(116, 1, arguments, 2, false))
+        {
+            out() << "glSelectBuffer(" << size << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSelectBuffer", complete_.reason());
+        return next().cgmSelectBuffer(file, line, size, buffer);
+    }
     writeUnsupported("glSelectBuffer");
     return next().cgmSelectBuffer(file, line, size, buffer);
 }
@@ -1830,6 +3617,12 @@ void OpenGLRekorder::cgmStencilOp(const char* file, unsigned line, unsigned fail
 
 void OpenGLRekorder::cgmTexCoord1d(const char* file, unsigned line, double s)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord1d(" << CallText::Double{s} << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord1d(file, line, s);
+    }
     out() << "glTexCoord1d(" << s << ");";
     endStatement(file, line);
     return next().cgmTexCoord1d(file, line, s);
@@ -1837,12 +3630,30 @@ void OpenGLRekorder::cgmTexCoord1d(const char* file, unsigned line, double s)
 
 void OpenGLRekorder::cgmTexCoord1dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(117, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord1dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord1dv", complete_.reason());
+        return next().cgmTexCoord1dv(file, line, v);
+    }
     writeUnsupported("glTexCoord1dv");
     return next().cgmTexCoord1dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord1f(const char* file, unsigned line, float s)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord1f(" << CallText::Float{s} << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord1f(file, line, s);
+    }
     out() << "glTexCoord1f(" << CallText::Float{s} << ");";
     endStatement(file, line);
     return next().cgmTexCoord1f(file, line, s);
@@ -1850,6 +3661,18 @@ void OpenGLRekorder::cgmTexCoord1f(const char* file, unsigned line, float s)
 
 void OpenGLRekorder::cgmTexCoord1fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(118, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord1fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord1fv", complete_.reason());
+        return next().cgmTexCoord1fv(file, line, v);
+    }
     writeUnsupported("glTexCoord1fv");
     return next().cgmTexCoord1fv(file, line, v);
 }
@@ -1863,6 +3686,18 @@ void OpenGLRekorder::cgmTexCoord1i(const char* file, unsigned line, int s)
 
 void OpenGLRekorder::cgmTexCoord1iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(119, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord1iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord1iv", complete_.reason());
+        return next().cgmTexCoord1iv(file, line, v);
+    }
     writeUnsupported("glTexCoord1iv");
     return next().cgmTexCoord1iv(file, line, v);
 }
@@ -1876,12 +3711,30 @@ void OpenGLRekorder::cgmTexCoord1s(const char* file, unsigned line, short s)
 
 void OpenGLRekorder::cgmTexCoord1sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(120, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord1sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord1sv", complete_.reason());
+        return next().cgmTexCoord1sv(file, line, v);
+    }
     writeUnsupported("glTexCoord1sv");
     return next().cgmTexCoord1sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord2d(const char* file, unsigned line, double s, double t)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord2d(" << CallText::Double{s} << ", " << CallText::Double{t} << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord2d(file, line, s, t);
+    }
     out() << "glTexCoord2d(" << s << ", " << t << ");";
     endStatement(file, line);
     return next().cgmTexCoord2d(file, line, s, t);
@@ -1889,12 +3742,30 @@ void OpenGLRekorder::cgmTexCoord2d(const char* file, unsigned line, double s, do
 
 void OpenGLRekorder::cgmTexCoord2dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(121, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord2dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord2dv", complete_.reason());
+        return next().cgmTexCoord2dv(file, line, v);
+    }
     writeUnsupported("glTexCoord2dv");
     return next().cgmTexCoord2dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord2f(const char* file, unsigned line, float s, float t)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord2f(" << CallText::Float{s} << ", " << CallText::Float{t} << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord2f(file, line, s, t);
+    }
     out() << "glTexCoord2f(" << CallText::Float{s} << ", " << CallText::Float{t} << ");";
     endStatement(file, line);
     return next().cgmTexCoord2f(file, line, s, t);
@@ -1902,6 +3773,18 @@ void OpenGLRekorder::cgmTexCoord2f(const char* file, unsigned line, float s, flo
 
 void OpenGLRekorder::cgmTexCoord2fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(122, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord2fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord2fv", complete_.reason());
+        return next().cgmTexCoord2fv(file, line, v);
+    }
     writeUnsupported("glTexCoord2fv");
     return next().cgmTexCoord2fv(file, line, v);
 }
@@ -1915,6 +3798,18 @@ void OpenGLRekorder::cgmTexCoord2i(const char* file, unsigned line, int s, int t
 
 void OpenGLRekorder::cgmTexCoord2iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(123, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord2iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord2iv", complete_.reason());
+        return next().cgmTexCoord2iv(file, line, v);
+    }
     writeUnsupported("glTexCoord2iv");
     return next().cgmTexCoord2iv(file, line, v);
 }
@@ -1928,12 +3823,31 @@ void OpenGLRekorder::cgmTexCoord2s(const char* file, unsigned line, short s, sho
 
 void OpenGLRekorder::cgmTexCoord2sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(124, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord2sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord2sv", complete_.reason());
+        return next().cgmTexCoord2sv(file, line, v);
+    }
     writeUnsupported("glTexCoord2sv");
     return next().cgmTexCoord2sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord3d(const char* file, unsigned line, double s, double t, double r)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord3d(" << CallText::Double{s} << ", " << CallText::Double{t} << ", " << CallText::Double{r}
+            << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord3d(file, line, s, t, r);
+    }
     out() << "glTexCoord3d(" << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
     return next().cgmTexCoord3d(file, line, s, t, r);
@@ -1941,12 +3855,31 @@ void OpenGLRekorder::cgmTexCoord3d(const char* file, unsigned line, double s, do
 
 void OpenGLRekorder::cgmTexCoord3dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(125, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord3dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord3dv", complete_.reason());
+        return next().cgmTexCoord3dv(file, line, v);
+    }
     writeUnsupported("glTexCoord3dv");
     return next().cgmTexCoord3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord3f(const char* file, unsigned line, float s, float t, float r)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord3f(" << CallText::Float{s} << ", " << CallText::Float{t} << ", " << CallText::Float{r}
+            << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord3f(file, line, s, t, r);
+    }
     out() << "glTexCoord3f(" << CallText::Float{s} << ", " << CallText::Float{t} << ", " << CallText::Float{r}
         << ");";
     endStatement(file, line);
@@ -1955,6 +3888,18 @@ void OpenGLRekorder::cgmTexCoord3f(const char* file, unsigned line, float s, flo
 
 void OpenGLRekorder::cgmTexCoord3fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(126, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord3fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord3fv", complete_.reason());
+        return next().cgmTexCoord3fv(file, line, v);
+    }
     writeUnsupported("glTexCoord3fv");
     return next().cgmTexCoord3fv(file, line, v);
 }
@@ -1968,6 +3913,18 @@ void OpenGLRekorder::cgmTexCoord3i(const char* file, unsigned line, int s, int t
 
 void OpenGLRekorder::cgmTexCoord3iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(127, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord3iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord3iv", complete_.reason());
+        return next().cgmTexCoord3iv(file, line, v);
+    }
     writeUnsupported("glTexCoord3iv");
     return next().cgmTexCoord3iv(file, line, v);
 }
@@ -1981,12 +3938,31 @@ void OpenGLRekorder::cgmTexCoord3s(const char* file, unsigned line, short s, sho
 
 void OpenGLRekorder::cgmTexCoord3sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(128, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord3sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord3sv", complete_.reason());
+        return next().cgmTexCoord3sv(file, line, v);
+    }
     writeUnsupported("glTexCoord3sv");
     return next().cgmTexCoord3sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord4d(const char* file, unsigned line, double s, double t, double r, double q)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord4d(" << CallText::Double{s} << ", " << CallText::Double{t} << ", " << CallText::Double{r}
+            << ", " << CallText::Double{q} << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord4d(file, line, s, t, r, q);
+    }
     out() << "glTexCoord4d(" << s << ", " << t << ", " << r << ", " << q << ");";
     endStatement(file, line);
     return next().cgmTexCoord4d(file, line, s, t, r, q);
@@ -1994,12 +3970,31 @@ void OpenGLRekorder::cgmTexCoord4d(const char* file, unsigned line, double s, do
 
 void OpenGLRekorder::cgmTexCoord4dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(129, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord4dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord4dv", complete_.reason());
+        return next().cgmTexCoord4dv(file, line, v);
+    }
     writeUnsupported("glTexCoord4dv");
     return next().cgmTexCoord4dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmTexCoord4f(const char* file, unsigned line, float s, float t, float r, float q)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord4f(" << CallText::Float{s} << ", " << CallText::Float{t} << ", " << CallText::Float{r}
+            << ", " << CallText::Float{q} << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord4f(file, line, s, t, r, q);
+    }
     out() << "glTexCoord4f(" << CallText::Float{s} << ", " << CallText::Float{t} << ", " << CallText::Float{r}
         << ", " << CallText::Float{q} << ");";
     endStatement(file, line);
@@ -2008,6 +4003,18 @@ void OpenGLRekorder::cgmTexCoord4f(const char* file, unsigned line, float s, flo
 
 void OpenGLRekorder::cgmTexCoord4fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(130, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord4fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord4fv", complete_.reason());
+        return next().cgmTexCoord4fv(file, line, v);
+    }
     writeUnsupported("glTexCoord4fv");
     return next().cgmTexCoord4fv(file, line, v);
 }
@@ -2021,6 +4028,18 @@ void OpenGLRekorder::cgmTexCoord4i(const char* file, unsigned line, int s, int t
 
 void OpenGLRekorder::cgmTexCoord4iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(131, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord4iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord4iv", complete_.reason());
+        return next().cgmTexCoord4iv(file, line, v);
+    }
     writeUnsupported("glTexCoord4iv");
     return next().cgmTexCoord4iv(file, line, v);
 }
@@ -2034,6 +4053,18 @@ void OpenGLRekorder::cgmTexCoord4s(const char* file, unsigned line, short s, sho
 
 void OpenGLRekorder::cgmTexCoord4sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(132, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord4sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord4sv", complete_.reason());
+        return next().cgmTexCoord4sv(file, line, v);
+    }
     writeUnsupported("glTexCoord4sv");
     return next().cgmTexCoord4sv(file, line, v);
 }
@@ -2041,12 +4072,34 @@ void OpenGLRekorder::cgmTexCoord4sv(const char* file, unsigned line, const short
 void OpenGLRekorder::cgmTexCoordPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, pointer};
+        if (complete_.capturePointers(133, 1, arguments, 4, true))
+        {
+            out() << "glTexCoordPointer(" << size << ", " << CallText::Enum{type} << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoordPointer", complete_.reason());
+        next().cgmTexCoordPointer(file, line, size, type, stride, pointer);
+        complete_.rememberArray("glTexCoordPointer", size, type, stride, pointer);
+        return;
+    }
     writeUnsupported("glTexCoordPointer");
     return next().cgmTexCoordPointer(file, line, size, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmTexEnvf(const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glTexEnvf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmTexEnvf(file, line, target, pname, param);
+    }
     out() << "glTexEnvf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
@@ -2056,6 +4109,19 @@ void OpenGLRekorder::cgmTexEnvf(const char* file, unsigned line, unsigned target
 void OpenGLRekorder::cgmTexEnvfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(134, 1, arguments, 3, false))
+        {
+            out() << "glTexEnvfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexEnvfv", complete_.reason());
+        return next().cgmTexEnvfv(file, line, target, pname, params);
+    }
     writeUnsupported("glTexEnvfv");
     return next().cgmTexEnvfv(file, line, target, pname, params);
 }
@@ -2069,12 +4135,32 @@ void OpenGLRekorder::cgmTexEnvi(const char* file, unsigned line, unsigned target
 
 void OpenGLRekorder::cgmTexEnviv(const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(135, 1, arguments, 3, false))
+        {
+            out() << "glTexEnviv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexEnviv", complete_.reason());
+        return next().cgmTexEnviv(file, line, target, pname, params);
+    }
     writeUnsupported("glTexEnviv");
     return next().cgmTexEnviv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmTexGend(const char* file, unsigned line, unsigned coord, unsigned pname, double param)
 {
+    if (bComplete_)
+    {
+        out() << "glTexGend(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Double{param} << ");";
+        endStatement(file, line);
+        return next().cgmTexGend(file, line, coord, pname, param);
+    }
     out() << "glTexGend(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", " << param << ");";
     endStatement(file, line);
     return next().cgmTexGend(file, line, coord, pname, param);
@@ -2083,12 +4169,32 @@ void OpenGLRekorder::cgmTexGend(const char* file, unsigned line, unsigned coord,
 void OpenGLRekorder::cgmTexGendv(
     const char* file, unsigned line, unsigned coord, unsigned pname, const double* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {coord, pname, params};
+        if (complete_.capturePointers(136, 1, arguments, 3, false))
+        {
+            out() << "glTexGendv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", (const GLdouble *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexGendv", complete_.reason());
+        return next().cgmTexGendv(file, line, coord, pname, params);
+    }
     writeUnsupported("glTexGendv");
     return next().cgmTexGendv(file, line, coord, pname, params);
 }
 
 void OpenGLRekorder::cgmTexGenf(const char* file, unsigned line, unsigned coord, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glTexGenf(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmTexGenf(file, line, coord, pname, param);
+    }
     out() << "glTexGenf(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
@@ -2097,6 +4203,19 @@ void OpenGLRekorder::cgmTexGenf(const char* file, unsigned line, unsigned coord,
 
 void OpenGLRekorder::cgmTexGenfv(const char* file, unsigned line, unsigned coord, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {coord, pname, params};
+        if (complete_.capturePointers(137, 1, arguments, 3, false))
+        {
+            out() << "glTexGenfv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexGenfv", complete_.reason());
+        return next().cgmTexGenfv(file, line, coord, pname, params);
+    }
     writeUnsupported("glTexGenfv");
     return next().cgmTexGenfv(file, line, coord, pname, params);
 }
@@ -2110,6 +4229,19 @@ void OpenGLRekorder::cgmTexGeni(const char* file, unsigned line, unsigned coord,
 
 void OpenGLRekorder::cgmTexGeniv(const char* file, unsigned line, unsigned coord, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {coord, pname, params};
+        if (complete_.capturePointers(138, 1, arguments, 3, false))
+        {
+            out() << "glTexGeniv(" << CallText::Enum{coord} << ", " << CallText::Enum{pname} << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexGeniv", complete_.reason());
+        return next().cgmTexGeniv(file, line, coord, pname, params);
+    }
     writeUnsupported("glTexGeniv");
     return next().cgmTexGeniv(file, line, coord, pname, params);
 }
@@ -2118,6 +4250,20 @@ void OpenGLRekorder::cgmTexImage1D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int border,
     unsigned format, unsigned type, const void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, internalformat, width, border, format, type, pixels};
+        if (complete_.capturePointers(139, 1, arguments, 8, false))
+        {
+            out() << "glTexImage1D(" << CallText::Enum{target} << ", " << level << ", " << internalformat << ", "
+                << width << ", " << border << ", " << CallText::Enum{format} << ", " << CallText::Enum{type}
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexImage1D", complete_.reason());
+        return next().cgmTexImage1D(file, line, target, level, internalformat, width, border, format, type, pixels);
+    }
     writeUnsupported("glTexImage1D");
     return next().cgmTexImage1D(file, line, target, level, internalformat, width, border, format, type, pixels);
 }
@@ -2126,6 +4272,20 @@ void OpenGLRekorder::cgmTexImage2D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int height,
     int border, unsigned format, unsigned type, const void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, internalformat, width, height, border, format, type, pixels};
+        if (complete_.capturePointers(140, 1, arguments, 9, false))
+        {
+            out() << "glTexImage2D(" << CallText::Enum{target} << ", " << level << ", " << internalformat << ", "
+                << width << ", " << height << ", " << border << ", " << CallText::Enum{format} << ", "
+                << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexImage2D", complete_.reason());
+        return next().cgmTexImage2D(file, line, target, level, internalformat, width, height, border, format, type, pixels);
+    }
     const PixelCapture capture = capturePixels(pixels, width, height, format, type);
     if (capture.kind == PixelCapture::RECORD)
     {
@@ -2149,6 +4309,13 @@ void OpenGLRekorder::cgmTexImage2D(
 
 void OpenGLRekorder::cgmTexParameterf(const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glTexParameterf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmTexParameterf(file, line, target, pname, param);
+    }
     out() << "glTexParameterf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
@@ -2158,6 +4325,19 @@ void OpenGLRekorder::cgmTexParameterf(const char* file, unsigned line, unsigned 
 void OpenGLRekorder::cgmTexParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(141, 1, arguments, 3, false))
+        {
+            out() << "glTexParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexParameterfv", complete_.reason());
+        return next().cgmTexParameterfv(file, line, target, pname, params);
+    }
     if (params != nullptr)
     {
         out() << "{\n";
@@ -2183,6 +4363,19 @@ void OpenGLRekorder::cgmTexParameteri(const char* file, unsigned line, unsigned 
 void OpenGLRekorder::cgmTexParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(142, 1, arguments, 3, false))
+        {
+            out() << "glTexParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexParameteriv", complete_.reason());
+        return next().cgmTexParameteriv(file, line, target, pname, params);
+    }
     writeUnsupported("glTexParameteriv");
     return next().cgmTexParameteriv(file, line, target, pname, params);
 }
@@ -2191,6 +4384,20 @@ void OpenGLRekorder::cgmTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     unsigned type, const void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, xoffset, width, format, type, pixels};
+        if (complete_.capturePointers(143, 1, arguments, 7, false))
+        {
+            out() << "glTexSubImage1D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", " << width
+                << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexSubImage1D", complete_.reason());
+        return next().cgmTexSubImage1D(file, line, target, level, xoffset, width, format, type, pixels);
+    }
     writeUnsupported("glTexSubImage1D");
     return next().cgmTexSubImage1D(file, line, target, level, xoffset, width, format, type, pixels);
 }
@@ -2199,6 +4406,20 @@ void OpenGLRekorder::cgmTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, unsigned type, const void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, xoffset, yoffset, width, height, format, type, pixels};
+        if (complete_.capturePointers(144, 1, arguments, 9, false))
+        {
+            out() << "glTexSubImage2D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", " << yoffset
+                << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", " << CallText::Enum{type}
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexSubImage2D", complete_.reason());
+        return next().cgmTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
+    }
     const PixelCapture capture = capturePixels(pixels, width, height, format, type);
     if (capture.kind == PixelCapture::RECORD)
     {
@@ -2218,6 +4439,13 @@ void OpenGLRekorder::cgmTexSubImage2D(
 
 void OpenGLRekorder::cgmTranslated(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bComplete_)
+    {
+        out() << "glTranslated(" << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z}
+            << ");";
+        endStatement(file, line);
+        return next().cgmTranslated(file, line, x, y, z);
+    }
     out() << "glTranslated(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmTranslated(file, line, x, y, z);
@@ -2225,6 +4453,13 @@ void OpenGLRekorder::cgmTranslated(const char* file, unsigned line, double x, do
 
 void OpenGLRekorder::cgmTranslatef(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glTranslatef(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
+            << ");";
+        endStatement(file, line);
+        return next().cgmTranslatef(file, line, x, y, z);
+    }
     out() << "glTranslatef(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
@@ -2233,6 +4468,12 @@ void OpenGLRekorder::cgmTranslatef(const char* file, unsigned line, float x, flo
 
 void OpenGLRekorder::cgmVertex2d(const char* file, unsigned line, double x, double y)
 {
+    if (bComplete_)
+    {
+        out() << "glVertex2d(" << CallText::Double{x} << ", " << CallText::Double{y} << ");";
+        endStatement(file, line);
+        return next().cgmVertex2d(file, line, x, y);
+    }
     out() << "glVertex2d(" << x << ", " << y << ");";
     endStatement(file, line);
     return next().cgmVertex2d(file, line, x, y);
@@ -2240,12 +4481,30 @@ void OpenGLRekorder::cgmVertex2d(const char* file, unsigned line, double x, doub
 
 void OpenGLRekorder::cgmVertex2dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(145, 1, arguments, 1, false))
+        {
+            out() << "glVertex2dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex2dv", complete_.reason());
+        return next().cgmVertex2dv(file, line, v);
+    }
     writeUnsupported("glVertex2dv");
     return next().cgmVertex2dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex2f(const char* file, unsigned line, float x, float y)
 {
+    if (bComplete_)
+    {
+        out() << "glVertex2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
+        endStatement(file, line);
+        return next().cgmVertex2f(file, line, x, y);
+    }
     out() << "glVertex2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmVertex2f(file, line, x, y);
@@ -2253,6 +4512,18 @@ void OpenGLRekorder::cgmVertex2f(const char* file, unsigned line, float x, float
 
 void OpenGLRekorder::cgmVertex2fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(146, 1, arguments, 1, false))
+        {
+            out() << "glVertex2fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex2fv", complete_.reason());
+        return next().cgmVertex2fv(file, line, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -2275,6 +4546,18 @@ void OpenGLRekorder::cgmVertex2i(const char* file, unsigned line, int x, int y)
 
 void OpenGLRekorder::cgmVertex2iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(147, 1, arguments, 1, false))
+        {
+            out() << "glVertex2iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex2iv", complete_.reason());
+        return next().cgmVertex2iv(file, line, v);
+    }
     writeUnsupported("glVertex2iv");
     return next().cgmVertex2iv(file, line, v);
 }
@@ -2288,12 +4571,31 @@ void OpenGLRekorder::cgmVertex2s(const char* file, unsigned line, short x, short
 
 void OpenGLRekorder::cgmVertex2sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(148, 1, arguments, 1, false))
+        {
+            out() << "glVertex2sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex2sv", complete_.reason());
+        return next().cgmVertex2sv(file, line, v);
+    }
     writeUnsupported("glVertex2sv");
     return next().cgmVertex2sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex3d(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bComplete_)
+    {
+        out() << "glVertex3d(" << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z}
+            << ");";
+        endStatement(file, line);
+        return next().cgmVertex3d(file, line, x, y, z);
+    }
     out() << "glVertex3d(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmVertex3d(file, line, x, y, z);
@@ -2301,12 +4603,31 @@ void OpenGLRekorder::cgmVertex3d(const char* file, unsigned line, double x, doub
 
 void OpenGLRekorder::cgmVertex3dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(149, 1, arguments, 1, false))
+        {
+            out() << "glVertex3dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex3dv", complete_.reason());
+        return next().cgmVertex3dv(file, line, v);
+    }
     writeUnsupported("glVertex3dv");
     return next().cgmVertex3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex3f(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glVertex3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
+            << ");";
+        endStatement(file, line);
+        return next().cgmVertex3f(file, line, x, y, z);
+    }
     out() << "glVertex3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
@@ -2315,6 +4636,18 @@ void OpenGLRekorder::cgmVertex3f(const char* file, unsigned line, float x, float
 
 void OpenGLRekorder::cgmVertex3fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(150, 1, arguments, 1, false))
+        {
+            out() << "glVertex3fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex3fv", complete_.reason());
+        return next().cgmVertex3fv(file, line, v);
+    }
     writeUnsupported("glVertex3fv");
     return next().cgmVertex3fv(file, line, v);
 }
@@ -2328,6 +4661,18 @@ void OpenGLRekorder::cgmVertex3i(const char* file, unsigned line, int x, int y, 
 
 void OpenGLRekorder::cgmVertex3iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(151, 1, arguments, 1, false))
+        {
+            out() << "glVertex3iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex3iv", complete_.reason());
+        return next().cgmVertex3iv(file, line, v);
+    }
     writeUnsupported("glVertex3iv");
     return next().cgmVertex3iv(file, line, v);
 }
@@ -2341,12 +4686,31 @@ void OpenGLRekorder::cgmVertex3s(const char* file, unsigned line, short x, short
 
 void OpenGLRekorder::cgmVertex3sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(152, 1, arguments, 1, false))
+        {
+            out() << "glVertex3sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex3sv", complete_.reason());
+        return next().cgmVertex3sv(file, line, v);
+    }
     writeUnsupported("glVertex3sv");
     return next().cgmVertex3sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex4d(const char* file, unsigned line, double x, double y, double z, double w)
 {
+    if (bComplete_)
+    {
+        out() << "glVertex4d(" << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z}
+            << ", " << CallText::Double{w} << ");";
+        endStatement(file, line);
+        return next().cgmVertex4d(file, line, x, y, z, w);
+    }
     out() << "glVertex4d(" << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
     return next().cgmVertex4d(file, line, x, y, z, w);
@@ -2354,12 +4718,31 @@ void OpenGLRekorder::cgmVertex4d(const char* file, unsigned line, double x, doub
 
 void OpenGLRekorder::cgmVertex4dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(153, 1, arguments, 1, false))
+        {
+            out() << "glVertex4dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex4dv", complete_.reason());
+        return next().cgmVertex4dv(file, line, v);
+    }
     writeUnsupported("glVertex4dv");
     return next().cgmVertex4dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmVertex4f(const char* file, unsigned line, float x, float y, float z, float w)
 {
+    if (bComplete_)
+    {
+        out() << "glVertex4f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
+            << ", " << CallText::Float{w} << ");";
+        endStatement(file, line);
+        return next().cgmVertex4f(file, line, x, y, z, w);
+    }
     out() << "glVertex4f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -2368,6 +4751,18 @@ void OpenGLRekorder::cgmVertex4f(const char* file, unsigned line, float x, float
 
 void OpenGLRekorder::cgmVertex4fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(154, 1, arguments, 1, false))
+        {
+            out() << "glVertex4fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex4fv", complete_.reason());
+        return next().cgmVertex4fv(file, line, v);
+    }
     writeUnsupported("glVertex4fv");
     return next().cgmVertex4fv(file, line, v);
 }
@@ -2381,6 +4776,18 @@ void OpenGLRekorder::cgmVertex4i(const char* file, unsigned line, int x, int y, 
 
 void OpenGLRekorder::cgmVertex4iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(155, 1, arguments, 1, false))
+        {
+            out() << "glVertex4iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex4iv", complete_.reason());
+        return next().cgmVertex4iv(file, line, v);
+    }
     writeUnsupported("glVertex4iv");
     return next().cgmVertex4iv(file, line, v);
 }
@@ -2394,6 +4801,18 @@ void OpenGLRekorder::cgmVertex4s(const char* file, unsigned line, short x, short
 
 void OpenGLRekorder::cgmVertex4sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(156, 1, arguments, 1, false))
+        {
+            out() << "glVertex4sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex4sv", complete_.reason());
+        return next().cgmVertex4sv(file, line, v);
+    }
     writeUnsupported("glVertex4sv");
     return next().cgmVertex4sv(file, line, v);
 }
@@ -2401,6 +4820,21 @@ void OpenGLRekorder::cgmVertex4sv(const char* file, unsigned line, const short* 
 void OpenGLRekorder::cgmVertexPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, pointer};
+        if (complete_.capturePointers(157, 1, arguments, 4, true))
+        {
+            out() << "glVertexPointer(" << size << ", " << CallText::Enum{type} << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexPointer", complete_.reason());
+        next().cgmVertexPointer(file, line, size, type, stride, pointer);
+        complete_.rememberArray("glVertexPointer", size, type, stride, pointer);
+        return;
+    }
     writeUnsupported("glVertexPointer");
     return next().cgmVertexPointer(file, line, size, type, stride, pointer);
 }
@@ -2416,6 +4850,19 @@ void OpenGLRekorder::cgmDrawRangeElements(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count, unsigned type,
     const void* indices)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mode, start, end, count, type, indices};
+        if (complete_.capturePointers(158, 1, arguments, 6, false) && complete_.drawElements(count, type, indices))
+        {
+            out() << "glDrawRangeElements(" << CallText::Enum{mode} << ", " << start << ", " << end << ", " << count
+                << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDrawRangeElements", complete_.reason());
+        return next().cgmDrawRangeElements(file, line, mode, start, end, count, type, indices);
+    }
     writeUnsupported("glDrawRangeElements");
     return next().cgmDrawRangeElements(file, line, mode, start, end, count, type, indices);
 }
@@ -2424,6 +4871,20 @@ void OpenGLRekorder::cgmTexImage3D(
     const char* file, unsigned line, unsigned target, int level, int internalformat, int width, int height, int depth,
     int border, unsigned format, unsigned type, const void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, internalformat, width, height, depth, border, format, type, pixels};
+        if (complete_.capturePointers(159, 1, arguments, 10, false))
+        {
+            out() << "glTexImage3D(" << CallText::Enum{target} << ", " << level << ", " << internalformat << ", "
+                << width << ", " << height << ", " << depth << ", " << border << ", " << CallText::Enum{format} << ", "
+                << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexImage3D", complete_.reason());
+        return next().cgmTexImage3D(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
+    }
     writeUnsupported("glTexImage3D");
     return next().cgmTexImage3D(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
 }
@@ -2432,6 +4893,20 @@ void OpenGLRekorder::cgmTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels};
+        if (complete_.capturePointers(160, 1, arguments, 11, false))
+        {
+            out() << "glTexSubImage3D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", " << yoffset
+                << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", " << CallText::Enum{format}
+                << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexSubImage3D", complete_.reason());
+        return next().cgmTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    }
     writeUnsupported("glTexSubImage3D");
     return next().cgmTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
 }
@@ -2455,6 +4930,14 @@ void OpenGLRekorder::cgmActiveTexture(const char* file, unsigned line, unsigned 
 
 void OpenGLRekorder::cgmClientActiveTexture(const char* file, unsigned line, unsigned texture)
 {
+    if (bComplete_)
+    {
+        out() << "glClientActiveTexture(" << CallText::Enum{texture} << ");";
+        endStatement(file, line);
+        next().cgmClientActiveTexture(file, line, texture);
+        complete_.clientActiveTexture(texture);
+        return;
+    }
     out() << "glClientActiveTexture(" << CallText::Enum{texture} << ");";
     endStatement(file, line);
     return next().cgmClientActiveTexture(file, line, texture);
@@ -2464,6 +4947,20 @@ void OpenGLRekorder::cgmCompressedTexImage1D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int border,
     int imageSize, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, internalformat, width, border, imageSize, data};
+        if (complete_.capturePointers(161, 1, arguments, 7, false))
+        {
+            out() << "glCompressedTexImage1D(" << CallText::Enum{target} << ", " << level << ", "
+                << CallText::Enum{internalformat} << ", " << width << ", " << border << ", " << imageSize
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCompressedTexImage1D", complete_.reason());
+        return next().cgmCompressedTexImage1D(file, line, target, level, internalformat, width, border, imageSize, data);
+    }
     writeUnsupported("glCompressedTexImage1D");
     return next().cgmCompressedTexImage1D(file, line, target, level, internalformat, width, border, imageSize, data);
 }
@@ -2472,6 +4969,20 @@ void OpenGLRekorder::cgmCompressedTexImage2D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int border, int imageSize, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, internalformat, width, height, border, imageSize, data};
+        if (complete_.capturePointers(162, 1, arguments, 8, false))
+        {
+            out() << "glCompressedTexImage2D(" << CallText::Enum{target} << ", " << level << ", "
+                << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << border << ", "
+                << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCompressedTexImage2D", complete_.reason());
+        return next().cgmCompressedTexImage2D(file, line, target, level, internalformat, width, height, border, imageSize, data);
+    }
     writeUnsupported("glCompressedTexImage2D");
     return next().cgmCompressedTexImage2D(file, line, target, level, internalformat, width, height, border, imageSize, data);
 }
@@ -2480,6 +4991,20 @@ void OpenGLRekorder::cgmCompressedTexImage3D(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, int imageSize, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, internalformat, width, height, depth, border, imageSize, data};
+        if (complete_.capturePointers(163, 1, arguments, 9, false))
+        {
+            out() << "glCompressedTexImage3D(" << CallText::Enum{target} << ", " << level << ", "
+                << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << depth << ", " << border
+                << ", " << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCompressedTexImage3D", complete_.reason());
+        return next().cgmCompressedTexImage3D(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
+    }
     writeUnsupported("glCompressedTexImage3D");
     return next().cgmCompressedTexImage3D(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
 }
@@ -2488,6 +5013,20 @@ void OpenGLRekorder::cgmCompressedTexSubImage1D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     int imageSize, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, xoffset, width, format, imageSize, data};
+        if (complete_.capturePointers(164, 1, arguments, 7, false))
+        {
+            out() << "glCompressedTexSubImage1D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
+                << width << ", " << CallText::Enum{format} << ", " << imageSize << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCompressedTexSubImage1D", complete_.reason());
+        return next().cgmCompressedTexSubImage1D(file, line, target, level, xoffset, width, format, imageSize, data);
+    }
     writeUnsupported("glCompressedTexSubImage1D");
     return next().cgmCompressedTexSubImage1D(file, line, target, level, xoffset, width, format, imageSize, data);
 }
@@ -2496,6 +5035,20 @@ void OpenGLRekorder::cgmCompressedTexSubImage2D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, int imageSize, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, xoffset, yoffset, width, height, format, imageSize, data};
+        if (complete_.capturePointers(165, 1, arguments, 9, false))
+        {
+            out() << "glCompressedTexSubImage2D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
+                << yoffset << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", " << imageSize
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCompressedTexSubImage2D", complete_.reason());
+        return next().cgmCompressedTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    }
     writeUnsupported("glCompressedTexSubImage2D");
     return next().cgmCompressedTexSubImage2D(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
@@ -2504,42 +5057,123 @@ void OpenGLRekorder::cgmCompressedTexSubImage3D(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data};
+        if (complete_.capturePointers(166, 1, arguments, 11, false))
+        {
+            out() << "glCompressedTexSubImage3D(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
+                << yoffset << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", "
+                << CallText::Enum{format} << ", " << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCompressedTexSubImage3D", complete_.reason());
+        return next().cgmCompressedTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    }
     writeUnsupported("glCompressedTexSubImage3D");
     return next().cgmCompressedTexSubImage3D(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
 
 void OpenGLRekorder::cgmGetCompressedTexImage(const char* file, unsigned line, unsigned target, int level, void* img)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, img};
+        if (complete_.capturePointers(167, 1, arguments, 3, false))
+        {
+            out() << "glGetCompressedTexImage(" << CallText::Enum{target} << ", " << level << ", (void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetCompressedTexImage", complete_.reason());
+        return next().cgmGetCompressedTexImage(file, line, target, level, img);
+    }
     writeUnsupported("glGetCompressedTexImage");
     return next().cgmGetCompressedTexImage(file, line, target, level, img);
 }
 
 void OpenGLRekorder::cgmLoadTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {m};
+        if (complete_.capturePointers(168, 1, arguments, 1, false))
+        {
+            out() << "glLoadTransposeMatrixd((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glLoadTransposeMatrixd", complete_.reason());
+        return next().cgmLoadTransposeMatrixd(file, line, m);
+    }
     writeUnsupported("glLoadTransposeMatrixd");
     return next().cgmLoadTransposeMatrixd(file, line, m);
 }
 
 void OpenGLRekorder::cgmLoadTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {m};
+        if (complete_.capturePointers(169, 1, arguments, 1, false))
+        {
+            out() << "glLoadTransposeMatrixf((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glLoadTransposeMatrixf", complete_.reason());
+        return next().cgmLoadTransposeMatrixf(file, line, m);
+    }
     writeUnsupported("glLoadTransposeMatrixf");
     return next().cgmLoadTransposeMatrixf(file, line, m);
 }
 
 void OpenGLRekorder::cgmMultTransposeMatrixd(const char* file, unsigned line, const double* m)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {m};
+        if (complete_.capturePointers(170, 1, arguments, 1, false))
+        {
+            out() << "glMultTransposeMatrixd((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultTransposeMatrixd", complete_.reason());
+        return next().cgmMultTransposeMatrixd(file, line, m);
+    }
     writeUnsupported("glMultTransposeMatrixd");
     return next().cgmMultTransposeMatrixd(file, line, m);
 }
 
 void OpenGLRekorder::cgmMultTransposeMatrixf(const char* file, unsigned line, const float* m)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {m};
+        if (complete_.capturePointers(171, 1, arguments, 1, false))
+        {
+            out() << "glMultTransposeMatrixf((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultTransposeMatrixf", complete_.reason());
+        return next().cgmMultTransposeMatrixf(file, line, m);
+    }
     writeUnsupported("glMultTransposeMatrixf");
     return next().cgmMultTransposeMatrixf(file, line, m);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1d(const char* file, unsigned line, unsigned target, double s)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord1d(" << CallText::Enum{target} << ", " << CallText::Double{s} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord1d(file, line, target, s);
+    }
     out() << "glMultiTexCoord1d(" << CallText::Enum{target} << ", " << s << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord1d(file, line, target, s);
@@ -2547,12 +5181,31 @@ void OpenGLRekorder::cgmMultiTexCoord1d(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmMultiTexCoord1dv(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(172, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord1dv(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord1dv", complete_.reason());
+        return next().cgmMultiTexCoord1dv(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord1dv");
     return next().cgmMultiTexCoord1dv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1f(const char* file, unsigned line, unsigned target, float s)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord1f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord1f(file, line, target, s);
+    }
     out() << "glMultiTexCoord1f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord1f(file, line, target, s);
@@ -2560,6 +5213,19 @@ void OpenGLRekorder::cgmMultiTexCoord1f(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmMultiTexCoord1fv(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(173, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord1fv(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord1fv", complete_.reason());
+        return next().cgmMultiTexCoord1fv(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -2582,6 +5248,19 @@ void OpenGLRekorder::cgmMultiTexCoord1i(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmMultiTexCoord1iv(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(174, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord1iv(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord1iv", complete_.reason());
+        return next().cgmMultiTexCoord1iv(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -2604,12 +5283,32 @@ void OpenGLRekorder::cgmMultiTexCoord1s(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmMultiTexCoord1sv(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(175, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord1sv(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord1sv", complete_.reason());
+        return next().cgmMultiTexCoord1sv(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord1sv");
     return next().cgmMultiTexCoord1sv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2d(const char* file, unsigned line, unsigned target, double s, double t)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord2d(" << CallText::Enum{target} << ", " << CallText::Double{s} << ", "
+            << CallText::Double{t} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord2d(file, line, target, s, t);
+    }
     out() << "glMultiTexCoord2d(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord2d(file, line, target, s, t);
@@ -2617,12 +5316,32 @@ void OpenGLRekorder::cgmMultiTexCoord2d(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmMultiTexCoord2dv(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(176, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord2dv(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord2dv", complete_.reason());
+        return next().cgmMultiTexCoord2dv(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord2dv");
     return next().cgmMultiTexCoord2dv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2f(const char* file, unsigned line, unsigned target, float s, float t)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord2f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
+            << CallText::Float{t} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord2f(file, line, target, s, t);
+    }
     out() << "glMultiTexCoord2f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ");";
     endStatement(file, line);
@@ -2631,6 +5350,19 @@ void OpenGLRekorder::cgmMultiTexCoord2f(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmMultiTexCoord2fv(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(177, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord2fv(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord2fv", complete_.reason());
+        return next().cgmMultiTexCoord2fv(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -2653,6 +5385,19 @@ void OpenGLRekorder::cgmMultiTexCoord2i(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmMultiTexCoord2iv(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(178, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord2iv(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord2iv", complete_.reason());
+        return next().cgmMultiTexCoord2iv(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -2675,6 +5420,19 @@ void OpenGLRekorder::cgmMultiTexCoord2s(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmMultiTexCoord2sv(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(179, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord2sv(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord2sv", complete_.reason());
+        return next().cgmMultiTexCoord2sv(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord2sv");
     return next().cgmMultiTexCoord2sv(file, line, target, v);
 }
@@ -2682,6 +5440,13 @@ void OpenGLRekorder::cgmMultiTexCoord2sv(const char* file, unsigned line, unsign
 void OpenGLRekorder::cgmMultiTexCoord3d(
     const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord3d(" << CallText::Enum{target} << ", " << CallText::Double{s} << ", "
+            << CallText::Double{t} << ", " << CallText::Double{r} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord3d(file, line, target, s, t, r);
+    }
     out() << "glMultiTexCoord3d(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord3d(file, line, target, s, t, r);
@@ -2689,12 +5454,32 @@ void OpenGLRekorder::cgmMultiTexCoord3d(
 
 void OpenGLRekorder::cgmMultiTexCoord3dv(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(180, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord3dv(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord3dv", complete_.reason());
+        return next().cgmMultiTexCoord3dv(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord3dv");
     return next().cgmMultiTexCoord3dv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord3f(const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord3f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
+            << CallText::Float{t} << ", " << CallText::Float{r} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord3f(file, line, target, s, t, r);
+    }
     out() << "glMultiTexCoord3f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ");";
     endStatement(file, line);
@@ -2703,6 +5488,19 @@ void OpenGLRekorder::cgmMultiTexCoord3f(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmMultiTexCoord3fv(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(181, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord3fv(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord3fv", complete_.reason());
+        return next().cgmMultiTexCoord3fv(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -2725,6 +5523,19 @@ void OpenGLRekorder::cgmMultiTexCoord3i(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmMultiTexCoord3iv(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(182, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord3iv(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord3iv", complete_.reason());
+        return next().cgmMultiTexCoord3iv(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -2747,6 +5558,19 @@ void OpenGLRekorder::cgmMultiTexCoord3s(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmMultiTexCoord3sv(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(183, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord3sv(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord3sv", complete_.reason());
+        return next().cgmMultiTexCoord3sv(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord3sv");
     return next().cgmMultiTexCoord3sv(file, line, target, v);
 }
@@ -2754,6 +5578,13 @@ void OpenGLRekorder::cgmMultiTexCoord3sv(const char* file, unsigned line, unsign
 void OpenGLRekorder::cgmMultiTexCoord4d(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord4d(" << CallText::Enum{target} << ", " << CallText::Double{s} << ", "
+            << CallText::Double{t} << ", " << CallText::Double{r} << ", " << CallText::Double{q} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord4d(file, line, target, s, t, r, q);
+    }
     out() << "glMultiTexCoord4d(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", " << q
         << ");";
     endStatement(file, line);
@@ -2762,6 +5593,19 @@ void OpenGLRekorder::cgmMultiTexCoord4d(
 
 void OpenGLRekorder::cgmMultiTexCoord4dv(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(184, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord4dv(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord4dv", complete_.reason());
+        return next().cgmMultiTexCoord4dv(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord4dv");
     return next().cgmMultiTexCoord4dv(file, line, target, v);
 }
@@ -2769,6 +5613,13 @@ void OpenGLRekorder::cgmMultiTexCoord4dv(const char* file, unsigned line, unsign
 void OpenGLRekorder::cgmMultiTexCoord4f(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord4f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
+            << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{q} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord4f(file, line, target, s, t, r, q);
+    }
     out() << "glMultiTexCoord4f(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{q} << ");";
     endStatement(file, line);
@@ -2777,6 +5628,19 @@ void OpenGLRekorder::cgmMultiTexCoord4f(
 
 void OpenGLRekorder::cgmMultiTexCoord4fv(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(185, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord4fv(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord4fv", complete_.reason());
+        return next().cgmMultiTexCoord4fv(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -2800,6 +5664,19 @@ void OpenGLRekorder::cgmMultiTexCoord4i(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmMultiTexCoord4iv(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(186, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord4iv(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord4iv", complete_.reason());
+        return next().cgmMultiTexCoord4iv(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -2824,12 +5701,31 @@ void OpenGLRekorder::cgmMultiTexCoord4s(
 
 void OpenGLRekorder::cgmMultiTexCoord4sv(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(187, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord4sv(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord4sv", complete_.reason());
+        return next().cgmMultiTexCoord4sv(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord4sv");
     return next().cgmMultiTexCoord4sv(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmSampleCoverage(const char* file, unsigned line, float value, unsigned char invert)
 {
+    if (bComplete_)
+    {
+        out() << "glSampleCoverage(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
+        endStatement(file, line);
+        return next().cgmSampleCoverage(file, line, value, invert);
+    }
     out() << "glSampleCoverage(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
     endStatement(file, line);
     return next().cgmSampleCoverage(file, line, value, invert);
@@ -2844,6 +5740,13 @@ void OpenGLRekorder::cgmBlendEquation(const char* file, unsigned line, unsigned 
 
 void OpenGLRekorder::cgmBlendColor(const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
+    if (bComplete_)
+    {
+        out() << "glBlendColor(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
+            << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
+        endStatement(file, line);
+        return next().cgmBlendColor(file, line, red, green, blue, alpha);
+    }
     out() << "glBlendColor(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
@@ -2852,6 +5755,12 @@ void OpenGLRekorder::cgmBlendColor(const char* file, unsigned line, float red, f
 
 void OpenGLRekorder::cgmFogCoordf(const char* file, unsigned line, float coord)
 {
+    if (bComplete_)
+    {
+        out() << "glFogCoordf(" << CallText::Float{coord} << ");";
+        endStatement(file, line);
+        return next().cgmFogCoordf(file, line, coord);
+    }
     out() << "glFogCoordf(" << CallText::Float{coord} << ");";
     endStatement(file, line);
     return next().cgmFogCoordf(file, line, coord);
@@ -2859,12 +5768,30 @@ void OpenGLRekorder::cgmFogCoordf(const char* file, unsigned line, float coord)
 
 void OpenGLRekorder::cgmFogCoordfv(const char* file, unsigned line, const float* coord)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {coord};
+        if (complete_.capturePointers(188, 1, arguments, 1, false))
+        {
+            out() << "glFogCoordfv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFogCoordfv", complete_.reason());
+        return next().cgmFogCoordfv(file, line, coord);
+    }
     writeUnsupported("glFogCoordfv");
     return next().cgmFogCoordfv(file, line, coord);
 }
 
 void OpenGLRekorder::cgmFogCoordd(const char* file, unsigned line, double coord)
 {
+    if (bComplete_)
+    {
+        out() << "glFogCoordd(" << CallText::Double{coord} << ");";
+        endStatement(file, line);
+        return next().cgmFogCoordd(file, line, coord);
+    }
     out() << "glFogCoordd(" << coord << ");";
     endStatement(file, line);
     return next().cgmFogCoordd(file, line, coord);
@@ -2872,6 +5799,18 @@ void OpenGLRekorder::cgmFogCoordd(const char* file, unsigned line, double coord)
 
 void OpenGLRekorder::cgmFogCoorddv(const char* file, unsigned line, const double* coord)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {coord};
+        if (complete_.capturePointers(189, 1, arguments, 1, false))
+        {
+            out() << "glFogCoorddv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFogCoorddv", complete_.reason());
+        return next().cgmFogCoorddv(file, line, coord);
+    }
     writeUnsupported("glFogCoorddv");
     return next().cgmFogCoorddv(file, line, coord);
 }
@@ -2879,6 +5818,21 @@ void OpenGLRekorder::cgmFogCoorddv(const char* file, unsigned line, const double
 void OpenGLRekorder::cgmFogCoordPointer(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, stride, pointer};
+        if (complete_.capturePointers(190, 1, arguments, 3, true))
+        {
+            out() << "glFogCoordPointer(" << CallText::Enum{type} << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFogCoordPointer", complete_.reason());
+        next().cgmFogCoordPointer(file, line, type, stride, pointer);
+        complete_.rememberArray("glFogCoordPointer", 1, type, stride, pointer);
+        return;
+    }
     writeUnsupported("glFogCoordPointer");
     return next().cgmFogCoordPointer(file, line, type, stride, pointer);
 }
@@ -2886,6 +5840,19 @@ void OpenGLRekorder::cgmFogCoordPointer(
 void OpenGLRekorder::cgmMultiDrawArrays(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int drawcount)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mode, first, count, drawcount};
+        if (complete_.capturePointers(191, 2, arguments, 4, false) && complete_.multiDrawArrays(first, count, drawcount))
+        {
+            out() << "glMultiDrawArrays(" << CallText::Enum{mode} << ", (const GLint *)" << complete_.pointer(0)
+                << ", (const GLsizei *)" << complete_.pointer(1) << ", " << drawcount << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiDrawArrays", complete_.reason());
+        return next().cgmMultiDrawArrays(file, line, mode, first, count, drawcount);
+    }
     writeUnsupported("glMultiDrawArrays");
     return next().cgmMultiDrawArrays(file, line, mode, first, count, drawcount);
 }
@@ -2894,12 +5861,32 @@ void OpenGLRekorder::cgmMultiDrawElements(
     const char* file, unsigned line, unsigned mode, const int* count, unsigned type, const void* const* indices,
     int drawcount)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mode, count, type, indices, drawcount};
+        if (complete_.capturePointers(193, 2, arguments, 5, false) && complete_.multiDrawElements(count, type, indices, drawcount))
+        {
+            out() << "glMultiDrawElements(" << CallText::Enum{mode} << ", (const GLsizei *)" << complete_.pointer(0)
+                << ", " << CallText::Enum{type} << ", (const void *const *)" << complete_.pointer(1) << ", " << drawcount
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiDrawElements", complete_.reason());
+        return next().cgmMultiDrawElements(file, line, mode, count, type, indices, drawcount);
+    }
     writeUnsupported("glMultiDrawElements");
     return next().cgmMultiDrawElements(file, line, mode, count, type, indices, drawcount);
 }
 
 void OpenGLRekorder::cgmPointParameterf(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glPointParameterf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmPointParameterf(file, line, pname, param);
+    }
     out() << "glPointParameterf(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmPointParameterf(file, line, pname, param);
@@ -2907,6 +5894,19 @@ void OpenGLRekorder::cgmPointParameterf(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmPointParameterfv(const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(195, 1, arguments, 2, false))
+        {
+            out() << "glPointParameterfv(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPointParameterfv", complete_.reason());
+        return next().cgmPointParameterfv(file, line, pname, params);
+    }
     writeUnsupported("glPointParameterfv");
     return next().cgmPointParameterfv(file, line, pname, params);
 }
@@ -2922,12 +5922,31 @@ void OpenGLRekorder::cgmSecondaryColor3b(
 
 void OpenGLRekorder::cgmSecondaryColor3bv(const char* file, unsigned line, const signed char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(196, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3bv((const GLbyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3bv", complete_.reason());
+        return next().cgmSecondaryColor3bv(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3bv");
     return next().cgmSecondaryColor3bv(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3d(const char* file, unsigned line, double red, double green, double blue)
 {
+    if (bComplete_)
+    {
+        out() << "glSecondaryColor3d(" << CallText::Double{red} << ", " << CallText::Double{green} << ", "
+            << CallText::Double{blue} << ");";
+        endStatement(file, line);
+        return next().cgmSecondaryColor3d(file, line, red, green, blue);
+    }
     out() << "glSecondaryColor3d(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
     return next().cgmSecondaryColor3d(file, line, red, green, blue);

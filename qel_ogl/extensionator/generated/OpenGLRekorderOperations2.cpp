@@ -7,17 +7,37 @@
 #include <ostream>
 
 #include "qel_ogl/extensionator/CallText.h"
+#include "qel_ogl/extensionator/PointerReads.h"
 
 namespace QEL { namespace OGL {
 
 void OpenGLRekorder::cgmSecondaryColor3dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(197, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3dv", complete_.reason());
+        return next().cgmSecondaryColor3dv(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3dv");
     return next().cgmSecondaryColor3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3f(const char* file, unsigned line, float red, float green, float blue)
 {
+    if (bComplete_)
+    {
+        out() << "glSecondaryColor3f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
+            << CallText::Float{blue} << ");";
+        endStatement(file, line);
+        return next().cgmSecondaryColor3f(file, line, red, green, blue);
+    }
     out() << "glSecondaryColor3f(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ");";
     endStatement(file, line);
@@ -26,6 +46,18 @@ void OpenGLRekorder::cgmSecondaryColor3f(const char* file, unsigned line, float 
 
 void OpenGLRekorder::cgmSecondaryColor3fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(198, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3fv", complete_.reason());
+        return next().cgmSecondaryColor3fv(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3fv");
     return next().cgmSecondaryColor3fv(file, line, v);
 }
@@ -39,6 +71,18 @@ void OpenGLRekorder::cgmSecondaryColor3i(const char* file, unsigned line, int re
 
 void OpenGLRekorder::cgmSecondaryColor3iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(199, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3iv", complete_.reason());
+        return next().cgmSecondaryColor3iv(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3iv");
     return next().cgmSecondaryColor3iv(file, line, v);
 }
@@ -52,6 +96,18 @@ void OpenGLRekorder::cgmSecondaryColor3s(const char* file, unsigned line, short 
 
 void OpenGLRekorder::cgmSecondaryColor3sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(200, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3sv", complete_.reason());
+        return next().cgmSecondaryColor3sv(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3sv");
     return next().cgmSecondaryColor3sv(file, line, v);
 }
@@ -67,6 +123,18 @@ void OpenGLRekorder::cgmSecondaryColor3ub(
 
 void OpenGLRekorder::cgmSecondaryColor3ubv(const char* file, unsigned line, const unsigned char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(201, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3ubv((const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3ubv", complete_.reason());
+        return next().cgmSecondaryColor3ubv(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3ubv");
     return next().cgmSecondaryColor3ubv(file, line, v);
 }
@@ -81,6 +149,18 @@ void OpenGLRekorder::cgmSecondaryColor3ui(
 
 void OpenGLRekorder::cgmSecondaryColor3uiv(const char* file, unsigned line, const unsigned* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(202, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3uiv((const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3uiv", complete_.reason());
+        return next().cgmSecondaryColor3uiv(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3uiv");
     return next().cgmSecondaryColor3uiv(file, line, v);
 }
@@ -95,6 +175,18 @@ void OpenGLRekorder::cgmSecondaryColor3us(
 
 void OpenGLRekorder::cgmSecondaryColor3usv(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(203, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3usv((const GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3usv", complete_.reason());
+        return next().cgmSecondaryColor3usv(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3usv");
     return next().cgmSecondaryColor3usv(file, line, v);
 }
@@ -102,6 +194,21 @@ void OpenGLRekorder::cgmSecondaryColor3usv(const char* file, unsigned line, cons
 void OpenGLRekorder::cgmSecondaryColorPointer(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, pointer};
+        if (complete_.capturePointers(204, 1, arguments, 4, true))
+        {
+            out() << "glSecondaryColorPointer(" << size << ", " << CallText::Enum{type} << ", " << stride
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColorPointer", complete_.reason());
+        next().cgmSecondaryColorPointer(file, line, size, type, stride, pointer);
+        complete_.rememberArray("glSecondaryColorPointer", size, type, stride, pointer);
+        return;
+    }
     writeUnsupported("glSecondaryColorPointer");
     return next().cgmSecondaryColorPointer(file, line, size, type, stride, pointer);
 }
@@ -118,6 +225,12 @@ void OpenGLRekorder::cgmBlendFuncSeparate(
 
 void OpenGLRekorder::cgmWindowPos2d(const char* file, unsigned line, double x, double y)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos2d(" << CallText::Double{x} << ", " << CallText::Double{y} << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos2d(file, line, x, y);
+    }
     out() << "glWindowPos2d(" << x << ", " << y << ");";
     endStatement(file, line);
     return next().cgmWindowPos2d(file, line, x, y);
@@ -125,6 +238,12 @@ void OpenGLRekorder::cgmWindowPos2d(const char* file, unsigned line, double x, d
 
 void OpenGLRekorder::cgmWindowPos2f(const char* file, unsigned line, float x, float y)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos2f(file, line, x, y);
+    }
     out() << "glWindowPos2f(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmWindowPos2f(file, line, x, y);
@@ -146,30 +265,85 @@ void OpenGLRekorder::cgmWindowPos2s(const char* file, unsigned line, short x, sh
 
 void OpenGLRekorder::cgmWindowPos2dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(205, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos2dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos2dv", complete_.reason());
+        return next().cgmWindowPos2dv(file, line, v);
+    }
     writeUnsupported("glWindowPos2dv");
     return next().cgmWindowPos2dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(206, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos2fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos2fv", complete_.reason());
+        return next().cgmWindowPos2fv(file, line, v);
+    }
     writeUnsupported("glWindowPos2fv");
     return next().cgmWindowPos2fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(207, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos2iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos2iv", complete_.reason());
+        return next().cgmWindowPos2iv(file, line, v);
+    }
     writeUnsupported("glWindowPos2iv");
     return next().cgmWindowPos2iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(208, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos2sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos2sv", complete_.reason());
+        return next().cgmWindowPos2sv(file, line, v);
+    }
     writeUnsupported("glWindowPos2sv");
     return next().cgmWindowPos2sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3d(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos3d(" << CallText::Double{x} << ", " << CallText::Double{y} << ", "
+            << CallText::Double{z} << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos3d(file, line, x, y, z);
+    }
     out() << "glWindowPos3d(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmWindowPos3d(file, line, x, y, z);
@@ -177,6 +351,13 @@ void OpenGLRekorder::cgmWindowPos3d(const char* file, unsigned line, double x, d
 
 void OpenGLRekorder::cgmWindowPos3f(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
+            << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos3f(file, line, x, y, z);
+    }
     out() << "glWindowPos3f(" << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z}
         << ");";
     endStatement(file, line);
@@ -199,36 +380,108 @@ void OpenGLRekorder::cgmWindowPos3s(const char* file, unsigned line, short x, sh
 
 void OpenGLRekorder::cgmWindowPos3dv(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(209, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos3dv((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos3dv", complete_.reason());
+        return next().cgmWindowPos3dv(file, line, v);
+    }
     writeUnsupported("glWindowPos3dv");
     return next().cgmWindowPos3dv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3fv(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(210, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos3fv((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos3fv", complete_.reason());
+        return next().cgmWindowPos3fv(file, line, v);
+    }
     writeUnsupported("glWindowPos3fv");
     return next().cgmWindowPos3fv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3iv(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(211, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos3iv((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos3iv", complete_.reason());
+        return next().cgmWindowPos3iv(file, line, v);
+    }
     writeUnsupported("glWindowPos3iv");
     return next().cgmWindowPos3iv(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3sv(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(212, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos3sv((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos3sv", complete_.reason());
+        return next().cgmWindowPos3sv(file, line, v);
+    }
     writeUnsupported("glWindowPos3sv");
     return next().cgmWindowPos3sv(file, line, v);
 }
 
 void OpenGLRekorder::cgmGenQueries(const char* file, unsigned line, int n, unsigned* ids)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, ids};
+        if (complete_.capturePointers(213, 1, arguments, 2, false))
+        {
+            out() << "glGenQueries(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenQueries", complete_.reason());
+        return next().cgmGenQueries(file, line, n, ids);
+    }
     writeUnsupported("glGenQueries");
     return next().cgmGenQueries(file, line, n, ids);
 }
 
 void OpenGLRekorder::cgmDeleteQueries(const char* file, unsigned line, int n, const unsigned* ids)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, ids};
+        if (complete_.capturePointers(214, 1, arguments, 2, false))
+        {
+            out() << "glDeleteQueries(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteQueries", complete_.reason());
+        return next().cgmDeleteQueries(file, line, n, ids);
+    }
     writeUnsupported("glDeleteQueries");
     return next().cgmDeleteQueries(file, line, n, ids);
 }
@@ -256,12 +509,38 @@ void OpenGLRekorder::cgmEndQuery(const char* file, unsigned line, unsigned targe
 
 void OpenGLRekorder::cgmGetQueryiv(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(215, 1, arguments, 3, false))
+        {
+            out() << "glGetQueryiv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetQueryiv", complete_.reason());
+        return next().cgmGetQueryiv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetQueryiv");
     return next().cgmGetQueryiv(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetQueryObjectiv(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, pname, params};
+        if (complete_.capturePointers(216, 1, arguments, 3, false))
+        {
+            out() << "glGetQueryObjectiv(" << id << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetQueryObjectiv", complete_.reason());
+        return next().cgmGetQueryObjectiv(file, line, id, pname, params);
+    }
     writeUnsupported("glGetQueryObjectiv");
     return next().cgmGetQueryObjectiv(file, line, id, pname, params);
 }
@@ -269,12 +548,33 @@ void OpenGLRekorder::cgmGetQueryObjectiv(const char* file, unsigned line, unsign
 void OpenGLRekorder::cgmGetQueryObjectuiv(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, pname, params};
+        if (complete_.capturePointers(217, 1, arguments, 3, false))
+        {
+            out() << "glGetQueryObjectuiv(" << id << ", " << CallText::Enum{pname} << ", (GLuint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetQueryObjectuiv", complete_.reason());
+        return next().cgmGetQueryObjectuiv(file, line, id, pname, params);
+    }
     writeUnsupported("glGetQueryObjectuiv");
     return next().cgmGetQueryObjectuiv(file, line, id, pname, params);
 }
 
 void OpenGLRekorder::cgmBindBuffer(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
+    if (bComplete_)
+    {
+        out() << "glBindBuffer(" << CallText::Enum{target} << ", " << buffer << ");";
+        endStatement(file, line);
+        next().cgmBindBuffer(file, line, target, buffer);
+        complete_.followBufferBinding(target, buffer);
+        return;
+    }
     out() << "glBindBuffer(" << CallText::Enum{target} << ", " << buffer << ");";
     endStatement(file, line);
     return next().cgmBindBuffer(file, line, target, buffer);
@@ -282,12 +582,38 @@ void OpenGLRekorder::cgmBindBuffer(const char* file, unsigned line, unsigned tar
 
 void OpenGLRekorder::cgmDeleteBuffers(const char* file, unsigned line, int n, const unsigned* buffers)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, buffers};
+        if (complete_.capturePointers(218, 1, arguments, 2, false))
+        {
+            out() << "glDeleteBuffers(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteBuffers", complete_.reason());
+        next().cgmDeleteBuffers(file, line, n, buffers);
+        complete_.forgetReadState();
+        return;
+    }
     writeUnsupported("glDeleteBuffers");
     return next().cgmDeleteBuffers(file, line, n, buffers);
 }
 
 void OpenGLRekorder::cgmGenBuffers(const char* file, unsigned line, int n, unsigned* buffers)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, buffers};
+        if (complete_.capturePointers(219, 1, arguments, 2, false))
+        {
+            out() << "glGenBuffers(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenBuffers", complete_.reason());
+        return next().cgmGenBuffers(file, line, n, buffers);
+    }
     writeUnsupported("glGenBuffers");
     return next().cgmGenBuffers(file, line, n, buffers);
 }
@@ -302,6 +628,19 @@ unsigned char OpenGLRekorder::cgmIsBuffer(const char* file, unsigned line, unsig
 void OpenGLRekorder::cgmBufferData(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, size, data, usage};
+        if (complete_.capturePointers(220, 1, arguments, 4, false))
+        {
+            out() << "glBufferData(" << CallText::Enum{target} << ", " << size << ", (const void *)"
+                << complete_.pointer(0) << ", " << CallText::Enum{usage} << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glBufferData", complete_.reason());
+        return next().cgmBufferData(file, line, target, size, data, usage);
+    }
     writeUnsupported("glBufferData");
     return next().cgmBufferData(file, line, target, size, data, usage);
 }
@@ -309,6 +648,19 @@ void OpenGLRekorder::cgmBufferData(
 void OpenGLRekorder::cgmBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, offset, size, data};
+        if (complete_.capturePointers(221, 1, arguments, 4, false))
+        {
+            out() << "glBufferSubData(" << CallText::Enum{target} << ", " << offset << ", " << size << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glBufferSubData", complete_.reason());
+        return next().cgmBufferSubData(file, line, target, offset, size, data);
+    }
     writeUnsupported("glBufferSubData");
     return next().cgmBufferSubData(file, line, target, offset, size, data);
 }
@@ -316,12 +668,33 @@ void OpenGLRekorder::cgmBufferSubData(
 void OpenGLRekorder::cgmGetBufferSubData(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, offset, size, data};
+        if (complete_.capturePointers(222, 1, arguments, 4, false))
+        {
+            out() << "glGetBufferSubData(" << CallText::Enum{target} << ", " << offset << ", " << size << ", (void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetBufferSubData", complete_.reason());
+        return next().cgmGetBufferSubData(file, line, target, offset, size, data);
+    }
     writeUnsupported("glGetBufferSubData");
     return next().cgmGetBufferSubData(file, line, target, offset, size, data);
 }
 
 void* OpenGLRekorder::cgmMapBuffer(const char* file, unsigned line, unsigned target, unsigned access)
 {
+    if (bComplete_)
+    {
+        out() << "// glMapBuffer(" << CallText::Enum{target} << ", " << CallText::Enum{access} << ");";
+        endStatement(file, line);
+        const auto result = next().cgmMapBuffer(file, line, target, access);
+        complete_.rememberMapping(target, 0, -1, access != 0x88B8, result);
+        return result;
+    }
     out() << "glMapBuffer(" << CallText::Enum{target} << ", " << CallText::Enum{access} << ");";
     endStatement(file, line);
     return next().cgmMapBuffer(file, line, target, access);
@@ -329,6 +702,17 @@ void* OpenGLRekorder::cgmMapBuffer(const char* file, unsigned line, unsigned tar
 
 unsigned char OpenGLRekorder::cgmUnmapBuffer(const char* file, unsigned line, unsigned target)
 {
+    if (bComplete_)
+    {
+        if (complete_.uploadMapping("glBufferSubData", target))
+        {
+            out() << "// glUnmapBuffer(" << CallText::Enum{target} << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUnmapBuffer", complete_.reason());
+        return next().cgmUnmapBuffer(file, line, target);
+    }
     out() << "glUnmapBuffer(" << CallText::Enum{target} << ");";
     endStatement(file, line);
     return next().cgmUnmapBuffer(file, line, target);
@@ -337,6 +721,19 @@ unsigned char OpenGLRekorder::cgmUnmapBuffer(const char* file, unsigned line, un
 void OpenGLRekorder::cgmGetBufferParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(223, 1, arguments, 3, false))
+        {
+            out() << "glGetBufferParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetBufferParameteriv", complete_.reason());
+        return next().cgmGetBufferParameteriv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetBufferParameteriv");
     return next().cgmGetBufferParameteriv(file, line, target, pname, params);
 }
@@ -344,6 +741,19 @@ void OpenGLRekorder::cgmGetBufferParameteriv(
 void OpenGLRekorder::cgmGetBufferPointerv(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(224, 1, arguments, 3, false))
+        {
+            out() << "glGetBufferPointerv(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (void **)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetBufferPointerv", complete_.reason());
+        return next().cgmGetBufferPointerv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetBufferPointerv");
     return next().cgmGetBufferPointerv(file, line, target, pname, params);
 }
@@ -357,6 +767,18 @@ void OpenGLRekorder::cgmBlendEquationSeparate(const char* file, unsigned line, u
 
 void OpenGLRekorder::cgmDrawBuffers(const char* file, unsigned line, int n, const unsigned* bufs)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, bufs};
+        if (complete_.capturePointers(225, 1, arguments, 2, false))
+        {
+            out() << "glDrawBuffers(" << n << ", (const GLenum *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDrawBuffers", complete_.reason());
+        return next().cgmDrawBuffers(file, line, n, bufs);
+    }
     writeUnsupported("glDrawBuffers");
     return next().cgmDrawBuffers(file, line, n, bufs);
 }
@@ -396,6 +818,19 @@ void OpenGLRekorder::cgmAttachShader(const char* file, unsigned line, unsigned p
 void OpenGLRekorder::cgmBindAttribLocation(
     const char* file, unsigned line, unsigned program, unsigned index, const char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, index, name};
+        if (complete_.capturePointers(226, 1, arguments, 3, false))
+        {
+            out() << "glBindAttribLocation(" << program << ", " << index << ", (const GLchar *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glBindAttribLocation", complete_.reason());
+        return next().cgmBindAttribLocation(file, line, program, index, name);
+    }
     writeUnsupported("glBindAttribLocation");
     return next().cgmBindAttribLocation(file, line, program, index, name);
 }
@@ -444,6 +879,14 @@ void OpenGLRekorder::cgmDetachShader(const char* file, unsigned line, unsigned p
 
 void OpenGLRekorder::cgmDisableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
+    if (bComplete_)
+    {
+        out() << "glDisableVertexAttribArray(" << index << ");";
+        endStatement(file, line);
+        next().cgmDisableVertexAttribArray(file, line, index);
+        complete_.enableAttributeArray(index, false);
+        return;
+    }
     out() << "glDisableVertexAttribArray(" << index << ");";
     endStatement(file, line);
     return next().cgmDisableVertexAttribArray(file, line, index);
@@ -451,6 +894,14 @@ void OpenGLRekorder::cgmDisableVertexAttribArray(const char* file, unsigned line
 
 void OpenGLRekorder::cgmEnableVertexAttribArray(const char* file, unsigned line, unsigned index)
 {
+    if (bComplete_)
+    {
+        out() << "glEnableVertexAttribArray(" << index << ");";
+        endStatement(file, line);
+        next().cgmEnableVertexAttribArray(file, line, index);
+        complete_.enableAttributeArray(index, true);
+        return;
+    }
     out() << "glEnableVertexAttribArray(" << index << ");";
     endStatement(file, line);
     return next().cgmEnableVertexAttribArray(file, line, index);
@@ -460,6 +911,20 @@ void OpenGLRekorder::cgmGetActiveAttrib(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, index, bufSize, length, size, type, name};
+        if (complete_.capturePointers(227, 4, arguments, 7, false))
+        {
+            out() << "glGetActiveAttrib(" << program << ", " << index << ", " << bufSize << ", (GLsizei *)"
+                << complete_.pointer(0) << ", (GLint *)" << complete_.pointer(1) << ", (GLenum *)"
+                << complete_.pointer(2) << ", (GLchar *)" << complete_.pointer(3) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetActiveAttrib", complete_.reason());
+        return next().cgmGetActiveAttrib(file, line, program, index, bufSize, length, size, type, name);
+    }
     writeUnsupported("glGetActiveAttrib");
     return next().cgmGetActiveAttrib(file, line, program, index, bufSize, length, size, type, name);
 }
@@ -468,6 +933,20 @@ void OpenGLRekorder::cgmGetActiveUniform(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, index, bufSize, length, size, type, name};
+        if (complete_.capturePointers(231, 4, arguments, 7, false))
+        {
+            out() << "glGetActiveUniform(" << program << ", " << index << ", " << bufSize << ", (GLsizei *)"
+                << complete_.pointer(0) << ", (GLint *)" << complete_.pointer(1) << ", (GLenum *)"
+                << complete_.pointer(2) << ", (GLchar *)" << complete_.pointer(3) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetActiveUniform", complete_.reason());
+        return next().cgmGetActiveUniform(file, line, program, index, bufSize, length, size, type, name);
+    }
     writeUnsupported("glGetActiveUniform");
     return next().cgmGetActiveUniform(file, line, program, index, bufSize, length, size, type, name);
 }
@@ -475,6 +954,19 @@ void OpenGLRekorder::cgmGetActiveUniform(
 void OpenGLRekorder::cgmGetAttachedShaders(
     const char* file, unsigned line, unsigned program, int maxCount, int* count, unsigned* shaders)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, maxCount, count, shaders};
+        if (complete_.capturePointers(235, 2, arguments, 4, false))
+        {
+            out() << "glGetAttachedShaders(" << program << ", " << maxCount << ", (GLsizei *)" << complete_.pointer(0)
+                << ", (GLuint *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetAttachedShaders", complete_.reason());
+        return next().cgmGetAttachedShaders(file, line, program, maxCount, count, shaders);
+    }
     if (maxCount >= 0)
     {
         out() << "{\n    GLsizei count[" << maxCount << "];\n    GLuint shaders[" << maxCount
@@ -489,12 +981,37 @@ void OpenGLRekorder::cgmGetAttachedShaders(
 
 int OpenGLRekorder::cgmGetAttribLocation(const char* file, unsigned line, unsigned program, const char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, name};
+        if (complete_.capturePointers(237, 1, arguments, 2, false))
+        {
+            out() << "glGetAttribLocation(" << program << ", (const GLchar *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetAttribLocation", complete_.reason());
+        return next().cgmGetAttribLocation(file, line, program, name);
+    }
     writeUnsupported("glGetAttribLocation");
     return next().cgmGetAttribLocation(file, line, program, name);
 }
 
 void OpenGLRekorder::cgmGetProgramiv(const char* file, unsigned line, unsigned program, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, pname, params};
+        if (complete_.capturePointers(238, 1, arguments, 3, false))
+        {
+            out() << "glGetProgramiv(" << program << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramiv", complete_.reason());
+        return next().cgmGetProgramiv(file, line, program, pname, params);
+    }
     out() << "{\n    int data;\n    glGetProgramiv(" << program << ", " << CallText::Enum{pname} << ", &data);";
     endStatement(file, line);
     endBlock();
@@ -504,6 +1021,19 @@ void OpenGLRekorder::cgmGetProgramiv(const char* file, unsigned line, unsigned p
 void OpenGLRekorder::cgmGetProgramInfoLog(
     const char* file, unsigned line, unsigned program, int bufSize, int* length, char* infoLog)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, bufSize, length, infoLog};
+        if (complete_.capturePointers(239, 2, arguments, 4, false))
+        {
+            out() << "glGetProgramInfoLog(" << program << ", " << bufSize << ", (GLsizei *)" << complete_.pointer(0)
+                << ", (GLchar *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramInfoLog", complete_.reason());
+        return next().cgmGetProgramInfoLog(file, line, program, bufSize, length, infoLog);
+    }
     if (bufSize >= 0)
     {
         out() << "{\n    std::vector<char> data(" << bufSize << ");\n    glGetProgramInfoLog(" << program << ", "
@@ -518,6 +1048,19 @@ void OpenGLRekorder::cgmGetProgramInfoLog(
 
 void OpenGLRekorder::cgmGetShaderiv(const char* file, unsigned line, unsigned shader, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {shader, pname, params};
+        if (complete_.capturePointers(241, 1, arguments, 3, false))
+        {
+            out() << "glGetShaderiv(" << shader << ", " << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetShaderiv", complete_.reason());
+        return next().cgmGetShaderiv(file, line, shader, pname, params);
+    }
     out() << "{\n    GLint data;\n    glGetShaderiv(" << shader << ", " << CallText::Enum{pname} << ", &data);";
     endStatement(file, line);
     endBlock();
@@ -527,6 +1070,19 @@ void OpenGLRekorder::cgmGetShaderiv(const char* file, unsigned line, unsigned sh
 void OpenGLRekorder::cgmGetShaderInfoLog(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* infoLog)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {shader, bufSize, length, infoLog};
+        if (complete_.capturePointers(242, 2, arguments, 4, false))
+        {
+            out() << "glGetShaderInfoLog(" << shader << ", " << bufSize << ", (GLsizei *)" << complete_.pointer(0)
+                << ", (GLchar *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetShaderInfoLog", complete_.reason());
+        return next().cgmGetShaderInfoLog(file, line, shader, bufSize, length, infoLog);
+    }
     writeUnsupported("glGetShaderInfoLog");
     return next().cgmGetShaderInfoLog(file, line, shader, bufSize, length, infoLog);
 }
@@ -534,6 +1090,19 @@ void OpenGLRekorder::cgmGetShaderInfoLog(
 void OpenGLRekorder::cgmShaderSource(
     const char* file, unsigned line, unsigned shader, int count, const char* const* string, const int* length)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {shader, count, string, length};
+        if (complete_.capturePointers(244, 2, arguments, 4, false))
+        {
+            out() << "glShaderSource(" << shader << ", " << count << ", (const GLchar *const *)" << complete_.pointer(0)
+                << ", (const GLint *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glShaderSource", complete_.reason());
+        return next().cgmShaderSource(file, line, shader, count, string, length);
+    }
     if (areSourcesCapturable(count, string, length))
     {
         beginSourcesBlock(writeSourceRecords(count, string, length), count, length);
@@ -551,6 +1120,18 @@ void OpenGLRekorder::cgmShaderSource(
 
 int OpenGLRekorder::cgmGetUniformLocation(const char* file, unsigned line, unsigned program, const char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, name};
+        if (complete_.capturePointers(246, 1, arguments, 2, false))
+        {
+            out() << "glGetUniformLocation(" << program << ", (const GLchar *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetUniformLocation", complete_.reason());
+        return next().cgmGetUniformLocation(file, line, program, name);
+    }
     const std::int64_t recordBytes = textBytes(name);
     if (isCapturable(name, recordBytes))
     {
@@ -566,12 +1147,36 @@ int OpenGLRekorder::cgmGetUniformLocation(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmGetUniformfv(const char* file, unsigned line, unsigned program, int location, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, location, params};
+        if (complete_.capturePointers(247, 1, arguments, 3, false))
+        {
+            out() << "glGetUniformfv(" << program << ", " << location << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetUniformfv", complete_.reason());
+        return next().cgmGetUniformfv(file, line, program, location, params);
+    }
     writeUnsupported("glGetUniformfv");
     return next().cgmGetUniformfv(file, line, program, location, params);
 }
 
 void OpenGLRekorder::cgmGetUniformiv(const char* file, unsigned line, unsigned program, int location, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, location, params};
+        if (complete_.capturePointers(248, 1, arguments, 3, false))
+        {
+            out() << "glGetUniformiv(" << program << ", " << location << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetUniformiv", complete_.reason());
+        return next().cgmGetUniformiv(file, line, program, location, params);
+    }
     writeUnsupported("glGetUniformiv");
     return next().cgmGetUniformiv(file, line, program, location, params);
 }
@@ -579,6 +1184,19 @@ void OpenGLRekorder::cgmGetUniformiv(const char* file, unsigned line, unsigned p
 void OpenGLRekorder::cgmGetVertexAttribdv(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, params};
+        if (complete_.capturePointers(249, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribdv(" << index << ", " << CallText::Enum{pname} << ", (GLdouble *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribdv", complete_.reason());
+        return next().cgmGetVertexAttribdv(file, line, index, pname, params);
+    }
     writeUnsupported("glGetVertexAttribdv");
     return next().cgmGetVertexAttribdv(file, line, index, pname, params);
 }
@@ -586,6 +1204,19 @@ void OpenGLRekorder::cgmGetVertexAttribdv(
 void OpenGLRekorder::cgmGetVertexAttribfv(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, params};
+        if (complete_.capturePointers(250, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribfv(" << index << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribfv", complete_.reason());
+        return next().cgmGetVertexAttribfv(file, line, index, pname, params);
+    }
     writeUnsupported("glGetVertexAttribfv");
     return next().cgmGetVertexAttribfv(file, line, index, pname, params);
 }
@@ -593,6 +1224,19 @@ void OpenGLRekorder::cgmGetVertexAttribfv(
 void OpenGLRekorder::cgmGetVertexAttribiv(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, params};
+        if (complete_.capturePointers(251, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribiv(" << index << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribiv", complete_.reason());
+        return next().cgmGetVertexAttribiv(file, line, index, pname, params);
+    }
     writeUnsupported("glGetVertexAttribiv");
     return next().cgmGetVertexAttribiv(file, line, index, pname, params);
 }
@@ -600,6 +1244,19 @@ void OpenGLRekorder::cgmGetVertexAttribiv(
 void OpenGLRekorder::cgmGetVertexAttribPointerv(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, pointer};
+        if (complete_.capturePointers(252, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribPointerv(" << index << ", " << CallText::Enum{pname} << ", (void **)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribPointerv", complete_.reason());
+        return next().cgmGetVertexAttribPointerv(file, line, index, pname, pointer);
+    }
     writeUnsupported("glGetVertexAttribPointerv");
     return next().cgmGetVertexAttribPointerv(file, line, index, pname, pointer);
 }
@@ -628,6 +1285,19 @@ void OpenGLRekorder::cgmLinkProgram(const char* file, unsigned line, unsigned pr
 void OpenGLRekorder::cgmGetShaderSource(
     const char* file, unsigned line, unsigned shader, int bufSize, int* length, char* source)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {shader, bufSize, length, source};
+        if (complete_.capturePointers(253, 2, arguments, 4, false))
+        {
+            out() << "glGetShaderSource(" << shader << ", " << bufSize << ", (GLsizei *)" << complete_.pointer(0)
+                << ", (GLchar *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetShaderSource", complete_.reason());
+        return next().cgmGetShaderSource(file, line, shader, bufSize, length, source);
+    }
     writeUnsupported("glGetShaderSource");
     return next().cgmGetShaderSource(file, line, shader, bufSize, length, source);
 }
@@ -641,6 +1311,12 @@ void OpenGLRekorder::cgmUseProgram(const char* file, unsigned line, unsigned pro
 
 void OpenGLRekorder::cgmUniform1f(const char* file, unsigned line, int location, float v0)
 {
+    if (bComplete_)
+    {
+        out() << "glUniform1f(" << location << ", " << CallText::Float{v0} << ");";
+        endStatement(file, line);
+        return next().cgmUniform1f(file, line, location, v0);
+    }
     out() << "glUniform1f(" << location << ", " << CallText::Float{v0} << ");";
     endStatement(file, line);
     return next().cgmUniform1f(file, line, location, v0);
@@ -648,6 +1324,19 @@ void OpenGLRekorder::cgmUniform1f(const char* file, unsigned line, int location,
 
 void OpenGLRekorder::cgmUniform1fv(const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(255, 1, arguments, 3, false))
+        {
+            out() << "glUniform1fv(" << location << ", " << count << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform1fv", complete_.reason());
+        return next().cgmUniform1fv(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 4);
     if (isCapturable(value, recordBytes))
     {
@@ -671,6 +1360,18 @@ void OpenGLRekorder::cgmUniform1i(const char* file, unsigned line, int location,
 
 void OpenGLRekorder::cgmUniform1iv(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(256, 1, arguments, 3, false))
+        {
+            out() << "glUniform1iv(" << location << ", " << count << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform1iv", complete_.reason());
+        return next().cgmUniform1iv(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 4);
     if (isCapturable(value, recordBytes))
     {
@@ -686,6 +1387,12 @@ void OpenGLRekorder::cgmUniform1iv(const char* file, unsigned line, int location
 
 void OpenGLRekorder::cgmUniform2f(const char* file, unsigned line, int location, float v0, float v1)
 {
+    if (bComplete_)
+    {
+        out() << "glUniform2f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ");";
+        endStatement(file, line);
+        return next().cgmUniform2f(file, line, location, v0, v1);
+    }
     out() << "glUniform2f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ");";
     endStatement(file, line);
     return next().cgmUniform2f(file, line, location, v0, v1);
@@ -693,6 +1400,19 @@ void OpenGLRekorder::cgmUniform2f(const char* file, unsigned line, int location,
 
 void OpenGLRekorder::cgmUniform2fv(const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(257, 1, arguments, 3, false))
+        {
+            out() << "glUniform2fv(" << location << ", " << count << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform2fv", complete_.reason());
+        return next().cgmUniform2fv(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 8);
     if (isCapturable(value, recordBytes))
     {
@@ -716,6 +1436,18 @@ void OpenGLRekorder::cgmUniform2i(const char* file, unsigned line, int location,
 
 void OpenGLRekorder::cgmUniform2iv(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(258, 1, arguments, 3, false))
+        {
+            out() << "glUniform2iv(" << location << ", " << count << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform2iv", complete_.reason());
+        return next().cgmUniform2iv(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 8);
     if (isCapturable(value, recordBytes))
     {
@@ -731,6 +1463,13 @@ void OpenGLRekorder::cgmUniform2iv(const char* file, unsigned line, int location
 
 void OpenGLRekorder::cgmUniform3f(const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
+    if (bComplete_)
+    {
+        out() << "glUniform3f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
+            << CallText::Float{v2} << ");";
+        endStatement(file, line);
+        return next().cgmUniform3f(file, line, location, v0, v1, v2);
+    }
     out() << "glUniform3f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
         << CallText::Float{v2} << ");";
     endStatement(file, line);
@@ -739,6 +1478,19 @@ void OpenGLRekorder::cgmUniform3f(const char* file, unsigned line, int location,
 
 void OpenGLRekorder::cgmUniform3fv(const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(259, 1, arguments, 3, false))
+        {
+            out() << "glUniform3fv(" << location << ", " << count << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform3fv", complete_.reason());
+        return next().cgmUniform3fv(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 12);
     if (isCapturable(value, recordBytes))
     {
@@ -762,6 +1514,18 @@ void OpenGLRekorder::cgmUniform3i(const char* file, unsigned line, int location,
 
 void OpenGLRekorder::cgmUniform3iv(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(260, 1, arguments, 3, false))
+        {
+            out() << "glUniform3iv(" << location << ", " << count << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform3iv", complete_.reason());
+        return next().cgmUniform3iv(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 12);
     if (isCapturable(value, recordBytes))
     {
@@ -778,6 +1542,13 @@ void OpenGLRekorder::cgmUniform3iv(const char* file, unsigned line, int location
 void OpenGLRekorder::cgmUniform4f(
     const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
+    if (bComplete_)
+    {
+        out() << "glUniform4f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
+            << CallText::Float{v2} << ", " << CallText::Float{v3} << ");";
+        endStatement(file, line);
+        return next().cgmUniform4f(file, line, location, v0, v1, v2, v3);
+    }
     out() << "glUniform4f(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
         << CallText::Float{v2} << ", " << CallText::Float{v3} << ");";
     endStatement(file, line);
@@ -786,6 +1557,19 @@ void OpenGLRekorder::cgmUniform4f(
 
 void OpenGLRekorder::cgmUniform4fv(const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(261, 1, arguments, 3, false))
+        {
+            out() << "glUniform4fv(" << location << ", " << count << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform4fv", complete_.reason());
+        return next().cgmUniform4fv(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 16);
     if (isCapturable(value, recordBytes))
     {
@@ -809,6 +1593,18 @@ void OpenGLRekorder::cgmUniform4i(const char* file, unsigned line, int location,
 
 void OpenGLRekorder::cgmUniform4iv(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(262, 1, arguments, 3, false))
+        {
+            out() << "glUniform4iv(" << location << ", " << count << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform4iv", complete_.reason());
+        return next().cgmUniform4iv(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 16);
     if (isCapturable(value, recordBytes))
     {
@@ -825,6 +1621,19 @@ void OpenGLRekorder::cgmUniform4iv(const char* file, unsigned line, int location
 void OpenGLRekorder::cgmUniformMatrix2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, transpose, value};
+        if (complete_.capturePointers(263, 1, arguments, 4, false))
+        {
+            out() << "glUniformMatrix2fv(" << location << ", " << count << ", " << CallText::Bool{transpose}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniformMatrix2fv", complete_.reason());
+        return next().cgmUniformMatrix2fv(file, line, location, count, transpose, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 16);
     if (isCapturable(value, recordBytes))
     {
@@ -840,6 +1649,19 @@ void OpenGLRekorder::cgmUniformMatrix2fv(
 void OpenGLRekorder::cgmUniformMatrix3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, transpose, value};
+        if (complete_.capturePointers(264, 1, arguments, 4, false))
+        {
+            out() << "glUniformMatrix3fv(" << location << ", " << count << ", " << CallText::Bool{transpose}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniformMatrix3fv", complete_.reason());
+        return next().cgmUniformMatrix3fv(file, line, location, count, transpose, value);
+    }
     writeUnsupported("glUniformMatrix3fv");
     return next().cgmUniformMatrix3fv(file, line, location, count, transpose, value);
 }
@@ -847,6 +1669,19 @@ void OpenGLRekorder::cgmUniformMatrix3fv(
 void OpenGLRekorder::cgmUniformMatrix4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, transpose, value};
+        if (complete_.capturePointers(265, 1, arguments, 4, false))
+        {
+            out() << "glUniformMatrix4fv(" << location << ", " << count << ", " << CallText::Bool{transpose}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniformMatrix4fv", complete_.reason());
+        return next().cgmUniformMatrix4fv(file, line, location, count, transpose, value);
+    }
     writeUnsupported("glUniformMatrix4fv");
     return next().cgmUniformMatrix4fv(file, line, location, count, transpose, value);
 }
@@ -860,6 +1695,12 @@ void OpenGLRekorder::cgmValidateProgram(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmVertexAttrib1d(const char* file, unsigned line, unsigned index, double x)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib1d(" << index << ", " << CallText::Double{x} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib1d(file, line, index, x);
+    }
     out() << "glVertexAttrib1d(" << index << ", " << x << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib1d(file, line, index, x);
@@ -867,12 +1708,30 @@ void OpenGLRekorder::cgmVertexAttrib1d(const char* file, unsigned line, unsigned
 
 void OpenGLRekorder::cgmVertexAttrib1dv(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(266, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib1dv(" << index << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib1dv", complete_.reason());
+        return next().cgmVertexAttrib1dv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib1dv");
     return next().cgmVertexAttrib1dv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1f(const char* file, unsigned line, unsigned index, float x)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib1f(" << index << ", " << CallText::Float{x} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib1f(file, line, index, x);
+    }
     out() << "glVertexAttrib1f(" << index << ", " << CallText::Float{x} << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib1f(file, line, index, x);
@@ -880,6 +1739,18 @@ void OpenGLRekorder::cgmVertexAttrib1f(const char* file, unsigned line, unsigned
 
 void OpenGLRekorder::cgmVertexAttrib1fv(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(267, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib1fv(" << index << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib1fv", complete_.reason());
+        return next().cgmVertexAttrib1fv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib1fv");
     return next().cgmVertexAttrib1fv(file, line, index, v);
 }
@@ -893,12 +1764,30 @@ void OpenGLRekorder::cgmVertexAttrib1s(const char* file, unsigned line, unsigned
 
 void OpenGLRekorder::cgmVertexAttrib1sv(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(268, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib1sv(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib1sv", complete_.reason());
+        return next().cgmVertexAttrib1sv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib1sv");
     return next().cgmVertexAttrib1sv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2d(const char* file, unsigned line, unsigned index, double x, double y)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib2d(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib2d(file, line, index, x, y);
+    }
     out() << "glVertexAttrib2d(" << index << ", " << x << ", " << y << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib2d(file, line, index, x, y);
@@ -906,12 +1795,30 @@ void OpenGLRekorder::cgmVertexAttrib2d(const char* file, unsigned line, unsigned
 
 void OpenGLRekorder::cgmVertexAttrib2dv(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(269, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib2dv(" << index << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib2dv", complete_.reason());
+        return next().cgmVertexAttrib2dv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib2dv");
     return next().cgmVertexAttrib2dv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2f(const char* file, unsigned line, unsigned index, float x, float y)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib2f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib2f(file, line, index, x, y);
+    }
     out() << "glVertexAttrib2f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib2f(file, line, index, x, y);
@@ -919,6 +1826,18 @@ void OpenGLRekorder::cgmVertexAttrib2f(const char* file, unsigned line, unsigned
 
 void OpenGLRekorder::cgmVertexAttrib2fv(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(270, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib2fv(" << index << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib2fv", complete_.reason());
+        return next().cgmVertexAttrib2fv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib2fv");
     return next().cgmVertexAttrib2fv(file, line, index, v);
 }
@@ -932,12 +1851,31 @@ void OpenGLRekorder::cgmVertexAttrib2s(const char* file, unsigned line, unsigned
 
 void OpenGLRekorder::cgmVertexAttrib2sv(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(271, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib2sv(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib2sv", complete_.reason());
+        return next().cgmVertexAttrib2sv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib2sv");
     return next().cgmVertexAttrib2sv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3d(const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib3d(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ", "
+            << CallText::Double{z} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib3d(file, line, index, x, y, z);
+    }
     out() << "glVertexAttrib3d(" << index << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib3d(file, line, index, x, y, z);
@@ -945,12 +1883,31 @@ void OpenGLRekorder::cgmVertexAttrib3d(const char* file, unsigned line, unsigned
 
 void OpenGLRekorder::cgmVertexAttrib3dv(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(272, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib3dv(" << index << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib3dv", complete_.reason());
+        return next().cgmVertexAttrib3dv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib3dv");
     return next().cgmVertexAttrib3dv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3f(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib3f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib3f(file, line, index, x, y, z);
+    }
     out() << "glVertexAttrib3f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -959,6 +1916,18 @@ void OpenGLRekorder::cgmVertexAttrib3f(const char* file, unsigned line, unsigned
 
 void OpenGLRekorder::cgmVertexAttrib3fv(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(273, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib3fv(" << index << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib3fv", complete_.reason());
+        return next().cgmVertexAttrib3fv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib3fv");
     return next().cgmVertexAttrib3fv(file, line, index, v);
 }
@@ -972,24 +1941,72 @@ void OpenGLRekorder::cgmVertexAttrib3s(const char* file, unsigned line, unsigned
 
 void OpenGLRekorder::cgmVertexAttrib3sv(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(274, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib3sv(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib3sv", complete_.reason());
+        return next().cgmVertexAttrib3sv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib3sv");
     return next().cgmVertexAttrib3sv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4Nbv(const char* file, unsigned line, unsigned index, const signed char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(275, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4Nbv(" << index << ", (const GLbyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4Nbv", complete_.reason());
+        return next().cgmVertexAttrib4Nbv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4Nbv");
     return next().cgmVertexAttrib4Nbv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4Niv(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(276, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4Niv(" << index << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4Niv", complete_.reason());
+        return next().cgmVertexAttrib4Niv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4Niv");
     return next().cgmVertexAttrib4Niv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4Nsv(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(277, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4Nsv(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4Nsv", complete_.reason());
+        return next().cgmVertexAttrib4Nsv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4Nsv");
     return next().cgmVertexAttrib4Nsv(file, line, index, v);
 }
@@ -1007,24 +2024,72 @@ void OpenGLRekorder::cgmVertexAttrib4Nub(
 
 void OpenGLRekorder::cgmVertexAttrib4Nubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(278, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4Nubv(" << index << ", (const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4Nubv", complete_.reason());
+        return next().cgmVertexAttrib4Nubv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4Nubv");
     return next().cgmVertexAttrib4Nubv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4Nuiv(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(279, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4Nuiv(" << index << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4Nuiv", complete_.reason());
+        return next().cgmVertexAttrib4Nuiv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4Nuiv");
     return next().cgmVertexAttrib4Nuiv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4Nusv(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(280, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4Nusv(" << index << ", (const GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4Nusv", complete_.reason());
+        return next().cgmVertexAttrib4Nusv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4Nusv");
     return next().cgmVertexAttrib4Nusv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4bv(const char* file, unsigned line, unsigned index, const signed char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(281, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4bv(" << index << ", (const GLbyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4bv", complete_.reason());
+        return next().cgmVertexAttrib4bv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4bv");
     return next().cgmVertexAttrib4bv(file, line, index, v);
 }
@@ -1032,6 +2097,13 @@ void OpenGLRekorder::cgmVertexAttrib4bv(const char* file, unsigned line, unsigne
 void OpenGLRekorder::cgmVertexAttrib4d(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib4d(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ", "
+            << CallText::Double{z} << ", " << CallText::Double{w} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib4d(file, line, index, x, y, z, w);
+    }
     out() << "glVertexAttrib4d(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib4d(file, line, index, x, y, z, w);
@@ -1039,6 +2111,18 @@ void OpenGLRekorder::cgmVertexAttrib4d(
 
 void OpenGLRekorder::cgmVertexAttrib4dv(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(282, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4dv(" << index << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4dv", complete_.reason());
+        return next().cgmVertexAttrib4dv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4dv");
     return next().cgmVertexAttrib4dv(file, line, index, v);
 }
@@ -1046,6 +2130,13 @@ void OpenGLRekorder::cgmVertexAttrib4dv(const char* file, unsigned line, unsigne
 void OpenGLRekorder::cgmVertexAttrib4f(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib4f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ", " << CallText::Float{w} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib4f(file, line, index, x, y, z, w);
+    }
     out() << "glVertexAttrib4f(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -1054,12 +2145,36 @@ void OpenGLRekorder::cgmVertexAttrib4f(
 
 void OpenGLRekorder::cgmVertexAttrib4fv(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(283, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4fv(" << index << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4fv", complete_.reason());
+        return next().cgmVertexAttrib4fv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4fv");
     return next().cgmVertexAttrib4fv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4iv(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(284, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4iv(" << index << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4iv", complete_.reason());
+        return next().cgmVertexAttrib4iv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4iv");
     return next().cgmVertexAttrib4iv(file, line, index, v);
 }
@@ -1074,24 +2189,72 @@ void OpenGLRekorder::cgmVertexAttrib4s(
 
 void OpenGLRekorder::cgmVertexAttrib4sv(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(285, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4sv(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4sv", complete_.reason());
+        return next().cgmVertexAttrib4sv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4sv");
     return next().cgmVertexAttrib4sv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4ubv(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(286, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4ubv(" << index << ", (const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4ubv", complete_.reason());
+        return next().cgmVertexAttrib4ubv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4ubv");
     return next().cgmVertexAttrib4ubv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4uiv(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(287, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4uiv(" << index << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4uiv", complete_.reason());
+        return next().cgmVertexAttrib4uiv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4uiv");
     return next().cgmVertexAttrib4uiv(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4usv(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(288, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4usv(" << index << ", (const GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4usv", complete_.reason());
+        return next().cgmVertexAttrib4usv(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4usv");
     return next().cgmVertexAttrib4usv(file, line, index, v);
 }
@@ -1100,6 +2263,21 @@ void OpenGLRekorder::cgmVertexAttribPointer(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, size, type, normalized, stride, pointer};
+        if (complete_.capturePointers(289, 1, arguments, 6, true))
+        {
+            out() << "glVertexAttribPointer(" << index << ", " << size << ", " << CallText::Enum{type} << ", "
+                << CallText::Bool{normalized} << ", " << stride << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribPointer", complete_.reason());
+        next().cgmVertexAttribPointer(file, line, index, size, type, normalized, stride, pointer);
+        complete_.rememberAttributeArray("glVertexAttribPointer", index, size, type, normalized, stride, pointer);
+        return;
+    }
     writeUnsupported("glVertexAttribPointer");
     return next().cgmVertexAttribPointer(file, line, index, size, type, normalized, stride, pointer);
 }
@@ -1107,6 +2285,19 @@ void OpenGLRekorder::cgmVertexAttribPointer(
 void OpenGLRekorder::cgmUniformMatrix2x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, transpose, value};
+        if (complete_.capturePointers(290, 1, arguments, 4, false))
+        {
+            out() << "glUniformMatrix2x3fv(" << location << ", " << count << ", " << CallText::Bool{transpose}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniformMatrix2x3fv", complete_.reason());
+        return next().cgmUniformMatrix2x3fv(file, line, location, count, transpose, value);
+    }
     writeUnsupported("glUniformMatrix2x3fv");
     return next().cgmUniformMatrix2x3fv(file, line, location, count, transpose, value);
 }
@@ -1114,6 +2305,19 @@ void OpenGLRekorder::cgmUniformMatrix2x3fv(
 void OpenGLRekorder::cgmUniformMatrix3x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, transpose, value};
+        if (complete_.capturePointers(291, 1, arguments, 4, false))
+        {
+            out() << "glUniformMatrix3x2fv(" << location << ", " << count << ", " << CallText::Bool{transpose}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniformMatrix3x2fv", complete_.reason());
+        return next().cgmUniformMatrix3x2fv(file, line, location, count, transpose, value);
+    }
     writeUnsupported("glUniformMatrix3x2fv");
     return next().cgmUniformMatrix3x2fv(file, line, location, count, transpose, value);
 }
@@ -1121,6 +2325,19 @@ void OpenGLRekorder::cgmUniformMatrix3x2fv(
 void OpenGLRekorder::cgmUniformMatrix2x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, transpose, value};
+        if (complete_.capturePointers(292, 1, arguments, 4, false))
+        {
+            out() << "glUniformMatrix2x4fv(" << location << ", " << count << ", " << CallText::Bool{transpose}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniformMatrix2x4fv", complete_.reason());
+        return next().cgmUniformMatrix2x4fv(file, line, location, count, transpose, value);
+    }
     writeUnsupported("glUniformMatrix2x4fv");
     return next().cgmUniformMatrix2x4fv(file, line, location, count, transpose, value);
 }
@@ -1128,6 +2345,19 @@ void OpenGLRekorder::cgmUniformMatrix2x4fv(
 void OpenGLRekorder::cgmUniformMatrix4x2fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, transpose, value};
+        if (complete_.capturePointers(293, 1, arguments, 4, false))
+        {
+            out() << "glUniformMatrix4x2fv(" << location << ", " << count << ", " << CallText::Bool{transpose}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniformMatrix4x2fv", complete_.reason());
+        return next().cgmUniformMatrix4x2fv(file, line, location, count, transpose, value);
+    }
     writeUnsupported("glUniformMatrix4x2fv");
     return next().cgmUniformMatrix4x2fv(file, line, location, count, transpose, value);
 }
@@ -1135,6 +2365,19 @@ void OpenGLRekorder::cgmUniformMatrix4x2fv(
 void OpenGLRekorder::cgmUniformMatrix3x4fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, transpose, value};
+        if (complete_.capturePointers(294, 1, arguments, 4, false))
+        {
+            out() << "glUniformMatrix3x4fv(" << location << ", " << count << ", " << CallText::Bool{transpose}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniformMatrix3x4fv", complete_.reason());
+        return next().cgmUniformMatrix3x4fv(file, line, location, count, transpose, value);
+    }
     writeUnsupported("glUniformMatrix3x4fv");
     return next().cgmUniformMatrix3x4fv(file, line, location, count, transpose, value);
 }
@@ -1142,6 +2385,19 @@ void OpenGLRekorder::cgmUniformMatrix3x4fv(
 void OpenGLRekorder::cgmUniformMatrix4x3fv(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, transpose, value};
+        if (complete_.capturePointers(295, 1, arguments, 4, false))
+        {
+            out() << "glUniformMatrix4x3fv(" << location << ", " << count << ", " << CallText::Bool{transpose}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniformMatrix4x3fv", complete_.reason());
+        return next().cgmUniformMatrix4x3fv(file, line, location, count, transpose, value);
+    }
     writeUnsupported("glUniformMatrix4x3fv");
     return next().cgmUniformMatrix4x3fv(file, line, location, count, transpose, value);
 }
@@ -1155,6 +2411,19 @@ void OpenGLRekorder::cgmTbufferMask3DFX(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmElementPointerAPPLE(const char* file, unsigned line, unsigned type, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, pointer};
+        if (complete_.capturePointers(296, 1, arguments, 2, false))
+        {
+            out() << "glElementPointerAPPLE(" << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glElementPointerAPPLE", complete_.reason());
+        return next().cgmElementPointerAPPLE(file, line, type, pointer);
+    }
     writeUnsupported("glElementPointerAPPLE");
     return next().cgmElementPointerAPPLE(file, line, type, pointer);
 }
@@ -1178,6 +2447,19 @@ void OpenGLRekorder::cgmDrawRangeElementArrayAPPLE(
 void OpenGLRekorder::cgmMultiDrawElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mode, first, count, primcount};
+        if (complete_.capturePointers(297, 2, arguments, 4, false))
+        {
+            out() << "glMultiDrawElementArrayAPPLE(" << CallText::Enum{mode} << ", (const GLint *)"
+                << complete_.pointer(0) << ", (const GLsizei *)" << complete_.pointer(1) << ", " << primcount << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiDrawElementArrayAPPLE", complete_.reason());
+        return next().cgmMultiDrawElementArrayAPPLE(file, line, mode, first, count, primcount);
+    }
     writeUnsupported("glMultiDrawElementArrayAPPLE");
     return next().cgmMultiDrawElementArrayAPPLE(file, line, mode, first, count, primcount);
 }
@@ -1186,18 +2468,56 @@ void OpenGLRekorder::cgmMultiDrawRangeElementArrayAPPLE(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, const int* first, const int* count,
     int primcount)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mode, start, end, first, count, primcount};
+        if (complete_.capturePointers(299, 2, arguments, 6, false))
+        {
+            out() << "glMultiDrawRangeElementArrayAPPLE(" << CallText::Enum{mode} << ", " << start << ", " << end
+                << ", (const GLint *)" << complete_.pointer(0) << ", (const GLsizei *)" << complete_.pointer(1) << ", "
+                << primcount << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiDrawRangeElementArrayAPPLE", complete_.reason());
+        return next().cgmMultiDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count, primcount);
+    }
     writeUnsupported("glMultiDrawRangeElementArrayAPPLE");
     return next().cgmMultiDrawRangeElementArrayAPPLE(file, line, mode, start, end, first, count, primcount);
 }
 
 void OpenGLRekorder::cgmGenFencesAPPLE(const char* file, unsigned line, int n, unsigned* fences)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, fences};
+        if (complete_.capturePointers(301, 1, arguments, 2, false))
+        {
+            out() << "glGenFencesAPPLE(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenFencesAPPLE", complete_.reason());
+        return next().cgmGenFencesAPPLE(file, line, n, fences);
+    }
     writeUnsupported("glGenFencesAPPLE");
     return next().cgmGenFencesAPPLE(file, line, n, fences);
 }
 
 void OpenGLRekorder::cgmDeleteFencesAPPLE(const char* file, unsigned line, int n, const unsigned* fences)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, fences};
+        if (complete_.capturePointers(302, 1, arguments, 2, false))
+        {
+            out() << "glDeleteFencesAPPLE(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteFencesAPPLE", complete_.reason());
+        return next().cgmDeleteFencesAPPLE(file, line, n, fences);
+    }
     writeUnsupported("glDeleteFencesAPPLE");
     return next().cgmDeleteFencesAPPLE(file, line, n, fences);
 }
@@ -1285,6 +2605,19 @@ void OpenGLRekorder::cgmSwapAPPLE(const char* file, unsigned line)
 void OpenGLRekorder::cgmTextureRangeAPPLE(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, length, pointer};
+        if (complete_.capturePointers(303, 1, arguments, 3, false))
+        {
+            out() << "glTextureRangeAPPLE(" << CallText::Enum{target} << ", " << length << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTextureRangeAPPLE", complete_.reason());
+        return next().cgmTextureRangeAPPLE(file, line, target, length, pointer);
+    }
     writeUnsupported("glTextureRangeAPPLE");
     return next().cgmTextureRangeAPPLE(file, line, target, length, pointer);
 }
@@ -1292,12 +2625,33 @@ void OpenGLRekorder::cgmTextureRangeAPPLE(
 void OpenGLRekorder::cgmGetTexParameterPointervAPPLE(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(304, 1, arguments, 3, false))
+        {
+            out() << "glGetTexParameterPointervAPPLE(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (void **)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexParameterPointervAPPLE", complete_.reason());
+        return next().cgmGetTexParameterPointervAPPLE(file, line, target, pname, params);
+    }
     writeUnsupported("glGetTexParameterPointervAPPLE");
     return next().cgmGetTexParameterPointervAPPLE(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmBindVertexArrayAPPLE(const char* file, unsigned line, unsigned array)
 {
+    if (bComplete_)
+    {
+        out() << "glBindVertexArrayAPPLE(" << array << ");";
+        endStatement(file, line);
+        next().cgmBindVertexArrayAPPLE(file, line, array);
+        complete_.bindVertexArray(array);
+        return;
+    }
     out() << "glBindVertexArrayAPPLE(" << array << ");";
     endStatement(file, line);
     return next().cgmBindVertexArrayAPPLE(file, line, array);
@@ -1305,12 +2659,36 @@ void OpenGLRekorder::cgmBindVertexArrayAPPLE(const char* file, unsigned line, un
 
 void OpenGLRekorder::cgmDeleteVertexArraysAPPLE(const char* file, unsigned line, int n, const unsigned* arrays)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, arrays};
+        if (complete_.capturePointers(305, 1, arguments, 2, false))
+        {
+            out() << "glDeleteVertexArraysAPPLE(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteVertexArraysAPPLE", complete_.reason());
+        return next().cgmDeleteVertexArraysAPPLE(file, line, n, arrays);
+    }
     writeUnsupported("glDeleteVertexArraysAPPLE");
     return next().cgmDeleteVertexArraysAPPLE(file, line, n, arrays);
 }
 
 void OpenGLRekorder::cgmGenVertexArraysAPPLE(const char* file, unsigned line, int n, unsigned* arrays)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, arrays};
+        if (complete_.capturePointers(306, 1, arguments, 2, false))
+        {
+            out() << "glGenVertexArraysAPPLE(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenVertexArraysAPPLE", complete_.reason());
+        return next().cgmGenVertexArraysAPPLE(file, line, n, arrays);
+    }
     writeUnsupported("glGenVertexArraysAPPLE");
     return next().cgmGenVertexArraysAPPLE(file, line, n, arrays);
 }
@@ -1324,12 +2702,36 @@ unsigned char OpenGLRekorder::cgmIsVertexArrayAPPLE(const char* file, unsigned l
 
 void OpenGLRekorder::cgmVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {length, pointer};
+        if (complete_.capturePointers(307, 1, arguments, 2, false))
+        {
+            out() << "glVertexArrayRangeAPPLE(" << length << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexArrayRangeAPPLE", complete_.reason());
+        return next().cgmVertexArrayRangeAPPLE(file, line, length, pointer);
+    }
     writeUnsupported("glVertexArrayRangeAPPLE");
     return next().cgmVertexArrayRangeAPPLE(file, line, length, pointer);
 }
 
 void OpenGLRekorder::cgmFlushVertexArrayRangeAPPLE(const char* file, unsigned line, int length, void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {length, pointer};
+        if (complete_.capturePointers(308, 1, arguments, 2, false))
+        {
+            out() << "glFlushVertexArrayRangeAPPLE(" << length << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFlushVertexArrayRangeAPPLE", complete_.reason());
+        return next().cgmFlushVertexArrayRangeAPPLE(file, line, length, pointer);
+    }
     writeUnsupported("glFlushVertexArrayRangeAPPLE");
     return next().cgmFlushVertexArrayRangeAPPLE(file, line, length, pointer);
 }
@@ -1350,6 +2752,18 @@ void OpenGLRekorder::cgmClampColorARB(const char* file, unsigned line, unsigned 
 
 void OpenGLRekorder::cgmDrawBuffersARB(const char* file, unsigned line, int n, const unsigned* bufs)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, bufs};
+        if (complete_.capturePointers(309, 1, arguments, 2, false))
+        {
+            out() << "glDrawBuffersARB(" << n << ", (const GLenum *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDrawBuffersARB", complete_.reason());
+        return next().cgmDrawBuffersARB(file, line, n, bufs);
+    }
     const std::int64_t recordBytes = arrayBytes(n, 4);
     if (isCapturable(bufs, recordBytes))
     {
@@ -1367,6 +2781,20 @@ void OpenGLRekorder::cgmColorTable(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* table)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, internalformat, width, format, type, table};
+        if (complete_.capturePointers(310, 1, arguments, 6, false))
+        {
+            out() << "glColorTable(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", " << width
+                << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColorTable", complete_.reason());
+        return next().cgmColorTable(file, line, target, internalformat, width, format, type, table);
+    }
     writeUnsupported("glColorTable");
     return next().cgmColorTable(file, line, target, internalformat, width, format, type, table);
 }
@@ -1375,6 +2803,20 @@ void OpenGLRekorder::cgmColorSubTable(
     const char* file, unsigned line, unsigned target, int start, int count, unsigned format, unsigned type,
     const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, start, count, format, type, data};
+        if (complete_.capturePointers(311, 1, arguments, 6, false))
+        {
+            out() << "glColorSubTable(" << CallText::Enum{target} << ", " << start << ", " << count << ", "
+                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColorSubTable", complete_.reason());
+        return next().cgmColorSubTable(file, line, target, start, count, format, type, data);
+    }
     writeUnsupported("glColorSubTable");
     return next().cgmColorSubTable(file, line, target, start, count, format, type, data);
 }
@@ -1382,6 +2824,19 @@ void OpenGLRekorder::cgmColorSubTable(
 void OpenGLRekorder::cgmColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(312, 1, arguments, 3, false))
+        {
+            out() << "glColorTableParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColorTableParameteriv", complete_.reason());
+        return next().cgmColorTableParameteriv(file, line, target, pname, params);
+    }
     writeUnsupported("glColorTableParameteriv");
     return next().cgmColorTableParameteriv(file, line, target, pname, params);
 }
@@ -1389,6 +2844,19 @@ void OpenGLRekorder::cgmColorTableParameteriv(
 void OpenGLRekorder::cgmColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(313, 1, arguments, 3, false))
+        {
+            out() << "glColorTableParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColorTableParameterfv", complete_.reason());
+        return next().cgmColorTableParameterfv(file, line, target, pname, params);
+    }
     writeUnsupported("glColorTableParameterfv");
     return next().cgmColorTableParameterfv(file, line, target, pname, params);
 }
@@ -1414,6 +2882,19 @@ void OpenGLRekorder::cgmCopyColorTable(
 void OpenGLRekorder::cgmGetColorTable(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, format, type, table};
+        if (complete_.capturePointers(314, 1, arguments, 4, false))
+        {
+            out() << "glGetColorTable(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
+                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetColorTable", complete_.reason());
+        return next().cgmGetColorTable(file, line, target, format, type, table);
+    }
     writeUnsupported("glGetColorTable");
     return next().cgmGetColorTable(file, line, target, format, type, table);
 }
@@ -1421,6 +2902,19 @@ void OpenGLRekorder::cgmGetColorTable(
 void OpenGLRekorder::cgmGetColorTableParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(315, 1, arguments, 3, false))
+        {
+            out() << "glGetColorTableParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetColorTableParameterfv", complete_.reason());
+        return next().cgmGetColorTableParameterfv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetColorTableParameterfv");
     return next().cgmGetColorTableParameterfv(file, line, target, pname, params);
 }
@@ -1428,6 +2922,19 @@ void OpenGLRekorder::cgmGetColorTableParameterfv(
 void OpenGLRekorder::cgmGetColorTableParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(316, 1, arguments, 3, false))
+        {
+            out() << "glGetColorTableParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetColorTableParameteriv", complete_.reason());
+        return next().cgmGetColorTableParameteriv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetColorTableParameteriv");
     return next().cgmGetColorTableParameteriv(file, line, target, pname, params);
 }
@@ -1452,6 +2959,19 @@ void OpenGLRekorder::cgmGetHistogram(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, reset, format, type, values};
+        if (complete_.capturePointers(317, 1, arguments, 5, false))
+        {
+            out() << "glGetHistogram(" << CallText::Enum{target} << ", " << CallText::Bool{reset} << ", "
+                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetHistogram", complete_.reason());
+        return next().cgmGetHistogram(file, line, target, reset, format, type, values);
+    }
     writeUnsupported("glGetHistogram");
     return next().cgmGetHistogram(file, line, target, reset, format, type, values);
 }
@@ -1459,6 +2979,19 @@ void OpenGLRekorder::cgmGetHistogram(
 void OpenGLRekorder::cgmGetHistogramParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(318, 1, arguments, 3, false))
+        {
+            out() << "glGetHistogramParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetHistogramParameterfv", complete_.reason());
+        return next().cgmGetHistogramParameterfv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetHistogramParameterfv");
     return next().cgmGetHistogramParameterfv(file, line, target, pname, params);
 }
@@ -1466,6 +2999,19 @@ void OpenGLRekorder::cgmGetHistogramParameterfv(
 void OpenGLRekorder::cgmGetHistogramParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(319, 1, arguments, 3, false))
+        {
+            out() << "glGetHistogramParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetHistogramParameteriv", complete_.reason());
+        return next().cgmGetHistogramParameteriv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetHistogramParameteriv");
     return next().cgmGetHistogramParameteriv(file, line, target, pname, params);
 }
@@ -1489,6 +3035,19 @@ void OpenGLRekorder::cgmResetMinmax(const char* file, unsigned line, unsigned ta
 void OpenGLRekorder::cgmGetMinmaxParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(320, 1, arguments, 3, false))
+        {
+            out() << "glGetMinmaxParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMinmaxParameterfv", complete_.reason());
+        return next().cgmGetMinmaxParameterfv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetMinmaxParameterfv");
     return next().cgmGetMinmaxParameterfv(file, line, target, pname, params);
 }
@@ -1496,6 +3055,19 @@ void OpenGLRekorder::cgmGetMinmaxParameterfv(
 void OpenGLRekorder::cgmGetMinmaxParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(321, 1, arguments, 3, false))
+        {
+            out() << "glGetMinmaxParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMinmaxParameteriv", complete_.reason());
+        return next().cgmGetMinmaxParameteriv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetMinmaxParameteriv");
     return next().cgmGetMinmaxParameteriv(file, line, target, pname, params);
 }
@@ -1504,6 +3076,20 @@ void OpenGLRekorder::cgmConvolutionFilter1D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* image)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, internalformat, width, format, type, image};
+        if (complete_.capturePointers(322, 1, arguments, 6, false))
+        {
+            out() << "glConvolutionFilter1D(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
+                << width << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glConvolutionFilter1D", complete_.reason());
+        return next().cgmConvolutionFilter1D(file, line, target, internalformat, width, format, type, image);
+    }
     writeUnsupported("glConvolutionFilter1D");
     return next().cgmConvolutionFilter1D(file, line, target, internalformat, width, format, type, image);
 }
@@ -1512,6 +3098,20 @@ void OpenGLRekorder::cgmConvolutionFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* image)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, internalformat, width, height, format, type, image};
+        if (complete_.capturePointers(323, 1, arguments, 7, false))
+        {
+            out() << "glConvolutionFilter2D(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
+                << width << ", " << height << ", " << CallText::Enum{format} << ", " << CallText::Enum{type}
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glConvolutionFilter2D", complete_.reason());
+        return next().cgmConvolutionFilter2D(file, line, target, internalformat, width, height, format, type, image);
+    }
     writeUnsupported("glConvolutionFilter2D");
     return next().cgmConvolutionFilter2D(file, line, target, internalformat, width, height, format, type, image);
 }
@@ -1519,6 +3119,13 @@ void OpenGLRekorder::cgmConvolutionFilter2D(
 void OpenGLRekorder::cgmConvolutionParameterf(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
+    if (bComplete_)
+    {
+        out() << "glConvolutionParameterf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Float{params} << ");";
+        endStatement(file, line);
+        return next().cgmConvolutionParameterf(file, line, target, pname, params);
+    }
     out() << "glConvolutionParameterf(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{params} << ");";
     endStatement(file, line);
@@ -1528,6 +3135,19 @@ void OpenGLRekorder::cgmConvolutionParameterf(
 void OpenGLRekorder::cgmConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(324, 1, arguments, 3, false))
+        {
+            out() << "glConvolutionParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glConvolutionParameterfv", complete_.reason());
+        return next().cgmConvolutionParameterfv(file, line, target, pname, params);
+    }
     writeUnsupported("glConvolutionParameterfv");
     return next().cgmConvolutionParameterfv(file, line, target, pname, params);
 }
@@ -1544,6 +3164,19 @@ void OpenGLRekorder::cgmConvolutionParameteri(
 void OpenGLRekorder::cgmConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(325, 1, arguments, 3, false))
+        {
+            out() << "glConvolutionParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glConvolutionParameteriv", complete_.reason());
+        return next().cgmConvolutionParameteriv(file, line, target, pname, params);
+    }
     writeUnsupported("glConvolutionParameteriv");
     return next().cgmConvolutionParameteriv(file, line, target, pname, params);
 }
@@ -1569,6 +3202,19 @@ void OpenGLRekorder::cgmCopyConvolutionFilter2D(
 void OpenGLRekorder::cgmGetConvolutionFilter(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, format, type, image};
+        if (complete_.capturePointers(326, 1, arguments, 4, false))
+        {
+            out() << "glGetConvolutionFilter(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
+                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetConvolutionFilter", complete_.reason());
+        return next().cgmGetConvolutionFilter(file, line, target, format, type, image);
+    }
     writeUnsupported("glGetConvolutionFilter");
     return next().cgmGetConvolutionFilter(file, line, target, format, type, image);
 }
@@ -1576,6 +3222,19 @@ void OpenGLRekorder::cgmGetConvolutionFilter(
 void OpenGLRekorder::cgmGetConvolutionParameterfv(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(327, 1, arguments, 3, false))
+        {
+            out() << "glGetConvolutionParameterfv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetConvolutionParameterfv", complete_.reason());
+        return next().cgmGetConvolutionParameterfv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetConvolutionParameterfv");
     return next().cgmGetConvolutionParameterfv(file, line, target, pname, params);
 }
@@ -1583,6 +3242,19 @@ void OpenGLRekorder::cgmGetConvolutionParameterfv(
 void OpenGLRekorder::cgmGetConvolutionParameteriv(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(328, 1, arguments, 3, false))
+        {
+            out() << "glGetConvolutionParameteriv(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetConvolutionParameteriv", complete_.reason());
+        return next().cgmGetConvolutionParameteriv(file, line, target, pname, params);
+    }
     writeUnsupported("glGetConvolutionParameteriv");
     return next().cgmGetConvolutionParameteriv(file, line, target, pname, params);
 }
@@ -1591,6 +3263,20 @@ void OpenGLRekorder::cgmSeparableFilter2D(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* row, const void* column)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, internalformat, width, height, format, type, row, column};
+        if (complete_.capturePointers(329, 2, arguments, 8, false))
+        {
+            out() << "glSeparableFilter2D(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
+                << width << ", " << height << ", " << CallText::Enum{format} << ", " << CallText::Enum{type}
+                << ", (const void *)" << complete_.pointer(0) << ", (const void *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSeparableFilter2D", complete_.reason());
+        return next().cgmSeparableFilter2D(file, line, target, internalformat, width, height, format, type, row, column);
+    }
     writeUnsupported("glSeparableFilter2D");
     return next().cgmSeparableFilter2D(file, line, target, internalformat, width, height, format, type, row, column);
 }
@@ -1599,6 +3285,20 @@ void OpenGLRekorder::cgmGetSeparableFilter(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* row, void* column,
     void* span)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, format, type, row, column, span};
+        if (complete_.capturePointers(331, 3, arguments, 6, false))
+        {
+            out() << "glGetSeparableFilter(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
+                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ", (void *)" << complete_.pointer(1)
+                << ", (void *)" << complete_.pointer(2) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetSeparableFilter", complete_.reason());
+        return next().cgmGetSeparableFilter(file, line, target, format, type, row, column, span);
+    }
     writeUnsupported("glGetSeparableFilter");
     return next().cgmGetSeparableFilter(file, line, target, format, type, row, column, span);
 }
@@ -1607,6 +3307,19 @@ void OpenGLRekorder::cgmGetMinmax(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, reset, format, type, values};
+        if (complete_.capturePointers(334, 1, arguments, 5, false))
+        {
+            out() << "glGetMinmax(" << CallText::Enum{target} << ", " << CallText::Bool{reset} << ", "
+                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMinmax", complete_.reason());
+        return next().cgmGetMinmax(file, line, target, reset, format, type, values);
+    }
     writeUnsupported("glGetMinmax");
     return next().cgmGetMinmax(file, line, target, reset, format, type, values);
 }
@@ -1620,18 +3333,54 @@ void OpenGLRekorder::cgmCurrentPaletteMatrixARB(const char* file, unsigned line,
 
 void OpenGLRekorder::cgmMatrixIndexubvARB(const char* file, unsigned line, int size, const unsigned char* indices)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, indices};
+        if (complete_.capturePointers(335, 1, arguments, 2, false))
+        {
+            out() << "glMatrixIndexubvARB(" << size << ", (const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMatrixIndexubvARB", complete_.reason());
+        return next().cgmMatrixIndexubvARB(file, line, size, indices);
+    }
     writeUnsupported("glMatrixIndexubvARB");
     return next().cgmMatrixIndexubvARB(file, line, size, indices);
 }
 
 void OpenGLRekorder::cgmMatrixIndexusvARB(const char* file, unsigned line, int size, const unsigned short* indices)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, indices};
+        if (complete_.capturePointers(336, 1, arguments, 2, false))
+        {
+            out() << "glMatrixIndexusvARB(" << size << ", (const GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMatrixIndexusvARB", complete_.reason());
+        return next().cgmMatrixIndexusvARB(file, line, size, indices);
+    }
     writeUnsupported("glMatrixIndexusvARB");
     return next().cgmMatrixIndexusvARB(file, line, size, indices);
 }
 
 void OpenGLRekorder::cgmMatrixIndexuivARB(const char* file, unsigned line, int size, const unsigned* indices)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, indices};
+        if (complete_.capturePointers(337, 1, arguments, 2, false))
+        {
+            out() << "glMatrixIndexuivARB(" << size << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMatrixIndexuivARB", complete_.reason());
+        return next().cgmMatrixIndexuivARB(file, line, size, indices);
+    }
     writeUnsupported("glMatrixIndexuivARB");
     return next().cgmMatrixIndexuivARB(file, line, size, indices);
 }
@@ -1639,12 +3388,31 @@ void OpenGLRekorder::cgmMatrixIndexuivARB(const char* file, unsigned line, int s
 void OpenGLRekorder::cgmMatrixIndexPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, pointer};
+        if (complete_.capturePointers(338, 1, arguments, 4, false))
+        {
+            out() << "glMatrixIndexPointerARB(" << size << ", " << CallText::Enum{type} << ", " << stride
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMatrixIndexPointerARB", complete_.reason());
+        return next().cgmMatrixIndexPointerARB(file, line, size, type, stride, pointer);
+    }
     writeUnsupported("glMatrixIndexPointerARB");
     return next().cgmMatrixIndexPointerARB(file, line, size, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmSampleCoverageARB(const char* file, unsigned line, float value, unsigned char invert)
 {
+    if (bComplete_)
+    {
+        out() << "glSampleCoverageARB(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
+        endStatement(file, line);
+        return next().cgmSampleCoverageARB(file, line, value, invert);
+    }
     out() << "glSampleCoverageARB(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
     endStatement(file, line);
     return next().cgmSampleCoverageARB(file, line, value, invert);
@@ -1659,6 +3427,14 @@ void OpenGLRekorder::cgmActiveTextureARB(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmClientActiveTextureARB(const char* file, unsigned line, unsigned texture)
 {
+    if (bComplete_)
+    {
+        out() << "glClientActiveTextureARB(" << CallText::Enum{texture} << ");";
+        endStatement(file, line);
+        next().cgmClientActiveTextureARB(file, line, texture);
+        complete_.clientActiveTexture(texture);
+        return;
+    }
     out() << "glClientActiveTextureARB(" << CallText::Enum{texture} << ");";
     endStatement(file, line);
     return next().cgmClientActiveTextureARB(file, line, texture);
@@ -1666,6 +3442,12 @@ void OpenGLRekorder::cgmClientActiveTextureARB(const char* file, unsigned line, 
 
 void OpenGLRekorder::cgmMultiTexCoord1dARB(const char* file, unsigned line, unsigned target, double s)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord1dARB(" << CallText::Enum{target} << ", " << CallText::Double{s} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord1dARB(file, line, target, s);
+    }
     out() << "glMultiTexCoord1dARB(" << CallText::Enum{target} << ", " << s << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord1dARB(file, line, target, s);
@@ -1673,12 +3455,31 @@ void OpenGLRekorder::cgmMultiTexCoord1dARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmMultiTexCoord1dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(339, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord1dvARB(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord1dvARB", complete_.reason());
+        return next().cgmMultiTexCoord1dvARB(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord1dvARB");
     return next().cgmMultiTexCoord1dvARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord1fARB(const char* file, unsigned line, unsigned target, float s)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord1fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord1fARB(file, line, target, s);
+    }
     out() << "glMultiTexCoord1fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord1fARB(file, line, target, s);
@@ -1686,6 +3487,19 @@ void OpenGLRekorder::cgmMultiTexCoord1fARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmMultiTexCoord1fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(340, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord1fvARB(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord1fvARB", complete_.reason());
+        return next().cgmMultiTexCoord1fvARB(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -1709,6 +3523,19 @@ void OpenGLRekorder::cgmMultiTexCoord1iARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmMultiTexCoord1ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(341, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord1ivARB(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord1ivARB", complete_.reason());
+        return next().cgmMultiTexCoord1ivARB(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -1731,12 +3558,32 @@ void OpenGLRekorder::cgmMultiTexCoord1sARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmMultiTexCoord1svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(342, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord1svARB(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord1svARB", complete_.reason());
+        return next().cgmMultiTexCoord1svARB(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord1svARB");
     return next().cgmMultiTexCoord1svARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2dARB(const char* file, unsigned line, unsigned target, double s, double t)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord2dARB(" << CallText::Enum{target} << ", " << CallText::Double{s} << ", "
+            << CallText::Double{t} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord2dARB(file, line, target, s, t);
+    }
     out() << "glMultiTexCoord2dARB(" << CallText::Enum{target} << ", " << s << ", " << t << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord2dARB(file, line, target, s, t);
@@ -1744,12 +3591,32 @@ void OpenGLRekorder::cgmMultiTexCoord2dARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmMultiTexCoord2dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(343, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord2dvARB(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord2dvARB", complete_.reason());
+        return next().cgmMultiTexCoord2dvARB(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord2dvARB");
     return next().cgmMultiTexCoord2dvARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmMultiTexCoord2fARB(const char* file, unsigned line, unsigned target, float s, float t)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord2fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
+            << CallText::Float{t} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord2fARB(file, line, target, s, t);
+    }
     out() << "glMultiTexCoord2fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ");";
     endStatement(file, line);
@@ -1758,6 +3625,19 @@ void OpenGLRekorder::cgmMultiTexCoord2fARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmMultiTexCoord2fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(344, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord2fvARB(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord2fvARB", complete_.reason());
+        return next().cgmMultiTexCoord2fvARB(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -1781,6 +3661,19 @@ void OpenGLRekorder::cgmMultiTexCoord2iARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmMultiTexCoord2ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(345, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord2ivARB(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord2ivARB", complete_.reason());
+        return next().cgmMultiTexCoord2ivARB(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -1803,6 +3696,19 @@ void OpenGLRekorder::cgmMultiTexCoord2sARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmMultiTexCoord2svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(346, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord2svARB(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord2svARB", complete_.reason());
+        return next().cgmMultiTexCoord2svARB(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord2svARB");
     return next().cgmMultiTexCoord2svARB(file, line, target, v);
 }
@@ -1810,6 +3716,13 @@ void OpenGLRekorder::cgmMultiTexCoord2svARB(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmMultiTexCoord3dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord3dARB(" << CallText::Enum{target} << ", " << CallText::Double{s} << ", "
+            << CallText::Double{t} << ", " << CallText::Double{r} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord3dARB(file, line, target, s, t, r);
+    }
     out() << "glMultiTexCoord3dARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ");";
     endStatement(file, line);
     return next().cgmMultiTexCoord3dARB(file, line, target, s, t, r);
@@ -1817,6 +3730,19 @@ void OpenGLRekorder::cgmMultiTexCoord3dARB(
 
 void OpenGLRekorder::cgmMultiTexCoord3dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(347, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord3dvARB(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord3dvARB", complete_.reason());
+        return next().cgmMultiTexCoord3dvARB(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord3dvARB");
     return next().cgmMultiTexCoord3dvARB(file, line, target, v);
 }
@@ -1824,6 +3750,13 @@ void OpenGLRekorder::cgmMultiTexCoord3dvARB(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmMultiTexCoord3fARB(
     const char* file, unsigned line, unsigned target, float s, float t, float r)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord3fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
+            << CallText::Float{t} << ", " << CallText::Float{r} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord3fARB(file, line, target, s, t, r);
+    }
     out() << "glMultiTexCoord3fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ");";
     endStatement(file, line);
@@ -1832,6 +3765,19 @@ void OpenGLRekorder::cgmMultiTexCoord3fARB(
 
 void OpenGLRekorder::cgmMultiTexCoord3fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(348, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord3fvARB(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord3fvARB", complete_.reason());
+        return next().cgmMultiTexCoord3fvARB(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -1855,6 +3801,19 @@ void OpenGLRekorder::cgmMultiTexCoord3iARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmMultiTexCoord3ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(349, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord3ivARB(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord3ivARB", complete_.reason());
+        return next().cgmMultiTexCoord3ivARB(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -1878,6 +3837,19 @@ void OpenGLRekorder::cgmMultiTexCoord3sARB(
 
 void OpenGLRekorder::cgmMultiTexCoord3svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(350, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord3svARB(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord3svARB", complete_.reason());
+        return next().cgmMultiTexCoord3svARB(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord3svARB");
     return next().cgmMultiTexCoord3svARB(file, line, target, v);
 }
@@ -1885,6 +3857,13 @@ void OpenGLRekorder::cgmMultiTexCoord3svARB(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmMultiTexCoord4dARB(
     const char* file, unsigned line, unsigned target, double s, double t, double r, double q)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord4dARB(" << CallText::Enum{target} << ", " << CallText::Double{s} << ", "
+            << CallText::Double{t} << ", " << CallText::Double{r} << ", " << CallText::Double{q} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord4dARB(file, line, target, s, t, r, q);
+    }
     out() << "glMultiTexCoord4dARB(" << CallText::Enum{target} << ", " << s << ", " << t << ", " << r << ", "
         << q << ");";
     endStatement(file, line);
@@ -1893,6 +3872,19 @@ void OpenGLRekorder::cgmMultiTexCoord4dARB(
 
 void OpenGLRekorder::cgmMultiTexCoord4dvARB(const char* file, unsigned line, unsigned target, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(351, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord4dvARB(" << CallText::Enum{target} << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord4dvARB", complete_.reason());
+        return next().cgmMultiTexCoord4dvARB(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord4dvARB");
     return next().cgmMultiTexCoord4dvARB(file, line, target, v);
 }
@@ -1900,6 +3892,13 @@ void OpenGLRekorder::cgmMultiTexCoord4dvARB(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmMultiTexCoord4fARB(
     const char* file, unsigned line, unsigned target, float s, float t, float r, float q)
 {
+    if (bComplete_)
+    {
+        out() << "glMultiTexCoord4fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
+            << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{q} << ");";
+        endStatement(file, line);
+        return next().cgmMultiTexCoord4fARB(file, line, target, s, t, r, q);
+    }
     out() << "glMultiTexCoord4fARB(" << CallText::Enum{target} << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{q} << ");";
     endStatement(file, line);
@@ -1908,6 +3907,19 @@ void OpenGLRekorder::cgmMultiTexCoord4fARB(
 
 void OpenGLRekorder::cgmMultiTexCoord4fvARB(const char* file, unsigned line, unsigned target, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(352, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord4fvARB(" << CallText::Enum{target} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord4fvARB", complete_.reason());
+        return next().cgmMultiTexCoord4fvARB(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -1933,6 +3945,19 @@ void OpenGLRekorder::cgmMultiTexCoord4iARB(
 
 void OpenGLRekorder::cgmMultiTexCoord4ivARB(const char* file, unsigned line, unsigned target, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(353, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord4ivARB(" << CallText::Enum{target} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord4ivARB", complete_.reason());
+        return next().cgmMultiTexCoord4ivARB(file, line, target, v);
+    }
     if (v != nullptr)
     {
         out() << "{\n";
@@ -1957,18 +3982,55 @@ void OpenGLRekorder::cgmMultiTexCoord4sARB(
 
 void OpenGLRekorder::cgmMultiTexCoord4svARB(const char* file, unsigned line, unsigned target, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(354, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord4svARB(" << CallText::Enum{target} << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord4svARB", complete_.reason());
+        return next().cgmMultiTexCoord4svARB(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord4svARB");
     return next().cgmMultiTexCoord4svARB(file, line, target, v);
 }
 
 void OpenGLRekorder::cgmGenQueriesARB(const char* file, unsigned line, int n, unsigned* ids)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, ids};
+        if (complete_.capturePointers(355, 1, arguments, 2, false))
+        {
+            out() << "glGenQueriesARB(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenQueriesARB", complete_.reason());
+        return next().cgmGenQueriesARB(file, line, n, ids);
+    }
     writeUnsupported("glGenQueriesARB");
     return next().cgmGenQueriesARB(file, line, n, ids);
 }
 
 void OpenGLRekorder::cgmDeleteQueriesARB(const char* file, unsigned line, int n, const unsigned* ids)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, ids};
+        if (complete_.capturePointers(356, 1, arguments, 2, false))
+        {
+            out() << "glDeleteQueriesARB(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteQueriesARB", complete_.reason());
+        return next().cgmDeleteQueriesARB(file, line, n, ids);
+    }
     writeUnsupported("glDeleteQueriesARB");
     return next().cgmDeleteQueriesARB(file, line, n, ids);
 }
@@ -1996,12 +4058,38 @@ void OpenGLRekorder::cgmEndQueryARB(const char* file, unsigned line, unsigned ta
 
 void OpenGLRekorder::cgmGetQueryivARB(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(357, 1, arguments, 3, false))
+        {
+            out() << "glGetQueryivARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetQueryivARB", complete_.reason());
+        return next().cgmGetQueryivARB(file, line, target, pname, params);
+    }
     writeUnsupported("glGetQueryivARB");
     return next().cgmGetQueryivARB(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmGetQueryObjectivARB(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, pname, params};
+        if (complete_.capturePointers(358, 1, arguments, 3, false))
+        {
+            out() << "glGetQueryObjectivARB(" << id << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetQueryObjectivARB", complete_.reason());
+        return next().cgmGetQueryObjectivARB(file, line, id, pname, params);
+    }
     writeUnsupported("glGetQueryObjectivARB");
     return next().cgmGetQueryObjectivARB(file, line, id, pname, params);
 }
@@ -2009,12 +4097,31 @@ void OpenGLRekorder::cgmGetQueryObjectivARB(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmGetQueryObjectuivARB(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, pname, params};
+        if (complete_.capturePointers(359, 1, arguments, 3, false))
+        {
+            out() << "glGetQueryObjectuivARB(" << id << ", " << CallText::Enum{pname} << ", (GLuint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetQueryObjectuivARB", complete_.reason());
+        return next().cgmGetQueryObjectuivARB(file, line, id, pname, params);
+    }
     writeUnsupported("glGetQueryObjectuivARB");
     return next().cgmGetQueryObjectuivARB(file, line, id, pname, params);
 }
 
 void OpenGLRekorder::cgmPointParameterfARB(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glPointParameterfARB(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmPointParameterfARB(file, line, pname, param);
+    }
     out() << "glPointParameterfARB(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmPointParameterfARB(file, line, pname, param);
@@ -2022,6 +4129,19 @@ void OpenGLRekorder::cgmPointParameterfARB(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmPointParameterfvARB(const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(360, 1, arguments, 2, false))
+        {
+            out() << "glPointParameterfvARB(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPointParameterfvARB", complete_.reason());
+        return next().cgmPointParameterfvARB(file, line, pname, params);
+    }
     writeUnsupported("glPointParameterfvARB");
     return next().cgmPointParameterfvARB(file, line, pname, params);
 }
@@ -2073,6 +4193,20 @@ void OpenGLRekorder::cgmGetActiveUniformARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, int maxLength, int* length, int* size,
     unsigned* type, char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {programObj, index, maxLength, length, size, type, name};
+        if (complete_.capturePointers(361, 4, arguments, 7, false))
+        {
+            out() << "glGetActiveUniformARB(" << CallText::Handle{programObj} << ", " << index << ", " << maxLength
+                << ", (GLsizei *)" << complete_.pointer(0) << ", (GLint *)" << complete_.pointer(1) << ", (GLenum *)"
+                << complete_.pointer(2) << ", (GLcharARB *)" << complete_.pointer(3) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetActiveUniformARB", complete_.reason());
+        return next().cgmGetActiveUniformARB(file, line, programObj, index, maxLength, length, size, type, name);
+    }
     if (maxLength >= 0)
     {
         out() << "{\n    GLcharARB data[" << (std::int64_t{maxLength} + 1)
@@ -2090,6 +4224,19 @@ void OpenGLRekorder::cgmGetActiveUniformARB(
 void OpenGLRekorder::cgmGetAttachedObjectsARB(
     const char* file, unsigned line, unsigned containerObj, int maxCount, int* count, unsigned* obj)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {containerObj, maxCount, count, obj};
+        if (complete_.capturePointers(365, 2, arguments, 4, false))
+        {
+            out() << "glGetAttachedObjectsARB(" << CallText::Handle{containerObj} << ", " << maxCount << ", (GLsizei *)"
+                << complete_.pointer(0) << ", (GLhandleARB *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetAttachedObjectsARB", complete_.reason());
+        return next().cgmGetAttachedObjectsARB(file, line, containerObj, maxCount, count, obj);
+    }
     if (maxCount >= 0)
     {
         out() << "{\n    GLsizei count[" << maxCount << "];\n    GLuint obj[" << maxCount
@@ -2113,6 +4260,19 @@ unsigned OpenGLRekorder::cgmGetHandleARB(const char* file, unsigned line, unsign
 void OpenGLRekorder::cgmGetInfoLogARB(
     const char* file, unsigned line, unsigned obj, int maxLength, int* length, char* infoLog)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {obj, maxLength, length, infoLog};
+        if (complete_.capturePointers(367, 2, arguments, 4, false))
+        {
+            out() << "glGetInfoLogARB(" << CallText::Handle{obj} << ", " << maxLength << ", (GLsizei *)"
+                << complete_.pointer(0) << ", (GLcharARB *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetInfoLogARB", complete_.reason());
+        return next().cgmGetInfoLogARB(file, line, obj, maxLength, length, infoLog);
+    }
     if (maxLength >= 0)
     {
         out() << "{\n    GLcharARB data[" << (std::int64_t{maxLength} + 1)
@@ -2129,6 +4289,19 @@ void OpenGLRekorder::cgmGetInfoLogARB(
 void OpenGLRekorder::cgmGetObjectParameterfvARB(
     const char* file, unsigned line, unsigned obj, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {obj, pname, params};
+        if (complete_.capturePointers(369, 1, arguments, 3, false))
+        {
+            out() << "glGetObjectParameterfvARB(" << CallText::Handle{obj} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetObjectParameterfvARB", complete_.reason());
+        return next().cgmGetObjectParameterfvARB(file, line, obj, pname, params);
+    }
     out() << "{\n    GLfloat data[4 * 4];\n    glGetObjectParameterfvARB(" << CallText::Handle{obj} << ", "
         << CallText::Enum{pname} << ", &data[0]);";
     endStatement(file, line);
@@ -2139,6 +4312,19 @@ void OpenGLRekorder::cgmGetObjectParameterfvARB(
 void OpenGLRekorder::cgmGetObjectParameterivARB(
     const char* file, unsigned line, unsigned obj, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {obj, pname, params};
+        if (complete_.capturePointers(370, 1, arguments, 3, false))
+        {
+            out() << "glGetObjectParameterivARB(" << CallText::Handle{obj} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetObjectParameterivARB", complete_.reason());
+        return next().cgmGetObjectParameterivARB(file, line, obj, pname, params);
+    }
     out() << "{\n    GLint data[4 * 4];\n    glGetObjectParameterivARB(" << CallText::Handle{obj} << ", "
         << CallText::Enum{pname} << ", &data[0]);";
     endStatement(file, line);
@@ -2149,12 +4335,38 @@ void OpenGLRekorder::cgmGetObjectParameterivARB(
 void OpenGLRekorder::cgmGetShaderSourceARB(
     const char* file, unsigned line, unsigned obj, int maxLength, int* length, char* source)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {obj, maxLength, length, source};
+        if (complete_.capturePointers(371, 2, arguments, 4, false))
+        {
+            out() << "glGetShaderSourceARB(" << CallText::Handle{obj} << ", " << maxLength << ", (GLsizei *)"
+                << complete_.pointer(0) << ", (GLcharARB *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetShaderSourceARB", complete_.reason());
+        return next().cgmGetShaderSourceARB(file, line, obj, maxLength, length, source);
+    }
     writeUnsupported("glGetShaderSourceARB");
     return next().cgmGetShaderSourceARB(file, line, obj, maxLength, length, source);
 }
 
 int OpenGLRekorder::cgmGetUniformLocationARB(const char* file, unsigned line, unsigned programObj, const char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {programObj, name};
+        if (complete_.capturePointers(373, 1, arguments, 2, false))
+        {
+            out() << "glGetUniformLocationARB(" << CallText::Handle{programObj} << ", (const GLcharARB *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetUniformLocationARB", complete_.reason());
+        return next().cgmGetUniformLocationARB(file, line, programObj, name);
+    }
     const std::int64_t recordBytes = textBytes(name);
     if (isCapturable(name, recordBytes))
     {
@@ -2171,6 +4383,19 @@ int OpenGLRekorder::cgmGetUniformLocationARB(const char* file, unsigned line, un
 void OpenGLRekorder::cgmGetUniformfvARB(
     const char* file, unsigned line, unsigned programObj, int location, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {programObj, location, params};
+        if (complete_.capturePointers(374, 1, arguments, 3, false))
+        {
+            out() << "glGetUniformfvARB(" << CallText::Handle{programObj} << ", " << location << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetUniformfvARB", complete_.reason());
+        return next().cgmGetUniformfvARB(file, line, programObj, location, params);
+    }
     writeUnsupported("glGetUniformfvARB");
     return next().cgmGetUniformfvARB(file, line, programObj, location, params);
 }
@@ -2178,6 +4403,19 @@ void OpenGLRekorder::cgmGetUniformfvARB(
 void OpenGLRekorder::cgmGetUniformivARB(
     const char* file, unsigned line, unsigned programObj, int location, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {programObj, location, params};
+        if (complete_.capturePointers(375, 1, arguments, 3, false))
+        {
+            out() << "glGetUniformivARB(" << CallText::Handle{programObj} << ", " << location << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetUniformivARB", complete_.reason());
+        return next().cgmGetUniformivARB(file, line, programObj, location, params);
+    }
     writeUnsupported("glGetUniformivARB");
     return next().cgmGetUniformivARB(file, line, programObj, location, params);
 }
@@ -2192,6 +4430,19 @@ void OpenGLRekorder::cgmLinkProgramARB(const char* file, unsigned line, unsigned
 void OpenGLRekorder::cgmShaderSourceARB(
     const char* file, unsigned line, unsigned shaderObj, int count, const char** string, const int* length)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {shaderObj, count, string, length};
+        if (complete_.capturePointers(376, 2, arguments, 4, false))
+        {
+            out() << "glShaderSourceARB(" << CallText::Handle{shaderObj} << ", " << count << ", (const GLcharARB **)"
+                << complete_.pointer(0) << ", (const GLint *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glShaderSourceARB", complete_.reason());
+        return next().cgmShaderSourceARB(file, line, shaderObj, count, string, length);
+    }
     if (areSourcesCapturable(count, string, length))
     {
         beginSourcesBlock(writeSourceRecords(count, string, length), count, length);
@@ -2210,6 +4461,12 @@ void OpenGLRekorder::cgmShaderSourceARB(
 
 void OpenGLRekorder::cgmUniform1fARB(const char* file, unsigned line, int location, float v0)
 {
+    if (bComplete_)
+    {
+        out() << "glUniform1fARB(" << location << ", " << CallText::Float{v0} << ");";
+        endStatement(file, line);
+        return next().cgmUniform1fARB(file, line, location, v0);
+    }
     out() << "glUniform1fARB(" << location << ", " << CallText::Float{v0} << ");";
     endStatement(file, line);
     return next().cgmUniform1fARB(file, line, location, v0);
@@ -2217,6 +4474,19 @@ void OpenGLRekorder::cgmUniform1fARB(const char* file, unsigned line, int locati
 
 void OpenGLRekorder::cgmUniform1fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(378, 1, arguments, 3, false))
+        {
+            out() << "glUniform1fvARB(" << location << ", " << count << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform1fvARB", complete_.reason());
+        return next().cgmUniform1fvARB(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 4);
     if (isCapturable(value, recordBytes))
     {
@@ -2240,6 +4510,19 @@ void OpenGLRekorder::cgmUniform1iARB(const char* file, unsigned line, int locati
 
 void OpenGLRekorder::cgmUniform1ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(379, 1, arguments, 3, false))
+        {
+            out() << "glUniform1ivARB(" << location << ", " << count << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform1ivARB", complete_.reason());
+        return next().cgmUniform1ivARB(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 4);
     if (isCapturable(value, recordBytes))
     {
@@ -2256,6 +4539,12 @@ void OpenGLRekorder::cgmUniform1ivARB(const char* file, unsigned line, int locat
 
 void OpenGLRekorder::cgmUniform2fARB(const char* file, unsigned line, int location, float v0, float v1)
 {
+    if (bComplete_)
+    {
+        out() << "glUniform2fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ");";
+        endStatement(file, line);
+        return next().cgmUniform2fARB(file, line, location, v0, v1);
+    }
     out() << "glUniform2fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ");";
     endStatement(file, line);
     return next().cgmUniform2fARB(file, line, location, v0, v1);
@@ -2263,6 +4552,19 @@ void OpenGLRekorder::cgmUniform2fARB(const char* file, unsigned line, int locati
 
 void OpenGLRekorder::cgmUniform2fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(380, 1, arguments, 3, false))
+        {
+            out() << "glUniform2fvARB(" << location << ", " << count << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform2fvARB", complete_.reason());
+        return next().cgmUniform2fvARB(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 8);
     if (isCapturable(value, recordBytes))
     {
@@ -2286,6 +4588,19 @@ void OpenGLRekorder::cgmUniform2iARB(const char* file, unsigned line, int locati
 
 void OpenGLRekorder::cgmUniform2ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(381, 1, arguments, 3, false))
+        {
+            out() << "glUniform2ivARB(" << location << ", " << count << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform2ivARB", complete_.reason());
+        return next().cgmUniform2ivARB(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 8);
     if (isCapturable(value, recordBytes))
     {
@@ -2302,6 +4617,13 @@ void OpenGLRekorder::cgmUniform2ivARB(const char* file, unsigned line, int locat
 
 void OpenGLRekorder::cgmUniform3fARB(const char* file, unsigned line, int location, float v0, float v1, float v2)
 {
+    if (bComplete_)
+    {
+        out() << "glUniform3fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
+            << CallText::Float{v2} << ");";
+        endStatement(file, line);
+        return next().cgmUniform3fARB(file, line, location, v0, v1, v2);
+    }
     out() << "glUniform3fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
         << CallText::Float{v2} << ");";
     endStatement(file, line);
@@ -2310,6 +4632,19 @@ void OpenGLRekorder::cgmUniform3fARB(const char* file, unsigned line, int locati
 
 void OpenGLRekorder::cgmUniform3fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(382, 1, arguments, 3, false))
+        {
+            out() << "glUniform3fvARB(" << location << ", " << count << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform3fvARB", complete_.reason());
+        return next().cgmUniform3fvARB(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 12);
     if (isCapturable(value, recordBytes))
     {
@@ -2333,6 +4668,19 @@ void OpenGLRekorder::cgmUniform3iARB(const char* file, unsigned line, int locati
 
 void OpenGLRekorder::cgmUniform3ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(383, 1, arguments, 3, false))
+        {
+            out() << "glUniform3ivARB(" << location << ", " << count << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform3ivARB", complete_.reason());
+        return next().cgmUniform3ivARB(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 12);
     if (isCapturable(value, recordBytes))
     {
@@ -2350,6 +4698,13 @@ void OpenGLRekorder::cgmUniform3ivARB(const char* file, unsigned line, int locat
 void OpenGLRekorder::cgmUniform4fARB(
     const char* file, unsigned line, int location, float v0, float v1, float v2, float v3)
 {
+    if (bComplete_)
+    {
+        out() << "glUniform4fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
+            << CallText::Float{v2} << ", " << CallText::Float{v3} << ");";
+        endStatement(file, line);
+        return next().cgmUniform4fARB(file, line, location, v0, v1, v2, v3);
+    }
     out() << "glUniform4fARB(" << location << ", " << CallText::Float{v0} << ", " << CallText::Float{v1} << ", "
         << CallText::Float{v2} << ", " << CallText::Float{v3} << ");";
     endStatement(file, line);
@@ -2358,6 +4713,19 @@ void OpenGLRekorder::cgmUniform4fARB(
 
 void OpenGLRekorder::cgmUniform4fvARB(const char* file, unsigned line, int location, int count, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(384, 1, arguments, 3, false))
+        {
+            out() << "glUniform4fvARB(" << location << ", " << count << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform4fvARB", complete_.reason());
+        return next().cgmUniform4fvARB(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 16);
     if (isCapturable(value, recordBytes))
     {
@@ -2381,6 +4749,19 @@ void OpenGLRekorder::cgmUniform4iARB(const char* file, unsigned line, int locati
 
 void OpenGLRekorder::cgmUniform4ivARB(const char* file, unsigned line, int location, int count, const int* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(385, 1, arguments, 3, false))
+        {
+            out() << "glUniform4ivARB(" << location << ", " << count << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform4ivARB", complete_.reason());
+        return next().cgmUniform4ivARB(file, line, location, count, value);
+    }
     const std::int64_t recordBytes = arrayBytes(count, 16);
     if (isCapturable(value, recordBytes))
     {
@@ -2398,6 +4779,19 @@ void OpenGLRekorder::cgmUniform4ivARB(const char* file, unsigned line, int locat
 void OpenGLRekorder::cgmUniformMatrix2fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, transpose, value};
+        if (complete_.capturePointers(386, 1, arguments, 4, false))
+        {
+            out() << "glUniformMatrix2fvARB(" << location << ", " << count << ", " << CallText::Bool{transpose}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniformMatrix2fvARB", complete_.reason());
+        return next().cgmUniformMatrix2fvARB(file, line, location, count, transpose, value);
+    }
     writeUnsupported("glUniformMatrix2fvARB");
     return next().cgmUniformMatrix2fvARB(file, line, location, count, transpose, value);
 }
@@ -2405,6 +4799,19 @@ void OpenGLRekorder::cgmUniformMatrix2fvARB(
 void OpenGLRekorder::cgmUniformMatrix3fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, transpose, value};
+        if (complete_.capturePointers(387, 1, arguments, 4, false))
+        {
+            out() << "glUniformMatrix3fvARB(" << location << ", " << count << ", " << CallText::Bool{transpose}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniformMatrix3fvARB", complete_.reason());
+        return next().cgmUniformMatrix3fvARB(file, line, location, count, transpose, value);
+    }
     writeUnsupported("glUniformMatrix3fvARB");
     return next().cgmUniformMatrix3fvARB(file, line, location, count, transpose, value);
 }
@@ -2412,6 +4819,19 @@ void OpenGLRekorder::cgmUniformMatrix3fvARB(
 void OpenGLRekorder::cgmUniformMatrix4fvARB(
     const char* file, unsigned line, int location, int count, unsigned char transpose, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, transpose, value};
+        if (complete_.capturePointers(388, 1, arguments, 4, false))
+        {
+            out() << "glUniformMatrix4fvARB(" << location << ", " << count << ", " << CallText::Bool{transpose}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniformMatrix4fvARB", complete_.reason());
+        return next().cgmUniformMatrix4fvARB(file, line, location, count, transpose, value);
+    }
     writeUnsupported("glUniformMatrix4fvARB");
     return next().cgmUniformMatrix4fvARB(file, line, location, count, transpose, value);
 }
@@ -2434,6 +4854,20 @@ void OpenGLRekorder::cgmCompressedTexImage3DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, int imageSize, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, internalformat, width, height, depth, border, imageSize, data};
+        if (complete_.capturePointers(389, 1, arguments, 9, false))
+        {
+            out() << "glCompressedTexImage3DARB(" << CallText::Enum{target} << ", " << level << ", "
+                << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << depth << ", " << border
+                << ", " << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCompressedTexImage3DARB", complete_.reason());
+        return next().cgmCompressedTexImage3DARB(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
+    }
     writeUnsupported("glCompressedTexImage3DARB");
     return next().cgmCompressedTexImage3DARB(file, line, target, level, internalformat, width, height, depth, border, imageSize, data);
 }
@@ -2442,6 +4876,20 @@ void OpenGLRekorder::cgmCompressedTexImage2DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int border, int imageSize, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, internalformat, width, height, border, imageSize, data};
+        if (complete_.capturePointers(390, 1, arguments, 8, false))
+        {
+            out() << "glCompressedTexImage2DARB(" << CallText::Enum{target} << ", " << level << ", "
+                << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << border << ", "
+                << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCompressedTexImage2DARB", complete_.reason());
+        return next().cgmCompressedTexImage2DARB(file, line, target, level, internalformat, width, height, border, imageSize, data);
+    }
     writeUnsupported("glCompressedTexImage2DARB");
     return next().cgmCompressedTexImage2DARB(file, line, target, level, internalformat, width, height, border, imageSize, data);
 }
@@ -2450,6 +4898,20 @@ void OpenGLRekorder::cgmCompressedTexImage1DARB(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int border,
     int imageSize, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, internalformat, width, border, imageSize, data};
+        if (complete_.capturePointers(391, 1, arguments, 7, false))
+        {
+            out() << "glCompressedTexImage1DARB(" << CallText::Enum{target} << ", " << level << ", "
+                << CallText::Enum{internalformat} << ", " << width << ", " << border << ", " << imageSize
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCompressedTexImage1DARB", complete_.reason());
+        return next().cgmCompressedTexImage1DARB(file, line, target, level, internalformat, width, border, imageSize, data);
+    }
     writeUnsupported("glCompressedTexImage1DARB");
     return next().cgmCompressedTexImage1DARB(file, line, target, level, internalformat, width, border, imageSize, data);
 }
@@ -2458,6 +4920,20 @@ void OpenGLRekorder::cgmCompressedTexSubImage3DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, int imageSize, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data};
+        if (complete_.capturePointers(392, 1, arguments, 11, false))
+        {
+            out() << "glCompressedTexSubImage3DARB(" << CallText::Enum{target} << ", " << level << ", " << xoffset
+                << ", " << yoffset << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", "
+                << CallText::Enum{format} << ", " << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCompressedTexSubImage3DARB", complete_.reason());
+        return next().cgmCompressedTexSubImage3DARB(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
+    }
     writeUnsupported("glCompressedTexSubImage3DARB");
     return next().cgmCompressedTexSubImage3DARB(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, imageSize, data);
 }
@@ -2466,6 +4942,20 @@ void OpenGLRekorder::cgmCompressedTexSubImage2DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, int imageSize, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, xoffset, yoffset, width, height, format, imageSize, data};
+        if (complete_.capturePointers(393, 1, arguments, 9, false))
+        {
+            out() << "glCompressedTexSubImage2DARB(" << CallText::Enum{target} << ", " << level << ", " << xoffset
+                << ", " << yoffset << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", "
+                << imageSize << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCompressedTexSubImage2DARB", complete_.reason());
+        return next().cgmCompressedTexSubImage2DARB(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
+    }
     writeUnsupported("glCompressedTexSubImage2DARB");
     return next().cgmCompressedTexSubImage2DARB(file, line, target, level, xoffset, yoffset, width, height, format, imageSize, data);
 }
@@ -2474,6 +4964,20 @@ void OpenGLRekorder::cgmCompressedTexSubImage1DARB(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     int imageSize, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, xoffset, width, format, imageSize, data};
+        if (complete_.capturePointers(394, 1, arguments, 7, false))
+        {
+            out() << "glCompressedTexSubImage1DARB(" << CallText::Enum{target} << ", " << level << ", " << xoffset
+                << ", " << width << ", " << CallText::Enum{format} << ", " << imageSize << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCompressedTexSubImage1DARB", complete_.reason());
+        return next().cgmCompressedTexSubImage1DARB(file, line, target, level, xoffset, width, format, imageSize, data);
+    }
     writeUnsupported("glCompressedTexSubImage1DARB");
     return next().cgmCompressedTexSubImage1DARB(file, line, target, level, xoffset, width, format, imageSize, data);
 }
@@ -2481,54 +4985,163 @@ void OpenGLRekorder::cgmCompressedTexSubImage1DARB(
 void OpenGLRekorder::cgmGetCompressedTexImageARB(
     const char* file, unsigned line, unsigned target, int level, void* img)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, img};
+        if (complete_.capturePointers(395, 1, arguments, 3, false))
+        {
+            out() << "glGetCompressedTexImageARB(" << CallText::Enum{target} << ", " << level << ", (void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetCompressedTexImageARB", complete_.reason());
+        return next().cgmGetCompressedTexImageARB(file, line, target, level, img);
+    }
     writeUnsupported("glGetCompressedTexImageARB");
     return next().cgmGetCompressedTexImageARB(file, line, target, level, img);
 }
 
 void OpenGLRekorder::cgmWeightbvARB(const char* file, unsigned line, int size, const signed char* weights)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, weights};
+        if (complete_.capturePointers(396, 1, arguments, 2, false))
+        {
+            out() << "glWeightbvARB(" << size << ", (const GLbyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWeightbvARB", complete_.reason());
+        return next().cgmWeightbvARB(file, line, size, weights);
+    }
     writeUnsupported("glWeightbvARB");
     return next().cgmWeightbvARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightsvARB(const char* file, unsigned line, int size, const short* weights)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, weights};
+        if (complete_.capturePointers(397, 1, arguments, 2, false))
+        {
+            out() << "glWeightsvARB(" << size << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWeightsvARB", complete_.reason());
+        return next().cgmWeightsvARB(file, line, size, weights);
+    }
     writeUnsupported("glWeightsvARB");
     return next().cgmWeightsvARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightivARB(const char* file, unsigned line, int size, const int* weights)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, weights};
+        if (complete_.capturePointers(398, 1, arguments, 2, false))
+        {
+            out() << "glWeightivARB(" << size << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWeightivARB", complete_.reason());
+        return next().cgmWeightivARB(file, line, size, weights);
+    }
     writeUnsupported("glWeightivARB");
     return next().cgmWeightivARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightfvARB(const char* file, unsigned line, int size, const float* weights)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, weights};
+        if (complete_.capturePointers(399, 1, arguments, 2, false))
+        {
+            out() << "glWeightfvARB(" << size << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWeightfvARB", complete_.reason());
+        return next().cgmWeightfvARB(file, line, size, weights);
+    }
     writeUnsupported("glWeightfvARB");
     return next().cgmWeightfvARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightdvARB(const char* file, unsigned line, int size, const double* weights)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, weights};
+        if (complete_.capturePointers(400, 1, arguments, 2, false))
+        {
+            out() << "glWeightdvARB(" << size << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWeightdvARB", complete_.reason());
+        return next().cgmWeightdvARB(file, line, size, weights);
+    }
     writeUnsupported("glWeightdvARB");
     return next().cgmWeightdvARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightubvARB(const char* file, unsigned line, int size, const unsigned char* weights)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, weights};
+        if (complete_.capturePointers(401, 1, arguments, 2, false))
+        {
+            out() << "glWeightubvARB(" << size << ", (const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWeightubvARB", complete_.reason());
+        return next().cgmWeightubvARB(file, line, size, weights);
+    }
     writeUnsupported("glWeightubvARB");
     return next().cgmWeightubvARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightusvARB(const char* file, unsigned line, int size, const unsigned short* weights)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, weights};
+        if (complete_.capturePointers(402, 1, arguments, 2, false))
+        {
+            out() << "glWeightusvARB(" << size << ", (const GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWeightusvARB", complete_.reason());
+        return next().cgmWeightusvARB(file, line, size, weights);
+    }
     writeUnsupported("glWeightusvARB");
     return next().cgmWeightusvARB(file, line, size, weights);
 }
 
 void OpenGLRekorder::cgmWeightuivARB(const char* file, unsigned line, int size, const unsigned* weights)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, weights};
+        if (complete_.capturePointers(403, 1, arguments, 2, false))
+        {
+            out() << "glWeightuivARB(" << size << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWeightuivARB", complete_.reason());
+        return next().cgmWeightuivARB(file, line, size, weights);
+    }
     writeUnsupported("glWeightuivARB");
     return next().cgmWeightuivARB(file, line, size, weights);
 }
@@ -2536,6 +5149,19 @@ void OpenGLRekorder::cgmWeightuivARB(const char* file, unsigned line, int size, 
 void OpenGLRekorder::cgmWeightPointerARB(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, pointer};
+        if (complete_.capturePointers(404, 1, arguments, 4, false))
+        {
+            out() << "glWeightPointerARB(" << size << ", " << CallText::Enum{type} << ", " << stride
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWeightPointerARB", complete_.reason());
+        return next().cgmWeightPointerARB(file, line, size, type, stride, pointer);
+    }
     writeUnsupported("glWeightPointerARB");
     return next().cgmWeightPointerARB(file, line, size, type, stride, pointer);
 }
@@ -2549,6 +5175,14 @@ void OpenGLRekorder::cgmVertexBlendARB(const char* file, unsigned line, int coun
 
 void OpenGLRekorder::cgmBindBufferARB(const char* file, unsigned line, unsigned target, unsigned buffer)
 {
+    if (bComplete_)
+    {
+        out() << "glBindBufferARB(" << CallText::Enum{target} << ", " << buffer << ");";
+        endStatement(file, line);
+        next().cgmBindBufferARB(file, line, target, buffer);
+        complete_.followBufferBinding(target, buffer);
+        return;
+    }
     out() << "glBindBufferARB(" << CallText::Enum{target} << ", " << buffer << ");";
     endStatement(file, line);
     return next().cgmBindBufferARB(file, line, target, buffer);
@@ -2557,6 +5191,19 @@ void OpenGLRekorder::cgmBindBufferARB(const char* file, unsigned line, unsigned 
 void OpenGLRekorder::cgmBufferDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t size, const void* data, unsigned usage)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, size, data, usage};
+        if (complete_.capturePointers(405, 1, arguments, 4, false))
+        {
+            out() << "glBufferDataARB(" << CallText::Enum{target} << ", " << size << ", (const void *)"
+                << complete_.pointer(0) << ", " << CallText::Enum{usage} << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glBufferDataARB", complete_.reason());
+        return next().cgmBufferDataARB(file, line, target, size, data, usage);
+    }
     writeUnsupported("glBufferDataARB");
     return next().cgmBufferDataARB(file, line, target, size, data, usage);
 }
@@ -2564,18 +5211,57 @@ void OpenGLRekorder::cgmBufferDataARB(
 void OpenGLRekorder::cgmBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, offset, size, data};
+        if (complete_.capturePointers(406, 1, arguments, 4, false))
+        {
+            out() << "glBufferSubDataARB(" << CallText::Enum{target} << ", " << offset << ", " << size
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glBufferSubDataARB", complete_.reason());
+        return next().cgmBufferSubDataARB(file, line, target, offset, size, data);
+    }
     writeUnsupported("glBufferSubDataARB");
     return next().cgmBufferSubDataARB(file, line, target, offset, size, data);
 }
 
 void OpenGLRekorder::cgmDeleteBuffersARB(const char* file, unsigned line, int n, const unsigned* buffers)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, buffers};
+        if (complete_.capturePointers(407, 1, arguments, 2, false))
+        {
+            out() << "glDeleteBuffersARB(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteBuffersARB", complete_.reason());
+        next().cgmDeleteBuffersARB(file, line, n, buffers);
+        complete_.forgetReadState();
+        return;
+    }
     writeUnsupported("glDeleteBuffersARB");
     return next().cgmDeleteBuffersARB(file, line, n, buffers);
 }
 
 void OpenGLRekorder::cgmGenBuffersARB(const char* file, unsigned line, int n, unsigned* buffers)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, buffers};
+        if (complete_.capturePointers(408, 1, arguments, 2, false))
+        {
+            out() << "glGenBuffersARB(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenBuffersARB", complete_.reason());
+        return next().cgmGenBuffersARB(file, line, n, buffers);
+    }
     writeUnsupported("glGenBuffersARB");
     return next().cgmGenBuffersARB(file, line, n, buffers);
 }
@@ -2583,6 +5269,19 @@ void OpenGLRekorder::cgmGenBuffersARB(const char* file, unsigned line, int n, un
 void OpenGLRekorder::cgmGetBufferParameterivARB(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(409, 1, arguments, 3, false))
+        {
+            out() << "glGetBufferParameterivARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetBufferParameterivARB", complete_.reason());
+        return next().cgmGetBufferParameterivARB(file, line, target, pname, params);
+    }
     writeUnsupported("glGetBufferParameterivARB");
     return next().cgmGetBufferParameterivARB(file, line, target, pname, params);
 }
@@ -2590,6 +5289,19 @@ void OpenGLRekorder::cgmGetBufferParameterivARB(
 void OpenGLRekorder::cgmGetBufferPointervARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void** params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(410, 1, arguments, 3, false))
+        {
+            out() << "glGetBufferPointervARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (void **)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetBufferPointervARB", complete_.reason());
+        return next().cgmGetBufferPointervARB(file, line, target, pname, params);
+    }
     writeUnsupported("glGetBufferPointervARB");
     return next().cgmGetBufferPointervARB(file, line, target, pname, params);
 }
@@ -2597,6 +5309,19 @@ void OpenGLRekorder::cgmGetBufferPointervARB(
 void OpenGLRekorder::cgmGetBufferSubDataARB(
     const char* file, unsigned line, unsigned target, ptrdiff_t offset, ptrdiff_t size, void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, offset, size, data};
+        if (complete_.capturePointers(411, 1, arguments, 4, false))
+        {
+            out() << "glGetBufferSubDataARB(" << CallText::Enum{target} << ", " << offset << ", " << size << ", (void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetBufferSubDataARB", complete_.reason());
+        return next().cgmGetBufferSubDataARB(file, line, target, offset, size, data);
+    }
     writeUnsupported("glGetBufferSubDataARB");
     return next().cgmGetBufferSubDataARB(file, line, target, offset, size, data);
 }
@@ -2610,6 +5335,14 @@ unsigned char OpenGLRekorder::cgmIsBufferARB(const char* file, unsigned line, un
 
 void* OpenGLRekorder::cgmMapBufferARB(const char* file, unsigned line, unsigned target, unsigned access)
 {
+    if (bComplete_)
+    {
+        out() << "// glMapBufferARB(" << CallText::Enum{target} << ", " << CallText::Enum{access} << ");";
+        endStatement(file, line);
+        const auto result = next().cgmMapBufferARB(file, line, target, access);
+        complete_.rememberMapping(target, 0, -1, access != 0x88B8, result);
+        return result;
+    }
     out() << "glMapBufferARB(" << CallText::Enum{target} << ", " << CallText::Enum{access} << ");";
     endStatement(file, line);
     return next().cgmMapBufferARB(file, line, target, access);
@@ -2617,6 +5350,17 @@ void* OpenGLRekorder::cgmMapBufferARB(const char* file, unsigned line, unsigned 
 
 unsigned char OpenGLRekorder::cgmUnmapBufferARB(const char* file, unsigned line, unsigned target)
 {
+    if (bComplete_)
+    {
+        if (complete_.uploadMapping("glBufferSubDataARB", target))
+        {
+            out() << "// glUnmapBufferARB(" << CallText::Enum{target} << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUnmapBufferARB", complete_.reason());
+        return next().cgmUnmapBufferARB(file, line, target);
+    }
     out() << "glUnmapBufferARB(" << CallText::Enum{target} << ");";
     endStatement(file, line);
     return next().cgmUnmapBufferARB(file, line, target);
@@ -2624,6 +5368,12 @@ unsigned char OpenGLRekorder::cgmUnmapBufferARB(const char* file, unsigned line,
 
 void OpenGLRekorder::cgmVertexAttrib1dARB(const char* file, unsigned line, unsigned index, double x)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib1dARB(" << index << ", " << CallText::Double{x} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib1dARB(file, line, index, x);
+    }
     out() << "glVertexAttrib1dARB(" << index << ", " << x << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib1dARB(file, line, index, x);
@@ -2631,12 +5381,30 @@ void OpenGLRekorder::cgmVertexAttrib1dARB(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexAttrib1dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(412, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib1dvARB(" << index << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib1dvARB", complete_.reason());
+        return next().cgmVertexAttrib1dvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib1dvARB");
     return next().cgmVertexAttrib1dvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1fARB(const char* file, unsigned line, unsigned index, float x)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib1fARB(" << index << ", " << CallText::Float{x} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib1fARB(file, line, index, x);
+    }
     out() << "glVertexAttrib1fARB(" << index << ", " << CallText::Float{x} << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib1fARB(file, line, index, x);
@@ -2644,6 +5412,18 @@ void OpenGLRekorder::cgmVertexAttrib1fARB(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexAttrib1fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(413, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib1fvARB(" << index << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib1fvARB", complete_.reason());
+        return next().cgmVertexAttrib1fvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib1fvARB");
     return next().cgmVertexAttrib1fvARB(file, line, index, v);
 }
@@ -2657,12 +5437,31 @@ void OpenGLRekorder::cgmVertexAttrib1sARB(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexAttrib1svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(414, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib1svARB(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib1svARB", complete_.reason());
+        return next().cgmVertexAttrib1svARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib1svARB");
     return next().cgmVertexAttrib1svARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2dARB(const char* file, unsigned line, unsigned index, double x, double y)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib2dARB(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y}
+            << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib2dARB(file, line, index, x, y);
+    }
     out() << "glVertexAttrib2dARB(" << index << ", " << x << ", " << y << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib2dARB(file, line, index, x, y);
@@ -2670,12 +5469,30 @@ void OpenGLRekorder::cgmVertexAttrib2dARB(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexAttrib2dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(415, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib2dvARB(" << index << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib2dvARB", complete_.reason());
+        return next().cgmVertexAttrib2dvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib2dvARB");
     return next().cgmVertexAttrib2dvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2fARB(const char* file, unsigned line, unsigned index, float x, float y)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib2fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib2fARB(file, line, index, x, y);
+    }
     out() << "glVertexAttrib2fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib2fARB(file, line, index, x, y);
@@ -2683,6 +5500,18 @@ void OpenGLRekorder::cgmVertexAttrib2fARB(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexAttrib2fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(416, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib2fvARB(" << index << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib2fvARB", complete_.reason());
+        return next().cgmVertexAttrib2fvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib2fvARB");
     return next().cgmVertexAttrib2fvARB(file, line, index, v);
 }
@@ -2696,6 +5525,18 @@ void OpenGLRekorder::cgmVertexAttrib2sARB(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexAttrib2svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(417, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib2svARB(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib2svARB", complete_.reason());
+        return next().cgmVertexAttrib2svARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib2svARB");
     return next().cgmVertexAttrib2svARB(file, line, index, v);
 }
@@ -2703,6 +5544,13 @@ void OpenGLRekorder::cgmVertexAttrib2svARB(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexAttrib3dARB(
     const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib3dARB(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y}
+            << ", " << CallText::Double{z} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib3dARB(file, line, index, x, y, z);
+    }
     out() << "glVertexAttrib3dARB(" << index << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib3dARB(file, line, index, x, y, z);
@@ -2710,12 +5558,31 @@ void OpenGLRekorder::cgmVertexAttrib3dARB(
 
 void OpenGLRekorder::cgmVertexAttrib3dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(418, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib3dvARB(" << index << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib3dvARB", complete_.reason());
+        return next().cgmVertexAttrib3dvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib3dvARB");
     return next().cgmVertexAttrib3dvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3fARB(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib3fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib3fARB(file, line, index, x, y, z);
+    }
     out() << "glVertexAttrib3fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -2724,6 +5591,18 @@ void OpenGLRekorder::cgmVertexAttrib3fARB(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexAttrib3fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(419, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib3fvARB(" << index << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib3fvARB", complete_.reason());
+        return next().cgmVertexAttrib3fvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib3fvARB");
     return next().cgmVertexAttrib3fvARB(file, line, index, v);
 }
@@ -2737,24 +5616,72 @@ void OpenGLRekorder::cgmVertexAttrib3sARB(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexAttrib3svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(420, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib3svARB(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib3svARB", complete_.reason());
+        return next().cgmVertexAttrib3svARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib3svARB");
     return next().cgmVertexAttrib3svARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4NbvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(421, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4NbvARB(" << index << ", (const GLbyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4NbvARB", complete_.reason());
+        return next().cgmVertexAttrib4NbvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4NbvARB");
     return next().cgmVertexAttrib4NbvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4NivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(422, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4NivARB(" << index << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4NivARB", complete_.reason());
+        return next().cgmVertexAttrib4NivARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4NivARB");
     return next().cgmVertexAttrib4NivARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4NsvARB(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(423, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4NsvARB(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4NsvARB", complete_.reason());
+        return next().cgmVertexAttrib4NsvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4NsvARB");
     return next().cgmVertexAttrib4NsvARB(file, line, index, v);
 }
@@ -2772,24 +5699,72 @@ void OpenGLRekorder::cgmVertexAttrib4NubARB(
 
 void OpenGLRekorder::cgmVertexAttrib4NubvARB(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(424, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4NubvARB(" << index << ", (const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4NubvARB", complete_.reason());
+        return next().cgmVertexAttrib4NubvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4NubvARB");
     return next().cgmVertexAttrib4NubvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4NuivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(425, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4NuivARB(" << index << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4NuivARB", complete_.reason());
+        return next().cgmVertexAttrib4NuivARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4NuivARB");
     return next().cgmVertexAttrib4NuivARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4NusvARB(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(426, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4NusvARB(" << index << ", (const GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4NusvARB", complete_.reason());
+        return next().cgmVertexAttrib4NusvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4NusvARB");
     return next().cgmVertexAttrib4NusvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4bvARB(const char* file, unsigned line, unsigned index, const signed char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(427, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4bvARB(" << index << ", (const GLbyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4bvARB", complete_.reason());
+        return next().cgmVertexAttrib4bvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4bvARB");
     return next().cgmVertexAttrib4bvARB(file, line, index, v);
 }
@@ -2797,6 +5772,13 @@ void OpenGLRekorder::cgmVertexAttrib4bvARB(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexAttrib4dARB(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib4dARB(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y}
+            << ", " << CallText::Double{z} << ", " << CallText::Double{w} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib4dARB(file, line, index, x, y, z, w);
+    }
     out() << "glVertexAttrib4dARB(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib4dARB(file, line, index, x, y, z, w);
@@ -2804,6 +5786,18 @@ void OpenGLRekorder::cgmVertexAttrib4dARB(
 
 void OpenGLRekorder::cgmVertexAttrib4dvARB(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(428, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4dvARB(" << index << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4dvARB", complete_.reason());
+        return next().cgmVertexAttrib4dvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4dvARB");
     return next().cgmVertexAttrib4dvARB(file, line, index, v);
 }
@@ -2811,6 +5805,13 @@ void OpenGLRekorder::cgmVertexAttrib4dvARB(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexAttrib4fARB(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib4fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ", " << CallText::Float{w} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib4fARB(file, line, index, x, y, z, w);
+    }
     out() << "glVertexAttrib4fARB(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -2819,12 +5820,36 @@ void OpenGLRekorder::cgmVertexAttrib4fARB(
 
 void OpenGLRekorder::cgmVertexAttrib4fvARB(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(429, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4fvARB(" << index << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4fvARB", complete_.reason());
+        return next().cgmVertexAttrib4fvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4fvARB");
     return next().cgmVertexAttrib4fvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4ivARB(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(430, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4ivARB(" << index << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4ivARB", complete_.reason());
+        return next().cgmVertexAttrib4ivARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4ivARB");
     return next().cgmVertexAttrib4ivARB(file, line, index, v);
 }
@@ -2839,24 +5864,72 @@ void OpenGLRekorder::cgmVertexAttrib4sARB(
 
 void OpenGLRekorder::cgmVertexAttrib4svARB(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(431, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4svARB(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4svARB", complete_.reason());
+        return next().cgmVertexAttrib4svARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4svARB");
     return next().cgmVertexAttrib4svARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4ubvARB(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(432, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4ubvARB(" << index << ", (const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4ubvARB", complete_.reason());
+        return next().cgmVertexAttrib4ubvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4ubvARB");
     return next().cgmVertexAttrib4ubvARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4uivARB(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(433, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4uivARB(" << index << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4uivARB", complete_.reason());
+        return next().cgmVertexAttrib4uivARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4uivARB");
     return next().cgmVertexAttrib4uivARB(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib4usvARB(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(434, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4usvARB(" << index << ", (const GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4usvARB", complete_.reason());
+        return next().cgmVertexAttrib4usvARB(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4usvARB");
     return next().cgmVertexAttrib4usvARB(file, line, index, v);
 }
@@ -2865,12 +5938,35 @@ void OpenGLRekorder::cgmVertexAttribPointerARB(
     const char* file, unsigned line, unsigned index, int size, unsigned type, unsigned char normalized, int stride,
     const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, size, type, normalized, stride, pointer};
+        if (complete_.capturePointers(435, 1, arguments, 6, true))
+        {
+            out() << "glVertexAttribPointerARB(" << index << ", " << size << ", " << CallText::Enum{type} << ", "
+                << CallText::Bool{normalized} << ", " << stride << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribPointerARB", complete_.reason());
+        next().cgmVertexAttribPointerARB(file, line, index, size, type, normalized, stride, pointer);
+        complete_.rememberAttributeArray("glVertexAttribPointerARB", index, size, type, normalized, stride, pointer);
+        return;
+    }
     writeUnsupported("glVertexAttribPointerARB");
     return next().cgmVertexAttribPointerARB(file, line, index, size, type, normalized, stride, pointer);
 }
 
 void OpenGLRekorder::cgmEnableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
+    if (bComplete_)
+    {
+        out() << "glEnableVertexAttribArrayARB(" << index << ");";
+        endStatement(file, line);
+        next().cgmEnableVertexAttribArrayARB(file, line, index);
+        complete_.enableAttributeArray(index, true);
+        return;
+    }
     out() << "glEnableVertexAttribArrayARB(" << index << ");";
     endStatement(file, line);
     return next().cgmEnableVertexAttribArrayARB(file, line, index);
@@ -2878,6 +5974,14 @@ void OpenGLRekorder::cgmEnableVertexAttribArrayARB(const char* file, unsigned li
 
 void OpenGLRekorder::cgmDisableVertexAttribArrayARB(const char* file, unsigned line, unsigned index)
 {
+    if (bComplete_)
+    {
+        out() << "glDisableVertexAttribArrayARB(" << index << ");";
+        endStatement(file, line);
+        next().cgmDisableVertexAttribArrayARB(file, line, index);
+        complete_.enableAttributeArray(index, false);
+        return;
+    }
     out() << "glDisableVertexAttribArrayARB(" << index << ");";
     endStatement(file, line);
     return next().cgmDisableVertexAttribArrayARB(file, line, index);
@@ -2886,6 +5990,19 @@ void OpenGLRekorder::cgmDisableVertexAttribArrayARB(const char* file, unsigned l
 void OpenGLRekorder::cgmProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned format, int len, const void* string)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, format, len, string};
+        if (complete_.capturePointers(436, 1, arguments, 4, false))
+        {
+            out() << "glProgramStringARB(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", " << len
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramStringARB", complete_.reason());
+        return next().cgmProgramStringARB(file, line, target, format, len, string);
+    }
     writeUnsupported("glProgramStringARB");
     return next().cgmProgramStringARB(file, line, target, format, len, string);
 }
@@ -2899,12 +6016,36 @@ void OpenGLRekorder::cgmBindProgramARB(const char* file, unsigned line, unsigned
 
 void OpenGLRekorder::cgmDeleteProgramsARB(const char* file, unsigned line, int n, const unsigned* programs)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, programs};
+        if (complete_.capturePointers(437, 1, arguments, 2, false))
+        {
+            out() << "glDeleteProgramsARB(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteProgramsARB", complete_.reason());
+        return next().cgmDeleteProgramsARB(file, line, n, programs);
+    }
     writeUnsupported("glDeleteProgramsARB");
     return next().cgmDeleteProgramsARB(file, line, n, programs);
 }
 
 void OpenGLRekorder::cgmGenProgramsARB(const char* file, unsigned line, int n, unsigned* programs)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, programs};
+        if (complete_.capturePointers(438, 1, arguments, 2, false))
+        {
+            out() << "glGenProgramsARB(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenProgramsARB", complete_.reason());
+        return next().cgmGenProgramsARB(file, line, n, programs);
+    }
     writeUnsupported("glGenProgramsARB");
     return next().cgmGenProgramsARB(file, line, n, programs);
 }
@@ -2912,6 +6053,14 @@ void OpenGLRekorder::cgmGenProgramsARB(const char* file, unsigned line, int n, u
 void OpenGLRekorder::cgmProgramEnvParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
+    if (bComplete_)
+    {
+        out() << "glProgramEnvParameter4dARB(" << CallText::Enum{target} << ", " << index << ", "
+            << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z} << ", "
+            << CallText::Double{w} << ");";
+        endStatement(file, line);
+        return next().cgmProgramEnvParameter4dARB(file, line, target, index, x, y, z, w);
+    }
     out() << "glProgramEnvParameter4dARB(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
         << ", " << z << ", " << w << ");";
     endStatement(file, line);
@@ -2921,6 +6070,19 @@ void OpenGLRekorder::cgmProgramEnvParameter4dARB(
 void OpenGLRekorder::cgmProgramEnvParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, params};
+        if (complete_.capturePointers(439, 1, arguments, 3, false))
+        {
+            out() << "glProgramEnvParameter4dvARB(" << CallText::Enum{target} << ", " << index << ", (const GLdouble *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramEnvParameter4dvARB", complete_.reason());
+        return next().cgmProgramEnvParameter4dvARB(file, line, target, index, params);
+    }
     writeUnsupported("glProgramEnvParameter4dvARB");
     return next().cgmProgramEnvParameter4dvARB(file, line, target, index, params);
 }
@@ -2928,6 +6090,14 @@ void OpenGLRekorder::cgmProgramEnvParameter4dvARB(
 void OpenGLRekorder::cgmProgramEnvParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
+    if (bComplete_)
+    {
+        out() << "glProgramEnvParameter4fARB(" << CallText::Enum{target} << ", " << index << ", "
+            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
+            << CallText::Float{w} << ");";
+        endStatement(file, line);
+        return next().cgmProgramEnvParameter4fARB(file, line, target, index, x, y, z, w);
+    }
     out() << "glProgramEnvParameter4fARB(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
         << CallText::Float{w} << ");";
@@ -2938,6 +6108,19 @@ void OpenGLRekorder::cgmProgramEnvParameter4fARB(
 void OpenGLRekorder::cgmProgramEnvParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, params};
+        if (complete_.capturePointers(440, 1, arguments, 3, false))
+        {
+            out() << "glProgramEnvParameter4fvARB(" << CallText::Enum{target} << ", " << index << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramEnvParameter4fvARB", complete_.reason());
+        return next().cgmProgramEnvParameter4fvARB(file, line, target, index, params);
+    }
     writeUnsupported("glProgramEnvParameter4fvARB");
     return next().cgmProgramEnvParameter4fvARB(file, line, target, index, params);
 }
@@ -2945,6 +6128,14 @@ void OpenGLRekorder::cgmProgramEnvParameter4fvARB(
 void OpenGLRekorder::cgmProgramLocalParameter4dARB(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
+    if (bComplete_)
+    {
+        out() << "glProgramLocalParameter4dARB(" << CallText::Enum{target} << ", " << index << ", "
+            << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z} << ", "
+            << CallText::Double{w} << ");";
+        endStatement(file, line);
+        return next().cgmProgramLocalParameter4dARB(file, line, target, index, x, y, z, w);
+    }
     out() << "glProgramLocalParameter4dARB(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
         << ", " << z << ", " << w << ");";
     endStatement(file, line);
@@ -2954,6 +6145,19 @@ void OpenGLRekorder::cgmProgramLocalParameter4dARB(
 void OpenGLRekorder::cgmProgramLocalParameter4dvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const double* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, params};
+        if (complete_.capturePointers(441, 1, arguments, 3, false))
+        {
+            out() << "glProgramLocalParameter4dvARB(" << CallText::Enum{target} << ", " << index
+                << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramLocalParameter4dvARB", complete_.reason());
+        return next().cgmProgramLocalParameter4dvARB(file, line, target, index, params);
+    }
     writeUnsupported("glProgramLocalParameter4dvARB");
     return next().cgmProgramLocalParameter4dvARB(file, line, target, index, params);
 }
@@ -2961,6 +6165,14 @@ void OpenGLRekorder::cgmProgramLocalParameter4dvARB(
 void OpenGLRekorder::cgmProgramLocalParameter4fARB(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
+    if (bComplete_)
+    {
+        out() << "glProgramLocalParameter4fARB(" << CallText::Enum{target} << ", " << index << ", "
+            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
+            << CallText::Float{w} << ");";
+        endStatement(file, line);
+        return next().cgmProgramLocalParameter4fARB(file, line, target, index, x, y, z, w);
+    }
     out() << "glProgramLocalParameter4fARB(" << CallText::Enum{target} << ", " << index << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
         << CallText::Float{w} << ");";
@@ -2971,6 +6183,19 @@ void OpenGLRekorder::cgmProgramLocalParameter4fARB(
 void OpenGLRekorder::cgmProgramLocalParameter4fvARB(
     const char* file, unsigned line, unsigned target, unsigned index, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, params};
+        if (complete_.capturePointers(442, 1, arguments, 3, false))
+        {
+            out() << "glProgramLocalParameter4fvARB(" << CallText::Enum{target} << ", " << index << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramLocalParameter4fvARB", complete_.reason());
+        return next().cgmProgramLocalParameter4fvARB(file, line, target, index, params);
+    }
     writeUnsupported("glProgramLocalParameter4fvARB");
     return next().cgmProgramLocalParameter4fvARB(file, line, target, index, params);
 }
@@ -2978,6 +6203,19 @@ void OpenGLRekorder::cgmProgramLocalParameter4fvARB(
 void OpenGLRekorder::cgmGetProgramEnvParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, params};
+        if (complete_.capturePointers(443, 1, arguments, 3, false))
+        {
+            out() << "glGetProgramEnvParameterdvARB(" << CallText::Enum{target} << ", " << index << ", (GLdouble *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramEnvParameterdvARB", complete_.reason());
+        return next().cgmGetProgramEnvParameterdvARB(file, line, target, index, params);
+    }
     writeUnsupported("glGetProgramEnvParameterdvARB");
     return next().cgmGetProgramEnvParameterdvARB(file, line, target, index, params);
 }
@@ -2985,6 +6223,19 @@ void OpenGLRekorder::cgmGetProgramEnvParameterdvARB(
 void OpenGLRekorder::cgmGetProgramEnvParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, params};
+        if (complete_.capturePointers(444, 1, arguments, 3, false))
+        {
+            out() << "glGetProgramEnvParameterfvARB(" << CallText::Enum{target} << ", " << index << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramEnvParameterfvARB", complete_.reason());
+        return next().cgmGetProgramEnvParameterfvARB(file, line, target, index, params);
+    }
     writeUnsupported("glGetProgramEnvParameterfvARB");
     return next().cgmGetProgramEnvParameterfvARB(file, line, target, index, params);
 }
@@ -2992,6 +6243,19 @@ void OpenGLRekorder::cgmGetProgramEnvParameterfvARB(
 void OpenGLRekorder::cgmGetProgramLocalParameterdvARB(
     const char* file, unsigned line, unsigned target, unsigned index, double* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, params};
+        if (complete_.capturePointers(445, 1, arguments, 3, false))
+        {
+            out() << "glGetProgramLocalParameterdvARB(" << CallText::Enum{target} << ", " << index << ", (GLdouble *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramLocalParameterdvARB", complete_.reason());
+        return next().cgmGetProgramLocalParameterdvARB(file, line, target, index, params);
+    }
     writeUnsupported("glGetProgramLocalParameterdvARB");
     return next().cgmGetProgramLocalParameterdvARB(file, line, target, index, params);
 }
@@ -2999,12 +6263,38 @@ void OpenGLRekorder::cgmGetProgramLocalParameterdvARB(
 void OpenGLRekorder::cgmGetProgramLocalParameterfvARB(
     const char* file, unsigned line, unsigned target, unsigned index, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, params};
+        if (complete_.capturePointers(446, 1, arguments, 3, false))
+        {
+            out() << "glGetProgramLocalParameterfvARB(" << CallText::Enum{target} << ", " << index << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramLocalParameterfvARB", complete_.reason());
+        return next().cgmGetProgramLocalParameterfvARB(file, line, target, index, params);
+    }
     writeUnsupported("glGetProgramLocalParameterfvARB");
     return next().cgmGetProgramLocalParameterfvARB(file, line, target, index, params);
 }
 
 void OpenGLRekorder::cgmGetProgramivARB(const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(447, 1, arguments, 3, false))
+        {
+            out() << "glGetProgramivARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramivARB", complete_.reason());
+        return next().cgmGetProgramivARB(file, line, target, pname, params);
+    }
     writeUnsupported("glGetProgramivARB");
     return next().cgmGetProgramivARB(file, line, target, pname, params);
 }
@@ -3012,6 +6302,19 @@ void OpenGLRekorder::cgmGetProgramivARB(const char* file, unsigned line, unsigne
 void OpenGLRekorder::cgmGetProgramStringARB(
     const char* file, unsigned line, unsigned target, unsigned pname, void* string)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, string};
+        if (complete_.capturePointers(448, 1, arguments, 3, false))
+        {
+            out() << "glGetProgramStringARB(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramStringARB", complete_.reason());
+        return next().cgmGetProgramStringARB(file, line, target, pname, string);
+    }
     writeUnsupported("glGetProgramStringARB");
     return next().cgmGetProgramStringARB(file, line, target, pname, string);
 }
@@ -3019,6 +6322,19 @@ void OpenGLRekorder::cgmGetProgramStringARB(
 void OpenGLRekorder::cgmGetVertexAttribdvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, params};
+        if (complete_.capturePointers(449, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribdvARB(" << index << ", " << CallText::Enum{pname} << ", (GLdouble *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribdvARB", complete_.reason());
+        return next().cgmGetVertexAttribdvARB(file, line, index, pname, params);
+    }
     writeUnsupported("glGetVertexAttribdvARB");
     return next().cgmGetVertexAttribdvARB(file, line, index, pname, params);
 }
@@ -3026,6 +6342,19 @@ void OpenGLRekorder::cgmGetVertexAttribdvARB(
 void OpenGLRekorder::cgmGetVertexAttribfvARB(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, params};
+        if (complete_.capturePointers(450, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribfvARB(" << index << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribfvARB", complete_.reason());
+        return next().cgmGetVertexAttribfvARB(file, line, index, pname, params);
+    }
     writeUnsupported("glGetVertexAttribfvARB");
     return next().cgmGetVertexAttribfvARB(file, line, index, pname, params);
 }
@@ -3033,6 +6362,19 @@ void OpenGLRekorder::cgmGetVertexAttribfvARB(
 void OpenGLRekorder::cgmGetVertexAttribivARB(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, params};
+        if (complete_.capturePointers(451, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribivARB(" << index << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribivARB", complete_.reason());
+        return next().cgmGetVertexAttribivARB(file, line, index, pname, params);
+    }
     writeUnsupported("glGetVertexAttribivARB");
     return next().cgmGetVertexAttribivARB(file, line, index, pname, params);
 }
@@ -3040,6 +6382,19 @@ void OpenGLRekorder::cgmGetVertexAttribivARB(
 void OpenGLRekorder::cgmGetVertexAttribPointervARB(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, pointer};
+        if (complete_.capturePointers(452, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribPointervARB(" << index << ", " << CallText::Enum{pname} << ", (void **)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribPointervARB", complete_.reason());
+        return next().cgmGetVertexAttribPointervARB(file, line, index, pname, pointer);
+    }
     writeUnsupported("glGetVertexAttribPointervARB");
     return next().cgmGetVertexAttribPointervARB(file, line, index, pname, pointer);
 }
@@ -3054,6 +6409,19 @@ unsigned char OpenGLRekorder::cgmIsProgramARB(const char* file, unsigned line, u
 void OpenGLRekorder::cgmBindAttribLocationARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, const char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {programObj, index, name};
+        if (complete_.capturePointers(453, 1, arguments, 3, false))
+        {
+            out() << "glBindAttribLocationARB(" << CallText::Handle{programObj} << ", " << index
+                << ", (const GLcharARB *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glBindAttribLocationARB", complete_.reason());
+        return next().cgmBindAttribLocationARB(file, line, programObj, index, name);
+    }
     writeUnsupported("glBindAttribLocationARB");
     return next().cgmBindAttribLocationARB(file, line, programObj, index, name);
 }
@@ -3062,18 +6430,51 @@ void OpenGLRekorder::cgmGetActiveAttribARB(
     const char* file, unsigned line, unsigned programObj, unsigned index, int maxLength, int* length, int* size,
     unsigned* type, char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {programObj, index, maxLength, length, size, type, name};
+        if (complete_.capturePointers(454, 4, arguments, 7, false))
+        {
+            out() << "glGetActiveAttribARB(" << CallText::Handle{programObj} << ", " << index << ", " << maxLength
+                << ", (GLsizei *)" << complete_.pointer(0) << ", (GLint *)" << complete_.pointer(1) << ", (GLenum *)"
+                << complete_.pointer(2) << ", (GLcharARB *)" << complete_.pointer(3) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetActiveAttribARB", complete_.reason());
+        return next().cgmGetActiveAttribARB(file, line, programObj, index, maxLength, length, size, type, name);
+    }
     writeUnsupported("glGetActiveAttribARB");
     return next().cgmGetActiveAttribARB(file, line, programObj, index, maxLength, length, size, type, name);
 }
 
 int OpenGLRekorder::cgmGetAttribLocationARB(const char* file, unsigned line, unsigned programObj, const char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {programObj, name};
+        if (complete_.capturePointers(458, 1, arguments, 2, false))
+        {
+            out() << "glGetAttribLocationARB(" << CallText::Handle{programObj} << ", (const GLcharARB *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetAttribLocationARB", complete_.reason());
+        return next().cgmGetAttribLocationARB(file, line, programObj, name);
+    }
     writeUnsupported("glGetAttribLocationARB");
     return next().cgmGetAttribLocationARB(file, line, programObj, name);
 }
 
 void OpenGLRekorder::cgmWindowPos2dARB(const char* file, unsigned line, double x, double y)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos2dARB(" << CallText::Double{x} << ", " << CallText::Double{y} << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos2dARB(file, line, x, y);
+    }
     out() << "glWindowPos2dARB(" << x << ", " << y << ");";
     endStatement(file, line);
     return next().cgmWindowPos2dARB(file, line, x, y);
@@ -3081,12 +6482,30 @@ void OpenGLRekorder::cgmWindowPos2dARB(const char* file, unsigned line, double x
 
 void OpenGLRekorder::cgmWindowPos2dvARB(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(459, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos2dvARB((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos2dvARB", complete_.reason());
+        return next().cgmWindowPos2dvARB(file, line, v);
+    }
     writeUnsupported("glWindowPos2dvARB");
     return next().cgmWindowPos2dvARB(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2fARB(const char* file, unsigned line, float x, float y)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos2fARB(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos2fARB(file, line, x, y);
+    }
     out() << "glWindowPos2fARB(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmWindowPos2fARB(file, line, x, y);
@@ -3094,6 +6513,18 @@ void OpenGLRekorder::cgmWindowPos2fARB(const char* file, unsigned line, float x,
 
 void OpenGLRekorder::cgmWindowPos2fvARB(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(460, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos2fvARB((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos2fvARB", complete_.reason());
+        return next().cgmWindowPos2fvARB(file, line, v);
+    }
     writeUnsupported("glWindowPos2fvARB");
     return next().cgmWindowPos2fvARB(file, line, v);
 }
@@ -3107,6 +6538,18 @@ void OpenGLRekorder::cgmWindowPos2iARB(const char* file, unsigned line, int x, i
 
 void OpenGLRekorder::cgmWindowPos2ivARB(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(461, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos2ivARB((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos2ivARB", complete_.reason());
+        return next().cgmWindowPos2ivARB(file, line, v);
+    }
     writeUnsupported("glWindowPos2ivARB");
     return next().cgmWindowPos2ivARB(file, line, v);
 }

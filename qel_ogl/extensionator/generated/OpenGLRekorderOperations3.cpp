@@ -7,17 +7,37 @@
 #include <ostream>
 
 #include "qel_ogl/extensionator/CallText.h"
+#include "qel_ogl/extensionator/PointerReads.h"
 
 namespace QEL { namespace OGL {
 
 void OpenGLRekorder::cgmWindowPos2svARB(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(462, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos2svARB((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos2svARB", complete_.reason());
+        return next().cgmWindowPos2svARB(file, line, v);
+    }
     writeUnsupported("glWindowPos2svARB");
     return next().cgmWindowPos2svARB(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3dARB(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos3dARB(" << CallText::Double{x} << ", " << CallText::Double{y} << ", "
+            << CallText::Double{z} << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos3dARB(file, line, x, y, z);
+    }
     out() << "glWindowPos3dARB(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmWindowPos3dARB(file, line, x, y, z);
@@ -25,12 +45,31 @@ void OpenGLRekorder::cgmWindowPos3dARB(const char* file, unsigned line, double x
 
 void OpenGLRekorder::cgmWindowPos3dvARB(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(463, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos3dvARB((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos3dvARB", complete_.reason());
+        return next().cgmWindowPos3dvARB(file, line, v);
+    }
     writeUnsupported("glWindowPos3dvARB");
     return next().cgmWindowPos3dvARB(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3fARB(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos3fARB(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos3fARB(file, line, x, y, z);
+    }
     out() << "glWindowPos3fARB(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -39,6 +78,18 @@ void OpenGLRekorder::cgmWindowPos3fARB(const char* file, unsigned line, float x,
 
 void OpenGLRekorder::cgmWindowPos3fvARB(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(464, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos3fvARB((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos3fvARB", complete_.reason());
+        return next().cgmWindowPos3fvARB(file, line, v);
+    }
     writeUnsupported("glWindowPos3fvARB");
     return next().cgmWindowPos3fvARB(file, line, v);
 }
@@ -52,6 +103,18 @@ void OpenGLRekorder::cgmWindowPos3iARB(const char* file, unsigned line, int x, i
 
 void OpenGLRekorder::cgmWindowPos3ivARB(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(465, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos3ivARB((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos3ivARB", complete_.reason());
+        return next().cgmWindowPos3ivARB(file, line, v);
+    }
     writeUnsupported("glWindowPos3ivARB");
     return next().cgmWindowPos3ivARB(file, line, v);
 }
@@ -65,18 +128,54 @@ void OpenGLRekorder::cgmWindowPos3sARB(const char* file, unsigned line, short x,
 
 void OpenGLRekorder::cgmWindowPos3svARB(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(466, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos3svARB((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos3svARB", complete_.reason());
+        return next().cgmWindowPos3svARB(file, line, v);
+    }
     writeUnsupported("glWindowPos3svARB");
     return next().cgmWindowPos3svARB(file, line, v);
 }
 
 void OpenGLRekorder::cgmDrawBuffersATI(const char* file, unsigned line, int n, const unsigned* bufs)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, bufs};
+        if (complete_.capturePointers(467, 1, arguments, 2, false))
+        {
+            out() << "glDrawBuffersATI(" << n << ", (const GLenum *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDrawBuffersATI", complete_.reason());
+        return next().cgmDrawBuffersATI(file, line, n, bufs);
+    }
     writeUnsupported("glDrawBuffersATI");
     return next().cgmDrawBuffersATI(file, line, n, bufs);
 }
 
 void OpenGLRekorder::cgmElementPointerATI(const char* file, unsigned line, unsigned type, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, pointer};
+        if (complete_.capturePointers(468, 1, arguments, 2, false))
+        {
+            out() << "glElementPointerATI(" << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glElementPointerATI", complete_.reason());
+        return next().cgmElementPointerATI(file, line, type, pointer);
+    }
     writeUnsupported("glElementPointerATI");
     return next().cgmElementPointerATI(file, line, type, pointer);
 }
@@ -99,24 +198,76 @@ void OpenGLRekorder::cgmDrawRangeElementArrayATI(
 
 void OpenGLRekorder::cgmTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, const int* param)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, param};
+        if (complete_.capturePointers(469, 1, arguments, 2, false))
+        {
+            out() << "glTexBumpParameterivATI(" << CallText::Enum{pname} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexBumpParameterivATI", complete_.reason());
+        return next().cgmTexBumpParameterivATI(file, line, pname, param);
+    }
     writeUnsupported("glTexBumpParameterivATI");
     return next().cgmTexBumpParameterivATI(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, const float* param)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, param};
+        if (complete_.capturePointers(470, 1, arguments, 2, false))
+        {
+            out() << "glTexBumpParameterfvATI(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexBumpParameterfvATI", complete_.reason());
+        return next().cgmTexBumpParameterfvATI(file, line, pname, param);
+    }
     writeUnsupported("glTexBumpParameterfvATI");
     return next().cgmTexBumpParameterfvATI(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmGetTexBumpParameterivATI(const char* file, unsigned line, unsigned pname, int* param)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, param};
+        if (complete_.capturePointers(471, 1, arguments, 2, false))
+        {
+            out() << "glGetTexBumpParameterivATI(" << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexBumpParameterivATI", complete_.reason());
+        return next().cgmGetTexBumpParameterivATI(file, line, pname, param);
+    }
     writeUnsupported("glGetTexBumpParameterivATI");
     return next().cgmGetTexBumpParameterivATI(file, line, pname, param);
 }
 
 void OpenGLRekorder::cgmGetTexBumpParameterfvATI(const char* file, unsigned line, unsigned pname, float* param)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, param};
+        if (complete_.capturePointers(472, 1, arguments, 2, false))
+        {
+            out() << "glGetTexBumpParameterfvATI(" << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexBumpParameterfvATI", complete_.reason());
+        return next().cgmGetTexBumpParameterfvATI(file, line, pname, param);
+    }
     writeUnsupported("glGetTexBumpParameterfvATI");
     return next().cgmGetTexBumpParameterfvATI(file, line, pname, param);
 }
@@ -239,12 +390,29 @@ void OpenGLRekorder::cgmAlphaFragmentOp3ATI(
 void OpenGLRekorder::cgmSetFragmentShaderConstantATI(
     const char* file, unsigned line, unsigned dst, const float* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {dst, value};
+        if (complete_.capturePointers(473, 1, arguments, 2, false))
+        {
+            out() << "glSetFragmentShaderConstantATI(" << dst << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSetFragmentShaderConstantATI", complete_.reason());
+        return next().cgmSetFragmentShaderConstantATI(file, line, dst, value);
+    }
     writeUnsupported("glSetFragmentShaderConstantATI");
     return next().cgmSetFragmentShaderConstantATI(file, line, dst, value);
 }
 
 void* OpenGLRekorder::cgmMapObjectBufferATI(const char* file, unsigned line, unsigned buffer)
 {
+    if (bComplete_)
+    {
+        writeNotCaptured("glMapObjectBufferATI", "what a program writes through a mapped object buffer is not captured");
+        return next().cgmMapObjectBufferATI(file, line, buffer);
+    }
     out() << "glMapObjectBufferATI(" << buffer << ");";
     endStatement(file, line);
     return next().cgmMapObjectBufferATI(file, line, buffer);
@@ -266,6 +434,12 @@ void OpenGLRekorder::cgmPNTrianglesiATI(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmPNTrianglesfATI(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glPNTrianglesfATI(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmPNTrianglesfATI(file, line, pname, param);
+    }
     out() << "glPNTrianglesfATI(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmPNTrianglesfATI(file, line, pname, param);
@@ -292,6 +466,19 @@ void OpenGLRekorder::cgmStencilFuncSeparateATI(
 unsigned OpenGLRekorder::cgmNewObjectBufferATI(
     const char* file, unsigned line, int size, const void* pointer, unsigned usage)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, pointer, usage};
+        if (complete_.capturePointers(474, 1, arguments, 3, false))
+        {
+            out() << "glNewObjectBufferATI(" << size << ", (const void *)" << complete_.pointer(0) << ", "
+                << CallText::Enum{usage} << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNewObjectBufferATI", complete_.reason());
+        return next().cgmNewObjectBufferATI(file, line, size, pointer, usage);
+    }
     writeUnsupported("glNewObjectBufferATI");
     return next().cgmNewObjectBufferATI(file, line, size, pointer, usage);
 }
@@ -307,6 +494,19 @@ void OpenGLRekorder::cgmUpdateObjectBufferATI(
     const char* file, unsigned line, unsigned buffer, unsigned offset, int size, const void* pointer,
     unsigned preserve)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {buffer, offset, size, pointer, preserve};
+        if (complete_.capturePointers(475, 1, arguments, 5, false))
+        {
+            out() << "glUpdateObjectBufferATI(" << buffer << ", " << offset << ", " << size << ", (const void *)"
+                << complete_.pointer(0) << ", " << CallText::Enum{preserve} << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUpdateObjectBufferATI", complete_.reason());
+        return next().cgmUpdateObjectBufferATI(file, line, buffer, offset, size, pointer, preserve);
+    }
     writeUnsupported("glUpdateObjectBufferATI");
     return next().cgmUpdateObjectBufferATI(file, line, buffer, offset, size, pointer, preserve);
 }
@@ -314,6 +514,19 @@ void OpenGLRekorder::cgmUpdateObjectBufferATI(
 void OpenGLRekorder::cgmGetObjectBufferfvATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {buffer, pname, params};
+        if (complete_.capturePointers(476, 1, arguments, 3, false))
+        {
+            out() << "glGetObjectBufferfvATI(" << buffer << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetObjectBufferfvATI", complete_.reason());
+        return next().cgmGetObjectBufferfvATI(file, line, buffer, pname, params);
+    }
     writeUnsupported("glGetObjectBufferfvATI");
     return next().cgmGetObjectBufferfvATI(file, line, buffer, pname, params);
 }
@@ -321,6 +534,19 @@ void OpenGLRekorder::cgmGetObjectBufferfvATI(
 void OpenGLRekorder::cgmGetObjectBufferivATI(
     const char* file, unsigned line, unsigned buffer, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {buffer, pname, params};
+        if (complete_.capturePointers(477, 1, arguments, 3, false))
+        {
+            out() << "glGetObjectBufferivATI(" << buffer << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetObjectBufferivATI", complete_.reason());
+        return next().cgmGetObjectBufferivATI(file, line, buffer, pname, params);
+    }
     writeUnsupported("glGetObjectBufferivATI");
     return next().cgmGetObjectBufferivATI(file, line, buffer, pname, params);
 }
@@ -345,6 +571,19 @@ void OpenGLRekorder::cgmArrayObjectATI(
 void OpenGLRekorder::cgmGetArrayObjectfvATI(
     const char* file, unsigned line, unsigned array, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {array, pname, params};
+        if (complete_.capturePointers(478, 1, arguments, 3, false))
+        {
+            out() << "glGetArrayObjectfvATI(" << CallText::Enum{array} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetArrayObjectfvATI", complete_.reason());
+        return next().cgmGetArrayObjectfvATI(file, line, array, pname, params);
+    }
     writeUnsupported("glGetArrayObjectfvATI");
     return next().cgmGetArrayObjectfvATI(file, line, array, pname, params);
 }
@@ -352,6 +591,19 @@ void OpenGLRekorder::cgmGetArrayObjectfvATI(
 void OpenGLRekorder::cgmGetArrayObjectivATI(
     const char* file, unsigned line, unsigned array, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {array, pname, params};
+        if (complete_.capturePointers(479, 1, arguments, 3, false))
+        {
+            out() << "glGetArrayObjectivATI(" << CallText::Enum{array} << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetArrayObjectivATI", complete_.reason());
+        return next().cgmGetArrayObjectivATI(file, line, array, pname, params);
+    }
     writeUnsupported("glGetArrayObjectivATI");
     return next().cgmGetArrayObjectivATI(file, line, array, pname, params);
 }
@@ -368,6 +620,19 @@ void OpenGLRekorder::cgmVariantArrayObjectATI(
 void OpenGLRekorder::cgmGetVariantArrayObjectfvATI(
     const char* file, unsigned line, unsigned id, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, pname, params};
+        if (complete_.capturePointers(480, 1, arguments, 3, false))
+        {
+            out() << "glGetVariantArrayObjectfvATI(" << id << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVariantArrayObjectfvATI", complete_.reason());
+        return next().cgmGetVariantArrayObjectfvATI(file, line, id, pname, params);
+    }
     writeUnsupported("glGetVariantArrayObjectfvATI");
     return next().cgmGetVariantArrayObjectfvATI(file, line, id, pname, params);
 }
@@ -375,6 +640,19 @@ void OpenGLRekorder::cgmGetVariantArrayObjectfvATI(
 void OpenGLRekorder::cgmGetVariantArrayObjectivATI(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, pname, params};
+        if (complete_.capturePointers(481, 1, arguments, 3, false))
+        {
+            out() << "glGetVariantArrayObjectivATI(" << id << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVariantArrayObjectivATI", complete_.reason());
+        return next().cgmGetVariantArrayObjectivATI(file, line, id, pname, params);
+    }
     writeUnsupported("glGetVariantArrayObjectivATI");
     return next().cgmGetVariantArrayObjectivATI(file, line, id, pname, params);
 }
@@ -392,6 +670,19 @@ void OpenGLRekorder::cgmVertexAttribArrayObjectATI(
 void OpenGLRekorder::cgmGetVertexAttribArrayObjectfvATI(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, params};
+        if (complete_.capturePointers(482, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribArrayObjectfvATI(" << index << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribArrayObjectfvATI", complete_.reason());
+        return next().cgmGetVertexAttribArrayObjectfvATI(file, line, index, pname, params);
+    }
     writeUnsupported("glGetVertexAttribArrayObjectfvATI");
     return next().cgmGetVertexAttribArrayObjectfvATI(file, line, index, pname, params);
 }
@@ -399,6 +690,19 @@ void OpenGLRekorder::cgmGetVertexAttribArrayObjectfvATI(
 void OpenGLRekorder::cgmGetVertexAttribArrayObjectivATI(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, params};
+        if (complete_.capturePointers(483, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribArrayObjectivATI(" << index << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribArrayObjectivATI", complete_.reason());
+        return next().cgmGetVertexAttribArrayObjectivATI(file, line, index, pname, params);
+    }
     writeUnsupported("glGetVertexAttribArrayObjectivATI");
     return next().cgmGetVertexAttribArrayObjectivATI(file, line, index, pname, params);
 }
@@ -412,6 +716,19 @@ void OpenGLRekorder::cgmVertexStream2sATI(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexStream2svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(484, 1, arguments, 2, false))
+        {
+            out() << "glVertexStream2svATI(" << CallText::Enum{stream} << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexStream2svATI", complete_.reason());
+        return next().cgmVertexStream2svATI(file, line, stream, coords);
+    }
     writeUnsupported("glVertexStream2svATI");
     return next().cgmVertexStream2svATI(file, line, stream, coords);
 }
@@ -425,12 +742,32 @@ void OpenGLRekorder::cgmVertexStream2iATI(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexStream2ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(485, 1, arguments, 2, false))
+        {
+            out() << "glVertexStream2ivATI(" << CallText::Enum{stream} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexStream2ivATI", complete_.reason());
+        return next().cgmVertexStream2ivATI(file, line, stream, coords);
+    }
     writeUnsupported("glVertexStream2ivATI");
     return next().cgmVertexStream2ivATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream2fATI(const char* file, unsigned line, unsigned stream, float x, float y)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexStream2fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
+            << CallText::Float{y} << ");";
+        endStatement(file, line);
+        return next().cgmVertexStream2fATI(file, line, stream, x, y);
+    }
     out() << "glVertexStream2fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ");";
     endStatement(file, line);
@@ -439,12 +776,32 @@ void OpenGLRekorder::cgmVertexStream2fATI(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexStream2fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(486, 1, arguments, 2, false))
+        {
+            out() << "glVertexStream2fvATI(" << CallText::Enum{stream} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexStream2fvATI", complete_.reason());
+        return next().cgmVertexStream2fvATI(file, line, stream, coords);
+    }
     writeUnsupported("glVertexStream2fvATI");
     return next().cgmVertexStream2fvATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream2dATI(const char* file, unsigned line, unsigned stream, double x, double y)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexStream2dATI(" << CallText::Enum{stream} << ", " << CallText::Double{x} << ", "
+            << CallText::Double{y} << ");";
+        endStatement(file, line);
+        return next().cgmVertexStream2dATI(file, line, stream, x, y);
+    }
     out() << "glVertexStream2dATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ");";
     endStatement(file, line);
     return next().cgmVertexStream2dATI(file, line, stream, x, y);
@@ -452,6 +809,19 @@ void OpenGLRekorder::cgmVertexStream2dATI(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexStream2dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(487, 1, arguments, 2, false))
+        {
+            out() << "glVertexStream2dvATI(" << CallText::Enum{stream} << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexStream2dvATI", complete_.reason());
+        return next().cgmVertexStream2dvATI(file, line, stream, coords);
+    }
     writeUnsupported("glVertexStream2dvATI");
     return next().cgmVertexStream2dvATI(file, line, stream, coords);
 }
@@ -465,6 +835,19 @@ void OpenGLRekorder::cgmVertexStream3sATI(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(488, 1, arguments, 2, false))
+        {
+            out() << "glVertexStream3svATI(" << CallText::Enum{stream} << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexStream3svATI", complete_.reason());
+        return next().cgmVertexStream3svATI(file, line, stream, coords);
+    }
     writeUnsupported("glVertexStream3svATI");
     return next().cgmVertexStream3svATI(file, line, stream, coords);
 }
@@ -478,12 +861,32 @@ void OpenGLRekorder::cgmVertexStream3iATI(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(489, 1, arguments, 2, false))
+        {
+            out() << "glVertexStream3ivATI(" << CallText::Enum{stream} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexStream3ivATI", complete_.reason());
+        return next().cgmVertexStream3ivATI(file, line, stream, coords);
+    }
     writeUnsupported("glVertexStream3ivATI");
     return next().cgmVertexStream3ivATI(file, line, stream, coords);
 }
 
 void OpenGLRekorder::cgmVertexStream3fATI(const char* file, unsigned line, unsigned stream, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexStream3fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
+            << CallText::Float{y} << ", " << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmVertexStream3fATI(file, line, stream, x, y, z);
+    }
     out() << "glVertexStream3fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -492,6 +895,19 @@ void OpenGLRekorder::cgmVertexStream3fATI(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmVertexStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(490, 1, arguments, 2, false))
+        {
+            out() << "glVertexStream3fvATI(" << CallText::Enum{stream} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexStream3fvATI", complete_.reason());
+        return next().cgmVertexStream3fvATI(file, line, stream, coords);
+    }
     writeUnsupported("glVertexStream3fvATI");
     return next().cgmVertexStream3fvATI(file, line, stream, coords);
 }
@@ -499,6 +915,13 @@ void OpenGLRekorder::cgmVertexStream3fvATI(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexStream3dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexStream3dATI(" << CallText::Enum{stream} << ", " << CallText::Double{x} << ", "
+            << CallText::Double{y} << ", " << CallText::Double{z} << ");";
+        endStatement(file, line);
+        return next().cgmVertexStream3dATI(file, line, stream, x, y, z);
+    }
     out() << "glVertexStream3dATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmVertexStream3dATI(file, line, stream, x, y, z);
@@ -506,6 +929,19 @@ void OpenGLRekorder::cgmVertexStream3dATI(
 
 void OpenGLRekorder::cgmVertexStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(491, 1, arguments, 2, false))
+        {
+            out() << "glVertexStream3dvATI(" << CallText::Enum{stream} << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexStream3dvATI", complete_.reason());
+        return next().cgmVertexStream3dvATI(file, line, stream, coords);
+    }
     writeUnsupported("glVertexStream3dvATI");
     return next().cgmVertexStream3dvATI(file, line, stream, coords);
 }
@@ -521,6 +957,19 @@ void OpenGLRekorder::cgmVertexStream4sATI(
 
 void OpenGLRekorder::cgmVertexStream4svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(492, 1, arguments, 2, false))
+        {
+            out() << "glVertexStream4svATI(" << CallText::Enum{stream} << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexStream4svATI", complete_.reason());
+        return next().cgmVertexStream4svATI(file, line, stream, coords);
+    }
     writeUnsupported("glVertexStream4svATI");
     return next().cgmVertexStream4svATI(file, line, stream, coords);
 }
@@ -536,6 +985,19 @@ void OpenGLRekorder::cgmVertexStream4iATI(
 
 void OpenGLRekorder::cgmVertexStream4ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(493, 1, arguments, 2, false))
+        {
+            out() << "glVertexStream4ivATI(" << CallText::Enum{stream} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexStream4ivATI", complete_.reason());
+        return next().cgmVertexStream4ivATI(file, line, stream, coords);
+    }
     writeUnsupported("glVertexStream4ivATI");
     return next().cgmVertexStream4ivATI(file, line, stream, coords);
 }
@@ -543,6 +1005,13 @@ void OpenGLRekorder::cgmVertexStream4ivATI(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexStream4fATI(
     const char* file, unsigned line, unsigned stream, float x, float y, float z, float w)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexStream4fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
+            << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
+        endStatement(file, line);
+        return next().cgmVertexStream4fATI(file, line, stream, x, y, z, w);
+    }
     out() << "glVertexStream4fATI(" << CallText::Enum{stream} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -551,6 +1020,19 @@ void OpenGLRekorder::cgmVertexStream4fATI(
 
 void OpenGLRekorder::cgmVertexStream4fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(494, 1, arguments, 2, false))
+        {
+            out() << "glVertexStream4fvATI(" << CallText::Enum{stream} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexStream4fvATI", complete_.reason());
+        return next().cgmVertexStream4fvATI(file, line, stream, coords);
+    }
     writeUnsupported("glVertexStream4fvATI");
     return next().cgmVertexStream4fvATI(file, line, stream, coords);
 }
@@ -558,6 +1040,13 @@ void OpenGLRekorder::cgmVertexStream4fvATI(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexStream4dATI(
     const char* file, unsigned line, unsigned stream, double x, double y, double z, double w)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexStream4dATI(" << CallText::Enum{stream} << ", " << CallText::Double{x} << ", "
+            << CallText::Double{y} << ", " << CallText::Double{z} << ", " << CallText::Double{w} << ");";
+        endStatement(file, line);
+        return next().cgmVertexStream4dATI(file, line, stream, x, y, z, w);
+    }
     out() << "glVertexStream4dATI(" << CallText::Enum{stream} << ", " << x << ", " << y << ", " << z << ", " << w
         << ");";
     endStatement(file, line);
@@ -566,6 +1055,19 @@ void OpenGLRekorder::cgmVertexStream4dATI(
 
 void OpenGLRekorder::cgmVertexStream4dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(495, 1, arguments, 2, false))
+        {
+            out() << "glVertexStream4dvATI(" << CallText::Enum{stream} << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexStream4dvATI", complete_.reason());
+        return next().cgmVertexStream4dvATI(file, line, stream, coords);
+    }
     writeUnsupported("glVertexStream4dvATI");
     return next().cgmVertexStream4dvATI(file, line, stream, coords);
 }
@@ -582,6 +1084,19 @@ void OpenGLRekorder::cgmNormalStream3bATI(
 void OpenGLRekorder::cgmNormalStream3bvATI(
     const char* file, unsigned line, unsigned stream, const signed char* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(496, 1, arguments, 2, false))
+        {
+            out() << "glNormalStream3bvATI(" << CallText::Enum{stream} << ", (const GLbyte *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormalStream3bvATI", complete_.reason());
+        return next().cgmNormalStream3bvATI(file, line, stream, coords);
+    }
     writeUnsupported("glNormalStream3bvATI");
     return next().cgmNormalStream3bvATI(file, line, stream, coords);
 }
@@ -596,6 +1111,19 @@ void OpenGLRekorder::cgmNormalStream3sATI(
 
 void OpenGLRekorder::cgmNormalStream3svATI(const char* file, unsigned line, unsigned stream, const short* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(497, 1, arguments, 2, false))
+        {
+            out() << "glNormalStream3svATI(" << CallText::Enum{stream} << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormalStream3svATI", complete_.reason());
+        return next().cgmNormalStream3svATI(file, line, stream, coords);
+    }
     writeUnsupported("glNormalStream3svATI");
     return next().cgmNormalStream3svATI(file, line, stream, coords);
 }
@@ -609,6 +1137,19 @@ void OpenGLRekorder::cgmNormalStream3iATI(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmNormalStream3ivATI(const char* file, unsigned line, unsigned stream, const int* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(498, 1, arguments, 2, false))
+        {
+            out() << "glNormalStream3ivATI(" << CallText::Enum{stream} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormalStream3ivATI", complete_.reason());
+        return next().cgmNormalStream3ivATI(file, line, stream, coords);
+    }
     writeUnsupported("glNormalStream3ivATI");
     return next().cgmNormalStream3ivATI(file, line, stream, coords);
 }
@@ -616,6 +1157,13 @@ void OpenGLRekorder::cgmNormalStream3ivATI(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmNormalStream3fATI(
     const char* file, unsigned line, unsigned stream, float nx, float ny, float nz)
 {
+    if (bComplete_)
+    {
+        out() << "glNormalStream3fATI(" << CallText::Enum{stream} << ", " << CallText::Float{nx} << ", "
+            << CallText::Float{ny} << ", " << CallText::Float{nz} << ");";
+        endStatement(file, line);
+        return next().cgmNormalStream3fATI(file, line, stream, nx, ny, nz);
+    }
     out() << "glNormalStream3fATI(" << CallText::Enum{stream} << ", " << CallText::Float{nx} << ", "
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ");";
     endStatement(file, line);
@@ -624,6 +1172,19 @@ void OpenGLRekorder::cgmNormalStream3fATI(
 
 void OpenGLRekorder::cgmNormalStream3fvATI(const char* file, unsigned line, unsigned stream, const float* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(499, 1, arguments, 2, false))
+        {
+            out() << "glNormalStream3fvATI(" << CallText::Enum{stream} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormalStream3fvATI", complete_.reason());
+        return next().cgmNormalStream3fvATI(file, line, stream, coords);
+    }
     writeUnsupported("glNormalStream3fvATI");
     return next().cgmNormalStream3fvATI(file, line, stream, coords);
 }
@@ -631,6 +1192,13 @@ void OpenGLRekorder::cgmNormalStream3fvATI(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmNormalStream3dATI(
     const char* file, unsigned line, unsigned stream, double nx, double ny, double nz)
 {
+    if (bComplete_)
+    {
+        out() << "glNormalStream3dATI(" << CallText::Enum{stream} << ", " << CallText::Double{nx} << ", "
+            << CallText::Double{ny} << ", " << CallText::Double{nz} << ");";
+        endStatement(file, line);
+        return next().cgmNormalStream3dATI(file, line, stream, nx, ny, nz);
+    }
     out() << "glNormalStream3dATI(" << CallText::Enum{stream} << ", " << nx << ", " << ny << ", " << nz << ");";
     endStatement(file, line);
     return next().cgmNormalStream3dATI(file, line, stream, nx, ny, nz);
@@ -638,6 +1206,19 @@ void OpenGLRekorder::cgmNormalStream3dATI(
 
 void OpenGLRekorder::cgmNormalStream3dvATI(const char* file, unsigned line, unsigned stream, const double* coords)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stream, coords};
+        if (complete_.capturePointers(500, 1, arguments, 2, false))
+        {
+            out() << "glNormalStream3dvATI(" << CallText::Enum{stream} << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormalStream3dvATI", complete_.reason());
+        return next().cgmNormalStream3dvATI(file, line, stream, coords);
+    }
     writeUnsupported("glNormalStream3dvATI");
     return next().cgmNormalStream3dvATI(file, line, stream, coords);
 }
@@ -658,6 +1239,12 @@ void OpenGLRekorder::cgmVertexBlendEnviATI(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmVertexBlendEnvfATI(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexBlendEnvfATI(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmVertexBlendEnvfATI(file, line, pname, param);
+    }
     out() << "glVertexBlendEnvfATI(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmVertexBlendEnvfATI(file, line, pname, param);
@@ -688,6 +1275,13 @@ ptrdiff_t OpenGLRekorder::cgmGetUniformOffsetEXT(const char* file, unsigned line
 void OpenGLRekorder::cgmBlendColorEXT(
     const char* file, unsigned line, float red, float green, float blue, float alpha)
 {
+    if (bComplete_)
+    {
+        out() << "glBlendColorEXT(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
+            << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
+        endStatement(file, line);
+        return next().cgmBlendColorEXT(file, line, red, green, blue, alpha);
+    }
     out() << "glBlendColorEXT(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ", " << CallText::Float{alpha} << ");";
     endStatement(file, line);
@@ -724,6 +1318,20 @@ void OpenGLRekorder::cgmColorSubTableEXT(
     const char* file, unsigned line, unsigned target, int start, int count, unsigned format, unsigned type,
     const void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, start, count, format, type, data};
+        if (complete_.capturePointers(501, 1, arguments, 6, false))
+        {
+            out() << "glColorSubTableEXT(" << CallText::Enum{target} << ", " << start << ", " << count << ", "
+                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColorSubTableEXT", complete_.reason());
+        return next().cgmColorSubTableEXT(file, line, target, start, count, format, type, data);
+    }
     writeUnsupported("glColorSubTableEXT");
     return next().cgmColorSubTableEXT(file, line, target, start, count, format, type, data);
 }
@@ -755,6 +1363,20 @@ void OpenGLRekorder::cgmConvolutionFilter1DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* image)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, internalformat, width, format, type, image};
+        if (complete_.capturePointers(502, 1, arguments, 6, false))
+        {
+            out() << "glConvolutionFilter1DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
+                << ", " << width << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glConvolutionFilter1DEXT", complete_.reason());
+        return next().cgmConvolutionFilter1DEXT(file, line, target, internalformat, width, format, type, image);
+    }
     writeUnsupported("glConvolutionFilter1DEXT");
     return next().cgmConvolutionFilter1DEXT(file, line, target, internalformat, width, format, type, image);
 }
@@ -763,6 +1385,20 @@ void OpenGLRekorder::cgmConvolutionFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* image)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, internalformat, width, height, format, type, image};
+        if (complete_.capturePointers(503, 1, arguments, 7, false))
+        {
+            out() << "glConvolutionFilter2DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
+                << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", " << CallText::Enum{type}
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glConvolutionFilter2DEXT", complete_.reason());
+        return next().cgmConvolutionFilter2DEXT(file, line, target, internalformat, width, height, format, type, image);
+    }
     writeUnsupported("glConvolutionFilter2DEXT");
     return next().cgmConvolutionFilter2DEXT(file, line, target, internalformat, width, height, format, type, image);
 }
@@ -770,6 +1406,13 @@ void OpenGLRekorder::cgmConvolutionFilter2DEXT(
 void OpenGLRekorder::cgmConvolutionParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float params)
 {
+    if (bComplete_)
+    {
+        out() << "glConvolutionParameterfEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Float{params} << ");";
+        endStatement(file, line);
+        return next().cgmConvolutionParameterfEXT(file, line, target, pname, params);
+    }
     out() << "glConvolutionParameterfEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{params} << ");";
     endStatement(file, line);
@@ -779,6 +1422,19 @@ void OpenGLRekorder::cgmConvolutionParameterfEXT(
 void OpenGLRekorder::cgmConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(504, 1, arguments, 3, false))
+        {
+            out() << "glConvolutionParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glConvolutionParameterfvEXT", complete_.reason());
+        return next().cgmConvolutionParameterfvEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glConvolutionParameterfvEXT");
     return next().cgmConvolutionParameterfvEXT(file, line, target, pname, params);
 }
@@ -795,6 +1451,19 @@ void OpenGLRekorder::cgmConvolutionParameteriEXT(
 void OpenGLRekorder::cgmConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(505, 1, arguments, 3, false))
+        {
+            out() << "glConvolutionParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glConvolutionParameterivEXT", complete_.reason());
+        return next().cgmConvolutionParameterivEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glConvolutionParameterivEXT");
     return next().cgmConvolutionParameterivEXT(file, line, target, pname, params);
 }
@@ -820,6 +1489,19 @@ void OpenGLRekorder::cgmCopyConvolutionFilter2DEXT(
 void OpenGLRekorder::cgmGetConvolutionFilterEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* image)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, format, type, image};
+        if (complete_.capturePointers(506, 1, arguments, 4, false))
+        {
+            out() << "glGetConvolutionFilterEXT(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
+                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetConvolutionFilterEXT", complete_.reason());
+        return next().cgmGetConvolutionFilterEXT(file, line, target, format, type, image);
+    }
     writeUnsupported("glGetConvolutionFilterEXT");
     return next().cgmGetConvolutionFilterEXT(file, line, target, format, type, image);
 }
@@ -827,6 +1509,19 @@ void OpenGLRekorder::cgmGetConvolutionFilterEXT(
 void OpenGLRekorder::cgmGetConvolutionParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(507, 1, arguments, 3, false))
+        {
+            out() << "glGetConvolutionParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetConvolutionParameterfvEXT", complete_.reason());
+        return next().cgmGetConvolutionParameterfvEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glGetConvolutionParameterfvEXT");
     return next().cgmGetConvolutionParameterfvEXT(file, line, target, pname, params);
 }
@@ -834,6 +1529,19 @@ void OpenGLRekorder::cgmGetConvolutionParameterfvEXT(
 void OpenGLRekorder::cgmGetConvolutionParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(508, 1, arguments, 3, false))
+        {
+            out() << "glGetConvolutionParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetConvolutionParameterivEXT", complete_.reason());
+        return next().cgmGetConvolutionParameterivEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glGetConvolutionParameterivEXT");
     return next().cgmGetConvolutionParameterivEXT(file, line, target, pname, params);
 }
@@ -842,6 +1550,20 @@ void OpenGLRekorder::cgmGetSeparableFilterEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* row, void* column,
     void* span)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, format, type, row, column, span};
+        if (complete_.capturePointers(509, 3, arguments, 6, false))
+        {
+            out() << "glGetSeparableFilterEXT(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
+                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ", (void *)" << complete_.pointer(1)
+                << ", (void *)" << complete_.pointer(2) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetSeparableFilterEXT", complete_.reason());
+        return next().cgmGetSeparableFilterEXT(file, line, target, format, type, row, column, span);
+    }
     writeUnsupported("glGetSeparableFilterEXT");
     return next().cgmGetSeparableFilterEXT(file, line, target, format, type, row, column, span);
 }
@@ -850,6 +1572,20 @@ void OpenGLRekorder::cgmSeparableFilter2DEXT(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, int height, unsigned format,
     unsigned type, const void* row, const void* column)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, internalformat, width, height, format, type, row, column};
+        if (complete_.capturePointers(512, 2, arguments, 8, false))
+        {
+            out() << "glSeparableFilter2DEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat}
+                << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", " << CallText::Enum{type}
+                << ", (const void *)" << complete_.pointer(0) << ", (const void *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSeparableFilter2DEXT", complete_.reason());
+        return next().cgmSeparableFilter2DEXT(file, line, target, internalformat, width, height, format, type, row, column);
+    }
     writeUnsupported("glSeparableFilter2DEXT");
     return next().cgmSeparableFilter2DEXT(file, line, target, internalformat, width, height, format, type, row, column);
 }
@@ -857,6 +1593,19 @@ void OpenGLRekorder::cgmSeparableFilter2DEXT(
 void OpenGLRekorder::cgmBinormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, stride, pointer};
+        if (complete_.capturePointers(514, 1, arguments, 3, false))
+        {
+            out() << "glBinormalPointerEXT(" << CallText::Enum{type} << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glBinormalPointerEXT", complete_.reason());
+        return next().cgmBinormalPointerEXT(file, line, type, stride, pointer);
+    }
     writeUnsupported("glBinormalPointerEXT");
     return next().cgmBinormalPointerEXT(file, line, type, stride, pointer);
 }
@@ -864,6 +1613,19 @@ void OpenGLRekorder::cgmBinormalPointerEXT(
 void OpenGLRekorder::cgmTangentPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, stride, pointer};
+        if (complete_.capturePointers(515, 1, arguments, 3, false))
+        {
+            out() << "glTangentPointerEXT(" << CallText::Enum{type} << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTangentPointerEXT", complete_.reason());
+        return next().cgmTangentPointerEXT(file, line, type, stride, pointer);
+    }
     writeUnsupported("glTangentPointerEXT");
     return next().cgmTangentPointerEXT(file, line, type, stride, pointer);
 }
@@ -920,18 +1682,48 @@ void OpenGLRekorder::cgmCopyTexSubImage3DEXT(
 
 void OpenGLRekorder::cgmCullParameterdvEXT(const char* file, unsigned line, unsigned pname, double* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(516, 1, arguments, 2, false))
+        {
+            out() << "glCullParameterdvEXT(" << CallText::Enum{pname} << ", (GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCullParameterdvEXT", complete_.reason());
+        return next().cgmCullParameterdvEXT(file, line, pname, params);
+    }
     writeUnsupported("glCullParameterdvEXT");
     return next().cgmCullParameterdvEXT(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmCullParameterfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(517, 1, arguments, 2, false))
+        {
+            out() << "glCullParameterfvEXT(" << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCullParameterfvEXT", complete_.reason());
+        return next().cgmCullParameterfvEXT(file, line, pname, params);
+    }
     writeUnsupported("glCullParameterfvEXT");
     return next().cgmCullParameterfvEXT(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmDepthBoundsEXT(const char* file, unsigned line, double zmin, double zmax)
 {
+    if (bComplete_)
+    {
+        out() << "glDepthBoundsEXT(" << CallText::Double{zmin} << ", " << CallText::Double{zmax} << ");";
+        endStatement(file, line);
+        return next().cgmDepthBoundsEXT(file, line, zmin, zmax);
+    }
     out() << "glDepthBoundsEXT(" << zmin << ", " << zmax << ");";
     endStatement(file, line);
     return next().cgmDepthBoundsEXT(file, line, zmin, zmax);
@@ -950,6 +1742,19 @@ void OpenGLRekorder::cgmColorMaskIndexedEXT(
 void OpenGLRekorder::cgmGetBooleanIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned char* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, data};
+        if (complete_.capturePointers(518, 1, arguments, 3, false))
+        {
+            out() << "glGetBooleanIndexedvEXT(" << CallText::Enum{target} << ", " << index << ", (GLboolean *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetBooleanIndexedvEXT", complete_.reason());
+        return next().cgmGetBooleanIndexedvEXT(file, line, target, index, data);
+    }
     writeUnsupported("glGetBooleanIndexedvEXT");
     return next().cgmGetBooleanIndexedvEXT(file, line, target, index, data);
 }
@@ -957,6 +1762,19 @@ void OpenGLRekorder::cgmGetBooleanIndexedvEXT(
 void OpenGLRekorder::cgmGetIntegerIndexedvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, data};
+        if (complete_.capturePointers(519, 1, arguments, 3, false))
+        {
+            out() << "glGetIntegerIndexedvEXT(" << CallText::Enum{target} << ", " << index << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetIntegerIndexedvEXT", complete_.reason());
+        return next().cgmGetIntegerIndexedvEXT(file, line, target, index, data);
+    }
     writeUnsupported("glGetIntegerIndexedvEXT");
     return next().cgmGetIntegerIndexedvEXT(file, line, target, index, data);
 }
@@ -985,6 +1803,18 @@ unsigned char OpenGLRekorder::cgmIsEnabledIndexedEXT(const char* file, unsigned 
 void OpenGLRekorder::cgmDrawArraysInstancedEXT(
     const char* file, unsigned line, unsigned mode, int start, int count, int primcount)
 {
+    if (bComplete_)
+    {
+        if (complete_.drawArrays(start, count))
+        {
+            out() << "glDrawArraysInstancedEXT(" << CallText::Enum{mode} << ", " << start << ", " << count << ", "
+                << primcount << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDrawArraysInstancedEXT", complete_.reason());
+        return next().cgmDrawArraysInstancedEXT(file, line, mode, start, count, primcount);
+    }
     out() << "glDrawArraysInstancedEXT(" << CallText::Enum{mode} << ", " << start << ", " << count << ", "
         << primcount << ");";
     endStatement(file, line);
@@ -994,6 +1824,19 @@ void OpenGLRekorder::cgmDrawArraysInstancedEXT(
 void OpenGLRekorder::cgmDrawElementsInstancedEXT(
     const char* file, unsigned line, unsigned mode, int count, unsigned type, const void* indices, int primcount)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mode, count, type, indices, primcount};
+        if (complete_.capturePointers(520, 1, arguments, 5, false) && complete_.drawElements(count, type, indices))
+        {
+            out() << "glDrawElementsInstancedEXT(" << CallText::Enum{mode} << ", " << count << ", "
+                << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ", " << primcount << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDrawElementsInstancedEXT", complete_.reason());
+        return next().cgmDrawElementsInstancedEXT(file, line, mode, count, type, indices, primcount);
+    }
     writeUnsupported("glDrawElementsInstancedEXT");
     return next().cgmDrawElementsInstancedEXT(file, line, mode, count, type, indices, primcount);
 }
@@ -1002,12 +1845,31 @@ void OpenGLRekorder::cgmDrawRangeElementsEXT(
     const char* file, unsigned line, unsigned mode, unsigned start, unsigned end, int count, unsigned type,
     const void* indices)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mode, start, end, count, type, indices};
+        if (complete_.capturePointers(521, 1, arguments, 6, false) && complete_.drawElements(count, type, indices))
+        {
+            out() << "glDrawRangeElementsEXT(" << CallText::Enum{mode} << ", " << start << ", " << end << ", " << count
+                << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDrawRangeElementsEXT", complete_.reason());
+        return next().cgmDrawRangeElementsEXT(file, line, mode, start, end, count, type, indices);
+    }
     writeUnsupported("glDrawRangeElementsEXT");
     return next().cgmDrawRangeElementsEXT(file, line, mode, start, end, count, type, indices);
 }
 
 void OpenGLRekorder::cgmFogCoordfEXT(const char* file, unsigned line, float coord)
 {
+    if (bComplete_)
+    {
+        out() << "glFogCoordfEXT(" << CallText::Float{coord} << ");";
+        endStatement(file, line);
+        return next().cgmFogCoordfEXT(file, line, coord);
+    }
     out() << "glFogCoordfEXT(" << CallText::Float{coord} << ");";
     endStatement(file, line);
     return next().cgmFogCoordfEXT(file, line, coord);
@@ -1015,12 +1877,30 @@ void OpenGLRekorder::cgmFogCoordfEXT(const char* file, unsigned line, float coor
 
 void OpenGLRekorder::cgmFogCoordfvEXT(const char* file, unsigned line, const float* coord)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {coord};
+        if (complete_.capturePointers(522, 1, arguments, 1, false))
+        {
+            out() << "glFogCoordfvEXT((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFogCoordfvEXT", complete_.reason());
+        return next().cgmFogCoordfvEXT(file, line, coord);
+    }
     writeUnsupported("glFogCoordfvEXT");
     return next().cgmFogCoordfvEXT(file, line, coord);
 }
 
 void OpenGLRekorder::cgmFogCoorddEXT(const char* file, unsigned line, double coord)
 {
+    if (bComplete_)
+    {
+        out() << "glFogCoorddEXT(" << CallText::Double{coord} << ");";
+        endStatement(file, line);
+        return next().cgmFogCoorddEXT(file, line, coord);
+    }
     out() << "glFogCoorddEXT(" << coord << ");";
     endStatement(file, line);
     return next().cgmFogCoorddEXT(file, line, coord);
@@ -1028,6 +1908,18 @@ void OpenGLRekorder::cgmFogCoorddEXT(const char* file, unsigned line, double coo
 
 void OpenGLRekorder::cgmFogCoorddvEXT(const char* file, unsigned line, const double* coord)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {coord};
+        if (complete_.capturePointers(523, 1, arguments, 1, false))
+        {
+            out() << "glFogCoorddvEXT((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFogCoorddvEXT", complete_.reason());
+        return next().cgmFogCoorddvEXT(file, line, coord);
+    }
     writeUnsupported("glFogCoorddvEXT");
     return next().cgmFogCoorddvEXT(file, line, coord);
 }
@@ -1035,6 +1927,21 @@ void OpenGLRekorder::cgmFogCoorddvEXT(const char* file, unsigned line, const dou
 void OpenGLRekorder::cgmFogCoordPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, stride, pointer};
+        if (complete_.capturePointers(524, 1, arguments, 3, true))
+        {
+            out() << "glFogCoordPointerEXT(" << CallText::Enum{type} << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFogCoordPointerEXT", complete_.reason());
+        next().cgmFogCoordPointerEXT(file, line, type, stride, pointer);
+        complete_.rememberArray("glFogCoordPointerEXT", 1, type, stride, pointer);
+        return;
+    }
     writeUnsupported("glFogCoordPointerEXT");
     return next().cgmFogCoordPointerEXT(file, line, type, stride, pointer);
 }
@@ -1048,6 +1955,12 @@ void OpenGLRekorder::cgmFragmentColorMaterialEXT(const char* file, unsigned line
 
 void OpenGLRekorder::cgmFragmentLightModelfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glFragmentLightModelfEXT(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmFragmentLightModelfEXT(file, line, pname, param);
+    }
     out() << "glFragmentLightModelfEXT(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmFragmentLightModelfEXT(file, line, pname, param);
@@ -1055,6 +1968,19 @@ void OpenGLRekorder::cgmFragmentLightModelfEXT(const char* file, unsigned line, 
 
 void OpenGLRekorder::cgmFragmentLightModelfvEXT(const char* file, unsigned line, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(525, 1, arguments, 2, false))
+        {
+            out() << "glFragmentLightModelfvEXT(" << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFragmentLightModelfvEXT", complete_.reason());
+        return next().cgmFragmentLightModelfvEXT(file, line, pname, params);
+    }
     writeUnsupported("glFragmentLightModelfvEXT");
     return next().cgmFragmentLightModelfvEXT(file, line, pname, params);
 }
@@ -1068,6 +1994,19 @@ void OpenGLRekorder::cgmFragmentLightModeliEXT(const char* file, unsigned line, 
 
 void OpenGLRekorder::cgmFragmentLightModelivEXT(const char* file, unsigned line, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(526, 1, arguments, 2, false))
+        {
+            out() << "glFragmentLightModelivEXT(" << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFragmentLightModelivEXT", complete_.reason());
+        return next().cgmFragmentLightModelivEXT(file, line, pname, params);
+    }
     writeUnsupported("glFragmentLightModelivEXT");
     return next().cgmFragmentLightModelivEXT(file, line, pname, params);
 }
@@ -1075,6 +2014,13 @@ void OpenGLRekorder::cgmFragmentLightModelivEXT(const char* file, unsigned line,
 void OpenGLRekorder::cgmFragmentLightfEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glFragmentLightfEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmFragmentLightfEXT(file, line, light, pname, param);
+    }
     out() << "glFragmentLightfEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
@@ -1084,6 +2030,19 @@ void OpenGLRekorder::cgmFragmentLightfEXT(
 void OpenGLRekorder::cgmFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {light, pname, params};
+        if (complete_.capturePointers(527, 1, arguments, 3, false))
+        {
+            out() << "glFragmentLightfvEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFragmentLightfvEXT", complete_.reason());
+        return next().cgmFragmentLightfvEXT(file, line, light, pname, params);
+    }
     writeUnsupported("glFragmentLightfvEXT");
     return next().cgmFragmentLightfvEXT(file, line, light, pname, params);
 }
@@ -1099,6 +2058,19 @@ void OpenGLRekorder::cgmFragmentLightiEXT(const char* file, unsigned line, unsig
 void OpenGLRekorder::cgmFragmentLightivEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {light, pname, params};
+        if (complete_.capturePointers(528, 1, arguments, 3, false))
+        {
+            out() << "glFragmentLightivEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFragmentLightivEXT", complete_.reason());
+        return next().cgmFragmentLightivEXT(file, line, light, pname, params);
+    }
     writeUnsupported("glFragmentLightivEXT");
     return next().cgmFragmentLightivEXT(file, line, light, pname, params);
 }
@@ -1106,6 +2078,13 @@ void OpenGLRekorder::cgmFragmentLightivEXT(
 void OpenGLRekorder::cgmFragmentMaterialfEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float param)
 {
+    if (bComplete_)
+    {
+        out() << "glFragmentMaterialfEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmFragmentMaterialfEXT(file, line, face, pname, param);
+    }
     out() << "glFragmentMaterialfEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", " << param
         << ");";
     endStatement(file, line);
@@ -1115,6 +2094,19 @@ void OpenGLRekorder::cgmFragmentMaterialfEXT(
 void OpenGLRekorder::cgmFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {face, pname, params};
+        if (complete_.capturePointers(529, 1, arguments, 3, false))
+        {
+            out() << "glFragmentMaterialfvEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFragmentMaterialfvEXT", complete_.reason());
+        return next().cgmFragmentMaterialfvEXT(file, line, face, pname, params);
+    }
     writeUnsupported("glFragmentMaterialfvEXT");
     return next().cgmFragmentMaterialfvEXT(file, line, face, pname, params);
 }
@@ -1131,6 +2123,19 @@ void OpenGLRekorder::cgmFragmentMaterialiEXT(
 void OpenGLRekorder::cgmFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {face, pname, params};
+        if (complete_.capturePointers(530, 1, arguments, 3, false))
+        {
+            out() << "glFragmentMaterialivEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFragmentMaterialivEXT", complete_.reason());
+        return next().cgmFragmentMaterialivEXT(file, line, face, pname, params);
+    }
     writeUnsupported("glFragmentMaterialivEXT");
     return next().cgmFragmentMaterialivEXT(file, line, face, pname, params);
 }
@@ -1138,6 +2143,19 @@ void OpenGLRekorder::cgmFragmentMaterialivEXT(
 void OpenGLRekorder::cgmGetFragmentLightfvEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {light, pname, params};
+        if (complete_.capturePointers(531, 1, arguments, 3, false))
+        {
+            out() << "glGetFragmentLightfvEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFragmentLightfvEXT", complete_.reason());
+        return next().cgmGetFragmentLightfvEXT(file, line, light, pname, params);
+    }
     writeUnsupported("glGetFragmentLightfvEXT");
     return next().cgmGetFragmentLightfvEXT(file, line, light, pname, params);
 }
@@ -1145,6 +2163,19 @@ void OpenGLRekorder::cgmGetFragmentLightfvEXT(
 void OpenGLRekorder::cgmGetFragmentLightivEXT(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {light, pname, params};
+        if (complete_.capturePointers(532, 1, arguments, 3, false))
+        {
+            out() << "glGetFragmentLightivEXT(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFragmentLightivEXT", complete_.reason());
+        return next().cgmGetFragmentLightivEXT(file, line, light, pname, params);
+    }
     writeUnsupported("glGetFragmentLightivEXT");
     return next().cgmGetFragmentLightivEXT(file, line, light, pname, params);
 }
@@ -1152,6 +2183,19 @@ void OpenGLRekorder::cgmGetFragmentLightivEXT(
 void OpenGLRekorder::cgmGetFragmentMaterialfvEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {face, pname, params};
+        if (complete_.capturePointers(533, 1, arguments, 3, false))
+        {
+            out() << "glGetFragmentMaterialfvEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFragmentMaterialfvEXT", complete_.reason());
+        return next().cgmGetFragmentMaterialfvEXT(file, line, face, pname, params);
+    }
     writeUnsupported("glGetFragmentMaterialfvEXT");
     return next().cgmGetFragmentMaterialfvEXT(file, line, face, pname, params);
 }
@@ -1159,6 +2203,19 @@ void OpenGLRekorder::cgmGetFragmentMaterialfvEXT(
 void OpenGLRekorder::cgmGetFragmentMaterialivEXT(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {face, pname, params};
+        if (complete_.capturePointers(534, 1, arguments, 3, false))
+        {
+            out() << "glGetFragmentMaterialivEXT(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFragmentMaterialivEXT", complete_.reason());
+        return next().cgmGetFragmentMaterialivEXT(file, line, face, pname, params);
+    }
     writeUnsupported("glGetFragmentMaterialivEXT");
     return next().cgmGetFragmentMaterialivEXT(file, line, face, pname, params);
 }
@@ -1206,12 +2263,36 @@ void OpenGLRekorder::cgmBindRenderbufferEXT(const char* file, unsigned line, uns
 
 void OpenGLRekorder::cgmDeleteRenderbuffersEXT(const char* file, unsigned line, int n, const unsigned* renderbuffers)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, renderbuffers};
+        if (complete_.capturePointers(535, 1, arguments, 2, false))
+        {
+            out() << "glDeleteRenderbuffersEXT(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteRenderbuffersEXT", complete_.reason());
+        return next().cgmDeleteRenderbuffersEXT(file, line, n, renderbuffers);
+    }
     writeUnsupported("glDeleteRenderbuffersEXT");
     return next().cgmDeleteRenderbuffersEXT(file, line, n, renderbuffers);
 }
 
 void OpenGLRekorder::cgmGenRenderbuffersEXT(const char* file, unsigned line, int n, unsigned* renderbuffers)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, renderbuffers};
+        if (complete_.capturePointers(536, 1, arguments, 2, false))
+        {
+            out() << "glGenRenderbuffersEXT(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenRenderbuffersEXT", complete_.reason());
+        return next().cgmGenRenderbuffersEXT(file, line, n, renderbuffers);
+    }
     writeUnsupported("glGenRenderbuffersEXT");
     return next().cgmGenRenderbuffersEXT(file, line, n, renderbuffers);
 }
@@ -1228,6 +2309,19 @@ void OpenGLRekorder::cgmRenderbufferStorageEXT(
 void OpenGLRekorder::cgmGetRenderbufferParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(537, 1, arguments, 3, false))
+        {
+            out() << "glGetRenderbufferParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetRenderbufferParameterivEXT", complete_.reason());
+        return next().cgmGetRenderbufferParameterivEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glGetRenderbufferParameterivEXT");
     return next().cgmGetRenderbufferParameterivEXT(file, line, target, pname, params);
 }
@@ -1248,6 +2342,18 @@ void OpenGLRekorder::cgmBindFramebufferEXT(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmDeleteFramebuffersEXT(const char* file, unsigned line, int n, const unsigned* framebuffers)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, framebuffers};
+        if (complete_.capturePointers(538, 1, arguments, 2, false))
+        {
+            out() << "glDeleteFramebuffersEXT(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteFramebuffersEXT", complete_.reason());
+        return next().cgmDeleteFramebuffersEXT(file, line, n, framebuffers);
+    }
     const std::int64_t recordBytes = arrayBytes(n, 4);
     if (isCapturable(framebuffers, recordBytes))
     {
@@ -1263,6 +2369,18 @@ void OpenGLRekorder::cgmDeleteFramebuffersEXT(const char* file, unsigned line, i
 
 void OpenGLRekorder::cgmGenFramebuffersEXT(const char* file, unsigned line, int n, unsigned* framebuffers)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, framebuffers};
+        if (complete_.capturePointers(539, 1, arguments, 2, false))
+        {
+            out() << "glGenFramebuffersEXT(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenFramebuffersEXT", complete_.reason());
+        return next().cgmGenFramebuffersEXT(file, line, n, framebuffers);
+    }
     if (n >= 0)
     {
         out() << "{\n    GLuint framebuffers[" << n << "];\n    glGenFramebuffersEXT(" << n << ", &framebuffers[0]);";
@@ -1324,6 +2442,20 @@ void OpenGLRekorder::cgmFramebufferRenderbufferEXT(
 void OpenGLRekorder::cgmGetFramebufferAttachmentParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned attachment, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, attachment, pname, params};
+        if (complete_.capturePointers(540, 1, arguments, 4, false))
+        {
+            out() << "glGetFramebufferAttachmentParameterivEXT(" << CallText::Enum{target} << ", "
+                << CallText::Enum{attachment} << ", " << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFramebufferAttachmentParameterivEXT", complete_.reason());
+        return next().cgmGetFramebufferAttachmentParameterivEXT(file, line, target, attachment, pname, params);
+    }
     writeUnsupported("glGetFramebufferAttachmentParameterivEXT");
     return next().cgmGetFramebufferAttachmentParameterivEXT(file, line, target, attachment, pname, params);
 }
@@ -1373,6 +2505,19 @@ void OpenGLRekorder::cgmFramebufferTextureFaceEXT(
 void OpenGLRekorder::cgmProgramEnvParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, count, params};
+        if (complete_.capturePointers(541, 1, arguments, 4, false))
+        {
+            out() << "glProgramEnvParameters4fvEXT(" << CallText::Enum{target} << ", " << index << ", " << count
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramEnvParameters4fvEXT", complete_.reason());
+        return next().cgmProgramEnvParameters4fvEXT(file, line, target, index, count, params);
+    }
     writeUnsupported("glProgramEnvParameters4fvEXT");
     return next().cgmProgramEnvParameters4fvEXT(file, line, target, index, count, params);
 }
@@ -1380,6 +2525,19 @@ void OpenGLRekorder::cgmProgramEnvParameters4fvEXT(
 void OpenGLRekorder::cgmProgramLocalParameters4fvEXT(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, count, params};
+        if (complete_.capturePointers(542, 1, arguments, 4, false))
+        {
+            out() << "glProgramLocalParameters4fvEXT(" << CallText::Enum{target} << ", " << index << ", " << count
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramLocalParameters4fvEXT", complete_.reason());
+        return next().cgmProgramLocalParameters4fvEXT(file, line, target, index, count, params);
+    }
     writeUnsupported("glProgramLocalParameters4fvEXT");
     return next().cgmProgramLocalParameters4fvEXT(file, line, target, index, count, params);
 }
@@ -1387,6 +2545,19 @@ void OpenGLRekorder::cgmProgramLocalParameters4fvEXT(
 void OpenGLRekorder::cgmGetUniformuivEXT(
     const char* file, unsigned line, unsigned program, int location, unsigned* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, location, params};
+        if (complete_.capturePointers(543, 1, arguments, 3, false))
+        {
+            out() << "glGetUniformuivEXT(" << program << ", " << location << ", (GLuint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetUniformuivEXT", complete_.reason());
+        return next().cgmGetUniformuivEXT(file, line, program, location, params);
+    }
     writeUnsupported("glGetUniformuivEXT");
     return next().cgmGetUniformuivEXT(file, line, program, location, params);
 }
@@ -1394,12 +2565,37 @@ void OpenGLRekorder::cgmGetUniformuivEXT(
 void OpenGLRekorder::cgmBindFragDataLocationEXT(
     const char* file, unsigned line, unsigned program, unsigned color, const char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, color, name};
+        if (complete_.capturePointers(544, 1, arguments, 3, false))
+        {
+            out() << "glBindFragDataLocationEXT(" << program << ", " << color << ", (const GLchar *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glBindFragDataLocationEXT", complete_.reason());
+        return next().cgmBindFragDataLocationEXT(file, line, program, color, name);
+    }
     writeUnsupported("glBindFragDataLocationEXT");
     return next().cgmBindFragDataLocationEXT(file, line, program, color, name);
 }
 
 int OpenGLRekorder::cgmGetFragDataLocationEXT(const char* file, unsigned line, unsigned program, const char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, name};
+        if (complete_.capturePointers(545, 1, arguments, 2, false))
+        {
+            out() << "glGetFragDataLocationEXT(" << program << ", (const GLchar *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFragDataLocationEXT", complete_.reason());
+        return next().cgmGetFragDataLocationEXT(file, line, program, name);
+    }
     writeUnsupported("glGetFragDataLocationEXT");
     return next().cgmGetFragDataLocationEXT(file, line, program, name);
 }
@@ -1437,6 +2633,19 @@ void OpenGLRekorder::cgmUniform4uiEXT(
 void OpenGLRekorder::cgmUniform1uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(546, 1, arguments, 3, false))
+        {
+            out() << "glUniform1uivEXT(" << location << ", " << count << ", (const GLuint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform1uivEXT", complete_.reason());
+        return next().cgmUniform1uivEXT(file, line, location, count, value);
+    }
     writeUnsupported("glUniform1uivEXT");
     return next().cgmUniform1uivEXT(file, line, location, count, value);
 }
@@ -1444,6 +2653,19 @@ void OpenGLRekorder::cgmUniform1uivEXT(
 void OpenGLRekorder::cgmUniform2uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(547, 1, arguments, 3, false))
+        {
+            out() << "glUniform2uivEXT(" << location << ", " << count << ", (const GLuint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform2uivEXT", complete_.reason());
+        return next().cgmUniform2uivEXT(file, line, location, count, value);
+    }
     writeUnsupported("glUniform2uivEXT");
     return next().cgmUniform2uivEXT(file, line, location, count, value);
 }
@@ -1451,6 +2673,19 @@ void OpenGLRekorder::cgmUniform2uivEXT(
 void OpenGLRekorder::cgmUniform3uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(548, 1, arguments, 3, false))
+        {
+            out() << "glUniform3uivEXT(" << location << ", " << count << ", (const GLuint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform3uivEXT", complete_.reason());
+        return next().cgmUniform3uivEXT(file, line, location, count, value);
+    }
     writeUnsupported("glUniform3uivEXT");
     return next().cgmUniform3uivEXT(file, line, location, count, value);
 }
@@ -1458,6 +2693,19 @@ void OpenGLRekorder::cgmUniform3uivEXT(
 void OpenGLRekorder::cgmUniform4uivEXT(
     const char* file, unsigned line, int location, int count, const unsigned* value)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {location, count, value};
+        if (complete_.capturePointers(549, 1, arguments, 3, false))
+        {
+            out() << "glUniform4uivEXT(" << location << ", " << count << ", (const GLuint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glUniform4uivEXT", complete_.reason());
+        return next().cgmUniform4uivEXT(file, line, location, count, value);
+    }
     writeUnsupported("glUniform4uivEXT");
     return next().cgmUniform4uivEXT(file, line, location, count, value);
 }
@@ -1523,72 +2771,216 @@ void OpenGLRekorder::cgmVertexAttribI4uiEXT(
 
 void OpenGLRekorder::cgmVertexAttribI1ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(550, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttribI1ivEXT(" << index << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribI1ivEXT", complete_.reason());
+        return next().cgmVertexAttribI1ivEXT(file, line, index, v);
+    }
     writeUnsupported("glVertexAttribI1ivEXT");
     return next().cgmVertexAttribI1ivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI2ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(551, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttribI2ivEXT(" << index << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribI2ivEXT", complete_.reason());
+        return next().cgmVertexAttribI2ivEXT(file, line, index, v);
+    }
     writeUnsupported("glVertexAttribI2ivEXT");
     return next().cgmVertexAttribI2ivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI3ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(552, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttribI3ivEXT(" << index << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribI3ivEXT", complete_.reason());
+        return next().cgmVertexAttribI3ivEXT(file, line, index, v);
+    }
     writeUnsupported("glVertexAttribI3ivEXT");
     return next().cgmVertexAttribI3ivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4ivEXT(const char* file, unsigned line, unsigned index, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(553, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttribI4ivEXT(" << index << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribI4ivEXT", complete_.reason());
+        return next().cgmVertexAttribI4ivEXT(file, line, index, v);
+    }
     writeUnsupported("glVertexAttribI4ivEXT");
     return next().cgmVertexAttribI4ivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI1uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(554, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttribI1uivEXT(" << index << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribI1uivEXT", complete_.reason());
+        return next().cgmVertexAttribI1uivEXT(file, line, index, v);
+    }
     writeUnsupported("glVertexAttribI1uivEXT");
     return next().cgmVertexAttribI1uivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI2uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(555, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttribI2uivEXT(" << index << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribI2uivEXT", complete_.reason());
+        return next().cgmVertexAttribI2uivEXT(file, line, index, v);
+    }
     writeUnsupported("glVertexAttribI2uivEXT");
     return next().cgmVertexAttribI2uivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI3uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(556, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttribI3uivEXT(" << index << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribI3uivEXT", complete_.reason());
+        return next().cgmVertexAttribI3uivEXT(file, line, index, v);
+    }
     writeUnsupported("glVertexAttribI3uivEXT");
     return next().cgmVertexAttribI3uivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4uivEXT(const char* file, unsigned line, unsigned index, const unsigned* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(557, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttribI4uivEXT(" << index << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribI4uivEXT", complete_.reason());
+        return next().cgmVertexAttribI4uivEXT(file, line, index, v);
+    }
     writeUnsupported("glVertexAttribI4uivEXT");
     return next().cgmVertexAttribI4uivEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4bvEXT(const char* file, unsigned line, unsigned index, const signed char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(558, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttribI4bvEXT(" << index << ", (const GLbyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribI4bvEXT", complete_.reason());
+        return next().cgmVertexAttribI4bvEXT(file, line, index, v);
+    }
     writeUnsupported("glVertexAttribI4bvEXT");
     return next().cgmVertexAttribI4bvEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4svEXT(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(559, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttribI4svEXT(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribI4svEXT", complete_.reason());
+        return next().cgmVertexAttribI4svEXT(file, line, index, v);
+    }
     writeUnsupported("glVertexAttribI4svEXT");
     return next().cgmVertexAttribI4svEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4ubvEXT(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(560, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttribI4ubvEXT(" << index << ", (const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribI4ubvEXT", complete_.reason());
+        return next().cgmVertexAttribI4ubvEXT(file, line, index, v);
+    }
     writeUnsupported("glVertexAttribI4ubvEXT");
     return next().cgmVertexAttribI4ubvEXT(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribI4usvEXT(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(561, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttribI4usvEXT(" << index << ", (const GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribI4usvEXT", complete_.reason());
+        return next().cgmVertexAttribI4usvEXT(file, line, index, v);
+    }
     writeUnsupported("glVertexAttribI4usvEXT");
     return next().cgmVertexAttribI4usvEXT(file, line, index, v);
 }
@@ -1596,6 +2988,19 @@ void OpenGLRekorder::cgmVertexAttribI4usvEXT(const char* file, unsigned line, un
 void OpenGLRekorder::cgmVertexAttribIPointerEXT(
     const char* file, unsigned line, unsigned index, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, size, type, stride, pointer};
+        if (complete_.capturePointers(562, 1, arguments, 5, false))
+        {
+            out() << "glVertexAttribIPointerEXT(" << index << ", " << size << ", " << CallText::Enum{type} << ", "
+                << stride << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribIPointerEXT", complete_.reason());
+        return next().cgmVertexAttribIPointerEXT(file, line, index, size, type, stride, pointer);
+    }
     writeUnsupported("glVertexAttribIPointerEXT");
     return next().cgmVertexAttribIPointerEXT(file, line, index, size, type, stride, pointer);
 }
@@ -1603,6 +3008,19 @@ void OpenGLRekorder::cgmVertexAttribIPointerEXT(
 void OpenGLRekorder::cgmGetVertexAttribIivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, params};
+        if (complete_.capturePointers(563, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribIivEXT(" << index << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribIivEXT", complete_.reason());
+        return next().cgmGetVertexAttribIivEXT(file, line, index, pname, params);
+    }
     writeUnsupported("glGetVertexAttribIivEXT");
     return next().cgmGetVertexAttribIivEXT(file, line, index, pname, params);
 }
@@ -1610,6 +3028,19 @@ void OpenGLRekorder::cgmGetVertexAttribIivEXT(
 void OpenGLRekorder::cgmGetVertexAttribIuivEXT(
     const char* file, unsigned line, unsigned index, unsigned pname, unsigned* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, params};
+        if (complete_.capturePointers(564, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribIuivEXT(" << index << ", " << CallText::Enum{pname} << ", (GLuint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribIuivEXT", complete_.reason());
+        return next().cgmGetVertexAttribIuivEXT(file, line, index, pname, params);
+    }
     writeUnsupported("glGetVertexAttribIuivEXT");
     return next().cgmGetVertexAttribIuivEXT(file, line, index, pname, params);
 }
@@ -1618,6 +3049,19 @@ void OpenGLRekorder::cgmGetHistogramEXT(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, reset, format, type, values};
+        if (complete_.capturePointers(565, 1, arguments, 5, false))
+        {
+            out() << "glGetHistogramEXT(" << CallText::Enum{target} << ", " << CallText::Bool{reset} << ", "
+                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetHistogramEXT", complete_.reason());
+        return next().cgmGetHistogramEXT(file, line, target, reset, format, type, values);
+    }
     writeUnsupported("glGetHistogramEXT");
     return next().cgmGetHistogramEXT(file, line, target, reset, format, type, values);
 }
@@ -1625,6 +3069,19 @@ void OpenGLRekorder::cgmGetHistogramEXT(
 void OpenGLRekorder::cgmGetHistogramParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(566, 1, arguments, 3, false))
+        {
+            out() << "glGetHistogramParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetHistogramParameterfvEXT", complete_.reason());
+        return next().cgmGetHistogramParameterfvEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glGetHistogramParameterfvEXT");
     return next().cgmGetHistogramParameterfvEXT(file, line, target, pname, params);
 }
@@ -1632,6 +3089,19 @@ void OpenGLRekorder::cgmGetHistogramParameterfvEXT(
 void OpenGLRekorder::cgmGetHistogramParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(567, 1, arguments, 3, false))
+        {
+            out() << "glGetHistogramParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetHistogramParameterivEXT", complete_.reason());
+        return next().cgmGetHistogramParameterivEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glGetHistogramParameterivEXT");
     return next().cgmGetHistogramParameterivEXT(file, line, target, pname, params);
 }
@@ -1640,6 +3110,19 @@ void OpenGLRekorder::cgmGetMinmaxEXT(
     const char* file, unsigned line, unsigned target, unsigned char reset, unsigned format, unsigned type,
     void* values)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, reset, format, type, values};
+        if (complete_.capturePointers(568, 1, arguments, 5, false))
+        {
+            out() << "glGetMinmaxEXT(" << CallText::Enum{target} << ", " << CallText::Bool{reset} << ", "
+                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMinmaxEXT", complete_.reason());
+        return next().cgmGetMinmaxEXT(file, line, target, reset, format, type, values);
+    }
     writeUnsupported("glGetMinmaxEXT");
     return next().cgmGetMinmaxEXT(file, line, target, reset, format, type, values);
 }
@@ -1647,6 +3130,19 @@ void OpenGLRekorder::cgmGetMinmaxEXT(
 void OpenGLRekorder::cgmGetMinmaxParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(569, 1, arguments, 3, false))
+        {
+            out() << "glGetMinmaxParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMinmaxParameterfvEXT", complete_.reason());
+        return next().cgmGetMinmaxParameterfvEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glGetMinmaxParameterfvEXT");
     return next().cgmGetMinmaxParameterfvEXT(file, line, target, pname, params);
 }
@@ -1654,6 +3150,19 @@ void OpenGLRekorder::cgmGetMinmaxParameterfvEXT(
 void OpenGLRekorder::cgmGetMinmaxParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(570, 1, arguments, 3, false))
+        {
+            out() << "glGetMinmaxParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMinmaxParameterivEXT", complete_.reason());
+        return next().cgmGetMinmaxParameterivEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glGetMinmaxParameterivEXT");
     return next().cgmGetMinmaxParameterivEXT(file, line, target, pname, params);
 }
@@ -1692,6 +3201,12 @@ void OpenGLRekorder::cgmResetMinmaxEXT(const char* file, unsigned line, unsigned
 
 void OpenGLRekorder::cgmIndexFuncEXT(const char* file, unsigned line, unsigned func, float ref)
 {
+    if (bComplete_)
+    {
+        out() << "glIndexFuncEXT(" << CallText::Enum{func} << ", " << CallText::Float{ref} << ");";
+        endStatement(file, line);
+        return next().cgmIndexFuncEXT(file, line, func, ref);
+    }
     out() << "glIndexFuncEXT(" << CallText::Enum{func} << ", " << CallText::Float{ref} << ");";
     endStatement(file, line);
     return next().cgmIndexFuncEXT(file, line, func, ref);
@@ -1727,6 +3242,12 @@ void OpenGLRekorder::cgmTextureMaterialEXT(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmSampleMaskEXT(const char* file, unsigned line, float value, unsigned char invert)
 {
+    if (bComplete_)
+    {
+        out() << "glSampleMaskEXT(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
+        endStatement(file, line);
+        return next().cgmSampleMaskEXT(file, line, value, invert);
+    }
     out() << "glSampleMaskEXT(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
     endStatement(file, line);
     return next().cgmSampleMaskEXT(file, line, value, invert);
@@ -1742,6 +3263,19 @@ void OpenGLRekorder::cgmSamplePatternEXT(const char* file, unsigned line, unsign
 void OpenGLRekorder::cgmMultiDrawArraysEXT(
     const char* file, unsigned line, unsigned mode, const int* first, const int* count, int primcount)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mode, first, count, primcount};
+        if (complete_.capturePointers(571, 2, arguments, 4, false) && complete_.multiDrawArrays(first, count, primcount))
+        {
+            out() << "glMultiDrawArraysEXT(" << CallText::Enum{mode} << ", (const GLint *)" << complete_.pointer(0)
+                << ", (const GLsizei *)" << complete_.pointer(1) << ", " << primcount << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiDrawArraysEXT", complete_.reason());
+        return next().cgmMultiDrawArraysEXT(file, line, mode, first, count, primcount);
+    }
     writeUnsupported("glMultiDrawArraysEXT");
     return next().cgmMultiDrawArraysEXT(file, line, mode, first, count, primcount);
 }
@@ -1750,6 +3284,20 @@ void OpenGLRekorder::cgmMultiDrawElementsEXT(
     const char* file, unsigned line, unsigned mode, const int* count, unsigned type, const void* const* indices,
     int primcount)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mode, count, type, indices, primcount};
+        if (complete_.capturePointers(573, 2, arguments, 5, false) && complete_.multiDrawElements(count, type, indices, primcount))
+        {
+            out() << "glMultiDrawElementsEXT(" << CallText::Enum{mode} << ", (const GLsizei *)" << complete_.pointer(0)
+                << ", " << CallText::Enum{type} << ", (const void *const *)" << complete_.pointer(1) << ", " << primcount
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiDrawElementsEXT", complete_.reason());
+        return next().cgmMultiDrawElementsEXT(file, line, mode, count, type, indices, primcount);
+    }
     writeUnsupported("glMultiDrawElementsEXT");
     return next().cgmMultiDrawElementsEXT(file, line, mode, count, type, indices, primcount);
 }
@@ -1758,6 +3306,20 @@ void OpenGLRekorder::cgmColorTableEXT(
     const char* file, unsigned line, unsigned target, unsigned internalFormat, int width, unsigned format,
     unsigned type, const void* table)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, internalFormat, width, format, type, table};
+        if (complete_.capturePointers(575, 1, arguments, 6, false))
+        {
+            out() << "glColorTableEXT(" << CallText::Enum{target} << ", " << CallText::Enum{internalFormat} << ", "
+                << width << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColorTableEXT", complete_.reason());
+        return next().cgmColorTableEXT(file, line, target, internalFormat, width, format, type, table);
+    }
     writeUnsupported("glColorTableEXT");
     return next().cgmColorTableEXT(file, line, target, internalFormat, width, format, type, table);
 }
@@ -1765,6 +3327,19 @@ void OpenGLRekorder::cgmColorTableEXT(
 void OpenGLRekorder::cgmGetColorTableEXT(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, format, type, data};
+        if (complete_.capturePointers(576, 1, arguments, 4, false))
+        {
+            out() << "glGetColorTableEXT(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
+                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetColorTableEXT", complete_.reason());
+        return next().cgmGetColorTableEXT(file, line, target, format, type, data);
+    }
     writeUnsupported("glGetColorTableEXT");
     return next().cgmGetColorTableEXT(file, line, target, format, type, data);
 }
@@ -1772,6 +3347,19 @@ void OpenGLRekorder::cgmGetColorTableEXT(
 void OpenGLRekorder::cgmGetColorTableParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(577, 1, arguments, 3, false))
+        {
+            out() << "glGetColorTableParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetColorTableParameterivEXT", complete_.reason());
+        return next().cgmGetColorTableParameterivEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glGetColorTableParameterivEXT");
     return next().cgmGetColorTableParameterivEXT(file, line, target, pname, params);
 }
@@ -1779,6 +3367,19 @@ void OpenGLRekorder::cgmGetColorTableParameterivEXT(
 void OpenGLRekorder::cgmGetColorTableParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(578, 1, arguments, 3, false))
+        {
+            out() << "glGetColorTableParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetColorTableParameterfvEXT", complete_.reason());
+        return next().cgmGetColorTableParameterfvEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glGetColorTableParameterfvEXT");
     return next().cgmGetColorTableParameterfvEXT(file, line, target, pname, params);
 }
@@ -1795,6 +3396,13 @@ void OpenGLRekorder::cgmPixelTransformParameteriEXT(
 void OpenGLRekorder::cgmPixelTransformParameterfEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glPixelTransformParameterfEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmPixelTransformParameterfEXT(file, line, target, pname, param);
+    }
     out() << "glPixelTransformParameterfEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << param << ");";
     endStatement(file, line);
@@ -1804,6 +3412,19 @@ void OpenGLRekorder::cgmPixelTransformParameterfEXT(
 void OpenGLRekorder::cgmPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(579, 1, arguments, 3, false))
+        {
+            out() << "glPixelTransformParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPixelTransformParameterivEXT", complete_.reason());
+        return next().cgmPixelTransformParameterivEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glPixelTransformParameterivEXT");
     return next().cgmPixelTransformParameterivEXT(file, line, target, pname, params);
 }
@@ -1811,6 +3432,19 @@ void OpenGLRekorder::cgmPixelTransformParameterivEXT(
 void OpenGLRekorder::cgmPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(580, 1, arguments, 3, false))
+        {
+            out() << "glPixelTransformParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPixelTransformParameterfvEXT", complete_.reason());
+        return next().cgmPixelTransformParameterfvEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glPixelTransformParameterfvEXT");
     return next().cgmPixelTransformParameterfvEXT(file, line, target, pname, params);
 }
@@ -1818,6 +3452,19 @@ void OpenGLRekorder::cgmPixelTransformParameterfvEXT(
 void OpenGLRekorder::cgmGetPixelTransformParameterivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(581, 1, arguments, 3, false))
+        {
+            out() << "glGetPixelTransformParameterivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetPixelTransformParameterivEXT", complete_.reason());
+        return next().cgmGetPixelTransformParameterivEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glGetPixelTransformParameterivEXT");
     return next().cgmGetPixelTransformParameterivEXT(file, line, target, pname, params);
 }
@@ -1825,12 +3472,31 @@ void OpenGLRekorder::cgmGetPixelTransformParameterivEXT(
 void OpenGLRekorder::cgmGetPixelTransformParameterfvEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(582, 1, arguments, 3, false))
+        {
+            out() << "glGetPixelTransformParameterfvEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetPixelTransformParameterfvEXT", complete_.reason());
+        return next().cgmGetPixelTransformParameterfvEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glGetPixelTransformParameterfvEXT");
     return next().cgmGetPixelTransformParameterfvEXT(file, line, target, pname, params);
 }
 
 void OpenGLRekorder::cgmPointParameterfEXT(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glPointParameterfEXT(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmPointParameterfEXT(file, line, pname, param);
+    }
     out() << "glPointParameterfEXT(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmPointParameterfEXT(file, line, pname, param);
@@ -1838,12 +3504,31 @@ void OpenGLRekorder::cgmPointParameterfEXT(const char* file, unsigned line, unsi
 
 void OpenGLRekorder::cgmPointParameterfvEXT(const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(583, 1, arguments, 2, false))
+        {
+            out() << "glPointParameterfvEXT(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPointParameterfvEXT", complete_.reason());
+        return next().cgmPointParameterfvEXT(file, line, pname, params);
+    }
     writeUnsupported("glPointParameterfvEXT");
     return next().cgmPointParameterfvEXT(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmPolygonOffsetEXT(const char* file, unsigned line, float factor, float bias)
 {
+    if (bComplete_)
+    {
+        out() << "glPolygonOffsetEXT(" << CallText::Float{factor} << ", " << CallText::Float{bias} << ");";
+        endStatement(file, line);
+        return next().cgmPolygonOffsetEXT(file, line, factor, bias);
+    }
     out() << "glPolygonOffsetEXT(" << CallText::Float{factor} << ", " << CallText::Float{bias} << ");";
     endStatement(file, line);
     return next().cgmPolygonOffsetEXT(file, line, factor, bias);
@@ -1874,12 +3559,31 @@ void OpenGLRekorder::cgmSecondaryColor3bEXT(
 
 void OpenGLRekorder::cgmSecondaryColor3bvEXT(const char* file, unsigned line, const signed char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(584, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3bvEXT((const GLbyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3bvEXT", complete_.reason());
+        return next().cgmSecondaryColor3bvEXT(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3bvEXT");
     return next().cgmSecondaryColor3bvEXT(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3dEXT(const char* file, unsigned line, double red, double green, double blue)
 {
+    if (bComplete_)
+    {
+        out() << "glSecondaryColor3dEXT(" << CallText::Double{red} << ", " << CallText::Double{green} << ", "
+            << CallText::Double{blue} << ");";
+        endStatement(file, line);
+        return next().cgmSecondaryColor3dEXT(file, line, red, green, blue);
+    }
     out() << "glSecondaryColor3dEXT(" << red << ", " << green << ", " << blue << ");";
     endStatement(file, line);
     return next().cgmSecondaryColor3dEXT(file, line, red, green, blue);
@@ -1887,12 +3591,31 @@ void OpenGLRekorder::cgmSecondaryColor3dEXT(const char* file, unsigned line, dou
 
 void OpenGLRekorder::cgmSecondaryColor3dvEXT(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(585, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3dvEXT((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3dvEXT", complete_.reason());
+        return next().cgmSecondaryColor3dvEXT(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3dvEXT");
     return next().cgmSecondaryColor3dvEXT(file, line, v);
 }
 
 void OpenGLRekorder::cgmSecondaryColor3fEXT(const char* file, unsigned line, float red, float green, float blue)
 {
+    if (bComplete_)
+    {
+        out() << "glSecondaryColor3fEXT(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
+            << CallText::Float{blue} << ");";
+        endStatement(file, line);
+        return next().cgmSecondaryColor3fEXT(file, line, red, green, blue);
+    }
     out() << "glSecondaryColor3fEXT(" << CallText::Float{red} << ", " << CallText::Float{green} << ", "
         << CallText::Float{blue} << ");";
     endStatement(file, line);
@@ -1901,6 +3624,18 @@ void OpenGLRekorder::cgmSecondaryColor3fEXT(const char* file, unsigned line, flo
 
 void OpenGLRekorder::cgmSecondaryColor3fvEXT(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(586, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3fvEXT((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3fvEXT", complete_.reason());
+        return next().cgmSecondaryColor3fvEXT(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3fvEXT");
     return next().cgmSecondaryColor3fvEXT(file, line, v);
 }
@@ -1914,6 +3649,18 @@ void OpenGLRekorder::cgmSecondaryColor3iEXT(const char* file, unsigned line, int
 
 void OpenGLRekorder::cgmSecondaryColor3ivEXT(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(587, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3ivEXT((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3ivEXT", complete_.reason());
+        return next().cgmSecondaryColor3ivEXT(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3ivEXT");
     return next().cgmSecondaryColor3ivEXT(file, line, v);
 }
@@ -1927,6 +3674,18 @@ void OpenGLRekorder::cgmSecondaryColor3sEXT(const char* file, unsigned line, sho
 
 void OpenGLRekorder::cgmSecondaryColor3svEXT(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(588, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3svEXT((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3svEXT", complete_.reason());
+        return next().cgmSecondaryColor3svEXT(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3svEXT");
     return next().cgmSecondaryColor3svEXT(file, line, v);
 }
@@ -1942,6 +3701,18 @@ void OpenGLRekorder::cgmSecondaryColor3ubEXT(
 
 void OpenGLRekorder::cgmSecondaryColor3ubvEXT(const char* file, unsigned line, const unsigned char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(589, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3ubvEXT((const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3ubvEXT", complete_.reason());
+        return next().cgmSecondaryColor3ubvEXT(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3ubvEXT");
     return next().cgmSecondaryColor3ubvEXT(file, line, v);
 }
@@ -1956,6 +3727,18 @@ void OpenGLRekorder::cgmSecondaryColor3uiEXT(
 
 void OpenGLRekorder::cgmSecondaryColor3uivEXT(const char* file, unsigned line, const unsigned* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(590, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3uivEXT((const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3uivEXT", complete_.reason());
+        return next().cgmSecondaryColor3uivEXT(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3uivEXT");
     return next().cgmSecondaryColor3uivEXT(file, line, v);
 }
@@ -1970,6 +3753,18 @@ void OpenGLRekorder::cgmSecondaryColor3usEXT(
 
 void OpenGLRekorder::cgmSecondaryColor3usvEXT(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(591, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3usvEXT((const GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3usvEXT", complete_.reason());
+        return next().cgmSecondaryColor3usvEXT(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3usvEXT");
     return next().cgmSecondaryColor3usvEXT(file, line, v);
 }
@@ -1977,6 +3772,21 @@ void OpenGLRekorder::cgmSecondaryColor3usvEXT(const char* file, unsigned line, c
 void OpenGLRekorder::cgmSecondaryColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, pointer};
+        if (complete_.capturePointers(592, 1, arguments, 4, true))
+        {
+            out() << "glSecondaryColorPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColorPointerEXT", complete_.reason());
+        next().cgmSecondaryColorPointerEXT(file, line, size, type, stride, pointer);
+        complete_.rememberArray("glSecondaryColorPointerEXT", size, type, stride, pointer);
+        return;
+    }
     writeUnsupported("glSecondaryColorPointerEXT");
     return next().cgmSecondaryColorPointerEXT(file, line, size, type, stride, pointer);
 }
@@ -1992,6 +3802,20 @@ void OpenGLRekorder::cgmTexSubImage1DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int width, unsigned format,
     unsigned type, const void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, xoffset, width, format, type, pixels};
+        if (complete_.capturePointers(593, 1, arguments, 7, false))
+        {
+            out() << "glTexSubImage1DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", " << width
+                << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexSubImage1DEXT", complete_.reason());
+        return next().cgmTexSubImage1DEXT(file, line, target, level, xoffset, width, format, type, pixels);
+    }
     writeUnsupported("glTexSubImage1DEXT");
     return next().cgmTexSubImage1DEXT(file, line, target, level, xoffset, width, format, type, pixels);
 }
@@ -2000,6 +3824,20 @@ void OpenGLRekorder::cgmTexSubImage2DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int width, int height,
     unsigned format, unsigned type, const void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, xoffset, yoffset, width, height, format, type, pixels};
+        if (complete_.capturePointers(594, 1, arguments, 9, false))
+        {
+            out() << "glTexSubImage2DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
+                << yoffset << ", " << width << ", " << height << ", " << CallText::Enum{format} << ", "
+                << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexSubImage2DEXT", complete_.reason());
+        return next().cgmTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
+    }
     writeUnsupported("glTexSubImage2DEXT");
     return next().cgmTexSubImage2DEXT(file, line, target, level, xoffset, yoffset, width, height, format, type, pixels);
 }
@@ -2008,6 +3846,21 @@ void OpenGLRekorder::cgmTexSubImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int width,
     int height, int depth, unsigned format, unsigned type, const void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels};
+        if (complete_.capturePointers(595, 1, arguments, 11, false))
+        {
+            out() << "glTexSubImage3DEXT(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
+                << yoffset << ", " << zoffset << ", " << width << ", " << height << ", " << depth << ", "
+                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexSubImage3DEXT", complete_.reason());
+        return next().cgmTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
+    }
     writeUnsupported("glTexSubImage3DEXT");
     return next().cgmTexSubImage3DEXT(file, line, target, level, xoffset, yoffset, zoffset, width, height, depth, format, type, pixels);
 }
@@ -2016,6 +3869,21 @@ void OpenGLRekorder::cgmTexImage3DEXT(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int border, unsigned format, unsigned type, const void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, internalformat, width, height, depth, border, format, type, pixels};
+        if (complete_.capturePointers(596, 1, arguments, 10, false))
+        {
+            out() << "glTexImage3DEXT(" << CallText::Enum{target} << ", " << level << ", "
+                << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << depth << ", " << border
+                << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexImage3DEXT", complete_.reason());
+        return next().cgmTexImage3DEXT(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
+    }
     writeUnsupported("glTexImage3DEXT");
     return next().cgmTexImage3DEXT(file, line, target, level, internalformat, width, height, depth, border, format, type, pixels);
 }
@@ -2032,6 +3900,19 @@ void OpenGLRekorder::cgmTexBufferEXT(
 void OpenGLRekorder::cgmTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(597, 1, arguments, 3, false))
+        {
+            out() << "glTexParameterIivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexParameterIivEXT", complete_.reason());
+        return next().cgmTexParameterIivEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glTexParameterIivEXT");
     return next().cgmTexParameterIivEXT(file, line, target, pname, params);
 }
@@ -2039,6 +3920,19 @@ void OpenGLRekorder::cgmTexParameterIivEXT(
 void OpenGLRekorder::cgmTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, const unsigned* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(598, 1, arguments, 3, false))
+        {
+            out() << "glTexParameterIuivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexParameterIuivEXT", complete_.reason());
+        return next().cgmTexParameterIuivEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glTexParameterIuivEXT");
     return next().cgmTexParameterIuivEXT(file, line, target, pname, params);
 }
@@ -2046,6 +3940,19 @@ void OpenGLRekorder::cgmTexParameterIuivEXT(
 void OpenGLRekorder::cgmGetTexParameterIivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(599, 1, arguments, 3, false))
+        {
+            out() << "glGetTexParameterIivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexParameterIivEXT", complete_.reason());
+        return next().cgmGetTexParameterIivEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glGetTexParameterIivEXT");
     return next().cgmGetTexParameterIivEXT(file, line, target, pname, params);
 }
@@ -2053,6 +3960,19 @@ void OpenGLRekorder::cgmGetTexParameterIivEXT(
 void OpenGLRekorder::cgmGetTexParameterIuivEXT(
     const char* file, unsigned line, unsigned target, unsigned pname, unsigned* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(600, 1, arguments, 3, false))
+        {
+            out() << "glGetTexParameterIuivEXT(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexParameterIuivEXT", complete_.reason());
+        return next().cgmGetTexParameterIuivEXT(file, line, target, pname, params);
+    }
     writeUnsupported("glGetTexParameterIuivEXT");
     return next().cgmGetTexParameterIuivEXT(file, line, target, pname, params);
 }
@@ -2075,6 +3995,19 @@ void OpenGLRekorder::cgmClearColorIuiEXT(
 unsigned char OpenGLRekorder::cgmAreTexturesResidentEXT(
     const char* file, unsigned line, int n, const unsigned* textures, unsigned char* residences)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, textures, residences};
+        if (complete_.capturePointers(601, 2, arguments, 3, false))
+        {
+            out() << "glAreTexturesResidentEXT(" << n << ", (const GLuint *)" << complete_.pointer(0)
+                << ", (GLboolean *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glAreTexturesResidentEXT", complete_.reason());
+        return next().cgmAreTexturesResidentEXT(file, line, n, textures, residences);
+    }
     writeUnsupported("glAreTexturesResidentEXT");
     return next().cgmAreTexturesResidentEXT(file, line, n, textures, residences);
 }
@@ -2088,12 +4021,36 @@ void OpenGLRekorder::cgmBindTextureEXT(const char* file, unsigned line, unsigned
 
 void OpenGLRekorder::cgmDeleteTexturesEXT(const char* file, unsigned line, int n, const unsigned* textures)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, textures};
+        if (complete_.capturePointers(603, 1, arguments, 2, false))
+        {
+            out() << "glDeleteTexturesEXT(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteTexturesEXT", complete_.reason());
+        return next().cgmDeleteTexturesEXT(file, line, n, textures);
+    }
     writeUnsupported("glDeleteTexturesEXT");
     return next().cgmDeleteTexturesEXT(file, line, n, textures);
 }
 
 void OpenGLRekorder::cgmGenTexturesEXT(const char* file, unsigned line, int n, unsigned* textures)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, textures};
+        if (complete_.capturePointers(604, 1, arguments, 2, false))
+        {
+            out() << "glGenTexturesEXT(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenTexturesEXT", complete_.reason());
+        return next().cgmGenTexturesEXT(file, line, n, textures);
+    }
     writeUnsupported("glGenTexturesEXT");
     return next().cgmGenTexturesEXT(file, line, n, textures);
 }
@@ -2108,6 +4065,19 @@ unsigned char OpenGLRekorder::cgmIsTextureEXT(const char* file, unsigned line, u
 void OpenGLRekorder::cgmPrioritizeTexturesEXT(
     const char* file, unsigned line, int n, const unsigned* textures, const float* priorities)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, textures, priorities};
+        if (complete_.capturePointers(605, 2, arguments, 3, false))
+        {
+            out() << "glPrioritizeTexturesEXT(" << n << ", (const GLuint *)" << complete_.pointer(0)
+                << ", (const GLclampf *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPrioritizeTexturesEXT", complete_.reason());
+        return next().cgmPrioritizeTexturesEXT(file, line, n, textures, priorities);
+    }
     writeUnsupported("glPrioritizeTexturesEXT");
     return next().cgmPrioritizeTexturesEXT(file, line, n, textures, priorities);
 }
@@ -2121,6 +4091,17 @@ void OpenGLRekorder::cgmTextureNormalEXT(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmArrayElementEXT(const char* file, unsigned line, int i)
 {
+    if (bComplete_)
+    {
+        if (complete_.arrayElement(i))
+        {
+            out() << "glArrayElementEXT(" << i << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glArrayElementEXT", complete_.reason());
+        return next().cgmArrayElementEXT(file, line, i);
+    }
     out() << "glArrayElementEXT(" << i << ");";
     endStatement(file, line);
     return next().cgmArrayElementEXT(file, line, i);
@@ -2129,12 +4110,36 @@ void OpenGLRekorder::cgmArrayElementEXT(const char* file, unsigned line, int i)
 void OpenGLRekorder::cgmColorPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, count, pointer};
+        if (complete_.capturePointers(607, 1, arguments, 5, false))
+        {
+            out() << "glColorPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride << ", " << count
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColorPointerEXT", complete_.reason());
+        return next().cgmColorPointerEXT(file, line, size, type, stride, count, pointer);
+    }
     writeUnsupported("glColorPointerEXT");
     return next().cgmColorPointerEXT(file, line, size, type, stride, count, pointer);
 }
 
 void OpenGLRekorder::cgmDrawArraysEXT(const char* file, unsigned line, unsigned mode, int first, int count)
 {
+    if (bComplete_)
+    {
+        if (complete_.drawArrays(first, count))
+        {
+            out() << "glDrawArraysEXT(" << CallText::Enum{mode} << ", " << first << ", " << count << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDrawArraysEXT", complete_.reason());
+        return next().cgmDrawArraysEXT(file, line, mode, first, count);
+    }
     out() << "glDrawArraysEXT(" << CallText::Enum{mode} << ", " << first << ", " << count << ");";
     endStatement(file, line);
     return next().cgmDrawArraysEXT(file, line, mode, first, count);
@@ -2143,12 +4148,37 @@ void OpenGLRekorder::cgmDrawArraysEXT(const char* file, unsigned line, unsigned 
 void OpenGLRekorder::cgmEdgeFlagPointerEXT(
     const char* file, unsigned line, int stride, int count, const unsigned char* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stride, count, pointer};
+        if (complete_.capturePointers(608, 1, arguments, 3, false))
+        {
+            out() << "glEdgeFlagPointerEXT(" << stride << ", " << count << ", (const GLboolean *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glEdgeFlagPointerEXT", complete_.reason());
+        return next().cgmEdgeFlagPointerEXT(file, line, stride, count, pointer);
+    }
     writeUnsupported("glEdgeFlagPointerEXT");
     return next().cgmEdgeFlagPointerEXT(file, line, stride, count, pointer);
 }
 
 void OpenGLRekorder::cgmGetPointervEXT(const char* file, unsigned line, unsigned pname, void** params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(609, 1, arguments, 2, false))
+        {
+            out() << "glGetPointervEXT(" << CallText::Enum{pname} << ", (void **)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetPointervEXT", complete_.reason());
+        return next().cgmGetPointervEXT(file, line, pname, params);
+    }
     writeUnsupported("glGetPointervEXT");
     return next().cgmGetPointervEXT(file, line, pname, params);
 }
@@ -2156,6 +4186,19 @@ void OpenGLRekorder::cgmGetPointervEXT(const char* file, unsigned line, unsigned
 void OpenGLRekorder::cgmIndexPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, stride, count, pointer};
+        if (complete_.capturePointers(610, 1, arguments, 4, false))
+        {
+            out() << "glIndexPointerEXT(" << CallText::Enum{type} << ", " << stride << ", " << count
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glIndexPointerEXT", complete_.reason());
+        return next().cgmIndexPointerEXT(file, line, type, stride, count, pointer);
+    }
     writeUnsupported("glIndexPointerEXT");
     return next().cgmIndexPointerEXT(file, line, type, stride, count, pointer);
 }
@@ -2163,6 +4206,19 @@ void OpenGLRekorder::cgmIndexPointerEXT(
 void OpenGLRekorder::cgmNormalPointerEXT(
     const char* file, unsigned line, unsigned type, int stride, int count, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, stride, count, pointer};
+        if (complete_.capturePointers(611, 1, arguments, 4, false))
+        {
+            out() << "glNormalPointerEXT(" << CallText::Enum{type} << ", " << stride << ", " << count
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormalPointerEXT", complete_.reason());
+        return next().cgmNormalPointerEXT(file, line, type, stride, count, pointer);
+    }
     writeUnsupported("glNormalPointerEXT");
     return next().cgmNormalPointerEXT(file, line, type, stride, count, pointer);
 }
@@ -2170,6 +4226,19 @@ void OpenGLRekorder::cgmNormalPointerEXT(
 void OpenGLRekorder::cgmTexCoordPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, count, pointer};
+        if (complete_.capturePointers(612, 1, arguments, 5, false))
+        {
+            out() << "glTexCoordPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride << ", " << count
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoordPointerEXT", complete_.reason());
+        return next().cgmTexCoordPointerEXT(file, line, size, type, stride, count, pointer);
+    }
     writeUnsupported("glTexCoordPointerEXT");
     return next().cgmTexCoordPointerEXT(file, line, size, type, stride, count, pointer);
 }
@@ -2177,6 +4246,19 @@ void OpenGLRekorder::cgmTexCoordPointerEXT(
 void OpenGLRekorder::cgmVertexPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, int count, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, count, pointer};
+        if (complete_.capturePointers(613, 1, arguments, 5, false))
+        {
+            out() << "glVertexPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride << ", " << count
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexPointerEXT", complete_.reason());
+        return next().cgmVertexPointerEXT(file, line, size, type, stride, count, pointer);
+    }
     writeUnsupported("glVertexPointerEXT");
     return next().cgmVertexPointerEXT(file, line, size, type, stride, count, pointer);
 }
@@ -2285,6 +4367,19 @@ unsigned OpenGLRekorder::cgmGenSymbolsEXT(
 
 void OpenGLRekorder::cgmSetInvariantEXT(const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, type, addr};
+        if (complete_.capturePointers(614, 1, arguments, 3, false))
+        {
+            out() << "glSetInvariantEXT(" << id << ", " << CallText::Enum{type} << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSetInvariantEXT", complete_.reason());
+        return next().cgmSetInvariantEXT(file, line, id, type, addr);
+    }
     writeUnsupported("glSetInvariantEXT");
     return next().cgmSetInvariantEXT(file, line, id, type, addr);
 }
@@ -2292,54 +4387,163 @@ void OpenGLRekorder::cgmSetInvariantEXT(const char* file, unsigned line, unsigne
 void OpenGLRekorder::cgmSetLocalConstantEXT(
     const char* file, unsigned line, unsigned id, unsigned type, const void* addr)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, type, addr};
+        if (complete_.capturePointers(615, 1, arguments, 3, false))
+        {
+            out() << "glSetLocalConstantEXT(" << id << ", " << CallText::Enum{type} << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSetLocalConstantEXT", complete_.reason());
+        return next().cgmSetLocalConstantEXT(file, line, id, type, addr);
+    }
     writeUnsupported("glSetLocalConstantEXT");
     return next().cgmSetLocalConstantEXT(file, line, id, type, addr);
 }
 
 void OpenGLRekorder::cgmVariantbvEXT(const char* file, unsigned line, unsigned id, const signed char* addr)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, addr};
+        if (complete_.capturePointers(616, 1, arguments, 2, false))
+        {
+            out() << "glVariantbvEXT(" << id << ", (const GLbyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVariantbvEXT", complete_.reason());
+        return next().cgmVariantbvEXT(file, line, id, addr);
+    }
     writeUnsupported("glVariantbvEXT");
     return next().cgmVariantbvEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantsvEXT(const char* file, unsigned line, unsigned id, const short* addr)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, addr};
+        if (complete_.capturePointers(617, 1, arguments, 2, false))
+        {
+            out() << "glVariantsvEXT(" << id << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVariantsvEXT", complete_.reason());
+        return next().cgmVariantsvEXT(file, line, id, addr);
+    }
     writeUnsupported("glVariantsvEXT");
     return next().cgmVariantsvEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantivEXT(const char* file, unsigned line, unsigned id, const int* addr)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, addr};
+        if (complete_.capturePointers(618, 1, arguments, 2, false))
+        {
+            out() << "glVariantivEXT(" << id << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVariantivEXT", complete_.reason());
+        return next().cgmVariantivEXT(file, line, id, addr);
+    }
     writeUnsupported("glVariantivEXT");
     return next().cgmVariantivEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantfvEXT(const char* file, unsigned line, unsigned id, const float* addr)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, addr};
+        if (complete_.capturePointers(619, 1, arguments, 2, false))
+        {
+            out() << "glVariantfvEXT(" << id << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVariantfvEXT", complete_.reason());
+        return next().cgmVariantfvEXT(file, line, id, addr);
+    }
     writeUnsupported("glVariantfvEXT");
     return next().cgmVariantfvEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantdvEXT(const char* file, unsigned line, unsigned id, const double* addr)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, addr};
+        if (complete_.capturePointers(620, 1, arguments, 2, false))
+        {
+            out() << "glVariantdvEXT(" << id << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVariantdvEXT", complete_.reason());
+        return next().cgmVariantdvEXT(file, line, id, addr);
+    }
     writeUnsupported("glVariantdvEXT");
     return next().cgmVariantdvEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantubvEXT(const char* file, unsigned line, unsigned id, const unsigned char* addr)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, addr};
+        if (complete_.capturePointers(621, 1, arguments, 2, false))
+        {
+            out() << "glVariantubvEXT(" << id << ", (const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVariantubvEXT", complete_.reason());
+        return next().cgmVariantubvEXT(file, line, id, addr);
+    }
     writeUnsupported("glVariantubvEXT");
     return next().cgmVariantubvEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantusvEXT(const char* file, unsigned line, unsigned id, const unsigned short* addr)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, addr};
+        if (complete_.capturePointers(622, 1, arguments, 2, false))
+        {
+            out() << "glVariantusvEXT(" << id << ", (const GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVariantusvEXT", complete_.reason());
+        return next().cgmVariantusvEXT(file, line, id, addr);
+    }
     writeUnsupported("glVariantusvEXT");
     return next().cgmVariantusvEXT(file, line, id, addr);
 }
 
 void OpenGLRekorder::cgmVariantuivEXT(const char* file, unsigned line, unsigned id, const unsigned* addr)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, addr};
+        if (complete_.capturePointers(623, 1, arguments, 2, false))
+        {
+            out() << "glVariantuivEXT(" << id << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVariantuivEXT", complete_.reason());
+        return next().cgmVariantuivEXT(file, line, id, addr);
+    }
     writeUnsupported("glVariantuivEXT");
     return next().cgmVariantuivEXT(file, line, id, addr);
 }
@@ -2347,6 +4551,19 @@ void OpenGLRekorder::cgmVariantuivEXT(const char* file, unsigned line, unsigned 
 void OpenGLRekorder::cgmVariantPointerEXT(
     const char* file, unsigned line, unsigned id, unsigned type, unsigned stride, const void* addr)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, type, stride, addr};
+        if (complete_.capturePointers(624, 1, arguments, 4, false))
+        {
+            out() << "glVariantPointerEXT(" << id << ", " << CallText::Enum{type} << ", " << stride << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVariantPointerEXT", complete_.reason());
+        return next().cgmVariantPointerEXT(file, line, id, type, stride, addr);
+    }
     writeUnsupported("glVariantPointerEXT");
     return next().cgmVariantPointerEXT(file, line, id, type, stride, addr);
 }
@@ -2413,18 +4630,57 @@ unsigned char OpenGLRekorder::cgmIsVariantEnabledEXT(const char* file, unsigned 
 void OpenGLRekorder::cgmGetVariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, value, data};
+        if (complete_.capturePointers(625, 1, arguments, 3, false))
+        {
+            out() << "glGetVariantBooleanvEXT(" << id << ", " << CallText::Enum{value} << ", (GLboolean *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVariantBooleanvEXT", complete_.reason());
+        return next().cgmGetVariantBooleanvEXT(file, line, id, value, data);
+    }
     writeUnsupported("glGetVariantBooleanvEXT");
     return next().cgmGetVariantBooleanvEXT(file, line, id, value, data);
 }
 
 void OpenGLRekorder::cgmGetVariantIntegervEXT(const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, value, data};
+        if (complete_.capturePointers(626, 1, arguments, 3, false))
+        {
+            out() << "glGetVariantIntegervEXT(" << id << ", " << CallText::Enum{value} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVariantIntegervEXT", complete_.reason());
+        return next().cgmGetVariantIntegervEXT(file, line, id, value, data);
+    }
     writeUnsupported("glGetVariantIntegervEXT");
     return next().cgmGetVariantIntegervEXT(file, line, id, value, data);
 }
 
 void OpenGLRekorder::cgmGetVariantFloatvEXT(const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, value, data};
+        if (complete_.capturePointers(627, 1, arguments, 3, false))
+        {
+            out() << "glGetVariantFloatvEXT(" << id << ", " << CallText::Enum{value} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVariantFloatvEXT", complete_.reason());
+        return next().cgmGetVariantFloatvEXT(file, line, id, value, data);
+    }
     writeUnsupported("glGetVariantFloatvEXT");
     return next().cgmGetVariantFloatvEXT(file, line, id, value, data);
 }
@@ -2432,6 +4688,19 @@ void OpenGLRekorder::cgmGetVariantFloatvEXT(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmGetVariantPointervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, void** data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, value, data};
+        if (complete_.capturePointers(628, 1, arguments, 3, false))
+        {
+            out() << "glGetVariantPointervEXT(" << id << ", " << CallText::Enum{value} << ", (void **)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVariantPointervEXT", complete_.reason());
+        return next().cgmGetVariantPointervEXT(file, line, id, value, data);
+    }
     writeUnsupported("glGetVariantPointervEXT");
     return next().cgmGetVariantPointervEXT(file, line, id, value, data);
 }
@@ -2439,6 +4708,19 @@ void OpenGLRekorder::cgmGetVariantPointervEXT(
 void OpenGLRekorder::cgmGetInvariantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, value, data};
+        if (complete_.capturePointers(629, 1, arguments, 3, false))
+        {
+            out() << "glGetInvariantBooleanvEXT(" << id << ", " << CallText::Enum{value} << ", (GLboolean *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetInvariantBooleanvEXT", complete_.reason());
+        return next().cgmGetInvariantBooleanvEXT(file, line, id, value, data);
+    }
     writeUnsupported("glGetInvariantBooleanvEXT");
     return next().cgmGetInvariantBooleanvEXT(file, line, id, value, data);
 }
@@ -2446,6 +4728,19 @@ void OpenGLRekorder::cgmGetInvariantBooleanvEXT(
 void OpenGLRekorder::cgmGetInvariantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, value, data};
+        if (complete_.capturePointers(630, 1, arguments, 3, false))
+        {
+            out() << "glGetInvariantIntegervEXT(" << id << ", " << CallText::Enum{value} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetInvariantIntegervEXT", complete_.reason());
+        return next().cgmGetInvariantIntegervEXT(file, line, id, value, data);
+    }
     writeUnsupported("glGetInvariantIntegervEXT");
     return next().cgmGetInvariantIntegervEXT(file, line, id, value, data);
 }
@@ -2453,6 +4748,19 @@ void OpenGLRekorder::cgmGetInvariantIntegervEXT(
 void OpenGLRekorder::cgmGetInvariantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, value, data};
+        if (complete_.capturePointers(631, 1, arguments, 3, false))
+        {
+            out() << "glGetInvariantFloatvEXT(" << id << ", " << CallText::Enum{value} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetInvariantFloatvEXT", complete_.reason());
+        return next().cgmGetInvariantFloatvEXT(file, line, id, value, data);
+    }
     writeUnsupported("glGetInvariantFloatvEXT");
     return next().cgmGetInvariantFloatvEXT(file, line, id, value, data);
 }
@@ -2460,6 +4768,19 @@ void OpenGLRekorder::cgmGetInvariantFloatvEXT(
 void OpenGLRekorder::cgmGetLocalConstantBooleanvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, unsigned char* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, value, data};
+        if (complete_.capturePointers(632, 1, arguments, 3, false))
+        {
+            out() << "glGetLocalConstantBooleanvEXT(" << id << ", " << CallText::Enum{value} << ", (GLboolean *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetLocalConstantBooleanvEXT", complete_.reason());
+        return next().cgmGetLocalConstantBooleanvEXT(file, line, id, value, data);
+    }
     writeUnsupported("glGetLocalConstantBooleanvEXT");
     return next().cgmGetLocalConstantBooleanvEXT(file, line, id, value, data);
 }
@@ -2467,6 +4788,19 @@ void OpenGLRekorder::cgmGetLocalConstantBooleanvEXT(
 void OpenGLRekorder::cgmGetLocalConstantIntegervEXT(
     const char* file, unsigned line, unsigned id, unsigned value, int* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, value, data};
+        if (complete_.capturePointers(633, 1, arguments, 3, false))
+        {
+            out() << "glGetLocalConstantIntegervEXT(" << id << ", " << CallText::Enum{value} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetLocalConstantIntegervEXT", complete_.reason());
+        return next().cgmGetLocalConstantIntegervEXT(file, line, id, value, data);
+    }
     writeUnsupported("glGetLocalConstantIntegervEXT");
     return next().cgmGetLocalConstantIntegervEXT(file, line, id, value, data);
 }
@@ -2474,12 +4808,31 @@ void OpenGLRekorder::cgmGetLocalConstantIntegervEXT(
 void OpenGLRekorder::cgmGetLocalConstantFloatvEXT(
     const char* file, unsigned line, unsigned id, unsigned value, float* data)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, value, data};
+        if (complete_.capturePointers(634, 1, arguments, 3, false))
+        {
+            out() << "glGetLocalConstantFloatvEXT(" << id << ", " << CallText::Enum{value} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetLocalConstantFloatvEXT", complete_.reason());
+        return next().cgmGetLocalConstantFloatvEXT(file, line, id, value, data);
+    }
     writeUnsupported("glGetLocalConstantFloatvEXT");
     return next().cgmGetLocalConstantFloatvEXT(file, line, id, value, data);
 }
 
 void OpenGLRekorder::cgmVertexWeightfEXT(const char* file, unsigned line, float weight)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexWeightfEXT(" << CallText::Float{weight} << ");";
+        endStatement(file, line);
+        return next().cgmVertexWeightfEXT(file, line, weight);
+    }
     out() << "glVertexWeightfEXT(" << CallText::Float{weight} << ");";
     endStatement(file, line);
     return next().cgmVertexWeightfEXT(file, line, weight);
@@ -2487,6 +4840,18 @@ void OpenGLRekorder::cgmVertexWeightfEXT(const char* file, unsigned line, float 
 
 void OpenGLRekorder::cgmVertexWeightfvEXT(const char* file, unsigned line, const float* weight)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {weight};
+        if (complete_.capturePointers(635, 1, arguments, 1, false))
+        {
+            out() << "glVertexWeightfvEXT((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexWeightfvEXT", complete_.reason());
+        return next().cgmVertexWeightfvEXT(file, line, weight);
+    }
     writeUnsupported("glVertexWeightfvEXT");
     return next().cgmVertexWeightfvEXT(file, line, weight);
 }
@@ -2494,6 +4859,19 @@ void OpenGLRekorder::cgmVertexWeightfvEXT(const char* file, unsigned line, const
 void OpenGLRekorder::cgmVertexWeightPointerEXT(
     const char* file, unsigned line, int size, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, pointer};
+        if (complete_.capturePointers(636, 1, arguments, 4, false))
+        {
+            out() << "glVertexWeightPointerEXT(" << size << ", " << CallText::Enum{type} << ", " << stride
+                << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexWeightPointerEXT", complete_.reason());
+        return next().cgmVertexWeightPointerEXT(file, line, size, type, stride, pointer);
+    }
     writeUnsupported("glVertexWeightPointerEXT");
     return next().cgmVertexWeightPointerEXT(file, line, size, type, stride, pointer);
 }
@@ -2507,6 +4885,18 @@ void OpenGLRekorder::cgmFrameTerminatorGREMEDY(const char* file, unsigned line)
 
 void OpenGLRekorder::cgmStringMarkerGREMEDY(const char* file, unsigned line, int len, const void* string)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {len, string};
+        if (complete_.capturePointers(637, 1, arguments, 2, false))
+        {
+            out() << "glStringMarkerGREMEDY(" << len << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glStringMarkerGREMEDY", complete_.reason());
+        return next().cgmStringMarkerGREMEDY(file, line, len, string);
+    }
     writeUnsupported("glStringMarkerGREMEDY");
     return next().cgmStringMarkerGREMEDY(file, line, len, string);
 }
@@ -2523,6 +4913,13 @@ void OpenGLRekorder::cgmImageTransformParameteriHP(
 void OpenGLRekorder::cgmImageTransformParameterfHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glImageTransformParameterfHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmImageTransformParameterfHP(file, line, target, pname, param);
+    }
     out() << "glImageTransformParameterfHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", "
         << param << ");";
     endStatement(file, line);
@@ -2532,6 +4929,19 @@ void OpenGLRekorder::cgmImageTransformParameterfHP(
 void OpenGLRekorder::cgmImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(638, 1, arguments, 3, false))
+        {
+            out() << "glImageTransformParameterivHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glImageTransformParameterivHP", complete_.reason());
+        return next().cgmImageTransformParameterivHP(file, line, target, pname, params);
+    }
     writeUnsupported("glImageTransformParameterivHP");
     return next().cgmImageTransformParameterivHP(file, line, target, pname, params);
 }
@@ -2539,6 +4949,19 @@ void OpenGLRekorder::cgmImageTransformParameterivHP(
 void OpenGLRekorder::cgmImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(639, 1, arguments, 3, false))
+        {
+            out() << "glImageTransformParameterfvHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glImageTransformParameterfvHP", complete_.reason());
+        return next().cgmImageTransformParameterfvHP(file, line, target, pname, params);
+    }
     writeUnsupported("glImageTransformParameterfvHP");
     return next().cgmImageTransformParameterfvHP(file, line, target, pname, params);
 }
@@ -2546,6 +4969,19 @@ void OpenGLRekorder::cgmImageTransformParameterfvHP(
 void OpenGLRekorder::cgmGetImageTransformParameterivHP(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(640, 1, arguments, 3, false))
+        {
+            out() << "glGetImageTransformParameterivHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetImageTransformParameterivHP", complete_.reason());
+        return next().cgmGetImageTransformParameterivHP(file, line, target, pname, params);
+    }
     writeUnsupported("glGetImageTransformParameterivHP");
     return next().cgmGetImageTransformParameterivHP(file, line, target, pname, params);
 }
@@ -2553,6 +4989,19 @@ void OpenGLRekorder::cgmGetImageTransformParameterivHP(
 void OpenGLRekorder::cgmGetImageTransformParameterfvHP(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(641, 1, arguments, 3, false))
+        {
+            out() << "glGetImageTransformParameterfvHP(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetImageTransformParameterfvHP", complete_.reason());
+        return next().cgmGetImageTransformParameterfvHP(file, line, target, pname, params);
+    }
     writeUnsupported("glGetImageTransformParameterfvHP");
     return next().cgmGetImageTransformParameterfvHP(file, line, target, pname, params);
 }
@@ -2561,6 +5010,20 @@ void OpenGLRekorder::cgmMultiModeDrawArraysIBM(
     const char* file, unsigned line, const unsigned* mode, const int* first, const int* count, int primcount,
     int modestride)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mode, first, count, primcount, modestride};
+        if (complete_.capturePointers(642, 3, arguments, 5, false))
+        {
+            out() << "glMultiModeDrawArraysIBM((const GLenum *)" << complete_.pointer(0) << ", (const GLint *)"
+                << complete_.pointer(1) << ", (const GLsizei *)" << complete_.pointer(2) << ", " << primcount << ", "
+                << modestride << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiModeDrawArraysIBM", complete_.reason());
+        return next().cgmMultiModeDrawArraysIBM(file, line, mode, first, count, primcount, modestride);
+    }
     writeUnsupported("glMultiModeDrawArraysIBM");
     return next().cgmMultiModeDrawArraysIBM(file, line, mode, first, count, primcount, modestride);
 }
@@ -2569,6 +5032,20 @@ void OpenGLRekorder::cgmMultiModeDrawElementsIBM(
     const char* file, unsigned line, const unsigned* mode, const int* count, unsigned type,
     const void* const* indices, int primcount, int modestride)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {mode, count, type, indices, primcount, modestride};
+        if (complete_.capturePointers(645, 3, arguments, 6, false))
+        {
+            out() << "glMultiModeDrawElementsIBM((const GLenum *)" << complete_.pointer(0) << ", (const GLsizei *)"
+                << complete_.pointer(1) << ", " << CallText::Enum{type} << ", (const void *const *)"
+                << complete_.pointer(2) << ", " << primcount << ", " << modestride << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiModeDrawElementsIBM", complete_.reason());
+        return next().cgmMultiModeDrawElementsIBM(file, line, mode, count, type, indices, primcount, modestride);
+    }
     writeUnsupported("glMultiModeDrawElementsIBM");
     return next().cgmMultiModeDrawElementsIBM(file, line, mode, count, type, indices, primcount, modestride);
 }
@@ -2576,6 +5053,19 @@ void OpenGLRekorder::cgmMultiModeDrawElementsIBM(
 void OpenGLRekorder::cgmColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, pointer, ptrstride};
+        if (complete_.capturePointers(648, 1, arguments, 5, false))
+        {
+            out() << "glColorPointerListIBM(" << size << ", " << CallText::Enum{type} << ", " << stride
+                << ", (const void **)" << complete_.pointer(0) << ", " << ptrstride << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColorPointerListIBM", complete_.reason());
+        return next().cgmColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    }
     writeUnsupported("glColorPointerListIBM");
     return next().cgmColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
@@ -2583,6 +5073,19 @@ void OpenGLRekorder::cgmColorPointerListIBM(
 void OpenGLRekorder::cgmSecondaryColorPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, pointer, ptrstride};
+        if (complete_.capturePointers(649, 1, arguments, 5, false))
+        {
+            out() << "glSecondaryColorPointerListIBM(" << size << ", " << CallText::Enum{type} << ", " << stride
+                << ", (const void **)" << complete_.pointer(0) << ", " << ptrstride << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColorPointerListIBM", complete_.reason());
+        return next().cgmSecondaryColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    }
     writeUnsupported("glSecondaryColorPointerListIBM");
     return next().cgmSecondaryColorPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
@@ -2590,6 +5093,19 @@ void OpenGLRekorder::cgmSecondaryColorPointerListIBM(
 void OpenGLRekorder::cgmEdgeFlagPointerListIBM(
     const char* file, unsigned line, int stride, const unsigned char** pointer, int ptrstride)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stride, pointer, ptrstride};
+        if (complete_.capturePointers(650, 1, arguments, 3, false))
+        {
+            out() << "glEdgeFlagPointerListIBM(" << stride << ", (const GLboolean **)" << complete_.pointer(0) << ", "
+                << ptrstride << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glEdgeFlagPointerListIBM", complete_.reason());
+        return next().cgmEdgeFlagPointerListIBM(file, line, stride, pointer, ptrstride);
+    }
     writeUnsupported("glEdgeFlagPointerListIBM");
     return next().cgmEdgeFlagPointerListIBM(file, line, stride, pointer, ptrstride);
 }
@@ -2597,6 +5113,19 @@ void OpenGLRekorder::cgmEdgeFlagPointerListIBM(
 void OpenGLRekorder::cgmFogCoordPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, stride, pointer, ptrstride};
+        if (complete_.capturePointers(651, 1, arguments, 4, false))
+        {
+            out() << "glFogCoordPointerListIBM(" << CallText::Enum{type} << ", " << stride << ", (const void **)"
+                << complete_.pointer(0) << ", " << ptrstride << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFogCoordPointerListIBM", complete_.reason());
+        return next().cgmFogCoordPointerListIBM(file, line, type, stride, pointer, ptrstride);
+    }
     writeUnsupported("glFogCoordPointerListIBM");
     return next().cgmFogCoordPointerListIBM(file, line, type, stride, pointer, ptrstride);
 }
@@ -2604,6 +5133,19 @@ void OpenGLRekorder::cgmFogCoordPointerListIBM(
 void OpenGLRekorder::cgmIndexPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, stride, pointer, ptrstride};
+        if (complete_.capturePointers(652, 1, arguments, 4, false))
+        {
+            out() << "glIndexPointerListIBM(" << CallText::Enum{type} << ", " << stride << ", (const void **)"
+                << complete_.pointer(0) << ", " << ptrstride << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glIndexPointerListIBM", complete_.reason());
+        return next().cgmIndexPointerListIBM(file, line, type, stride, pointer, ptrstride);
+    }
     writeUnsupported("glIndexPointerListIBM");
     return next().cgmIndexPointerListIBM(file, line, type, stride, pointer, ptrstride);
 }
@@ -2611,6 +5153,19 @@ void OpenGLRekorder::cgmIndexPointerListIBM(
 void OpenGLRekorder::cgmNormalPointerListIBM(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, stride, pointer, ptrstride};
+        if (complete_.capturePointers(653, 1, arguments, 4, false))
+        {
+            out() << "glNormalPointerListIBM(" << CallText::Enum{type} << ", " << stride << ", (const void **)"
+                << complete_.pointer(0) << ", " << ptrstride << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormalPointerListIBM", complete_.reason());
+        return next().cgmNormalPointerListIBM(file, line, type, stride, pointer, ptrstride);
+    }
     writeUnsupported("glNormalPointerListIBM");
     return next().cgmNormalPointerListIBM(file, line, type, stride, pointer, ptrstride);
 }
@@ -2618,6 +5173,19 @@ void OpenGLRekorder::cgmNormalPointerListIBM(
 void OpenGLRekorder::cgmTexCoordPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, pointer, ptrstride};
+        if (complete_.capturePointers(654, 1, arguments, 5, false))
+        {
+            out() << "glTexCoordPointerListIBM(" << size << ", " << CallText::Enum{type} << ", " << stride
+                << ", (const void **)" << complete_.pointer(0) << ", " << ptrstride << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoordPointerListIBM", complete_.reason());
+        return next().cgmTexCoordPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    }
     writeUnsupported("glTexCoordPointerListIBM");
     return next().cgmTexCoordPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
@@ -2625,6 +5193,19 @@ void OpenGLRekorder::cgmTexCoordPointerListIBM(
 void OpenGLRekorder::cgmVertexPointerListIBM(
     const char* file, unsigned line, int size, unsigned type, int stride, const void** pointer, int ptrstride)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, stride, pointer, ptrstride};
+        if (complete_.capturePointers(655, 1, arguments, 5, false))
+        {
+            out() << "glVertexPointerListIBM(" << size << ", " << CallText::Enum{type} << ", " << stride
+                << ", (const void **)" << complete_.pointer(0) << ", " << ptrstride << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexPointerListIBM", complete_.reason());
+        return next().cgmVertexPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
+    }
     writeUnsupported("glVertexPointerListIBM");
     return next().cgmVertexPointerListIBM(file, line, size, type, stride, pointer, ptrstride);
 }
@@ -2632,12 +5213,38 @@ void OpenGLRekorder::cgmVertexPointerListIBM(
 void OpenGLRekorder::cgmVertexPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, pointer};
+        if (complete_.capturePointers(656, 1, arguments, 3, false))
+        {
+            out() << "glVertexPointervINTEL(" << size << ", " << CallText::Enum{type} << ", (const void **)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexPointervINTEL", complete_.reason());
+        return next().cgmVertexPointervINTEL(file, line, size, type, pointer);
+    }
     writeUnsupported("glVertexPointervINTEL");
     return next().cgmVertexPointervINTEL(file, line, size, type, pointer);
 }
 
 void OpenGLRekorder::cgmNormalPointervINTEL(const char* file, unsigned line, unsigned type, const void** pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, pointer};
+        if (complete_.capturePointers(657, 1, arguments, 2, false))
+        {
+            out() << "glNormalPointervINTEL(" << CallText::Enum{type} << ", (const void **)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormalPointervINTEL", complete_.reason());
+        return next().cgmNormalPointervINTEL(file, line, type, pointer);
+    }
     writeUnsupported("glNormalPointervINTEL");
     return next().cgmNormalPointervINTEL(file, line, type, pointer);
 }
@@ -2645,6 +5252,19 @@ void OpenGLRekorder::cgmNormalPointervINTEL(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmColorPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, pointer};
+        if (complete_.capturePointers(658, 1, arguments, 3, false))
+        {
+            out() << "glColorPointervINTEL(" << size << ", " << CallText::Enum{type} << ", (const void **)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColorPointervINTEL", complete_.reason());
+        return next().cgmColorPointervINTEL(file, line, size, type, pointer);
+    }
     writeUnsupported("glColorPointervINTEL");
     return next().cgmColorPointervINTEL(file, line, size, type, pointer);
 }
@@ -2652,6 +5272,19 @@ void OpenGLRekorder::cgmColorPointervINTEL(
 void OpenGLRekorder::cgmTexCoordPointervINTEL(
     const char* file, unsigned line, int size, unsigned type, const void** pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {size, type, pointer};
+        if (complete_.capturePointers(659, 1, arguments, 3, false))
+        {
+            out() << "glTexCoordPointervINTEL(" << size << ", " << CallText::Enum{type} << ", (const void **)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoordPointervINTEL", complete_.reason());
+        return next().cgmTexCoordPointervINTEL(file, line, size, type, pointer);
+    }
     writeUnsupported("glTexCoordPointervINTEL");
     return next().cgmTexCoordPointervINTEL(file, line, size, type, pointer);
 }
@@ -2667,6 +5300,13 @@ void OpenGLRekorder::cgmTexScissorFuncINTEL(
 
 void OpenGLRekorder::cgmTexScissorINTEL(const char* file, unsigned line, unsigned target, float tlow, float thigh)
 {
+    if (bComplete_)
+    {
+        out() << "glTexScissorINTEL(" << CallText::Enum{target} << ", " << CallText::Float{tlow} << ", "
+            << CallText::Float{thigh} << ");";
+        endStatement(file, line);
+        return next().cgmTexScissorINTEL(file, line, target, tlow, thigh);
+    }
     out() << "glTexScissorINTEL(" << CallText::Enum{target} << ", " << CallText::Float{tlow} << ", "
         << CallText::Float{thigh} << ");";
     endStatement(file, line);
@@ -2720,6 +5360,12 @@ void OpenGLRekorder::cgmResizeBuffersMESA(const char* file, unsigned line)
 
 void OpenGLRekorder::cgmWindowPos2dMESA(const char* file, unsigned line, double x, double y)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos2dMESA(" << CallText::Double{x} << ", " << CallText::Double{y} << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos2dMESA(file, line, x, y);
+    }
     out() << "glWindowPos2dMESA(" << x << ", " << y << ");";
     endStatement(file, line);
     return next().cgmWindowPos2dMESA(file, line, x, y);
@@ -2727,12 +5373,30 @@ void OpenGLRekorder::cgmWindowPos2dMESA(const char* file, unsigned line, double 
 
 void OpenGLRekorder::cgmWindowPos2dvMESA(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(660, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos2dvMESA((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos2dvMESA", complete_.reason());
+        return next().cgmWindowPos2dvMESA(file, line, v);
+    }
     writeUnsupported("glWindowPos2dvMESA");
     return next().cgmWindowPos2dvMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos2fMESA(const char* file, unsigned line, float x, float y)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos2fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos2fMESA(file, line, x, y);
+    }
     out() << "glWindowPos2fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmWindowPos2fMESA(file, line, x, y);
@@ -2740,6 +5404,18 @@ void OpenGLRekorder::cgmWindowPos2fMESA(const char* file, unsigned line, float x
 
 void OpenGLRekorder::cgmWindowPos2fvMESA(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(661, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos2fvMESA((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos2fvMESA", complete_.reason());
+        return next().cgmWindowPos2fvMESA(file, line, v);
+    }
     writeUnsupported("glWindowPos2fvMESA");
     return next().cgmWindowPos2fvMESA(file, line, v);
 }
@@ -2753,6 +5429,18 @@ void OpenGLRekorder::cgmWindowPos2iMESA(const char* file, unsigned line, int x, 
 
 void OpenGLRekorder::cgmWindowPos2ivMESA(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(662, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos2ivMESA((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos2ivMESA", complete_.reason());
+        return next().cgmWindowPos2ivMESA(file, line, v);
+    }
     writeUnsupported("glWindowPos2ivMESA");
     return next().cgmWindowPos2ivMESA(file, line, v);
 }
@@ -2766,12 +5454,31 @@ void OpenGLRekorder::cgmWindowPos2sMESA(const char* file, unsigned line, short x
 
 void OpenGLRekorder::cgmWindowPos2svMESA(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(663, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos2svMESA((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos2svMESA", complete_.reason());
+        return next().cgmWindowPos2svMESA(file, line, v);
+    }
     writeUnsupported("glWindowPos2svMESA");
     return next().cgmWindowPos2svMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3dMESA(const char* file, unsigned line, double x, double y, double z)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos3dMESA(" << CallText::Double{x} << ", " << CallText::Double{y} << ", "
+            << CallText::Double{z} << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos3dMESA(file, line, x, y, z);
+    }
     out() << "glWindowPos3dMESA(" << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmWindowPos3dMESA(file, line, x, y, z);
@@ -2779,12 +5486,31 @@ void OpenGLRekorder::cgmWindowPos3dMESA(const char* file, unsigned line, double 
 
 void OpenGLRekorder::cgmWindowPos3dvMESA(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(664, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos3dvMESA((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos3dvMESA", complete_.reason());
+        return next().cgmWindowPos3dvMESA(file, line, v);
+    }
     writeUnsupported("glWindowPos3dvMESA");
     return next().cgmWindowPos3dvMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos3fMESA(const char* file, unsigned line, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos3fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos3fMESA(file, line, x, y, z);
+    }
     out() << "glWindowPos3fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -2793,6 +5519,18 @@ void OpenGLRekorder::cgmWindowPos3fMESA(const char* file, unsigned line, float x
 
 void OpenGLRekorder::cgmWindowPos3fvMESA(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(665, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos3fvMESA((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos3fvMESA", complete_.reason());
+        return next().cgmWindowPos3fvMESA(file, line, v);
+    }
     writeUnsupported("glWindowPos3fvMESA");
     return next().cgmWindowPos3fvMESA(file, line, v);
 }
@@ -2806,6 +5544,18 @@ void OpenGLRekorder::cgmWindowPos3iMESA(const char* file, unsigned line, int x, 
 
 void OpenGLRekorder::cgmWindowPos3ivMESA(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(666, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos3ivMESA((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos3ivMESA", complete_.reason());
+        return next().cgmWindowPos3ivMESA(file, line, v);
+    }
     writeUnsupported("glWindowPos3ivMESA");
     return next().cgmWindowPos3ivMESA(file, line, v);
 }
@@ -2819,12 +5569,31 @@ void OpenGLRekorder::cgmWindowPos3sMESA(const char* file, unsigned line, short x
 
 void OpenGLRekorder::cgmWindowPos3svMESA(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(667, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos3svMESA((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos3svMESA", complete_.reason());
+        return next().cgmWindowPos3svMESA(file, line, v);
+    }
     writeUnsupported("glWindowPos3svMESA");
     return next().cgmWindowPos3svMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos4dMESA(const char* file, unsigned line, double x, double y, double z, double w)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos4dMESA(" << CallText::Double{x} << ", " << CallText::Double{y} << ", "
+            << CallText::Double{z} << ", " << CallText::Double{w} << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos4dMESA(file, line, x, y, z, w);
+    }
     out() << "glWindowPos4dMESA(" << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
     return next().cgmWindowPos4dMESA(file, line, x, y, z, w);
@@ -2832,12 +5601,31 @@ void OpenGLRekorder::cgmWindowPos4dMESA(const char* file, unsigned line, double 
 
 void OpenGLRekorder::cgmWindowPos4dvMESA(const char* file, unsigned line, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(668, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos4dvMESA((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos4dvMESA", complete_.reason());
+        return next().cgmWindowPos4dvMESA(file, line, v);
+    }
     writeUnsupported("glWindowPos4dvMESA");
     return next().cgmWindowPos4dvMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmWindowPos4fMESA(const char* file, unsigned line, float x, float y, float z, float w)
 {
+    if (bComplete_)
+    {
+        out() << "glWindowPos4fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ", " << CallText::Float{w} << ");";
+        endStatement(file, line);
+        return next().cgmWindowPos4fMESA(file, line, x, y, z, w);
+    }
     out() << "glWindowPos4fMESA(" << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -2846,6 +5634,18 @@ void OpenGLRekorder::cgmWindowPos4fMESA(const char* file, unsigned line, float x
 
 void OpenGLRekorder::cgmWindowPos4fvMESA(const char* file, unsigned line, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(669, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos4fvMESA((const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos4fvMESA", complete_.reason());
+        return next().cgmWindowPos4fvMESA(file, line, v);
+    }
     writeUnsupported("glWindowPos4fvMESA");
     return next().cgmWindowPos4fvMESA(file, line, v);
 }
@@ -2859,6 +5659,18 @@ void OpenGLRekorder::cgmWindowPos4iMESA(const char* file, unsigned line, int x, 
 
 void OpenGLRekorder::cgmWindowPos4ivMESA(const char* file, unsigned line, const int* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(670, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos4ivMESA((const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos4ivMESA", complete_.reason());
+        return next().cgmWindowPos4ivMESA(file, line, v);
+    }
     writeUnsupported("glWindowPos4ivMESA");
     return next().cgmWindowPos4ivMESA(file, line, v);
 }
@@ -2872,12 +5684,30 @@ void OpenGLRekorder::cgmWindowPos4sMESA(const char* file, unsigned line, short x
 
 void OpenGLRekorder::cgmWindowPos4svMESA(const char* file, unsigned line, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(671, 1, arguments, 1, false))
+        {
+            out() << "glWindowPos4svMESA((const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glWindowPos4svMESA", complete_.reason());
+        return next().cgmWindowPos4svMESA(file, line, v);
+    }
     writeUnsupported("glWindowPos4svMESA");
     return next().cgmWindowPos4svMESA(file, line, v);
 }
 
 void OpenGLRekorder::cgmDepthRangedNV(const char* file, unsigned line, double zNear, double zFar)
 {
+    if (bComplete_)
+    {
+        out() << "glDepthRangedNV(" << CallText::Double{zNear} << ", " << CallText::Double{zFar} << ");";
+        endStatement(file, line);
+        return next().cgmDepthRangedNV(file, line, zNear, zFar);
+    }
     out() << "glDepthRangedNV(" << zNear << ", " << zFar << ");";
     endStatement(file, line);
     return next().cgmDepthRangedNV(file, line, zNear, zFar);
@@ -2885,6 +5715,12 @@ void OpenGLRekorder::cgmDepthRangedNV(const char* file, unsigned line, double zN
 
 void OpenGLRekorder::cgmClearDepthdNV(const char* file, unsigned line, double depth)
 {
+    if (bComplete_)
+    {
+        out() << "glClearDepthdNV(" << CallText::Double{depth} << ");";
+        endStatement(file, line);
+        return next().cgmClearDepthdNV(file, line, depth);
+    }
     out() << "glClearDepthdNV(" << depth << ");";
     endStatement(file, line);
     return next().cgmClearDepthdNV(file, line, depth);
@@ -2892,6 +5728,12 @@ void OpenGLRekorder::cgmClearDepthdNV(const char* file, unsigned line, double de
 
 void OpenGLRekorder::cgmDepthBoundsdNV(const char* file, unsigned line, double zmin, double zmax)
 {
+    if (bComplete_)
+    {
+        out() << "glDepthBoundsdNV(" << CallText::Double{zmin} << ", " << CallText::Double{zmax} << ");";
+        endStatement(file, line);
+        return next().cgmDepthBoundsdNV(file, line, zmin, zmax);
+    }
     out() << "glDepthBoundsdNV(" << zmin << ", " << zmax << ");";
     endStatement(file, line);
     return next().cgmDepthBoundsdNV(file, line, zmin, zmax);
@@ -2901,6 +5743,20 @@ void OpenGLRekorder::cgmMapControlPointsNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned type, int ustride, int vstride,
     int uorder, int vorder, unsigned char packed, const void* points)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, type, ustride, vstride, uorder, vorder, packed, points};
+        if (complete_.capturePointers(672, 1, arguments, 9, false))
+        {
+            out() << "glMapControlPointsNV(" << CallText::Enum{target} << ", " << index << ", " << CallText::Enum{type}
+                << ", " << ustride << ", " << vstride << ", " << uorder << ", " << vorder << ", "
+                << CallText::Bool{packed} << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMapControlPointsNV", complete_.reason());
+        return next().cgmMapControlPointsNV(file, line, target, index, type, ustride, vstride, uorder, vorder, packed, points);
+    }
     writeUnsupported("glMapControlPointsNV");
     return next().cgmMapControlPointsNV(file, line, target, index, type, ustride, vstride, uorder, vorder, packed, points);
 }
@@ -2908,6 +5764,19 @@ void OpenGLRekorder::cgmMapControlPointsNV(
 void OpenGLRekorder::cgmMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(673, 1, arguments, 3, false))
+        {
+            out() << "glMapParameterivNV(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMapParameterivNV", complete_.reason());
+        return next().cgmMapParameterivNV(file, line, target, pname, params);
+    }
     writeUnsupported("glMapParameterivNV");
     return next().cgmMapParameterivNV(file, line, target, pname, params);
 }
@@ -2915,6 +5784,19 @@ void OpenGLRekorder::cgmMapParameterivNV(
 void OpenGLRekorder::cgmMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(674, 1, arguments, 3, false))
+        {
+            out() << "glMapParameterfvNV(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMapParameterfvNV", complete_.reason());
+        return next().cgmMapParameterfvNV(file, line, target, pname, params);
+    }
     writeUnsupported("glMapParameterfvNV");
     return next().cgmMapParameterfvNV(file, line, target, pname, params);
 }
@@ -2923,6 +5805,20 @@ void OpenGLRekorder::cgmGetMapControlPointsNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned type, int ustride, int vstride,
     unsigned char packed, void* points)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, type, ustride, vstride, packed, points};
+        if (complete_.capturePointers(675, 1, arguments, 7, false))
+        {
+            out() << "glGetMapControlPointsNV(" << CallText::Enum{target} << ", " << index << ", "
+                << CallText::Enum{type} << ", " << ustride << ", " << vstride << ", " << CallText::Bool{packed}
+                << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMapControlPointsNV", complete_.reason());
+        return next().cgmGetMapControlPointsNV(file, line, target, index, type, ustride, vstride, packed, points);
+    }
     writeUnsupported("glGetMapControlPointsNV");
     return next().cgmGetMapControlPointsNV(file, line, target, index, type, ustride, vstride, packed, points);
 }
@@ -2930,6 +5826,19 @@ void OpenGLRekorder::cgmGetMapControlPointsNV(
 void OpenGLRekorder::cgmGetMapParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(676, 1, arguments, 3, false))
+        {
+            out() << "glGetMapParameterivNV(" << CallText::Enum{target} << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMapParameterivNV", complete_.reason());
+        return next().cgmGetMapParameterivNV(file, line, target, pname, params);
+    }
     writeUnsupported("glGetMapParameterivNV");
     return next().cgmGetMapParameterivNV(file, line, target, pname, params);
 }

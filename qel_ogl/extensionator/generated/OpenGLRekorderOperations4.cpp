@@ -7,12 +7,26 @@
 #include <ostream>
 
 #include "qel_ogl/extensionator/CallText.h"
+#include "qel_ogl/extensionator/PointerReads.h"
 
 namespace QEL { namespace OGL {
 
 void OpenGLRekorder::cgmGetMapParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(677, 1, arguments, 3, false))
+        {
+            out() << "glGetMapParameterfvNV(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMapParameterfvNV", complete_.reason());
+        return next().cgmGetMapParameterfvNV(file, line, target, pname, params);
+    }
     writeUnsupported("glGetMapParameterfvNV");
     return next().cgmGetMapParameterfvNV(file, line, target, pname, params);
 }
@@ -20,6 +34,19 @@ void OpenGLRekorder::cgmGetMapParameterfvNV(
 void OpenGLRekorder::cgmGetMapAttribParameterivNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, pname, params};
+        if (complete_.capturePointers(678, 1, arguments, 4, false))
+        {
+            out() << "glGetMapAttribParameterivNV(" << CallText::Enum{target} << ", " << index << ", "
+                << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMapAttribParameterivNV", complete_.reason());
+        return next().cgmGetMapAttribParameterivNV(file, line, target, index, pname, params);
+    }
     writeUnsupported("glGetMapAttribParameterivNV");
     return next().cgmGetMapAttribParameterivNV(file, line, target, index, pname, params);
 }
@@ -27,6 +54,19 @@ void OpenGLRekorder::cgmGetMapAttribParameterivNV(
 void OpenGLRekorder::cgmGetMapAttribParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, pname, params};
+        if (complete_.capturePointers(679, 1, arguments, 4, false))
+        {
+            out() << "glGetMapAttribParameterfvNV(" << CallText::Enum{target} << ", " << index << ", "
+                << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetMapAttribParameterfvNV", complete_.reason());
+        return next().cgmGetMapAttribParameterfvNV(file, line, target, index, pname, params);
+    }
     writeUnsupported("glGetMapAttribParameterfvNV");
     return next().cgmGetMapAttribParameterfvNV(file, line, target, index, pname, params);
 }
@@ -40,12 +80,36 @@ void OpenGLRekorder::cgmEvalMapsNV(const char* file, unsigned line, unsigned tar
 
 void OpenGLRekorder::cgmDeleteFencesNV(const char* file, unsigned line, int n, const unsigned* fences)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, fences};
+        if (complete_.capturePointers(680, 1, arguments, 2, false))
+        {
+            out() << "glDeleteFencesNV(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteFencesNV", complete_.reason());
+        return next().cgmDeleteFencesNV(file, line, n, fences);
+    }
     writeUnsupported("glDeleteFencesNV");
     return next().cgmDeleteFencesNV(file, line, n, fences);
 }
 
 void OpenGLRekorder::cgmGenFencesNV(const char* file, unsigned line, int n, unsigned* fences)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, fences};
+        if (complete_.capturePointers(681, 1, arguments, 2, false))
+        {
+            out() << "glGenFencesNV(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenFencesNV", complete_.reason());
+        return next().cgmGenFencesNV(file, line, n, fences);
+    }
     writeUnsupported("glGenFencesNV");
     return next().cgmGenFencesNV(file, line, n, fences);
 }
@@ -66,6 +130,19 @@ unsigned char OpenGLRekorder::cgmTestFenceNV(const char* file, unsigned line, un
 
 void OpenGLRekorder::cgmGetFenceivNV(const char* file, unsigned line, unsigned fence, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {fence, pname, params};
+        if (complete_.capturePointers(682, 1, arguments, 3, false))
+        {
+            out() << "glGetFenceivNV(" << fence << ", " << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFenceivNV", complete_.reason());
+        return next().cgmGetFenceivNV(file, line, fence, pname, params);
+    }
     writeUnsupported("glGetFenceivNV");
     return next().cgmGetFenceivNV(file, line, fence, pname, params);
 }
@@ -88,6 +165,20 @@ void OpenGLRekorder::cgmProgramNamedParameter4fNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, float x, float y, float z,
     float w)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, len, name, x, y, z, w};
+        if (complete_.capturePointers(683, 1, arguments, 7, false))
+        {
+            out() << "glProgramNamedParameter4fNV(" << id << ", " << len << ", (const GLubyte *)" << complete_.pointer(0)
+                << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
+                << CallText::Float{w} << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramNamedParameter4fNV", complete_.reason());
+        return next().cgmProgramNamedParameter4fNV(file, line, id, len, name, x, y, z, w);
+    }
     writeUnsupported("glProgramNamedParameter4fNV");
     return next().cgmProgramNamedParameter4fNV(file, line, id, len, name, x, y, z, w);
 }
@@ -95,6 +186,19 @@ void OpenGLRekorder::cgmProgramNamedParameter4fNV(
 void OpenGLRekorder::cgmProgramNamedParameter4fvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, len, name, v};
+        if (complete_.capturePointers(684, 2, arguments, 4, false))
+        {
+            out() << "glProgramNamedParameter4fvNV(" << id << ", " << len << ", (const GLubyte *)"
+                << complete_.pointer(0) << ", (const GLfloat *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramNamedParameter4fvNV", complete_.reason());
+        return next().cgmProgramNamedParameter4fvNV(file, line, id, len, name, v);
+    }
     writeUnsupported("glProgramNamedParameter4fvNV");
     return next().cgmProgramNamedParameter4fvNV(file, line, id, len, name, v);
 }
@@ -103,6 +207,20 @@ void OpenGLRekorder::cgmProgramNamedParameter4dNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, double x, double y, double z,
     double w)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, len, name, x, y, z, w};
+        if (complete_.capturePointers(686, 1, arguments, 7, false))
+        {
+            out() << "glProgramNamedParameter4dNV(" << id << ", " << len << ", (const GLubyte *)" << complete_.pointer(0)
+                << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ", " << CallText::Double{z} << ", "
+                << CallText::Double{w} << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramNamedParameter4dNV", complete_.reason());
+        return next().cgmProgramNamedParameter4dNV(file, line, id, len, name, x, y, z, w);
+    }
     writeUnsupported("glProgramNamedParameter4dNV");
     return next().cgmProgramNamedParameter4dNV(file, line, id, len, name, x, y, z, w);
 }
@@ -110,6 +228,19 @@ void OpenGLRekorder::cgmProgramNamedParameter4dNV(
 void OpenGLRekorder::cgmProgramNamedParameter4dvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, len, name, v};
+        if (complete_.capturePointers(687, 2, arguments, 4, false))
+        {
+            out() << "glProgramNamedParameter4dvNV(" << id << ", " << len << ", (const GLubyte *)"
+                << complete_.pointer(0) << ", (const GLdouble *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramNamedParameter4dvNV", complete_.reason());
+        return next().cgmProgramNamedParameter4dvNV(file, line, id, len, name, v);
+    }
     writeUnsupported("glProgramNamedParameter4dvNV");
     return next().cgmProgramNamedParameter4dvNV(file, line, id, len, name, v);
 }
@@ -117,6 +248,19 @@ void OpenGLRekorder::cgmProgramNamedParameter4dvNV(
 void OpenGLRekorder::cgmGetProgramNamedParameterfvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, len, name, params};
+        if (complete_.capturePointers(689, 2, arguments, 4, false))
+        {
+            out() << "glGetProgramNamedParameterfvNV(" << id << ", " << len << ", (const GLubyte *)"
+                << complete_.pointer(0) << ", (GLfloat *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramNamedParameterfvNV", complete_.reason());
+        return next().cgmGetProgramNamedParameterfvNV(file, line, id, len, name, params);
+    }
     writeUnsupported("glGetProgramNamedParameterfvNV");
     return next().cgmGetProgramNamedParameterfvNV(file, line, id, len, name, params);
 }
@@ -124,6 +268,19 @@ void OpenGLRekorder::cgmGetProgramNamedParameterfvNV(
 void OpenGLRekorder::cgmGetProgramNamedParameterdvNV(
     const char* file, unsigned line, unsigned id, int len, const unsigned char* name, double* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, len, name, params};
+        if (complete_.capturePointers(691, 2, arguments, 4, false))
+        {
+            out() << "glGetProgramNamedParameterdvNV(" << id << ", " << len << ", (const GLubyte *)"
+                << complete_.pointer(0) << ", (GLdouble *)" << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramNamedParameterdvNV", complete_.reason());
+        return next().cgmGetProgramNamedParameterdvNV(file, line, id, len, name, params);
+    }
     writeUnsupported("glGetProgramNamedParameterdvNV");
     return next().cgmGetProgramNamedParameterdvNV(file, line, id, len, name, params);
 }
@@ -158,6 +315,19 @@ void OpenGLRekorder::cgmProgramEnvParameterI4iNV(
 void OpenGLRekorder::cgmProgramEnvParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, params};
+        if (complete_.capturePointers(693, 1, arguments, 3, false))
+        {
+            out() << "glProgramEnvParameterI4ivNV(" << CallText::Enum{target} << ", " << index << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramEnvParameterI4ivNV", complete_.reason());
+        return next().cgmProgramEnvParameterI4ivNV(file, line, target, index, params);
+    }
     writeUnsupported("glProgramEnvParameterI4ivNV");
     return next().cgmProgramEnvParameterI4ivNV(file, line, target, index, params);
 }
@@ -174,6 +344,19 @@ void OpenGLRekorder::cgmProgramEnvParameterI4uiNV(
 void OpenGLRekorder::cgmProgramEnvParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, params};
+        if (complete_.capturePointers(694, 1, arguments, 3, false))
+        {
+            out() << "glProgramEnvParameterI4uivNV(" << CallText::Enum{target} << ", " << index << ", (const GLuint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramEnvParameterI4uivNV", complete_.reason());
+        return next().cgmProgramEnvParameterI4uivNV(file, line, target, index, params);
+    }
     writeUnsupported("glProgramEnvParameterI4uivNV");
     return next().cgmProgramEnvParameterI4uivNV(file, line, target, index, params);
 }
@@ -181,6 +364,19 @@ void OpenGLRekorder::cgmProgramEnvParameterI4uivNV(
 void OpenGLRekorder::cgmProgramEnvParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, count, params};
+        if (complete_.capturePointers(695, 1, arguments, 4, false))
+        {
+            out() << "glProgramEnvParametersI4ivNV(" << CallText::Enum{target} << ", " << index << ", " << count
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramEnvParametersI4ivNV", complete_.reason());
+        return next().cgmProgramEnvParametersI4ivNV(file, line, target, index, count, params);
+    }
     writeUnsupported("glProgramEnvParametersI4ivNV");
     return next().cgmProgramEnvParametersI4ivNV(file, line, target, index, count, params);
 }
@@ -188,6 +384,19 @@ void OpenGLRekorder::cgmProgramEnvParametersI4ivNV(
 void OpenGLRekorder::cgmProgramEnvParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, count, params};
+        if (complete_.capturePointers(696, 1, arguments, 4, false))
+        {
+            out() << "glProgramEnvParametersI4uivNV(" << CallText::Enum{target} << ", " << index << ", " << count
+                << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramEnvParametersI4uivNV", complete_.reason());
+        return next().cgmProgramEnvParametersI4uivNV(file, line, target, index, count, params);
+    }
     writeUnsupported("glProgramEnvParametersI4uivNV");
     return next().cgmProgramEnvParametersI4uivNV(file, line, target, index, count, params);
 }
@@ -204,6 +413,19 @@ void OpenGLRekorder::cgmProgramLocalParameterI4iNV(
 void OpenGLRekorder::cgmProgramLocalParameterI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, params};
+        if (complete_.capturePointers(697, 1, arguments, 3, false))
+        {
+            out() << "glProgramLocalParameterI4ivNV(" << CallText::Enum{target} << ", " << index << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramLocalParameterI4ivNV", complete_.reason());
+        return next().cgmProgramLocalParameterI4ivNV(file, line, target, index, params);
+    }
     writeUnsupported("glProgramLocalParameterI4ivNV");
     return next().cgmProgramLocalParameterI4ivNV(file, line, target, index, params);
 }
@@ -220,6 +442,19 @@ void OpenGLRekorder::cgmProgramLocalParameterI4uiNV(
 void OpenGLRekorder::cgmProgramLocalParameterI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, const unsigned* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, params};
+        if (complete_.capturePointers(698, 1, arguments, 3, false))
+        {
+            out() << "glProgramLocalParameterI4uivNV(" << CallText::Enum{target} << ", " << index << ", (const GLuint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramLocalParameterI4uivNV", complete_.reason());
+        return next().cgmProgramLocalParameterI4uivNV(file, line, target, index, params);
+    }
     writeUnsupported("glProgramLocalParameterI4uivNV");
     return next().cgmProgramLocalParameterI4uivNV(file, line, target, index, params);
 }
@@ -227,6 +462,19 @@ void OpenGLRekorder::cgmProgramLocalParameterI4uivNV(
 void OpenGLRekorder::cgmProgramLocalParametersI4ivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, count, params};
+        if (complete_.capturePointers(699, 1, arguments, 4, false))
+        {
+            out() << "glProgramLocalParametersI4ivNV(" << CallText::Enum{target} << ", " << index << ", " << count
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramLocalParametersI4ivNV", complete_.reason());
+        return next().cgmProgramLocalParametersI4ivNV(file, line, target, index, count, params);
+    }
     writeUnsupported("glProgramLocalParametersI4ivNV");
     return next().cgmProgramLocalParametersI4ivNV(file, line, target, index, count, params);
 }
@@ -234,6 +482,19 @@ void OpenGLRekorder::cgmProgramLocalParametersI4ivNV(
 void OpenGLRekorder::cgmProgramLocalParametersI4uivNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const unsigned* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, count, params};
+        if (complete_.capturePointers(700, 1, arguments, 4, false))
+        {
+            out() << "glProgramLocalParametersI4uivNV(" << CallText::Enum{target} << ", " << index << ", " << count
+                << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramLocalParametersI4uivNV", complete_.reason());
+        return next().cgmProgramLocalParametersI4uivNV(file, line, target, index, count, params);
+    }
     writeUnsupported("glProgramLocalParametersI4uivNV");
     return next().cgmProgramLocalParametersI4uivNV(file, line, target, index, count, params);
 }
@@ -247,6 +508,18 @@ void OpenGLRekorder::cgmVertex2hNV(const char* file, unsigned line, unsigned sho
 
 void OpenGLRekorder::cgmVertex2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(701, 1, arguments, 1, false))
+        {
+            out() << "glVertex2hvNV((const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex2hvNV", complete_.reason());
+        return next().cgmVertex2hvNV(file, line, v);
+    }
     writeUnsupported("glVertex2hvNV");
     return next().cgmVertex2hvNV(file, line, v);
 }
@@ -261,6 +534,18 @@ void OpenGLRekorder::cgmVertex3hNV(
 
 void OpenGLRekorder::cgmVertex3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(702, 1, arguments, 1, false))
+        {
+            out() << "glVertex3hvNV((const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex3hvNV", complete_.reason());
+        return next().cgmVertex3hvNV(file, line, v);
+    }
     writeUnsupported("glVertex3hvNV");
     return next().cgmVertex3hvNV(file, line, v);
 }
@@ -275,6 +560,18 @@ void OpenGLRekorder::cgmVertex4hNV(
 
 void OpenGLRekorder::cgmVertex4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(703, 1, arguments, 1, false))
+        {
+            out() << "glVertex4hvNV((const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertex4hvNV", complete_.reason());
+        return next().cgmVertex4hvNV(file, line, v);
+    }
     writeUnsupported("glVertex4hvNV");
     return next().cgmVertex4hvNV(file, line, v);
 }
@@ -289,6 +586,18 @@ void OpenGLRekorder::cgmNormal3hNV(
 
 void OpenGLRekorder::cgmNormal3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(704, 1, arguments, 1, false))
+        {
+            out() << "glNormal3hvNV((const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormal3hvNV", complete_.reason());
+        return next().cgmNormal3hvNV(file, line, v);
+    }
     writeUnsupported("glNormal3hvNV");
     return next().cgmNormal3hvNV(file, line, v);
 }
@@ -303,6 +612,18 @@ void OpenGLRekorder::cgmColor3hNV(
 
 void OpenGLRekorder::cgmColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(705, 1, arguments, 1, false))
+        {
+            out() << "glColor3hvNV((const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor3hvNV", complete_.reason());
+        return next().cgmColor3hvNV(file, line, v);
+    }
     writeUnsupported("glColor3hvNV");
     return next().cgmColor3hvNV(file, line, v);
 }
@@ -318,6 +639,18 @@ void OpenGLRekorder::cgmColor4hNV(
 
 void OpenGLRekorder::cgmColor4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(706, 1, arguments, 1, false))
+        {
+            out() << "glColor4hvNV((const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor4hvNV", complete_.reason());
+        return next().cgmColor4hvNV(file, line, v);
+    }
     writeUnsupported("glColor4hvNV");
     return next().cgmColor4hvNV(file, line, v);
 }
@@ -331,6 +664,18 @@ void OpenGLRekorder::cgmTexCoord1hNV(const char* file, unsigned line, unsigned s
 
 void OpenGLRekorder::cgmTexCoord1hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(707, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord1hvNV((const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord1hvNV", complete_.reason());
+        return next().cgmTexCoord1hvNV(file, line, v);
+    }
     writeUnsupported("glTexCoord1hvNV");
     return next().cgmTexCoord1hvNV(file, line, v);
 }
@@ -344,6 +689,18 @@ void OpenGLRekorder::cgmTexCoord2hNV(const char* file, unsigned line, unsigned s
 
 void OpenGLRekorder::cgmTexCoord2hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(708, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord2hvNV((const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord2hvNV", complete_.reason());
+        return next().cgmTexCoord2hvNV(file, line, v);
+    }
     writeUnsupported("glTexCoord2hvNV");
     return next().cgmTexCoord2hvNV(file, line, v);
 }
@@ -358,6 +715,18 @@ void OpenGLRekorder::cgmTexCoord3hNV(
 
 void OpenGLRekorder::cgmTexCoord3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(709, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord3hvNV((const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord3hvNV", complete_.reason());
+        return next().cgmTexCoord3hvNV(file, line, v);
+    }
     writeUnsupported("glTexCoord3hvNV");
     return next().cgmTexCoord3hvNV(file, line, v);
 }
@@ -372,6 +741,18 @@ void OpenGLRekorder::cgmTexCoord4hNV(
 
 void OpenGLRekorder::cgmTexCoord4hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(710, 1, arguments, 1, false))
+        {
+            out() << "glTexCoord4hvNV((const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord4hvNV", complete_.reason());
+        return next().cgmTexCoord4hvNV(file, line, v);
+    }
     writeUnsupported("glTexCoord4hvNV");
     return next().cgmTexCoord4hvNV(file, line, v);
 }
@@ -385,6 +766,19 @@ void OpenGLRekorder::cgmMultiTexCoord1hNV(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmMultiTexCoord1hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(711, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord1hvNV(" << CallText::Enum{target} << ", (const GLhalfNV *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord1hvNV", complete_.reason());
+        return next().cgmMultiTexCoord1hvNV(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord1hvNV");
     return next().cgmMultiTexCoord1hvNV(file, line, target, v);
 }
@@ -399,6 +793,19 @@ void OpenGLRekorder::cgmMultiTexCoord2hNV(
 
 void OpenGLRekorder::cgmMultiTexCoord2hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(712, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord2hvNV(" << CallText::Enum{target} << ", (const GLhalfNV *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord2hvNV", complete_.reason());
+        return next().cgmMultiTexCoord2hvNV(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord2hvNV");
     return next().cgmMultiTexCoord2hvNV(file, line, target, v);
 }
@@ -413,6 +820,19 @@ void OpenGLRekorder::cgmMultiTexCoord3hNV(
 
 void OpenGLRekorder::cgmMultiTexCoord3hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(713, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord3hvNV(" << CallText::Enum{target} << ", (const GLhalfNV *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord3hvNV", complete_.reason());
+        return next().cgmMultiTexCoord3hvNV(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord3hvNV");
     return next().cgmMultiTexCoord3hvNV(file, line, target, v);
 }
@@ -429,6 +849,19 @@ void OpenGLRekorder::cgmMultiTexCoord4hNV(
 
 void OpenGLRekorder::cgmMultiTexCoord4hvNV(const char* file, unsigned line, unsigned target, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, v};
+        if (complete_.capturePointers(714, 1, arguments, 2, false))
+        {
+            out() << "glMultiTexCoord4hvNV(" << CallText::Enum{target} << ", (const GLhalfNV *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glMultiTexCoord4hvNV", complete_.reason());
+        return next().cgmMultiTexCoord4hvNV(file, line, target, v);
+    }
     writeUnsupported("glMultiTexCoord4hvNV");
     return next().cgmMultiTexCoord4hvNV(file, line, target, v);
 }
@@ -442,6 +875,18 @@ void OpenGLRekorder::cgmFogCoordhNV(const char* file, unsigned line, unsigned sh
 
 void OpenGLRekorder::cgmFogCoordhvNV(const char* file, unsigned line, const unsigned short* fog)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {fog};
+        if (complete_.capturePointers(715, 1, arguments, 1, false))
+        {
+            out() << "glFogCoordhvNV((const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFogCoordhvNV", complete_.reason());
+        return next().cgmFogCoordhvNV(file, line, fog);
+    }
     writeUnsupported("glFogCoordhvNV");
     return next().cgmFogCoordhvNV(file, line, fog);
 }
@@ -456,6 +901,18 @@ void OpenGLRekorder::cgmSecondaryColor3hNV(
 
 void OpenGLRekorder::cgmSecondaryColor3hvNV(const char* file, unsigned line, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {v};
+        if (complete_.capturePointers(716, 1, arguments, 1, false))
+        {
+            out() << "glSecondaryColor3hvNV((const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSecondaryColor3hvNV", complete_.reason());
+        return next().cgmSecondaryColor3hvNV(file, line, v);
+    }
     writeUnsupported("glSecondaryColor3hvNV");
     return next().cgmSecondaryColor3hvNV(file, line, v);
 }
@@ -469,6 +926,18 @@ void OpenGLRekorder::cgmVertexWeighthNV(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmVertexWeighthvNV(const char* file, unsigned line, const unsigned short* weight)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {weight};
+        if (complete_.capturePointers(717, 1, arguments, 1, false))
+        {
+            out() << "glVertexWeighthvNV((const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexWeighthvNV", complete_.reason());
+        return next().cgmVertexWeighthvNV(file, line, weight);
+    }
     writeUnsupported("glVertexWeighthvNV");
     return next().cgmVertexWeighthvNV(file, line, weight);
 }
@@ -482,6 +951,18 @@ void OpenGLRekorder::cgmVertexAttrib1hNV(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmVertexAttrib1hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(718, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib1hvNV(" << index << ", (const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib1hvNV", complete_.reason());
+        return next().cgmVertexAttrib1hvNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib1hvNV");
     return next().cgmVertexAttrib1hvNV(file, line, index, v);
 }
@@ -496,6 +977,18 @@ void OpenGLRekorder::cgmVertexAttrib2hNV(
 
 void OpenGLRekorder::cgmVertexAttrib2hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(719, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib2hvNV(" << index << ", (const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib2hvNV", complete_.reason());
+        return next().cgmVertexAttrib2hvNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib2hvNV");
     return next().cgmVertexAttrib2hvNV(file, line, index, v);
 }
@@ -510,6 +1003,18 @@ void OpenGLRekorder::cgmVertexAttrib3hNV(
 
 void OpenGLRekorder::cgmVertexAttrib3hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(720, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib3hvNV(" << index << ", (const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib3hvNV", complete_.reason());
+        return next().cgmVertexAttrib3hvNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib3hvNV");
     return next().cgmVertexAttrib3hvNV(file, line, index, v);
 }
@@ -525,6 +1030,18 @@ void OpenGLRekorder::cgmVertexAttrib4hNV(
 
 void OpenGLRekorder::cgmVertexAttrib4hvNV(const char* file, unsigned line, unsigned index, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(721, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4hvNV(" << index << ", (const GLhalfNV *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4hvNV", complete_.reason());
+        return next().cgmVertexAttrib4hvNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4hvNV");
     return next().cgmVertexAttrib4hvNV(file, line, index, v);
 }
@@ -532,6 +1049,19 @@ void OpenGLRekorder::cgmVertexAttrib4hvNV(const char* file, unsigned line, unsig
 void OpenGLRekorder::cgmVertexAttribs1hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, n, v};
+        if (complete_.capturePointers(722, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs1hvNV(" << index << ", " << n << ", (const GLhalfNV *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs1hvNV", complete_.reason());
+        return next().cgmVertexAttribs1hvNV(file, line, index, n, v);
+    }
     writeUnsupported("glVertexAttribs1hvNV");
     return next().cgmVertexAttribs1hvNV(file, line, index, n, v);
 }
@@ -539,6 +1069,19 @@ void OpenGLRekorder::cgmVertexAttribs1hvNV(
 void OpenGLRekorder::cgmVertexAttribs2hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, n, v};
+        if (complete_.capturePointers(723, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs2hvNV(" << index << ", " << n << ", (const GLhalfNV *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs2hvNV", complete_.reason());
+        return next().cgmVertexAttribs2hvNV(file, line, index, n, v);
+    }
     writeUnsupported("glVertexAttribs2hvNV");
     return next().cgmVertexAttribs2hvNV(file, line, index, n, v);
 }
@@ -546,6 +1089,19 @@ void OpenGLRekorder::cgmVertexAttribs2hvNV(
 void OpenGLRekorder::cgmVertexAttribs3hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, n, v};
+        if (complete_.capturePointers(724, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs3hvNV(" << index << ", " << n << ", (const GLhalfNV *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs3hvNV", complete_.reason());
+        return next().cgmVertexAttribs3hvNV(file, line, index, n, v);
+    }
     writeUnsupported("glVertexAttribs3hvNV");
     return next().cgmVertexAttribs3hvNV(file, line, index, n, v);
 }
@@ -553,18 +1109,55 @@ void OpenGLRekorder::cgmVertexAttribs3hvNV(
 void OpenGLRekorder::cgmVertexAttribs4hvNV(
     const char* file, unsigned line, unsigned index, int n, const unsigned short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, n, v};
+        if (complete_.capturePointers(725, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs4hvNV(" << index << ", " << n << ", (const GLhalfNV *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs4hvNV", complete_.reason());
+        return next().cgmVertexAttribs4hvNV(file, line, index, n, v);
+    }
     writeUnsupported("glVertexAttribs4hvNV");
     return next().cgmVertexAttribs4hvNV(file, line, index, n, v);
 }
 
 void OpenGLRekorder::cgmGenOcclusionQueriesNV(const char* file, unsigned line, int n, unsigned* ids)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, ids};
+        if (complete_.capturePointers(726, 1, arguments, 2, false))
+        {
+            out() << "glGenOcclusionQueriesNV(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenOcclusionQueriesNV", complete_.reason());
+        return next().cgmGenOcclusionQueriesNV(file, line, n, ids);
+    }
     writeUnsupported("glGenOcclusionQueriesNV");
     return next().cgmGenOcclusionQueriesNV(file, line, n, ids);
 }
 
 void OpenGLRekorder::cgmDeleteOcclusionQueriesNV(const char* file, unsigned line, int n, const unsigned* ids)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, ids};
+        if (complete_.capturePointers(727, 1, arguments, 2, false))
+        {
+            out() << "glDeleteOcclusionQueriesNV(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteOcclusionQueriesNV", complete_.reason());
+        return next().cgmDeleteOcclusionQueriesNV(file, line, n, ids);
+    }
     writeUnsupported("glDeleteOcclusionQueriesNV");
     return next().cgmDeleteOcclusionQueriesNV(file, line, n, ids);
 }
@@ -593,6 +1186,19 @@ void OpenGLRekorder::cgmEndOcclusionQueryNV(const char* file, unsigned line)
 void OpenGLRekorder::cgmGetOcclusionQueryivNV(
     const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, pname, params};
+        if (complete_.capturePointers(728, 1, arguments, 3, false))
+        {
+            out() << "glGetOcclusionQueryivNV(" << id << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetOcclusionQueryivNV", complete_.reason());
+        return next().cgmGetOcclusionQueryivNV(file, line, id, pname, params);
+    }
     writeUnsupported("glGetOcclusionQueryivNV");
     return next().cgmGetOcclusionQueryivNV(file, line, id, pname, params);
 }
@@ -600,6 +1206,19 @@ void OpenGLRekorder::cgmGetOcclusionQueryivNV(
 void OpenGLRekorder::cgmGetOcclusionQueryuivNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, pname, params};
+        if (complete_.capturePointers(729, 1, arguments, 3, false))
+        {
+            out() << "glGetOcclusionQueryuivNV(" << id << ", " << CallText::Enum{pname} << ", (GLuint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetOcclusionQueryuivNV", complete_.reason());
+        return next().cgmGetOcclusionQueryuivNV(file, line, id, pname, params);
+    }
     writeUnsupported("glGetOcclusionQueryuivNV");
     return next().cgmGetOcclusionQueryuivNV(file, line, id, pname, params);
 }
@@ -608,6 +1227,19 @@ void OpenGLRekorder::cgmProgramBufferParametersfvNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, bindingIndex, wordIndex, count, params};
+        if (complete_.capturePointers(730, 1, arguments, 5, false))
+        {
+            out() << "glProgramBufferParametersfvNV(" << CallText::Enum{target} << ", " << bindingIndex << ", "
+                << wordIndex << ", " << count << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramBufferParametersfvNV", complete_.reason());
+        return next().cgmProgramBufferParametersfvNV(file, line, target, bindingIndex, wordIndex, count, params);
+    }
     writeUnsupported("glProgramBufferParametersfvNV");
     return next().cgmProgramBufferParametersfvNV(file, line, target, bindingIndex, wordIndex, count, params);
 }
@@ -616,6 +1248,19 @@ void OpenGLRekorder::cgmProgramBufferParametersIivNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, bindingIndex, wordIndex, count, params};
+        if (complete_.capturePointers(731, 1, arguments, 5, false))
+        {
+            out() << "glProgramBufferParametersIivNV(" << CallText::Enum{target} << ", " << bindingIndex << ", "
+                << wordIndex << ", " << count << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramBufferParametersIivNV", complete_.reason());
+        return next().cgmProgramBufferParametersIivNV(file, line, target, bindingIndex, wordIndex, count, params);
+    }
     writeUnsupported("glProgramBufferParametersIivNV");
     return next().cgmProgramBufferParametersIivNV(file, line, target, bindingIndex, wordIndex, count, params);
 }
@@ -624,6 +1269,19 @@ void OpenGLRekorder::cgmProgramBufferParametersIuivNV(
     const char* file, unsigned line, unsigned target, unsigned bindingIndex, unsigned wordIndex, int count,
     const unsigned* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, bindingIndex, wordIndex, count, params};
+        if (complete_.capturePointers(732, 1, arguments, 5, false))
+        {
+            out() << "glProgramBufferParametersIuivNV(" << CallText::Enum{target} << ", " << bindingIndex << ", "
+                << wordIndex << ", " << count << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramBufferParametersIuivNV", complete_.reason());
+        return next().cgmProgramBufferParametersIuivNV(file, line, target, bindingIndex, wordIndex, count, params);
+    }
     writeUnsupported("glProgramBufferParametersIuivNV");
     return next().cgmProgramBufferParametersIuivNV(file, line, target, bindingIndex, wordIndex, count, params);
 }
@@ -631,6 +1289,19 @@ void OpenGLRekorder::cgmProgramBufferParametersIuivNV(
 void OpenGLRekorder::cgmPixelDataRangeNV(
     const char* file, unsigned line, unsigned target, int length, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, length, pointer};
+        if (complete_.capturePointers(733, 1, arguments, 3, false))
+        {
+            out() << "glPixelDataRangeNV(" << CallText::Enum{target} << ", " << length << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPixelDataRangeNV", complete_.reason());
+        return next().cgmPixelDataRangeNV(file, line, target, length, pointer);
+    }
     writeUnsupported("glPixelDataRangeNV");
     return next().cgmPixelDataRangeNV(file, line, target, length, pointer);
 }
@@ -651,6 +1322,19 @@ void OpenGLRekorder::cgmPointParameteriNV(const char* file, unsigned line, unsig
 
 void OpenGLRekorder::cgmPointParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(734, 1, arguments, 2, false))
+        {
+            out() << "glPointParameterivNV(" << CallText::Enum{pname} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPointParameterivNV", complete_.reason());
+        return next().cgmPointParameterivNV(file, line, pname, params);
+    }
     writeUnsupported("glPointParameterivNV");
     return next().cgmPointParameterivNV(file, line, pname, params);
 }
@@ -671,12 +1355,31 @@ void OpenGLRekorder::cgmPrimitiveRestartIndexNV(const char* file, unsigned line,
 
 void OpenGLRekorder::cgmCombinerParameterfvNV(const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(735, 1, arguments, 2, false))
+        {
+            out() << "glCombinerParameterfvNV(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCombinerParameterfvNV", complete_.reason());
+        return next().cgmCombinerParameterfvNV(file, line, pname, params);
+    }
     writeUnsupported("glCombinerParameterfvNV");
     return next().cgmCombinerParameterfvNV(file, line, pname, params);
 }
 
 void OpenGLRekorder::cgmCombinerParameterfNV(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glCombinerParameterfNV(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmCombinerParameterfNV(file, line, pname, param);
+    }
     out() << "glCombinerParameterfNV(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmCombinerParameterfNV(file, line, pname, param);
@@ -684,6 +1387,19 @@ void OpenGLRekorder::cgmCombinerParameterfNV(const char* file, unsigned line, un
 
 void OpenGLRekorder::cgmCombinerParameterivNV(const char* file, unsigned line, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(736, 1, arguments, 2, false))
+        {
+            out() << "glCombinerParameterivNV(" << CallText::Enum{pname} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCombinerParameterivNV", complete_.reason());
+        return next().cgmCombinerParameterivNV(file, line, pname, params);
+    }
     writeUnsupported("glCombinerParameterivNV");
     return next().cgmCombinerParameterivNV(file, line, pname, params);
 }
@@ -732,6 +1448,20 @@ void OpenGLRekorder::cgmGetCombinerInputParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned pname,
     float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stage, portion, variable, pname, params};
+        if (complete_.capturePointers(737, 1, arguments, 5, false))
+        {
+            out() << "glGetCombinerInputParameterfvNV(" << CallText::Enum{stage} << ", " << CallText::Enum{portion}
+                << ", " << CallText::Enum{variable} << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetCombinerInputParameterfvNV", complete_.reason());
+        return next().cgmGetCombinerInputParameterfvNV(file, line, stage, portion, variable, pname, params);
+    }
     writeUnsupported("glGetCombinerInputParameterfvNV");
     return next().cgmGetCombinerInputParameterfvNV(file, line, stage, portion, variable, pname, params);
 }
@@ -739,6 +1469,20 @@ void OpenGLRekorder::cgmGetCombinerInputParameterfvNV(
 void OpenGLRekorder::cgmGetCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned variable, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stage, portion, variable, pname, params};
+        if (complete_.capturePointers(738, 1, arguments, 5, false))
+        {
+            out() << "glGetCombinerInputParameterivNV(" << CallText::Enum{stage} << ", " << CallText::Enum{portion}
+                << ", " << CallText::Enum{variable} << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetCombinerInputParameterivNV", complete_.reason());
+        return next().cgmGetCombinerInputParameterivNV(file, line, stage, portion, variable, pname, params);
+    }
     writeUnsupported("glGetCombinerInputParameterivNV");
     return next().cgmGetCombinerInputParameterivNV(file, line, stage, portion, variable, pname, params);
 }
@@ -746,6 +1490,19 @@ void OpenGLRekorder::cgmGetCombinerInputParameterivNV(
 void OpenGLRekorder::cgmGetCombinerOutputParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stage, portion, pname, params};
+        if (complete_.capturePointers(739, 1, arguments, 4, false))
+        {
+            out() << "glGetCombinerOutputParameterfvNV(" << CallText::Enum{stage} << ", " << CallText::Enum{portion}
+                << ", " << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetCombinerOutputParameterfvNV", complete_.reason());
+        return next().cgmGetCombinerOutputParameterfvNV(file, line, stage, portion, pname, params);
+    }
     writeUnsupported("glGetCombinerOutputParameterfvNV");
     return next().cgmGetCombinerOutputParameterfvNV(file, line, stage, portion, pname, params);
 }
@@ -753,6 +1510,19 @@ void OpenGLRekorder::cgmGetCombinerOutputParameterfvNV(
 void OpenGLRekorder::cgmGetCombinerOutputParameterivNV(
     const char* file, unsigned line, unsigned stage, unsigned portion, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stage, portion, pname, params};
+        if (complete_.capturePointers(740, 1, arguments, 4, false))
+        {
+            out() << "glGetCombinerOutputParameterivNV(" << CallText::Enum{stage} << ", " << CallText::Enum{portion}
+                << ", " << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetCombinerOutputParameterivNV", complete_.reason());
+        return next().cgmGetCombinerOutputParameterivNV(file, line, stage, portion, pname, params);
+    }
     writeUnsupported("glGetCombinerOutputParameterivNV");
     return next().cgmGetCombinerOutputParameterivNV(file, line, stage, portion, pname, params);
 }
@@ -760,6 +1530,19 @@ void OpenGLRekorder::cgmGetCombinerOutputParameterivNV(
 void OpenGLRekorder::cgmGetFinalCombinerInputParameterfvNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {variable, pname, params};
+        if (complete_.capturePointers(741, 1, arguments, 3, false))
+        {
+            out() << "glGetFinalCombinerInputParameterfvNV(" << CallText::Enum{variable} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFinalCombinerInputParameterfvNV", complete_.reason());
+        return next().cgmGetFinalCombinerInputParameterfvNV(file, line, variable, pname, params);
+    }
     writeUnsupported("glGetFinalCombinerInputParameterfvNV");
     return next().cgmGetFinalCombinerInputParameterfvNV(file, line, variable, pname, params);
 }
@@ -767,6 +1550,19 @@ void OpenGLRekorder::cgmGetFinalCombinerInputParameterfvNV(
 void OpenGLRekorder::cgmGetFinalCombinerInputParameterivNV(
     const char* file, unsigned line, unsigned variable, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {variable, pname, params};
+        if (complete_.capturePointers(742, 1, arguments, 3, false))
+        {
+            out() << "glGetFinalCombinerInputParameterivNV(" << CallText::Enum{variable} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFinalCombinerInputParameterivNV", complete_.reason());
+        return next().cgmGetFinalCombinerInputParameterivNV(file, line, variable, pname, params);
+    }
     writeUnsupported("glGetFinalCombinerInputParameterivNV");
     return next().cgmGetFinalCombinerInputParameterivNV(file, line, variable, pname, params);
 }
@@ -774,6 +1570,19 @@ void OpenGLRekorder::cgmGetFinalCombinerInputParameterivNV(
 void OpenGLRekorder::cgmCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stage, pname, params};
+        if (complete_.capturePointers(743, 1, arguments, 3, false))
+        {
+            out() << "glCombinerStageParameterfvNV(" << CallText::Enum{stage} << ", " << CallText::Enum{pname}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glCombinerStageParameterfvNV", complete_.reason());
+        return next().cgmCombinerStageParameterfvNV(file, line, stage, pname, params);
+    }
     writeUnsupported("glCombinerStageParameterfvNV");
     return next().cgmCombinerStageParameterfvNV(file, line, stage, pname, params);
 }
@@ -781,12 +1590,37 @@ void OpenGLRekorder::cgmCombinerStageParameterfvNV(
 void OpenGLRekorder::cgmGetCombinerStageParameterfvNV(
     const char* file, unsigned line, unsigned stage, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {stage, pname, params};
+        if (complete_.capturePointers(744, 1, arguments, 3, false))
+        {
+            out() << "glGetCombinerStageParameterfvNV(" << CallText::Enum{stage} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetCombinerStageParameterfvNV", complete_.reason());
+        return next().cgmGetCombinerStageParameterfvNV(file, line, stage, pname, params);
+    }
     writeUnsupported("glGetCombinerStageParameterfvNV");
     return next().cgmGetCombinerStageParameterfvNV(file, line, stage, pname, params);
 }
 
 void OpenGLRekorder::cgmActiveVaryingNV(const char* file, unsigned line, unsigned program, const char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, name};
+        if (complete_.capturePointers(745, 1, arguments, 2, false))
+        {
+            out() << "glActiveVaryingNV(" << program << ", (const GLchar *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glActiveVaryingNV", complete_.reason());
+        return next().cgmActiveVaryingNV(file, line, program, name);
+    }
     writeUnsupported("glActiveVaryingNV");
     return next().cgmActiveVaryingNV(file, line, program, name);
 }
@@ -836,6 +1670,20 @@ void OpenGLRekorder::cgmGetActiveVaryingNV(
     const char* file, unsigned line, unsigned program, unsigned index, int bufSize, int* length, int* size,
     unsigned* type, char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, index, bufSize, length, size, type, name};
+        if (complete_.capturePointers(746, 4, arguments, 7, false))
+        {
+            out() << "glGetActiveVaryingNV(" << program << ", " << index << ", " << bufSize << ", (GLsizei *)"
+                << complete_.pointer(0) << ", (GLsizei *)" << complete_.pointer(1) << ", (GLenum *)"
+                << complete_.pointer(2) << ", (GLchar *)" << complete_.pointer(3) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetActiveVaryingNV", complete_.reason());
+        return next().cgmGetActiveVaryingNV(file, line, program, index, bufSize, length, size, type, name);
+    }
     writeUnsupported("glGetActiveVaryingNV");
     return next().cgmGetActiveVaryingNV(file, line, program, index, bufSize, length, size, type, name);
 }
@@ -843,12 +1691,37 @@ void OpenGLRekorder::cgmGetActiveVaryingNV(
 void OpenGLRekorder::cgmGetTransformFeedbackVaryingNV(
     const char* file, unsigned line, unsigned program, unsigned index, int* location)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, index, location};
+        if (complete_.capturePointers(750, 1, arguments, 3, false))
+        {
+            out() << "glGetTransformFeedbackVaryingNV(" << program << ", " << index << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTransformFeedbackVaryingNV", complete_.reason());
+        return next().cgmGetTransformFeedbackVaryingNV(file, line, program, index, location);
+    }
     writeUnsupported("glGetTransformFeedbackVaryingNV");
     return next().cgmGetTransformFeedbackVaryingNV(file, line, program, index, location);
 }
 
 int OpenGLRekorder::cgmGetVaryingLocationNV(const char* file, unsigned line, unsigned program, const char* name)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, name};
+        if (complete_.capturePointers(751, 1, arguments, 2, false))
+        {
+            out() << "glGetVaryingLocationNV(" << program << ", (const GLchar *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVaryingLocationNV", complete_.reason());
+        return next().cgmGetVaryingLocationNV(file, line, program, name);
+    }
     writeUnsupported("glGetVaryingLocationNV");
     return next().cgmGetVaryingLocationNV(file, line, program, name);
 }
@@ -856,6 +1729,19 @@ int OpenGLRekorder::cgmGetVaryingLocationNV(const char* file, unsigned line, uns
 void OpenGLRekorder::cgmTransformFeedbackAttribsNV(
     const char* file, unsigned line, int count, const int* attribs, unsigned bufferMode)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {count, attribs, bufferMode};
+        if (complete_.capturePointers(752, 1, arguments, 3, false))
+        {
+            out() << "glTransformFeedbackAttribsNV(" << count << ", (const GLint *)" << complete_.pointer(0) << ", "
+                << CallText::Enum{bufferMode} << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTransformFeedbackAttribsNV", complete_.reason());
+        return next().cgmTransformFeedbackAttribsNV(file, line, count, attribs, bufferMode);
+    }
     writeUnsupported("glTransformFeedbackAttribsNV");
     return next().cgmTransformFeedbackAttribsNV(file, line, count, attribs, bufferMode);
 }
@@ -863,6 +1749,19 @@ void OpenGLRekorder::cgmTransformFeedbackAttribsNV(
 void OpenGLRekorder::cgmTransformFeedbackVaryingsNV(
     const char* file, unsigned line, unsigned program, int count, const int* locations, unsigned bufferMode)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {program, count, locations, bufferMode};
+        if (complete_.capturePointers(753, 1, arguments, 4, false))
+        {
+            out() << "glTransformFeedbackVaryingsNV(" << program << ", " << count << ", (const GLint *)"
+                << complete_.pointer(0) << ", " << CallText::Enum{bufferMode} << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTransformFeedbackVaryingsNV", complete_.reason());
+        return next().cgmTransformFeedbackVaryingsNV(file, line, program, count, locations, bufferMode);
+    }
     writeUnsupported("glTransformFeedbackVaryingsNV");
     return next().cgmTransformFeedbackVaryingsNV(file, line, program, count, locations, bufferMode);
 }
@@ -876,6 +1775,18 @@ void OpenGLRekorder::cgmFlushVertexArrayRangeNV(const char* file, unsigned line)
 
 void OpenGLRekorder::cgmVertexArrayRangeNV(const char* file, unsigned line, int length, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {length, pointer};
+        if (complete_.capturePointers(754, 1, arguments, 2, false))
+        {
+            out() << "glVertexArrayRangeNV(" << length << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexArrayRangeNV", complete_.reason());
+        return next().cgmVertexArrayRangeNV(file, line, length, pointer);
+    }
     writeUnsupported("glVertexArrayRangeNV");
     return next().cgmVertexArrayRangeNV(file, line, length, pointer);
 }
@@ -883,6 +1794,19 @@ void OpenGLRekorder::cgmVertexArrayRangeNV(const char* file, unsigned line, int 
 unsigned char OpenGLRekorder::cgmAreProgramsResidentNV(
     const char* file, unsigned line, int n, const unsigned* programs, unsigned char* residences)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, programs, residences};
+        if (complete_.capturePointers(755, 2, arguments, 3, false))
+        {
+            out() << "glAreProgramsResidentNV(" << n << ", (const GLuint *)" << complete_.pointer(0) << ", (GLboolean *)"
+                << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glAreProgramsResidentNV", complete_.reason());
+        return next().cgmAreProgramsResidentNV(file, line, n, programs, residences);
+    }
     writeUnsupported("glAreProgramsResidentNV");
     return next().cgmAreProgramsResidentNV(file, line, n, programs, residences);
 }
@@ -896,6 +1820,18 @@ void OpenGLRekorder::cgmBindProgramNV(const char* file, unsigned line, unsigned 
 
 void OpenGLRekorder::cgmDeleteProgramsNV(const char* file, unsigned line, int n, const unsigned* programs)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, programs};
+        if (complete_.capturePointers(757, 1, arguments, 2, false))
+        {
+            out() << "glDeleteProgramsNV(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDeleteProgramsNV", complete_.reason());
+        return next().cgmDeleteProgramsNV(file, line, n, programs);
+    }
     writeUnsupported("glDeleteProgramsNV");
     return next().cgmDeleteProgramsNV(file, line, n, programs);
 }
@@ -903,12 +1839,37 @@ void OpenGLRekorder::cgmDeleteProgramsNV(const char* file, unsigned line, int n,
 void OpenGLRekorder::cgmExecuteProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, id, params};
+        if (complete_.capturePointers(758, 1, arguments, 3, false))
+        {
+            out() << "glExecuteProgramNV(" << CallText::Enum{target} << ", " << id << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glExecuteProgramNV", complete_.reason());
+        return next().cgmExecuteProgramNV(file, line, target, id, params);
+    }
     writeUnsupported("glExecuteProgramNV");
     return next().cgmExecuteProgramNV(file, line, target, id, params);
 }
 
 void OpenGLRekorder::cgmGenProgramsNV(const char* file, unsigned line, int n, unsigned* programs)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, programs};
+        if (complete_.capturePointers(759, 1, arguments, 2, false))
+        {
+            out() << "glGenProgramsNV(" << n << ", (GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGenProgramsNV", complete_.reason());
+        return next().cgmGenProgramsNV(file, line, n, programs);
+    }
     writeUnsupported("glGenProgramsNV");
     return next().cgmGenProgramsNV(file, line, n, programs);
 }
@@ -916,6 +1877,19 @@ void OpenGLRekorder::cgmGenProgramsNV(const char* file, unsigned line, int n, un
 void OpenGLRekorder::cgmGetProgramParameterdvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, double* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, pname, params};
+        if (complete_.capturePointers(760, 1, arguments, 4, false))
+        {
+            out() << "glGetProgramParameterdvNV(" << CallText::Enum{target} << ", " << index << ", "
+                << CallText::Enum{pname} << ", (GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramParameterdvNV", complete_.reason());
+        return next().cgmGetProgramParameterdvNV(file, line, target, index, pname, params);
+    }
     writeUnsupported("glGetProgramParameterdvNV");
     return next().cgmGetProgramParameterdvNV(file, line, target, index, pname, params);
 }
@@ -923,12 +1897,38 @@ void OpenGLRekorder::cgmGetProgramParameterdvNV(
 void OpenGLRekorder::cgmGetProgramParameterfvNV(
     const char* file, unsigned line, unsigned target, unsigned index, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, pname, params};
+        if (complete_.capturePointers(761, 1, arguments, 4, false))
+        {
+            out() << "glGetProgramParameterfvNV(" << CallText::Enum{target} << ", " << index << ", "
+                << CallText::Enum{pname} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramParameterfvNV", complete_.reason());
+        return next().cgmGetProgramParameterfvNV(file, line, target, index, pname, params);
+    }
     writeUnsupported("glGetProgramParameterfvNV");
     return next().cgmGetProgramParameterfvNV(file, line, target, index, pname, params);
 }
 
 void OpenGLRekorder::cgmGetProgramivNV(const char* file, unsigned line, unsigned id, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, pname, params};
+        if (complete_.capturePointers(762, 1, arguments, 3, false))
+        {
+            out() << "glGetProgramivNV(" << id << ", " << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramivNV", complete_.reason());
+        return next().cgmGetProgramivNV(file, line, id, pname, params);
+    }
     writeUnsupported("glGetProgramivNV");
     return next().cgmGetProgramivNV(file, line, id, pname, params);
 }
@@ -936,6 +1936,19 @@ void OpenGLRekorder::cgmGetProgramivNV(const char* file, unsigned line, unsigned
 void OpenGLRekorder::cgmGetProgramStringNV(
     const char* file, unsigned line, unsigned id, unsigned pname, unsigned char* program)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {id, pname, program};
+        if (complete_.capturePointers(763, 1, arguments, 3, false))
+        {
+            out() << "glGetProgramStringNV(" << id << ", " << CallText::Enum{pname} << ", (GLubyte *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetProgramStringNV", complete_.reason());
+        return next().cgmGetProgramStringNV(file, line, id, pname, program);
+    }
     writeUnsupported("glGetProgramStringNV");
     return next().cgmGetProgramStringNV(file, line, id, pname, program);
 }
@@ -943,6 +1956,19 @@ void OpenGLRekorder::cgmGetProgramStringNV(
 void OpenGLRekorder::cgmGetTrackMatrixivNV(
     const char* file, unsigned line, unsigned target, unsigned address, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, address, pname, params};
+        if (complete_.capturePointers(764, 1, arguments, 4, false))
+        {
+            out() << "glGetTrackMatrixivNV(" << CallText::Enum{target} << ", " << address << ", "
+                << CallText::Enum{pname} << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTrackMatrixivNV", complete_.reason());
+        return next().cgmGetTrackMatrixivNV(file, line, target, address, pname, params);
+    }
     writeUnsupported("glGetTrackMatrixivNV");
     return next().cgmGetTrackMatrixivNV(file, line, target, address, pname, params);
 }
@@ -950,6 +1976,19 @@ void OpenGLRekorder::cgmGetTrackMatrixivNV(
 void OpenGLRekorder::cgmGetVertexAttribdvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, double* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, params};
+        if (complete_.capturePointers(765, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribdvNV(" << index << ", " << CallText::Enum{pname} << ", (GLdouble *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribdvNV", complete_.reason());
+        return next().cgmGetVertexAttribdvNV(file, line, index, pname, params);
+    }
     writeUnsupported("glGetVertexAttribdvNV");
     return next().cgmGetVertexAttribdvNV(file, line, index, pname, params);
 }
@@ -957,6 +1996,19 @@ void OpenGLRekorder::cgmGetVertexAttribdvNV(
 void OpenGLRekorder::cgmGetVertexAttribfvNV(
     const char* file, unsigned line, unsigned index, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, params};
+        if (complete_.capturePointers(766, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribfvNV(" << index << ", " << CallText::Enum{pname} << ", (GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribfvNV", complete_.reason());
+        return next().cgmGetVertexAttribfvNV(file, line, index, pname, params);
+    }
     writeUnsupported("glGetVertexAttribfvNV");
     return next().cgmGetVertexAttribfvNV(file, line, index, pname, params);
 }
@@ -964,6 +2016,19 @@ void OpenGLRekorder::cgmGetVertexAttribfvNV(
 void OpenGLRekorder::cgmGetVertexAttribivNV(
     const char* file, unsigned line, unsigned index, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, params};
+        if (complete_.capturePointers(767, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribivNV(" << index << ", " << CallText::Enum{pname} << ", (GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribivNV", complete_.reason());
+        return next().cgmGetVertexAttribivNV(file, line, index, pname, params);
+    }
     writeUnsupported("glGetVertexAttribivNV");
     return next().cgmGetVertexAttribivNV(file, line, index, pname, params);
 }
@@ -971,6 +2036,19 @@ void OpenGLRekorder::cgmGetVertexAttribivNV(
 void OpenGLRekorder::cgmGetVertexAttribPointervNV(
     const char* file, unsigned line, unsigned index, unsigned pname, void** pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, pname, pointer};
+        if (complete_.capturePointers(768, 1, arguments, 3, false))
+        {
+            out() << "glGetVertexAttribPointervNV(" << index << ", " << CallText::Enum{pname} << ", (void **)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetVertexAttribPointervNV", complete_.reason());
+        return next().cgmGetVertexAttribPointervNV(file, line, index, pname, pointer);
+    }
     writeUnsupported("glGetVertexAttribPointervNV");
     return next().cgmGetVertexAttribPointervNV(file, line, index, pname, pointer);
 }
@@ -985,6 +2063,19 @@ unsigned char OpenGLRekorder::cgmIsProgramNV(const char* file, unsigned line, un
 void OpenGLRekorder::cgmLoadProgramNV(
     const char* file, unsigned line, unsigned target, unsigned id, int len, const unsigned char* program)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, id, len, program};
+        if (complete_.capturePointers(769, 1, arguments, 4, false))
+        {
+            out() << "glLoadProgramNV(" << CallText::Enum{target} << ", " << id << ", " << len << ", (const GLubyte *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glLoadProgramNV", complete_.reason());
+        return next().cgmLoadProgramNV(file, line, target, id, len, program);
+    }
     writeUnsupported("glLoadProgramNV");
     return next().cgmLoadProgramNV(file, line, target, id, len, program);
 }
@@ -992,6 +2083,13 @@ void OpenGLRekorder::cgmLoadProgramNV(
 void OpenGLRekorder::cgmProgramParameter4dNV(
     const char* file, unsigned line, unsigned target, unsigned index, double x, double y, double z, double w)
 {
+    if (bComplete_)
+    {
+        out() << "glProgramParameter4dNV(" << CallText::Enum{target} << ", " << index << ", " << CallText::Double{x}
+            << ", " << CallText::Double{y} << ", " << CallText::Double{z} << ", " << CallText::Double{w} << ");";
+        endStatement(file, line);
+        return next().cgmProgramParameter4dNV(file, line, target, index, x, y, z, w);
+    }
     out() << "glProgramParameter4dNV(" << CallText::Enum{target} << ", " << index << ", " << x << ", " << y
         << ", " << z << ", " << w << ");";
     endStatement(file, line);
@@ -1001,6 +2099,19 @@ void OpenGLRekorder::cgmProgramParameter4dNV(
 void OpenGLRekorder::cgmProgramParameter4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, v};
+        if (complete_.capturePointers(770, 1, arguments, 3, false))
+        {
+            out() << "glProgramParameter4dvNV(" << CallText::Enum{target} << ", " << index << ", (const GLdouble *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramParameter4dvNV", complete_.reason());
+        return next().cgmProgramParameter4dvNV(file, line, target, index, v);
+    }
     writeUnsupported("glProgramParameter4dvNV");
     return next().cgmProgramParameter4dvNV(file, line, target, index, v);
 }
@@ -1008,6 +2119,13 @@ void OpenGLRekorder::cgmProgramParameter4dvNV(
 void OpenGLRekorder::cgmProgramParameter4fNV(
     const char* file, unsigned line, unsigned target, unsigned index, float x, float y, float z, float w)
 {
+    if (bComplete_)
+    {
+        out() << "glProgramParameter4fNV(" << CallText::Enum{target} << ", " << index << ", " << CallText::Float{x}
+            << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
+        endStatement(file, line);
+        return next().cgmProgramParameter4fNV(file, line, target, index, x, y, z, w);
+    }
     out() << "glProgramParameter4fNV(" << CallText::Enum{target} << ", " << index << ", " << CallText::Float{x}
         << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -1017,6 +2135,19 @@ void OpenGLRekorder::cgmProgramParameter4fNV(
 void OpenGLRekorder::cgmProgramParameter4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, v};
+        if (complete_.capturePointers(771, 1, arguments, 3, false))
+        {
+            out() << "glProgramParameter4fvNV(" << CallText::Enum{target} << ", " << index << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramParameter4fvNV", complete_.reason());
+        return next().cgmProgramParameter4fvNV(file, line, target, index, v);
+    }
     writeUnsupported("glProgramParameter4fvNV");
     return next().cgmProgramParameter4fvNV(file, line, target, index, v);
 }
@@ -1024,6 +2155,19 @@ void OpenGLRekorder::cgmProgramParameter4fvNV(
 void OpenGLRekorder::cgmProgramParameters4dvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, count, v};
+        if (complete_.capturePointers(772, 1, arguments, 4, false))
+        {
+            out() << "glProgramParameters4dvNV(" << CallText::Enum{target} << ", " << index << ", " << count
+                << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramParameters4dvNV", complete_.reason());
+        return next().cgmProgramParameters4dvNV(file, line, target, index, count, v);
+    }
     writeUnsupported("glProgramParameters4dvNV");
     return next().cgmProgramParameters4dvNV(file, line, target, index, count, v);
 }
@@ -1031,12 +2175,37 @@ void OpenGLRekorder::cgmProgramParameters4dvNV(
 void OpenGLRekorder::cgmProgramParameters4fvNV(
     const char* file, unsigned line, unsigned target, unsigned index, int count, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, index, count, v};
+        if (complete_.capturePointers(773, 1, arguments, 4, false))
+        {
+            out() << "glProgramParameters4fvNV(" << CallText::Enum{target} << ", " << index << ", " << count
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glProgramParameters4fvNV", complete_.reason());
+        return next().cgmProgramParameters4fvNV(file, line, target, index, count, v);
+    }
     writeUnsupported("glProgramParameters4fvNV");
     return next().cgmProgramParameters4fvNV(file, line, target, index, count, v);
 }
 
 void OpenGLRekorder::cgmRequestResidentProgramsNV(const char* file, unsigned line, int n, const unsigned* programs)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, programs};
+        if (complete_.capturePointers(774, 1, arguments, 2, false))
+        {
+            out() << "glRequestResidentProgramsNV(" << n << ", (const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glRequestResidentProgramsNV", complete_.reason());
+        return next().cgmRequestResidentProgramsNV(file, line, n, programs);
+    }
     writeUnsupported("glRequestResidentProgramsNV");
     return next().cgmRequestResidentProgramsNV(file, line, n, programs);
 }
@@ -1053,12 +2222,31 @@ void OpenGLRekorder::cgmTrackMatrixNV(
 void OpenGLRekorder::cgmVertexAttribPointerNV(
     const char* file, unsigned line, unsigned index, int fsize, unsigned type, int stride, const void* pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, fsize, type, stride, pointer};
+        if (complete_.capturePointers(775, 1, arguments, 5, false))
+        {
+            out() << "glVertexAttribPointerNV(" << index << ", " << fsize << ", " << CallText::Enum{type} << ", "
+                << stride << ", (const void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribPointerNV", complete_.reason());
+        return next().cgmVertexAttribPointerNV(file, line, index, fsize, type, stride, pointer);
+    }
     writeUnsupported("glVertexAttribPointerNV");
     return next().cgmVertexAttribPointerNV(file, line, index, fsize, type, stride, pointer);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1dNV(const char* file, unsigned line, unsigned index, double x)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib1dNV(" << index << ", " << CallText::Double{x} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib1dNV(file, line, index, x);
+    }
     out() << "glVertexAttrib1dNV(" << index << ", " << x << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib1dNV(file, line, index, x);
@@ -1066,12 +2254,30 @@ void OpenGLRekorder::cgmVertexAttrib1dNV(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmVertexAttrib1dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(776, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib1dvNV(" << index << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib1dvNV", complete_.reason());
+        return next().cgmVertexAttrib1dvNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib1dvNV");
     return next().cgmVertexAttrib1dvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib1fNV(const char* file, unsigned line, unsigned index, float x)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib1fNV(" << index << ", " << CallText::Float{x} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib1fNV(file, line, index, x);
+    }
     out() << "glVertexAttrib1fNV(" << index << ", " << CallText::Float{x} << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib1fNV(file, line, index, x);
@@ -1079,6 +2285,18 @@ void OpenGLRekorder::cgmVertexAttrib1fNV(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmVertexAttrib1fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(777, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib1fvNV(" << index << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib1fvNV", complete_.reason());
+        return next().cgmVertexAttrib1fvNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib1fvNV");
     return next().cgmVertexAttrib1fvNV(file, line, index, v);
 }
@@ -1092,12 +2310,30 @@ void OpenGLRekorder::cgmVertexAttrib1sNV(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmVertexAttrib1svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(778, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib1svNV(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib1svNV", complete_.reason());
+        return next().cgmVertexAttrib1svNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib1svNV");
     return next().cgmVertexAttrib1svNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2dNV(const char* file, unsigned line, unsigned index, double x, double y)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib2dNV(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib2dNV(file, line, index, x, y);
+    }
     out() << "glVertexAttrib2dNV(" << index << ", " << x << ", " << y << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib2dNV(file, line, index, x, y);
@@ -1105,12 +2341,30 @@ void OpenGLRekorder::cgmVertexAttrib2dNV(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmVertexAttrib2dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(779, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib2dvNV(" << index << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib2dvNV", complete_.reason());
+        return next().cgmVertexAttrib2dvNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib2dvNV");
     return next().cgmVertexAttrib2dvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib2fNV(const char* file, unsigned line, unsigned index, float x, float y)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib2fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib2fNV(file, line, index, x, y);
+    }
     out() << "glVertexAttrib2fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib2fNV(file, line, index, x, y);
@@ -1118,6 +2372,18 @@ void OpenGLRekorder::cgmVertexAttrib2fNV(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmVertexAttrib2fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(780, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib2fvNV(" << index << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib2fvNV", complete_.reason());
+        return next().cgmVertexAttrib2fvNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib2fvNV");
     return next().cgmVertexAttrib2fvNV(file, line, index, v);
 }
@@ -1131,6 +2397,18 @@ void OpenGLRekorder::cgmVertexAttrib2sNV(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmVertexAttrib2svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(781, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib2svNV(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib2svNV", complete_.reason());
+        return next().cgmVertexAttrib2svNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib2svNV");
     return next().cgmVertexAttrib2svNV(file, line, index, v);
 }
@@ -1138,6 +2416,13 @@ void OpenGLRekorder::cgmVertexAttrib2svNV(const char* file, unsigned line, unsig
 void OpenGLRekorder::cgmVertexAttrib3dNV(
     const char* file, unsigned line, unsigned index, double x, double y, double z)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib3dNV(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ", "
+            << CallText::Double{z} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib3dNV(file, line, index, x, y, z);
+    }
     out() << "glVertexAttrib3dNV(" << index << ", " << x << ", " << y << ", " << z << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib3dNV(file, line, index, x, y, z);
@@ -1145,12 +2430,31 @@ void OpenGLRekorder::cgmVertexAttrib3dNV(
 
 void OpenGLRekorder::cgmVertexAttrib3dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(782, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib3dvNV(" << index << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib3dvNV", complete_.reason());
+        return next().cgmVertexAttrib3dvNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib3dvNV");
     return next().cgmVertexAttrib3dvNV(file, line, index, v);
 }
 
 void OpenGLRekorder::cgmVertexAttrib3fNV(const char* file, unsigned line, unsigned index, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib3fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib3fNV(file, line, index, x, y, z);
+    }
     out() << "glVertexAttrib3fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -1159,6 +2463,18 @@ void OpenGLRekorder::cgmVertexAttrib3fNV(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmVertexAttrib3fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(783, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib3fvNV(" << index << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib3fvNV", complete_.reason());
+        return next().cgmVertexAttrib3fvNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib3fvNV");
     return next().cgmVertexAttrib3fvNV(file, line, index, v);
 }
@@ -1172,6 +2488,18 @@ void OpenGLRekorder::cgmVertexAttrib3sNV(const char* file, unsigned line, unsign
 
 void OpenGLRekorder::cgmVertexAttrib3svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(784, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib3svNV(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib3svNV", complete_.reason());
+        return next().cgmVertexAttrib3svNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib3svNV");
     return next().cgmVertexAttrib3svNV(file, line, index, v);
 }
@@ -1179,6 +2507,13 @@ void OpenGLRekorder::cgmVertexAttrib3svNV(const char* file, unsigned line, unsig
 void OpenGLRekorder::cgmVertexAttrib4dNV(
     const char* file, unsigned line, unsigned index, double x, double y, double z, double w)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib4dNV(" << index << ", " << CallText::Double{x} << ", " << CallText::Double{y} << ", "
+            << CallText::Double{z} << ", " << CallText::Double{w} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib4dNV(file, line, index, x, y, z, w);
+    }
     out() << "glVertexAttrib4dNV(" << index << ", " << x << ", " << y << ", " << z << ", " << w << ");";
     endStatement(file, line);
     return next().cgmVertexAttrib4dNV(file, line, index, x, y, z, w);
@@ -1186,6 +2521,18 @@ void OpenGLRekorder::cgmVertexAttrib4dNV(
 
 void OpenGLRekorder::cgmVertexAttrib4dvNV(const char* file, unsigned line, unsigned index, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(785, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4dvNV(" << index << ", (const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4dvNV", complete_.reason());
+        return next().cgmVertexAttrib4dvNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4dvNV");
     return next().cgmVertexAttrib4dvNV(file, line, index, v);
 }
@@ -1193,6 +2540,13 @@ void OpenGLRekorder::cgmVertexAttrib4dvNV(const char* file, unsigned line, unsig
 void OpenGLRekorder::cgmVertexAttrib4fNV(
     const char* file, unsigned line, unsigned index, float x, float y, float z, float w)
 {
+    if (bComplete_)
+    {
+        out() << "glVertexAttrib4fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ", " << CallText::Float{w} << ");";
+        endStatement(file, line);
+        return next().cgmVertexAttrib4fNV(file, line, index, x, y, z, w);
+    }
     out() << "glVertexAttrib4fNV(" << index << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ", " << CallText::Float{w} << ");";
     endStatement(file, line);
@@ -1201,6 +2555,18 @@ void OpenGLRekorder::cgmVertexAttrib4fNV(
 
 void OpenGLRekorder::cgmVertexAttrib4fvNV(const char* file, unsigned line, unsigned index, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(786, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4fvNV(" << index << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4fvNV", complete_.reason());
+        return next().cgmVertexAttrib4fvNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4fvNV");
     return next().cgmVertexAttrib4fvNV(file, line, index, v);
 }
@@ -1215,6 +2581,18 @@ void OpenGLRekorder::cgmVertexAttrib4sNV(
 
 void OpenGLRekorder::cgmVertexAttrib4svNV(const char* file, unsigned line, unsigned index, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(787, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4svNV(" << index << ", (const GLshort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4svNV", complete_.reason());
+        return next().cgmVertexAttrib4svNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4svNV");
     return next().cgmVertexAttrib4svNV(file, line, index, v);
 }
@@ -1232,6 +2610,18 @@ void OpenGLRekorder::cgmVertexAttrib4ubNV(
 
 void OpenGLRekorder::cgmVertexAttrib4ubvNV(const char* file, unsigned line, unsigned index, const unsigned char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, v};
+        if (complete_.capturePointers(788, 1, arguments, 2, false))
+        {
+            out() << "glVertexAttrib4ubvNV(" << index << ", (const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttrib4ubvNV", complete_.reason());
+        return next().cgmVertexAttrib4ubvNV(file, line, index, v);
+    }
     writeUnsupported("glVertexAttrib4ubvNV");
     return next().cgmVertexAttrib4ubvNV(file, line, index, v);
 }
@@ -1239,18 +2629,57 @@ void OpenGLRekorder::cgmVertexAttrib4ubvNV(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexAttribs1dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, count, v};
+        if (complete_.capturePointers(789, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs1dvNV(" << index << ", " << count << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs1dvNV", complete_.reason());
+        return next().cgmVertexAttribs1dvNV(file, line, index, count, v);
+    }
     writeUnsupported("glVertexAttribs1dvNV");
     return next().cgmVertexAttribs1dvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs1fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, count, v};
+        if (complete_.capturePointers(790, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs1fvNV(" << index << ", " << count << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs1fvNV", complete_.reason());
+        return next().cgmVertexAttribs1fvNV(file, line, index, count, v);
+    }
     writeUnsupported("glVertexAttribs1fvNV");
     return next().cgmVertexAttribs1fvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs1svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, count, v};
+        if (complete_.capturePointers(791, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs1svNV(" << index << ", " << count << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs1svNV", complete_.reason());
+        return next().cgmVertexAttribs1svNV(file, line, index, count, v);
+    }
     writeUnsupported("glVertexAttribs1svNV");
     return next().cgmVertexAttribs1svNV(file, line, index, count, v);
 }
@@ -1258,18 +2687,57 @@ void OpenGLRekorder::cgmVertexAttribs1svNV(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexAttribs2dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, count, v};
+        if (complete_.capturePointers(792, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs2dvNV(" << index << ", " << count << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs2dvNV", complete_.reason());
+        return next().cgmVertexAttribs2dvNV(file, line, index, count, v);
+    }
     writeUnsupported("glVertexAttribs2dvNV");
     return next().cgmVertexAttribs2dvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs2fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, count, v};
+        if (complete_.capturePointers(793, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs2fvNV(" << index << ", " << count << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs2fvNV", complete_.reason());
+        return next().cgmVertexAttribs2fvNV(file, line, index, count, v);
+    }
     writeUnsupported("glVertexAttribs2fvNV");
     return next().cgmVertexAttribs2fvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs2svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, count, v};
+        if (complete_.capturePointers(794, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs2svNV(" << index << ", " << count << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs2svNV", complete_.reason());
+        return next().cgmVertexAttribs2svNV(file, line, index, count, v);
+    }
     writeUnsupported("glVertexAttribs2svNV");
     return next().cgmVertexAttribs2svNV(file, line, index, count, v);
 }
@@ -1277,18 +2745,57 @@ void OpenGLRekorder::cgmVertexAttribs2svNV(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexAttribs3dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, count, v};
+        if (complete_.capturePointers(795, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs3dvNV(" << index << ", " << count << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs3dvNV", complete_.reason());
+        return next().cgmVertexAttribs3dvNV(file, line, index, count, v);
+    }
     writeUnsupported("glVertexAttribs3dvNV");
     return next().cgmVertexAttribs3dvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs3fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, count, v};
+        if (complete_.capturePointers(796, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs3fvNV(" << index << ", " << count << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs3fvNV", complete_.reason());
+        return next().cgmVertexAttribs3fvNV(file, line, index, count, v);
+    }
     writeUnsupported("glVertexAttribs3fvNV");
     return next().cgmVertexAttribs3fvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs3svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, count, v};
+        if (complete_.capturePointers(797, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs3svNV(" << index << ", " << count << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs3svNV", complete_.reason());
+        return next().cgmVertexAttribs3svNV(file, line, index, count, v);
+    }
     writeUnsupported("glVertexAttribs3svNV");
     return next().cgmVertexAttribs3svNV(file, line, index, count, v);
 }
@@ -1296,18 +2803,57 @@ void OpenGLRekorder::cgmVertexAttribs3svNV(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexAttribs4dvNV(
     const char* file, unsigned line, unsigned index, int count, const double* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, count, v};
+        if (complete_.capturePointers(798, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs4dvNV(" << index << ", " << count << ", (const GLdouble *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs4dvNV", complete_.reason());
+        return next().cgmVertexAttribs4dvNV(file, line, index, count, v);
+    }
     writeUnsupported("glVertexAttribs4dvNV");
     return next().cgmVertexAttribs4dvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs4fvNV(const char* file, unsigned line, unsigned index, int count, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, count, v};
+        if (complete_.capturePointers(799, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs4fvNV(" << index << ", " << count << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs4fvNV", complete_.reason());
+        return next().cgmVertexAttribs4fvNV(file, line, index, count, v);
+    }
     writeUnsupported("glVertexAttribs4fvNV");
     return next().cgmVertexAttribs4fvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmVertexAttribs4svNV(const char* file, unsigned line, unsigned index, int count, const short* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, count, v};
+        if (complete_.capturePointers(800, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs4svNV(" << index << ", " << count << ", (const GLshort *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs4svNV", complete_.reason());
+        return next().cgmVertexAttribs4svNV(file, line, index, count, v);
+    }
     writeUnsupported("glVertexAttribs4svNV");
     return next().cgmVertexAttribs4svNV(file, line, index, count, v);
 }
@@ -1315,12 +2861,31 @@ void OpenGLRekorder::cgmVertexAttribs4svNV(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmVertexAttribs4ubvNV(
     const char* file, unsigned line, unsigned index, int count, const unsigned char* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {index, count, v};
+        if (complete_.capturePointers(801, 1, arguments, 3, false))
+        {
+            out() << "glVertexAttribs4ubvNV(" << index << ", " << count << ", (const GLubyte *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glVertexAttribs4ubvNV", complete_.reason());
+        return next().cgmVertexAttribs4ubvNV(file, line, index, count, v);
+    }
     writeUnsupported("glVertexAttribs4ubvNV");
     return next().cgmVertexAttribs4ubvNV(file, line, index, count, v);
 }
 
 void OpenGLRekorder::cgmClearDepthfOES(const char* file, unsigned line, float depth)
 {
+    if (bComplete_)
+    {
+        out() << "glClearDepthfOES(" << CallText::Float{depth} << ");";
+        endStatement(file, line);
+        return next().cgmClearDepthfOES(file, line, depth);
+    }
     out() << "glClearDepthfOES(" << CallText::Float{depth} << ");";
     endStatement(file, line);
     return next().cgmClearDepthfOES(file, line, depth);
@@ -1328,12 +2893,30 @@ void OpenGLRekorder::cgmClearDepthfOES(const char* file, unsigned line, float de
 
 void OpenGLRekorder::cgmClipPlanefOES(const char* file, unsigned line, unsigned plane, const float* equation)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {plane, equation};
+        if (complete_.capturePointers(802, 1, arguments, 2, false))
+        {
+            out() << "glClipPlanefOES(" << CallText::Enum{plane} << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glClipPlanefOES", complete_.reason());
+        return next().cgmClipPlanefOES(file, line, plane, equation);
+    }
     writeUnsupported("glClipPlanefOES");
     return next().cgmClipPlanefOES(file, line, plane, equation);
 }
 
 void OpenGLRekorder::cgmDepthRangefOES(const char* file, unsigned line, float n, float f)
 {
+    if (bComplete_)
+    {
+        out() << "glDepthRangefOES(" << CallText::Float{n} << ", " << CallText::Float{f} << ");";
+        endStatement(file, line);
+        return next().cgmDepthRangefOES(file, line, n, f);
+    }
     out() << "glDepthRangefOES(" << CallText::Float{n} << ", " << CallText::Float{f} << ");";
     endStatement(file, line);
     return next().cgmDepthRangefOES(file, line, n, f);
@@ -1342,6 +2925,13 @@ void OpenGLRekorder::cgmDepthRangefOES(const char* file, unsigned line, float n,
 void OpenGLRekorder::cgmFrustumfOES(
     const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
 {
+    if (bComplete_)
+    {
+        out() << "glFrustumfOES(" << CallText::Float{l} << ", " << CallText::Float{r} << ", " << CallText::Float{b}
+            << ", " << CallText::Float{t} << ", " << CallText::Float{n} << ", " << CallText::Float{f} << ");";
+        endStatement(file, line);
+        return next().cgmFrustumfOES(file, line, l, r, b, t, n, f);
+    }
     out() << "glFrustumfOES(" << CallText::Float{l} << ", " << CallText::Float{r} << ", " << CallText::Float{b}
         << ", " << CallText::Float{t} << ", " << CallText::Float{n} << ", " << CallText::Float{f} << ");";
     endStatement(file, line);
@@ -1350,6 +2940,18 @@ void OpenGLRekorder::cgmFrustumfOES(
 
 void OpenGLRekorder::cgmGetClipPlanefOES(const char* file, unsigned line, unsigned plane, float* equation)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {plane, equation};
+        if (complete_.capturePointers(803, 1, arguments, 2, false))
+        {
+            out() << "glGetClipPlanefOES(" << CallText::Enum{plane} << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetClipPlanefOES", complete_.reason());
+        return next().cgmGetClipPlanefOES(file, line, plane, equation);
+    }
     writeUnsupported("glGetClipPlanefOES");
     return next().cgmGetClipPlanefOES(file, line, plane, equation);
 }
@@ -1357,6 +2959,13 @@ void OpenGLRekorder::cgmGetClipPlanefOES(const char* file, unsigned line, unsign
 void OpenGLRekorder::cgmOrthofOES(
     const char* file, unsigned line, float l, float r, float b, float t, float n, float f)
 {
+    if (bComplete_)
+    {
+        out() << "glOrthofOES(" << CallText::Float{l} << ", " << CallText::Float{r} << ", " << CallText::Float{b}
+            << ", " << CallText::Float{t} << ", " << CallText::Float{n} << ", " << CallText::Float{f} << ");";
+        endStatement(file, line);
+        return next().cgmOrthofOES(file, line, l, r, b, t, n, f);
+    }
     out() << "glOrthofOES(" << CallText::Float{l} << ", " << CallText::Float{r} << ", " << CallText::Float{b}
         << ", " << CallText::Float{t} << ", " << CallText::Float{n} << ", " << CallText::Float{f} << ");";
     endStatement(file, line);
@@ -1366,30 +2975,86 @@ void OpenGLRekorder::cgmOrthofOES(
 void OpenGLRekorder::cgmDetailTexFuncSGIS(
     const char* file, unsigned line, unsigned target, int n, const float* points)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, n, points};
+        if (complete_.capturePointers(804, 1, arguments, 3, false))
+        {
+            out() << "glDetailTexFuncSGIS(" << CallText::Enum{target} << ", " << n << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glDetailTexFuncSGIS", complete_.reason());
+        return next().cgmDetailTexFuncSGIS(file, line, target, n, points);
+    }
     writeUnsupported("glDetailTexFuncSGIS");
     return next().cgmDetailTexFuncSGIS(file, line, target, n, points);
 }
 
 void OpenGLRekorder::cgmGetDetailTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, points};
+        if (complete_.capturePointers(805, 1, arguments, 2, false))
+        {
+            out() << "glGetDetailTexFuncSGIS(" << CallText::Enum{target} << ", (GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetDetailTexFuncSGIS", complete_.reason());
+        return next().cgmGetDetailTexFuncSGIS(file, line, target, points);
+    }
     writeUnsupported("glGetDetailTexFuncSGIS");
     return next().cgmGetDetailTexFuncSGIS(file, line, target, points);
 }
 
 void OpenGLRekorder::cgmFogFuncSGIS(const char* file, unsigned line, int n, const float* points)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, points};
+        if (complete_.capturePointers(806, 1, arguments, 2, false))
+        {
+            out() << "glFogFuncSGIS(" << n << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFogFuncSGIS", complete_.reason());
+        return next().cgmFogFuncSGIS(file, line, n, points);
+    }
     writeUnsupported("glFogFuncSGIS");
     return next().cgmFogFuncSGIS(file, line, n, points);
 }
 
 void OpenGLRekorder::cgmGetFogFuncSGIS(const char* file, unsigned line, float* points)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {points};
+        if (complete_.capturePointers(807, 1, arguments, 1, false))
+        {
+            out() << "glGetFogFuncSGIS((GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFogFuncSGIS", complete_.reason());
+        return next().cgmGetFogFuncSGIS(file, line, points);
+    }
     writeUnsupported("glGetFogFuncSGIS");
     return next().cgmGetFogFuncSGIS(file, line, points);
 }
 
 void OpenGLRekorder::cgmSampleMaskSGIS(const char* file, unsigned line, float value, unsigned char invert)
 {
+    if (bComplete_)
+    {
+        out() << "glSampleMaskSGIS(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
+        endStatement(file, line);
+        return next().cgmSampleMaskSGIS(file, line, value, invert);
+    }
     out() << "glSampleMaskSGIS(" << CallText::Float{value} << ", " << CallText::Bool{invert} << ");";
     endStatement(file, line);
     return next().cgmSampleMaskSGIS(file, line, value, invert);
@@ -1405,12 +3070,38 @@ void OpenGLRekorder::cgmSamplePatternSGIS(const char* file, unsigned line, unsig
 void OpenGLRekorder::cgmSharpenTexFuncSGIS(
     const char* file, unsigned line, unsigned target, int n, const float* points)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, n, points};
+        if (complete_.capturePointers(808, 1, arguments, 3, false))
+        {
+            out() << "glSharpenTexFuncSGIS(" << CallText::Enum{target} << ", " << n << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSharpenTexFuncSGIS", complete_.reason());
+        return next().cgmSharpenTexFuncSGIS(file, line, target, n, points);
+    }
     writeUnsupported("glSharpenTexFuncSGIS");
     return next().cgmSharpenTexFuncSGIS(file, line, target, n, points);
 }
 
 void OpenGLRekorder::cgmGetSharpenTexFuncSGIS(const char* file, unsigned line, unsigned target, float* points)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, points};
+        if (complete_.capturePointers(809, 1, arguments, 2, false))
+        {
+            out() << "glGetSharpenTexFuncSGIS(" << CallText::Enum{target} << ", (GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetSharpenTexFuncSGIS", complete_.reason());
+        return next().cgmGetSharpenTexFuncSGIS(file, line, target, points);
+    }
     writeUnsupported("glGetSharpenTexFuncSGIS");
     return next().cgmGetSharpenTexFuncSGIS(file, line, target, points);
 }
@@ -1419,6 +3110,21 @@ void OpenGLRekorder::cgmTexImage4DSGIS(
     const char* file, unsigned line, unsigned target, int level, unsigned internalformat, int width, int height,
     int depth, int size4d, int border, unsigned format, unsigned type, const void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, internalformat, width, height, depth, size4d, border, format, type, pixels};
+        if (complete_.capturePointers(810, 1, arguments, 11, false))
+        {
+            out() << "glTexImage4DSGIS(" << CallText::Enum{target} << ", " << level << ", "
+                << CallText::Enum{internalformat} << ", " << width << ", " << height << ", " << depth << ", " << size4d
+                << ", " << border << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexImage4DSGIS", complete_.reason());
+        return next().cgmTexImage4DSGIS(file, line, target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
+    }
     writeUnsupported("glTexImage4DSGIS");
     return next().cgmTexImage4DSGIS(file, line, target, level, internalformat, width, height, depth, size4d, border, format, type, pixels);
 }
@@ -1427,6 +3133,21 @@ void OpenGLRekorder::cgmTexSubImage4DSGIS(
     const char* file, unsigned line, unsigned target, int level, int xoffset, int yoffset, int zoffset, int woffset,
     int width, int height, int depth, int size4d, unsigned format, unsigned type, const void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels};
+        if (complete_.capturePointers(811, 1, arguments, 13, false))
+        {
+            out() << "glTexSubImage4DSGIS(" << CallText::Enum{target} << ", " << level << ", " << xoffset << ", "
+                << yoffset << ", " << zoffset << ", " << woffset << ", " << width << ", " << height << ", " << depth
+                << ", " << size4d << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexSubImage4DSGIS", complete_.reason());
+        return next().cgmTexSubImage4DSGIS(file, line, target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
+    }
     writeUnsupported("glTexSubImage4DSGIS");
     return next().cgmTexSubImage4DSGIS(file, line, target, level, xoffset, yoffset, zoffset, woffset, width, height, depth, size4d, format, type, pixels);
 }
@@ -1434,6 +3155,19 @@ void OpenGLRekorder::cgmTexSubImage4DSGIS(
 void OpenGLRekorder::cgmGetTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, float* weights)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, filter, weights};
+        if (complete_.capturePointers(812, 1, arguments, 3, false))
+        {
+            out() << "glGetTexFilterFuncSGIS(" << CallText::Enum{target} << ", " << CallText::Enum{filter}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetTexFilterFuncSGIS", complete_.reason());
+        return next().cgmGetTexFilterFuncSGIS(file, line, target, filter, weights);
+    }
     writeUnsupported("glGetTexFilterFuncSGIS");
     return next().cgmGetTexFilterFuncSGIS(file, line, target, filter, weights);
 }
@@ -1441,6 +3175,19 @@ void OpenGLRekorder::cgmGetTexFilterFuncSGIS(
 void OpenGLRekorder::cgmTexFilterFuncSGIS(
     const char* file, unsigned line, unsigned target, unsigned filter, int n, const float* weights)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, filter, n, weights};
+        if (complete_.capturePointers(813, 1, arguments, 4, false))
+        {
+            out() << "glTexFilterFuncSGIS(" << CallText::Enum{target} << ", " << CallText::Enum{filter} << ", " << n
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexFilterFuncSGIS", complete_.reason());
+        return next().cgmTexFilterFuncSGIS(file, line, target, filter, n, weights);
+    }
     writeUnsupported("glTexFilterFuncSGIS");
     return next().cgmTexFilterFuncSGIS(file, line, target, filter, n, weights);
 }
@@ -1454,12 +3201,36 @@ void OpenGLRekorder::cgmAsyncMarkerSGIX(const char* file, unsigned line, unsigne
 
 int OpenGLRekorder::cgmFinishAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {markerp};
+        if (complete_.capturePointers(814, 1, arguments, 1, false))
+        {
+            out() << "glFinishAsyncSGIX((GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFinishAsyncSGIX", complete_.reason());
+        return next().cgmFinishAsyncSGIX(file, line, markerp);
+    }
     writeUnsupported("glFinishAsyncSGIX");
     return next().cgmFinishAsyncSGIX(file, line, markerp);
 }
 
 int OpenGLRekorder::cgmPollAsyncSGIX(const char* file, unsigned line, unsigned* markerp)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {markerp};
+        if (complete_.capturePointers(815, 1, arguments, 1, false))
+        {
+            out() << "glPollAsyncSGIX((GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glPollAsyncSGIX", complete_.reason());
+        return next().cgmPollAsyncSGIX(file, line, markerp);
+    }
     writeUnsupported("glPollAsyncSGIX");
     return next().cgmPollAsyncSGIX(file, line, markerp);
 }
@@ -1509,6 +3280,13 @@ void OpenGLRekorder::cgmFragmentColorMaterialSGIX(const char* file, unsigned lin
 void OpenGLRekorder::cgmFragmentLightfSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glFragmentLightfSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmFragmentLightfSGIX(file, line, light, pname, param);
+    }
     out() << "glFragmentLightfSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname} << ", "
         << CallText::Float{param} << ");";
     endStatement(file, line);
@@ -1518,6 +3296,19 @@ void OpenGLRekorder::cgmFragmentLightfSGIX(
 void OpenGLRekorder::cgmFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {light, pname, params};
+        if (complete_.capturePointers(816, 1, arguments, 3, false))
+        {
+            out() << "glFragmentLightfvSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFragmentLightfvSGIX", complete_.reason());
+        return next().cgmFragmentLightfvSGIX(file, line, light, pname, params);
+    }
     writeUnsupported("glFragmentLightfvSGIX");
     return next().cgmFragmentLightfvSGIX(file, line, light, pname, params);
 }
@@ -1533,12 +3324,31 @@ void OpenGLRekorder::cgmFragmentLightiSGIX(const char* file, unsigned line, unsi
 void OpenGLRekorder::cgmFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {light, pname, params};
+        if (complete_.capturePointers(817, 1, arguments, 3, false))
+        {
+            out() << "glFragmentLightivSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFragmentLightivSGIX", complete_.reason());
+        return next().cgmFragmentLightivSGIX(file, line, light, pname, params);
+    }
     writeUnsupported("glFragmentLightivSGIX");
     return next().cgmFragmentLightivSGIX(file, line, light, pname, params);
 }
 
 void OpenGLRekorder::cgmFragmentLightModelfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glFragmentLightModelfSGIX(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmFragmentLightModelfSGIX(file, line, pname, param);
+    }
     out() << "glFragmentLightModelfSGIX(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmFragmentLightModelfSGIX(file, line, pname, param);
@@ -1546,6 +3356,19 @@ void OpenGLRekorder::cgmFragmentLightModelfSGIX(const char* file, unsigned line,
 
 void OpenGLRekorder::cgmFragmentLightModelfvSGIX(const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(818, 1, arguments, 2, false))
+        {
+            out() << "glFragmentLightModelfvSGIX(" << CallText::Enum{pname} << ", (const GLfloat *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFragmentLightModelfvSGIX", complete_.reason());
+        return next().cgmFragmentLightModelfvSGIX(file, line, pname, params);
+    }
     writeUnsupported("glFragmentLightModelfvSGIX");
     return next().cgmFragmentLightModelfvSGIX(file, line, pname, params);
 }
@@ -1559,6 +3382,19 @@ void OpenGLRekorder::cgmFragmentLightModeliSGIX(const char* file, unsigned line,
 
 void OpenGLRekorder::cgmFragmentLightModelivSGIX(const char* file, unsigned line, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(819, 1, arguments, 2, false))
+        {
+            out() << "glFragmentLightModelivSGIX(" << CallText::Enum{pname} << ", (const GLint *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFragmentLightModelivSGIX", complete_.reason());
+        return next().cgmFragmentLightModelivSGIX(file, line, pname, params);
+    }
     writeUnsupported("glFragmentLightModelivSGIX");
     return next().cgmFragmentLightModelivSGIX(file, line, pname, params);
 }
@@ -1566,6 +3402,13 @@ void OpenGLRekorder::cgmFragmentLightModelivSGIX(const char* file, unsigned line
 void OpenGLRekorder::cgmFragmentMaterialfSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glFragmentMaterialfSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", "
+            << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmFragmentMaterialfSGIX(file, line, face, pname, param);
+    }
     out() << "glFragmentMaterialfSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname} << ", " << param
         << ");";
     endStatement(file, line);
@@ -1575,6 +3418,19 @@ void OpenGLRekorder::cgmFragmentMaterialfSGIX(
 void OpenGLRekorder::cgmFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {face, pname, params};
+        if (complete_.capturePointers(820, 1, arguments, 3, false))
+        {
+            out() << "glFragmentMaterialfvSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFragmentMaterialfvSGIX", complete_.reason());
+        return next().cgmFragmentMaterialfvSGIX(file, line, face, pname, params);
+    }
     writeUnsupported("glFragmentMaterialfvSGIX");
     return next().cgmFragmentMaterialfvSGIX(file, line, face, pname, params);
 }
@@ -1591,6 +3447,19 @@ void OpenGLRekorder::cgmFragmentMaterialiSGIX(
 void OpenGLRekorder::cgmFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {face, pname, params};
+        if (complete_.capturePointers(821, 1, arguments, 3, false))
+        {
+            out() << "glFragmentMaterialivSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glFragmentMaterialivSGIX", complete_.reason());
+        return next().cgmFragmentMaterialivSGIX(file, line, face, pname, params);
+    }
     writeUnsupported("glFragmentMaterialivSGIX");
     return next().cgmFragmentMaterialivSGIX(file, line, face, pname, params);
 }
@@ -1598,6 +3467,19 @@ void OpenGLRekorder::cgmFragmentMaterialivSGIX(
 void OpenGLRekorder::cgmGetFragmentLightfvSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {light, pname, params};
+        if (complete_.capturePointers(822, 1, arguments, 3, false))
+        {
+            out() << "glGetFragmentLightfvSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFragmentLightfvSGIX", complete_.reason());
+        return next().cgmGetFragmentLightfvSGIX(file, line, light, pname, params);
+    }
     writeUnsupported("glGetFragmentLightfvSGIX");
     return next().cgmGetFragmentLightfvSGIX(file, line, light, pname, params);
 }
@@ -1605,6 +3487,19 @@ void OpenGLRekorder::cgmGetFragmentLightfvSGIX(
 void OpenGLRekorder::cgmGetFragmentLightivSGIX(
     const char* file, unsigned line, unsigned light, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {light, pname, params};
+        if (complete_.capturePointers(823, 1, arguments, 3, false))
+        {
+            out() << "glGetFragmentLightivSGIX(" << CallText::Enum{light} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFragmentLightivSGIX", complete_.reason());
+        return next().cgmGetFragmentLightivSGIX(file, line, light, pname, params);
+    }
     writeUnsupported("glGetFragmentLightivSGIX");
     return next().cgmGetFragmentLightivSGIX(file, line, light, pname, params);
 }
@@ -1612,6 +3507,19 @@ void OpenGLRekorder::cgmGetFragmentLightivSGIX(
 void OpenGLRekorder::cgmGetFragmentMaterialfvSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {face, pname, params};
+        if (complete_.capturePointers(824, 1, arguments, 3, false))
+        {
+            out() << "glGetFragmentMaterialfvSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFragmentMaterialfvSGIX", complete_.reason());
+        return next().cgmGetFragmentMaterialfvSGIX(file, line, face, pname, params);
+    }
     writeUnsupported("glGetFragmentMaterialfvSGIX");
     return next().cgmGetFragmentMaterialfvSGIX(file, line, face, pname, params);
 }
@@ -1619,6 +3527,19 @@ void OpenGLRekorder::cgmGetFragmentMaterialfvSGIX(
 void OpenGLRekorder::cgmGetFragmentMaterialivSGIX(
     const char* file, unsigned line, unsigned face, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {face, pname, params};
+        if (complete_.capturePointers(825, 1, arguments, 3, false))
+        {
+            out() << "glGetFragmentMaterialivSGIX(" << CallText::Enum{face} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetFragmentMaterialivSGIX", complete_.reason());
+        return next().cgmGetFragmentMaterialivSGIX(file, line, face, pname, params);
+    }
     writeUnsupported("glGetFragmentMaterialivSGIX");
     return next().cgmGetFragmentMaterialivSGIX(file, line, face, pname, params);
 }
@@ -1639,12 +3560,30 @@ void OpenGLRekorder::cgmPixelTexGenSGIX(const char* file, unsigned line, unsigne
 
 void OpenGLRekorder::cgmReferencePlaneSGIX(const char* file, unsigned line, const double* equation)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {equation};
+        if (complete_.capturePointers(826, 1, arguments, 1, false))
+        {
+            out() << "glReferencePlaneSGIX((const GLdouble *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReferencePlaneSGIX", complete_.reason());
+        return next().cgmReferencePlaneSGIX(file, line, equation);
+    }
     writeUnsupported("glReferencePlaneSGIX");
     return next().cgmReferencePlaneSGIX(file, line, equation);
 }
 
 void OpenGLRekorder::cgmSpriteParameterfSGIX(const char* file, unsigned line, unsigned pname, float param)
 {
+    if (bComplete_)
+    {
+        out() << "glSpriteParameterfSGIX(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
+        endStatement(file, line);
+        return next().cgmSpriteParameterfSGIX(file, line, pname, param);
+    }
     out() << "glSpriteParameterfSGIX(" << CallText::Enum{pname} << ", " << CallText::Float{param} << ");";
     endStatement(file, line);
     return next().cgmSpriteParameterfSGIX(file, line, pname, param);
@@ -1652,6 +3591,19 @@ void OpenGLRekorder::cgmSpriteParameterfSGIX(const char* file, unsigned line, un
 
 void OpenGLRekorder::cgmSpriteParameterfvSGIX(const char* file, unsigned line, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(827, 1, arguments, 2, false))
+        {
+            out() << "glSpriteParameterfvSGIX(" << CallText::Enum{pname} << ", (const GLfloat *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSpriteParameterfvSGIX", complete_.reason());
+        return next().cgmSpriteParameterfvSGIX(file, line, pname, params);
+    }
     writeUnsupported("glSpriteParameterfvSGIX");
     return next().cgmSpriteParameterfvSGIX(file, line, pname, params);
 }
@@ -1665,6 +3617,19 @@ void OpenGLRekorder::cgmSpriteParameteriSGIX(const char* file, unsigned line, un
 
 void OpenGLRekorder::cgmSpriteParameterivSGIX(const char* file, unsigned line, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {pname, params};
+        if (complete_.capturePointers(828, 1, arguments, 2, false))
+        {
+            out() << "glSpriteParameterivSGIX(" << CallText::Enum{pname} << ", (const GLint *)" << complete_.pointer(0)
+                << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glSpriteParameterivSGIX", complete_.reason());
+        return next().cgmSpriteParameterivSGIX(file, line, pname, params);
+    }
     writeUnsupported("glSpriteParameterivSGIX");
     return next().cgmSpriteParameterivSGIX(file, line, pname, params);
 }
@@ -1680,6 +3645,20 @@ void OpenGLRekorder::cgmColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned internalformat, int width, unsigned format,
     unsigned type, const void* table)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, internalformat, width, format, type, table};
+        if (complete_.capturePointers(829, 1, arguments, 6, false))
+        {
+            out() << "glColorTableSGI(" << CallText::Enum{target} << ", " << CallText::Enum{internalformat} << ", "
+                << width << ", " << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (const void *)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColorTableSGI", complete_.reason());
+        return next().cgmColorTableSGI(file, line, target, internalformat, width, format, type, table);
+    }
     writeUnsupported("glColorTableSGI");
     return next().cgmColorTableSGI(file, line, target, internalformat, width, format, type, table);
 }
@@ -1687,6 +3666,19 @@ void OpenGLRekorder::cgmColorTableSGI(
 void OpenGLRekorder::cgmColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(830, 1, arguments, 3, false))
+        {
+            out() << "glColorTableParameterfvSGI(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColorTableParameterfvSGI", complete_.reason());
+        return next().cgmColorTableParameterfvSGI(file, line, target, pname, params);
+    }
     writeUnsupported("glColorTableParameterfvSGI");
     return next().cgmColorTableParameterfvSGI(file, line, target, pname, params);
 }
@@ -1694,6 +3686,19 @@ void OpenGLRekorder::cgmColorTableParameterfvSGI(
 void OpenGLRekorder::cgmColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, const int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(831, 1, arguments, 3, false))
+        {
+            out() << "glColorTableParameterivSGI(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (const GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColorTableParameterivSGI", complete_.reason());
+        return next().cgmColorTableParameterivSGI(file, line, target, pname, params);
+    }
     writeUnsupported("glColorTableParameterivSGI");
     return next().cgmColorTableParameterivSGI(file, line, target, pname, params);
 }
@@ -1710,6 +3715,19 @@ void OpenGLRekorder::cgmCopyColorTableSGI(
 void OpenGLRekorder::cgmGetColorTableSGI(
     const char* file, unsigned line, unsigned target, unsigned format, unsigned type, void* table)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, format, type, table};
+        if (complete_.capturePointers(832, 1, arguments, 4, false))
+        {
+            out() << "glGetColorTableSGI(" << CallText::Enum{target} << ", " << CallText::Enum{format} << ", "
+                << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetColorTableSGI", complete_.reason());
+        return next().cgmGetColorTableSGI(file, line, target, format, type, table);
+    }
     writeUnsupported("glGetColorTableSGI");
     return next().cgmGetColorTableSGI(file, line, target, format, type, table);
 }
@@ -1717,6 +3735,19 @@ void OpenGLRekorder::cgmGetColorTableSGI(
 void OpenGLRekorder::cgmGetColorTableParameterfvSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, float* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(833, 1, arguments, 3, false))
+        {
+            out() << "glGetColorTableParameterfvSGI(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLfloat *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetColorTableParameterfvSGI", complete_.reason());
+        return next().cgmGetColorTableParameterfvSGI(file, line, target, pname, params);
+    }
     writeUnsupported("glGetColorTableParameterfvSGI");
     return next().cgmGetColorTableParameterfvSGI(file, line, target, pname, params);
 }
@@ -1724,6 +3755,19 @@ void OpenGLRekorder::cgmGetColorTableParameterfvSGI(
 void OpenGLRekorder::cgmGetColorTableParameterivSGI(
     const char* file, unsigned line, unsigned target, unsigned pname, int* params)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {target, pname, params};
+        if (complete_.capturePointers(834, 1, arguments, 3, false))
+        {
+            out() << "glGetColorTableParameterivSGI(" << CallText::Enum{target} << ", " << CallText::Enum{pname}
+                << ", (GLint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glGetColorTableParameterivSGI", complete_.reason());
+        return next().cgmGetColorTableParameterivSGI(file, line, target, pname, params);
+    }
     writeUnsupported("glGetColorTableParameterivSGI");
     return next().cgmGetColorTableParameterivSGI(file, line, target, pname, params);
 }
@@ -1758,6 +3802,12 @@ void OpenGLRekorder::cgmGlobalAlphaFactoriSUN(const char* file, unsigned line, i
 
 void OpenGLRekorder::cgmGlobalAlphaFactorfSUN(const char* file, unsigned line, float factor)
 {
+    if (bComplete_)
+    {
+        out() << "glGlobalAlphaFactorfSUN(" << CallText::Float{factor} << ");";
+        endStatement(file, line);
+        return next().cgmGlobalAlphaFactorfSUN(file, line, factor);
+    }
     out() << "glGlobalAlphaFactorfSUN(" << CallText::Float{factor} << ");";
     endStatement(file, line);
     return next().cgmGlobalAlphaFactorfSUN(file, line, factor);
@@ -1765,6 +3815,12 @@ void OpenGLRekorder::cgmGlobalAlphaFactorfSUN(const char* file, unsigned line, f
 
 void OpenGLRekorder::cgmGlobalAlphaFactordSUN(const char* file, unsigned line, double factor)
 {
+    if (bComplete_)
+    {
+        out() << "glGlobalAlphaFactordSUN(" << CallText::Double{factor} << ");";
+        endStatement(file, line);
+        return next().cgmGlobalAlphaFactordSUN(file, line, factor);
+    }
     out() << "glGlobalAlphaFactordSUN(" << factor << ");";
     endStatement(file, line);
     return next().cgmGlobalAlphaFactordSUN(file, line, factor);
@@ -1794,6 +3850,19 @@ void OpenGLRekorder::cgmGlobalAlphaFactoruiSUN(const char* file, unsigned line, 
 void OpenGLRekorder::cgmReadVideoPixelsSUN(
     const char* file, unsigned line, int x, int y, int width, int height, unsigned format, unsigned type, void* pixels)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {x, y, width, height, format, type, pixels};
+        if (complete_.capturePointers(835, 1, arguments, 7, false))
+        {
+            out() << "glReadVideoPixelsSUN(" << x << ", " << y << ", " << width << ", " << height << ", "
+                << CallText::Enum{format} << ", " << CallText::Enum{type} << ", (void *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReadVideoPixelsSUN", complete_.reason());
+        return next().cgmReadVideoPixelsSUN(file, line, x, y, width, height, format, type, pixels);
+    }
     writeUnsupported("glReadVideoPixelsSUN");
     return next().cgmReadVideoPixelsSUN(file, line, x, y, width, height, format, type, pixels);
 }
@@ -1821,18 +3890,54 @@ void OpenGLRekorder::cgmReplacementCodeubSUN(const char* file, unsigned line, un
 
 void OpenGLRekorder::cgmReplacementCodeuivSUN(const char* file, unsigned line, const unsigned* code)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {code};
+        if (complete_.capturePointers(836, 1, arguments, 1, false))
+        {
+            out() << "glReplacementCodeuivSUN((const GLuint *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReplacementCodeuivSUN", complete_.reason());
+        return next().cgmReplacementCodeuivSUN(file, line, code);
+    }
     writeUnsupported("glReplacementCodeuivSUN");
     return next().cgmReplacementCodeuivSUN(file, line, code);
 }
 
 void OpenGLRekorder::cgmReplacementCodeusvSUN(const char* file, unsigned line, const unsigned short* code)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {code};
+        if (complete_.capturePointers(837, 1, arguments, 1, false))
+        {
+            out() << "glReplacementCodeusvSUN((const GLushort *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReplacementCodeusvSUN", complete_.reason());
+        return next().cgmReplacementCodeusvSUN(file, line, code);
+    }
     writeUnsupported("glReplacementCodeusvSUN");
     return next().cgmReplacementCodeusvSUN(file, line, code);
 }
 
 void OpenGLRekorder::cgmReplacementCodeubvSUN(const char* file, unsigned line, const unsigned char* code)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {code};
+        if (complete_.capturePointers(838, 1, arguments, 1, false))
+        {
+            out() << "glReplacementCodeubvSUN((const GLubyte *)" << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReplacementCodeubvSUN", complete_.reason());
+        return next().cgmReplacementCodeubvSUN(file, line, code);
+    }
     writeUnsupported("glReplacementCodeubvSUN");
     return next().cgmReplacementCodeubvSUN(file, line, code);
 }
@@ -1840,6 +3945,19 @@ void OpenGLRekorder::cgmReplacementCodeubvSUN(const char* file, unsigned line, c
 void OpenGLRekorder::cgmReplacementCodePointerSUN(
     const char* file, unsigned line, unsigned type, int stride, const void** pointer)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {type, stride, pointer};
+        if (complete_.capturePointers(839, 1, arguments, 3, false))
+        {
+            out() << "glReplacementCodePointerSUN(" << CallText::Enum{type} << ", " << stride << ", (const void **)"
+                << complete_.pointer(0) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReplacementCodePointerSUN", complete_.reason());
+        return next().cgmReplacementCodePointerSUN(file, line, type, stride, pointer);
+    }
     writeUnsupported("glReplacementCodePointerSUN");
     return next().cgmReplacementCodePointerSUN(file, line, type, stride, pointer);
 }
@@ -1847,6 +3965,14 @@ void OpenGLRekorder::cgmReplacementCodePointerSUN(
 void OpenGLRekorder::cgmColor3fVertex3fSUN(
     const char* file, unsigned line, float r, float g, float b, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glColor3fVertex3fSUN(" << CallText::Float{r} << ", " << CallText::Float{g} << ", "
+            << CallText::Float{b} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmColor3fVertex3fSUN(file, line, r, g, b, x, y, z);
+    }
     out() << "glColor3fVertex3fSUN(" << CallText::Float{r} << ", " << CallText::Float{g} << ", "
         << CallText::Float{b} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
@@ -1856,6 +3982,19 @@ void OpenGLRekorder::cgmColor3fVertex3fSUN(
 
 void OpenGLRekorder::cgmColor3fVertex3fvSUN(const char* file, unsigned line, const float* c, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {c, v};
+        if (complete_.capturePointers(840, 2, arguments, 2, false))
+        {
+            out() << "glColor3fVertex3fvSUN((const GLfloat *)" << complete_.pointer(0) << ", (const GLfloat *)"
+                << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor3fVertex3fvSUN", complete_.reason());
+        return next().cgmColor3fVertex3fvSUN(file, line, c, v);
+    }
     writeUnsupported("glColor3fVertex3fvSUN");
     return next().cgmColor3fVertex3fvSUN(file, line, c, v);
 }
@@ -1864,6 +4003,15 @@ void OpenGLRekorder::cgmColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, float r, float g, float b, float a, float nx, float ny, float nz, float x,
     float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glColor4fNormal3fVertex3fSUN(" << CallText::Float{r} << ", " << CallText::Float{g} << ", "
+            << CallText::Float{b} << ", " << CallText::Float{a} << ", " << CallText::Float{nx} << ", "
+            << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
+            << CallText::Float{y} << ", " << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmColor4fNormal3fVertex3fSUN(file, line, r, g, b, a, nx, ny, nz, x, y, z);
+    }
     out() << "glColor4fNormal3fVertex3fSUN(" << CallText::Float{r} << ", " << CallText::Float{g} << ", "
         << CallText::Float{b} << ", " << CallText::Float{a} << ", " << CallText::Float{nx} << ", "
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
@@ -1875,6 +4023,19 @@ void OpenGLRekorder::cgmColor4fNormal3fVertex3fSUN(
 void OpenGLRekorder::cgmColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* c, const float* n, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {c, n, v};
+        if (complete_.capturePointers(842, 3, arguments, 3, false))
+        {
+            out() << "glColor4fNormal3fVertex3fvSUN((const GLfloat *)" << complete_.pointer(0) << ", (const GLfloat *)"
+                << complete_.pointer(1) << ", (const GLfloat *)" << complete_.pointer(2) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor4fNormal3fVertex3fvSUN", complete_.reason());
+        return next().cgmColor4fNormal3fVertex3fvSUN(file, line, c, n, v);
+    }
     writeUnsupported("glColor4fNormal3fVertex3fvSUN");
     return next().cgmColor4fNormal3fVertex3fvSUN(file, line, c, n, v);
 }
@@ -1883,6 +4044,14 @@ void OpenGLRekorder::cgmColor4ubVertex2fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y)
 {
+    if (bComplete_)
+    {
+        out() << "glColor4ubVertex2fSUN(" << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g) << ", "
+            << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", "
+            << CallText::Float{y} << ");";
+        endStatement(file, line);
+        return next().cgmColor4ubVertex2fSUN(file, line, r, g, b, a, x, y);
+    }
     out() << "glColor4ubVertex2fSUN(" << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g) << ", "
         << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ");";
@@ -1892,6 +4061,19 @@ void OpenGLRekorder::cgmColor4ubVertex2fSUN(
 
 void OpenGLRekorder::cgmColor4ubVertex2fvSUN(const char* file, unsigned line, const unsigned char* c, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {c, v};
+        if (complete_.capturePointers(845, 2, arguments, 2, false))
+        {
+            out() << "glColor4ubVertex2fvSUN((const GLubyte *)" << complete_.pointer(0) << ", (const GLfloat *)"
+                << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor4ubVertex2fvSUN", complete_.reason());
+        return next().cgmColor4ubVertex2fvSUN(file, line, c, v);
+    }
     writeUnsupported("glColor4ubVertex2fvSUN");
     return next().cgmColor4ubVertex2fvSUN(file, line, c, v);
 }
@@ -1900,6 +4082,14 @@ void OpenGLRekorder::cgmColor4ubVertex3fSUN(
     const char* file, unsigned line, unsigned char r, unsigned char g, unsigned char b, unsigned char a, float x,
     float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glColor4ubVertex3fSUN(" << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g) << ", "
+            << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", "
+            << CallText::Float{y} << ", " << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmColor4ubVertex3fSUN(file, line, r, g, b, a, x, y, z);
+    }
     out() << "glColor4ubVertex3fSUN(" << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g) << ", "
         << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
@@ -1909,6 +4099,19 @@ void OpenGLRekorder::cgmColor4ubVertex3fSUN(
 
 void OpenGLRekorder::cgmColor4ubVertex3fvSUN(const char* file, unsigned line, const unsigned char* c, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {c, v};
+        if (complete_.capturePointers(847, 2, arguments, 2, false))
+        {
+            out() << "glColor4ubVertex3fvSUN((const GLubyte *)" << complete_.pointer(0) << ", (const GLfloat *)"
+                << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glColor4ubVertex3fvSUN", complete_.reason());
+        return next().cgmColor4ubVertex3fvSUN(file, line, c, v);
+    }
     writeUnsupported("glColor4ubVertex3fvSUN");
     return next().cgmColor4ubVertex3fvSUN(file, line, c, v);
 }
@@ -1916,6 +4119,14 @@ void OpenGLRekorder::cgmColor4ubVertex3fvSUN(const char* file, unsigned line, co
 void OpenGLRekorder::cgmNormal3fVertex3fSUN(
     const char* file, unsigned line, float nx, float ny, float nz, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glNormal3fVertex3fSUN(" << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
+            << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmNormal3fVertex3fSUN(file, line, nx, ny, nz, x, y, z);
+    }
     out() << "glNormal3fVertex3fSUN(" << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
         << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
@@ -1925,6 +4136,19 @@ void OpenGLRekorder::cgmNormal3fVertex3fSUN(
 
 void OpenGLRekorder::cgmNormal3fVertex3fvSUN(const char* file, unsigned line, const float* n, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {n, v};
+        if (complete_.capturePointers(849, 2, arguments, 2, false))
+        {
+            out() << "glNormal3fVertex3fvSUN((const GLfloat *)" << complete_.pointer(0) << ", (const GLfloat *)"
+                << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glNormal3fVertex3fvSUN", complete_.reason());
+        return next().cgmNormal3fVertex3fvSUN(file, line, n, v);
+    }
     writeUnsupported("glNormal3fVertex3fvSUN");
     return next().cgmNormal3fVertex3fvSUN(file, line, n, v);
 }
@@ -1932,6 +4156,14 @@ void OpenGLRekorder::cgmNormal3fVertex3fvSUN(const char* file, unsigned line, co
 void OpenGLRekorder::cgmReplacementCodeuiColor3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glReplacementCodeuiColor3fVertex3fSUN(" << rc << ", " << CallText::Float{r} << ", "
+            << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{x} << ", "
+            << CallText::Float{y} << ", " << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmReplacementCodeuiColor3fVertex3fSUN(file, line, rc, r, g, b, x, y, z);
+    }
     out() << "glReplacementCodeuiColor3fVertex3fSUN(" << rc << ", " << CallText::Float{r} << ", "
         << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
@@ -1942,6 +4174,19 @@ void OpenGLRekorder::cgmReplacementCodeuiColor3fVertex3fSUN(
 void OpenGLRekorder::cgmReplacementCodeuiColor3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {rc, c, v};
+        if (complete_.capturePointers(851, 3, arguments, 3, false))
+        {
+            out() << "glReplacementCodeuiColor3fVertex3fvSUN((const GLuint *)" << complete_.pointer(0)
+                << ", (const GLfloat *)" << complete_.pointer(1) << ", (const GLfloat *)" << complete_.pointer(2) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReplacementCodeuiColor3fVertex3fvSUN", complete_.reason());
+        return next().cgmReplacementCodeuiColor3fVertex3fvSUN(file, line, rc, c, v);
+    }
     writeUnsupported("glReplacementCodeuiColor3fVertex3fvSUN");
     return next().cgmReplacementCodeuiColor3fVertex3fvSUN(file, line, rc, c, v);
 }
@@ -1950,6 +4195,15 @@ void OpenGLRekorder::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float r, float g, float b, float a, float nx, float ny, float nz,
     float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glReplacementCodeuiColor4fNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{r} << ", "
+            << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{a} << ", "
+            << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
+            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(file, line, rc, r, g, b, a, nx, ny, nz, x, y, z);
+    }
     out() << "glReplacementCodeuiColor4fNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{r} << ", "
         << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{a} << ", "
         << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
@@ -1961,6 +4215,20 @@ void OpenGLRekorder::cgmReplacementCodeuiColor4fNormal3fVertex3fSUN(
 void OpenGLRekorder::cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* c, const float* n, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {rc, c, n, v};
+        if (complete_.capturePointers(854, 4, arguments, 4, false))
+        {
+            out() << "glReplacementCodeuiColor4fNormal3fVertex3fvSUN((const GLuint *)" << complete_.pointer(0)
+                << ", (const GLfloat *)" << complete_.pointer(1) << ", (const GLfloat *)" << complete_.pointer(2)
+                << ", (const GLfloat *)" << complete_.pointer(3) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReplacementCodeuiColor4fNormal3fVertex3fvSUN", complete_.reason());
+        return next().cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(file, line, rc, c, n, v);
+    }
     writeUnsupported("glReplacementCodeuiColor4fNormal3fVertex3fvSUN");
     return next().cgmReplacementCodeuiColor4fNormal3fVertex3fvSUN(file, line, rc, c, n, v);
 }
@@ -1969,6 +4237,14 @@ void OpenGLRekorder::cgmReplacementCodeuiColor4ubVertex3fSUN(
     const char* file, unsigned line, unsigned rc, unsigned char r, unsigned char g, unsigned char b, unsigned char a,
     float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glReplacementCodeuiColor4ubVertex3fSUN(" << rc << ", " << static_cast<unsigned>(r) << ", "
+            << static_cast<unsigned>(g) << ", " << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a)
+            << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmReplacementCodeuiColor4ubVertex3fSUN(file, line, rc, r, g, b, a, x, y, z);
+    }
     out() << "glReplacementCodeuiColor4ubVertex3fSUN(" << rc << ", " << static_cast<unsigned>(r) << ", "
         << static_cast<unsigned>(g) << ", " << static_cast<unsigned>(b) << ", " << static_cast<unsigned>(a)
         << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
@@ -1979,6 +4255,19 @@ void OpenGLRekorder::cgmReplacementCodeuiColor4ubVertex3fSUN(
 void OpenGLRekorder::cgmReplacementCodeuiColor4ubVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const unsigned char* c, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {rc, c, v};
+        if (complete_.capturePointers(858, 3, arguments, 3, false))
+        {
+            out() << "glReplacementCodeuiColor4ubVertex3fvSUN((const GLuint *)" << complete_.pointer(0)
+                << ", (const GLubyte *)" << complete_.pointer(1) << ", (const GLfloat *)" << complete_.pointer(2) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReplacementCodeuiColor4ubVertex3fvSUN", complete_.reason());
+        return next().cgmReplacementCodeuiColor4ubVertex3fvSUN(file, line, rc, c, v);
+    }
     writeUnsupported("glReplacementCodeuiColor4ubVertex3fvSUN");
     return next().cgmReplacementCodeuiColor4ubVertex3fvSUN(file, line, rc, c, v);
 }
@@ -1986,6 +4275,14 @@ void OpenGLRekorder::cgmReplacementCodeuiColor4ubVertex3fvSUN(
 void OpenGLRekorder::cgmReplacementCodeuiNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float nx, float ny, float nz, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glReplacementCodeuiNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{nx} << ", "
+            << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
+            << CallText::Float{y} << ", " << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmReplacementCodeuiNormal3fVertex3fSUN(file, line, rc, nx, ny, nz, x, y, z);
+    }
     out() << "glReplacementCodeuiNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{nx} << ", "
         << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ");";
@@ -1996,6 +4293,19 @@ void OpenGLRekorder::cgmReplacementCodeuiNormal3fVertex3fSUN(
 void OpenGLRekorder::cgmReplacementCodeuiNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* n, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {rc, n, v};
+        if (complete_.capturePointers(861, 3, arguments, 3, false))
+        {
+            out() << "glReplacementCodeuiNormal3fVertex3fvSUN((const GLuint *)" << complete_.pointer(0)
+                << ", (const GLfloat *)" << complete_.pointer(1) << ", (const GLfloat *)" << complete_.pointer(2) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReplacementCodeuiNormal3fVertex3fvSUN", complete_.reason());
+        return next().cgmReplacementCodeuiNormal3fVertex3fvSUN(file, line, rc, n, v);
+    }
     writeUnsupported("glReplacementCodeuiNormal3fVertex3fvSUN");
     return next().cgmReplacementCodeuiNormal3fVertex3fvSUN(file, line, rc, n, v);
 }
@@ -2004,6 +4314,16 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float r, float g, float b, float a, float nx,
     float ny, float nz, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{s}
+            << ", " << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{g} << ", "
+            << CallText::Float{b} << ", " << CallText::Float{a} << ", " << CallText::Float{nx} << ", "
+            << CallText::Float{ny} << ", " << CallText::Float{nz} << ", " << CallText::Float{x} << ", "
+            << CallText::Float{y} << ", " << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(file, line, rc, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    }
     out() << "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{s}
         << ", " << CallText::Float{t} << ", " << CallText::Float{r} << ", " << CallText::Float{g} << ", "
         << CallText::Float{b} << ", " << CallText::Float{a} << ", " << CallText::Float{nx} << ", "
@@ -2017,6 +4337,20 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* c, const float* n,
     const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {rc, tc, c, n, v};
+        if (complete_.capturePointers(864, 5, arguments, 5, false))
+        {
+            out() << "glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN((const GLuint *)" << complete_.pointer(0)
+                << ", (const GLfloat *)" << complete_.pointer(1) << ", (const GLfloat *)" << complete_.pointer(2)
+                << ", (const GLfloat *)" << complete_.pointer(3) << ", (const GLfloat *)" << complete_.pointer(4) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN", complete_.reason());
+        return next().cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, rc, tc, c, n, v);
+    }
     writeUnsupported("glReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN");
     return next().cgmReplacementCodeuiTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, rc, tc, c, n, v);
 }
@@ -2025,6 +4359,15 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float nx, float ny, float nz, float x, float y,
     float z)
 {
+    if (bComplete_)
+    {
+        out() << "glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{s} << ", "
+            << CallText::Float{t} << ", " << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
+            << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(file, line, rc, s, t, nx, ny, nz, x, y, z);
+    }
     out() << "glReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(" << rc << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
         << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
@@ -2036,6 +4379,20 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fSUN(
 void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* n, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {rc, tc, n, v};
+        if (complete_.capturePointers(869, 4, arguments, 4, false))
+        {
+            out() << "glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN((const GLuint *)" << complete_.pointer(0)
+                << ", (const GLfloat *)" << complete_.pointer(1) << ", (const GLfloat *)" << complete_.pointer(2)
+                << ", (const GLfloat *)" << complete_.pointer(3) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN", complete_.reason());
+        return next().cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(file, line, rc, tc, n, v);
+    }
     writeUnsupported("glReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN");
     return next().cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(file, line, rc, tc, n, v);
 }
@@ -2043,6 +4400,14 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fNormal3fVertex3fvSUN(
 void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float s, float t, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glReplacementCodeuiTexCoord2fVertex3fSUN(" << rc << ", " << CallText::Float{s} << ", "
+            << CallText::Float{t} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmReplacementCodeuiTexCoord2fVertex3fSUN(file, line, rc, s, t, x, y, z);
+    }
     out() << "glReplacementCodeuiTexCoord2fVertex3fSUN(" << rc << ", " << CallText::Float{s} << ", "
         << CallText::Float{t} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
         << CallText::Float{z} << ");";
@@ -2053,6 +4418,19 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fVertex3fSUN(
 void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* tc, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {rc, tc, v};
+        if (complete_.capturePointers(873, 3, arguments, 3, false))
+        {
+            out() << "glReplacementCodeuiTexCoord2fVertex3fvSUN((const GLuint *)" << complete_.pointer(0)
+                << ", (const GLfloat *)" << complete_.pointer(1) << ", (const GLfloat *)" << complete_.pointer(2) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReplacementCodeuiTexCoord2fVertex3fvSUN", complete_.reason());
+        return next().cgmReplacementCodeuiTexCoord2fVertex3fvSUN(file, line, rc, tc, v);
+    }
     writeUnsupported("glReplacementCodeuiTexCoord2fVertex3fvSUN");
     return next().cgmReplacementCodeuiTexCoord2fVertex3fvSUN(file, line, rc, tc, v);
 }
@@ -2060,6 +4438,13 @@ void OpenGLRekorder::cgmReplacementCodeuiTexCoord2fVertex3fvSUN(
 void OpenGLRekorder::cgmReplacementCodeuiVertex3fSUN(
     const char* file, unsigned line, unsigned rc, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glReplacementCodeuiVertex3fSUN(" << rc << ", " << CallText::Float{x} << ", " << CallText::Float{y}
+            << ", " << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmReplacementCodeuiVertex3fSUN(file, line, rc, x, y, z);
+    }
     out() << "glReplacementCodeuiVertex3fSUN(" << rc << ", " << CallText::Float{x} << ", " << CallText::Float{y}
         << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -2069,6 +4454,19 @@ void OpenGLRekorder::cgmReplacementCodeuiVertex3fSUN(
 void OpenGLRekorder::cgmReplacementCodeuiVertex3fvSUN(
     const char* file, unsigned line, const unsigned* rc, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {rc, v};
+        if (complete_.capturePointers(876, 2, arguments, 2, false))
+        {
+            out() << "glReplacementCodeuiVertex3fvSUN((const GLuint *)" << complete_.pointer(0) << ", (const GLfloat *)"
+                << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glReplacementCodeuiVertex3fvSUN", complete_.reason());
+        return next().cgmReplacementCodeuiVertex3fvSUN(file, line, rc, v);
+    }
     writeUnsupported("glReplacementCodeuiVertex3fvSUN");
     return next().cgmReplacementCodeuiVertex3fvSUN(file, line, rc, v);
 }
@@ -2076,6 +4474,14 @@ void OpenGLRekorder::cgmReplacementCodeuiVertex3fvSUN(
 void OpenGLRekorder::cgmTexCoord2fColor3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float r, float g, float b, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord2fColor3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
+            << CallText::Float{r} << ", " << CallText::Float{g} << ", " << CallText::Float{b} << ", "
+            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord2fColor3fVertex3fSUN(file, line, s, t, r, g, b, x, y, z);
+    }
     out() << "glTexCoord2fColor3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << CallText::Float{r} << ", " << CallText::Float{g} << ", " << CallText::Float{b} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
@@ -2086,6 +4492,19 @@ void OpenGLRekorder::cgmTexCoord2fColor3fVertex3fSUN(
 void OpenGLRekorder::cgmTexCoord2fColor3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {tc, c, v};
+        if (complete_.capturePointers(878, 3, arguments, 3, false))
+        {
+            out() << "glTexCoord2fColor3fVertex3fvSUN((const GLfloat *)" << complete_.pointer(0) << ", (const GLfloat *)"
+                << complete_.pointer(1) << ", (const GLfloat *)" << complete_.pointer(2) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord2fColor3fVertex3fvSUN", complete_.reason());
+        return next().cgmTexCoord2fColor3fVertex3fvSUN(file, line, tc, c, v);
+    }
     writeUnsupported("glTexCoord2fColor3fVertex3fvSUN");
     return next().cgmTexCoord2fColor3fVertex3fvSUN(file, line, tc, c, v);
 }
@@ -2094,6 +4513,16 @@ void OpenGLRekorder::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float r, float g, float b, float a, float nx, float ny,
     float nz, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord2fColor4fNormal3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t}
+            << ", " << CallText::Float{r} << ", " << CallText::Float{g} << ", " << CallText::Float{b} << ", "
+            << CallText::Float{a} << ", " << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
+            << CallText::Float{nz} << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord2fColor4fNormal3fVertex3fSUN(file, line, s, t, r, g, b, a, nx, ny, nz, x, y, z);
+    }
     out() << "glTexCoord2fColor4fNormal3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t}
         << ", " << CallText::Float{r} << ", " << CallText::Float{g} << ", " << CallText::Float{b} << ", "
         << CallText::Float{a} << ", " << CallText::Float{nx} << ", " << CallText::Float{ny} << ", "
@@ -2106,6 +4535,20 @@ void OpenGLRekorder::cgmTexCoord2fColor4fNormal3fVertex3fSUN(
 void OpenGLRekorder::cgmTexCoord2fColor4fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {tc, c, n, v};
+        if (complete_.capturePointers(881, 4, arguments, 4, false))
+        {
+            out() << "glTexCoord2fColor4fNormal3fVertex3fvSUN((const GLfloat *)" << complete_.pointer(0)
+                << ", (const GLfloat *)" << complete_.pointer(1) << ", (const GLfloat *)" << complete_.pointer(2)
+                << ", (const GLfloat *)" << complete_.pointer(3) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord2fColor4fNormal3fVertex3fvSUN", complete_.reason());
+        return next().cgmTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, tc, c, n, v);
+    }
     writeUnsupported("glTexCoord2fColor4fNormal3fVertex3fvSUN");
     return next().cgmTexCoord2fColor4fNormal3fVertex3fvSUN(file, line, tc, c, n, v);
 }
@@ -2114,6 +4557,15 @@ void OpenGLRekorder::cgmTexCoord2fColor4ubVertex3fSUN(
     const char* file, unsigned line, float s, float t, unsigned char r, unsigned char g, unsigned char b,
     unsigned char a, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord2fColor4ubVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
+            << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g) << ", " << static_cast<unsigned>(b)
+            << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
+            << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord2fColor4ubVertex3fSUN(file, line, s, t, r, g, b, a, x, y, z);
+    }
     out() << "glTexCoord2fColor4ubVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << static_cast<unsigned>(r) << ", " << static_cast<unsigned>(g) << ", " << static_cast<unsigned>(b)
         << ", " << static_cast<unsigned>(a) << ", " << CallText::Float{x} << ", " << CallText::Float{y} << ", "
@@ -2125,6 +4577,19 @@ void OpenGLRekorder::cgmTexCoord2fColor4ubVertex3fSUN(
 void OpenGLRekorder::cgmTexCoord2fColor4ubVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const unsigned char* c, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {tc, c, v};
+        if (complete_.capturePointers(885, 3, arguments, 3, false))
+        {
+            out() << "glTexCoord2fColor4ubVertex3fvSUN((const GLfloat *)" << complete_.pointer(0)
+                << ", (const GLubyte *)" << complete_.pointer(1) << ", (const GLfloat *)" << complete_.pointer(2) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord2fColor4ubVertex3fvSUN", complete_.reason());
+        return next().cgmTexCoord2fColor4ubVertex3fvSUN(file, line, tc, c, v);
+    }
     writeUnsupported("glTexCoord2fColor4ubVertex3fvSUN");
     return next().cgmTexCoord2fColor4ubVertex3fvSUN(file, line, tc, c, v);
 }
@@ -2132,6 +4597,14 @@ void OpenGLRekorder::cgmTexCoord2fColor4ubVertex3fvSUN(
 void OpenGLRekorder::cgmTexCoord2fNormal3fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float nx, float ny, float nz, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord2fNormal3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
+            << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
+            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord2fNormal3fVertex3fSUN(file, line, s, t, nx, ny, nz, x, y, z);
+    }
     out() << "glTexCoord2fNormal3fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
@@ -2142,6 +4615,19 @@ void OpenGLRekorder::cgmTexCoord2fNormal3fVertex3fSUN(
 void OpenGLRekorder::cgmTexCoord2fNormal3fVertex3fvSUN(
     const char* file, unsigned line, const float* tc, const float* n, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {tc, n, v};
+        if (complete_.capturePointers(888, 3, arguments, 3, false))
+        {
+            out() << "glTexCoord2fNormal3fVertex3fvSUN((const GLfloat *)" << complete_.pointer(0)
+                << ", (const GLfloat *)" << complete_.pointer(1) << ", (const GLfloat *)" << complete_.pointer(2) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord2fNormal3fVertex3fvSUN", complete_.reason());
+        return next().cgmTexCoord2fNormal3fVertex3fvSUN(file, line, tc, n, v);
+    }
     writeUnsupported("glTexCoord2fNormal3fVertex3fvSUN");
     return next().cgmTexCoord2fNormal3fVertex3fvSUN(file, line, tc, n, v);
 }
@@ -2149,6 +4635,13 @@ void OpenGLRekorder::cgmTexCoord2fNormal3fVertex3fvSUN(
 void OpenGLRekorder::cgmTexCoord2fVertex3fSUN(
     const char* file, unsigned line, float s, float t, float x, float y, float z)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord2fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
+            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord2fVertex3fSUN(file, line, s, t, x, y, z);
+    }
     out() << "glTexCoord2fVertex3fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ");";
     endStatement(file, line);
@@ -2157,6 +4650,19 @@ void OpenGLRekorder::cgmTexCoord2fVertex3fSUN(
 
 void OpenGLRekorder::cgmTexCoord2fVertex3fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {tc, v};
+        if (complete_.capturePointers(891, 2, arguments, 2, false))
+        {
+            out() << "glTexCoord2fVertex3fvSUN((const GLfloat *)" << complete_.pointer(0) << ", (const GLfloat *)"
+                << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord2fVertex3fvSUN", complete_.reason());
+        return next().cgmTexCoord2fVertex3fvSUN(file, line, tc, v);
+    }
     writeUnsupported("glTexCoord2fVertex3fvSUN");
     return next().cgmTexCoord2fVertex3fvSUN(file, line, tc, v);
 }
@@ -2165,6 +4671,17 @@ void OpenGLRekorder::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
     const char* file, unsigned line, float s, float t, float p, float q, float r, float g, float b, float a, float nx,
     float ny, float nz, float x, float y, float z, float w)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord4fColor4fNormal3fVertex4fSUN(" << CallText::Float{s} << ", " << CallText::Float{t}
+            << ", " << CallText::Float{p} << ", " << CallText::Float{q} << ", " << CallText::Float{r} << ", "
+            << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{a} << ", "
+            << CallText::Float{nx} << ", " << CallText::Float{ny} << ", " << CallText::Float{nz} << ", "
+            << CallText::Float{x} << ", " << CallText::Float{y} << ", " << CallText::Float{z} << ", "
+            << CallText::Float{w} << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord4fColor4fNormal3fVertex4fSUN(file, line, s, t, p, q, r, g, b, a, nx, ny, nz, x, y, z, w);
+    }
     out() << "glTexCoord4fColor4fNormal3fVertex4fSUN(" << CallText::Float{s} << ", " << CallText::Float{t}
         << ", " << CallText::Float{p} << ", " << CallText::Float{q} << ", " << CallText::Float{r} << ", "
         << CallText::Float{g} << ", " << CallText::Float{b} << ", " << CallText::Float{a} << ", "
@@ -2178,6 +4695,20 @@ void OpenGLRekorder::cgmTexCoord4fColor4fNormal3fVertex4fSUN(
 void OpenGLRekorder::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
     const char* file, unsigned line, const float* tc, const float* c, const float* n, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {tc, c, n, v};
+        if (complete_.capturePointers(893, 4, arguments, 4, false))
+        {
+            out() << "glTexCoord4fColor4fNormal3fVertex4fvSUN((const GLfloat *)" << complete_.pointer(0)
+                << ", (const GLfloat *)" << complete_.pointer(1) << ", (const GLfloat *)" << complete_.pointer(2)
+                << ", (const GLfloat *)" << complete_.pointer(3) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord4fColor4fNormal3fVertex4fvSUN", complete_.reason());
+        return next().cgmTexCoord4fColor4fNormal3fVertex4fvSUN(file, line, tc, c, n, v);
+    }
     writeUnsupported("glTexCoord4fColor4fNormal3fVertex4fvSUN");
     return next().cgmTexCoord4fColor4fNormal3fVertex4fvSUN(file, line, tc, c, n, v);
 }
@@ -2185,6 +4716,14 @@ void OpenGLRekorder::cgmTexCoord4fColor4fNormal3fVertex4fvSUN(
 void OpenGLRekorder::cgmTexCoord4fVertex4fSUN(
     const char* file, unsigned line, float s, float t, float p, float q, float x, float y, float z, float w)
 {
+    if (bComplete_)
+    {
+        out() << "glTexCoord4fVertex4fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
+            << CallText::Float{p} << ", " << CallText::Float{q} << ", " << CallText::Float{x} << ", "
+            << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
+        endStatement(file, line);
+        return next().cgmTexCoord4fVertex4fSUN(file, line, s, t, p, q, x, y, z, w);
+    }
     out() << "glTexCoord4fVertex4fSUN(" << CallText::Float{s} << ", " << CallText::Float{t} << ", "
         << CallText::Float{p} << ", " << CallText::Float{q} << ", " << CallText::Float{x} << ", "
         << CallText::Float{y} << ", " << CallText::Float{z} << ", " << CallText::Float{w} << ");";
@@ -2194,6 +4733,19 @@ void OpenGLRekorder::cgmTexCoord4fVertex4fSUN(
 
 void OpenGLRekorder::cgmTexCoord4fVertex4fvSUN(const char* file, unsigned line, const float* tc, const float* v)
 {
+    if (bComplete_)
+    {
+        const CallArgument arguments[] = {tc, v};
+        if (complete_.capturePointers(897, 2, arguments, 2, false))
+        {
+            out() << "glTexCoord4fVertex4fvSUN((const GLfloat *)" << complete_.pointer(0) << ", (const GLfloat *)"
+                << complete_.pointer(1) << ");";
+            endStatement(file, line);
+        }
+        else
+            writeNotCaptured("glTexCoord4fVertex4fvSUN", complete_.reason());
+        return next().cgmTexCoord4fVertex4fvSUN(file, line, tc, v);
+    }
     writeUnsupported("glTexCoord4fVertex4fvSUN");
     return next().cgmTexCoord4fVertex4fvSUN(file, line, tc, v);
 }
