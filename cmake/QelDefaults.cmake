@@ -31,11 +31,19 @@ function(qel_add_copy_target name dir)
     endif()
 endfunction()
 
-# Adds target <name> that keeps a copy of program target <program> in <dir> with the interposer opengl32.dll
-# and the DLLs that it needs beside it: an unmodified program as a user runs it under the library (under Wine
-# with WINEDLLOVERRIDES=opengl32=n,b).
-function(qel_add_interposed_copy name dir program)
-    qel_add_copy_target(${name} ${dir} ${program} qel_interposer qel_ogl qel_core ${QEL_RUNTIME_DLLS})
+# Adds target <name> that keeps copies of program targets <program>... in <dir> with the interposer
+# opengl32.dll and the DLLs that they need beside them: unmodified programs as a user runs them under the
+# library (under Wine with WINEDLLOVERRIDES=opengl32=n,b).
+function(qel_add_interposed_copy name dir)
+    qel_add_copy_target(${name} ${dir} ${ARGN} qel_interposer qel_ogl qel_core ${QEL_RUNTIME_DLLS})
+endfunction()
+
+# Adds Windows program <name> built from C source <source> as its users build it: with the system's libraries
+# only, and none of the project's.
+function(qel_add_plain_program name source)
+    add_executable(${name} WIN32 ${source})
+    target_link_libraries(${name} PRIVATE opengl32 gdi32 user32)
+    qel_apply_defaults(${name})
 endfunction()
 
 # Sets QEL_RUNTIME_DLLS to the full paths of the compiler's runtime DLLs; fails when one cannot be found.

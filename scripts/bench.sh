@@ -6,7 +6,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-benchmarks=(checked_calls manager_startup token_name tracer recorder interposer)
+benchmarks=(checked_calls manager_startup token_name tracer recorder interposer complete_recording)
 
 qel_install_packages
 build_dir=$(qel_build_dir x86_64)
@@ -39,3 +39,5 @@ echo "  machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ 
 grep -m1 '^time ratio of the samples' "$report"
 # With the ratios that have an aim, the interposer's traced ratio, which has none.
 grep -E '  (met|NOT MET)$|^  interposed, traced to a file / plain ' "$report"
+# The size of each whole-program recording that the complete-recording ratios measured.
+grep -E '^recording of ' "$report"

@@ -9,6 +9,9 @@ namespace {
 
 // The pause between two looks for the window; short against a program's start-up.
 const DWORD kPollMs = 20;
+// Generous bounds for a loaded machine: they only keep a hanging program from hanging its caller.
+const DWORD kWindowTimeoutMs = 60000;
+const DWORD kEndTimeoutMs = 60000;
 
 [[noreturn]] void throwLastError(const std::string& call)
 {
@@ -82,6 +85,7 @@ BOOL CALLBACK findVisibleWindow(HWND window, LPARAM parameter)
 
 ChildProcess::ChildProcess(const std::string& program, const std::string& folder, const Environment& environment,
                            const std::string& outputFile)
+    : program_(program)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
@@ -146,6 +150,18 @@ DWORD ChildProcess::exitCode() const
     DWORD code = 0;
     GetExitCodeProcess(process_.hProcess, &code);
     return code;
+}
+
+DWORD ChildProcess::closeAfterDrawing(DWORD drawingMs)
+{
+    const HWND window = waitForWindow(kWindowTimeoutMs);
+    if (window == nullptr)
+        throw std::runtime_error(program_ + " showed no window");
+    Sleep(drawingMs);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    if (!waitForExit(kEndTimeoutMs))
+        throw std::runtime_error(program_ + " did not end and was killed");
+    return exitCode();
 }
 
 bool ChildProcess::hasEnded() const

@@ -34,9 +34,15 @@ public:
     // The exit code of an ended program.
     DWORD exitCode() const;
 
+    // Closes the program as a person closes it: waits for its window, lets it draw for drawingMs, posts
+    // WM_CLOSE to the window and waits for the program to end. Answers its exit code. Throws std::runtime_error
+    // when no window shows or the program does not end in time (it is killed then).
+    DWORD closeAfterDrawing(DWORD drawingMs);
+
 private:
     bool hasEnded() const;
 
+    std::string program_;
     PROCESS_INFORMATION process_ = {};
 };
 
