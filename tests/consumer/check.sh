@@ -14,9 +14,6 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 
-# The programs of tests/legacy/CMakeLists.txt (QEL_ACCEPTANCE_PROGRAMS), each in the build's legacy_interposed
-# folder beside the interposer.
-legacy_programs=(fog_lights mipmap_textures vertex_arrays arb_shader bitmap_text)
 legacy_frames=3
 # How long a program draws before its window is closed: its recorded frames take a fraction of that, also on a
 # loaded machine.
@@ -83,6 +80,9 @@ for target in "$@"; do
         check_replay "$recording" "$recording/recorded" 1
         echo "consumer: the replay of the recording folder draws the recorded frame byte for byte"
 
+        # The programs of tests/legacy/CMakeLists.txt, each in the build's legacy_interposed folder beside the
+        # interposer.
+        mapfile -t legacy_programs <"$build_dir/bin/acceptance_programs.txt"
         failed=()
         for name in "${legacy_programs[@]}"; do
             if check_legacy_program "$name"; then
