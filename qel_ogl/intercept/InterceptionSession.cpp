@@ -146,6 +146,7 @@ void InterceptionSession::startRecording(HDC hdc)
                          {pRecording_->textPath(), pRecording_->dataPath(), pRecording_->buildFilePath()});
     pGLRecorder_ = std::make_unique<OpenGLRekorder>(pRecording_->text(), pRecording_->data(), nullptr, true);
     pGLRecorder_->setComplete(true);
+    pGLRecorder_->contextMadeCurrent(wglGetCurrentContext());
     OpenGLInterceptor::Instance()->addInterceptor(pGLRecorder_.get());
     wglInterceptor::Instance()->popInterceptor();
     pWglRecorder_ = std::make_unique<wglRekorder>(pRecording_->text(), pRecording_->data(), hdc, nullptr, true);
