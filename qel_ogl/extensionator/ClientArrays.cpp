@@ -271,19 +271,16 @@ void ClientArrays::bindVertexArray(GLuint name)
 std::vector<const ClientArray*> ClientArrays::clientArrays() const
 {
     std::vector<const ClientArray*> arrays;
+    const auto collect = [&arrays](const auto& group) {
+        for (const ClientArray& array : group) {
+            if (array.isReadFromClient())
+                arrays.push_back(&array);
+        }
+    };
     const State& current = state();
-    for (const ClientArray& array : current.fixed) {
-        if (array.isReadFromClient())
-            arrays.push_back(&array);
-    }
-    for (const ClientArray& array : current.texCoords) {
-        if (array.isReadFromClient())
-            arrays.push_back(&array);
-    }
-    for (const ClientArray& array : current.attributes) {
-        if (array.isReadFromClient())
-            arrays.push_back(&array);
-    }
+    collect(current.fixed);
+    collect(current.texCoords);
+    collect(current.attributes);
     return arrays;
 }
 

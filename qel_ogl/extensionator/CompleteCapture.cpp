@@ -136,11 +136,6 @@ const std::string& CompleteCapture::reason() const
     return reason_;
 }
 
-bool CompleteCapture::notCaptured(const char* reason)
-{
-    return fail(reason);
-}
-
 // A null pointer is replayed as null: GL reads and writes nothing through it. Storage that GL writes is the
 // replay's own; where GL writes after the call (selection and feedback), it lasts until the replay ends.
 bool CompleteCapture::capturePointer(const PointerReadRule& rule, const CallArgument* arguments, std::size_t count,

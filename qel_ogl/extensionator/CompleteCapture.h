@@ -47,8 +47,6 @@ public:
     const std::string& pointer(std::size_t index) const;
     // Why the last call could not be captured.
     const std::string& reason() const;
-    // A call that cannot be captured at all, with its reason.
-    bool notCaptured(const char* reason);
 
     // The state it follows.
     void followPixelStore(GLenum pname, double value);
