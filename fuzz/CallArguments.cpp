@@ -223,6 +223,13 @@ UnpackState CallArguments::current() const
     return unpack_;
 }
 
+PointerReadState CallArguments::pointerReadState() const
+{
+    PointerReadState state = readState();
+    state.arrayBufferBound = true;
+    return state;
+}
+
 // A block of no bytes still needs an address that no read may use: the end of a small allocation, which
 // AddressSanitizer guards (it does not report reads of a zero-byte allocation itself).
 unsigned char* CallArguments::block(std::int64_t bytes)

@@ -90,6 +90,9 @@ public:
                                std::int64_t indexBytes) const;
 
     UnpackState current() const override;
+    // What the recorder sees: vertex arrays in a buffer, so that its complete mode never reads the kept client
+    // pointers at a draw (they are blocks of no bytes).
+    PointerReadState pointerReadState() const override;
 
     // Larger arrays are not made: their pointer is null.
     static const std::int64_t kMaxArrayBytes = std::int64_t{1} << 20;

@@ -1,7 +1,9 @@
-// The tracer above the GL recorder, fed a few calls of any cgm operations with arguments and arrays that the
-// fuzzer chooses (CallArguments): every array is exactly as large as GL reads, so that the sanitizers report any
-// read past it, through a null pointer or of an array that GL only writes. Afterwards the data stream must be a
-// sequence of whole records, and every offset that the recorded text seeks to must start one.
+// The tracer above the GL recorder, in its default or its complete mode, fed a few calls of any cgm operations
+// with arguments and arrays that the fuzzer chooses (CallArguments): every array is exactly as large as GL
+// reads, so that the sanitizers report any read past it, through a null pointer or of an array that GL only
+// writes. Afterwards, in the default mode, the data stream must be a sequence of whole records, and every
+// offset that the recorded text seeks to must start one; in complete mode, whose records are aligned, every
+// record that the text reads must lie whole in the data stream.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -64,14 +66,34 @@ const Fuzz::OperationCall& chooseOperation(FuzzedDataProvider& provider)
     return Fuzz::kOperationCalls[provider.ConsumeIntegralInRange<std::size_t>(0, Fuzz::kOperationCount - 1)];
 }
 
+// The offsets that follow each occurrence of `call` in the text.
+std::vector<std::uint64_t> offsetsAfter(const std::string& text, const std::string& call)
+{
+    std::vector<std::uint64_t> offsets;
+    for (std::size_t at = text.find(call); at != std::string::npos; at = text.find(call, at + 1))
+        offsets.push_back(std::strtoull(text.c_str() + at + call.size(), nullptr, 10));
+    return offsets;
+}
+
+void checkCompleteRecords(const std::string& text, const std::string& records)
+{
+    for (const char* call : {"GLRekorderData(", "GLRekorderArray("}) {
+        for (const std::uint64_t offset : offsetsAfter(text, call)) {
+            expect(offset <= records.size() && records.size() - offset >= 4, "a read record's size field is whole");
+            std::uint32_t size = 0;
+            for (int i = 3; i >= 0; --i)
+                size = size << 8 | static_cast<unsigned char>(records[offset + i]);
+            expect(records.size() - offset - 4 >= size, "a read record lies whole in the data stream");
+            expect((offset + 4) % 8 == 0, "a read record's bytes are aligned");
+        }
+    }
+}
+
 void checkOffsets(const std::string& text, const std::string& records)
 {
     const std::set<std::uint64_t> boundaries = recordBoundaries(records);
-    const std::string seek = "pBinaryInputStream->seekg(";
-    for (std::size_t at = text.find(seek); at != std::string::npos; at = text.find(seek, at + 1)) {
-        const std::uint64_t offset = std::strtoull(text.c_str() + at + seek.size(), nullptr, 10);
+    for (const std::uint64_t offset : offsetsAfter(text, "pBinaryInputStream->seekg("))
         expect(boundaries.count(offset) == 1, "the recorded text seeks to the start of a record");
-    }
 }
 
 }
@@ -85,13 +107,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream records(std::ios::out | std::ios::binary);
     OpenGLRekorder recorder(text, records, &gl, provider.ConsumeBool());
     recorder.setUnpackStateQuery(arguments);
+    const bool complete = provider.ConsumeBool();
+    recorder.setComplete(complete);
     std::ostringstream trace;
     OpenGLTracer tracer(trace, &recorder);
 
     for (int call = 0; call < kMaxCalls && provider.remaining_bytes() > 0; ++call) {
         arguments.next();
+        // Each call comes with an unpack state of its own, which the complete mode must ask for again.
+        recorder.contextMadeCurrent(nullptr);
         chooseOperation(provider).call(tracer, arguments);
     }
-    checkOffsets(text.str(), records.str());
+    if (complete)
+        checkCompleteRecords(text.str(), records.str());
+    else
+        checkOffsets(text.str(), records.str());
     return 0;
 }
