@@ -3906,7 +3906,7 @@ void OpenGLRekorder::cgmColorPointerEXT(
     if (bComplete_)
     {
         const CallArgument arguments[] = {size, type, stride, count, pointer};
-        if (complete_.capturePointers(607, 1, arguments, 5, false))
+        if (complete_.capturePointers(607, 1, arguments, 5, true))
         {
             out() << "glColorPointerEXT(" << size << ", " << enumText(type) << ", " << stride << ", " << count
                 << ", (const void *)" << complete_.pointer(0) << ");";
@@ -3914,7 +3914,9 @@ void OpenGLRekorder::cgmColorPointerEXT(
         }
         else
             writeNotCaptured("glColorPointerEXT", complete_.reason());
-        return next().cgmColorPointerEXT(file, line, size, type, stride, count, pointer);
+        next().cgmColorPointerEXT(file, line, size, type, stride, count, pointer);
+        complete_.rememberArray("glColorPointer", size, type, stride, pointer);
+        return;
     }
     writeUnsupported("glColorPointerEXT");
     return next().cgmColorPointerEXT(file, line, size, type, stride, count, pointer);
@@ -3944,7 +3946,7 @@ void OpenGLRekorder::cgmEdgeFlagPointerEXT(
     if (bComplete_)
     {
         const CallArgument arguments[] = {stride, count, pointer};
-        if (complete_.capturePointers(608, 1, arguments, 3, false))
+        if (complete_.capturePointers(608, 1, arguments, 3, true))
         {
             out() << "glEdgeFlagPointerEXT(" << stride << ", " << count << ", (const GLboolean *)"
                 << complete_.pointer(0) << ");";
@@ -3952,7 +3954,9 @@ void OpenGLRekorder::cgmEdgeFlagPointerEXT(
         }
         else
             writeNotCaptured("glEdgeFlagPointerEXT", complete_.reason());
-        return next().cgmEdgeFlagPointerEXT(file, line, stride, count, pointer);
+        next().cgmEdgeFlagPointerEXT(file, line, stride, count, pointer);
+        complete_.rememberArray("glEdgeFlagPointer", 1, 0, stride, pointer);
+        return;
     }
     writeUnsupported("glEdgeFlagPointerEXT");
     return next().cgmEdgeFlagPointerEXT(file, line, stride, count, pointer);
@@ -3982,7 +3986,7 @@ void OpenGLRekorder::cgmIndexPointerEXT(
     if (bComplete_)
     {
         const CallArgument arguments[] = {type, stride, count, pointer};
-        if (complete_.capturePointers(610, 1, arguments, 4, false))
+        if (complete_.capturePointers(610, 1, arguments, 4, true))
         {
             out() << "glIndexPointerEXT(" << enumText(type) << ", " << stride << ", " << count << ", (const void *)"
                 << complete_.pointer(0) << ");";
@@ -3990,7 +3994,9 @@ void OpenGLRekorder::cgmIndexPointerEXT(
         }
         else
             writeNotCaptured("glIndexPointerEXT", complete_.reason());
-        return next().cgmIndexPointerEXT(file, line, type, stride, count, pointer);
+        next().cgmIndexPointerEXT(file, line, type, stride, count, pointer);
+        complete_.rememberArray("glIndexPointer", 1, type, stride, pointer);
+        return;
     }
     writeUnsupported("glIndexPointerEXT");
     return next().cgmIndexPointerEXT(file, line, type, stride, count, pointer);
@@ -4002,7 +4008,7 @@ void OpenGLRekorder::cgmNormalPointerEXT(
     if (bComplete_)
     {
         const CallArgument arguments[] = {type, stride, count, pointer};
-        if (complete_.capturePointers(611, 1, arguments, 4, false))
+        if (complete_.capturePointers(611, 1, arguments, 4, true))
         {
             out() << "glNormalPointerEXT(" << enumText(type) << ", " << stride << ", " << count << ", (const void *)"
                 << complete_.pointer(0) << ");";
@@ -4010,7 +4016,9 @@ void OpenGLRekorder::cgmNormalPointerEXT(
         }
         else
             writeNotCaptured("glNormalPointerEXT", complete_.reason());
-        return next().cgmNormalPointerEXT(file, line, type, stride, count, pointer);
+        next().cgmNormalPointerEXT(file, line, type, stride, count, pointer);
+        complete_.rememberArray("glNormalPointer", 3, type, stride, pointer);
+        return;
     }
     writeUnsupported("glNormalPointerEXT");
     return next().cgmNormalPointerEXT(file, line, type, stride, count, pointer);
@@ -4022,7 +4030,7 @@ void OpenGLRekorder::cgmTexCoordPointerEXT(
     if (bComplete_)
     {
         const CallArgument arguments[] = {size, type, stride, count, pointer};
-        if (complete_.capturePointers(612, 1, arguments, 5, false))
+        if (complete_.capturePointers(612, 1, arguments, 5, true))
         {
             out() << "glTexCoordPointerEXT(" << size << ", " << enumText(type) << ", " << stride << ", " << count
                 << ", (const void *)" << complete_.pointer(0) << ");";
@@ -4030,7 +4038,9 @@ void OpenGLRekorder::cgmTexCoordPointerEXT(
         }
         else
             writeNotCaptured("glTexCoordPointerEXT", complete_.reason());
-        return next().cgmTexCoordPointerEXT(file, line, size, type, stride, count, pointer);
+        next().cgmTexCoordPointerEXT(file, line, size, type, stride, count, pointer);
+        complete_.rememberArray("glTexCoordPointer", size, type, stride, pointer);
+        return;
     }
     writeUnsupported("glTexCoordPointerEXT");
     return next().cgmTexCoordPointerEXT(file, line, size, type, stride, count, pointer);
@@ -4042,7 +4052,7 @@ void OpenGLRekorder::cgmVertexPointerEXT(
     if (bComplete_)
     {
         const CallArgument arguments[] = {size, type, stride, count, pointer};
-        if (complete_.capturePointers(613, 1, arguments, 5, false))
+        if (complete_.capturePointers(613, 1, arguments, 5, true))
         {
             out() << "glVertexPointerEXT(" << size << ", " << enumText(type) << ", " << stride << ", " << count
                 << ", (const void *)" << complete_.pointer(0) << ");";
@@ -4050,7 +4060,9 @@ void OpenGLRekorder::cgmVertexPointerEXT(
         }
         else
             writeNotCaptured("glVertexPointerEXT", complete_.reason());
-        return next().cgmVertexPointerEXT(file, line, size, type, stride, count, pointer);
+        next().cgmVertexPointerEXT(file, line, size, type, stride, count, pointer);
+        complete_.rememberArray("glVertexPointer", size, type, stride, pointer);
+        return;
     }
     writeUnsupported("glVertexPointerEXT");
     return next().cgmVertexPointerEXT(file, line, size, type, stride, count, pointer);
