@@ -51,10 +51,12 @@ function(qel_add_replay name)
     set(text ${ARG_TEXT})
     set(recording_source ${CMAKE_CURRENT_BINARY_DIR}/${name}_recording.cpp)
     configure_file(${replay_dir}/ReplayRecording.cpp.in ${recording_source} @ONLY)
-    # The recorded text casts integer literals to handles, and reads floats through an int array.
+    # The recorded text casts integer literals to handles, and reads floats through an int array. It is one
+    # long run of calls with nothing to optimise, whose optimisation would take time and memory that grow
+    # faster than the recording.
     if(NOT MSVC)
         set_source_files_properties(${recording_source} PROPERTIES
-            COMPILE_OPTIONS "-Wno-int-to-pointer-cast;-fno-strict-aliasing")
+            COMPILE_OPTIONS "-Wno-int-to-pointer-cast;-fno-strict-aliasing;-O0")
     endif()
 
     add_executable(${name} ${exclude} ${replay_dir}/ReplayMain.cpp ${recording_source})
