@@ -33,6 +33,12 @@ std::atomic<bool> gPolicySetByHost{false};
 
 // Counted on the owning thread only.
 unsigned long long gCallsSeen = 0;
+
+// The recording being written, and the calls recorded since its text began its current part; a long frame
+// begins a new part after this many calls.
+RecordingFolder* gPartedRecording = nullptr;
+unsigned gCallsInPart = 0;
+const unsigned kCallsPerPart = 2000;
 unsigned long long gErrorsReported = 0;
 
 // Calls from other threads: counted, and each kind marked once in a recording by the owning thread.
@@ -71,9 +77,12 @@ InterceptionSession::ChainCall::ChainCall()
     ++gCallsSeen;
 }
 
+// After a whole call both recorders have written whole statements: a part may begin.
 InterceptionSession::ChainCall::~ChainCall()
 {
     gInsideChain_.store(false, std::memory_order_relaxed);
+    if (gPartedRecording != nullptr && ++gCallsInPart >= kCallsPerPart)
+        beginRecordingPart();
 }
 
 InterceptionSession& InterceptionSession::instance()
@@ -153,6 +162,13 @@ void InterceptionSession::startRecording(HDC hdc)
     pWglRecorder_->setComplete(true);
     wglInterceptor::Instance()->addInterceptor(pWglRecorder_.get());
     wglInterceptor::Instance()->addInterceptor(pWglDecorator_.get());
+    gPartedRecording = pRecording_.get();
+}
+
+void InterceptionSession::beginRecordingPart()
+{
+    gPartedRecording->beginPart();
+    gCallsInPart = 0;
 }
 
 void InterceptionSession::contextMadeCurrent(HDC hdc, HGLRC hglrc)
@@ -241,6 +257,8 @@ void InterceptionSession::afterSwap()
         return;
     ++nFrames_;
     writeForeignCallMarks();
+    if (gPartedRecording != nullptr)
+        beginRecordingPart();
     if (settings_.frameLimit != 0 && nFrames_ >= settings_.frameLimit)
         finish(false);
 }
@@ -273,6 +291,7 @@ void InterceptionSession::finish(bool processEnds)
         return;
     gFinished_ = true;
     gGLRouted_ = false;
+    gPartedRecording = nullptr;
     writeForeignCallMarks();
     if (pGLRecorder_ != nullptr)
         OpenGLInterceptor::Instance()->popInterceptor();

@@ -74,6 +74,8 @@ private:
     void openLog(const std::string& path);
     void startTrace(const std::string& path);
     void startRecording(HDC hdc);
+    // The recording's text begins its next part (a frame ended, or a frame grew long).
+    static void beginRecordingPart();
     void turnLibraryOff();
     void writeForeignCallMarks();
     void finish(bool processEnds);

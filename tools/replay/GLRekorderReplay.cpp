@@ -15,6 +15,12 @@ namespace {
 
 ReplaySession* pSession = nullptr;
 
+std::vector<void (*)()>& replayParts()
+{
+    static std::vector<void (*)()> parts;
+    return parts;
+}
+
 const long long kUnknownScratchBytes = 64LL << 20;
 const unsigned long long kSizeFieldBytes = 4;
 
@@ -107,6 +113,18 @@ void* GLRekorderLastingScratch(long long bytes)
     static std::vector<std::vector<char>> kept;
     kept.emplace_back(static_cast<std::size_t>(bytes < 0 ? kUnknownScratchBytes : bytes) + 1);
     return kept.back().data();
+}
+
+bool addReplayPart(void (*part)())
+{
+    replayParts().push_back(part);
+    return true;
+}
+
+void runReplayParts()
+{
+    for (void (*part)() : replayParts())
+        part();
 }
 
 void OpenGLRekorderUnsupported(const char* text)

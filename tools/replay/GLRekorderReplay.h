@@ -75,3 +75,7 @@ void setReplaySession(ReplaySession* session);
 
 // The recorded statements: defined by the source file that includes the recorded text.
 void replayRecording();
+// The parts of a recorded text after its first (GLRekorderNextPart): each registers itself when the program
+// starts, in the order of the text; runReplayParts runs them in that order.
+bool addReplayPart(void (*part)());
+void runReplayParts();

@@ -13,3 +13,13 @@
 #define wglShareLists(first, second) GLRekorderShareLists(first, second)
 #define wglCopyContext(source, destination, mask) GLRekorderCopyContext(source, destination, mask)
 #define wglSwapLayerBuffers(hdc, planes) GLRekorderSwapLayerBuffers(hdc, planes)
+
+// A recording folder's text begins a new part every frame and every few thousand calls: the part ends the
+// function of the one before and is a function of its own, registered (in the order of the text) to run after
+// it, so that the compiler holds one part of a long recording at a time.
+#define GLRekorderNextPart(n)                                                                                     \
+    }                                                                                                           \
+    void GLRekorderPart##n();                                                                                   \
+    static const bool kGLRekorderPart##n = addReplayPart(&GLRekorderPart##n);                                   \
+    void GLRekorderPart##n()                                                                                    \
+    {

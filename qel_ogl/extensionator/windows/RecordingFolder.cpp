@@ -30,6 +30,7 @@ RecordingFolder::RecordingFolder(const std::string& folder, const Window& window
       sTextPath_(pathIn(folder, "recording.inc")),
       sDataPath_(pathIn(folder, "recording.dat")),
       sBuildFilePath_(pathIn(folder, "CMakeLists.txt")),
+      nParts_(1),
       bClosed_(false)
 {
     std::error_code error;
@@ -67,6 +68,11 @@ const std::string& RecordingFolder::dataPath() const
 const std::string& RecordingFolder::buildFilePath() const
 {
     return sBuildFilePath_;
+}
+
+void RecordingFolder::beginPart()
+{
+    text_ << "GLRekorderNextPart(" << nParts_++ << ")\n";
 }
 
 void RecordingFolder::close()

@@ -51,6 +51,10 @@ public:
     const std::string& dataPath() const;
     const std::string& buildFilePath() const;
 
+    // Begins the next part of the text: the replay compiles each part as a function of its own, so that the
+    // compiler holds one part of a long recording at a time. Only between two whole statements.
+    void beginPart();
+
     // Closes both files and writes the folder's CMakeLists.txt; the recording is complete. A second call does
     // nothing.
     void close();
@@ -64,6 +68,7 @@ private:
     std::string sBuildFilePath_;
     std::ofstream text_;
     std::ofstream data_;
+    unsigned long long nParts_;
     bool bClosed_;
 };
 
