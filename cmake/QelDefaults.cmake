@@ -42,7 +42,7 @@ endfunction()
 # only, and none of the project's.
 function(qel_add_plain_program name source)
     add_executable(${name} WIN32 ${source})
-    target_link_libraries(${name} PRIVATE opengl32 gdi32 user32)
+    target_link_libraries(${name} PRIVATE opengl32 glu32 gdi32 user32)
     qel_apply_defaults(${name})
 endfunction()
 
