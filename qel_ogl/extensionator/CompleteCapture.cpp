@@ -66,15 +66,24 @@ std::uintptr_t address(const void* pointer)
     return reinterpret_cast<std::uintptr_t>(pointer);
 }
 
+// One record that holds the overlapping spans [first, next) of the sorted spans.
+struct RecordSpan
+{
+    std::uintptr_t start;
+    std::uintptr_t end;
+    std::size_t first;
+    std::size_t next;
+};
+
+}
+
 // The client memory that a draw reads from one array.
-struct ArraySpan
+struct CompleteCapture::ArraySpan
 {
     std::uintptr_t start;
     std::uintptr_t end;
     const ClientArray* array;
 };
-
-}
 
 bool CompleteCapture::IndexRange::isEmpty() const
 {
@@ -96,7 +105,13 @@ void CompleteCapture::IndexRange::add(const IndexRange& range)
 }
 
 CompleteCapture::CompleteCapture(RecordStreams& streams, const UnpackStateQuery& query)
-    : streams_(streams), pQuery_(&query), bReadStateKnown_(false), pArrays_(&contextArrays_[nullptr])
+    : streams_(streams),
+      pQuery_(&query),
+      bReadStateKnown_(false),
+      arrayBuffer_(0),
+      bArrayBufferKnown_(false),
+      bindName_("glBindBuffer"),
+      pArrays_(&contextArrays_[nullptr])
 {
 }
 
@@ -236,8 +251,13 @@ void CompleteCapture::followPixelStore(GLenum pname, double value)
     *tracked = static_cast<int>(rounded);
 }
 
-void CompleteCapture::followBufferBinding(GLenum target, GLuint buffer)
+void CompleteCapture::followBufferBinding(const char* bindName, GLenum target, GLuint buffer)
 {
+    if (target == kArrayBuffer) {
+        arrayBuffer_ = buffer;
+        bArrayBufferKnown_ = true;
+        bindName_ = bindName;
+    }
     if (!bReadStateKnown_)
         return;
     if (target == kPixelUnpackBuffer)
@@ -251,6 +271,7 @@ void CompleteCapture::followBufferBinding(GLenum target, GLuint buffer)
 void CompleteCapture::forgetReadState()
 {
     bReadStateKnown_ = false;
+    bArrayBufferKnown_ = false;
 }
 
 void CompleteCapture::rememberArray(const char* setter, int size, GLenum type, int stride, const void* pointer)
@@ -448,14 +469,9 @@ bool CompleteCapture::indexRange(GLsizei count, GLenum type, const void* indices
     return true;
 }
 
-// Arrays whose elements overlap (an interleaved vertex) share one record.
-bool CompleteCapture::pointArrays(const IndexRange& range)
+bool CompleteCapture::arraySpans(const IndexRange& range, std::vector<ArraySpan>& spans)
 {
-    if (range.isEmpty())
-        return true;
-    const std::vector<const ClientArray*> arrays = this->arrays().clientArrays();
-    std::vector<ArraySpan> spans;
-    for (const ClientArray* array : arrays) {
+    for (const ClientArray* array : arrays().clientArrays()) {
         const std::int64_t elementBytes = array->elementBytes();
         const std::int64_t stride = array->strideBytes();
         if (array->pointer == nullptr)
@@ -468,20 +484,37 @@ bool CompleteCapture::pointArrays(const IndexRange& range)
         spans.push_back({start, end, array});
     }
     std::sort(spans.begin(), spans.end(), [](const ArraySpan& a, const ArraySpan& b) { return a.start < b.start; });
+    return true;
+}
+
+// Arrays whose elements overlap (an interleaved vertex) share one record. Nothing is written unless every
+// array can be.
+bool CompleteCapture::pointArrays(const IndexRange& range)
+{
+    std::vector<ArraySpan> spans;
+    if (range.isEmpty() || !arraySpans(range, spans))
+        return range.isEmpty();
+    if (spans.empty())
+        return true;
+    std::vector<RecordSpan> records;
     for (std::size_t first = 0; first < spans.size();) {
-        std::uintptr_t end = spans[first].end;
-        std::size_t next = first + 1;
-        for (; next < spans.size() && spans[next].start <= end; ++next)
-            end = std::max(end, spans[next].end);
-        const std::int64_t bytes = static_cast<std::int64_t>(end - spans[first].start);
-        if (bytes > RecordStreams::maxRecordBytes())
+        RecordSpan record{spans[first].start, spans[first].end, first, first + 1};
+        for (; record.next < spans.size() && spans[record.next].start <= record.end; ++record.next)
+            record.end = std::max(record.end, spans[record.next].end);
+        if (record.end - record.start > static_cast<std::uint64_t>(RecordStreams::maxRecordBytes()))
             return fail("the vertex arrays of the draw hold more bytes than a record holds");
-        const std::uint64_t record = streams_.writeAligned(reinterpret_cast<const void*>(spans[first].start), bytes);
-        for (std::size_t span = first; span < next; ++span)
-            writeArrayPointer(*spans[span].array, record,
-                              static_cast<std::int64_t>(address(spans[span].array->pointer) - spans[first].start));
-        first = next;
+        records.push_back(record);
+        first = record.next;
     }
+    writeArrayBufferBinding(true);
+    for (const RecordSpan& record : records) {
+        const std::uint64_t offset = streams_.writeAligned(reinterpret_cast<const void*>(record.start),
+                                                           static_cast<std::int64_t>(record.end - record.start));
+        for (std::size_t span = record.first; span < record.next; ++span)
+            writeArrayPointer(*spans[span].array, offset,
+                              static_cast<std::int64_t>(address(spans[span].array->pointer) - record.start));
+    }
+    writeArrayBufferBinding(false);
     return true;
 }
 
@@ -510,6 +543,17 @@ void CompleteCapture::writeArrayPointer(const ClientArray& array, std::uint64_t 
     out << array.stride << ", GLRekorderArray(" << record << ", " << bias << "));\n";
     if (otherUnit)
         out << "glClientActiveTexture(" << CallText::Token{kTexture0 + arrays().clientActiveUnit()} << ");\n";
+}
+
+void CompleteCapture::writeArrayBufferBinding(bool unbind)
+{
+    if (!readState().arrayBufferBound)
+        return;
+    if (!bArrayBufferKnown_) {
+        arrayBuffer_ = pQuery_->bufferBinding(kArrayBuffer);
+        bArrayBufferKnown_ = true;
+    }
+    streams_.text() << bindName_ << "(GL_ARRAY_BUFFER, " << (unbind ? 0 : arrayBuffer_) << ");\n";
 }
 
 bool CompleteCapture::fail(std::string reason)

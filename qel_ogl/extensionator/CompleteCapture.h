@@ -50,7 +50,8 @@ public:
 
     // The state it follows.
     void followPixelStore(GLenum pname, double value);
-    void followBufferBinding(GLenum target, GLuint buffer);
+    // bindName: the call that bound it, "glBindBuffer" or "glBindBufferARB".
+    void followBufferBinding(const char* bindName, GLenum target, GLuint buffer);
     void forgetReadState();
 
     void rememberArray(const char* setter, int size, GLenum type, int stride, const void* pointer);
@@ -107,15 +108,25 @@ private:
                              std::size_t count, std::string& text);
     std::string dataText(const void* data, std::int64_t bytes);
     bool indexRange(GLsizei count, GLenum type, const void* indices, IndexRange& range);
+    // The client memory that a draw of the elements in range reads from each enabled array, by start address.
+    struct ArraySpan;
+    bool arraySpans(const IndexRange& range, std::vector<ArraySpan>& spans);
     // Points every enabled client array at a copy of the elements in range.
     bool pointArrays(const IndexRange& range);
     void writeArrayPointer(const ClientArray& array, std::uint64_t record, std::int64_t bias);
+    // A client array is pointed while no vertex-array buffer is bound, else its pointer would be an offset:
+    // binds none (true) or the bound one again (false) where one is bound.
+    void writeArrayBufferBinding(bool unbind);
     bool fail(std::string reason);
 
     RecordStreams& streams_;
     const UnpackStateQuery* pQuery_;
     PointerReadState readState_;
     bool bReadStateKnown_;
+    // The vertex-array buffer, where the calls told its name since the state was last asked for.
+    GLuint arrayBuffer_;
+    bool bArrayBufferKnown_;
+    const char* bindName_;
     std::map<const void*, ClientArrays> contextArrays_;
     ClientArrays* pArrays_;
     std::vector<std::string> pointers_;

@@ -18,6 +18,7 @@ namespace {
 const GLenum kPixelUnpackBufferBinding = 0x88EF;
 const GLenum kUnpackSkipImages = 0x806D;
 const GLenum kUnpackImageHeight = 0x806E;
+const GLenum kArrayBuffer = 0x8892;
 const GLenum kArrayBufferBinding = 0x8894;
 const GLenum kElementArrayBufferBinding = 0x8895;
 const GLenum kBufferSize = 0x8764;
@@ -89,6 +90,12 @@ PointerReadState GLUnpackStateQuery::pointerReadState() const
         state.elementArrayBufferBound = integer(kElementArrayBufferBinding) != 0;
     }
     return state;
+}
+
+// Only the vertex-array binding is asked for: a replay puts it back around the client arrays it points.
+GLuint GLUnpackStateQuery::bufferBinding(GLenum target) const
+{
+    return target == kArrayBuffer && hasVertexBuffers() ? static_cast<GLuint>(integer(kArrayBufferBinding)) : 0;
 }
 
 std::int64_t GLUnpackStateQuery::bufferBytes(GLenum target) const

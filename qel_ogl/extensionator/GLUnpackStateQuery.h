@@ -14,6 +14,7 @@ public:
     // Adds the three-dimensional unpack state (version 1.2) and the vertex-array and index buffer bindings
     // (version 1.5, or the vertex buffer object extension).
     PointerReadState pointerReadState() const override;
+    GLuint bufferBinding(GLenum target) const override;
     std::int64_t bufferBytes(GLenum target) const override;
     bool readBuffer(GLenum target, std::int64_t offset, std::int64_t bytes, void* destination) const override;
 

@@ -11,6 +11,11 @@ PointerReadState UnpackStateQuery::pointerReadState() const
     return state;
 }
 
+GLuint UnpackStateQuery::bufferBinding(GLenum) const
+{
+    return 0;
+}
+
 std::int64_t UnpackStateQuery::bufferBytes(GLenum) const
 {
     return -1;

@@ -20,6 +20,8 @@ public:
     virtual UnpackState current() const = 0;
     // The unpack state, and whether buffers are bound for vertex arrays and for indices.
     virtual PointerReadState pointerReadState() const;
+    // The name of the buffer bound to target; 0 when none is or it is not known.
+    virtual GLuint bufferBinding(GLenum target) const;
     // The size in bytes of the buffer bound to target; -1 when not known.
     virtual std::int64_t bufferBytes(GLenum target) const;
     // Copies `bytes` bytes from `offset` of the buffer bound to target; false when it cannot.

@@ -15,6 +15,11 @@ PointerReadState GLUnpackStateQuery::pointerReadState() const
     return UnpackStateQuery::pointerReadState();
 }
 
+GLuint GLUnpackStateQuery::bufferBinding(GLenum target) const
+{
+    return UnpackStateQuery::bufferBinding(target);
+}
+
 std::int64_t GLUnpackStateQuery::bufferBytes(GLenum target) const
 {
     return UnpackStateQuery::bufferBytes(target);

@@ -539,7 +539,7 @@ void OpenGLRekorder::cgmBindBuffer(const char* file, unsigned line, unsigned tar
         out() << "glBindBuffer(" << enumText(target) << ", " << buffer << ");";
         endStatement(file, line);
         next().cgmBindBuffer(file, line, target, buffer);
-        complete_.followBufferBinding(target, buffer);
+        complete_.followBufferBinding("glBindBuffer", target, buffer);
         return;
     }
     out() << "glBindBuffer(" << enumText(target) << ", " << buffer << ");";
@@ -4960,7 +4960,7 @@ void OpenGLRekorder::cgmBindBufferARB(const char* file, unsigned line, unsigned 
         out() << "glBindBufferARB(" << enumText(target) << ", " << buffer << ");";
         endStatement(file, line);
         next().cgmBindBufferARB(file, line, target, buffer);
-        complete_.followBufferBinding(target, buffer);
+        complete_.followBufferBinding("glBindBufferARB", target, buffer);
         return;
     }
     out() << "glBindBufferARB(" << enumText(target) << ", " << buffer << ");";

@@ -194,8 +194,14 @@ TEST_F(CompleteRecorder, WritesThroughAMappedBufferAreUploadedAtTheUnmapAndBuffe
     gl()->cgmVertexPointer("s.c", 5, 3, GL_FLOAT, sizeof(Vertex), reinterpret_cast<const void*>(4));
     gl()->cgmEnableClientState("s.c", 6, GL_VERTEX_ARRAY);
     gl()->cgmDrawArrays("s.c", 7, GL_POINTS, 0, 5);
-    gl()->cgmDisableClientState("s.c", 8, GL_VERTEX_ARRAY);
-    gl()->cgmBindBufferARB("s.c", 9, GL_ARRAY_BUFFER_ARB, 0);
+    // A client array stays client memory when a buffer is bound before the draw: the replay points it while
+    // none is bound.
+    gl()->cgmBindBufferARB("s.c", 8, GL_ARRAY_BUFFER_ARB, 0);
+    gl()->cgmVertexPointer("s.c", 9, 3, GL_FLOAT, sizeof(Vertex), kVertices[0].position);
+    gl()->cgmBindBufferARB("s.c", 10, GL_ARRAY_BUFFER_ARB, buffer);
+    gl()->cgmDrawArrays("s.c", 11, GL_POINTS, 0, 2);
+    gl()->cgmDisableClientState("s.c", 12, GL_VERTEX_ARRAY);
+    gl()->cgmBindBufferARB("s.c", 13, GL_ARRAY_BUFFER_ARB, 0);
 
     const std::string text = out_.str();
     EXPECT_NE(std::string::npos, text.find("// glMapBufferARB(GL_ARRAY_BUFFER, GL_WRITE_ONLY);\n")) << text;
@@ -204,4 +210,10 @@ TEST_F(CompleteRecorder, WritesThroughAMappedBufferAreUploadedAtTheUnmapAndBuffe
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(kVertices), sizeof kVertices), record(std::stoull(upload[1])));
     EXPECT_NE(std::string::npos, text.find("glVertexPointer(3, GL_FLOAT, 16, (const void *)GLRekorderOffset(4));\n"
                                            "glEnableClientState(GL_VERTEX_ARRAY);\nglDrawArrays(GL_POINTS, 0, 5);"));
+    const std::string rebound = "glBindBufferARB(GL_ARRAY_BUFFER, " + std::to_string(buffer) + ");\n";
+    EXPECT_NE(std::string::npos, text.find(rebound + "glBindBufferARB(GL_ARRAY_BUFFER, 0);\nglVertexPointer(3, "
+                                                     "GL_FLOAT, 16, GLRekorderArray(")) << text;
+    EXPECT_NE(std::string::npos, text.find("));\n" + rebound + "glDrawArrays(GL_POINTS, 0, 2);"));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(kVertices[1].position), 12),
+              arrayBytes("glVertexPointer", sizeof(Vertex), 12));
 }
