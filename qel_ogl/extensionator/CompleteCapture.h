@@ -108,8 +108,8 @@ private:
                              std::size_t count, std::string& text);
     std::string dataText(const void* data, std::int64_t bytes);
     bool indexRange(GLsizei count, GLenum type, const void* indices, IndexRange& range);
-    // The client memory that a draw of the elements in range reads from each enabled array, by start address.
     struct ArraySpan;
+    // The client memory that a draw of the elements in range reads from each enabled array, by start address.
     bool arraySpans(const IndexRange& range, std::vector<ArraySpan>& spans);
     // Points every enabled client array at a copy of the elements in range.
     bool pointArrays(const IndexRange& range);

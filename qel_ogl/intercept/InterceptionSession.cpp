@@ -33,13 +33,13 @@ std::atomic<bool> gPolicySetByHost{false};
 
 // Counted on the owning thread only.
 unsigned long long gCallsSeen = 0;
+unsigned long long gErrorsReported = 0;
 
 // The recording being written, and the calls recorded since its text began its current part; a long frame
 // begins a new part after this many calls.
 RecordingFolder* gPartedRecording = nullptr;
 unsigned gCallsInPart = 0;
 const unsigned kCallsPerPart = 2000;
-unsigned long long gErrorsReported = 0;
 
 // Calls from other threads: counted, and each kind marked once in a recording by the owning thread.
 enum ForeignMark : unsigned char { NOT_SEEN, SEEN, MARKED };
