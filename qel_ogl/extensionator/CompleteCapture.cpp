@@ -219,7 +219,10 @@ void CompleteCapture::followPixelStore(GLenum pname, double value)
 {
     if (!bReadStateKnown_)
         return;
-    const long rounded = std::lround(value);
+    // GL rounds a float parameter to the nearest integer; a value out of any range is asked for again.
+    if (!(value > -2147483648.0 && value < 2147483648.0))
+        return forgetReadState();
+    const long long rounded = std::llround(value);
     UnpackState& unpack = readState_.unpack;
     int* tracked = nullptr;
     switch (pname) {
