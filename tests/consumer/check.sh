@@ -6,7 +6,7 @@
 # against the package; the replay's frame must equal the recorded one byte for byte.
 #
 # Then the complete capture of whole programs: each legacy C program of tests/legacy, unchanged beside the
-# interposer, is recorded for its first frames (QEL_RECORD, QEL_SNAPSHOT, QEL_FRAMES) and closed from outside;
+# interposer and built unchanged with the interception header, is recorded for its first frames (QEL_RECORD, QEL_SNAPSHOT, QEL_FRAMES) and closed from outside;
 # its recording folder builds its replay against the package, every replayed frame must equal the program's
 # own snapshot of it, and the recording must hold no call that it could not capture. Every program is checked,
 # and the ones that fail are named at the end.
@@ -44,15 +44,16 @@ check_replay() {
     return $status
 }
 
-# Records the first frames of legacy program $1 beside the interposer in a fresh working folder and checks
-# their replay.
+# Records the first frames of legacy program $2 (a path under the build's bin folder) in a fresh working
+# folder named $1 and checks their replay.
 check_legacy_program() {
-    local name=$1 folder=$consumer/legacy/$1
+    local name=$1 program=$2 folder=$consumer/legacy/$1
     rm -rf "$folder"
     mkdir -p "$folder"
     # Wine takes the DLL override from the environment that the runner starts with; the program inherits it.
+    # A program built with the interception header has no opengl32.dll beside it, so the system's serves.
     (cd "$folder" && WINEDLLOVERRIDES=opengl32=n,b qel_wine_session "$build_dir" /usr/lib/wine/wine64 \
-        "$build_dir/bin/qel_close_after_drawing.exe" "$legacy_drawing_ms" "legacy_interposed\\$name.exe" \
+        "$build_dir/bin/qel_close_after_drawing.exe" "$legacy_drawing_ms" "$program" \
         QEL_RECORD=recording QEL_SNAPSHOT=frame QEL_FRAMES="$legacy_frames" QEL_LOG=log.txt) || {
         echo "$name did not run to a clean end; its log:"
         cat "$folder/log.txt" 2>/dev/null
@@ -80,17 +81,17 @@ for target in "$@"; do
         check_replay "$recording" "$recording/recorded" 1
         echo "consumer: the replay of the recording folder draws the recorded frame byte for byte"
 
-        # The programs of tests/legacy/CMakeLists.txt, each in the build's legacy_interposed folder beside the
-        # interposer.
-        mapfile -t legacy_programs <"$build_dir/bin/acceptance_programs.txt"
+        # The runs of tests/legacy/CMakeLists.txt: each program unchanged beside the interposer (in the build's
+        # legacy_interposed folder), and built unchanged with the interception header.
         failed=()
-        for name in "${legacy_programs[@]}"; do
-            if check_legacy_program "$name"; then
+        # The list comes on its own descriptor: the programs under Wine must not read it from standard input.
+        while read -r name program <&3; do
+            if check_legacy_program "$name" "$program"; then
                 echo "$name: each replayed frame equals the program's own, and every call was captured"
             else
                 failed+=("$name")
             fi
-        done
+        done 3<"$build_dir/bin/acceptance_programs.txt"
         if [ ${#failed[@]} -gt 0 ]; then
             echo "complete capture failed for: ${failed[*]}"
             exit 1
