@@ -31,6 +31,15 @@ namespace {
 
 const int kMaxCalls = 8;
 
+// The size field of the record at offset: 32 bits, little-endian.
+std::uint32_t recordSize(const std::string& records, std::uint64_t offset)
+{
+    std::uint32_t size = 0;
+    for (int i = 3; i >= 0; --i)
+        size = size << 8 | static_cast<unsigned char>(records[offset + i]);
+    return size;
+}
+
 // The offsets at which the records of the data stream start, and its end; each record is a 32-bit
 // little-endian size and that many bytes.
 std::set<std::uint64_t> recordBoundaries(const std::string& records)
@@ -40,10 +49,7 @@ std::set<std::uint64_t> recordBoundaries(const std::string& records)
     while (offset < records.size()) {
         boundaries.insert(offset);
         expect(records.size() - offset >= 4, "a record's size field is whole");
-        std::uint32_t size = 0;
-        for (int i = 3; i >= 0; --i)
-            size = size << 8 | static_cast<unsigned char>(records[offset + i]);
-        offset += 4 + std::uint64_t{size};
+        offset += 4 + std::uint64_t{recordSize(records, offset)};
     }
     expect(offset == records.size(), "the last record ends where the data stream ends");
     boundaries.insert(offset);
@@ -80,10 +86,8 @@ void checkCompleteRecords(const std::string& text, const std::string& records)
     for (const char* call : {"GLRekorderData(", "GLRekorderArray("}) {
         for (const std::uint64_t offset : offsetsAfter(text, call)) {
             expect(offset <= records.size() && records.size() - offset >= 4, "a read record's size field is whole");
-            std::uint32_t size = 0;
-            for (int i = 3; i >= 0; --i)
-                size = size << 8 | static_cast<unsigned char>(records[offset + i]);
-            expect(records.size() - offset - 4 >= size, "a read record lies whole in the data stream");
+            expect(records.size() - offset - 4 >= recordSize(records, offset),
+                   "a read record lies whole in the data stream");
             expect((offset + 4) % 8 == 0, "a read record's bytes are aligned");
         }
     }

@@ -268,25 +268,33 @@ void ClientArrays::bindVertexArray(GLuint name)
     boundVertexArray_ = name;
 }
 
-std::vector<const ClientArray*> ClientArrays::clientArrays() const
+template <class Visit>
+void ClientArrays::forEachClientArray(Visit visit) const
 {
-    std::vector<const ClientArray*> arrays;
-    const auto collect = [&arrays](const auto& group) {
+    const auto visitGroup = [&visit](const auto& group) {
         for (const ClientArray& array : group) {
             if (array.isReadFromClient())
-                arrays.push_back(&array);
+                visit(array);
         }
     };
     const State& current = state();
-    collect(current.fixed);
-    collect(current.texCoords);
-    collect(current.attributes);
+    visitGroup(current.fixed);
+    visitGroup(current.texCoords);
+    visitGroup(current.attributes);
+}
+
+std::vector<const ClientArray*> ClientArrays::clientArrays() const
+{
+    std::vector<const ClientArray*> arrays;
+    forEachClientArray([&arrays](const ClientArray& array) { arrays.push_back(&array); });
     return arrays;
 }
 
 bool ClientArrays::hasClientArrays() const
 {
-    return !clientArrays().empty();
+    bool found = false;
+    forEachClientArray([&found](const ClientArray&) { found = true; });
+    return found;
 }
 
 ClientArray* ClientArrays::arrayOf(GLenum cap)

@@ -82,6 +82,9 @@ private:
         ClientArray attributes[kAttributes];
     };
 
+    // Calls visit for each enabled array that GL reads from client memory at a draw.
+    template <class Visit>
+    void forEachClientArray(Visit visit) const;
     // The array that a cap of glEnableClientState names; null for another cap.
     ClientArray* arrayOf(GLenum cap);
     void point(ClientArray& array, const char* setter, int size, GLenum type, int stride, const void* pointer,

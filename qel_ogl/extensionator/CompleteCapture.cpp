@@ -151,6 +151,11 @@ const std::string& CompleteCapture::reason() const
     return reason_;
 }
 
+void CompleteCapture::writeNotCaptured(const char* name, const std::string& reason)
+{
+    streams_.text() << "OpenGLRekorderUnsupported(\"" << name << ": " << reason << "\");\n";
+}
+
 // A null pointer is replayed as null: GL reads and writes nothing through it. Storage that GL writes is the
 // replay's own; where GL writes after the call (selection and feedback), it lasts until the replay ends.
 bool CompleteCapture::capturePointer(const PointerReadRule& rule, const CallArgument* arguments, std::size_t count,
@@ -403,7 +408,7 @@ void CompleteCapture::endPrimitive()
         return;
     streams_.restore();
     if (!pointArrays(primitiveRange_))
-        streams_.text() << "OpenGLRekorderUnsupported(\"glArrayElement: " << reason_ << "\");\n";
+        writeNotCaptured("glArrayElement", reason_);
     streams_.text() << primitive_.str();
 }
 

@@ -47,6 +47,8 @@ public:
     const std::string& pointer(std::size_t index) const;
     // Why the last call could not be captured.
     const std::string& reason() const;
+    // "OpenGLRekorderUnsupported("<name>: <reason>");": a call that the replay reports instead of making it.
+    void writeNotCaptured(const char* name, const std::string& reason);
 
     // The state it follows.
     void followPixelStore(GLenum pname, double value);

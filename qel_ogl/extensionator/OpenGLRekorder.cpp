@@ -170,7 +170,7 @@ void OpenGLRekorder::writeUnsupported(const char* name)
 
 void OpenGLRekorder::writeNotCaptured(const char* name, const std::string& reason)
 {
-    out() << "OpenGLRekorderUnsupported(\"" << name << ": " << reason << "\");\n";
+    complete_.writeNotCaptured(name, reason);
 }
 
 std::int64_t OpenGLRekorder::arrayBytes(int count, int elementBytes)

@@ -22,6 +22,12 @@ std::vector<void (*)()>& replayParts()
 }
 
 const long long kUnknownScratchBytes = 64LL << 20;
+
+// The bytes of scratch storage for a recorded size, -1 where the call does not tell it.
+std::size_t scratchBytes(long long recorded)
+{
+    return static_cast<std::size_t>(recorded < 0 ? kUnknownScratchBytes : recorded);
+}
 const unsigned long long kSizeFieldBytes = 4;
 
 // The data file, whole, as the complete mode's records need it: read again when the replay reads another.
@@ -102,16 +108,15 @@ const void* const* GLRekorderPointers(std::initializer_list<const void*> pointer
 void* GLRekorderScratch(long long bytes)
 {
     static std::vector<char> scratch;
-    const long long wanted = bytes < 0 ? kUnknownScratchBytes : bytes;
-    if (scratch.size() < static_cast<std::size_t>(wanted))
-        scratch.resize(static_cast<std::size_t>(wanted));
+    if (scratch.size() < scratchBytes(bytes))
+        scratch.resize(scratchBytes(bytes));
     return scratch.data();
 }
 
 void* GLRekorderLastingScratch(long long bytes)
 {
     static std::vector<std::vector<char>> kept;
-    kept.emplace_back(static_cast<std::size_t>(bytes < 0 ? kUnknownScratchBytes : bytes) + 1);
+    kept.emplace_back(scratchBytes(bytes) + 1);
     return kept.back().data();
 }
 
